@@ -1,0 +1,3 @@
+#pragma once
+// The last steps before power-off: flush and unmount every file system.
+void KLX_UnmountAll();

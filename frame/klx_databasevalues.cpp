@@ -1,0 +1,3 @@
+#include "frame/klx_databasevalues.h"
+
+KLX_DatabaseValues KLX_DBValuesObject;

@@ -1,0 +1,158 @@
+#include "frame/klx_onoffhandler.h"
+
+#include "frame/klx_board.h"
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_system.h"
+
+#include <QDebug>
+
+namespace {
+enum ButtonState { StateIdle = 1, StateHeld = 2, StateGoingDown = 3 };
+// Samples with the button held before the switch-off (about four seconds).
+constexpr int kHoldSamples = 39;
+}  // namespace
+
+KLX_OnOffHandler::KLX_OnOffHandler(QObject* parent) : CNoDebugBase<QThread>(parent) {}
+
+KLX_OnOffHandler::~KLX_OnOffHandler() {
+  if (isRunning()) KLX_OnOffHandlerStop();
+}
+
+int KLX_OnOffHandler::KLX_OnOffHandlerInitialize(KLX_System* system) {
+  if (!system) {
+    KLXErrorHandler.RegisterError(71944, "Null pointer to systemclass given");
+    return -70000;
+  }
+  m_System = system;
+  if (!Board::m_Instance) Board::Init();
+  if (Board::m_Instance->IsFenk()) {
+    m_InputGpio = 22;
+    m_OutputGpio = 23;
+  }
+  int rc = m_Input.KLX_GPIOHandlerOpen(m_InputGpio, 0, 0);
+  if (rc != 1) return rc;
+  rc = m_Output.KLX_GPIOHandlerOpen(m_OutputGpio, 1, 1);
+  if (rc != 1) return rc;
+  m_Output.KLX_GPIOHandlerSetOutput(1);
+  m_System->KLX_SystemGetSetPowerPinAtStart(m_Input.KLX_GPIOHandlerGetInput(), true);
+  m_Initialized = true;
+  return 1;
+}
+
+int KLX_OnOffHandler::KLX_OnOffHandlerStop() {
+  Log("stop...");
+  KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wake, &m_Running);
+  Log("stoped");
+  return 1;
+}
+
+void KLX_OnOffHandler::KLX_OnOffForceShutDown() {
+  QMutexLocker lock(&m_Mutex);
+  m_ForceShutDown = true;
+}
+
+int KLX_OnOffHandler::KLX_OnOffHandlerGetPwrPin() {
+  QMutexLocker lock(&m_Mutex);
+  return m_Input.KLX_GPIOHandlerGetInput();
+}
+
+int KLX_OnOffHandler::KLX_OnOffSetOutput(int value) { return m_Output.KLX_GPIOHandlerSetOutput(value); }
+
+int KLX_OnOffHandler::KLX_OnOffHandlerClose() {
+  m_Initialized = false;
+  m_Input.KLX_GPIOHandlerClose();
+  m_Output.KLX_GPIOHandlerClose();
+  return 1;
+}
+
+void KLX_OnOffHandler::run() {
+  if (!m_Initialized) return;
+  qInfo("  ->   starting KLX_OnOffHandler thread");
+  m_Running = true;
+  int state = StateIdle;
+  int counter = 0;
+  int goingDownSamples = 0;
+  unsigned long waitMs = m_Timing.firstMs;
+
+  while (true) {
+    Log("pause");
+    m_Mutex.lock();
+    m_Wake.wait(&m_Mutex, waitMs);
+    Log("resume");
+    if (!m_Running) {
+      m_Mutex.unlock();
+      break;
+    }
+    Log("run...");
+    m_System->KLX_SystemSignalSDcardNotFound();
+
+    switch (state) {
+      case StateIdle: {
+        const int level = m_Input.KLX_GPIOHandlerGetInput();
+        if (level != 0 && !m_ForceShutDown) {
+          waitMs = m_Timing.idleMs;
+        } else {
+          m_System->KLX_SystemReadyToGoDown();
+          state = StateHeld;
+          counter = 0;
+          waitMs = m_Timing.heldMs;
+        }
+        break;
+      }
+      case StateHeld: {
+        const bool pressed = m_Input.KLX_GPIOHandlerGetInput() == 0;
+        if (counter > kHoldSamples && pressed) {
+          if (m_ForceShutDown)
+            m_System->KLX_SystemTurnOff(false);
+          else
+            m_System->KLX_SystemSave();
+          state = StateGoingDown;
+          goingDownSamples = 0;
+          waitMs = m_Timing.heldMs;
+        } else if (m_ForceShutDown) {
+          m_System->KLX_SystemTurnOff(false);
+          state = StateGoingDown;
+          goingDownSamples = 0;
+          counter = 0;
+          waitMs = m_Timing.heldMs;
+        } else if (counter <= kHoldSamples && pressed) {
+          ++counter;
+          waitMs = m_Timing.heldMs;
+        } else {
+          m_System->KLX_SystemClearGoDown();
+          counter = 0;
+          state = StateIdle;
+          waitMs = m_Timing.idleMs;
+        }
+        break;
+      }
+      case StateGoingDown: {
+        // A fast-start switch-off completes only when the model checksum task
+        // has set the turning-off flag: keep sampling until then, and finish
+        // the switch-off here if the answer never comes.
+        if (!m_System->KLX_SystemIsTurningOff()) {
+          if (++goingDownSamples < m_Timing.goingDownSamples) {
+            waitMs = m_Timing.heldMs;
+            break;
+          }
+          qInfo("  ->   no answer to the switch-off request, switching off now");
+          m_System->KLX_SystemTurnOff(false);
+        }
+        qInfo("Stop Everything NOW!");
+        Log(">1");
+        m_System->KLX_SystemStopProcessing();
+        Log(">2");
+        m_System->KLX_SystemDown();
+        Log(">3");
+        counter = 0;
+        waitMs = m_Timing.idleMs;
+        m_Running = false;
+        break;
+      }
+    }
+    m_Mutex.unlock();
+    if (!m_Running) break;
+  }
+  Log("exit");
+  qInfo("  ->   exit KLX_OnOffHandler thread");
+}

@@ -1,0 +1,4 @@
+#include "frame/qguitouchhandlerapplication.h"
+
+QGuiTouchHandlerApplication::QGuiTouchHandlerApplication(int& argc, char** argv)
+    : QGuiApplication(argc, argv) {}

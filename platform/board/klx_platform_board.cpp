@@ -1,0 +1,31 @@
+// Board build: fixed paths are used as they are.
+#include "platform/klx_platform.h"
+#include "platform/klx_storage.h"
+
+#include <QStorageInfo>
+
+#include <sys/mount.h>
+
+namespace KLX_Platform {
+
+QString Root() { return QString(); }
+void SetRoot(const QString&) {}
+bool IsBoard() { return true; }
+
+int Umount2(const QString& target, int flags) {
+  return ::umount2(target.toLocal8Bit().constData(), flags);
+}
+
+VolumeInfo Volume(const QString& mappedPath) {
+  VolumeInfo v;
+  QStorageInfo info(mappedPath);
+  if (!info.isValid()) return v;
+  v.valid = true;
+  v.mounted = info.isReady();
+  v.fileSystemType = QString::fromUtf8(info.fileSystemType());
+  v.bytesTotal = info.bytesTotal();
+  v.bytesAvailable = info.bytesAvailable();
+  return v;
+}
+
+}  // namespace KLX_Platform

@@ -1,0 +1,76 @@
+// Desktop build: the board's fixed paths live under one root folder, mounts
+// and host commands are recorded instead of done.
+#include "platform/klx_commandrunner.h"
+#include "platform/klx_platform.h"
+#include "platform/klx_storage.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QStorageInfo>
+
+#include <cerrno>
+
+namespace KLX_Platform {
+
+namespace {
+QMutex g_rootMutex;
+QString& RootRef() {
+  static QString root = QStringLiteral(VORN_DESKTOP_ROOT);
+  return root;
+}
+}  // namespace
+
+QString Root() {
+  QMutexLocker lock(&g_rootMutex);
+  return RootRef();
+}
+
+void SetRoot(const QString& root) {
+  QMutexLocker lock(&g_rootMutex);
+  RootRef() = root;
+}
+
+bool IsBoard() { return false; }
+
+int Umount2(const QString& target, int flags) {
+  RecordCommand(QStringLiteral("umount2 %1 %2").arg(target).arg(flags));
+  // A stick folder that is not there was never mounted: the board answers EINVAL.
+  if (!QFileInfo(Root() + target).isDir()) {
+    errno = EINVAL;
+    return -1;
+  }
+  return 0;
+}
+
+VolumeInfo Volume(const QString& mappedPath) {
+  VolumeInfo v;
+  QStorageInfo host(mappedPath);
+  if (!host.isValid()) return v;
+  v.valid = true;
+  v.bytesAvailable = host.bytesAvailable();
+  v.bytesTotal = host.bytesTotal();
+  v.fileSystemType = QString::fromUtf8(host.fileSystemType());
+  // The data partition is a folder here; the card's size and type are what
+  // the simulator or a test wrote for it.
+  const QString vorn = Root() + "/Vorn";
+  if (QFileInfo(mappedPath).canonicalFilePath().startsWith(QFileInfo(vorn).canonicalFilePath()) &&
+      QFileInfo(vorn).isDir()) {
+    v.mounted = true;
+    v.fileSystemType = "vfat";
+    QFile sizeFile(Root() + "/run/sdcard-size");
+    if (sizeFile.open(QIODevice::ReadOnly)) {
+      bool ok = false;
+      const qint64 size = sizeFile.readAll().trimmed().toLongLong(&ok);
+      if (ok) {
+        v.bytesTotal = size;
+        v.bytesAvailable = qMin(v.bytesAvailable, size);
+      }
+    }
+  } else {
+    v.mounted = QFileInfo(mappedPath).isDir();
+  }
+  return v;
+}
+
+}  // namespace KLX_Platform

@@ -1,0 +1,25 @@
+#pragma once
+// The one door to shell commands. Commands that would change the host (power,
+// mounts, the clock, the network) are recorded on the desktop build and
+// answered as the board would; harmless ones run for real.
+#include <QString>
+#include <QStringList>
+
+namespace KLX_Platform {
+
+// Like system(3) for a fixed command line of the program itself (never user
+// text): "sync", "poweroff&", "umount -r /Vorn". Returns the exit status.
+int System(const QString& commandLine);
+
+// A program with an argument list (user or file text goes here, never into a
+// shell). Returns the exit code, or -1 when it could not be started.
+int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr);
+
+// Whether a command line or program changes the host (recorded, not run, on
+// the desktop build).
+bool ChangesHost(const QString& program);
+
+// Appends one line to "<root>/run/commands.log" (the desktop's record).
+void RecordCommand(const QString& line);
+
+}  // namespace KLX_Platform

@@ -1,0 +1,21 @@
+#pragma once
+// What the program needs of the board it runs on. The board build talks to
+// the real devices; the desktop build keeps all of it under one root folder.
+#include <QString>
+
+namespace KLX_Platform {
+
+// The folder under which the fixed absolute paths live: empty on the board.
+// Only the path scheme applies it to a path.
+QString Root();
+
+// Tests and the simulator choose their own root in-process.
+void SetRoot(const QString& root);
+
+// True on the board build.
+bool IsBoard();
+
+// umount2(2) of a fixed mount point ("/media/usb0"). Returns 0 or -1 with errno set.
+int Umount2(const QString& target, int flags);
+
+}  // namespace KLX_Platform

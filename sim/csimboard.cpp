@@ -1,0 +1,87 @@
+#include "sim/csimboard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+CSimBoard::CSimBoard(const QString& root, Variant variant) : m_Root(root), m_Variant(variant) {}
+
+CSimBoard::Variant CSimBoard::VariantFromName(const QString& name, bool* ok) {
+  *ok = true;
+  if (name.compare("vorn", Qt::CaseInsensitive) == 0) return Vorn;
+  if (name.compare("fenk", Qt::CaseInsensitive) == 0) return Fenk;
+  if (name.compare("none", Qt::CaseInsensitive) == 0) return Unknown;
+  *ok = false;
+  return Vorn;
+}
+
+int CSimBoard::InputGpio() const { return m_Variant == Fenk ? 22 : 48; }
+int CSimBoard::OutputGpio() const { return m_Variant == Fenk ? 23 : 43; }
+
+QString CSimBoard::GpioValuePath(int gpio) const {
+  return m_Root + QStringLiteral("/sys/class/gpio/gpio%1/value").arg(gpio);
+}
+
+bool CSimBoard::WriteFile(const QString& path, const QByteArray& content) const {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return f.write(content) == content.size();
+}
+
+bool CSimBoard::Prepare(qint64 sdCardBytes) {
+  bool ok = QDir().mkpath(m_Root);
+  // The larger board reports "efusa9x", the smaller the same with a trailing blank.
+  const QString boardName = m_Root + "/sys/bdinfo/board_name";
+  if (m_Variant == Vorn)
+    ok &= WriteFile(boardName, "efusa9x\n");
+  else if (m_Variant == Fenk)
+    ok &= WriteFile(boardName, "efusa9x \n");
+  else
+    QFile::remove(boardName);
+
+  ok &= WriteFile(m_Root + "/sys/class/gpio/export", QByteArray());
+  for (int gpio : {InputGpio(), OutputGpio()}) {
+    const QString dir = m_Root + QStringLiteral("/sys/class/gpio/gpio%1").arg(gpio);
+    ok &= QDir().mkpath(dir);
+    ok &= WriteFile(dir + "/direction", gpio == InputGpio() ? "in" : "out");
+  }
+  ok &= WriteFile(GpioValuePath(InputGpio()), "1\n");
+  ok &= WriteFile(GpioValuePath(OutputGpio()), "0");
+
+  // The SD card: its device node and the mounted data partition.
+  const QString device = m_Variant == Fenk ? "/dev/mmcblk0p1" : "/dev/mmcblk1p1";
+  if (sdCardBytes > 0 && m_Variant != Unknown) {
+    ok &= WriteFile(m_Root + device, QByteArray());
+    ok &= WriteFile(m_Root + "/run/sdcard-size", QByteArray::number(sdCardBytes));
+    ok &= QDir().mkpath(m_Root + "/Vorn");
+  } else {
+    QFile::remove(m_Root + device);
+  }
+  ok &= QDir().mkpath(m_Root + "/app");
+  ok &= QDir().mkpath(m_Root + "/tmp");
+  ok &= QDir().mkpath(m_Root + "/run");
+  return ok;
+}
+
+bool CSimBoard::SetPowerButtonPressed(bool pressed) {
+  // Rewritten in place: the program keeps the value file open and re-reads it.
+  QFile f(GpioValuePath(InputGpio()));
+  if (!f.open(QIODevice::ReadWrite)) return false;
+  f.resize(0);
+  return f.write(pressed ? "0\n" : "1\n") == 2;
+}
+
+QString CSimBoard::PowerHoldValue() const {
+  QFile f(GpioValuePath(OutputGpio()));
+  if (!f.open(QIODevice::ReadOnly)) return QString();
+  return QString::fromLatin1(f.readAll()).trimmed();
+}
+
+QStringList CSimBoard::RecordedCommands() const {
+  QFile f(m_Root + "/run/commands.log");
+  if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+  return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+}

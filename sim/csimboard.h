@@ -1,0 +1,36 @@
+#pragma once
+// The simulated transmitter board under a desktop root: the board-name file,
+// the GPIO lines of the power button and power hold, the SD card and the
+// folders of the data and application partitions.
+#include <QString>
+
+class CSimBoard {
+ public:
+  enum Variant { Vorn, Fenk, Unknown };
+
+  CSimBoard(const QString& root, Variant variant);
+
+  // Writes the board's files under the root. The SD card is reported with
+  // the given size (bytes); 0 leaves the card out.
+  bool Prepare(qint64 sdCardBytes = 8LL * 1024 * 1024 * 1024);
+
+  // The power button's input line: 0 while pressed, 1 released.
+  bool SetPowerButtonPressed(bool pressed);
+  // What the program drives on the power-hold output ("" when never written).
+  QString PowerHoldValue() const;
+  // Lines of "<root>/run/commands.log".
+  QStringList RecordedCommands() const;
+
+  int InputGpio() const;
+  int OutputGpio() const;
+  QString GpioValuePath(int gpio) const;
+  QString Root() const { return m_Root; }
+
+  static Variant VariantFromName(const QString& name, bool* ok);
+
+ private:
+  bool WriteFile(const QString& path, const QByteArray& content) const;
+
+  QString m_Root;
+  Variant m_Variant;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// A request for the task engine: one long operation against the controllers.
+#include <QString>
+
+struct Task_Data_T {
+  int task = 0;
+  int para[6] = {17, 17, 17, 17, 17, 17};
+  QString str[3];
+  int timeout = 0;
+  int retries = 0;
+  int extra = 0;
+  int source = 0;
+};
+
+enum E_TaskSource { KLX_TASK_SOURCE_GUI = 0, KLX_TASK_SOURCE_SYSTEM = 1 };
+enum E_TaskIds { KLX_TASK_SYNCHRONISATION = 1, KLX_TASK_MODEL_RECEIVER = 10 };

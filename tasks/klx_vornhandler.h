@@ -1,0 +1,38 @@
+#pragma once
+// The task handler: the start-up chain and the queue of long operations
+// (published as "VornTasks").
+#include <QMutex>
+#include <QObject>
+#include <QQueue>
+
+#include "frame/klx_basethread.h"
+#include "tasks/klx_taskrecords.h"
+
+class KLX_DataBaseManager;
+class KLX_Protocol;
+class KLX_GuiCommandHandler;
+class KLX_RuntimeDatabaseManager;
+
+class KLX_VornHandler : public QObject {
+  Q_OBJECT
+ public:
+  explicit KLX_VornHandler(QObject* parent = nullptr) : QObject(parent) {}
+  int KLX_VornHandlerInitialize(KLX_DataBaseManager* db, KLX_Protocol* protocol,
+                                KLX_GuiCommandHandler* gui, KLX_RuntimeDatabaseManager* runtime);
+  void KLX_VornHandlerStartProcessing() { m_Processing = true; }
+  void KLX_VornHandlerStopProcessing() { m_Processing = false; }
+  bool KLX_VornHandlerIsProcessing() const { return m_Processing; }
+  int KLX_VornHandlerStop() { return 1; }
+  // Queues the synchronisation with the controllers once, at start.
+  int KLX_VornHandlerStartVorn();
+  int KLX_VornHandlerQueueProcessTask(const Task_Data_T& task);
+  bool KLX_VornHandlerTakeTask(Task_Data_T* task);
+ signals:
+  void taskStatusSent(bool taskrunning);
+ private:
+  KLX_DataBaseManager* m_Db = nullptr;
+  bool m_Initialized = false;
+  std::atomic<bool> m_Processing{false};
+  QMutex m_QueueMutex;
+  QQueue<Task_Data_T> m_Queue;
+};

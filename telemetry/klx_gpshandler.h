@@ -1,0 +1,23 @@
+#pragma once
+// The transmitter's own GPS receiver (larger board only).
+#include <QObject>
+
+#include "frame/klx_basethread.h"
+
+class KLX_DataBaseManager;
+
+class KLX_GPSHandler : public QObject, public KLX_BaseClassThread {
+  Q_OBJECT
+ public:
+  explicit KLX_GPSHandler(QObject* parent = nullptr)
+      : QObject(parent), KLX_BaseClassThread("GPS_Handler", true) {}
+  int KLX_GPSHandlerInitialize(KLX_DataBaseManager* db) { m_Db = db; m_Initialized = db != nullptr; return m_Initialized ? 1 : -70000; }
+  bool KLX_GPSHandlerIsInitialized() const { return m_Initialized; }
+  void KLX_GPSHandlerStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
+  void KLX_GPSHandlerStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
+  int KLX_GPSHandlerStop() { return 1; }
+  int KLX_GPSHandlerClose() { m_Initialized = false; return 1; }
+ private:
+  KLX_DataBaseManager* m_Db = nullptr;
+  bool m_Initialized = false;
+};
