@@ -15,8 +15,16 @@ namespace KLX_Platform {
 
 namespace {
 QMutex g_rootMutex;
+// The root lies next to the folder of the executable: "<prefix>/bin/vorn"
+// keeps its board under "<prefix>/root". Read from the executable's own path,
+// so it is fixed by where the program was built or copied, not by options.
+QString DefaultRoot() {
+  const QFileInfo exe(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+  return QFileInfo(exe.absolutePath() + "/../root").absoluteFilePath();
+}
+
 QString& RootRef() {
-  static QString root = QStringLiteral(VORN_DESKTOP_ROOT);
+  static QString root = DefaultRoot();
   return root;
 }
 }  // namespace

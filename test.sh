@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything and runs all tests through CTest (GUI tests under Xvfb).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh
+start=$(date +%s)
+scripts/build.sh
+echo "Build took $(( $(date +%s) - start )) s on $(nproc) cores."
+
+jobs=$(nproc)
+xvfb-run -a -s "-screen 0 1024x768x24" \
+  ctest --test-dir build --output-on-failure -j "$jobs" "$@"

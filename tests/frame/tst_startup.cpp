@@ -1,0 +1,205 @@
+// Start-up in the program's own process: the nine bring-up steps, the QML
+// context objects, the synchronisation request and message 246.
+#include <QtTest>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QtQml>
+
+#include "frame/klx_board.h"
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_languagehandler.h"
+#include "frame/klx_system.h"
+#include "frame/qguitouchhandlerapplication.h"
+#include "sim/csimboard.h"
+#include "vorn_testroot.h"
+
+namespace {
+QGuiTouchHandlerApplication* g_app = nullptr;
+
+struct Started {
+  VornTestRoot root;
+  CSimBoard board;
+  VornErrorWatch errors;
+  QQmlApplicationEngine engine;
+  KLX_System system;
+  int result = 0;
+
+  Started(CSimBoard::Variant variant, qint64 cardBytes = 8LL << 30, bool gpio = true,
+          unsigned long firstSampleMs = 60000)
+      : board(root.Path(), variant) {
+    Board::Free();
+    board.Prepare(cardBytes);
+    if (!gpio) QDir(root.Path() + "/sys/class/gpio").removeRecursively();
+    KLX_OnOffHandler::Timing t;
+    t.firstMs = firstSampleMs;
+    t.idleMs = 10;
+    t.heldMs = 5;
+    system.OnOffHandler().KLX_OnOffHandlerSetTiming(t);
+  }
+  int Start() { return result = system.KLX_SystemStart(&engine, g_app); }
+  ~Started() {
+    system.KLX_SystemBringDownOnOffHandler();
+    system.KLX_SystemStop(1);
+    system.KLX_SystemFree();
+  }
+  QList<KLX_Message> Sent() {
+    QList<KLX_Message> out;
+    KLX_Message m;
+    while (system.Protocol().KLX_ProtocolTakeMessage(&m)) out.append(m);
+    return out;
+  }
+};
+}  // namespace
+
+class TestStartup : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsOnEitherBoard_data() {
+    QTest::addColumn<int>("variant");
+    QTest::newRow("larger board") << int(CSimBoard::Vorn);
+    QTest::newRow("smaller board") << int(CSimBoard::Fenk);
+  }
+  void startsOnEitherBoard() {
+    QFETCH(int, variant);
+    const bool vorn = variant == CSimBoard::Vorn;
+    Started s(static_cast<CSimBoard::Variant>(variant));
+    QCOMPARE(s.Start(), 1);
+    QCOMPARE(Board::m_Instance->IsVorn(), vorn);
+    QCOMPARE(KLX_DataBaseManager::m_MySelf, &s.system.Database());
+
+    // The context objects, each the object that owns it.
+    QQmlContext* ctx = s.engine.rootContext();
+    const QList<QPair<const char*, QObject*>> objects = {
+        {"TouchHandler", g_app},
+        {"Database", &s.system.Database()},
+        {"RuntimeDatabase", &s.system.RuntimeDatabase()},
+        {"Language", &KLXlanguageHandler},
+        {"VornTasks", &s.system.VornHandler()},
+        {"Command", &s.system.GuiCommandHandler()},
+        {"ErrorHndlr", &KLXErrorHandler},
+        {"Battery", &s.system.BatteryHandler()},
+        {"TTSList", s.system.Database().KLX_TTSListPtr()},
+        {"Headup", s.system.Database().KLX_HeadupPtr()},
+        {"TimersAlarms", s.system.RuntimeDatabase().KLX_RuntimeDatabaseManagerGetRuntimeCalcPtr()},
+        {"BTConnection", s.system.Database().KLX_DatabaseManagerBTConnPointer()},
+        {"AudioHandler", s.system.Database().KLX_DatabaseManagerAudioHandlerPointer()},
+        {"WlanConnection", s.system.Database().KLX_DatabaseManagerWlanConnPointer()},
+        {"TeacherPupil", s.system.Database().KLX_DatabaseManagerTutorPupilPointer()},
+        {"XMLFileSaver", s.system.Database().KLX_DatabaseManagerXMLFileSaverPtr()},
+        {"System", &s.system},
+    };
+    for (const auto& o : objects) {
+      QVERIFY2(o.second, o.first);
+      QCOMPARE(ctx->contextProperty(o.first).value<QObject*>(), o.second);
+    }
+    QVERIFY(ctx->contextProperty("VornKeyboard").value<QObject*>());
+    QVERIFY(ctx->contextProperty("UpdateManager").value<QObject*>());
+    for (const char* flag : {"DEBUG_MODE_QML", "QML_LOGGING", "QML_TIME_ELAPSE", "QML_FASTSTART"}) {
+      QVERIFY(ctx->contextProperty(flag).isValid());
+      QCOMPARE(ctx->contextProperty(flag).toBool(), false);
+    }
+    QVERIFY(qmlTypeId("DBValues", 1, 0, "DatabaseValue") >= 0);
+    QVERIFY(qmlTypeId("GuiData", 1, 0, "GuiCmdData") >= 0);
+    QVERIFY(qmlTypeId("UpdateManager", 1, 0, "CUpdateManager") >= 0);
+    QVERIFY(qmlTypeId("FileManagerBackend", 1, 0, "FileManager") >= 0);
+
+    // The synchronisation with the controllers is queued, then message 246.
+    Task_Data_T sync;
+    QVERIFY(s.system.VornHandler().KLX_VornHandlerTakeTask(&sync));
+    QCOMPARE(sync.task, 1);
+    QCOMPARE(sync.timeout, 2000);
+    QCOMPARE(sync.retries, 3);
+    QCOMPARE(sync.source, 1);
+    QCOMPARE(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, 1), 1);
+    const QList<KLX_Message> sent = s.Sent();
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent.last().id, quint16(246));
+    QCOMPARE(int(sent.last().node), 3);
+    QCOMPARE(sent.last().data, QByteArray(1, '\0'));
+
+    QVERIFY(s.system.Protocol().KLX_ProtocolIsProcessing());
+    QVERIFY(s.system.VornHandler().KLX_VornHandlerIsProcessing());
+    QVERIFY(s.system.GuiCommandHandler().KLX_GuiCommandHandlerIsProcessing());
+    QVERIFY(s.system.BatteryHandler().KLX_BaseClassThreadIsProcessing());
+    QVERIFY(g_app->QGuiTouchHandlerApplicationTimersStarted());
+    // The GPS receiver is on the larger board only.
+    QCOMPARE(s.system.GPSHandler().KLX_GPSHandlerIsInitialized(), vorn);
+    QVERIFY(s.errors.Reports().contains(qMakePair(267782u, QString("starting version 1.0"))));
+    QVERIFY(!s.errors.Has(202243));
+  }
+
+  void bluetoothOnlyOnTheLargerBoard() {
+    for (auto variant : {CSimBoard::Vorn, CSimBoard::Fenk}) {
+      Started s(variant);
+      s.system.Database().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(1, 0, false);
+      QCOMPARE(s.Start(), 1);
+      QCOMPARE(s.system.Database().KLX_DatabaseManagerBTConnPointer()->isPoweredOn(),
+               variant == CSimBoard::Vorn);
+    }
+  }
+
+  void powerLowAtStartStartsNothing() {
+    Started s(CSimBoard::Vorn);
+    s.board.SetPowerButtonPressed(true);
+    QCOMPARE(s.Start(), -70000);
+    // Everything is initialised and the timers run, but nothing is started.
+    QVERIFY(s.system.Database().KLX_DataBaseManagerIsInitialized());
+    QVERIFY(g_app->QGuiTouchHandlerApplicationTimersStarted());
+    QVERIFY(!s.system.Protocol().KLX_ProtocolIsProcessing());
+    QVERIFY(!s.system.VornHandler().KLX_VornHandlerIsProcessing());
+    Task_Data_T task;
+    QVERIFY(!s.system.VornHandler().KLX_VornHandlerTakeTask(&task));
+    QCOMPARE(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, 1), 0);
+    // Message 246 follows the start-up either way.
+    const QList<KLX_Message> sent = s.Sent();
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent.last().id, quint16(246));
+    QVERIFY(!s.errors.Has(202243));
+  }
+
+  void failedBringUpStopsTheChain() {
+    // Without the GPIO lines the power-button step fails: the database step
+    // after it is never run and message 246 is not sent.
+    Started s(CSimBoard::Vorn, 8LL << 30, false);
+    QCOMPARE(s.Start(), -70000);
+    QVERIFY(s.errors.Reports().contains(qMakePair(71169u, QString("startup gone wrong"))));
+    QVERIFY(!s.system.Database().KLX_DataBaseManagerIsInitialized());
+    QVERIFY(!s.system.GPSHandler().KLX_GPSHandlerIsInitialized());
+    QCOMPARE(s.Sent().size(), 0);
+    QVERIFY(!s.errors.Has(267782));
+  }
+
+  void missingCardIsAWarningAndSignalled() {
+    Started s(CSimBoard::Vorn, 0, true, 10);
+    QSignalSpy noCard(&s.system, &KLX_System::noSDcardDetected);
+    QCOMPARE(s.Start(), 1);
+    QVERIFY(s.errors.Reports().contains(qMakePair(202243u, QString("no SD card inserted"))));
+    QTRY_VERIFY(noCard.count() >= 2);
+  }
+
+  void smallOrForeignCardCountsAsMissing() {
+    Started s(CSimBoard::Vorn, 100LL * 1024 * 1024);
+    QCOMPARE(s.Start(), 1);
+    QVERIFY(s.errors.Has(202243));
+  }
+
+  void stopFromQmlKeepsTheDatabase() {
+    Started s(CSimBoard::Fenk);
+    QCOMPARE(s.Start(), 1);
+    QVERIFY(QMetaObject::invokeMethod(&s.system, "KLX_SystemStop"));
+    QVERIFY(s.system.Database().KLX_DatabaseManagerTutorPupilPointer());
+    s.system.KLX_SystemStop(1);
+    QVERIFY(!s.system.Database().KLX_DatabaseManagerTutorPupilPointer());
+  }
+
+  void cleanup() { Board::Free(); }
+};
+
+int main(int argc, char* argv[]) {
+  QGuiTouchHandlerApplication app(argc, argv);
+  g_app = &app;
+  TestStartup test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "tst_startup.moc"

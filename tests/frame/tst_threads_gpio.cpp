@@ -1,0 +1,118 @@
+// Thread labels, the process critical sections and the sysfs GPIO lines.
+#include <QtTest>
+
+#include "frame/klx_basethread.h"
+
+#include <thread>
+#include "frame/klx_gpiohandler.h"
+#include "vorn_testroot.h"
+
+namespace {
+class BrokenCritical : public KLX_Critical {
+ public:
+  BrokenCritical() : KLX_Critical(NotInitialized{}) {}
+};
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(content);
+}
+}  // namespace
+
+class TestThreadsGpio : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void labelsAndProcessingSwitch() {
+    KLX_BaseClassThread thread("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234", true);
+    QCOMPARE(QByteArray(thread.KLX_BaseClassThreadLabel()), QByteArray("ABCDEFGHIJKLMNOPQRSTUVW"));
+    QVERIFY(!thread.KLX_BaseClassThreadIsProcessing());
+    thread.KLX_BaseClassThreadStartProcessing();
+    QVERIFY(thread.KLX_BaseClassThreadIsProcessing());
+    thread.KLX_BaseClassThreadStopProcessing();
+    QVERIFY(!thread.KLX_BaseClassThreadIsProcessing());
+    QCOMPARE(thread.KLX_BaseClassGetIdleTime(), 100);
+    KLX_BaseClassThread unnamed;
+    QCOMPARE(QByteArray(unnamed.KLX_BaseClassThreadLabel()), QByteArray());
+  }
+
+  void criticalSections() {
+    KLX_Critical section;
+    QVERIFY(section.KLX_Critical_IsInitialized());
+    QCOMPARE(section.KLX_Critical_Enter(), 0);
+    // Non-recursive: a second lock from another thread is busy.
+    int other = -5;
+    std::thread t([&] { other = section.KLX_Critical_TryLock(); });
+    t.join();
+    QVERIFY(other != 0);
+    section.KLX_Critical_Leave();
+    QCOMPARE(section.KLX_Critical_TryLock(), 0);
+    section.KLX_Critical_Leave();
+
+    BrokenCritical broken;
+    QCOMPARE(broken.KLX_Critical_Enter(), -1);
+    QCOMPARE(broken.KLX_Critical_TryLock(), -1);
+    broken.KLX_Critical_Leave();
+    QVERIFY(MtxSDShareWrite.KLX_Critical_IsInitialized());
+  }
+
+  void gpioLines() {
+    VornTestRoot root;
+    const QString gpio = root.Path() + "/sys/class/gpio";
+    WriteFile(gpio + "/export", "");
+    WriteFile(gpio + "/gpio48/value", "1\n");
+    WriteFile(gpio + "/gpio43/value", "");
+
+    KLX_GPIOHandler input;
+    QCOMPARE(input.KLX_GPIOHandlerGetInput(), -2);  // not opened yet
+    QCOMPARE(input.KLX_GPIOHandlerOpen(48, 0, 0), 1);
+    QCOMPARE(ReadAll(gpio + "/gpio48/direction"), QByteArray("in"));
+    QCOMPARE(input.KLX_GPIOHandlerGetInput(), 1);
+    WriteFile(gpio + "/gpio48/value", "0\n");
+    QCOMPARE(input.KLX_GPIOHandlerGetInput(), 0);
+    // Setting an input writes nothing.
+    QCOMPARE(input.KLX_GPIOHandlerSetOutput(1), 1);
+    QCOMPARE(ReadAll(gpio + "/gpio48/value"), QByteArray("0\n"));
+    // A second opening is refused and leaves the first in place.
+    QCOMPARE(input.KLX_GPIOHandlerOpen(49, 1, 1), -70000);
+    QCOMPARE(input.KLX_GPIOHandlerGetInput(), 0);
+
+    KLX_GPIOHandler output;
+    QCOMPARE(output.KLX_GPIOHandlerOpen(43, 1, 1), 1);
+    QCOMPARE(ReadAll(gpio + "/gpio43/direction"), QByteArray("out"));
+    QCOMPARE(ReadAll(gpio + "/gpio43/value"), QByteArray("1"));
+    QCOMPARE(output.KLX_GPIOHandlerGetInput(), -2);
+    output.KLX_GPIOHandlerSetOutput(0);
+    QCOMPARE(ReadAll(gpio + "/gpio43/value"), QByteArray("0"));
+    QCOMPARE(output.KLX_GPIOHandlerClose(), 1);
+    QCOMPARE(output.KLX_GPIOHandlerClose(), 1);
+  }
+
+  void gpioFailures() {
+    VornTestRoot root;
+    VornErrorWatch watch;
+    KLX_GPIOHandler noExport;
+    QCOMPARE(noExport.KLX_GPIOHandlerOpen(48, 0, 0), -70000);
+    QCOMPARE(watch.Reports().value(0).first, 71937u);
+    QCOMPARE(watch.Reports().value(0).second, QString("could not open file: /sys/class/gpio/export"));
+
+    // The export is written but the line's folder never appears.
+    WriteFile(root.Path() + "/sys/class/gpio/export", "");
+    watch.Clear();
+    KLX_GPIOHandler noLine;
+    QCOMPARE(noLine.KLX_GPIOHandlerOpen(22, 0, 0), -70000);
+    QCOMPARE(ReadAll(root.Path() + "/sys/class/gpio/export"), QByteArray("22"));
+    QCOMPARE(watch.Reports().value(0).first, 71939u);
+    QCOMPARE(watch.Reports().value(0).second, QString("could not open dir"));
+  }
+};
+
+QTEST_APPLESS_MAIN(TestThreadsGpio)
+#include "tst_threads_gpio.moc"
