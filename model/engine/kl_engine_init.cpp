@@ -84,7 +84,7 @@ void kl_engine_init_mixer(T_Mixer* r) {
   if (!r) return;
   r->FromFuncIdx = KL_NO_FUNCTION;
   r->ToFuncIdx = KL_NO_FUNCTION;
-  r->MixerFlags = MixerFlagGlobal;
+  r->MixerFlags = 1;  // global
   for (int fm = 0; fm < KL_MAX_FLIGHTMODES; ++fm) kl_engine_reset_mixersetup(r, fm);
 }
 

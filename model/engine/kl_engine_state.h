@@ -58,8 +58,10 @@ struct KlSlew {
 // and the curve it fades from.
 struct KlCurveState {
   uint8_t stale;
-  uint16_t index;  // curve read in the last pass
-  int16_t copy[KL_CURVE_POINTS];
+  uint16_t index;           // curve read in the last pass
+  const int16_t* points;    // its points in the set-up block
+  int32_t blendLevel;       // fade level of that read, 0 when not fading
+  int16_t copy[KL_CURVE_POINTS];      // blended copy, filled for the screen
   int16_t fadeFrom[KL_CURVE_POINTS];
 };
 
@@ -73,6 +75,9 @@ struct KlFunctionInfo {
   uint8_t lastFm;
   int32_t rate, prevRate;
   double expo[2], prevExpo[2];
+  double powBase;  // last expo power: its arguments and result
+  int32_t powExponent;
+  double powResult;
   int32_t diff, prevDiff;
   int32_t trim, prevTrim;
   KlCurveState curve;
@@ -203,6 +208,33 @@ inline int16_t kl_table_lookup(uint16_t id, uint16_t* bookmark, bool* found) {
   }
   *found = false;
   return KL_CV_NONE;
+}
+
+// The value of a control id (Get_ControlValue), inline for the pass.
+inline int16_t kl_control_value(uint16_t id, uint16_t* bookmark) {
+  if (!bookmark) return KL_CV_NONE;
+  if ((id & 0xF000u) == 0x8000u) {
+    // A 12-bit two's-complement constant.
+    const int v = id & 0x0FFF;
+    return static_cast<int16_t>(v >= 0x800 ? v - 0x1000 : v);
+  }
+  if (id <= 3) return id == 2 ? 2047 : (id == 3 ? -2047 : 0);
+  if (id == 65535) return 0;
+  const unsigned hi = id & 0xFF00u;
+  const unsigned n = id & 0x00FFu;
+  bool found;
+  switch (hi) {
+    case 0x700:
+      // A function number beyond the board's count names no function.
+      if (n >= static_cast<unsigned>(kl_cfg(EngineCfgFunctions))) return 0;
+      return g_klEngine.FunctionValues[n + 1];
+    case 0x800:
+      return kl_table_lookup(static_cast<uint16_t>(0x500 + n), bookmark, &found) < 0 ? 2047
+                                                                                   : -2047;
+    case 0x900: return g_klEngine.flightmode == n ? 2047 : -2047;
+    case 0xA00: return g_klEngine.flightmode == n ? -2047 : 2047;
+    default: return kl_table_lookup(id, bookmark, &found);
+  }
 }
 
 // Internal steps shared between the engine's source files.

@@ -88,13 +88,6 @@ struct T_FunctionServo {
   uint16_t ServoMixerIdx;
 };
 
-enum E_FunctionFlags : uint32_t {
-  FunctionFlagGlobal = 1,
-  FunctionFlagCreatedAutomatically = 2,
-  FunctionFlagServoNotEditable = 4,
-  FunctionFlagDiffFlightModeDependent = 8,
-};
-
 struct T_Function {
   uint8_t IsUsed;
   uint8_t pad1;
@@ -114,7 +107,7 @@ struct T_Function {
   T_FunctionSetup Setup[KL_MAX_FLIGHTMODES];
   uint16_t ServoUseMask;
   T_FunctionServo Servo[KL_SERVOS_PER_FUNCTION];
-  uint32_t FunctionFlags;
+  uint32_t FunctionFlags;  // 1 global, 2 automatic, 4 servo fixed, 8 own differential per mode
   uint32_t Function_FM_Mask;
   uint32_t Function_FM_DiffMask;
 };
@@ -128,8 +121,6 @@ struct T_MixerSetup {
   uint16_t DelayDown;
 };
 
-enum E_MixerFlags : uint32_t { MixerFlagGlobal = 1, MixerFlagCreatedAutomatically = 2 };
-
 struct T_Mixer {
   uint8_t IsUsed;
   uint8_t InheritForNext;
@@ -142,7 +133,7 @@ struct T_Mixer {
   uint16_t SetupUseMask;
   T_MixerSetup Setup[KL_MAX_FLIGHTMODES];
   uint8_t pad338[2];
-  uint32_t MixerFlags;
+  uint32_t MixerFlags;  // 1 global, 2 automatic
   uint32_t Mixer_FM_Mask;
 };
 
