@@ -24,6 +24,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, K
   m_LanguageHandler = language;
   m_Runtime = runtime;
   if (!m_TutorPupil) m_TutorPupil = new KLX_TutorPupilCtrl;
+  CreateLinkStores();
   m_Bluetooth.initDBM(this);
   const int audio = m_AudioHandler.KLX_AudioHandlerInitialize(this);
   if (audio != KLX_Ok) return audio;
@@ -40,6 +41,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerStop() {
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerFree() {
+  FreeLinkStores();
   delete m_TutorPupil;
   m_TutorPupil = nullptr;
   m_Initialized = false;

@@ -1,6 +1,7 @@
 #pragma once
 // The database facade: the one door through which QML and the rest of the
 // program read and change the model and the settings (published as "Database").
+#include <QMutex>
 #include <QObject>
 #include <QString>
 
@@ -10,7 +11,11 @@
 #include "audio/klx_audiohandler.h"
 #include "frame/klx_basedatabase.h"
 #include "frame/klx_xmlfilesaver.h"
+#include "model/klx_specialswitch.h"
+#include "model/klx_stickdata.h"
+#include "model/klx_trim.h"
 #include "model/klx_tutorpupilctrl.h"
+#include "telemetry/klx_telemetriehandler.h"
 #include "wireless/klx_bluetooth.h"
 #include "wireless/klx_headup.h"
 #include "wireless/klx_wlanconnect.h"
@@ -72,6 +77,72 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_TutorPupilCtrl* KLX_DatabaseManagerTutorPupilPointer() { return m_TutorPupil; }
   KLX_XMLFileSaver* KLX_DatabaseManagerXMLFileSaverPtr() { return &m_XMLFileSaver; }
 
+  // ---- Live controls and what the controllers report (written on the CAN
+  // receiver thread by the message handlers) ----
+  KLX_Stickdata* KLX_DataBaseManagerGetStickdata() { return m_Stickdata; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetSet_ControlValueByControl(int control, int value, int dir);
+  Q_INVOKABLE int KLX_DataBaseManager_StickdataLock();
+  Q_INVOKABLE int KLX_DataBaseManager_StickdataUnlock();
+  int KLX_DataBaseManagerSet_StickTrimDirectionClicked(int trim, int direction);
+  int KLX_DataBaseManagerGetAndClear_StickTrimDirection(int trim, bool clear);
+  int KLX_DataBaseManagerGetSet_StickMovement(int value, int dir);
+  int KLX_DataBaseManager_CheckControlMovement(unsigned short* id);
+  int KLX_DataBaseManager_StickdataFreezeMovement();
+  int KLX_DataBaseManager_StickdataGetSet_LastControl(int id, int dir);
+  int KLX_DataBaseManager_FoundControl(unsigned short control);
+  void KLX_DataBaseManager_RepeatControl(unsigned short control);
+  void KLX_DataBaseManager_CheckLittleStickMovement();
+  // How often a moved stick restarted the inactivity timer.
+  int KLX_DataBaseManagerInactivityRestarts() const { return m_InactivityRestarts; }
+
+  int KLX_DataBaseManager_IsTrimFlightModeDependent(int trim, int flightmode);
+  int KLX_DataBaseManager_SetTrimFlightModeDependent(int trim, int flightmode, bool dependent,
+                                                     bool transmit);
+  int KLX_DataBaseManagerTrimGetSetTrimValueBeep(int trim, int flightmode, int value, int get,
+                                                 bool transmit = false);
+  Q_INVOKABLE int KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir,
+                                                               bool transmit = true);
+
+  void KLX_DataBaseManager_SystemPropertiesLock() { m_SystemPropertiesMutex.lock(); }
+  void KLX_DataBaseManager_SystemPropertiesUnlock() { m_SystemPropertiesMutex.unlock(); }
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(int value, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(int value, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Current(int value, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Brightness_In(int value, int dir,
+                                                                          bool modify = true);
+
+  QString KLX_DataBaseManagerGetSetTransLQI1(int value, int dir);
+  QString KLX_DataBaseManagerGetSetTransLQI2(int value, int dir);
+  QString KLX_DataBaseManagerGetSetTransRSSI1(int value, int dir);
+  QString KLX_DataBaseManagerGetSetTransRSSI2(int value, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGetTransLQI1() const { return m_LQI1; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetTransLQI2() const { return m_LQI2; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetTransRSSI1() const { return m_RSSI1; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetTransRSSI2() const { return m_RSSI2; }
+  void KLX_DataBaseManagerSetGainValueFCC_CAN(unsigned char gain) { m_GainFCC = gain; }
+  int KLX_DataBaseManagerGetGainValueFCC_CAN() const { return m_GainFCC; }
+  int KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags);
+  void KLX_DatabaseManagerSetTCDeviceState(unsigned int states) { m_TCDeviceState = states; }
+  unsigned int KLX_DatabaseManagerGetTCDeviceState() const { return m_TCDeviceState; }
+  int KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtChannelChanged(int value, int get);
+  int KLX_DataBaseManagerSequencerUpdateInfo(unsigned char sequencer, bool flag, unsigned char value,
+                                             const unsigned int* data);
+  // The last sequencer report: sequencer, flag, value.
+  int KLX_DataBaseManagerSequencerLastInfo(int* flag, int* value) const;
+
+  int KLX_DataBaseManagerHandleTelemetrieData(const unsigned char* frame);
+  int KLX_DataBaseManagerHandleTelemetrieNoResp(unsigned char address);
+  int KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex, unsigned char count);
+  KLX_TelemetrieHandler* KLX_DataBaseManagerGetTelemetrieHandler() { return &m_TelemetrieHandler; }
+
+ private:
+  void CreateLinkStores();
+  void FreeLinkStores();
+
+ signals:
+  void controlSelected(int control);
+  void controlRepeated(int control);
+
  private:
   KLX_XMLFileSaver m_XMLFileSaver;
   KLX_AudioHandler m_AudioHandler;
@@ -80,6 +151,27 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_Bluetooth m_Bluetooth;
   KLX_Headup m_Headup;
   KLX_TutorPupilCtrl* m_TutorPupil = nullptr;
+  KLX_TelemetrieHandler m_TelemetrieHandler;
+  KLX_Stickdata* m_Stickdata = nullptr;
+  KLX_Trim* m_Trim = nullptr;
+  KLX_SpecialSwitch* m_SpecialSwitch = nullptr;
+  QMutex m_SystemPropertiesMutex;
+  std::atomic<int> m_Akku1Voltage{800};
+  std::atomic<int> m_Akku2Voltage{800};
+  std::atomic<int> m_Current{0};
+  std::atomic<int> m_BrightnessIn{0};
+  std::atomic<int> m_FrontPlugMode{255};
+  std::atomic<int> m_LQI1{0};
+  std::atomic<int> m_LQI2{0};
+  std::atomic<int> m_RSSI1{0};
+  std::atomic<int> m_RSSI2{0};
+  std::atomic<int> m_GainFCC{0};
+  std::atomic<unsigned int> m_TCDeviceState{0};
+  std::atomic<int> m_ExtChannelAnswer{0};
+  std::atomic<int> m_SequencerInfo{-1};
+  std::atomic<int> m_SequencerFlag{0};
+  std::atomic<int> m_SequencerValue{0};
+  std::atomic<int> m_InactivityRestarts{0};
 
   KLX_Protocol* m_Protocol = nullptr;
   KLX_VornHandler* m_Vorn = nullptr;

@@ -1,10 +1,20 @@
 // vorn-sim: the simulated board beside the desktop program.
 //   vorn-sim prepare [--board vorn|fenk|none] [--root DIR]   writes the board's files
-//   vorn-sim console [--board ...] [--pid PID]               keys: p press, r release,
-//                                                            h hold 5 s, q quit
+//   vorn-sim console [--board ...] [--pid PID] [--script F]  serves the CAN stand-in at
+//                                                            <root>/run/can0 with the
+//                                                            transceiver and stick
+//                                                            controllers; keys: p press,
+//                                                            r release, h hold 5 s,
+//                                                            e/E error report from the
+//                                                            transceiver/stick, s silence,
+//                                                            l wrong lengths, x remote
+//                                                            frames, g sequence gaps,
+//                                                            o 1001-byte header,
+//                                                            c counters, q quit
 //   vorn-sim press|release|hold [--board ...]                one action, then exit
 #include "platform/klx_platform.h"
 #include "sim/csimboard.h"
+#include "sim/csimcontrollers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,13 +25,14 @@
 
 #include <csignal>
 #include <cstdio>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 int Usage() {
   std::fprintf(stderr,
                "usage: vorn-sim prepare|console|press|release|hold [--board vorn|fenk|none] "
-               "[--root DIR] [--pid PID]\n");
+               "[--root DIR] [--pid PID] [--script FILE]\n");
   return 2;
 }
 
@@ -41,6 +52,7 @@ int main(int argc, char* argv[]) {
   QString root = KLX_Platform::Root();
   CSimBoard::Variant variant = CSimBoard::Vorn;
   qint64 pid = 0;
+  QString script;
   while (!args.isEmpty()) {
     const QString opt = args.takeFirst();
     if (args.isEmpty()) return Usage();
@@ -52,6 +64,8 @@ int main(int argc, char* argv[]) {
       root = QFileInfo(value).absoluteFilePath();
     else if (opt == "--pid")
       pid = value.toLongLong(&ok);
+    else if (opt == "--script")
+      script = QFileInfo(value).absoluteFilePath();
     else
       ok = false;
     if (!ok) return Usage();
@@ -60,7 +74,9 @@ int main(int argc, char* argv[]) {
   CSimBoard board(root, variant);
 
   if (command == "prepare") {
-    if (!board.Prepare()) {
+    // The controllers' state file is written once and then kept across runs.
+    CSimControllers controllers(root);
+    if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile())) {
       std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(root));
       return 1;
     }
@@ -77,9 +93,24 @@ int main(int argc, char* argv[]) {
   }
   if (command != "console") return Usage();
 
+  // The controllers serve the bus; the program joins whenever it comes up.
+  CSimControllers controllers(root);
+  if (!controllers.Serve(root + "/run/can0")) {
+    std::fprintf(stderr, "vorn-sim: cannot serve the CAN stand-in at %s/run/can0\n", qPrintable(root));
+    return 1;
+  }
+  std::thread scriptThread;
+  if (!script.isEmpty())
+    scriptThread = std::thread([&controllers, script]() {
+      if (!controllers.RunScript(script)) std::fprintf(stderr, "vorn-sim: script %s failed\n", qPrintable(script));
+    });
+  bool silent = false, wrongLengths = false, remote = false, gaps = false;
+
   const bool interactive = isatty(STDIN_FILENO);
   if (interactive)
-    std::printf("vorn-sim: p press the power button, r release it, h hold it (switch off), q quit\n");
+    std::printf("vorn-sim: p press the power button, r release it, h hold it (switch off), "
+                "e/E error report, s silence, l wrong lengths, x remote frames, g sequence gaps, "
+                "o 1001-byte header, c counters, q quit\n");
   std::fflush(stdout);
 
   QSocketNotifier keys(STDIN_FILENO, QSocketNotifier::Read);
@@ -94,6 +125,23 @@ int main(int argc, char* argv[]) {
       case 'p': board.SetPowerButtonPressed(true); std::printf("power button pressed\n"); break;
       case 'r': board.SetPowerButtonPressed(false); std::printf("power button released\n"); break;
       case 'h': std::printf("holding the power button...\n"); std::fflush(stdout); Hold(board); break;
+      case 'e': controllers.SendErrorReport(CSimControllers::Transceiver, 0x02050101u, 254); std::printf("error report sent\n"); break;
+      case 'E': controllers.SendErrorReport(CSimControllers::Stick, 0x02060101u, 255); std::printf("error report sent\n"); break;
+      case 's':
+        silent = !silent;
+        controllers.SetSilent(CSimControllers::Transceiver, silent);
+        controllers.SetSilent(CSimControllers::Stick, silent);
+        std::printf("silence %s\n", silent ? "on" : "off");
+        break;
+      case 'l': wrongLengths = !wrongLengths; controllers.SetWrongLengths(wrongLengths); std::printf("wrong lengths %s\n", wrongLengths ? "on" : "off"); break;
+      case 'x': remote = !remote; controllers.SetRemoteFrames(remote); std::printf("remote frames %s\n", remote ? "on" : "off"); break;
+      case 'g': gaps = !gaps; controllers.SetSequenceGap(gaps); std::printf("sequence gaps %s\n", gaps ? "on" : "off"); break;
+      case 'o': controllers.SendOversizeHeader(CSimControllers::Transceiver, 17); std::printf("1001-byte header sent\n"); break;
+      case 'c':
+        std::printf("frames %llu, bad frames %d, sync requests %d/%d, directions requests %d\n",
+                    static_cast<unsigned long long>(controllers.FramesReceived()), controllers.BadFrames(),
+                    controllers.Received(128), controllers.Received(129), controllers.Received(150));
+        break;
       case 'q': app.quit(); break;
       default: break;
     }
@@ -106,5 +154,9 @@ int main(int argc, char* argv[]) {
     });
     watch.start(200);
   }
-  return app.exec();
+  const int rc = app.exec();
+  if (scriptThread.joinable()) scriptThread.join();
+  controllers.StopServing();
+  controllers.Detach();
+  return rc;
 }

@@ -39,3 +39,50 @@ bool KLX_VornHandler::KLX_VornHandlerTakeTask(Task_Data_T* task) {
   *task = m_Queue.dequeue();
   return true;
 }
+
+namespace {
+// Until the task engine takes them, answers wait here; a bounded queue keeps
+// a chatty controller from growing it without end.
+constexpr int kMaxQueuedUpdates = 256;
+
+int PutInto(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, const TaskUpdate_Data_T& update) {
+  QMutexLocker lock(mutex);
+  if (queue->size() >= kMaxQueuedUpdates) return -70000;
+  queue->enqueue(update);
+  return 1;
+}
+
+bool TakeFrom(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, TaskUpdate_Data_T* update) {
+  QMutexLocker lock(mutex);
+  if (queue->isEmpty()) return false;
+  *update = queue->dequeue();
+  return true;
+}
+}  // namespace
+
+int KLX_VornHandler::KLX_VornHandlerUpdateProcessTask(const TaskUpdate_Data_T& update) {
+  return PutInto(&m_UpdateMutex, &m_Updates, update);
+}
+
+int KLX_VornHandler::KLX_VornHandlerResponseProcessTask(const TaskUpdate_Data_T& update) {
+  return PutInto(&m_ResponseMutex, &m_Responses, update);
+}
+
+void KLX_VornHandler::KLX_ProtocolBaseCallback() {
+  TaskUpdate_Data_T sent;
+  sent.para = 0;
+  sent.updateKind = KLX_UPDATE_KIND_LONG_SENT;
+  PutInto(&m_ProtocolMutex, &m_ProtocolUpdates, sent);
+}
+
+bool KLX_VornHandler::KLX_VornHandlerTakeUpdate(TaskUpdate_Data_T* update) {
+  return TakeFrom(&m_UpdateMutex, &m_Updates, update);
+}
+
+bool KLX_VornHandler::KLX_VornHandlerTakeResponse(TaskUpdate_Data_T* update) {
+  return TakeFrom(&m_ResponseMutex, &m_Responses, update);
+}
+
+bool KLX_VornHandler::KLX_VornHandlerTakeProtocolUpdate(TaskUpdate_Data_T* update) {
+  return TakeFrom(&m_ProtocolMutex, &m_ProtocolUpdates, update);
+}

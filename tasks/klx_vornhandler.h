@@ -27,6 +27,18 @@ class KLX_VornHandler : public QObject {
   int KLX_VornHandlerStartVorn();
   int KLX_VornHandlerQueueProcessTask(const Task_Data_T& task);
   bool KLX_VornHandlerTakeTask(Task_Data_T* task);
+
+  // Controller answers for the running task, handed over on the CAN
+  // receiver thread; the task engine takes them from its queues.
+  int KLX_VornHandlerUpdateProcessTask(const TaskUpdate_Data_T& update);
+  int KLX_VornHandlerResponseProcessTask(const TaskUpdate_Data_T& update);
+  // The message layer prepared the last frame of a long message.
+  void KLX_ProtocolBaseCallback();
+  // What the engine would take next from the update, response and protocol
+  // queues (false when empty).
+  bool KLX_VornHandlerTakeUpdate(TaskUpdate_Data_T* update);
+  bool KLX_VornHandlerTakeResponse(TaskUpdate_Data_T* update);
+  bool KLX_VornHandlerTakeProtocolUpdate(TaskUpdate_Data_T* update);
  signals:
   void taskStatusSent(bool taskrunning);
  private:
@@ -35,4 +47,10 @@ class KLX_VornHandler : public QObject {
   std::atomic<bool> m_Processing{false};
   QMutex m_QueueMutex;
   QQueue<Task_Data_T> m_Queue;
+  QMutex m_UpdateMutex;
+  QQueue<TaskUpdate_Data_T> m_Updates;
+  QMutex m_ResponseMutex;
+  QQueue<TaskUpdate_Data_T> m_Responses;
+  QMutex m_ProtocolMutex;
+  QQueue<TaskUpdate_Data_T> m_ProtocolUpdates;
 };

@@ -3,21 +3,36 @@
 #include <QtTest>
 
 #include "sim/csimboard.h"
+#include "sim/csimcontrollers.h"
 #include "vorn_testroot.h"
 
 namespace {
 struct ProgramRun {
   QTemporaryDir dir{QDir::tempPath() + "/vorn-program-XXXXXX"};
   CSimBoard board;
+  CSimControllers controllers;
   QProcess process;
   QString output;
 
-  explicit ProgramRun(CSimBoard::Variant variant) : board(dir.path() + "/root", variant) {
+  explicit ProgramRun(CSimBoard::Variant variant)
+      : board(dir.path() + "/root", variant), controllers(dir.path() + "/root") {
     // The program keeps its board next to the folder of its executable.
     QDir().mkpath(dir.path() + "/bin");
     QFile::copy(VORN_PROGRAM, dir.path() + "/bin/vorn");
     QFile(dir.path() + "/bin/vorn").setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
     board.Prepare();
+    controllers.SetStreaming(false);
+    controllers.Serve(board.Root() + "/run/can0");
+  }
+  bool Received(int id, const QByteArray& data, int ms) {
+    QElapsedTimer t;
+    t.start();
+    do {
+      for (const CSimMessage& m : controllers.ReceivedMessages())
+        if (m.id == id && m.node == 3 && m.data == data) return true;
+      QTest::qWait(20);
+    } while (t.elapsed() < ms);
+    return false;
   }
   void Start() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -87,6 +102,8 @@ class TestProgram : public QObject {
     QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", 20000), qPrintable(run.output));
     QCOMPARE(run.board.PowerHoldValue(), QString("1"));
     QVERIFY(run.output.contains(board));
+    // The end of start-up reaches the controllers: message 246 with one zero byte.
+    QVERIFY(run.Received(246, QByteArray(1, '\0'), 3000));
 
     run.board.SetPowerButtonPressed(true);
     QVERIFY2(run.Finish(40000), qPrintable(run.output));

@@ -107,6 +107,7 @@ class TestStoreBases : public QObject {
   void singleFieldUpdateMessage() {
     Store store;
     KLX_Protocol protocol;
+    QCOMPARE(protocol.KLX_ProtocolInitializeWithoutBus(), 1);
     VornErrorWatch watch;
     QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(0, 0, 0, 1, nullptr, 0, 64), -70000);
     QCOMPARE(watch.Codes(), QList<unsigned>{132865u});

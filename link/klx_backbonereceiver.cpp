@@ -1,0 +1,127 @@
+#include "link/klx_backbonereceiver.h"
+
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_filenamehandler.h"
+#include "link/klx_protocol.h"
+
+#include <QtGlobal>
+
+namespace {
+constexpr unsigned kReceiverInit = 65793;  // fatal, receiver module
+constexpr unsigned kSocketSetup = 65794;   // fatal, receiver module
+constexpr unsigned kBadRead = 327939;      // logged only
+// The read waits this long at a time, so that a stop is seen even when no
+// frame comes.
+constexpr int kReadWaitMs = 100;
+// After a failed read, so that a dead socket does not spin a core.
+constexpr int kFailedReadPauseMs = 20;
+}  // namespace
+
+KLX_BackboneReceiver::KLX_BackboneReceiver() : KLX_BaseClassThread("BackBoneReceiver", false) {
+  setObjectName("BackBoneReceiver");
+}
+
+KLX_BackboneReceiver::~KLX_BackboneReceiver() {
+  if (isRunning()) {
+    m_Running = false;
+    wait(3000);
+  }
+  KLX_BackboneReceiverClose();
+}
+
+int KLX_BackboneReceiver::KLX_BackboneReceiverInitialize(KLX_Protocol* protocol) {
+  if (m_Initialized || !protocol) {
+    KLXErrorHandler.RegisterError(kReceiverInit,
+                                  "KLX_BackboneReceiverInitialize(): Initializing went wrong");
+    return -70000;
+  }
+  m_Protocol = protocol;
+  m_Initialized = true;
+  m_Socket = KLX_BackboneReceiverOpenCANSocket();
+  if (m_Socket < 0) {
+    KLXErrorHandler.RegisterError(kReceiverInit,
+                                  "KLX_BackboneReceiverInitialize(): Could not open CAN socket");
+    m_Socket = -1;
+    return -70000;
+  }
+  return m_Socket;
+}
+
+int KLX_BackboneReceiver::KLX_BackboneReceiverInitializeOnSocket(KLX_Protocol* protocol, int socket) {
+  if (m_Initialized || !protocol || socket < 0) {
+    KLXErrorHandler.RegisterError(kReceiverInit,
+                                  "KLX_BackboneReceiverInitialize(): Initializing went wrong");
+    return -70000;
+  }
+  m_Protocol = protocol;
+  m_Initialized = true;
+  m_Socket = socket;
+  return m_Socket;
+}
+
+int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
+  KLX_Platform::CanOpenStep step = KLX_Platform::CanOpenStep::Done;
+  const int fd = KLX_Platform::CanOpen(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/run/can0"), &step);
+  if (fd >= 0) {
+    qInfo("  ->   can socket opened succesfully");
+    return fd;
+  }
+  const char* text = "KLX_BackboneReceiverOpenCANSocket(): failed to open can socket";
+  switch (step) {
+    case KLX_Platform::CanOpenStep::ReceiveBuffer:
+      text = "KLX_BackboneReceiverOpenCANSocket(): set size of receiving socket failed";
+      break;
+    case KLX_Platform::CanOpenStep::SendBuffer:
+      text = "KLX_BackboneReceiverOpenCANSocket(): set size of sending socket failed";
+      break;
+    case KLX_Platform::CanOpenStep::Interface:
+      text = "KLX_BackboneReceiverOpenCANSocket(): failed to initialize socket";
+      break;
+    case KLX_Platform::CanOpenStep::Bind:
+      text = "KLX_BackboneReceiverOpenCANSocket(): failed to bind socket";
+      break;
+    default:
+      break;
+  }
+  KLXErrorHandler.RegisterError(kSocketSetup, QString::fromLatin1(text));
+  return -70000;
+}
+
+int KLX_BackboneReceiver::KLX_BackboneReceiverStop() {
+  m_Running = false;
+  if (isRunning() && QThread::currentThread() != this) wait(3000);
+  return 1;
+}
+
+int KLX_BackboneReceiver::KLX_BackboneReceiverClose() {
+  if (m_Socket >= 0) KLX_Platform::CanClose(m_Socket);
+  m_Socket = -1;
+  m_Protocol = nullptr;
+  m_Initialized = false;
+  return 1;
+}
+
+void KLX_BackboneReceiver::run() {
+  if (!m_Initialized || !m_Protocol) {
+    KLXErrorHandler.RegisterError(kReceiverInit, "run(): did not call KLX_BackboneReceiverInitialize()");
+    return;
+  }
+  qDebug("  ->   starting KLX_BackboneReceiver thread");
+  m_Running = true;
+  while (m_Running) {
+    if (!KLX_Platform::CanWaitReadable(m_Socket, kReadWaitMs)) continue;
+    const ssize_t count = KLX_Platform::CanRead(m_Socket, &m_Frame);
+    if (!m_Running) break;
+    if (count != KLX_CAN_FRAME_SIZE) {
+      if (KLX_BaseClassThreadIsProcessing()) KLXErrorHandler.RegisterError(kBadRead, QString());
+      QThread::msleep(kFailedReadPauseMs);
+      continue;
+    }
+    if (!KLX_BaseClassThreadIsProcessing()) continue;
+    if (m_Frame.can_id & KLX_CAN_EFF_FLAG)
+      m_Protocol->KLX_ProtocolHandleLongMessage(&m_Frame);
+    else
+      m_Protocol->KLX_ProtocolHandleShortMessage(&m_Frame);
+  }
+  qDebug("  ->   exit KLX_BackboneReceiver thread");
+}

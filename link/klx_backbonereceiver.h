@@ -1,0 +1,39 @@
+#pragma once
+// The CAN receiver thread: opens the socket, reads one 16-byte frame at a
+// time and hands it to the message layer.
+#include <QThread>
+
+#include <atomic>
+
+#include "frame/klx_basethread.h"
+#include "platform/klx_cansocket.h"
+
+class KLX_Protocol;
+
+class KLX_BackboneReceiver : public CNoDebugBase<QThread>, public KLX_BaseClassThread {
+ public:
+  KLX_BackboneReceiver();
+  ~KLX_BackboneReceiver() override;
+
+  // Opens the CAN socket; the descriptor, or -70000 when it cannot be opened.
+  int KLX_BackboneReceiverInitialize(KLX_Protocol* protocol);
+  // The same on a descriptor the caller made; the receiver takes it over.
+  int KLX_BackboneReceiverInitializeOnSocket(KLX_Protocol* protocol, int socket);
+  int KLX_BackboneReceiverOpenCANSocket();
+  int KLX_BackboneReceiverGetSocket() const { return m_Socket; }
+  int KLX_BackboneReceiverStop();
+  int KLX_BackboneReceiverClose();
+  void KLX_BackboneReceiverStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
+  void KLX_BackboneReceiverStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
+  bool KLX_BackboneReceiverIsRunning() const { return m_Running; }
+
+ protected:
+  void run() override;
+
+ private:
+  int m_Socket = -1;
+  bool m_Initialized = false;
+  std::atomic<bool> m_Running{false};
+  KLX_Protocol* m_Protocol = nullptr;
+  KLX_CanFrame m_Frame;
+};

@@ -1,0 +1,92 @@
+#include "link/klx_backbonesender.h"
+
+#include "frame/klx_errorhandler.h"
+#include "link/klx_protocol.h"
+
+#include <QtGlobal>
+
+#include <cerrno>
+
+namespace {
+constexpr unsigned kSenderInit = 66049;  // fatal, sender module
+// A full transmit queue is waited out for up to this long before the frame
+// is given up.
+constexpr int kWriteRetryMs = 10;
+constexpr int kWriteRetries = 100;
+}  // namespace
+
+KLX_BackboneSender::KLX_BackboneSender() : KLX_BaseClassThread("BackBoneSender", false) {
+  setObjectName("BackBoneSender");
+}
+
+KLX_BackboneSender::~KLX_BackboneSender() {
+  if (isRunning()) {
+    m_Running = false;
+    if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
+    wait(3000);
+  }
+}
+
+int KLX_BackboneSender::KLX_BackboneSenderInitialize(int socket, KLX_Protocol* protocol) {
+  if (m_Initialized || !protocol) {
+    KLXErrorHandler.RegisterError(kSenderInit, "KLX_BackboneSenderInitialize: Initializing went wrong");
+    return -70000;
+  }
+  m_Socket = socket;
+  m_Protocol = protocol;
+  m_Initialized = true;
+  return 1;
+}
+
+int KLX_BackboneSender::KLX_BackboneSenderStop() {
+  m_Running = false;
+  if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
+  if (isRunning() && QThread::currentThread() != this) wait(3000);
+  return 1;
+}
+
+int KLX_BackboneSender::KLX_BackboneSenderClose() {
+  m_Protocol = nullptr;
+  m_Initialized = false;
+  m_Socket = -1;
+  return 1;
+}
+
+void KLX_BackboneSender::WriteFrame(int queue, const KLX_CanFrame& frame) {
+  ssize_t count = -1;
+  for (int attempt = 0; attempt <= kWriteRetries; ++attempt) {
+    count = KLX_Platform::CanWrite(m_Socket, frame);
+    if (count == KLX_CAN_FRAME_SIZE) return;
+    const int error = errno;
+    if (count >= 0 || (error != ENOBUFS && error != EAGAIN && error != EINTR)) break;
+    if (!m_Running) break;
+    KLX_Platform::CanWaitWritable(m_Socket, kWriteRetryMs);
+    // SocketCAN may report a full device queue as writable: give the bus time.
+    if (error == ENOBUFS) QThread::msleep(1);
+    errno = error;
+  }
+  qDebug("ERROR_CAN_BUS: i=%d count=%d errno=%d can_id=0x%08X dlc=0x%08X [%d %d %d %d %d %d %d %d]",
+         queue, static_cast<int>(count), errno, frame.can_id, unsigned(frame.can_dlc), frame.data[0],
+         frame.data[1], frame.data[2], frame.data[3], frame.data[4], frame.data[5], frame.data[6],
+         frame.data[7]);
+}
+
+void KLX_BackboneSender::run() {
+  if (!m_Initialized || !m_Protocol) {
+    KLXErrorHandler.RegisterError(kSenderInit, "run(): did not call KLX_BackboneSenderInitialize()");
+    return;
+  }
+  qDebug("  ->   starting KLX_BackboneSender thread");
+  m_Running = true;
+  KLX_CanFrame frame;
+  while (m_Running) {
+    m_Protocol->KLX_ProtocolWaitForMessages(m_Running);
+    if (!m_Running) break;
+    // All short messages first, then every queued long message whole.
+    while (m_Protocol->KLX_ProtocolCheckForFurtherMessageToSend()) {
+      while (m_Protocol->KLX_ProtocolHandleSendingShortMessage(&frame)) WriteFrame(0, frame);
+      while (m_Protocol->KLX_ProtocolHandleSendingLongMessage(&frame)) WriteFrame(1, frame);
+    }
+  }
+  qDebug("  ->   exit KLX_BackboneSender thread");
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The CAN sender thread: sleeps until the message layer has frames and
+// writes them one 16-byte frame at a time.
+#include <QMutex>
+#include <QThread>
+
+#include <atomic>
+
+#include "frame/klx_basethread.h"
+#include "platform/klx_cansocket.h"
+
+class KLX_Protocol;
+
+class KLX_BackboneSender : public CNoDebugBase<QThread>, public KLX_BaseClassThread {
+ public:
+  KLX_BackboneSender();
+  ~KLX_BackboneSender() override;
+
+  int KLX_BackboneSenderInitialize(int socket, KLX_Protocol* protocol);
+  int KLX_BackboneSenderStop();
+  int KLX_BackboneSenderClose();
+  void KLX_BackboneSenderStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
+  void KLX_BackboneSenderStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
+  bool KLX_BackboneSenderIsRunning() const { return m_Running; }
+
+ protected:
+  void run() override;
+
+ private:
+  // Writes one frame; waits out a full transmit queue rather than drop it.
+  void WriteFrame(int queue, const KLX_CanFrame& frame);
+
+  int m_Socket = -1;
+  bool m_Initialized = false;
+  std::atomic<bool> m_Running{false};
+  KLX_Protocol* m_Protocol = nullptr;
+};

@@ -1,0 +1,188 @@
+#include "link/klx_stickmessagehandler.h"
+
+#include "frame/klx_errorhandler.h"
+#include "model/klx_databasemanager.h"
+#include "tasks/klx_vornhandler.h"
+
+#include <cstring>
+
+namespace {
+constexpr unsigned kInitFailed = 0x10801;
+constexpr unsigned kSystemLength = 0x10802;
+constexpr unsigned kStickLength = 0x10803;
+constexpr unsigned kEncoderLength = 0x10805;
+constexpr unsigned kSwitchLength = 0x10806;
+constexpr unsigned short kDefaultBootId = 153;
+constexpr unsigned kCheckLimit = 10;
+constexpr unsigned kLimitAfterFind = 25;
+
+// Control ids of the four values of each position message; 0 is unused.
+constexpr unsigned short kSticks[4] = {256, 257, 496, 497};
+constexpr unsigned short kEncoders[4] = {1025, 1024, 1265, 1264};
+constexpr unsigned short kSwitches[5][4] = {
+    {768, 769, 770, 771},    // 4
+    {772, 1012, 1011, 1009}, // 5
+    {1010, 1008, 776, 1016}, // 6
+    {773, 1013, 0, 0},       // 7
+    {1712, 1713, 1714, 0},   // 8
+};
+constexpr unsigned short kTrimControls[6] = {512, 513, 752, 753, 514, 754};
+}  // namespace
+
+KLX_StickMessageHandler::KLX_StickMessageHandler(QObject* parent) : QObject(parent) {}
+
+int KLX_StickMessageHandler::KLX_StickMessageHandlerInitialize(KLX_DataBaseManager* database,
+                                                               KLX_VornHandler* handler) {
+  if (!database || !handler) {
+    KLXErrorHandler.RegisterError(kInitFailed, "KLX_ProtocolStickInitialize gone wrong");
+    return -70000;
+  }
+  m_Db = database;
+  m_Vorn = handler;
+  return 1;
+}
+
+void KLX_StickMessageHandler::KLX_StickMessageHandlerSet_UpdateCAN_ID(unsigned short id) {
+  m_UpdateId = id == 65535 ? kDefaultBootId : id;
+}
+
+int KLX_StickMessageHandler::KLX_StickMessageHandlerRcvMsg(const KLX_ProtLongData_t* message) {
+  if (!message || message->remoteFlag || !m_Db) return -70000;
+  if (message->longFlag) {
+    if (message->id == m_UpdateId) Answer(message);
+    return -70000;
+  }
+  if (message->id == 254 || message->id == 255) {
+    KLXErrorHandler.RegisterError(KLX_ProtUint32(message, 0), QString());
+    return -70000;
+  }
+  int result = 1;
+  switch (message->id) {
+    case 1: result = StickData(message); break;
+    case 2: result = TrimClicks(message); break;
+    case 3:
+      result = PositionData(message, kEncoders, kEncoderLength, "wrong length in KLX_StickMessageHandlerEncoderData");
+      break;
+    case 4: case 5: case 6: case 7: case 8:
+      result = PositionData(message, kSwitches[message->id - 4], kSwitchLength,
+                            "wrong length in KLX_StickMessageHandlerSwitchData");
+      break;
+    case 16: result = SystemData(message); break;
+    case 32: result = Update(message, 1); break;
+    case 33: result = Update(message, 2); break;
+    case 64: result = Update(message, 0); break;
+    case 129: Answer(message); break;
+    default: result = -70000; break;
+  }
+  if (message->id == m_UpdateId) Answer(message);
+  return result;
+}
+
+int KLX_StickMessageHandler::StickData(const KLX_ProtLongData_t* message) {
+  m_Db->KLX_DataBaseManager_StickdataLock();
+  m_Db->KLX_DataBaseManager_CheckLittleStickMovement();
+  if (message->length == 8) {
+    for (int i = 0; i < 4; ++i)
+      m_Db->KLX_DataBaseManagerGetSet_ControlValueByControl(kSticks[i], KLX_ProtInt16(message, 2 * i), 0);
+    m_Db->KLX_DataBaseManagerHandleVornTelemetrieData(8, 4);
+  } else {
+    KLXErrorHandler.RegisterError(kStickLength, "wrong length in KLX_StickMessageHandlerMainStickData");
+  }
+  // While the GUI searches a control, every eleventh message looks for it.
+  if (m_Db->KLX_DataBaseManagerGetSet_StickMovement(0, 1) == 1) {
+    if (m_MovementCounter < m_MovementLimit) {
+      ++m_MovementCounter;
+    } else {
+      m_MovementCounter = 0;
+      m_MovementLimit = kCheckLimit;
+      unsigned short id = 0;
+      if (m_Db->KLX_DataBaseManager_CheckControlMovement(&id) == 1) {
+        m_Db->KLX_DataBaseManager_StickdataFreezeMovement();
+        if (id != 0) {
+          if (id != m_Db->KLX_DataBaseManager_StickdataGetSet_LastControl(0, 1)) {
+            m_Db->KLX_DataBaseManager_FoundControl(id);
+            m_Db->KLX_DataBaseManager_StickdataGetSet_LastControl(id, 0);
+            m_MovementLimit = kLimitAfterFind;
+          } else {
+            m_Db->KLX_DataBaseManager_RepeatControl(id);
+          }
+        }
+      }
+    }
+  }
+  m_Db->KLX_DataBaseManager_StickdataUnlock();
+  return 1;
+}
+
+int KLX_StickMessageHandler::TrimClicks(const KLX_ProtLongData_t* message) {
+  // A click message shorter than six bytes clicks nothing beyond its length;
+  // the read-modify-write of a search runs under the store's lock.
+  m_Db->KLX_DataBaseManager_StickdataLock();
+  const bool searching = m_Db->KLX_DataBaseManagerGetSet_StickMovement(0, 1) == 1;
+  for (int trim = 0; trim < 6; ++trim) {
+    const unsigned char click = KLX_ProtByte(message, trim);
+    if (searching) {
+      if (click == 0) continue;
+      const int value = m_Db->KLX_DataBaseManagerGetSet_ControlValueByControl(kTrimControls[trim], 0, 1);
+      if (click == 0xFE)
+        m_Db->KLX_DataBaseManagerGetSet_ControlValueByControl(kTrimControls[trim], value + 1, 0);
+      else if (click == 0x02)
+        m_Db->KLX_DataBaseManagerGetSet_ControlValueByControl(kTrimControls[trim], value - 1, 0);
+    } else if (click == 0xFE) {
+      m_Db->KLX_DataBaseManagerSet_StickTrimDirectionClicked(trim, -1);
+    } else if (click == 0x02) {
+      m_Db->KLX_DataBaseManagerSet_StickTrimDirectionClicked(trim, 1);
+    }
+  }
+  m_Db->KLX_DataBaseManager_StickdataUnlock();
+  return 1;
+}
+
+int KLX_StickMessageHandler::PositionData(const KLX_ProtLongData_t* message, const unsigned short* controls,
+                                          unsigned error, const char* text) {
+  if (message->length != 8) {
+    KLXErrorHandler.RegisterError(error, QString::fromLatin1(text));
+    return 1;
+  }
+  m_Db->KLX_DataBaseManager_StickdataLock();
+  for (int i = 0; i < 4; ++i)
+    if (controls[i]) m_Db->KLX_DataBaseManagerGetSet_ControlValueByControl(controls[i], KLX_ProtInt16(message, 2 * i), 0);
+  m_Db->KLX_DataBaseManager_StickdataUnlock();
+  return 1;
+}
+
+int KLX_StickMessageHandler::SystemData(const KLX_ProtLongData_t* message) {
+  if (message->length != 8) {
+    KLXErrorHandler.RegisterError(kSystemLength, "wrong length in KLX_StickMessageHandlerSystemData");
+    return 1;
+  }
+  m_Db->KLX_DataBaseManager_SystemPropertiesLock();
+  m_Db->KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(KLX_ProtUint16(message, 0), 0);
+  m_Db->KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(KLX_ProtUint16(message, 2), 0);
+  m_Db->KLX_DataBaseManagerGetSetSystemProperties_Current(KLX_ProtUint16(message, 4), 0);
+  m_Db->KLX_DataBaseManagerGetSetSystemProperties_Brightness_In(KLX_ProtUint16(message, 6), 0, true);
+  m_Db->KLX_DataBaseManager_SystemPropertiesUnlock();
+  m_Db->KLX_DataBaseManagerHandleVornTelemetrieData(0, 4);
+  return 1;
+}
+
+int KLX_StickMessageHandler::Answer(const KLX_ProtLongData_t* message) {
+  if (!m_Vorn) return -70000;
+  TaskUpdate_Data_T update;
+  update.updateKind = KLX_UPDATE_KIND_STICK;
+  // A message of length 0 carries no first byte: the answer is 0.
+  update.para = KLX_ProtByte(message, 0);
+  if (message->length > 1) std::memcpy(update.data, message->data + 1, message->length - 1);
+  return m_Vorn->KLX_VornHandlerUpdateProcessTask(update);
+}
+
+int KLX_StickMessageHandler::Update(const KLX_ProtLongData_t* message, int a) {
+  if (!m_Vorn) return 1;
+  TaskUpdate_Data_T update;
+  update.updateKind = KLX_UPDATE_KIND_STICK;
+  update.para = a;
+  const unsigned n = message->length < sizeof(update.data) ? message->length : sizeof(update.data);
+  std::memcpy(update.data, message->data, n);
+  m_Vorn->KLX_VornHandlerUpdateProcessTask(update);
+  return 1;
+}

@@ -1,0 +1,204 @@
+// The facade's doors for the live control values and for what the
+// controllers report; the message handlers call them on the CAN receiver
+// thread.
+#include "model/klx_databasemanager.h"
+
+#include "frame/klx_databasevalues.h"
+
+#include <QtGlobal>
+
+#include <cstring>
+
+namespace {
+constexpr int kBadIndex = -70010;
+}
+
+void KLX_DataBaseManager::CreateLinkStores() {
+  if (!m_Stickdata) {
+    m_Stickdata = new KLX_Stickdata;
+    m_Stickdata->KLX_StickdataInitialize(m_Protocol);
+  }
+  if (!m_Trim) m_Trim = new KLX_Trim;
+  if (!m_SpecialSwitch) m_SpecialSwitch = new KLX_SpecialSwitch;
+}
+
+void KLX_DataBaseManager::FreeLinkStores() {
+  delete m_SpecialSwitch;
+  m_SpecialSwitch = nullptr;
+  delete m_Trim;
+  m_Trim = nullptr;
+  delete m_Stickdata;
+  m_Stickdata = nullptr;
+}
+
+// ---- live control store ----------------------------------------------------
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_ControlValueByControl(int control, int value, int dir) {
+  if (!m_Stickdata) return KLX_Error;
+  return m_Stickdata->KLX_StickdataGetSetControl(static_cast<unsigned short>(control & 0xFFFF), value, dir);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_StickdataLock() {
+  return m_Stickdata ? m_Stickdata->KLX_StickdataLock() : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_StickdataUnlock() {
+  return m_Stickdata ? m_Stickdata->KLX_StickdataUnlock() : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerSet_StickTrimDirectionClicked(int trim, int direction) {
+  return m_Stickdata ? m_Stickdata->KLX_StickdataSetTrimDirectionClicked(trim, direction) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetAndClear_StickTrimDirection(int trim, bool clear) {
+  if (!m_Stickdata) return KLX_Error;
+  m_Stickdata->KLX_StickdataLock();
+  const int direction = m_Stickdata->KLX_StickdataGetAndClearTrimDirection(trim, clear);
+  m_Stickdata->KLX_StickdataUnlock();
+  return direction;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_StickMovement(int value, int dir) {
+  return m_Stickdata ? m_Stickdata->KLX_StickdataGetSetMovementFlag(value, dir) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_CheckControlMovement(unsigned short* id) {
+  return m_Stickdata ? m_Stickdata->KLX_StickdataCheckMovement(id) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_StickdataFreezeMovement() {
+  return m_Stickdata ? m_Stickdata->KLX_StickdataFreezeMovement() : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_StickdataGetSet_LastControl(int id, int dir) {
+  return m_Stickdata ? m_Stickdata->KLX_StickdataGetSet_LastControl(id, dir) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_FoundControl(unsigned short control) {
+  emit controlSelected(control);
+  return KLX_Ok;
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManager_RepeatControl(unsigned short control) {
+  emit controlRepeated(control);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManager_CheckLittleStickMovement() {
+  if (m_Stickdata && m_Stickdata->KLX_StickdataIsStickMoved()) ++m_InactivityRestarts;
+}
+
+// ---- trims and special switches ---------------------------------------------
+
+int KLX_DataBaseManager::KLX_DataBaseManager_IsTrimFlightModeDependent(int trim, int flightmode) {
+  return m_Trim ? m_Trim->KLX_Trim_IsFlightModeDependent(trim, flightmode) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_SetTrimFlightModeDependent(int trim, int flightmode,
+                                                                       bool dependent, bool transmit) {
+  return m_Trim ? m_Trim->KLX_Trim_SetFlightModeDependent(trim, flightmode, dependent, transmit)
+                : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetSetTrimValueBeep(int trim, int flightmode, int value,
+                                                                   int get, bool) {
+  return m_Trim ? m_Trim->KLX_TrimGetSet_Trim_RotaryValue(trim, flightmode, value, get) : kBadIndex;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir, bool) {
+  return m_SpecialSwitch ? m_SpecialSwitch->KLX_SpecialSwitchGetSet_Value(index, value, dir) : kBadIndex;
+}
+
+// ---- settings the stick controller reports -----------------------------------
+
+namespace {
+int GetSetClamped(std::atomic<int>* field, int value, int dir, int low, int high) {
+  if (dir) return *field;
+  *field = qBound(low, value, high);
+  return *field;
+}
+}  // namespace
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(int value, int dir) {
+  return GetSetClamped(&m_Akku1Voltage, value, dir, 0, 1000);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(int value, int dir) {
+  return GetSetClamped(&m_Akku2Voltage, value, dir, 0, 1000);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Current(int value, int dir) {
+  return GetSetClamped(&m_Current, value, dir, 0, 3000);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Brightness_In(int value, int dir, bool) {
+  return GetSetClamped(&m_BrightnessIn, value, dir, 0, 100);
+}
+
+// ---- what the transceiver controller reports ---------------------------------
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetTransLQI1(int value, int dir) {
+  if (!dir) m_LQI1 = value;
+  return QString::number(m_LQI1);
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetTransLQI2(int value, int dir) {
+  if (!dir) m_LQI2 = value;
+  return QString::number(m_LQI2);
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetTransRSSI1(int value, int dir) {
+  if (!dir) m_RSSI1 = value;
+  return QString::number(m_RSSI1);
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetTransRSSI2(int value, int dir) {
+  if (!dir) m_RSSI2 = value;
+  return QString::number(m_RSSI2);
+}
+
+int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags) {
+  // Flags 2: the controller's answer is stored as it stands.
+  if (flags == 2) m_FrontPlugMode = mode & 0xFF;
+  return m_FrontPlugMode;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtChannelChanged(int value,
+                                                                                            int get) {
+  if (!get) m_ExtChannelAnswer = value;
+  return m_ExtChannelAnswer;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerSequencerUpdateInfo(unsigned char sequencer, bool flag,
+                                                               unsigned char value,
+                                                               const unsigned int*) {
+  m_SequencerFlag = flag ? 1 : 0;
+  m_SequencerValue = value;
+  m_SequencerInfo = sequencer;
+  return KLX_Ok;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerSequencerLastInfo(int* flag, int* value) const {
+  if (flag) *flag = m_SequencerFlag;
+  if (value) *value = m_SequencerValue;
+  return m_SequencerInfo;
+}
+
+// ---- telemetry entries -------------------------------------------------------
+
+int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieData(const unsigned char* frame) {
+  return m_TelemetrieHandler.KLX_TelemetrieHandlerHandleSensorData(frame, this);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieNoResp(unsigned char address) {
+  return m_TelemetrieHandler.KLX_TelemetrieHandlerNoRespFromSensor(address, this);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex,
+                                                                    unsigned char count) {
+  // The own sensor is refreshed by groups of eight values.
+  const unsigned char group = firstIndex & ~7u;
+  m_TelemetrieHandler.KLX_TelemetrieHandlerHandleVornSlavesData(this, group);
+  if (group != firstIndex && firstIndex + (count % 8) > group + 8)
+    m_TelemetrieHandler.KLX_TelemetrieHandlerHandleVornSlavesData(this, group + 8);
+  return KLX_Ok;
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The message layer with its threads on one end of a socketpair; the test
+// holds the other end and speaks raw 16-byte frames, or hands it to the
+// simulated controllers.
+#include <QByteArray>
+#include <QtTest>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "frame/klx_languagehandler.h"
+#include "link/klx_protocol.h"
+#include "model/klx_databasemanager.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+#include "tasks/klx_vornhandler.h"
+#include "vorn_testroot.h"
+
+// Identifiers spelt out as the frame table gives them, not through the codec.
+inline uint32_t ShortId(int node, int id) { return uint32_t(id) + 256u * uint32_t(node); }
+inline uint32_t LongId(int node, int id, int sequence) {
+  return ((uint32_t(node) * 16777216u + uint32_t(id) * 65536u + uint32_t(sequence)) * 4u) | 0x80000000u;
+}
+
+struct LinkRig {
+  VornTestRoot root;
+  KLX_RuntimeDatabaseManager runtime;
+  KLX_DataBaseManager db;
+  KLX_VornHandler vorn;
+  KLX_Protocol protocol;
+  int peer = -1;
+
+  // Starts the layer on a socketpair; with keepPeer false the caller takes
+  // the other end (for the simulated controllers).
+  bool Start() {
+    int fds[2];
+    if (::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, fds) != 0) return false;
+    peer = fds[1];
+    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != 1) return false;
+    if (protocol.KLX_ProtocolInitializeOnSocket(&db, &vorn, fds[0]) != 1) return false;
+    protocol.KLX_ProtocolStartProcessing();
+    return true;
+  }
+  int TakePeer() {
+    const int fd = peer;
+    peer = -1;
+    return fd;
+  }
+  ~LinkRig() {
+    protocol.KLX_ProtocolClose();
+    if (peer >= 0) ::close(peer);
+  }
+
+  bool Write(uint32_t ident, const QByteArray& data, int dlc = -1) {
+    KLX_CanFrame f;
+    f.can_id = ident;
+    f.can_dlc = uint8_t(dlc < 0 ? data.size() : dlc);
+    memcpy(f.data, data.constData(), size_t(qMin(8, data.size())));
+    return ::send(peer, &f, sizeof(f), MSG_NOSIGNAL) == 16;
+  }
+  bool WriteShort(int node, int id, const QByteArray& data, bool remote = false) {
+    return Write(ShortId(node, id) | (remote ? 0x40000000u : 0u), data);
+  }
+  // A long message as header and data frames, built by hand.
+  bool WriteLong(int node, int id, const QByteArray& data) {
+    const uint32_t n = uint32_t(data.size());
+    if (!Write(LongId(node, id, 0), QByteArray::fromRawData(reinterpret_cast<const char*>(&n), 4))) return false;
+    int seq = 1;
+    for (int at = 0; at < data.size(); at += 8) if (!Write(LongId(node, id, seq++), data.mid(at, 8))) return false;
+    return true;
+  }
+  bool Read(KLX_CanFrame* f, int timeoutMs = 2000) {
+    pollfd p{peer, POLLIN, 0};
+    if (::poll(&p, 1, timeoutMs) <= 0) return false;
+    return ::recv(peer, f, sizeof(*f), 0) == 16;
+  }
+  // Waits until every frame written so far has passed the handlers: a system
+  // data message with a marker value is the last to arrive.
+  bool Sync(int marker) {
+    QByteArray d(8, 0);
+    d[0] = char(marker & 0xFF);
+    d[1] = char(marker >> 8);
+    if (!WriteShort(2, 16, d)) return false;
+    return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, 3000);
+  }
+  int Control(int id) {
+    db.KLX_DataBaseManager_StickdataLock();
+    const int v = db.KLX_DataBaseManagerGetSet_ControlValueByControl(id, 0, 1);
+    db.KLX_DataBaseManager_StickdataUnlock();
+    return v;
+  }
+  QList<TaskUpdate_Data_T> Updates() {
+    QList<TaskUpdate_Data_T> all;
+    TaskUpdate_Data_T u;
+    while (vorn.KLX_VornHandlerTakeUpdate(&u)) all.append(u);
+    return all;
+  }
+};
+
+inline QByteArray Le16s(std::initializer_list<int> values) {
+  QByteArray out;
+  for (int v : values) {
+    out.append(char(v & 0xFF));
+    out.append(char((v >> 8) & 0xFF));
+  }
+  return out;
+}

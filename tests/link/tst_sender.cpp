@@ -1,0 +1,165 @@
+// The sender under load and the socket's edges: concurrent senders lose and
+// reorder nothing, a lone message never waits for a later one, a dead socket
+// does not spin the receiver, and the desktop stand-in takes only whole
+// frames and joins the simulator whenever it comes up.
+#include "linkrig.h"
+
+#include "platform/klx_cansocket.h"
+#include "sim/csimcontrollers.h"
+
+#include <QDir>
+#include <QThread>
+
+#include <cerrno>
+#include <ctime>
+
+class SenderTest : public QObject {
+  Q_OBJECT
+
+  static double CpuSeconds() {
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+  }
+
+ private slots:
+  void concurrentSendersLoseNothing() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    constexpr int kThreads = 4;
+    constexpr int kEach = 300;
+    QList<QThread*> threads;
+    for (int t = 0; t < kThreads; ++t) {
+      threads << QThread::create([&rig, t] {
+        for (int i = 0; i < kEach; ++i) {
+          // Every seventh message is long; each carries its thread and number.
+          QByteArray d(i % 7 == 0 ? 40 : 6, char(0x55));
+          d[0] = char(t);
+          d[1] = char(i & 0xFF);
+          d[2] = char(i >> 8);
+          rig.protocol.KLX_ProtocolSendMessage(unsigned(d.size()), d.constData(), 100 + t, 3);
+        }
+      });
+      threads.last()->start();
+    }
+    // Reassemble what arrives, by hand.
+    QVector<int> nextShort(kThreads, 0), nextLong(kThreads, 0);
+    int received = 0;
+    QByteArray longData;
+    int longTotal = 0;
+    KLX_CanFrame f;
+    while (received < kThreads * kEach) {
+      QVERIFY2(rig.Read(&f, 3000), qPrintable(QString("only %1 messages arrived").arg(received)));
+      QByteArray payload(reinterpret_cast<const char*>(f.data), f.can_dlc);
+      if (!(f.can_id & 0x80000000u)) {
+        const int t = int(f.can_id & 0xFF) - 100;
+        QCOMPARE(int(f.can_id >> 8), 3);
+        const int i = uchar(payload[1]) | (uchar(payload[2]) << 8);
+        QCOMPARE(i % 7 == 0, false);
+        QVERIFY(i > nextShort[t] - 1);
+        nextShort[t] = i + 1;
+        ++received;
+        continue;
+      }
+      const int seq = int((f.can_id >> 2) & 0xFFFF);
+      if (seq == 0) {
+        QCOMPARE(longData.size(), 0);
+        longTotal = uchar(payload[0]);
+        continue;
+      }
+      longData += payload;
+      if (longData.size() == longTotal) {
+        const int t = uchar(longData[0]);
+        const int i = uchar(longData[1]) | (uchar(longData[2]) << 8);
+        QCOMPARE(int((f.can_id >> 18) & 0xFF), 100 + t);
+        QVERIFY(i >= nextLong[t]);
+        nextLong[t] = i + 1;
+        longData.clear();
+        ++received;
+      }
+    }
+    for (QThread* t : threads) {
+      t->wait();
+      delete t;
+    }
+    QVERIFY(!rig.Read(&f, 200));
+  }
+
+  void aLoneMessageIsSentAtOnce() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    KLX_CanFrame f;
+    for (int i = 0; i < 300; ++i) {
+      const char b = char(i);
+      QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1, &b, 246, 3), 1);
+      QVERIFY2(rig.Read(&f, 500), qPrintable(QString("message %1 waited").arg(i)));
+      QCOMPARE(int(f.data[0]), i & 0xFF);
+      if (i % 50 == 0) QThread::usleep(2000);
+    }
+  }
+
+  void aDeadSocketDoesNotSpin() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    VornErrorWatch watch;
+    ::close(rig.TakePeer());
+    QThread::msleep(50);
+    const double before = CpuSeconds();
+    QThread::msleep(600);
+    const double used = CpuSeconds() - before;
+    QVERIFY2(used < 0.2, qPrintable(QString("%1 s of CPU in 0.6 s").arg(used)));
+    QVERIFY(watch.Has(327939u));
+  }
+
+  void desktopStandInTakesOnlyWholeFrames() {
+    int fds[2];
+    QCOMPARE(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, fds), 0);
+    KLX_CanFrame f;
+    f.can_dlc = 9;
+    QCOMPARE(KLX_Platform::CanWrite(fds[0], f), ssize_t(-1));
+    QCOMPARE(errno, EINVAL);
+    const char fifteen[15] = {};
+    QCOMPARE(::send(fds[1], fifteen, 15, 0), ssize_t(15));
+    QVERIFY(KLX_Platform::CanRead(fds[0], &f) != 16);
+    QCOMPARE(errno, EBADMSG);
+    char seventeen[17] = {};
+    QCOMPARE(::send(fds[1], seventeen, 17, 0), ssize_t(17));
+    QVERIFY(KLX_Platform::CanRead(fds[0], &f) != 16);
+    KLX_CanFrame nine;
+    nine.can_dlc = 9;
+    QCOMPARE(::send(fds[1], &nine, 16, 0), ssize_t(16));
+    QCOMPARE(KLX_Platform::CanRead(fds[0], &f), ssize_t(-1));
+    ::close(fds[0]);
+    ::close(fds[1]);
+  }
+
+  void programComesUpBeforeTheSimulator() {
+    VornTestRoot root;
+    QVERIFY(QDir().mkpath(root.Path() + "/run"));
+    const QString path = root.Path() + "/run/can0";
+    KLX_Platform::CanOpenStep step;
+    // No folder, no interface.
+    QCOMPARE(KLX_Platform::CanOpen(root.Path() + "/none/can0", &step), -1);
+    QCOMPARE(int(step), int(KLX_Platform::CanOpenStep::Interface));
+    const int fd = KLX_Platform::CanOpen(path, &step);
+    QVERIFY(fd >= 0);
+    CSimControllers sim(root.Path());
+    sim.SetStreaming(false);
+    QVERIFY(sim.Serve(path));
+    // The stand-in joins within its retry period; frames then cross.
+    KLX_CanFrame request;
+    request.can_id = ShortId(3, 150);
+    QVERIFY(QTest::qWaitFor([&] {
+      KLX_Platform::CanWrite(fd, request);
+      return KLX_Platform::CanWaitReadable(fd, 50);
+    }, 3000));
+    KLX_CanFrame answer;
+    QCOMPARE(KLX_Platform::CanRead(fd, &answer), ssize_t(16));
+    QCOMPARE(answer.can_id, ShortId(2, 64));
+    QCOMPARE(int(answer.can_dlc), 4);
+    KLX_Platform::CanClose(fd);
+  }
+};
+
+QTEST_GUILESS_MAIN(SenderTest)
+#include "tst_sender.moc"

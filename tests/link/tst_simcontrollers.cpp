@@ -1,0 +1,153 @@
+// The program and the simulated controllers on one socketpair: the
+// synchronisation answers, the streamed values reaching the stores, state
+// kept across power cycles, and each fault knob as the program sees it.
+#include "linkrig.h"
+
+#include "sim/csimcontrollers.h"
+
+class SimControllersTest : public QObject {
+  Q_OBJECT
+
+  static QByteArray Request() { return QByteArray::fromHex("0100000000000000"); }
+
+  // Every message the simulator sent before has passed the handlers once a
+  // system data message with a marker has.
+  static bool SyncVia(CSimControllers& sim, LinkRig& rig, int marker) {
+    sim.Send(CSimControllers::Stick, 16, Le16s({marker, 0, 0, 0}));
+    return QTest::qWaitFor(
+        [&] { return rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, 3000);
+  }
+
+ private slots:
+  void synchronisationAnswers() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    {
+      CSimControllers first(rig.root.Path());
+      first.SetDirections(0x80000005u);  // kept across power cycles
+    }
+    CSimControllers sim(rig.root.Path());
+    sim.SetStreaming(false);
+    QVERIFY(sim.Attach(rig.TakePeer()));
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 128, 3), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 129, 3), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(0, nullptr, 150, 3), 1);
+    QList<TaskUpdate_Data_T> u;
+    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return u.size() >= 3; }, 3000));
+    QCOMPARE(u.size(), 3);
+    QCOMPARE(u[0].updateKind, 2);
+    QCOMPARE(u[0].para, 1);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[0].data), 3), QByteArray::fromHex("010100"));
+    QCOMPARE(u[1].updateKind, 1);
+    QCOMPARE(u[1].para, 1);
+    QCOMPARE(int(u[1].data[0]), 2);  // stick controller ready
+    const CSimControllers::Persistent p = sim.State();
+    QCOMPARE(u[1].data[3] | (u[1].data[4] << 8) | (u[1].data[5] << 16) | (quint32(u[1].data[6]) << 24),
+             p.stickSerial);
+    QCOMPARE(u[2].para, 0);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[2].data), 4), QByteArray::fromHex("05000080"));
+    QCOMPARE(sim.Received(128), 1);
+    QCOMPARE(sim.Received(129), 1);
+    QCOMPARE(sim.Received(150), 1);
+    QCOMPARE(sim.BadFrames(), 0);
+  }
+
+  void requestsTheControllersMustNotAnswer() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    CSimControllers sim(rig.root.Path());
+    sim.SetStreaming(false);
+    QVERIFY(sim.Attach(rig.TakePeer()));
+    sim.SetSilent(CSimControllers::Transceiver, true);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 128, 3), 1);
+    const QByteArray shortRequest = QByteArray::fromHex("01000000");
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(4, shortRequest.constData(), 129, 3), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 129, 3), 1);
+    QVERIFY(QTest::qWaitFor([&] { return sim.Received(129) == 2; }, 3000));
+    QList<TaskUpdate_Data_T> u;
+    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty(); }, 3000));
+    QTest::qWait(100);
+    u += rig.Updates();
+    QCOMPARE(u.size(), 1);  // only the well-formed stick request
+    QCOMPARE(u[0].updateKind, 1);
+  }
+
+  void streamedValuesReachTheStores() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    VornErrorWatch watch;
+    CSimControllers sim(rig.root.Path());
+    sim.SetSticks(100, -200, 300, -400);
+    sim.SetEncoders(1, 2, 3, 4);
+    sim.SetSwitchGroup(4, 2047, -2047, 0, 2047);
+    const int trims[6] = {10, 20, 30, 40, 50, 60};
+    sim.SetTrims(trims, 0);
+    sim.SetSpecialSwitches(-2047, -2047, 2047, 0);
+    sim.SetSystemData(777, 766, 250, 42);
+    QVERIFY(sim.Attach(rig.TakePeer()));
+    QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 777, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.Control(1015), 0, 3000);
+    const QList<QPair<int, int>> expected = {{256, 100}, {257, -200}, {496, 300}, {497, -400},
+                                             {1025, 1},  {1024, 2},   {1265, 3},   {1264, 4},
+                                             {768, 2047}, {769, -2047}, {512, 10}, {754, 60},
+                                             {774, -2047}, {1014, 2047}};
+    for (const auto& e : expected) QCOMPARE(rig.Control(e.first), e.second);
+    QCOMPARE(rig.db.KLX_DataBaseManagerGetTransRSSI1(), -40);
+    // Sticks arrive about every 20 ms.
+    rig.db.KLX_DataBaseManagerGetTelemetrieHandler();
+    sim.SetSticks(5, 5, 5, 5);
+    QElapsedTimer t;
+    t.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rig.Control(256), 5, 1000);
+    QVERIFY(t.elapsed() < 200);
+
+    // An error report from the transceiver controller lands in the log.
+    sim.SendErrorReport(CSimControllers::Transceiver, 0x02050101u);
+    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x02050101u), 3000);
+    QVERIFY(watch.Codes() == QList<unsigned>{0x02050101u});
+  }
+
+  void faultKnobs() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    VornErrorWatch watch;
+    CSimControllers sim(rig.root.Path());
+    sim.SetStreaming(false);
+    QVERIFY(sim.Attach(rig.TakePeer()));
+
+    // Remote frames: nothing reaches the handlers.
+    sim.SetRemoteFrames(true);
+    sim.Send(CSimControllers::Stick, 1, Le16s({9, 9, 9, 9}));
+    sim.SetRemoteFrames(false);
+    QVERIFY(SyncVia(sim, rig, 700));
+    QCOMPARE(rig.Control(256), -2048);
+
+    // Wrong lengths: the stick message arrives with DLC 7 and is refused.
+    sim.SetWrongLengths(true);
+    sim.SetSticks(50, 50, 50, 50);
+    sim.SetStreaming(true);
+    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x10803u), 3000);
+    sim.SetStreaming(false);
+    sim.SetWrongLengths(false);
+    QCOMPARE(rig.Control(256), -2048);
+
+    // A sequence gap drops the long message; the next one arrives.
+    sim.SetSequenceGap(true);
+    sim.Send(CSimControllers::Transceiver, 17, QByteArray(30, 7));
+    sim.SetSequenceGap(false);
+    sim.Send(CSimControllers::Transceiver, 17, QByteArray(20, 8));
+    QList<TaskUpdate_Data_T> u;
+    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty(); }, 3000));
+    QTest::qWait(100);
+    u += rig.Updates();
+    QCOMPARE(u.size(), 1);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[0].data + 1), 21), QByteArray(20, 8) + QByteArray(1, 0));
+
+    // A header announcing 1001 bytes is refused with the receive code.
+    sim.SendOversizeHeader(CSimControllers::Transceiver, 17);
+    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x52102u), 3000);
+  }
+};
+
+QTEST_GUILESS_MAIN(SimControllersTest)
+#include "tst_simcontrollers.moc"
