@@ -1,28 +1,198 @@
 #include "frame/klx_filenamehandler.h"
 
 #include "platform/klx_platform.h"
+#include "platform/klx_storage.h"
+
+#include <QFileInfo>
+#include <QMutex>
+
+#include <cmath>
+
+const QString KLX_FileNameHandler::UPDATE_MD5FileName = QStringLiteral("KLX32MD5.txt");
+const QString KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders = QStringLiteral("KLX32MD5fold.txt");
+
+namespace {
+constexpr int kStickCount = 8;
+constexpr int kMaxModelPathBytes = 511;
+const char* const kModelTypeFolders[] = {"Plane", "Helicopter", "Multicopter", "Boat", "Car", "Other"};
+
+QMutex g_SourceMutex;
+KLX_FileNameHandler::VolumeSource g_Source;
+
+QList<KLX_FileNameHandler::MountedVolume> SystemVolumes() {
+  QList<KLX_FileNameHandler::MountedVolume> volumes;
+  for (const KLX_Platform::MountedVolume& v : KLX_Platform::MountedVolumes())
+    volumes.append({v.rootPath, v.name, v.device});
+  return volumes;
+}
+
+QString Map(const char* fixedPath) {
+  return KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QString::fromLatin1(fixedPath));
+}
+}  // namespace
 
 QString KLX_FileNameHandler::KLX_FileNameHandlerMapPath(const QString& fixedPath) {
   if (!fixedPath.startsWith('/')) return fixedPath;
   return KLX_Platform::Root() + fixedPath;
 }
 
-QString KLX_FileNameHandler::KLX_FileNameHandlerGetVornPath() const {
-  return KLX_FileNameHandlerMapPath("/Vorn");
+void KLX_FileNameHandler::KLX_FileNameHandlerSetVolumeSource(VolumeSource source) {
+  QMutexLocker lock(&g_SourceMutex);
+  g_Source = std::move(source);
 }
 
-QString KLX_FileNameHandler::KLX_FileNameHandlerGetAppPath() const {
-  return KLX_FileNameHandlerMapPath("/app");
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetVornPath() const { return Map("/Vorn"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetSysPropertiesFilePath() const { return Map("/Vorn/System/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetSysPropertiesFileName() const { return QStringLiteral("System.xml"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetTimeZonesFileName() const { return QStringLiteral("Timezones.xml"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetSysProcStateFilePath() const { return Map("/Vorn/Vornstate/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetSysProcStateFileName() const { return QStringLiteral("Vornstate.xml"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetTopModelFilePath() const { return Map("/Vorn/Model"); }
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetModelFilePath(int type, QString name, bool noSlash) const {
+  QString folder;
+  if (type == 0)
+    folder = name;
+  else if (type >= 1 && type <= 6)
+    folder = QString::fromLatin1(kModelTypeFolders[type - 1]);
+  QString path = Map("/Vorn/Model/") + folder;
+  // Without a type folder the model folder itself is meant, not "Model//".
+  if (!noSlash && !folder.isEmpty()) path += "/";
+  if (path.toUtf8().size() > kMaxModelPathBytes) return QString();
+  return path;
 }
+
+int KLX_FileNameHandler::KLX_FileNameHandlerGetModelTypeByPath(QString path) const {
+  const QString top = Map("/Vorn/Model/");
+  for (int type = 1; type <= 6; ++type) {
+    if (path == top + QLatin1String(kModelTypeFolders[type - 1])) return type;
+  }
+  return 0;
+}
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetErrorLogFilePath() const { return Map("/Vorn/Error/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetErrorLogFileName() const { return QStringLiteral("Err.log"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetRunappLogFilePath() const { return Map("/Vorn/Runapp/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetTelemetrieLogFilePath() const { return Map("/Vorn/Log/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetTelemetrieLogFileName() const { return QStringLiteral("Tele.log"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetUpdateFilePath() const { return Map("/Vorn/Update/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetNetworkUpdateFilePath() const { return KLX_FileNameHandlerGetUpdateFilePath(); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetUpdateFileName() const { return QStringLiteral("Update.xml"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetVoicePackagesFilePath() const { return Map("/Vorn/Update/Pkgs/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetReceiverUpdateFilePath() const { return Map("/Vorn/Update/Receiver/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetSoundPath() const { return Map("/Vorn/Sound/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetVornSoundVoiceFolderPath() const { return Map("/Vorn/Sound/Voices/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetVoicesFilePath() const { return QStringLiteral("Voices/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetVoicesTxtFileName() const { return QStringLiteral("Voicesdata.txt"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetFilesystemFileName() const { return QStringLiteral("Filesysstat.txt"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetDevicePath() const { return Map("/dev/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetLinuxAppPath() const { return Map("/app/"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetLanguageFilePath() const { return KLX_FileNameHandlerGetLinuxAppPath(); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetLinuxLanguageFilter() const { return QStringLiteral("*.qm"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetLinuxAppFileName() const { return QStringLiteral("KLX32LinuxApp"); }
+// Relative on purpose: the update runs them from the system's top folder.
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetLinuxOpenScriptCmd() const { return QStringLiteral("./Vorn/Update/linuxopen.sh"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetLinuxCloseScriptCmd() const { return QStringLiteral("./Vorn/Update/linuxclose.sh"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetPrologScriptName() const { return QStringLiteral("vornupdateprolog.sh"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetEpilogScriptName() const { return QStringLiteral("vornupdateepilog.sh"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetPicFolder() const { return Map("/Pictures"); }
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetAppPath() const { return Map("/app"); }
 
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetUSBStickMountPoint(int stick) const {
   return KLX_FileNameHandlerMapPath(QStringLiteral("/media/usb%1").arg(stick));
 }
 
-QString KLX_FileNameHandler::KLX_FileNameHandlerGetBoardNameFile() const {
-  return KLX_FileNameHandlerMapPath("/sys/bdinfo/board_name");
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetBoardNameFile() const { return Map("/sys/bdinfo/board_name"); }
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetGPIOPath() const { return Map("/sys/class/gpio"); }
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetUpdateUSBStickPath(unsigned char stick) const {
+  const QString path = KLX_FileNameHandlerGetUSBStickMountPoint(stick) + "/";
+  return QFileInfo(path).isDir() ? path : QString();
 }
 
-QString KLX_FileNameHandler::KLX_FileNameHandlerGetGPIOPath() const {
-  return KLX_FileNameHandlerMapPath("/sys/class/gpio");
+int KLX_FileNameHandler::KLX_FileNameHandlerGetUSBupdateSticksMask() const {
+  int mask = 0;
+  for (int n = 0; n < kStickCount; ++n) {
+    const QString folder = KLX_FileNameHandlerGetUSBStickMountPoint(n) + "/";
+    if (QFileInfo::exists(folder + KLX_FileNameHandlerGetUpdateFileName()) &&
+        QFileInfo::exists(folder + KLX_FileNameHandlerGetLinuxAppFileName()))
+      mask |= 1 << n;
+  }
+  return mask;
+}
+
+void KLX_FileNameHandler::ScanVolumes() {
+  VolumeSource source;
+  {
+    QMutexLocker lock(&g_SourceMutex);
+    source = g_Source;
+  }
+  const QList<MountedVolume> volumes = source ? source() : SystemVolumes();
+  // An empty answer keeps what the last scan found.
+  if (volumes.isEmpty()) return;
+  m_RootPaths.clear();
+  m_VolumeNames.clear();
+  m_Devices.clear();
+  for (const MountedVolume& volume : volumes) {
+    m_RootPaths.append(volume.rootPath);
+    m_VolumeNames.append(volume.name);
+    m_Devices.append(volume.device);
+  }
+}
+
+int KLX_FileNameHandler::KLX_FileNameHandlerGetUSBAllSticksMask() {
+  ScanVolumes();
+  const QString prefix = Map("/media/usb");
+  int mask = 0;
+  for (const QString& root : m_RootPaths) {
+    // Exactly one digit after the prefix: "/media/usb12" is no stick.
+    if (!root.startsWith(prefix) || root.size() != prefix.size() + 1) continue;
+    const QChar digit = root.at(prefix.size());
+    if (digit >= QLatin1Char('0') && digit <= QLatin1Char('7')) mask |= 1 << (digit.unicode() - '0');
+  }
+  return mask;
+}
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetUSBStickPath(unsigned char stick) {
+  ScanVolumes();
+  const QString prefix = Map("/media/usb");
+  QString exact;
+  QString fallback;
+  for (const QString& root : m_RootPaths) {
+    if (!root.startsWith(prefix) || root.size() <= prefix.size()) continue;
+    const QChar digit = root.at(prefix.size());
+    if (digit < QLatin1Char('0') || digit > QLatin1Char('7')) continue;
+    const int n = digit.unicode() - '0';
+    // The stick asked for wins; stick 0 only stands in when it is missing.
+    if (n == stick && exact.isEmpty()) exact = root;
+    if (n == 0 && fallback.isEmpty()) fallback = root;
+  }
+  return exact.isEmpty() ? fallback : exact;
+}
+
+int KLX_FileNameHandler::KLX_FileNameHandlerGetStoragesCount() const { return m_RootPaths.size(); }
+
+void KLX_FileNameHandler::KLX_FileNameHandlerSetNameOfLastCreatedFolder(QString name) {
+  m_NameOfLastCreatedFolder = name;
+}
+
+QString KLX_FileNameHandler::GetStorageSizeInAbbreviationBytes(qint64 bytes) {
+  if (bytes > 1000000000LL) return QString::number(float(bytes) / 1e9f, 'f', 2) + " GB";
+  if (bytes > 1000000LL) return QString::number(float(bytes) / 1e6f, 'f', 2) + " MB";
+  if (bytes >= 0) return QString::number(bytes) + " Bytes";
+  return QString();
+}
+
+QString KLX_FileNameHandler::KLX_FileFunctionsGetSpaceInfoOnSDcard(int stick) const {
+  const QString path = stick < 0 ? KLX_FileNameHandlerGetVornPath()
+                                 : KLX_FileNameHandlerGetUpdateUSBStickPath((unsigned char)stick);
+  const KLX_Platform::VolumeInfo volume = KLX_Platform::Volume(path);
+  const qint64 total = volume.bytesTotal;
+  const qint64 available = volume.bytesAvailable;
+  // No size means nothing is used, not a division by zero.
+  const int used = total > 0 ? int(std::lround(double(total - available) / double(total) * 100.0)) : 0;
+  return GetStorageSizeInAbbreviationBytes(total) + ";" + volume.name + ";" +
+         volume.fileSystemType + ";" + GetStorageSizeInAbbreviationBytes(available) + ";" +
+         QString::number(used) + "%";
 }

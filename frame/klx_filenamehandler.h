@@ -1,17 +1,89 @@
 #pragma once
 // The single place where the program's fixed folders and file names are
 // spelled, and where they are placed under the desktop build's root.
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class KLX_FileNameHandler {
  public:
+  static const QString UPDATE_MD5FileName;
+  static const QString UPDATE_MD5FileNameWithFolders;
+
+  // A mounted volume as the system lists it.
+  struct MountedVolume {
+    QString rootPath;
+    QString name;
+    QString device;
+  };
+  using VolumeSource = std::function<QList<MountedVolume>()>;
+
   // A fixed absolute path of the board ("/Vorn", "/sys/class/gpio", ...) as
   // this build reaches it.
   static QString KLX_FileNameHandlerMapPath(const QString& fixedPath);
 
   QString KLX_FileNameHandlerGetVornPath() const;
+  QString KLX_FileNameHandlerGetSysPropertiesFilePath() const;
+  QString KLX_FileNameHandlerGetSysPropertiesFileName() const;
+  QString KLX_FileNameHandlerGetTimeZonesFileName() const;
+  QString KLX_FileNameHandlerGetSysProcStateFilePath() const;
+  QString KLX_FileNameHandlerGetSysProcStateFileName() const;
+  QString KLX_FileNameHandlerGetTopModelFilePath() const;
+  // Type 0 takes the folder name given; 1 to 6 the type folders. Empty when
+  // the path would not stay below 512 bytes.
+  QString KLX_FileNameHandlerGetModelFilePath(int type, QString name, bool noSlash) const;
+  int KLX_FileNameHandlerGetModelTypeByPath(QString path) const;
+  QString KLX_FileNameHandlerGetErrorLogFilePath() const;
+  QString KLX_FileNameHandlerGetErrorLogFileName() const;
+  QString KLX_FileNameHandlerGetRunappLogFilePath() const;
+  QString KLX_FileNameHandlerGetTelemetrieLogFilePath() const;
+  QString KLX_FileNameHandlerGetTelemetrieLogFileName() const;
+  QString KLX_FileNameHandlerGetUpdateFilePath() const;
+  QString KLX_FileNameHandlerGetNetworkUpdateFilePath() const;
+  QString KLX_FileNameHandlerGetUpdateFileName() const;
+  QString KLX_FileNameHandlerGetVoicePackagesFilePath() const;
+  QString KLX_FileNameHandlerGetReceiverUpdateFilePath() const;
+  QString KLX_FileNameHandlerGetSoundPath() const;
+  QString KLX_FileNameHandlerGetVornSoundVoiceFolderPath() const;
+  QString KLX_FileNameHandlerGetVoicesFilePath() const;
+  QString KLX_FileNameHandlerGetVoicesTxtFileName() const;
+  QString KLX_FileNameHandlerGetFilesystemFileName() const;
+  QString KLX_FileNameHandlerGetDevicePath() const;
+  QString KLX_FileNameHandlerGetLinuxAppPath() const;
+  QString KLX_FileNameHandlerGetLanguageFilePath() const;
+  QString KLX_FileNameHandlerGetLinuxLanguageFilter() const;
+  QString KLX_FileNameHandlerGetLinuxAppFileName() const;
+  QString KLX_FileNameHandlerGetLinuxOpenScriptCmd() const;
+  QString KLX_FileNameHandlerGetLinuxCloseScriptCmd() const;
+  QString KLX_FileNameHandlerGetPrologScriptName() const;
+  QString KLX_FileNameHandlerGetEpilogScriptName() const;
+  QString KLX_FileNameHandlerGetPicFolder() const;
+  QString KLX_FileNameHandlerGetUpdateUSBStickPath(unsigned char stick) const;
+  int KLX_FileNameHandlerGetUSBupdateSticksMask() const;
+  int KLX_FileNameHandlerGetUSBAllSticksMask();
+  QString KLX_FileNameHandlerGetUSBStickPath(unsigned char stick);
+  int KLX_FileNameHandlerGetStoragesCount() const;
+  void KLX_FileNameHandlerSetNameOfLastCreatedFolder(QString name);
+  static QString GetStorageSizeInAbbreviationBytes(qint64 bytes);
+  // "total;name;type;available;used%" of the data partition (stick < 0) or a stick.
+  QString KLX_FileFunctionsGetSpaceInfoOnSDcard(int stick) const;
+
+  // The application folder without its final "/".
   QString KLX_FileNameHandlerGetAppPath() const;
   QString KLX_FileNameHandlerGetUSBStickMountPoint(int stick) const;
   QString KLX_FileNameHandlerGetBoardNameFile() const;
   QString KLX_FileNameHandlerGetGPIOPath() const;
+
+  // Tests list the mounted volumes themselves.
+  static void KLX_FileNameHandlerSetVolumeSource(VolumeSource source);
+
+ private:
+  void ScanVolumes();
+
+  QString m_NameOfLastCreatedFolder;
+  QStringList m_RootPaths;
+  QStringList m_VolumeNames;
+  QStringList m_Devices;
 };

@@ -3,14 +3,97 @@
 #include "frame/klx_board.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
+#include "platform/klx_commandrunner.h"
 #include "platform/klx_storage.h"
 
+#include <QDateTime>
+#include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
+constexpr unsigned kDriveInfoError = 0x00050501;
+constexpr qint64 kPartBytes = 0x40000;
+constexpr qint64 kMaxWholeCopyFileBytes = 199999999;
+constexpr qint64 kMaxWholeCopyTotalBytes = 4999999999LL;
+constexpr qint64 kMaxPartCopyBytes = 5000000000LL;
+constexpr int kDone = 100;
+constexpr int kStepFailed = -1;
+constexpr int kNoSpace = -2;
+constexpr int kTooLarge = -3;
+const char* const kInstallSourceFile = "/installsrczip.txt";
+
+// The destination appears complete or not at all: written to a temporary
+// file beside it, synced and renamed over it.
+bool CopyFileSafely(const QString& source, const QString& destination, bool replace) {
+  if (!replace && QFileInfo::exists(destination)) return false;
+  QFile in(source);
+  if (!in.open(QIODevice::ReadOnly)) return false;
+  QSaveFile out(destination);
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  while (!in.atEnd()) {
+    const QByteArray chunk = in.read(kPartBytes);
+    if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+      out.cancelWriting();
+      return false;
+    }
+  }
+  return out.commit();
 }
+
+QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
+  QDir dir(folder);
+  if (!filter.isEmpty()) dir.setNameFilters({filter});
+  return dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+}  // namespace
+
+qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const QString& destination) {
+  if (!m_Open) {
+    m_Failed = false;
+    m_Copied = 0;
+    m_Source.setFileName(source);
+    if (!m_Source.open(QIODevice::ReadOnly)) return 0;
+    m_Destination.reset(new QSaveFile(destination));
+    if (!m_Destination->open(QIODevice::WriteOnly)) {
+      m_Source.close();
+      m_Destination.reset();
+      return 0;
+    }
+    m_SourceSize = m_Source.size();
+    m_Open = true;
+  }
+  if (m_Copied >= m_SourceSize) return 0;
+  const QByteArray chunk = m_Source.read(kPartBytes);
+  if (chunk.isEmpty()) return 0;
+  m_LastStep = m_Destination->write(chunk);
+  // A short write is a failed step: the rest of the chunk is gone.
+  if (m_LastStep != chunk.size()) return 0;
+  m_Copied += m_LastStep;
+  return m_LastStep;
+}
+
+bool KLX_CopyingFile::KLX_CopyingFileIsFullyCopied(int* percent) {
+  if (percent) *percent = m_SourceSize > 0 ? int(m_Copied * 100 / m_SourceSize) : (m_Open ? 100 : 0);
+  if (!m_Open || m_Copied != m_SourceSize) return false;
+  const bool committed = m_Destination->commit();
+  m_Source.close();
+  m_Destination.reset();
+  m_Open = false;
+  m_Copied = 0;
+  m_Failed = !committed;
+  return committed;
+}
+
+void KLX_CopyingFile::KLX_CopyingFileCancel() {
+  if (m_Destination) m_Destination->cancelWriting();
+  m_Destination.reset();
+  m_Source.close();
+  m_Open = false;
+  m_Copied = 0;
+}
+
+KLX_FileFunctions::~KLX_FileFunctions() = default;
 
 bool KLX_FileFunctions::KLX_FileFunctionsCheckForSDCard(bool full) const {
   if (!Board::m_Instance) Board::Init();
@@ -29,11 +112,248 @@ bool KLX_FileFunctions::KLX_FileFileFunctionsCheckFolder(QString folder, bool cr
   return create && QDir().mkpath(folder);
 }
 
+bool KLX_FileFunctions::KLX_FileFileFunctionsCheckFile(QString file, QString folder, bool create) const {
+  const QString path = folder + file;
+  if (QFileInfo::exists(path)) return true;
+  if (!create) return false;
+  QFile created(path);
+  return created.open(QIODevice::ReadWrite | QIODevice::Text);
+}
+
 bool KLX_FileFunctions::KLX_FileFunctionsGetAvailSpaceOnFolder(QString path, long minimumKiB) const {
   const KLX_Platform::VolumeInfo volume = KLX_Platform::Volume(path);
   if (!volume.valid) {
-    KLXErrorHandler.RegisterError(0x00050501, "KLX_FileChecker(): drive info not accessable");
+    KLXErrorHandler.RegisterError(kDriveInfoError, "KLX_FileChecker(): drive info not accessable");
     return false;
   }
   return volume.bytesAvailable / 1024 >= minimumKiB;
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder, QString filter) {
+  m_ListedFolder = folder;
+  m_FileListing = QDir(folder).entryList({filter}, QDir::Files, QDir::Unsorted);
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder) {
+  KLX_FileFunctionsGetFolderContentFiles(folder, QStringLiteral("*.*"));
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentDirs(QString folder) {
+  m_FolderListing = QDir(folder).entryList({QStringLiteral("*")}, QDir::Dirs, QDir::Unsorted);
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsGetEntryCountFiles() const { return m_FileListing.size(); }
+int KLX_FileFunctions::KLX_FileFunctionsGetEntryCountFolders() const { return m_FolderListing.size(); }
+
+QString KLX_FileFunctions::KLX_FileFunctionsGetFileEntrybyIndex(int index) const {
+  return m_FileListing.value(index);
+}
+
+QString KLX_FileFunctions::KLX_FileFunctionsGetFolderEntrybyIndex(int index) const {
+  return m_FolderListing.value(index);
+}
+
+bool KLX_FileFunctions::KLX_FileFunctionsDeleteFileInFolder(QString name, QString folder) const {
+  const QString path = folder + name;
+  if (!QFileInfo::exists(path)) return true;
+  return QFile::remove(path);
+}
+
+bool KLX_FileFunctions::KLX_FileFunctionsDeleteFolder(const QString& path, bool onlyIfEmpty) const {
+  if (onlyIfEmpty) {
+    const QStringList entries =
+        QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Unsorted);
+    if (entries.size() != 2 || !entries.contains(".") || !entries.contains("..")) return false;
+    return QDir().rmdir(path);
+  }
+  return QDir(path).removeRecursively();
+}
+
+bool KLX_FileFunctions::KLX_FileFunctionsClearFolder(QString folder, bool removeFolder, QString filter) const {
+  QDir dir(folder);
+  if (!filter.isEmpty()) dir.setNameFilters({filter});
+  const QList<QFileInfo> entries =
+      dir.entryInfoList(QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot, QDir::Unsorted);
+  for (const QFileInfo& entry : entries) {
+    if (entry.isDir()) continue;
+    if (!QFile::remove(entry.absoluteFilePath())) return false;
+  }
+  if (removeFolder) return QDir().rmdir(folder);
+  return true;
+}
+
+bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QString sourceFolder,
+                                                          QString destinationName,
+                                                          QString destinationFolder) const {
+  // An existing destination is replaced only by a complete copy.
+  return CopyFileSafely(sourceFolder + sourceName, destinationFolder + destinationName, true);
+}
+
+bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,
+                                                           QString filter) {
+  m_EntryInfos = ListEntries(sourceFolder, filter);
+  QList<QFileInfo> copied;
+  qint64 total = 0;
+  bool allCopied = true;
+  for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
+    if (entry.isDir()) continue;
+    const qint64 size = entry.size();
+    if (size > kMaxWholeCopyFileBytes ||
+        !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
+      allCopied = false;
+      break;
+    }
+    if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), false)) {
+      allCopied = false;
+      continue;
+    }
+    copied.append(entry);
+    total += size;
+    if (total > kMaxWholeCopyTotalBytes) {
+      allCopied = false;
+      break;
+    }
+  }
+  m_EntryInfos = copied;
+  return allCopied;
+}
+
+void KLX_FileFunctions::ResetPartCopy() {
+  m_TotalBytes = 0;
+  m_EntryIndex = 0;
+  m_Copying = false;
+  m_PartCopier.KLX_CopyingFileCancel();
+}
+
+int KLX_FileFunctions::ProgressOf(qint64 copied, qint64 total) const {
+  if (total <= 0) return 0;
+  const float ratio = float(copied) / float(total);
+  int progress = int(ratio * 100.0f);
+  if (ratio > 0.0f && ratio <= 0.01f) progress = 1;
+  // 100 is kept for the step that completes the copy.
+  if (progress >= 100) progress = 99;
+  return progress;
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolderByParts(QString sourceName, QString sourceFolder,
+                                                                QString destinationName,
+                                                                QString destinationFolder) {
+  const QString source = sourceFolder + sourceName;
+  const QString destination = destinationFolder + destinationName;
+  if (!m_Copying) {
+    m_CopiedBytes = 0;
+    m_EntryIndex = 0;
+    qint64 size = 0;
+    long needKiB = 1;
+    const QFileInfo info(source);
+    if (info.exists()) {
+      size = info.size();
+      if (size > kMaxPartCopyBytes) return kTooLarge;
+      needKiB = long(size / 1024 + 1);
+    }
+    if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, needKiB)) return kNoSpace;
+    m_TotalBytes = size;
+    m_Copying = true;
+  }
+
+  const qint64 written = m_PartCopier.KLX_CopyingFileCopyByPart(source, destination);
+  if (written >= 1) {
+    m_CopiedBytes += written;
+    m_Progress = qint8(ProgressOf(m_CopiedBytes, m_TotalBytes));
+  }
+  // An empty source is complete without a byte written.
+  if (m_PartCopier.KLX_CopyingFileIsFullyCopied()) {
+    m_Progress = kDone;
+    ResetPartCopy();
+    return kDone;
+  }
+  if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) {
+    ResetPartCopy();
+    return kStepFailed;
+  }
+  return m_Progress;
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceFolder, QString destinationFolder,
+                                                                 QString filter) {
+  if (!m_Copying) {
+    m_EntryIndex = 0;
+    m_CopiedBytes = 0;
+    m_EntryInfos = ListEntries(sourceFolder, filter);
+    qint64 sum = 0;
+    for (int i = m_EntryIndex; i < m_EntryInfos.size(); ++i) {
+      if (!m_EntryInfos.at(i).isDir()) sum += m_EntryInfos.at(i).size();
+    }
+    if (sum > kMaxPartCopyBytes) return kTooLarge;
+    // Room for the whole folder, so that a copy is not refused half-way.
+    if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(sum / 1024 + 1))) return kNoSpace;
+    m_TotalBytes = sum;
+    m_Copying = true;
+  }
+
+  while (m_EntryIndex < m_EntryInfos.size() && m_EntryInfos.at(m_EntryIndex).isDir()) ++m_EntryIndex;
+  if (m_EntryIndex >= m_EntryInfos.size()) {
+    m_Progress = kDone;
+    ResetPartCopy();
+    return kDone;
+  }
+
+  const QString name = m_EntryInfos.at(m_EntryIndex).fileName();
+  const qint64 written =
+      m_PartCopier.KLX_CopyingFileCopyByPart(sourceFolder + name, destinationFolder + name);
+  if (written >= 1) m_CopiedBytes += written;
+  if (m_PartCopier.KLX_CopyingFileIsFullyCopied()) {
+    ++m_EntryIndex;
+  } else if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) {
+    ResetPartCopy();
+    return kStepFailed;
+  }
+  m_Progress = qint8(ProgressOf(m_CopiedBytes, m_TotalBytes));
+  return m_Progress;
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder) {
+  m_UnzippedNames.clear();
+  const QStringList archives =
+      QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
+  for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
+    if (entry.isDir() || entry.completeSuffix() != QLatin1String("zip")) continue;
+    if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long((entry.size() / 1024) * 2))) continue;
+    const QString name = entry.fileName();
+    if (!archives.contains(name)) continue;
+    const QString archive = archiveFolder + name;
+    const QString base = entry.completeBaseName();
+    const QString target = destinationFolder + base;
+    if (QFileInfo::exists(target)) {
+      QDir(target).removeRecursively();
+      qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
+    }
+    // Options first: the archive name must not be read as a member to extract.
+    if (KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", destinationFolder}) != 0) continue;
+    m_UnzippedNames.append(base);
+    QSaveFile marker(target + kInstallSourceFile);
+    if (marker.open(QIODevice::WriteOnly)) {
+      marker.write(archive.toUtf8());
+      marker.commit();
+    }
+  }
+  return m_UnzippedNames.size();
+}
+
+QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedName(int index) const {
+  return m_UnzippedNames.value(index);
+}
+
+QString KLX_FileFunctions::KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const {
+  QFile file(folder + kInstallSourceFile);
+  if (!file.open(QIODevice::ReadOnly)) return QString();
+  return QString::fromUtf8(file.readLine(255));
+}
+
+QString KLX_FileFunctions::KLX_FileFileFunctionsGetTimeSuffix() const {
+  const QDateTime now = QDateTime::currentDateTime();
+  auto two = [](int value) { return QString::number(value).rightJustified(2, QLatin1Char('0')); };
+  return QStringLiteral("_%1%2%3_%4%5%6")
+      .arg(two(now.time().hour()), two(now.time().minute()), two(now.time().second()),
+           two(now.date().day()), two(now.date().month()), two(now.date().year() % 100));
 }

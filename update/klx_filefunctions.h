@@ -1,12 +1,98 @@
 #pragma once
-// File and folder checks used across the program.
+// File and folder checks, listings kept for paging by index, deletion, whole
+// and part-by-part copies with progress, and unpacking of voice packs. One
+// object is used by one thread at a time.
+#include <QFileInfo>
+#include <QList>
+#include <QObject>
+#include <QSaveFile>
 #include <QString>
+#include <QStringList>
 
-class KLX_FileFunctions {
+#include <memory>
+
+// Copies one file in steps; the destination appears under its name only
+// when the copy is complete.
+class KLX_CopyingFile {
  public:
+  // Bytes written by this step; 0 when the files cannot be opened, the copy
+  // is complete, or the source gives nothing more.
+  qint64 KLX_CopyingFileCopyByPart(const QString& source, const QString& destination);
+  // True once everything is copied and the destination is in place; then
+  // the copier is ready for the next file.
+  bool KLX_CopyingFileIsFullyCopied(int* percent = nullptr);
+  // The last completion could not put the destination in place.
+  bool KLX_CopyingFileFailed() const { return m_Failed; }
+  // Drops a copy that will not be finished; its destination is not created.
+  void KLX_CopyingFileCancel();
+
+ private:
+  std::unique_ptr<QSaveFile> m_Destination;
+  QFile m_Source;
+  qint64 m_Copied = 0;
+  qint64 m_LastStep = 0;
+  qint64 m_SourceSize = 0;
+  bool m_Open = false;
+  bool m_Failed = false;
+};
+
+class KLX_FileFunctions : public QObject {
+ public:
+  KLX_FileFunctions() = default;
+  ~KLX_FileFunctions() override;
+
   // True when the board's SD-card device exists; with full set the medium
   // at "/Vorn" must also hold at least 256 MiB and be formatted vfat.
   bool KLX_FileFunctionsCheckForSDCard(bool full) const;
   bool KLX_FileFileFunctionsCheckFolder(QString folder, bool create) const;
+  bool KLX_FileFileFunctionsCheckFile(QString file, QString folder, bool create) const;
   bool KLX_FileFunctionsGetAvailSpaceOnFolder(QString path, long minimumKiB) const;
+
+  void KLX_FileFunctionsGetFolderContentFiles(QString folder, QString filter);
+  void KLX_FileFunctionsGetFolderContentFiles(QString folder);
+  void KLX_FileFunctionsGetFolderContentDirs(QString folder);
+  int KLX_FileFunctionsGetEntryCountFiles() const;
+  int KLX_FileFunctionsGetEntryCountFolders() const;
+  // Empty for an index outside the listing.
+  QString KLX_FileFunctionsGetFileEntrybyIndex(int index) const;
+  QString KLX_FileFunctionsGetFolderEntrybyIndex(int index) const;
+
+  bool KLX_FileFunctionsDeleteFileInFolder(QString name, QString folder) const;
+  bool KLX_FileFunctionsDeleteFolder(const QString& path, bool onlyIfEmpty) const;
+  bool KLX_FileFunctionsClearFolder(QString folder, bool removeFolder, QString filter) const;
+
+  bool KLX_FileFunctionsCopyFileToFolder(QString sourceName, QString sourceFolder, QString destinationName,
+                                         QString destinationFolder) const;
+  // True only when every file was copied.
+  bool KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder, QString filter);
+  // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space,
+  // -3 source too large.
+  int KLX_FileFunctionsCopyFileToFolderByParts(QString sourceName, QString sourceFolder,
+                                               QString destinationName, QString destinationFolder);
+  int KLX_FileFunctionsCopyFolderContentByParts(QString sourceFolder, QString destinationFolder,
+                                                QString filter);
+
+  // Unpacks the "*.zip" entries of the last folder copy; returns how many.
+  int KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder);
+  QString KLX_FileFunctionGetUnzippedName(int index) const;
+  QString KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const;
+  // "_hhmmss_DDMMYY" of the current local time.
+  QString KLX_FileFileFunctionsGetTimeSuffix() const;
+
+ private:
+  void ResetPartCopy();
+  int ProgressOf(qint64 copied, qint64 total) const;
+
+  qint8 m_Progress = 0;
+  qint32 m_EntryIndex = 0;
+  qint64 m_TotalBytes = 0;
+  qint64 m_CopiedBytes = 0;
+  // A part-by-part copy is under way (an empty file has no bytes to count).
+  bool m_Copying = false;
+  QStringList m_UnzippedNames;
+  QList<QFileInfo> m_EntryInfos;
+  QStringList m_FolderListing;
+  QStringList m_FileListing;
+  QString m_ListedFolder;
+  KLX_CopyingFile m_PartCopier;
 };

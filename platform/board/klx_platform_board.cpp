@@ -23,9 +23,17 @@ VolumeInfo Volume(const QString& mappedPath) {
   v.valid = true;
   v.mounted = info.isReady();
   v.fileSystemType = QString::fromUtf8(info.fileSystemType());
+  v.name = info.name();
   v.bytesTotal = info.bytesTotal();
   v.bytesAvailable = info.bytesAvailable();
   return v;
+}
+
+QList<MountedVolume> MountedVolumes() {
+  QList<MountedVolume> volumes;
+  for (const QStorageInfo& info : QStorageInfo::mountedVolumes())
+    volumes.append({info.rootPath(), info.name(), QString::fromLocal8Bit(info.device())});
+  return volumes;
 }
 
 }  // namespace KLX_Platform

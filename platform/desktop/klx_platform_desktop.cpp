@@ -66,6 +66,7 @@ VolumeInfo Volume(const QString& mappedPath) {
       QFileInfo(vorn).isDir()) {
     v.mounted = true;
     v.fileSystemType = "vfat";
+    v.name = "VORN";
     QFile sizeFile(Root() + "/run/sdcard-size");
     if (sizeFile.open(QIODevice::ReadOnly)) {
       bool ok = false;
@@ -79,6 +80,19 @@ VolumeInfo Volume(const QString& mappedPath) {
     v.mounted = QFileInfo(mappedPath).isDir();
   }
   return v;
+}
+
+// The card and each stick folder under the root count as mounted volumes.
+QList<MountedVolume> MountedVolumes() {
+  QList<MountedVolume> volumes;
+  const QString root = Root();
+  if (QFileInfo(root + "/Vorn").isDir()) volumes.append({root + "/Vorn", "VORN", "/dev/mmcblk1p1"});
+  for (int n = 0; n < 8; ++n) {
+    const QString stick = root + QStringLiteral("/media/usb%1").arg(n);
+    if (QFileInfo(stick).isDir())
+      volumes.append({stick, QStringLiteral("USB%1").arg(n), QStringLiteral("/dev/sd") + QChar('a' + n) + QStringLiteral("1")});
+  }
+  return volumes;
 }
 
 }  // namespace KLX_Platform

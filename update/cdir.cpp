@@ -1,0 +1,30 @@
+#include "update/cdir.h"
+
+CDir::CDir(const QString& path) : QDir(path) {}
+CDir::~CDir() = default;
+
+QString CDir::getFirst(QDir::Filters filters) {
+  m_Entries = entryList(filters | QDir::Files | QDir::Dirs, QDir::Unsorted);
+  return getNext();
+}
+
+QString CDir::getNext() {
+  if (m_Entries.isEmpty()) return QString();
+  return m_Entries.takeFirst();
+}
+
+bool CDir::mkpath(const QString& path) { return QDir().mkpath(path); }
+
+bool CDir::isContains(const QString& folder, const QString& path) {
+  return path.startsWith(folder, Qt::CaseSensitive);
+}
+
+bool CDir::remove(const QString& path) { return QDir(path).removeRecursively(); }
+
+QString CDir::getDir(const QString& path) {
+  QString trimmed = path;
+  if (trimmed.endsWith('/')) trimmed.chop(1);
+  const int slash = trimmed.lastIndexOf('/');
+  if (slash < 0) return path;
+  return trimmed.left(slash + 1);
+}

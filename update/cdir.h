@@ -1,0 +1,26 @@
+#pragma once
+// A folder that hands out its entries one at a time, with static helpers.
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+class CDir : public QDir {
+ public:
+  explicit CDir(const QString& path = QString());
+  virtual ~CDir();
+
+  // Lists the entries (files and folders plus `filters`, unsorted) and
+  // returns the first; empty when there is none.
+  QString getFirst(QDir::Filters filters = QDir::NoFilter);
+  // The next entry; empty once all were handed out.
+  QString getNext();
+
+  static bool mkpath(const QString& path);
+  static bool isContains(const QString& folder, const QString& path);
+  static bool remove(const QString& path);
+  // The parent folder of `path` with a final "/".
+  static QString getDir(const QString& path);
+
+ private:
+  QStringList m_Entries;
+};
