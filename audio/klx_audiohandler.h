@@ -11,10 +11,18 @@ class KLX_AudioHandler : public QObject {
   int KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) { m_Db = db; return db ? 1 : -70000; }
   int KLX_AudioHandlerStop() { return 1; }
   void KLX_AudioHandlerStopProcessing() {}
+  // Trim feedback: a beep per step, another at the centre; a vibration scheme
+  // (E_VibrationScheme). Counted until the pipes and the motor come.
+  void KLX_AudioHandlerTrimBeep(bool centre) { ++m_TrimBeeps[centre ? 1 : 0]; }
+  void KLX_AudioHandlerActivateVibrationScheme(int scheme) { m_LastVibration = scheme; }
+  int TrimBeeps(bool centre) const { return m_TrimBeeps[centre ? 1 : 0]; }
+  int LastVibrationScheme() const { return m_LastVibration; }
  public slots:
   void onTtslindexChanged() {}
  signals:
   void speakerVolumeChanged(int volume);
  private:
   KLX_DataBaseManager* m_Db = nullptr;
+  int m_TrimBeeps[2] = {0, 0};
+  int m_LastVibration = 0;
 };

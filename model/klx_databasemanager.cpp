@@ -1,6 +1,7 @@
 #include "model/klx_databasemanager.h"
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
 #include "frame/klx_languagehandler.h"
 #include "link/klx_protocol.h"
 
@@ -9,42 +10,61 @@ KLX_DataBaseManager* KLX_DataBaseManager::m_MySelf = nullptr;
 namespace {
 constexpr int kAppVersionMajor = 1;
 constexpr int kAppVersionMinor = 0;
+constexpr unsigned kErrInitialize = 66305;
 }  // namespace
 
 KLX_DataBaseManager::KLX_DataBaseManager(QObject* parent) : QObject(parent) {}
 
-KLX_DataBaseManager::~KLX_DataBaseManager() { KLX_DataBaseManagerFree(); }
+KLX_DataBaseManager::~KLX_DataBaseManager() {
+  m_Initialized = false;
+  KLX_DataBaseManagerFree();
+}
 
 int KLX_DataBaseManager::KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, KLX_VornHandler* vorn,
                                                        KLX_LanguageHandler* language,
                                                        KLX_RuntimeDatabaseManager* runtime) {
-  if (!protocol || !vorn || !language || !runtime) return KLX_Error;
+  CreateModelStores();
+  if (!protocol || !vorn || !language || !runtime || !ModelStoresCreated()) {
+    KLXErrorHandler.RegisterError(kErrInitialize, QStringLiteral("KLX_DataBaseManagerInitialize() gone wrong"));
+    KLX_DataBaseManagerStop();
+    KLX_DataBaseManagerFree();
+    return KLX_Error;
+  }
   m_Protocol = protocol;
   m_Vorn = vorn;
   m_LanguageHandler = language;
   m_Runtime = runtime;
   if (!m_TutorPupil) m_TutorPupil = new KLX_TutorPupilCtrl;
   CreateLinkStores();
+  InitializeModelStores();
   m_Bluetooth.initDBM(this);
+  if (!connect(&m_TTSList, &CTTSList::ttslindexChanged, &m_AudioHandler, &KLX_AudioHandler::onTtslindexChanged,
+               Qt::UniqueConnection))
+    qDebug("ERR: Incorrect connection of ttslist and audiohandler.");
   const int audio = m_AudioHandler.KLX_AudioHandlerInitialize(this);
   if (audio != KLX_Ok) return audio;
   m_Initialized = true;
   m_Processing = true;
+  KLX_DataBaseManagerSetModelModifyFlag(false);
+  KLX_DataBaseManagerSetSystemModifyFlag(false);
+  KLX_DataBaseManagerSetVornModifyFlag(false);
   return m_Wlan.KLX_WlanConnectInitialize();
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerStop() {
-  m_XMLFileSaver.KLX_XMLFileSaverStop();
   m_AudioHandler.KLX_AudioHandlerStop();
   m_Wlan.KLX_WlanConnectStop();
-  return KLX_Ok;
+  m_Initialized = false;
+  return m_XMLFileSaver.KLX_XMLFileSaverStop();
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerFree() {
+  // Stores are never deleted under running threads.
+  if (m_Initialized) return;
+  FreeModelStores();
   FreeLinkStores();
   delete m_TutorPupil;
   m_TutorPupil = nullptr;
-  m_Initialized = false;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSetStartupPhases(int value, int dir) {

@@ -11,6 +11,7 @@
 #include "audio/klx_audiohandler.h"
 #include "frame/klx_basedatabase.h"
 #include "frame/klx_xmlfilesaver.h"
+#include "model/klx_modelstores.h"
 #include "model/klx_specialswitch.h"
 #include "model/klx_stickdata.h"
 #include "model/klx_trim.h"
@@ -46,10 +47,10 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   Q_INVOKABLE int KLX_DataBaseManagerGetSetBootStatus(int value, int dir);
 
   // Modify flags that drive the saver.
-  void KLX_DataBaseManagerSetSystemModifyFlag(bool modified) { m_SystemModified = modified; }
-  bool KLX_DataBaseManagerGetSystemModifyFlag() const { return m_SystemModified; }
-  void KLX_DataBaseManagerSetVornModifyFlag(bool modified) { m_VornModified = modified; }
-  bool KLX_DataBaseManagerGetVornModifyFlag() const { return m_VornModified; }
+  void KLX_DataBaseManagerSetSystemModifyFlag(bool modified) { m_systemdatamodified = modified; }
+  bool KLX_DataBaseManagerGetSystemModifyFlag() const { return m_systemdatamodified; }
+  void KLX_DataBaseManagerSetVornModifyFlag(bool modified) { m_vorndatamodified = modified; }
+  bool KLX_DataBaseManagerGetVornModifyFlag() const { return m_vorndatamodified; }
 
   // Current-model properties and version bookkeeping.
   bool KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(bool stored, int dir,
@@ -96,10 +97,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   int KLX_DataBaseManagerInactivityRestarts() const { return m_InactivityRestarts; }
 
   int KLX_DataBaseManager_IsTrimFlightModeDependent(int trim, int flightmode);
-  int KLX_DataBaseManager_SetTrimFlightModeDependent(int trim, int flightmode, bool dependent,
-                                                     bool transmit);
-  int KLX_DataBaseManagerTrimGetSetTrimValueBeep(int trim, int flightmode, int value, int get,
-                                                 bool transmit = false);
   Q_INVOKABLE int KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir,
                                                                bool transmit = true);
 
@@ -136,12 +133,14 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_TelemetrieHandler* KLX_DataBaseManagerGetTelemetrieHandler() { return &m_TelemetrieHandler; }
 
  private:
+  // The live control, trim and special switch stores: made with the
+  // database, freed with it.
   void CreateLinkStores();
   void FreeLinkStores();
 
  signals:
   void controlSelected(int control);
-  void controlRepeated(int control);
+  void controlRepeated(int oldcontrol);
 
  private:
   KLX_XMLFileSaver m_XMLFileSaver;
@@ -152,9 +151,13 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_Headup m_Headup;
   KLX_TutorPupilCtrl* m_TutorPupil = nullptr;
   KLX_TelemetrieHandler m_TelemetrieHandler;
+
+  // Stores created with the database (least forms until their issues).
   KLX_Stickdata* m_Stickdata = nullptr;
   KLX_Trim* m_Trim = nullptr;
   KLX_SpecialSwitch* m_SpecialSwitch = nullptr;
+
+  // Values the controllers report (settings-store values in least form).
   QMutex m_SystemPropertiesMutex;
   std::atomic<int> m_Akku1Voltage{800};
   std::atomic<int> m_Akku2Voltage{800};
@@ -182,11 +185,11 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 
   std::atomic<int> m_StartupPhase{0};
   std::atomic<int> m_BootStatus{0};
-  std::atomic<bool> m_SystemModified{false};
-  std::atomic<bool> m_VornModified{false};
   std::atomic<bool> m_ModelSavedInTC{false};
   std::atomic<int> m_UpdateFlag{0};
   QString m_Language = QStringLiteral("en");
   int m_BTPowerStatus = 0;
   int m_FastStartEnabled = 0;
+
+#include "model/klx_databasemanager_model.h"
 };

@@ -93,17 +93,6 @@ int KLX_DataBaseManager::KLX_DataBaseManager_IsTrimFlightModeDependent(int trim,
   return m_Trim ? m_Trim->KLX_Trim_IsFlightModeDependent(trim, flightmode) : KLX_Error;
 }
 
-int KLX_DataBaseManager::KLX_DataBaseManager_SetTrimFlightModeDependent(int trim, int flightmode,
-                                                                       bool dependent, bool transmit) {
-  return m_Trim ? m_Trim->KLX_Trim_SetFlightModeDependent(trim, flightmode, dependent, transmit)
-                : KLX_Error;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetSetTrimValueBeep(int trim, int flightmode, int value,
-                                                                   int get, bool) {
-  return m_Trim ? m_Trim->KLX_TrimGetSet_Trim_RotaryValue(trim, flightmode, value, get) : kBadIndex;
-}
-
 int KLX_DataBaseManager::KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir, bool) {
   return m_SpecialSwitch ? m_SpecialSwitch->KLX_SpecialSwitchGetSet_Value(index, value, dir) : kBadIndex;
 }

@@ -1,0 +1,42 @@
+#pragma once
+// A published control: the engine thread writes the value of one control id
+// every cycle, and subscribers in other threads (timers, announcement lists,
+// the head-up window) learn of changes through queued signals.
+#include <QMetaType>
+#include <QObject>
+
+#include <cstdint>
+
+// The control value as it crosses threads in queued connections (registered
+// under its own name as an alias of the 16-bit integer).
+typedef int16_t CControlVal;
+
+class CControl : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int16_t kNoValue = -2048;
+  static constexpr int16_t kEnabled = 2047;
+
+  explicit CControl(QObject* parent = nullptr);
+
+  // 0 and 65535 only silence the control; a new real id drops every
+  // subscriber (they connect again for the new id) and restarts from no value.
+  void SetID(unsigned short id);
+  void SetValue(short value);
+
+  unsigned short ID() const { return m_Id; }
+  short Value() const { return m_Value; }
+  bool IsActive() const { return m_Active; }
+
+ signals:
+  void OnValueChanged(CControlVal value);
+  void OnEnabled();
+  void OnDisabled();
+
+ private:
+  static bool IsRealId(unsigned short id) { return id != 0 && id != 65535; }
+
+  unsigned short m_Id = 65535;
+  int16_t m_Value = kNoValue;
+  bool m_Active = false;
+};

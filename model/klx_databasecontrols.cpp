@@ -1,0 +1,245 @@
+// The facade's control ids, control values and names, its layer over the
+// live control store, and the model checksum.
+#include "frame/klx_databasevalues.h"
+#include "link/klx_protocol.h"
+#include "model/klx_databasemanager.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+
+namespace {
+constexpr int kMaxValue = 2047;
+constexpr int kKindMask = 0xFF00;
+constexpr int kConstMask = 0xF000;
+constexpr int kConst = 0x8000;
+constexpr int kVirtualSwitch = 0x500;
+constexpr int kTeleControl = 0x600;
+constexpr int kFunctionOutput = 0x700;
+constexpr int kVirtualSwitchInv = 0x800;
+constexpr int kFlightmode = 0x900;
+constexpr int kFlightmodeInv = 0xA00;
+constexpr int kNoStickIndex = 255;
+// Message 32 to the stick controller locks (1) or releases (0) the trim levers.
+constexpr unsigned short kMsgLockTrims = 32;
+constexpr unsigned char kNode = 3;
+
+// The physical controls: id, display name, channel of the stick controller.
+struct PhysicalControl {
+  int id;
+  const char* name;
+  int stickIndex;
+};
+const PhysicalControl kControls[] = {
+    {0, "---", kNoStickIndex},      {65535, "---", kNoStickIndex}, {2, "On", kNoStickIndex},
+    {3, "Off", kNoStickIndex},      {256, "ST-A", 0},              {257, "ST-B", 1},
+    {496, "ST-C", 2},               {497, "ST-D", 3},              {512, "TR-A", kNoStickIndex},
+    {513, "TR-B", kNoStickIndex},   {514, "TR-E", kNoStickIndex},  {752, "TR-C", kNoStickIndex},
+    {753, "TR-D", kNoStickIndex},   {754, "TR-F", kNoStickIndex},  {1024, "RO-A", 5},
+    {1025, "SL-A", 4},              {1264, "RO-B", 7},             {1265, "SL-B", 6},
+    {768, "SW-A", 8},               {769, "SW-B", 9},              {770, "SW-C", 10},
+    {771, "SW-D", 11},              {772, "SW-E", 12},             {773, "SW-G", 20},
+    {774, "SW-CT", kNoStickIndex},  {775, "SW-GT", kNoStickIndex}, {776, "SW-F", 18},
+    {1008, "SW-N", 17},             {1009, "SW-M", 15},            {1010, "SW-L", 16},
+    {1011, "SW-K", 14},             {1012, "SW-J", 13},            {1013, "SW-H", 21},
+    {1014, "SW-LT", kNoStickIndex}, {1015, "SW-HT", kNoStickIndex}, {1016, "SW-I", 19},
+};
+
+const PhysicalControl* FindControl(int id) {
+  for (const PhysicalControl& c : kControls)
+    if (c.id == id) return &c;
+  return nullptr;
+}
+
+int ToPercent(int value) { return KLX_UnitCRC::KL_engine_pseudo_round(value * 100.0 / kMaxValue); }
+}  // namespace
+
+// ---- Control ids --------------------------------------------------------------
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForConstValuePercent(int percent) {
+  const int clamped = qBound(-100, percent, 100);
+  return kConst | (KLX_DatabaseBaseCalcRealByPercent(clamped) & 0xFFF);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForVirtualSwitch(int n) {
+  return (n < 0 || n > 127) ? Indexes_Out_Of_Range : (kVirtualSwitch | n);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForVirtualSwitchInv(int n) {
+  return (n < 0 || n > 127) ? Indexes_Out_Of_Range : (kVirtualSwitchInv | n);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForFlightmode(int n) {
+  return (n < 0 || n >= KLX_DataBaseManagerGetMaxFlightmodes()) ? Indexes_Out_Of_Range : (kFlightmode | n);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForFlightmodeInv(int n) {
+  return (n < 0 || n >= KLX_DataBaseManagerGetMaxFlightmodes()) ? Indexes_Out_Of_Range : (kFlightmodeInv | n);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForTelemetryControl(int n) {
+  return (n < 0 || n >= KLX_DataBaseManagerGetMaxTeleControls()) ? Indexes_Out_Of_Range : (kTeleControl | n);
+}
+
+int KLX_DataBaseManager::KLX_DatabaseBaseCalcRealByPercent(int percent) {
+  return KL_engine_pseudo_round(percent * static_cast<double>(kMaxValue) / 100.0);
+}
+
+// ---- Control values ---------------------------------------------------------------
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetValueOfControl(int id) {
+  if ((id & kConstMask) == kConst) {
+    const int v = id & 0xFFF;
+    return v & 0x800 ? v - 0x1000 : v;
+  }
+  if (id == 2) return kMaxValue;
+  if (id == 3) return -kMaxValue;
+  const int kind = id & kKindMask;
+  if (id == 0 || id == 1 || id == 65535 || kind == kFunctionOutput || kind == kFlightmode || kind == kFlightmodeInv)
+    return 0;
+  const bool inverted = kind == kVirtualSwitchInv;
+  if (inverted) id -= kVirtualSwitchInv - kVirtualSwitch;
+  int value = 0;
+  if (id < kVirtualSwitch) {
+    if (!m_Stickdata) return 0;
+    m_Stickdata->KLX_StickdataLock();
+    value = m_Stickdata->KLX_StickdataGetSetControl(static_cast<unsigned short>(id), 0, AtomicDirGet);
+    m_Stickdata->KLX_StickdataUnlock();
+    return value;
+  }
+  const int vs = KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(id);
+  const int tele = id - kTeleControl;
+  if (vs >= 0) {
+    value = m_Runtime ? m_Runtime->KLX_RuntimeDatabaseManagerGetVSOutputByVSId(vs) : 0;
+  } else if (tele >= 0 && tele < KLX_DataBaseManagerGetMaxTeleControls()) {
+    value = m_Runtime ? m_Runtime->KLX_RuntimeDatabaseManagerGetTelemetryControlOutput(tele, false) : 0;
+  } else {
+    return inverted ? -kMaxValue : 0;
+  }
+  if (!inverted) return value;
+  return value < 0 ? kMaxValue : -kMaxValue;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetValueOfControlPercent(int id) {
+  return ToPercent(KLX_DataBaseManagerGetValueOfControl(id));
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerGetNameOfControlByID(int id) {
+  if ((id & kConstMask) == kConst) return QStringLiteral("Constant");
+  if ((id & kKindMask) == kTeleControl) return KLX_DataBaseManagerTeleControlGetSet_Name(id - kTeleControl, QString(), 1);
+  const PhysicalControl* c = FindControl(id);
+  return c ? QString::fromLatin1(c->name) : QString();
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetAllPhyControlValues(short* values, unsigned short* ids) {
+  if (!m_Stickdata) return KLX_Error;
+  m_Stickdata->KLX_StickdataLock();
+  const int result = m_Stickdata->KLX_StickdataGetPhyControlValues(values, ids);
+  m_Stickdata->KLX_StickdataUnlock();
+  return result;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetStickControlIDbyControl(unsigned short id) {
+  const PhysicalControl* c = FindControl(id);
+  return c ? c->stickIndex : kNoStickIndex;
+}
+
+CControl* KLX_DataBaseManager::KLX_DataBaseManagerGetControl(unsigned char slot) {
+  return m_Runtime ? m_Runtime->KLX_RuntimeDatabaseManagerGetControl(slot) : nullptr;
+}
+
+CControl* KLX_DataBaseManager::KLX_DataBaseManagerGetControlByID(unsigned short id) {
+  return m_Runtime ? m_Runtime->KLX_RuntimeDatabaseManagerGetControlByID(id) : nullptr;
+}
+
+// ---- Live control values ------------------------------------------------------------
+
+void KLX_DataBaseManager::KLX_DataBaseManager_StickDataClearAll() {
+  if (m_Stickdata) m_Stickdata->KLX_StickdataClearAll();
+}
+
+#define KLX_NAMED_CONTROL_DEF(name, id)                                              \
+  int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_##name(int value, int dir) {    \
+    return KLX_DataBaseManagerGetSet_ControlValueByControl(id, value, dir);          \
+  }
+KLX_NAMED_CONTROLS(KLX_NAMED_CONTROL_DEF)
+#undef KLX_NAMED_CONTROL_DEF
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_Switch(int value, unsigned short control, int dir) {
+  return KLX_DataBaseManagerGetSet_ControlValueByControl(control, value, dir);
+}
+
+int KLX_DataBaseManager::SendStickMessage(unsigned char lock) {
+  if (!m_Protocol) return KLX_Error;
+  const char data = static_cast<char>(lock);
+  return m_Protocol->KLX_ProtocolSendMessage(1, &data, kMsgLockTrims, kNode);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManager_LockTrimControls() { return SendStickMessage(1); }
+
+void KLX_DataBaseManager::KLX_DataBaseManager_StickdataStartWatchingMovement(bool searchClass) {
+  SendStickMessage(1);
+  if (!m_Stickdata) return;
+  m_Stickdata->KLX_StickdataSetSearchControlClass(searchClass);
+  m_Stickdata->KLX_StickdataGetSet_LastControl(0, AtomicDirSet);
+  m_Stickdata->KLX_StickdataStartDetection();
+  m_Stickdata->KLX_StickdataFreezeMovement();
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManager_StickdataStopWatchingMovement() {
+  if (m_Stickdata) {
+    m_Stickdata->KLX_StickdataStopDetection();
+    m_Stickdata->KLX_StickdataSetSearchControlClass(false);
+  }
+  SendStickMessage(0);
+  if (m_Stickdata) m_Stickdata->KLX_StickdataGetSetMovementFlag(0, AtomicDirSet);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManager_StickdataReset_Control() {
+  if (m_Stickdata) m_Stickdata->KLX_StickdataGetSet_LastControl(0, AtomicDirSet);
+}
+
+// ---- Model checksum -------------------------------------------------------------------
+
+unsigned int KLX_DataBaseManager::KLX_DataBaseManagerCalculateModelCRC(bool fromEngine) {
+  if (fromEngine) {
+    m_OwnCRC = kl_engine_calc_model_crc32(m_SetupData);
+    return m_OwnCRC;
+  }
+  if (!ModelStoresCreated()) return 0;
+  // Each store continues the running value, in the order both sides agree on.
+  unsigned int crc = 0xFFFFFFFFu;
+  crc = m_ServoConfig->KLX_ServoConfigCalcCRC(crc);
+  crc = m_Function->KLX_FunctionCalcCRC(crc);
+  crc = m_Mixer->KLX_MixerCalcCRC(crc);
+  crc = m_Sequencer->KLX_SequencerCalcCRC(crc);
+  crc = m_Limiter->KLX_LimiterCalcCRC(crc);
+  crc = m_Flightmode->KLX_FlightmodeCalcCRC(crc);
+  crc = m_Curve->KLX_CurveCalcCRC(crc);
+  crc = m_Trim->KLX_TrimCalcCRC(crc);
+  crc = m_Switch->KLX_SwitchCalcCRC(crc);
+  crc = m_SpecialSwitch->KLX_SpecialSwitchCalcCRC(crc);
+  crc = m_FlightmodeAssign->KLX_FlightmodeAssignCalcCRC(crc);
+  crc = m_TeleControl->KLX_TeleControlCalcCRC(crc);
+  return ~crc;
+}
+
+unsigned int KLX_DataBaseManager::KLX_DataBaseManagerGetSetCRCpart(bool part, unsigned int crc, int dir) {
+  const int i = part ? 1 : 0;
+  if (dir) return m_CRCPart[i];
+  m_CRCPart[i] = crc;
+  m_CRCPartValid[i] = true;
+  return crc;
+}
+
+bool KLX_DataBaseManager::KLX_DataBaseManagerModelCRCGetSet_AlarmBadModelDataFlag(bool flag, int dir) {
+  if (!dir) m_AlarmBadModelData = flag;
+  return m_AlarmBadModelData;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_ControlsLocked(bool flag, int dir) {
+  if (!dir) m_ControlsLocked = flag;
+  return m_ControlsLocked ? 1 : 0;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetSetModelLoadState(int state, int dir) {
+  if (!dir) m_ModelLoadState = state & 0xFF;
+  return m_ModelLoadState;
+}

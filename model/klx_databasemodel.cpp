@@ -1,0 +1,311 @@
+// The facade's central model part: the stores' lifecycle, the generated
+// field accessors, marks and modify flags, the update bracket, the model
+// reset and the whole-unit doors for the engine thread and the tasks.
+#include <QDebug>
+
+#include "frame/klx_board.h"
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
+#include "model/klx_databasemanager.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+
+std::atomic<bool> KLX_DataBaseManager::m_modeldatamodified{false};
+std::atomic<bool> KLX_DataBaseManager::m_systemdatamodified{false};
+std::atomic<bool> KLX_DataBaseManager::m_vorndatamodified{false};
+
+namespace {
+// The start-up phase while the model in the transceiver controller is replaced.
+constexpr int kPhaseModelUpdate = 7;
+constexpr int kNoLinkQuality = 0;
+constexpr int kNoSignal = -129;
+
+bool IsUnsignedRow(const KLX_Field& row) {
+  return row.conv == KLX_Conv::Mask || row.conv == KLX_Conv::Unsigned32;
+}
+
+template <typename T>
+void DeleteStore(T*& store, const char* name) {
+  if (!store) return;
+  delete store;
+  store = nullptr;
+  qDebug("  ->   Del %s database class", name);
+}
+}  // namespace
+
+// ---- Stores ------------------------------------------------------------------
+
+void KLX_DataBaseManager::CreateModelStores() {
+  if (!m_Function) m_Function = new KLX_Function;
+  if (!m_Mixer) m_Mixer = new KLX_Mixer;
+  if (!m_Limiter) m_Limiter = new KLX_Limiter;
+  if (!m_Flightmode) m_Flightmode = new KLX_Flightmode;
+  if (!m_Curve) m_Curve = new KLX_Curve;
+  if (!m_Sequencer) m_Sequencer = new KLX_Sequencer;
+  if (!m_Stickdata) m_Stickdata = new KLX_Stickdata;
+  if (!m_ServoConfig) m_ServoConfig = new KLX_ServoConfig;
+  if (!m_Switch) m_Switch = new KLX_Switch;
+  if (!m_FlightmodeAssign) m_FlightmodeAssign = new KLX_FlightmodeAssign;
+  if (!m_Trim) m_Trim = new KLX_Trim;
+  if (!m_SpecialSwitch) m_SpecialSwitch = new KLX_SpecialSwitch;
+  if (!m_TeleControl) m_TeleControl = new KLX_TeleControl;
+}
+
+bool KLX_DataBaseManager::ModelStoresCreated() const {
+  return m_Function && m_Mixer && m_Limiter && m_Flightmode && m_Curve && m_Sequencer && m_Stickdata &&
+         m_ServoConfig && m_Switch && m_FlightmodeAssign && m_Trim && m_SpecialSwitch && m_TeleControl;
+}
+
+int KLX_DataBaseManager::InitializeModelStores() {
+  m_Trim->KLX_TrimInitialize(m_Protocol);
+  m_Function->KLX_FunctionInitialize(m_Protocol, m_Trim);
+  m_Mixer->KLX_DataBaseTransmitterInitialize(m_Protocol);
+  m_Limiter->KLX_DataBaseTransmitterInitialize(m_Protocol);
+  m_Flightmode->KLX_FlightmodeInitialize(m_Protocol);
+  m_Curve->KLX_CurveInitialize(m_Protocol);
+  m_Sequencer->KLX_DataBaseTransmitterInitialize(m_Protocol);
+  m_ServoConfig->KLX_ServoConfigInitialize(m_Protocol, m_Switch);
+  m_Stickdata->KLX_StickdataInitialize(m_Protocol);
+  m_Switch->KLX_SwitchInitialize(m_Protocol);
+  m_FlightmodeAssign->KLX_FlightmodeAssignInitialize(m_Protocol, m_Switch);
+  return m_TeleControl->KLX_TeleControlInitialize(m_Protocol);
+}
+
+void KLX_DataBaseManager::FreeModelStores() {
+  DeleteStore(m_Function, "function");
+  DeleteStore(m_Mixer, "mixer");
+  DeleteStore(m_Limiter, "limiter");
+  DeleteStore(m_Flightmode, "flightmode");
+  DeleteStore(m_Curve, "curve");
+  DeleteStore(m_Sequencer, "sequencer");
+  DeleteStore(m_Stickdata, "Stickhandler");
+  DeleteStore(m_ServoConfig, "Servo Config");
+  DeleteStore(m_Switch, "Switch");
+  DeleteStore(m_FlightmodeAssign, "Flightmode Assigenmnet");
+  DeleteStore(m_TeleControl, "TelemetryControl");
+  DeleteStore(m_Trim, "Trim");
+  DeleteStore(m_SpecialSwitch, "Special Switch");
+}
+
+// ---- The generated field accessors -----------------------------------------------
+
+int KLX_DataBaseManager::ModelField(KLX_UnitKind kind, KLX_RecordStore* store, const KLX_Field& row, int index1,
+                                    int index2, int value, int dir, bool update) {
+  if (!store) return KLX_Error;
+  const bool get = dir != 0;
+  const int result = store->FieldAccess(row, index1, index2, value, get, update);
+  if (get) return result;
+  // A 32-bit field may legitimately read back below the failure codes.
+  const bool failed = IsUnsignedRow(row) ? result == KLX_Error : result <= KLX_Error;
+  if (!failed) MarkUnit(kind, index1, true);
+  return result;
+}
+
+#define KLX_FACADE_DEF_F1(K, F, store, row)                                                            \
+  int KLX_DataBaseManager::KLX_DataBaseManager##K##GetSet_##F(int index1, int value, int dir, bool update) { \
+    return ModelField(KLX_UnitKind::K, store, row, index1, 0, value, dir, update);                     \
+  }
+#define KLX_FACADE_DEF_F2(K, F, store, row)                                                                \
+  int KLX_DataBaseManager::KLX_DataBaseManager##K##GetSet_##F(int index1, int index2, int value, int dir, \
+                                                              bool update) {                               \
+    return ModelField(KLX_UnitKind::K, store, row, index1, index2, value, dir, update);                   \
+  }
+#define KLX_FACADE_DEF_FU(K, F, store, row)                                                             \
+  int KLX_DataBaseManager::KLX_DataBaseManager##K##GetSet_##F(int index1, unsigned int value, int dir, \
+                                                              bool update) {                            \
+    return ModelField(KLX_UnitKind::K, store, row, index1, 0, static_cast<int>(value), dir, update);  \
+  }
+#define KLX_FACADE_DEF_FUI(K, F, store, row) KLX_FACADE_DEF_FU(K, F, store, row)
+#define KLX_FACADE_DEF_FH(K, F, store, row)
+
+#define KLX_FUNCTION_FACADE_DEF(S, F, SS, FS, ...) \
+  KLX_FACADE_DEF_##FS(Function, F, m_Function, KLX_Function::kFields[KLX_FunctionRow::S])
+#define KLX_FLIGHTMODE_FACADE_DEF(S, F, SS, FS, ...) \
+  KLX_FACADE_DEF_##FS(Flightmode, F, m_Flightmode, KLX_Flightmode::kFields[KLX_FlightmodeRow::S])
+#define KLX_SERVOCONFIG_FACADE_DEF(S, F, SS, FS, ...) \
+  KLX_FACADE_DEF_##FS(ServoConfig, F, m_ServoConfig, KLX_ServoConfig::kFields[KLX_ServoConfigRow::S])
+#define KLX_CURVE_FACADE_DEF(S, F, SS, FS, ...) \
+  KLX_FACADE_DEF_##FS(Curve, F, m_Curve, KLX_Curve::kFields[KLX_CurveRow::S])
+#define KLX_MIXER_FACADE_DEF(S, F, SS, FS, ...) \
+  KLX_FACADE_DEF_##FS(Mixer, F, m_Mixer, KLX_Mixer::kFields[KLX_MixerRow::S])
+#define KLX_SWITCH_FACADE_DEF(S, F, SS, FS, ...) \
+  KLX_FACADE_DEF_##FS(Switch, F, m_Switch, KLX_Switch::kFields[KLX_SwitchRow::S])
+
+KLX_FUNCTION_FIELDS(KLX_FUNCTION_FACADE_DEF)
+KLX_FLIGHTMODE_FIELDS(KLX_FLIGHTMODE_FACADE_DEF)
+KLX_SERVOCONFIG_FIELDS(KLX_SERVOCONFIG_FACADE_DEF)
+KLX_CURVE_FIELDS(KLX_CURVE_FACADE_DEF)
+KLX_MIXER_FIELDS(KLX_MIXER_FACADE_DEF)
+KLX_SWITCH_FIELDS(KLX_SWITCH_FACADE_DEF)
+
+QString KLX_DataBaseManager::ModelName(KLX_UnitKind kind, KLX_RecordStore* store, unsigned errCode, int index1,
+                                       const QString& name, int dir) {
+  if (!store) return QString();
+  if (!store->RecordBytes(index1)) return store->NameAccess(index1, QString(), true, errCode);
+  const QString current = store->NameAccess(index1, QString(), true, errCode);
+  if (dir) return current;
+  if (current == name) return current;
+  // The check includes the element itself, so a change of letter case alone is refused.
+  if (store->CheckForSameName(name)) return QString();
+  MarkUnit(kind, index1, true);
+  return store->NameAccess(index1, name, false, errCode);
+}
+
+// ---- Marks and modify flags --------------------------------------------------------
+
+void KLX_DataBaseManager::MarkUnit(KLX_UnitKind kind, int index, bool modified) {
+  if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerMarkUnit(kind, index);
+  if (modified) KLX_DataBaseManagerSetModelModifyFlag(true);
+}
+
+#define KLX_FACADE_MARK_DEF(name, kind)                                        \
+  void KLX_DataBaseManager::KLX_DataBaseManager##name(int index, bool modified) { \
+    MarkUnit(KLX_UnitKind::kind, index, modified);                             \
+  }
+KLX_FACADE_MARKS(KLX_FACADE_MARK_DEF)
+#undef KLX_FACADE_MARK_DEF
+
+void KLX_DataBaseManager::KLX_DataBaseManagerFunctionMarkFlightmodeAssign(bool modified) {
+  MarkUnit(KLX_UnitKind::FlightmodeAss, 0, modified);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerFunctionMarkSpecialSwitch(bool modified) {
+  MarkUnit(KLX_UnitKind::SpecialSwitch, 0, modified);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieMarkTelemetry(bool modified) {
+  if (modified) KLX_DataBaseManagerSetModelModifyFlag(true);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilMarkTutorPupil(bool modified) {
+  // Teacher/pupil settings live in the settings file, not in the model.
+  if (modified) KLX_DataBaseManagerSetSystemModifyFlag(true);
+}
+
+// ---- Update bracket, forced saving, model reset -------------------------------------
+
+void KLX_DataBaseManager::KLX_DataBaseManagerUpdateBegin() {
+  m_SavedStartupPhase = m_StartupPhase.load();
+  m_StartupPhase = kPhaseModelUpdate;
+  KLX_DataBaseManagerSetModelModifyFlag(false);
+  if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerStopProcessing();
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerUpdateEnd() {
+  const int saved = m_SavedStartupPhase.exchange(0);
+  if (saved != 0) m_StartupPhase = saved;
+  // The reset empties the engine's block; the pending marks refill it.
+  if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerStartProcessing(true);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerForceSavingXMLFiles(bool stopForever) {
+  // Pausing the telemetry recording first (reason 14) comes with the telemetry log.
+  Q_UNUSED(stopForever);
+  m_XMLFileSaver.KLX_XMLFileSaverForceSaving(false);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerForceModelFileSaveInDebug(bool dumpTimers) {
+  m_XMLFileSaver.KLX_XMLFileSaverForceSaving(dumpTimers);
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
+  KLX_DataBaseManagerFunctionClearAll();
+  KLX_DataBaseManagerFunctionDisplayedOrderClearAll();
+  KLX_DataBaseManagerServoConfigClearAll();
+  if (m_Mixer) m_Mixer->KLX_MixerClearAll();
+  if (m_Limiter) m_Limiter->KLX_LimiterClearAll();
+  KLX_DataBaseManagerFlightmodeClearAll();
+  if (m_Sequencer) m_Sequencer->KLX_SequencerClearAll();
+  KLX_DataBaseManagerCurveClearAll();
+  KLX_DataBaseManagerFlightmodeAssignClearAll();
+  if (m_Switch) m_Switch->KLX_SwitchClearAll();
+  KLX_DataBaseManagerTrimClearAll();
+  if (m_SpecialSwitch) m_SpecialSwitch->KLX_SpecialSwitchClearAll();
+  if (m_TeleControl) m_TeleControl->KLX_TeleControlClearAll();
+  KLX_DataBaseManagerGetSetTransLQI1(kNoLinkQuality, AtomicDirSet);
+  KLX_DataBaseManagerGetSetTransLQI2(kNoLinkQuality, AtomicDirSet);
+  KLX_DataBaseManagerGetSetTransRSSI1(kNoSignal, AtomicDirSet);
+  KLX_DataBaseManagerGetSetTransRSSI2(kNoSignal, AtomicDirSet);
+  KLX_DataBaseManagerSetModelModifyFlag(false);
+}
+
+// ---- Emitters -----------------------------------------------------------------------
+
+void KLX_DataBaseManager::KLX_DataBaseManagerEmitTeleRescanDone(unsigned char sensors) {
+  const bool wasFastStarted = KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet);
+  KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
+  emit teleRescanDone(sensors, wasFastStarted);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerSetSystemProperties_LockTimeoutEvent(int value) {
+  emit lockTimeout(value);
+  return KLX_Ok;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerOnGpsDataReceived(unsigned char sensor, unsigned char, int, int) {
+  // The transmitter's own receiver (sensor 4) is shown by the status strip, not announced.
+  if (sensor != 4) emit gpsDataReceived();
+  return 0;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetMaxTimer(bool all) {
+  if (all) return 8;
+  return Board::IsInitialized() ? Board::m_Instance->TimerCountMax() : 0;
+}
+
+// ---- Whole units for the engine thread and the tasks -------------------------------
+
+#define KLX_UNIT_IMAGE_DEF(K)                                                                 \
+  int KLX_DataBaseManager::KLX_DataBaseManager##K##CopyUnit(int index, unsigned char* buffer) { \
+    return m_##K ? m_##K->KLX_##K##CopyUnit(index, buffer) : KLX_Error;                       \
+  }
+KLX_UNIT_IMAGES(KLX_UNIT_IMAGE_DEF)
+#undef KLX_UNIT_IMAGE_DEF
+
+int KLX_DataBaseManager::KLX_DataBaseManagerFlightmodeAssignCopyUnit(unsigned char* buffer) {
+  return m_FlightmodeAssign ? m_FlightmodeAssign->KLX_FlightmodeAssignCopyUnit(buffer) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerFlightmodeAssignCopyUnit_A(int, unsigned char* buffer) {
+  return KLX_DataBaseManagerFlightmodeAssignCopyUnit(buffer);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerCurveDelete(int index) {
+  return m_Curve ? m_Curve->KLX_CurveDelete(index) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerFlightmodeDelete(int index) {
+  return m_Flightmode ? m_Flightmode->KLX_FlightmodeDelete(index) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerLimiterDelete(int index) {
+  return m_Limiter ? m_Limiter->KLX_LimiterDelete(index) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerMixerDelete(int index) {
+  return m_Mixer ? m_Mixer->KLX_MixerDelete(index) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerSequencerDelete(int index) {
+  return m_Sequencer ? m_Sequencer->KLX_SequencerDelete(index) : KLX_Error;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerFunctionDelete(int index, QList<int>* servos) {
+  return m_SerFuncMatrix.KLX_SerFuncMatrixDeleteFunction(index, servos, this);
+}
+
+// ---- What later stores own, in least form ------------------------------------------
+
+int KLX_DataBaseManager::KLX_DataBaseManager_MixerFlightModeDel(int, int, bool) { return KLX_Ok; }
+
+int KLX_DataBaseManager::KLX_DataBaseManager_MixerFlightModeCopyTo(int, int, int, bool) { return KLX_Ok; }
+
+int KLX_DataBaseManager::KLX_DataBaseManager_VarioFlightModeDel(int, bool) { return KLX_Ok; }
+
+int KLX_DataBaseManager::KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(int index) {
+  // A fixed range, not the board's count.
+  return (index >= 1280 && index <= 1407) ? index - 1280 : KLX_Error;
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir) {
+  return m_TeleControl ? m_TeleControl->KLX_TeleControlGetSet_Name(index, name, dir) : QString();
+}

@@ -1,0 +1,188 @@
+#pragma once
+// Every field of the element stores, described once. Each row names the
+// store accessor and the facade accessor (after "GetSet_"), the shapes of
+// both, the second index's bounds position, the constant third index of the
+// update message, the element id that clamps a write and the one the update
+// carries, the field's place in the record, its conversion, its write range
+// in interface units and the error code of a bad index.
+//
+// Store shapes: P1 (index, value, get, transmit), P2 (index, sub, value, get,
+// transmit), PU (index, unsigned value, get, transmit), PH (written by hand).
+// Facade shapes: F1 (index1, value, dir, update), F2 (index1, index2, value,
+// dir, update), FU as F1 with an unsigned value and not published to QML,
+// FUI the same published, FH (written by hand). Published accessors have an
+// overload without update that transmits.
+#include "model/engine/kl_engine_types.h"
+#include "model/klx_recordstore.h"
+
+// Single-field updates of the functions: message 64.
+#define KLX_FUNCTION_FIELDS(X)                                                                       \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_Function, IsUsed), Flag, 0, 1, 0x50C07)              \
+  X(Control, Control, P1, F1, 0, 0, 2, 2, KLX_AT(T_Function, Control), Plain, 0, 65535, 0x50C08)      \
+  X(ControlRate, ControlRate, P1, F1, 0, 0, 3, 3, KLX_AT(T_Function, ControlRate), Plain, 0, 65535,   \
+    0x50C09)                                                                                          \
+  X(ControlExpo, ControlExpo, P1, F1, 0, 0, 4, 4, KLX_AT(T_Function, ControlExpo), Plain, 0, 65535,   \
+    0x50C0A)                                                                                          \
+  X(ControlDifferential, ControlDifferential, P1, F1, 0, 0, 5, 5,                                     \
+    KLX_AT(T_Function, ControlDifferential), Plain, 0, 65535, 0x50C0B)                                \
+  X(TrmCtrlDifferential, TrimControlDifferential, P1, F1, 0, 0, 6, 28,                                \
+    KLX_AT(T_Function, TrimDifferential), TrimControl, 0, 65535, 0x50C0C)                             \
+  X(Trim_Control, Trim_Control, P1, F1, 0, 0, 6, 6, KLX_AT(T_Function, TrimControl), TrimControl, 0,  \
+    65535, 0x50C0C)                                                                                   \
+  X(Trim_Range, Trim_Range, P1, F1, 0, 0, 7, 7, KLX_AT(T_Function, TrimRange), AbsPercent, 0, 100,    \
+    0x50C0D)                                                                                          \
+  X(Trim_IsReverse, Trim_IsReverse, P1, F1, 0, 0, 8, 8, KLX_AT(T_Function, TrimIsReverse), Flag, 0,   \
+    1, 0x50C0E)                                                                                       \
+  X(Trim_Mode, Trim_Mode, P1, F1, 0, 0, 9, 9, KLX_AT(T_Function, TrimMode), Plain, 1, 255, 0x50C0F)   \
+  X(FailSafePosMode, FailSafePosMode, P1, F1, 0, 0, 10, 10, KLX_AT(T_Function, FailSafePosMode),      \
+    Plain, 0, 2, 0x50C10)                                                                             \
+  X(FailSafePosValue, FailSafePosValue, P1, F1, 0, 0, 11, 11, KLX_AT(T_Function, FailSafePosValue),   \
+    Plain, -2047, 2047, 0x50C22)                                                                      \
+  X(GlobalCurveIdx, GlobalCurveIdx, P1, F1, 0, 0, 12, 12, KLX_AT(T_Function, GlobalCurveIdx), Plain,  \
+    0, 255, 0x50C11)                                                                                  \
+  X(Setup_CurveIdx, Setup_CurveIdx, P2, F2, 1, 0, 13, 13, KLX_AT_IN(T_Function, Setup, CurveIdx),     \
+    Plain, 0, 255, 0x50C12)                                                                           \
+  X(Setup_FlexRateHi, Setup_FlexRateHi, P2, F2, 1, 0, 15, 15,                                         \
+    KLX_AT_IN(T_Function, Setup, FlexRateHi), Percent, -100, 100, 0x50C14)                            \
+  X(Setup_FlexRateCenter, Setup_FlexRateCenter, P2, F2, 1, 0, 14, 14,                                 \
+    KLX_AT_IN(T_Function, Setup, FlexRateCenter), Percent, -100, 100, 0x50C13)                        \
+  X(Setup_FlexRateLo, Setup_FlexRateLo, P2, F2, 1, 0, 16, 16,                                         \
+    KLX_AT_IN(T_Function, Setup, FlexRateLo), Percent, -100, 100, 0x50C15)                            \
+  X(Setup_FlexExpoHi, Setup_FlexExpoHi, PH, F2, 1, 0, 18, 18,                                         \
+    KLX_AT_IN(T_Function, Setup, FlexExpoHi), Percent, -50, 100, 0x50C17)                             \
+  X(Setup_FlexExpoCenter, Setup_FlexExpoCenter, PH, F2, 1, 0, 17, 17,                                 \
+    KLX_AT_IN(T_Function, Setup, FlexExpoCenter), Percent, -50, 100, 0x50C16)                         \
+  X(Setup_FlexExpoLo, Setup_FlexExpoLo, PH, F2, 1, 0, 19, 19,                                         \
+    KLX_AT_IN(T_Function, Setup, FlexExpoLo), Percent, -50, 100, 0x50C18)                             \
+  X(Setup_FlexExpoNegHi, Setup_FlexExpoNegHi, PH, F2, 1, 1, 18, 18,                                   \
+    KLX_AT_IN(T_Function, Setup, FlexExpoNegHi), Percent, -50, 100, 0x50C17)                          \
+  X(Setup_FlexExpoNegCenter, Setup_FlexExpoNegCenter, PH, F2, 1, 1, 17, 17,                           \
+    KLX_AT_IN(T_Function, Setup, FlexExpoNegCenter), Percent, -50, 100, 0x50C16)                      \
+  X(Setup_FlexExpoNegLo, Setup_FlexExpoNegLo, PH, F2, 1, 1, 19, 19,                                   \
+    KLX_AT_IN(T_Function, Setup, FlexExpoNegLo), Percent, -50, 100, 0x50C18)                          \
+  X(Setup_FlexDiffHi, Setup_FlexDiffHi, P2, F2, 1, 0, 21, 21,                                         \
+    KLX_AT_IN(T_Function, Setup, FlexDifferentialHi), Percent, -100, 100, 0x50C1A)                    \
+  X(Setup_FlexDiffCenter, Setup_FlexDiffCenter, P2, F2, 1, 0, 20, 20,                                 \
+    KLX_AT_IN(T_Function, Setup, FlexDifferentialCenter), Percent, -100, 100, 0x50C19)                \
+  X(Setup_FlexDiffLo, Setup_FlexDiffLo, P2, F2, 1, 0, 22, 22,                                         \
+    KLX_AT_IN(T_Function, Setup, FlexDifferentialLo), Percent, -100, 100, 0x50C1B)                    \
+  X(Setup_DurationFromLeft, Setup_DurationFromLeft, P2, F2, 1, 0, 23, 23,                             \
+    KLX_AT_IN(T_Function, Setup, DurationFromLeft), Plain, 0, 200, 0x50C1C)                           \
+  X(Setup_DurationFromRight, Setup_DurationFromRight, P2, F2, 1, 0, 24, 24,                           \
+    KLX_AT_IN(T_Function, Setup, DurationFromRight), Plain, 0, 200, 0x50C1D)                          \
+  X(ServoUseMask, ServoUseMask, P1, F1, 0, 0, 25, 25, KLX_AT(T_Function, ServoUseMask), Plain, 0,     \
+    65535, 0x50C1E)                                                                                   \
+  X(ServoAssignment_ServoIdx, ServoAssignment_ServoIdx, P2, F2, 2, 0, 26, 26,                         \
+    KLX_AT_IN(T_Function, Servo, ServoIdx), Plain, 0, 26, 0x50C1F)                                    \
+  X(ServoAssignment_ServoMixerIdx, ServoAssignment_ServoMixId, P2, F2, 2, 0, 29, 29,                  \
+    KLX_AT_IN(T_Function, Servo, ServoMixerIdx), Plain, 0, 7, 0x50C23)                                \
+  X(FunctionFlags, FunctionFlags, PU, FUI, 0, 0, 27, 27, KLX_AT(T_Function, FunctionFlags),           \
+    Unsigned32, 0, 0xFFFFFFFFLL, 0x50C20)                                                             \
+  X(FunctionSingleMask, FunctionSingleMask, PU, FU, 0, 0, 30, 30,                                     \
+    KLX_AT(T_Function, Function_FM_Mask), Mask, 0, 0xFFFFFFFFLL, 0x50C20)                             \
+  X(FunctionDiffSingleMask, FunctionDiffSingleMask, PU, FU, 0, 0, 31, 31,                             \
+    KLX_AT(T_Function, Function_FM_DiffMask), Mask, 0, 0xFFFFFFFFLL, 0x50C20)
+
+// Single-field updates of the flight modes: message 67.
+#define KLX_FLIGHTMODE_FIELDS(X)                                                                     \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_FlightMode, IsUsed), Flag, 0, 1, 0x50B04)            \
+  X(FadeIn, FadeIn, P1, F1, 0, 0, 2, 2, KLX_AT(T_FlightMode, FadeIn), Plain, 0, 200, 0x50B05)         \
+  X(FunctionNum, FunctionNum, P1, F1, 0, 0, 3, 3, KLX_AT(T_FlightMode, FunctionNum), Plain, 0, 48,    \
+    0x50B07)                                                                                          \
+  X(NoFadeInFuncIdxs, NoFadeInFuncIdxs, P2, F2, 1, 0, 4, 4,                                           \
+    KLX_AT_ARR(T_FlightMode, NoFadeInFuncIdxs), Plain, 0, 48, 0x50B06)
+
+// Single-field updates of the servo configurations: message 70. The five
+// points with 1/100 % resolution are in KLX_SERVOCONFIG_POINTS.
+#define KLX_SERVOCONFIG_FIELDS(X)                                                                    \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_ServoConfig, IsUsed), Flag, 0, 1, 0x51106)           \
+  X(Connector, Connector, P1, F1, 0, 0, 2, 2, KLX_AT(T_ServoConfig, Connector), Plain, 0, 128,        \
+    0x51107)                                                                                          \
+  X(Group, Group, P1, F1, 0, 0, 3, 3, KLX_AT(T_ServoConfig, Group), Plain, 0, 255, 0x51108)           \
+  X(FrameRate, FrameRate, P1, F1, 0, 0, 7, 7, KLX_AT(T_ServoConfig, FrameRate), Plain, 0, 9, 0x5110C) \
+  X(FunctionServoType, FunctionServoType, P1, F1, 0, 0, 10, 10,                                       \
+    KLX_AT(T_ServoConfig, FunctionServoType), Plain, 0, 4, 0x5110F)                                   \
+  X(FailSafePosMode, FailSafePosMode, P1, F1, 0, 0, 15, 15, KLX_AT(T_ServoConfig, FailSafePosMode),   \
+    Plain, 0, 2, 0x5111A)                                                                             \
+  X(FailSafePosValue, FailSafePosValue, P1, F1, 0, 0, 16, 16,                                         \
+    KLX_AT(T_ServoConfig, FailSafePosValue), Plain, -2047, 2047, 0x5111B)                             \
+  X(SwitchCutOffVirtSwitch, SwitchCutOffVirtSwitch, P1, F1, 0, 0, 17, 17,                             \
+    KLX_AT(T_ServoConfig, CutOffVirtSwitchId), CutOffSwitch, 0, 128, 0x51121)                         \
+  X(SwitchCutOffValue, SwitchCutOffValue, P1, F1, 0, 0, 18, 18, KLX_AT(T_ServoConfig, CutOffValue),   \
+    ServoPercent, -200, 200, 0x51122)                                                                 \
+  X(ServoMixer_SourceType, ServoMixer_SourceType, P2, F2, 1, 0, 11, 11,                               \
+    KLX_AT_IN(T_ServoConfig, Mixer, SourceType), Plain, 0, 5, 0x51112)                                \
+  X(ServoMixer_FuncTravelFunctionIndex, ServoMixer_FuncTravelFuncIndex, P2, F2, 1, 0, 14, 14,         \
+    KLX_AT_IN(T_ServoConfig, Mixer, FuncTravelFuncIndex), Plain, 0, 48, 0x51115)                      \
+  X(ServoMixer_ServoCurveIndex, ServoMixer_ServoCurveIndex, P2, F2, 1, 0, 19, 19,                     \
+    KLX_AT_IN(T_ServoConfig, Mixer, ServoCurveIndex), Plain, 0, 255, 0x51115)
+
+// The servo points kept as whole percent plus hundredths beside the record:
+// X(whole-percent store name, hundredths store name, facade whole, facade
+// hundredths, shape, element id, location, slot of the whole percent and of
+// the hundredths in the percent record, error code).
+#define KLX_SERVOCONFIG_POINTS(X)                                                                    \
+  X(Centre, BsPtsCentreAdd, Centre, BsPtsCentreAdd, 1, 4, KLX_AT(T_ServoConfig, Centre), 0, 3,        \
+    0x51109)                                                                                          \
+  X(MinValue, BsPtsMinValueAdd, MinValue, BsPtsMinValueAdd, 1, 5, KLX_AT(T_ServoConfig, MinValue), 1, \
+    4, 0x5110A)                                                                                       \
+  X(MaxValue, BsPtsMaxValueAdd, MaxValue, BsPtsMaxValueAdd, 1, 6, KLX_AT(T_ServoConfig, MaxValue), 2, \
+    5, 0x5110B)                                                                                       \
+  X(ServoMixer_FuncTravelMin, ServoMixer_BsPtsFuncTrvlMinAdd, ServoMixer_FuncTravelMin,               \
+    ServoMixer_BsPtsFuncTravelMinAdd, 2, 12, KLX_AT_IN(T_ServoConfig, Mixer, FuncTravelMin), 6, 22,    \
+    0x51113)                                                                                          \
+  X(ServoMixer_FuncTravelMax, ServoMixer_BsPtsFuncTrvlMaxAdd, ServoMixer_FuncTravelMax,               \
+    ServoMixer_BsPtsFuncTravelMaxAdd, 2, 13, KLX_AT_IN(T_ServoConfig, Mixer, FuncTravelMax), 14, 30,   \
+    0x51114)
+
+// Single-field updates of the curves: message 68. The smoothing flag is kept
+// outside the record.
+#define KLX_CURVE_FIELDS(X)                                                                          \
+  X(IsUsed, IsUsed, PH, FH, 0, 0, 1, 1, KLX_AT(T_Curve, IsUsed), Flag, 0, 1, 330243)                  \
+  X(RealPoints, RealPoints, P1, F1, 0, 0, 2, 2, KLX_AT(T_Curve, RealPoints), Plain, 0, 33, 330244)    \
+  X(CurveValue, CurveValue, P2, F2, 1, 0, 3, 3, KLX_AT_ARR(T_Curve, Point), Plain, -2047, 2047,       \
+    330245)
+
+// Single-field updates of the trim levers: message 74 (accessors by hand,
+// their signatures differ).
+#define KLX_TRIM_FIELDS(X)                                                                           \
+  X(Trim_StepsPerDelta, TrimStepsPerDelta, PH, FH, 0, 0, 1, 1, KLX_AT(T_TrimControlCfg, TrimSteps),   \
+    TrimSteps, 0, 100, 343814)                                                                        \
+  X(Trim_RotaryFlags, TrimRotaryFlags, PH, FH, 0, 0, 2, 2, KLX_AT(T_TrimControlCfg, TrimFlags),       \
+    Plain, 0, 7, 343815)                                                                              \
+  X(Trim_RotaryValue, TrimValue, PH, FH, 1, 0, 3, 3, KLX_AT_ARR(T_TrimControlCfg, TrimValue), Plain,  \
+    -2047, 2047, 343816)                                                                              \
+  X(Trim_SingleMask, SingleMask, PH, FH, 0, 0, 4, 4, KLX_AT(T_TrimControlCfg, Trim_FM_Mask), Mask, 0, \
+    0xFFFFFFFFLL, 343817)
+
+// The single flight-mode assignment record: message 73; the entry is the
+// index (slot 0..7 at bounds position 0, look-up entry 0..26 at position 1).
+#define KLX_FMASSIGN_FIELDS(X)                                                                       \
+  X(Control, Control, PH, FH, 0, 0, 1, 1, KLX_AT_ARR(T_FlightModeControlAssignment, Control), Plain,  \
+    0, 65535, 343042)                                                                                 \
+  X(FlightModeLUT, FlightModeLUT, PH, FH, 1, 0, 2, 2,                                                 \
+    KLX_AT_ARR(T_FlightModeControlAssignment, Flightmode), Plain, 0, 27, 343042)
+
+// What the model checker and the flight-mode operations read of the mixers
+// until the mixer store comes: message 65.
+#define KLX_MIXER_FIELDS(X)                                                                          \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_Mixer, IsUsed), Flag, 0, 1, 331269)                  \
+  X(Setup_CurveIdx, Setup_CurveIdx, P2, F2, 1, 0, 12, 12, KLX_AT_IN(T_Mixer, Setup, CurveIdx), Plain, \
+    0, 255, 331280)
+
+// What the control read-outs and the chain walks use of the virtual switches
+// until the virtual-switch store comes: message 72.
+#define KLX_SWITCH_FIELDS(X)                                                                         \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_VSwitch, IsUsed), Flag, 0, 1, 342019)                \
+  X(SwitchControl, SwitchControl, P2, F2, 1, 0, 4, 4, KLX_AT_IN(T_VSwitch, Condition, Control), Plain, \
+    0, 65535, 342029)
+
+// Row numbers of each list, for the accessors that name a row.
+struct KLX_FunctionRow { enum : int { KLX_FUNCTION_FIELDS(KLX_FIELD_ENUM) Count }; };
+struct KLX_FlightmodeRow { enum : int { KLX_FLIGHTMODE_FIELDS(KLX_FIELD_ENUM) Count }; };
+struct KLX_ServoConfigRow { enum : int { KLX_SERVOCONFIG_FIELDS(KLX_FIELD_ENUM) Count }; };
+struct KLX_CurveRow { enum : int { KLX_CURVE_FIELDS(KLX_FIELD_ENUM) Count }; };
+struct KLX_TrimRow { enum : int { KLX_TRIM_FIELDS(KLX_FIELD_ENUM) Count }; };
+struct KLX_FmAssignRow { enum : int { KLX_FMASSIGN_FIELDS(KLX_FIELD_ENUM) Count }; };
+struct KLX_MixerRow { enum : int { KLX_MIXER_FIELDS(KLX_FIELD_ENUM) Count }; };
+struct KLX_SwitchRow { enum : int { KLX_SWITCH_FIELDS(KLX_FIELD_ENUM) Count }; };
