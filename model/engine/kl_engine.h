@@ -100,8 +100,17 @@ int16_t Get_ControlValue(uint16_t id, uint16_t* bookmark);
 int16_t Get_FM_SwitchControl(uint16_t id, uint16_t* bookmark);
 void kl_engine_setup_controls_vorn();
 void kl_engine_setup_control_values(int value, uint16_t id);
+// Also rebuilds the index of the used elements that a pass walks (all kinds,
+// whatever the flags): every writer of the set-up block calls it when done.
 void kl_engine_update_control_bookmarks(bool functions, bool mixers, bool limiters,
                                         const T_SetupData* setup);
+// Drops the index; the next pass rebuilds it from its block. For a writer
+// that has no block pointer at hand.
+void kl_engine_invalidate_index();
+// On: every pass rebuilds the index and keeps no cache between passes (the
+// travel-time steps, the expo power tables, the unused control slots). The
+// reference the ordinary passes are tested against; the program never needs it.
+void kl_engine_set_uncached_passes(bool on);
 int16_t kl_engine_get_control_value(int slot);
 uint16_t kl_engine_get_control_ID(int slot);
 

@@ -124,24 +124,33 @@ void CurveEnd(KlCurveState& cs, const int16_t* points, unsigned index, bool fadi
 
 struct PassCtx {
   T_SetupData* setup;
+  const KlIndex* x;
   uint32_t now;
   uint8_t fm;
   int32_t level;
-  int fnCount, mxCount, lmCount, servoCount, curveCount, vsCount;
+  int servoCount, curveCount, vsCount;
 };
 
-int32_t MixerContribution(const PassCtx& c, int j, int f) {
+// The travel-time steps of set-up block `from`, worked out again only when
+// the block in force changes.
+inline void SetSteps(KlSlew& s, unsigned from, uint16_t up, uint16_t down) {
+  if (s.stepsFrom == from) return;
+  s.stepsFrom = static_cast<uint8_t>(from);
+  s.stepUp = StepFromDuration(up);
+  s.stepDown = StepFromDuration(down);
+}
+
+int32_t MixerContribution(const PassCtx& c, const KlIdxMixer& mx, int f) {
+  const int j = mx.j;
   const T_Mixer& m = c.setup->Mixer[j];
   KlMixerInfo& mi = E.MixerInfo[j];
-  const unsigned g = m.FromFuncIdx;
-  if (g >= static_cast<unsigned>(c.fnCount)) return 0;
 
   const bool dep = (m.Mixer_FM_Mask >> c.fm) & 1u;
-  const T_MixerSetup& blk = m.Setup[dep ? c.fm : 0];
-  mi.slew.stepUp = StepFromDuration(blk.DelayUp);
-  mi.slew.stepDown = StepFromDuration(blk.DelayDown);
+  const unsigned setupIdx = dep ? c.fm : 0;
+  const T_MixerSetup& blk = m.Setup[setupIdx];
+  SetSteps(mi.slew, setupIdx, blk.DelayUp, blk.DelayDown);
 
-  const int16_t* gd = E.FunctionCurrentData[g];
+  const int16_t* gd = E.FunctionCurrentData[mx.from];
   int32_t src = gd[FcdBeforeMixers] + (m.IsTrimIncluded ? gd[FcdTrim] : 0);
   if (src > gd[FcdUpper]) src = gd[FcdUpper];
   if (src < gd[FcdLower]) src = gd[FcdLower];
@@ -167,7 +176,7 @@ int32_t MixerContribution(const PassCtx& c, int j, int f) {
   CurveEnd(mi.curve, points, curveIdx, fading, c.level,
            E.shownKind == KL_SHOWN_MIXER && E.shownIndex == j);
 
-  int32_t gain = kl_interpolate(kl_control_value(m.Control, &mi.bookmark), blk.GainLo,
+  int32_t gain = kl_interpolate(kl_source_value(mx.gain, &mi.bookmark), blk.GainLo,
                                 blk.GainCenter, blk.GainHi);
   if (fading) gain = kl_blend(gain, mi.prevGain, c.level);
   mi.gain = gain;
@@ -175,7 +184,53 @@ int32_t MixerContribution(const PassCtx& c, int j, int f) {
   return cv * gain / 2047;
 }
 
-void CalcFunction(const PassCtx& c, int f, const uint8_t* mixers, int mixerCount, int limiter) {
+void BuildPowTable(KlPowTable& t, double d, double base) {
+  t.lo[0] = t.mid[0] = t.hi[0] = 1.0;
+  for (int i = 1; i < 16; ++i) t.lo[i] = t.lo[i - 1] * base;
+  t.mid[1] = t.lo[15] * base;
+  for (int i = 2; i < 16; ++i) t.mid[i] = t.mid[i - 1] * t.mid[1];
+  t.hi[1] = t.mid[15] * t.mid[1];
+  for (int i = 2; i < 9; ++i) t.hi[i] = t.hi[i - 1] * t.hi[1];
+  t.d = d;
+}
+
+// centre + (value - centre) x b^power, truncated, with b from the expo d:
+// exactly what std::pow gives. pow is the costliest step of a pass, so once
+// d holds still a table of b's powers stands in for it: a product of three
+// entries is within 2300 units in the last place of b^power (each of the 38
+// products that built the entries adds at most one), far inside the margin
+// below, and when the margin still straddles an integer boundary, or the
+// value sits at the centre, pow decides.
+int32_t ExpoValue(KlFunctionInfo& fi, KlPowTable& t, double d, int power, int32_t centre,
+                  int32_t value) {
+  const bool cached = d == fi.powBase && power == fi.powExponent;
+  if (!cached && !E.uncached && power >= 0 && power <= 2048) {
+    if (t.d != d && d == fi.powBase) {
+      const double base = 1.0 - d / (3600000.0 - 500.0 * d);
+      // An expo within the control range gives 0.998..1.002; the bound keeps
+      // b^2048 far from overflow and denormals whatever d is.
+      if (base > 0.9 && base < 1.1) BuildPowTable(t, d, base);
+    }
+    if (t.d == d) {
+      if (value == centre) return centre;
+      const double p = t.lo[power & 15] * t.mid[(power >> 4) & 15] * t.hi[power >> 8];
+      const double span = value - centre;
+      const double y = centre + span * p;
+      const double margin = (std::fabs(span) * p + std::fabs(static_cast<double>(centre)) + 1.0) * 1e-9;
+      const int32_t below = static_cast<int32_t>(y - margin);
+      if (below == static_cast<int32_t>(y + margin)) return below;
+    }
+  }
+  if (!cached) {
+    fi.powBase = d;
+    fi.powExponent = power;
+    fi.powResult = std::pow(1.0 - d / (3600000.0 - 500.0 * d), power);
+  }
+  return static_cast<int32_t>(centre + (value - centre) * fi.powResult);
+}
+
+void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
+  const int f = e.f;
   const T_Function& r = c.setup->Function[f];
   KlFunctionInfo& fi = E.FunctionInfo[f];
   int16_t* cd = E.FunctionCurrentData[f];
@@ -185,40 +240,20 @@ void CalcFunction(const PassCtx& c, int f, const uint8_t* mixers, int mixerCount
 
   // 1. The flight mode's set-up block when the function has its own there.
   const bool fmDep = (r.Function_FM_Mask >> fm) & 1u;
-  const T_FunctionSetup& blk = r.Setup[fmDep ? fm : 0];
+  const unsigned setupIdx = fmDep ? fm : 0;
+  const T_FunctionSetup& blk = r.Setup[setupIdx];
   unsigned curveIdx = fmDep ? blk.CurveIdx : r.GlobalCurveIdx;
   if (curveIdx >= static_cast<unsigned>(c.curveCount)) curveIdx = 0;
   const int16_t* points = c.setup->Curve[curveIdx].Point;
 
   // 2. Input.
   CurveStart(fi.curve, points, curveIdx);
-  const int32_t x = kl_control_value(r.Control, &fi.bmInput);
+  const int32_t x = kl_source_value(e.input, &fi.bmInput);
 
   // 3. Travel-time steps.
-  fi.slew.stepUp = StepFromDuration(blk.DurationFromLeft);
-  fi.slew.stepDown = StepFromDuration(blk.DurationFromRight);
+  SetSteps(fi.slew, setupIdx, blk.DurationFromLeft, blk.DurationFromRight);
 
-  // 4. Fail-safe contributions of the servo assignments.
-  const unsigned assigned = r.ServoUseMask & ((1u << KL_SERVOS_PER_FUNCTION) - 1);
-  for (unsigned bits = assigned; bits; bits &= bits - 1) {
-    const int s = __builtin_ctz(bits);
-    const unsigned n = r.Servo[s].ServoIdx;
-    const unsigned m = r.Servo[s].ServoMixerIdx;
-    if (n >= static_cast<unsigned>(c.servoCount)) continue;
-    int32_t contribution = 0;
-    if (m < KL_MIXERS_PER_SERVO) {
-      const T_ServoMixer& sm = c.setup->ServoConfig[n].Mixer[m];
-      const int32_t p = r.FailSafePosValue;
-      if (p < 0)
-        contribution = p * -sm.FuncTravelMin / 2047;
-      else if (p > 0)
-        contribution = sm.FuncTravelMax * p / 2047;
-    }
-    fi.servoFailsafe[s] = Sat16(contribution);
-    fi.servoBase[s] = 0;
-  }
-
-  // 5. Flight-mode change: remember what to fade from.
+  // 4. Flight-mode change: remember what to fade from.
   if (fi.lastFm != fm) {
     const T_FlightMode& fmr = c.setup->FlightMode[fm];
     bool noFade = false;
@@ -237,10 +272,10 @@ void CalcFunction(const PassCtx& c, int f, const uint8_t* mixers, int mixerCount
   if (level == 0) fi.fading = 0;
   const bool fading = fi.fading;
 
-  // 6. Trim.
+  // 5. Trim.
   int32_t trim = 0;
-  if (r.TrimMode < 5 && r.TrimControl >= 1 && r.TrimControl <= 65534) {
-    const T_TrimControlCfg& tc = c.setup->TrimControl[kl_engine_get_trimindex_by_control(r.TrimControl)];
+  if (e.trim >= 0) {
+    const T_TrimControlCfg& tc = c.setup->TrimControl[e.trim];
     const int32_t tv = ((tc.Trim_FM_Mask >> fm) & 1u) ? tc.TrimValue[fm] : tc.TrimValue[0];
     int32_t t = tv * r.TrimRange / 2047;
     switch (r.TrimMode) {
@@ -260,129 +295,114 @@ void CalcFunction(const PassCtx& c, int f, const uint8_t* mixers, int mixerCount
     E.TrimInstant[1] = Sat16(trim);
   }
 
-  // 7. Curve.
+  // 6. Curve.
   const int16_t* from = fading ? fi.curve.fadeFrom : nullptr;
   const int32_t cv = CurveRead(points, from, level, x);
   fi.curveCentre = Sat16(CurveRead(points, from, level, 0));
   CurveEnd(fi.curve, points, curveIdx, fading, level, shown);
 
-  // 8. Rate.
-  int32_t rate = kl_interpolate(kl_control_value(r.ControlRate, &fi.bmRate), blk.FlexRateLo,
+  // 7. Rate.
+  int32_t rate = kl_interpolate(kl_source_value(e.rate, &fi.bmRate), blk.FlexRateLo,
                                 blk.FlexRateCenter, blk.FlexRateHi);
   if (fading) rate = kl_blend(rate, fi.prevRate, level);
   fi.rate = rate;
   int32_t value = cv * rate / 2047;
 
-  // 9. Expo, per side of the input.
-  const int32_t ce = kl_control_value(r.ControlExpo, &fi.bmExpo);
-  double e[2] = {
-      kl_interpolate(ce, blk.FlexExpoLo, blk.FlexExpoCenter, blk.FlexExpoHi) * 1.75,
-      kl_interpolate(ce, blk.FlexExpoNegLo, blk.FlexExpoNegCenter, blk.FlexExpoNegHi) * 1.75};
+  // 8. Expo, per side of the input.
+  const int32_t ce = kl_source_value(e.expo, &fi.bmExpo);
+  const int32_t ep[2] = {kl_interpolate(ce, blk.FlexExpoLo, blk.FlexExpoCenter, blk.FlexExpoHi),
+                         kl_interpolate(ce, blk.FlexExpoNegLo, blk.FlexExpoNegCenter, blk.FlexExpoNegHi)};
+  double ex[2] = {ep[0] * 1.75, ep[1] * 1.75};
   KlTrival& tv = E.trivalvalue[f];
-  if (fading) {
-    for (int s = 0; s < 2; ++s) {
-      e[s] = e[s] - level * (e[s] - fi.prevExpo[s]) / 2047.0;
-      tv.expo[s] = static_cast<int16_t>(e[s] / 1.75);
+  for (int s = 0; s < 2; ++s) {
+    // A side equal to the one faded from stays as it is (the blend moves it
+    // by level x 0), and e / 1.75 is the interpolated point again, exactly.
+    if (fading && ex[s] != fi.prevExpo[s]) {
+      ex[s] = ex[s] - level * (ex[s] - fi.prevExpo[s]) / 2047.0;
+      tv.expo[s] = static_cast<int16_t>(ex[s] / 1.75);
+    } else {
+      tv.expo[s] = static_cast<int16_t>(ep[s]);
     }
-  } else {
-    // e / 1.75 is the interpolated point again, exactly.
-    tv.expo[0] = static_cast<int16_t>(kl_interpolate(ce, blk.FlexExpoLo, blk.FlexExpoCenter, blk.FlexExpoHi));
-    tv.expo[1] = static_cast<int16_t>(kl_interpolate(ce, blk.FlexExpoNegLo, blk.FlexExpoNegCenter, blk.FlexExpoNegHi));
   }
-  fi.expo[0] = e[0];
-  fi.expo[1] = e[1];
-  const double d = e[x < 0 ? 1 : 0];
+  fi.expo[0] = ex[0];
+  fi.expo[1] = ex[1];
+  const int side = x < 0 ? 1 : 0;
+  const double d = ex[side];
   if (d != 0.0) {
     const int32_t centre = fi.curveCentre * rate / 2047;
-    const int power = 2048 - Abs(x);
-    // pow is the costliest step; sticks often rest, so the last result is
-    // kept for the same arguments.
-    if (d != fi.powBase || power != fi.powExponent) {
-      fi.powBase = d;
-      fi.powExponent = power;
-      fi.powResult = std::pow(1.0 - d / (3600000.0 - 500.0 * d), power);
-    }
-    value = static_cast<int32_t>(centre + (value - centre) * fi.powResult);
+    value = ExpoValue(fi, E.powTable[f][side], d, 2048 - Abs(x), centre, value);
   }
 
-  // 10. Mixers feeding this function, in index order.
+  // 9. Mixers feeding this function, in index order.
   int32_t before = value;
   cd[FcdTrim] = Sat16(trim);
   cd[FcdBeforeMixers] = Sat16(kl_clamp(before, -4094, 4094));
   int32_t sum = value + trim;
   int32_t mixTotal = 0;
-  for (int i = 0; i < mixerCount; ++i) {
-    const int j = mixers[i];
-    const int32_t contribution = MixerContribution(c, j, f);
+  for (int i = e.mixBegin; i < e.mixEnd; ++i) {
+    const KlIdxMixer& mx = c.x->mixers[i];
+    const int32_t contribution = MixerContribution(c, mx, f);
     sum += contribution;
     mixTotal += contribution;
-    if (c.setup->Mixer[j].InheritForNext) {
+    if (mx.inherit) {
       before += contribution;
       cd[FcdBeforeMixers] = Sat16(kl_clamp(before, -4094, 4094));
     }
   }
 
-  // 11. Limits.
+  // 10. Limits.
   before = kl_clamp(before, -4094, 4094);
   int32_t upper = 4094;
   int32_t lower = -4094;
-  if (limiter >= 0) {
-    const T_Limiter& l = c.setup->Limiter[limiter];
+  if (e.limiter >= 0) {
+    const T_Limiter& l = c.setup->Limiter[e.limiter];
     const T_LimiterPoints& a = l.Above[fm];
     const T_LimiterPoints& b = l.Below[fm];
-    upper = 2 * kl_interpolate(kl_control_value(l.ControlAbove, &E.LimiterBookmarks[limiter][0]),
+    upper = 2 * kl_interpolate(kl_source_value(e.limitAbove, &E.LimiterBookmarks[e.limiter][0]),
                                a.Lo, a.Center, a.Hi);
-    lower = 2 * kl_interpolate(kl_control_value(l.ControlBelow, &E.LimiterBookmarks[limiter][1]),
+    lower = 2 * kl_interpolate(kl_source_value(e.limitBelow, &E.LimiterBookmarks[e.limiter][1]),
                                b.Lo, b.Center, b.Hi);
   }
   if (sum > upper) sum = upper;
   if (sum < lower) sum = lower;
 
-  // 12. Travel time.
+  // 11. Travel time.
   const int32_t final = Slew(fi.slew, sum, c.now);
 
-  // 13. Differential.
+  // 12. Differential.
   const bool diffDep = (r.Function_FM_DiffMask >> fm) & 1u;
   const T_FunctionSetup& db = r.Setup[diffDep ? fm : 0];
-  int32_t diff = kl_interpolate(kl_control_value(r.ControlDifferential, &fi.bmDiff),
-                                db.FlexDifferentialLo, db.FlexDifferentialCenter,
-                                db.FlexDifferentialHi);
+  int32_t diff = kl_interpolate(kl_source_value(e.diff, &fi.bmDiff), db.FlexDifferentialLo,
+                                db.FlexDifferentialCenter, db.FlexDifferentialHi);
   if (fading) diff = kl_blend(diff, fi.prevDiff, level);
   fi.diff = diff;
 
-  // 14. Servo distribution.
-  for (unsigned bits = assigned; bits; bits &= bits - 1) {
-    const int s = __builtin_ctz(bits);
-    const unsigned n = r.Servo[s].ServoIdx;
-    const unsigned m = r.Servo[s].ServoMixerIdx;
-    // A servo-mixer index beyond the servo's eight names no mixer.
-    if (n >= static_cast<unsigned>(c.servoCount) || m >= KL_MIXERS_PER_SERVO) continue;
-    const T_ServoConfig& sc = c.setup->ServoConfig[n];
-    int32_t out = 0;
-    if (sc.Mixer[m].SourceType == 3) {
-      for (const T_ServoMixer& sm : sc.Mixer) {
-        if (sm.FuncTravelFuncIndex != f) continue;
-        out = sm.ServoCurveIndex < c.curveCount
-                  ? ServoCurveRead(c.setup->Curve[sm.ServoCurveIndex].Point, final)
-                  : Travel(sm, final);
-        break;
-      }
-    } else {
-      out = Travel(sc.Mixer[m], final);
+  // 13. Servo distribution. A servo of type 3 is reduced while differential
+  // x value > 0, one of type 4 while it is < 0, by (2047 - |differential|) /
+  // 2047; every other scale is 2047 / 2047, which leaves the value as it is.
+  const int32_t dv = diff * final;
+  const int reduceSide = dv > 0 ? 1 : (dv < 0 ? 2 : 3);
+  const int32_t reduced = 2047 - Abs(diff);
+  // The fail-safe sum differs from the position sum only by what functions
+  // with their own fail-safe value put in instead (added up after the
+  // functions), so the common case accumulates one sum.
+  const bool negative = final < 0;
+  const KlIdxAssign* a = c.x->assigns + e.assignBegin;
+  const KlIdxAssign* const end = c.x->assigns + e.assignEnd;
+  for (; a != end; ++a) {
+    int32_t out = a->curve ? ServoCurveRead(a->curve, final)
+                           : final * (negative ? a->travelNeg : a->travelPos) / 2047;
+    int32_t fs = a->failsafe;
+    if (a->reduceSide == reduceSide) {
+      out = out * reduced / 2047;
+      fs = fs * reduced / 2047;
     }
-    // The reduced side is scaled by (2047 - |differential|) / 2047; the other
-    // by 2047 / 2047, which leaves it exactly as it is.
-    const int32_t dv = diff * final;
-    const bool reduce = (dv > 0 && sc.FunctionServoType == 3) || (dv < 0 && sc.FunctionServoType == 4);
-    const int32_t scale = reduce ? 2047 - Abs(diff) : 2047;
-    out = out * scale / 2047;
-    const int32_t fs = fi.servoFailsafe[s] * scale / 2047;
     out = kl_clamp(out, -2047, 2047);
-    E.ShadowServoPosition[n] += out;
-    E.ShadowFailsafePosition[n] += r.FailSafePosMode == 2 ? fs : out;
+    E.ShadowServoPosition[a->servo] += out;
+    if (r.FailSafePosMode == 2) E.ShadowFailsafePosition[a->servo] += fs - out;
   }
 
-  // 15. Publish.
+  // 14. Publish.
   cd[FcdTrim] = Sat16(trim);
   cd[FcdTrimPrev] = Sat16(fi.prevTrim);
   cd[FcdFinal] = static_cast<int16_t>(final);
@@ -400,86 +420,44 @@ void CalcFunction(const PassCtx& c, int f, const uint8_t* mixers, int mixerCount
 }
 
 void CalcFunctions(const PassCtx& c) {
-  // Gather the used elements first in short loops, so the scattered used
-  // flags load side by side; then group the mixers by the function they feed
-  // (each group in index order) and find each function's first used limiter.
-  const T_SetupData* b = c.setup;
-  uint8_t usedFn[KL_MAX_FUNCTIONS];
-  int nFn = 0;
-  for (int f = 0; f < c.fnCount; ++f)
-    if (b->Function[f].IsUsed) usedFn[nFn++] = static_cast<uint8_t>(f);
-  uint8_t usedMx[KL_MAX_MIXERS];
-  uint8_t usedMxTo[KL_MAX_MIXERS];
-  int nMx = 0;
-  for (int j = 0; j < c.mxCount; ++j) {
-    const T_Mixer& m = b->Mixer[j];
-    if (m.IsUsed && m.ToFuncIdx < c.fnCount) {
-      usedMx[nMx] = static_cast<uint8_t>(j);
-      usedMxTo[nMx++] = static_cast<uint8_t>(m.ToFuncIdx);
-    }
-  }
-  int8_t firstLimiter[KL_MAX_FUNCTIONS];
-  std::memset(firstLimiter, -1, sizeof firstLimiter);
-  for (int l = c.lmCount - 1; l >= 0; --l) {
-    const T_Limiter& lim = b->Limiter[l];
-    if (lim.IsUsed && lim.FuncIdx < c.fnCount) firstLimiter[lim.FuncIdx] = static_cast<int8_t>(l);
-  }
-  uint8_t mixStart[KL_MAX_FUNCTIONS + 1] = {};
-  uint8_t mixList[KL_MAX_MIXERS];
-  for (int i = 0; i < nMx; ++i) ++mixStart[usedMxTo[i] + 1];
-  for (int f = 0; f < c.fnCount; ++f) mixStart[f + 1] = static_cast<uint8_t>(mixStart[f + 1] + mixStart[f]);
-  uint8_t fill[KL_MAX_FUNCTIONS];
-  std::memcpy(fill, mixStart, sizeof fill);
-  for (int i = 0; i < nMx; ++i) mixList[fill[usedMxTo[i]]++] = usedMx[i];
-
-  if (nFn > 0 && E.FunctionValues[0] < usedFn[nFn - 1] + 1) {
+  const KlIndex& x = *c.x;
+  if (x.nFunctions > 0 && E.FunctionValues[0] < x.functionCount) {
     // Raised to the highest used function + 1; never lowered here.
-    E.FunctionValues[0] = E.PureFunctionValues[0] = E.MixersAdditives[0] =
-        static_cast<int16_t>(usedFn[nFn - 1] + 1);
+    E.FunctionValues[0] = E.PureFunctionValues[0] = E.MixersAdditives[0] = x.functionCount;
   }
-  for (int i = 0; i < nFn; ++i) {
-    const int f = usedFn[i];
-    CalcFunction(c, f, mixList + mixStart[f], mixStart[f + 1] - mixStart[f], firstLimiter[f]);
-  }
+  for (int i = 0; i < x.nFunctions; ++i) CalcFunction(c, x.functions[i]);
+  for (int n = 0; n < KL_MAX_SERVOS; ++n) E.ShadowFailsafePosition[n] += E.ShadowServoPosition[n];
 }
 
 void ServoStage(const PassCtx& c, T_ServoOutputs* out) {
   int32_t pos[KL_MAX_SERVOS];
-  int32_t fsv[KL_MAX_SERVOS];
   bool shown[KL_MAX_SERVOS];  // used, or driven by a sequencer
-  uint8_t group[KL_MAX_SERVOS];
+  const KlIndex& x = *c.x;
   const T_ServoConfig* sc = c.setup->ServoConfig;
   const int servoCount = c.servoCount;
   for (int n = 0; n < servoCount; ++n) {
-    shown[n] = sc[n].IsUsed != 0;
-    group[n] = sc[n].Group;
+    pos[n] = KL_CV_NONE;
+    shown[n] = x.servoUsed[n];
   }
 
   // 1. Ungrouped servos and group masters.
-  for (int n = 0; n < servoCount; ++n) {
-    if (!shown[n] || !((group[n] & 0x1F) == 0 || (group[n] & 0x80))) continue;
+  for (int i = 0; i < x.nMasters; ++i) {
+    const int n = x.masters[i];
     const T_ServoConfig& s = sc[n];
     int32_t p = s.Centre + E.ShadowServoPosition[n];
-    int32_t fs = s.Centre + E.ShadowFailsafePosition[n];
     if (s.CutOffVirtSwitchId < c.vsCount &&
         E.ControlValues.values[KL_VS_SLOT0 + s.CutOffVirtSwitchId] == 2047)
       p = s.CutOffValue;
     if (p > s.MaxValue) p = s.MaxValue;
     if (p < s.MinValue) p = s.MinValue;
-    if (fs > s.MaxValue) fs = s.MaxValue;
-    if (fs < s.MinValue) fs = s.MinValue;
     pos[n] = p;
-    fsv[n] = fs;
   }
 
-  // 2. Unused servos and group slaves.
-  for (int n = 0; n < servoCount; ++n) {
-    if (!shown[n]) {
-      pos[n] = fsv[n] = KL_CV_NONE;
-      continue;
-    }
-    const int g = group[n] & 0x1F;
-    if (g == 0 || (group[n] & 0x80)) continue;
+  // 2. Group slaves follow their master.
+  for (int i = 0; i < x.nSlaves; ++i) {
+    const int n = x.slaves[i];
+    const uint8_t group = sc[n].Group;
+    const int g = group & 0x1F;
     auto isMaster = [&](unsigned m) {
       return m < KL_MAX_SERVOS && (sc[m].Group & 0x80) && (sc[m].Group & 0x1F) == g;
     };
@@ -497,10 +475,10 @@ void ServoStage(const PassCtx& c, T_ServoOutputs* out) {
     // A master beyond the board's servos, or unused, has no position.
     if (master < static_cast<unsigned>(servoCount) && shown[master]) {
       int32_t p = pos[master];
-      if ((group[n] & 0xE0) == 0x40) p = -p;
-      pos[n] = fsv[n] = kl_clamp(p, -2047, 2047);
+      if ((group & 0xE0) == 0x40) p = -p;
+      pos[n] = kl_clamp(p, -2047, 2047);
     } else {
-      pos[n] = fsv[n] = 0;
+      pos[n] = 0;
     }
   }
 
@@ -523,10 +501,11 @@ void ServoStage(const PassCtx& c, T_ServoOutputs* out) {
 }
 
 // Steps 1 to 3 of the pass.
-void ControlStages(const T_SetupData* setup) {
+void ControlStages(const T_SetupData* setup, const KlIndex& x) {
   E.ControlValues.count = KL_PHYS_SLOTS;
-  kl_engine_step_telemetry_controls(setup);
-  kl_engine_step_virtual_switches(setup);
+  kl_engine_step_telemetry_controls(setup, x);
+  kl_engine_step_virtual_switches(setup, x);
+  E.index.fullControlPass = 0;
 }
 
 }  // namespace
@@ -537,14 +516,15 @@ int16_t kl_engine_curve_value(const int16_t* points, int32_t x) {
 
 int kl_engine_calculate(T_SetupData* setup, T_ServoOutputs* outputs) {
   if (!setup || !outputs) return 0;
+  const KlIndex& x = kl_engine_index_for(setup);
 
-  ControlStages(setup);
+  ControlStages(setup, x);
   if (E.flightmode >= KL_NO_FLIGHTMODE) {
     // First pass after initialisation: let chained switches settle before
     // the first selection.
     do {
       ++E.flightmode;
-      ControlStages(setup);
+      ControlStages(setup, x);
     } while (static_cast<uint8_t>(E.flightmode - KL_NO_FLIGHTMODE) != 128);
   }
 
@@ -555,12 +535,10 @@ int kl_engine_calculate(T_SetupData* setup, T_ServoOutputs* outputs) {
 
   PassCtx c;
   c.setup = setup;
+  c.x = &x;
   c.now = E.tick_count;
   c.fm = E.flightmode;
   c.level = E.FlightModeInfo.level;
-  c.fnCount = kl_cfg(EngineCfgFunctions);
-  c.mxCount = kl_cfg(EngineCfgMixers);
-  c.lmCount = kl_cfg(EngineCfgLimiters);
   c.servoCount = kl_cfg(EngineCfgServos);
   c.curveCount = kl_cfg(EngineCfgCurves);
   c.vsCount = kl_cfg(EngineCfgVirtualSwitches);

@@ -49,6 +49,7 @@ void kl_engine_setup_controls_vorn() {
   std::memcpy(t.ids, kPhysicalIds, sizeof kPhysicalIds);
   t.count = KL_PHYS_SLOTS;
   for (int i = KL_PHYS_SLOTS; i < KL_CONTROL_SLOTS; ++i) t.ids[i] = 0;
+  E.index.fullControlPass = 1;
 }
 
 void kl_engine_setup_control_values(int value, uint16_t id) {
@@ -87,6 +88,7 @@ void kl_engine_update_control_bookmarks(bool functions, bool mixers, bool limite
       E.LimiterBookmarks[l][1] = SearchSlot(r.ControlBelow);
     }
   }
+  kl_engine_rebuild_index(setup);
 }
 
 int16_t kl_engine_get_control_value(int slot) {
@@ -126,12 +128,13 @@ int16_t kl_engine_get_vs_hys_value(int n, int condition) {
 namespace {
 
 // One condition of a virtual switch: the latch with its hysteresis.
-bool EvalCondition(const T_VSwitchCondition& c, int16_t& latch, uint16_t& bookmark) {
-  if (c.Control == 0 || c.Control == 65535) {
+bool EvalCondition(const KlIdxCondition& ic, const T_VSwitchCondition& c, int16_t& latch,
+                   uint16_t& bookmark) {
+  if (ic.unassigned) {
     latch = -2047;
     return false;
   }
-  const int v = kl_control_value(c.Control, &bookmark);
+  const int v = kl_source_value(ic.src, &bookmark);
   if (!IsControlValue(v)) {
     latch = -2047;
     return false;
@@ -149,32 +152,34 @@ bool EvalCondition(const T_VSwitchCondition& c, int16_t& latch, uint16_t& bookma
 
 }  // namespace
 
-void kl_engine_step_virtual_switches(const T_SetupData* setup) {
+void kl_engine_step_virtual_switches(const T_SetupData* setup, const KlIndex& x) {
   KlControlTable& t = E.ControlValues;
-  const int vsCount = kl_cfg(EngineCfgVirtualSwitches);
-  for (int n = 0; n < vsCount && t.count <= KL_CONTROL_SLOTS; ++n) {
-    const int slot = KL_VS_SLOT0 + n;
-    if (setup->VSwitch[n].IsUsed) {
-      t.ids[slot] = static_cast<uint16_t>(0x500 + n);
-      if (t.count < slot + 1) t.count = static_cast<uint16_t>(slot + 1);
-    } else {
-      t.ids[slot] = 65535;
-      t.values[slot] = KL_CV_NONE;
+  if (x.fullControlPass) {
+    const int vsCount = kl_cfg(EngineCfgVirtualSwitches);
+    for (int n = 0; n < vsCount && t.count <= KL_CONTROL_SLOTS; ++n) {
+      const int slot = KL_VS_SLOT0 + n;
+      if (setup->VSwitch[n].IsUsed) {
+        t.ids[slot] = static_cast<uint16_t>(0x500 + n);
+        if (t.count < slot + 1) t.count = static_cast<uint16_t>(slot + 1);
+      } else {
+        t.ids[slot] = 65535;
+        t.values[slot] = KL_CV_NONE;
+      }
     }
+  } else if (t.count < x.lastUsedVsSlot + 1) {
+    // The slots keep their ids from the last full pass.
+    t.count = static_cast<uint16_t>(x.lastUsedVsSlot + 1);
   }
   // Slot order, each result stored at once: a switch that names a later one
   // sees that one's value of the previous pass.
-  const unsigned count = t.count;
-  for (unsigned slot = 0; slot < count; ++slot) {
-    const unsigned id = t.ids[slot];
-    if (id < 0x500 || id > 0x57F) continue;
-    const int n = static_cast<int>(id - 0x500);
-    if (n >= vsCount) continue;
+  for (int i = 0; i < x.nVSwitches; ++i) {
+    const KlIdxVSwitch& e = x.vswitches[i];
+    const int n = e.n;
+    const int slot = KL_VS_SLOT0 + n;
     const T_VSwitch& vs = setup->VSwitch[n];
-    if (!vs.IsUsed) continue;
-    const bool a = EvalCondition(vs.Condition[0], E.HysteresisState[n][0],
+    const bool a = EvalCondition(e.c[0], vs.Condition[0], E.HysteresisState[n][0],
                                  E.VirtualSwitchBookmarkCtrl[n][0]);
-    const bool b = EvalCondition(vs.Condition[1], E.HysteresisState[n][1],
+    const bool b = EvalCondition(e.c[1], vs.Condition[1], E.HysteresisState[n][1],
                                  E.VirtualSwitchBookmarkCtrl[n][1]);
     const bool wasOn = t.values[slot] == 2047;
     bool on;
@@ -192,18 +197,19 @@ void kl_engine_step_virtual_switches(const T_SetupData* setup) {
 
 // --- Telemetry controls ----------------------------------------------------
 
-void kl_engine_step_telemetry_controls(const T_SetupData* setup) {
+void kl_engine_step_telemetry_controls(const T_SetupData* setup, const KlIndex& x) {
   KlControlTable& t = E.ControlValues;
   const float nan = std::numeric_limits<float>::quiet_NaN();
   for (int i = 0; i < kl_cfg(EngineCfgTelemetryControls); ++i) {
-    const T_TelemetryControl& r = setup->TelemetryControl[i];
     KlTelemetryControlInfo& info = E.TelemetryControlInfo[i];
     const int slot = KL_TELE_SLOT0 + i;
     const uint32_t elapsed = E.tick_count - info.lastTime;
     info.lastTime = E.tick_count;
-    info.physical = nan;
-    info.scaled = nan;
-    if (!r.IsUsed) {
+    if (!x.teleUsed[i]) {
+      // What an unused control writes stays until the next full pass.
+      if (!x.fullControlPass) continue;
+      info.physical = nan;
+      info.scaled = nan;
       info.valid = 0;
       info.id = 0;
       t.ids[slot] = 0;
@@ -211,6 +217,9 @@ void kl_engine_step_telemetry_controls(const T_SetupData* setup) {
       t.values[slot] = 0;
       continue;
     }
+    const T_TelemetryControl& r = setup->TelemetryControl[i];
+    info.physical = nan;
+    info.scaled = nan;
     info.fullAddress = static_cast<uint16_t>(r.MainAddress | (r.SlaveAddress << 8));
     info.decPosSettings = r.DecimalPosition;
     if (t.count < slot + 1) t.count = static_cast<uint16_t>(slot + 1);
@@ -227,7 +236,7 @@ void kl_engine_step_telemetry_controls(const T_SetupData* setup) {
     } else {
       info.countdown = static_cast<int32_t>(left);
     }
-    if (kl_control_value(r.OutputControl, &info.bookmark) == -2047) {
+    if (kl_source_value(x.teleOutput[i], &info.bookmark) == -2047) {
       t.values[slot] = r.DefaultOutputValue;
       continue;
     }
@@ -360,6 +369,7 @@ void kl_engine_step_flightmode(const T_SetupData* setup) {
 // --- Run-time state --------------------------------------------------------
 
 void kl_engine_init_runtimedata(T_ServoOutputs* outputs) {
+  E.index.fullControlPass = 1;
   E.flightmode = KL_NO_FLIGHTMODE;
   E.tick_count = 0;
   const int vsCount = kl_cfg(EngineCfgVirtualSwitches);

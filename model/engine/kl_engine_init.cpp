@@ -50,8 +50,22 @@ void kl_engine_init_servoconfig(T_ServoConfig* r, int* endPercentOut, int* trave
   if (travelPercentOut) *travelPercentOut = 100;
 }
 
+namespace {
+
+// A record written in the block the index was built from leaves the index
+// behind it; the next pass rebuilds it.
+void NoteWrite(const void* p) {
+  const KlIndex& x = g_klEngine.index;
+  const unsigned char* b = reinterpret_cast<const unsigned char*>(x.block);
+  const unsigned char* q = static_cast<const unsigned char*>(p);
+  if (x.block && q >= b && q < b + sizeof(T_SetupData)) kl_engine_invalidate_index();
+}
+
+}  // namespace
+
 void kl_engine_reset_functionsetup(T_Function* r, int fm) {
   if (!r || fm < 0 || fm >= kl_cfg(EngineCfgFlightModes)) return;
+  NoteWrite(r);
   T_FunctionSetup& s = r->Setup[fm];
   std::memset(&s, 0, sizeof s);
   s.CurveIdx = KL_NO_CURVE;
@@ -73,6 +87,7 @@ void kl_engine_init_function(T_Function* r) {
 
 void kl_engine_reset_mixersetup(T_Mixer* r, int fm) {
   if (!r || fm < 0 || fm >= kl_cfg(EngineCfgFlightModes)) return;
+  NoteWrite(r);
   T_MixerSetup& s = r->Setup[fm];
   std::memset(&s, 0, sizeof s);
   s.GainHi = 1024;  // 50 %
@@ -158,6 +173,7 @@ void kl_engine_init_telecontrol(T_TelemetryControl* r) {
 
 void kl_engine_init_setupdata(T_SetupData* b) {
   if (!b) return;
+  NoteWrite(b);
   std::memset(b, 0, sizeof *b);
   for (T_ServoConfig& r : b->ServoConfig) kl_engine_init_servoconfig(&r);
   for (T_Function& r : b->Function) kl_engine_init_function(&r);

@@ -16,6 +16,13 @@ void RefreshFunctions(const T_SetupData* b) { kl_engine_update_control_bookmarks
 void RefreshMixers(const T_SetupData* b) { kl_engine_update_control_bookmarks(false, true, false, b); }
 void RefreshLimiters(const T_SetupData* b) { kl_engine_update_control_bookmarks(false, false, true, b); }
 
+// A write with no bookmark to follow still changes what the index holds.
+void RefreshIndex(const T_SetupData* b) { kl_engine_rebuild_index(b); }
+
+// Inside an update the caller refreshes when done; until then no pass may
+// walk an index of what the block held before.
+void Deferred() { kl_engine_invalidate_index(); }
+
 // A flight mode written anew or switched off starts from default set-ups and
 // zero trims everywhere.
 void on_flight_mode_updated(T_SetupData* block, int m) {
@@ -29,12 +36,18 @@ void on_flight_mode_updated(T_SetupData* block, int m) {
 }  // namespace
 
 void kl_engine_update_begin() { E.update = true; }
-void kl_engine_update_end() { E.update = false; }
+void kl_engine_update_end() {
+  E.update = false;
+  kl_engine_invalidate_index();
+}
 
 int kl_engine_function_set(T_SetupData* block, const T_Function* record, int f) {
   if (!record || !InRange(block, f, EngineCfgFunctions)) return 0;
   std::memcpy(&block->Function[f], record, sizeof *record);
-  if (!E.update) RefreshFunctions(block);
+  if (!E.update)
+    RefreshFunctions(block);
+  else
+    Deferred();
   return 1;
 }
 
@@ -65,6 +78,7 @@ void kl_engine_function_control_diff_set(T_SetupData* block, int f, uint16_t id)
 void kl_engine_function_trimcontrol_diff_set(T_SetupData* block, int f, uint16_t id) {
   if (!InRange(block, f, EngineCfgFunctions)) return;
   block->Function[f].TrimDifferential = id;
+  RefreshIndex(block);
 }
 
 void kl_engine_function_control_trim_set(T_SetupData* block, int f, uint16_t id) {
@@ -76,7 +90,10 @@ void kl_engine_function_control_trim_set(T_SetupData* block, int f, uint16_t id)
 int kl_engine_mixer_set(T_SetupData* block, const T_Mixer* record, int j) {
   if (!record || !InRange(block, j, EngineCfgMixers)) return 0;
   std::memcpy(&block->Mixer[j], record, sizeof *record);
-  if (!E.update) RefreshMixers(block);
+  if (!E.update)
+    RefreshMixers(block);
+  else
+    Deferred();
   return 1;
 }
 
@@ -89,7 +106,10 @@ void kl_engine_mixer_control_set(T_SetupData* block, int j, uint16_t id) {
 int kl_engine_limiter_set(T_SetupData* block, const T_Limiter* record, int l) {
   if (!record || !InRange(block, l, EngineCfgLimiters)) return 0;
   std::memcpy(&block->Limiter[l], record, sizeof *record);
-  if (!E.update) RefreshLimiters(block);
+  if (!E.update)
+    RefreshLimiters(block);
+  else
+    Deferred();
   return 1;
 }
 
@@ -114,12 +134,22 @@ void kl_engine_sequencer_direction_set(T_SetupData* block, int q, uint8_t state)
 int kl_engine_flight_mode_set(T_SetupData* block, const T_FlightMode* record, int m) {
   if (!record || !InRange(block, m, EngineCfgFlightModes)) return 0;
   std::memcpy(&block->FlightMode[m], record, sizeof *record);
-  if (!E.update) on_flight_mode_updated(block, m);
+  if (E.update) {
+    Deferred();
+    return 1;
+  }
+  on_flight_mode_updated(block, m);
+  RefreshIndex(block);
   return 1;
 }
 
 void kl_engine_flight_mode_used_set(T_SetupData* block, int m, uint8_t used) {
   if (!InRange(block, m, EngineCfgFlightModes)) return;
   block->FlightMode[m].IsUsed = used;
-  if (used == 0 && !E.update) on_flight_mode_updated(block, m);
+  if (E.update) {
+    Deferred();
+    return;
+  }
+  if (used == 0) on_flight_mode_updated(block, m);
+  RefreshIndex(block);
 }

@@ -52,6 +52,10 @@ struct KlSlew {
   int32_t stepDown;
   int32_t current;
   uint8_t remainder;
+  // Set-up block (flight mode) the steps were worked out from, so the
+  // division runs only when it changes; 0xFF until the first pass and after
+  // every index rebuild.
+  uint8_t stepsFrom = 0xFF;
 };
 
 // Curve state shared by functions and mixers: the copy blended during a fade
@@ -68,8 +72,6 @@ struct KlCurveState {
 struct KlFunctionInfo {
   KlSlew slew;
   uint16_t bmInput, bmRate, bmExpo, bmDiff;
-  int32_t servoBase[KL_SERVOS_PER_FUNCTION];
-  int16_t servoFailsafe[KL_SERVOS_PER_FUNCTION];
   int16_t curveCentre;
   uint8_t fading;
   uint8_t lastFm;
@@ -125,6 +127,103 @@ struct KlTrival {
   int16_t diff;
 };
 
+
+// --- The index of the used elements -----------------------------------------
+// A pass would otherwise walk some 300 used flags spread over the 100 KB
+// set-up block and decode every control id again. The index holds compact
+// lists of the used elements of each kind, with their control ids sorted by
+// kind and what else follows from the set-up alone. It is rebuilt by
+// kl_engine_update_control_bookmarks, which every writer of the block calls
+// when it is done (the setters do so themselves). A pass rebuilds it too when
+// it was never built, was dropped (kl_engine_invalidate_index, the setters
+// inside an update bracket), or is for another block or board.
+
+// How a control id is read.
+enum : uint8_t {
+  KL_SRC_TABLE = 0,       // looked up in the control table
+  KL_SRC_CONST = 1,       // fixed by the id alone
+  KL_SRC_FUNCTION = 2,    // a function's value
+  KL_SRC_VS_NEGATIVE = 3, // 0x800 + n: on while switch n reads below zero
+  KL_SRC_FM_ACTIVE = 4,   // 0x900 + n
+  KL_SRC_FM_INACTIVE = 5, // 0xA00 + n
+};
+
+struct KlSource {
+  uint16_t id;  // the id looked up (0x500 + n for KL_SRC_VS_NEGATIVE)
+  uint8_t kind;
+  uint8_t arg;       // function number or flight mode
+  int16_t constant;  // KL_SRC_CONST
+};
+
+struct KlIdxFunction {
+  uint8_t f;
+  int8_t limiter;  // first used limiter of the function, -1 none
+  int8_t trim;     // its trim control record, -1 no trim
+  uint8_t mixBegin, mixEnd;  // its mixers in KlIndex::mixers
+  uint16_t assignBegin, assignEnd;  // its servo assignments in KlIndex::assigns
+  KlSource input, rate, expo, diff;
+  KlSource limitAbove, limitBelow;
+};
+
+struct KlIdxMixer {
+  uint8_t j;
+  uint8_t from;
+  uint8_t inherit;
+  KlSource gain;
+};
+
+// One servo assignment of a function: the servo-mixer travel (or the servo
+// curve) already picked, so a pass does no search.
+struct KlIdxAssign {
+  uint8_t servo;
+  uint8_t reduceSide;  // 1 type 3 (reduced when differential x value > 0), 2 type 4 (< 0), 0
+  int16_t failsafe;    // the assignment's fail-safe contribution
+  int32_t travelNeg;   // -FuncTravelMin, FuncTravelMax (0 when no mixer matches)
+  int32_t travelPos;
+  const int16_t* curve;  // servo curve, or null for the travel
+};
+
+struct KlIdxCondition {
+  KlSource src;
+  uint8_t unassigned;  // control 0 or 65535
+};
+
+struct KlIdxVSwitch {
+  uint8_t n;
+  KlIdxCondition c[2];
+};
+
+struct KlIndex {
+  uint8_t valid;
+  // The unused control slots of virtual switches and telemetry controls
+  // keep what the last full pass wrote until the table is set up again or
+  // the index changes; until then a pass writes only the used ones.
+  uint8_t fullControlPass;
+  const T_SetupData* block;
+  const int32_t* cfg;
+
+  uint8_t nFunctions, nMixers, nVSwitches, nMasters, nSlaves;
+  uint16_t nAssigns;
+  int16_t functionCount;  // highest used function + 1
+  int16_t lastUsedVsSlot;  // -1 none
+  KlIdxFunction functions[KL_MAX_FUNCTIONS];
+  KlIdxMixer mixers[KL_MAX_MIXERS];
+  KlIdxAssign assigns[KL_MAX_FUNCTIONS * KL_SERVOS_PER_FUNCTION];
+  KlIdxVSwitch vswitches[KL_MAX_VSWITCHES];
+  uint8_t teleUsed[KL_MAX_TELECONTROLS];
+  KlSource teleOutput[KL_MAX_TELECONTROLS];
+  uint8_t masters[KL_MAX_SERVOS];  // used servos without a group, or group masters
+  uint8_t slaves[KL_MAX_SERVOS];   // used group slaves
+  uint8_t servoUsed[KL_MAX_SERVOS];
+};
+
+// Expo powers b^n for n = 0..2048 of one base, in three steps of the
+// exponent: b^i, b^16i, b^256i. Built only once the base holds still.
+struct KlPowTable {
+  double d;  // the expo the base came from; 0 none
+  double lo[16], mid[16], hi[9];
+};
+
 struct KlEngineState {
   const int32_t* pEngineCfg = kl_engine_cfg_Vorn;
 
@@ -155,6 +254,10 @@ struct KlEngineState {
 
   uint32_t tick_count;
   bool update;
+  bool uncached;  // reference passes for the tests: see kl_engine_set_uncached_passes
+
+  KlIndex index;
+  KlPowTable powTable[KL_MAX_FUNCTIONS][2];
 
   KlSeqLockHook funcPtrSeqDirectionLock;
   KlSeqLockHook funcPtrSeqDirectionUnLock;
@@ -191,26 +294,18 @@ inline int32_t kl_blend(int32_t x, int32_t previous, int32_t level) {
 }
 
 // Looks an id up in the control table: bookmark first, then from slot 0.
+int16_t kl_table_search(uint16_t id, uint16_t* bookmark, bool* found);
 inline int16_t kl_table_lookup(uint16_t id, uint16_t* bookmark, bool* found) {
   const KlControlTable& t = g_klEngine.ControlValues;
-  const unsigned count = t.count;
-  unsigned b = *bookmark;
-  if (b < count && t.ids[b] == id) {
+  const unsigned b = *bookmark;
+  if (b < t.count && t.ids[b] == id) {
     *found = true;
     return t.values[b];
   }
-  for (unsigned i = 0; i < count; ++i) {
-    if (t.ids[i] == id) {
-      *bookmark = static_cast<uint16_t>(i);
-      *found = true;
-      return t.values[i];
-    }
-  }
-  *found = false;
-  return KL_CV_NONE;
+  return kl_table_search(id, bookmark, found);
 }
 
-// The value of a control id (Get_ControlValue), inline for the pass.
+// The value of a control id (Get_ControlValue).
 inline int16_t kl_control_value(uint16_t id, uint16_t* bookmark) {
   if (!bookmark) return KL_CV_NONE;
   if ((id & 0xF000u) == 0x8000u) {
@@ -237,9 +332,33 @@ inline int16_t kl_control_value(uint16_t id, uint16_t* bookmark) {
   }
 }
 
+// A control id sorted by kind for the index; reads as kl_control_value does.
+KlSource kl_resolve_source(uint16_t id);
+
+inline int16_t kl_source_value(const KlSource& s, uint16_t* bookmark) {
+  bool found;
+  switch (s.kind) {
+    case KL_SRC_TABLE: return kl_table_lookup(s.id, bookmark, &found);
+    case KL_SRC_CONST: return s.constant;
+    case KL_SRC_FUNCTION: return g_klEngine.FunctionValues[s.arg + 1];
+    case KL_SRC_VS_NEGATIVE: return kl_table_lookup(s.id, bookmark, &found) < 0 ? 2047 : -2047;
+    case KL_SRC_FM_ACTIVE: return g_klEngine.flightmode == s.arg ? 2047 : -2047;
+    default: return g_klEngine.flightmode == s.arg ? -2047 : 2047;
+  }
+}
+
+// The index for this block and board, rebuilt first when it is not.
+void kl_engine_rebuild_index(const T_SetupData* setup);
+inline const KlIndex& kl_engine_index_for(const T_SetupData* setup) {
+  const KlIndex& x = g_klEngine.index;
+  if (!x.valid || x.block != setup || x.cfg != g_klEngine.pEngineCfg || g_klEngine.uncached)
+    kl_engine_rebuild_index(setup);
+  return x;
+}
+
 // Internal steps shared between the engine's source files.
-void kl_engine_step_telemetry_controls(const T_SetupData* setup);
-void kl_engine_step_virtual_switches(const T_SetupData* setup);
+void kl_engine_step_telemetry_controls(const T_SetupData* setup, const KlIndex& x);
+void kl_engine_step_virtual_switches(const T_SetupData* setup, const KlIndex& x);
 void kl_engine_step_flightmode(const T_SetupData* setup);
 void kl_engine_step_sequencers(T_SetupData* setup);
 int16_t kl_engine_curve_value(const int16_t* points, int32_t x);

@@ -2,7 +2,9 @@
 // A fresh engine per case: the engine's own initialisers build the set-up
 // block, fields are patched as raw little-endian bytes at the record offsets
 // of the controllers' layout (so the record structs are checked too), and
-// passes run on a controlled engine clock.
+// passes run on a controlled engine clock. Like every writer of the block,
+// the fixture refreshes the engine's index after writing (before the next
+// pass), as the program's data refresh does.
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -56,8 +58,15 @@ class Engine {
     kl_engine_setup_controls_vorn();
   }
 
-  T_SetupData* block() { return block_.get(); }
-  unsigned char* bytes() { return reinterpret_cast<unsigned char*>(block_.get()); }
+  // Handing the block out counts as a write.
+  T_SetupData* block() {
+    written_ = true;
+    return block_.get();
+  }
+  unsigned char* bytes() {
+    written_ = true;
+    return raw();
+  }
   const T_ServoOutputs& out() const { return out_; }
 
   void Put8(int off, int v) { bytes()[off] = static_cast<unsigned char>(v); }
@@ -68,12 +77,12 @@ class Engine {
   void Put32(int off, uint32_t v) {
     for (int i = 0; i < 4; ++i) bytes()[off + i] = static_cast<unsigned char>(v >> (8 * i));
   }
-  int Get8(int off) { return bytes()[off]; }
-  int Get16s(int off) { return static_cast<int16_t>(bytes()[off] | (bytes()[off + 1] << 8)); }
-  int Get16u(int off) { return bytes()[off] | (bytes()[off + 1] << 8); }
+  int Get8(int off) { return raw()[off]; }
+  int Get16s(int off) { return static_cast<int16_t>(raw()[off] | (raw()[off + 1] << 8)); }
+  int Get16u(int off) { return raw()[off] | (raw()[off + 1] << 8); }
   uint32_t Get32(int off) {
     uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= uint32_t(bytes()[off + i]) << (8 * i);
+    for (int i = 0; i < 4; ++i) v |= uint32_t(raw()[off + i]) << (8 * i);
     return v;
   }
 
@@ -99,6 +108,10 @@ class Engine {
 
   // One pass at the current clock, then the clock moves on by `ms`.
   void Pass(uint32_t ms = 40) {
+    if (written_) {
+      kl_engine_update_control_bookmarks(true, true, true, block_.get());
+      written_ = false;
+    }
     kl_engine_set_tick_count(tick_);
     kl_engine_calculate(block_.get(), &out_);
     tick_ += ms;
@@ -116,7 +129,10 @@ class Engine {
   int ServoOut(int n) const { return out_.value[n]; }
 
  private:
+  unsigned char* raw() { return reinterpret_cast<unsigned char*>(block_.get()); }
+
   std::unique_ptr<T_SetupData> block_;
+  bool written_ = true;
   T_ServoOutputs out_{};
   uint32_t tick_ = 0;
 };

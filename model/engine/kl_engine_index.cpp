@@ -1,0 +1,238 @@
+// The index of the used elements (see KlIndex) and the control-id decoding
+// the pass reads it through.
+#include <cstring>
+
+#include "model/engine/kl_engine_state.h"
+
+namespace {
+
+KlEngineState& E = g_klEngine;
+
+}  // namespace
+
+int16_t kl_table_search(uint16_t id, uint16_t* bookmark, bool* found) {
+  const KlControlTable& t = E.ControlValues;
+  const unsigned count = t.count;
+  for (unsigned i = 0; i < count; ++i) {
+    if (t.ids[i] == id) {
+      *bookmark = static_cast<uint16_t>(i);
+      *found = true;
+      return t.values[i];
+    }
+  }
+  *found = false;
+  return KL_CV_NONE;
+}
+
+KlSource kl_resolve_source(uint16_t id) {
+  KlSource s{id, KL_SRC_TABLE, 0, 0};
+  auto constant = [&](int v) {
+    s.kind = KL_SRC_CONST;
+    s.constant = static_cast<int16_t>(v);
+  };
+  if ((id & 0xF000u) == 0x8000u) {
+    const int v = id & 0x0FFF;
+    constant(v >= 0x800 ? v - 0x1000 : v);
+    return s;
+  }
+  if (id <= 3) {
+    constant(id == 2 ? 2047 : (id == 3 ? -2047 : 0));
+    return s;
+  }
+  if (id == 65535) {
+    constant(0);
+    return s;
+  }
+  const unsigned n = id & 0x00FFu;
+  switch (id & 0xFF00u) {
+    case 0x700:
+      if (n >= static_cast<unsigned>(kl_cfg(EngineCfgFunctions))) {
+        constant(0);
+      } else {
+        s.kind = KL_SRC_FUNCTION;
+        s.arg = static_cast<uint8_t>(n);
+      }
+      break;
+    case 0x800:
+      s.kind = KL_SRC_VS_NEGATIVE;
+      s.id = static_cast<uint16_t>(0x500 + n);
+      break;
+    case 0x900:
+      s.kind = KL_SRC_FM_ACTIVE;
+      s.arg = static_cast<uint8_t>(n);
+      break;
+    case 0xA00:
+      s.kind = KL_SRC_FM_INACTIVE;
+      s.arg = static_cast<uint8_t>(n);
+      break;
+    default: break;
+  }
+  return s;
+}
+
+namespace {
+
+// The servo-mixer an assignment reads, as the servo stage of a pass would
+// pick it: travel, servo curve or nothing.
+void ResolveAssign(const T_SetupData* b, const T_Function& r, int f, int s, KlIdxAssign& a) {
+  const unsigned n = r.Servo[s].ServoIdx;
+  const unsigned m = r.Servo[s].ServoMixerIdx;
+  const T_ServoConfig& sc = b->ServoConfig[n];
+  a.servo = static_cast<uint8_t>(n);
+  a.reduceSide = sc.FunctionServoType == 3 ? 1 : (sc.FunctionServoType == 4 ? 2 : 0);
+  a.curve = nullptr;
+  a.travelNeg = a.travelPos = 0;
+  const T_ServoMixer* pick = &sc.Mixer[m];
+  if (sc.Mixer[m].SourceType == 3) {
+    // The first servo-mixer that names this function; none gives 0.
+    pick = nullptr;
+    for (const T_ServoMixer& sm : sc.Mixer) {
+      if (sm.FuncTravelFuncIndex != f) continue;
+      if (sm.ServoCurveIndex < kl_cfg(EngineCfgCurves))
+        a.curve = b->Curve[sm.ServoCurveIndex].Point;
+      else
+        pick = &sm;
+      break;
+    }
+  }
+  if (pick) {
+    a.travelNeg = -pick->FuncTravelMin;
+    a.travelPos = pick->FuncTravelMax;
+  }
+  // Fail-safe: the fail-safe value through the assignment's own servo-mixer.
+  const T_ServoMixer& sm = sc.Mixer[m];
+  const int32_t p = r.FailSafePosValue;
+  int32_t contribution = 0;
+  if (p < 0)
+    contribution = p * -sm.FuncTravelMin / 2047;
+  else if (p > 0)
+    contribution = sm.FuncTravelMax * p / 2047;
+  a.failsafe = static_cast<int16_t>(kl_clamp(contribution, -32768, 32767));
+}
+
+}  // namespace
+
+void kl_engine_rebuild_index(const T_SetupData* b) {
+  KlIndex& x = E.index;
+  x.valid = 0;
+  if (!b) return;
+  x.block = b;
+  x.cfg = E.pEngineCfg;
+  const int fnCount = kl_cfg(EngineCfgFunctions);
+  const int mxCount = kl_cfg(EngineCfgMixers);
+  const int lmCount = kl_cfg(EngineCfgLimiters);
+  const int servoCount = kl_cfg(EngineCfgServos);
+  const int vsCount = kl_cfg(EngineCfgVirtualSwitches);
+
+  // Mixers grouped by the function they feed, in index order within each
+  // group; a mixer from no function adds nothing and keeps no state.
+  uint8_t mixStart[KL_MAX_FUNCTIONS + 1] = {};
+  for (int j = 0; j < mxCount; ++j) {
+    const T_Mixer& m = b->Mixer[j];
+    if (m.IsUsed && m.ToFuncIdx < fnCount && m.FromFuncIdx < fnCount) ++mixStart[m.ToFuncIdx + 1];
+  }
+  for (int f = 0; f < fnCount; ++f) mixStart[f + 1] = static_cast<uint8_t>(mixStart[f + 1] + mixStart[f]);
+  uint8_t fill[KL_MAX_FUNCTIONS];
+  std::memcpy(fill, mixStart, sizeof fill);
+  x.nMixers = mixStart[fnCount];
+  for (int j = 0; j < mxCount; ++j) {
+    const T_Mixer& m = b->Mixer[j];
+    if (!m.IsUsed || m.ToFuncIdx >= fnCount || m.FromFuncIdx >= fnCount) continue;
+    KlIdxMixer& mx = x.mixers[fill[m.ToFuncIdx]++];
+    mx.j = static_cast<uint8_t>(j);
+    mx.from = static_cast<uint8_t>(m.FromFuncIdx);
+    mx.inherit = m.InheritForNext;
+    mx.gain = kl_resolve_source(m.Control);
+  }
+
+  // The first used limiter of each function.
+  int8_t firstLimiter[KL_MAX_FUNCTIONS];
+  std::memset(firstLimiter, -1, sizeof firstLimiter);
+  for (int l = lmCount - 1; l >= 0; --l) {
+    const T_Limiter& lim = b->Limiter[l];
+    if (lim.IsUsed && lim.FuncIdx < fnCount) firstLimiter[lim.FuncIdx] = static_cast<int8_t>(l);
+  }
+
+  x.nFunctions = 0;
+  x.nAssigns = 0;
+  x.functionCount = 0;
+  for (int f = 0; f < fnCount; ++f) {
+    const T_Function& r = b->Function[f];
+    if (!r.IsUsed) continue;
+    KlIdxFunction& e = x.functions[x.nFunctions++];
+    e.f = static_cast<uint8_t>(f);
+    x.functionCount = static_cast<int16_t>(f + 1);
+    e.input = kl_resolve_source(r.Control);
+    e.rate = kl_resolve_source(r.ControlRate);
+    e.expo = kl_resolve_source(r.ControlExpo);
+    e.diff = kl_resolve_source(r.ControlDifferential);
+    e.trim = (r.TrimMode < 5 && r.TrimControl >= 1 && r.TrimControl <= 65534)
+                 ? static_cast<int8_t>(kl_engine_get_trimindex_by_control(r.TrimControl))
+                 : -1;
+    e.mixBegin = mixStart[f];
+    e.mixEnd = mixStart[f + 1];
+    e.limiter = firstLimiter[f];
+    if (e.limiter >= 0) {
+      e.limitAbove = kl_resolve_source(b->Limiter[e.limiter].ControlAbove);
+      e.limitBelow = kl_resolve_source(b->Limiter[e.limiter].ControlBelow);
+    }
+
+    e.assignBegin = x.nAssigns;
+    const unsigned assigned = r.ServoUseMask & ((1u << KL_SERVOS_PER_FUNCTION) - 1);
+    for (unsigned bits = assigned; bits; bits &= bits - 1) {
+      const int s = __builtin_ctz(bits);
+      // A servo-mixer index beyond the servo's eight names no mixer.
+      if (r.Servo[s].ServoIdx >= static_cast<unsigned>(servoCount) ||
+          r.Servo[s].ServoMixerIdx >= KL_MIXERS_PER_SERVO)
+        continue;
+      ResolveAssign(b, r, f, s, x.assigns[x.nAssigns++]);
+    }
+    e.assignEnd = x.nAssigns;
+  }
+
+  // Virtual switches, in slot order.
+  x.nVSwitches = 0;
+  x.lastUsedVsSlot = -1;
+  for (int n = 0; n < vsCount; ++n) {
+    const T_VSwitch& vs = b->VSwitch[n];
+    if (!vs.IsUsed) continue;
+    KlIdxVSwitch& e = x.vswitches[x.nVSwitches++];
+    e.n = static_cast<uint8_t>(n);
+    for (int c = 0; c < 2; ++c) {
+      const uint16_t id = vs.Condition[c].Control;
+      e.c[c].unassigned = id == 0 || id == 65535;
+      e.c[c].src = kl_resolve_source(id);
+    }
+    x.lastUsedVsSlot = static_cast<int16_t>(KL_VS_SLOT0 + n);
+  }
+
+  for (int i = 0; i < kl_cfg(EngineCfgTelemetryControls); ++i) {
+    x.teleUsed[i] = b->TelemetryControl[i].IsUsed != 0;
+    x.teleOutput[i] = kl_resolve_source(b->TelemetryControl[i].OutputControl);
+  }
+
+  // Servos: ungrouped ones and group masters first, then the slaves.
+  x.nMasters = x.nSlaves = 0;
+  for (int n = 0; n < servoCount; ++n) {
+    const T_ServoConfig& sc = b->ServoConfig[n];
+    x.servoUsed[n] = sc.IsUsed != 0;
+    if (!sc.IsUsed) continue;
+    if ((sc.Group & 0x1F) == 0 || (sc.Group & 0x80))
+      x.masters[x.nMasters++] = static_cast<uint8_t>(n);
+    else
+      x.slaves[x.nSlaves++] = static_cast<uint8_t>(n);
+  }
+
+  // The caches that follow from the set-up start again.
+  for (KlFunctionInfo& fi : E.FunctionInfo) fi.slew.stepsFrom = 0xFF;
+  for (KlMixerInfo& mi : E.MixerInfo) mi.slew.stepsFrom = 0xFF;
+  x.fullControlPass = 1;
+  x.valid = 1;
+}
+
+void kl_engine_invalidate_index() { E.index.valid = 0; }
+
+void kl_engine_set_uncached_passes(bool on) {
+  E.uncached = on;
+  E.index.valid = 0;
+}
