@@ -99,8 +99,19 @@ void CurveStart(KlCurveState& cs, const int16_t* points, unsigned index) {
 void CaptureFadeFrom(KlCurveState& cs, const T_SetupData* setup, bool wasFading) {
   const int16_t* old = setup->Curve[cs.index].Point;
   if (wasFading) {
-    for (int p = 0; p < KL_CURVE_POINTS; ++p)
-      cs.fadeFrom[p] = static_cast<int16_t>(kl_blend(old[p], cs.fadeFrom[p], cs.blendLevel));
+    // Every point is blended when flight modes change faster than they fade.
+    // A loop over a multiple of the vector width with only adds, shifts and
+    // one multiply lets the compiler use vector code; the last point alone.
+    const int32_t level = cs.blendLevel;
+    constexpr int kVectorPoints = KL_CURVE_POINTS - 1;
+    int16_t from[kVectorPoints];  // a local copy: no overlap to check for
+    std::memcpy(from, old, sizeof from);
+    for (int p = 0; p < kVectorPoints; ++p) {
+      const int32_t x = from[p];
+      cs.fadeFrom[p] = static_cast<int16_t>(x - kl_div2047(level * (x - cs.fadeFrom[p])));
+    }
+    cs.fadeFrom[kVectorPoints] =
+        static_cast<int16_t>(kl_blend(old[kVectorPoints], cs.fadeFrom[kVectorPoints], level));
   } else {
     std::memcpy(cs.fadeFrom, old, sizeof cs.fadeFrom);
   }
@@ -255,10 +266,7 @@ void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
 
   // 4. Flight-mode change: remember what to fade from.
   if (fi.lastFm != fm) {
-    const T_FlightMode& fmr = c.setup->FlightMode[fm];
-    bool noFade = false;
-    const int num = fmr.FunctionNum < KL_MAX_FUNCTIONS ? int(fmr.FunctionNum) : int(KL_MAX_FUNCTIONS);
-    for (int k = 0; k < num && !noFade; ++k) noFade = fmr.NoFadeInFuncIdxs[k] == f;
+    const bool noFade = (c.x->noFade[fm] >> f) & 1u;
     const bool wasFading = fi.fading;
     fi.fading = !noFade;
     fi.prevRate = fi.rate;
@@ -385,21 +393,44 @@ void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
   const int32_t reduced = 2047 - Abs(diff);
   // The fail-safe sum differs from the position sum only by what functions
   // with their own fail-safe value put in instead (added up after the
-  // functions), so the common case accumulates one sum.
-  const bool negative = final < 0;
-  const KlIdxAssign* a = c.x->assigns + e.assignBegin;
-  const KlIdxAssign* const end = c.x->assigns + e.assignEnd;
-  for (; a != end; ++a) {
-    int32_t out = a->curve ? ServoCurveRead(a->curve, final)
-                           : final * (negative ? a->travelNeg : a->travelPos) / 2047;
-    int32_t fs = a->failsafe;
-    if (a->reduceSide == reduceSide) {
+  // functions), so the common case accumulates one sum. The loops run
+  // without branches: the travel side is picked once, and where a reduced
+  // servo may be met, a scale of 2047 leaves a value as it is (|value| x
+  // 2047 stays far inside 32 bits).
+  const KlIdxTravels& tr = c.x->travels;
+  const int32_t* const travel = (final < 0 ? tr.neg : tr.pos) + e.travelBegin;
+  const int32_t* const sideOf = tr.reduceSide + e.travelBegin;
+  const int32_t* const failsafe = tr.failsafe + e.travelBegin;
+  const uint8_t* const servo = tr.servo + e.travelBegin;
+  const int count = e.travelCount;
+  int32_t* const shadow = E.ShadowServoPosition;
+  int32_t* const shadowFs = E.ShadowFailsafePosition;
+  if (!((e.reduceSides >> reduceSide) & 1u)) {
+    for (int k = 0; k < count; ++k)
+      shadow[servo[k]] += kl_clamp(final * travel[k] / 2047, -2047, 2047);
+    if (e.ownFailsafe)
+      for (int k = 0; k < count; ++k)
+        shadowFs[servo[k]] += failsafe[k] - kl_clamp(final * travel[k] / 2047, -2047, 2047);
+  } else {
+    for (int k = 0; k < count; ++k) {
+      const int32_t scale = sideOf[k] == reduceSide ? reduced : 2047;
+      const int32_t out = kl_clamp(final * travel[k] / 2047 * scale / 2047, -2047, 2047);
+      shadow[servo[k]] += out;
+      if (e.ownFailsafe) shadowFs[servo[k]] += failsafe[k] * scale / 2047 - out;
+    }
+  }
+  // Assignments through a servo curve.
+  for (int i = e.curveBegin; i < e.curveEnd; ++i) {
+    const KlIdxAssign& a = c.x->curveAssigns[i];
+    int32_t out = ServoCurveRead(a.curve, final);
+    int32_t fs = a.failsafe;
+    if (a.reduceSide == reduceSide) {
       out = out * reduced / 2047;
       fs = fs * reduced / 2047;
     }
     out = kl_clamp(out, -2047, 2047);
-    E.ShadowServoPosition[a->servo] += out;
-    if (r.FailSafePosMode == 2) E.ShadowFailsafePosition[a->servo] += fs - out;
+    shadow[a.servo] += out;
+    if (e.ownFailsafe) shadowFs[a.servo] += fs - out;
   }
 
   // 14. Publish.

@@ -127,9 +127,10 @@ int16_t kl_engine_get_vs_hys_value(int n, int condition) {
 
 namespace {
 
-// One condition of a virtual switch: the latch with its hysteresis.
-bool EvalCondition(const KlIdxCondition& ic, const T_VSwitchCondition& c, int16_t& latch,
-                   uint16_t& bookmark) {
+// One condition of a virtual switch: the latch with its hysteresis. The
+// latch is written only when it turns, as it may hold another value before
+// the first turn.
+inline bool EvalCondition(const KlIdxCondition& ic, int16_t& latch, uint16_t& bookmark) {
   if (ic.unassigned) {
     latch = -2047;
     return false;
@@ -139,15 +140,11 @@ bool EvalCondition(const KlIdxCondition& ic, const T_VSwitchCondition& c, int16_
     latch = -2047;
     return false;
   }
-  const int a = c.AboveHys;
-  const int b = c.BelowHys;
-  if (latch != 2047) {
-    if ((a > b && v > a) || (a <= b && v < a)) latch = 2047;
-  } else {
-    if ((a <= b && v > b) || (a > b && v < b)) latch = -2047;
-  }
-  const bool on = latch == 2047;
-  return c.IsInverted ? !on : on;
+  const int d = ic.sign * v;
+  const bool wasOn = latch == 2047;
+  if (!wasOn && d > ic.on) latch = 2047;
+  if (wasOn && d < ic.off) latch = -2047;
+  return (latch == 2047) != (ic.inverted != 0);
 }
 
 }  // namespace
@@ -176,21 +173,10 @@ void kl_engine_step_virtual_switches(const T_SetupData* setup, const KlIndex& x)
     const KlIdxVSwitch& e = x.vswitches[i];
     const int n = e.n;
     const int slot = KL_VS_SLOT0 + n;
-    const T_VSwitch& vs = setup->VSwitch[n];
-    const bool a = EvalCondition(e.c[0], vs.Condition[0], E.HysteresisState[n][0],
-                                 E.VirtualSwitchBookmarkCtrl[n][0]);
-    const bool b = EvalCondition(e.c[1], vs.Condition[1], E.HysteresisState[n][1],
-                                 E.VirtualSwitchBookmarkCtrl[n][1]);
-    const bool wasOn = t.values[slot] == 2047;
-    bool on;
-    switch (vs.LogicalOperator) {
-      case 0: on = a && b; break;
-      case 1: on = a || b; break;
-      case 2: on = a != b; break;
-      case 3: on = wasOn ? a : (a && !b); break;
-      case 4: on = wasOn ? (b || !a) : !a; break;
-      default: on = false; break;
-    }
+    const unsigned a = EvalCondition(e.c[0], E.HysteresisState[n][0], E.VirtualSwitchBookmarkCtrl[n][0]);
+    const unsigned b = EvalCondition(e.c[1], E.HysteresisState[n][1], E.VirtualSwitchBookmarkCtrl[n][1]);
+    const unsigned wasOn = t.values[slot] == 2047;
+    const bool on = (e.truth >> (a | b << 1 | wasOn << 2)) & 1u;
     t.values[slot] = on ? 2047 : -2047;
   }
 }

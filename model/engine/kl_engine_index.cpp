@@ -154,8 +154,10 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
   }
 
   x.nFunctions = 0;
-  x.nAssigns = 0;
+  x.nTravels = 0;
+  x.nCurveAssigns = 0;
   x.functionCount = 0;
+  KlIdxTravels& tr = x.travels;
   for (int f = 0; f < fnCount; ++f) {
     const T_Function& r = b->Function[f];
     if (!r.IsUsed) continue;
@@ -176,8 +178,11 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
       e.limitAbove = kl_resolve_source(b->Limiter[e.limiter].ControlAbove);
       e.limitBelow = kl_resolve_source(b->Limiter[e.limiter].ControlBelow);
     }
+    e.ownFailsafe = r.FailSafePosMode == 2;
 
-    e.assignBegin = x.nAssigns;
+    e.travelBegin = x.nTravels;
+    e.reduceSides = 0;
+    e.curveBegin = x.nCurveAssigns;
     const unsigned assigned = r.ServoUseMask & ((1u << KL_SERVOS_PER_FUNCTION) - 1);
     for (unsigned bits = assigned; bits; bits &= bits - 1) {
       const int s = __builtin_ctz(bits);
@@ -185,9 +190,32 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
       if (r.Servo[s].ServoIdx >= static_cast<unsigned>(servoCount) ||
           r.Servo[s].ServoMixerIdx >= KL_MIXERS_PER_SERVO)
         continue;
-      ResolveAssign(b, r, f, s, x.assigns[x.nAssigns++]);
+      KlIdxAssign a;
+      ResolveAssign(b, r, f, s, a);
+      if (a.curve) {
+        x.curveAssigns[x.nCurveAssigns++] = a;
+        continue;
+      }
+      const int i = x.nTravels++;
+      tr.neg[i] = a.travelNeg;
+      tr.pos[i] = a.travelPos;
+      tr.failsafe[i] = a.failsafe;
+      tr.reduceSide[i] = a.reduceSide;
+      tr.servo[i] = a.servo;
+      e.reduceSides = static_cast<uint8_t>(e.reduceSides | (1u << a.reduceSide));
     }
-    e.assignEnd = x.nAssigns;
+    e.travelCount = static_cast<uint16_t>(x.nTravels - e.travelBegin);
+    e.curveEnd = x.nCurveAssigns;
+  }
+
+  // Per flight mode, the functions a change into it does not fade.
+  for (int fm = 0; fm < KL_MAX_FLIGHTMODES; ++fm) {
+    const T_FlightMode& fmr = b->FlightMode[fm];
+    const int num = fmr.FunctionNum < KL_MAX_FUNCTIONS ? int(fmr.FunctionNum) : int(KL_MAX_FUNCTIONS);
+    uint64_t mask = 0;
+    for (int k = 0; k < num; ++k)
+      if (fmr.NoFadeInFuncIdxs[k] < KL_MAX_FUNCTIONS) mask |= uint64_t(1) << fmr.NoFadeInFuncIdxs[k];
+    x.noFade[fm] = mask;
   }
 
   // Virtual switches, in slot order.
@@ -199,10 +227,35 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
     KlIdxVSwitch& e = x.vswitches[x.nVSwitches++];
     e.n = static_cast<uint8_t>(n);
     for (int c = 0; c < 2; ++c) {
-      const uint16_t id = vs.Condition[c].Control;
-      e.c[c].unassigned = id == 0 || id == 65535;
-      e.c[c].src = kl_resolve_source(id);
+      const T_VSwitchCondition& vc = vs.Condition[c];
+      KlIdxCondition& ic = e.c[c];
+      const uint16_t id = vc.Control;
+      ic.unassigned = id == 0 || id == 65535;
+      ic.src = kl_resolve_source(id);
+      ic.inverted = vc.IsInverted != 0;
+      // Above the upper threshold turns on and below the lower one turns
+      // off; with the thresholds the other way round, both directions swap.
+      const int a = vc.AboveHys;
+      const int h = vc.BelowHys;
+      ic.sign = a > h ? 1 : -1;
+      ic.on = ic.sign * a;
+      ic.off = ic.sign * h;
     }
+    uint8_t truth = 0;
+    for (int bits = 0; bits < 8; ++bits) {
+      const bool a = bits & 1, h = bits & 2, wasOn = bits & 4;
+      bool on;
+      switch (vs.LogicalOperator) {
+        case 0: on = a && h; break;
+        case 1: on = a || h; break;
+        case 2: on = a != h; break;
+        case 3: on = wasOn ? a : (a && !h); break;
+        case 4: on = wasOn ? (h || !a) : !a; break;
+        default: on = false; break;
+      }
+      truth = static_cast<uint8_t>(truth | (on << bits));
+    }
+    e.truth = truth;
     x.lastUsedVsSlot = static_cast<int16_t>(KL_VS_SLOT0 + n);
   }
 

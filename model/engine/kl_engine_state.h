@@ -160,7 +160,12 @@ struct KlIdxFunction {
   int8_t limiter;  // first used limiter of the function, -1 none
   int8_t trim;     // its trim control record, -1 no trim
   uint8_t mixBegin, mixEnd;  // its mixers in KlIndex::mixers
-  uint16_t assignBegin, assignEnd;  // its servo assignments in KlIndex::assigns
+  uint8_t ownFailsafe;  // FailSafePosMode 2: its servos take the fail-safe value
+  uint8_t reduceSides;  // bit s: a travel assignment has reduceSide s
+  // Its travel assignments in KlIndex::travels and its curve assignments in
+  // KlIndex::curveAssigns.
+  uint16_t travelBegin, travelCount;
+  uint16_t curveBegin, curveEnd;
   KlSource input, rate, expo, diff;
   KlSource limitAbove, limitBelow;
 };
@@ -173,7 +178,8 @@ struct KlIdxMixer {
 };
 
 // One servo assignment of a function: the servo-mixer travel (or the servo
-// curve) already picked, so a pass does no search.
+// curve) already picked, so a pass does no search. Travel assignments live
+// in KlIdxTravels; this record is kept for those with a servo curve.
 struct KlIdxAssign {
   uint8_t servo;
   uint8_t reduceSide;  // 1 type 3 (reduced when differential x value > 0), 2 type 4 (< 0), 0
@@ -183,14 +189,32 @@ struct KlIdxAssign {
   const int16_t* curve;  // servo curve, or null for the travel
 };
 
+// A condition's hysteresis with its direction folded in: with v' = sign x v
+// the latch turns on when v' > on and stays on while v' >= off.
 struct KlIdxCondition {
   KlSource src;
   uint8_t unassigned;  // control 0 or 65535
+  uint8_t inverted;
+  int8_t sign;
+  int32_t on, off;
 };
 
 struct KlIdxVSwitch {
   uint8_t n;
+  // The logical operator as a truth table over a | b << 1 | wasOn << 2.
+  uint8_t truth;
   KlIdxCondition c[2];
+};
+
+// Travel assignments as parallel arrays, so the servo stage runs tight
+// loops without a branch per assignment.
+enum : int { KL_TRAVEL_SLOTS = KL_MAX_FUNCTIONS * KL_SERVOS_PER_FUNCTION };
+struct KlIdxTravels {
+  alignas(16) int32_t neg[KL_TRAVEL_SLOTS];  // -FuncTravelMin
+  alignas(16) int32_t pos[KL_TRAVEL_SLOTS];  // FuncTravelMax
+  alignas(16) int32_t failsafe[KL_TRAVEL_SLOTS];
+  alignas(16) int32_t reduceSide[KL_TRAVEL_SLOTS];  // as KlIdxAssign::reduceSide
+  uint8_t servo[KL_TRAVEL_SLOTS];
 };
 
 struct KlIndex {
@@ -203,12 +227,14 @@ struct KlIndex {
   const int32_t* cfg;
 
   uint8_t nFunctions, nMixers, nVSwitches, nMasters, nSlaves;
-  uint16_t nAssigns;
+  uint16_t nTravels, nCurveAssigns;
+  uint64_t noFade[KL_MAX_FLIGHTMODES];  // functions that a change into the mode does not fade
   int16_t functionCount;  // highest used function + 1
   int16_t lastUsedVsSlot;  // -1 none
   KlIdxFunction functions[KL_MAX_FUNCTIONS];
   KlIdxMixer mixers[KL_MAX_MIXERS];
-  KlIdxAssign assigns[KL_MAX_FUNCTIONS * KL_SERVOS_PER_FUNCTION];
+  KlIdxTravels travels;
+  KlIdxAssign curveAssigns[KL_MAX_FUNCTIONS * KL_SERVOS_PER_FUNCTION];
   KlIdxVSwitch vswitches[KL_MAX_VSWITCHES];
   uint8_t teleUsed[KL_MAX_TELECONTROLS];
   KlSource teleOutput[KL_MAX_TELECONTROLS];
@@ -286,6 +312,19 @@ inline int32_t kl_interpolate(int32_t c, int32_t lo, int32_t center, int32_t hi)
   else
     r = center;
   return kl_clamp(r, -2047, 2047);
+}
+
+// n / 2047 truncated toward zero, exact for |n| < 2^28, in adds, shifts and
+// compares only, which vectorise where a division by a constant does not.
+// (a + a/2^11 + a/2^22) / 2^11 is at most one short of a / 2047; the
+// remainder shows when.
+inline int32_t kl_div2047(int32_t n) {
+  const int32_t s = n >> 31;  // 0, or -1 below zero
+  const int32_t a = (n ^ s) - s;
+  int32_t q = (a + (a >> 11) + (a >> 22)) >> 11;
+  const int32_t r = a - ((q << 11) - q);
+  q += r >= 2047 ? 1 : 0;
+  return (q ^ s) - s;
 }
 
 // Moves x from its value at the flight-mode change towards its new value.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine_random.h"
+#include "model/engine/kl_engine_state.h"
 
 using namespace enginetest;
 
@@ -136,6 +137,8 @@ class EngineIndex : public QObject {
   void anotherBlockOrBoardRebuildsTheIndex();
   void updateBracketLeavesNoStaleIndex();
   void unusedSlotsStayAsTheLastFullPassLeftThem();
+  void shiftDivisionMatchesDivisionOverItsRange();
+  void noFadeListFollowsEveryRefresh();
 };
 
 void EngineIndex::randomModelsMatchUncachedPasses() {
@@ -241,6 +244,66 @@ void EngineIndex::unusedSlotsStayAsTheLastFullPassLeftThem() {
   e.Pass();
   QCOMPARE(int(kl_engine_get_control_ID(kVsSlot0 + 3)), 0x503);
   QCOMPARE(Engine::Vs(3), 2047);
+}
+
+void EngineIndex::shiftDivisionMatchesDivisionOverItsRange() {
+  // The fade capture divides level x difference (|n| < 2047 x 65536) this way.
+  int32_t bad = 0;
+  int32_t first = 0;
+  for (int32_t n = -(1 << 28) + 1; n < (1 << 28); ++n) {
+    if (kl_div2047(n) != n / 2047 && bad++ == 0) first = n;
+  }
+  if (bad) qWarning("first difference at %d", first);
+  QCOMPARE(bad, 0);
+}
+
+void EngineIndex::noFadeListFollowsEveryRefresh() {
+  // The no-fade list of a flight mode, written straight into the block and
+  // refreshed, decides at the next change; the uncached run reads the block.
+  auto run = [](bool uncached) {
+    Engine e;
+    kl_engine_set_uncached_passes(uncached);
+    T_SetupData* b = e.block();
+    e.UseFunction(0, kStick0);
+    e.UseServo(0);
+    e.AssignServo(0, 0, 0);
+    b->Function[0].Function_FM_Mask = 0x2;
+    b->Function[0].Setup[1].FlexRateHi = -2047;
+    for (int fm = 0; fm < 2; ++fm) {
+      b->FlightMode[fm].IsUsed = 1;
+      b->FlightMode[fm].FadeIn = 10;
+      b->FlightMode[fm].NoFadeInFuncIdxs[0] = 0;
+    }
+    b->FlightModeAssignment.Control[0] = 768;
+    b->FlightModeAssignment.Flightmode[kl_engine_get_cfg()[EngineCfgFmPriorityBase]] = 1;
+    kl_engine_update_control_bookmarks(true, true, true, b);
+    e.Stick(kStick0, 1500);
+    std::vector<int64_t> trace;
+    for (int pass = 0; pass < 120; ++pass) {
+      if (pass == 30 || pass == 90) {
+        b->FlightMode[1].FunctionNum = static_cast<uint16_t>(pass == 30 ? 1 : 0);
+        b->FlightMode[0].FunctionNum = static_cast<uint16_t>(pass == 30 ? 1 : 0);
+        kl_engine_update_control_bookmarks(false, false, false, b);
+      }
+      e.Stick(768, (pass / 20) % 2 ? 2047 : -2047);
+      e.Pass();
+      trace.push_back(Engine::Fn(0));
+      trace.push_back(e.ServoOut(0));
+    }
+    kl_engine_set_uncached_passes(false);
+    return trace;
+  };
+  const std::vector<int64_t> cached = run(false);
+  QCOMPARE(FirstMismatch(cached, run(true), 120).pass, -1);
+  // Faded before the list names the function (a value between the two
+  // modes one pass after a change), jumped while it does.
+  auto between = [&](int pass) {
+    const int64_t v = cached[2 * pass];
+    return v != cached[2 * (pass - 2)] && v != cached[2 * (pass + 10)];
+  };
+  QVERIFY(between(21));
+  QVERIFY(!between(41));
+  QVERIFY(between(101));
 }
 
 QTEST_APPLESS_MAIN(EngineIndex)

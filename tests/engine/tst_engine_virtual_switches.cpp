@@ -101,6 +101,13 @@ void EngineVirtualSwitches::hysteresis_data() {
   QTest::newRow("inverted condition")
       << 614 << -614 << true << std::vector<int>{0, 615, -615}
       << std::vector<int>{2047, -2047, 2047};
+  // Folding the direction into the thresholds must not wrap at the ends.
+  QTest::newRow("lowest threshold never met")
+      << -32768 << 32767 << false << std::vector<int>{0, -2047, 2047, -2047}
+      << std::vector<int>{-2047, -2047, -2047, -2047};
+  QTest::newRow("lowest threshold, inverted")
+      << -32768 << -32768 << true << std::vector<int>{-2047, 2047}
+      << std::vector<int>{2047, 2047};
   QTest::newRow("equal thresholds")
       << 100 << 100 << false << std::vector<int>{200, 99, 100, 101, 99}
       << std::vector<int>{-2047, 2047, 2047, -2047, 2047};
