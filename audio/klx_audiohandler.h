@@ -11,6 +11,16 @@ class KLX_AudioHandler : public QObject {
   int KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) { m_Db = db; return db ? 1 : -70000; }
   int KLX_AudioHandlerStop() { return 1; }
   void KLX_AudioHandlerStopProcessing() {}
+  // The settings' volumes (percent + 256 * control id). Kept until the mixer
+  // elements come with the audio thread.
+  void KLX_AudioHandlerKeepTrimClickVolume(int packed) { m_Kept[0] = packed; }
+  void KLX_AudioHandlerKeepTeleAlarmVolume(int packed) { m_Kept[1] = packed; }
+  void KLX_AudioHandlerKeepTmrAlarmVolume(int packed) { m_Kept[2] = packed; }
+  void KLX_AudioHandlerKeepVarioVolume(int packed) { m_Kept[3] = packed; }
+  void KLX_AudioHandlerKeepBTVolume(int packed) { m_Kept[4] = packed; }
+  void KLX_AudioHandlerKeepMasterVolume(int packed) { m_Kept[5] = packed; }
+  // In the order trim clicks, telemetry, timer, vario, Bluetooth, master; -1 never set.
+  int KeptVolume(int which) const { return m_Kept[which]; }
   // Trim feedback: a beep per step, another at the centre; a vibration scheme
   // (E_VibrationScheme). Counted until the pipes and the motor come.
   void KLX_AudioHandlerTrimBeep(bool centre) { ++m_TrimBeeps[centre ? 1 : 0]; }
@@ -23,6 +33,7 @@ class KLX_AudioHandler : public QObject {
   void speakerVolumeChanged(int volume);
  private:
   KLX_DataBaseManager* m_Db = nullptr;
+  int m_Kept[6] = {-1, -1, -1, -1, -1, -1};
   int m_TrimBeeps[2] = {0, 0};
   int m_LastVibration = 0;
 };

@@ -17,3 +17,9 @@ int KLX_LanguageHandler::KLX_LanguageHandlerStop() {
   m_App = nullptr;
   return 1;
 }
+
+int KLX_LanguageHandler::KLX_LanguageHandlerSelectLanguage(QString code) {
+  m_Selected = code;
+  emit KLX_LanguageHandlerLanguageChanged();
+  return 1;
+}

@@ -14,6 +14,11 @@ class KLX_LanguageHandler : public QObject {
   explicit KLX_LanguageHandler(QObject* parent = nullptr) : QObject(parent) {}
   int KLX_LanguageHandlerInitialize(QGuiTouchHandlerApplication* app);
   int KLX_LanguageHandlerStop();
+  // Installs the translation of the language code. Least form: the code is
+  // kept and the texts are told to re-evaluate; the translators come with
+  // the language screens.
+  int KLX_LanguageHandlerSelectLanguage(QString code);
+  QString KLX_LanguageHandlerSelectedLanguage() const { return m_Selected; }
   void KLX_LanguageHandlerSetQuickWindow(QQuickWindow* window) { m_Window = window; }
   QQuickWindow* KLX_LanguageHandlerQuickWindow() const { return m_Window; }
   QString KLX_LanguageHandlerGetEmptyString() const { return QString(); }
@@ -22,6 +27,7 @@ class KLX_LanguageHandler : public QObject {
  private:
   QGuiTouchHandlerApplication* m_App = nullptr;
   QQuickWindow* m_Window = nullptr;
+  QString m_Selected;
 };
 
 extern KLX_LanguageHandler KLXlanguageHandler;

@@ -1,22 +1,249 @@
 #include "frame/klx_xmlfilehandler.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
 
-KLX_XMLFileHandler::KLX_XMLFileHandler(const QString& owner, QObject* parent)
-    : QObject(parent), m_Owner(owner) {}
+namespace {
+constexpr unsigned kErrNoCardSystem = 141337;
+constexpr unsigned kErrNoCardModel = 136473;
+constexpr unsigned kErrSystemFolder = 141316;
+constexpr unsigned kErrSystemFile = 141317;
+constexpr unsigned kErrSystemSpace = 141318;
+constexpr unsigned kErrProcessFolder = 141319;
+constexpr unsigned kErrProcessFile = 141320;
+constexpr unsigned kErrProcessSpace = 141321;
+constexpr unsigned kErrReadPathEmpty = 141323;
+constexpr unsigned kErrWritePathEmpty = 141326;
+constexpr unsigned kErrUpdateFolder = 141319;
+constexpr unsigned kErrUpdateFile = 141328;
+constexpr unsigned kErrNoTimezones = 141332;
+constexpr unsigned kErrCountryMismatch = 141333;
+constexpr unsigned kErrModelFolder = 136449;
+constexpr unsigned kErrModelFile = 136450;
+constexpr unsigned kErrModelSpace = 136451;
+constexpr unsigned kErrModelReadPath = 136459;
+constexpr unsigned kErrModelWritePath = 136462;
+constexpr unsigned kErrNoBackup = 136466;
+constexpr unsigned kErrBackupCopy = 149002;
 
-int KLX_XMLFileHandler::KLX_XMLFileHandlerInitialize(KLX_DataBaseManager* db) {
-  const int rc = m_Model.KLX_XMLModelInitialize(db);
-  if (rc != 1) return rc;
-  m_Db = db;
-  return 1;
+constexpr long kSettingsKiB = 10;
+constexpr long kModelKiB = 500;
+constexpr int kKeptBackups = 30;
+constexpr int kBackupNumbers = 30;
+
+const QString kNoCard = QStringLiteral("no SD card inserted");
+const QString kNoSpace = QStringLiteral("not enough space on medium");
+const QString kPathEmpty = QStringLiteral("file path is empty");
+}  // namespace
+
+KLX_XMLFileHandler::KLX_XMLFileHandler(const QString& owner, QObject* parent) : CNoDebugBase<QObject>(parent) {
+  setObjectName(owner + QStringLiteral("_KLX_XMLFileHandler"));
 }
 
-// The settings and state file readers come with the settings files; until
-// then nothing is read and the defaults stay.
-int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSystemFile() { return -70000; }
-int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSysProcessStateFile() { return -70000; }
+int KLX_XMLFileHandler::KLX_XMLFileHandlerInitialize(KLX_DataBaseManager* db) {
+  int rc = m_Model.KLX_XMLModelInitialize(db);
+  if (rc != KLX_Ok) return rc;
+  rc = m_System.KLX_XMLSystemInitialize(db);
+  if (rc != KLX_Ok) return rc;
+  rc = m_ProcessState.KLX_XMLProcessStateInitialize(db);
+  if (rc != KLX_Ok) return rc;
+  return m_Update.KLX_XMLUpdateInitialize(db);
+}
+
+bool KLX_XMLFileHandler::CardPresent(unsigned code) {
+  if (m_Files.KLX_FileFunctionsCheckForSDCard(true)) return true;
+  KLXErrorHandler.RegisterError(code, kNoCard);
+  return false;
+}
+
+bool KLX_XMLFileHandler::Folder(const QString& folder, unsigned code, const QString& text) {
+  if (m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) return true;
+  KLXErrorHandler.RegisterError(code, text);
+  return false;
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSystemFile() {
+  if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
+  const QString folder = m_Names.KLX_FileNameHandlerGetSysPropertiesFilePath();
+  if (!Folder(folder, kErrSystemFolder, QStringLiteral("could not generate system folder"))) return KLX_Error;
+  const QString zones = m_Names.KLX_FileNameHandlerGetTimeZonesFileName();
+  if (!m_Files.KLX_FileFileFunctionsCheckFile(zones, folder, false)) {
+    KLXErrorHandler.RegisterError(kErrNoTimezones, QStringLiteral("Timezones file doesn't exist"));
+    return KLX_Error;
+  }
+  m_System.KLX_XMLSystemReadTzFile(folder + zones);
+  if (m_System.KLX_XMLSystemIsCountryNumberMismatch())
+    KLXErrorHandler.RegisterError(kErrCountryMismatch, QStringLiteral("Country count of timezones mismatch"));
+  const QString name = m_Names.KLX_FileNameHandlerGetSysPropertiesFileName();
+  if (!m_Files.KLX_FileFileFunctionsCheckFile(name, folder, true)) {
+    KLXErrorHandler.RegisterError(kErrSystemFile, QStringLiteral("could not generate system file"));
+    return KLX_Error;
+  }
+  const QString path = folder + name;
+  if (path.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrReadPathEmpty, kPathEmpty);
+    return KLX_Error;
+  }
+  return m_System.KLX_XMLSystemReadSysFile(path);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSystemFile() {
+  if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
+  const QString folder = m_Names.KLX_FileNameHandlerGetSysPropertiesFilePath();
+  if (!Folder(folder, kErrSystemFolder, QStringLiteral("could not generate system folder"))) return KLX_Error;
+  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kSettingsKiB)) {
+    KLXErrorHandler.RegisterError(kErrSystemSpace, kNoSpace);
+    return KLX_Error;
+  }
+  const QString path = folder + m_Names.KLX_FileNameHandlerGetSysPropertiesFileName();
+  if (path.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrWritePathEmpty, kPathEmpty);
+    return KLX_Error;
+  }
+  return m_System.KLX_XMLSystemWriteSysFile(path);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSysProcessStateFile() {
+  if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
+  const QString folder = m_Names.KLX_FileNameHandlerGetSysProcStateFilePath();
+  if (!Folder(folder, kErrProcessFolder, QStringLiteral("could not generate process folder"))) return KLX_Error;
+  const QString name = m_Names.KLX_FileNameHandlerGetSysProcStateFileName();
+  if (!m_Files.KLX_FileFileFunctionsCheckFile(name, folder, true)) {
+    KLXErrorHandler.RegisterError(kErrProcessFile, QStringLiteral("could not generate process file"));
+    return KLX_Error;
+  }
+  const QString path = folder + name;
+  if (path.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrReadPathEmpty, kPathEmpty);
+    return KLX_Error;
+  }
+  return m_ProcessState.KLX_XMLProcessStateReadProcessFile(path);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
+  if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
+  const QString folder = m_Names.KLX_FileNameHandlerGetSysProcStateFilePath();
+  if (!Folder(folder, kErrProcessFolder, QStringLiteral("could not generate process folder"))) return KLX_Error;
+  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kSettingsKiB)) {
+    KLXErrorHandler.RegisterError(kErrProcessSpace, kNoSpace);
+    return KLX_Error;
+  }
+  const QString path = folder + m_Names.KLX_FileNameHandlerGetSysProcStateFileName();
+  if (path.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrWritePathEmpty, kPathEmpty);
+    return KLX_Error;
+  }
+  return m_ProcessState.KLX_XMLProcessStateWriteProcessFile(path);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder) {
+  if (!CardPresent(kErrNoCardModel)) return KLX_Error;
+  if (type > 0 && folder.isEmpty())
+    folder = m_Names.KLX_FileNameHandlerGetModelFilePath(type, QString(), false);
+  else
+    folder += QLatin1Char('/');
+  if (!Folder(folder, kErrModelFolder, QStringLiteral("could not generate model folder"))) return KLX_Error;
+  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kModelKiB)) {
+    KLXErrorHandler.RegisterError(kErrModelSpace, kNoSpace);
+    return KLX_Error;
+  }
+  const QString path = folder + file;
+  if (path.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrModelWritePath, kPathEmpty);
+    return KLX_Error;
+  }
+  return m_Model.KLX_XMLModelWriteModelFile(path, model);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder) {
+  if (!CardPresent(kErrNoCardModel)) return KLX_Error;
+  if (folder.isEmpty())
+    folder = m_Names.KLX_FileNameHandlerGetModelFilePath(type, QString(), false);
+  else
+    folder += QLatin1Char('/');
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, false)) {
+    KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("could not open model folder"));
+    return KLX_Error;
+  }
+  if (!m_Files.KLX_FileFileFunctionsCheckFile(file, folder, false)) {
+    KLXErrorHandler.RegisterError(kErrModelFile, QStringLiteral("could not open model file"));
+    return KLX_Error;
+  }
+  const QString path = folder + file;
+  if (path.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrModelReadPath, kPathEmpty);
+    return KLX_Error;
+  }
+  if (KLX_XMLFileHandlerWorkWithBackupFolder(folder, &file) < 1)
+    KLXErrorHandler.RegisterError(kErrNoBackup, QStringLiteral("no operation is done in Backup folder"));
+  const int r = m_Model.KLX_XMLModelReadModelFile(path, model);
+  if (r != 0) return r;
+  // The reader corrected the model: write it back and read that again.
+  m_Model.KLX_XMLModelWriteModelFile(path, model);
+  const int again = m_Model.KLX_XMLModelReadModelFile(path, model);
+  return again == 0 ? KLX_Error : again;
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, QString* file) {
+  if (!file || folder.isEmpty()) return KLX_Error;
+  const QString backup = folder + QStringLiteral("Backup/");
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(backup, true)) return KLX_Error;
+
+  // Keep the 30 newest; files written while the clock was unset stay.
+  const QDateTime unsetClock(QDate(2000, 1, 1), QTime(0, 0));
+  const QFileInfoList entries =
+      QDir(backup).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Time);
+  int deleted = 0;
+  for (int i = kKeptBackups; i < entries.size(); ++i) {
+    const QFileInfo& entry = entries.at(i);
+    if (entry.lastModified() < unsetClock) continue;
+    if (QFile::remove(entry.absoluteFilePath())) ++deleted;
+  }
+
+  const int xml = file->lastIndexOf(QStringLiteral(".xml"), -1, Qt::CaseInsensitive);
+  const QString base = (xml >= 0 ? file->left(xml) : *file) + m_Files.KLX_FileFileFunctionsGetTimeSuffix();
+  QString target = backup + base + QStringLiteral(".xml");
+  if (QFileInfo::exists(target)) {
+    for (int n = 0; n < kBackupNumbers; ++n) {
+      target = backup + base + QStringLiteral("_(%1).xml").arg(n);
+      if (!QFileInfo::exists(target)) break;
+    }
+  }
+
+  const QString source = folder + *file;
+  if (QFileInfo(source).size() == 0) return -deleted;
+  if (!QFile::copy(source, target)) {
+    KLXErrorHandler.RegisterError(kErrBackupCopy, QStringLiteral("cannot make a backup of the model file"));
+    return -deleted;
+  }
+  return deleted + 1;
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerReadUpdatelFile(QString file, QString folder) {
+  if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
+  if (folder.isEmpty()) folder = m_Names.KLX_FileNameHandlerGetUpdateFilePath();
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, false)) {
+    KLXErrorHandler.RegisterError(kErrUpdateFolder, QStringLiteral("could not find update folder"));
+    return KLX_Error;
+  }
+  if (!m_Files.KLX_FileFileFunctionsCheckFile(file, folder, false)) {
+    KLXErrorHandler.RegisterError(kErrUpdateFile, QStringLiteral("could not find update file"));
+    return KLX_Error;
+  }
+  const QString path = folder + file;
+  if (path.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrReadPathEmpty, kPathEmpty);
+    return KLX_Error;
+  }
+  return m_Update.KLX_XMLUpdateReadUpdateFile(path);
+}
 
 void KLX_XMLFileHandler::iconEvent(int icon, int) {
-  if (icon == EventLock) m_Model.PrintModelReport();
+  // The lock key prints the model report.
+  if (icon == 50) m_Model.PrintModelReport();
 }

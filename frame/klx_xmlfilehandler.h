@@ -1,24 +1,54 @@
 #pragma once
-// Reads and writes the device's XML files.
+// The one entry point for the device's XML files on the SD card: it checks
+// the card, folder and room, builds the path and calls the matching reader
+// or writer. Reading a model file also keeps dated backups of it.
 #include <QObject>
 #include <QString>
 
+#include "frame/klx_basethread.h"
+#include "frame/klx_filenamehandler.h"
+#include "frame/klx_xmlprocessstate.h"
+#include "frame/klx_xmlsystem.h"
 #include "modelfile/klx_xmlmodel.h"
+#include "update/klx_filefunctions.h"
+#include "update/klx_xmlupdate.h"
 
 class KLX_DataBaseManager;
 
-class KLX_XMLFileHandler : public QObject {
+class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   Q_OBJECT
  public:
   explicit KLX_XMLFileHandler(const QString& owner, QObject* parent = nullptr);
+
   int KLX_XMLFileHandlerInitialize(KLX_DataBaseManager* db);
-  // 1 when the file was read.
   int KLX_XMLFileHandlerReadSystemFile();
+  int KLX_XMLFileHandlerWriteSystemFile();
   int KLX_XMLFileHandlerReadSysProcessStateFile();
+  int KLX_XMLFileHandlerWriteSysProcessStateFile();
+  int KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder);
+  int KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder);
+  // 1 or more: a backup was made (minus 1, the old ones deleted); 0 or
+  // less: none was made (the absolute value counts the deletions).
+  int KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, QString* file);
+  int KLX_XMLFileHandlerReadUpdatelFile(QString file, QString folder);
+  int KLX_XMLFileHandlerReadUpdatelFile(QString file) { return KLX_XMLFileHandlerReadUpdatelFile(file, QString()); }
+
+  // The readers and writers, for the program's wiring and for tests.
+  KLX_XMLSystem& System() { return m_System; }
+  KLX_XMLModel& Model() { return m_Model; }
+  KLX_XMLUpdate& Update() { return m_Update; }
+
  public slots:
   void iconEvent(int icon, int icon1);
+
  private:
-  QString m_Owner;
-  KLX_DataBaseManager* m_Db = nullptr;
+  bool CardPresent(unsigned code);
+  bool Folder(const QString& folder, unsigned code, const QString& text);
+
   KLX_XMLModel m_Model;
+  KLX_XMLSystem m_System;
+  KLX_XMLProcessState m_ProcessState;
+  KLX_XMLUpdate m_Update;
+  KLX_FileFunctions m_Files;
+  KLX_FileNameHandler m_Names;
 };

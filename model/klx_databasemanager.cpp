@@ -8,14 +8,14 @@
 KLX_DataBaseManager* KLX_DataBaseManager::m_MySelf = nullptr;
 
 namespace {
-constexpr int kAppVersionMajor = 1;
-constexpr int kAppVersionMinor = 0;
 constexpr unsigned kErrInitialize = 66305;
 }  // namespace
 
-KLX_DataBaseManager::KLX_DataBaseManager(QObject* parent) : QObject(parent) {}
+KLX_DataBaseManager::KLX_DataBaseManager(QObject* parent) : QObject(parent) { SetSequencerHooks(); }
 
 KLX_DataBaseManager::~KLX_DataBaseManager() {
+  // The saver thread reads the stores: it ends before they are freed.
+  if (m_XMLFileSaver.isRunning()) m_XMLFileSaver.KLX_XMLFileSaverStop();
   m_Initialized = false;
   KLX_DataBaseManagerFree();
 }
@@ -36,7 +36,12 @@ int KLX_DataBaseManager::KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, K
   m_Runtime = runtime;
   if (!m_TutorPupil) m_TutorPupil = new KLX_TutorPupilCtrl;
   CreateLinkStores();
+  // Again here: a reset of the engine's state clears the hooks.
+  SetSequencerHooks();
   InitializeModelStores();
+  CreateSettingsStores();
+  const int settings = InitializeSettingsStores();
+  if (settings != KLX_Ok) return settings;
   m_Bluetooth.initDBM(this);
   if (!connect(&m_TTSList, &CTTSList::ttslindexChanged, &m_AudioHandler, &KLX_AudioHandler::onTtslindexChanged,
                Qt::UniqueConnection))
@@ -48,6 +53,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, K
   KLX_DataBaseManagerSetModelModifyFlag(false);
   KLX_DataBaseManagerSetSystemModifyFlag(false);
   KLX_DataBaseManagerSetVornModifyFlag(false);
+  m_XMLFileSaver.KLX_XMLFileSaverStartProcessing();
   return m_Wlan.KLX_WlanConnectInitialize();
 }
 
@@ -59,8 +65,10 @@ int KLX_DataBaseManager::KLX_DataBaseManagerStop() {
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerFree() {
-  // Stores are never deleted under running threads.
-  if (m_Initialized) return;
+  // Stores are never deleted under running threads: a saver that did not
+  // end within its stop time keeps them.
+  if (m_Initialized || m_XMLFileSaver.isRunning()) return;
+  FreeSettingsStores();
   FreeModelStores();
   FreeLinkStores();
   delete m_TutorPupil;
@@ -79,60 +87,5 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSetBootStatus(int value, int dir)
   return value;
 }
 
-bool KLX_DataBaseManager::KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(bool stored,
-                                                                                      int dir,
-                                                                                      bool save) {
-  if (dir) return m_ModelSavedInTC;
-  m_ModelSavedInTC = stored;
-  if (save) KLX_DataBaseManagerSetVornModifyFlag(true);
-  return stored;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(int value, int dir,
-                                                                           bool save) {
-  if (dir) return m_UpdateFlag;
-  m_UpdateFlag = value;
-  if (save) KLX_DataBaseManagerSetVornModifyFlag(true);
-  return value;
-}
-
-QString KLX_DataBaseManager::KLX_DataBaseManagerVornLinuxAppGetVersion() const {
-  return QStringLiteral("%1.%2").arg(kAppVersionMajor).arg(kAppVersionMinor);
-}
-
-QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language(QString value,
-                                                                                     int dir,
-                                                                                     bool update) {
-  if (dir) return m_Language;
-  m_Language = value;
-  if (update) KLX_DataBaseManagerSetSystemModifyFlag(true);
-  return value;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(QString language,
-                                                                                 bool modify) {
-  KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language(language, AtomicDirSet, modify);
-  return KLX_Ok;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(int value,
-                                                                                      int dir,
-                                                                                      bool save) {
-  if (dir) return m_BTPowerStatus;
-  m_BTPowerStatus = value;
-  if (save) KLX_DataBaseManagerSetSystemModifyFlag(true);
-  return value;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(int value,
-                                                                                         int dir) {
-  if (dir) return m_FastStartEnabled;
-  m_FastStartEnabled = value;
-  return value;
-}
-
 void KLX_DataBaseManager::KLX_DataBaseManagerBTTurnON() { m_Bluetooth.turnOn(); }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(bool last) {
-  m_XMLFileSaver.KLX_XMLFileSaverForceSaving(last);
-}

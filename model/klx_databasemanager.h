@@ -1,6 +1,8 @@
 #pragma once
 // The database facade: the one door through which QML and the rest of the
 // program read and change the model and the settings (published as "Database").
+#include <QDateTime>
+#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -10,12 +12,16 @@
 #include "audio/cttslist.h"
 #include "audio/klx_audiohandler.h"
 #include "frame/klx_basedatabase.h"
+#include "frame/klx_systemproperties.h"
+#include "frame/klx_timezone.h"
+#include "frame/klx_version.h"
 #include "frame/klx_xmlfilesaver.h"
 #include "model/klx_modelstores.h"
 #include "model/klx_specialswitch.h"
 #include "model/klx_stickdata.h"
 #include "model/klx_trim.h"
 #include "model/klx_tutorpupilctrl.h"
+#include "tasks/klx_vornproperties.h"
 #include "telemetry/klx_telemetriehandler.h"
 #include "wireless/klx_bluetooth.h"
 #include "wireless/klx_headup.h"
@@ -24,6 +30,7 @@
 class KLX_Protocol;
 class KLX_VornHandler;
 class KLX_LanguageHandler;
+class KLX_XMLFileHandler;
 class KLX_RuntimeDatabaseManager;
 
 class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
@@ -53,21 +60,10 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   bool KLX_DataBaseManagerGetVornModifyFlag() const { return m_vorndatamodified; }
 
   // Current-model properties and version bookkeeping.
-  bool KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(bool stored, int dir,
-                                                                    bool save = true);
-  int KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(int value, int dir, bool save = true);
-  Q_INVOKABLE QString KLX_DataBaseManagerVornLinuxAppGetVersion() const;
+  Q_INVOKABLE QString KLX_DataBaseManagerVornLinuxAppGetVersion();
 
-  // System settings used by start-up and switch-off.
-  Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language(QString value, int dir,
-                                                                               bool update = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(QString language,
-                                                                           bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(int value, int dir,
-                                                                                bool save = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(int value, int dir);
+  // Bluetooth on at start when the settings say so.
   void KLX_DataBaseManagerBTTurnON();
-  void KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(bool last);
 
   // Objects published beside the facade.
   CTTSList* KLX_TTSListPtr() { return &m_TTSList; }
@@ -100,14 +96,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   Q_INVOKABLE int KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir,
                                                                bool transmit = true);
 
-  void KLX_DataBaseManager_SystemPropertiesLock() { m_SystemPropertiesMutex.lock(); }
-  void KLX_DataBaseManager_SystemPropertiesUnlock() { m_SystemPropertiesMutex.unlock(); }
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Current(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Brightness_In(int value, int dir,
-                                                                          bool modify = true);
-
   QString KLX_DataBaseManagerGetSetTransLQI1(int value, int dir);
   QString KLX_DataBaseManagerGetSetTransLQI2(int value, int dir);
   QString KLX_DataBaseManagerGetSetTransRSSI1(int value, int dir);
@@ -118,14 +106,11 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   Q_INVOKABLE int KLX_DataBaseManagerGetTransRSSI2() const { return m_RSSI2; }
   void KLX_DataBaseManagerSetGainValueFCC_CAN(unsigned char gain) { m_GainFCC = gain; }
   int KLX_DataBaseManagerGetGainValueFCC_CAN() const { return m_GainFCC; }
-  int KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags);
   void KLX_DatabaseManagerSetTCDeviceState(unsigned int states) { m_TCDeviceState = states; }
   unsigned int KLX_DatabaseManagerGetTCDeviceState() const { return m_TCDeviceState; }
   int KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtChannelChanged(int value, int get);
   int KLX_DataBaseManagerSequencerUpdateInfo(unsigned char sequencer, bool flag, unsigned char value,
                                              const unsigned int* data);
-  // The last sequencer report: sequencer, flag, value.
-  int KLX_DataBaseManagerSequencerLastInfo(int* flag, int* value) const;
 
   int KLX_DataBaseManagerHandleTelemetrieData(const unsigned char* frame);
   int KLX_DataBaseManagerHandleTelemetrieNoResp(unsigned char address);
@@ -157,13 +142,7 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_Trim* m_Trim = nullptr;
   KLX_SpecialSwitch* m_SpecialSwitch = nullptr;
 
-  // Values the controllers report (settings-store values in least form).
-  QMutex m_SystemPropertiesMutex;
-  std::atomic<int> m_Akku1Voltage{800};
-  std::atomic<int> m_Akku2Voltage{800};
-  std::atomic<int> m_Current{0};
-  std::atomic<int> m_BrightnessIn{0};
-  std::atomic<int> m_FrontPlugMode{255};
+  // Values the controllers report.
   std::atomic<int> m_LQI1{0};
   std::atomic<int> m_LQI2{0};
   std::atomic<int> m_RSSI1{0};
@@ -171,9 +150,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   std::atomic<int> m_GainFCC{0};
   std::atomic<unsigned int> m_TCDeviceState{0};
   std::atomic<int> m_ExtChannelAnswer{0};
-  std::atomic<int> m_SequencerInfo{-1};
-  std::atomic<int> m_SequencerFlag{0};
-  std::atomic<int> m_SequencerValue{0};
   std::atomic<int> m_InactivityRestarts{0};
 
   KLX_Protocol* m_Protocol = nullptr;
@@ -185,11 +161,7 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 
   std::atomic<int> m_StartupPhase{0};
   std::atomic<int> m_BootStatus{0};
-  std::atomic<bool> m_ModelSavedInTC{false};
-  std::atomic<int> m_UpdateFlag{0};
-  QString m_Language = QStringLiteral("en");
-  int m_BTPowerStatus = 0;
-  int m_FastStartEnabled = 0;
 
 #include "model/klx_databasemanager_model.h"
+#include "model/klx_databasemanager_system.h"
 };

@@ -94,33 +94,11 @@ int KLX_DataBaseManager::KLX_DataBaseManager_IsTrimFlightModeDependent(int trim,
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir, bool) {
-  return m_SpecialSwitch ? m_SpecialSwitch->KLX_SpecialSwitchGetSet_Value(index, value, dir) : kBadIndex;
-}
-
-// ---- settings the stick controller reports -----------------------------------
-
-namespace {
-int GetSetClamped(std::atomic<int>* field, int value, int dir, int low, int high) {
-  if (dir) return *field;
-  *field = qBound(low, value, high);
-  return *field;
-}
-}  // namespace
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(int value, int dir) {
-  return GetSetClamped(&m_Akku1Voltage, value, dir, 0, 1000);
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(int value, int dir) {
-  return GetSetClamped(&m_Akku2Voltage, value, dir, 0, 1000);
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Current(int value, int dir) {
-  return GetSetClamped(&m_Current, value, dir, 0, 3000);
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemProperties_Brightness_In(int value, int dir, bool) {
-  return GetSetClamped(&m_BrightnessIn, value, dir, 0, 100);
+  if (!m_SpecialSwitch) return kBadIndex;
+  const int result = m_SpecialSwitch->KLX_SpecialSwitchGetSet_Value(index, value, dir);
+  // A report from the controller is model data too: it is marked and saved.
+  if (!dir && result > KLX_Error) KLX_DataBaseManagerFunctionMarkSpecialSwitch(true);
+  return result;
 }
 
 // ---- what the transceiver controller reports ---------------------------------
@@ -145,12 +123,6 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetTransRSSI2(int value, int 
   return QString::number(m_RSSI2);
 }
 
-int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags) {
-  // Flags 2: the controller's answer is stored as it stands.
-  if (flags == 2) m_FrontPlugMode = mode & 0xFF;
-  return m_FrontPlugMode;
-}
-
 int KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtChannelChanged(int value,
                                                                                             int get) {
   if (!get) m_ExtChannelAnswer = value;
@@ -158,18 +130,8 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtCh
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSequencerUpdateInfo(unsigned char sequencer, bool flag,
-                                                               unsigned char value,
-                                                               const unsigned int*) {
-  m_SequencerFlag = flag ? 1 : 0;
-  m_SequencerValue = value;
-  m_SequencerInfo = sequencer;
-  return KLX_Ok;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerSequencerLastInfo(int* flag, int* value) const {
-  if (flag) *flag = m_SequencerFlag;
-  if (value) *value = m_SequencerValue;
-  return m_SequencerInfo;
+                                                               unsigned char value, const unsigned int* data) {
+  return m_Sequencer ? m_Sequencer->KLX_SequencerUpdateInfo(sequencer, flag, value, data) : KLX_Error;
 }
 
 // ---- telemetry entries -------------------------------------------------------

@@ -266,12 +266,121 @@
   int KLX_DataBaseManagerFlightmodeAssignSet_FlightmodeAssignUnit(T_FlightModeControlAssignment* record);
   Q_INVOKABLE int KLX_DatabaseManagerGet_BoardTypeInt();
 
-  // ---- What the model checker and the control read-outs use of the stores
-  // that come later (mixers, virtual switches, telemetry controls) -----------
+  // ---- Mixers -------------------------------------------------------------------------
   KLX_MIXER_FIELDS(KLX_MIXER_FACADE_DECL)
+  Q_INVOKABLE QString KLX_DataBaseManagerMixerGetSet_Name(int index1, QString setname, int dir, bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerMixerGetNumber();
+  Q_INVOKABLE int KLX_DataBaseManager_IsMixerFlightModeDependent(int index, int fm_index);
+  Q_INVOKABLE int KLX_DataBaseManager_SetMixerFlightModeDependent(int index, int fm_index, int value,
+                                                                 bool update = true);
+  int KLX_DataBaseManagerMixerCopyFlightmode_Setup_FromTo(int index, int fromFm, int toFm);
+  int KLX_DataBaseManagerMixerClearFlightmode_Setup(int index, int fm);
+  int KLX_DataBaseManagerMixerSetSetup(int index);
+  int KLX_DataBaseManagerMixerSetSetupAll(int fm, bool setCurve);
+  int KLX_DataBaseManagerMixerClear(int index);
+  int KLX_DataBaseManagerMixerClear(T_Mixer* record);
+  int KLX_DataBaseManagerMixerClearAll();
+  int KLX_DataBaseManagerMixerGetNextFreeIndex();
+  int KLX_DataBaseManagerMixerSet_MixerUnit(int index, T_Mixer* record);
+  int KLX_DataBaseManagerMixerCopySingleUnit(int index, T_Mixer* record);
+
+  // ---- Limiters -----------------------------------------------------------------------
+  KLX_LIMITER_FIELDS(KLX_LIMITER_FACADE_DECL)
+  Q_INVOKABLE QString KLX_DataBaseManagerLimiterGetSet_Name(int index1, QString setname, int dir,
+                                                            bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerLimiterGetNumber();
+  int KLX_DataBaseManagerLimiterClear(int index);
+  int KLX_DataBaseManagerLimiterClear(T_Limiter* record);
+  int KLX_DataBaseManagerLimiterClearAll();
+  int KLX_DataBaseManagerLimiterGetNextFreeIndex();
+  int KLX_DataBaseManagerLimiterSet_LimiterUnit(int index, T_Limiter* record);
+  int KLX_DataBaseManagerLimiterCopySingleUnit(int index, T_Limiter* record);
+
+  // ---- Virtual switches ---------------------------------------------------------------
   KLX_SWITCH_FIELDS(KLX_SWITCH_FACADE_DECL)
+  Q_INVOKABLE QString KLX_DataBaseManagerSwitchGetSet_Name(int index, QString setname, int dir, bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchSwitch_As_TimerSwitch(int index);
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchSwitch_As_CutOffSwitch(int index);
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchSwitch_As_TutorActivator(int index);
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchSwitch_As_SingleSwitch(int index);
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchDelete(int index);
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchGetNextFreeIndex();
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchGetNumber();
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchGet_SwitchHystereseOut(int index, int indexswitch);
+  Q_INVOKABLE int KLX_DataBaseManagerSwitchCheckInptCtrlMskContains(int vs_idx, unsigned int mask);
   Q_INVOKABLE int KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(int index);
+  int KLX_DataBaseManagerSwitchGet_SwitchOutputValue(int index);
+  int KLX_DataBaseManagerSwitchClear(int index);
+  int KLX_DataBaseManagerSwitchClear(T_VSwitch* record);
+  int KLX_DataBaseManagerSwitchClearAll();
+  int KLX_DataBaseManagerSwitchSet_SwitchUnit(int index, T_VSwitch* record);
+  int KLX_DataBaseManagerSwitchCopySingleUnit(int index, T_VSwitch* record);
+
+  // ---- Sequencers and their data lock ---------------------------------------------------
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetSet_IsUsed(int index, int isused, int dir, bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetSet_Control(int index, int control, int dir, bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetSet_Threshold(int index, bool above, int thresValue, int dir,
+                                                               bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetSet_Servo(int index, int output_idx, int servo, int dir,
+                                                           bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetSet_TimePoint(int index, int output_idx, int direction_idx,
+                                                               int point_idx, int time, int dir, bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetSet_SrvPosition(int index, int output_idx, int direction_idx,
+                                                                 int point_idx, int position, int dir,
+                                                                 bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerClear_Servo(int index, int output_idx, bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerSet_ServoStartEndRange(int index, int output_idx);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerToggleLoopMode(int index);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetLoopModeFlag(int index);
+  Q_INVOKABLE QString KLX_DataBaseManagerSequencerGet_ServoList(int index, bool pureIdx = false);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetFirstFreeChnl(int index);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerGetNumber();
+  Q_INVOKABLE QString KLX_DataBaseManagerSequencerGetSet_Name(int index, QString setname, int dir,
+                                                              bool update = true);
+  Q_INVOKABLE int KLX_DataBaseManagerSequencerRequestCurrentInfo(int index);
+  int KLX_DataBaseManagerSequencerSet_UsedMode(int index, int mode);
+  int KLX_DataBaseManagerSequencerSynchronize(unsigned char index);
+  int KLX_DataBaseManagerSequencerClear(int index);
+  int KLX_DataBaseManagerSequencerClear(T_Sequencer* records);
+  int KLX_DataBaseManagerSequencerClearAll();
+  int KLX_DataBaseManagerSequencerGetNextFreeIndex();
+  int KLX_DataBaseManagerSequencerSet_SequencerUnit(int index, T_Sequencer* records);
+  int KLX_DataBaseManagerSequencerCopySingleUnit(int index, T_Sequencer* records);
+  static QMutex m_sequencermutex;
+  static void KLX_DataBaseManagerSequencerDataLock();
+  static void KLX_DataBaseManagerSequencerDataUnLock();
+  static void KLX_DataBaseManagerSequencerDataSyncronize(const T_SetupData* setup);
+
+  // ---- Special switches ---------------------------------------------------------------
+  Q_INVOKABLE int KLX_DataBaseManagerSpecialSwitchGetNumber();
+  int KLX_DataBaseManagerSpecialSwitchClearAll();
+  int KLX_DataBaseManagerSpecialSwitchClearAll(T_SpecialSwitch* record);
+  int KLX_DataBaseManagerSpecialSwitchSet_SpecialSwitchUnit(T_SpecialSwitch* record);
+  int KLX_DataBaseManagerSpecialSwitchCopySingleUnit(T_SpecialSwitch* record);
+  int KLX_DataBaseManagerSpecialSwitchCopyUnit_A(int index, unsigned char* buffer);
+
+  // ---- What the engine thread asks of the neighbours (least forms of the
+  // telemetry, preflight and vario parts until their issues) -----------------------
+  void KLX_DataBaseManagerEmitFlightModeChanged(int from, int to) { emit flightModeChanged(from, to); }
+  int KLX_DataBaseManagerPreflightIsChecked();
+  int KLX_DatabaseManagerPreflightSettingsCheck(const short* values, const unsigned short* ids, int count, int boot);
+  int KLX_DataBaseManagerTelemetrieGetSensorIsOffline(int address);
+  Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensoradr, int slaveadr);
+  int KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int address, int slave);
+  int KLX_DataBaseManagerGetTeleControlRawValue(int index);
+  int KLX_DataBaseManagerTeleControlCopySingleUnit(int index, T_TelemetryControl* record);
+  int KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* state1, uint16_t* state2,
+                                            int flightMode);
+  void KLX_DataBaseManagerVarioBeep(int tone, uint16_t state1, uint16_t state2);
+  void KLX_DataBaseManagerVarioStopBeep();
+  CBuzzer* KLX_DataBaseManagerBuzzer() { return &m_Buzzer; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetVarioAddress();
+  Q_INVOKABLE int KLX_DataBaseManagerGetVarioSlaveAddress();
+
   Q_INVOKABLE QString KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir);
+
+  // ---- Services for QML and the tasks ------------------------------------------------
+  int KLX_DataBaseManagerBindingInfoSend();
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }
@@ -282,6 +391,9 @@
   KLX_FlightmodeAssign* KLX_DataBaseManagerFlightmodeAssignStore() { return m_FlightmodeAssign; }
   KLX_Mixer* KLX_DataBaseManagerMixerStore() { return m_Mixer; }
   KLX_Switch* KLX_DataBaseManagerSwitchStore() { return m_Switch; }
+  KLX_Limiter* KLX_DataBaseManagerLimiterStore() { return m_Limiter; }
+  KLX_Sequencer* KLX_DataBaseManagerSequencerStore() { return m_Sequencer; }
+  KLX_SpecialSwitch* KLX_DataBaseManagerSpecialSwitchStore() { return m_SpecialSwitch; }
 
  signals:
   void masterVolumeControlChanged(int control);
@@ -313,8 +425,12 @@
   // A servo point with 1/100 % resolution: whole percent or hundredths.
   int ServoPoint(bool hundredths, int point, int index1, int index2, int value, int dir, bool update);
   int TrimIndexOfFunction(int function, bool anyControl);
+  // A sequencer field's write path: forward and mark when it did not fail.
+  int SequencerMarked(int index, int result);
   int FlightmodeCopy(int from, int to, const QString& suffix, bool update);
   int SendStickMessage(unsigned char lock);
+  // Points the engine's sequencer hooks at the sequencer data lock.
+  void SetSequencerHooks();
   void CreateModelStores();
   bool ModelStoresCreated() const;
   int InitializeModelStores();
@@ -332,6 +448,7 @@
   KLX_TeleControl* m_TeleControl = nullptr;
   KLX_SerFuncMatrix m_SerFuncMatrix;
   T_SetupData* m_SetupData = nullptr;
+  CBuzzer m_Buzzer;
 
   std::atomic<int> m_SavedStartupPhase{0};
   std::atomic<int> m_ModelLoadState{0};

@@ -58,11 +58,12 @@ bool KLX_DataBaseManager::ModelStoresCreated() const {
 int KLX_DataBaseManager::InitializeModelStores() {
   m_Trim->KLX_TrimInitialize(m_Protocol);
   m_Function->KLX_FunctionInitialize(m_Protocol, m_Trim);
-  m_Mixer->KLX_DataBaseTransmitterInitialize(m_Protocol);
-  m_Limiter->KLX_DataBaseTransmitterInitialize(m_Protocol);
+  m_Mixer->KLX_MixerInitialize(m_Protocol, m_Switch);
+  m_Limiter->KLX_LimiterInitialize(m_Protocol);
   m_Flightmode->KLX_FlightmodeInitialize(m_Protocol);
   m_Curve->KLX_CurveInitialize(m_Protocol);
-  m_Sequencer->KLX_DataBaseTransmitterInitialize(m_Protocol);
+  m_Sequencer->KLX_SequencerInitialize(m_Protocol, m_Switch);
+  m_SpecialSwitch->KLX_SpecialSwitchInitialize(m_Protocol);
   m_ServoConfig->KLX_ServoConfigInitialize(m_Protocol, m_Switch);
   m_Stickdata->KLX_StickdataInitialize(m_Protocol);
   m_Switch->KLX_SwitchInitialize(m_Protocol);
@@ -129,6 +130,8 @@ int KLX_DataBaseManager::ModelField(KLX_UnitKind kind, KLX_RecordStore* store, c
   KLX_FACADE_DEF_##FS(Mixer, F, m_Mixer, KLX_Mixer::kFields[KLX_MixerRow::S])
 #define KLX_SWITCH_FACADE_DEF(S, F, SS, FS, ...) \
   KLX_FACADE_DEF_##FS(Switch, F, m_Switch, KLX_Switch::kFields[KLX_SwitchRow::S])
+#define KLX_LIMITER_FACADE_DEF(S, F, SS, FS, ...) \
+  KLX_FACADE_DEF_##FS(Limiter, F, m_Limiter, KLX_Limiter::kFields[KLX_LimiterRow::S])
 
 KLX_FUNCTION_FIELDS(KLX_FUNCTION_FACADE_DEF)
 KLX_FLIGHTMODE_FIELDS(KLX_FLIGHTMODE_FACADE_DEF)
@@ -136,6 +139,7 @@ KLX_SERVOCONFIG_FIELDS(KLX_SERVOCONFIG_FACADE_DEF)
 KLX_CURVE_FIELDS(KLX_CURVE_FACADE_DEF)
 KLX_MIXER_FIELDS(KLX_MIXER_FACADE_DEF)
 KLX_SWITCH_FIELDS(KLX_SWITCH_FACADE_DEF)
+KLX_LIMITER_FIELDS(KLX_LIMITER_FACADE_DEF)
 
 QString KLX_DataBaseManager::ModelName(KLX_UnitKind kind, KLX_RecordStore* store, unsigned errCode, int index1,
                                        const QString& name, int dir) {
@@ -198,13 +202,12 @@ void KLX_DataBaseManager::KLX_DataBaseManagerUpdateEnd() {
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerForceSavingXMLFiles(bool stopForever) {
-  // Pausing the telemetry recording first (reason 14) comes with the telemetry log.
-  Q_UNUSED(stopForever);
-  m_XMLFileSaver.KLX_XMLFileSaverForceSaving(false);
+  if (stopForever) KLX_DataBaseManagerPauseTelemetrie(14);
+  m_XMLFileSaver.KLX_XMLFileSaverSavingFiles(stopForever, false);
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerForceModelFileSaveInDebug(bool dumpTimers) {
-  m_XMLFileSaver.KLX_XMLFileSaverForceSaving(dumpTimers);
+  m_XMLFileSaver.KLX_XMLFileSaverForceModelFileSave(dumpTimers);
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
@@ -294,10 +297,6 @@ int KLX_DataBaseManager::KLX_DataBaseManagerFunctionDelete(int index, QList<int>
 }
 
 // ---- What later stores own, in least form ------------------------------------------
-
-int KLX_DataBaseManager::KLX_DataBaseManager_MixerFlightModeDel(int, int, bool) { return KLX_Ok; }
-
-int KLX_DataBaseManager::KLX_DataBaseManager_MixerFlightModeCopyTo(int, int, int, bool) { return KLX_Ok; }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_VarioFlightModeDel(int, bool) { return KLX_Ok; }
 

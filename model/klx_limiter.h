@@ -1,23 +1,38 @@
 #pragma once
-// The limiter store, least form: the records as far as the model checksum and
-// the engine's copies need them. The fields come with the limiter store.
+// The limiter store: the limiters of the current model in the transceiver
+// controller's layout and their names. Single-field updates go out as
+// message 66.
 #include <QObject>
+#include <QString>
 
 #include "model/engine/kl_engine.h"
+#include "model/klx_fields.h"
+#include "frame/klx_databasevalues.h"
 #include "model/klx_recordstore.h"
+
+class KLX_Protocol;
 
 class KLX_Limiter : public QObject, public KLX_RecordArray<T_Limiter, KL_MAX_LIMITERS> {
   Q_OBJECT
  public:
-  explicit KLX_Limiter(QObject* parent = nullptr)
-      : QObject(parent), KLX_RecordArray(EngineCfgLimiters, 66, kl_engine_init_limiter, "limiter") {
-    ResetAll();
-  }
-  int KLX_LimiterDelete(int index) { return DeleteUnit(index, 134401); }
+  static const KLX_Field kFields[KLX_LimiterRow::Count];
+  explicit KLX_Limiter(QObject* parent = nullptr);
+
+  int KLX_LimiterInitialize(KLX_Protocol* protocol) { return KLX_DataBaseTransmitterInitialize(protocol); }
+#define KLX_LIMITER_STORE_DECL(S, F, SS, ...) KLX_STORE_DECL_##SS(KLX_Limiter, S)
+  KLX_LIMITER_FIELDS(KLX_LIMITER_STORE_DECL)
+#undef KLX_LIMITER_STORE_DECL
+  QString KLX_LimiterGetSet_Name(int idx, QString name, int get, bool transmit);
+  int KLX_LimiterCheckForSameName(QString name) const { return CheckForSameName(name); }
+  int KLX_LimiterGetNumber() const { return UsedCount(); }
+  // A full list is answered without a report.
+  int KLX_LimiterGetNextFreeIndex() const { return NextFreeIndex(0, Max_Limiter_Number_Reached); }
+
+  void KLX_LimiterSetToDefaultValues(T_Limiter* record);
+  int KLX_LimiterDelete(int idx);
   void KLX_LimiterClearAll() { ResetAll(); }
-  int KLX_LimiterCopySingleUnit(int index, T_Limiter* out) const { return CopyRecordOut(index, out); }
-  int KLX_LimiterCopyUnit(int index, unsigned char* buffer) const {
-    return CopyUnitImage(index, buffer, 68882, 331027);
-  }
+  int KLX_LimiterSet_LimiterUnit(int idx, const T_Limiter* record) { return CopyRecordIn(idx, record); }
+  int KLX_LimiterCopySingleUnit(int idx, T_Limiter* out) const { return CopyRecordOut(idx, out); }
+  int KLX_LimiterCopyUnit(int idx, unsigned char* buffer) const;
   unsigned int KLX_LimiterCalcCRC(unsigned int crc) const { return CalcCRC(crc); }
 };

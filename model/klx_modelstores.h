@@ -4,6 +4,7 @@
 #include <QList>
 #include <QQueue>
 
+#include "audio/cbuzzer.h"
 #include "model/engine/kl_engine.h"
 #include "model/klx_ccontrol.h"
 #include "model/klx_curve.h"
@@ -41,6 +42,7 @@
 #define KLX_CURVE_FACADE_DECL(S, F, SS, FS, ...) KLX_FACADE_DECL_##FS(Curve, F)
 #define KLX_MIXER_FACADE_DECL(S, F, SS, FS, ...) KLX_FACADE_DECL_##FS(Mixer, F)
 #define KLX_SWITCH_FACADE_DECL(S, F, SS, FS, ...) KLX_FACADE_DECL_##FS(Switch, F)
+#define KLX_LIMITER_FACADE_DECL(S, F, SS, FS, ...) KLX_FACADE_DECL_##FS(Limiter, F)
 
 // The board's counts of the engine's size table, as QML asks for them.
 #define KLX_BOARD_LIMITS(X)                      \

@@ -51,6 +51,16 @@ struct KLX_Field {
       sizeof(std::remove_extent_t<decltype(Rec::Arr)>::F),                           \
       std::is_signed<decltype(std::remove_extent_t<decltype(Rec::Arr)>::F)>::value, \
       sizeof(std::remove_extent_t<decltype(Rec::Arr)>)
+// A field the record declares unsigned but that holds a signed value.
+#define KLX_AT_IN_SIGNED(Rec, Arr, F)                                               \
+  offsetof(Rec, Arr) + offsetof(std::remove_extent_t<decltype(Rec::Arr)>, F),        \
+      sizeof(std::remove_extent_t<decltype(Rec::Arr)>::F), true,                     \
+      sizeof(std::remove_extent_t<decltype(Rec::Arr)>)
+// The first entry of a sequencer servo slot's track (slot 0, forward).
+#define KLX_AT_SEQ(F)                                                                \
+  offsetof(T_Sequencer, Servo) + offsetof(T_SequencerServo, F), sizeof(int16_t),     \
+      std::is_signed<std::remove_extent_t<decltype(T_SequencerServo::F)>>::value,    \
+      sizeof(T_SequencerServo)
 #define KLX_AT_ARR(Rec, Arr)                                                        \
   offsetof(Rec, Arr), sizeof(std::remove_extent_t<decltype(Rec::Arr)>),             \
       std::is_signed<std::remove_extent_t<decltype(Rec::Arr)>>::value,              \

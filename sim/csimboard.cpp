@@ -49,6 +49,8 @@ bool CSimBoard::Prepare(qint64 sdCardBytes) {
     ok &= WriteFile(dir + "/direction", gpio == InputGpio() ? "in" : "out");
   }
   ok &= WriteFile(GpioValuePath(InputGpio()), "1\n");
+  // The board temperature in millidegrees.
+  ok &= WriteFile(m_Root + "/sys/class/thermal/thermal_zone0/temp", "41000\n");
   ok &= WriteFile(GpioValuePath(OutputGpio()), "0");
 
   // The SD card: its device node and the mounted data partition.

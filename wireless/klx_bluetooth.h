@@ -1,6 +1,7 @@
 #pragma once
 // Bluetooth device management (published as "BTConnection").
 #include <QObject>
+#include <QString>
 
 class KLX_DataBaseManager;
 
@@ -11,7 +12,12 @@ class KLX_Bluetooth : public QObject {
   void initDBM(KLX_DataBaseManager* db) { m_Db = db; }
   bool isPoweredOn() const { return m_On; }
   void turnOn() { m_On = true; }
+  // Looks for the device with this address until it is found. Least form:
+  // the address is remembered until the Bluetooth manager comes.
+  void initSearchLoop(const QString& macAddr) { m_SearchedAddress = macAddr; }
+  QString searchedAddress() const { return m_SearchedAddress; }
  private:
   KLX_DataBaseManager* m_Db = nullptr;
   bool m_On = false;
+  QString m_SearchedAddress;
 };

@@ -133,7 +133,7 @@ class TestStartup : public QObject {
     QVERIFY(g_app->QGuiTouchHandlerApplicationTimersStarted());
     // The GPS receiver is on the larger board only.
     QCOMPARE(s.system.GPSHandler().KLX_GPSHandlerIsInitialized(), vorn);
-    QVERIFY(s.errors.Reports().contains(qMakePair(267782u, QString("starting version 1.0"))));
+    QVERIFY(s.errors.Reports().contains(qMakePair(267782u, QString("starting version 3.90"))));
     QVERIFY(!s.errors.Has(202243));
   }
 

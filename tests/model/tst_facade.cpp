@@ -206,9 +206,11 @@ class TestFacade : public QObject {
     ModelFixture fx;
     QVERIFY(fx.db.KLX_DataBaseManagerGetControl(175));
     QVERIFY(!fx.db.KLX_DataBaseManagerGetControl(176));
-    fx.db.KLX_DataBaseManagerGetControl(12)->SetID(1281);
-    QCOMPARE(fx.db.KLX_DataBaseManagerGetControlByID(1281), fx.db.KLX_DataBaseManagerGetControl(12));
-    QVERIFY(!fx.db.KLX_DataBaseManagerGetControlByID(1282));
+    fx.db.KLX_DataBaseManagerGetControl(12)->SetID(256);
+    QCOMPARE(fx.db.KLX_DataBaseManagerGetControlByID(256), fx.db.KLX_DataBaseManagerGetControl(12));
+    QVERIFY(!fx.db.KLX_DataBaseManagerGetControlByID(257));
+    // A virtual switch's control sits in its own slot, 32 + n, whatever ids the slots carry.
+    QCOMPARE(fx.db.KLX_DataBaseManagerGetControlByID(1281), fx.db.KLX_DataBaseManagerGetControl(33));
   }
 
   void watchingMovementLocksAndReleasesTheTrims() {

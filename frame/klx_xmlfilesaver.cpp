@@ -1,0 +1,217 @@
+#include "frame/klx_xmlfilesaver.h"
+
+#include <QDebug>
+
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_xmlfilehandler.h"
+#include "model/klx_databasemanager.h"
+
+namespace {
+constexpr unsigned kErrNotInitialized = 0x00013E01;
+constexpr unsigned kErrNotRunning = 0x00013E02;
+constexpr unsigned kErrStop = 0x00013E03;
+constexpr unsigned kErrUnsaveModel = 0x00051304;
+constexpr unsigned kErrModelSave = 0x00031307;
+constexpr unsigned kErrSystemSave = 0x00031308;
+constexpr unsigned kErrVornSave = 0x00031309;
+constexpr int kPauseReasonSaving = 8;
+}  // namespace
+
+KLX_XMLFileSaver::KLX_XMLFileSaver(QObject* parent)
+    : CNoDebugBase<QThread>(parent), KLX_BaseClassThread("XMLFileSaver", false) {}
+
+KLX_XMLFileSaver::~KLX_XMLFileSaver() {
+  // The thread must never outlive the object it runs in.
+  if (isRunning()) {
+    m_Running = false;
+    {
+      QMutexLocker lock(&m_WakeMutex);
+      m_Wake.wakeAll();
+    }
+    wait();
+  }
+}
+
+int KLX_XMLFileSaver::KLX_XMLFileSaverInitialize(KLX_DataBaseManager* database, KLX_XMLFileHandler* files) {
+  if (!database || !files) return KLX_Error;
+  m_Db = database;
+  m_Files = files;
+  m_Running = false;
+  m_LastPass = false;
+  m_Initialized = true;
+  MtxSDShareWrite.KLX_Critical_Init();
+  return KLX_XMLFileSaverStart();
+}
+
+int KLX_XMLFileSaver::KLX_XMLFileSaverStart() {
+  if (m_Initialized) {
+    // Set before the thread runs, so an early stop is never overwritten.
+    m_Running = true;
+    if (KLX_ThreadControl::Start(this)) return KLX_Ok;
+    m_Running = false;
+  }
+  KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("xml file saver thread not running"));
+  return KLX_Error;
+}
+
+void KLX_XMLFileSaver::Wake(const char* text) {
+  if (m_Mutex.tryLock()) {
+    qDebug() << text;
+    {
+      QMutexLocker lock(&m_WakeMutex);
+      m_Pending = true;
+      m_Wake.wakeAll();
+    }
+    m_Mutex.unlock();
+    return;
+  }
+  qDebug() << "---> Cannot lock XMLFileSaver!";
+  // A pass is running and may be past its steps: one more full pass follows
+  // it, so a change or a final save asked for now is not lost.
+  QMutexLocker lock(&m_WakeMutex);
+  m_Pending = true;
+}
+
+void KLX_XMLFileSaver::KLX_XMLFileSaverSetPeriodForTest(unsigned long ms) {
+  m_PeriodMs = ms;
+  QMutexLocker lock(&m_WakeMutex);
+  m_Wake.wakeAll();
+}
+
+void KLX_XMLFileSaver::KLX_XMLFileSaverSavingFiles(bool last, bool dumpTimers) {
+  m_LastPass = last;
+  m_DumpTimers = dumpTimers;
+  if (last) ++m_ForcedPasses;
+  Wake("  ->   forced saving");
+}
+
+void KLX_XMLFileSaver::KLX_XMLFileSaverForceModelFileSave(bool dumpTimers) {
+  m_DumpTimers = dumpTimers;
+  Wake("  ->   forced saving in DEBUG");
+}
+
+void KLX_XMLFileSaver::run() {
+  if (!m_Initialized) {
+    KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("did not call KLX_XMLFileSaverInitialize()"));
+    return;
+  }
+  qDebug() << "  ->   starting KLX_XMLFileSaver thread";
+  while (m_Running) {
+    Log("pause");
+    {
+      QMutexLocker lock(&m_WakeMutex);
+      if (!m_Pending && m_Running) m_Wake.wait(&m_WakeMutex, m_PeriodMs);
+      m_Pending = false;
+    }
+    Log("resume");
+    QMutexLocker pass(&m_Mutex);
+    if (m_Running && KLX_BaseClassThreadIsProcessing()) {
+      Pass();
+    } else {
+      qDebug() << "  ->   no more processing by XML_FileSaver thread!";
+    }
+  }
+  Log("exit");
+  qDebug() << "  ->   exit KLX_XMLFileSaver thread";
+}
+
+void KLX_XMLFileSaver::Pass() {
+  Log("run...");
+  m_Db->KLX_DataBaseManagerPauseTelemetrie(kPauseReasonSaving);
+  if (MtxSDShareWrite.KLX_Critical_Enter() != 0) {
+    qDebug() << " ... cannot lock SD-card mutex!";
+    return;
+  }
+  KLX_XMLFileSaverSaveModelFileToSD();
+  KLX_XMLFileSaverSaveSystemFileToSD();
+  KLX_XMLFileSaverSaveVornFileToSD();
+  MtxSDShareWrite.KLX_Critical_Leave();
+  ++m_Passes;
+  emit xmlSaveIsDone();
+  bool pending = false;
+  {
+    QMutexLocker lock(&m_WakeMutex);
+    pending = m_Pending;
+  }
+  // A request that came during this pass gets its own pass first.
+  if (m_LastPass && !pending) {
+    qDebug() << "  ->   no more xml file-saving";
+    KLX_BaseClassThreadStopProcessing();
+  }
+}
+
+int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
+  bool needed = m_Db->KLX_DataBaseManagerGetModelModifyFlag();
+  if (m_DumpTimers.exchange(false) && !needed) needed = m_Db->KLX_DataBaseManagerNeedAnyLastTimerValueDump() != 0;
+  if (!needed) return KLX_Ok;
+  if (!m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet)) {
+    KLXErrorHandler.RegisterError(kErrUnsaveModel, QStringLiteral("Unsave model to store"));
+    return KLX_Error;
+  }
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  const QString model = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
+  // No current model: nothing to write; the flags stay as they are.
+  if (model.isEmpty()) return KLX_Ok;
+  const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
+  const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
+  qDebug() << "...saving model file";
+  Log("mod wr begin");
+  const int rc = m_Files->KLX_XMLFileHandlerWriteModelFile(model + QStringLiteral(".xml"), model, type, folder);
+  Log("mod wr end");
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  if (rc == KLX_Error) {
+    // The flag stays set so that the next pass tries again.
+    KLXErrorHandler.RegisterError(kErrModelSave, QStringLiteral("Model saving gone wrong"));
+    return rc;
+  }
+  m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
+  return rc;
+}
+
+int KLX_XMLFileSaver::KLX_XMLFileSaverSaveSystemFileToSD() {
+  if (!m_Db->KLX_DataBaseManagerGetSystemModifyFlag()) return KLX_Ok;
+  qDebug() << "...saving system file";
+  Log("sys wr begin");
+  // Cleared before writing: a change made while the file is written marks
+  // it again and is saved by the next pass.
+  m_Db->KLX_DataBaseManagerSetSystemModifyFlag(false);
+  const int rc = m_Files->KLX_XMLFileHandlerWriteSystemFile();
+  Log("sys wr end");
+  if (rc == KLX_Error) {
+    m_Db->KLX_DataBaseManagerSetSystemModifyFlag(true);
+    KLXErrorHandler.RegisterError(kErrSystemSave, QStringLiteral("System saving gone wrong"));
+  }
+  return rc;
+}
+
+int KLX_XMLFileSaver::KLX_XMLFileSaverSaveVornFileToSD() {
+  if (!m_Db->KLX_DataBaseManagerGetVornModifyFlag()) return KLX_Ok;
+  qDebug() << "...saving vorn file";
+  Log("vorn wr begin");
+  m_Db->KLX_DataBaseManagerSetVornModifyFlag(false);
+  const int rc = m_Files->KLX_XMLFileHandlerWriteSysProcessStateFile();
+  Log("vorn wr end");
+  if (rc == KLX_Error) {
+    m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+    KLXErrorHandler.RegisterError(kErrVornSave, QStringLiteral("Vorn saving gone wrong"));
+  }
+  return rc;
+}
+
+int KLX_XMLFileSaver::KLX_XMLFileSaverStop() {
+  Log("stop...");
+  if (!m_Mutex.tryLock(int(kStopLockMs))) {
+    KLXErrorHandler.RegisterError(kErrStop, QStringLiteral("xml file saver thread writes longer than 6 seconds"));
+    return KLX_Error;
+  }
+  m_Running = false;
+  {
+    QMutexLocker lock(&m_WakeMutex);
+    m_Wake.wakeAll();
+  }
+  m_Mutex.unlock();
+  wait(kStopWaitMs);
+  Log("stoped");
+  return KLX_Ok;
+}

@@ -1,0 +1,205 @@
+#include "frame/klx_xmlprocessstate.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include "frame/klx_board.h"
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_xmlsafefile.h"
+#include "model/klx_databasemanager.h"
+
+namespace {
+constexpr unsigned kErrInitialize = 75942;
+constexpr unsigned kErrOpenRead = 141322;
+constexpr unsigned kErrOpenWrite = 141325;
+constexpr unsigned kErrFlush = 141331;
+constexpr unsigned kErrWriter = 141476;
+constexpr unsigned kErrRoot = 141477;
+constexpr unsigned kErrModelName = 141479;
+constexpr unsigned kHintCRC = 271874;
+constexpr unsigned kErrStoredInTC = 338046;
+constexpr unsigned kErrUpdateFlag = 338048;
+constexpr unsigned kErrVersion = 338049;
+constexpr unsigned kSkipped = 338083;
+constexpr unsigned kErrModelTyp = 338088;
+constexpr int kMaxModelNameBytes = 45;
+
+const QString kTC = QStringLiteral("TC");
+
+QString StickControllerName() { return Board::m_Instance ? Board::m_Instance->SCName() : QString(); }
+bool IsFenk() { return Board::m_Instance && Board::m_Instance->IsFenk(); }
+
+bool ToUint8(const QString& text, int* value) {
+  bool ok = false;
+  const unsigned v = text.toUInt(&ok, 10);
+  if (!ok || !KLX_XMLModelBase::KLX_XMLModelBaseCheckUint8(int(v))) return false;
+  *value = int(v);
+  return true;
+}
+}  // namespace
+
+int KLX_XMLProcessState::KLX_XMLProcessStateInitialize(KLX_DataBaseManager* db) {
+  if (!db) {
+    KLXErrorHandler.RegisterError(kErrInitialize, QStringLiteral("KLX_XMLProcessStateInitialize() went wrong"));
+    return KLX_Error;
+  }
+  m_Db = db;
+  return KLX_Ok;
+}
+
+int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path) {
+  KLX_XMLSafeFile file(path);
+  if (!m_Db || !file.Open()) {
+    KLXErrorHandler.RegisterError(kErrOpenWrite, QStringLiteral("Vornstate.xml file could not be open for writing"));
+    return KLX_Error;
+  }
+  QXmlStreamWriter writer(file.Device());
+  writer.setAutoFormatting(true);
+  writer.writeStartDocument();
+  writer.writeStartElement(QStringLiteral("vornstate"));
+  writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
+  writer.writeComment(QStringLiteral(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+  writer.writeStartElement(QStringLiteral("VORNSTATE"));
+
+  writer.writeTextElement(QStringLiteral("Modelname"),
+                          m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false));
+  writer.writeTextElement(QStringLiteral("ModelTyp"),
+                          QString::number(m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false)));
+  const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
+  if (!folder.isEmpty()) writer.writeTextElement(QStringLiteral("ModelFolder"), folder);
+  writer.writeTextElement(
+      QStringLiteral("ModelStoredInTC"),
+      QString::number(m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, false) ? 1 : 0));
+
+  // The error log records which model state this file belongs to.
+  const unsigned crc = m_Db->KLX_DataBaseManagerCalculateModelCRC(true);
+  KLXErrorHandler.RegisterError(kHintCRC, QStringLiteral("Model CRC in Runtime DB after last saving: 0x") +
+                                              QStringLiteral("%1").arg(crc, 8, 16, QChar('0')).toUpper());
+
+  writer.writeTextElement(QStringLiteral("VersionMajor"),
+                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(0, AtomicDirGet)));
+  writer.writeTextElement(QStringLiteral("VersionMinor"),
+                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet)));
+  writer.writeTextElement(QStringLiteral("UpdateFlag"),
+                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet)));
+
+  auto firmwareFile = [this](const QString& device) {
+    if (m_Db->KLX_DataBaseManagerUpdateGetSetDeviceFilenameFlag(device, AtomicDirGet))
+      return m_Db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), device, AtomicDirGet);
+    return m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(QString(), device, AtomicDirGet);
+  };
+  writer.writeTextElement(QStringLiteral("StickFwApp"), firmwareFile(StickControllerName()));
+  writer.writeTextElement(QStringLiteral("TCFwApp"), firmwareFile(kTC));
+
+  const QString updateDate = m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QString(), AtomicDirGet);
+  if (!updateDate.isEmpty()) writer.writeTextElement(QStringLiteral("UpdateDate"), updateDate);
+  writer.writeTextElement(QStringLiteral("CurrentDate"), QDateTime::currentDateTime().toString(Qt::TextDate));
+  writer.writeEndElement();
+  writer.writeEndElement();
+  writer.writeEndDocument();
+
+  int result = KLX_Ok;
+  if (writer.hasError()) {
+    KLXErrorHandler.RegisterError(kErrWriter, QStringLiteral("vorn writer has an error"));
+    result = KLX_Error;
+  } else if (!file.Commit()) {
+    // The old file stays; the save counts as failed.
+    KLXErrorHandler.RegisterError(kErrFlush, QStringLiteral("Vornstate.xml file buffer could not be flushed and isn't closed"));
+    result = KLX_Error;
+  }
+  qDebug().noquote() << QStringLiteral("   ...vorn file saved? %1").arg(result == KLX_Ok ? "yes" : "no");
+  return result;
+}
+
+int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path) {
+  QFile file(path);
+  if (!m_Db || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("xml file could not be open for reading"));
+    return KLX_Error;
+  }
+  m_Db->KLX_DataBaseManagerVornPropertiesClearAll();
+
+  QXmlStreamReader reader(&file);
+  if (!reader.readNextStartElement() || reader.name() != QLatin1String("vornstate") ||
+      reader.attributes().value(QLatin1String("version")) != QLatin1String("1.0")) {
+    KLXErrorHandler.RegisterError(kErrRoot, QStringLiteral("skip unknown element in Vornstate.xml"));
+    file.close();
+    return KLX_Error;
+  }
+
+  int updateFlag = 0;
+  QString tcFile;
+  QString stickFile;
+  QString updateDate;
+  while (reader.readNextStartElement()) {
+    if (reader.name() != QLatin1String("VORNSTATE")) {
+      KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
+      reader.skipCurrentElement();
+      continue;
+    }
+    while (reader.readNextStartElement()) {
+      const QString name = reader.name().toString();
+      int value = 0;
+      if (name == QLatin1String("Modelname")) {
+        const QString text = reader.readElementText();
+        const int bytes = text.toUtf8().size();
+        if (bytes >= 1 && bytes <= kMaxModelNameBytes)
+          m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(text, AtomicDirSet, false);
+        else
+          KLXErrorHandler.RegisterError(kErrModelName, QStringLiteral("Model name error"));
+      } else if (name == QLatin1String("ModelTyp")) {
+        bool ok = false;
+        const int v = reader.readElementText().toInt(&ok, 10);
+        if (ok && KLX_XMLModelBaseCheckUint8(v))
+          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(v, AtomicDirSet, false);
+        else
+          KLXErrorHandler.RegisterError(kErrModelTyp, QStringLiteral("modeltyp error"));
+      } else if (name == QLatin1String("ModelFolder")) {
+        m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(reader.readElementText(), AtomicDirSet, false);
+      } else if (name == QLatin1String("ModelStoredInTC")) {
+        if (ToUint8(reader.readElementText(), &value))
+          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(!IsFenk() && value != 0, AtomicDirSet, false);
+        else
+          KLXErrorHandler.RegisterError(kErrStoredInTC, QStringLiteral("model stored in TC flag bad value"));
+      } else if (name == QLatin1String("VersionMajor")) {
+        if (ToUint8(reader.readElementText(), &value))
+          m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(value, AtomicDirSet);
+        else
+          KLXErrorHandler.RegisterError(kErrVersion, QStringLiteral("update version major error"));
+      } else if (name == QLatin1String("VersionMinor")) {
+        if (ToUint8(reader.readElementText(), &value))
+          m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(value, AtomicDirSet);
+        else
+          KLXErrorHandler.RegisterError(kErrVersion, QStringLiteral("update version minor error"));
+      } else if (name == QLatin1String("UpdateFlag")) {
+        if (ToUint8(reader.readElementText(), &value))
+          updateFlag = value;
+        else
+          KLXErrorHandler.RegisterError(kErrUpdateFlag, QStringLiteral("update flag error"));
+      } else if (name == QLatin1String("TCFwApp")) {
+        tcFile = reader.readElementText();
+      } else if (name == QLatin1String("StickFwApp")) {
+        stickFile = reader.readElementText();
+      } else if (name == QLatin1String("UpdateDate")) {
+        updateDate = reader.readElementText();
+      } else {
+        KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
+        reader.skipCurrentElement();
+      }
+    }
+  }
+
+  m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(updateFlag, AtomicDirSet, false);
+  const QString stick = StickControllerName();
+  m_Db->KLX_DataBaseManagerUpdate_Set_Device_Name(stick);
+  m_Db->KLX_DataBaseManagerUpdate_Set_Device_Name(kTC);
+  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(tcFile, kTC, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(stickFile, stick, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(updateDate, AtomicDirSet);
+  file.close();
+  return KLX_Ok;
+}

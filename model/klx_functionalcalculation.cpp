@@ -1,0 +1,416 @@
+#include "model/klx_functionalcalculation.h"
+
+#include <QDebug>
+
+#include <pthread.h>
+#include <sched.h>
+
+#include "frame/klx_board.h"
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
+#include "model/klx_databasemanager.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+
+namespace {
+constexpr unsigned kErrNotInitialized = 78849;
+constexpr unsigned kErrNotRunning = 78850;
+constexpr int kPhaseCalculation = 1;
+constexpr int kPhaseData = 2;
+// The engine clock advances by the product's period, whatever period a test runs.
+constexpr uint32_t kEngineStepMs = KLX_FunctionalCalculation::kPeriodMs;
+
+// The switches of the data refresh, in the order they are read.
+constexpr unsigned short kSwitchIds[] = {768, 769, 770, 771, 772, 776, 773, 1013, 1016,
+                                         1012, 1011, 1010, 1009, 1008, 774, 775, 1014, 1015};
+// The trim levers' control ids, lever 0..5.
+constexpr int kTrimLevers[KL_TRIM_CONTROLS] = {512, 513, 752, 753, 514, 754};
+// Differential control positions that select the lower, middle or upper point.
+constexpr int kDiffLowBelow = -19;
+constexpr int kDiffHighFrom = 20;
+
+// Asks the scheduler for the highest real-time priority of this thread.
+bool RequestTimeCritical() {
+  sched_param param{};
+  param.sched_priority = sched_get_priority_max(SCHED_FIFO);
+  return pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) == 0;
+}
+
+int BoardType() {
+  if (!Board::IsInitialized()) Board::Init();
+  return static_cast<int>(Board::m_Board);
+}
+
+int TrimLeverOf(int control) {
+  for (int lever = 0; lever < KL_TRIM_CONTROLS; ++lever)
+    if (kTrimLevers[lever] == control) return lever;
+  return -1;
+}
+}  // namespace
+
+KLX_FunctionalCalculation::KLX_FunctionalCalculation(QObject* parent)
+    : CNoDebugBase<QThread>(parent),
+      KLX_BaseClassThread("FunctionalCalc", false),
+      m_PriorityRequest(RequestTimeCritical) {
+  kl_engine_init_setupdata(&m_Setup);
+}
+
+KLX_FunctionalCalculation::~KLX_FunctionalCalculation() {
+  // The thread never outlives the block it works on.
+  if (isRunning()) KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wait, &m_Running);
+  wait();
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalculationInitialize(KLX_DataBaseManager* database,
+                                                                  KLX_RuntimeDatabaseManager* runtime) {
+  if (!database || !runtime) return KLX_Ok;
+  m_Db = database;
+  m_Runtime = runtime;
+  m_PeriodMs = kPeriodMs;
+  m_Clock = 0;
+  m_SequencerRequestClock = 0;
+  KLX_BaseClassThreadStopProcessing();
+  kl_engine_init_params_init_runtimedata(&m_Output, BoardType());
+  check_fm();
+  kl_engine_setup_controls_vorn();
+  m_Initialized = true;
+  return KLX_Ok;
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalculationStart() {
+  // Set before the thread runs, so an early stop is never overwritten.
+  m_Running = true;
+  start(QThread::TimeCriticalPriority);
+  wait(200);
+  if (isRunning()) return KLX_Ok;
+  m_Running = false;
+  KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("FunctionalCalculation thread not running"));
+  return KLX_Error;
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalculationStop() {
+  qDebug() << "  ->   FunctionalCalculation stop...";
+  KLX_BaseClassThreadStopProcessing();
+  KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wait, &m_Running);
+  if (m_Db) m_Db->KLX_DataBaseManagerVarioStopBeep();
+  qDebug() << "  ->   FunctionalCalculation stoped";
+  return 0;
+}
+
+void KLX_FunctionalCalculation::KLX_FunctionalCalculationStartProcessing() {
+  m_VarioTimer.start();
+  m_VarioInterval.start();
+  m_Clock = 0;
+  KLX_BaseClassThreadStartProcessing();
+}
+
+void KLX_FunctionalCalculation::KLX_FunctionalCalculationStopProcessing() {
+  if (m_Db) m_Db->KLX_DataBaseManagerVarioStopBeep();
+  KLX_BaseClassThreadStopProcessing();
+}
+
+// ---- Marks -----------------------------------------------------------------------
+
+int KLX_FunctionalCalculation::Mark(KLX_UnitKind kind, int n) {
+  if (n >= 0 && n < KLX_UnitKindCount(kind) && n < kMaxUnits)
+    m_Marks[static_cast<int>(kind)][n].store(1, std::memory_order_release);
+  return KLX_Ok;
+}
+
+bool KLX_FunctionalCalculation::IsMarked(KLX_UnitKind kind, int n) const {
+  if (n < 0 || n >= kMaxUnits) return false;
+  return m_Marks[static_cast<int>(kind)][n].load(std::memory_order_acquire) != 0;
+}
+
+bool KLX_FunctionalCalculation::TakeMark(KLX_UnitKind kind, int n) {
+  if (n < 0 || n >= kMaxUnits) return false;
+  return m_Marks[static_cast<int>(kind)][n].exchange(0, std::memory_order_acq_rel) != 0;
+}
+
+// ---- Resets and read-outs ---------------------------------------------------------
+
+void KLX_FunctionalCalculation::KLX_FunctionalCalculationResetFunctionData() {
+  QMutexLocker lock(&m_Mutex);
+  kl_engine_init_setupdata(&m_Setup);
+  kl_engine_update_control_bookmarks(true, true, true, &m_Setup);
+  m_ControlIdsStale = true;
+}
+
+void KLX_FunctionalCalculation::KLX_FunctionalCalculationResetRuntimeData() {
+  QMutexLocker lock(&m_Mutex);
+  m_Clock = 0;
+  m_SequencerRequestClock = 0;
+  m_NextSequencer = 0;
+  kl_engine_init_params_init_runtimedata(&m_Output, BoardType());
+  check_fm();
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalculationGetServoOutput(int n) const {
+  // Outside the servo count there is no output: 0, not a neighbour's bytes.
+  if (n < 0 || n >= kl_engine_cfg_count(EngineCfgServos) || n >= KL_MAX_SERVOS) return 0;
+  return m_PublishedOutput[n].load(std::memory_order_relaxed);
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalculationResetServoOutput(int n) {
+  if (n >= 0 && n < kl_engine_cfg_count(EngineCfgServos) && n < KL_MAX_SERVOS) m_PublishedOutput[n] = 0;
+  return KLX_Ok;
+}
+
+void KLX_FunctionalCalculation::KLX_FunctionalCalculationSetServoOutput(int n, int value) {
+  if (n >= 0 && n < KL_MAX_SERVOS) m_PublishedOutput[n] = static_cast<int16_t>(value);
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalcGetSequencerTotalRuntime(int q) {
+  if (q < 0 || q >= kl_engine_cfg_count(EngineCfgSequencers)) return KLX_Error;
+  QMutexLocker lock(&m_Mutex);
+  const int32_t total = kl_engine_get_sequencer_total_runtime(&m_Setup, q);
+  return (total < -60000 || total > 60000) ? KLX_Error : total;
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalcGetSequencerActualDirection(int q) {
+  if (q < 0 || q >= kl_engine_cfg_count(EngineCfgSequencers)) return KLX_Error;
+  QMutexLocker lock(&m_Mutex);
+  return m_Setup.Sequencer[q].IsUsed;
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlInputRawValue(int t) {
+  if (t < 0 || t >= kl_engine_cfg_count(EngineCfgTelemetryControls)) return KLX_Error;
+  QMutexLocker lock(&m_Mutex);
+  float scaled = 0.0f;
+  m_TeleLimited = kl_engine_telecontrol_get_calculated_value(t, &scaled);
+  m_TeleCalcOut = scaled;
+  return kl_engine_telecontrol_get_input_rawval(&m_Setup, t);
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlActualDecPosResp(int t) {
+  if (t < 0 || t >= kl_engine_cfg_count(EngineCfgTelemetryControls)) return KLX_Error;
+  return kl_engine_telecontrol_get_actualdec_pos_resp(t);
+}
+
+int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlOutValue(int t, bool inPercent) {
+  if (t < 0 || t >= kl_engine_cfg_count(EngineCfgTelemetryControls)) return KLX_Error;
+  const int value = kl_engine_telecontrol_get_output_value(t);
+  return inPercent ? kl_engine_calc_in100percentRange(value, true) : value;
+}
+
+CControl* KLX_FunctionalCalculation::GetControlByID(unsigned short id) {
+  constexpr unsigned short kVirtualSwitch = 0x500;
+  constexpr int kVirtualSwitchSlot = 32;
+  constexpr int kLastVirtualSwitch = 143;
+  if (id >= kVirtualSwitch && id < kVirtualSwitch + 0x100) {
+    const int n = id - kVirtualSwitch;
+    return n <= kLastVirtualSwitch ? &m_Controls[kVirtualSwitchSlot + n] : nullptr;
+  }
+  for (CControl& c : m_Controls)
+    if (c.ID() == id) return &c;
+  return nullptr;
+}
+
+void KLX_FunctionalCalculation::check_fm() {
+  const int fm = kl_engine_get_flightmode();
+  const int last = m_LastFlightMode.exchange(fm);
+  if (fm != last && m_Db) m_Db->KLX_DataBaseManagerEmitFlightModeChanged(last, fm);
+}
+
+// ---- The loop ----------------------------------------------------------------------
+
+void KLX_FunctionalCalculation::run() {
+  qDebug() << "  ->   starting FunctionalCalculation thread";
+  if (!m_Initialized) {
+    KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("did not call KLX_FunctionalCalculationStart()"));
+    return;
+  }
+  // Where the system refuses real-time scheduling the thread runs on at the
+  // priority it inherited; the passes only come later than due.
+  m_TimeCritical = m_PriorityRequest && m_PriorityRequest();
+  if (!m_TimeCritical) qDebug() << "  ->   FunctionalCalculation runs without time-critical priority";
+  while (m_Running) {
+    QMutexLocker lock(&m_Mutex);
+    Log("pause");
+    if (m_Running) m_Wait.wait(&m_Mutex, m_PeriodMs);
+    Log("resume");
+    if (!m_Running || !KLX_BaseClassThreadIsProcessing()) continue;
+    lock.unlock();
+    KLX_FunctionalCalculationPass();
+  }
+  Log("exit");
+  qDebug() << "  ->   exit FunctionalCalculation thread";
+}
+
+void KLX_FunctionalCalculation::KLX_FunctionalCalculationPass() {
+  QMutexLocker lock(&m_Mutex);
+  if (!m_Db) return;
+  if (m_Phase != kPhaseCalculation)
+    CalculationPass();
+  else
+    DataPass();
+  m_Clock += kEngineStepMs;
+  if (m_Clock - m_SequencerRequestClock >= kSequencerInfoMs) {
+    m_Db->KLX_DataBaseManagerSequencerRequestCurrentInfo(m_NextSequencer);
+    m_SequencerRequestClock = m_Clock;
+  }
+  ++m_Passes;
+}
+
+void KLX_FunctionalCalculation::CalculationPass() {
+  kl_engine_set_tick_count(m_Clock);
+  if (!m_Db->KLX_DataBaseManagerPreflightIsChecked()) {
+    const int count = m_Db->KLX_DataBaseManagerGetAllPhyControlValues(m_PhyValues, m_PhyIds);
+    const int boot = m_Db->KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet);
+    if (count > 0 && m_Db->KLX_DatabaseManagerPreflightSettingsCheck(m_PhyValues, m_PhyIds, count, boot))
+      m_Db->KLX_DataBaseManagerBindingInfoSend();
+  }
+  kl_engine_calculate(&m_Setup, &m_Output);
+  for (int s = 0; s < KL_MAX_SERVOS; ++s) m_PublishedOutput[s].store(m_Output.value[s], std::memory_order_relaxed);
+  TrimDifferentialAdjustment();
+  PublishTriValues();
+  check_fm();
+  if (m_ControlIdsStale) {
+    for (int i = 0; i < kControlSlots; ++i) m_Controls[i].SetID(kl_engine_get_control_ID(i));
+    m_ControlIdsStale = false;
+  }
+  for (int i = 0; i < kControlSlots; ++i) m_Controls[i].SetValue(kl_engine_get_control_value(i));
+  m_Phase = kPhaseCalculation;
+}
+
+void KLX_FunctionalCalculation::DataPass() {
+  const int q = m_NextSequencer;
+  const int state = m_Db->KLX_DataBaseManagerSequencerSynchronize(static_cast<unsigned char>(q));
+  // Only a direction state (0..255) belongs into the mode byte; the failure
+  // results of the usual "no new report" case are not states.
+  if (state >= 0 && state <= 255) {
+    m_Setup.Sequencer[q].IsUsed = static_cast<uint8_t>(state);
+    KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataLock();
+    KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataSyncronize(&m_Setup);
+    KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataUnLock();
+  }
+  const int sequencers = kl_engine_cfg_count(EngineCfgSequencers);
+  m_NextSequencer = sequencers > 0 ? (q + 1) % sequencers : 0;
+  if (DataRefresh()) m_ControlIdsStale = true;
+  m_Phase = kPhaseData;
+  VarioTone();
+}
+
+bool KLX_FunctionalCalculation::DataRefresh() {
+  // (1) Live values of the physical controls; the trims stay 0.
+  m_Db->KLX_DataBaseManager_StickdataLock();
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickLeftUpDown(0, AtomicDirGet), 256);
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickLeftLeftRight(0, AtomicDirGet), 257);
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickRightUpDown(0, AtomicDirGet), 496);
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickRightLeftRight(0, AtomicDirGet), 497);
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderLeftUp(0, AtomicDirGet), 1024);
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderLeftDown(0, AtomicDirGet), 1025);
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderRightUp(0, AtomicDirGet), 1264);
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderRightDown(0, AtomicDirGet), 1265);
+  for (unsigned short id : kSwitchIds)
+    kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_Switch(0, id, AtomicDirGet), id);
+  m_Db->KLX_DataBaseManager_StickdataUnlock();
+
+  // (2) Telemetry controls whose sensor answers.
+  for (int t = 0; t < kl_engine_cfg_count(EngineCfgTelemetryControls); ++t) {
+    const T_TelemetryControl& tc = m_Setup.TelemetryControl[t];
+    if (tc.MainAddress >= 255 || m_Db->KLX_DataBaseManagerTelemetrieGetSensorIsOffline(tc.MainAddress)) continue;
+    const int raw = m_Db->KLX_DataBaseManagerGetTeleControlRawValue(t);
+    const int dec = m_Db->KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(tc.MainAddress, tc.SlaveAddress);
+    kl_engine_telecontrol_set_resp_value_decpos(t, true, static_cast<int16_t>(raw), static_cast<uint8_t>(dec));
+  }
+
+  // (3) Marked elements, (4) the engine's index of used elements.
+  const bool idsChanged = [this] {
+    bool changed = false;
+    for (int n = 0; n < kl_engine_cfg_count(EngineCfgVirtualSwitches); ++n)
+      changed |= IsMarked(KLX_UnitKind::Switch, n);
+    for (int n = 0; n < kl_engine_cfg_count(EngineCfgTelemetryControls); ++n)
+      changed |= IsMarked(KLX_UnitKind::TeleControl, n);
+    return changed;
+  }();
+  CopyMarked();
+  kl_engine_update_control_bookmarks(true, true, true, &m_Setup);
+  return idsChanged;
+}
+
+void KLX_FunctionalCalculation::CopyMarked() {
+  KLX_DataBaseManager& db = *m_Db;
+  int functions = 0;
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgFunctions); ++n)
+    if (TakeMark(KLX_UnitKind::Function, n)) {
+      db.KLX_DataBaseManagerFunctionCopySingleUnit(n, &m_Setup.Function[n]);
+      ++functions;
+    }
+  if (functions) kl_engine_setup_function_values(functions);
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgFlightModes); ++n)
+    if (TakeMark(KLX_UnitKind::Flightmode, n)) db.KLX_DataBaseManagerFlightmodeCopySingleUnit(n, &m_Setup.FlightMode[n]);
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgLimiters); ++n)
+    if (TakeMark(KLX_UnitKind::Limiter, n)) db.KLX_DataBaseManagerLimiterCopySingleUnit(n, &m_Setup.Limiter[n]);
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgMixers); ++n)
+    if (TakeMark(KLX_UnitKind::Mixer, n)) db.KLX_DataBaseManagerMixerCopySingleUnit(n, &m_Setup.Mixer[n]);
+  for (int n = 0; n < KL_MAX_SEQUENCERS; ++n)
+    if (TakeMark(KLX_UnitKind::Sequencer, n)) db.KLX_DataBaseManagerSequencerCopySingleUnit(n, m_Setup.Sequencer);
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgCurves); ++n)
+    if (TakeMark(KLX_UnitKind::Curve, n)) db.KLX_DataBaseManagerCurveCopySingleUnit(n, &m_Setup.Curve[n]);
+  for (int n = 0; n < KL_TRIM_CONTROLS; ++n)
+    if (TakeMark(KLX_UnitKind::Trim, n)) db.KLX_DataBaseManagerTrimCopySingleUnit(n, &m_Setup.TrimControl[n]);
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgVirtualSwitches); ++n)
+    if (TakeMark(KLX_UnitKind::Switch, n)) db.KLX_DataBaseManagerSwitchCopySingleUnit(n, &m_Setup.VSwitch[n]);
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgTelemetryControls); ++n)
+    if (TakeMark(KLX_UnitKind::TeleControl, n))
+      db.KLX_DataBaseManagerTeleControlCopySingleUnit(n, &m_Setup.TelemetryControl[n]);
+  if (TakeMark(KLX_UnitKind::FlightmodeAss, 0))
+    db.KLX_DataBaseManagerFlightmodeAssignCopySingleUnit(&m_Setup.FlightModeAssignment);
+  if (TakeMark(KLX_UnitKind::SpecialSwitch, 0)) db.KLX_DataBaseManagerSpecialSwitchCopySingleUnit(m_Setup.SpecialSwitch);
+  for (int n = 0; n < kl_engine_cfg_count(EngineCfgServos); ++n)
+    if (TakeMark(KLX_UnitKind::ServoConfig, n)) db.KLX_DataBaseManagerServoConfigCopySingleUnit(n, &m_Setup.ServoConfig[n]);
+}
+
+void KLX_FunctionalCalculation::TrimDifferentialAdjustment() {
+  if (m_Db->KLX_DataBaseManagerGetSet_StickMovement(0, AtomicDirGet) == 1) return;
+  int steps[KL_TRIM_CONTROLS];
+  bool any = false;
+  for (int lever = 0; lever < KL_TRIM_CONTROLS; ++lever) {
+    steps[lever] = m_Db->KLX_DataBaseManagerGetAndClear_StickTrimDirection(lever, true);
+    if (steps[lever] <= KLX_Error) steps[lever] = 0;
+    any |= steps[lever] != 0;
+  }
+  if (!any) return;
+  const int fm = kl_engine_get_flightmode();
+  for (int f = 0; f < kl_engine_cfg_count(EngineCfgFunctions); ++f) {
+    const T_Function& function = m_Setup.Function[f];
+    const int lever = TrimLeverOf(function.TrimDifferential);
+    if (!function.IsUsed || lever < 0 || steps[lever] == 0) continue;
+    const int position = m_Db->KLX_DataBaseManagerGetValueOfControlPercent(function.ControlDifferential);
+    const int block = m_Db->KLX_DataBaseManager_IsFunctionFlightModeDependent(f, fm) == 1 ? fm : 0;
+    if (position < kDiffLowBelow)
+      m_Db->KLX_DataBaseManagerFunctionIncDec_Setup_FlexDiffLo(f, block, steps[lever]);
+    else if (position < kDiffHighFrom)
+      m_Db->KLX_DataBaseManagerFunctionIncDec_Setup_FlexDiffCenter(f, block, steps[lever]);
+    else
+      m_Db->KLX_DataBaseManagerFunctionIncDec_Setup_FlexDiffHi(f, block, steps[lever]);
+  }
+}
+
+void KLX_FunctionalCalculation::PublishTriValues() {
+  if (!m_Runtime) return;
+  for (int f = 0; f < kl_engine_cfg_count(EngineCfgFunctions); ++f) {
+    m_Runtime->KLX_TriValRateValue(0, kl_engine_get_trival_rate(f), f);
+    m_Runtime->KLX_TriValDifferentialValue(0, kl_engine_get_trival_differential(f), f);
+    m_Runtime->KLX_TriValExpoValue(0, kl_engine_get_trival_expo(f, 0), f, 0);
+    m_Runtime->KLX_TriValExpoValue(0, kl_engine_get_trival_expo(f, 1), f, 1);
+    m_Runtime->KLX_TriValLimiterValueMax(0, kl_engine_get_trival_limitermax(f), f);
+    m_Runtime->KLX_TriValLimiterValueMin(0, kl_engine_get_trival_limitermin(f), f);
+  }
+}
+
+void KLX_FunctionalCalculation::VarioTone() {
+  m_VarioInterval.restart();
+  const int address = m_Db->KLX_DataBaseManagerGetVarioAddress();
+  const int slave = m_Db->KLX_DataBaseManagerGetVarioSlaveAddress();
+  if (m_Db->KLX_DataBaseManagerTelemetrieGetSensorIsOffline(address)) {
+    m_Db->KLX_DataBaseManagerVarioStopBeep();
+    return;
+  }
+  const int value = m_Db->KLX_DataBaseManagerTelemetrieGetSlaveValue(address, slave);
+  const int dec = m_Db->KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(address, slave);
+  if (dec < 0) return;
+  m_VarioTone = m_Db->KLX_DatabaseManagerGetVarioBeepParams(value, dec, &m_VarioState1, &m_VarioState2,
+                                                            m_LastFlightMode);
+  m_Db->KLX_DataBaseManagerVarioBeep(m_VarioTone, m_VarioState1, m_VarioState2);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The current model's properties: its name, type and folder, whether the
+// transceiver controller keeps it, and whether the saver may write it.
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+#include "frame/klx_basedatabase.h"
+
+class KLX_Protocol;
+
+class KLX_VornProperties : public QObject, public KLX_DataBaseTransmitter {
+  Q_OBJECT
+ public:
+  KLX_VornProperties() : QObject(nullptr) {}
+  int KLX_VornPropertiesInitialize(KLX_Protocol* protocol) { return KLX_DataBaseTransmitterInitialize(protocol); }
+  int KLX_VornPropertiesClearAll();
+
+  // dir non-zero reads.
+  QString KLX_VornPropertiesGetSet_ModelName(QString name, int dir);
+  int KLX_VornPropertiesGetSet_ModelTyp(int type, int dir);
+  QString KLX_VornPropertiesGetSet_ModelFolder(QString folder, int dir);
+  bool KLX_VornPropertiesGetSet_ModelSavedinTC(bool stored, int dir);
+  bool KLX_VornPropertiesSaveModelData(bool value, int get);
+
+ private:
+  // Names are written by the GUI and tasks and read by the saver thread.
+  mutable QMutex m_Mutex;
+  QString m_ModelName;
+  QString m_ModelFolder;
+  std::atomic<int> m_ModelTyp{0};
+  std::atomic<bool> m_ModelSavedInTC{false};
+  std::atomic<bool> m_SaveModelData{true};
+};

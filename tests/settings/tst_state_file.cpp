@@ -1,0 +1,110 @@
+// "Vornstate.xml": the current model and the update state across a power
+// cycle, on both boards.
+#include "settings_fixture.h"
+
+namespace {
+QByteArray StateXml(const QByteArray& children, const QByteArray& root = "vornstate", const QByteArray& version = "1.0") {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + root + " version=\"" + version + "\">\n<VORNSTATE>\n" +
+         children + "\n</VORNSTATE>\n</" + root + ">\n";
+}
+}  // namespace
+
+class TestStateFile : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void writtenInOrderAndReadBack() {
+    SettingsFixture fx;
+    auto& db = fx.db;
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Gl\xC3\xBC" "der", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, AtomicDirSet);
+    db.KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(4, AtomicDirSet);
+    db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(2, AtomicDirSet);
+    db.KLX_DataBaseManagerUpdate_Set_Device_Name("TC");
+    db.KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename("tc_1_2.bin", "TC", AtomicDirSet);
+    QVERIFY(db.KLX_DataBaseManagerGetVornModifyFlag());
+    VornErrorWatch watch;
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), 1);
+    QCOMPARE(watch.Codes(), QList<unsigned>{271874});
+    QVERIFY(watch.Reports()[0].second.startsWith("Model CRC in Runtime DB after last saving: 0x"));
+    QCOMPARE(watch.Reports()[0].second.size(), 53);
+    const QString text = QString::fromUtf8(SettingsFixture::Read(SettingsFixture::StateFile()));
+    const QString head =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<vornstate version=\"1.0\">\n"
+        "    <!-- DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM -->\n    <VORNSTATE>\n"
+        "        <Modelname>Gl\u00FCder</Modelname>\n        <ModelTyp>2</ModelTyp>\n"
+        "        <ModelStoredInTC>1</ModelStoredInTC>\n        <VersionMajor>4</VersionMajor>\n"
+        "        <VersionMinor>2</VersionMinor>\n        <UpdateFlag>0</UpdateFlag>\n"
+        "        <StickFwApp></StickFwApp>\n        <TCFwApp>tc_1_2.bin</TCFwApp>\n        <CurrentDate>";
+    QVERIFY2(text.startsWith(head), qPrintable(text));
+    QVERIFY(text.endsWith("</CurrentDate>\n    </VORNSTATE>\n</vornstate>\n"));
+
+    db.KLX_DataBaseManagerVornPropertiesClearAll();
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Gl\u00FCder"));
+    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 2);
+    QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
+    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet), QString());
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet), 2);
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(QString(), "TC", AtomicDirGet), QString("tc_1_2.bin"));
+  }
+
+  void badElementsAreReportedAndSkipped_data() {
+    QTest::addColumn<int>("variant");
+    QTest::newRow("larger board") << int(CSimBoard::Vorn);
+    QTest::newRow("smaller board") << int(CSimBoard::Fenk);
+  }
+  void badElementsAreReportedAndSkipped() {
+    QFETCH(int, variant);
+    SettingsFixture fx(static_cast<CSimBoard::Variant>(variant));
+    auto& db = fx.db;
+    const QByteArray name46(46, 'n');
+    QVERIFY(SettingsFixture::Write(
+        SettingsFixture::StateFile(),
+        StateXml("<Modelname>" + name46 + "</Modelname><ModelTyp>300</ModelTyp><ModelStoredInTC>1</ModelStoredInTC>"
+                 "<VersionMajor>x</VersionMajor><UpdateFlag>256</UpdateFlag><CurrentDate>now</CurrentDate>"
+                 "<ModelFolder>/Vorn/Model/Plane</ModelFolder>")));
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(5, AtomicDirSet);
+    db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(9, AtomicDirSet);
+    VornErrorWatch watch;
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{141479, "Model name error"},
+                                                               {338088, "modeltyp error"},
+                                                               {338049, "update version major error"},
+                                                               {338048, "update flag error"},
+                                                               {338083, "skip unknown element in Vornstate.xml"}}));
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
+    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet),
+             variant == CSimBoard::Vorn);
+    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet),
+             QString("/Vorn/Model/Plane"));
+
+    // 45 bytes is a good name.
+    QVERIFY(SettingsFixture::Write(SettingsFixture::StateFile(), StateXml("<Modelname>" + name46.left(45) + "</Modelname>")));
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString(name46.left(45)));
+  }
+
+  void wrongRootOrVersionFailsAfterClearing_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("other root") << StateXml("<ModelTyp>3</ModelTyp>", "state");
+    QTest::newRow("other version") << StateXml("<ModelTyp>3</ModelTyp>", "vornstate", "2.0");
+    QTest::newRow("empty file") << QByteArray();
+  }
+  void wrongRootOrVersionFailsAfterClearing() {
+    QFETCH(QByteArray, file);
+    SettingsFixture fx;
+    QVERIFY(SettingsFixture::Write(SettingsFixture::StateFile(), file));
+    fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(5, AtomicDirSet);
+    VornErrorWatch watch;
+    QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Error));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{141477, "skip unknown element in Vornstate.xml"}}));
+    QCOMPARE(fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 0);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestStateFile)
+#include "tst_state_file.moc"
