@@ -1,11 +1,17 @@
 #pragma once
-// The announcement list of the model (published as "TTSList").
+// The announcement list of the model (published as "TTSList"), least form:
+// the model reset clears it; its items come with the audio subsystem.
 #include <QObject>
 
 class CTTSList : public QObject {
   Q_OBJECT
  public:
   explicit CTTSList(QObject* parent = nullptr) : QObject(parent) {}
+  void ClearAll() { ++m_Clears; }
+  int Clears() const { return m_Clears; }
  signals:
   void ttslindexChanged();
+
+ private:
+  int m_Clears = 0;
 };

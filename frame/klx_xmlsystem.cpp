@@ -488,7 +488,7 @@ void KLX_XMLSystem::KLX_XMLSystemReadTutorPupilModeSection(QXmlStreamReader* rea
           enabled = reader->readElementText() == QLatin1String("1");
         } else if (child == QLatin1String("VornControlID")) {
           const unsigned v = reader->readElementText().toUInt(&ok, 10);
-          if (ok && v <= 0xFFFFu && m_Db->KLX_TutorPupilCtrl_ConvertCtrlIDToControlIndex(int(v)) != kNoStickIndex)
+          if (ok && v <= 0xFFFFu && m_Db->KLX_DataBaseManagerTutorPupilConvertCtrlToChIndex(int(v)) != kNoStickIndex)
             control = int(v);
           else
             KLXErrorHandler.RegisterError(kErrTPControl, QStringLiteral("bad value of Tutor-Pupil item contol"));

@@ -11,6 +11,10 @@
 // under its own name as an alias of the 16-bit integer).
 typedef int16_t CControlVal;
 
+// The stick controller's channel of a physical control id (0..21), 255 for
+// any other id (trims, tip switches, non-physical ids).
+int KLX_StickControlIndex(int id);
+
 class CControl : public QObject {
   Q_OBJECT
  public:

@@ -136,9 +136,13 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetAllPhyControlValues(short* values
   return result;
 }
 
-int KLX_DataBaseManager::KLX_DataBaseManagerGetStickControlIDbyControl(unsigned short id) {
+int KLX_StickControlIndex(int id) {
   const PhysicalControl* c = FindControl(id);
   return c ? c->stickIndex : kNoStickIndex;
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGetStickControlIDbyControl(unsigned short id) {
+  return KLX_StickControlIndex(id);
 }
 
 CControl* KLX_DataBaseManager::KLX_DataBaseManagerGetControl(unsigned char slot) {
@@ -203,7 +207,9 @@ unsigned int KLX_DataBaseManager::KLX_DataBaseManagerCalculateModelCRC(bool from
     m_OwnCRC = kl_engine_calc_model_crc32(m_SetupData);
     return m_OwnCRC;
   }
-  if (!ModelStoresCreated()) return 0;
+  if (!m_ServoConfig || !m_Function || !m_Mixer || !m_Sequencer || !m_Limiter || !m_Flightmode || !m_Curve ||
+      !m_Trim || !m_Switch || !m_SpecialSwitch || !m_FlightmodeAssign || !m_TeleControl)
+    return 0;
   // Each store continues the running value, in the order both sides agree on.
   unsigned int crc = 0xFFFFFFFFu;
   crc = m_ServoConfig->KLX_ServoConfigCalcCRC(crc);

@@ -5,10 +5,13 @@
 #include "frame/klx_languagehandler.h"
 #include "link/klx_protocol.h"
 
+#include <QDebug>
+
 KLX_DataBaseManager* KLX_DataBaseManager::m_MySelf = nullptr;
 
 namespace {
 constexpr unsigned kErrInitialize = 66305;
+constexpr int kOwnedObjects = 31;
 }  // namespace
 
 KLX_DataBaseManager::KLX_DataBaseManager(QObject* parent) : QObject(parent) { SetSequencerHooks(); }
@@ -23,41 +26,45 @@ KLX_DataBaseManager::~KLX_DataBaseManager() {
 int KLX_DataBaseManager::KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, KLX_VornHandler* vorn,
                                                        KLX_LanguageHandler* language,
                                                        KLX_RuntimeDatabaseManager* runtime) {
-  CreateModelStores();
-  if (!protocol || !vorn || !language || !runtime || !ModelStoresCreated()) {
+  CreateObjects();
+  if (!protocol || !vorn || !language || !runtime || KLX_DataBaseManagerOwnedObjects() != kOwnedObjects) {
     KLXErrorHandler.RegisterError(kErrInitialize, QStringLiteral("KLX_DataBaseManagerInitialize() gone wrong"));
     KLX_DataBaseManagerStop();
     KLX_DataBaseManagerFree();
     return KLX_Error;
   }
-  m_Protocol = protocol;
-  m_Vorn = vorn;
-  m_LanguageHandler = language;
   m_Runtime = runtime;
-  if (!m_TutorPupil) m_TutorPupil = new KLX_TutorPupilCtrl;
-  CreateLinkStores();
+  m_Protocol = protocol;
   // Again here: a reset of the engine's state clears the hooks.
   SetSequencerHooks();
   InitializeModelStores();
-  CreateSettingsStores();
   const int settings = InitializeSettingsStores();
   if (settings != KLX_Ok) return settings;
-  m_Bluetooth.initDBM(this);
-  if (!connect(&m_TTSList, &CTTSList::ttslindexChanged, &m_AudioHandler, &KLX_AudioHandler::onTtslindexChanged,
-               Qt::UniqueConnection))
-    qDebug("ERR: Incorrect connection of ttslist and audiohandler.");
-  const int audio = m_AudioHandler.KLX_AudioHandlerInitialize(this);
-  if (audio != KLX_Ok) return audio;
   m_Initialized = true;
+  m_Vorn = vorn;
+  m_LanguageHandler = language;
   m_Processing = true;
   KLX_DataBaseManagerSetModelModifyFlag(false);
   KLX_DataBaseManagerSetSystemModifyFlag(false);
   KLX_DataBaseManagerSetVornModifyFlag(false);
+  m_StartupPhase = 0;
+  m_BootStatus = 0;
+  KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirSet);
+  ClearLinkQuality();
+  m_TelemetrieHandler.KLX_TelemetrieHandlerIntialize();
   m_XMLFileSaver.KLX_XMLFileSaverStartProcessing();
-  return m_Wlan.KLX_WlanConnectInitialize();
+  const int audio = m_AudioHandler.KLX_AudioHandlerInitialize(this);
+  if (audio != KLX_Ok) return audio;
+  const int wlan = m_Wlan.KLX_WlanConnectInitialize();
+  m_Bluetooth.initDBM(this);
+  if (!connect(&m_TTSList, &CTTSList::ttslindexChanged, &m_AudioHandler, &KLX_AudioHandler::onTtslindexChanged,
+               Qt::UniqueConnection))
+    qDebug("ERR: Incorrect connection of ttslist and audiohandler.");
+  return wlan;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerStop() {
+  m_TelemetrieHandler.KLX_TelemetrieHandlerStop();
   m_AudioHandler.KLX_AudioHandlerStop();
   m_Wlan.KLX_WlanConnectStop();
   m_Initialized = false;
@@ -68,11 +75,7 @@ void KLX_DataBaseManager::KLX_DataBaseManagerFree() {
   // Stores are never deleted under running threads: a saver that did not
   // end within its stop time keeps them.
   if (m_Initialized || m_XMLFileSaver.isRunning()) return;
-  FreeSettingsStores();
-  FreeModelStores();
-  FreeLinkStores();
-  delete m_TutorPupil;
-  m_TutorPupil = nullptr;
+  FreeObjects();
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSetStartupPhases(int value, int dir) {

@@ -11,18 +11,30 @@
 
 #include "audio/cttslist.h"
 #include "audio/klx_audiohandler.h"
+#include "audio/klx_variosettings.h"
+#include "audio/klx_voicetelemetry.h"
 #include "frame/klx_basedatabase.h"
 #include "frame/klx_systemproperties.h"
 #include "frame/klx_timezone.h"
 #include "frame/klx_version.h"
 #include "frame/klx_xmlfilesaver.h"
+#include "model/klx_modelmetadata.h"
+#include "model/klx_modelruntime.h"
 #include "model/klx_modelstores.h"
+#include "model/klx_receiver.h"
 #include "model/klx_specialswitch.h"
 #include "model/klx_stickdata.h"
 #include "model/klx_trim.h"
 #include "model/klx_tutorpupilctrl.h"
 #include "tasks/klx_vornproperties.h"
+#include "telemetry/klx_gps.h"
+#include "telemetry/klx_guitelemetrie.h"
+#include "telemetry/klx_telemetrie.h"
 #include "telemetry/klx_telemetriehandler.h"
+#include "timers/klx_complextimer.h"
+#include "timers/klx_preflightsettings.h"
+#include "timers/klx_timer.h"
+#include "timers/klx_voicealarm.h"
 #include "wireless/klx_bluetooth.h"
 #include "wireless/klx_headup.h"
 #include "wireless/klx_wlanconnect.h"
@@ -48,6 +60,8 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   void KLX_DataBaseManagerFree();
   void KLX_DataBaseManagerStopProcessing() { m_Processing = false; }
   bool KLX_DataBaseManagerIsInitialized() const { return m_Initialized; }
+  // How many of the 31 objects the facade owns exist now.
+  int KLX_DataBaseManagerOwnedObjects() const;
 
   // Start-up state.
   Q_INVOKABLE int KLX_DataBaseManagerGetSetStartupPhases(int value, int dir);
@@ -67,7 +81,7 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 
   // Objects published beside the facade.
   CTTSList* KLX_TTSListPtr() { return &m_TTSList; }
-  KLX_Headup* KLX_HeadupPtr() { return &m_Headup; }
+  KLX_Headup* KLX_HeadupPtr() { return m_Headup; }
   KLX_Bluetooth* KLX_DatabaseManagerBTConnPointer() { return &m_Bluetooth; }
   KLX_AudioHandler* KLX_DatabaseManagerAudioHandlerPointer() { return &m_AudioHandler; }
   KLX_WlanConnect* KLX_DatabaseManagerWlanConnPointer() { return &m_Wlan; }
@@ -96,10 +110,10 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   Q_INVOKABLE int KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir,
                                                                bool transmit = true);
 
-  QString KLX_DataBaseManagerGetSetTransLQI1(int value, int dir);
-  QString KLX_DataBaseManagerGetSetTransLQI2(int value, int dir);
-  QString KLX_DataBaseManagerGetSetTransRSSI1(int value, int dir);
-  QString KLX_DataBaseManagerGetSetTransRSSI2(int value, int dir);
+  Q_INVOKABLE QString KLX_DataBaseManagerGetSetTransLQI1(int value, int dir);
+  Q_INVOKABLE QString KLX_DataBaseManagerGetSetTransLQI2(int value, int dir);
+  Q_INVOKABLE QString KLX_DataBaseManagerGetSetTransRSSI1(int value, int dir);
+  Q_INVOKABLE QString KLX_DataBaseManagerGetSetTransRSSI2(int value, int dir);
   Q_INVOKABLE int KLX_DataBaseManagerGetTransLQI1() const { return m_LQI1; }
   Q_INVOKABLE int KLX_DataBaseManagerGetTransLQI2() const { return m_LQI2; }
   Q_INVOKABLE int KLX_DataBaseManagerGetTransRSSI1() const { return m_RSSI1; }
@@ -108,7 +122,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   int KLX_DataBaseManagerGetGainValueFCC_CAN() const { return m_GainFCC; }
   void KLX_DatabaseManagerSetTCDeviceState(unsigned int states) { m_TCDeviceState = states; }
   unsigned int KLX_DatabaseManagerGetTCDeviceState() const { return m_TCDeviceState; }
-  int KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtChannelChanged(int value, int get);
   int KLX_DataBaseManagerSequencerUpdateInfo(unsigned char sequencer, bool flag, unsigned char value,
                                              const unsigned int* data);
 
@@ -117,12 +130,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   int KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex, unsigned char count);
   KLX_TelemetrieHandler* KLX_DataBaseManagerGetTelemetrieHandler() { return &m_TelemetrieHandler; }
 
- private:
-  // The live control, trim and special switch stores: made with the
-  // database, freed with it.
-  void CreateLinkStores();
-  void FreeLinkStores();
-
  signals:
   void controlSelected(int control);
   void controlRepeated(int oldcontrol);
@@ -130,12 +137,12 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
  private:
   KLX_XMLFileSaver m_XMLFileSaver;
   KLX_AudioHandler m_AudioHandler;
+  KLX_TelemetrieHandler m_TelemetrieHandler;
+  KLX_Timer m_Timers[8];
   CTTSList m_TTSList;
   KLX_WlanConnect m_Wlan;
   KLX_Bluetooth m_Bluetooth;
-  KLX_Headup m_Headup;
   KLX_TutorPupilCtrl* m_TutorPupil = nullptr;
-  KLX_TelemetrieHandler m_TelemetrieHandler;
 
   // Stores created with the database (least forms until their issues).
   KLX_Stickdata* m_Stickdata = nullptr;
@@ -149,7 +156,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   std::atomic<int> m_RSSI2{0};
   std::atomic<int> m_GainFCC{0};
   std::atomic<unsigned int> m_TCDeviceState{0};
-  std::atomic<int> m_ExtChannelAnswer{0};
   std::atomic<int> m_InactivityRestarts{0};
 
   KLX_Protocol* m_Protocol = nullptr;
@@ -164,4 +170,5 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 
 #include "model/klx_databasemanager_model.h"
 #include "model/klx_databasemanager_system.h"
+#include "model/klx_databasemanager_services.h"
 };

@@ -13,24 +13,6 @@ namespace {
 constexpr int kBadIndex = -70010;
 }
 
-void KLX_DataBaseManager::CreateLinkStores() {
-  if (!m_Stickdata) {
-    m_Stickdata = new KLX_Stickdata;
-    m_Stickdata->KLX_StickdataInitialize(m_Protocol);
-  }
-  if (!m_Trim) m_Trim = new KLX_Trim;
-  if (!m_SpecialSwitch) m_SpecialSwitch = new KLX_SpecialSwitch;
-}
-
-void KLX_DataBaseManager::FreeLinkStores() {
-  delete m_SpecialSwitch;
-  m_SpecialSwitch = nullptr;
-  delete m_Trim;
-  m_Trim = nullptr;
-  delete m_Stickdata;
-  m_Stickdata = nullptr;
-}
-
 // ---- live control store ----------------------------------------------------
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_ControlValueByControl(int control, int value, int dir) {
@@ -121,12 +103,6 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetTransRSSI1(int value, int 
 QString KLX_DataBaseManager::KLX_DataBaseManagerGetSetTransRSSI2(int value, int dir) {
   if (!dir) m_RSSI2 = value;
   return QString::number(m_RSSI2);
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtChannelChanged(int value,
-                                                                                            int get) {
-  if (!get) m_ExtChannelAnswer = value;
-  return m_ExtChannelAnswer;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSequencerUpdateInfo(unsigned char sequencer, bool flag,

@@ -379,8 +379,6 @@
 
   Q_INVOKABLE QString KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir);
 
-  // ---- Services for QML and the tasks ------------------------------------------------
-  int KLX_DataBaseManagerBindingInfoSend();
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }
@@ -431,10 +429,10 @@
   int SendStickMessage(unsigned char lock);
   // Points the engine's sequencer hooks at the sequencer data lock.
   void SetSequencerHooks();
-  void CreateModelStores();
-  bool ModelStoresCreated() const;
+  // Every object the facade owns, created in one order and freed in another.
+  void CreateObjects();
   int InitializeModelStores();
-  void FreeModelStores();
+  void FreeObjects();
 
   KLX_Function* m_Function = nullptr;
   KLX_Mixer* m_Mixer = nullptr;

@@ -188,9 +188,7 @@
   KLX_XMLFileHandler* KLX_DataBaseManagerXMLFileHandlerPtr() { return m_XMLFileHandler; }
 
   // ---- Least forms of neighbours' services, until their issues come --------------------------
-  void KLX_DataBaseManagerPauseTelemetrie(int reason) { m_TelemetryPauseReason = reason; }
-  Q_INVOKABLE void KLX_DataBaseManagerResumeTelemetrie() { m_TelemetryPauseReason = -1; }
-  int KLX_DataBaseManagerTelemetryPauseReason() const { return m_TelemetryPauseReason; }
+  int KLX_DataBaseManagerTelemetryPauseReason() const { return m_TelemetrieHandler.PauseReason(); }
   int KLX_DataBaseManagerNeedAnyLastTimerValueDump() { return 0; }
   int KLX_DataBaseManagerFindFirstVoiceInList(QString) { return -1; }
   QChar KLX_DataBaseManagerVoiceAlarmDecimalSeparator() const { return m_DecimalSeparator; }
@@ -200,17 +198,9 @@
   int KLX_DataBaseManagerGPSGetSet_Hour(int value, int dir) { return GpsField(3, value, dir); }
   int KLX_DataBaseManagerGPSGetSet_Minute(int value, int dir) { return GpsField(4, value, dir); }
   int KLX_DataBaseManagerGPSGetSet_Second(int value, int dir) { return GpsField(5, value, dir); }
-  Q_INVOKABLE int KLX_DataBaseManagerTutorPupilGetSetIsUsed(int item, bool used, int dir, bool update = true);
-  Q_INVOKABLE int KLX_DataBaseManagerTutorPupilGetSetIsEnabled(int item, bool enabled, int dir, bool update = true);
-  Q_INVOKABLE int KLX_DataBaseManagerTutorPupilGetSetVornControl(int item, int control, int dir, bool update = true);
-  Q_INVOKABLE int KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(int item, int channel, int dir, bool update = true);
-  Q_INVOKABLE int KLX_DataBaseManagerTutorPupilGlobalEnable(bool allow = true, int dir = 0);
-  int KLX_TutorPupilCtrl_ConvertCtrlIDToControlIndex(int control);
 
  private:
-  void CreateSettingsStores();
   int InitializeSettingsStores();
-  void FreeSettingsStores();
   // The stores exist from first use on, so settings given before the
   // database is brought up are kept.
   KLX_SystemProperties* SystemStore();
@@ -230,5 +220,4 @@
   std::atomic<int> m_SettingsScreen{0};
   std::atomic<int> m_CurrentVoiceIndex{0};
   QChar m_DecimalSeparator{'.'};
-  std::atomic<int> m_TelemetryPauseReason{-1};
   std::atomic<int> m_GpsDateTime[6] = {};

@@ -6,6 +6,7 @@
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_xmlfilehandler.h"
 #include "model/klx_databasemanager.h"
 #include "tasks/klx_runtimedatabasemanager.h"
 
@@ -32,27 +33,53 @@ void DeleteStore(T*& store, const char* name) {
 }
 }  // namespace
 
-// ---- Stores ------------------------------------------------------------------
+// ---- Owned objects -----------------------------------------------------------
 
-void KLX_DataBaseManager::CreateModelStores() {
+void KLX_DataBaseManager::CreateObjects() {
   if (!m_Function) m_Function = new KLX_Function;
   if (!m_Mixer) m_Mixer = new KLX_Mixer;
   if (!m_Limiter) m_Limiter = new KLX_Limiter;
   if (!m_Flightmode) m_Flightmode = new KLX_Flightmode;
   if (!m_Curve) m_Curve = new KLX_Curve;
   if (!m_Sequencer) m_Sequencer = new KLX_Sequencer;
+  if (!m_GPS) m_GPS = new KLX_GPS;
   if (!m_Stickdata) m_Stickdata = new KLX_Stickdata;
   if (!m_ServoConfig) m_ServoConfig = new KLX_ServoConfig;
+  SystemStore();
+  if (!m_Telemetrie) m_Telemetrie = new KLX_Telemetrie;
+  if (!m_Receiver) m_Receiver = new KLX_Receiver;
+  VersionStore();
+  VornStore();
+  if (!m_XMLFileHandler) m_XMLFileHandler = new KLX_XMLFileHandler(QStringLiteral("KLX_DataBaseManager"));
+  if (!m_GUITelemetrie) m_GUITelemetrie = new KLX_GUITelemetrie;
   if (!m_Switch) m_Switch = new KLX_Switch;
   if (!m_FlightmodeAssign) m_FlightmodeAssign = new KLX_FlightmodeAssign;
+  if (!m_ComplexTimer) m_ComplexTimer = new KLX_ComplexTimer;
+  if (!m_Preflight) m_Preflight = new KLX_PreflightSettings;
+  if (!m_VoiceAlarm) m_VoiceAlarm = new KLX_VoiceAlarm;
+  if (!m_VoiceTelemetry) m_VoiceTelemetry = new KLX_VoiceTelemetry;
+  if (!m_Vario) m_Vario = new KLX_VarioSettings;
   if (!m_Trim) m_Trim = new KLX_Trim;
+  if (!m_ModelRuntime) m_ModelRuntime = new KLX_ModelRuntime(*this);
   if (!m_SpecialSwitch) m_SpecialSwitch = new KLX_SpecialSwitch;
+  if (!m_Modelmetadata) m_Modelmetadata = new KLX_Modelmetadata;
+  if (!m_TutorPupil) m_TutorPupil = new KLX_TutorPupilCtrl;
   if (!m_TeleControl) m_TeleControl = new KLX_TeleControl;
+  if (!m_Headup) m_Headup = new KLX_Headup;
+  if (!m_HeadupWindow) m_HeadupWindow = new KLX_HeadupWindow(m_Headup, this);
 }
 
-bool KLX_DataBaseManager::ModelStoresCreated() const {
-  return m_Function && m_Mixer && m_Limiter && m_Flightmode && m_Curve && m_Sequencer && m_Stickdata &&
-         m_ServoConfig && m_Switch && m_FlightmodeAssign && m_Trim && m_SpecialSwitch && m_TeleControl;
+int KLX_DataBaseManager::KLX_DataBaseManagerOwnedObjects() const {
+  const void* objects[] = {m_Function,      m_Mixer,          m_Limiter,        m_Flightmode,    m_Curve,
+                           m_Sequencer,     m_GPS,            m_Stickdata,      m_ServoConfig,   m_SystemProperties,
+                           m_Telemetrie,    m_Receiver,       m_Version,        m_VornProperties, m_XMLFileHandler,
+                           m_GUITelemetrie, m_Switch,         m_FlightmodeAssign, m_ComplexTimer, m_Preflight,
+                           m_VoiceAlarm,    m_VoiceTelemetry, m_Vario,          m_Trim,          m_ModelRuntime,
+                           m_SpecialSwitch, m_Modelmetadata,  m_TutorPupil,     m_TeleControl,   m_Headup,
+                           m_HeadupWindow};
+  int count = 0;
+  for (const void* object : objects) count += object ? 1 : 0;
+  return count;
 }
 
 int KLX_DataBaseManager::InitializeModelStores() {
@@ -63,28 +90,60 @@ int KLX_DataBaseManager::InitializeModelStores() {
   m_Flightmode->KLX_FlightmodeInitialize(m_Protocol);
   m_Curve->KLX_CurveInitialize(m_Protocol);
   m_Sequencer->KLX_SequencerInitialize(m_Protocol, m_Switch);
-  m_SpecialSwitch->KLX_SpecialSwitchInitialize(m_Protocol);
   m_ServoConfig->KLX_ServoConfigInitialize(m_Protocol, m_Switch);
+  m_GPS->KLX_GPSInitialize(m_Protocol);
   m_Stickdata->KLX_StickdataInitialize(m_Protocol);
+  m_Telemetrie->KLX_TelemetrieInitialize(m_Protocol);
+  m_GUITelemetrie->KLX_GUITelemetrieInitialize(m_Protocol);
   m_Switch->KLX_SwitchInitialize(m_Protocol);
   m_FlightmodeAssign->KLX_FlightmodeAssignInitialize(m_Protocol, m_Switch);
-  return m_TeleControl->KLX_TeleControlInitialize(m_Protocol);
+  m_TeleControl->KLX_TeleControlInitialize(m_Protocol);
+  for (KLX_Timer& timer : m_Timers) timer.Clear();
+  m_ComplexTimer->KLX_ComplexTimerInitialize();
+  m_Preflight->KLX_PreflightSettingsInitialize();
+  m_VoiceAlarm->KLX_VoiceAlarmInitialize(this, m_ComplexTimer);
+  m_VoiceTelemetry->KLX_VoiceTelemetryClear();
+  m_Vario->KLX_VarioInitialize(this, m_Switch);
+  m_TutorPupil->KLX_TutorPupilCtrl_Initialize(m_Protocol);
+  m_SpecialSwitch->KLX_SpecialSwitchInitialize(m_Protocol);
+  return m_Modelmetadata->KLX_ModelmetadataInitialize(m_Protocol);
 }
 
-void KLX_DataBaseManager::FreeModelStores() {
+void KLX_DataBaseManager::FreeObjects() {
+  DeleteStore(m_Headup, "headup");
+  DeleteStore(m_HeadupWindow, "headupwindow");
   DeleteStore(m_Function, "function");
   DeleteStore(m_Mixer, "mixer");
   DeleteStore(m_Limiter, "limiter");
   DeleteStore(m_Flightmode, "flightmode");
   DeleteStore(m_Curve, "curve");
   DeleteStore(m_Sequencer, "sequencer");
+  DeleteStore(m_GPS, "GPS");
   DeleteStore(m_Stickdata, "Stickhandler");
   DeleteStore(m_ServoConfig, "Servo Config");
+  DeleteStore(m_Telemetrie, "Telemetrie");
+  DeleteStore(m_Receiver, "Receiver");
+  DeleteStore(m_Version, "Version");
+  DeleteStore(m_VornProperties, "vornproperties");
+  DeleteStore(m_GUITelemetrie, "GUI Telemetrie");
   DeleteStore(m_Switch, "Switch");
   DeleteStore(m_FlightmodeAssign, "Flightmode Assigenmnet");
   DeleteStore(m_TeleControl, "TelemetryControl");
+  DeleteStore(m_VoiceAlarm, "Voice Alarms");
+  DeleteStore(m_VoiceTelemetry, "Voice Telemetry");
+  DeleteStore(m_ComplexTimer, "ComplexTimer");
   DeleteStore(m_Trim, "Trim");
+  DeleteStore(m_ModelRuntime, "Model Runtime");
   DeleteStore(m_SpecialSwitch, "Special Switch");
+  DeleteStore(m_Modelmetadata, "Modelmetadata");
+  DeleteStore(m_TutorPupil, "Trainer cord");
+  DeleteStore(m_Vario, "Vario");
+  DeleteStore(m_SystemProperties, "System Property");
+  // These two have no line of their own.
+  delete m_XMLFileHandler;
+  m_XMLFileHandler = nullptr;
+  delete m_Preflight;
+  m_Preflight = nullptr;
 }
 
 // ---- The generated field accessors -----------------------------------------------
@@ -214,16 +273,30 @@ void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
   KLX_DataBaseManagerFunctionClearAll();
   KLX_DataBaseManagerFunctionDisplayedOrderClearAll();
   KLX_DataBaseManagerServoConfigClearAll();
-  if (m_Mixer) m_Mixer->KLX_MixerClearAll();
-  if (m_Limiter) m_Limiter->KLX_LimiterClearAll();
+  KLX_DataBaseManagerMixerClearAll();
+  KLX_DataBaseManagerLimiterClearAll();
   KLX_DataBaseManagerFlightmodeClearAll();
-  if (m_Sequencer) m_Sequencer->KLX_SequencerClearAll();
+  KLX_DataBaseManagerSequencerClearAll();
   KLX_DataBaseManagerCurveClearAll();
   KLX_DataBaseManagerFlightmodeAssignClearAll();
-  if (m_Switch) m_Switch->KLX_SwitchClearAll();
+  KLX_DataBaseManagerSwitchClearAll();
+  KLX_DataBaseManagerTTSLClearAll();
+  KLX_DataBaseManagerHeadupClearAll();
+  KLX_DataBaseManagerClearReceivers();
+  if (m_Receiver) m_Receiver->SetBindConfig(0);
+  KLX_DataBaseManagerGUITelemetrieClearAll();
+  KLX_DataBaseManagerTelemetrieClearAllData(false);
+  KLX_DataBaseManagerTimerClearAll();
+  if (m_ComplexTimer) m_ComplexTimer->KLX_ComplexTimerClearAll();
+  if (m_Preflight) m_Preflight->KLX_PreflightSettingsClearAll();
   KLX_DataBaseManagerTrimClearAll();
-  if (m_SpecialSwitch) m_SpecialSwitch->KLX_SpecialSwitchClearAll();
-  if (m_TeleControl) m_TeleControl->KLX_TeleControlClearAll();
+  KLX_DataBaseManagerRuntimeClearAll();
+  KLX_DataBaseManagerSpecialSwitchClearAll();
+  KLX_DataBaseManagerModelmetadataClearAll();
+  if (m_VoiceAlarm) m_VoiceAlarm->KLX_VoiceAlarmClearAll();
+  KLX_DataBaseManagerVarioParamsClear();
+  KLX_DataBaseManagerTutorPupilClearActivator();
+  KLX_DataBaseManagerTeleControlClearAll();
   KLX_DataBaseManagerGetSetTransLQI1(kNoLinkQuality, AtomicDirSet);
   KLX_DataBaseManagerGetSetTransLQI2(kNoLinkQuality, AtomicDirSet);
   KLX_DataBaseManagerGetSetTransRSSI1(kNoSignal, AtomicDirSet);
@@ -234,6 +307,11 @@ void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
 // ---- Emitters -----------------------------------------------------------------------
 
 void KLX_DataBaseManager::KLX_DataBaseManagerEmitTeleRescanDone(unsigned char sensors) {
+  if (m_Telemetrie) {
+    m_Telemetrie->KLX_TelemetrieLock();
+    m_Telemetrie->KLX_TelemetrieGetSet_IsCaptured(1, AtomicDirSet);
+    m_Telemetrie->KLX_TelemetrieUnlock();
+  }
   const bool wasFastStarted = KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet);
   KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
   emit teleRescanDone(sensors, wasFastStarted);
@@ -244,7 +322,16 @@ int KLX_DataBaseManager::KLX_DataBaseManagerSetSystemProperties_LockTimeoutEvent
   return KLX_Ok;
 }
 
-int KLX_DataBaseManager::KLX_DataBaseManagerOnGpsDataReceived(unsigned char sensor, unsigned char, int, int) {
+int KLX_DataBaseManager::KLX_DataBaseManagerOnGpsDataReceived(unsigned char sensor, unsigned char slave, int lon,
+                                                              int lat) {
+  if (m_Telemetrie) {
+    m_Telemetrie->KLX_TelemetrieLock();
+    m_Telemetrie->KLX_TelemetrieGetSet_Slave_Longtitude(sensor, slave + 4, lon, AtomicDirSet);
+    m_Telemetrie->KLX_TelemetrieGetSet_Slave_Latitude(sensor, slave + 6, lat, AtomicDirSet);
+    m_Telemetrie->KLX_TelemetrieGetSet_Slave_HasGPS(sensor, slave + 4, 1, AtomicDirSet);
+    m_Telemetrie->KLX_TelemetrieGetSet_Slave_HasGPS(sensor, slave + 6, 1, AtomicDirSet);
+    m_Telemetrie->KLX_TelemetrieUnlock();
+  }
   // The transmitter's own receiver (sensor 4) is shown by the status strip, not announced.
   if (sensor != 4) emit gpsDataReceived();
   return 0;
@@ -297,8 +384,6 @@ int KLX_DataBaseManager::KLX_DataBaseManagerFunctionDelete(int index, QList<int>
 }
 
 // ---- What later stores own, in least form ------------------------------------------
-
-int KLX_DataBaseManager::KLX_DataBaseManager_VarioFlightModeDel(int, bool) { return KLX_Ok; }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(int index) {
   // A fixed range, not the board's count.

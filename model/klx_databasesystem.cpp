@@ -19,8 +19,6 @@ namespace {
 constexpr unsigned kClockChanged = 136708;
 constexpr int kPauseLastSave = 14;
 constexpr int kPauseClockSynchronised = 2;
-constexpr int kNoStickIndex = 255;
-constexpr int kNoTutorPupilControl = 24;
 }  // namespace
 
 // ---- the stores ------------------------------------------------------------------
@@ -40,13 +38,6 @@ KLX_VornProperties* KLX_DataBaseManager::VornStore() {
   return m_VornProperties;
 }
 
-void KLX_DataBaseManager::CreateSettingsStores() {
-  SystemStore();
-  VersionStore();
-  VornStore();
-  if (!m_XMLFileHandler) m_XMLFileHandler = new KLX_XMLFileHandler(QStringLiteral("KLX_DataBaseManager"));
-}
-
 int KLX_DataBaseManager::InitializeSettingsStores() {
   Info::Instance().Init();
   int rc = SystemStore()->KLX_SystemPropertiesInitialize(m_Protocol);
@@ -59,17 +50,6 @@ int KLX_DataBaseManager::InitializeSettingsStores() {
   if (rc != KLX_Ok) return rc;
   if (m_XMLFileSaver.isRunning()) return KLX_Ok;
   return m_XMLFileSaver.KLX_XMLFileSaverInitialize(this, m_XMLFileHandler);
-}
-
-void KLX_DataBaseManager::FreeSettingsStores() {
-  delete m_Version;
-  m_Version = nullptr;
-  delete m_VornProperties;
-  m_VornProperties = nullptr;
-  delete m_XMLFileHandler;
-  m_XMLFileHandler = nullptr;
-  delete m_SystemProperties;
-  m_SystemProperties = nullptr;
 }
 
 int KLX_DataBaseManager::MarkSystemModified(int dir, bool modify, int result) {
@@ -561,11 +541,6 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerVornStartScriptGetVersion() {
   return QTextStream(&file).readLine();
 }
 
-QString KLX_DataBaseManager::KLX_DataBaseManagerVersionReceiverGetVersion(int) {
-  // The model's receivers report their firmware with the receiver list.
-  return QStringLiteral("--.--");
-}
-
 QString KLX_DataBaseManager::KLX_DataBaseManagerSerialStickGet() { return VersionStore()->KLX_VersionSerialStickGet(); }
 int KLX_DataBaseManager::KLX_DataBaseManagerSerialStickSet(unsigned int serial) {
   return VersionStore()->KLX_VersionSerialStickSet(serial);
@@ -629,39 +604,4 @@ int KLX_DataBaseManager::KLX_DataBaseManagerUpdateSetGetForce(int value, int get
 void KLX_DataBaseManager::KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(bool last) {
   if (last) KLX_DataBaseManagerPauseTelemetrie(kPauseLastSave);
   m_XMLFileSaver.KLX_XMLFileSaverSavingFiles(last, true);
-}
-
-// ---- teacher/pupil items, least form ---------------------------------------------------------------
-
-namespace {
-bool TutorPupilSet(int dir) { return dir == AtomicDirSet || dir == AtomicDirGotten; }
-}  // namespace
-
-#define KLX_TUTOR_PUPIL_ITEM(facade, type, field)                                                  \
-  int KLX_DataBaseManager::facade(int item, type value, int dir, bool update) {                    \
-    if (!m_TutorPupil || item < 0 || item >= KLX_TutorPupilCtrl::kItems) return KLX_Error;         \
-    KLX_TutorPupilCtrl::Item& it = m_TutorPupil->m_Items[item];                                    \
-    if (dir == AtomicDirGet) return static_cast<int>(it.field);                                    \
-    if (!TutorPupilSet(dir)) return KLX_Error;                                                     \
-    it.field = value;                                                                              \
-    if (dir == AtomicDirSet && update) KLX_DataBaseManagerSetSystemModifyFlag(true);               \
-    return static_cast<int>(it.field);                                                             \
-  }
-KLX_TUTOR_PUPIL_ITEM(KLX_DataBaseManagerTutorPupilGetSetIsUsed, bool, used)
-KLX_TUTOR_PUPIL_ITEM(KLX_DataBaseManagerTutorPupilGetSetIsEnabled, bool, enabled)
-KLX_TUTOR_PUPIL_ITEM(KLX_DataBaseManagerTutorPupilGetSetVornControl, int, control)
-KLX_TUTOR_PUPIL_ITEM(KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex, int, channel)
-#undef KLX_TUTOR_PUPIL_ITEM
-
-int KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilGlobalEnable(bool allow, int dir) {
-  if (!m_TutorPupil) return KLX_Error;
-  if (dir == AtomicDirGet) return m_TutorPupil->m_Allowed;
-  if (!TutorPupilSet(dir)) return KLX_Error;
-  m_TutorPupil->m_Allowed = allow;
-  return allow;
-}
-
-int KLX_DataBaseManager::KLX_TutorPupilCtrl_ConvertCtrlIDToControlIndex(int control) {
-  const int index = KLX_DataBaseManagerGetStickControlIDbyControl(static_cast<unsigned short>(control));
-  return index == kNoStickIndex ? kNoTutorPupilControl : index;
 }

@@ -260,3 +260,29 @@ struct KLX_MixerRow { enum : int { KLX_MIXER_FIELDS(KLX_FIELD_ENUM) Count }; };
 struct KLX_SwitchRow { enum : int { KLX_SWITCH_FIELDS(KLX_FIELD_ENUM) Count }; };
 struct KLX_LimiterRow { enum : int { KLX_LIMITER_FIELDS(KLX_FIELD_ENUM) Count }; };
 struct KLX_SequencerRow { enum : int { KLX_SEQUENCER_FIELDS(KLX_FIELD_ENUM) Count }; };
+
+// Teacher/pupil item accessors of the facade that forward and then mark the
+// settings file modified: X(facade name after "TutorPupil", value type, store call).
+#define KLX_TUTORPUPIL_MARKED(X)                                          \
+  X(GetSetIsEnabled, bool, KLX_TutorPupilCtrl_GetSet_IsEnabled)           \
+  X(GetSetIsUsed, bool, KLX_TutorPupilCtrl_GetSet_IsUsed)                 \
+  X(GetSetExtChannelIndex, int, KLX_TutorPupilCtrl_GetSet_ExternalChIndex)
+
+// The vario's per-flight-mode settings: X(facade name after "VarioGetSet",
+// type of the direction, vario setter, record field, sign of the read-back).
+#define KLX_VARIO_FM_FIELDS(X)                                                        \
+  X(StartToneHz, int, KLX_VarioSetZeroTone, StartTone, 1)                             \
+  X(ClimbingGain, int, KLX_VarioSetPosCoeff, KPos, 1)                                 \
+  X(DescendGain, int, KLX_VarioSetNegCoeff, KNeg, 1)                                  \
+  X(PositiveSpeedThreshold, bool, KLX_VarioSetPositiveThreshold, ThldPos, 1)          \
+  X(NegativeSpeedThreshold, bool, KLX_VarioSetNegativeThreshold, ThldNeg, -1)
+
+// The vario's current values: X(facade name after "VarioGet", type, vario reader).
+#define KLX_VARIO_READOUTS(X)                             \
+  X(Coefficient, float, Coefficient)                      \
+  X(InputValue, float, InputValue)                        \
+  X(PositiveSpeedThreshold, float, PositiveThreshold)     \
+  X(NegativeSpeedThreshold, float, NegativeThreshold)     \
+  X(MaxClimbingSpeed, float, MaxClimbSpeed)               \
+  X(MaxDescendingSpeed, float, MaxDescendSpeed)           \
+  X(CurrentTone, int, CurrentTone)

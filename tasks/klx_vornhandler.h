@@ -27,6 +27,14 @@ class KLX_VornHandler : public QObject {
   int KLX_VornHandlerStartVorn();
   int KLX_VornHandlerQueueProcessTask(const Task_Data_T& task);
   bool KLX_VornHandlerTakeTask(Task_Data_T* task);
+  // A sensor-menu or firmware task (16, 17, 18, 20, 12) is waiting or at
+  // work: a telemetry rescan waits for it.
+  bool KLX_VornHandlerCheckMenuDataActiveWork() {
+    QMutexLocker lock(&m_QueueMutex);
+    for (const Task_Data_T& task : m_Queue)
+      if (task.task == 16 || task.task == 17 || task.task == 18 || task.task == 20 || task.task == 12) return true;
+    return false;
+  }
 
   // Controller answers for the running task, handed over on the CAN
   // receiver thread; the task engine takes them from its queues.

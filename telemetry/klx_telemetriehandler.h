@@ -4,6 +4,7 @@
 // with the telemetry.
 #include <QByteArray>
 #include <QMutex>
+#include <QString>
 
 #include <atomic>
 
@@ -19,6 +20,18 @@ class KLX_TelemetrieHandler {
   // Own-sensor values firstIndex .. firstIndex+7.
   int KLX_TelemetrieHandlerHandleVornSlavesData(KLX_DataBaseManager* db, unsigned char firstIndex);
 
+  int KLX_TelemetrieHandlerIntialize();
+  int KLX_TelemetrieHandlerStop() { return 1; }
+  // Recording pauses with a reason and resumes; -1 while recording runs.
+  void KLX_TelemetrieHandler_HandlePauseAsyncRequest(int reason) { m_PauseReason = reason; }
+  void KLX_TelemetrieHandler_ResumeRecording() { m_PauseReason = -1; }
+  int PauseReason() const { return m_PauseReason; }
+  // The log header is written by the log writer when it comes; counted until then.
+  void KLX_TelemetrieHandlerStreamHeader(bool, bool) { ++m_Headers; }
+  int Headers() const { return m_Headers; }
+  QString KLX_TelemetrieHandlerGetTeleLogFolder() const;
+  QString KLX_TelemetrieHandlerGetTeleLogFileName() const;
+
   QByteArray LastSensorFrame() const;
   int SensorFrames() const { return m_SensorFrames; }
   int LastNoResponse() const { return m_LastNoResponse; }
@@ -30,4 +43,8 @@ class KLX_TelemetrieHandler {
   std::atomic<int> m_SensorFrames{0};
   std::atomic<int> m_LastNoResponse{-1};
   std::atomic<int> m_GroupRefreshes[4] = {};
+  std::atomic<int> m_PauseReason{-1};
+  std::atomic<int> m_Headers{0};
+  QString m_LogFolder;
+  QString m_LogFileName;
 };

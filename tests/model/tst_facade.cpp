@@ -34,8 +34,9 @@ class TestFacade : public QObject {
     KLX_DataBaseManager db;
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, nullptr), int(KLX_Error));
-    QCOMPARE(watch.Reports().value(0).first, 66305u);
-    QCOMPARE(watch.Reports().value(0).second, QString("KLX_DataBaseManagerInitialize() gone wrong"));
+    // Every object is made before the check, so the settings store's own
+    // reports may come first.
+    QVERIFY(watch.Reports().contains(qMakePair(66305u, QString("KLX_DataBaseManagerInitialize() gone wrong"))));
     QVERIFY(!db.KLX_DataBaseManagerIsInitialized());
     QVERIFY(!db.KLX_DataBaseManagerFunctionStore());
     QVERIFY(!db.KLX_DataBaseManagerCurveStore());

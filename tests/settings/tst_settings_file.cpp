@@ -102,7 +102,8 @@ class TestSettingsFile : public QObject {
     const QByteArray text = SettingsFixture::Read(SettingsFixture::SystemFile());
     QVERIFY(text.contains("<CONTROLS>\n            <Index>5</Index>\n            <Control>496</Control>\n"
                           "            <Typ>3</Typ>\n        </CONTROLS>\n        <USERMENU>"));
-    QVERIFY(text.contains("<TeacherPupilItem>\n                <Index>3</Index>\n                <InUse>0</InUse>\n"
+    // An item with a control that gets a channel is enabled by it.
+    QVERIFY(text.contains("<TeacherPupilItem>\n                <Index>3</Index>\n                <InUse>1</InUse>\n"
                           "                <VornControlID>257</VornControlID>\n"
                           "                <ExtChannelIndex>11</ExtChannelIndex>\n            </TeacherPupilItem>\n"
                           "            <OnOffState>ON</OnOffState>\n        </TEACHERPUPILSETTINGS>\n    </SYSTEM>"));
