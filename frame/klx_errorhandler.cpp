@@ -45,11 +45,9 @@ void KLX_ErrorHandler::ClearRepeatTable() {
 }
 
 void KLX_ErrorHandler::RegisterError(unsigned code, QString text) {
-  Observer observer;
   bool signal = false;
   {
     QMutexLocker lock(&m_Mutex);
-    observer = m_Observer;
     m_Line.clear();
     m_LastCode = code;
     if (IsValidCode(code)) {
@@ -85,7 +83,12 @@ void KLX_ErrorHandler::RegisterError(unsigned code, QString text) {
       }
     }
   }
-  if (observer) observer(code, text);
+  {
+    // Its own lock: once the observer is replaced, no call to the old one is
+    // still running in another thread.
+    QMutexLocker lock(&m_ObserverMutex);
+    if (m_Observer) m_Observer(code, text);
+  }
   // Outside the lock: a directly connected receiver may register in turn.
   if (signal) emit klxError();
 }
@@ -224,7 +227,7 @@ bool KLX_ErrorHandler::KLX_ErrorHandlerIsStarted() const {
 }
 
 void KLX_ErrorHandler::KLX_ErrorHandlerSetObserver(Observer observer) {
-  QMutexLocker lock(&m_Mutex);
+  QMutexLocker lock(&m_ObserverMutex);
   m_Observer = std::move(observer);
 }
 

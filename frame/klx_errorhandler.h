@@ -93,6 +93,7 @@ class KLX_ErrorHandler : public QObject {
   quint16 m_TeleFoldersRemoved = 0;
   quint16 m_ErrorFoldersRemoved = 0;
   quint16 m_RunappFilesRemoved = 0;
+  QMutex m_ObserverMutex;
   Observer m_Observer;
   Clock m_Clock;
 };

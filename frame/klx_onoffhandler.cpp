@@ -16,6 +16,8 @@ KLX_OnOffHandler::KLX_OnOffHandler(QObject* parent) : CNoDebugBase<QThread>(pare
 
 KLX_OnOffHandler::~KLX_OnOffHandler() {
   if (isRunning()) KLX_OnOffHandlerStop();
+  // Destroying a running thread ends the process: wait for it, however long.
+  wait();
 }
 
 int KLX_OnOffHandler::KLX_OnOffHandlerInitialize(KLX_System* system) {

@@ -88,7 +88,6 @@ class KLX_SystemProperties : public QObject, public KLX_DataBaseTransmitter, pub
   // op 0 set (asks the controller), 1 get, 2 the controller's answer, 3 query.
   int KLX_SystemPropertiesGetSet_FrontPlugMode(int mode, int op);
   // The stored mode as it stands, without asking the controller.
-  int KLX_SystemPropertiesGet_FrontPlugModeStored() const { return m_FrontPlugMode; }
   QString KLX_SystemPropertiesGet_LastUsedBLEDevice() const;
   void KLX_SystemPropertiesSet_LastUsedBLEDevice(QString address);
   int KLX_SystemPropertiesGet_CPUTemp(unsigned char cached);

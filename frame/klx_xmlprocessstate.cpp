@@ -58,11 +58,7 @@ int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path
     return KLX_Error;
   }
   QXmlStreamWriter writer(file.Device());
-  writer.setAutoFormatting(true);
-  writer.writeStartDocument();
-  writer.writeStartElement(QStringLiteral("vornstate"));
-  writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-  writer.writeComment(QStringLiteral(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+  KLX_XMLStartDeviceFile(&writer, QStringLiteral("vornstate"));
   writer.writeStartElement(QStringLiteral("VORNSTATE"));
 
   writer.writeTextElement(QStringLiteral("Modelname"),

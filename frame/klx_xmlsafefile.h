@@ -4,6 +4,7 @@
 // the old one, so a power cut during a save leaves the old file in place.
 #include <QSaveFile>
 #include <QString>
+#include <QXmlStreamWriter>
 
 #include <functional>
 
@@ -35,3 +36,13 @@ class KLX_XMLSafeFile {
   QSaveFile m_File;
   static inline Hook s_BeforeRename;
 };
+
+// Begins a device file: the document, its root element with version "1.0"
+// and the comment that guards it against editing by hand.
+inline void KLX_XMLStartDeviceFile(QXmlStreamWriter* writer, const QString& root) {
+  writer->setAutoFormatting(true);
+  writer->writeStartDocument();
+  writer->writeStartElement(root);
+  writer->writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
+  writer->writeComment(QStringLiteral(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+}

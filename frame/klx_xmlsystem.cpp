@@ -30,7 +30,6 @@ constexpr unsigned kErrTPControl = 141514;
 constexpr unsigned kErrTPChannel = 141515;
 constexpr unsigned kSkipped = 338054;
 
-const QString kComment = QStringLiteral(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM ");
 const QString kSkipText = QStringLiteral("skip unknown element in System.xml");
 constexpr int kReaderTextBytes = 47;
 constexpr int kTutorPupilSlots = 8;
@@ -213,6 +212,21 @@ bool ToNumber(const QString& text, bool isSigned, qint64* value) {
   }
   return ok;
 }
+// Reads one element's text as an unsigned number that must be at most
+// `limit`; otherwise reports the code and text and answers false.
+bool ReadUnsignedUpTo(QXmlStreamReader* reader, unsigned limit, unsigned code, const char* text,
+                      unsigned* value) {
+  bool ok = false;
+  const unsigned v = reader->readElementText().toUInt(&ok, 10);
+  if (!ok || v > limit) {
+    KLXErrorHandler.RegisterError(code, QString::fromLatin1(text));
+    return false;
+  }
+  *value = v;
+  return true;
+}
+
+constexpr unsigned kLastControlIndex = 175;
 }  // namespace
 
 int KLX_XMLSystem::KLX_XMLSystemInitialize(KLX_DataBaseManager* db) {
@@ -233,11 +247,7 @@ int KLX_XMLSystem::KLX_XMLSystemWriteSysFile(const QString& path) {
     return KLX_Error;
   }
   QXmlStreamWriter writer(file.Device());
-  writer.setAutoFormatting(true);
-  writer.writeStartDocument();
-  writer.writeStartElement(QStringLiteral("systemfile"));
-  writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-  writer.writeComment(kComment);
+  KLX_XMLStartDeviceFile(&writer, QStringLiteral("systemfile"));
   writer.writeStartElement(QStringLiteral("SYSTEM"));
   WriteSettings(&writer);
   KLX_XMLSystemWriteTutorPupilModeSection(&writer);
@@ -393,28 +403,17 @@ bool KLX_XMLSystem::ReadControls(QXmlStreamReader* reader) {
   while (reader->readNextStartElement()) {
     const QString name = reader->name().toString();
     if (name == QLatin1String("Index")) {
-      bool ok = false;
-      const unsigned v = reader->readElementText().toUInt(&ok, 10);
-      if (!ok || v > 175) {
-        KLXErrorHandler.RegisterError(kErrControlIndex, QStringLiteral("default value for System: Control Index"));
+      unsigned v = 0;
+      if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
         return false;
-      }
       index = int(v);
     } else if (name == QLatin1String("Control")) {
-      bool ok = false;
-      const unsigned v = reader->readElementText().toUInt(&ok, 10);
-      if (!ok || !KLX_XMLModelBaseCheckUint16(int(v))) {
-        KLXErrorHandler.RegisterError(kErrControl, QStringLiteral("default value for System: Control"));
-        return false;
-      }
+      unsigned v = 0;
+      if (!ReadUnsignedUpTo(reader, 0xFFFF, kErrControl, "default value for System: Control", &v)) return false;
       m_LastControl = static_cast<uint16_t>(v);
     } else if (name == QLatin1String("Typ")) {
-      bool ok = false;
-      const unsigned v = reader->readElementText().toUInt(&ok, 10);
-      if (!ok) {
-        KLXErrorHandler.RegisterError(kErrControlTyp, QStringLiteral("default value for System: Control Typ"));
-        return false;
-      }
+      unsigned v = 0;
+      if (!ReadUnsignedUpTo(reader, ~0u, kErrControlTyp, "default value for System: Control Typ", &v)) return false;
       m_LastControlTyp = static_cast<uint8_t>(v);
     } else {
       Skip(reader, kSkipText);
@@ -434,20 +433,13 @@ bool KLX_XMLSystem::ReadUserMenu(QXmlStreamReader* reader) {
   while (reader->readNextStartElement()) {
     const QString name = reader->name().toString();
     if (name == QLatin1String("Index")) {
-      bool ok = false;
-      const unsigned v = reader->readElementText().toUInt(&ok, 10);
-      if (!ok || v > 175) {
-        KLXErrorHandler.RegisterError(kErrControlIndex, QStringLiteral("default value for System: Control Index"));
+      unsigned v = 0;
+      if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
         return false;
-      }
       index = int(v);
     } else if (name == QLatin1String("Data")) {
-      bool ok = false;
-      const unsigned v = reader->readElementText().toUInt(&ok, 10);
-      if (!ok || !KLX_XMLModelBaseCheckUint8(int(v))) {
-        KLXErrorHandler.RegisterError(kErrControl, QStringLiteral("default value for System: Control"));
-        return false;
-      }
+      unsigned v = 0;
+      if (!ReadUnsignedUpTo(reader, 0xFF, kErrControl, "default value for System: Control", &v)) return false;
       data = int(v);
     } else if (name == QLatin1String("Type")) {
       type = reader->readElementText();

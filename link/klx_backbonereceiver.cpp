@@ -24,7 +24,8 @@ KLX_BackboneReceiver::KLX_BackboneReceiver() : KLX_BaseClassThread("BackBoneRece
 KLX_BackboneReceiver::~KLX_BackboneReceiver() {
   if (isRunning()) {
     m_Running = false;
-    wait(3000);
+    // Destroying a running thread ends the process: wait for it, however long.
+    wait();
   }
   KLX_BackboneReceiverClose();
 }

@@ -23,7 +23,8 @@ KLX_BackboneSender::~KLX_BackboneSender() {
   if (isRunning()) {
     m_Running = false;
     if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
-    wait(3000);
+    // Destroying a running thread ends the process: wait for it, however long.
+    wait();
   }
 }
 

@@ -455,8 +455,9 @@ int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugMode(int mode, int di
 }
 
 int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags) {
-  if (flags == 2) return SystemStore()->KLX_SystemPropertiesGetSet_FrontPlugMode(mode & 0xFF, 2);
-  return SystemStore()->KLX_SystemPropertiesGet_FrontPlugModeStored();
+  const int result = SystemStore()->KLX_SystemPropertiesGetSet_FrontPlugMode(flags == 2 ? (mode & 0xFF) : mode, flags);
+  if (flags == 2 && result >= KLX_Error) KLX_DataBaseManagerSetModelModifyFlag(true);
+  return result;
 }
 
 // ---- current-model properties ---------------------------------------------------------------

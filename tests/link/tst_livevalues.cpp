@@ -56,7 +56,7 @@ class LiveValuesTest : public QObject {
     QVERIFY(rig.WriteShort(1, 64, QByteArray::fromHex("6455d8c4")));
     QVERIFY(rig.WriteShort(1, 4, QByteArray::fromHex("000c3412")));
     QVERIFY(rig.WriteShort(1, 144, QByteArray::fromHex("02")));
-    QVERIFY(QTest::qWaitFor([&] { return rig.db.KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(0, 0) == 2; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return rig.db.KLX_DatabaseManagerGetSetFrontPlugMode(0, 1) == 2; }, 3000));
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 812);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(0, 1), 795);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Current(0, 1), 3000);
