@@ -393,31 +393,37 @@ void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
   const int32_t reduced = 2047 - Abs(diff);
   // The fail-safe sum differs from the position sum only by what functions
   // with their own fail-safe value put in instead (added up after the
-  // functions), so the common case accumulates one sum. The loops run
-  // without branches: the travel side is picked once, and where a reduced
-  // servo may be met, a scale of 2047 leaves a value as it is (|value| x
-  // 2047 stays far inside 32 bits).
+  // functions), so the common case accumulates one sum. The travel
+  // assignments come grouped by side: the run on the reduced side is scaled,
+  // the others are added as they are (a scale of 2047 / 2047 would give the
+  // same numbers: |value| x 2047 stays far inside 32 bits).
   const KlIdxTravels& tr = c.x->travels;
-  const int32_t* const travel = (final < 0 ? tr.neg : tr.pos) + e.travelBegin;
-  const int32_t* const sideOf = tr.reduceSide + e.travelBegin;
-  const int32_t* const failsafe = tr.failsafe + e.travelBegin;
-  const uint8_t* const servo = tr.servo + e.travelBegin;
-  const int count = e.travelCount;
+  const int32_t* const travel = final < 0 ? tr.neg : tr.pos;
+  const int32_t* const failsafe = tr.failsafe;
+  const uint8_t* const servo = tr.servo;
+  // Side 1 comes first and side 2 last, so what is added as it is forms one
+  // run [pb, pe) and the reduced run [rb, re) is the rest (or nothing).
+  int pb = e.travelBegin;
+  int pe = pb + e.travelCount;
+  int rb = pe, re = pe;
+  if (reduceSide == 1) {
+    rb = pb;
+    re = pb = e.travelSide0;
+  } else if (reduceSide == 2) {
+    rb = pe = e.travelSide2;
+    re = e.travelBegin + e.travelCount;
+  }
   int32_t* const shadow = E.ShadowServoPosition;
   int32_t* const shadowFs = E.ShadowFailsafePosition;
-  if (!((e.reduceSides >> reduceSide) & 1u)) {
-    for (int k = 0; k < count; ++k)
-      shadow[servo[k]] += kl_clamp(final * travel[k] / 2047, -2047, 2047);
-    if (e.ownFailsafe)
-      for (int k = 0; k < count; ++k)
-        shadowFs[servo[k]] += failsafe[k] - kl_clamp(final * travel[k] / 2047, -2047, 2047);
-  } else {
-    for (int k = 0; k < count; ++k) {
-      const int32_t scale = sideOf[k] == reduceSide ? reduced : 2047;
-      const int32_t out = kl_clamp(final * travel[k] / 2047 * scale / 2047, -2047, 2047);
-      shadow[servo[k]] += out;
-      if (e.ownFailsafe) shadowFs[servo[k]] += failsafe[k] * scale / 2047 - out;
-    }
+  for (int k = pb; k < pe; ++k)
+    shadow[servo[k]] += kl_clamp(final * travel[k] / 2047, -2047, 2047);
+  if (e.ownFailsafe)
+    for (int k = pb; k < pe; ++k)
+      shadowFs[servo[k]] += failsafe[k] - kl_clamp(final * travel[k] / 2047, -2047, 2047);
+  for (int k = rb; k < re; ++k) {
+    const int32_t out = kl_clamp(final * travel[k] / 2047 * reduced / 2047, -2047, 2047);
+    shadow[servo[k]] += out;
+    if (e.ownFailsafe) shadowFs[servo[k]] += failsafe[k] * reduced / 2047 - out;
   }
   // Assignments through a servo curve.
   for (int i = e.curveBegin; i < e.curveEnd; ++i) {
@@ -461,15 +467,16 @@ void CalcFunctions(const PassCtx& c) {
 }
 
 void ServoStage(const PassCtx& c, T_ServoOutputs* out) {
+  // A servo shows its position when it is used or a sequencer drives it,
+  // and 0 otherwise: the output starts at 0 and takes each position as it
+  // is worked out.
   int32_t pos[KL_MAX_SERVOS];
-  bool shown[KL_MAX_SERVOS];  // used, or driven by a sequencer
+  int16_t* const value = out->value;
   const KlIndex& x = *c.x;
   const T_ServoConfig* sc = c.setup->ServoConfig;
   const int servoCount = c.servoCount;
-  for (int n = 0; n < servoCount; ++n) {
-    pos[n] = KL_CV_NONE;
-    shown[n] = x.servoUsed[n];
-  }
+  for (int n = 0; n < KL_MAX_SERVOS; ++n) value[n] = 0;
+  for (int n = 0; n < servoCount; ++n) pos[n] = KL_CV_NONE;
 
   // 1. Ungrouped servos and group masters.
   for (int i = 0; i < x.nMasters; ++i) {
@@ -482,6 +489,7 @@ void ServoStage(const PassCtx& c, T_ServoOutputs* out) {
     if (p > s.MaxValue) p = s.MaxValue;
     if (p < s.MinValue) p = s.MinValue;
     pos[n] = p;
+    value[n] = static_cast<int16_t>(p);
   }
 
   // 2. Group slaves follow their master.
@@ -504,13 +512,14 @@ void ServoStage(const PassCtx& c, T_ServoOutputs* out) {
       E.SlaveMaster[n] = static_cast<uint8_t>(master);
     }
     // A master beyond the board's servos, or unused, has no position.
-    if (master < static_cast<unsigned>(servoCount) && shown[master]) {
-      int32_t p = pos[master];
+    int32_t p = 0;
+    if (master < static_cast<unsigned>(servoCount) && x.servoUsed[master]) {
+      p = pos[master];
       if ((group & 0xE0) == 0x40) p = -p;
-      pos[n] = kl_clamp(p, -2047, 2047);
-    } else {
-      pos[n] = 0;
+      p = kl_clamp(p, -2047, 2047);
     }
+    pos[n] = p;
+    value[n] = static_cast<int16_t>(p);
   }
 
   // 3. Unused servos that a sequencer drives.
@@ -521,13 +530,9 @@ void ServoStage(const PassCtx& c, T_ServoOutputs* out) {
       const unsigned ch = c.setup->Sequencer[q].Servo[k].SEQChannel;
       if (ch > 25 || ch >= static_cast<unsigned>(servoCount) || pos[ch] != KL_CV_NONE) continue;
       pos[ch] = si.pos[k];
-      shown[ch] = true;
+      value[ch] = si.pos[k];
     }
   }
-
-  // 4. The output block.
-  for (int n = 0; n < servoCount; ++n) out->value[n] = shown[n] ? static_cast<int16_t>(pos[n]) : 0;
-  for (int n = servoCount; n < KL_MAX_SERVOS; ++n) out->value[n] = 0;
   out->count = static_cast<int16_t>(servoCount);
 }
 

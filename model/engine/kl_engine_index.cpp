@@ -1,6 +1,7 @@
 // The index of the used elements (see KlIndex) and the control-id decoding
 // the pass reads it through.
 #include <cstring>
+#include <initializer_list>
 
 #include "model/engine/kl_engine_state.h"
 
@@ -181,8 +182,9 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
     e.ownFailsafe = r.FailSafePosMode == 2;
 
     e.travelBegin = x.nTravels;
-    e.reduceSides = 0;
     e.curveBegin = x.nCurveAssigns;
+    KlIdxAssign travels[KL_SERVOS_PER_FUNCTION];
+    int nTravels = 0;
     const unsigned assigned = r.ServoUseMask & ((1u << KL_SERVOS_PER_FUNCTION) - 1);
     for (unsigned bits = assigned; bits; bits &= bits - 1) {
       const int s = __builtin_ctz(bits);
@@ -192,17 +194,25 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
         continue;
       KlIdxAssign a;
       ResolveAssign(b, r, f, s, a);
-      if (a.curve) {
+      if (a.curve)
         x.curveAssigns[x.nCurveAssigns++] = a;
-        continue;
+      else
+        travels[nTravels++] = a;
+    }
+    // Grouped by reduceSide: the servo sums do not depend on the order of
+    // their terms.
+    for (const int side : {1, 0, 2}) {
+      if (side == 0) e.travelSide0 = x.nTravels;
+      if (side == 2) e.travelSide2 = x.nTravels;
+      for (int k = 0; k < nTravels; ++k) {
+        const KlIdxAssign& a = travels[k];
+        if (a.reduceSide != side) continue;
+        const int i = x.nTravels++;
+        tr.neg[i] = a.travelNeg;
+        tr.pos[i] = a.travelPos;
+        tr.failsafe[i] = a.failsafe;
+        tr.servo[i] = a.servo;
       }
-      const int i = x.nTravels++;
-      tr.neg[i] = a.travelNeg;
-      tr.pos[i] = a.travelPos;
-      tr.failsafe[i] = a.failsafe;
-      tr.reduceSide[i] = a.reduceSide;
-      tr.servo[i] = a.servo;
-      e.reduceSides = static_cast<uint8_t>(e.reduceSides | (1u << a.reduceSide));
     }
     e.travelCount = static_cast<uint16_t>(x.nTravels - e.travelBegin);
     e.curveEnd = x.nCurveAssigns;

@@ -161,10 +161,13 @@ struct KlIdxFunction {
   int8_t trim;     // its trim control record, -1 no trim
   uint8_t mixBegin, mixEnd;  // its mixers in KlIndex::mixers
   uint8_t ownFailsafe;  // FailSafePosMode 2: its servos take the fail-safe value
-  uint8_t reduceSides;  // bit s: a travel assignment has reduceSide s
   // Its travel assignments in KlIndex::travels and its curve assignments in
-  // KlIndex::curveAssigns.
+  // KlIndex::curveAssigns. The travel assignments come grouped by reduceSide
+  // in the order 1, 0, 2 (assignment order within a group): those of side 0
+  // start at travelSide0, those of side 2 at travelSide2, so a pass scales
+  // one run at either end and adds the others, one run, as they are.
   uint16_t travelBegin, travelCount;
+  uint16_t travelSide0, travelSide2;
   uint16_t curveBegin, curveEnd;
   KlSource input, rate, expo, diff;
   KlSource limitAbove, limitBelow;
@@ -213,7 +216,6 @@ struct KlIdxTravels {
   alignas(16) int32_t neg[KL_TRAVEL_SLOTS];  // -FuncTravelMin
   alignas(16) int32_t pos[KL_TRAVEL_SLOTS];  // FuncTravelMax
   alignas(16) int32_t failsafe[KL_TRAVEL_SLOTS];
-  alignas(16) int32_t reduceSide[KL_TRAVEL_SLOTS];  // as KlIdxAssign::reduceSide
   uint8_t servo[KL_TRAVEL_SLOTS];
 };
 
@@ -376,9 +378,11 @@ KlSource kl_resolve_source(uint16_t id);
 
 inline int16_t kl_source_value(const KlSource& s, uint16_t* bookmark) {
   bool found;
+  // The two common kinds first, by compare rather than through the table
+  // of the switch.
+  if (s.kind == KL_SRC_TABLE) return kl_table_lookup(s.id, bookmark, &found);
+  if (s.kind == KL_SRC_CONST) return s.constant;
   switch (s.kind) {
-    case KL_SRC_TABLE: return kl_table_lookup(s.id, bookmark, &found);
-    case KL_SRC_CONST: return s.constant;
     case KL_SRC_FUNCTION: return g_klEngine.FunctionValues[s.arg + 1];
     case KL_SRC_VS_NEGATIVE: return kl_table_lookup(s.id, bookmark, &found) < 0 ? 2047 : -2047;
     case KL_SRC_FM_ACTIVE: return g_klEngine.flightmode == s.arg ? 2047 : -2047;
