@@ -203,37 +203,33 @@ void BM_GliderPass(benchmark::State& state) {
 }
 BENCHMARK(BM_GliderPass);
 
-// The flight-mode switch flips every pass, so every pass starts a new fade
-// from the blend the previous pass left: the heaviest work a pass can do.
-void BM_FullModelFadingEveryPass(benchmark::State& state) {
+// The full model with the flight-mode switch set by pass number.
+template <typename SwitchAt>
+void RunFullModel(benchmark::State& state, SwitchAt switchAt) {
   Model m;
   BuildFull(m);
   for (int i = 0; i < 10; ++i) Pass(m);
   uint32_t pass = 0;
   for (auto _ : state) {
     ++pass;
-    kl_engine_setup_control_values(pass % 2 ? 2047 : -2047, kSwitches[0]);
+    kl_engine_setup_control_values(switchAt(pass), kSwitches[0]);
     MoveSticks(pass);
     Pass(m);
     benchmark::DoNotOptimize(m.out);
   }
+}
+
+// The flight-mode switch flips every pass, so every pass starts a new fade
+// from the blend the previous pass left: the heaviest work a pass can do.
+void BM_FullModelFadingEveryPass(benchmark::State& state) {
+  RunFullModel(state, [](uint32_t pass) { return pass % 2 ? 2047 : -2047; });
 }
 BENCHMARK(BM_FullModelFadingEveryPass);
 
 // The same model with a fade always running (2 s fades, switch flipped every
 // 25 passes): blending without a new change each pass.
 void BM_FullModelFadeRunning(benchmark::State& state) {
-  Model m;
-  BuildFull(m);
-  for (int i = 0; i < 10; ++i) Pass(m);
-  uint32_t pass = 0;
-  for (auto _ : state) {
-    ++pass;
-    kl_engine_setup_control_values((pass / 25) % 2 ? 2047 : -2047, kSwitches[0]);
-    MoveSticks(pass);
-    Pass(m);
-    benchmark::DoNotOptimize(m.out);
-  }
+  RunFullModel(state, [](uint32_t pass) { return (pass / 25) % 2 ? 2047 : -2047; });
 }
 BENCHMARK(BM_FullModelFadeRunning);
 

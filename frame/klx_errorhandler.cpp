@@ -1,5 +1,7 @@
 #include "frame/klx_errorhandler.h"
 
+#include "frame/klx_databasevalues.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QTextStream>
@@ -7,8 +9,6 @@
 KLX_ErrorHandler KLXErrorHandler;
 
 namespace {
-constexpr int kOk = 1;
-constexpr int kError = -70000;
 constexpr unsigned kStartUp = 0x00000001;
 constexpr unsigned kGoingDown = 0x00000002;
 constexpr unsigned kRepeatOverflow = 0x00000003;
@@ -168,7 +168,7 @@ unsigned KLX_ErrorHandler::KLX_ErrorHandlerGetError() const {
 int KLX_ErrorHandler::KLX_ErrorHandler_Initialize() {
   {
     QMutexLocker lock(&m_Mutex);
-    if (m_Started && m_Writer.isRunning()) return kOk;
+    if (m_Started && m_Writer.isRunning()) return int(KLX_Ok);
     m_Started = false;
     ClearRepeatTable();
     m_RepeatOverflow = false;
@@ -176,20 +176,20 @@ int KLX_ErrorHandler::KLX_ErrorHandler_Initialize() {
     m_ErrorFoldersRemoved = 0;
     m_RunappFilesRemoved = 0;
   }
-  if (!m_Files.KLX_FileFunctionsCheckForSDCard(false)) return kError;
+  if (!m_Files.KLX_FileFunctionsCheckForSDCard(false)) return int(KLX_Error);
 
   KLX_ErrorHandlerCleanOldLogs(false, kTeleLogDays);
   KLX_ErrorHandlerCleanOldLogs(true, kErrorLogDays);
 
   const QString folder = m_Names.KLX_FileNameHandlerGetErrorLogFilePath();
-  if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) return kError;
-  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kMinFreeKiB)) return kError;
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) return int(KLX_Error);
+  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kMinFreeKiB)) return int(KLX_Error);
   if (m_Writer.KLX_FileWriterInitialize(kBufferSize, m_Names.KLX_FileNameHandlerGetErrorLogFileName(),
-                                        folder, kPartSize, "Errors log", true) != kOk)
-    return kError;
-  if (m_Writer.KLX_FileWriterStart(QString()) != kOk) {
+                                        folder, kPartSize, "Errors log", true) != int(KLX_Ok))
+    return int(KLX_Error);
+  if (m_Writer.KLX_FileWriterStart(QString()) != int(KLX_Ok)) {
     m_Writer.KLX_FileWriterStop();
-    return kError;
+    return int(KLX_Error);
   }
 
   quint16 errorFolders, teleFolders, runappFiles;
@@ -207,7 +207,7 @@ int KLX_ErrorHandler::KLX_ErrorHandler_Initialize() {
     RegisterError(kTeleFoldersRemoved, "Tele log FOLDERS removed: " + QString::number(teleFolders));
   if (runappFiles)
     RegisterError(kRunappFilesRemoved, "Runapp log files removed: " + QString::number(runappFiles));
-  return kOk;
+  return int(KLX_Ok);
 }
 
 int KLX_ErrorHandler::KLX_ErrorHandler_Stop(bool normal) {

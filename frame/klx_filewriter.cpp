@@ -1,5 +1,6 @@
 #include "frame/klx_filewriter.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/klx_filefunctions.h"
@@ -12,8 +13,6 @@
 #include <cstring>
 
 namespace {
-constexpr int kOk = 1;
-constexpr int kError = -70000;
 constexpr unsigned kProcessing = 0x00032204;
 constexpr unsigned kStopped = 0x00032205;
 constexpr unsigned kNoSpaceForPart = 0x0003220C;
@@ -54,8 +53,8 @@ void KLX_FileWriter::Register(const Reports& reports) {
 
 int KLX_FileWriter::KLX_FileWriterInitialize(int bufferSize, QString fileName, QString folder,
                                              int partSize, const char* label, bool cached) {
-  if (bufferSize < 1 || fileName.isEmpty() || partSize == 0 || folder.isEmpty()) return kError;
-  if (isRunning()) return kError;
+  if (bufferSize < 1 || fileName.isEmpty() || partSize == 0 || folder.isEmpty()) return int(KLX_Error);
+  if (isRunning()) return int(KLX_Error);
   {
     QMutexLocker lock(&m_Mutex);
     m_BufferSize = bufferSize;
@@ -84,7 +83,7 @@ int KLX_FileWriter::KLX_FileWriterInitialize(int bufferSize, QString fileName, Q
   }
   if (!KLX_ThreadControl::Start(this)) {
     m_Running = false;
-    return kError;
+    return int(KLX_Error);
   }
   QMutexLocker lock(&m_Mutex);
   return KLX_FileWriterGeneratePath();
@@ -110,10 +109,10 @@ int KLX_FileWriter::KLX_FileWriterGeneratePathWithParam(bool cache) {
   // One level only: the parent is the log's own folder, made by the log's owner.
   if (QFileInfo(path).isDir() || QDir().mkdir(path)) {
     stored = path;
-    return kOk;
+    return int(KLX_Ok);
   }
   stored.clear();
-  return kError;
+  return int(KLX_Error);
 }
 
 QString KLX_FileWriter::KLX_FileWriterGenerateFileName() {
@@ -146,7 +145,7 @@ int KLX_FileWriter::KLX_FileWriterStart(QString prefix) {
   m_NewPart = false;
   m_Prefix = prefix;
   if (m_NameBase.isEmpty()) {
-    if (KLX_FileWriterGeneratePath() != kOk) return kError;
+    if (KLX_FileWriterGeneratePath() != int(KLX_Ok)) return int(KLX_Error);
     m_NameBase = KLX_FileWriterGenerateFileName();
     m_Collect.clear();
     m_HandOver.clear();
@@ -156,12 +155,12 @@ int KLX_FileWriter::KLX_FileWriterStart(QString prefix) {
                                          : QStringList{m_TargetDatePath};
     for (const QString& folder : folders) {
       const QString stale = folder + "/" + first;
-      if (QFileInfo::exists(stale) && !QFile::remove(stale)) return kError;
+      if (QFileInfo::exists(stale) && !QFile::remove(stale)) return int(KLX_Error);
     }
   }
   lock.unlock();
   KLX_FileWriterStartProcessing();
-  return kOk;
+  return int(KLX_Ok);
 }
 
 void KLX_FileWriter::KLX_FileWriterStartProcessing() {
@@ -216,7 +215,7 @@ int KLX_FileWriter::Notify() {
   if (m_Cached) {
     Wake();
     m_Pending = false;
-    return kOk;
+    return int(KLX_Ok);
   }
   // An uncached writer writes to the SD card: it must not start while
   // another thread holds the card.
@@ -224,7 +223,7 @@ int KLX_FileWriter::Notify() {
     Wake();
     m_Pending = false;
     MtxSDShareWrite.KLX_Critical_Leave();
-    return kOk;
+    return int(KLX_Ok);
   }
   m_Pending = true;
   return 0;
@@ -252,12 +251,12 @@ bool KLX_FileWriter::move_str_buf_2_file_buf() {
 
 int KLX_FileWriter::KLX_FileWriterWritetoFile(const char* data, int length, bool final) {
   QMutexLocker lock(&m_Mutex);
-  if (!m_Running || !KLX_BaseClassThreadIsProcessing() || length < 0) return kError;
+  if (!m_Running || !KLX_BaseClassThreadIsProcessing() || length < 0) return int(KLX_Error);
 
   if (length > m_BufferSize) {
     if (!add_new_data_2_str_buf(kTooLongMarker, int(std::strlen(kTooLongMarker)))) MarkLoss();
     Notify();
-    return kError;
+    return int(KLX_Error);
   }
   if (length == 0 && !data) {
     m_Full = true;
@@ -266,7 +265,7 @@ int KLX_FileWriter::KLX_FileWriterWritetoFile(const char* data, int length, bool
   if (m_Final) {
     // The log was closed by its final text.
     Notify();
-    return kError;
+    return int(KLX_Error);
   }
   if (add_new_data_2_str_buf(data, length)) {
     if (final) {
@@ -278,14 +277,14 @@ int KLX_FileWriter::KLX_FileWriterWritetoFile(const char* data, int length, bool
       Wake();
       m_Pending = false;
     }
-    return kOk;
+    return int(KLX_Ok);
   }
   if (final) m_Final = true;
   if (move_str_buf_2_file_buf() && add_new_data_2_str_buf(data, length)) return Notify();
   MarkLoss();
   m_Full = true;
   Notify();
-  return kError;
+  return int(KLX_Error);
 }
 
 void KLX_FileWriter::run() {
@@ -407,7 +406,7 @@ int KLX_FileWriter::KLX_FileWriterStop() {
   }
   Register(reports);
   Log("stoped");
-  return kOk;
+  return int(KLX_Ok);
 }
 
 void KLX_FileWriter::KLX_FileWriterCopyFromCache() {

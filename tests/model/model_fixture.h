@@ -52,6 +52,14 @@ struct ModelFixture {
 };
 
 // An 8-byte single-field update: element id, three indices, the value's bytes.
+// Data rows "larger" and "smaller" of a column "board", for cases that hold
+// on both transmitters.
+inline void AddBoardRows() {
+  QTest::addColumn<int>("board");
+  QTest::newRow("larger") << int(KL_BOARD_VORN);
+  QTest::newRow("smaller") << int(KL_BOARD_FENK);
+}
+
 inline QByteArray Update(int element, int i1, int i2, int i3, qint64 value, int width) {
   QByteArray b(8, '\0');
   b[0] = static_cast<char>(element);

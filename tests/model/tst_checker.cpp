@@ -47,9 +47,7 @@ class TestChecker : public QObject {
   }
 
   void consistentModelPasses_data() {
-    QTest::addColumn<int>("board");
-    QTest::newRow("larger") << int(KL_BOARD_VORN);
-    QTest::newRow("smaller") << int(KL_BOARD_FENK);
+    AddBoardRows();
   }
 
   void consistentModelPasses() {

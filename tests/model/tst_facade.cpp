@@ -243,9 +243,7 @@ class TestFacade : public QObject {
   }
 
   void storesAndEngineAgreeOnTheChecksum_data() {
-    QTest::addColumn<int>("board");
-    QTest::newRow("larger") << int(KL_BOARD_VORN);
-    QTest::newRow("smaller") << int(KL_BOARD_FENK);
+    AddBoardRows();
   }
 
   void storesAndEngineAgreeOnTheChecksum() {

@@ -57,9 +57,7 @@ class TestMatrix : public QObject {
 
  private slots:
   void addingAndDeletingKeepsBothSidesConsistent_data() {
-    QTest::addColumn<int>("board");
-    QTest::newRow("larger") << int(KL_BOARD_VORN);
-    QTest::newRow("smaller") << int(KL_BOARD_FENK);
+    AddBoardRows();
   }
 
   void addingAndDeletingKeepsBothSidesConsistent() {

@@ -107,9 +107,7 @@ class TestStores : public QObject {
   }
 
   void fullListsAnswerTheirCode_data() {
-    QTest::addColumn<int>("board");
-    QTest::newRow("larger") << int(KL_BOARD_VORN);
-    QTest::newRow("smaller") << int(KL_BOARD_FENK);
+    AddBoardRows();
   }
 
   void fullListsAnswerTheirCode() {

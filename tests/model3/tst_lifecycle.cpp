@@ -39,9 +39,7 @@ class TestLifecycle : public QObject {
 
  private slots:
   void initializeMakesEveryObject_data() {
-    QTest::addColumn<int>("board");
-    QTest::newRow("larger") << int(KL_BOARD_VORN);
-    QTest::newRow("smaller") << int(KL_BOARD_FENK);
+    AddBoardRows();
   }
   void initializeMakesEveryObject() {
     QFETCH(int, board);
