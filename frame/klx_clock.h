@@ -1,0 +1,68 @@
+#pragma once
+// The time that waiting threads run on. The program uses the system's
+// monotonic clock; a test hands a thread a manual clock and steps it, so that
+// periods of seconds pass without sleeping.
+#include <QMutex>
+#include <QWaitCondition>
+#include <QtGlobal>
+
+#include <limits>
+#include <vector>
+
+class KLX_Clock {
+ public:
+  static constexpr unsigned long kForever = std::numeric_limits<unsigned long>::max();
+
+  virtual ~KLX_Clock() = default;
+
+  // Milliseconds since an arbitrary start, never going back.
+  virtual qint64 KLX_ClockNowMs() const = 0;
+
+  // Waits on `wake` (the caller holds `mutex`) until it is woken or `ms`
+  // pass on this clock. Returns false when the time ran out.
+  virtual bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) = 0;
+
+  // Lets `ms` pass on this clock.
+  void KLX_ClockSleep(unsigned long ms);
+
+  // The system's monotonic clock, shared by the whole program.
+  static KLX_Clock& KLX_ClockSystem();
+};
+
+// A clock that moves only when a test advances it. Threads waiting on it wake
+// when their time has come; the test can wait (in real time) until the
+// threads it drives are blocked again.
+class KLX_ManualClock : public KLX_Clock {
+ public:
+  qint64 KLX_ClockNowMs() const override;
+  bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) override;
+
+  // Moves the time on and wakes every waiter whose time has come.
+  void KLX_ManualClockAdvance(qint64 ms);
+
+  // Blocks for up to `realMs` of real time until at least `count` threads
+  // wait on this clock. False when they did not get there.
+  bool KLX_ManualClockAwaitWaiters(int count, int realMs = 5000);
+
+  // Lets `ms` pass the way the system clock would for `count` threads: waits
+  // until they all wait, moves to the earliest due time, wakes that waiter,
+  // and again, until `ms` have passed. False when a thread did not come back
+  // to its wait within `realMs` (it ended, or it is stuck).
+  bool KLX_ManualClockRun(qint64 ms, int count = 1, int realMs = 5000);
+
+  int KLX_ManualClockWaiters() const;
+
+ private:
+  struct Waiter {
+    QWaitCondition* wake;
+    QMutex* mutex;
+    qint64 due;
+    bool expired;
+  };
+  void WakeDue();
+
+  mutable QMutex m_Lock;
+  QWaitCondition m_Changed;
+  qint64 m_Now = 0;
+  std::vector<Waiter*> m_Waiters;
+};

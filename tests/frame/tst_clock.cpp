@@ -1,0 +1,81 @@
+// The manual clock lets a test step a waiting thread through its periods.
+#include <QtTest>
+
+#include <atomic>
+
+#include "frame/klx_clock.h"
+
+namespace {
+// A worker that wakes every `period` ms of its clock and counts.
+class Ticker : public QThread {
+ public:
+  Ticker(KLX_Clock& clock, unsigned long period) : m_Clock(clock), m_Period(period) {}
+  void Stop() {
+    QMutexLocker lock(&m_Mutex);
+    m_Running = false;
+    m_Wake.wakeAll();
+  }
+  std::atomic<int> ticks{0};
+  std::atomic<int> woken{0};
+  QMutex m_Mutex;
+  QWaitCondition m_Wake;
+
+ protected:
+  void run() override {
+    QMutexLocker lock(&m_Mutex);
+    while (m_Running) {
+      if (m_Clock.KLX_ClockWait(m_Wake, m_Mutex, m_Period))
+        ++woken;
+      else
+        ++ticks;
+    }
+  }
+
+ private:
+  KLX_Clock& m_Clock;
+  unsigned long m_Period;
+  bool m_Running = true;
+};
+}  // namespace
+
+class TestClock : public QObject {
+  Q_OBJECT
+ private slots:
+  void stepsThroughPeriodsWithoutSleeping() {
+    KLX_ManualClock clock;
+    Ticker t(clock, 100);
+    t.start();
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    clock.KLX_ManualClockAdvance(99);
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    QCOMPARE(t.ticks.load(), 0);
+    // One hour of periods passes at once.
+    QVERIFY(clock.KLX_ManualClockRun(3600 * 1000));
+    QCOMPARE(t.ticks.load(), 36000);
+    QCOMPARE(clock.KLX_ClockNowMs(), 3600 * 1000 + 99);
+    t.Stop();
+    QVERIFY(t.wait(5000));
+    QCOMPARE(t.woken.load(), 1);
+  }
+
+  void sleepEndsWhenTheTimeIsAdvanced() {
+    KLX_ManualClock clock;
+    std::atomic<bool> done{false};
+    QThread* sleeper = QThread::create([&]() {
+      clock.KLX_ClockSleep(5000);
+      done = true;
+    });
+    sleeper->start();
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    clock.KLX_ManualClockAdvance(4999);
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    QVERIFY(!done);
+    clock.KLX_ManualClockAdvance(1);
+    QVERIFY(sleeper->wait(5000));
+    QVERIFY(done);
+    delete sleeper;
+  }
+};
+
+QTEST_GUILESS_MAIN(TestClock)
+#include "tst_clock.moc"
