@@ -1,5 +1,6 @@
 #include "link/klx_backbonereceiver.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "link/klx_protocol.h"
@@ -7,9 +8,9 @@
 #include <QtGlobal>
 
 namespace {
-constexpr unsigned kReceiverInit = 65793;  // fatal, receiver module
-constexpr unsigned kSocketSetup = 65794;   // fatal, receiver module
-constexpr unsigned kBadRead = 327939;      // logged only
+constexpr unsigned kReceiverInit = 0x10101;  // fatal, receiver module
+constexpr unsigned kSocketSetup = 0x10102;   // fatal, receiver module
+constexpr unsigned kBadRead = 0x50103;       // logged only
 // The read waits this long at a time, so that a stop is seen even when no
 // frame comes.
 constexpr int kReadWaitMs = 100;
@@ -34,7 +35,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverInitialize(KLX_Protocol* protocol)
   if (m_Initialized || !protocol) {
     KLXErrorHandler.RegisterError(kReceiverInit,
                                   "KLX_BackboneReceiverInitialize(): Initializing went wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Protocol = protocol;
   m_Initialized = true;
@@ -43,7 +44,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverInitialize(KLX_Protocol* protocol)
     KLXErrorHandler.RegisterError(kReceiverInit,
                                   "KLX_BackboneReceiverInitialize(): Could not open CAN socket");
     m_Socket = -1;
-    return -70000;
+    return KLX_Error;
   }
   return m_Socket;
 }
@@ -52,7 +53,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverInitializeOnSocket(KLX_Protocol* p
   if (m_Initialized || !protocol || socket < 0) {
     KLXErrorHandler.RegisterError(kReceiverInit,
                                   "KLX_BackboneReceiverInitialize(): Initializing went wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Protocol = protocol;
   m_Initialized = true;
@@ -85,13 +86,13 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
       break;
   }
   KLXErrorHandler.RegisterError(kSocketSetup, QString::fromLatin1(text));
-  return -70000;
+  return KLX_Error;
 }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverStop() {
   m_Running = false;
   if (isRunning() && QThread::currentThread() != this) wait(3000);
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverClose() {
@@ -99,7 +100,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverClose() {
   m_Socket = -1;
   m_Protocol = nullptr;
   m_Initialized = false;
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_BackboneReceiver::run() {

@@ -15,7 +15,7 @@ class KLX_BackboneReceiver : public CNoDebugBase<QThread>, public KLX_BaseClassT
   KLX_BackboneReceiver();
   ~KLX_BackboneReceiver() override;
 
-  // Opens the CAN socket; the descriptor, or -70000 when it cannot be opened.
+  // Opens the CAN socket; the descriptor, or KLX_Error when it cannot be opened.
   int KLX_BackboneReceiverInitialize(KLX_Protocol* protocol);
   // The same on a descriptor the caller made; the receiver takes it over.
   int KLX_BackboneReceiverInitializeOnSocket(KLX_Protocol* protocol, int socket);

@@ -1,5 +1,6 @@
 #include "link/klx_backbonesender.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "link/klx_protocol.h"
 
@@ -8,7 +9,7 @@
 #include <cerrno>
 
 namespace {
-constexpr unsigned kSenderInit = 66049;  // fatal, sender module
+constexpr unsigned kSenderInit = 0x10201;  // fatal, sender module
 // A full transmit queue is waited out for up to this long before the frame
 // is given up.
 constexpr int kWriteRetryMs = 10;
@@ -31,26 +32,26 @@ KLX_BackboneSender::~KLX_BackboneSender() {
 int KLX_BackboneSender::KLX_BackboneSenderInitialize(int socket, KLX_Protocol* protocol) {
   if (m_Initialized || !protocol) {
     KLXErrorHandler.RegisterError(kSenderInit, "KLX_BackboneSenderInitialize: Initializing went wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Socket = socket;
   m_Protocol = protocol;
   m_Initialized = true;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_BackboneSender::KLX_BackboneSenderStop() {
   m_Running = false;
   if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
   if (isRunning() && QThread::currentThread() != this) wait(3000);
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_BackboneSender::KLX_BackboneSenderClose() {
   m_Protocol = nullptr;
   m_Initialized = false;
   m_Socket = -1;
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_BackboneSender::WriteFrame(int queue, const KLX_CanFrame& frame) {
