@@ -6,6 +6,7 @@
 #include <QQueue>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_databasevalues.h"
 #include "tasks/klx_taskrecords.h"
 
 class KLX_DataBaseManager;
@@ -22,7 +23,7 @@ class KLX_VornHandler : public QObject {
   void KLX_VornHandlerStartProcessing() { m_Processing = true; }
   void KLX_VornHandlerStopProcessing() { m_Processing = false; }
   bool KLX_VornHandlerIsProcessing() const { return m_Processing; }
-  int KLX_VornHandlerStop() { return 1; }
+  int KLX_VornHandlerStop() { return KLX_Ok; }
   // Queues the synchronisation with the controllers once, at start.
   int KLX_VornHandlerStartVorn();
   int KLX_VornHandlerQueueProcessTask(const Task_Data_T& task);
