@@ -21,7 +21,7 @@ int KLX_VornHandler::KLX_VornHandlerStartVorn() {
   if (!m_Db || m_Db->KLX_DataBaseManagerGetSetStartupPhases(0, 1) != kPhaseNone) return KLX_Error;
   m_Db->KLX_DataBaseManagerGetSetStartupPhases(kPhaseSynchronisation, 0);
   Task_Data_T sync;
-  sync.task = KLX_TASK_SYNCHRONISATION;
+  sync.task = KLX_TASK_SYNC;
   sync.timeout = 2000;
   sync.retries = 3;
   sync.source = KLX_TASK_SOURCE_SYSTEM;
