@@ -15,7 +15,7 @@ constexpr unsigned kBadRead = 0x50103;       // logged only
 // frame comes.
 constexpr int kReadWaitMs = 100;
 // After a failed read, so that a dead socket does not spin a core.
-constexpr int kFailedReadPauseMs = 20;
+constexpr unsigned long kFailedReadPauseMs = 20;
 }  // namespace
 
 KLX_BackboneReceiver::KLX_BackboneReceiver() : KLX_BaseClassThread("BackBoneReceiver", false) {
@@ -24,7 +24,7 @@ KLX_BackboneReceiver::KLX_BackboneReceiver() : KLX_BaseClassThread("BackBoneRece
 
 KLX_BackboneReceiver::~KLX_BackboneReceiver() {
   if (isRunning()) {
-    m_Running = false;
+    KLX_BackboneReceiverStop();
     // Destroying a running thread ends the process: wait for it, however long.
     wait();
   }
@@ -90,8 +90,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
 }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverStop() {
-  m_Running = false;
-  if (isRunning() && QThread::currentThread() != this) wait(3000);
+  KLX_ThreadControl::Stop(this, &m_PauseMutex, &m_PauseWake, &m_Running);
   return KLX_Ok;
 }
 
@@ -116,14 +115,17 @@ void KLX_BackboneReceiver::run() {
     if (!m_Running) break;
     if (count != KLX_CAN_FRAME_SIZE) {
       if (KLX_BaseClassThreadIsProcessing()) KLXErrorHandler.RegisterError(kBadRead, QString());
-      QThread::msleep(kFailedReadPauseMs);
+      QMutexLocker pause(&m_PauseMutex);
+      if (m_Running) m_Clock.load()->KLX_ClockWait(m_PauseWake, m_PauseMutex, kFailedReadPauseMs);
       continue;
     }
-    if (!KLX_BaseClassThreadIsProcessing()) continue;
-    if (m_Frame.can_id & KLX_CAN_EFF_FLAG)
-      m_Protocol->KLX_ProtocolHandleLongMessage(&m_Frame);
-    else
-      m_Protocol->KLX_ProtocolHandleShortMessage(&m_Frame);
+    if (KLX_BaseClassThreadIsProcessing()) {
+      if (m_Frame.can_id & KLX_CAN_EFF_FLAG)
+        m_Protocol->KLX_ProtocolHandleLongMessage(&m_Frame);
+      else
+        m_Protocol->KLX_ProtocolHandleShortMessage(&m_Frame);
+    }
+    ++m_FramesRead;
   }
   qDebug("  ->   exit KLX_BackboneReceiver thread");
 }

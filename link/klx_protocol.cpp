@@ -88,6 +88,12 @@ int KLX_Protocol::InitializeThreads(KLX_DataBaseManager* database, KLX_VornHandl
   return KLX_Ok;
 }
 
+void KLX_Protocol::KLX_ProtocolSetClock(KLX_Clock& clock) {
+  m_Clock = &clock;
+  m_Sender.KLX_BackboneSenderSetClock(clock);
+  m_Receiver.KLX_BackboneReceiverSetClock(clock);
+}
+
 void KLX_Protocol::KLX_ProtocolStartProcessing() {
   m_Sender.KLX_BackboneSenderStartProcessing();
   m_Receiver.KLX_BackboneReceiverStartProcessing();
@@ -177,7 +183,8 @@ bool KLX_Protocol::KLX_ProtocolCheckForFurtherMessageToSend() {
 
 void KLX_Protocol::KLX_ProtocolWaitForMessages(const std::atomic<bool>& running) {
   QMutexLocker lock(&m_WakeMutex);
-  while (running && !KLX_ProtocolCheckForFurtherMessageToSend()) m_Wake.wait(&m_WakeMutex);
+  while (running && !KLX_ProtocolCheckForFurtherMessageToSend())
+    m_Clock.load()->KLX_ClockWait(m_Wake, m_WakeMutex, KLX_Clock::kForever);
 }
 
 void KLX_Protocol::KLX_ProtocolWakeAll() {
