@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include "frame/klx_languagehandler.h"
+#include "link/klx_messageids.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
 #include "platform/klx_platform.h"
@@ -33,14 +34,14 @@ struct Bus {
     sim = new CSimControllers(root.path());
     sim->SetStreaming(false);
     if (!sim->Serve(root.path() + "/run/can0")) return;
-    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != 1) return;
-    if (protocol.KLX_ProtocolInitialize(&db, &vorn) != 1) return;
+    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return;
+    if (protocol.KLX_ProtocolInitialize(&db, &vorn) != KLX_Ok) return;
     // The stand-in joins the server within its retry period.
-    for (int i = 0; i < 300 && sim->Received(150) == 0; ++i) {
-      protocol.KLX_ProtocolSendMessage(0, nullptr, 150, 3);
+    for (int i = 0; i < 300 && sim->Received(KLX_MSG_DIRECTIONS_REQUEST) == 0; ++i) {
+      protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_DIRECTIONS_REQUEST, KLX_NODE_APPLICATION);
       QThread::msleep(10);
     }
-    up = sim->Received(150) > 0;
+    up = sim->Received(KLX_MSG_DIRECTIONS_REQUEST) > 0;
   }
   ~Bus() {
     protocol.KLX_ProtocolClose();
@@ -68,7 +69,8 @@ void Burst(benchmark::State& state, int count, int length, int framesEach) {
   for (auto _ : state) {
     const quint64 target = bus.sim->FramesReceived() + quint64(count) * quint64(framesEach);
     for (int i = 0; i < count; ++i)
-      bus.protocol.KLX_ProtocolSendMessage(unsigned(length), data.constData(), 72, 3);
+      bus.protocol.KLX_ProtocolSendMessage(unsigned(length), data.constData(), KLX_MSG_ELEMENT_VSWITCH,
+                                        KLX_NODE_APPLICATION);
     if (!bus.WaitFrames(target)) {
       state.SkipWithError("messages were lost");
       return;

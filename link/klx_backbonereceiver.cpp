@@ -1,5 +1,6 @@
 #include "link/klx_backbonereceiver.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "link/klx_protocol.h"
@@ -7,14 +8,14 @@
 #include <QtGlobal>
 
 namespace {
-constexpr unsigned kReceiverInit = 65793;  // fatal, receiver module
-constexpr unsigned kSocketSetup = 65794;   // fatal, receiver module
-constexpr unsigned kBadRead = 327939;      // logged only
+constexpr unsigned kReceiverInit = 0x10101;  // fatal, receiver module
+constexpr unsigned kSocketSetup = 0x10102;   // fatal, receiver module
+constexpr unsigned kBadRead = 0x50103;       // logged only
 // The read waits this long at a time, so that a stop is seen even when no
 // frame comes.
 constexpr int kReadWaitMs = 100;
 // After a failed read, so that a dead socket does not spin a core.
-constexpr int kFailedReadPauseMs = 20;
+constexpr unsigned long kFailedReadPauseMs = 20;
 }  // namespace
 
 KLX_BackboneReceiver::KLX_BackboneReceiver() : KLX_BaseClassThread("BackBoneReceiver", false) {
@@ -23,7 +24,7 @@ KLX_BackboneReceiver::KLX_BackboneReceiver() : KLX_BaseClassThread("BackBoneRece
 
 KLX_BackboneReceiver::~KLX_BackboneReceiver() {
   if (isRunning()) {
-    m_Running = false;
+    KLX_BackboneReceiverStop();
     // Destroying a running thread ends the process: wait for it, however long.
     wait();
   }
@@ -34,7 +35,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverInitialize(KLX_Protocol* protocol)
   if (m_Initialized || !protocol) {
     KLXErrorHandler.RegisterError(kReceiverInit,
                                   "KLX_BackboneReceiverInitialize(): Initializing went wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Protocol = protocol;
   m_Initialized = true;
@@ -43,7 +44,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverInitialize(KLX_Protocol* protocol)
     KLXErrorHandler.RegisterError(kReceiverInit,
                                   "KLX_BackboneReceiverInitialize(): Could not open CAN socket");
     m_Socket = -1;
-    return -70000;
+    return KLX_Error;
   }
   return m_Socket;
 }
@@ -52,7 +53,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverInitializeOnSocket(KLX_Protocol* p
   if (m_Initialized || !protocol || socket < 0) {
     KLXErrorHandler.RegisterError(kReceiverInit,
                                   "KLX_BackboneReceiverInitialize(): Initializing went wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Protocol = protocol;
   m_Initialized = true;
@@ -85,13 +86,12 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
       break;
   }
   KLXErrorHandler.RegisterError(kSocketSetup, QString::fromLatin1(text));
-  return -70000;
+  return KLX_Error;
 }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverStop() {
-  m_Running = false;
-  if (isRunning() && QThread::currentThread() != this) wait(3000);
-  return 1;
+  KLX_ThreadControl::Stop(this, &m_PauseMutex, &m_PauseWake, &m_Running);
+  return KLX_Ok;
 }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverClose() {
@@ -99,7 +99,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverClose() {
   m_Socket = -1;
   m_Protocol = nullptr;
   m_Initialized = false;
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_BackboneReceiver::run() {
@@ -115,14 +115,17 @@ void KLX_BackboneReceiver::run() {
     if (!m_Running) break;
     if (count != KLX_CAN_FRAME_SIZE) {
       if (KLX_BaseClassThreadIsProcessing()) KLXErrorHandler.RegisterError(kBadRead, QString());
-      QThread::msleep(kFailedReadPauseMs);
+      QMutexLocker pause(&m_PauseMutex);
+      if (m_Running) m_Clock.load()->KLX_ClockWait(m_PauseWake, m_PauseMutex, kFailedReadPauseMs);
       continue;
     }
-    if (!KLX_BaseClassThreadIsProcessing()) continue;
-    if (m_Frame.can_id & KLX_CAN_EFF_FLAG)
-      m_Protocol->KLX_ProtocolHandleLongMessage(&m_Frame);
-    else
-      m_Protocol->KLX_ProtocolHandleShortMessage(&m_Frame);
+    if (KLX_BaseClassThreadIsProcessing()) {
+      if (m_Frame.can_id & KLX_CAN_EFF_FLAG)
+        m_Protocol->KLX_ProtocolHandleLongMessage(&m_Frame);
+      else
+        m_Protocol->KLX_ProtocolHandleShortMessage(&m_Frame);
+    }
+    ++m_FramesRead;
   }
   qDebug("  ->   exit KLX_BackboneReceiver thread");
 }

@@ -1,11 +1,14 @@
 #pragma once
 // The CAN receiver thread: opens the socket, reads one 16-byte frame at a
 // time and hands it to the message layer.
+#include <QMutex>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 #include "platform/klx_cansocket.h"
 
 class KLX_Protocol;
@@ -15,7 +18,7 @@ class KLX_BackboneReceiver : public CNoDebugBase<QThread>, public KLX_BaseClassT
   KLX_BackboneReceiver();
   ~KLX_BackboneReceiver() override;
 
-  // Opens the CAN socket; the descriptor, or -70000 when it cannot be opened.
+  // Opens the CAN socket; the descriptor, or KLX_Error when it cannot be opened.
   int KLX_BackboneReceiverInitialize(KLX_Protocol* protocol);
   // The same on a descriptor the caller made; the receiver takes it over.
   int KLX_BackboneReceiverInitializeOnSocket(KLX_Protocol* protocol, int socket);
@@ -26,6 +29,10 @@ class KLX_BackboneReceiver : public CNoDebugBase<QThread>, public KLX_BaseClassT
   void KLX_BackboneReceiverStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
   void KLX_BackboneReceiverStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
   bool KLX_BackboneReceiverIsRunning() const { return m_Running; }
+  // The clock of the pause after a failed read; set before the thread starts.
+  void KLX_BackboneReceiverSetClock(KLX_Clock& clock) { m_Clock = &clock; }
+  // Whole frames read so far, handled or (while processing is off) dropped.
+  quint64 KLX_BackboneReceiverFramesRead() const { return m_FramesRead; }
 
  protected:
   void run() override;
@@ -36,4 +43,9 @@ class KLX_BackboneReceiver : public CNoDebugBase<QThread>, public KLX_BaseClassT
   std::atomic<bool> m_Running{false};
   KLX_Protocol* m_Protocol = nullptr;
   KLX_CanFrame m_Frame;
+  std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
+  // The pause after a failed read; a stop wakes it.
+  QMutex m_PauseMutex;
+  QWaitCondition m_PauseWake;
+  std::atomic<quint64> m_FramesRead{0};
 };

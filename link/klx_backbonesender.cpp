@@ -1,5 +1,6 @@
 #include "link/klx_backbonesender.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "link/klx_protocol.h"
 
@@ -8,11 +9,12 @@
 #include <cerrno>
 
 namespace {
-constexpr unsigned kSenderInit = 66049;  // fatal, sender module
+constexpr unsigned kSenderInit = 0x10201;  // fatal, sender module
 // A full transmit queue is waited out for up to this long before the frame
 // is given up.
 constexpr int kWriteRetryMs = 10;
 constexpr int kWriteRetries = 100;
+constexpr unsigned long kFullQueuePauseMs = 1;
 }  // namespace
 
 KLX_BackboneSender::KLX_BackboneSender() : KLX_BaseClassThread("BackBoneSender", false) {
@@ -21,8 +23,7 @@ KLX_BackboneSender::KLX_BackboneSender() : KLX_BaseClassThread("BackBoneSender",
 
 KLX_BackboneSender::~KLX_BackboneSender() {
   if (isRunning()) {
-    m_Running = false;
-    if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
+    KLX_BackboneSenderStop();
     // Destroying a running thread ends the process: wait for it, however long.
     wait();
   }
@@ -31,26 +32,26 @@ KLX_BackboneSender::~KLX_BackboneSender() {
 int KLX_BackboneSender::KLX_BackboneSenderInitialize(int socket, KLX_Protocol* protocol) {
   if (m_Initialized || !protocol) {
     KLXErrorHandler.RegisterError(kSenderInit, "KLX_BackboneSenderInitialize: Initializing went wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Socket = socket;
   m_Protocol = protocol;
   m_Initialized = true;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_BackboneSender::KLX_BackboneSenderStop() {
   m_Running = false;
   if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
-  if (isRunning() && QThread::currentThread() != this) wait(3000);
-  return 1;
+  KLX_ThreadControl::Stop(this, &m_PauseMutex, &m_PauseWake, &m_Running);
+  return KLX_Ok;
 }
 
 int KLX_BackboneSender::KLX_BackboneSenderClose() {
   m_Protocol = nullptr;
   m_Initialized = false;
   m_Socket = -1;
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_BackboneSender::WriteFrame(int queue, const KLX_CanFrame& frame) {
@@ -63,7 +64,10 @@ void KLX_BackboneSender::WriteFrame(int queue, const KLX_CanFrame& frame) {
     if (!m_Running) break;
     KLX_Platform::CanWaitWritable(m_Socket, kWriteRetryMs);
     // SocketCAN may report a full device queue as writable: give the bus time.
-    if (error == ENOBUFS) QThread::msleep(1);
+    if (error == ENOBUFS) {
+      QMutexLocker pause(&m_PauseMutex);
+      if (m_Running) m_Clock.load()->KLX_ClockWait(m_PauseWake, m_PauseMutex, kFullQueuePauseMs);
+    }
     errno = error;
   }
   qDebug("ERROR_CAN_BUS: i=%d count=%d errno=%d can_id=0x%08X dlc=0x%08X [%d %d %d %d %d %d %d %d]",

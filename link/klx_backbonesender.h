@@ -3,10 +3,12 @@
 // writes them one 16-byte frame at a time.
 #include <QMutex>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 #include "platform/klx_cansocket.h"
 
 class KLX_Protocol;
@@ -22,6 +24,9 @@ class KLX_BackboneSender : public CNoDebugBase<QThread>, public KLX_BaseClassThr
   void KLX_BackboneSenderStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
   void KLX_BackboneSenderStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
   bool KLX_BackboneSenderIsRunning() const { return m_Running; }
+  // The clock of the pauses on a full transmit queue; set before the thread
+  // starts.
+  void KLX_BackboneSenderSetClock(KLX_Clock& clock) { m_Clock = &clock; }
 
  protected:
   void run() override;
@@ -34,4 +39,8 @@ class KLX_BackboneSender : public CNoDebugBase<QThread>, public KLX_BaseClassThr
   bool m_Initialized = false;
   std::atomic<bool> m_Running{false};
   KLX_Protocol* m_Protocol = nullptr;
+  std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
+  // The pause on a full device queue; a stop wakes it.
+  QMutex m_PauseMutex;
+  QWaitCondition m_PauseWake;
 };

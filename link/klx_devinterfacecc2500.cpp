@@ -1,6 +1,8 @@
 #include "link/klx_devinterfacecc2500.h"
 
+#include "frame/klx_databasevalues.h"
 #include "link/cdevinterfaceinfo.h"
+#include "link/klx_messageids.h"
 #include "link/klx_protocol.h"
 
 #include <cstring>
@@ -11,12 +13,12 @@ constexpr unsigned kStartPacketSize = 44;
 }  // namespace
 
 int KLX_DevInterfaceCC2500::KLX_DevInterfaceCC2500_Initialize(KLX_Protocol* protocol) {
-  if (!protocol) return 0;
+  if (!protocol) return KLX_False;
   m_Protocol = protocol;
   m_Info1 = 0;
   m_Info2 = m_Info3 = m_Info4 = 0;
-  m_Node = 3;
-  return 1;
+  m_Node = KLX_NODE_APPLICATION;
+  return KLX_Ok;
 }
 
 bool KLX_DevInterfaceCC2500::KLX_DevInterfaceCC2500_SetInfo(CDevInterfaceInfo* info) {
@@ -83,6 +85,6 @@ bool KLX_DevInterfaceCC2500::KLX_DevInterfaceCC2500_PacketCANSend(unsigned char 
     }
     total = kStartPacketSize;
   }
-  return m_Protocol->KLX_ProtocolSendMessage(total, reinterpret_cast<const char*>(m_Buffer), kMessage,
-                                             m_Node) == 1;
+  return m_Protocol->KLX_ProtocolSendMessage(total, reinterpret_cast<const char*>(m_Buffer), KLX_MSG_SENSOR_BUS,
+                                             m_Node) == KLX_Ok;
 }

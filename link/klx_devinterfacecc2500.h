@@ -1,9 +1,10 @@
 #pragma once
 // Wraps one firmware-update packet for a device with a CC2500 radio into the
 // sensor-bus update command and sends it to the transceiver controller as
-// message 194.
+// a sensor-bus message.
 #include <cstdint>
 
+#include "link/klx_protdata.h"
 #include "telemetry/klx_z2bus.h"
 
 class KLX_Protocol;
@@ -20,11 +21,10 @@ class KLX_DevInterfaceCC2500 {
 
  private:
   static constexpr unsigned kBufferSize = 2000;
-  static constexpr unsigned char kMessage = 194;
 
   bool UsesStoredInfo() const;
 
-  unsigned char m_Node = 3;
+  unsigned char m_Node = KLX_NODE_APPLICATION;
   KLX_Protocol* m_Protocol = nullptr;
   uint32_t m_Info1 = 0;
   uint16_t m_Info2 = 0, m_Info3 = 0, m_Info4 = 0, m_Info5 = 0;

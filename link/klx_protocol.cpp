@@ -1,5 +1,6 @@
 #include "link/klx_protocol.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "tasks/klx_vornhandler.h"
 
@@ -38,7 +39,7 @@ int KLX_Protocol::KLX_ProtocolInitializeOnSocket(KLX_DataBaseManager* database,
                                                  KLX_VornHandler* handler, int socket) {
   if (socket < 0) {
     KLXErrorHandler.RegisterError(kInitFailed, "KLX_ProtocolInitialize went wrong");
-    return -70000;
+    return KLX_Error;
   }
   return InitializeThreads(database, handler, socket);
 }
@@ -46,22 +47,22 @@ int KLX_Protocol::KLX_ProtocolInitializeOnSocket(KLX_DataBaseManager* database,
 int KLX_Protocol::KLX_ProtocolInitializeWithoutBus() {
   if (m_Initialized) {
     KLXErrorHandler.RegisterError(kInitFailed, "KLX_ProtocolInitialize went wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Initialized = 1;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_Protocol::InitializeThreads(KLX_DataBaseManager* database, KLX_VornHandler* handler,
                                     int socket) {
   auto refuse = [&]() {
     KLXErrorHandler.RegisterError(kInitFailed, "KLX_ProtocolInitialize went wrong");
-    return -70000;
+    return KLX_Error;
   };
   if (m_Initialized || !database || !handler) return refuse();
   m_Vorn = handler;
-  if (m_Transceiver.KLX_TransceiverMessageHandlerInitialize(database, handler) != 1) return refuse();
-  if (m_Stick.KLX_StickMessageHandlerInitialize(database, handler) != 1) return refuse();
+  if (m_Transceiver.KLX_TransceiverMessageHandlerInitialize(database, handler) != KLX_Ok) return refuse();
+  if (m_Stick.KLX_StickMessageHandlerInitialize(database, handler) != KLX_Ok) return refuse();
 
   const int fd = socket >= 0 ? m_Receiver.KLX_BackboneReceiverInitializeOnSocket(this, socket)
                              : m_Receiver.KLX_BackboneReceiverInitialize(this);
@@ -71,10 +72,10 @@ int KLX_Protocol::InitializeThreads(KLX_DataBaseManager* database, KLX_VornHandl
     m_Receiver.KLX_BackboneReceiverClose();
     return refuse();
   }
-  if (m_Sender.KLX_BackboneSenderInitialize(fd, this) != 1) {
+  if (m_Sender.KLX_BackboneSenderInitialize(fd, this) != KLX_Ok) {
     m_Receiver.KLX_BackboneReceiverStop();
     m_Receiver.KLX_BackboneReceiverClose();
-    return -70000;
+    return KLX_Error;
   }
   if (!KLX_ThreadControl::Start(&m_Sender)) {
     m_Sender.KLX_BackboneSenderStop();
@@ -84,7 +85,13 @@ int KLX_Protocol::InitializeThreads(KLX_DataBaseManager* database, KLX_VornHandl
     return refuse();
   }
   m_Initialized = 1;
-  return 1;
+  return KLX_Ok;
+}
+
+void KLX_Protocol::KLX_ProtocolSetClock(KLX_Clock& clock) {
+  m_Clock = &clock;
+  m_Sender.KLX_BackboneSenderSetClock(clock);
+  m_Receiver.KLX_BackboneReceiverSetClock(clock);
 }
 
 void KLX_Protocol::KLX_ProtocolStartProcessing() {
@@ -109,20 +116,20 @@ int KLX_Protocol::KLX_ProtocolClose() {
   m_Receiver.KLX_BackboneReceiverClose();
   m_Sender.KLX_BackboneSenderClose();
   qDebug("  ->   close socket(s)");
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_Protocol::KLX_ProtocolSendMessage(unsigned length, const char* data,
                                           KLX_16BituByteValue_t id, unsigned char node) {
   if (!m_Initialized) {
     KLXErrorHandler.RegisterError(kSendNotInitialised, "KLX_ProtocolInitialize went wrong");
-    return -70000;
+    return KLX_Error;
   }
   if (length >= KLX_PROT_MAX_DATA) {
     KLXErrorHandler.RegisterError(kTooLongToSend, "data to long to send");
-    return -70000;
+    return KLX_Error;
   }
-  if (length > 0 && !data) return -70000;
+  if (length > 0 && !data) return KLX_Error;
   if (length <= KLX_PROT_SHORT_MAX) {
     KLX_RawProtShortData_t record;
     std::memset(&record, 0, sizeof(record));
@@ -142,7 +149,7 @@ int KLX_Protocol::KLX_ProtocolSendMessage(unsigned length, const char* data,
   }
   QMutexLocker wake(&m_WakeMutex);
   m_Wake.wakeOne();
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_Protocol::KLX_ProtocolSet_Update_CANID_Stickcontroller(unsigned short id) {
@@ -176,7 +183,8 @@ bool KLX_Protocol::KLX_ProtocolCheckForFurtherMessageToSend() {
 
 void KLX_Protocol::KLX_ProtocolWaitForMessages(const std::atomic<bool>& running) {
   QMutexLocker lock(&m_WakeMutex);
-  while (running && !KLX_ProtocolCheckForFurtherMessageToSend()) m_Wake.wait(&m_WakeMutex);
+  while (running && !KLX_ProtocolCheckForFurtherMessageToSend())
+    m_Clock.load()->KLX_ClockWait(m_Wake, m_WakeMutex, KLX_Clock::kForever);
 }
 
 void KLX_Protocol::KLX_ProtocolWakeAll() {
@@ -193,7 +201,7 @@ uint32_t KLX_Protocol::MakeLongId(unsigned char node, unsigned char id, uint16_t
 int KLX_Protocol::KLX_ProtocolHandleSendingShortMessage(KLX_CanFrame* frame) {
   {
     QMutexLocker lock(&m_ShortMutex);
-    if (m_ShortQueue.isEmpty()) return 0;
+    if (m_ShortQueue.isEmpty()) return KLX_False;
     m_ShortSnd = m_ShortQueue.takeFirst();
   }
   *frame = KLX_CanFrame();
@@ -201,7 +209,7 @@ int KLX_Protocol::KLX_ProtocolHandleSendingShortMessage(KLX_CanFrame* frame) {
   frame->can_id = uint32_t(m_ShortSnd.id) | (uint32_t(m_ShortSnd.node & 0x7) << 8);
   frame->can_dlc = m_ShortSnd.length;
   std::memcpy(frame->data, m_ShortSnd.data, m_ShortSnd.length);
-  return 1;
+  return KLX_True;
 }
 
 void KLX_Protocol::KLX_ProtocolSetupSndLongData(bool start) {
@@ -214,7 +222,7 @@ int KLX_Protocol::KLX_ProtocolHandleSendingLongMessage(KLX_CanFrame* frame) {
   *frame = KLX_CanFrame();
   if (!m_SendingLong) {
     std::unique_ptr<KLX_RawProtLongData_t> next = m_LongQueue.Dequeue();
-    if (!next) return 0;
+    if (!next) return KLX_False;
     m_LongSnd = *next;
     KLX_ProtocolSetupSndLongData(true);
     frame->can_id = MakeLongId(m_LongSnd.node, static_cast<unsigned char>(m_LongSnd.id), 0);
@@ -236,7 +244,7 @@ int KLX_Protocol::KLX_ProtocolHandleSendingLongMessage(KLX_CanFrame* frame) {
     m_Framed += dlc;
   }
   ++m_SendSequence;
-  return 1;
+  return KLX_True;
 }
 
 // ---- receiving -------------------------------------------------------------
@@ -279,7 +287,7 @@ int KLX_Protocol::KLX_ProtocolHandleLongMessage(const KLX_CanFrame* frame) {
     if (total > KLX_PROT_MAX_DATA) {
       KLXErrorHandler.RegisterError(kTooLongToReceive, "data too long to receive over CAN");
       KLX_ProtocolResetRcvLongData();
-      return 0;
+      return KLX_False;
     }
     m_LongRcv.length = total;
     m_LongRcv.longFlag = 1;
@@ -289,22 +297,22 @@ int KLX_Protocol::KLX_ProtocolHandleLongMessage(const KLX_CanFrame* frame) {
     m_Receiving = 1;
     m_Received = 0;
     m_ExpectedSequence = 1;
-    return 1;
+    return KLX_True;
   }
   {
     if (m_Received + dlc > KLX_PROT_MAX_DATA) {
       KLXErrorHandler.RegisterError(kTooLongToReceive, "data too long to receive over CAN");
       KLX_ProtocolResetRcvLongData();
-      return 0;
+      return KLX_False;
     }
     if (id != m_LongRcv.id) {
       ++m_IdMismatch;
       if (m_IdMismatch >= kMismatchLimit) KLX_ProtocolResetRcvLongData();
-      return 0;
+      return KLX_False;
     }
     if (sequence != m_ExpectedSequence) {
       KLX_ProtocolResetRcvLongData();
-      return 0;
+      return KLX_False;
     }
     ++m_ExpectedSequence;
     std::memcpy(m_LongRcv.data + m_Received, frame->data, dlc);
@@ -316,7 +324,7 @@ int KLX_Protocol::KLX_ProtocolHandleLongMessage(const KLX_CanFrame* frame) {
   } else if (m_Received > m_LongRcv.length) {
     KLX_ProtocolResetRcvLongData();
   }
-  return 1;
+  return KLX_True;
 }
 
 int KLX_Protocol::KLX_ProtocolRcvMessage(const KLX_ProtLongData_t* message) {
@@ -324,7 +332,7 @@ int KLX_Protocol::KLX_ProtocolRcvMessage(const KLX_ProtLongData_t* message) {
     m_Transceiver.KLX_TransceiverMessageHandlerRcvMsg(message);
   else if (message->node == KLX_NODE_STICK)
     m_Stick.KLX_StickMessageHandlerRcvMsg(message);
-  return 1;
+  return KLX_Ok;
 }
 
 // ---- test doors ------------------------------------------------------------

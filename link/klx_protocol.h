@@ -10,6 +10,7 @@
 
 #include <atomic>
 
+#include "frame/klx_clock.h"
 #include "link/cthreadsafequeue.h"
 #include "link/klx_backbonereceiver.h"
 #include "link/klx_backbonesender.h"
@@ -44,6 +45,10 @@ class KLX_Protocol : public QObject {
   // Accepts messages into the queues with no threads and no bus; a test takes
   // them with KLX_ProtocolTakeMessage.
   int KLX_ProtocolInitializeWithoutBus();
+
+  // The clock the sender and receiver threads wait on; set before the
+  // threads start (the system's clock unless a test hands in its own).
+  void KLX_ProtocolSetClock(KLX_Clock& clock);
 
   void KLX_ProtocolStartProcessing();
   void KLX_ProtocolStopProcessing();
@@ -80,6 +85,8 @@ class KLX_Protocol : public QObject {
   // Tests: the oldest queued message (short queue first) and the count.
   bool KLX_ProtocolTakeMessage(KLX_Message* message);
   int KLX_ProtocolQueuedCount() const;
+  // Whole frames the receiver has read, handled or dropped.
+  quint64 KLX_ProtocolFramesRead() const { return m_Receiver.KLX_BackboneReceiverFramesRead(); }
 
  private:
   int InitializeThreads(KLX_DataBaseManager* database, KLX_VornHandler* handler, int socket);
@@ -89,6 +96,7 @@ class KLX_Protocol : public QObject {
 
   QWaitCondition m_Wake;
   QMutex m_WakeMutex;
+  std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
 
   std::atomic<unsigned char> m_BootUpdateFlag{0};
   unsigned char m_SendingLong = 0;

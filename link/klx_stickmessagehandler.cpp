@@ -1,6 +1,8 @@
 #include "link/klx_stickmessagehandler.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "link/klx_messageids.h"
 #include "model/klx_databasemanager.h"
 #include "tasks/klx_vornhandler.h"
 
@@ -12,19 +14,19 @@ constexpr unsigned kSystemLength = 0x10802;
 constexpr unsigned kStickLength = 0x10803;
 constexpr unsigned kEncoderLength = 0x10805;
 constexpr unsigned kSwitchLength = 0x10806;
-constexpr unsigned short kDefaultBootId = 153;
 constexpr unsigned kCheckLimit = 10;
 constexpr unsigned kLimitAfterFind = 25;
 
 // Control ids of the four values of each position message; 0 is unused.
 constexpr unsigned short kSticks[4] = {256, 257, 496, 497};
 constexpr unsigned short kEncoders[4] = {1025, 1024, 1265, 1264};
+// One row per switch group, from KLX_MSG_SC_SWITCHES_1 on.
 constexpr unsigned short kSwitches[5][4] = {
-    {768, 769, 770, 771},    // 4
-    {772, 1012, 1011, 1009}, // 5
-    {1010, 1008, 776, 1016}, // 6
-    {773, 1013, 0, 0},       // 7
-    {1712, 1713, 1714, 0},   // 8
+    {768, 769, 770, 771},
+    {772, 1012, 1011, 1009},
+    {1010, 1008, 776, 1016},
+    {773, 1013, 0, 0},
+    {1712, 1713, 1714, 0},
 };
 constexpr unsigned short kTrimControls[6] = {512, 513, 752, 753, 514, 754};
 }  // namespace
@@ -35,44 +37,48 @@ int KLX_StickMessageHandler::KLX_StickMessageHandlerInitialize(KLX_DataBaseManag
                                                                KLX_VornHandler* handler) {
   if (!database || !handler) {
     KLXErrorHandler.RegisterError(kInitFailed, "KLX_ProtocolStickInitialize gone wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Db = database;
   m_Vorn = handler;
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_StickMessageHandler::KLX_StickMessageHandlerSet_UpdateCAN_ID(unsigned short id) {
-  m_UpdateId = id == 65535 ? kDefaultBootId : id;
+  m_UpdateId = id == 65535 ? static_cast<unsigned short>(KLX_MSG_BOOT_ANSWER_DEFAULT) : id;
 }
 
 int KLX_StickMessageHandler::KLX_StickMessageHandlerRcvMsg(const KLX_ProtLongData_t* message) {
-  if (!message || message->remoteFlag || !m_Db) return -70000;
+  if (!message || message->remoteFlag || !m_Db) return KLX_Error;
   if (message->longFlag) {
     if (message->id == m_UpdateId) Answer(message);
-    return -70000;
+    return KLX_Error;
   }
-  if (message->id == 254 || message->id == 255) {
+  if (message->id == KLX_MSG_ERROR_REPORT || message->id == KLX_MSG_ERROR_REPORT_2) {
     KLXErrorHandler.RegisterError(KLX_ProtUint32(message, 0), QString());
-    return -70000;
+    return KLX_Error;
   }
-  int result = 1;
+  int result = KLX_Ok;
   switch (message->id) {
-    case 1: result = StickData(message); break;
-    case 2: result = TrimClicks(message); break;
-    case 3:
+    case KLX_MSG_SC_STICKS: result = StickData(message); break;
+    case KLX_MSG_SC_TRIM_CLICKS: result = TrimClicks(message); break;
+    case KLX_MSG_SC_ENCODERS:
       result = PositionData(message, kEncoders, kEncoderLength, "wrong length in KLX_StickMessageHandlerEncoderData");
       break;
-    case 4: case 5: case 6: case 7: case 8:
-      result = PositionData(message, kSwitches[message->id - 4], kSwitchLength,
+    case KLX_MSG_SC_SWITCHES_1:
+    case KLX_MSG_SC_SWITCHES_2:
+    case KLX_MSG_SC_SWITCHES_3:
+    case KLX_MSG_SC_SWITCHES_4:
+    case KLX_MSG_SC_SWITCHES_5:
+      result = PositionData(message, kSwitches[message->id - KLX_MSG_SC_SWITCHES_1], kSwitchLength,
                             "wrong length in KLX_StickMessageHandlerSwitchData");
       break;
-    case 16: result = SystemData(message); break;
-    case 32: result = Update(message, 1); break;
-    case 33: result = Update(message, 2); break;
-    case 64: result = Update(message, 0); break;
-    case 129: Answer(message); break;
-    default: result = -70000; break;
+    case KLX_MSG_SC_SYSTEM_DATA: result = SystemData(message); break;
+    case KLX_MSG_SC_CALIBRATION_STEP: result = Update(message, 1); break;
+    case KLX_MSG_SC_CALIBRATION_END: result = Update(message, 2); break;
+    case KLX_MSG_SC_DIRECTIONS: result = Update(message, 0); break;
+    case KLX_MSG_SYNC_STICK: Answer(message); break;
+    default: result = KLX_Error; break;
   }
   if (message->id == m_UpdateId) Answer(message);
   return result;
@@ -96,7 +102,7 @@ int KLX_StickMessageHandler::StickData(const KLX_ProtLongData_t* message) {
       m_MovementCounter = 0;
       m_MovementLimit = kCheckLimit;
       unsigned short id = 0;
-      if (m_Db->KLX_DataBaseManager_CheckControlMovement(&id) == 1) {
+      if (m_Db->KLX_DataBaseManager_CheckControlMovement(&id) == KLX_Ok) {
         m_Db->KLX_DataBaseManager_StickdataFreezeMovement();
         if (id != 0) {
           if (id != m_Db->KLX_DataBaseManager_StickdataGetSet_LastControl(0, 1)) {
@@ -111,7 +117,7 @@ int KLX_StickMessageHandler::StickData(const KLX_ProtLongData_t* message) {
     }
   }
   m_Db->KLX_DataBaseManager_StickdataUnlock();
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_StickMessageHandler::TrimClicks(const KLX_ProtLongData_t* message) {
@@ -135,26 +141,26 @@ int KLX_StickMessageHandler::TrimClicks(const KLX_ProtLongData_t* message) {
     }
   }
   m_Db->KLX_DataBaseManager_StickdataUnlock();
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_StickMessageHandler::PositionData(const KLX_ProtLongData_t* message, const unsigned short* controls,
                                           unsigned error, const char* text) {
   if (message->length != 8) {
     KLXErrorHandler.RegisterError(error, QString::fromLatin1(text));
-    return 1;
+    return KLX_Ok;
   }
   m_Db->KLX_DataBaseManager_StickdataLock();
   for (int i = 0; i < 4; ++i)
     if (controls[i]) m_Db->KLX_DataBaseManagerGetSet_ControlValueByControl(controls[i], KLX_ProtInt16(message, 2 * i), 0);
   m_Db->KLX_DataBaseManager_StickdataUnlock();
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_StickMessageHandler::SystemData(const KLX_ProtLongData_t* message) {
   if (message->length != 8) {
     KLXErrorHandler.RegisterError(kSystemLength, "wrong length in KLX_StickMessageHandlerSystemData");
-    return 1;
+    return KLX_Ok;
   }
   m_Db->KLX_DataBaseManager_SystemPropertiesLock();
   m_Db->KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(KLX_ProtUint16(message, 0), 0);
@@ -163,11 +169,11 @@ int KLX_StickMessageHandler::SystemData(const KLX_ProtLongData_t* message) {
   m_Db->KLX_DataBaseManagerGetSetSystemProperties_Brightness_In(KLX_ProtUint16(message, 6), 0, true);
   m_Db->KLX_DataBaseManager_SystemPropertiesUnlock();
   m_Db->KLX_DataBaseManagerHandleVornTelemetrieData(0, 4);
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_StickMessageHandler::Answer(const KLX_ProtLongData_t* message) {
-  if (!m_Vorn) return -70000;
+  if (!m_Vorn) return KLX_Error;
   TaskUpdate_Data_T update;
   update.updateKind = KLX_UPDATE_KIND_STICK;
   // A message of length 0 carries no first byte: the answer is 0.
@@ -177,12 +183,12 @@ int KLX_StickMessageHandler::Answer(const KLX_ProtLongData_t* message) {
 }
 
 int KLX_StickMessageHandler::Update(const KLX_ProtLongData_t* message, int a) {
-  if (!m_Vorn) return 1;
+  if (!m_Vorn) return KLX_Ok;
   TaskUpdate_Data_T update;
   update.updateKind = KLX_UPDATE_KIND_STICK;
   update.para = a;
   const unsigned n = message->length < sizeof(update.data) ? message->length : sizeof(update.data);
   std::memcpy(update.data, message->data, n);
   m_Vorn->KLX_VornHandlerUpdateProcessTask(update);
-  return 1;
+  return KLX_Ok;
 }

@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+#include "frame/klx_databasevalues.h"
+
 class KLX_DataBaseManager;
 class KLX_VornHandler;
 
@@ -15,12 +17,12 @@ class KLX_GuiCommandHandler : public QObject {
   int KLX_GuiCommandHandlerInitialize(KLX_DataBaseManager* db, KLX_VornHandler* vorn) {
     m_Db = db;
     m_Vorn = vorn;
-    return (db && vorn) ? 1 : -70000;
+    return (db && vorn) ? KLX_Ok : KLX_Error;
   }
   void KLX_GuiCommandHandlerStartProcessing() { m_Processing = true; }
   void KLX_GuiCommandHandlerStopProcessing() { m_Processing = false; }
   bool KLX_GuiCommandHandlerIsProcessing() const { return m_Processing; }
-  int KLX_GuiCommandHandlerStop() { return 1; }
+  int KLX_GuiCommandHandlerStop() { return KLX_Ok; }
  signals:
   void guiInformer(int state);
  private:

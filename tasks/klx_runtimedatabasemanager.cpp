@@ -10,8 +10,8 @@
 
 namespace {
 constexpr unsigned kErrInitialize = 0x23301;
-constexpr unsigned kProcessingStarted = 211201;
-constexpr unsigned kProcessingStopped = 211202;
+constexpr unsigned kProcessingStarted = 0x33901;
+constexpr unsigned kProcessingStopped = 0x33902;
 
 bool IsFunction(int n) { return n >= 0 && n < kl_engine_cfg_count(EngineCfgFunctions) && n < KL_MAX_FUNCTIONS; }
 bool IsSequencer(int n) { return n >= 0 && n < kl_engine_cfg_count(EngineCfgSequencers); }

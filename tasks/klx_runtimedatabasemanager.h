@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "frame/klx_databasevalues.h"
 #include "model/klx_ccontrol.h"
 #include "model/klx_functionalcalculation.h"
 #include "model/klx_unitkind.h"
@@ -56,7 +57,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   int KLX_RuntimeDatabaseManagerMarkSpecialSwitch() { return m_Engine.KLX_FunctionalCalculationMarkSpecialSwitch(); }
   int KLX_RuntimeDatabaseManagerResetFunctionData() {
     m_Engine.KLX_FunctionalCalculationResetFunctionData();
-    return 1;
+    return KLX_Ok;
   }
   bool KLX_RuntimeDatabaseManagerIsMarked(KLX_UnitKind kind, int index) const { return m_Engine.IsMarked(kind, index); }
   // What the data pass does: reads and clears one mark.
@@ -105,7 +106,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   }
 
   // The engine's per-function values in percent for the set-up screens:
-  // get 0 stores the control value first; -70000 beyond the function count.
+  // get 0 stores the control value first; KLX_Error beyond the function count.
   Q_INVOKABLE int KLX_TriValRateValue(int get, int value, int function);
   Q_INVOKABLE int KLX_TriValDifferentialValue(int get, int value, int function);
   Q_INVOKABLE int KLX_TriValExpoValue(int get, int value, int function, int side);

@@ -1,5 +1,6 @@
 #include "tasks/klx_vornhandler.h"
 
+#include "frame/klx_databasevalues.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
@@ -10,17 +11,17 @@ constexpr int kPhaseSynchronisation = 1;
 int KLX_VornHandler::KLX_VornHandlerInitialize(KLX_DataBaseManager* db, KLX_Protocol* protocol,
                                                KLX_GuiCommandHandler* gui,
                                                KLX_RuntimeDatabaseManager* runtime) {
-  if (!db || !protocol || !gui || !runtime) return -70000;
+  if (!db || !protocol || !gui || !runtime) return KLX_Error;
   m_Db = db;
   m_Initialized = true;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_VornHandler::KLX_VornHandlerStartVorn() {
-  if (!m_Db || m_Db->KLX_DataBaseManagerGetSetStartupPhases(0, 1) != kPhaseNone) return -70000;
+  if (!m_Db || m_Db->KLX_DataBaseManagerGetSetStartupPhases(0, 1) != kPhaseNone) return KLX_Error;
   m_Db->KLX_DataBaseManagerGetSetStartupPhases(kPhaseSynchronisation, 0);
   Task_Data_T sync;
-  sync.task = KLX_TASK_SYNCHRONISATION;
+  sync.task = KLX_TASK_SYNC;
   sync.timeout = 2000;
   sync.retries = 3;
   sync.source = KLX_TASK_SOURCE_SYSTEM;
@@ -30,7 +31,7 @@ int KLX_VornHandler::KLX_VornHandlerStartVorn() {
 int KLX_VornHandler::KLX_VornHandlerQueueProcessTask(const Task_Data_T& task) {
   QMutexLocker lock(&m_QueueMutex);
   m_Queue.enqueue(task);
-  return 1;
+  return KLX_Ok;
 }
 
 bool KLX_VornHandler::KLX_VornHandlerTakeTask(Task_Data_T* task) {
@@ -47,9 +48,9 @@ constexpr int kMaxQueuedUpdates = 256;
 
 int PutInto(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, const TaskUpdate_Data_T& update) {
   QMutexLocker lock(mutex);
-  if (queue->size() >= kMaxQueuedUpdates) return -70000;
+  if (queue->size() >= kMaxQueuedUpdates) return KLX_Error;
   queue->enqueue(update);
-  return 1;
+  return KLX_Ok;
 }
 
 bool TakeFrom(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, TaskUpdate_Data_T* update) {

@@ -6,6 +6,7 @@
 #include <QQueue>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_databasevalues.h"
 #include "tasks/klx_taskrecords.h"
 
 class KLX_DataBaseManager;
@@ -22,17 +23,27 @@ class KLX_VornHandler : public QObject {
   void KLX_VornHandlerStartProcessing() { m_Processing = true; }
   void KLX_VornHandlerStopProcessing() { m_Processing = false; }
   bool KLX_VornHandlerIsProcessing() const { return m_Processing; }
-  int KLX_VornHandlerStop() { return 1; }
+  int KLX_VornHandlerStop() { return KLX_Ok; }
   // Queues the synchronisation with the controllers once, at start.
   int KLX_VornHandlerStartVorn();
   int KLX_VornHandlerQueueProcessTask(const Task_Data_T& task);
   bool KLX_VornHandlerTakeTask(Task_Data_T* task);
-  // A sensor-menu or firmware task (16, 17, 18, 20, 12) is waiting or at
-  // work: a telemetry rescan waits for it.
+  // A sensor-menu or firmware task is waiting or at work: a telemetry
+  // rescan waits for it.
   bool KLX_VornHandlerCheckMenuDataActiveWork() {
     QMutexLocker lock(&m_QueueMutex);
-    for (const Task_Data_T& task : m_Queue)
-      if (task.task == 16 || task.task == 17 || task.task == 18 || task.task == 20 || task.task == 12) return true;
+    for (const Task_Data_T& task : m_Queue) {
+      switch (task.task) {
+        case KLX_TASK_CAPTURE_MENU_INFO:
+        case KLX_TASK_SET_MENU_DATA:
+        case KLX_TASK_SET_MENU_ADR:
+        case KLX_TASK_GET_MENU_DATA_CONT:
+        case KLX_TASK_UPDATE_FIRMWARE:
+          return true;
+        default:
+          break;
+      }
+    }
     return false;
   }
 

@@ -3,17 +3,19 @@
 // it remembers what it was asked to read; the reader comes with the updates.
 #include <QString>
 
+#include "frame/klx_databasevalues.h"
+
 class KLX_DataBaseManager;
 
 class KLX_XMLUpdate {
  public:
   int KLX_XMLUpdateInitialize(KLX_DataBaseManager* db) {
     m_Db = db;
-    return db ? 1 : -70000;
+    return db ? KLX_Ok : KLX_Error;
   }
   int KLX_XMLUpdateReadUpdateFile(const QString& path) {
     m_LastPath = path;
-    return 1;
+    return KLX_Ok;
   }
   QString KLX_XMLUpdateLastPath() const { return m_LastPath; }
 

@@ -2,10 +2,12 @@
 // WLAN connection (published as "WlanConnection").
 #include <QObject>
 
+#include "frame/klx_databasevalues.h"
+
 class KLX_WlanConnect : public QObject {
   Q_OBJECT
  public:
   explicit KLX_WlanConnect(QObject* parent = nullptr) : QObject(parent) {}
-  int KLX_WlanConnectInitialize() { return 1; }
-  int KLX_WlanConnectStop() { return 1; }
+  int KLX_WlanConnectInitialize() { return KLX_Ok; }
+  int KLX_WlanConnectStop() { return KLX_Ok; }
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The message layer with its threads on one end of a socketpair; the test
 // holds the other end and speaks raw 16-byte frames, or hands it to the
-// simulated controllers.
+// simulated controllers. The threads wait on a manual clock that the test
+// steps.
 #include <QByteArray>
 #include <QtTest>
 
@@ -9,9 +10,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "frame/klx_clock.h"
 #include "frame/klx_languagehandler.h"
+#include "link/klx_messageids.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
+#include "sim/csimboard.h"
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "tasks/klx_vornhandler.h"
 #include "vorn_testroot.h"
@@ -24,6 +28,8 @@ inline uint32_t LongId(int node, int id, int sequence) {
 
 struct LinkRig {
   VornTestRoot root;
+  // Outlives the threads that wait on it.
+  KLX_ManualClock clock;
   KLX_RuntimeDatabaseManager runtime;
   KLX_DataBaseManager db;
   KLX_VornHandler vorn;
@@ -36,8 +42,11 @@ struct LinkRig {
     int fds[2];
     if (::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, fds) != 0) return false;
     peer = fds[1];
-    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != 1) return false;
-    if (protocol.KLX_ProtocolInitializeOnSocket(&db, &vorn, fds[0]) != 1) return false;
+    // A board with all its files: the start reports nothing.
+    if (!CSimBoard(root.Path(), CSimBoard::Vorn).Prepare()) return false;
+    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return false;
+    protocol.KLX_ProtocolSetClock(clock);
+    if (protocol.KLX_ProtocolInitializeOnSocket(&db, &vorn, fds[0]) != KLX_Ok) return false;
     protocol.KLX_ProtocolStartProcessing();
     return true;
   }
@@ -61,6 +70,8 @@ struct LinkRig {
   bool WriteShort(int node, int id, const QByteArray& data, bool remote = false) {
     return Write(ShortId(node, id) | (remote ? 0x40000000u : 0u), data);
   }
+  bool FromStick(int id, const QByteArray& data) { return WriteShort(KLX_NODE_STICK, id, data); }
+  bool FromTransceiver(int id, const QByteArray& data) { return WriteShort(KLX_NODE_TRANSCEIVER, id, data); }
   // A long message as header and data frames, built by hand.
   bool WriteLong(int node, int id, const QByteArray& data) {
     const uint32_t n = uint32_t(data.size());
@@ -74,13 +85,22 @@ struct LinkRig {
     if (::poll(&p, 1, timeoutMs) <= 0) return false;
     return ::recv(peer, f, sizeof(*f), 0) == 16;
   }
+  // Every frame sent so far has been read and none follows: a marker
+  // message sent now is the next frame, and once the sender waits for work
+  // again nothing is left behind it.
+  bool NothingMoreSent() {
+    if (protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_APP_READY, KLX_NODE_APPLICATION) != KLX_Ok) return false;
+    KLX_CanFrame f;
+    if (!Read(&f) || f.can_id != ShortId(KLX_NODE_APPLICATION, KLX_MSG_APP_READY)) return false;
+    return clock.KLX_ManualClockAwaitWaiters(1) && !Read(&f, 0);
+  }
   // Waits until every frame written so far has passed the handlers: a system
   // data message with a marker value is the last to arrive.
   bool Sync(int marker) {
     QByteArray d(8, 0);
     d[0] = char(marker & 0xFF);
     d[1] = char(marker >> 8);
-    if (!WriteShort(2, 16, d)) return false;
+    if (!WriteShort(KLX_NODE_STICK, KLX_MSG_SC_SYSTEM_DATA, d)) return false;
     return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, 3000);
   }
   int Control(int id) {

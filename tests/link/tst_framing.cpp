@@ -22,7 +22,7 @@ class FramingTest : public QObject {
   void sendBeforeInitialisationIsRefused() {
     KLX_Protocol protocol;
     VornErrorWatch watch;
-    QCOMPARE(protocol.KLX_ProtocolSendMessage(1, "x", 246, 3), -70000);
+    QCOMPARE(protocol.KLX_ProtocolSendMessage(1, "x", KLX_MSG_RADIO_TEST_GAIN, KLX_NODE_APPLICATION), KLX_Error);
     QCOMPARE(watch.Codes(), QList<unsigned>{0x22101u});
     QCOMPARE(protocol.KLX_ProtocolQueuedCount(), 0);
   }
@@ -44,7 +44,8 @@ class FramingTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     const QByteArray data = Pattern(length);
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(unsigned(length), data.constData(), 0x1A5, 3), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(unsigned(length), data.constData(), 0x1A5, KLX_NODE_APPLICATION),
+             KLX_Ok);
     KLX_CanFrame f;
     QVERIFY(rig.Read(&f));
     if (length <= 8) {
@@ -65,11 +66,11 @@ class FramingTest : public QObject {
       received += Payload(f);
     }
     QCOMPARE(received, data);
-    QVERIFY(!rig.Read(&f, 100));
+    QVERIFY(rig.NothingMoreSent());
     // The task handler learns that the long message went out.
     TaskUpdate_Data_T sent;
     QVERIFY(rig.vorn.KLX_VornHandlerTakeProtocolUpdate(&sent));
-    QCOMPARE(sent.updateKind, 3);
+    QCOMPARE(sent.updateKind, int(KLX_UPDATE_KIND_LONG_SENT));
     QCOMPARE(sent.para, 0);
   }
 
@@ -78,35 +79,40 @@ class FramingTest : public QObject {
     QVERIFY(rig.Start());
     VornErrorWatch watch;
     const QByteArray data = Pattern(1000);
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1000, data.constData(), 80, 3), -70000);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1000, data.constData(), KLX_MSG_UNIT_FUNCTION, KLX_NODE_APPLICATION),
+             KLX_Error);
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22103u, "data to long to send"}}));
-    KLX_CanFrame f;
-    QVERIFY(!rig.Read(&f, 200));
+    QVERIFY(rig.NothingMoreSent());
   }
 
   void shortMessagesGoFirstLongOnesWhole() {
     // Queued without a running sender, then taken in the sender's order.
     KLX_Protocol protocol;
-    QCOMPARE(protocol.KLX_ProtocolInitializeWithoutBus(), 1);
+    QCOMPARE(protocol.KLX_ProtocolInitializeWithoutBus(), KLX_Ok);
     const QByteArray a = Pattern(12), b = Pattern(3), c = Pattern(20), d = Pattern(1);
-    QCOMPARE(protocol.KLX_ProtocolSendMessage(12, a.constData(), 81, 3), 1);
-    QCOMPARE(protocol.KLX_ProtocolSendMessage(3, b.constData(), 64, 3), 1);
-    QCOMPARE(protocol.KLX_ProtocolSendMessage(20, c.constData(), 82, 3), 1);
-    QCOMPARE(protocol.KLX_ProtocolSendMessage(1, d.constData(), 65, 3), 1);
+    const unsigned char node = KLX_NODE_APPLICATION;
+    QCOMPARE(protocol.KLX_ProtocolSendMessage(12, a.constData(), KLX_MSG_UNIT_MIXER, node), KLX_Ok);
+    QCOMPARE(protocol.KLX_ProtocolSendMessage(3, b.constData(), KLX_MSG_ELEMENT_FUNCTION, node), KLX_Ok);
+    QCOMPARE(protocol.KLX_ProtocolSendMessage(20, c.constData(), KLX_MSG_UNIT_LIMITER, node), KLX_Ok);
+    QCOMPARE(protocol.KLX_ProtocolSendMessage(1, d.constData(), KLX_MSG_ELEMENT_MIXER, node), KLX_Ok);
     QList<uint32_t> ids;
     KLX_CanFrame f;
     while (protocol.KLX_ProtocolCheckForFurtherMessageToSend()) {
       while (protocol.KLX_ProtocolHandleSendingShortMessage(&f)) ids << f.can_id;
       while (protocol.KLX_ProtocolHandleSendingLongMessage(&f)) ids << f.can_id;
     }
-    QCOMPARE(ids, (QList<uint32_t>{ShortId(3, 64), ShortId(3, 65), LongId(3, 81, 0), LongId(3, 81, 1),
-                                   LongId(3, 81, 2), LongId(3, 82, 0), LongId(3, 82, 1), LongId(3, 82, 2),
-                                   LongId(3, 82, 3)}));
+    QCOMPARE(ids, (QList<uint32_t>{ShortId(node, KLX_MSG_ELEMENT_FUNCTION), ShortId(node, KLX_MSG_ELEMENT_MIXER),
+                                   LongId(node, KLX_MSG_UNIT_MIXER, 0), LongId(node, KLX_MSG_UNIT_MIXER, 1),
+                                   LongId(node, KLX_MSG_UNIT_MIXER, 2), LongId(node, KLX_MSG_UNIT_LIMITER, 0),
+                                   LongId(node, KLX_MSG_UNIT_LIMITER, 1), LongId(node, KLX_MSG_UNIT_LIMITER, 2),
+                                   LongId(node, KLX_MSG_UNIT_LIMITER, 3)}));
   }
 
-  // Received long messages: transceiver message 17 becomes an update record
-  // (1, 3) with all its bytes, so what arrives is visible exactly.
+  // Received long messages: the binding result of the transceiver controller
+  // becomes an update record (1, 3) with all its bytes, so what arrives is
+  // visible exactly.
   void reassemblyEdges() {
+    auto Result = [](int seq) { return LongId(KLX_NODE_TRANSCEIVER, KLX_MSG_TC_BIND_RESULT, seq); };
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
@@ -114,27 +120,27 @@ class FramingTest : public QObject {
 
     // A header of exactly 1000 bytes is accepted and the message delivered
     // (999 of its bytes fit the record behind the sub-code).
-    QVERIFY(rig.WriteLong(1, 17, full));
+    QVERIFY(rig.WriteLong(KLX_NODE_TRANSCEIVER, KLX_MSG_TC_BIND_RESULT, full));
     // 1001 is refused with the receive code and delivers nothing.
     quint32 big = 1001;
-    QVERIFY(rig.Write(LongId(1, 17, 0), QByteArray(reinterpret_cast<const char*>(&big), 4)));
-    for (int seq = 1; seq <= 126; ++seq) QVERIFY(rig.Write(LongId(1, 17, seq), full.mid(0, 8)));
+    QVERIFY(rig.Write(Result(0), QByteArray(reinterpret_cast<const char*>(&big), 4)));
+    for (int seq = 1; seq <= 126; ++seq) QVERIFY(rig.Write(Result(seq), full.mid(0, 8)));
     // A skipped sequence drops the message.
     const QByteArray twenty = Pattern(20);
     quint32 n20 = 20;
-    QVERIFY(rig.Write(LongId(1, 17, 0), QByteArray(reinterpret_cast<const char*>(&n20), 4)));
-    QVERIFY(rig.Write(LongId(1, 17, 1), twenty.mid(0, 8)));
-    QVERIFY(rig.Write(LongId(1, 17, 3), twenty.mid(8, 8)));
-    QVERIFY(rig.Write(LongId(1, 17, 2), twenty.mid(16, 4)));
+    QVERIFY(rig.Write(Result(0), QByteArray(reinterpret_cast<const char*>(&n20), 4)));
+    QVERIFY(rig.Write(Result(1), twenty.mid(0, 8)));
+    QVERIFY(rig.Write(Result(3), twenty.mid(8, 8)));
+    QVERIFY(rig.Write(Result(2), twenty.mid(16, 4)));
     // A second header drops the first message; the second arrives.
-    QVERIFY(rig.Write(LongId(1, 17, 0), QByteArray(reinterpret_cast<const char*>(&n20), 4)));
-    QVERIFY(rig.Write(LongId(1, 17, 1), QByteArray(8, 'x')));
-    QVERIFY(rig.WriteLong(1, 17, twenty));
+    QVERIFY(rig.Write(Result(0), QByteArray(reinterpret_cast<const char*>(&n20), 4)));
+    QVERIFY(rig.Write(Result(1), QByteArray(8, 'x')));
+    QVERIFY(rig.WriteLong(KLX_NODE_TRANSCEIVER, KLX_MSG_TC_BIND_RESULT, twenty));
     // Frames that pass the total without hitting it deliver nothing.
     quint32 n10 = 10;
-    QVERIFY(rig.Write(LongId(1, 17, 0), QByteArray(reinterpret_cast<const char*>(&n10), 4)));
-    QVERIFY(rig.Write(LongId(1, 17, 1), QByteArray(8, 'y')));
-    QVERIFY(rig.Write(LongId(1, 17, 2), QByteArray(8, 'y')));
+    QVERIFY(rig.Write(Result(0), QByteArray(reinterpret_cast<const char*>(&n10), 4)));
+    QVERIFY(rig.Write(Result(1), QByteArray(8, 'y')));
+    QVERIFY(rig.Write(Result(2), QByteArray(8, 'y')));
     QVERIFY(rig.Sync(501));
 
     const QList<TaskUpdate_Data_T> updates = rig.Updates();
@@ -148,20 +154,22 @@ class FramingTest : public QObject {
   }
 
   void foreignFramesInsideALongMessage() {
+    auto Config = [](int seq) { return LongId(KLX_NODE_TRANSCEIVER, KLX_MSG_TC_BIND_CONFIG, seq); };
+    auto SensorInfo = [](int seq) { return LongId(KLX_NODE_TRANSCEIVER, KLX_MSG_TC_SENSOR_INFO, seq); };
     LinkRig rig;
     QVERIFY(rig.Start());
     const QByteArray data = Pattern(16);
     quint32 n = 16;
     // 126 frames of another id are ignored...
-    QVERIFY(rig.Write(LongId(1, 16, 0), QByteArray(reinterpret_cast<const char*>(&n), 4)));
-    QVERIFY(rig.Write(LongId(1, 16, 1), data.mid(0, 8)));
-    for (int i = 0; i < 126; ++i) QVERIFY(rig.Write(LongId(1, 48, 1), QByteArray(8, 'z')));
-    QVERIFY(rig.Write(LongId(1, 16, 2), data.mid(8, 8)));
+    QVERIFY(rig.Write(Config(0), QByteArray(reinterpret_cast<const char*>(&n), 4)));
+    QVERIFY(rig.Write(Config(1), data.mid(0, 8)));
+    for (int i = 0; i < 126; ++i) QVERIFY(rig.Write(SensorInfo(1), QByteArray(8, 'z')));
+    QVERIFY(rig.Write(Config(2), data.mid(8, 8)));
     // ...the 127th drops the message.
-    QVERIFY(rig.Write(LongId(1, 16, 0), QByteArray(reinterpret_cast<const char*>(&n), 4)));
-    QVERIFY(rig.Write(LongId(1, 16, 1), data.mid(0, 8)));
-    for (int i = 0; i < 127; ++i) QVERIFY(rig.Write(LongId(1, 48, 1), QByteArray(8, 'z')));
-    QVERIFY(rig.Write(LongId(1, 16, 2), data.mid(8, 8)));
+    QVERIFY(rig.Write(Config(0), QByteArray(reinterpret_cast<const char*>(&n), 4)));
+    QVERIFY(rig.Write(Config(1), data.mid(0, 8)));
+    for (int i = 0; i < 127; ++i) QVERIFY(rig.Write(SensorInfo(1), QByteArray(8, 'z')));
+    QVERIFY(rig.Write(Config(2), data.mid(8, 8)));
     QVERIFY(rig.Sync(502));
     const QList<TaskUpdate_Data_T> updates = rig.Updates();
     QCOMPARE(updates.size(), 1);
@@ -173,30 +181,31 @@ class FramingTest : public QObject {
   void framesThatNoHandlerTakes() {
     LinkRig rig;
     QVERIFY(rig.Start());
-    QVERIFY(rig.WriteShort(2, 1, Le16s({100, 200, 300, 400})));
+    QVERIFY(rig.WriteShort(KLX_NODE_STICK, KLX_MSG_SC_STICKS, Le16s({100, 200, 300, 400})));
     QVERIFY(rig.Sync(503));
     // A remote frame, a frame from node 0 and one from node 3 change nothing.
-    QVERIFY(rig.WriteShort(2, 1, Le16s({1, 1, 1, 1}), true));
-    QVERIFY(rig.Write(ShortId(0, 1), Le16s({2, 2, 2, 2})));
-    QVERIFY(rig.Write(ShortId(3, 1), Le16s({3, 3, 3, 3})));
-    QVERIFY(rig.Write(LongId(3, 16, 0), QByteArray::fromHex("09000000")));
-    QVERIFY(rig.Write(LongId(3, 16, 1), QByteArray(8, 1)));
-    QVERIFY(rig.Write(LongId(3, 16, 2), QByteArray(1, 1)));
+    QVERIFY(rig.WriteShort(KLX_NODE_STICK, KLX_MSG_SC_STICKS, Le16s({1, 1, 1, 1}), true));
+    QVERIFY(rig.Write(ShortId(0, KLX_MSG_SC_STICKS), Le16s({2, 2, 2, 2})));
+    QVERIFY(rig.Write(ShortId(KLX_NODE_APPLICATION, KLX_MSG_SC_STICKS), Le16s({3, 3, 3, 3})));
+    QVERIFY(rig.Write(LongId(KLX_NODE_APPLICATION, KLX_MSG_TC_BIND_CONFIG, 0), QByteArray::fromHex("09000000")));
+    QVERIFY(rig.Write(LongId(KLX_NODE_APPLICATION, KLX_MSG_TC_BIND_CONFIG, 1), QByteArray(8, 1)));
+    QVERIFY(rig.Write(LongId(KLX_NODE_APPLICATION, KLX_MSG_TC_BIND_CONFIG, 2), QByteArray(1, 1)));
     QVERIFY(rig.Sync(504));
     QCOMPARE(rig.Control(256), 100);
     QCOMPARE(rig.Control(497), 400);
     QVERIFY(rig.Updates().isEmpty());
   }
 
-  // A CC2500 update packet travels as message 194: "q", address, length,
-  // type, then the packet; the start packet is 44 bytes.
+  // A CC2500 update packet travels as a sensor-bus message: "q", address,
+  // length, type, then the packet; the start packet is 44 bytes.
   void cc2500UpdatePackets() {
     LinkRig rig;
     QVERIFY(rig.Start());
     KLX_DevInterfaceCC2500 device;
-    QCOMPARE(device.KLX_DevInterfaceCC2500_Initialize(nullptr), 0);
+    VornErrorWatch watch;
+    QCOMPARE(device.KLX_DevInterfaceCC2500_Initialize(nullptr), KLX_False);
     QCOMPARE(device.KLX_DevInterfaceCC2500_PacketCANSend(1, 1, 7, reinterpret_cast<const unsigned char*>("x")), false);
-    QCOMPARE(device.KLX_DevInterfaceCC2500_Initialize(&rig.protocol), 1);
+    QCOMPARE(device.KLX_DevInterfaceCC2500_Initialize(&rig.protocol), KLX_Ok);
     CDevInterfaceInfo info;
     QVERIFY(info.CDevInterfaceInfo_Create(2 + 12));
     const unsigned char blob[14] = {1, 0, 0xA1, 0xA2, 0xA3, 0xA4, 0x22, 0x21, 0x33, 0x31, 0x44, 0x41, 0x55, 0x51};
@@ -232,6 +241,7 @@ class FramingTest : public QObject {
     // A packet beyond the message limit is refused, not cut.
     const QByteArray huge(1200, 1);
     QVERIFY(!device.KLX_DevInterfaceCC2500_PacketCANSend(5, 1200, 7, reinterpret_cast<const unsigned char*>(huge.constData())));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22103u, "data to long to send"}}));
   }
 
   void transceiverDeviceState() {
@@ -247,12 +257,13 @@ class FramingTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     rig.protocol.KLX_ProtocolStopProcessing();
-    QVERIFY(rig.WriteShort(2, 1, Le16s({5, 6, 7, 8})));
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1, "\x01", 32, 3), 1);
+    QVERIFY(rig.WriteShort(KLX_NODE_STICK, KLX_MSG_SC_STICKS, Le16s({5, 6, 7, 8})));
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1, "\x01", KLX_MSG_LOCK_TRIMS, KLX_NODE_APPLICATION), KLX_Ok);
     KLX_CanFrame f;
     QVERIFY(rig.Read(&f));
-    QCOMPARE(f.can_id, ShortId(3, 32));
-    QTest::qWait(200);  // the receiver has read and dropped the stick frame
+    QCOMPARE(f.can_id, ShortId(KLX_NODE_APPLICATION, KLX_MSG_LOCK_TRIMS));
+    // The receiver has read and dropped the stick frame.
+    QVERIFY(QTest::qWaitFor([&] { return rig.protocol.KLX_ProtocolFramesRead() == 1; }, 3000));
     rig.protocol.KLX_ProtocolStartProcessing();
     QVERIFY(rig.Sync(505));
     QCOMPARE(rig.Control(256), -2048);

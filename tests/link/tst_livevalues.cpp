@@ -4,6 +4,22 @@
 
 #include <QSignalSpy>
 
+// The control search announces its finds on the receiver thread; the spies
+// watch this relay, which lives in the test's thread and gets them queued.
+class SearchRelay : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SearchRelay(KLX_DataBaseManager* db) {
+    connect(db, &KLX_DataBaseManager::controlSelected, this, &SearchRelay::controlSelected, Qt::QueuedConnection);
+    connect(db, &KLX_DataBaseManager::controlRepeated, this, &SearchRelay::controlRepeated, Qt::QueuedConnection);
+  }
+
+ signals:
+  void controlSelected(int control);
+  void controlRepeated(int control);
+};
+
 class LiveValuesTest : public QObject {
   Q_OBJECT
 
@@ -12,10 +28,10 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
-    QVERIFY(rig.WriteShort(2, 1, Le16s({-2047, 3000, 0x7FFF, -5})));      // sticks, clamped
-    QVERIFY(rig.WriteShort(2, 3, Le16s({11, 12, 13, 14})));               // SL-A RO-A SL-B RO-B
-    QVERIFY(rig.WriteShort(2, 7, Le16s({21, 22, 23, 24})));               // G, H; the rest unused
-    QVERIFY(rig.WriteShort(2, 8, Le16s({31, 32, 33, 34})));               // 1712..1714
+    QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({-2047, 3000, 0x7FFF, -5})));  // sticks, clamped
+    QVERIFY(rig.FromStick(KLX_MSG_SC_ENCODERS, Le16s({11, 12, 13, 14})));  // SL-A RO-A SL-B RO-B
+    QVERIFY(rig.FromStick(KLX_MSG_SC_SWITCHES_4, Le16s({21, 22, 23, 24})));  // G, H; the rest unused
+    QVERIFY(rig.FromStick(KLX_MSG_SC_SWITCHES_5, Le16s({31, 32, 33, 34})));  // 1712..1714
     QVERIFY(rig.Sync(600));
     const QList<QPair<int, int>> expected = {
         {256, -2047}, {257, 2047}, {496, 2047}, {497, -5}, {1025, 11}, {1024, 12},
@@ -25,10 +41,10 @@ class LiveValuesTest : public QObject {
     QVERIFY(watch.Reports().isEmpty());
 
     // Wrong lengths are reported and change nothing.
-    QVERIFY(rig.Write(ShortId(2, 1), Le16s({1, 1, 1, 1}), 7));
-    QVERIFY(rig.Write(ShortId(2, 3), Le16s({1, 1, 1, 1}), 6));
-    QVERIFY(rig.Write(ShortId(2, 5), Le16s({1, 1, 1, 1}), 0));
-    QVERIFY(rig.Write(ShortId(2, 16), Le16s({1, 1, 1, 1}), 4));
+    QVERIFY(rig.Write(ShortId(KLX_NODE_STICK, KLX_MSG_SC_STICKS), Le16s({1, 1, 1, 1}), 7));
+    QVERIFY(rig.Write(ShortId(KLX_NODE_STICK, KLX_MSG_SC_ENCODERS), Le16s({1, 1, 1, 1}), 6));
+    QVERIFY(rig.Write(ShortId(KLX_NODE_STICK, KLX_MSG_SC_SWITCHES_2), Le16s({1, 1, 1, 1}), 0));
+    QVERIFY(rig.Write(ShortId(KLX_NODE_STICK, KLX_MSG_SC_SYSTEM_DATA), Le16s({1, 1, 1, 1}), 4));
     QVERIFY(rig.Sync(601));
     QCOMPARE(rig.Control(256), -2047);
     QCOMPARE(rig.Control(1025), 11);
@@ -43,8 +59,8 @@ class LiveValuesTest : public QObject {
     // The first value after start never counts; a change of 20 does not,
     // one of 21 does.
     const int steps[4] = {500, 520, 541, 541};
-    for (int v : steps) QVERIFY(rig.WriteShort(2, 1, Le16s({0, 0, v, 0})));
-    QVERIFY(rig.WriteShort(2, 1, Le16s({0, 0, 541, 0})));
+    for (int v : steps) QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({0, 0, v, 0})));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({0, 0, 541, 0})));
     QVERIFY(rig.Sync(615));
     QCOMPARE(rig.db.KLX_DataBaseManagerInactivityRestarts(), 1);
   }
@@ -52,10 +68,10 @@ class LiveValuesTest : public QObject {
   void systemDataAndLinkQuality() {
     LinkRig rig;
     QVERIFY(rig.Start());
-    QVERIFY(rig.WriteShort(2, 16, Le16s({812, 795, 4000, 64})));
-    QVERIFY(rig.WriteShort(1, 64, QByteArray::fromHex("6455d8c4")));
-    QVERIFY(rig.WriteShort(1, 4, QByteArray::fromHex("000c3412")));
-    QVERIFY(rig.WriteShort(1, 144, QByteArray::fromHex("02")));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_SYSTEM_DATA, Le16s({812, 795, 4000, 64})));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_LINK_QUALITY, QByteArray::fromHex("6455d8c4")));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_DEVICE_STATE, QByteArray::fromHex("000c3412")));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_FRONT_PLUG_MODE, QByteArray::fromHex("02")));
     QVERIFY(QTest::qWaitFor([&] { return rig.db.KLX_DatabaseManagerGetSetFrontPlugMode(0, 1) == 2; }, 3000));
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 812);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(0, 1), 795);
@@ -74,14 +90,14 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
-    QCOMPARE(rig.db.KLX_DataBaseManager_SetTrimFlightModeDependent(1, 5, true, false), 1);
+    QCOMPARE(rig.db.KLX_DataBaseManager_SetTrimFlightModeDependent(1, 5, true, false), KLX_Ok);
     QByteArray m35 = Le16s({-100, 200, 300});
     m35.append(char(5));
-    QVERIFY(rig.WriteShort(1, 35, m35));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_TRIMS_ABC, m35));
     QByteArray m36 = Le16s({-7, 8, 9});
     m36.append(char(5));
-    QVERIFY(rig.WriteShort(1, 36, m36));
-    QVERIFY(rig.WriteShort(1, 35, Le16s({1, 1, 1})));  // 6 bytes: refused
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_TRIMS_DEF, m36));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_TRIMS_ABC, Le16s({1, 1, 1})));  // 6 bytes: refused
     QVERIFY(rig.Sync(602));
     QCOMPARE(rig.db.KLX_DataBaseManagerTrimGetSetTrimValueBeep(0, 0, 0, 1), -100);
     QCOMPARE(rig.db.KLX_DataBaseManagerTrimGetSetTrimValueBeep(1, 5, 0, 1), 200);
@@ -97,8 +113,8 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
-    QVERIFY(rig.WriteShort(1, 37, Le16s({-2047, 0, 2047, 5000})));
-    QVERIFY(rig.Write(ShortId(1, 37), Le16s({1, 1, 1, 1}), 7));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_SPECIAL_SWITCHES, Le16s({-2047, 0, 2047, 5000})));
+    QVERIFY(rig.Write(ShortId(KLX_NODE_TRANSCEIVER, KLX_MSG_TC_SPECIAL_SWITCHES), Le16s({1, 1, 1, 1}), 7));
     QVERIFY(rig.Sync(603));
     const int expected[4] = {-2047, 0, 2047, 2047};
     const int ids[4] = {774, 775, 1014, 1015};
@@ -113,8 +129,8 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
-    QVERIFY(rig.WriteShort(1, 254, QByteArray::fromHex("04030201")));
-    QVERIFY(rig.WriteShort(2, 255, QByteArray::fromHex("0a0b0c02")));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_ERROR_REPORT, QByteArray::fromHex("04030201")));
+    QVERIFY(rig.FromStick(KLX_MSG_ERROR_REPORT_2, QByteArray::fromHex("0a0b0c02")));
     QVERIFY(rig.Sync(604));
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x01020304u, QString()},
                                                                {0x020c0b0au, QString()}}));
@@ -123,21 +139,21 @@ class LiveValuesTest : public QObject {
   void answersForTheRunningTask() {
     LinkRig rig;
     QVERIFY(rig.Start());
-    QVERIFY(rig.WriteShort(1, 128, QByteArray::fromHex("01010302")));
-    QVERIFY(rig.WriteShort(2, 129, QByteArray::fromHex("0102010478563412")));
-    QVERIFY(rig.WriteShort(2, 64, QByteArray::fromHex("0f000080")));
-    QVERIFY(rig.WriteShort(1, 96, QByteArray()));  // length 0: answer 0
-    QVERIFY(rig.WriteShort(1, 81, QByteArray(3, 1)));  // short unit message: no path
-    QVERIFY(rig.WriteLong(1, 81, QByteArray(10, 2)));
-    QVERIFY(rig.WriteShort(1, 51, QByteArray::fromHex("0a04112233")));
-    QVERIFY(rig.WriteShort(1, 113, QByteArray::fromHex("77")));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_SYNC_TRANSCEIVER, QByteArray::fromHex("01010302")));
+    QVERIFY(rig.FromStick(KLX_MSG_SYNC_STICK, QByteArray::fromHex("0102010478563412")));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_DIRECTIONS, QByteArray::fromHex("0f000080")));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_LOADER, QByteArray()));  // length 0: answer 0
+    QVERIFY(rig.FromTransceiver(KLX_MSG_UNIT_MIXER, QByteArray(3, 1)));  // short unit message: no path
+    QVERIFY(rig.WriteLong(KLX_NODE_TRANSCEIVER, KLX_MSG_UNIT_MIXER, QByteArray(10, 2)));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_SENSOR_FRAME, QByteArray::fromHex("0a04112233")));
+    QVERIFY(rig.FromTransceiver(KLX_MSG_TC_RESPONSE, QByteArray::fromHex("77")));
     QVERIFY(rig.Sync(605));
     const QList<TaskUpdate_Data_T> u = rig.Updates();
     QCOMPARE(u.size(), 6);
-    QCOMPARE(u[0].updateKind, 2);
+    QCOMPARE(u[0].updateKind, int(KLX_UPDATE_KIND_TRANSCEIVER));
     QCOMPARE(u[0].para, 1);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[0].data), 4), QByteArray::fromHex("01030200"));
-    QCOMPARE(u[1].updateKind, 1);
+    QCOMPARE(u[1].updateKind, int(KLX_UPDATE_KIND_STICK));
     QCOMPARE(u[1].para, 1);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[1].data), 8), QByteArray::fromHex("0201047856341200"));
     QCOMPARE(u[2].para, 0);
@@ -158,18 +174,18 @@ class LiveValuesTest : public QObject {
   void updateAnswerIdDeliversTwice() {
     LinkRig rig;
     QVERIFY(rig.Start());
-    rig.protocol.KLX_ProtocolSet_Update_CANID_Transceiverontroller(96);
+    rig.protocol.KLX_ProtocolSet_Update_CANID_Transceiverontroller(KLX_MSG_LOADER);
     QCOMPARE(rig.protocol.KLX_ProtocolIsClearBootUpdateFlag(), 1);
     QCOMPARE(rig.protocol.KLX_ProtocolIsClearBootUpdateFlag(), 0);
     rig.protocol.KLX_ProtocolSet_Update_CANID_Stickcontroller(65535);
-    QVERIFY(rig.WriteShort(1, 96, QByteArray::fromHex("0506")));
-    QVERIFY(rig.WriteLong(2, 153, QByteArray(12, 9)));  // boot loader, long
+    QVERIFY(rig.FromTransceiver(KLX_MSG_LOADER, QByteArray::fromHex("0506")));
+    QVERIFY(rig.WriteLong(KLX_NODE_STICK, KLX_MSG_BOOT_ANSWER_DEFAULT, QByteArray(12, 9)));  // boot loader, long
     QVERIFY(rig.Sync(606));
     const QList<TaskUpdate_Data_T> u = rig.Updates();
     QCOMPARE(u.size(), 3);
     QCOMPARE(u[0].para, 5);
     QCOMPARE(u[1].para, 5);
-    QCOMPARE(u[2].updateKind, 1);
+    QCOMPARE(u[2].updateKind, int(KLX_UPDATE_KIND_STICK));
     QCOMPARE(u[2].para, 9);
   }
 
@@ -177,13 +193,13 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     // Outside a search: one pending direction per trim.
-    QVERIFY(rig.WriteShort(2, 2, QByteArray::fromHex("fe02fe02fe02")));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_TRIM_CLICKS, QByteArray::fromHex("fe02fe02fe02")));
     QVERIFY(rig.Sync(607));
     const int first[6] = {-1, 1, -1, 1, -1, 1};
     for (int t = 0; t < 6; ++t) QCOMPARE(rig.db.KLX_DataBaseManagerGetAndClear_StickTrimDirection(t, t != 1), first[t]);
     // A second click while one is pending changes nothing; a message shorter
     // than six bytes clicks nothing beyond its length.
-    QVERIFY(rig.WriteShort(2, 2, QByteArray::fromHex("02fe")));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_TRIM_CLICKS, QByteArray::fromHex("02fe")));
     QVERIFY(rig.Sync(608));
     QCOMPARE(rig.db.KLX_DataBaseManagerGetAndClear_StickTrimDirection(0, true), 1);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetAndClear_StickTrimDirection(1, true), 1);
@@ -194,8 +210,8 @@ class LiveValuesTest : public QObject {
     rig.db.KLX_DataBaseManagerGetSet_ControlValueByControl(753, 10, 0);
     rig.db.KLX_DataBaseManagerGetSet_StickMovement(1, 0);
     rig.db.KLX_DataBaseManager_StickdataUnlock();
-    QVERIFY(rig.WriteShort(2, 2, QByteArray::fromHex("000000fe")));
-    QVERIFY(rig.WriteShort(2, 2, QByteArray::fromHex("000000fefe")));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_TRIM_CLICKS, QByteArray::fromHex("000000fe")));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_TRIM_CLICKS, QByteArray::fromHex("000000fefe")));
     QVERIFY(rig.Sync(609));
     QCOMPARE(rig.Control(753), 12);
     QCOMPARE(rig.Control(514), -2047);  // from no value (-2048), clamped
@@ -204,32 +220,33 @@ class LiveValuesTest : public QObject {
   void controlSearchChecksEveryEleventhMessage() {
     LinkRig rig;
     QVERIFY(rig.Start());
-    QSignalSpy found(&rig.db, &KLX_DataBaseManager::controlSelected);
-    QSignalSpy repeated(&rig.db, &KLX_DataBaseManager::controlRepeated);
-    QVERIFY(rig.WriteShort(2, 4, Le16s({0, 0, 0, 0})));
-    QVERIFY(rig.WriteShort(2, 1, Le16s({0, 0, 0, 0})));
+    SearchRelay relay(&rig.db);
+    QSignalSpy found(&relay, &SearchRelay::controlSelected);
+    QSignalSpy repeated(&relay, &SearchRelay::controlRepeated);
+    QVERIFY(rig.FromStick(KLX_MSG_SC_SWITCHES_1, Le16s({0, 0, 0, 0})));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({0, 0, 0, 0})));
     QVERIFY(rig.Sync(610));
     rig.db.KLX_DataBaseManager_StickdataLock();
     rig.db.KLX_DataBaseManager_StickdataFreezeMovement();
     rig.db.KLX_DataBaseManager_StickdataUnlock();
     // Stick A and switch A both moved: the switch wins.
-    QVERIFY(rig.WriteShort(2, 4, Le16s({300, 0, 0, 0})));
-    for (int i = 0; i < 10; ++i) QVERIFY(rig.WriteShort(2, 1, Le16s({300, 0, 0, 0})));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_SWITCHES_1, Le16s({300, 0, 0, 0})));
+    for (int i = 0; i < 10; ++i) QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({300, 0, 0, 0})));
     QVERIFY(rig.Sync(611));
     QCoreApplication::processEvents();
     QCOMPARE(found.size(), 0);
-    QVERIFY(rig.WriteShort(2, 1, Le16s({300, 0, 0, 0})));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({300, 0, 0, 0})));
     QVERIFY(rig.Sync(612));
     QTRY_COMPARE(found.size(), 1);
     QCOMPARE(found[0][0].toInt(), 768);
     QCOMPARE(rig.db.KLX_DataBaseManager_StickdataGetSet_LastControl(0, 1), 768);
     // The next check waits 26 messages; the same control then repeats.
-    QVERIFY(rig.WriteShort(2, 4, Le16s({900, 0, 0, 0})));
-    for (int i = 0; i < 25; ++i) QVERIFY(rig.WriteShort(2, 1, Le16s({300, 0, 0, 0})));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_SWITCHES_1, Le16s({900, 0, 0, 0})));
+    for (int i = 0; i < 25; ++i) QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({300, 0, 0, 0})));
     QVERIFY(rig.Sync(613));
     QCoreApplication::processEvents();
     QCOMPARE(repeated.size(), 0);
-    QVERIFY(rig.WriteShort(2, 1, Le16s({300, 0, 0, 0})));
+    QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({300, 0, 0, 0})));
     QVERIFY(rig.Sync(614));
     QTRY_COMPARE(repeated.size(), 1);
     QCOMPARE(repeated[0][0].toInt(), 768);

@@ -1,6 +1,6 @@
 // The sender under load and the socket's edges: concurrent senders lose and
 // reorder nothing, a lone message never waits for a later one, a dead socket
-// does not spin the receiver, and the desktop stand-in takes only whole
+// paces the receiver by its clock, and the desktop stand-in takes only whole
 // frames and joins the simulator whenever it comes up.
 #include "linkrig.h"
 
@@ -11,16 +11,9 @@
 #include <QThread>
 
 #include <cerrno>
-#include <ctime>
 
 class SenderTest : public QObject {
   Q_OBJECT
-
-  static double CpuSeconds() {
-    timespec t;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-  }
 
  private slots:
   void concurrentSendersLoseNothing() {
@@ -37,7 +30,7 @@ class SenderTest : public QObject {
           d[0] = char(t);
           d[1] = char(i & 0xFF);
           d[2] = char(i >> 8);
-          rig.protocol.KLX_ProtocolSendMessage(unsigned(d.size()), d.constData(), 100 + t, 3);
+          rig.protocol.KLX_ProtocolSendMessage(unsigned(d.size()), d.constData(), 100 + t, KLX_NODE_APPLICATION);
         }
       });
       threads.last()->start();
@@ -82,7 +75,7 @@ class SenderTest : public QObject {
       t->wait();
       delete t;
     }
-    QVERIFY(!rig.Read(&f, 200));
+    QVERIFY(rig.NothingMoreSent());
   }
 
   void aLoneMessageIsSentAtOnce() {
@@ -91,24 +84,29 @@ class SenderTest : public QObject {
     KLX_CanFrame f;
     for (int i = 0; i < 300; ++i) {
       const char b = char(i);
-      QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1, &b, 246, 3), 1);
+      QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1, &b, KLX_MSG_RADIO_TEST_GAIN, KLX_NODE_APPLICATION), KLX_Ok);
       QVERIFY2(rig.Read(&f, 500), qPrintable(QString("message %1 waited").arg(i)));
       QCOMPARE(int(f.data[0]), i & 0xFF);
-      if (i % 50 == 0) QThread::usleep(2000);
+      // Now and then the next message finds the sender asleep.
+      if (i % 50 == 0) QVERIFY(rig.clock.KLX_ManualClockAwaitWaiters(1));
     }
   }
 
+  // A peer that went away makes every read fail at once; the receiver pauses
+  // 20 ms on its clock after each, and reports each.
   void aDeadSocketDoesNotSpin() {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
     ::close(rig.TakePeer());
-    QThread::msleep(50);
-    const double before = CpuSeconds();
-    QThread::msleep(600);
-    const double used = CpuSeconds() - before;
-    QVERIFY2(used < 0.2, qPrintable(QString("%1 s of CPU in 0.6 s").arg(used)));
-    QVERIFY(watch.Has(327939u));
+    // The sender waits for messages, the receiver in its first pause.
+    QVERIFY(rig.clock.KLX_ManualClockAwaitWaiters(2));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x50103u});
+    QVERIFY(rig.clock.KLX_ManualClockRun(600, 2));
+    // One more failed read at each 20 ms: 30 in 600 ms.
+    QList<QPair<unsigned, QString>> failedReads;
+    for (int i = 0; i < 31; ++i) failedReads.append({0x50103u, QString()});
+    QCOMPARE(watch.Reports(), failedReads);
   }
 
   void desktopStandInTakesOnlyWholeFrames() {
@@ -148,14 +146,14 @@ class SenderTest : public QObject {
     QVERIFY(sim.Serve(path));
     // The stand-in joins within its retry period; frames then cross.
     KLX_CanFrame request;
-    request.can_id = ShortId(3, 150);
+    request.can_id = ShortId(KLX_NODE_APPLICATION, KLX_MSG_DIRECTIONS_REQUEST);
     QVERIFY(QTest::qWaitFor([&] {
       KLX_Platform::CanWrite(fd, request);
       return KLX_Platform::CanWaitReadable(fd, 50);
     }, 3000));
     KLX_CanFrame answer;
     QCOMPARE(KLX_Platform::CanRead(fd, &answer), ssize_t(16));
-    QCOMPARE(answer.can_id, ShortId(2, 64));
+    QCOMPARE(answer.can_id, ShortId(KLX_NODE_STICK, KLX_MSG_SC_DIRECTIONS));
     QCOMPARE(int(answer.can_dlc), 4);
     KLX_Platform::CanClose(fd);
   }
