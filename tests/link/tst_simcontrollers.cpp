@@ -1,9 +1,12 @@
 // The program and the simulated controllers on one socketpair: the
-// synchronisation answers, the streamed values reaching the stores, state
-// kept across power cycles, and each fault knob as the program sees it.
+// synchronisation answers, the streamed values reaching the stores, trims and
+// toggles reported only when they change, the direction word kept across
+// power cycles, and each fault knob as the program sees it.
 #include "linkrig.h"
 
+#include "frame/klx_clock.h"
 #include "sim/csimcontrollers.h"
+#include "sim/csimmessageids.h"
 
 class SimControllersTest : public QObject {
   Q_OBJECT
@@ -13,7 +16,7 @@ class SimControllersTest : public QObject {
   // Every message the simulator sent before has passed the handlers once a
   // system data message with a marker has.
   static bool SyncVia(CSimControllers& sim, LinkRig& rig, int marker) {
-    sim.Send(CSimControllers::Stick, 16, Le16s({marker, 0, 0, 0}));
+    sim.Send(CSimControllers::Stick, SimStickSystemData, Le16s({marker, 0, 0, 0}));
     return QTest::qWaitFor(
         [&] { return rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, 3000);
   }
@@ -29,9 +32,9 @@ class SimControllersTest : public QObject {
     CSimControllers sim(rig.root.Path());
     sim.SetStreaming(false);
     QVERIFY(sim.Attach(rig.TakePeer()));
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 128, 3), 1);
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 129, 3), 1);
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(0, nullptr, 150, 3), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestTransceiverSync, SimNodeApplication), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestStickSync, SimNodeApplication), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(0, nullptr, SimRequestDirections, SimNodeApplication), 1);
     QList<TaskUpdate_Data_T> u;
     QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return u.size() >= 3; }, 3000));
     QCOMPARE(u.size(), 3);
@@ -46,9 +49,9 @@ class SimControllersTest : public QObject {
              p.stickSerial);
     QCOMPARE(u[2].para, 0);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[2].data), 4), QByteArray::fromHex("05000080"));
-    QCOMPARE(sim.Received(128), 1);
-    QCOMPARE(sim.Received(129), 1);
-    QCOMPARE(sim.Received(150), 1);
+    QCOMPARE(sim.Received(SimRequestTransceiverSync), 1);
+    QCOMPARE(sim.Received(SimRequestStickSync), 1);
+    QCOMPARE(sim.Received(SimRequestDirections), 1);
     QCOMPARE(sim.BadFrames(), 0);
   }
 
@@ -59,11 +62,11 @@ class SimControllersTest : public QObject {
     sim.SetStreaming(false);
     QVERIFY(sim.Attach(rig.TakePeer()));
     sim.SetSilent(CSimControllers::Transceiver, true);
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 128, 3), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestTransceiverSync, SimNodeApplication), 1);
     const QByteArray shortRequest = QByteArray::fromHex("01000000");
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(4, shortRequest.constData(), 129, 3), 1);
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), 129, 3), 1);
-    QVERIFY(QTest::qWaitFor([&] { return sim.Received(129) == 2; }, 3000));
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(4, shortRequest.constData(), SimRequestStickSync, SimNodeApplication), 1);
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestStickSync, SimNodeApplication), 1);
+    QVERIFY(QTest::qWaitFor([&] { return sim.Received(SimRequestStickSync) == 2; }, 3000));
     QList<TaskUpdate_Data_T> u;
     QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty(); }, 3000));
     QTest::qWait(100);
@@ -107,6 +110,100 @@ class SimControllersTest : public QObject {
     QVERIFY(watch.Codes() == QList<unsigned>{0x02050101u});
   }
 
+  // Trims and toggles mark the program's model as modified: the transceiver
+  // reports them once after a synchronisation and then only when they change.
+  void trimsAndTogglesOnlyWhenTheyChange_data() {
+    QTest::addColumn<int>("moved");     // the control a hand moves
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("message");   // the one message that reports it
+    QTest::addColumn<int>("reported");  // the control the program then holds
+    QTest::addColumn<int>("value");
+    QTest::newRow("trim A") << 512 << 300 << int(SimTransceiverTrimsABC) << 512 << 300;
+    QTest::newRow("trim F") << 754 << -300 << int(SimTransceiverTrimsDEF) << 754 << -300;
+    QTest::newRow("switch C pressed") << 770 << 2047 << int(SimTransceiverSpecialSwitches) << 774 << -2047;
+  }
+  void trimsAndTogglesOnlyWhenTheyChange() {
+    QFETCH(int, moved);
+    QFETCH(int, position);
+    QFETCH(int, message);
+    QFETCH(int, reported);
+    QFETCH(int, value);
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    KLX_ManualClock clock;
+    CSimControllers sim(rig.root.Path());
+    sim.SetClock(&clock);
+    QVERIFY(sim.Attach(rig.TakePeer()));
+    const QList<int> reports = {SimTransceiverTrimsABC, SimTransceiverTrimsDEF, SimTransceiverSpecialSwitches};
+    auto sent = [&] {
+      QList<int> n;
+      for (int id : reports) n << sim.Sent(CSimControllers::Transceiver, id);
+      return n;
+    };
+
+    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestTransceiverSync, SimNodeApplication), 1);
+    QList<TaskUpdate_Data_T> u;
+    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty(); }, 3000));
+    QVERIFY(clock.KLX_ManualClockRun(100));
+    QVERIFY(SyncVia(sim, rig, 701));
+    QCOMPARE(sent(), (QList<int>{1, 1, 1}));
+    QCOMPARE(rig.Control(774), 2047);
+
+    // Ten quiet seconds: 500 stick messages more, not one trim or toggle.
+    rig.db.KLX_DataBaseManagerSetModelModifyFlag(false);
+    QVERIFY(clock.KLX_ManualClockRun(10000));
+    QVERIFY(SyncVia(sim, rig, 702));
+    QCOMPARE(sim.Sent(CSimControllers::Stick, SimStickPositions), 506);
+    QCOMPARE(sent(), (QList<int>{1, 1, 1}));
+    QVERIFY(!rig.db.KLX_DataBaseManagerGetModelModifyFlag());
+
+    // One move: its message goes out once, with the new value.
+    QVERIFY(sim.SetControl(moved, position));
+    QVERIFY(clock.KLX_ManualClockRun(1000));
+    QVERIFY(SyncVia(sim, rig, 703));
+    QList<int> expected{1, 1, 1};
+    expected[reports.indexOf(message)] = 2;
+    QCOMPARE(sent(), expected);
+    QCOMPARE(rig.Control(reported), value);
+    QVERIFY(rig.db.KLX_DataBaseManagerGetModelModifyFlag());
+  }
+
+  // The word the program sends with message 151 is what the controllers
+  // apply and what they answer after the next power-up.
+  void directionWordIsKeptAcrossPowerCycles() {
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    {
+      CSimControllers sim(rig.root.Path());
+      QVERIFY(sim.Attach(rig.TakePeer()));
+      QTRY_COMPARE_WITH_TIMEOUT(rig.Control(768), -2047, 3000);
+      // Three bytes are no direction word.
+      const QByteArray shortWord = QByteArray::fromHex("ffffff");
+      QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(3, shortWord.constData(), SimSetDirections, SimNodeApplication), 1);
+      // Switch A (bit 8) inverted.
+      const QByteArray word = QByteArray::fromHex("00010000");
+      QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(4, word.constData(), SimSetDirections, SimNodeApplication), 1);
+      QTRY_COMPARE_WITH_TIMEOUT(rig.Control(768), 2047, 3000);
+      QCOMPARE(sim.Received(SimSetDirections), 2);
+      QCOMPARE(sim.Control(768), -2047);  // the hand did not move it
+    }
+    int fds[2];
+    QCOMPARE(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, fds), 0);
+    CSimControllers next(rig.root.Path());
+    next.SetStreaming(false);
+    QVERIFY(next.Attach(fds[1]));
+    KLX_CanFrame f{};
+    f.can_id = ShortId(SimNodeApplication, SimRequestDirections);
+    QCOMPARE(::send(fds[0], &f, sizeof(f), MSG_NOSIGNAL), ssize_t(sizeof(f)));
+    pollfd p{fds[0], POLLIN, 0};
+    QCOMPARE(::poll(&p, 1, 3000), 1);
+    QCOMPARE(::recv(fds[0], &f, sizeof(f), 0), ssize_t(sizeof(f)));
+    QCOMPARE(f.can_id, ShortId(SimNodeStick, SimStickDirections));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(f.data), f.can_dlc), QByteArray::fromHex("00010000"));
+    next.Detach();
+    ::close(fds[0]);
+  }
+
   void faultKnobs() {
     LinkRig rig;
     QVERIFY(rig.Start());
@@ -117,7 +214,7 @@ class SimControllersTest : public QObject {
 
     // Remote frames: nothing reaches the handlers.
     sim.SetRemoteFrames(true);
-    sim.Send(CSimControllers::Stick, 1, Le16s({9, 9, 9, 9}));
+    sim.Send(CSimControllers::Stick, SimStickPositions, Le16s({9, 9, 9, 9}));
     sim.SetRemoteFrames(false);
     QVERIFY(SyncVia(sim, rig, 700));
     QCOMPARE(rig.Control(256), -2048);
@@ -133,9 +230,9 @@ class SimControllersTest : public QObject {
 
     // A sequence gap drops the long message; the next one arrives.
     sim.SetSequenceGap(true);
-    sim.Send(CSimControllers::Transceiver, 17, QByteArray(30, 7));
+    sim.Send(CSimControllers::Transceiver, SimTransceiverTaskData, QByteArray(30, 7));
     sim.SetSequenceGap(false);
-    sim.Send(CSimControllers::Transceiver, 17, QByteArray(20, 8));
+    sim.Send(CSimControllers::Transceiver, SimTransceiverTaskData, QByteArray(20, 8));
     QList<TaskUpdate_Data_T> u;
     QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty(); }, 3000));
     QTest::qWait(100);
@@ -144,7 +241,7 @@ class SimControllersTest : public QObject {
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[0].data + 1), 21), QByteArray(20, 8) + QByteArray(1, 0));
 
     // A header announcing 1001 bytes is refused with the receive code.
-    sim.SendOversizeHeader(CSimControllers::Transceiver, 17);
+    sim.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
     QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x52102u), 3000);
   }
 };
