@@ -79,7 +79,9 @@ class SimControllersTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    KLX_ManualClock clock;
     CSimControllers sim(rig.root.Path());
+    sim.SetClock(&clock);
     sim.SetSticks(100, -200, 300, -400);
     sim.SetEncoders(1, 2, 3, 4);
     sim.SetSwitchGroup(4, 2047, -2047, 0, 2047);
@@ -87,22 +89,23 @@ class SimControllersTest : public QObject {
     sim.SetTrims(trims, 0);
     sim.SetSpecialSwitches(-2047, -2047, 2047, 0);
     sim.SetSystemData(777, 766, 250, 42);
+    // Everything streams at once on attaching; the system data come last.
     QVERIFY(sim.Attach(rig.TakePeer()));
     QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 777, 3000);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.Control(1015), 0, 3000);
     const QList<QPair<int, int>> expected = {{256, 100}, {257, -200}, {496, 300}, {497, -400},
                                              {1025, 1},  {1024, 2},   {1265, 3},   {1264, 4},
                                              {768, 2047}, {769, -2047}, {512, 10}, {754, 60},
-                                             {774, -2047}, {1014, 2047}};
+                                             {774, -2047}, {1014, 2047}, {1015, 0}};
     for (const auto& e : expected) QCOMPARE(rig.Control(e.first), e.second);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetTransRSSI1(), -40);
-    // Sticks arrive about every 20 ms.
-    rig.db.KLX_DataBaseManagerGetTelemetrieHandler();
+    // The sticks go out every 20 ms.
     sim.SetSticks(5, 5, 5, 5);
-    QElapsedTimer t;
-    t.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.Control(256), 5, 1000);
-    QVERIFY(t.elapsed() < 200);
+    QVERIFY(clock.KLX_ManualClockRun(19));
+    QVERIFY(SyncVia(sim, rig, 704));
+    QCOMPARE(rig.Control(256), 100);
+    QVERIFY(clock.KLX_ManualClockRun(1));
+    QVERIFY(SyncVia(sim, rig, 705));
+    QCOMPARE(rig.Control(256), 5);
 
     // An error report from the transceiver controller lands in the log.
     sim.SendErrorReport(CSimControllers::Transceiver, 0x02050101u);
