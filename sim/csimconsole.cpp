@@ -90,16 +90,17 @@ void CSimConsole::Key(char key) {
         m_Print("power button released");
       });
       break;
-    case 'w': MoveStick(256, 1); break;
-    case 's': MoveStick(256, -1); break;
-    case 'd': MoveStick(257, 1); break;
-    case 'a': MoveStick(257, -1); break;
-    case 'i': MoveStick(496, 1); break;
-    case 'k': MoveStick(496, -1); break;
-    case 'l': MoveStick(497, 1); break;
-    case 'j': MoveStick(497, -1); break;
+    case 'w': MoveStick(CSimControls::kStickA, 1); break;
+    case 's': MoveStick(CSimControls::kStickA, -1); break;
+    case 'd': MoveStick(CSimControls::kStickB, 1); break;
+    case 'a': MoveStick(CSimControls::kStickB, -1); break;
+    case 'i': MoveStick(CSimControls::kStickC, 1); break;
+    case 'k': MoveStick(CSimControls::kStickC, -1); break;
+    case 'l': MoveStick(CSimControls::kStickD, 1); break;
+    case 'j': MoveStick(CSimControls::kStickD, -1); break;
     case ' ':
-      for (int id : {256, 257, 496, 497}) m_Controllers.SetControl(id, 0);
+      for (int id : {CSimControls::kStickA, CSimControls::kStickB, CSimControls::kStickC, CSimControls::kStickD})
+        m_Controllers.SetControl(id, 0);
       m_Print("sticks centred");
       break;
     case ']': Select(1); break;
@@ -143,9 +144,10 @@ void CSimConsole::Toggle(bool* flag, const char* what, void (CSimControllers::*s
 
 void CSimConsole::MoveStick(int id, int steps) {
   m_Controllers.SetControl(id, m_Controllers.Control(id) + steps * CSimControls::kStep);
-  const bool left = id == 256 || id == 257;
+  const bool left = id == CSimControls::kStickA || id == CSimControls::kStickB;
   m_Print(QStringLiteral("%1 stick: %2, %3")
-              .arg(left ? "left" : "right", Position(left ? 256 : 496), Position(left ? 257 : 497)));
+              .arg(left ? "left" : "right", Position(left ? CSimControls::kStickA : CSimControls::kStickC),
+                   Position(left ? CSimControls::kStickB : CSimControls::kStickD)));
 }
 
 void CSimConsole::Select(int step) {

@@ -26,6 +26,8 @@ struct CSimControl {
 };
 
 namespace CSimControls {
+// The stick axes: left up/down, left left/right, right up/down, right left/right.
+constexpr int kStickA = 256, kStickB = 257, kStickC = 496, kStickD = 497;
 constexpr int kMax = 2047;
 constexpr int kStep = 205;       // one key press on a stick or slider: 10 %
 constexpr int kTrimStep = 41;    // one trim click: 2 %, the model's default step

@@ -18,7 +18,12 @@ enum CSimMessageId : int {
   SimStickPositions = 1,       // four sticks, 8 bytes
   SimStickTrimClicks = 2,      // one byte per trim: 0, 0x02 (up) or 0xFE (down)
   SimStickEncoders = 3,        // sliders and rotaries, 8 bytes
-  SimStickSwitchesFirst = 4,   // switch groups 4 to 8, 8 bytes each
+  SimStickSwitchesFirst = 4,   // switch groups, 8 bytes each:
+  SimStickSwitchesABCD = 4,    //   A, B, C, D
+  SimStickSwitchesEJKM = 5,    //   E, J, K, M
+  SimStickSwitchesLNFI = 6,    //   L, N, F, I
+  SimStickSwitchesGH = 7,      //   G, H
+  SimStickSwitchesExtra = 8,   //   three unnamed inputs
   SimStickSwitchesLast = 8,
   SimStickSystemData = 16,     // batteries, current, ambient light
   SimStickDirections = 64,     // the direction word, answer to the request

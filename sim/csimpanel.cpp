@@ -35,6 +35,12 @@ QVariantList CSimPanel::Controls() const {
 
 int CSimPanel::Maximum() const { return CSimControls::kMax; }
 
+int CSimPanel::idOf(const QString& name) const {
+  for (const CSimControl& c : CSimControls::All())
+    if (name == QLatin1String(c.name)) return c.id;
+  return 0;
+}
+
 int CSimPanel::value(int id) const { return m_Controllers.Control(id); }
 
 void CSimPanel::setValue(int id, int value) { m_Controllers.SetControl(id, value); }

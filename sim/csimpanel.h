@@ -23,6 +23,7 @@ class CSimPanel : public QObject {
   QVariantList Controls() const;
   int Maximum() const;
 
+  Q_INVOKABLE int idOf(const QString& name) const;  // "ST-A" gives 256; 0 unknown
   Q_INVOKABLE int value(int id) const;
   Q_INVOKABLE void setValue(int id, int value);
   Q_INVOKABLE void clickTrim(int id, int direction);

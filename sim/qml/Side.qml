@@ -13,8 +13,10 @@ Rectangle {
     border.color: "#cfd8dc"
 
     readonly property var ids: rightSide
-        ? { "vertical": 496, "horizontal": 497, "trimV": 752, "trimH": 753, "trimX": 754, "slider": 1265, "rotary": 1264 }
-        : { "vertical": 256, "horizontal": 257, "trimV": 512, "trimH": 513, "trimX": 514, "slider": 1025, "rotary": 1024 }
+        ? { "vertical": Sim.idOf("ST-C"), "horizontal": Sim.idOf("ST-D"), "trimV": Sim.idOf("TR-C"),
+            "trimH": Sim.idOf("TR-D"), "trimX": Sim.idOf("TR-F"), "slider": Sim.idOf("SL-B"), "rotary": Sim.idOf("RO-B") }
+        : { "vertical": Sim.idOf("ST-A"), "horizontal": Sim.idOf("ST-B"), "trimV": Sim.idOf("TR-A"),
+            "trimH": Sim.idOf("TR-B"), "trimX": Sim.idOf("TR-E"), "slider": Sim.idOf("SL-A"), "rotary": Sim.idOf("RO-A") }
     readonly property var levers: Sim.controls.filter(function (c) {
         return c.right === side.rightSide && (c.kind === "switch2" || c.kind === "switch3")
     })

@@ -1,16 +1,13 @@
 // The simulated board as the desktop run uses it: what a factory-fresh board
 // carries (read by the program's own readers), the console keys that move
 // the controls the program sees, and `q` switching the program off in order.
-#include "linkrig.h"
+#include "simrig.h"
 
-#include "frame/klx_clock.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlsystem.h"
 #include "platform/klx_platform.h"
 #include "sim/csimboard.h"
 #include "sim/csimconsole.h"
-#include "sim/csimcontrollers.h"
-#include "sim/csimmessageids.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -114,25 +111,19 @@ class SimBoardTest : public QObject {
     QFETCH(QByteArray, keys);
     QFETCH(int, control);
     QFETCH(int, value);
-    LinkRig rig;
-    QVERIFY(rig.Start());
-    KLX_ManualClock clock;
-    CSimControllers sim(rig.root.Path());
-    sim.SetClock(&clock);
-    QVERIFY(sim.Attach(rig.TakePeer()));
-    CSimBoard board(rig.root.Path(), CSimBoard::Vorn);
+    SimRig r;
+    QVERIFY(r.Start());
+    CSimBoard board(r.link.root.Path(), CSimBoard::Vorn);
     QStringList lines;
-    CSimConsole console(sim, board, 0, [&](const QString& line) { lines << line; });
+    CSimConsole console(r.sim, board, 0, [&](const QString& line) { lines << line; });
     for (char key : keys) console.Key(key);
-    QVERIFY(clock.KLX_ManualClockRun(100));
-    sim.Send(CSimControllers::Stick, SimStickSystemData, Le16s({704, 0, 0, 0}));
-    QVERIFY(QTest::qWaitFor([&] { return rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == 704; }, 3000));
-    QCOMPARE(rig.Control(control), value);
+    QVERIFY(r.Step(100, 704));
+    QCOMPARE(r.link.Control(control), value);
     QCOMPARE(lines.size(), keys.size());
     if (control == 513) {
       // The stick controller reported the clicks as well: the program holds the pending direction.
-      QCOMPARE(sim.Sent(CSimControllers::Stick, SimStickTrimClicks), 2);
-      QCOMPARE(rig.db.KLX_DataBaseManagerGetAndClear_StickTrimDirection(1, true), 1);
+      QCOMPARE(r.sim.Sent(CSimControllers::Stick, SimStickTrimClicks), 2);
+      QCOMPARE(r.link.db.KLX_DataBaseManagerGetAndClear_StickTrimDirection(1, true), 1);
     }
   }
 

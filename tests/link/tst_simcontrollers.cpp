@@ -2,24 +2,12 @@
 // synchronisation answers, the streamed values reaching the stores, trims and
 // toggles reported only when they change, the direction word kept across
 // power cycles, and each fault knob as the program sees it.
-#include "linkrig.h"
-
-#include "frame/klx_clock.h"
-#include "sim/csimcontrollers.h"
-#include "sim/csimmessageids.h"
+#include "simrig.h"
 
 class SimControllersTest : public QObject {
   Q_OBJECT
 
   static QByteArray Request() { return QByteArray::fromHex("0100000000000000"); }
-
-  // Every message the simulator sent before has passed the handlers once a
-  // system data message with a marker has.
-  static bool SyncVia(CSimControllers& sim, LinkRig& rig, int marker) {
-    sim.Send(CSimControllers::Stick, SimStickSystemData, Le16s({marker, 0, 0, 0}));
-    return QTest::qWaitFor(
-        [&] { return rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, 3000);
-  }
 
  private slots:
   void synchronisationAnswers() {
@@ -76,41 +64,35 @@ class SimControllersTest : public QObject {
   }
 
   void streamedValuesReachTheStores() {
-    LinkRig rig;
-    QVERIFY(rig.Start());
-    VornErrorWatch watch;
-    KLX_ManualClock clock;
-    CSimControllers sim(rig.root.Path());
-    sim.SetClock(&clock);
-    sim.SetSticks(100, -200, 300, -400);
-    sim.SetEncoders(1, 2, 3, 4);
-    sim.SetSwitchGroup(4, 2047, -2047, 0, 2047);
+    SimRig r;
+    r.sim.SetSticks(100, -200, 300, -400);
+    r.sim.SetEncoders(1, 2, 3, 4);
+    r.sim.SetSwitchGroup(SimStickSwitchesABCD, 2047, -2047, 0, 2047);
     const int trims[6] = {10, 20, 30, 40, 50, 60};
-    sim.SetTrims(trims, 0);
-    sim.SetSpecialSwitches(-2047, -2047, 2047, 0);
-    sim.SetSystemData(777, 766, 250, 42);
+    r.sim.SetTrims(trims, 0);
+    r.sim.SetSpecialSwitches(-2047, -2047, 2047, 0);
+    r.sim.SetSystemData(777, 766, 250, 42);
     // Everything streams at once on attaching; the system data come last.
-    QVERIFY(sim.Attach(rig.TakePeer()));
-    QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 777, 3000);
+    QVERIFY(r.Start());
+    VornErrorWatch watch;
+    QTRY_COMPARE_WITH_TIMEOUT(r.link.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 777, 3000);
     const QList<QPair<int, int>> expected = {{256, 100}, {257, -200}, {496, 300}, {497, -400},
                                              {1025, 1},  {1024, 2},   {1265, 3},   {1264, 4},
                                              {768, 2047}, {769, -2047}, {512, 10}, {754, 60},
                                              {774, -2047}, {1014, 2047}, {1015, 0}};
-    for (const auto& e : expected) QCOMPARE(rig.Control(e.first), e.second);
-    QCOMPARE(rig.db.KLX_DataBaseManagerGetTransRSSI1(), -40);
+    for (const auto& e : expected) QCOMPARE(r.link.Control(e.first), e.second);
+    QCOMPARE(r.link.db.KLX_DataBaseManagerGetTransRSSI1(), -40);
     // The sticks go out every 20 ms.
-    sim.SetSticks(5, 5, 5, 5);
-    QVERIFY(clock.KLX_ManualClockRun(19));
-    QVERIFY(SyncVia(sim, rig, 704));
-    QCOMPARE(rig.Control(256), 100);
-    QVERIFY(clock.KLX_ManualClockRun(1));
-    QVERIFY(SyncVia(sim, rig, 705));
-    QCOMPARE(rig.Control(256), 5);
+    r.sim.SetSticks(5, 5, 5, 5);
+    QVERIFY(r.Step(19, 704));
+    QCOMPARE(r.link.Control(256), 100);
+    QVERIFY(r.Step(1, 705));
+    QCOMPARE(r.link.Control(256), 5);
 
     // An error report from the transceiver controller lands in the log.
-    sim.SendErrorReport(CSimControllers::Transceiver, 0x02050101u);
+    r.sim.SendErrorReport(CSimControllers::Transceiver, 0x02050101u);
     QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x02050101u), 3000);
-    QVERIFY(watch.Codes() == QList<unsigned>{0x02050101u});
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x02050101u});
   }
 
   // Trims and toggles mark the program's model as modified: the transceiver
@@ -131,44 +113,37 @@ class SimControllersTest : public QObject {
     QFETCH(int, message);
     QFETCH(int, reported);
     QFETCH(int, value);
-    LinkRig rig;
-    QVERIFY(rig.Start());
-    KLX_ManualClock clock;
-    CSimControllers sim(rig.root.Path());
-    sim.SetClock(&clock);
-    QVERIFY(sim.Attach(rig.TakePeer()));
+    SimRig r;
+    QVERIFY(r.Start());
     const QList<int> reports = {SimTransceiverTrimsABC, SimTransceiverTrimsDEF, SimTransceiverSpecialSwitches};
     auto sent = [&] {
       QList<int> n;
-      for (int id : reports) n << sim.Sent(CSimControllers::Transceiver, id);
+      for (int id : reports) n << r.sim.Sent(CSimControllers::Transceiver, id);
       return n;
     };
 
-    QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestTransceiverSync, SimNodeApplication), 1);
+    QCOMPARE(r.link.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestTransceiverSync, SimNodeApplication), 1);
     QList<TaskUpdate_Data_T> u;
-    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty(); }, 3000));
-    QVERIFY(clock.KLX_ManualClockRun(100));
-    QVERIFY(SyncVia(sim, rig, 701));
+    QVERIFY(QTest::qWaitFor([&] { u += r.link.Updates(); return !u.isEmpty(); }, 3000));
+    QVERIFY(r.Step(100, 701));
     QCOMPARE(sent(), (QList<int>{1, 1, 1}));
-    QCOMPARE(rig.Control(774), 2047);
+    QCOMPARE(r.link.Control(774), 2047);
 
     // Ten quiet seconds: 500 stick messages more, not one trim or toggle.
-    rig.db.KLX_DataBaseManagerSetModelModifyFlag(false);
-    QVERIFY(clock.KLX_ManualClockRun(10000));
-    QVERIFY(SyncVia(sim, rig, 702));
-    QCOMPARE(sim.Sent(CSimControllers::Stick, SimStickPositions), 506);
+    r.link.db.KLX_DataBaseManagerSetModelModifyFlag(false);
+    QVERIFY(r.Step(10000, 702));
+    QCOMPARE(r.sim.Sent(CSimControllers::Stick, SimStickPositions), 506);
     QCOMPARE(sent(), (QList<int>{1, 1, 1}));
-    QVERIFY(!rig.db.KLX_DataBaseManagerGetModelModifyFlag());
+    QVERIFY(!r.link.db.KLX_DataBaseManagerGetModelModifyFlag());
 
     // One move: its message goes out once, with the new value.
-    QVERIFY(sim.SetControl(moved, position));
-    QVERIFY(clock.KLX_ManualClockRun(1000));
-    QVERIFY(SyncVia(sim, rig, 703));
+    QVERIFY(r.sim.SetControl(moved, position));
+    QVERIFY(r.Step(1000, 703));
     QList<int> expected{1, 1, 1};
     expected[reports.indexOf(message)] = 2;
     QCOMPARE(sent(), expected);
-    QCOMPARE(rig.Control(reported), value);
-    QVERIFY(rig.db.KLX_DataBaseManagerGetModelModifyFlag());
+    QCOMPARE(r.link.Control(reported), value);
+    QVERIFY(r.link.db.KLX_DataBaseManagerGetModelModifyFlag());
   }
 
   // The word the program sends with message 151 is what the controllers
@@ -219,7 +194,7 @@ class SimControllersTest : public QObject {
     sim.SetRemoteFrames(true);
     sim.Send(CSimControllers::Stick, SimStickPositions, Le16s({9, 9, 9, 9}));
     sim.SetRemoteFrames(false);
-    QVERIFY(SyncVia(sim, rig, 700));
+    QVERIFY(Settled(sim, rig, 700));
     QCOMPARE(rig.Control(256), -2048);
 
     // Wrong lengths: the stick message arrives with DLC 7 and is refused.
