@@ -31,16 +31,18 @@ constexpr qint64 kIdleMs = 1000;
 constexpr char kClickUp = 0x02;
 constexpr char kClickDown = char(0xFE);
 
-// The direction bit of each value slot of the position messages 1 to 8, -1 none.
+bool PositionMessage(int message) { return message >= SimStickPositions && message <= SimStickSwitchesLast; }
+
+// The direction bit of each value slot of the position messages, -1 none.
 int DirectionBit(int message, int slot) {
   static const auto table = [] {
-    std::array<std::array<int, 4>, 9> bits;
+    std::array<std::array<int, 4>, SimStickSwitchesLast + 1> bits;
     for (auto& row : bits) row.fill(-1);
     for (const CSimControl& c : CSimControls::All())
-      if (c.directionBit >= 0 && c.message >= 1 && c.message <= 8) bits[c.message][c.slot] = c.directionBit;
+      if (c.directionBit >= 0 && PositionMessage(c.message)) bits[c.message][c.slot] = c.directionBit;
     return bits;
   }();
-  return message >= 1 && message <= 8 && slot >= 0 && slot < 4 ? table[message][slot] : -1;
+  return PositionMessage(message) && slot >= 0 && slot < 4 ? table[message][slot] : -1;
 }
 
 // What the controller reports for a value slot: inverted when its direction bit is set.
