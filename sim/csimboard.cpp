@@ -1,12 +1,24 @@
 #include "sim/csimboard.h"
 
+#include "sim/csimtimezones.h"
+
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
+namespace {
+constexpr int kUsbPorts = 8;
+// A compiled translation catalogue that holds no translation: the program
+// finds and installs it, and its texts stay in their source language.
+const QByteArray kEmptyCatalogue = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
+}  // namespace
+
 CSimBoard::CSimBoard(const QString& root, Variant variant) : m_Root(root), m_Variant(variant) {}
+
+QStringList CSimBoard::LanguageCodes() { return {"de", "en", "fr", "es", "it", "no", "cn", "fi"}; }
 
 CSimBoard::Variant CSimBoard::VariantFromName(const QString& name, bool* ok) {
   *ok = true;
@@ -59,13 +71,42 @@ bool CSimBoard::Prepare(qint64 sdCardBytes) {
     ok &= WriteFile(m_Root + device, QByteArray());
     ok &= WriteFile(m_Root + "/run/sdcard-size", QByteArray::number(sdCardBytes));
     ok &= QDir().mkpath(m_Root + "/Vorn");
+    const QString zones = m_Root + "/Vorn/System/Timezones.xml";
+    if (!QFileInfo::exists(zones)) ok &= CSimTimezones::Write(zones, QDate::currentDate().year());
   } else {
     QFile::remove(m_Root + device);
   }
   ok &= QDir().mkpath(m_Root + "/app");
+  for (const QString& code : LanguageCodes()) {
+    const QString catalogue = m_Root + "/app/KLX32_" + code + ".qm";
+    if (!QFileInfo::exists(catalogue)) ok &= WriteFile(catalogue, kEmptyCatalogue);
+  }
+  for (int port = 0; port < kUsbPorts; ++port) ok &= QDir().mkpath(m_Root + QStringLiteral("/media/usb%1").arg(port));
   ok &= QDir().mkpath(m_Root + "/tmp");
   ok &= QDir().mkpath(m_Root + "/run");
   return ok;
+}
+
+bool CSimBoard::SetUsbStickInserted(int port, bool inserted) {
+  if (port < 0 || port >= kUsbPorts) return false;
+  const QString point = QStringLiteral("/media/usb%1").arg(port);
+  if (!QDir().mkpath(m_Root + point)) return false;
+  const QString table = m_Root + "/run/mounts";
+  QStringList mounts;
+  QFile f(table);
+  if (f.open(QIODevice::ReadOnly | QIODevice::Text)) mounts = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+  f.close();
+  mounts.removeAll(point);
+  if (inserted) mounts.append(point);
+  QDir().mkpath(m_Root + "/run");
+  QSaveFile out(table);
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  const QByteArray text = mounts.isEmpty() ? QByteArray() : (mounts.join('\n') + '\n').toUtf8();
+  if (out.write(text) != text.size()) {
+    out.cancelWriting();
+    return false;
+  }
+  return out.commit();
 }
 
 bool CSimBoard::SetPowerButtonPressed(bool pressed) {

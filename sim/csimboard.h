@@ -1,8 +1,11 @@
 #pragma once
 // The simulated transmitter board under a desktop root: the board-name file,
-// the GPIO lines of the power button and power hold, the SD card and the
-// folders of the data and application partitions.
+// the GPIO lines of the power button and power hold, the SD card with the
+// time-zone list it leaves the factory with, the application folder with its
+// translation catalogues, and the USB mount points with the table of the
+// sticks mounted on them.
 #include <QString>
+#include <QStringList>
 
 class CSimBoard {
  public:
@@ -11,8 +14,13 @@ class CSimBoard {
   CSimBoard(const QString& root, Variant variant);
 
   // Writes the board's files under the root. The SD card is reported with
-  // the given size (bytes); 0 leaves the card out.
+  // the given size (bytes); 0 leaves the card out. Files a board carries
+  // from the factory are written when missing and kept otherwise.
   bool Prepare(qint64 sdCardBytes = 8LL * 1024 * 1024 * 1024);
+
+  // A stick in USB port 0..7: listed in "<root>/run/mounts" as mounted on
+  // "/media/usbN"; taken out, the folder is a bare mount point again.
+  bool SetUsbStickInserted(int port, bool inserted);
 
   // The power button's input line: 0 while pressed, 1 released.
   bool SetPowerButtonPressed(bool pressed);
@@ -27,6 +35,8 @@ class CSimBoard {
   QString Root() const { return m_Root; }
 
   static Variant VariantFromName(const QString& name, bool* ok);
+  // The language codes of the translation catalogues in the application folder.
+  static QStringList LanguageCodes();
 
  private:
   bool WriteFile(const QString& path, const QByteArray& content) const;

@@ -1,15 +1,20 @@
 #include "sim/csimcontrollers.h"
 
+#include "frame/klx_clock.h"
+#include "sim/csimcontrols.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutexLocker>
 #include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
@@ -17,18 +22,39 @@
 #include <unistd.h>
 
 namespace {
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
+using CSimControls::kMax;
 
-constexpr int kApplication = 3;
-// Periods of the streamed values.
-constexpr milliseconds kStickPeriod{20};
-constexpr milliseconds kGroupPeriod{100};
-constexpr milliseconds kLinkPeriod{200};
-constexpr milliseconds kSystemPeriod{500};
+// Periods of the streamed values in milliseconds, by stream.
+constexpr qint64 kPeriod[] = {20, 100, 200, 500};
+// While streaming is off the writer looks again this often.
+constexpr qint64 kIdleMs = 1000;
+constexpr char kClickUp = 0x02;
+constexpr char kClickDown = char(0xFE);
+
+bool PositionMessage(int message) { return message >= SimStickPositions && message <= SimStickSwitchesLast; }
+
+// The direction bit of each value slot of the position messages, -1 none.
+int DirectionBit(int message, int slot) {
+  static const auto table = [] {
+    std::array<std::array<int, 4>, SimStickSwitchesLast + 1> bits;
+    for (auto& row : bits) row.fill(-1);
+    for (const CSimControl& c : CSimControls::All())
+      if (c.directionBit >= 0 && PositionMessage(c.message)) bits[c.message][c.slot] = c.directionBit;
+    return bits;
+  }();
+  return PositionMessage(message) && slot >= 0 && slot < 4 ? table[message][slot] : -1;
+}
+
+// What the controller reports for a value slot: inverted when its direction bit is set.
+int Reported(int message, int slot, int value, quint32 directions) {
+  const int bit = DirectionBit(message, slot);
+  return bit >= 0 && (directions >> bit) & 1u ? -value : value;
+}
 }  // namespace
 
 CSimControllers::CSimControllers(const QString& root) : m_Root(root) {
+  // Every switch starts in its back position.
+  for (auto& group : m_Switches) std::fill(std::begin(group), std::end(group), -kMax);
   if (!LoadState()) SaveState();
 }
 
@@ -39,6 +65,13 @@ CSimControllers::~CSimControllers() {
 
 QString CSimControllers::StateFile() const { return m_Root + "/sim/controllers.json"; }
 
+KLX_Clock& CSimControllers::Clock() const {
+  KLX_Clock* clock = m_Clock;
+  return clock ? *clock : KLX_Clock::KLX_ClockSystem();
+}
+
+void CSimControllers::SetClock(KLX_Clock* clock) { m_Clock = clock; }
+
 bool CSimControllers::LoadState() {
   QFile f(StateFile());
   if (!f.open(QIODevice::ReadOnly)) return false;
@@ -46,7 +79,7 @@ bool CSimControllers::LoadState() {
   if (o.isEmpty()) return false;
   const QJsonObject t = o.value("transceiver").toObject();
   const QJsonObject s = o.value("stick").toObject();
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   m_State.transceiverState = t.value("state").toInt(m_State.transceiverState);
   m_State.transceiverMajor = t.value("major").toInt(m_State.transceiverMajor);
   m_State.transceiverMinor = t.value("minor").toInt(m_State.transceiverMinor);
@@ -72,7 +105,7 @@ bool CSimControllers::SaveState() const {
 }
 
 CSimControllers::Persistent CSimControllers::State() const {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   return m_State;
 }
 
@@ -81,24 +114,32 @@ CSimControllers::Persistent CSimControllers::State() const {
 bool CSimControllers::Attach(int fd) {
   if (fd < 0) return false;
   Detach();
-  m_Stop = false;
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Stop = false;
+    const qint64 now = Clock().KLX_ClockNowMs();
+    std::fill(std::begin(m_Next), std::end(m_Next), now);
+  }
   m_Fd = fd;
   m_Reader = std::thread([this, fd] { ReaderLoop(fd); });
-  m_Writer = std::thread([this] { WriterLoop(); });
+  m_Writer = std::thread([this, fd] { WriterLoop(fd); });
   return true;
 }
 
 void CSimControllers::Detach() {
   const int fd = m_Fd;
   if (fd < 0) return;
-  m_Stop = true;
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Stop = true;
+    m_Wake.wakeAll();
+  }
   ::shutdown(fd, SHUT_RDWR);
-  m_Wake.notify_all();
   if (m_Reader.joinable()) m_Reader.join();
   if (m_Writer.joinable()) m_Writer.join();
   ::close(fd);
   m_Fd = -1;
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   m_Out.clear();
 }
 
@@ -115,7 +156,7 @@ void CSimControllers::ReaderLoop(int fd) {
     }
     CSimFrame frame;
     if (n != 16 || buf[4] > 8) {
-      std::lock_guard<std::mutex> lock(m_Mutex);
+      QMutexLocker lock(&m_Mutex);
       ++m_BadFrames;
       continue;
     }
@@ -124,7 +165,7 @@ void CSimControllers::ReaderLoop(int fd) {
     CSimMessage message;
     bool complete;
     {
-      std::lock_guard<std::mutex> lock(m_Mutex);
+      QMutexLocker lock(&m_Mutex);
       complete = m_Reassembler.Feed(frame, &message);
       if (complete) {
         m_BytesReceived += quint64(message.data.size());
@@ -137,26 +178,19 @@ void CSimControllers::ReaderLoop(int fd) {
   }
 }
 
-void CSimControllers::WriterLoop() {
-  const int fd = m_Fd;
-  Clock::time_point next = Clock::now();
-  while (!m_Stop) {
+void CSimControllers::WriterLoop(int fd) {
+  while (true) {
+    const qint64 next = StreamDue(Clock().KLX_ClockNowMs());
     std::deque<CSimFrame> out;
     {
-      std::unique_lock<std::mutex> lock(m_Mutex);
-      m_Wake.wait_until(lock, next, [this] { return m_Stop || !m_Out.empty(); });
-      out.swap(m_Out);
-    }
-    if (m_Stop) break;
-    const Clock::time_point now = Clock::now();
-    if (now >= next) {
-      StreamDue(now);
-      next = now + milliseconds(5);
-      std::lock_guard<std::mutex> lock(m_Mutex);
-      while (!m_Out.empty()) {
-        out.push_back(m_Out.front());
-        m_Out.pop_front();
+      QMutexLocker lock(&m_Mutex);
+      if (m_Stop) return;
+      if (m_Out.empty()) {
+        const qint64 now = Clock().KLX_ClockNowMs();
+        if (next > now) Clock().KLX_ClockWait(m_Wake, m_Mutex, static_cast<unsigned long>(next - now));
+        if (m_Stop) return;
       }
+      out.swap(m_Out);
     }
     for (const CSimFrame& f : out) {
       if (::send(fd, &f, sizeof(f), MSG_NOSIGNAL) != sizeof(f) && errno != EINTR) break;
@@ -165,18 +199,20 @@ void CSimControllers::WriterLoop() {
 }
 
 void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
-  {
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    for (CSimFrame f : frames) {
-      if (m_RemoteFrames) f.ident |= kSimRemote;
-      m_Out.push_back(f);
-    }
+  QMutexLocker lock(&m_Mutex);
+  for (CSimFrame f : frames) {
+    if (m_RemoteFrames) f.ident |= kSimRemote;
+    m_Out.push_back(f);
   }
-  m_Wake.notify_all();
+  m_Wake.wakeAll();
 }
 
 void CSimControllers::QueueMessage(Node node, int id, const QByteArray& data) {
   if ((node == Transceiver && m_SilentTransceiver) || (node == Stick && m_SilentStick)) return;
+  {
+    QMutexLocker lock(&m_Mutex);
+    ++m_SentCount[node * 256 + id];
+  }
   Queue(CSimCodec::Encode(node, id, data, false, m_SequenceGap));
 }
 
@@ -193,65 +229,103 @@ QByteArray CSimControllers::Le16(std::initializer_list<int> values) {
 
 void CSimControllers::Handle(const CSimMessage& m) {
   // Only the program's requests are answered, never a remote frame.
-  if (m.node != kApplication || m.remote) return;
+  if (m.node != SimNodeApplication || m.remote) return;
   const Persistent p = State();
-  if (m.id == 128 && m.data.size() == 8 && m.data[0] == 1) {
-    QByteArray a;
-    a.append(char(1)).append(char(p.transceiverState)).append(char(p.transceiverMajor)).append(char(p.transceiverMinor));
-    QueueMessage(Transceiver, 128, a);
-  } else if (m.id == 129 && m.data.size() == 8 && m.data[0] == 1) {
-    QByteArray a;
-    a.append(char(1)).append(char(p.stickState)).append(char(p.stickMajor)).append(char(p.stickMinor));
-    for (int i = 0; i < 4; ++i) a.append(char((p.stickSerial >> (8 * i)) & 0xFF));
-    QueueMessage(Stick, 129, a);
-  } else if (m.id == 150 && m.data.isEmpty()) {
-    QByteArray a;
-    for (int i = 0; i < 4; ++i) a.append(char((p.directions >> (8 * i)) & 0xFF));
-    QueueMessage(Stick, 64, a);
+  switch (m.id) {
+    case SimRequestTransceiverSync:
+      if (m.data.size() == 8 && m.data[0] == 1) {
+        {
+          // A synchronised program hears the trims and toggles once.
+          QMutexLocker lock(&m_Mutex);
+          m_TrimsDue[0] = m_TrimsDue[1] = m_SpecialDue = true;
+        }
+        QByteArray a;
+        a.append(char(1)).append(char(p.transceiverState)).append(char(p.transceiverMajor)).append(char(p.transceiverMinor));
+        QueueMessage(Transceiver, SimTransceiverSyncAnswer, a);
+      }
+      break;
+    case SimRequestStickSync:
+      if (m.data.size() == 8 && m.data[0] == 1) {
+        QByteArray a;
+        a.append(char(1)).append(char(p.stickState)).append(char(p.stickMajor)).append(char(p.stickMinor));
+        for (int i = 0; i < 4; ++i) a.append(char((p.stickSerial >> (8 * i)) & 0xFF));
+        QueueMessage(Stick, SimStickSyncAnswer, a);
+      }
+      break;
+    case SimRequestDirections:
+      if (m.data.isEmpty()) {
+        QByteArray a;
+        for (int i = 0; i < 4; ++i) a.append(char((p.directions >> (8 * i)) & 0xFF));
+        QueueMessage(Stick, SimStickDirections, a);
+      }
+      break;
+    case SimSetDirections:
+      // The word the program sends is the one the controller keeps and applies.
+      if (m.data.size() == 4) {
+        quint32 word = 0;
+        for (int i = 0; i < 4; ++i) word |= quint32(quint8(m.data[i])) << (8 * i);
+        SetDirections(word);
+      }
+      break;
+    default:
+      break;
   }
 }
 
-void CSimControllers::StreamDue(Clock::time_point now) {
-  static thread_local Clock::time_point sticks, groups, link, system;
-  if (!m_Streaming) return;
+qint64 CSimControllers::StreamDue(qint64 now) {
+  if (!m_Streaming) return now + kIdleMs;
   // A wrong length is one byte short of the message's length.
   const int cut = m_WrongLengths ? 1 : 0;
-  std::unique_lock<std::mutex> lock(m_Mutex);
-  const auto sticksNow = Le16({m_Sticks[0], m_Sticks[1], m_Sticks[2], m_Sticks[3]});
-  const auto encoders = Le16({m_Encoders[0], m_Encoders[1], m_Encoders[2], m_Encoders[3]});
-  QByteArray switches[5];
-  for (int g = 0; g < 5; ++g)
-    switches[g] = Le16({m_Switches[g][0], m_Switches[g][1], m_Switches[g][2], m_Switches[g][3]});
-  QByteArray trims35 = Le16({m_Trims[0], m_Trims[1], m_Trims[2]});
-  trims35.append(char(m_FlightMode));
-  QByteArray trims36 = Le16({m_Trims[3], m_Trims[4], m_Trims[5]});
-  trims36.append(char(m_FlightMode));
-  const auto special = Le16({m_Special[0], m_Special[1], m_Special[2], m_Special[3]});
-  const auto systemData = Le16({m_System[0], m_System[1], m_System[2], m_System[3]});
-  QByteArray linkData;
-  for (int v : m_Link) linkData.append(char(v));
-  lock.unlock();
-
-  if (now >= sticks) {
-    sticks = now + kStickPeriod;
-    QueueMessage(Stick, 1, sticksNow.left(8 - cut));
+  struct Out {
+    Node node;
+    int id;
+    QByteArray data;
+  };
+  QVector<Out> out;
+  qint64 next;
+  {
+    QMutexLocker lock(&m_Mutex);
+    bool due[StreamCount];
+    for (int s = 0; s < StreamCount; ++s) {
+      due[s] = now >= m_Next[s];
+      if (due[s]) m_Next[s] = now + kPeriod[s];
+    }
+    next = *std::min_element(std::begin(m_Next), std::end(m_Next));
+    const quint32 dir = m_State.directions;
+    auto positions = [&](int message, const int* v) {
+      return Le16({Reported(message, 0, v[0], dir), Reported(message, 1, v[1], dir),
+                   Reported(message, 2, v[2], dir), Reported(message, 3, v[3], dir)})
+          .left(8 - cut);
+    };
+    if (due[SticksStream]) out.append({Stick, SimStickPositions, positions(SimStickPositions, m_Sticks)});
+    if (due[GroupsStream]) {
+      out.append({Stick, SimStickEncoders, positions(SimStickEncoders, m_Encoders)});
+      for (int g = 0; g < 5; ++g)
+        out.append({Stick, SimStickSwitchesFirst + g, positions(SimStickSwitchesFirst + g, m_Switches[g])});
+      for (int half = 0; half < 2; ++half) {
+        if (!m_TrimsDue[half]) continue;
+        m_TrimsDue[half] = false;
+        const int* t = m_Trims + 3 * half;
+        QByteArray trims = Le16({t[0], t[1], t[2]});
+        trims.append(char(m_FlightMode));
+        out.append({Transceiver, half == 0 ? SimTransceiverTrimsABC : SimTransceiverTrimsDEF, trims.left(7 - cut)});
+      }
+      if (m_SpecialDue) {
+        m_SpecialDue = false;
+        out.append({Transceiver, SimTransceiverSpecialSwitches,
+                    Le16({m_Special[0], m_Special[1], m_Special[2], m_Special[3]}).left(8 - cut)});
+      }
+    }
+    if (due[LinkStream]) {
+      QByteArray link;
+      for (int v : m_Link) link.append(char(v));
+      out.append({Transceiver, SimTransceiverLinkQuality, link});
+    }
+    if (due[SystemStream])
+      out.append({Stick, SimStickSystemData, Le16({m_System[0], m_System[1], m_System[2], m_System[3]}).left(8 - cut)});
   }
-  if (now >= groups) {
-    groups = now + kGroupPeriod;
-    QueueMessage(Stick, 3, encoders.left(8 - cut));
-    for (int g = 0; g < 5; ++g) QueueMessage(Stick, 4 + g, switches[g].left(8 - cut));
-    QueueMessage(Transceiver, 35, trims35.left(7 - cut));
-    QueueMessage(Transceiver, 36, trims36.left(7 - cut));
-    QueueMessage(Transceiver, 37, special.left(8 - cut));
-  }
-  if (now >= link) {
-    link = now + kLinkPeriod;
-    QueueMessage(Transceiver, 64, linkData);
-  }
-  if (now >= system) {
-    system = now + kSystemPeriod;
-    QueueMessage(Stick, 16, systemData.left(8 - cut));
-  }
+  for (const Out& o : out) QueueMessage(o.node, o.id, o.data);
+  return next;
 }
 
 // ---- knobs, values, unsolicited messages ---------------------------------------------
@@ -259,12 +333,20 @@ void CSimControllers::StreamDue(Clock::time_point now) {
 void CSimControllers::SetSilent(Node node, bool silent) {
   (node == Transceiver ? m_SilentTransceiver : m_SilentStick) = silent;
 }
-void CSimControllers::SetStreaming(bool on) { m_Streaming = on; }
+void CSimControllers::SetStreaming(bool on) {
+  m_Streaming = on;
+  QMutexLocker lock(&m_Mutex);
+  m_Wake.wakeAll();
+}
 void CSimControllers::SetWrongLengths(bool on) { m_WrongLengths = on; }
 void CSimControllers::SetRemoteFrames(bool on) { m_RemoteFrames = on; }
 void CSimControllers::SetSequenceGap(bool on) { m_SequenceGap = on; }
 
 void CSimControllers::Send(Node node, int id, const QByteArray& data) {
+  {
+    QMutexLocker lock(&m_Mutex);
+    ++m_SentCount[node * 256 + id];
+  }
   Queue(CSimCodec::Encode(node, id, data, false, m_SequenceGap));
 }
 
@@ -281,69 +363,142 @@ void CSimControllers::SendErrorReport(Node node, quint32 code, int id) {
 }
 
 void CSimControllers::SetSticks(int a, int b, int c, int d) {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   m_Sticks[0] = a; m_Sticks[1] = b; m_Sticks[2] = c; m_Sticks[3] = d;
 }
 
 void CSimControllers::SetEncoders(int sla, int roa, int slb, int rob) {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   m_Encoders[0] = sla; m_Encoders[1] = roa; m_Encoders[2] = slb; m_Encoders[3] = rob;
 }
 
 void CSimControllers::SetSwitchGroup(int message, int v1, int v2, int v3, int v4) {
-  if (message < 4 || message > 8) return;
-  std::lock_guard<std::mutex> lock(m_Mutex);
-  int* g = m_Switches[message - 4];
+  if (message < SimStickSwitchesFirst || message > SimStickSwitchesLast) return;
+  QMutexLocker lock(&m_Mutex);
+  int* g = m_Switches[message - SimStickSwitchesFirst];
   g[0] = v1; g[1] = v2; g[2] = v3; g[3] = v4;
 }
 
 void CSimControllers::SetTrims(const int values[6], int flightMode) {
-  std::lock_guard<std::mutex> lock(m_Mutex);
-  for (int i = 0; i < 6; ++i) m_Trims[i] = values[i];
+  QMutexLocker lock(&m_Mutex);
+  for (int half = 0; half < 2; ++half) {
+    const bool changed = m_FlightMode != flightMode || !std::equal(values + 3 * half, values + 3 * half + 3, m_Trims + 3 * half);
+    m_TrimsDue[half] = m_TrimsDue[half] || changed;
+  }
+  std::copy(values, values + 6, m_Trims);
   m_FlightMode = flightMode;
 }
 
 void CSimControllers::SetSpecialSwitches(int v1, int v2, int v3, int v4) {
-  std::lock_guard<std::mutex> lock(m_Mutex);
-  m_Special[0] = v1; m_Special[1] = v2; m_Special[2] = v3; m_Special[3] = v4;
+  QMutexLocker lock(&m_Mutex);
+  const int values[4] = {v1, v2, v3, v4};
+  m_SpecialDue = m_SpecialDue || !std::equal(values, values + 4, m_Special);
+  std::copy(values, values + 4, m_Special);
 }
 
 void CSimControllers::SetSystemData(int akku1, int akku2, int current, int brightness) {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   m_System[0] = akku1; m_System[1] = akku2; m_System[2] = current; m_System[3] = brightness;
 }
 
 void CSimControllers::SetLinkQuality(int lqi1, int lqi2, int rssi1, int rssi2) {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   m_Link[0] = lqi1; m_Link[1] = lqi2; m_Link[2] = rssi1; m_Link[3] = rssi2;
 }
 
 void CSimControllers::SetDirections(quint32 directions) {
   {
-    std::lock_guard<std::mutex> lock(m_Mutex);
+    QMutexLocker lock(&m_Mutex);
     m_State.directions = directions;
   }
   SaveState();
 }
 
+const int* CSimControllers::PositionSlot(int message, int slot) const {
+  if (slot < 0 || slot > 3) return nullptr;
+  if (message == SimStickPositions) return &m_Sticks[slot];
+  if (message == SimStickEncoders) return &m_Encoders[slot];
+  if (message >= SimStickSwitchesFirst && message <= SimStickSwitchesLast)
+    return &m_Switches[message - SimStickSwitchesFirst][slot];
+  return nullptr;
+}
+
+bool CSimControllers::SetControl(int id, int value) {
+  const CSimControl* c = CSimControls::ById(id);
+  if (!c) return false;
+  const int v = CSimControls::Snap(*c, value);
+  QMutexLocker lock(&m_Mutex);
+  if (c->kind == CSimControlKind::Trim) {
+    m_TrimsDue[c->slot / 3] = m_TrimsDue[c->slot / 3] || m_Trims[c->slot] != v;
+    m_Trims[c->slot] = v;
+    return true;
+  }
+  if (c->kind == CSimControlKind::Toggle) {
+    m_SpecialDue = m_SpecialDue || m_Special[c->slot] != v;
+    m_Special[c->slot] = v;
+    return true;
+  }
+  int* at = const_cast<int*>(PositionSlot(c->message, c->slot));
+  if (!at) return false;
+  const bool pressed = c->kind == CSimControlKind::Switch2 && *at != kMax && v == kMax;
+  *at = v;
+  if (pressed) {
+    // The transceiver controller turns each press into a flip of the toggle.
+    for (const CSimControl& t : CSimControls::All()) {
+      if (t.toggleOf != id) continue;
+      m_Special[t.slot] = m_Special[t.slot] == kMax ? -kMax : kMax;
+      m_SpecialDue = true;
+    }
+  }
+  return true;
+}
+
+int CSimControllers::Control(int id) const {
+  const CSimControl* c = CSimControls::ById(id);
+  if (!c) return -2048;
+  QMutexLocker lock(&m_Mutex);
+  if (c->kind == CSimControlKind::Trim) return m_Trims[c->slot];
+  if (c->kind == CSimControlKind::Toggle) return m_Special[c->slot];
+  const int* at = PositionSlot(c->message, c->slot);
+  return at ? *at : -2048;
+}
+
+bool CSimControllers::ClickTrim(int trim, int direction) {
+  if (trim < 0 || trim > 5 || direction == 0) return false;
+  QByteArray clicks(6, '\0');
+  clicks[trim] = direction > 0 ? kClickUp : kClickDown;
+  QueueMessage(Stick, SimStickTrimClicks, clicks);
+  QMutexLocker lock(&m_Mutex);
+  const int v = qBound(-kMax, m_Trims[trim] + (direction > 0 ? 1 : -1) * CSimControls::kTrimStep, kMax);
+  m_TrimsDue[trim / 3] = m_TrimsDue[trim / 3] || v != m_Trims[trim];
+  m_Trims[trim] = v;
+  return true;
+}
+
 int CSimControllers::Received(int id) const {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   return m_ReceivedCount.value(id);
 }
 
 QList<CSimMessage> CSimControllers::ReceivedMessages() const {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   return m_Received;
 }
 
+int CSimControllers::Sent(Node node, int id) const {
+  QMutexLocker lock(&m_Mutex);
+  return m_SentCount.value(node * 256 + id);
+}
+
 int CSimControllers::BadFrames() const {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   return m_BadFrames + m_Reassembler.Errors();
 }
 
 void CSimControllers::ClearCounters() {
-  std::lock_guard<std::mutex> lock(m_Mutex);
+  QMutexLocker lock(&m_Mutex);
   m_ReceivedCount.clear();
+  m_SentCount.clear();
   m_Received.clear();
   m_BadFrames = 0;
   m_FramesReceived = 0;
@@ -408,7 +563,7 @@ bool CSimControllers::RunScript(const QString& file) {
     if (!ok1 || !ok2 || !ok3 || (node != Transceiver && node != Stick) || id < 0 || id > 255) return false;
     const QByteArray data = QByteArray::fromHex(parts.mid(3).join(QString()).toLatin1());
     if (data.size() > 999) return false;
-    std::this_thread::sleep_for(milliseconds(delay));
+    Clock().KLX_ClockSleep(static_cast<unsigned long>(qMax(0, delay)));
     Send(Node(node), id, data);
   }
   return true;

@@ -1,28 +1,35 @@
 #pragma once
 // The simulated transceiver controller (node 1) and stick controller (node 2)
 // on the CAN stand-in. They answer the program's synchronisation requests,
-// stream the control values, and keep what a real controller keeps across
-// power cycles in "<root>/sim/controllers.json". Fault knobs, counters and
-// calls that push unsolicited messages serve the tests and the console.
+// stream the control values, report trims and toggle switches when they
+// change, and keep what a real controller keeps across power cycles (states,
+// versions, serial number, the direction word) in "<root>/sim/controllers.json".
+// Fault knobs, counters and calls that push unsolicited messages serve the
+// tests and the console.
 //
 // In-process: Attach() one end of a socketpair. Desktop run: Serve() the
 // stand-in server at "<root>/run/can0"; each new connection replaces the last.
+// The streaming thread takes its time from a KLX_Clock (SetClock before
+// Attach), so a test steps through seconds of streaming without sleeping.
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QMutex>
 #include <QString>
+#include <QWaitCondition>
 
 #include <atomic>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
 #include <thread>
 
 #include "sim/csimcodec.h"
+#include "sim/csimmessageids.h"
+
+class KLX_Clock;
 
 class CSimControllers {
  public:
-  enum Node { Transceiver = 1, Stick = 2 };
+  enum Node { Transceiver = SimNodeTransceiver, Stick = SimNodeStick };
 
   // What a controller keeps across power cycles.
   struct Persistent {
@@ -33,12 +40,13 @@ class CSimControllers {
     int stickMajor = 1;
     int stickMinor = 0;
     quint32 stickSerial = 100200;
-    quint32 directions = 0;
+    quint32 directions = 0;    // bit set: the control reports inverted
   };
 
   explicit CSimControllers(const QString& root);
   ~CSimControllers();
 
+  void SetClock(KLX_Clock* clock);  // before Attach; default the system's clock
   bool Attach(int fd);  // takes the descriptor over
   void Detach();
   bool Serve(const QString& socketPath);
@@ -47,7 +55,7 @@ class CSimControllers {
 
   // ---- fault knobs ----
   void SetSilent(Node node, bool silent);        // no answers, no stream
-  void SetStreaming(bool on);                    // periodic values (default on)
+  void SetStreaming(bool on);                    // periodic and changed values (default on)
   void SetWrongLengths(bool on);                 // position messages one byte short
   void SetRemoteFrames(bool on);                 // every frame with the RTR bit
   void SetSequenceGap(bool on);                  // long messages lose data frame 2
@@ -55,8 +63,8 @@ class CSimControllers {
   void Send(Node node, int id, const QByteArray& data);
   void SendRawFrame(const CSimFrame& frame);
   void SendOversizeHeader(Node node, int id);    // a header announcing 1001 bytes
-  void SendErrorReport(Node node, quint32 code, int id = 254);
-  // ---- the values the controllers stream ----
+  void SendErrorReport(Node node, quint32 code, int id = SimErrorReport);
+  // ---- the values the controllers report ----
   void SetSticks(int a, int b, int c, int d);
   void SetEncoders(int sla, int roa, int slb, int rob);
   void SetSwitchGroup(int message, int v1, int v2, int v3, int v4);  // messages 4 to 8
@@ -65,10 +73,20 @@ class CSimControllers {
   void SetSystemData(int akku1, int akku2, int current, int brightness);
   void SetLinkQuality(int lqi1, int lqi2, int rssi1, int rssi2);
   void SetDirections(quint32 directions);        // kept in the state file
+  // One physical control by its id (see CSimControls), as a hand moves it:
+  // the value is snapped to the control's positions; pressing a two-position
+  // switch flips its toggle. False for an id the controllers do not have.
+  bool SetControl(int id, int value);
+  // The control's physical position (before the direction word), -2048 unknown.
+  int Control(int id) const;
+  // A click of trim 0..5 (A to F) up (+1) or down (-1): the stick controller
+  // reports the click, the transceiver controller moves the trim one step.
+  bool ClickTrim(int trim, int direction);
 
   // ---- counters ----
   int Received(int id) const;
   QList<CSimMessage> ReceivedMessages() const;
+  int Sent(Node node, int id) const;
   int BadFrames() const;
   quint64 FramesReceived() const { return m_FramesReceived; }
   quint64 BytesReceived() const { return m_BytesReceived; }
@@ -80,21 +98,27 @@ class CSimControllers {
   bool RunScript(const QString& file);
 
  private:
+  enum Stream { SticksStream, GroupsStream, LinkStream, SystemStream, StreamCount };
+
   void ReaderLoop(int fd);
-  void WriterLoop();
+  void WriterLoop(int fd);
   void ServerLoop(int listenFd);
   void Handle(const CSimMessage& message);
   void Queue(const QVector<CSimFrame>& frames);
   void QueueMessage(Node node, int id, const QByteArray& data);
-  void StreamDue(std::chrono::steady_clock::time_point now);
+  // Queues what is due at `now`; returns when the next stream is due.
+  qint64 StreamDue(qint64 now);
+  const int* PositionSlot(int message, int slot) const;  // under the lock
   bool LoadState();
   bool SaveState() const;
+  KLX_Clock& Clock() const;
   static QByteArray Le16(std::initializer_list<int> values);
 
   QString m_Root;
-  mutable std::mutex m_Mutex;  // state, values, counters, queue
-  std::condition_variable m_Wake;
+  mutable QMutex m_Mutex;  // state, values, counters, queue
+  QWaitCondition m_Wake;
   std::deque<CSimFrame> m_Out;
+  std::atomic<bool> m_Stop{false};  // set under the lock, read by the reader without
   Persistent m_State;
   int m_Sticks[4] = {0, 0, 0, 0};
   int m_Encoders[4] = {0, 0, 0, 0};
@@ -104,11 +128,19 @@ class CSimControllers {
   int m_Special[4] = {2047, 2047, 2047, 2047};
   int m_System[4] = {800, 790, 120, 50};
   int m_Link[4] = {100, 100, -40, -45};
+  // Trims (messages 35, 36) and toggles (37) go out when they change and
+  // once after a synchronisation, never periodically: each of them marks
+  // the program's model as modified.
+  bool m_TrimsDue[2] = {false, false};
+  bool m_SpecialDue = false;
+  qint64 m_Next[StreamCount] = {};
   QMap<int, int> m_ReceivedCount;
+  QMap<int, int> m_SentCount;  // node x 256 + id
   QList<CSimMessage> m_Received;
   int m_BadFrames = 0;
   CSimReassembler m_Reassembler;
 
+  std::atomic<KLX_Clock*> m_Clock{nullptr};
   std::atomic<bool> m_SilentTransceiver{false};
   std::atomic<bool> m_SilentStick{false};
   std::atomic<bool> m_Streaming{true};
@@ -119,7 +151,6 @@ class CSimControllers {
   std::atomic<quint64> m_BytesReceived{0};
 
   std::atomic<int> m_Fd{-1};
-  std::atomic<bool> m_Stop{false};
   std::thread m_Reader;
   std::thread m_Writer;
   int m_ListenFd = -1;

@@ -1,162 +1,223 @@
-// vorn-sim: the simulated board beside the desktop program.
-//   vorn-sim prepare [--board vorn|fenk|none] [--root DIR]   writes the board's files
-//   vorn-sim console [--board ...] [--pid PID] [--script F]  serves the CAN stand-in at
-//                                                            <root>/run/can0 with the
-//                                                            transceiver and stick
-//                                                            controllers; keys: p press,
-//                                                            r release, h hold 5 s,
-//                                                            e/E error report from the
-//                                                            transceiver/stick, s silence,
-//                                                            l wrong lengths, x remote
-//                                                            frames, g sequence gaps,
-//                                                            o 1001-byte header,
-//                                                            c counters, q quit
-//   vorn-sim press|release|hold [--board ...]                one action, then exit
+// vorn-sim: the simulated board and controllers beside the desktop program.
 #include "platform/klx_platform.h"
 #include "sim/csimboard.h"
+#include "sim/csimconsole.h"
 #include "sim/csimcontrollers.h"
+#include "sim/csimpanel.h"
+#include "sim/simwindow.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QQuickView>
 #include <QSocketNotifier>
-#include <QTextStream>
-#include <QThread>
 #include <QTimer>
 
 #include <csignal>
+#include <fcntl.h>
 #include <cstdio>
+#include <memory>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
+const char kUsage[] =
+    "usage: vorn-sim COMMAND [OPTIONS]\n"
+    "commands:\n"
+    "  prepare   lay down the files of a factory-fresh board under the root: board name,\n"
+    "            GPIO lines, SD card with Timezones.xml, application folder with the\n"
+    "            translation catalogues, USB mount points\n"
+    "  console   serve the CAN stand-in <root>/run/can0 with the transceiver and stick\n"
+    "            controllers, open the control window and read keys (? lists them)\n"
+    "  press | release | hold   one action on the power button, then exit (hold: 6 s)\n"
+    "options:\n"
+    "  --board vorn|fenk|none   the board variant (default vorn)\n"
+    "  --root DIR               the desktop root (default: root beside the bin folder)\n"
+    "  --pid PID                console: the program's pid; q switches it off in order,\n"
+    "                           and the console ends when the program ends\n"
+    "  --script FILE            console: send scripted messages, lines of\n"
+    "                           \"<delay ms> <node> <id> <hex bytes>\"\n"
+    "  --no-window              console: keys only, no control window\n"
+    "  --grab FILE              console: save a picture of the control window to FILE\n";
+
 int Usage() {
-  std::fprintf(stderr,
-               "usage: vorn-sim prepare|console|press|release|hold [--board vorn|fenk|none] "
-               "[--root DIR] [--pid PID] [--script FILE]\n");
+  std::fputs(kUsage, stderr);
   return 2;
 }
 
-void Hold(CSimBoard& board) {
-  board.SetPowerButtonPressed(true);
-  // The program switches off after about four seconds of holding.
-  QThread::sleep(6);
-  board.SetPowerButtonPressed(false);
-}
-}  // namespace
-
-int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
-  QStringList args = app.arguments().mid(1);
-  if (args.isEmpty()) return Usage();
-  const QString command = args.takeFirst();
+struct Options {
+  QString command;
   QString root = KLX_Platform::Root();
   CSimBoard::Variant variant = CSimBoard::Vorn;
   qint64 pid = 0;
   QString script;
+  QString grab;
+  bool window = true;
+};
+
+bool Parse(int argc, char* argv[], Options* o) {
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  if (args.isEmpty()) return false;
+  o->command = args.takeFirst();
   while (!args.isEmpty()) {
     const QString opt = args.takeFirst();
-    if (args.isEmpty()) return Usage();
+    if (opt == "--no-window") {
+      o->window = false;
+      continue;
+    }
+    if (args.isEmpty()) return false;
     const QString value = args.takeFirst();
     bool ok = true;
     if (opt == "--board")
-      variant = CSimBoard::VariantFromName(value, &ok);
+      o->variant = CSimBoard::VariantFromName(value, &ok);
     else if (opt == "--root")
-      root = QFileInfo(value).absoluteFilePath();
+      o->root = QFileInfo(value).absoluteFilePath();
     else if (opt == "--pid")
-      pid = value.toLongLong(&ok);
+      o->pid = value.toLongLong(&ok);
     else if (opt == "--script")
-      script = QFileInfo(value).absoluteFilePath();
+      o->script = QFileInfo(value).absoluteFilePath();
+    else if (opt == "--grab")
+      o->grab = QFileInfo(value).absoluteFilePath();
     else
       ok = false;
-    if (!ok) return Usage();
+    if (!ok) return false;
   }
-  // The board variant of an existing root follows its board-name file.
-  CSimBoard board(root, variant);
+  return true;
+}
 
-  if (command == "prepare") {
-    // The controllers' state file is written once and then kept across runs.
-    CSimControllers controllers(root);
-    if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile())) {
-      std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(root));
-      return 1;
-    }
-    std::printf("vorn-sim: board %s prepared under %s\n",
-                variant == CSimBoard::Fenk ? "Fenk" : (variant == CSimBoard::Vorn ? "Vorn" : "unknown"),
-                qPrintable(root));
-    return 0;
-  }
-  if (command == "press") return board.SetPowerButtonPressed(true) ? 0 : 1;
-  if (command == "release") return board.SetPowerButtonPressed(false) ? 0 : 1;
-  if (command == "hold") {
-    Hold(board);
-    return 0;
-  }
-  if (command != "console") return Usage();
+QString BoardName(CSimBoard::Variant v) {
+  return v == CSimBoard::Fenk ? QStringLiteral("Fenk") : (v == CSimBoard::Vorn ? QStringLiteral("Vorn") : QStringLiteral("unknown"));
+}
 
-  // The controllers serve the bus; the program joins whenever it comes up.
-  CSimControllers controllers(root);
-  if (!controllers.Serve(root + "/run/can0")) {
-    std::fprintf(stderr, "vorn-sim: cannot serve the CAN stand-in at %s/run/can0\n", qPrintable(root));
+void Print(const QString& text) {
+  std::printf("%s\n", qPrintable(text));
+  std::fflush(stdout);
+}
+
+// Single keys without Enter and without echo while the console runs.
+class RawKeys {
+ public:
+  RawKeys() {
+    if (!isatty(STDIN_FILENO) || tcgetattr(STDIN_FILENO, &m_Saved) != 0) return;
+    termios raw = m_Saved;
+    raw.c_lflag &= tcflag_t(~(ICANON | ECHO));
+    raw.c_cc[VMIN] = 1;
+    raw.c_cc[VTIME] = 0;
+    m_Active = tcsetattr(STDIN_FILENO, TCSANOW, &raw) == 0;
+  }
+  ~RawKeys() {
+    if (m_Active) tcsetattr(STDIN_FILENO, TCSANOW, &m_Saved);
+  }
+
+ private:
+  termios m_Saved{};
+  bool m_Active = false;
+};
+
+// Ctrl-C, SIGTERM and a closed terminal reach the event loop through a pipe.
+int g_SignalPipe[2] = {-1, -1};
+void OnSignal(int) {
+  const char c = 'q';
+  (void)!::write(g_SignalPipe[1], &c, 1);
+}
+
+int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool window) {
+  CSimControllers controllers(o.root);
+  if (!controllers.Serve(o.root + "/run/can0")) {
+    std::fprintf(stderr, "vorn-sim: cannot serve the CAN stand-in at %s/run/can0\n", qPrintable(o.root));
     return 1;
   }
+  CSimConsole console(controllers, board, o.pid, Print);
+  QObject::connect(&console, &CSimConsole::Finished, &app, [&app](int code) { app.exit(code); });
+
+  CSimPanel panel(controllers, BoardName(o.variant));
+  std::unique_ptr<QQuickView> view;
+  if (window) {
+    static_cast<QGuiApplication&>(app).setQuitOnLastWindowClosed(false);
+    view = SimWindow::Open(&panel);
+    if (view && !o.grab.isEmpty()) SimWindow::GrabWhenShown(view.get(), o.grab);
+  }
+  Print(QStringLiteral("vorn-sim: the %1 board's transceiver and stick controllers serve %2/run/can0")
+            .arg(BoardName(o.variant), o.root));
+  if (view)
+    Print(QStringLiteral("vorn-sim: control window \"%1\" open (%2)")
+              .arg(view->title(), qEnvironmentVariableIsSet("DISPLAY")
+                                      ? "display " + QString::fromLocal8Bit(qgetenv("DISPLAY"))
+                                      : "platform " + QGuiApplication::platformName()));
+  else
+    Print(QStringLiteral("vorn-sim: no control window (%1); the keys move the controls")
+              .arg(window ? "it did not load" : (o.window ? "no display" : "--no-window")));
+  if (o.pid > 0)
+    Print(QStringLiteral("vorn-sim: q switches the transmitter program (pid %1) off in order, then ends this console")
+              .arg(o.pid));
+  Print(CSimConsole::Help());
+
   std::thread scriptThread;
-  if (!script.isEmpty())
-    scriptThread = std::thread([&controllers, script]() {
-      if (!controllers.RunScript(script)) std::fprintf(stderr, "vorn-sim: script %s failed\n", qPrintable(script));
+  if (!o.script.isEmpty())
+    scriptThread = std::thread([&controllers, &o]() {
+      if (!controllers.RunScript(o.script)) std::fprintf(stderr, "vorn-sim: script %s failed\n", qPrintable(o.script));
     });
-  bool silent = false, wrongLengths = false, remote = false, gaps = false;
 
-  const bool interactive = isatty(STDIN_FILENO);
-  if (interactive)
-    std::printf("vorn-sim: p press the power button, r release it, h hold it (switch off), "
-                "e/E error report, s silence, l wrong lengths, x remote frames, g sequence gaps, "
-                "o 1001-byte header, c counters, q quit\n");
-  std::fflush(stdout);
-
+  RawKeys raw;
   QSocketNotifier keys(STDIN_FILENO, QSocketNotifier::Read);
-  keys.setEnabled(interactive);
   QObject::connect(&keys, &QSocketNotifier::activated, [&]() {
-    char c = 0;
-    if (::read(STDIN_FILENO, &c, 1) != 1) {
-      keys.setEnabled(false);
+    char buffer[64];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof(buffer));
+    if (n <= 0) {
+      keys.setEnabled(false);  // no more input: the window and the pid watch go on
       return;
     }
-    switch (c) {
-      case 'p': board.SetPowerButtonPressed(true); std::printf("power button pressed\n"); break;
-      case 'r': board.SetPowerButtonPressed(false); std::printf("power button released\n"); break;
-      case 'h': std::printf("holding the power button...\n"); std::fflush(stdout); Hold(board); break;
-      case 'e': controllers.SendErrorReport(CSimControllers::Transceiver, 0x02050101u, 254); std::printf("error report sent\n"); break;
-      case 'E': controllers.SendErrorReport(CSimControllers::Stick, 0x02060101u, 255); std::printf("error report sent\n"); break;
-      case 's':
-        silent = !silent;
-        controllers.SetSilent(CSimControllers::Transceiver, silent);
-        controllers.SetSilent(CSimControllers::Stick, silent);
-        std::printf("silence %s\n", silent ? "on" : "off");
-        break;
-      case 'l': wrongLengths = !wrongLengths; controllers.SetWrongLengths(wrongLengths); std::printf("wrong lengths %s\n", wrongLengths ? "on" : "off"); break;
-      case 'x': remote = !remote; controllers.SetRemoteFrames(remote); std::printf("remote frames %s\n", remote ? "on" : "off"); break;
-      case 'g': gaps = !gaps; controllers.SetSequenceGap(gaps); std::printf("sequence gaps %s\n", gaps ? "on" : "off"); break;
-      case 'o': controllers.SendOversizeHeader(CSimControllers::Transceiver, 17); std::printf("1001-byte header sent\n"); break;
-      case 'c':
-        std::printf("frames %llu, bad frames %d, sync requests %d/%d, directions requests %d\n",
-                    static_cast<unsigned long long>(controllers.FramesReceived()), controllers.BadFrames(),
-                    controllers.Received(128), controllers.Received(129), controllers.Received(150));
-        break;
-      case 'q': app.quit(); break;
-      default: break;
-    }
-    std::fflush(stdout);
+    for (ssize_t i = 0; i < n; ++i) console.Key(buffer[i]);
   });
-  QTimer watch;
-  if (pid > 0) {
-    QObject::connect(&watch, &QTimer::timeout, [&]() {
-      if (::kill(static_cast<pid_t>(pid), 0) != 0) app.quit();
-    });
-    watch.start(200);
-  }
+
+  if (::pipe2(g_SignalPipe, O_CLOEXEC) != 0) return 1;
+  QSocketNotifier stopSignals(g_SignalPipe[0], QSocketNotifier::Read);
+  QObject::connect(&stopSignals, &QSocketNotifier::activated, [&]() {
+    char c;
+    if (::read(g_SignalPipe[0], &c, 1) == 1) console.Quit();
+  });
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaction(s, &action, nullptr);
+
   const int rc = app.exec();
   if (scriptThread.joinable()) scriptThread.join();
+  view.reset();
   controllers.StopServing();
   controllers.Detach();
   return rc;
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  Options o;
+  if (!Parse(argc, argv, &o)) return Usage();
+  const bool display = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+                       qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+  const bool window = o.command == "console" && o.window && display;
+  std::unique_ptr<QCoreApplication> app(window ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+  CSimBoard board(o.root, o.variant);
+
+  if (o.command == "prepare") {
+    // The controllers' state file is written once and then kept across runs.
+    CSimControllers controllers(o.root);
+    if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile())) {
+      std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(o.root));
+      return 1;
+    }
+    Print(QStringLiteral("vorn-sim: board %1 prepared under %2").arg(BoardName(o.variant), o.root));
+    return 0;
+  }
+  if (o.command == "press") return board.SetPowerButtonPressed(true) ? 0 : 1;
+  if (o.command == "release") return board.SetPowerButtonPressed(false) ? 0 : 1;
+  if (o.command == "hold") {
+    if (!board.SetPowerButtonPressed(true)) return 1;
+    QTimer::singleShot(CSimConsole::kHoldMs, app.get(), [&]() { app->exit(board.SetPowerButtonPressed(false) ? 0 : 1); });
+    return app->exec();
+  }
+  if (o.command != "console") return Usage();
+  return Console(*app, board, o, window);
 }

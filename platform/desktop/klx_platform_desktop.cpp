@@ -27,6 +27,16 @@ QString& RootRef() {
   static QString root = DefaultRoot();
   return root;
 }
+
+// The simulated board lists what is mounted, one fixed mount point a line,
+// in "<root>/run/mounts"; the folders "/media/usbN" alone are the board's
+// empty mount points.
+bool Mounted(const QString& fixedPoint) {
+  QFile table(Root() + "/run/mounts");
+  if (!table.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+  return QString::fromUtf8(table.readAll()).split('\n').contains(fixedPoint) &&
+         QFileInfo(Root() + fixedPoint).isDir();
+}
 }  // namespace
 
 QString Root() {
@@ -43,8 +53,8 @@ bool IsBoard() { return false; }
 
 int Umount2(const QString& target, int flags) {
   RecordCommand(QStringLiteral("umount2 %1 %2").arg(target).arg(flags));
-  // A stick folder that is not there was never mounted: the board answers EINVAL.
-  if (!QFileInfo(Root() + target).isDir()) {
+  // What is not mounted cannot be unmounted: the board answers EINVAL.
+  if (!Mounted(target)) {
     errno = EINVAL;
     return -1;
   }
@@ -82,14 +92,15 @@ VolumeInfo Volume(const QString& mappedPath) {
   return v;
 }
 
-// The card and each stick folder under the root count as mounted volumes.
+// The card and each stick the board lists as mounted count as mounted volumes.
 QList<MountedVolume> MountedVolumes() {
   QList<MountedVolume> volumes;
   const QString root = Root();
   if (QFileInfo(root + "/Vorn").isDir()) volumes.append({root + "/Vorn", "VORN", "/dev/mmcblk1p1"});
   for (int n = 0; n < 8; ++n) {
-    const QString stick = root + QStringLiteral("/media/usb%1").arg(n);
-    if (QFileInfo(stick).isDir())
+    const QString point = QStringLiteral("/media/usb%1").arg(n);
+    const QString stick = root + point;
+    if (Mounted(point))
       volumes.append({stick, QStringLiteral("USB%1").arg(n), QStringLiteral("/dev/sd") + QChar('a' + n) + QStringLiteral("1")});
   }
   return volumes;

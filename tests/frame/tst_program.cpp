@@ -97,7 +97,7 @@ class TestProgram : public QObject {
     QFETCH(QString, board);
     ProgramRun run(static_cast<CSimBoard::Variant>(variant));
     // A stick is in the second port: its unmount succeeds.
-    QDir().mkpath(run.board.Root() + "/media/usb1");
+    QVERIFY(run.board.SetUsbStickInserted(1, true));
     run.Start();
     QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", 20000), qPrintable(run.output));
     QCOMPARE(run.board.PowerHoldValue(), QString("1"));

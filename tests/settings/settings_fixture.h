@@ -27,6 +27,8 @@ struct SettingsFixture {
 
   explicit SettingsFixture(CSimBoard::Variant variant = CSimBoard::Vorn) : board(root.Path(), variant) {
     board.Prepare();
+    // Each test writes the time-zone list it needs.
+    QFile::remove(SystemFolder() + "Timezones.xml");
     Board::Free();
     Board::Init(variant == CSimBoard::Fenk ? E_BoardFenk : E_BoardVorn);
     protocol.KLX_ProtocolInitializeWithoutBus();

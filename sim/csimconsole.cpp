@@ -1,0 +1,246 @@
+#include "sim/csimconsole.h"
+
+#include "frame/klx_clock.h"
+#include "sim/csimboard.h"
+#include "sim/csimcontrollers.h"
+#include "sim/csimcontrols.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QVector>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+
+namespace {
+constexpr int kWatchMs = 200;
+// Codes the stand-in error reports carry: class 2 "Error", a module of each
+// controller, number 1.
+constexpr quint32 kTransceiverReport = 0x02050101u;
+constexpr quint32 kStickReport = 0x02060101u;
+
+// The controls `[` and `]` walk through: all but the sticks (their own keys)
+// and the toggles (they follow their switches).
+const QVector<const CSimControl*>& Selectable() {
+  static const QVector<const CSimControl*> list = [] {
+    QVector<const CSimControl*> l;
+    for (const CSimControl& c : CSimControls::All())
+      if (c.kind != CSimControlKind::StickAxis && c.kind != CSimControlKind::Toggle) l.append(&c);
+    return l;
+  }();
+  return list;
+}
+
+int Percent(int value) {
+  const int scaled = value * 100;
+  return (scaled + (scaled >= 0 ? CSimControls::kMax / 2 : -CSimControls::kMax / 2)) / CSimControls::kMax;
+}
+}  // namespace
+
+CSimConsole::CSimConsole(CSimControllers& controllers, CSimBoard& board, qint64 programPid, Print print,
+                         QObject* parent)
+    : QObject(parent), m_Controllers(controllers), m_Board(board), m_Pid(programPid), m_Print(std::move(print)) {
+  m_Watch.setInterval(kWatchMs);
+  connect(&m_Watch, &QTimer::timeout, this, &CSimConsole::Watch);
+  if (m_Pid > 0) m_Watch.start();
+}
+
+KLX_Clock& CSimConsole::Clock() const { return m_Clock ? *m_Clock : KLX_Clock::KLX_ClockSystem(); }
+
+QString CSimConsole::Help() {
+  return QStringLiteral(
+      "Keys (a key acts at once, no Enter needed):\n"
+      "  Power button     p press   r release   h hold 6 s (the transmitter switches off)\n"
+      "  Left stick       w / s up / down (ST-A)     a / d left / right (ST-B)\n"
+      "  Right stick      i / k up / down (ST-C)     j / l left / right (ST-D)\n"
+      "                   each press moves 10 %; space puts both sticks in the centre\n"
+      "  Other controls   ] / [ choose the next / previous one (TR-A is chosen at first):\n"
+      "                   trims TR-A..TR-F, sliders and rotaries SL-A RO-A SL-B RO-B,\n"
+      "                   switches SW-A..SW-N\n"
+      "                   + / - move it: a trim clicks one step, a switch goes one\n"
+      "                   position up / down, a slider or rotary moves 10 %\n"
+      "                   v shows where every control stands\n"
+      "  Faults           e / E error report from the transceiver / stick controller\n"
+      "                   S silence (on/off)   L messages one byte short (on/off)\n"
+      "                   X frames marked remote (on/off)   G long messages with a gap (on/off)\n"
+      "                   O a header announcing 1001 bytes\n"
+      "  Other            c counters   ? this help\n"
+      "                   q (or Ctrl-C) switch the transmitter off and quit");
+}
+
+QString CSimConsole::Selected() const { return QString::fromLatin1(Selectable().at(m_Selected)->name); }
+
+QString CSimConsole::Position(int id) const {
+  const CSimControl* c = CSimControls::ById(id);
+  const int v = m_Controllers.Control(id);
+  return QStringLiteral("%1 %2%3 %").arg(QLatin1String(c->name)).arg(v > 0 ? "+" : "").arg(Percent(v));
+}
+
+void CSimConsole::Key(char key) {
+  if (m_Quitting) return;
+  switch (key) {
+    case 'p': m_Board.SetPowerButtonPressed(true); m_Print("power button pressed"); break;
+    case 'r': m_Board.SetPowerButtonPressed(false); m_Print("power button released"); break;
+    case 'h':
+      m_Board.SetPowerButtonPressed(true);
+      m_Print("holding the power button for 6 s: the transmitter switches off after 4 s");
+      QTimer::singleShot(kHoldMs, this, [this] {
+        m_Board.SetPowerButtonPressed(false);
+        m_Print("power button released");
+      });
+      break;
+    case 'w': MoveStick(CSimControls::kStickA, 1); break;
+    case 's': MoveStick(CSimControls::kStickA, -1); break;
+    case 'd': MoveStick(CSimControls::kStickB, 1); break;
+    case 'a': MoveStick(CSimControls::kStickB, -1); break;
+    case 'i': MoveStick(CSimControls::kStickC, 1); break;
+    case 'k': MoveStick(CSimControls::kStickC, -1); break;
+    case 'l': MoveStick(CSimControls::kStickD, 1); break;
+    case 'j': MoveStick(CSimControls::kStickD, -1); break;
+    case ' ':
+      for (int id : {CSimControls::kStickA, CSimControls::kStickB, CSimControls::kStickC, CSimControls::kStickD})
+        m_Controllers.SetControl(id, 0);
+      m_Print("sticks centred");
+      break;
+    case ']': Select(1); break;
+    case '[': Select(-1); break;
+    case '+': case '=': MoveSelected(1); break;
+    case '-': case '_': MoveSelected(-1); break;
+    case 'v': ShowAll(); break;
+    case 'e':
+      m_Controllers.SendErrorReport(CSimControllers::Transceiver, kTransceiverReport, SimErrorReport);
+      m_Print("error report 0x02050101 sent by the transceiver controller");
+      break;
+    case 'E':
+      m_Controllers.SendErrorReport(CSimControllers::Stick, kStickReport, SimErrorReportOther);
+      m_Print("error report 0x02060101 sent by the stick controller");
+      break;
+    case 'S':
+      m_Silent = !m_Silent;
+      m_Controllers.SetSilent(CSimControllers::Transceiver, m_Silent);
+      m_Controllers.SetSilent(CSimControllers::Stick, m_Silent);
+      m_Print(QStringLiteral("silence %1").arg(m_Silent ? "on" : "off"));
+      break;
+    case 'L': Toggle(&m_WrongLengths, "messages one byte short", &CSimControllers::SetWrongLengths); break;
+    case 'X': Toggle(&m_Remote, "frames marked remote", &CSimControllers::SetRemoteFrames); break;
+    case 'G': Toggle(&m_Gaps, "long messages with a gap", &CSimControllers::SetSequenceGap); break;
+    case 'O':
+      m_Controllers.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
+      m_Print("a header announcing 1001 bytes sent");
+      break;
+    case 'c': ShowCounters(); break;
+    case '?': m_Print(Help()); break;
+    case 'q': Quit(); break;
+    default: break;
+  }
+}
+
+void CSimConsole::Toggle(bool* flag, const char* what, void (CSimControllers::*set)(bool)) {
+  *flag = !*flag;
+  (m_Controllers.*set)(*flag);
+  m_Print(QStringLiteral("%1 %2").arg(QLatin1String(what), *flag ? "on" : "off"));
+}
+
+void CSimConsole::MoveStick(int id, int steps) {
+  m_Controllers.SetControl(id, m_Controllers.Control(id) + steps * CSimControls::kStep);
+  const bool left = id == CSimControls::kStickA || id == CSimControls::kStickB;
+  m_Print(QStringLiteral("%1 stick: %2, %3")
+              .arg(left ? "left" : "right", Position(left ? CSimControls::kStickA : CSimControls::kStickC),
+                   Position(left ? CSimControls::kStickB : CSimControls::kStickD)));
+}
+
+void CSimConsole::Select(int step) {
+  const int n = Selectable().size();
+  m_Selected = ((m_Selected + step) % n + n) % n;
+  m_Print(QStringLiteral("chosen: %1").arg(Position(Selectable().at(m_Selected)->id)));
+}
+
+void CSimConsole::MoveSelected(int direction) {
+  const CSimControl& c = *Selectable().at(m_Selected);
+  const int v = m_Controllers.Control(c.id);
+  switch (c.kind) {
+    case CSimControlKind::Trim: m_Controllers.ClickTrim(c.slot, direction); break;
+    case CSimControlKind::Linear: m_Controllers.SetControl(c.id, v + direction * CSimControls::kStep); break;
+    case CSimControlKind::Switch2: m_Controllers.SetControl(c.id, direction * CSimControls::kMax); break;
+    default: m_Controllers.SetControl(c.id, v + direction * CSimControls::kMax); break;  // one position
+  }
+  QString line = Position(c.id);
+  for (const CSimControl& t : CSimControls::All())
+    if (t.toggleOf == c.id) line += QStringLiteral(" (toggle %1)").arg(Position(t.id));
+  m_Print(line);
+}
+
+void CSimConsole::ShowAll() {
+  QStringList left, right;
+  for (const CSimControl& c : CSimControls::All()) (c.rightSide ? right : left) << Position(c.id);
+  m_Print(QStringLiteral("left:  ") + left.join(", ") + QStringLiteral("\nright: ") + right.join(", "));
+}
+
+void CSimConsole::ShowCounters() {
+  m_Print(QStringLiteral("frames received %1, bad frames %2; requests: synchronisation %3 (transceiver) %4 (stick), "
+                         "directions %5, direction words %6")
+              .arg(m_Controllers.FramesReceived())
+              .arg(m_Controllers.BadFrames())
+              .arg(m_Controllers.Received(SimRequestTransceiverSync))
+              .arg(m_Controllers.Received(SimRequestStickSync))
+              .arg(m_Controllers.Received(SimRequestDirections))
+              .arg(m_Controllers.Received(SimSetDirections)));
+}
+
+void CSimConsole::Quit() {
+  if (m_Done) return;
+  if (m_Quitting) {
+    // Asked twice: leave at once, the program keeps what it was doing.
+    m_Print(QStringLiteral("leaving without waiting; the program (pid %1) may still run").arg(m_Pid));
+    m_Done = true;
+    emit Finished(1);
+    return;
+  }
+  if (m_Pid <= 0 || !Alive(m_Pid)) {
+    m_Print(m_Pid > 0 ? QStringLiteral("the program has already ended") : QStringLiteral("the console ends"));
+    m_Done = true;
+    emit Finished(0);
+    return;
+  }
+  m_Quitting = true;
+  if (::kill(static_cast<pid_t>(m_Pid), SIGTERM) != 0) {
+    m_Print(QStringLiteral("cannot ask the program (pid %1) to switch off: %2").arg(m_Pid).arg(qt_error_string(errno)));
+    m_Done = true;
+    emit Finished(1);
+    return;
+  }
+  m_Deadline = Clock().KLX_ClockNowMs() + kProgramEndMs;
+  m_Print(QStringLiteral("switching the transmitter off: the program (pid %1) saves and ends; waiting up to %2 s")
+              .arg(m_Pid)
+              .arg(kProgramEndMs / 1000));
+}
+
+void CSimConsole::Watch() {
+  if (m_Done) return;
+  if (!Alive(m_Pid)) {
+    m_Print(m_Quitting ? QStringLiteral("the program has switched off") : QStringLiteral("the program has ended"));
+    m_Done = true;
+    m_Watch.stop();
+    emit Finished(0);
+    return;
+  }
+  if (m_Quitting && Clock().KLX_ClockNowMs() >= m_Deadline) {
+    m_Print(QStringLiteral("the program (pid %1) has not ended after %2 s and is left running")
+                .arg(m_Pid)
+                .arg(kProgramEndMs / 1000));
+    m_Done = true;
+    m_Watch.stop();
+    emit Finished(1);
+  }
+}
+
+bool CSimConsole::Alive(qint64 pid) {
+  if (pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) != 0) return false;
+  // State "Z": ended, waiting for its parent to collect it.
+  QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+  if (!stat.open(QIODevice::ReadOnly)) return true;
+  const QByteArray text = stat.readAll();
+  const int close = text.lastIndexOf(')');
+  return close < 0 || close + 2 >= text.size() || text.at(close + 2) != 'Z';
+}
