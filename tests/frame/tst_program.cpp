@@ -55,35 +55,34 @@ struct ProgramRun {
     } while (t.elapsed() < ms);
     return false;
   }
-  void Start() {
+  void Launch(const QString& platform, const QString& program, const QStringList& args) {
     output.clear();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(dir.path() + "/bin/vorn", QStringList());
+    process.start(program, args);
+  }
+  void Start() {
+    Launch("offscreen", dir.path() + "/bin/vorn", {});
     process.waitForStarted(5000);
     pid = process.processId();
   }
   // On a display of its own, so that no other test's window covers it.
   bool StartOnOwnDisplay() {
-    output.clear();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start("xvfb-run", {"-a", "-s", "-screen 0 640x400x24", "sh", "-c",
+    Launch("xcb", "xvfb-run", {"-a", "-s", "-screen 0 640x400x24", "sh", "-c",
                                "echo \"display $DISPLAY $XAUTHORITY $$\"; exec \"$0\"", dir.path() + "/bin/vorn"});
-    if (!WaitFor("display ", 10000) || !WaitFor("\n", 1000)) return false;
-    const QStringList words = output.section("display ", 1).section('\n', 0, 0).split(' ');
-    if (words.size() != 3) return false;
-    display.insert("DISPLAY", words[0]);
-    display.insert("XAUTHORITY", words[1]);
-    pid = words[2].toLongLong();
+    const QRegularExpression line("display (\\S+) (\\S+) (\\d+)\n");
+    if (!WaitFor(line, 10000)) return false;
+    const QRegularExpressionMatch words = line.match(output);
+    display.insert("DISPLAY", words.captured(1));
+    display.insert("XAUTHORITY", words.captured(2));
+    pid = words.captured(3).toLongLong();
     return pid > 0;
   }
   bool Signal(int signal) { return pid > 0 && ::kill(static_cast<pid_t>(pid), signal) == 0; }
-  bool WaitFor(const QString& text, int ms) {
+  template <typename Text>
+  bool WaitFor(const Text& text, int ms) {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < ms) {
