@@ -42,6 +42,7 @@ class VornErrorWatch {
   QList<QPair<unsigned, QString>> Reports() const;
   QList<unsigned> Codes() const;
   bool Has(unsigned code) const;
+  // Forgets the reports so far: the test has looked at them.
   void Clear();
 
   // The fatal, error and warning reports whose codes were not expected.
