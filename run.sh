@@ -1,26 +1,79 @@
 #!/usr/bin/env bash
-# Builds and starts the transmitter program in a 480 x 272 window beside the
-# simulated board and controllers. Usage: ./run.sh [vorn|fenk]
+# Builds the program and the simulator, then starts the transmitter in a
+# 480 x 272 window beside the simulated board and controllers, with the
+# simulator's console in this terminal. Usage: ./run.sh [vorn|fenk]
 set -euo pipefail
 cd "$(dirname "$0")"
 board="${1:-vorn}"
+case "$board" in
+  vorn | fenk) ;;
+  *) echo "usage: ./run.sh [vorn|fenk]" >&2; exit 2 ;;
+esac
 
 scripts/install-deps.sh
-scripts/build.sh
+# Only what the run needs; ./test.sh builds the rest.
+scripts/build.sh vorn vorn-sim vorn-screenshot
 
 bin=build/bin
 root=build/root
 "$bin/vorn-sim" prepare --board "$board"
 
-launch=("$bin/vorn")
+pid=""
+xvfb_pid=""
+xvfb_log=""
+# A stop asked for here (Ctrl-C, or the end of the console) switches the
+# program off in order, as holding the power button does; the run ends when
+# the program has powered off.
+stop_program() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then kill -TERM "$pid" 2>/dev/null || true; fi
+}
+finish() {
+  stop_program
+  if [ -n "$pid" ]; then wait "$pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  [ -z "$xvfb_log" ] || rm -f "$xvfb_log"
+}
+trap stop_program INT TERM
+trap finish EXIT
+
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display: the window runs under Xvfb."
-  launch=(xvfb-run -a -s "-screen 0 800x600x24" "$bin/vorn")
+  # No display: a virtual one, on the first free display number.
+  xvfb_log=$(mktemp)
+  # In a session of its own: Ctrl-C here must not end it under the program.
+  setsid Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$xvfb_log" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 1 100); do
+    [ -s "$xvfb_log" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$xvfb_log" ]; then
+    echo "Xvfb did not start." >&2
+    exit 1
+  fi
+  export DISPLAY=":$(head -n1 "$xvfb_log")"
+  echo "No display here: the window is on the virtual display $DISPLAY (Xvfb)."
+  echo "  Look at it:  DISPLAY=$DISPLAY $bin/vorn-screenshot shot.png   (then open shot.png)"
 fi
-"${launch[@]}" &
+
+cat <<TEXT
+Data folder of this run: $PWD/$root (the SD card is $root/Vorn, the command log $root/run/commands.log)
+The program's own lines follow. On the way up expect, in this order:
+    ->   Found board: ${board^}
+    ->   splash on screen                      (the splash window is drawn)
+  ERR_INFO: starting version ...             (ERR_INFO lines also go to the error log)
+    ->   OSTREL VORN IS UP AND STARTING...     (the main window replaces the splash)
+Keys, each followed by Enter in this terminal:
+  h  hold the power button: the transmitter saves, stops and powers off
+  p  press / r release the power button (released within 4 s: no switch-off)
+  q  quit: the transmitter switches off in order and the run ends
+  (the simulator's console lists its other keys below)
+Ctrl-C and closing the window also switch off in order; the run ends with
+"Good bye!" and the power-off recorded in the command log.
+TEXT
+
+"$bin/vorn" &
 pid=$!
-echo "Data folder of this run: $PWD/$root (the SD card is $root/Vorn)"
-echo "Switch the transmitter off by holding the power button: type h and Enter here,"
-echo "or run '$bin/vorn-sim hold' in another terminal."
 "$bin/vorn-sim" console --board "$board" --pid "$pid" || true
+# The console is gone (q, Ctrl-C or the program ended): the program switches off.
+stop_program
 wait "$pid" || true

@@ -1,20 +1,39 @@
 // The transmitter program: splash, start-up, main window, event loop, and the
 // switch-off that follows it.
+#include "app/klx_stopsignals.h"
 #include "app/klx_unmount.h"
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "platform/klx_commandrunner.h"
 
+#include <QEventLoop>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QQuickWindow>
+#include <QTimer>
 
 #include <csignal>
 #include <new>
 
+namespace {
+// Start-up holds the GUI thread: the splash must be on the screen before it
+// begins. A platform that never draws is waited for no longer than this.
+constexpr int kFirstFrameLimitMs = 2000;
+
+void DrawFirstFrame(QQuickWindow* window) {
+  QEventLoop loop;
+  QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+  QTimer::singleShot(kFirstFrameLimitMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  qInfo("  ->   splash on screen");
+}
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  KLX_StopSignals::Install();
   auto* app = new QGuiTouchHandlerApplication(argc, argv);
   auto* system = new KLX_System;
   auto* engine = new QQmlApplicationEngine;
@@ -29,10 +48,11 @@ int main(int argc, char* argv[]) {
         QObject::connect(system, SIGNAL(modelFastStarted()), fast, SLOT(getSignal()));
     }
     splash->show();
+    DrawFirstFrame(splash);
   }
 
   const int rc = system->KLX_SystemStart(engine, app);
-  if (rc == 1) {
+  if (rc == KLX_Ok) {
     if (splash) {
       splash->destroy();
       delete splash;
@@ -43,7 +63,11 @@ int main(int argc, char* argv[]) {
     if (!engine->rootObjects().isEmpty())
       window = qobject_cast<QQuickWindow*>(engine->rootObjects().constFirst());
     system->KLX_SystemSetQuickWindow(window);
-    QGuiApplication::exec();
+    {
+      // Stop signals that came during start-up are read as the loop begins.
+      KLX_StopSignalWatch stopSignals(system);
+      QGuiApplication::exec();
+    }
     system->KLX_SystemFree();
     KLXErrorHandler.KLX_ErrorHandler_Stop(true);
   }
@@ -52,7 +76,7 @@ int main(int argc, char* argv[]) {
   delete splash;
   KLX_Platform::System(QStringLiteral("sync"));
   KLX_UnmountAll();
-  if (rc == 1) system->KLX_SystemBringDownOnOffHandler();
+  if (rc == KLX_Ok) system->KLX_SystemBringDownOnOffHandler();
   KLX_Platform::System(QStringLiteral("poweroff&"));
   delete system;
   delete app;

@@ -1,5 +1,6 @@
 #include "frame/klx_gpiohandler.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 
@@ -8,10 +9,10 @@
 #include <cstring>
 
 namespace {
-constexpr unsigned kCannotOpen = 71937;
-constexpr unsigned kCannotWrite = 71938;
-constexpr unsigned kNoDir = 71939;
-constexpr unsigned kNoSetvbuf = 71940;
+constexpr unsigned kCannotOpen = 0x11901;
+constexpr unsigned kCannotWrite = 0x11902;
+constexpr unsigned kNoDir = 0x11903;
+constexpr unsigned kNoSetvbuf = 0x11904;
 
 // Writes one text to a sysfs file; false when it cannot be opened (or written).
 enum class WriteResult { Ok, OpenFailed, WriteFailed };
@@ -30,19 +31,19 @@ KLX_GPIOHandler::~KLX_GPIOHandler() { KLX_GPIOHandlerClose(); }
 
 int KLX_GPIOHandler::Fail(unsigned code, const char* text) {
   KLXErrorHandler.RegisterError(code, QString::fromLatin1(text));
-  return -70000;
+  return KLX_Error;
 }
 
 int KLX_GPIOHandler::KLX_GPIOHandlerOpen(int gpio, int direction, int initialValue) {
-  if (m_ValueFile || m_Dir || m_DirectionValue != 2) {
+  if (m_ValueFile || m_Dir || m_DirectionValue != DirectionNotOpened) {
     // Already opened: the first opening stays in place.
     m_Opened = true;
     KLX_GPIOHandlerSetOutput(initialValue);
-    return -70000;
+    return KLX_Error;
   }
   m_Gpio = gpio;
   m_DirectionValue = direction;
-  if (direction == 1) {
+  if (direction == DirectionOut) {
     std::strcpy(m_Direction, "out");
     std::strcpy(m_Mode, "w");
   } else {
@@ -88,26 +89,26 @@ int KLX_GPIOHandler::KLX_GPIOHandlerOpen(int gpio, int direction, int initialVal
   qInfo("  ->   GPIO files generated and opened succesfully");
   m_Opened = true;
   KLX_GPIOHandlerSetOutput(initialValue);
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_GPIOHandler::KLX_GPIOHandlerGetInput() const {
-  if (!m_Opened || m_DirectionValue != 0 || !m_ValueFile) return -2;
-  if (std::fseek(m_ValueFile, 0, SEEK_SET) != 0) return -2;
-  int level = -2;
+  if (!m_Opened || m_DirectionValue != DirectionIn || !m_ValueFile) return kUnreadable;
+  if (std::fseek(m_ValueFile, 0, SEEK_SET) != 0) return kUnreadable;
+  int level = kUnreadable;
   // An empty or unreadable value counts as "cannot be read".
-  if (std::fscanf(m_ValueFile, "%d", &level) != 1) return -2;
+  if (std::fscanf(m_ValueFile, "%d", &level) != 1) return kUnreadable;
   return level;
 }
 
 int KLX_GPIOHandler::KLX_GPIOHandlerSetOutput(int value) {
-  if (m_Opened && m_DirectionValue == 1 && m_ValueFile) {
+  if (m_Opened && m_DirectionValue == DirectionOut && m_ValueFile) {
     std::strcpy(m_Output, value ? "1" : "0");
     std::rewind(m_ValueFile);
     std::fputs(m_Output, m_ValueFile);
     std::fflush(m_ValueFile);
   }
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_GPIOHandler::KLX_GPIOHandlerClose() {
@@ -119,5 +120,5 @@ int KLX_GPIOHandler::KLX_GPIOHandlerClose() {
     closedir(m_Dir);
     m_Dir = nullptr;
   }
-  return 1;
+  return KLX_Ok;
 }

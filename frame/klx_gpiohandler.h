@@ -11,9 +11,12 @@ class KLX_GPIOHandler : public QObject {
   explicit KLX_GPIOHandler(QObject* parent = nullptr);
   ~KLX_GPIOHandler() override;
 
-  // direction: 0 input, 1 output.
+  enum Direction { DirectionIn = 0, DirectionOut = 1, DirectionNotOpened = 2 };
+  // The level of a line that cannot be read.
+  static constexpr int kUnreadable = -2;
+
   int KLX_GPIOHandlerOpen(int gpio, int direction, int initialValue);
-  // The input level, or -2 when the line is not an opened input.
+  // The input level, or kUnreadable when the line is not an opened input.
   int KLX_GPIOHandlerGetInput() const;
   int KLX_GPIOHandlerSetOutput(int value);
   int KLX_GPIOHandlerClose();
@@ -29,7 +32,7 @@ class KLX_GPIOHandler : public QObject {
   char m_Mode[2] = {};
   char m_Output[2] = {};
   int m_Gpio = -1;
-  int m_DirectionValue = 2;
+  int m_DirectionValue = DirectionNotOpened;
   FILE* m_ValueFile = nullptr;
   DIR* m_Dir = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "frame/klx_onoffhandler.h"
 
 #include "frame/klx_board.h"
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_system.h"
 
@@ -10,6 +11,7 @@ namespace {
 enum ButtonState { StateIdle = 1, StateHeld = 2, StateGoingDown = 3 };
 // Samples with the button held before the switch-off (about four seconds).
 constexpr int kHoldSamples = 39;
+constexpr unsigned kErrNullSystem = 0x11908;
 }  // namespace
 
 KLX_OnOffHandler::KLX_OnOffHandler(QObject* parent) : CNoDebugBase<QThread>(parent) {}
@@ -22,8 +24,8 @@ KLX_OnOffHandler::~KLX_OnOffHandler() {
 
 int KLX_OnOffHandler::KLX_OnOffHandlerInitialize(KLX_System* system) {
   if (!system) {
-    KLXErrorHandler.RegisterError(71944, "Null pointer to systemclass given");
-    return -70000;
+    KLXErrorHandler.RegisterError(kErrNullSystem, "Null pointer to systemclass given");
+    return KLX_Error;
   }
   m_System = system;
   if (!Board::m_Instance) Board::Init();
@@ -31,26 +33,33 @@ int KLX_OnOffHandler::KLX_OnOffHandlerInitialize(KLX_System* system) {
     m_InputGpio = 22;
     m_OutputGpio = 23;
   }
-  int rc = m_Input.KLX_GPIOHandlerOpen(m_InputGpio, 0, 0);
-  if (rc != 1) return rc;
-  rc = m_Output.KLX_GPIOHandlerOpen(m_OutputGpio, 1, 1);
-  if (rc != 1) return rc;
+  int rc = m_Input.KLX_GPIOHandlerOpen(m_InputGpio, KLX_GPIOHandler::DirectionIn, 0);
+  if (rc != KLX_Ok) return rc;
+  rc = m_Output.KLX_GPIOHandlerOpen(m_OutputGpio, KLX_GPIOHandler::DirectionOut, 1);
+  if (rc != KLX_Ok) return rc;
   m_Output.KLX_GPIOHandlerSetOutput(1);
   m_System->KLX_SystemGetSetPowerPinAtStart(m_Input.KLX_GPIOHandlerGetInput(), true);
   m_Initialized = true;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_OnOffHandler::KLX_OnOffHandlerStop() {
   Log("stop...");
   KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wake, &m_Running);
   Log("stoped");
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_OnOffHandler::KLX_OnOffForceShutDown() {
   QMutexLocker lock(&m_Mutex);
   m_ForceShutDown = true;
+}
+
+void KLX_OnOffHandler::KLX_OnOffHandlerRequestSwitchOff() {
+  QMutexLocker lock(&m_Mutex);
+  m_SwitchOffRequested = true;
+  // Not a second of idle sampling: the user asked for it now.
+  m_Wake.wakeAll();
 }
 
 int KLX_OnOffHandler::KLX_OnOffHandlerGetPwrPin() {
@@ -64,7 +73,7 @@ int KLX_OnOffHandler::KLX_OnOffHandlerClose() {
   m_Initialized = false;
   m_Input.KLX_GPIOHandlerClose();
   m_Output.KLX_GPIOHandlerClose();
-  return 1;
+  return KLX_Ok;
 }
 
 void KLX_OnOffHandler::run() {
@@ -74,12 +83,13 @@ void KLX_OnOffHandler::run() {
   int state = StateIdle;
   int counter = 0;
   int goingDownSamples = 0;
-  unsigned long waitMs = m_Timing.firstMs;
+  unsigned long waitMs = kFirstSampleMs;
 
   while (true) {
     Log("pause");
     m_Mutex.lock();
-    m_Wake.wait(&m_Mutex, waitMs);
+    // A request made while the last cycle ran found nobody waiting: no wait.
+    if (!(state == StateIdle && m_SwitchOffRequested)) m_Clock->KLX_ClockWait(m_Wake, m_Mutex, waitMs);
     Log("resume");
     if (!m_Running) {
       m_Mutex.unlock();
@@ -91,13 +101,13 @@ void KLX_OnOffHandler::run() {
     switch (state) {
       case StateIdle: {
         const int level = m_Input.KLX_GPIOHandlerGetInput();
-        if (level != 0 && !m_ForceShutDown) {
-          waitMs = m_Timing.idleMs;
+        if (level != 0 && !m_ForceShutDown && !m_SwitchOffRequested) {
+          waitMs = kIdleSampleMs;
         } else {
           m_System->KLX_SystemReadyToGoDown();
           state = StateHeld;
           counter = 0;
-          waitMs = m_Timing.heldMs;
+          waitMs = kHeldSampleMs;
         }
         break;
       }
@@ -110,21 +120,28 @@ void KLX_OnOffHandler::run() {
             m_System->KLX_SystemSave();
           state = StateGoingDown;
           goingDownSamples = 0;
-          waitMs = m_Timing.heldMs;
+          waitMs = kHeldSampleMs;
         } else if (m_ForceShutDown) {
           m_System->KLX_SystemTurnOff(false);
           state = StateGoingDown;
           goingDownSamples = 0;
           counter = 0;
-          waitMs = m_Timing.heldMs;
+          waitMs = kHeldSampleMs;
+        } else if (m_SwitchOffRequested) {
+          // A requested switch-off takes the path of a completed hold.
+          m_System->KLX_SystemSave();
+          state = StateGoingDown;
+          goingDownSamples = 0;
+          counter = 0;
+          waitMs = kHeldSampleMs;
         } else if (counter <= kHoldSamples && pressed) {
           ++counter;
-          waitMs = m_Timing.heldMs;
+          waitMs = kHeldSampleMs;
         } else {
           m_System->KLX_SystemClearGoDown();
           counter = 0;
           state = StateIdle;
-          waitMs = m_Timing.idleMs;
+          waitMs = kIdleSampleMs;
         }
         break;
       }
@@ -133,8 +150,8 @@ void KLX_OnOffHandler::run() {
         // has set the turning-off flag: keep sampling until then, and finish
         // the switch-off here if the answer never comes.
         if (!m_System->KLX_SystemIsTurningOff()) {
-          if (++goingDownSamples < m_Timing.goingDownSamples) {
-            waitMs = m_Timing.heldMs;
+          if (++goingDownSamples < kGoingDownSamples) {
+            waitMs = kHeldSampleMs;
             break;
           }
           qInfo("  ->   no answer to the switch-off request, switching off now");
@@ -147,7 +164,7 @@ void KLX_OnOffHandler::run() {
         m_System->KLX_SystemDown();
         Log(">3");
         counter = 0;
-        waitMs = m_Timing.idleMs;
+        waitMs = kIdleSampleMs;
         m_Running = false;
         break;
       }

@@ -8,6 +8,7 @@
 #include <atomic>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_gpiohandler.h"
 
 class KLX_System;
@@ -27,18 +28,22 @@ class KLX_OnOffHandler : public CNoDebugBase<QThread> {
   int KLX_OnOffHandlerInputGpio() const { return m_InputGpio; }
   int KLX_OnOffHandlerOutputGpio() const { return m_OutputGpio; }
 
-  // The sampling periods (ms) and the going-down bound (samples). The
-  // product's values stay fixed; tests shorten them.
-  struct Timing {
-    unsigned long firstMs = 3002;
-    unsigned long idleMs = 1002;
-    unsigned long heldMs = 100;
-    // How long a pending switch-off (waiting for the model checksum answer)
-    // may take before the button thread completes it itself: 90 s, beyond
-    // the checksum task's own worst case of about 60 s.
-    int goingDownSamples = 900;
-  };
-  void KLX_OnOffHandlerSetTiming(const Timing& timing) { m_Timing = timing; }
+  // A switch-off asked for by other means than the button (a stop signal,
+  // the desktop window closed): handled at once, as if the button had been
+  // held for the whole hold time.
+  void KLX_OnOffHandlerRequestSwitchOff();
+
+  // The clock the thread waits on; set before the thread starts.
+  void KLX_OnOffHandlerSetClock(KLX_Clock* clock) { m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
+
+  // The sampling periods (ms) and the bound of a pending switch-off.
+  static constexpr unsigned long kFirstSampleMs = 3002;
+  static constexpr unsigned long kIdleSampleMs = 1002;
+  static constexpr unsigned long kHeldSampleMs = 100;
+  // How long a pending switch-off (waiting for the model checksum answer) may
+  // take before the button thread completes it itself: 900 held samples (90 s),
+  // beyond the checksum task's own worst case of about 60 s.
+  static constexpr int kGoingDownSamples = 900;
 
  protected:
   void run() override;
@@ -49,10 +54,11 @@ class KLX_OnOffHandler : public CNoDebugBase<QThread> {
   bool m_Initialized = false;
   std::atomic<bool> m_Running{false};
   bool m_ForceShutDown = false;
+  bool m_SwitchOffRequested = false;
   KLX_GPIOHandler m_Input;
   KLX_GPIOHandler m_Output;
   KLX_System* m_System = nullptr;
   int m_InputGpio = 48;
   int m_OutputGpio = 43;
-  Timing m_Timing;
+  KLX_Clock* m_Clock = &KLX_Clock::KLX_ClockSystem();
 };

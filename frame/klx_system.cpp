@@ -11,17 +11,20 @@
 #include "update/klx_filefunctions.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QQmlContext>
 #include <QtQml>
 
 namespace {
-constexpr unsigned kStartupFailed = 71169;     // fatal
-constexpr unsigned kStartingVersion = 267782;  // hint
-constexpr unsigned kNoSDCard = 202243;         // warning
+constexpr unsigned kStartupFailed = 0x11601;    // fatal
+constexpr unsigned kStartingVersion = 0x41606;  // hint
+constexpr unsigned kNoSDCard = 0x31603;         // warning
 constexpr int kPhaseFastStartPossible = 6;
 constexpr int kBootStatusModelInTC = 3;
 constexpr unsigned short kMsgStartupDone = 246;
+constexpr unsigned short kNodeTransceiver = 3;
 }  // namespace
 
 const KLX_System::BringUp KLX_System::BringUpTable[9] = {
@@ -120,7 +123,7 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
     result = KLX_Error;
   }
   const char startupDone[1] = {0x00};
-  m_Protocol.KLX_ProtocolSendMessage(1, startupDone, kMsgStartupDone, 3);
+  m_Protocol.KLX_ProtocolSendMessage(1, startupDone, kMsgStartupDone, kNodeTransceiver);
   return result;
 }
 
@@ -229,6 +232,23 @@ int KLX_System::KLX_SystemGetSetPowerPinAtStart(int value, bool set) {
 
 void KLX_System::KLX_SystemSetQuickWindow(QQuickWindow* window) {
   KLXlanguageHandler.KLX_LanguageHandlerSetQuickWindow(window);
+  // Closing the window (on the desktop) switches off in order instead of
+  // ending the event loop under the running parts.
+  if (window) window->installEventFilter(this);
+}
+
+void KLX_System::KLX_SystemRequestSwitchOff() {
+  qInfo("  ->   switch-off requested");
+  m_OnOff.KLX_OnOffHandlerRequestSwitchOff();
+}
+
+bool KLX_System::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close && qobject_cast<QQuickWindow*>(watched)) {
+    event->ignore();
+    KLX_SystemRequestSwitchOff();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void KLX_System::KLX_SystemFree() {

@@ -37,7 +37,11 @@ class KLX_System : public QObject {
   void KLX_SystemResetInactivityTimer();
   void KLX_SystemSignalSDcardNotFound();
   int KLX_SystemGetSetPowerPinAtStart(int value, bool set);
+  // Hands over the main window (for screenshots); closing it switches off.
   void KLX_SystemSetQuickWindow(QQuickWindow* window);
+  // The switch-off of a held power button, asked for by a stop signal or a
+  // closed window; the button thread carries it out.
+  void KLX_SystemRequestSwitchOff();
   void KLX_SystemFree();
   void KLX_SystemDatabaseFree();
   bool KLX_SystemIsTurningOff() const { return m_TurningOff; }
@@ -90,6 +94,7 @@ class KLX_System : public QObject {
   int KLX_SystemBringDownDatabase();
 
   void PublishToQml(QQmlApplicationEngine* engine);
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   KLX_Protocol m_Protocol;
   KLX_DataBaseManager m_DataBase;

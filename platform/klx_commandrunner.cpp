@@ -34,6 +34,10 @@ void RecordCommand(const QString& line) {
   QDir().mkpath(dir);
   QFile f(dir + "/commands.log");
   if (f.open(QIODevice::Append | QIODevice::Text)) {
+    // The local time to the millisecond, a tab, the command: a reader who
+    // wants the commands alone cuts at the first tab.
+    f.write(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")).toUtf8());
+    f.write("\t");
     f.write(line.toUtf8());
     f.write("\n");
   }

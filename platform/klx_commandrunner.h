@@ -19,7 +19,8 @@ int Run(const QString& program, const QStringList& args, QByteArray* output = nu
 // the desktop build).
 bool ChangesHost(const QString& program);
 
-// Appends one line to "<root>/run/commands.log" (the desktop's record).
+// Appends one line to "<root>/run/commands.log" (the desktop's record):
+// the local time ("2024-05-07 09:05:00.123"), a tab, the command line.
 void RecordCommand(const QString& line);
 
 }  // namespace KLX_Platform

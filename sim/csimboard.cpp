@@ -126,5 +126,9 @@ QString CSimBoard::PowerHoldValue() const {
 QStringList CSimBoard::RecordedCommands() const {
   QFile f(m_Root + "/run/commands.log");
   if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-  return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+  QStringList commands;
+  // Each line is "<time>\t<command>".
+  for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts))
+    commands << line.section('\t', 1);
+  return commands;
 }

@@ -26,7 +26,7 @@ class CSimBoard {
   bool SetPowerButtonPressed(bool pressed);
   // What the program drives on the power-hold output ("" when never written).
   QString PowerHoldValue() const;
-  // Lines of "<root>/run/commands.log".
+  // The commands of "<root>/run/commands.log", without their times.
   QStringList RecordedCommands() const;
 
   int InputGpio() const;

@@ -1,22 +1,30 @@
 // The power button: a press asks the GUI to show the switch-off, an early
-// release cancels it, holding it switches off in order. The sampling periods
-// are shortened for the test; the counts are the product's.
+// release cancels it, holding it switches off in order. The thread runs on a
+// manual clock that the test steps through the product's own periods.
 #include <QtTest>
 
 #include "frame/klx_board.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_system.h"
 #include "sim/csimboard.h"
 #include "vorn_testroot.h"
 
 namespace {
-KLX_OnOffHandler::Timing FastTiming() {
-  KLX_OnOffHandler::Timing t;
-  t.firstMs = 20;
-  t.idleMs = 10;
-  t.heldMs = 5;
-  t.goingDownSamples = 900;
-  return t;
-}
+constexpr qint64 kFirst = KLX_OnOffHandler::kFirstSampleMs;
+constexpr qint64 kIdle = KLX_OnOffHandler::kIdleSampleMs;
+constexpr qint64 kHeld = KLX_OnOffHandler::kHeldSampleMs;
+
+// The system's signals come from the button thread: counted here, in the
+// test's thread, through queued connections.
+struct SignalCounts : QObject {
+  int ready = 0, clear = 0, stop = 0, noCard = 0;
+  explicit SignalCounts(KLX_System* s) {
+    connect(s, &KLX_System::onGuiReadyToGoDown, this, [this] { ++ready; }, Qt::QueuedConnection);
+    connect(s, &KLX_System::onGuiClearGoDown, this, [this] { ++clear; }, Qt::QueuedConnection);
+    connect(s, &KLX_System::onGuiStop, this, [this] { ++stop; }, Qt::QueuedConnection);
+    connect(s, &KLX_System::noSDcardDetected, this, [this] { ++noCard; }, Qt::QueuedConnection);
+  }
+};
 }  // namespace
 
 class TestPowerButton : public QObject {
@@ -24,99 +32,135 @@ class TestPowerButton : public QObject {
 
   struct Rig {
     VornTestRoot root;
-    CSimBoard board{root.Path(), CSimBoard::Vorn};
+    CSimBoard board;
+    KLX_ManualClock clock;
     KLX_System system;
-    QSignalSpy readyToGoDown{&system, &KLX_System::onGuiReadyToGoDown};
-    QSignalSpy clearGoDown{&system, &KLX_System::onGuiClearGoDown};
-    QSignalSpy stop{&system, &KLX_System::onGuiStop};
-    QSignalSpy noCard{&system, &KLX_System::noSDcardDetected};
+    SignalCounts counts{&system};
 
-    explicit Rig(CSimBoard::Variant variant = CSimBoard::Vorn, KLX_OnOffHandler::Timing timing = FastTiming())
-        : board(root.Path(), variant) {
+    explicit Rig(CSimBoard::Variant variant = CSimBoard::Vorn) : board(root.Path(), variant) {
       Board::Free();
       board.Prepare();
       Board::Init();
-      system.OnOffHandler().KLX_OnOffHandlerSetTiming(timing);
+      system.OnOffHandler().KLX_OnOffHandlerSetClock(&clock);
     }
     ~Rig() { Board::Free(); }
+    KLX_OnOffHandler& Button() { return system.OnOffHandler(); }
     bool Start() {
-      return system.OnOffHandler().KLX_OnOffHandlerInitialize(&system) == 1 &&
-             KLX_ThreadControl::Start(&system.OnOffHandler());
+      return Button().KLX_OnOffHandlerInitialize(&system) == KLX_Ok && KLX_ThreadControl::Start(&Button());
     }
+    // Lets `ms` pass for the button thread, which waits again at the end.
+    bool Run(qint64 ms) {
+      const bool ok = clock.KLX_ManualClockRun(ms);
+      QCoreApplication::processEvents();
+      return ok;
+    }
+    // The last sample: the thread switches off and ends.
+    bool RunToEnd() {
+      clock.KLX_ManualClockAdvance(kHeld);
+      const bool ended = Button().wait(5000);
+      QCoreApplication::processEvents();
+      return ended;
+    }
+    int ForcedSaves() { return system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(); }
   };
 
  private slots:
+  void linesFollowTheBoard_data() {
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("output");
+    QTest::newRow("larger board") << int(CSimBoard::Vorn) << 48 << 43;
+    QTest::newRow("smaller board") << int(CSimBoard::Fenk) << 22 << 23;
+  }
   void linesFollowTheBoard() {
-    for (auto variant : {CSimBoard::Vorn, CSimBoard::Fenk}) {
-      Rig rig(variant);
-      QVERIFY(rig.Start());
-      const bool fenk = variant == CSimBoard::Fenk;
-      QCOMPARE(rig.system.OnOffHandler().KLX_OnOffHandlerInputGpio(), fenk ? 22 : 48);
-      QCOMPARE(rig.system.OnOffHandler().KLX_OnOffHandlerOutputGpio(), fenk ? 23 : 43);
-      // The power-hold output is driven to 1 and the level at start recorded.
-      QCOMPARE(rig.board.PowerHoldValue(), QString("1"));
-      QCOMPARE(rig.system.KLX_SystemGetSetPowerPinAtStart(0, false), 1);
-      QCOMPARE(rig.system.OnOffHandler().KLX_OnOffHandlerGetPwrPin(), 1);
-    }
+    QFETCH(int, variant);
+    QFETCH(int, input);
+    QFETCH(int, output);
+    Rig rig(static_cast<CSimBoard::Variant>(variant));
+    QVERIFY(rig.Start());
+    QCOMPARE(rig.Button().KLX_OnOffHandlerInputGpio(), input);
+    QCOMPARE(rig.Button().KLX_OnOffHandlerOutputGpio(), output);
+    // The power-hold output is driven to 1 and the level at start recorded.
+    QCOMPARE(rig.board.PowerHoldValue(), QString("1"));
+    QCOMPARE(rig.system.KLX_SystemGetSetPowerPinAtStart(0, false), 1);
+    QCOMPARE(rig.Button().KLX_OnOffHandlerGetPwrPin(), 1);
   }
 
-  void earlyReleaseCancels() {
+  // The press is seen at the first sample (3002 ms), then 41 held samples of
+  // 100 ms switch off; a release at any of them cancels.
+  void holdingSwitchesOffAtTheFortyFirstHeldSample_data() {
+    QTest::addColumn<int>("heldSamples");
+    QTest::addColumn<bool>("switchesOff");
+    QTest::newRow("released at the first held sample") << 0 << false;
+    QTest::newRow("released at the 41st held sample") << 40 << false;
+    QTest::newRow("held for 41 samples") << 41 << true;
+  }
+  void holdingSwitchesOffAtTheFortyFirstHeldSample() {
+    QFETCH(int, heldSamples);
+    QFETCH(bool, switchesOff);
     Rig rig;
     QVERIFY(rig.Start());
     rig.board.SetPowerButtonPressed(true);
-    QTRY_COMPARE(rig.readyToGoDown.count(), 1);
-    QTest::qWait(60);  // well below 40 samples of 5 ms
+    QVERIFY(rig.Run(kFirst - 1));
+    QCOMPARE(rig.counts.ready, 0);
+    QVERIFY(rig.Run(1));
+    QCOMPARE(rig.counts.ready, 1);
+    QVERIFY(rig.Run(heldSamples * kHeld));
+    QCOMPARE(rig.system.KLX_SystemIsTurningOff(), switchesOff);
     rig.board.SetPowerButtonPressed(false);
-    QTRY_COMPARE(rig.clearGoDown.count(), 1);
-    QTest::qWait(300);
-    QCOMPARE(rig.stop.count(), 0);
-    QVERIFY(!rig.system.KLX_SystemIsTurningOff());
-    QVERIFY(rig.system.OnOffHandler().isRunning());
+    if (switchesOff) {
+      QVERIFY(rig.RunToEnd());
+      QCOMPARE(rig.counts.stop, 1);
+      QCOMPARE(rig.counts.clear, 0);
+      // The switch-off records that the model is not kept in the transceiver
+      // controller and forces a final save; KLX_SystemDown clears the flag.
+      QCOMPARE(rig.system.Database().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, 1), false);
+      QCOMPARE(rig.ForcedSaves(), 1);
+      QVERIFY(!rig.system.KLX_SystemIsTurningOff());
+      // With a card present the no-card signal never comes.
+      QCOMPARE(rig.counts.noCard, 0);
+      return;
+    }
+    QVERIFY(rig.Run(kHeld));
+    QCOMPARE(rig.counts.clear, 1);
+    QVERIFY(rig.Run(10 * kIdle));
+    QCOMPARE(rig.counts.stop, 0);
+    QCOMPARE(rig.ForcedSaves(), 0);
     // A second press is seen again from the idle state.
     rig.board.SetPowerButtonPressed(true);
-    QTRY_COMPARE(rig.readyToGoDown.count(), 2);
-  }
-
-  void holdingSwitchesOff() {
-    Rig rig;
-    QVERIFY(rig.Start());
-    rig.board.SetPowerButtonPressed(true);
-    QTRY_COMPARE(rig.stop.count(), 1);
-    QCOMPARE(rig.readyToGoDown.count(), 1);
-    QCOMPARE(rig.clearGoDown.count(), 0);
-    QTRY_VERIFY(rig.system.OnOffHandler().isFinished());
-    // The switch-off records that the model is not kept in the transceiver
-    // controller and forces a final save.
-    QCOMPARE(rig.system.Database().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, 1), false);
-    QCOMPARE(rig.system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(), 1);
-    // KLX_SystemDown clears the turning-off flag again.
-    QVERIFY(!rig.system.KLX_SystemIsTurningOff());
-    // With a card present the no-card signal never comes.
-    QCOMPARE(rig.noCard.count(), 0);
-  }
-
-  void holdCountIsFortyOneSamples() {
-    // With a long held period the press must still be there at the 41st sample.
-    KLX_OnOffHandler::Timing t = FastTiming();
-    t.heldMs = 20;
-    Rig rig(CSimBoard::Vorn, t);
-    QVERIFY(rig.Start());
-    QElapsedTimer clock;
-    rig.board.SetPowerButtonPressed(true);
-    QTRY_COMPARE(rig.readyToGoDown.count(), 1);
-    clock.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.stop.count(), 1, 5000);
-    // 40 counted samples plus the switching one, then one more to go down.
-    QVERIFY2(clock.elapsed() >= 40 * 20, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(rig.Run(kIdle));
+    QCOMPARE(rig.counts.ready, 2);
   }
 
   void forcedShutDownSkipsTheHoldTime() {
     Rig rig;
     QVERIFY(rig.Start());
-    rig.system.OnOffHandler().KLX_OnOffForceShutDown();
-    QTRY_COMPARE(rig.stop.count(), 1);
-    QCOMPARE(rig.readyToGoDown.count(), 1);
-    QCOMPARE(rig.system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(), 1);
+    rig.Button().KLX_OnOffForceShutDown();
+    QVERIFY(rig.Run(kFirst));
+    QCOMPARE(rig.counts.ready, 1);
+    QVERIFY(!rig.system.KLX_SystemIsTurningOff());
+    QVERIFY(rig.Run(kHeld));
+    QVERIFY(rig.system.KLX_SystemIsTurningOff());
+    QVERIFY(rig.RunToEnd());
+    QCOMPARE(rig.counts.stop, 1);
+    QCOMPARE(rig.ForcedSaves(), 1);
+  }
+
+  // A stop signal or a closed window: no waiting for the next idle sample,
+  // then the path of a completed hold.
+  void requestedSwitchOffStartsAtOnce() {
+    Rig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(rig.clock.KLX_ManualClockAwaitWaiters(1));
+    rig.system.KLX_SystemRequestSwitchOff();
+    QTRY_COMPARE(rig.counts.ready, 1);
+    QCOMPARE(rig.clock.KLX_ClockNowMs(), 0);
+    QVERIFY(rig.Run(kHeld));
+    QVERIFY(rig.system.KLX_SystemIsTurningOff());
+    QVERIFY(rig.RunToEnd());
+    QCOMPARE(rig.counts.stop, 1);
+    QCOMPARE(rig.ForcedSaves(), 1);
+    QCOMPARE(rig.system.Database().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, 1), false);
   }
 
   void unreadableButtonNeverSwitchesOff() {
@@ -126,60 +170,53 @@ class TestPowerButton : public QObject {
     QVERIFY(value.open(QIODevice::WriteOnly | QIODevice::Truncate));
     value.write("x");
     value.close();
-    QTest::qWait(300);
-    QCOMPARE(rig.readyToGoDown.count(), 0);
-    QCOMPARE(rig.system.OnOffHandler().KLX_OnOffHandlerGetPwrPin(), -2);
+    QVERIFY(rig.Run(kFirst + 10 * kIdle));
+    QCOMPARE(rig.counts.ready, 0);
+    QCOMPARE(rig.Button().KLX_OnOffHandlerGetPwrPin(), KLX_GPIOHandler::kUnreadable);
   }
 
+  void fastStartWaitsForTheChecksumAnswer_data() {
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("answer: the model stays in the transceiver controller") << true;
+    QTest::newRow("no answer within 900 samples") << false;
+  }
   void fastStartWaitsForTheChecksumAnswer() {
+    QFETCH(bool, answered);
     Rig rig;
     KLX_DataBaseManager& db = rig.system.Database();
-    db.KLX_DataBaseManagerGetSetStartupPhases(6, 0);
-    db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, 0);
+    db.KLX_DataBaseManagerGetSetStartupPhases(6, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, AtomicDirSet);
     QVERIFY(rig.Start());
     rig.board.SetPowerButtonPressed(true);
+    QVERIFY(rig.Run(kFirst + 41 * kHeld));
     Task_Data_T task;
-    bool queued = false;
-    QTRY_VERIFY(queued || (queued = rig.system.VornHandler().KLX_VornHandlerTakeTask(&task)));
+    QVERIFY(rig.system.VornHandler().KLX_VornHandlerTakeTask(&task));
     QCOMPARE(task.task, 10);
     for (int p : task.para) QCOMPARE(p, 17);
     QCOMPARE(task.timeout, 15000);
     QCOMPARE(task.retries, 3);
     QCOMPARE(task.extra, 0);
     QCOMPARE(task.source, 1);
-    // Until the answer sets the turning-off flag, the button thread keeps waiting.
-    QTest::qWait(200);
-    QCOMPARE(rig.stop.count(), 0);
-    QVERIFY(rig.system.OnOffHandler().isRunning());
-    // The checksum answer: the model stays in the transceiver controller.
-    rig.system.KLX_SystemTurnOff(true);
-    QTRY_COMPARE(rig.stop.count(), 1);
-    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, 1), true);
-  }
-
-  void fastStartWithoutAnswerStillSwitchesOff() {
-    KLX_OnOffHandler::Timing t = FastTiming();
-    t.goingDownSamples = 10;
-    Rig rig(CSimBoard::Vorn, t);
-    rig.system.Database().KLX_DataBaseManagerGetSetStartupPhases(6, 0);
-    rig.system.Database().KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, 0);
-    QVERIFY(rig.Start());
-    rig.board.SetPowerButtonPressed(true);
-    QTRY_COMPARE(rig.stop.count(), 1);
-    QCOMPARE(rig.system.Database().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, 1), false);
-    QCOMPARE(rig.system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(), 1);
+    // Until the answer sets the turning-off flag, the button thread keeps
+    // waiting, 90 s at most.
+    QVERIFY(rig.Run((KLX_OnOffHandler::kGoingDownSamples - 1) * kHeld));
+    QCOMPARE(rig.counts.stop, 0);
+    QVERIFY(!rig.system.KLX_SystemIsTurningOff());
+    QCOMPARE(rig.ForcedSaves(), 0);
+    if (answered) rig.system.KLX_SystemTurnOff(true);
+    QVERIFY(rig.RunToEnd());
+    QCOMPARE(rig.counts.stop, 1);
+    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet), answered);
+    QCOMPARE(rig.ForcedSaves(), 1);
   }
 
   void stopEndsAWaitingThread() {
-    KLX_OnOffHandler::Timing t = FastTiming();
-    t.firstMs = 60000;
-    Rig rig(CSimBoard::Vorn, t);
+    Rig rig;
     QVERIFY(rig.Start());
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(rig.system.OnOffHandler().KLX_OnOffHandlerStop(), 1);
-    QVERIFY(clock.elapsed() < 1000);
-    QVERIFY(rig.system.OnOffHandler().isFinished());
+    QVERIFY(rig.clock.KLX_ManualClockAwaitWaiters(1));
+    QCOMPARE(rig.Button().KLX_OnOffHandlerStop(), KLX_Ok);
+    QVERIFY(rig.Button().isFinished());
+    QCOMPARE(rig.clock.KLX_ClockNowMs(), 0);
   }
 };
 

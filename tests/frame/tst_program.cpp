@@ -1,28 +1,49 @@
-// The real program against a root of its own: it comes up beside the
-// simulated board and switches off in order when the power button is held.
+// The real program against a root of its own, prepared by the simulator as a
+// user's run prepares it: it shows its splash while it comes up, and it
+// switches off in order when the power button is held or a stop signal
+// comes, keeping its settings for the next start.
 #include <QtTest>
+#include <QQuickView>
 
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "vorn_testroot.h"
 
+#include <csignal>
+
 namespace {
+constexpr int kStartMs = 20000;
+constexpr int kSwitchOffMs = 40000;
+
+QString ScreenshotPath(const QString& name) {
+  const QByteArray base = qgetenv("VORN_TEST_TMP");
+  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
+  QDir().mkpath(dir);
+  return QDir(dir).absoluteFilePath(name);
+}
+
 struct ProgramRun {
   QTemporaryDir dir{QDir::tempPath() + "/vorn-program-XXXXXX"};
+  QString root = dir.path() + "/root";
   CSimBoard board;
-  CSimControllers controllers;
+  CSimControllers controllers{root};
   QProcess process;
   QString output;
+  // The program's own pid (the process may be the display wrapper around it),
+  // and the display it draws on when it has one of its own.
+  qint64 pid = 0;
+  QProcessEnvironment display;
 
-  explicit ProgramRun(CSimBoard::Variant variant)
-      : board(dir.path() + "/root", variant), controllers(dir.path() + "/root") {
+  explicit ProgramRun(CSimBoard::Variant variant) : board(root, variant) {
     // The program keeps its board next to the folder of its executable.
     QDir().mkpath(dir.path() + "/bin");
     QFile::copy(VORN_PROGRAM, dir.path() + "/bin/vorn");
     QFile(dir.path() + "/bin/vorn").setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
-    board.Prepare();
+    QProcess prepare;
+    prepare.start(VORN_SIM, {"prepare", "--root", root, "--board", variant == CSimBoard::Fenk ? "fenk" : "vorn"});
+    prepare.waitForFinished(10000);
     controllers.SetStreaming(false);
-    controllers.Serve(board.Root() + "/run/can0");
+    controllers.Serve(root + "/run/can0");
   }
   bool Received(int id, const QByteArray& data, int ms) {
     QElapsedTimer t;
@@ -34,20 +55,40 @@ struct ProgramRun {
     } while (t.elapsed() < ms);
     return false;
   }
-  void Start() {
+  void Launch(const QString& platform, const QString& program, const QStringList& args) {
+    output.clear();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", platform);
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(dir.path() + "/bin/vorn", QStringList());
+    process.start(program, args);
   }
-  bool WaitFor(const QString& text, int ms) {
+  void Start() {
+    Launch("offscreen", dir.path() + "/bin/vorn", {});
+    process.waitForStarted(5000);
+    pid = process.processId();
+  }
+  // On a display of its own, so that no other test's window covers it.
+  bool StartOnOwnDisplay() {
+    Launch("xcb", "xvfb-run", {"-a", "-s", "-screen 0 640x400x24", "sh", "-c",
+                               "echo \"display $DISPLAY $XAUTHORITY $$\"; exec \"$0\"", dir.path() + "/bin/vorn"});
+    const QRegularExpression line("display (\\S+) (\\S+) (\\d+)\n");
+    if (!WaitFor(line, 10000)) return false;
+    const QRegularExpressionMatch words = line.match(output);
+    display.insert("DISPLAY", words.captured(1));
+    display.insert("XAUTHORITY", words.captured(2));
+    pid = words.captured(3).toLongLong();
+    return pid > 0;
+  }
+  bool Signal(int signal) { return pid > 0 && ::kill(static_cast<pid_t>(pid), signal) == 0; }
+  template <typename Text>
+  bool WaitFor(const Text& text, int ms) {
     QElapsedTimer t;
     t.start();
     while (t.elapsed() < ms) {
-      process.waitForReadyRead(100);
-      output += QString::fromLocal8Bit(process.readAll());
       if (output.contains(text)) return true;
+      process.waitForReadyRead(50);
+      output += QString::fromLocal8Bit(process.readAll());
       if (process.state() == QProcess::NotRunning) break;
     }
     return output.contains(text);
@@ -57,8 +98,24 @@ struct ProgramRun {
     output += QString::fromLocal8Bit(process.readAll());
     return ok;
   }
+  QString SystemFile() const { return root + "/Vorn/System/System.xml"; }
+  QString StateFile() const { return root + "/Vorn/Vornstate/Vornstate.xml"; }
+  // The lines of the error logs kept on the card whose codes are fatal,
+  // error or warning reports.
+  QStringList ReportedErrors() const {
+    QStringList errors;
+    QDirIterator it(root + "/Vorn/Error", {"*_Err.log"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      QFile log(it.next());
+      if (!log.open(QIODevice::ReadOnly)) continue;
+      for (const QString& line : QString::fromUtf8(log.readAll()).split("\r\n", Qt::SkipEmptyParts))
+        if (VornErrorWatch::IsFailure(line.section('\t', 0, 0).toUInt())) errors << line;
+    }
+    return errors;
+  }
   ~ProgramRun() {
     if (process.state() != QProcess::NotRunning) {
+      Signal(SIGKILL);
       process.kill();
       process.waitForFinished(3000);
     }
@@ -80,6 +137,16 @@ void VerifyInOrder(const QString& output, const QStringList& lines) {
     at = found + line.size();
   }
 }
+
+QString ReadText(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+bool WriteText(const QString& path, const QString& text) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text.toUtf8()) == text.toUtf8().size();
+}
 }  // namespace
 
 class TestProgram : public QObject {
@@ -99,14 +166,14 @@ class TestProgram : public QObject {
     // A stick is in the second port: its unmount succeeds.
     QVERIFY(run.board.SetUsbStickInserted(1, true));
     run.Start();
-    QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", 20000), qPrintable(run.output));
+    QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", kStartMs), qPrintable(run.output));
     QCOMPARE(run.board.PowerHoldValue(), QString("1"));
     QVERIFY(run.output.contains(board));
     // The end of start-up reaches the controllers: message 246 with one zero byte.
     QVERIFY(run.Received(246, QByteArray(1, '\0'), 3000));
 
     run.board.SetPowerButtonPressed(true);
-    QVERIFY2(run.Finish(40000), qPrintable(run.output));
+    QVERIFY2(run.Finish(kSwitchOffMs), qPrintable(run.output));
     QCOMPARE(run.process.exitCode(), 0);
     QCOMPARE(run.board.RecordedCommands(), SwitchOffCommands());
     QCOMPARE(run.board.PowerHoldValue(), QString("0"));
@@ -117,6 +184,97 @@ class TestProgram : public QObject {
     // QML loads without a single warning.
     QVERIFY2(!run.output.contains("qrc:/"), qPrintable(run.output));
     QVERIFY2(!run.output.contains("QML"), qPrintable(run.output));
+  }
+
+  // Ctrl-C and SIGTERM take the way of the held button; a second signal in
+  // the middle of the switch-off does not cut it short.
+  void aStopSignalSwitchesOffInOrder_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("Ctrl-C") << int(SIGINT);
+  }
+  void aStopSignalSwitchesOffInOrder() {
+    QFETCH(int, signal);
+    ProgramRun run(CSimBoard::Vorn);
+    run.Start();
+    QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", kStartMs), qPrintable(run.output));
+    QVERIFY(run.Signal(signal));
+    QVERIFY2(run.WaitFor("Stop Everything NOW!", kStartMs), qPrintable(run.output));
+    QVERIFY(run.Signal(signal));
+    QVERIFY2(run.Finish(kSwitchOffMs), qPrintable(run.output));
+    QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process.exitCode(), 0);
+    VerifyInOrder(run.output, {"stop signal received: switching off", "forced saving", "Stop Everything NOW!",
+                               "SYSTEM GOES DOWN HERE!", "umount -r of /app ok", "Good bye!"});
+    QVERIFY(run.output.contains("no more xml file-saving"));
+    // The process state is saved, the card unmounted, the power-hold line
+    // released, each command recorded with its time.
+    QVERIFY2(ReadText(run.StateFile()).contains("<vornstate version=\"1.0\">"), qPrintable(run.StateFile()));
+    QCOMPARE(run.board.RecordedCommands(), SwitchOffCommands());
+    const QStringList log = ReadText(run.root + "/run/commands.log").split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(log.size(), SwitchOffCommands().size());
+    const QRegularExpression timed("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\t");
+    for (const QString& line : log) QVERIFY2(timed.match(line).hasMatch(), qPrintable(line));
+    QCOMPARE(run.board.PowerHoldValue(), QString("0"));
+  }
+
+  // Two starts on a fresh card with a setting changed in between: the
+  // settings file is written at the first switch-off and read at the next
+  // start, and neither start reports an error.
+  void aChangedSettingSurvivesARestart() {
+    ProgramRun run(CSimBoard::Vorn);
+    if (!QFileInfo::exists(run.root + "/Vorn/System/Timezones.xml"))
+      QSKIP("vorn-sim prepare does not lay down Timezones.xml yet: the settings file is never read");
+    for (int start = 1; start <= 2; ++start) {
+      run.Start();
+      QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", kStartMs), qPrintable(run.output));
+      QVERIFY(run.Signal(SIGTERM));
+      QVERIFY2(run.Finish(kSwitchOffMs), qPrintable(run.output));
+      QVERIFY2(QFileInfo::exists(run.StateFile()), qPrintable(run.output));
+      QVERIFY2(run.ReportedErrors().isEmpty(),
+               qPrintable(QString("start %1 is not quiet:\n").arg(start) + run.ReportedErrors().join('\n')));
+      const QString settings = ReadText(run.SystemFile());
+      const QString kept = start == 1 ? "<Locktimeout>5</Locktimeout>" : "<Locktimeout>8</Locktimeout>";
+      QVERIFY2(settings.contains(kept),
+               qPrintable(QString("after start %1 System.xml lacks %2; it reads:\n").arg(start).arg(kept) + settings));
+      if (start == 1)
+        QVERIFY(WriteText(run.SystemFile(), QString(settings).replace(kept, "<Locktimeout>8</Locktimeout>")));
+    }
+  }
+
+  // What a user sees while the program comes up: the splash, drawn before
+  // start-up holds the GUI thread. The program is stopped while its screen
+  // is taken, so the picture is of the start-up and nothing later.
+  void theSplashIsOnTheScreenDuringStartUp() {
+    if (QStandardPaths::findExecutable("xvfb-run").isEmpty()) QSKIP("xvfb-run is not installed");
+    ProgramRun run(CSimBoard::Vorn);
+    QVERIFY2(run.StartOnOwnDisplay(), qPrintable(run.output));
+    QVERIFY2(run.WaitFor("splash on screen", kStartMs), qPrintable(run.output));
+    QVERIFY(run.Signal(SIGSTOP));
+    const bool upBeforeTheShot = run.output.contains("OSTREL VORN IS UP");
+    QProcess shot;
+    shot.setProcessEnvironment(run.display);
+    const QString path = ScreenshotPath("program-splash.png");
+    shot.start(VORN_SCREENSHOT, {path});
+    const bool shotTaken = shot.waitForFinished(10000) && shot.exitCode() == 0;
+    QVERIFY(run.Signal(SIGCONT));
+    QVERIFY2(shotTaken, shot.readAllStandardError().constData());
+    QVERIFY(!upBeforeTheShot);
+
+    // The splash as the screen file draws it, beside the window's place on
+    // the screen (the top left corner: there is no window manager).
+    QQuickView splash;
+    splash.setSource(QUrl("qrc:/Frontend/QML/FastMain.qml"));
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    const QImage expected = splash.grabWindow().convertToFormat(QImage::Format_RGB32);
+    const QImage screen = QImage(path).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(expected.size(), QSize(480, 272));
+    QCOMPARE(screen.copy(0, 0, 480, 272), expected);
+
+    QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", kStartMs), qPrintable(run.output));
+    QVERIFY(run.Signal(SIGTERM));
+    QVERIFY2(run.Finish(kSwitchOffMs), qPrintable(run.output));
   }
 
   void powerLowAtStartGoesStraightToPowerOff() {
@@ -132,5 +290,5 @@ class TestProgram : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestProgram)
+QTEST_MAIN(TestProgram)
 #include "tst_program.moc"

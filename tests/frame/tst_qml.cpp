@@ -2,25 +2,19 @@
 // switch-off signals, and are captured as screenshots for a look.
 #include <QtTest>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QQuickWindow>
 
 #include "frame/klx_board.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
 #include "vorn_testroot.h"
 
 namespace {
-QStringList g_warnings;
-QtMessageHandler g_previous = nullptr;
-
-void CollectWarnings(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
-  if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) g_warnings << msg;
-  if (g_previous) g_previous(type, ctx, msg);
-}
-
 QString ScreenshotPath(const QString& name) {
   const QByteArray base = qgetenv("VORN_TEST_TMP");
   const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
@@ -38,15 +32,30 @@ QImage Grab(QQuickWindow* window, const QString& name) {
 class TestQml : public QObject {
   Q_OBJECT
   QGuiTouchHandlerApplication* m_App = nullptr;
+  VornQmlWarnings m_Warnings;
 
  public:
   explicit TestQml(QGuiTouchHandlerApplication* app) : m_App(app) {}
 
  private slots:
-  void init() { g_warnings.clear(); }
+  void initTestCase() { m_Warnings.Install(); }
   void cleanup() {
-    QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join('\n')));
+    m_Warnings.Verify();
     Board::Free();
+  }
+
+  // The check itself: a warning from QML reaches it once the test framework
+  // runs (the framework's own handler replaced an earlier one).
+  void aPlantedWarningIsCaught() {
+    QQmlEngine engine;
+    QQmlComponent planted(&engine);
+    planted.setData("import QtQuick 2.15\nItem { Component.onCompleted: console.warn(\"planted warning\") }",
+                    QUrl("qrc:/planted.qml"));
+    QScopedPointer<QObject> item(planted.create());
+    QVERIFY(item);
+    const QStringList caught = m_Warnings.Take();
+    QCOMPARE(caught.size(), 1);
+    QVERIFY2(caught.first().contains("planted warning"), qPrintable(caught.first()));
   }
 
   void splash() {
@@ -70,11 +79,10 @@ class TestQml : public QObject {
     CSimBoard board(root.Path(), CSimBoard::Vorn);
     board.Prepare();
     QQmlApplicationEngine engine;
+    KLX_ManualClock clock;
     KLX_System system;
-    KLX_OnOffHandler::Timing t;
-    t.firstMs = 60000;
-    system.OnOffHandler().KLX_OnOffHandlerSetTiming(t);
-    QCOMPARE(system.KLX_SystemStart(&engine, m_App), 1);
+    system.OnOffHandler().KLX_OnOffHandlerSetClock(&clock);
+    QCOMPARE(system.KLX_SystemStart(&engine, m_App), KLX_Ok);
     engine.load(QUrl("qrc:/main.qml"));
     QCOMPARE(engine.rootObjects().size(), 1);
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
@@ -93,10 +101,21 @@ class TestQml : public QObject {
     emit system.onGuiClearGoDown();
     QTRY_COMPARE(goingDown->property("visible").toBool(), false);
 
-    // The stop signal ends the event loop.
+    // Closing the window switches off in order, as holding the power button
+    // does: the window stays, shows the switch-off, and the stop signal of
+    // the switch-off ends the event loop.
     QSignalSpy quit(&engine, &QQmlEngine::quit);
-    emit system.onGuiStop();
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    window->close();
+    QVERIFY(window->isVisible());
+    QTRY_COMPARE(goingDown->property("visible").toBool(), true);
+    QVERIFY(clock.KLX_ManualClockRun(KLX_OnOffHandler::kHeldSampleMs));
+    QVERIFY(system.KLX_SystemIsTurningOff());
+    QCOMPARE(quit.count(), 0);
+    clock.KLX_ManualClockAdvance(KLX_OnOffHandler::kHeldSampleMs);
+    QVERIFY(system.OnOffHandler().wait(5000));
     QTRY_COMPARE(quit.count(), 1);
+    QCOMPARE(system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(), 1);
     system.KLX_SystemBringDownOnOffHandler();
     system.KLX_SystemStop(1);
     system.KLX_SystemFree();
@@ -104,7 +123,6 @@ class TestQml : public QObject {
 };
 
 int main(int argc, char* argv[]) {
-  g_previous = qInstallMessageHandler(CollectWarnings);
   QGuiTouchHandlerApplication app(argc, argv);
   TestQml test(&app);
   return QTest::qExec(&test, argc, argv);

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "frame/klx_basedatabase.h"
+#include "frame/klx_databasevalues.h"
 #include "link/klx_protocol.h"
 #include "vorn_testroot.h"
 
@@ -58,7 +59,7 @@ class TestStoreBases : public QObject {
 
     VornErrorWatch watch;
     QVERIFY(store.KLX_BaseClassDatabaseCheckBorderIndex(nullptr, &minus));
-    QCOMPARE(watch.Codes(), QList<unsigned>{336385u});
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x52201u});
   }
 
   void signedClamp_data() {
@@ -101,32 +102,32 @@ class TestStoreBases : public QObject {
     int sv = 9;
     store.KLX_BaseClassDatabaseCheckBorderAtomicElement(0, &sv, nullptr);
     QCOMPARE(sv, 9);
-    QCOMPARE(watch.Codes(), (QList<unsigned>{336385u, 336385u}));
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x52201u, 0x52201u}));
   }
 
   void singleFieldUpdateMessage() {
     Store store;
     KLX_Protocol protocol;
-    QCOMPARE(protocol.KLX_ProtocolInitializeWithoutBus(), 1);
+    QCOMPARE(protocol.KLX_ProtocolInitializeWithoutBus(), KLX_Ok);
     VornErrorWatch watch;
-    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(0, 0, 0, 1, nullptr, 0, 64), -70000);
-    QCOMPARE(watch.Codes(), QList<unsigned>{132865u});
+    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(0, 0, 0, 1, nullptr, 0, 64), KLX_Error);
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x20701u});
     QCOMPARE(protocol.KLX_ProtocolQueuedCount(), 0);
-    QCOMPARE(store.KLX_DataBaseTransmitterInitialize(nullptr), -70000);
-    QCOMPARE(store.KLX_DataBaseTransmitterInitialize(&protocol), 1);
+    QCOMPARE(store.KLX_DataBaseTransmitterInitialize(nullptr), KLX_Error);
+    QCOMPARE(store.KLX_DataBaseTransmitterInitialize(&protocol), KLX_Ok);
     watch.Clear();
 
     const int32_t value = -2;
     QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(
-                 3, 4, 5, 17, reinterpret_cast<const char*>(&value), 4, 69), 1);
+                 3, 4, 5, 17, reinterpret_cast<const char*>(&value), 4, 69), KLX_Ok);
     const char oneByte = 0x7F;
-    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(1, 2, 3, 9, &oneByte, 1, 64), 1);
+    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(1, 2, 3, 9, &oneByte, 1, 64), KLX_Ok);
     // Length 0: the element id, the indices and four zero bytes.
-    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(7, 0, 0, 40, nullptr, 0, 76), 1);
+    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(7, 0, 0, 40, nullptr, 0, 76), KLX_Ok);
     // Length 49 is refused and nothing travels.
     char big[49] = {};
-    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(0, 0, 0, 1, big, 49, 64), -70000);
-    QCOMPARE(watch.Codes(), QList<unsigned>{329475u});
+    QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(0, 0, 0, 1, big, 49, 64), KLX_Error);
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x50703u});
 
     struct Expected { unsigned short id; QByteArray data; };
     const Expected expected[] = {

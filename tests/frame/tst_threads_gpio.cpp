@@ -2,10 +2,11 @@
 #include <QtTest>
 
 #include "frame/klx_basethread.h"
-
-#include <thread>
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_gpiohandler.h"
 #include "vorn_testroot.h"
+
+#include <thread>
 
 namespace {
 class BrokenCritical : public KLX_Critical {
@@ -71,46 +72,47 @@ class TestThreadsGpio : public QObject {
     WriteFile(gpio + "/gpio43/value", "");
 
     KLX_GPIOHandler input;
-    QCOMPARE(input.KLX_GPIOHandlerGetInput(), -2);  // not opened yet
-    QCOMPARE(input.KLX_GPIOHandlerOpen(48, 0, 0), 1);
+    QCOMPARE(input.KLX_GPIOHandlerGetInput(), KLX_GPIOHandler::kUnreadable);  // not opened yet
+    QCOMPARE(input.KLX_GPIOHandlerOpen(48, KLX_GPIOHandler::DirectionIn, 0), KLX_Ok);
     QCOMPARE(ReadAll(gpio + "/gpio48/direction"), QByteArray("in"));
     QCOMPARE(input.KLX_GPIOHandlerGetInput(), 1);
     WriteFile(gpio + "/gpio48/value", "0\n");
     QCOMPARE(input.KLX_GPIOHandlerGetInput(), 0);
     // Setting an input writes nothing.
-    QCOMPARE(input.KLX_GPIOHandlerSetOutput(1), 1);
+    QCOMPARE(input.KLX_GPIOHandlerSetOutput(1), KLX_Ok);
     QCOMPARE(ReadAll(gpio + "/gpio48/value"), QByteArray("0\n"));
     // A second opening is refused and leaves the first in place.
-    QCOMPARE(input.KLX_GPIOHandlerOpen(49, 1, 1), -70000);
+    QCOMPARE(input.KLX_GPIOHandlerOpen(49, KLX_GPIOHandler::DirectionOut, 1), KLX_Error);
     QCOMPARE(input.KLX_GPIOHandlerGetInput(), 0);
 
     KLX_GPIOHandler output;
-    QCOMPARE(output.KLX_GPIOHandlerOpen(43, 1, 1), 1);
+    QCOMPARE(output.KLX_GPIOHandlerOpen(43, KLX_GPIOHandler::DirectionOut, 1), KLX_Ok);
     QCOMPARE(ReadAll(gpio + "/gpio43/direction"), QByteArray("out"));
     QCOMPARE(ReadAll(gpio + "/gpio43/value"), QByteArray("1"));
-    QCOMPARE(output.KLX_GPIOHandlerGetInput(), -2);
+    QCOMPARE(output.KLX_GPIOHandlerGetInput(), KLX_GPIOHandler::kUnreadable);
     output.KLX_GPIOHandlerSetOutput(0);
     QCOMPARE(ReadAll(gpio + "/gpio43/value"), QByteArray("0"));
-    QCOMPARE(output.KLX_GPIOHandlerClose(), 1);
-    QCOMPARE(output.KLX_GPIOHandlerClose(), 1);
+    QCOMPARE(output.KLX_GPIOHandlerClose(), KLX_Ok);
+    QCOMPARE(output.KLX_GPIOHandlerClose(), KLX_Ok);
   }
 
   void gpioFailures() {
     VornTestRoot root;
     VornErrorWatch watch;
     KLX_GPIOHandler noExport;
-    QCOMPARE(noExport.KLX_GPIOHandlerOpen(48, 0, 0), -70000);
-    QCOMPARE(watch.Reports().value(0).first, 71937u);
-    QCOMPARE(watch.Reports().value(0).second, QString("could not open file: /sys/class/gpio/export"));
+    QCOMPARE(noExport.KLX_GPIOHandlerOpen(48, KLX_GPIOHandler::DirectionIn, 0), KLX_Error);
+    // A fatal report fails the test unless the test names its code.
+    QCOMPARE(watch.UnexpectedText(), QString("unexpected error report 0x11901: could not open file: /sys/class/gpio/export"));
+    watch.Expect(0x11901);
+    QCOMPARE(watch.UnexpectedText(), QString());
 
     // The export is written but the line's folder never appears.
     WriteFile(root.Path() + "/sys/class/gpio/export", "");
-    watch.Clear();
+    watch.Expect(0x11903);
     KLX_GPIOHandler noLine;
-    QCOMPARE(noLine.KLX_GPIOHandlerOpen(22, 0, 0), -70000);
+    QCOMPARE(noLine.KLX_GPIOHandlerOpen(22, KLX_GPIOHandler::DirectionIn, 0), KLX_Error);
     QCOMPARE(ReadAll(root.Path() + "/sys/class/gpio/export"), QByteArray("22"));
-    QCOMPARE(watch.Reports().value(0).first, 71939u);
-    QCOMPARE(watch.Reports().value(0).second, QString("could not open dir"));
+    QCOMPARE(watch.Reports().value(1), qMakePair(0x11903u, QString("could not open dir")));
   }
 };
 

@@ -4,6 +4,8 @@
 #include "platform/klx_platform.h"
 
 #include <QDir>
+#include <QStringList>
+#include <QtTest>
 
 namespace {
 QString TempBase() {
@@ -12,6 +14,16 @@ QString TempBase() {
   QDir().mkpath(dir);
   return dir + "/root-XXXXXX";
 }
+
+// Fails the running test function; outside one (or after it already failed)
+// there is nothing to add.
+void FailCurrentTest(const QString& text) {
+  if (text.isEmpty() || !QTest::currentTestFunction() || QTest::currentTestFailed()) return;
+  QTest::qFail(qPrintable(text), __FILE__, __LINE__);
+}
+
+constexpr unsigned kClassFatal = 1;
+constexpr unsigned kClassWarning = 3;
 }  // namespace
 
 VornTestRoot::VornTestRoot() : m_Dir(TempBase()), m_PreviousRoot(KLX_Platform::Root()) {
@@ -27,7 +39,21 @@ VornErrorWatch::VornErrorWatch() {
   });
 }
 
-VornErrorWatch::~VornErrorWatch() { KLXErrorHandler.KLX_ErrorHandlerSetObserver(nullptr); }
+VornErrorWatch::~VornErrorWatch() {
+  KLXErrorHandler.KLX_ErrorHandlerSetObserver(nullptr);
+  FailCurrentTest(UnexpectedText());
+}
+
+VornErrorWatch& VornErrorWatch::Expect(unsigned code) {
+  QMutexLocker lock(&m_Mutex);
+  m_Expected.append(code);
+  return *this;
+}
+
+VornErrorWatch& VornErrorWatch::Expect(std::initializer_list<unsigned> codes) {
+  for (unsigned code : codes) Expect(code);
+  return *this;
+}
 
 QList<QPair<unsigned, QString>> VornErrorWatch::Reports() const {
   QMutexLocker lock(&m_Mutex);
@@ -46,4 +72,66 @@ bool VornErrorWatch::Has(unsigned code) const { return Codes().contains(code); }
 void VornErrorWatch::Clear() {
   QMutexLocker lock(&m_Mutex);
   m_Reports.clear();
+}
+
+bool VornErrorWatch::IsFailure(unsigned code) {
+  const unsigned cls = (code >> 16) & 0xFF;
+  return cls >= kClassFatal && cls <= kClassWarning;
+}
+
+QList<QPair<unsigned, QString>> VornErrorWatch::Unexpected() const {
+  QMutexLocker lock(&m_Mutex);
+  QList<QPair<unsigned, QString>> unexpected;
+  for (const auto& r : m_Reports)
+    if (IsFailure(r.first) && !m_Expected.contains(r.first)) unexpected.append(r);
+  return unexpected;
+}
+
+QString VornErrorWatch::UnexpectedText() const {
+  QStringList lines;
+  for (const auto& r : Unexpected())
+    lines << QStringLiteral("unexpected error report 0x%1: %2").arg(r.first, 0, 16).arg(r.second);
+  return lines.join('\n');
+}
+
+namespace {
+QMutex g_WarningsMutex;
+QStringList g_Warnings;
+QtMessageHandler g_Previous = nullptr;
+bool g_Installed = false;
+
+void CollectWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+    QMutexLocker lock(&g_WarningsMutex);
+    g_Warnings << message;
+  }
+  if (g_Previous) g_Previous(type, context, message);
+}
+}  // namespace
+
+void VornQmlWarnings::Install() {
+  QMutexLocker lock(&g_WarningsMutex);
+  if (g_Installed) return;
+  g_Warnings.clear();
+  g_Previous = qInstallMessageHandler(CollectWarning);
+  g_Installed = true;
+}
+
+VornQmlWarnings::~VornQmlWarnings() {
+  QMutexLocker lock(&g_WarningsMutex);
+  if (!g_Installed) return;
+  qInstallMessageHandler(g_Previous);
+  g_Installed = false;
+}
+
+QStringList VornQmlWarnings::Take() {
+  QMutexLocker lock(&g_WarningsMutex);
+  QStringList taken;
+  taken.swap(g_Warnings);
+  return taken;
+}
+
+void VornQmlWarnings::Verify() {
+  const QStringList warnings = Take();
+  if (!warnings.isEmpty()) FailCurrentTest(QStringLiteral("warnings:\n") + warnings.join('\n'));
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <initializer_list>
+
 class VornTestRoot {
  public:
   VornTestRoot();
@@ -19,17 +21,61 @@ class VornTestRoot {
   QString m_PreviousRoot;
 };
 
-// Collects every registration while it lives.
+// Collects every registration while it lives. When it goes (at the end of
+// the test function that made it), the test fails on each fatal, error or
+// warning report whose code the test did not name with Expect(); hints and
+// logged-only codes are information and never fail.
+//
+//   VornErrorWatch errors;
+//   errors.Expect(0x31603);            // "no SD card inserted" is part of the case
+//   ... run the case ...
+//   QVERIFY(errors.Has(0x31603));      // and, where it matters, that it came
 class VornErrorWatch {
  public:
   VornErrorWatch();
   ~VornErrorWatch();
+
+  // The test expects these codes: any number of reports of them, or none.
+  VornErrorWatch& Expect(unsigned code);
+  VornErrorWatch& Expect(std::initializer_list<unsigned> codes);
+
   QList<QPair<unsigned, QString>> Reports() const;
   QList<unsigned> Codes() const;
   bool Has(unsigned code) const;
+  // Forgets the reports so far: the test has looked at them.
   void Clear();
+
+  // The fatal, error and warning reports whose codes were not expected.
+  QList<QPair<unsigned, QString>> Unexpected() const;
+  // One line per unexpected report ("unexpected error report 0x22814: text"),
+  // empty when there is none.
+  QString UnexpectedText() const;
+  // Whether a code fails a test unless expected (classes 1 to 3).
+  static bool IsFailure(unsigned code);
 
  private:
   mutable QMutex m_Mutex;
   QList<QPair<unsigned, QString>> m_Reports;
+  QList<unsigned> m_Expected;
+};
+
+// Screen tests treat every warning as a failure. The test framework installs
+// its own message handler when it starts, so the check is installed from
+// initTestCase() (after that) and passes every message on to the framework:
+//
+//   VornQmlWarnings m_Warnings;                 // a member of the test object
+//   void initTestCase() { m_Warnings.Install(); }
+//   void cleanup() { m_Warnings.Verify(); }     // fails the case on a warning
+class VornQmlWarnings {
+ public:
+  VornQmlWarnings() = default;
+  ~VornQmlWarnings();
+  VornQmlWarnings(const VornQmlWarnings&) = delete;
+  VornQmlWarnings& operator=(const VornQmlWarnings&) = delete;
+
+  void Install();
+  // The warnings, critical and fatal messages since the last Take(), cleared.
+  QStringList Take();
+  // Fails the running test on the messages Take() would give.
+  void Verify();
 };
