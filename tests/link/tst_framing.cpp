@@ -22,6 +22,7 @@ class FramingTest : public QObject {
   void sendBeforeInitialisationIsRefused() {
     KLX_Protocol protocol;
     VornErrorWatch watch;
+    watch.Expect(0x22101u);
     QCOMPARE(protocol.KLX_ProtocolSendMessage(1, "x", KLX_MSG_RADIO_TEST_GAIN, KLX_NODE_APPLICATION), KLX_Error);
     QCOMPARE(watch.Codes(), QList<unsigned>{0x22101u});
     QCOMPARE(protocol.KLX_ProtocolQueuedCount(), 0);
@@ -78,6 +79,7 @@ class FramingTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    watch.Expect(0x22103u);
     const QByteArray data = Pattern(1000);
     QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1000, data.constData(), KLX_MSG_UNIT_FUNCTION, KLX_NODE_APPLICATION),
              KLX_Error);
@@ -116,6 +118,7 @@ class FramingTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    watch.Expect(0x52102u);
     const QByteArray full = Pattern(1000);
 
     // A header of exactly 1000 bytes is accepted and the message delivered
@@ -203,6 +206,7 @@ class FramingTest : public QObject {
     QVERIFY(rig.Start());
     KLX_DevInterfaceCC2500 device;
     VornErrorWatch watch;
+    watch.Expect(0x22103u);
     QCOMPARE(device.KLX_DevInterfaceCC2500_Initialize(nullptr), KLX_False);
     QCOMPARE(device.KLX_DevInterfaceCC2500_PacketCANSend(1, 1, 7, reinterpret_cast<const unsigned char*>("x")), false);
     QCOMPARE(device.KLX_DevInterfaceCC2500_Initialize(&rig.protocol), KLX_Ok);

@@ -28,6 +28,7 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    watch.Expect({0x10803u, 0x10805u, 0x10806u, 0x10802u});
     QVERIFY(rig.FromStick(KLX_MSG_SC_STICKS, Le16s({-2047, 3000, 0x7FFF, -5})));  // sticks, clamped
     QVERIFY(rig.FromStick(KLX_MSG_SC_ENCODERS, Le16s({11, 12, 13, 14})));  // SL-A RO-A SL-B RO-B
     QVERIFY(rig.FromStick(KLX_MSG_SC_SWITCHES_4, Le16s({21, 22, 23, 24})));  // G, H; the rest unused
@@ -90,6 +91,7 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    watch.Expect(0x10804u);
     QCOMPARE(rig.db.KLX_DataBaseManager_SetTrimFlightModeDependent(1, 5, true, false), KLX_Ok);
     QByteArray m35 = Le16s({-100, 200, 300});
     m35.append(char(5));
@@ -113,6 +115,7 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    watch.Expect(0x10807u);
     QVERIFY(rig.FromTransceiver(KLX_MSG_TC_SPECIAL_SWITCHES, Le16s({-2047, 0, 2047, 5000})));
     QVERIFY(rig.Write(ShortId(KLX_NODE_TRANSCEIVER, KLX_MSG_TC_SPECIAL_SWITCHES), Le16s({1, 1, 1, 1}), 7));
     QVERIFY(rig.Sync(603));
@@ -129,6 +132,7 @@ class LiveValuesTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    watch.Expect({0x01020304u, 0x020c0b0au});
     QVERIFY(rig.FromTransceiver(KLX_MSG_ERROR_REPORT, QByteArray::fromHex("04030201")));
     QVERIFY(rig.FromStick(KLX_MSG_ERROR_REPORT_2, QByteArray::fromHex("0a0b0c02")));
     QVERIFY(rig.Sync(604));

@@ -75,6 +75,7 @@ class SimControllersTest : public QObject {
     // Everything streams at once on attaching; the system data come last.
     QVERIFY(r.Start());
     VornErrorWatch watch;
+    watch.Expect(0x02050101u);
     QTRY_COMPARE_WITH_TIMEOUT(r.link.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 777, 3000);
     const QList<QPair<int, int>> expected = {{256, 100}, {257, -200}, {496, 300}, {497, -400},
                                              {1025, 1},  {1024, 2},   {1265, 3},   {1264, 4},
@@ -186,6 +187,7 @@ class SimControllersTest : public QObject {
     LinkRig rig;
     QVERIFY(rig.Start());
     VornErrorWatch watch;
+    watch.Expect({0x10802u, 0x10803u, 0x10804u, 0x10805u, 0x10806u, 0x10807u, 0x52102u, 0x50103u});
     CSimControllers sim(rig.root.Path());
     sim.SetStreaming(false);
     QVERIFY(sim.Attach(rig.TakePeer()));
