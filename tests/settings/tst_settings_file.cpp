@@ -5,55 +5,75 @@
 #include "settings_fixture.h"
 
 namespace {
-const QByteArray kDefaultSystemXml =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<systemfile version=\"1.0\">\n"
-    "    <!-- DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM -->\n"
-    "    <SYSTEM>\n"
-    "        <Locktimeout>5</Locktimeout>\n"
-    "        <Idletimeout>0</Idletimeout>\n"
-    "        <Dimbrightness>10</Dimbrightness>\n"
-    "        <Brightness>70</Brightness>\n"
-    "        <Brightnessdimtime>10</Brightnessdimtime>\n"
-    "        <Displaycontrast>1</Displaycontrast>\n"
-    "        <Displaycolour>4294704123</Displaycolour>\n"
-    "        <Bordercolour>4294704123</Bordercolour>\n"
-    "        <MeasureSystem>0</MeasureSystem>\n"
-    "        <TeleLoggingEnabled>1</TeleLoggingEnabled>\n"
-    "        <FastStartEnabled>0</FastStartEnabled>\n"
-    "        <UserName>OstrelVorn</UserName>\n"
-    "        <PortalLogin></PortalLogin>\n"
-    "        <UserPassw></UserPassw>\n"
-    "        <AutomaticDateTime>1</AutomaticDateTime>\n"
-    "        <Display24h>0</Display24h>\n"
-    "        <DayLightSaving>0</DayLightSaving>\n"
-    "        <CountryCode>0</CountryCode>\n"
-    "        <TimezoneLocation></TimezoneLocation>\n"
-    "        <TimeOffset>0</TimeOffset>\n"
-    "        <Language>en</Language>\n"
-    "        <LastUsedBLE></LastUsedBLE>\n"
-    "        <VolumeKey>100</VolumeKey>\n"
-    "        <VolumeKeyControl>0</VolumeKeyControl>\n"
-    "        <VolumeAlarm>100</VolumeAlarm>\n"
-    "        <VolumeAlarmControl>0</VolumeAlarmControl>\n"
-    "        <VolumeTimer>100</VolumeTimer>\n"
-    "        <VolumeTimerControl>0</VolumeTimerControl>\n"
-    "        <VolumeBT>100</VolumeBT>\n"
-    "        <VolumeBTControl>0</VolumeBTControl>\n"
-    "        <BTPowerStatus>0</BTPowerStatus>\n"
-    "        <VolumeTemeletry>100</VolumeTemeletry>\n"
-    "        <VolumeTemeletryControl>0</VolumeTemeletryControl>\n"
-    "        <VolumeMaster>100</VolumeMaster>\n"
-    "        <isMasterVolumeControlled>0</isMasterVolumeControlled>\n"
-    "        <MasterVolumeControl>0</MasterVolumeControl>\n"
-    "        <IntroVideo>1</IntroVideo>\n";
+// The files the writer produced before its rows came from the settings
+// table: a store at its defaults and one with every setting changed.
+QByteArray Golden(const char* name) {
+  QFile f(QFINDTESTDATA(QString("golden/") + name));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
-QByteArray UserMenus() {
-  QByteArray out;
-  for (int i = 0; i < 10; ++i)
-    out += "        <USERMENU>\n            <Index>" + QByteArray::number(i) +
-           "</Index>\n            <Data>0</Data>\n            <Type></Type>\n        </USERMENU>\n";
-  return out;
+// Scrambled credentials differ from save to save: they are checked by
+// reading back, and masked here.
+QByteArray MaskScrambled(QByteArray text) {
+  for (const char* element : {"PortalLogin", "UserPassw"}) {
+    const QByteArray open = QByteArray("<") + element + ">";
+    const int from = text.indexOf(open) + open.size();
+    const int to = text.indexOf(QByteArray("</") + element + ">", from);
+    if (to > from) text.replace(from, to - from, "*");
+  }
+  return text;
+}
+
+// Every setting away from its default, a control-table entry at both ends,
+// two user-menu entries and two teacher/pupil items.
+void ChangeEverySetting(KLX_DataBaseManager& db) {
+  db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(7, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout(33, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_TimeoutBrigntness(55, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(44, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_Fallbacktime(3, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(0, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_DisplayColour(0xFF102030u, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_DisplayBorderColour(0xFF405060u, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSet_SystemPropertiesMeasureSystem(1, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesTeleLogEnabled(0, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName("Pilot <&> \u00C4", AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_PortalLogin("login", AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserPassw("secret", AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(0, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Display24h(1, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DayLightSaving(1, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_CountryCode(81, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeZoneLocation("Berlin", AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(-90, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language("de", AtomicDirSet);
+  db.SetAndSearchLastUsedBLEDevice("AA:BB:CC:DD:EE:FF", false);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims(11, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims(0, AtomicDirSet, true, 257);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry(12, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry(0, AtomicDirSet, true, 258);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(13, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(0, AtomicDirSet, true, 259);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(14, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(0, AtomicDirSet, true, 260);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(1, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario(15, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario(0, AtomicDirSet, true, 261);
+  db.SystemPropertiesGetSet_VolumeMaster(16, AtomicDirSet);
+  db.KLX_DatabaseManagerGetSetSystemProperties_MainMastVolmIsControlled(1, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(262, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(0, AtomicDirSet);
+  db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlTypByIndex(0, 1000, 2);
+  db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlTypByIndex(175, 1265, 7);
+  db.KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(0, 3, "Servo", AtomicDirSet);
+  db.KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(9, 255, "Timer", AtomicDirSet);
+  for (int slot : {0, 7}) {
+    db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(slot, true, AtomicDirSet);
+    db.KLX_DataBaseManagerTutorPupilGetSetVornControl(slot, 257 + slot, AtomicDirSet);
+    db.KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(slot, 3 + slot, AtomicDirSet);
+  }
+  db.KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(2, 2);
 }
 
 const QByteArray kTimezones =
@@ -72,12 +92,22 @@ class TestSettingsFile : public QObject {
   Q_OBJECT
 
  private slots:
-  void defaultsAreWrittenExactly() {
+  void theFileTextStaysAsItWas_data() {
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QByteArray>("golden");
+    QTest::newRow("defaults") << false << Golden("System-defaults.xml");
+    QTest::newRow("every setting changed") << true << Golden("System-changed.xml");
+  }
+  void theFileTextStaysAsItWas() {
+    QFETCH(bool, changed);
+    QFETCH(QByteArray, golden);
+    QVERIFY(!golden.isEmpty());
     SettingsFixture fx;
+    if (changed) ChangeEverySetting(fx.db);
     KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
     QCOMPARE(files->KLX_XMLFileHandlerWriteSystemFile(), 1);
-    QCOMPARE(QString::fromUtf8(SettingsFixture::Read(SettingsFixture::SystemFile())),
-             QString::fromUtf8(kDefaultSystemXml + UserMenus() + "    </SYSTEM>\n</systemfile>\n"));
+    const QByteArray text = SettingsFixture::Read(SettingsFixture::SystemFile());
+    QCOMPARE(QString::fromUtf8(MaskScrambled(text)), QString::fromUtf8(golden));
     // No temporary file stays behind in the settings folder.
     QCOMPARE(QDir(SettingsFixture::SystemFolder()).entryList(QDir::Files), QStringList{"System.xml"});
   }
