@@ -218,6 +218,21 @@ class TestSettingsStore : public QObject {
     db.KLX_DataBaseManagerSetCountryListPtr(nullptr);
   }
 
+  void aCallAfterFreeFailsWithoutMakingAStore() {
+    SettingsFixture fx;
+    auto& db = fx.db;
+    QCOMPARE(db.KLX_DataBaseManagerStop(), int(KLX_Ok));
+    db.KLX_DataBaseManagerFree();
+    QCOMPARE(db.KLX_DataBaseManagerOwnedObjects(), 0);
+    VornErrorWatch watch;
+    QCOMPARE(db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(3, AtomicDirSet), int(KLX_Error));
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet), int(KLX_Error));
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x203F1, 0x203F3, 0x203F2}));
+    QCOMPARE(db.KLX_DataBaseManagerOwnedObjects(), 0);
+    QVERIFY(!db.KLX_DataBaseManagerGetVornModifyFlag());
+  }
+
   void versionsAndUpdateBookkeeping() {
     SettingsFixture fx;
     auto& db = fx.db;
