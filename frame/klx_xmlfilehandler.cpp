@@ -26,10 +26,11 @@ constexpr unsigned kErrCountryMismatch = 141333;
 constexpr unsigned kErrModelFolder = 136449;
 constexpr unsigned kErrModelFile = 136450;
 constexpr unsigned kErrModelSpace = 136451;
-constexpr unsigned kErrModelReadPath = 136459;
-constexpr unsigned kErrModelWritePath = 136462;
 constexpr unsigned kErrNoBackup = 136466;
 constexpr unsigned kErrBackupCopy = 149002;
+constexpr unsigned kErrModelWriteOutside = 0x215F1;
+constexpr unsigned kErrModelReadOutside = 0x215F2;
+constexpr unsigned kErrBackupOutside = 0x246F1;
 
 constexpr long kSettingsKiB = 10;
 constexpr long kModelKiB = 500;
@@ -143,29 +144,29 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
-  if (type > 0 && folder.isEmpty())
-    folder = m_Names.KLX_FileNameHandlerGetModelFilePath(type, QString(), false);
-  else
-    folder += QLatin1Char('/');
+  // Nothing is created or written outside the model area.
+  folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, folder, file);
+  if (folder.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrModelWriteOutside, QStringLiteral("model path outside the model folders refused"));
+    return KLX_Error;
+  }
   if (!Folder(folder, kErrModelFolder, QStringLiteral("could not generate model folder"))) return KLX_Error;
   if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kModelKiB)) {
     KLXErrorHandler.RegisterError(kErrModelSpace, kNoSpace);
     return KLX_Error;
   }
-  const QString path = folder + file;
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrModelWritePath, kPathEmpty);
-    return KLX_Error;
-  }
-  return m_Model.KLX_XMLModelWriteModelFile(path, model);
+  return m_Model.KLX_XMLModelWriteModelFile(folder + file, model);
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
-  if (folder.isEmpty())
-    folder = m_Names.KLX_FileNameHandlerGetModelFilePath(type, QString(), false);
-  else
-    folder += QLatin1Char('/');
+  // A corrected model is written back and a backup is made beside it: the
+  // folder and name must stay inside the model area.
+  folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, folder, file);
+  if (folder.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrModelReadOutside, QStringLiteral("model path outside the model folders refused"));
+    return KLX_Error;
+  }
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, false)) {
     KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("could not open model folder"));
     return KLX_Error;
@@ -175,10 +176,6 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
     return KLX_Error;
   }
   const QString path = folder + file;
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrModelReadPath, kPathEmpty);
-    return KLX_Error;
-  }
   if (KLX_XMLFileHandlerWorkWithBackupFolder(folder, &file) < 1)
     KLXErrorHandler.RegisterError(kErrNoBackup, QStringLiteral("no operation is done in Backup folder"));
   const int r = m_Model.KLX_XMLModelReadModelFile(path, model);
@@ -191,6 +188,11 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, QString* file) {
   if (!file || folder.isEmpty()) return KLX_Error;
+  folder = m_Names.KLX_FileNameHandlerCheckModelPath(0, folder, *file);
+  if (folder.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrBackupOutside, QStringLiteral("backup path outside the model folders refused"));
+    return KLX_Error;
+  }
   const QString backup = folder + QStringLiteral("Backup/");
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(backup, true)) return KLX_Error;
 
