@@ -7,6 +7,7 @@
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_xmlsafefile.h"
 
 namespace {
 constexpr unsigned kErrNoCardSystem = 141337;
@@ -18,7 +19,6 @@ constexpr unsigned kErrProcessFolder = 141319;
 constexpr unsigned kErrProcessFile = 141320;
 constexpr unsigned kErrProcessSpace = 141321;
 constexpr unsigned kErrReadPathEmpty = 141323;
-constexpr unsigned kErrWritePathEmpty = 141326;
 constexpr unsigned kErrUpdateFolder = 141319;
 constexpr unsigned kErrUpdateFile = 141328;
 constexpr unsigned kErrNoTimezones = 141332;
@@ -81,6 +81,7 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSystemFile() {
   if (m_System.KLX_XMLSystemIsCountryNumberMismatch())
     KLXErrorHandler.RegisterError(kErrCountryMismatch, QStringLiteral("Country count of timezones mismatch"));
   const QString name = m_Names.KLX_FileNameHandlerGetSysPropertiesFileName();
+  KLX_XMLSafeFile::RemoveLeftovers(folder + name);
   if (!m_Files.KLX_FileFileFunctionsCheckFile(name, folder, true)) {
     KLXErrorHandler.RegisterError(kErrSystemFile, QStringLiteral("could not generate system file"));
     return KLX_Error;
@@ -102,10 +103,7 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSystemFile() {
     return KLX_Error;
   }
   const QString path = folder + m_Names.KLX_FileNameHandlerGetSysPropertiesFileName();
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrWritePathEmpty, kPathEmpty);
-    return KLX_Error;
-  }
+  KLX_XMLSafeFile::RemoveLeftovers(path);
   return m_System.KLX_XMLSystemWriteSysFile(path);
 }
 
@@ -114,6 +112,7 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSysProcessStateFile() {
   const QString folder = m_Names.KLX_FileNameHandlerGetSysProcStateFilePath();
   if (!Folder(folder, kErrProcessFolder, QStringLiteral("could not generate process folder"))) return KLX_Error;
   const QString name = m_Names.KLX_FileNameHandlerGetSysProcStateFileName();
+  KLX_XMLSafeFile::RemoveLeftovers(folder + name);
   if (!m_Files.KLX_FileFileFunctionsCheckFile(name, folder, true)) {
     KLXErrorHandler.RegisterError(kErrProcessFile, QStringLiteral("could not generate process file"));
     return KLX_Error;
@@ -135,10 +134,7 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
     return KLX_Error;
   }
   const QString path = folder + m_Names.KLX_FileNameHandlerGetSysProcStateFileName();
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrWritePathEmpty, kPathEmpty);
-    return KLX_Error;
-  }
+  KLX_XMLSafeFile::RemoveLeftovers(path);
   return m_ProcessState.KLX_XMLProcessStateWriteProcessFile(path);
 }
 

@@ -299,19 +299,60 @@ class TestSettingsFile : public QObject {
     fx.db.KLX_DataBaseManagerSetCountryListPtr(nullptr);
   }
 
-  void aSaveCutBeforeTheRenameKeepsTheOldFile() {
+  // A cut just before the rename keeps the old file and leaves the
+  // temporary one; the next use of the folder, a read at start or the next
+  // save, removes that and only that.
+  void aSaveCutBeforeTheRenameLeavesNothingForLong_data() {
+    QTest::addColumn<bool>("state");
+    QTest::addColumn<bool>("readNext");
+    QTest::newRow("System.xml, read next") << false << true;
+    QTest::newRow("System.xml, saved next") << false << false;
+    QTest::newRow("Vornstate.xml, read next") << true << true;
+    QTest::newRow("Vornstate.xml, saved next") << true << false;
+  }
+  void aSaveCutBeforeTheRenameLeavesNothingForLong() {
+    QFETCH(bool, state);
+    QFETCH(bool, readNext);
     SettingsFixture fx;
     KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
-    QCOMPARE(files->KLX_XMLFileHandlerWriteSystemFile(), 1);
-    const QByteArray old = SettingsFixture::Read(SettingsFixture::SystemFile());
-    fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(9, AtomicDirSet);
-    KLX_XMLSafeFile::SetBeforeRenameHook([](const QString&) { return false; });
+    const QString folder = state ? SettingsFixture::StateFolder() : SettingsFixture::SystemFolder();
+    const QString name = state ? "Vornstate.xml" : "System.xml";
+    auto save = [&] {
+      return state ? files->KLX_XMLFileHandlerWriteSysProcessStateFile() : files->KLX_XMLFileHandlerWriteSystemFile();
+    };
+    QVERIFY(SettingsFixture::Write(folder + "Timezones.xml", "<CommonTimeZones/>"));
     VornErrorWatch watch;
-    QCOMPARE(files->KLX_XMLFileHandlerWriteSystemFile(), int(KLX_Error));
+    QCOMPARE(save(), 1);
+    const QByteArray old = SettingsFixture::Read(folder + name);
+    const QStringList others{name + ".bak", name + ".abcdefg", name + "1abcde", "Other.xml.abcdef", "Timezones.xml"};
+    for (const QString& other : others) QVERIFY(SettingsFixture::Write(folder + other, "keep"));
+    fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(9, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Cut", AtomicDirSet);
+    KLX_XMLSafeFile::SetBeforeRenameHook([](const QString&) { return false; });
+    QCOMPARE(save(), int(KLX_Error));
+    const QStringList first = QDir(folder).entryList({name + ".??????"}, QDir::Files);
+    QCOMPARE(first.size(), 1);
+    // Cut again: the older one is gone, they do not pile up.
+    QCOMPARE(save(), int(KLX_Error));
+    const QStringList second = QDir(folder).entryList({name + ".??????"}, QDir::Files);
+    QCOMPARE(second.size(), 1);
+    QVERIFY(second != first);
     KLX_XMLSafeFile::SetBeforeRenameHook(nullptr);
-    QCOMPARE(watch.Codes(), QList<unsigned>{141331});
-    QCOMPARE(SettingsFixture::Read(SettingsFixture::SystemFile()), old);
-    QCOMPARE(QDir(SettingsFixture::SystemFolder()).entryList(QDir::Files), QStringList{"System.xml"});
+    QCOMPARE(SettingsFixture::Read(folder + name), old);
+
+    if (readNext) {
+      QCOMPARE(state ? files->KLX_XMLFileHandlerReadSysProcessStateFile() : files->KLX_XMLFileHandlerReadSystemFile(), 1);
+    } else {
+      QCOMPARE(save(), 1);
+      QVERIFY(SettingsFixture::Read(folder + name) != old);
+    }
+    QStringList expected = others + QStringList{name};
+    expected.sort();
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), expected);
+    const unsigned flushed = 0x22813;
+    const QList<unsigned> written = state ? QList<unsigned>{0x42602} : QList<unsigned>();
+    QCOMPARE(watch.Codes(), written + written + QList<unsigned>{flushed} + written + QList<unsigned>{flushed} +
+                                (readNext ? QList<unsigned>() : written));
   }
 
   void modelReadKeepsDatedBackups() {
