@@ -10,24 +10,24 @@
 #include "frame/klx_xmlsafefile.h"
 
 namespace {
-constexpr unsigned kErrNoCardSystem = 141337;
-constexpr unsigned kErrNoCardModel = 136473;
-constexpr unsigned kErrSystemFolder = 141316;
-constexpr unsigned kErrSystemFile = 141317;
-constexpr unsigned kErrSystemSpace = 141318;
-constexpr unsigned kErrProcessFolder = 141319;
-constexpr unsigned kErrProcessFile = 141320;
-constexpr unsigned kErrProcessSpace = 141321;
-constexpr unsigned kErrReadPathEmpty = 141323;
-constexpr unsigned kErrUpdateFolder = 141319;
-constexpr unsigned kErrUpdateFile = 141328;
-constexpr unsigned kErrNoTimezones = 141332;
-constexpr unsigned kErrCountryMismatch = 141333;
-constexpr unsigned kErrModelFolder = 136449;
-constexpr unsigned kErrModelFile = 136450;
-constexpr unsigned kErrModelSpace = 136451;
-constexpr unsigned kErrNoBackup = 136466;
-constexpr unsigned kErrBackupCopy = 149002;
+constexpr unsigned kErrNoCardSystem = 0x22819;
+constexpr unsigned kErrNoCardModel = 0x21519;
+constexpr unsigned kErrSystemFolder = 0x22804;
+constexpr unsigned kErrSystemFile = 0x22805;
+constexpr unsigned kErrSystemSpace = 0x22806;
+constexpr unsigned kErrProcessFolder = 0x22807;
+constexpr unsigned kErrProcessFile = 0x22808;
+constexpr unsigned kErrProcessSpace = 0x22809;
+constexpr unsigned kErrReadPathEmpty = 0x2280B;
+constexpr unsigned kErrUpdateFolder = 0x22807;
+constexpr unsigned kErrUpdateFile = 0x22810;
+constexpr unsigned kErrNoTimezones = 0x22814;
+constexpr unsigned kErrCountryMismatch = 0x22815;
+constexpr unsigned kErrModelFolder = 0x21501;
+constexpr unsigned kErrModelFile = 0x21502;
+constexpr unsigned kErrModelSpace = 0x21503;
+constexpr unsigned kErrNoBackup = 0x21512;
+constexpr unsigned kErrBackupCopy = 0x2460A;
 constexpr unsigned kErrModelWriteOutside = 0x215F1;
 constexpr unsigned kErrModelReadOutside = 0x215F2;
 constexpr unsigned kErrBackupOutside = 0x246F1;

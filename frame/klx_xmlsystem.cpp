@@ -16,19 +16,19 @@
 #include "model/klx_databasemanager.h"
 
 namespace {
-constexpr unsigned kErrInitialize = 75909;
-constexpr unsigned kErrOpenRead = 141322;
-constexpr unsigned kErrOpenWrite = 141325;
-constexpr unsigned kErrFlush = 141331;
-constexpr unsigned kErrWriter = 141447;
-constexpr unsigned kErrRoot = 141448;
-constexpr unsigned kErrControlIndex = 141465;
-constexpr unsigned kErrControlTyp = 141467;
-constexpr unsigned kErrControl = 141468;
-constexpr unsigned kErrTPIndex = 141501;
-constexpr unsigned kErrTPControl = 141514;
-constexpr unsigned kErrTPChannel = 141515;
-constexpr unsigned kSkipped = 338054;
+constexpr unsigned kErrInitialize = 0x12885;
+constexpr unsigned kErrOpenRead = 0x2280A;
+constexpr unsigned kErrOpenWrite = 0x2280D;
+constexpr unsigned kErrFlush = 0x22813;
+constexpr unsigned kErrWriter = 0x22887;
+constexpr unsigned kErrRoot = 0x22888;
+constexpr unsigned kErrControlIndex = 0x22899;
+constexpr unsigned kErrControlTyp = 0x2289B;
+constexpr unsigned kErrControl = 0x2289C;
+constexpr unsigned kErrTPIndex = 0x228BD;
+constexpr unsigned kErrTPControl = 0x228CA;
+constexpr unsigned kErrTPChannel = 0x228CB;
+constexpr unsigned kSkipped = 0x52886;
 
 const QString kSkipText = QStringLiteral("skip unknown element in System.xml");
 constexpr int kReaderTextBytes = 47;

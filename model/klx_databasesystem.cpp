@@ -372,7 +372,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterV
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(QString language, bool modify) {
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   const QString stored = settings->KLX_SystemPropertiesGetSet_Language(QString(), AtomicDirGet);
-  if (stored == language && modify) return 0;
+  if (stored == language && modify) return KLX_Done;
   const QString code = settings->KLX_SystemPropertiesGetSet_Language(language, AtomicDirSet);
   const int selected = KLXlanguageHandler.KLX_LanguageHandlerSelectLanguage(code);
   if (selected != KLX_Ok) return selected;

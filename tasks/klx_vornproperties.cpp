@@ -1,5 +1,7 @@
 #include "tasks/klx_vornproperties.h"
 
+#include "frame/klx_databasevalues.h"
+
 int KLX_VornProperties::KLX_VornPropertiesClearAll() {
   {
     QMutexLocker lock(&m_Mutex);
@@ -9,7 +11,7 @@ int KLX_VornProperties::KLX_VornPropertiesClearAll() {
   m_ModelTyp = 0;
   m_ModelSavedInTC = false;
   m_SaveModelData = true;
-  return 1;
+  return KLX_Ok;
 }
 
 QString KLX_VornProperties::KLX_VornPropertiesGetSet_ModelName(QString name, int dir) {

@@ -105,7 +105,7 @@ class TestSettingsFile : public QObject {
     SettingsFixture fx;
     if (changed) ChangeEverySetting(fx.db);
     KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
-    QCOMPARE(files->KLX_XMLFileHandlerWriteSystemFile(), 1);
+    QCOMPARE(files->KLX_XMLFileHandlerWriteSystemFile(), int(KLX_Ok));
     const QByteArray text = SettingsFixture::Read(SettingsFixture::SystemFile());
     QCOMPARE(QString::fromUtf8(MaskScrambled(text)), QString::fromUtf8(golden));
     // No temporary file stays behind in the settings folder.
@@ -128,7 +128,7 @@ class TestSettingsFile : public QObject {
     db.KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(3, 11, AtomicDirSet);
     db.KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(2, 2);
     KLX_XMLFileHandler* files = db.KLX_DataBaseManagerXMLFileHandlerPtr();
-    QCOMPARE(files->KLX_XMLFileHandlerWriteSystemFile(), 1);
+    QCOMPARE(files->KLX_XMLFileHandlerWriteSystemFile(), int(KLX_Ok));
     const QByteArray text = SettingsFixture::Read(SettingsFixture::SystemFile());
     QVERIFY(text.contains("<CONTROLS>\n            <Index>5</Index>\n            <Control>496</Control>\n"
                           "            <Typ>3</Typ>\n        </CONTROLS>\n        <USERMENU>"));
@@ -143,7 +143,7 @@ class TestSettingsFile : public QObject {
     QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFolder() + "Timezones.xml", kTimezones));
     db.KLX_DataBaseManagerSetSystemModifyFlag(false);
     VornErrorWatch watch;
-    QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), 1);
+    QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
     QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(0, AtomicDirGet), 42 + 300 * 256);
     int control = 0, type = 0;
@@ -160,7 +160,7 @@ class TestSettingsFile : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(3, 0, AtomicDirGet), 11);
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGlobalEnable(false, AtomicDirGet), 1);
     // The time-zone list: unknown elements logged only, no count mismatch.
-    QCOMPARE(watch.Codes(), (QList<unsigned>{338054, 338054, 338054}));
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x52886, 0x52886, 0x52886}));
   }
 
   void badValuesGetTheirDefaultsAndReports() {
@@ -179,19 +179,19 @@ class TestSettingsFile : public QObject {
     auto& db = fx.db;
     db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesTeleLogEnabled(0, AtomicDirSet);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{
-                                  {206987, "default value for System: Brightness"},
-                                  {207019, "default value for System: MeasureSystem"},
-                                  {207097, "default value for System: TeleLoggingEnabled"},
-                                  {206990, "default value for System: Displaycolour"},
-                                  {338054, "skip unknown element in System.xml"},
-                                  {206995, "default value for System: VolumeKey"},
-                                  {207053, "default value for System: time zone offset"},
-                                  {338054, "index menu entry error"},
-                                  {141501, "bad value of Tutor-Pupil item index"},
-                                  {141514, "bad value of Tutor-Pupil item contol"},
-                                  {141515, "bad value of Tutor-Pupil external channel"},
+                                  {0x3288B, "default value for System: Brightness"},
+                                  {0x328AB, "default value for System: MeasureSystem"},
+                                  {0x328F9, "default value for System: TeleLoggingEnabled"},
+                                  {0x3288E, "default value for System: Displaycolour"},
+                                  {0x52886, "skip unknown element in System.xml"},
+                                  {0x32893, "default value for System: VolumeKey"},
+                                  {0x328CD, "default value for System: time zone offset"},
+                                  {0x52886, "index menu entry error"},
+                                  {0x228BD, "bad value of Tutor-Pupil item index"},
+                                  {0x228CA, "bad value of Tutor-Pupil item contol"},
+                                  {0x228CB, "bad value of Tutor-Pupil external channel"},
                               }));
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 70);
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(0, AtomicDirGet), 0);
@@ -224,10 +224,10 @@ class TestSettingsFile : public QObject {
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(30, AtomicDirSet);
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Error));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{141448, "skip unknown element in System.xml"}}));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22888, "skip unknown element in System.xml"}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 70);
     // The settings lock was released.
-    QCOMPARE(fx.db.KLX_DataBaseManager_SystemPropertiesLock(), 1);
+    QCOMPARE(fx.db.KLX_DataBaseManager_SystemPropertiesLock(), int(KLX_Ok));
     fx.db.KLX_DataBaseManager_SystemPropertiesUnlock();
   }
 
@@ -240,10 +240,10 @@ class TestSettingsFile : public QObject {
                   "<Locktimeout>2</Locktimeout>")));
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{141465});
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x22899});
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 20);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(0, AtomicDirGet), 5);
-    QCOMPARE(fx.db.KLX_DataBaseManager_SystemPropertiesLock(), 1);
+    QCOMPARE(fx.db.KLX_DataBaseManager_SystemPropertiesLock(), int(KLX_Ok));
     fx.db.KLX_DataBaseManager_SystemPropertiesUnlock();
   }
 
@@ -252,7 +252,7 @@ class TestSettingsFile : public QObject {
     QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFolder() + "Timezones.xml", "<CommonTimeZones/>"));
     QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFile(),
                                    SystemXml("<FastStartEnabled>1</FastStartEnabled><AutomaticDateTime>1</AutomaticDateTime>")));
-    QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), 1);
+    QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(0, AtomicDirGet), 0);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(0, AtomicDirGet), 0);
   }
@@ -263,7 +263,7 @@ class TestSettingsFile : public QObject {
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(30, AtomicDirSet);
     VornErrorWatch watch;
     QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Error));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{141332, "Timezones file doesn't exist"}}));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22814, "Timezones file doesn't exist"}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 30);
     QVERIFY(!QFileInfo::exists(SettingsFixture::SystemFile()));
 
@@ -271,8 +271,8 @@ class TestSettingsFile : public QObject {
     QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFolder() + "Timezones.xml",
                                    "<CommonTimeZones><TotalCountries>2</TotalCountries>"
                                    "<COUNTRY><Name>Austria</Name></COUNTRY></CommonTimeZones>"));
-    QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), 1);
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{141333, "Country count of timezones mismatch"}}));
+    QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22815, "Country count of timezones mismatch"}}));
     QVERIFY(QFileInfo::exists(SettingsFixture::SystemFile()));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 70);
     QCOMPARE(fx.db.KLX_SystemPropertiesGetSystemProperties_GetCountryCountInTZoneFile(), 2);
@@ -282,7 +282,7 @@ class TestSettingsFile : public QObject {
   void timeZoneListIsSortedWithAnAddedFirstEntry() {
     SettingsFixture fx;
     KLX_XMLFileHandler files("test");
-    QVERIFY(files.KLX_XMLFileHandlerInitialize(&fx.db) == 1);
+    QCOMPARE(files.KLX_XMLFileHandlerInitialize(&fx.db), int(KLX_Ok));
     const QString path = SettingsFixture::SystemFolder() + "Timezones.xml";
     QVERIFY(SettingsFixture::Write(path, kTimezones));
     files.System().KLX_XMLSystemReadTzFile(path);
@@ -322,7 +322,7 @@ class TestSettingsFile : public QObject {
     };
     QVERIFY(SettingsFixture::Write(folder + "Timezones.xml", "<CommonTimeZones/>"));
     VornErrorWatch watch;
-    QCOMPARE(save(), 1);
+    QCOMPARE(save(), int(KLX_Ok));
     const QByteArray old = SettingsFixture::Read(folder + name);
     const QStringList others{name + ".bak", name + ".abcdefg", name + "1abcde", "Other.xml.abcdef", "Timezones.xml"};
     for (const QString& other : others) QVERIFY(SettingsFixture::Write(folder + other, "keep"));
@@ -341,9 +341,9 @@ class TestSettingsFile : public QObject {
     QCOMPARE(SettingsFixture::Read(folder + name), old);
 
     if (readNext) {
-      QCOMPARE(state ? files->KLX_XMLFileHandlerReadSysProcessStateFile() : files->KLX_XMLFileHandlerReadSystemFile(), 1);
+      QCOMPARE(state ? files->KLX_XMLFileHandlerReadSysProcessStateFile() : files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
     } else {
-      QCOMPARE(save(), 1);
+      QCOMPARE(save(), int(KLX_Ok));
       QVERIFY(SettingsFixture::Read(folder + name) != old);
     }
     QStringList expected = others + QStringList{name};
@@ -376,7 +376,7 @@ class TestSettingsFile : public QObject {
     QVERIFY(!QFileInfo::exists(backup + "old0.xml"));
     QVERIFY(QFileInfo::exists(backup + "old34.xml"));
     // A second backup within the same second gets a number.
-    QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), 1);
+    QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), int(KLX_Ok));
     QVERIFY(!QDir(backup).entryList({"Glider_*_(0).xml"}).isEmpty() ||
             QDir(backup).entryList({"Glider_*.xml"}).size() == 2);
     QCOMPARE(files->Model().KLX_XMLModelReads(), 1);

@@ -122,12 +122,12 @@ class TestSettingsStore : public QObject {
     auto& db = fx.db;
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesGet_ControlTypByControl(300), int(Unknown_Control));
-    for (int i = 0; i < 176; ++i) QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1000 + i, 2), 1);
+    for (int i = 0; i < 176; ++i) QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1000 + i, 2), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(5, 1), int(KLX_Error));
-    QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1003, 7), 1);
+    QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1003, 7), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesGet_ControlTypByControl(1003), 7);
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlTypByIndex(176, 1, 1), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{135939});
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x21303});
 
     QVERIFY(!db.ISUserMenuFull());
     for (int i = 0; i < 10; ++i) QVERIFY(db.SetUserMenuEntry(i + 1, QString("menu%1").arg(i)));
@@ -136,7 +136,7 @@ class TestSettingsStore : public QObject {
     QCOMPARE(db.GetUserMenuEntryType(9), QString("menu9"));
     QCOMPARE(db.GetUserMenuEntryType(10), QString());
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(10, 0, QString(), AtomicDirGet), int(KLX_Error));
-    QCOMPARE(watch.Codes().last(), 135941u);
+    QCOMPARE(watch.Codes().last(), 0x21305u);
   }
 
   void languageChange() {

@@ -25,7 +25,7 @@ class TestStateFile : public QObject {
     db.KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename("tc_1_2.bin", "TC", AtomicDirSet);
     QVERIFY(db.KLX_DataBaseManagerGetVornModifyFlag());
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
     QCOMPARE(watch.Codes(), QList<unsigned>{0x42602});
     QVERIFY(watch.Reports()[0].second.startsWith("Model CRC in Runtime DB after last saving: 0x"));
     QCOMPARE(watch.Reports()[0].second.size(), 53);
@@ -41,7 +41,7 @@ class TestStateFile : public QObject {
     QVERIFY(text.endsWith("</CurrentDate>\n    </VORNSTATE>\n</vornstate>\n"));
 
     db.KLX_DataBaseManagerVornPropertiesClearAll();
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Gl\u00FCder"));
     QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 2);
     QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
@@ -68,7 +68,7 @@ class TestStateFile : public QObject {
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(5, AtomicDirSet);
     db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(9, AtomicDirSet);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x228A7, "Model name error"},
                                                                {0x528A8, "modeltyp error"},
                                                                {0x52881, "update version major error"},
@@ -84,7 +84,7 @@ class TestStateFile : public QObject {
 
     // 45 bytes is a good name.
     QVERIFY(SettingsFixture::Write(SettingsFixture::StateFile(), StateXml("<Modelname>" + name46.left(45) + "</Modelname>")));
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString(name46.left(45)));
   }
 
