@@ -72,14 +72,17 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSystemFile() {
   if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
   const QString folder = m_Names.KLX_FileNameHandlerGetSysPropertiesFilePath();
   if (!Folder(folder, kErrSystemFolder, QStringLiteral("could not generate system folder"))) return KLX_Error;
+  // Without the time-zone list the countries come from the built-in list;
+  // the settings are read all the same, or the next save would replace
+  // them with the defaults.
   const QString zones = m_Names.KLX_FileNameHandlerGetTimeZonesFileName();
   if (!m_Files.KLX_FileFileFunctionsCheckFile(zones, folder, false)) {
     KLXErrorHandler.RegisterError(kErrNoTimezones, QStringLiteral("Timezones file doesn't exist"));
-    return KLX_Error;
+  } else {
+    m_System.KLX_XMLSystemReadTzFile(folder + zones);
+    if (m_System.KLX_XMLSystemIsCountryNumberMismatch())
+      KLXErrorHandler.RegisterError(kErrCountryMismatch, QStringLiteral("Country count of timezones mismatch"));
   }
-  m_System.KLX_XMLSystemReadTzFile(folder + zones);
-  if (m_System.KLX_XMLSystemIsCountryNumberMismatch())
-    KLXErrorHandler.RegisterError(kErrCountryMismatch, QStringLiteral("Country count of timezones mismatch"));
   const QString name = m_Names.KLX_FileNameHandlerGetSysPropertiesFileName();
   KLX_XMLSafeFile::RemoveLeftovers(folder + name);
   if (!m_Files.KLX_FileFileFunctionsCheckFile(name, folder, true)) {

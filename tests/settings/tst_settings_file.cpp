@@ -257,23 +257,27 @@ class TestSettingsFile : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(0, AtomicDirGet), 0);
   }
 
-  void handlerNeedsTheTimeZoneListAndMakesAnEmptySettingsFile() {
+  // Without "Timezones.xml" the settings are still read: a changed setting
+  // must not be lost at the next save. A missing "System.xml" is made empty
+  // and reads as the defaults.
+  void handlerReadsTheSettingsWithOrWithoutTheTimeZoneList() {
     SettingsFixture fx;
     KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
-    fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(30, AtomicDirSet);
+    QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFile(), SystemXml("<Brightness>30</Brightness>")));
     VornErrorWatch watch;
-    QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Error));
+    QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22814, "Timezones file doesn't exist"}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 30);
-    QVERIFY(!QFileInfo::exists(SettingsFixture::SystemFile()));
+    QCOMPARE(fx.db.KLX_SystemPropertiesGetSystemProperties_GetCountryCountInTZoneFile(), int(KLX_Error));
 
     watch.Clear();
+    QFile::remove(SettingsFixture::SystemFile());
     QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFolder() + "Timezones.xml",
                                    "<CommonTimeZones><TotalCountries>2</TotalCountries>"
                                    "<COUNTRY><Name>Austria</Name></COUNTRY></CommonTimeZones>"));
     QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22815, "Country count of timezones mismatch"}}));
-    QVERIFY(QFileInfo::exists(SettingsFixture::SystemFile()));
+    QCOMPARE(QFileInfo(SettingsFixture::SystemFile()).size(), 0);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 70);
     QCOMPARE(fx.db.KLX_SystemPropertiesGetSystemProperties_GetCountryCountInTZoneFile(), 2);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSystemPropertiesGet_CountryNameInList(0), QString("Not specified"));
@@ -285,7 +289,13 @@ class TestSettingsFile : public QObject {
     QCOMPARE(files.KLX_XMLFileHandlerInitialize(&fx.db), int(KLX_Ok));
     const QString path = SettingsFixture::SystemFolder() + "Timezones.xml";
     QVERIFY(SettingsFixture::Write(path, kTimezones));
+    VornErrorWatch watch;
     files.System().KLX_XMLSystemReadTzFile(path);
+    // Unknown elements are logged only.
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{
+                                  {0x52886, "skip unknown element in Timezones.xml:COUNTRY"},
+                                  {0x52886, "skip unknown element in Timezones.xml:COUNTRY:TimeZone"},
+                                  {0x52886, "skip unknown element in Timezones.xml"}}));
     const QList<CountryTZ_struct>& list = files.System().KLX_XMLSystemCountries();
     QCOMPARE(list.size(), 4);
     QVERIFY(!files.System().KLX_XMLSystemIsCountryNumberMismatch());
