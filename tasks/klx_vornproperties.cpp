@@ -1,6 +1,7 @@
 #include "tasks/klx_vornproperties.h"
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_utf8.h"
 
 int KLX_VornProperties::KLX_VornPropertiesClearAll() {
   {
@@ -16,12 +17,13 @@ int KLX_VornProperties::KLX_VornPropertiesClearAll() {
 
 QString KLX_VornProperties::KLX_VornPropertiesGetSet_ModelName(QString name, int dir) {
   QMutexLocker lock(&m_Mutex);
-  if (!dir) m_ModelName = name;
+  // The controllers' records hold 47 bytes of it; a cut keeps whole characters.
+  if (!dir) m_ModelName = QString::fromUtf8(KLX_Utf8Cut(name, kModelNameBytes));
   return m_ModelName;
 }
 
 int KLX_VornProperties::KLX_VornPropertiesGetSet_ModelTyp(int type, int dir) {
-  if (!dir) m_ModelTyp = type & 0xFF;
+  if (!dir) m_ModelTyp = qBound(0, type, kModelTypeMax);
   return m_ModelTyp;
 }
 

@@ -110,6 +110,25 @@ class TestStateFile : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
   }
 
+  void theModelNameAndTypeKeepTheirSize_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("storedType");
+    QTest::newRow("60 characters") << QString(60, 'n') << QString(47, 'n') << 300 << 255;
+    QTest::newRow("a character across the cut") << QString(46, 'n') + QChar(0x00E4) << QString(46, 'n') << -1 << 0;
+    QTest::newRow("two-byte characters that fit") << QString(23, QChar(0x00E4)) << QString(23, QChar(0x00E4)) << 6 << 6;
+  }
+  void theModelNameAndTypeKeepTheirSize() {
+    QFETCH(QString, name);
+    QFETCH(QString, stored);
+    QFETCH(int, type);
+    QFETCH(int, storedType);
+    SettingsFixture fx;
+    QCOMPARE(fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName(name, AtomicDirSet), stored);
+    QCOMPARE(fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(type, AtomicDirSet), storedType);
+  }
+
   void wrongRootOrVersionFailsAfterClearing_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("other root") << StateXml("<ModelTyp>3</ModelTyp>", "state");
