@@ -4,7 +4,9 @@
 #include <QtTest>
 
 #include "frame/klx_board.h"
+#include "frame/klx_languagehandler.h"
 #include "frame/klx_system.h"
+#include "tasks/klx_runtimedatabasemanager.h"
 #include "sim/csimboard.h"
 #include "vorn_testroot.h"
 
@@ -25,6 +27,7 @@ class TestPowerButton : public QObject {
   struct Rig {
     VornTestRoot root;
     CSimBoard board{root.Path(), CSimBoard::Vorn};
+    KLX_RuntimeDatabaseManager runtime;
     KLX_System system;
     QSignalSpy readyToGoDown{&system, &KLX_System::onGuiReadyToGoDown};
     QSignalSpy clearGoDown{&system, &KLX_System::onGuiClearGoDown};
@@ -42,6 +45,11 @@ class TestPowerButton : public QObject {
     bool Start() {
       return system.OnOffHandler().KLX_OnOffHandlerInitialize(&system) == 1 &&
              KLX_ThreadControl::Start(&system.OnOffHandler());
+    }
+    // The settings live in the database's stores, which exist once it is up.
+    bool StartDatabase() {
+      return system.Database().KLX_DataBaseManagerInitialize(&system.Protocol(), &system.VornHandler(),
+                                                             &KLXlanguageHandler, &runtime) == 1;
     }
   };
 
@@ -134,6 +142,7 @@ class TestPowerButton : public QObject {
   void fastStartWaitsForTheChecksumAnswer() {
     Rig rig;
     KLX_DataBaseManager& db = rig.system.Database();
+    QVERIFY(rig.StartDatabase());
     db.KLX_DataBaseManagerGetSetStartupPhases(6, 0);
     db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, 0);
     QVERIFY(rig.Start());
@@ -161,6 +170,7 @@ class TestPowerButton : public QObject {
     KLX_OnOffHandler::Timing t = FastTiming();
     t.goingDownSamples = 10;
     Rig rig(CSimBoard::Vorn, t);
+    QVERIFY(rig.StartDatabase());
     rig.system.Database().KLX_DataBaseManagerGetSetStartupPhases(6, 0);
     rig.system.Database().KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, 0);
     QVERIFY(rig.Start());

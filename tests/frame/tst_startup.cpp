@@ -140,7 +140,12 @@ class TestStartup : public QObject {
   void bluetoothOnlyOnTheLargerBoard() {
     for (auto variant : {CSimBoard::Vorn, CSimBoard::Fenk}) {
       Started s(variant);
-      s.system.Database().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(1, 0, false);
+      // The setting comes from the settings file read at start.
+      QDir().mkpath(s.root.Path() + "/Vorn/System");
+      QFile settings(s.root.Path() + "/Vorn/System/System.xml");
+      QVERIFY(settings.open(QIODevice::WriteOnly));
+      settings.write("<systemfile version=\"1.0\"><SYSTEM><BTPowerStatus>1</BTPowerStatus></SYSTEM></systemfile>");
+      settings.close();
       QCOMPARE(s.Start(), 1);
       QCOMPARE(s.system.Database().KLX_DatabaseManagerBTConnPointer()->isPoweredOn(),
                variant == CSimBoard::Vorn);
