@@ -166,8 +166,8 @@
 
  private:
   int InitializeSettingsStores();
-  // The stores exist from first use on, so settings given before the
-  // database is brought up are kept.
+  // The stores Initialize created; null (and reported) before it and after
+  // Free, so a late call fails instead of making a new store.
   KLX_SystemProperties* SystemStore();
   KLX_Version* VersionStore();
   KLX_VornProperties* VornStore();
