@@ -3,6 +3,7 @@
 #include "platform/klx_platform.h"
 #include "platform/klx_storage.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 
@@ -34,6 +35,60 @@ QString Map(const char* fixedPath) {
 QString KLX_FileNameHandler::KLX_FileNameHandlerMapPath(const QString& fixedPath) {
   if (!fixedPath.startsWith('/')) return fixedPath;
   return KLX_Platform::Root() + fixedPath;
+}
+
+bool KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(const QString& name) {
+  return !name.isEmpty() && name != QLatin1String(".") && !name.contains(QLatin1Char('/')) &&
+         !name.contains(QChar(0)) && !name.contains(QLatin1String(".."));
+}
+
+namespace {
+// The path itself when it exists, else its deepest existing folder, with
+// symbolic links resolved; the missing rest is appended as it is.
+QString Resolved(const QString& cleanPath) {
+  QString existing = cleanPath;
+  QString rest;
+  while (!QFileInfo::exists(existing)) {
+    const int slash = existing.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0) return cleanPath;
+    rest = existing.mid(slash) + rest;
+    existing = existing.left(slash);
+  }
+  return QFileInfo(existing).canonicalFilePath() + rest;
+}
+
+bool Inside(const QString& path, const QString& area) {
+  return area == QLatin1String("/") || path == area || path.startsWith(area + QLatin1Char('/'));
+}
+}  // namespace
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(const QString& path, const QString& area) {
+  if (!path.startsWith(QLatin1Char('/')) || path.contains(QChar(0))) return QString();
+  for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+    if (part == QLatin1String(".") || part == QLatin1String("..")) return QString();
+  const QString root = KLX_Platform::Root();
+  const bool mapped = !root.isEmpty() && (path == root || path.startsWith(root + QLatin1Char('/')));
+  const QString placed = QDir::cleanPath(mapped ? path : KLX_FileNameHandlerMapPath(path));
+  const QString fence = QDir::cleanPath(KLX_FileNameHandlerMapPath(area));
+  if (!Inside(placed, fence) || !Inside(Resolved(placed), Resolved(fence))) return QString();
+  return placed;
+}
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerCheckModelPath(int type, const QString& folder,
+                                                               const QString& name) const {
+  return KLX_FileNameHandlerIsPlainName(name) ? KLX_FileNameHandlerCheckModelFolder(type, folder) : QString();
+}
+
+QString KLX_FileNameHandler::KLX_FileNameHandlerCheckModelFolder(int type, const QString& folder) const {
+  QString given = folder;
+  if (given.isEmpty()) {
+    if (type < 1 || type > 6) return QString();
+    given = KLX_FileNameHandlerGetModelFilePath(type, QString(), true);
+  }
+  const QString checked = KLX_FileNameHandlerCheckedPath(given, QStringLiteral("/Vorn/Model"));
+  // The model area itself holds folders, not models.
+  if (checked.isEmpty() || checked == QDir::cleanPath(KLX_FileNameHandlerGetTopModelFilePath())) return QString();
+  return checked + QLatin1Char('/');
 }
 
 void KLX_FileNameHandler::KLX_FileNameHandlerSetVolumeSource(VolumeSource source) {

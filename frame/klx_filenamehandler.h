@@ -24,6 +24,25 @@ class KLX_FileNameHandler {
   // this build reaches it.
   static QString KLX_FileNameHandlerMapPath(const QString& fixedPath);
 
+  // A path that a file, a caller or QML gives, placed under this build's
+  // root and checked: it must be absolute, have no "." or ".." part and lie
+  // inside `area` (a fixed folder of the board; "/" is the whole board),
+  // symbolic links followed. A path that is already under the root is taken
+  // as it is. Empty when the path would leave the area.
+  static QString KLX_FileNameHandlerCheckedPath(const QString& path, const QString& area = QStringLiteral("/"));
+  // A name that is used as one part of a path: not empty, not "." and
+  // without "/", "\0" or "..".
+  static bool KLX_FileNameHandlerIsPlainName(const QString& name);
+  // The folder of a model file, checked before anything is read, written or
+  // created there: the given folder, or the folder of the model type when it
+  // is empty, must lie below the model area ("/Vorn/Model/<folder>/..."),
+  // and the file or model name must be a plain name. Returns the folder
+  // ending in "/", or an empty text when either would leave the model area
+  // (also a type without a folder of its own and no folder given).
+  QString KLX_FileNameHandlerCheckModelPath(int type, const QString& folder, const QString& name) const;
+  // The same for a folder alone.
+  QString KLX_FileNameHandlerCheckModelFolder(int type, const QString& folder) const;
+
   QString KLX_FileNameHandlerGetVornPath() const;
   QString KLX_FileNameHandlerGetSysPropertiesFilePath() const;
   QString KLX_FileNameHandlerGetSysPropertiesFileName() const;

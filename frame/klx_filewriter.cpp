@@ -13,9 +13,9 @@
 #include <cstring>
 
 namespace {
-constexpr unsigned kProcessing = 0x00032204;
-constexpr unsigned kStopped = 0x00032205;
-constexpr unsigned kNoSpaceForPart = 0x0003220C;
+constexpr unsigned kProcessing = 0x32204;
+constexpr unsigned kStopped = 0x32205;
+constexpr unsigned kNoSpaceForPart = 0x3220C;
 constexpr int kMaxPartDigits = 6;
 // The complete name of a part must fit the board's 1024-byte name field.
 constexpr int kMaxNameBytes = 1023;

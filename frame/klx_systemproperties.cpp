@@ -17,12 +17,12 @@
 #include "link/klx_protocol.h"
 
 namespace {
-constexpr unsigned kErrInitialize = 70401;
-constexpr unsigned kErrTempFile = 71937;
-constexpr unsigned kErrNotInitialized = 135937;
-constexpr unsigned kErrControlGet = 135938;
-constexpr unsigned kErrControlSet = 135939;
-constexpr unsigned kErrUserMenu = 135941;
+constexpr unsigned kErrInitialize = 0x11301;
+constexpr unsigned kErrTempFile = 0x11901;
+constexpr unsigned kErrNotInitialized = 0x21301;
+constexpr unsigned kErrControlGet = 0x21302;
+constexpr unsigned kErrControlSet = 0x21303;
+constexpr unsigned kErrUserMenu = 0x21305;
 
 constexpr unsigned short kMsgBrightness = 241;
 constexpr unsigned short kMsgFrontPlug = 229;
@@ -33,21 +33,29 @@ constexpr quint64 kKeyPortalLogin = Q_UINT64_C(0x5A17C3E04B9D2F61);
 constexpr quint64 kKeyUserPassw = Q_UINT64_C(0x2E8B71D4A6F0935C);
 
 constexpr int kLastCountryCode = 257;
-
-// Limit table entries.
-enum : unsigned char {
-  LAkku1 = 0, LAkku2 = 1, LCurrent = 2, LBrightIn = 3, LBrightOut = 4, LAkku1Pct = 5, LAkku2Pct = 6,
-  LFallback = 7, LBaseBright = 8, LDependBright = 9, LTouchTimeout = 10, LTimeoutBright = 11,
-  LLockTimeout = 12, LContrast = 13, LDisplayColour = 14, LBorderColour = 15, LText = 16, LAutoDate = 17,
-  LDay = 18, LMonth = 19, LYear = 20, LHour = 21, LMinute = 22, LDisplay24h = 23, LLanguage = 24,
-  LKeySound = 25, L26 = 26, LVolume = 27, LVolumeTimer = 28, LVolumeVario = 29, L30 = 30, L31 = 31,
-  L32 = 32, LStickState = 33, LStickSub = 34, LTransState = 35, LTransSub = 36, LIntroVideo = 37,
-  LIdleTimeout = 38, LUserMenu = 39, LMeasure = 40
-};
+constexpr int kUserMenuValueMax = 255;
+constexpr unsigned char kFrontPlugUnknown = 255;
 
 QString TempFilePath() {
   return KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/sys/class/thermal/thermal_zone0/temp"));
 }
+
+int Toggle(std::atomic<uint8_t>* flag, int value, int dir) {
+  if (dir) return *flag;
+  // 0 and 1 are stored; anything else flips the flag.
+  if (value == 0 || value == 1)
+    *flag = static_cast<uint8_t>(value);
+  else
+    *flag = *flag ? 0 : 1;
+  return *flag;
+}
+
+// The write range of each row, for the accessors written by hand.
+#define KLX_SETTING_RANGE(name, type, def, min, max, ...) \
+  constexpr long long kMin_##name = min;                   \
+  constexpr long long kMax_##name = max;
+KLX_SYSTEM_SETTINGS(KLX_SETTING_RANGE)
+#undef KLX_SETTING_RANGE
 
 template <typename T>
 int ReadOrStore(std::atomic<T>* field, int dir, int stored) {
@@ -58,30 +66,6 @@ int ReadOrStore(std::atomic<T>* field, int dir, int stored) {
 }  // namespace
 
 KLX_SystemProperties::KLX_SystemProperties() : QObject(nullptr) {
-  for (int i = 0; i < 41; ++i) {
-    m_Border.Min[i] = 0;
-    m_Border.Max[i] = 255;
-  }
-  const struct {
-    unsigned char id;
-    int64_t min, max;
-  } limits[] = {
-      {LAkku1, 0, 1000},      {LAkku2, 0, 1000},        {LCurrent, 0, 3000},      {LBrightIn, 0, 100},
-      {LBrightOut, 0, 100},   {LAkku1Pct, 0, 100},      {LAkku2Pct, 0, 100},      {LFallback, 0, 10},
-      {LBaseBright, 1, 100},  {LDependBright, 0, 80},   {LTouchTimeout, 0, 1},    {LTimeoutBright, 40, 100},
-      {LLockTimeout, 0, 10},  {LContrast, 0, 1},        {LDisplayColour, 0, 0xFFFBFBFB},
-      {LBorderColour, 0, 0xFFFBFBFB},                   {LText, 0, kTextBytes},   {LAutoDate, 0, 1},
-      {LDay, 1, 31},          {LMonth, 1, 12},          {LYear, 2001, 65535},     {LHour, 0, 23},
-      {LMinute, 0, 59},       {LDisplay24h, 0, 1},      {LLanguage, 0, 2},        {LKeySound, 0, 1},
-      {L26, 0, 50},           {LVolume, 0, 100},        {LVolumeTimer, 0, 100},   {LVolumeVario, 0, 100},
-      {L30, 0, 90},           {L31, 0, 46},             {L32, 0, 255},            {LStickState, 0, 255},
-      {LStickSub, 0, 255},    {LTransState, 0, 255},    {LTransSub, 0, 255},      {LIntroVideo, 0, 1},
-      {LIdleTimeout, 0, 60},  {LUserMenu, 0, 255},      {LMeasure, 0, 1},
-  };
-  for (const auto& l : limits) {
-    m_Border.Min[l.id] = l.min;
-    m_Border.Max[l.id] = l.max;
-  }
   for (auto& i : m_Border.IndexMax) i = 0;
   m_Border.IndexMax[0] = kControlTypes;
   m_Border.IndexMax[1] = kUserMenuEntries;
@@ -127,161 +111,58 @@ int KLX_SystemProperties::KLX_SystemPropertiesUnlock() {
 void KLX_SystemProperties::KLX_SystemPropertiesClearAll() { KLX_SystemPropertiesSetToDefaultValues(); }
 
 void KLX_SystemProperties::KLX_SystemPropertiesSetToDefaultValues() {
-  // Fields without a default (seconds, summer time, idle time-out, the switch
-  // ids, login and password) keep what they hold.
-  m_Akku1Voltage = 800;
-  m_Akku2Voltage = 800;
-  m_Current = 0;
-  m_BrightnessIn = 0;
-  m_BrightnessOut = 100;
-  m_Akku1Percent = 50;
-  m_Akku2Percent = 50;
-  m_Fallbacktime = 10;
-  m_BaseBrightness = 70;
-  m_DependBrightness = 80;
-  m_TouchTimeoutEvent = 0;
-  m_TimeoutBrightness = 10;
-  m_LockTimeout = 5;
-  m_DisplayContrast = 1;
-  m_DisplayColour = 0xFFFBFBFBu;
-  m_BorderColour = 0xFFFBFBFBu;
-  m_AutomaticDateTime = 1;
-  m_Day = 1;
-  m_Month = 1;
-  m_Year = 2000;
-  m_Hour = 0;
-  m_Minute = 0;
-  m_Display24h = 0;
-  m_TimeOffsetMinutes = 0;
-  m_CountryCode = 0;
-  m_SummerAuto = 0;
-  m_MeasureSystem = 0;
-  m_TeleLogEna = 1;
-  m_FastStartEna = 0;
-  m_KeySound = 100;
-  m_MainMasterVolumeControlled = 0;
-  m_VolumeKeyTrims = 100;
-  m_VolumeKeyTrimsCtrl = 0;
-  m_VolumeTelemetry = 100;
-  m_VolumeTelemetryCtrl = 0;
-  m_VolumeTimer = 100;
-  m_VolumeTimerCtrl = 0;
-  m_VolumeVario = 100;
-  m_VolumeVarioCtrl = 0;
-  m_VolumeBT = 100;
-  m_VolumeBTCtrl = 0;
-  m_VolumeMaster = 100;
-  m_VolumeMasterCtrl = 0;
-  m_BTPowerStatus = 0;
-  m_StickState = 0;
-  m_StickSubState = 0;
-  m_TransceiverState = 0;
-  m_TransceiverSubState = 0;
-  m_IntroVideo = 1;
-  m_FrontPlugMode = 255;
-  QMutexLocker lock(&m_TextMutex);
-  m_UserName = QByteArrayLiteral("OstrelVorn");
-  m_TimeZoneLocation.clear();
-  m_Language = QByteArrayLiteral("en");
-  m_LastUsedBLE.clear();
+#define KLX_SETTING_RESET(name, type, def, ...) KLX_SettingReset(m_##name, def);
+  KLX_SYSTEM_SETTINGS(KLX_SETTING_RESET)
+#undef KLX_SETTING_RESET
+  QMutexLocker lock(&m_TableMutex);
   for (auto& c : m_ControlTypes) c = ControlType();
   for (auto& u : m_UserMenu) u = UserMenuEntry();
 }
 
-int KLX_SystemProperties::ClampSigned(unsigned char entry, int value) const {
-  KLX_BaseClassDatabaseCheckBorderAtomicElement(entry, &value, &m_Border);
-  return value;
-}
+// ---- the accessors of the settings table ----------------------------------------
 
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Akku1Voltage(int value, int dir) {
-  return ReadOrStore(&m_Akku1Voltage, dir, ClampSigned(LAkku1, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Akku2Voltage(int value, int dir) {
-  return ReadOrStore(&m_Akku2Voltage, dir, ClampSigned(LAkku2, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Current(int value, int dir) {
-  return ReadOrStore(&m_Current, dir, ClampSigned(LCurrent, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Brightness_In(int value, int dir) {
-  return ReadOrStore(&m_BrightnessIn, dir, ClampSigned(LBrightIn, value));
-}
+#define KLX_SETTING_STORE_DEF(name, type, def, min, max, store, ...) KLX_SETTING_STORE_DEF_##store(name, min, max)
+#define KLX_SETTING_STORE_DEF_Clamp(name, min, max)                                 \
+  int KLX_SystemProperties::KLX_SystemPropertiesGetSet_##name(int value, int dir) { \
+    return ReadOrStore(&m_##name, dir, qBound(int(min), value, int(max)));          \
+  }
+#define KLX_SETTING_STORE_DEF_ClampU(name, min, max)                                                     \
+  unsigned int KLX_SystemProperties::KLX_SystemPropertiesGetSet_##name(unsigned int value, int dir) {  \
+    if (!dir) m_##name = qBound(unsigned(min), value, unsigned(max));                                    \
+    return m_##name;                                                                                     \
+  }
+#define KLX_SETTING_STORE_DEF_Given(name, min, max)                                 \
+  int KLX_SystemProperties::KLX_SystemPropertiesGetSet_##name(int value, int dir) { \
+    return ReadOrStore(&m_##name, dir, value);                                      \
+  }
+#define KLX_SETTING_STORE_DEF_Range(name, min, max)                                 \
+  int KLX_SystemProperties::KLX_SystemPropertiesGetSet_##name(int value, int dir) { \
+    if (!dir && value >= int(min) && value <= int(max)) ReadOrStore(&m_##name, dir, value); \
+    return m_##name;                                                                \
+  }
+#define KLX_SETTING_STORE_DEF_Toggle(name, min, max)                                      \
+  int KLX_SystemProperties::KLX_SystemPropertiesGetSetToggle_##name(int value, int dir) { \
+    return Toggle(&m_##name, value, dir);                                                 \
+  }
+#define KLX_SETTING_STORE_DEF_Text(name, min, max)                                          \
+  QString KLX_SystemProperties::KLX_SystemPropertiesGetSet_##name(QString value, int dir) { \
+    if (!dir) m_##name = KLX_Utf8Cut(value.left(max), max);                                \
+    return QString::fromUtf8(m_##name.Get());                                               \
+  }
+#define KLX_SETTING_STORE_DEF_Hand(name, min, max)
+#define KLX_SETTING_STORE_DEF_Field(name, min, max)
+KLX_SYSTEM_SETTINGS(KLX_SETTING_STORE_DEF)
+#undef KLX_SETTING_STORE_DEF
 
 int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Brightness_Out(int value, int dir) {
-  if (dir) return m_BrightnessOut;
-  m_BrightnessOut = static_cast<uint16_t>(ClampSigned(LBrightOut, value));
-  const char data[1] = {static_cast<char>(m_BrightnessOut.load())};
+  if (dir) return m_Brightness_Out;
+  m_Brightness_Out = static_cast<uint16_t>(qBound(int(kMin_Brightness_Out), value, int(kMax_Brightness_Out)));
+  const char data[1] = {static_cast<char>(m_Brightness_Out.load())};
   if (m_Protocol)
     m_Protocol->KLX_ProtocolSendMessage(1, data, kMsgBrightness, kNode);
   else
     KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("Call to KLX_SystemPropertiesInitialize() not done"));
-  return m_BrightnessOut;
-}
-
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Akku1Percent(int value, int dir) {
-  return ReadOrStore(&m_Akku1Percent, dir, ClampSigned(LAkku1Pct, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Akku2Percent(int value, int dir) {
-  return ReadOrStore(&m_Akku2Percent, dir, ClampSigned(LAkku2Pct, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Fallbacktime(int value, int dir) {
-  return ReadOrStore(&m_Fallbacktime, dir, ClampSigned(LFallback, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_BaseBrightness(int value, int dir) {
-  return ReadOrStore(&m_BaseBrightness, dir, ClampSigned(LBaseBright, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_DependBrightness(int value, int dir) {
-  return ReadOrStore(&m_DependBrightness, dir, ClampSigned(LDependBright, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_TouchTimeoutEvent(int value, int dir) {
-  return ReadOrStore(&m_TouchTimeoutEvent, dir, ClampSigned(LTouchTimeout, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_TimeoutBrigntness(int value, int dir) {
-  return ReadOrStore(&m_TimeoutBrightness, dir, ClampSigned(LTimeoutBright, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_LockTimeout(int value, int dir) {
-  return ReadOrStore(&m_LockTimeout, dir, ClampSigned(LLockTimeout, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_IdleTimeout(int value, int dir) {
-  return ReadOrStore(&m_IdleTimeout, dir, ClampSigned(LIdleTimeout, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_DisplayContrast(int value, int dir) {
-  return ReadOrStore(&m_DisplayContrast, dir, ClampSigned(LContrast, value));
-}
-
-unsigned int KLX_SystemProperties::KLX_SystemPropertiesGetSet_DisplayColour(unsigned int value, int dir) {
-  if (dir) return m_DisplayColour;
-  KLX_BaseClassDatabaseCheckBorderAtomicElement(LDisplayColour, &value, &m_Border);
-  m_DisplayColour = value;
-  return value;
-}
-
-unsigned int KLX_SystemProperties::KLX_SystemPropertiesGetSet_BorderColour(unsigned int value, int dir) {
-  if (dir) return m_BorderColour;
-  KLX_BaseClassDatabaseCheckBorderAtomicElement(LBorderColour, &value, &m_Border);
-  m_BorderColour = value;
-  return value;
-}
-
-QString KLX_SystemProperties::KLX_SystemPropertiesGetSet_UserName(QString value, int dir) {
-  QMutexLocker lock(&m_TextMutex);
-  if (!dir) m_UserName = KLX_Utf8Cut(value, kTextBytes);
-  return TextOf(m_UserName);
-}
-
-QString KLX_SystemProperties::KLX_SystemPropertiesGetSet_PortalLogin(QString value, int dir) {
-  QMutexLocker lock(&m_TextMutex);
-  if (!dir) m_PortalLogin = KLX_Utf8Cut(value, kTextBytes);
-  return TextOf(m_PortalLogin);
-}
-
-QString KLX_SystemProperties::KLX_SystemPropertiesGetSet_UserPassw(QString value, int dir) {
-  QMutexLocker lock(&m_TextMutex);
-  if (!dir) m_UserPassw = KLX_Utf8Cut(value, kTextBytes);
-  return TextOf(m_UserPassw);
-}
-
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_AutomaticDateTime(int value, int dir) {
-  return ReadOrStore(&m_AutomaticDateTime, dir, ClampSigned(LAutoDate, value));
+  return m_Brightness_Out;
 }
 
 int KLX_SystemProperties::KLX_SystemPropertiesGetSet_DateTime(QDateTime& dt, int dir) {
@@ -313,10 +194,6 @@ void KLX_SystemProperties::KLX_SystemPropertiesSet_DateTime(QDateTime dt) {
   m_Day = static_cast<uint8_t>(d.day());
 }
 
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Display24h(int value, int dir) {
-  return ReadOrStore(&m_Display24h, dir, ClampSigned(LDisplay24h, value));
-}
-
 int KLX_SystemProperties::KLX_SystemPropertiesGetSet_TimeOffsetMinutes(int minutes, int dir, bool check) {
   if (dir) return m_TimeOffsetMinutes;
   if (check && QTimeZone::availableTimeZoneIds(minutes * 60).isEmpty()) return m_TimeOffsetMinutes;
@@ -324,119 +201,35 @@ int KLX_SystemProperties::KLX_SystemPropertiesGetSet_TimeOffsetMinutes(int minut
   return m_TimeOffsetMinutes;
 }
 
-QString KLX_SystemProperties::KLX_SystemPropertiesGetSet_TimeZoneLocation(QString value, int dir) {
-  QMutexLocker lock(&m_TextMutex);
-  if (!dir) m_TimeZoneLocation = KLX_Utf8Cut(value, kTextBytes);
-  return TextOf(m_TimeZoneLocation);
-}
-
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_CountryCode(int value, int dir) {
-  if (!dir && value >= 0 && value <= kLastCountryCode) m_CountryCode = static_cast<uint16_t>(value);
-  return m_CountryCode;
-}
-
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_SummerAuto(int value, int dir) {
-  return ReadOrStore(&m_SummerAuto, dir, value);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_DayLightSaving(int value, int dir) {
-  return ReadOrStore(&m_DayLightSaving, dir, value);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_MeasureSystem(int value, int dir) {
-  return ReadOrStore(&m_MeasureSystem, dir, ClampSigned(LMeasure, value));
-}
-
-namespace {
-int Toggle(std::atomic<uint8_t>* flag, int value, int dir) {
-  if (dir) return *flag;
-  // 0 and 1 are stored; anything else flips the flag.
-  if (value == 0 || value == 1)
-    *flag = static_cast<uint8_t>(value);
-  else
-    *flag = *flag ? 0 : 1;
-  return *flag;
-}
-}  // namespace
-
-int KLX_SystemProperties::KLX_SystemPropertiesGetSetToggle_TeleLogEna(int value, int dir) {
-  return Toggle(&m_TeleLogEna, value, dir);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSetToggle_FastStartEna(int value, int dir) {
-  return Toggle(&m_FastStartEna, value, dir);
-}
-
-QString KLX_SystemProperties::KLX_SystemPropertiesGetSet_Language(QString value, int dir) {
-  QMutexLocker lock(&m_TextMutex);
-  if (!dir) m_Language = KLX_Utf8Cut(value.left(2), 2);
-  return TextOf(m_Language);
-}
-
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_KeySound(int value, int dir) {
-  return ReadOrStore(&m_KeySound, dir, ClampSigned(LKeySound, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_MainMasterVolumeControlled(int value, int dir) {
-  return ReadOrStore(&m_MainMasterVolumeControlled, dir, value);
-}
-
 int KLX_SystemProperties::GetSetVolumePair(std::atomic<uint8_t>* volume, std::atomic<uint16_t>* control,
-                                           unsigned char entry, int newVolume, int newControl, int dir) {
+                                           int volumeMax, int controlMax, int newVolume, int newControl,
+                                           int dir) {
   if (!dir) {
     // A real control id replaces the control only; 65535 sets the volume.
-    if (newControl >= 0 && newControl < 65535)
+    if (newControl >= 0 && newControl <= controlMax)
       *control = static_cast<uint16_t>(newControl);
     else
-      *volume = static_cast<uint8_t>(ClampSigned(entry, newVolume));
+      *volume = static_cast<uint8_t>(qBound(0, newVolume, volumeMax));
   }
   return PairOf(*volume, *control);
 }
 
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_VolumeKeyTrims(int volume, int control, int dir) {
-  return GetSetVolumePair(&m_VolumeKeyTrims, &m_VolumeKeyTrimsCtrl, LVolume, volume, control, dir);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_VolumeTelemetry(int volume, int control, int dir) {
-  return GetSetVolumePair(&m_VolumeTelemetry, &m_VolumeTelemetryCtrl, LVolume, volume, control, dir);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_VolumeTimer(int volume, int control, int dir) {
-  return GetSetVolumePair(&m_VolumeTimer, &m_VolumeTimerCtrl, LVolumeTimer, volume, control, dir);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_VolumeVario(int volume, int control, int dir) {
-  return GetSetVolumePair(&m_VolumeVario, &m_VolumeVarioCtrl, LVolumeVario, volume, control, dir);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_VolumeBT(int volume, int control, int dir) {
-  return GetSetVolumePair(&m_VolumeBT, &m_VolumeBTCtrl, LVolume, volume, control, dir);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_VolumeMaster(int value, int dir) {
-  return ReadOrStore(&m_VolumeMaster, dir, ClampSigned(LVolume, value));
-}
+#define KLX_VOLUME_PAIR(name)                                                                                \
+  int KLX_SystemProperties::KLX_SystemPropertiesGetSet_##name(int volume, int control, int dir) {           \
+    return GetSetVolumePair(&m_##name, &m_##name##Ctrl, int(kMax_##name), int(kMax_##name##Ctrl), volume,   \
+                            control, dir);                                                                  \
+  }
+KLX_VOLUME_PAIR(VolumeKeyTrims)
+KLX_VOLUME_PAIR(VolumeTelemetry)
+KLX_VOLUME_PAIR(VolumeTimer)
+KLX_VOLUME_PAIR(VolumeVario)
+KLX_VOLUME_PAIR(VolumeBT)
+#undef KLX_VOLUME_PAIR
+
 int KLX_SystemProperties::KLX_SystemPropertiesGetSet_VolumeMasterCtrl(int value, int dir) {
+  // Negative values count as the largest: no control.
   const unsigned v = static_cast<unsigned>(value);
-  return ReadOrStore(&m_VolumeMasterCtrl, dir, static_cast<int>(v > 65534u ? 65535u : v));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_BTPowerStatus(int value, int dir) {
-  return ReadOrStore(&m_BTPowerStatus, dir, ClampSigned(LContrast, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_StickState(int value, int dir) {
-  return ReadOrStore(&m_StickState, dir, ClampSigned(LStickState, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_StickSubState(int value, int dir) {
-  return ReadOrStore(&m_StickSubState, dir, ClampSigned(LStickSub, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_TransceiverState(int value, int dir) {
-  return ReadOrStore(&m_TransceiverState, dir, ClampSigned(LTransState, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_TransceiverSubState(int value, int dir) {
-  return ReadOrStore(&m_TransceiverSubState, dir, ClampSigned(LTransSub, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_IntroVideo(int value, int dir) {
-  return ReadOrStore(&m_IntroVideo, dir, ClampSigned(LIntroVideo, value));
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_ForwardSwId(int value, int dir) {
-  return ReadOrStore(&m_ForwardSwId, dir, value);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_BackwardSwId(int value, int dir) {
-  return ReadOrStore(&m_BackwardSwId, dir, value);
-}
-int KLX_SystemProperties::KLX_SystemPropertiesGetSet_RestartSwId(int value, int dir) {
-  return ReadOrStore(&m_RestartSwId, dir, value);
+  return ReadOrStore(&m_VolumeMasterCtrl, dir, static_cast<int>(qMin(v, unsigned(kMax_VolumeMasterCtrl))));
 }
 
 int KLX_SystemProperties::SendFrontPlugMessage(unsigned char op, unsigned char mode) {
@@ -453,9 +246,10 @@ int KLX_SystemProperties::KLX_SystemPropertiesGetSet_FrontPlugMode(int mode, int
   switch (op) {
     case 0:
       // The controller answers with the mode it took; that answer is stored.
-      return SendFrontPlugMessage(1, static_cast<unsigned char>(qBound(0, mode, 1)));
+      return SendFrontPlugMessage(
+          1, static_cast<unsigned char>(qBound(int(kMin_FrontPlugMode), mode, int(kMax_FrontPlugMode))));
     case 1:
-      if (m_FrontPlugMode != 255) return m_FrontPlugMode;
+      if (m_FrontPlugMode != kFrontPlugUnknown) return m_FrontPlugMode;
       return SendFrontPlugMessage(0, 0);
     case 2:
       m_FrontPlugMode = static_cast<uint8_t>(mode);
@@ -468,16 +262,15 @@ int KLX_SystemProperties::KLX_SystemPropertiesGetSet_FrontPlugMode(int mode, int
 }
 
 QString KLX_SystemProperties::KLX_SystemPropertiesGet_LastUsedBLEDevice() const {
-  QMutexLocker lock(&m_TextMutex);
-  return QString::fromLatin1(m_LastUsedBLE);
+  return QString::fromLatin1(m_LastUsedBLE.Get());
 }
 
 void KLX_SystemProperties::KLX_SystemPropertiesSet_LastUsedBLEDevice(QString address) {
-  QMutexLocker lock(&m_TextMutex);
-  if (address.size() >= 19)
-    m_LastUsedBLE.clear();
+  // An address has 17 characters; one of 19 or more is no address.
+  if (address.size() >= int(kMax_LastUsedBLE) + 2)
+    m_LastUsedBLE = QByteArray();
   else
-    m_LastUsedBLE = address.toUtf8().left(17);
+    m_LastUsedBLE = address.toUtf8().left(int(kMax_LastUsedBLE));
 }
 
 int KLX_SystemProperties::KLX_SystemPropertiesGet_CPUTemp(unsigned char cached) {
@@ -495,7 +288,7 @@ int KLX_SystemProperties::KLX_SystemPropertiesGet_CPUTemp(unsigned char cached) 
 }
 
 double KLX_SystemProperties::KLX_SystemPropertiesGet_SliderSensorBrightness(bool base, bool logScale) const {
-  const double x = base ? m_BaseBrightness.load() : m_BrightnessIn.load();
+  const double x = base ? m_BaseBrightness.load() : m_Brightness_In.load();
   if (!logScale) return base ? x * 70.0 / 100.0 : x * 80.0 / 100.0;
   return std::exp(x * (base ? m_BaseFactor : m_AmbientFactor)) - 1.0;
 }
@@ -506,14 +299,14 @@ double KLX_SystemProperties::KLX_SystemPropertiesGet_BrightnessInLogScale(int va
 }
 
 int KLX_SystemProperties::KLX_SystemPropertiesGet_ControlTypByControl(int control) const {
-  QMutexLocker lock(&m_TextMutex);
+  QMutexLocker lock(&m_TableMutex);
   for (const auto& c : m_ControlTypes)
     if (c.control == control) return c.type;
   return Unknown_Control;
 }
 
 int KLX_SystemProperties::KLX_SystemPropertiesSet_ControlAndControlTyp(int control, int type) {
-  QMutexLocker lock(&m_TextMutex);
+  QMutexLocker lock(&m_TableMutex);
   for (auto& c : m_ControlTypes) {
     if (c.control == control) {
       c.type = static_cast<uint8_t>(type);
@@ -535,7 +328,7 @@ int KLX_SystemProperties::KLX_SystemPropertiesSet_ControlAndControlTypByIndex(in
     KLXErrorHandler.RegisterError(kErrControlSet, QString());
     return KLX_Error;
   }
-  QMutexLocker lock(&m_TextMutex);
+  QMutexLocker lock(&m_TableMutex);
   m_ControlTypes[index].control = static_cast<uint16_t>(control);
   m_ControlTypes[index].type = static_cast<uint8_t>(type);
   return KLX_Ok;
@@ -547,7 +340,7 @@ int KLX_SystemProperties::KLX_SystemPropertiesGet_ControlAndControlTypByIndex(in
     KLXErrorHandler.RegisterError(kErrControlGet, QString());
     return KLX_Error;
   }
-  QMutexLocker lock(&m_TextMutex);
+  QMutexLocker lock(&m_TableMutex);
   *control = m_ControlTypes[index].control;
   *type = m_ControlTypes[index].type;
   return KLX_Ok;
@@ -559,9 +352,9 @@ int KLX_SystemProperties::KLX_SystemPropertiesGetSetUserMenuEntry(int index, int
     KLXErrorHandler.RegisterError(kErrUserMenu, QString());
     return KLX_Error;
   }
-  QMutexLocker lock(&m_TextMutex);
+  QMutexLocker lock(&m_TableMutex);
   if (!dir) {
-    m_UserMenu[index].value = static_cast<uint8_t>(ClampSigned(LUserMenu, value));
+    m_UserMenu[index].value = static_cast<uint8_t>(qBound(0, value, kUserMenuValueMax));
     m_UserMenu[index].menu = menu;
   }
   return m_UserMenu[index].value;
@@ -569,7 +362,7 @@ int KLX_SystemProperties::KLX_SystemPropertiesGetSetUserMenuEntry(int index, int
 
 QString KLX_SystemProperties::GetUserMenuEntryType(int index) const {
   if (index < 0 || index >= kUserMenuEntries) return QString();
-  QMutexLocker lock(&m_TextMutex);
+  QMutexLocker lock(&m_TableMutex);
   return m_UserMenu[index].menu;
 }
 
@@ -636,11 +429,7 @@ QString KLX_SystemProperties::KLX_SystemPropertiesGet_UltimateCountryName(int co
 int KLX_SystemProperties::KLX_SystemPropertiesGet_TimeZoneOffsetInXML(bool summer) const {
   const CountryTZ_struct* c = CountryByCode(m_CountryCode);
   if (!c) return KLX_Error;
-  QString location;
-  {
-    QMutexLocker lock(&m_TextMutex);
-    location = TextOf(m_TimeZoneLocation);
-  }
+  const QString location = QString::fromUtf8(m_TimeZoneLocation.Get());
   int result = KLX_Error;
   for (const Timezone_struct& z : c->TimeZones)
     if (z.City == location) result = summer ? z.OffsetSummer : z.OffsetWinter;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_filenamehandler.h"
 
 KLX_Version::KLX_Version() : QObject(nullptr) {
@@ -58,7 +59,7 @@ QString KLX_Version::KLX_VersionGetVersionString(int entry) const {
 
 int KLX_Version::KLX_VersionSerialStickSet(unsigned int serial) {
   m_SerialStick = serial;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_Version::SetGetByte(uint8_t* field, int value, int get) {

@@ -7,29 +7,30 @@
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_xmlsafefile.h"
 
 namespace {
-constexpr unsigned kErrNoCardSystem = 141337;
-constexpr unsigned kErrNoCardModel = 136473;
-constexpr unsigned kErrSystemFolder = 141316;
-constexpr unsigned kErrSystemFile = 141317;
-constexpr unsigned kErrSystemSpace = 141318;
-constexpr unsigned kErrProcessFolder = 141319;
-constexpr unsigned kErrProcessFile = 141320;
-constexpr unsigned kErrProcessSpace = 141321;
-constexpr unsigned kErrReadPathEmpty = 141323;
-constexpr unsigned kErrWritePathEmpty = 141326;
-constexpr unsigned kErrUpdateFolder = 141319;
-constexpr unsigned kErrUpdateFile = 141328;
-constexpr unsigned kErrNoTimezones = 141332;
-constexpr unsigned kErrCountryMismatch = 141333;
-constexpr unsigned kErrModelFolder = 136449;
-constexpr unsigned kErrModelFile = 136450;
-constexpr unsigned kErrModelSpace = 136451;
-constexpr unsigned kErrModelReadPath = 136459;
-constexpr unsigned kErrModelWritePath = 136462;
-constexpr unsigned kErrNoBackup = 136466;
-constexpr unsigned kErrBackupCopy = 149002;
+constexpr unsigned kErrNoCardSystem = 0x22819;
+constexpr unsigned kErrNoCardModel = 0x21519;
+constexpr unsigned kErrSystemFolder = 0x22804;
+constexpr unsigned kErrSystemFile = 0x22805;
+constexpr unsigned kErrSystemSpace = 0x22806;
+constexpr unsigned kErrProcessFolder = 0x22807;
+constexpr unsigned kErrProcessFile = 0x22808;
+constexpr unsigned kErrProcessSpace = 0x22809;
+constexpr unsigned kErrReadPathEmpty = 0x2280B;
+constexpr unsigned kErrUpdateFolder = 0x22807;
+constexpr unsigned kErrUpdateFile = 0x22810;
+constexpr unsigned kErrNoTimezones = 0x22814;
+constexpr unsigned kErrCountryMismatch = 0x22815;
+constexpr unsigned kErrModelFolder = 0x21501;
+constexpr unsigned kErrModelFile = 0x21502;
+constexpr unsigned kErrModelSpace = 0x21503;
+constexpr unsigned kErrNoBackup = 0x21512;
+constexpr unsigned kErrBackupCopy = 0x2460A;
+constexpr unsigned kErrModelWriteOutside = 0x215F1;
+constexpr unsigned kErrModelReadOutside = 0x215F2;
+constexpr unsigned kErrBackupOutside = 0x246F1;
 
 constexpr long kSettingsKiB = 10;
 constexpr long kModelKiB = 500;
@@ -71,15 +72,19 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSystemFile() {
   if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
   const QString folder = m_Names.KLX_FileNameHandlerGetSysPropertiesFilePath();
   if (!Folder(folder, kErrSystemFolder, QStringLiteral("could not generate system folder"))) return KLX_Error;
+  // Without the time-zone list the countries come from the built-in list;
+  // the settings are read all the same, or the next save would replace
+  // them with the defaults.
   const QString zones = m_Names.KLX_FileNameHandlerGetTimeZonesFileName();
   if (!m_Files.KLX_FileFileFunctionsCheckFile(zones, folder, false)) {
     KLXErrorHandler.RegisterError(kErrNoTimezones, QStringLiteral("Timezones file doesn't exist"));
-    return KLX_Error;
+  } else {
+    m_System.KLX_XMLSystemReadTzFile(folder + zones);
+    if (m_System.KLX_XMLSystemIsCountryNumberMismatch())
+      KLXErrorHandler.RegisterError(kErrCountryMismatch, QStringLiteral("Country count of timezones mismatch"));
   }
-  m_System.KLX_XMLSystemReadTzFile(folder + zones);
-  if (m_System.KLX_XMLSystemIsCountryNumberMismatch())
-    KLXErrorHandler.RegisterError(kErrCountryMismatch, QStringLiteral("Country count of timezones mismatch"));
   const QString name = m_Names.KLX_FileNameHandlerGetSysPropertiesFileName();
+  KLX_XMLSafeFile::RemoveLeftovers(folder + name);
   if (!m_Files.KLX_FileFileFunctionsCheckFile(name, folder, true)) {
     KLXErrorHandler.RegisterError(kErrSystemFile, QStringLiteral("could not generate system file"));
     return KLX_Error;
@@ -101,10 +106,7 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSystemFile() {
     return KLX_Error;
   }
   const QString path = folder + m_Names.KLX_FileNameHandlerGetSysPropertiesFileName();
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrWritePathEmpty, kPathEmpty);
-    return KLX_Error;
-  }
+  KLX_XMLSafeFile::RemoveLeftovers(path);
   return m_System.KLX_XMLSystemWriteSysFile(path);
 }
 
@@ -113,6 +115,7 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSysProcessStateFile() {
   const QString folder = m_Names.KLX_FileNameHandlerGetSysProcStateFilePath();
   if (!Folder(folder, kErrProcessFolder, QStringLiteral("could not generate process folder"))) return KLX_Error;
   const QString name = m_Names.KLX_FileNameHandlerGetSysProcStateFileName();
+  KLX_XMLSafeFile::RemoveLeftovers(folder + name);
   if (!m_Files.KLX_FileFileFunctionsCheckFile(name, folder, true)) {
     KLXErrorHandler.RegisterError(kErrProcessFile, QStringLiteral("could not generate process file"));
     return KLX_Error;
@@ -134,38 +137,35 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
     return KLX_Error;
   }
   const QString path = folder + m_Names.KLX_FileNameHandlerGetSysProcStateFileName();
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrWritePathEmpty, kPathEmpty);
-    return KLX_Error;
-  }
+  KLX_XMLSafeFile::RemoveLeftovers(path);
   return m_ProcessState.KLX_XMLProcessStateWriteProcessFile(path);
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
-  if (type > 0 && folder.isEmpty())
-    folder = m_Names.KLX_FileNameHandlerGetModelFilePath(type, QString(), false);
-  else
-    folder += QLatin1Char('/');
+  // Nothing is created or written outside the model area.
+  folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, folder, file);
+  if (folder.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrModelWriteOutside, QStringLiteral("model path outside the model folders refused"));
+    return KLX_Error;
+  }
   if (!Folder(folder, kErrModelFolder, QStringLiteral("could not generate model folder"))) return KLX_Error;
   if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kModelKiB)) {
     KLXErrorHandler.RegisterError(kErrModelSpace, kNoSpace);
     return KLX_Error;
   }
-  const QString path = folder + file;
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrModelWritePath, kPathEmpty);
-    return KLX_Error;
-  }
-  return m_Model.KLX_XMLModelWriteModelFile(path, model);
+  return m_Model.KLX_XMLModelWriteModelFile(folder + file, model);
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
-  if (folder.isEmpty())
-    folder = m_Names.KLX_FileNameHandlerGetModelFilePath(type, QString(), false);
-  else
-    folder += QLatin1Char('/');
+  // A corrected model is written back and a backup is made beside it: the
+  // folder and name must stay inside the model area.
+  folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, folder, file);
+  if (folder.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrModelReadOutside, QStringLiteral("model path outside the model folders refused"));
+    return KLX_Error;
+  }
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, false)) {
     KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("could not open model folder"));
     return KLX_Error;
@@ -175,10 +175,6 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
     return KLX_Error;
   }
   const QString path = folder + file;
-  if (path.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrModelReadPath, kPathEmpty);
-    return KLX_Error;
-  }
   if (KLX_XMLFileHandlerWorkWithBackupFolder(folder, &file) < 1)
     KLXErrorHandler.RegisterError(kErrNoBackup, QStringLiteral("no operation is done in Backup folder"));
   const int r = m_Model.KLX_XMLModelReadModelFile(path, model);
@@ -191,6 +187,11 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, QString* file) {
   if (!file || folder.isEmpty()) return KLX_Error;
+  folder = m_Names.KLX_FileNameHandlerCheckModelPath(0, folder, *file);
+  if (folder.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrBackupOutside, QStringLiteral("backup path outside the model folders refused"));
+    return KLX_Error;
+  }
   const QString backup = folder + QStringLiteral("Backup/");
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(backup, true)) return KLX_Error;
 

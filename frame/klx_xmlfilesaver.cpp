@@ -8,13 +8,13 @@
 #include "model/klx_databasemanager.h"
 
 namespace {
-constexpr unsigned kErrNotInitialized = 0x00013E01;
-constexpr unsigned kErrNotRunning = 0x00013E02;
-constexpr unsigned kErrStop = 0x00013E03;
-constexpr unsigned kErrUnsaveModel = 0x00051304;
-constexpr unsigned kErrModelSave = 0x00031307;
-constexpr unsigned kErrSystemSave = 0x00031308;
-constexpr unsigned kErrVornSave = 0x00031309;
+constexpr unsigned kErrNotInitialized = 0x13E01;
+constexpr unsigned kErrNotRunning = 0x13E02;
+constexpr unsigned kErrStop = 0x13E03;
+constexpr unsigned kErrUnsaveModel = 0x51304;
+constexpr unsigned kErrModelSave = 0x31307;
+constexpr unsigned kErrSystemSave = 0x31308;
+constexpr unsigned kErrVornSave = 0x31309;
 constexpr int kPauseReasonSaving = 8;
 }  // namespace
 
@@ -73,10 +73,26 @@ void KLX_XMLFileSaver::Wake(const char* text) {
   m_Pending = true;
 }
 
-void KLX_XMLFileSaver::KLX_XMLFileSaverSetPeriodForTest(unsigned long ms) {
-  m_PeriodMs = ms;
+void KLX_XMLFileSaver::KLX_XMLFileSaverSetClock(KLX_Clock* clock) {
   QMutexLocker lock(&m_WakeMutex);
+  m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem();
   m_Wake.wakeAll();
+}
+
+void KLX_XMLFileSaver::WaitForPass() {
+  QMutexLocker lock(&m_WakeMutex);
+  KLX_Clock* clock = m_Clock;
+  qint64 due = clock->KLX_ClockNowMs() + qint64(kPeriodMs);
+  while (m_Running && !m_Pending) {
+    if (clock != m_Clock) {
+      clock = m_Clock;
+      due = clock->KLX_ClockNowMs() + qint64(kPeriodMs);
+    }
+    const qint64 now = clock->KLX_ClockNowMs();
+    if (now >= due) break;
+    clock->KLX_ClockWait(m_Wake, m_WakeMutex, static_cast<unsigned long>(due - now));
+  }
+  m_Pending = false;
 }
 
 void KLX_XMLFileSaver::KLX_XMLFileSaverSavingFiles(bool last, bool dumpTimers) {
@@ -99,11 +115,7 @@ void KLX_XMLFileSaver::run() {
   qDebug() << "  ->   starting KLX_XMLFileSaver thread";
   while (m_Running) {
     Log("pause");
-    {
-      QMutexLocker lock(&m_WakeMutex);
-      if (!m_Pending && m_Running) m_Wake.wait(&m_WakeMutex, m_PeriodMs);
-      m_Pending = false;
-    }
+    WaitForPass();
     Log("resume");
     QMutexLocker pass(&m_Mutex);
     if (m_Running && KLX_BaseClassThreadIsProcessing()) {
@@ -201,9 +213,15 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveVornFileToSD() {
 
 int KLX_XMLFileSaver::KLX_XMLFileSaverStop() {
   Log("stop...");
-  if (!m_Mutex.tryLock(int(kStopLockMs))) {
-    KLXErrorHandler.RegisterError(kErrStop, QStringLiteral("xml file saver thread writes longer than 6 seconds"));
-    return KLX_Error;
+  // The thread holds its mutex for a whole pass.
+  KLX_Clock* clock = m_Clock;
+  const qint64 end = clock->KLX_ClockNowMs() + qint64(kStopLockMs);
+  while (!m_Mutex.tryLock()) {
+    if (clock->KLX_ClockNowMs() >= end) {
+      KLXErrorHandler.RegisterError(kErrStop, QStringLiteral("xml file saver thread writes longer than 6 seconds"));
+      return KLX_Error;
+    }
+    clock->KLX_ClockSleep(kStopPollMs);
   }
   m_Running = false;
   {

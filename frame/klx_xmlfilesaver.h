@@ -9,6 +9,7 @@
 #include <atomic>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 
 class KLX_DataBaseManager;
 class KLX_XMLFileHandler;
@@ -18,6 +19,8 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
  public:
   static constexpr unsigned long kPeriodMs = 30000;
   static constexpr unsigned long kStopLockMs = 6000;
+  // A stop looks for the end of a running pass this often.
+  static constexpr unsigned long kStopPollMs = 10;
   static constexpr unsigned long kStopWaitMs = 3000;
 
   explicit KLX_XMLFileSaver(QObject* parent = nullptr);
@@ -36,9 +39,9 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   int KLX_XMLFileSaverForcedPasses() const { return m_ForcedPasses; }
   // Passes that held the card and ran their steps.
   int KLX_XMLFileSaverPasses() const { return m_Passes; }
-  // Tests run the periodic pass with a short period; the product keeps 30 s.
-  // The thread starts its next wait at once, with the new period.
-  void KLX_XMLFileSaverSetPeriodForTest(unsigned long ms);
+  // The clock the period and the stop's time-out run on (the system's by
+  // default). The thread starts its next wait at once, on the new clock.
+  void KLX_XMLFileSaverSetClock(KLX_Clock* clock);
 
  signals:
   void xmlSaveIsDone();
@@ -48,6 +51,8 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
 
  private:
   void Wake(const char* text);
+  // Until a request comes or the period has passed on the clock.
+  void WaitForPass();
   void Pass();
   int KLX_XMLFileSaverSaveModelFileToSD();
   int KLX_XMLFileSaverSaveSystemFileToSD();
@@ -65,7 +70,7 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   bool m_Pending = false;
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_XMLFileHandler* m_Files = nullptr;
-  std::atomic<unsigned long> m_PeriodMs{kPeriodMs};
+  std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
   std::atomic<int> m_ForcedPasses{0};
   std::atomic<int> m_Passes{0};
 };

@@ -9,23 +9,25 @@
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlsafefile.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
-constexpr unsigned kErrInitialize = 75942;
-constexpr unsigned kErrOpenRead = 141322;
-constexpr unsigned kErrOpenWrite = 141325;
-constexpr unsigned kErrFlush = 141331;
-constexpr unsigned kErrWriter = 141476;
-constexpr unsigned kErrRoot = 141477;
-constexpr unsigned kErrModelName = 141479;
-constexpr unsigned kHintCRC = 271874;
-constexpr unsigned kErrStoredInTC = 338046;
-constexpr unsigned kErrUpdateFlag = 338048;
-constexpr unsigned kErrVersion = 338049;
-constexpr unsigned kSkipped = 338083;
-constexpr unsigned kErrModelTyp = 338088;
+constexpr unsigned kErrInitialize = 0x128A6;
+constexpr unsigned kErrOpenRead = 0x2280A;
+constexpr unsigned kErrOpenWrite = 0x2280D;
+constexpr unsigned kErrFlush = 0x22813;
+constexpr unsigned kErrWriter = 0x228A4;
+constexpr unsigned kErrRoot = 0x228A5;
+constexpr unsigned kErrModelName = 0x228A7;
+constexpr unsigned kErrModelFolder = 0x228A9;
+constexpr unsigned kHintCRC = 0x42602;
+constexpr unsigned kErrStoredInTC = 0x5287E;
+constexpr unsigned kErrUpdateFlag = 0x52880;
+constexpr unsigned kErrVersion = 0x52881;
+constexpr unsigned kSkipped = 0x528A3;
+constexpr unsigned kErrModelTyp = 0x528A8;
 constexpr int kMaxModelNameBytes = 45;
 
 const QString kTC = QStringLiteral("TC");
@@ -119,6 +121,9 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
   }
   m_Db->KLX_DataBaseManagerVornPropertiesClearAll();
 
+  // The file the handler creates empty at the first start holds no state
+  // yet: no current model.
+  if (file.size() == 0) return KLX_Ok;
   QXmlStreamReader reader(&file);
   if (!reader.readNextStartElement() || reader.name() != QLatin1String("vornstate") ||
       reader.attributes().value(QLatin1String("version")) != QLatin1String("1.0")) {
@@ -141,9 +146,11 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
       const QString name = reader.name().toString();
       int value = 0;
       if (name == QLatin1String("Modelname")) {
+        // An empty name is the state without a current model. A name is
+        // also the model file's name: it must not reach out of its folder.
         const QString text = reader.readElementText();
-        const int bytes = text.toUtf8().size();
-        if (bytes >= 1 && bytes <= kMaxModelNameBytes)
+        if (text.isEmpty()) continue;
+        if (text.toUtf8().size() <= kMaxModelNameBytes && KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(text))
           m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(text, AtomicDirSet, false);
         else
           KLXErrorHandler.RegisterError(kErrModelName, QStringLiteral("Model name error"));
@@ -155,7 +162,13 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
         else
           KLXErrorHandler.RegisterError(kErrModelTyp, QStringLiteral("modeltyp error"));
       } else if (name == QLatin1String("ModelFolder")) {
-        m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(reader.readElementText(), AtomicDirSet, false);
+        // Only a folder below the model area; otherwise the model's type
+        // folder is taken.
+        const QString text = reader.readElementText();
+        if (text.isEmpty() || !KLX_FileNameHandler().KLX_FileNameHandlerCheckModelFolder(0, text).isEmpty())
+          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(text, AtomicDirSet, false);
+        else
+          KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("Model folder error"));
       } else if (name == QLatin1String("ModelStoredInTC")) {
         if (ToUint8(reader.readElementText(), &value))
           m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(!IsFenk() && value != 0, AtomicDirSet, false);
@@ -182,6 +195,9 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
         stickFile = reader.readElementText();
       } else if (name == QLatin1String("UpdateDate")) {
         updateDate = reader.readElementText();
+      } else if (name == QLatin1String("CurrentDate")) {
+        // Written for the reader of the file, not read back.
+        reader.skipCurrentElement();
       } else {
         KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
         reader.skipCurrentElement();

@@ -1,8 +1,10 @@
 #pragma once
 // An XML file is replaced whole or not at all: it is written to a temporary
-// file in the same folder, flushed and synced, and only then renamed over
-// the old one, so a power cut during a save leaves the old file in place.
-#include <QSaveFile>
+// file beside it ("<name>.XXXXXX"), flushed and synced, and only then renamed
+// over the old one, so a power cut during a save leaves the old file in
+// place. A cut before the rename leaves the temporary file behind; the file
+// handler removes it when it next uses the folder.
+#include <QFile>
 #include <QString>
 #include <QXmlStreamWriter>
 
@@ -10,30 +12,27 @@
 
 class KLX_XMLSafeFile {
  public:
-  explicit KLX_XMLSafeFile(const QString& path) : m_File(path) {}
-  ~KLX_XMLSafeFile() {
-    if (m_File.isOpen()) m_File.cancelWriting();
-  }
+  explicit KLX_XMLSafeFile(const QString& path) : m_Path(path) {}
+  ~KLX_XMLSafeFile();
 
-  bool Open() { return m_File.open(QIODevice::WriteOnly | QIODevice::Text); }
+  bool Open();
   QIODevice* Device() { return &m_File; }
   // Flush, sync and rename; false leaves the old file as it was.
-  bool Commit() {
-    if (s_BeforeRename && !s_BeforeRename(m_File.fileName())) {
-      m_File.cancelWriting();
-      m_File.commit();
-      return false;
-    }
-    return m_File.commit();
-  }
+  bool Commit();
 
-  // Tests stand in for a power cut: returning false abandons the save just
-  // before the rename.
+  // Removes the temporary files that interrupted saves of `path` left
+  // beside it, and nothing else; returns how many.
+  static int RemoveLeftovers(const QString& path);
+
+  // Tests stand in for a power cut just before the rename: a hook that
+  // answers false ends the save there, with the temporary file left behind.
   using Hook = std::function<bool(const QString& path)>;
   static void SetBeforeRenameHook(Hook hook) { s_BeforeRename = std::move(hook); }
 
  private:
-  QSaveFile m_File;
+  QString m_Path;
+  QFile m_File;
+  bool m_Cut = false;
   static inline Hook s_BeforeRename;
 };
 

@@ -16,22 +16,24 @@
 #include "model/klx_databasemanager.h"
 
 namespace {
-constexpr unsigned kErrInitialize = 75909;
-constexpr unsigned kErrOpenRead = 141322;
-constexpr unsigned kErrOpenWrite = 141325;
-constexpr unsigned kErrFlush = 141331;
-constexpr unsigned kErrWriter = 141447;
-constexpr unsigned kErrRoot = 141448;
-constexpr unsigned kErrControlIndex = 141465;
-constexpr unsigned kErrControlTyp = 141467;
-constexpr unsigned kErrControl = 141468;
-constexpr unsigned kErrTPIndex = 141501;
-constexpr unsigned kErrTPControl = 141514;
-constexpr unsigned kErrTPChannel = 141515;
-constexpr unsigned kSkipped = 338054;
+constexpr unsigned kErrInitialize = 0x12885;
+constexpr unsigned kErrOpenRead = 0x2280A;
+constexpr unsigned kErrOpenWrite = 0x2280D;
+constexpr unsigned kErrFlush = 0x22813;
+constexpr unsigned kErrWriter = 0x22887;
+constexpr unsigned kErrRoot = 0x22888;
+constexpr unsigned kErrControlIndex = 0x22899;
+constexpr unsigned kErrControlTyp = 0x2289B;
+constexpr unsigned kErrControl = 0x2289C;
+constexpr unsigned kErrTPIndex = 0x228BD;
+constexpr unsigned kErrTPControl = 0x228CA;
+constexpr unsigned kErrTPChannel = 0x228CB;
+constexpr unsigned kSkipped = 0x52886;
 
 const QString kSkipText = QStringLiteral("skip unknown element in System.xml");
 constexpr int kReaderTextBytes = 47;
+// The control argument of a volume accessor that sets the volume part.
+constexpr int kNoControl = 65535;
 constexpr int kTutorPupilSlots = 8;
 constexpr int kNoStickIndex = 24;
 
@@ -43,7 +45,7 @@ void Skip(QXmlStreamReader* reader, const QString& text) {
 }
 
 enum class Conv { Signed, Unsigned, Text };
-enum class Check { None, Uint8, Uint16, Sint16, Boolean };
+enum class Check { NoCheck, Uint8, Uint16, Sint16, Boolean };
 
 bool Passes(Check check, int value) {
   switch (check) {
@@ -51,154 +53,89 @@ bool Passes(Check check, int value) {
     case Check::Uint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckUint16(value);
     case Check::Sint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckSint16(value);
     case Check::Boolean: return KLX_XMLModelBase::KLX_XMLModelBaseCheckBoolean(value);
-    case Check::None: return true;
+    case Check::NoCheck: return true;
   }
   return true;
 }
+
+using DB = KLX_DataBaseManager;
 
 // One setting element: how it is written, converted, checked and set.
 struct Setting {
   const char* name;
   Conv conv;
   Check check;
-  qint64 fallback;  // set when the text is bad; < -0xFFFFFFFF: set nothing
+  qint64 fallback;  // set when the text is bad, unless KLX_NO_FALLBACK
   unsigned code;
   const char* text;
-  std::function<QString(KLX_DataBaseManager*)> write;
-  std::function<void(KLX_DataBaseManager*, qint64)> set;
-  std::function<void(KLX_DataBaseManager*, const QString&)> setText;
+  QString (*write)(DB*);
+  void (*set)(DB*, qint64);
+  void (*setText)(DB*, const QString&);
 };
-
-constexpr qint64 kNoFallback = -0x1FFFFFFFFLL;
 
 QString Num(qint64 v) { return QString::number(v); }
 
 int Volume(int packed) { return packed & 0xFF; }
 int VolumeControl(int packed) { return (packed >> 8) & 0xFFFF; }
 
-const QList<Setting>& Settings() {
-  using DB = KLX_DataBaseManager;
-  static const QList<Setting> table = {
-      {"Locktimeout", Conv::Signed, Check::None, 5, 206985, "default value for System: Locktimeout",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(int(v), AtomicDirSet, false); }, nullptr},
-      {"Idletimeout", Conv::Signed, Check::None, 15, 207053, "default value for System: Idletimeout",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout(int(v), AtomicDirSet, false); }, nullptr},
-      {"Dimbrightness", Conv::Signed, Check::None, 20, 206986, "default value for System: Dimbrightness",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_TimeoutBrigntness(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_TimeoutBrigntness(int(v), AtomicDirSet, false); }, nullptr},
-      {"Brightness", Conv::Signed, Check::None, 70, 206987, "default value for System: Brightness",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(int(v), AtomicDirSet, false); }, nullptr},
-      {"Brightnessdimtime", Conv::Signed, Check::None, 5, 206988, "default value for System: Brightnessdimtime",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_Fallbacktime(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_Fallbacktime(int(v), AtomicDirSet, false); }, nullptr},
-      {"Displaycontrast", Conv::Signed, Check::None, 1, 206989, "default value for System: Displaycontrast",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(int(v), AtomicDirSet, false); }, nullptr},
-      {"Displaycolour", Conv::Unsigned, Check::None, 0xFFFBFBFBLL, 206990, "default value for System: Displaycolour",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_DisplayColour(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_DisplayColour(unsigned(v), AtomicDirSet, false); }, nullptr},
-      {"Bordercolour", Conv::Unsigned, Check::None, 0xFFFBFBFBLL, 206991, "default value for System: Bordercolour",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemProperties_DisplayBorderColour(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemProperties_DisplayBorderColour(unsigned(v), AtomicDirSet, false); }, nullptr},
-      {"MeasureSystem", Conv::Unsigned, Check::Uint8, 1, 207019, "default value for System: MeasureSystem",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSet_SystemPropertiesMeasureSystem(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSet_SystemPropertiesMeasureSystem(int(v), AtomicDirSet, false); }, nullptr},
-      {"TeleLoggingEnabled", Conv::Unsigned, Check::Uint8, kNoFallback, 207097, "default value for System: TeleLoggingEnabled",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetToggle_SystemPropertiesTeleLogEnabled(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetToggle_SystemPropertiesTeleLogEnabled(v ? 1 : 0, AtomicDirSet, false); }, nullptr},
-      {"FastStartEnabled", Conv::Unsigned, Check::Uint8, 0, 207020, "default value for System: FastStartEnabled",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) {
-         d->KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(v && !IsFenk() ? 1 : 0, AtomicDirSet, false);
-       }, nullptr},
-      {"UserName", Conv::Text, Check::None, 0, 0, "",
-       [](DB* d) { return d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName(QString(), AtomicDirGet); }, nullptr,
-       [](DB* d, const QString& t) {
-         d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName(QString::fromUtf8(KLX_Utf8Cut(t, kReaderTextBytes)), AtomicDirSet, false);
-       }},
-      {"PortalLogin", Conv::Text, Check::None, 0, 0, "",
-       [](DB* d) { return d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_PortalLoginEncrptd(QString(), AtomicDirGet); }, nullptr,
-       [](DB* d, const QString& t) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_PortalLoginEncrptd(t, AtomicDirSet, false); }},
-      {"UserPassw", Conv::Text, Check::None, 0, 0, "",
-       [](DB* d) { return d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserPasswEncrypted(QString(), AtomicDirGet); }, nullptr,
-       [](DB* d, const QString& t) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserPasswEncrypted(t, AtomicDirSet, false); }},
-      {"AutomaticDateTime", Conv::Signed, Check::Boolean, 1, 206992, "default value for System: AutomaticDateTime",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) {
-         d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(IsFenk() ? 0 : int(v), AtomicDirSet, false);
-       }, nullptr},
-      {"Display24h", Conv::Signed, Check::Boolean, 0, 206993, "default value for System: Display24h",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Display24h(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Display24h(int(v), AtomicDirSet, false); }, nullptr},
-      {"DayLightSaving", Conv::Unsigned, Check::Uint16, 0, 207052, "default value for System: Daylight saving flag",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DayLightSaving(0, AtomicDirGet) ? 1 : 0); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DayLightSaving(v ? 1 : 0, AtomicDirSet); }, nullptr},
-      {"CountryCode", Conv::Unsigned, Check::Uint16, 0, 207052, "default value for System: Country code",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_CountryCode(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_CountryCode(int(v), AtomicDirSet, false); }, nullptr},
-      {"TimezoneLocation", Conv::Text, Check::None, 0, 0, "",
-       [](DB* d) { return d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeZoneLocation(QString(), AtomicDirGet); }, nullptr,
-       [](DB* d, const QString& t) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeZoneLocation(t, AtomicDirSet, false); }},
-      {"TimeOffset", Conv::Signed, Check::Sint16, 1, 207053, "default value for System: time zone offset",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(int(v), AtomicDirSet, false, false); }, nullptr},
-      {"Language", Conv::Text, Check::None, 0, 0, "",
-       [](DB* d) { return d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language(QString(), AtomicDirGet); }, nullptr,
-       [](DB* d, const QString& t) {
-         d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language(QString::fromUtf8(KLX_Utf8Cut(t, kReaderTextBytes)), AtomicDirSet, false);
-       }},
-      {"LastUsedBLE", Conv::Text, Check::None, 0, 0, "",
-       [](DB* d) { return d->KLX_DataBaseManagerGetLastUsedBLEDevice(); }, nullptr,
-       [](DB* d, const QString& t) {
-         if (t.size() < 19) {
-           qDebug().noquote() << "LAST USED BLE " + t;
-           d->SetAndSearchLastUsedBLEDevice(t, true);
-         } else {
-           qDebug() << "ERROR NO BLE MAC ADRESS";
-           d->SetAndSearchLastUsedBLEDevice(QString(), false);
-         }
-       }},
-#define KLX_VOLUME_ROWS(elem, accessor, vcode, ccode, vname, cname)                                          \
-  {elem, Conv::Unsigned, Check::None, vname[0] == 'B' ? 88 : 80, vcode, "default value for System: " vname,  \
-   [](DB* d) { return Num(Volume(d->accessor(0, AtomicDirGet))); },                                          \
-   [](DB* d, qint64 v) { d->accessor(int(v), AtomicDirSet, false, 65535); }, nullptr},                      \
-  {elem "Control", Conv::Unsigned, Check::None, 0, ccode, "default value for System: " cname,                \
-   [](DB* d) { return Num(VolumeControl(d->accessor(0, AtomicDirGet))); },                                   \
-   [](DB* d, qint64 v) { d->accessor(0, AtomicDirSet, false, int(v)); }, nullptr}
-      KLX_VOLUME_ROWS("VolumeKey", KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims, 206995, 206995,
-                      "VolumeKey", "VolumeKeyControl"),
-      KLX_VOLUME_ROWS("VolumeAlarm", KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry, 206996, 206996,
-                      "VolumeAlarm", "VolumeAlarmControl"),
-      KLX_VOLUME_ROWS("VolumeTimer", KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer, 206997, 206996,
-                      "VolumeTimer", "VolumeTimerControl"),
-      KLX_VOLUME_ROWS("VolumeBT", KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT, 206998, 206996,
-                      "VolumeBT", "VolumeBTControl"),
-      {"BTPowerStatus", Conv::Unsigned, Check::None, 0, 206998, "default value for System: BTPowerStatus",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(int(v), AtomicDirSet, false); }, nullptr},
-      KLX_VOLUME_ROWS("VolumeTemeletry", KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario, 206998, 206996,
-                      "VolumeVario", "VolumeVarioControl"),
-#undef KLX_VOLUME_ROWS
-      {"VolumeMaster", Conv::Unsigned, Check::None, 80, 206999, "default value for System: VolumeMaster",
-       [](DB* d) { return Num(d->SystemPropertiesGetSet_VolumeMaster(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->SystemPropertiesGetSet_VolumeMaster(int(v), AtomicDirSet, false); }, nullptr},
-      {"isMasterVolumeControlled", Conv::Unsigned, Check::None, 0, 206999,
-       "default property for System: Volume master controlled set to FALSE",
-       [](DB* d) { return Num(d->KLX_DatabaseManagerGetSetSystemProperties_MainMastVolmIsControlled(0, AtomicDirGet) ? 1 : 0); },
-       [](DB* d, qint64 v) { d->KLX_DatabaseManagerGetSetSystemProperties_MainMastVolmIsControlled(v ? 1 : 0, AtomicDirSet, false); },
-       nullptr},
-      {"MasterVolumeControl", Conv::Unsigned, Check::None, 0, 206999, "default control for System: Volume master control BAD",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(0, AtomicDirGet) & 0xFFFF); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(int(v), AtomicDirSet, false); }, nullptr},
-      {"IntroVideo", Conv::Signed, Check::Boolean, 1, 207000, "default value for System: IntroVideo",
-       [](DB* d) { return Num(d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(0, AtomicDirGet)); },
-       [](DB* d, qint64 v) { d->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(int(v), AtomicDirSet, false); }, nullptr},
-  };
-  return table;
+void SetLastUsedBle(DB* d, const QString& t) {
+  if (t.size() < 19) {
+    qDebug().noquote() << "LAST USED BLE " + t;
+    d->SetAndSearchLastUsedBLEDevice(t, true);
+  } else {
+    qDebug() << "ERROR NO BLE MAC ADRESS";
+    d->SetAndSearchLastUsedBLEDevice(QString(), false);
+  }
 }
+
+// The rows of the settings table that have an element, in the file's order;
+// each reaches its setting through the facade accessor of its row, a read
+// from the file without marking the file modified.
+#define KLX_SETTING_XML(name, type, def, min, max, store, facade, file) \
+  KLX_SETTING_XML_APPLY(KLX_SETTING_FACADE_NAME_##facade, KLX_SETTING_XML_ARGS_##file)
+#define KLX_SETTING_XML_ARGS_Xml(conv, element, check, fallback, code, text) \
+  conv, element, check, fallback, code, text
+#define KLX_SETTING_XML_ARGS_NoXml NoXml, nullptr, NoCheck, 0, 0, ""
+#define KLX_SETTING_XML_APPLY(...) KLX_SETTING_XML_ROW(__VA_ARGS__)
+#define KLX_SETTING_XML_ROW(a, conv, element, check, fallback, code, text) \
+  KLX_SETTING_XML_ROW_##conv(a, element, Check::check, fallback, code, text)
+#define KLX_SETTING_XML_NUMBER(element, conv, check, fallback, code, text, write, set) \
+  {element, Conv::conv, check, fallback, code, text, [](DB* d) { return Num(write); },  \
+   [](DB* d, qint64 v) { set; }, nullptr},
+#define KLX_SETTING_XML_TEXT(element, write, set) \
+  {element, Conv::Text, Check::NoCheck, 0, 0, "", [](DB* d) { return write; }, nullptr, set},
+#define KLX_SETTING_XML_ROW_NoXml(...)
+#define KLX_SETTING_XML_ROW_Signed(a, e, check, fallback, code, text)            \
+  KLX_SETTING_XML_NUMBER(e, Signed, check, fallback, code, text, d->a(0, AtomicDirGet), \
+                         d->a(int(v), AtomicDirSet, false))
+#define KLX_SETTING_XML_ROW_SignedLarger(a, e, check, fallback, code, text)      \
+  KLX_SETTING_XML_NUMBER(e, Signed, check, fallback, code, text, d->a(0, AtomicDirGet), \
+                         d->a(IsFenk() ? 0 : int(v), AtomicDirSet, false))
+#define KLX_SETTING_XML_ROW_Unsigned(a, e, check, fallback, code, text)          \
+  KLX_SETTING_XML_NUMBER(e, Unsigned, check, fallback, code, text, d->a(0, AtomicDirGet), \
+                         d->a(static_cast<unsigned int>(v), AtomicDirSet, false))
+#define KLX_SETTING_XML_ROW_Flag(a, e, check, fallback, code, text)                        \
+  KLX_SETTING_XML_NUMBER(e, Unsigned, check, fallback, code, text, d->a(0, AtomicDirGet) ? 1 : 0, \
+                         d->a(v ? 1 : 0, AtomicDirSet, false))
+#define KLX_SETTING_XML_ROW_FlagLarger(a, e, check, fallback, code, text)                  \
+  KLX_SETTING_XML_NUMBER(e, Unsigned, check, fallback, code, text, d->a(0, AtomicDirGet) ? 1 : 0, \
+                         d->a(v && !IsFenk() ? 1 : 0, AtomicDirSet, false))
+#define KLX_SETTING_XML_ROW_Volume(a, e, check, fallback, code, text)                           \
+  KLX_SETTING_XML_NUMBER(e, Unsigned, check, fallback, code, text, Volume(d->a(0, AtomicDirGet)), \
+                         d->a(int(v), AtomicDirSet, false, kNoControl))
+#define KLX_SETTING_XML_ROW_VolumeControl(a, e, check, fallback, code, text)                           \
+  KLX_SETTING_XML_NUMBER(e, Unsigned, check, fallback, code, text, VolumeControl(d->a(0, AtomicDirGet)), \
+                         d->a(0, AtomicDirSet, false, int(v)))
+#define KLX_SETTING_XML_ROW_Text(a, e, check, fallback, code, text) \
+  KLX_SETTING_XML_TEXT(e, d->a(QString(), AtomicDirGet), [](DB* d, const QString& t) { d->a(t, AtomicDirSet, false); })
+#define KLX_SETTING_XML_ROW_Text47(a, e, check, fallback, code, text)                  \
+  KLX_SETTING_XML_TEXT(e, d->a(QString(), AtomicDirGet), [](DB* d, const QString& t) { \
+    d->a(QString::fromUtf8(KLX_Utf8Cut(t, kReaderTextBytes)), AtomicDirSet, false);    \
+  })
+#define KLX_SETTING_XML_ROW_Ble(a, e, check, fallback, code, text) \
+  KLX_SETTING_XML_TEXT(e, d->KLX_DataBaseManagerGetLastUsedBLEDevice(), SetLastUsedBle)
+
+const Setting kSettings[] = {KLX_SYSTEM_SETTINGS(KLX_SETTING_XML)};
 
 // An unsigned number of base 10 (no sign) or a signed one; empty text fails.
 bool ToNumber(const QString& text, bool isSigned, qint64* value) {
@@ -269,7 +206,7 @@ int KLX_XMLSystem::KLX_XMLSystemWriteSysFile(const QString& path) {
 }
 
 void KLX_XMLSystem::WriteSettings(QXmlStreamWriter* writer) {
-  for (const Setting& s : Settings()) writer->writeTextElement(QLatin1String(s.name), s.write(m_Db));
+  for (const Setting& s : kSettings) writer->writeTextElement(QLatin1String(s.name), s.write(m_Db));
 
   for (int i = 0; i < 176; ++i) {
     int control = 0;
@@ -363,10 +300,9 @@ bool KLX_XMLSystem::ReadSystemSection(QXmlStreamReader* reader) {
     } else if (name == QLatin1String("TEACHERPUPILSETTINGS")) {
       KLX_XMLSystemReadTutorPupilModeSection(reader);
     } else {
-      const auto& table = Settings();
-      const auto it = std::find_if(table.begin(), table.end(),
+      const auto it = std::find_if(std::begin(kSettings), std::end(kSettings),
                                    [&](const Setting& s) { return name == QLatin1String(s.name); });
-      if (it == table.end()) {
+      if (it == std::end(kSettings)) {
         Skip(reader, kSkipText);
         continue;
       }
@@ -379,7 +315,7 @@ bool KLX_XMLSystem::ReadSystemSection(QXmlStreamReader* reader) {
 }
 
 bool KLX_XMLSystem::ReadSetting(const QString& name, const QString& text) {
-  for (const Setting& s : Settings()) {
+  for (const Setting& s : kSettings) {
     if (name != QLatin1String(s.name)) continue;
     if (s.conv == Conv::Text) {
       s.setText(m_Db, text);
@@ -392,7 +328,7 @@ bool KLX_XMLSystem::ReadSetting(const QString& name, const QString& text) {
       return true;
     }
     KLXErrorHandler.RegisterError(s.code, QLatin1String(s.text));
-    if (s.fallback != kNoFallback) s.set(m_Db, s.fallback);
+    if (s.fallback != KLX_NO_FALLBACK) s.set(m_Db, s.fallback);
     return true;
   }
   return false;

@@ -11,6 +11,9 @@ constexpr char kFlagCompressed = 0x01;
 constexpr char kFlagChecksum = 0x02;
 constexpr char kFlagHash = 0x04;
 constexpr int kHashBytes = 20;
+constexpr int kSizeBytes = 4;
+// zlib adds at most 5 bytes per 16 KiB block and 6 of its own.
+constexpr int kMaxCypherBytes = 3 + kHashBytes + kSizeBytes + SimpleCrypt::kMaxPlainBytes + 64;
 
 quint16 Checksum(const QByteArray& data) { return qChecksum(data.constData(), uint(data.size())); }
 }  // namespace
@@ -39,6 +42,10 @@ QByteArray SimpleCrypt::encryptToByteArray(QByteArray plain) {
     return QByteArray();
   }
 
+  if (plain.size() > kMaxPlainBytes) {
+    m_LastError = ErrorTooLarge;
+    return QByteArray();
+  }
   QByteArray payload = plain;
   char flags = 0;
   if (m_CompressionMode == CompressionAlways) {
@@ -98,6 +105,12 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher) {
     return QByteArray();
   }
   if (cypher.size() < 3) return QByteArray();
+  // Version, flags, random byte, a hash and the compression's size and
+  // stream around the largest plain text.
+  if (cypher.size() > kMaxCypherBytes) {
+    m_LastError = ErrorTooLarge;
+    return QByteArray();
+  }
   if (cypher.at(0) != kVersion) {
     m_LastError = ErrorUnknownVersion;
     qWarning("Invalid version or not a cyphertext.");
@@ -138,7 +151,25 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher) {
     }
   }
 
-  if (flags & kFlagCompressed) body = qUncompress(body);
+  if (flags & kFlagCompressed) {
+    // The stream's own length comes first; it is checked before anything is
+    // allocated for it, and the result must have exactly that length.
+    if (body.size() < kSizeBytes) {
+      m_LastError = ErrorIntegrityFailed;
+      return QByteArray();
+    }
+    const quint32 declared = (quint32(quint8(body.at(0))) << 24) | (quint32(quint8(body.at(1))) << 16) |
+                             (quint32(quint8(body.at(2))) << 8) | quint32(quint8(body.at(3)));
+    if (declared > quint32(kMaxPlainBytes)) {
+      m_LastError = ErrorTooLarge;
+      return QByteArray();
+    }
+    body = qUncompress(body);
+    if (quint32(body.size()) != declared) {
+      m_LastError = ErrorIntegrityFailed;
+      return QByteArray();
+    }
+  }
   m_LastError = ErrorNoError;
   return body;
 }

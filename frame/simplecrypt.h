@@ -12,7 +12,19 @@ class SimpleCrypt {
  public:
   enum CompressionMode { CompressionAuto = 0, CompressionAlways = 1, CompressionNever = 2 };
   enum IntegrityProtectionMode { ProtectionNone = 0, ProtectionChecksum = 1, ProtectionHash = 2 };
-  enum Error { ErrorNoError = 0, ErrorNoKeySet = 1, ErrorUnknownVersion = 2, ErrorIntegrityFailed = 3 };
+  // ErrorTooLarge: the plain text is, or a compressed one says it is,
+  // larger than kMaxPlainBytes.
+  enum Error {
+    ErrorNoError = 0,
+    ErrorNoKeySet = 1,
+    ErrorUnknownVersion = 2,
+    ErrorIntegrityFailed = 3,
+    ErrorTooLarge = 4
+  };
+  // The largest plain text scrambled or unscrambled. The program scrambles
+  // credentials of at most 46 bytes and 32-digit digests; a forged header
+  // cannot make it allocate more than this.
+  static constexpr int kMaxPlainBytes = 4096;
 
   SimpleCrypt();
   explicit SimpleCrypt(quint64 key);

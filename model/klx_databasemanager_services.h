@@ -153,6 +153,9 @@
   QList<int> CriticalControls();
   int VarioModified(bool modify, int result);
   QString LinkValue(std::atomic<int>* values, int value, int dir, int rcvindex);
+  // A text file's path under the root, or empty (reported) when it would leave it.
+  QString TextFilePath(const QString& path, const QString& name = QString());
+  static bool WriteText(const QString& path, const QString& input);
   void ClearLinkQuality();
 
   KLX_GPS* m_GPS = nullptr;

@@ -5,24 +5,13 @@
 // No include guard: it is part of one class body.
 
  public:
+  // ---- System settings: the accessors of the settings table --------------------
+  KLX_SYSTEM_SETTINGS(KLX_SETTING_FACADE_DECL)
+
   // ---- System settings: forwarders --------------------------------------------
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Current(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(int value, int dir);
   Q_INVOKABLE int KLX_DataBaseManagerGetCPUTemp(int frmNum);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Brightness_In(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Brightness_Out(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_DependBrightness(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_TouchTimeoutEvent(int value, int dir, bool modify = true);
   Q_INVOKABLE double KLX_DataBaseManagerGetSystemProperties_SliderSensorBrightness(bool base);
   Q_INVOKABLE double KLX_DataBaseManagerGetSystemProperties_CalcBrightnessInLogScale(int value);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutoSummerTime(int auto_summer, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_StickState(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_StickSubState(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TransceiverState(int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TransceiverSubState(int value, int dir);
   Q_INVOKABLE int KLX_DataBaseManagerSystemPropertiesGet_ControlTypByControl(int control);
   int KLX_DataBaseManagerSystemPropertiesGet_ControlAndControlTypByIndex(int index, int* control, int* type);
   void KLX_DataBaseManagerSetCountryListPtr(const QList<CountryTZ_struct>* list);
@@ -51,35 +40,11 @@
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_ClearAll();
 
   // ---- System settings: a write with modify marks "System.xml" modified -------
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_Fallbacktime(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_TimeoutBrigntness(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(int value, int dir, bool modify = true);
-  Q_INVOKABLE unsigned int KLX_DataBaseManagerGetSetSystemProperties_DisplayColour(unsigned int value, int dir,
-                                                                                 bool modify = true);
-  Q_INVOKABLE unsigned int KLX_DataBaseManagerGetSetSystemProperties_DisplayBorderColour(unsigned int value, int dir,
-                                                                                       bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_CountryCode(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSet_SystemPropertiesMeasureSystem(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetToggle_SystemPropertiesTeleLogEnabled(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_KeySound(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DatabaseManagerGetSetSystemProperties_MainMastVolmIsControlled(int value, int dir,
-                                                                                    bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_BTPowerStatus(int value, int dir, bool modify = true);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(int value, int dir, bool modify = true);
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(int value, int dir,
                                                                                     bool modify = true);
-  Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName(QString name, int dir, bool modify = true);
   Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_PortalLogin(QString login, int dir,
                                                                                   bool modify = true);
   Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserPassw(QString passw, int dir, bool modify = true);
-  Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeZoneLocation(QString LocName, int dir,
-                                                                                       bool modify = true);
-  Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language(QString language, int dir,
-                                                                               bool modify = true);
   Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_PortalLoginEncrptd(QString login, int dir,
                                                                                          bool modify = true);
   Q_INVOKABLE QString KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserPasswEncrypted(QString passw, int dir,
@@ -201,8 +166,8 @@
 
  private:
   int InitializeSettingsStores();
-  // The stores exist from first use on, so settings given before the
-  // database is brought up are kept.
+  // The stores Initialize created; null (and reported) before it and after
+  // Free, so a late call fails instead of making a new store.
   KLX_SystemProperties* SystemStore();
   KLX_Version* VersionStore();
   KLX_VornProperties* VornStore();

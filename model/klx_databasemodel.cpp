@@ -45,11 +45,11 @@ void KLX_DataBaseManager::CreateObjects() {
   if (!m_GPS) m_GPS = new KLX_GPS;
   if (!m_Stickdata) m_Stickdata = new KLX_Stickdata;
   if (!m_ServoConfig) m_ServoConfig = new KLX_ServoConfig;
-  SystemStore();
+  if (!m_SystemProperties) m_SystemProperties = new KLX_SystemProperties;
   if (!m_Telemetrie) m_Telemetrie = new KLX_Telemetrie;
   if (!m_Receiver) m_Receiver = new KLX_Receiver;
-  VersionStore();
-  VornStore();
+  if (!m_Version) m_Version = new KLX_Version;
+  if (!m_VornProperties) m_VornProperties = new KLX_VornProperties;
   if (!m_XMLFileHandler) m_XMLFileHandler = new KLX_XMLFileHandler(QStringLiteral("KLX_DataBaseManager"));
   if (!m_GUITelemetrie) m_GUITelemetrie = new KLX_GUITelemetrie;
   if (!m_Switch) m_Switch = new KLX_Switch;

@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
@@ -17,6 +19,7 @@
 #include "update/klx_filefunctions.h"
 
 namespace {
+constexpr unsigned kErrTextFilePath = 0x203F4;
 constexpr unsigned char kNode = 3;
 constexpr unsigned short kMsgGain = 246;
 constexpr unsigned short kMsgSilentMode = 181;
@@ -164,42 +167,68 @@ void KLX_DataBaseManager::KLX_DataBaseManagerSetModelMetaCreate(const QString& d
 
 // ---- Plain text files ------------------------------------------------------------------------------
 
+// The paths QML gives are the board's: they are placed under this build's
+// root, and a path that leaves it (a relative one, or one with "..") is
+// refused with a report.
+QString KLX_DataBaseManager::TextFilePath(const QString& path, const QString& name) {
+  const QString checked =
+      (name.isNull() || KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(name))
+          ? KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(name.isNull() ? path : path + QLatin1Char('/') + name)
+          : QString();
+  if (checked.isEmpty())
+    KLXErrorHandler.RegisterError(kErrTextFilePath, QStringLiteral("file path refused: ") + path + QLatin1Char(' ') + name);
+  return checked;
+}
+
 bool KLX_DataBaseManager::KLX_DataBaseManagerFileWrite(QString fullPathName, QString input) {
-  QFile file(fullPathName);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+  const QString path = TextFilePath(fullPathName);
+  return !path.isEmpty() && WriteText(path, input);
+}
+
+// The file is replaced whole or not at all.
+bool KLX_DataBaseManager::WriteText(const QString& path, const QString& input) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
     qDebug("Could not create/open file.");
     return false;
   }
   const QByteArray text = input.toUtf8();
   // A short write is a failed write.
-  const bool written = file.write(text) == text.size() && file.flush();
-  file.close();
-  return written;
+  if (file.write(text) != text.size()) {
+    file.cancelWriting();
+    file.commit();
+    return false;
+  }
+  return file.commit();
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerCreateTextFile(QString pathName, QString fileName, QString input) {
-  if (!QDir().mkpath(pathName)) {
+  const QString folder = TextFilePath(pathName);
+  const QString path = folder.isEmpty() ? QString() : TextFilePath(pathName, fileName);
+  if (path.isEmpty()) return false;
+  if (!QDir().mkpath(folder)) {
     qDebug("Directory could not be created.");
     return false;
   }
-  return KLX_DataBaseManagerFileWrite(QDir(pathName).filePath(fileName), input);
+  return WriteText(path, input);
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerExportTextFile(QString fileName, QString input) {
   // A name, not a path: the text stays on the stick.
-  if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || fileName == QLatin1String("..")) return false;
+  if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(fileName)) return false;
   KLX_FileNameHandler names;
   const int mask = names.KLX_FileNameHandlerGetUSBAllSticksMask();
   for (int stick = 0; stick < kSticks; ++stick) {
     if (!(mask & (1 << stick))) continue;
     const QString root = names.KLX_FileNameHandlerGetUSBStickPath(static_cast<unsigned char>(stick));
-    if (!root.isEmpty()) return KLX_DataBaseManagerFileWrite(QDir(root).filePath(fileName), input);
+    if (!root.isEmpty()) return WriteText(QDir(root).filePath(fileName), input);
   }
   return false;
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerDeleteTextFile(QString pathName, QString fileName) {
-  const QString path = QDir(pathName).filePath(fileName);
+  const QString path = TextFilePath(pathName, fileName);
+  if (path.isEmpty()) return false;
   if (!QFileInfo(path).isFile()) {
     qDebug("Can't delete not existing file!");
     return false;
@@ -208,20 +237,25 @@ bool KLX_DataBaseManager::KLX_DataBaseManagerDeleteTextFile(QString pathName, QS
 }
 
 QString KLX_DataBaseManager::KLX_DataBaseManagerReadTextFile(QString fullPathName) {
-  QFile file(fullPathName);
+  const QString path = TextFilePath(fullPathName);
+  if (path.isEmpty()) return QStringLiteral("Error while opening file");
+  QFile file(path);
   if (!file.exists()) return QStringLiteral("Error. File not found");
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return QStringLiteral("Error while opening file");
   return QString::fromUtf8(file.readAll());
 }
 
 QString KLX_DataBaseManager::KLX_DataBaseManagerReadTextFile(QString pathName, QString fileName) {
-  return KLX_DataBaseManagerReadTextFile(QDir(pathName).filePath(fileName));
+  const QString path = TextFilePath(pathName, fileName);
+  return path.isEmpty() ? QStringLiteral("Error while opening file") : KLX_DataBaseManagerReadTextFile(path);
 }
 
 QString KLX_DataBaseManager::KLX_DataBaseManagerGetImageExt(QString filename) {
   static const char* const kExtensions[] = {".jpg", ".jpeg", ".bmp", ".png", ".gif"};
+  const QString path = TextFilePath(filename);
+  if (path.isEmpty()) return QString();
   for (const char* ext : kExtensions)
-    if (QFileInfo::exists(filename + QLatin1String(ext))) return QLatin1String(ext);
+    if (QFileInfo::exists(path + QLatin1String(ext))) return QLatin1String(ext);
   return QString();
 }
 

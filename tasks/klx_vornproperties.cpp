@@ -1,5 +1,8 @@
 #include "tasks/klx_vornproperties.h"
 
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_utf8.h"
+
 int KLX_VornProperties::KLX_VornPropertiesClearAll() {
   {
     QMutexLocker lock(&m_Mutex);
@@ -9,17 +12,18 @@ int KLX_VornProperties::KLX_VornPropertiesClearAll() {
   m_ModelTyp = 0;
   m_ModelSavedInTC = false;
   m_SaveModelData = true;
-  return 1;
+  return KLX_Ok;
 }
 
 QString KLX_VornProperties::KLX_VornPropertiesGetSet_ModelName(QString name, int dir) {
   QMutexLocker lock(&m_Mutex);
-  if (!dir) m_ModelName = name;
+  // The controllers' records hold 47 bytes of it; a cut keeps whole characters.
+  if (!dir) m_ModelName = QString::fromUtf8(KLX_Utf8Cut(name, kModelNameBytes));
   return m_ModelName;
 }
 
 int KLX_VornProperties::KLX_VornPropertiesGetSet_ModelTyp(int type, int dir) {
-  if (!dir) m_ModelTyp = type & 0xFF;
+  if (!dir) m_ModelTyp = qBound(0, type, kModelTypeMax);
   return m_ModelTyp;
 }
 

@@ -14,11 +14,15 @@ class KLX_Protocol;
 class KLX_VornProperties : public QObject, public KLX_DataBaseTransmitter {
   Q_OBJECT
  public:
+  static constexpr int kModelNameBytes = 47;
+  static constexpr int kModelTypeMax = 255;
+
   KLX_VornProperties() : QObject(nullptr) {}
   int KLX_VornPropertiesInitialize(KLX_Protocol* protocol) { return KLX_DataBaseTransmitterInitialize(protocol); }
   int KLX_VornPropertiesClearAll();
 
-  // dir non-zero reads.
+  // dir non-zero reads. The name is kept as at most 47 bytes of UTF-8, the
+  // type within 0..255.
   QString KLX_VornPropertiesGetSet_ModelName(QString name, int dir);
   int KLX_VornPropertiesGetSet_ModelTyp(int type, int dir);
   QString KLX_VornPropertiesGetSet_ModelFolder(QString folder, int dir);

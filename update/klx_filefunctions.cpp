@@ -12,7 +12,7 @@
 
 namespace {
 constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
-constexpr unsigned kDriveInfoError = 0x00050501;
+constexpr unsigned kDriveInfoError = 0x50501;
 constexpr qint64 kPartBytes = 0x40000;
 constexpr qint64 kMaxWholeCopyFileBytes = 199999999;
 constexpr qint64 kMaxWholeCopyTotalBytes = 4999999999LL;

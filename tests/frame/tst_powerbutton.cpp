@@ -5,7 +5,9 @@
 
 #include "frame/klx_board.h"
 #include "frame/klx_clock.h"
+#include "frame/klx_languagehandler.h"
 #include "frame/klx_system.h"
+#include "tasks/klx_runtimedatabasemanager.h"
 #include "sim/csimboard.h"
 #include "vorn_testroot.h"
 
@@ -34,6 +36,7 @@ class TestPowerButton : public QObject {
     VornTestRoot root;
     CSimBoard board;
     KLX_ManualClock clock;
+    KLX_RuntimeDatabaseManager runtime;
     KLX_System system;
     SignalCounts counts{&system};
 
@@ -62,6 +65,11 @@ class TestPowerButton : public QObject {
       return ended;
     }
     int ForcedSaves() { return system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(); }
+    // The settings live in the database's stores, which exist once it is up.
+    bool StartDatabase() {
+      return system.Database().KLX_DataBaseManagerInitialize(&system.Protocol(), &system.VornHandler(),
+                                                             &KLXlanguageHandler, &runtime) == KLX_Ok;
+    }
   };
 
  private slots:
@@ -184,6 +192,7 @@ class TestPowerButton : public QObject {
     QFETCH(bool, answered);
     Rig rig;
     KLX_DataBaseManager& db = rig.system.Database();
+    QVERIFY(rig.StartDatabase());
     db.KLX_DataBaseManagerGetSetStartupPhases(6, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, AtomicDirSet);
     QVERIFY(rig.Start());

@@ -45,7 +45,7 @@ class ErrorLogTest : public QObject {
     QVERIFY(!KLXErrorHandler.KLX_ErrorHandlerIsStarted());
 
     const QByteArray expected = Line(1, "05.03.2024", "09:07:02", "Vorn Start-up") +
-                                Line(270857, "05.03.2024", "09:07:03") +
+                                Line(0x42209, "05.03.2024", "09:07:03") +
                                 Line(0x00014902, "05.03.2024", "10:00:09", QString::fromUtf8("gr\u00fc\u00dfe")) +
                                 Line(2, "05.03.2024", "10:00:09", "Vorn goes down!");
     const QString name = "/" + kDate + "/09_07_02_00_Err.log";
@@ -166,7 +166,7 @@ class ErrorLogTest : public QObject {
 
   void withoutAnSdCardNothingIsLogged() {
     QVERIFY(QFile::remove(m_Root->Path() + "/dev/mmcblk1p1"));
-    QCOMPARE(KLXErrorHandler.KLX_ErrorHandler_Initialize(), -70000);
+    QCOMPARE(KLXErrorHandler.KLX_ErrorHandler_Initialize(), int(KLX_Error));
     QVERIFY(!KLXErrorHandler.KLX_ErrorHandlerIsStarted());
     QSignalSpy spy(&KLXErrorHandler, &KLX_ErrorHandler::klxError);
     KLXErrorHandler.RegisterError(0x00014905, "debug output only");
@@ -178,7 +178,7 @@ class ErrorLogTest : public QObject {
 
   void lessThan100KiBFreeRefusesToStart() {
     QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(100 * 1024 - 1)));
-    QCOMPARE(KLXErrorHandler.KLX_ErrorHandler_Initialize(), -70000);
+    QCOMPARE(KLXErrorHandler.KLX_ErrorHandler_Initialize(), int(KLX_Error));
     QVERIFY(!KLXErrorHandler.KLX_ErrorHandlerIsStarted());
     QVERIFY(QFileInfo(m_Root->Path() + "/Vorn/Error").isDir());
   }

@@ -61,7 +61,7 @@ class FileFunctionsTest : public QObject {
     QVERIFY(watch.Reports().isEmpty());
     QVERIFY(!f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Root->Path() + "/missing/", 1));
     const QList<QPair<unsigned, QString>> expected = {
-        {328961u, QStringLiteral("KLX_FileChecker(): drive info not accessable")}};
+        {0x50501u, QStringLiteral("KLX_FileChecker(): drive info not accessable")}};
     QCOMPARE(watch.Reports(), expected);
   }
 
@@ -189,7 +189,7 @@ class FileFunctionsTest : public QObject {
     // A missing destination folder has no file system to ask.
     QVERIFY(WriteFile(m_Src + "a.bin", QByteArray(1000, 'a')));
     QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("a.bin", m_Src, "a.bin", m_Root->Path() + "/nowhere/"), -2);
-    QVERIFY(watch.Has(328961u));
+    QVERIFY(watch.Has(0x50501u));
     // A full card.
     QVERIFY(WriteFile(m_Src + "big.bin", QByteArray(300000, 'b')));
     QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(200000)));

@@ -2,6 +2,7 @@
 // What the frame-service tests share: a clock the test moves by hand, a
 // desktop root with an SD card, and file reading.
 #include "frame/klx_board.h"
+#include "frame/klx_databasevalues.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -106,6 +106,43 @@ class PathSchemeTest : public QObject {
     QCOMPARE(n.KLX_FileNameHandlerGetModelTypeByPath("/Vorn/Model/Plane"), 0);
   }
 
+  // The one check of model folders and names: the answer is the folder under
+  // the root, or empty when the folder or the name would leave the model area.
+  void modelPathsStayInTheModelArea_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");  // below the root
+    QTest::newRow("type folder") << 3 << QString() << "Heli.xml" << "/Vorn/Model/Multicopter/";
+    QTest::newRow("own folder, board form") << 0 << "/Vorn/Model/Mine" << "Heli.xml" << "/Vorn/Model/Mine/";
+    QTest::newRow("own folder under the root") << 0 << "@/Vorn/Model/Mine/Sub/" << "Heli.xml"
+                                               << "/Vorn/Model/Mine/Sub/";
+    QTest::newRow("type without a folder") << 0 << QString() << "Heli.xml" << QString();
+    QTest::newRow("unknown type") << 7 << QString() << "Heli.xml" << QString();
+    QTest::newRow("the model area itself") << 1 << "/Vorn/Model" << "Heli.xml" << QString();
+    QTest::newRow("up and out") << 1 << "/Vorn/Model/../../.." << "Heli.xml" << QString();
+    QTest::newRow("relative") << 1 << "../../.." << "Heli.xml" << QString();
+    QTest::newRow("absolute elsewhere") << 1 << "/tmp/models" << "Heli.xml" << QString();
+    QTest::newRow("beside the root") << 1 << "@/../Vorn/Model/Plane" << "Heli.xml" << QString();
+    QTest::newRow("link out of the area") << 1 << "/Vorn/Model/Link" << "Heli.xml" << QString();
+    QTest::newRow("name up") << 1 << QString() << "../x.xml" << QString();
+    QTest::newRow("name with a folder") << 1 << QString() << "a/b.xml" << QString();
+    QTest::newRow("name of dots") << 1 << QString() << "..xml" << QString();
+    QTest::newRow("empty name") << 1 << QString() << QString() << QString();
+  }
+  void modelPathsStayInTheModelArea() {
+    QFETCH(int, type);
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    const QString root = m_Root->Path();
+    QVERIFY(QDir().mkpath(root + "/Vorn/Model"));
+    QVERIFY(QFile::link(QDir::tempPath(), root + "/Vorn/Model/Link"));
+    folder.replace("@", root);
+    const QString answer = KLX_FileNameHandler().KLX_FileNameHandlerCheckModelPath(type, folder, name);
+    QCOMPARE(answer, expected.isEmpty() ? QString() : root + expected);
+  }
+
   void updateSticksHoldTheDescriptionAndTheProgram() {
     const KLX_FileNameHandler n;
     const QString r = m_Root->Path();

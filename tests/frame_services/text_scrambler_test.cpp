@@ -132,6 +132,54 @@ class TextScramblerTest : public QObject {
     QCOMPARE(crypt.lastError(), int(SimpleCrypt::ErrorNoError));
   }
 
+  // A compressed payload says its own length; a forged length is refused
+  // before anything is allocated for it, a wrong one after.
+  void aCompressedLengthIsBoundedAndExact_data() {
+    QTest::addColumn<QByteArray>("plain");
+    QTest::addColumn<quint32>("declared");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<int>("error");
+    const QByteArray largest(SimpleCrypt::kMaxPlainBytes, 'a');
+    QTest::newRow("2 GB asked for") << QByteArray("x") << 0x80000000u << QByteArray() << int(SimpleCrypt::ErrorTooLarge);
+    QTest::newRow("one byte above the bound") << largest + "a" << quint32(SimpleCrypt::kMaxPlainBytes + 1)
+                                              << QByteArray() << int(SimpleCrypt::ErrorTooLarge);
+    QTest::newRow("the largest text") << largest << quint32(SimpleCrypt::kMaxPlainBytes) << largest
+                                      << int(SimpleCrypt::ErrorNoError);
+    QTest::newRow("less than it holds") << largest << 10u << QByteArray() << int(SimpleCrypt::ErrorIntegrityFailed);
+    QTest::newRow("more than it holds") << QByteArray("x") << 10u << QByteArray() << int(SimpleCrypt::ErrorIntegrityFailed);
+  }
+  void aCompressedLengthIsBoundedAndExact() {
+    QFETCH(QByteArray, plain);
+    QFETCH(quint32, declared);
+    QFETCH(QByteArray, expected);
+    QFETCH(int, error);
+    // The flags byte is not scrambled: a payload scrambled as it is, with
+    // its checksum, then marked compressed.
+    QByteArray payload = qCompress(plain, 9);
+    for (int i = 0; i < 4; ++i) payload[i] = char(declared >> (24 - 8 * i));
+    SimpleCrypt writer(kKey);
+    writer.setCompressionMode(SimpleCrypt::CompressionNever);
+    writer.setRandomByteSource([] { return quint8(0x5A); });
+    QByteArray forged = writer.encryptToByteArray(payload);
+    QCOMPARE(int(forged.at(1)), 0x02);
+    forged[1] = 0x03;
+    SimpleCrypt reader(kKey);
+    QCOMPARE(reader.decryptToByteArray(forged), expected);
+    QCOMPARE(reader.lastError(), error);
+  }
+
+  void aTextAboveTheBoundIsNotScrambled() {
+    SimpleCrypt crypt(kKey);
+    QCOMPARE(crypt.encryptToByteArray(QByteArray(SimpleCrypt::kMaxPlainBytes + 1, 'a')), QByteArray());
+    QCOMPARE(crypt.lastError(), int(SimpleCrypt::ErrorTooLarge));
+    // Nor read: a cypher longer than the largest text can give.
+    QByteArray big(8192, 'a');
+    big[0] = 3;
+    big[1] = 0;
+    QCOMPARE(crypt.decryptToByteArray(big), QByteArray());
+    QCOMPARE(crypt.lastError(), int(SimpleCrypt::ErrorTooLarge));
+  }
+
   void withoutAKeyNothingIsDone() {
     SimpleCrypt crypt;
     QVERIFY(!crypt.hasKey());

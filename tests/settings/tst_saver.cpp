@@ -1,104 +1,150 @@
-// The saver thread: passes on its period and on request, the final pass,
-// failed saves retried, and a stop that cannot end the thread in time.
+// The saver thread on a manual clock: passes on its period and on request,
+// the final pass, failed saves retried, and a stop that cannot end the thread
+// in time.
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 #include "settings_fixture.h"
+
+namespace {
+// A fixture whose saver waits on a manual clock.
+struct SaverFixture : SettingsFixture {
+  KLX_ManualClock clock;
+  KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+  SaverFixture() {
+    saver->KLX_XMLFileSaverSetClock(&clock);
+    // The thread waits on the manual clock from now on.
+    clock.KLX_ManualClockAwaitWaiters(1);
+  }
+  // Back on the system clock before the thread is stopped: a stop that
+  // meets a running pass waits for it on the saver's clock.
+  ~SaverFixture() {
+    saver->KLX_XMLFileSaverSetClock(nullptr);
+    db.KLX_DataBaseManagerStop();
+  }
+  // Lets `ms` pass; the thread is back in its wait when it returns.
+  bool Run(qint64 ms) { return clock.KLX_ManualClockRun(ms, 1); }
+};
+
+// Waits until the saver thread has left its wait (it runs a pass or is
+// blocked inside one).
+bool LeftItsWait(KLX_ManualClock& clock) {
+  QElapsedTimer t;
+  t.start();
+  while (clock.KLX_ManualClockWaiters() != 0 && t.elapsed() < 5000) QThread::yieldCurrentThread();
+  return clock.KLX_ManualClockWaiters() == 0;
+}
+}  // namespace
 
 class TestSaver : public QObject {
   Q_OBJECT
 
  private slots:
   void periodicPassWritesWhatIsModified() {
-    SettingsFixture fx;
-    KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
-    QSignalSpy done(saver, SIGNAL(xmlSaveIsDone()));
-    // No flag set: a pass still pauses the telemetry and signals.
-    saver->KLX_XMLFileSaverSetPeriodForTest(50);
-    QVERIFY(done.wait(2000));
+    SaverFixture fx;
+    VornErrorWatch watch;
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs - 1));
+    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 0);
+    // No flag set: a pass still pauses the telemetry.
+    QVERIFY(fx.Run(1));
+    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 1);
     QCOMPARE(fx.db.KLX_DataBaseManagerTelemetryPauseReason(), 8);
     QVERIFY(!QFileInfo::exists(SettingsFixture::SystemFile()));
+
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(7, AtomicDirSet);
     fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Heli", AtomicDirSet);
-    QTRY_VERIFY(QFileInfo::exists(SettingsFixture::SystemFile()) && QFileInfo::exists(SettingsFixture::StateFile()));
-    QTRY_VERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag() && !fx.db.KLX_DataBaseManagerGetVornModifyFlag());
+    fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 2);
     QVERIFY(SettingsFixture::Read(SettingsFixture::SystemFile()).contains("<Locktimeout>7</Locktimeout>"));
-    // The model: written under its name once it is modified.
+    QVERIFY(SettingsFixture::Read(SettingsFixture::StateFile()).contains("<Modelname>Heli</Modelname>"));
+    QVERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag() && !fx.db.KLX_DataBaseManagerGetVornModifyFlag());
+    // The model: written under its name, in its type's folder, once it is modified.
     fx.db.KLX_DataBaseManagerSetModelModifyFlag(true);
-    QTRY_VERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), 1);
+    QVERIFY(QFileInfo(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter")).isDir());
     QVERIFY(fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    // Each state save logs the checksum it belongs to.
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x42602});
   }
 
   void requestedPassRunsAtOnceAndTheLastOneEndsSaving() {
-    SettingsFixture fx;
-    KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
-    QSignalSpy done(saver, SIGNAL(xmlSaveIsDone()));
+    SaverFixture fx;
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(3, AtomicDirSet);
     fx.db.KLX_DataBaseManagerForceSavingXMLFiles(false);
-    QVERIFY(done.wait(2000));
+    QTRY_COMPARE(fx.saver->KLX_XMLFileSaverPasses(), 1);
     QVERIFY(QFileInfo::exists(SettingsFixture::SystemFile()));
     fx.db.KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(true);
-    QTRY_VERIFY(!saver->KLX_BaseClassThreadIsProcessing());
-    QCOMPARE(saver->KLX_XMLFileSaverForcedPasses(), 1);
-    const int passes = saver->KLX_XMLFileSaverPasses();
+    QTRY_VERIFY(!fx.saver->KLX_BaseClassThreadIsProcessing());
+    QCOMPARE(fx.saver->KLX_XMLFileSaverForcedPasses(), 1);
+    const int passes = fx.saver->KLX_XMLFileSaverPasses();
+    // After the final pass neither a request nor the period saves.
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(4, AtomicDirSet);
-    saver->KLX_XMLFileSaverSavingFiles(false, false);
-    QTest::qWait(200);
-    QCOMPARE(saver->KLX_XMLFileSaverPasses(), passes);
+    fx.saver->KLX_XMLFileSaverSavingFiles(false, false);
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), passes);
     QVERIFY(fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
   }
 
   void aFailedSaveIsTriedAgain() {
-    SettingsFixture fx;
-    KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
-    QSignalSpy done(saver, SIGNAL(xmlSaveIsDone()));
+    SaverFixture fx;
     // A file in the folder's place: the settings folder cannot be made.
     QDir(SettingsFixture::SystemFolder()).removeRecursively();
     QVERIFY(SettingsFixture::Write(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/System"), "x"));
     VornErrorWatch watch;
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(6, AtomicDirSet);
     fx.db.KLX_DataBaseManagerForceSavingXMLFiles(false);
-    QVERIFY(done.wait(2000));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{141316, 0x00031308}));
+    QTRY_COMPARE(fx.saver->KLX_XMLFileSaverPasses(), 1);
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x22804, 0x31308}));
     QVERIFY(fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
     QFile::remove(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/System"));
-    saver->KLX_XMLFileSaverSetPeriodForTest(50);
-    QTRY_VERIFY(QFileInfo::exists(SettingsFixture::SystemFile()));
-    QTRY_VERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    QVERIFY(QFileInfo::exists(SettingsFixture::SystemFile()));
+    QVERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
   }
 
   void aLateFinalRequestGetsOneMoreFullPass() {
-    SettingsFixture fx;
-    KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
+    SaverFixture fx;
     // Hold the card so the requested pass waits inside its steps.
     QCOMPARE(MtxSDShareWrite.KLX_Critical_Enter(), 0);
     fx.db.KLX_DataBaseManagerForceSavingXMLFiles(false);
-    QTest::qWait(100);
+    QVERIFY(LeftItsWait(fx.clock));
     // Made while that pass runs: it cannot take the saver's lock.
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(8, AtomicDirSet);
     fx.db.KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(true);
     MtxSDShareWrite.KLX_Critical_Leave();
-    QTRY_VERIFY(!saver->KLX_BaseClassThreadIsProcessing());
-    QVERIFY(saver->KLX_XMLFileSaverPasses() >= 2);
+    QTRY_VERIFY(!fx.saver->KLX_BaseClassThreadIsProcessing());
+    QVERIFY(fx.saver->KLX_XMLFileSaverPasses() >= 2);
     QVERIFY(SettingsFixture::Read(SettingsFixture::SystemFile()).contains("<Locktimeout>8</Locktimeout>"));
     QVERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
   }
 
   void aStopThatTimesOutKeepsTheStores() {
-    auto* fx = new SettingsFixture;
-    KLX_XMLFileSaver* saver = fx->db.KLX_DatabaseManagerXMLFileSaverPtr();
+    auto* fx = new SaverFixture;
     QCOMPARE(MtxSDShareWrite.KLX_Critical_Enter(), 0);
     fx->db.KLX_DataBaseManagerForceSavingXMLFiles(false);
-    QTest::qWait(100);
+    QVERIFY(LeftItsWait(fx->clock));
     VornErrorWatch watch;
-    QCOMPARE(fx->db.KLX_DataBaseManagerStop(), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x00013E03});
-    QVERIFY(saver->isRunning());
+    std::atomic<int> stopped{0};
+    QThread* stopper = QThread::create([&] { stopped = fx->db.KLX_DataBaseManagerStop(); });
+    stopper->start();
+    // The stop looks for the end of the pass for six seconds of its clock.
+    QVERIFY(fx->clock.KLX_ManualClockRun(KLX_XMLFileSaver::kStopLockMs - KLX_XMLFileSaver::kStopPollMs, 1));
+    QCOMPARE(stopped.load(), 0);
+    fx->clock.KLX_ManualClockAdvance(KLX_XMLFileSaver::kStopPollMs);
+    QVERIFY(stopper->wait(5000));
+    delete stopper;
+    QCOMPARE(stopped.load(), int(KLX_Error));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x13E03});
+    QVERIFY(fx->saver->isRunning());
     fx->db.KLX_DataBaseManagerFree();
     // The stores the running pass uses are still there.
     QVERIFY(fx->db.KLX_DataBaseManagerXMLFileHandlerPtr() != nullptr);
     MtxSDShareWrite.KLX_Critical_Leave();
-    QCOMPARE(saver->KLX_XMLFileSaverStop(), 1);
-    QTRY_VERIFY(!saver->isRunning());
+    fx->saver->KLX_XMLFileSaverSetClock(nullptr);
+    QCOMPARE(fx->saver->KLX_XMLFileSaverStop(), int(KLX_Ok));
+    QTRY_VERIFY(!fx->saver->isRunning());
     fx->db.KLX_DataBaseManagerFree();
     QVERIFY(fx->db.KLX_DataBaseManagerXMLFileHandlerPtr() == nullptr);
     delete fx;

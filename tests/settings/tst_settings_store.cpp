@@ -122,12 +122,12 @@ class TestSettingsStore : public QObject {
     auto& db = fx.db;
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesGet_ControlTypByControl(300), int(Unknown_Control));
-    for (int i = 0; i < 176; ++i) QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1000 + i, 2), 1);
+    for (int i = 0; i < 176; ++i) QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1000 + i, 2), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(5, 1), int(KLX_Error));
-    QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1003, 7), 1);
+    QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlType(1003, 7), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesGet_ControlTypByControl(1003), 7);
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesSet_ControlAndControlTypByIndex(176, 1, 1), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{135939});
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x21303});
 
     QVERIFY(!db.ISUserMenuFull());
     for (int i = 0; i < 10; ++i) QVERIFY(db.SetUserMenuEntry(i + 1, QString("menu%1").arg(i)));
@@ -136,7 +136,7 @@ class TestSettingsStore : public QObject {
     QCOMPARE(db.GetUserMenuEntryType(9), QString("menu9"));
     QCOMPARE(db.GetUserMenuEntryType(10), QString());
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(10, 0, QString(), AtomicDirGet), int(KLX_Error));
-    QCOMPARE(watch.Codes().last(), 135941u);
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x21303, 0x21305}));
   }
 
   void languageChange() {
@@ -160,6 +160,7 @@ class TestSettingsStore : public QObject {
     SettingsFixture fx;
     auto& db = fx.db;
     QSignalSpy timeChanged(&db, SIGNAL(timeChanged()));
+    VornErrorWatch watch;
     QDateTime dt(QDate(2024, 5, 7), QTime(9, 5, 3));
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DateTime(dt, AtomicDirSet, true), 0);
     QCOMPARE(timeChanged.count(), 1);
@@ -188,6 +189,8 @@ class TestSettingsStore : public QObject {
     QCOMPARE(fx.board.RecordedCommands().mid(3), (QStringList{"date 2026-1-1 1:30:15", "date +%R", "hwclock -w"}));
     db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(1, AtomicDirSet);
     QVERIFY(!db.KLX_DataBaseManagerSystemProperties_IsDateTimeSync());
+    // Each setting of the clock is logged before and after.
+    QCOMPARE(watch.Codes(), QVector<unsigned>(4, 0x21604).toList());
   }
 
   void timeZoneTexts() {
@@ -211,11 +214,28 @@ class TestSettingsStore : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetSystemPropertiesGet_ListIndexByCode(258), int(KLX_Error));
     db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_CountryCode(38, AtomicDirSet);
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGet_TimeZonesList(), QString("St Johns;-150\nParis;120\n"));
-    // Summer time with the zone list applies the zone's offset.
+    // Summer time with the zone list applies the zone's offset and sets the clock.
     db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeZoneLocation("Paris", AtomicDirSet);
+    VornErrorWatch watch;
     db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DayLightSaving(0, AtomicDirSet, true);
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(0, AtomicDirGet), 60);
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x21604, 0x21604}));
     db.KLX_DataBaseManagerSetCountryListPtr(nullptr);
+  }
+
+  void aCallAfterFreeFailsWithoutMakingAStore() {
+    SettingsFixture fx;
+    auto& db = fx.db;
+    QCOMPARE(db.KLX_DataBaseManagerStop(), int(KLX_Ok));
+    db.KLX_DataBaseManagerFree();
+    QCOMPARE(db.KLX_DataBaseManagerOwnedObjects(), 0);
+    VornErrorWatch watch;
+    QCOMPARE(db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(3, AtomicDirSet), int(KLX_Error));
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet), int(KLX_Error));
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x203F1, 0x203F3, 0x203F2}));
+    QCOMPARE(db.KLX_DataBaseManagerOwnedObjects(), 0);
+    QVERIFY(!db.KLX_DataBaseManagerGetVornModifyFlag());
   }
 
   void versionsAndUpdateBookkeeping() {

@@ -25,8 +25,8 @@ class TestStateFile : public QObject {
     db.KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename("tc_1_2.bin", "TC", AtomicDirSet);
     QVERIFY(db.KLX_DataBaseManagerGetVornModifyFlag());
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), 1);
-    QCOMPARE(watch.Codes(), QList<unsigned>{271874});
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x42602});
     QVERIFY(watch.Reports()[0].second.startsWith("Model CRC in Runtime DB after last saving: 0x"));
     QCOMPARE(watch.Reports()[0].second.size(), 53);
     const QString text = QString::fromUtf8(SettingsFixture::Read(SettingsFixture::StateFile()));
@@ -41,7 +41,7 @@ class TestStateFile : public QObject {
     QVERIFY(text.endsWith("</CurrentDate>\n    </VORNSTATE>\n</vornstate>\n"));
 
     db.KLX_DataBaseManagerVornPropertiesClearAll();
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Gl\u00FCder"));
     QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 2);
     QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
@@ -64,16 +64,16 @@ class TestStateFile : public QObject {
         SettingsFixture::StateFile(),
         StateXml("<Modelname>" + name46 + "</Modelname><ModelTyp>300</ModelTyp><ModelStoredInTC>1</ModelStoredInTC>"
                  "<VersionMajor>x</VersionMajor><UpdateFlag>256</UpdateFlag><CurrentDate>now</CurrentDate>"
-                 "<ModelFolder>/Vorn/Model/Plane</ModelFolder>")));
+                 "<ModelFolder>/Vorn/Model/Plane</ModelFolder><Mystery>1</Mystery>")));
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(5, AtomicDirSet);
     db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(9, AtomicDirSet);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{141479, "Model name error"},
-                                                               {338088, "modeltyp error"},
-                                                               {338049, "update version major error"},
-                                                               {338048, "update flag error"},
-                                                               {338083, "skip unknown element in Vornstate.xml"}}));
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x228A7, "Model name error"},
+                                                               {0x528A8, "modeltyp error"},
+                                                               {0x52881, "update version major error"},
+                                                               {0x52880, "update flag error"},
+                                                               {0x528A3, "skip unknown element in Vornstate.xml"}}));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
     QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 0);
@@ -84,15 +84,56 @@ class TestStateFile : public QObject {
 
     // 45 bytes is a good name.
     QVERIFY(SettingsFixture::Write(SettingsFixture::StateFile(), StateXml("<Modelname>" + name46.left(45) + "</Modelname>")));
-    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString(name46.left(45)));
+  }
+
+  // Without a model the state holds an empty name: the first start finds no
+  // file, the switch-off saves that state, and the second start reads it;
+  // none of them is an error.
+  void startsWithoutAModelAreQuiet() {
+    SettingsFixture fx;
+    KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    VornErrorWatch watch;
+    QCOMPARE(files->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
+    QCOMPARE(QFileInfo(SettingsFixture::StateFile()).size(), 0);
+    QCOMPARE(watch.Codes(), QList<unsigned>());
+
+    fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
+    QCOMPARE(files->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
+    QVERIFY(SettingsFixture::Read(SettingsFixture::StateFile()).contains("<Modelname></Modelname>"));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x42602});
+
+    watch.Clear();
+    QCOMPARE(files->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
+    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(fx.db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
+  }
+
+  void theModelNameAndTypeKeepTheirSize_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("storedType");
+    QTest::newRow("60 characters") << QString(60, 'n') << QString(47, 'n') << 300 << 255;
+    QTest::newRow("a character across the cut") << QString(46, 'n') + QChar(0x00E4) << QString(46, 'n') << -1 << 0;
+    QTest::newRow("two-byte characters that fit") << QString(23, QChar(0x00E4)) << QString(23, QChar(0x00E4)) << 6 << 6;
+  }
+  void theModelNameAndTypeKeepTheirSize() {
+    QFETCH(QString, name);
+    QFETCH(QString, stored);
+    QFETCH(int, type);
+    QFETCH(int, storedType);
+    SettingsFixture fx;
+    QCOMPARE(fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName(name, AtomicDirSet), stored);
+    QCOMPARE(fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(type, AtomicDirSet), storedType);
   }
 
   void wrongRootOrVersionFailsAfterClearing_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("other root") << StateXml("<ModelTyp>3</ModelTyp>", "state");
     QTest::newRow("other version") << StateXml("<ModelTyp>3</ModelTyp>", "vornstate", "2.0");
-    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("no root") << QByteArray("<?xml version=\"1.0\"?>\n");
   }
   void wrongRootOrVersionFailsAfterClearing() {
     QFETCH(QByteArray, file);
@@ -101,7 +142,7 @@ class TestStateFile : public QObject {
     fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(5, AtomicDirSet);
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Error));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{141477, "skip unknown element in Vornstate.xml"}}));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x228A5, "skip unknown element in Vornstate.xml"}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 0);
   }
 };
