@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 #include "audio/cttslist.h"
 #include "audio/klx_audiohandler.h"

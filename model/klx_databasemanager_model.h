@@ -419,7 +419,17 @@
   QString ModelName(KLX_UnitKind kind, KLX_RecordStore* store, unsigned errCode, int index1,
                     const QString& name, int dir);
   void MarkUnit(KLX_UnitKind kind, int index, bool modified);
+  // Gives back one curve; curve 0 (permanent) and indices that name no
+  // curve are not released. KLX_Ok or the release's failure.
   int ReleaseCurve(int curve, bool update);
+  // Gives back the curves an element holds: its global curve (skipped when
+  // it is a failure code) and the set-up curve of each flight mode that
+  // setupCurve answers (kCurveNotHeld for a flight mode the element does not
+  // depend on). A set-up curve that cannot be read is the result at once,
+  // nothing released and *released false; else the last failed release or
+  // KLX_Ok, *released true.
+  static constexpr int kCurveNotHeld = -1;
+  int ReleaseHeldCurves(int global, const std::function<int(int)>& setupCurve, bool* released);
   // A servo point with 1/100 % resolution: whole percent or hundredths.
   int ServoPoint(bool hundredths, int point, int index1, int index2, int value, int dir, bool update);
   int TrimIndexOfFunction(int function, bool anyControl);

@@ -120,6 +120,48 @@ class TestStores2 : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerMixerStore()->KLX_Mixer_GetAllUsedPhyMixerControls(&list), 0);
   }
 
+  void mixerDeleteReleasesOnlyRealCurves() {
+    ModelFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    VornErrorWatch watch;
+    // Global curve 0 (permanent) and set-up curve 255 (none): nothing to give back.
+    db.KLX_DataBaseManagerMixerGetSet_IsUsed(3, 1, W, false);
+    QCOMPARE(db.KLX_DataBaseManagerMixerClear(3), int(KLX_Ok));
+    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QVERIFY(fx.Sent().isEmpty());
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_IsUsed(3, 0, R), 0);
+    QVERIFY(fx.Marked(KLX_UnitKind::Mixer, 3));
+    QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
+
+    // Curves 7 (global) and 9 (flight mode 2, dependent) are given back;
+    // 11 sits in a flight mode the mixer does not depend on and stays.
+    for (int c : {7, 9, 11}) db.KLX_DataBaseManagerCurveGetSet_IsUsed(c, 1, W, false);
+    db.KLX_DataBaseManagerMixerGetSet_IsUsed(4, 1, W, false);
+    db.KLX_DataBaseManagerMixerGetSet_Name(4, "Butterfly", W);
+    db.KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(4, 7, W, false);
+    db.KLX_DataBaseManager_SetMixerFlightModeDependent(4, 2, 1, false);
+    db.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(4, 2, 9, W, false);
+    db.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(4, 4, 11, W, false);
+    fx.Drop();
+    QCOMPARE(db.KLX_DataBaseManagerMixerClear(4), int(KLX_Ok));
+    QCOMPARE(watch.Codes(), QList<unsigned>());
+    const QList<KLX_Message> sent = fx.Sent();
+    QCOMPARE(sent.size(), 2);
+    QCOMPARE(int(sent[0].id), 68);
+    QCOMPARE(sent[0].data, Update(1, 7, 0, 0, 0, 1));
+    QCOMPARE(sent[1].data, Update(1, 9, 0, 0, 0, 1));
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(7, 0, R), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(9, 0, R), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(11, 0, R), 1);
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_Name(4, "", R), QString("mixer"));
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(4, 0, R), 0);
+
+    // A mixer index that names no mixer deletes nothing: the failed reads are the answer.
+    QCOMPARE(db.KLX_DataBaseManagerMixerClear(48), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), (QList<unsigned>{331275, 331280}));
+    QVERIFY(fx.Sent().isEmpty());
+  }
+
   // ---- Limiters -------------------------------------------------------------------
   void limiterValuesStayOnTheControlScale() {
     ModelFixture fx;
