@@ -43,7 +43,6 @@ int KLX_DataBaseManager::KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, K
   m_Initialized = true;
   m_Vorn = vorn;
   m_LanguageHandler = language;
-  m_Processing = true;
   KLX_DataBaseManagerSetModelModifyFlag(false);
   KLX_DataBaseManagerSetSystemModifyFlag(false);
   KLX_DataBaseManagerSetVornModifyFlag(false);

@@ -50,6 +50,18 @@ class TestLifecycle : public QObject {
     QVERIFY(fx.db.KLX_DatabaseManagerTutorPupilPointer());
   }
 
+  void stopProcessingStopsTheAudioHandlerOnly() {
+    ModelFixture fx;
+    KLX_AudioHandler* audio = fx.db.KLX_DatabaseManagerAudioHandlerPointer();
+    KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
+    QVERIFY(audio->KLX_BaseClassThreadIsProcessing());
+    QVERIFY(saver->KLX_BaseClassThreadIsProcessing());
+    fx.db.KLX_DatabaseManagerStopProcessing();
+    QVERIFY(!audio->KLX_BaseClassThreadIsProcessing());
+    QVERIFY(saver->KLX_BaseClassThreadIsProcessing());
+    QVERIFY(fx.db.KLX_DataBaseManagerIsInitialized());
+  }
+
   void freeDeletesInItsOrderOnce() {
     ModelFixture fx;
     // Refused while the services run.
