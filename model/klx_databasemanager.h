@@ -130,6 +130,8 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 
   int KLX_DataBaseManagerHandleTelemetrieData(const unsigned char* frame);
   int KLX_DataBaseManagerHandleTelemetrieNoResp(unsigned char address);
+  // Refreshes the transmitter's own sensor (the timers-and-alarms thread, once a second).
+  int KLX_DataBaseManagerHandleTelemetrieVornData();
   int KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex, unsigned char count);
   KLX_TelemetrieHandler* KLX_DataBaseManagerGetTelemetrieHandler() { return &m_TelemetrieHandler; }
 

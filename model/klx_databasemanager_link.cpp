@@ -120,6 +120,10 @@ int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieNoResp(unsigned char
   return m_TelemetrieHandler.KLX_TelemetrieHandlerNoRespFromSensor(address, this);
 }
 
+int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieVornData() {
+  return m_TelemetrieHandler.KLX_TelemetrieHandlerHandleVornData(this);
+}
+
 int KLX_DataBaseManager::KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex,
                                                                     unsigned char count) {
   // The own sensor is refreshed by groups of eight values.

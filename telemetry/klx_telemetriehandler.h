@@ -1,7 +1,8 @@
 #pragma once
 // The telemetry handler, least form: its live-path entries count what
-// arrives and keep the last of it; the sensor store, log and own sensor come
-// with the telemetry.
+// arrives and keep the last of it, and the own-sensor refresh writes the
+// transmitter's values that exist already; sensor parsing, the log and the
+// GPS position come with the telemetry.
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
@@ -19,6 +20,12 @@ class KLX_TelemetrieHandler {
   int KLX_TelemetrieHandlerNoRespFromSensor(unsigned char address, KLX_DataBaseManager* db);
   // Own-sensor values firstIndex .. firstIndex+7.
   int KLX_TelemetrieHandlerHandleVornSlavesData(KLX_DataBaseManager* db, unsigned char firstIndex);
+  // Refreshes the transmitter's own sensor (address 4) in the sensor store:
+  // battery voltages, current, processor temperature, the transceiver's link
+  // quality and signal strengths, the four sticks. KLX_Ok, or KLX_Error
+  // without a facade or sensor store.
+  int KLX_TelemetrieHandlerHandleVornData(KLX_DataBaseManager* db);
+  static constexpr int kOwnSensor = 4;
 
   int KLX_TelemetrieHandlerIntialize();
   int KLX_TelemetrieHandlerStop() { return 1; }
@@ -36,6 +43,7 @@ class KLX_TelemetrieHandler {
   int SensorFrames() const { return m_SensorFrames; }
   int LastNoResponse() const { return m_LastNoResponse; }
   int OwnSensorGroupRefreshes(int group) const;
+  int OwnSensorRefreshes() const { return m_OwnRefreshes; }
 
  private:
   mutable QMutex m_Mutex;
@@ -43,6 +51,7 @@ class KLX_TelemetrieHandler {
   std::atomic<int> m_SensorFrames{0};
   std::atomic<int> m_LastNoResponse{-1};
   std::atomic<int> m_GroupRefreshes[4] = {};
+  std::atomic<int> m_OwnRefreshes{0};
   std::atomic<int> m_PauseReason{-1};
   std::atomic<int> m_Headers{0};
   QString m_LogFolder;
