@@ -29,8 +29,6 @@
   void KLX_DataBaseManagerForceSavingXMLFiles(bool stopForever);
   void KLX_DataBaseManagerForceModelFileSaveInDebug(bool dumpTimers);
   void KLX_DataBaseManagerResetAllModelData();
-  // The engine's set-up block, set by the runtime database manager.
-  void KLX_DataBaseManagerSetSetupData(T_SetupData* setup) { m_SetupData = setup; }
 
   // ---- Emitters -------------------------------------------------------------
   void KLX_DataBaseManagerEmitUpdateStatus(int state) { emit updateStatus(state); }
@@ -100,6 +98,8 @@
   Q_INVOKABLE void KLX_DataBaseManager_StickdataReset_Control();
 
   // ---- Model checksum ---------------------------------------------------------
+  // fromEngine: over the engine thread's set-up block, under that thread's
+  // lock (0 without the runtime read-outs); else chained over the stores.
   unsigned int KLX_DataBaseManagerCalculateModelCRC(bool fromEngine);
   Q_INVOKABLE unsigned int KLX_DataBaseManagerModelCRCGetOwnCRC() const { return m_OwnCRC; }
   void KLX_DataBaseManagerModeCRCSetTransCRC(unsigned int crc) { m_TransCRC = crc; }
@@ -455,7 +455,6 @@
   KLX_FlightmodeAssign* m_FlightmodeAssign = nullptr;
   KLX_TeleControl* m_TeleControl = nullptr;
   KLX_SerFuncMatrix m_SerFuncMatrix;
-  T_SetupData* m_SetupData = nullptr;
   CBuzzer m_Buzzer;
 
   std::atomic<int> m_SavedStartupPhase{0};

@@ -51,6 +51,26 @@ struct ModelFixture {
   }
 };
 
+// The facade with its engine thread brought up but left idle (processing
+// off): the test steps the thread's passes itself.
+struct EngineFixture : ModelFixture {
+  KLX_FunctionalCalculation& engine;
+  explicit EngineFixture(int board = KL_BOARD_VORN)
+      : ModelFixture(board), engine(*runtime.KLX_RuntimeDatabaseManagerEngine()) {
+    KLX_DataBaseManager::m_MySelf = &db;
+    runtime.KLX_RuntimeDatabaseManagerInitialize(&db, &protocol, nullptr);
+  }
+  ~EngineFixture() {
+    runtime.KLX_RuntimeDatabaseManagerStop();
+    KLX_DataBaseManager::m_MySelf = nullptr;
+  }
+  // Passes until a data pass has copied what is marked.
+  void DataPass() {
+    engine.KLX_FunctionalCalculationPass();
+    if (engine.KLX_FunctionalCalculationPhase() != 2) engine.KLX_FunctionalCalculationPass();
+  }
+};
+
 // An 8-byte single-field update: element id, three indices, the value's bytes.
 // Data rows "larger" and "smaller" of a column "board", for cases that hold
 // on both transmitters.

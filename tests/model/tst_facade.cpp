@@ -248,12 +248,10 @@ class TestFacade : public QObject {
 
   void storesAndEngineAgreeOnTheChecksum() {
     QFETCH(int, board);
-    ModelFixture fx(board);
+    EngineFixture fx(board);
     KLX_DataBaseManager& db = fx.db;
-    T_SetupData* block = new T_SetupData;
-    kl_engine_init_setupdata(block);
     const unsigned empty = db.KLX_DataBaseManagerCalculateModelCRC(false);
-    QCOMPARE(empty, kl_engine_calc_model_crc32(block));
+    QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(true), empty);
 
     // A small model written through the facade.
     db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 1, AtomicDirSet);
@@ -272,16 +270,9 @@ class TestFacade : public QObject {
     const unsigned fromStores = db.KLX_DataBaseManagerCalculateModelCRC(false);
     QVERIFY(fromStores != empty);
 
-    // The engine's block filled by the copies the engine thread makes.
-    for (int i = 0; i < KL_MAX_SERVOS; ++i) db.KLX_DataBaseManagerServoConfigCopySingleUnit(i, &block->ServoConfig[i]);
-    for (int i = 0; i < KL_MAX_FUNCTIONS; ++i) db.KLX_DataBaseManagerFunctionCopySingleUnit(i, &block->Function[i]);
-    for (int i = 0; i < KL_MAX_FLIGHTMODES; ++i)
-      db.KLX_DataBaseManagerFlightmodeCopySingleUnit(i, &block->FlightMode[i]);
-    for (int i = 0; i < KL_MAX_CURVES; ++i) db.KLX_DataBaseManagerCurveCopySingleUnit(i, &block->Curve[i]);
-    for (int i = 0; i < KL_TRIM_CONTROLS; ++i) db.KLX_DataBaseManagerTrimCopySingleUnit(i, &block->TrimControl[i]);
-    db.KLX_DataBaseManagerFlightmodeAssignCopySingleUnit(&block->FlightModeAssignment);
-    QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(false), kl_engine_calc_model_crc32(block));
-    db.KLX_DataBaseManagerSetSetupData(block);
+    // The engine's block holds the edits once a data pass has copied them.
+    QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(true), empty);
+    fx.DataPass();
     QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(true), fromStores);
     QCOMPARE(db.KLX_DataBaseManagerModelCRCGetOwnCRC(), fromStores);
 
@@ -290,8 +281,6 @@ class TestFacade : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(false), fromStores);
     db.KLX_DataBaseManagerTrimGetSetTrimValue(5, 3, 1, AtomicDirSet);
     QVERIFY(db.KLX_DataBaseManagerCalculateModelCRC(false) != fromStores);
-    db.KLX_DataBaseManagerSetSetupData(nullptr);
-    delete block;
   }
 
   void checksumParts() {
