@@ -3,7 +3,7 @@
 // model reset clears every store.
 #include <QMutex>
 
-#include "../model/model_fixture.h"
+#include "model_fixture.h"
 
 namespace {
 QMutex g_LinesMutex;

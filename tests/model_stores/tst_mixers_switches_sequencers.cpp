@@ -18,7 +18,7 @@ QByteArray SeqUpdate(int element, int seq, int i1, int i2, int point, int value,
 }
 }  // namespace
 
-class TestStores2 : public QObject {
+class TestMixersSwitchesSequencers : public QObject {
   Q_OBJECT
  private slots:
   // ---- Mixers -------------------------------------------------------------------
@@ -427,5 +427,5 @@ class TestStores2 : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestStores2)
-#include "tst_stores2.moc"
+QTEST_GUILESS_MAIN(TestMixersSwitchesSequencers)
+#include "tst_mixers_switches_sequencers.moc"

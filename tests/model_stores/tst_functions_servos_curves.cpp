@@ -1,7 +1,7 @@
 // The stores' own rules: names, flight mode 0 as the global set-up, set-up
 // copies, the 1/100 % servo points, curves, trims and the flight-mode
 // assignment, on both boards where they differ.
-#include "model_fixture.h"
+#include "../model/model_fixture.h"
 
 namespace {
 using K = KLX_UnitKind;
@@ -13,7 +13,7 @@ void UseFunctions(KLX_DataBaseManager& db, int count) {
 }
 }  // namespace
 
-class TestStores : public QObject {
+class TestFunctionsServosCurves : public QObject {
   Q_OBJECT
 
  private slots:
@@ -396,5 +396,5 @@ class TestStores : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestStores)
-#include "tst_stores.moc"
+QTEST_GUILESS_MAIN(TestFunctionsServosCurves)
+#include "tst_functions_servos_curves.moc"
