@@ -10,7 +10,7 @@
 KLX_DataBaseManager* KLX_DataBaseManager::m_MySelf = nullptr;
 
 namespace {
-constexpr unsigned kErrInitialize = 66305;
+constexpr unsigned kErrInitialize = 0x10301;
 constexpr int kOwnedObjects = 31;
 }  // namespace
 

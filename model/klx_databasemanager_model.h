@@ -50,7 +50,7 @@
   // 8 with all set, else the board's timer count.
   Q_INVOKABLE int KLX_DataBaseManagerGetMaxTimer(bool all);
 #define KLX_DEBUG_HOOK_DECL(n) \
-  Q_INVOKABLE int KLX_DataBaseManagerTest##n() { return 1; }
+  Q_INVOKABLE int KLX_DataBaseManagerTest##n() { return KLX_Ok; }
   KLX_DEBUG_HOOKS(KLX_DEBUG_HOOK_DECL)
 #undef KLX_DEBUG_HOOK_DECL
 

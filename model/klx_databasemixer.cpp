@@ -5,8 +5,8 @@
 #include "model/klx_databasemanager.h"
 
 namespace {
-constexpr unsigned kErrMixerName = 331268;
-constexpr unsigned kErrLimiterName = 331012;
+constexpr unsigned kErrMixerName = 0x50E04;
+constexpr unsigned kErrLimiterName = 0x50D04;
 }  // namespace
 
 // ---- Mixers ---------------------------------------------------------------------------

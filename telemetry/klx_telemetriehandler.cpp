@@ -87,7 +87,7 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandlerIntialize() {
   QMutexLocker lock(&m_Mutex);
   m_LogFolder = KLX_FileNameHandler().KLX_FileNameHandlerGetTelemetrieLogFilePath();
   if (m_LogFolder.endsWith('/')) m_LogFolder.chop(1);
-  return 1;
+  return KLX_Ok;
 }
 
 QString KLX_TelemetrieHandler::KLX_TelemetrieHandlerGetTeleLogFolder() const {

@@ -9,13 +9,15 @@
 
 #include <atomic>
 
+#include "frame/klx_databasevalues.h"
+
 class KLX_DataBaseManager;
 
 class KLX_TelemetrieHandler {
  public:
   static constexpr int kFrameSize = 19;
 
-  // A live sensor frame (19 bytes); the frame's sensor address, or -70000.
+  // A live sensor frame (19 bytes); the frame's sensor address, or KLX_Error.
   int KLX_TelemetrieHandlerHandleSensorData(const unsigned char* frame, KLX_DataBaseManager* db);
   int KLX_TelemetrieHandlerNoRespFromSensor(unsigned char address, KLX_DataBaseManager* db);
   // Own-sensor values firstIndex .. firstIndex+7.
@@ -28,7 +30,7 @@ class KLX_TelemetrieHandler {
   static constexpr int kOwnSensor = 4;
 
   int KLX_TelemetrieHandlerIntialize();
-  int KLX_TelemetrieHandlerStop() { return 1; }
+  int KLX_TelemetrieHandlerStop() { return KLX_Ok; }
   // Recording pauses with a reason and resumes; -1 while recording runs.
   void KLX_TelemetrieHandler_HandlePauseAsyncRequest(int reason) { m_PauseReason = reason; }
   void KLX_TelemetrieHandler_ResumeRecording() { m_PauseReason = -1; }

@@ -2,6 +2,8 @@
 // A facade brought up on a message layer without bus, for either board, and
 // the doors a test watches: the queued controller messages, the marks for the
 // engine, the modify flag and the error reports.
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 #include "frame/klx_board.h"
@@ -13,6 +15,15 @@
 #include "tasks/klx_vornhandler.h"
 #include "vorn_testroot.h"
 
+// What the simulated board lays down and the settings read at start: the
+// board's temperature file (its absence is reported).
+inline void LayDownBoardFiles(const QString& root) {
+  const QString thermal = root + "/sys/class/thermal/thermal_zone0";
+  QDir().mkpath(thermal);
+  QFile temp(thermal + "/temp");
+  if (temp.open(QIODevice::WriteOnly)) temp.write("41000\n");
+}
+
 struct ModelFixture {
   VornTestRoot root;
   KLX_Protocol protocol;
@@ -22,6 +33,7 @@ struct ModelFixture {
   int initialized = 0;
 
   explicit ModelFixture(int board = KL_BOARD_VORN) {
+    LayDownBoardFiles(root.Path());
     kl_engine_reset_state();
     kl_engine_init_parameters(board);
     Board::Free();

@@ -62,7 +62,7 @@ class TestMixersSwitchesSequencers : public QObject {
   void mixerMaskNeverHoldsFlightModeZero() {
     ModelFixture fx;
     QCOMPARE(fx.db.KLX_DataBaseManagerMixerGetSet_SingleMask(2, 0x0Fu, W, false), 0x0E);
-    QCOMPARE(fx.db.KLX_DataBaseManager_SetMixerFlightModeDependent(2, 0, 1), -70000);
+    QCOMPARE(fx.db.KLX_DataBaseManager_SetMixerFlightModeDependent(2, 0, 1), int(KLX_Error));
     QCOMPARE(fx.db.KLX_DataBaseManager_IsMixerFlightModeDependent(2, 40), 0);
   }
 
@@ -87,8 +87,8 @@ class TestMixersSwitchesSequencers : public QObject {
     QCOMPARE(before, 0u);
     for (int j = 0; j < 32; ++j) db.KLX_DataBaseManagerMixerGetSet_IsUsed(j, 1, W, false);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerMixerGetNextFreeIndex(), -70016);
-    QVERIFY(watch.Has(134658));
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetNextFreeIndex(), int(Max_Mixer_Number_Reached));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x20E02});
   }
 
   void mixerNamesAreUniqueIgnoringCase() {
@@ -158,7 +158,7 @@ class TestMixersSwitchesSequencers : public QObject {
 
     // A mixer index that names no mixer deletes nothing: the failed reads are the answer.
     QCOMPARE(db.KLX_DataBaseManagerMixerClear(48), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{331275, 331280}));
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x50E0B, 0x50E10}));
     QVERIFY(fx.Sent().isEmpty());
   }
 
@@ -176,8 +176,8 @@ class TestMixersSwitchesSequencers : public QObject {
     QCOMPARE(sent[1].data, Update(11, 3, 2, 0, -2047, 2));
     QCOMPARE(sent[2].data, Update(9, 3, 26, 0, 100, 2));
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerLimiterGetSet_Above_Hi(3, 27, 0, W), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{331019});
+    QCOMPARE(db.KLX_DataBaseManagerLimiterGetSet_Above_Hi(3, 27, 0, W), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x50D0B});
     QVERIFY(fx.Sent().isEmpty());
   }
 
@@ -186,11 +186,11 @@ class TestMixersSwitchesSequencers : public QObject {
     KLX_DataBaseManager& db = fx.db;
     for (int l = 0; l < 32; ++l) db.KLX_DataBaseManagerLimiterGetSet_IsUsed(l, 1, W, false);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerLimiterGetNextFreeIndex(), -70015);
+    QCOMPARE(db.KLX_DataBaseManagerLimiterGetNextFreeIndex(), int(Max_Limiter_Number_Reached));
     QVERIFY(watch.Codes().isEmpty());
     db.KLX_DataBaseManagerSetModelModifyFlag(false);
     QCOMPARE(db.KLX_DataBaseManagerLimiterClear(48), 1);
-    QVERIFY(watch.Has(134401));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x20D01});
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
   }
 
@@ -220,8 +220,8 @@ class TestMixersSwitchesSequencers : public QObject {
     QCOMPARE(sent[3].data, Update(6, 9, 1, 0, 205, 2));
     QCOMPARE(sent[4].data, Update(7, 9, 1, 0, -205, 2));
     VornErrorWatch watch;
-    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchSwitch_As_SingleSwitch(128), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{342034});
+    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchSwitch_As_SingleSwitch(128), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x53812});
   }
 
   void switchChainsEndAtCycles() {
@@ -255,7 +255,7 @@ class TestMixersSwitchesSequencers : public QObject {
   void switchIdsUseTheFixedRange() {
     ModelFixture fx(KL_BOARD_FENK);
     QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1407), 127);
-    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1408), -70000);
+    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1408), int(KLX_Error));
     fx.db.KLX_DataBaseManagerSwitchGetSet_Name(0, "gear", W);
     QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGetSet_Name(1, "gear", W), QString("gear"));
   }
@@ -324,8 +324,8 @@ class TestMixersSwitchesSequencers : public QObject {
     T_Sequencer before[2];
     fx.db.KLX_DataBaseManagerSequencerCopySingleUnit(0, before);
     VornErrorWatch watch;
-    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_TimePoint(seq, slot, direction, point, 50, W), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{331780});
+    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_TimePoint(seq, slot, direction, point, 50, W), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x51004});
     QVERIFY(fx.Sent().isEmpty());
     T_Sequencer after[2];
     fx.db.KLX_DataBaseManagerSequencerCopySingleUnit(0, after);
@@ -358,15 +358,15 @@ class TestMixersSwitchesSequencers : public QObject {
     db.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, 1, W, false);
     const unsigned value = 1234;
     QCOMPARE(db.KLX_DataBaseManagerSequencerUpdateInfo(0, true, 2, &value), 1);
-    QVERIFY(db.KLX_DataBaseManagerSequencerSynchronize(0) > -70000);
-    QCOMPARE(db.KLX_DataBaseManagerSequencerSynchronize(0), -70000);
-    QCOMPARE(db.KLX_DataBaseManagerSequencerUpdateInfo(2, true, 2, &value), -70000);
+    QVERIFY(db.KLX_DataBaseManagerSequencerSynchronize(0) > KLX_Error);
+    QCOMPARE(db.KLX_DataBaseManagerSequencerSynchronize(0), int(KLX_Error));
+    QCOMPARE(db.KLX_DataBaseManagerSequencerUpdateInfo(2, true, 2, &value), int(KLX_Error));
   }
 
   void stateRequestGoesOutForUsedSequencers() {
     ModelFixture fx;
     KLX_DataBaseManager& db = fx.db;
-    QCOMPARE(db.KLX_DataBaseManagerSequencerRequestCurrentInfo(1), -70000);
+    QCOMPARE(db.KLX_DataBaseManagerSequencerRequestCurrentInfo(1), int(KLX_Error));
     db.KLX_DataBaseManagerSequencerGetSet_IsUsed(1, 2, W, false);
     QCOMPARE(db.KLX_DataBaseManagerSequencerRequestCurrentInfo(1), 1);
     const QList<KLX_Message> sent = fx.Sent();
@@ -387,7 +387,7 @@ class TestMixersSwitchesSequencers : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_IsUsed(1, 0, R), 0);
     QVERIFY(fx.Sent().isEmpty());
     QVERIFY(fx.db.KLX_DataBaseManagerGetModelModifyFlag());
-    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetNextFreeIndex(), -70017);
+    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetNextFreeIndex(), int(Max_Sequencer_Number_Reached));
     delete block;
     KLX_DataBaseManager::m_MySelf = nullptr;
   }
@@ -415,8 +415,8 @@ class TestMixersSwitchesSequencers : public QObject {
     QVERIFY(fx.Marked(KLX_UnitKind::SpecialSwitch, 0));
     QVERIFY(fx.Sent().isEmpty());
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(4, 0, W), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{345348});
+    QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(4, 0, W), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x54504});
     unsigned char image[16] = {0xAA};
     QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchCopyUnit_A(7, image), 11);
     QCOMPARE(int(image[0]), 0);
