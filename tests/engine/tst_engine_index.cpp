@@ -96,6 +96,16 @@ std::vector<int64_t> RandomRun(int model, bool uncached) {
   return trace;
 }
 
+// Function 0 on stick 0 (at 1000) through servo 0 at 100 % travel; stick 1
+// stands at -600.
+void StickZeroOnServoZero(Engine& e) {
+  e.UseFunction(0, kStick0);
+  e.UseServo(0);
+  e.AssignServo(0, 0, 0);
+  e.Stick(kStick0, 1000);
+  e.Stick(kStick1, -600);
+}
+
 // Function 0 with expo on stick 0, swept through every stick position.
 std::vector<int64_t> ExpoSweep(int expo, int expoNeg, bool uncached, bool moveExpo) {
   Engine e;
@@ -200,11 +210,7 @@ void EngineIndex::updateBracketLeavesNoStaleIndex() {
   // Inside an update the setters leave the refresh to the caller; a caller
   // that forgets it still gets passes over what the block holds.
   Engine e;
-  e.UseFunction(0, kStick0);
-  e.UseServo(0);
-  e.AssignServo(0, 0, 0);
-  e.Stick(kStick0, 1000);
-  e.Stick(kStick1, -600);
+  StickZeroOnServoZero(e);
   e.Pass();
   QCOMPARE(e.ServoOut(0), 499);
   T_Function f = e.read()->Function[0];
@@ -316,11 +322,7 @@ void EngineIndex::aFieldWrittenWithoutARefreshCallTakesEffect() {
   QFETCH(int, edit);
   QFETCH(int, expected);
   Engine e;
-  e.UseFunction(0, kStick0);
-  e.UseServo(0);
-  e.AssignServo(0, 0, 0);
-  e.Stick(kStick0, 1000);
-  e.Stick(kStick1, -600);
+  StickZeroOnServoZero(e);
   std::unique_ptr<T_SetupData> bare(new T_SetupData);
   std::memcpy(bare.get(), e.read(), sizeof(T_SetupData));
   T_ServoOutputs out{};

@@ -102,6 +102,19 @@ inline QByteArray Update(int element, int i1, int i2, int i3, qint64 value, int 
   return b;
 }
 
+// A sequencer's update: element, sequencer, servo slot, direction, waypoint
+// in front of the value.
+inline QByteArray SeqUpdate(int element, int seq, int slot, int direction, int point, qint64 value, int width) {
+  QByteArray b(8, '\0');
+  b[0] = static_cast<char>(element);
+  b[1] = static_cast<char>(seq);
+  b[2] = static_cast<char>(slot);
+  b[3] = static_cast<char>(direction);
+  b[4] = static_cast<char>(point);
+  for (int k = 0; k < width; ++k) b[5 + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+  return b;
+}
+
 // Calls an invokable of the facade by name, as QML does: up to five int
 // arguments and an optional trailing bool.
 inline int InvokeInt(QObject* o, const char* name, const QList<int>& a, int flag = -1) {

@@ -122,19 +122,6 @@ qint64 Raw(const Row& r, qint64 kept) {
   }
 }
 
-// The sequencer's update: element, sequencer, servo slot, direction,
-// waypoint, then the value.
-QByteArray SeqUpdate(int element, int seq, int slot, int direction, int point, qint64 value, int width) {
-  QByteArray b(8, '\0');
-  b[0] = static_cast<char>(element);
-  b[1] = static_cast<char>(seq);
-  b[2] = static_cast<char>(slot);
-  b[3] = static_cast<char>(direction);
-  b[4] = static_cast<char>(point);
-  for (int k = 0; k < width; ++k) b[5 + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
-  return b;
-}
-
 // Calls an invokable by name through the meta-object, as QML does: every
 // argument converted to the parameter's type (int, uint or bool).
 int Invoke(QObject* o, const QByteArray& name, const QList<qint64>& args, bool* found) {

@@ -5,17 +5,6 @@
 namespace {
 constexpr int W = 0;  // write
 constexpr int R = 1;  // read
-
-QByteArray SeqUpdate(int element, int seq, int i1, int i2, int point, int value, int width) {
-  QByteArray b(8, '\0');
-  b[0] = static_cast<char>(element);
-  b[1] = static_cast<char>(seq);
-  b[2] = static_cast<char>(i1);
-  b[3] = static_cast<char>(i2);
-  b[4] = static_cast<char>(point);
-  for (int k = 0; k < width; ++k) b[5 + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
-  return b;
-}
 }  // namespace
 
 class TestMixersSwitchesSequencers : public QObject {
