@@ -85,8 +85,8 @@ int KLX_FunctionalCalculation::KLX_FunctionalCalculationStart() {
     QMutexLocker lock(&m_Mutex);
     m_Entered = false;
     start(QThread::TimeCriticalPriority);
-    // Until the thread has entered its loop or ended at once; no longer than
-    // the start time, and no longer than that when it runs.
+    // Until the thread has entered its loop, at most the start time; a
+    // thread that ends at once never enters it and is seen ended by then.
     if (!m_Entered) m_WaitClock.load()->KLX_ClockWait(m_Started, m_Mutex, kStartWaitMs);
   }
   if (isRunning()) return KLX_Ok;
