@@ -1,16 +1,23 @@
 #pragma once
 // The audio thread and its playback pipes (published as "AudioHandler").
+// Least form until the audio thread comes: it already carries the thread's
+// label and processing switch, which the facade and the switch-off use.
 #include <QObject>
+
+#include "frame/klx_basethread.h"
+#include "frame/klx_databasevalues.h"
 
 class KLX_DataBaseManager;
 
-class KLX_AudioHandler : public QObject {
+class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   Q_OBJECT
  public:
-  explicit KLX_AudioHandler(QObject* parent = nullptr) : QObject(parent) {}
-  int KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) { m_Db = db; return db ? 1 : -70000; }
-  int KLX_AudioHandlerStop() { return 1; }
-  void KLX_AudioHandlerStopProcessing() {}
+  explicit KLX_AudioHandler(QObject* parent = nullptr) : QObject(parent), KLX_BaseClassThread("AudioHandler", false) {}
+  // Keeps the facade and switches processing on; KLX_Error without a facade.
+  int KLX_AudioHandlerInitialize(KLX_DataBaseManager* db);
+  int KLX_AudioHandlerStop() { return KLX_Ok; }
+  void KLX_AudioHandlerStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
+  void KLX_AudioHandlerStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
   // The settings' volumes (percent + 256 * control id). Kept until the mixer
   // elements come with the audio thread.
   void KLX_AudioHandlerKeepTrimClickVolume(int packed) { m_Kept[0] = packed; }
@@ -37,3 +44,10 @@ class KLX_AudioHandler : public QObject {
   int m_TrimBeeps[2] = {0, 0};
   int m_LastVibration = 0;
 };
+
+inline int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
+  m_Db = db;
+  if (!db) return KLX_Error;
+  KLX_AudioHandlerStartProcessing();
+  return KLX_Ok;
+}

@@ -180,8 +180,11 @@ int KLX_VarioSettings::KLX_VarioSetAddress(short address, unsigned char index, i
 }
 
 int KLX_VarioSettings::KLX_VarioSetSingleFMMask(unsigned int mask) {
-  SetParameter(m_RequestedFm, [&] { m_Settings.FmMask = mask; return 1; });
-  return 1;
+  SetParameter(m_RequestedFm, [&] {
+    m_Settings.FmMask = mask;
+    return int(KLX_Ok);
+  });
+  return KLX_Ok;
 }
 
 int KLX_VarioSettings::KLX_Vario_SetFlightModeDependent(int fm, int on) {
@@ -194,9 +197,9 @@ int KLX_VarioSettings::KLX_Vario_SetFlightModeDependent(int fm, int on) {
     } else if (on != 1) {
       m_Settings.FmMask &= ~bit;
     }
-    return 1;
+    return int(KLX_Ok);
   });
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_VarioSettings::KLX_Vario_IsFlightModeDependent(int fm) const {

@@ -13,8 +13,9 @@ constexpr uint16_t kSticks[4] = {256, 257, 496, 497};
 constexpr uint16_t kTrims[6] = {512, 513, 752, 753, 514, 754};
 constexpr uint16_t kSwitches[8] = {768, 769, 770, 771, 772, 776, 773, 1013};
 
+// The block behind its write door, as the program keeps it.
 struct Model {
-  std::unique_ptr<T_SetupData> block{new T_SetupData};
+  std::unique_ptr<KlSetupBlock> setup{new KlSetupBlock};
   T_ServoOutputs out{};
   uint32_t tick = 0;
 };
@@ -24,7 +25,6 @@ void StartEngine(Model& m) {
   kl_engine_init_parameters(KL_BOARD_VORN);
   kl_engine_init_runtimedata(&m.out);
   kl_engine_setup_controls_vorn();
-  kl_engine_update_control_bookmarks(true, true, true, m.block.get());
 }
 
 void UseFunction(T_Function& f, uint16_t control, uint16_t trim, int expo) {
@@ -50,7 +50,8 @@ void UseMixer(T_Mixer& m, int from, int to, uint16_t control) {
 // Aileron, elevator, rudder, flaps, butterfly, throttle, two auxiliaries;
 // two ailerons, elevator, rudder, two flaps; the usual glider mixers.
 void BuildGlider(Model& m) {
-  T_SetupData& b = *m.block;
+  KlSetupWrite w(*m.setup);
+  T_SetupData& b = *w;
   kl_engine_init_setupdata(&b);
   for (int n = 0; n < 6; ++n) b.ServoConfig[n].IsUsed = 1;
   const uint16_t controls[8] = {kSticks[3], kSticks[2], kSticks[0], 1024, kSticks[1], 1025, 768, 769};
@@ -93,7 +94,8 @@ void BuildGlider(Model& m) {
 // 27 flight modes, 26 servos, 128 virtual switches, 2 sequencers, 16
 // telemetry controls, 8 switch slots, 255 curves.
 void BuildFull(Model& m) {
-  T_SetupData& b = *m.block;
+  KlSetupWrite w(*m.setup);
+  T_SetupData& b = *w;
   kl_engine_init_setupdata(&b);
   for (int n = 0; n < 26; ++n) {
     b.ServoConfig[n].IsUsed = 1;
@@ -185,7 +187,7 @@ void MoveSticks(uint32_t pass) {
 
 void Pass(Model& m) {
   kl_engine_set_tick_count(m.tick);
-  kl_engine_calculate(m.block.get(), &m.out);
+  kl_engine_calculate(*m.setup, &m.out);
   m.tick += 40;
 }
 

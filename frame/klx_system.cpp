@@ -183,7 +183,7 @@ void KLX_System::KLX_SystemStopProcessing() {
   m_GuiCommand.KLX_GuiCommandHandlerStopProcessing();
   m_Runtime.KLX_RuntimeDatabaseManagerStopProcessing();
   m_Battery.KLX_BatteryHandlerStopProcessing();
-  m_DataBase.KLX_DataBaseManagerStopProcessing();
+  m_DataBase.KLX_DatabaseManagerStopProcessing();
 }
 
 void KLX_System::KLX_SystemTurnOff(bool storedInTC) {

@@ -7,12 +7,12 @@
 #include "frame/klx_errorhandler.h"
 
 namespace {
-constexpr unsigned kErrSmoothed = 330243;
-constexpr unsigned kErrDefaults = 330246;
-constexpr unsigned kErrImageIndex = 330251;
-constexpr unsigned kErrImageBuffer = 68106;
-constexpr unsigned kErrDelete = 133633;
-constexpr unsigned kErrGain = 133644;
+constexpr unsigned kErrSmoothed = 0x50A03;
+constexpr unsigned kErrDefaults = 0x50A06;
+constexpr unsigned kErrImageIndex = 0x50A0B;
+constexpr unsigned kErrImageBuffer = 0x10A0A;
+constexpr unsigned kErrDelete = 0x20A01;
+constexpr unsigned kErrGain = 0x20A0C;
 constexpr int kSmoothedElement = 4;
 }  // namespace
 

@@ -204,7 +204,8 @@ void KLX_DataBaseManager::KLX_DataBaseManager_StickdataReset_Control() {
 
 unsigned int KLX_DataBaseManager::KLX_DataBaseManagerCalculateModelCRC(bool fromEngine) {
   if (fromEngine) {
-    m_OwnCRC = kl_engine_calc_model_crc32(m_SetupData);
+    if (!m_Runtime) return 0;
+    m_OwnCRC = m_Runtime->KLX_RuntimeDatabaseManagerEngine()->KLX_FunctionalCalculationModelCRC();
     return m_OwnCRC;
   }
   if (!m_ServoConfig || !m_Function || !m_Mixer || !m_Sequencer || !m_Limiter || !m_Flightmode || !m_Curve ||

@@ -125,6 +125,28 @@ int KLX_DataBaseManager::ReleaseCurve(int curve, bool update) {
   return result <= KLX_Error ? result : KLX_Ok;
 }
 
+int KLX_DataBaseManager::ReleaseHeldCurves(int global, const std::function<int(int)>& setupCurve,
+                                           bool* released) {
+  *released = false;
+  // Every set-up curve is read before anything is given back: an element
+  // whose curves cannot be read keeps them all and stays.
+  QVector<int> held;
+  if (global > KLX_Error) held.append(global);
+  for (int fm = 0; fm < KLX_DataBaseManagerGetMaxFlightmodes(); ++fm) {
+    const int curve = setupCurve(fm);
+    if (curve == kCurveNotHeld) continue;
+    if (curve <= KLX_Error) return curve;
+    held.append(curve);
+  }
+  int result = KLX_Ok;
+  for (int curve : held) {
+    const int r = ReleaseCurve(curve, true);
+    if (r <= KLX_Error) result = r;
+  }
+  *released = true;
+  return result;
+}
+
 int KLX_DataBaseManager::KLX_DataBaseManager_SetFunctionFlightModeDependent(int index, int fm_index, int value,
                                                                            bool update) {
   if (fm_index == 0 || !m_Function) return KLX_Error;
@@ -283,20 +305,13 @@ int KLX_DataBaseManager::KLX_DataBaseManagerFunctionClear(T_Function* record) {
 
 int KLX_DataBaseManager::KLX_DataBaseManagerFunctionClear(int index) {
   if (!m_Function) return KLX_Error;
-  // Release the curves the function held, only real ones; a failed release is the result.
-  int result = KLX_Ok;
   const int global = KLX_DataBaseManagerFunctionGetSet_GlobalCurveIdx(index, 0, AtomicDirGet, false);
-  if (global > KLX_Error) {
-    const int released = ReleaseCurve(global, true);
-    if (released <= KLX_Error) result = released;
-  }
-  for (int fm = 0; fm < KLX_DataBaseManagerGetMaxFlightmodes(); ++fm) {
-    if (fm != 0 && m_Function->KLX_Function_IsFlightModeDependent(index, fm) != 1) continue;
-    const int curve = KLX_DataBaseManagerFunctionGetSet_Setup_CurveIdx(index, fm, 0, AtomicDirGet, false);
-    if (curve <= KLX_Error) return curve;
-    const int released = ReleaseCurve(curve, true);
-    if (released <= KLX_Error) result = released;
-  }
+  bool released = false;
+  const int result = ReleaseHeldCurves(global, [&](int fm) {
+    if (fm != 0 && m_Function->KLX_Function_IsFlightModeDependent(index, fm) != 1) return kCurveNotHeld;
+    return KLX_DataBaseManagerFunctionGetSet_Setup_CurveIdx(index, fm, 0, AtomicDirGet, false);
+  }, &released);
+  if (!released) return result;
   m_Function->KLX_FunctionDelete(index);
   KLX_DataBaseManagerFunctionMarkFunction(index, true);
   return result;

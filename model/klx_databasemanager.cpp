@@ -10,7 +10,7 @@
 KLX_DataBaseManager* KLX_DataBaseManager::m_MySelf = nullptr;
 
 namespace {
-constexpr unsigned kErrInitialize = 66305;
+constexpr unsigned kErrInitialize = 0x10301;
 constexpr int kOwnedObjects = 31;
 }  // namespace
 
@@ -43,7 +43,6 @@ int KLX_DataBaseManager::KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, K
   m_Initialized = true;
   m_Vorn = vorn;
   m_LanguageHandler = language;
-  m_Processing = true;
   KLX_DataBaseManagerSetModelModifyFlag(false);
   KLX_DataBaseManagerSetSystemModifyFlag(false);
   KLX_DataBaseManagerSetVornModifyFlag(false);

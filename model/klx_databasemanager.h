@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 #include "audio/cttslist.h"
 #include "audio/klx_audiohandler.h"
@@ -58,7 +59,9 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
                                     KLX_RuntimeDatabaseManager* runtime);
   int KLX_DataBaseManagerStop();
   void KLX_DataBaseManagerFree();
-  void KLX_DataBaseManagerStopProcessing() { m_Processing = false; }
+  // At switch-off: the audio handler stops its processing; nothing else of
+  // the facade has a processing switch.
+  void KLX_DatabaseManagerStopProcessing() { m_AudioHandler.KLX_AudioHandlerStopProcessing(); }
   bool KLX_DataBaseManagerIsInitialized() const { return m_Initialized; }
   // How many of the 31 objects the facade owns exist now.
   int KLX_DataBaseManagerOwnedObjects() const;
@@ -127,6 +130,8 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 
   int KLX_DataBaseManagerHandleTelemetrieData(const unsigned char* frame);
   int KLX_DataBaseManagerHandleTelemetrieNoResp(unsigned char address);
+  // Refreshes the transmitter's own sensor (the timers-and-alarms thread, once a second).
+  int KLX_DataBaseManagerHandleTelemetrieVornData();
   int KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex, unsigned char count);
   KLX_TelemetrieHandler* KLX_DataBaseManagerGetTelemetrieHandler() { return &m_TelemetrieHandler; }
 
@@ -163,7 +168,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_LanguageHandler* m_LanguageHandler = nullptr;
   KLX_RuntimeDatabaseManager* m_Runtime = nullptr;
   bool m_Initialized = false;
-  std::atomic<bool> m_Processing{false};
 
   std::atomic<int> m_StartupPhase{0};
   std::atomic<int> m_BootStatus{0};

@@ -9,9 +9,6 @@
 
 #include <cstring>
 
-namespace {
-constexpr int kBadIndex = -70010;
-}
 
 // ---- live control store ----------------------------------------------------
 
@@ -76,7 +73,7 @@ int KLX_DataBaseManager::KLX_DataBaseManager_IsTrimFlightModeDependent(int trim,
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir, bool) {
-  if (!m_SpecialSwitch) return kBadIndex;
+  if (!m_SpecialSwitch) return Indexes_Out_Of_Range;
   const int result = m_SpecialSwitch->KLX_SpecialSwitchGetSet_Value(index, value, dir);
   // A report from the controller is model data too: it is marked and saved.
   if (!dir && result > KLX_Error) KLX_DataBaseManagerFunctionMarkSpecialSwitch(true);
@@ -118,6 +115,10 @@ int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieData(const unsigned 
 
 int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieNoResp(unsigned char address) {
   return m_TelemetrieHandler.KLX_TelemetrieHandlerNoRespFromSensor(address, this);
+}
+
+int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieVornData() {
+  return m_TelemetrieHandler.KLX_TelemetrieHandlerHandleVornData(this);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex,

@@ -29,8 +29,6 @@
   void KLX_DataBaseManagerForceSavingXMLFiles(bool stopForever);
   void KLX_DataBaseManagerForceModelFileSaveInDebug(bool dumpTimers);
   void KLX_DataBaseManagerResetAllModelData();
-  // The engine's set-up block, set by the runtime database manager.
-  void KLX_DataBaseManagerSetSetupData(T_SetupData* setup) { m_SetupData = setup; }
 
   // ---- Emitters -------------------------------------------------------------
   void KLX_DataBaseManagerEmitUpdateStatus(int state) { emit updateStatus(state); }
@@ -52,7 +50,7 @@
   // 8 with all set, else the board's timer count.
   Q_INVOKABLE int KLX_DataBaseManagerGetMaxTimer(bool all);
 #define KLX_DEBUG_HOOK_DECL(n) \
-  Q_INVOKABLE int KLX_DataBaseManagerTest##n() { return 1; }
+  Q_INVOKABLE int KLX_DataBaseManagerTest##n() { return KLX_Ok; }
   KLX_DEBUG_HOOKS(KLX_DEBUG_HOOK_DECL)
 #undef KLX_DEBUG_HOOK_DECL
 
@@ -100,6 +98,8 @@
   Q_INVOKABLE void KLX_DataBaseManager_StickdataReset_Control();
 
   // ---- Model checksum ---------------------------------------------------------
+  // fromEngine: over the engine thread's set-up block, under that thread's
+  // lock (0 without the runtime read-outs); else chained over the stores.
   unsigned int KLX_DataBaseManagerCalculateModelCRC(bool fromEngine);
   Q_INVOKABLE unsigned int KLX_DataBaseManagerModelCRCGetOwnCRC() const { return m_OwnCRC; }
   void KLX_DataBaseManagerModeCRCSetTransCRC(unsigned int crc) { m_TransCRC = crc; }
@@ -419,7 +419,17 @@
   QString ModelName(KLX_UnitKind kind, KLX_RecordStore* store, unsigned errCode, int index1,
                     const QString& name, int dir);
   void MarkUnit(KLX_UnitKind kind, int index, bool modified);
+  // Gives back one curve; curve 0 (permanent) and indices that name no
+  // curve are not released. KLX_Ok or the release's failure.
   int ReleaseCurve(int curve, bool update);
+  // Gives back the curves an element holds: its global curve (skipped when
+  // it is a failure code) and the set-up curve of each flight mode that
+  // setupCurve answers (kCurveNotHeld for a flight mode the element does not
+  // depend on). A set-up curve that cannot be read is the result at once,
+  // nothing released and *released false; else the last failed release or
+  // KLX_Ok, *released true.
+  static constexpr int kCurveNotHeld = -1;
+  int ReleaseHeldCurves(int global, const std::function<int(int)>& setupCurve, bool* released);
   // A servo point with 1/100 % resolution: whole percent or hundredths.
   int ServoPoint(bool hundredths, int point, int index1, int index2, int value, int dir, bool update);
   int TrimIndexOfFunction(int function, bool anyControl);
@@ -445,7 +455,6 @@
   KLX_FlightmodeAssign* m_FlightmodeAssign = nullptr;
   KLX_TeleControl* m_TeleControl = nullptr;
   KLX_SerFuncMatrix m_SerFuncMatrix;
-  T_SetupData* m_SetupData = nullptr;
   CBuzzer m_Buzzer;
 
   std::atomic<int> m_SavedStartupPhase{0};

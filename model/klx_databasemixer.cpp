@@ -5,8 +5,8 @@
 #include "model/klx_databasemanager.h"
 
 namespace {
-constexpr unsigned kErrMixerName = 331268;
-constexpr unsigned kErrLimiterName = 331012;
+constexpr unsigned kErrMixerName = 0x50E04;
+constexpr unsigned kErrLimiterName = 0x50D04;
 }  // namespace
 
 // ---- Mixers ---------------------------------------------------------------------------
@@ -28,8 +28,8 @@ int KLX_DataBaseManager::KLX_DataBaseManager_SetMixerFlightModeDependent(int ind
   if (!m_Mixer) return KLX_Error;
   const int global = KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(index, 0, AtomicDirGet, false);
   const int curve = KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(index, fm_index, 0, AtomicDirGet, false);
-  if (curve > 0 && curve < KLX_DataBaseManagerGetMaxCurves() && curve != global) {
-    const int released = KLX_DataBaseManagerCurveGetSet_IsUsed(curve, 0, AtomicDirSet, update);
+  if (curve != global) {
+    const int released = ReleaseCurve(curve, update);
     if (released <= KLX_Error) return released;
   }
   if (value == 0) {
@@ -107,15 +107,13 @@ int KLX_DataBaseManager::KLX_DataBaseManagerMixerSetSetupAll(int fm, bool setCur
 
 int KLX_DataBaseManager::KLX_DataBaseManagerMixerClear(int index) {
   if (!m_Mixer) return KLX_Error;
-  int result = KLX_Ok;
   const int global = KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(index, 0, AtomicDirGet, false);
-  if (global > KLX_Error) result = KLX_DataBaseManagerCurveGetSet_IsUsed(global, 0, AtomicDirSet, true);
-  for (int fm = 0; fm < KLX_DataBaseManagerGetMaxFlightmodes(); ++fm) {
-    if (fm != 0 && m_Mixer->KLX_Mixer_IsFlightModeDependent(index, fm) != 1) continue;
-    const int curve = KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(index, fm, 0, AtomicDirGet, false);
-    if (curve <= KLX_Error) return curve;
-    result = KLX_DataBaseManagerCurveGetSet_IsUsed(curve, 0, AtomicDirSet, true);
-  }
+  bool released = false;
+  const int result = ReleaseHeldCurves(global, [&](int fm) {
+    if (fm != 0 && m_Mixer->KLX_Mixer_IsFlightModeDependent(index, fm) != 1) return kCurveNotHeld;
+    return KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(index, fm, 0, AtomicDirGet, false);
+  }, &released);
+  if (!released) return result;
   m_Mixer->KLX_MixerDelete(index);
   MarkUnit(KLX_UnitKind::Mixer, index, true);
   return result;

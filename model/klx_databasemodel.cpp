@@ -154,8 +154,10 @@ int KLX_DataBaseManager::ModelField(KLX_UnitKind kind, KLX_RecordStore* store, c
   const bool get = dir != 0;
   const int result = store->FieldAccess(row, index1, index2, value, get, update);
   if (get) return result;
-  // A 32-bit field may legitimately read back below the failure codes.
-  const bool failed = IsUnsignedRow(row) ? result == KLX_Error : result <= KLX_Error;
+  // A 32-bit field may read back below the failure codes; the store never
+  // keeps a pattern equal to the two it answers.
+  const bool failed =
+      IsUnsignedRow(row) ? (result == KLX_Error || result == Indexes_Out_Of_Range) : result <= KLX_Error;
   if (!failed) MarkUnit(kind, index1, true);
   return result;
 }

@@ -7,7 +7,7 @@
 QMutex KLX_DataBaseManager::m_sequencermutex;
 
 namespace {
-constexpr unsigned kErrSequencerName = 331779;
+constexpr unsigned kErrSequencerName = 0x51003;
 constexpr int kStateRequest = 244;
 }  // namespace
 

@@ -4,7 +4,7 @@
 #include "tasks/klx_runtimedatabasemanager.h"
 
 namespace {
-constexpr unsigned kErrSwitchName = 342020;
+constexpr unsigned kErrSwitchName = 0x53804;
 }  // namespace
 
 // ---- Virtual switches ---------------------------------------------------------------------

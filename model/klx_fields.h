@@ -138,115 +138,115 @@
 // Single-field updates of the curves: message 68. The smoothing flag is kept
 // outside the record.
 #define KLX_CURVE_FIELDS(X)                                                                          \
-  X(IsUsed, IsUsed, PH, FH, 0, 0, 1, 1, KLX_AT(T_Curve, IsUsed), Flag, 0, 1, 330243)                  \
-  X(RealPoints, RealPoints, P1, F1, 0, 0, 2, 2, KLX_AT(T_Curve, RealPoints), Plain, 0, 33, 330244)    \
+  X(IsUsed, IsUsed, PH, FH, 0, 0, 1, 1, KLX_AT(T_Curve, IsUsed), Flag, 0, 1, 0x50A03)                  \
+  X(RealPoints, RealPoints, P1, F1, 0, 0, 2, 2, KLX_AT(T_Curve, RealPoints), Plain, 0, 33, 0x50A04)    \
   X(CurveValue, CurveValue, P2, F2, 1, 0, 3, 3, KLX_AT_ARR(T_Curve, Point), Plain, -2047, 2047,       \
-    330245)
+    0x50A05)
 
 // Single-field updates of the trim levers: message 74 (accessors by hand,
 // their signatures differ).
 #define KLX_TRIM_FIELDS(X)                                                                           \
   X(Trim_StepsPerDelta, TrimStepsPerDelta, PH, FH, 0, 0, 1, 1, KLX_AT(T_TrimControlCfg, TrimSteps),   \
-    TrimSteps, 0, 100, 343814)                                                                        \
+    TrimSteps, 0, 100, 0x53F06)                                                                        \
   X(Trim_RotaryFlags, TrimRotaryFlags, PH, FH, 0, 0, 2, 2, KLX_AT(T_TrimControlCfg, TrimFlags),       \
-    Plain, 0, 7, 343815)                                                                              \
+    Plain, 0, 7, 0x53F07)                                                                              \
   X(Trim_RotaryValue, TrimValue, PH, FH, 1, 0, 3, 3, KLX_AT_ARR(T_TrimControlCfg, TrimValue), Plain,  \
-    -2047, 2047, 343816)                                                                              \
+    -2047, 2047, 0x53F08)                                                                              \
   X(Trim_SingleMask, SingleMask, PH, FH, 0, 0, 4, 4, KLX_AT(T_TrimControlCfg, Trim_FM_Mask), Mask, 0, \
-    0xFFFFFFFFLL, 343817)
+    0xFFFFFFFFLL, 0x53F09)
 
 // The single flight-mode assignment record: message 73; the entry is the
 // index (slot 0..7 at bounds position 0, look-up entry 0..26 at position 1).
 #define KLX_FMASSIGN_FIELDS(X)                                                                       \
   X(Control, Control, PH, FH, 0, 0, 1, 1, KLX_AT_ARR(T_FlightModeControlAssignment, Control), Plain,  \
-    0, 65535, 343042)                                                                                 \
+    0, 65535, 0x53C02)                                                                                 \
   X(FlightModeLUT, FlightModeLUT, PH, FH, 1, 0, 2, 2,                                                 \
-    KLX_AT_ARR(T_FlightModeControlAssignment, Flightmode), Plain, 0, 27, 343042)
+    KLX_AT_ARR(T_FlightModeControlAssignment, Flightmode), Plain, 0, 27, 0x53C02)
 
 // Single-field updates of the mixers: message 65. The flags hold 0 or 1 by
 // their clamp; the gains speak percent.
 #define KLX_MIXER_FIELDS(X)                                                                          \
-  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_Mixer, IsUsed), Plain, 0, 1, 331269)                 \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_Mixer, IsUsed), Plain, 0, 1, 0x50E05)                 \
   X(InheritForNext, InheritForNext, P1, F1, 0, 0, 2, 2, KLX_AT(T_Mixer, InheritForNext), Plain, 0, 1, \
-    331270)                                                                                           \
-  X(FromFuncIdx, FromFuncIdx, P1, F1, 0, 0, 3, 3, KLX_AT(T_Mixer, FromFuncIdx), Plain, 0, 48, 331271) \
-  X(ToFuncIdx, ToFuncIdx, P1, F1, 0, 0, 4, 4, KLX_AT(T_Mixer, ToFuncIdx), Plain, 0, 48, 331272)       \
+    0x50E06)                                                                                           \
+  X(FromFuncIdx, FromFuncIdx, P1, F1, 0, 0, 3, 3, KLX_AT(T_Mixer, FromFuncIdx), Plain, 0, 48, 0x50E07) \
+  X(ToFuncIdx, ToFuncIdx, P1, F1, 0, 0, 4, 4, KLX_AT(T_Mixer, ToFuncIdx), Plain, 0, 48, 0x50E08)       \
   X(IsTrimIncluded, IsTrimIncluded, P1, F1, 0, 0, 5, 5, KLX_AT(T_Mixer, IsTrimIncluded), Plain, 0, 1, \
-    331273)                                                                                           \
-  X(Control, Control, P1, F1, 0, 0, 6, 6, KLX_AT(T_Mixer, Control), Plain, 0, 65535, 331274)          \
+    0x50E09)                                                                                           \
+  X(Control, Control, P1, F1, 0, 0, 6, 6, KLX_AT(T_Mixer, Control), Plain, 0, 65535, 0x50E0A)          \
   X(GlobalCurveIdx, GlobalCurveIdx, P1, F1, 0, 0, 7, 7, KLX_AT(T_Mixer, GlobalCurveIdx), Plain, 0,    \
-    254, 331275)                                                                                      \
+    254, 0x50E0B)                                                                                      \
   X(SetupUseMask, SetupUseMask, P1, F1, 0, 0, 8, 8, KLX_AT(T_Mixer, SetupUseMask), Plain, 0, 65535,   \
-    331276)                                                                                           \
+    0x50E0C)                                                                                           \
   X(MixerFlags, MixerFlags, PU, FUI, 0, 0, 15, 15, KLX_AT(T_Mixer, MixerFlags), Unsigned32, 0,        \
-    0xFFFFFFFFLL, 331283)                                                                             \
+    0xFFFFFFFFLL, 0x50E13)                                                                             \
   X(MixerSingleMask, SingleMask, PU, FU, 0, 0, 16, 16, KLX_AT(T_Mixer, Mixer_FM_Mask), Mask, 0,       \
-    0xFFFFFFFFLL, 331283)                                                                             \
+    0xFFFFFFFFLL, 0x50E13)                                                                             \
   X(Setup_GainCenter, Setup_GainCenter, P2, F2, 1, 0, 9, 9, KLX_AT_IN(T_Mixer, Setup, GainCenter),    \
-    Percent, -100, 100, 331277)                                                                       \
+    Percent, -100, 100, 0x50E0D)                                                                       \
   X(Setup_GainHi, Setup_GainHi, P2, F2, 1, 0, 10, 10, KLX_AT_IN(T_Mixer, Setup, GainHi), Percent,     \
-    -100, 100, 331278)                                                                                \
+    -100, 100, 0x50E0E)                                                                                \
   X(Setup_GainLo, Setup_GainLo, P2, F2, 1, 0, 11, 11, KLX_AT_IN(T_Mixer, Setup, GainLo), Percent,     \
-    -100, 100, 331279)                                                                                \
+    -100, 100, 0x50E0F)                                                                                \
   X(Setup_CurveIdx, Setup_CurveIdx, P2, F2, 1, 0, 12, 12, KLX_AT_IN(T_Mixer, Setup, CurveIdx), Plain, \
-    0, 255, 331280)                                                                                   \
+    0, 255, 0x50E10)                                                                                   \
   X(Setup_DelayUp, Setup_DelayUp, P2, F2, 1, 0, 13, 13, KLX_AT_IN(T_Mixer, Setup, DelayUp), Plain, 0, \
-    200, 331281)                                                                                      \
+    200, 0x50E11)                                                                                      \
   X(Setup_DelayDown, Setup_DelayDown, P2, F2, 1, 0, 14, 14, KLX_AT_IN(T_Mixer, Setup, DelayDown),     \
-    Plain, 0, 200, 331282)
+    Plain, 0, 200, 0x50E12)
 
 // Single-field updates of the limiters: message 66. The six limit values
 // stay on the control-value scale.
 #define KLX_LIMITER_FIELDS(X)                                                                        \
-  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_Limiter, IsUsed), Plain, 0, 1, 331013)               \
-  X(FuncIdx, FuncIdx, P1, F1, 0, 0, 2, 2, KLX_AT(T_Limiter, FuncIdx), Plain, 0, 48, 331014)           \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_Limiter, IsUsed), Plain, 0, 1, 0x50D05)               \
+  X(FuncIdx, FuncIdx, P1, F1, 0, 0, 2, 2, KLX_AT(T_Limiter, FuncIdx), Plain, 0, 48, 0x50D06)           \
   X(ControlAbove, ControlAbove, P1, F1, 0, 0, 3, 3, KLX_AT(T_Limiter, ControlAbove), Plain, 0, 65535, \
-    331015)                                                                                           \
+    0x50D07)                                                                                           \
   X(ControlBelow, ControlBelow, P1, F1, 0, 0, 4, 4, KLX_AT(T_Limiter, ControlBelow), Plain, 0, 65535, \
-    331016)                                                                                           \
-  X(LimitMask, LimitMask, P1, F1, 0, 0, 5, 5, KLX_AT(T_Limiter, LimitMask), Plain, 0, 65535, 331017)  \
+    0x50D08)                                                                                           \
+  X(LimitMask, LimitMask, P1, F1, 0, 0, 5, 5, KLX_AT(T_Limiter, LimitMask), Plain, 0, 65535, 0x50D09)  \
   X(Above_Center, Above_Center, P2, F2, 1, 0, 6, 6, KLX_AT_IN(T_Limiter, Above, Center), Plain,       \
-    -2047, 2047, 331018)                                                                              \
+    -2047, 2047, 0x50D0A)                                                                              \
   X(Above_Hi, Above_Hi, P2, F2, 1, 0, 7, 7, KLX_AT_IN(T_Limiter, Above, Hi), Plain, -2047, 2047,      \
-    331019)                                                                                           \
+    0x50D0B)                                                                                           \
   X(Above_Lo, Above_Lo, P2, F2, 1, 0, 8, 8, KLX_AT_IN(T_Limiter, Above, Lo), Plain, -2047, 2047,      \
-    331020)                                                                                           \
+    0x50D0C)                                                                                           \
   X(Below_Center, Below_Center, P2, F2, 1, 0, 9, 9, KLX_AT_IN(T_Limiter, Below, Center), Plain,       \
-    -2047, 2047, 331021)                                                                              \
+    -2047, 2047, 0x50D0D)                                                                              \
   X(Below_Hi, Below_Hi, P2, F2, 1, 0, 10, 10, KLX_AT_IN(T_Limiter, Below, Hi), Plain, -2047, 2047,    \
-    331022)                                                                                           \
+    0x50D0E)                                                                                           \
   X(Below_Lo, Below_Lo, P2, F2, 1, 0, 11, 11, KLX_AT_IN(T_Limiter, Below, Lo), Plain, -2047, 2047,    \
-    331023)
+    0x50D0F)
 
 // Single-field updates of the virtual switches: message 72. Trigger and
 // hysteresis speak percent; the trigger is a signed value in a field the
 // record declares unsigned.
 #define KLX_SWITCH_FIELDS(X)                                                                         \
-  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_VSwitch, IsUsed), Plain, 0, 1, 342019)               \
-  X(IsVisible, IsVisible, P1, F1, 0, 0, 2, 2, KLX_AT(T_VSwitch, IsVisible), Plain, 0, 1, 342031)      \
+  X(IsUsed, IsUsed, P1, F1, 0, 0, 1, 1, KLX_AT(T_VSwitch, IsUsed), Plain, 0, 1, 0x53803)               \
+  X(IsVisible, IsVisible, P1, F1, 0, 0, 2, 2, KLX_AT(T_VSwitch, IsVisible), Plain, 0, 1, 0x5380F)      \
   X(LogicalOperator, LogicalOperator, P1, F1, 0, 0, 3, 3, KLX_AT(T_VSwitch, LogicalOperator), Plain,  \
-    0, 4, 342030)                                                                                     \
+    0, 4, 0x5380E)                                                                                     \
   X(SwitchControl, SwitchControl, P2, F2, 1, 0, 4, 4, KLX_AT_IN(T_VSwitch, Condition, Control), Plain, \
-    0, 65535, 342029)                                                                                 \
+    0, 65535, 0x5380D)                                                                                 \
   X(SwitchTrigger, SwitchTrigger, P2, F2, 1, 0, 5, 5,                                                 \
-    KLX_AT_IN_SIGNED(T_VSwitch, Condition, Trigger), Percent, -90, 90, 342028)                        \
+    KLX_AT_IN_SIGNED(T_VSwitch, Condition, Trigger), Percent, -90, 90, 0x5380C)                        \
   X(SwitchAboveHys, SwitchAboveHys, P2, F2, 1, 0, 6, 6, KLX_AT_IN(T_VSwitch, Condition, AboveHys),    \
-    Percent, -95, 95, 342032)                                                                         \
+    Percent, -95, 95, 0x53810)                                                                         \
   X(SwitchBelowHys, SwitchBelowHys, P2, F2, 1, 0, 7, 7, KLX_AT_IN(T_VSwitch, Condition, BelowHys),    \
-    Percent, -95, 95, 342033)                                                                         \
+    Percent, -95, 95, 0x53811)                                                                         \
   X(SwitchIsInverted, SwitchIsInverted, P2, F2, 1, 0, 8, 8,                                           \
-    KLX_AT_IN(T_VSwitch, Condition, IsInverted), Plain, 0, 1, 342021)
+    KLX_AT_IN(T_VSwitch, Condition, IsInverted), Plain, 0, 1, 0x53805)
 
 // The sequencer fields: their limits and error codes. The sequencer's own
 // path addresses them (servo slot, direction and waypoint) and packs its
 // update with the waypoint in front of the value.
 #define KLX_SEQUENCER_FIELDS(X)                                                                      \
-  X(IsUsedMode, IsUsed, PH, FH, 0, 0, 1, 1, KLX_AT(T_Sequencer, IsUsed), Plain, 0, 255, 331780)       \
-  X(Control, Control, PH, FH, 0, 0, 2, 2, KLX_AT(T_Sequencer, ControlID), Plain, 0, 1551, 331780)     \
-  X(TimePoint, TimePoint, PH, FH, 1, 0, 3, 3, KLX_AT_SEQ(TimeValueFwd), Plain, 0, 6000, 331780)       \
+  X(IsUsedMode, IsUsed, PH, FH, 0, 0, 1, 1, KLX_AT(T_Sequencer, IsUsed), Plain, 0, 255, 0x51004)       \
+  X(Control, Control, PH, FH, 0, 0, 2, 2, KLX_AT(T_Sequencer, ControlID), Plain, 0, 1551, 0x51004)     \
+  X(TimePoint, TimePoint, PH, FH, 1, 0, 3, 3, KLX_AT_SEQ(TimeValueFwd), Plain, 0, 6000, 0x51004)       \
   X(ServoWaypoint, SrvPosition, PH, FH, 1, 0, 4, 4, KLX_AT_SEQ(PositionFwd), ServoPercent, -200, 200, \
-    331780)                                                                                           \
-  X(Servo, Servo, PH, FH, 1, 0, 5, 5, KLX_AT_SEQ(SEQChannel), Plain, 0, 26, 331780)                   \
+    0x51004)                                                                                           \
+  X(Servo, Servo, PH, FH, 1, 0, 5, 5, KLX_AT_SEQ(SEQChannel), Plain, 0, 26, 0x51004)                   \
   X(Threshold, Threshold, PH, FH, 0, 0, 6, 6, KLX_AT(T_Sequencer, ThldAbove), Percent, -95, 95, 0)
 
 // Row numbers of each list, for the accessors that name a row.

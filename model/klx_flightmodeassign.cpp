@@ -5,9 +5,9 @@
 #include "model/klx_switch.h"
 
 namespace {
-constexpr unsigned kErrDelete = 146433;
-constexpr unsigned kErrImageBuffer = 80899;
-constexpr unsigned kErrImageIndex = 343042;
+constexpr unsigned kErrDelete = 0x23C01;
+constexpr unsigned kErrImageBuffer = 0x13C03;
+constexpr unsigned kErrImageIndex = 0x53C02;
 constexpr int kFirstVirtualSwitch = 1280;
 }  // namespace
 

@@ -33,7 +33,7 @@ class KLX_Function : public QObject, public KLX_RecordArray<T_Function, KL_MAX_F
   int KLX_FunctionGetSet_Setup_FlexExpoLo(int index, int fm, bool negative, int value, int get, bool transmit);
   QString KLX_FunctionGetSet_Name(int index, QString name, int get, bool transmit);
 
-  // Bit fm of the set-up mask or the differential mask; -70010 for a bad index.
+  // Bit fm of the set-up mask or the differential mask; Indexes_Out_Of_Range for a bad index.
   int KLX_Function_IsFlightModeDependent(int index, int fm);
   int KLX_Function_IsFlightModeDependent(int index);
   int KLX_Function_IsDiffFlightModeDependent(int index, int fm);
@@ -64,7 +64,7 @@ class KLX_Function : public QObject, public KLX_RecordArray<T_Function, KL_MAX_F
   unsigned int KLX_FunctionCalcCRC(unsigned int crc) const { return CalcCRC(crc); }
 
   // A differential point moved by delta percent; the control value held
-  // before the step, or -70000.
+  // before the step, or KLX_Error.
   int KLX_FunctionIncDec_Setup_FlexDiffLo(unsigned char index, unsigned char fm, signed char delta);
   int KLX_FunctionIncDec_Setup_FlexDiffHi(unsigned char index, unsigned char fm, signed char delta);
   int KLX_FunctionIncDec_Setup_FlexDiffCenter(unsigned char index, unsigned char fm, signed char delta);

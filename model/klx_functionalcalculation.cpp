@@ -2,6 +2,8 @@
 
 #include <QDebug>
 
+#include <optional>
+
 #include <pthread.h>
 #include <sched.h>
 
@@ -12,8 +14,10 @@
 #include "tasks/klx_runtimedatabasemanager.h"
 
 namespace {
-constexpr unsigned kErrNotInitialized = 78849;
-constexpr unsigned kErrNotRunning = 78850;
+constexpr unsigned kErrNotInitialized = 0x13401;
+constexpr unsigned kErrNotRunning = 0x13402;
+// How long the start waits for the thread to enter its loop.
+constexpr unsigned long kStartWaitMs = 200;
 constexpr int kPhaseCalculation = 1;
 constexpr int kPhaseData = 2;
 // The engine clock advances by the product's period, whatever period a test runs.
@@ -50,9 +54,8 @@ int TrimLeverOf(int control) {
 KLX_FunctionalCalculation::KLX_FunctionalCalculation(QObject* parent)
     : CNoDebugBase<QThread>(parent),
       KLX_BaseClassThread("FunctionalCalc", false),
-      m_PriorityRequest(RequestTimeCritical) {
-  kl_engine_init_setupdata(&m_Setup);
-}
+      m_PriorityRequest(RequestTimeCritical),
+      m_WaitClock(&KLX_Clock::KLX_ClockSystem()) {}
 
 KLX_FunctionalCalculation::~KLX_FunctionalCalculation() {
   // The thread never outlives the block it works on.
@@ -65,7 +68,6 @@ int KLX_FunctionalCalculation::KLX_FunctionalCalculationInitialize(KLX_DataBaseM
   if (!database || !runtime) return KLX_Ok;
   m_Db = database;
   m_Runtime = runtime;
-  m_PeriodMs = kPeriodMs;
   m_Clock = 0;
   m_SequencerRequestClock = 0;
   KLX_BaseClassThreadStopProcessing();
@@ -79,8 +81,14 @@ int KLX_FunctionalCalculation::KLX_FunctionalCalculationInitialize(KLX_DataBaseM
 int KLX_FunctionalCalculation::KLX_FunctionalCalculationStart() {
   // Set before the thread runs, so an early stop is never overwritten.
   m_Running = true;
-  start(QThread::TimeCriticalPriority);
-  wait(200);
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Entered = false;
+    start(QThread::TimeCriticalPriority);
+    // Until the thread has entered its loop, at most the start time; a
+    // thread that ends at once never enters it and is seen ended by then.
+    if (!m_Entered) m_WaitClock.load()->KLX_ClockWait(m_Started, m_Mutex, kStartWaitMs);
+  }
   if (isRunning()) return KLX_Ok;
   m_Running = false;
   KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("FunctionalCalculation thread not running"));
@@ -130,8 +138,7 @@ bool KLX_FunctionalCalculation::TakeMark(KLX_UnitKind kind, int n) {
 
 void KLX_FunctionalCalculation::KLX_FunctionalCalculationResetFunctionData() {
   QMutexLocker lock(&m_Mutex);
-  kl_engine_init_setupdata(&m_Setup);
-  kl_engine_update_control_bookmarks(true, true, true, &m_Setup);
+  kl_engine_init_setupdata(KlSetupWrite(m_Setup).get());
   m_ControlIdsStale = true;
 }
 
@@ -162,14 +169,14 @@ void KLX_FunctionalCalculation::KLX_FunctionalCalculationSetServoOutput(int n, i
 int KLX_FunctionalCalculation::KLX_FunctionalCalcGetSequencerTotalRuntime(int q) {
   if (q < 0 || q >= kl_engine_cfg_count(EngineCfgSequencers)) return KLX_Error;
   QMutexLocker lock(&m_Mutex);
-  const int32_t total = kl_engine_get_sequencer_total_runtime(&m_Setup, q);
+  const int32_t total = kl_engine_get_sequencer_total_runtime(&m_Setup.Read(), q);
   return (total < -60000 || total > 60000) ? KLX_Error : total;
 }
 
 int KLX_FunctionalCalculation::KLX_FunctionalCalcGetSequencerActualDirection(int q) {
   if (q < 0 || q >= kl_engine_cfg_count(EngineCfgSequencers)) return KLX_Error;
   QMutexLocker lock(&m_Mutex);
-  return m_Setup.Sequencer[q].IsUsed;
+  return m_Setup->Sequencer[q].IsUsed;
 }
 
 int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlInputRawValue(int t) {
@@ -178,7 +185,20 @@ int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlInputRawValue(int
   float scaled = 0.0f;
   m_TeleLimited = kl_engine_telecontrol_get_calculated_value(t, &scaled);
   m_TeleCalcOut = scaled;
-  return kl_engine_telecontrol_get_input_rawval(&m_Setup, t);
+  return kl_engine_telecontrol_get_input_rawval(&m_Setup.Read(), t);
+}
+
+unsigned int KLX_FunctionalCalculation::KLX_FunctionalCalculationModelCRC() const {
+  // Never while a data pass writes the block: a checksum read half way
+  // through a copy would match neither model.
+  QMutexLocker lock(&m_Mutex);
+  return kl_engine_calc_model_crc32(&m_Setup.Read());
+}
+
+void KLX_FunctionalCalculation::KLX_FunctionalCalculationCopySetup(T_SetupData* out) const {
+  if (!out) return;
+  QMutexLocker lock(&m_Mutex);
+  *out = m_Setup.Read();
 }
 
 int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlActualDecPosResp(int t) {
@@ -223,10 +243,15 @@ void KLX_FunctionalCalculation::run() {
   // priority it inherited; the passes only come later than due.
   m_TimeCritical = m_PriorityRequest && m_PriorityRequest();
   if (!m_TimeCritical) qDebug() << "  ->   FunctionalCalculation runs without time-critical priority";
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Entered = true;
+    m_Started.wakeAll();
+  }
   while (m_Running) {
     QMutexLocker lock(&m_Mutex);
     Log("pause");
-    if (m_Running) m_Wait.wait(&m_Mutex, m_PeriodMs);
+    if (m_Running) m_WaitClock.load()->KLX_ClockWait(m_Wait, m_Mutex, kPeriodMs);
     Log("resume");
     if (!m_Running || !KLX_BaseClassThreadIsProcessing()) continue;
     lock.unlock();
@@ -259,7 +284,7 @@ void KLX_FunctionalCalculation::CalculationPass() {
     if (count > 0 && m_Db->KLX_DatabaseManagerPreflightSettingsCheck(m_PhyValues, m_PhyIds, count, boot))
       m_Db->KLX_DataBaseManagerBindingInfoSend();
   }
-  kl_engine_calculate(&m_Setup, &m_Output);
+  kl_engine_calculate(m_Setup, &m_Output);
   for (int s = 0; s < KL_MAX_SERVOS; ++s) m_PublishedOutput[s].store(m_Output.value[s], std::memory_order_relaxed);
   TrimDifferentialAdjustment();
   PublishTriValues();
@@ -278,9 +303,9 @@ void KLX_FunctionalCalculation::DataPass() {
   // Only a direction state (0..255) belongs into the mode byte; the failure
   // results of the usual "no new report" case are not states.
   if (state >= 0 && state <= 255) {
-    m_Setup.Sequencer[q].IsUsed = static_cast<uint8_t>(state);
+    KlSetupWrite(m_Setup)->Sequencer[q].IsUsed = static_cast<uint8_t>(state);
     KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataLock();
-    KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataSyncronize(&m_Setup);
+    KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataSyncronize(&m_Setup.Read());
     KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataUnLock();
   }
   const int sequencers = kl_engine_cfg_count(EngineCfgSequencers);
@@ -307,14 +332,15 @@ bool KLX_FunctionalCalculation::DataRefresh() {
 
   // (2) Telemetry controls whose sensor answers.
   for (int t = 0; t < kl_engine_cfg_count(EngineCfgTelemetryControls); ++t) {
-    const T_TelemetryControl& tc = m_Setup.TelemetryControl[t];
+    const T_TelemetryControl& tc = m_Setup->TelemetryControl[t];
     if (tc.MainAddress >= 255 || m_Db->KLX_DataBaseManagerTelemetrieGetSensorIsOffline(tc.MainAddress)) continue;
     const int raw = m_Db->KLX_DataBaseManagerGetTeleControlRawValue(t);
     const int dec = m_Db->KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(tc.MainAddress, tc.SlaveAddress);
     kl_engine_telecontrol_set_resp_value_decpos(t, true, static_cast<int16_t>(raw), static_cast<uint8_t>(dec));
   }
 
-  // (3) Marked elements, (4) the engine's index of used elements.
+  // (3) Marked elements. What they change reaches the engine's index through
+  // the block's write door: the next pass rebuilds it.
   const bool idsChanged = [this] {
     bool changed = false;
     for (int n = 0; n < kl_engine_cfg_count(EngineCfgVirtualSwitches); ++n)
@@ -324,41 +350,48 @@ bool KLX_FunctionalCalculation::DataRefresh() {
     return changed;
   }();
   CopyMarked();
-  kl_engine_update_control_bookmarks(true, true, true, &m_Setup);
   return idsChanged;
 }
 
 void KLX_FunctionalCalculation::CopyMarked() {
   KLX_DataBaseManager& db = *m_Db;
+  // The block opens for writing at the first mark taken, so that a pass with
+  // nothing to copy keeps the engine's index.
+  std::optional<KlSetupWrite> door;
+  auto block = [&]() -> T_SetupData& {
+    if (!door) door.emplace(m_Setup);
+    return **door;
+  };
   int functions = 0;
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgFunctions); ++n)
     if (TakeMark(KLX_UnitKind::Function, n)) {
-      db.KLX_DataBaseManagerFunctionCopySingleUnit(n, &m_Setup.Function[n]);
+      db.KLX_DataBaseManagerFunctionCopySingleUnit(n, &block().Function[n]);
       ++functions;
     }
   if (functions) kl_engine_setup_function_values(functions);
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgFlightModes); ++n)
-    if (TakeMark(KLX_UnitKind::Flightmode, n)) db.KLX_DataBaseManagerFlightmodeCopySingleUnit(n, &m_Setup.FlightMode[n]);
+    if (TakeMark(KLX_UnitKind::Flightmode, n)) db.KLX_DataBaseManagerFlightmodeCopySingleUnit(n, &block().FlightMode[n]);
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgLimiters); ++n)
-    if (TakeMark(KLX_UnitKind::Limiter, n)) db.KLX_DataBaseManagerLimiterCopySingleUnit(n, &m_Setup.Limiter[n]);
+    if (TakeMark(KLX_UnitKind::Limiter, n)) db.KLX_DataBaseManagerLimiterCopySingleUnit(n, &block().Limiter[n]);
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgMixers); ++n)
-    if (TakeMark(KLX_UnitKind::Mixer, n)) db.KLX_DataBaseManagerMixerCopySingleUnit(n, &m_Setup.Mixer[n]);
+    if (TakeMark(KLX_UnitKind::Mixer, n)) db.KLX_DataBaseManagerMixerCopySingleUnit(n, &block().Mixer[n]);
   for (int n = 0; n < KL_MAX_SEQUENCERS; ++n)
-    if (TakeMark(KLX_UnitKind::Sequencer, n)) db.KLX_DataBaseManagerSequencerCopySingleUnit(n, m_Setup.Sequencer);
+    if (TakeMark(KLX_UnitKind::Sequencer, n)) db.KLX_DataBaseManagerSequencerCopySingleUnit(n, block().Sequencer);
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgCurves); ++n)
-    if (TakeMark(KLX_UnitKind::Curve, n)) db.KLX_DataBaseManagerCurveCopySingleUnit(n, &m_Setup.Curve[n]);
+    if (TakeMark(KLX_UnitKind::Curve, n)) db.KLX_DataBaseManagerCurveCopySingleUnit(n, &block().Curve[n]);
   for (int n = 0; n < KL_TRIM_CONTROLS; ++n)
-    if (TakeMark(KLX_UnitKind::Trim, n)) db.KLX_DataBaseManagerTrimCopySingleUnit(n, &m_Setup.TrimControl[n]);
+    if (TakeMark(KLX_UnitKind::Trim, n)) db.KLX_DataBaseManagerTrimCopySingleUnit(n, &block().TrimControl[n]);
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgVirtualSwitches); ++n)
-    if (TakeMark(KLX_UnitKind::Switch, n)) db.KLX_DataBaseManagerSwitchCopySingleUnit(n, &m_Setup.VSwitch[n]);
+    if (TakeMark(KLX_UnitKind::Switch, n)) db.KLX_DataBaseManagerSwitchCopySingleUnit(n, &block().VSwitch[n]);
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgTelemetryControls); ++n)
     if (TakeMark(KLX_UnitKind::TeleControl, n))
-      db.KLX_DataBaseManagerTeleControlCopySingleUnit(n, &m_Setup.TelemetryControl[n]);
+      db.KLX_DataBaseManagerTeleControlCopySingleUnit(n, &block().TelemetryControl[n]);
   if (TakeMark(KLX_UnitKind::FlightmodeAss, 0))
-    db.KLX_DataBaseManagerFlightmodeAssignCopySingleUnit(&m_Setup.FlightModeAssignment);
-  if (TakeMark(KLX_UnitKind::SpecialSwitch, 0)) db.KLX_DataBaseManagerSpecialSwitchCopySingleUnit(m_Setup.SpecialSwitch);
+    db.KLX_DataBaseManagerFlightmodeAssignCopySingleUnit(&block().FlightModeAssignment);
+  if (TakeMark(KLX_UnitKind::SpecialSwitch, 0)) db.KLX_DataBaseManagerSpecialSwitchCopySingleUnit(block().SpecialSwitch);
   for (int n = 0; n < kl_engine_cfg_count(EngineCfgServos); ++n)
-    if (TakeMark(KLX_UnitKind::ServoConfig, n)) db.KLX_DataBaseManagerServoConfigCopySingleUnit(n, &m_Setup.ServoConfig[n]);
+    if (TakeMark(KLX_UnitKind::ServoConfig, n))
+      db.KLX_DataBaseManagerServoConfigCopySingleUnit(n, &block().ServoConfig[n]);
 }
 
 void KLX_FunctionalCalculation::TrimDifferentialAdjustment() {
@@ -373,7 +406,7 @@ void KLX_FunctionalCalculation::TrimDifferentialAdjustment() {
   if (!any) return;
   const int fm = kl_engine_get_flightmode();
   for (int f = 0; f < kl_engine_cfg_count(EngineCfgFunctions); ++f) {
-    const T_Function& function = m_Setup.Function[f];
+    const T_Function& function = m_Setup->Function[f];
     const int lever = TrimLeverOf(function.TrimDifferential);
     if (!function.IsUsed || lever < 0 || steps[lever] == 0) continue;
     const int position = m_Db->KLX_DataBaseManagerGetValueOfControlPercent(function.ControlDifferential);

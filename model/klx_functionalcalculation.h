@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 #include "model/engine/kl_engine.h"
 #include "model/klx_ccontrol.h"
 #include "model/klx_unitkind.h"
@@ -59,7 +60,10 @@ class KLX_FunctionalCalculation : public CNoDebugBase<QThread>, public KLX_BaseC
 
   void KLX_FunctionalCalculationResetFunctionData();
   void KLX_FunctionalCalculationResetRuntimeData();
-  T_SetupData* KLX_FunctionalCalculationGetSetupDataPtr() { return &m_Setup; }
+  // The model checksum over the set-up block, and a copy of the block, both
+  // taken under the thread's lock: never half way through a data pass.
+  unsigned int KLX_FunctionalCalculationModelCRC() const;
+  void KLX_FunctionalCalculationCopySetup(T_SetupData* out) const;
 
   int KLX_FunctionalCalculationGetServoOutput(int n) const;
   int KLX_FunctionalCalculationResetServoOutput(int n);
@@ -87,8 +91,9 @@ class KLX_FunctionalCalculation : public CNoDebugBase<QThread>, public KLX_BaseC
   uint32_t KLX_FunctionalCalculationEngineClock() const { return m_Clock; }
   int KLX_FunctionalCalculationPasses() const { return m_Passes; }
   bool KLX_FunctionalCalculationIsInitialized() const { return m_Initialized; }
-  // Tests run the loop with a short period; the product keeps 20 ms.
-  void KLX_FunctionalCalculationSetPeriodForTest(unsigned long ms) { m_PeriodMs = ms; }
+  // The clock the thread's period runs on (a test steps a manual one); set
+  // before the thread starts.
+  void KLX_FunctionalCalculationSetClock(KLX_Clock* clock) { m_WaitClock = clock; }
   void KLX_FunctionalCalculationSetPriorityRequest(PriorityRequest request) { m_PriorityRequest = request; }
   // Whether the running thread got time-critical scheduling.
   bool KLX_FunctionalCalculationHasTimeCriticalPriority() const { return m_TimeCritical; }
@@ -113,11 +118,14 @@ class KLX_FunctionalCalculation : public CNoDebugBase<QThread>, public KLX_BaseC
   QWaitCondition m_Wait;
   // Held for a whole pass; the read-outs of the set-up block take it too.
   mutable QMutex m_Mutex;
-  std::atomic<unsigned long> m_PeriodMs{kPeriodMs};
+  // The start waits on it until the thread has entered its loop.
+  QWaitCondition m_Started;
+  bool m_Entered = false;
   std::atomic<bool> m_Running{false};
   std::atomic<bool> m_Initialized{false};
   std::atomic<bool> m_TimeCritical{false};
   PriorityRequest m_PriorityRequest;
+  std::atomic<KLX_Clock*> m_WaitClock;
   std::atomic<int> m_Phase{0};
   std::atomic<int> m_Passes{0};
 
@@ -135,7 +143,8 @@ class KLX_FunctionalCalculation : public CNoDebugBase<QThread>, public KLX_BaseC
   T_ServoOutputs m_Output{};
   // The servo outputs as the screens read them, published after each calculation.
   std::atomic<int16_t> m_PublishedOutput[KL_MAX_SERVOS] = {};
-  T_SetupData m_Setup;
+  // Written only through its door (KlSetupWrite), under m_Mutex.
+  KlSetupBlock m_Setup;
 
   std::atomic<uint32_t> m_Clock{0};
   uint32_t m_SequencerRequestClock = 0;

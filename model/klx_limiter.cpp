@@ -4,11 +4,11 @@
 #include "frame/klx_errorhandler.h"
 
 namespace {
-constexpr unsigned kErrName = 331012;
-constexpr unsigned kErrDefaults = 331024;
-constexpr unsigned kErrImageIndex = 331027;
-constexpr unsigned kErrImageBuffer = 68882;
-constexpr unsigned kErrDelete = 134401;
+constexpr unsigned kErrName = 0x50D04;
+constexpr unsigned kErrDefaults = 0x50D10;
+constexpr unsigned kErrImageIndex = 0x50D13;
+constexpr unsigned kErrImageBuffer = 0x10D12;
+constexpr unsigned kErrDelete = 0x20D01;
 }  // namespace
 
 const KLX_Field KLX_Limiter::kFields[KLX_LimiterRow::Count] = {KLX_LIMITER_FIELDS(KLX_FIELD_DESC)};

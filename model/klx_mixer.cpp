@@ -7,15 +7,15 @@
 #include "model/klx_switch.h"
 
 namespace {
-constexpr unsigned kErrName = 331268;
-constexpr unsigned kErrMask = 331283;
-constexpr unsigned kErrDefaults = 331284;
-constexpr unsigned kErrImageIndex = 331287;
-constexpr unsigned kErrImageBuffer = 69142;
-constexpr unsigned kErrDeleteSetup = 134168;
-constexpr unsigned kErrCopySetup = 134169;
-constexpr unsigned kErrDelete = 134657;
-constexpr unsigned kErrFull = 134658;
+constexpr unsigned kErrName = 0x50E04;
+constexpr unsigned kErrMask = 0x50E13;
+constexpr unsigned kErrDefaults = 0x50E14;
+constexpr unsigned kErrImageIndex = 0x50E17;
+constexpr unsigned kErrImageBuffer = 0x10E16;
+constexpr unsigned kErrDeleteSetup = 0x20C18;
+constexpr unsigned kErrCopySetup = 0x20C19;
+constexpr unsigned kErrDelete = 0x20E01;
+constexpr unsigned kErrFull = 0x20E02;
 constexpr int kMaskBits = 32;
 }  // namespace
 

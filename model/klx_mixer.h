@@ -26,7 +26,7 @@ class KLX_Mixer : public QObject, public KLX_RecordArray<T_Mixer, KL_MAX_MIXERS>
   QString KLX_MixerGetSet_Name(int idx, QString name, int get, bool transmit);
   int KLX_MixerCheckForSameName(QString name) const { return CheckForSameName(name); }
 
-  // Bit fm of the flight-mode mask; 0 for fm 32 and above, -70010 for a bad index.
+  // Bit fm of the flight-mode mask; 0 for fm 32 and above, Indexes_Out_Of_Range for a bad index.
   int KLX_Mixer_IsFlightModeDependent(int idx, int fm);
   // Sets (value 1) or clears bit fm; flight mode 0 is the global set-up.
   int KLX_Mixer_SetFlightModeDependent(int idx, int fm, int value, bool transmit);

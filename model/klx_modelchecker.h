@@ -16,7 +16,7 @@ class KLX_ModelChecker : public QObject {
   explicit KLX_ModelChecker(QObject* parent = nullptr) : QObject(parent) {}
 
   int KLX_ModelCheckerInitialize(KLX_DataBaseManager* db, KLX_RuntimeDatabaseManager* runtime);
-  // 1, or -70000 after reporting the first finding.
+  // 1, or KLX_Error after reporting the first finding.
   int KLX_ModelCheckerCheckLoadedModel();
   void KLX_ModelCheckerCheckGetAllCounts();
   int KLX_ModelCheckerCheckFunctionAndServoConfig();

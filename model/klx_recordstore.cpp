@@ -120,11 +120,12 @@ int KLX_RecordStore::ToInterface(const KLX_Field& f, int64_t raw) const {
 
 bool KLX_RecordStore::FromInterface(const KLX_Field& f, int value, int64_t* raw) const {
   if (f.conv == KLX_Conv::Mask || f.conv == KLX_Conv::Unsigned32) {
-    // The failure code can never be a stored pattern: it would read back as one.
-    if (value == KLX_DatabaseValues::KLX_Error) return false;
     unsigned u = static_cast<unsigned>(value);
     KLX_BaseClassDatabaseCheckBorderAtomicElement(f.clampId, &u, &m_Border);
     if (f.conv == KLX_Conv::Mask) u &= ~1u;
+    // No stored pattern may read back as one of the accessor's failure codes.
+    const int pattern = static_cast<int>(u);
+    if (pattern == KLX_DatabaseValues::KLX_Error || pattern == KLX_DatabaseValues::Indexes_Out_Of_Range) return false;
     *raw = u;
     return true;
   }

@@ -90,7 +90,7 @@ class KLX_RecordStore : public KLX_DataBaseTransmitter, public KLX_BaseClassData
 
   // The accessor path of every field: index check, clamp, conversion, store,
   // optional single-field update. Returns the stored value in interface
-  // units, -70010 for a bad index, -70000 for a refused 32-bit value.
+  // units, Indexes_Out_Of_Range for a bad index, KLX_Error for a refused 32-bit value.
   int FieldAccess(const KLX_Field& f, int unit, int sub, int value, bool get, bool transmit);
   // Stores a raw value as it stands and optionally sends it (for fields
   // whose conversion a store does itself).
@@ -117,7 +117,7 @@ class KLX_RecordStore : public KLX_DataBaseTransmitter, public KLX_BaseClassData
   int CopyRecordOut(int unit, void* out) const;
   int CopyRecordIn(int unit, const void* in);
 
-  // KLX_Ok for an index below the capacity, else reports code and gives -70000.
+  // KLX_Ok for an index below the capacity, else reports code and gives KLX_Error.
   int CheckUnit(int unit, unsigned errCode) const;
 
   unsigned char* RecordBytes(int unit);

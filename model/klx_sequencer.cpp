@@ -7,11 +7,11 @@
 #include "model/klx_switch.h"
 
 namespace {
-constexpr unsigned kErrName = 331779;
-constexpr unsigned kErrDefaults = 331781;
-constexpr unsigned kErrImageIndex = 331784;
-constexpr unsigned kErrImageBuffer = 69639;
-constexpr unsigned kErrDelete = 135169;
+constexpr unsigned kErrName = 0x51003;
+constexpr unsigned kErrDefaults = 0x51005;
+constexpr unsigned kErrImageIndex = 0x51008;
+constexpr unsigned kErrImageBuffer = 0x11007;
+constexpr unsigned kErrDelete = 0x21001;
 constexpr int kMessageId = 69;
 constexpr int kTimeScale = 10;
 constexpr int kNoWaypoint = -2048;

@@ -52,7 +52,7 @@ int KLX_SerFuncMatrix::KLX_SerFuncMatrixSetIndexToFunction(int function, int ser
   if (slot < 0) return 0;
   db->KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(function, slot, servo, AtomicDirSet, true);
   db->KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(function, slot, servoMixer, AtomicDirSet, true);
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_SerFuncMatrix::KLX_SerFuncMatrixSetServoMixer(int sourceType, int min, int max, int function, int servo,
@@ -108,11 +108,11 @@ int KLX_SerFuncMatrix::KLX_SerFuncMatrixGetAllServosFromFunction(int function, Q
                                                                  KLX_DataBaseManager* db) {
   if (!servos) return KLX_Error;
   servos->clear();
-  if (db->KLX_DataBaseManagerFunctionGetSet_IsUsed(function, 0, AtomicDirGet, false) != 1) return 1;
+  if (db->KLX_DataBaseManagerFunctionGetSet_IsUsed(function, 0, AtomicDirGet, false) != 1) return KLX_Ok;
   const int count = db->KLX_DataBaseManagerGetMaxServos();
   for (int k = 0; k < kSlots; ++k) {
     const int servo = SlotServo(db, function, k);
     if (servo >= 0 && servo < count) servos->append(servo);
   }
-  return 1;
+  return KLX_Ok;
 }

@@ -20,15 +20,15 @@ class KLX_SerFuncMatrix : public QObject {
 
   int KLX_SerFuncMatrixOtherFunctionsUseThisServo(int function, int servo, KLX_DataBaseManager* db);
   int KLX_SerFuncMatrixServoAlreadyInFunction(int function, int servo, KLX_DataBaseManager* db);
-  // The first empty slot of the function, or -70000.
+  // The first empty slot of the function, or KLX_Error.
   int KLX_SerFuncMatrixGetFreeServoInFunction(int function, KLX_DataBaseManager* db);
-  // 0 for a servo not in use, else its first unused servo mixer, or -70000.
+  // 0 for a servo not in use, else its first unused servo mixer, or KLX_Error.
   int KLX_SerFuncMatrixGetFreeServoMixerIndex(int servo, KLX_DataBaseManager* db);
   // 1, or 0 when the function has no free slot.
   int KLX_SerFuncMatrixSetIndexToFunction(int function, int servo, int servoMixer, KLX_DataBaseManager* db);
   int KLX_SerFuncMatrixSetServoMixer(int sourceType, int min, int max, int function, int servo, int servoMixer,
                                      KLX_DataBaseManager* db);
-  // The servo mixer now carrying the function, or -70000.
+  // The servo mixer now carrying the function, or KLX_Error.
   int KLX_SerFuncMatrixAddServoMixerToServoConfig(int servo, int function, KLX_DataBaseManager* db);
   int KLX_SerFuncMatrixDeleteServoConfiguration(int servo, int function, bool clear, KLX_DataBaseManager* db);
   int KLX_SerFuncMatrixDeleteFunction(int function, QList<int>* servos, KLX_DataBaseManager* db);

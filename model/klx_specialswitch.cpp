@@ -7,8 +7,8 @@
 #include "model/engine/kl_engine.h"
 
 namespace {
-constexpr unsigned kErrBadIndex = 345348;
-constexpr unsigned kErrImageBuffer = 83207;
+constexpr unsigned kErrBadIndex = 0x54504;
+constexpr unsigned kErrImageBuffer = 0x14507;
 }  // namespace
 
 KLX_SpecialSwitch::KLX_SpecialSwitch(QObject* parent) : QObject(parent) {

@@ -19,7 +19,7 @@ class KLX_SpecialSwitch : public QObject, public KLX_DataBaseTransmitter, public
   explicit KLX_SpecialSwitch(QObject* parent = nullptr);
 
   int KLX_SpecialSwitchInitialize(KLX_Protocol* protocol) { return KLX_DataBaseTransmitterInitialize(protocol); }
-  // Read, or write clamped to -2047..+2047; a bad index gives -70010. A
+  // Read, or write clamped to -2047..+2047; a bad index gives Indexes_Out_Of_Range. A
   // single value is never sent on its own.
   int KLX_SpecialSwitchGetSet_Value(int i, int value, int get);
   int KLX_SpecialSwitchGetNumber() const;

@@ -1,11 +1,12 @@
 #include "model/klx_stickdata.h"
 
+#include "frame/klx_databasevalues.h"
+
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 constexpr int kNoValue = -2048;
-constexpr int kNoMovement = -70009;
 constexpr int kElementValue = 0;
 constexpr int kElementMovementFlag = 1;
 // A change beyond this marks the sticks as moved (inactivity timer).
@@ -61,7 +62,7 @@ int KLX_Stickdata::KLX_StickdataGetSetControl(unsigned short id, int value, int 
     default: break;
   }
   const int slot = SlotOfControl(id);
-  if (slot < 0) return -70000;
+  if (slot < 0) return KLX_Error;
   if (get) return m_Current.values[slot];
   KLX_BaseClassDatabaseCheckBorderAtomicElement(kElementValue, &value, &m_Border);
   const int old = m_Current.values[slot];
@@ -83,7 +84,7 @@ int KLX_Stickdata::KLX_StickdataGetPhyControlValues(short* values, unsigned shor
 int KLX_Stickdata::KLX_StickdataIsStickMoved() { return m_StickMoved.exchange(0); }
 
 int KLX_Stickdata::KLX_StickdataSetTrimDirectionClicked(int trim, int direction) {
-  if (trim < 0 || trim >= kTrims) return -70000;
+  if (trim < 0 || trim >= kTrims) return KLX_Error;
   int8_t& pending = m_Current.trimDirection[trim];
   if (pending != 0) return pending;
   if (direction > 0)
@@ -94,7 +95,7 @@ int KLX_Stickdata::KLX_StickdataSetTrimDirectionClicked(int trim, int direction)
 }
 
 int KLX_Stickdata::KLX_StickdataGetAndClearTrimDirection(int trim, bool clear) {
-  if (trim < 0 || trim >= kTrims) return -70000;
+  if (trim < 0 || trim >= kTrims) return KLX_Error;
   const int pending = m_Current.trimDirection[trim];
   if (clear) m_Current.trimDirection[trim] = 0;
   return pending;
@@ -102,7 +103,7 @@ int KLX_Stickdata::KLX_StickdataGetAndClearTrimDirection(int trim, bool clear) {
 
 int KLX_Stickdata::KLX_StickdataSetSearchControlClass(bool trims) {
   m_SearchClass = trims ? 1 : 0;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_Stickdata::KLX_StickdataGetSetMovementFlag(int value, int get) {
@@ -115,7 +116,7 @@ int KLX_Stickdata::KLX_StickdataGetSetMovementFlag(int value, int get) {
 int KLX_Stickdata::KLX_StickdataFreezeMovement() {
   m_Reference = m_Current;
   m_Current.movementFlag = 1;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_Stickdata::KLX_StickdataCheckMovement(unsigned short* id) {
@@ -125,7 +126,7 @@ int KLX_Stickdata::KLX_StickdataCheckMovement(unsigned short* id) {
   };
   auto found = [&](int slot) {
     if (id) *id = m_PhyCtlID[slot];
-    return 1;
+    return int(KLX_Ok);
   };
   if (m_SearchClass == 0) {
     // A rotary, slider or switch wins over a stick; of several sticks the last.
@@ -141,7 +142,7 @@ int KLX_Stickdata::KLX_StickdataCheckMovement(unsigned short* id) {
   }
   if (candidate >= 0) return found(candidate);
   if (id) *id = 0;
-  return kNoMovement;
+  return No_Movement_Detect;
 }
 
 void KLX_Stickdata::KLX_StickdataStartDetection() {
@@ -160,10 +161,10 @@ int KLX_Stickdata::KLX_StickdataGetSet_LastControl(int id, int get) {
 
 int KLX_Stickdata::KLX_StickdataLock() {
   m_Mutex.lock();
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_Stickdata::KLX_StickdataUnlock() {
   m_Mutex.unlock();
-  return 1;
+  return KLX_Ok;
 }

@@ -4,14 +4,14 @@
 #include "frame/klx_errorhandler.h"
 
 namespace {
-constexpr unsigned kErrName = 342020;
-constexpr unsigned kErrDefaults = 342022;
-constexpr unsigned kErrImageIndex = 342027;
-constexpr unsigned kErrSingle = 342034;
-constexpr unsigned kErrTypeSearch = 342035;
-constexpr unsigned kErrImageBuffer = 79882;
-constexpr unsigned kErrDelete = 145409;
-constexpr unsigned kErrFull = 145410;
+constexpr unsigned kErrName = 0x53804;
+constexpr unsigned kErrDefaults = 0x53806;
+constexpr unsigned kErrImageIndex = 0x5380B;
+constexpr unsigned kErrSingle = 0x53812;
+constexpr unsigned kErrTypeSearch = 0x53813;
+constexpr unsigned kErrImageBuffer = 0x1380A;
+constexpr unsigned kErrDelete = 0x23801;
+constexpr unsigned kErrFull = 0x23802;
 constexpr int kVirtualSwitch = 1280;
 constexpr int kFixedOn = 2;
 constexpr int kSingleHysteresis = 10;

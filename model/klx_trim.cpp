@@ -6,8 +6,8 @@
 #include "frame/klx_errorhandler.h"
 
 namespace {
-constexpr unsigned kErrDefaults = 343811;
-constexpr unsigned kErrDependent = 331283;
+constexpr unsigned kErrDefaults = 0x53F03;
+constexpr unsigned kErrDependent = 0x50E13;
 constexpr unsigned kErrImageBuffer = 0x13F0A;
 constexpr unsigned kErrImageIndex = 0x53F0B;
 constexpr unsigned kErrDelete = 0x23F0C;

@@ -37,7 +37,7 @@ class KLX_Trim : public QObject, public KLX_RecordArray<T_TrimControlCfg, KL_TRI
   // asks for the engine's current flight mode.
   int KLX_Trim_IsFlightModeDependent(int t, int fm) const;
   int KLX_Trim_IsFlightModeDependent(int t) const;
-  // Sets or clears bit fm (flight mode 0 is always global: -70000) and sends
+  // Sets or clears bit fm (flight mode 0 is always global: KLX_Error) and sends
   // the mask when transmit is set.
   int KLX_Trim_SetFlightModeDependent(int t, int fm, bool dependent, bool transmit);
 

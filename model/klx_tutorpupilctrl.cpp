@@ -12,9 +12,9 @@
 #include "model/klx_ccontrol.h"
 
 namespace {
-constexpr unsigned kErrDefaults = 347393;
-constexpr unsigned kErrControlItem = 347394;
-constexpr unsigned kErrItem = 347395;
+constexpr unsigned kErrDefaults = 0x54D01;
+constexpr unsigned kErrControlItem = 0x54D02;
+constexpr unsigned kErrItem = 0x54D03;
 constexpr uint8_t kUsed = 0x80;
 constexpr uint8_t kEnabled = 0x40;
 constexpr unsigned char kNode = 3;

@@ -30,7 +30,6 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerInitialize(KLX_DataBas
   m_Db = db;
   m_Protocol = protocol;
   m_System = system;
-  db->KLX_DataBaseManagerSetSetupData(m_Engine.KLX_FunctionalCalculationGetSetupDataPtr());
   m_Engine.KLX_FunctionalCalculationInitialize(db, this);
   if (!m_Engine.KLX_FunctionalCalculationIsInitialized()) {
     KLXErrorHandler.RegisterError(kErrInitialize, QString());

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "frame/klx_basedatabase.h"
+#include "frame/klx_databasevalues.h"
 
 class KLX_Telemetrie : public KLX_DataBaseTransmitter {
  public:
@@ -17,11 +18,11 @@ class KLX_Telemetrie : public KLX_DataBaseTransmitter {
   int KLX_TelemetrieInitialize(KLX_Protocol* protocol) { return KLX_DataBaseTransmitterInitialize(protocol); }
   int KLX_TelemetrieLock() {
     m_Mutex.lock();
-    return 1;
+    return KLX_Ok;
   }
   int KLX_TelemetrieUnlock() {
     m_Mutex.unlock();
-    return 1;
+    return KLX_Ok;
   }
   // keepCapture: a rescan keeps nothing, a model reset clears the data too.
   void KLX_TelemetrieClearAllData(bool) {
@@ -32,9 +33,9 @@ class KLX_Telemetrie : public KLX_DataBaseTransmitter {
     if (!dir) m_Captured = value != 0;
     return m_Captured ? 1 : 0;
   }
-  // A value of a sensor (address 0..254, index 0..31); -70010 outside.
+  // A value of a sensor (address 0..254, index 0..31); Indexes_Out_Of_Range outside.
   int KLX_TelemetrieGetSet_SlaveValue(int sensor, int index, int value, int dir) {
-    if (!Valid(sensor, index)) return -70010;
+    if (!Valid(sensor, index)) return Indexes_Out_Of_Range;
     if (!dir) m_Values[sensor][index] = value;
     return m_Values[sensor][index];
   }
@@ -45,7 +46,7 @@ class KLX_Telemetrie : public KLX_DataBaseTransmitter {
     return KLX_TelemetrieGetSet_SlaveValue(sensor, index, value, dir);
   }
   int KLX_TelemetrieGetSet_Slave_HasGPS(int sensor, int index, int value, int dir) {
-    if (!Valid(sensor, index)) return -70010;
+    if (!Valid(sensor, index)) return Indexes_Out_Of_Range;
     if (!dir) m_HasGps[sensor][index] = value != 0;
     return m_HasGps[sensor][index] ? 1 : 0;
   }

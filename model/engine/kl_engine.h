@@ -88,11 +88,69 @@ uint32_t crc32_update_buf(uint32_t crc, const unsigned char* data, unsigned int 
 // The model checksum over the set-up block; 0 for a null block.
 uint32_t kl_engine_calc_model_crc32(const T_SetupData* block);
 
+// --- The set-up block and its one write door --------------------------------
+//
+// A pass walks an index of the used elements that it builds from the block
+// and keeps while the block holds still. A host keeps its block in a
+// KlSetupBlock: anyone may read it, but writing takes a KlSetupWrite, which
+// counts the write when it opens and again when it closes. A pass rebuilds
+// the index when the block was written since the index was built, or while a
+// write is open, so no write can be missed, whatever field it changed.
+// One thread at a time: the host's own lock guards the block and its count.
+
+class KlSetupWrite;
+
+class KlSetupBlock {
+ public:
+  KlSetupBlock();
+  KlSetupBlock(const KlSetupBlock&) = delete;
+  KlSetupBlock& operator=(const KlSetupBlock&) = delete;
+
+  const T_SetupData& Read() const { return block_; }
+  const T_SetupData* operator->() const { return &block_; }
+  // Opened and closed writes, each counted once at either end.
+  uint32_t Writes() const { return writes_; }
+  bool WriteOpen() const { return open_ != 0; }
+
+ private:
+  friend class KlSetupWrite;
+  friend int kl_engine_calculate(KlSetupBlock& setup, T_ServoOutputs* outputs);
+  T_SetupData block_;
+  uint32_t writes_ = 0;
+  int open_ = 0;
+};
+
+// The write door: while it lives, the block may be written through it.
+class KlSetupWrite {
+ public:
+  explicit KlSetupWrite(KlSetupBlock& setup) : setup_(setup) {
+    ++setup_.open_;
+    ++setup_.writes_;
+  }
+  ~KlSetupWrite() {
+    --setup_.open_;
+    ++setup_.writes_;
+  }
+  KlSetupWrite(const KlSetupWrite&) = delete;
+  KlSetupWrite& operator=(const KlSetupWrite&) = delete;
+
+  T_SetupData* get() const { return &setup_.block_; }
+  T_SetupData* operator->() const { return &setup_.block_; }
+  T_SetupData& operator*() const { return setup_.block_; }
+
+ private:
+  KlSetupBlock& setup_;
+};
+
 // --- Calculation cycle -----------------------------------------------------
 
 void kl_engine_init_runtimedata(T_ServoOutputs* outputs);
 void kl_engine_set_tick_count(uint32_t ms);
-// One pass; 0 when a pointer is null, else 1.
+// One pass over a block behind its write door: the index is kept from pass
+// to pass while no write came through the door. 0 when outputs is null, else 1.
+int kl_engine_calculate(KlSetupBlock& setup, T_ServoOutputs* outputs);
+// One pass over a bare block, which anyone may have written: the pass builds
+// the index from what the block holds now. 0 when a pointer is null, else 1.
 int kl_engine_calculate(T_SetupData* setup, T_ServoOutputs* outputs);
 
 // Control table.
@@ -100,12 +158,12 @@ int16_t Get_ControlValue(uint16_t id, uint16_t* bookmark);
 int16_t Get_FM_SwitchControl(uint16_t id, uint16_t* bookmark);
 void kl_engine_setup_controls_vorn();
 void kl_engine_setup_control_values(int value, uint16_t id);
-// Also rebuilds the index of the used elements that a pass walks (all kinds,
-// whatever the flags): every writer of the set-up block calls it when done.
+// Also rebuilds the index of the used elements (all kinds, whatever the
+// flags). A block behind its write door needs no such call: the door tells
+// the next pass.
 void kl_engine_update_control_bookmarks(bool functions, bool mixers, bool limiters,
                                         const T_SetupData* setup);
-// Drops the index; the next pass rebuilds it from its block. For a writer
-// that has no block pointer at hand.
+// Drops the index; the next pass rebuilds it from its block.
 void kl_engine_invalidate_index();
 // On: every pass rebuilds the index and keeps no cache between passes (the
 // travel-time steps, the expo power tables, the unused control slots). The

@@ -550,10 +550,9 @@ int16_t kl_engine_curve_value(const int16_t* points, int32_t x) {
   return static_cast<int16_t>(CurveRead(points, nullptr, 0, x));
 }
 
-int kl_engine_calculate(T_SetupData* setup, T_ServoOutputs* outputs) {
-  if (!setup || !outputs) return 0;
-  const KlIndex& x = kl_engine_index_for(setup);
+namespace {
 
+int Calculate(T_SetupData* setup, const KlIndex& x, T_ServoOutputs* outputs) {
   ControlStages(setup, x);
   if (E.flightmode >= KL_NO_FLIGHTMODE) {
     // First pass after initialisation: let chained switches settle before
@@ -583,6 +582,24 @@ int kl_engine_calculate(T_SetupData* setup, T_ServoOutputs* outputs) {
   kl_engine_step_sequencers(setup);
   ServoStage(c, outputs);
   return 1;
+}
+
+}  // namespace
+
+KlSetupBlock::KlSetupBlock() { kl_engine_init_setupdata(&block_); }
+
+int kl_engine_calculate(KlSetupBlock& setup, T_ServoOutputs* outputs) {
+  if (!outputs) return 0;
+  const KlIndex& x = kl_engine_index_for(setup);
+  // The pass's own writes (the sequencers' direction states) change nothing
+  // the index holds: they need no door.
+  return Calculate(&setup.block_, x, outputs);
+}
+
+int kl_engine_calculate(T_SetupData* setup, T_ServoOutputs* outputs) {
+  if (!setup || !outputs) return 0;
+  kl_engine_rebuild_index(setup);
+  return Calculate(setup, E.index, outputs);
 }
 
 // --- Read-outs -------------------------------------------------------------

@@ -116,6 +116,7 @@ void ResolveAssign(const T_SetupData* b, const T_Function& r, int f, int s, KlId
 void kl_engine_rebuild_index(const T_SetupData* b) {
   KlIndex& x = E.index;
   x.valid = 0;
+  x.owner = nullptr;
   if (!b) return;
   x.block = b;
   x.cfg = E.pEngineCfg;

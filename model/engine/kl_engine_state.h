@@ -132,11 +132,12 @@ struct KlTrival {
 // A pass would otherwise walk some 300 used flags spread over the 100 KB
 // set-up block and decode every control id again. The index holds compact
 // lists of the used elements of each kind, with their control ids sorted by
-// kind and what else follows from the set-up alone. It is rebuilt by
-// kl_engine_update_control_bookmarks, which every writer of the block calls
-// when it is done (the setters do so themselves). A pass rebuilds it too when
-// it was never built, was dropped (kl_engine_invalidate_index, the setters
-// inside an update bracket), or is for another block or board.
+// kind and what else follows from the set-up alone. A pass over a
+// KlSetupBlock keeps it while no write came through the block's door since
+// it was built; a pass over a bare block always builds it anew. It is also
+// dropped by kl_engine_invalidate_index (the setters inside an update
+// bracket, the record initialisers) and rebuilt by
+// kl_engine_update_control_bookmarks, and never serves another block or board.
 
 // How a control id is read.
 enum : uint8_t {
@@ -221,6 +222,10 @@ struct KlIdxTravels {
 
 struct KlIndex {
   uint8_t valid;
+  // The door-kept block it was built from and that block's write count then;
+  // null when built from a bare block.
+  const KlSetupBlock* owner;
+  uint32_t ownerWrites;
   // The unused control slots of virtual switches and telemetry controls
   // keep what the last full pass wrote until the table is set up again or
   // the index changes; until then a pass writes only the used ones.
@@ -390,12 +395,18 @@ inline int16_t kl_source_value(const KlSource& s, uint16_t* bookmark) {
   }
 }
 
-// The index for this block and board, rebuilt first when it is not.
+// Builds the index from a block; it then belongs to no door-kept block.
 void kl_engine_rebuild_index(const T_SetupData* setup);
-inline const KlIndex& kl_engine_index_for(const T_SetupData* setup) {
-  const KlIndex& x = g_klEngine.index;
-  if (!x.valid || x.block != setup || x.cfg != g_klEngine.pEngineCfg || g_klEngine.uncached)
-    kl_engine_rebuild_index(setup);
+// The index for a door-kept block, rebuilt first unless it was built from
+// this block, on this board, and no write came through the door since.
+inline const KlIndex& kl_engine_index_for(const KlSetupBlock& setup) {
+  KlIndex& x = g_klEngine.index;
+  if (!x.valid || x.owner != &setup || x.ownerWrites != setup.Writes() || setup.WriteOpen() ||
+      x.cfg != g_klEngine.pEngineCfg || g_klEngine.uncached) {
+    kl_engine_rebuild_index(&setup.Read());
+    x.owner = &setup;
+    x.ownerWrites = setup.Writes();
+  }
   return x;
 }
 

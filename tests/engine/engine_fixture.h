@@ -2,9 +2,9 @@
 // A fresh engine per case: the engine's own initialisers build the set-up
 // block, fields are patched as raw little-endian bytes at the record offsets
 // of the controllers' layout (so the record structs are checked too), and
-// passes run on a controlled engine clock. Like every writer of the block,
-// the fixture refreshes the engine's index after writing (before the next
-// pass), as the program's data refresh does.
+// passes run on a controlled engine clock. The block sits behind its write
+// door, as the program keeps it: every write goes through write(), and
+// nothing else tells the engine that the block changed.
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -50,37 +50,36 @@ constexpr uint16_t kOn = 2, kOff = 3;
 
 class Engine {
  public:
-  explicit Engine(int board = KL_BOARD_VORN) : block_(new T_SetupData) {
+  explicit Engine(int board = KL_BOARD_VORN) {
     kl_engine_reset_state();
     kl_engine_init_parameters(board);
-    kl_engine_init_setupdata(block_.get());
+    setup_.reset(new KlSetupBlock);
     kl_engine_init_runtimedata(&out_);
     kl_engine_setup_controls_vorn();
   }
 
-  // Handing the block out counts as a write.
-  T_SetupData* block() {
-    written_ = true;
-    return block_.get();
-  }
-  unsigned char* bytes() {
-    written_ = true;
-    return raw();
-  }
+  const T_SetupData* read() const { return &setup_->Read(); }
+  // A write through the door; a temporary closes at the end of its
+  // statement: e.write()->Mixer[0].IsUsed = 1;
+  KlSetupWrite write() { return KlSetupWrite(*setup_); }
+  KlSetupBlock& setup() { return *setup_; }
   const T_ServoOutputs& out() const { return out_; }
 
-  void Put8(int off, int v) { bytes()[off] = static_cast<unsigned char>(v); }
+  void Put8(int off, int v) { bytes(write())[off] = static_cast<unsigned char>(v); }
   void Put16(int off, int v) {
-    bytes()[off] = static_cast<unsigned char>(v & 0xFF);
-    bytes()[off + 1] = static_cast<unsigned char>((v >> 8) & 0xFF);
+    KlSetupWrite w = write();
+    bytes(w)[off] = static_cast<unsigned char>(v & 0xFF);
+    bytes(w)[off + 1] = static_cast<unsigned char>((v >> 8) & 0xFF);
   }
   void Put32(int off, uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes()[off + i] = static_cast<unsigned char>(v >> (8 * i));
+    KlSetupWrite w = write();
+    for (int i = 0; i < 4; ++i) bytes(w)[off + i] = static_cast<unsigned char>(v >> (8 * i));
   }
-  int Get8(int off) { return raw()[off]; }
-  int Get16s(int off) { return static_cast<int16_t>(raw()[off] | (raw()[off + 1] << 8)); }
-  int Get16u(int off) { return raw()[off] | (raw()[off + 1] << 8); }
-  uint32_t Get32(int off) {
+  const unsigned char* raw() const { return reinterpret_cast<const unsigned char*>(read()); }
+  int Get8(int off) const { return raw()[off]; }
+  int Get16s(int off) const { return static_cast<int16_t>(raw()[off] | (raw()[off + 1] << 8)); }
+  int Get16u(int off) const { return raw()[off] | (raw()[off + 1] << 8); }
+  uint32_t Get32(int off) const {
     uint32_t v = 0;
     for (int i = 0; i < 4; ++i) v |= uint32_t(raw()[off + i]) << (8 * i);
     return v;
@@ -108,12 +107,8 @@ class Engine {
 
   // One pass at the current clock, then the clock moves on by `ms`.
   void Pass(uint32_t ms = 40) {
-    if (written_) {
-      kl_engine_update_control_bookmarks(true, true, true, block_.get());
-      written_ = false;
-    }
     kl_engine_set_tick_count(tick_);
-    kl_engine_calculate(block_.get(), &out_);
+    kl_engine_calculate(*setup_, &out_);
     tick_ += ms;
   }
   void Passes(int n, uint32_t ms = 40) {
@@ -129,10 +124,9 @@ class Engine {
   int ServoOut(int n) const { return out_.value[n]; }
 
  private:
-  unsigned char* raw() { return reinterpret_cast<unsigned char*>(block_.get()); }
+  static unsigned char* bytes(const KlSetupWrite& w) { return reinterpret_cast<unsigned char*>(w.get()); }
 
-  std::unique_ptr<T_SetupData> block_;
-  bool written_ = true;
+  std::unique_ptr<KlSetupBlock> setup_;
   T_ServoOutputs out_{};
   uint32_t tick_ = 0;
 };

@@ -20,7 +20,7 @@ uint32_t Crc(const std::vector<unsigned char>& bytes) {
 // switch, the flight-mode assignment, telemetry controls.
 std::vector<unsigned char> ChecksumStream(Engine& e, const int* counts) {
   std::vector<unsigned char> out;
-  auto add = [&](int off, int len) { out.insert(out.end(), e.bytes() + off, e.bytes() + off + len); };
+  auto add = [&](int off, int len) { out.insert(out.end(), e.raw() + off, e.raw() + off + len); };
   auto used = [&](int base, int size, int count, int from = 0) {
     for (int i = 0; i < count; ++i)
       if (e.Get8(base + i * size)) add(base + i * size + from, size - from);
@@ -80,9 +80,9 @@ void EngineChecksum::crc32c() {
 
 void EngineChecksum::emptyModelStillHasAChecksum() {
   Engine e;
-  std::memset(e.block(), 0, sizeof(T_SetupData));
+  std::memset(e.write().get(), 0, sizeof(T_SetupData));
   const std::vector<unsigned char> zeros(6 * 64 + 8 + 44, 0);
-  QCOMPARE(kl_engine_calc_model_crc32(e.block()), Crc(zeros));
+  QCOMPARE(kl_engine_calc_model_crc32(e.read()), Crc(zeros));
 }
 
 void EngineChecksum::freshModelCoversTrimsSpecialSwitchAndAssignment() {
@@ -99,7 +99,7 @@ void EngineChecksum::freshModelCoversTrimsSpecialSwitchAndAssignment() {
   bytes.insert(bytes.end(), 16, 0xFF);  // eight slots without control
   bytes.insert(bytes.end(), 28, 0);
   QCOMPARE(int(bytes.size()), 436);
-  QCOMPARE(kl_engine_calc_model_crc32(e.block()), Crc(bytes));
+  QCOMPARE(kl_engine_calc_model_crc32(e.read()), Crc(bytes));
 }
 
 void EngineChecksum::usedRecordsInUnitOrder_data() {
@@ -116,10 +116,10 @@ void EngineChecksum::usedRecordsInUnitOrder() {
   e.Put8(Sequencer(1) + 1, 0x33);  // a pad byte before the counted range
   e.Put16(Function(1) + 2, 0x1234);
   const int* counts = board == KL_BOARD_FENK ? kl_engine_cfg_Fenk : kl_engine_cfg_Vorn;
-  QCOMPARE(kl_engine_calc_model_crc32(e.block()), Crc(ChecksumStream(e, counts)));
+  QCOMPARE(kl_engine_calc_model_crc32(e.read()), Crc(ChecksumStream(e, counts)));
   // The other board's counts give another value.
   const int* other = board == KL_BOARD_FENK ? kl_engine_cfg_Vorn : kl_engine_cfg_Fenk;
-  QVERIFY(kl_engine_calc_model_crc32(e.block()) != Crc(ChecksumStream(e, other)));
+  QVERIFY(kl_engine_calc_model_crc32(e.read()) != Crc(ChecksumStream(e, other)));
 }
 
 void EngineChecksum::whichBytesCount_data() {
@@ -145,9 +145,9 @@ void EngineChecksum::whichBytesCount() {
   e.Put8(Sequencer(0), 1);
   e.Put8(Function(4), 1);
   e.Put8(Servo(20), 1);
-  const uint32_t before = kl_engine_calc_model_crc32(e.block());
+  const uint32_t before = kl_engine_calc_model_crc32(e.read());
   e.Put8(offset, e.Get8(offset) ^ 0x5A);
-  QCOMPARE(kl_engine_calc_model_crc32(e.block()) != before, changes);
+  QCOMPARE(kl_engine_calc_model_crc32(e.read()) != before, changes);
 }
 
 QTEST_APPLESS_MAIN(EngineChecksum)

@@ -38,21 +38,21 @@ void EngineDataSetters::recordsAndControlFields() {
   kl_engine_init_function(&f);
   f.IsUsed = 1;
   f.Control = kStick1;
-  QCOMPARE(kl_engine_function_set(e.block(), &f, 2), 1);
+  QCOMPARE(kl_engine_function_set(e.write().get(), &f, 2), 1);
   QCOMPARE(e.Get16u(Function(2) + 2), int(kStick1));
   e.Stick(kStick1, 1000);
   e.Stick(kStick2, -1000);
   e.Pass();
   QCOMPARE(Engine::Fn(2), 999);
-  kl_engine_function_control_set(e.block(), 2, kStick2);
+  kl_engine_function_control_set(e.write().get(), 2, kStick2);
   e.Pass();
   QCOMPARE(Engine::Fn(2), -1001);
 
-  kl_engine_function_control_rate_set(e.block(), 2, 0x8100);
-  kl_engine_function_control_expo_set(e.block(), 2, 0x8200);
-  kl_engine_function_control_diff_set(e.block(), 2, 0x8300);
-  kl_engine_function_trimcontrol_diff_set(e.block(), 2, 513);
-  kl_engine_function_control_trim_set(e.block(), 2, 514);
+  kl_engine_function_control_rate_set(e.write().get(), 2, 0x8100);
+  kl_engine_function_control_expo_set(e.write().get(), 2, 0x8200);
+  kl_engine_function_control_diff_set(e.write().get(), 2, 0x8300);
+  kl_engine_function_trimcontrol_diff_set(e.write().get(), 2, 513);
+  kl_engine_function_control_trim_set(e.write().get(), 2, 514);
   QCOMPARE(e.Get16u(Function(2) + 4), 0x8100);
   QCOMPARE(e.Get16u(Function(2) + 6), 0x8200);
   QCOMPARE(e.Get16u(Function(2) + 8), 0x8300);
@@ -62,21 +62,21 @@ void EngineDataSetters::recordsAndControlFields() {
   T_Mixer m{};
   kl_engine_init_mixer(&m);
   m.IsUsed = 1;
-  QCOMPARE(kl_engine_mixer_set(e.block(), &m, 7), 1);
+  QCOMPARE(kl_engine_mixer_set(e.write().get(), &m, 7), 1);
   QCOMPARE(e.Get8(Mixer(7)), 1);
-  kl_engine_mixer_control_set(e.block(), 7, kStick3);
+  kl_engine_mixer_control_set(e.write().get(), 7, kStick3);
   QCOMPARE(e.Get16u(Mixer(7) + 8), int(kStick3));
 
   T_Limiter l{};
   kl_engine_init_limiter(&l);
   l.FuncIdx = 2;
-  QCOMPARE(kl_engine_limiter_set(e.block(), &l, 4), 1);
+  QCOMPARE(kl_engine_limiter_set(e.write().get(), &l, 4), 1);
   QCOMPARE(e.Get16u(Limiter(4) + 2), 2);
-  kl_engine_limiter_control_above_set(e.block(), 4, kOn);
-  kl_engine_limiter_control_below_set(e.block(), 4, kOff);
+  kl_engine_limiter_control_above_set(e.write().get(), 4, kOn);
+  kl_engine_limiter_control_below_set(e.write().get(), 4, kOff);
   QCOMPARE(e.Get16u(Limiter(4) + 4), int(kOn));
   QCOMPARE(e.Get16u(Limiter(4) + 6), int(kOff));
-  QCOMPARE(kl_engine_limiter_set(e.block(), nullptr, 4), 0);
+  QCOMPARE(kl_engine_limiter_set(e.write().get(), nullptr, 4), 0);
   QCOMPARE(kl_engine_function_set(nullptr, &f, 2), 0);
 }
 
@@ -90,14 +90,14 @@ void EngineDataSetters::indicesBeyondTheBoardAreIgnored() {
   l.IsUsed = 1;
   T_FlightMode fm{};
   fm.IsUsed = 1;
-  QCOMPARE(kl_engine_function_set(e.block(), &f, 32), 0);
-  QCOMPARE(kl_engine_function_set(e.block(), &f, -1), 0);
-  QCOMPARE(kl_engine_mixer_set(e.block(), &m, 32), 0);
-  QCOMPARE(kl_engine_limiter_set(e.block(), &l, 32), 0);
-  QCOMPARE(kl_engine_flight_mode_set(e.block(), &fm, 9), 0);
-  kl_engine_function_control_set(e.block(), 40, kStick1);
-  kl_engine_flight_mode_used_set(e.block(), 9, 1);
-  kl_engine_sequencer_direction_set(e.block(), 1, 2);
+  QCOMPARE(kl_engine_function_set(e.write().get(), &f, 32), 0);
+  QCOMPARE(kl_engine_function_set(e.write().get(), &f, -1), 0);
+  QCOMPARE(kl_engine_mixer_set(e.write().get(), &m, 32), 0);
+  QCOMPARE(kl_engine_limiter_set(e.write().get(), &l, 32), 0);
+  QCOMPARE(kl_engine_flight_mode_set(e.write().get(), &fm, 9), 0);
+  kl_engine_function_control_set(e.write().get(), 40, kStick1);
+  kl_engine_flight_mode_used_set(e.write().get(), 9, 1);
+  kl_engine_sequencer_direction_set(e.write().get(), 1, 2);
   QCOMPARE(e.Get8(Function(32)), 0);
   QCOMPARE(e.Get8(Mixer(32)), 0);
   QCOMPARE(e.Get8(Limiter(32)), 0);
@@ -126,17 +126,17 @@ void EngineDataSetters::flightModeWriteResetsItsSetUps() {
   fm.IsUsed = 1;
   fm.FadeIn = 7;
   switch (how) {
-    case 0: QCOMPARE(kl_engine_flight_mode_set(e.block(), &fm, 3), 1); break;
+    case 0: QCOMPARE(kl_engine_flight_mode_set(e.write().get(), &fm, 3), 1); break;
     case 1:
       kl_engine_update_begin();
-      QCOMPARE(kl_engine_flight_mode_set(e.block(), &fm, 3), 1);
+      QCOMPARE(kl_engine_flight_mode_set(e.write().get(), &fm, 3), 1);
       kl_engine_update_end();
       break;
-    case 2: kl_engine_flight_mode_used_set(e.block(), 3, 1); break;
-    case 3: kl_engine_flight_mode_used_set(e.block(), 3, 0); break;
+    case 2: kl_engine_flight_mode_used_set(e.write().get(), 3, 1); break;
+    case 3: kl_engine_flight_mode_used_set(e.write().get(), 3, 0); break;
     case 4:
       kl_engine_update_begin();
-      kl_engine_flight_mode_used_set(e.block(), 3, 0);
+      kl_engine_flight_mode_used_set(e.write().get(), 3, 0);
       kl_engine_update_end();
       break;
   }

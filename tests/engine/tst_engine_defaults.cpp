@@ -178,8 +178,8 @@ void EngineDefaults::recordDefaults() {
   QFETCH(int, width);
   QFETCH(int, expected);
   Engine e;
-  std::memset(e.block(), 0xA5, sizeof(T_SetupData));  // every byte must be written
-  kl_engine_init_setupdata(e.block());
+  std::memset(e.write().get(), 0xA5, sizeof(T_SetupData));  // every byte must be written
+  kl_engine_init_setupdata(e.write().get());
   int actual = 0;
   switch (width) {
     case 1: actual = e.Get8(offset); break;
@@ -214,8 +214,8 @@ void EngineDefaults::smallerBoardLeavesUpperFlightModeBlocksZero() {
   }
   // Blocks beyond the board's flight modes are never reset.
   e.Put16(FunctionSetup(0, 20) + 2, 77);
-  kl_engine_reset_functionsetup(e.block()->Function, 20);
-  kl_engine_reset_mixersetup(e.block()->Mixer, 20);
+  kl_engine_reset_functionsetup(e.write()->Function, 20);
+  kl_engine_reset_mixersetup(e.write()->Mixer, 20);
   QCOMPARE(e.Get16s(FunctionSetup(0, 20) + 2), 77);
   // The block covers the full capacity whatever the board: function 47 too.
   QCOMPARE(e.Get16u(Function(47) + 4), 2);
@@ -229,8 +229,12 @@ void EngineDefaults::nullRecordsAreIgnored() {
   T_ServoOutputs out{};
   QCOMPARE(kl_engine_calculate(nullptr, &out), 0);
   Engine e;
-  QCOMPARE(kl_engine_calculate(e.block(), nullptr), 0);
-  QCOMPARE(kl_engine_calculate(e.block(), &out), 1);
+  QCOMPARE(kl_engine_calculate(e.setup(), nullptr), 0);
+  QCOMPARE(kl_engine_calculate(e.setup(), &out), 1);
+  std::unique_ptr<T_SetupData> bare(new T_SetupData);
+  kl_engine_init_setupdata(bare.get());
+  QCOMPARE(kl_engine_calculate(bare.get(), nullptr), 0);
+  QCOMPARE(kl_engine_calculate(bare.get(), &out), 1);
 }
 
 QTEST_APPLESS_MAIN(EngineDefaults)

@@ -40,42 +40,39 @@ constexpr int kVsSlot0 = 32;  // control slot of virtual switch 0
 constexpr int kPasses = 80;
 
 // One random model run with random sticks, edits written straight into the
-// block (each followed by the refresh every writer owes) and setter calls.
+// block through its door (no refresh call anywhere) and setter calls.
 std::vector<int64_t> RandomRun(int model, bool uncached) {
   Rng r(0x1DE7000ull + static_cast<uint64_t>(model));
   Engine e(r.Chance(25) ? KL_BOARD_FENK : KL_BOARD_VORN);
   kl_engine_set_uncached_passes(uncached);
-  T_SetupData* b = e.block();
-  RandomModel(r, *b);
-  kl_engine_update_control_bookmarks(true, true, true, b);
+  RandomModel(r, *e.write());
   std::vector<int64_t> trace;
   for (int pass = 0; pass < kPasses; ++pass) {
     for (uint16_t id : kPhysical)
       if (r.Chance(30)) e.Stick(id, r.In(-2047, 2047));
-    if (r.Chance(8)) {
-      RandomEdit(r, *b);
-      kl_engine_update_control_bookmarks(r.Chance(50), r.Chance(50), r.Chance(50), b);
-    }
+    if (r.Chance(8)) RandomEdit(r, *e.write());
     switch (r.Below(40)) {
-      case 0: kl_engine_function_control_set(b, r.Below(48), RandomControl(r)); break;
-      case 1: kl_engine_mixer_control_set(b, r.Below(48), RandomControl(r)); break;
-      case 2: kl_engine_limiter_control_above_set(b, r.Below(48), RandomControl(r)); break;
-      case 3: kl_engine_flight_mode_used_set(b, r.Below(27), static_cast<uint8_t>(r.Below(2))); break;
+      case 0: kl_engine_function_control_set(e.write().get(), r.Below(48), RandomControl(r)); break;
+      case 1: kl_engine_mixer_control_set(e.write().get(), r.Below(48), RandomControl(r)); break;
+      case 2: kl_engine_limiter_control_above_set(e.write().get(), r.Below(48), RandomControl(r)); break;
+      case 3:
+        kl_engine_flight_mode_used_set(e.write().get(), r.Below(27), static_cast<uint8_t>(r.Below(2)));
+        break;
       case 4: {
         T_FlightMode fm;
         kl_engine_init_flightmode(&fm);
         fm.IsUsed = 1;
         fm.FadeIn = static_cast<int16_t>(r.In(0, 30));
-        kl_engine_flight_mode_set(b, &fm, r.Below(27));
+        kl_engine_flight_mode_set(e.write().get(), &fm, r.Below(27));
         break;
       }
       case 5: {
         // A whole record inside an update bracket, with no refresh after it.
-        T_Function f = b->Function[r.Below(48)];
+        T_Function f = e.read()->Function[r.Below(48)];
         f.IsUsed = 1;
         f.Control = RandomControl(r);
         kl_engine_update_begin();
-        kl_engine_function_set(b, &f, r.Below(48));
+        kl_engine_function_set(e.write().get(), &f, r.Below(48));
         kl_engine_update_end();
         break;
       }
@@ -93,10 +90,20 @@ std::vector<int64_t> RandomRun(int model, bool uncached) {
       default: break;
     }
     e.Pass(static_cast<uint32_t>(r.In(1, 120)));
-    Record(e.out(), *b, trace);
+    Record(e.out(), *e.read(), trace);
   }
   kl_engine_set_uncached_passes(false);
   return trace;
+}
+
+// Function 0 on stick 0 (at 1000) through servo 0 at 100 % travel; stick 1
+// stands at -600.
+void StickZeroOnServoZero(Engine& e) {
+  e.UseFunction(0, kStick0);
+  e.UseServo(0);
+  e.AssignServo(0, 0, 0);
+  e.Stick(kStick0, 1000);
+  e.Stick(kStick1, -600);
 }
 
 // Function 0 with expo on stick 0, swept through every stick position.
@@ -138,7 +145,9 @@ class EngineIndex : public QObject {
   void updateBracketLeavesNoStaleIndex();
   void unusedSlotsStayAsTheLastFullPassLeftThem();
   void shiftDivisionMatchesDivisionOverItsRange();
-  void noFadeListFollowsEveryRefresh();
+  void noFadeListFollowsEveryWrite();
+  void aFieldWrittenWithoutARefreshCallTakesEffect_data();
+  void aFieldWrittenWithoutARefreshCallTakesEffect();
 };
 
 void EngineIndex::randomModelsMatchUncachedPasses() {
@@ -178,19 +187,18 @@ void EngineIndex::anotherBlockOrBoardRebuildsTheIndex() {
     Rng r(77);
     Engine e;
     kl_engine_set_uncached_passes(uncached);
-    std::unique_ptr<T_SetupData> other(new T_SetupData);
-    RandomModel(r, *e.block());
-    RandomModel(r, *other);
-    kl_engine_update_control_bookmarks(true, true, true, e.block());
+    KlSetupBlock other;
+    RandomModel(r, *e.write());
+    RandomModel(r, *KlSetupWrite(other));
     std::vector<int64_t> trace;
     T_ServoOutputs out{};
     for (int pass = 0; pass < 60; ++pass) {
       e.Stick(kStick0, r.In(-2047, 2047));
-      // No refresh: the pass sees the block (or board) is not the indexed one.
+      // Nothing written: the pass sees the block (or board) is not the indexed one.
       if (pass == 40) kl_engine_init_parameters(KL_BOARD_FENK);
       kl_engine_set_tick_count(static_cast<uint32_t>(pass * 40));
-      kl_engine_calculate(pass % 3 == 2 ? other.get() : e.block(), &out);
-      Record(out, *e.block(), trace);
+      kl_engine_calculate(pass % 3 == 2 ? other : e.setup(), &out);
+      Record(out, *e.read(), trace);
     }
     kl_engine_set_uncached_passes(false);
     return trace;
@@ -202,24 +210,16 @@ void EngineIndex::updateBracketLeavesNoStaleIndex() {
   // Inside an update the setters leave the refresh to the caller; a caller
   // that forgets it still gets passes over what the block holds.
   Engine e;
-  e.UseFunction(0, kStick0);
-  e.UseServo(0);
-  e.AssignServo(0, 0, 0);
-  e.Stick(kStick0, 1000);
-  e.Stick(kStick1, -600);
+  StickZeroOnServoZero(e);
   e.Pass();
   QCOMPARE(e.ServoOut(0), 499);
-  T_Function f = e.block()->Function[0];
+  T_Function f = e.read()->Function[0];
   f.Control = kStick1;
-  T_SetupData* b = e.block();
-  e.Pass();  // the fixture's own refresh happens here, before the bracket
   kl_engine_update_begin();
-  kl_engine_function_set(b, &f, 0);
+  kl_engine_function_set(e.write().get(), &f, 0);
   kl_engine_update_end();
-  kl_engine_set_tick_count(e.tick());
-  T_ServoOutputs out{};
-  kl_engine_calculate(b, &out);
-  QCOMPARE(int(out.value[0]), -300);
+  e.Pass();
+  QCOMPARE(e.ServoOut(0), -300);
 }
 
 void EngineIndex::unusedSlotsStayAsTheLastFullPassLeftThem() {
@@ -257,33 +257,34 @@ void EngineIndex::shiftDivisionMatchesDivisionOverItsRange() {
   QCOMPARE(bad, 0);
 }
 
-void EngineIndex::noFadeListFollowsEveryRefresh() {
-  // The no-fade list of a flight mode, written straight into the block and
-  // refreshed, decides at the next change; the uncached run reads the block.
+void EngineIndex::noFadeListFollowsEveryWrite() {
+  // The no-fade list of a flight mode, written straight into the block,
+  // decides at the next change; the uncached run reads the block.
   auto run = [](bool uncached) {
     Engine e;
     kl_engine_set_uncached_passes(uncached);
-    T_SetupData* b = e.block();
     e.UseFunction(0, kStick0);
     e.UseServo(0);
     e.AssignServo(0, 0, 0);
-    b->Function[0].Function_FM_Mask = 0x2;
-    b->Function[0].Setup[1].FlexRateHi = -2047;
-    for (int fm = 0; fm < 2; ++fm) {
-      b->FlightMode[fm].IsUsed = 1;
-      b->FlightMode[fm].FadeIn = 10;
-      b->FlightMode[fm].NoFadeInFuncIdxs[0] = 0;
+    {
+      KlSetupWrite b = e.write();
+      b->Function[0].Function_FM_Mask = 0x2;
+      b->Function[0].Setup[1].FlexRateHi = -2047;
+      for (int fm = 0; fm < 2; ++fm) {
+        b->FlightMode[fm].IsUsed = 1;
+        b->FlightMode[fm].FadeIn = 10;
+        b->FlightMode[fm].NoFadeInFuncIdxs[0] = 0;
+      }
+      b->FlightModeAssignment.Control[0] = 768;
+      b->FlightModeAssignment.Flightmode[kl_engine_get_cfg()[EngineCfgFmPriorityBase]] = 1;
     }
-    b->FlightModeAssignment.Control[0] = 768;
-    b->FlightModeAssignment.Flightmode[kl_engine_get_cfg()[EngineCfgFmPriorityBase]] = 1;
-    kl_engine_update_control_bookmarks(true, true, true, b);
     e.Stick(kStick0, 1500);
     std::vector<int64_t> trace;
     for (int pass = 0; pass < 120; ++pass) {
       if (pass == 30 || pass == 90) {
+        KlSetupWrite b = e.write();
         b->FlightMode[1].FunctionNum = static_cast<uint16_t>(pass == 30 ? 1 : 0);
         b->FlightMode[0].FunctionNum = static_cast<uint16_t>(pass == 30 ? 1 : 0);
-        kl_engine_update_control_bookmarks(false, false, false, b);
       }
       e.Stick(768, (pass / 20) % 2 ? 2047 : -2047);
       e.Pass();
@@ -304,6 +305,55 @@ void EngineIndex::noFadeListFollowsEveryRefresh() {
   QVERIFY(between(21));
   QVERIFY(!between(41));
   QVERIFY(between(101));
+}
+
+void EngineIndex::aFieldWrittenWithoutARefreshCallTakesEffect_data() {
+  QTest::addColumn<int>("edit");
+  QTest::addColumn<int>("expected");
+  // Stick 0 at 1000 through 100 % travel gives 499 before each edit.
+  QTest::newRow("servo travel raised to 200 %") << 0 << 999;
+  QTest::newRow("function input moved to stick 1") << 1 << -300;
+  QTest::newRow("servo assignment dropped") << 2 << 0;
+  QTest::newRow("write still open during the pass") << 3 << 999;
+  QTest::newRow("bare block, no door") << 4 << 999;
+}
+
+void EngineIndex::aFieldWrittenWithoutARefreshCallTakesEffect() {
+  QFETCH(int, edit);
+  QFETCH(int, expected);
+  Engine e;
+  StickZeroOnServoZero(e);
+  std::unique_ptr<T_SetupData> bare(new T_SetupData);
+  std::memcpy(bare.get(), e.read(), sizeof(T_SetupData));
+  T_ServoOutputs out{};
+  auto pass = [&] {
+    if (edit == 4) {
+      kl_engine_set_tick_count(e.tick());
+      kl_engine_calculate(bare.get(), &out);
+      e.SetTick(e.tick() + 40);
+    } else {
+      e.Pass();
+      out = e.out();
+    }
+  };
+  pass();
+  pass();
+  QCOMPARE(int(out.value[0]), 499);
+  switch (edit) {
+    case 0: e.write()->ServoConfig[0].Mixer[0].FuncTravelMax = 2047; break;
+    case 1: e.write()->Function[0].Control = kStick1; break;
+    case 2: e.write()->Function[0].ServoUseMask = 0; break;
+    case 3: {
+      KlSetupWrite w = e.write();
+      pass();
+      w->ServoConfig[0].Mixer[0].FuncTravelMax = 2047;
+      pass();
+      break;
+    }
+    default: bare->ServoConfig[0].Mixer[0].FuncTravelMax = 2047; break;
+  }
+  pass();
+  QCOMPARE(int(out.value[0]), expected);
 }
 
 QTEST_APPLESS_MAIN(EngineIndex)

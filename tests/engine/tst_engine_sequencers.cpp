@@ -93,7 +93,7 @@ void EngineSequencers::runsForwardAndBack() {
     ++i;
   }
   QCOMPARE(kl_engine_get_is_sequencer_locked(0), 0);
-  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.block(), 0)), -400);
+  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.read(), 0)), -400);
   // A used servo keeps its own output.
   e.UseServo(kSeqServo);
   e.Put16(Servo(kSeqServo) + 4, 300);
@@ -146,12 +146,12 @@ void EngineSequencers::resetAndOff() {
   QCOMPARE(Byte0(e), 1);
   QCOMPARE(kl_engine_get_is_sequencer_locked(0), 1);
   QCOMPARE(syncs, 1);
-  QVERIFY(syncedBlock == e.block());
+  QVERIFY(syncedBlock == e.read());
   e.Put8(Sequencer(0), 0);
   e.Pass();
   QCOMPARE(e.ServoOut(kSeqServo), 0);  // no position: the unused servo stays 0
   QCOMPARE(kl_is_sequencer_run_completed(0), 1);
-  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.block(), 0)), 0);
+  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.read(), 0)), 0);
   QCOMPARE(syncs, 1);
 }
 
@@ -213,11 +213,11 @@ void EngineSequencers::directionWrittenWhileRunningIsDropped() {
   e.Stick(kSwitch[0], 2047);
   e.Passes(2);
   QCOMPARE(kl_is_sequencer_run_completed(0), 0);
-  kl_engine_sequencer_direction_set(e.block(), 0, 2);
+  kl_engine_sequencer_direction_set(e.write().get(), 0, 2);
   QCOMPARE(Byte0(e), 1);
   e.Passes(8);  // the run ends
   QCOMPARE(kl_is_sequencer_run_completed(0), 1);
-  kl_engine_sequencer_direction_set(e.block(), 0, 1);
+  kl_engine_sequencer_direction_set(e.write().get(), 0, 1);
   QCOMPARE(Byte0(e), 1);
 }
 
@@ -255,12 +255,12 @@ void EngineSequencers::readOutsBeyondCount() {
   QCOMPARE(kl_engine_sequencer_locked_get(1), 0);
   QCOMPARE(kl_is_sequencer_run_completed(1), 0);
   QCOMPARE(int(kl_engine_get_sequencer_active_time(1)), 0);
-  QCOMPARE(kl_engine_get_sequencer_actual_dirstate(e.block(), 1), -1);
-  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.block(), 1)), 0);
+  QCOMPARE(kl_engine_get_sequencer_actual_dirstate(e.read(), 1), -1);
+  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.read(), 1)), 0);
   e.Put8(Sequencer(0), 6);
   Waypoint(e, 0, 1, 6, 700, 0);
-  QCOMPARE(kl_engine_get_sequencer_actual_dirstate(e.block(), 0), 6);
-  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.block(), 0)), -700);
+  QCOMPARE(kl_engine_get_sequencer_actual_dirstate(e.read(), 0), 6);
+  QCOMPARE(int(kl_engine_get_sequencer_total_runtime(e.read(), 0)), -700);
 }
 
 QTEST_APPLESS_MAIN(EngineSequencers)

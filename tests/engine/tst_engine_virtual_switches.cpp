@@ -250,7 +250,7 @@ void EngineVirtualSwitches::telemetryControlKeepsAnswerThenFallsBack() {
   QCOMPARE(int(kl_engine_telecontrol_get_output_value(0)), 2 * 100 - 2047);
   QCOMPARE(int(kl_engine_telecontrol_get_fulladdr(0)), 1);
   kl_engine_telecontrol_set_resp_value_decpos(0, true, 1000, 0);
-  QCOMPARE(int(kl_engine_telecontrol_get_input_rawval(e.block(), 0)), 1000);
+  QCOMPARE(int(kl_engine_telecontrol_get_input_rawval(e.read(), 0)), 1000);
   for (uint32_t t = 40; t <= 1960; t += 40) {
     e.Pass();
     QCOMPARE(int(kl_engine_telecontrol_get_output_value(0)), 2 * 1000 - 2047);
@@ -259,7 +259,7 @@ void EngineVirtualSwitches::telemetryControlKeepsAnswerThenFallsBack() {
   e.Pass();  // 2000 ms after the answer
   QCOMPARE(int(kl_engine_telecontrol_get_output_value(0)), 2 * 100 - 2047);
   QCOMPARE(int(kl_engine_telecontrol_get_actualdec_pos_resp(0)), 0x80);
-  QCOMPARE(int(kl_engine_telecontrol_get_input_rawval(e.block(), 0)), 100);
+  QCOMPARE(int(kl_engine_telecontrol_get_input_rawval(e.read(), 0)), 100);
   // A control beyond the count answers nothing.
   kl_engine_telecontrol_set_resp_value_decpos(16, true, 5, 0);
   QCOMPARE(int(kl_engine_telecontrol_get_output_value(16)), 0);

@@ -2,6 +2,8 @@
 // A facade brought up on a message layer without bus, for either board, and
 // the doors a test watches: the queued controller messages, the marks for the
 // engine, the modify flag and the error reports.
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 #include "frame/klx_board.h"
@@ -13,6 +15,15 @@
 #include "tasks/klx_vornhandler.h"
 #include "vorn_testroot.h"
 
+// What the simulated board lays down and the settings read at start: the
+// board's temperature file (its absence is reported).
+inline void LayDownBoardFiles(const QString& root) {
+  const QString thermal = root + "/sys/class/thermal/thermal_zone0";
+  QDir().mkpath(thermal);
+  QFile temp(thermal + "/temp");
+  if (temp.open(QIODevice::WriteOnly)) temp.write("41000\n");
+}
+
 struct ModelFixture {
   VornTestRoot root;
   KLX_Protocol protocol;
@@ -22,6 +33,7 @@ struct ModelFixture {
   int initialized = 0;
 
   explicit ModelFixture(int board = KL_BOARD_VORN) {
+    LayDownBoardFiles(root.Path());
     kl_engine_reset_state();
     kl_engine_init_parameters(board);
     Board::Free();
@@ -51,6 +63,26 @@ struct ModelFixture {
   }
 };
 
+// The facade with its engine thread brought up but left idle (processing
+// off): the test steps the thread's passes itself.
+struct EngineFixture : ModelFixture {
+  KLX_FunctionalCalculation& engine;
+  explicit EngineFixture(int board = KL_BOARD_VORN)
+      : ModelFixture(board), engine(*runtime.KLX_RuntimeDatabaseManagerEngine()) {
+    KLX_DataBaseManager::m_MySelf = &db;
+    runtime.KLX_RuntimeDatabaseManagerInitialize(&db, &protocol, nullptr);
+  }
+  ~EngineFixture() {
+    runtime.KLX_RuntimeDatabaseManagerStop();
+    KLX_DataBaseManager::m_MySelf = nullptr;
+  }
+  // Passes until a data pass has copied what is marked.
+  void DataPass() {
+    engine.KLX_FunctionalCalculationPass();
+    if (engine.KLX_FunctionalCalculationPhase() != 2) engine.KLX_FunctionalCalculationPass();
+  }
+};
+
 // An 8-byte single-field update: element id, three indices, the value's bytes.
 // Data rows "larger" and "smaller" of a column "board", for cases that hold
 // on both transmitters.
@@ -67,6 +99,19 @@ inline QByteArray Update(int element, int i1, int i2, int i3, qint64 value, int 
   b[2] = static_cast<char>(i2);
   b[3] = static_cast<char>(i3);
   for (int k = 0; k < width; ++k) b[4 + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
+  return b;
+}
+
+// A sequencer's update: element, sequencer, servo slot, direction, waypoint
+// in front of the value.
+inline QByteArray SeqUpdate(int element, int seq, int slot, int direction, int point, qint64 value, int width) {
+  QByteArray b(8, '\0');
+  b[0] = static_cast<char>(element);
+  b[1] = static_cast<char>(seq);
+  b[2] = static_cast<char>(slot);
+  b[3] = static_cast<char>(direction);
+  b[4] = static_cast<char>(point);
+  for (int k = 0; k < width; ++k) b[5 + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
   return b;
 }
 

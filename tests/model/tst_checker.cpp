@@ -41,8 +41,8 @@ class TestChecker : public QObject {
   void initialiseNeedsBoth() {
     KLX_ModelChecker checker;
     VornErrorWatch watch;
-    QCOMPARE(checker.KLX_ModelCheckerInitialize(nullptr, nullptr), -70000);
-    QCOMPARE(watch.Reports().value(0), (QPair<unsigned, QString>(84225, "KLX_ModelCheckerInitialize() gone wrong")));
+    QCOMPARE(checker.KLX_ModelCheckerInitialize(nullptr, nullptr), int(KLX_Error));
+    QCOMPARE(watch.Reports().value(0), (QPair<unsigned, QString>(0x14901, "KLX_ModelCheckerInitialize() gone wrong")));
     QCOMPARE(checker.KLX_ModelCheckerCheckLoadedModel(), 1);
   }
 
@@ -86,25 +86,25 @@ class TestChecker : public QObject {
     QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), 1);
     c.db.KLX_DataBaseManagerFlightmodeGetSet_FunctionNum(1, 1, W, false);
     VornErrorWatch watch;
-    QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), -70000);
-    QCOMPARE(watch.Codes(), QList<unsigned>{84229});
+    QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), int(KLX_Error));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x14905});
   }
 
   void findings_data() {
     QTest::addColumn<int>("fault");
     QTest::addColumn<unsigned>("code");
     QTest::addColumn<QString>("text");
-    QTest::newRow("servo 30") << 0 << 84226u << "model data not consistent, servoindex or servomixer index wrong";
-    QTest::newRow("servo mixer 9") << 1 << 84226u << "model data not consistent, servoindex or servomixer index wrong";
-    QTest::newRow("servo not used") << 2 << 84227u << "model data not consistent, servoindex not used";
+    QTest::newRow("servo 30") << 0 << 0x14902u << "model data not consistent, servoindex or servomixer index wrong";
+    QTest::newRow("servo mixer 9") << 1 << 0x14902u << "model data not consistent, servoindex or servomixer index wrong";
+    QTest::newRow("servo not used") << 2 << 0x14903u << "model data not consistent, servoindex not used";
     QTest::newRow("servo mixer names another function")
-        << 3 << 84228u << "model data not consistent, function index not correct";
+        << 3 << 0x14904u << "model data not consistent, function index not correct";
     QTest::newRow("function count of a flight mode")
-        << 4 << 84229u << "model data not consistent, count of functions not correct in flightmode";
+        << 4 << 0x14905u << "model data not consistent, count of functions not correct in flightmode";
     QTest::newRow("function without a set-up")
-        << 5 << 84230u << "model data not consistent, count of setup in functions not correct";
+        << 5 << 0x14906u << "model data not consistent, count of setup in functions not correct";
     QTest::newRow("mixer without a set-up")
-        << 6 << 84231u << "model data not consistent, count of setup in mixers not correct";
+        << 6 << 0x14907u << "model data not consistent, count of setup in mixers not correct";
   }
 
   void findings() {
@@ -132,7 +132,7 @@ class TestChecker : public QObject {
     // A second fault further on (a mixer without set-ups): only the first is reported.
     if (fault != 6) db.KLX_DataBaseManagerMixerGetSet_IsUsed(1, 1, W, false);
     VornErrorWatch watch;
-    QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), -70000);
+    QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), int(KLX_Error));
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{code, text}}));
   }
 

@@ -29,14 +29,14 @@ class TestFacade : public QObject {
 
   void initialiseWithoutRuntimeFailsAndDeletesTheStores() {
     VornTestRoot root;
+    LayDownBoardFiles(root.Path());
     KLX_Protocol protocol;
     KLX_VornHandler vorn;
     KLX_DataBaseManager db;
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, nullptr), int(KLX_Error));
-    // Every object is made before the check, so the settings store's own
-    // reports may come first.
-    QVERIFY(watch.Reports().contains(qMakePair(66305u, QString("KLX_DataBaseManagerInitialize() gone wrong"))));
+    QCOMPARE(watch.Reports(),
+             (QList<QPair<unsigned, QString>>{{0x10301u, QString("KLX_DataBaseManagerInitialize() gone wrong")}}));
     QVERIFY(!db.KLX_DataBaseManagerIsInitialized());
     QVERIFY(!db.KLX_DataBaseManagerFunctionStore());
     QVERIFY(!db.KLX_DataBaseManagerCurveStore());
@@ -74,6 +74,7 @@ class TestFacade : public QObject {
 
   void updateBracket() {
     ModelFixture fx;
+    VornErrorWatch watch;
     fx.db.KLX_DataBaseManagerGetSetStartupPhases(3, AtomicDirSet);
     fx.db.KLX_DataBaseManagerSetModelModifyFlag(true);
     fx.runtime.KLX_RuntimeDatabaseManagerStartProcessing(false);
@@ -90,6 +91,8 @@ class TestFacade : public QObject {
     fx.db.KLX_DataBaseManagerUpdateEnd();
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), 5);
     QVERIFY(fx.runtime.KLX_RuntimeDatabaseManagerIsProcessing());
+    // Each start and stop of the engine's processing is logged.
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x33901, 0x33902, 0x33901, 0x33902, 0x33901}));
   }
 
   void limitsFollowTheBoard_data() {
@@ -123,13 +126,13 @@ class TestFacade : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetValueOfControl(0x8000 | 0x801), -2047);
     QCOMPARE(db.KLX_DataBaseManagerGetValueOfControl(db.KLX_DataBaseManagerGetControlForConstValuePercent(50)), 1024);
     QCOMPARE(db.KLX_DataBaseManagerGetControlForVirtualSwitch(127), 0x57F);
-    QCOMPARE(db.KLX_DataBaseManagerGetControlForVirtualSwitch(128), -70010);
+    QCOMPARE(db.KLX_DataBaseManagerGetControlForVirtualSwitch(128), int(Indexes_Out_Of_Range));
     QCOMPARE(db.KLX_DataBaseManagerGetControlForVirtualSwitchInv(3), 0x803);
     QCOMPARE(db.KLX_DataBaseManagerGetControlForFlightmode(8), 0x908);
-    QCOMPARE(db.KLX_DataBaseManagerGetControlForFlightmode(9), -70010);
+    QCOMPARE(db.KLX_DataBaseManagerGetControlForFlightmode(9), int(Indexes_Out_Of_Range));
     QCOMPARE(db.KLX_DataBaseManagerGetControlForFlightmodeInv(2), 0xA02);
     QCOMPARE(db.KLX_DataBaseManagerGetControlForTelemetryControl(3), 0x603);
-    QCOMPARE(db.KLX_DataBaseManagerGetControlForTelemetryControl(4), -70010);
+    QCOMPARE(db.KLX_DataBaseManagerGetControlForTelemetryControl(4), int(Indexes_Out_Of_Range));
     QCOMPARE(db.KLX_DatabaseBaseCalcRealByPercent(150), 3071);
     QCOMPARE(db.KLX_DataBaseManagerGetNameOfControlByID(256), QString("ST-A"));
     QCOMPARE(db.KLX_DataBaseManagerGetNameOfControlByID(1013), QString("SW-H"));
@@ -141,7 +144,7 @@ class TestFacade : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetStickControlIDbyControl(773), 20);
     QCOMPARE(db.KLX_DataBaseManagerGetStickControlIDbyControl(512), 255);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1407), 127);
-    QCOMPARE(db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1408), -70000);
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1408), int(KLX_Error));
   }
 
   void controlValues() {
@@ -234,7 +237,7 @@ class TestFacade : public QObject {
     fx.db.KLX_DataBaseManagerSet_StickTrimDirectionClicked(2, 5);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetAndClear_StickTrimDirection(2, true), 1);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetAndClear_StickTrimDirection(2, true), 0);
-    QCOMPARE(fx.db.KLX_DataBaseManagerSet_StickTrimDirectionClicked(6, 1), -70000);
+    QCOMPARE(fx.db.KLX_DataBaseManagerSet_StickTrimDirectionClicked(6, 1), int(KLX_Error));
   }
 
   void checksumOfOneBuffer() {
@@ -248,12 +251,10 @@ class TestFacade : public QObject {
 
   void storesAndEngineAgreeOnTheChecksum() {
     QFETCH(int, board);
-    ModelFixture fx(board);
+    EngineFixture fx(board);
     KLX_DataBaseManager& db = fx.db;
-    T_SetupData* block = new T_SetupData;
-    kl_engine_init_setupdata(block);
     const unsigned empty = db.KLX_DataBaseManagerCalculateModelCRC(false);
-    QCOMPARE(empty, kl_engine_calc_model_crc32(block));
+    QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(true), empty);
 
     // A small model written through the facade.
     db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 1, AtomicDirSet);
@@ -272,16 +273,9 @@ class TestFacade : public QObject {
     const unsigned fromStores = db.KLX_DataBaseManagerCalculateModelCRC(false);
     QVERIFY(fromStores != empty);
 
-    // The engine's block filled by the copies the engine thread makes.
-    for (int i = 0; i < KL_MAX_SERVOS; ++i) db.KLX_DataBaseManagerServoConfigCopySingleUnit(i, &block->ServoConfig[i]);
-    for (int i = 0; i < KL_MAX_FUNCTIONS; ++i) db.KLX_DataBaseManagerFunctionCopySingleUnit(i, &block->Function[i]);
-    for (int i = 0; i < KL_MAX_FLIGHTMODES; ++i)
-      db.KLX_DataBaseManagerFlightmodeCopySingleUnit(i, &block->FlightMode[i]);
-    for (int i = 0; i < KL_MAX_CURVES; ++i) db.KLX_DataBaseManagerCurveCopySingleUnit(i, &block->Curve[i]);
-    for (int i = 0; i < KL_TRIM_CONTROLS; ++i) db.KLX_DataBaseManagerTrimCopySingleUnit(i, &block->TrimControl[i]);
-    db.KLX_DataBaseManagerFlightmodeAssignCopySingleUnit(&block->FlightModeAssignment);
-    QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(false), kl_engine_calc_model_crc32(block));
-    db.KLX_DataBaseManagerSetSetupData(block);
+    // The engine's block holds the edits once a data pass has copied them.
+    QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(true), empty);
+    fx.DataPass();
     QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(true), fromStores);
     QCOMPARE(db.KLX_DataBaseManagerModelCRCGetOwnCRC(), fromStores);
 
@@ -290,8 +284,6 @@ class TestFacade : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(false), fromStores);
     db.KLX_DataBaseManagerTrimGetSetTrimValue(5, 3, 1, AtomicDirSet);
     QVERIFY(db.KLX_DataBaseManagerCalculateModelCRC(false) != fromStores);
-    db.KLX_DataBaseManagerSetSetupData(nullptr);
-    delete block;
   }
 
   void checksumParts() {

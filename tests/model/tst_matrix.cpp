@@ -180,7 +180,7 @@ class TestMatrix : public QObject {
       if (m.id == 70 && m.data[0] == 15) ++servoModeWrites;
     QCOMPARE(servoModeWrites, 2);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(48), -70000);
+    QCOMPARE(db.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(48), int(KLX_Error));
     QCOMPARE(watch.Codes(), QList<unsigned>{0x20C1C});
   }
 };

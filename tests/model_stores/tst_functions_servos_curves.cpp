@@ -1,7 +1,7 @@
 // The stores' own rules: names, flight mode 0 as the global set-up, set-up
 // copies, the 1/100 % servo points, curves, trims and the flight-mode
 // assignment, on both boards where they differ.
-#include "model_fixture.h"
+#include "../model/model_fixture.h"
 
 namespace {
 using K = KLX_UnitKind;
@@ -13,7 +13,7 @@ void UseFunctions(KLX_DataBaseManager& db, int count) {
 }
 }  // namespace
 
-class TestStores : public QObject {
+class TestFunctionsServosCurves : public QObject {
   Q_OBJECT
 
  private slots:
@@ -54,19 +54,19 @@ class TestStores : public QObject {
   void flightModeZeroIsGlobal() {
     ModelFixture fx;
     KLX_Function* store = fx.db.KLX_DataBaseManagerFunctionStore();
-    QCOMPARE(store->KLX_Function_SetFlightModeDependent(2, 0, 1, true), -70000);
-    QCOMPARE(store->KLX_Function_SetDiffFlightModeDependent(2, 0, 1, true), -70000);
+    QCOMPARE(store->KLX_Function_SetFlightModeDependent(2, 0, 1, true), int(KLX_Error));
+    QCOMPARE(store->KLX_Function_SetDiffFlightModeDependent(2, 0, 1, true), int(KLX_Error));
     QCOMPARE(store->KLX_Function_SetFlightModeDependent(2, 0, 0, false), 1);
     QCOMPARE(store->KLX_FunctionGetSet_FunctionSingleMask(2, 0u, R, false), 0);
-    QCOMPARE(fx.db.KLX_DataBaseManager_SetFunctionFlightModeDependent(2, 0, 1, true), -70000);
+    QCOMPARE(fx.db.KLX_DataBaseManager_SetFunctionFlightModeDependent(2, 0, 1, true), int(KLX_Error));
     QCOMPARE(store->KLX_Function_SetFlightModeDependent(2, 4, 1, true), 1);
     QCOMPARE(fx.Sent().value(0).data, Update(30, 2, 0, 0, 16, 4));
     QCOMPARE(store->KLX_Function_IsFlightModeDependent(2, 4), 1);
     VornErrorWatch watch;
-    QCOMPARE(store->KLX_Function_IsFlightModeDependent(2, 27), -70010);
+    QCOMPARE(store->KLX_Function_IsFlightModeDependent(2, 27), int(Indexes_Out_Of_Range));
     QCOMPARE(watch.Codes(), QList<unsigned>{0x50C20});
     // Trims: flight mode 0 cannot become dependent either.
-    QCOMPARE(fx.db.KLX_DataBaseManager_SetTrimFlightModeDependent(1, 0, true, true), -70000);
+    QCOMPARE(fx.db.KLX_DataBaseManager_SetTrimFlightModeDependent(1, 0, true, true), int(KLX_Error));
   }
 
   void independentFlightModeTakesFlightModeZero() {
@@ -103,7 +103,7 @@ class TestStores : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerFunctionIncDec_Setup_FlexDiffLo(3, 2, 100), 102);
     QCOMPARE(fx.db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexDiffLo(3, 2, 0, R), 100);
     QVERIFY(fx.Marked(K::Function, 3));
-    QCOMPARE(store->KLX_FunctionIncDec_Setup_FlexDiffLo(48, 0, 1), -70000);
+    QCOMPARE(store->KLX_FunctionIncDec_Setup_FlexDiffLo(48, 0, 1), int(KLX_Error));
   }
 
   void fullListsAnswerTheirCode_data() {
@@ -119,10 +119,10 @@ class TestStores : public QObject {
     for (int m = 0; m < db.KLX_DataBaseManagerGetMaxFlightmodes(); ++m)
       db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(m, 1, W, false);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetNextFreeIndex(), -70012);
-    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetNextFreeIndex(), -70018);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetNextFreeIndex(), int(Max_Flightmode_Number_Reached));
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetNextFreeIndex(), int(Max_ServoConfig_Number_Reached));
     QVERIFY(watch.Codes().isEmpty());
-    QCOMPARE(db.KLX_DataBaseManagerFunctionGetNextFreeIndex(), -70014);
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetNextFreeIndex(), int(Max_Function_Number_Reached));
     QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x20C02, "Function list is full"}}));
   }
 
@@ -151,7 +151,7 @@ class TestStores : public QObject {
   void flightModeRemovalAndCopies() {
     ModelFixture fx;
     KLX_DataBaseManager& db = fx.db;
-    QCOMPARE(db.KLX_DataBaseManagerFlightmodeDel(0), -70000);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeDel(0), int(KLX_Error));
     QVERIFY(fx.Sent().isEmpty());
     db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(1, 1, W, false);
     db.KLX_DataBaseManagerFlightmodeGetSet_Name(1, "Speed", W);
@@ -211,7 +211,7 @@ class TestStores : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_BsPtsCentreAdd(4, -40, W, false), 0);
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_Centre(4, 0, R), -200);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_BsPtsFuncTravelMaxAdd(0, 8, 1, W), -70010);
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_BsPtsFuncTravelMaxAdd(0, 8, 1, W), int(Indexes_Out_Of_Range));
     QCOMPARE(watch.Codes(), QList<unsigned>{0x51114});
   }
 
@@ -231,7 +231,9 @@ class TestStores : public QObject {
     QCOMPARE(sent[0].data, Update(12, 2, 1, 0, 1024, 2));
     QCOMPARE(sent[1].data, Update(13, 2, 1, 0, -619, 2));  // -60.5 %
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
-    QCOMPARE(db.KLX_DataBaseManagerServoMixerReverse(2, 8), -70010);
+    VornErrorWatch watch;
+    QCOMPARE(db.KLX_DataBaseManagerServoMixerReverse(2, 8), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x51103});
   }
 
   void servoResets() {
@@ -301,7 +303,7 @@ class TestStores : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTrimGetSetTrimValue(3, 8, 0, R), -99);
     QCOMPARE(db.KLX_DataBaseManagerGetValueOfControl(753), -99);
     db.KLX_DataBaseManagerFunctionGetSet_Trim_Control(5, 768, W, false);
-    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_GlobalTrimValues(5, R), -70010);
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_GlobalTrimValues(5, R), int(Indexes_Out_Of_Range));
   }
 
   void trimStepFeedback() {
@@ -334,8 +336,8 @@ class TestStores : public QObject {
       db.KLX_DataBaseManagerFlightmodeAssignGetSet_Control(k, 768 + k, W, false);
     }
     // The smaller board never offers slot 7.
-    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetNextFreeIndexControl(), -70025);
-    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetNextFreeIndexFlightmode(), -70024);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetNextFreeIndexControl(), int(Max_Flightmode_Cont_Number_Reached));
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetNextFreeIndexFlightmode(), int(Max_Flightmode_Ass_Number_Reached));
     db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(5, 27, W, false);
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetNextFreeIndexFlightmode(), 5);
     fx.Drop();
@@ -343,8 +345,8 @@ class TestStores : public QObject {
     QCOMPARE(fx.Sent().value(0).data, Update(1, 3, 0, 0, 65535, 2));
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetNextFreeIndexControl(), 3);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignDeleteFlightmode(27), -70000);
-    QCOMPARE(watch.Codes(), QList<unsigned>{146433});
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignDeleteFlightmode(27), int(KLX_Error));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x23C01});
     unsigned char image[47];
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignCopyUnit(image), 47);
     QCOMPARE(int(image[0]), 0);
@@ -387,14 +389,14 @@ class TestStores : public QObject {
     QCOMPARE(int(image[889]), int(s1));
     QCOMPARE(int(image[890]), int(s2));
     VornErrorWatch watch;
-    QCOMPARE(fx.db.KLX_DataBaseManagerCurveCopyUnit(0, nullptr), -70000);
-    QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigCopyUnit(26, image), -70010);
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{68106, "Buffer overrun"}, {0x51119, ""}}));
+    QCOMPARE(fx.db.KLX_DataBaseManagerCurveCopyUnit(0, nullptr), int(KLX_Error));
+    QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigCopyUnit(26, image), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x10A0A, "Buffer overrun"}, {0x51119, ""}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerTrimCopyUnit(5, image), 67);
     QCOMPARE(fx.db.KLX_DataBaseManagerFlightmodeCopyUnit(26, image), 105);
     QCOMPARE(fx.db.KLX_DataBaseManagerSwitchCopyUnit(127, image), 27);
   }
 };
 
-QTEST_GUILESS_MAIN(TestStores)
-#include "tst_stores.moc"
+QTEST_GUILESS_MAIN(TestFunctionsServosCurves)
+#include "tst_functions_servos_curves.moc"

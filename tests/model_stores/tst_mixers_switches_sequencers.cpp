@@ -5,20 +5,9 @@
 namespace {
 constexpr int W = 0;  // write
 constexpr int R = 1;  // read
-
-QByteArray SeqUpdate(int element, int seq, int i1, int i2, int point, int value, int width) {
-  QByteArray b(8, '\0');
-  b[0] = static_cast<char>(element);
-  b[1] = static_cast<char>(seq);
-  b[2] = static_cast<char>(i1);
-  b[3] = static_cast<char>(i2);
-  b[4] = static_cast<char>(point);
-  for (int k = 0; k < width; ++k) b[5 + k] = static_cast<char>((value >> (8 * k)) & 0xFF);
-  return b;
-}
 }  // namespace
 
-class TestStores2 : public QObject {
+class TestMixersSwitchesSequencers : public QObject {
   Q_OBJECT
  private slots:
   // ---- Mixers -------------------------------------------------------------------
@@ -62,7 +51,7 @@ class TestStores2 : public QObject {
   void mixerMaskNeverHoldsFlightModeZero() {
     ModelFixture fx;
     QCOMPARE(fx.db.KLX_DataBaseManagerMixerGetSet_SingleMask(2, 0x0Fu, W, false), 0x0E);
-    QCOMPARE(fx.db.KLX_DataBaseManager_SetMixerFlightModeDependent(2, 0, 1), -70000);
+    QCOMPARE(fx.db.KLX_DataBaseManager_SetMixerFlightModeDependent(2, 0, 1), int(KLX_Error));
     QCOMPARE(fx.db.KLX_DataBaseManager_IsMixerFlightModeDependent(2, 40), 0);
   }
 
@@ -87,8 +76,8 @@ class TestStores2 : public QObject {
     QCOMPARE(before, 0u);
     for (int j = 0; j < 32; ++j) db.KLX_DataBaseManagerMixerGetSet_IsUsed(j, 1, W, false);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerMixerGetNextFreeIndex(), -70016);
-    QVERIFY(watch.Has(134658));
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetNextFreeIndex(), int(Max_Mixer_Number_Reached));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x20E02});
   }
 
   void mixerNamesAreUniqueIgnoringCase() {
@@ -120,6 +109,48 @@ class TestStores2 : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerMixerStore()->KLX_Mixer_GetAllUsedPhyMixerControls(&list), 0);
   }
 
+  void mixerDeleteReleasesOnlyRealCurves() {
+    ModelFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    VornErrorWatch watch;
+    // Global curve 0 (permanent) and set-up curve 255 (none): nothing to give back.
+    db.KLX_DataBaseManagerMixerGetSet_IsUsed(3, 1, W, false);
+    QCOMPARE(db.KLX_DataBaseManagerMixerClear(3), int(KLX_Ok));
+    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QVERIFY(fx.Sent().isEmpty());
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_IsUsed(3, 0, R), 0);
+    QVERIFY(fx.Marked(KLX_UnitKind::Mixer, 3));
+    QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
+
+    // Curves 7 (global) and 9 (flight mode 2, dependent) are given back;
+    // 11 sits in a flight mode the mixer does not depend on and stays.
+    for (int c : {7, 9, 11}) db.KLX_DataBaseManagerCurveGetSet_IsUsed(c, 1, W, false);
+    db.KLX_DataBaseManagerMixerGetSet_IsUsed(4, 1, W, false);
+    db.KLX_DataBaseManagerMixerGetSet_Name(4, "Butterfly", W);
+    db.KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(4, 7, W, false);
+    db.KLX_DataBaseManager_SetMixerFlightModeDependent(4, 2, 1, false);
+    db.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(4, 2, 9, W, false);
+    db.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(4, 4, 11, W, false);
+    fx.Drop();
+    QCOMPARE(db.KLX_DataBaseManagerMixerClear(4), int(KLX_Ok));
+    QCOMPARE(watch.Codes(), QList<unsigned>());
+    const QList<KLX_Message> sent = fx.Sent();
+    QCOMPARE(sent.size(), 2);
+    QCOMPARE(int(sent[0].id), 68);
+    QCOMPARE(sent[0].data, Update(1, 7, 0, 0, 0, 1));
+    QCOMPARE(sent[1].data, Update(1, 9, 0, 0, 0, 1));
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(7, 0, R), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(9, 0, R), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(11, 0, R), 1);
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_Name(4, "", R), QString("mixer"));
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(4, 0, R), 0);
+
+    // A mixer index that names no mixer deletes nothing: the failed reads are the answer.
+    QCOMPARE(db.KLX_DataBaseManagerMixerClear(48), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), (QList<unsigned>{0x50E0B, 0x50E10}));
+    QVERIFY(fx.Sent().isEmpty());
+  }
+
   // ---- Limiters -------------------------------------------------------------------
   void limiterValuesStayOnTheControlScale() {
     ModelFixture fx;
@@ -134,8 +165,8 @@ class TestStores2 : public QObject {
     QCOMPARE(sent[1].data, Update(11, 3, 2, 0, -2047, 2));
     QCOMPARE(sent[2].data, Update(9, 3, 26, 0, 100, 2));
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerLimiterGetSet_Above_Hi(3, 27, 0, W), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{331019});
+    QCOMPARE(db.KLX_DataBaseManagerLimiterGetSet_Above_Hi(3, 27, 0, W), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x50D0B});
     QVERIFY(fx.Sent().isEmpty());
   }
 
@@ -144,11 +175,11 @@ class TestStores2 : public QObject {
     KLX_DataBaseManager& db = fx.db;
     for (int l = 0; l < 32; ++l) db.KLX_DataBaseManagerLimiterGetSet_IsUsed(l, 1, W, false);
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerLimiterGetNextFreeIndex(), -70015);
+    QCOMPARE(db.KLX_DataBaseManagerLimiterGetNextFreeIndex(), int(Max_Limiter_Number_Reached));
     QVERIFY(watch.Codes().isEmpty());
     db.KLX_DataBaseManagerSetModelModifyFlag(false);
     QCOMPARE(db.KLX_DataBaseManagerLimiterClear(48), 1);
-    QVERIFY(watch.Has(134401));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x20D01});
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
   }
 
@@ -178,8 +209,8 @@ class TestStores2 : public QObject {
     QCOMPARE(sent[3].data, Update(6, 9, 1, 0, 205, 2));
     QCOMPARE(sent[4].data, Update(7, 9, 1, 0, -205, 2));
     VornErrorWatch watch;
-    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchSwitch_As_SingleSwitch(128), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{342034});
+    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchSwitch_As_SingleSwitch(128), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x53812});
   }
 
   void switchChainsEndAtCycles() {
@@ -213,7 +244,7 @@ class TestStores2 : public QObject {
   void switchIdsUseTheFixedRange() {
     ModelFixture fx(KL_BOARD_FENK);
     QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1407), 127);
-    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1408), -70000);
+    QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(1408), int(KLX_Error));
     fx.db.KLX_DataBaseManagerSwitchGetSet_Name(0, "gear", W);
     QCOMPARE(fx.db.KLX_DataBaseManagerSwitchGetSet_Name(1, "gear", W), QString("gear"));
   }
@@ -282,8 +313,8 @@ class TestStores2 : public QObject {
     T_Sequencer before[2];
     fx.db.KLX_DataBaseManagerSequencerCopySingleUnit(0, before);
     VornErrorWatch watch;
-    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_TimePoint(seq, slot, direction, point, 50, W), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{331780});
+    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_TimePoint(seq, slot, direction, point, 50, W), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x51004});
     QVERIFY(fx.Sent().isEmpty());
     T_Sequencer after[2];
     fx.db.KLX_DataBaseManagerSequencerCopySingleUnit(0, after);
@@ -316,15 +347,15 @@ class TestStores2 : public QObject {
     db.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, 1, W, false);
     const unsigned value = 1234;
     QCOMPARE(db.KLX_DataBaseManagerSequencerUpdateInfo(0, true, 2, &value), 1);
-    QVERIFY(db.KLX_DataBaseManagerSequencerSynchronize(0) > -70000);
-    QCOMPARE(db.KLX_DataBaseManagerSequencerSynchronize(0), -70000);
-    QCOMPARE(db.KLX_DataBaseManagerSequencerUpdateInfo(2, true, 2, &value), -70000);
+    QVERIFY(db.KLX_DataBaseManagerSequencerSynchronize(0) > KLX_Error);
+    QCOMPARE(db.KLX_DataBaseManagerSequencerSynchronize(0), int(KLX_Error));
+    QCOMPARE(db.KLX_DataBaseManagerSequencerUpdateInfo(2, true, 2, &value), int(KLX_Error));
   }
 
   void stateRequestGoesOutForUsedSequencers() {
     ModelFixture fx;
     KLX_DataBaseManager& db = fx.db;
-    QCOMPARE(db.KLX_DataBaseManagerSequencerRequestCurrentInfo(1), -70000);
+    QCOMPARE(db.KLX_DataBaseManagerSequencerRequestCurrentInfo(1), int(KLX_Error));
     db.KLX_DataBaseManagerSequencerGetSet_IsUsed(1, 2, W, false);
     QCOMPARE(db.KLX_DataBaseManagerSequencerRequestCurrentInfo(1), 1);
     const QList<KLX_Message> sent = fx.Sent();
@@ -345,7 +376,7 @@ class TestStores2 : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_IsUsed(1, 0, R), 0);
     QVERIFY(fx.Sent().isEmpty());
     QVERIFY(fx.db.KLX_DataBaseManagerGetModelModifyFlag());
-    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetNextFreeIndex(), -70017);
+    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetNextFreeIndex(), int(Max_Sequencer_Number_Reached));
     delete block;
     KLX_DataBaseManager::m_MySelf = nullptr;
   }
@@ -373,8 +404,8 @@ class TestStores2 : public QObject {
     QVERIFY(fx.Marked(KLX_UnitKind::SpecialSwitch, 0));
     QVERIFY(fx.Sent().isEmpty());
     VornErrorWatch watch;
-    QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(4, 0, W), -70010);
-    QCOMPARE(watch.Codes(), QList<unsigned>{345348});
+    QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(4, 0, W), int(Indexes_Out_Of_Range));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x54504});
     unsigned char image[16] = {0xAA};
     QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchCopyUnit_A(7, image), 11);
     QCOMPARE(int(image[0]), 0);
@@ -385,5 +416,5 @@ class TestStores2 : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestStores2)
-#include "tst_stores2.moc"
+QTEST_GUILESS_MAIN(TestMixersSwitchesSequencers)
+#include "tst_mixers_switches_sequencers.moc"

@@ -94,6 +94,36 @@ class TestServices : public QObject {
     QCOMPARE(Words(Take(fx)), (QList<int>{24, 17, 17, 17, 17, 17, 18, 3000, 1, 5000, 0}));
   }
 
+  void ownSensorRefreshWritesTheTransmittersValues() {
+    ModelFixture fx;
+    auto& db = fx.db;
+    const QString thermal = fx.root.Path() + "/sys/class/thermal/thermal_zone0";
+    QVERIFY(QDir().mkpath(thermal));
+    QFile temp(thermal + "/temp");
+    QVERIFY(temp.open(QIODevice::WriteOnly));
+    temp.write("45300\n");
+    temp.close();
+    db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(812, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetSystemProperties_Current(35, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetTransLQI1(87, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetTransLQI2(64, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetTransRSSI1(-71, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetTransRSSI2(-58, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSet_ControlValueByControl(256, 1000, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSet_ControlValueByControl(497, -2047, AtomicDirSet);
+    QCOMPARE(db.KLX_DataBaseManagerHandleTelemetrieVornData(), int(KLX_Ok));
+    QList<int> own;
+    for (int i = 0; i < 12; ++i) own << db.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, i);
+    // Batteries, current, temperature (45.3 degrees read as 453 - 100), link
+    // quality, signal strengths, then the four sticks (-2048: never moved).
+    QCOMPARE(own, (QList<int>{812, 800, 35, 353, 87, 64, -71, -58, 1000, -2048, -2048, -2047}));
+    // A sensor frame refreshes the own sensor too.
+    db.KLX_DataBaseManagerGetSetTransLQI1(12, AtomicDirSet);
+    const unsigned char frame[KLX_TelemetrieHandler::kFrameSize] = {10};
+    QCOMPARE(db.KLX_DataBaseManagerHandleTelemetrieData(frame), 10);
+    QCOMPARE(db.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, 4), 12);
+  }
+
   void recordingPauseAndLogPath() {
     ModelFixture fx;
     auto& db = fx.db;

@@ -3,7 +3,7 @@
 // model reset clears every store.
 #include <QMutex>
 
-#include "../model/model_fixture.h"
+#include "model_fixture.h"
 
 namespace {
 QMutex g_LinesMutex;
@@ -50,6 +50,18 @@ class TestLifecycle : public QObject {
     QVERIFY(fx.db.KLX_DatabaseManagerTutorPupilPointer());
   }
 
+  void stopProcessingStopsTheAudioHandlerOnly() {
+    ModelFixture fx;
+    KLX_AudioHandler* audio = fx.db.KLX_DatabaseManagerAudioHandlerPointer();
+    KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
+    QVERIFY(audio->KLX_BaseClassThreadIsProcessing());
+    QVERIFY(saver->KLX_BaseClassThreadIsProcessing());
+    fx.db.KLX_DatabaseManagerStopProcessing();
+    QVERIFY(!audio->KLX_BaseClassThreadIsProcessing());
+    QVERIFY(saver->KLX_BaseClassThreadIsProcessing());
+    QVERIFY(fx.db.KLX_DataBaseManagerIsInitialized());
+  }
+
   void freeDeletesInItsOrderOnce() {
     ModelFixture fx;
     // Refused while the services run.
@@ -75,6 +87,7 @@ class TestLifecycle : public QObject {
   void aFailedInitializeDeletesEverything() {
     QFETCH(int, missing);
     VornTestRoot root;
+    LayDownBoardFiles(root.Path());
     KLX_Protocol protocol;
     KLX_VornHandler vorn;
     KLX_RuntimeDatabaseManager runtime;
@@ -86,7 +99,7 @@ class TestLifecycle : public QObject {
                                                 &KLXlanguageHandler, missing == 2 ? nullptr : &runtime);
     });
     QCOMPARE(result, int(KLX_Error));
-    QVERIFY(watch.Has(66305));
+    QCOMPARE(watch.Codes(), QList<unsigned>{0x10301});
     QCOMPARE(lines, FreeOrder());
     QCOMPARE(db.KLX_DataBaseManagerOwnedObjects(), 0);
     QVERIFY(!db.KLX_DataBaseManagerIsInitialized());
