@@ -59,7 +59,7 @@ class TestStoreBases : public QObject {
 
     VornErrorWatch watch;
     QVERIFY(store.KLX_BaseClassDatabaseCheckBorderIndex(nullptr, &minus));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x52201u});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x52201u});
   }
 
   void signedClamp_data() {
@@ -102,7 +102,7 @@ class TestStoreBases : public QObject {
     int sv = 9;
     store.KLX_BaseClassDatabaseCheckBorderAtomicElement(0, &sv, nullptr);
     QCOMPARE(sv, 9);
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x52201u, 0x52201u}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x52201u, 0x52201u}));
   }
 
   void singleFieldUpdateMessage() {
@@ -111,7 +111,7 @@ class TestStoreBases : public QObject {
     QCOMPARE(protocol.KLX_ProtocolInitializeWithoutBus(), KLX_Ok);
     VornErrorWatch watch;
     QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(0, 0, 0, 1, nullptr, 0, 64), KLX_Error);
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x20701u});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x20701u});
     QCOMPARE(protocol.KLX_ProtocolQueuedCount(), 0);
     QCOMPARE(store.KLX_DataBaseTransmitterInitialize(nullptr), KLX_Error);
     QCOMPARE(store.KLX_DataBaseTransmitterInitialize(&protocol), KLX_Ok);
@@ -127,7 +127,7 @@ class TestStoreBases : public QObject {
     // Length 49 is refused and nothing travels.
     char big[49] = {};
     QCOMPARE(store.KLX_DataBaseTransmitterUpdateAtomicElement(0, 0, 0, 1, big, 49, 64), KLX_Error);
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x50703u});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x50703u});
 
     struct Expected { unsigned short id; QByteArray data; };
     const Expected expected[] = {

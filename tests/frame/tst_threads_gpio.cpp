@@ -112,7 +112,7 @@ class TestThreadsGpio : public QObject {
     KLX_GPIOHandler noLine;
     QCOMPARE(noLine.KLX_GPIOHandlerOpen(22, KLX_GPIOHandler::DirectionIn, 0), KLX_Error);
     QCOMPARE(ReadAll(root.Path() + "/sys/class/gpio/export"), QByteArray("22"));
-    QCOMPARE(watch.Reports().value(1), qMakePair(0x11903u, QString("could not open dir")));
+    QCOMPARE(watch.TakeReports().value(1), qMakePair(0x11903u, QString("could not open dir")));
   }
 };
 

@@ -58,11 +58,11 @@ class FileFunctionsTest : public QObject {
     QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(100 * 1024)));
     QVERIFY(f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Dst, 100));
     QVERIFY(!f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Dst, 101));
-    QVERIFY(watch.Reports().isEmpty());
+    QVERIFY(watch.TakeReports().isEmpty());
     QVERIFY(!f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Root->Path() + "/missing/", 1));
     const QList<QPair<unsigned, QString>> expected = {
         {0x50501u, QStringLiteral("KLX_FileChecker(): drive info not accessable")}};
-    QCOMPARE(watch.Reports(), expected);
+    QCOMPARE(watch.TakeReports(), expected);
   }
 
   void listingsArePagedByIndex() {

@@ -68,6 +68,7 @@ class LogWriterTest : public QObject {
 
   void anUncachedWriterWaitsForAFullBufferAFlushOrTheFinalText() {
     VornErrorWatch watch;
+    watch.Expect({0x32204, 0x32205});
     QCOMPARE(m_Writer->KLX_FileWriterInitialize(64, "u.log", m_Folder, 1000, "Plain log", false), int(KLX_Ok));
     QCOMPARE(m_Writer->KLX_FileWriterStart("run"), int(KLX_Ok));
     QVERIFY(watch.Reports().contains(qMakePair(0x00032204u, QStringLiteral("Plain log file writer is processing..."))));
@@ -223,6 +224,7 @@ class LogWriterTest : public QObject {
 
   void aTelemetryPartNeedsRoomOnTheCard() {
     VornErrorWatch watch;
+    watch.Expect({0x32204, 0x32205, 0x3220C});
     QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(1000LL * 1024)));
     QCOMPARE(m_Writer->KLX_FileWriterInitialize(64, "Tele.log", m_Folder, 0x300000, "Telemetry log", false), int(KLX_Ok));
     QCOMPARE(m_Writer->KLX_FileWriterStart(QString()), int(KLX_Ok));

@@ -24,7 +24,7 @@ class FramingTest : public QObject {
     VornErrorWatch watch;
     watch.Expect(0x22101u);
     QCOMPARE(protocol.KLX_ProtocolSendMessage(1, "x", KLX_MSG_RADIO_TEST_GAIN, KLX_NODE_APPLICATION), KLX_Error);
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x22101u});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x22101u});
     QCOMPARE(protocol.KLX_ProtocolQueuedCount(), 0);
   }
 
@@ -83,7 +83,7 @@ class FramingTest : public QObject {
     const QByteArray data = Pattern(1000);
     QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(1000, data.constData(), KLX_MSG_UNIT_FUNCTION, KLX_NODE_APPLICATION),
              KLX_Error);
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22103u, "data to long to send"}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x22103u, "data to long to send"}}));
     QVERIFY(rig.NothingMoreSent());
   }
 
@@ -152,7 +152,7 @@ class FramingTest : public QObject {
     QCOMPARE(int(updates[0].data[0]), 3);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(updates[0].data + 1), 999), full.left(999));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(updates[1].data + 1), 20), twenty);
-    QCOMPARE(watch.Reports(),
+    QCOMPARE(watch.TakeReports(),
              (QList<QPair<unsigned, QString>>{{0x52102u, "data too long to receive over CAN"}}));
   }
 
@@ -245,7 +245,7 @@ class FramingTest : public QObject {
     // A packet beyond the message limit is refused, not cut.
     const QByteArray huge(1200, 1);
     QVERIFY(!device.KLX_DevInterfaceCC2500_PacketCANSend(5, 1200, 7, reinterpret_cast<const unsigned char*>(huge.constData())));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22103u, "data to long to send"}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x22103u, "data to long to send"}}));
   }
 
   void transceiverDeviceState() {

@@ -39,7 +39,7 @@ class LiveValuesTest : public QObject {
         {1265, 13},   {1264, 14},  {773, 21},   {1013, 22}, {1712, 31}, {1713, 32},
         {1714, 33},   {1715, -2048}, {776, -2048}, {1016, -2048}};
     for (const auto& e : expected) QCOMPARE(rig.Control(e.first), e.second);
-    QVERIFY(watch.Reports().isEmpty());
+    QVERIFY(watch.TakeReports().isEmpty());
 
     // Wrong lengths are reported and change nothing.
     QVERIFY(rig.Write(ShortId(KLX_NODE_STICK, KLX_MSG_SC_STICKS), Le16s({1, 1, 1, 1}), 7));
@@ -51,7 +51,7 @@ class LiveValuesTest : public QObject {
     QCOMPARE(rig.Control(1025), 11);
     QCOMPARE(rig.Control(772), -2048);
     QCOMPARE(watch.Codes(), (QList<unsigned>{0x10803u, 0x10805u, 0x10806u, 0x10802u}));
-    QCOMPARE(watch.Reports()[0].second, QString("wrong length in KLX_StickMessageHandlerMainStickData"));
+    QCOMPARE(watch.TakeReports()[0].second, QString("wrong length in KLX_StickMessageHandlerMainStickData"));
   }
 
   void movedSticksRestartTheInactivityTimer() {
@@ -107,7 +107,7 @@ class LiveValuesTest : public QObject {
     QCOMPARE(rig.db.KLX_DataBaseManagerTrimGetSetTrimValueBeep(5, 0, 0, 1), 9);
     const QList<QPair<int, int>> controls = {{512, -100}, {513, 200}, {752, 300}, {753, -7}, {514, 8}, {754, 9}};
     for (const auto& c : controls) QCOMPARE(rig.Control(c.first), c.second);
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{
                                   {0x10804u, "wrong length in KLX_StickMessageHandlerTrimData"}}));
   }
 
@@ -125,7 +125,7 @@ class LiveValuesTest : public QObject {
       QCOMPARE(rig.db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(i, 0, 1), expected[i]);
       QCOMPARE(rig.Control(ids[i]), expected[i]);
     }
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x10807u});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x10807u});
   }
 
   void errorReportsFromBothControllers() {
@@ -136,7 +136,7 @@ class LiveValuesTest : public QObject {
     QVERIFY(rig.FromTransceiver(KLX_MSG_ERROR_REPORT, QByteArray::fromHex("04030201")));
     QVERIFY(rig.FromStick(KLX_MSG_ERROR_REPORT_2, QByteArray::fromHex("0a0b0c02")));
     QVERIFY(rig.Sync(604));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x01020304u, QString()},
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x01020304u, QString()},
                                                                {0x020c0b0au, QString()}}));
   }
 

@@ -106,7 +106,7 @@ class SenderTest : public QObject {
     // One more failed read at each 20 ms: 30 in 600 ms.
     QList<QPair<unsigned, QString>> failedReads;
     for (int i = 0; i < 31; ++i) failedReads.append({0x50103u, QString()});
-    QCOMPARE(watch.Reports(), failedReads);
+    QCOMPARE(watch.TakeReports(), failedReads);
   }
 
   void desktopStandInTakesOnlyWholeFrames() {

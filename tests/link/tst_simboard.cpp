@@ -49,7 +49,7 @@ class SimBoardTest : public QObject {
     KLX_XMLSystem reader;
     reader.KLX_XMLSystemReadTzFile(names.KLX_FileNameHandlerGetSysPropertiesFilePath() +
                                    names.KLX_FileNameHandlerGetTimeZonesFileName());
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
     QVERIFY(!reader.KLX_XMLSystemIsCountryNumberMismatch());
 
     // Every country Qt numbers up to 257 that has a zone, behind the added first entry.

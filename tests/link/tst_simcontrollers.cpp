@@ -93,7 +93,7 @@ class SimControllersTest : public QObject {
     // An error report from the transceiver controller lands in the log.
     r.sim.SendErrorReport(CSimControllers::Transceiver, 0x02050101u);
     QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x02050101u), 3000);
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x02050101u});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x02050101u});
   }
 
   // Trims and toggles mark the program's model as modified: the transceiver

@@ -42,7 +42,7 @@ class TestChecker : public QObject {
     KLX_ModelChecker checker;
     VornErrorWatch watch;
     QCOMPARE(checker.KLX_ModelCheckerInitialize(nullptr, nullptr), int(KLX_Error));
-    QCOMPARE(watch.Reports().value(0), (QPair<unsigned, QString>(0x14901, "KLX_ModelCheckerInitialize() gone wrong")));
+    QCOMPARE(watch.TakeReports().value(0), (QPair<unsigned, QString>(0x14901, "KLX_ModelCheckerInitialize() gone wrong")));
     QCOMPARE(checker.KLX_ModelCheckerCheckLoadedModel(), 1);
   }
 
@@ -59,7 +59,7 @@ class TestChecker : public QObject {
     c.db.KLX_DataBaseManagerFlightmodeSetFunctionNum(c.db.KLX_DataBaseManagerFunctionGetNumber());
     VornErrorWatch watch;
     QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), 1);
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
   }
 
   void everyFunctionInUsePasses_data() { consistentModelPasses_data(); }
@@ -77,7 +77,7 @@ class TestChecker : public QObject {
     c.db.KLX_DataBaseManagerFlightmodeSetFunctionNum(c.db.KLX_DataBaseManagerFunctionGetNumber());
     VornErrorWatch watch;
     QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), 1);
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
   }
 
   void noFunctionsNeedsFlightModesCountingNone() {
@@ -87,7 +87,7 @@ class TestChecker : public QObject {
     c.db.KLX_DataBaseManagerFlightmodeGetSet_FunctionNum(1, 1, W, false);
     VornErrorWatch watch;
     QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x14905});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x14905});
   }
 
   void findings_data() {
@@ -133,7 +133,7 @@ class TestChecker : public QObject {
     if (fault != 6) db.KLX_DataBaseManagerMixerGetSet_IsUsed(1, 1, W, false);
     VornErrorWatch watch;
     QCOMPARE(c.checker.KLX_ModelCheckerCheckLoadedModel(), int(KLX_Error));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{code, text}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{code, text}}));
   }
 
   void emptySlotIsSkippedOnTheSmallerBoard() {

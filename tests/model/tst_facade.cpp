@@ -35,7 +35,7 @@ class TestFacade : public QObject {
     KLX_DataBaseManager db;
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, nullptr), int(KLX_Error));
-    QCOMPARE(watch.Reports(),
+    QCOMPARE(watch.TakeReports(),
              (QList<QPair<unsigned, QString>>{{0x10301u, QString("KLX_DataBaseManagerInitialize() gone wrong")}}));
     QVERIFY(!db.KLX_DataBaseManagerIsInitialized());
     QVERIFY(!db.KLX_DataBaseManagerFunctionStore());
@@ -92,7 +92,7 @@ class TestFacade : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), 5);
     QVERIFY(fx.runtime.KLX_RuntimeDatabaseManagerIsProcessing());
     // Each start and stop of the engine's processing is logged.
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x33901, 0x33902, 0x33901, 0x33902, 0x33901}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x33901, 0x33902, 0x33901, 0x33902, 0x33901}));
   }
 
   void limitsFollowTheBoard_data() {

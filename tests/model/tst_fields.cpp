@@ -322,12 +322,12 @@ class TestFields : public QObject {
     if (which == BadIndex || which == BadSub) {
       QCOMPARE(result, int(Indexes_Out_Of_Range));
       // A row without a code (the sequencer's threshold) refuses silently.
-      QCOMPARE(watch.Codes(), r.err ? QList<unsigned>{r.err} : QList<unsigned>());
+      QCOMPARE(watch.TakeCodes(), r.err ? QList<unsigned>{r.err} : QList<unsigned>());
       QVERIFY(sent.isEmpty());
       QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
       return;
     }
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
     const qint64 kept = r.door == Door::Hundredths ? (which == Below ? -1 : 1) : Kept(r, value);
     const qint64 raw = field == "TimePoint" ? kept * 10 : r.door == Door::Hundredths ? HalfAway(kept * 2047.0 / 200)
                                                                                      : Raw(r, kept);
@@ -448,12 +448,12 @@ class TestFields : public QObject {
     const QList<KLX_Message> sent = fx.Sent();
     const bool single = kind == K::FlightmodeAss;
     if (error) {
-      QCOMPARE(watch.Codes(), QList<unsigned>{error});
+      QCOMPARE(watch.TakeCodes(), QList<unsigned>{error});
       QVERIFY(sent.isEmpty());
       QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
       return;
     }
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
     QCOMPARE(sent.size(), 1);
     QCOMPARE(int(sent[0].id), msgId);
     QCOMPARE(int(sent[0].node), 3);
@@ -510,7 +510,7 @@ class TestFields : public QObject {
     // So is the bad index's answer: read back, it could not be told from one.
     QCOMPARE(fx.db.KLX_DataBaseManagerFunctionGetSet_FunctionFlags(15, 4294897286u, AtomicDirSet, true),
              int(KLX_Error));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x50C20, 0x50C20}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x50C20, 0x50C20}));
     QVERIFY(fx.Sent().isEmpty());
     QVERIFY(!fx.Marked(K::Function, 15));
     QCOMPARE(fx.db.KLX_DataBaseManagerFunctionGetSet_FunctionSingleMask(15, 0, AtomicDirGet, false), -2);

@@ -99,7 +99,7 @@ class TestLifecycle : public QObject {
                                                 &KLXlanguageHandler, missing == 2 ? nullptr : &runtime);
     });
     QCOMPARE(result, int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x10301});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x10301});
     QCOMPARE(lines, FreeOrder());
     QCOMPARE(db.KLX_DataBaseManagerOwnedObjects(), 0);
     QVERIFY(!db.KLX_DataBaseManagerIsInitialized());

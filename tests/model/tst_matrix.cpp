@@ -131,7 +131,7 @@ class TestMatrix : public QObject {
     VornErrorWatch watch;
     // Global curve 0 and set-up curve 255 (none): nothing to release, a clean success.
     QCOMPARE(db.KLX_DataBaseManagerFunctionClear(0), int(KLX_Ok));
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
     // A function holding curves 7 (global) and 9 (flight mode 2) gives both back.
     NewFunction(db, 1);
     db.KLX_DataBaseManagerCurveGetSet_IsUsed(7, 1, W, false);
@@ -143,7 +143,7 @@ class TestMatrix : public QObject {
     db.KLX_DataBaseManagerFunctionGetSet_Setup_CurveIdx(1, 4, 11, W, false);  // not dependent: kept
     fx.Drop();
     QCOMPARE(db.KLX_DataBaseManagerFunctionClear(1), int(KLX_Ok));
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
     QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(7, 0, R), 0);
     QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(9, 0, R), 0);
     QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(11, 0, R), 1);
@@ -181,7 +181,7 @@ class TestMatrix : public QObject {
     QCOMPARE(servoModeWrites, 2);
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(48), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x20C1C});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x20C1C});
   }
 };
 

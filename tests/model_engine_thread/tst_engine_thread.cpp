@@ -160,7 +160,7 @@ class TestEngineThread : public QObject {
     QCOMPARE(fx.runtime.KLX_RuntimeDatabaseManagerStop(), 0);
     QVERIFY(!engine.isRunning());
     // Processing started and stopped, logged.
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x33901, 0x33902}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x33901, 0x33902}));
   }
 
   void theChecksumIsNeverReadHalfWayThroughADataPass() {
@@ -217,7 +217,7 @@ class TestEngineThread : public QObject {
       engine.start();
       QVERIFY(engine.wait(2000));
     }
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x13401});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x13401});
   }
 };
 

@@ -48,7 +48,7 @@ class TestFunctionsServosCurves : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerFlightmodeGetSet_Name(0, wide, W), QString(45, QChar('a')));
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerFunctionGetSet_Name(48, "x", W), QString());
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x50C06});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x50C06});
   }
 
   void flightModeZeroIsGlobal() {
@@ -64,7 +64,7 @@ class TestFunctionsServosCurves : public QObject {
     QCOMPARE(store->KLX_Function_IsFlightModeDependent(2, 4), 1);
     VornErrorWatch watch;
     QCOMPARE(store->KLX_Function_IsFlightModeDependent(2, 27), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x50C20});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x50C20});
     // Trims: flight mode 0 cannot become dependent either.
     QCOMPARE(fx.db.KLX_DataBaseManager_SetTrimFlightModeDependent(1, 0, true, true), int(KLX_Error));
   }
@@ -121,9 +121,9 @@ class TestFunctionsServosCurves : public QObject {
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetNextFreeIndex(), int(Max_Flightmode_Number_Reached));
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetNextFreeIndex(), int(Max_ServoConfig_Number_Reached));
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
     QCOMPARE(db.KLX_DataBaseManagerFunctionGetNextFreeIndex(), int(Max_Function_Number_Reached));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x20C02, "Function list is full"}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x20C02, "Function list is full"}}));
   }
 
   void everyFunctionInUseCountsInTheFlightModes_data() { fullListsAnswerTheirCode_data(); }
@@ -212,7 +212,7 @@ class TestFunctionsServosCurves : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_Centre(4, 0, R), -200);
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_BsPtsFuncTravelMaxAdd(0, 8, 1, W), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x51114});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x51114});
   }
 
   void servoMixerReverseNegatesTheEndPoints() {
@@ -233,7 +233,7 @@ class TestFunctionsServosCurves : public QObject {
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerServoMixerReverse(2, 8), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x51103});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x51103});
   }
 
   void servoResets() {
@@ -346,7 +346,7 @@ class TestFunctionsServosCurves : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetNextFreeIndexControl(), 3);
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignDeleteFlightmode(27), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x23C01});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x23C01});
     unsigned char image[47];
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignCopyUnit(image), 47);
     QCOMPARE(int(image[0]), 0);
@@ -391,7 +391,7 @@ class TestFunctionsServosCurves : public QObject {
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerCurveCopyUnit(0, nullptr), int(KLX_Error));
     QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigCopyUnit(26, image), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x10A0A, "Buffer overrun"}, {0x51119, ""}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x10A0A, "Buffer overrun"}, {0x51119, ""}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerTrimCopyUnit(5, image), 67);
     QCOMPARE(fx.db.KLX_DataBaseManagerFlightmodeCopyUnit(26, image), 105);
     QCOMPARE(fx.db.KLX_DataBaseManagerSwitchCopyUnit(127, image), 27);

@@ -77,7 +77,7 @@ class TestMixersSwitchesSequencers : public QObject {
     for (int j = 0; j < 32; ++j) db.KLX_DataBaseManagerMixerGetSet_IsUsed(j, 1, W, false);
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerMixerGetNextFreeIndex(), int(Max_Mixer_Number_Reached));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x20E02});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x20E02});
   }
 
   void mixerNamesAreUniqueIgnoringCase() {
@@ -116,7 +116,7 @@ class TestMixersSwitchesSequencers : public QObject {
     // Global curve 0 (permanent) and set-up curve 255 (none): nothing to give back.
     db.KLX_DataBaseManagerMixerGetSet_IsUsed(3, 1, W, false);
     QCOMPARE(db.KLX_DataBaseManagerMixerClear(3), int(KLX_Ok));
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
     QVERIFY(fx.Sent().isEmpty());
     QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_IsUsed(3, 0, R), 0);
     QVERIFY(fx.Marked(KLX_UnitKind::Mixer, 3));
@@ -133,7 +133,7 @@ class TestMixersSwitchesSequencers : public QObject {
     db.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(4, 4, 11, W, false);
     fx.Drop();
     QCOMPARE(db.KLX_DataBaseManagerMixerClear(4), int(KLX_Ok));
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
     const QList<KLX_Message> sent = fx.Sent();
     QCOMPARE(sent.size(), 2);
     QCOMPARE(int(sent[0].id), 68);
@@ -147,7 +147,7 @@ class TestMixersSwitchesSequencers : public QObject {
 
     // A mixer index that names no mixer deletes nothing: the failed reads are the answer.
     QCOMPARE(db.KLX_DataBaseManagerMixerClear(48), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x50E0B, 0x50E10}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x50E0B, 0x50E10}));
     QVERIFY(fx.Sent().isEmpty());
   }
 
@@ -166,7 +166,7 @@ class TestMixersSwitchesSequencers : public QObject {
     QCOMPARE(sent[2].data, Update(9, 3, 26, 0, 100, 2));
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerLimiterGetSet_Above_Hi(3, 27, 0, W), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x50D0B});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x50D0B});
     QVERIFY(fx.Sent().isEmpty());
   }
 
@@ -176,10 +176,10 @@ class TestMixersSwitchesSequencers : public QObject {
     for (int l = 0; l < 32; ++l) db.KLX_DataBaseManagerLimiterGetSet_IsUsed(l, 1, W, false);
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerLimiterGetNextFreeIndex(), int(Max_Limiter_Number_Reached));
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
     db.KLX_DataBaseManagerSetModelModifyFlag(false);
     QCOMPARE(db.KLX_DataBaseManagerLimiterClear(48), 1);
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x20D01});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x20D01});
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
   }
 
@@ -210,7 +210,7 @@ class TestMixersSwitchesSequencers : public QObject {
     QCOMPARE(sent[4].data, Update(7, 9, 1, 0, -205, 2));
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerSwitchSwitch_As_SingleSwitch(128), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x53812});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x53812});
   }
 
   void switchChainsEndAtCycles() {
@@ -314,7 +314,7 @@ class TestMixersSwitchesSequencers : public QObject {
     fx.db.KLX_DataBaseManagerSequencerCopySingleUnit(0, before);
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_TimePoint(seq, slot, direction, point, 50, W), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x51004});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x51004});
     QVERIFY(fx.Sent().isEmpty());
     T_Sequencer after[2];
     fx.db.KLX_DataBaseManagerSequencerCopySingleUnit(0, after);
@@ -405,7 +405,7 @@ class TestMixersSwitchesSequencers : public QObject {
     QVERIFY(fx.Sent().isEmpty());
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(4, 0, W), int(Indexes_Out_Of_Range));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x54504});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x54504});
     unsigned char image[16] = {0xAA};
     QCOMPARE(db.KLX_DataBaseManagerSpecialSwitchCopyUnit_A(7, image), 11);
     QCOMPARE(int(image[0]), 0);

@@ -38,7 +38,7 @@ class TestReceivers : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverSerialNumber(4), qint64(Indexes_Out_Of_Range));
     QCOMPARE(db.KLX_DataBaseManagerGetMyReceiverType(-1), qint64(Indexes_Out_Of_Range));
     QVERIFY(!db.KLX_DataBaseManagerIsReceiverUsed(9));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x50F08, 0x50F0A, 0x50F02}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x50F08, 0x50F0A, 0x50F02}));
   }
 
   void receiversAreCutToTheBoard_data() {
@@ -65,7 +65,7 @@ class TestReceivers : public QObject {
     VornErrorWatch watch;
     for (int i = 0; i < 4; ++i) QCOMPARE(int(db.KLX_DataBaseManagerGetReceiverSerialNumber(i)), serials[i]);
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), mask);
-    QVERIFY(watch.Codes().isEmpty());
+    QVERIFY(watch.TakeCodes().isEmpty());
     // Deleting logical receiver 1 clears the slot behind it.
     QCOMPARE(db.KLX_DataBaseManagerDeleteReceiver(1), int(KLX_Ok));
     QVERIFY(!db.KLX_DataBaseManagerIsReceiverUsed(1));

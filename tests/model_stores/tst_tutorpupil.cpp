@@ -120,7 +120,7 @@ class TestTutorPupil : public QObject {
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(8, true, kSet), int(KLX_Error));
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGetSetVornControl(8, 257, kSet), int(KLX_Error));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x54D03, 0x54D02}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x54D03, 0x54D02}));
   }
 
   void controlsTheModelAlreadyUsesAreRefused() {
@@ -180,7 +180,7 @@ class TestTutorPupil : public QObject {
     QCOMPARE(int(store->KLX_TutorPupilCtrl_Item(1).Percent), -50);
     VornErrorWatch watch;
     store->KLX_TutorPupilCtrl_SetToDefaultValues(nullptr);
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x54D01}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x54D01}));
   }
 };
 

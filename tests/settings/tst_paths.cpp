@@ -93,7 +93,7 @@ class TestPaths : public QObject {
     fx.db.KLX_DataBaseManagerSetVornModifyFlag(true);
     fx.db.KLX_DataBaseManagerForceSavingXMLFiles(false);
     QTRY_COMPARE(passes.count, 1);
-    QCOMPARE(watch.Codes(), codes);
+    QCOMPARE(watch.TakeCodes(), codes);
     QCOMPARE(TreeOutside(outer.dir.path(), root), before);
     if (!created.isEmpty()) QVERIFY(QFileInfo(root + created).isDir());
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), created.isEmpty() ? 0 : 1);
@@ -136,7 +136,7 @@ class TestPaths : public QObject {
              int(KLX_Error));
     // Refused writing (with the saver's own report, then the state saved as
     // it is), reading and backing up.
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x215F1, 0x31307, 0x42602, 0x215F2, 0x246F1}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x215F1, 0x31307, 0x42602, 0x215F2, 0x246F1}));
     QCOMPARE(TreeOutside(outer.dir.path(), root), before);
     QCOMPARE(files->Model().KLX_XMLModelWrites(), 0);
     QCOMPARE(files->Model().KLX_XMLModelReads(), 0);
@@ -159,7 +159,7 @@ class TestPaths : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetImageExt("/Vorn/Notes/pic"), QString(".png"));
     QVERIFY(db.KLX_DataBaseManagerDeleteTextFile("/Vorn/Notes", "a.txt"));
     QVERIFY(!QFileInfo::exists(root + "/Vorn/Notes/a.txt"));
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
 
     // Paths that leave the root are refused, each with a report.
     const QString outside = outer.dir.path() + "/victim.txt";
@@ -172,7 +172,7 @@ class TestPaths : public QObject {
     QVERIFY(!db.KLX_DataBaseManagerDeleteTextFile("/Vorn/..", "../victim.txt"));
     QCOMPARE(db.KLX_DataBaseManagerReadTextFile("/Vorn/../../victim.txt"), QString("Error while opening file"));
     QCOMPARE(db.KLX_DataBaseManagerReadTextFile("/Vorn", "../../victim.txt"), QString("Error while opening file"));
-    QCOMPARE(watch.Codes(), QVector<unsigned>(7, 0x203F4).toList());
+    QCOMPARE(watch.TakeCodes(), QVector<unsigned>(7, 0x203F4).toList());
     QCOMPARE(SettingsFixture::Read(outside), QByteArray("keep"));
     QCOMPARE(TreeOutside(outer.dir.path(), root), withVictim);
     QCOMPARE(withVictim, before + QStringList{"/victim.txt"});

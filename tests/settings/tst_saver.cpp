@@ -66,7 +66,7 @@ class TestSaver : public QObject {
     QVERIFY(QFileInfo(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter")).isDir());
     QVERIFY(fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
     // Each state save logs the checksum it belongs to.
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x42602});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x42602});
   }
 
   void requestedPassRunsAtOnceAndTheLastOneEndsSaving() {
@@ -96,7 +96,7 @@ class TestSaver : public QObject {
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(6, AtomicDirSet);
     fx.db.KLX_DataBaseManagerForceSavingXMLFiles(false);
     QTRY_COMPARE(fx.saver->KLX_XMLFileSaverPasses(), 1);
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x22804, 0x31308}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x22804, 0x31308}));
     QVERIFY(fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
     QFile::remove(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/System"));
     QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
@@ -136,7 +136,7 @@ class TestSaver : public QObject {
     QVERIFY(stopper->wait(5000));
     delete stopper;
     QCOMPARE(stopped.load(), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x13E03});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x13E03});
     QVERIFY(fx->saver->isRunning());
     fx->db.KLX_DataBaseManagerFree();
     // The stores the running pass uses are still there.

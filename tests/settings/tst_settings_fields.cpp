@@ -208,7 +208,7 @@ class TestSettingsFields : public QObject {
       QVERIFY(sent.isEmpty());
     }
     if (!reader.isEmpty()) QCOMPARE(Invoke(&fx.db, reader, readArgs).toString(), stored.toString());
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
   }
 
   void aBadIndexIsRefusedWithItsCode_data() {
@@ -229,7 +229,7 @@ class TestSettingsFields : public QObject {
     SettingsFixture& fx = *m_Fx;
     VornErrorWatch watch;
     QCOMPARE(Invoke(&fx.db, accessor, args).toInt(), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{code});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{code});
     QVERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
   }
 };

@@ -160,7 +160,7 @@ class TestSettingsFile : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(3, 0, AtomicDirGet), 11);
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGlobalEnable(false, AtomicDirGet), 1);
     // The time-zone list: unknown elements logged only, no count mismatch.
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x52886, 0x52886, 0x52886}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x52886, 0x52886, 0x52886}));
   }
 
   void badValuesGetTheirDefaultsAndReports() {
@@ -180,7 +180,7 @@ class TestSettingsFile : public QObject {
     db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesTeleLogEnabled(0, AtomicDirSet);
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{
                                   {0x3288B, "default value for System: Brightness"},
                                   {0x328AB, "default value for System: MeasureSystem"},
                                   {0x328F9, "default value for System: TeleLoggingEnabled"},
@@ -224,7 +224,7 @@ class TestSettingsFile : public QObject {
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(30, AtomicDirSet);
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Error));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22888, "skip unknown element in System.xml"}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x22888, "skip unknown element in System.xml"}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 70);
     // The settings lock was released.
     QCOMPARE(fx.db.KLX_DataBaseManager_SystemPropertiesLock(), int(KLX_Ok));
@@ -240,7 +240,7 @@ class TestSettingsFile : public QObject {
                   "<Locktimeout>2</Locktimeout>")));
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x22899});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x22899});
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 20);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(0, AtomicDirGet), 5);
     QCOMPARE(fx.db.KLX_DataBaseManager_SystemPropertiesLock(), int(KLX_Ok));
@@ -266,7 +266,7 @@ class TestSettingsFile : public QObject {
     QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFile(), SystemXml("<Brightness>30</Brightness>")));
     VornErrorWatch watch;
     QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22814, "Timezones file doesn't exist"}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x22814, "Timezones file doesn't exist"}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 30);
     QCOMPARE(fx.db.KLX_SystemPropertiesGetSystemProperties_GetCountryCountInTZoneFile(), int(KLX_Error));
 
@@ -276,7 +276,7 @@ class TestSettingsFile : public QObject {
                                    "<CommonTimeZones><TotalCountries>2</TotalCountries>"
                                    "<COUNTRY><Name>Austria</Name></COUNTRY></CommonTimeZones>"));
     QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x22815, "Country count of timezones mismatch"}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x22815, "Country count of timezones mismatch"}}));
     QCOMPARE(QFileInfo(SettingsFixture::SystemFile()).size(), 0);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(0, AtomicDirGet), 70);
     QCOMPARE(fx.db.KLX_SystemPropertiesGetSystemProperties_GetCountryCountInTZoneFile(), 2);
@@ -292,7 +292,7 @@ class TestSettingsFile : public QObject {
     VornErrorWatch watch;
     files.System().KLX_XMLSystemReadTzFile(path);
     // Unknown elements are logged only.
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{
                                   {0x52886, "skip unknown element in Timezones.xml:COUNTRY"},
                                   {0x52886, "skip unknown element in Timezones.xml:COUNTRY:TimeZone"},
                                   {0x52886, "skip unknown element in Timezones.xml"}}));
@@ -361,7 +361,7 @@ class TestSettingsFile : public QObject {
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), expected);
     const unsigned flushed = 0x22813;
     const QList<unsigned> written = state ? QList<unsigned>{0x42602} : QList<unsigned>();
-    QCOMPARE(watch.Codes(), written + written + QList<unsigned>{flushed} + written + QList<unsigned>{flushed} +
+    QCOMPARE(watch.TakeCodes(), written + written + QList<unsigned>{flushed} + written + QList<unsigned>{flushed} +
                                 (readNext ? QList<unsigned>() : written));
   }
 

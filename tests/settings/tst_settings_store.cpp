@@ -136,7 +136,7 @@ class TestSettingsStore : public QObject {
     QCOMPARE(db.GetUserMenuEntryType(9), QString("menu9"));
     QCOMPARE(db.GetUserMenuEntryType(10), QString());
     QCOMPARE(db.KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(10, 0, QString(), AtomicDirGet), int(KLX_Error));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x21303, 0x21305}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x21303, 0x21305}));
   }
 
   void languageChange() {
@@ -190,7 +190,7 @@ class TestSettingsStore : public QObject {
     db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_AutomaticDateTime(1, AtomicDirSet);
     QVERIFY(!db.KLX_DataBaseManagerSystemProperties_IsDateTimeSync());
     // Each setting of the clock is logged before and after.
-    QCOMPARE(watch.Codes(), QVector<unsigned>(4, 0x21604).toList());
+    QCOMPARE(watch.TakeCodes(), QVector<unsigned>(4, 0x21604).toList());
   }
 
   void timeZoneTexts() {
@@ -219,7 +219,7 @@ class TestSettingsStore : public QObject {
     VornErrorWatch watch;
     db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DayLightSaving(0, AtomicDirSet, true);
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(0, AtomicDirGet), 60);
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x21604, 0x21604}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x21604, 0x21604}));
     db.KLX_DataBaseManagerSetCountryListPtr(nullptr);
   }
 
@@ -233,7 +233,7 @@ class TestSettingsStore : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(3, AtomicDirSet), int(KLX_Error));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
     QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet), int(KLX_Error));
-    QCOMPARE(watch.Codes(), (QList<unsigned>{0x203F1, 0x203F3, 0x203F2}));
+    QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x203F1, 0x203F3, 0x203F2}));
     QCOMPARE(db.KLX_DataBaseManagerOwnedObjects(), 0);
     QVERIFY(!db.KLX_DataBaseManagerGetVornModifyFlag());
   }

@@ -26,9 +26,11 @@ class TestStateFile : public QObject {
     QVERIFY(db.KLX_DataBaseManagerGetVornModifyFlag());
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x42602});
-    QVERIFY(watch.Reports()[0].second.startsWith("Model CRC in Runtime DB after last saving: 0x"));
-    QCOMPARE(watch.Reports()[0].second.size(), 53);
+    const auto reports = watch.TakeReports();
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports[0].first, 0x42602u);
+    QVERIFY(reports[0].second.startsWith("Model CRC in Runtime DB after last saving: 0x"));
+    QCOMPARE(reports[0].second.size(), 53);
     const QString text = QString::fromUtf8(SettingsFixture::Read(SettingsFixture::StateFile()));
     const QString head =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<vornstate version=\"1.0\">\n"
@@ -69,7 +71,7 @@ class TestStateFile : public QObject {
     db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(9, AtomicDirSet);
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x228A7, "Model name error"},
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x228A7, "Model name error"},
                                                                {0x528A8, "modeltyp error"},
                                                                {0x52881, "update version major error"},
                                                                {0x52880, "update flag error"},
@@ -97,16 +99,16 @@ class TestStateFile : public QObject {
     VornErrorWatch watch;
     QCOMPARE(files->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
     QCOMPARE(QFileInfo(SettingsFixture::StateFile()).size(), 0);
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
 
     fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
     QCOMPARE(files->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
     QVERIFY(SettingsFixture::Read(SettingsFixture::StateFile()).contains("<Modelname></Modelname>"));
-    QCOMPARE(watch.Codes(), QList<unsigned>{0x42602});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x42602});
 
     watch.Clear();
     QCOMPARE(files->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
-    QCOMPARE(watch.Codes(), QList<unsigned>());
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
     QCOMPARE(fx.db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString());
   }
 
@@ -142,7 +144,7 @@ class TestStateFile : public QObject {
     fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(5, AtomicDirSet);
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Error));
-    QCOMPARE(watch.Reports(), (QList<QPair<unsigned, QString>>{{0x228A5, "skip unknown element in Vornstate.xml"}}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x228A5, "skip unknown element in Vornstate.xml"}}));
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet), 0);
   }
 };

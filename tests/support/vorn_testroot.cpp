@@ -74,6 +74,19 @@ void VornErrorWatch::Clear() {
   m_Reports.clear();
 }
 
+QList<QPair<unsigned, QString>> VornErrorWatch::TakeReports() {
+  QMutexLocker lock(&m_Mutex);
+  QList<QPair<unsigned, QString>> taken;
+  taken.swap(m_Reports);
+  return taken;
+}
+
+QList<unsigned> VornErrorWatch::TakeCodes() {
+  QList<unsigned> codes;
+  for (const auto& r : TakeReports()) codes.append(r.first);
+  return codes;
+}
+
 bool VornErrorWatch::IsFailure(unsigned code) {
   const unsigned cls = (code >> 16) & 0xFF;
   return cls >= kClassFatal && cls <= kClassWarning;

@@ -44,6 +44,10 @@ class VornErrorWatch {
   bool Has(unsigned code) const;
   // Forgets the reports so far: the test has looked at them.
   void Clear();
+  // The reports (codes) so far, forgotten as Clear() does: for a test that
+  // compares the exact list.
+  QList<QPair<unsigned, QString>> TakeReports();
+  QList<unsigned> TakeCodes();
 
   // The fatal, error and warning reports whose codes were not expected.
   QList<QPair<unsigned, QString>> Unexpected() const;
