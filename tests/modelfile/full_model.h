@@ -179,3 +179,8 @@ inline void KLX_TestBuildFullModel(KLX_DataBaseManager* db, int seed) {
   for (int i = 0; i < 4; ++i)
     db->KLX_DataBaseManagerSpecialSwitchGetSet_Value(i, spread(i * 1000 + seed, -2047, 2047), S, false);
 }
+
+// Two info texts for saves that alternate: the files they give differ in size.
+inline QString KLX_TestInfo(int turn) {
+  return turn % 2 ? QStringLiteral("short") : QString(100000, QLatin1Char('L'));
+}
