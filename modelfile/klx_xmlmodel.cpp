@@ -6,6 +6,9 @@
 #include <QXmlStreamReader>
 
 #include <cstring>
+#include <thread>
+
+#include <unistd.h>
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
@@ -280,57 +283,74 @@ int KLX_XMLModel::KLX_XMLModelWriteModelFile(const QString& path, const QString&
     Report(kErrOutsideModelArea, "model file path outside the model folder");
     return KLX_Error;
   }
-  const QByteArray text = Document(modelName);
-  if (!WriteSafely(path, text)) return KLX_Error;
-  if (text.size() != m_SavedBytes) {
-    Report(kSavedBytes, QStringLiteral("written %1 bytes of modelfile %2").arg(text.size()).arg(path));
-    m_SavedBytes = text.size();
+  KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
+  WriteBody(&w, modelName);
+  if (!WriteSafely(path, &w)) return KLX_Error;
+  if (w.Size() != m_SavedBytes) {
+    Report(kSavedBytes, QStringLiteral("written %1 bytes of modelfile %2").arg(w.Size()).arg(path));
+    m_SavedBytes = w.Size();
   }
   ++m_Writes;
   qDebug("   ...model file saved!");
   return KLX_Ok;
 }
 
-QByteArray KLX_XMLModel::Document(const QString& modelName) {
-  KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
-  w.StartDocument();
-  w.StartElement(QLatin1String("modelfile"));
-  w.Attribute(QLatin1String("version"), QLatin1String("1.0"));
-  w.Comment(QLatin1String(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
-  w.StartElement(QLatin1String("NAME"));
-  w.TextElement(QLatin1String("Modelname"), modelName);
-  w.TextElement(QLatin1String("Modelinfo"),
-                m_Db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QString(), AtomicDirGet, false));
-  w.EndElement();
-  w.StartElement(QLatin1String("DATA"));
+void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
+  w->StartDocument();
+  w->StartElement(QLatin1String("modelfile"));
+  w->Attribute(QLatin1String("version"), QLatin1String("1.0"));
+  w->Comment(QLatin1String(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+  w->StartElement(QLatin1String("NAME"));
+  w->TextElement(QLatin1String("Modelname"), modelName);
+  w->TextElement(QLatin1String("Modelinfo"),
+                 m_Db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QString(), AtomicDirGet, false));
+  w->EndElement();
+  w->StartElement(QLatin1String("DATA"));
   for (const SectionWriter& section : kWriters)
-    if (section.write) (this->*section.write)(&w);
-  w.EndElement();
-
-  // The check value covers every byte up to the end tag of "DATA".
-  const QByteArray digest =
-      QCryptographicHash::hash(QByteArray::fromRawData(w.Data(), w.Size()), QCryptographicHash::Md5).toHex();
-  SimpleCrypt crypt(kCheckKey);
-  w.StartElement(QLatin1String("SECUREDATA"));
-  w.TextElement(QLatin1String("CRC_MD5"), crypt.encryptToString(digest));
-  w.TextElement(QLatin1String("APPVERSION"), m_Db->KLX_DataBaseManagerVornLinuxAppGetVersion());
-  w.EndElement();
-  w.EndDocument();
-  return w.Take();
+    if (section.write) (this->*section.write)(w);
+  w->EndElement();
 }
 
-bool KLX_XMLModel::WriteSafely(const QString& path, const QByteArray& text) {
+void KLX_XMLModel::WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest) {
+  SimpleCrypt crypt(kCheckKey);
+  w->StartElement(QLatin1String("SECUREDATA"));
+  w->TextElement(QLatin1String("CRC_MD5"), crypt.encryptToString(digest));
+  w->TextElement(QLatin1String("APPVERSION"), m_Db->KLX_DataBaseManagerVornLinuxAppGetVersion());
+  w->EndElement();
+  w->EndDocument();
+}
+
+bool KLX_XMLModel::WriteSafely(const QString& path, KLX_XMLTextWriter* w) {
   KLX_XMLSafeFile file(path);
   if (!file.Open()) {
     Report(kErrOpenWrite, "xml model file could not be open for writing");
     return false;
   }
-  // Whatever fails from here on leaves the old file as it was.
-  if (file.Device()->write(text) != text.size()) {
+  // Whatever fails from here on leaves the old file as it was. The check
+  // value (the MD5 digest of the text up to the end tag of "DATA") is
+  // computed while that text goes to the card.
+  const int body = w->Size();
+  QByteArray digest;
+  std::thread hash([&] {
+    digest = QCryptographicHash::hash(QByteArray::fromRawData(w->Data(), body), QCryptographicHash::Md5).toHex();
+  });
+  QFileDevice* device = static_cast<QFileDevice*>(file.Device());
+  const bool written = device->write(w->Data(), body) == body;
+  const bool synced = written && device->flush() && ::fdatasync(device->handle()) == 0;
+  hash.join();
+  if (!written) {
     Report(kErrShortWrite, "model file could not be written completely");
     return false;
   }
-  if (!file.Commit()) {
+  if (synced) {
+    WriteTail(w, digest);
+    const int tail = w->Size() - body;
+    if (device->write(w->Data() + body, tail) != tail) {
+      Report(kErrShortWrite, "model file could not be written completely");
+      return false;
+    }
+  }
+  if (!synced || !file.Commit()) {
     Report(kErrFlush, "Model file buffer could not be flushed and isn't closed");
     return false;
   }

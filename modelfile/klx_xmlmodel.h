@@ -85,9 +85,11 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void iconEvent(int icon, int icon1);
 
  private:
-  // The text of a whole file.
-  QByteArray Document(const QString& modelName);
-  bool WriteSafely(const QString& path, const QByteArray& text);
+  // The text up to the end tag of "DATA", and the rest after it.
+  void WriteBody(KLX_XMLTextWriter* w, const QString& modelName);
+  void WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest);
+  // Writes the body, adds the tail with its check value, replaces the file.
+  bool WriteSafely(const QString& path, KLX_XMLTextWriter* w);
   // The recorded result; `aborted` when a section ended the load.
   int ReadRoot(QXmlStreamReader* r, const QString& modelName, bool* aborted);
   int ReadData(QXmlStreamReader* r, bool* aborted);
