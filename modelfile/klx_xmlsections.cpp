@@ -440,6 +440,19 @@ const KLX_XMLGroup kControls = [] {
 
 const KLX_XMLGroup* const kSpecialSwitchParts[] = {&kControls, nullptr};
 
+// A field of a staged record: as the file gives it, else as the store holds it.
+unsigned StagedOrStored(DB* d, const KLX_XMLStaged& st, const KLX_XMLField* fields, int field) {
+  if (st.given & (1u << field)) return static_cast<unsigned>(st.values[field]);
+  return static_cast<unsigned>(fields[field].access(d, st.index, 0, 0, AtomicDirGet));
+}
+
+// A flight-mode mask the file leaves out becomes flight modes 1 to 12 where
+// `applies`.
+void DefaultMask(DB* d, const KLX_XMLStaged& st, const KLX_XMLField* fields, int field, bool applies) {
+  constexpr int kModes1To12 = 0x1FFE;
+  if (!(st.given & (1u << field)) && applies) fields[field].access(d, st.index, 0, kModes1To12, AtomicDirSet);
+}
+
 // A record's "Index", "Name" and in-use field (the first of its fields).
 KLX_XMLGroup Record(const char* element, const char* prefix, int indexMax, unsigned indexCode,
                     const char* indexText, unsigned skipCode, const char* skipText, int (*count)(DB*)) {
@@ -477,15 +490,9 @@ const KLX_XMLGroup kFunction = [] {
   // not global gets flight modes 1 to 12, and so does the differential mask
   // of one with its own differential per flight mode.
   g.afterCopy = [](DB* d, const KLX_XMLStaged& st) {
-    const auto given = [&](int field) { return (st.given & (1u << field)) != 0; };
-    const unsigned flags = given(FnFlags) ? static_cast<unsigned>(st.values[FnFlags])
-                                          : static_cast<unsigned>(d->KLX_DataBaseManagerFunctionGetSet_FunctionFlags(
-                                                st.index, 0u, AtomicDirGet, false));
-    constexpr unsigned kModes1To12 = 0x1FFE;
-    if (!given(FnMask) && !(flags & 1u))
-      d->KLX_DataBaseManagerFunctionGetSet_FunctionSingleMask(st.index, kModes1To12, AtomicDirSet, false);
-    if (!given(FnDiffMask) && (flags & 8u))
-      d->KLX_DataBaseManagerFunctionGetSet_FunctionDiffSingleMask(st.index, kModes1To12, AtomicDirSet, false);
+    const unsigned flags = StagedOrStored(d, st, kFunctionFields, FnFlags);
+    DefaultMask(d, st, kFunctionFields, FnMask, !(flags & 1u));
+    DefaultMask(d, st, kFunctionFields, FnDiffMask, (flags & 8u) != 0);
   };
   return g;
 }();
@@ -508,12 +515,7 @@ const KLX_XMLGroup kMixer = [] {
   // A mixer that is not global and whose file gives no mask acts in flight
   // modes 1 to 12.
   g.afterCopy = [](DB* d, const KLX_XMLStaged& st) {
-    const auto given = [&](int field) { return (st.given & (1u << field)) != 0; };
-    const unsigned flags = given(MxFlags) ? static_cast<unsigned>(st.values[MxFlags])
-                                          : static_cast<unsigned>(d->KLX_DataBaseManagerMixerGetSet_MixerFlags(
-                                                st.index, 0u, AtomicDirGet, false));
-    if (!given(MxMask) && !(flags & 1u))
-      d->KLX_DataBaseManagerMixerGetSet_SingleMask(st.index, 0x1FFEu, AtomicDirSet, false);
+    DefaultMask(d, st, kMixerFields, MxMask, !(StagedOrStored(d, st, kMixerFields, MxFlags) & 1u));
   };
   return g;
 }();

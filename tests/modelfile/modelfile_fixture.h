@@ -1,46 +1,27 @@
 #pragma once
-// A facade on a simulated board with an SD card, its model-file object, and
-// the doors the model-file tests watch: the file's text, the stores' records
-// and the reports.
+// The settings tests' facade on a simulated board with an SD card, for
+// either board, with its model-file object and the doors the model-file
+// tests watch: the file's text, the stores' records and the reports.
 #include <QtTest>
 
-#include "frame/klx_board.h"
-#include "frame/klx_filenamehandler.h"
-#include "frame/klx_languagehandler.h"
-#include "frame/klx_xmlfilehandler.h"
 #include "frame/simplecrypt.h"
 #include "full_model.h"
-#include "link/klx_protocol.h"
 #include "model/engine/kl_engine.h"
-#include "model/klx_databasemanager.h"
-#include "sim/csimboard.h"
-#include "tasks/klx_runtimedatabasemanager.h"
-#include "tasks/klx_vornhandler.h"
-#include "vorn_testroot.h"
+#include "settings/settings_fixture.h"
 
-struct ModelFileFixture {
-  VornTestRoot root;
-  CSimBoard board;
-  KLX_Protocol protocol;
-  KLX_VornHandler vorn;
-  KLX_RuntimeDatabaseManager runtime;
-  KLX_DataBaseManager db;
-  int initialized = 0;
-
-  explicit ModelFileFixture(int variant = KL_BOARD_VORN)
-      : board(root.Path(), variant == KL_BOARD_FENK ? CSimBoard::Fenk : CSimBoard::Vorn) {
-    board.Prepare();
-    SwitchBoard(variant);
-    protocol.KLX_ProtocolInitializeWithoutBus();
-    initialized = db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime);
-    QDir().mkpath(Folder());
-    Drop();
-  }
-  ~ModelFileFixture() {
-    db.KLX_DataBaseManagerStop();
-    db.KLX_DataBaseManagerFree();
-    Board::Free();
+// The engine's state, fresh before the facade comes up and after it is gone.
+struct ModelFileEngine {
+  explicit ModelFileEngine(int variant) {
     kl_engine_reset_state();
+    kl_engine_init_parameters(variant);
+  }
+  ~ModelFileEngine() { kl_engine_reset_state(); }
+};
+
+struct ModelFileFixture : ModelFileEngine, SettingsFixture {
+  explicit ModelFileFixture(int variant = KL_BOARD_VORN)
+      : ModelFileEngine(variant), SettingsFixture(variant == KL_BOARD_FENK ? CSimBoard::Fenk : CSimBoard::Vorn) {
+    QDir().mkpath(Folder());
   }
 
   // The running board changes under the same facade, as when a file of one
@@ -57,23 +38,6 @@ struct ModelFileFixture {
 
   int Save(const QString& name = QStringLiteral("Glider")) { return Model().KLX_XMLModelWriteModelFile(Path(name), name); }
   int Load(const QString& name = QStringLiteral("Glider")) { return Model().KLX_XMLModelReadModelFile(Path(name), name); }
-
-  QList<KLX_Message> Sent() {
-    QList<KLX_Message> out;
-    KLX_Message m;
-    while (protocol.KLX_ProtocolTakeMessage(&m)) out.append(m);
-    return out;
-  }
-  void Drop() { Sent(); }
-
-  static bool Write(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
-  }
-  static QByteArray Read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
 
   // Every record of the element stores and the names beside them, byte for
   // byte, to compare a model before a save with the one a load gives back.

@@ -137,7 +137,7 @@ class TestRead : public QObject {
     QFETCH(Probe, probe);
     QFETCH(int, probed);
     ModelFileFixture fx(board);
-    QVERIFY(ModelFileFixture::Write(ModelFileFixture::Path(), file));
+    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), file));
     VornErrorWatch watch;
     QCOMPARE(fx.Load(), result);
     codes.prepend(0x41500);
@@ -166,7 +166,7 @@ class TestRead : public QObject {
     ModelFileFixture fx;
     const QByteArray servo = "<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed><CutOffVirtSwitchId>31</CutOffVirtSwitchId>"
                              "<CutOffValue>" + QByteArray::number(value) + "</CutOffValue></SERVOCONFIG>";
-    QVERIFY(ModelFileFixture::Write(ModelFileFixture::Path(), ModelXml(servo)));
+    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(servo)));
     QCOMPARE(fx.Load(), result);
     QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(0, 0, G), cutOff);
     QList<QByteArray> data;
@@ -176,11 +176,11 @@ class TestRead : public QObject {
     }
     QCOMPARE(data, sent);
 
-    QVERIFY(ModelFileFixture::Write(ModelFileFixture::Path(), ModelXml(servo)));
+    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(servo)));
     KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
     QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), 1);
     QCOMPARE(fx.Model().KLX_XMLModelWrites(), result == 0 ? 1 : 0);
-    QCOMPARE(ModelFileFixture::Read(ModelFileFixture::Path()).contains("<CutOffVirtSwitchId>255</CutOffVirtSwitchId>"),
+    QCOMPARE(SettingsFixture::Read(ModelFileFixture::Path()).contains("<CutOffVirtSwitchId>255</CutOffVirtSwitchId>"),
              result == 0);
   }
 };

@@ -22,7 +22,7 @@ class TestRoundTrip : public QObject {
     const QList<int> order = fx.db.KLX_DataBaseManagerFunctionGetDisplayedOrder();
     VornErrorWatch watch;
     QCOMPARE(fx.Save(), 1);
-    const QByteArray first = ModelFileFixture::Read(ModelFileFixture::Path());
+    const QByteArray first = SettingsFixture::Read(ModelFileFixture::Path());
     QVERIFY(CheckValueMatches(first));
 
     fx.db.KLX_DataBaseManagerResetAllModelData();
@@ -43,7 +43,7 @@ class TestRoundTrip : public QObject {
     QCOMPARE(watch.Codes(), expected);
 
     QCOMPARE(fx.Save(), 1);
-    const QByteArray second = ModelFileFixture::Read(ModelFileFixture::Path());
+    const QByteArray second = SettingsFixture::Read(ModelFileFixture::Path());
     QVERIFY(CheckValueMatches(second));
     QVERIFY(second != first);
     QCOMPARE(WithoutCheckValue(second), WithoutCheckValue(first));
@@ -56,7 +56,7 @@ class TestRoundTrip : public QObject {
     KLX_TestBuildFullModel(&fx.db, 1);
     fx.db.KLX_DataBaseManagerFunctionGetSet_Name(4, QString::fromUtf8("a<b>&\"c'\t\x01\xc3\xa4"), AtomicDirSet, false);
     QCOMPARE(fx.Save(), 1);
-    const QByteArray text = ModelFileFixture::Read(ModelFileFixture::Path());
+    const QByteArray text = SettingsFixture::Read(ModelFileFixture::Path());
 
     QByteArray again;
     QXmlStreamReader r(text);
@@ -207,7 +207,7 @@ class TestRoundTrip : public QObject {
         <CRC_MD5></CRC_MD5>
         <APPVERSION>)") + fx.db.KLX_DataBaseManagerVornLinuxAppGetVersion().toUtf8() +
                                     "</APPVERSION>\n    </SECUREDATA>\n</modelfile>\n";
-    QCOMPARE(WithoutCheckValue(ModelFileFixture::Read(ModelFileFixture::Path())), expected);
+    QCOMPARE(WithoutCheckValue(SettingsFixture::Read(ModelFileFixture::Path())), expected);
   }
 
   // A file holds what the writing board has; the reading board keeps what

@@ -20,7 +20,7 @@ class TestSafeSave : public QObject {
     for (int turn = 0; turn < 2; ++turn) {
       fx.db.KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(KLX_TestInfo(turn), AtomicDirSet, false);
       QCOMPARE(fx.Save(), 1);
-      whole.append(WithoutCheckValue(ModelFileFixture::Read(ModelFileFixture::Path())));
+      whole.append(WithoutCheckValue(SettingsFixture::Read(ModelFileFixture::Path())));
     }
     QVERIFY(whole[0].size() != whole[1].size());
 
@@ -38,7 +38,7 @@ class TestSafeSave : public QObject {
       const QList<QByteArray> lines = saver.readAll().split('\n');
       killedWhileSaving += lines.size() >= 2 && lines.at(lines.size() - 2) == "save";
 
-      const QByteArray text = ModelFileFixture::Read(ModelFileFixture::Path());
+      const QByteArray text = SettingsFixture::Read(ModelFileFixture::Path());
       QVERIFY2(whole.contains(WithoutCheckValue(text)), qPrintable(QString("round %1: %2 bytes").arg(round).arg(text.size())));
       QVERIFY(CheckValueMatches(text));
     }
@@ -58,7 +58,7 @@ class TestSafeSave : public QObject {
     QFETCH(unsigned, code);
     ModelFileFixture fx;
     QCOMPARE(fx.Save(), 1);
-    const QByteArray old = ModelFileFixture::Read(ModelFileFixture::Path());
+    const QByteArray old = SettingsFixture::Read(ModelFileFixture::Path());
     KLX_TestBuildFullModel(&fx.db, 2);
     VornErrorWatch watch;
     int result = 0;
@@ -81,7 +81,7 @@ class TestSafeSave : public QObject {
     }
     QCOMPARE(result, int(KLX_Error));
     QCOMPARE(watch.Codes(), QList<unsigned>{code});
-    QCOMPARE(ModelFileFixture::Read(ModelFileFixture::Path()), old);
+    QCOMPARE(SettingsFixture::Read(ModelFileFixture::Path()), old);
     QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files), QStringList{"Glider.xml"});
   }
 };
