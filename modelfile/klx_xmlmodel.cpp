@@ -42,7 +42,7 @@ constexpr unsigned kFunctionSkip = 0x51525;
 constexpr quint64 kCheckKey = 0x3e81c04a7d2b96f5ULL;
 // A name is kept as at most so many bytes of UTF-8.
 constexpr int kNameBytes = 46;
-// Servo cut-off and timer switches that the post-load step looks at.
+// The servo cut-off switches that the post-load step looks at.
 constexpr int kCutOffSwitchA = 31;
 constexpr int kCutOffSwitchB = 32;
 constexpr int kNoCutOffSwitch = 255;
