@@ -1,26 +1,755 @@
 #include "modelfile/klx_xmlmodel.h"
 
-#include "frame/klx_errorhandler.h"
-
+#include <QCryptographicHash>
 #include <QDebug>
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include <cstring>
+#include <thread>
+
+#include <unistd.h>
+
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_utf8.h"
+#include "frame/klx_xmlsafefile.h"
+#include "frame/simplecrypt.h"
+#include "model/klx_databasemanager.h"
+#include "modelfile/klx_xmlmodelpath.h"
+#include "modelfile/klx_xmlsections.h"
+#include "modelfile/klx_xmltextwriter.h"
+
+namespace {
+constexpr unsigned kErrInitialize = 0x11510;
+constexpr unsigned kErrNoName = 0x2150D;
+constexpr unsigned kErrOpenWrite = 0x2150D;
+constexpr unsigned kErrShortWrite = 0x2150E;
+constexpr unsigned kErrOutsideModelArea = 0x2150F;
+constexpr unsigned kErrFlush = 0x21506;
+constexpr unsigned kErrOpenRead = 0x2150A;
+constexpr unsigned kErrDamaged = 0x2150B;
+constexpr unsigned kErrNoRoot = 0x2150C;
+constexpr unsigned kErrRoot = 0x21505;
+constexpr unsigned kErrModelName = 0x21504;
+constexpr unsigned kLoading = 0x41500;
+constexpr unsigned kSkipped = 0x51511;
+constexpr unsigned kReplaced = 0x51507;
+constexpr unsigned kSavedBytes = 0x515CC;
+constexpr unsigned kErrFunctionOrder = 0x21536;
+constexpr unsigned kFunctionSkip = 0x51525;
+
+constexpr quint64 kCheckKey = 0x3e81c04a7d2b96f5ULL;
+// A name is kept as at most so many bytes of UTF-8.
+constexpr int kNameBytes = 46;
+// The servo cut-off switches that the post-load step looks at.
+constexpr int kCutOffSwitchA = 31;
+constexpr int kCutOffSwitchB = 32;
+constexpr int kNoCutOffSwitch = 255;
+constexpr int kReportKey = 50;
+
+const QLatin1String kIndex("Index");
+const QLatin1String kName("Name");
+const char kSkipText[] = "skip unknown element in model file";
+
+void Report(unsigned code, const QString& text) { KLXErrorHandler.RegisterError(code, text); }
+void Report(unsigned code, const char* text) { KLXErrorHandler.RegisterError(code, QString::fromLatin1(text)); }
+
+void Skip(QXmlStreamReader* r, unsigned code, const char* text) {
+  Report(code, text);
+  r->skipCurrentElement();
+}
+
+void ReportDamaged(QXmlStreamReader* r) {
+  Report(kErrDamaged, QStringLiteral("model file damaged at line %1: %2").arg(r->lineNumber()).arg(r->errorString()));
+}
+
+QString Text(QXmlStreamReader* r) { return r->readElementText(QXmlStreamReader::SkipChildElements); }
+
+bool ToNumber(const QString& text, bool isUnsigned, int* value) {
+  bool ok = false;
+  *value = isUnsigned ? static_cast<int>(text.toUInt(&ok)) : text.toInt(&ok);
+  return ok;
+}
+
+bool Passes(const KLX_XMLField& f, int v) {
+  switch (f.check) {
+    case KLX_XMLCheck::Uint8: return KLX_XMLModelBase::KLX_XMLModelBaseCheckUint8(v);
+    case KLX_XMLCheck::Sint8: return KLX_XMLModelBase::KLX_XMLModelBaseCheckSint8(v);
+    case KLX_XMLCheck::Uint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckUint16(v);
+    case KLX_XMLCheck::Sint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckSint16(v);
+    case KLX_XMLCheck::Boolean: return KLX_XMLModelBase::KLX_XMLModelBaseCheckBoolean(v);
+    case KLX_XMLCheck::TControl: return KLX_XMLModelBase::KLX_XMLModelBaseCheckTControl(v);
+    case KLX_XMLCheck::TIndex: return KLX_XMLModelBase::KLX_XMLModelBaseCheckTIndex(v);
+    case KLX_XMLCheck::Any: return true;
+    case KLX_XMLCheck::UpToMax: return static_cast<unsigned>(v) <= static_cast<unsigned>(f.max);
+  }
+  return false;
+}
+
+QString Number(const KLX_XMLField& f, int v) {
+  return f.isUnsigned ? QString::number(static_cast<unsigned>(v)) : QString::number(v);
+}
+
+// "Index" of a record or of a part: converted, bounded, else reported.
+bool ReadIndex(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index) {
+  const QString text = Text(r);
+  if (r->hasError()) return false;
+  int v = 0;
+  bool ok = ToNumber(text, !g.indexSigned, &v);
+  ok = ok && (g.indexSigned ? v <= g.indexMax : static_cast<unsigned>(v) <= static_cast<unsigned>(g.indexMax));
+  if (!ok) {
+    Report(g.indexCode, g.indexText);
+    return false;
+  }
+  *index = v;
+  return true;
+}
+
+bool ReadField(QXmlStreamReader* r, const KLX_XMLField& f, int* value) {
+  const QString text = Text(r);
+  if (r->hasError()) return false;
+  int v = 0;
+  if (!ToNumber(text, f.isUnsigned, &v) || !Passes(f, v)) {
+    Report(f.code, f.text);
+    return false;
+  }
+  *value = v;
+  return true;
+}
+
+int FindField(const KLX_XMLGroup& g, const QStringRef& name) {
+  for (int i = 0; i < g.fieldCount; ++i)
+    if (name == g.fields[i].name) return i;
+  return -1;
+}
+
+// The children of one element up to its end tag: "Index", the fields, what
+// `more` takes; anything else is reported and skipped. KLX_Ok, or
+// KLX_Error on a refused value or a damaged file.
+template <typename More>
+int ReadChildren(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index, int* values, unsigned* given, More more) {
+  while (r->readNextStartElement()) {
+    const QStringRef name = r->name();
+    if (g.indexMax >= 0 && name == kIndex) {
+      if (!ReadIndex(r, g, index)) return KLX_Error;
+      continue;
+    }
+    const int f = FindField(g, name);
+    if (f >= 0) {
+      if (!ReadField(r, g.fields[f], &values[f])) return KLX_Error;
+      *given |= 1u << f;
+      continue;
+    }
+    const int taken = more(name);
+    if (taken == KLX_Error) return KLX_Error;
+    if (taken == 0) Skip(r, g.skipCode, g.skipText);
+  }
+  return r->hasError() ? KLX_Error : KLX_Ok;
+}
+
+int ReadPart(QXmlStreamReader* r, const KLX_XMLGroup& part, QVector<KLX_XMLStaged::Part>* cells) {
+  int values[KLX_XMLStaged::kMaxFields];
+  std::memcpy(values, part.start, sizeof(int) * part.fieldCount);
+  unsigned given = 0;
+  int index = -1;
+  if (ReadChildren(r, part, &index, values, &given, [](const QStringRef&) { return 0; }) != KLX_Ok)
+    return KLX_Error;
+  if (static_cast<unsigned>(index) > static_cast<unsigned>(part.indexMax)) {
+    Report(part.endCode, part.endText);
+    return KLX_Error;
+  }
+  if (part.complete) part.complete(values, given);
+  KLX_XMLStaged::Part& slot = (*cells)[index];
+  std::memcpy(slot.values, values, sizeof(int) * part.fieldCount);
+  slot.given = given;
+  slot.present = true;
+  return KLX_Ok;
+}
+
+void ReportReplaced(const KLX_XMLGroup& g, int unit, int sub, const QString& field, const QString& value,
+                    const QString& stored) {
+  QString where = QString::number(unit);
+  if (sub >= 0) where += QLatin1Char('/') + QString::number(sub);
+  Report(kReplaced, QStringLiteral("%1 %2 %3 %4 replaced by %5").arg(g.prefix, where, field, value, stored));
+}
+
+// Writes one value into the facade; a value the store does not keep as
+// given (out of its range, a refused name) is reported.
+void Copy(KLX_DataBaseManager* db, const KLX_XMLGroup& g, const KLX_XMLField& f, int unit, int sub, int value) {
+  const int stored = f.access(db, unit, sub < 0 ? 0 : sub, value, AtomicDirSet);
+  if (stored != value) ReportReplaced(g, unit, sub, f.name, Number(f, value), Number(f, stored));
+}
+
+// The order of "DATA". Sections that come with later work are written empty
+// and read as unknown elements until then.
+using SectionWrite = void (KLX_XMLModel::*)(KLX_XMLTextWriter*);
+struct SectionWriter {
+  const char* elements;
+  SectionWrite write;
+};
+const SectionWriter kWriters[] = {
+    {"RUNTIME", &KLX_XMLModel::KLX_XMLModelWriteModelRuntime},
+    {"SILENT_MODE", &KLX_XMLModel::KLX_XMLModelWriteModelSilentMode},
+    {"FUNCTION", &KLX_XMLModel::KLX_XMLModelWriteModelFunction},
+    {"FUNCTIONORDER", &KLX_XMLModel::KLX_XMLModelWriteModelFuncOrder},
+    {"SERVOCONFIG", &KLX_XMLModel::KLX_XMLModelWriteModelServoConfig},
+    {"MIXER", &KLX_XMLModel::KLX_XMLModelWriteModelMixer},
+    {"LIMITER", &KLX_XMLModel::KLX_XMLModelWriteModelLimiter},
+    {"FLIGHTMODE", &KLX_XMLModel::KLX_XMLModelWriteModelFlightMode},
+    {"FLIGHTMODEASSIGN", nullptr},
+    {"CURVE", &KLX_XMLModel::KLX_XMLModelWriteModelCurve},
+    {"SEQUENCER", nullptr},
+    {"VIRTSWITCH", &KLX_XMLModel::KLX_XMLModelWriteModelSwitches},
+    {"TTSLHandling", nullptr},
+    {"Headup", nullptr},
+    {"TIMER", nullptr},
+    {"COMPLEXTIMER", nullptr},
+    {"TRIM", nullptr},
+    {"TELEMETRIEPAGE", nullptr},
+    {"TELEMETRYALIASES", nullptr},
+    {"SWITCHCONFIGURATION", &KLX_XMLModel::KLX_XMLModelWriteModelSpecialSwitch},
+    {"TELEMETRYCONTROL", nullptr},
+    {"PREFLIGHT", nullptr},
+    {"RECEIVERMAIN", nullptr},
+    {"RECEIVER", nullptr},
+    {"VOICEALARM", nullptr},
+    {"TELESTATUSALARMVOICE TELEALARMVOICE TELEWARNINGVOICE", nullptr},
+    {"Vario", nullptr},
+    {"SERVOPPMMODE", nullptr},
+    {"TEACHERPUPILSWITCHCONTROL", nullptr},
+};
+
+// The children of "DATA" that are read: reader, transfer, and the report
+// of a transfer that fails (which ends the load).
+using SectionRead = int (KLX_XMLModel::*)(QXmlStreamReader*);
+using SectionTransfer = int (KLX_XMLModel::*)();
+struct SectionReader {
+  QLatin1String element;
+  SectionRead read;
+  SectionTransfer transfer;
+  unsigned failCode;
+  const char* failText;
+};
+const SectionReader kReaders[] = {
+    {QLatin1String("RUNTIME"), &KLX_XMLModel::KLX_XMLModelReadModelRuntimeData,
+     &KLX_XMLModel::KLX_XMLModelTransferModelRuntimeDataToDB, 0x51539, "runtime index error, could not write to DB"},
+    {QLatin1String("SILENT_MODE"), &KLX_XMLModel::KLX_XMLModelReadModelSilentMode,
+     &KLX_XMLModel::KLX_XMLModelTransferModelSilentModeToDB, 0x51539, "could not write to DB SilentMode value"},
+    {QLatin1String("FUNCTION"), &KLX_XMLModel::KLX_XMLModelReadModelFuncData,
+     &KLX_XMLModel::KLX_XMLModelTransferFunctionDataToDB, 0x51536, "function index error, could not write to DB"},
+    {QLatin1String("FUNCTIONORDER"), &KLX_XMLModel::KLX_XMLModelReadModelFuncOrder,
+     &KLX_XMLModel::KLX_XMLModelTransferFunctionOrderToDB, 0x51536, "function index error, could not write to DB"},
+    {QLatin1String("SERVOCONFIG"), &KLX_XMLModel::KLX_XMLModelReadModelServoConfigData,
+     &KLX_XMLModel::KLX_XMLModelTransferServoConfigDataToDB, 0x51577,
+     "servoconfig index error, could not write to DB"},
+    {QLatin1String("MIXER"), &KLX_XMLModel::KLX_XMLModelReadModelMixerData,
+     &KLX_XMLModel::KLX_XMLModelTransferMixerDataToDB, 0x51560, "mixer index error, could not write to DB"},
+    {QLatin1String("LIMITER"), &KLX_XMLModel::KLX_XMLModelReadModelLimiterData,
+     &KLX_XMLModel::KLX_XMLModelTransferLimiterDataToDB, 0x51550, "limiter index error, could not write to DB"},
+    {QLatin1String("FLIGHTMODE"), &KLX_XMLModel::KLX_XMLModelReadModelFlightModeData,
+     &KLX_XMLModel::KLX_XMLModelTransferFlightModeDataToDB, 0x51520, "flightmode index error, could not write to DB"},
+    {QLatin1String("CURVE"), &KLX_XMLModel::KLX_XMLModelReadModelCurveData,
+     &KLX_XMLModel::KLX_XMLModelTransferCurveDataToDB, 0x51516, "curve index error, could not write to DB"},
+    {QLatin1String("VIRTSWITCH"), &KLX_XMLModel::KLX_XMLModelReadModelSwitchesData,
+     &KLX_XMLModel::KLX_XMLModelTransferSwitchesDataToDB, 0x515BE, "switch index error, could not write to DB"},
+    {QLatin1String("SWITCHCONFIGURATION"), &KLX_XMLModel::KLX_XMLModelReadModelSpecialSwitch,
+     &KLX_XMLModel::KLX_XMLModelTransferSpecialSwitchDataToDB, 0x515F3,
+     "special switch index error, could not write to DB"},
+};
+}  // namespace
+
+KLX_XMLModel::KLX_XMLModel() = default;
+KLX_XMLModel::~KLX_XMLModel() = default;
 
 int KLX_XMLModel::KLX_XMLModelInitialize(KLX_DataBaseManager* db) {
   if (!db) {
-    KLXErrorHandler.RegisterError(70928, "KLX_XMLModelInitialize() went wrong");
-    return -70000;
+    Report(kErrInitialize, "KLX_XMLModelInitialize() went wrong");
+    return KLX_Error;
   }
   m_Db = db;
-  return 1;
+  m_Data.reset();
+  return KLX_Ok;
 }
 
-void KLX_XMLModel::PrintModelReport() const { qDebug("  ->   model report: no model loaded"); }
+// ---- Writing -------------------------------------------------------------------------
 
-int KLX_XMLModel::KLX_XMLModelReadModelFile(const QString&, const QString&) {
-  ++m_Reads;
-  return 1;
-}
-
-int KLX_XMLModel::KLX_XMLModelWriteModelFile(const QString&, const QString&) {
+int KLX_XMLModel::KLX_XMLModelWriteModelFile(const QString& path, const QString& modelName) {
+  if (!m_Db || path.isEmpty() || modelName.isEmpty()) {
+    Report(kErrNoName, "xml model file name not given");
+    return KLX_Error;
+  }
+  if (!KLX_XMLModelPlaceholderPathInModelArea(path, modelName)) {
+    Report(kErrOutsideModelArea, "model file path outside the model folder");
+    return KLX_Error;
+  }
+  KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
+  WriteBody(&w, modelName);
+  if (!WriteSafely(path, &w)) return KLX_Error;
+  if (w.Size() != m_SavedBytes) {
+    Report(kSavedBytes, QStringLiteral("written %1 bytes of modelfile %2").arg(w.Size()).arg(path));
+    m_SavedBytes = w.Size();
+  }
   ++m_Writes;
-  return 1;
+  qDebug("   ...model file saved!");
+  return KLX_Ok;
+}
+
+void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
+  w->StartDocument();
+  w->StartElement(QLatin1String("modelfile"));
+  w->Attribute(QLatin1String("version"), QLatin1String("1.0"));
+  w->Comment(QLatin1String(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+  w->StartElement(QLatin1String("NAME"));
+  w->TextElement(QLatin1String("Modelname"), modelName);
+  w->TextElement(QLatin1String("Modelinfo"),
+                 m_Db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QString(), AtomicDirGet, false));
+  w->EndElement();
+  w->StartElement(QLatin1String("DATA"));
+  for (const SectionWriter& section : kWriters)
+    if (section.write) (this->*section.write)(w);
+  w->EndElement();
+}
+
+void KLX_XMLModel::WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest) {
+  SimpleCrypt crypt(kCheckKey);
+  w->StartElement(QLatin1String("SECUREDATA"));
+  w->TextElement(QLatin1String("CRC_MD5"), crypt.encryptToString(digest));
+  w->TextElement(QLatin1String("APPVERSION"), m_Db->KLX_DataBaseManagerVornLinuxAppGetVersion());
+  w->EndElement();
+  w->EndDocument();
+}
+
+bool KLX_XMLModel::WriteSafely(const QString& path, KLX_XMLTextWriter* w) {
+  KLX_XMLSafeFile file(path);
+  if (!file.Open()) {
+    Report(kErrOpenWrite, "xml model file could not be open for writing");
+    return false;
+  }
+  // Whatever fails from here on leaves the old file as it was. The check
+  // value (the MD5 digest of the text up to the end tag of "DATA") is
+  // computed while that text goes to the card.
+  const int body = w->Size();
+  QByteArray digest;
+  std::thread hash([&] {
+    digest = QCryptographicHash::hash(QByteArray::fromRawData(w->Data(), body), QCryptographicHash::Md5).toHex();
+  });
+  QFileDevice* device = static_cast<QFileDevice*>(file.Device());
+  const bool written = device->write(w->Data(), body) == body;
+  const bool synced = written && device->flush() && ::fdatasync(device->handle()) == 0;
+  hash.join();
+  if (!written) {
+    Report(kErrShortWrite, "model file could not be written completely");
+    return false;
+  }
+  if (synced) {
+    WriteTail(w, digest);
+    const int tail = w->Size() - body;
+    if (device->write(w->Data() + body, tail) != tail) {
+      Report(kErrShortWrite, "model file could not be written completely");
+      return false;
+    }
+  }
+  if (!synced || !file.Commit()) {
+    Report(kErrFlush, "Model file buffer could not be flushed and isn't closed");
+    return false;
+  }
+  return true;
+}
+
+void KLX_XMLModel::WriteGroup(KLX_XMLTextWriter* w, const KLX_XMLGroup& g) {
+  const auto fields = [&](const KLX_XMLGroup& group, int unit, int sub) {
+    for (int i = 0; i < group.fieldCount; ++i) {
+      const KLX_XMLField& f = group.fields[i];
+      const int v = f.access(m_Db, unit, sub, 0, AtomicDirGet);
+      w->TextElement(f.name, f.isUnsigned ? static_cast<qint64>(static_cast<unsigned>(v)) : v);
+    }
+  };
+  const int units = g.count ? g.count(m_Db) : 1;
+  for (int unit = 0; unit < units; ++unit) {
+    if (g.usedField >= 0 && g.fields[g.usedField].access(m_Db, unit, 0, 0, AtomicDirGet) != 1) continue;
+    w->StartElement(g.element);
+    if (g.indexMax >= 0) w->TextElement(kIndex, unit);
+    if (g.name) w->TextElement(kName, g.name(m_Db, unit, QString(), AtomicDirGet));
+    fields(g, unit, 0);
+    for (int p = 0; g.parts && g.parts[p]; ++p) {
+      const KLX_XMLGroup& part = *g.parts[p];
+      for (int sub = 0; sub <= part.indexMax; ++sub) {
+        if (!part.writeIf(m_Db, unit, sub)) continue;
+        w->StartElement(part.element);
+        w->TextElement(kIndex, sub);
+        fields(part, unit, sub);
+        w->EndElement();
+      }
+    }
+    w->EndElement();
+  }
+}
+
+// ---- Reading -------------------------------------------------------------------------
+
+int KLX_XMLModel::KLX_XMLModelReadModelFile(const QString& path, const QString& modelName) {
+  ++m_Reads;
+  m_Data.reset(new KLX_XML_ModelData);
+  if (!m_Db || path.isEmpty() || modelName.isEmpty()) {
+    m_Data.reset();
+    return KLX_Error;
+  }
+  if (!KLX_XMLModelPlaceholderPathInModelArea(path, modelName)) {
+    Report(kErrOutsideModelArea, "model file path outside the model folder");
+    m_Data.reset();
+    return KLX_Error;
+  }
+  int result = KLX_XMLModelReadFile(path, modelName);
+  if (result == KLX_Error) {
+    m_Db->KLX_DataBaseManagerVornPropertiesClearAll();
+    // A refused file leaves nothing of itself behind: no partial model is
+    // shown, sent to the transceiver or saved over the file.
+    m_Db->KLX_DataBaseManagerResetAllModelData();
+  } else {
+    KLX_XMLModelVornFenk_CutReceivers();
+    result = KLX_XMLModelHarmonizeRanges();
+  }
+  m_Data.reset();
+  return result;
+}
+
+int KLX_XMLModel::KLX_XMLModelReadFile(const QString& path, const QString& modelName) {
+  if (!m_Data) m_Data.reset(new KLX_XML_ModelData);
+  m_Db->KLX_DataBaseManagerResetAllModelData();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    Report(kErrOpenRead, "xml file could not be open for reading");
+    return KLX_Error;
+  }
+  Report(kLoading, QStringLiteral("Model file %1 is loading...").arg(path));
+  const QByteArray bytes = file.readAll();
+  file.close();
+
+  QXmlStreamReader reader(bytes);
+  bool aborted = false;
+  const int result = ReadRoot(&reader, modelName, &aborted);
+  if (aborted) return KLX_Error;
+  m_Db->KLX_DataBaseManagerVarioInitComplete();
+  return result;
+}
+
+int KLX_XMLModel::ReadRoot(QXmlStreamReader* r, const QString& modelName, bool* aborted) {
+  if (!r->readNextStartElement()) {
+    Report(kErrNoRoot, QStringLiteral("model file has no root element: %1").arg(r->errorString()));
+    return KLX_Error;
+  }
+  if (r->name() != QLatin1String("modelfile") || r->attributes().value(QLatin1String("version")) != QLatin1String("1.0")) {
+    Report(kErrRoot, kSkipText);
+    return KLX_Error;
+  }
+  int result = KLX_Ok;
+  while (r->readNextStartElement()) {
+    const QStringRef name = r->name();
+    if (name == QLatin1String("NAME")) {
+      ReadName(r, modelName);
+    } else if (name == QLatin1String("DATA")) {
+      result = ReadData(r, aborted);
+      if (*aborted) return KLX_Error;
+    } else if (name == QLatin1String("SECUREDATA")) {
+      ReadSecureData(r);
+    } else {
+      Skip(r, kSkipped, kSkipText);
+    }
+  }
+  if (r->hasError()) {
+    // A file cut short or broken is refused whole, never loaded in part.
+    ReportDamaged(r);
+    return KLX_Error;
+  }
+  return result;
+}
+
+int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
+  int result = KLX_Ok;
+  while (r->readNextStartElement()) {
+    const QStringRef name = r->name();
+    const SectionReader* section = nullptr;
+    for (const SectionReader& s : kReaders)
+      if (name == s.element) section = &s;
+    if (!section) {
+      Skip(r, kSkipped, kSkipText);
+      continue;
+    }
+    if ((this->*section->read)(r) == KLX_Error) {
+      if (r->hasError()) ReportDamaged(r);
+      *aborted = true;
+      return KLX_Error;
+    }
+    const int transferred = (this->*section->transfer)();
+    if (transferred == KLX_Error) {
+      Report(section->failCode, section->failText);
+      *aborted = true;
+      return KLX_Error;
+    }
+    result = transferred;
+  }
+  return result;
+}
+
+void KLX_XMLModel::ReadName(QXmlStreamReader* r, const QString& modelName) {
+  while (r->readNextStartElement()) {
+    const QStringRef name = r->name();
+    if (name == QLatin1String("Modelname")) {
+      const QString text = Text(r);
+      if (!r->hasError() && text != modelName) Report(kErrModelName, "modelname not equal to file modelname");
+    } else if (name == QLatin1String("Modelinfo")) {
+      const QString text = Text(r);
+      if (!r->hasError()) m_Db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(text, AtomicDirSet, false);
+    } else {
+      Skip(r, kSkipped, kSkipText);
+    }
+  }
+}
+
+void KLX_XMLModel::ReadSecureData(QXmlStreamReader* r) {
+  // Kept with the read, never checked: the check value is for other readers.
+  while (r->readNextStartElement()) {
+    const QStringRef name = r->name();
+    if (name == QLatin1String("CRC_MD5"))
+      m_Data->crcMd5 = Text(r);
+    else if (name == QLatin1String("APPVERSION"))
+      m_Data->appVersion = Text(r);
+    else
+      Skip(r, kSkipped, kSkipText);
+  }
+}
+
+int KLX_XMLModel::ReadGroup(QXmlStreamReader* r, const KLX_XMLGroup& g) {
+  KLX_XMLStaged& st = m_Data->record;
+  st.index = -1;
+  st.nameGiven = false;
+  st.name.clear();
+  st.given = 0;
+  for (int i = 0; i < g.fieldCount; ++i) st.values[i] = g.start ? g.start[i] : 0;
+  for (int p = 0; g.parts && g.parts[p]; ++p) {
+    QVector<KLX_XMLStaged::Part>& cells = st.parts[p];
+    cells.resize(g.parts[p]->indexMax + 1);
+    for (KLX_XMLStaged::Part& slot : cells) slot.present = false;
+  }
+  return ReadChildren(r, g, &st.index, st.values, &st.given, [&](const QStringRef& name) {
+    if (g.name && name == kName) {
+      const QString text = Text(r);
+      if (r->hasError()) return int(KLX_Error);
+      st.name = QString::fromUtf8(KLX_Utf8Cut(text, kNameBytes));
+      st.nameGiven = true;
+      return int(KLX_Ok);
+    }
+    for (int p = 0; g.parts && g.parts[p]; ++p)
+      if (name == g.parts[p]->element) return ReadPart(r, *g.parts[p], &st.parts[p]);
+    return 0;
+  });
+}
+
+int KLX_XMLModel::TransferGroup(const KLX_XMLGroup& g) {
+  const KLX_XMLStaged& st = m_Data->record;
+  int unit = 0;
+  if (g.indexMax >= 0) {
+    // Records beyond what this board has (a file of the other board) are dropped.
+    const int count = (g.copyCount ? g.copyCount : g.count)(m_Db);
+    if (st.index < 0 || st.index >= count) return KLX_Ok;
+    unit = st.index;
+  }
+  if (g.name && st.nameGiven) {
+    const QString stored = g.name(m_Db, unit, st.name, AtomicDirSet);
+    if (stored != st.name) ReportReplaced(g, unit, -1, kName, st.name, stored);
+  }
+  for (int i = 0; i < g.fieldCount; ++i)
+    if (g.start || (st.given & (1u << i))) Copy(m_Db, g, g.fields[i], unit, -1, st.values[i]);
+  if (g.afterCopy) g.afterCopy(m_Db, st);
+  for (int p = 0; g.parts && g.parts[p]; ++p) {
+    const KLX_XMLGroup& part = *g.parts[p];
+    for (int sub = 0; sub < st.parts[p].size(); ++sub) {
+      const KLX_XMLStaged::Part& slot = st.parts[p].at(sub);
+      if (!slot.present || !part.copyIf(m_Db, sub, slot.values)) continue;
+      for (int i = 0; i < part.fieldCount; ++i) Copy(m_Db, part, part.fields[i], unit, sub, slot.values[i]);
+    }
+  }
+  return KLX_Ok;
+}
+
+// ---- The sections ------------------------------------------------------------------------
+
+#define KLX_XML_SECTION(Write, Read, Transfer, group)                                                  \
+  void KLX_XMLModel::Write(KLX_XMLTextWriter* w) { WriteGroup(w, KLX_XMLSections::group); }             \
+  int KLX_XMLModel::Read(QXmlStreamReader* r) { return ReadGroup(r, KLX_XMLSections::group); }            \
+  int KLX_XMLModel::Transfer() { return TransferGroup(KLX_XMLSections::group); }
+
+KLX_XML_SECTION(KLX_XMLModelWriteModelRuntime, KLX_XMLModelReadModelRuntimeData,
+                KLX_XMLModelTransferModelRuntimeDataToDB, kRuntime)
+KLX_XML_SECTION(KLX_XMLModelWriteModelSilentMode, KLX_XMLModelReadModelSilentMode,
+                KLX_XMLModelTransferModelSilentModeToDB, kSilentMode)
+KLX_XML_SECTION(KLX_XMLModelWriteModelFunction, KLX_XMLModelReadModelFuncData, KLX_XMLModelTransferFunctionDataToDB,
+                kFunction)
+KLX_XML_SECTION(KLX_XMLModelWriteModelServoConfig, KLX_XMLModelReadModelServoConfigData,
+                KLX_XMLModelTransferServoConfigDataToDB, kServoConfig)
+KLX_XML_SECTION(KLX_XMLModelWriteModelMixer, KLX_XMLModelReadModelMixerData, KLX_XMLModelTransferMixerDataToDB,
+                kMixer)
+KLX_XML_SECTION(KLX_XMLModelWriteModelLimiter, KLX_XMLModelReadModelLimiterData,
+                KLX_XMLModelTransferLimiterDataToDB, kLimiter)
+KLX_XML_SECTION(KLX_XMLModelWriteModelFlightMode, KLX_XMLModelReadModelFlightModeData,
+                KLX_XMLModelTransferFlightModeDataToDB, kFlightMode)
+KLX_XML_SECTION(KLX_XMLModelWriteModelCurve, KLX_XMLModelReadModelCurveData, KLX_XMLModelTransferCurveDataToDB,
+                kCurve)
+KLX_XML_SECTION(KLX_XMLModelWriteModelSwitches, KLX_XMLModelReadModelSwitchesData,
+                KLX_XMLModelTransferSwitchesDataToDB, kSwitch)
+KLX_XML_SECTION(KLX_XMLModelWriteModelSpecialSwitch, KLX_XMLModelReadModelSpecialSwitch,
+                KLX_XMLModelTransferSpecialSwitchDataToDB, kSpecialSwitch)
+#undef KLX_XML_SECTION
+
+void KLX_XMLModel::KLX_XMLModelWriteModelFuncOrder(KLX_XMLTextWriter* w) {
+  const QList<int> order = m_Db->KLX_DataBaseManagerFunctionGetDisplayedOrder();
+  if (order.isEmpty()) return;
+  w->StartElement(QLatin1String("FUNCTIONORDER"));
+  for (int function : order) w->TextElement(QLatin1String("NextFuncIndex"), static_cast<unsigned>(function));
+  w->EndElement();
+}
+
+int KLX_XMLModel::KLX_XMLModelReadModelFuncOrder(QXmlStreamReader* r) {
+  m_Data->functionOrder.clear();
+  while (r->readNextStartElement()) {
+    if (r->name() != QLatin1String("NextFuncIndex")) {
+      // Skipped whole, so that the sections after it are still read.
+      Skip(r, kFunctionSkip, "function skip error");
+      continue;
+    }
+    const QString text = Text(r);
+    if (r->hasError()) return KLX_Error;
+    bool ok = false;
+    const unsigned function = text.toUInt(&ok);
+    if (!ok) {
+      Report(kErrFunctionOrder, "function order error");
+      return KLX_Error;
+    }
+    m_Data->functionOrder.append(static_cast<int>(function));
+  }
+  return r->hasError() ? KLX_Error : KLX_Ok;
+}
+
+int KLX_XMLModel::KLX_XMLModelTransferFunctionOrderToDB() {
+  qDebug("Functionorder from xml to db");
+  m_Db->KLX_DataBaseManagerFunctionSetDisplayedOrder(m_Data->functionOrder);
+  return KLX_Ok;
+}
+
+// ---- After a read ------------------------------------------------------------------------
+
+void KLX_XMLModel::KLX_XMLModelVornFenk_CutReceivers() { m_Db->KLX_DataBaseManagerCutReceivers(); }
+
+int KLX_XMLModel::KLX_XMLModelHarmonizeRanges() {
+  int result = KLX_Ok;
+  // A servo cut off by virtual switch 31 or 32 to position 0 while that
+  // switch is not in use would stay cut off: the reference is cleared.
+  for (int s = 0; s < m_Db->KLX_DataBaseManagerGetMaxServos(); ++s) {
+    if (!m_Db->KLX_DataBaseManagerServoConfigGetSet_IsUsed(s, 0, AtomicDirGet)) continue;
+    const int sw = m_Db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(s, 0, AtomicDirGet);
+    const int value = m_Db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffValue(s, 0, AtomicDirGet);
+    if ((sw != kCutOffSwitchA && sw != kCutOffSwitchB) || value != 0) continue;
+    if (m_Db->KLX_DataBaseManagerSwitchGetSet_IsUsed(sw, 0, AtomicDirGet) != 0) continue;
+    m_Db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(s, kNoCutOffSwitch, AtomicDirSet, true);
+    result = 0;
+  }
+  return result;
+}
+
+void KLX_XMLModel::iconEvent(int icon, int) {
+  if (icon == kReportKey) PrintModelReport();
+}
+
+void KLX_XMLModel::PrintModelReport() {
+  if (!m_Db) return;
+  KLX_DataBaseManager* db = m_Db;
+  const int fms = db->KLX_DataBaseManagerGetMaxFlightmodes();
+  const int curves = db->KLX_DataBaseManagerGetMaxCurves();
+  unsigned errors = 0;
+  QVector<int> references(256, 0);
+  const auto curveText = [&](int curve) {
+    if (curve >= 0 && curve < references.size()) ++references[curve];
+    if (curve >= 0 && curve < curves) return QString::number(curve);
+    ++errors;
+    return QString::number(curve) + QStringLiteral("(wrong!)");
+  };
+  qDebug("------ model report begin ------");
+  qDebug("Name: %s", qPrintable(db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet)));
+
+  qDebug("--- flight modes");
+  QStringList marked;
+  for (int fm = 0; fm < KL_MAX_FLIGHTMODES; ++fm) {
+    if (db->KLX_DataBaseManagerFlightmodeGetSet_IsUsed(fm, 0, AtomicDirGet) != 1) continue;
+    marked << (fm < fms ? QString::number(fm) : QString::number(fm) + QStringLiteral("(wrong!)"));
+    errors += fm < fms ? 0 : 1;
+  }
+  qDebug("in use: %s (%d)", qPrintable(marked.join(QLatin1Char(' '))), int(marked.size()));
+
+  // Functions and mixers: global curve and the flight modes with a setting of their own.
+  const auto elements = [&](const char* kind, int count, auto used, auto global, auto own, auto setupCurve) {
+    int singles = 0;
+    int listed = 0;
+    for (int n = 0; n < KL_MAX_FUNCTIONS; ++n) {
+      if (used(n) != 1) continue;
+      ++listed;
+      QString line = QStringLiteral("%1 %2%3: global curve %4").arg(QLatin1String(kind)).arg(n)
+                         .arg(n < count ? QString() : QStringLiteral("(wrong!)")).arg(curveText(global(n)));
+      errors += n < count ? 0 : 1;
+      for (int fm = 1; fm < KL_MAX_FLIGHTMODES; ++fm) {
+        if (own(n, fm) != 1) continue;
+        ++singles;
+        errors += fm < fms ? 0 : 1;
+        line += QStringLiteral(", fm %1%2 curve %3").arg(fm).arg(fm < fms ? QString() : QStringLiteral("(wrong!)"))
+                    .arg(curveText(setupCurve(n, fm)));
+      }
+      qDebug("%s", qPrintable(line));
+    }
+    qDebug("%s in use: %d, single flight modes: %d", kind, listed, singles);
+  };
+  qDebug("--- functions");
+  elements(
+      "function", db->KLX_DataBaseManagerGetMaxFunctions(),
+      [&](int n) { return db->KLX_DataBaseManagerFunctionGetSet_IsUsed(n, 0, AtomicDirGet); },
+      [&](int n) { return db->KLX_DataBaseManagerFunctionGetSet_GlobalCurveIdx(n, 0, AtomicDirGet); },
+      [&](int n, int fm) { return db->KLX_DataBaseManager_IsFunctionFlightModeDependent(n, fm); },
+      [&](int n, int fm) { return db->KLX_DataBaseManagerFunctionGetSet_Setup_CurveIdx(n, fm, 0, AtomicDirGet); });
+  qDebug("--- mixers");
+  elements(
+      "mixer", db->KLX_DataBaseManagerGetMaxMixer(),
+      [&](int n) { return db->KLX_DataBaseManagerMixerGetSet_IsUsed(n, 0, AtomicDirGet); },
+      [&](int n) { return db->KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(n, 0, AtomicDirGet); },
+      [&](int n, int fm) { return db->KLX_DataBaseManager_IsMixerFlightModeDependent(n, fm); },
+      [&](int n, int fm) { return db->KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(n, fm, 0, AtomicDirGet); });
+
+  qDebug("--- curves");
+  int usedCurves = 0;
+  for (int c = 0; c < KL_MAX_CURVES; ++c) {
+    const bool flagged = db->KLX_DataBaseManagerCurveGetSet_IsUsed(c, 0, AtomicDirGet) == 1;
+    if (references[c]) {
+      ++usedCurves;
+      qDebug("curve %d is used %d times", c, references[c]);
+    }
+    if (references[c] && !flagged) {
+      ++errors;
+      qDebug("used but not marked as in use: %d", c);
+    } else if (!references[c] && flagged && c != 0) {
+      ++errors;
+      qDebug("incorrectly marked as in use: %d", c);
+    }
+  }
+  for (int c = curves; c < references.size(); ++c)
+    if (references[c]) qDebug("can not be used: %d", c);
+  qDebug("curves referenced: %d", usedCurves);
+
+  qDebug("--- trimmers");
+  int singleTrims = 0;
+  for (int t = 0; t < db->KLX_DataBaseManagerGetMaxTrim(); ++t) {
+    const int single = db->KLX_DataBaseManager_IsTrimFlightModeDependent(t);
+    singleTrims += single == 1 ? 1 : 0;
+    qDebug("trimmer %d single FM: %d", t, single);
+  }
+  qDebug("trimmers with single flight modes: %d", singleTrims);
+  qDebug("errors count: %u", errors);
+  qDebug("------ model report end ------");
 }

@@ -1,24 +1,107 @@
 #pragma once
-// The model file reader and writer. Least form: reads and writes are
-// counted and remembered; the model file itself comes with its own issue.
+// The model file: one XML document per model, written from the database
+// facade section by section and read back into it with every value checked.
+// A save replaces the file whole (temporary file, sync, rename); a read that
+// meets a damaged file, a wrong root or a refused value leaves no partial
+// model behind.
+#include <QByteArray>
+#include <QScopedPointer>
 #include <QString>
 
 #include <atomic>
 
-class KLX_DataBaseManager;
+#include "frame/klx_xmlmodelbase.h"
 
-class KLX_XMLModel {
+class KLX_DataBaseManager;
+class KLX_XMLTextWriter;
+class QXmlStreamReader;
+struct KLX_XMLGroup;
+struct KLX_XML_ModelData;
+
+class KLX_XMLModel : public KLX_XMLModelBase {
+  Q_OBJECT
  public:
+  KLX_XMLModel();
+  ~KLX_XMLModel() override;
+
   int KLX_XMLModelInitialize(KLX_DataBaseManager* db);
-  void PrintModelReport() const;
-  // 1 read, 0 read with corrections (to be written back), -70000 failed.
-  int KLX_XMLModelReadModelFile(const QString& path, const QString& model);
-  int KLX_XMLModelWriteModelFile(const QString& path, const QString& model);
+  // 1 saved, -70000 not saved (the old file stays as it was).
+  int KLX_XMLModelWriteModelFile(const QString& path, const QString& modelName);
+  // 1 read, 0 read and adjusted by the post-load step (to be written back
+  // and read again), -70000 refused (the model is then empty).
+  int KLX_XMLModelReadModelFile(const QString& path, const QString& modelName);
+  // The parser and dispatcher of a read.
+  int KLX_XMLModelReadFile(const QString& path, const QString& modelName);
+
+  // Post-load steps.
+  void KLX_XMLModelVornFenk_CutReceivers();
+  int KLX_XMLModelHarmonizeRanges();
+
+  // Section writers, in the order of "DATA".
+  void KLX_XMLModelWriteModelRuntime(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelSilentMode(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelFunction(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelFuncOrder(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelServoConfig(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelMixer(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelLimiter(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelFlightMode(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelCurve(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelSwitches(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelSpecialSwitch(KLX_XMLTextWriter* w);
+
+  // Section readers (1, or -70000 on a refused value) and transfers (1).
+  int KLX_XMLModelReadModelRuntimeData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferModelRuntimeDataToDB();
+  int KLX_XMLModelReadModelSilentMode(QXmlStreamReader* r);
+  int KLX_XMLModelTransferModelSilentModeToDB();
+  int KLX_XMLModelReadModelFuncData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferFunctionDataToDB();
+  int KLX_XMLModelReadModelFuncOrder(QXmlStreamReader* r);
+  int KLX_XMLModelTransferFunctionOrderToDB();
+  int KLX_XMLModelReadModelServoConfigData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferServoConfigDataToDB();
+  int KLX_XMLModelReadModelMixerData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferMixerDataToDB();
+  int KLX_XMLModelReadModelLimiterData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferLimiterDataToDB();
+  int KLX_XMLModelReadModelFlightModeData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferFlightModeDataToDB();
+  int KLX_XMLModelReadModelCurveData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferCurveDataToDB();
+  int KLX_XMLModelReadModelSwitchesData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferSwitchesDataToDB();
+  int KLX_XMLModelReadModelSpecialSwitch(QXmlStreamReader* r);
+  int KLX_XMLModelTransferSpecialSwitchDataToDB();
+
+  // Saves that reached the file and reads that were started, for tests.
   int KLX_XMLModelWrites() const { return m_Writes; }
   int KLX_XMLModelReads() const { return m_Reads; }
+  // Bytes of the last save of this run.
+  qint64 KLX_XMLModelLastSavedBytes() const { return m_SavedBytes; }
+
+ public slots:
+  void PrintModelReport();
+  void iconEvent(int icon, int icon1);
 
  private:
+  // The text up to the end tag of "DATA", and the rest after it.
+  void WriteBody(KLX_XMLTextWriter* w, const QString& modelName);
+  void WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest);
+  // Writes the body, adds the tail with its check value, replaces the file.
+  bool WriteSafely(const QString& path, KLX_XMLTextWriter* w);
+  // The recorded result; `aborted` when a section ended the load.
+  int ReadRoot(QXmlStreamReader* r, const QString& modelName, bool* aborted);
+  int ReadData(QXmlStreamReader* r, bool* aborted);
+  void ReadName(QXmlStreamReader* r, const QString& modelName);
+  void ReadSecureData(QXmlStreamReader* r);
+  int ReadGroup(QXmlStreamReader* r, const KLX_XMLGroup& group);
+  int TransferGroup(const KLX_XMLGroup& group);
+  void WriteGroup(KLX_XMLTextWriter* w, const KLX_XMLGroup& group);
+
   KLX_DataBaseManager* m_Db = nullptr;
+  QScopedPointer<KLX_XML_ModelData> m_Data;
+  qint64 m_SavedBytes = -1;
   std::atomic<int> m_Writes{0};
   std::atomic<int> m_Reads{0};
 };

@@ -369,7 +369,7 @@ class TestSettingsFile : public QObject {
     SettingsFixture fx;
     KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
     const QString folder = KLX_FileNameHandler().KLX_FileNameHandlerGetModelFilePath(1, QString(), false);
-    QVERIFY(SettingsFixture::Write(folder + "Glider.xml", "<modelfile/>"));
+    QVERIFY(SettingsFixture::Write(folder + "Glider.xml", "<modelfile version=\"1.0\"/>"));
     const QString backup = folder + "Backup/";
     QDir().mkpath(backup);
     for (int i = 0; i < 35; ++i) {

@@ -1,0 +1,214 @@
+// Saving and loading a full model of the larger board (every element in use)
+// against floors measured in the same run: the save against writing and
+// syncing the same bytes, the load against tokenising the same file with
+// QXmlStreamReader alone. Each benchmark reports its floor and the ratio.
+// Where the rest goes is broken out: the MD5 check value (a counter of the
+// save), the same text through QXmlStreamWriter (a benchmark of its own) and
+// the model reset before a load (a counter of the load).
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QVector>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "frame/klx_board.h"
+#include "frame/klx_filenamehandler.h"
+#include "frame/klx_languagehandler.h"
+#include "frame/klx_xmlfilehandler.h"
+#include "full_model.h"
+#include "link/klx_protocol.h"
+#include "model/engine/kl_engine.h"
+#include "platform/klx_platform.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+#include "tasks/klx_vornhandler.h"
+
+namespace {
+
+struct Model {
+  QTemporaryDir root{QDir::currentPath() + "/model-file-bench-XXXXXX"};
+  KLX_Protocol protocol;
+  KLX_VornHandler vorn;
+  KLX_RuntimeDatabaseManager runtime;
+  KLX_DataBaseManager db;
+  QString folder;
+  QString path;
+  bool up = false;
+
+  Model() {
+    // The facade's progress lines would time the terminal, not the file.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type != QtDebugMsg && type != QtInfoMsg) fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    KLX_Platform::SetRoot(root.path());
+    kl_engine_init_parameters(KL_BOARD_VORN);
+    Board::Init(E_BoardVorn);
+    protocol.KLX_ProtocolInitializeWithoutBus();
+    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return;
+    folder = KLX_FileNameHandler().KLX_FileNameHandlerGetModelFilePath(1, QString(), false);
+    path = folder + "Glider.xml";
+    QDir().mkpath(folder);
+    KLX_TestBuildFullModel(&db, 1);
+    up = File().KLX_XMLModelWriteModelFile(path, "Glider") == KLX_Ok;
+  }
+  KLX_XMLModel& File() { return db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model(); }
+  QByteArray Text() const {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+};
+
+Model& TheModel() {
+  static Model model;
+  return model;
+}
+
+double Seconds(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e9; }
+
+// The floor of a save: the same bytes written to a file in the same folder
+// and synced.
+double WriteAndSync(const QString& path, const QByteArray& bytes) {
+  QElapsedTimer t;
+  t.start();
+  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  qint64 done = 0;
+  while (fd >= 0 && done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    if (n <= 0) break;
+    done += n;
+  }
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+  return Seconds(t);
+}
+
+// The floor of a load: the file read and tokenised, nothing converted.
+double Tokenise(const QString& path) {
+  QElapsedTimer t;
+  t.start();
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return 0;
+  QXmlStreamReader r(f.readAll());
+  qint64 tokens = 0;
+  while (!r.atEnd()) {
+    r.readNext();
+    ++tokens;
+  }
+  benchmark::DoNotOptimize(tokens);
+  return Seconds(t);
+}
+
+void BM_SaveFullModel(benchmark::State& state) {
+  Model& m = TheModel();
+  if (!m.up) {
+    state.SkipWithError("model not saved");
+    return;
+  }
+  const QByteArray text = m.Text();
+  const QString floorPath = m.folder + "floor.xml";
+  double save = 0, floor = 0, md5 = 0;
+  for (auto _ : state) {
+    QElapsedTimer t;
+    t.start();
+    if (m.File().KLX_XMLModelWriteModelFile(m.path, "Glider") != KLX_Ok) {
+      state.SkipWithError("save failed");
+      return;
+    }
+    const double took = Seconds(t);
+    state.SetIterationTime(took);
+    save += took;
+    floor += WriteAndSync(floorPath, text);
+    t.restart();
+    benchmark::DoNotOptimize(QCryptographicHash::hash(text, QCryptographicHash::Md5));
+    md5 += Seconds(t);
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["bytes"] = text.size();
+  state.counters["floor_ms"] = floor / n * 1e3;
+  state.counters["ratio"] = save / floor;
+  state.counters["md5_ms"] = md5 / n * 1e3;
+  state.SetBytesProcessed(state.iterations() * text.size());
+}
+
+// The same elements through QXmlStreamWriter: what the text would cost
+// with the stream writer instead of the model file's own text writer.
+void BM_StreamWriterText(benchmark::State& state) {
+  Model& m = TheModel();
+  struct Token {
+    QXmlStreamReader::TokenType type;
+    QString text;
+  };
+  QVector<Token> tokens;
+  QXmlStreamReader r(m.Text());
+  while (!r.atEnd()) {
+    const QXmlStreamReader::TokenType type = r.readNext();
+    if (type == QXmlStreamReader::StartElement) tokens.append({type, r.name().toString()});
+    if (type == QXmlStreamReader::Characters && !r.isWhitespace()) tokens.append({type, r.text().toString()});
+    if (type == QXmlStreamReader::EndElement) tokens.append({type, QString()});
+  }
+  for (auto _ : state) {
+    QElapsedTimer t;
+    t.start();
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter w(&buffer);
+    w.setAutoFormatting(true);
+    w.writeStartDocument();
+    for (const Token& token : tokens) {
+      if (token.type == QXmlStreamReader::StartElement) w.writeStartElement(token.text);
+      if (token.type == QXmlStreamReader::Characters) w.writeCharacters(token.text);
+      if (token.type == QXmlStreamReader::EndElement) w.writeEndElement();
+    }
+    w.writeEndDocument();
+    state.SetIterationTime(Seconds(t));
+    benchmark::DoNotOptimize(out);
+  }
+}
+
+void BM_LoadFullModel(benchmark::State& state) {
+  Model& m = TheModel();
+  if (!m.up) {
+    state.SkipWithError("model not saved");
+    return;
+  }
+  double load = 0, floor = 0, reset = 0;
+  for (auto _ : state) {
+    QElapsedTimer t;
+    t.start();
+    if (m.File().KLX_XMLModelReadModelFile(m.path, "Glider") != KLX_Ok) {
+      state.SkipWithError("load failed");
+      return;
+    }
+    const double took = Seconds(t);
+    state.SetIterationTime(took);
+    load += took;
+    floor += Tokenise(m.path);
+    t.restart();
+    m.db.KLX_DataBaseManagerResetAllModelData();
+    reset += Seconds(t);
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["floor_ms"] = floor / n * 1e3;
+  state.counters["ratio"] = load / floor;
+  state.counters["reset_ms"] = reset / n * 1e3;
+}
+
+BENCHMARK(BM_SaveFullModel)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_StreamWriterText)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_LoadFullModel)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+BENCHMARK_MAIN();

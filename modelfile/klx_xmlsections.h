@@ -1,0 +1,123 @@
+#pragma once
+// The sections of the model file as tables: for each element kind its
+// element names, how each value is converted and checked, the report of a
+// refused value, and the facade accessor that reads it for a save and takes
+// it back on a load. One reader, writer and transfer walk every table, so
+// every section keeps the same rules: children by exact name in any order,
+// unknown children reported and skipped, each reader ending on its own end
+// tag.
+#include <QLatin1String>
+#include <QString>
+#include <QVector>
+
+class KLX_DataBaseManager;
+struct KLX_XMLStaged;
+
+// A facade accessor in its common form: reads (dir non-zero) or writes
+// (dir 0, never sent) field `sub` of element `unit`; the stored value.
+using KLX_XMLAccess = int (*)(KLX_DataBaseManager* db, int unit, int sub, int value, int dir);
+using KLX_XMLNameAccess = QString (*)(KLX_DataBaseManager* db, int unit, const QString& name, int dir);
+
+// What a converted value must satisfy before it is staged.
+enum class KLX_XMLCheck : unsigned char {
+  Uint8,
+  Sint8,
+  Uint16,
+  Sint16,
+  Boolean,
+  TControl,
+  TIndex,
+  Any,      // the 32-bit conversion alone
+  UpToMax,  // 0..max, compared unsigned
+};
+
+struct KLX_XMLField {
+  QLatin1String name;
+  KLX_XMLCheck check;
+  bool isUnsigned;  // converted (and written) as an unsigned 32-bit number
+  int max;          // for UpToMax
+  unsigned code;    // report of a text that fails conversion or check
+  const char* text;
+  KLX_XMLAccess access;
+};
+
+// One element with numbered children ("FUNCTION" and its "SETUP"s, ...).
+struct KLX_XMLGroup {
+  QLatin1String element;
+  QLatin1String prefix;  // how reports name the element kind
+
+  // "Index": its conversion, largest value and report. A group without
+  // "Index" has indexMax -1.
+  bool indexSigned;
+  int indexMax;
+  unsigned indexCode;
+  const char* indexText;
+  // Parts of a record only: reported at their end tag when "Index" was
+  // missing or negative.
+  unsigned endCode;
+  const char* endText;
+
+  const KLX_XMLField* fields;
+  int fieldCount;
+  // Values a part starts with before its children are read; a record group
+  // with start values copies every field, one without copies only those the
+  // file gives (the rest keep what the model reset left).
+  const int* start;
+  unsigned skipCode;
+  const char* skipText;
+
+  KLX_XMLNameAccess name;           // records with a name
+  const KLX_XMLGroup* const* parts;  // their numbered parts, null-terminated
+  // Records: how many the board has (written, and copied unless copyCount
+  // says otherwise); the in-use field (-1: the group is written once); what
+  // a copy does beyond the fields.
+  int (*count)(KLX_DataBaseManager* db);
+  int (*copyCount)(KLX_DataBaseManager* db);
+  int usedField;
+  void (*afterCopy)(KLX_DataBaseManager* db, const KLX_XMLStaged& staged);
+  // Parts: whether part `sub` of `unit` is written; whether a staged part is
+  // copied; a last touch when a part has been read.
+  bool (*writeIf)(KLX_DataBaseManager* db, int unit, int sub);
+  bool (*copyIf)(KLX_DataBaseManager* db, int sub, const int* values);
+  void (*complete)(int* values, unsigned given);
+};
+
+// The staged content of one record element while it is read.
+struct KLX_XMLStaged {
+  static constexpr int kMaxFields = 24;
+  static constexpr int kMaxParts = 2;
+  static constexpr int kMaxSlots = 48;
+  struct Part {
+    int values[kMaxFields];
+    unsigned given;
+    bool present;
+  };
+  int index = -1;
+  bool nameGiven = false;
+  QString name;
+  int values[kMaxFields] = {};
+  unsigned given = 0;
+  QVector<Part> parts[kMaxParts];
+};
+
+// The staging copy of a read: the record being read, the displayed order of
+// the functions and the texts of "SECUREDATA".
+struct KLX_XML_ModelData {
+  KLX_XMLStaged record;
+  QList<int> functionOrder;
+  QString crcMd5;
+  QString appVersion;
+};
+
+namespace KLX_XMLSections {
+extern const KLX_XMLGroup kRuntime;
+extern const KLX_XMLGroup kSilentMode;
+extern const KLX_XMLGroup kFunction;
+extern const KLX_XMLGroup kServoConfig;
+extern const KLX_XMLGroup kMixer;
+extern const KLX_XMLGroup kLimiter;
+extern const KLX_XMLGroup kFlightMode;
+extern const KLX_XMLGroup kCurve;
+extern const KLX_XMLGroup kSwitch;
+extern const KLX_XMLGroup kSpecialSwitch;
+}  // namespace KLX_XMLSections

@@ -1,0 +1,186 @@
+#pragma once
+// A model with every element of the board in use and a distinct value in
+// every field the model file carries, made through the facade's accessors.
+// Two seeds give two models that differ in every section. Used by the model
+// file's tests, its save-and-kill child and its benchmark.
+#include <QList>
+#include <QString>
+
+#include "frame/klx_databasevalues.h"
+#include "model/klx_databasemanager.h"
+
+// Values wrap around inside their range so that every one is kept as given.
+inline int KLX_TestSpread(int n, int lo, int hi) { return lo + ((n % (hi - lo + 1)) + (hi - lo + 1)) % (hi - lo + 1); }
+
+inline void KLX_TestBuildFullModel(KLX_DataBaseManager* db, int seed) {
+  const int S = AtomicDirSet;
+  const int functions = db->KLX_DataBaseManagerGetMaxFunctions();
+  const int servos = db->KLX_DataBaseManagerGetMaxServos();
+  const int fms = db->KLX_DataBaseManagerGetMaxFlightmodes();
+  const auto spread = KLX_TestSpread;
+  db->KLX_DataBaseManagerRuntimeGetSet_Runtime(123456 + seed, S, false);
+  db->KLX_DataBaseManagerGetSetModelSilentMode(1 + seed % 2, S);
+  db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QStringLiteral("Glider <%1> & \"info\"").arg(seed), S, false);
+
+  QList<int> order;
+  for (int f = 0; f < functions; ++f) {
+    const int k = f * 7 + seed;
+    order.prepend(f);
+    db->KLX_DataBaseManagerFunctionGetSet_Name(f, QStringLiteral("Fn%1-%2\u00e4").arg(f).arg(seed), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 1, S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_Control(f, 256 + spread(k, 0, 1000), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_ControlRate(f, spread(k + 1, 0, 1500), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_ControlExpo(f, spread(k + 2, 0, 1500), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_ControlDifferential(f, spread(k + 3, 0, 1500), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_TrimControlDifferential(f, 600 + spread(k, 0, 100), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_Trim_Control(f, 512 + spread(k, 0, 200), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_Trim_Range(f, spread(k, 0, 100), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_Trim_IsReverse(f, k % 2, S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_Trim_Mode(f, spread(k, 1, 255), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, spread(k, 0, 2), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_FailSafePosValue(f, spread(k * 83, -2047, 2047), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_GlobalCurveIdx(f, spread(k, 0, 254), S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_FunctionFlags(f, 0x80000000u + unsigned(k) * 2654435761u, S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_FunctionSingleMask(f, (unsigned(k) * 40503u) << 1, S, false);
+    db->KLX_DataBaseManagerFunctionGetSet_FunctionDiffSingleMask(f, (unsigned(k) * 9973u) << 1, S, false);
+    for (int fm = 0; fm < fms; ++fm) {
+      const int m = k + fm * 13;
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_CurveIdx(f, fm, spread(m, 0, 254), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexRateHi(f, fm, spread(m, -100, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexRateCenter(f, fm, spread(m + 1, -100, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexRateLo(f, fm, spread(m + 2, -100, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoHi(f, fm, spread(m + 3, -50, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoCenter(f, fm, spread(m + 4, -50, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoLo(f, fm, spread(m + 5, -50, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegHi(f, fm, spread(m + 6, -50, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegCenter(f, fm, spread(m + 7, -50, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegLo(f, fm, spread(m + 8, -50, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexDiffHi(f, fm, spread(m + 9, -100, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexDiffCenter(f, fm, spread(m + 10, -100, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_FlexDiffLo(f, fm, spread(m + 11, -100, 100), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_DurationFromLeft(f, fm, spread(m + 12, 0, 200), S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_Setup_DurationFromRight(f, fm, spread(m + 13, 0, 200), S, false);
+    }
+    for (int slot = 0; slot < 10; ++slot) {
+      db->KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, slot, (f + slot) % servos, S, false);
+      db->KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, slot, (slot + seed) % 8, S, false);
+    }
+  }
+  db->KLX_DataBaseManagerFunctionSetDisplayedOrder(order);
+
+  for (int s = 0; s < servos; ++s) {
+    const int k = s * 11 + seed;
+    db->KLX_DataBaseManagerServoConfigGetSet_Name(s, QStringLiteral("Servo%1-%2").arg(s).arg(seed), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_IsUsed(s, 1, S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_Connector(s, spread(k, 0, 128), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_Group(s, spread(k, 0, 255), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_Centre(s, spread(k, -50, 50), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_BsPtsCentreAdd(s, spread(k, 1, 99), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_MinValue(s, -100 - spread(k, 0, 90), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_BsPtsMinValueAdd(s, spread(k + 5, 1, 99), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_MaxValue(s, 100 + spread(k, 0, 90), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_BsPtsMaxValueAdd(s, spread(k + 9, 1, 99), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_FrameRate(s, spread(k, 0, 9), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(s, spread(k, 0, 4), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_FailSafePosMode(s, spread(k, 0, 2), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_FailSafePosValue(s, spread(k * 37, -2047, 2047), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(s, spread(k, 0, 127), S, false);
+    db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffValue(s, spread(k * 3, -200, 200), S, false);
+    for (int slot = 0; slot < 8; ++slot) {
+      const int m = k + slot * 5;
+      db->KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(s, slot, spread(m, 0, 5), S, false);
+      db->KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMin(s, slot, -spread(m, 10, 150), S, false);
+      db->KLX_DataBaseManagerServoConfigGetSet_ServoMixer_BsPtsFuncTravelMinAdd(s, slot, spread(m, 1, 99), S, false);
+      db->KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMax(s, slot, spread(m + 3, 10, 150), S, false);
+      db->KLX_DataBaseManagerServoConfigGetSet_ServoMixer_BsPtsFuncTravelMaxAdd(s, slot, spread(m + 7, 1, 99), S, false);
+      db->KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelFuncIndex(s, slot, (s + slot) % functions, S, false);
+      db->KLX_DataBaseManagerServoConfigGetSet_ServoMixer_ServoCurveIndex(s, slot, spread(m, 0, 255), S, false);
+    }
+  }
+
+  for (int x = 0; x < db->KLX_DataBaseManagerGetMaxMixer(); ++x) {
+    const int k = x * 5 + seed;
+    db->KLX_DataBaseManagerMixerGetSet_Name(x, QStringLiteral("Mixer%1-%2").arg(x).arg(seed), S, false);
+    db->KLX_DataBaseManagerMixerGetSet_IsUsed(x, 1, S, false);
+    db->KLX_DataBaseManagerMixerGetSet_InheritForNext(x, k % 2, S, false);
+    db->KLX_DataBaseManagerMixerGetSet_FromFuncIdx(x, spread(k, 0, 48), S, false);
+    db->KLX_DataBaseManagerMixerGetSet_ToFuncIdx(x, spread(k + 1, 0, 48), S, false);
+    db->KLX_DataBaseManagerMixerGetSet_IsTrimIncluded(x, (k / 2) % 2, S, false);
+    db->KLX_DataBaseManagerMixerGetSet_Control(x, 1280 + spread(k, 0, 127), S, false);
+    db->KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(x, spread(k, 0, 254), S, false);
+    db->KLX_DataBaseManagerMixerGetSet_SetupUseMask(x, spread(k * 997, 0, 65535), S, false);
+    db->KLX_DataBaseManagerMixerGetSet_MixerFlags(x, unsigned(k) * 2246822519u, S, false);
+    db->KLX_DataBaseManagerMixerGetSet_SingleMask(x, (unsigned(k) * 3266489917u) & ~1u, S, false);
+    for (int fm = 0; fm < fms; ++fm) {
+      const int m = k + fm * 17;
+      db->KLX_DataBaseManagerMixerGetSet_Setup_GainCenter(x, fm, spread(m, -100, 100), S, false);
+      db->KLX_DataBaseManagerMixerGetSet_Setup_GainHi(x, fm, spread(m + 1, -100, 100), S, false);
+      db->KLX_DataBaseManagerMixerGetSet_Setup_GainLo(x, fm, spread(m + 2, -100, 100), S, false);
+      db->KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(x, fm, spread(m, 0, 254), S, false);
+      db->KLX_DataBaseManagerMixerGetSet_Setup_DelayUp(x, fm, spread(m + 3, 0, 200), S, false);
+      db->KLX_DataBaseManagerMixerGetSet_Setup_DelayDown(x, fm, spread(m + 4, 0, 200), S, false);
+    }
+  }
+
+  for (int l = 0; l < db->KLX_DataBaseManagerGetMaxLimiter(); ++l) {
+    const int k = l * 3 + seed;
+    db->KLX_DataBaseManagerLimiterGetSet_Name(l, QStringLiteral("Limiter%1-%2").arg(l).arg(seed), S, false);
+    db->KLX_DataBaseManagerLimiterGetSet_IsUsed(l, 1, S, false);
+    db->KLX_DataBaseManagerLimiterGetSet_FuncIdx(l, spread(k, 0, 48), S, false);
+    db->KLX_DataBaseManagerLimiterGetSet_ControlAbove(l, 256 + spread(k, 0, 1000), S, false);
+    db->KLX_DataBaseManagerLimiterGetSet_ControlBelow(l, 256 + spread(k + 9, 0, 1000), S, false);
+    db->KLX_DataBaseManagerLimiterGetSet_LimitMask(l, spread(k * 131, 0, 65535), S, false);
+    for (int fm = 0; fm < fms; ++fm) {
+      const int m = k * 29 + fm * 101;
+      db->KLX_DataBaseManagerLimiterGetSet_Above_Center(l, fm, spread(m, -2047, 2047), S, false);
+      db->KLX_DataBaseManagerLimiterGetSet_Above_Hi(l, fm, spread(m + 1, -2047, 2047), S, false);
+      db->KLX_DataBaseManagerLimiterGetSet_Above_Lo(l, fm, spread(m + 2, -2047, 2047), S, false);
+      db->KLX_DataBaseManagerLimiterGetSet_Below_Center(l, fm, spread(m + 3, -2047, 2047), S, false);
+      db->KLX_DataBaseManagerLimiterGetSet_Below_Hi(l, fm, spread(m + 4, -2047, 2047), S, false);
+      db->KLX_DataBaseManagerLimiterGetSet_Below_Lo(l, fm, spread(m + 5, -2047, 2047), S, false);
+    }
+  }
+
+  for (int fm = 0; fm < fms; ++fm) {
+    const int k = fm * 19 + seed;
+    db->KLX_DataBaseManagerFlightmodeGetSet_Name(fm, QStringLiteral("Mode%1-%2").arg(fm).arg(seed), S, false);
+    db->KLX_DataBaseManagerFlightmodeGetSet_IsUsed(fm, 1, S, false);
+    db->KLX_DataBaseManagerFlightmodeGetSet_FadeIn(fm, spread(k, 0, 200), S, false);
+    db->KLX_DataBaseManagerFlightmodeGetSet_FunctionNum(fm, spread(k, 0, 48), S, false);
+    for (int slot = 0; slot < functions; ++slot)
+      db->KLX_DataBaseManagerFlightmodeGetSet_NoFadeInFuncIdxs(fm, slot, (slot + k) % functions, S, false);
+  }
+
+  for (int c = 0; c < db->KLX_DataBaseManagerGetMaxCurves(); ++c) {
+    const int k = c * 23 + seed;
+    db->KLX_DataBaseManagerCurveGetSet_IsUsed(c, 1, S, false);
+    db->KLX_DataBaseManagerCurveGetSet_IsSmoothed(c, k % 2, S, false);
+    db->KLX_DataBaseManagerCurveGetSet_RealPoints(c, spread(k, 0, 33), S, false);
+    for (int p = 0; p < 33; ++p)
+      db->KLX_DataBaseManagerCurveGetSet_CurveValue(c, p, spread(k * 7 + p * 127, -2047, 2047), S, false);
+  }
+
+  for (int v = 0; v < db->KLX_DataBaseManagerGetMaxVirualSwitches(); ++v) {
+    const int k = v * 13 + seed;
+    db->KLX_DataBaseManagerSwitchGetSet_Name(v, QStringLiteral("Switch%1-%2").arg(v).arg(seed), S, false);
+    db->KLX_DataBaseManagerSwitchGetSet_IsUsed(v, 1, S, false);
+    db->KLX_DataBaseManagerSwitchGetSet_IsVisible(v, k % 2, S, false);
+    db->KLX_DataBaseManagerSwitchGetSet_LogicalOperator(v, spread(k, 0, 4), S, false);
+    for (int in = 0; in < 2; ++in) {
+      const int m = k + in * 7;
+      db->KLX_DataBaseManagerSwitchGetSet_SwitchControl(v, in, 256 + spread(m, 0, 1000), S, false);
+      db->KLX_DataBaseManagerSwitchGetSet_SwitchTrigger(v, in, spread(m, -90, 90), S, false);
+      db->KLX_DataBaseManagerSwitchGetSet_SwitchIsInverted(v, in, m % 2, S, false);
+      db->KLX_DataBaseManagerSwitchGetSet_SwitchAboveHys(v, in, spread(m + 1, -95, 95), S, false);
+      db->KLX_DataBaseManagerSwitchGetSet_SwitchBelowHys(v, in, spread(m + 2, -95, 95), S, false);
+    }
+  }
+
+  for (int i = 0; i < 4; ++i)
+    db->KLX_DataBaseManagerSpecialSwitchGetSet_Value(i, spread(i * 1000 + seed, -2047, 2047), S, false);
+}
+
+// Two info texts for saves that alternate: the files they give differ in size.
+inline QString KLX_TestInfo(int turn) {
+  return turn % 2 ? QStringLiteral("short") : QString(100000, QLatin1Char('L'));
+}

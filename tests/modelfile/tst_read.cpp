@@ -1,0 +1,189 @@
+// What a load makes of a file: refused files (wrong root, version, damaged,
+// cut short, a value too wide for its field, an index out of range) leave
+// an empty model and their report; accepted ones are loaded with the name
+// checked, unknown elements reported and skipped, values out of the store's
+// range replaced and reported, and the post-load step's adjustments saved.
+#include <functional>
+
+#include "modelfile_fixture.h"
+
+using Probe = std::function<int(KLX_DataBaseManager&)>;
+Q_DECLARE_METATYPE(Probe)
+
+namespace {
+const int G = AtomicDirGet;
+int FunctionUsed(KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, G); }
+int Runtime(KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, G); }
+int ServoUsed(int servo, KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, G); }
+
+const QByteArray kFunction0 = "<FUNCTION><Index>0</Index><IsUsed>1</IsUsed><TrimMode>9</TrimMode></FUNCTION>";
+const QByteArray kSwitch3 = "<VIRTSWITCH><Index>3</Index><IsUsed>1</IsUsed></VIRTSWITCH>";
+}  // namespace
+
+class TestRead : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aFileIsRefusedOrLoaded_data() {
+    QTest::addColumn<int>("board");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QList<unsigned>>("codes");  // after 0x41500, the start of the load
+    QTest::addColumn<Probe>("probe");
+    QTest::addColumn<int>("probed");
+    const int V = KL_BOARD_VORN;
+    const int E = KLX_Error;
+
+    QTest::newRow("root other than modelfile") << V << ModelXml(kFunction0, "Glider", "modelfil") << E
+                                               << QList<unsigned>{0x21505} << Probe(FunctionUsed) << 0;
+    QTest::newRow("version other than 1.0") << V << ModelXml(kFunction0, "Glider", "modelfile", "1.1") << E
+                                            << QList<unsigned>{0x21505} << Probe(FunctionUsed) << 0;
+    QTest::newRow("model name differs") << V << ModelXml(kFunction0, "glider") << 1 << QList<unsigned>{0x21504}
+                                        << Probe(FunctionUsed) << 1;
+    QTest::newRow("empty file") << V << QByteArray() << E << QList<unsigned>{0x2150C} << Probe(FunctionUsed) << 0;
+    QTest::newRow("cut inside a section") << V << ModelXml(kSwitch3 + kFunction0).left(260) << E
+                                          << QList<unsigned>{0x2150B}
+                                          << Probe([](KLX_DataBaseManager& db) {
+                                               return db.KLX_DataBaseManagerSwitchGetSet_IsUsed(3, 0, G);
+                                             })
+                                          << 0;
+    QTest::newRow("cut after the sections") << V << ModelXml(kFunction0).left(ModelXml(kFunction0).indexOf("</DATA>"))
+                                            << E << QList<unsigned>{0x2150B} << Probe(FunctionUsed) << 0;
+    QTest::newRow("section named in other case") << V << ModelXml("<runtime><Runtime>5</Runtime></runtime>") << 1
+                                                 << QList<unsigned>{0x51511} << Probe(Runtime) << 0;
+    QTest::newRow("section of later work skipped whole")
+        << V << ModelXml("<TIMER><Index>0</Index><RUNTIME/></TIMER><RUNTIME><Runtime>9</Runtime></RUNTIME>") << 1
+        << QList<unsigned>{0x51511} << Probe(Runtime) << 9;
+    QTest::newRow("value too wide for its field")
+        << V << ModelXml("<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed><CutOffVirtSwitchId>256</CutOffVirtSwitchId>"
+                         "</SERVOCONFIG>")
+        << E << QList<unsigned>{0x21588} << Probe([](KLX_DataBaseManager& db) { return ServoUsed(0, db); }) << 0;
+    QTest::newRow("value beyond the store's range replaced")
+        << V << ModelXml("<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed><FrameRate>50</FrameRate></SERVOCONFIG>")
+        << 1 << QList<unsigned>{0x51507}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerServoConfigGetSet_FrameRate(0, 0, G); })
+        << 9;
+    QTest::newRow("text that is no number") << V << ModelXml("<SILENT_MODE><SilentMode>1.5</SilentMode></SILENT_MODE>")
+                                            << E << QList<unsigned>{0x515EE} << Probe(Runtime) << 0;
+    QTest::newRow("function index 48") << V << ModelXml("<FUNCTION><Index>48</Index></FUNCTION>") << E
+                                       << QList<unsigned>{0x21536} << Probe(FunctionUsed) << 0;
+    QTest::newRow("setup without index")
+        << V << ModelXml("<FUNCTION><Index>0</Index><SETUP><CurveIdx>3</CurveIdx></SETUP></FUNCTION>") << E
+        << QList<unsigned>{0x51526} << Probe(FunctionUsed) << 0;
+    QTest::newRow("curve point 33") << V << ModelXml("<CURVE><Index>1</Index><POINT><Index>33</Index></POINT></CURVE>")
+                                    << E << QList<unsigned>{0x21514} << Probe(FunctionUsed) << 0;
+    QTest::newRow("switch input without index")
+        << V << ModelXml("<VIRTSWITCH><Index>0</Index><SWITCHDATA><Control>5</Control></SWITCHDATA></VIRTSWITCH>") << E
+        << QList<unsigned>{0x515BE} << Probe(FunctionUsed) << 0;
+    QTest::newRow("special switch below -32768")
+        << V << ModelXml("<SWITCHCONFIGURATION><CONTROLS><Index>0</Index><Value>-32769</Value></CONTROLS>"
+                         "</SWITCHCONFIGURATION>")
+        << E << QList<unsigned>{0x215F0} << Probe(FunctionUsed) << 0;
+    QTest::newRow("unknown child skipped")
+        << V << ModelXml("<FUNCTION><Index>0</Index><Comment><TrimMode>3</TrimMode></Comment><TrimMode>9</TrimMode>"
+                         "</FUNCTION>")
+        << 1 << QList<unsigned>{0x51525}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerFunctionGetSet_Trim_Mode(0, 0, G); })
+        << 9;
+    QTest::newRow("unknown child of the function order skipped, later sections read")
+        << V << ModelXml("<FUNCTIONORDER><NextFuncIndex>3</NextFuncIndex><Foo><NextFuncIndex>9</NextFuncIndex></Foo>"
+                         "<NextFuncIndex>1</NextFuncIndex></FUNCTIONORDER><RUNTIME><Runtime>7</Runtime></RUNTIME>")
+        << 1 << QList<unsigned>{0x51525}
+        << Probe([](KLX_DataBaseManager& db) {
+             return db.KLX_DataBaseManagerFunctionGetDisplayedOrder() == QList<int>{3, 1} ? Runtime(db) : -1;
+           })
+        << 7;
+    QTest::newRow("negative expo taken from the positive")
+        << V << ModelXml("<FUNCTION><Index>0</Index><SETUP><Index>2</Index><CurveIdx>4</CurveIdx>"
+                         "<FlexExpoHi>30</FlexExpoHi></SETUP></FUNCTION>")
+        << 1 << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             return db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegHi(0, 2, 0, G);
+           })
+        << 30;
+    QTest::newRow("masks a file leaves out follow the flags")
+        << V << ModelXml("<FUNCTION><Index>0</Index><FunctionFlags>8</FunctionFlags></FUNCTION>"
+                         "<MIXER><Index>1</Index><MixerFlags>0</MixerFlags></MIXER>")
+        << 1 << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             const bool masks = db.KLX_DataBaseManagerFunctionGetSet_FunctionSingleMask(0, 0u, G) == 0x1FFE &&
+                                db.KLX_DataBaseManagerFunctionGetSet_FunctionDiffSingleMask(0, 0u, G) == 0x1FFE;
+             return masks ? db.KLX_DataBaseManagerMixerGetSet_SingleMask(1, 0u, G) : -1;
+           })
+        << 0x1FFE;
+    QTest::newRow("a curve not in use frees only the slots that name it")
+        << V
+        << ModelXml("<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed>"
+                    "<SERVOMIXER><Index>0</Index><SourceType>4</SourceType><ServoCurveIndex>5</ServoCurveIndex>"
+                    "<FuncTravelFuncIndex>1</FuncTravelFuncIndex></SERVOMIXER>"
+                    "<SERVOMIXER><Index>1</Index><SourceType>3</SourceType><ServoCurveIndex>6</ServoCurveIndex>"
+                    "<FuncTravelFuncIndex>2</FuncTravelFuncIndex></SERVOMIXER></SERVOCONFIG>"
+                    "<CURVE><Index>5</Index><IsUsed>0</IsUsed></CURVE>")
+        << 1 << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             return 10 * db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(0, 0, 0, G) +
+                    db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(0, 1, 0, G);
+           })
+        << 23;
+    QTest::newRow("servo beyond the smaller board dropped")
+        << int(KL_BOARD_FENK) << ModelXml("<SERVOCONFIG><Index>25</Index><IsUsed>1</IsUsed></SERVOCONFIG>") << 1
+        << QList<unsigned>{} << Probe([](KLX_DataBaseManager& db) { return ServoUsed(25, db); }) << 0;
+  }
+  void aFileIsRefusedOrLoaded() {
+    QFETCH(int, board);
+    QFETCH(QByteArray, file);
+    QFETCH(int, result);
+    QFETCH(QList<unsigned>, codes);
+    QFETCH(Probe, probe);
+    QFETCH(int, probed);
+    ModelFileFixture fx(board);
+    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), file));
+    VornErrorWatch watch;
+    QCOMPARE(fx.Load(), result);
+    codes.prepend(0x41500);
+    QCOMPARE(watch.Codes(), codes);
+    QCOMPARE(probe(fx.db), probed);
+    // Nothing of a refused file is left to be saved over it.
+    if (result == KLX_Error) QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
+  }
+
+  // A servo cut off by virtual switch 31 or 32 to 0 while the switch is not
+  // in use is freed, the controller told, and the read answers 0; the file
+  // handler then saves the adjusted model and reads it again.
+  void theReadAdjustsCutOffSwitches_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("cutOff");
+    QTest::addColumn<QList<QByteArray>>("sent");
+    QTest::newRow("cut off to 0") << 0 << 0 << 255 << QList<QByteArray>{QByteArray("\x11\x00\x00\x00\xff\x00\x00\x00", 8)};
+    QTest::newRow("cut off to 10 %") << 10 << 1 << 31 << QList<QByteArray>{};
+  }
+  void theReadAdjustsCutOffSwitches() {
+    QFETCH(int, value);
+    QFETCH(int, result);
+    QFETCH(int, cutOff);
+    QFETCH(QList<QByteArray>, sent);
+    ModelFileFixture fx;
+    const QByteArray servo = "<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed><CutOffVirtSwitchId>31</CutOffVirtSwitchId>"
+                             "<CutOffValue>" + QByteArray::number(value) + "</CutOffValue></SERVOCONFIG>";
+    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(servo)));
+    QCOMPARE(fx.Load(), result);
+    QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(0, 0, G), cutOff);
+    QList<QByteArray> data;
+    for (const KLX_Message& m : fx.Sent()) {
+      QCOMPARE(int(m.id), 70);
+      data.append(m.data);
+    }
+    QCOMPARE(data, sent);
+
+    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(servo)));
+    KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), 1);
+    QCOMPARE(fx.Model().KLX_XMLModelWrites(), result == 0 ? 1 : 0);
+    QCOMPARE(SettingsFixture::Read(ModelFileFixture::Path()).contains("<CutOffVirtSwitchId>255</CutOffVirtSwitchId>"),
+             result == 0);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestRead)
+#include "tst_read.moc"

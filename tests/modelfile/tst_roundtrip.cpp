@@ -1,0 +1,256 @@
+// A saved model comes back whole: every record byte for byte, the text of a
+// second save equal to the first but for the check value, the check value
+// the scrambled MD5 of the text up to "</DATA>", the text itself as the
+// stream writer lays it out, and files of the other board loaded within the
+// running board's counts.
+#include "modelfile_fixture.h"
+
+class TestRoundTrip : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aSavedModelComesBackWhole_data() {
+    QTest::addColumn<int>("board");
+    QTest::newRow("larger") << int(KL_BOARD_VORN);
+    QTest::newRow("smaller") << int(KL_BOARD_FENK);
+  }
+  void aSavedModelComesBackWhole() {
+    QFETCH(int, board);
+    ModelFileFixture fx(board);
+    KLX_TestBuildFullModel(&fx.db, 3);
+    const QByteArray records = fx.Records();
+    const QList<int> order = fx.db.KLX_DataBaseManagerFunctionGetDisplayedOrder();
+    VornErrorWatch watch;
+    QCOMPARE(fx.Save(), 1);
+    const QByteArray first = SettingsFixture::Read(ModelFileFixture::Path());
+    QVERIFY(CheckValueMatches(first));
+
+    fx.db.KLX_DataBaseManagerResetAllModelData();
+    QVERIFY(fx.Records() != records);
+    QCOMPARE(fx.Load(), 1);
+    QCOMPARE(fx.Records(), records);
+    QCOMPARE(fx.db.KLX_DataBaseManagerFunctionGetDisplayedOrder(), order);
+    QCOMPARE(fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), 123459);
+    QCOMPARE(fx.db.KLX_DataBaseManagerGetSetModelSilentMode(0, AtomicDirGet), 2);
+    QCOMPARE(fx.db.KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QString(), AtomicDirGet),
+             QString("Glider <3> & \"info\""));
+    // The servo points' hundredths live beside the records.
+    QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigGetSet_BsPtsMaxValueAdd(2, 0, AtomicDirGet), KLX_TestSpread(2 * 11 + 3 + 9, 1, 99));
+    QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_BsPtsFuncTravelMinAdd(1, 7, 0, AtomicDirGet),
+             KLX_TestSpread(11 + 3 + 35, 1, 99));
+    // A load reports its start; the first save of the run its size.
+    const QList<unsigned> expected{0x515CC, 0x41500};
+    QCOMPARE(watch.Codes(), expected);
+
+    QCOMPARE(fx.Save(), 1);
+    const QByteArray second = SettingsFixture::Read(ModelFileFixture::Path());
+    QVERIFY(CheckValueMatches(second));
+    QVERIFY(second != first);
+    QCOMPARE(WithoutCheckValue(second), WithoutCheckValue(first));
+  }
+
+  // The text is what QXmlStreamWriter with auto-formatting writes for the
+  // same elements: read back and written again by it, nothing changes.
+  void theTextIsTheStreamWritersLayout() {
+    ModelFileFixture fx;
+    KLX_TestBuildFullModel(&fx.db, 1);
+    fx.db.KLX_DataBaseManagerFunctionGetSet_Name(4, QString::fromUtf8("a<b>&\"c'\t\x01\xc3\xa4"), AtomicDirSet, false);
+    QCOMPARE(fx.Save(), 1);
+    const QByteArray text = SettingsFixture::Read(ModelFileFixture::Path());
+
+    QByteArray again;
+    QXmlStreamReader r(text);
+    QXmlStreamWriter w(&again);
+    w.setAutoFormatting(true);
+    while (!r.atEnd()) {
+      switch (r.readNext()) {
+        case QXmlStreamReader::StartDocument: w.writeStartDocument(); break;
+        case QXmlStreamReader::StartElement:
+          w.writeStartElement(r.name().toString());
+          w.writeAttributes(r.attributes());
+          break;
+        case QXmlStreamReader::Characters:
+          if (!r.isWhitespace()) w.writeCharacters(r.text().toString());
+          break;
+        case QXmlStreamReader::Comment: w.writeComment(r.text().toString()); break;
+        case QXmlStreamReader::EndElement: w.writeEndElement(); break;
+        case QXmlStreamReader::EndDocument: w.writeEndDocument(); break;
+        default: break;
+      }
+    }
+    QVERIFY(!r.hasError());
+    QCOMPARE(again, text);
+    // The control character XML cannot carry is left out, the rest escaped.
+    QVERIFY(text.contains("<Name>a&lt;b&gt;&amp;&quot;c'\t\xc3\xa4</Name>"));
+  }
+
+  // The whole file of a model with one element of each kind, exactly.
+  void aSmallModelsText() {
+    ModelFileFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    const int S = AtomicDirSet;
+    db.KLX_DataBaseManagerRuntimeGetSet_Runtime(-5, S, false);
+    db.KLX_DataBaseManagerFunctionGetSet_Name(2, "Aileron", S, false);
+    db.KLX_DataBaseManagerFunctionGetSet_IsUsed(2, 1, S, false);
+    db.KLX_DataBaseManagerFunctionGetSet_Setup_CurveIdx(2, 1, 7, S, false);
+    db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegLo(2, 1, -20, S, false);
+    db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(2, 3, 25, S, false);
+    db.KLX_DataBaseManagerFunctionGetSet_FunctionFlags(2, 4294967295u, S, false);
+    db.KLX_DataBaseManagerFunctionSetDisplayedOrder({2});
+    db.KLX_DataBaseManagerSwitchGetSet_IsUsed(127, 1, S, false);
+    db.KLX_DataBaseManagerSwitchGetSet_SwitchTrigger(127, 1, -45, S, false);
+    db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(3, -2047, S, false);
+    QCOMPARE(fx.Save(), 1);
+    const QByteArray expected = QByteArrayLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<modelfile version="1.0">
+    <!-- DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM -->
+    <NAME>
+        <Modelname>Glider</Modelname>
+        <Modelinfo></Modelinfo>
+    </NAME>
+    <DATA>
+        <RUNTIME>
+            <Runtime>-5</Runtime>
+        </RUNTIME>
+        <SILENT_MODE>
+            <SilentMode>0</SilentMode>
+        </SILENT_MODE>
+        <FUNCTION>
+            <Index>2</Index>
+            <Name>Aileron</Name>
+            <IsUsed>1</IsUsed>
+            <Control>0</Control>
+            <ControlRate>2</ControlRate>
+            <ControlExpo>2</ControlExpo>
+            <ControlDifferential>0</ControlDifferential>
+            <TrimDifferential>0</TrimDifferential>
+            <TrimControl>0</TrimControl>
+            <TrimRange>50</TrimRange>
+            <TrimIsReverse>0</TrimIsReverse>
+            <TrimMode>4</TrimMode>
+            <FailSafePosMode>1</FailSafePosMode>
+            <FailSafePosValue>0</FailSafePosValue>
+            <GlobalCurveIdx>0</GlobalCurveIdx>
+            <FunctionFlags>4294967295</FunctionFlags>
+            <Function_FM_Mask>0</Function_FM_Mask>
+            <Function_FM_DiffMask>0</Function_FM_DiffMask>
+            <SETUP>
+                <Index>1</Index>
+                <CurveIdx>7</CurveIdx>
+                <FlexRateHi>100</FlexRateHi>
+                <FlexRateCenter>100</FlexRateCenter>
+                <FlexRateLo>100</FlexRateLo>
+                <FlexExpoHi>0</FlexExpoHi>
+                <FlexExpoCenter>0</FlexExpoCenter>
+                <FlexExpoLo>0</FlexExpoLo>
+                <FlexExpoNegHi>0</FlexExpoNegHi>
+                <FlexExpoNegCenter>0</FlexExpoNegCenter>
+                <FlexExpoNegLo>-20</FlexExpoNegLo>
+                <FlexDifferentialHi>0</FlexDifferentialHi>
+                <FlexDifferentialCenter>0</FlexDifferentialCenter>
+                <FlexDifferentialLo>0</FlexDifferentialLo>
+                <DurationFromLeft>0</DurationFromLeft>
+                <DurationFromRight>0</DurationFromRight>
+            </SETUP>
+            <SERVOASSIGENMENT>
+                <Index>3</Index>
+                <Value>25</Value>
+                <ServoMixerIdx>0</ServoMixerIdx>
+            </SERVOASSIGENMENT>
+        </FUNCTION>
+        <FUNCTIONORDER>
+            <NextFuncIndex>2</NextFuncIndex>
+        </FUNCTIONORDER>
+        <VIRTSWITCH>
+            <Index>127</Index>
+            <Name>switch</Name>
+            <IsUsed>1</IsUsed>
+            <IsVisible>1</IsVisible>
+            <LogicalOperator>1</LogicalOperator>
+            <SWITCHDATA>
+                <Index>0</Index>
+                <Control>0</Control>
+                <Trigger>0</Trigger>
+                <IsInverted>0</IsInverted>
+                <AboveHys>30</AboveHys>
+                <BelowHys>-30</BelowHys>
+            </SWITCHDATA>
+            <SWITCHDATA>
+                <Index>1</Index>
+                <Control>0</Control>
+                <Trigger>-45</Trigger>
+                <IsInverted>0</IsInverted>
+                <AboveHys>30</AboveHys>
+                <BelowHys>-30</BelowHys>
+            </SWITCHDATA>
+        </VIRTSWITCH>
+        <SWITCHCONFIGURATION>
+            <CONTROLS>
+                <Index>0</Index>
+                <Value>2047</Value>
+            </CONTROLS>
+            <CONTROLS>
+                <Index>1</Index>
+                <Value>2047</Value>
+            </CONTROLS>
+            <CONTROLS>
+                <Index>2</Index>
+                <Value>2047</Value>
+            </CONTROLS>
+            <CONTROLS>
+                <Index>3</Index>
+                <Value>-2047</Value>
+            </CONTROLS>
+        </SWITCHCONFIGURATION>
+    </DATA>
+    <SECUREDATA>
+        <CRC_MD5></CRC_MD5>
+        <APPVERSION>)") + fx.db.KLX_DataBaseManagerVornLinuxAppGetVersion().toUtf8() +
+                                    "</APPVERSION>\n    </SECUREDATA>\n</modelfile>\n";
+    QCOMPARE(WithoutCheckValue(SettingsFixture::Read(ModelFileFixture::Path())), expected);
+  }
+
+  // A file holds what the writing board has; the reading board keeps what
+  // fits its counts.
+  void filesOfTheOtherBoard_data() {
+    QTest::addColumn<int>("writer");
+    QTest::addColumn<int>("reader");
+    QTest::addColumn<QList<int>>("used");  // functions, servos, mixers, limiters, flight modes, switches
+    QTest::newRow("larger to smaller") << int(KL_BOARD_VORN) << int(KL_BOARD_FENK)
+                                       << QList<int>{32, 18, 32, 32, 27, 80};
+    QTest::newRow("smaller to larger") << int(KL_BOARD_FENK) << int(KL_BOARD_VORN)
+                                       << QList<int>{32, 18, 32, 32, 9, 80};
+  }
+  void filesOfTheOtherBoard() {
+    QFETCH(int, writer);
+    QFETCH(int, reader);
+    QFETCH(QList<int>, used);
+    ModelFileFixture fx(writer);
+    KLX_TestBuildFullModel(&fx.db, 0);
+    QCOMPARE(fx.Save(), 1);
+    const QString fn31 = fx.db.KLX_DataBaseManagerFunctionGetSet_Name(31, QString(), AtomicDirGet);
+    const int travel = fx.db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMax(17, 7, 0, AtomicDirGet);
+
+    ModelFileFixture::SwitchBoard(reader);
+    QCOMPARE(fx.Load(), 1);
+    const auto count = [&](auto isUsed, int capacity) {
+      int n = 0;
+      for (int i = 0; i < capacity; ++i) n += isUsed(i) == 1;
+      return n;
+    };
+    KLX_DataBaseManager& db = fx.db;
+    const QList<int> counted{
+        count([&](int i) { return db.KLX_DataBaseManagerFunctionGetSet_IsUsed(i, 0, AtomicDirGet); }, 48),
+        count([&](int i) { return db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(i, 0, AtomicDirGet); }, 26),
+        count([&](int i) { return db.KLX_DataBaseManagerMixerGetSet_IsUsed(i, 0, AtomicDirGet); }, 48),
+        count([&](int i) { return db.KLX_DataBaseManagerLimiterGetSet_IsUsed(i, 0, AtomicDirGet); }, 48),
+        count([&](int i) { return db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(i, 0, AtomicDirGet); }, 27),
+        count([&](int i) { return db.KLX_DataBaseManagerSwitchGetSet_IsUsed(i, 0, AtomicDirGet); }, 128)};
+    QCOMPARE(counted, used);
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_Name(31, QString(), AtomicDirGet), fn31);
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMax(17, 7, 0, AtomicDirGet), travel);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestRoundTrip)
+#include "tst_roundtrip.moc"
