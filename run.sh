@@ -18,6 +18,12 @@ bin=build/bin
 root=build/root
 "$bin/vorn-sim" prepare --board "$board"
 
+# Qt wants a private runtime folder; root's sessions often have none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="$PWD/build/run-xdg"
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+fi
+
 pid=""
 xvfb_pid=""
 xvfb_log=""
@@ -40,7 +46,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   # No display: a virtual one, on the first free display number.
   xvfb_log=$(mktemp)
   # In a session of its own: Ctrl-C here must not end it under the program.
-  setsid Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$xvfb_log" 2>/dev/null &
+  setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$xvfb_log" 2>/dev/null &
   xvfb_pid=$!
   for _ in $(seq 1 100); do
     [ -s "$xvfb_log" ] && break
@@ -59,10 +65,12 @@ cat <<TEXT
 Data folder of this run: $PWD/$root (the SD card is $root/Vorn, the command log $root/run/commands.log)
 The program's own lines follow. On the way up expect, in this order:
     ->   Found board: ${board^}
+  Error handler stopped or not started!     (the error log's own writer starts first;
+          Err: 0x32204 - Errors log file writer is processing...    this is expected)
     ->   splash on screen                      (the splash window is drawn)
   ERR_INFO: starting version ...             (ERR_INFO lines also go to the error log)
     ->   OSTREL VORN IS UP AND STARTING...     (the main window replaces the splash)
-Keys, each followed by Enter in this terminal:
+Keys in this terminal (each acts at once, no Enter needed):
   h  hold the power button: the transmitter saves, stops and powers off
   p  press / r release the power button (released within 4 s: no switch-off)
   q  quit: the transmitter switches off in order and the run ends

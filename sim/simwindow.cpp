@@ -27,6 +27,9 @@ std::unique_ptr<QQuickView> Open(CSimPanel* panel) {
   view->setTitle(QStringLiteral("vorn-sim: %1 controls").arg(panel->Board()));
   view->setResizeMode(QQuickView::SizeViewToRootObject);
   view->setFlags(view->flags() & ~Qt::WindowMaximizeButtonHint);
+  // Below the transmitter's 480 x 272 screen, which sits in the top left
+  // corner where there is no window manager to place the windows.
+  view->setPosition(0, 300);
   view->show();
   return view;
 }
