@@ -141,7 +141,7 @@ class TestRead : public QObject {
     VornErrorWatch watch;
     QCOMPARE(fx.Load(), result);
     codes.prepend(0x41500);
-    QCOMPARE(watch.Codes(), codes);
+    QCOMPARE(watch.TakeCodes(), codes);
     QCOMPARE(probe(fx.db), probed);
     // Nothing of a refused file is left to be saved over it.
     if (result == KLX_Error) QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
