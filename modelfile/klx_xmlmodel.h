@@ -61,7 +61,7 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteModelSwitches(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelSpecialSwitch(KLX_XMLTextWriter* w);
 
-  // Section readers (1, or -70000 on a refused value) and transfers (1).
+  // Section readers (KLX_Ok, or KLX_Error on a refused value) and transfers (KLX_Ok).
   int KLX_XMLModelReadModelRuntimeData(QXmlStreamReader* r);
   int KLX_XMLModelTransferModelRuntimeDataToDB();
   int KLX_XMLModelReadModelSilentMode(QXmlStreamReader* r);

@@ -39,7 +39,7 @@ class TestSafeSave : public QObject {
     QList<QByteArray> whole;
     for (int turn = 0; turn < 2; ++turn) {
       fx.db.KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(KLX_TestInfo(turn), AtomicDirSet, false);
-      QCOMPARE(fx.Save(), 1);
+      QCOMPARE(fx.Save(), int(KLX_Ok));
       whole.append(WithoutCheckValue(SettingsFixture::Read(ModelFileFixture::Path())));
     }
     QVERIFY(whole[0].size() != whole[1].size());
@@ -68,7 +68,7 @@ class TestSafeSave : public QObject {
     int leftovers = 0;
     QCOMPARE(Strangers(&leftovers), QStringList());
     QVERIFY(leftovers <= 1);
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Glider.xml"});
   }
 
@@ -85,7 +85,7 @@ class TestSafeSave : public QObject {
     QFETCH(unsigned, code);
     QFETCH(int, leftovers);
     ModelFileFixture fx;
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray old = SettingsFixture::Read(ModelFileFixture::Path());
     KLX_TestBuildFullModel(&fx.db, 2);
     VornErrorWatch watch;
@@ -114,7 +114,7 @@ class TestSafeSave : public QObject {
     QCOMPARE(Strangers(&left), QStringList());
     QCOMPARE(left, leftovers);
     // The next save replaces the file and removes what the cut one left.
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     QVERIFY(SettingsFixture::Read(ModelFileFixture::Path()) != old);
     // Only a save that reached the file counts its bytes.
     QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x515CC});
