@@ -427,7 +427,7 @@ int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName)
   if (!m_Db || path.isEmpty() || modelName.isEmpty()) return KLX_Error;
   ++m_Reads;
   m_Data.reset(new KLX_XML_ModelData);
-  int result = KLX_XMLModelReadFile(path, modelName);
+  int result = Parse(path, modelName);
   if (result == KLX_Error) {
     m_Db->KLX_DataBaseManagerVornPropertiesClearAll();
     // A refused file leaves nothing of itself behind: no partial model is
@@ -442,6 +442,12 @@ int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName)
 }
 
 int KLX_XMLModel::KLX_XMLModelReadFile(const QString& path, const QString& modelName) {
+  if (!m_Db || path.isEmpty()) return KLX_Error;
+  const QString checked = CheckedPath(Access::Read, path);
+  return checked.isEmpty() ? int(KLX_Error) : Parse(checked, modelName);
+}
+
+int KLX_XMLModel::Parse(const QString& path, const QString& modelName) {
   if (!m_Data) m_Data.reset(new KLX_XML_ModelData);
   m_Db->KLX_DataBaseManagerResetAllModelData();
   QFile file(path);

@@ -30,9 +30,12 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // path must lie in a folder below the model area.
   int KLX_XMLModelWriteModelFile(const QString& path, const QString& modelName);
   // KLX_Ok read, KLX_Done read and adjusted by the post-load step (to be
-  // written back and read again), KLX_Error refused (the model is then
-  // empty). The path must lie in a folder below the model area.
+  // written back and read again), KLX_Error refused (a file that was opened
+  // leaves an empty model; a refused path touches nothing). The path must
+  // lie in a folder below the model area.
   int KLX_XMLModelReadModelFile(const QString& path, const QString& modelName);
+  // The parser and dispatcher of a read, on a path checked the same way.
+  int KLX_XMLModelReadFile(const QString& path, const QString& modelName);
 
   enum class Access { Write, Read };
   // The folder of a model file, ending in "/": `folder`, or the folder of
@@ -41,8 +44,6 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // created. Empty when either would leave it, reported once: 0x215F1 for
   // a write, 0x215F2 for a read.
   static QString KLX_XMLModelCheckedFolder(Access access, int type, const QString& folder, const QString& file);
-  // The parser and dispatcher of a read.
-  int KLX_XMLModelReadFile(const QString& path, const QString& modelName);
 
   // Post-load steps.
   void KLX_XMLModelVornFenk_CutReceivers();
@@ -102,6 +103,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   friend class KLX_XMLFileHandler;
   int WriteCheckedFile(const QString& path, const QString& modelName);
   int ReadCheckedFile(const QString& path, const QString& modelName);
+  // The parser and dispatcher behind both reading doors.
+  int Parse(const QString& path, const QString& modelName);
   // The checked path of a file given whole; empty when it is refused.
   static QString CheckedPath(Access access, const QString& path);
   // A write needs the facade, a path and a model name; reports when not.

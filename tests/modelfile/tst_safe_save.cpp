@@ -162,6 +162,9 @@ class TestSafeSave : public QObject {
     QCOMPARE(watch.TakeCodes(), QList<unsigned>{accepted ? 0x41500u : 0x215F2u});
     QCOMPARE(fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), accepted ? 5 : 0);
     QCOMPARE(fx.Model().KLX_XMLModelReads(), accepted ? 1 : 0);
+    // The parser's own door checks the same way.
+    QCOMPARE(fx.Model().KLX_XMLModelReadFile(path, "Glider"), int(accepted ? KLX_Ok : KLX_Error));
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{accepted ? 0x41500u : 0x215F2u});
   }
 };
 
