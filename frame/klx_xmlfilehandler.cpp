@@ -28,8 +28,6 @@ constexpr unsigned kErrModelFile = 0x21502;
 constexpr unsigned kErrModelSpace = 0x21503;
 constexpr unsigned kErrNoBackup = 0x21512;
 constexpr unsigned kErrBackupCopy = 0x2460A;
-constexpr unsigned kErrModelWriteOutside = 0x215F1;
-constexpr unsigned kErrModelReadOutside = 0x215F2;
 constexpr unsigned kErrBackupOutside = 0x246F1;
 
 constexpr long kSettingsKiB = 10;
@@ -143,29 +141,24 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
-  // Nothing is created or written outside the model area.
-  folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, folder, file);
-  if (folder.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrModelWriteOutside, QStringLiteral("model path outside the model folders refused"));
-    return KLX_Error;
-  }
+  // Nothing is created or written outside the model area; the writer is
+  // given the path checked here.
+  folder = KLX_XMLModel::KLX_XMLModelCheckedFolder(KLX_XMLModel::Access::Write, type, folder, file);
+  if (folder.isEmpty()) return KLX_Error;
   if (!Folder(folder, kErrModelFolder, QStringLiteral("could not generate model folder"))) return KLX_Error;
   if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kModelKiB)) {
     KLXErrorHandler.RegisterError(kErrModelSpace, kNoSpace);
     return KLX_Error;
   }
-  return m_Model.KLX_XMLModelWriteModelFile(folder + file, model);
+  return m_Model.WriteCheckedFile(folder + file, model);
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
   // A corrected model is written back and a backup is made beside it: the
-  // folder and name must stay inside the model area.
-  folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, folder, file);
-  if (folder.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrModelReadOutside, QStringLiteral("model path outside the model folders refused"));
-    return KLX_Error;
-  }
+  // folder and name must stay inside the model area. Checked once here.
+  folder = KLX_XMLModel::KLX_XMLModelCheckedFolder(KLX_XMLModel::Access::Read, type, folder, file);
+  if (folder.isEmpty()) return KLX_Error;
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, false)) {
     KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("could not open model folder"));
     return KLX_Error;
@@ -175,14 +168,14 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
     return KLX_Error;
   }
   const QString path = folder + file;
-  if (KLX_XMLFileHandlerWorkWithBackupFolder(folder, &file) < 1)
+  if (Backup(folder, file) < 1)
     KLXErrorHandler.RegisterError(kErrNoBackup, QStringLiteral("no operation is done in Backup folder"));
-  const int r = m_Model.KLX_XMLModelReadModelFile(path, model);
-  if (r != 0) return r;
+  const int r = m_Model.ReadCheckedFile(path, model);
+  if (r != KLX_Done) return r;
   // The reader corrected the model: write it back and read that again.
-  m_Model.KLX_XMLModelWriteModelFile(path, model);
-  const int again = m_Model.KLX_XMLModelReadModelFile(path, model);
-  return again == 0 ? KLX_Error : again;
+  m_Model.WriteCheckedFile(path, model);
+  const int again = m_Model.ReadCheckedFile(path, model);
+  return again == KLX_Done ? int(KLX_Error) : again;
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, QString* file) {
@@ -192,6 +185,10 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, Q
     KLXErrorHandler.RegisterError(kErrBackupOutside, QStringLiteral("backup path outside the model folders refused"));
     return KLX_Error;
   }
+  return Backup(folder, *file);
+}
+
+int KLX_XMLFileHandler::Backup(const QString& folder, const QString& file) {
   const QString backup = folder + QStringLiteral("Backup/");
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(backup, true)) return KLX_Error;
 
@@ -206,8 +203,8 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, Q
     if (QFile::remove(entry.absoluteFilePath())) ++deleted;
   }
 
-  const int xml = file->lastIndexOf(QStringLiteral(".xml"), -1, Qt::CaseInsensitive);
-  const QString base = (xml >= 0 ? file->left(xml) : *file) + m_Files.KLX_FileFileFunctionsGetTimeSuffix();
+  const int xml = file.lastIndexOf(QStringLiteral(".xml"), -1, Qt::CaseInsensitive);
+  const QString base = (xml >= 0 ? file.left(xml) : file) + m_Files.KLX_FileFileFunctionsGetTimeSuffix();
   QString target = backup + base + QStringLiteral(".xml");
   if (QFileInfo::exists(target)) {
     for (int n = 0; n < kBackupNumbers; ++n) {
@@ -216,7 +213,7 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, Q
     }
   }
 
-  const QString source = folder + *file;
+  const QString source = folder + file;
   if (QFileInfo(source).size() == 0) return -deleted;
   if (!QFile::copy(source, target)) {
     KLXErrorHandler.RegisterError(kErrBackupCopy, QStringLiteral("cannot make a backup of the model file"));
@@ -246,5 +243,5 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadUpdatelFile(QString file, QString 
 
 void KLX_XMLFileHandler::iconEvent(int icon, int) {
   // The lock key prints the model report.
-  if (icon == 50) m_Model.PrintModelReport();
+  if (icon == EventLock) m_Model.PrintModelReport();
 }

@@ -44,6 +44,9 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
  private:
   bool CardPresent(unsigned code);
   bool Folder(const QString& folder, unsigned code, const QString& text);
+  // The backup of a model file in a folder already checked; results as
+  // KLX_XMLFileHandlerWorkWithBackupFolder.
+  int Backup(const QString& folder, const QString& file);
 
   KLX_XMLModel m_Model;
   KLX_XMLSystem m_System;

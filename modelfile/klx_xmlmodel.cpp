@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <cstring>
@@ -12,11 +13,11 @@
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filenamehandler.h"
 #include "frame/klx_utf8.h"
 #include "frame/klx_xmlsafefile.h"
 #include "frame/simplecrypt.h"
 #include "model/klx_databasemanager.h"
-#include "modelfile/klx_xmlmodelpath.h"
 #include "modelfile/klx_xmlsections.h"
 #include "modelfile/klx_xmltextwriter.h"
 
@@ -25,7 +26,8 @@ constexpr unsigned kErrInitialize = 0x11510;
 constexpr unsigned kErrNoName = 0x2150D;
 constexpr unsigned kErrOpenWrite = 0x2150D;
 constexpr unsigned kErrShortWrite = 0x2150E;
-constexpr unsigned kErrOutsideModelArea = 0x2150F;
+constexpr unsigned kErrWriteOutside = 0x215F1;
+constexpr unsigned kErrReadOutside = 0x215F2;
 constexpr unsigned kErrFlush = 0x21506;
 constexpr unsigned kErrOpenRead = 0x2150A;
 constexpr unsigned kErrDamaged = 0x2150B;
@@ -46,7 +48,6 @@ constexpr int kNameBytes = 46;
 constexpr int kCutOffSwitchA = 31;
 constexpr int kCutOffSwitchB = 32;
 constexpr int kNoCutOffSwitch = 255;
-constexpr int kReportKey = 50;
 
 const QLatin1String kIndex("Index");
 const QLatin1String kName("Name");
@@ -124,6 +125,10 @@ int FindField(const KLX_XMLGroup& g, const QStringRef& name) {
   return -1;
 }
 
+// What `more` answers for an element it does not know (besides KLX_Ok for
+// one it read and KLX_Error for one it refused).
+constexpr int kNotTaken = KLX_False;
+
 // The children of one element up to its end tag: "Index", the fields, what
 // `more` takes; anything else is reported and skipped. KLX_Ok, or
 // KLX_Error on a refused value or a damaged file.
@@ -143,7 +148,7 @@ int ReadChildren(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index, int* va
     }
     const int taken = more(name);
     if (taken == KLX_Error) return KLX_Error;
-    if (taken == 0) Skip(r, g.skipCode, g.skipText);
+    if (taken == kNotTaken) Skip(r, g.skipCode, g.skipText);
   }
   return r->hasError() ? KLX_Error : KLX_Ok;
 }
@@ -153,7 +158,7 @@ int ReadPart(QXmlStreamReader* r, const KLX_XMLGroup& part, QVector<KLX_XMLStage
   std::memcpy(values, part.start, sizeof(int) * part.fieldCount);
   unsigned given = 0;
   int index = -1;
-  if (ReadChildren(r, part, &index, values, &given, [](const QStringRef&) { return 0; }) != KLX_Ok)
+  if (ReadChildren(r, part, &index, values, &given, [](const QStringRef&) { return kNotTaken; }) != KLX_Ok)
     return KLX_Error;
   if (static_cast<unsigned>(index) > static_cast<unsigned>(part.indexMax)) {
     Report(part.endCode, part.endText);
@@ -274,15 +279,39 @@ int KLX_XMLModel::KLX_XMLModelInitialize(KLX_DataBaseManager* db) {
 
 // ---- Writing -------------------------------------------------------------------------
 
+QString KLX_XMLModel::KLX_XMLModelCheckedFolder(Access access, int type, const QString& folder, const QString& file) {
+  const QString checked = KLX_FileNameHandler().KLX_FileNameHandlerCheckModelPath(type, folder, file);
+  if (checked.isEmpty()) {
+    if (access == Access::Write)
+      Report(kErrWriteOutside, "model path outside the model folders refused");
+    else
+      Report(kErrReadOutside, "model path outside the model folders refused");
+  }
+  return checked;
+}
+
+QString KLX_XMLModel::CheckedPath(Access access, const QString& path) {
+  const QFileInfo file(path);
+  const QString folder = KLX_XMLModelCheckedFolder(access, 0, file.path(), file.fileName());
+  return folder.isEmpty() ? QString() : folder + file.fileName();
+}
+
+bool KLX_XMLModel::WriteNamed(const QString& path, const QString& modelName) const {
+  if (m_Db && !path.isEmpty() && !modelName.isEmpty()) return true;
+  Report(kErrNoName, "xml model file name not given");
+  return false;
+}
+
 int KLX_XMLModel::KLX_XMLModelWriteModelFile(const QString& path, const QString& modelName) {
-  if (!m_Db || path.isEmpty() || modelName.isEmpty()) {
-    Report(kErrNoName, "xml model file name not given");
-    return KLX_Error;
-  }
-  if (!KLX_XMLModelPlaceholderPathInModelArea(path, modelName)) {
-    Report(kErrOutsideModelArea, "model file path outside the model folder");
-    return KLX_Error;
-  }
+  if (!WriteNamed(path, modelName)) return KLX_Error;
+  const QString checked = CheckedPath(Access::Write, path);
+  return checked.isEmpty() ? int(KLX_Error) : WriteCheckedFile(checked, modelName);
+}
+
+int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName) {
+  if (!WriteNamed(path, modelName)) return KLX_Error;
+  // What saves cut short left beside the file goes before the next one.
+  KLX_XMLSafeFile::RemoveLeftovers(path);
   KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
   WriteBody(&w, modelName);
   if (!WriteSafely(path, &w)) return KLX_Error;
@@ -389,18 +418,16 @@ void KLX_XMLModel::WriteGroup(KLX_XMLTextWriter* w, const KLX_XMLGroup& g) {
 // ---- Reading -------------------------------------------------------------------------
 
 int KLX_XMLModel::KLX_XMLModelReadModelFile(const QString& path, const QString& modelName) {
+  if (!m_Db || path.isEmpty() || modelName.isEmpty()) return KLX_Error;
+  const QString checked = CheckedPath(Access::Read, path);
+  return checked.isEmpty() ? int(KLX_Error) : ReadCheckedFile(checked, modelName);
+}
+
+int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName) {
+  if (!m_Db || path.isEmpty() || modelName.isEmpty()) return KLX_Error;
   ++m_Reads;
   m_Data.reset(new KLX_XML_ModelData);
-  if (!m_Db || path.isEmpty() || modelName.isEmpty()) {
-    m_Data.reset();
-    return KLX_Error;
-  }
-  if (!KLX_XMLModelPlaceholderPathInModelArea(path, modelName)) {
-    Report(kErrOutsideModelArea, "model file path outside the model folder");
-    m_Data.reset();
-    return KLX_Error;
-  }
-  int result = KLX_XMLModelReadFile(path, modelName);
+  int result = Parse(path, modelName);
   if (result == KLX_Error) {
     m_Db->KLX_DataBaseManagerVornPropertiesClearAll();
     // A refused file leaves nothing of itself behind: no partial model is
@@ -415,6 +442,12 @@ int KLX_XMLModel::KLX_XMLModelReadModelFile(const QString& path, const QString& 
 }
 
 int KLX_XMLModel::KLX_XMLModelReadFile(const QString& path, const QString& modelName) {
+  if (!m_Db || path.isEmpty()) return KLX_Error;
+  const QString checked = CheckedPath(Access::Read, path);
+  return checked.isEmpty() ? int(KLX_Error) : Parse(checked, modelName);
+}
+
+int KLX_XMLModel::Parse(const QString& path, const QString& modelName) {
   if (!m_Data) m_Data.reset(new KLX_XML_ModelData);
   m_Db->KLX_DataBaseManagerResetAllModelData();
   QFile file(path);
@@ -542,7 +575,7 @@ int KLX_XMLModel::ReadGroup(QXmlStreamReader* r, const KLX_XMLGroup& g) {
     }
     for (int p = 0; g.parts && g.parts[p]; ++p)
       if (name == g.parts[p]->element) return ReadPart(r, *g.parts[p], &st.parts[p]);
-    return 0;
+    return kNotTaken;
   });
 }
 
@@ -652,13 +685,13 @@ int KLX_XMLModel::KLX_XMLModelHarmonizeRanges() {
     if ((sw != kCutOffSwitchA && sw != kCutOffSwitchB) || value != 0) continue;
     if (m_Db->KLX_DataBaseManagerSwitchGetSet_IsUsed(sw, 0, AtomicDirGet) != 0) continue;
     m_Db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(s, kNoCutOffSwitch, AtomicDirSet, true);
-    result = 0;
+    result = KLX_Done;
   }
   return result;
 }
 
 void KLX_XMLModel::iconEvent(int icon, int) {
-  if (icon == kReportKey) PrintModelReport();
+  if (icon == EventLock) PrintModelReport();
 }
 
 void KLX_XMLModel::PrintModelReport() {

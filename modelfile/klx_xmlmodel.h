@@ -13,6 +13,7 @@
 #include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
+class KLX_XMLFileHandler;
 class KLX_XMLTextWriter;
 class QXmlStreamReader;
 struct KLX_XMLGroup;
@@ -25,13 +26,24 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   ~KLX_XMLModel() override;
 
   int KLX_XMLModelInitialize(KLX_DataBaseManager* db);
-  // 1 saved, -70000 not saved (the old file stays as it was).
+  // KLX_Ok saved, KLX_Error not saved (the old file stays as it was). The
+  // path must lie in a folder below the model area.
   int KLX_XMLModelWriteModelFile(const QString& path, const QString& modelName);
-  // 1 read, 0 read and adjusted by the post-load step (to be written back
-  // and read again), -70000 refused (the model is then empty).
+  // KLX_Ok read, KLX_Done read and adjusted by the post-load step (to be
+  // written back and read again), KLX_Error refused (a file that was opened
+  // leaves an empty model; a refused path touches nothing). The path must
+  // lie in a folder below the model area.
   int KLX_XMLModelReadModelFile(const QString& path, const QString& modelName);
-  // The parser and dispatcher of a read.
+  // The parser and dispatcher of a read, on a path checked the same way.
   int KLX_XMLModelReadFile(const QString& path, const QString& modelName);
+
+  enum class Access { Write, Read };
+  // The folder of a model file, ending in "/": `folder`, or the folder of
+  // the model type when it is empty, checked with the file name by the path
+  // scheme, so that nothing outside the model area is read, written or
+  // created. Empty when either would leave it, reported once: 0x215F1 for
+  // a write, 0x215F2 for a read.
+  static QString KLX_XMLModelCheckedFolder(Access access, int type, const QString& folder, const QString& file);
 
   // Post-load steps.
   void KLX_XMLModelVornFenk_CutReceivers();
@@ -50,7 +62,7 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteModelSwitches(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelSpecialSwitch(KLX_XMLTextWriter* w);
 
-  // Section readers (1, or -70000 on a refused value) and transfers (1).
+  // Section readers (KLX_Ok, or KLX_Error on a refused value) and transfers (KLX_Ok).
   int KLX_XMLModelReadModelRuntimeData(QXmlStreamReader* r);
   int KLX_XMLModelTransferModelRuntimeDataToDB();
   int KLX_XMLModelReadModelSilentMode(QXmlStreamReader* r);
@@ -85,6 +97,19 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void iconEvent(int icon, int icon1);
 
  private:
+  // The file handler checks the folder itself before it creates it or
+  // backs the file up, and then reads and writes through the unchecked
+  // doors below, so that a path is checked once.
+  friend class KLX_XMLFileHandler;
+  int WriteCheckedFile(const QString& path, const QString& modelName);
+  int ReadCheckedFile(const QString& path, const QString& modelName);
+  // The parser and dispatcher behind both reading doors.
+  int Parse(const QString& path, const QString& modelName);
+  // The checked path of a file given whole; empty when it is refused.
+  static QString CheckedPath(Access access, const QString& path);
+  // A write needs the facade, a path and a model name; reports when not.
+  bool WriteNamed(const QString& path, const QString& modelName) const;
+
   // The text up to the end tag of "DATA", and the rest after it.
   void WriteBody(KLX_XMLTextWriter* w, const QString& modelName);
   void WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest);

@@ -535,8 +535,8 @@ const KLX_XMLGroup kFlightMode = [] {
   SetFields(&g, kFlightModeFields);
   g.name = KLX_XML_NAME(FlightmodeGetSet_Name);
   g.parts = kFlightModeParts;
-  // The flight-mode store holds 27 on either board, and so many are copied.
-  g.copyCount = [](DB*) { return 27; };
+  // The flight-mode store holds all of them on either board, and so many are copied.
+  g.copyCount = [](DB*) { return int(KL_MAX_FLIGHTMODES); };
   return g;
 }();
 

@@ -5,6 +5,7 @@
 // range replaced and reported, and the post-load step's adjustments saved.
 #include <functional>
 
+#include "link/klx_messageids.h"
 #include "modelfile_fixture.h"
 
 using Probe = std::function<int(KLX_DataBaseManager&)>;
@@ -33,12 +34,13 @@ class TestRead : public QObject {
     QTest::addColumn<int>("probed");
     const int V = KL_BOARD_VORN;
     const int E = KLX_Error;
+    const int O = KLX_Ok;
 
     QTest::newRow("root other than modelfile") << V << ModelXml(kFunction0, "Glider", "modelfil") << E
                                                << QList<unsigned>{0x21505} << Probe(FunctionUsed) << 0;
     QTest::newRow("version other than 1.0") << V << ModelXml(kFunction0, "Glider", "modelfile", "1.1") << E
                                             << QList<unsigned>{0x21505} << Probe(FunctionUsed) << 0;
-    QTest::newRow("model name differs") << V << ModelXml(kFunction0, "glider") << 1 << QList<unsigned>{0x21504}
+    QTest::newRow("model name differs") << V << ModelXml(kFunction0, "glider") << O << QList<unsigned>{0x21504}
                                         << Probe(FunctionUsed) << 1;
     QTest::newRow("empty file") << V << QByteArray() << E << QList<unsigned>{0x2150C} << Probe(FunctionUsed) << 0;
     QTest::newRow("cut inside a section") << V << ModelXml(kSwitch3 + kFunction0).left(260) << E
@@ -60,7 +62,7 @@ class TestRead : public QObject {
         << E << QList<unsigned>{0x21588} << Probe([](KLX_DataBaseManager& db) { return ServoUsed(0, db); }) << 0;
     QTest::newRow("value beyond the store's range replaced")
         << V << ModelXml("<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed><FrameRate>50</FrameRate></SERVOCONFIG>")
-        << 1 << QList<unsigned>{0x51507}
+        << O << QList<unsigned>{0x51507}
         << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerServoConfigGetSet_FrameRate(0, 0, G); })
         << 9;
     QTest::newRow("text that is no number") << V << ModelXml("<SILENT_MODE><SilentMode>1.5</SilentMode></SILENT_MODE>")
@@ -82,13 +84,13 @@ class TestRead : public QObject {
     QTest::newRow("unknown child skipped")
         << V << ModelXml("<FUNCTION><Index>0</Index><Comment><TrimMode>3</TrimMode></Comment><TrimMode>9</TrimMode>"
                          "</FUNCTION>")
-        << 1 << QList<unsigned>{0x51525}
+        << O << QList<unsigned>{0x51525}
         << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerFunctionGetSet_Trim_Mode(0, 0, G); })
         << 9;
     QTest::newRow("unknown child of the function order skipped, later sections read")
         << V << ModelXml("<FUNCTIONORDER><NextFuncIndex>3</NextFuncIndex><Foo><NextFuncIndex>9</NextFuncIndex></Foo>"
                          "<NextFuncIndex>1</NextFuncIndex></FUNCTIONORDER><RUNTIME><Runtime>7</Runtime></RUNTIME>")
-        << 1 << QList<unsigned>{0x51525}
+        << O << QList<unsigned>{0x51525}
         << Probe([](KLX_DataBaseManager& db) {
              return db.KLX_DataBaseManagerFunctionGetDisplayedOrder() == QList<int>{3, 1} ? Runtime(db) : -1;
            })
@@ -96,7 +98,7 @@ class TestRead : public QObject {
     QTest::newRow("negative expo taken from the positive")
         << V << ModelXml("<FUNCTION><Index>0</Index><SETUP><Index>2</Index><CurveIdx>4</CurveIdx>"
                          "<FlexExpoHi>30</FlexExpoHi></SETUP></FUNCTION>")
-        << 1 << QList<unsigned>{}
+        << O << QList<unsigned>{}
         << Probe([](KLX_DataBaseManager& db) {
              return db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegHi(0, 2, 0, G);
            })
@@ -104,7 +106,7 @@ class TestRead : public QObject {
     QTest::newRow("masks a file leaves out follow the flags")
         << V << ModelXml("<FUNCTION><Index>0</Index><FunctionFlags>8</FunctionFlags></FUNCTION>"
                          "<MIXER><Index>1</Index><MixerFlags>0</MixerFlags></MIXER>")
-        << 1 << QList<unsigned>{}
+        << O << QList<unsigned>{}
         << Probe([](KLX_DataBaseManager& db) {
              const bool masks = db.KLX_DataBaseManagerFunctionGetSet_FunctionSingleMask(0, 0u, G) == 0x1FFE &&
                                 db.KLX_DataBaseManagerFunctionGetSet_FunctionDiffSingleMask(0, 0u, G) == 0x1FFE;
@@ -119,7 +121,7 @@ class TestRead : public QObject {
                     "<SERVOMIXER><Index>1</Index><SourceType>3</SourceType><ServoCurveIndex>6</ServoCurveIndex>"
                     "<FuncTravelFuncIndex>2</FuncTravelFuncIndex></SERVOMIXER></SERVOCONFIG>"
                     "<CURVE><Index>5</Index><IsUsed>0</IsUsed></CURVE>")
-        << 1 << QList<unsigned>{}
+        << O << QList<unsigned>{}
         << Probe([](KLX_DataBaseManager& db) {
              return 10 * db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(0, 0, 0, G) +
                     db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(0, 1, 0, G);
@@ -141,22 +143,22 @@ class TestRead : public QObject {
     VornErrorWatch watch;
     QCOMPARE(fx.Load(), result);
     codes.prepend(0x41500);
-    QCOMPARE(watch.Codes(), codes);
+    QCOMPARE(watch.TakeCodes(), codes);
     QCOMPARE(probe(fx.db), probed);
     // Nothing of a refused file is left to be saved over it.
     if (result == KLX_Error) QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
   }
 
   // A servo cut off by virtual switch 31 or 32 to 0 while the switch is not
-  // in use is freed, the controller told, and the read answers 0; the file
-  // handler then saves the adjusted model and reads it again.
+  // in use is freed, the controller told, and the read answers KLX_Done;
+  // the file handler then saves the adjusted model and reads it again.
   void theReadAdjustsCutOffSwitches_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("cutOff");
     QTest::addColumn<QList<QByteArray>>("sent");
-    QTest::newRow("cut off to 0") << 0 << 0 << 255 << QList<QByteArray>{QByteArray("\x11\x00\x00\x00\xff\x00\x00\x00", 8)};
-    QTest::newRow("cut off to 10 %") << 10 << 1 << 31 << QList<QByteArray>{};
+    QTest::newRow("cut off to 0") << 0 << int(KLX_Done) << 255 << QList<QByteArray>{QByteArray("\x11\x00\x00\x00\xff\x00\x00\x00", 8)};
+    QTest::newRow("cut off to 10 %") << 10 << int(KLX_Ok) << 31 << QList<QByteArray>{};
   }
   void theReadAdjustsCutOffSwitches() {
     QFETCH(int, value);
@@ -171,17 +173,17 @@ class TestRead : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(0, 0, G), cutOff);
     QList<QByteArray> data;
     for (const KLX_Message& m : fx.Sent()) {
-      QCOMPARE(int(m.id), 70);
+      QCOMPARE(int(m.id), int(KLX_MSG_ELEMENT_SERVOCONFIG));
       data.append(m.data);
     }
     QCOMPARE(data, sent);
 
     QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(servo)));
     KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
-    QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), 1);
-    QCOMPARE(fx.Model().KLX_XMLModelWrites(), result == 0 ? 1 : 0);
+    QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), int(KLX_Ok));
+    QCOMPARE(fx.Model().KLX_XMLModelWrites(), result == KLX_Done ? 1 : 0);
     QCOMPARE(SettingsFixture::Read(ModelFileFixture::Path()).contains("<CutOffVirtSwitchId>255</CutOffVirtSwitchId>"),
-             result == 0);
+             result == KLX_Done);
   }
 };
 

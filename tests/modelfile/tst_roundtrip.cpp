@@ -21,13 +21,13 @@ class TestRoundTrip : public QObject {
     const QByteArray records = fx.Records();
     const QList<int> order = fx.db.KLX_DataBaseManagerFunctionGetDisplayedOrder();
     VornErrorWatch watch;
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray first = SettingsFixture::Read(ModelFileFixture::Path());
     QVERIFY(CheckValueMatches(first));
 
     fx.db.KLX_DataBaseManagerResetAllModelData();
     QVERIFY(fx.Records() != records);
-    QCOMPARE(fx.Load(), 1);
+    QCOMPARE(fx.Load(), int(KLX_Ok));
     QCOMPARE(fx.Records(), records);
     QCOMPARE(fx.db.KLX_DataBaseManagerFunctionGetDisplayedOrder(), order);
     QCOMPARE(fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), 123459);
@@ -42,7 +42,7 @@ class TestRoundTrip : public QObject {
     const QList<unsigned> expected{0x515CC, 0x41500};
     QCOMPARE(watch.Codes(), expected);
 
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray second = SettingsFixture::Read(ModelFileFixture::Path());
     QVERIFY(CheckValueMatches(second));
     QVERIFY(second != first);
@@ -55,7 +55,7 @@ class TestRoundTrip : public QObject {
     ModelFileFixture fx;
     KLX_TestBuildFullModel(&fx.db, 1);
     fx.db.KLX_DataBaseManagerFunctionGetSet_Name(4, QString::fromUtf8("a<b>&\"c'\t\x01\xc3\xa4"), AtomicDirSet, false);
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray text = SettingsFixture::Read(ModelFileFixture::Path());
 
     QByteArray again;
@@ -100,7 +100,7 @@ class TestRoundTrip : public QObject {
     db.KLX_DataBaseManagerSwitchGetSet_IsUsed(127, 1, S, false);
     db.KLX_DataBaseManagerSwitchGetSet_SwitchTrigger(127, 1, -45, S, false);
     db.KLX_DataBaseManagerSpecialSwitchGetSet_Value(3, -2047, S, false);
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray expected = QByteArrayLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <modelfile version="1.0">
     <!-- DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM -->
@@ -227,12 +227,12 @@ class TestRoundTrip : public QObject {
     QFETCH(QList<int>, used);
     ModelFileFixture fx(writer);
     KLX_TestBuildFullModel(&fx.db, 0);
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     const QString fn31 = fx.db.KLX_DataBaseManagerFunctionGetSet_Name(31, QString(), AtomicDirGet);
     const int travel = fx.db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMax(17, 7, 0, AtomicDirGet);
 
     ModelFileFixture::SwitchBoard(reader);
-    QCOMPARE(fx.Load(), 1);
+    QCOMPARE(fx.Load(), int(KLX_Ok));
     const auto count = [&](auto isUsed, int capacity) {
       int n = 0;
       for (int i = 0; i < capacity; ++i) n += isUsed(i) == 1;

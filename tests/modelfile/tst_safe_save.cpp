@@ -1,13 +1,33 @@
 // A model file is replaced whole or not at all: a save killed at any moment
-// leaves the old file or the new one, and a save that cannot open, write or
-// sync its file says so and leaves the old file as it was.
+// leaves the old file or the new one (and at most its own temporary file,
+// which the next save removes), a save that cannot open, write or sync its
+// file says so and leaves the old file as it was, and nothing outside the
+// model area is written or read, whoever asks.
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <csignal>
 #include <sys/resource.h>
 
 #include "frame/klx_xmlsafefile.h"
 #include "modelfile_fixture.h"
+
+namespace {
+// The files of the model folder other than "Glider.xml" that are not a
+// save's temporary file ("Glider.xml.XXXXXX"), and how many of those there are.
+QStringList Strangers(int* leftovers) {
+  const QRegularExpression temporary(QStringLiteral("^Glider\\.xml\\.[A-Za-z0-9]{6}$"));
+  QStringList strangers;
+  *leftovers = 0;
+  for (const QString& name : QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden)) {
+    if (temporary.match(name).hasMatch())
+      ++*leftovers;
+    else if (name != QLatin1String("Glider.xml"))
+      strangers << name;
+  }
+  return strangers;
+}
+}  // namespace
 
 class TestSafeSave : public QObject {
   Q_OBJECT
@@ -19,7 +39,7 @@ class TestSafeSave : public QObject {
     QList<QByteArray> whole;
     for (int turn = 0; turn < 2; ++turn) {
       fx.db.KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(KLX_TestInfo(turn), AtomicDirSet, false);
-      QCOMPARE(fx.Save(), 1);
+      QCOMPARE(fx.Save(), int(KLX_Ok));
       whole.append(WithoutCheckValue(SettingsFixture::Read(ModelFileFixture::Path())));
     }
     QVERIFY(whole[0].size() != whole[1].size());
@@ -43,21 +63,29 @@ class TestSafeSave : public QObject {
       QVERIFY(CheckValueMatches(text));
     }
     QVERIFY(killedWhileSaving > 0);
-    QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files), QStringList{"Glider.xml"});
+    // Each save removes what the saves killed before it left, so the last
+    // kill leaves at most one temporary file, and the next save none.
+    int leftovers = 0;
+    QCOMPARE(Strangers(&leftovers), QStringList());
+    QVERIFY(leftovers <= 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
+    QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Glider.xml"});
   }
 
   void aFailedSaveKeepsTheOldFile_data() {
     QTest::addColumn<QString>("way");
     QTest::addColumn<unsigned>("code");
-    QTest::newRow("folder missing") << "folder" << 0x2150Du;
-    QTest::newRow("short write") << "size" << 0x2150Eu;
-    QTest::newRow("cut before the rename") << "rename" << 0x21506u;
+    QTest::addColumn<int>("leftovers");  // a cut save leaves its temporary file
+    QTest::newRow("folder missing") << "folder" << 0x2150Du << 0;
+    QTest::newRow("short write") << "size" << 0x2150Eu << 0;
+    QTest::newRow("cut before the rename") << "rename" << 0x21506u << 1;
   }
   void aFailedSaveKeepsTheOldFile() {
     QFETCH(QString, way);
     QFETCH(unsigned, code);
+    QFETCH(int, leftovers);
     ModelFileFixture fx;
-    QCOMPARE(fx.Save(), 1);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray old = SettingsFixture::Read(ModelFileFixture::Path());
     KLX_TestBuildFullModel(&fx.db, 2);
     VornErrorWatch watch;
@@ -80,9 +108,63 @@ class TestSafeSave : public QObject {
       KLX_XMLSafeFile::SetBeforeRenameHook(nullptr);
     }
     QCOMPARE(result, int(KLX_Error));
-    QCOMPARE(watch.Codes(), QList<unsigned>{code});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{code});
     QCOMPARE(SettingsFixture::Read(ModelFileFixture::Path()), old);
-    QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files), QStringList{"Glider.xml"});
+    int left = 0;
+    QCOMPARE(Strangers(&left), QStringList());
+    QCOMPARE(left, leftovers);
+    // The next save replaces the file and removes what the cut one left.
+    QCOMPARE(fx.Save(), int(KLX_Ok));
+    QVERIFY(SettingsFixture::Read(ModelFileFixture::Path()) != old);
+    // Only a save that reached the file counts its bytes.
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x515CC});
+    QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Glider.xml"});
+  }
+
+  // The writer and the reader check the path themselves: a board path is
+  // placed under the root; one that leaves the model area is refused before
+  // anything is touched, the file it points at neither replaced nor loaded.
+  void onlyTheModelAreaIsWrittenOrRead_data() {
+    QTest::addColumn<QString>("path");    // "~" stands for the root
+    QTest::addColumn<QString>("target");  // the file the path reaches
+    QTest::addColumn<bool>("accepted");
+    const QString system = "~/Vorn/System/Glider.xml";
+    QTest::newRow("board path") << "/Vorn/Model/Plane/Glider.xml" << "~/Vorn/Model/Plane/Glider.xml" << true;
+    QTest::newRow("folder up") << "~/Vorn/Model/Plane/../../System/Glider.xml" << system << false;
+    QTest::newRow("link out of the area") << "~/Vorn/Model/Out/Glider.xml" << system << false;
+    QTest::newRow("other folder of the card") << system << system << false;
+    QTest::newRow("model area itself") << "~/Vorn/Model/Glider.xml" << "~/Vorn/Model/Glider.xml" << false;
+    QTest::newRow("relative") << "Glider.xml" << QString() << false;
+  }
+  void onlyTheModelAreaIsWrittenOrRead() {
+    QFETCH(QString, path);
+    QFETCH(QString, target);
+    QFETCH(bool, accepted);
+    ModelFileFixture fx;
+    const QString root = fx.root.Path();
+    path.replace("~", root);
+    target.replace("~", root);
+    QVERIFY(QDir().mkpath(root + "/Vorn/System"));
+    QVERIFY(QFile::link(root + "/Vorn/System", root + "/Vorn/Model/Out"));
+    const QByteArray planted = ModelXml("<RUNTIME><Runtime>9</Runtime></RUNTIME>");
+    if (!accepted && !target.isEmpty()) QVERIFY(SettingsFixture::Write(target, planted));
+    fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(5, AtomicDirSet);
+    VornErrorWatch watch;
+
+    QCOMPARE(fx.Model().KLX_XMLModelWriteModelFile(path, "Glider"), int(accepted ? KLX_Ok : KLX_Error));
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{accepted ? 0x515CCu : 0x215F1u});
+    if (!target.isEmpty())
+      QCOMPARE(SettingsFixture::Read(target).contains("<Runtime>5</Runtime>"), accepted);
+    if (!accepted && !target.isEmpty()) QCOMPARE(SettingsFixture::Read(target), planted);
+
+    fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirSet);
+    QCOMPARE(fx.Model().KLX_XMLModelReadModelFile(path, "Glider"), int(accepted ? KLX_Ok : KLX_Error));
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{accepted ? 0x41500u : 0x215F2u});
+    QCOMPARE(fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), accepted ? 5 : 0);
+    QCOMPARE(fx.Model().KLX_XMLModelReads(), accepted ? 1 : 0);
+    // The parser's own door checks the same way.
+    QCOMPARE(fx.Model().KLX_XMLModelReadFile(path, "Glider"), int(accepted ? KLX_Ok : KLX_Error));
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>{accepted ? 0x41500u : 0x215F2u});
   }
 };
 

@@ -60,8 +60,10 @@ class TestPaths : public QObject {
     QTest::addColumn<QByteArray>("folder");  // "@" stands for the watched folder
     QTest::addColumn<QList<unsigned>>("codes");
     QTest::addColumn<QString>("created");  // the model folder made under the root
+    // A refused name leaves no model to save; a refused folder leaves the
+    // model in its type's folder, where its first save logs its size.
     const QList<unsigned> badName{0x228A7, 0x42602};
-    const QList<unsigned> badFolder{0x228A9, 0x42602};
+    const QList<unsigned> badFolder{0x228A9, 0x515CC, 0x42602};
     QTest::newRow("absolute folder elsewhere") << QByteArray("Glider") << QByteArray("@/outside") << badFolder
                                                << "/Vorn/Model/Plane";
     QTest::newRow("relative folder up") << QByteArray("Glider") << QByteArray("../../..") << badFolder
@@ -71,7 +73,7 @@ class TestPaths : public QObject {
     QTest::newRow("name up") << QByteArray("../../../x") << QByteArray("/Vorn/Model/Mine") << badName << QString();
     QTest::newRow("name with a folder") << QByteArray("a/b") << QByteArray() << badName << QString();
     QTest::newRow("own folder") << QByteArray("Glider") << QByteArray("/Vorn/Model/Mine")
-                                << QList<unsigned>{0x42602} << "/Vorn/Model/Mine";
+                                << QList<unsigned>{0x515CC, 0x42602} << "/Vorn/Model/Mine";
   }
   void aCraftedStateFileWritesNothingOutside() {
     QFETCH(QByteArray, name);
@@ -95,7 +97,7 @@ class TestPaths : public QObject {
     QTRY_COMPARE(passes.count, 1);
     QCOMPARE(watch.TakeCodes(), codes);
     QCOMPARE(TreeOutside(outer.dir.path(), root), before);
-    if (!created.isEmpty()) QVERIFY(QFileInfo(root + created).isDir());
+    if (!created.isEmpty()) QVERIFY(QFileInfo(root + created + "/Glider.xml").isFile());
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), created.isEmpty() ? 0 : 1);
   }
 

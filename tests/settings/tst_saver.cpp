@@ -65,8 +65,14 @@ class TestSaver : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), 1);
     QVERIFY(QFileInfo(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter")).isDir());
     QVERIFY(fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
-    // Each state save logs the checksum it belongs to.
-    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x42602});
+    // Each state save logs the checksum it belongs to; the first model save
+    // of a run logs its size and path.
+    const QString model = KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter/Heli.xml");
+    const QList<QPair<unsigned, QString>> reports = watch.TakeReports();
+    QCOMPARE(reports.size(), 2);
+    QCOMPARE(reports[0].first, 0x42602u);
+    QCOMPARE(reports[1], qMakePair(0x515CCu, QStringLiteral("written %1 bytes of modelfile %2")
+                                                 .arg(QFileInfo(model).size()).arg(model)));
   }
 
   void requestedPassRunsAtOnceAndTheLastOneEndsSaving() {
