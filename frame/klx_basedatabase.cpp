@@ -1,4 +1,6 @@
 #include "frame/klx_basedatabase.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protdata.h"
 
 #include "frame/klx_errorhandler.h"
 #include "link/klx_protocol.h"
@@ -7,10 +9,10 @@
 #include <cstring>
 
 namespace {
-constexpr unsigned kZeroPointer = 336385;          // information
-constexpr unsigned kProtocolNull = 67329;          // fatal
-constexpr unsigned kBadAtomicLength = 329475;      // information
-constexpr unsigned kProtocolNotInitialised = 132865;  // error
+constexpr unsigned kZeroPointer = 0x52201;          // information
+constexpr unsigned kProtocolNull = 0x10701;          // fatal
+constexpr unsigned kBadAtomicLength = 0x50703;      // information
+constexpr unsigned kProtocolNotInitialised = 0x20701;  // error
 constexpr int kUpdateLength = 8;
 constexpr int kMaxValueBytes = 48;
 }  // namespace
@@ -128,7 +130,7 @@ int KLX_DataBaseTransmitter::KLX_DataBaseTransmitterUpdateAtomicElement(
     return -70000;
   }
   // A value has at most four bytes: only the first eight bytes travel.
-  return m_Protocol->KLX_ProtocolSendMessage(kUpdateLength, m_MessageBuffer, messageId, 3);
+  return m_Protocol->KLX_ProtocolSendMessage(kUpdateLength, m_MessageBuffer, messageId, KLX_NODE_APPLICATION);
 }
 
 void KLX_DataBaseTransmitter::KLX_DataBaseTransmitterCalculateCRC(unsigned char* sum1,

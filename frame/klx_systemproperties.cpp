@@ -1,4 +1,6 @@
 #include "frame/klx_systemproperties.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protdata.h"
 
 #include <QFile>
 #include <QLocale>
@@ -24,9 +26,6 @@ constexpr unsigned kErrControlGet = 0x21302;
 constexpr unsigned kErrControlSet = 0x21303;
 constexpr unsigned kErrUserMenu = 0x21305;
 
-constexpr unsigned short kMsgBrightness = 241;
-constexpr unsigned short kMsgFrontPlug = 229;
-constexpr unsigned char kNode = 3;
 
 // Fixed keys: stored enciphered credentials must decipher with them.
 constexpr quint64 kKeyPortalLogin = Q_UINT64_C(0x5A17C3E04B9D2F61);
@@ -159,7 +158,7 @@ int KLX_SystemProperties::KLX_SystemPropertiesGetSet_Brightness_Out(int value, i
   m_Brightness_Out = static_cast<uint16_t>(qBound(int(kMin_Brightness_Out), value, int(kMax_Brightness_Out)));
   const char data[1] = {static_cast<char>(m_Brightness_Out.load())};
   if (m_Protocol)
-    m_Protocol->KLX_ProtocolSendMessage(1, data, kMsgBrightness, kNode);
+    m_Protocol->KLX_ProtocolSendMessage(1, data, KLX_MSG_BRIGHTNESS, KLX_NODE_APPLICATION);
   else
     KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("Call to KLX_SystemPropertiesInitialize() not done"));
   return m_Brightness_Out;
@@ -238,7 +237,7 @@ int KLX_SystemProperties::SendFrontPlugMessage(unsigned char op, unsigned char m
     return KLX_Error;
   }
   const char data[2] = {static_cast<char>(op), static_cast<char>(mode)};
-  m_Protocol->KLX_ProtocolSendMessage(2, data, kMsgFrontPlug, kNode);
+  m_Protocol->KLX_ProtocolSendMessage(2, data, KLX_MSG_FRONT_PLUG_MODE, KLX_NODE_APPLICATION);
   return KLX_MustPollAgain;
 }
 

@@ -1,6 +1,8 @@
 // The facade's control ids, control values and names, its layer over the
 // live control store, and the model checksum.
 #include "frame/klx_databasevalues.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protdata.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
 #include "tasks/klx_runtimedatabasemanager.h"
@@ -18,8 +20,6 @@ constexpr int kFlightmode = 0x900;
 constexpr int kFlightmodeInv = 0xA00;
 constexpr int kNoStickIndex = 255;
 // Message 32 to the stick controller locks (1) or releases (0) the trim levers.
-constexpr unsigned short kMsgLockTrims = 32;
-constexpr unsigned char kNode = 3;
 
 // The physical controls: id, display name, channel of the stick controller.
 struct PhysicalControl {
@@ -173,7 +173,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_Switch(int value, unsigned sh
 int KLX_DataBaseManager::SendStickMessage(unsigned char lock) {
   if (!m_Protocol) return KLX_Error;
   const char data = static_cast<char>(lock);
-  return m_Protocol->KLX_ProtocolSendMessage(1, &data, kMsgLockTrims, kNode);
+  return m_Protocol->KLX_ProtocolSendMessage(1, &data, KLX_MSG_LOCK_TRIMS, KLX_NODE_APPLICATION);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_LockTrimControls() { return SendStickMessage(1); }

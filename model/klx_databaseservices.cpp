@@ -9,6 +9,8 @@
 #include <QTextStream>
 
 #include "frame/klx_board.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protdata.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
@@ -20,10 +22,6 @@
 
 namespace {
 constexpr unsigned kErrTextFilePath = 0x203F4;
-constexpr unsigned char kNode = 3;
-constexpr unsigned short kMsgGain = 246;
-constexpr unsigned short kMsgSilentMode = 181;
-constexpr unsigned short kMsgRescan = 193;
 constexpr int kTaskBindConfig = 5;
 constexpr int kTaskSetMenuData = 17;
 constexpr int kTaskGetMenuDataCont = 20;
@@ -66,18 +64,18 @@ void KLX_DataBaseManager::ClearLinkQuality() {
 
 int KLX_DataBaseManager::SendToTransceiver(unsigned short id, const QByteArray& data) {
   if (!m_Protocol) return KLX_Ok;
-  m_Protocol->KLX_ProtocolSendMessage(unsigned(data.size()), data.constData(), id, kNode);
+  m_Protocol->KLX_ProtocolSendMessage(unsigned(data.size()), data.constData(), id, KLX_NODE_APPLICATION);
   return KLX_Ok;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSetGainValueFCC(int value) {
   // 1 raises, 2 lowers the radio-test gain; 0 leaves it as it is.
   const char gain = value >= 1 ? 1 : (value < 0 ? 2 : 0);
-  return SendToTransceiver(kMsgGain, QByteArray(1, gain));
+  return SendToTransceiver(KLX_MSG_RADIO_TEST_GAIN, QByteArray(1, gain));
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSetSilentModeViaCAN(int value) {
-  return SendToTransceiver(kMsgSilentMode, QByteArray(1, static_cast<char>(value & 0xFF)));
+  return SendToTransceiver(KLX_MSG_SILENT_MODE, QByteArray(1, static_cast<char>(value & 0xFF)));
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerVornStart() { return m_Vorn ? m_Vorn->KLX_VornHandlerStartVorn() : KLX_Error; }
@@ -113,7 +111,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerCaptureMenuContinious() {
 int KLX_DataBaseManager::KLX_DataBaseManagerRescanTelemetry() {
   if (!m_Protocol || !m_Vorn || m_Vorn->KLX_VornHandlerCheckMenuDataActiveWork()) return KLX_Error;
   KLX_DataBaseManagerTelemetrieClearAllData(true);
-  SendToTransceiver(kMsgRescan, QByteArray());
+  SendToTransceiver(KLX_MSG_TELEMETRY_RESCAN, QByteArray());
   return QueueTask(kTaskCaptureTeleInfo, {kParaNone, kParaNone, kParaNone, kParaNone, kParaNone, kParaRescan}, 3000,
                    1, 5000, 0);
 }

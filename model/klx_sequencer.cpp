@@ -1,4 +1,6 @@
 #include "model/klx_sequencer.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protdata.h"
 
 #include <QStringList>
 
@@ -12,7 +14,6 @@ constexpr unsigned kErrDefaults = 0x51005;
 constexpr unsigned kErrImageIndex = 0x51008;
 constexpr unsigned kErrImageBuffer = 0x11007;
 constexpr unsigned kErrDelete = 0x21001;
-constexpr int kMessageId = 69;
 constexpr int kTimeScale = 10;
 constexpr int kNoWaypoint = -2048;
 constexpr int kVsThreshold = 511;
@@ -30,7 +31,7 @@ bool IsVirtualSwitch(int control) { return control >= 1280 && control <= 1407; }
 const KLX_Field KLX_Sequencer::kFields[KLX_SequencerRow::Count] = {KLX_SEQUENCER_FIELDS(KLX_FIELD_DESC)};
 
 KLX_Sequencer::KLX_Sequencer(QObject* parent)
-    : QObject(parent), KLX_RecordArray(EngineCfgSequencers, kMessageId, kl_engine_init_sequencer, "sequencer") {
+    : QObject(parent), KLX_RecordArray(EngineCfgSequencers, KLX_MSG_ELEMENT_SEQUENCER, kl_engine_init_sequencer, "sequencer") {
   // A servo slot has two directions: a direction of 2 is a bad index.
   SetBounds(kFields, KLX_SequencerRow::Count,
             {KL_MAX_SEQUENCERS, KL_SERVOS_PER_SEQUENCER, kDirections, KL_SEQ_WAYPOINTS, 0});
@@ -112,7 +113,7 @@ int KLX_Sequencer::Field(int row, int idx, int slot, int direction, int point, i
       const int i1 = (inSlot || threshold) ? slot : 0;
       KLX_DataBaseTransmitterUpdateAtomicElement(static_cast<unsigned char>(idx), static_cast<unsigned char>(i1),
                                                  static_cast<unsigned char>(tracked ? direction : 0), f.msgId, bytes,
-                                                 static_cast<unsigned char>(1 + f.width), kMessageId);
+                                                 static_cast<unsigned char>(1 + f.width), KLX_MSG_ELEMENT_SEQUENCER);
     }
   }
   if (threshold && IsVirtualSwitch(m_Records[idx].ControlID))

@@ -1,4 +1,6 @@
 #include "model/klx_tutorpupilctrl.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protdata.h"
 
 #include <QMutexLocker>
 
@@ -17,7 +19,6 @@ constexpr unsigned kErrControlItem = 0x54D02;
 constexpr unsigned kErrItem = 0x54D03;
 constexpr uint8_t kUsed = 0x80;
 constexpr uint8_t kEnabled = 0x40;
-constexpr unsigned char kNode = 3;
 constexpr int kVirtualSwitch = 1280;
 constexpr int kMaxValue = 2047;
 constexpr int kConfigLength = 26;
@@ -53,7 +54,7 @@ bool KLX_TutorPupilCtrl::IsVirtualSwitch(int control) const {
 int KLX_TutorPupilCtrl::SendChannel(int internal, int external) {
   if (!m_Protocol) return KLX_Error;
   const char data[2] = {static_cast<char>(internal), static_cast<char>(external)};
-  return m_Protocol->KLX_ProtocolSendMessage(2, data, kMsgChannel, kNode);
+  return m_Protocol->KLX_ProtocolSendMessage(2, data, KLX_MSG_TUTOR_CHANNEL, KLX_NODE_APPLICATION);
 }
 
 int KLX_TutorPupilCtrl::SendConfig(bool withoutActivator) {
@@ -67,7 +68,7 @@ int KLX_TutorPupilCtrl::SendConfig(bool withoutActivator) {
     if ((item.Flags & (kUsed | kEnabled)) != (kUsed | kEnabled) || item.IntIndex >= kControlIndices) continue;
     data[map + item.IntIndex] = item.ExtIndex;
   }
-  return m_Protocol->KLX_ProtocolSendMessage(kConfigLength, reinterpret_cast<const char*>(data), kMsgConfig, kNode);
+  return m_Protocol->KLX_ProtocolSendMessage(kConfigLength, reinterpret_cast<const char*>(data), KLX_MSG_TUTOR_EXT_CONTROLS, KLX_NODE_APPLICATION);
 }
 
 void KLX_TutorPupilCtrl::KLX_TutorPupilCtrl_ClearAll() {
@@ -210,7 +211,7 @@ int KLX_TutorPupilCtrl::KLX_TutorPupil_GetSet_AllowProperty(bool allow, int dir)
   m_Allow = allow ? 1 : 0;
   if (dir == AtomicDirSet && m_Protocol) {
     const char data[1] = {static_cast<char>(m_Allow)};
-    m_Protocol->KLX_ProtocolSendMessage(1, data, kMsgAllow, kNode);
+    m_Protocol->KLX_ProtocolSendMessage(1, data, KLX_MSG_TUTOR_ALLOW, KLX_NODE_APPLICATION);
   }
   return m_Allow;
 }

@@ -36,9 +36,6 @@ class KLX_TutorPupilCtrl : public QObject, public KLX_DataBaseTransmitter, publi
   static constexpr int kControlIndices = 24;
   static constexpr int kNone = 0xFF;
   static constexpr int kAwaitChannel = 254;
-  static constexpr unsigned short kMsgConfig = 144;
-  static constexpr unsigned short kMsgAllow = 145;
-  static constexpr unsigned short kMsgChannel = 147;
 
   explicit KLX_TutorPupilCtrl(QObject* parent = nullptr);
 
