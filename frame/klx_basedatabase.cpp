@@ -1,7 +1,7 @@
 #include "frame/klx_basedatabase.h"
-#include "link/klx_messageids.h"
 #include "link/klx_protdata.h"
 
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "link/klx_protocol.h"
 #include "model/engine/kl_engine.h"
@@ -105,10 +105,10 @@ KLX_DataBaseTransmitter::~KLX_DataBaseTransmitter() = default;
 int KLX_DataBaseTransmitter::KLX_DataBaseTransmitterInitialize(KLX_Protocol* protocol) {
   if (!protocol) {
     KLXErrorHandler.RegisterError(kProtocolNull, "KLX_BaseClassProtocolInitialize gone wrong");
-    return -70000;
+    return KLX_Error;
   }
   m_Protocol = protocol;
-  return 1;
+  return KLX_Ok;
 }
 
 int KLX_DataBaseTransmitter::KLX_DataBaseTransmitterUpdateAtomicElement(
@@ -116,7 +116,7 @@ int KLX_DataBaseTransmitter::KLX_DataBaseTransmitterUpdateAtomicElement(
     const char* data, unsigned char length, unsigned short messageId) {
   if (length > kMaxValueBytes) {
     KLXErrorHandler.RegisterError(kBadAtomicLength, "not correct length for atomic unit");
-    return -70000;
+    return KLX_Error;
   }
   m_MessageBuffer[0] = static_cast<char>(elementId);
   m_MessageBuffer[1] = static_cast<char>(index1);
@@ -127,7 +127,7 @@ int KLX_DataBaseTransmitter::KLX_DataBaseTransmitterUpdateAtomicElement(
   if (!m_Protocol) {
     KLXErrorHandler.RegisterError(kProtocolNotInitialised,
                                   "KLX_BaseClassProtocolInitialize() not called");
-    return -70000;
+    return KLX_Error;
   }
   // A value has at most four bytes: only the first eight bytes travel.
   return m_Protocol->KLX_ProtocolSendMessage(kUpdateLength, m_MessageBuffer, messageId, KLX_NODE_APPLICATION);
