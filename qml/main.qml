@@ -58,6 +58,7 @@ Window {
         visible: mainWindow.goingDown
         color: "#202020"
         Text {
+            objectName: "goingDownText"
             anchors.centerIn: parent
             color: "white"
             font.pixelSize: 20
@@ -108,6 +109,7 @@ Window {
             color: "transparent"
             border.color: "#fafafa"
             Text {
+                objectName: "infoOkText"
                 anchors.centerIn: parent
                 color: "#fafafa"
                 font.pixelSize: 16
