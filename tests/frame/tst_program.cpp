@@ -15,13 +15,6 @@ namespace {
 constexpr int kStartMs = 20000;
 constexpr int kSwitchOffMs = 40000;
 
-QString ScreenshotPath(const QString& name) {
-  const QByteArray base = qgetenv("VORN_TEST_TMP");
-  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
-  QDir().mkpath(dir);
-  return QDir(dir).absoluteFilePath(name);
-}
-
 struct ProgramRun {
   QTemporaryDir dir{QDir::tempPath() + "/vorn-program-XXXXXX"};
   QString root = dir.path() + "/root";
@@ -282,7 +275,7 @@ class TestProgram : public QObject {
     const bool upBeforeTheShot = run.output.contains("OSTREL VORN IS UP");
     QProcess shot;
     shot.setProcessEnvironment(run.display);
-    const QString path = ScreenshotPath("program-splash.png");
+    const QString path = VornScreenshotPath("program-splash.png");
     shot.start(VORN_SCREENSHOT, {path});
     const bool shotTaken = shot.waitForFinished(10000) && shot.exitCode() == 0;
     QVERIFY(run.Signal(SIGCONT));

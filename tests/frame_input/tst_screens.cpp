@@ -17,6 +17,7 @@
 #include "frame/klx_languagehandler.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
+#include "frame_input/panel_touch.h"
 #include "sim/csimboard.h"
 #include "vorn_testroot.h"
 
@@ -26,13 +27,6 @@ constexpr unsigned kNotLoaded = 0x30604;
 constexpr unsigned kInitialize = 0x10601;
 constexpr unsigned kNoTimezones = 0x22814;
 constexpr unsigned kStateFileSkipped = 0x228A5;
-
-QString ScreenshotPath(const QString& name) {
-  const QByteArray base = qgetenv("VORN_TEST_TMP");
-  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
-  QDir().mkpath(dir);
-  return QDir(dir).absoluteFilePath(name);
-}
 
 // The program up on a prepared board whose application folder holds the
 // compiled translations, its main window on the screen.
@@ -75,19 +69,8 @@ struct Program {
     return system.Database().KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(code);
   }
   void Touch(QEvent::Type type, const QList<QPointF>& positions) {
-    QList<QTouchEvent::TouchPoint> points;
-    for (int i = 0; i < positions.size(); ++i) {
-      QTouchEvent::TouchPoint point(i);
-      point.setScreenPos(positions.at(i));
-      point.setPos(positions.at(i));
-      point.setState(type == QEvent::TouchBegin    ? Qt::TouchPointPressed
-                     : type == QEvent::TouchUpdate ? Qt::TouchPointMoved
-                                                   : Qt::TouchPointReleased);
-      points.append(point);
-    }
     static QTouchDevice* const panel = QTest::createTouchDevice();
-    QTouchEvent event(type, panel, Qt::NoModifier, points.first().state(), points);
-    g_app->notify(window, &event);
+    SendPanelTouch(window, type, positions, -1, panel);
   }
 };
 }  // namespace
@@ -142,7 +125,7 @@ class TestScreens : public QObject {
     QCOMPARE(p.Text("goingDownText"), switchingOff);
     QCOMPARE(p.Text("infoText"), noScreenshot);
     QCOMPARE(p.Text("infoOkText"), ok);
-    if (code == "de") p.window->grabWindow().save(ScreenshotPath("main-info-de.png"));
+    if (code == "de") p.window->grabWindow().save(VornScreenshotPath("main-info-de.png"));
     box->setProperty("visible", false);
   }
 
@@ -196,8 +179,8 @@ class TestScreens : public QObject {
     QVERIFY2(match.hasMatch(), qPrintable(text));
     const QImage shot(p.root.Path() + match.captured(1), "JPG");
     QCOMPARE(shot.size(), QSize(480, 272));
-    shot.save(ScreenshotPath("screenshot-gesture.png"));
-    p.window->grabWindow().save(ScreenshotPath("main-screenshot-stored.png"));
+    shot.save(VornScreenshotPath("screenshot-gesture.png"));
+    p.window->grabWindow().save(VornScreenshotPath("main-screenshot-stored.png"));
     p.window->findChild<QObject*>("infoBox")->setProperty("visible", false);
   }
 

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "frame/qguitouchhandlerapplication.h"
+#include "frame_input/panel_touch.h"
 #include "settings/settings_fixture.h"
 
 namespace {
@@ -22,28 +23,10 @@ struct Receiver : QObject {
   }
 };
 
-QTouchEvent::TouchPoint Point(int id, QPointF panel, Qt::TouchPointState state) {
-  QTouchEvent::TouchPoint point(id);
-  point.setScreenPos(panel);
-  point.setPos(panel);
-  point.setState(state);
-  return point;
-}
-
-// One touch event with a point per position; `released` marks points lifted in it.
+// One touch event: the type of the first event the receiver got.
 int Send(Receiver* to, QEvent::Type type, const QList<QPointF>& panel, int released = -1) {
-  QList<QTouchEvent::TouchPoint> points;
-  Qt::TouchPointStates states;
-  for (int i = 0; i < panel.size(); ++i) {
-    const Qt::TouchPointState state = type == QEvent::TouchBegin ? Qt::TouchPointPressed
-                                      : (type == QEvent::TouchEnd || i == released) ? Qt::TouchPointReleased
-                                                                                      : Qt::TouchPointMoved;
-    points.append(Point(i, panel.at(i), state));
-    states |= state;
-  }
-  QTouchEvent event(type, nullptr, Qt::NoModifier, states, points);
   to->types.clear();
-  g_app->notify(to, &event);
+  SendPanelTouch(to, type, panel, released);
   return to->types.isEmpty() ? -1 : to->types.first();
 }
 
