@@ -137,7 +137,12 @@ void KLX_BatteryHandler::run() {
     m_Clock->KLX_ClockWait(m_Wake, m_Mutex, kPeriodMs);
     Log("resume");
     if (!m_Running) break;
+    // The work runs without the mutex: a forced switch-off waits for the
+    // button thread's lock, and the button thread, switching off, takes this
+    // mutex to stop the thread.
+    lock.unlock();
     Cycle();
+    lock.relock();
   }
   Log("exit");
   qInfo("  ->   exit KLX_BatteryHandler thread");
