@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Window 2.2
+import DBValues 1.0
 
 // The main window of the transmitter.
 Window {
@@ -28,7 +29,8 @@ Window {
     Connections {
         target: TouchHandler
         function onIconEvent(icon, icon1) {
-            if ((icon === 50 && icon1 === 300) || (icon === 300 && icon1 === 50))
+            if ((icon === DatabaseValue.EventLock && icon1 === DatabaseValue.EventRight) ||
+                    (icon === DatabaseValue.EventRight && icon1 === DatabaseValue.EventLock))
                 mainWindow.showScreenShotMessage()
         }
     }
