@@ -4,6 +4,8 @@
 // label and processing switch, which the facade and the switch-off use.
 #include <QObject>
 
+#include <atomic>
+
 #include "frame/klx_basethread.h"
 #include "frame/klx_databasevalues.h"
 
@@ -34,6 +36,10 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   void KLX_AudioHandlerActivateVibrationScheme(int scheme) { m_LastVibration = scheme; }
   int TrimBeeps(bool centre) const { return m_TrimBeeps[centre ? 1 : 0]; }
   int LastVibrationScheme() const { return m_LastVibration; }
+  // The inactivity alarm (kept until the pipes come); raised again at each
+  // check while it is due.
+  void KLX_AudioHandlerSetIdleAlarm(bool on) { m_IdleAlarm = on; }
+  bool IdleAlarm() const { return m_IdleAlarm; }
  public slots:
   void onTtslindexChanged() {}
  signals:
@@ -42,7 +48,9 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   KLX_DataBaseManager* m_Db = nullptr;
   int m_Kept[6] = {-1, -1, -1, -1, -1, -1};
   int m_TrimBeeps[2] = {0, 0};
-  int m_LastVibration = 0;
+  // Set from the battery and engine threads, read by others.
+  std::atomic<int> m_LastVibration{0};
+  std::atomic<bool> m_IdleAlarm{false};
 };
 
 inline int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {

@@ -55,6 +55,11 @@ void KLX_OnOffHandler::KLX_OnOffForceShutDown() {
   m_ForceShutDown = true;
 }
 
+bool KLX_OnOffHandler::KLX_OnOffHandlerIsShutDownForced() {
+  QMutexLocker lock(&m_Mutex);
+  return m_ForceShutDown;
+}
+
 void KLX_OnOffHandler::KLX_OnOffHandlerRequestSwitchOff() {
   QMutexLocker lock(&m_Mutex);
   m_SwitchOffRequested = true;

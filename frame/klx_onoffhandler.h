@@ -22,6 +22,8 @@ class KLX_OnOffHandler : public CNoDebugBase<QThread> {
   int KLX_OnOffHandlerInitialize(KLX_System* system);
   int KLX_OnOffHandlerStop();
   void KLX_OnOffForceShutDown();
+  // Whether a forced switch-off is pending (the battery's undervoltage guard).
+  bool KLX_OnOffHandlerIsShutDownForced();
   int KLX_OnOffHandlerGetPwrPin();
   int KLX_OnOffSetOutput(int value);
   int KLX_OnOffHandlerClose();

@@ -249,6 +249,9 @@
   void KLX_DataBaseManagerActivateVibrationScheme(int scheme) {
     m_AudioHandler.KLX_AudioHandlerActivateVibrationScheme(scheme);
   }
+  // The inactivity alarm, raised and cleared by the battery thread.
+  void KLX_DataBaseManagerIdleAlarmEnable() { m_AudioHandler.KLX_AudioHandlerSetIdleAlarm(true); }
+  void KLX_DataBaseManagerIdleAlarmDisable() { m_AudioHandler.KLX_AudioHandlerSetIdleAlarm(false); }
   // 1 while a model is loaded: trim writes then give beep and vibration feedback.
   Q_INVOKABLE int KLX_DataBaseManagerGetSetModelLoadState(int state, int dir);
 

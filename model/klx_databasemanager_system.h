@@ -89,6 +89,9 @@
 
   // ---- Language and clock ----------------------------------------------------------
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(QString language, bool modify = true);
+  // Screenshots of the main window, kept by the language handler.
+  Q_INVOKABLE bool KLX_DatabaseManagerGetScreenShot();
+  Q_INVOKABLE QString KLX_DatabaseManagerSaveLastScreenShotAt(QString path = QString());
   void KLX_DataBaseManagerSetTimeToSystem(bool seconds);
   int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DateTime(QDateTime& datetime, int dir, bool tosystem = false);
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesSet_DateTime(QDateTime datetime, bool tosystem = false);

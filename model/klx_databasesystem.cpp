@@ -385,6 +385,14 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesChange_Languag
   return KLX_Ok;
 }
 
+bool KLX_DataBaseManager::KLX_DatabaseManagerGetScreenShot() {
+  return (m_LanguageHandler ? m_LanguageHandler : &KLXlanguageHandler)->KLX_LanguageHandlerGetScreenShot();
+}
+
+QString KLX_DataBaseManager::KLX_DatabaseManagerSaveLastScreenShotAt(QString path) {
+  return (m_LanguageHandler ? m_LanguageHandler : &KLXlanguageHandler)->KLX_LanguageHandlerSaveScreenShot(path);
+}
+
 // ---- clock ----------------------------------------------------------------------------------
 
 void KLX_DataBaseManager::KLX_DataBaseManagerSetTimeToSystem(bool seconds) {

@@ -10,6 +10,7 @@ packages=(
   qml-module-qtquick-controls2 qml-module-qtquick-layouts qml-module-qtquick-shapes
   qml-module-qtgraphicaleffects qml-module-qtquick-dialogs qml-module-qt-labs-folderlistmodel
   qml-module-qttest
+  qttools5-dev-tools
   libasound2-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
 )

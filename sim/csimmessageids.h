@@ -46,5 +46,6 @@ enum CSimMessageId : int {
   SimRequestStickSync = 129,
   SimRequestDirections = 150,
   SimSetDirections = 151,  // the whole direction word, 4 bytes
+  SimBrightness = 241,     // the display brightness in percent, 1 byte
   SimRadioTestGain = 246,  // also sent once at the end of the program's start-up
 };

@@ -15,13 +15,6 @@ namespace {
 constexpr int kStartMs = 20000;
 constexpr int kSwitchOffMs = 40000;
 
-QString ScreenshotPath(const QString& name) {
-  const QByteArray base = qgetenv("VORN_TEST_TMP");
-  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
-  QDir().mkpath(dir);
-  return QDir(dir).absoluteFilePath(name);
-}
-
 struct ProgramRun {
   QTemporaryDir dir{QDir::tempPath() + "/vorn-program-XXXXXX"};
   QString root = dir.path() + "/root";
@@ -44,6 +37,20 @@ struct ProgramRun {
     prepare.waitForFinished(10000);
     controllers.SetStreaming(false);
     controllers.Serve(root + "/run/can0");
+  }
+  // The display brightness the program sent (one byte each), once at least
+  // `count` came.
+  QList<int> Brightness(int count, int ms) {
+    QElapsedTimer t;
+    t.start();
+    QList<int> values;
+    do {
+      values.clear();
+      for (const CSimMessage& m : controllers.ReceivedMessages())
+        if (m.id == SimBrightness && m.node == SimNodeApplication && m.data.size() == 1) values << quint8(m.data[0]);
+      QTest::qWait(50);
+    } while (values.size() < count && t.elapsed() < ms);
+    return values;
   }
   bool Received(int id, const QByteArray& data, int ms) {
     QElapsedTimer t;
@@ -221,17 +228,26 @@ class TestProgram : public QObject {
   // Two starts on a fresh card. The first creates the settings file empty
   // (a fresh transmitter keeps its defaults until a setting changes) and
   // saves the process state; a setting changed in the file before the
-  // second start is read without a report and not overwritten at its
-  // switch-off. Neither start reports an error.
+  // second start is read without a report, used, and not overwritten at its
+  // switch-off. Neither start reports an error. The display brightness sent
+  // to the transceiver controller settles on 70 % of the base brightness
+  // (no ambient light is reported): 49 of the default 70, 21 of the changed 30,
+  // never above.
   void aChangedSettingSurvivesARestart() {
     ProgramRun run(CSimBoard::Vorn);
     QVERIFY(QFileInfo::exists(run.root + "/Vorn/System/Timezones.xml"));
     const QString changed =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<systemfile version=\"1.0\">\n"
-        "    <SYSTEM>\n        <Locktimeout>8</Locktimeout>\n    </SYSTEM>\n</systemfile>\n";
+        "    <SYSTEM>\n        <Brightness>30</Brightness>\n    </SYSTEM>\n</systemfile>\n";
     for (int start = 1; start <= 2; ++start) {
+      run.controllers.ClearCounters();
       run.Start();
       QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", kStartMs), qPrintable(run.output));
+      const QList<int> brightness = run.Brightness(40, kStartMs);
+      QVERIFY2(brightness.size() >= 40, qPrintable(run.output));
+      const int settled = start == 1 ? 49 : 21;
+      QCOMPARE(brightness.last(), settled);
+      QCOMPARE(*std::max_element(brightness.begin(), brightness.end()), settled);
       QVERIFY(run.Signal(SIGTERM));
       QVERIFY2(run.Finish(kSwitchOffMs), qPrintable(run.output));
       QVERIFY2(QFileInfo::exists(run.StateFile()), qPrintable(run.output));
@@ -259,7 +275,7 @@ class TestProgram : public QObject {
     const bool upBeforeTheShot = run.output.contains("OSTREL VORN IS UP");
     QProcess shot;
     shot.setProcessEnvironment(run.display);
-    const QString path = ScreenshotPath("program-splash.png");
+    const QString path = VornScreenshotPath("program-splash.png");
     shot.start(VORN_SCREENSHOT, {path});
     const bool shotTaken = shot.waitForFinished(10000) && shot.exitCode() == 0;
     QVERIFY(run.Signal(SIGCONT));

@@ -33,6 +33,8 @@ struct Started {
 
   // The button thread waits on it: no sample is taken unless a case steps it.
   KLX_ManualClock clock;
+  // The battery thread's, never stepped: it sends no brightness here.
+  KLX_ManualClock batteryClock;
   KLX_System system;
 
   Started(CSimBoard::Variant variant, qint64 cardBytes = 8LL << 30, bool gpio = true) : board(root.Path(), variant) {
@@ -40,6 +42,7 @@ struct Started {
     board.Prepare(cardBytes);
     if (!gpio) QDir(root.Path() + "/sys/class/gpio").removeRecursively();
     system.OnOffHandler().KLX_OnOffHandlerSetClock(&clock);
+    system.BatteryHandler().KLX_BatteryHandlerSetClock(&batteryClock);
     // This board has no time-zone list, so the settings files of a fresh card
     // are not read; the program's own runs check a quiet first start.
     errors.Expect({kNoTimezones, kStateFileSkipped});

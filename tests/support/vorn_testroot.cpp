@@ -148,3 +148,10 @@ void VornQmlWarnings::Verify() {
   const QStringList warnings = Take();
   if (!warnings.isEmpty()) FailCurrentTest(QStringLiteral("warnings:\n") + warnings.join('\n'));
 }
+
+QString VornScreenshotPath(const QString& name) {
+  const QByteArray base = qgetenv("VORN_TEST_TMP");
+  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
+  QDir().mkpath(dir);
+  return QDir(dir).absoluteFilePath(name);
+}

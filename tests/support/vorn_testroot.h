@@ -83,3 +83,7 @@ class VornQmlWarnings {
   // Fails the running test on the messages Take() would give.
   void Verify();
 };
+
+// Where a screen test leaves a picture for a look: build/tests/screenshots
+// under CTest.
+QString VornScreenshotPath(const QString& name);

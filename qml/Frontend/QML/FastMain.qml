@@ -32,7 +32,7 @@ Rectangle {
             anchors.bottomMargin: 24
             color: "#a0a0a0"
             font.pixelSize: 14
-            text: fastWindow.fastStarted ? "Fast start" : "Starting..."
+            text: fastWindow.fastStarted ? qsTr("Fast start") : qsTr("Starting...")
         }
     }
 }

@@ -1,0 +1,263 @@
+// The input parts in the running program, with the compiled translations in
+// its application folder: a language change re-evaluates the main window's
+// texts, the two-key gesture stores a screenshot, a touch on the display
+// silences the inactivity alarm, and the on-screen keyboard types into the
+// focused field. The threads wait on manual clocks.
+#include <QtTest>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QQuickWindow>
+
+#include "audio/klx_audiohandler.h"
+#include "frame/klx_board.h"
+#include "frame/klx_clock.h"
+#include "frame/klx_keyboardhandler.h"
+#include "frame/klx_languagehandler.h"
+#include "frame/klx_system.h"
+#include "frame/qguitouchhandlerapplication.h"
+#include "frame_input/panel_touch.h"
+#include "sim/csimboard.h"
+#include "vorn_testroot.h"
+
+namespace {
+QGuiTouchHandlerApplication* g_app = nullptr;
+constexpr unsigned kNotLoaded = 0x30604;
+constexpr unsigned kInitialize = 0x10601;
+constexpr unsigned kNoTimezones = 0x22814;
+constexpr unsigned kStateFileSkipped = 0x228A5;
+
+// The program up on a prepared board whose application folder holds the
+// compiled translations, its main window on the screen.
+struct Program {
+  VornTestRoot root;
+  CSimBoard board{root.Path(), CSimBoard::Vorn};
+  QQmlApplicationEngine engine;
+  KLX_ManualClock buttonClock;
+  KLX_ManualClock batteryClock;
+  KLX_System system;
+  QQuickWindow* window = nullptr;
+
+  bool Start() {
+    Board::Free();
+    if (!board.Prepare()) return false;
+    for (const QString& code : CSimBoard::LanguageCodes()) {
+      const QString target = root.Path() + "/app/KLX32_" + code + ".qm";
+      QFile::remove(target);
+      if (!QFile::copy(QStringLiteral(VORN_TRANSLATIONS_DIR "/KLX32_") + code + ".qm", target)) return false;
+    }
+    system.OnOffHandler().KLX_OnOffHandlerSetClock(&buttonClock);
+    system.BatteryHandler().KLX_BatteryHandlerSetClock(&batteryClock);
+    if (system.KLX_SystemStart(&engine, g_app) != KLX_Ok) return false;
+    engine.load(QUrl("qrc:/main.qml"));
+    if (engine.rootObjects().size() != 1) return false;
+    window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    system.KLX_SystemSetQuickWindow(window);
+    return window && QTest::qWaitForWindowExposed(window);
+  }
+  ~Program() {
+    system.KLX_SystemBringDownOnOffHandler();
+    system.KLX_SystemStop(1);
+    system.KLX_SystemFree();
+  }
+  QString Text(const char* name) const {
+    QObject* item = window->findChild<QObject*>(name);
+    return item ? item->property("text").toString() : QString("<no %1>").arg(name);
+  }
+  int Select(const QString& code) {
+    return system.Database().KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(code);
+  }
+  void Touch(QEvent::Type type, const QList<QPointF>& positions) {
+    static QTouchDevice* const panel = QTest::createTouchDevice();
+    SendPanelTouch(window, type, positions, -1, panel);
+  }
+};
+}  // namespace
+
+class TestScreens : public QObject {
+  Q_OBJECT
+  VornQmlWarnings m_Warnings;
+  std::unique_ptr<Program> m_Program;
+
+ private slots:
+  void initTestCase() {
+    m_Warnings.Install();
+    VornErrorWatch errors;
+    // The prepared card has no time-zone list and an empty state file.
+    errors.Expect({kNoTimezones, kStateFileSkipped});
+    m_Program.reset(new Program);
+    QVERIFY(m_Program->Start());
+  }
+  void cleanupTestCase() {
+    m_Program.reset();
+    Board::Free();
+  }
+  void cleanup() { m_Warnings.Verify(); }
+
+  // Each language's own texts, and the box already on the screen changes
+  // with them.
+  void aLanguageChangeReevaluatesTheTexts_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("switchingOff");
+    QTest::addColumn<QString>("noScreenshot");
+    QTest::addColumn<QString>("ok");
+    QTest::newRow("de") << "de" << "Wird ausgeschaltet..." << "Kein Bildschirmfoto gespeichert!" << "OK";
+    QTest::newRow("fr") << "fr" << "Extinction..." << "Aucune capture d'écran enregistrée !" << "OK";
+    QTest::newRow("es") << "es" << "Apagando..." << "¡No se ha guardado ninguna captura de pantalla!" << "Aceptar";
+    QTest::newRow("it") << "it" << "Spegnimento..." << "Nessuno screenshot salvato!" << "OK";
+    QTest::newRow("no") << "no" << "Slår av..." << "Intet skjermbilde er lagret!" << "OK";
+    QTest::newRow("cn") << "cn" << "正在关机..." << "未保存截图！" << "确定";
+    QTest::newRow("fi") << "fi" << "Sammutetaan..." << "Kuvakaappausta ei tallennettu!" << "OK";
+    QTest::newRow("en, the texts' own language") << "en" << "Switching off..." << "No screenshot is stored!" << "Ok";
+  }
+  void aLanguageChangeReevaluatesTheTexts() {
+    QFETCH(QString, code);
+    QFETCH(QString, switchingOff);
+    QFETCH(QString, noScreenshot);
+    QFETCH(QString, ok);
+    Program& p = *m_Program;
+    QObject* box = p.window->findChild<QObject*>("infoBox");
+    QVERIFY(box);
+    QVERIFY(QMetaObject::invokeMethod(box, "show", Q_ARG(QVariant, "noScreenshot"), Q_ARG(QVariant, "")));
+    QCOMPARE(p.Select(code), int(KLX_Ok));
+    QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectedLanguage(), code);
+    QCOMPARE(p.Text("goingDownText"), switchingOff);
+    QCOMPARE(p.Text("infoText"), noScreenshot);
+    QCOMPARE(p.Text("infoOkText"), ok);
+    if (code == "de") p.window->grabWindow().save(VornScreenshotPath("main-info-de.png"));
+    box->setProperty("visible", false);
+  }
+
+  // An unknown code changes nothing; a catalogue that cannot be loaded leaves
+  // the texts in their own language; the same language again reinstalls it.
+  void selectingALanguage() {
+    Program& p = *m_Program;
+    VornErrorWatch errors;
+    errors.Expect(kNotLoaded);
+    QSignalSpy changed(&KLXlanguageHandler, SIGNAL(KLX_LanguageHandlerLanguageChanged()));
+    QCOMPARE(p.Select("de"), int(KLX_Ok));
+    QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectLanguage("xx"), int(KLX_Ok));
+    QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectLanguage("de"), int(KLX_Ok));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(p.Text("goingDownText"), QString("Wird ausgeschaltet..."));
+
+    const QString italian = p.root.Path() + "/app/KLX32_it.qm";
+    QVERIFY(QFile::rename(italian, italian + ".away"));
+    QCOMPARE(p.Select("it"), int(KLX_Error));
+    QCOMPARE(errors.TakeReports(), (QList<QPair<unsigned, QString>>{{kNotLoaded, "translator could not be loaded"}}));
+    QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectedLanguage(), QString());
+    // No translation is installed, and no signal told QML: the window keeps
+    // what it shows until the next change.
+    QCOMPARE(QCoreApplication::translate("main", "Switching off..."), QString("Switching off..."));
+    QVERIFY(QFile::rename(italian + ".away", italian));
+    QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectLanguage("it"), int(KLX_Ok));
+    QCOMPARE(p.Text("goingDownText"), QString("Spegnimento..."));
+    QCOMPARE(p.Select("en"), int(KLX_Ok));
+
+    KLX_LanguageHandler other;
+    errors.Expect(kInitialize);
+    QCOMPARE(other.KLX_LanguageHandlerInitialize(nullptr), int(KLX_Error));
+    QCOMPARE(errors.TakeReports(),
+             (QList<QPair<unsigned, QString>>{{kInitialize, "KLX_LanguageHandlerInitialize gone wrong"}}));
+  }
+
+  // Lock and forward keys held: the window is grabbed and stored as a JPG
+  // under "/Vorn/Screenshots", and the box tells where.
+  void theTwoKeyGestureStoresAScreenshot() {
+    Program& p = *m_Program;
+    p.Touch(QEvent::TouchBegin, {QPointF(50, 281), QPointF(300, 281)});
+    p.Touch(QEvent::TouchUpdate, {QPointF(50, 282), QPointF(300, 281)});
+    const QTimer& hold = g_app->QGuiTouchHandlerApplicationScreenShotTimer();
+    QVERIFY(hold.isActive());
+    QVERIFY(QMetaObject::invokeMethod(const_cast<QTimer*>(&hold), "timeout"));
+    p.Touch(QEvent::TouchEnd, {QPointF(50, 281), QPointF(300, 281)});
+
+    const QString text = p.Text("infoText");
+    const QRegularExpression stored("^Screenshot is stored in file:\n(/Vorn/Screenshots/\\d+_\\d+_\\d+_\\d+_\\d+_[AP]M(_\\d+)?\\.jpg)$");
+    const QRegularExpressionMatch match = stored.match(text);
+    QVERIFY2(match.hasMatch(), qPrintable(text));
+    const QImage shot(p.root.Path() + match.captured(1), "JPG");
+    QCOMPARE(shot.size(), QSize(480, 272));
+    shot.save(VornScreenshotPath("screenshot-gesture.png"));
+    p.window->grabWindow().save(VornScreenshotPath("main-screenshot-stored.png"));
+    p.window->findChild<QObject*>("infoBox")->setProperty("visible", false);
+  }
+
+  // The date format of this locale (en_US) holds "/" and no seconds: names
+  // stay in the folder, and shots within one minute are numbered.
+  void screenshotNamesStayInTheFolderAndNeverReplaceOneAnother() {
+    Program& p = *m_Program;
+    KLX_LanguageHandler handler;
+    const QDateTime at(QDate(2024, 5, 7), QTime(9, 5, 3));
+    QCOMPARE(handler.KLX_LanguageHandlerGetScreenShot(), false);
+    QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("", at), QString());
+    QVERIFY(handler.KLX_LanguageHandlerSetQuickWindow(p.window));
+    QVERIFY(handler.KLX_LanguageHandlerGetScreenShot());
+    QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("", at), QString("/Vorn/Screenshots/5_7_24_9_05_AM.jpg"));
+    QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("", at.addSecs(40)),
+             QString("/Vorn/Screenshots/5_7_24_9_05_AM_2.jpg"));
+    QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("/media/usb0", at), QString("/media/usb0/5_7_24_9_05_AM.jpg"));
+    QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("/Vorn/../..", at), QString());
+    QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("/Vorn/NoSuchFolder", at), QString());
+    QStringList stored = QDir(p.root.Path() + "/Vorn/Screenshots").entryList({"5_7_24*"}, QDir::Files);
+    QCOMPARE(stored, (QStringList{"5_7_24_9_05_AM.jpg", "5_7_24_9_05_AM_2.jpg"}));
+    QVERIFY(QFileInfo::exists(p.root.Path() + "/media/usb0/5_7_24_9_05_AM.jpg"));
+  }
+
+  // Any touch counts as activity: one on the display ends the alarm.
+  void aTouchOnTheDisplaySilencesTheIdleAlarm() {
+    Program& p = *m_Program;
+    KLX_AudioHandler* audio = p.system.Database().KLX_DatabaseManagerAudioHandlerPointer();
+    p.system.Database().KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout(1, AtomicDirSet, false);
+    p.system.BatteryHandler().KLX_BatteryHandlerResetInactivityTimer();
+    QVERIFY(p.batteryClock.KLX_ManualClockRun(60000 + 2 * 375));
+    QCOMPARE(audio->IdleAlarm(), true);
+    p.Touch(QEvent::TouchBegin, {QPointF(240, 100)});
+    p.Touch(QEvent::TouchEnd, {QPointF(240, 100)});
+    QVERIFY(p.batteryClock.KLX_ManualClockRun(375));
+    QCOMPARE(audio->IdleAlarm(), false);
+    p.system.Database().KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout(0, AtomicDirSet, false);
+  }
+
+  // Keys from the on-screen keyboard, as QML sends them, reach the field
+  // with the focus: letters in the chosen case, digits and the blank as
+  // they are, the backspace as a key.
+  void theKeyboardTypesIntoTheFocusedField() {
+    KLX_KeyboardHandler keyboard;
+    QQuickView view;
+    view.rootContext()->setContextProperty("VornKeyboard", &keyboard);
+    QTemporaryDir dir;
+    QFile qml(dir.filePath("Field.qml"));
+    QVERIFY(qml.open(QIODevice::WriteOnly));
+    qml.write("import QtQuick 2.15\n"
+              "TextInput {\n"
+              "  width: 200; height: 40; focus: true\n"
+              "  function type(keys, caps) { for (var i = 0; i < keys.length; ++i)\n"
+              "    VornKeyboard.KLX_KeyboardHandlerEmitKey(keys[i], caps[i]) }\n"
+              "}\n");
+    qml.close();
+    view.setSource(QUrl::fromLocalFile(qml.fileName()));
+    QCOMPARE(view.status(), QQuickView::Ready);
+    view.show();
+    view.requestActivate();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QQuickItem* field = view.rootObject();
+    QVERIFY(field->hasActiveFocus());
+    const QVariantList keys{int(Qt::Key_A), int(Qt::Key_B), int(Qt::Key_Space), int(Qt::Key_1), int(Qt::Key_2),
+                            int(Qt::Key_Backspace)};
+    const QVariantList caps{true, false, false, true, false, false};
+    QVERIFY(QMetaObject::invokeMethod(field, "type", Q_ARG(QVariant, keys), Q_ARG(QVariant, caps)));
+    QCOMPARE(field->property("text").toString(), QString("Ab 1"));
+  }
+};
+
+int main(int argc, char* argv[]) {
+  // The screenshot names follow the system locale's date format.
+  qputenv("LC_ALL", "en_US.UTF-8");
+  QGuiTouchHandlerApplication app(argc, argv);
+  g_app = &app;
+  TestScreens test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "tst_screens.moc"
