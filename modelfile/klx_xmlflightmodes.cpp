@@ -13,12 +13,14 @@
 // gets the smallest number from 0 to 8 that no kept entry names, the same
 // old number always the same new one. The flight mode moves there with its
 // name, and so do the settings of that flight mode in the used functions
-// and mixers (whose sections come before this one in the file); the old
-// flight mode's settings are reset and flight modes 9 to 26 cleared. The
-// moves are kept for the trim section, which comes after this one and moves
-// each trim's values the same way. Each move is kept once, however many
-// entries named the flight mode: applied twice, the second would take the
-// already emptied old value and overwrite the moved one with 0.
+// and mixers (whose sections come before this one in the file) and their
+// bits in the functions' and mixers' flight-mode masks, without which the
+// moved settings would never be used; the old flight mode's settings are
+// reset and flight modes 9 to 26 cleared. The moves are kept for the trim
+// section, which comes after this one and moves each trim's values and
+// mask bit the same way. Each move is kept once, however many entries named
+// the flight mode: applied twice, the second would take the already emptied
+// old value and overwrite the moved one with 0.
 //
 // An entry of 27 or more names no flight mode (the engine takes flight mode
 // 0 for it) and is left as it is.
@@ -82,11 +84,34 @@ void ToLarger(int (&table)[kEntries]) {
   for (int k : {1, 3, 5, 7}) table[k] = 0;
 }
 
-// Moves flight modes and their settings; only the board's functions and
-// mixers are looked at.
+// A flight-mode mask with each moved flight mode's bit at its new place.
+unsigned MoveBits(unsigned mask, const QVector<KLX_XMLFlightModeMove>& moves) {
+  for (const KLX_XMLFlightModeMove& m : moves) {
+    const unsigned bit = (mask >> m.from) & 1u;
+    mask = (mask & ~(1u << m.from) & ~(1u << m.to)) | (bit << m.to);
+  }
+  return mask;
+}
+
+// Moves flight modes, their settings and mask bits; only the board's
+// functions and mixers are looked at.
 void MoveFlightModes(DB* db, const QVector<KLX_XMLFlightModeMove>& moves) {
+  const int G = AtomicDirGet;
+  const int S = AtomicDirSet;
   const int functions = db->KLX_DataBaseManagerGetMaxFunctions();
   const int mixers = db->KLX_DataBaseManagerGetMaxMixer();
+  for (int f = 0; f < functions; ++f) {
+    if (db->KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, G) != 1) continue;
+    const unsigned mask = db->KLX_DataBaseManagerFunctionGetSet_FunctionSingleMask(f, 0u, G, false);
+    db->KLX_DataBaseManagerFunctionGetSet_FunctionSingleMask(f, MoveBits(mask, moves), S, false);
+    const unsigned diff = db->KLX_DataBaseManagerFunctionGetSet_FunctionDiffSingleMask(f, 0u, G, false);
+    db->KLX_DataBaseManagerFunctionGetSet_FunctionDiffSingleMask(f, MoveBits(diff, moves), S, false);
+  }
+  for (int x = 0; x < mixers; ++x) {
+    if (db->KLX_DataBaseManagerMixerGetSet_IsUsed(x, 0, G) != 1) continue;
+    const unsigned mask = db->KLX_DataBaseManagerMixerGetSet_SingleMask(x, 0u, G, false);
+    db->KLX_DataBaseManagerMixerGetSet_SingleMask(x, MoveBits(mask, moves), S, false);
+  }
   for (const KLX_XMLFlightModeMove& m : moves) {
     db->KLX_DataBaseManagerFlightmodeCopySingleUnitFromTo(m.from, m.to);
     for (int f = 0; f < functions; ++f)
@@ -138,10 +163,18 @@ int KLX_XMLModel::KLX_XMLModelTransferTrimDataToDB() {
   TransferGroup(KLX_XMLSections::kTrim);
   const int trim = m_Data->record.index;
   if (trim < 0 || trim >= m_Db->KLX_DataBaseManagerGetMaxTrim()) return KLX_Ok;
-  for (const KLX_XMLFlightModeMove& m : m_Data->flightModeMoves) {
+  const QVector<KLX_XMLFlightModeMove>& moves = m_Data->flightModeMoves;
+  if (moves.isEmpty()) return KLX_Ok;
+  for (const KLX_XMLFlightModeMove& m : moves) {
     const int value = m_Db->KLX_DataBaseManagerTrimGetSetTrimValue(trim, m.from, 0, AtomicDirGet);
     m_Db->KLX_DataBaseManagerTrimGetSetTrimValue(trim, m.to, value, AtomicDirSet);
     m_Db->KLX_DataBaseManagerTrimGetSetTrimValue(trim, m.from, 0, AtomicDirSet);
+  }
+  // A mask the file gave names the old numbers; one built from the flight
+  // modes in use already names the new ones.
+  if (m_Data->record.given & (1u << KLX_XMLSections::TrimMaskField)) {
+    const unsigned mask = m_Db->KLX_DataBaseManagerTrimGetSet_SingleMask(trim, 0u, AtomicDirGet);
+    m_Db->KLX_DataBaseManagerTrimGetSet_SingleMask(trim, MoveBits(mask, moves), AtomicDirSet);
   }
   return KLX_Ok;
 }

@@ -482,7 +482,7 @@ const KLX_XMLGroup* const kFlightModeAssignParts[] = {&kAssignControls, &kAssign
 
 // ---- Trims ---------------------------------------------------------------------------------
 
-enum TrimField { TrFlags = 1, TrMask = 2 };
+enum TrimField { TrFlags = 1, TrMask = KLX_XMLSections::TrimMaskField };
 const KLX_XMLField kTrimFields[] = {
     F("TrimSteps", C::Uint16, 0x215E7, "trim TrimSteps error",
       [](DB* d, int t, int, int v, int dir) { return d->KLX_DataBaseManagerTrimGetSetTrimStepsPerDelta(t, v, dir, false); }),

@@ -158,6 +158,8 @@ extern const KLX_XMLGroup kSwitch;
 extern const KLX_XMLGroup kSpecialSwitch;
 extern const KLX_XMLGroup kFlightModeAssign;
 extern const KLX_XMLGroup kTrim;
+// The place of "Trim_FM_Mask" among a "TRIM"'s values.
+constexpr int TrimMaskField = 2;
 // The values of a "RECEIVER" in its staged record.
 enum ReceiverField : int { RxUsed, RxSerial, RxType, RxFeatures, RxMajor, RxMinor, RxFieldCount };
 extern const KLX_XMLGroup kReceiver;
