@@ -309,6 +309,64 @@ class TestRoundTrip : public QObject {
     QCOMPARE(WithoutElements(WithoutCheckValue(text), {"FLIGHTMODEASSIGN", "TRIM"}), expected);
   }
 
+  // The binding id under the element of the mode, the mode in the mask's
+  // top bits, one "RECEIVER" per receiver; loaded back as saved.
+  void receiversInEachBindingMode_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<int>>("bound");
+    QTest::addColumn<QByteArray>("main");
+    QTest::newRow("ordinary") << 0 << QList<int>{1, 3}
+                              << QByteArray("<RECEIVERMAIN><BindConfig>9876543210</BindConfig>"
+                                            "<BindConfigREdiv>0</BindConfigREdiv><ReceiverMask>10</ReceiverMask>"
+                                            "</RECEIVERMAIN>");
+    QTest::newRow("R-Ediv 14") << 64 << QList<int>{0}
+                               << QByteArray("<RECEIVERMAIN><BindConfig>0</BindConfig>"
+                                             "<BindConfigREdiv>9876543210</BindConfigREdiv>"
+                                             "<ReceiverMask>65</ReceiverMask></RECEIVERMAIN>");
+    QTest::newRow("R-Ediv 21") << 128 << QList<int>{0, 1, 2, 3}
+                               << QByteArray("<RECEIVERMAIN><BindConfig>0</BindConfig>"
+                                             "<BindConfigREdiv>9876543210</BindConfigREdiv>"
+                                             "<ReceiverMask>143</ReceiverMask></RECEIVERMAIN>");
+    QTest::newRow("none bound") << 0 << QList<int>{}
+                                << QByteArray("<RECEIVERMAIN><BindConfig>9876543210</BindConfig>"
+                                              "<BindConfigREdiv>0</BindConfigREdiv><ReceiverMask>0</ReceiverMask>"
+                                              "</RECEIVERMAIN>");
+  }
+  void receiversInEachBindingMode() {
+    QFETCH(int, mode);
+    QFETCH(QList<int>, bound);
+    QFETCH(QByteArray, main);
+    ModelFileFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    db.KLX_DataBaseManagerReceiverModeSet(static_cast<KLX_Receiver::rx_mode_t>(mode));
+    db.KLX_DataBaseManagerReceiverGetSetBindConfig(9876543210ULL, AtomicDirSet);
+    QByteArray receivers;
+    for (int slot : bound) {
+      CReceiver receiver;
+      receiver.mask = static_cast<uint8_t>(1u << slot);
+      receiver.used = 1;
+      receiver.serialNumber = 100u + unsigned(slot);
+      receiver.type = 7;
+      receiver.features = 65535;
+      receiver.version.Set(3, static_cast<unsigned char>(slot));
+      db.KLX_DataBaseManagerSetReceiver(receiver);
+      receivers += "<RECEIVER><Index>" + QByteArray::number(slot) + "</Index><IsUsed>1</IsUsed><SerialNumber>" +
+                   QByteArray::number(100 + slot) + "</SerialNumber><Typ>7</Typ><Features>65535</Features>"
+                   "<SwVerMajor>3</SwVerMajor><SwVerMinor>" + QByteArray::number(slot) + "</SwVerMinor></RECEIVER>";
+    }
+    QCOMPARE(fx.Save(), int(KLX_Ok));
+    const QByteArray text = SettingsFixture::Read(ModelFileFixture::Path());
+    QCOMPARE(Elements(text, "RECEIVERMAIN"), main);
+    QCOMPARE(Elements(text, "RECEIVER"), receivers);
+
+    const QByteArray before = fx.Receivers();
+    db.KLX_DataBaseManagerResetAllModelData();
+    // The mode the file gives, not one left from before.
+    db.KLX_DataBaseManagerReceiverModeSet(mode ? KLX_Receiver::RX_MODE_NONE : KLX_Receiver::RX_MODE_REDIV_14);
+    QCOMPARE(fx.Load(), int(KLX_Ok));
+    QCOMPARE(fx.Receivers(), before);
+  }
+
   // A file holds what the writing board has; the reading board keeps what
   // fits its counts.
   void filesOfTheOtherBoard_data() {
