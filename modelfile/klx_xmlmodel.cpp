@@ -272,9 +272,7 @@ bool ReadField(QXmlStreamReader* r, const KLX_XMLField& f, int* value) {
   const QString text = Text(r);
   if (r->hasError()) return false;
   int v = 0;
-  bool ok = false;
-  v = f.isUnsigned ? static_cast<int>(text.toUInt(&ok)) : text.toInt(&ok);
-  if (!ok || !Passes(f, v)) {
+  if (!ToNumber(text, f.isUnsigned, &v) || !Passes(f, v)) {
     Report(f.code, f.text);
     return false;
   }

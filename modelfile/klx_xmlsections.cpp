@@ -650,6 +650,8 @@ const KLX_XMLGroup kSpecialSwitch = [] {
   return g;
 }();
 
+// Read and written by the table; copied by a transfer of its own, which
+// first converts a file of the other board.
 const KLX_XMLGroup kFlightModeAssign = [] {
   KLX_XMLGroup g = Group("FLIGHTMODEASSIGN", "flightmode assign", 0x515C9, "flightmode assign skip error");
   g.parts = kFlightModeAssignParts;

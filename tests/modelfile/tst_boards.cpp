@@ -37,6 +37,13 @@ QByteArray Trim(int index, int steps, int flags, qint64 mask, const QList<int>& 
 }
 
 QList<int> Zeros(int n) { return QVector<int>(n, 0).toList(); }
+
+// The file loaded on the fixture's board and saved again: the saved text.
+QByteArray LoadedAndSaved(ModelFileFixture& fx, const QByteArray& file) {
+  if (!SettingsFixture::Write(ModelFileFixture::Path(), file)) return QByteArray();
+  if (fx.Load() != KLX_Ok || fx.Save() != KLX_Ok) return QByteArray();
+  return SettingsFixture::Read(ModelFileFixture::Path());
+}
 }  // namespace
 
 class TestBoards : public QObject {
@@ -71,12 +78,8 @@ class TestBoards : public QObject {
         "<TRIMVALUE><Index>0</Index><TrimValue>100</TrimValue></TRIMVALUE>"
         "<TRIMVALUE><Index>20</Index><TrimValue>-300</TrimValue></TRIMVALUE>"
         "<TRIMVALUE><Index>24</Index><TrimValue>55</TrimValue></TRIMVALUE></TRIM>");
-    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), file));
     VornErrorWatch watch;
-    QCOMPARE(fx.Load(), int(KLX_Ok));
-    QCOMPARE(fx.Save(), int(KLX_Ok));
-    watch.Clear();
-    const QByteArray saved = SettingsFixture::Read(ModelFileFixture::Path());
+    const QByteArray saved = LoadedAndSaved(fx, file);
 
     QCOMPARE(Elements(saved, "FLIGHTMODE"),
              QByteArray("<FLIGHTMODE><Index>0</Index><Name>Normal</Name><IsUsed>1</IsUsed><FadeIn>0</FadeIn>"
@@ -127,12 +130,8 @@ class TestBoards : public QObject {
         ModelXml("<FLIGHTMODE><Index>8</Index><Name>Landing</Name><IsUsed>1</IsUsed></FLIGHTMODE>" +
                  Assignment({1280, 1281, 1282, 1283, 1284, 1285, 1286}, {1, 2, 3, 4, 5, 6, 7, 8, 0}) +
                  Trim(0, 5, 1, 256, {100, 0, 0, 0, 0, 0, 0, 0, -300}));
-    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), file));
     VornErrorWatch watch;
-    QCOMPARE(fx.Load(), int(KLX_Ok));
-    QCOMPARE(fx.Save(), int(KLX_Ok));
-    watch.Clear();
-    const QByteArray saved = SettingsFixture::Read(ModelFileFixture::Path());
+    const QByteArray saved = LoadedAndSaved(fx, file);
 
     QCOMPARE(Elements(saved, "FLIGHTMODE"),
              QByteArray("<FLIGHTMODE><Index>8</Index><Name>Landing</Name><IsUsed>1</IsUsed><FadeIn>0</FadeIn>"
