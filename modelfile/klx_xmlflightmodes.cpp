@@ -6,8 +6,8 @@
 // board's entries 0 to 8 are the larger board's entries 0, 2, 4, 6, 8, 9,
 // 10, 11 and 12: a file of the larger board read on the smaller one keeps
 // those (entries 9 to 12 become 0), a file of the smaller board read on the
-// larger one spreads them back (entries 1, 3, 5 and 7 become 0). Which board
-// wrote the file tells the number of "Control" elements it holds.
+// larger one spreads them back (entries 1, 3, 5 and 7 become 0). The number
+// of "Control" elements in the file tells which board wrote it.
 //
 // On the smaller board a kept entry that names a flight mode from 9 to 26
 // gets the smallest number from 0 to 8 that no kept entry names, the same

@@ -110,7 +110,6 @@ struct KLX_XMLStaged {
 struct KLX_XMLFlightModeMove {
   int from;
   int to;
-  bool operator==(const KLX_XMLFlightModeMove& o) const { return from == o.from && to == o.to; }
 };
 
 // One sequencer as its element gives it, in the facade's units.
