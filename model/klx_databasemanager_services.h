@@ -35,6 +35,8 @@
   Q_INVOKABLE bool KLX_DataBaseManagerIsReceiverUsed(int index);
   bool KLX_DataBaseManagerIsAnyReceiverUsed();
   int KLX_DataBaseManagerGetReceiverMask();
+  // The slot (mask-bit number) behind a receiver list position, or -1.
+  int KLX_DataBaseManagerGetReceiverSlot(int index);
   Q_INVOKABLE qint64 KLX_DataBaseManagerGetReceiverSerialNumber(int index);
   Q_INVOKABLE qint64 KLX_DataBaseManagerGetMyReceiverType(int index);
   qint64 KLX_DataBaseManagerGetReceiverFeatures(unsigned int index);

@@ -46,6 +46,10 @@ bool KLX_DataBaseManager::KLX_DataBaseManagerIsAnyReceiverUsed() { return KLX_Da
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetReceiverMask() { return m_Receiver ? m_Receiver->GetMask() : 0; }
 
+int KLX_DataBaseManager::KLX_DataBaseManagerGetReceiverSlot(int index) {
+  return m_Receiver ? m_Receiver->GetSlot(unsigned(index)) : -1;
+}
+
 qint64 KLX_DataBaseManager::KLX_DataBaseManagerGetReceiverSerialNumber(int index) {
   return m_Receiver ? m_Receiver->GetSerialNumber(unsigned(index)) : qint64(KLX_Error);
 }

@@ -77,6 +77,11 @@ unsigned char KLX_Receiver::GetMask() const {
   return mask;
 }
 
+int KLX_Receiver::GetSlot(unsigned int index) const {
+  QMutexLocker lock(&m_Mutex);
+  return Slot(index);
+}
+
 void KLX_Receiver::ResetIndexMap() {
   QMutexLocker lock(&m_Mutex);
   for (int i = 0; i < kSlots; ++i) m_IndexMap[i] = i;

@@ -59,6 +59,8 @@ class KLX_Receiver : public QObject, public KLX_BaseClassDatabase {
   void SetVersion(unsigned int index, const CVersion& version);
   void ClearVersion(unsigned int index);
   unsigned char GetMask() const;
+  // The slot behind a logical index (the identity until the list is cut), or -1.
+  int GetSlot(unsigned int index) const;
   void ResetIndexMap();
   // False when the mode stayed as it was.
   bool SetMode(rx_mode_t mode);

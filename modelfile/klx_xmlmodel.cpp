@@ -18,6 +18,7 @@
 #include "frame/klx_xmlsafefile.h"
 #include "frame/simplecrypt.h"
 #include "model/klx_databasemanager.h"
+#include "modelfile/klx_xmlsectionio.h"
 #include "modelfile/klx_xmlsections.h"
 #include "modelfile/klx_xmltextwriter.h"
 
@@ -53,43 +54,19 @@ const QLatin1String kIndex("Index");
 const QLatin1String kName("Name");
 const char kSkipText[] = "skip unknown element in model file";
 
-void Report(unsigned code, const QString& text) { KLXErrorHandler.RegisterError(code, text); }
-void Report(unsigned code, const char* text) { KLXErrorHandler.RegisterError(code, QString::fromLatin1(text)); }
-
-void Skip(QXmlStreamReader* r, unsigned code, const char* text) {
-  Report(code, text);
-  r->skipCurrentElement();
-}
+using KLX_XMLIO::Report;
+using KLX_XMLIO::Skip;
+using KLX_XMLIO::Text;
+using KLX_XMLIO::ReadField;
 
 void ReportDamaged(QXmlStreamReader* r) {
   Report(kErrDamaged, QStringLiteral("model file damaged at line %1: %2").arg(r->lineNumber()).arg(r->errorString()));
 }
 
-QString Text(QXmlStreamReader* r) { return r->readElementText(QXmlStreamReader::SkipChildElements); }
-
 bool ToNumber(const QString& text, bool isUnsigned, int* value) {
   bool ok = false;
   *value = isUnsigned ? static_cast<int>(text.toUInt(&ok)) : text.toInt(&ok);
   return ok;
-}
-
-bool Passes(const KLX_XMLField& f, int v) {
-  switch (f.check) {
-    case KLX_XMLCheck::Uint8: return KLX_XMLModelBase::KLX_XMLModelBaseCheckUint8(v);
-    case KLX_XMLCheck::Sint8: return KLX_XMLModelBase::KLX_XMLModelBaseCheckSint8(v);
-    case KLX_XMLCheck::Uint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckUint16(v);
-    case KLX_XMLCheck::Sint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckSint16(v);
-    case KLX_XMLCheck::Boolean: return KLX_XMLModelBase::KLX_XMLModelBaseCheckBoolean(v);
-    case KLX_XMLCheck::TControl: return KLX_XMLModelBase::KLX_XMLModelBaseCheckTControl(v);
-    case KLX_XMLCheck::TIndex: return KLX_XMLModelBase::KLX_XMLModelBaseCheckTIndex(v);
-    case KLX_XMLCheck::Any: return true;
-    case KLX_XMLCheck::UpToMax: return static_cast<unsigned>(v) <= static_cast<unsigned>(f.max);
-  }
-  return false;
-}
-
-QString Number(const KLX_XMLField& f, int v) {
-  return f.isUnsigned ? QString::number(static_cast<unsigned>(v)) : QString::number(v);
 }
 
 // "Index" of a record or of a part: converted, bounded, else reported.
@@ -107,18 +84,6 @@ bool ReadIndex(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index) {
   return true;
 }
 
-bool ReadField(QXmlStreamReader* r, const KLX_XMLField& f, int* value) {
-  const QString text = Text(r);
-  if (r->hasError()) return false;
-  int v = 0;
-  if (!ToNumber(text, f.isUnsigned, &v) || !Passes(f, v)) {
-    Report(f.code, f.text);
-    return false;
-  }
-  *value = v;
-  return true;
-}
-
 int FindField(const KLX_XMLGroup& g, const QStringRef& name) {
   for (int i = 0; i < g.fieldCount; ++i)
     if (name == g.fields[i].name) return i;
@@ -130,10 +95,12 @@ int FindField(const KLX_XMLGroup& g, const QStringRef& name) {
 constexpr int kNotTaken = KLX_False;
 
 // The children of one element up to its end tag: "Index", the fields, what
-// `more` takes; anything else is reported and skipped. KLX_Ok, or
-// KLX_Error on a refused value or a damaged file.
+// `more` takes; anything else is reported and skipped. `accepted` counts
+// the values taken. KLX_Ok, or KLX_Error on a refused value or a damaged
+// file.
 template <typename More>
-int ReadChildren(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index, int* values, unsigned* given, More more) {
+int ReadChildren(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index, int* values, unsigned* given,
+                 int* accepted, More more) {
   while (r->readNextStartElement()) {
     const QStringRef name = r->name();
     if (g.indexMax >= 0 && name == kIndex) {
@@ -143,7 +110,12 @@ int ReadChildren(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index, int* va
     const int f = FindField(g, name);
     if (f >= 0) {
       if (!ReadField(r, g.fields[f], &values[f])) return KLX_Error;
+      if (g.valuesNeedIndex && static_cast<unsigned>(*index) > static_cast<unsigned>(g.indexMax)) {
+        Report(g.endCode, g.endText);
+        return KLX_Error;
+      }
       *given |= 1u << f;
+      ++*accepted;
       continue;
     }
     const int taken = more(name);
@@ -153,14 +125,17 @@ int ReadChildren(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index, int* va
   return r->hasError() ? KLX_Error : KLX_Ok;
 }
 
-int ReadPart(QXmlStreamReader* r, const KLX_XMLGroup& part, QVector<KLX_XMLStaged::Part>* cells) {
+int ReadPart(QXmlStreamReader* r, const KLX_XMLGroup& part, QVector<KLX_XMLStaged::Part>* cells, int* accepted) {
   int values[KLX_XMLStaged::kMaxFields];
   std::memcpy(values, part.start, sizeof(int) * part.fieldCount);
   unsigned given = 0;
   int index = -1;
-  if (ReadChildren(r, part, &index, values, &given, [](const QStringRef&) { return kNotTaken; }) != KLX_Ok)
+  int taken = 0;
+  if (ReadChildren(r, part, &index, values, &given, &taken, [](const QStringRef&) { return kNotTaken; }) != KLX_Ok)
     return KLX_Error;
   if (static_cast<unsigned>(index) > static_cast<unsigned>(part.indexMax)) {
+    // A part whose values need their "Index" first has none to keep.
+    if (part.valuesNeedIndex) return KLX_Ok;
     Report(part.endCode, part.endText);
     return KLX_Error;
   }
@@ -169,21 +144,8 @@ int ReadPart(QXmlStreamReader* r, const KLX_XMLGroup& part, QVector<KLX_XMLStage
   std::memcpy(slot.values, values, sizeof(int) * part.fieldCount);
   slot.given = given;
   slot.present = true;
+  *accepted += taken;
   return KLX_Ok;
-}
-
-void ReportReplaced(const KLX_XMLGroup& g, int unit, int sub, const QString& field, const QString& value,
-                    const QString& stored) {
-  QString where = QString::number(unit);
-  if (sub >= 0) where += QLatin1Char('/') + QString::number(sub);
-  Report(kReplaced, QStringLiteral("%1 %2 %3 %4 replaced by %5").arg(g.prefix, where, field, value, stored));
-}
-
-// Writes one value into the facade; a value the store does not keep as
-// given (out of its range, a refused name) is reported.
-void Copy(KLX_DataBaseManager* db, const KLX_XMLGroup& g, const KLX_XMLField& f, int unit, int sub, int value) {
-  const int stored = f.access(db, unit, sub < 0 ? 0 : sub, value, AtomicDirSet);
-  if (stored != value) ReportReplaced(g, unit, sub, f.name, Number(f, value), Number(f, stored));
 }
 
 // The order of "DATA". Sections that come with later work are written empty
@@ -202,22 +164,22 @@ const SectionWriter kWriters[] = {
     {"MIXER", &KLX_XMLModel::KLX_XMLModelWriteModelMixer},
     {"LIMITER", &KLX_XMLModel::KLX_XMLModelWriteModelLimiter},
     {"FLIGHTMODE", &KLX_XMLModel::KLX_XMLModelWriteModelFlightMode},
-    {"FLIGHTMODEASSIGN", nullptr},
+    {"FLIGHTMODEASSIGN", &KLX_XMLModel::KLX_XMLModelWriteModelFlightModeAssign},
     {"CURVE", &KLX_XMLModel::KLX_XMLModelWriteModelCurve},
-    {"SEQUENCER", nullptr},
+    {"SEQUENCER", &KLX_XMLModel::KLX_XMLModelWriteModelSequencer},
     {"VIRTSWITCH", &KLX_XMLModel::KLX_XMLModelWriteModelSwitches},
     {"TTSLHandling", nullptr},
     {"Headup", nullptr},
     {"TIMER", nullptr},
     {"COMPLEXTIMER", nullptr},
-    {"TRIM", nullptr},
+    {"TRIM", &KLX_XMLModel::KLX_XMLModelWriteModelTrim},
     {"TELEMETRIEPAGE", nullptr},
     {"TELEMETRYALIASES", nullptr},
     {"SWITCHCONFIGURATION", &KLX_XMLModel::KLX_XMLModelWriteModelSpecialSwitch},
     {"TELEMETRYCONTROL", nullptr},
     {"PREFLIGHT", nullptr},
-    {"RECEIVERMAIN", nullptr},
-    {"RECEIVER", nullptr},
+    {"RECEIVERMAIN", &KLX_XMLModel::KLX_XMLModelWriteReceiverMain},
+    {"RECEIVER", &KLX_XMLModel::KLX_XMLModelWriteReceiverMode},
     {"VOICEALARM", nullptr},
     {"TELESTATUSALARMVOICE TELEALARMVOICE TELEWARNINGVOICE", nullptr},
     {"Vario", nullptr},
@@ -256,13 +218,84 @@ const SectionReader kReaders[] = {
      &KLX_XMLModel::KLX_XMLModelTransferFlightModeDataToDB, 0x51520, "flightmode index error, could not write to DB"},
     {QLatin1String("CURVE"), &KLX_XMLModel::KLX_XMLModelReadModelCurveData,
      &KLX_XMLModel::KLX_XMLModelTransferCurveDataToDB, 0x51516, "curve index error, could not write to DB"},
+    {QLatin1String("SEQUENCER"), &KLX_XMLModel::KLX_XMLModelReadModelSequencerData,
+     &KLX_XMLModel::KLX_XMLModelTransferSequencerDataToDB, 0x51573, "sequencer index error, could not write to DB"},
+    {QLatin1String("RECEIVERMAIN"), &KLX_XMLModel::KLX_XMLModelReadModelReceiverMainData,
+     &KLX_XMLModel::KLX_XMLModelTransferReceiverMainDataToDB, 0x5156D, "reciver error, could not write to DB"},
+    {QLatin1String("RECEIVER"), &KLX_XMLModel::KLX_XMLModelReadModelReceiverData,
+     &KLX_XMLModel::KLX_XMLModelTransferReceiverDataToDB, 0x51516, "receiver index error, could not write to DB"},
     {QLatin1String("VIRTSWITCH"), &KLX_XMLModel::KLX_XMLModelReadModelSwitchesData,
      &KLX_XMLModel::KLX_XMLModelTransferSwitchesDataToDB, 0x515BE, "switch index error, could not write to DB"},
+    {QLatin1String("FLIGHTMODEASSIGN"), &KLX_XMLModel::KLX_XMLModelReadFlightModeAssign,
+     &KLX_XMLModel::KLX_XMLModelTransferFlightModeAssignToDB, 0x515C6,
+     "flightmode index error, could not write to DB"},
+    {QLatin1String("TRIM"), &KLX_XMLModel::KLX_XMLModelReadModelTrimData,
+     &KLX_XMLModel::KLX_XMLModelTransferTrimDataToDB, 0x51501, "trim index error, could not write to DB"},
     {QLatin1String("SWITCHCONFIGURATION"), &KLX_XMLModel::KLX_XMLModelReadModelSpecialSwitch,
      &KLX_XMLModel::KLX_XMLModelTransferSpecialSwitchDataToDB, 0x515F3,
      "special switch index error, could not write to DB"},
 };
 }  // namespace
+
+// ---- What every section shares ----------------------------------------------------------
+
+namespace KLX_XMLIO {
+void Report(unsigned code, const QString& text) { KLXErrorHandler.RegisterError(code, text); }
+void Report(unsigned code, const char* text) { KLXErrorHandler.RegisterError(code, QString::fromLatin1(text)); }
+
+void Skip(QXmlStreamReader* r, unsigned code, const char* text) {
+  Report(code, text);
+  r->skipCurrentElement();
+}
+
+QString Text(QXmlStreamReader* r) { return r->readElementText(QXmlStreamReader::SkipChildElements); }
+
+namespace {
+bool Passes(const KLX_XMLField& f, int v) {
+  switch (f.check) {
+    case KLX_XMLCheck::Uint8: return KLX_XMLModelBase::KLX_XMLModelBaseCheckUint8(v);
+    case KLX_XMLCheck::Sint8: return KLX_XMLModelBase::KLX_XMLModelBaseCheckSint8(v);
+    case KLX_XMLCheck::Uint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckUint16(v);
+    case KLX_XMLCheck::Sint16: return KLX_XMLModelBase::KLX_XMLModelBaseCheckSint16(v);
+    case KLX_XMLCheck::Boolean: return KLX_XMLModelBase::KLX_XMLModelBaseCheckBoolean(v);
+    case KLX_XMLCheck::TControl: return KLX_XMLModelBase::KLX_XMLModelBaseCheckTControl(v);
+    case KLX_XMLCheck::TIndex: return KLX_XMLModelBase::KLX_XMLModelBaseCheckTIndex(v);
+    case KLX_XMLCheck::Any: return true;
+    case KLX_XMLCheck::UpToMax: return static_cast<unsigned>(v) <= static_cast<unsigned>(f.max);
+    case KLX_XMLCheck::Range: return v >= f.min && v <= f.max;
+  }
+  return false;
+}
+}  // namespace
+
+bool ReadField(QXmlStreamReader* r, const KLX_XMLField& f, int* value) {
+  const QString text = Text(r);
+  if (r->hasError()) return false;
+  int v = 0;
+  if (!ToNumber(text, f.isUnsigned, &v) || !Passes(f, v)) {
+    Report(f.code, f.text);
+    return false;
+  }
+  *value = v;
+  return true;
+}
+
+QString Number(const KLX_XMLField& f, int v) {
+  return f.isUnsigned ? QString::number(static_cast<unsigned>(v)) : QString::number(v);
+}
+
+void ReportReplaced(QLatin1String prefix, int unit, int sub, const QString& field, const QString& value,
+                    const QString& stored) {
+  QString where = QString::number(unit);
+  if (sub >= 0) where += QLatin1Char('/') + QString::number(sub);
+  Report(kReplaced, QStringLiteral("%1 %2 %3 %4 replaced by %5").arg(prefix, where, field, value, stored));
+}
+
+void Copy(KLX_DataBaseManager* db, QLatin1String prefix, const KLX_XMLField& f, int unit, int sub, int value) {
+  const int stored = f.access(db, unit, sub < 0 ? 0 : sub, value, AtomicDirSet);
+  if (stored != value) ReportReplaced(prefix, unit, sub, f.name, Number(f, value), Number(f, stored));
+}
+}  // namespace KLX_XMLIO
 
 KLX_XMLModel::KLX_XMLModel() = default;
 KLX_XMLModel::~KLX_XMLModel() = default;
@@ -561,11 +594,13 @@ int KLX_XMLModel::ReadGroup(QXmlStreamReader* r, const KLX_XMLGroup& g) {
   st.given = 0;
   for (int i = 0; i < g.fieldCount; ++i) st.values[i] = g.start ? g.start[i] : 0;
   for (int p = 0; g.parts && g.parts[p]; ++p) {
+    st.accepted[p] = 0;
     QVector<KLX_XMLStaged::Part>& cells = st.parts[p];
     cells.resize(g.parts[p]->indexMax + 1);
     for (KLX_XMLStaged::Part& slot : cells) slot.present = false;
   }
-  return ReadChildren(r, g, &st.index, st.values, &st.given, [&](const QStringRef& name) {
+  int fields = 0;
+  return ReadChildren(r, g, &st.index, st.values, &st.given, &fields, [&](const QStringRef& name) {
     if (g.name && name == kName) {
       const QString text = Text(r);
       if (r->hasError()) return int(KLX_Error);
@@ -574,7 +609,7 @@ int KLX_XMLModel::ReadGroup(QXmlStreamReader* r, const KLX_XMLGroup& g) {
       return int(KLX_Ok);
     }
     for (int p = 0; g.parts && g.parts[p]; ++p)
-      if (name == g.parts[p]->element) return ReadPart(r, *g.parts[p], &st.parts[p]);
+      if (name == g.parts[p]->element) return ReadPart(r, *g.parts[p], &st.parts[p], &st.accepted[p]);
     return kNotTaken;
   });
 }
@@ -590,17 +625,17 @@ int KLX_XMLModel::TransferGroup(const KLX_XMLGroup& g) {
   }
   if (g.name && st.nameGiven) {
     const QString stored = g.name(m_Db, unit, st.name, AtomicDirSet);
-    if (stored != st.name) ReportReplaced(g, unit, -1, kName, st.name, stored);
+    if (stored != st.name) KLX_XMLIO::ReportReplaced(g.prefix, unit, -1, kName, st.name, stored);
   }
   for (int i = 0; i < g.fieldCount; ++i)
-    if (g.start || (st.given & (1u << i))) Copy(m_Db, g, g.fields[i], unit, -1, st.values[i]);
+    if (g.start || (st.given & (1u << i))) KLX_XMLIO::Copy(m_Db, g.prefix, g.fields[i], unit, -1, st.values[i]);
   if (g.afterCopy) g.afterCopy(m_Db, st);
   for (int p = 0; g.parts && g.parts[p]; ++p) {
     const KLX_XMLGroup& part = *g.parts[p];
     for (int sub = 0; sub < st.parts[p].size(); ++sub) {
       const KLX_XMLStaged::Part& slot = st.parts[p].at(sub);
       if (!slot.present || !part.copyIf(m_Db, sub, slot.values)) continue;
-      for (int i = 0; i < part.fieldCount; ++i) Copy(m_Db, part, part.fields[i], unit, sub, slot.values[i]);
+      for (int i = 0; i < part.fieldCount; ++i) KLX_XMLIO::Copy(m_Db, part.prefix, part.fields[i], unit, sub, slot.values[i]);
     }
   }
   return KLX_Ok;
@@ -634,6 +669,16 @@ KLX_XML_SECTION(KLX_XMLModelWriteModelSwitches, KLX_XMLModelReadModelSwitchesDat
 KLX_XML_SECTION(KLX_XMLModelWriteModelSpecialSwitch, KLX_XMLModelReadModelSpecialSwitch,
                 KLX_XMLModelTransferSpecialSwitchDataToDB, kSpecialSwitch)
 #undef KLX_XML_SECTION
+
+// Sections whose table gives the text, with a transfer of their own.
+void KLX_XMLModel::KLX_XMLModelWriteModelFlightModeAssign(KLX_XMLTextWriter* w) {
+  WriteGroup(w, KLX_XMLSections::kFlightModeAssign);
+}
+int KLX_XMLModel::KLX_XMLModelReadFlightModeAssign(QXmlStreamReader* r) {
+  return ReadGroup(r, KLX_XMLSections::kFlightModeAssign);
+}
+void KLX_XMLModel::KLX_XMLModelWriteModelTrim(KLX_XMLTextWriter* w) { WriteGroup(w, KLX_XMLSections::kTrim); }
+int KLX_XMLModel::KLX_XMLModelReadModelTrimData(QXmlStreamReader* r) { return ReadGroup(r, KLX_XMLSections::kTrim); }
 
 void KLX_XMLModel::KLX_XMLModelWriteModelFuncOrder(KLX_XMLTextWriter* w) {
   const QList<int> order = m_Db->KLX_DataBaseManagerFunctionGetDisplayedOrder();

@@ -58,9 +58,14 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteModelMixer(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelLimiter(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelFlightMode(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelFlightModeAssign(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelCurve(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelSequencer(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelSwitches(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelTrim(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelSpecialSwitch(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteReceiverMain(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteReceiverMode(KLX_XMLTextWriter* w);
 
   // Section readers (KLX_Ok, or KLX_Error on a refused value) and transfers (KLX_Ok).
   int KLX_XMLModelReadModelRuntimeData(QXmlStreamReader* r);
@@ -85,6 +90,19 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   int KLX_XMLModelTransferSwitchesDataToDB();
   int KLX_XMLModelReadModelSpecialSwitch(QXmlStreamReader* r);
   int KLX_XMLModelTransferSpecialSwitchDataToDB();
+  // The assignment of a file of the other board is converted to this
+  // board's layout; flight modes the smaller board lacks are renumbered and
+  // the trims that follow move their values with them.
+  int KLX_XMLModelReadFlightModeAssign(QXmlStreamReader* r);
+  int KLX_XMLModelTransferFlightModeAssignToDB();
+  int KLX_XMLModelReadModelTrimData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferTrimDataToDB();
+  int KLX_XMLModelReadModelSequencerData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferSequencerDataToDB();
+  int KLX_XMLModelReadModelReceiverMainData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferReceiverMainDataToDB();
+  int KLX_XMLModelReadModelReceiverData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferReceiverDataToDB();
 
   // Saves that reached the file and reads that were started, for tests.
   int KLX_XMLModelWrites() const { return m_Writes; }

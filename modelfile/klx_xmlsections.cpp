@@ -440,6 +440,82 @@ const KLX_XMLGroup kControls = [] {
 
 const KLX_XMLGroup* const kSpecialSwitchParts[] = {&kControls, nullptr};
 
+// ---- Flight-mode assignment ----------------------------------------------------------------
+
+const KLX_XMLField kAssignControlFields[] = {
+    F("Control", C::Uint16, 0x515C7, "flightmode assign CONTROLS Control error",
+      [](DB* d, int, int slot, int v, int dir) {
+        return d->KLX_DataBaseManagerFlightmodeAssignGetSet_Control(slot, v, dir, false);
+      }),
+};
+const int kNoControl[] = {65535};
+const KLX_XMLField kAssignTableFields[] = {
+    F("Flightmode", C::Uint8, 0x515D0, "flightmode assign FLIGHTMODES Flightmode error",
+      [](DB* d, int, int entry, int v, int dir) {
+        return d->KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(entry, v, dir, false);
+      }),
+};
+
+const KLX_XMLGroup kAssignControls = [] {
+  KLX_XMLGroup g = Part("CONTROLS", "flightmode assign CONTROLS", false, 7, 0x515C6,
+                        "flightmode assign CONTROLS Index error", 0x515C6, "switch controlindex error", 0x515C9,
+                        "flightmode assign skip error");
+  SetFields(&g, kAssignControlFields);
+  g.start = kNoControl;
+  g.writeIf = [](DB* d, int, int slot) { return slot < d->KLX_DataBaseManagerGetMaxFMControls(); };
+  g.copyIf = CopyAlways;
+  return g;
+}();
+
+const KLX_XMLGroup kAssignTable = [] {
+  KLX_XMLGroup g = Part("FLIGHTMODES", "flightmode assign FLIGHTMODES", false, 26, 0x515C6,
+                        "flightmode assign FLIGHTMODES Index error", 0x515C6, "switch FMModeLUT index error", 0x515C9,
+                        "flightmode assign skip error");
+  SetFields(&g, kAssignTableFields);
+  g.start = kZero;
+  g.writeIf = [](DB* d, int, int entry) { return IsFlightMode(d, entry); };
+  g.copyIf = CopyAlways;
+  return g;
+}();
+
+const KLX_XMLGroup* const kFlightModeAssignParts[] = {&kAssignControls, &kAssignTable, nullptr};
+
+// ---- Trims ---------------------------------------------------------------------------------
+
+enum TrimField { TrFlags = 1, TrMask = KLX_XMLSections::TrimMaskField };
+const KLX_XMLField kTrimFields[] = {
+    F("TrimSteps", C::Uint16, 0x215E7, "trim TrimSteps error",
+      [](DB* d, int t, int, int v, int dir) { return d->KLX_DataBaseManagerTrimGetSetTrimStepsPerDelta(t, v, dir, false); }),
+    F("TrimFlags", C::Uint8, 0x215E8, "trim TrimFlags error",
+      [](DB* d, int t, int, int v, int dir) { return d->KLX_DataBaseManagerTrimGetSetTrimRotaryFlags(t, v, dir, false); }),
+    F("Trim_FM_Mask", C::Any, 0x215E8, "trim FM_Mask error",
+      [](DB* d, int t, int, int v, int dir) {
+        return d->KLX_DataBaseManagerTrimGetSet_SingleMask(t, static_cast<unsigned>(v), dir);
+      }),
+};
+// A trim element starts as a cleared trim: steps of 2 % (41 of 2047), no
+// flags, no flight mode of its own.
+const int kTrimStart[] = {2, 0, 0};
+const KLX_XMLField kTrimValueFields[] = {
+    F("TrimValue", C::Sint16, 0x215EC, "trim TRIMVALUE TrimValue error",
+      [](DB* d, int t, int fm, int v, int dir) { return d->KLX_DataBaseManagerTrimGetSetTrimValue(t, fm, v, dir, false); }),
+};
+
+const KLX_XMLGroup kTrimValue = [] {
+  KLX_XMLGroup g = Part("TRIMVALUE", "trim TRIMVALUE", true, 26, 0x215EA, "trim TRIMVALUE Index error", 0x515E6,
+                        "trim index error", 0x515EB, "trim skip error");
+  SetFields(&g, kTrimValueFields);
+  // The value goes to the flight mode named before it.
+  g.valuesNeedIndex = true;
+  g.start = kZero;
+  g.writeIf = [](DB* d, int, int fm) { return IsFlightMode(d, fm); };
+  // The trim store keeps every flight mode's value on either board.
+  g.copyIf = CopyAlways;
+  return g;
+}();
+
+const KLX_XMLGroup* const kTrimParts[] = {&kTrimValue, nullptr};
+
 // A field of a staged record: as the file gives it, else as the store holds it.
 unsigned StagedOrStored(DB* d, const KLX_XMLStaged& st, const KLX_XMLField* fields, int field) {
   if (st.given & (1u << field)) return static_cast<unsigned>(st.values[field]);
@@ -571,6 +647,51 @@ const KLX_XMLGroup kSwitch = [] {
 const KLX_XMLGroup kSpecialSwitch = [] {
   KLX_XMLGroup g = Group("SWITCHCONFIGURATION", "special switch", 0x515F5, "special switch skip error");
   g.parts = kSpecialSwitchParts;
+  return g;
+}();
+
+// Read and written by the table; copied by a transfer of its own, which
+// first converts a file of the other board.
+const KLX_XMLGroup kFlightModeAssign = [] {
+  KLX_XMLGroup g = Group("FLIGHTMODEASSIGN", "flightmode assign", 0x515C9, "flightmode assign skip error");
+  g.parts = kFlightModeAssignParts;
+  return g;
+}();
+
+const KLX_XMLGroup kTrim = [] {
+  KLX_XMLGroup g = Record("TRIM", "trim", 5, 0x215E6, "trim Index error", 0x515EB, "trim skip error",
+                          [](DB* d) { return d->KLX_DataBaseManagerGetMaxTrim(); });
+  SetFields(&g, kTrimFields);
+  g.start = kTrimStart;
+  g.parts = kTrimParts;
+  // All six are written, used by a function or not.
+  g.usedField = -1;
+  // A trim with flight modes of its own (flag bit 0) whose file gives no
+  // mask has its own value in the flight modes 1 to 12 in use.
+  g.afterCopy = [](DB* d, const KLX_XMLStaged& st) {
+    if ((st.given & (1u << TrMask)) || !(st.values[TrFlags] & 1)) return;
+    unsigned mask = 0;
+    for (int fm = 1; fm <= 12; ++fm)
+      if (d->KLX_DataBaseManagerFlightmodeGetSet_IsUsed(fm, 0, AtomicDirGet) > 0) mask |= 1u << fm;
+    d->KLX_DataBaseManagerTrimGetSet_SingleMask(st.index, mask, AtomicDirSet);
+  };
+  return g;
+}();
+
+const KLX_XMLGroup kReceiver = [] {
+  static const KLX_XMLField fields[] = {
+      F("IsUsed", C::Boolean, 0x5156E, "receiver IsUsed error", nullptr),
+      U("SerialNumber", C::Any, 0x515B0, "receiver serail number error", nullptr),
+      U("Typ", C::Uint16, 0x515B2, "receiver typ error", nullptr),
+      U("Features", C::Uint16, 0x515B3, "receiver features error", nullptr),
+      U("SwVerMajor", C::Uint8, 0x515B4, "receiver software version error", nullptr),
+      U("SwVerMinor", C::Uint8, 0x515B4, "receiver software version error", nullptr),
+  };
+  static_assert(sizeof fields / sizeof fields[0] == RxFieldCount, "one field per staged receiver value");
+  // Read by the table; written and copied by the receiver sections themselves.
+  KLX_XMLGroup g = Record("RECEIVER", "receiver", 3, 0x5156D, "receiver Index error", 0x5156C, "receiver skip error",
+                          nullptr);
+  SetFields(&g, fields);
   return g;
 }();
 

@@ -29,6 +29,7 @@ enum class KLX_XMLCheck : unsigned char {
   TIndex,
   Any,      // the 32-bit conversion alone
   UpToMax,  // 0..max, compared unsigned
+  Range,    // min..max
 };
 
 struct KLX_XMLField {
@@ -39,6 +40,7 @@ struct KLX_XMLField {
   unsigned code;    // report of a text that fails conversion or check
   const char* text;
   KLX_XMLAccess access;
+  int min = 0;  // for Range
 };
 
 // One element with numbered children ("FUNCTION" and its "SETUP"s, ...).
@@ -53,9 +55,11 @@ struct KLX_XMLGroup {
   unsigned indexCode;
   const char* indexText;
   // Parts of a record only: reported at their end tag when "Index" was
-  // missing or negative.
+  // missing or negative, or, with valuesNeedIndex, at a value that comes
+  // before a valid "Index" (a part without values then holds nothing).
   unsigned endCode;
   const char* endText;
+  bool valuesNeedIndex;
 
   const KLX_XMLField* fields;
   int fieldCount;
@@ -98,13 +102,44 @@ struct KLX_XMLStaged {
   int values[kMaxFields] = {};
   unsigned given = 0;
   QVector<Part> parts[kMaxParts];
+  // Values accepted in the parts of each kind, repeats included.
+  int accepted[kMaxParts] = {};
+};
+
+// A flight mode the smaller board lacks, moved to a number it has.
+struct KLX_XMLFlightModeMove {
+  int from;
+  int to;
+};
+
+// One sequencer as its element gives it, in the facade's units.
+struct KLX_XMLSequencer {
+  static constexpr int kTracks = 6;
+  static constexpr int kWaypoints = 7;
+  struct Track {
+    int servo;
+    int time[2][kWaypoints];
+    int position[2][kWaypoints];
+  };
+  QString name;
+  int isUsed;
+  int control;
+  int below;
+  int above;
+  Track tracks[kTracks];
 };
 
 // The staging copy of a read: the record being read, the displayed order of
-// the functions and the texts of "SECUREDATA".
+// the functions, the flight modes the assignment moved (for the trims after
+// it), the sequencers, the receivers' binding, and the texts of "SECUREDATA".
 struct KLX_XML_ModelData {
   KLX_XMLStaged record;
   QList<int> functionOrder;
+  QVector<KLX_XMLFlightModeMove> flightModeMoves;
+  int sequencerIndex = -1;
+  KLX_XMLSequencer sequencers[2];
+  quint64 bindConfig = 0;
+  int receiverMode = 0;
   QString crcMd5;
   QString appVersion;
 };
@@ -120,4 +155,11 @@ extern const KLX_XMLGroup kFlightMode;
 extern const KLX_XMLGroup kCurve;
 extern const KLX_XMLGroup kSwitch;
 extern const KLX_XMLGroup kSpecialSwitch;
+extern const KLX_XMLGroup kFlightModeAssign;
+extern const KLX_XMLGroup kTrim;
+// The place of "Trim_FM_Mask" among a "TRIM"'s values.
+constexpr int TrimMaskField = 2;
+// The values of a "RECEIVER" in its staged record.
+enum ReceiverField : int { RxUsed, RxSerial, RxType, RxFeatures, RxMajor, RxMinor, RxFieldCount };
+extern const KLX_XMLGroup kReceiver;
 }  // namespace KLX_XMLSections

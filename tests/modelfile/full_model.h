@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "model/klx_databasemanager.h"
 
@@ -178,6 +179,57 @@ inline void KLX_TestBuildFullModel(KLX_DataBaseManager* db, int seed) {
 
   for (int i = 0; i < 4; ++i)
     db->KLX_DataBaseManagerSpecialSwitchGetSet_Value(i, spread(i * 1000 + seed, -2047, 2047), S, false);
+
+  for (int slot = 0; slot < db->KLX_DataBaseManagerGetMaxFMControls(); ++slot)
+    db->KLX_DataBaseManagerFlightmodeAssignGetSet_Control(slot, 1280 + spread(slot * 9 + seed, 0, 127), S, false);
+  for (int e = 0; e < fms; ++e)
+    db->KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(e, spread(e * 5 + seed, 0, fms - 1), S, false);
+
+  for (int t = 0; t < db->KLX_DataBaseManagerGetMaxTrim(); ++t) {
+    const int k = t * 17 + seed;
+    db->KLX_DataBaseManagerTrimGetSetTrimStepsPerDelta(t, spread(k, 1, 100), S, false);
+    db->KLX_DataBaseManagerTrimGetSetTrimRotaryFlags(t, spread(k, 0, 7), S, false);
+    db->KLX_DataBaseManagerTrimGetSet_SingleMask(t, (unsigned(k) * 40503u) << 1, S);
+    for (int fm = 0; fm < fms; ++fm)
+      db->KLX_DataBaseManagerTrimGetSetTrimValue(t, fm, spread(k * 31 + fm * 211, -2047, 2047), S, false);
+  }
+
+  // Every track drives a servo; waypoint 3 has no position on either run
+  // (not written), waypoint 4 none on the forward run.
+  for (int q = 0; q < db->KLX_DataBaseManagerGetMaxSequncer(); ++q) {
+    const int k = q * 41 + seed;
+    db->KLX_DataBaseManagerSequencerGetSet_Name(q, QStringLiteral("Seq%1-%2").arg(q).arg(seed), S, false);
+    db->KLX_DataBaseManagerSequencerGetSet_IsUsed(q, 1 + k % 2, S, false);
+    db->KLX_DataBaseManagerSequencerGetSet_Control(q, 256 + spread(k, 0, 1000), S, false);
+    db->KLX_DataBaseManagerSequencerGetSet_Threshold(q, false, spread(k, -95, 0), S, false);
+    db->KLX_DataBaseManagerSequencerGetSet_Threshold(q, true, spread(k, 0, 95), S, false);
+    for (int t = 0; t < 6; ++t) {
+      db->KLX_DataBaseManagerSequencerGetSet_Servo(q, t, (q * 6 + t) % servos, S, false);
+      for (int run = 0; run < 2; ++run)
+        for (int w = 0; w < 7; ++w) {
+          const int m = k + t * 7 + w * 3 + run;
+          const bool none = w == 3 || (w == 4 && run == 0);
+          db->KLX_DataBaseManagerSequencerGetSet_TimePoint(q, t, run, w, w == 3 ? 0 : spread(m * 97, 0, 6000), S, false);
+          db->KLX_DataBaseManagerSequencerGetSet_SrvPosition(q, t, run, w, none ? -2048 : spread(m * 13, -200, 200), S,
+                                                            false);
+        }
+    }
+  }
+
+  // The receivers the board keeps, in R-Ediv 21 mode for odd seeds.
+  db->KLX_DataBaseManagerReceiverModeSet(seed % 2 ? KLX_Receiver::RX_MODE_REDIV_21 : KLX_Receiver::RX_MODE_NONE);
+  db->KLX_DataBaseManagerReceiverGetSetBindConfig(0x8000000000000000ULL + quint64(seed) * 12345u, S);
+  const int receivers = Board::IsInitialized() ? Board::m_Instance->ReceiversCountMax() : 0;
+  for (int r = 0; r < receivers; ++r) {
+    CReceiver receiver;
+    receiver.mask = static_cast<uint8_t>(1u << r);
+    receiver.used = 1;
+    receiver.serialNumber = 4000000000u - unsigned(r * 7 + seed);
+    receiver.type = 1000u + unsigned(r + seed);
+    receiver.features = 0xF000u | unsigned(r);
+    receiver.version.Set(static_cast<unsigned char>(1 + r), static_cast<unsigned char>(2 + seed % 50));
+    db->KLX_DataBaseManagerSetReceiver(receiver);
+  }
 }
 
 // Two info texts for saves that alternate: the files they give differ in size.

@@ -89,6 +89,38 @@ struct ModelFileFixture : ModelFileEngine, SettingsFixture {
     T_SpecialSwitch special;
     db.KLX_DataBaseManagerSpecialSwitchCopySingleUnit(&special);
     add(&special, sizeof special);
+    T_FlightModeControlAssignment assignment;
+    db.KLX_DataBaseManagerFlightmodeAssignCopySingleUnit(&assignment);
+    add(&assignment, sizeof assignment);
+    for (int i = 0; i < KL_TRIM_CONTROLS; ++i) {
+      T_TrimControlCfg r;
+      db.KLX_DataBaseManagerTrimCopySingleUnit(i, &r);
+      add(&r, sizeof r);
+    }
+    for (int i = 0; i < KL_MAX_SEQUENCERS; ++i) {
+      T_Sequencer r[KL_MAX_SEQUENCERS];
+      db.KLX_DataBaseManagerSequencerCopySingleUnit(i, r);
+      add(&r[i], sizeof r[i]);
+      all += db.KLX_DataBaseManagerSequencerGetSet_Name(i, QString(), AtomicDirGet).toUtf8();
+    }
+    all += Receivers();
+    return all;
+  }
+
+  // The receiver list as the facade tells it, position by position.
+  QByteArray Receivers() {
+    QByteArray all = QByteArray::number(db.KLX_DataBaseManagerGetReceiverMode()) + ' ' +
+                     QByteArray::number(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet));
+    for (int i = 0; i < KLX_Receiver::kSlots; ++i) {
+      if (!db.KLX_DataBaseManagerIsReceiverUsed(i)) continue;
+      all += QStringLiteral(" [%1 %2 %3 %4 %5]")
+                 .arg(db.KLX_DataBaseManagerGetReceiverSlot(i))
+                 .arg(db.KLX_DataBaseManagerGetReceiverSerialNumber(i))
+                 .arg(db.KLX_DataBaseManagerGetMyReceiverType(i))
+                 .arg(db.KLX_DataBaseManagerGetReceiverFeatures(unsigned(i)))
+                 .arg(db.KLX_DataBaseManagerGetReceiverVersion(i).toString())
+                 .toUtf8();
+    }
     return all;
   }
 };
@@ -112,6 +144,26 @@ inline bool CheckValueMatches(const QByteArray& text) {
   const QByteArray md5 = QCryptographicHash::hash(text.left(end + 7), QCryptographicHash::Md5).toHex();
   SimpleCrypt crypt(0x3e81c04a7d2b96f5ULL);
   return crypt.decryptToByteArray(QString::fromLatin1(text.mid(from + 9, to - from - 9))) == md5;
+}
+
+// The text without the elements of that name (each on lines of its own, as
+// the writer lays them out).
+inline QByteArray WithoutElements(const QByteArray& text, const QStringList& names) {
+  QString out = QString::fromUtf8(text);
+  for (const QString& name : names)
+    out.remove(QRegularExpression(QStringLiteral("\\n *<%1>.*?</%1>").arg(name),
+                                  QRegularExpression::DotMatchesEverythingOption));
+  return out.toUtf8();
+}
+
+// Every element of that name in the text, one after the other, without the
+// layout between the tags.
+inline QByteArray Elements(const QByteArray& text, const QString& name) {
+  QString out;
+  QRegularExpression element(QStringLiteral("<%1>.*?</%1>").arg(name), QRegularExpression::DotMatchesEverythingOption);
+  auto found = element.globalMatch(QString::fromUtf8(text));
+  while (found.hasNext()) out += found.next().captured();
+  return out.replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><")).toUtf8();
 }
 
 // A model file around the given children of "DATA".

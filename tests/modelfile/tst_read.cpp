@@ -19,6 +19,42 @@ int ServoUsed(int servo, KLX_DataBaseManager& db) { return db.KLX_DataBaseManage
 
 const QByteArray kFunction0 = "<FUNCTION><Index>0</Index><IsUsed>1</IsUsed><TrimMode>9</TrimMode></FUNCTION>";
 const QByteArray kSwitch3 = "<VIRTSWITCH><Index>3</Index><IsUsed>1</IsUsed></VIRTSWITCH>";
+
+// Sequencer 0 in use, its track 0 on servo 3 with the given waypoint(s).
+QByteArray Sequencer(const QByteArray& waypoints, const QByteArray& servo = "<SEQChannel>0</SEQChannel><Index>3</Index>",
+                     const QByteArray& index = "0") {
+  return "<SEQUENCER><Index>" + index + "</Index><IsUsed>1</IsUsed><SERVO>" + servo + waypoints +
+         "</SERVO></SEQUENCER>";
+}
+QByteArray Forward(int point, const QByteArray& values) {
+  return "<WAYPOINT><Index>" + QByteArray::number(point) + "</Index><FORWARD>" + values + "</FORWARD></WAYPOINT>";
+}
+int SeqTime(KLX_DataBaseManager& db, int point) {
+  return db.KLX_DataBaseManagerSequencerGetSet_TimePoint(0, 0, 0, point, 0, G);
+}
+int SeqPosition(KLX_DataBaseManager& db, int point) {
+  return db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, point, 0, G);
+}
+int SeqUsed(KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, 0, G); }
+int TrackServo(KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerSequencerGetSet_Servo(0, 0, 0, G); }
+
+QByteArray Receiver(const QByteArray& children) { return "<RECEIVER>" + children + "</RECEIVER>"; }
+int ReceiversUsed(KLX_DataBaseManager& db) {
+  int n = 0;
+  for (int i = 0; i < KLX_Receiver::kSlots; ++i) n += db.KLX_DataBaseManagerIsReceiverUsed(i) ? 1 : 0;
+  return n;
+}
+
+QByteArray Controls(int count, const QByteArray& extra = QByteArray()) {
+  QByteArray out;
+  for (int i = 0; i < count; ++i)
+    out += "<CONTROLS><Index>" + QByteArray::number(i) + "</Index><Control>" + QByteArray::number(1280 + i) +
+           "</Control>" + (i == 0 ? extra : QByteArray()) + "</CONTROLS>";
+  return out;
+}
+int TableEntry(KLX_DataBaseManager& db, int entry) {
+  return db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(entry, 0, G);
+}
 }  // namespace
 
 class TestRead : public QObject {
@@ -130,6 +166,154 @@ class TestRead : public QObject {
     QTest::newRow("servo beyond the smaller board dropped")
         << int(KL_BOARD_FENK) << ModelXml("<SERVOCONFIG><Index>25</Index><IsUsed>1</IsUsed></SERVOCONFIG>") << 1
         << QList<unsigned>{} << Probe([](KLX_DataBaseManager& db) { return ServoUsed(25, db); }) << 0;
+
+    // Sequencer waypoints: times up to 60 s, positions from -2048 (none) up.
+    QTest::newRow("sequencer time 6000")
+        << V << ModelXml(Sequencer(Forward(6, "<TimeValue>6000</TimeValue><Position>20</Position>"))) << O
+        << QList<unsigned>{} << Probe([](KLX_DataBaseManager& db) { return SeqTime(db, 6); }) << 6000;
+    QTest::newRow("sequencer time 6001")
+        << V << ModelXml(Sequencer(Forward(6, "<TimeValue>6001</TimeValue>"))) << E << QList<unsigned>{0x2156F}
+        << Probe(SeqUsed) << 0;
+    QTest::newRow("sequencer position -2048 is none and takes no time")
+        << V << ModelXml(Sequencer(Forward(1, "<Position>-2048</Position><TimeValue>300</TimeValue>"))) << O
+        << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) { return SeqPosition(db, 1) == -2048 ? SeqTime(db, 1) : -1; }) << 0;
+    QTest::newRow("sequencer position 2047 kept at 200 %")
+        << V << ModelXml(Sequencer(Forward(1, "<Position>2047</Position>"))) << O << QList<unsigned>{0x51507}
+        << Probe([](KLX_DataBaseManager& db) { return SeqPosition(db, 1); }) << 200;
+    QTest::newRow("sequencer position 2048")
+        << V << ModelXml(Sequencer(Forward(1, "<Position>2048</Position>"))) << E << QList<unsigned>{0x21559}
+        << Probe(SeqUsed) << 0;
+    QTest::newRow("sequencer repeated time not kept")
+        << V << ModelXml(Sequencer(Forward(2, "<TimeValue>40</TimeValue><TimeValue>90</TimeValue>"))) << O
+        << QList<unsigned>{0x51572} << Probe([](KLX_DataBaseManager& db) { return SeqTime(db, 2); }) << 40;
+    QTest::newRow("sequencer index 2") << V << ModelXml(Sequencer(QByteArray(), QByteArray(), "2")) << E
+                                       << QList<unsigned>{0x5159A} << Probe(SeqUsed) << 0;
+    QTest::newRow("sequencer servo 26")
+        << V << ModelXml(Sequencer(QByteArray(), "<Index>26</Index>")) << E << QList<unsigned>{0x2159E}
+        << Probe(SeqUsed) << 0;
+    QTest::newRow("sequencer channel 6")
+        << V << ModelXml(Sequencer(QByteArray(), "<SEQChannel>6</SEQChannel>")) << E << QList<unsigned>{0x2159F}
+        << Probe(SeqUsed) << 0;
+    QTest::newRow("sequencer waypoint 7") << V << ModelXml(Sequencer(Forward(7, QByteArray()))) << E
+                                          << QList<unsigned>{0x21569} << Probe(SeqUsed) << 0;
+    QTest::newRow("sequencer waypoint before the track's servo keeps nothing")
+        << V
+        << ModelXml(Sequencer("<SEQChannel>0</SEQChannel>" + Forward(1, "<TimeValue>50</TimeValue>") +
+                              "<Index>3</Index>", QByteArray()))
+        << O << QList<unsigned>{} << Probe([](KLX_DataBaseManager& db) { return TrackServo(db) * 10000 + SeqTime(db, 1); })
+        << 260000;
+    QTest::newRow("sequencer without name and thresholds")
+        << V << ModelXml("<SEQUENCER><Index>0</Index><IsUsed>1</IsUsed></SEQUENCER>") << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             const bool named = db.KLX_DataBaseManagerSequencerGetSet_Name(0, QString(), G) == "sequencer";
+             return named ? db.KLX_DataBaseManagerSequencerGetSet_Threshold(0, true, 0, G) * 100 +
+                                db.KLX_DataBaseManagerSequencerGetSet_Threshold(0, false, 0, G)
+                          : -1;
+           })
+        << 2475;
+    QTest::newRow("sequencer name cut to 46 bytes")
+        << V << ModelXml("<SEQUENCER><Index>0</Index><Name>" + QByteArray(60, 'n') + "</Name><IsUsed>1</IsUsed></SEQUENCER>")
+        << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerSequencerGetSet_Name(0, QString(), G).size(); })
+        << 46;
+    QTest::newRow("sequencer 1 dropped on the smaller board")
+        << int(KL_BOARD_FENK) << ModelXml(Sequencer(QByteArray(), QByteArray(), "1")) << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerSequencerGetSet_IsUsed(1, 0, G); }) << 0;
+    QTest::newRow("sequencer track on servo 20 dropped on the smaller board")
+        << int(KL_BOARD_FENK)
+        << ModelXml(Sequencer(Forward(0, "<TimeValue>10</TimeValue>"), "<SEQChannel>0</SEQChannel><Index>20</Index>"))
+        << O << QList<unsigned>{} << Probe([](KLX_DataBaseManager& db) { return SeqUsed(db) * 100 + TrackServo(db); })
+        << 126;
+
+    // Receivers: the mode in the mask's top bits picks the binding id.
+    QTest::newRow("receiver mask 256")
+        << V << ModelXml("<RECEIVERMAIN><ReceiverMask>256</ReceiverMask></RECEIVERMAIN>") << E
+        << QList<unsigned>{0x51570} << Probe(ReceiversUsed) << 0;
+    QTest::newRow("receiver mask without mode bits takes the ordinary id")
+        << V
+        << ModelXml("<RECEIVERMAIN><BindConfig>77</BindConfig><BindConfigREdiv>88</BindConfigREdiv>"
+                    "<ReceiverMask>5</ReceiverMask></RECEIVERMAIN>")
+        << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             return db.KLX_DataBaseManagerGetReceiverMode() * 1000 +
+                    int(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, G)) + 100 * ReceiversUsed(db);
+           })
+        << 77;
+    QTest::newRow("receiver R-Ediv 14 mask before its ids")
+        << V
+        << ModelXml("<RECEIVERMAIN><ReceiverMask>65</ReceiverMask><BindConfig>77</BindConfig>"
+                    "<BindConfigREdiv>88</BindConfigREdiv></RECEIVERMAIN>")
+        << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             return db.KLX_DataBaseManagerGetReceiverMode() * 1000 + int(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, G));
+           })
+        << 64088;
+    QTest::newRow("receiver index 4") << V << ModelXml(Receiver("<Index>4</Index>")) << E
+                                      << QList<unsigned>{0x5156D} << Probe(ReceiversUsed) << 0;
+    QTest::newRow("receiver without index") << V << ModelXml(Receiver("<IsUsed>1</IsUsed>")) << E
+                                            << QList<unsigned>{0x51534} << Probe(ReceiversUsed) << 0;
+    QTest::newRow("receiver marked unused is used")
+        << V << ModelXml(Receiver("<Index>3</Index><IsUsed>0</IsUsed>")) << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerGetReceiverMask(); }) << 8;
+    QTest::newRow("four receivers on the smaller board keep the first two")
+        << int(KL_BOARD_FENK)
+        << ModelXml(Receiver("<Index>1</Index><SerialNumber>11</SerialNumber>") +
+                    Receiver("<Index>3</Index><SerialNumber>33</SerialNumber>") +
+                    Receiver("<Index>0</Index><SerialNumber>0</SerialNumber>") +
+                    Receiver("<Index>2</Index><SerialNumber>22</SerialNumber>"))
+        << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             return ReceiversUsed(db) * 100 + int(db.KLX_DataBaseManagerGetReceiverSerialNumber(1));
+           })
+        << 211;
+
+    // The flight-mode assignment: slots up to 7, entries up to 26; the
+    // count of "Control" elements tells the writing board.
+    QTest::newRow("assignment slot 8")
+        << V << ModelXml("<FLIGHTMODEASSIGN><CONTROLS><Index>8</Index></CONTROLS></FLIGHTMODEASSIGN>") << E
+        << QList<unsigned>{0x515C6} << Probe([](KLX_DataBaseManager& db) { return TableEntry(db, 0); }) << 0;
+    QTest::newRow("assignment slot without index")
+        << V << ModelXml("<FLIGHTMODEASSIGN><CONTROLS><Control>1280</Control></CONTROLS></FLIGHTMODEASSIGN>") << E
+        << QList<unsigned>{0x515C6} << Probe([](KLX_DataBaseManager& db) { return TableEntry(db, 0); }) << 0;
+    QTest::newRow("assignment flight mode 256")
+        << V
+        << ModelXml("<FLIGHTMODEASSIGN><FLIGHTMODES><Index>26</Index><Flightmode>256</Flightmode></FLIGHTMODES>"
+                    "</FLIGHTMODEASSIGN>")
+        << E << QList<unsigned>{0x515D0} << Probe([](KLX_DataBaseManager& db) { return TableEntry(db, 26); }) << 0;
+    QTest::newRow("assignment with six controls not converted")
+        << int(KL_BOARD_FENK)
+        << ModelXml("<FLIGHTMODEASSIGN>" + Controls(6) +
+                    "<FLIGHTMODES><Index>2</Index><Flightmode>5</Flightmode></FLIGHTMODES></FLIGHTMODEASSIGN>")
+        << O << QList<unsigned>{} << Probe([](KLX_DataBaseManager& db) { return TableEntry(db, 2); }) << 5;
+    QTest::newRow("assignment control given twice counts twice")
+        << int(KL_BOARD_FENK)
+        << ModelXml("<FLIGHTMODEASSIGN>" + Controls(7, "<Control>1299</Control>") +
+                    "<FLIGHTMODES><Index>2</Index><Flightmode>5</Flightmode></FLIGHTMODES></FLIGHTMODEASSIGN>")
+        << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) {
+             return TableEntry(db, 1) * 10000 + db.KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, G);
+           })
+        << 51299;
+
+    // Trims: a value goes to the flight mode named before it.
+    QTest::newRow("trim value before its flight mode")
+        << V << ModelXml("<TRIM><Index>0</Index><TRIMVALUE><TrimValue>5</TrimValue><Index>1</Index></TRIMVALUE></TRIM>")
+        << E << QList<unsigned>{0x515E6}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 1, 0, G); }) << 0;
+    QTest::newRow("trim value of flight mode -3")
+        << V << ModelXml("<TRIM><Index>0</Index><TRIMVALUE><Index>-3</Index><TrimValue>5</TrimValue></TRIMVALUE></TRIM>")
+        << E << QList<unsigned>{0x515E6}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 0, 0, G); }) << 0;
+    QTest::newRow("trim mask left out follows the flight modes 1 to 12 in use")
+        << V
+        << ModelXml("<FLIGHTMODE><Index>1</Index><IsUsed>1</IsUsed></FLIGHTMODE>"
+                    "<FLIGHTMODE><Index>5</Index><IsUsed>1</IsUsed></FLIGHTMODE>"
+                    "<FLIGHTMODE><Index>13</Index><IsUsed>1</IsUsed></FLIGHTMODE>"
+                    "<TRIM><Index>2</Index><TrimFlags>1</TrimFlags></TRIM>")
+        << O << QList<unsigned>{}
+        << Probe([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerTrimGetSet_SingleMask(2, 0u, G); })
+        << 34;
   }
   void aFileIsRefusedOrLoaded() {
     QFETCH(int, board);
