@@ -16,6 +16,7 @@
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
 #include "sim/csimboard.h"
+#include "tasks/klx_guicommandhandler.h"
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "tasks/klx_vornhandler.h"
 #include "vorn_testroot.h"
@@ -32,6 +33,7 @@ struct LinkRig {
   KLX_ManualClock clock;
   KLX_RuntimeDatabaseManager runtime;
   KLX_DataBaseManager db;
+  KLX_GuiCommandHandler gui;
   KLX_VornHandler vorn;
   KLX_Protocol protocol;
   int peer = -1;
@@ -45,6 +47,9 @@ struct LinkRig {
     // A board with all its files: the start reports nothing.
     if (!CSimBoard(root.Path(), CSimBoard::Vorn).Prepare()) return false;
     if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return false;
+    // The task engine is up with its processing off: the controllers'
+    // answers for a task wait in its queues, where the test takes them.
+    if (vorn.KLX_VornHandlerInitialize(&db, &protocol, &gui, &runtime) != KLX_Ok) return false;
     protocol.KLX_ProtocolSetClock(clock);
     if (protocol.KLX_ProtocolInitializeOnSocket(&db, &vorn, fds[0]) != KLX_Ok) return false;
     protocol.KLX_ProtocolStartProcessing();
