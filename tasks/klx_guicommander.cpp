@@ -118,6 +118,13 @@ int KLX_GUICommander::KLX_GUIUpdateQueueLength() const {
   return m_Updates.size();
 }
 
+bool KLX_GUICommander::KLX_GUICommanderTakeUpdate(TaskUpdate_Data_T* update) {
+  QMutexLocker lock(&m_UpdateMutex);
+  if (m_Updates.isEmpty()) return false;
+  *update = m_Updates.dequeue();
+  return true;
+}
+
 void KLX_GUICommander::KLX_GUICommanderGetTimeoutAndRepeat(int task, int* timeout, int* repeat, int* extra) const {
   if (!timeout || !repeat || !extra) return;
   *timeout = 2000;

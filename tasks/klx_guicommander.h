@@ -45,6 +45,9 @@ class KLX_GUICommander : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   int KLX_GUICommanderUpdateTask(const TaskUpdate_Data_T& update);
   void KLX_GUICommanderGetTimeoutAndRepeat(int task, int* timeout, int* repeat, int* extra) const;
   int KLX_GUIUpdateQueueLength() const;
+  // Tests: the oldest waiting update (false when none), taken as the thread
+  // would while its processing is off.
+  bool KLX_GUICommanderTakeUpdate(TaskUpdate_Data_T* update);
   // The time-out of the running request's command (0 when idle).
   int KLX_GUICommanderCurrentTimeout() const { return m_CurrentTimeout; }
 

@@ -41,6 +41,7 @@ int KLX_Sync::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
   m_State = KLX_SYNC_STATE_STARTED;
+  m_StickRetry = false;
   return KLX_SyncHandleProgress();
 }
 
@@ -123,7 +124,7 @@ int KLX_Sync::KLX_SYNC_REQ_TRANS_RESP() {
   m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TransceiverState(m_Update.data[0], AtomicDirSet);
   m_Db->KLX_DataBaseManagerVornTransAppSetVersion(static_cast<unsigned char>(major), static_cast<unsigned char>(minor));
   qInfo("  ->   Transceiver Version is     : %d.%d", major, minor);
-  KLX_VornBaseResetErrorCount();
+  if (!m_StickRetry) KLX_VornBaseResetErrorCount();
   return KLX_SYNC_REQ_STICK();
 }
 
@@ -137,7 +138,10 @@ int KLX_Sync::KLX_SYNC_REQ_STICK() {
 }
 
 int KLX_Sync::KLX_SYNC_REQ_STICK_RESP() {
-  if (m_Update.updateKind != KLX_UPDATE_KIND_STICK || m_Update.para != kAnswer) return BadAnswer();
+  if (m_Update.updateKind != KLX_UPDATE_KIND_STICK || m_Update.para != kAnswer) {
+    m_StickRetry = true;
+    return BadAnswer();
+  }
   const int major = m_Update.data[1];
   const int minor = m_Update.data[2];
   // Message bytes 4 (lowest) to 7 (highest).

@@ -41,6 +41,10 @@ class KLX_Sync : public KLX_VornBase {
   Task_Data_T m_Task;
   TaskUpdate_Data_T m_Update;
   int m_State = KLX_SYNC_STATE_IDLE;
+  // A bad stick answer started the round again: the transceiver's good
+  // answer in it keeps the count, or a refusing stick controller would be
+  // asked for ever.
+  bool m_StickRetry = false;
   char m_SendBuffer[8] = {};
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_VornHandler* m_Handler = nullptr;
