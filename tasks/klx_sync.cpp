@@ -89,9 +89,14 @@ int KLX_Sync::KLX_SyncHandleProgress() {
   }
 }
 
-int KLX_Sync::Send(unsigned short id, unsigned length) {
-  return m_Protocol ? m_Protocol->KLX_ProtocolSendMessage(length, m_SendBuffer, id, KLX_NODE_APPLICATION)
-                    : int(KLX_Error);
+int KLX_Sync::Request(unsigned short id, unsigned length, int state, int percent) {
+  // A synchronisation request is 0x01 and seven zero bytes.
+  std::fill(std::begin(m_SendBuffer), std::end(m_SendBuffer), 0);
+  m_SendBuffer[0] = 1;
+  if (m_Protocol) m_Protocol->KLX_ProtocolSendMessage(length, m_SendBuffer, id, KLX_NODE_APPLICATION);
+  m_State = state;
+  KLX_VornBaseSetPercent(percent, percent, 0);
+  return KLX_Ok;
 }
 
 int KLX_Sync::KLX_SYNC_REQ_TRANS() {
@@ -100,12 +105,7 @@ int KLX_Sync::KLX_SYNC_REQ_TRANS() {
     qInfo("  ->   Application Version is     : %s",
           m_Db->KLX_DataBaseManagerVornLinuxAppGetVersion().toLatin1().constData());
   }
-  std::fill(std::begin(m_SendBuffer), std::end(m_SendBuffer), 0);
-  m_SendBuffer[0] = 1;
-  Send(KLX_MSG_SYNC_TRANSCEIVER, sizeof(m_SendBuffer));
-  m_State = KLX_SYNC_STATE_TRANS_SENT;
-  KLX_VornBaseSetPercent(0, 0, 0);
-  return KLX_Ok;
+  return Request(KLX_MSG_SYNC_TRANSCEIVER, sizeof(m_SendBuffer), KLX_SYNC_STATE_TRANS_SENT, 0);
 }
 
 int KLX_Sync::BadAnswer() {
@@ -129,12 +129,7 @@ int KLX_Sync::KLX_SYNC_REQ_TRANS_RESP() {
 }
 
 int KLX_Sync::KLX_SYNC_REQ_STICK() {
-  std::fill(std::begin(m_SendBuffer), std::end(m_SendBuffer), 0);
-  m_SendBuffer[0] = 1;
-  Send(KLX_MSG_SYNC_STICK, sizeof(m_SendBuffer));
-  m_State = KLX_SYNC_STATE_STICK_SENT;
-  KLX_VornBaseSetPercent(33, 33, 0);
-  return KLX_Ok;
+  return Request(KLX_MSG_SYNC_STICK, sizeof(m_SendBuffer), KLX_SYNC_STATE_STICK_SENT, 33);
 }
 
 int KLX_Sync::KLX_SYNC_REQ_STICK_RESP() {
@@ -156,10 +151,8 @@ int KLX_Sync::KLX_SYNC_REQ_STICK_RESP() {
 }
 
 int KLX_Sync::KLX_CALIBRATION_CONTROL_DIRECTION() {
-  Send(KLX_MSG_DIRECTIONS_REQUEST, 0);
-  m_State = KLX_SYNC_STATE_DIRECTIONS_SENT;
-  KLX_VornBaseSetPercent(66, 66, 0);
-  return KLX_Ok;
+  // The directions request carries no data.
+  return Request(KLX_MSG_DIRECTIONS_REQUEST, 0, KLX_SYNC_STATE_DIRECTIONS_SENT, 66);
 }
 
 int KLX_Sync::KLX_CALIBRATION_CONTROL_DIRECTION_RESP() {

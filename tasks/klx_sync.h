@@ -33,7 +33,9 @@ class KLX_Sync : public KLX_VornBase {
   int KLX_SYNC_REQ_STICK_RESP();
   int KLX_CALIBRATION_CONTROL_DIRECTION();
   int KLX_CALIBRATION_CONTROL_DIRECTION_RESP();
-  int Send(unsigned short id, unsigned length);
+  // Sends a request (its first `length` bytes of 0x01 and zeros), moves to
+  // `state` and shows `percent` progress.
+  int Request(unsigned short id, unsigned length, int state, int percent);
   // A bad answer: at the maximum the task fails, below it the transceiver
   // request goes out again.
   int BadAnswer();

@@ -19,6 +19,15 @@ int DoTask(TaskRig& r, int task) {
   return r.link.gui.KLX_GuiCommandHandlerDoTask(task, 17, 17, 17, QString(), QString(), QString());
 }
 
+// In normal operation, `scripted` stands for `task`; QML asks for it and the
+// GUI command thread takes the request on its first look.
+bool Request(TaskRig& r, int task, ScriptedTask* scripted) {
+  r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(task, scripted);
+  r.ToNormalMode();
+  r.StartProcessing();
+  return DoTask(r, task) == KLX_Ok && r.Run(kFirstLook);
+}
+
 // Lets the GUI command thread pass until the screen has heard an end.
 bool RunToEnd(TaskRig& r, InformerLog& log) {
   for (int pass = 0; pass < 100; ++pass) {
@@ -82,12 +91,8 @@ class GuiTest : public QObject {
     ScriptedTask scripted;
     scripted.initResults = {init};
     scripted.startResults = {start};
-    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(task, &scripted);
     InformerLog log(&r.link.gui);
-    r.ToNormalMode();
-    r.StartProcessing();
-    QCOMPARE(DoTask(r, task), int(KLX_Ok));
-    QVERIFY(r.Run(kFirstLook));
+    QVERIFY(Request(r, task, &scripted));
     QVERIFY(RunToEnd(r, log));
     QCOMPARE(log.Changes(), states);
     QCOMPARE(scripted.Starts(), init == KLX_Ok ? 1 : 0);
@@ -115,12 +120,8 @@ class GuiTest : public QObject {
     QVERIFY(r.Start());
     ScriptedTask scripted;
     if (progress) scripted.startProgress = {{10, 1000}, {30, 3000}};
-    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_DELETE, &scripted);
     InformerLog log(&r.link.gui);
-    r.ToNormalMode();
-    r.StartProcessing();
-    QCOMPARE(DoTask(r, VT::KLX_TASK_MOD_DELETE), int(KLX_Ok));
-    QVERIFY(r.Run(kFirstLook));
+    QVERIFY(Request(r, VT::KLX_TASK_MOD_DELETE, &scripted));
     QCOMPARE(r.link.gui.KLX_GuiCommandHandlerCommander().KLX_GUICommanderCurrentTimeout(), 4000);
     // 115 passes of 35 ms reach 4000 ms.
     QVERIFY(r.Run(115 * kPass - 1));
@@ -141,12 +142,8 @@ class GuiTest : public QObject {
     ScriptedTask scripted;
     scripted.startResults = {KLX_Trigger};
     scripted.updateResults = {KLX_Done};
-    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_CALIBRATION, &scripted);
     InformerLog log(&r.link.gui);
-    r.ToNormalMode();
-    r.StartProcessing();
-    QCOMPARE(DoTask(r, VT::KLX_TASK_CALIBRATION), int(KLX_Ok));
-    QVERIFY(r.Run(kFirstLook));
+    QVERIFY(Request(r, VT::KLX_TASK_CALIBRATION, &scripted));
     for (int pass = 0; pass < 20 && !log.Changes().contains(kTrigger); ++pass) QVERIFY(r.Run(kPass));
     QCOMPARE(log.Changes(), (QList<int>{kWorking, kTrigger}));
     QCOMPARE(r.link.gui.KLX_GuiCommandHandlerUserDialogInput(VT::GUI_USER_Yes), int(KLX_Ok));
