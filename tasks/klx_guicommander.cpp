@@ -127,7 +127,7 @@ bool KLX_GUICommander::KLX_GUICommanderTakeUpdate(TaskUpdate_Data_T* update) {
 
 void KLX_GUICommander::KLX_GUICommanderGetTimeoutAndRepeat(int task, int* timeout, int* repeat, int* extra) const {
   if (!timeout || !repeat || !extra) return;
-  *timeout = 2000;
+  *timeout = kDefaultTimeoutMs;
   *repeat = 0;
   *extra = 0;
   if (!m_Initialized) return;

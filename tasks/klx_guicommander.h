@@ -31,6 +31,8 @@ class KLX_GUICommander : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // From this time-out on a request times out whatever its progress.
   static constexpr int kLongestTimeoutMs = 7200000;
   static constexpr int kTableSize = KLX_VornTask::KLX_TASK_COUNT;
+  // The time-out of a task without an entry of its own.
+  static constexpr int kDefaultTimeoutMs = 2000;
 
   explicit KLX_GUICommander(QObject* parent = nullptr);
   ~KLX_GUICommander() override;
@@ -59,7 +61,7 @@ class KLX_GUICommander : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   struct Entry {
     KLX_BaseClassGuiCommand* command = nullptr;
     int task = KLX_VornTask::KLX_TASK_NONE;
-    int timeout = 2000;
+    int timeout = kDefaultTimeoutMs;
     int repeat = 0;
     int extra = 0;
   };
