@@ -160,6 +160,13 @@ int KLX_ProcessVorn::KLX_ProcessVornStop() {
   return KLX_Ok;
 }
 
+void KLX_ProcessVorn::KLX_ProcessVornStopProcessing() {
+  KLX_BaseClassThreadStopProcessing();
+  // A task's step holds the thread mutex for the whole pass; one that is
+  // under way may still send, so the caller waits for its end.
+  if (QThread::currentThread() != this) QMutexLocker pass(&m_ThreadMutex);
+}
+
 void KLX_ProcessVorn::run() {
   if (!m_Initialized) {
     KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("did not call KLX_ProcessVornInitialize()"));

@@ -47,7 +47,8 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   int KLX_ProcessVornStart();
   int KLX_ProcessVornStop();
   void KLX_ProcessVornStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
-  void KLX_ProcessVornStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
+  // Once it returns no step runs: a step under way is waited for.
+  void KLX_ProcessVornStopProcessing();
   // The clock the passes wait on (the system's by default); set before the start.
   void KLX_ProcessVornSetClock(KLX_Clock* clock) { m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
 
