@@ -418,7 +418,7 @@ int KLX_ProcessVorn::KLX_ProcessVornNextTaskHandler() {
   }
   task->KLX_VornBaseSetTimeout(record.timeout);
   if (task->KLX_VornBaseInit(m_Db, m_Protocol, m_Handler, m_Runtime) != KLX_Ok) {
-    qInfo(" ");
+    qInfo("%s", "");
     qInfo("vorn: task %d cannot be started", index);
     // The task was admitted: the handler hears that it failed, so that the
     // state machine does not stay busy with a task that never ran.

@@ -101,7 +101,7 @@ int KLX_Sync::Request(unsigned short id, unsigned length, int state, int percent
 
 int KLX_Sync::KLX_SYNC_REQ_TRANS() {
   if (m_Db) {
-    qInfo(" ");
+    qInfo("%s", "");
     qInfo("  ->   Application Version is     : %s",
           m_Db->KLX_DataBaseManagerVornLinuxAppGetVersion().toLatin1().constData());
   }
@@ -146,7 +146,7 @@ int KLX_Sync::KLX_SYNC_REQ_STICK_RESP() {
   m_Db->KLX_DataBaseManagerSerialStickSet(serial);
   qInfo("  ->   Stickcontroller Version is : %d.%d", major, minor);
   qInfo("  ->   Stickcontroller Serial is  : %d", static_cast<int>(serial));
-  qInfo(" ");
+  qInfo("%s", "");
   return KLX_CALIBRATION_CONTROL_DIRECTION();
 }
 
