@@ -5,6 +5,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_languagehandler.h"
 #include "frame/qguitouchhandlerapplication.h"
+#include "link/klx_messageids.h"
 #include "tasks/klx_vorntask.h"
 #include "update/cfilemanager.h"
 #include "update/creceivers.h"
@@ -21,10 +22,6 @@ namespace {
 constexpr unsigned kStartupFailed = 0x11601;    // fatal
 constexpr unsigned kStartingVersion = 0x41606;  // hint
 constexpr unsigned kNoSDCard = 0x31603;         // warning
-constexpr int kPhaseFastStartPossible = 6;
-constexpr int kBootStatusModelInTC = 3;
-constexpr unsigned short kMsgStartupDone = 246;
-constexpr unsigned short kNodeTransceiver = 3;
 }  // namespace
 
 const KLX_System::BringUp KLX_System::BringUpTable[9] = {
@@ -40,6 +37,10 @@ KLX_System::KLX_System(QObject* parent) : QObject(parent), m_XMLFileHandler("KLX
 KLX_System::~KLX_System() {
   // The button thread calls into the other members: it ends before they go.
   if (m_OnOff.isRunning()) m_OnOff.KLX_OnOffHandlerStop();
+  // So do the GUI command and task engine threads, which reach the runtime
+  // read-outs declared after them.
+  m_GuiCommand.KLX_GuiCommandHandlerStop();
+  m_Vorn.KLX_VornHandlerStop();
 }
 
 int KLX_System::exit_klx_error(unsigned code, const char* text) {
@@ -87,7 +88,7 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
       if (m_XMLFileHandler.KLX_XMLFileHandlerReadSysProcessStateFile() == KLX_Ok) {
         if (m_DataBase.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet) &&
             m_DataBase.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet) == 0)
-          m_DataBase.KLX_DataBaseManagerGetSetBootStatus(kBootStatusModelInTC, AtomicDirSet);
+          m_DataBase.KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_FASTSTART, AtomicDirSet);
         m_DataBase.KLX_DataBaseManagerSetVornModifyFlag(false);
       }
     } else {
@@ -123,7 +124,7 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
     result = KLX_Error;
   }
   const char startupDone[1] = {0x00};
-  m_Protocol.KLX_ProtocolSendMessage(1, startupDone, kMsgStartupDone, kNodeTransceiver);
+  m_Protocol.KLX_ProtocolSendMessage(1, startupDone, KLX_MSG_STARTUP_DONE, KLX_NODE_APPLICATION);
   return result;
 }
 
@@ -156,6 +157,9 @@ void KLX_System::PublishToQml(QQmlApplicationEngine* engine) {
 
 void KLX_System::KLX_SystemStop(int state) {
   m_UpdateManager.free(1000);
+  // A running task takes no further step: the link goes down first, and a
+  // task's request after it would go nowhere.
+  m_Vorn.KLX_VornHandlerStopProcessing();
   KLX_SystemBringDownCommunication();
   KLX_SystemBringDownGuiCommandHandler();
   KLX_SystemBringDownGPS();
@@ -194,15 +198,15 @@ void KLX_System::KLX_SystemTurnOff(bool storedInTC) {
 }
 
 void KLX_System::KLX_SystemSave() {
-  if (m_DataBase.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) == kPhaseFastStartPossible &&
+  if (m_DataBase.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) == KLX_VornTask::KLX_PHASE_SYSTEM_UP &&
       m_DataBase.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(0, AtomicDirGet) != 0) {
     qInfo("  ->   Model CRC request for next fast start...");
     Task_Data_T task;
-    task.task = KLX_TASK_MODEL_RECEIVER;
+    task.task = KLX_VornTask::KLX_TASK_MOD_SYNC;
     task.timeout = 15000;
-    task.retries = 3;
-    task.extra = 0;
-    task.source = KLX_TASK_SOURCE_SYSTEM;
+    task.repeat = 3;
+    task.requeueDelay = 0;
+    task.source = KLX_VornTask::KLX_TASK_SOURCE_VORN;
     m_Vorn.KLX_VornHandlerQueueProcessTask(task);
     return;
   }

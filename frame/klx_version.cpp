@@ -22,9 +22,12 @@ KLX_Version::~KLX_Version() = default;
 int KLX_Version::KLX_VersionInitialize(KLX_Protocol* protocol) { return KLX_DataBaseTransmitterInitialize(protocol); }
 
 void KLX_Version::KLX_VersionSetToDefaultValues() {
-  for (auto& v : m_Versions) v = VersionEntry();
-  m_Versions[0].major = kAppMajor;
-  m_Versions[0].minor = kAppMinor;
+  {
+    QMutexLocker lock(&m_VersionMutex);
+    for (auto& v : m_Versions) v = VersionEntry();
+    m_Versions[0].major = kAppMajor;
+    m_Versions[0].minor = kAppMinor;
+  }
   m_SerialStick = 0;
   m_Update = UpdateData();
 }
@@ -36,6 +39,7 @@ bool KLX_Version::ValidEntry(int entry) const {
 
 bool KLX_Version::KLX_VersionGetVersionRaw(unsigned char* major, unsigned char* minor, int entry) const {
   if (!ValidEntry(entry)) return false;
+  QMutexLocker lock(&m_VersionMutex);
   if (major && minor) {
     *major = m_Versions[entry].major;
     *minor = m_Versions[entry].minor;
@@ -45,6 +49,7 @@ bool KLX_Version::KLX_VersionGetVersionRaw(unsigned char* major, unsigned char* 
 
 bool KLX_Version::KLX_VersionSetVersionRaw(unsigned char major, unsigned char minor, int entry) {
   if (!ValidEntry(entry)) return false;
+  QMutexLocker lock(&m_VersionMutex);
   m_Versions[entry].major = major;
   m_Versions[entry].minor = minor;
   return true;
@@ -52,6 +57,7 @@ bool KLX_Version::KLX_VersionSetVersionRaw(unsigned char major, unsigned char mi
 
 QString KLX_Version::KLX_VersionGetVersionString(int entry) const {
   if (!ValidEntry(entry)) return QString();
+  QMutexLocker lock(&m_VersionMutex);
   const VersionEntry& v = m_Versions[entry];
   return QStringLiteral("%1.%2").arg(v.major).arg(v.minor) +
          QString::fromLatin1(v.suffix, static_cast<int>(strnlen(v.suffix, sizeof(v.suffix))));

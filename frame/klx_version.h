@@ -1,9 +1,11 @@
 #pragma once
 // Versions of the program's parts and the bookkeeping of the system update:
 // the announced package, the devices it contains, what was installed when.
+#include <QMutex>
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
 
 #include "frame/klx_basedatabase.h"
@@ -47,7 +49,7 @@ class KLX_Version : public QObject, public KLX_DataBaseTransmitter, public KLX_B
     return KLX_VersionSetVersionRaw(major, minor, 2);
   }
   int KLX_VersionSerialStickSet(unsigned int serial);
-  QString KLX_VersionSerialStickGet() const { return QString::number(m_SerialStick); }
+  QString KLX_VersionSerialStickGet() const { return QString::number(m_SerialStick.load()); }
 
   int KLX_UpdateSetGetVersion_Major_Updated(int value, int get);
   int KLX_UpdateSetGetVersion_Minor_Updated(int value, int get);
@@ -96,8 +98,11 @@ class KLX_Version : public QObject, public KLX_DataBaseTransmitter, public KLX_B
   DeviceEntry* Device(const QString& name);
   static int SetGetByte(uint8_t* field, int value, int get);
 
+  // The controllers' versions and serial number are written by the task
+  // engine at synchronisation and read by QML.
+  mutable QMutex m_VersionMutex;
   VersionEntry m_Versions[kEntries];
-  uint32_t m_SerialStick = 0;
+  std::atomic<uint32_t> m_SerialStick{0};
   BorderData_T m_Border;
   UpdateData m_Update;
 };

@@ -22,6 +22,13 @@ int KLX_DataBaseManager::KLX_DataBaseManagerPreflightIsChecked() {
   return 1;
 }
 
+bool KLX_DataBaseManager::KLX_DataBaseManagerPreflightGetSet_IsUsed(bool value, int get, bool modify) {
+  if (!m_Preflight) return false;
+  const bool used = m_Preflight->KLX_PreflightSettingsGetSet_IsUsed(value, get);
+  if (!get && modify) KLX_DataBaseManagerSetModelModifyFlag(true);
+  return used;
+}
+
 int KLX_DataBaseManager::KLX_DatabaseManagerPreflightSettingsCheck(const short*, const unsigned short*, int, int) {
   return 1;
 }

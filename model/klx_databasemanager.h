@@ -88,6 +88,8 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_Bluetooth* KLX_DatabaseManagerBTConnPointer() { return &m_Bluetooth; }
   KLX_AudioHandler* KLX_DatabaseManagerAudioHandlerPointer() { return &m_AudioHandler; }
   KLX_WlanConnect* KLX_DatabaseManagerWlanConnPointer() { return &m_Wlan; }
+  // Pauses the WLAN thread's work (before a firmware update).
+  void KLX_DatabaseManagerWlanStopProcessing() { m_Wlan.KLX_WlanConnectStopProcessing(); }
   KLX_TutorPupilCtrl* KLX_DatabaseManagerTutorPupilPointer() { return m_TutorPupil; }
   KLX_XMLFileSaver* KLX_DatabaseManagerXMLFileSaverPtr() { return &m_XMLFileSaver; }
 

@@ -366,6 +366,9 @@
   // telemetry, preflight and vario parts until their issues) -----------------------
   void KLX_DataBaseManagerEmitFlightModeChanged(int from, int to) { emit flightModeChanged(from, to); }
   int KLX_DataBaseManagerPreflightIsChecked();
+  // Whether the preflight check is switched on (get non-zero reads); the
+  // start-up chain asks it after a model load.
+  Q_INVOKABLE bool KLX_DataBaseManagerPreflightGetSet_IsUsed(bool value, int get, bool modify = true);
   int KLX_DatabaseManagerPreflightSettingsCheck(const short* values, const unsigned short* ids, int count, int boot);
   int KLX_DataBaseManagerTelemetrieGetSensorIsOffline(int address);
   Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensoradr, int slaveadr);

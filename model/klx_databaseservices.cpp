@@ -87,10 +87,10 @@ int KLX_DataBaseManager::QueueTask(int task, const QList<int>& para, int timeout
   if (!m_Vorn) return KLX_Error;
   Task_Data_T request;
   request.task = task;
-  for (int i = 0; i < 6; ++i) request.para[i] = para.value(i, kParaNone);
+  for (int i = 0; i < 6; ++i) request.SetParaInt(i + 1, para.value(i, kParaNone));
   request.timeout = timeout;
-  request.retries = retries;
-  request.extra = extra;
+  request.repeat = retries;
+  request.requeueDelay = extra;
   request.source = source;
   return m_Vorn->KLX_VornHandlerQueueProcessTask(request);
 }

@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <limits>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -80,10 +81,8 @@ bool CSimControllers::LoadState() {
   const QJsonObject t = o.value("transceiver").toObject();
   const QJsonObject s = o.value("stick").toObject();
   QMutexLocker lock(&m_Mutex);
-  m_State.transceiverState = t.value("state").toInt(m_State.transceiverState);
   m_State.transceiverMajor = t.value("major").toInt(m_State.transceiverMajor);
   m_State.transceiverMinor = t.value("minor").toInt(m_State.transceiverMinor);
-  m_State.stickState = s.value("state").toInt(m_State.stickState);
   m_State.stickMajor = s.value("major").toInt(m_State.stickMajor);
   m_State.stickMinor = s.value("minor").toInt(m_State.stickMinor);
   m_State.stickSerial = quint32(s.value("serial").toDouble(m_State.stickSerial));
@@ -93,9 +92,10 @@ bool CSimControllers::LoadState() {
 
 bool CSimControllers::SaveState() const {
   Persistent p = State();
-  QJsonObject t{{"state", p.transceiverState}, {"major", p.transceiverMajor}, {"minor", p.transceiverMinor}};
-  QJsonObject s{{"state", p.stickState},   {"major", p.stickMajor},
-                {"minor", p.stickMinor},   {"serial", double(p.stickSerial)},
+  QJsonObject t{{"major", p.transceiverMajor}, {"minor", p.transceiverMinor}};
+  QJsonObject s{{"major", p.stickMajor},
+                {"minor", p.stickMinor},
+                {"serial", double(p.stickSerial)},
                 {"directions", double(p.directions)}};
   QDir().mkpath(QFileInfo(StateFile()).absolutePath());
   QSaveFile f(StateFile());
@@ -141,6 +141,7 @@ void CSimControllers::Detach() {
   m_Fd = -1;
   QMutexLocker lock(&m_Mutex);
   m_Out.clear();
+  m_Delayed.clear();
 }
 
 void CSimControllers::ReaderLoop(int fd) {
@@ -180,7 +181,8 @@ void CSimControllers::ReaderLoop(int fd) {
 
 void CSimControllers::WriterLoop(int fd) {
   while (true) {
-    const qint64 next = StreamDue(Clock().KLX_ClockNowMs());
+    const qint64 at = Clock().KLX_ClockNowMs();
+    const qint64 next = qMin(StreamDue(at), AnswersDue(at));
     std::deque<CSimFrame> out;
     {
       QMutexLocker lock(&m_Mutex);
@@ -230,46 +232,41 @@ QByteArray CSimControllers::Le16(std::initializer_list<int> values) {
 void CSimControllers::Handle(const CSimMessage& m) {
   // Only the program's requests are answered, never a remote frame.
   if (m.node != SimNodeApplication || m.remote) return;
-  const Persistent p = State();
-  switch (m.id) {
-    case SimRequestTransceiverSync:
-      if (m.data.size() == 8 && m.data[0] == 1) {
-        {
-          // A synchronised program hears the trims and toggles once.
-          QMutexLocker lock(&m_Mutex);
-          m_TrimsDue[0] = m_TrimsDue[1] = m_SpecialDue = true;
-        }
-        QByteArray a;
-        a.append(char(1)).append(char(p.transceiverState)).append(char(p.transceiverMajor)).append(char(p.transceiverMinor));
-        QueueMessage(Transceiver, SimTransceiverSyncAnswer, a);
-      }
-      break;
-    case SimRequestStickSync:
-      if (m.data.size() == 8 && m.data[0] == 1) {
-        QByteArray a;
-        a.append(char(1)).append(char(p.stickState)).append(char(p.stickMajor)).append(char(p.stickMinor));
-        for (int i = 0; i < 4; ++i) a.append(char((p.stickSerial >> (8 * i)) & 0xFF));
-        QueueMessage(Stick, SimStickSyncAnswer, a);
-      }
-      break;
-    case SimRequestDirections:
-      if (m.data.isEmpty()) {
-        QByteArray a;
-        for (int i = 0; i < 4; ++i) a.append(char((p.directions >> (8 * i)) & 0xFF));
-        QueueMessage(Stick, SimStickDirections, a);
-      }
-      break;
-    case SimSetDirections:
-      // The word the program sends is the one the controller keeps and applies.
-      if (m.data.size() == 4) {
-        quint32 word = 0;
-        for (int i = 0; i < 4; ++i) word |= quint32(quint8(m.data[i])) << (8 * i);
-        SetDirections(word);
-      }
-      break;
-    default:
-      break;
+  if (!m_TransceiverController.Handle(m)) m_StickController.Handle(m);
+}
+
+void CSimControllers::QueueAnswer(Node node, int id, const QByteArray& data, int delayMs) {
+  if (delayMs <= 0) {
+    QueueMessage(node, id, data);
+    return;
   }
+  QMutexLocker lock(&m_Mutex);
+  m_Delayed.append({Clock().KLX_ClockNowMs() + delayMs, node, id, data});
+  m_Wake.wakeAll();
+}
+
+qint64 CSimControllers::AnswersDue(qint64 now) {
+  QList<Delayed> due;
+  qint64 next = std::numeric_limits<qint64>::max();
+  {
+    QMutexLocker lock(&m_Mutex);
+    for (auto it = m_Delayed.begin(); it != m_Delayed.end();) {
+      if (it->due <= now) {
+        due.append(*it);
+        it = m_Delayed.erase(it);
+      } else {
+        next = qMin(next, it->due);
+        ++it;
+      }
+    }
+  }
+  for (const Delayed& d : due) QueueMessage(d.node, d.id, d.data);
+  return next;
+}
+
+void CSimControllers::ReportTrimsAndTogglesOnce() {
+  QMutexLocker lock(&m_Mutex);
+  m_TrimsDue[0] = m_TrimsDue[1] = m_SpecialDue = true;
 }
 
 qint64 CSimControllers::StreamDue(qint64 now) {
@@ -410,6 +407,32 @@ void CSimControllers::SetDirections(quint32 directions) {
   {
     QMutexLocker lock(&m_Mutex);
     m_State.directions = directions;
+  }
+  SaveState();
+}
+
+void CSimControllers::SetTransceiverVersion(int major, int minor) {
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_State.transceiverMajor = major;
+    m_State.transceiverMinor = minor;
+  }
+  SaveState();
+}
+
+void CSimControllers::SetStickVersion(int major, int minor) {
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_State.stickMajor = major;
+    m_State.stickMinor = minor;
+  }
+  SaveState();
+}
+
+void CSimControllers::SetStickSerial(quint32 serial) {
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_State.stickSerial = serial;
   }
   SaveState();
 }

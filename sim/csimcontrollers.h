@@ -1,11 +1,13 @@
 #pragma once
 // The simulated transceiver controller (node 1) and stick controller (node 2)
-// on the CAN stand-in. They answer the program's synchronisation requests,
-// stream the control values, report trims and toggle switches when they
-// change, and keep what a real controller keeps across power cycles (states,
-// versions, serial number, the direction word) in "<root>/sim/controllers.json".
-// Fault knobs, counters and calls that push unsolicited messages serve the
-// tests and the console.
+// on the CAN stand-in. Each controller's answers to the program's requests
+// live in a class of its own (CSimTransceiver, CSimStick) with knobs per
+// request (delay, silence, refusal, an answer only from the n-th try); this
+// object is the bus between them and the program: it streams the control
+// values, reports trims and toggle switches when they change, and keeps
+// what a real controller keeps across power cycles (versions, serial number,
+// the direction word) in "<root>/sim/controllers.json". Fault knobs, counters
+// and calls that push unsolicited messages serve the tests and the console.
 //
 // In-process: Attach() one end of a socketpair. Desktop run: Serve() the
 // stand-in server at "<root>/run/can0"; each new connection replaces the last.
@@ -24,6 +26,8 @@
 
 #include "sim/csimcodec.h"
 #include "sim/csimmessageids.h"
+#include "sim/csimstick.h"
+#include "sim/csimtransceiver.h"
 
 class KLX_Clock;
 
@@ -33,10 +37,8 @@ class CSimControllers {
 
   // What a controller keeps across power cycles.
   struct Persistent {
-    int transceiverState = 1;  // 1: ready
     int transceiverMajor = 1;
     int transceiverMinor = 0;
-    int stickState = 2;        // 2: ready
     int stickMajor = 1;
     int stickMinor = 0;
     quint32 stickSerial = 100200;
@@ -53,6 +55,9 @@ class CSimControllers {
   void StopServing();
   bool IsAttached() const { return m_Fd >= 0; }
 
+  // ---- each controller's answers to requests, with their knobs ----
+  CSimTransceiver& TransceiverController() { return m_TransceiverController; }
+  CSimStick& StickController() { return m_StickController; }
   // ---- fault knobs ----
   void SetSilent(Node node, bool silent);        // no answers, no stream
   void SetStreaming(bool on);                    // periodic and changed values (default on)
@@ -73,6 +78,9 @@ class CSimControllers {
   void SetSystemData(int akku1, int akku2, int current, int brightness);
   void SetLinkQuality(int lqi1, int lqi2, int rssi1, int rssi2);
   void SetDirections(quint32 directions);        // kept in the state file
+  void SetTransceiverVersion(int major, int minor);  // kept in the state file
+  void SetStickVersion(int major, int minor);        // kept in the state file
+  void SetStickSerial(quint32 serial);               // kept in the state file
   // One physical control by its id (see CSimControls), as a hand moves it:
   // the value is snapped to the control's positions; pressing a two-position
   // switch flips its toggle. False for an id the controllers do not have.
@@ -94,6 +102,11 @@ class CSimControllers {
 
   Persistent State() const;
   QString StateFile() const;
+  // For the controllers' answers: an answer goes out after `delayMs` on the
+  // controllers' clock (at once for 0), unless its controller is silent then.
+  void QueueAnswer(Node node, int id, const QByteArray& data, int delayMs);
+  // The trims and toggles go out once more (after a synchronisation).
+  void ReportTrimsAndTogglesOnce();
   // Console: scripted messages "<delay ms> <node> <id> <hex bytes>", one a line.
   bool RunScript(const QString& file);
 
@@ -108,14 +121,23 @@ class CSimControllers {
   void QueueMessage(Node node, int id, const QByteArray& data);
   // Queues what is due at `now`; returns when the next stream is due.
   qint64 StreamDue(qint64 now);
+  // Queues the delayed answers due at `now`; returns when the next is due.
+  qint64 AnswersDue(qint64 now);
   const int* PositionSlot(int message, int slot) const;  // under the lock
   bool LoadState();
   bool SaveState() const;
   KLX_Clock& Clock() const;
   static QByteArray Le16(std::initializer_list<int> values);
 
+  struct Delayed {
+    qint64 due;
+    Node node;
+    int id;
+    QByteArray data;
+  };
+
   QString m_Root;
-  mutable QMutex m_Mutex;  // state, values, counters, queue
+  mutable QMutex m_Mutex;  // state, values, counters, queue, delayed answers
   QWaitCondition m_Wake;
   std::deque<CSimFrame> m_Out;
   std::atomic<bool> m_Stop{false};  // set under the lock, read by the reader without
@@ -139,6 +161,9 @@ class CSimControllers {
   QList<CSimMessage> m_Received;
   int m_BadFrames = 0;
   CSimReassembler m_Reassembler;
+  QList<Delayed> m_Delayed;
+  CSimTransceiver m_TransceiverController{*this};
+  CSimStick m_StickController{*this};
 
   std::atomic<KLX_Clock*> m_Clock{nullptr};
   std::atomic<bool> m_SilentTransceiver{false};

@@ -2,6 +2,7 @@
 // The runtime read-outs the screens poll (published as "RuntimeDatabase").
 // It owns the engine thread: brings it up, switches its processing, passes
 // the marks of changed elements to it and hands on what it publishes.
+#include <QMutex>
 #include <QObject>
 #include <QString>
 
@@ -29,7 +30,9 @@ class KLX_RuntimeDatabaseManager : public QObject {
   void KLX_RuntimeDatabaseManagerStopProcessing();
   bool KLX_RuntimeDatabaseManagerIsProcessing() const { return m_Processing; }
   int KLX_RuntimeDatabaseManagerStop();
-  // The level of the power-button line seen at start (set when non-zero dir).
+  // The level of the power-button line seen at start (written with set true);
+  // KLX_Error until the button thread has read it, and 0 or less means
+  // that the power input was not set.
   int KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(int value, bool set) {
     if (set) m_PwrPinAtStart = value;
     return m_PwrPinAtStart;
@@ -113,7 +116,46 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_TriValLimiterValueMax(int get, int value, int function);
   Q_INVOKABLE int KLX_TriValLimiterValueMin(int get, int value, int function);
 
+  // Texts and percentages of the progress and question screens: dir 0
+  // writes, any other value reads; the stored value is returned. The task
+  // engine writes the running task's progress from its own thread.
   Q_INVOKABLE QString KLX_RuntimeDatabaseManagerGetSetDialogText(QString text, int dir);
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerGetSetDialogParameter(QString text, int dir);
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerGetSetPercentName(QString text, int dir);
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerGetSetDetailName(QString text, int dir);
+  // A negative percentage is kept as -1 (no progress shown).
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSetOverallPercent(int value, int dir);
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSetDetailPercent(int value, int dir);
+
+  // The sensor menu the GUI shows: index 0..7 (8 none), sensor 0..254 (255
+  // none), leave flag 0 or 1; other values are not stored.
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSetMenuIndex(int value, int dir);
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSetMenuSensor(int value, int dir);
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSetLeaveMenu(int value, int dir);
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerEnterMenu();
+
+  // Control directions: one bit per control, set = inverted. The whole word
+  // comes from the stick controller at synchronisation; a single change can
+  // go back to it (message 151).
+  int KLX_SetDirectionOfControls(quint32 word);
+  Q_INVOKABLE quint32 KLX_GetDirectionOfControls() const { return m_Directions; }
+  Q_INVOKABLE int KLX_SetDirectionOfControl(int control, int invers, bool update = true);
+  Q_INVOKABLE int KLX_IsDirectionOfControlInvers(int control) const;
+  // The bit of a control in the direction word, -1 for other controls.
+  static int KLX_DirectionBitOfControl(int control);
+
+  // The range test (reduced radio power): message 224 with 1 or 0.
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerStartStopRangeTest(int startstop);
+
+  // Two colours "#rrggbb;#rrggbb" between col_from and col_to at ratio and
+  // at 1 - ratio (the lower and the upper limit line of a screen).
+  Q_INVOKABLE QString GetRGBcomponents(QString col_from, QString col_to, float ratio);
+
+  // A servo travel curve for display: 33 points from the negative travel
+  // through 0 to the positive travel (percent, -200..200 each).
+  Q_INVOKABLE bool KLX_RuntimeDatabaseManagerCreateTravelServoCurve(int wayNegPerc, int wayPosPerc, int servoCenPerc);
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetCreatedServoCurve_RealPoints() const { return m_CurvePoints; }
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetCreatedServoCurveVal(int k) const;
 
   // Restarts the system's inactivity timer when the system object is known.
   void KLX_RuntimeDatabaseManager_ResetInactivityTimer();
@@ -131,8 +173,23 @@ class KLX_RuntimeDatabaseManager : public QObject {
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_Protocol* m_Protocol = nullptr;
   KLX_System* m_System = nullptr;
-  std::atomic<int> m_PwrPinAtStart{0};
+  std::atomic<int> m_PwrPinAtStart{KLX_Error};
   std::atomic<bool> m_Processing{false};
+  // Texts are written by the task engine and read by QML.
+  mutable QMutex m_TextMutex;
   QString m_DialogText;
+  QString m_DialogParameter;
+  QString m_PercentName;
+  QString m_DetailName;
+  std::atomic<int> m_OverallPercent{-1};
+  std::atomic<int> m_DetailPercent{-1};
+  std::atomic<int> m_MenuIndex{8};
+  std::atomic<int> m_MenuSensor{255};
+  std::atomic<int> m_LeaveMenu{1};
+  std::atomic<quint32> m_Directions{0};
+  static constexpr int kCurvePoints = 33;
+  qint16 m_Curve[kCurvePoints] = {};
+  bool m_CurveCreated = false;
+  int m_CurvePoints = 0;
   KLX_RuntimeCalcAlarm m_Calc;
 };

@@ -10,15 +10,19 @@ int KLX_VornProperties::KLX_VornPropertiesClearAll() {
     m_ModelFolder.clear();
   }
   m_ModelTyp = 0;
-  m_ModelSavedInTC = false;
+  // Whether the transceiver controller keeps the model, and whether the name
+  // was written, outlast a clear: the next switch-off and start need them.
   m_SaveModelData = true;
   return KLX_Ok;
 }
 
-QString KLX_VornProperties::KLX_VornPropertiesGetSet_ModelName(QString name, int dir) {
+QString KLX_VornProperties::KLX_VornPropertiesGetSet_ModelName(QString name, int mode) {
   QMutexLocker lock(&m_Mutex);
-  // The controllers' records hold 47 bytes of it; a cut keeps whole characters.
-  if (!dir) m_ModelName = QString::fromUtf8(KLX_Utf8Cut(name, kModelNameBytes));
+  if (mode == 0 || mode == 2) {
+    // The controllers' records hold 47 bytes of it; a cut keeps whole characters.
+    m_ModelName = QString::fromUtf8(KLX_Utf8Cut(name, kModelNameBytes));
+    if (mode == 2) m_NameWritten = true;
+  }
   return m_ModelName;
 }
 

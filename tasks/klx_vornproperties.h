@@ -23,7 +23,9 @@ class KLX_VornProperties : public QObject, public KLX_DataBaseTransmitter {
 
   // dir non-zero reads. The name is kept as at most 47 bytes of UTF-8, the
   // type within 0..255.
-  QString KLX_VornPropertiesGetSet_ModelName(QString name, int dir);
+  // Mode 0 and 2 write the name; 2 also marks it written. Others read.
+  QString KLX_VornPropertiesGetSet_ModelName(QString name, int mode);
+  bool KLX_VornPropertiesNameWritten() const { return m_NameWritten; }
   int KLX_VornPropertiesGetSet_ModelTyp(int type, int dir);
   QString KLX_VornPropertiesGetSet_ModelFolder(QString folder, int dir);
   bool KLX_VornPropertiesGetSet_ModelSavedinTC(bool stored, int dir);
@@ -36,5 +38,8 @@ class KLX_VornProperties : public QObject, public KLX_DataBaseTransmitter {
   QString m_ModelFolder;
   std::atomic<int> m_ModelTyp{0};
   std::atomic<bool> m_ModelSavedInTC{false};
+  std::atomic<bool> m_NameWritten{false};
+  // The saver's permission to write the model file; granted unless a task
+  // withholds it.
   std::atomic<bool> m_SaveModelData{true};
 };

@@ -1,11 +1,108 @@
 #pragma once
-// Task ids and results for QML (registered as "GuiData" 1.0 "GuiCmdData").
+// Task ids and the other numbers that QML and the task pipeline share
+// (registered for QML as "GuiData" 1.0 "GuiCmdData"; QML reads only the
+// enumerations, as GuiCmdData.KLX_TASK_CALIBRATION).
 #include <QObject>
 
 class KLX_VornTask : public QObject {
   Q_OBJECT
  public:
   explicit KLX_VornTask(QObject* parent = nullptr) : QObject(parent) {}
+
+  enum E_VornTask {
+    KLX_TASK_NONE = 0,
+    KLX_TASK_SYNC = 1,
+    KLX_TASK_MOD_LOAD = 2,
+    KLX_TASK_LOAD_UNIT = 3,
+    KLX_TASK_DELETE_UNIT = 4,
+    KLX_TASK_BIND_CONFIG = 5,
+    KLX_TASK_BINDING = 6,
+    KLX_TASK_CALIBRATION = 7,
+    KLX_TASK_MOD_NEW = 8,
+    KLX_TASK_MOD_DELETE = 9,
+    KLX_TASK_MOD_SYNC = 10,
+    KLX_TASK_MOD_RENAME = 11,
+    KLX_TASK_UPDATE_FIRMWARE = 12,
+    KLX_TASK_UPDATE_CHECK_FIRMWARE = 13,
+    KLX_TASK_MOD_COPY = 15,
+    KLX_TASK_CAPTURE_MENU_INFO = 16,
+    KLX_TASK_SET_MENU_DATA = 17,
+    KLX_TASK_SET_MENU_ADR = 18,
+    KLX_TASK_COPY_MOD_EXTERNAL = 19,
+    KLX_TASK_GET_MENU_DATA_CONT = 20,
+    KLX_TASK_UPDATE_FW_ONBOARD = 21,
+    KLX_TASK_CAPTURE_TELEINFO = 24,
+    KLX_TASK_COUNT = 25,
+  };
+  Q_ENUM(E_VornTask)
+
+  // Integer parameters of a request; as element kinds 0 to 11 name the
+  // twelve kinds of model element.
+  enum E_VornTaskParameter {
+    KLX_TASK_PARA_MODEL_Function = 0,
+    KLX_TASK_PARA_MODEL_Flightmode = 1,
+    KLX_TASK_PARA_MODEL_Limiter = 2,
+    KLX_TASK_PARA_MODEL_Mixer = 3,
+    KLX_TASK_PARA_MODEL_Sequencer = 4,
+    KLX_TASK_PARA_MODEL_ServoConfig = 5,
+    KLX_TASK_PARA_MODEL_Curve = 6,
+    KLX_TASK_PARA_MODEL_VirtSwitch = 7,
+    KLX_TASK_PARA_MODEL_FmAssign = 8,
+    KLX_TASK_PARA_MODEL_FastStart = 9,
+    KLX_TASK_PARA_MODEL_2 = 10,
+    KLX_TASK_PARA_MODEL_TeleControl = 11,
+    KLX_TASK_PARA_MODEL_3 = 12,
+    KLX_TASK_PARA_MODEL_4 = 13,
+    KLX_TASK_PARA_MODEL_5 = 14,
+    KLX_TASK_PARA_MODEL_6 = 15,
+    KLX_TASK_PARA_MODEL_Count = 16,
+    KLX_TASK_PARA_NONE = 17,
+    KLX_TASK_PARA_FORCE = 18,
+    KLX_TASK_PARA_NEW = 19,
+    KLX_TASK_PARA_DELETE = 20,
+    KLX_TASK_PARA_CONT_2POL_SWITCH = 21,
+    KLX_TASK_PARA_CONT_3POL_SWITCH = 22,
+    KLX_TASK_PARA_CONT_LINEAR = 23,
+    KLX_TASK_PARA_UPDATE_USB = 24,
+    KLX_TASK_PARA_UPDATE_WLAN = 25,
+    KLX_TASK_PARA_MENU_DATA_TOGGLE = 26,
+    KLX_TASK_PARA_MENU_DATA_VAL = 27,
+    KLX_TASK_PARA_MENU_SENSOR_ADR = 28,
+    KLX_TASK_PARA_COPY_MOD_TO_USB = 29,
+    KLX_TASK_PARA_COPY_ALL = 30,
+    KLX_TASK_PARA_COPYDEL_SINGLE = 31,
+    KLX_TASK_PARA_RESET_KL2_ADRESS = 32,
+    KLX_TASK_PARA_NEW_FOLDER = 33,
+    KLX_TASK_PARA_COPY_SYS_DATA_USB = 34,
+    KLX_TASK_PARA_TRIM_MODIFY = 35,
+    KLX_TASK_PARA_COUNT = 36,
+  };
+  Q_ENUM(E_VornTaskParameter)
+
+  enum E_TaskSource {
+    KLX_TASK_SOURCE_GUI = 0,
+    KLX_TASK_SOURCE_VORN = 1,
+    KLX_TASK_SOURCE_COUNT = 25,
+  };
+  Q_ENUM(E_TaskSource)
+
+  enum E_UserInput {
+    GUI_USER_None = 0,
+    GUI_USER_Yes = 1,
+    GUI_USER_No = 2,
+    GUI_USER_Cancel = 3,
+    GUI_USER_NUM0_INPUT = 128,
+    GUI_USER_NUM1_INPUT = 129,
+    GUI_USER_NUM2_INPUT = 130,
+    GUI_USER_NUM3_INPUT = 131,
+    GUI_USER_NUM4_INPUT = 132,
+    GUI_USER_NUM5_INPUT = 133,
+    GUI_USER_NUM6_INPUT = 134,
+    GUI_USER_NUM7_INPUT = 135,
+  };
+  Q_ENUM(E_UserInput)
+
+  // The states guiInformer reports.
   enum E_SignalData {
     GUI_TASK_RESULT_None = 0,
     GUI_TASK_RESULT_Done = 1,
@@ -16,4 +113,177 @@ class KLX_VornTask : public QObject {
     GUI_TASK_RESULT_ReTrigger = 6,
   };
   Q_ENUM(E_SignalData)
+
+  enum E_UpdateTarget {
+    KLX_UPDATE_SELF = 0,
+    KLX_UPDATE_ONBOARD = 1,
+    KLX_LOAD_VOICEPACKS = 2,
+    KLX_LOAD_HTTPUPDPACKAGE = 3,
+    KLX_FWVORN_RECOVERY = 4,
+    KLX_UNINSTALL_VOICEPACKS = 5,
+  };
+  Q_ENUM(E_UpdateTarget)
+
+  enum E_TrimModeGui {
+    TRIMMODE_Center_Gui = 1,
+    TRIMMODE_Left_Gui = 2,
+    TRIMMODE_Right_Gui = 3,
+    TRIMMODE_Offset_Gui = 4,
+    TRIMMODE_Inactive_Gui = 5,
+    TRIMMODE_Invalid_Gui = 255,
+  };
+  Q_ENUM(E_TrimModeGui)
+
+  enum E_ROTARYFlagsGui {
+    ROTARYFLAG_IsFlightModeDependentGui = 1,
+    ROTARYFLAG_BeepGui = 2,
+    ROTARYFLAG_VibrationGui = 4,
+  };
+  Q_ENUM(E_ROTARYFlagsGui)
+
+  enum E_FAILSAFEModeGui {
+    FAILSAFEMODE_Off_Gui = 0,
+    FAILSAFEMODE_Hold_Gui = 1,
+    FAILSAFEMODE_Value_Gui = 2,
+  };
+  Q_ENUM(E_FAILSAFEModeGui)
+
+  enum E_UpdateStatus {
+    KLX_UPDATE_STATUS_NO_USB = 1,
+    KLX_UPDATE_STATUS_SWITCH_OFF = 2,
+    KLX_UPDATE_STATUS_ALREADY_NEWEST = 3,
+    KLX_UPDATE_STATUS_ERROR = 4,
+    KLX_UPDATE_STATUS_PROLOG_EXEC = 5,
+    KLX_UPDATE_STATUS_COPYING_FILES = 6,
+    KLX_UPDATE_STATUS_EPILOG_EXEC = 7,
+    KLX_UPDATE_STATUS_MD5_ERROR = 8,
+    KLX_UPDATE_STATUS_GO_OR_CANCEL_SEL = 9,
+    KLX_UPDATE_STATUS_NO_UPDATE_XML = 10,
+    KLX_UPDATE_STATUS_COPY_ZIPS = 11,
+    KLX_UPDATE_STATUS_UNZIPPING = 12,
+    KLX_UPDATE_STATUS_VOICES_INSTALLED = 13,
+    KLX_UPDATE_NOTHING_TO_INSTALL = 14,
+    KLX_UPDATE_VOICEDATA_CORRUPTED = 15,
+    KLX_UPDATE_VOICESERVER_STOPPING = 16,
+    KLX_UPDATE_VOICESERVER_STARTING = 17,
+    KLX_UPDATE_VOICESERVER_STOPPED = 18,
+    KLX_UPDATE_VOICESERVER_STARTED = 19,
+    KLX_UPDATE_VOICESERVER_CANNOT_RUN = 20,
+    KLX_UPDATE_STATUS_NO_FREE_SPACE = 21,
+    KLX_UPDATE_STATUS_HTTP_UPDATECHCK = 22,
+    KLX_UPDATE_STATUS_HTTP_DWNLOADING = 23,
+    KLX_UPDATE_STATUS_NETWORK_ERROR = 24,
+    KLX_UPDATE_STATUS_RECOVER_SCTC = 25,
+    KLX_UPDATE_STATUS_UPD_MUST_MATCH = 26,
+    KLX_UPDATE_STATUS_NONE = 27,
+    KLX_MODEL_CRC_TC_LINUX_MATCHED = 28,
+    KLX_MODEL_CRC_TC_LINUX_NOTMATCHED = 29,
+  };
+  Q_ENUM(E_UpdateStatus)
+
+  // How far start-up came and how the transmitter booted, kept by the facade.
+  enum E_BootStatus {
+    KLX_BOOT_STATUS_NOTVALID = 0,
+    KLX_BOOT_STATUS_NORMAL = 1,
+    KLX_BOOT_STATUS_UPDATE = 2,
+    KLX_BOOT_STATUS_FASTSTART = 3,
+    KLX_BOOT_STATUS_POWERDOWN = 4,
+  };
+  Q_ENUM(E_BootStatus)
+
+  enum E_StartupPhases {
+    KLX_PHASE_NOTVALID = 0,
+    KLX_PHASE_ERROR = 1,
+    KLX_PHASE_SYNC = 2,
+    KLX_PHASE_LOAD_MODEL = 3,
+    KLX_PHASE_UPDATE = 4,
+    KLX_PHASE_BIND_CONFIG = 5,
+    KLX_PHASE_SYSTEM_UP = 6,
+    KLX_PHASE_SYSTEM_UUPD = 7,
+    KLX_PHASE_MODEL_PREFL = 8,
+  };
+  Q_ENUM(E_StartupPhases)
+
+  enum E_ModelllodStatus {
+    KLX_MODELLLOAD_STATUS_NOTVALID = 0,
+    KLX_MODELLLOAD_STATUS_READY = 1,
+  };
+  Q_ENUM(E_ModelllodStatus)
+
+  // Control ids as QML names them: the model's own numbers.
+  enum E_ControlGui {
+    CONTROLID_Virtual_NOT_INIT_GUI = -1,
+    CONTROLID_None_GUI = 0,
+    CONTROLID_FIXSWITCH_ON_GUI = 2,
+    CONTROLID_FIXSWITCH_OFF_GUI = 3,
+    CONTROLID_Stick_STA_GUI = 256,
+    CONTROLID_Stick_STB_GUI = 257,
+    CONTROLID_Stick_STC_GUI = 496,
+    CONTROLID_Stick_STD_GUI = 497,
+    CONTROLID_RE_TRA_GUI = 512,
+    CONTROLID_RE_TRB_GUI = 513,
+    CONTROLID_RE_TRE_GUI = 514,
+    CONTROLID_RE_TRC_GUI = 752,
+    CONTROLID_RE_TRD_GUI = 753,
+    CONTROLID_RE_TRF_GUI = 754,
+    CONTROLID_SW_A_GUI = 768,
+    CONTROLID_SW_B_GUI = 769,
+    CONTROLID_SW_C_GUI = 770,
+    CONTROLID_SW_D_GUI = 771,
+    CONTROLID_SW_E_GUI = 772,
+    CONTROLID_SW_G_GUI = 773,
+    CONTROLID_SW_CTO_GUI = 774,
+    CONTROLID_SW_GTO_GUI = 775,
+    CONTROLID_SW_F_GUI = 776,
+    CONTROLID_SW_N_GUI = 1008,
+    CONTROLID_SW_M_GUI = 1009,
+    CONTROLID_SW_L_GUI = 1010,
+    CONTROLID_SW_K_GUI = 1011,
+    CONTROLID_SW_J_GUI = 1012,
+    CONTROLID_SW_H_GUI = 1013,
+    CONTROLID_SW_LTO_GUI = 1014,
+    CONTROLID_SW_HTO_GUI = 1015,
+    CONTROLID_SW_I_GUI = 1016,
+    CONTROLID_Poti_ROA_GUI = 1024,
+    CONTROLID_Poti_SLA_GUI = 1025,
+    CONTROLID_Poti_ROB_GUI = 1264,
+    CONTROLID_Poti_SLB_GUI = 1265,
+    CONTROLID_Virtual_00_GUI = 1280,
+    CONTROLID_Virtual_01_GUI = 1281,
+    CONTROLID_Virtual_02_GUI = 1282,
+    CONTROLID_Virtual_03_GUI = 1283,
+    CONTROLID_Virtual_04_GUI = 1284,
+    CONTROLID_Virtual_05_GUI = 1285,
+    CONTROLID_Virtual_06_GUI = 1286,
+    CONTROLID_Virtual_07_GUI = 1287,
+    CONTROLID_Virtual_08_GUI = 1288,
+    CONTROLID_Virtual_09_GUI = 1289,
+    CONTROLID_Virtual_10_GUI = 1290,
+    CONTROLID_Virtual_11_GUI = 1291,
+    CONTROLID_Virtual_12_GUI = 1292,
+    CONTROLID_Virtual_13_GUI = 1293,
+    CONTROLID_Virtual_14_GUI = 1294,
+    CONTROLID_Virtual_15_GUI = 1295,
+    CONTROLID_Virtual_16_GUI = 1296,
+    CONTROLID_Virtual_17_GUI = 1297,
+    CONTROLID_Virtual_18_GUI = 1298,
+    CONTROLID_Virtual_19_GUI = 1299,
+    CONTROLID_Virtual_20_GUI = 1300,
+    CONTROLID_Virtual_21_GUI = 1301,
+    CONTROLID_Virtual_22_GUI = 1302,
+    CONTROLID_Virtual_23_GUI = 1303,
+    CONTROLID_Virtual_24_GUI = 1304,
+    CONTROLID_Virtual_25_GUI = 1305,
+    CONTROLID_Virtual_26_GUI = 1306,
+    CONTROLID_Virtual_27_GUI = 1307,
+    CONTROLID_Virtual_28_GUI = 1308,
+    CONTROLID_Virtual_29_GUI = 1309,
+    CONTROLID_Virtual_30_GUI = 1310,
+    CONTROLID_Virtual_31_GUI = 1311,
+    CONTROLID_Virtual_Last_GUI = 1407,
+    CONTROLID_Telemetry_00_GUI = 1536,
+    CONTROLID_Telemetry_Last_GUI = 1551,
+    CONTROLID_Invalid_GUI = 65535,
+  };
+  Q_ENUM(E_ControlGui)
 };

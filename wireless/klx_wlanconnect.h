@@ -2,6 +2,8 @@
 // WLAN connection (published as "WlanConnection").
 #include <QObject>
 
+#include <atomic>
+
 #include "frame/klx_databasevalues.h"
 
 class KLX_WlanConnect : public QObject {
@@ -10,4 +12,10 @@ class KLX_WlanConnect : public QObject {
   explicit KLX_WlanConnect(QObject* parent = nullptr) : QObject(parent) {}
   int KLX_WlanConnectInitialize() { return KLX_Ok; }
   int KLX_WlanConnectStop() { return KLX_Ok; }
+  void KLX_WlanConnectStopProcessing() { m_Processing = false; }
+  bool KLX_WlanConnectIsProcessing() const { return m_Processing; }
+
+ private:
+  // Switched off by the task engine thread.
+  std::atomic<bool> m_Processing{true};
 };

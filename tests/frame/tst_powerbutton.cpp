@@ -193,6 +193,11 @@ class TestPowerButton : public QObject {
     Rig rig;
     KLX_DataBaseManager& db = rig.system.Database();
     QVERIFY(rig.StartDatabase());
+    // The task engine takes requests once it is up; with its processing off
+    // the request waits in its queue.
+    QCOMPARE(rig.system.VornHandler().KLX_VornHandlerInitialize(&db, &rig.system.Protocol(),
+                                                                &rig.system.GuiCommandHandler(), &rig.runtime),
+             int(KLX_Ok));
     db.KLX_DataBaseManagerGetSetStartupPhases(6, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(1, AtomicDirSet);
     QVERIFY(rig.Start());
@@ -201,10 +206,10 @@ class TestPowerButton : public QObject {
     Task_Data_T task;
     QVERIFY(rig.system.VornHandler().KLX_VornHandlerTakeTask(&task));
     QCOMPARE(task.task, 10);
-    for (int p : task.para) QCOMPARE(p, 17);
+    for (int n = 1; n <= 6; ++n) QCOMPARE(task.ParaInt(n), 17);
     QCOMPARE(task.timeout, 15000);
-    QCOMPARE(task.retries, 3);
-    QCOMPARE(task.extra, 0);
+    QCOMPARE(task.repeat, 3);
+    QCOMPARE(task.requeueDelay, 0);
     QCOMPARE(task.source, 1);
     // Until the answer sets the turning-off flag, the button thread keeps
     // waiting, 90 s at most.

@@ -178,6 +178,14 @@ class TestProgram : public QObject {
     QVERIFY(run.output.contains(board));
     // The end of start-up reaches the controllers: message 246 with one zero byte.
     QVERIFY(run.Received(246, QByteArray(1, '\0'), 3000));
+    // The program asked the controllers for their states, versions, serial
+    // number and directions once, and its start-up chain reached its end.
+    QVERIFY2(run.WaitFor("start-up phase: system up", kStartMs), qPrintable(run.output));
+    for (int request : {SimRequestTransceiverSync, SimRequestStickSync, SimRequestDirections})
+      QCOMPARE(run.controllers.Received(request), 1);
+    VerifyInOrder(run.output, {"Transceiver Version is     : 1.0", "Stickcontroller Version is : 1.0",
+                               "Stickcontroller Serial is  : 100200", "start-up phase: model load",
+                               "start-up phase: binding configuration", "start-up phase: system up"});
 
     run.board.SetPowerButtonPressed(true);
     QVERIFY2(run.Finish(kSwitchOffMs), qPrintable(run.output));

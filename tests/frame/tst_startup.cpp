@@ -12,6 +12,7 @@
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "tasks/klx_vorntask.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -121,19 +122,18 @@ class TestStartup : public QObject {
     QVERIFY(qmlTypeId("UpdateManager", 1, 0, "CUpdateManager") >= 0);
     QVERIFY(qmlTypeId("FileManagerBackend", 1, 0, "FileManager") >= 0);
 
-    // The synchronisation with the controllers is queued, then message 246.
-    Task_Data_T sync;
-    QVERIFY(s.system.VornHandler().KLX_VornHandlerTakeTask(&sync));
-    QCOMPARE(sync.task, 1);
-    QCOMPARE(sync.timeout, 2000);
-    QCOMPARE(sync.retries, 3);
-    QCOMPARE(sync.source, 1);
-    QCOMPARE(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), 1);
-    const QList<CSimMessage> sent = s.Sent(1);
-    QCOMPARE(sent.size(), 1);
-    QCOMPARE(sent.last().id, 246);
-    QCOMPARE(sent.last().node, 3);
-    QCOMPARE(sent.last().data, QByteArray(1, '\0'));
+    // The synchronisation with the controllers runs and the start-up chain
+    // reaches its end; message 246 with one zero byte follows the start-up.
+    QTRY_COMPARE_WITH_TIMEOUT(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet),
+                              int(KLX_VornTask::KLX_PHASE_SYSTEM_UP), 5000);
+    for (int request : {SimRequestTransceiverSync, SimRequestStickSync, SimRequestDirections})
+      QCOMPARE(s.controllers->Received(request), 1);
+    QList<CSimMessage> done;
+    for (const CSimMessage& m : s.Sent(4))
+      if (m.id == SimRadioTestGain) done << m;
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(done[0].node, 3);
+    QCOMPARE(done[0].data, QByteArray(1, '\0'));
 
     QVERIFY(s.system.Protocol().KLX_ProtocolIsProcessing());
     QVERIFY(s.system.VornHandler().KLX_VornHandlerIsProcessing());

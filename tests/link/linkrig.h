@@ -16,6 +16,7 @@
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
 #include "sim/csimboard.h"
+#include "tasks/klx_guicommandhandler.h"
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "tasks/klx_vornhandler.h"
 #include "vorn_testroot.h"
@@ -32,9 +33,14 @@ struct LinkRig {
   KLX_ManualClock clock;
   KLX_RuntimeDatabaseManager runtime;
   KLX_DataBaseManager db;
+  KLX_GuiCommandHandler gui;
   KLX_VornHandler vorn;
   KLX_Protocol protocol;
   int peer = -1;
+  // The clock of the task engine and the GUI command thread, set before
+  // Start (the system's when none); with guiUp the GUI command thread runs.
+  KLX_Clock* taskClock = nullptr;
+  bool guiUp = false;
 
   // Starts the layer on a socketpair; with keepPeer false the caller takes
   // the other end (for the simulated controllers).
@@ -45,6 +51,14 @@ struct LinkRig {
     // A board with all its files: the start reports nothing.
     if (!CSimBoard(root.Path(), CSimBoard::Vorn).Prepare()) return false;
     if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return false;
+    // The task engine is up with its processing off: the controllers'
+    // answers for a task wait in its queues, where the test takes them.
+    if (taskClock) {
+      vorn.KLX_VornHandlerSetClock(taskClock);
+      gui.KLX_GuiCommandHandlerSetClock(taskClock);
+    }
+    if (vorn.KLX_VornHandlerInitialize(&db, &protocol, &gui, &runtime) != KLX_Ok) return false;
+    if (guiUp && gui.KLX_GuiCommandHandlerInitialize(&db, &vorn) != KLX_Ok) return false;
     protocol.KLX_ProtocolSetClock(clock);
     if (protocol.KLX_ProtocolInitializeOnSocket(&db, &vorn, fds[0]) != KLX_Ok) return false;
     protocol.KLX_ProtocolStartProcessing();
@@ -56,6 +70,9 @@ struct LinkRig {
     return fd;
   }
   ~LinkRig() {
+    // The GUI command thread asks the engine, the engine the link.
+    gui.KLX_GuiCommandHandlerStop();
+    vorn.KLX_VornHandlerStop();
     protocol.KLX_ProtocolClose();
     if (peer >= 0) ::close(peer);
   }

@@ -19,6 +19,12 @@ class SimControllersTest : public QObject {
     }
     CSimControllers sim(rig.root.Path());
     sim.SetStreaming(false);
+    // States and versions a test chooses; the versions and the serial
+    // number are kept, the states belong to this power-up.
+    sim.TransceiverController().SetState(2);
+    sim.TransceiverController().SetVersion(3, 7);
+    sim.StickController().SetVersion(2, 5);
+    sim.StickController().SetSerial(0x01020304u);
     QVERIFY(sim.Attach(rig.TakePeer()));
     QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestTransceiverSync, SimNodeApplication), 1);
     QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestStickSync, SimNodeApplication), 1);
@@ -28,13 +34,14 @@ class SimControllersTest : public QObject {
     QCOMPARE(u.size(), 3);
     QCOMPARE(u[0].updateKind, 2);
     QCOMPARE(u[0].para, 1);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[0].data), 3), QByteArray::fromHex("010100"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[0].data), 3), QByteArray::fromHex("020307"));
     QCOMPARE(u[1].updateKind, 1);
     QCOMPARE(u[1].para, 1);
-    QCOMPARE(int(u[1].data[0]), 2);  // stick controller ready
-    const CSimControllers::Persistent p = sim.State();
-    QCOMPARE(u[1].data[3] | (u[1].data[4] << 8) | (u[1].data[5] << 16) | (quint32(u[1].data[6]) << 24),
-             p.stickSerial);
+    // Ready, version 2.5, the serial number lowest byte first.
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[1].data), 7), QByteArray::fromHex("01020504030201"));
+    const CSimControllers::Persistent p = CSimControllers(rig.root.Path()).State();
+    QCOMPARE(p.transceiverMajor, 3);
+    QCOMPARE(p.stickSerial, 0x01020304u);
     QCOMPARE(u[2].para, 0);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[2].data), 4), QByteArray::fromHex("05000080"));
     QCOMPARE(sim.Received(SimRequestTransceiverSync), 1);

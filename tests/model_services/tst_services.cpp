@@ -7,6 +7,7 @@
 #include "../model/model_fixture.h"
 #include "frame/klx_filenamehandler.h"
 #include "sim/csimboard.h"
+#include "tasks/klx_guicommandhandler.h"
 
 namespace {
 Task_Data_T Take(ModelFixture& fx) {
@@ -17,8 +18,8 @@ Task_Data_T Take(ModelFixture& fx) {
 }
 QList<int> Words(const Task_Data_T& t) {
   QList<int> w = {t.task};
-  for (int p : t.para) w.append(p);
-  w << t.timeout << t.retries << t.extra << t.source;
+  for (int n = 1; n <= 6; ++n) w.append(t.ParaInt(n));
+  w << t.timeout << t.repeat << t.requeueDelay << t.source;
   return w;
 }
 }  // namespace
@@ -72,6 +73,15 @@ class TestServices : public QObject {
   void telemetryTaskRequests() {
     ModelFixture fx;
     auto& db = fx.db;
+    // The task engine takes requests once it is up; with its processing off
+    // they wait in its queue. It ends before the facade it works on.
+    struct EngineUp {
+      explicit EngineUp(ModelFixture& f) : fx(f) {}
+      ~EngineUp() { fx.vorn.KLX_VornHandlerStop(); }
+      ModelFixture& fx;
+      KLX_GuiCommandHandler gui;
+    } engine(fx);
+    QCOMPARE(fx.vorn.KLX_VornHandlerInitialize(&db, &fx.protocol, &engine.gui, &fx.runtime), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerBindingInfoSend(), 1);
     QCOMPARE(Words(Take(fx)), (QList<int>{5, 17, 17, 17, 17, 17, 17, 2000, 3, 0, 0}));
     QCOMPARE(db.KLX_DataBaseManagerMenuDataSet(40, 1, 2, 3, 4, 5), 1);

@@ -1,0 +1,155 @@
+#pragma once
+// The task engine: the worker thread that runs the long operations against
+// the controllers, one at a time. It owns one object of every task class, a
+// table from task id to object, time-out and retries, the queue of requests
+// and four queues of update records for the running task (self, response,
+// protocol, update, looked at in that order). It starts a queued task once
+// the task handler admits it, feeds it one update record per pass, counts
+// its time-out in passes, and hands every step result to the task handler.
+//
+// A pass waits 50 ms while idle and 10 ms while a task runs, on a clock that
+// a test may replace; a queue operation ends the wait early, and the
+// time-out still counts the full wait period per pass.
+#include <QMutex>
+#include <QQueue>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <atomic>
+
+#include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
+#include "tasks/klx_bindingconfiguration.h"
+#include "tasks/klx_modelloader.h"
+#include "tasks/klx_sync.h"
+#include "tasks/klx_taskrecords.h"
+#include "tasks/klx_vornbase.h"
+#include "telemetry/klx_captureteleinfo.h"
+#include "update/klx_firmwareupdate.h"
+
+class KLX_DataBaseManager;
+class KLX_Protocol;
+class KLX_VornHandler;
+class KLX_RuntimeDatabaseManager;
+
+class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread {
+  Q_OBJECT
+ public:
+  static constexpr int kIdleWaitMs = 50;
+  static constexpr int kBusyWaitMs = 10;
+  static constexpr int kTableSize = KLX_VornTask::KLX_TASK_COUNT;
+
+  explicit KLX_ProcessVorn(QObject* parent = nullptr);
+  ~KLX_ProcessVorn() override;
+
+  int KLX_ProcessVornInitialize(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
+                                KLX_RuntimeDatabaseManager* runtime);
+  int KLX_ProcessVornStart();
+  int KLX_ProcessVornStop();
+  void KLX_ProcessVornStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
+  // Once it returns no step runs: a step under way is waited for.
+  void KLX_ProcessVornStopProcessing();
+  // The clock the passes wait on (the system's by default); set before the start.
+  void KLX_ProcessVornSetClock(KLX_Clock* clock) { m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
+
+  // Any thread: 1 when queued, KLX_Error when the engine is not initialised.
+  int KLX_ProcessVornQueueTask(const Task_Data_T& task);
+  int KLX_ProcessVornResponseTask(const TaskUpdate_Data_T& update);
+  int KLX_ProcessVornUpdateTask(const TaskUpdate_Data_T& update);
+  int KLX_ProcessVornSelfTask(const TaskUpdate_Data_T& update);
+  // The last frame of a long message is on its way.
+  void KLX_ProcessVornProtocolTask();
+
+  // Time-out and retries of the table's last entry for the task (2000, 0
+  // when it has none).
+  void KLX_ProcessVornGetTimeoutAndRepeat(int task, int* timeout, int* repeat) const;
+  int KLX_ProcessVornGetTaskProgressRate(bool overall) const;
+  // A sensor-menu task or the firmware update is at work, waits in the
+  // queue, or waits to run again.
+  bool KLX_ProcessVornCheckMenuDataWorkNow() const;
+
+  // Tests: the oldest request or update waiting in a queue (false when
+  // empty), taken as the engine would while its processing is off.
+  bool KLX_ProcessVornTakeTask(Task_Data_T* task);
+  bool KLX_ProcessVornTakeUpdate(TaskUpdate_Data_T* update);
+  bool KLX_ProcessVornTakeResponse(TaskUpdate_Data_T* update);
+  bool KLX_ProcessVornTakeProtocolUpdate(TaskUpdate_Data_T* update);
+  // Tests: puts another object in a task's table entry (before the start);
+  // null gives the entry its own object back.
+  void KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* object);
+  // The task running now (0 when idle).
+  int KLX_ProcessVornCurrentTask() const { return m_CurrentTask; }
+
+ protected:
+  void run() override;
+
+ private:
+  enum State { StateConstructed = 1, StateIdle = 2, StateBusy = 3 };
+  struct Entry {
+    KLX_VornBase* object = nullptr;
+    int task = KLX_VornTask::KLX_TASK_NONE;
+    int timeout = KLX_VornBase::kDefaultTimeoutMs;
+    int repeat = 0;
+  };
+
+  void KLX_ProcessVornInitOwnMembers();
+  void FillTable();
+  void KLX_ProcessVornRun();
+  // 0 when the task runs on, 1 when it ended or could not start.
+  int KLX_ProcessVornNextTaskHandler();
+  int BusyStep();
+  int KLX_ProcessVornSetResultGetEndFlag(int result);
+  void KLX_ProcessVornSetGlobalPercentage();
+  void processEndOfTask();
+  void clear_queues(bool all);
+  void protocolqueue_clear();
+  void set_to_idle_state();
+  int Queue(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, const TaskUpdate_Data_T& update);
+  static bool Take(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, TaskUpdate_Data_T* update);
+  void Wake();
+  KLX_VornBase* CurrentObject() const;
+
+  // The wait between passes, and a wake-up that came while a step ran.
+  QWaitCondition m_Wake;
+  QMutex m_WakeMutex;
+  bool m_WakePending = false;
+  // Held for a whole pass.
+  QMutex m_ThreadMutex;
+  mutable QMutex m_TaskMutex;
+  QQueue<Task_Data_T> m_Tasks;
+  QMutex m_ResponseMutex;
+  QQueue<TaskUpdate_Data_T> m_Responses;
+  QMutex m_UpdateMutex;
+  QQueue<TaskUpdate_Data_T> m_Updates;
+  QMutex m_SelfMutex;
+  QQueue<TaskUpdate_Data_T> m_Self;
+  QMutex m_ProtocolMutex;
+  QQueue<TaskUpdate_Data_T> m_ProtocolUpdates;
+  KLX_Critical m_Critical;
+
+  KLX_Sync m_Sync;
+  KLX_ModelLoader m_ModelLoader;
+  KLX_BindingConfiguration m_BindingConfiguration;
+  KLX_FirmwareUpdate m_FirmwareUpdate;
+  KLX_CaptureTeleInfo m_CaptureTeleInfo;
+
+  Entry m_Table[kTableSize];
+  KLX_DataBaseManager* m_Db = nullptr;
+  KLX_RuntimeDatabaseManager* m_Runtime = nullptr;
+  KLX_Protocol* m_Protocol = nullptr;
+  KLX_VornHandler* m_Handler = nullptr;
+
+  std::atomic<bool> m_Initialized{false};
+  std::atomic<bool> m_Running{false};
+  std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
+  int m_WaitMs = kIdleWaitMs;
+  int m_Elapsed = 0;
+  int m_RepeatIdle = 0;
+  // Read by the GUI command thread (progress) and the facade (menu work).
+  std::atomic<int> m_CurrentIndex{0};
+  std::atomic<int> m_CurrentTask{0};
+  std::atomic<int> m_RepeatTask{0};
+  int m_State = StateConstructed;
+  Task_Data_T m_Repeat;
+  Task_Data_T m_Current;
+};
