@@ -24,6 +24,10 @@ class KLX_BatteryHandler : public QObject, public KLX_BaseClassThread {
   void KLX_BatteryHandlerStopProcessing() { KLX_BaseClassThreadStopProcessing(); }
   void KLX_BatteryHandlerResetInactivityTimer() { ++m_InactivityResets; }
   int KLX_BatteryHandlerInactivityResets() const { return m_InactivityResets; }
+ signals:
+  // The packs fell below the switch-off voltage: the GUI says so before the
+  // transmitter goes down.
+  void voltageMinExceeded();
  private:
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_OnOffHandler* m_OnOff = nullptr;

@@ -22,6 +22,9 @@ class KLX_LanguageHandler : public QObject {
   void KLX_LanguageHandlerSetQuickWindow(QQuickWindow* window) { m_Window = window; }
   QQuickWindow* KLX_LanguageHandlerQuickWindow() const { return m_Window; }
   QString KLX_LanguageHandlerGetEmptyString() const { return QString(); }
+  // Screenshots, least form: none is taken, none is saved (an empty path).
+  bool KLX_LanguageHandlerGetScreenShot() { return false; }
+  QString KLX_LanguageHandlerSaveScreenShot(QString path) const { return QString(); }
  signals:
   void KLX_LanguageHandlerLanguageChanged();
  private:

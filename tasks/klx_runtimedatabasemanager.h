@@ -114,6 +114,12 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_TriValLimiterValueMin(int get, int value, int function);
 
   Q_INVOKABLE QString KLX_RuntimeDatabaseManagerGetSetDialogText(QString text, int dir);
+  // The running task's overall progress in percent: dir 0 stores (a
+  // negative value as -1), any other dir reads; the stored value either way.
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSetOverallPercent(int value, int dir) {
+    if (dir == AtomicDirSet) m_OverallPercent = value < 0 ? -1 : value;
+    return m_OverallPercent;
+  }
 
   // Restarts the system's inactivity timer when the system object is known.
   void KLX_RuntimeDatabaseManager_ResetInactivityTimer();
@@ -133,6 +139,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   KLX_System* m_System = nullptr;
   std::atomic<int> m_PwrPinAtStart{0};
   std::atomic<bool> m_Processing{false};
+  std::atomic<int> m_OverallPercent{-1};
   QString m_DialogText;
   KLX_RuntimeCalcAlarm m_Calc;
 };

@@ -10,4 +10,10 @@ class KLX_WlanConnect : public QObject {
   explicit KLX_WlanConnect(QObject* parent = nullptr) : QObject(parent) {}
   int KLX_WlanConnectInitialize() { return KLX_Ok; }
   int KLX_WlanConnectStop() { return KLX_Ok; }
+  // The connection state (E_WlanState) the status strip shows; disabled
+  // until the connection thread comes.
+  Q_INVOKABLE int getState() const { return KLX_DatabaseValues::Wlan_Disabled; }
+ signals:
+  void stateChanged(int state);
+  void signalStrengthChanged(int value_percent);
 };
