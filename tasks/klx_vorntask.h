@@ -148,4 +148,37 @@ class KLX_VornTask : public QObject {
     KLX_MODELLLOAD_STATUS_READY = 1,
   };
   Q_ENUM(E_ModelllodStatus)
+
+  // The physical controls as QML names them (the model's control ids).
+  enum E_ControlGui {
+    CONTROLID_None_GUI = 0,
+    CONTROLID_Stick_STA_GUI = 256,
+    CONTROLID_Stick_STB_GUI = 257,
+    CONTROLID_Stick_STC_GUI = 496,
+    CONTROLID_Stick_STD_GUI = 497,
+    CONTROLID_SW_A_GUI = 768,
+    CONTROLID_SW_B_GUI = 769,
+    CONTROLID_SW_C_GUI = 770,
+    CONTROLID_SW_D_GUI = 771,
+    CONTROLID_SW_E_GUI = 772,
+    CONTROLID_SW_G_GUI = 773,
+    CONTROLID_SW_CTO_GUI = 774,
+    CONTROLID_SW_GTO_GUI = 775,
+    CONTROLID_SW_F_GUI = 776,
+    CONTROLID_SW_N_GUI = 1008,
+    CONTROLID_SW_M_GUI = 1009,
+    CONTROLID_SW_L_GUI = 1010,
+    CONTROLID_SW_K_GUI = 1011,
+    CONTROLID_SW_J_GUI = 1012,
+    CONTROLID_SW_H_GUI = 1013,
+    CONTROLID_SW_LTO_GUI = 1014,
+    CONTROLID_SW_HTO_GUI = 1015,
+    CONTROLID_SW_I_GUI = 1016,
+    CONTROLID_Poti_ROA_GUI = 1024,
+    CONTROLID_Poti_SLA_GUI = 1025,
+    CONTROLID_Poti_ROB_GUI = 1264,
+    CONTROLID_Poti_SLB_GUI = 1265,
+    CONTROLID_Invalid_GUI = 65535,
+  };
+  Q_ENUM(E_ControlGui)
 };
