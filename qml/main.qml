@@ -478,6 +478,8 @@ Window {
     }
 
     Component.onCompleted: {
+        // The keyboard's keys go to the focused item of the active window.
+        requestActivate()
         isLargeBoard = MainMenu.onLargeBoard()
         var introWanted = readScheme()
         intro.active = introWanted !== 0 && isLargeBoard

@@ -5,6 +5,8 @@
 // as iconEvent, touches on the screen) and read what it shows.
 #include <QtTest>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
 
@@ -89,7 +91,7 @@ class QmlFrame {
     m_Window = qobject_cast<QQuickWindow*>(m_Engine->rootObjects().constFirst());
     if (!m_Window) return false;
     m_System.KLX_SystemSetQuickWindow(m_Window);
-    return QTest::qWaitForWindowExposed(m_Window);
+    return QTest::qWaitForWindowExposed(m_Window) && QTest::qWaitForWindowActive(m_Window);
   }
   // Starts and waits for the home screen of a normal boot.
   bool StartAtHome() {
@@ -172,11 +174,39 @@ class QmlFrame {
     QCoreApplication::processEvents();
   }
 
+  // A button of the pop-up box shown now.
+  bool TapInPopup(const QString& name) {
+    auto* item = qobject_cast<QQuickItem*>(FindNamed(Popup(), name));
+    if (!item || !item->isVisible()) return false;
+    Tap(item);
+    return true;
+  }
+
   // The pop-up box shown now (null when none).
   QObject* Popup() const { return Root()->property("currentPopup").value<QObject*>(); }
   QString PopupText() const {
     QObject* box = Popup();
     return box ? box->property("message").toString() : QString();
+  }
+
+  // Creates a piece of QML over the screen area, in the main window's
+  // context (its ids and functions are there), as a screen would.
+  QQuickItem* Create(const QString& qml, const QString& parentName = QStringLiteral("popupLayer")) {
+    QQmlComponent component(m_Engine.get());
+    component.setData(qml.toUtf8(), QUrl(QStringLiteral("qrc:/Frontend/QML/TestHost.qml")));
+    QObject* object = component.beginCreate(qmlContext(m_Window));
+    auto* item = qobject_cast<QQuickItem*>(object);
+    if (!item) {
+      qWarning() << component.errorString();
+      delete object;
+      return nullptr;
+    }
+    item->setParentItem(Item(parentName));
+    item->setParent(Item(parentName));
+    // As if made by createObject(): it may destroy() itself.
+    QQmlEngine::setObjectOwnership(item, QQmlEngine::JavaScriptOwnership);
+    component.completeCreate();
+    return item;
   }
 
   QImage Grab(const QString& name) {

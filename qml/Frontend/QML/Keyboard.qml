@@ -129,6 +129,7 @@ Rectangle {
         field.text = preLoadText
         rootwindow.kbd_sender = keyboard
     }
+    Component.onDestruction: if (rootwindow.kbd_sender === keyboard) rootwindow.kbd_sender = null
 
     // ---- the keyboard's own text field ----
     onPreLoadTextChanged: if (field.text !== preLoadText) field.text = preLoadText
