@@ -429,6 +429,7 @@ Item {
         }
         ProgressSpinner {
             id: loadingSpinner
+            objectName: "loadingSpinner"
             anchors.horizontalCenter: parent.horizontalCenter
             y: 40
             width: 96
