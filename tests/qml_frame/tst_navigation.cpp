@@ -191,6 +191,53 @@ class TestNavigation : public QObject {
     QCOMPARE(f.Db().KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(0, 0, QString(), AtomicDirGet), 0);
   }
 
+  // The menus of each board, in the scheme the settings ask for: the smaller
+  // board has no GPS compass, head-up display or Bluetooth; the dark scheme
+  // draws light icons.
+  void menusOfEachBoard_data() {
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("contrast");
+    QTest::addColumn<int>("mainEntries");
+    QTest::addColumn<int>("settingsEntries");
+    QTest::newRow("larger board, dark") << int(CSimBoard::Vorn) << 0 << 21 << 5;
+    QTest::newRow("smaller board, light") << int(CSimBoard::Fenk) << 1 << 19 << 4;
+  }
+  void menusOfEachBoard() {
+    QFETCH(int, variant);
+    QFETCH(int, contrast);
+    QFETCH(int, mainEntries);
+    QFETCH(int, settingsEntries);
+    const bool large = variant == CSimBoard::Vorn;
+    const QString tag = large ? "vorn-dark" : "fenk-light";
+    QmlFrame f(g_app, static_cast<CSimBoard::Variant>(variant));
+    QVERIFY(f.Start());
+    f.Db().KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(contrast, AtomicDirSet, false);
+    f.Call("", "setContrast");
+    QCOMPARE(f.Property("rootwindow", "iconSuffix").toString(), QString(contrast == 0 ? "_dunkel" : "_hell"));
+    f.Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+    QVERIFY(f.WaitShown(kHome));
+    QCOMPARE(f.Property("gps", "visible").toBool(), large);
+    f.Grab("home-" + tag + ".png");
+    Act(f, "menu");
+    QTRY_VERIFY(f.Item("menuGrid"));
+    QCOMPARE(f.Property("menuGrid", "count").toInt(), mainEntries);
+    QCOMPARE(f.Item("menuButton_17") != nullptr, large);
+    QCOMPARE(f.Item("menuButton_18") != nullptr, large);
+    f.Grab("main-menu-" + tag + ".png");
+    OpenStrip(f);
+    f.Grab("strip-open-" + tag + ".png");
+    f.Key(KLX_DatabaseValues::EventHome);
+    QTRY_COMPARE(f.Shown(), kHome);
+    WaitStripClosed(f);
+    f.Call("", "openScreen", {kSettingsMenu, QVariant()});
+    QTRY_VERIFY(f.Item("menuGrid"));
+    QCOMPARE(f.Property("menuGrid", "count").toInt(), settingsEntries);
+    f.Grab("settings-menu-" + tag + ".png");
+    f.Call("", "openScreen", {kModelMenu, QVariant()});
+    QTRY_COMPARE(f.Shown(), kModelMenu);
+    f.Grab("model-menu-" + tag + ".png");
+  }
+
   // The power button held: the switch-off screen; released in time: the
   // screen before, and no way forward to the switch-off screen.
   void theSwitchOffScreenComesAndGoes() {

@@ -63,7 +63,8 @@ SETTINGS_MENU = {
     "Appearance": '<circle cx="32" cy="32" r="12" stroke="{a}"/>'
                   + "".join('<path d="M32 6 V12" transform="rotate({0} 32 32)"/>'.format(a)
                             for a in range(0, 360, 45)),
-    "Audio": '<path d="M8 24 H20 L34 12 V52 L20 40 H8 Z"/><path d="M44 24 L56 40 M56 24 L44 40" stroke="{a}"/>',
+    "Audio": '<circle cx="18" cy="48" r="7"/><circle cx="44" cy="42" r="7"/>'
+             '<path d="M25 48 V14 L51 8 V42"/><path d="M25 22 L51 16" stroke="{a}"/>',
     "WiFi": '<path d="M8 26 A34 34 0 0 1 56 26 M16 35 A22 22 0 0 1 48 35 M24 44 A10 10 0 0 1 40 44"/>'
             '<circle cx="32" cy="52" r="3" fill="{a}" stroke="{a}"/>',
     "Bluetooth": '<path d="M18 20 L46 44 L32 56 V8 L46 20 L18 44"/>',

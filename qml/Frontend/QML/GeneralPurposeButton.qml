@@ -38,7 +38,7 @@ Rectangle {
         anchors.rightMargin: 3
         visible: button.gp_text !== ""
         text: button.gp_text
-        color: rootwindow.textColour
+        color: rootwindow.rectTextColour
         font.family: rootwindow.fontFamily
         font.pixelSize: button.fontSize
         horizontalAlignment: Text.AlignHCenter
