@@ -24,6 +24,7 @@ Item {
     property var widgets: []
     property var alarmPreset: null
     property int trimTicks: 0
+    property real loadingPercent: -1
     readonly property bool onLastPage: position === pageCount - 1
 
     // ---- the page list ----
@@ -261,13 +262,13 @@ Item {
             switch (phase) {
             case GuiCmdData.KLX_PHASE_ERROR:
                 upperFrame.visible = true
-                preflight.hide()
+                home.hidePreflight()
                 home.modelSuffix = qsTr(" - Model error") + Language.emptyString
                 stop()
                 break
             case GuiCmdData.KLX_PHASE_SYSTEM_UP:
                 upperFrame.visible = true
-                preflight.hide()
+                home.hidePreflight()
                 loadingBox.visible = false
                 stop()
                 if (home.modelNotValid)
@@ -275,16 +276,16 @@ Item {
                 break
             case GuiCmdData.KLX_PHASE_LOAD_MODEL:
                 if (!loadingBox.visible) {
-                    loadingSpinner.value = -1
+                    home.loadingPercent = -1
                     loadingBox.visible = true
                 } else {
-                    loadingSpinner.value = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetOverallPercent(0, DatabaseValue.AtomicDirGet)
+                    home.loadingPercent = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetOverallPercent(0, DatabaseValue.AtomicDirGet)
                 }
-                preflight.hide()
+                home.hidePreflight()
                 break
             case GuiCmdData.KLX_PHASE_MODEL_PREFL:
                 upperFrame.visible = false
-                preflight.show()
+                home.showPreflight()
                 loadingBox.visible = false
                 break
             default:
@@ -427,23 +428,37 @@ Item {
             font.family: rootwindow.fontFamily
             font.pixelSize: 16
         }
-        ProgressSpinner {
-            id: loadingSpinner
-            objectName: "loadingSpinner"
+        Loader {
+            // Made only while the box is shown: the home screen opens faster.
             anchors.horizontalCenter: parent.horizontalCenter
             y: 40
             width: 96
             height: 96
+            active: loadingBox.visible
+            sourceComponent: ProgressSpinner {
+                objectName: "loadingSpinner"
+                value: home.loadingPercent
+            }
         }
     }
 
-    PreflightOverlay {
+    // The preflight check, made when start-up first needs it.
+    function showPreflight() {
+        preflight.active = true
+        preflight.item.show()
+    }
+    function hidePreflight() {
+        if (preflight.item)
+            preflight.item.hide()
+    }
+    Loader {
         id: preflight
-        objectName: "preflight"
         x: 0
         y: -rootwindow.screenY
         width: rootwindow.width
         height: rootwindow.height
+        active: false
+        sourceComponent: PreflightOverlay { objectName: "preflight" }
     }
 
     Component.onCompleted: {

@@ -15,6 +15,9 @@ GridView {
     topMargin: 4
     clip: true
     boundsBehavior: Flickable.StopAtBounds
+    // Only the rows on the screen are made when a menu opens; the rest as
+    // the grid is moved.
+    cacheBuffer: 0
     model: entries
 
     delegate: Item {
