@@ -10,7 +10,14 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "frame/klx_board.h"
 #include "frame/klx_clock.h"
@@ -33,6 +40,40 @@ inline const QString kSettingsMenu = QStringLiteral("qrc:/Frontend/QML/13.qml");
 inline const QString kUserMenu = QStringLiteral("qrc:/Frontend/QML/UserMenu.qml");
 inline const QString kModelMenu = QStringLiteral("qrc:/Frontend/QML/ModelMenu.qml");
 inline const QString kOutro = QStringLiteral("qrc:/Frontend/QML/EmptyOutroStop.qml");
+
+// A virtual display of the process's own, started before the application:
+// screen tests that run side by side on one display cover each other's
+// windows and take each other's focus. Without Xvfb the display given stays.
+inline void OwnDisplay() {
+  static pid_t server = 0;
+  int fds[2];
+  if (server != 0 || pipe(fds) != 0) return;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    const int quiet = open("/dev/null", O_WRONLY);
+    if (quiet >= 0) dup2(quiet, STDERR_FILENO);
+    const std::string fd = std::to_string(fds[1]);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x400x24", "-nolisten", "tcp",
+           static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(fds[1]);
+  char number[32] = {};
+  const ssize_t n = pid > 0 ? read(fds[0], number, sizeof number - 1) : -1;
+  close(fds[0]);
+  if (n <= 0) {
+    if (pid > 0) waitpid(pid, nullptr, 0);
+    return;
+  }
+  number[strcspn(number, "\n")] = 0;
+  setenv("DISPLAY", (std::string(":") + number).c_str(), 1);
+  server = pid;
+  std::atexit([] {
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+  });
+}
 
 // Screenshots are kept with the test run's artefacts.
 inline QString ScreenshotPath(const QString& name) {

@@ -321,6 +321,7 @@ class TestControls : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  OwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   g_app = &app;
   TestControls test;

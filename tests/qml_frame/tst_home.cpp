@@ -173,6 +173,7 @@ class TestHome : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  OwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   g_app = &app;
   TestHome test;

@@ -221,8 +221,10 @@ class TestNavigation : public QObject {
     Act(f, "menu");
     QTRY_VERIFY(f.Item("menuGrid"));
     QCOMPARE(f.Property("menuGrid", "count").toInt(), mainEntries);
-    QCOMPARE(f.Item("menuButton_17") != nullptr, large);
-    QCOMPARE(f.Item("menuButton_18") != nullptr, large);
+    QList<int> values;
+    for (const QVariant& entry : f.Property("menuGrid", "entries").toList()) values << entry.toMap()["value"].toInt();
+    QCOMPARE(values.contains(17), large);
+    QCOMPARE(values.contains(18), large);
     f.Grab("main-menu-" + tag + ".png");
     OpenStrip(f);
     f.Grab("strip-open-" + tag + ".png");
@@ -264,6 +266,7 @@ class TestNavigation : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  OwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   g_app = &app;
   TestNavigation test;

@@ -117,6 +117,7 @@ class TestPopups : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  OwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   g_app = &app;
   TestPopups test;

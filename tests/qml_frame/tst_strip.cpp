@@ -239,6 +239,7 @@ class TestStrip : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  OwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   g_app = &app;
   TestStrip test;

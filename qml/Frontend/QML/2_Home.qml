@@ -359,6 +359,15 @@ Item {
         id: widgetLayer
         objectName: "widgetLayer"
         anchors.fill: parent
+        // In edit mode the widgets shake.
+        SequentialAnimation on rotation {
+            running: home.editMode
+            loops: Animation.Infinite
+            NumberAnimation { to: 0.6; duration: 80 }
+            NumberAnimation { to: -0.6; duration: 160 }
+            NumberAnimation { to: 0; duration: 80 }
+            onRunningChanged: if (!running) widgetLayer.rotation = 0
+        }
     }
 
     // The twelve cells of edit mode: 2 blocks of 3 rows by 2 columns.
