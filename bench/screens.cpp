@@ -16,15 +16,9 @@ using namespace qmlframe;
 
 namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
-QmlFrame* g_frame = nullptr;
+std::unique_ptr<QmlFrame> g_frame;
 
-QmlFrame& Frame() {
-  if (!g_frame) {
-    g_frame = new QmlFrame(g_app);
-    if (!g_frame->StartAtHome()) qFatal("the main window did not start");
-  }
-  return *g_frame;
-}
+QmlFrame& Frame() { return SharedFrame(g_app, g_frame); }
 
 // Spins the event loop until the condition holds (at most 5 s).
 bool Until(const std::function<bool()>& done) {
@@ -49,29 +43,20 @@ double TimeToFrame(QmlFrame& f, const std::function<void()>& action, const std::
   return at < 0 ? 5.0 : at / 1e9;
 }
 
-bool StripClosed(QmlFrame& f) { return f.Property("upperFrame", "y").toInt() == -175; }
-
 // Back to the home screen with the strip closed, and quiet.
 void Home(QmlFrame& f) {
   if (f.Popup()) QMetaObject::invokeMethod(f.Popup(), "kill");
   if (f.Shown() != kHome) f.Key(KLX_DatabaseValues::EventHome);
   Until([&] { return f.Shown() == kHome && !f.Popup(); });
   f.Call("upperFrame", "close");
-  Until([&] { return StripClosed(f); });
+  f.WaitStripClosed();
   QTest::qWait(20);
-}
-void OpenStrip(QmlFrame& f) {
-  f.Swipe(QPoint(240, 8), QPoint(240, 120));
-  Until([&] { return f.Property("upperFrame", "y").toInt() == -10; });
 }
 void MainMenu(QmlFrame& f) {
   Home(f);
-  OpenStrip(f);
+  f.OpenStrip();
   f.Tap("stripMainMenu");
-  Until([&] { return f.Shown() == kMainMenu && StripClosed(f); });
-}
-std::function<bool()> Showing(QmlFrame& f, const QString& url) {
-  return [&f, url] { return f.Shown() == url; };
+  Until([&] { return f.Shown() == kMainMenu && f.StripClosed(); });
 }
 
 // Runs one case: prepare (not timed), then the timed step.
@@ -93,7 +78,7 @@ void BM_UserMenu_Key100(benchmark::State& state) {
           [](QmlFrame& f) { return f.Shown() == kUserMenu; });
 }
 void BM_MainMenu_StripTouch(benchmark::State& state) {
-  Measure(state, [](QmlFrame& f) { Home(f); OpenStrip(f); }, [](QmlFrame& f) { f.Tap("stripMainMenu"); },
+  Measure(state, [](QmlFrame& f) { Home(f); f.OpenStrip(); }, [](QmlFrame& f) { f.Tap("stripMainMenu"); },
           [](QmlFrame& f) { return f.Shown() == kMainMenu; });
 }
 void BM_ModelMenu_GridTouch(benchmark::State& state) {
@@ -188,6 +173,6 @@ int main(int argc, char** argv) {
   g_app = &app;
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
-  delete g_frame;
+  g_frame.reset();
   return 0;
 }

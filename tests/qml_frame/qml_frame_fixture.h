@@ -215,6 +215,14 @@ class QmlFrame {
     QCoreApplication::processEvents();
   }
 
+  // The status strip pulled down by a swipe (true once it is open), and up.
+  bool OpenStrip() {
+    Swipe(QPoint(240, 8), QPoint(240, 120));
+    return QTest::qWaitFor([&] { return Property("upperFrame", "y").toInt() == -10; }, 5000);
+  }
+  bool StripClosed() const { return Property("upperFrame", "y").toInt() == -175; }
+  bool WaitStripClosed() { return QTest::qWaitFor([&] { return StripClosed(); }, 5000); }
+
   // A button of the pop-up box shown now.
   bool TapInPopup(const QString& name) {
     auto* item = qobject_cast<QQuickItem*>(FindNamed(Popup(), name));
@@ -272,5 +280,15 @@ class QmlFrame {
   std::unique_ptr<QQmlApplicationEngine> m_Engine;
   QQuickWindow* m_Window = nullptr;
 };
+
+// One main window for the cases of a test (or a benchmark) that need no
+// fresh start, made when first asked for.
+inline QmlFrame& SharedFrame(QGuiTouchHandlerApplication* app, std::unique_ptr<QmlFrame>& frame) {
+  if (!frame) {
+    frame.reset(new QmlFrame(app));
+    if (!frame->StartAtHome()) qFatal("the main window did not start");
+  }
+  return *frame;
+}
 
 }  // namespace qmlframe

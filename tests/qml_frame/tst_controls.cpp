@@ -23,13 +23,7 @@ class TestControls : public QObject {
   std::unique_ptr<QmlFrame> m_Frame;
 
   // The controls are tried on one main window, each over the home screen.
-  QmlFrame& Frame() {
-    if (!m_Frame) {
-      m_Frame.reset(new QmlFrame(g_app));
-      if (!m_Frame->StartAtHome()) qFatal("the main window did not start");
-    }
-    return *m_Frame;
-  }
+  QmlFrame& Frame() { return SharedFrame(g_app, m_Frame); }
   // An open keyboard whose field has taken the focus.
   QQuickItem* OpenKeyboard(QmlFrame& f, const QVariantMap& settings = {}) {
     QQuickItem* host = f.Create(kKeyboard);

@@ -22,17 +22,7 @@ class TestStrip : public QObject {
   // The strip cases that need no fresh start share one main window.
   std::unique_ptr<QmlFrame> m_Shared;
 
-  QmlFrame& Shared() {
-    if (!m_Shared) {
-      m_Shared.reset(new QmlFrame(g_app));
-      if (!m_Shared->StartAtHome()) qFatal("the main window did not start");
-    }
-    return *m_Shared;
-  }
-  static void OpenStrip(QmlFrame& f) {
-    f.Swipe(QPoint(240, 8), QPoint(240, 120));
-    QTRY_COMPARE(f.Property("upperFrame", "y").toInt(), -10);
-  }
+  QmlFrame& Shared() { return SharedFrame(g_app, m_Shared); }
 
  private slots:
   void initTestCase() { m_Warnings.Install(); }
@@ -202,7 +192,7 @@ class TestStrip : public QObject {
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
     KLX_DataBaseManager& db = f.Db();
-    OpenStrip(f);
+    QVERIFY(f.OpenStrip());
     f.Grab("strip-open.png");
     QQuickItem* volume = f.Item("volumeSlider");
     QVERIFY(volume);
