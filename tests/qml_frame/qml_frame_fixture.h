@@ -215,12 +215,13 @@ class QmlFrame {
     QCoreApplication::processEvents();
   }
 
-  // The status strip pulled down by a swipe (true once it is open), and up.
+  // The status strip pulled down by a swipe (true once it has come to rest
+  // open), and up (its elastic move ends exactly on its place).
   bool OpenStrip() {
     Swipe(QPoint(240, 8), QPoint(240, 120));
-    return QTest::qWaitFor([&] { return Property("upperFrame", "y").toInt() == -10; }, 5000);
+    return QTest::qWaitFor([&] { return Property("upperFrame", "y").toReal() == -10.0; }, 5000);
   }
-  bool StripClosed() const { return Property("upperFrame", "y").toInt() == -175; }
+  bool StripClosed() const { return Property("upperFrame", "y").toReal() == -175.0; }
   bool WaitStripClosed() { return QTest::qWaitFor([&] { return StripClosed(); }, 5000); }
 
   // A button of the pop-up box shown now.
