@@ -157,6 +157,11 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetCreatedServoCurve_RealPoints() const { return m_CurvePoints; }
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetCreatedServoCurveVal(int k) const;
 
+  // The name of the model folder made last (the copy task's new folder,
+  // written on the task engine thread; QML reads it when the task is done).
+  Q_INVOKABLE void KLX_RuntimeDatabaseSetNameOfLastCreatedFolder(QString name);
+  Q_INVOKABLE QString KLX_RuntimeDatabaseGetNameOfLastCreatedFolder() const;
+
   // Restarts the system's inactivity timer when the system object is known.
   void KLX_RuntimeDatabaseManager_ResetInactivityTimer();
   static constexpr int kControlSlots = KLX_FunctionalCalculation::kControlSlots;
@@ -181,6 +186,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   QString m_DialogParameter;
   QString m_PercentName;
   QString m_DetailName;
+  QString m_LastCreatedFolder;
   std::atomic<int> m_OverallPercent{-1};
   std::atomic<int> m_DetailPercent{-1};
   std::atomic<int> m_MenuIndex{8};
