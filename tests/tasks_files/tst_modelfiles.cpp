@@ -193,6 +193,8 @@ class ModelFilesTest : public QObject {
     KLX_ModelRename renamer;
     KLX_ModelCopy copier;
     Card() {
+      // Files change here only by the task, not by the saver it wakes.
+      fx.db.KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverStop();
       CSimBoard(fx.root.Path(), CSimBoard::Vorn).Prepare();
       fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Racer", AtomicDirSet, false);
       fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirSet, false);

@@ -37,6 +37,8 @@ struct Usb {
 
   bool Start(bool stick) {
     if (!r.Start()) return false;
+    // The settings files on the card change only when the test says.
+    r.Db().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverStop();
     r.ToNormalMode();
     // The loaded model: Racer in the plane folder.
     r.Db().KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Racer", AtomicDirSet, false);
