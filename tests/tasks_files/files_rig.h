@@ -3,6 +3,8 @@
 // lines: a path is a board path ("/Vorn/Model/Plane/Racer.xml"), a content
 // of "-" stands for a file that is not there.
 #include <QDir>
+#include <QList>
+#include <QPair>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -32,4 +34,11 @@ inline QStringList FilesNow(const QString& root, const QStringList& files) {
 inline QByteArray ReadAll(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("-");
+}
+
+// Error reports as "code text" lines, the code in hex, the root as "@".
+inline QStringList ReportLines(const QList<QPair<unsigned, QString>>& reports, const QString& root) {
+  QStringList out;
+  for (const auto& r : reports) out << QString::number(r.first, 16) + QLatin1Char(' ') + QString(r.second).replace(root, "@");
+  return out;
 }

@@ -16,12 +16,6 @@ constexpr int kDelete = VT::KLX_TASK_MOD_DELETE;
 constexpr int kRename = VT::KLX_TASK_MOD_RENAME;
 constexpr int kCopy = VT::KLX_TASK_MOD_COPY;
 constexpr int kFailed = KLX_Error;
-
-QStringList Texts(const QList<QPair<unsigned, QString>>& reports, const QString& root) {
-  QStringList out;
-  for (const auto& r : reports) out << QString::number(r.first, 16) + QLatin1Char(' ') + QString(r.second).replace(root, "@");
-  return out;
-}
 }  // namespace
 
 class ModelFilesTest : public QObject {
@@ -139,7 +133,7 @@ class ModelFilesTest : public QObject {
     VornErrorWatch errors;
     errors.Expect({0x23007, 0x2300A, 0x23508, 0x24004, 0x24007, 0x24009});
     QCOMPARE(card.Run(task, para1, texts), result);
-    QCOMPARE(Texts(errors.TakeReports(), card.Root()), reports);
+    QCOMPARE(ReportLines(errors.TakeReports(), card.Root()), reports);
     QCOMPARE(FilesNow(card.Root(), after), after);
     QCOMPARE(card.Model(), QStringList(model).replaceInStrings("@", card.Root()));
     // The saver may write again; a model renamed is written under its new name.

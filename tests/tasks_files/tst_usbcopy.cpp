@@ -71,12 +71,6 @@ struct Usb {
             Runtime().KLX_RuntimeDatabaseManagerGetSetDialogParameter(QString(), AtomicDirGet).replace(Root(), "@")};
   }
 };
-
-QStringList Texts(const QList<QPair<unsigned, QString>>& reports) {
-  QStringList out;
-  for (const auto& r : reports) out << QString::number(r.first, 16) + QLatin1Char(' ') + r.second;
-  return out;
-}
 }  // namespace
 
 Q_DECLARE_METATYPE(Request)
@@ -191,7 +185,7 @@ class UsbCopyTest : public QObject {
     }
     QCOMPARE(u.log.Changes(), states);
     QCOMPARE(u.Dialog(), dialog);
-    QCOMPARE(Texts(errors.TakeReports()), reports);
+    QCOMPARE(ReportLines(errors.TakeReports(), u.Root()), reports);
     QCOMPARE(FilesNow(u.Root(), after), after);
     QTRY_COMPARE_WITH_TIMEOUT(u.r.Vorn().KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE),
                               3000);
