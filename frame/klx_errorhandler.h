@@ -39,6 +39,9 @@ class KLX_ErrorHandler : public QObject {
   int KLX_ErrorHandler_Initialize();
   int KLX_ErrorHandler_Stop(bool normal);
   bool KLX_ErrorHandlerIsStarted() const;
+  // The folder of the error log now (its date folder); files there are not
+  // to be deleted while the log is written.
+  QString KLX_ErrorHandlerGetLogFolder() { return m_Writer.KLX_FileWriterGetFolder(); }
 
   // Removes telemetry log folders (errorLogs clear) or error log folders and
   // run-app logs (errorLogs set) dated more than `days` days ago.

@@ -150,7 +150,8 @@ QString KLX_FileNameHandler::KLX_FileNameHandlerGetLinuxOpenScriptCmd() const { 
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetLinuxCloseScriptCmd() const { return QStringLiteral("./Vorn/Update/linuxclose.sh"); }
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetPrologScriptName() const { return QStringLiteral("vornupdateprolog.sh"); }
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetEpilogScriptName() const { return QStringLiteral("vornupdateepilog.sh"); }
-QString KLX_FileNameHandler::KLX_FileNameHandlerGetPicFolder() const { return Map("/Pictures"); }
+// A sub-folder of a model folder, appended to it: never placed under the root.
+QString KLX_FileNameHandler::KLX_FileNameHandlerGetPicFolder() const { return QStringLiteral("/Pictures"); }
 
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetAppPath() const { return Map("/app"); }
 

@@ -84,6 +84,9 @@ class KLX_FileNameHandler {
   int KLX_FileNameHandlerGetUSBAllSticksMask();
   QString KLX_FileNameHandlerGetUSBStickPath(unsigned char stick);
   int KLX_FileNameHandlerGetStoragesCount() const;
+  // Root path and label of storage i of the last scan; empty beyond the list.
+  QString KLX_FileNameHandlerGetStoragePath(int i) const { return m_RootPaths.value(i); }
+  QString KLX_FileNameHandlerGetStorageLabel(int i) const { return m_VolumeNames.value(i); }
   void KLX_FileNameHandlerSetNameOfLastCreatedFolder(QString name);
   static QString GetStorageSizeInAbbreviationBytes(qint64 bytes);
   // "total;name;type;available;used%" of the data partition (stick < 0) or a stick.

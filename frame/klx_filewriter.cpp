@@ -47,6 +47,11 @@ QDateTime KLX_FileWriter::Now() const {
   return m_Clock ? m_Clock() : QDateTime::currentDateTime();
 }
 
+QString KLX_FileWriter::KLX_FileWriterGetFolder() {
+  QMutexLocker lock(&m_Mutex);
+  return m_TargetDatePath;
+}
+
 void KLX_FileWriter::Register(const Reports& reports) {
   for (const auto& report : reports) KLXErrorHandler.RegisterError(report.first, report.second);
 }

@@ -43,6 +43,9 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
 
   // Tests fix the date and time that name folders and files.
   void KLX_FileWriterSetClock(Clock clock);
+  // The date folder the log belongs in (a cached log is copied there when
+  // it stops); empty before the start.
+  QString KLX_FileWriterGetFolder();
 
   static const char* const kTooLongMarker;
 

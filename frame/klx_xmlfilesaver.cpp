@@ -163,8 +163,13 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
   }
   m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
   const QString model = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
-  // No current model: nothing to write; the flags stay as they are.
-  if (model.isEmpty()) return KLX_Ok;
+  // No current model: nothing to write, and the modified flag stays set.
+  // The permission is given back: kept taken, it would refuse every later
+  // save and every model file task for the rest of the run.
+  if (model.isEmpty()) {
+    m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+    return KLX_Ok;
+  }
   const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
   const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
   qDebug() << "...saving model file";

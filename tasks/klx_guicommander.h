@@ -14,6 +14,7 @@
 
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
+#include "tasks/klx_guicommandcopymodel.h"
 #include "tasks/klx_guicommands.h"
 #include "tasks/klx_taskrecords.h"
 

@@ -75,8 +75,3 @@ class KLX_GuiCommandCalibration : public KLX_GuiCommandSimple {
  protected:
   int Progress() override;
 };
-
-// The system update check and the copy of models to an outside medium. Its
-// own steps come with the copy command's issue; until then it acts as the
-// simple command.
-class KLX_GuiCommandCopyModel : public KLX_GuiCommandSimple {};

@@ -99,6 +99,10 @@ void KLX_ProcessVorn::FillTable() {
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO].object = &m_CaptureTeleInfo;
+  m_Table[KLX_VornTask::KLX_TASK_MOD_DELETE].object = &m_ModelDelete;
+  m_Table[KLX_VornTask::KLX_TASK_MOD_RENAME].object = &m_ModelRename;
+  m_Table[KLX_VornTask::KLX_TASK_MOD_COPY].object = &m_ModelCopy;
+  m_Table[KLX_VornTask::KLX_TASK_COPY_MOD_EXTERNAL].object = &m_CopyModelData;
   for (const TableRow& row : kRows)
     if (KLX_VornBase* object = m_Table[row.task].object)
       object->KLX_VornBaseSetTaskName(QCoreApplication::translate("KLX_ProcessVorn", row.name));
@@ -115,6 +119,10 @@ void KLX_ProcessVorn::KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* objec
     own[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO] = &m_CaptureTeleInfo;
+    own[KLX_VornTask::KLX_TASK_MOD_DELETE] = &m_ModelDelete;
+    own[KLX_VornTask::KLX_TASK_MOD_RENAME] = &m_ModelRename;
+    own[KLX_VornTask::KLX_TASK_MOD_COPY] = &m_ModelCopy;
+    own[KLX_VornTask::KLX_TASK_COPY_MOD_EXTERNAL] = &m_CopyModelData;
     object = own[task];
   }
   m_Table[task].object = object;

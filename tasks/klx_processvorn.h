@@ -20,7 +20,11 @@
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
 #include "tasks/klx_bindingconfiguration.h"
+#include "tasks/klx_copymodeldata.h"
+#include "tasks/klx_modelcopy.h"
+#include "tasks/klx_modeldelete.h"
 #include "tasks/klx_modelloader.h"
+#include "tasks/klx_modelrename.h"
 #include "tasks/klx_sync.h"
 #include "tasks/klx_taskrecords.h"
 #include "tasks/klx_vornbase.h"
@@ -132,6 +136,10 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   KLX_BindingConfiguration m_BindingConfiguration;
   KLX_FirmwareUpdate m_FirmwareUpdate;
   KLX_CaptureTeleInfo m_CaptureTeleInfo;
+  KLX_ModelDelete m_ModelDelete;
+  KLX_ModelRename m_ModelRename;
+  KLX_ModelCopy m_ModelCopy;
+  KLX_CopyModelData m_CopyModelData;
 
   Entry m_Table[kTableSize];
   KLX_DataBaseManager* m_Db = nullptr;

@@ -291,3 +291,12 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetCreatedServoCurveVa
 void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManager_ResetInactivityTimer() {
   if (m_System) m_System->KLX_SystemResetInactivityTimer();
 }
+
+void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseSetNameOfLastCreatedFolder(QString name) {
+  SetText(&m_TextMutex, &m_LastCreatedFolder, name, AtomicDirSet);
+}
+
+QString KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseGetNameOfLastCreatedFolder() const {
+  QMutexLocker lock(&m_TextMutex);
+  return m_LastCreatedFolder;
+}

@@ -10,14 +10,23 @@
 #include <cstdint>
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_filenamehandler.h"
+#include "model/engine/kl_engine_types.h"
 #include "model/klx_ccontrol.h"
 #include "model/klx_functionalcalculation.h"
 #include "model/klx_unitkind.h"
 #include "timers/klx_runtimecalcalarm.h"
+#include "update/klx_filefunctions.h"
 
 class KLX_DataBaseManager;
 class KLX_Protocol;
 class KLX_System;
+
+// The engine's fading trim pair of a function.
+struct T_TrimMomentum {
+  int16_t Input;
+  int16_t Trim;
+};
 
 class KLX_RuntimeDatabaseManager : public QObject {
   Q_OBJECT
@@ -32,11 +41,8 @@ class KLX_RuntimeDatabaseManager : public QObject {
   int KLX_RuntimeDatabaseManagerStop();
   // The level of the power-button line seen at start (written with set true);
   // KLX_Error until the button thread has read it, and 0 or less means
-  // that the power input was not set.
-  int KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(int value, bool set) {
-    if (set) m_PwrPinAtStart = value;
-    return m_PwrPinAtStart;
-  }
+  // that the power input was not set (reported when written).
+  int KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(int value, bool set);
   KLX_RuntimeCalcAlarm* KLX_RuntimeDatabaseManagerGetRuntimeCalcPtr() { return &m_Calc; }
   KLX_FunctionalCalculation* KLX_RuntimeDatabaseManagerEngine() { return &m_Engine; }
 
@@ -116,6 +122,60 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_TriValLimiterValueMax(int get, int value, int function);
   Q_INVOKABLE int KLX_TriValLimiterValueMin(int get, int value, int function);
 
+  // The mixers' values in percent for their set-up screen; KLX_Error beyond
+  // the mixer count.
+  Q_INVOKABLE int KLX_TriValMixerValue(int get, int value, int mixer);
+  // The engine's current gain of a fading mixer in percent.
+  Q_INVOKABLE int KLX_GetMixerFadingGainValue(int mixer);
+  // The engine's fading trim pair of a function: the input in the first
+  // field, the trim in the second; both 0 and KLX_Error beyond the count.
+  int KLX_RuntimeDatabaseManagerGetTrimVal(int function, T_TrimMomentum* trim);
+  Q_INVOKABLE int TrimFadeInValueGet(int) { return KLX_Error; }
+
+  // Previews of 230 points for the set-up screens: a function's output
+  // without and with differential, a servo's curve, the travel curve made by
+  // KLX_RuntimeDatabaseManagerCreateTravelServoCurve. 0 beyond point 229.
+  static constexpr int kPreviewPoints = 230;
+  Q_INVOKABLE int KLX_FunctionGetValue(int index, bool withDifferential) const;
+  Q_INVOKABLE int KLX_ServoTravelCurveGetValue(int index) const;
+  Q_INVOKABLE int KLX_ServoCurveGetValue(int index) const;
+  // Fill the previews: the curve source (1 the fading curve, 2 the
+  // function's own; 2 also when there is none), 2, 2.
+  Q_INVOKABLE int KLX_FunctionCalcCalculate(int function, int flightmode, bool withDifferential);
+  Q_INVOKABLE int KLX_CalculateServoCurve(int function, int servo);
+  Q_INVOKABLE int KLX_TravelServoCurveCalc();
+
+  // A control curve (33 points 128 apart over -2047..2047) and a servo curve
+  // (33 points 256 apart over -4096..4095) at x; 0 without a curve.
+  static int KLX_RuntimeDatabaseManagerGet_CurveValue(int x, const T_Curve* curve);
+  static int KLX_RuntimeDatabaseManagerGet_ServoCurveValue(int x, const T_Curve* curve);
+  // Between low, centre and high by x (-2047..2047), within -2047..2047.
+  static int KLX_RuntimeDatabaseManagerGet_ControlTriValue(int x, int low, int centre, int high);
+
+  // The radio test: message 245 with the channel 0..7 and the mode (0 for
+  // the first eight, 1 for the second), 247 with the bandwidth.
+  Q_INVOKABLE int KLX_DataBaseManagerFCC01() { return RadioTest(0, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC02() { return RadioTest(1, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC03() { return RadioTest(2, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC04() { return RadioTest(3, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC05() { return RadioTest(4, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC06() { return RadioTest(5, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC07() { return RadioTest(6, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC08() { return RadioTest(7, 0); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC09() { return RadioTest(0, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC10() { return RadioTest(1, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC11() { return RadioTest(2, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC12() { return RadioTest(3, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC13() { return RadioTest(4, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC14() { return RadioTest(5, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC15() { return RadioTest(6, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCC16() { return RadioTest(7, 1); }
+  Q_INVOKABLE int KLX_DataBaseManagerFCCBandwith(int value);
+
+  // Pass-throughs to the system object, when it is known.
+  Q_INVOKABLE void KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool flag);
+  Q_INVOKABLE void KLX_RuntimeDatabaseManager_SystemStopProcessing();
+
   // Texts and percentages of the progress and question screens: dir 0
   // writes, any other value reads; the stored value is returned. The task
   // engine writes the running task's progress from its own thread.
@@ -157,6 +217,35 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetCreatedServoCurve_RealPoints() const { return m_CurvePoints; }
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetCreatedServoCurveVal(int k) const;
 
+  // The name of the model folder made last (the copy task's new folder,
+  // written on the task engine thread; QML reads it when the task is done).
+  Q_INVOKABLE void KLX_RuntimeDatabaseSetNameOfLastCreatedFolder(QString name);
+  Q_INVOKABLE QString KLX_RuntimeDatabaseGetNameOfLastCreatedFolder() const;
+
+  // Folder and storage operations of the file screens. A listing and the
+  // index reads that follow it belong together (GUI thread). Folders are
+  // taken as the path scheme places them; one it refuses lists nothing.
+  Q_INVOKABLE void KLX_RuntimeDatabaseManagerFolderContentDirs(QString folder);
+  Q_INVOKABLE void KLX_RuntimeDatabaseManagerFolderContentFiles(QString folder);
+  Q_INVOKABLE void KLX_RuntimeDatabaseManagerFolderContentFiles(QString folder, QString filter);
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerFolderGetFilesCount() const;
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerFolderGetEntryCount() const;
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderGetFilebyIndex(int index) const;
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderGetEntrybyIndex(int index) const;
+  Q_INVOKABLE bool KLX_FolderisFileExistinig(QString folder, QString name) const;
+  // Bit n set: USB stick n is mounted.
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerFolderGetStorageInfo();
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerGetSpaceInfoOnStorage(int kind) const;
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerFolderGetStoragesCount() const;
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderGetStoragePathByIdx(int index) const;
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderGetStorageLabelByIdx(int index) const;
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderGetLinuxAppFolder() const;
+  // The downloaded voice packages' folder, removed with its content.
+  Q_INVOKABLE bool KLX_RuntimeDatabaseManagerFolderRemoveVoicePkgs() const;
+  Q_INVOKABLE bool KLX_RuntimeDatabaseManagerFolderVoiceRepoExists() const;
+  // Forced unmount of "/media/usb<n>" (n 0..7) through the command runner.
+  Q_INVOKABLE bool KLX_RuntimeDatabaseManagerUmountUsbAt(int n);
+
   // Restarts the system's inactivity timer when the system object is known.
   void KLX_RuntimeDatabaseManager_ResetInactivityTimer();
   static constexpr int kControlSlots = KLX_FunctionalCalculation::kControlSlots;
@@ -166,6 +255,9 @@ class KLX_RuntimeDatabaseManager : public QObject {
  private:
   enum TriValue { TriRate, TriDifferential, TriExpo0, TriExpo1, TriLimiterMax, TriLimiterMin, TriCount };
   int TriValue(int which, int get, int value, int function);
+  int RadioTest(int channel, int mode);
+  // The trim share of the function preview at input x.
+  int PreviewTrim(int function, int x, bool fading);
 
   KLX_FunctionalCalculation m_Engine;
   // Written by the engine thread after each calculation, read by QML.
@@ -181,15 +273,24 @@ class KLX_RuntimeDatabaseManager : public QObject {
   QString m_DialogParameter;
   QString m_PercentName;
   QString m_DetailName;
+  QString m_LastCreatedFolder;
   std::atomic<int> m_OverallPercent{-1};
   std::atomic<int> m_DetailPercent{-1};
   std::atomic<int> m_MenuIndex{8};
   std::atomic<int> m_MenuSensor{255};
   std::atomic<int> m_LeaveMenu{1};
   std::atomic<quint32> m_Directions{0};
+  std::atomic<int> m_MixerValues[KL_MAX_MIXERS] = {};
+  // The previews belong to the GUI thread.
+  int m_FunctionPreview[kPreviewPoints] = {};
+  int m_FunctionPreviewDifferential[kPreviewPoints] = {};
+  int m_ServoCurvePreview[kPreviewPoints] = {};
+  qint16 m_TravelPreview[kPreviewPoints] = {};
   static constexpr int kCurvePoints = 33;
   qint16 m_Curve[kCurvePoints] = {};
   bool m_CurveCreated = false;
   int m_CurvePoints = 0;
   KLX_RuntimeCalcAlarm m_Calc;
+  KLX_FileFunctions m_Files;
+  KLX_FileNameHandler m_Names;
 };

@@ -4,6 +4,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "platform/klx_commandrunner.h"
+#include "platform/klx_platform.h"
 #include "platform/klx_storage.h"
 
 #include <QDateTime>
@@ -348,6 +349,11 @@ QString KLX_FileFunctions::KLX_FileFileFunctionsCheckInstallSrcFile(QString fold
   QFile file(folder + kInstallSourceFile);
   if (!file.open(QIODevice::ReadOnly)) return QString();
   return QString::fromUtf8(file.readLine(255));
+}
+
+QString KLX_FileFunctions::KLX_FileFunctionsBoardPath(const QString& path) {
+  const QString root = KLX_Platform::Root();
+  return !root.isEmpty() && path.startsWith(root + QLatin1Char('/')) ? path.mid(root.size()) : path;
 }
 
 QString KLX_FileFunctions::KLX_FileFileFunctionsGetTimeSuffix() const {

@@ -71,11 +71,17 @@ class KLX_FileFunctions : public QObject {
                                                QString destinationName, QString destinationFolder);
   int KLX_FileFunctionsCopyFolderContentByParts(QString sourceFolder, QString destinationFolder,
                                                 QString filter);
+  // Drops a part-by-part copy that will not be finished (its destination is
+  // not created), so that the next copy starts with its own files.
+  void KLX_FileFunctionsCancelPartCopy() { ResetPartCopy(); }
 
   // Unpacks the "*.zip" entries of the last folder copy; returns how many.
   int KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder);
   QString KLX_FileFunctionGetUnzippedName(int index) const;
   QString KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const;
+  // A path placed under the desktop root in the board's own form ("/Vorn/..."):
+  // what a USB stick holds and what fits a request's text field.
+  static QString KLX_FileFunctionsBoardPath(const QString& path);
   // "_hhmmss_DDMMYY" of the current local time.
   QString KLX_FileFileFunctionsGetTimeSuffix() const;
 

@@ -21,6 +21,7 @@ constexpr unsigned kStartupFailed = 0x11601;
 constexpr unsigned kStartingVersion = 0x41606;
 constexpr unsigned kNoCard = 0x31603;
 constexpr unsigned kGpioCannotOpen = 0x11901;
+constexpr unsigned kPowerPinLow = 0x11909;
 constexpr unsigned kNoTimezones = 0x22814;
 constexpr unsigned kStateFileSkipped = 0x228A5;
 
@@ -162,8 +163,10 @@ class TestStartup : public QObject {
 
   void powerLowAtStartStartsNothing() {
     Started s(CSimBoard::Vorn);
+    s.errors.Expect(kPowerPinLow);
     s.board.SetPowerButtonPressed(true);
     QCOMPARE(s.Start(), KLX_Error);
+    QVERIFY(s.errors.Reports().contains(qMakePair(kPowerPinLow, QString("Power pin is LOW!"))));
     // Everything is initialised and the timers run, but nothing is started.
     QVERIFY(s.system.Database().KLX_DataBaseManagerIsInitialized());
     QVERIFY(g_app->QGuiTouchHandlerApplicationTimersStarted());

@@ -39,7 +39,6 @@ class PathSchemeTest : public QObject {
         {n.KLX_FileNameHandlerGetLinuxAppPath(), "/app/"},
         {n.KLX_FileNameHandlerGetLanguageFilePath(), "/app/"},
         {n.KLX_FileNameHandlerGetAppPath(), "/app"},
-        {n.KLX_FileNameHandlerGetPicFolder(), "/Pictures"},
         {n.KLX_FileNameHandlerGetUSBStickMountPoint(2), "/media/usb2"},
         {n.KLX_FileNameHandlerGetBoardNameFile(), "/sys/bdinfo/board_name"},
         {n.KLX_FileNameHandlerGetGPIOPath(), "/sys/class/gpio"},
@@ -58,6 +57,7 @@ class PathSchemeTest : public QObject {
     QCOMPARE(n.KLX_FileNameHandlerGetVoicesFilePath(), QStringLiteral("Voices/"));
     QCOMPARE(n.KLX_FileNameHandlerGetVoicesTxtFileName(), QStringLiteral("Voicesdata.txt"));
     QCOMPARE(n.KLX_FileNameHandlerGetFilesystemFileName(), QStringLiteral("Filesysstat.txt"));
+    QCOMPARE(n.KLX_FileNameHandlerGetPicFolder(), QStringLiteral("/Pictures"));
     QCOMPARE(n.KLX_FileNameHandlerGetLinuxLanguageFilter(), QStringLiteral("*.qm"));
     QCOMPARE(n.KLX_FileNameHandlerGetLinuxAppFileName(), QStringLiteral("KLX32LinuxApp"));
     QCOMPARE(n.KLX_FileNameHandlerGetLinuxOpenScriptCmd(), QStringLiteral("./Vorn/Update/linuxopen.sh"));

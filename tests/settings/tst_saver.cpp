@@ -49,30 +49,36 @@ class TestSaver : public QObject {
     QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 1);
     QCOMPARE(fx.db.KLX_DataBaseManagerTelemetryPauseReason(), 8);
     QVERIFY(!QFileInfo::exists(SettingsFixture::SystemFile()));
+    // No current model: nothing is written, the model stays marked, and the
+    // permission to save it is given back for the model that comes later.
+    fx.db.KLX_DataBaseManagerSetModelModifyFlag(true);
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    QVERIFY(fx.db.KLX_DataBaseManagerGetModelModifyFlag());
+    QVERIFY(fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), 0);
 
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(7, AtomicDirSet);
     fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Heli", AtomicDirSet);
     fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
     QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
-    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 2);
+    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 3);
     QVERIFY(SettingsFixture::Read(SettingsFixture::SystemFile()).contains("<Locktimeout>7</Locktimeout>"));
     QVERIFY(SettingsFixture::Read(SettingsFixture::StateFile()).contains("<Modelname>Heli</Modelname>"));
     QVERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag() && !fx.db.KLX_DataBaseManagerGetVornModifyFlag());
-    // The model: written under its name, in its type's folder, once it is modified.
-    fx.db.KLX_DataBaseManagerSetModelModifyFlag(true);
-    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    // The model, still marked: written under its name, in its type's folder,
+    // once it has a name.
     QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), 1);
     QVERIFY(QFileInfo(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter")).isDir());
     QVERIFY(fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
-    // Each state save logs the checksum it belongs to; the first model save
-    // of a run logs its size and path.
+    // The first model save of a run logs its size and path; each state save
+    // logs the checksum it belongs to.
     const QString model = KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter/Heli.xml");
     const QList<QPair<unsigned, QString>> reports = watch.TakeReports();
     QCOMPARE(reports.size(), 2);
-    QCOMPARE(reports[0].first, 0x42602u);
-    QCOMPARE(reports[1], qMakePair(0x515CCu, QStringLiteral("written %1 bytes of modelfile %2")
+    QCOMPARE(reports[0], qMakePair(0x515CCu, QStringLiteral("written %1 bytes of modelfile %2")
                                                  .arg(QFileInfo(model).size()).arg(model)));
+    QCOMPARE(reports[1].first, 0x42602u);
   }
 
   void requestedPassRunsAtOnceAndTheLastOneEndsSaving() {

@@ -1,0 +1,58 @@
+#include "tasks/klx_modelcopy.h"
+
+#include "frame/klx_errorhandler.h"
+
+namespace {
+constexpr unsigned kErrInit = 0x24001;
+constexpr unsigned kErrTargetExists = 0x24004;
+constexpr unsigned kErrNoSource = 0x24005;
+constexpr unsigned kErrNoSdCard = 0x24006;
+constexpr unsigned kErrCopy = 0x24007;
+constexpr unsigned kErrUnsave = 0x24008;
+constexpr unsigned kErrPath = 0x24009;
+}  // namespace
+
+KLX_ModelCopy::KLX_ModelCopy()
+    : KLX_ModelFileTask({kErrInit, "Initializing of KLX_ModelCopy went wrong", kErrUnsave,
+                         "Could not copy model due unsave model state"}) {}
+
+int KLX_ModelCopy::KLX_VornBaseStartTask(Task_Data_T task) {
+  TakeRequest(task);
+  if (!TestAndTakePermission()) return KLX_Error;
+  const int result = KLX_ModelCopyHandleProgress();
+  GivePermissionBack();
+  return result;
+}
+
+int KLX_ModelCopy::KLX_ModelCopyHandleProgress() {
+  const QString name = Text1();
+  if (!m_Files.KLX_FileFunctionsCheckForSDCard(true)) {
+    KLXErrorHandler.RegisterError(kErrNoSdCard, QString());
+    return KLX_Error;
+  }
+  const QString file = name + QStringLiteral(".xml");
+  const bool beside = Text2().isEmpty();
+  const QString destinationName = beside ? name + QStringLiteral("_cpy.xml") : file;
+  // Both folders as the path scheme places them, with a closing "/".
+  const QString source = m_Names.KLX_FileNameHandlerCheckModelPath(m_Task.paraint1, Text3(), file);
+  const QString destination =
+      beside ? source : m_Names.KLX_FileNameHandlerCheckModelPath(0, Text2(), destinationName);
+  if (source.isEmpty() || destination.isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Model path outside the model area"));
+    return KLX_Error;
+  }
+  if (!m_Files.KLX_FileFileFunctionsCheckFile(file, source, false)) {
+    KLXErrorHandler.RegisterError(kErrNoSource, QString());
+    return KLX_Error;
+  }
+  if (m_Files.KLX_FileFileFunctionsCheckFile(destinationName, destination, false)) {
+    KLXErrorHandler.RegisterError(kErrTargetExists, QString());
+    return KLX_Error;
+  }
+  // The content as it is: the model name inside stays the source's.
+  if (!m_Files.KLX_FileFunctionsCopyFileToFolder(file, source, destinationName, destination)) {
+    KLXErrorHandler.RegisterError(kErrCopy, QString());
+    return KLX_Error;
+  }
+  return KLX_Done;
+}

@@ -1,0 +1,134 @@
+#include "tasks/klx_modelrename.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "frame/klx_errorhandler.h"
+#include "model/klx_databasemanager.h"
+
+namespace {
+constexpr unsigned kErrInit = 0x23501;
+constexpr unsigned kErrNoSdCard = 0x23502;
+constexpr unsigned kErrMode = 0x23503;
+constexpr unsigned kErrRename = 0x23504;
+constexpr unsigned kErrUnsave = 0x23505;
+constexpr unsigned kHintRenamed = 0x43506;
+constexpr unsigned kHintDone = 0x43507;
+constexpr unsigned kErrPath = 0x23508;
+constexpr int kModeModel = 0;
+constexpr int kModeFolder = 1;
+const char* const kPictureExtensions[] = {".gif", ".jpg", ".png"};
+}  // namespace
+
+KLX_ModelRename::KLX_ModelRename()
+    : KLX_ModelFileTask({kErrInit, "Initializing of KLX_ModelRename went wrong", kErrUnsave,
+                         "Could not rename model due unsave model state"}) {}
+
+int KLX_ModelRename::KLX_VornBaseStartTask(Task_Data_T task) {
+  TakeRequest(task);
+  // A folder rename takes the permission without asking for it.
+  if (m_Task.paraint1 == kModeFolder)
+    TakePermission();
+  else if (!TestAndTakePermission())
+    return KLX_Error;
+  return KLX_ModelRenameHandleProgress();
+}
+
+int KLX_ModelRename::KLX_ModelRenameHandleProgress() {
+  if (!m_Files.KLX_FileFunctionsCheckForSDCard(true)) {
+    KLXErrorHandler.RegisterError(kErrNoSdCard, QString());
+    GivePermissionBack();
+    return KLX_Error;
+  }
+  QString renamedIn = Text1();
+  int result = KLX_Error;
+  if (m_Task.paraint1 == kModeModel)
+    result = RenameModel(&renamedIn);
+  else if (m_Task.paraint1 == kModeFolder)
+    result = RenameFolder();
+  else
+    KLXErrorHandler.RegisterError(kErrMode, QString());
+  // The saver may write again, and is asked to do so at once.
+  GivePermissionBack();
+  m_Db->KLX_DataBaseManagerForceSavingXMLFiles(false);
+  if (result == KLX_Done) KLXErrorHandler.RegisterError(kHintRenamed, QStringLiteral("Model is renamed in ") + renamedIn);
+  return result;
+}
+
+int KLX_ModelRename::RenameModel(QString* renamedIn) {
+  const QString newName = Text1();
+  const QString oldName = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
+  const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
+  const QString file = newName + QStringLiteral(".xml");
+  const QString folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, Text2(), file);
+  if (folder.isEmpty() || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(oldName)) {
+    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Model path outside the model area"));
+    return KLX_Error;
+  }
+  if (m_Files.KLX_FileFileFunctionsCheckFile(file, folder, false)) return KLX_Error;
+
+  m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(newName, AtomicDirSet, true);
+  KLX_ModelRenameSetModelFolderName(QDir::cleanPath(folder));
+  m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
+  m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+
+  const QString oldPicture = PicturesOf(folder) + oldName;
+  const QString newPicture = PicturesOf(folder) + newName;
+  for (const char* extension : kPictureExtensions) {
+    if (QFileInfo::exists(oldPicture + QLatin1String(extension)))
+      KLX_ModelRenameImageFileWithReplace(newPicture + QLatin1String(extension), oldPicture + QLatin1String(extension));
+  }
+  *renamedIn = newPicture;
+
+  if (!RemoveFile(folder + oldName + QStringLiteral(".xml"))) {
+    KLXErrorHandler.RegisterError(kErrRename, QStringLiteral("Model file rename error"));
+    return KLX_Error;
+  }
+  KLXErrorHandler.RegisterError(kHintDone, QStringLiteral("Old model file is removed!"));
+  return KLX_Done;
+}
+
+int KLX_ModelRename::RenameFolder() {
+  const QString top = m_Names.KLX_FileNameHandlerGetTopModelFilePath();
+  const QString newName = Text1();
+  const QString oldName = Text2();
+  // Plain names of the user's own folders directly under the model area;
+  // the type folders keep their names.
+  for (const QString& name : {newName, oldName}) {
+    if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(name) ||
+        m_Names.KLX_FileNameHandlerCheckModelFolder(0, top + QLatin1Char('/') + name).isEmpty() ||
+        m_Names.KLX_FileNameHandlerGetModelTypeByPath(top + QLatin1Char('/') + name) >= 1) {
+      KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Model path outside the model area"));
+      return KLX_Error;
+    }
+  }
+  const QString newPath = top + QLatin1Char('/') + newName;
+  if (m_Files.KLX_FileFileFunctionsCheckFolder(newPath, false)) return KLX_Error;
+  if (!QDir().rename(top + QLatin1Char('/') + oldName, newPath)) {
+    KLXErrorHandler.RegisterError(kErrRename, QStringLiteral("Model folder rename error"));
+    return KLX_Error;
+  }
+  if (Text3() == oldName) {
+    KLX_ModelRenameSetModelFolderName(newPath);
+    m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
+    m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+  }
+  KLXErrorHandler.RegisterError(kHintDone, QStringLiteral("Model folder renamed!"));
+  return KLX_Done;
+}
+
+void KLX_ModelRename::KLX_ModelRenameSetModelFolderName(QString path) {
+  const int type = m_Names.KLX_FileNameHandlerGetModelTypeByPath(path);
+  if (type < 1) {
+    m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(path, AtomicDirSet, true);
+    return;
+  }
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirSet, true);
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(type, AtomicDirSet, true);
+}
+
+bool KLX_ModelRename::KLX_ModelRenameImageFileWithReplace(QString newFile, QString oldFile) {
+  if (QFileInfo::exists(newFile)) QFile::remove(newFile);
+  return QFile::rename(oldFile, newFile);
+}
