@@ -3,6 +3,12 @@
 // controllers, the system started with its QML context objects and
 // "qrc:/main.qml" loaded. Helpers drive it the way a user does (touch keys
 // as iconEvent, touches on the screen) and read what it shows.
+//
+// The start-up chain runs against the simulated controllers to its end
+// before the window is loaded, and the boot status it chose is then taken
+// back, so that each case decides the first screen. The battery thread runs
+// on a clock that is never stepped: the strip shows the packs a case sets,
+// and the thread sends no brightness.
 #include <QtTest>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
@@ -26,6 +32,7 @@
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "tasks/klx_vornstatemachine.h"
 #include "tasks/klx_vorntask.h"
 #include "vorn_testroot.h"
 
@@ -104,6 +111,7 @@ class QmlFrame {
     Board::Free();
     m_Board.Prepare();
     m_System.OnOffHandler().KLX_OnOffHandlerSetClock(&m_Clock);
+    m_System.BatteryHandler().KLX_BatteryHandlerSetClock(&m_BatteryClock);
     m_Errors.Expect({kNoTimezones, kStateFileSkipped});
     m_Controllers.reset(new CSimControllers(m_Root.Path()));
     m_Controllers->SetStreaming(false);
@@ -111,6 +119,8 @@ class QmlFrame {
   }
   ~QmlFrame() {
     m_Engine.reset();
+    // As the switch-off does: no part sends once the link goes down.
+    m_System.KLX_SystemStopProcessing();
     m_System.KLX_SystemBringDownOnOffHandler();
     m_System.KLX_SystemStop(1);
     m_System.KLX_SystemFree();
@@ -122,10 +132,12 @@ class QmlFrame {
   CSimBoard& Board() { return m_Board; }
 
   // Starts the system and shows the main window; the intro is switched off
-  // unless asked for. The boot status is left as it is (not valid).
+  // unless asked for. The boot status is not valid until the case sets it.
   bool Start(bool intro = false) {
     m_Engine.reset(new QQmlApplicationEngine);
     if (m_System.KLX_SystemStart(m_Engine.get(), m_App) != KLX_Ok) return false;
+    if (!WaitStartupChainEnd()) return false;
+    Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NOTVALID, AtomicDirSet);
     Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(intro ? 1 : 0, AtomicDirSet, false);
     m_Engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (m_Engine->rootObjects().size() != 1) return false;
@@ -139,6 +151,16 @@ class QmlFrame {
     if (!Start()) return false;
     Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
     return WaitShown(kHome);
+  }
+
+  // The system is up and the task handler idle again.
+  bool WaitStartupChainEnd() {
+    return QTest::qWaitFor(
+        [&] {
+          return Db().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) == KLX_VornTask::KLX_PHASE_SYSTEM_UP &&
+                 m_System.VornHandler().KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
+        },
+        10000);
   }
 
   QQuickWindow* Window() const { return m_Window; }
@@ -277,6 +299,7 @@ class QmlFrame {
   std::unique_ptr<CSimControllers> m_Controllers;
   VornErrorWatch m_Errors;
   KLX_ManualClock m_Clock;
+  KLX_ManualClock m_BatteryClock;
   KLX_System m_System;
   std::unique_ptr<QQmlApplicationEngine> m_Engine;
   QQuickWindow* m_Window = nullptr;
