@@ -386,8 +386,8 @@
   Q_INVOKABLE QString KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir);
 
   // ---- What the home screen and the status strip ask of the neighbours (least
-  // forms of the telemetry pages, the preflight list, the audio and the
-  // screenshots until their issues) ------------------------------------------------
+  // forms of the telemetry pages, the preflight list and the audio until their
+  // issues) ---------------------------------------------------------------------------
   Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse();
   Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(int page, int value, int dir);
   // No widget can be placed yet: every element of a valid page is unused.
@@ -402,7 +402,6 @@
   Q_INVOKABLE int KLX_DataBaseManagerPlayWAVPCMFile(QString filename, QString language, int soundtype) {
     return KLX_Error;
   }
-
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }
