@@ -77,6 +77,9 @@ Keys in this terminal (each acts at once, no Enter needed):
   (the simulator's console lists its other keys below)
 Ctrl-C and closing the window also switch off in order; the run ends with
 "Good bye!" and the power-off recorded in the command log.
+In the transmitter's window the function keys are the six touch keys below
+its display: F1 lock, F2 user menu, F3 servo monitor, F4 back, F5 home,
+F6 forward. Drag down from its top edge to open the status strip.
 TEXT
 
 "$bin/vorn" &

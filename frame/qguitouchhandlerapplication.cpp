@@ -3,7 +3,10 @@
 #include "frame/klx_databasevalues.h"
 #include "model/klx_databasemanager.h"
 
+#include <QKeyEvent>
 #include <QTouchEvent>
+
+#include <iterator>
 
 namespace {
 constexpr int kMsPerMinute = 60000;
@@ -146,9 +149,31 @@ bool QGuiTouchHandlerApplication::notify(QObject* receiver, QEvent* event) {
     case QEvent::TouchEnd:
     case QEvent::TouchCancel:
       return TouchEnd(receiver, static_cast<QTouchEvent*>(event));
+    case QEvent::KeyPress:
+      return FunctionKey(receiver, static_cast<QKeyEvent*>(event)) || Pass(receiver, event);
     default:
       return Pass(receiver, event);
   }
+}
+
+// F1 to F6: a tap on the key of that place, through the same rules as a
+// finger on the panel. A key held down taps once.
+bool QGuiTouchHandlerApplication::FunctionKey(QObject* receiver, QKeyEvent* event) {
+  static constexpr int kKeys[] = {EventLock, EventSettings, EventServo, EventLeft, EventHome, EventRight};
+  const int index = event->key() - Qt::Key_F1;
+  if (index < 0 || index >= int(std::size(kKeys))) return false;
+  if (event->isAutoRepeat()) return true;
+  QTouchEvent::TouchPoint point(0);
+  const QPointF below(kKeys[index], kDisplayHeight + 9);
+  point.setScreenPos(below);
+  point.setPos(below);
+  point.setState(Qt::TouchPointPressed);
+  QTouchEvent begin(QEvent::TouchBegin, nullptr, Qt::NoModifier, Qt::TouchPointPressed, {point});
+  TouchBegin(receiver, &begin);
+  point.setState(Qt::TouchPointReleased);
+  QTouchEvent end(QEvent::TouchEnd, nullptr, Qt::NoModifier, Qt::TouchPointReleased, {point});
+  TouchEnd(receiver, &end);
+  return true;
 }
 
 bool QGuiTouchHandlerApplication::TouchBegin(QObject* receiver, QTouchEvent* event) {

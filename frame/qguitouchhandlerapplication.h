@@ -4,13 +4,16 @@
 // display (the panel is taller than the 480 x 272 screen) become `iconEvent`
 // key codes, the lock key held with the forward key takes a screenshot, the
 // dim and lock timers restart with each touch, and touches are swallowed
-// while the screen is locked or while the switch-off is pending.
+// while the screen is locked or while the switch-off is pending. A window
+// with no panel below it (the desktop) takes the function keys F1 to F6 as
+// taps on the six keys, from the lock key to the forward key.
 #include <QGuiApplication>
 #include <QTimer>
 
 #include <atomic>
 
 class KLX_DataBaseManager;
+class QKeyEvent;
 class QTouchEvent;
 
 class QGuiTouchHandlerApplication : public QGuiApplication {
@@ -59,6 +62,7 @@ class QGuiTouchHandlerApplication : public QGuiApplication {
   bool TouchBegin(QObject* receiver, QTouchEvent* event);
   bool TouchUpdate(QObject* receiver, QTouchEvent* event);
   bool TouchEnd(QObject* receiver, QTouchEvent* event);
+  bool FunctionKey(QObject* receiver, QKeyEvent* event);
   void StartScreenShotTimerOnPair();
   void ResetInactivity();
 

@@ -385,6 +385,23 @@
 
   Q_INVOKABLE QString KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir);
 
+  // ---- What the home screen and the status strip ask of the neighbours (least
+  // forms of the telemetry pages, the preflight list and the audio until their
+  // issues) ---------------------------------------------------------------------------
+  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse();
+  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(int page, int value, int dir);
+  // No widget can be placed yet: every element of a valid page is unused.
+  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(int page, int element, int value, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieDeletePage(int page);
+  // The preflight list is empty: nothing to check, nothing out of position.
+  Q_INVOKABLE int KLX_DataBaseManagerPreflightGetUsedControls() { return 0; }
+  Q_INVOKABLE int KLX_DataBaseManagerPreflightGetSet_PhyControlID(int control, bool add, int dir) { return 0; }
+  Q_INVOKABLE int KLX_DataBaseManagerPreflightGetControlStatus(int entry) { return KLX_True; }
+  Q_INVOKABLE int KLX_DataBaseManagerPreflightIgnore(bool flag = true) { return KLX_Ok; }
+  // Nothing is played until the audio thread comes.
+  Q_INVOKABLE int KLX_DataBaseManagerPlayWAVPCMFile(QString filename, QString language, int soundtype) {
+    return KLX_Error;
+  }
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }

@@ -1,11 +1,15 @@
 import QtQuick 2.15
 import QtQuick.Window 2.2
 import DBValues 1.0
+import GuiData 1.0
+import "Frontend/QML"
 
-// The main window of the transmitter.
+// The main window: one loader shows one screen at a time under the status
+// strip; the navigation history, the pop-up boxes and error texts, the touch
+// keys below the display and the system's switch-off signals are handled here.
 Window {
-    id: mainWindow
-    objectName: "mainWindow"
+    id: rootwindow
+    objectName: "rootwindow"
     width: 480
     height: 272
     minimumWidth: 480
@@ -13,114 +17,609 @@ Window {
     maximumWidth: 480
     maximumHeight: 272
     visible: true
-    color: "black"
-    title: "Vorn"
+    color: backColour
+    title: "*** KLX25 ***"
 
-    property bool goingDown: false
+    // ---- geometry ----
+    readonly property int screenY: 25
+    readonly property int screenHeight: 247
+    readonly property int buttonHeight: 30
+    readonly property int gap: 5
 
-    Connections {
-        target: System
-        function onOnGuiReadyToGoDown() { mainWindow.goingDown = true }
-        function onOnGuiClearGoDown() { mainWindow.goingDown = false }
-        function onOnGuiStop() { Qt.quit() }
+    // ---- colour scheme: 0 dark, 1 light ----
+    property int contrast_sheme: 1
+    readonly property color backColour: contrast_sheme === 0 ? "black" : "#fafafa"
+    readonly property color textColour: contrast_sheme === 0 ? "#fafafa" : "black"
+    property color rectColour: "transparent"
+    property color rectBorderColour: textColour
+    readonly property string iconSuffix: contrast_sheme === 0 ? "_dunkel" : "_hell"
+    // Text and icons on a filled rectangle stay legible whatever the fill:
+    // dark on a light fill, light on a dark one, the scheme's on none.
+    readonly property real rectLuminance: 0.299 * rectColour.r + 0.587 * rectColour.g + 0.114 * rectColour.b
+    readonly property int rectScheme: rectColour.a < 0.5 ? contrast_sheme : (rectLuminance > 0.6 ? 1 : rectLuminance < 0.4 ? 0 : contrast_sheme)
+    readonly property color rectTextColour: rectScheme === 0 ? "#fafafa" : "black"
+    readonly property string fontFamily: regularFont.name
+
+    // ---- state the screens read and set ----
+    property bool shutdown: false
+    property bool smartKeyLock: false
+    property bool userInputLocked: false
+    property bool popupCreating: false
+    property var currentPopup: null
+    property var kbd_sender: null
+    property int lastTelePage: 0
+    property bool onTelemetryPage: false
+    // The model assistant's own history (set by the assistant while it runs).
+    property var assistantHistory: null
+    property bool firstScreenShown: false
+    property bool isLargeBoard: false
+    property bool battlowpointer_1: false
+    property bool battlowpointer_2: false
+    property var sdCardBox: null
+    property bool sdCardReported: false
+    property string lockedScreen: ""
+
+    readonly property string homeUrl: "qrc:/Frontend/QML/2_Home.qml"
+    readonly property string updateUrl: "qrc:/Frontend/QML/24.qml"
+    readonly property string outroUrl: "qrc:/Frontend/QML/EmptyOutroStop.qml"
+    readonly property string servoMonitorUrl: "qrc:/Frontend/QML/7.qml"
+    readonly property string userMenuUrl: "qrc:/Frontend/QML/UserMenu.qml"
+    readonly property string settingsSystemUrl: "qrc:/Frontend/QML/14_Settings_System.qml"
+
+    FontLoader { id: regularFont; source: "qrc:/Frontend/Fonts/DejaVuSans.ttf" }
+    FontLoader { source: "qrc:/Frontend/Fonts/DejaVuSans-Bold.ttf" }
+
+    // ---- screens ----
+    function loadedUrl() { return String(mainLoader.source) }
+
+    // Shows a screen; a screen the program does not carry is "Not yet implemented".
+    function openScreen(url, properties) {
+        var component = Qt.createComponent(url)
+        if (component.status !== Component.Ready) {
+            if (component.errorString().indexOf("No such file") < 0)
+                console.error(component.errorString())
+            else
+                console.log("no screen " + url)
+            errorHandler.processError("NIY")
+            return false
+        }
+        mainLoader.setSource(url, properties === undefined ? {} : properties)
+        return true
     }
 
-    // The lock key held together with the forward key takes a screenshot.
+    function showFirstScreen(url) {
+        firstScreenShown = true
+        upperFrame.visible = true
+        openScreen(url)
+    }
+
+    // ---- input lock ----
+    function inputAllowed() {
+        return !smartKeyLock && !popupIsShown() && !popupCreating && !userInputLocked
+    }
+    function userGuiInputLock() { userInputLocked = true }
+    function userGuiInputUnlock() { userInputLocked = false }
+
+    function assistantHistoryEmpty() {
+        return assistantHistory === null || assistantHistory === undefined || assistantHistory.isEmpty()
+    }
+
+    // ---- pop-ups ----
+    Component { id: questionBoxComponent; QuestionBox {} }
+
+    function popupShow(parentItem, icon, text, buttons, onOk, onAbort, onSkip) {
+        popupCreating = true
+        popupClose()
+        var host = parentItem ? parentItem : popupLayer
+        var at = host.mapFromItem(popupLayer, (popupLayer.width - 400) / 2, (popupLayer.height - 150) / 2)
+        var box = questionBoxComponent.createObject(host, { x: at.x, y: at.y, icon: icon, message: text,
+                                                            buttons: buttons })
+        popupCreating = false
+        if (box === null) {
+            console.error("pop-up could not be created: " + text)
+            return undefined
+        }
+        if (onOk) box.okClicked.connect(onOk)
+        if (onAbort) box.abortClicked.connect(onAbort)
+        if (onSkip) box.skipClicked.connect(onSkip)
+        box.closed.connect(function() { if (rootwindow.currentPopup === box) rootwindow.currentPopup = null })
+        currentPopup = box
+        return box
+    }
+    function popupClose() {
+        if (currentPopup)
+            currentPopup.kill()
+        currentPopup = null
+    }
+    function popupIsShown() { return currentPopup !== null && currentPopup !== undefined }
+
+    // ---- the navigation history ----
+    QtObject {
+        id: systemHistory
+        objectName: "systemHistory"
+        readonly property string endOfArgs: "EndOfArgs"
+        property var entries: []
+        property int index: 0
+
+        // The screens that take arguments back when they are reopened, by file.
+        readonly property var argumentNames: ({
+            "5.qml": ["functionId"], "22.qml": ["functionId"], "25_FunctionCurveEditor.qml": ["functionId"],
+            "27_FunctionServos.qml": ["functionId"], "DiffServoArranger.qml": ["functionId"],
+            "FuncDiffSettings.qml": ["functionId"], "20.qml": ["mixerIndex"],
+            "33_MixerCurveEditor.qml": ["mixerId", "functionId"],
+            "28.qml": ["parentId", "functionId", "initialControlId"],
+            "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
+            "37.qml": ["parentId", "vswitchId", "initialControlId"],
+            "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"]
+        })
+
+        function reset() {
+            entries = [{ url: "", args: [] }]
+            index = 0
+        }
+        function count() { return entries.length }
+        function urls() { return entries.map(function(e) { return e.url }) }
+        function args(i) { return entries[i].args.slice() }
+
+        function addHistoryEntry() {
+            var url = rootwindow.loadedUrl()
+            if (entries[index].url === url)
+                return
+            entries.splice(index + 1)
+            if (index >= 1 && entries[index - 1].url === url) {
+                entries.splice(index, 1)
+                index -= 1
+            } else {
+                entries.push({ url: url, args: [] })
+                index += 1
+            }
+            entries[index].args = []
+        }
+        function closed(list) { return list.length > 0 && list[list.length - 1] === endOfArgs }
+        function addArg(value) {
+            var list = entries[index].args
+            if (!closed(list))
+                list.push(value)
+        }
+        function addEndOfArgs() {
+            var list = entries[index].args
+            if (!closed(list))
+                list.push(endOfArgs)
+        }
+        function chgArg(position, value) {
+            var list = entries[index].args
+            if (position >= 0 && position < list.length && list[position] !== endOfArgs)
+                list[position] = value
+        }
+        function argAlreadySet(value) { return entries[index].args.indexOf(value) >= 0 }
+
+        function reopen(i) {
+            var entry = entries[i]
+            var file = entry.url.substring(entry.url.lastIndexOf("/") + 1)
+            var names = argumentNames[file]
+            var values = entry.args.filter(function(a) { return a !== endOfArgs })
+            if (names === undefined || values.length === 0) {
+                rootwindow.openScreen(entry.url)
+                return
+            }
+            var properties = {}
+            for (var n = 0; n < names.length && n < values.length; ++n)
+                properties[names[n]] = values[n]
+            rootwindow.openScreen(entry.url, properties)
+        }
+        function goBack() {
+            if (index <= 1)
+                return
+            if (entries[index].url === rootwindow.settingsSystemUrl && !rootwindow.shutdown)
+                Database.KLX_DataBaseManagerSystemPropertiesLeave()
+            index -= 1
+            rootwindow.kbd_sender = null
+            reopen(index)
+        }
+        function goForward() {
+            if (index + 1 >= entries.length)
+                return
+            index += 1
+            reopen(index)
+        }
+        function deleteLastHistoryEntry() {
+            if (entries.length <= 1)
+                return
+            entries.pop()
+            if (index >= entries.length)
+                index = entries.length - 1
+        }
+        function deleteLastHistoryUntil(url, fromStart) {
+            if (fromStart) {
+                for (var i = 1; i <= index; ++i) {
+                    if (entries[i].url === url) {
+                        entries.splice(i + 1)
+                        index = i
+                        reopen(i)
+                        return
+                    }
+                }
+                entries.splice(1)
+                index = 0
+            } else {
+                while (entries.length > 1 && entries[entries.length - 1].url !== url)
+                    entries.pop()
+                index = entries.length - 1
+                if (index > 0) {
+                    reopen(index)
+                    return
+                }
+            }
+            rootwindow.openScreen(rootwindow.homeUrl)
+            if (url !== rootwindow.homeUrl)
+                rootwindow.openScreen(url)
+        }
+        Component.onCompleted: reset()
+    }
+
+    // ---- error texts ----
+    QtObject {
+        id: errorHandler
+        objectName: "errorHandler"
+
+        function getErrorMessage(code) {
+            switch (code) {
+            case DatabaseValue.KLX_Error: return qsTr("General error occured") + Language.emptyString
+            case DatabaseValue.Function_Not_Existing: return qsTr("Function don't exist") + Language.emptyString
+            case DatabaseValue.More_Than_One_Control_Moved: return qsTr("More than one control recognized") + Language.emptyString
+            case DatabaseValue.No_Movement_Detect: return qsTr("No movement detected") + Language.emptyString
+            case DatabaseValue.Indexes_Out_Of_Range: return qsTr("Index off the limits") + Language.emptyString
+            case DatabaseValue.Unknown_Control: return qsTr("Unknown control") + Language.emptyString
+            case DatabaseValue.Servo_Already_In_Use: return qsTr("Servo already in use") + Language.emptyString
+            case DatabaseValue.Servo_Not_In_Use: return qsTr("Servo not used") + Language.emptyString
+            case DatabaseValue.Servo_Not_Assigned: return qsTr("Servo not assigned") + Language.emptyString
+            case DatabaseValue.Max_Servos_PerFunc_Reached: return qsTr("Reached maximum servos per function") + Language.emptyString
+            case DatabaseValue.Max_Cure_Number_Reached: return qsTr("Reached maximum curves") + Language.emptyString
+            case DatabaseValue.Max_Flightmode_Number_Reached: return qsTr("Reached maximum Flight Mode count") + Language.emptyString
+            case DatabaseValue.Max_Function_Number_Reached: return qsTr("Reached maximum function count") + Language.emptyString
+            case DatabaseValue.Max_Limiter_Number_Reached: return qsTr("Reached maximum limit count") + Language.emptyString
+            case DatabaseValue.Max_Mixer_Number_Reached: return qsTr("Reached maximum mixer count") + Language.emptyString
+            case DatabaseValue.Max_Sequencer_Number_Reached: return qsTr("Reached maximum sequencer count") + Language.emptyString
+            case DatabaseValue.Max_ServoConfig_Number_Reached: return qsTr("Reached maximum servo config count") + Language.emptyString
+            case DatabaseValue.Sensor_Not_In_Use: return qsTr("Sensor not in use") + Language.emptyString
+            case DatabaseValue.Container_Not_In_Use: return qsTr("Widget not used") + Language.emptyString
+            case DatabaseValue.Max_Gui_Elements_Reached: return qsTr("Reached maximum of widgets") + Language.emptyString
+            case DatabaseValue.Max_Gui_Sensors_Reached: return qsTr("Reached maximum of sensors") + Language.emptyString
+            case DatabaseValue.Max_Timer_Reached: return qsTr("Reached maximum of timers") + Language.emptyString
+            case DatabaseValue.Max_Switch_Number_Reached: return qsTr("Reached maximum of virtual switches") + Language.emptyString
+            case DatabaseValue.Max_ServoMixer_Servoconfig_Reached:
+                return qsTr("Reached maximum number of functions that can control this servo") + Language.emptyString
+            case DatabaseValue.Max_HeadupItems_Reached:
+                return qsTr("The maximum number of headup items has been reached.") + Language.emptyString
+            case DatabaseValue.TutorPupilControlIsBusy:
+                return qsTr("This control is already assigned as a channel Vorn control. Please select another control!") + Language.emptyString
+            case DatabaseValue.TutorPupilControlIsActivator:
+                return qsTr("This control is already assigned to Trainer cord switch. Please select another control!") + Language.emptyString
+            case DatabaseValue.TutorPupilControlInChainIsBusy:
+                return qsTr("This control is already assigned as an input of FM/Sequencer/Servo-Cut/Mixer/Vario control virtual switch. Please select another control!") + Language.emptyString
+            case DatabaseValue.ActiveModelCannotBeModified: return qsTr("File of the active model cannot be modified!") + Language.emptyString
+            case DatabaseValue.CannotDeleteNonEmptyFolder: return qsTr("Cannot delete non-empty folder!") + Language.emptyString
+            case DatabaseValue.Max_TeleControl_Number_Reached: return qsTr("Reached maximum of telemetry controls.") + Language.emptyString
+            case DatabaseValue.Cancelled_By_User: return qsTr("Cancelled by the user.") + Language.emptyString
+            case "NIY": return qsTr("Not yet implemented") + Language.emptyString
+            case "emptyString": return qsTr("Empty input not allowed") + Language.emptyString
+            case "nameDuplicate": return qsTr("This name is already being used") + Language.emptyString
+            case "userMenuFull": return qsTr("Reached maximum entry count") + Language.emptyString
+            case "DND": return qsTr("This item cannot be deleted") + Language.emptyString
+            case "NO_USB": return qsTr("No USB device detected. Please connect USB device and try again") + Language.emptyString
+            case "ALREADY_NEW": return qsTr("Installed software is already up-to-date") + Language.emptyString
+            case "NO_UPDATEXML": return qsTr("No Update.xml file is found on the USB device") + Language.emptyString
+            case "VS_USED_IN_TELECONTROL":
+                return qsTr("No telemetry control can be assigned as an input of this VS, since this VS controls another telemetry control!") + Language.emptyString
+            }
+            return qsTr("Error:\nUnknown Error, Errorcode: ") + Language.emptyString + code
+        }
+        function processError(code) {
+            Database.KLX_DataBaseManagerPlayWAVPCMFile("Popup_Error", "de", 0)
+            return rootwindow.popupShow(null, "error", getErrorMessage(code), "Ok")
+        }
+        function processTaskError(text) {
+            var shown = text === "" || text === undefined || text === null
+                    ? qsTr("General Error\n\nNo errortext defined.") + Language.emptyString : text
+            return rootwindow.popupShow(null, "error", shown, "Ok")
+        }
+    }
+
+    // ---- colour scheme from the settings ----
+    function colourText(value) {
+        var bits = value >>> 0
+        if (bits === 0)
+            return "transparent"
+        var text = bits.toString(16)
+        while (text.length < 6)
+            text = "0" + text
+        if (text.length === 7)
+            text = "0" + text   // "#" and seven digits is no colour: the alpha digit is written whole
+        return "#" + text
+    }
+    function readScheme() {
+        Database.KLX_DataBaseManager_SystemPropertiesLock()
+        var contrast = Database.KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(0, DatabaseValue.AtomicDirGet, false)
+        var fill = Database.KLX_DataBaseManagerGetSetSystemProperties_DisplayColour(0, DatabaseValue.AtomicDirGet, false)
+        var border = Database.KLX_DataBaseManagerGetSetSystemProperties_DisplayBorderColour(0, DatabaseValue.AtomicDirGet, false)
+        var intro = Database.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(0, DatabaseValue.AtomicDirGet, false)
+        Database.KLX_DataBaseManager_SystemPropertiesUnlock()
+        contrast_sheme = contrast === 0 ? 0 : 1
+        rectColour = colourText(fill)
+        var borderText = colourText(border)
+        rectBorderColour = borderText === colourText(fill) ? "black" : borderText
+        return intro
+    }
+    // A changed scheme (settings screens) or an activated window redraws the strip.
+    function setContrast() { readScheme(); upperFrame.setContrast() }
+    onActiveChanged: if (active) upperFrame.setContrast()
+
+    // ---- the screen area ----
+    Loader {
+        id: mainLoader
+        objectName: "mainLoader"
+        x: 0
+        y: rootwindow.screenY
+        width: rootwindow.width
+        height: rootwindow.screenHeight
+        focus: true
+    }
+
+    Item {
+        id: popupLayer
+        objectName: "popupLayer"
+        x: 0
+        y: rootwindow.screenY
+        width: rootwindow.width
+        height: rootwindow.screenHeight
+        z: 10
+    }
+
+    // While the strip is open, a touch below it closes it.
+    MouseArea {
+        anchors.fill: parent
+        z: 15
+        enabled: upperFrame.isOpen
+        onPressed: upperFrame.close()
+    }
+
+    UpperFrame {
+        id: upperFrame
+        objectName: "upperFrame"
+        z: 20
+        visible: false
+    }
+
+    Item {
+        id: overlay
+        anchors.fill: parent
+        z: 30
+
+        Image {
+            id: lockPicture
+            objectName: "lockPicture"
+            anchors.centerIn: parent
+            width: 96
+            height: 96
+            sourceSize.width: 96
+            sourceSize.height: 96
+            source: "qrc:/Frontend/Images/lock" + rootwindow.iconSuffix + ".svg"
+            opacity: 0
+            NumberAnimation on opacity { id: lockFade; running: false; from: 1; to: 0; duration: 1500 }
+        }
+        Image {
+            id: unlockPicture
+            objectName: "unlockPicture"
+            anchors.centerIn: parent
+            width: 96
+            height: 96
+            sourceSize.width: 96
+            sourceSize.height: 96
+            source: "qrc:/Frontend/Images/unlock" + rootwindow.iconSuffix + ".svg"
+            opacity: 0
+            NumberAnimation on opacity { id: unlockFade; running: false; from: 1; to: 0; duration: 1500 }
+        }
+    }
+
+    Component { id: battLowComponent; BattLowSymbol {} }
+
+    // The intro: plays once on the larger board when the settings ask for it,
+    // then fades out in 1000 ms; it takes every touch while it plays.
+    Loader {
+        id: intro
+        objectName: "intro"
+        anchors.fill: parent
+        z: 100
+        active: false
+        sourceComponent: Rectangle {
+            id: introScreen
+            color: "black"
+            MouseArea { anchors.fill: parent }
+            Image {
+                id: logo
+                anchors.centerIn: parent
+                width: 240
+                height: 136
+                sourceSize.width: 240
+                sourceSize.height: 136
+                source: "qrc:/Frontend/Images/Startup.svg"
+                scale: 0.6
+            }
+            SequentialAnimation {
+                running: true
+                NumberAnimation { target: logo; property: "scale"; to: 1.0; duration: 1200; easing.type: Easing.OutBack }
+                PauseAnimation { duration: 500 }
+                NumberAnimation { target: introScreen; property: "opacity"; to: 0; duration: 1000 }
+                ScriptAction { script: intro.active = false }
+            }
+        }
+    }
+
+    // ---- the first screen by the boot status ----
+    Timer {
+        id: bootTimer
+        objectName: "bootTimer"
+        interval: 100
+        repeat: true
+        onTriggered: {
+            if (rootwindow.shutdown)
+                return
+            switch (Database.KLX_DataBaseManagerGetSetBootStatus(0, DatabaseValue.AtomicDirGet)) {
+            case GuiCmdData.KLX_BOOT_STATUS_FASTSTART:
+                Database.KLX_DataBaseManagerGetSetBootStatus(GuiCmdData.KLX_BOOT_STATUS_NORMAL, DatabaseValue.AtomicDirSet)
+                stop()
+                rootwindow.showFirstScreen(rootwindow.homeUrl)
+                break
+            case GuiCmdData.KLX_BOOT_STATUS_UPDATE:
+                stop()
+                rootwindow.showFirstScreen(rootwindow.updateUrl)
+                break
+            case GuiCmdData.KLX_BOOT_STATUS_NORMAL:
+                stop()
+                rootwindow.showFirstScreen(rootwindow.homeUrl)
+                break
+            }
+        }
+    }
+
+    Component.onCompleted: {
+        // The keyboard's keys go to the focused item of the active window.
+        requestActivate()
+        isLargeBoard = MainMenu.onLargeBoard()
+        var introWanted = readScheme()
+        intro.active = introWanted !== 0 && isLargeBoard
+        bootTimer.start()
+    }
+
+    // ---- touch keys ----
+    function showScreenshotMessage() {
+        if (!Database.KLX_DatabaseManagerGetScreenShot())
+            return
+        var path = Database.KLX_DatabaseManagerSaveLastScreenShotAt("")
+        var text = path === "" ? qsTr("No screenshot is stored!") + Language.emptyString
+                               : qsTr("Screenshot is stored in file:") + Language.emptyString + "\n" + path
+        popupShow(null, "info", text, "Ok")
+    }
+
+    function onKey(icon, icon1) {
+        var stripWasOpen = upperFrame.isOpen
+        upperFrame.close()
+        switch (icon) {
+        case DatabaseValue.EventLock:
+            lockFade.stop()
+            lockPicture.opacity = 0
+            if (icon1 === DatabaseValue.EventRight)
+                showScreenshotMessage()
+            else
+                unlockFade.restart()
+            break
+        case DatabaseValue.EventSettings:
+            if (inputAllowed())
+                openScreen(userMenuUrl)
+            break
+        case DatabaseValue.EventServo:
+            if (inputAllowed() && loadedUrl() !== servoMonitorUrl)
+                openScreen(servoMonitorUrl)
+            break
+        case DatabaseValue.EventLeft:
+            if (kbd_sender && kbd_sender.extended === true) {
+                kbd_sender.preLoadText = ""
+                kbd_sender.extended = false
+                break
+            }
+            if (inputAllowed() && !onTelemetryPage && assistantHistoryEmpty() && !stripWasOpen)
+                systemHistory.goBack()
+            break
+        case DatabaseValue.EventHome:
+            if (!inputAllowed())
+                break
+            if (loadedUrl() !== homeUrl) {
+                Database.KLX_DataBaseManagerSystemPropertiesLeave()
+                systemHistory.deleteLastHistoryUntil(homeUrl, true)
+            } else if (mainLoader.item && mainLoader.item.lockTelemetryElements) {
+                mainLoader.item.lockTelemetryElements()
+            }
+            break
+        case DatabaseValue.EventRight:
+            if (icon1 === DatabaseValue.EventLock)
+                showScreenshotMessage()
+            else if (inputAllowed() && !onTelemetryPage)
+                systemHistory.goForward()
+            break
+        }
+    }
+
     Connections {
         target: TouchHandler
-        function onIconEvent(icon, icon1) {
-            if ((icon === DatabaseValue.EventLock && icon1 === DatabaseValue.EventRight) ||
-                    (icon === DatabaseValue.EventRight && icon1 === DatabaseValue.EventLock))
-                mainWindow.showScreenShotMessage()
+        function onIconEvent(icon, icon1) { rootwindow.onKey(icon, icon1) }
+    }
+
+    // ---- system events ----
+    Connections {
+        target: System
+        function onOnGuiReadyToGoDown() {
+            rootwindow.shutdown = true
+            upperFrame.visible = false
+            if (rootwindow.sdCardBox) {
+                rootwindow.sdCardBox.kill()
+                rootwindow.sdCardBox = null
+            }
+            rootwindow.openScreen(rootwindow.outroUrl)
+        }
+        function onOnGuiStop() { Qt.quit() }
+        function onNoSDcardDetected() {
+            if (rootwindow.shutdown)
+                return
+            upperFrame.visible = true
+            if (rootwindow.sdCardReported)
+                return
+            rootwindow.sdCardReported = true
+            rootwindow.sdCardBox = rootwindow.popupShow(null, "attention",
+                    qsTr("SD card not detected in system!") + Language.emptyString, "Ok")
+        }
+    }
+
+    Connections {
+        target: Database
+        function onLockTimeout(value) {
+            if (value === DatabaseValue.EventTouched) {
+                unlockFade.stop()
+                unlockPicture.opacity = 0
+                lockFade.restart()
+            }
+        }
+        function onUpdateStatus(state) {
+            if (rootwindow.shutdown && state === GuiCmdData.KLX_MODEL_CRC_TC_LINUX_NOTMATCHED)
+                rootwindow.popupShow(null, "attention", qsTr("Model CRC data is bad!") + Language.emptyString + "\n"
+                                     + qsTr("Fast start is not possible next time.") + Language.emptyString, "none")
         }
     }
 
     Connections {
         target: Battery
-        function onVoltageMinExceeded() { infoBox.show("batteryWeak", "") }
-    }
-
-    function showScreenShotMessage() {
-        var path = Database.KLX_DatabaseManagerGetScreenShot() ? Database.KLX_DatabaseManagerSaveLastScreenShotAt("") : ""
-        infoBox.show(path !== "" ? "screenshotStored" : "noScreenshot", path)
-    }
-
-    Text {
-        anchors.centerIn: parent
-        visible: !mainWindow.goingDown
-        color: "white"
-        font.pixelSize: 28
-        text: "VORN"
-    }
-
-    Rectangle {
-        id: goingDownScreen
-        objectName: "goingDownScreen"
-        anchors.fill: parent
-        visible: mainWindow.goingDown
-        color: "#202020"
-        Text {
-            objectName: "goingDownText"
-            anchors.centerIn: parent
-            color: "white"
-            font.pixelSize: 20
-            text: qsTr("Switching off...") + Language.emptyString
+        function onVoltageMinExceeded() {
+            rootwindow.popupShow(null, "attention", qsTr("Battery is weak!\nGUI is shutting down...") + Language.emptyString, "none")
         }
     }
 
-    // An information box over the screen area.
-    Rectangle {
-        id: infoBox
-        objectName: "infoBox"
-        // What the box tells; its text follows the language.
-        property string kind: ""
-        property string path: ""
-        property bool withOk: kind !== "batteryWeak"
-        function show(what, where) {
-            kind = what
-            path = where
-            visible = true
-        }
-        visible: false
-        width: 400
-        height: 150
-        anchors.centerIn: parent
-        color: "#202020"
-        border.color: "#fafafa"
-        Text {
-            objectName: "infoText"
-            anchors.left: parent.left
-            anchors.right: parent.right
-            anchors.top: parent.top
-            anchors.margins: 10
-            color: "#fafafa"
-            font.pixelSize: 16
-            wrapMode: Text.WrapAnywhere
-            text: infoBox.kind === "screenshotStored" ? qsTr("Screenshot is stored in file:") + Language.emptyString + "\n" + infoBox.path
-                : infoBox.kind === "noScreenshot" ? qsTr("No screenshot is stored!") + Language.emptyString
-                : infoBox.kind === "batteryWeak" ? qsTr("Battery is weak!\nGUI is shutting down...") + Language.emptyString
-                : ""
-        }
-        Rectangle {
-            visible: infoBox.withOk
-            width: 80
-            height: 30
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 10
-            color: "transparent"
-            border.color: "#fafafa"
-            Text {
-                objectName: "infoOkText"
-                anchors.centerIn: parent
-                color: "#fafafa"
-                font.pixelSize: 16
-                text: qsTr("Ok") + Language.emptyString
-            }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: infoBox.visible = false
-            }
+    // A pack nearly empty: the battery-low picture every 2000 ms.
+    Timer {
+        interval: 2000
+        repeat: true
+        running: rootwindow.battlowpointer_1 || rootwindow.battlowpointer_2
+        triggeredOnStart: true
+        onTriggered: battLowComponent.createObject(overlay, { x: (rootwindow.width - 256) / 2, y: 0 })
+    }
+
+    // A key lock left behind by a screen that is gone is released.
+    onSmartKeyLockChanged: if (smartKeyLock) lockedScreen = loadedUrl()
+    Timer {
+        interval: 5000
+        repeat: true
+        running: rootwindow.smartKeyLock
+        onTriggered: {
+            if (rootwindow.loadedUrl() !== rootwindow.lockedScreen)
+                rootwindow.smartKeyLock = false
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_utf8.h"
 #include "tasks/klx_vornstatemachine.h"
+#include "update/klx_filefunctions.h"
 
 namespace {
 constexpr unsigned kErrInitialize = 0x12901;
@@ -65,9 +66,12 @@ int KLX_GuiCommandHandler::KLX_GuiCommandHandlerDoTask(int task, int paraint1, i
   request.paraint4 = paraint4;
   request.paraint5 = paraint5;
   request.paraint6 = paraint6;
-  KLX_TaskSetText(request.parastr1, parastr1);
-  KLX_TaskSetText(request.parastr2, parastr2);
-  KLX_TaskSetText(request.parastr3, parastr3);
+  // Screens know files by the paths they show them from; one under the
+  // desktop root goes in the board's own form, which the tasks place under
+  // the root again and which fits the record's text field.
+  KLX_TaskSetText(request.parastr1, KLX_FileFunctions::KLX_FileFunctionsBoardPath(parastr1));
+  KLX_TaskSetText(request.parastr2, KLX_FileFunctions::KLX_FileFunctionsBoardPath(parastr2));
+  KLX_TaskSetText(request.parastr3, KLX_FileFunctions::KLX_FileFunctionsBoardPath(parastr3));
   m_Commander.KLX_GUICommanderGetTimeoutAndRepeat(task, &request.timeout, &request.repeat, &request.requeueDelay);
   request.source = KLX_VornTask::KLX_TASK_SOURCE_GUI;
   return m_Commander.KLX_GUICommanderQueueTask(request);

@@ -14,6 +14,12 @@ class KLX_WlanConnect : public QObject {
   int KLX_WlanConnectStop() { return KLX_Ok; }
   void KLX_WlanConnectStopProcessing() { m_Processing = false; }
   bool KLX_WlanConnectIsProcessing() const { return m_Processing; }
+  // The connection state (E_WlanState) the status strip shows; disabled
+  // until the connection thread comes.
+  Q_INVOKABLE int getState() const { return KLX_DatabaseValues::Wlan_Disabled; }
+ signals:
+  void stateChanged(int state);
+  void signalStrengthChanged(int value_percent);
 
  private:
   // Switched off by the task engine thread.

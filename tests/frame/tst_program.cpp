@@ -299,7 +299,15 @@ class TestProgram : public QObject {
     const QImage expected = splash.grabWindow().convertToFormat(QImage::Format_RGB32);
     const QImage screen = QImage(path).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(expected.size(), QSize(480, 272));
-    QCOMPARE(screen.copy(0, 0, 480, 272), expected);
+    // Text edges may blend one or two levels apart on another display.
+    const QImage shown = screen.copy(0, 0, 480, 272);
+    int apart = 0;
+    for (int y = 0; y < expected.height(); ++y)
+      for (int x = 0; x < expected.width(); ++x) {
+        const QRgb a = shown.pixel(x, y), b = expected.pixel(x, y);
+        if (qAbs(qRed(a) - qRed(b)) > 2 || qAbs(qGreen(a) - qGreen(b)) > 2 || qAbs(qBlue(a) - qBlue(b)) > 2) ++apart;
+      }
+    QCOMPARE(apart, 0);
 
     QVERIFY2(run.WaitFor("OSTREL VORN IS UP AND STARTING...", kStartMs), qPrintable(run.output));
     QVERIFY(run.Signal(SIGTERM));

@@ -92,14 +92,18 @@ class TestQml : public QObject {
     QCOMPARE(window->size(), QSize(480, 272));
     Grab(window, "main.png");
 
-    QObject* goingDown = window->findChild<QObject*>("goingDownScreen");
-    QVERIFY(goingDown);
-    QCOMPARE(goingDown->property("visible").toBool(), false);
+    // The switch-off screen comes with the press and goes with the release.
+    QObject* loader = window->findChild<QObject*>("mainLoader");
+    QVERIFY(loader);
+    const QUrl outro("qrc:/Frontend/QML/EmptyOutroStop.qml");
+    QCOMPARE(window->property("shutdown").toBool(), false);
     emit system.onGuiReadyToGoDown();
-    QTRY_COMPARE(goingDown->property("visible").toBool(), true);
+    QTRY_COMPARE(loader->property("source").toUrl(), outro);
+    QCOMPARE(window->property("shutdown").toBool(), true);
     Grab(window, "main-going-down.png");
     emit system.onGuiClearGoDown();
-    QTRY_COMPARE(goingDown->property("visible").toBool(), false);
+    QTRY_COMPARE(window->property("shutdown").toBool(), false);
+    QCOMPARE(loader->property("source").toUrl(), QUrl());
 
     // Closing the window switches off in order, as holding the power button
     // does: the window stays, shows the switch-off, and the stop signal of
@@ -108,7 +112,7 @@ class TestQml : public QObject {
     QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
     window->close();
     QVERIFY(window->isVisible());
-    QTRY_COMPARE(goingDown->property("visible").toBool(), true);
+    QTRY_COMPARE(loader->property("source").toUrl(), outro);
     QVERIFY(clock.KLX_ManualClockRun(KLX_OnOffHandler::kHeldSampleMs));
     QVERIFY(system.KLX_SystemIsTurningOff());
     QCOMPARE(quit.count(), 0);

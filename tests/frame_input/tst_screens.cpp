@@ -1,8 +1,9 @@
 // The input parts in the running program, with the compiled translations in
-// its application folder: a language change re-evaluates the main window's
-// texts, the two-key gesture stores a screenshot, a touch on the display
-// silences the inactivity alarm, and the on-screen keyboard types into the
-// focused field. The threads wait on manual clocks.
+// its application folder and the simulated controllers on its bus: a
+// language change re-evaluates the main window's texts, the two-key gesture
+// stores a screenshot and says where, the weak battery is told, a touch on
+// the display silences the inactivity alarm, and the on-screen keyboard
+// types into the focused field. The threads wait on manual clocks.
 #include <QtTest>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -10,15 +11,19 @@
 #include <QQuickView>
 #include <QQuickWindow>
 
+#include <memory>
+
 #include "audio/klx_audiohandler.h"
 #include "frame/klx_board.h"
 #include "frame/klx_clock.h"
+#include "frame/klx_databasevalues.h"
 #include "frame/klx_keyboardhandler.h"
 #include "frame/klx_languagehandler.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "frame_input/panel_touch.h"
 #include "sim/csimboard.h"
+#include "sim/csimcontrollers.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -27,16 +32,20 @@ constexpr unsigned kNotLoaded = 0x30604;
 constexpr unsigned kInitialize = 0x10601;
 constexpr unsigned kNoTimezones = 0x22814;
 constexpr unsigned kStateFileSkipped = 0x228A5;
+const QString kHome = QStringLiteral("qrc:/Frontend/QML/2_Home.qml");
+const QString kOutro = QStringLiteral("qrc:/Frontend/QML/EmptyOutroStop.qml");
 
 // The program up on a prepared board whose application folder holds the
-// compiled translations, its main window on the screen.
+// compiled translations, its main window on the screen with the home screen.
 struct Program {
   VornTestRoot root;
   CSimBoard board{root.Path(), CSimBoard::Vorn};
-  QQmlApplicationEngine engine;
+  std::unique_ptr<CSimControllers> controllers;
   KLX_ManualClock buttonClock;
   KLX_ManualClock batteryClock;
   KLX_System system;
+  // Goes before the system, as in the program.
+  QQmlApplicationEngine engine;
   QQuickWindow* window = nullptr;
 
   bool Start() {
@@ -47,23 +56,59 @@ struct Program {
       QFile::remove(target);
       if (!QFile::copy(QStringLiteral(VORN_TRANSLATIONS_DIR "/KLX32_") + code + ".qm", target)) return false;
     }
+    controllers.reset(new CSimControllers(root.Path()));
+    controllers->SetStreaming(false);
+    controllers->Serve(root.Path() + "/run/can0");
     system.OnOffHandler().KLX_OnOffHandlerSetClock(&buttonClock);
     system.BatteryHandler().KLX_BatteryHandlerSetClock(&batteryClock);
     if (system.KLX_SystemStart(&engine, g_app) != KLX_Ok) return false;
+    // No intro over the screens.
+    system.Database().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(0, AtomicDirSet, false);
     engine.load(QUrl("qrc:/main.qml"));
     if (engine.rootObjects().size() != 1) return false;
     window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     system.KLX_SystemSetQuickWindow(window);
-    return window && QTest::qWaitForWindowExposed(window);
+    return window && QTest::qWaitForWindowExposed(window) && QTest::qWaitFor([&] { return Shown() == kHome; }, 10000);
   }
   ~Program() {
+    // As the switch-off does: no part sends once the link goes down.
+    system.KLX_SystemStopProcessing();
     system.KLX_SystemBringDownOnOffHandler();
     system.KLX_SystemStop(1);
     system.KLX_SystemFree();
   }
+  QString Shown() const {
+    return window->findChild<QObject*>("mainLoader")->property("source").toUrl().toString();
+  }
   QString Text(const char* name) const {
     QObject* item = window->findChild<QObject*>(name);
     return item ? item->property("text").toString() : QString("<no %1>").arg(name);
+  }
+  // The pop-up box shown now, its message and the label of a button.
+  QObject* Popup() const { return window->property("currentPopup").value<QObject*>(); }
+  QString PopupText() const { return Popup() ? Popup()->property("message").toString() : QString("<no box>"); }
+  QString PopupButton(int index) const {
+    const QString name = QString("popupButton_%1").arg(index);
+    const auto* box = qobject_cast<QQuickItem*>(Popup());
+    // The buttons are the repeater's: items of the box, not its children.
+    QList<QQuickItem*> open{const_cast<QQuickItem*>(box)};
+    while (box && !open.isEmpty()) {
+      QQuickItem* item = open.takeFirst();
+      if (item->objectName() == name) return item->property("gp_text").toString();
+      open += item->childItems();
+    }
+    return QString("<no button %1>").arg(index);
+  }
+  void ClosePopup() { QMetaObject::invokeMethod(window, "popupClose"); }
+  // The battery handler's signal, as its undervoltage guard sends it.
+  QString WeakBatteryText() {
+    emit system.BatteryHandler().voltageMinExceeded();
+    return PopupText();
+  }
+  // Lock and forward key together, as the touch filter reports them.
+  void ScreenshotKeys() {
+    emit g_app->iconEvent(KLX_DatabaseValues::EventLock, KLX_DatabaseValues::EventRight);
+    QCoreApplication::processEvents();
   }
   int Select(const QString& code) {
     return system.Database().KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(code);
@@ -95,38 +140,58 @@ class TestScreens : public QObject {
   }
   void cleanup() { m_Warnings.Verify(); }
 
-  // Each language's own texts, and the box already on the screen changes
-  // with them.
+  // Each language's own texts. The box on the screen and the switch-off
+  // screen change with the language; boxes opened after the change speak
+  // it; a text not yet translated shows as it is written.
   void aLanguageChangeReevaluatesTheTexts_data() {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("switchingOff");
-    QTest::addColumn<QString>("noScreenshot");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("weak");
     QTest::addColumn<QString>("ok");
-    QTest::newRow("de") << "de" << "Wird ausgeschaltet..." << "Kein Bildschirmfoto gespeichert!" << "OK";
-    QTest::newRow("fr") << "fr" << "Extinction..." << "Aucune capture d'écran enregistrée !" << "OK";
-    QTest::newRow("es") << "es" << "Apagando..." << "¡No se ha guardado ninguna captura de pantalla!" << "Aceptar";
-    QTest::newRow("it") << "it" << "Spegnimento..." << "Nessuno screenshot salvato!" << "OK";
-    QTest::newRow("no") << "no" << "Slår av..." << "Intet skjermbilde er lagret!" << "OK";
-    QTest::newRow("cn") << "cn" << "正在关机..." << "未保存截图！" << "确定";
-    QTest::newRow("fi") << "fi" << "Sammutetaan..." << "Kuvakaappausta ei tallennettu!" << "OK";
-    QTest::newRow("en, the texts' own language") << "en" << "Switching off..." << "No screenshot is stored!" << "Ok";
+    QTest::newRow("de") << "de" << "Bildschirmfoto gespeichert in Datei:"
+                        << "Akku ist schwach!\nDie Bedienoberfläche wird beendet..." << "OK";
+    QTest::newRow("fr") << "fr" << "Capture d'écran enregistrée dans le fichier :"
+                        << "Batterie faible !\nL'interface s'arrête..." << "OK";
+    QTest::newRow("es") << "es" << "Captura de pantalla guardada en el archivo:"
+                        << "¡Batería baja!\nLa interfaz se está apagando..." << "Aceptar";
+    QTest::newRow("it") << "it" << "Screenshot salvato nel file:"
+                        << "Batteria scarica!\nL'interfaccia si sta spegnendo..." << "OK";
+    QTest::newRow("no") << "no" << "Skjermbilde lagret i filen:" << "Batteriet er svakt!\nGrensesnittet slås av..."
+                        << "OK";
+    QTest::newRow("cn") << "cn" << "截图已保存到文件：" << "电池电量低！\n界面正在关闭..." << "确定";
+    QTest::newRow("fi") << "fi" << "Kuvakaappaus tallennettu tiedostoon:" << "Akku on heikko!\nKäyttöliittymä sammuu..."
+                        << "OK";
+    QTest::newRow("en, the texts' own language")
+        << "en" << "Screenshot is stored in file:" << "Battery is weak!\nGUI is shutting down..." << "Ok";
   }
   void aLanguageChangeReevaluatesTheTexts() {
     QFETCH(QString, code);
-    QFETCH(QString, switchingOff);
-    QFETCH(QString, noScreenshot);
+    QFETCH(QString, stored);
+    QFETCH(QString, weak);
     QFETCH(QString, ok);
     Program& p = *m_Program;
-    QObject* box = p.window->findChild<QObject*>("infoBox");
-    QVERIFY(box);
-    QVERIFY(QMetaObject::invokeMethod(box, "show", Q_ARG(QVariant, "noScreenshot"), Q_ARG(QVariant, "")));
+    // The switch-off screen, and a box with its Ok button over it.
+    p.system.KLX_SystemReadyToGoDown();
+    QTRY_COMPARE(p.Shown(), kOutro);
+    p.ScreenshotKeys();
+    QVERIFY(p.Popup());
+
     QCOMPARE(p.Select(code), int(KLX_Ok));
     QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectedLanguage(), code);
-    QCOMPARE(p.Text("goingDownText"), switchingOff);
-    QCOMPARE(p.Text("infoText"), noScreenshot);
-    QCOMPARE(p.Text("infoOkText"), ok);
-    if (code == "de") p.window->grabWindow().save(VornScreenshotPath("main-info-de.png"));
-    box->setProperty("visible", false);
+    QCOMPARE(p.PopupButton(0), ok);
+    QCOMPARE(p.Text("outroText"), QString("System shutting down..."));
+    if (code == "de") p.window->grabWindow().save(VornScreenshotPath("main-switching-off-de.png"));
+
+    // The message of a box is made when it opens.
+    QCOMPARE(p.WeakBatteryText(), weak);
+    QCOMPARE(p.PopupButton(0), QString("<no button 0>"));
+    p.ScreenshotKeys();
+    const QString prefix = stored + "\n/Vorn/Screenshots/";
+    QVERIFY2(p.PopupText().startsWith(prefix), qPrintable(p.PopupText()));
+    QVERIFY(QFileInfo::exists(p.root.Path() + p.PopupText().mid(stored.size() + 1)));
+    p.ClosePopup();
+    p.system.KLX_SystemClearGoDown();
+    QTRY_COMPARE(p.Shown(), kHome);
   }
 
   // An unknown code changes nothing; a catalogue that cannot be loaded leaves
@@ -140,19 +205,18 @@ class TestScreens : public QObject {
     QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectLanguage("xx"), int(KLX_Ok));
     QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectLanguage("de"), int(KLX_Ok));
     QCOMPARE(changed.count(), 2);
-    QCOMPARE(p.Text("goingDownText"), QString("Wird ausgeschaltet..."));
+    QCOMPARE(p.WeakBatteryText(), QString("Akku ist schwach!\nDie Bedienoberfläche wird beendet..."));
 
     const QString italian = p.root.Path() + "/app/KLX32_it.qm";
     QVERIFY(QFile::rename(italian, italian + ".away"));
     QCOMPARE(p.Select("it"), int(KLX_Error));
     QCOMPARE(errors.TakeReports(), (QList<QPair<unsigned, QString>>{{kNotLoaded, "translator could not be loaded"}}));
     QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectedLanguage(), QString());
-    // No translation is installed, and no signal told QML: the window keeps
-    // what it shows until the next change.
-    QCOMPARE(QCoreApplication::translate("main", "Switching off..."), QString("Switching off..."));
+    QCOMPARE(p.WeakBatteryText(), QString("Battery is weak!\nGUI is shutting down..."));
     QVERIFY(QFile::rename(italian + ".away", italian));
     QCOMPARE(KLXlanguageHandler.KLX_LanguageHandlerSelectLanguage("it"), int(KLX_Ok));
-    QCOMPARE(p.Text("goingDownText"), QString("Spegnimento..."));
+    QCOMPARE(p.WeakBatteryText(), QString("Batteria scarica!\nL'interfaccia si sta spegnendo..."));
+    p.ClosePopup();
     QCOMPARE(p.Select("en"), int(KLX_Ok));
 
     KLX_LanguageHandler other;
@@ -173,15 +237,16 @@ class TestScreens : public QObject {
     QVERIFY(QMetaObject::invokeMethod(const_cast<QTimer*>(&hold), "timeout"));
     p.Touch(QEvent::TouchEnd, {QPointF(50, 281), QPointF(300, 281)});
 
-    const QString text = p.Text("infoText");
+    const QString text = p.PopupText();
     const QRegularExpression stored("^Screenshot is stored in file:\n(/Vorn/Screenshots/\\d+_\\d+_\\d+_\\d+_\\d+_[AP]M(_\\d+)?\\.jpg)$");
     const QRegularExpressionMatch match = stored.match(text);
     QVERIFY2(match.hasMatch(), qPrintable(text));
+    QCOMPARE(p.PopupButton(0), QString("Ok"));
     const QImage shot(p.root.Path() + match.captured(1), "JPG");
     QCOMPARE(shot.size(), QSize(480, 272));
     shot.save(VornScreenshotPath("screenshot-gesture.png"));
     p.window->grabWindow().save(VornScreenshotPath("main-screenshot-stored.png"));
-    p.window->findChild<QObject*>("infoBox")->setProperty("visible", false);
+    p.ClosePopup();
   }
 
   // The date format of this locale (en_US) holds "/" and no seconds: names

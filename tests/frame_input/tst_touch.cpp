@@ -68,26 +68,36 @@ class TestTouch : public QObject {
   };
 
  private slots:
-  // A key touch reaches QML only as its code, when the finger leaves it.
+  // A key touch reaches QML only as its code, when the finger leaves it; on
+  // a desktop the function key of its place taps it (held: once).
   void keysBelowTheDisplayBecomeCodes_data() {
     QTest::addColumn<QPointF>("panel");
     QTest::addColumn<int>("icon");
-    QTest::newRow("lock key") << QPointF(50, 280) << int(EventLock);
-    QTest::newRow("user menu") << QPointF(100, 280) << int(EventSettings);
-    QTest::newRow("servo monitor") << QPointF(150, 300) << int(EventServo);
-    QTest::newRow("back") << QPointF(200, 273) << int(EventLeft);
-    QTest::newRow("home") << QPointF(250, 280) << int(EventHome);
-    QTest::newRow("forward") << QPointF(300, 280) << int(EventRight);
-    QTest::newRow("between keys") << QPointF(60, 280) << int(EventUnknown);
+    QTest::addColumn<int>("functionKey");
+    QTest::newRow("lock key") << QPointF(50, 280) << int(EventLock) << int(Qt::Key_F1);
+    QTest::newRow("user menu") << QPointF(100, 280) << int(EventSettings) << int(Qt::Key_F2);
+    QTest::newRow("servo monitor") << QPointF(150, 300) << int(EventServo) << int(Qt::Key_F3);
+    QTest::newRow("back") << QPointF(200, 273) << int(EventLeft) << int(Qt::Key_F4);
+    QTest::newRow("home") << QPointF(250, 280) << int(EventHome) << int(Qt::Key_F5);
+    QTest::newRow("forward") << QPointF(300, 280) << int(EventRight) << int(Qt::Key_F6);
+    QTest::newRow("between keys") << QPointF(60, 280) << int(EventUnknown) << 0;
   }
   void keysBelowTheDisplayBecomeCodes() {
     QFETCH(QPointF, panel);
     QFETCH(int, icon);
+    QFETCH(int, functionKey);
     Rig rig;
     QCOMPARE(Send(&rig.receiver, QEvent::TouchBegin, {panel}), kSwallowed);
     QCOMPARE(rig.icons.count(), 0);
     QCOMPARE(Send(&rig.receiver, QEvent::TouchEnd, {panel}), kSwallowed);
     QCOMPARE(Taken(rig.icons), (Icons{{icon, 0}}));
+    if (!functionKey) return;
+    for (bool repeat : {false, true}) {
+      QKeyEvent press(QEvent::KeyPress, functionKey, Qt::NoModifier, QString(), repeat);
+      QVERIFY(g_app->notify(&rig.receiver, &press));
+    }
+    QCOMPARE(Taken(rig.icons), (Icons{{icon, 0}}));
+    QVERIFY(!rig.receiver.types.contains(QEvent::KeyPress));
   }
 
   void displayTouchesPass() {

@@ -1,0 +1,486 @@
+import QtQuick 2.15
+import DBValues 1.0
+import GuiData 1.0
+
+// The home screen: the pages of telemetry widgets with the model's name and
+// the page number, four trim indicators, the model-loading progress and the
+// preflight check during start-up, and the outcome of sensor rescans.
+Item {
+    id: home
+    objectName: "home"
+    signal blinkingTextSync()
+
+    // Pages: the used page numbers in ascending order; the current page is a
+    // position in that list (-1 until the model is ready).
+    property var pageList: []
+    property int pageCount: 0
+    property int position: -1
+    property bool editMode: false
+    property bool swipeLock: true
+    property bool modelNotValid: false
+    property string modelName: ""
+    property int maxPages: 0
+    property string modelSuffix: ""
+    property var widgets: []
+    property var alarmPreset: null
+    property int trimTicks: 0
+    property real loadingPercent: -1
+    readonly property bool onLastPage: position === pageCount - 1
+
+    // ---- the page list ----
+    function buildPageList() {
+        var list = []
+        for (var page = 0; page < Database.KLX_DataBaseManagerGetMaxTelemetryPages(); ++page) {
+            if (Database.KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(page, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
+                list.push(page)
+        }
+        pageList = list
+        pageCount = list.length
+    }
+    function modelReady() {
+        return Database.KLX_DataBaseManagerGetSetModelLoadState(0, DatabaseValue.AtomicDirGet) === GuiCmdData.KLX_MODELLLOAD_STATUS_READY
+    }
+
+    Timer {
+        id: initTimer
+        interval: 100
+        repeat: true
+        onTriggered: {
+            if (!home.modelReady()) {
+                home.modelNotValid = true
+                return
+            }
+            home.buildPageList()
+            home.position = rootwindow.lastTelePage < home.pageCount ? rootwindow.lastTelePage : home.pageCount - 1
+            stop()
+            home.swipeLock = false
+            home.modelNotValid = false
+            home.buildWidgets()
+        }
+    }
+
+    // ---- paging ----
+    function showPage(newPosition) {
+        if (pageCount === 0)
+            return
+        lockTelemetryElements()
+        var destroyed = destroyWidgets()
+        position = newPosition
+        rootwindow.lastTelePage = position
+        buildDelay.interval = Math.max(1, 75 * destroyed)
+        buildDelay.restart()
+    }
+    function nextPage() { if (pageCount > 0) showPage(position + 1 >= pageCount ? 0 : position + 1) }
+    function previousPage() { if (pageCount > 0) showPage(position - 1 < 0 ? pageCount - 1 : position - 1) }
+
+    Timer {
+        id: buildDelay
+        onTriggered: home.buildWidgets()
+    }
+
+    // ---- widgets ----
+    function widgetUrl(size) {
+        if (size === DatabaseValue.TELEGUISIZE_Medium) return "qrc:/Frontend/QML/TelemetryElementMedium.qml"
+        if (size === DatabaseValue.TELEGUISIZE_Huge) return "qrc:/Frontend/QML/TelemetryElementHuge.qml"
+        return "qrc:/Frontend/QML/TelemetryElementSmall.qml"
+    }
+    property var pendingWidgets: []
+    property int pendingPage: -1
+    function buildWidgets() {
+        if (rootwindow.shutdown || position < 0 || position >= pageCount)
+            return
+        var page = pageList[position]
+        var get = DatabaseValue.AtomicDirGet
+        var list = []
+        for (var i = 0; i < Database.KLX_DataBaseManagerGetMaxElementsPerPage(); ++i) {
+            if (Database.KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(page, i, 0, get) !== DatabaseValue.KLX_True)
+                continue
+            list.push({ index: i,
+                        size: Database.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Size(page, i, 0, get),
+                        x: Database.KLX_DataBaseManagerGUITelemetrieGetSet_Element_XPos(page, i, 0, get),
+                        y: Database.KLX_DataBaseManagerGUITelemetrieGetSet_Element_YPos(page, i, 0, get),
+                        type: Database.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Typ(page, i, 0, get) })
+        }
+        pendingWidgets = list
+        pendingPage = page
+        if (list.length > 0)
+            widgetTimer.start()
+    }
+    Timer {
+        id: widgetTimer
+        interval: 75
+        repeat: true
+        onTriggered: {
+            if (home.pendingWidgets.length === 0 || home.position < 0 || home.pageList[home.position] !== home.pendingPage) {
+                home.pendingWidgets = []
+                stop()
+                return
+            }
+            var w = home.pendingWidgets.shift()
+            var sign = 0
+            if (home.alarmPreset && home.alarmPreset.page === home.pendingPage && home.alarmPreset.widget === w.index) {
+                sign = home.alarmPreset.sign
+                home.alarmPreset = null
+            }
+            var component = Qt.createComponent(home.widgetUrl(w.size))
+            if (component.status !== Component.Ready) {
+                console.error(component.errorString())
+                return
+            }
+            var widget = component.createObject(widgetLayer, { size: w.size, x: w.x, y: w.y, telemetryPageObject: home,
+                                                               myTelemetryPageId: home.pendingPage,
+                                                               myContainerId: w.index, myType: w.type, presetSign: sign })
+            if (widget === null)
+                return
+            widget.openInformationDisplay.connect(home.openInformation)
+            home.widgets.push(widget)
+        }
+    }
+    function destroyWidgets() {
+        var count = widgets.length
+        for (var i = 0; i < count; ++i)
+            widgets[i].destroy()
+        widgets = []
+        pendingWidgets = []
+        widgetTimer.stop()
+        return count
+    }
+    function openInformation(pageId, elementId) {
+        var component = Qt.createComponent("qrc:/Frontend/QML/TelemetryValueInformation.qml")
+        if (component.status !== Component.Ready) {
+            errorHandler.processError("NIY")
+            return
+        }
+        component.createObject(home, { x: 33, y: 10, pageId: pageId, elementId: elementId })
+    }
+
+    // ---- edit mode ----
+    function startEditMode() {
+        if (swipeLock || position < 0 && pageCount > 0)
+            return
+        editMode = true
+        editTimer.restart()
+    }
+    function lockTelemetryElements() {
+        editMode = false
+        editTimer.stop()
+    }
+    Timer {
+        id: editTimer
+        interval: 10000
+        onTriggered: home.lockTelemetryElements()
+    }
+    function addPage() {
+        lockTelemetryElements()
+        Database.KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(position + 1, DatabaseValue.KLX_True, DatabaseValue.AtomicDirSet)
+        rootwindow.openScreen(rootwindow.homeUrl)
+    }
+    function deletePage() {
+        lockTelemetryElements()
+        Database.KLX_DataBaseManagerGUITelemetrieDeletePage(position)
+        rootwindow.lastTelePage = Math.max(0, position - 1)
+        rootwindow.openScreen(rootwindow.homeUrl)
+    }
+    function chooseWidget(cellX, cellY) {
+        lockTelemetryElements()
+        rootwindow.openScreen("qrc:/Frontend/QML/TelemetryWidgetChooser.qml",
+                              { pageId: pageList[position], widgetX: cellX, widgetY: cellY })
+    }
+
+    // ---- keys and alarms ----
+    Connections {
+        target: TouchHandler
+        function onIconEvent(icon, icon1) {
+            if (icon === DatabaseValue.EventRight)
+                home.nextPage()
+            else if (icon === DatabaseValue.EventLeft)
+                home.previousPage()
+        }
+    }
+    Connections {
+        target: TimersAlarms
+        function onAlarmAlert(pageNum, widgNum, yelred) {
+            home.alarmPreset = { page: pageNum, widget: widgNum, sign: yelred ? 2 : 1 }
+            home.showPage(pageNum)
+        }
+    }
+    Connections {
+        target: XMLFileSaver
+        function onXmlSaveIsDone() { Database.KLX_DataBaseManagerResumeTelemetrie() }
+    }
+
+    // ---- rescan messages ----
+    property var rescanBox: null
+    function rescanMessage(text) {
+        if (rescanBox && rootwindow.currentPopup === rescanBox) {
+            rescanBox.message = text
+        } else {
+            rescanBox = rootwindow.popupShow(home, "info", text, "Ok", function() { rescanTimer.stop() })
+        }
+        rescanTimer.restart()
+    }
+    Timer {
+        id: rescanTimer
+        interval: 3000
+        onTriggered: if (home.rescanBox && rootwindow.currentPopup === home.rescanBox) home.rescanBox.kill()
+    }
+    function hex(value) { return (value >>> 0).toString(16) }
+    Connections {
+        target: Database
+        function onAutoRescanStarted(attempt) {
+            home.rescanMessage(qsTr("Sensors auto rescan...\n Attempt #") + Language.emptyString + attempt)
+        }
+        function onTeleRescanDone(sensorsNum, wasFastStarted) {
+            Database.KLX_DataBaseManagerResumeTelemetrie()
+            var text = sensorsNum + " " + qsTr("sensors found.\n") + Language.emptyString
+            if (sensorsNum === 0)
+                text += "\n" + qsTr("Please perform new rescan manually!") + Language.emptyString
+            var get = DatabaseValue.AtomicDirGet
+            if (QML_FASTSTART) {
+                text += "\n model data crc: " + home.hex(Database.KLX_DataBaseManagerGetSetCRCpart(false, 0, get))
+                text += "\n binding info crc: " + home.hex(Database.KLX_DataBaseManagerGetSetCRCpart(true, 0, get))
+            } else if (wasFastStarted && Database.KLX_DataBaseManagerGetCRCValidityAtStart(false)
+                       && Database.KLX_DataBaseManagerGetCRCValidityAtStart(true)) {
+                text += "\n" + qsTr("Model Fast Start!") + Language.emptyString
+                if (Database.KLX_DataBaseManagerGetSet_ControlsLocked(false, get) === 0)
+                    text += qsTr(" Trims unlocked!") + Language.emptyString
+                else
+                    text += "\n" + qsTr("Trims locked!") + Language.emptyString
+            }
+            home.rescanMessage(text)
+        }
+    }
+
+    // ---- start-up overlays ----
+    Timer {
+        id: phaseTimer
+        interval: 1000
+        repeat: true
+        running: true
+        onTriggered: {
+            var phase = Database.KLX_DataBaseManagerGetSetStartupPhases(0, DatabaseValue.AtomicDirGet)
+            switch (phase) {
+            case GuiCmdData.KLX_PHASE_ERROR:
+                upperFrame.visible = true
+                home.hidePreflight()
+                home.modelSuffix = qsTr(" - Model error") + Language.emptyString
+                stop()
+                break
+            case GuiCmdData.KLX_PHASE_SYSTEM_UP:
+                upperFrame.visible = true
+                home.hidePreflight()
+                loadingBox.visible = false
+                stop()
+                if (home.modelNotValid)
+                    home.modelSuffix = qsTr(" - File not found or corrupted!") + Language.emptyString
+                break
+            case GuiCmdData.KLX_PHASE_LOAD_MODEL:
+                if (!loadingBox.visible) {
+                    home.loadingPercent = -1
+                    loadingBox.visible = true
+                } else {
+                    home.loadingPercent = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetOverallPercent(0, DatabaseValue.AtomicDirGet)
+                }
+                home.hidePreflight()
+                break
+            case GuiCmdData.KLX_PHASE_MODEL_PREFL:
+                upperFrame.visible = false
+                home.showPreflight()
+                loadingBox.visible = false
+                break
+            default:
+                if (QML_LOGGING)
+                    console.log("Phase: " + phase)
+            }
+        }
+    }
+
+    // ---- trim indicators ----
+    Timer {
+        interval: 50
+        repeat: true
+        running: !rootwindow.shutdown
+        onTriggered: {
+            trimB.value = Database.KLX_DataBaseManagerTrimGetValue(513)
+            trimD.value = Database.KLX_DataBaseManagerTrimGetValue(753)
+            trimA.value = Database.KLX_DataBaseManagerTrimGetValue(512)
+            trimC.value = Database.KLX_DataBaseManagerTrimGetValue(752)
+            home.trimTicks += 1
+            if (home.trimTicks >= 60) {
+                home.trimTicks = 0
+                home.blinkingTextSync()
+            }
+        }
+    }
+
+    // ---- drawing ----
+    Text {
+        id: modelLabel
+        objectName: "modelLabel"
+        x: 6
+        y: 0
+        width: 300
+        height: 18
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        text: qsTr("Model: ") + Language.emptyString + " " + home.modelName + home.modelSuffix
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 13
+    }
+    Text {
+        objectName: "pageLabel"
+        anchors.right: parent.right
+        anchors.rightMargin: 6
+        y: 0
+        height: 18
+        verticalAlignment: Text.AlignVCenter
+        text: qsTr("Page ") + Language.emptyString + " " + (home.position + 1) + "/" + home.pageCount
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 13
+    }
+
+    SwipeArea {
+        id: pageArea
+        anchors.fill: parent
+        onSwipe: {
+            if (home.swipeLock || home.editMode)
+                return
+            if (direction === "left")
+                home.nextPage()
+            else if (direction === "right")
+                home.previousPage()
+        }
+        onLongClicked: home.startEditMode()
+    }
+
+    Item {
+        id: widgetLayer
+        objectName: "widgetLayer"
+        anchors.fill: parent
+        // In edit mode the widgets shake.
+        SequentialAnimation on rotation {
+            running: home.editMode
+            loops: Animation.Infinite
+            NumberAnimation { to: 0.6; duration: 80 }
+            NumberAnimation { to: -0.6; duration: 160 }
+            NumberAnimation { to: 0; duration: 80 }
+            onRunningChanged: if (!running) widgetLayer.rotation = 0
+        }
+    }
+
+    // The twelve cells of edit mode: 2 blocks of 3 rows by 2 columns.
+    Repeater {
+        model: 12
+        Rectangle {
+            readonly property var columns: [5, 110, 265, 370]
+            objectName: "cell_" + index
+            x: columns[index % 4]
+            y: [20, 85, 150][Math.floor(index / 4)]
+            width: 100
+            height: 60
+            visible: home.editMode
+            color: "#40505050"
+            radius: 4
+            MouseArea {
+                anchors.fill: parent
+                onClicked: home.chooseWidget(parent.x, parent.y)
+            }
+        }
+    }
+
+    GeneralPurposeButton {
+        objectName: "addPage"
+        x: 200
+        y: 214
+        width: 36
+        gp_text: "+"
+        fontSize: 20
+        visible: home.editMode && home.onLastPage && home.pageCount < home.maxPages
+        onClicked: home.addPage()
+    }
+    GeneralPurposeButton {
+        objectName: "deletePage"
+        x: 244
+        y: 214
+        width: 36
+        gp_text: "\u2212"
+        fontSize: 20
+        visible: home.editMode && home.onLastPage && home.pageCount > 1
+        onClicked: home.deletePage()
+    }
+
+    TrimBar { id: trimA; objectName: "trimA"; vertical: true; x: 222; y: 24; width: 8; height: 180; visible: !home.editMode }
+    TrimBar { id: trimC; objectName: "trimC"; vertical: true; x: 250; y: 24; width: 8; height: 180; visible: !home.editMode }
+    TrimBar { id: trimB; objectName: "trimB"; x: 10; y: 226; width: 190; height: 8 }
+    TrimBar { id: trimD; objectName: "trimD"; x: 280; y: 226; width: 190; height: 8 }
+
+    // The model loading box.
+    Rectangle {
+        id: loadingBox
+        objectName: "loadingBox"
+        anchors.centerIn: parent
+        width: 220
+        height: 150
+        radius: 6
+        visible: false
+        color: rootwindow.backColour
+        border.width: 2
+        border.color: rootwindow.textColour
+        MouseArea { anchors.fill: parent }
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: 10
+            text: qsTr("Model loading...") + Language.emptyString
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 16
+        }
+        Loader {
+            // Made only while the box is shown: the home screen opens faster.
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: 40
+            width: 96
+            height: 96
+            active: loadingBox.visible
+            sourceComponent: ProgressSpinner {
+                objectName: "loadingSpinner"
+                value: home.loadingPercent
+            }
+        }
+    }
+
+    // The preflight check, made when start-up first needs it.
+    function showPreflight() {
+        preflight.active = true
+        preflight.item.show()
+    }
+    function hidePreflight() {
+        if (preflight.item)
+            preflight.item.hide()
+    }
+    Loader {
+        id: preflight
+        x: 0
+        y: -rootwindow.screenY
+        width: rootwindow.width
+        height: rootwindow.height
+        active: false
+        sourceComponent: PreflightOverlay { objectName: "preflight" }
+    }
+
+    Component.onCompleted: {
+        modelName = Database.KLX_DataBaseManagerVornPropertiesGetModelName()
+        maxPages = Database.KLX_DataBaseManagerGetMaxTelemetryPages()
+        systemHistory.addHistoryEntry()
+        rootwindow.onTelemetryPage = true
+        if (modelReady())
+            Database.KLX_DataBaseManagerResumeTelemetrie()
+        initTimer.start()
+    }
+    Component.onDestruction: {
+        rootwindow.onTelemetryPage = false
+        Database.KLX_DataBaseManagerPauseTelemetrie(DatabaseValue.TELELOG_PauseTag)
+    }
+}

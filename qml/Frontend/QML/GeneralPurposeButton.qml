@@ -1,0 +1,86 @@
+import QtQuick 2.15
+
+// The button of every screen: a text (gp_text) or a picture (gp_image), in
+// the scheme's colours, "active" (blue) or "disabled" (grey, takes no touch).
+// A touch gives clicked, a press-and-hold longclicked, the release clickEnd;
+// with togglebutton a touch also toggles "active".
+Rectangle {
+    id: button
+    property string gp_text: ""
+    property url gp_image: ""
+    property bool togglebutton: false
+    property int fontSize: 15
+    property alias pressed: touch.pressed
+    signal clicked()
+    signal longclicked()
+    signal clickEnd()
+
+    width: 100
+    height: 30
+    radius: 4
+    color: rootwindow.rectColour
+    border.width: 1
+    border.color: rootwindow.rectBorderColour
+    state: ""
+
+    Rectangle {
+        // Pressed feedback without changing the button's state.
+        anchors.fill: parent
+        radius: parent.radius
+        color: rootwindow.textColour
+        opacity: touch.pressed ? 0.18 : 0
+    }
+
+    Text {
+        id: label
+        anchors.fill: parent
+        anchors.leftMargin: 3
+        anchors.rightMargin: 3
+        visible: button.gp_text !== ""
+        text: button.gp_text
+        color: rootwindow.rectTextColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: button.fontSize
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+    }
+
+    Image {
+        anchors.centerIn: parent
+        visible: button.gp_text === "" && button.gp_image != ""
+        source: button.gp_image
+        width: Math.min(parent.width, parent.height) - 6
+        height: width
+        sourceSize.width: width
+        sourceSize.height: height
+        fillMode: Image.PreserveAspectFit
+    }
+
+    MouseArea {
+        id: touch
+        anchors.fill: parent
+        enabled: button.state !== "disabled"
+        pressAndHoldInterval: 800
+        onClicked: {
+            if (button.togglebutton)
+                button.state = button.state === "active" ? "" : "active"
+            button.clicked()
+        }
+        onPressAndHold: button.longclicked()
+        onReleased: button.clickEnd()
+    }
+
+    states: [
+        State {
+            name: "active"
+            PropertyChanges { target: button; color: "#2f7fd8"; border.color: "#2f7fd8" }
+            PropertyChanges { target: label; color: "white" }
+        },
+        State {
+            name: "disabled"
+            PropertyChanges { target: button; color: "#404040"; border.color: "grey" }
+            PropertyChanges { target: label; color: "grey" }
+        }
+    ]
+}

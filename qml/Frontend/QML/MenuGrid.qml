@@ -1,0 +1,61 @@
+import QtQuick 2.15
+
+// The menus' grid: cells of 92 x 115 pixels, each a round button over its
+// line. Entries are { source, line, icon, value }; a press-and-hold reports
+// the entry (held), and held() again after a further 2000 ms (heldLong).
+GridView {
+    id: grid
+    property var entries: []
+    signal held(var entry)
+    signal heldLong(var entry)
+
+    cellWidth: 92
+    cellHeight: 115
+    leftMargin: Math.floor((width - Math.floor(width / cellWidth) * cellWidth) / 2)
+    topMargin: 4
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    // Only the rows on the screen are made when a menu opens; the rest as
+    // the grid is moved.
+    cacheBuffer: 0
+    model: entries
+
+    delegate: Item {
+        width: grid.cellWidth
+        height: grid.cellHeight
+        RoundButton {
+            id: button
+            objectName: "menuButton_" + modelData.value
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: 6
+            source: modelData.source
+            icon: modelData.icon
+            onPressAndHold: {
+                grid.held(modelData)
+                holdOn.restart()
+            }
+            onReleased: holdOn.stop()
+            Timer {
+                id: holdOn
+                interval: 2000
+                onTriggered: grid.heldLong(modelData)
+            }
+        }
+        Text {
+            anchors.top: button.bottom
+            anchors.topMargin: 4
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: grid.cellWidth - 4
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+            text: modelData.line
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 13
+        }
+    }
+
+    ScrollBar { flickable: grid }
+}

@@ -1,0 +1,133 @@
+import QtQuick 2.15
+
+// The pop-up box: an icon ("question", "attention", "info", "error"), a
+// message and a row of buttons ("none", "Ok", "Abort", "OkAbort",
+// "OkSkipAbort", "AddReset", "InfoExtractCancel"). A button emits its signal
+// and closes the box; kill() closes it from outside. While it is shown it
+// takes every touch on the screen.
+Rectangle {
+    id: box
+    property string message: ""
+    property string icon: "info"
+    property string buttons: "Ok"
+    property bool closing: false
+    signal okClicked()
+    signal abortClicked()
+    signal skipClicked()
+    signal closed()
+    signal kill()
+
+    width: 400
+    height: 150
+    z: 1000
+    radius: 6
+    color: rootwindow.backColour
+    border.width: 2
+    border.color: icon === "error" ? "#e10000" : icon === "attention" ? "#f58c00" : rootwindow.textColour
+
+    function close() {
+        if (closing)
+            return
+        closing = true
+        visible = false
+        closed()
+        destroy()
+    }
+    onKill: close()
+    Component.onDestruction: {
+        // Gone with its screen: the main window must know it is no longer shown.
+        if (!closing) {
+            closing = true
+            closed()
+        }
+    }
+
+    // Labels of the (first, second, third) button; the first answers okClicked,
+    // the second skipClicked where there are three, the last abortClicked.
+    readonly property var labels: {
+        switch (buttons) {
+        case "Ok": return [qsTr("Ok") + Language.emptyString]
+        case "Abort": return [qsTr("Abort") + Language.emptyString]
+        case "OkAbort": return [qsTr("Ok") + Language.emptyString, qsTr("Abort") + Language.emptyString]
+        case "OkSkipAbort": return [qsTr("Ok") + Language.emptyString, qsTr("Skip") + Language.emptyString,
+                                    qsTr("Abort") + Language.emptyString]
+        case "AddReset": return [qsTr("Add") + Language.emptyString, qsTr("Reset") + Language.emptyString,
+                                 qsTr("Cancel") + Language.emptyString]
+        case "InfoExtractCancel": return [qsTr("Info") + Language.emptyString, qsTr("Unmount") + Language.emptyString,
+                                          qsTr("Cancel") + Language.emptyString]
+        }
+        return []
+    }
+
+    function answer(position) {
+        if (buttons === "Abort")
+            abortClicked()
+        else if (position === 0)
+            okClicked()
+        else if (position === labels.length - 1)
+            abortClicked()
+        else
+            skipClicked()
+        close()
+    }
+
+    MouseArea {
+        // Takes the touches around the box as well.
+        x: -1000
+        y: -1000
+        width: 3000
+        height: 3000
+        z: -1
+    }
+    MouseArea { anchors.fill: parent }
+
+    Image {
+        id: symbol
+        x: 12
+        y: 14
+        width: 48
+        height: 48
+        sourceSize.width: 48
+        sourceSize.height: 48
+        source: "qrc:/Frontend/Images/" + box.icon + rootwindow.iconSuffix + ".svg"
+    }
+
+    Flickable {
+        id: textArea
+        anchors.left: symbol.right
+        anchors.leftMargin: 12
+        anchors.right: parent.right
+        anchors.rightMargin: 12
+        y: 10
+        height: box.labels.length > 0 ? parent.height - 58 : parent.height - 20
+        contentHeight: messageText.height
+        clip: true
+        interactive: contentHeight > height
+        Text {
+            id: messageText
+            objectName: "message"
+            width: textArea.width
+            text: box.message
+            wrapMode: Text.Wrap
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 15
+        }
+    }
+
+    Row {
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 10
+        anchors.horizontalCenter: parent.horizontalCenter
+        spacing: 10
+        Repeater {
+            model: box.labels
+            GeneralPurposeButton {
+                objectName: "popupButton_" + index
+                width: 110
+                gp_text: modelData
+                onClicked: box.answer(index)
+            }
+        }
+    }
+}

@@ -1,0 +1,71 @@
+import QtQuick 2.15
+
+// A 73 x 73 menu button: a touch opens its screen (the main menu opens at
+// its top), a press-and-hold shows the user-menu star and asks for the entry
+// to be added to the user menu.
+Rectangle {
+    id: round
+    property string source: ""
+    property url icon: ""
+    signal addItemToUserMenu()
+    signal pressAndHold()
+    signal released()
+
+    width: 73
+    height: 73
+    radius: width / 2
+    color: touch.pressed ? Qt.rgba(0.18, 0.5, 0.85, 0.35) : rootwindow.rectColour
+    border.width: 2
+    border.color: rootwindow.rectBorderColour
+
+    Image {
+        anchors.centerIn: parent
+        width: 44
+        height: 44
+        sourceSize.width: 44
+        sourceSize.height: 44
+        source: round.icon
+    }
+
+    Image {
+        id: star
+        objectName: "UserMenuSymbol"
+        anchors.right: parent.right
+        anchors.top: parent.top
+        width: 28
+        height: 28
+        sourceSize.width: 28
+        sourceSize.height: 28
+        // Drawn only once asked for: a menu of many buttons opens faster.
+        source: opacity > 0 ? "qrc:/Frontend/Images/UserMenuSymbol.svg" : ""
+        opacity: 0
+        NumberAnimation on opacity {
+            id: starFade
+            running: false
+            from: 1
+            to: 0
+            duration: 1500
+        }
+    }
+
+    MouseArea {
+        id: touch
+        anchors.fill: parent
+        pressAndHoldInterval: 800
+        onClicked: {
+            if (round.source === "")
+                return
+            if (round.source.endsWith("/3.qml"))
+                rootwindow.openScreen(round.source, { contentCoord: -1 })
+            else
+                rootwindow.openScreen(round.source)
+        }
+        onPressAndHold: {
+            starFade.restart()
+            round.addItemToUserMenu()
+            round.pressAndHold()
+        }
+        onReleased: round.released()
+        onCanceled: round.released()
+    }
+}

@@ -1,0 +1,318 @@
+#pragma once
+// The main window as the program shows it: a fresh card, the simulated
+// controllers, the system started with its QML context objects and
+// "qrc:/main.qml" loaded. Helpers drive it the way a user does (touch keys
+// as iconEvent, touches on the screen) and read what it shows.
+//
+// The start-up chain runs against the simulated controllers to its end
+// before the window is loaded, and the boot status it chose is then taken
+// back, so that each case decides the first screen. The battery thread runs
+// on a clock that is never stepped: the strip shows the packs a case sets,
+// and the thread sends no brightness.
+#include <QtTest>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "frame/klx_board.h"
+#include "frame/klx_clock.h"
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_system.h"
+#include "frame/qguitouchhandlerapplication.h"
+#include "sim/csimboard.h"
+#include "sim/csimcontrollers.h"
+#include "tasks/klx_vornstatemachine.h"
+#include "tasks/klx_vorntask.h"
+#include "vorn_testroot.h"
+
+namespace qmlframe {
+
+constexpr unsigned kNoTimezones = 0x22814;
+constexpr unsigned kStateFileSkipped = 0x228A5;
+
+inline const QString kHome = QStringLiteral("qrc:/Frontend/QML/2_Home.qml");
+inline const QString kMainMenu = QStringLiteral("qrc:/Frontend/QML/3.qml");
+inline const QString kSettingsMenu = QStringLiteral("qrc:/Frontend/QML/13.qml");
+inline const QString kUserMenu = QStringLiteral("qrc:/Frontend/QML/UserMenu.qml");
+inline const QString kModelMenu = QStringLiteral("qrc:/Frontend/QML/ModelMenu.qml");
+inline const QString kOutro = QStringLiteral("qrc:/Frontend/QML/EmptyOutroStop.qml");
+
+// A virtual display of the process's own, started before the application:
+// screen tests that run side by side on one display cover each other's
+// windows and take each other's focus. Without Xvfb the display given stays.
+inline void OwnDisplay() {
+  static pid_t server = 0;
+  int fds[2];
+  if (server != 0 || pipe(fds) != 0) return;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    const int quiet = open("/dev/null", O_WRONLY);
+    if (quiet >= 0) dup2(quiet, STDERR_FILENO);
+    const std::string fd = std::to_string(fds[1]);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x400x24", "-nolisten", "tcp",
+           static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(fds[1]);
+  char number[32] = {};
+  const ssize_t n = pid > 0 ? read(fds[0], number, sizeof number - 1) : -1;
+  close(fds[0]);
+  if (n <= 0) {
+    if (pid > 0) waitpid(pid, nullptr, 0);
+    return;
+  }
+  number[strcspn(number, "\n")] = 0;
+  setenv("DISPLAY", (std::string(":") + number).c_str(), 1);
+  server = pid;
+  std::atexit([] {
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+  });
+}
+
+// Screenshots are kept with the test run's artefacts.
+inline QString ScreenshotPath(const QString& name) {
+  const QByteArray base = qgetenv("VORN_TEST_TMP");
+  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
+  QDir().mkpath(dir);
+  return QDir(dir).absoluteFilePath(name);
+}
+
+// Depth-first over items and plain children: loaded screens, repeater and
+// view delegates are found as well.
+inline QObject* FindNamed(QObject* from, const QString& name) {
+  if (!from) return nullptr;
+  if (from->objectName() == name) return from;
+  if (auto* item = qobject_cast<QQuickItem*>(from)) {
+    for (QQuickItem* child : item->childItems())
+      if (QObject* found = FindNamed(child, name)) return found;
+  }
+  for (QObject* child : from->children())
+    if (QObject* found = FindNamed(child, name)) return found;
+  return nullptr;
+}
+
+class QmlFrame {
+ public:
+  QmlFrame(QGuiTouchHandlerApplication* app, CSimBoard::Variant variant = CSimBoard::Vorn)
+      : m_App(app), m_Board(m_Root.Path(), variant) {
+    Board::Free();
+    m_Board.Prepare();
+    m_System.OnOffHandler().KLX_OnOffHandlerSetClock(&m_Clock);
+    m_System.BatteryHandler().KLX_BatteryHandlerSetClock(&m_BatteryClock);
+    m_Errors.Expect({kNoTimezones, kStateFileSkipped});
+    m_Controllers.reset(new CSimControllers(m_Root.Path()));
+    m_Controllers->SetStreaming(false);
+    m_Controllers->Serve(m_Root.Path() + "/run/can0");
+  }
+  ~QmlFrame() {
+    m_Engine.reset();
+    // As the switch-off does: no part sends once the link goes down.
+    m_System.KLX_SystemStopProcessing();
+    m_System.KLX_SystemBringDownOnOffHandler();
+    m_System.KLX_SystemStop(1);
+    m_System.KLX_SystemFree();
+  }
+
+  KLX_System& System() { return m_System; }
+  KLX_DataBaseManager& Db() { return m_System.Database(); }
+  VornErrorWatch& Errors() { return m_Errors; }
+  CSimBoard& Board() { return m_Board; }
+
+  // Starts the system and shows the main window; the intro is switched off
+  // unless asked for. The boot status is not valid until the case sets it.
+  bool Start(bool intro = false) {
+    m_Engine.reset(new QQmlApplicationEngine);
+    if (m_System.KLX_SystemStart(m_Engine.get(), m_App) != KLX_Ok) return false;
+    if (!WaitStartupChainEnd()) return false;
+    Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NOTVALID, AtomicDirSet);
+    Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(intro ? 1 : 0, AtomicDirSet, false);
+    m_Engine->load(QUrl(QStringLiteral("qrc:/main.qml")));
+    if (m_Engine->rootObjects().size() != 1) return false;
+    m_Window = qobject_cast<QQuickWindow*>(m_Engine->rootObjects().constFirst());
+    if (!m_Window) return false;
+    m_System.KLX_SystemSetQuickWindow(m_Window);
+    return QTest::qWaitForWindowExposed(m_Window) && QTest::qWaitForWindowActive(m_Window);
+  }
+  // Starts and waits for the home screen of a normal boot.
+  bool StartAtHome() {
+    if (!Start()) return false;
+    Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+    return WaitShown(kHome);
+  }
+
+  // The system is up and the task handler idle again.
+  bool WaitStartupChainEnd() {
+    return QTest::qWaitFor(
+        [&] {
+          return Db().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) == KLX_VornTask::KLX_PHASE_SYSTEM_UP &&
+                 m_System.VornHandler().KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
+        },
+        10000);
+  }
+
+  QQuickWindow* Window() const { return m_Window; }
+  QObject* Root() const { return m_Window; }
+  QObject* Named(const QString& name) const { return FindNamed(m_Window, name); }
+  QQuickItem* Item(const QString& name) const { return qobject_cast<QQuickItem*>(Named(name)); }
+  QVariant Property(const QString& object, const char* property) const {
+    QObject* o = Named(object);
+    return o ? o->property(property) : QVariant();
+  }
+
+  // Calls a QML function of a named object (or of the window).
+  QVariant Call(const QString& object, const char* function, const QVariantList& args = {}) {
+    QObject* target = object.isEmpty() ? m_Window : Named(object);
+    QVariant result;
+    if (!target) return result;
+    QGenericArgument a[6];
+    for (int i = 0; i < args.size() && i < 6; ++i) a[i] = Q_ARG(QVariant, args[i]);
+    QMetaObject::invokeMethod(target, function, Q_RETURN_ARG(QVariant, result), a[0], a[1], a[2], a[3], a[4], a[5]);
+    return result;
+  }
+
+  // What the screen area shows, and the history.
+  QString Shown() const { return m_Window->findChild<QObject*>("mainLoader")->property("source").toUrl().toString(); }
+  bool WaitShown(const QString& url, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (Shown() != url && t.elapsed() < ms) QTest::qWait(10);
+    return Shown() == url;
+  }
+  QStringList History() { return Call("systemHistory", "urls").toStringList(); }
+  int HistoryIndex() const { return Property("systemHistory", "index").toInt(); }
+  QVariantList Args(int index) { return Call("systemHistory", "args", {index}).toList(); }
+
+  // A touch key below the display, as the touch filter reports it.
+  void Key(int icon, int icon1 = 0) {
+    emit m_App->iconEvent(icon, icon1);
+    QCoreApplication::processEvents();
+  }
+
+  // Touches in window coordinates.
+  QPoint Centre(QQuickItem* item) const {
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+  }
+  void Tap(const QPoint& at) {
+    QTest::touchEvent(m_Window, Device()).press(0, at, m_Window);
+    QTest::touchEvent(m_Window, Device()).release(0, at, m_Window);
+    QCoreApplication::processEvents();
+  }
+  void Tap(QQuickItem* item) { Tap(Centre(item)); }
+  // Only an item that shows inside the window can be touched.
+  bool Tap(const QString& name) {
+    QQuickItem* item = Item(name);
+    if (!item || !item->isVisible()) return false;
+    const QPoint at = Centre(item);
+    if (!QRect(0, 0, m_Window->width(), m_Window->height()).contains(at)) return false;
+    Tap(at);
+    return true;
+  }
+  void Hold(const QPoint& at, int ms) {
+    QTest::touchEvent(m_Window, Device()).press(0, at, m_Window);
+    QTest::qWait(ms);
+    QTest::touchEvent(m_Window, Device()).release(0, at, m_Window);
+    QCoreApplication::processEvents();
+  }
+  void Swipe(const QPoint& from, const QPoint& to, int steps = 6) {
+    QTest::touchEvent(m_Window, Device()).press(0, from, m_Window);
+    for (int i = 1; i <= steps; ++i) {
+      QTest::qWait(10);
+      const QPoint p = from + (to - from) * i / steps;
+      QTest::touchEvent(m_Window, Device()).move(0, p, m_Window);
+    }
+    QTest::touchEvent(m_Window, Device()).release(0, to, m_Window);
+    QCoreApplication::processEvents();
+  }
+
+  // The status strip pulled down by a swipe (true once it has come to rest
+  // open), and up (its elastic move ends exactly on its place).
+  bool OpenStrip() {
+    Swipe(QPoint(240, 8), QPoint(240, 120));
+    return QTest::qWaitFor([&] { return Property("upperFrame", "y").toReal() == -10.0; }, 5000);
+  }
+  bool StripClosed() const { return Property("upperFrame", "y").toReal() == -175.0; }
+  bool WaitStripClosed() { return QTest::qWaitFor([&] { return StripClosed(); }, 5000); }
+
+  // A button of the pop-up box shown now.
+  bool TapInPopup(const QString& name) {
+    auto* item = qobject_cast<QQuickItem*>(FindNamed(Popup(), name));
+    if (!item || !item->isVisible()) return false;
+    Tap(item);
+    return true;
+  }
+
+  // The pop-up box shown now (null when none).
+  QObject* Popup() const { return Root()->property("currentPopup").value<QObject*>(); }
+  QString PopupText() const {
+    QObject* box = Popup();
+    return box ? box->property("message").toString() : QString();
+  }
+
+  // Creates a piece of QML over the screen area, in the main window's
+  // context (its ids and functions are there), as a screen would.
+  QQuickItem* Create(const QString& qml, const QString& parentName = QStringLiteral("popupLayer")) {
+    QQmlComponent component(m_Engine.get());
+    component.setData(qml.toUtf8(), QUrl(QStringLiteral("qrc:/Frontend/QML/TestHost.qml")));
+    QObject* object = component.beginCreate(qmlContext(m_Window));
+    auto* item = qobject_cast<QQuickItem*>(object);
+    if (!item) {
+      qWarning() << component.errorString();
+      delete object;
+      return nullptr;
+    }
+    item->setParentItem(Item(parentName));
+    item->setParent(Item(parentName));
+    // As if made by createObject(): it may destroy() itself.
+    QQmlEngine::setObjectOwnership(item, QQmlEngine::JavaScriptOwnership);
+    component.completeCreate();
+    return item;
+  }
+
+  QImage Grab(const QString& name) {
+    QImage image = m_Window->grabWindow();
+    image.save(ScreenshotPath(name));
+    return image;
+  }
+
+  static QTouchDevice* Device() {
+    static QTouchDevice* device = QTest::createTouchDevice();
+    return device;
+  }
+
+ private:
+  QGuiTouchHandlerApplication* m_App;
+  VornTestRoot m_Root;
+  CSimBoard m_Board;
+  std::unique_ptr<CSimControllers> m_Controllers;
+  VornErrorWatch m_Errors;
+  KLX_ManualClock m_Clock;
+  KLX_ManualClock m_BatteryClock;
+  KLX_System m_System;
+  std::unique_ptr<QQmlApplicationEngine> m_Engine;
+  QQuickWindow* m_Window = nullptr;
+};
+
+// One main window for the cases of a test (or a benchmark) that need no
+// fresh start, made when first asked for.
+inline QmlFrame& SharedFrame(QGuiTouchHandlerApplication* app, std::unique_ptr<QmlFrame>& frame) {
+  if (!frame) {
+    frame.reset(new QmlFrame(app));
+    if (!frame->StartAtHome()) qFatal("the main window did not start");
+  }
+  return *frame;
+}
+
+}  // namespace qmlframe

@@ -1,0 +1,272 @@
+// The main window's navigation: the first screen by the boot status, the
+// history that the back, home and forward keys and the menus walk, the
+// arguments a screen keeps in it, and the switch-off screen.
+#include "qml_frame_fixture.h"
+
+using namespace qmlframe;
+
+namespace {
+QGuiTouchHandlerApplication* g_app = nullptr;
+}
+
+class TestNavigation : public QObject {
+  Q_OBJECT
+  VornQmlWarnings m_Warnings;
+
+  // One user action of a history walk.
+  static void Act(QmlFrame& f, const QString& step) {
+    if (step == "back") f.Key(KLX_DatabaseValues::EventLeft);
+    else if (step == "forward") f.Key(KLX_DatabaseValues::EventRight);
+    else if (step == "home") f.Key(KLX_DatabaseValues::EventHome);
+    else if (step == "user") f.Key(KLX_DatabaseValues::EventSettings);
+    else if (step == "strip") OpenStrip(f);
+    else if (step == "menu") {
+      OpenStrip(f);
+      QVERIFY(f.Tap("stripMainMenu"));
+      WaitStripClosed(f);
+    } else if (step == "models") {
+      OpenStrip(f);
+      QVERIFY(f.Tap("stripModelMenu"));
+      WaitStripClosed(f);
+    } else if (step.startsWith("tap:")) {
+      QTRY_VERIFY(f.Item(step.mid(4)));
+      QVERIFY(f.Tap(step.mid(4)));
+    } else {
+      QFAIL(qPrintable("unknown step " + step));
+    }
+  }
+  static void WaitStripClosed(QmlFrame& f) { QVERIFY(f.WaitStripClosed()); }
+  static void OpenStrip(QmlFrame& f) { QVERIFY(f.OpenStrip()); }
+
+ private slots:
+  void initTestCase() { m_Warnings.Install(); }
+  void cleanup() { m_Warnings.Verify(); }
+
+  void firstScreenByBootStatus_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("statusAfter");
+    QTest::addColumn<QString>("popup");
+    QTest::newRow("normal") << int(KLX_VornTask::KLX_BOOT_STATUS_NORMAL) << kHome
+                            << int(KLX_VornTask::KLX_BOOT_STATUS_NORMAL) << QString();
+    QTest::newRow("fast start") << int(KLX_VornTask::KLX_BOOT_STATUS_FASTSTART) << kHome
+                                << int(KLX_VornTask::KLX_BOOT_STATUS_NORMAL) << QString();
+    // The update screen is not carried yet: it is asked for and reported.
+    QTest::newRow("update") << int(KLX_VornTask::KLX_BOOT_STATUS_UPDATE) << QString()
+                            << int(KLX_VornTask::KLX_BOOT_STATUS_UPDATE) << QString("Not yet implemented");
+  }
+  void firstScreenByBootStatus() {
+    QFETCH(int, status);
+    QFETCH(QString, shown);
+    QFETCH(int, statusAfter);
+    QFETCH(QString, popup);
+    QmlFrame f(g_app);
+    QVERIFY(f.Start());
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), false);
+    f.Db().KLX_DataBaseManagerGetSetBootStatus(status, AtomicDirSet);
+    QTRY_COMPARE(f.Property("bootTimer", "running").toBool(), false);
+    QCOMPARE(f.Shown(), shown);
+    QCOMPARE(f.PopupText(), popup);
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), statusAfter);
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), true);
+    if (status == KLX_VornTask::KLX_BOOT_STATUS_NORMAL) f.Grab("home.png");
+  }
+
+  // Not valid: the frame keeps polling and shows nothing, not even the strip.
+  void aBootStatusNotValidShowsNothing() {
+    QmlFrame f(g_app);
+    QVERIFY(f.Start());
+    QTest::qWait(350);  // three polls of the boot status
+    QCOMPARE(f.Property("bootTimer", "running").toBool(), true);
+    QCOMPARE(f.Shown(), QString());
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), false);
+    f.Grab("frame-before-first-screen.png");
+  }
+
+  void historyWalks_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("history");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("shown");
+    // Main menu -> model menu (its "Model" button) -> main menu again.
+    const QString modelMenu = "tap:menuButton_8";
+    QTest::newRow("A, B, A leaves A") << QStringList{"menu", modelMenu, "menu"}
+                                      << QStringList{"", kHome, kMainMenu} << 2 << kMainMenu;
+    QTest::newRow("back and forward") << QStringList{"menu", modelMenu, "back"}
+                                      << QStringList{"", kHome, kMainMenu, kModelMenu} << 2 << kMainMenu;
+    QTest::newRow("forward after back") << QStringList{"menu", modelMenu, "back", "forward"}
+                                        << QStringList{"", kHome, kMainMenu, kModelMenu} << 3 << kModelMenu;
+    QTest::newRow("forward at the last entry does nothing")
+        << QStringList{"menu", modelMenu, "forward"} << QStringList{"", kHome, kMainMenu, kModelMenu} << 3
+        << kModelMenu;
+    QTest::newRow("a new screen drops the entries ahead")
+        << QStringList{"menu", modelMenu, "back", "user"} << QStringList{"", kHome, kMainMenu, kUserMenu} << 3
+        << kUserMenu;
+    QTest::newRow("back at the first screen does nothing")
+        << QStringList{"user", "back", "back"} << QStringList{"", kHome, kUserMenu} << 1 << kHome;
+    QTest::newRow("home cuts the history back to home")
+        << QStringList{"menu", modelMenu, "home", "forward"} << QStringList{"", kHome} << 1 << kHome;
+    QTest::newRow("home on the home screen changes nothing") << QStringList{"home"} << QStringList{"", kHome} << 1
+                                                             << kHome;
+    QTest::newRow("the model menu from the strip") << QStringList{"models"} << QStringList{"", kHome, kModelMenu} << 2
+                                                   << kModelMenu;
+    QTest::newRow("back with the strip open only closes it")
+        << QStringList{"menu", "strip", "back"} << QStringList{"", kHome, kMainMenu} << 2 << kMainMenu;
+  }
+  void historyWalks() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, history);
+    QFETCH(int, index);
+    QFETCH(QString, shown);
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    for (const QString& step : steps) {
+      Act(f, step);
+      if (QTest::currentTestFailed()) return;
+    }
+    QTRY_COMPARE(f.Property("upperFrame", "isOpen").toBool(), false);
+    QCOMPARE(f.History(), history);
+    QCOMPARE(f.HistoryIndex(), index);
+    QCOMPARE(f.Shown(), shown);
+  }
+
+  // The main menu keeps its scroll position as its argument and gets it back
+  // when the history returns to it; further arguments after the end mark and
+  // changes of arguments it does not have are ignored.
+  void aScreenKeepsItsArguments() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    Act(f, "menu");
+    QTRY_VERIFY(f.Item("menuGrid"));
+    QCOMPARE(f.Args(2), (QVariantList{-1, "EndOfArgs"}));
+    f.Swipe(QPoint(240, 230), QPoint(240, 60));
+    QTRY_COMPARE(f.Property("menuGrid", "moving").toBool(), false);
+    const int scrolled = qRound(f.Property("menuGrid", "contentY").toReal());
+    QVERIFY2(scrolled > 0, qPrintable(QString::number(scrolled)));
+    QCOMPARE(f.Args(2), (QVariantList{scrolled, "EndOfArgs"}));
+    f.Grab("main-menu-scrolled.png");
+
+    f.Call("systemHistory", "addArg", {7});
+    f.Call("systemHistory", "chgArg", {5, 9});
+    QCOMPARE(f.Args(2), (QVariantList{scrolled, "EndOfArgs"}));
+
+    Act(f, "tap:menuButton_21");
+    QTRY_COMPARE(f.Shown(), kSettingsMenu);
+    f.Grab("settings-menu.png");
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QTRY_COMPARE(f.Shown(), kMainMenu);
+    QTRY_VERIFY(f.Item("menuGrid"));
+    QCOMPARE(qRound(f.Property("menuGrid", "contentY").toReal()), scrolled);
+    QCOMPARE(f.Args(2), (QVariantList{scrolled, "EndOfArgs"}));
+  }
+
+  // A press-and-hold adds a main-menu entry to the user menu, which lists it
+  // and removes it when held 2000 ms longer.
+  void theUserMenuTakesAndDropsFavourites() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    f.Key(KLX_DatabaseValues::EventSettings);
+    QTRY_COMPARE(f.Shown(), kUserMenu);
+    QTRY_VERIFY(f.Item("noFavorites"));
+    QCOMPARE(f.Property("noFavorites", "visible").toBool(), true);
+    f.Grab("user-menu-empty.png");
+
+    Act(f, "menu");
+    QTRY_VERIFY(f.Item("menuButton_6"));
+    f.Hold(f.Centre(f.Item("menuButton_6")), 1000);
+    QCOMPARE(f.Db().KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(0, 0, QString(), AtomicDirGet), 6);
+    QCOMPARE(f.Db().GetUserMenuEntryType(0), QString("Main"));
+    QVERIFY(f.Db().KLX_DataBaseManagerGetSystemModifyFlag());
+
+    f.Key(KLX_DatabaseValues::EventSettings);
+    QTRY_COMPARE(f.Shown(), kUserMenu);
+    QTRY_VERIFY(f.Item("menuButton_6"));
+    QCOMPARE(f.Property("noFavorites", "visible").toBool(), false);
+    f.Grab("user-menu.png");
+    f.Hold(f.Centre(f.Item("menuButton_6")), 3200);
+    QTRY_COMPARE(f.Property("noFavorites", "visible").toBool(), true);
+    QCOMPARE(f.Db().KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(0, 0, QString(), AtomicDirGet), 0);
+  }
+
+  // The menus of each board, in the scheme the settings ask for: the smaller
+  // board has no GPS compass, head-up display or Bluetooth; the dark scheme
+  // draws light icons.
+  void menusOfEachBoard_data() {
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("contrast");
+    QTest::addColumn<int>("mainEntries");
+    QTest::addColumn<int>("settingsEntries");
+    QTest::newRow("larger board, dark") << int(CSimBoard::Vorn) << 0 << 21 << 5;
+    QTest::newRow("smaller board, light") << int(CSimBoard::Fenk) << 1 << 19 << 4;
+  }
+  void menusOfEachBoard() {
+    QFETCH(int, variant);
+    QFETCH(int, contrast);
+    QFETCH(int, mainEntries);
+    QFETCH(int, settingsEntries);
+    const bool large = variant == CSimBoard::Vorn;
+    const QString tag = large ? "vorn-dark" : "fenk-light";
+    QmlFrame f(g_app, static_cast<CSimBoard::Variant>(variant));
+    QVERIFY(f.Start());
+    f.Db().KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(contrast, AtomicDirSet, false);
+    f.Call("", "setContrast");
+    QCOMPARE(f.Property("rootwindow", "iconSuffix").toString(), QString(contrast == 0 ? "_dunkel" : "_hell"));
+    f.Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+    QVERIFY(f.WaitShown(kHome));
+    QCOMPARE(f.Property("gps", "visible").toBool(), large);
+    f.Grab("home-" + tag + ".png");
+    Act(f, "menu");
+    QTRY_VERIFY(f.Item("menuGrid"));
+    QCOMPARE(f.Property("menuGrid", "count").toInt(), mainEntries);
+    QList<int> values;
+    for (const QVariant& entry : f.Property("menuGrid", "entries").toList()) values << entry.toMap()["value"].toInt();
+    QCOMPARE(values.contains(17), large);
+    QCOMPARE(values.contains(18), large);
+    f.Grab("main-menu-" + tag + ".png");
+    OpenStrip(f);
+    f.Grab("strip-open-" + tag + ".png");
+    f.Key(KLX_DatabaseValues::EventHome);
+    QTRY_COMPARE(f.Shown(), kHome);
+    WaitStripClosed(f);
+    f.Call("", "openScreen", {kSettingsMenu, QVariant()});
+    QTRY_VERIFY(f.Item("menuGrid"));
+    QCOMPARE(f.Property("menuGrid", "count").toInt(), settingsEntries);
+    f.Grab("settings-menu-" + tag + ".png");
+    f.Call("", "openScreen", {kModelMenu, QVariant()});
+    QTRY_COMPARE(f.Shown(), kModelMenu);
+    f.Grab("model-menu-" + tag + ".png");
+  }
+
+  // The power button held: the switch-off screen; released in time: the
+  // screen before, and no way forward to the switch-off screen.
+  void theSwitchOffScreenComesAndGoes() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    Act(f, "menu");
+    QTRY_COMPARE(f.Shown(), kMainMenu);
+    emit f.System().noSDcardDetected();
+    QTRY_VERIFY(f.Popup());
+    emit f.System().onGuiReadyToGoDown();
+    QTRY_COMPARE(f.Shown(), kOutro);
+    QCOMPARE(f.Property("rootwindow", "shutdown").toBool(), true);
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), false);
+    QTRY_VERIFY(!f.Popup());
+    f.Grab("switch-off.png");
+    emit f.System().onGuiClearGoDown();
+    QTRY_COMPARE(f.Shown(), kMainMenu);
+    QCOMPARE(f.History(), (QStringList{"", kHome, kMainMenu}));
+    QCOMPARE(f.Property("rootwindow", "shutdown").toBool(), false);
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), true);
+    f.Key(KLX_DatabaseValues::EventRight);
+    QCOMPARE(f.Shown(), kMainMenu);
+  }
+};
+
+int main(int argc, char* argv[]) {
+  OwnDisplay();
+  QGuiTouchHandlerApplication app(argc, argv);
+  g_app = &app;
+  TestNavigation test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "tst_navigation.moc"
