@@ -291,3 +291,8 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetCreatedServoCurveVa
 void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManager_ResetInactivityTimer() {
   if (m_System) m_System->KLX_SystemResetInactivityTimer();
 }
+
+void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool poweredOff) {
+  m_PowerOffFlag = poweredOff ? 1 : 0;
+  if (m_System) m_System->KLX_SystemTurnOff(poweredOff);
+}
