@@ -23,6 +23,9 @@ constexpr unsigned kNoCard = 0x31603;
 constexpr unsigned kGpioCannotOpen = 0x11901;
 constexpr unsigned kNoTimezones = 0x22814;
 constexpr unsigned kStateFileSkipped = 0x228A5;
+// A fresh card has no current model: the start-up load finds no file to read.
+constexpr unsigned kNoModelPath = 0x215F2;
+constexpr unsigned kModelNotRead = 0x22008;
 
 struct Started {
   VornTestRoot root;
@@ -46,7 +49,7 @@ struct Started {
     system.BatteryHandler().KLX_BatteryHandlerSetClock(&batteryClock);
     // This board has no time-zone list, so the settings files of a fresh card
     // are not read; the program's own runs check a quiet first start.
-    errors.Expect({kNoTimezones, kStateFileSkipped});
+    errors.Expect({kNoTimezones, kStateFileSkipped, kNoModelPath, kModelNotRead});
     // The controllers listen before the program opens its bus.
     controllers.reset(new CSimControllers(root.Path()));
     controllers->SetStreaming(false);

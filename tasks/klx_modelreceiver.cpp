@@ -1,0 +1,143 @@
+#include "tasks/klx_modelreceiver.h"
+
+#include "frame/klx_errorhandler.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protdata.h"
+#include "link/klx_protocol.h"
+#include "model/klx_databasemanager.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+
+namespace {
+constexpr unsigned kErrInit = 0x22C01;
+constexpr unsigned kErrRetries = 0x22C02;
+constexpr unsigned kErrTimeoutState = 0x22C03;
+constexpr unsigned kErrNoStep = 0x22C05;
+constexpr unsigned kHintMatched = 0x42601;
+constexpr unsigned kErrMismatch = 0x21605;
+constexpr unsigned kHintOwnCrc = 0x42605;
+constexpr unsigned kHintTcCrc = 0x42606;
+
+// The loader control's checksum request: byte 0 = 1, sub-command 6.
+constexpr char kRequest = 1;
+constexpr char kSubChecksum = 6;
+
+QString Hex8(unsigned value) { return QStringLiteral("%1").arg(value, 8, 16, QChar('0')).toUpper(); }
+}  // namespace
+
+int KLX_ModelReceiver::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
+                                        KLX_RuntimeDatabaseManager* runtime) {
+  if (!db || !protocol || !handler || !runtime) {
+    KLXErrorHandler.RegisterError(kErrInit, QStringLiteral("Initializing of modelreceiver went wrong"));
+    return KLX_Error;
+  }
+  KLX_VornBaseCleanUp();
+  m_Db = db;
+  KLX_DataBaseTransmitterInitialize(protocol);
+  m_Handler = handler;
+  m_Runtime = runtime;
+  return KLX_Ok;
+}
+
+int KLX_ModelReceiver::KLX_VornBaseStartTask(Task_Data_T task) {
+  m_Task = task;
+  KLX_VornBaseSetErrorMaxCount(task.repeat);
+  KLX_VornBaseResetErrorCount();
+  m_State = KLX_MODELRECEIVER_REQUEST_CRC;
+  m_Db->KLX_DataBaseManager_LockTrimControls();
+  // No save while the controller is asked: the file is written once, at the end.
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  return KLX_MODELRECEIVER_REQUEST_CRC_Step();
+}
+
+int KLX_ModelReceiver::KLX_VornBaseCleanUp() {
+  m_State = KLX_MODELRECEIVER_IDLE;
+  m_Db = nullptr;
+  m_Protocol = nullptr;
+  m_Handler = nullptr;
+  m_Runtime = nullptr;
+  m_Task.task = KLX_VornTask::KLX_TASK_NONE;
+  m_Update.para = 0;
+  KLX_VornBaseResetErrorCount();
+  return KLX_Ok;
+}
+
+int KLX_ModelReceiver::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*) {
+  m_Update = update;
+  switch (m_State) {
+    case KLX_MODELRECEIVER_REQUEST_CRC:
+      return KLX_MODELRECEIVER_REQUEST_CRC_Step();
+    case KLX_MODELRECEIVER_REQUEST_CRC_RESP:
+      return KLX_MODELRECEIVER_REQUEST_CRC_RESP_Step();
+    default:
+      KLXErrorHandler.RegisterError(kErrNoStep, QString());
+      return EndUncompared(KLX_Error);
+  }
+}
+
+int KLX_ModelReceiver::KLX_MODELRECEIVER_REQUEST_CRC_Step() {
+  std::fill(std::begin(m_SendBuffer), std::end(m_SendBuffer), 0);
+  m_SendBuffer[0] = kRequest;
+  m_SendBuffer[1] = kSubChecksum;
+  m_Protocol->KLX_ProtocolSendMessage(sizeof(m_SendBuffer), m_SendBuffer, KLX_MSG_LOADER, KLX_NODE_APPLICATION);
+  m_State = KLX_MODELRECEIVER_REQUEST_CRC_RESP;
+  qInfo("  ->   MODEL CRC requested...");
+  return KLX_Ok;
+}
+
+int KLX_ModelReceiver::KLX_MODELRECEIVER_REQUEST_CRC_RESP_Step() {
+  if (m_Update.para != 1 || m_Update.updateKind != KLX_UPDATE_KIND_TRANSCEIVER || m_Update.data[0] != kSubChecksum) {
+    KLX_VornBaseIncErrorCount();
+    if (!KLX_VornBaseCheckForMaxError()) return KLX_Ok;
+    KLXErrorHandler.RegisterError(kErrRetries, QString());
+    return EndUncompared(KLX_Error);
+  }
+  const unsigned char* b = m_Update.data + 1;
+  const unsigned held = unsigned(b[0]) | (unsigned(b[1]) << 8) | (unsigned(b[2]) << 16) | (unsigned(b[3]) << 24);
+  m_Db->KLX_DataBaseManagerModeCRCSetTransCRC(held);
+  const unsigned own = m_Db->KLX_DataBaseManagerCalculateModelCRC(false);
+  const QString file = m_Db->KLX_DataBaseManagerVornPropertiesGetModelName() + QStringLiteral(".xml");
+  bool poweredOff = false;
+  if (held == own) {
+    KLXErrorHandler.RegisterError(
+        kHintMatched,
+        QStringLiteral("Model  ") + file + QStringLiteral("  CRC comparison between TC and Linux: 0x") + Hex8(own));
+    if (m_Protocol->KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_POWER_OFF, KLX_NODE_APPLICATION) == KLX_Ok) {
+      qInfo("  ->   Power-off command has been sent to TC...");
+      poweredOff = true;
+    }
+    m_Db->KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_MATCHED);
+  } else {
+    m_Db->KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_NOTMATCHED);
+    KLXErrorHandler.RegisterError(kErrMismatch,
+                                  QStringLiteral("Model data CRC between Linux and TC does not match for ") + file);
+    KLXErrorHandler.RegisterError(kHintOwnCrc, QStringLiteral("Model CRC on Linux side: 0x") + Hex8(own));
+    KLXErrorHandler.RegisterError(kHintTcCrc, QStringLiteral("Model CRC on TC side: 0x") + Hex8(held));
+  }
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  m_Runtime->KLX_RuntimeDatabaseManagerStopProcessing();
+  m_Runtime->KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(poweredOff);
+  m_State = KLX_MODELRECEIVER_IDLE;
+  return KLX_Done;
+}
+
+int KLX_ModelReceiver::EndUncompared(int result) {
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
+  // The save was withheld at the start: granted again, or the edits since
+  // the last save would be dropped by the final save.
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerForceSavingXMLFiles(true);
+  m_Runtime->KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(false);
+  m_State = KLX_MODELRECEIVER_IDLE;
+  return result;
+}
+
+int KLX_ModelReceiver::KLX_VornBaseTimeout() {
+  KLX_VornBaseIncErrorCount();
+  if (KLX_VornBaseCheckForMaxError()) {
+    KLXErrorHandler.RegisterError(kErrRetries, QStringLiteral("Model receiving from TC went wrong after retries"));
+    return EndUncompared(KLX_Timeout);
+  }
+  if (m_State == KLX_MODELRECEIVER_REQUEST_CRC_RESP) return KLX_MODELRECEIVER_REQUEST_CRC_Step();
+  KLXErrorHandler.RegisterError(kErrTimeoutState, QStringLiteral("timeout in unknown state"));
+  return EndUncompared(KLX_Error);
+}
