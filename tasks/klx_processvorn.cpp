@@ -96,6 +96,7 @@ void KLX_ProcessVorn::FillTable() {
   m_Table[KLX_VornTask::KLX_TASK_SYNC].object = &m_Sync;
   m_Table[KLX_VornTask::KLX_TASK_MOD_LOAD].object = &m_ModelLoader;
   m_Table[KLX_VornTask::KLX_TASK_BIND_CONFIG].object = &m_BindingConfiguration;
+  m_Table[KLX_VornTask::KLX_TASK_MOD_SYNC].object = &m_ModelReceiver;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO].object = &m_CaptureTeleInfo;
@@ -112,6 +113,7 @@ void KLX_ProcessVorn::KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* objec
     own[KLX_VornTask::KLX_TASK_SYNC] = &m_Sync;
     own[KLX_VornTask::KLX_TASK_MOD_LOAD] = &m_ModelLoader;
     own[KLX_VornTask::KLX_TASK_BIND_CONFIG] = &m_BindingConfiguration;
+    own[KLX_VornTask::KLX_TASK_MOD_SYNC] = &m_ModelReceiver;
     own[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO] = &m_CaptureTeleInfo;
