@@ -192,6 +192,12 @@ void KLX_ProcessVorn::run() {
       m_Critical.KLX_Critical_Enter();
       KLX_ProcessVornRun();
       m_Critical.KLX_Critical_Leave();
+      // One record per pass: a record that came with the one just handled
+      // gets the next pass at once, not after a wait.
+      if (m_State == StateBusy && RecordsWaiting()) {
+        QMutexLocker wake(&m_WakeMutex);
+        m_WakePending = true;
+      }
     }
     if (m_Db) {
       Log("run 2");
@@ -200,6 +206,16 @@ void KLX_ProcessVorn::run() {
   }
   Log("exit");
   qInfo("  ->   exit KLX_ProcessVorn thread");
+}
+
+bool KLX_ProcessVorn::RecordsWaiting() {
+  for (auto [mutex, queue] : {std::make_pair(&m_SelfMutex, &m_Self), std::make_pair(&m_ResponseMutex, &m_Responses),
+                              std::make_pair(&m_ProtocolMutex, &m_ProtocolUpdates),
+                              std::make_pair(&m_UpdateMutex, &m_Updates)}) {
+    QMutexLocker lock(mutex);
+    if (!queue->isEmpty()) return true;
+  }
+  return false;
 }
 
 void KLX_ProcessVorn::Wake() {

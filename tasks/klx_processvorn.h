@@ -111,6 +111,7 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   int Queue(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, const TaskUpdate_Data_T& update);
   static bool Take(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, TaskUpdate_Data_T* update);
   void Wake();
+  bool RecordsWaiting();
   KLX_VornBase* CurrentObject() const;
 
   // The wait between passes, and a wake-up that came while a step ran.
