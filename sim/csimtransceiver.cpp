@@ -124,6 +124,7 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
         // A new model is received beside the held one, which stays until END.
         m_Staging.Clear();
         m_Loading = true;
+        m_JustEnded = false;
         m_HeaderKind = -1;
         m_UnitsInLoad = 0;
       }
@@ -143,11 +144,13 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
     }
     case SimLoaderEnd: {
       const bool refuse = m_Answers.Get(KeyLoadEnd).refuse;
-      const bool good = m_Loading && !refuse;
-      if (good) {
+      // An END repeated because its answer got lost confirms the same load.
+      const bool good = (m_Loading || m_JustEnded) && !refuse;
+      if (good && m_Loading) {
         m_Held = m_Staging;
         m_HoldsModel = true;
         m_Loading = false;
+        m_JustEnded = true;
         ++m_Counters.loadsEnded;
         m_Held.Save(ModelFile());
       }
@@ -157,6 +160,7 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
     case SimLoaderStop:
       if (m_Loading) ++m_Counters.loadsStopped;
       m_Loading = false;
+      m_JustEnded = false;
       return {};
     case SimLoaderChecksum: {
       ++m_Counters.checksumRequests;
@@ -172,35 +176,26 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
 
 CSimTransceiver::Outgoing CSimTransceiver::Unit(int kind, const QByteArray& data) {
   ++m_Counters.units;
-  const CSimModel::KindInfo& info = CSimModel::Info(kind);
-  const int index = data.isEmpty() ? 0 : quint8(data[0]);
-  const bool whole = data.size() == 1 + info.recordSize + 2 && CheckBytesGood(data) && index < info.capacity;
-  int errorFlag = whole ? 0 : 1;
-  if (m_Answers.Get(KeyUnit).refuse) errorFlag = 1;
-  // Outside a load a unit replaces the held element at once.
-  CSimModel& target = m_Loading ? m_Staging : m_Held;
-  if (errorFlag == 0 && (!m_Loading || kind == m_HeaderKind)) {
-    target.SetRecord(kind, index, data.mid(1, info.recordSize));
-    if (m_Loading) ++m_ReceivedInKind;
-  }
-  int answeredKind = kind, answeredIndex = index, count = m_ReceivedInKind;
+  UnitFault fault = NoFault;
   if (m_Loading && m_UnitsInLoad++ == m_FaultUnit) {
-    switch (m_Fault) {
-      case WrongCount:
-        count = m_HeaderUsed;
-        break;
-      case WrongIndex:
-        answeredIndex = index + 1;
-        break;
-      case WrongKind:
-        answeredKind = (kind + 1) % CSimModel::KindCount;
-        break;
-      case NoFault:
-        break;
-    }
+    fault = m_Fault;
     m_FaultUnit = -1;
     m_Fault = NoFault;
   }
+  const CSimModel::KindInfo& info = CSimModel::Info(kind);
+  const int index = data.isEmpty() ? 0 : quint8(data[0]);
+  const bool whole = data.size() == 1 + info.recordSize + 2 && CheckBytesGood(data) && index < info.capacity;
+  const int errorFlag = !whole || fault == Damaged || m_Answers.Get(KeyUnit).refuse ? 1 : 0;
+  // Outside a load a unit replaces the held element at once.
+  CSimModel& target = m_Loading ? m_Staging : m_Held;
+  // A unit taken for another kind is not kept either.
+  if (errorFlag == 0 && fault != WrongKind && (!m_Loading || kind == m_HeaderKind)) {
+    target.SetRecord(kind, index, data.mid(1, info.recordSize));
+    if (m_Loading) ++m_ReceivedInKind;
+  }
+  const int answeredKind = fault == WrongKind ? (kind + 1) % CSimModel::KindCount : kind;
+  const int answeredIndex = fault == WrongIndex ? index + 1 : index;
+  const int count = fault == WrongCount ? m_HeaderUsed : m_ReceivedInKind;
   return Answer(KeyUnit, SimTransceiverLoaderAnswer, LoaderAnswer({1, answeredKind, answeredIndex, count, errorFlag}));
 }
 

@@ -42,8 +42,10 @@ class CSimTransceiver {
     KeyBindSet = 1011,
   };
   // A fault in the answer to one unit of a load, counted from 0 over the
-  // units of the next load, used once.
-  enum UnitFault { NoFault, WrongCount, WrongIndex, WrongKind };
+  // units of the next load, used once: the count says every unit of the
+  // kind arrived, the index is the next one, the kind is the next one (the
+  // unit is not kept), or the unit is flagged as damaged (and not kept).
+  enum UnitFault { NoFault, WrongCount, WrongIndex, WrongKind, Damaged };
 
   // What the controller has seen, for tests and the console.
   struct Counters {
@@ -114,6 +116,7 @@ class CSimTransceiver {
   bool m_HoldsModel = false;
   CSimModel m_Staging;
   bool m_Loading = false;
+  bool m_JustEnded = false;  // the last loader command was an END that took a load
   int m_HeaderKind = -1;
   int m_HeaderUsed = 0;
   int m_ReceivedInKind = 0;
