@@ -20,6 +20,8 @@ constexpr unsigned kHintTcCrc = 0x42606;
 // The loader control's checksum request: byte 0 = 1, sub-command 6.
 constexpr char kRequest = 1;
 constexpr char kSubChecksum = 6;
+// The transceiver handler's sub-code of the controls answer.
+constexpr unsigned char kControlsAnswer = 9;
 
 QString Hex8(unsigned value) { return QStringLiteral("%1").arg(value, 8, 16, QChar('0')).toUpper(); }
 }  // namespace
@@ -85,7 +87,11 @@ int KLX_ModelReceiver::KLX_MODELRECEIVER_REQUEST_CRC_Step() {
 }
 
 int KLX_ModelReceiver::KLX_MODELRECEIVER_REQUEST_CRC_RESP_Step() {
-  if (m_Update.para != 1 || m_Update.updateKind != KLX_UPDATE_KIND_TRANSCEIVER || m_Update.data[0] != kSubChecksum) {
+  const bool fromTransceiver = m_Update.para == 1 && m_Update.updateKind == KLX_UPDATE_KIND_TRANSCEIVER;
+  // The controller confirms the freeze asked for at the start: expected,
+  // and no reason to give up one of the tries.
+  if (fromTransceiver && m_Update.data[0] == kControlsAnswer) return KLX_Ok;
+  if (!fromTransceiver || m_Update.data[0] != kSubChecksum) {
     KLX_VornBaseIncErrorCount();
     if (!KLX_VornBaseCheckForMaxError()) return KLX_Ok;
     KLXErrorHandler.RegisterError(kErrRetries, QString());
