@@ -186,6 +186,25 @@ void CSimConsole::ShowCounters() {
               .arg(m_Controllers.Received(SimRequestStickSync))
               .arg(m_Controllers.Received(SimRequestDirections))
               .arg(m_Controllers.Received(SimSetDirections)));
+  const CSimTransceiver& tc = m_Controllers.TransceiverController();
+  const CSimTransceiver::Counters seen = tc.Seen();
+  const CSimControllers::Persistent p = m_Controllers.State();
+  m_Print(QStringLiteral("transceiver: model loads %1 (%2 taken, %3 stopped, %4 units), field updates %5, "
+                         "fast-start checksum parts asked %6, ready messages %7, switch-off checksums asked %8, "
+                         "power-off commands %9")
+              .arg(seen.loadsStarted)
+              .arg(seen.loadsEnded)
+              .arg(seen.loadsStopped)
+              .arg(seen.units)
+              .arg(seen.fieldUpdates)
+              .arg(seen.checksumPartRequests)
+              .arg(seen.readyMessages)
+              .arg(seen.checksumRequests)
+              .arg(seen.powerOffs));
+  const auto hex = [](quint64 v, int digits) { return "0x" + QString::number(v, 16).rightJustified(digits, '0').toUpper(); };
+  m_Print(QStringLiteral("transceiver: %1; binding configuration %2")
+              .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
+              .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none")));
 }
 
 void CSimConsole::Quit() {
