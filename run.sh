@@ -16,7 +16,7 @@ scripts/build.sh vorn vorn-sim vorn-screenshot
 
 bin=build/bin
 root=build/root
-"$bin/vorn-sim" prepare --board "$board"
+"$bin/vorn-sim" prepare --board "$board" --model-demo
 
 # Qt wants a private runtime folder; root's sessions often have none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
