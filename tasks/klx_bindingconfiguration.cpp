@@ -71,24 +71,18 @@ int KLX_BindingConfigCommon::KLX_BindingConfiguration_Set_Response(const TaskUpd
 
 int KLX_BindingConfiguration::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol,
                                                KLX_VornHandler* handler, KLX_RuntimeDatabaseManager* runtime) {
-  if (!db || !protocol || !handler || !runtime) {
-    KLXErrorHandler.RegisterError(kErrInit, QStringLiteral("Initializing of task binding configuration went wrong"));
+  if (!m_Links.Take(db, protocol, handler, runtime, kErrInit, "Initializing of task binding configuration went wrong"))
     return KLX_Error;
-  }
-  m_Db = db;
-  KLX_DataBaseTransmitterInitialize(protocol);
-  m_Handler = handler;
-  m_Runtime = runtime;
-  return KLX_Ok;
+  return KLX_DataBaseTransmitterInitialize(protocol);
 }
 
 int KLX_BindingConfiguration::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
-  m_ModelModified = m_Db->KLX_DataBaseManagerGetModelModifyFlag();
+  m_ModelModified = m_Links.db->KLX_DataBaseManagerGetModelModifyFlag();
   m_ModelChanged = false;
-  m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
+  m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
   m_Common.KLX_BindingConfiguration_GetState_Request(m_Protocol);
   m_State = KLX_BINDING_CONFIGURATION_START;
   return KLX_Ok;
@@ -96,10 +90,8 @@ int KLX_BindingConfiguration::KLX_VornBaseStartTask(Task_Data_T task) {
 
 int KLX_BindingConfiguration::KLX_VornBaseCleanUp() {
   m_State = KLX_BINDING_CONFIGURATION_IDLE;
-  m_Db = nullptr;
+  m_Links.Forget();
   m_Protocol = nullptr;
-  m_Handler = nullptr;
-  m_Runtime = nullptr;
   m_Task.task = KLX_VornTask::KLX_TASK_NONE;
   m_Update.para = 0;
   KLX_VornBaseResetErrorCount();
@@ -107,14 +99,14 @@ int KLX_BindingConfiguration::KLX_VornBaseCleanUp() {
 }
 
 int KLX_BindingConfiguration::End(int result) {
-  if (m_ModelModified || m_ModelChanged) m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
+  if (m_ModelModified || m_ModelChanged) m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(true);
   return result;
 }
 
 int KLX_BindingConfiguration::Decide() {
-  const quint64 configuration = m_Db->KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet);
+  const quint64 configuration = m_Links.db->KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet);
   if (m_Task.paraint1 == KLX_VornTask::KLX_TASK_PARA_FORCE) {
-    m_Common.KLX_BindingConfiguration_Request(m_Protocol, configuration, m_Db, 0);
+    m_Common.KLX_BindingConfiguration_Request(m_Protocol, configuration, m_Links.db, 0);
     m_State = configuration ? KLX_BINDING_CONFIGURATION_SET_RESP : KLX_BINDING_CONFIGURATION_NEW_RESP;
     return KLX_Ok;
   }
@@ -126,14 +118,14 @@ int KLX_BindingConfiguration::Decide() {
   };
   if (configuration == 0) return notSent("No bindingconfiguration is read and set");
   // A controller that kept the model keeps its configuration too.
-  const int validity = m_Db->KLX_DataBaseManagerGetCRCValidityAtStart(true) ? 1 : 0;
+  const int validity = m_Links.db->KLX_DataBaseManagerGetCRCValidityAtStart(true) ? 1 : 0;
   const int needed = m_Task.paraint2 == KLX_VornTask::KLX_TASK_PARA_MODEL_FastStart ? 0 : 1;
-  if (m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet) && validity > needed)
+  if (m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet) && validity > needed)
     return notSent(nullptr);
-  if (m_Db->KLX_DataBaseManagerIsReceiverModeREdiv() &&
-      m_Db->KLX_DatabaseManagerReceiverGetREdivAntennaState() != kREdivAntennaReady)
+  if (m_Links.db->KLX_DataBaseManagerIsReceiverModeREdiv() &&
+      m_Links.db->KLX_DatabaseManagerReceiverGetREdivAntennaState() != kREdivAntennaReady)
     return notSent("REdiv bindingconfiguration is not applicable");
-  m_Common.KLX_BindingConfiguration_Request(m_Protocol, configuration, m_Db, 0);
+  m_Common.KLX_BindingConfiguration_Request(m_Protocol, configuration, m_Links.db, 0);
   m_State = KLX_BINDING_CONFIGURATION_SET_RESP;
   return KLX_Ok;
 }
@@ -155,7 +147,7 @@ int KLX_BindingConfiguration::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T up
     case KLX_BINDING_CONFIGURATION_START:
       return Decide();
     case KLX_BINDING_CONFIGURATION_NEW_RESP:
-      if (m_Common.KLX_BindingConfiguration_New_Response(m_Update, m_Db) == KLX_Ok) {
+      if (m_Common.KLX_BindingConfiguration_New_Response(m_Update, m_Links.db) == KLX_Ok) {
         m_ModelChanged = true;
         KLX_VornBaseResetErrorCount();
         m_State = KLX_BINDING_CONFIGURATION_IDLE;

@@ -4,6 +4,7 @@
 // three messages that exchange it (also used by the binding task);
 // KLX_BindingConfiguration (task KLX_TASK_BIND_CONFIG) brings the
 // controller in line with the model after a model load.
+#include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
 class KLX_BindingConfigCommon {
@@ -59,7 +60,5 @@ class KLX_BindingConfiguration : public KLX_VornBase {
   KLX_BindingConfigCommon m_Common;
   bool m_ModelModified = false;
   bool m_ModelChanged = false;
-  KLX_DataBaseManager* m_Db = nullptr;
-  KLX_VornHandler* m_Handler = nullptr;
-  KLX_RuntimeDatabaseManager* m_Runtime = nullptr;
+  KLX_TaskLinks m_Links;
 };

@@ -121,14 +121,9 @@ void KLX_ModelLoader::KLX_ModelLoaderInitialize() {
 
 int KLX_ModelLoader::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
                                       KLX_RuntimeDatabaseManager* runtime) {
-  if (!db || !protocol || !handler || !runtime) {
-    KLXErrorHandler.RegisterError(kErrInit, QStringLiteral("Initializing of modelloader went wrong"));
+  if (!m_Links.Take(db, protocol, handler, runtime, kErrInit, "Initializing of modelloader went wrong"))
     return KLX_Error;
-  }
-  m_Db = db;
   KLX_DataBaseTransmitterInitialize(protocol);
-  m_Handler = handler;
-  m_Runtime = runtime;
   KLX_ModelLoaderInitialize();
   const int files = m_Files.KLX_XMLFileHandlerInitialize(db);
   if (files != KLX_Ok) return files;
@@ -140,15 +135,15 @@ int KLX_ModelLoader::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
   m_ControlsLocked = false;
-  m_Db->KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirSet);
   m_State = KLX_TRIM_MODIFY_FREEZE_CONTROLS;
   if (m_Task.paraint3 != KLX_VornTask::KLX_TASK_PARA_TRIM_MODIFY) {
     m_ModelName.clear();
     m_ModelFolder.clear();
     m_ModelType = 0;
-    m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
-    m_Db->KLX_DataBaseManagerModelCRCGetSet_AlarmBadModelDataFlag(false, AtomicDirSet);
-    m_Runtime->KLX_RuntimeDatabaseManagerStopProcessing();
+    m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+    m_Links.db->KLX_DataBaseManagerModelCRCGetSet_AlarmBadModelDataFlag(false, AtomicDirSet);
+    m_Links.runtime->KLX_RuntimeDatabaseManagerStopProcessing();
     m_State = KLX_MODELLOADER_START;
   }
   qInfo("_______________________________ START LOADING MODEL: %s", qPrintable(Now()));
@@ -217,7 +212,7 @@ int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
       result = KLX_Error;
       break;
   }
-  if (result == KLX_Error) emit m_Db->error_model_loading();
+  if (result == KLX_Error) emit m_Links.db->error_model_loading();
   return result;
 }
 
@@ -249,10 +244,10 @@ int KLX_ModelLoader::KLX_MODELLOADER_START_Step() {
   m_ModelFolder = KLX_TaskText(m_Task.parastr3);
   if (m_Task.paraint3 != KLX_VornTask::KLX_TASK_PARA_TRIM_MODIFY) m_ModelType = m_Task.paraint1;
   if (m_Task.paraint2 == KLX_VornTask::KLX_TASK_PARA_MODEL_FastStart &&
-      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, true))
+      m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, true))
     return KLX_ModelLoader_GET_CRC_BY_FASTSTART();
-  m_Db->KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet, true);
+  m_Links.db->KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet, true);
   SendControl(kSubStart);
   m_State = KLX_MODELLOADER_START_RESP;
   KLX_VornBaseSetPercent(0, 0, 0);
@@ -271,11 +266,11 @@ int KLX_ModelLoader::KLX_MODELLOADER_START_RESP_Step() {
   KLX_VornBaseResetErrorCount();
   if (KLX_ModelLoader_ReadOut_ModelFile() != KLX_Ok) {
     SendStop();
-    m_Db->KLX_DataBaseManagerResetAllModelData();
+    m_Links.db->KLX_DataBaseManagerResetAllModelData();
     KLXErrorHandler.RegisterError(kErrRead, QString());
     return KLX_Error;
   }
-  m_Db->KLX_DataBaseManagerSetSilentModeViaCAN(m_Db->KLX_DataBaseManagerGetSetModelSilentMode(0, AtomicDirGet));
+  m_Links.db->KLX_DataBaseManagerSetSilentModeViaCAN(m_Links.db->KLX_DataBaseManagerGetSetModelSilentMode(0, AtomicDirGet));
   KLX_ModelLoader_GenerateJobList();
   KLX_ModelLoader_Calculate_Percent();
   if (m_JobCount < 1) return KLX_MODELLOADER_END_Step();
@@ -300,9 +295,9 @@ void KLX_ModelLoader::KLX_ModelLoader_GenerateJobList() {
     const CModelUnits& unit = kUnits[kind];
     int used = 0;
     // The count is asked before every index, as the store may answer it.
-    for (int i = 0; i < unit.count(m_Db); ++i)
-      if (!unit.used || unit.used(m_Db, i) != 0) ++used;
-    if (used > 0 && m_JobCount < kJobs) m_Jobs[m_JobCount++] = {kind, used, unit.count(m_Db)};
+    for (int i = 0; i < unit.count(m_Links.db); ++i)
+      if (!unit.used || unit.used(m_Links.db, i) != 0) ++used;
+    if (used > 0 && m_JobCount < kJobs) m_Jobs[m_JobCount++] = {kind, used, unit.count(m_Links.db)};
     m_TotalUnits += used;
   }
   m_JobListEmpty = m_TotalUnits == 0;
@@ -346,14 +341,14 @@ int KLX_ModelLoader::KLX_MODELLOADER_TRANSFER_UNIT_Step() {
 bool KLX_ModelLoader::transfer_unit(int* result) {
   const KLX_Modelloader_JobList& job = m_Jobs[m_JobIndex];
   const CModelUnits& unit = kUnits[job.kind];
-  for (int i = m_UnitIndex; i < unit.count(m_Db); ++i) {
+  for (int i = m_UnitIndex; i < unit.count(m_Links.db); ++i) {
     if (unit.used) {
-      const int used = unit.used(m_Db, i);
+      const int used = unit.used(m_Links.db, i);
       // A sequencer's used byte also carries its run direction.
       if (job.kind == KLX_VornTask::KLX_TASK_PARA_MODEL_Sequencer ? used == 0 : used != 1) continue;
     }
     m_UnitIndex = i;
-    const int length = unit.image(m_Db, i, m_SendBuffer);
+    const int length = unit.image(m_Links.db, i, m_SendBuffer);
     if (length > 0) {
       m_State = KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
       m_Protocol->KLX_ProtocolSendMessage(unsigned(length), reinterpret_cast<const char*>(m_SendBuffer), unit.message,
@@ -446,7 +441,7 @@ int KLX_ModelLoader::KLX_MODELLOADER_END_RESP_Step() {
   if (IsLoaderAnswer() && m_Update.data[0] == kSubEnd && m_Update.data[1] == kStatusOk) {
     KLX_ModelLoader_SetDataAfterLoad();
     KLXErrorHandler.RegisterError(kHintCrc, QStringLiteral("Model CRC on NORMAL start-up, linux side: 0x") +
-                                                Hex8(m_Db->KLX_DataBaseManagerCalculateModelCRC(false)));
+                                                Hex8(m_Links.db->KLX_DataBaseManagerCalculateModelCRC(false)));
     KLX_ModelLoader_Load_Final_Data(false);
     qInfo("_______________________________ STOP LOADING MODEL: %s", qPrintable(Now()));
     return KLX_Done;
@@ -474,15 +469,15 @@ int KLX_ModelLoader::next_try_on_error(const QString& text) {
 
 void KLX_ModelLoader::KLX_ModelLoader_SetDataAfterLoad() {
   m_Checker.KLX_ModelCheckerCheckLoadedModel();
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(m_ModelType, AtomicDirSet, true);
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(m_ModelFolder, AtomicDirSet, true);
-  m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(m_ModelName, AtomicDirSet, true);
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
-  m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
-  if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerStartProcessing(true);
-  m_Db->KLX_DataBaseManagerActivateVibrationScheme(1);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(m_ModelType, AtomicDirSet, true);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(m_ModelFolder, AtomicDirSet, true);
+  m_Links.db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(m_ModelName, AtomicDirSet, true);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
+  m_Links.db->KLX_DataBaseManagerSetVornModifyFlag(true);
+  if (m_Links.runtime) m_Links.runtime->KLX_RuntimeDatabaseManagerStartProcessing(true);
+  m_Links.db->KLX_DataBaseManagerActivateVibrationScheme(1);
 }
 
 QString KLX_ModelLoader::ModelFileText() const {
@@ -498,7 +493,7 @@ void KLX_ModelLoader::KLX_ModelLoader_Load_Final_Data(bool fast) {
                                   ModelFileText() + QStringLiteral(" bytes) is started from TC memory - FAST START!"));
   else
     KLXErrorHandler.RegisterError(kHintLoaded, ModelFileText() + QStringLiteral(" bytes) is loaded successfully!"));
-  m_Db->KLX_DataBaseManagerTutorPupilCtrl_SendExternalConf(false, false);
+  m_Links.db->KLX_DataBaseManagerTutorPupilCtrl_SendExternalConf(false, false);
 }
 
 // ---- time-out ---------------------------------------------------------------------------------
@@ -519,7 +514,7 @@ int KLX_ModelLoader::KLX_VornBaseTimeout() {
       return KLX_Timeout;
     }
     SendStop();
-    m_Db->KLX_DataBaseManagerResetAllModelData();
+    m_Links.db->KLX_DataBaseManagerResetAllModelData();
     KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
     return KLX_Timeout;
   }
@@ -580,32 +575,32 @@ int KLX_ModelLoader::KLX_MODELLOADER_FASTSTART_CRC_RESP_Step() {
     return KLX_Error;
   }
   if (part != m_CrcPartRequested) return KLX_Error;
-  if (m_Update.data[2] != 0) m_Db->KLX_DataBaseManagerGetSetCRCpart(part == 1, Le32(m_Update.data + 3), AtomicDirSet);
+  if (m_Update.data[2] != 0) m_Links.db->KLX_DataBaseManagerGetSetCRCpart(part == 1, Le32(m_Update.data + 3), AtomicDirSet);
   if (part == 0) {
     m_CrcPartRequested = 1;
     return KLX_ModelLoader_GET_CRC_BY_FASTSTART_Again();
   }
-  if (!m_Db->KLX_DataBaseManagerGetCRCValidityAtStart(false)) {
+  if (!m_Links.db->KLX_DataBaseManagerGetCRCValidityAtStart(false)) {
     // The controller holds no model: the normal load, in this same run.
-    m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet, true);
-    m_Db->KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+    m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet, true);
+    m_Links.db->KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
     return KLX_MODELLOADER_START_Step();
   }
   m_ControlsLocked = true;
-  m_Db->KLX_DataBaseManagerGetSet_ControlsLocked(true, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSet_ControlsLocked(true, AtomicDirSet);
   if (KLX_ModelLoader_ReadOut_ModelFile() != KLX_Ok) {
-    m_Db->KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+    m_Links.db->KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
     SendStop();
-    m_Db->KLX_DataBaseManagerResetAllModelData();
+    m_Links.db->KLX_DataBaseManagerResetAllModelData();
     KLXErrorHandler.RegisterError(kErrRead, QString());
     return KLX_Error;
   }
   KLX_ModelLoader_SetDataAfterLoad();
-  const unsigned held = m_Db->KLX_DataBaseManagerGetSetCRCpart(false, 0, AtomicDirGet);
-  const unsigned own = m_Db->KLX_DataBaseManagerCalculateModelCRC(false);
+  const unsigned held = m_Links.db->KLX_DataBaseManagerGetSetCRCpart(false, 0, AtomicDirGet);
+  const unsigned own = m_Links.db->KLX_DataBaseManagerCalculateModelCRC(false);
   KLXErrorHandler.RegisterError(kHintCrc, QStringLiteral("Model CRC on FAST start-up, linux side: 0x") + Hex8(own));
   if (held != own) {
-    m_Db->KLX_DataBaseManagerModelCRCGetSet_AlarmBadModelDataFlag(true, AtomicDirSet);
+    m_Links.db->KLX_DataBaseManagerModelCRCGetSet_AlarmBadModelDataFlag(true, AtomicDirSet);
     KLXErrorHandler.RegisterError(kHintCrcTc, QStringLiteral("Model CRC on start-up, TC side: 0x") + Hex8(held));
   }
   KLX_ModelLoader_SendLinuxReadyNotification();
@@ -622,7 +617,7 @@ int KLX_ModelLoader::KLX_ModelLoader_SendLinuxReadyNotification() {
 int KLX_ModelLoader::KLX_MODELLOADER_FASTSTART_UNLOCKCTRL_RESP_Step() {
   if (!IsControlsAnswer()) return KLX_Ok;
   m_ControlsLocked = false;
-  m_Db->KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirSet);
   return KLX_Done;
 }
 
@@ -631,7 +626,7 @@ int KLX_ModelLoader::KLX_MODELLOADER_FASTSTART_UNLOCKCTRL_RESP_Step() {
 int KLX_ModelLoader::KLX_TRIM_MODIFY_FREEZE_CONTROLS_Step(bool freeze) {
   if (freeze) {
     m_State = KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS;
-    return m_Db->KLX_DataBaseManager_LockTrimControls();
+    return m_Links.db->KLX_DataBaseManager_LockTrimControls();
   }
   const char release = 0;
   m_State = KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE;
@@ -641,15 +636,15 @@ int KLX_ModelLoader::KLX_TRIM_MODIFY_FREEZE_CONTROLS_Step(bool freeze) {
 int KLX_ModelLoader::KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS_Step() {
   if (!IsControlsAnswer()) return KLX_Ok;
   m_ControlsLocked = true;
-  const int modes = m_Db->KLX_DataBaseManagerGetMaxFlightmodes();
+  const int modes = m_Links.db->KLX_DataBaseManagerGetMaxFlightmodes();
   const int a = m_Task.paraint1;
   const int b = m_Task.paraint2;
   if (a >= 0 && a < modes && b >= 0 && b < modes) {
-    const int current = m_Runtime->KLX_RuntimeDatabaseManagerGetActualFlightMode();
-    for (int f = 0; f < m_Db->KLX_DataBaseManagerGetMaxFunctions(); ++f) {
-      if (m_Db->KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, AtomicDirGet, true) != 1) continue;
-      if (m_Db->KLX_DataBaseManager_IsTrimFlightModeDependentGui(f, current) != 1) continue;
-      m_Db->KLX_DataBaseManagerFunctionCopy_TrimValuesFromFM(f, b, a);
+    const int current = m_Links.runtime->KLX_RuntimeDatabaseManagerGetActualFlightMode();
+    for (int f = 0; f < m_Links.db->KLX_DataBaseManagerGetMaxFunctions(); ++f) {
+      if (m_Links.db->KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, AtomicDirGet, true) != 1) continue;
+      if (m_Links.db->KLX_DataBaseManager_IsTrimFlightModeDependentGui(f, current) != 1) continue;
+      m_Links.db->KLX_DataBaseManagerFunctionCopy_TrimValuesFromFM(f, b, a);
     }
   }
   qInfo("_______________________________________ SLEEP(262) ____________________");

@@ -12,6 +12,7 @@
 #include "frame/klx_clock.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "model/klx_modelchecker.h"
+#include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
 // One kind of element with used units: what its unit header announces.
@@ -118,9 +119,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   KLX_Modelloader_JobList m_Jobs[kJobs];
   int m_CrcPartRequested = 0;
   bool m_ControlsLocked = false;
-  KLX_DataBaseManager* m_Db = nullptr;
-  KLX_VornHandler* m_Handler = nullptr;
-  KLX_RuntimeDatabaseManager* m_Runtime = nullptr;
+  KLX_TaskLinks m_Links;
   KLX_XMLFileHandler m_Files{QStringLiteral("KLX_ModelLoader")};
   KLX_ModelChecker m_Checker;
   QString m_ModelName;

@@ -28,16 +28,11 @@ QString Hex8(unsigned value) { return QStringLiteral("%1").arg(value, 8, 16, QCh
 
 int KLX_ModelReceiver::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
                                         KLX_RuntimeDatabaseManager* runtime) {
-  if (!db || !protocol || !handler || !runtime) {
-    KLXErrorHandler.RegisterError(kErrInit, QStringLiteral("Initializing of modelreceiver went wrong"));
+  if (!m_Links.Take(db, protocol, handler, runtime, kErrInit, "Initializing of modelreceiver went wrong"))
     return KLX_Error;
-  }
-  KLX_VornBaseCleanUp();
-  m_Db = db;
-  KLX_DataBaseTransmitterInitialize(protocol);
-  m_Handler = handler;
-  m_Runtime = runtime;
-  return KLX_Ok;
+  m_State = KLX_MODELRECEIVER_IDLE;
+  KLX_VornBaseResetErrorCount();
+  return KLX_DataBaseTransmitterInitialize(protocol);
 }
 
 int KLX_ModelReceiver::KLX_VornBaseStartTask(Task_Data_T task) {
@@ -45,18 +40,16 @@ int KLX_ModelReceiver::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
   m_State = KLX_MODELRECEIVER_REQUEST_CRC;
-  m_Db->KLX_DataBaseManager_LockTrimControls();
+  m_Links.db->KLX_DataBaseManager_LockTrimControls();
   // No save while the controller is asked: the file is written once, at the end.
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
   return KLX_MODELRECEIVER_REQUEST_CRC_Step();
 }
 
 int KLX_ModelReceiver::KLX_VornBaseCleanUp() {
   m_State = KLX_MODELRECEIVER_IDLE;
-  m_Db = nullptr;
+  m_Links.Forget();
   m_Protocol = nullptr;
-  m_Handler = nullptr;
-  m_Runtime = nullptr;
   m_Task.task = KLX_VornTask::KLX_TASK_NONE;
   m_Update.para = 0;
   KLX_VornBaseResetErrorCount();
@@ -99,9 +92,9 @@ int KLX_ModelReceiver::KLX_MODELRECEIVER_REQUEST_CRC_RESP_Step() {
   }
   const unsigned char* b = m_Update.data + 1;
   const unsigned held = unsigned(b[0]) | (unsigned(b[1]) << 8) | (unsigned(b[2]) << 16) | (unsigned(b[3]) << 24);
-  m_Db->KLX_DataBaseManagerModeCRCSetTransCRC(held);
-  const unsigned own = m_Db->KLX_DataBaseManagerCalculateModelCRC(false);
-  const QString file = m_Db->KLX_DataBaseManagerVornPropertiesGetModelName() + QStringLiteral(".xml");
+  m_Links.db->KLX_DataBaseManagerModeCRCSetTransCRC(held);
+  const unsigned own = m_Links.db->KLX_DataBaseManagerCalculateModelCRC(false);
+  const QString file = m_Links.db->KLX_DataBaseManagerVornPropertiesGetModelName() + QStringLiteral(".xml");
   bool poweredOff = false;
   if (held == own) {
     KLXErrorHandler.RegisterError(
@@ -111,28 +104,28 @@ int KLX_ModelReceiver::KLX_MODELRECEIVER_REQUEST_CRC_RESP_Step() {
       qInfo("  ->   Power-off command has been sent to TC...");
       poweredOff = true;
     }
-    m_Db->KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_MATCHED);
+    m_Links.db->KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_MATCHED);
   } else {
-    m_Db->KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_NOTMATCHED);
+    m_Links.db->KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_NOTMATCHED);
     KLXErrorHandler.RegisterError(kErrMismatch,
                                   QStringLiteral("Model data CRC between Linux and TC does not match for ") + file);
     KLXErrorHandler.RegisterError(kHintOwnCrc, QStringLiteral("Model CRC on Linux side: 0x") + Hex8(own));
     KLXErrorHandler.RegisterError(kHintTcCrc, QStringLiteral("Model CRC on TC side: 0x") + Hex8(held));
   }
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
-  m_Runtime->KLX_RuntimeDatabaseManagerStopProcessing();
-  m_Runtime->KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(poweredOff);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  m_Links.runtime->KLX_RuntimeDatabaseManagerStopProcessing();
+  m_Links.runtime->KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(poweredOff);
   m_State = KLX_MODELRECEIVER_IDLE;
   return KLX_Done;
 }
 
 int KLX_ModelReceiver::EndUncompared(int result) {
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
   // The save was withheld at the start: granted again, or the edits since
   // the last save would be dropped by the final save.
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerForceSavingXMLFiles(true);
-  m_Runtime->KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(false);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerForceSavingXMLFiles(true);
+  m_Links.runtime->KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(false);
   m_State = KLX_MODELRECEIVER_IDLE;
   return result;
 }

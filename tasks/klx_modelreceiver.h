@@ -4,6 +4,7 @@
 // it equals the program's own, the controller is told to power off with the
 // model kept, so that the next start can skip the load. Every end lets the
 // switch-off go on with the model file saved.
+#include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
 class KLX_ModelReceiver : public KLX_VornBase {
@@ -34,7 +35,5 @@ class KLX_ModelReceiver : public KLX_VornBase {
   TaskUpdate_Data_T m_Update;
   int m_State = KLX_MODELRECEIVER_IDLE;
   char m_SendBuffer[8] = {};
-  KLX_DataBaseManager* m_Db = nullptr;
-  KLX_VornHandler* m_Handler = nullptr;
-  KLX_RuntimeDatabaseManager* m_Runtime = nullptr;
+  KLX_TaskLinks m_Links;
 };

@@ -84,6 +84,19 @@ struct LoadRig : TaskRig {
   // The loader's messages since the last Mark().
   QString Trace() { return LoadTrace(sim.ReceivedMessages().mid(mark)); }
   void Mark() { mark = sim.ReceivedMessages().size(); }
+  // The small model saved as "Glider" and loaded: both sides hold it.
+  bool Loaded() {
+    if (!SaveModel("Glider")) return false;
+    QueueLoad("Glider");
+    return QTest::qWaitFor([&] { return sim.TransceiverController().Seen().loadsEnded > 0; }, 5000) && Idle();
+  }
+  // The clock moved by each step in turn, each after the program's messages
+  // so far have reached the controllers.
+  bool Steps(const QList<int>& steps) {
+    for (int ms : steps)
+      if (!Flushed() || !Run(ms)) return false;
+    return true;
+  }
   // The engine has nothing left to do.
   bool Idle() {
     return QTest::qWaitFor(

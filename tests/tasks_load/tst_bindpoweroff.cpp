@@ -182,10 +182,7 @@ class BindPowerOffTest : public QObject {
     } saver{db.KLX_DatabaseManagerXMLFileSaverPtr()};
     saver.saver->KLX_XMLFileSaverSetClock(&saverClock);
     saver.saver->KLX_XMLFileSaverStartProcessing();
-    QVERIFY(r.SaveModel("Glider"));
-    r.QueueLoad("Glider");
-    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().HoldsModel(), 5000);
-    QVERIFY(r.Idle());
+    QVERIFY(r.Loaded());
     // An edit since the last save, sent to the controller as it is made.
     db.KLX_DataBaseManagerFunctionGetSet_Trim_Range(0, 40, AtomicDirSet, true);
     QTRY_COMPARE_WITH_TIMEOUT(r.sim.TransceiverController().Seen().fieldUpdates, 1, 3000);
@@ -197,10 +194,7 @@ class BindPowerOffTest : public QObject {
     r.Mark();
     r.Vorn().KLX_VornHandlerQueueProcessTask(Request(VT::KLX_TASK_MOD_SYNC, 15000));
     QTRY_VERIFY_WITH_TIMEOUT(r.Trace().contains("C"), 5000);
-    for (int ms : steps) {
-      QVERIFY(r.Flushed());
-      QVERIFY(r.Run(ms));
-    }
+    QVERIFY(r.Steps(steps));
     QTRY_COMPARE_WITH_TIMEOUT(r.link.runtime.KLX_RuntimeDatabaseManager_GetSystemPowerOffFlag(), poweredOff, 5000);
     QVERIFY(r.Idle());
     QVERIFY(r.Flushed());

@@ -129,13 +129,8 @@ class ModelLoadTest : public QObject {
     QVERIFY(r.Up());
     VornErrorWatch errors;
     errors.Expect({kRuntimeStarted, kRuntimeStopped, kNoUnlock});
-    QVERIFY(r.SaveModel("Glider"));
-    if (loadFirst) {
-      r.QueueLoad("Glider");
-      QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), kSmallModel, 5000);
-      QVERIFY(r.Idle());
-      r.Db().KLX_DataBaseManagerResetAllModelData();
-    }
+    QVERIFY(loadFirst ? r.Loaded() : r.SaveModel("Glider"));
+    if (loadFirst) r.Db().KLX_DataBaseManagerResetAllModelData();
     const unsigned held = r.sim.TransceiverController().HeldChecksum();
     if (differs) r.sim.TransceiverController().SetChecksumOverride(true, 0x12345678);
     if (readySilent) r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyAppReady, {0, true, false, 1});
@@ -144,10 +139,7 @@ class ModelLoadTest : public QObject {
     r.Mark();
     r.QueueLoad("Glider", true);
     if (!steps.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("P0 P1 R"), 5000);
-    for (int ms : steps) {
-      QVERIFY(r.Flushed());
-      QVERIFY(r.Run(ms));
-    }
+    QVERIFY(r.Steps(steps));
     QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
     QVERIFY(r.Idle());
 
@@ -242,10 +234,7 @@ class ModelLoadTest : public QObject {
     r.Mark();
     r.QueueLoad("Glider");
     if (!before.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), before, 5000);
-    for (int ms : steps) {
-      QVERIFY(r.Flushed());
-      QVERIFY(r.Run(ms));
-    }
+    QVERIFY(r.Steps(steps));
     QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
     QVERIFY(r.Idle());
     QVERIFY(r.Flushed());
@@ -279,10 +268,7 @@ class ModelLoadTest : public QObject {
     QVERIFY(r.Up());
     VornErrorWatch errors;
     errors.Expect({kRuntimeStarted, kRuntimeStopped, kRetries});
-    QVERIFY(r.SaveModel("Glider"));
-    r.QueueLoad("Glider");
-    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), kSmallModel, 5000);
-    QVERIFY(r.Idle());
+    QVERIFY(r.Loaded());
     // The controller answers the freeze; the release only when asked to.
     if (releaseSilent)
       r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyControls, {0, false, false, 1});
@@ -300,10 +286,7 @@ class ModelLoadTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("F1"), 5000);
     if (releaseSilent)
       r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyControls, {0, true, false, 1});
-    for (int ms : steps) {
-      QVERIFY(r.Flushed());
-      QVERIFY(r.Run(ms));
-    }
+    QVERIFY(r.Steps(steps));
     QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
     QVERIFY(r.Idle());
     QCOMPARE(Failures(errors), codes);
