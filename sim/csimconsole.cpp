@@ -64,7 +64,7 @@ QString CSimConsole::Help() {
       "  Faults           e / E error report from the transceiver / stick controller\n"
       "                   S silence (on/off)   L messages one byte short (on/off)\n"
       "                   X frames marked remote (on/off)   G long messages with a gap (on/off)\n"
-      "                   O a header announcing 1001 bytes\n"
+      "                   O a header announcing 1001 bytes   B bus paced at 1 Mbit/s (on/off)\n"
       "  Other            c counters   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
@@ -125,6 +125,11 @@ void CSimConsole::Key(char key) {
     case 'L': Toggle(&m_WrongLengths, "messages one byte short", &CSimControllers::SetWrongLengths); break;
     case 'X': Toggle(&m_Remote, "frames marked remote", &CSimControllers::SetRemoteFrames); break;
     case 'G': Toggle(&m_Gaps, "long messages with a gap", &CSimControllers::SetSequenceGap); break;
+    case 'B':
+      m_Paced = !m_Paced;
+      m_Controllers.SetBusPacing(m_Paced ? kBusBitsPerSecond : 0);
+      m_Print(QStringLiteral("bus paced at 1 Mbit/s %1").arg(m_Paced ? "on" : "off"));
+      break;
     case 'O':
       m_Controllers.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
       m_Print("a header announcing 1001 bytes sent");

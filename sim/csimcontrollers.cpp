@@ -388,8 +388,10 @@ qint64 CSimControllers::ReserveBus(const CSimFrame& frame) {
 }
 
 void CSimControllers::WaitUntilUs(qint64 at) {
-  // The wire's own timing, in microseconds: a sleep to just before the
-  // frame's end, then a short spin, so that sleeps do not stretch the bus.
+  // The wire's own timing, in microseconds, finer than the clock that
+  // waiting threads share (pacing is refused while a test's clock is set):
+  // a sleep to just before the frame's end, then a short spin, so that
+  // sleeps do not stretch the bus.
   constexpr qint64 kSpinUs = 200;
   const qint64 now = NowUs();
   if (at - now > kSpinUs) std::this_thread::sleep_for(std::chrono::microseconds(at - now - kSpinUs));
