@@ -5,6 +5,8 @@
 // that a load has something to read.
 #include <QStringList>
 
+#include <functional>
+
 #include "../tasks/tasks_rig.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "sim/csimmodel.h"
@@ -54,9 +56,12 @@ struct LoadRig : TaskRig {
     return true;
   }
   // Function 0 and servo 0 in use, the special switch at 100, -200, 300,
-  // -400; saved under `name` in `folder` (the plane folder when empty).
-  bool SaveModel(const QString& name, const QString& folder = QString()) {
+  // -400, and what `more` sets; saved under `name` in `folder` (the plane
+  // folder when empty).
+  bool SaveModel(const QString& name, const QString& folder = QString(),
+                 const std::function<void(KLX_DataBaseManager&)>& more = {}) {
     KLX_DataBaseManager& db = Db();
+    if (more) more(db);
     db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 1, AtomicDirSet, false);
     db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(0, 1, AtomicDirSet, false);
     const int special[4] = {100, -200, 300, -400};

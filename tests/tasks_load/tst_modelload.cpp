@@ -7,6 +7,8 @@
 #include "load_rig.h"
 
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
+using Edit = std::function<void(KLX_DataBaseManager&)>;
+Q_DECLARE_METATYPE(Edit)
 
 namespace {
 using VT = KLX_VornTask;
@@ -33,6 +35,26 @@ QList<unsigned> Failures(VornErrorWatch& errors) {
   for (unsigned code : errors.TakeCodes())
     if (VornErrorWatch::IsFailure(code) && code != kRuntimeStarted && code != kRuntimeStopped) out << code;
   return out;
+}
+
+// A record as the program holds it: its unit image without index and check bytes.
+QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
+  unsigned char image[1000];
+  int n = 0;
+  switch (kind) {
+    case CSimModel::Function: n = db.KLX_DataBaseManagerFunctionCopyUnit(index, image); break;
+    case CSimModel::Flightmode: n = db.KLX_DataBaseManagerFlightmodeCopyUnit(index, image); break;
+    case CSimModel::Limiter: n = db.KLX_DataBaseManagerLimiterCopyUnit(index, image); break;
+    case CSimModel::Mixer: n = db.KLX_DataBaseManagerMixerCopyUnit(index, image); break;
+    case CSimModel::Sequencer: n = db.KLX_DataBaseManagerSequencerCopyUnit(index, image); break;
+    case CSimModel::ServoConfig: n = db.KLX_DataBaseManagerServoConfigCopyUnit(index, image); break;
+    case CSimModel::Curve: n = db.KLX_DataBaseManagerCurveCopyUnit(index, image); break;
+    case CSimModel::VSwitch: n = db.KLX_DataBaseManagerSwitchCopyUnit(index, image); break;
+    case CSimModel::FmAssign: n = db.KLX_DataBaseManagerFlightmodeAssignCopyUnit(image); break;
+    case CSimModel::Trim: n = db.KLX_DataBaseManagerTrimCopyUnit(index, image); break;
+    default: break;
+  }
+  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
 }
 
 CSimMessage Find(const QList<CSimMessage>& all, int id) {
@@ -166,6 +188,84 @@ class ModelLoadTest : public QObject {
     // The model the controller keeps survives its power cycle.
     CSimControllers again(r.link.root.Path());
     QCOMPARE(again.TransceiverController().HeldChecksum(), crc);
+  }
+
+  // An edit made after the load goes to the controller as one field; the
+  // controller puts it where the program has it, so both records and both
+  // checksums stay alike. One field of each kind, inside the blocks of
+  // flight modes, servo slots, conditions and waypoints.
+  void anEditKeepsBothSidesAlike_data() {
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("index");
+    const int S = AtomicDirSet;
+    QTest::newRow("function, flight mode 3") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFunctionGetSet_Setup_FlexRateLo(0, 3, -40, S, true);
+    }) << int(CSimModel::Function) << 0;
+    QTest::newRow("function, negative expo") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegCenter(0, 2, 30, S, true);
+    }) << int(CSimModel::Function) << 0;
+    QTest::newRow("function, servo slot 4") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(0, 4, 7, S, true);
+    }) << int(CSimModel::Function) << 0;
+    QTest::newRow("flight mode, no-fade entry 3") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFlightmodeGetSet_NoFadeInFuncIdxs(2, 3, 5, S, true);
+    }) << int(CSimModel::Flightmode) << 2;
+    QTest::newRow("limiter, lower limit of flight mode 1") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerLimiterGetSet_Below_Hi(0, 1, 60, S, true);
+    }) << int(CSimModel::Limiter) << 0;
+    QTest::newRow("mixer, flight mode 2") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerMixerGetSet_Setup_GainLo(1, 2, -30, S, true);
+    }) << int(CSimModel::Mixer) << 1;
+    QTest::newRow("sequencer, backward waypoint 3 of servo 2") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 2, 1, 3, 50, S, true);
+    }) << int(CSimModel::Sequencer) << 0;
+    QTest::newRow("servo, mixer 2's curve") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_ServoCurveIndex(0, 2, 5, S, true);
+    }) << int(CSimModel::ServoConfig) << 0;
+    QTest::newRow("curve, point 7") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerCurveGetSet_CurveValue(4, 7, 50, S, true);
+    }) << int(CSimModel::Curve) << 4;
+    QTest::newRow("virtual switch, second condition") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerSwitchGetSet_SwitchAboveHys(3, 1, 40, S, true);
+    }) << int(CSimModel::VSwitch) << 3;
+    QTest::newRow("flight-mode assignment, entry 5") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(5, 2, S, true);
+    }) << int(CSimModel::FmAssign) << 0;
+    QTest::newRow("trim, flight mode 0's value copied to 2") << Edit([](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManager_TrimFlightModeCopyTo(1, 0, 2, true);
+    }) << int(CSimModel::Trim) << 1;
+  }
+  void anEditKeepsBothSidesAlike() {
+    QFETCH(Edit, edit);
+    QFETCH(int, kind);
+    QFETCH(int, index);
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    // The elements stand alone: the checker finds their set-ups incomplete.
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, 0x14905, 0x14906, 0x14907});
+    const int S = AtomicDirSet;
+    QVERIFY(r.SaveModel("Glider", QString(), [S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(2, 1, S, false);
+      d.KLX_DataBaseManagerLimiterGetSet_IsUsed(0, 1, S, false);
+      d.KLX_DataBaseManagerMixerGetSet_IsUsed(1, 1, S, false);
+      d.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, 1, S, false);
+      d.KLX_DataBaseManagerCurveGetSet_IsUsed(4, 1, S, false);
+      d.KLX_DataBaseManagerSwitchGetSet_IsUsed(3, 1, S, false);
+      d.KLX_DataBaseManagerTrimGetSetTrimValue(1, 0, 100, S, false);
+    }));
+    r.QueueLoad("Glider");
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, 5000);
+    QVERIFY(r.Idle());
+    QCOMPARE(r.sim.TransceiverController().HeldModel().Record(kind, index), ProgramRecord(r.Db(), kind, index));
+    const QByteArray before = ProgramRecord(r.Db(), kind, index);
+    edit(r.Db());
+    QVERIFY(ProgramRecord(r.Db(), kind, index) != before);
+    QVERIFY(r.Flushed());
+    QCOMPARE(r.sim.TransceiverController().Seen().fieldsUnknown, 0);
+    QCOMPARE(r.sim.TransceiverController().HeldModel().Record(kind, index), ProgramRecord(r.Db(), kind, index));
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
   }
 
   // Every way a controller can answer a load badly, and where the load ends.
