@@ -16,7 +16,7 @@ scripts/build.sh vorn vorn-sim vorn-screenshot
 
 bin=build/bin
 root=build/root
-"$bin/vorn-sim" prepare --board "$board"
+"$bin/vorn-sim" prepare --board "$board" --model-demo
 
 # Qt wants a private runtime folder; root's sessions often have none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -70,8 +70,14 @@ The program's own lines follow. On the way up expect, in this order:
     ->   splash on screen                      (the splash window is drawn)
   ERR_INFO: starting version ...             (ERR_INFO lines also go to the error log)
     ->   OSTREL VORN IS UP AND STARTING...     (the main window replaces the splash)
+  ERR_INFO: Demo.xml (... bytes) is loaded successfully!    (the model went into the transceiver;
+                                             after a switch-off that kept it there, the next start
+                                             only compares checksums and says instead:
+  ERR_INFO: Demo.xml (... bytes) is started from TC memory - FAST START!)
+    ->   start-up phase: system up
 Keys in this terminal (each acts at once, no Enter needed):
   h  hold the power button: the transmitter saves, stops and powers off
+  c  the simulator's counters: the transceiver's model loads, checksums, power-off
   p  press / r release the power button (released within 4 s: no switch-off)
   q  quit: the transmitter switches off in order and the run ends
   (the simulator's console lists its other keys below)

@@ -171,10 +171,12 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
   if (Backup(folder, file) < 1)
     KLXErrorHandler.RegisterError(kErrNoBackup, QStringLiteral("no operation is done in Backup folder"));
   const int r = m_Model.ReadCheckedFile(path, model);
+  if (r == KLX_Ok) m_LastReadBytes = QFileInfo(path).size();
   if (r != KLX_Done) return r;
   // The reader corrected the model: write it back and read that again.
   m_Model.WriteCheckedFile(path, model);
   const int again = m_Model.ReadCheckedFile(path, model);
+  if (again == KLX_Ok) m_LastReadBytes = QFileInfo(path).size();
   return again == KLX_Done ? int(KLX_Error) : again;
 }
 

@@ -27,6 +27,8 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   int KLX_XMLFileHandlerWriteSysProcessStateFile();
   int KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder);
   int KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder);
+  // The size in bytes of the model file the last successful read took (0 before one).
+  qint64 KLX_XMLFileHandlerLastReadBytes() const { return m_LastReadBytes; }
   // 1 or more: a backup was made (minus 1, the old ones deleted); 0 or
   // less: none was made (the absolute value counts the deletions).
   int KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, QString* file);
@@ -54,4 +56,5 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   KLX_XMLUpdate m_Update;
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;
+  qint64 m_LastReadBytes = 0;
 };

@@ -64,7 +64,7 @@ QString CSimConsole::Help() {
       "  Faults           e / E error report from the transceiver / stick controller\n"
       "                   S silence (on/off)   L messages one byte short (on/off)\n"
       "                   X frames marked remote (on/off)   G long messages with a gap (on/off)\n"
-      "                   O a header announcing 1001 bytes\n"
+      "                   O a header announcing 1001 bytes   B bus paced at 1 Mbit/s (on/off)\n"
       "  Other            c counters   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
@@ -125,6 +125,11 @@ void CSimConsole::Key(char key) {
     case 'L': Toggle(&m_WrongLengths, "messages one byte short", &CSimControllers::SetWrongLengths); break;
     case 'X': Toggle(&m_Remote, "frames marked remote", &CSimControllers::SetRemoteFrames); break;
     case 'G': Toggle(&m_Gaps, "long messages with a gap", &CSimControllers::SetSequenceGap); break;
+    case 'B':
+      m_Paced = !m_Paced;
+      m_Controllers.SetBusPacing(m_Paced ? kBusBitsPerSecond : 0);
+      m_Print(QStringLiteral("bus paced at 1 Mbit/s %1").arg(m_Paced ? "on" : "off"));
+      break;
     case 'O':
       m_Controllers.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
       m_Print("a header announcing 1001 bytes sent");
@@ -186,6 +191,25 @@ void CSimConsole::ShowCounters() {
               .arg(m_Controllers.Received(SimRequestStickSync))
               .arg(m_Controllers.Received(SimRequestDirections))
               .arg(m_Controllers.Received(SimSetDirections)));
+  const CSimTransceiver& tc = m_Controllers.TransceiverController();
+  const CSimTransceiver::Counters seen = tc.Seen();
+  const CSimControllers::Persistent p = m_Controllers.State();
+  m_Print(QStringLiteral("transceiver: model loads %1 (%2 taken, %3 stopped, %4 units), field updates %5, "
+                         "fast-start checksum parts asked %6, ready messages %7, switch-off checksums asked %8, "
+                         "power-off commands %9")
+              .arg(seen.loadsStarted)
+              .arg(seen.loadsEnded)
+              .arg(seen.loadsStopped)
+              .arg(seen.units)
+              .arg(seen.fieldUpdates)
+              .arg(seen.checksumPartRequests)
+              .arg(seen.readyMessages)
+              .arg(seen.checksumRequests)
+              .arg(seen.powerOffs));
+  const auto hex = [](quint64 v, int digits) { return "0x" + QString::number(v, 16).rightJustified(digits, '0').toUpper(); };
+  m_Print(QStringLiteral("transceiver: %1; binding configuration %2")
+              .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
+              .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none")));
 }
 
 void CSimConsole::Quit() {

@@ -22,6 +22,7 @@ class CSimConsole : public QObject {
 
   static constexpr int kProgramEndMs = 30000;  // the program's switch-off takes some 8 s
   static constexpr int kHoldMs = 6000;          // the program switches off after 4 s of holding
+  static constexpr int kBusBitsPerSecond = 1000000;  // the board's bus
 
   // programPid 0: the console runs alone and `q` ends only the console.
   CSimConsole(CSimControllers& controllers, CSimBoard& board, qint64 programPid, Print print,
@@ -64,5 +65,5 @@ class CSimConsole : public QObject {
   bool m_Done = false;
   qint64 m_Deadline = 0;
   int m_Selected = 0;
-  bool m_Silent = false, m_WrongLengths = false, m_Remote = false, m_Gaps = false;
+  bool m_Silent = false, m_WrongLengths = false, m_Remote = false, m_Gaps = false, m_Paced = false;
 };

@@ -13,8 +13,10 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 #include <array>
+#include <thread>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
@@ -57,6 +59,8 @@ CSimControllers::CSimControllers(const QString& root) : m_Root(root) {
   // Every switch starts in its back position.
   for (auto& group : m_Switches) std::fill(std::begin(group), std::end(group), -kMax);
   if (!LoadState()) SaveState();
+  // The transceiver's model and the live trims and toggles it sets.
+  m_TransceiverController.PowerUp();
 }
 
 CSimControllers::~CSimControllers() {
@@ -87,12 +91,20 @@ bool CSimControllers::LoadState() {
   m_State.stickMinor = s.value("minor").toInt(m_State.stickMinor);
   m_State.stickSerial = quint32(s.value("serial").toDouble(m_State.stickSerial));
   m_State.directions = quint32(s.value("directions").toDouble(m_State.directions));
+  // 64 bits do not fit a JSON number: kept as hexadecimal text.
+  bool ok = false;
+  const quint64 config = t.value("bindConfig").toString().toULongLong(&ok, 16);
+  if (ok) m_State.bindConfig = config;
+  m_State.receiverMask = t.value("receiverMask").toInt(m_State.receiverMask) & 0xFF;
   return true;
 }
 
 bool CSimControllers::SaveState() const {
   Persistent p = State();
-  QJsonObject t{{"major", p.transceiverMajor}, {"minor", p.transceiverMinor}};
+  QJsonObject t{{"major", p.transceiverMajor},
+                {"minor", p.transceiverMinor},
+                {"bindConfig", QString::number(p.bindConfig, 16)},
+                {"receiverMask", p.receiverMask}};
   QJsonObject s{{"major", p.stickMajor},
                 {"minor", p.stickMinor},
                 {"serial", double(p.stickSerial)},
@@ -163,6 +175,7 @@ void CSimControllers::ReaderLoop(int fd) {
     }
     std::memcpy(&frame, buf, sizeof(frame));
     ++m_FramesReceived;
+    const qint64 onBus = ReserveBus(frame);
     CSimMessage message;
     bool complete;
     {
@@ -175,7 +188,11 @@ void CSimControllers::ReaderLoop(int fd) {
         if (m_Received.size() < 4096) m_Received.append(message);
       }
     }
-    if (complete) Handle(message);
+    if (complete) {
+      // A message is whole once its last frame has crossed the bus.
+      if (onBus > 0) WaitUntilUs(onBus);
+      Handle(message);
+    }
   }
 }
 
@@ -195,6 +212,8 @@ void CSimControllers::WriterLoop(int fd) {
       out.swap(m_Out);
     }
     for (const CSimFrame& f : out) {
+      const qint64 onBus = ReserveBus(f);
+      if (onBus > 0) WaitUntilUs(onBus);
       if (::send(fd, &f, sizeof(f), MSG_NOSIGNAL) != sizeof(f) && errno != EINTR) break;
     }
   }
@@ -339,6 +358,46 @@ void CSimControllers::SetWrongLengths(bool on) { m_WrongLengths = on; }
 void CSimControllers::SetRemoteFrames(bool on) { m_RemoteFrames = on; }
 void CSimControllers::SetSequenceGap(bool on) { m_SequenceGap = on; }
 
+bool CSimControllers::SetBusPacing(int bitsPerSecond) {
+  if (bitsPerSecond > 0 && m_Clock.load()) return false;
+  m_BitsPerSecond = qMax(0, bitsPerSecond);
+  QMutexLocker lock(&m_BusMutex);
+  m_BusFree = 0;
+  return true;
+}
+
+int CSimControllers::FrameBits(const CSimFrame& frame) {
+  const int bytes = qMin<int>(frame.len, 8);
+  return (frame.ident & kSimExtended ? 67 : 47) + 8 * bytes;
+}
+
+qint64 CSimControllers::NowUs() {
+  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+qint64 CSimControllers::ReserveBus(const CSimFrame& frame) {
+  const int bits = FrameBits(frame);
+  m_BusBits += quint64(bits);
+  const int rate = m_BitsPerSecond;
+  if (rate <= 0) return 0;
+  QMutexLocker lock(&m_BusMutex);
+  // Frames queue behind each other; an idle bus starts the frame now.
+  m_BusFree = qMax(m_BusFree, NowUs()) + qint64(bits) * 1000000 / rate;
+  return m_BusFree;
+}
+
+void CSimControllers::WaitUntilUs(qint64 at) {
+  // The wire's own timing, in microseconds, finer than the clock that
+  // waiting threads share (pacing is refused while a test's clock is set):
+  // a sleep to just before the frame's end, then a short spin, so that
+  // sleeps do not stretch the bus.
+  constexpr qint64 kSpinUs = 200;
+  const qint64 now = NowUs();
+  if (at - now > kSpinUs) std::this_thread::sleep_for(std::chrono::microseconds(at - now - kSpinUs));
+  while (NowUs() < at) std::this_thread::yield();
+}
+
 void CSimControllers::Send(Node node, int id, const QByteArray& data) {
   {
     QMutexLocker lock(&m_Mutex);
@@ -377,20 +436,59 @@ void CSimControllers::SetSwitchGroup(int message, int v1, int v2, int v3, int v4
 }
 
 void CSimControllers::SetTrims(const int values[6], int flightMode) {
-  QMutexLocker lock(&m_Mutex);
-  for (int half = 0; half < 2; ++half) {
-    const bool changed = m_FlightMode != flightMode || !std::equal(values + 3 * half, values + 3 * half + 3, m_Trims + 3 * half);
-    m_TrimsDue[half] = m_TrimsDue[half] || changed;
+  {
+    QMutexLocker lock(&m_Mutex);
+    for (int half = 0; half < 2; ++half) {
+      const bool changed =
+          m_FlightMode != flightMode || !std::equal(values + 3 * half, values + 3 * half + 3, m_Trims + 3 * half);
+      m_TrimsDue[half] = m_TrimsDue[half] || changed;
+    }
+    std::copy(values, values + 6, m_Trims);
+    m_FlightMode = flightMode;
   }
-  std::copy(values, values + 6, m_Trims);
-  m_FlightMode = flightMode;
+  TrimsMoved();
 }
 
 void CSimControllers::SetSpecialSwitches(int v1, int v2, int v3, int v4) {
+  {
+    QMutexLocker lock(&m_Mutex);
+    const int values[4] = {v1, v2, v3, v4};
+    m_SpecialDue = m_SpecialDue || !std::equal(values, values + 4, m_Special);
+    std::copy(values, values + 4, m_Special);
+  }
+  TogglesMoved();
+}
+
+void CSimControllers::SetLiveTrimsAndToggles(const int trims[6], const int toggles[4]) {
   QMutexLocker lock(&m_Mutex);
-  const int values[4] = {v1, v2, v3, v4};
-  m_SpecialDue = m_SpecialDue || !std::equal(values, values + 4, m_Special);
-  std::copy(values, values + 4, m_Special);
+  std::copy(trims, trims + 6, m_Trims);
+  std::copy(toggles, toggles + 4, m_Special);
+}
+
+int CSimControllers::FlightMode() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_FlightMode;
+}
+
+// Called without the lock: the transceiver takes its own.
+void CSimControllers::TrimsMoved() {
+  int trims[6];
+  int flightMode;
+  {
+    QMutexLocker lock(&m_Mutex);
+    std::copy(m_Trims, m_Trims + 6, trims);
+    flightMode = m_FlightMode;
+  }
+  m_TransceiverController.LiveTrimsMoved(trims, flightMode);
+}
+
+void CSimControllers::TogglesMoved() {
+  int toggles[4];
+  {
+    QMutexLocker lock(&m_Mutex);
+    std::copy(m_Special, m_Special + 4, toggles);
+  }
+  m_TransceiverController.LiveTogglesMoved(toggles);
 }
 
 void CSimControllers::SetSystemData(int akku1, int akku2, int current, int brightness) {
@@ -437,6 +535,15 @@ void CSimControllers::SetStickSerial(quint32 serial) {
   SaveState();
 }
 
+void CSimControllers::SetBinding(quint64 configuration, int receiverMask) {
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_State.bindConfig = configuration;
+    m_State.receiverMask = receiverMask & 0xFF;
+  }
+  SaveState();
+}
+
 const int* CSimControllers::PositionSlot(int message, int slot) const {
   if (slot < 0 || slot > 3) return nullptr;
   if (message == SimStickPositions) return &m_Sticks[slot];
@@ -450,29 +557,34 @@ bool CSimControllers::SetControl(int id, int value) {
   const CSimControl* c = CSimControls::ById(id);
   if (!c) return false;
   const int v = CSimControls::Snap(*c, value);
-  QMutexLocker lock(&m_Mutex);
-  if (c->kind == CSimControlKind::Trim) {
-    m_TrimsDue[c->slot / 3] = m_TrimsDue[c->slot / 3] || m_Trims[c->slot] != v;
-    m_Trims[c->slot] = v;
-    return true;
-  }
-  if (c->kind == CSimControlKind::Toggle) {
-    m_SpecialDue = m_SpecialDue || m_Special[c->slot] != v;
-    m_Special[c->slot] = v;
-    return true;
-  }
-  int* at = const_cast<int*>(PositionSlot(c->message, c->slot));
-  if (!at) return false;
-  const bool pressed = c->kind == CSimControlKind::Switch2 && *at != kMax && v == kMax;
-  *at = v;
-  if (pressed) {
-    // The transceiver controller turns each press into a flip of the toggle.
-    for (const CSimControl& t : CSimControls::All()) {
-      if (t.toggleOf != id) continue;
-      m_Special[t.slot] = m_Special[t.slot] == kMax ? -kMax : kMax;
-      m_SpecialDue = true;
+  bool toggled = false;
+  {
+    QMutexLocker lock(&m_Mutex);
+    if (c->kind == CSimControlKind::Trim) {
+      m_TrimsDue[c->slot / 3] = m_TrimsDue[c->slot / 3] || m_Trims[c->slot] != v;
+      m_Trims[c->slot] = v;
+    } else if (c->kind == CSimControlKind::Toggle) {
+      m_SpecialDue = m_SpecialDue || m_Special[c->slot] != v;
+      m_Special[c->slot] = v;
+      toggled = true;
+    } else {
+      int* at = const_cast<int*>(PositionSlot(c->message, c->slot));
+      if (!at) return false;
+      const bool pressed = c->kind == CSimControlKind::Switch2 && *at != kMax && v == kMax;
+      *at = v;
+      if (pressed) {
+        // The transceiver controller turns each press into a flip of the toggle.
+        for (const CSimControl& t : CSimControls::All()) {
+          if (t.toggleOf != id) continue;
+          m_Special[t.slot] = m_Special[t.slot] == kMax ? -kMax : kMax;
+          m_SpecialDue = true;
+          toggled = true;
+        }
+      }
     }
   }
+  if (c->kind == CSimControlKind::Trim) TrimsMoved();
+  if (toggled) TogglesMoved();
   return true;
 }
 
@@ -491,10 +603,13 @@ bool CSimControllers::ClickTrim(int trim, int direction) {
   QByteArray clicks(6, '\0');
   clicks[trim] = direction > 0 ? kClickUp : kClickDown;
   QueueMessage(Stick, SimStickTrimClicks, clicks);
-  QMutexLocker lock(&m_Mutex);
-  const int v = qBound(-kMax, m_Trims[trim] + (direction > 0 ? 1 : -1) * CSimControls::kTrimStep, kMax);
-  m_TrimsDue[trim / 3] = m_TrimsDue[trim / 3] || v != m_Trims[trim];
-  m_Trims[trim] = v;
+  {
+    QMutexLocker lock(&m_Mutex);
+    const int v = qBound(-kMax, m_Trims[trim] + (direction > 0 ? 1 : -1) * CSimControls::kTrimStep, kMax);
+    m_TrimsDue[trim / 3] = m_TrimsDue[trim / 3] || v != m_Trims[trim];
+    m_Trims[trim] = v;
+  }
+  TrimsMoved();
   return true;
 }
 
@@ -526,6 +641,7 @@ void CSimControllers::ClearCounters() {
   m_BadFrames = 0;
   m_FramesReceived = 0;
   m_BytesReceived = 0;
+  m_BusBits = 0;
 }
 
 // ---- console: server socket and scripts ---------------------------------------------

@@ -6,8 +6,10 @@
 // object is the bus between them and the program: it streams the control
 // values, reports trims and toggle switches when they change, and keeps
 // what a real controller keeps across power cycles (versions, serial number,
-// the direction word) in "<root>/sim/controllers.json". Fault knobs, counters
-// and calls that push unsolicited messages serve the tests and the console.
+// the direction word, the binding configuration) in
+// "<root>/sim/controllers.json" (the transceiver's model in a file of its
+// own). Fault knobs, counters and calls that push unsolicited messages serve
+// the tests and the console.
 //
 // In-process: Attach() one end of a socketpair. Desktop run: Serve() the
 // stand-in server at "<root>/run/can0"; each new connection replaces the last.
@@ -43,6 +45,8 @@ class CSimControllers {
     int stickMinor = 0;
     quint32 stickSerial = 100200;
     quint32 directions = 0;    // bit set: the control reports inverted
+    quint64 bindConfig = 0;    // the transceiver's binding configuration
+    int receiverMask = 0;      // bit n: receiver slot n bound under it
   };
 
   explicit CSimControllers(const QString& root);
@@ -64,6 +68,14 @@ class CSimControllers {
   void SetWrongLengths(bool on);                 // position messages one byte short
   void SetRemoteFrames(bool on);                 // every frame with the RTR bit
   void SetSequenceGap(bool on);                  // long messages lose data frame 2
+  // Frames take the time they take on a bus of this many bits per second
+  // (0: no pacing). Real time only: false while a test's clock is set.
+  bool SetBusPacing(int bitsPerSecond);
+  // The nominal length in bits of a frame on the bus (without stuff bits):
+  // 47 + 8 per data byte for a standard frame, 67 + 8 per byte for an extended one.
+  static int FrameBits(const CSimFrame& frame);
+  // Bits of all frames both ways since the counters were cleared.
+  quint64 BusBits() const { return m_BusBits; }
   // ---- unsolicited messages ----
   void Send(Node node, int id, const QByteArray& data);
   void SendRawFrame(const CSimFrame& frame);
@@ -81,6 +93,11 @@ class CSimControllers {
   void SetTransceiverVersion(int major, int minor);  // kept in the state file
   void SetStickVersion(int major, int minor);        // kept in the state file
   void SetStickSerial(quint32 serial);               // kept in the state file
+  void SetBinding(quint64 configuration, int receiverMask);  // kept in the state file
+  // The trims and toggles as the transceiver's model sets them: nothing is
+  // reported for them (the program has just sent them).
+  void SetLiveTrimsAndToggles(const int trims[6], const int toggles[4]);
+  int FlightMode() const;
   // One physical control by its id (see CSimControls), as a hand moves it:
   // the value is snapped to the control's positions; pressing a two-position
   // switch flips its toggle. False for an id the controllers do not have.
@@ -102,6 +119,7 @@ class CSimControllers {
 
   Persistent State() const;
   QString StateFile() const;
+  QString Root() const { return m_Root; }
   // For the controllers' answers: an answer goes out after `delayMs` on the
   // controllers' clock (at once for 0), unless its controller is silent then.
   void QueueAnswer(Node node, int id, const QByteArray& data, int delayMs);
@@ -128,6 +146,14 @@ class CSimControllers {
   bool SaveState() const;
   KLX_Clock& Clock() const;
   static QByteArray Le16(std::initializer_list<int> values);
+  // The transceiver's model follows its own moves of the trims and toggles.
+  void TrimsMoved();
+  void TogglesMoved();
+  // Pacing: the bus is busy until `m_BusFree` (steady clock, microseconds);
+  // a frame takes its bits' time from when the bus is free.
+  qint64 ReserveBus(const CSimFrame& frame);
+  static qint64 NowUs();
+  static void WaitUntilUs(qint64 at);
 
   struct Delayed {
     qint64 due;
@@ -174,6 +200,10 @@ class CSimControllers {
   std::atomic<bool> m_SequenceGap{false};
   std::atomic<quint64> m_FramesReceived{0};
   std::atomic<quint64> m_BytesReceived{0};
+  std::atomic<quint64> m_BusBits{0};
+  std::atomic<int> m_BitsPerSecond{0};
+  QMutex m_BusMutex;
+  qint64 m_BusFree = 0;
 
   std::atomic<int> m_Fd{-1};
   std::thread m_Reader;

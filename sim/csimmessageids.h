@@ -30,22 +30,50 @@ enum CSimMessageId : int {
   SimStickSyncAnswer = 129,
 
   // transceiver controller to the program
+  SimTransceiverBindConfig = 16,      // its binding configuration, 8 bytes
   SimTransceiverTaskData = 17,        // a long task answer
+  SimTransceiverBindSetResult = 18,   // 0: a configuration was taken
+  SimTransceiverControls = 32,        // the controls frozen (1) or released (0)
   SimTransceiverTrimsABC = 35,        // trims A, B, C and the flight mode, 7 bytes
   SimTransceiverTrimsDEF = 36,        // trims D, E, F and the flight mode, 7 bytes
   SimTransceiverSpecialSwitches = 37, // the four toggle switches, 8 bytes
   SimTransceiverLinkQuality = 64,
+  SimTransceiverLoaderAnswer = 96,    // 1, what is answered, status or index, count, error flag
   SimTransceiverSyncAnswer = 128,
+  SimTransceiverChecksumPart = 176,   // part, value flag, the value
 
   // either controller: a 32-bit error code for the program's error log
   SimErrorReport = 254,
   SimErrorReportOther = 255,
 
   // the program to the controllers
+  SimLockControls = 32,        // 1 byte: 1 freeze, 0 release
+  SimFieldFirst = 64,          // one changed field of a model element,
+  SimFieldLast = 76,           //   8 bytes, the id its kind
+  SimUnitFirst = 80,           // one whole model element,
+  SimUnitLast = 92,            //   the id its kind
+  SimLoader = 96,              // loader control, 8 bytes: 1, the sub-command, ...
   SimRequestTransceiverSync = 128,
   SimRequestStickSync = 129,
   SimRequestDirections = 150,
   SimSetDirections = 151,  // the whole direction word, 4 bytes
+  SimBindStateRequest = 161,      // no data
+  SimBindNewRequest = 176,        // none or 1 byte
+  SimBindConfig = 177,            // 8 bytes, and the receiver mask
+  SimPowerOff = 240,              // no data
   SimBrightness = 241,     // the display brightness in percent, 1 byte
+  SimChecksumPartRequest = 242,   // 1 byte: the part
+  SimAppReady = 243,              // no data
   SimRadioTestGain = 246,  // also sent once at the end of the program's start-up
+};
+
+// Sub-commands of the loader control message and the answer's first byte.
+enum CSimLoaderCommand : int {
+  SimLoaderEnd = 2,
+  SimLoaderStop = 3,
+  SimLoaderHeader = 4,
+  SimLoaderChecksum = 6,
+  SimLoaderStart = 8,
+  SimLoaderStartAnswer = 1,  // the start is answered under this byte
+  SimLoaderRefused = 3,      // the status of a refusal
 };

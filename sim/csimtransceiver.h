@@ -1,18 +1,65 @@
 #pragma once
 // The simulated transceiver controller's answers to the program's requests:
-// the synchronisation (its state and firmware version). The state it reports
-// is its state at this power-up, chosen by a test (1: ready); the version is
-// kept across power cycles with the controllers' state file.
+// the synchronisation (its state and firmware version), the model load
+// (start, unit headers, units, end, stop), single-field updates of the model
+// it holds, the model checksum (as one value, and in two parts for a fast
+// start), the program's ready message, the freeze and release of the
+// controls, the binding configuration, and the power-off command. The state
+// it reports is its state at this power-up, chosen by a test (1: ready);
+// the version, the binding configuration and the model are kept across
+// power cycles.
+//
+// Every answer has its knobs (delay, silence, refusal, an answer only from
+// the n-th try) under a key of its own; a refusal is the answer's "no":
+// status 3 to a load start or unit header or end, the error flag on a unit,
+// no value for a checksum part, result 1 to a binding configuration.
+#include <QMutex>
+
 #include <atomic>
 
 #include "sim/csimanswers.h"
 #include "sim/csimcodec.h"
+#include "sim/csimmodel.h"
 
 class CSimControllers;
 
 class CSimTransceiver {
  public:
   static constexpr int kReady = 1;
+
+  // Knob keys of the answers beside the synchronisation (128).
+  enum AnswerKey {
+    KeyLoadStart = 1001,
+    KeyUnitHeader = 1002,
+    KeyUnit = 1003,
+    KeyLoadEnd = 1004,
+    KeyModelChecksum = 1005,  // the checksum asked for at switch-off
+    KeyChecksumPart = 1006,   // a part asked for at a fast start
+    KeyAppReady = 1007,       // the controls released after the program's ready message
+    KeyControls = 1008,       // the controls frozen or released on request
+    KeyBindState = 1009,
+    KeyBindNew = 1010,
+    KeyBindSet = 1011,
+  };
+  // A fault in the answer to one unit of a load, counted from 0 over the
+  // units of the next load, used once: the count says every unit of the
+  // kind arrived, the index is the next one, the kind is the next one (the
+  // unit is not kept), or the unit is flagged as damaged (and not kept).
+  enum UnitFault { NoFault, WrongCount, WrongIndex, WrongKind, Damaged };
+
+  // What the controller has seen, for tests and the console.
+  struct Counters {
+    int loadsStarted = 0;
+    int loadsEnded = 0;    // committed with END
+    int loadsStopped = 0;
+    int units = 0;
+    int fieldUpdates = 0;
+    int fieldsUnknown = 0;  // updates of a field this controller does not know
+    int checksumRequests = 0;
+    int checksumPartRequests = 0;
+    int readyMessages = 0;
+    int powerOffs = 0;
+  };
 
   explicit CSimTransceiver(CSimControllers& bus) : m_Bus(bus) {}
 
@@ -24,8 +71,59 @@ class CSimTransceiver {
   void SetVersion(int major, int minor);
   CSimAnswerBook& Answers() { return m_Answers; }
 
+  void SetUnitFault(int unit, UnitFault fault);
+  // Reports `checksum` instead of the held model's (a controller whose model differs).
+  void SetChecksumOverride(bool on, quint32 checksum = 0);
+
+  // The model held now (a copy), whether there is one, and its checksum.
+  CSimModel HeldModel() const;
+  bool HoldsModel() const;
+  quint32 HeldChecksum() const;
+  // The checksum of the binding configuration and receiver mask (part 1).
+  quint32 BindingChecksum() const;
+  Counters Seen() const;
+  void ClearCounters();
+
+  // The controllers' own moves of the trims and toggles change the held model.
+  void LiveTrimsMoved(const int trims[6], int flightMode);
+  void LiveTogglesMoved(const int values[4]);
+  // At power-up: the held model from its file (none when it has none).
+  void PowerUp();
+  QString ModelFile() const;
+
  private:
+  struct Outgoing {
+    int id = 0;
+    QByteArray data;
+    int delayMs = 0;
+    bool send = false;
+  };
+  // Under m_Mutex: what one request makes the controller answer.
+  Outgoing Loader(const QByteArray& data);
+  Outgoing Unit(int kind, const QByteArray& data);
+  Outgoing ChecksumPart(const QByteArray& data);
+  Outgoing Binding(const CSimMessage& m);
+  Outgoing Answer(int key, int id, const QByteArray& data);
+  // The live trims and toggles take the held model's values.
+  void TakeLiveValuesFromModel();
+
   CSimControllers& m_Bus;
   std::atomic<int> m_State{kReady};
   CSimAnswerBook m_Answers;
+
+  mutable QMutex m_Mutex;  // everything below
+  CSimModel m_Held;
+  bool m_HoldsModel = false;
+  CSimModel m_Staging;
+  bool m_Loading = false;
+  bool m_JustEnded = false;  // the last loader command was an END that took a load
+  int m_HeaderKind = -1;
+  int m_HeaderUsed = 0;
+  int m_ReceivedInKind = 0;
+  int m_UnitsInLoad = 0;
+  int m_FaultUnit = -1;
+  UnitFault m_Fault = NoFault;
+  bool m_ChecksumOverride = false;
+  quint32 m_ChecksumValue = 0;
+  Counters m_Counters;
 };

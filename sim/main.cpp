@@ -7,7 +7,10 @@
 #include "sim/simwindow.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QGuiApplication>
 #include <QQuickView>
 #include <QSocketNotifier>
@@ -28,6 +31,8 @@ const char kUsage[] =
     "  prepare   lay down the files of a factory-fresh board under the root: board name,\n"
     "            GPIO lines, SD card with Timezones.xml, application folder with the\n"
     "            translation catalogues, USB mount points\n"
+    "            --model-demo: also the model \"Demo\" as the current model, and fast\n"
+    "            start on (where the card has no model, process state or settings yet)\n"
     "  console   serve the CAN stand-in <root>/run/can0 with the transceiver and stick\n"
     "            controllers, open the control window and read keys (? lists them)\n"
     "  press | release | hold   one action on the power button, then exit (hold: 6 s)\n"
@@ -54,6 +59,7 @@ struct Options {
   QString script;
   QString grab;
   bool window = true;
+  bool demo = false;
 };
 
 bool Parse(int argc, char* argv[], Options* o) {
@@ -65,6 +71,10 @@ bool Parse(int argc, char* argv[], Options* o) {
     const QString opt = args.takeFirst();
     if (opt == "--no-window") {
       o->window = false;
+      continue;
+    }
+    if (opt == "--model-demo") {
+      o->demo = true;
       continue;
     }
     if (args.isEmpty()) return false;
@@ -121,6 +131,34 @@ int g_SignalPipe[2] = {-1, -1};
 void OnSignal(int) {
   const char c = 'q';
   (void)!::write(g_SignalPipe[1], &c, 1);
+}
+
+// A file of the card written only where there is none yet: what a pilot set
+// up is kept.
+bool WriteIfMissing(const QString& path, const QByteArray& content) {
+  if (QFileInfo::exists(path)) return true;
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() && f.commit();
+}
+
+// The card of a transmitter set up for a first try: one model, "Demo", as
+// the current model, and fast start switched on (the larger board only; the
+// smaller one has none).
+bool PrepareDemo(const QString& root) {
+  QFile demo(QStringLiteral(":/factory/Demo.xml"));
+  if (!demo.open(QIODevice::ReadOnly)) return false;
+  const QByteArray state =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<vornstate version=\"1.0\">\n    <VORNSTATE>\n"
+      "        <Modelname>Demo</Modelname>\n        <ModelTyp>1</ModelTyp>\n"
+      "        <ModelStoredInTC>0</ModelStoredInTC>\n    </VORNSTATE>\n</vornstate>\n";
+  const QByteArray settings =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<systemfile version=\"1.0\">\n    <SYSTEM>\n"
+      "        <FastStartEnabled>1</FastStartEnabled>\n    </SYSTEM>\n</systemfile>\n";
+  const QString card = root + QStringLiteral("/Vorn");
+  return WriteIfMissing(card + "/Model/Plane/Demo.xml", demo.readAll()) &&
+         WriteIfMissing(card + "/Vornstate/Vornstate.xml", state) &&
+         WriteIfMissing(card + "/System/System.xml", settings);
 }
 
 int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool window) {
@@ -204,7 +242,7 @@ int main(int argc, char* argv[]) {
   if (o.command == "prepare") {
     // The controllers' state file is written once and then kept across runs.
     CSimControllers controllers(o.root);
-    if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile())) {
+    if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile()) || (o.demo && !PrepareDemo(o.root))) {
       std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(o.root));
       return 1;
     }

@@ -1,8 +1,130 @@
 #pragma once
-// The model loader: loads the current model into the transceiver controller
-// (task KLX_TASK_MOD_LOAD). Its steps come with their own issue; until then it
-// ends at once, so that the start-up chain goes on to the binding
-// configuration.
+// The model loader (task KLX_TASK_MOD_LOAD): makes the transceiver
+// controller hold the current model. It reads the model file into the
+// stores and sends every used element, kind by kind, each kind announced by
+// a unit header and each element acknowledged. Two further modes share its
+// states and time-outs: the fast start, where the controller still holds
+// the model and only the checksums are compared, and the copy of trim
+// values between flight modes while the controls are frozen.
+#include <QObject>
+#include <QString>
+
+#include "frame/klx_clock.h"
+#include "frame/klx_xmlfilehandler.h"
+#include "model/klx_modelchecker.h"
+#include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
-class KLX_ModelLoader : public KLX_VornBaseEndsAtOnce {};
+// One kind of element with used units: what its unit header announces.
+struct KLX_Modelloader_JobList {
+  int kind = 0;
+  int used = 0;
+  int count = 0;
+};
+
+class KLX_ModelLoader : public QObject, public KLX_VornBase {
+  Q_OBJECT
+ public:
+  enum State {
+    KLX_MODELLOADER_IDLE = 1,
+    KLX_MODELLOADER_START = 2,
+    KLX_MODELLOADER_START_RESP = 3,
+    KLX_MODELLOADER_END = 4,
+    KLX_MODELLOADER_END_RESP = 5,
+    KLX_MODELLOADER_TRANSFER_UNIT_HEADER = 6,
+    KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP = 7,
+    KLX_MODELLOADER_TRANSFER_UNIT = 8,
+    KLX_MODELLOADER_TRANSFER_UNIT_RESP = 9,
+    KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP = 10,
+    KLX_MODELLOADER_FASTSTART_CRC_RESP = 11,
+    KLX_MODELLOADER_FASTSTART_UNLOCKCTRL_RESP = 12,
+    KLX_TRIM_MODIFY_FREEZE_CONTROLS = 13,
+    KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS = 14,
+    KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE = 15,
+  };
+  static constexpr int kJobs = 12;
+  // The engine thread's pause while the copied trims settle (262143 us).
+  static constexpr unsigned long kTrimSettleMs = 262;
+
+  explicit KLX_ModelLoader(QObject* parent = nullptr);
+
+  int KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
+                       KLX_RuntimeDatabaseManager* runtime) override;
+  int KLX_VornBaseStartTask(Task_Data_T task) override;
+  int KLX_VornBaseTimeout() override;
+  int KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int* elapsed) override;
+  int KLX_VornBaseCleanUp() override;
+
+  // The clock of the engine thread the loader runs on (for the trim pause).
+  void KLX_ModelLoaderSetClock(KLX_Clock* clock) { m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
+  int KLX_ModelLoaderGetState() const { return m_State; }
+
+ private:
+  void KLX_ModelLoaderInitialize();
+  int KLX_ModelLoaderHandleProgress();
+
+  // Normal load.
+  int KLX_MODELLOADER_START_Step();
+  int KLX_MODELLOADER_START_RESP_Step();
+  int KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
+  int KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP_Step();
+  int KLX_MODELLOADER_TRANSFER_UNIT_Step();
+  int KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP_Step();
+  int KLX_MODELLOADER_TRANSFER_UNIT_RESP_Step();
+  int KLX_MODELLOADER_TRANSFER_UNIT_AGAIN();
+  int KLX_MODELLOADER_END_Step();
+  int KLX_MODELLOADER_END_RESP_Step();
+  int KLX_ModelLoader_CheckForCorrectUnitTransmission();
+  // The next used unit of the current job from the current unit index on,
+  // sent when found; false when the job has none left.
+  bool transfer_unit(int* result);
+  void move2next_unit();
+  int try2reload_all_model();
+  // Counts an error: 1 to repeat, or KLX_Error after reporting `text` at the maximum.
+  int next_try_on_error(const QString& text);
+  void KLX_ModelLoader_GenerateJobList();
+  void KLX_ModelLoader_Calculate_Percent();
+  int KLX_ModelLoader_ReadOut_ModelFile();
+  void KLX_ModelLoader_SetDataAfterLoad();
+  void KLX_ModelLoader_Load_Final_Data(bool fast);
+
+  // Fast start and trim copy.
+  int KLX_ModelLoader_GET_CRC_BY_FASTSTART();
+  // Asks for the checksum part requested now.
+  int KLX_ModelLoader_GET_CRC_BY_FASTSTART_Again();
+  int KLX_MODELLOADER_FASTSTART_CRC_RESP_Step();
+  int KLX_ModelLoader_SendLinuxReadyNotification();
+  int KLX_MODELLOADER_FASTSTART_UNLOCKCTRL_RESP_Step();
+  int KLX_TRIM_MODIFY_FREEZE_CONTROLS_Step(bool freeze);
+  int KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS_Step();
+  int KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE_Step();
+
+  // Message 96: byte 0 = 1, the sub-command, up to three bytes.
+  int SendControl(unsigned char sub, unsigned char b2 = 0, unsigned char b3 = 0, unsigned char b4 = 0);
+  int SendStop();
+  bool IsLoaderAnswer() const;
+  bool IsControlsAnswer() const;
+  QString ModelFileText() const;
+
+  Task_Data_T m_Task;
+  TaskUpdate_Data_T m_Update;
+  int m_UnitIndex = 0;
+  int m_Acknowledged = 0;
+  int m_JobIndex = 0;
+  int m_State = KLX_MODELLOADER_IDLE;
+  bool m_JobListEmpty = true;
+  int m_TotalUnits = 0;
+  int m_ProgressUnits = 0;
+  unsigned char m_SendBuffer[1000] = {};
+  KLX_Modelloader_JobList m_Jobs[kJobs];
+  int m_CrcPartRequested = 0;
+  bool m_ControlsLocked = false;
+  KLX_TaskLinks m_Links;
+  KLX_XMLFileHandler m_Files{QStringLiteral("KLX_ModelLoader")};
+  KLX_ModelChecker m_Checker;
+  QString m_ModelName;
+  QString m_ModelFolder;
+  int m_ModelType = 0;
+  int m_JobCount = 0;
+  KLX_Clock* m_Clock = &KLX_Clock::KLX_ClockSystem();
+};

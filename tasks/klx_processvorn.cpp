@@ -96,6 +96,7 @@ void KLX_ProcessVorn::FillTable() {
   m_Table[KLX_VornTask::KLX_TASK_SYNC].object = &m_Sync;
   m_Table[KLX_VornTask::KLX_TASK_MOD_LOAD].object = &m_ModelLoader;
   m_Table[KLX_VornTask::KLX_TASK_BIND_CONFIG].object = &m_BindingConfiguration;
+  m_Table[KLX_VornTask::KLX_TASK_MOD_SYNC].object = &m_ModelReceiver;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO].object = &m_CaptureTeleInfo;
@@ -116,6 +117,7 @@ void KLX_ProcessVorn::KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* objec
     own[KLX_VornTask::KLX_TASK_SYNC] = &m_Sync;
     own[KLX_VornTask::KLX_TASK_MOD_LOAD] = &m_ModelLoader;
     own[KLX_VornTask::KLX_TASK_BIND_CONFIG] = &m_BindingConfiguration;
+    own[KLX_VornTask::KLX_TASK_MOD_SYNC] = &m_ModelReceiver;
     own[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO] = &m_CaptureTeleInfo;
@@ -198,6 +200,12 @@ void KLX_ProcessVorn::run() {
       m_Critical.KLX_Critical_Enter();
       KLX_ProcessVornRun();
       m_Critical.KLX_Critical_Leave();
+      // One record per pass: a record that came with the one just handled
+      // gets the next pass at once, not after a wait.
+      if (m_State == StateBusy && RecordsWaiting()) {
+        QMutexLocker wake(&m_WakeMutex);
+        m_WakePending = true;
+      }
     }
     if (m_Db) {
       Log("run 2");
@@ -206,6 +214,16 @@ void KLX_ProcessVorn::run() {
   }
   Log("exit");
   qInfo("  ->   exit KLX_ProcessVorn thread");
+}
+
+bool KLX_ProcessVorn::RecordsWaiting() {
+  for (auto [mutex, queue] : {std::make_pair(&m_SelfMutex, &m_Self), std::make_pair(&m_ResponseMutex, &m_Responses),
+                              std::make_pair(&m_ProtocolMutex, &m_ProtocolUpdates),
+                              std::make_pair(&m_UpdateMutex, &m_Updates)}) {
+    QMutexLocker lock(mutex);
+    if (!queue->isEmpty()) return true;
+  }
+  return false;
 }
 
 void KLX_ProcessVorn::Wake() {

@@ -24,6 +24,7 @@
 #include "tasks/klx_modelcopy.h"
 #include "tasks/klx_modeldelete.h"
 #include "tasks/klx_modelloader.h"
+#include "tasks/klx_modelreceiver.h"
 #include "tasks/klx_modelrename.h"
 #include "tasks/klx_sync.h"
 #include "tasks/klx_taskrecords.h"
@@ -54,7 +55,10 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   // Once it returns no step runs: a step under way is waited for.
   void KLX_ProcessVornStopProcessing();
   // The clock the passes wait on (the system's by default); set before the start.
-  void KLX_ProcessVornSetClock(KLX_Clock* clock) { m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
+  void KLX_ProcessVornSetClock(KLX_Clock* clock) {
+    m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem();
+    m_ModelLoader.KLX_ModelLoaderSetClock(m_Clock);
+  }
 
   // Any thread: 1 when queued, KLX_Error when the engine is not initialised.
   int KLX_ProcessVornQueueTask(const Task_Data_T& task);
@@ -111,6 +115,7 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   int Queue(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, const TaskUpdate_Data_T& update);
   static bool Take(QMutex* mutex, QQueue<TaskUpdate_Data_T>* queue, TaskUpdate_Data_T* update);
   void Wake();
+  bool RecordsWaiting();
   KLX_VornBase* CurrentObject() const;
 
   // The wait between passes, and a wake-up that came while a step ran.
@@ -134,6 +139,7 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   KLX_Sync m_Sync;
   KLX_ModelLoader m_ModelLoader;
   KLX_BindingConfiguration m_BindingConfiguration;
+  KLX_ModelReceiver m_ModelReceiver;
   KLX_FirmwareUpdate m_FirmwareUpdate;
   KLX_CaptureTeleInfo m_CaptureTeleInfo;
   KLX_ModelDelete m_ModelDelete;

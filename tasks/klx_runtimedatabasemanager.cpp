@@ -300,3 +300,8 @@ QString KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseGetNameOfLastCreatedFolde
   QMutexLocker lock(&m_TextMutex);
   return m_LastCreatedFolder;
 }
+
+void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool poweredOff) {
+  m_PowerOffFlag = poweredOff ? 1 : 0;
+  if (m_System) m_System->KLX_SystemTurnOff(poweredOff);
+}

@@ -248,6 +248,11 @@ class KLX_RuntimeDatabaseManager : public QObject {
 
   // Restarts the system's inactivity timer when the system object is known.
   void KLX_RuntimeDatabaseManager_ResetInactivityTimer();
+  // The switch-off's model checksum check has ended: whether the transceiver
+  // controller was told to power off with the model kept. The switch-off
+  // goes on from here. Any thread; -1 until it is set.
+  void KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool poweredOff);
+  int KLX_RuntimeDatabaseManager_GetSystemPowerOffFlag() const { return m_PowerOffFlag; }
   static constexpr int kControlSlots = KLX_FunctionalCalculation::kControlSlots;
   CControl* KLX_RuntimeDatabaseManagerGetControl(int slot) { return m_Engine.GetControl(slot); }
   CControl* KLX_RuntimeDatabaseManagerGetControlByID(unsigned short id) { return m_Engine.GetControlByID(id); }
@@ -266,6 +271,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   KLX_Protocol* m_Protocol = nullptr;
   KLX_System* m_System = nullptr;
   std::atomic<int> m_PwrPinAtStart{KLX_Error};
+  std::atomic<int> m_PowerOffFlag{-1};
   std::atomic<bool> m_Processing{false};
   // Texts are written by the task engine and read by QML.
   mutable QMutex m_TextMutex;

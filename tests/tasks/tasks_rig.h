@@ -114,11 +114,14 @@ struct TaskRig {
   KLX_DataBaseManager& Db() { return link.db; }
   int Phase() { return link.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet); }
   bool Run(qint64 ms) { return clock.KLX_ManualClockRun(ms, waiters); }
-  // Every message the program sent so far has reached the controllers.
+  // Every message the program sent so far has reached the controllers: a
+  // marker that no controller answers (an empty radio-test bandwidth) is
+  // the last to arrive.
   bool Flushed() {
-    const int before = sim.Received(KLX_MSG_APP_READY);
-    return link.protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_APP_READY, KLX_NODE_APPLICATION) == KLX_Ok &&
-           QTest::qWaitFor([&] { return sim.Received(KLX_MSG_APP_READY) > before; }, 3000);
+    const int before = sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH);
+    return link.protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION) ==
+               KLX_Ok &&
+           QTest::qWaitFor([&] { return sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before; }, 3000);
   }
   // The requests of the synchronisation that reached the controllers.
   QList<int> SyncRequests() {

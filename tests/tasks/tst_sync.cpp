@@ -7,6 +7,8 @@
 namespace {
 constexpr unsigned kSyncRetries = 0x22503;
 constexpr unsigned kUnexpectedRecord = 0x23208;
+// A start without a current model: its file cannot be read.
+const QList<unsigned> kNoModel{0x215F2, 0x22008};
 using VT = KLX_VornTask;
 
 QByteArray Frame(const KLX_CanFrame& f) { return QByteArray(reinterpret_cast<const char*>(f.data), f.can_dlc); }
@@ -26,7 +28,7 @@ class SyncTest : public QObject {
     QTest::addColumn<int>("phase");
     QTest::addColumn<int>("boot");
     QTest::addColumn<int>("mode");
-    QTest::newRow("both ready: model load, binding, capture")
+    QTest::newRow("both ready: the model load follows")
         << 1 << 0 << 1 << 1 << int(VT::KLX_PHASE_SYSTEM_UP) << int(VT::KLX_BOOT_STATUS_NORMAL) << 2;
     QTest::newRow("stick in its boot loader")
         << 1 << 0 << 1 << 2 << int(VT::KLX_PHASE_ERROR) << int(VT::KLX_BOOT_STATUS_NORMAL) << 1;
@@ -71,6 +73,16 @@ class SyncTest : public QObject {
     QCOMPARE(f.can_id, ShortId(KLX_NODE_APPLICATION, 150));
     QCOMPARE(int(f.can_dlc), 0);
     QVERIFY(rig.FromStick(64, QByteArray::fromHex("05000080")));
+    if (phase == VT::KLX_PHASE_SYSTEM_UP) {
+      // The model load starts; a controller that refuses it leaves the
+      // program without a model, up all the same.
+      QVERIFY(rig.Read(&f));
+      QCOMPARE(f.can_id, ShortId(KLX_NODE_APPLICATION, 96));
+      QCOMPARE(Frame(f), QByteArray::fromHex("0108000000000000"));
+      QVERIFY(rig.FromTransceiver(96, QByteArray::fromHex("0101030000000000")));
+      QVERIFY(rig.Read(&f));
+      QCOMPARE(Frame(f), QByteArray::fromHex("0103000000000000"));
+    }
 
     // Stored before the chain goes on.
     QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), boot, 3000);
@@ -81,11 +93,11 @@ class SyncTest : public QObject {
     QCOMPARE(rig.db.KLX_DataBaseManagerVornStickAppGetVersion(), QString("2.9"));
     QCOMPARE(rig.db.KLX_DataBaseManagerSerialStickGet(), QString::number(0x12345678));
     QCOMPARE(rig.runtime.KLX_GetDirectionOfControls(), 0x80000005u);
-    QCOMPARE(rig.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), phase);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), phase, 3000);
     QCOMPARE(rig.vorn.KLX_VornHandlerGetMode(), mode);
-    // A pending update is installed on a clean slate: nothing is saved.
-    QCOMPARE(rig.db.KLX_DataBaseManagerGetModelModifyFlag(), updateFlag == 0);
-    // The later links (least forms yet) ask the controllers for nothing.
+    // A pending update is installed on a clean slate, and a refused load
+    // leaves no model: nothing is saved.
+    QCOMPARE(rig.db.KLX_DataBaseManagerGetModelModifyFlag(), updateFlag == 0 && phase != VT::KLX_PHASE_SYSTEM_UP);
     QVERIFY(rig.NothingMoreSent());
   }
 
@@ -139,15 +151,15 @@ class SyncTest : public QObject {
     const int up = VT::KLX_PHASE_SYSTEM_UP;
     const int error = VT::KLX_PHASE_ERROR;
     QTest::newRow("transceiver answers the second try")
-        << 128 << 0 << false << false << 2 << false << QList<int>{2000} << QList<int>{2, 1, 1} << up << QList<unsigned>{};
+        << 128 << 0 << false << false << 2 << false << QList<int>{2000} << QList<int>{2, 1, 1} << up << kNoModel;
     QTest::newRow("stick answers the second try: its own request again")
-        << 129 << 0 << false << false << 2 << false << QList<int>{2000} << QList<int>{1, 2, 1} << up << QList<unsigned>{};
+        << 129 << 0 << false << false << 2 << false << QList<int>{2000} << QList<int>{1, 2, 1} << up << kNoModel;
     QTest::newRow("directions 1.5 s late: within the time-out")
         << 150 << 1500 << false << false << 1 << false << QList<int>{1500} << QList<int>{1, 1, 1} << up
-        << QList<unsigned>{};
+        << kNoModel;
     QTest::newRow("directions 2.5 s late: asked again, the first answer counts")
         << 150 << 2500 << false << false << 1 << false << QList<int>{2000, 500} << QList<int>{1, 1, 2} << up
-        << QList<unsigned>{};
+        << kNoModel;
     QTest::newRow("transceiver refuses: four tries at once")
         << 128 << 0 << false << true << 1 << false << QList<int>{} << QList<int>{4, 0, 0} << error
         << QList<unsigned>{kSyncRetries};
@@ -175,7 +187,7 @@ class SyncTest : public QObject {
     TaskRig r;
     QVERIFY(r.Start());
     VornErrorWatch errors;
-    errors.Expect({kSyncRetries, kUnexpectedRecord});
+    errors.Expect({kSyncRetries, kUnexpectedRecord, kNoModel[0], kNoModel[1]});
     r.link.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
     CSimAnswerBook& book = request == SimRequestTransceiverSync ? r.sim.TransceiverController().Answers()
                                                                 : r.sim.StickController().Answers();

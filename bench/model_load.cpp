@@ -1,0 +1,166 @@
+// Loading a full model of the larger board (every element in use) into the
+// simulated transceiver controller over the desktop CAN stand-in, the bus
+// paced at 1 Mbit/s, against the floor its frames allow: every frame that
+// crossed the bus during the load (both ways, at its nominal bit length)
+// at that rate. The normal load has no waits of its own; the trim copy's
+// pause is the protocol's only prescribed wait, and it is not part of a load.
+//
+// Where the rest goes is broken out: the model file read (the same file
+// read alone, a counter) and the turnaround per unit (the time between an
+// acknowledgement on the bus and the next unit's first frame, what is left
+// per unit after the floor and the read).
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "frame/klx_board.h"
+#include "frame/klx_filenamehandler.h"
+#include "frame/klx_languagehandler.h"
+#include "frame/klx_xmlfilehandler.h"
+#include "full_model.h"
+#include "link/klx_messageids.h"
+#include "link/klx_protocol.h"
+#include "model/engine/kl_engine.h"
+#include "platform/klx_platform.h"
+#include "sim/csimboard.h"
+#include "sim/csimcontrollers.h"
+#include "tasks/klx_guicommandhandler.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+#include "tasks/klx_vornhandler.h"
+
+namespace {
+constexpr int kBitsPerSecond = 1000000;
+
+struct Transmitter {
+  QTemporaryDir root{QDir::currentPath() + "/model-load-bench-XXXXXX"};
+  KLX_RuntimeDatabaseManager runtime;
+  KLX_DataBaseManager db;
+  KLX_GuiCommandHandler gui;
+  KLX_VornHandler vorn;
+  KLX_Protocol protocol;
+  CSimControllers* sim = nullptr;
+  KLX_XMLFileHandler files{QStringLiteral("ModelLoadBench")};
+  qint64 fileBytes = 0;
+  bool up = false;
+
+  Transmitter() {
+    // The progress lines would time the terminal, not the load.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type != QtDebugMsg && type != QtInfoMsg) fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    KLX_Platform::SetRoot(root.path());
+    kl_engine_init_parameters(KL_BOARD_VORN);
+    Board::Init(E_BoardVorn);
+    // A board with its SD card, where the model file lies.
+    if (!CSimBoard(root.path(), CSimBoard::Vorn).Prepare()) return;
+    sim = new CSimControllers(root.path());
+    sim->SetStreaming(false);
+    if (!sim->Serve(root.path() + "/run/can0")) return;
+    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return;
+    if (vorn.KLX_VornHandlerInitialize(&db, &protocol, &gui, &runtime) != KLX_Ok) return;
+    if (protocol.KLX_ProtocolInitialize(&db, &vorn) != KLX_Ok) return;
+    protocol.KLX_ProtocolStartProcessing();
+    // The stand-in joins the server within its retry period.
+    for (int i = 0; i < 300 && sim->Received(KLX_MSG_DIRECTIONS_REQUEST) == 0; ++i) {
+      protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_DIRECTIONS_REQUEST, KLX_NODE_APPLICATION);
+      QThread::msleep(10);
+    }
+    if (sim->Received(KLX_MSG_DIRECTIONS_REQUEST) == 0) return;
+    // Normal operation, as after a start without a model.
+    vorn.KLX_VornHandlerStartProcessing();
+    vorn.KLX_VornHandlerRequestTask(KLX_VornTask::KLX_TASK_MOD_LOAD);
+    vorn.KLX_VornHandlerSetResultTask(KLX_Error, KLX_VornTask::KLX_TASK_MOD_LOAD, KLX_VornTask::KLX_TASK_SOURCE_VORN);
+    if (files.KLX_XMLFileHandlerInitialize(&db) != KLX_Ok) return;
+    KLX_TestBuildFullModel(&db, 1);
+    if (files.KLX_XMLFileHandlerWriteModelFile("Glider.xml", "Glider", 1, QString()) != KLX_Ok) return;
+    fileBytes = QFileInfo(KLX_FileNameHandler().KLX_FileNameHandlerGetModelFilePath(1, QString(), false) +
+                          "Glider.xml").size();
+    up = sim->SetBusPacing(kBitsPerSecond);
+  }
+  ~Transmitter() {
+    vorn.KLX_VornHandlerStop();
+    protocol.KLX_ProtocolClose();
+    delete sim;
+  }
+  // The engine has finished what the load queued after it.
+  void WaitIdle() {
+    int quiet = 0;
+    while (quiet < 20) {
+      const bool idle = vorn.KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0 &&
+                        vorn.KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
+      quiet = idle ? quiet + 1 : 0;
+      QThread::msleep(5);
+    }
+  }
+};
+
+Transmitter& TheTransmitter() {
+  static Transmitter t;
+  return t;
+}
+
+double Seconds(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e9; }
+
+void BM_LoadFullModelAt1Mbit(benchmark::State& state) {
+  Transmitter& t = TheTransmitter();
+  if (!t.up) {
+    state.SkipWithError("transmitter not up");
+    return;
+  }
+  double took = 0, floor = 0, read = 0;
+  int units = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    t.WaitIdle();
+    t.db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
+    const int unitsBefore = t.sim->TransceiverController().Seen().units;
+    const quint64 bitsBefore = t.sim->BusBits();
+    Task_Data_T load;
+    load.task = KLX_VornTask::KLX_TASK_MOD_LOAD;
+    load.paraint1 = 1;
+    KLX_TaskSetText(load.parastr1, QStringLiteral("Glider"));
+    load.timeout = 15000;
+    load.repeat = 3;
+    load.source = KLX_VornTask::KLX_TASK_SOURCE_VORN;
+    state.ResumeTiming();
+
+    QElapsedTimer clock;
+    clock.start();
+    t.vorn.KLX_VornHandlerQueueProcessTask(load);
+    // Done once the controller's END answer is taken and the model is ready.
+    while (t.db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet) != KLX_VornTask::KLX_MODELLLOAD_STATUS_READY) {
+      if (clock.elapsed() > 60000) {
+        state.SkipWithError("the load did not end");
+        return;
+      }
+      QThread::usleep(50);
+    }
+    const double s = Seconds(clock);
+
+    state.PauseTiming();
+    took += s;
+    floor += static_cast<double>(t.sim->BusBits() - bitsBefore) / kBitsPerSecond;
+    units = t.sim->TransceiverController().Seen().units - unitsBefore;
+    QElapsedTimer r;
+    r.start();
+    benchmark::DoNotOptimize(t.files.KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()));
+    read += Seconds(r);
+    state.ResumeTiming();
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["units"] = units;
+  state.counters["file_bytes"] = static_cast<double>(t.fileBytes);
+  state.counters["floor_ms"] = floor / n * 1e3;
+  state.counters["ratio"] = took / floor;
+  state.counters["read_ms"] = read / n * 1e3;
+  state.counters["turnaround_us"] = units > 0 ? (took - floor - read) / n / units * 1e6 : 0;
+}
+
+BENCHMARK(BM_LoadFullModelAt1Mbit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,239 @@
+// The binding configuration and the checksum check at switch-off against the
+// simulated transceiver controller: what goes over the bus, what each side
+// keeps, and that every end keeps the edits made before the task for the
+// next save.
+#include "load_rig.h"
+
+namespace {
+using VT = KLX_VornTask;
+constexpr unsigned kNotSentHint = 0x42D05;
+constexpr unsigned kBindRetries = 0x22D03;
+constexpr unsigned kMatched = 0x42601;
+constexpr unsigned kMismatch = 0x21605;
+constexpr unsigned kOwnCrc = 0x42605;
+constexpr unsigned kHeldCrc = 0x42606;
+constexpr unsigned kCheckRetries = 0x22C02;
+constexpr unsigned kRuntimeStarted = 0x33901;
+constexpr unsigned kRuntimeStopped = 0x33902;
+constexpr quint64 kConfig = 0x1122334455667788ULL;
+
+// The binding messages as words: "Q" state request, "N" new configuration
+// (with its byte when it has one), "C" and the hexadecimal bytes of a
+// configuration.
+QString BindTrace(const QList<CSimMessage>& messages) {
+  QStringList words;
+  for (const CSimMessage& m : messages) {
+    if (m.id == SimBindStateRequest) words << "Q";
+    if (m.id == SimBindNewRequest) words << "N" + m.data.toHex();
+    if (m.id == SimBindConfig) words << "C" + m.data.toHex();
+  }
+  return words.join(' ');
+}
+
+Task_Data_T Request(int task, int timeout, int paraint1 = VT::KLX_TASK_PARA_NONE,
+                    int paraint2 = VT::KLX_TASK_PARA_NONE) {
+  Task_Data_T t;
+  t.task = task;
+  t.paraint1 = paraint1;
+  t.paraint2 = paraint2;
+  t.timeout = timeout;
+  t.repeat = 3;
+  t.source = VT::KLX_TASK_SOURCE_VORN;
+  return t;
+}
+
+QString Hex8(unsigned v) { return QStringLiteral("%1").arg(v, 8, 16, QChar('0')).toUpper(); }
+
+// The update states the facade tells QML, as the test's thread hears them.
+struct StatusLog : QObject {
+  QList<int> states;
+  explicit StatusLog(KLX_DataBaseManager* db) {
+    connect(db, &KLX_DataBaseManager::updateStatus, this, [this](int s) { states << s; }, Qt::QueuedConnection);
+  }
+};
+}  // namespace
+
+class BindPowerOffTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void bindingConfiguration_data() {
+    QTest::addColumn<quint64>("config");  // the model's
+    QTest::addColumn<int>("mode");        // receiver mode, with the R-Ediv antenna state in its second byte
+    QTest::addColumn<bool>("kept");       // the model is kept in the controller, its checksum valid
+    QTest::addColumn<int>("paraint1");
+    QTest::addColumn<int>("paraint2");
+    QTest::addColumn<bool>("refuse");
+    QTest::addColumn<bool>("modified");  // edits before the task
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<quint64>("held");  // the controller's afterwards (1: a new one)
+    QTest::addColumn<bool>("modifiedAfter");
+    QTest::addColumn<QList<unsigned>>("codes");
+    const int none = VT::KLX_TASK_PARA_NONE, fast = VT::KLX_TASK_PARA_MODEL_FastStart, force = VT::KLX_TASK_PARA_FORCE;
+    const QString sent = "Q C887766554433221100";
+    QTest::newRow("none in the model: a hint, the edits kept") << quint64(0) << 0 << false << none << none << false
+                                                              << true << "Q Q" << quint64(0) << true
+                                                              << QList<unsigned>{kNotSentHint};
+    QTest::newRow("sent with the receiver mask, taken") << kConfig << 0 << false << none << none << false << false
+                                                        << sent << kConfig << false << QList<unsigned>{};
+    QTest::newRow("refused every time: fails, the edits kept")
+        << kConfig << 0 << false << none << none << true << true << sent + " C887766554433221100 C887766554433221100"
+           " C887766554433221100" << quint64(0) << true << QList<unsigned>{kBindRetries};
+    QTest::newRow("fast start, kept by the controller: nothing sent")
+        << kConfig << 0 << true << none << fast << false << false << "Q Q" << quint64(0) << false << QList<unsigned>{};
+    QTest::newRow("kept, but a normal start: sent") << kConfig << 0 << true << none << none << false << false << sent
+                                                    << kConfig << false << QList<unsigned>{};
+    QTest::newRow("R-Ediv pair with its antenna ready: without the mask")
+        << kConfig << (64 | 1 << 8) << false << none << none << false << false << "Q C8877665544332211" << kConfig
+        << false << QList<unsigned>{};
+    QTest::newRow("R-Ediv pair, antenna not ready: not sent, done")
+        << kConfig << 64 << false << none << none << false << false << "Q Q" << quint64(0) << false
+        << QList<unsigned>{kNotSentHint};
+    QTest::newRow("forced without one: the controller's new one is the model's, to be saved")
+        << quint64(0) << 0 << false << force << none << false << false << "Q N" << quint64(1) << true
+        << QList<unsigned>{};
+  }
+  void bindingConfiguration() {
+    QFETCH(quint64, config);
+    QFETCH(int, mode);
+    QFETCH(bool, kept);
+    QFETCH(int, paraint1);
+    QFETCH(int, paraint2);
+    QFETCH(bool, refuse);
+    QFETCH(bool, modified);
+    QFETCH(QString, trace);
+    QFETCH(quint64, held);
+    QFETCH(bool, modifiedAfter);
+    QFETCH(QList<unsigned>, codes);
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect(kBindRetries);
+    KLX_DataBaseManager& db = r.Db();
+    db.KLX_DataBaseManagerReceiverGetSetBindConfig(config, AtomicDirSet);
+    db.KLX_DataBaseManagerReceiverModeSet(KLX_Receiver::rx_mode_t(mode & 0xFF));
+    // The antenna state travels in the controller's device state, bits 10 and 11.
+    db.KLX_DatabaseManagerSetTCDeviceState(unsigned(mode >> 8) << 10);
+    if (kept) {
+      db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, AtomicDirSet);
+      db.KLX_DataBaseManagerGetSetCRCpart(true, 0x0BADF00D, AtomicDirSet);
+    }
+    db.KLX_DataBaseManagerSetModelModifyFlag(modified);
+    if (refuse) r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyBindSet, {0, false, true, 1});
+    errors.Clear();
+    r.Mark();
+    r.Vorn().KLX_VornHandlerQueueProcessTask(Request(VT::KLX_TASK_BIND_CONFIG, 2000, paraint1, paraint2));
+    QTRY_COMPARE_WITH_TIMEOUT(BindTrace(r.sim.ReceivedMessages().mid(r.mark)), trace, 5000);
+    QVERIFY(r.Idle());
+    QVERIFY(r.Flushed());
+    QCOMPARE(BindTrace(r.sim.ReceivedMessages().mid(r.mark)), trace);
+    QCOMPARE(errors.TakeCodes(), codes);
+    const quint64 controller = r.sim.State().bindConfig;
+    if (held == 1) {
+      QVERIFY(controller != 0);
+      QCOMPARE(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet), controller);
+    } else {
+      QCOMPARE(controller, held);
+    }
+    if (held == kConfig) QCOMPARE(r.sim.State().receiverMask, 0);
+    QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), modifiedAfter);
+  }
+
+  // At switch-off: the controller's checksum against the program's. On a
+  // match the controller is told to power off with the model kept; on a
+  // mismatch or without an answer it is not, and the edits made since the
+  // last save reach the model file before the switch-off goes on.
+  void checksumBeforePowerOff_data() {
+    QTest::addColumn<bool>("differs");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("poweredOff");
+    QTest::addColumn<QList<unsigned>>("codes");
+    QTest::newRow("same model: power off") << false << false << QList<int>{} << "F1 C O"
+                                           << int(VT::KLX_MODEL_CRC_TC_LINUX_MATCHED) << 1
+                                           << QList<unsigned>{kMatched};
+    QTest::newRow("different model: no power off")
+        << true << false << QList<int>{} << "F1 C" << int(VT::KLX_MODEL_CRC_TC_LINUX_NOTMATCHED) << 0
+        << QList<unsigned>{kMismatch, kOwnCrc, kHeldCrc};
+    QTest::newRow("no answer: asked four times, then the switch-off goes on")
+        << false << true << QList<int>{15000, 15000, 15000, 15000} << "F1 C C C C" << -1 << 0
+        << QList<unsigned>{kCheckRetries};
+  }
+  void checksumBeforePowerOff() {
+    QFETCH(bool, differs);
+    QFETCH(bool, silent);
+    QFETCH(QList<int>, steps);
+    QFETCH(QString, trace);
+    QFETCH(int, status);
+    QFETCH(int, poweredOff);
+    QFETCH(QList<unsigned>, codes);
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, kMismatch, kCheckRetries});
+    KLX_DataBaseManager& db = r.Db();
+    // The saver writes only when it is told to: its clock never moves.
+    KLX_ManualClock saverClock;
+    struct SaverOnClock {
+      KLX_XMLFileSaver* saver;
+      ~SaverOnClock() { saver->KLX_XMLFileSaverSetClock(nullptr); }
+    } saver{db.KLX_DatabaseManagerXMLFileSaverPtr()};
+    saver.saver->KLX_XMLFileSaverSetClock(&saverClock);
+    saver.saver->KLX_XMLFileSaverStartProcessing();
+    QVERIFY(r.Loaded());
+    // An edit since the last save, sent to the controller as it is made.
+    db.KLX_DataBaseManagerFunctionGetSet_Trim_Range(0, 40, AtomicDirSet, true);
+    QTRY_COMPARE_WITH_TIMEOUT(r.sim.TransceiverController().Seen().fieldUpdates, 1, 3000);
+    QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
+    if (differs) r.sim.TransceiverController().SetChecksumOverride(true, 0x0BADF00D);
+    if (silent) r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyModelChecksum, {0, true, false, 1});
+    StatusLog statuses(&db);
+    errors.Clear();
+    r.Mark();
+    r.Vorn().KLX_VornHandlerQueueProcessTask(Request(VT::KLX_TASK_MOD_SYNC, 15000));
+    QTRY_VERIFY_WITH_TIMEOUT(r.Trace().contains("C"), 5000);
+    QVERIFY(r.Steps(steps));
+    QTRY_COMPARE_WITH_TIMEOUT(r.link.runtime.KLX_RuntimeDatabaseManager_GetSystemPowerOffFlag(), poweredOff, 5000);
+    QVERIFY(r.Idle());
+    QVERIFY(r.Flushed());
+    QCOMPARE(r.Trace(), trace);
+    QCOMPARE(r.sim.TransceiverController().Seen().powerOffs, poweredOff);
+
+    const unsigned own = db.KLX_DataBaseManagerCalculateModelCRC(false);
+    // The controller applied the edit: both sides still agree.
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), own);
+    // The check's own reports, in order.
+    const QList<unsigned> checkCodes{kMatched, kMismatch, kOwnCrc, kHeldCrc, kCheckRetries};
+    QList<QPair<unsigned, QString>> reports;
+    QList<unsigned> reported;
+    for (const auto& report : errors.Reports())
+      if (checkCodes.contains(report.first)) reports << report, reported << report.first;
+    QCOMPARE(reported, codes);
+    if (!silent) QCOMPARE(db.KLX_DataBaseManagerModeCRCGetTransCRC(), differs ? 0x0BADF00Du : own);
+    if (poweredOff)
+      QCOMPARE(reports.last().second, "Model  Glider.xml  CRC comparison between TC and Linux: 0x" + Hex8(own));
+    if (differs) {
+      QCOMPARE(reports.at(reports.size() - 3).second,
+               QString("Model data CRC between Linux and TC does not match for Glider.xml"));
+      QCOMPARE(reports.at(reports.size() - 2).second, "Model CRC on Linux side: 0x" + Hex8(own));
+      QCOMPARE(reports.last().second, QString("Model CRC on TC side: 0x0BADF00D"));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(statuses.states, status < 0 ? QList<int>{} : QList<int>{status});
+    QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    if (silent) {
+      // Forced at the end: the edit is in the file, and the model counts as
+      // not kept by the controller.
+      QTRY_VERIFY_WITH_TIMEOUT(!db.KLX_DataBaseManagerGetModelModifyFlag(), 5000);
+      QVERIFY(!db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
+      db.KLX_DataBaseManagerResetAllModelData();
+      QCOMPARE(r.files.KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), int(KLX_Ok));
+      QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_Trim_Range(0, 0, AtomicDirGet, false), 40);
+    }
+  }
+};
+
+QTEST_GUILESS_MAIN(BindPowerOffTest)
+#include "tst_bindpoweroff.moc"

@@ -1,0 +1,400 @@
+// The model loader against the simulated transceiver controller: the exact
+// messages of a load, the checksums both sides log, a second start that
+// finds the model still in the controller, every way a controller can
+// answer a load badly, and the copy of trims between flight modes.
+#include <QTextCodec>
+
+#include "load_rig.h"
+
+Q_DECLARE_METATYPE(CSimAnswerKnobs)
+using Edit = std::function<void(KLX_DataBaseManager&)>;
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+using VT = KLX_VornTask;
+constexpr unsigned kRetries = 0x22002;
+constexpr unsigned kStartRefused = 0x22004;
+constexpr unsigned kHeaderRefused = 0x22006;
+constexpr unsigned kCrc = 0x42603;
+constexpr unsigned kCrcTc = 0x42604;
+constexpr unsigned kLoaded = 0x4200A;
+constexpr unsigned kFastStarted = 0x4200B;
+constexpr unsigned kRuntimeStarted = 0x33901;
+constexpr unsigned kRuntimeStopped = 0x33902;
+constexpr unsigned kNoUnlock = 0x2200E;
+
+const QString kSmallModel =
+    "S H0:1:48 U0.0 H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E";
+
+QString Hex8(unsigned v) { return QStringLiteral("%1").arg(v, 8, 16, QChar('0')).toUpper(); }
+
+// The fatal, error and warning codes reported, in order, without the
+// runtime processing's stop and start around every load.
+QList<unsigned> Failures(VornErrorWatch& errors) {
+  QList<unsigned> out;
+  for (unsigned code : errors.TakeCodes())
+    if (VornErrorWatch::IsFailure(code) && code != kRuntimeStarted && code != kRuntimeStopped) out << code;
+  return out;
+}
+
+// A record as the program holds it: its unit image without index and check bytes.
+QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
+  unsigned char image[1000];
+  int n = 0;
+  switch (kind) {
+    case CSimModel::Function: n = db.KLX_DataBaseManagerFunctionCopyUnit(index, image); break;
+    case CSimModel::Flightmode: n = db.KLX_DataBaseManagerFlightmodeCopyUnit(index, image); break;
+    case CSimModel::Limiter: n = db.KLX_DataBaseManagerLimiterCopyUnit(index, image); break;
+    case CSimModel::Mixer: n = db.KLX_DataBaseManagerMixerCopyUnit(index, image); break;
+    case CSimModel::Sequencer: n = db.KLX_DataBaseManagerSequencerCopyUnit(index, image); break;
+    case CSimModel::ServoConfig: n = db.KLX_DataBaseManagerServoConfigCopyUnit(index, image); break;
+    case CSimModel::Curve: n = db.KLX_DataBaseManagerCurveCopyUnit(index, image); break;
+    case CSimModel::VSwitch: n = db.KLX_DataBaseManagerSwitchCopyUnit(index, image); break;
+    case CSimModel::FmAssign: n = db.KLX_DataBaseManagerFlightmodeAssignCopyUnit(image); break;
+    case CSimModel::Trim: n = db.KLX_DataBaseManagerTrimCopyUnit(index, image); break;
+    default: break;
+  }
+  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
+}
+
+CSimMessage Find(const QList<CSimMessage>& all, int id) {
+  for (const CSimMessage& m : all)
+    if (m.id == id) return m;
+  return {};
+}
+}  // namespace
+
+class ModelLoadTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // File names beyond ASCII, as on the board, whatever the test's locale.
+  void initTestCase() { QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8")); }
+
+  // The whole exchange of a load, byte by byte where it is fixed, and what
+  // both sides hold afterwards. Name and folder are UTF-8 beyond ASCII.
+  void normalLoad() {
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped});
+    const QString name = QString::fromUtf8("Möwe");
+    // The board's own path: requests carry at most 39 bytes.
+    const QString folder = QString::fromUtf8("/Vorn/Model/Plane/Küste");
+    QVERIFY(r.SaveModel(name, folder));
+    const qint64 bytes = QFileInfo(r.link.root.Path() + folder + "/" + name + ".xml").size();
+    errors.Clear();
+    r.Mark();
+    r.QueueLoad(name, false, folder);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), kSmallModel, 5000);
+    QVERIFY(r.Idle());
+
+    const QList<CSimMessage> sent = r.sim.ReceivedMessages().mid(r.mark);
+    QCOMPARE(sent.first().data, QByteArray::fromHex("0108000000000000"));
+    QCOMPARE(Find(sent, SimUnitFirst + 11).data, QByteArray::fromHex("00640038ff2c0170fe36fc"));
+    for (const CSimMessage& m : sent)
+      if (m.id == SimLoader && quint8(m.data[1]) == SimLoaderHeader) {
+        QCOMPARE(m.data.mid(5), QByteArray(3, '\0'));
+        break;
+      }
+    CSimMessage end;
+    for (const CSimMessage& m : sent)
+      if (m.id == SimLoader) end = m;
+    QCOMPARE(end.data, QByteArray::fromHex("0102000000000000"));
+
+    // Both sides hold the same model: the controller took every unit whole.
+    const unsigned crc = r.Db().KLX_DataBaseManagerCalculateModelCRC(false);
+    QVERIFY(r.sim.TransceiverController().HoldsModel());
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), crc);
+    QCOMPARE(r.sim.TransceiverController().Seen().loadsEnded, 1);
+    const QList<QPair<unsigned, QString>> reports = errors.TakeReports();
+    QVERIFY(reports.contains({kCrc, "Model CRC on NORMAL start-up, linux side: 0x" + Hex8(crc)}));
+    QVERIFY(reports.contains(
+        {kLoaded, folder + "/" + name + ".xml (" + QString::number(bytes) + " bytes) is loaded successfully!"}));
+    QCOMPARE(r.Db().KLX_DataBaseManagerVornPropertiesGetModelName(), name);
+    QCOMPARE(r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet), folder);
+    QCOMPARE(r.Db().KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet), int(VT::KLX_MODELLLOAD_STATUS_READY));
+    QVERIFY(r.Db().KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    QVERIFY(!r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
+    QVERIFY(!r.Db().KLX_DataBaseManagerGetModelModifyFlag());
+  }
+  // A second start: the controller still holds the model, so only the
+  // checksums are compared and nothing of the model is sent; a controller
+  // whose model differs raises the alarm but the start completes; one that
+  // holds no model gets the normal load in the same run; one that never
+  // releases the controls ends the start after the last time-out.
+  void secondStartFastStarts_data() {
+    QTest::addColumn<bool>("loadFirst");
+    QTest::addColumn<bool>("differs");
+    QTest::addColumn<bool>("readySilent");
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<QList<unsigned>>("codes");
+    QTest::newRow("model held: checksums only") << true << false << false << QList<int>{} << "P0 P1 R"
+                                                << QList<unsigned>{};
+    QTest::newRow("held model differs: alarm, start completes")
+        << true << true << false << QList<int>{} << "P0 P1 R" << QList<unsigned>{};
+    QTest::newRow("no model held: the normal load follows")
+        << false << false << false << QList<int>{} << "P0 P1 " + kSmallModel << QList<unsigned>{};
+    QTest::newRow("controls never released: ready three times more, then done")
+        << true << false << true << QList<int>{15000, 15000, 15000, 15000} << "P0 P1 R R R R"
+        << QList<unsigned>{kNoUnlock, kNoUnlock, kNoUnlock};
+  }
+  void secondStartFastStarts() {
+    QFETCH(bool, loadFirst);
+    QFETCH(bool, differs);
+    QFETCH(bool, readySilent);
+    QFETCH(QList<int>, steps);
+    QFETCH(QString, trace);
+    QFETCH(QList<unsigned>, codes);
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, kNoUnlock});
+    QVERIFY(loadFirst ? r.Loaded() : r.SaveModel("Glider"));
+    if (loadFirst) r.Db().KLX_DataBaseManagerResetAllModelData();
+    const unsigned held = r.sim.TransceiverController().HeldChecksum();
+    if (differs) r.sim.TransceiverController().SetChecksumOverride(true, 0x12345678);
+    if (readySilent) r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyAppReady, {0, true, false, 1});
+    r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, AtomicDirSet);
+    errors.Clear();
+    r.Mark();
+    r.QueueLoad("Glider", true);
+    if (!steps.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("P0 P1 R"), 5000);
+    QVERIFY(r.Steps(steps));
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
+    QVERIFY(r.Idle());
+
+    const unsigned crc = r.Db().KLX_DataBaseManagerCalculateModelCRC(false);
+    const QList<QPair<unsigned, QString>> reports = errors.Reports();
+    QCOMPARE(Failures(errors), codes);
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), crc);
+    if (loadFirst) {
+      QCOMPARE(crc, held);
+      QVERIFY(reports.contains({kCrc, "Model CRC on FAST start-up, linux side: 0x" + Hex8(crc)}));
+      QCOMPARE(reports.contains({kCrcTc, "Model CRC on start-up, TC side: 0x12345678"}), differs);
+      QCOMPARE(r.Db().KLX_DataBaseManagerModelCRCGetSet_AlarmBadModelDataFlag(false, AtomicDirGet), differs);
+      int fastReports = 0;
+      for (const auto& report : reports) fastReports += report.first == kFastStarted ? 1 : 0;
+      QCOMPARE(fastReports, readySilent ? 2 : 1);
+      // The controls count as locked until the controller says they are free.
+      QCOMPARE(r.Db().KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirGet), readySilent ? 1 : 0);
+      QCOMPARE(r.sim.TransceiverController().Seen().loadsStarted, 1);
+    } else {
+      QVERIFY(!r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
+      QCOMPARE(r.Db().KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), int(VT::KLX_BOOT_STATUS_NORMAL));
+    }
+    QCOMPARE(r.Db().KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet), int(VT::KLX_MODELLLOAD_STATUS_READY));
+    // The model the controller keeps survives its power cycle.
+    CSimControllers again(r.link.root.Path());
+    QCOMPARE(again.TransceiverController().HeldChecksum(), crc);
+  }
+
+  // An edit made after the load goes to the controller as one field; the
+  // controller puts it where the program has it, so both records and both
+  // checksums stay alike. One field of each kind, inside the blocks of
+  // flight modes, servo slots, conditions and waypoints.
+  void anEditKeepsBothSidesAlike_data() {
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("index");
+    const int S = AtomicDirSet;
+    QTest::newRow("function, flight mode 3") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFunctionGetSet_Setup_FlexRateLo(0, 3, -40, S, true);
+    }) << int(CSimModel::Function) << 0;
+    QTest::newRow("function, negative expo") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoNegCenter(0, 2, 30, S, true);
+    }) << int(CSimModel::Function) << 0;
+    QTest::newRow("function, servo slot 4") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(0, 4, 7, S, true);
+    }) << int(CSimModel::Function) << 0;
+    QTest::newRow("flight mode, no-fade entry 3") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFlightmodeGetSet_NoFadeInFuncIdxs(2, 3, 5, S, true);
+    }) << int(CSimModel::Flightmode) << 2;
+    QTest::newRow("limiter, lower limit of flight mode 1") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerLimiterGetSet_Below_Hi(0, 1, 60, S, true);
+    }) << int(CSimModel::Limiter) << 0;
+    QTest::newRow("mixer, flight mode 2") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerMixerGetSet_Setup_GainLo(1, 2, -30, S, true);
+    }) << int(CSimModel::Mixer) << 1;
+    QTest::newRow("sequencer, backward waypoint 3 of servo 2") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 2, 1, 3, 50, S, true);
+    }) << int(CSimModel::Sequencer) << 0;
+    QTest::newRow("servo, mixer 2's curve") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_ServoCurveIndex(0, 2, 5, S, true);
+    }) << int(CSimModel::ServoConfig) << 0;
+    QTest::newRow("curve, point 7") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerCurveGetSet_CurveValue(4, 7, 50, S, true);
+    }) << int(CSimModel::Curve) << 4;
+    QTest::newRow("virtual switch, second condition") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerSwitchGetSet_SwitchAboveHys(3, 1, 40, S, true);
+    }) << int(CSimModel::VSwitch) << 3;
+    QTest::newRow("flight-mode assignment, entry 5") << Edit([S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(5, 2, S, true);
+    }) << int(CSimModel::FmAssign) << 0;
+    QTest::newRow("trim, flight mode 0's value copied to 2") << Edit([](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManager_TrimFlightModeCopyTo(1, 0, 2, true);
+    }) << int(CSimModel::Trim) << 1;
+  }
+  void anEditKeepsBothSidesAlike() {
+    QFETCH(Edit, edit);
+    QFETCH(int, kind);
+    QFETCH(int, index);
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    // The elements stand alone: the checker finds their set-ups incomplete.
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, 0x14905, 0x14906, 0x14907});
+    const int S = AtomicDirSet;
+    QVERIFY(r.SaveModel("Glider", QString(), [S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(2, 1, S, false);
+      d.KLX_DataBaseManagerLimiterGetSet_IsUsed(0, 1, S, false);
+      d.KLX_DataBaseManagerMixerGetSet_IsUsed(1, 1, S, false);
+      d.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, 1, S, false);
+      d.KLX_DataBaseManagerCurveGetSet_IsUsed(4, 1, S, false);
+      d.KLX_DataBaseManagerSwitchGetSet_IsUsed(3, 1, S, false);
+      d.KLX_DataBaseManagerTrimGetSetTrimValue(1, 0, 100, S, false);
+    }));
+    r.QueueLoad("Glider");
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, 5000);
+    QVERIFY(r.Idle());
+    QCOMPARE(r.sim.TransceiverController().HeldModel().Record(kind, index), ProgramRecord(r.Db(), kind, index));
+    const QByteArray before = ProgramRecord(r.Db(), kind, index);
+    edit(r.Db());
+    QVERIFY(ProgramRecord(r.Db(), kind, index) != before);
+    QVERIFY(r.Flushed());
+    QCOMPARE(r.sim.TransceiverController().Seen().fieldsUnknown, 0);
+    QCOMPARE(r.sim.TransceiverController().HeldModel().Record(kind, index), ProgramRecord(r.Db(), kind, index));
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
+  }
+
+  // Every way a controller can answer a load badly, and where the load ends.
+  void recoveryPaths_data() {
+    QTest::addColumn<int>("key");       // the answer the knob is on (0: a unit fault)
+    QTest::addColumn<CSimAnswerKnobs>("knobs");
+    QTest::addColumn<int>("faultUnit");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("before");  // the messages before the clock is stepped
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<QList<unsigned>>("codes");
+    QTest::addColumn<bool>("loaded");
+    using T = CSimTransceiver;
+    const CSimAnswerKnobs refuse{0, false, true, 1};
+    const CSimAnswerKnobs silent{0, true, false, 1};
+    const QString rest = "H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E";
+    QTest::newRow("start refused: stop, no load") << int(T::KeyLoadStart) << refuse << -1 << 0 << QString() << QList<int>{}
+                                                  << "S X" << QList<unsigned>{kStartRefused} << false;
+    QTest::newRow("unit header refused: stop, no load")
+        << int(T::KeyUnitHeader) << refuse << -1 << 0 << QString() << QList<int>{} << "S H0:1:48 X"
+        << QList<unsigned>{kHeaderRefused} << false;
+    QTest::newRow("unit damaged: the unit again") << 0 << CSimAnswerKnobs{} << 1 << int(T::Damaged) << QString() << QList<int>{}
+                                                  << "S H0:1:48 U0.0 H5:1:26 U5.0 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 "
+                                                     "U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E"
+                                                  << QList<unsigned>{} << true;
+    QTest::newRow("answer for another kind: the unit again")
+        << 0 << CSimAnswerKnobs{} << 0 << int(T::WrongKind) << QString() << QList<int>{} << "S H0:1:48 U0.0 U0.0 " + rest
+        << QList<unsigned>{} << true;
+    QTest::newRow("answer for another index: the whole kind again")
+        << 0 << CSimAnswerKnobs{} << 0 << int(T::WrongIndex) << QString() << QList<int>{} << "S H0:1:48 U0.0 H0:1:48 U0.0 " + rest
+        << QList<unsigned>{} << true;
+    QTest::newRow("count of all units before the last: the kind from its first unit")
+        << 0 << CSimAnswerKnobs{} << 3 << int(T::WrongCount) << QString() << QList<int>{}
+        << "S H0:1:48 U0.0 H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 H9:6:6 U9.0 U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E"
+        << QList<unsigned>{} << true;
+    QTest::newRow("end refused: stop and end again, four times, then no load")
+        << int(T::KeyLoadEnd) << refuse << -1 << 0 << QString() << QList<int>{}
+        << "S H0:1:48 U0.0 " + rest + " X E X E X E X" << QList<unsigned>{kRetries} << false;
+    QTest::newRow("end answered on the second try: one time-out")
+        << int(T::KeyLoadEnd) << CSimAnswerKnobs{0, false, false, 2} << -1 << 0 << "S H0:1:48 U0.0 " + rest
+        << QList<int>{15000}
+        << "S H0:1:48 U0.0 " + rest + " E" << QList<unsigned>{} << true;
+    QTest::newRow("start never answered: three more starts, then the model is cleared")
+        << int(T::KeyLoadStart) << silent << -1 << 0 << "S" << QList<int>{15000, 15000, 15000, 15000} << "S S S S X"
+        << QList<unsigned>{kRetries} << false;
+  }
+  void recoveryPaths() {
+    QFETCH(int, key);
+    QFETCH(CSimAnswerKnobs, knobs);
+    QFETCH(int, faultUnit);
+    QFETCH(int, fault);
+    QFETCH(QString, before);
+    QFETCH(QList<int>, steps);
+    QFETCH(QString, trace);
+    QFETCH(QList<unsigned>, codes);
+    QFETCH(bool, loaded);
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, kStartRefused, kHeaderRefused, kRetries});
+    QVERIFY(r.SaveModel("Glider"));
+    if (key) r.sim.TransceiverController().Answers().Set(key, knobs);
+    if (faultUnit >= 0) r.sim.TransceiverController().SetUnitFault(faultUnit, CSimTransceiver::UnitFault(fault));
+    errors.Clear();
+    r.Mark();
+    r.QueueLoad("Glider");
+    if (!before.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), before, 5000);
+    QVERIFY(r.Steps(steps));
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
+    QVERIFY(r.Idle());
+    QVERIFY(r.Flushed());
+    QCOMPARE(r.Trace(), trace);
+    QCOMPARE(Failures(errors), codes);
+    QCOMPARE(r.sim.TransceiverController().HoldsModel(), loaded);
+    QCOMPARE(r.Db().KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet),
+             int(loaded ? VT::KLX_MODELLLOAD_STATUS_READY : VT::KLX_MODELLLOAD_STATUS_NOTVALID));
+    if (loaded) QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
+  }
+
+  // The trims are copied with the controls frozen: freeze, the pause, release.
+  // A controller that never answers the release gets it again; at the last
+  // time-out the controls are released and the model is left as it is, so
+  // the next edit still saves the whole model.
+  void trimCopy_data() {
+    QTest::addColumn<bool>("releaseSilent");
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<QList<unsigned>>("codes");
+    QTest::newRow("both answered") << false << QList<int>{500} << "F1 F0" << QList<unsigned>{};
+    QTest::newRow("release never answered: released four more times, model kept")
+        << true << QList<int>{500, 15000, 15000, 15000, 15000} << "F1 F0 F0 F0 F0 F0" << QList<unsigned>{kRetries};
+  }
+  void trimCopy() {
+    QFETCH(bool, releaseSilent);
+    QFETCH(QList<int>, steps);
+    QFETCH(QString, trace);
+    QFETCH(QList<unsigned>, codes);
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, kRetries});
+    QVERIFY(r.Loaded());
+    // The controller answers the freeze; the release only when asked to.
+    if (releaseSilent)
+      r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyControls, {0, false, false, 1});
+    errors.Clear();
+    r.Mark();
+    Task_Data_T t;
+    t.task = VT::KLX_TASK_MOD_LOAD;
+    t.paraint1 = 1;
+    t.paraint2 = 0;
+    t.paraint3 = VT::KLX_TASK_PARA_TRIM_MODIFY;
+    t.timeout = 15000;
+    t.repeat = 3;
+    t.source = VT::KLX_TASK_SOURCE_VORN;
+    r.Vorn().KLX_VornHandlerQueueProcessTask(t);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("F1"), 5000);
+    if (releaseSilent)
+      r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyControls, {0, true, false, 1});
+    QVERIFY(r.Steps(steps));
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
+    QVERIFY(r.Idle());
+    QCOMPARE(Failures(errors), codes);
+    QCOMPARE(r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 1);
+    QVERIFY(r.Db().KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
+  }
+};
+
+QTEST_GUILESS_MAIN(ModelLoadTest)
+#include "tst_modelload.moc"
