@@ -173,7 +173,6 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_DataBaseManagerFCCBandwith(int value);
 
   // Pass-throughs to the system object, when it is known.
-  Q_INVOKABLE void KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool flag);
   Q_INVOKABLE void KLX_RuntimeDatabaseManager_SystemStopProcessing();
 
   // Texts and percentages of the progress and question screens: dir 0
@@ -251,7 +250,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   // The switch-off's model checksum check has ended: whether the transceiver
   // controller was told to power off with the model kept. The switch-off
   // goes on from here. Any thread; -1 until it is set.
-  void KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool poweredOff);
+  Q_INVOKABLE void KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool poweredOff);
   int KLX_RuntimeDatabaseManager_GetSystemPowerOffFlag() const { return m_PowerOffFlag; }
   static constexpr int kControlSlots = KLX_FunctionalCalculation::kControlSlots;
   CControl* KLX_RuntimeDatabaseManagerGetControl(int slot) { return m_Engine.GetControl(slot); }

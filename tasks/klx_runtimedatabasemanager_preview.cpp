@@ -280,10 +280,6 @@ int KLX_RuntimeDatabaseManager::KLX_DataBaseManagerFCCBandwith(int value) {
   return m_Protocol->KLX_ProtocolSendMessage(1, &data, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION);
 }
 
-void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManager_SetSystemPowerOffFlag(bool flag) {
-  if (m_System) m_System->KLX_SystemTurnOff(flag);
-}
-
 void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManager_SystemStopProcessing() {
   if (m_System) m_System->KLX_SystemStopProcessing();
 }

@@ -185,7 +185,13 @@ int KLX_VornHandler::SyncEnded(int result) {
     } else {
       const int transceiver = m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TransceiverState(0, AtomicDirGet);
       const int stick = m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_StickState(0, AtomicDirGet);
-      if (transceiver == kReady && stick == kReady) {
+      if (transceiver == kReady && stick == kReady && m_Db->KLX_DataBaseManagerVornPropertiesGetModelName().isEmpty()) {
+        // No current model (a fresh card, or the last load failed): there is
+        // no file to read, so the start goes on as after a failed load,
+        // without reporting a load that was never possible.
+        StartWithoutModel();
+        m_StateMachine.KLX_VornStateMachineStartupEnded();
+      } else if (transceiver == kReady && stick == kReady) {
         const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet);
         rc = QueueOwn(VT::KLX_TASK_MOD_LOAD, {type, VT::KLX_TASK_PARA_MODEL_FastStart, kNone, kNone, kNone, kNone}, 0,
                       m_Db->KLX_DataBaseManagerVornPropertiesGetModelName(),
@@ -221,23 +227,27 @@ int KLX_VornHandler::StartupModelLoadEnded(int result) {
     return rc;
   }
   if (Failed(result)) {
-    // No model in the transceiver controller: start without one, and say so
-    // in the process-state file.
-    m_Db->KLX_DataBaseManagerResetAllModelData();
-    m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirSet, true);
-    m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirSet, true);
-    m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirSet, true);
-    m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
-    m_Db->KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
-    m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
-    SetPhase(VT::KLX_PHASE_SYSTEM_UP);
-    m_Db->KLX_DataBaseManagerGetSetBootStatus(VT::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+    StartWithoutModel();
     return KLX_Ok;
   }
   const bool fast = m_Db->KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet) == VT::KLX_BOOT_STATUS_FASTSTART;
   m_Db->KLX_DataBaseManagerGetSetBootStatus(fast ? VT::KLX_BOOT_STATUS_FASTSTART : VT::KLX_BOOT_STATUS_NORMAL,
                                             AtomicDirSet);
   return KLX_Ok;
+}
+
+void KLX_VornHandler::StartWithoutModel() {
+  // No model in the transceiver controller: start without one, and say so
+  // in the process-state file.
+  m_Db->KLX_DataBaseManagerResetAllModelData();
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirSet, true);
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirSet, true);
+  m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirSet, true);
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
+  SetPhase(VT::KLX_PHASE_SYSTEM_UP);
+  m_Db->KLX_DataBaseManagerGetSetBootStatus(VT::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
 }
 
 int KLX_VornHandler::BindConfigEnded(int result) {

@@ -81,6 +81,7 @@ class KLX_VornHandler : public QObject {
 
  private:
   int SyncEnded(int result);
+  void StartWithoutModel();
   int StartupModelLoadEnded(int result);
   int BindConfigEnded(int result);
   int BindingEnded(int result, int source);

@@ -43,6 +43,9 @@ class KLX_VornStateMachine {
   // the machine in its state until a firmware check or a copy of the model
   // to an outside medium comes.
   void KLX_VornStateMachineSetResultAndGetState(int result, int task);
+  // Start-up ended without a model load (there was no model to load): the
+  // machine takes requests as after a start-up load.
+  void KLX_VornStateMachineStartupEnded() { m_Mode = KLX_VORN_MODE_NORMAL; }
   int KLX_VornStateMachineGetState() const { return m_State; }
   int KLX_VornStateMachineGetMode() const { return m_Mode; }
   // The task a busy state stands for (0 for idle and unknown states).
