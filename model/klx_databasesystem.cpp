@@ -145,6 +145,10 @@ int KLX_DataBaseManager::KLX_SystemPropertiesGetSystemProperties_GetCountryCount
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   return settings->KLX_SystemPropertiesGetXMLCountryListLength();
 }
+int KLX_DataBaseManager::KLX_SystemPropertiesGet_QtCountryCount() {
+  KLX_STORE_OR(settings, SystemStore, KLX_Error);
+  return settings->KLX_SystemPropertiesGet_QtCountryCount();
+}
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSystemPropertiesGet_ListIndexByCode(int country_code) {
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   return settings->KLX_SystemPropertiesGet_UltimateListIdx(country_code);
