@@ -130,6 +130,7 @@ class QmlFrame {
   KLX_DataBaseManager& Db() { return m_System.Database(); }
   VornErrorWatch& Errors() { return m_Errors; }
   CSimBoard& Board() { return m_Board; }
+  CSimControllers& Controllers() { return *m_Controllers; }
 
   // Starts the system and shows the main window; the intro is switched off
   // unless asked for. The boot status is not valid until the case sets it.
