@@ -7,24 +7,20 @@ Item {
     id: service
     objectName: "serviceScreen"
 
-    readonly property var hooks: [
-        function() { return Database.KLX_DataBaseManagerTest01() },
-        function() { return Database.KLX_DataBaseManagerTest02() },
-        function() { return Database.KLX_DataBaseManagerTest03() },
-        function() { return Database.KLX_DataBaseManagerTest04() },
-        function() { return Database.KLX_DataBaseManagerTest05() },
-        function() { return Database.KLX_DataBaseManagerTest06() },
-        function() { return Database.KLX_DataBaseManagerTest07() },
-        function() { return Database.KLX_DataBaseManagerTest08() }
-    ]
-
     function touch(n) {
-        if (n <= hooks.length)
-            hooks[n - 1]()
-        else if (n === 9)
-            rootwindow.openScreen("qrc:/Frontend/QML/FileManager.qml", { fileman_mode: "Left" })
-        else if (n === 10)
-            rootwindow.openScreen("qrc:/Frontend/QML/FileBrowser.qml")
+        switch (n) {
+        case 1: return Database.KLX_DataBaseManagerTest01()
+        case 2: return Database.KLX_DataBaseManagerTest02()
+        case 3: return Database.KLX_DataBaseManagerTest03()
+        case 4: return Database.KLX_DataBaseManagerTest04()
+        case 5: return Database.KLX_DataBaseManagerTest05()
+        case 6: return Database.KLX_DataBaseManagerTest06()
+        case 7: return Database.KLX_DataBaseManagerTest07()
+        case 8: return Database.KLX_DataBaseManagerTest08()
+        case 9: return rootwindow.openScreen("qrc:/Frontend/QML/FileManager.qml", { fileman_mode: "Left" })
+        case 10: return rootwindow.openScreen("qrc:/Frontend/QML/FileBrowser.qml")
+        }
+        return false
     }
     function name(n) { return qsTr("Function %1").arg(n < 10 ? "0" + n : n) + Language.emptyString }
 

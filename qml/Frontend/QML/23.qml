@@ -13,24 +13,28 @@ Item {
     property string gain: "---"
 
     // Test functions 1 to 7 of each antenna, in the order of the buttons.
-    readonly property var antenna1: [
-        { name: "a1_txHigh", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC02() } },
-        { name: "a1_txMid", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC03() } },
-        { name: "a1_txLow", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC04() } },
-        { name: "a1_hopping", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC05() } },
-        { name: "a1_rxHigh", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC06() } },
-        { name: "a1_rxMid", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC07() } },
-        { name: "a1_rxLow", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC08() } }
-    ]
-    readonly property var antenna2: [
-        { name: "a2_txHigh", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC10() } },
-        { name: "a2_txMid", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC11() } },
-        { name: "a2_txLow", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC12() } },
-        { name: "a2_hopping", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC13() } },
-        { name: "a2_rxHigh", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC14() } },
-        { name: "a2_rxMid", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC15() } },
-        { name: "a2_rxLow", call: function() { RuntimeDatabase.KLX_DataBaseManagerFCC16() } }
-    ]
+    readonly property var antenna1: ["a1_txHigh", "a1_txMid", "a1_txLow", "a1_hopping", "a1_rxHigh", "a1_rxMid", "a1_rxLow"]
+    readonly property var antenna2: ["a2_txHigh", "a2_txMid", "a2_txLow", "a2_hopping", "a2_rxHigh", "a2_rxMid", "a2_rxLow"]
+
+    function send(name) {
+        switch (name) {
+        case "a1_txHigh": return RuntimeDatabase.KLX_DataBaseManagerFCC02()
+        case "a1_txMid": return RuntimeDatabase.KLX_DataBaseManagerFCC03()
+        case "a1_txLow": return RuntimeDatabase.KLX_DataBaseManagerFCC04()
+        case "a1_hopping": return RuntimeDatabase.KLX_DataBaseManagerFCC05()
+        case "a1_rxHigh": return RuntimeDatabase.KLX_DataBaseManagerFCC06()
+        case "a1_rxMid": return RuntimeDatabase.KLX_DataBaseManagerFCC07()
+        case "a1_rxLow": return RuntimeDatabase.KLX_DataBaseManagerFCC08()
+        case "a2_txHigh": return RuntimeDatabase.KLX_DataBaseManagerFCC10()
+        case "a2_txMid": return RuntimeDatabase.KLX_DataBaseManagerFCC11()
+        case "a2_txLow": return RuntimeDatabase.KLX_DataBaseManagerFCC12()
+        case "a2_hopping": return RuntimeDatabase.KLX_DataBaseManagerFCC13()
+        case "a2_rxHigh": return RuntimeDatabase.KLX_DataBaseManagerFCC14()
+        case "a2_rxMid": return RuntimeDatabase.KLX_DataBaseManagerFCC15()
+        case "a2_rxLow": return RuntimeDatabase.KLX_DataBaseManagerFCC16()
+        }
+        return DatabaseValue.KLX_Error
+    }
 
     function label(name) {
         switch (name) {
@@ -76,12 +80,12 @@ Item {
                 Repeater {
                     model: buttons
                     GeneralPurposeButton {
-                        objectName: modelData.name
+                        objectName: modelData
                         width: 115
                         height: 30
                         fontSize: 14
-                        gp_text: radioTest.label(modelData.name)
-                        onClicked: modelData.call()
+                        gp_text: radioTest.label(modelData)
+                        onClicked: radioTest.send(modelData)
                     }
                 }
             }
