@@ -282,6 +282,13 @@ class QmlFrame {
     return item;
   }
 
+  // Waits for the next frame: rows that came or went are laid out anew then.
+  void Settle() {
+    QSignalSpy swapped(m_Window, &QQuickWindow::frameSwapped);
+    m_Window->update();
+    swapped.wait(500);
+  }
+
   QImage Grab(const QString& name) {
     QImage image = m_Window->grabWindow();
     image.save(ScreenshotPath(name));

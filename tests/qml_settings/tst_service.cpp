@@ -31,11 +31,6 @@ class TestServiceScreens : public QObject {
     f.Call("", "openScreen", {url, QVariant()});
     return f.WaitShown(url);
   }
-  static void Settle(QmlFrame& f) {
-    QSignalSpy swapped(f.Window(), &QQuickWindow::frameSwapped);
-    f.Window()->update();
-    swapped.wait(500);
-  }
 
  private slots:
   void initTestCase() { m_Warnings.Install(); }
@@ -105,7 +100,7 @@ class TestServiceScreens : public QObject {
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemProperties_DisplayContrast(0, AtomicDirGet), 0);
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemProperties_DisplayColour(0, AtomicDirGet), 0);
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemProperties_DisplayBorderColour(0, AtomicDirGet), 0xfafafa);
-    Settle(f);
+    f.Settle();
     screen = f.Named("appearanceScreen");
     QVERIFY(f.Tap("accent_firebrick"));
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemProperties_DisplayColour(0, AtomicDirGet), 0xb22222);
@@ -114,7 +109,7 @@ class TestServiceScreens : public QObject {
     QCOMPARE(f.Property("lock_2", "state").toString(), QString("active"));  // read again at opening
     QCOMPARE(f.Property("rootwindow", "rectColour").value<QColor>(), QColor("firebrick"));
     QCOMPARE(f.Shown(), kAppearance);
-    Settle(f);
+    f.Settle();
     f.Grab("appearance-dark-firebrick.png");
     QVERIFY(f.Tap("backgroundWhite"));
     QTRY_COMPARE(f.Property("rootwindow", "contrast_sheme").toInt(), 1);
@@ -141,15 +136,21 @@ class TestServiceScreens : public QObject {
     f.Call("", "setContrast");
 
     QVERIFY(Open(f, kSystem));
-    Settle(f);
+    f.Settle();
     QCOMPARE(f.Item("dateTimeMode")->parentItem()->isVisible(), vorn);
     QCOMPARE(f.Item("fastStart")->parentItem()->isVisible(), vorn);
     QCOMPARE(f.Item("day")->isVisible(), !vorn);
     QCOMPARE(f.Property("clockMode", "gp_text").toString(), QString(vorn ? "12h" : "Winter"));
     f.Grab("system-" + tag + ".png");
+    auto* flick = f.Item("systemFlick");
+    flick->setProperty("contentY", flick->property("contentHeight").toReal() - flick->height());
+    f.Settle();
+    f.Grab("system-" + tag + "-end.png");
+    flick->setProperty("contentY", 0);
+    f.Settle();
     if (vorn) {
       QVERIFY(f.Tap("dateTimeMode"));
-      Settle(f);
+      f.Settle();
       QCOMPARE(f.Item("autoDate")->isVisible(), true);
       f.Grab("system-vorn-automatic.png");
     } else {
@@ -165,13 +166,13 @@ class TestServiceScreens : public QObject {
 
     QVERIFY(Open(f, kAppearance));
     QCOMPARE(f.Item("introVideo")->parentItem()->isVisible(), vorn);
-    Settle(f);
+    f.Settle();
     f.Grab("appearance-" + tag + ".png");
     QVERIFY(Open(f, kService));
     f.Grab("service-" + tag + ".png");
     QVERIFY(f.Tap("fccTest"));
     QVERIFY(f.WaitShown(kRadioTest));
-    Settle(f);
+    f.Settle();
     f.Grab("radio-test-" + tag + ".png");
     QCOMPARE(f.History().mid(f.History().size() - 2), (QStringList{kService, kRadioTest}));
     f.Key(KLX_DatabaseValues::EventLeft);

@@ -29,15 +29,9 @@ class TestSystemScreen : public QObject {
     f.Call("", "openScreen", {kSystem, QVariant()});
     return f.WaitShown(kSystem);
   }
-  // The rows are laid out anew on the next frame after a row comes or goes.
-  static void Settle(QmlFrame& f) {
-    QSignalSpy swapped(f.Window(), &QQuickWindow::frameSwapped);
-    f.Window()->update();
-    swapped.wait(500);
-  }
   // The row of a control is moved into view, as a flick would, and touched.
   static bool Touch(QmlFrame& f, const QString& name) {
-    Settle(f);
+    f.Settle();
     QQuickItem* item = f.Item(name);
     auto* flick = f.Item("systemFlick");
     if (!item || !flick) return false;
@@ -176,6 +170,30 @@ class TestSystemScreen : public QObject {
     QCOMPARE(Text(f, "hour"), QString("11"));
     f.Grab("system-manual-12h.png");
     f.Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Display24h(1, AtomicDirSet);
+  }
+
+  // The keyboard opens with what was typed last, not the stored name; OK
+  // stores the text, the back key closes it and stores nothing.
+  void pilotName() {
+    QmlFrame& f = Frame();
+    QVERIFY(Open(f));
+    QVERIFY(Touch(f, "pilotName"));
+    auto* field = f.Item("keyboardField");
+    QTRY_VERIFY(field->hasActiveFocus());
+    QCOMPARE(field->property("text").toString(), QString());
+    for (const char* key : {"key_shift", "key_8", "key_3", "key_2"}) QVERIFY(f.Tap(key));
+    f.Grab("system-pilot-name.png");
+    QVERIFY(f.Tap("key_ok"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName("", AtomicDirGet), QString("Iew"));
+    QTRY_COMPARE(Text(f, "pilotName"), QString("Iew"));
+    QVERIFY(Touch(f, "pilotName"));
+    QTRY_VERIFY(field->hasActiveFocus());
+    QCOMPARE(field->property("text").toString(), QString("Iew"));
+    QVERIFY(f.Tap("key_1"));
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QTRY_COMPARE(f.Property("keyboard", "extended").toBool(), false);
+    QCOMPARE(f.Shown(), kSystem);
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName("", AtomicDirGet), QString("Iew"));
   }
 
   // A flag selects its language and speaks the language's name; the flag

@@ -617,9 +617,9 @@ Item {
                                     height: 30
                                     color: "transparent"
                                     radius: 3
-                                    border.width: 2
-                                    border.color: systemScreen.storedLanguage === modelData.code ? "#2f7fd8" : "transparent"
                                     readonly property bool framed: systemScreen.storedLanguage === modelData.code
+                                    border.width: framed ? 2 : 1
+                                    border.color: framed ? "#2f7fd8" : Qt.rgba(0.5, 0.5, 0.5, 0.5)
                                     Image {
                                         anchors.centerIn: parent
                                         width: 42
