@@ -282,11 +282,14 @@ class QmlFrame {
     return item;
   }
 
-  // Waits for the next frame: rows that came or went are laid out anew then.
+  // Waits for two frames: rows that came or went are laid out anew before
+  // the second (the first may have been under way before they changed).
   void Settle() {
     QSignalSpy swapped(m_Window, &QQuickWindow::frameSwapped);
-    m_Window->update();
-    swapped.wait(500);
+    for (int i = 0; i < 2; ++i) {
+      m_Window->update();
+      if (!swapped.wait(500)) return;
+    }
   }
 
   QImage Grab(const QString& name) {
