@@ -175,8 +175,8 @@ Item {
                 onClicked: selector.touchCountry(index)
             }
         }
-        ScrollBar { flickable: countryList }
     }
+    ScrollBar { flickable: countryList }
     Rectangle {
         x: 237
         width: 1
@@ -228,8 +228,8 @@ Item {
                 onClicked: selector.touchZone(index)
             }
         }
-        ScrollBar { flickable: zoneList }
     }
+    ScrollBar { flickable: zoneList; visible: zoneList.visible && zoneList.visibleArea.heightRatio < 1.0 }
 
     // ---- the offset of "Not specified" ----
     Column {
