@@ -122,7 +122,7 @@ Item {
             return
         }
         var offset = Database.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(0, get)
-        var text = "UTC"
+        var text = qsTr("UTC") + Language.emptyString
         if (offset !== 0) {
             var minutes = Math.abs(offset)
             text += (offset > 0 ? "+" : "-") + two(Math.floor(minutes / 60)) + ":" + two(minutes % 60)
@@ -505,7 +505,7 @@ Item {
                     width: 60
                     visible: !systemScreen.largeBoard || systemScreen.datetimeAuto
                     gp_text: systemScreen.largeBoard
-                             ? (systemScreen.time24h ? "24h" : "12h")
+                             ? (systemScreen.time24h ? qsTr("24h") + Language.emptyString : qsTr("12h") + Language.emptyString)
                              : (systemScreen.summer !== 0 ? qsTr("Summer") + Language.emptyString
                                                           : qsTr("Winter") + Language.emptyString)
                     onClicked: systemScreen.largeBoard ? systemScreen.touch24h() : systemScreen.touchSummer()
@@ -561,7 +561,7 @@ Item {
                 GeneralPurposeButton {
                     objectName: "timeMode"
                     width: 65
-                    gp_text: systemScreen.modeText === "24h" ? "24h"
+                    gp_text: systemScreen.modeText === "24h" ? qsTr("24h") + Language.emptyString
                            : systemScreen.modeText === "PM" ? qsTr("PM") + Language.emptyString
                                                             : qsTr("AM") + Language.emptyString
                     onClicked: systemScreen.touchMode()

@@ -154,6 +154,18 @@
         <source>Serial number</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12h</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>1_System_Appearance</name>
