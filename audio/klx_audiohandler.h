@@ -2,7 +2,10 @@
 // The audio thread and its playback pipes (published as "AudioHandler").
 // Least form until the audio thread comes: it already carries the thread's
 // label and processing switch, which the facade and the switch-off use.
+#include <QList>
+#include <QMutex>
 #include <QObject>
+#include <QString>
 
 #include <atomic>
 
@@ -40,6 +43,23 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   // check while it is due.
   void KLX_AudioHandlerSetIdleAlarm(bool on) { m_IdleAlarm = on; }
   bool IdleAlarm() const { return m_IdleAlarm; }
+  // The speech queue: a phrase (text cut to 127 characters), its language,
+  // voice and alarm index. Kept in order until the speech thread comes.
+  int PutInSpeechQueue(const QString& text, const QString& language, const QString& voice, int index) {
+    QMutexLocker lock(&m_SpeechMutex);
+    m_Speech.append({text.left(kSpeechTextMax), language, voice, index});
+    return KLX_Ok;
+  }
+  struct Phrase {
+    QString text;
+    QString language;
+    QString voice;
+    int index;
+  };
+  QList<Phrase> QueuedPhrases() const {
+    QMutexLocker lock(&m_SpeechMutex);
+    return m_Speech;
+  }
  public slots:
   void onTtslindexChanged() {}
  signals:
@@ -51,6 +71,9 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   // Set from the battery and engine threads, read by others.
   std::atomic<int> m_LastVibration{0};
   std::atomic<bool> m_IdleAlarm{false};
+  static constexpr int kSpeechTextMax = 127;
+  mutable QMutex m_SpeechMutex;
+  QList<Phrase> m_Speech;
 };
 
 inline int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {

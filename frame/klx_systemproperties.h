@@ -82,6 +82,8 @@ class KLX_SystemProperties : public QObject, public KLX_DataBaseTransmitter, pub
 
   void KLX_SystemPropertiesSetCountryListPtr(const QList<CountryTZ_struct>* list) { m_CountryList = list; }
   int KLX_SystemPropertiesGetXMLCountryListLength() const;
+  // The length of the built-in list ("Not specified" and the countries 1 to 257).
+  int KLX_SystemPropertiesGet_QtCountryCount() const { return m_Countries.size(); }
   QString KLX_SystemPropertiesGet_CountryNameInAnyList(int index) const;
   int KLX_SystemPropertiesGet_CountryCodeInAnyList(int index) const;
   int KLX_SystemPropertiesGet_QtIdxByCountryCode(int code) const;

@@ -402,6 +402,10 @@
   Q_INVOKABLE int KLX_DataBaseManagerPlayWAVPCMFile(QString filename, QString language, int soundtype) {
     return KLX_Error;
   }
+  // Queues a phrase for the speech thread with a default voice and no alarm index.
+  Q_INVOKABLE int SayText(QString text, QString lang) {
+    return m_AudioHandler.PutInSpeechQueue(text, lang, QStringLiteral("None"), -1);
+  }
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }

@@ -16,6 +16,7 @@
   int KLX_DataBaseManagerSystemPropertiesGet_ControlAndControlTypByIndex(int index, int* control, int* type);
   void KLX_DataBaseManagerSetCountryListPtr(const QList<CountryTZ_struct>* list);
   Q_INVOKABLE int KLX_SystemPropertiesGetSystemProperties_GetCountryCountInTZoneFile();
+  Q_INVOKABLE int KLX_SystemPropertiesGet_QtCountryCount();
   Q_INVOKABLE int KLX_DataBaseManagerGetSystemPropertiesGet_ListIndexByCode(int country_code);
   Q_INVOKABLE QString KLX_DataBaseManagerGetSystemPropertiesGet_CountryName(int country_code = -1);
   Q_INVOKABLE QString KLX_DataBaseManagerGetSystemPropertiesGet_CountryNameInList(int idx);

@@ -145,6 +145,10 @@ int KLX_DataBaseManager::KLX_SystemPropertiesGetSystemProperties_GetCountryCount
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   return settings->KLX_SystemPropertiesGetXMLCountryListLength();
 }
+int KLX_DataBaseManager::KLX_SystemPropertiesGet_QtCountryCount() {
+  KLX_STORE_OR(settings, SystemStore, KLX_Error);
+  return settings->KLX_SystemPropertiesGet_QtCountryCount();
+}
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSystemPropertiesGet_ListIndexByCode(int country_code) {
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   return settings->KLX_SystemPropertiesGet_UltimateListIdx(country_code);
@@ -461,9 +465,12 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DayLigh
                                                                                        bool tosystem) {
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   const int result = settings->KLX_SystemPropertiesGetSet_DayLightSaving(daylightSave, dir);
-  if (dir == AtomicDirSet && tosystem && settings->KLX_SystemPropertiesGetXMLCountryListLength() >= 1)
-    KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(
-        settings->KLX_SystemPropertiesGet_TimeZoneOffsetInXML(result != 0), AtomicDirSet, true, false);
+  if (dir == AtomicDirSet && tosystem && settings->KLX_SystemPropertiesGetXMLCountryListLength() >= 1) {
+    // Without a stored zone of the list there is no offset to take: the
+    // failure code is no offset and the clock stays.
+    const int offset = settings->KLX_SystemPropertiesGet_TimeZoneOffsetInXML(result != 0);
+    if (offset > KLX_Error) KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(offset, AtomicDirSet, true, false);
+  }
   return result;
 }
 

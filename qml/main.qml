@@ -32,12 +32,16 @@ Window {
     readonly property color textColour: contrast_sheme === 0 ? "#fafafa" : "black"
     property color rectColour: "transparent"
     property color rectBorderColour: textColour
-    readonly property string iconSuffix: contrast_sheme === 0 ? "_dunkel" : "_hell"
+    // The icon set chosen on the appearance screen for this run (0 white,
+    // 1 black); -1: the icons follow the colours.
+    property int iconScheme: -1
+    readonly property string iconSuffix: (iconScheme >= 0 ? iconScheme : contrast_sheme) === 0 ? "_dunkel" : "_hell"
     // Text and icons on a filled rectangle stay legible whatever the fill:
     // dark on a light fill, light on a dark one, the scheme's on none.
     readonly property real rectLuminance: 0.299 * rectColour.r + 0.587 * rectColour.g + 0.114 * rectColour.b
     readonly property int rectScheme: rectColour.a < 0.5 ? contrast_sheme : (rectLuminance > 0.6 ? 1 : rectLuminance < 0.4 ? 0 : contrast_sheme)
     readonly property color rectTextColour: rectScheme === 0 ? "#fafafa" : "black"
+    readonly property int menuIconScheme: iconScheme >= 0 ? iconScheme : rectScheme
     readonly property string fontFamily: regularFont.name
 
     // ---- state the screens read and set ----

@@ -130,6 +130,7 @@ class QmlFrame {
   KLX_DataBaseManager& Db() { return m_System.Database(); }
   VornErrorWatch& Errors() { return m_Errors; }
   CSimBoard& Board() { return m_Board; }
+  CSimControllers& Controllers() { return *m_Controllers; }
 
   // Starts the system and shows the main window; the intro is switched off
   // unless asked for. The boot status is not valid until the case sets it.
@@ -279,6 +280,16 @@ class QmlFrame {
     QQmlEngine::setObjectOwnership(item, QQmlEngine::JavaScriptOwnership);
     component.completeCreate();
     return item;
+  }
+
+  // Waits for two frames: rows that came or went are laid out anew before
+  // the second (the first may have been under way before they changed).
+  void Settle() {
+    QSignalSpy swapped(m_Window, &QQuickWindow::frameSwapped);
+    for (int i = 0; i < 2; ++i) {
+      m_Window->update();
+      if (!swapped.wait(500)) return;
+    }
   }
 
   QImage Grab(const QString& name) {

@@ -11,7 +11,7 @@ Item {
             if (MainMenu.settingsSource(i) === "")
                 continue
             list.push({ value: i, source: MainMenu.settingsSource(i), line: MainMenu.settingsLine(i),
-                        icon: MainMenu.settingsIcon(i, rootwindow.rectScheme) })
+                        icon: MainMenu.settingsIcon(i, rootwindow.menuIconScheme) })
         }
         return list
     }

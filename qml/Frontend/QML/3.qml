@@ -12,7 +12,7 @@ Item {
             if (MainMenu.qmlSource(i) === "")
                 continue
             list.push({ value: i, source: MainMenu.qmlSource(i), line: MainMenu.line(i),
-                        icon: MainMenu.icon(i, rootwindow.rectScheme) })
+                        icon: MainMenu.icon(i, rootwindow.menuIconScheme) })
         }
         return list
     }

@@ -12,7 +12,7 @@ Item {
             var value = Database.KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(slot, 0, "", DatabaseValue.AtomicDirGet)
             if (value <= 0)
                 continue
-            var entry = MainMenu.userEntry(value, Database.GetUserMenuEntryType(slot), rootwindow.rectScheme)
+            var entry = MainMenu.userEntry(value, Database.GetUserMenuEntryType(slot), rootwindow.menuIconScheme)
             if (entry.source === "")
                 continue
             entry.value = value

@@ -2,6 +2,342 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>12</name>
+    <message>
+        <source>Function %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FCC-TEST</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>14_Settings_System</name>
+    <message>
+        <source>PWM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z²BUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S.BUS In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SRXL In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System information successfully exported!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System information cannot be exported to USB device. Check available space or insert another one!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pilotname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location/Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dd-mm-yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hh:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo/Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry logging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12h</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>1_System_Appearance</name>
+    <message>
+        <source>1 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>45 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display dim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Lock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idle Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accent Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intro Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DebugScreen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>23</name>
+    <message>
+        <source>A1 Tx high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1 Tx mid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1 Tx low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1 hopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1 Rx high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1 Rx mid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1 Rx low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A2 Tx high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A2 Tx mid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A2 Tx low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A2 hopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A2 Rx high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A2 Rx mid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A2 Rx low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bandwidth EU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-- High channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>++ Low channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LQI1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LQI2: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>2_Home</name>
     <message>
         <source>Sensors auto rescan...
@@ -47,6 +383,21 @@
     </message>
     <message>
         <source>Model loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CountrySelector</name>
+    <message>
+        <source>Not specified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone [ ±hh:mm ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
