@@ -114,7 +114,16 @@ constexpr int kNoCurve = 255;
 constexpr int kFullRate = 2047;
 constexpr int kHalfGain = 1024;
 // A new model's trims step 2 %, its flight-mode switches are unassigned and
-// its toggle switches stand at +100 %.
+// its toggle switches stand at +100 %. Its flight modes fade every function
+// in (no function listed) and its curves are straight lines of 33 points
+// from -2047 to 2047, five of them shown.
+constexpr int kFadeListOffset = 6;
+constexpr int kFadeListEntries = 48;
+constexpr int kNoFunction = 48;
+constexpr int kCurvePoints = 33;
+constexpr int kCurvePointsOffset = 2;
+constexpr int kCurveShownOffset = 68;
+constexpr int kCurveShown = 5;
 constexpr int kTrimSteps = 41;
 constexpr int kFmSwitchSlots = 8;
 constexpr int kNoControl = 65535;
@@ -162,6 +171,14 @@ void CSimModel::ClearToNew() {
   for (int t = 0; t < kTrims; ++t) PutLe16(At(Trim, t, 0, 2), kTrimSteps);
   for (int slot = 0; slot < kFmSwitchSlots; ++slot) PutLe16(At(FmAssign, 0, 2 * slot, 2), kNoControl);
   for (int slot = 0; slot < 4; ++slot) PutLe16(At(SpecialSwitch, 0, 2 * slot, 2), kToggleOn);
+  for (int fm = 0; fm < kKinds[Flightmode].capacity; ++fm)
+    for (int f = 0; f < kFadeListEntries; ++f) PutLe16(At(Flightmode, fm, kFadeListOffset + 2 * f, 2), kNoFunction);
+  for (int c = 0; c < kKinds[Curve].capacity; ++c) {
+    // p x 4094 / 32, rounded half up.
+    for (int p = 0; p < kCurvePoints; ++p)
+      PutLe16(At(Curve, c, kCurvePointsOffset + 2 * p, 2), -kFullRate + (p * 2 * kFullRate + 16) / 32);
+    PutLe16(At(Curve, c, kCurveShownOffset, 2), kCurveShown);
+  }
 }
 
 bool CSimModel::DeleteUnit(int kind, int index) {

@@ -45,7 +45,8 @@ class CSimModel {
   // All records zero: the state before any model was loaded.
   void Clear();
   // A new model as the controller starts one: no element in use, the trims,
-  // the flight-mode assignment and the toggle switches at their defaults.
+  // the flight-mode assignment, the toggle switches, the flight modes' fade
+  // lists and the curves' points at their defaults.
   void ClearToNew();
   // An element deleted: its record no longer in use (zero). A flight mode
   // takes its set-ups in the functions and mixers in use and its trim
