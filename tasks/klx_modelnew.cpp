@@ -17,12 +17,10 @@ constexpr unsigned kErrState = 0x22F08;
 constexpr unsigned kErrUnsave = 0x22F09;
 constexpr unsigned kErrPath = 0x22F0A;
 
-// Sub-commands of the loader control message; the answer to the model
-// start comes under 1, the one to the end under 2.
-constexpr unsigned char kSubEnd = 2;
-constexpr unsigned char kSubModelStart = 8;
-constexpr unsigned char kAnswerStart = 1;
-constexpr unsigned char kStatusOk = 0;
+constexpr unsigned char kSubEnd = KLX_UnitKinds::kEnd;
+constexpr unsigned char kSubModelStart = KLX_UnitKinds::kModelStart;
+constexpr unsigned char kAnswerStart = KLX_UnitKinds::kUnitStart;
+constexpr unsigned char kStatusOk = KLX_UnitKinds::kStatusOk;
 }  // namespace
 
 int KLX_ModelNew::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,

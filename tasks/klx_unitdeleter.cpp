@@ -13,9 +13,8 @@ constexpr unsigned kErrTimeoutState = 0x22403;
 constexpr unsigned kErrNoStep = 0x22404;
 constexpr unsigned kErrRefused = 0x22405;
 
-// The loader control's unit delete, answered under the same byte.
-constexpr unsigned char kSubDelete = 5;
-constexpr unsigned char kDeleted = 0;
+constexpr unsigned char kSubDelete = KLX_UnitKinds::kUnitDelete;
+constexpr unsigned char kDeleted = KLX_UnitKinds::kStatusOk;
 }  // namespace
 
 int KLX_UnitDeleter::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
@@ -76,6 +75,10 @@ int KLX_UnitDeleter::Check() {
   const int count = Kind() == VT::KLX_TASK_PARA_MODEL_FmAssign ? db->KLX_DataBaseManagerGetMaxFMControls()
                                                               : KLX_UnitKinds::BoardCount(db, Kind());
   if (count > 0 && (Index() < 0 || Index() >= count)) return End(Indexes_Out_Of_Range);
+  // A servo leaves one of the board's functions.
+  if (Kind() == VT::KLX_TASK_PARA_MODEL_ServoConfig &&
+      (m_Task.paraint3 < 0 || m_Task.paraint3 >= db->KLX_DataBaseManagerGetMaxFunctions()))
+    return End(Indexes_Out_Of_Range);
   m_DeleteInController = 1;
   if (Kind() == VT::KLX_TASK_PARA_MODEL_ServoConfig &&
       m_Matrix.KLX_SerFuncMatrixOtherFunctionsUseThisServo(m_Task.paraint3, Index(), db)) {

@@ -30,6 +30,19 @@ unsigned char UnitMessage(int kind);
 // The telemetry control back to the defaults of an unused one.
 int DeleteTeleControl(KLX_DataBaseManager* db, int index);
 
+// Sub-commands of the loader control message. The controller's answer
+// repeats the sub-command, except that a start (of units or of a model) is
+// answered under kUnitStart; its next byte is the status.
+enum Command : unsigned char {
+  kUnitStart = 1,
+  kEnd = 2,
+  kStop = 3,
+  kHeader = 4,
+  kUnitDelete = 5,
+  kModelStart = 8,
+};
+enum Status : unsigned char { kStatusOk = 0, kStatusRefused = 3 };
+
 // The loader control message to the transceiver controller: 8 bytes, 1,
 // the sub-command and up to three more bytes; the send result.
 int SendControl(KLX_Protocol* protocol, unsigned char sub, unsigned char b2 = 0, unsigned char b3 = 0,

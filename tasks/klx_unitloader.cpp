@@ -24,13 +24,12 @@ constexpr unsigned kErrPrepareOther = 0x22311;
 
 const char* const kRetriesText = "Unitloading went wrong after retries";
 
-// Sub-commands of the loader control message; each answer repeats its own.
-constexpr unsigned char kSubStart = 1;
-constexpr unsigned char kSubEnd = 2;
-constexpr unsigned char kSubStop = 3;
-constexpr unsigned char kSubHeader = 4;
-constexpr unsigned char kStatusOk = 0;
-constexpr unsigned char kStatusRefused = 3;
+using KLX_UnitKinds::kStatusOk;
+using KLX_UnitKinds::kStatusRefused;
+constexpr unsigned char kSubStart = KLX_UnitKinds::kUnitStart;
+constexpr unsigned char kSubEnd = KLX_UnitKinds::kEnd;
+constexpr unsigned char kSubStop = KLX_UnitKinds::kStop;
+constexpr unsigned char kSubHeader = KLX_UnitKinds::kHeader;
 // One unit is announced, and the controller counts one received.
 constexpr unsigned char kOneUnit = 1;
 

@@ -11,23 +11,16 @@
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
 
 namespace {
-using VT = KLX_VornTask;
-constexpr int kDone = VT::GUI_TASK_RESULT_Done;
-constexpr int kError = VT::GUI_TASK_RESULT_Error;
-constexpr int kTimeout = VT::GUI_TASK_RESULT_Timeout;
+using namespace units;
 constexpr int kWorking = VT::GUI_TASK_RESULT_Working;
 constexpr int kTrigger = VT::GUI_TASK_RESULT_Trigger;
 constexpr int kReTrigger = VT::GUI_TASK_RESULT_ReTrigger;
-constexpr int kNew = VT::KLX_TASK_PARA_NEW;
-constexpr int kDelete = VT::KLX_TASK_PARA_DELETE;
 constexpr int kREdiv = 255;
 constexpr unsigned kBindFailed = 0x22703;
 constexpr unsigned kCalFailed = 0x23203;
 constexpr unsigned kCalControl = 0x23206;
 constexpr unsigned kNewFailed = 0x22F02;
 constexpr unsigned kNewExists = 0x22F04;
-constexpr unsigned kRuntimeStarted = 0x33901;
-constexpr unsigned kRuntimeStopped = 0x33902;
 constexpr unsigned kNoBindConfig = 0x42D05;
 // The stick controller's calibration messages.
 constexpr int kCalStart = 10, kCalCentre = 11, kCalCancel = 12, kCalEnd = 13;

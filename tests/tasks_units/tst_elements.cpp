@@ -8,19 +8,12 @@
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
 
 namespace {
-using VT = KLX_VornTask;
-constexpr int kDone = VT::GUI_TASK_RESULT_Done;
-constexpr int kError = VT::GUI_TASK_RESULT_Error;
-constexpr int kTimeout = VT::GUI_TASK_RESULT_Timeout;
-constexpr int kNew = VT::KLX_TASK_PARA_NEW;
-constexpr int kDelete = VT::KLX_TASK_PARA_DELETE;
+using namespace units;
 constexpr unsigned kRetries = 0x22302;
 constexpr unsigned kStartRefused = 0x22304;
 constexpr unsigned kHeaderRefused = 0x22306;
 constexpr unsigned kDeleteRefused = 0x22405;
 constexpr unsigned kFunctionsFull = 0x20C02;
-constexpr unsigned kRuntimeStarted = 0x33901;
-constexpr unsigned kRuntimeStopped = 0x33902;
 
 // The unit messages as words: "A" units start, "Hk:c" header (kind, count),
 // "Uk.i" a unit, "E" end, "X" stop, "Dk.i" a delete.

@@ -5,6 +5,18 @@
 // screen hears comes through guiInformer.
 #include "../tasks_load/load_rig.h"
 
+namespace units {
+using VT = KLX_VornTask;
+constexpr int kDone = VT::GUI_TASK_RESULT_Done;
+constexpr int kError = VT::GUI_TASK_RESULT_Error;
+constexpr int kTimeout = VT::GUI_TASK_RESULT_Timeout;
+constexpr int kNew = VT::KLX_TASK_PARA_NEW;
+constexpr int kDelete = VT::KLX_TASK_PARA_DELETE;
+// Reported around every model load.
+constexpr unsigned kRuntimeStarted = 0x33901;
+constexpr unsigned kRuntimeStopped = 0x33902;
+}  // namespace units
+
 struct UnitRig : LoadRig {
   static constexpr qint64 kFirstLook = KLX_GUICommander::kIdleWaitMs;
   static constexpr qint64 kPass = KLX_GUICommander::kBusyWaitMs;
