@@ -152,6 +152,26 @@ class ElementsTest : public QObject {
     QVERIFY(s.Alike());
   }
 
+  // A mixer that held a curve of its own gives it back when it goes, on
+  // both sides, so that deleted mixers do not use up the curves.
+  void aDeletedMixerGivesItsCurveBack() {
+    Session s;
+    QVERIFY(s.Up());
+    KLX_DataBaseManager& db = s.r.Db();
+    QVERIFY(s.r.Do(VT::KLX_TASK_LOAD_UNIT, 3, 0, kNew));
+    QCOMPARE(s.r.End(), kDone);
+    QVERIFY(s.r.Do(VT::KLX_TASK_LOAD_UNIT, 6, 0, kNew));
+    QCOMPARE(s.r.End(), kDone);
+    QCOMPARE(s.r.link.runtime.KLX_RuntimeDatabaseGetUnitNewIndex(6), 1);
+    db.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(0, 0, 1, AtomicDirSet, true);
+    QVERIFY(s.r.Do(VT::KLX_TASK_DELETE_UNIT, 3, 0, kDelete));
+    QCOMPARE(s.r.End(), kDone);
+    QCOMPARE(s.Trace(), QString("A H3:48 U3.0 E A H6:255 U6.1 E D3.0"));
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(1, 0, AtomicDirGet, false), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetNextFreeIndex(), 1);
+    QVERIFY(s.Alike());
+  }
+
   // The controller or the store says no: what the screen hears, what went
   // over the bus, the reports, that both sides still hold the same model,
   // and that an edit made before stays marked for saving. Adds are of a
