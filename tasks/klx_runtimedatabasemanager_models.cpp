@@ -1,14 +1,11 @@
 // The runtime read-outs of the model screens: the model files of a folder,
 // the model folders, a model's picture, the element the last unit-load task
 // created, and the removal of an installed voice package.
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QSaveFile>
-
-#include <algorithm>
 
 #include "tasks/klx_runtimedatabasemanager.h"
 
@@ -49,11 +46,7 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseCreateModelList(int modeltyp,
     folder = fldrPath.isEmpty() ? QString() : m_Names.KLX_FileNameHandlerGetModelFilePath(0, fldrPath, true);
   const QString checked = m_Names.KLX_FileNameHandlerCheckModelFolder(modeltyp, modeltyp == 0 ? folder : QString());
   if (checked.isEmpty()) return KLX_Ok;
-  QStringList names = QDir(checked).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Unsorted);
-  QCollator byName;
-  byName.setCaseSensitivity(Qt::CaseInsensitive);
-  std::sort(names.begin(), names.end(), byName);
-  m_ModelEntries = names;
+  m_ModelEntries = QDir(checked).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
   return KLX_Ok;
 }
 

@@ -350,6 +350,37 @@ class BindCalNewTest : public QObject {
     }
   }
 
+  // The model screen's list of a type's models, or of a folder below the
+  // model root: the model files only, by name without regard to case.
+  void modelList_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("planes") << 1 << "" << QStringList{"a2.xml", "B1.xml"};
+    QTest::newRow("a folder by its name") << 0 << "Jets" << QStringList{"F16.xml"};
+    QTest::newRow("a folder outside the models") << 0 << "/Vorn/System" << QStringList{};
+  }
+  void modelList() {
+    QFETCH(int, type);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, entries);
+    VornTestRoot root;
+    KLX_RuntimeDatabaseManager runtime;
+    for (const QString& path : {"/Vorn/Model/Plane/B1.xml", "/Vorn/Model/Plane/a2.xml", "/Vorn/Model/Plane/notes.txt",
+                                "/Vorn/Model/Jets/F16.xml", "/Vorn/System/System.xml"}) {
+      QVERIFY(QDir().mkpath(QFileInfo(root.Path() + path).path()));
+      QFile f(root.Path() + path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir().mkpath(root.Path() + "/Vorn/Model/Plane/Sub.xml"));
+    QCOMPARE(runtime.KLX_RuntimeDatabaseCreateModelList(type, folder), 1);
+    QCOMPARE(runtime.KLX_FolderHandlerGetEntryCount(), entries.size());
+    QStringList read;
+    for (int i = 0; i < runtime.KLX_FolderHandlerGetEntryCount(); ++i)
+      read << runtime.KLX_FolderHandlerGetEntrybyIndex(i);
+    QCOMPARE(read, entries);
+  }
+
   // The picture a model screen assigns to the model Racer: copied into the
   // model folder's "Pictures" under the model's name with its own
   // extension, the older picture of another format removed; the model's own
