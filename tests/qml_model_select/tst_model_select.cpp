@@ -21,6 +21,39 @@ QVector<int> Stored(QmlFrame& f, int curve) {
   for (int i = 0; i < 33; ++i) v << f.Db().KLX_DataBaseManagerCurveGetSet_CurveValue(curve, i, 0, AtomicDirGet, false);
   return v;
 }
+
+// The selector made anew for a caller.
+bool OpenSelector(QmlFrame& f, const QVariantMap& args) {
+  f.Call("", "openScreen", {kHome, QVariant()});
+  f.Call("", "openScreen", {kSelector, args});
+  return f.WaitShown(kSelector);
+}
+
+// The element tasks that make and remove switches in the transceiver.
+bool HaveElementTasks(QmlFrame& f) {
+  QObject* runtime = qmlContext(f.Window())->contextProperty("RuntimeDatabase").value<QObject*>();
+  return runtime && runtime->metaObject()->indexOfMethod("KLX_RuntimeDatabaseGetUnitNewIndex(int)") >= 0;
+}
+// Moves a control and confirms it in the selector shown; true once the
+// task that follows has ended and the editor is shown.
+bool MoveAndConfirm(QmlFrame& f, int control) {
+  if (!f.Controllers().SetControl(control, f.Controllers().Control(control) == 2047 ? -2047 : 2047)) return false;
+  if (!QTest::qWaitFor([&] { return f.Property("controlSelector", "chosenControl").toInt() == control; })) return false;
+  return f.Tap("selectorOk") && f.WaitShown(kEditor, 10000);
+}
+struct SwitchState {
+  QString name;
+  int used, visible, inputA, inputB, op;
+};
+SwitchState Switch(QmlFrame& f, int s) {
+  auto& db = f.Db();
+  return {db.KLX_DataBaseManagerSwitchGetSet_Name(s, "", AtomicDirGet),
+          db.KLX_DataBaseManagerSwitchGetSet_IsUsed(s, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_IsVisible(s, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, 0, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, 1, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_LogicalOperator(s, 0, AtomicDirGet, false)};
+}
 }  // namespace
 
 class TestModelSelect : public QObject {
@@ -118,13 +151,6 @@ class TestModelSelect : public QObject {
                                              -256, -192, -128, -64, 0}));
     f.Settle();
     f.Grab("curve-editor-three-points.png");
-  }
-
-  // The selector made anew for a caller.
-  static bool OpenSelector(QmlFrame& f, const QVariantMap& args) {
-    f.Call("", "openScreen", {kHome, QVariant()});
-    f.Call("", "openScreen", {kSelector, args});
-    return f.WaitShown(kSelector);
   }
 
   // A switch moved on the simulated stick controller is the chosen control;
@@ -233,6 +259,98 @@ class TestModelSelect : public QObject {
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kFixedOn);
     QCOMPARE(f.Property("fixedControl", "visible").toBool(), true);
     QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetNumber(), used);
+  }
+
+  // A visible switch from the list goes straight into the flight-mode slot;
+  // the editor then shows it by name only.
+  void visibleSwitchForSlot() {
+    QmlFrame& f = Frame();
+    constexpr int s = 7;
+    f.Db().KLX_DataBaseManagerSwitchClear(s);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(s, 1, AtomicDirSet, false);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_Name(s, "Gear", AtomicDirSet);
+    QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", -1}, {"funcId2", 1}, {"initialControlId", 0}}));
+    const int used = f.Db().KLX_DataBaseManagerSwitchGetNumber();
+    QVERIFY(f.Tap("sourceVSwitch"));
+    f.Settle();
+    f.Grab("selector-switch-list.png");
+    QVERIFY(f.Tap("switchRow_7"));
+    QCOMPARE(f.Property("chosenName", "text").toString(), QString("Gear"));
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(1, 0, AtomicDirGet, false), kVirtual0 + s);
+    QCOMPARE(f.Property("switchPointEditor", "switchId").toInt(), s);
+    QCOMPARE(f.Property("fixedControl", "text").toString(), QString("Gear"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetNumber(), used);
+  }
+
+  // A control for a flight-mode slot makes the slot's hidden switch; a
+  // visible switch chosen later takes its place and the hidden one goes.
+  void hiddenSwitchOfSlot() {
+    QmlFrame& f = Frame();
+    if (!HaveElementTasks(f)) QSKIP("the element tasks are not part of this build yet");
+    const int hidden = f.Db().KLX_DataBaseManagerSwitchGetNextFreeIndex();
+    QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", -1}, {"funcId2", 0}, {"initialControlId", 0}}));
+    QVERIFY(MoveAndConfirm(f, 769));
+    const SwitchState made = Switch(f, hidden);
+    QCOMPARE(made.name, QString("VSi%1FMctl0").arg(hidden));
+    QCOMPARE((QVector<int>{made.used, made.visible, made.inputA, made.inputB, made.op}),
+             (QVector<int>{1, 0, 769, kFixedOn, 0}));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet, false), kVirtual0 + hidden);
+    QCOMPARE(f.Property("switchPointEditor", "switchId").toInt(), hidden);
+    QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
+
+    constexpr int visible = 8;
+    f.Db().KLX_DataBaseManagerSwitchClear(visible);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(visible, 1, AtomicDirSet, false);
+    QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", hidden}, {"funcId2", 0},
+                             {"initialControlId", kVirtual0 + hidden}}));
+    QCOMPARE(f.Property("chosenName", "text").toString(), QString("SW-B"));  // the control behind the hidden switch
+    QVERIFY(f.Tap("sourceVSwitch"));
+    QVERIFY(f.Tap(QString("switchRow_%1").arg(visible)));
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor, 10000));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet, false), kVirtual0 + visible);
+    QCOMPARE(Switch(f, hidden).used, 0);
+  }
+
+  // Fixed on for the vario goes in directly and removes its hidden switch.
+  void varioFixedOnRemovesHiddenSwitch() {
+    QmlFrame& f = Frame();
+    if (!HaveElementTasks(f)) QSKIP("the element tasks are not part of this build yet");
+    const int hidden = f.Db().KLX_DataBaseManagerSwitchGetNextFreeIndex();
+    QVERIFY(OpenSelector(f, {{"parentId", "varioControl"}, {"funcId", -1}, {"initialControlId", 0}}));
+    QVERIFY(MoveAndConfirm(f, 771));
+    QCOMPARE(Switch(f, hidden).name, QString("VSi%1Vario").arg(hidden));
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kVirtual0 + hidden);
+    QVERIFY(OpenSelector(f, {{"parentId", "varioControl"}, {"funcId", hidden}, {"initialControlId", kVirtual0 + hidden}}));
+    QVERIFY(f.Tap("sourceFixed"));
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor, 10000));
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kFixedOn);
+    QCOMPARE(Switch(f, hidden).used, 0);
+  }
+
+  // The smaller board: the selector on its own outline with a two-position
+  // switch's mode, and the editor.
+  void smallerBoard() {
+    m_Frame.reset();
+    QmlFrame f(g_app, CSimBoard::Fenk);
+    QVERIFY(f.StartAtHome());
+    f.Controllers().SetStreaming(true);
+    QTRY_VERIFY(f.Db().KLX_DataBaseManagerGetValueOfControl(kSwitchA) != -2048);
+    QVERIFY(OpenSelector(f, {{"parentId", "mixercontrol"}, {"funcId", 0}, {"initialControlId", kStickA}}));
+    QVERIFY(f.Controllers().SetControl(770, 2047));  // switch C, two positions
+    QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), 770);
+    QVERIFY(f.Tap("modeToggle"));
+    QCOMPARE(f.Property("controlSelector", "chosenControl").toInt(), 774);
+    f.Settle();
+    f.Grab("selector-smaller-board.png");
+    f.Call("", "openScreen", {kEditor, QVariantMap{{"sourceOptionNumber", 7}, {"switchId", -1}, {"control", 774}}});
+    QVERIFY(f.WaitShown(kEditor));
+    QCOMPARE(f.Item("position_1")->isVisible(), false);
+    f.Settle();
+    f.Grab("switch-points-smaller-board.png");
   }
 };
 
