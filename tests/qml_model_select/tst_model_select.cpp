@@ -153,6 +153,43 @@ class TestModelSelect : public QObject {
     f.Grab("curve-editor-three-points.png");
   }
 
+  // The trim graph negates the trim unless reversed and moves the end or
+  // middle its mode names; the mixer plot scales the curve by the gain.
+  void plots_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("reversed");
+    QTest::addColumn<QVariantList>("line");
+    QTest::newRow("Center") << "Center" << false << QVariantList{-100, -20, 100};
+    QTest::newRow("Left") << "Left" << false << QVariantList{-120, 0, 100};
+    QTest::newRow("Right reversed") << "Right" << true << QVariantList{-100, 0, 120};
+    QTest::newRow("Offset") << "Offset" << false << QVariantList{-120, -20, 80};
+  }
+  void plots() {
+    QFETCH(QString, mode);
+    QFETCH(bool, reversed);
+    QFETCH(QVariantList, line);
+    QmlFrame& f = Frame();
+    f.Db().KLX_DataBaseManagerCurveSetCurveToDefault(kCurve, false);
+    QVERIFY(f.Create(QStringLiteral(
+        "import QtQuick 2.15\nRectangle { objectName: \"editorHost\"; width: 480; height: 247; "
+        "color: rootwindow.backColour\n Coords_trim { objectName: \"trimGraph\"; x: 10; y: 10; width: 200; "
+        "height: 150; trim: 20; range: 50; mode: \"%1\"; reversed: %2 }\n Coords_Mixer { objectName: \"mixerPlot\"; "
+        "x: 230; y: 10; width: 200; height: 150; mixer: 0; curve: %3; gain: 50 }\n TrimmHorizontal { x: 10; y: 180; "
+        "value: 20 }\n TrimmVertikalLinks { x: 440; y: 10; height: 150; value: -40 }\n TrimmVertikalRechts { x: 460; "
+        "y: 10; height: 150; value: 60 } }")
+                         .arg(mode, reversed ? "true" : "false")
+                         .arg(kCurve)));
+    QCOMPARE(f.Property("trimGraph", "line").toList(), line);
+    QCOMPARE(f.Call("mixerPlot", "refresh").toInt(), int(KLX_Ok));
+    const QVariantList mixed = f.Property("mixerPlot", "values").toList();
+    QCOMPARE(mixed.size(), 33);
+    QCOMPARE(mixed.value(32).toDouble(), 1023.5);
+    if (mode == "Left") {
+      f.Settle();
+      f.Grab("plots.png");
+    }
+  }
+
   // A switch moved on the simulated stick controller is the chosen control;
   // OK writes it as the function's input.
   void movedControlIsChosen() {
