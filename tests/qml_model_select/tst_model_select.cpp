@@ -3,6 +3,7 @@
 // (hidden virtual switches made and removed), a control moved on the
 // simulated stick controller, and the switch-point editor.
 #include "../qml_frame/qml_frame_fixture.h"
+#include "sim/csimmodel.h"
 
 using namespace qmlframe;
 
@@ -29,11 +30,6 @@ bool OpenSelector(QmlFrame& f, const QVariantMap& args) {
   return f.WaitShown(kSelector);
 }
 
-// The element tasks that make and remove switches in the transceiver.
-bool HaveElementTasks(QmlFrame& f) {
-  QObject* runtime = qmlContext(f.Window())->contextProperty("RuntimeDatabase").value<QObject*>();
-  return runtime && runtime->metaObject()->indexOfMethod("KLX_RuntimeDatabaseGetUnitNewIndex(int)") >= 0;
-}
 // Moves a control and confirms it in the selector shown; true once the
 // task that follows has ended and the editor is shown.
 bool MoveAndConfirm(QmlFrame& f, int control) {
@@ -41,6 +37,17 @@ bool MoveAndConfirm(QmlFrame& f, int control) {
   if (!QTest::qWaitFor([&] { return f.Property("controlSelector", "chosenControl").toInt() == control; })) return false;
   return f.Tap("selectorOk") && f.WaitShown(kEditor, 10000);
 }
+// A virtual switch's record as the program holds it and as the simulated
+// transceiver holds it (unit image without index and check bytes).
+QByteArray ProgramSwitch(QmlFrame& f, int s) {
+  unsigned char image[200];
+  const int n = f.Db().KLX_DataBaseManagerSwitchCopyUnit(s, image);
+  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
+}
+QByteArray TransceiverSwitch(QmlFrame& f, int s) {
+  return f.Controllers().TransceiverController().HeldModel().Record(CSimModel::VSwitch, s);
+}
+
 struct SwitchState {
   QString name;
   int used, visible, inputA, inputB, op;
@@ -324,7 +331,6 @@ class TestModelSelect : public QObject {
   // visible switch chosen later takes its place and the hidden one goes.
   void hiddenSwitchOfSlot() {
     QmlFrame& f = Frame();
-    if (!HaveElementTasks(f)) QSKIP("the element tasks are not part of this build yet");
     const int hidden = f.Db().KLX_DataBaseManagerSwitchGetNextFreeIndex();
     QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", -1}, {"funcId2", 0}, {"initialControlId", 0}}));
     QVERIFY(MoveAndConfirm(f, 769));
@@ -335,6 +341,7 @@ class TestModelSelect : public QObject {
     QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet, false), kVirtual0 + hidden);
     QCOMPARE(f.Property("switchPointEditor", "switchId").toInt(), hidden);
     QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
+    QTRY_COMPARE(TransceiverSwitch(f, hidden), ProgramSwitch(f, hidden));
 
     constexpr int visible = 8;
     f.Db().KLX_DataBaseManagerSwitchClear(visible);
@@ -348,12 +355,12 @@ class TestModelSelect : public QObject {
     QVERIFY(f.WaitShown(kEditor, 10000));
     QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet, false), kVirtual0 + visible);
     QCOMPARE(Switch(f, hidden).used, 0);
+    QTRY_COMPARE(TransceiverSwitch(f, hidden), QByteArray(ProgramSwitch(f, hidden).size(), '\0'));
   }
 
   // Fixed on for the vario goes in directly and removes its hidden switch.
   void varioFixedOnRemovesHiddenSwitch() {
     QmlFrame& f = Frame();
-    if (!HaveElementTasks(f)) QSKIP("the element tasks are not part of this build yet");
     const int hidden = f.Db().KLX_DataBaseManagerSwitchGetNextFreeIndex();
     QVERIFY(OpenSelector(f, {{"parentId", "varioControl"}, {"funcId", -1}, {"initialControlId", 0}}));
     QVERIFY(MoveAndConfirm(f, 771));
