@@ -17,7 +17,6 @@ Item {
 
     // ---- the dialog: 0 closed, 1 end positions, 2 centre position ----
     property int phase: 0
-    property int triggers: 0
     property bool confirmShown: false
     property bool running: false
 
@@ -69,7 +68,6 @@ Item {
         Database.KLX_DataBaseManager_StickdataStopWatchingMovement()
         rootwindow.smartKeyLock = true
         running = true
-        triggers = 0
         var result = Command.KLX_GuiCommandHandlerDoTask(GuiCmdData.KLX_TASK_CALIBRATION, control, controlType,
                                                          invers ? 1 : 0, "", "", "")
         if (result <= DatabaseValue.KLX_Error) {
@@ -81,7 +79,6 @@ Item {
     // Back to waiting for a moved control, keys free.
     function finish() {
         phase = 0
-        triggers = 0
         confirmShown = false
         running = false
         rootwindow.smartKeyLock = false
@@ -89,7 +86,7 @@ Item {
     }
     function confirm() {
         Command.KLX_GuiCommandHandlerUserDialogInput(GuiCmdData.GUI_USER_Yes)
-        if (phase === 1) {
+        if (phase === 1 && controlType !== GuiCmdData.KLX_TASK_PARA_CONT_2POL_SWITCH) {
             phase = 2
             confirmShown = false
         }
@@ -102,14 +99,12 @@ Item {
     function taskState(state) {
         switch (state) {
         case GuiCmdData.GUI_TASK_RESULT_Trigger:
-            triggers += 1
-            if (triggers === 1) {
+            // The first question opens the bar; the next ones stand once the
+            // end positions, then the centre, were reached.
+            if (phase === 0) {
                 phase = 1
                 confirmShown = false
-            } else if (triggers === 2) {
-                confirmShown = true
             } else {
-                phase = 2
                 confirmShown = true
             }
             break
