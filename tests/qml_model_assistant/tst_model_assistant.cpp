@@ -222,6 +222,7 @@ class TestModelAssistant : public QObject {
     f.Settle();
     QCOMPARE(f.Db().KLX_DataBaseManagerTutorPupilGetSetIsUsed(0, false, AtomicDirGet), 0);
     QCOMPARE(f.Property("itemList", "count").toInt(), 1);
+
   }
 
   void everyScreenOnBothBoards_data() {
