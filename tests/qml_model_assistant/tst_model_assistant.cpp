@@ -13,6 +13,8 @@ const QString kModelType = kFolder + "ModelTypeChoose.qml";
 const QString kCalibration = kFolder + "18.qml";
 const QString kTrainer = kFolder + "TutorPupilSettings.qml";
 const QString kChooser = kFolder + "AssistantControlChooser.qml";
+constexpr int kTutorAllowMessage = 145;  // 1 byte: the cord allowed
+constexpr int kExtChannelMessage = 160;  // 1 byte: the channel found on the cord
 
 // One servo choice on a part page: the page, the function, the servos (from 0).
 struct ServoChoice {
@@ -222,7 +224,33 @@ class TestModelAssistant : public QObject {
     f.Settle();
     QCOMPARE(f.Db().KLX_DataBaseManagerTutorPupilGetSetIsUsed(0, false, AtomicDirGet), 0);
     QCOMPARE(f.Property("itemList", "count").toInt(), 1);
+  }
 
+  // A channel detected on the cord while it is disabled: the cord is enabled
+  // first, the item waits, the transceiver's answer is shown plus one and saved.
+  void trainerCordDetection() {
+    QmlFrame& f = Frame();
+    QVERIFY(Open(f, kTrainer));
+    f.Db().KLX_DataBaseManagerTutorPupilGlobalEnable(false);
+    const int item = f.Db().KLX_DataBaseManagerTutorPupilGetNextFreeIndex();
+    QVERIFY(Tap(f, "addItem"));
+    QCOMPARE(f.Property("stateButton", "gp_text").toString(), QString("Disabled"));
+    f.Controllers().ClearCounters();
+    QVERIFY(Tap(f, QString("channel_%1").arg(item)));
+    QTRY_VERIFY(f.Controllers().Received(kTutorAllowMessage) > 0);
+    const QList<CSimMessage> received = f.Controllers().ReceivedMessages();
+    const auto allow = std::find_if(received.begin(), received.end(),
+                                    [](const CSimMessage& m) { return m.id == kTutorAllowMessage; });
+    QCOMPARE(allow->data, QByteArray(1, 1));
+    QCOMPARE(f.Db().KLX_DataBaseManagerTutorPupilGetSetItemAwaitingForExtChannelChanged(0, AtomicDirGet), item);
+    QCOMPARE(f.Property("detectionText", "text").toString(), QString("Detection..."));
+    f.Controllers().Send(CSimControllers::Transceiver, kExtChannelMessage, QByteArray(1, 4));
+    QTRY_COMPARE(f.Property("detectionText", "text").toString(), QString("5"));
+    QCOMPARE(f.Property("detectButton", "gp_text").toString(), QString("Save"));
+    QVERIFY(Tap(f, "detectButton"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(item, 0, AtomicDirGet), 4);
+    QVERIFY(Tap(f, "closeDetection"));
+    QCOMPARE(f.Property(QString("channel_%1").arg(item), "gp_text").toString(), QString("5"));
   }
 
   void everyScreenOnBothBoards_data() {
