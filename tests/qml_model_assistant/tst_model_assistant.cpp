@@ -3,6 +3,7 @@
 // controller, and the trainer-cord screen's items; every screen on both
 // boards (screenshots kept for a look).
 #include "../qml_frame/qml_frame_fixture.h"
+#include "tasks/klx_unitkinds.h"
 
 using namespace qmlframe;
 
@@ -17,6 +18,13 @@ constexpr int kTutorAllowMessage = 145;  // 1 byte: the cord allowed
 constexpr int kExtChannelMessage = 160;  // 1 byte: the channel found on the cord
 
 // One servo choice on a part page: the page, the function, the servos (from 0).
+// An element's record as the program holds it (without kind and check bytes).
+QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
+  unsigned char image[1000];
+  const int n = KLX_UnitKinds::CopyUnit(&db, kind, index, image);
+  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
+}
+
 struct ServoChoice {
   int part;
   int function;
@@ -134,6 +142,69 @@ class TestModelAssistant : public QObject {
     Leave(f);
   }
 
+  // The build end to end: two aileron servos become one function "Aileron"
+  // with both servos named and the stick's trim; the throttle without servos
+  // but with its control is built too. The simulated transceiver ends with
+  // the same model.
+  void assistantBuildsModel() {
+    QmlFrame& f = Frame();
+    QVERIFY(StartAssistant(f, "Sail", ""));
+    QVERIFY(Tap(f, "part_0"));
+    QVERIFY(AddServos(f, 0, {0}));
+    QVERIFY(Tap(f, "control_0"));
+    QVERIFY(f.WaitShown(kChooser));
+    QVERIFY(f.Controllers().SetControl(KLX_VornTask::CONTROLID_Stick_STA_GUI, -1800));
+    QTRY_COMPARE(f.Property("chosenControl", "text").toString(), QString("ST-A"));
+    QVERIFY(Tap(f, "chooserOk"));
+    QVERIFY(f.WaitShown(kFolder + "AssistantSail_start.qml"));
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QVERIFY(Tap(f, "part_1"));
+    QVERIFY(AddServos(f, 1, {1}));
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QVERIFY(Tap(f, "part_3"));
+    QVERIFY(Tap(f, "control_10"));
+    QVERIFY(f.WaitShown(kChooser));
+    QVERIFY(Tap(f, "fixSource"));
+    QVERIFY(Tap(f, "chooserOk"));
+    QVERIFY(f.WaitShown(kFolder + "AssistantSail_start.qml"));
+    f.Key(KLX_DatabaseValues::EventLeft);
+    const int before = f.Db().KLX_DataBaseManagerFunctionGetNumber();
+    QVERIFY(Tap(f, "proceed"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("doneButton") && f.Item("doneButton")->isVisible(), 20000);
+    QCOMPARE(f.Popup(), nullptr);
+    QCOMPARE(f.Property("functionCount", "text").toString(), QString("Functions 2/2"));
+    QCOMPARE(f.Property("servoCount", "text").toString(), QString("Servos 2/2"));
+
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetNumber(), before + 2);
+    QMap<QString, int> byName;
+    for (int i = 0; i < f.Db().KLX_DataBaseManagerGetMaxFunctions(); ++i)
+      if (f.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(i, 0, AtomicDirGet) == 1)
+        byName[f.Db().KLX_DataBaseManagerFunctionGetSet_Name(i, "", AtomicDirGet)] = i;
+    QVERIFY(byName.contains("Aileron") && byName.contains("Throttle"));
+    const int aileron = byName["Aileron"];
+    const int throttle = byName["Throttle"];
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetSet_Control(aileron, 0, AtomicDirGet), 256);
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetSet_Trim_Control(aileron, 0, AtomicDirGet), 512);
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetServoNumberForFunction(aileron), 2);
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetSet_Control(throttle, 0, AtomicDirGet), 2);
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetServoNumberForFunction(throttle), 0);
+    QCOMPARE(f.Db().KLX_DataBaseManagerServoConfigGetSet_Name(0, "", AtomicDirGet), QString("Aileron L1"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerServoConfigGetSet_Name(1, "", AtomicDirGet), QString("Aileron R1"));
+    // The transceiver holds the same records: functions, then servo set-ups.
+    const QList<QPair<int, int>> units{{KLX_VornTask::KLX_TASK_PARA_MODEL_Function, aileron},
+                                       {KLX_VornTask::KLX_TASK_PARA_MODEL_Function, throttle},
+                                       {KLX_VornTask::KLX_TASK_PARA_MODEL_ServoConfig, 0},
+                                       {KLX_VornTask::KLX_TASK_PARA_MODEL_ServoConfig, 1}};
+    for (const auto& unit : units)
+      QTRY_COMPARE(f.Controllers().TransceiverController().HeldModel().Record(unit.first, unit.second),
+                   ProgramRecord(f.Db(), unit.first, unit.second));
+
+    QVERIFY(Tap(f, "doneButton"));
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+    QVERIFY(f.Root()->property("assistantHistory").isNull());
+    if (f.Popup()) f.Call("", "popupClose");  // the function overview may not be carried yet
+  }
+
   // A function without servos but with a control is built too; a stick as
   // control comes from the chooser by moving it.
   void controlFromTheStick() {
@@ -204,6 +275,54 @@ class TestModelAssistant : public QObject {
              int(KLX_VornTask::KLX_TASK_PARA_CONT_2POL_SWITCH));
   }
 
+  // The calibration dialog step by step with the stick controller: the
+  // end positions, the centre and the end; or a cancel at the end positions.
+  void calibrationSteps_data() {
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("ends, centre, ready") << false;
+    QTest::newRow("cancel at the ends") << true;
+  }
+  void calibrationSteps() {
+    QFETCH(bool, cancel);
+    QmlFrame& f = Frame();
+    QVERIFY(Open(f, kCalibration));
+    const int slider = KLX_VornTask::CONTROLID_Poti_SLB_GUI;
+    QVERIFY(f.Controllers().SetControl(slider, 1000));
+    QTRY_COMPARE(f.Property("controlName", "text").toString(), QString("SL-B"));
+    QVERIFY(Tap(f, "typeButton"));
+    QVERIFY(Tap(f, QString("type_%1").arg(KLX_VornTask::KLX_TASK_PARA_CONT_LINEAR)));
+    const CSimStick::Counters before = f.Controllers().StickController().Seen();
+    QVERIFY(Tap(f, "calibrationButton"));
+    QTRY_VERIFY(f.Item("calibrationBar")->isVisible());
+    QCOMPARE(f.Property("phaseText", "text").toString(), QString("Endpositions"));
+    QVERIFY(!f.Item("confirmButton")->isVisible());
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), true);
+    if (cancel) {
+      QVERIFY(Tap(f, "cancelButton"));
+      QVERIFY(!f.Item("calibrationBar")->isVisible());
+      QTRY_COMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+      QCOMPARE(f.Controllers().StickController().Seen().calibrationsCancelled, before.calibrationsCancelled + 1);
+      return;
+    }
+    QVERIFY(f.Controllers().SetControl(slider, -2047));
+    QVERIFY(f.Controllers().SetControl(slider, 2047));
+    QTRY_VERIFY(f.Item("confirmButton")->isVisible());
+    QCOMPARE(f.Property("confirmButton", "gp_text").toString(), QString("Proceed"));
+    f.Settle();
+    f.Grab("calibration-ends.png");
+    QVERIFY(Tap(f, "confirmButton"));
+    QCOMPARE(f.Property("phaseText", "text").toString(), QString("Center Position"));
+    QVERIFY(!f.Item("confirmButton")->isVisible());
+    QVERIFY(f.Controllers().SetControl(slider, 0));
+    QTRY_VERIFY(f.Item("confirmButton")->isVisible());
+    QCOMPARE(f.Property("confirmButton", "gp_text").toString(), QString("Ready"));
+    QVERIFY(Tap(f, "confirmButton"));
+    QTRY_VERIFY(!f.Item("calibrationBar")->isVisible());
+    QTRY_COMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+    QCOMPARE(f.Controllers().StickController().Seen().calibrationsEnded, before.calibrationsEnded + 1);
+    QCOMPARE(f.Controllers().StickController().Calibrating(), -1);
+  }
+
   // Without an activator the switch shows "---"; "+" adds the first free
   // item, used and not in use.
   void trainerCordItems() {
@@ -224,6 +343,19 @@ class TestModelAssistant : public QObject {
     f.Settle();
     QCOMPARE(f.Db().KLX_DataBaseManagerTutorPupilGetSetIsUsed(0, false, AtomicDirGet), 0);
     QCOMPARE(f.Property("itemList", "count").toInt(), 1);
+
+    // The first press of the switch button makes the hidden activator switch.
+    QVERIFY(Tap(f, "activatorButton"));
+    const auto activator = [&f] { return f.Db().KLX_DataBaseManagerTutorPupilGetSetActivator(0, AtomicDirGet); };
+    QTRY_VERIFY_WITH_TIMEOUT(f.Db().KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(activator()) >= 0, 10000);
+    const int vs = f.Db().KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(activator());
+    QCOMPARE(activator(), f.Db().KLX_DataBaseManagerGetControlForVirtualSwitch(vs));
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetSet_Name(vs, "", AtomicDirGet), QString("VSi%1TPact").arg(vs));
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 0, AtomicDirGet), 1);
+    // The switch-point editor follows (or "Not yet implemented" where it is not carried).
+    const QString editor = kFolder + "ControlConfigLinear.qml";
+    QTRY_VERIFY(f.Shown() == editor || f.Popup());
+    f.Call("", "popupClose");
   }
 
   // A channel detected on the cord while it is disabled: the cord is enabled
@@ -288,7 +420,13 @@ class TestModelAssistant : public QObject {
     f.Grab("assistant-control-" + tag + ".png");
     QVERIFY(Tap(f, "chooserOk"));
     QVERIFY(f.WaitShown(kFolder + "AssistantJetDelta_start.qml"));
-    Leave(f);
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QVERIFY(Tap(f, "proceed"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("doneButton") && f.Item("doneButton")->isVisible(), 20000);
+    f.Settle();
+    f.Grab("assistant-builder-" + tag + ".png");
+    QVERIFY(Tap(f, "doneButton"));
+    f.Call("", "popupClose");  // the function overview may not be carried yet
 
     QVERIFY(Open(f, kCalibration));
     f.Settle();
@@ -297,6 +435,13 @@ class TestModelAssistant : public QObject {
     QVERIFY(Tap(f, "typeButton"));
     f.Settle();
     f.Grab("calibration-control-" + tag + ".png");
+    QVERIFY(Tap(f, QString("type_%1").arg(KLX_VornTask::KLX_TASK_PARA_CONT_LINEAR)));
+    QVERIFY(Tap(f, "calibrationButton"));
+    QTRY_VERIFY(f.Item("calibrationBar")->isVisible());
+    f.Settle();
+    f.Grab("calibration-bar-" + tag + ".png");
+    QVERIFY(Tap(f, "cancelButton"));
+    QTRY_COMPARE(f.Root()->property("smartKeyLock").toBool(), false);
 
     QVERIFY(Open(f, kTrainer));
     QVERIFY(Tap(f, "addItem"));
