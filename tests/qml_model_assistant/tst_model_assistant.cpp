@@ -3,7 +3,7 @@
 // controller, and the trainer-cord screen's items; every screen on both
 // boards (screenshots kept for a look).
 #include "../qml_frame/qml_frame_fixture.h"
-#include "tasks/klx_unitkinds.h"
+#include "vorn_unitrecord.h"
 
 using namespace qmlframe;
 
@@ -18,13 +18,6 @@ constexpr int kTutorAllowMessage = 145;  // 1 byte: the cord allowed
 constexpr int kExtChannelMessage = 160;  // 1 byte: the channel found on the cord
 
 // One servo choice on a part page: the page, the function, the servos (from 0).
-// An element's record as the program holds it (without kind and check bytes).
-QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
-  unsigned char image[1000];
-  const int n = KLX_UnitKinds::CopyUnit(&db, kind, index, image);
-  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
-}
-
 struct ServoChoice {
   int part;
   int function;
