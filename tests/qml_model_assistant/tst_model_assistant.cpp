@@ -222,7 +222,16 @@ class TestModelAssistant : public QObject {
     f.Key(KLX_DatabaseValues::EventHome);
     QCOMPARE(f.Property("assistantTypePage", "part").toInt(), -1);
     QCOMPARE(f.Shown(), kFolder + "AssistantSail_start.qml");
-    Leave(f);
+
+    // No function with servos: the assistant offers to close with an empty
+    // function list and gives the keys back.
+    QVERIFY(Tap(f, "proceed"));
+    QCOMPARE(f.PopupText(), QString("You did not set any function, the assistant will be closed. A new model with an "
+                                    "empty function list will be created.\nContinue?"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+    QVERIFY(f.Root()->property("assistantHistory").isNull());
+    f.Call("", "popupClose");  // the function overview may not be carried yet
   }
 
   // Ten servos fill a function: the chooser offers no eleventh, and "+" is refused.
@@ -240,6 +249,11 @@ class TestModelAssistant : public QObject {
     QCOMPARE(f.PopupText(), QString("Reached maximum servos per function"));
     QVERIFY(f.TapInPopup("popupButton_0"));
     QCOMPARE(PlanText(f).value(0).count('='), 10);
+    // With servos set, back stops at the picture instead of the model type.
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QCOMPARE(f.Property("assistantTypePage", "part").toInt(), -1);
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QCOMPARE(f.Shown(), kFolder + "AssistantAcro_start.qml");
     Leave(f);
   }
 

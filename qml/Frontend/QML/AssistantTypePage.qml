@@ -70,9 +70,10 @@ Item {
         keyboard.extended = false
     }
     function onKey(icon) {
-        if (rootwindow.popupIsShown() || builder.visible)
-            return
         var history = AssistantBuffer.history
+        // Once the assistant has closed, the keys are the main window's again.
+        if (rootwindow.popupIsShown() || builder.visible || history.isEmpty())
+            return
         switch (icon) {
         case DatabaseValue.EventLeft:
             if (keyboard.extended) {
