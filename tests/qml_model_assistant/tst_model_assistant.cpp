@@ -343,6 +343,15 @@ class TestModelAssistant : public QObject {
     QCOMPARE(f.Db().KLX_DataBaseManagerTutorPupilGetSetIsEnabled(1, false, AtomicDirGet), 0);
     QCOMPARE(f.Property("channel_1", "gp_text").toString(), QString("---"));
     QCOMPARE(f.Property("inUse_1", "gp_text").toString(), QString("No"));
+    // The item's own control through the control selector, moved by hand.
+    QVERIFY(Tap(f, "vornControl_1"));
+    QVERIFY(f.WaitShown(kFolder + "36_ControlSelector.qml"));
+    QVERIFY(f.Controllers().SetControl(KLX_VornTask::CONTROLID_Stick_STD_GUI, 1500));
+    QTRY_COMPARE(f.Property("chosenName", "text").toString(), QString("ST-D"));
+    QVERIFY(Tap(f, "selectorOk"));
+    QVERIFY(f.WaitShown(kTrainer));
+    QCOMPARE(f.Db().KLX_DataBaseManagerTutorPupilGetSetVornControl(1, 0, AtomicDirGet), 497);
+    QCOMPARE(f.Property("vornControl_1", "gp_text").toString(), QString("ST-D"));
     f.Hold(f.Centre(f.Item("vornControl_0")), 900);
     QVERIFY(Tap(f, "deleteItem"));
     QCOMPARE(f.PopupText(), QString("Do you really want to delete this vorn control?"));
