@@ -463,6 +463,9 @@ class TestModelAssistant : public QObject {
     QVERIFY(Tap(f, "addItem"));
     f.Settle();
     f.Grab("trainer-cord-" + tag + ".png");
+    QVERIFY(Tap(f, "channel_0"));
+    f.Settle();
+    f.Grab("trainer-detection-" + tag + ".png");
   }
 };
 
