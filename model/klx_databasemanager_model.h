@@ -26,7 +26,7 @@
   // model reset ---------------------------------------------------------------
   void KLX_DataBaseManagerUpdateBegin();
   void KLX_DataBaseManagerUpdateEnd();
-  void KLX_DataBaseManagerForceSavingXMLFiles(bool stopForever);
+  Q_INVOKABLE void KLX_DataBaseManagerForceSavingXMLFiles(bool stopForever);
   void KLX_DataBaseManagerForceModelFileSaveInDebug(bool dumpTimers);
   void KLX_DataBaseManagerResetAllModelData();
 

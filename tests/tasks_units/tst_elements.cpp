@@ -3,6 +3,7 @@
 // sides hold afterwards (the same records, the same checksum), the index
 // the screen reads, and every way the controller or the store can say no.
 #include "tasks/klx_unitkinds.h"
+#include "vorn_unitrecord.h"
 #include "units_rig.h"
 
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
@@ -34,12 +35,6 @@ QString UnitTrace(const QList<CSimMessage>& messages) {
     }
   }
   return words.join(' ');
-}
-
-QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
-  unsigned char image[1000];
-  const int n = KLX_UnitKinds::CopyUnit(&db, kind, index, image);
-  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
 }
 
 struct Session {
