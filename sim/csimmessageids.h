@@ -41,6 +41,7 @@ enum CSimMessageId : int {
   SimTransceiverTrimsDEF = 36,        // trims D, E, F and the flight mode, 7 bytes
   SimTransceiverSpecialSwitches = 37, // the four toggle switches, 8 bytes
   SimTransceiverLinkQuality = 64,
+  SimTransceiverFrontPlugMode = 144,  // the front socket's mode, 1 byte
   SimTransceiverLoaderAnswer = 96,    // 1, what is answered, status or index, count, error flag
   SimTransceiverSyncAnswer = 128,
   SimTransceiverChecksumPart = 176,   // part, value flag, the value
@@ -65,6 +66,7 @@ enum CSimMessageId : int {
   SimRequestDirections = 150,
   SimSetDirections = 151,  // the whole direction word, 4 bytes
   SimBindStateRequest = 161,      // no data
+  SimFrontPlugMode = 229,         // 2 bytes: 1 and a mode sets it, 0 0 asks
   SimBindNewRequest = 176,        // none or 1 byte
   SimBindConfig = 177,            // 8 bytes, and the receiver mask
   SimBindStart = 179,             // 4 x 0xFF, the receiver's mask bit, the window in ms (16 bits)

@@ -99,6 +99,11 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
       out = Binding(m);
     } else if (m.id == SimBindStart) {
       out = BindReceiver(m.data);
+    } else if (m.id == SimFrontPlugMode) {
+      if (m.data.size() != 2) return true;
+      const quint8 wanted = quint8(m.data[1]);
+      if (m.data[0] == 1 && wanted <= 3 && !m_Answers.Get(KeyFrontPlug).refuse) m_FrontPlugMode = wanted;
+      out = Answer(KeyFrontPlug, SimTransceiverFrontPlugMode, QByteArray(1, char(m_FrontPlugMode)));
     } else if (m.id == SimPowerOff) {
       ++m_Counters.powerOffs;
       // Powering off keeps the model for the next power-up.

@@ -47,6 +47,7 @@ class CSimTransceiver {
     KeyUnitStart = 1012,
     KeyUnitDelete = 1013,
     KeyBindStart = 1014,   // the receiver's answer to the binding start
+    KeyFrontPlug = 1015,   // the front socket's mode, asked or set
   };
   // The receiver that answers a binding under a mask bit (0 for an R-Ediv pair).
   struct Receiver {
@@ -138,6 +139,8 @@ class CSimTransceiver {
   mutable QMutex m_Mutex;  // everything below
   CSimModel m_Held;
   bool m_HoldsModel = false;
+  // The front socket: 0 servo signals (PWM), 1 data bus, 2 and 3 inputs.
+  quint8 m_FrontPlugMode = 0;
   CSimModel m_Staging;
   bool m_Loading = false;
   bool m_UnitSession = false;  // the load under way adds single units to the held model

@@ -21,7 +21,14 @@ class TestSystemScreen : public QObject {
   VornQmlWarnings m_Warnings;
   std::unique_ptr<QmlFrame> m_Frame;
 
-  QmlFrame& Frame() { return SharedFrame(g_app, m_Frame); }
+  // The front socket's mode comes from the transceiver only when a case
+  // sends it.
+  QmlFrame& Frame() {
+    const bool fresh = !m_Frame;
+    QmlFrame& f = SharedFrame(g_app, m_Frame);
+    if (fresh) f.Controllers().TransceiverController().Answers().Set(CSimTransceiver::KeyFrontPlug, {0, true, false, 1});
+    return f;
+  }
 
   // The screen made anew (a screen shown again is not made again).
   static bool Open(QmlFrame& f) {
