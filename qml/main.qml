@@ -154,7 +154,9 @@ Window {
             "28.qml": ["parentId", "functionId", "initialControlId"],
             "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
             "37.qml": ["parentId", "vswitchId", "initialControlId"],
-            "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"]
+            "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"],
+            "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
+            "FlightModeEditor.qml": ["lut_index", "flightmodesNum"]
         })
 
         function reset() {

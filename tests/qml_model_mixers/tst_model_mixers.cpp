@@ -1,0 +1,90 @@
+// The mixer, virtual-switch, flight-mode and sequencer screens as the user
+// drives them: the mode byte the waypoint editor holds a servo with, the
+// flight-mode editor's fade-in limits, and each screen on both boards.
+#include "../qml_frame/qml_frame_fixture.h"
+
+using namespace qmlframe;
+
+namespace {
+QGuiTouchHandlerApplication* g_app = nullptr;
+const QString kFolder = QStringLiteral("qrc:/Frontend/QML/");
+const QString kSequencerEditor = kFolder + "SequencerServoEditor.qml";
+constexpr int kSingleMode = 1;
+constexpr int kLoopMode = 5;  // single mode with the loop flag (bit 2)
+
+// A sequencer the element task would have made: used in mode, servos 10
+// and 11 in channels 0 and 1 with their start and end waypoints.
+void MakeSequencer(KLX_DataBaseManager& db, int mode) {
+  QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, mode, AtomicDirSet), mode);
+  for (int channel = 0; channel < 2; ++channel) {
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_Servo(0, channel, 10 + channel, AtomicDirSet), 10 + channel);
+    QVERIFY(db.KLX_DataBaseManagerSequencerSet_ServoStartEndRange(0, channel) > KLX_Error);
+  }
+}
+}  // namespace
+
+class TestModelMixers : public QObject {
+  Q_OBJECT
+  VornQmlWarnings m_Warnings;
+
+  static bool Open(QmlFrame& f, const QString& file, const QVariantMap& args = {}) {
+    f.Call("", "openScreen", {kFolder + file, args});
+    if (!f.WaitShown(kFolder + file)) return false;
+    f.Settle();
+    return true;
+  }
+  static int Mode(QmlFrame& f) { return f.Db().KLX_DataBaseManagerSequencerGetSet_IsUsed(0, 0, AtomicDirGet); }
+
+ private slots:
+  void initTestCase() { m_Warnings.Install(); }
+  void cleanup() { m_Warnings.Verify(); }
+
+  // Holding a waypoint writes 255 - n (single, forward), 213 - n (single,
+  // backward), 171 - n (loop, forward) or 129 - n (loop, backward), with
+  // n = channel x 7 + waypoint; leaving the editor writes the mode back.
+  void waypointManualCodes_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("last");
+    QTest::addColumn<int>("code");
+    QTest::newRow("single, forward, first point of channel 0") << kSingleMode << 0 << 0 << false << 255;
+    QTest::newRow("single, forward, last point of channel 0") << kSingleMode << 0 << 0 << true << 249;
+    QTest::newRow("single, backward, first point of channel 0") << kSingleMode << 0 << 1 << false << 213;
+    QTest::newRow("single, backward, last point of channel 1") << kSingleMode << 1 << 1 << true << 200;
+    QTest::newRow("loop, forward, first point of channel 1") << kLoopMode << 1 << 0 << false << 164;
+    QTest::newRow("loop, backward, last point of channel 0") << kLoopMode << 0 << 1 << true << 123;
+  }
+  void waypointManualCodes() {
+    QFETCH(int, mode);
+    QFETCH(int, channel);
+    QFETCH(int, direction);
+    QFETCH(bool, last);
+    QFETCH(int, code);
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    MakeSequencer(f.Db(), mode);
+    QVERIFY(Open(f, "SequencerServoEditor.qml", {{"sequencerIdx", 0}}));
+    if (channel != 0) {
+      QVERIFY(f.Tap("srvButton_" + QString::number(channel)));
+      QVERIFY(f.Tap("srvButton_0"));  // the first servo's graphs go
+    }
+    f.Settle();
+    QVERIFY(f.Tap(QString("seqGraph_%1_%2").arg(channel).arg(direction)));
+    if (last) QVERIFY(f.Tap("pointNext"));
+    QCOMPARE(Mode(f), code);
+    QCOMPARE(f.Property("pointTime", "gp_text").toString(), QString(last ? "6.00 s" : "0.00 s"));
+
+    QVERIFY(Open(f, "SequencersList.qml"));
+    QCOMPARE(Mode(f), mode);
+  }
+};
+
+int main(int argc, char* argv[]) {
+  OwnDisplay();
+  QGuiTouchHandlerApplication app(argc, argv);
+  g_app = &app;
+  TestModelMixers test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "tst_model_mixers.moc"
