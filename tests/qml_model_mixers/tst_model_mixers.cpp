@@ -78,6 +78,40 @@ class TestModelMixers : public QObject {
     QVERIFY(Open(f, "SequencersList.qml"));
     QCOMPARE(Mode(f), mode);
   }
+
+  // Each screen at 480 x 272 on both boards, with a mixer, a visible
+  // virtual switch and a sequencer to show.
+  void screenshots_data() {
+    QTest::addColumn<int>("board");
+    QTest::newRow("larger board") << int(CSimBoard::Vorn);
+    QTest::newRow("smaller board") << int(CSimBoard::Fenk);
+  }
+  void screenshots() {
+    QFETCH(int, board);
+    QmlFrame f(g_app, CSimBoard::Variant(board));
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    MakeSequencer(db, kSingleMode);
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_IsUsed(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_Name(0, "Butterfly", AtomicDirSet), QString("Butterfly"));
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsVisible(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(0, "Gear", AtomicDirSet), QString("Gear"));
+    const QString suffix = board == CSimBoard::Vorn ? "-larger.png" : "-smaller.png";
+    const QList<QPair<QString, QVariantMap>> screens = {
+        {"19.qml", {}},
+        {"20.qml", {{"mixerIndex", 0}}},
+        {"21.qml", {}},
+        {"SequencersList.qml", {}},
+        {"SequencerServoList.qml", {{"sequencerIdx", 0}}},
+        {"SequencerServoEditor.qml", {{"sequencerIdx", 0}}},
+    };
+    for (const auto& screen : screens) {
+      QVERIFY2(Open(f, screen.first, screen.second), qPrintable(screen.first));
+      QVERIFY(f.Popup() == nullptr);
+      f.Grab("model-mixers-" + QString(screen.first).remove(".qml") + suffix);
+    }
+  }
 };
 
 int main(int argc, char* argv[]) {
