@@ -79,6 +79,58 @@ class TestModelMixers : public QObject {
     QCOMPARE(Mode(f), mode);
   }
 
+  // The diagram shows entry 12 - i (larger board) or 8 - i (smaller
+  // board, nine flight modes) behind priority switch i; the combinations
+  // of the high, middle and low switches show entries 0 to 7, on the
+  // smaller board only the even ones (low off), as entries 0 to 3. The
+  // fade-in stops at 0.0 s below, and above where the flight-mode store
+  // does (200 tenths), whatever the editor's own limit.
+  void flightModeDiagram_data() {
+    QTest::addColumn<int>("board");
+    QTest::addColumn<QStringList>("priority");  // slots 0 to 4
+    QTest::addColumn<QStringList>("combination");  // patterns 0 to 7, "" for none shown
+    QTest::newRow("larger board") << int(CSimBoard::Vorn) << QStringList{"F12", "F11", "F10", "F9", "F8"}
+                                  << QStringList{"F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
+    QTest::newRow("smaller board") << int(CSimBoard::Fenk) << QStringList{"F8", "F7", "F6", "F5", "F4"}
+                                   << QStringList{"F0", "", "F1", "", "F2", "", "F3", ""};
+  }
+  void flightModeDiagram() {
+    QFETCH(int, board);
+    QFETCH(QStringList, priority);
+    QFETCH(QStringList, combination);
+    QmlFrame f(g_app, CSimBoard::Variant(board));
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    const int modes = db.KLX_DataBaseManagerGetMaxFlightmodes();
+    for (int entry = 0; entry <= 12; ++entry) {
+      const int fm = qMin(entry, modes - 1);
+      QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(fm, 1, AtomicDirSet), 1);
+      db.KLX_DataBaseManagerFlightmodeGetSet_Name(fm, "F" + QString::number(fm), AtomicDirSet);
+      QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(entry, fm, AtomicDirSet), fm);
+    }
+    QVERIFY(Open(f, "FlightModeSelector.qml"));
+    for (int slot = 0; slot < 5; ++slot)
+      QCOMPARE(f.Property("fmPriority_" + QString::number(slot), "gp_text").toString(), priority[slot]);
+    for (int pattern = 0; pattern < 8; ++pattern) {
+      QObject* button = f.Named("fmCombo_" + QString::number(pattern));
+      QCOMPARE(button ? button->property("gp_text").toString() : QString(), combination[pattern]);
+    }
+
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_FadeIn(0, 5, AtomicDirSet), 5);
+    QVERIFY(f.Tap("fmCombo_0"));
+    QVERIFY(f.WaitShown(kFolder + "FlightModeEditor.qml"));
+    f.Settle();
+    QCOMPARE(f.Property("fmFadeIn", "gp_text").toString(), QString("0.5 s"));
+    QVERIFY(f.Tap("fmFadeIn"));
+    QTRY_VERIFY(f.Property("flyin", "y").toReal() == f.Item("flyin")->parentItem()->height() - 44);
+    for (int press = 0; press < 2; ++press) QVERIFY(f.Tap("flyin_--"));
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_FadeIn(0, 0, AtomicDirGet), 0);
+    QCOMPARE(f.Property("fmFadeIn", "gp_text").toString(), QString("0.0 s"));
+    for (int press = 0; press < 31; ++press) QVERIFY(f.Tap("flyin_++"));
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_FadeIn(0, 0, AtomicDirGet), 200);
+    QCOMPARE(f.Property("fmFadeIn", "gp_text").toString(), QString("20.0 s"));
+  }
+
   // Each screen at 480 x 272 on both boards, with a mixer, a visible
   // virtual switch and a sequencer to show.
   void screenshots_data() {
@@ -97,6 +149,11 @@ class TestModelMixers : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(0, 1, AtomicDirSet), 1);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsVisible(0, 1, AtomicDirSet), 1);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(0, "Gear", AtomicDirSet), QString("Gear"));
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(5, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(0, 5, AtomicDirSet), 5);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(0, 1, AtomicDirSet), 1);
+    db.KLX_DataBaseManagerFlightmodeGetSet_Name(0, "Normal", AtomicDirSet);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(0, 0, AtomicDirSet), 0);
     const QString suffix = board == CSimBoard::Vorn ? "-larger.png" : "-smaller.png";
     const QList<QPair<QString, QVariantMap>> screens = {
         {"19.qml", {}},
@@ -105,6 +162,9 @@ class TestModelMixers : public QObject {
         {"SequencersList.qml", {}},
         {"SequencerServoList.qml", {{"sequencerIdx", 0}}},
         {"SequencerServoEditor.qml", {{"sequencerIdx", 0}}},
+        {"33_MixerCurveEditor.qml", {{"mixerId", 0}, {"functionId", -1}, {"fmStore", 0}, {"controlId", 0}}},
+        {"FlightModeSelector.qml", {}},
+        {"FlightModeEditor.qml", {{"lut_index", 0}, {"flightmodesNum", 13}}},
     };
     for (const auto& screen : screens) {
       QVERIFY2(Open(f, screen.first, screen.second), qPrintable(screen.first));

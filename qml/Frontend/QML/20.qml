@@ -24,6 +24,7 @@ Item {
     property int delayDown: 0
     property string editField: ""
     property bool fading: false
+    property int curve: -1
 
     readonly property int invalidFunction: Database.KLX_DataBaseManagerGetFunctionsInvalidIdx()
 
@@ -83,6 +84,10 @@ Item {
         if (down > DatabaseValue.KLX_Error)
             delayDown = down
         fading = Database.KLX_DataBaseManagerCurveGetFadingValue(mixerIndex, 0) > DatabaseValue.KLX_Error
+        curve = single ? Database.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(mixerIndex, currentFm, 0, get)
+                       : Database.KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(mixerIndex, 0, get)
+        if (plot.refresh() <= DatabaseValue.KLX_Error && fading)
+            fading = false
     }
 
     function step(delta) {
@@ -173,7 +178,7 @@ Item {
         width: parent.width - 16
         height: 24
         verticalAlignment: Text.AlignVCenter
-        text: qsTr("Mixer") + Language.emptyString + ": " + screen.mixerName + "   [" + screen.fmName + "]"
+        text: qsTr("Mixer") + Language.emptyString + ": " + screen.mixerName + (screen.fmName === "" ? "" : "   [" + screen.fmName + "]")
         elide: Text.ElideRight
         color: rootwindow.textColour
         font.family: rootwindow.fontFamily
@@ -187,26 +192,26 @@ Item {
         columns: 2
         rowSpacing: 5
         columnSpacing: 5
-        GeneralPurposeLabel { width: 80; text: qsTr("from") + Language.emptyString }
+        GeneralPurposeLabel { width: 100; text: qsTr("from") + Language.emptyString }
         GeneralPurposeButton {
             objectName: "mixerFrom"
-            width: 150
+            width: 145
             gp_text: screen.functionName(screen.fromFunction)
             onClicked: screen.chooseFunction("from")
         }
-        GeneralPurposeLabel { width: 80; text: qsTr("to") + Language.emptyString }
+        GeneralPurposeLabel { width: 100; text: qsTr("to") + Language.emptyString }
         GeneralPurposeButton {
             objectName: "mixerTo"
-            width: 150
+            width: 145
             gp_text: screen.functionName(screen.toFunction)
             onClicked: screen.chooseFunction("to")
         }
-        GeneralPurposeLabel { width: 80; text: qsTr("Control") + Language.emptyString }
+        GeneralPurposeLabel { width: 100; text: qsTr("Control") + Language.emptyString }
         Row {
             spacing: 5
             GeneralPurposeButton {
                 objectName: "mixerControl"
-                width: 105
+                width: 100
                 gp_text: Names.name(screen.control)
                 onClicked: rootwindow.openScreen("qrc:/Frontend/QML/36_ControlSelector.qml",
                                                  { parentId: "mixercontrol", funcId: screen.mixerIndex,
@@ -217,53 +222,63 @@ Item {
                 control: screen.control
             }
         }
-        GeneralPurposeLabel { width: 80; text: qsTr("Gain") + Language.emptyString }
+        GeneralPurposeLabel { width: 100; text: qsTr("Gain") + Language.emptyString }
         GeneralPurposeButton {
             objectName: "mixerGain"
-            width: 150
+            width: 145
             gp_text: screen.gain + " %" + (screen.gainField === 0 ? " (Lo)" : screen.gainField === 2 ? " (Hi)" : "")
             state: screen.editField === "gain" && flyin.extended ? "active" : ""
             onClicked: screen.editValue("gain")
         }
-        GeneralPurposeLabel { width: 80; text: qsTr("Run time") + Language.emptyString }
+        GeneralPurposeLabel { width: 100; text: qsTr("Run time") + Language.emptyString }
         Row {
             spacing: 4
             GeneralPurposeButton {
                 objectName: "mixerDelayUp"
-                width: 73
+                width: 70
                 gp_text: screen.delayUp
                 state: screen.editField === "up" && flyin.extended ? "active" : ""
                 onClicked: screen.editValue("up")
             }
             GeneralPurposeButton {
                 objectName: "mixerDelayDown"
-                width: 73
+                width: 70
                 gp_text: screen.delayDown
                 state: screen.editField === "down" && flyin.extended ? "active" : ""
                 onClicked: screen.editValue("down")
             }
         }
-        GeneralPurposeLabel { width: 80; text: qsTr("Flight Mode") + Language.emptyString }
+        GeneralPurposeLabel { width: 100; text: qsTr("Flight Mode") + Language.emptyString }
         GeneralPurposeButton {
             objectName: "mixerFlightMode"
-            width: 150
+            width: 145
             gp_text: screen.single ? qsTr("Single") + Language.emptyString : qsTr("Global") + Language.emptyString
             onClicked: screen.askFlightMode()
         }
     }
 
     // ---- the curve ----
-    Item {
-        id: plotArea
-        objectName: "mixerPlotArea"
-        x: 250
+    Rectangle {
+        x: 262
         y: 30
-        width: 225
+        width: 210
         height: 170
+        color: "transparent"
+        border.width: 1
+        border.color: rootwindow.textColour
+        Coords_Mixer {
+            id: plot
+            objectName: "mixerPlot"
+            anchors.fill: parent
+            mixer: screen.mixerIndex
+            curve: screen.curve
+            gain: screen.gain
+            fading: screen.fading
+        }
     }
     GeneralPurposeButton {
         objectName: "mixerCurveEdit"
-        x: 250 + (225 - width) / 2
+        x: 262 + (210 - width) / 2
         y: 205
         width: 140
         gp_text: qsTr("Edit") + Language.emptyString

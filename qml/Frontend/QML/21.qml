@@ -8,7 +8,7 @@ import GuiData 1.0
 Item {
     id: screen
     objectName: "virtualSwitches"
-    readonly property var widths: [110, 130, 60, 70, 70]
+    readonly property var widths: [95, 120, 80, 65, 90]
     property var rows: []
 
     function report(result) {
