@@ -86,9 +86,16 @@ Item {
         fading = Database.KLX_DataBaseManagerCurveGetFadingValue(mixerIndex, 0) > DatabaseValue.KLX_Error
         curve = single ? Database.KLX_DataBaseManagerMixerGetSet_Setup_CurveIdx(mixerIndex, currentFm, 0, get)
                        : Database.KLX_DataBaseManagerMixerGetSet_GlobalCurveIdx(mixerIndex, 0, get)
-        if (plot.refresh() <= DatabaseValue.KLX_Error && fading)
-            fading = false
+        // The plot is read again only when it can have changed.
+        if (fading || curve !== plottedCurve || gain !== plottedGain) {
+            plottedCurve = curve
+            plottedGain = gain
+            if (plot.refresh() <= DatabaseValue.KLX_Error && fading)
+                fading = false
+        }
     }
+    property int plottedCurve: -2
+    property int plottedGain: 0
 
     function step(delta) {
         var set = DatabaseValue.AtomicDirSet
