@@ -16,6 +16,9 @@ Row {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             text: modelData
+            // A long head shrinks to its column before it is cut.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
             elide: Text.ElideRight
             color: rootwindow.textColour
             font.family: rootwindow.fontFamily
