@@ -153,6 +153,8 @@ Window {
             "33_MixerCurveEditor.qml": ["mixerId", "functionId", "fmStore"],
             "28.qml": ["parentId", "functionId", "initialControlId"],
             "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
+            "ControlConfigLinear.qml": ["sourceOptionNumber", "switchId", "control", "timerId", "percentageHystUpper",
+                                        "percentageHystLower"],
             "37.qml": ["parentId", "vswitchId", "initialControlId"],
             "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"],
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],

@@ -1,40 +1,38 @@
 import QtQuick 2.15
-import DBValues 1.0
+import GuiData 1.0
 
-// Where a control stands, in three fields (below -400, between, above
-// 400), read every 100 ms; a virtual switch is read at its output.
+// Where a control stands now: every 100 ms one of three fields lights,
+// below -400, between -400 and 400, or above 400. A virtual switch is read
+// through the engine's switch output.
 Row {
     id: indicator
     property int control: 0
-    property int field: 1
+    property int value: 0
+    readonly property int field: value < -400 ? 0 : value > 400 ? 2 : 1
     spacing: 2
 
-    function read() {
-        if (rootwindow.shutdown)
-            return
-        var value = control >= 1280 && control <= 1407
-                ? RuntimeDatabase.KLX_RuntimeDatabaseManagerGetVSOutputByVSId(control - 1280)
-                : Database.KLX_DataBaseManagerGetValueOfControl(control)
-        field = value < -400 ? 0 : value > 400 ? 2 : 1
-    }
     Timer {
         interval: 100
         repeat: true
-        running: !rootwindow.shutdown
-        onTriggered: indicator.read()
+        running: indicator.visible && !rootwindow.shutdown
+        triggeredOnStart: true
+        onTriggered: {
+            var c = indicator.control
+            indicator.value = c >= GuiCmdData.CONTROLID_Virtual_00_GUI && c <= GuiCmdData.CONTROLID_Virtual_Last_GUI
+                    ? RuntimeDatabase.KLX_RuntimeDatabaseManagerGetVSOutputByControl(c)
+                    : Database.KLX_DataBaseManagerGetValueOfControl(c)
+        }
     }
-    Component.onCompleted: read()
-
     Repeater {
         model: 3
         Rectangle {
             objectName: "positionField_" + index
-            width: 12
+            width: 16
             height: 12
             radius: 2
-            color: indicator.field === index ? "#2fa84f" : "transparent"
             border.width: 1
             border.color: rootwindow.textColour
+            color: indicator.field === index ? "#3cb043" : "transparent"
         }
     }
 }
