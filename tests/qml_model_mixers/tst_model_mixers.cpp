@@ -2,6 +2,7 @@
 // drives them: the mode byte the waypoint editor holds a servo with, the
 // flight-mode editor's fade-in limits, and each screen on both boards.
 #include "../qml_frame/qml_frame_fixture.h"
+#include "model/engine/kl_engine.h"
 
 using namespace qmlframe;
 
@@ -13,8 +14,12 @@ constexpr int kSingleMode = 1;
 constexpr int kLoopMode = 5;  // single mode with the loop flag (bit 2)
 
 // A sequencer the element task would have made: used in mode, servos 10
-// and 11 in channels 0 and 1 with their start and end waypoints.
+// and 11 in channels 0 and 1 with their start and end waypoints. The
+// engine has taken over a report of the transceiver controller that the
+// sequencer is free and stands at the end of direction 1 (the engine does
+// not run without a loaded model, so nothing changes that state).
 void MakeSequencer(KLX_DataBaseManager& db, int mode) {
+  QCOMPARE(kl_engine_sequencer_synchronize(0, false, kSingleMode, 6000), kSingleMode);
   QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, mode, AtomicDirSet), mode);
   for (int channel = 0; channel < 2; ++channel) {
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_Servo(0, channel, 10 + channel, AtomicDirSet), 10 + channel);
@@ -77,6 +82,32 @@ class TestModelMixers : public QObject {
 
     QVERIFY(Open(f, "SequencersList.qml"));
     QCOMPARE(Mode(f), mode);
+  }
+
+  // Forward ends where backward starts: the last forward waypoint moved
+  // from 20 % to 80 % takes the first backward waypoint along; a point
+  // added between 0.00 s and 6.00 s lands at 3.00 s and 0 %.
+  void waypointEdits() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    MakeSequencer(db, kSingleMode);
+    QVERIFY(Open(f, "SequencerServoEditor.qml", {{"sequencerIdx", 0}}));
+    QVERIFY(f.Tap("seqGraph_0_0"));
+    QVERIFY(f.Tap("pointNext"));
+    QVERIFY(f.Tap("pointPosition"));
+    QTRY_VERIFY(f.Property("flyin", "y").toReal() == f.Item("flyin")->parentItem()->height() - 44);
+    for (int press = 0; press < 6; ++press) QVERIFY(f.Tap("flyin_++"));
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, 6, 0, AtomicDirGet), 80);
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 1, 0, 0, AtomicDirGet), 80);
+    QCOMPARE(f.Property("pointPosition", "gp_text").toString(), QString("80 %"));
+    QVERIFY(f.Tap("flyin_OK"));
+
+    QVERIFY(f.Tap("pointPrev"));
+    QVERIFY(f.Tap("pointAdd"));
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_TimePoint(0, 0, 0, 1, 0, AtomicDirGet), 300);
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, 1, 0, AtomicDirGet), 30);
+    QCOMPARE(Mode(f), 255 - 1);  // the new point is held
   }
 
   // The diagram shows entry 12 - i (larger board) or 8 - i (smaller
