@@ -101,7 +101,9 @@ class TestModelMixers : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, 6, 0, AtomicDirGet), 80);
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 1, 0, 0, AtomicDirGet), 80);
     QCOMPARE(f.Property("pointPosition", "gp_text").toString(), QString("80 %"));
+    f.Grab("model-mixers-waypoint-editing.png");
     QVERIFY(f.Tap("flyin_OK"));
+    QTRY_VERIFY(!f.Item("flyin")->isVisible());
 
     QVERIFY(f.Tap("pointPrev"));
     QVERIFY(f.Tap("pointAdd"));

@@ -364,10 +364,10 @@ Item {
     }
     ScrollBar { flickable: graphArea }
 
-    // ---- the selected waypoint ----
+    // ---- the selected waypoint (its values stay above the fly-in) ----
     Row {
         x: 5
-        y: 176
+        y: 212
         spacing: 4
         GeneralPurposeLabel {
             width: 100
@@ -403,7 +403,7 @@ Item {
     }
     Row {
         x: 5
-        y: 212
+        y: 176
         spacing: 4
         GeneralPurposeLabel {
             width: 70
