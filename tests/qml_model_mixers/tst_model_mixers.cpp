@@ -3,6 +3,7 @@
 // flight-mode editor's fade-in limits, and each screen on both boards.
 #include "../qml_frame/qml_frame_fixture.h"
 #include "model/engine/kl_engine.h"
+#include "tasks/klx_unitkinds.h"
 
 using namespace qmlframe;
 
@@ -25,6 +26,12 @@ void MakeSequencer(KLX_DataBaseManager& db, int mode) {
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_Servo(0, channel, 10 + channel, AtomicDirSet), 10 + channel);
     QVERIFY(db.KLX_DataBaseManagerSequencerSet_ServoStartEndRange(0, channel) > KLX_Error);
   }
+}
+// The record of an element as the transceiver controller holds it.
+QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
+  unsigned char image[1000];
+  const int n = KLX_UnitKinds::CopyUnit(&db, kind, index, image);
+  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
 }
 }  // namespace
 
@@ -110,6 +117,51 @@ class TestModelMixers : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_TimePoint(0, 0, 0, 1, 0, AtomicDirGet), 300);
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, 1, 0, AtomicDirGet), 30);
     QCOMPARE(Mode(f), 255 - 1);  // the new point is held
+  }
+
+  // "+" adds an element through the element task and the row appears; a
+  // held name, "Delete" and "Ok" delete it and the row goes. The
+  // transceiver controller takes the new record whole and hears the delete.
+  void addAndDeleteFromScreen_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("add");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("mixer") << "19.qml" << int(KLX_VornTask::KLX_TASK_PARA_MODEL_Mixer) << "mixerAdd" << "mixerName_";
+    QTest::newRow("virtual switch") << "21.qml" << int(KLX_VornTask::KLX_TASK_PARA_MODEL_VirtSwitch) << "switchAdd"
+                                    << "vsName_";
+  }
+  void addAndDeleteFromScreen() {
+    QFETCH(QString, screen);
+    QFETCH(int, kind);
+    QFETCH(QString, add);
+    QFETCH(QString, row);
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    CSimTransceiver& controller = f.Controllers().TransceiverController();
+    const int index = KLX_UnitKinds::NextFreeIndex(&db, kind);
+    QVERIFY(index >= 0);
+    const CSimTransceiver::Counters before = controller.Seen();
+    QVERIFY(Open(f, screen));
+
+    QVERIFY(f.Tap(add));
+    QTRY_VERIFY(f.Property(screen == "19.qml" ? "mixerList" : "virtualSwitches", "rows").toList().contains(index));
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+    QCOMPARE(KLX_UnitKinds::IsUsed(&db, kind, index), 1);
+    QCOMPARE(controller.Seen().unitLoadsEnded, before.unitLoadsEnded + 1);
+    QCOMPARE(controller.HeldModel().Record(kind, index), ProgramRecord(db, kind, index));
+
+    f.Settle();
+    QQuickItem* name = f.Item(row + QString::number(index));
+    QVERIFY(name);
+    f.Hold(f.Centre(name), 1000);
+    QVERIFY(f.Tap("option_delete"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Property(screen == "19.qml" ? "mixerList" : "virtualSwitches", "rows").toList().contains(index));
+    QCOMPARE(KLX_UnitKinds::IsUsed(&db, kind, index), 0);
+    QCOMPARE(controller.Seen().unitDeletes, before.unitDeletes + 1);
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
   }
 
   // The diagram shows entry 12 - i (larger board) or 8 - i (smaller
