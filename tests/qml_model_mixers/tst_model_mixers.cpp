@@ -164,6 +164,33 @@ class TestModelMixers : public QObject {
     QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
   }
 
+  // Virtual-switch names may repeat: "Gear" given to a second switch is
+  // stored and shown; an empty name is refused and the old one stays.
+  void switchNamedLikeAnother() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    for (int vs = 0; vs < 2; ++vs) {
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 1, AtomicDirSet), 1);
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsVisible(vs, 1, AtomicDirSet), 1);
+    }
+    db.KLX_DataBaseManagerSwitchGetSet_Name(0, "Gear", AtomicDirSet);
+    db.KLX_DataBaseManagerSwitchGetSet_Name(1, "Flaps", AtomicDirSet);
+    QVERIFY(Open(f, "21.qml"));
+    const auto rename = [&f](const QString& text) {
+      if (!f.Tap("vsName_1")) return false;
+      f.Named("keyboardField")->setProperty("text", text);
+      f.Call("keyboard", "ok");
+      return true;
+    };
+    QVERIFY(rename("Gear"));
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(1, "", AtomicDirGet), QString("Gear"));
+    QCOMPARE(f.Property("vsName_1", "gp_text").toString(), QString("Gear"));
+    QVERIFY(rename(""));
+    QCOMPARE(f.PopupText(), QString("Empty input not allowed"));
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(1, "", AtomicDirGet), QString("Gear"));
+  }
+
   // The diagram shows entry 12 - i (larger board) or 8 - i (smaller
   // board, nine flight modes) behind priority switch i; the combinations
   // of the high, middle and low switches show entries 0 to 7, on the

@@ -25,25 +25,11 @@ Item {
     }
 
     // ---- name ----
-    property int namedMixer: -1
     property int nameRevision: 0
     function editName(m) {
-        namedMixer = m
-        keyboard.preLoadText = Database.KLX_DataBaseManagerMixerGetSet_Name(m, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        var old = Database.KLX_DataBaseManagerMixerGetSet_Name(namedMixer, "", DatabaseValue.AtomicDirGet)
-        if (text === old)
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerMixerGetSet_Name(namedMixer, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True) === "")
-            errorHandler.processError("nameDuplicate")
-        ++nameRevision
+        keyboard.edit(Database.KLX_DataBaseManagerMixerGetSet_Name(m, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerMixerGetSet_Name(m, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
+        })
     }
 
     function askDelete(m) {
@@ -131,13 +117,10 @@ Item {
                 options.close()
         }
     }
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            keyboard.extended = false
-            screen.writeName(keyboard.preLoadText)
-        }
+        onWritten: ++screen.nameRevision
     }
 
     Component.onCompleted: {

@@ -31,23 +31,13 @@ Item {
         return row >= 0 ? list.itemAtIndex(row) : null
     }
 
-    // ---- name ----
+    // ---- name (names may repeat: the setter answers what is stored) ----
     property int namedSwitch: -1
     function editName(vs) {
         namedSwitch = vs
-        keyboard.preLoadText = Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        Database.KLX_DataBaseManagerSwitchGetSet_Name(namedSwitch, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
-        var row = rowItem(namedSwitch)
-        if (row)
-            row.refresh()
+        keyboard.edit(Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
+        })
     }
 
     function stepOperator(vs) {
@@ -167,12 +157,13 @@ Item {
             }
         }
     }
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            keyboard.extended = false
-            screen.writeName(keyboard.preLoadText)
+        onWritten: {
+            var row = screen.rowItem(screen.namedSwitch)
+            if (row)
+                row.refresh()
         }
     }
 

@@ -91,24 +91,9 @@ Item {
     function editName() {
         if (fm < 0)
             return
-        keyboard.preLoadText = fmName
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (text === fmName)
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        var stored = Database.KLX_DataBaseManagerFlightmodeGetSet_Name(fm, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
-        if (stored === "") {
-            errorHandler.processError("nameDuplicate")
-            return
-        }
-        fmName = stored
-        changed = true
+        keyboard.edit(fmName, function(text) {
+            return Database.KLX_DataBaseManagerFlightmodeGetSet_Name(screen.fm, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
+        })
     }
     // The fade-in in tenths of a second; what is shown is what is stored.
     function stepFadeIn(delta) {
@@ -247,12 +232,12 @@ Item {
         onStep: screen.stepFadeIn(delta)
         onOkClicked: screen.fadeEditing = false
     }
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            keyboard.extended = false
-            screen.writeName(keyboard.preLoadText)
+        onWritten: {
+            screen.fmName = stored
+            screen.changed = true
         }
     }
 

@@ -68,25 +68,13 @@ Item {
     }
 
     // ---- name ----
-    property int namedSeq: -1
     function editName(seq) {
+        keyboard.edit(Database.KLX_DataBaseManagerSequencerGetSet_Name(seq, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerSequencerGetSet_Name(seq, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
+        })
         namedSeq = seq
-        keyboard.preLoadText = Database.KLX_DataBaseManagerSequencerGetSet_Name(seq, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
     }
-    function writeName(text) {
-        var old = Database.KLX_DataBaseManagerSequencerGetSet_Name(namedSeq, "", DatabaseValue.AtomicDirGet)
-        if (text === old)
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerSequencerGetSet_Name(namedSeq, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True) === "")
-            errorHandler.processError("nameDuplicate")
-        refreshRow(namedSeq)
-    }
+    property int namedSeq: -1
 
     // ---- adding and deleting ----
     function add() {
@@ -169,13 +157,10 @@ Item {
             screen.refreshRow(screen.chooserSeq)
         }
     }
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            keyboard.extended = false
-            screen.writeName(keyboard.preLoadText)
-        }
+        onWritten: screen.refreshRow(screen.namedSeq)
     }
 
     Component.onCompleted: {
