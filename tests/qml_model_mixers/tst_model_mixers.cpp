@@ -243,6 +243,40 @@ class TestModelMixers : public QObject {
     QCOMPARE(f.Property("fmFadeIn", "gp_text").toString(), QString("20.0 s"));
   }
 
+  // A flight mode copied onto an entry without its own (flight mode 0)
+  // makes exactly one new flight mode, a copy, for that entry; copied onto
+  // an entry with its own it makes none.
+  void flightModeCopy() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    for (int fm = 0; fm < 2; ++fm) {
+      QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(fm, 1, AtomicDirSet), 1);
+      QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(fm, fm, AtomicDirSet), fm);
+    }
+    db.KLX_DataBaseManagerFlightmodeGetSet_Name(1, "Thermal", AtomicDirSet);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_FadeIn(1, 15, AtomicDirSet), 15);
+    QVERIFY(Open(f, "FlightModeSelector.qml"));
+    const auto copy = [&f](const QString& from, const QString& to) {
+      f.Hold(f.Centre(f.Item(from)), 1000);
+      return f.Tap("option_copy") && f.Tap(to);
+    };
+
+    QVERIFY(copy("fmCombo_1", "fmCombo_2"));
+    QTRY_COMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(2, 0, AtomicDirGet), 2);
+    QTRY_COMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetNumber(), 3);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_FadeIn(2, 0, AtomicDirGet), 15);
+    QCOMPARE(f.Property("fmCombo_2", "gp_text").toString(), QString("Thermalcpy2"));
+
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_FadeIn(1, 25, AtomicDirSet), 25);
+    QVERIFY(copy("fmCombo_1", "fmCombo_2"));
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetNumber(), 3);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(2, 0, AtomicDirGet), 2);
+    QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_FadeIn(2, 0, AtomicDirGet), 25);
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+  }
+
   // Each screen at 480 x 272 on both boards, with a mixer, a visible
   // virtual switch and a sequencer to show.
   void screenshots_data() {
