@@ -3,6 +3,7 @@
 // (hidden virtual switches made and removed), a control moved on the
 // simulated stick controller, and the switch-point editor.
 #include "../qml_frame/qml_frame_fixture.h"
+#include "sim/csimmodel.h"
 
 using namespace qmlframe;
 
@@ -20,6 +21,45 @@ QVector<int> Stored(QmlFrame& f, int curve) {
   QVector<int> v;
   for (int i = 0; i < 33; ++i) v << f.Db().KLX_DataBaseManagerCurveGetSet_CurveValue(curve, i, 0, AtomicDirGet, false);
   return v;
+}
+
+// The selector made anew for a caller.
+bool OpenSelector(QmlFrame& f, const QVariantMap& args) {
+  f.Call("", "openScreen", {kHome, QVariant()});
+  f.Call("", "openScreen", {kSelector, args});
+  return f.WaitShown(kSelector);
+}
+
+// Moves a control and confirms it in the selector shown; true once the
+// task that follows has ended and the editor is shown.
+bool MoveAndConfirm(QmlFrame& f, int control) {
+  if (!f.Controllers().SetControl(control, f.Controllers().Control(control) == 2047 ? -2047 : 2047)) return false;
+  if (!QTest::qWaitFor([&] { return f.Property("controlSelector", "chosenControl").toInt() == control; })) return false;
+  return f.Tap("selectorOk") && f.WaitShown(kEditor, 10000);
+}
+// A virtual switch's record as the program holds it and as the simulated
+// transceiver holds it (unit image without index and check bytes).
+QByteArray ProgramSwitch(QmlFrame& f, int s) {
+  unsigned char image[200];
+  const int n = f.Db().KLX_DataBaseManagerSwitchCopyUnit(s, image);
+  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
+}
+QByteArray TransceiverSwitch(QmlFrame& f, int s) {
+  return f.Controllers().TransceiverController().HeldModel().Record(CSimModel::VSwitch, s);
+}
+
+struct SwitchState {
+  QString name;
+  int used, visible, inputA, inputB, op;
+};
+SwitchState Switch(QmlFrame& f, int s) {
+  auto& db = f.Db();
+  return {db.KLX_DataBaseManagerSwitchGetSet_Name(s, "", AtomicDirGet),
+          db.KLX_DataBaseManagerSwitchGetSet_IsUsed(s, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_IsVisible(s, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, 0, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, 1, 0, AtomicDirGet, false),
+          db.KLX_DataBaseManagerSwitchGetSet_LogicalOperator(s, 0, AtomicDirGet, false)};
 }
 }  // namespace
 
@@ -120,11 +160,41 @@ class TestModelSelect : public QObject {
     f.Grab("curve-editor-three-points.png");
   }
 
-  // The selector made anew for a caller.
-  static bool OpenSelector(QmlFrame& f, const QVariantMap& args) {
-    f.Call("", "openScreen", {kHome, QVariant()});
-    f.Call("", "openScreen", {kSelector, args});
-    return f.WaitShown(kSelector);
+  // The trim graph negates the trim unless reversed and moves the end or
+  // middle its mode names; the mixer plot scales the curve by the gain.
+  void plots_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("reversed");
+    QTest::addColumn<QVariantList>("line");
+    QTest::newRow("Center") << "Center" << false << QVariantList{-100, -20, 100};
+    QTest::newRow("Left") << "Left" << false << QVariantList{-120, 0, 100};
+    QTest::newRow("Right reversed") << "Right" << true << QVariantList{-100, 0, 120};
+    QTest::newRow("Offset") << "Offset" << false << QVariantList{-120, -20, 80};
+  }
+  void plots() {
+    QFETCH(QString, mode);
+    QFETCH(bool, reversed);
+    QFETCH(QVariantList, line);
+    QmlFrame& f = Frame();
+    f.Db().KLX_DataBaseManagerCurveSetCurveToDefault(kCurve, false);
+    QVERIFY(f.Create(QStringLiteral(
+        "import QtQuick 2.15\nRectangle { objectName: \"editorHost\"; width: 480; height: 247; "
+        "color: rootwindow.backColour\n Coords_trim { objectName: \"trimGraph\"; x: 10; y: 10; width: 200; "
+        "height: 150; trim: 20; range: 50; mode: \"%1\"; reversed: %2 }\n Coords_Mixer { objectName: \"mixerPlot\"; "
+        "x: 230; y: 10; width: 200; height: 150; mixer: 0; curve: %3; gain: 50 }\n TrimmHorizontal { x: 10; y: 180; "
+        "value: 20 }\n TrimmVertikalLinks { x: 440; y: 10; height: 150; value: -40 }\n TrimmVertikalRechts { x: 460; "
+        "y: 10; height: 150; value: 60 } }")
+                         .arg(mode, reversed ? "true" : "false")
+                         .arg(kCurve)));
+    QCOMPARE(f.Property("trimGraph", "line").toList(), line);
+    QCOMPARE(f.Call("mixerPlot", "refresh").toInt(), int(KLX_Ok));
+    const QVariantList mixed = f.Property("mixerPlot", "values").toList();
+    QCOMPARE(mixed.size(), 33);
+    QCOMPARE(mixed.value(32).toDouble(), 1023.5);
+    if (mode == "Left") {
+      f.Settle();
+      f.Grab("plots.png");
+    }
   }
 
   // A switch moved on the simulated stick controller is the chosen control;
@@ -196,7 +266,6 @@ class TestModelSelect : public QObject {
                            db.KLX_DataBaseManagerSwitchGetSet_LogicalOperator(s, 0, AtomicDirGet, false)};
     QVERIFY2(got == stored, qPrintable(QStringLiteral("stored %1 %2 %3 %4 %5 %6")
                                                   .arg(got[0]).arg(got[1]).arg(got[2]).arg(got[3]).arg(got[4]).arg(got[5])));
-    QCOMPARE(f.PopupText(), QString("Not yet implemented"));  // the servo cut-off screen comes with the servos
   }
 
   // A visible switch's input takes the control moved; its thresholds follow.
@@ -233,6 +302,98 @@ class TestModelSelect : public QObject {
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kFixedOn);
     QCOMPARE(f.Property("fixedControl", "visible").toBool(), true);
     QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetNumber(), used);
+  }
+
+  // A visible switch from the list goes straight into the flight-mode slot;
+  // the editor then shows it by name only.
+  void visibleSwitchForSlot() {
+    QmlFrame& f = Frame();
+    constexpr int s = 7;
+    f.Db().KLX_DataBaseManagerSwitchClear(s);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(s, 1, AtomicDirSet, false);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_Name(s, "Gear", AtomicDirSet);
+    QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", -1}, {"funcId2", 1}, {"initialControlId", 0}}));
+    const int used = f.Db().KLX_DataBaseManagerSwitchGetNumber();
+    QVERIFY(f.Tap("sourceVSwitch"));
+    f.Settle();
+    f.Grab("selector-switch-list.png");
+    QVERIFY(f.Tap("switchRow_7"));
+    QCOMPARE(f.Property("chosenName", "text").toString(), QString("Gear"));
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(1, 0, AtomicDirGet, false), kVirtual0 + s);
+    QCOMPARE(f.Property("switchPointEditor", "switchId").toInt(), s);
+    QCOMPARE(f.Property("fixedControl", "text").toString(), QString("Gear"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetNumber(), used);
+  }
+
+  // A control for a flight-mode slot makes the slot's hidden switch; a
+  // visible switch chosen later takes its place and the hidden one goes.
+  void hiddenSwitchOfSlot() {
+    QmlFrame& f = Frame();
+    const int hidden = f.Db().KLX_DataBaseManagerSwitchGetNextFreeIndex();
+    QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", -1}, {"funcId2", 0}, {"initialControlId", 0}}));
+    QVERIFY(MoveAndConfirm(f, 769));
+    const SwitchState made = Switch(f, hidden);
+    QCOMPARE(made.name, QString("VSi%1FMctl0").arg(hidden));
+    QCOMPARE((QVector<int>{made.used, made.visible, made.inputA, made.inputB, made.op}),
+             (QVector<int>{1, 0, 769, kFixedOn, 0}));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet, false), kVirtual0 + hidden);
+    QCOMPARE(f.Property("switchPointEditor", "switchId").toInt(), hidden);
+    QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
+    QTRY_COMPARE(TransceiverSwitch(f, hidden), ProgramSwitch(f, hidden));
+
+    constexpr int visible = 8;
+    f.Db().KLX_DataBaseManagerSwitchClear(visible);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(visible, 1, AtomicDirSet, false);
+    QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", hidden}, {"funcId2", 0},
+                             {"initialControlId", kVirtual0 + hidden}}));
+    QCOMPARE(f.Property("chosenName", "text").toString(), QString("SW-B"));  // the control behind the hidden switch
+    QVERIFY(f.Tap("sourceVSwitch"));
+    QVERIFY(f.Tap(QString("switchRow_%1").arg(visible)));
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor, 10000));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet, false), kVirtual0 + visible);
+    QCOMPARE(Switch(f, hidden).used, 0);
+    QTRY_COMPARE(TransceiverSwitch(f, hidden), QByteArray(ProgramSwitch(f, hidden).size(), '\0'));
+  }
+
+  // Fixed on for the vario goes in directly and removes its hidden switch.
+  void varioFixedOnRemovesHiddenSwitch() {
+    QmlFrame& f = Frame();
+    const int hidden = f.Db().KLX_DataBaseManagerSwitchGetNextFreeIndex();
+    QVERIFY(OpenSelector(f, {{"parentId", "varioControl"}, {"funcId", -1}, {"initialControlId", 0}}));
+    QVERIFY(MoveAndConfirm(f, 771));
+    QCOMPARE(Switch(f, hidden).name, QString("VSi%1Vario").arg(hidden));
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kVirtual0 + hidden);
+    QVERIFY(OpenSelector(f, {{"parentId", "varioControl"}, {"funcId", hidden}, {"initialControlId", kVirtual0 + hidden}}));
+    QVERIFY(f.Tap("sourceFixed"));
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor, 10000));
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kFixedOn);
+    QCOMPARE(Switch(f, hidden).used, 0);
+  }
+
+  // The smaller board: the selector on its own outline with a two-position
+  // switch's mode, and the editor.
+  void smallerBoard() {
+    m_Frame.reset();
+    QmlFrame f(g_app, CSimBoard::Fenk);
+    QVERIFY(f.StartAtHome());
+    f.Controllers().SetStreaming(true);
+    QTRY_VERIFY(f.Db().KLX_DataBaseManagerGetValueOfControl(kSwitchA) != -2048);
+    QVERIFY(OpenSelector(f, {{"parentId", "mixercontrol"}, {"funcId", 0}, {"initialControlId", kStickA}}));
+    QVERIFY(f.Controllers().SetControl(770, 2047));  // switch C, two positions
+    QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), 770);
+    QVERIFY(f.Tap("modeToggle"));
+    QCOMPARE(f.Property("controlSelector", "chosenControl").toInt(), 774);
+    f.Settle();
+    f.Grab("selector-smaller-board.png");
+    f.Call("", "openScreen", {kEditor, QVariantMap{{"sourceOptionNumber", 7}, {"switchId", -1}, {"control", 774}}});
+    QVERIFY(f.WaitShown(kEditor));
+    QCOMPARE(f.Item("position_1")->isVisible(), false);
+    f.Settle();
+    f.Grab("switch-points-smaller-board.png");
   }
 };
 

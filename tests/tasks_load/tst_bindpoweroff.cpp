@@ -222,7 +222,8 @@ class BindPowerOffTest : public QObject {
     }
     QCoreApplication::processEvents();
     QCOMPARE(statuses.states, status < 0 ? QList<int>{} : QList<int>{status});
-    QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    // The saver holds the permission while a forced save runs.
+    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet), 5000);
     if (silent) {
       // Forced at the end: the edit is in the file, and the model counts as
       // not kept by the controller.

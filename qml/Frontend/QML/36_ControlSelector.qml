@@ -500,7 +500,8 @@ Item {
         height: 24
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
-        text: selector.callerTitle() + ": " + selector.elementName()
+        readonly property string element: selector.elementName()
+        text: selector.callerTitle() + (element === "" ? "" : ": " + element)
         font.italic: selector.parentId === "voiceActControl"
         color: rootwindow.textColour
         font.family: rootwindow.fontFamily

@@ -48,6 +48,12 @@ Item {
         return start(GuiCmdData.KLX_TASK_DELETE_UNIT, switchIndex, GuiCmdData.KLX_TASK_PARA_DELETE)
     }
 
+    // A screen that goes while its task runs gives the keys back.
+    Component.onDestruction: {
+        if (busy)
+            rootwindow.smartKeyLock = false
+    }
+
     Connections {
         target: Command
         function onGuiInformer(state) {
