@@ -40,9 +40,10 @@ Item {
         return text === "" ? "---" : text
     }
     function readFlightMode() {
-        currentFm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
-        if (currentFm < 0)
-            currentFm = 0
+        // Before the engine has chosen one it names none (the flight-mode
+        // count): the standard flight mode is edited then.
+        var fm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
+        currentFm = fm >= 0 && fm < Database.KLX_DataBaseManagerGetMaxFlightmodes() ? fm : 0
         fmName = Database.KLX_DataBaseManagerFlightmodeGetSet_Name(currentFm, "", DatabaseValue.AtomicDirGet)
         single = Database.KLX_DataBaseManager_IsMixerFlightModeDependent(mixerIndex, currentFm) === DatabaseValue.KLX_True
     }

@@ -62,6 +62,8 @@ Item {
         return false
     }
     function start() {
+        if (fmStore < 0 || fmStore >= Database.KLX_DataBaseManagerGetMaxFlightmodes())
+            fmStore = 0
         single = Database.KLX_DataBaseManager_IsMixerFlightModeDependent(mixerId, fmStore) === DatabaseValue.KLX_True
         upperFrame.lockFightMode(single ? fmStore : 0)
         var c = editedCurve()
