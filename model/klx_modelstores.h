@@ -78,7 +78,8 @@
   X(GetMaxSensorPerPageElement, 32)            \
   X(GetMaxMenusPerSensor, 8)                   \
   X(GetMaxEntriesPerMenu, 16)                  \
-  X(GetMaxTelemetryValue, 32767)
+  X(GetMaxTelemetryValue, 32767)               \
+  X(GetFunctionsInvalidIdx, KL_NO_FUNCTION)
 
 // The facade's mark operations with an index, by unit kind.
 #define KLX_FACADE_MARKS(X)                   \

@@ -150,13 +150,15 @@ Window {
             "5.qml": ["functionId"], "22.qml": ["functionId"], "25_FunctionCurveEditor.qml": ["functionId"],
             "27_FunctionServos.qml": ["functionId"], "DiffServoArranger.qml": ["functionId"],
             "FuncDiffSettings.qml": ["functionId"], "20.qml": ["mixerIndex"],
-            "33_MixerCurveEditor.qml": ["mixerId", "functionId"],
+            "33_MixerCurveEditor.qml": ["mixerId", "functionId", "fmStore"],
             "28.qml": ["parentId", "functionId", "initialControlId"],
             "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
             "ControlConfigLinear.qml": ["sourceOptionNumber", "switchId", "control", "timerId", "percentageHystUpper",
                                         "percentageHystLower"],
             "37.qml": ["parentId", "vswitchId", "initialControlId"],
-            "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"]
+            "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"],
+            "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
+            "FlightModeEditor.qml": ["lut_index", "flightmodesNum"]
         })
 
         function reset() {

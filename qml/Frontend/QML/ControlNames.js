@@ -1,0 +1,44 @@
+// How the model screens name a control: a virtual switch by its name (when
+// used), a telemetry control by its name, any other control by the
+// facade's name for it; "---" for a switch or telemetry control not in use.
+var firstSwitch = 1280
+var lastSwitch = 1407
+var firstTelemetry = 1536
+var lastTelemetry = 1551
+
+function isSwitch(id) { return id >= firstSwitch && id <= lastSwitch }
+function isTelemetry(id) { return id >= firstTelemetry && id <= lastTelemetry }
+function switchUsed(vs) {
+    return Database.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
+}
+function switchVisible(vs) {
+    return Database.KLX_DataBaseManagerSwitchGetSet_IsVisible(vs, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
+}
+
+function name(id) {
+    if (isSwitch(id)) {
+        var vs = id - firstSwitch
+        return switchUsed(vs) ? Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet) : "---"
+    }
+    if (isTelemetry(id)) {
+        var text = Database.KLX_DataBaseManagerTeleControlGetSet_Name(id - firstTelemetry, "", DatabaseValue.AtomicDirGet)
+        return text === "" ? "---" : text
+    }
+    return Database.KLX_DataBaseManagerGetNameOfControlByID(id)
+}
+
+// The hidden switch a control stands for, or -1.
+function hiddenSwitch(id) {
+    if (!isSwitch(id))
+        return -1
+    var vs = id - firstSwitch
+    return switchUsed(vs) && !switchVisible(vs) ? vs : -1
+}
+function inputA(vs) {
+    return Database.KLX_DataBaseManagerSwitchGetSet_SwitchControl(vs, 0, 0, DatabaseValue.AtomicDirGet)
+}
+// A source as a slot shows it: a hidden switch by its input A.
+function sourceName(id) {
+    var vs = hiddenSwitch(id)
+    return vs >= 0 ? name(inputA(vs)) : name(id)
+}
