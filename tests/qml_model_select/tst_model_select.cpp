@@ -328,7 +328,8 @@ class TestModelSelect : public QObject {
   }
 
   // A control for a flight-mode slot makes the slot's hidden switch; a
-  // visible switch chosen later takes its place and the hidden one goes.
+  // visible switch chosen later, from the editor's input, takes its place
+  // and the hidden one goes.
   void hiddenSwitchOfSlot() {
     QmlFrame& f = Frame();
     const int hidden = f.Db().KLX_DataBaseManagerSwitchGetNextFreeIndex();
@@ -346,8 +347,9 @@ class TestModelSelect : public QObject {
     constexpr int visible = 8;
     f.Db().KLX_DataBaseManagerSwitchClear(visible);
     f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(visible, 1, AtomicDirSet, false);
-    QVERIFY(OpenSelector(f, {{"parentId", "fmcontrol"}, {"funcId", hidden}, {"funcId2", 0},
-                             {"initialControlId", kVirtual0 + hidden}}));
+    // The editor's input leads back to the selector for the same slot.
+    QVERIFY(f.Tap("editorInput"));
+    QVERIFY(f.WaitShown(kSelector));
     QCOMPARE(f.Property("chosenName", "text").toString(), QString("SW-B"));  // the control behind the hidden switch
     QVERIFY(f.Tap("sourceVSwitch"));
     QVERIFY(f.Tap(QString("switchRow_%1").arg(visible)));

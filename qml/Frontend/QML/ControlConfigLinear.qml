@@ -307,8 +307,36 @@ Item {
         onTriggered: config.livePercent = Database.KLX_DataBaseManagerGetValueOfControlPercent(config.control)
     }
 
+    // The selector's caller for this editor's option: the screens that open
+    // the editor directly (switch inputs, cut-off, flight-mode slots, voice,
+    // vario, trainer cord, sequencers, telemetry outputs) reach the selector
+    // through the input's name. Null for options reached from the selector.
+    function selectorArguments() {
+        var own = hiddenSwitch && switchUsed(switchId) ? switchId : -1
+        var shown = visibleSwitch ? Database.KLX_DataBaseManagerGetControlForVirtualSwitch(switchId) : control
+        switch (sourceOptionNumber) {
+        case 4: return { parentId: "ctrl1", funcId: switchId, initialControlId: shown }
+        case 5: return { parentId: "ctrl2", funcId: switchId, initialControlId: shown }
+        case 6: return { parentId: "cutoff", funcId: switchId, initialControlId: shown }
+        case 7: return { parentId: "fmcontrol", funcId: own, funcId2: fmAssignment, initialControlId: shown }
+        case 8: return { parentId: "voiceActControl", funcId: own, funcId2: voiceAlarmId, initialControlId: shown }
+        case 9: return { parentId: "varioControl", funcId: own, initialControlId: shown }
+        case 10: return { parentId: "tutorPupilActivator", funcId: own, initialControlId: shown }
+        case 11: return { parentId: "sequencerControl", funcId: own, funcId2: sequencerIdx, initialControlId: shown }
+        case 12: return { parentId: "TelecontrolOutVS", funcId: own, funcId2: telecontrolIdx, initialControlId: shown }
+        default: return null
+        }
+    }
+
     // ---- the screen ----
+    MouseArea {
+        objectName: "editorInput"
+        anchors.fill: heading
+        enabled: config.selectorArguments() !== null
+        onClicked: rootwindow.openScreen("qrc:/Frontend/QML/36_ControlSelector.qml", config.selectorArguments())
+    }
     Text {
+        id: heading
         objectName: "editorHeading"
         x: 8
         y: 2
