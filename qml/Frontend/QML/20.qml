@@ -219,7 +219,7 @@ Item {
             spacing: 5
             GeneralPurposeButton {
                 objectName: "mixerControl"
-                width: 100
+                width: 88
                 gp_text: Names.name(screen.control)
                 onClicked: rootwindow.openScreen("qrc:/Frontend/QML/36_ControlSelector.qml",
                                                  { parentId: "mixercontrol", funcId: screen.mixerIndex,

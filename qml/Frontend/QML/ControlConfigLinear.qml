@@ -329,7 +329,20 @@ Item {
     }
 
     // ---- the screen ----
+    Rectangle {
+        // Framed like a button where it leads to the selector.
+        visible: inputArea.enabled
+        x: heading.x - 4
+        y: heading.y
+        width: Math.min(heading.contentWidth, heading.width) + 8
+        height: heading.height
+        radius: 4
+        color: "transparent"
+        border.width: 1
+        border.color: rootwindow.textColour
+    }
     MouseArea {
+        id: inputArea
         objectName: "editorInput"
         anchors.fill: heading
         enabled: config.selectorArguments() !== null
