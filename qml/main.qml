@@ -62,6 +62,8 @@ Window {
     property var sdCardBox: null
     property bool sdCardReported: false
     property string lockedScreen: ""
+    // A list screen's scroll position kept while one of its rows' screens is shown (-1 none).
+    property int list_y_position: -1
 
     readonly property string homeUrl: "qrc:/Frontend/QML/2_Home.qml"
     readonly property string updateUrl: "qrc:/Frontend/QML/24.qml"
