@@ -57,6 +57,9 @@ class TestFunctionScreens : public QObject {
     MakeFunction(f.Db(), 1, "Elevator with a long name", KLX_VornTask::CONTROLID_Stick_STB_GUI, {2});
     const QList<QPair<QString, QVariantMap>> screens = {
         {"4_0.qml", {}},
+        {"5.qml", {{"functionId", 0}}},
+        {"22.qml", {{"functionId", 0}}},
+        {"27_FunctionServos.qml", {{"functionId", 0}, {"functionLabel", "Aileron"}}},
     };
     for (const auto& screen : screens) {
       QVERIFY2(Open(f, kFolder + screen.first, screen.second), qPrintable(screen.first));

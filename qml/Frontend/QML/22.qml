@@ -185,13 +185,17 @@ Item {
     }
 
     // The trim graph with the position.
-    Item {
+    Coords_trim {
         id: graph
         objectName: "trimGraph"
         x: 5
         y: heading.height + 2
         width: 170
         height: 150
+        trim: trimSetup.trimValue * trimSetup.range / 100
+        range: trimSetup.range
+        reversed: trimSetup.reverse
+        mode: ["Center", "Center", "Left", "Right", "Offset"][trimSetup.mode >= 1 && trimSetup.mode <= 4 ? trimSetup.mode : 0]
     }
     Text {
         objectName: "trimPosition"

@@ -35,15 +35,17 @@ Item {
     }
 
     // The graph of the computed curve.
-    Item {
+    Coords {
         id: graph
         objectName: "functionGraph"
         x: 5
         y: heading.height + 2
         width: 200
         height: parent.height - y - 5
-        property bool painted: true
-        function refresh() {}
+        view: "function"
+        control: setup.control
+        liveX: setup.liveValue
+        readonly property bool painted: samples.length > 0
     }
 
     // The live position of the function's control on the graph.

@@ -2,15 +2,13 @@ import QtQuick 2.15
 
 // A chooser over the screen area: a title and one or two lists of entries
 // ({ label, value }), each with a heading and how many entries may be
-// selected in it (at most "limit"; 1 picks one). "OK" shows once every list
-// has a selection and answers accepted(selected), the selected values of
-// each list in list order; "Cancel" answers cancelled(). Entries listed in
-// "preselected" (values per list) start selected.
+// selected in it (at most "limit"; 1 picks one), shown by show(). "OK" shows
+// once every list has a selection and answers accepted(selected), the
+// selected values of each list in list order; "Cancel" answers cancelled().
 Rectangle {
     id: chooser
     property string title: ""
     property var lists: []          // [{ heading, entries: [{ label, value }], limit }]
-    property var preselected: []
     property var selected: []
     signal accepted(var selected)
     signal cancelled()
@@ -51,11 +49,14 @@ Rectangle {
         return true
     }
 
-    onListsChanged: {
+    // Shows the lists, the preselected entries selected.
+    function show(newLists, pre) {
         var start = []
-        for (var i = 0; i < lists.length; ++i)
-            start.push(i < preselected.length ? preselected[i].slice() : [])
+        for (var i = 0; i < newLists.length; ++i)
+            start.push(pre !== undefined && i < pre.length ? pre[i].slice() : [])
         selected = start
+        lists = newLists
+        visible = true
     }
 
     Text {
