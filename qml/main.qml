@@ -149,11 +149,14 @@ Window {
 
         // The screens that take arguments back when they are reopened, by file.
         readonly property var argumentNames: ({
-            "5.qml": ["functionId"], "22.qml": ["functionId"], "25_FunctionCurveEditor.qml": ["functionId"],
+            "5.qml": ["functionId"], "22.qml": ["functionId"], "25_FunctionCurveEditor.qml": ["functionId", "fmStore"],
             "27_FunctionServos.qml": ["functionId"], "DiffServoArranger.qml": ["functionId"],
             "FuncDiffSettings.qml": ["functionId"], "20.qml": ["mixerIndex"],
             "33_MixerCurveEditor.qml": ["mixerId", "functionId"],
             "28.qml": ["parentId", "functionId", "initialControlId"],
+            "29.qml": ["parentId", "functionId", "initialControlId"],
+            "ServoCurveSettings.qml": ["funcId", "servoId", "mixerId"],
+            "ServoCurveEditor.qml": ["functionId", "servoIndex", "servoMxrIndex"],
             "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
             "37.qml": ["parentId", "vswitchId", "initialControlId"],
             "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"]

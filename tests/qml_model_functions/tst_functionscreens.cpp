@@ -60,10 +60,17 @@ class TestFunctionScreens : public QObject {
         {"5.qml", {{"functionId", 0}}},
         {"22.qml", {{"functionId", 0}}},
         {"27_FunctionServos.qml", {{"functionId", 0}, {"functionLabel", "Aileron"}}},
+        {"29.qml", {{"parentId", "trim"}, {"functionId", 0}, {"initialControlId", KLX_VornTask::CONTROLID_RE_TRB_GUI}}},
+        {"26.qml", {}},
+        {"7.qml", {}},
+        {"ServoCurveSettings.qml", {{"funcId", 0}, {"servoId", 1}, {"mixerId", 0}}},
     };
     for (const auto& screen : screens) {
       QVERIFY2(Open(f, kFolder + screen.first, screen.second), qPrintable(screen.first));
       f.Settle();
+      if (screen.first == "ServoCurveSettings.qml") {
+        qWarning() << f.Property("servoCurveSettings", "travelPrepared") << f.Property("servoPlot", "view") << f.Property("servoPlot", "samples").toList().mid(0, 5) << f.Property("servoPlot", "samples").toList().size();
+      }
       f.Grab(QString(screen.first).replace(".qml", "") + "-" + tag + ".png");
       m_Warnings.Verify();
     }

@@ -14,11 +14,8 @@ Item {
     property bool setupCurve: false     // the flight mode's own curve, else the global one
     property int curve: -1
     property int sourceCurve: 0
-    property bool smoothed: false
     property bool disabled: false
-    property bool valueSelected: false
     readonly property bool editable: curve > 0 && !disabled && !task.running
-    readonly property var pointChoices: [3, 5, 9, 17, 33]
 
     function failed(code) { return typeof code === "number" && code <= DatabaseValue.KLX_Error }
     function get(accessor, a, b) {
@@ -75,9 +72,7 @@ Item {
     function isSmoothed(c) { return get("KLX_DataBaseManagerCurveGetSet_IsSmoothed", c) === DatabaseValue.KLX_True }
     function show(c) {
         curve = c
-        smoothed = isSmoothed(c)
-        editor.selectedPoint = 0
-        editor.refreshCurve(c, smoothed, false)
+        panel.load(c)
     }
 
     // The new curve takes the source's points, smoothing and point count and
@@ -113,38 +108,8 @@ Item {
         show(fresh)
     }
 
-    function check(result) {
-        if (failed(result))
-            errorHandler.processError(result)
-        return !failed(result)
-    }
-    // Any point or count change makes the curve raw first.
-    function toRaw() {
-        if (smoothed && check(editor.storeSmoothed(false)))
-            smoothed = false
-    }
-    function setPoints(count) {
-        if (!editable)
-            return
-        toRaw()
-        check(editor.storeRealPoints(count))
-    }
-    function step(delta) {
-        if (!editable)
-            return
-        toRaw()
-        var v = Math.max(-2047, Math.min(2047, editor.selectedValue + Math.round(2047 * delta / editor.maxPercent)))
-        if (check(Database.KLX_DataBaseManagerCurveGetSet_CurveValue(curve, editor.calculationPoint, v, DatabaseValue.AtomicDirSet, true)))
-            check(editor.refreshCurve(curve, smoothed, true))
-    }
-    function setSmooth(on) {
-        if (!editable || on === smoothed)
-            return
-        if (check(editor.storeSmoothed(on)))
-            smoothed = on
-    }
     function reset() {
-        if (editable && check(Database.KLX_DataBaseManagerCurveSetCurveToDefault(curve, true)))
+        if (editable && panel.check(Database.KLX_DataBaseManagerCurveSetCurveToDefault(curve, true)))
             show(curve)
     }
 
@@ -167,7 +132,7 @@ Item {
         interval: 250
         repeat: true
         running: curveScreen.curve >= 0 && !rootwindow.shutdown
-        onTriggered: editor.refreshCurve(curveScreen.curve, curveScreen.smoothed, false)
+        onTriggered: panel.redraw()
     }
 
     Coords_CurveEditor {
@@ -182,95 +147,23 @@ Item {
         flightMode: curveScreen.fmStore
     }
 
-    Column {
+    CurveEditPanel {
         id: panel
         x: editor.x + editor.width + 8
         y: 5
         width: parent.width - x - 5
-        spacing: 5
-        Text {
-            width: parent.width
-            height: 20
-            text: Database.KLX_DataBaseManagerFunctionGetSet_Name(curveScreen.functionId, "", DatabaseValue.AtomicDirGet)
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 15
-            font.bold: true
-            elide: Text.ElideRight
-        }
-        GeneralPurposeLabel { width: parent.width; height: 20; fontSize: 13; text: qsTr("Points") + Language.emptyString }
-        Row {
-            spacing: 3
-            Repeater {
-                model: curveScreen.pointChoices
-                GeneralPurposeButton {
-                    objectName: "points_" + modelData
-                    width: (panel.width - 12) / 5
-                    fontSize: 13
-                    gp_text: modelData
-                    state: !curveScreen.editable ? "disabled" : editor.realPoints === modelData ? "active" : ""
-                    onClicked: curveScreen.setPoints(modelData)
-                }
-            }
-        }
-        Row {
-            spacing: 5
-            GeneralPurposeButton {
-                objectName: "previousPoint"
-                width: 40
-                gp_text: "<"
-                state: curveScreen.editable ? "" : "disabled"
-                onClicked: editor.previousPoint()
-            }
-            GeneralPurposeButton {
-                objectName: "curveValue"
-                width: panel.width - 90
-                gp_text: (qsTr("Value") + Language.emptyString) + " " + editor.selectedPercent + "%"
-                state: !curveScreen.editable ? "disabled" : curveScreen.valueSelected ? "active" : ""
-                onClicked: {
-                    curveScreen.valueSelected = !curveScreen.valueSelected
-                    flyin.extended = curveScreen.valueSelected
-                }
-            }
-            GeneralPurposeButton {
-                objectName: "nextPoint"
-                width: 40
-                gp_text: ">"
-                state: curveScreen.editable ? "" : "disabled"
-                onClicked: editor.nextPoint()
-            }
-        }
-        Row {
-            spacing: 5
-            GeneralPurposeButton {
-                objectName: "smooth"
-                width: (panel.width - 5) / 2
-                gp_text: qsTr("Smooth") + Language.emptyString
-                state: !curveScreen.editable ? "disabled" : curveScreen.smoothed ? "active" : ""
-                onClicked: curveScreen.setSmooth(true)
-            }
-            GeneralPurposeButton {
-                objectName: "raw"
-                width: (panel.width - 5) / 2
-                gp_text: qsTr("Raw") + Language.emptyString
-                state: !curveScreen.editable ? "disabled" : !curveScreen.smoothed ? "active" : ""
-                onClicked: curveScreen.setSmooth(false)
-            }
-        }
-        GeneralPurposeButton {
-            objectName: "resetCurve"
-            width: panel.width
-            gp_text: qsTr("Reset Curve") + Language.emptyString
-            state: curveScreen.editable ? "" : "disabled"
-            onClicked: curveScreen.reset()
-        }
+        editor: editor
+        editable: curveScreen.editable
+        title: Database.KLX_DataBaseManagerFunctionGetSet_Name(curveScreen.functionId, "", DatabaseValue.AtomicDirGet)
+        onResetChosen: curveScreen.reset()
+        onValueSelectedChanged: flyin.extended = valueSelected
     }
 
     FlyinIncDec {
         id: flyin
         objectName: "curveFlyin"
-        onStep: curveScreen.step(delta)
-        onOkClicked: curveScreen.valueSelected = false
+        onStep: panel.step(delta)
+        onOkClicked: panel.valueSelected = false
     }
 
     Component.onCompleted: {

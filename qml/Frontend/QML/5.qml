@@ -11,7 +11,6 @@ Item {
     property int functionId: -1
     property int control: GuiCmdData.CONTROLID_None_GUI
     property string functionName: ""
-    property int liveValue: 0
 
     function readControl() {
         var id = Database.KLX_DataBaseManagerFunctionGetSet_Control(functionId, 0, DatabaseValue.AtomicDirGet)
@@ -43,17 +42,8 @@ Item {
         width: 200
         height: parent.height - y - 5
         view: "function"
+        // The graph marks the live position of the control itself.
         control: setup.control
-        liveX: setup.liveValue
-        readonly property bool painted: samples.length > 0
-    }
-
-    // The live position of the function's control on the graph.
-    Timer {
-        interval: 50
-        repeat: true
-        running: !rootwindow.shutdown && graph.painted
-        onTriggered: setup.liveValue = Database.KLX_DataBaseManagerGetValueOfControl(setup.control)
     }
 
     Loader {
