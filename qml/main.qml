@@ -158,6 +158,8 @@ Window {
             "ServoCurveSettings.qml": ["funcId", "servoId", "mixerId"],
             "ServoCurveEditor.qml": ["functionId", "servoIndex", "servoMxrIndex"],
             "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
+            "ControlConfigLinear.qml": ["sourceOptionNumber", "switchId", "control", "timerId", "percentageHystUpper",
+                                        "percentageHystLower"],
             "37.qml": ["parentId", "vswitchId", "initialControlId"],
             "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"]
         })

@@ -9,6 +9,12 @@ using namespace qmlframe;
 namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
 constexpr int kCurve = 3;
+const QString kSelector = QStringLiteral("qrc:/Frontend/QML/36_ControlSelector.qml");
+const QString kEditor = QStringLiteral("qrc:/Frontend/QML/ControlConfigLinear.qml");
+constexpr int kSwitchA = 768;
+constexpr int kStickA = 256;
+constexpr int kFixedOn = 2;
+constexpr int kVirtual0 = 1280;
 
 QVector<int> Stored(QmlFrame& f, int curve) {
   QVector<int> v;
@@ -38,7 +44,14 @@ class TestModelSelect : public QObject {
   }
 
  private slots:
-  void initTestCase() { m_Warnings.Install(); }
+  // The stick controller reports its controls all along, as on the
+  // transmitter; the selector then finds the one that moves.
+  void initTestCase() {
+    m_Warnings.Install();
+    QmlFrame& f = Frame();
+    f.Controllers().SetStreaming(true);
+    QTRY_VERIFY(f.Db().KLX_DataBaseManagerGetValueOfControl(1265) != -2048);
+  }
   void cleanup() {
     m_Warnings.Verify();
     if (m_Frame) {
@@ -105,6 +118,121 @@ class TestModelSelect : public QObject {
                                              -256, -192, -128, -64, 0}));
     f.Settle();
     f.Grab("curve-editor-three-points.png");
+  }
+
+  // The selector made anew for a caller.
+  static bool OpenSelector(QmlFrame& f, const QVariantMap& args) {
+    f.Call("", "openScreen", {kHome, QVariant()});
+    f.Call("", "openScreen", {kSelector, args});
+    return f.WaitShown(kSelector);
+  }
+
+  // A switch moved on the simulated stick controller is the chosen control;
+  // OK writes it as the function's input.
+  void movedControlIsChosen() {
+    QmlFrame& f = Frame();
+    QVERIFY(OpenSelector(f, {{"parentId", "control"}, {"funcId", 0}, {"initialControlId", kStickA}}));
+    QCOMPARE(f.Property("chosenName", "text").toString(), QString("ST-A"));
+    QVERIFY(f.Controllers().SetControl(kSwitchA, 2047));
+    QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), kSwitchA);
+    QCOMPARE(f.Property("chosenName", "text").toString(), QString("SW-A"));
+    f.Settle();
+    f.Grab("selector-moved.png");
+    QVERIFY(f.Tap("selectorOk"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetSet_Control(0, 0, AtomicDirGet, false), kSwitchA);
+  }
+
+  // The switch-point editor fills an invisible switch by the input's kind
+  // and the positions set on: both thresholds of inputs A and B, input B
+  // and the operator (0 AND, 1 OR).
+  void switchPoints_data() {
+    QTest::addColumn<int>("control");
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<QVector<int>>("stored");  // A above, A below, B above, B below, input B, operator
+    QTest::newRow("stick: the two thresholds") << kStickA << QStringList{"thresholdUpper", "step_10", "step_-1"}
+                                               << QVector<int>{29, -10, 10, -10, kFixedOn, 0};
+    QTest::newRow("switch: upper position") << kSwitchA << QStringList{} << QVector<int>{40, 30, 5, -5, kFixedOn, 0};
+    QTest::newRow("switch: middle only") << kSwitchA << QStringList{"position_1", "position_0"}
+                                         << QVector<int>{30, 40, -30, -40, kSwitchA, 0};
+    // All three off: the middle button turns the two ends on instead.
+    QTest::newRow("switch: middle pressed with all off") << kSwitchA << QStringList{"position_0", "position_1"}
+                                                         << QVector<int>{40, 30, -40, -30, kSwitchA, 1};
+    QTest::newRow("switch: both ends") << kSwitchA << QStringList{"position_2"}
+                                       << QVector<int>{40, 30, -40, -30, kSwitchA, 1};
+    QTest::newRow("switch: lower and middle") << kSwitchA << QStringList{"position_1", "position_0", "position_2"}
+                                              << QVector<int>{30, 40, 5, -5, kFixedOn, 0};
+    QTest::newRow("fixed on") << kFixedOn << QStringList{} << QVector<int>{5, -5, 5, -5, kFixedOn, 0};
+  }
+  void switchPoints() {
+    QFETCH(int, control);
+    QFETCH(QStringList, taps);
+    QFETCH(QVector<int>, stored);
+    QmlFrame& f = Frame();
+    constexpr int s = 5;
+    f.Db().KLX_DataBaseManagerSwitchClear(s);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(s, 1, AtomicDirSet, false);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_IsVisible(s, 0, AtomicDirSet, false);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, 0, control, AtomicDirSet, false);
+    f.Call("", "openScreen", {kHome, QVariant()});
+    f.Call("", "openScreen", {kEditor, QVariantMap{{"sourceOptionNumber", 6}, {"switchId", s}, {"control", control},
+                                                   {"percentageHystUpper", 20}, {"percentageHystLower", -10}}});
+    QVERIFY(f.WaitShown(kEditor));
+    for (const QString& tap : taps) QVERIFY2(f.Tap(tap), qPrintable(tap));
+    if (QTest::currentDataTag() == QLatin1String("switch: middle only")) {
+      f.Settle();
+      f.Grab("switch-points-switch.png");
+    }
+    if (control == kStickA) {
+      f.Settle();
+      f.Grab("switch-points-stick.png");
+    }
+    QVERIFY(f.Tap("editorOk"));
+    auto& db = f.Db();
+    const QVector<int> got{db.KLX_DataBaseManagerSwitchGetSet_SwitchAboveHys(s, 0, 0, AtomicDirGet, false),
+                           db.KLX_DataBaseManagerSwitchGetSet_SwitchBelowHys(s, 0, 0, AtomicDirGet, false),
+                           db.KLX_DataBaseManagerSwitchGetSet_SwitchAboveHys(s, 1, 0, AtomicDirGet, false),
+                           db.KLX_DataBaseManagerSwitchGetSet_SwitchBelowHys(s, 1, 0, AtomicDirGet, false),
+                           db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, 1, 0, AtomicDirGet, false),
+                           db.KLX_DataBaseManagerSwitchGetSet_LogicalOperator(s, 0, AtomicDirGet, false)};
+    QVERIFY2(got == stored, qPrintable(QStringLiteral("stored %1 %2 %3 %4 %5 %6")
+                                                  .arg(got[0]).arg(got[1]).arg(got[2]).arg(got[3]).arg(got[4]).arg(got[5])));
+    QCOMPARE(f.PopupText(), QString("Not yet implemented"));  // the servo cut-off screen comes with the servos
+  }
+
+  // A visible switch's input takes the control moved; its thresholds follow.
+  void switchInput() {
+    QmlFrame& f = Frame();
+    constexpr int s = 6;
+    f.Db().KLX_DataBaseManagerSwitchClear(s);
+    f.Db().KLX_DataBaseManagerSwitchGetSet_IsUsed(s, 1, AtomicDirSet, false);
+    QVERIFY(OpenSelector(f, {{"parentId", "ctrl2"}, {"funcId", s}, {"initialControlId", 0}}));
+    QCOMPARE(f.Property("sourceVSwitch", "visible").toBool(), true);
+    QVERIFY(f.Controllers().SetControl(1025, 2047));  // slider A
+    QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), 1025);
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor));
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, 1, 0, AtomicDirGet, false), 1025);
+    QCOMPARE(f.Property("switchPointEditor", "sourceOptionNumber").toInt(), 5);
+    QCOMPARE(f.Property("thresholdBar", "visible").toBool(), true);
+    QVERIFY(f.Tap("thresholdLower"));
+    QVERIFY(f.Tap("step_-10"));
+    QVERIFY(f.Tap("editorOk"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetSet_SwitchAboveHys(s, 1, 0, AtomicDirGet, false), 30);
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetSet_SwitchBelowHys(s, 1, 0, AtomicDirGet, false), -40);
+  }
+
+  // Fixed on for the vario is stored as it is, with no switch.
+  void varioFixedOn() {
+    QmlFrame& f = Frame();
+    QVERIFY(OpenSelector(f, {{"parentId", "varioControl"}, {"funcId", -1}, {"initialControlId", 0}}));
+    const int used = f.Db().KLX_DataBaseManagerSwitchGetNumber();
+    QVERIFY(f.Tap("sourceFixed"));
+    QCOMPARE(f.Property("chosenName", "text").toString(), QString("On"));
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor));
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kFixedOn);
+    QCOMPARE(f.Property("fixedControl", "visible").toBool(), true);
+    QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetNumber(), used);
   }
 };
 

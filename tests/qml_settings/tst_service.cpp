@@ -3,6 +3,7 @@
 // transceiver receives them, what the appearance rows store, and what each
 // board shows (screenshots kept for a look).
 #include "../qml_frame/qml_frame_fixture.h"
+#include "link/klx_messageids.h"
 
 using namespace qmlframe;
 
@@ -15,9 +16,9 @@ const QString kSelector = kFolder + "CountrySelector.qml";
 const QString kService = kFolder + "12.qml";
 const QString kRadioTest = kFolder + "23.qml";
 constexpr unsigned kClockChanged = 0x21604;
-constexpr int kRadioTestMessage = 245;  // test function, antenna
-constexpr int kGainMessage = 246;       // 1 up, 2 down
-constexpr int kBandwidthMessage = 247;  // 0 EU, 1 high channel, 2 low channel
+constexpr int kRadioTestMessage = KLX_MSG_RADIO_TEST;      // test function, antenna
+constexpr int kGainMessage = KLX_MSG_RADIO_TEST_GAIN;        // 1 up, 2 down
+constexpr int kBandwidthMessage = KLX_MSG_RADIO_TEST_BANDWIDTH;  // 0 EU, 1 high channel, 2 low channel
 }  // namespace
 
 class TestServiceScreens : public QObject {
