@@ -55,6 +55,10 @@ class TestFunctionScreens : public QObject {
     QVERIFY(f.StartAtHome());
     MakeFunction(f.Db(), 0, "Aileron", KLX_VornTask::CONTROLID_Stick_STA_GUI, {0, 1});
     MakeFunction(f.Db(), 1, "Elevator with a long name", KLX_VornTask::CONTROLID_Stick_STB_GUI, {2});
+    // Aileron with a differential on a slider, servo 1 left and 2 right.
+    f.Db().KLX_DataBaseManagerFunctionGetSet_ControlDifferential(0, KLX_VornTask::CONTROLID_Poti_SLA_GUI, AtomicDirSet, false);
+    f.Db().KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(0, FuncServoType_ActiveLeft, AtomicDirSet, false);
+    f.Db().KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(1, FuncServoType_ActiveRight, AtomicDirSet, false);
     const QList<QPair<QString, QVariantMap>> screens = {
         {"4_0.qml", {}},
         {"5.qml", {{"functionId", 0}}},
@@ -64,13 +68,13 @@ class TestFunctionScreens : public QObject {
         {"26.qml", {}},
         {"7.qml", {}},
         {"ServoCurveSettings.qml", {{"funcId", 0}, {"servoId", 1}, {"mixerId", 0}}},
+        {"CutoffSettings.qml", {}},
+        {"DifferentialsList.qml", {}},
+        {"FuncDiffSettings.qml", {{"functionId", 0}}},
     };
     for (const auto& screen : screens) {
       QVERIFY2(Open(f, kFolder + screen.first, screen.second), qPrintable(screen.first));
       f.Settle();
-      if (screen.first == "ServoCurveSettings.qml") {
-        qWarning() << f.Property("servoCurveSettings", "travelPrepared") << f.Property("servoPlot", "view") << f.Property("servoPlot", "samples").toList().mid(0, 5) << f.Property("servoPlot", "samples").toList().size();
-      }
       f.Grab(QString(screen.first).replace(".qml", "") + "-" + tag + ".png");
       m_Warnings.Verify();
     }

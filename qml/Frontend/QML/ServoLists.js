@@ -63,3 +63,69 @@ function harmoniseFailSafe(servo, f) {
         return result
     return Database.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(f)
 }
+
+// ---- differentials ----
+
+// A rounded percentage of the -2047..2047 scale, half away from zero.
+function percentOf(value) {
+    var p = value * 100 / 2047
+    return p < 0 ? -Math.round(-p) : Math.round(p)
+}
+
+// The servos of function f on the left and on the right side (remembered or
+// active).
+function sidesOf(f) {
+    var left = [], right = []
+    servosOf(f).forEach(function(servo) {
+        var type = Database.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(servo, 0, DB.DatabaseValue.AtomicDirGet)
+        if (type === DB.DatabaseValue.FuncServoType_Left || type === DB.DatabaseValue.FuncServoType_ActiveLeft)
+            left.push(servo)
+        else if (type === DB.DatabaseValue.FuncServoType_Right || type === DB.DatabaseValue.FuncServoType_ActiveRight)
+            right.push(servo)
+    })
+    return { left: left, right: right }
+}
+
+// What each side shows of the pure value p with the differential d (both
+// percent): the reduced value p x (1 - |d| / 100) on the side that d
+// reduces, p on the other. With one side only, that side shows the reduced
+// value when p and d have the same sign, else p.
+function differentialOutput(p, d, hasLeft, hasRight) {
+    var r = Math.round(p * (1 - Math.abs(d) / 100))
+    var same = (p > 0 && d > 0) || (p < 0 && d < 0)
+    if (hasLeft && hasRight)
+        return { left: same ? r : p, right: same ? p : r }
+    var one = same ? r : p
+    return { left: hasLeft ? one : p, right: hasRight ? one : p }
+}
+
+// The differential control of function f is a real one: above none and
+// below the invalid id.
+function hasDifferential(f) {
+    var control = Database.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(f, 0, DB.DatabaseValue.AtomicDirGet)
+    return control > GD.GuiCmdData.CONTROLID_None_GUI && control < GD.GuiCmdData.CONTROLID_Invalid_GUI
+}
+
+// Makes the remembered sides of f's servos active (or active ones
+// remembered again). A servo that another function's differential on a
+// physical control also drives keeps its side.
+function setSidesActive(f, active) {
+    servosOf(f).forEach(function(servo) {
+        var shared = functionsOf(servo).some(function(g) {
+            if (g === f)
+                return false
+            var control = Database.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(g, 0, DB.DatabaseValue.AtomicDirGet)
+            return control > GD.GuiCmdData.CONTROLID_None_GUI && control < GD.GuiCmdData.CONTROLID_Virtual_00_GUI
+        })
+        if (shared)
+            return
+        var type = Database.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(servo, 0, DB.DatabaseValue.AtomicDirGet)
+        var to = type
+        if (active && type === DB.DatabaseValue.FuncServoType_Left) to = DB.DatabaseValue.FuncServoType_ActiveLeft
+        if (active && type === DB.DatabaseValue.FuncServoType_Right) to = DB.DatabaseValue.FuncServoType_ActiveRight
+        if (!active && type === DB.DatabaseValue.FuncServoType_ActiveLeft) to = DB.DatabaseValue.FuncServoType_Left
+        if (!active && type === DB.DatabaseValue.FuncServoType_ActiveRight) to = DB.DatabaseValue.FuncServoType_Right
+        if (to !== type)
+            Database.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(servo, to, DB.DatabaseValue.AtomicDirSet, true)
+    })
+}
