@@ -149,6 +149,31 @@ class TestFunctionScreens : public QObject {
     db.KLX_DataBaseManagerServoConfigReset_ServoMixer_FuncTravelMax(0, mixer);
   }
 
+  // The trim chooser takes only a trim lever moved on the simulated stick
+  // controller; OK stores it as the function's trim control, leaves the
+  // chooser out of the history and returns to the trim set-up.
+  void trimChooserTakesMovedTrim() {
+    QmlFrame& f = Frame();
+    f.Db().KLX_DataBaseManagerFunctionGetSet_Trim_Control(0, KLX_VornTask::CONTROLID_None_GUI, AtomicDirSet, false);
+    QVERIFY(Open(f, kFolder + "22.qml", {{"functionId", 0}}));
+    QCOMPARE(f.Property("trimControl", "gp_text").toString(), QString("---"));
+    QVERIFY(f.Tap("trimControl"));
+    QVERIFY(f.WaitShown(kFolder + "29.qml"));
+    QVERIFY(f.Controllers().SetControl(KLX_VornTask::CONTROLID_Stick_STB_GUI, 1500));
+    QTRY_COMPARE(f.Db().KLX_DataBaseManagerGetValueOfControl(KLX_VornTask::CONTROLID_Stick_STB_GUI), 1500);
+    QCOMPARE(f.Property("trimChooser", "choice").toInt(), int(KLX_VornTask::CONTROLID_None_GUI));
+    QVERIFY(f.Controllers().SetControl(KLX_VornTask::CONTROLID_RE_TRD_GUI, 60));
+    QTRY_COMPARE(f.Property("trimChooser", "choice").toInt(), int(KLX_VornTask::CONTROLID_RE_TRD_GUI));
+    QCOMPARE(f.Property("chosenTrim", "text").toString(), QString("TR-D"));
+    QVERIFY(f.Tap("trimOk"));
+    QVERIFY(f.WaitShown(kFolder + "22.qml"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetSet_Trim_Control(0, 0, AtomicDirGet, false),
+             int(KLX_VornTask::CONTROLID_RE_TRD_GUI));
+    QVERIFY(!f.History().contains(kFolder + "29.qml"));
+    QCOMPARE(f.Property("trimControl", "gp_text").toString(), QString("TR-D"));
+    f.Controllers().SetControl(KLX_VornTask::CONTROLID_Stick_STB_GUI, 0);
+  }
+
   // Every screen on each board with a model of two functions and three servos.
   void everyScreenOnBothBoards_data() {
     QTest::addColumn<int>("variant");

@@ -13,17 +13,9 @@ Item {
     property int initialControlId: GuiCmdData.CONTROLID_None_GUI
     property int choice: GuiCmdData.CONTROLID_None_GUI
 
-    readonly property var trims: [
-        { id: GuiCmdData.CONTROLID_RE_TRA_GUI, x: 0.10, y: 0.30, vertical: true },
-        { id: GuiCmdData.CONTROLID_RE_TRB_GUI, x: 0.22, y: 0.82, vertical: false },
-        { id: GuiCmdData.CONTROLID_RE_TRE_GUI, x: 0.46, y: 0.30, vertical: true },
-        { id: GuiCmdData.CONTROLID_RE_TRC_GUI, x: 0.90, y: 0.30, vertical: true },
-        { id: GuiCmdData.CONTROLID_RE_TRD_GUI, x: 0.78, y: 0.82, vertical: false },
-        { id: GuiCmdData.CONTROLID_RE_TRF_GUI, x: 0.54, y: 0.30, vertical: true }
-    ]
-    function isTrim(id) {
-        return trims.some(function(t) { return t.id === id })
-    }
+    readonly property var trims: [GuiCmdData.CONTROLID_RE_TRA_GUI, GuiCmdData.CONTROLID_RE_TRB_GUI, GuiCmdData.CONTROLID_RE_TRE_GUI,
+                                  GuiCmdData.CONTROLID_RE_TRC_GUI, GuiCmdData.CONTROLID_RE_TRD_GUI, GuiCmdData.CONTROLID_RE_TRF_GUI]
+    function isTrim(id) { return trims.indexOf(id) >= 0 }
 
     function store(keepEntry) {
         var result = parentId === "diffTrimControl"
@@ -62,45 +54,15 @@ Item {
         elide: Text.ElideRight
     }
 
-    // The transmitter's outline with its trim levers; the chosen one lit.
-    Rectangle {
+    // The transmitter's outline; the chosen trim lever lit.
+    TransmitterOutline {
         id: outline
         objectName: "transmitterOutline"
         x: 20
         y: heading.height + 5
         width: 300
         height: 170
-        radius: 24
-        color: "transparent"
-        border.width: 2
-        border.color: rootwindow.textColour
-        Repeater {
-            model: 2
-            Rectangle {
-                x: (index === 0 ? 0.28 : 0.72) * outline.width - width / 2
-                y: 0.45 * outline.height - height / 2
-                width: 60
-                height: 60
-                radius: 30
-                color: "transparent"
-                border.width: 1
-                border.color: rootwindow.textColour
-            }
-        }
-        Repeater {
-            model: trimChooser.trims
-            Rectangle {
-                objectName: "trimLever_" + modelData.id
-                x: modelData.x * outline.width - width / 2
-                y: modelData.y * outline.height - height / 2 + (modelData.vertical ? 20 : 0)
-                width: modelData.vertical ? 10 : 60
-                height: modelData.vertical ? 60 : 10
-                radius: 3
-                color: trimChooser.choice === modelData.id ? "#2f7fd8" : "transparent"
-                border.width: 1
-                border.color: trimChooser.choice === modelData.id ? "#2f7fd8" : rootwindow.textColour
-            }
-        }
+        marked: trimChooser.choice
     }
     Text {
         objectName: "chosenTrim"
