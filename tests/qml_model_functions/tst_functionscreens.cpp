@@ -10,6 +10,7 @@ namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
 const QString kFolder = QStringLiteral("qrc:/Frontend/QML/");
 constexpr unsigned kRuntimeStarted = 0x33901;  // the engine's processing started
+constexpr unsigned kRuntimeStopped = 0x33902;  // and stopped at the switch-off
 
 // A used function on a control, named, with its servos (each with its own
 // servo-mixer slot), as the unit loader leaves them.
@@ -49,7 +50,7 @@ class TestFunctionScreens : public QObject {
       MakeFunction(m_Frame->Db(), 1, "Elevator", KLX_VornTask::CONTROLID_Stick_STB_GUI, {2});
       m_Frame->Controllers().SetStreaming(true);
       // The engine computes the outputs, as after a model load.
-      m_Frame->Errors().Expect(kRuntimeStarted);
+      m_Frame->Errors().Expect({kRuntimeStarted, kRuntimeStopped});
       m_Frame->System().RuntimeDatabase().KLX_RuntimeDatabaseManagerStartProcessing(true);
     }
     return *m_Frame;
@@ -147,6 +148,40 @@ class TestFunctionScreens : public QObject {
     QCOMPARE(f.Property("servo_0_wayMax", "gp_text").toString(), QString("99.0"));
     QCOMPARE(f.Property("servoDirection_0", "gp_text").toString(), QString("Norm"));
     db.KLX_DataBaseManagerServoConfigReset_ServoMixer_FuncTravelMax(0, mixer);
+  }
+
+  // Expo right edits the field its control's live position picks: at or
+  // below -20 % "Lo", from -19 % "Center", at or above 20 % "Hi".
+  void expoFieldByControlPosition_data() {
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("-20 %") << -409 << "Lo";
+    QTest::newRow("-19 %") << -389 << "Center";
+    QTest::newRow("+20 %") << 409 << "Hi";
+  }
+  void expoFieldByControlPosition() {
+    QFETCH(int, slider);
+    QFETCH(QString, field);
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    db.KLX_DataBaseManagerFunctionGetSet_ControlExpo(0, KLX_VornTask::CONTROLID_Poti_SLA_GUI, AtomicDirSet, false);
+    QVERIFY(f.Controllers().SetControl(KLX_VornTask::CONTROLID_Poti_SLA_GUI, slider));
+    QTRY_COMPARE(db.KLX_DataBaseManagerGetValueOfControl(KLX_VornTask::CONTROLID_Poti_SLA_GUI), slider);
+    // Function 0, flight mode 0: a band's value read (dir get) or written.
+    auto expo = [&](const QString& band, int value = 0, int dir = AtomicDirGet) {
+      if (band == "Lo") return db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoLo(0, 0, value, dir, false);
+      if (band == "Hi") return db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoHi(0, 0, value, dir, false);
+      return db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexExpoCenter(0, 0, value, dir, false);
+    };
+    const QMap<QString, int> before{{"Lo", expo("Lo")}, {"Center", expo("Center")}, {"Hi", expo("Hi")}};
+    QVERIFY(Open(f, kFolder + "5.qml", {{"functionId", 0}}));
+    QCOMPARE(f.Property("controlExpo", "gp_text").toString(), QString("SL-A"));
+    QVERIFY(f.Tap("expoRight"));
+    QTRY_COMPARE(f.Property("setupFlyin", "y").toReal(), f.Item("setupFlyin")->parentItem()->height() - 44);
+    QVERIFY(f.Tap("flyin_++"));
+    for (const QString& band : before.keys())
+      QCOMPARE(expo(band), before[band] + (band == field ? 10 : 0));
+    expo(field, before[field], AtomicDirSet);
   }
 
   // The trim chooser takes only a trim lever moved on the simulated stick
