@@ -585,6 +585,7 @@ bool CSimControllers::SetControl(int id, int value) {
   }
   if (c->kind == CSimControlKind::Trim) TrimsMoved();
   if (toggled) TogglesMoved();
+  m_StickController.ControlMoved(*c, v);
   return true;
 }
 

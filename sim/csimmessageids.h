@@ -26,12 +26,15 @@ enum CSimMessageId : int {
   SimStickSwitchesExtra = 8,   //   three unnamed inputs
   SimStickSwitchesLast = 8,
   SimStickSystemData = 16,     // batteries, current, ambient light
+  SimStickCalibrationStep = 32,  // the stick index and a calibration status
+  SimStickCalibrationEnd = 33,   // 0: the calibration is taken
   SimStickDirections = 64,     // the direction word, answer to the request
   SimStickSyncAnswer = 129,
 
   // transceiver controller to the program
   SimTransceiverBindConfig = 16,      // its binding configuration, 8 bytes
-  SimTransceiverTaskData = 17,        // a long task answer
+  SimTransceiverTaskData = 17,        // a long task answer:
+  SimTransceiverBindResult = 17,      //   the receiver just bound, 11 bytes
   SimTransceiverBindSetResult = 18,   // 0: a configuration was taken
   SimTransceiverControls = 32,        // the controls frozen (1) or released (0)
   SimTransceiverTrimsABC = 35,        // trims A, B, C and the flight mode, 7 bytes
@@ -47,6 +50,10 @@ enum CSimMessageId : int {
   SimErrorReportOther = 255,
 
   // the program to the controllers
+  SimCalibrationStart = 10,    // 1 byte: the stick index
+  SimCalibrationCentre = 11,   // 1 byte: the stick index, the ends are taken
+  SimCalibrationCancel = 12,   // no data
+  SimCalibrationEnd = 13,      // no data
   SimLockControls = 32,        // 1 byte: 1 freeze, 0 release
   SimFieldFirst = 64,          // one changed field of a model element,
   SimFieldLast = 76,           //   8 bytes, the id its kind
@@ -60,6 +67,7 @@ enum CSimMessageId : int {
   SimBindStateRequest = 161,      // no data
   SimBindNewRequest = 176,        // none or 1 byte
   SimBindConfig = 177,            // 8 bytes, and the receiver mask
+  SimBindStart = 179,             // 4 x 0xFF, the receiver's mask bit, the window in ms (16 bits)
   SimPowerOff = 240,              // no data
   SimBrightness = 241,     // the display brightness in percent, 1 byte
   SimChecksumPartRequest = 242,   // 1 byte: the part
@@ -69,9 +77,11 @@ enum CSimMessageId : int {
 
 // Sub-commands of the loader control message and the answer's first byte.
 enum CSimLoaderCommand : int {
+  SimLoaderUnitStart = 1,    // single units follow, kept beside the held model until END
   SimLoaderEnd = 2,
   SimLoaderStop = 3,
   SimLoaderHeader = 4,
+  SimLoaderUnitDelete = 5,   // the kind and the index of the unit
   SimLoaderChecksum = 6,
   SimLoaderStart = 8,
   SimLoaderStartAnswer = 1,  // the start is answered under this byte

@@ -103,6 +103,37 @@ constexpr int kFlightModes = 27;
 constexpr int kTrimValues = 4;
 constexpr int kTrimMask = 60;
 
+// What a flight mode owns in the other records, at its defaults: a
+// function's set-up (no curve, the three rates at 100 %) and a mixer's
+// set-up (+50 %, 0, -50 %, no curve).
+constexpr int kFunctionSetups = 24;
+constexpr int kFunctionSetupSize = 30;
+constexpr int kMixerSetups = 14;
+constexpr int kMixerSetupSize = 12;
+constexpr int kNoCurve = 255;
+constexpr int kFullRate = 2047;
+constexpr int kHalfGain = 1024;
+// A new model's trims step 2 %, its flight-mode switches are unassigned and
+// its toggle switches stand at +100 %. Its flight modes fade every function
+// in (no function listed) and its curves are straight lines of 33 points
+// from -2047 to 2047, five of them shown.
+constexpr int kFadeListOffset = 6;
+constexpr int kFadeListEntries = 48;
+constexpr int kNoFunction = 48;
+constexpr int kCurvePoints = 33;
+constexpr int kCurvePointsOffset = 2;
+constexpr int kCurveShownOffset = 68;
+constexpr int kCurveShown = 5;
+constexpr int kTrimSteps = 41;
+constexpr int kFmSwitchSlots = 8;
+constexpr int kNoControl = 65535;
+constexpr int kToggleOn = 2047;
+
+void PutLe16(unsigned char* p, int value) {
+  p[0] = quint8(value & 0xFF);
+  p[1] = quint8((value >> 8) & 0xFF);
+}
+
 const quint32 kFileMagic = 0x564D444CU;  // "VMDL"
 }  // namespace
 
@@ -133,6 +164,46 @@ CSimModel::CSimModel() { Clear(); }
 
 void CSimModel::Clear() {
   for (int k = 0; k < KindCount; ++k) m_Records[k] = QByteArray(kKinds[k].recordSize * kKinds[k].capacity, '\0');
+}
+
+void CSimModel::ClearToNew() {
+  Clear();
+  for (int t = 0; t < kTrims; ++t) PutLe16(At(Trim, t, 0, 2), kTrimSteps);
+  for (int slot = 0; slot < kFmSwitchSlots; ++slot) PutLe16(At(FmAssign, 0, 2 * slot, 2), kNoControl);
+  for (int slot = 0; slot < 4; ++slot) PutLe16(At(SpecialSwitch, 0, 2 * slot, 2), kToggleOn);
+  for (int fm = 0; fm < kKinds[Flightmode].capacity; ++fm)
+    for (int f = 0; f < kFadeListEntries; ++f) PutLe16(At(Flightmode, fm, kFadeListOffset + 2 * f, 2), kNoFunction);
+  for (int c = 0; c < kKinds[Curve].capacity; ++c) {
+    // p x 4094 / 32, rounded half up.
+    for (int p = 0; p < kCurvePoints; ++p)
+      PutLe16(At(Curve, c, kCurvePointsOffset + 2 * p, 2), -kFullRate + (p * 2 * kFullRate + 16) / 32);
+    PutLe16(At(Curve, c, kCurveShownOffset, 2), kCurveShown);
+  }
+}
+
+bool CSimModel::DeleteUnit(int kind, int index) {
+  unsigned char* record = At(kind, index, 0, 0);
+  if (!record || Info(kind).capacity == 1 || kind == Trim) return false;
+  std::memset(record, 0, size_t(kKinds[kind].recordSize));
+  if (kind != Flightmode) return true;
+  const int fm = index;
+  for (int f = 0; f < kKinds[Function].capacity; ++f) {
+    if (*At(Function, f, 0, 1) == 0) continue;
+    unsigned char* setup = At(Function, f, kFunctionSetups + kFunctionSetupSize * fm, kFunctionSetupSize);
+    std::memset(setup, 0, kFunctionSetupSize);
+    PutLe16(setup, kNoCurve);
+    for (int rate = 1; rate <= 3; ++rate) PutLe16(setup + 2 * rate, kFullRate);
+  }
+  for (int m = 0; m < kKinds[Mixer].capacity; ++m) {
+    if (*At(Mixer, m, 0, 1) == 0) continue;
+    unsigned char* setup = At(Mixer, m, kMixerSetups + kMixerSetupSize * fm, kMixerSetupSize);
+    std::memset(setup, 0, kMixerSetupSize);
+    PutLe16(setup, kHalfGain);
+    PutLe16(setup + 4, -kHalfGain);
+    PutLe16(setup + 6, kNoCurve);
+  }
+  for (int t = 0; t < kTrims; ++t) PutLe16(At(Trim, t, kTrimValues + 2 * fm, 2), 0);
+  return true;
 }
 
 unsigned char* CSimModel::At(int kind, int index, int offset, int width) {

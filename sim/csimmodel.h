@@ -44,6 +44,14 @@ class CSimModel {
 
   // All records zero: the state before any model was loaded.
   void Clear();
+  // A new model as the controller starts one: no element in use, the trims,
+  // the flight-mode assignment, the toggle switches, the flight modes' fade
+  // lists and the curves' points at their defaults.
+  void ClearToNew();
+  // An element deleted: its record no longer in use (zero). A flight mode
+  // takes its set-ups in the functions and mixers in use and its trim
+  // values with it. False for a kind or index the model does not have.
+  bool DeleteUnit(int kind, int index);
   QByteArray Record(int kind, int index) const;
   bool SetRecord(int kind, int index, const QByteArray& record);
   // One changed field as the program sends it (message id and its 8 bytes);

@@ -1,6 +1,9 @@
 #include "sim/csimstick.h"
 
+#include <QMutexLocker>
+
 #include "sim/csimcontrollers.h"
+#include "sim/csimcontrols.h"
 #include "sim/csimmessageids.h"
 
 namespace {
@@ -9,9 +12,29 @@ QByteArray Le32(quint32 v) {
   for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xFF));
   return out;
 }
+
+// Calibration statuses.
+constexpr int kStarted = 0;
+constexpr int kCentreStarted = 1;
+constexpr int kMoving = 2;
+constexpr int kMovingAroundCentre = 3;
+constexpr int kRefused = 4;
+constexpr int kEndsSeen = 5;
+constexpr int kAtCentre = 6;
+constexpr int kCancelled = 8;
+// An end position counts from 95 %, the centre within 5 %.
+constexpr int kEndThreshold = 1945;
+constexpr int kCentreWindow = 102;
+
+QByteArray Step(int index, int status) {
+  QByteArray out;
+  out.append(char(index)).append(char(status));
+  return out;
+}
 }  // namespace
 
 bool CSimStick::Handle(const CSimMessage& m) {
+  if (m.id >= SimCalibrationStart && m.id <= SimCalibrationEnd) return Calibration(m);
   const CSimControllers::Persistent p = m_Bus.State();
   switch (m.id) {
     case SimRequestStickSync: {
@@ -46,3 +69,75 @@ bool CSimStick::Handle(const CSimMessage& m) {
 
 void CSimStick::SetVersion(int major, int minor) { m_Bus.SetStickVersion(major, minor); }
 void CSimStick::SetSerial(quint32 serial) { m_Bus.SetStickSerial(serial); }
+
+void CSimStick::Report(int id, const QByteArray& data, int delayMs) {
+  m_Bus.QueueAnswer(CSimControllers::Stick, id, data, delayMs);
+}
+
+bool CSimStick::Calibration(const CSimMessage& m) {
+  const CSimAnswerPlan plan = m_Answers.Next(m.id);
+  int id = SimStickCalibrationStep;
+  QByteArray answer;
+  {
+    QMutexLocker lock(&m_Mutex);
+    switch (m.id) {
+      case SimCalibrationStart:
+        if (m.data.size() != 1) return true;
+        ++m_Counters.calibrationsStarted;
+        m_Index = quint8(m.data[0]);
+        m_Phase = plan.refuse ? Idle : Ends;
+        m_SeenLow = m_SeenHigh = false;
+        answer = Step(m_Index, plan.refuse ? kRefused : kStarted);
+        break;
+      case SimCalibrationCentre:
+        if (m.data.size() != 1 || m_Phase != Ends || quint8(m.data[0]) != m_Index) return true;
+        if (!plan.refuse) m_Phase = Centre;
+        answer = Step(m_Index, plan.refuse ? kRefused : kCentreStarted);
+        break;
+      case SimCalibrationCancel:
+        ++m_Counters.calibrationsCancelled;
+        answer = Step(m_Index < 0 ? 0 : m_Index, kCancelled);
+        m_Phase = Idle;
+        m_Index = -1;
+        break;
+      case SimCalibrationEnd:
+        if (m_Phase == Idle) return true;
+        id = SimStickCalibrationEnd;
+        if (!plan.refuse) ++m_Counters.calibrationsEnded;
+        answer = QByteArray(1, char(plan.refuse ? 1 : 0));
+        m_Phase = Idle;
+        m_Index = -1;
+        break;
+      default:
+        return true;
+    }
+  }
+  if (plan.answer) Report(id, answer, plan.delayMs);
+  return true;
+}
+
+void CSimStick::ControlMoved(const CSimControl& control, int value) {
+  QByteArray step;
+  {
+    QMutexLocker lock(&m_Mutex);
+    if (m_Phase == Idle || control.directionBit != m_Index) return;
+    if (m_Phase == Ends) {
+      m_SeenLow = m_SeenLow || value <= -kEndThreshold;
+      m_SeenHigh = m_SeenHigh || value >= kEndThreshold;
+      step = Step(m_Index, m_SeenLow && m_SeenHigh ? kEndsSeen : kMoving);
+    } else {
+      step = Step(m_Index, qAbs(value) <= kCentreWindow ? kAtCentre : kMovingAroundCentre);
+    }
+  }
+  Report(SimStickCalibrationStep, step, 0);
+}
+
+int CSimStick::Calibrating() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_Phase == Idle ? -1 : m_Index;
+}
+
+CSimStick::Counters CSimStick::Seen() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_Counters;
+}

@@ -12,6 +12,12 @@ QByteArray Le32(quint32 v) {
   return out;
 }
 
+QByteArray Le16(int v) {
+  QByteArray out;
+  out.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+  return out;
+}
+
 QByteArray Le64(quint64 v) {
   QByteArray out;
   for (int i = 0; i < 8; ++i) out.append(char((v >> (8 * i)) & 0xFF));
@@ -78,6 +84,9 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
     } else if (fieldKind >= 0) {
       ++m_Counters.fieldUpdates;
       if (!m_Held.ApplyField(m.id, m.data)) ++m_Counters.fieldsUnknown;
+      // Single units go in beside the held model until END: a field that
+      // arrives meanwhile must survive the END as well.
+      if (m_Loading && m_UnitSession) m_Staging.ApplyField(m.id, m.data);
     } else if (m.id == SimChecksumPartRequest) {
       out = ChecksumPart(m.data);
     } else if (m.id == SimAppReady) {
@@ -88,6 +97,8 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
       if (m.data.size() == 1) out = Answer(KeyControls, SimTransceiverControls, m.data);
     } else if (m.id == SimBindStateRequest || m.id == SimBindNewRequest || m.id == SimBindConfig) {
       out = Binding(m);
+    } else if (m.id == SimBindStart) {
+      out = BindReceiver(m.data);
     } else if (m.id == SimPowerOff) {
       ++m_Counters.powerOffs;
       // Powering off keeps the model for the next power-up.
@@ -115,14 +126,22 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
   if (data.size() != 8 || data[0] != 1) return {};
   const int sub = quint8(data[1]);
   switch (sub) {
+    case SimLoaderUnitStart:
     case SimLoaderStart: {
-      ++m_Counters.loadsStarted;
-      const bool refuse = m_Answers.Get(KeyLoadStart).refuse;
-      Outgoing out = Answer(KeyLoadStart, SimTransceiverLoaderAnswer,
-                            LoaderAnswer({1, SimLoaderStartAnswer, refuse ? SimLoaderRefused : 0}));
+      const bool units = sub == SimLoaderUnitStart;
+      if (!units) ++m_Counters.loadsStarted;
+      const int key = units ? KeyUnitStart : KeyLoadStart;
+      const bool refuse = m_Answers.Get(key).refuse;
+      Outgoing out =
+          Answer(key, SimTransceiverLoaderAnswer, LoaderAnswer({1, SimLoaderStartAnswer, refuse ? SimLoaderRefused : 0}));
       if (!refuse) {
-        // A new model is received beside the held one, which stays until END.
-        m_Staging.Clear();
+        // A new model, or the held one with the units to come, is received
+        // beside the held one, which stays as it is until END.
+        if (units)
+          m_Staging = m_Held;
+        else
+          m_Staging.ClearToNew();
+        m_UnitSession = units;
         m_Loading = true;
         m_JustEnded = false;
         m_HeaderKind = -1;
@@ -137,7 +156,7 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
       if (good && !refuse) {
         m_HeaderKind = kind;
         m_HeaderUsed = quint8(data[3]);
-        m_ReceivedInKind = 0;
+        m_ReceivedInKind.clear();
       }
       return Answer(KeyUnitHeader, SimTransceiverLoaderAnswer,
                     LoaderAnswer({1, SimLoaderHeader, good && !refuse ? 0 : SimLoaderRefused}));
@@ -151,12 +170,14 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
         m_HoldsModel = true;
         m_Loading = false;
         m_JustEnded = true;
-        ++m_Counters.loadsEnded;
+        ++(m_UnitSession ? m_Counters.unitLoadsEnded : m_Counters.loadsEnded);
         m_Held.Save(ModelFile());
       }
       return Answer(KeyLoadEnd, SimTransceiverLoaderAnswer,
                     LoaderAnswer({1, SimLoaderEnd, good ? 0 : SimLoaderRefused}));
     }
+    case SimLoaderUnitDelete:
+      return DeleteUnit(data);
     case SimLoaderStop:
       if (m_Loading) ++m_Counters.loadsStopped;
       m_Loading = false;
@@ -191,12 +212,64 @@ CSimTransceiver::Outgoing CSimTransceiver::Unit(int kind, const QByteArray& data
   // A unit taken for another kind is not kept either.
   if (errorFlag == 0 && fault != WrongKind && (!m_Loading || kind == m_HeaderKind)) {
     target.SetRecord(kind, index, data.mid(1, info.recordSize));
-    if (m_Loading) ++m_ReceivedInKind;
+    // A unit sent again counts once.
+    if (m_Loading) m_ReceivedInKind.insert(index);
   }
   const int answeredKind = fault == WrongKind ? (kind + 1) % CSimModel::KindCount : kind;
   const int answeredIndex = fault == WrongIndex ? index + 1 : index;
-  const int count = fault == WrongCount ? m_HeaderUsed : m_ReceivedInKind;
+  const int count = fault == WrongCount ? m_HeaderUsed : m_ReceivedInKind.size();
   return Answer(KeyUnit, SimTransceiverLoaderAnswer, LoaderAnswer({1, answeredKind, answeredIndex, count, errorFlag}));
+}
+
+CSimTransceiver::Outgoing CSimTransceiver::DeleteUnit(const QByteArray& data) {
+  ++m_Counters.unitDeletes;
+  const int kind = quint8(data[2]);
+  const int index = quint8(data[3]);
+  const bool refuse = m_Answers.Get(KeyUnitDelete).refuse;
+  // The flight-mode assignment's entries come as single fields after the
+  // answer; the record itself stays.
+  const bool deleted = !refuse && (kind == CSimModel::FmAssign || m_Held.DeleteUnit(kind, index));
+  if (deleted && m_HoldsModel) m_Held.Save(ModelFile());
+  const UnitFault fault = m_DeleteFault;
+  m_DeleteFault = NoFault;
+  const int answeredKind = fault == WrongKind ? (kind + 1) % CSimModel::KindCount : kind;
+  const int answeredIndex = fault == WrongIndex ? (index + 1) & 0xFF : index;
+  return Answer(KeyUnitDelete, SimTransceiverLoaderAnswer,
+                LoaderAnswer({1, SimLoaderUnitDelete, answeredKind, answeredIndex, deleted ? 0 : 1}));
+}
+
+CSimTransceiver::Receiver CSimTransceiver::ReceiverFor(int mask) {
+  Receiver r;
+  r.type = 0x0203;
+  r.features = 0x0011;
+  r.serial = 0x5A000000U + quint32(mask);
+  r.major = 2;
+  r.minor = 4;
+  r.mask = mask;
+  return r;
+}
+
+CSimTransceiver::Outgoing CSimTransceiver::BindReceiver(const QByteArray& data) {
+  if (data.size() != 7 || data.left(4) != QByteArray(4, char(0xFF))) return {};
+  const CSimAnswerPlan plan = m_Answers.Next(KeyBindStart);
+  Outgoing out;
+  out.delayMs = plan.delayMs;
+  out.send = plan.answer;
+  if (plan.refuse) {
+    out.id = SimTransceiverBindSetResult;
+    out.data = QByteArray(1, '\1');
+    return out;
+  }
+  // The receiver is bound once it answers (its button pressed in time).
+  if (!plan.answer) return out;
+  const Receiver r = ReceiverFor(quint8(data[4]));
+  out.id = SimTransceiverBindResult;
+  out.data = Le16(r.type) + Le16(r.features) + Le32(r.serial);
+  out.data.append(char(r.major)).append(char(r.minor)).append(char(r.mask));
+  ++m_Counters.bindings;
+  const CSimControllers::Persistent p = m_Bus.State();
+  m_Bus.SetBinding(p.bindConfig, p.receiverMask | r.mask);
+  return out;
 }
 
 CSimTransceiver::Outgoing CSimTransceiver::ChecksumPart(const QByteArray& data) {
@@ -249,6 +322,11 @@ void CSimTransceiver::SetUnitFault(int unit, UnitFault fault) {
   QMutexLocker lock(&m_Mutex);
   m_FaultUnit = unit;
   m_Fault = fault;
+}
+
+void CSimTransceiver::SetDeleteFault(UnitFault fault) {
+  QMutexLocker lock(&m_Mutex);
+  m_DeleteFault = fault;
 }
 
 void CSimTransceiver::SetChecksumOverride(bool on, quint32 checksum) {

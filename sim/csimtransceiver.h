@@ -1,10 +1,13 @@
 #pragma once
 // The simulated transceiver controller's answers to the program's requests:
 // the synchronisation (its state and firmware version), the model load
-// (start, unit headers, units, end, stop), single-field updates of the model
-// it holds, the model checksum (as one value, and in two parts for a fast
-// start), the program's ready message, the freeze and release of the
-// controls, the binding configuration, and the power-off command. The state
+// (start, unit headers, units, end, stop), single units added to the model
+// it holds (the same messages after a unit start) and deleted from it,
+// single-field updates of that model, the model checksum (as one value, and
+// in two parts for a fast start), the program's ready message, the freeze
+// and release of the controls, the binding configuration, the binding of a
+// receiver (which answers once its button was pressed: a delay on the
+// controllers' clock), and the power-off command. The state
 // it reports is its state at this power-up, chosen by a test (1: ready);
 // the version, the binding configuration and the model are kept across
 // power cycles.
@@ -14,6 +17,7 @@
 // status 3 to a load start or unit header or end, the error flag on a unit,
 // no value for a checksum part, result 1 to a binding configuration.
 #include <QMutex>
+#include <QSet>
 
 #include <atomic>
 
@@ -40,7 +44,20 @@ class CSimTransceiver {
     KeyBindState = 1009,
     KeyBindNew = 1010,
     KeyBindSet = 1011,
+    KeyUnitStart = 1012,
+    KeyUnitDelete = 1013,
+    KeyBindStart = 1014,   // the receiver's answer to the binding start
   };
+  // The receiver that answers a binding under a mask bit (0 for an R-Ediv pair).
+  struct Receiver {
+    int type = 0;
+    int features = 0;
+    quint32 serial = 0;
+    int major = 0;
+    int minor = 0;
+    int mask = 0;
+  };
+  static Receiver ReceiverFor(int mask);
   // A fault in the answer to one unit of a load, counted from 0 over the
   // units of the next load, used once: the count says every unit of the
   // kind arrived, the index is the next one, the kind is the next one (the
@@ -59,6 +76,9 @@ class CSimTransceiver {
     int checksumPartRequests = 0;
     int readyMessages = 0;
     int powerOffs = 0;
+    int unitLoadsEnded = 0;  // single units committed with END
+    int unitDeletes = 0;
+    int bindings = 0;        // receivers bound
   };
 
   explicit CSimTransceiver(CSimControllers& bus) : m_Bus(bus) {}
@@ -72,6 +92,8 @@ class CSimTransceiver {
   CSimAnswerBook& Answers() { return m_Answers; }
 
   void SetUnitFault(int unit, UnitFault fault);
+  // The answer to the next unit delete names another index or kind (once).
+  void SetDeleteFault(UnitFault fault);
   // Reports `checksum` instead of the held model's (a controller whose model differs).
   void SetChecksumOverride(bool on, quint32 checksum = 0);
 
@@ -103,6 +125,8 @@ class CSimTransceiver {
   Outgoing Unit(int kind, const QByteArray& data);
   Outgoing ChecksumPart(const QByteArray& data);
   Outgoing Binding(const CSimMessage& m);
+  Outgoing BindReceiver(const QByteArray& data);
+  Outgoing DeleteUnit(const QByteArray& data);
   Outgoing Answer(int key, int id, const QByteArray& data);
   // The live trims and toggles take the held model's values.
   void TakeLiveValuesFromModel();
@@ -116,13 +140,15 @@ class CSimTransceiver {
   bool m_HoldsModel = false;
   CSimModel m_Staging;
   bool m_Loading = false;
+  bool m_UnitSession = false;  // the load under way adds single units to the held model
   bool m_JustEnded = false;  // the last loader command was an END that took a load
   int m_HeaderKind = -1;
   int m_HeaderUsed = 0;
-  int m_ReceivedInKind = 0;
+  QSet<int> m_ReceivedInKind;  // the indices of the header's kind taken so far
   int m_UnitsInLoad = 0;
   int m_FaultUnit = -1;
   UnitFault m_Fault = NoFault;
+  UnitFault m_DeleteFault = NoFault;
   bool m_ChecksumOverride = false;
   quint32 m_ChecksumValue = 0;
   Counters m_Counters;

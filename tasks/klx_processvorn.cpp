@@ -95,7 +95,12 @@ void KLX_ProcessVorn::FillTable() {
   }
   m_Table[KLX_VornTask::KLX_TASK_SYNC].object = &m_Sync;
   m_Table[KLX_VornTask::KLX_TASK_MOD_LOAD].object = &m_ModelLoader;
+  m_Table[KLX_VornTask::KLX_TASK_LOAD_UNIT].object = &m_UnitLoader;
+  m_Table[KLX_VornTask::KLX_TASK_DELETE_UNIT].object = &m_UnitDeleter;
   m_Table[KLX_VornTask::KLX_TASK_BIND_CONFIG].object = &m_BindingConfiguration;
+  m_Table[KLX_VornTask::KLX_TASK_BINDING].object = &m_Binding;
+  m_Table[KLX_VornTask::KLX_TASK_CALIBRATION].object = &m_Calibration;
+  m_Table[KLX_VornTask::KLX_TASK_MOD_NEW].object = &m_ModelNew;
   m_Table[KLX_VornTask::KLX_TASK_MOD_SYNC].object = &m_ModelReceiver;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD].object = &m_FirmwareUpdate;
@@ -116,7 +121,12 @@ void KLX_ProcessVorn::KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* objec
     KLX_VornBase* own[kTableSize] = {};
     own[KLX_VornTask::KLX_TASK_SYNC] = &m_Sync;
     own[KLX_VornTask::KLX_TASK_MOD_LOAD] = &m_ModelLoader;
+    own[KLX_VornTask::KLX_TASK_LOAD_UNIT] = &m_UnitLoader;
+    own[KLX_VornTask::KLX_TASK_DELETE_UNIT] = &m_UnitDeleter;
     own[KLX_VornTask::KLX_TASK_BIND_CONFIG] = &m_BindingConfiguration;
+    own[KLX_VornTask::KLX_TASK_BINDING] = &m_Binding;
+    own[KLX_VornTask::KLX_TASK_CALIBRATION] = &m_Calibration;
+    own[KLX_VornTask::KLX_TASK_MOD_NEW] = &m_ModelNew;
     own[KLX_VornTask::KLX_TASK_MOD_SYNC] = &m_ModelReceiver;
     own[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD] = &m_FirmwareUpdate;

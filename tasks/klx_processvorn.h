@@ -19,15 +19,20 @@
 
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
+#include "tasks/klx_binding.h"
 #include "tasks/klx_bindingconfiguration.h"
+#include "tasks/klx_calibration.h"
 #include "tasks/klx_copymodeldata.h"
 #include "tasks/klx_modelcopy.h"
 #include "tasks/klx_modeldelete.h"
 #include "tasks/klx_modelloader.h"
+#include "tasks/klx_modelnew.h"
 #include "tasks/klx_modelreceiver.h"
 #include "tasks/klx_modelrename.h"
 #include "tasks/klx_sync.h"
 #include "tasks/klx_taskrecords.h"
+#include "tasks/klx_unitdeleter.h"
+#include "tasks/klx_unitloader.h"
 #include "tasks/klx_vornbase.h"
 #include "telemetry/klx_captureteleinfo.h"
 #include "update/klx_firmwareupdate.h"
@@ -138,7 +143,12 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
 
   KLX_Sync m_Sync;
   KLX_ModelLoader m_ModelLoader;
+  KLX_UnitLoader m_UnitLoader;
+  KLX_UnitDeleter m_UnitDeleter;
   KLX_BindingConfiguration m_BindingConfiguration;
+  KLX_Binding m_Binding;
+  KLX_ModelNew m_ModelNew;
+  KLX_Calibration m_Calibration;
   KLX_ModelReceiver m_ModelReceiver;
   KLX_FirmwareUpdate m_FirmwareUpdate;
   KLX_CaptureTeleInfo m_CaptureTeleInfo;

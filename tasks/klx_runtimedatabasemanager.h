@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <cstdint>
@@ -245,6 +246,32 @@ class KLX_RuntimeDatabaseManager : public QObject {
   // Forced unmount of "/media/usb<n>" (n 0..7) through the command runner.
   Q_INVOKABLE bool KLX_RuntimeDatabaseManagerUmountUsbAt(int n);
 
+  // The model screens' lists and files (GUI thread): the model files of a
+  // type's folder, or of a folder below the model root (type 0; a folder
+  // the path scheme refuses lists nothing), sorted by name without regard
+  // to case; 1 in every case.
+  Q_INVOKABLE int KLX_RuntimeDatabaseCreateModelList(int modeltyp);
+  Q_INVOKABLE int KLX_RuntimeDatabaseCreateModelList(int modeltyp, QString fldrPath);
+  Q_INVOKABLE int KLX_FolderHandlerGetEntryCount() const { return m_ModelEntries.size(); }
+  // Empty beyond the list.
+  Q_INVOKABLE QString KLX_FolderHandlerGetEntrybyIndex(int index) const { return m_ModelEntries.value(index); }
+  Q_INVOKABLE QString KLX_FolderGetTopModelFilePath() const;
+  Q_INVOKABLE QString KLX_FolderGetModelFilePath(int modeltyp) const;
+  // The element the last unit-load task created: its kind and index (the
+  // task engine writes, QML reads once the task is done). KLX_Error for
+  // another kind than the recorded one, and after a failed creation.
+  int KLX_RuntimeDatabaseSetUnitNewIndex(int kind, int index);
+  Q_INVOKABLE int KLX_RuntimeDatabaseGetUnitNewIndex(int kind) const;
+  // The picture imgFilePath/imgFile becomes the model's one picture in the
+  // model folder's "Pictures" (named after the model, with the chosen
+  // file's extension; its pictures of other formats go): KLX_Ok or KLX_Error.
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerAssignNewPictureToModel(QString imgFilePath, QString imgFile,
+                                                                     QString fldrPath, QString modelName);
+  // Removes the installed voice package that holds "<filename>.inf" one
+  // level below a language folder, with the archive it came from:
+  // KLX_Done, or KLX_Error when there is none or it cannot be removed.
+  Q_INVOKABLE int KLX_RuntimeDatabaseFindVoiceFolderAndDelete(QString filename);
+
   // Restarts the system's inactivity timer when the system object is known.
   void KLX_RuntimeDatabaseManager_ResetInactivityTimer();
   // The switch-off's model checksum check has ended: whether the transceiver
@@ -295,6 +322,11 @@ class KLX_RuntimeDatabaseManager : public QObject {
   qint16 m_Curve[kCurvePoints] = {};
   bool m_CurveCreated = false;
   int m_CurvePoints = 0;
+  // The model list belongs to the GUI thread; the new unit is one pair.
+  QStringList m_ModelEntries;
+  mutable QMutex m_UnitMutex;
+  int m_NewUnitKind = KLX_Error;
+  int m_NewUnitIndex = KLX_Error;
   KLX_RuntimeCalcAlarm m_Calc;
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;

@@ -1,0 +1,132 @@
+// The runtime read-outs of the model screens: the model files of a folder,
+// the model folders, a model's picture, the element the last unit-load task
+// created, and the removal of an installed voice package.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QSaveFile>
+
+#include "tasks/klx_runtimedatabasemanager.h"
+
+namespace {
+// A listing is looked at only with 1 to 255 entries.
+constexpr int kMaxListing = 255;
+const char* const kPictureExtensions[] = {".png", ".gif", ".jpg", ".jpeg"};
+
+QStringList Listing(const QString& folder, QDir::Filters filters) {
+  const QStringList entries = QDir(folder).entryList(filters | QDir::NoDotAndDotDot, QDir::Unsorted);
+  return entries.size() <= kMaxListing ? entries : QStringList();
+}
+
+// The picture's bytes land in a temporary file of the folder first.
+bool CopyWhole(const QString& source, const QString& target) {
+  QFile in(source);
+  QSaveFile out(target);
+  if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;
+  const QByteArray bytes = in.readAll();
+  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) {
+    out.cancelWriting();
+    return false;
+  }
+  return out.commit();
+}
+}  // namespace
+
+int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseCreateModelList(int modeltyp) {
+  return KLX_RuntimeDatabaseCreateModelList(modeltyp, QString());
+}
+
+int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseCreateModelList(int modeltyp, QString fldrPath) {
+  m_ModelEntries.clear();
+  // A folder below the model root comes by its name there; one that the
+  // screens already hold as a path is taken as it is.
+  QString folder = fldrPath;
+  if (modeltyp == 0 && !fldrPath.startsWith(QLatin1Char('/')))
+    folder = fldrPath.isEmpty() ? QString() : m_Names.KLX_FileNameHandlerGetModelFilePath(0, fldrPath, true);
+  const QString checked = m_Names.KLX_FileNameHandlerCheckModelFolder(modeltyp, modeltyp == 0 ? folder : QString());
+  if (checked.isEmpty()) return KLX_Ok;
+  m_ModelEntries = QDir(checked).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+  return KLX_Ok;
+}
+
+QString KLX_RuntimeDatabaseManager::KLX_FolderGetTopModelFilePath() const {
+  return m_Names.KLX_FileNameHandlerGetTopModelFilePath();
+}
+
+QString KLX_RuntimeDatabaseManager::KLX_FolderGetModelFilePath(int modeltyp) const {
+  return m_Names.KLX_FileNameHandlerGetModelFilePath(modeltyp, QString(), false);
+}
+
+int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseSetUnitNewIndex(int kind, int index) {
+  QMutexLocker lock(&m_UnitMutex);
+  m_NewUnitKind = kind;
+  m_NewUnitIndex = index;
+  return KLX_Ok;
+}
+
+int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseGetUnitNewIndex(int kind) const {
+  QMutexLocker lock(&m_UnitMutex);
+  return kind == m_NewUnitKind && m_NewUnitKind != KLX_Error ? m_NewUnitIndex : int(KLX_Error);
+}
+
+int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerAssignNewPictureToModel(QString imgFilePath, QString imgFile,
+                                                                                   QString fldrPath,
+                                                                                   QString modelName) {
+  if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(imgFile) ||
+      !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(modelName))
+    return KLX_Error;
+  const QString source = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(imgFilePath + QLatin1Char('/') + imgFile);
+  const QString folder = m_Names.KLX_FileNameHandlerCheckModelFolder(0, fldrPath);
+  if (source.isEmpty() || folder.isEmpty()) return KLX_Error;
+  const QString pictures = QDir::cleanPath(folder + m_Names.KLX_FileNameHandlerGetPicFolder());
+  if (!QFileInfo(pictures).isDir()) QDir().mkpath(pictures);
+  if (!QFileInfo(pictures).isDir()) return KLX_Error;
+
+  const QFileInfo chosen(source);
+  const QString extension = imgFile.mid(chosen.completeBaseName().size());
+  const QString base = QFileInfo(pictures).absoluteFilePath() + QLatin1Char('/') + modelName;
+  const QString target = base + extension;
+  // The model's own picture chosen again: it stays as it is.
+  const QFileInfo existing(target);
+  const bool same = existing.exists() && chosen.canonicalFilePath() == existing.canonicalFilePath();
+  const bool targetGone = same || !existing.exists() || QFile::remove(target);
+  for (const char* other : kPictureExtensions) {
+    const QString path = base + QLatin1String(other);
+    if ((same && path == target) || !QFileInfo::exists(path)) continue;
+    QFile::remove(path);
+  }
+  if (!targetGone) return KLX_Error;
+  if (same) return KLX_Ok;
+  return CopyWhole(chosen.absoluteFilePath(), target) ? int(KLX_Ok) : int(KLX_Error);
+}
+
+int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseFindVoiceFolderAndDelete(QString filename) {
+  if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(filename)) return KLX_Error;
+  const QString voices = m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+  const QString wanted = filename + QStringLiteral(".inf");
+  QString found;
+  for (const QString& a : Listing(voices, QDir::Dirs)) {
+    const QString folderA = voices + a;
+    for (const QString& b : Listing(folderA, QDir::Dirs)) {
+      if (Listing(folderA + QLatin1Char('/') + b, QDir::Files).contains(wanted)) {
+        found = a;
+        break;
+      }
+    }
+    if (!found.isEmpty()) break;
+  }
+  if (found.isEmpty()) return KLX_Error;
+  const QString folder = voices + found;
+  // The archive it was installed from is named inside the package; only
+  // one on the card is removed.
+  const QString named = m_Files.KLX_FileFileFunctionsCheckInstallSrcFile(folder).trimmed();
+  const QString archive =
+      named.isEmpty() ? QString() : KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(named, QStringLiteral("/Vorn"));
+  for (const QString& file :
+       {archive, m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath() + found + QStringLiteral(".zip")}) {
+    if (file.isEmpty() || !QFileInfo(file).isFile()) continue;
+    if (QFile::remove(file)) qInfo("  -> Deleted voice file %s", qUtf8Printable(file));
+  }
+  return QDir(folder).removeRecursively() ? int(KLX_Done) : int(KLX_Error);
+}
