@@ -3,6 +3,7 @@
 // transceiver receives from their tasks, the servo monitor following a
 // stick, and every screen on both boards (screenshots kept for a look).
 #include "../qml_frame/qml_frame_fixture.h"
+#include "sim/csimmodel.h"
 
 using namespace qmlframe;
 
@@ -27,6 +28,31 @@ void MakeFunction(KLX_DataBaseManager& db, int f, const QString& name, int contr
     QCOMPARE(matrix->KLX_SerFuncMatrixSetIndexToFunction(f, servo, slot, &db), int(KLX_Ok));
   }
 }
+
+// An element's record as the program holds it, without the unit image's
+// index and check bytes: what the simulated transceiver holds when both
+// sides agree.
+QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
+  unsigned char image[1000];
+  int n = 0;
+  if (kind == CSimModel::Function) n = db.KLX_DataBaseManagerFunctionCopyUnit(index, image);
+  if (kind == CSimModel::ServoConfig) n = db.KLX_DataBaseManagerServoConfigCopyUnit(index, image);
+  if (kind == CSimModel::Curve) n = db.KLX_DataBaseManagerCurveCopyUnit(index, image);
+  if (kind == CSimModel::VSwitch) n = db.KLX_DataBaseManagerSwitchCopyUnit(index, image);
+  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
+}
+#define QTRY_HELD_LIKE_PROGRAM(f, kind, index)                                                       \
+  QTRY_COMPARE((f).Controllers().TransceiverController().HeldModel().Record(kind, index),            \
+               ProgramRecord((f).Db(), kind, index))
+
+// The number of rows a screen lists (its "rows" array).
+int RowCount(QmlFrame& f, const QString& screen) {
+  const QVariant rows = f.Property(screen, "rows");
+  return rows.canConvert<QJSValue>() ? rows.value<QJSValue>().property("length").toInt() : rows.toList().size();
+}
+
+// How long a screen's element task may take against the simulated transceiver.
+constexpr int kTaskMs = 15000;
 
 bool Open(QmlFrame& f, const QString& url, const QVariantMap& args = {}) {
   f.Call("", "openScreen", {kFolder + "2_Home.qml", QVariant()});
@@ -209,6 +235,119 @@ class TestFunctionScreens : public QObject {
     f.Controllers().SetControl(KLX_VornTask::CONTROLID_Stick_STB_GUI, 0);
   }
 
+  // "+" adds a function through the unit loader: the simulated transceiver
+  // takes the unit, both sides hold the same model, the row is appended and
+  // the order stored; the touch keys are free again.
+  void addFunctionFromOverview() {
+    QmlFrame& f = Frame();
+    f.Db().KLX_DataBaseManagerFunctionSetDisplayedOrder({0, 1});
+    QVERIFY(Open(f, kFolder + "4_0.qml"));
+    const int loads = f.Controllers().TransceiverController().Seen().unitLoadsEnded;
+    QVERIFY(f.Tap("addFunction"));
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(f, "functionOverview"), 3, kTaskMs);
+    QCOMPARE(f.Property("functionOverview", "rows").toList().last().toInt(), 2);
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(2, 0, AtomicDirGet, false), int(KLX_True));
+    QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetDisplayedOrder(), (QList<int>{0, 1, 2}));
+    QCOMPARE(f.Controllers().TransceiverController().Seen().unitLoadsEnded, loads + 1);
+    QTRY_HELD_LIKE_PROGRAM(f, CSimModel::Function, 2);
+    QVERIFY(!f.Property("rootwindow", "smartKeyLock").toBool());
+    f.Settle();
+    f.Grab("4_0-added.png");
+  }
+
+  // The servo chooser of a function offers the servos it does not drive and
+  // lets no more be selected than fit; the servo chosen is created through
+  // the unit loader and listed.
+  void addServoFromFunctionServos() {
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    QVERIFY(Open(f, kFolder + "27_FunctionServos.qml", {{"functionId", 1}}));
+    QCOMPARE(RowCount(f, "functionServos"), 1);
+    QVERIFY(f.Tap("addServo"));
+    QTRY_VERIFY(f.Item("servoChooser")->isVisible());
+    QVERIFY(!f.Named("choose_0_2"));  // servo 3 is Elevator's already
+    // Elevator has one servo: nine more fit, a tenth stays unselected.
+    const int room = db.KLX_DataBaseManagerGetMaxServosPerFunction() - 1;
+    QCOMPARE(room, 9);
+    QVERIFY(f.Tap("choose_0_3"));
+    for (int servo = 4; servo < 3 + room; ++servo)
+      QCOMPARE(f.Call("servoChooser", "toggle", {0, servo}).toBool(), true);
+    QCOMPARE(f.Call("servoChooser", "toggle", {0, 3 + room}).toBool(), false);
+    QCOMPARE(f.Property("servoChooser", "selected").toList().value(0).toList().size(), room);
+    for (int servo = 4; servo < 3 + room; ++servo) f.Call("servoChooser", "toggle", {0, servo});
+    QCOMPARE(f.Property("servoChooser", "selected").toList().value(0).toList(), (QVariantList{3}));
+    const int loads = f.Controllers().TransceiverController().Seen().unitLoadsEnded;
+    f.Settle();  // OK shows once chosen; its row is laid out anew
+    QVERIFY(f.Tap("chooserOk"));
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(f, "functionServos"), 2, kTaskMs);
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(3, 0, AtomicDirGet, false), int(KLX_True));
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(1, 1, 0, AtomicDirGet, false), 3);
+    QCOMPARE(f.Controllers().TransceiverController().Seen().unitLoadsEnded, loads + 1);
+    QTRY_HELD_LIKE_PROGRAM(f, CSimModel::ServoConfig, 3);
+    f.Settle();
+    f.Grab("27_FunctionServos-added.png");
+  }
+
+  // A function on the permanent curve 0 gets a copy of it before the first
+  // edit: exactly one new curve, with curve 0's points, that the edit then
+  // changes; opening the editor again edits that curve without a task.
+  void curveCopiedOnWrite() {
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_GlobalCurveIdx(0, 0, AtomicDirGet, false), 0);
+    const int curves = db.KLX_DataBaseManagerCurveGetNumber();
+    QVector<int> zero;
+    for (int p = 0; p < 33; ++p) zero << db.KLX_DataBaseManagerCurveGetSet_CurveValue(0, p, 0, AtomicDirGet, false);
+    const int loads = f.Controllers().TransceiverController().Seen().unitLoadsEnded;
+    QVERIFY(Open(f, kFolder + "25_FunctionCurveEditor.qml", {{"functionId", 0}, {"fmStore", 0}}));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Property("functionCurveEditor", "curve").toInt() > 0, kTaskMs);
+    const int copy = f.Property("functionCurveEditor", "curve").toInt();
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_GlobalCurveIdx(0, 0, AtomicDirGet, false), copy);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetNumber(), curves + 1);
+    QCOMPARE(f.Controllers().TransceiverController().Seen().unitLoadsEnded, loads + 1);
+    for (int p = 0; p < 33; ++p) QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_CurveValue(copy, p, 0, AtomicDirGet, false), zero[p]);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_RealPoints(copy, 0, AtomicDirGet, false),
+             db.KLX_DataBaseManagerCurveGetSet_RealPoints(0, 0, AtomicDirGet, false));
+
+    // The first point up by 10 %: 205 of 2047 on the copy, curve 0 untouched.
+    QVERIFY(f.Tap("curveValue"));
+    QTRY_COMPARE(f.Property("curveFlyin", "y").toReal(), f.Item("curveFlyin")->parentItem()->height() - 44);
+    QVERIFY(f.Tap("flyin_++"));
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_CurveValue(copy, 0, 0, AtomicDirGet, false), zero[0] + 205);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_CurveValue(0, 0, 0, AtomicDirGet, false), zero[0]);
+    f.Settle();
+    f.Grab("25_FunctionCurveEditor-vorn.png");
+
+    QVERIFY(Open(f, kFolder + "25_FunctionCurveEditor.qml", {{"functionId", 0}, {"fmStore", 0}}));
+    QCOMPARE(f.Property("functionCurveEditor", "curve").toInt(), copy);
+    QCOMPARE(db.KLX_DataBaseManagerCurveGetNumber(), curves + 1);
+    QCOMPARE(f.Controllers().TransceiverController().Seen().unitLoadsEnded, loads + 1);
+    QTRY_HELD_LIKE_PROGRAM(f, CSimModel::Curve, copy);
+  }
+
+  // A servo cut-off is a new virtual switch made the servo's cut-off switch,
+  // named "VSi" + index + "Srv." + servo, at position 0.
+  void addServoCutoff() {
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    const int none = db.KLX_DataBaseManagerGetMaxVirualSwitches();
+    QVERIFY(db.KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(1, 0, AtomicDirGet, false) >= none);
+    QVERIFY(Open(f, kFolder + "CutoffSettings.qml"));
+    QVERIFY(f.Tap("addCutoff"));
+    QTRY_VERIFY(f.Item("cutoffServoChooser")->isVisible());
+    QVERIFY(f.Tap("choose_0_1"));
+    f.Settle();  // OK shows once chosen; its row is laid out anew
+    QVERIFY(f.Tap("chooserOk"));
+    QTRY_COMPARE_WITH_TIMEOUT(RowCount(f, "cutoffSettings"), 1, kTaskMs);
+    const int vs = db.KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(1, 0, AtomicDirGet, false);
+    QVERIFY(vs >= 0 && vs < none);
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(vs, QString(), AtomicDirGet, false), QStringLiteral("VSi%1Srv.1").arg(vs));
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffValue(1, 0, AtomicDirGet, false), 0);
+    QTRY_HELD_LIKE_PROGRAM(f, CSimModel::VSwitch, vs);
+    f.Settle();
+    f.Grab("CutoffSettings-added.png");
+  }
+
   // Every screen on each board with a model of two functions and three servos.
   void everyScreenOnBothBoards_data() {
     QTest::addColumn<int>("variant");
@@ -239,9 +378,14 @@ class TestFunctionScreens : public QObject {
         {"CutoffSettings.qml", {}},
         {"DifferentialsList.qml", {}},
         {"FuncDiffSettings.qml", {{"functionId", 0}}},
+        {"25_FunctionCurveEditor.qml", {{"functionId", 1}, {"fmStore", 0}}},
+        {"ServoCurveEditor.qml", {{"functionId", 0}, {"servoIndex", 0}, {"servoMxrIndex", 0}}},
     };
     for (const auto& screen : screens) {
       QVERIFY2(Open(f, kFolder + screen.first, screen.second), qPrintable(screen.first));
+      // The curve editors first copy or make their curve.
+      QObject* shown = f.Root()->findChild<QObject*>("mainLoader")->property("item").value<QObject*>();
+      if (shown && shown->property("curve").isValid()) QTRY_VERIFY_WITH_TIMEOUT(shown->property("curve").toInt() > 0, kTaskMs);
       f.Settle();
       f.Grab(QString(screen.first).replace(".qml", "") + "-" + tag + ".png");
       m_Warnings.Verify();
