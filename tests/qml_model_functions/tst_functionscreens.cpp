@@ -348,6 +348,50 @@ class TestFunctionScreens : public QObject {
     f.Grab("CutoffSettings-added.png");
   }
 
+  // Clearing a differential zeroes its values and makes the active sides
+  // remembered again, except a servo that another function's differential
+  // on a physical control also drives; setting it up again on fixed on
+  // makes the remembered sides active.
+  void differentialClearedAndSetUpAgain() {
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    // Aileron: servo 1 left, servo 2 right, differential on slider A;
+    // Elevator also drives servo 1 with its differential on slider B.
+    db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(0, KLX_VornTask::CONTROLID_Poti_SLA_GUI, AtomicDirSet, false);
+    db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(1, KLX_VornTask::CONTROLID_Poti_SLB_GUI, AtomicDirSet, false);
+    db.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(0, FuncServoType_ActiveLeft, AtomicDirSet, false);
+    db.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(1, FuncServoType_ActiveRight, AtomicDirSet, false);
+    KLX_SerFuncMatrix* matrix = db.KLX_DataBaseManagerSerFuncMatrix();
+    const int slot = matrix->KLX_SerFuncMatrixAddServoMixerToServoConfig(0, 1, &db);
+    QCOMPARE(matrix->KLX_SerFuncMatrixSetIndexToFunction(1, 0, slot, &db), int(KLX_Ok));
+    db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexDiffHi(0, 0, 30, AtomicDirSet, false);
+
+    QVERIFY(Open(f, kFolder + "DifferentialsList.qml"));
+    QCOMPARE(f.Property("differentialsList", "rows").toList(), (QVariantList{0, 1}));
+    QCOMPARE(f.Property("diffServos_0", "gp_text").toString(), QString("L: 1\nR: 2"));
+    f.Hold(f.Centre(f.Item("diffName_0")), 1000);
+    QVERIFY(f.Tap("clearDifferential"));
+    QCOMPARE(f.PopupText(), QString("Do you really want to clear this differential?"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(0, 0, AtomicDirGet, false),
+             int(KLX_VornTask::CONTROLID_None_GUI));
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_Setup_FlexDiffHi(0, 0, 0, AtomicDirGet, false), 0);
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(0, 0, AtomicDirGet, false), int(FuncServoType_ActiveLeft));
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(1, 0, AtomicDirGet, false), int(FuncServoType_Right));
+    QCOMPARE(f.Property("differentialsList", "rows").toList(), (QVariantList{1}));
+
+    QVERIFY(f.Tap("addDifferential"));
+    QTRY_VERIFY(f.Item("differentialChooser")->isVisible());
+    QVERIFY(f.Tap("choose_0_0"));
+    f.Settle();  // OK shows once chosen; its row is laid out anew
+    QVERIFY(f.Tap("chooserOk"));
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(0, 0, AtomicDirGet, false),
+             int(KLX_VornTask::CONTROLID_FIXSWITCH_ON_GUI));
+    QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(1, 0, AtomicDirGet, false), int(FuncServoType_ActiveRight));
+    QCOMPARE(f.Property("differentialsList", "rows").toList(), (QVariantList{0, 1}));
+    db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(1, KLX_VornTask::CONTROLID_None_GUI, AtomicDirSet, false);
+  }
+
   // Every screen on each board with a model of two functions and three servos.
   void everyScreenOnBothBoards_data() {
     QTest::addColumn<int>("variant");
