@@ -196,6 +196,15 @@ Item {
         range: trimSetup.range
         reversed: trimSetup.reverse
         mode: ["Center", "Center", "Left", "Right", "Offset"][trimSetup.mode >= 1 && trimSetup.mode <= 4 ? trimSetup.mode : 0]
+        // The live position of the function's control.
+        Rectangle {
+            objectName: "trimLiveControl"
+            visible: trimSetup.control !== 0 && trimSetup.liveValue !== DatabaseValue.CTRL_VALUE_Invalid
+            x: (Math.max(-2047, Math.min(2047, trimSetup.liveValue)) + 2047) / 4094 * (parent.width - 2)
+            width: 2
+            height: parent.height
+            color: "#d82f2f"
+        }
     }
     Text {
         objectName: "trimPosition"
