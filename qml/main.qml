@@ -62,6 +62,8 @@ Window {
     property var sdCardBox: null
     property bool sdCardReported: false
     property string lockedScreen: ""
+    // A list screen's scroll position kept while one of its rows' screens is shown (-1 none).
+    property int list_y_position: -1
 
     readonly property string homeUrl: "qrc:/Frontend/QML/2_Home.qml"
     readonly property string updateUrl: "qrc:/Frontend/QML/24.qml"
@@ -147,11 +149,14 @@ Window {
 
         // The screens that take arguments back when they are reopened, by file.
         readonly property var argumentNames: ({
-            "5.qml": ["functionId"], "22.qml": ["functionId"], "25_FunctionCurveEditor.qml": ["functionId"],
+            "5.qml": ["functionId"], "22.qml": ["functionId"], "25_FunctionCurveEditor.qml": ["functionId", "fmStore"],
             "27_FunctionServos.qml": ["functionId"], "DiffServoArranger.qml": ["functionId"],
             "FuncDiffSettings.qml": ["functionId"], "20.qml": ["mixerIndex"],
             "33_MixerCurveEditor.qml": ["mixerId", "functionId", "fmStore"],
             "28.qml": ["parentId", "functionId", "initialControlId"],
+            "29.qml": ["parentId", "functionId", "initialControlId"],
+            "ServoCurveSettings.qml": ["funcId", "servoId", "mixerId"],
+            "ServoCurveEditor.qml": ["functionId", "servoIndex", "servoMxrIndex"],
             "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
             "ControlConfigLinear.qml": ["sourceOptionNumber", "switchId", "control", "timerId", "percentageHystUpper",
                                         "percentageHystLower"],

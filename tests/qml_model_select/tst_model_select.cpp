@@ -266,6 +266,7 @@ class TestModelSelect : public QObject {
                            db.KLX_DataBaseManagerSwitchGetSet_LogicalOperator(s, 0, AtomicDirGet, false)};
     QVERIFY2(got == stored, qPrintable(QStringLiteral("stored %1 %2 %3 %4 %5 %6")
                                                   .arg(got[0]).arg(got[1]).arg(got[2]).arg(got[3]).arg(got[4]).arg(got[5])));
+    QVERIFY(f.WaitShown(QStringLiteral("qrc:/Frontend/QML/CutoffSettings.qml")));
   }
 
   // A visible switch's input takes the control moved; its thresholds follow.

@@ -1,0 +1,197 @@
+import QtQuick 2.15
+import DBValues 1.0
+import GuiData 1.0
+import "ServoLists.js" as ServoLists
+
+// The servo overview: one servo row per servo and function that drives it
+// (a servo of two functions is listed under each, with its own servo-mixer
+// slot); "+" gives a servo to a function.
+Item {
+    id: servoOverview
+    objectName: "servoOverview"
+    property var rows: []            // [{ servo, mixer, func, first }]
+    property bool addLock: false
+    property int nameServo: -1
+    property int pendingServo: -1
+    property int pendingFunction: -1
+    property var selectedItem: null
+
+    function rebuild() {
+        var list = []
+        var maxServos = Database.KLX_DataBaseManagerGetMaxServos()
+        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f) {
+            if (!ServoLists.functionUsed(f))
+                continue
+            var first = true
+            for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
+                var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet, true)
+                if (servo < 0 || servo >= maxServos
+                        || Database.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
+                    continue
+                var mixer = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, s, 0, DatabaseValue.AtomicDirGet, true)
+                list.push({ servo: servo, mixer: mixer, func: f, first: first })
+                first = false
+            }
+        }
+        rows = list
+    }
+
+    function openChooser() {
+        if (addLock)
+            return
+        addLock = true
+        rootwindow.smartKeyLock = true
+        var servos = []
+        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServos(); ++s)
+            servos.push({ label: (qsTr("Servo ") + Language.emptyString) + (s + 1), value: s })
+        var functions = []
+        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f)
+            if (ServoLists.functionUsed(f))
+                functions.push({ label: Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), value: f })
+        chooser.show([{ heading: qsTr("Select servo:") + Language.emptyString, entries: servos, limit: 1 },
+                      { heading: qsTr("Select function:") + Language.emptyString, entries: functions, limit: 1 }])
+    }
+    function release() {
+        chooser.visible = false
+        addLock = false
+        rootwindow.smartKeyLock = false
+    }
+
+    function editName(servo) {
+        nameServo = servo
+        keyboard.preLoadText = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
+        keyboard.extended = true
+        rootwindow.kbd_sender = keyboard
+    }
+    function writeName(text) {
+        if (nameServo < 0 || text === Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
+            return
+        if (text === "") {
+            errorHandler.processError("emptyString")
+            return
+        }
+        if (Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
+            errorHandler.processError("nameDuplicate")
+        rebuild()
+    }
+    function select(rowItem) {
+        if (selectedItem && selectedItem !== rowItem)
+            selectedItem.deselect()
+        selectedItem = rowItem
+        flyin.extended = true
+    }
+
+    ModelTask {
+        id: task
+        onDone: {
+            var result = ServoLists.harmoniseFailSafe(servoOverview.pendingServo, servoOverview.pendingFunction)
+            if (ServoLists.failed(result))
+                errorHandler.processError(result)
+            servoOverview.rebuild()
+        }
+        onFinished: servoOverview.addLock = false
+    }
+
+    Row {
+        id: heads
+        x: 5
+        y: 2
+        spacing: 4
+        readonly property int cell: (list.width - 6 - 5 * 4) / 6
+        Repeater {
+            model: [qsTr("Limit") + Language.emptyString, qsTr("Way") + Language.emptyString, qsTr("Center") + Language.emptyString,
+                    qsTr("Way") + Language.emptyString, qsTr("Limit") + Language.emptyString, qsTr("Direct.") + Language.emptyString]
+            Text {
+                width: heads.cell
+                height: 18
+                text: modelData
+                color: rootwindow.textColour
+                font.family: rootwindow.fontFamily
+                font.pixelSize: 12
+                horizontalAlignment: Text.AlignHCenter
+            }
+        }
+    }
+
+    ListView {
+        id: list
+        objectName: "servoOverviewList"
+        x: 5
+        y: heads.height + 2
+        width: parent.width - 10
+        height: parent.height - y - (flyin.extended ? 44 : 40)
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        model: servoOverview.rows
+        delegate: ServoItemV2 {
+            id: rowDelegate
+            width: list.width - 6
+            servo: modelData.servo
+            mixer: modelData.mixer
+            functionId: modelData.func
+            showFunctionName: modelData.first
+            onNameClicked: servoOverview.editName(servo)
+            onFieldSelected: servoOverview.select(rowDelegate)
+        }
+    }
+    ScrollBar { flickable: list }
+
+    GeneralPurposeButton {
+        objectName: "addServoConfig"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: parent.height - 37
+        width: 60
+        fontSize: 20
+        gp_text: "+"
+        visible: !flyin.extended
+        onClicked: servoOverview.openChooser()
+    }
+
+    FlyinIncDec {
+        id: flyin
+        objectName: "servoOverviewFlyin"
+        extraStep: 1000
+        extraMinusLabel: "-0.1"
+        extraPlusLabel: "+0.1"
+        onStep: {
+            var item = servoOverview.selectedItem
+            if (item && item.selectedField !== "")
+                item.change(item.selectedField, Math.abs(delta) === 1000 ? -10 : Math.abs(delta), delta < 0)
+        }
+        onOkClicked: {
+            if (servoOverview.selectedItem)
+                servoOverview.selectedItem.deselect()
+            servoOverview.selectedItem = null
+        }
+    }
+
+    ItemChooser {
+        id: chooser
+        objectName: "servoFunctionChooser"
+        visible: false
+        title: qsTr("Please select servo and function:") + Language.emptyString
+        onAccepted: {
+            chooser.visible = false
+            rootwindow.smartKeyLock = false
+            servoOverview.pendingServo = selected[0][0]
+            servoOverview.pendingFunction = selected[1][0]
+            if (!task.loadUnit(GuiCmdData.KLX_TASK_PARA_MODEL_ServoConfig, servoOverview.pendingServo, servoOverview.pendingFunction))
+                servoOverview.addLock = false
+        }
+        onCancelled: servoOverview.release()
+    }
+
+    Keyboard {
+        id: keyboard
+        objectName: "keyboard"
+        onOkClicked: {
+            servoOverview.writeName(keyboard.preLoadText)
+            keyboard.extended = false
+        }
+    }
+
+    Component.onCompleted: {
+        systemHistory.addHistoryEntry()
+        rebuild()
+    }
+}

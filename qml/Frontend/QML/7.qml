@@ -1,0 +1,93 @@
+import QtQuick 2.15
+import DBValues 1.0
+import GuiData 1.0
+import "ServoLists.js" as ServoLists
+
+// The servo monitor: every servo's live output on its bar with its limits,
+// its centre and the position of the control of the first function that
+// drives it.
+Item {
+    id: monitor
+    objectName: "servoMonitor"
+    property var rows: []     // [{ servo, label, control, centre, min, max }]
+
+    function shortName(name) { return name.length > 9 ? name.substring(0, 9) : name }
+    function readRows() {
+        var list = []
+        for (var servo = 0; servo < Database.KLX_DataBaseManagerGetMaxServos(); ++servo) {
+            // Every used function counts, not only indices below the count of
+            // used functions: a gap in the indices would hide later ones.
+            var functions = ServoLists.functionsOf(servo)
+            var control = 0
+            var centre = 0
+            if (functions.length > 0) {
+                control = Database.KLX_DataBaseManagerFunctionGetSet_Control(functions[0], 0, DatabaseValue.AtomicDirGet)
+                centre = Database.KLX_DataBaseManagerServoConfigGetSet_Centre(servo, 0, DatabaseValue.AtomicDirGet)
+            }
+            var name = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
+            list.push({ servo: servo, label: (servo + 1) + " " + shortName(name), control: control > 0 ? control : 0,
+                        centre: centre,
+                        min: Database.KLX_DataBaseManagerServoConfigGetSet_MinValue(servo, 0, DatabaseValue.AtomicDirGet),
+                        max: Database.KLX_DataBaseManagerServoConfigGetSet_MaxValue(servo, 0, DatabaseValue.AtomicDirGet) })
+        }
+        rows = list
+    }
+
+    Text {
+        id: heading
+        objectName: "monitorHeading"
+        x: 8
+        width: parent.width - 16
+        height: 24
+        text: qsTr("Flight Mode: Normal") + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 15
+        font.bold: true
+        verticalAlignment: Text.AlignVCenter
+    }
+
+    ListView {
+        id: list
+        objectName: "servoMonitorList"
+        x: 5
+        y: heading.height
+        width: parent.width - 10
+        height: parent.height - y
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        model: monitor.rows
+        delegate: Item {
+            width: list.width - 6
+            height: 35
+            Text {
+                objectName: "monitorName_" + modelData.servo
+                width: 120
+                height: parent.height
+                text: modelData.label
+                color: rootwindow.textColour
+                font.family: rootwindow.fontFamily
+                font.pixelSize: 14
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
+            Servobar {
+                objectName: "monitorBar_" + modelData.servo
+                x: 125
+                y: (parent.height - height) / 2
+                width: parent.width - x
+                servo: modelData.servo
+                control: modelData.control
+                centre: modelData.centre
+                negLimit: modelData.min
+                posLimit: modelData.max
+            }
+        }
+    }
+    ScrollBar { flickable: list }
+
+    Component.onCompleted: {
+        systemHistory.addHistoryEntry()
+        readRows()
+    }
+}
