@@ -39,6 +39,12 @@ Item {
         rootwindow.smartKeyLock = false
     }
 
+    // A screen that goes while its task runs gives the keys back.
+    Component.onDestruction: {
+        if (running)
+            rootwindow.smartKeyLock = false
+    }
+
     Connections {
         target: Command
         enabled: task.running

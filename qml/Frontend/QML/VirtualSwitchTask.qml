@@ -3,34 +3,18 @@ import DBValues 1.0
 import GuiData 1.0
 
 // Makes and removes virtual switches through the element tasks, for the
-// screens that keep hidden switches. The touch keys are locked while a task
-// runs; created(index) or deleted(index) follow its Done, and any other end
-// is shown and releases the keys (the screen keeps its choice).
-Item {
+// screens that keep hidden switches: created(index) or deleted(index) follow
+// a Done; a removed switch is also taken out of the model here.
+ModelTask {
     id: task
     property string pending: ""
     property int index: -1
-    readonly property bool busy: pending !== ""
+    readonly property bool busy: running
     signal created(int index)
     signal deleted(int index)
-    signal failed()
 
-    function start(kind, para1, para2) {
-        rootwindow.smartKeyLock = true
-        var result = Command.KLX_GuiCommandHandlerDoTask(kind, GuiCmdData.KLX_TASK_PARA_MODEL_VirtSwitch, para1, para2,
-                                                         "", "", "")
-        if (result <= DatabaseValue.KLX_Error) {
-            // Refused: nothing runs that would release the keys.
-            pending = ""
-            rootwindow.smartKeyLock = false
-            errorHandler.processError(result)
-            failed()
-            return false
-        }
-        return true
-    }
     function create() {
-        if (busy)
+        if (running)
             return false
         index = Database.KLX_DataBaseManagerSwitchGetNextFreeIndex()
         if (index < 0) {
@@ -38,51 +22,29 @@ Item {
             return false
         }
         pending = "new"
-        return start(GuiCmdData.KLX_TASK_LOAD_UNIT, 0, GuiCmdData.KLX_TASK_PARA_NEW)
+        return loadUnit(GuiCmdData.KLX_TASK_PARA_MODEL_VirtSwitch, 0, GuiCmdData.KLX_TASK_PARA_NEW)
     }
     function remove(switchIndex) {
-        if (busy)
+        if (running)
             return false
         index = switchIndex
         pending = "delete"
-        return start(GuiCmdData.KLX_TASK_DELETE_UNIT, switchIndex, GuiCmdData.KLX_TASK_PARA_DELETE)
+        return deleteUnit(GuiCmdData.KLX_TASK_PARA_MODEL_VirtSwitch, switchIndex, GuiCmdData.KLX_TASK_PARA_DELETE)
     }
 
-    // A screen that goes while its task runs gives the keys back.
-    Component.onDestruction: {
-        if (busy)
-            rootwindow.smartKeyLock = false
-    }
-
-    Connections {
-        target: Command
-        function onGuiInformer(state) {
-            if (!task.busy || state === GuiCmdData.GUI_TASK_RESULT_Working || state === GuiCmdData.GUI_TASK_RESULT_Trigger
-                    || state === GuiCmdData.GUI_TASK_RESULT_ReTrigger)
-                return
-            var action = task.pending
-            task.pending = ""
-            rootwindow.smartKeyLock = false
-            if (state <= DatabaseValue.KLX_Error) {
-                errorHandler.processTaskError(errorHandler.getErrorMessage(state))
-            } else if (state === GuiCmdData.GUI_TASK_RESULT_Error) {
-                errorHandler.processTaskError(ErrorHndlr.KLX_ErrorHandlerGetErrorText())
-            } else if (state === GuiCmdData.GUI_TASK_RESULT_Timeout) {
-                errorHandler.processTaskError(qsTr("Timeout") + Language.emptyString)
-            } else if (state === GuiCmdData.GUI_TASK_RESULT_Done) {
-                if (action === "new") {
-                    if (typeof RuntimeDatabase.KLX_RuntimeDatabaseGetUnitNewIndex === "function")
-                        task.index = RuntimeDatabase.KLX_RuntimeDatabaseGetUnitNewIndex(GuiCmdData.KLX_TASK_PARA_MODEL_VirtSwitch)
-                    task.created(task.index)
-                } else {
-                    Database.KLX_DataBaseManagerSwitchGetSet_IsUsed(task.index, DatabaseValue.KLX_False,
-                                                                    DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
-                    Database.KLX_DataBaseManagerSwitchDelete(task.index)
-                    task.deleted(task.index)
-                }
-                return
-            }
-            task.failed()
+    onFailed: pending = ""
+    onDone: {
+        var action = pending
+        pending = ""
+        if (action === "new") {
+            if (newIndex >= 0)
+                index = newIndex
+            created(index)
+        } else {
+            Database.KLX_DataBaseManagerSwitchGetSet_IsUsed(index, DatabaseValue.KLX_False, DatabaseValue.AtomicDirSet,
+                                                            DatabaseValue.KLX_True)
+            Database.KLX_DataBaseManagerSwitchDelete(index)
+            deleted(index)
         }
     }
 }
