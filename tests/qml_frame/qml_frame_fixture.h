@@ -112,6 +112,15 @@ inline void OwnDisplay() {
   });
 }
 
+// The two boards as data rows: "variant" (a CSimBoard::Variant) and "tag"
+// (for screenshot names).
+inline void BoardRows() {
+  QTest::addColumn<int>("variant");
+  QTest::addColumn<QString>("tag");
+  QTest::newRow("Vorn") << int(CSimBoard::Vorn) << "vorn";
+  QTest::newRow("Fenk") << int(CSimBoard::Fenk) << "fenk";
+}
+
 // Screenshots are kept with the test run's artefacts.
 inline QString ScreenshotPath(const QString& name) {
   const QByteArray base = qgetenv("VORN_TEST_TMP");

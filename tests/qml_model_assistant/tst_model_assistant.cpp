@@ -402,10 +402,7 @@ class TestModelAssistant : public QObject {
   }
 
   void everyScreenOnBothBoards_data() {
-    QTest::addColumn<int>("variant");
-    QTest::addColumn<QString>("tag");
-    QTest::newRow("Vorn") << int(CSimBoard::Vorn) << "vorn";
-    QTest::newRow("Fenk") << int(CSimBoard::Fenk) << "fenk";
+    BoardRows();
   }
   void everyScreenOnBothBoards() {
     QFETCH(int, variant);

@@ -394,10 +394,7 @@ class TestFunctionScreens : public QObject {
 
   // Every screen on each board with a model of two functions and three servos.
   void everyScreenOnBothBoards_data() {
-    QTest::addColumn<int>("variant");
-    QTest::addColumn<QString>("tag");
-    QTest::newRow("Vorn") << int(CSimBoard::Vorn) << "vorn";
-    QTest::newRow("Fenk") << int(CSimBoard::Fenk) << "fenk";
+    BoardRows();
   }
   void everyScreenOnBothBoards() {
     QFETCH(int, variant);

@@ -121,10 +121,7 @@ class TestServiceScreens : public QObject {
   // automatic date and time, fast start or intro, and its location row
   // carries the summer-time button.
   void everyScreenOnBothBoards_data() {
-    QTest::addColumn<int>("variant");
-    QTest::addColumn<QString>("tag");
-    QTest::newRow("Vorn") << int(CSimBoard::Vorn) << "vorn";
-    QTest::newRow("Fenk") << int(CSimBoard::Fenk) << "fenk";
+    BoardRows();
   }
   void everyScreenOnBothBoards() {
     QFETCH(int, variant);
