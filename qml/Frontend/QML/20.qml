@@ -129,7 +129,7 @@ Item {
             if (Database.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
                 list.push({ label: functionName(f), value: f, selected: f === (which === "from" ? fromFunction : toFunction),
                             enabled: true })
-        chooser.open(qsTr("Function") + Language.emptyString, list)
+        chooser.show([{ heading: "", entries: list, limit: 1 }])
     }
     function writeFunction(f) {
         var set = DatabaseValue.AtomicDirSet
@@ -293,11 +293,12 @@ Item {
         onClicked: screen.openCurve()
     }
 
-    SelectionList {
+    ItemChooser {
         id: chooser
         objectName: "functionChooser"
+        title: qsTr("Function") + Language.emptyString
         single: true
-        onAccepted: screen.writeFunction(values[0])
+        onAccepted: screen.writeFunction(selected[0][0])
     }
     FlyinIncDec {
         id: flyin

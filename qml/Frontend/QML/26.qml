@@ -168,10 +168,8 @@ Item {
     ItemChooser {
         id: chooser
         objectName: "servoFunctionChooser"
-        visible: false
         title: qsTr("Please select servo and function:") + Language.emptyString
         onAccepted: {
-            chooser.visible = false
             rootwindow.smartKeyLock = false
             servoOverview.pendingServo = selected[0][0]
             servoOverview.pendingFunction = selected[1][0]

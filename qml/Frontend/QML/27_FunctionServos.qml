@@ -235,10 +235,8 @@ Item {
     ItemChooser {
         id: chooser
         objectName: "servoChooser"
-        visible: false
         title: qsTr("Please select an available servo:") + Language.emptyString
         onAccepted: {
-            chooser.visible = false
             rootwindow.smartKeyLock = false
             servosScreen.toCreate = selected[0]
             servosScreen.createNext()

@@ -196,19 +196,14 @@ Item {
     ItemChooser {
         id: chooser
         objectName: "cutoffServoChooser"
-        visible: false
         title: qsTr("Please select an available servo:") + Language.emptyString
         onAccepted: {
-            chooser.visible = false
             rootwindow.smartKeyLock = false
             cutoffScreen.pendingServo = selected[0][0]
             cutoffScreen.pendingSwitch = -1
             task.loadUnit(GuiCmdData.KLX_TASK_PARA_MODEL_VirtSwitch, 0, GuiCmdData.KLX_TASK_PARA_NEW)
         }
-        onCancelled: {
-            chooser.visible = false
-            rootwindow.smartKeyLock = false
-        }
+        onCancelled: rootwindow.smartKeyLock = false
     }
 
     Component.onCompleted: {

@@ -169,13 +169,8 @@ Item {
     ItemChooser {
         id: chooser
         objectName: "differentialChooser"
-        visible: false
         title: qsTr("Please select an available function:") + Language.emptyString
-        onAccepted: {
-            chooser.visible = false
-            diffList.setUp(selected[0][0])
-        }
-        onCancelled: chooser.visible = false
+        onAccepted: diffList.setUp(selected[0][0])
     }
 
     // The servos of a function, each to the left, the right or neither side.

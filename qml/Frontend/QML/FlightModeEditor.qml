@@ -116,7 +116,7 @@ Item {
         for (var f = 0; f < maxFunctions; ++f)
             if (Database.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
                 list.push({ label: functionName(f), value: f, selected: listed.indexOf(f) >= 0, enabled: true })
-        chooser.open(qsTr("Please select available functions:") + Language.emptyString, list)
+        chooser.show([{ heading: "", entries: list, limit: maxFunctions }])
     }
     function writeFunctions(values) {
         var set = DatabaseValue.AtomicDirSet
@@ -221,10 +221,12 @@ Item {
         id: options
         onChosen: if (name === "delete") screen.askDeleteFunction(datum)
     }
-    SelectionList {
+    ItemChooser {
         id: chooser
         objectName: "functionChooser"
-        onAccepted: screen.writeFunctions(values)
+        title: qsTr("Please select available functions:") + Language.emptyString
+        allowEmpty: true
+        onAccepted: screen.writeFunctions(selected[0])
     }
     FlyinIncDec {
         id: flyin

@@ -1,34 +1,64 @@
 import QtQuick 2.15
 
-// A chooser over the screen area: a title and one or two lists of entries
-// ({ label, value }), each with a heading and how many entries may be
-// selected in it (at most "limit"; 1 picks one), shown by show(). "OK" shows
-// once every list has a selection and answers accepted(selected), the
-// selected values of each list in list order; "Cancel" answers cancelled().
+// A chooser over the screen area: a title and one or two lists, each with a
+// heading, entries ({ label, value, selected, enabled }) and how many entries
+// may be selected in it (at most "limit"; 1 picks one). show() opens it with
+// the entries marked selected already chosen; a disabled entry takes no
+// touch. "OK" shows once every list has a selection (with allowEmpty always,
+// so a set being edited can be cleared) and answers accepted(selected), the
+// selected values of each list in list order; with single (one list) a touch
+// on an entry answers at once. "Cancel" answers cancelled(). Either answer
+// closes the chooser.
 Rectangle {
     id: chooser
     property string title: ""
-    property var lists: []          // [{ heading, entries: [{ label, value }], limit }]
+    property var lists: []          // [{ heading, entries: [{ label, value, selected, enabled }], limit }]
     property var selected: []
+    property bool single: false
+    property bool allowEmpty: false
     signal accepted(var selected)
     signal cancelled()
 
     anchors.fill: parent
     z: 50
+    visible: false
     color: rootwindow.backColour
     MouseArea { anchors.fill: parent }
 
     readonly property bool complete: {
-        if (selected.length !== lists.length)
+        if (selected.length !== lists.length || lists.length === 0)
             return false
+        if (allowEmpty)
+            return true
         for (var i = 0; i < selected.length; ++i)
             if (selected[i].length === 0)
                 return false
-        return lists.length > 0
+        return true
     }
 
     function isSelected(list, value) { return list < selected.length && selected[list].indexOf(value) >= 0 }
+    function entryOf(list, value) {
+        if (list < 0 || list >= lists.length)
+            return undefined
+        var entries = lists[list].entries
+        for (var i = 0; i < entries.length; ++i)
+            if (entries[i].value === value)
+                return entries[i]
+        return undefined
+    }
+    function answer() {
+        visible = false
+        accepted(selected)
+    }
     function toggle(list, value) {
+        var entry = entryOf(list, value)
+        if (entry === undefined || entry.enabled === false)
+            return false
+        if (single) {
+            selected = [[value]]
+            answer()
+            return true
+        }
         var copy = selected.map(function(s) { return s.slice() })
         var here = copy[list]
         var at = here.indexOf(value)
@@ -49,11 +79,12 @@ Rectangle {
         return true
     }
 
-    // Shows the lists, the preselected entries selected.
-    function show(newLists, pre) {
+    // Shows the lists, the entries marked selected chosen.
+    function show(newLists) {
         var start = []
         for (var i = 0; i < newLists.length; ++i)
-            start.push(pre !== undefined && i < pre.length ? pre[i].slice() : [])
+            start.push(newLists[i].entries.filter(function(e) { return e.selected === true })
+                                          .map(function(e) { return e.value }))
         selected = start
         lists = newLists
         visible = true
@@ -95,24 +126,29 @@ Rectangle {
                     font.family: rootwindow.fontFamily
                     font.pixelSize: 13
                 }
-                ListView {
-                    id: entryList
+                GridView {
+                    id: entryGrid
                     y: listHeading.height
                     width: parent.width - 6
                     height: parent.height - listHeading.height
                     clip: true
-                    spacing: 4
+                    // As many columns of about a hundred pixels as the list is wide.
+                    cellWidth: width / Math.max(1, Math.floor(width / 105))
+                    cellHeight: 36
                     boundsBehavior: Flickable.StopAtBounds
                     model: modelData.entries
                     delegate: GeneralPurposeButton {
                         objectName: "choose_" + listIndex + "_" + modelData.value
-                        width: entryList.width
+                        width: entryGrid.cellWidth - 6
+                        height: 30
                         gp_text: modelData.label
-                        state: chooser.isSelected(listIndex, modelData.value) ? "active" : ""
+                        fontSize: 14
+                        state: modelData.enabled === false ? "disabled"
+                             : chooser.isSelected(listIndex, modelData.value) ? "active" : ""
                         onClicked: chooser.toggle(listIndex, modelData.value)
                     }
                 }
-                ScrollBar { flickable: entryList }
+                ScrollBar { flickable: entryGrid }
             }
         }
     }
@@ -125,15 +161,18 @@ Rectangle {
         GeneralPurposeButton {
             objectName: "chooserOk"
             width: 110
-            visible: chooser.complete
+            visible: chooser.complete && !chooser.single
             gp_text: qsTr("OK") + Language.emptyString
-            onClicked: chooser.accepted(chooser.selected)
+            onClicked: chooser.answer()
         }
         GeneralPurposeButton {
             objectName: "chooserCancel"
             width: 110
             gp_text: qsTr("Cancel") + Language.emptyString
-            onClicked: chooser.cancelled()
+            onClicked: {
+                chooser.visible = false
+                chooser.cancelled()
+            }
         }
     }
 }

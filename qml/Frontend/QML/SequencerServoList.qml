@@ -96,19 +96,20 @@ Item {
         gp_text: "+"
         fontSize: 20
         visible: screen.rows.length < Database.KLX_DataBaseManagerGetMaxServosPerSequncer()
-        onClicked: chooser.open(qsTr("Please select available servos:") + Language.emptyString,
-                                Servos.entries(screen.sequencerIdx))
+        onClicked: chooser.show([{ heading: "", entries: Servos.entries(screen.sequencerIdx),
+                                   limit: Database.KLX_DataBaseManagerGetMaxServosPerSequncer() }])
     }
     OptionsBar {
         id: options
         onChosen: if (name === "delete") screen.askDelete(datum)
     }
-    SelectionList {
+    ItemChooser {
         id: chooser
         objectName: "servoChooser"
-        maxSelected: Database.KLX_DataBaseManagerGetMaxServosPerSequncer()
+        title: qsTr("Please select available servos:") + Language.emptyString
+        allowEmpty: true
         onAccepted: {
-            Servos.apply(screen.sequencerIdx, values, false)
+            Servos.apply(screen.sequencerIdx, selected[0], false)
             screen.build()
         }
     }

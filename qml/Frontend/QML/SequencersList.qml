@@ -60,7 +60,7 @@ Item {
         if (!completed(seq))
             return
         chooserSeq = seq
-        chooser.open(qsTr("Please select available servos:") + Language.emptyString, Servos.entries(seq))
+        chooser.show([{ heading: "", entries: Servos.entries(seq), limit: Database.KLX_DataBaseManagerGetMaxServosPerSequncer() }])
     }
     function openServoList(seq) {
         if (completed(seq))
@@ -148,12 +148,13 @@ Item {
         objectName: "seqOptions"
         onChosen: if (name === "delete") screen.askDelete(datum)
     }
-    SelectionList {
+    ItemChooser {
         id: chooser
         objectName: "servoChooser"
-        maxSelected: Database.KLX_DataBaseManagerGetMaxServosPerSequncer()
+        title: qsTr("Please select available servos:") + Language.emptyString
+        allowEmpty: true
         onAccepted: {
-            Servos.apply(screen.chooserSeq, values, true)
+            Servos.apply(screen.chooserSeq, selected[0], true)
             screen.refreshRow(screen.chooserSeq)
         }
     }
