@@ -278,6 +278,7 @@ class TestFunctionScreens : public QObject {
     QCOMPARE(f.Property("servoChooser", "selected").toList().value(0).toList(), (QVariantList{3}));
     const int loads = f.Controllers().TransceiverController().Seen().unitLoadsEnded;
     f.Settle();  // OK shows once chosen; its row is laid out anew
+    f.Grab("chooser-servos.png");
     QVERIFY(f.Tap("chooserOk"));
     QTRY_COMPARE_WITH_TIMEOUT(RowCount(f, "functionServos"), 2, kTaskMs);
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(3, 0, AtomicDirGet, false), int(KLX_True));
