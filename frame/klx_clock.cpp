@@ -35,6 +35,13 @@ void KLX_Clock::KLX_ClockSleep(unsigned long ms) {
   while (KLX_ClockNowMs() < end) KLX_ClockWait(never, mutex, static_cast<unsigned long>(end - KLX_ClockNowMs()));
 }
 
+KLX_ManualClock::~KLX_ManualClock() {
+  QDeadlineTimer deadline(5000);
+  QMutexLocker lock(&m_Lock);
+  while (!m_Waiters.empty())
+    if (!m_Changed.wait(&m_Lock, deadline)) break;
+}
+
 qint64 KLX_ManualClock::KLX_ClockNowMs() const {
   QMutexLocker lock(&m_Lock);
   return m_Now;

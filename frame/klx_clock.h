@@ -34,6 +34,10 @@ class KLX_Clock {
 // threads it drives are blocked again.
 class KLX_ManualClock : public KLX_Clock {
  public:
+  KLX_ManualClock() = default;
+  // Waits (up to 5 s of real time) for threads woken from this clock to
+  // leave it: they pass through its lock on their way out.
+  ~KLX_ManualClock() override;
   qint64 KLX_ClockNowMs() const override;
   bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) override;
 

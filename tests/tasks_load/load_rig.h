@@ -93,7 +93,17 @@ struct LoadRig : TaskRig {
   bool Loaded() {
     if (!SaveModel("Glider")) return false;
     QueueLoad("Glider");
-    return QTest::qWaitFor([&] { return sim.TransceiverController().Seen().loadsEnded > 0; }, 5000) && Idle();
+    if (!QTest::qWaitFor([&] { return sim.TransceiverController().Seen().loadsEnded > 0; }, 5000) || !Idle())
+      return false;
+    // The binding step after the load asks the controller's binding state
+    // without waiting for the answer, which would reach the next task a case
+    // starts: the controller has answered every such request and one round
+    // trip has passed before a case goes on.
+    const auto answered = [&] {
+      return sim.Sent(CSimControllers::Transceiver, SimTransceiverBindConfig) >=
+             sim.Received(SimBindStateRequest) + sim.Received(SimBindNewRequest);
+    };
+    return QTest::qWaitFor(answered, 5000) && Flushed();
   }
   // The clock moved by each step in turn, each after the program's messages
   // so far have reached the controllers.
