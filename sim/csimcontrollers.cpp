@@ -502,46 +502,32 @@ void CSimControllers::SetLinkQuality(int lqi1, int lqi2, int rssi1, int rssi2) {
 }
 
 void CSimControllers::SetDirections(quint32 directions) {
-  {
-    QMutexLocker lock(&m_Mutex);
-    m_State.directions = directions;
-  }
-  SaveState();
+  ChangeState([&](Persistent& state) { state.directions = directions; });
 }
 
 void CSimControllers::SetTransceiverVersion(int major, int minor) {
-  {
-    QMutexLocker lock(&m_Mutex);
-    m_State.transceiverMajor = major;
-    m_State.transceiverMinor = minor;
-  }
-  SaveState();
+  ChangeState([&](Persistent& state) {
+    state.transceiverMajor = major;
+    state.transceiverMinor = minor;
+  });
 }
 
 void CSimControllers::SetStickVersion(int major, int minor) {
-  {
-    QMutexLocker lock(&m_Mutex);
-    m_State.stickMajor = major;
-    m_State.stickMinor = minor;
-  }
-  SaveState();
+  ChangeState([&](Persistent& state) {
+    state.stickMajor = major;
+    state.stickMinor = minor;
+  });
 }
 
 void CSimControllers::SetStickSerial(quint32 serial) {
-  {
-    QMutexLocker lock(&m_Mutex);
-    m_State.stickSerial = serial;
-  }
-  SaveState();
+  ChangeState([&](Persistent& state) { state.stickSerial = serial; });
 }
 
 void CSimControllers::SetBinding(quint64 configuration, int receiverMask) {
-  {
-    QMutexLocker lock(&m_Mutex);
-    m_State.bindConfig = configuration;
-    m_State.receiverMask = receiverMask & 0xFF;
-  }
-  SaveState();
+  ChangeState([&](Persistent& state) {
+    state.bindConfig = configuration;
+    state.receiverMask = receiverMask & 0xFF;
+  });
 }
 
 const int* CSimControllers::PositionSlot(int message, int slot) const {

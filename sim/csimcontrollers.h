@@ -144,6 +144,15 @@ class CSimControllers {
   const int* PositionSlot(int message, int slot) const;  // under the lock
   bool LoadState();
   bool SaveState() const;
+  // Changes the kept state under the lock, then writes the state file.
+  template <typename Change>
+  void ChangeState(Change change) {
+    {
+      QMutexLocker lock(&m_Mutex);
+      change(m_State);
+    }
+    SaveState();
+  }
   KLX_Clock& Clock() const;
   static QByteArray Le16(std::initializer_list<int> values);
   // The transceiver's model follows its own moves of the trims and toggles.
