@@ -47,6 +47,8 @@
   Q_INVOKABLE int KLX_DataBaseManager##name() const { return value; }
   KLX_FIXED_LIMITS(KLX_FIXED_LIMIT_DECL)
 #undef KLX_FIXED_LIMIT_DECL
+  // The board's special-switch count, as the model file and the store use it.
+  Q_INVOKABLE int KLX_DataBaseManagerGetMaxSpecialSwitch() const { return KLX_SpecialSwitch::BoardCount(); }
   // 8 with all set, else the board's timer count.
   Q_INVOKABLE int KLX_DataBaseManagerGetMaxTimer(bool all);
 #define KLX_DEBUG_HOOK_DECL(n) \

@@ -74,9 +74,11 @@ int KLX_DataBaseManager::KLX_DataBaseManager_TrimFlightModeDel(int trim, int fm,
   return KLX_DataBaseManager_SetTrimFlightModeDependent(trim, fm, false, transmit);
 }
 
-int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetSetTrimValue(int trim, int fm, int value, int get, bool) {
+int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetSetTrimValue(int trim, int fm, int value, int get, bool transmit) {
   if (!m_Trim) return KLX_Error;
-  const int result = m_Trim->KLX_TrimGetSet_Trim_RotaryValue(trim, fm, value, get);
+  // A value written with the transmit flag reaches the transceiver controller.
+  const int result = !get && transmit ? m_Trim->KLX_TrimGetSet_Trim_RotaryValueSend(trim, fm, value)
+                                      : m_Trim->KLX_TrimGetSet_Trim_RotaryValue(trim, fm, value, get);
   if (!get && result > KLX_Error) KLX_DataBaseManagerMarkTrim(trim, true);
   return result;
 }

@@ -179,7 +179,12 @@ int KLX_Function::KLX_FunctionDeleteSetup(int index, int fm) {
     KLXErrorHandler.RegisterError(kErrDeleteSetup, QString());
     return KLX_Error;
   }
-  kl_engine_reset_functionsetup(&m_Records[index], fm);
+  // The engine's reset walks only the board's flight modes; one beyond them
+  // (read from a file of the larger board, then moved) takes what a new
+  // record holds there.
+  T_Function fresh;
+  Defaults(&fresh, m_Init);
+  m_Records[index].Setup[fm] = fresh.Setup[fm];
   return KLX_Ok;
 }
 

@@ -79,7 +79,11 @@ int KLX_Mixer::KLX_MixerDeleteSetup(int idx, int fm) {
     KLXErrorHandler.RegisterError(kErrDeleteSetup, QString());
     return KLX_Error;
   }
-  kl_engine_reset_mixersetup(&m_Records[idx], fm);
+  // As for functions: a flight mode beyond the board's takes what a new
+  // record holds there.
+  T_Mixer fresh;
+  Defaults(&fresh, m_Init);
+  m_Records[idx].Setup[fm] = fresh.Setup[fm];
   return KLX_Ok;
 }
 
