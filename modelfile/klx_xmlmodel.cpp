@@ -9,8 +9,6 @@
 #include <cstring>
 #include <thread>
 
-#include <unistd.h>
-
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
@@ -390,29 +388,22 @@ bool KLX_XMLModel::WriteSafely(const QString& path, KLX_XMLTextWriter* w) {
   }
   // Whatever fails from here on leaves the old file as it was. The check
   // value (the MD5 digest of the text up to the end tag of "DATA") is
-  // computed while that text goes to the card.
+  // computed while that text goes to the card; the data is synced once,
+  // with the tail, before the rename.
   const int body = w->Size();
   QByteArray digest;
   std::thread hash([&] {
     digest = QCryptographicHash::hash(QByteArray::fromRawData(w->Data(), body), QCryptographicHash::Md5).toHex();
   });
-  QFileDevice* device = static_cast<QFileDevice*>(file.Device());
-  const bool written = device->write(w->Data(), body) == body;
-  const bool synced = written && device->flush() && ::fdatasync(device->handle()) == 0;
+  const bool written = file.Write(w->Data(), body);
+  file.StartWriteback();
   hash.join();
-  if (!written) {
+  if (written) WriteTail(w, digest);
+  if (!written || !file.Write(w->Data() + body, w->Size() - body)) {
     Report(kErrShortWrite, "model file could not be written completely");
     return false;
   }
-  if (synced) {
-    WriteTail(w, digest);
-    const int tail = w->Size() - body;
-    if (device->write(w->Data() + body, tail) != tail) {
-      Report(kErrShortWrite, "model file could not be written completely");
-      return false;
-    }
-  }
-  if (!synced || !file.Commit()) {
+  if (!file.Commit()) {
     Report(kErrFlush, "Model file buffer could not be flushed and isn't closed");
     return false;
   }
