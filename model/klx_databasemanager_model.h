@@ -11,6 +11,8 @@
   static std::atomic<bool> m_vorndatamodified;
   void KLX_DataBaseManagerSetModelModifyFlag(bool modified) { m_modeldatamodified = modified; }
   bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
+  // Reads and clears it in one step (the saver before it writes the file).
+  bool KLX_DataBaseManagerTakeModelModifyFlag() { return m_modeldatamodified.exchange(false); }
 
   // ---- Marks: flag a unit for the engine's next data pass; with modified
   // set, also the model modify flag -----------------------------------------

@@ -395,7 +395,10 @@ void KLX_FunctionalCalculation::CopyMarked() {
 }
 
 void KLX_FunctionalCalculation::TrimDifferentialAdjustment() {
-  if (m_Db->KLX_DataBaseManagerGetSet_StickMovement(0, AtomicDirGet) == 1) return;
+  m_Db->KLX_DataBaseManager_StickdataLock();
+  const bool searching = m_Db->KLX_DataBaseManagerGetSet_StickMovement(0, AtomicDirGet) == 1;
+  m_Db->KLX_DataBaseManager_StickdataUnlock();
+  if (searching) return;
   int steps[KL_TRIM_CONTROLS];
   bool any = false;
   for (int lever = 0; lever < KL_TRIM_CONTROLS; ++lever) {

@@ -45,12 +45,10 @@ void KLX_ModelFileTask::TakeRequest(const Task_Data_T& task) {
 }
 
 bool KLX_ModelFileTask::TestAndTakePermission() {
-  if (!m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet)) {
-    KLXErrorHandler.RegisterError(m_Codes.unsave, QString::fromLatin1(m_Codes.unsaveText));
-    return false;
-  }
-  TakePermission();
-  return true;
+  // In one step: the saver takes it the same way.
+  if (m_Db->KLX_DataBaseManagerTakeVornPropertiesSaveModelData()) return true;
+  KLXErrorHandler.RegisterError(m_Codes.unsave, QString::fromLatin1(m_Codes.unsaveText));
+  return false;
 }
 
 void KLX_ModelFileTask::TakePermission() { m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet); }

@@ -36,6 +36,21 @@ class TestSystemScreen : public QObject {
     f.Call("", "openScreen", {kSystem, QVariant()});
     return f.WaitShown(kSystem);
   }
+  // The keyboard slides in with an elastic swing: its keys are tapped once
+  // they have stood still for a while.
+  static bool KeyboardAtRest(QmlFrame& f) {
+    QPointF last(-1, -1);
+    int still = 0;
+    return QTest::qWaitFor(
+        [&] {
+          QQuickItem* key = f.Item("key_ok");
+          const QPointF at = key ? key->mapToScene(QPointF()) : QPointF(-1, -1);
+          still = at == last ? still + 1 : 0;
+          last = at;
+          return still >= 5;
+        },
+        3000);
+  }
   // The row of a control is moved into view, as a flick would, and touched.
   static bool Touch(QmlFrame& f, const QString& name) {
     f.Settle();
@@ -188,6 +203,7 @@ class TestSystemScreen : public QObject {
     auto* field = f.Item("keyboardField");
     QTRY_VERIFY(field->hasActiveFocus());
     QCOMPARE(field->property("text").toString(), QString());
+    QVERIFY(KeyboardAtRest(f));
     for (const char* key : {"key_shift", "key_8", "key_3", "key_2"}) QVERIFY(f.Tap(key));
     f.Grab("system-pilot-name.png");
     QVERIFY(f.Tap("key_ok"));
@@ -196,6 +212,7 @@ class TestSystemScreen : public QObject {
     QVERIFY(Touch(f, "pilotName"));
     QTRY_VERIFY(field->hasActiveFocus());
     QCOMPARE(field->property("text").toString(), QString("Iew"));
+    QVERIFY(KeyboardAtRest(f));
     QVERIFY(f.Tap("key_1"));
     f.Key(KLX_DatabaseValues::EventLeft);
     QTRY_COMPARE(f.Property("keyboard", "extended").toBool(), false);
