@@ -13,6 +13,7 @@
 #include "link/klx_protdata.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
@@ -197,7 +198,7 @@ bool KLX_DataBaseManager::WriteText(const QString& path, const QString& input) {
     file.commit();
     return false;
   }
-  return file.commit();
+  return file.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(path));
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerCreateTextFile(QString pathName, QString fileName, QString input) {

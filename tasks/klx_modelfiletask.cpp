@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "model/klx_databasemanager.h"
 
 KLX_ModelFileTask::KLX_ModelFileTask(const Codes& codes) : m_Codes(codes) { Clean(); }
@@ -61,4 +62,4 @@ QString KLX_ModelFileTask::PicturesOf(const QString& folder) const {
   return QDir::cleanPath(folder + m_Names.KLX_FileNameHandlerGetPicFolder()) + QLatin1Char('/');
 }
 
-bool KLX_ModelFileTask::RemoveFile(const QString& path) { return !QFileInfo::exists(path) || QFile::remove(path); }
+bool KLX_ModelFileTask::RemoveFile(const QString& path) { return !QFileInfo::exists(path) || KLX_FileCallsRemove(path); }
