@@ -25,6 +25,7 @@ constexpr unsigned kErrNoSource = 0x24607;
 constexpr unsigned kErrDelete = 0x24609;
 constexpr unsigned kErrPath = 0x2460A;
 constexpr unsigned kErrKept = 0x2460B;
+constexpr unsigned kHintMissing = 0x4460C;
 // The answer mark of an update made by the user-dialog input.
 constexpr unsigned char kDialogAnswer = 2;
 constexpr int kMaxNewFolders = 255;
@@ -431,12 +432,27 @@ int KLX_CopyModelData::KLX_CopySystemData_GenerateToUSBList(QString stickPath) {
       {systemFolder, m_Names.KLX_FileNameHandlerGetSysPropertiesFileName()},
       {stateFolder, m_Names.KLX_FileNameHandlerGetSysProcStateFileName()},
   };
+  // A file the card does not hold yet (no "Vornstate.xml" before the first
+  // switch-off) is no failure of the export: what exists is exported, and
+  // the screen names what is missing.
+  QStringList missing;
   for (const auto& file : files) {
+    if (!QFileInfo::exists(file.first + file.second)) {
+      missing << BoardForm(file.first + file.second);
+      continue;
+    }
     const QString target = stickPath + BoardForm(file.first);
     if (!m_Files.KLX_FileFileFunctionsCheckFolder(target, true)) continue;
     // A complete copy replaces an older one, never half of one.
     if (!m_Files.KLX_FileFunctionsCopyFileToFolder(file.second, file.first, file.second, target)) success = false;
   }
+  m_Runtime->KLX_RuntimeDatabaseManagerGetSetDialogText(
+      missing.isEmpty() ? QString()
+                        : QCoreApplication::translate(kContext, QT_TRANSLATE_NOOP("KLX_CopyModelData", "Not on the card:")),
+      AtomicDirSet);
+  m_Runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(missing.join(QStringLiteral(", ")), AtomicDirSet);
+  if (!missing.isEmpty())
+    KLXErrorHandler.RegisterError(kHintMissing, QStringLiteral("not on the card, not exported: ") + missing.join(QStringLiteral(", ")));
 
   // The file systems: what df lists, then what is mounted.
   QByteArray report;

@@ -274,17 +274,24 @@ class TestSystemScreen : public QObject {
   // The export runs as a task with the keys locked; its end is told.
   void exportSystemInformation_data() {
     QTest::addColumn<bool>("stick");
+    QTest::addColumn<bool>("stateFile");
     QTest::addColumn<QString>("told");
-    QTest::newRow("stick plugged") << true << "System information successfully exported!";
-    QTest::newRow("no stick") << false
+    QTest::newRow("stick plugged") << true << true << "System information successfully exported!";
+    QTest::newRow("no stick") << false << true
                               << "System information cannot be exported to USB device. "
                                  "Check available space or insert another one!";
+    QTest::newRow("before the first switch-off")
+        << true << false
+        << "System information successfully exported!\nNot on the card: /Vorn/Vornstate/Vornstate.xml";
   }
   void exportSystemInformation() {
     QFETCH(bool, stick);
+    QFETCH(bool, stateFile);
     QFETCH(QString, told);
     QmlFrame& f = Frame();
     f.Errors().Expect(kNoUsbStick);
+    const QString state = f.Board().Root() + "/Vorn/Vornstate/Vornstate.xml";
+    if (!stateFile) QVERIFY(QFile::rename(state, state + ".aside"));
     QVERIFY(QDir(f.Board().Root() + "/media/usb0/Vorn").removeRecursively());
     QVERIFY(f.Board().SetUsbStickInserted(0, stick));
     QVERIFY(Open(f));
@@ -293,8 +300,9 @@ class TestSystemScreen : public QObject {
     QTRY_COMPARE(f.PopupText(), told);
     QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
     QCOMPARE(QFileInfo::exists(f.Board().Root() + "/media/usb0/Vorn/System/System.xml"), stick);
-    if (stick) f.Grab("system-exported.png");
+    if (stick) f.Grab(stateFile ? "system-exported.png" : "system-exported-without-state.png");
     QVERIFY(f.Board().SetUsbStickInserted(0, false));
+    if (!stateFile) QVERIFY(QFile::rename(state + ".aside", state));
   }
 };
 
