@@ -66,8 +66,11 @@ bool Inside(const QString& path, const QString& area) {
   return area == QLatin1String("/") || path == area || path.startsWith(area + QLatin1Char('/'));
 }
 
-// The file systems that keep names without regard to letter case.
-bool IgnoresCase(const QString& path) {
+// The file systems that keep names without regard to letter case, asked of
+// the deepest folder of the path that exists.
+bool IgnoresCase(QString path) {
+  while (!QFileInfo::exists(path) && path.lastIndexOf(QLatin1Char('/')) > 0)
+    path = path.left(path.lastIndexOf(QLatin1Char('/')));
   const QString type = KLX_Platform::Volume(path).fileSystemType.toLower();
   return type == QLatin1String("vfat") || type == QLatin1String("msdos") || type == QLatin1String("fat") ||
          type == QLatin1String("exfat");
