@@ -44,9 +44,6 @@ constexpr unsigned kFunctionSkip = 0x51525;
 constexpr unsigned kErrTooLarge = 0x215F3;
 constexpr unsigned kErrEncoding = 0x215F4;
 constexpr unsigned kSkippedMore = 0x515F5;
-// A full model of the larger board is about 3.6 MB; a file beyond this is
-// no model file of ours, and reading it would take seconds and much memory.
-constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
 // Unknown elements are reported one by one up to this many per read; the
 // rest are counted in one report.
 constexpr int kSkipReports = 100;
@@ -507,6 +504,7 @@ int KLX_XMLModel::Parse(const QString& path, const QString& modelName) {
     return KLX_Error;
   }
   Report(kLoading, QStringLiteral("Model file %1 is loading...").arg(path));
+  constexpr qint64 kMaxFileBytes = KLX_XMLModel::kMaxFileBytes;
   if (file.size() > kMaxFileBytes) {
     Report(kErrTooLarge, QStringLiteral("model file of %1 bytes refused, at most %2 are read").arg(file.size()).arg(kMaxFileBytes));
     return KLX_Error;
