@@ -464,6 +464,9 @@
   // A servo point with 1/100 % resolution: whole percent or hundredths.
   int ServoPoint(bool hundredths, int point, int index1, int index2, int value, int dir, bool update);
   int TrimIndexOfFunction(int function, bool anyControl);
+  // The engine's flight mode as its last pass left it (the engine's own
+  // value where no engine thread runs).
+  int CurrentFlightMode() const;
   // A sequencer field's write path: forward and mark when it did not fail.
   int SequencerMarked(int index, int result);
   int FlightmodeCopy(int from, int to, const QString& suffix, bool update);

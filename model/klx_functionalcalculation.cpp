@@ -264,6 +264,11 @@ void KLX_FunctionalCalculation::run() {
 void KLX_FunctionalCalculation::KLX_FunctionalCalculationPass() {
   QMutexLocker lock(&m_Mutex);
   if (!m_Db) return;
+  m_PassThread = QThread::currentThreadId();
+  struct PassEnd {
+    std::atomic<Qt::HANDLE>& thread;
+    ~PassEnd() { thread = nullptr; }
+  } end{m_PassThread};
   if (m_Phase != kPhaseCalculation)
     CalculationPass();
   else

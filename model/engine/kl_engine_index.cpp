@@ -113,12 +113,15 @@ void ResolveAssign(const T_SetupData* b, const T_Function& r, int f, int s, KlId
 
 }  // namespace
 
+std::atomic<const T_SetupData*> g_klIndexedBlock{nullptr};
+
 void kl_engine_rebuild_index(const T_SetupData* b) {
   KlIndex& x = E.index;
   x.valid = 0;
   x.owner = nullptr;
   if (!b) return;
   x.block = b;
+  g_klIndexedBlock.store(b, std::memory_order_relaxed);
   x.cfg = E.pEngineCfg;
   const int fnCount = kl_cfg(EngineCfgFunctions);
   const int mxCount = kl_cfg(EngineCfgMixers);

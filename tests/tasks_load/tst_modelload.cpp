@@ -137,7 +137,7 @@ class ModelLoadTest : public QObject {
     QCOMPARE(r.files.KLX_XMLFileHandlerInitialize(&r.Db()), int(KLX_Ok));
     KLX_DataBaseManager& db = r.Db();
     VornErrorWatch errors;
-    errors.Expect({kRuntimeStarted, kRuntimeStopped, 0x2150B, 0x22008});
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, 0x2150B, 0x22008, 0x3460D});
     QVERIFY(r.SaveModel("Glider"));
     const QString file = r.link.root.Path() + "/Vorn/Model/Plane/Glider.xml";
     const QByteArray whole = ReadFile(file);
@@ -154,6 +154,9 @@ class ModelLoadTest : public QObject {
     QVERIFY(r.Idle());
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Glider"));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString("/Vorn/Model/Plane/Glider.xml"));
+    // Set aside once under a name that says so, not made a backup.
+    const QString backup = r.link.root.Path() + "/Vorn/Model/Plane/Backup/";
+    QCOMPARE(QDir(backup).entryList({"Glider_*_unreadable.xml"}).size(), 1);
 
     // An edit and a save: the file is not written, the state file keeps the name.
     KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
