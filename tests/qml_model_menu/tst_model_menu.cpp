@@ -120,13 +120,15 @@ bool Choose(QmlFrame& f, const QString& folder, const QString& model) {
 }
 // The name keys: the text as typed, then OK.
 bool Type(QmlFrame& f, const QString& text) {
-  QObject* keys = f.Named("modelKeyboard");
+  // The screen may go with its keys once the name is taken.
+  QPointer<QQuickItem> keys = f.Item("modelKeyboard");
   if (!keys || !keys->property("extended").toBool()) return false;
   keys->setProperty("preLoadText", text);
   // The keys slide up first.
   QQuickItem* ok = f.Item("key_ok");
   if (!ok || !QTest::qWaitFor([&] { return f.Centre(ok).y() < f.Window()->height(); }, 3000)) return false;
-  return Tap(f, "key_ok");
+  // And away again before the screen is touched.
+  return Tap(f, "key_ok") && QTest::qWaitFor([&] { return !keys || !keys->isVisible(); }, 3000);
 }
 bool Answer(QmlFrame& f, const QString& question) {
   if (!QTest::qWaitFor([&] { return f.PopupText() == question; }, 3000)) {
@@ -330,6 +332,59 @@ class TestModelMenu : public QObject {
     QCOMPARE(f.Item("model_1")->property("current").toBool(), true);
     QVERIFY(StateNames(f, "Gamma"));
     QCOMPARE(ModelArea(f), (QStringList{"Boat/Beta.xml", "Plane/Alpha.xml", "Plane/Gamma.xml"}));
+  }
+
+  // A folder made is named at once; a model in a folder of the user's is
+  // loaded from there, and stays the current model when its folder is
+  // renamed; a folder that holds models stays, an empty one goes.
+  void foldersOfTheUser() {
+    QmlFrame f(g_app);
+    QVERIFY(StartAtHome(f));
+    QVERIFY(OpenMenu(f));
+    QVERIFY(Tap(f, "newFolder"));
+    QTRY_COMPARE(f.Property("modelKeyboard", "extended").toBool(), true);
+    QCOMPARE(f.Property("modelKeyboard", "preLoadText").toString(), QString("NewFolder"));
+    QCOMPARE(f.Property("currentModelLabel", "text").toString(), QString("New name of the folder:"));
+    QVERIFY(Type(f, "Jets"));
+    QVERIFY(Idle(f));
+    QVERIFY(QFileInfo(Card(f) + "/Model/Jets/Pictures").isDir());
+    QVERIFY(!QFileInfo::exists(Card(f) + "/Model/NewFolder"));
+    QCOMPARE(f.Property("modelMenu", "folderIndex").toInt(), IndexOf(f, "folders", "Jets"));
+
+    ModelFiles files(f);
+    QVERIFY(files.Save("F16", KLX_DatabaseValues::MODEL_TYP_None, 2, "/Vorn/Model/Jets"));
+    QVERIFY(LoadFromMenu(f, "Jets", "F16"));
+    QVERIFY(BothHold(f, "F16"));
+
+    QVERIFY(OpenMenu(f));
+    const auto hold = [&](const QString& folder, const QString& option) {
+      const int at = IndexOf(f, "folders", folder);
+      ScrollTo(f, "folderList", at);
+      f.Hold(f.Centre(f.Item(QString("folder_%1").arg(at))), 1000);
+      return Tap(f, option);
+    };
+    QVERIFY(hold("Jets", "option_rename"));
+    QVERIFY(Type(f, "Fighters"));
+    QVERIFY(Idle(f));
+    QVERIFY(QFileInfo::exists(ModelFile(f, "Fighters", "F16")));
+    QCOMPARE(f.Property("currentModelLabel", "text").toString(), QString("Current model: F16"));
+    QCOMPARE(f.Item("model_0")->property("current").toBool(), true);
+    QVERIFY(StateNames(f, "F16"));
+    QVERIFY(Text(Card(f) + "/Vornstate/Vornstate.xml").contains("Fighters"));
+
+    QVERIFY(hold("Fighters", "option_delete"));
+    QTRY_COMPARE(f.PopupText(), QString("Cannot delete non-empty folder!"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(QFileInfo::exists(ModelFile(f, "Fighters", "F16")));
+
+    QVERIFY(Tap(f, "newFolder"));
+    QTRY_COMPARE(f.Property("modelKeyboard", "extended").toBool(), true);
+    QVERIFY(Type(f, "NewFolder"));  // the name it was given is kept
+    QVERIFY(hold("NewFolder", "option_delete"));
+    QVERIFY(Answer(f, "You are about to delete the following folder: NewFolder\nProceed?"));
+    QVERIFY(Idle(f));
+    QVERIFY(!QFileInfo::exists(Card(f) + "/Model/NewFolder"));
+    QCOMPARE(IndexOf(f, "folders", "NewFolder"), -1);
   }
 
   // What is refused, with the text the user reads; nothing on the card changes.
