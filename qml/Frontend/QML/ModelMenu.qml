@@ -25,7 +25,6 @@ Item {
     property string currentName: ""
     property string currentFolder: "" // the folder's name below the model root
     property bool modelLoaded: false
-    property int heldFolder: -1
 
     // ---- what is shown ----
     function typeLabel(type) {
@@ -135,7 +134,6 @@ Item {
             modelList.positionViewAtIndex(selected, ListView.Contain)
     }
     function showFolder(index) {
-        heldFolder = -1
         folderIndex = index
         selected = -1
         readModels()
@@ -310,9 +308,10 @@ Item {
         function onXmlSaveIsDone() {
             Database.KLX_DataBaseManagerResumeTelemetrie()
             if (menu.afterSave === null) {
-                // A renamed or new model's file is there now.
-                if (!menu.busy)
+                if (menu.waitFile && !menu.busy) {
+                    menu.waitFile = false
                     menu.refresh()
+                }
                 return
             }
             // A pass that was already under way may have missed the last edit.
@@ -418,10 +417,14 @@ Item {
                                  })
                              })
     }
+    // The saver writes the file under its new name on the pass the task asks for.
+    property bool waitFile: false
     function renameModel(name) {
         var f = folder()
-        startTask(GuiCmdData.KLX_TASK_MOD_RENAME, [0], name, f.path, "",
-                  function() { menu.refresh(name) })
+        startTask(GuiCmdData.KLX_TASK_MOD_RENAME, [0], name, f.path, "", function() {
+            menu.refresh(name)
+            menu.waitFile = menu.selected < 0
+        })
     }
     function deleteSelected() {
         var entry = model()
@@ -464,12 +467,12 @@ Item {
     function newFolder() {
         startTask(GuiCmdData.KLX_TASK_COPY_MOD_EXTERNAL, [GuiCmdData.KLX_TASK_PARA_NEW_FOLDER], "", "",
                   RuntimeDatabase.KLX_FolderGetTopModelFilePath(), function() {
-                      var made = RuntimeDatabase.KLX_RuntimeDatabaseGetNameOfLastCreatedFolder()
+                      var given = RuntimeDatabase.KLX_RuntimeDatabaseGetNameOfLastCreatedFolder()
                       menu.refresh()
-                      menu.showFolderNamed(made)
-                      // It is named at once; its made-up name stays when kept.
-                      if (made !== "")
-                          menu.editName("folder", made)
+                      menu.showFolderNamed(given)
+                      // It is named at once; the name it was given stays when kept.
+                      if (given !== "")
+                          menu.editName("folder", given)
                   })
     }
     function renameFolder(oldName, name) {
@@ -498,7 +501,6 @@ Item {
                              })
     }
     function folderOption(name, index) {
-        heldFolder = -1
         folderOptions.close()
         if (name === "rename")
             editName("folder", folders[index].name)
@@ -546,7 +548,6 @@ Item {
             onLongclicked: {
                 if (modelData.type !== 0)
                     return
-                menu.heldFolder = index
                 folderOptions.open([{ name: "rename", label: qsTr("Rename") + Language.emptyString },
                                     { name: "delete", label: qsTr("Delete") + Language.emptyString }], index)
             }
@@ -685,7 +686,6 @@ Item {
         id: folderOptions
         objectName: "folderOptions"
         onChosen: menu.folderOption(name, datum)
-        onVisibleChanged: if (!visible) menu.heldFolder = -1
     }
 
     // The keys, the copy chooser and the picture browser are made when first
