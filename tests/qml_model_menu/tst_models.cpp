@@ -577,4 +577,4 @@ int main(int argc, char** argv) {
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_model_menu.moc"
+#include "tst_models.moc"
