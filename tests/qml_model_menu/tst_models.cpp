@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "../qml_frame/qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "sim/csimmessageids.h"
 
@@ -139,6 +139,12 @@ bool Answer(QmlFrame& f, const QString& question) {
 }
 bool Idle(QmlFrame& f) {
   return QTest::qWaitFor([&] { return !f.Property("modelMenu", "busy").toBool(); }, 10000);
+}
+// A model of a folder copied to a folder through the chooser and the question.
+bool Copy(QmlFrame& f, const QString& from, const QString& model, const QString& to, const QString& copyName) {
+  return Choose(f, from, model) && Tap(f, "modelCopy") &&
+         Tap(f, QString("choose_0_%1").arg(IndexOf(f, "folders", to))) &&
+         Answer(f, QString("The model is copied as: %1\nFolder: %2\nProceed?").arg(copyName, to)) && Idle(f);
 }
 
 // The start-up chain after a load has ended: binding configuration and
@@ -290,20 +296,12 @@ class TestModelMenu : public QObject {
     const QString beta = Text(ModelFile(f, "Plane", "Beta"));
 
     QVERIFY(OpenMenu(f));
-    QVERIFY(Choose(f, "Plane", "Beta"));
-    QVERIFY(Tap(f, "modelCopy"));
-    QVERIFY(Tap(f, QString("choose_0_%1").arg(IndexOf(f, "folders", "Plane"))));
-    QVERIFY(Answer(f, "The model is copied as: Beta_cpy\nFolder: Plane\nProceed?"));
-    QVERIFY(Idle(f));
+    QVERIFY(Copy(f, "Plane", "Beta", "Plane", "Beta_cpy"));
     QCOMPARE(Text(ModelFile(f, "Plane", "Beta_cpy")), beta);
     QCOMPARE(Names(f), (QStringList{"Alpha", "Beta", "Beta_cpy"}));
     QCOMPARE(f.Property("modelMenu", "selected").toInt(), 2);
 
-    QVERIFY(Choose(f, "Plane", "Beta"));
-    QVERIFY(Tap(f, "modelCopy"));
-    QVERIFY(Tap(f, QString("choose_0_%1").arg(IndexOf(f, "folders", "Boat"))));
-    QVERIFY(Answer(f, "The model is copied as: Beta\nFolder: Boat\nProceed?"));
-    QVERIFY(Idle(f));
+    QVERIFY(Copy(f, "Plane", "Beta", "Boat", "Beta"));
     QCOMPARE(Text(ModelFile(f, "Boat", "Beta")), beta);
     QCOMPARE(f.Property("modelMenu", "folderIndex").toInt(), IndexOf(f, "folders", "Boat"));
     QCOMPARE(Names(f), QStringList{"Beta"});
@@ -431,13 +429,11 @@ class TestModelMenu : public QObject {
     } else if (action == "new") {
       QVERIFY(ShowFolder(f, "Plane"));
       QVERIFY(Tap(f, "modelNew"));
+    } else if (action == "copy") {
+      QVERIFY(Copy(f, "Plane", model, "Plane", model + "_cpy"));
     } else {
       QVERIFY(Choose(f, "Plane", model));
-      QVERIFY(Tap(f, action == "delete" ? "modelDelete" : action == "copy" ? "modelCopy" : "modelRename"));
-    }
-    if (action == "copy") {
-      QVERIFY(Tap(f, QString("choose_0_%1").arg(IndexOf(f, "folders", "Plane"))));
-      QVERIFY(Answer(f, "The model is copied as: Beta_cpy\nFolder: Plane\nProceed?"));
+      QVERIFY(Tap(f, action == "delete" ? "modelDelete" : "modelRename"));
     }
     if (!name.isEmpty()) QVERIFY(Type(f, name));
     QTRY_COMPARE(f.PopupText(), text);
