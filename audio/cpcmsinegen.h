@@ -3,6 +3,7 @@
 // each burst, and gain and mute changes that glide instead of jumping.
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 class CPcmSineGen {
  public:
@@ -41,6 +42,10 @@ class CPcmSineGen {
 
  private:
   static constexpr int kMaxChannels = 8;
+  static constexpr int kLanes = 8;
+  void FillSines(double phase, double delta, long count);
+  bool Interleaved(uint8_t* const* channel, const int* step) const;
+  void StoreDirect(int16_t* out, const double* sines, long count, double k) const;
   bool PrepareAreas(const Area* areas, long offset, uint8_t** channel, int* step) const;
   // One sample in the format's byte order at `to`.
   void AdjustValue(uint8_t* to, double value) const;
@@ -65,6 +70,7 @@ class CPcmSineGen {
   bool m_RestartAttack = true;
   float m_Gain = 1.0f;
   float m_Mute = 1.0f;
+  std::vector<double> m_Sines;  // the frames of one render
   std::atomic<bool> m_ResetPending{true};
   std::atomic<float> m_MuteTarget{1.0f};
 };
