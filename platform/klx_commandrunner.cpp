@@ -96,6 +96,12 @@ QString ShellFirstLine(const QString& commandLine, const QStringList& environmen
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+  // What the shell starts in the background outlives this call: it keeps
+  // none of the program's descriptors (another pipe's write end would keep
+  // that pipe's player from ever reading its end).
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+#endif
   pid_t shell = -1;
   const int spawned = posix_spawn(&shell, sh, &actions, nullptr, argv, envp.data());
   posix_spawn_file_actions_destroy(&actions);

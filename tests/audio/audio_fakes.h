@@ -24,8 +24,9 @@
 // Stands in for `aplay`: a real process (cat) that appends what it reads
 // from the pipe named in the command line to "<folder>/<pipe name>.raw",
 // and can be killed. Records every command line it was given. Other
-// behaviours: a player that never opens its pipe, and one that opens it,
-// closes it again and lives on (marking that with "<folder>/deaf").
+// behaviours: a player that never opens its pipe, and one that reads the
+// start of the first block, closes its pipe and lives on (marking that with
+// "<folder>/deaf").
 class FakePlayer {
  public:
   enum Mode { Copy, NeverReads, Deaf };
@@ -46,7 +47,9 @@ class FakePlayer {
         case Copy: line = QStringLiteral("cat '%1' >> '%2' & echo $!").arg(pipe, Capture(pipe)); break;
         case NeverReads: line = QStringLiteral("sleep 30 & echo $!"); break;
         case Deaf:
-          line = QStringLiteral("(exec 3<'%1'; exec 3<&-; touch '%2/deaf'; exec sleep 30) & echo $!").arg(pipe, m_Folder);
+          line = QStringLiteral("(exec 3<'%1'; head -c 1 <&3 >/dev/null; exec 3<&-; touch '%2/deaf'; exec sleep 30) & "
+                                "echo $!")
+                     .arg(pipe, m_Folder);
           break;
       }
       m_LastPid = KLX_Platform::ShellFirstLine(line).toInt();
