@@ -75,6 +75,12 @@ CAplayFifo::CAplayFifo(const QString& fifoName, const QString& device, unsigned 
   m_CommandLine = QStringLiteral("%1 %2  & echo $!").arg(player, ShellWord(m_FifoName));
 }
 
+CAplayFifo::CAplayFifo(const CAplayFifo& other)
+    : m_CommandLine(other.m_CommandLine),
+      m_FifoName(other.m_FifoName),
+      m_Launcher(other.m_Launcher),
+      m_Clock(other.m_Clock) {}
+
 CAplayFifo::~CAplayFifo() { Close(); }
 
 pid_t CAplayFifo::PlayerPid() const {
@@ -124,29 +130,35 @@ bool CAplayFifo::PlayerRunning() const {
   return true;
 }
 
-// Opening a pipe for writing waits for its reader; this open does not, and
-// gives the player kReaderWaitMs, or less when it ends first.
-bool CAplayFifo::OpenForWriting() {
-  const QByteArray path = QFile::encodeName(m_FifoName);
-  const qint64 deadline = m_Clock->KLX_ClockNowMs() + kReaderWaitMs;
+// Opening a pipe for writing waits for its reader; this open does not.
+int CAplayFifo::OpenWriterEnd(const QString& path, KLX_Clock& clock, int waitMs,
+                              const std::function<bool()>& readerAlive) {
+  const QByteArray name = QFile::encodeName(path);
+  const qint64 deadline = clock.KLX_ClockNowMs() + waitMs;
   int fd = -1;
   while (true) {
-    fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd >= 0) break;
-    if (errno != ENXIO && errno != EINTR) return false;
-    if (!PlayerRunning()) return false;
-    if (m_Clock->KLX_ClockNowMs() >= deadline) {
-      qDebug(">>> CAplayFifo: %s has no reader after %d ms", qPrintable(m_FifoName), kReaderWaitMs);
-      return false;
+    if (errno != ENXIO && errno != EINTR) return -1;
+    if (readerAlive && !readerAlive()) return -1;
+    if (clock.KLX_ClockNowMs() >= deadline) {
+      qDebug(">>> CAplayFifo: %s has no reader after %d ms", name.constData(), waitMs);
+      return -1;
     }
-    m_Clock->KLX_ClockSleep(5);
+    clock.KLX_ClockSleep(5);
   }
-  // The player paces the writes from here on.
+  // The reader paces the writes from here on.
   const int flags = ::fcntl(fd, F_GETFL);
   if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
     ::close(fd);
-    return false;
+    return -1;
   }
+  return fd;
+}
+
+bool CAplayFifo::OpenForWriting() {
+  const int fd = OpenWriterEnd(m_FifoName, *m_Clock, kReaderWaitMs, [this] { return PlayerRunning(); });
+  if (fd < 0) return false;
   m_fOutput = ::fdopen(fd, "w");
   if (!m_fOutput) ::close(fd);
   return m_fOutput;

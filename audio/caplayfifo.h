@@ -31,9 +31,18 @@ class CAplayFifo {
   // mapped place. The player plays `device` at `rate` Hz.
   CAplayFifo(const QString& fifoName, const QString& device, unsigned rate, Launcher launcher = {},
              KLX_Clock* clock = nullptr);
+  // A copy has the same pipe, player and clock, and starts closed: the
+  // speech thread keeps its own copy of the pipe it is handed.
+  CAplayFifo(const CAplayFifo& other);
   virtual ~CAplayFifo();
-  CAplayFifo(const CAplayFifo&) = delete;
   CAplayFifo& operator=(const CAplayFifo&) = delete;
+
+  // Opens the pipe at `path` for writing without blocking on its reader:
+  // waits on `clock` up to `waitMs` for one (less when `readerAlive` says
+  // the reader has ended). Answers a blocking descriptor (close-on-exec),
+  // or -1.
+  static int OpenWriterEnd(const QString& path, KLX_Clock& clock, int waitMs,
+                           const std::function<bool()>& readerAlive = {});
 
   // Closes any open stream, removes the pipe file, creates it anew, starts
   // the player and opens the pipe for writing once the player reads it.

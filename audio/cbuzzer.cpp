@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <system_error>
 
 namespace {
 
@@ -162,7 +163,15 @@ bool CBuzzer::Init(const char* device, unsigned rate, unsigned char channels, CP
     if (!PcmInit(device, rate)) return false;
     AreasCreate();
     m_Stop = false;
-    m_Feeder = std::thread([this] { Feeder(); });
+    try {
+      m_Feeder = std::thread([this] { Feeder(); });
+    } catch (const std::system_error& e) {
+      qWarning("Unable to start the feeder thread: %s", e.what());
+      m_Pcm = nullptr;
+      m_Paced.reset();
+      Deinit();
+      return false;
+    }
   }
   if (!m_SineGen.Init(m_Channels, mask, m_Rate, CPcmSineGen::S16_LE, 100, 100)) return false;
   m_Silence.assign(size_t(2 * m_PeriodSize) * m_Channels, 0);

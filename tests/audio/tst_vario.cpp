@@ -59,6 +59,11 @@ double Burst(long c, long on) {
 
 double Sine(long toneFrame, int freq) { return std::sin(double(toneFrame) * freq * 2.0 * M_PI / kRate); }
 
+// A continuous tone from `start` on, with its one rise, before truncation.
+double Continuous(long start, long t, int freq, double level = 1.0) {
+  return t < start ? 0 : 32767.0 * Sine(t - start, freq) * std::min(1.0, Square((t - start) / 100.0)) * level;
+}
+
 // Where a stream of bursts of `on` frames every `cycle` frames begins, found
 // as the start whose model the first cycles match: -1 when none does.
 long FindStart(const std::vector<int>& got, const std::function<double(long start, long t)>& model, long cycle) {
@@ -149,14 +154,14 @@ class TstVario : public QObject {
     const std::vector<int> got = rig.Tone();
     const long cycle = 2 * kPeriod;
     auto tone = [&](long start, long t) -> double {
-      return t < start ? 0 : std::trunc(32767.0 * Sine(t - start, 126) * std::min(1.0, Square((t - start) / 100.0)));
+      return std::trunc(Continuous(start, t, 126));
     };
     const long start = FindStart(got, tone, cycle);
     QVERIFY(start >= 0);
     const long end = start + ((stoppedAt - start + cycle - 1) / cycle + 1) * cycle;
     auto faded = [&](long t) -> double {
       if (t < start || t >= end) return 0;
-      const double v = 32767.0 * Sine(t - start, 126) * std::min(1.0, Square((t - start) / 100.0));
+      const double v = Continuous(start, t, 126);
       return std::trunc(end - 1 - t < 100 ? v * Square((end - 1 - t) / 100.0) : v);
     };
     QVERIFY(long(got.size()) > end + kPeriod);
@@ -216,7 +221,7 @@ class TstVario : public QObject {
     QVERIFY(rig.Run(1000));
     const std::vector<int> got = rig.Tone();
     auto tone = [&](long start, long t) -> double {
-      return t < start ? 0 : std::trunc(32767.0 * Sine(t - start, 1000) * std::min(1.0, Square((t - start) / 100.0)));
+      return std::trunc(Continuous(start, t, 1000));
     };
     const long start = FindStart(got, tone, 2 * kPeriod);
     QVERIFY(start >= 0);
@@ -234,7 +239,7 @@ class TstVario : public QObject {
       return 1.0;
     };
     auto want = [&](long t) -> double {
-      return t < start ? 0 : std::trunc(32767.0 * Sine(t - start, 1000) * std::min(1.0, Square((t - start) / 100.0)) * level(t));
+      return std::trunc(Continuous(start, t, 1000, level(t)));
     };
     QCOMPARE(Mismatch(got, 0, long(got.size()), want, 4), -1L);
     QCOMPARE(level(down + 1599), 0.2);
