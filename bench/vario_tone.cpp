@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "audio/cbuzzer.h"
-#include "audio_fakes.h"
+#include "audio_fixture.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "audio/caplayfifo.h"
 #include "audio/klx_audiohandler.h"
-#include "audio_fakes.h"
+#include "audio_fixture.h"
 #include "frame/klx_filenamehandler.h"
 #include "platform/klx_audio.h"
 #include "vorn_testroot.h"

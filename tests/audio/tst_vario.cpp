@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "audio/cbuzzer.h"
-#include "audio_fakes.h"
+#include "audio_fixture.h"
 
 namespace {
 

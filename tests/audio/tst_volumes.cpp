@@ -5,10 +5,10 @@
 
 #include "audio/calsamixer.h"
 #include "audio/klx_audiohandler.h"
-#include "audio_fakes.h"
+#include "audio_fixture.h"
 #include "platform/klx_audio.h"
-#include "settings_fixture.h"
 #include "tasks/klx_vorntask.h"
+#include "vorn_fixture.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -195,7 +195,8 @@ class TstVolumes : public QObject {
   // the desktop's mixer elements (kept in a file when there is no sound
   // card) set from them.
   void thePollingStoresAndAppliesLevels() {
-    SettingsFixture fx;
+    VornFixture fx;
+    QCOMPARE(fx.Up(), int(KLX_Ok));
     if (KLX_Platform::SoundCaptureFolder().isEmpty()) QSKIP("this desktop's mixer is a sound card's");
     auto& db = fx.db;
     // At the start the levels the settings hold (a fresh file holds none).
