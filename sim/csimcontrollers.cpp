@@ -230,6 +230,7 @@ void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
     if (m_RemoteFrames) f.ident |= kSimRemote;
     m_Out.push_back(f);
   }
+  m_FramesQueued += quint64(frames.size());
   m_Wake.wakeAll();
 }
 

@@ -121,6 +121,8 @@ class CSimControllers {
   int BadFrames() const;
   quint64 FramesReceived() const { return m_FramesReceived; }
   quint64 BytesReceived() const { return m_BytesReceived; }
+  // Frames queued for the program since the start (never cleared).
+  quint64 FramesQueued() const { return m_FramesQueued; }
   void ClearCounters();
 
   Persistent State() const;
@@ -216,6 +218,7 @@ class CSimControllers {
   std::atomic<bool> m_SequenceGap{false};
   std::atomic<quint64> m_FramesReceived{0};
   std::atomic<quint64> m_BytesReceived{0};
+  std::atomic<quint64> m_FramesQueued{0};
   std::atomic<quint64> m_BusBits{0};
   std::atomic<int> m_BitsPerSecond{0};
   QMutex m_BusMutex;

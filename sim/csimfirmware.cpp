@@ -93,7 +93,9 @@ QByteArray CSimFirmware::Entry(const CSimFirmwareSpec& spec) {
     for (int f : spec.receiverFields) Put16(&e, f);
     return e;
   }
-  const int packetId = spec.device == CSimFirmwareSpec::Stick ? kStickPacketId : kTransceiverPacketId;
+  const int packetId = spec.packetId >= 0 ? spec.packetId
+                       : spec.device == CSimFirmwareSpec::Stick ? kStickPacketId
+                                                                : kTransceiverPacketId;
   Put16(&e, 1);
   Put32(&e, 0);                                         // not used
   Put32(&e, quint32(packetId | (kPacketNode << 8)));    // host: packet id, node

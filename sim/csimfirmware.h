@@ -22,6 +22,9 @@ struct CSimFirmwareSpec {
   int imageBytes = 96 * 1024;  // the rows' bytes together
   int rowBytes = 256;          // every row but perhaps the last
   QString description;
+  // A controller's entry: the packets' message id (-1: the device's own),
+  // which also names the controller that answers.
+  int packetId = -1;
   // A receiver's entry: the 4-byte field and the 2-byte fields 2 to 5.
   quint32 receiverField1 = 0;
   int receiverFields[4] = {1, 2, 1, 0};
