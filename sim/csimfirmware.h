@@ -11,6 +11,8 @@
 #include <QList>
 #include <QString>
 
+#include "sim/csimmessageids.h"
+
 struct CSimFirmwareSpec {
   enum Device { Stick, Transceiver, Receiver };
   Device device = Stick;
@@ -48,10 +50,10 @@ class CSimFirmware {
   // How the boot loaders are reached: packets under the message id of the
   // interface entry's host field (0 the stick controller, 1 the
   // transceiver controller) from the program's node, answers under 153.
-  static constexpr int kStickPacketId = 0;
-  static constexpr int kTransceiverPacketId = 1;
-  static constexpr int kPacketNode = 3;
-  static constexpr int kAnswerId = 153;
+  static constexpr int kStickPacketId = SimStickBootPacket;
+  static constexpr int kTransceiverPacketId = SimTransceiverBootPacket;
+  static constexpr int kPacketNode = SimNodeApplication;
+  static constexpr int kAnswerId = SimBootLoaderAnswer;
   static constexpr int kImageHeaderBytes = 10;
 
   static QList<QByteArray> Rows(const CSimFirmwareSpec& spec);

@@ -6,9 +6,9 @@
 #include "sim/csimfirmware.h"
 
 namespace {
-constexpr int kModemMode = 208;
-constexpr int kModemData = 209;
-constexpr int kSensorBus = 194;
+constexpr int kModemMode = SimModemMode;
+constexpr int kModemData = SimModemData;
+constexpr int kSensorBus = SimSensorBusCommand;
 constexpr unsigned char kSensorUpdate = 0x71;  // "q"
 
 enum ModemMode { ModeOff = 0, ModeOn = 1, ModeInformation = 2 };

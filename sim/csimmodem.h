@@ -27,13 +27,14 @@
 #include <QVector>
 
 #include "sim/csimcodec.h"
+#include "sim/csimmessageids.h"
 
 class CSimControllers;
 
 class CSimModem {
  public:
   enum ReceiverState { Application = 1, BootLoader = 2, UpdateMode = 3 };
-  static constexpr int kAnswerId = 0;
+  static constexpr int kAnswerId = SimTransceiverModemAnswer;
   static constexpr int kDefaultMaxLength = 53;
 
   explicit CSimModem(CSimControllers& bus) : m_Bus(bus) {}

@@ -95,9 +95,9 @@ inline QString FirmwareTrace(const QList<CSimMessage>& messages) {
         case 8: words << QStringLiteral("W%1:%2").arg(w(1)).arg(w(3)); break;
         default: words << QStringLiteral("?%1").arg(b(0)); break;
       }
-    } else if (m.id == 208) {
+    } else if (m.id == SimModemMode) {
       words << (b(0) == 1 ? "on" : b(0) == 0 ? "off" : "info");
-    } else if (m.id == 209) {
+    } else if (m.id == SimModemData) {
       switch (b(0)) {
         case 5: words << QStringLiteral("R%1").arg(w(1)); break;
         case 6:
@@ -106,7 +106,7 @@ inline QString FirmwareTrace(const QList<CSimMessage>& messages) {
         case 8: words << QStringLiteral("w%1:%2").arg(w(1)).arg(w(3)); break;
         default: words << QStringLiteral("r%1").arg(b(0)); break;
       }
-    } else if (m.id == 194 && b(0) == 0x71) {
+    } else if (m.id == SimSensorBusCommand && b(0) == 0x71) {
       words << QStringLiteral("q%1").arg(b(3));
     }
   }

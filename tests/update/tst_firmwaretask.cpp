@@ -346,6 +346,8 @@ class FirmwareTaskTest : public QObject {
         << 0x81 << QList<int>{800} << 5 << kModemStart + "R0 off" << int(KLX_Error)
         << Reports{{0x23611, "Row is too long to be transmitted over TC in 16 parts, max part size is 35 bytes"}}
         << "--.--";
+    QTest::newRow("another version after the restart: the model keeps what the receiver says")
+        << 0x01 << two << 7 << "q2 q3 " + kModemStart + rows + kModemEnd << 0 << Reports{} << "2.3";
     QTest::newRow("a silent modem") << 0x81 << two << 6 << "on off" << int(KLX_Error) << Reports{} << "1.0";
   }
   void receiverThroughTheModem() {
@@ -367,6 +369,7 @@ class FirmwareTaskTest : public QObject {
     if (fault == 4) modem.RefuseRow(1, 6);
     if (fault == 5) modem.SetMaxLength(40);
     if (fault == 6) modem.SetSilent(true);
+    if (fault == 7) modem.SetVersionAfterRestart(2, 3);
     // The model's receiver 1 runs 1.0.
     CVersion old;
     old.Set(1, 0);
@@ -381,7 +384,7 @@ class FirmwareTaskTest : public QObject {
     QCOMPARE(modem.ModemOn(), false);
     QCOMPARE(rig.Db().KLX_DataBaseManagerGetReceiverVersion(1).toString(), version);
     if (result == 0) {
-      QCOMPARE(modem.ReceiverVersion(), 2 * 256 + 4);
+      QCOMPARE(modem.ReceiverVersion(), fault == 7 ? 2 * 256 + 3 : 2 * 256 + 4);
       QCOMPARE(modem.Rows().size(), sizes.size());
     }
   }
