@@ -15,37 +15,29 @@ void Put32(QByteArray* out, quint32 value) {
 int Get16(const QByteArray& b, int at) { return quint8(b[at]) | (quint8(b[at + 1]) << 8); }
 }  // namespace
 
+namespace {
+CSimFirmwareSpec Spec(CSimFirmwareSpec::Device device, int hwType, int major, int minor, int imageBytes, int rowBytes,
+                      const char* description) {
+  CSimFirmwareSpec s;
+  s.device = device;
+  s.hwType = hwType;
+  s.major = major;
+  s.minor = minor;
+  s.imageBytes = imageBytes;
+  s.rowBytes = rowBytes;
+  s.description = QString::fromLatin1(description);
+  return s;
+}
+}  // namespace
+
 CSimFirmwareSpec CSimFirmwareSpec::ForStick(int major, int minor) {
-  CSimFirmwareSpec s;
-  s.device = Stick;
-  s.hwType = 16;
-  s.major = major;
-  s.minor = minor;
-  s.description = QStringLiteral("Stick controller application");
-  return s;
+  return Spec(Stick, 16, major, minor, 96 * 1024, 256, "Stick controller application");
 }
-
 CSimFirmwareSpec CSimFirmwareSpec::ForTransceiver(int major, int minor) {
-  CSimFirmwareSpec s;
-  s.device = Transceiver;
-  s.hwType = 17;
-  s.major = major;
-  s.minor = minor;
-  s.imageBytes = 128 * 1024;
-  s.description = QStringLiteral("Transceiver controller application");
-  return s;
+  return Spec(Transceiver, 17, major, minor, 128 * 1024, 256, "Transceiver controller application");
 }
-
 CSimFirmwareSpec CSimFirmwareSpec::ForReceiver(int major, int minor) {
-  CSimFirmwareSpec s;
-  s.device = Receiver;
-  s.hwType = 28;
-  s.major = major;
-  s.minor = minor;
-  s.imageBytes = 16 * 1024;
-  s.rowBytes = 512;
-  s.description = QStringLiteral("Receiver application");
-  return s;
+  return Spec(Receiver, 28, major, minor, 16 * 1024, 512, "Receiver application");
 }
 
 quint16 CSimFirmware::Crc16(const QByteArray& bytes) {
