@@ -1,7 +1,7 @@
 // The firmware update task through the task engine against the simulated
 // boot loaders: the messages each device receives, resends, attempt limits
 // and time-outs, what the task leaves behind and the update status it sends.
-#include "firmware_rig.h"
+#include "update_fixture.h"
 
 namespace {
 using VT = KLX_VornTask;
@@ -71,7 +71,7 @@ class FirmwareTaskTest : public QObject {
     QCOMPARE(seen.rowsWritten, 3);
     QCOMPARE(seen.restarts, 1);
     QCOMPARE(rig.sim.UpdatePeers().Stick().Rows().toList(), CSimFirmware::Rows(SmallStick(1, 7)));
-    CSimControllers again(rig.link.root.Path());
+    CSimControllers again(rig.root.Path());
     QCOMPARE(again.State().stickMajor, 1);
     QCOMPARE(again.State().stickMinor, 7);
     QVERIFY(again.State().stickApplication);
@@ -398,7 +398,7 @@ class FirmwareTaskTest : public QObject {
     rig.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_UPDATE_FIRMWARE, &rig.task);
     rig.status = std::make_unique<StatusLog>(&rig.Db());
     QVERIFY(rig.PutPackage(SmallStick(1, 2), SmallTransceiver(1, 3, 2)));
-    rig.link.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
+    rig.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
     rig.Db().KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, false);
     rig.StartProcessing();
     rig.endsBefore = rig.task.ends;
