@@ -1,6 +1,8 @@
 // What the engine thread asks of the facade beyond the stores: the sequencer
 // hooks, and the telemetry, preflight and vario-tone answers in least form
 // until their subsystems come.
+#include <atomic>
+
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_languagehandler.h"
 #include "model/klx_databasemanager.h"
@@ -45,6 +47,16 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensorad
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int, int) { return kNoDecimalPoint; }
+
+namespace {
+// Least form until the sensor store keeps it under its lock.
+std::atomic<bool> g_AutoRescanAllowed{true};
+}  // namespace
+
+int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir) {
+  if (!dir) g_AutoRescanAllowed = value != 0;
+  return g_AutoRescanAllowed ? 1 : 0;
+}
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetTeleControlRawValue(int) { return 0; }
 

@@ -374,6 +374,8 @@
   int KLX_DataBaseManagerTelemetrieGetSensorIsOffline(int address);
   Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensoradr, int slaveadr);
   int KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int address, int slave);
+  // Whether automatic sensor rescans are allowed (dir 0 sets it).
+  int KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir);
   int KLX_DataBaseManagerGetTeleControlRawValue(int index);
   int KLX_DataBaseManagerTeleControlCopySingleUnit(int index, T_TelemetryControl* record);
   int KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* state1, uint16_t* state2,
