@@ -5,6 +5,7 @@
 #include "sim/csimcontrollers.h"
 #include "sim/csimpanel.h"
 #include "sim/csimupdatepackage.h"
+#include "sim/csimwlan.h"
 #include "sim/simwindow.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,8 @@ const char kUsage[] =
     "commands:\n"
     "  prepare   lay down the files of a factory-fresh board under the root: board name,\n"
     "            GPIO lines, SD card with Timezones.xml, application folder with the\n"
-    "            translation catalogues, USB mount points\n"
+    "            translation catalogues, USB mount points; the WLAN networks in range\n"
+    "            (where none were set yet), the WLAN interface down\n"
     "            --model-demo: also the model \"Demo\" as the current model, and fast\n"
     "            start on (where the card has no model, process state or settings yet)\n"
     "            --firmware-update: also a package with newer firmware for both\n"
@@ -200,6 +202,7 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
     Print(QStringLiteral("vorn-sim: q switches the transmitter program (pid %1) off in order, then ends this console")
               .arg(o.pid));
   Print(CSimConsole::Help());
+  Print(QStringLiteral("vorn-sim: ") + CSimWlan(o.root).Summary());
 
   std::thread scriptThread;
   if (!o.script.isEmpty())
@@ -252,7 +255,7 @@ int main(int argc, char* argv[]) {
     // The controllers' state file is written once and then kept across runs.
     CSimControllers controllers(o.root);
     if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile()) || (o.demo && !PrepareDemo(o.root)) ||
-        (o.firmware && !CSimUpdatePackage::Prepare(o.root, BoardName(o.variant)))) {
+        (o.firmware && !CSimUpdatePackage::Prepare(o.root, BoardName(o.variant))) || !CSimWlan(o.root).Prepare()) {
       std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(o.root));
       return 1;
     }
