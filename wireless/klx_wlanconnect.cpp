@@ -91,7 +91,8 @@ void KLX_WlanConnect::run() {
   m_Running = true;
   m_Mutex.lock();
   while (m_Running) {
-    m_Clock->KLX_ClockWait(m_Wake, m_Mutex, m_PollMs);
+    // A scan asked for during the last pass is not kept waiting a period.
+    if (!m_ScanRequest || !KLX_BaseClassThreadIsProcessing()) m_Clock->KLX_ClockWait(m_Wake, m_Mutex, m_PollMs);
     if (m_Running && KLX_BaseClassThreadIsProcessing()) Pass();
   }
   m_Mutex.unlock();
@@ -254,7 +255,13 @@ void KLX_WlanConnect::ScanBegin() {
     KLX_WlanConnectSetOnOff(true);
   else
     KLX_WlanConnectStartProcessing();
-  m_Wake.wakeOne();
+  // The loop holds its mutex except while it waits: taken, the wake cannot
+  // be lost. A loop in the middle of a pass finds the request when the pass
+  // ends, so the GUI thread never waits for a pass.
+  if (m_Mutex.tryLock(kWakeTryMs)) {
+    m_Wake.wakeOne();
+    m_Mutex.unlock();
+  }
 }
 
 bool KLX_WlanConnect::IsWlanRunning() {

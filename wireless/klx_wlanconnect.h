@@ -34,6 +34,7 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   static constexpr int kLinkWaitMs = 500;
   static constexpr int kListWaitMs = 100;
   static constexpr int kStopWaitMs = 3000;
+  static constexpr int kWakeTryMs = 50;
   // What the network tool takes: a name of 1 to 32 bytes, a passphrase of
   // 8 to 63 bytes.
   static constexpr int kNameMaxBytes = 32;

@@ -86,10 +86,7 @@ class TestWlanLink : public QObject {
     if (door == "reconnect") fx.db.KLX_DataBaseManagerWlanConnect("", "", true);
     if (door == "static") fx.wlan.KLX_WlanConnectWiFiConnect(false, "192.168.4.50", "192.168.4.1", false, true);
     if (door == "bad static") fx.wlan.KLX_WlanConnectWiFiConnect(false, "192.168.4.50; reboot", "192.168.4.1", false, true);
-    if (door == "scan") {
-      fx.db.KLX_DataBaseManagerWlanScanBegin();
-      QVERIFY(fx.Pass());
-    }
+    if (door == "scan") QVERIFY(fx.ScanPass());
     QCOMPARE(fx.Commands(), commands);
     QCOMPARE(got, result);
     if (door == "one-off" && !joined)
@@ -176,9 +173,9 @@ class TestWlanLink : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerWlanGetIPAddr(), QString());
   }
 
-  // The scan: one ssidFound per name line (a name from two access points
-  // twice, an empty name never), then scanFinished; the list comes before
-  // the pass's link query.
+  // The scan, at once when asked for: one ssidFound per name line (a name
+  // from two access points twice, an empty name never), then scanFinished;
+  // the list comes before the pass's link query.
   void scan_data() {
     QTest::addColumn<QList<CSimWlan::Network>>("networks");
     QTest::addColumn<QString>("output");
@@ -201,9 +198,9 @@ class TestWlanLink : public QObject {
     QVERIFY(fx.sim.SetNetworks(networks));
     if (!output.isNull()) QVERIFY(fx.sim.SetOutput(kScan, output));
     QVERIFY(fx.Up());
-    fx.db.KLX_DataBaseManagerWlanScanBegin();
-    QVERIFY(fx.Pass());
+    QVERIFY(fx.ScanPass());
     QCOMPARE(fx.heard.Take(), heard);
+    QCOMPARE(fx.clock.KLX_ClockNowMs(), 0);  // woken, not polled
   }
 
   // The link's answer as the loop reads it: the percentage of the signal,

@@ -28,6 +28,7 @@ class WlanSignals : public QObject {
     connect(wlan, &KLX_WlanConnect::ssidFound, this, [this](const QString& s) { m_Lines << "found " + s; });
     connect(wlan, &KLX_WlanConnect::scanFinished, this, [this] { m_Lines << QStringLiteral("scan finished"); });
   }
+  bool Has(const QString& line) const { return m_Lines.contains(line); }
   // The lines so far, forgotten.
   QStringList Take() {
     QCoreApplication::processEvents();
@@ -59,6 +60,15 @@ class WlanFixture : public VornFixture {
     const bool passed = clock.KLX_ManualClockRun(KLX_WlanConnect::kPollMs, 1);
     QCoreApplication::processEvents();
     return passed;
+  }
+  // A scan asked for: the loop, woken, scans at once (no time passes); true
+  // once it has finished that pass and waits again.
+  bool ScanPass() {
+    db.KLX_DataBaseManagerWlanScanBegin();
+    if (!QTest::qWaitFor([&] { return heard.Has(QStringLiteral("scan finished")); }, 5000)) return false;
+    const bool back = clock.KLX_ManualClockAwaitWaiters(1);
+    QCoreApplication::processEvents();
+    return back;
   }
   // The commands the board was given since the last call.
   QStringList Commands() {
