@@ -368,53 +368,39 @@ bool KLX_WlanConnect::KLX_WlanConnectAddSSID(const QByteArray& name, const QByte
       !Acceptable(passphrase, kPassphraseMinBytes, kPassphraseMaxBytes))
     return false;
   QMutexLocker lock(&m_FileMutex);
-  const QString rewritePath = Mapped(m_RewriteFile);
-  QDir().mkpath(QFileInfo(rewritePath).absolutePath());
-  QFile rewrite(rewritePath);
-  if (!rewrite.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   const QByteArray nameLine = NameLine(name);
+  QByteArray text;
   bool found = false;
   bool changed = false;
-  bool written = true;
   QFile stored(Mapped(m_StoredFile));
   if (stored.open(QIODevice::ReadOnly)) {
     while (!stored.atEnd()) {
       const QByteArray line = stored.readLine();
-      written = written && rewrite.write(line) == line.size();
+      text += line;
       if (!IsNameLine(line, nameLine) || stored.atEnd()) continue;
       const QByteArray next = stored.readLine();
       const int quote = next.indexOf('"');
       if (quote < 0) continue;  // not a passphrase line: dropped
       const QByteArray replaced = next.left(quote + 1) + passphrase + "\"\n";
-      written = written && rewrite.write(replaced) == replaced.size();
+      text += replaced;
       found = true;
       changed = changed || replaced != next;
     }
   }
   if (!found) {
-    const QByteArray block = Block(name, passphrase);
-    written = written && rewrite.write(block) == block.size();
+    text += Block(name, passphrase);
     changed = true;
   }
-  written = rewrite.flush() && written;
-  rewrite.close();
-  if (!changed || !written) {
-    QFile::remove(rewritePath);
-    return false;
-  }
-  return KLX_WlanMoveWPAConfigFile();
+  return changed && Rewrite(text);
 }
 
 bool KLX_WlanConnect::KLX_WlanConnectForgetSSID(const QString& name) {
   QMutexLocker lock(&m_FileMutex);
   QFile stored(Mapped(m_StoredFile));
-  const QString rewritePath = Mapped(m_RewriteFile);
-  QDir().mkpath(QFileInfo(rewritePath).absolutePath());
-  QFile rewrite(rewritePath);
-  if (!stored.open(QIODevice::ReadOnly) || !rewrite.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  if (!stored.open(QIODevice::ReadOnly)) return false;
   const QByteArray nameLine = NameLine(name.toUtf8());
+  QByteArray text;
   bool found = false;
-  bool written = true;
   while (!stored.atEnd()) {
     const QByteArray line = stored.readLine();
     if (!line.contains("network={")) continue;
@@ -426,15 +412,22 @@ bool KLX_WlanConnect::KLX_WlanConnectForgetSSID(const QString& name) {
       found = true;
       continue;
     }
-    QByteArray block = line + first;
-    block += stored.readLine();
-    block += stored.readLine();
-    written = written && rewrite.write(block) == block.size();
+    text += line + first;
+    text += stored.readLine();
+    text += stored.readLine();
   }
-  written = rewrite.flush() && written;
+  return found && Rewrite(text);
+}
+
+bool KLX_WlanConnect::Rewrite(const QByteArray& text) {
+  const QString path = Mapped(m_RewriteFile);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile rewrite(path);
+  const bool written = rewrite.open(QIODevice::WriteOnly | QIODevice::Truncate) && rewrite.write(text) == text.size() &&
+                       rewrite.flush();
   rewrite.close();
-  if (!found || !written) {
-    QFile::remove(rewritePath);
+  if (!written) {
+    QFile::remove(path);
     return false;
   }
   return KLX_WlanMoveWPAConfigFile();

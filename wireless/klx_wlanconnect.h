@@ -124,6 +124,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   static bool Acceptable(const QByteArray& text, int minBytes, int maxBytes);
   static QByteArray Block(const QByteArray& name, const QByteArray& passphrase);
   bool WriteOneOffFile(const QByteArray& block);
+  // The new text of the stored file through the rewrite file.
+  bool Rewrite(const QByteArray& text);
 
   const QString m_StoredFile = QStringLiteral("/app/wpa.conf");
   const QString m_OneOffFile = QStringLiteral("/tmp/wpaconn.conf");
