@@ -28,6 +28,7 @@
 
 #include "sim/csimcodec.h"
 #include "sim/csimmessageids.h"
+#include "sim/csimsensors.h"
 #include "sim/csimstick.h"
 #include "sim/csimtransceiver.h"
 
@@ -62,6 +63,8 @@ class CSimControllers {
   // ---- each controller's answers to requests, with their knobs ----
   CSimTransceiver& TransceiverController() { return m_TransceiverController; }
   CSimStick& StickController() { return m_StickController; }
+  // The sensors behind the receiver, polled while streaming.
+  CSimSensors& Sensors() { return m_Sensors; }
   // ---- fault knobs ----
   void SetSilent(Node node, bool silent);        // no answers, no stream
   void SetStreaming(bool on);                    // periodic and changed values (default on)
@@ -129,7 +132,7 @@ class CSimControllers {
   bool RunScript(const QString& file);
 
  private:
-  enum Stream { SticksStream, GroupsStream, LinkStream, SystemStream, StreamCount };
+  enum Stream { SticksStream, GroupsStream, LinkStream, SystemStream, SensorStream, StreamCount };
 
   void ReaderLoop(int fd);
   void WriterLoop(int fd);
@@ -199,6 +202,7 @@ class CSimControllers {
   QList<Delayed> m_Delayed;
   CSimTransceiver m_TransceiverController{*this};
   CSimStick m_StickController{*this};
+  CSimSensors m_Sensors{*this};
 
   std::atomic<KLX_Clock*> m_Clock{nullptr};
   std::atomic<bool> m_SilentTransceiver{false};
