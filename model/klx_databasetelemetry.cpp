@@ -279,6 +279,8 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTeleControlGetSet_DfltOutVal(int ind
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTeleControlGetSet_OutControl(int index, int value, int dir, bool update) {
   if (!m_TeleControl) return KLX_Error;
+  // A negative output changes nothing: nothing to mark.
+  if (dir == AtomicDirSet && value < 0) dir = AtomicDirGet;
   return TeleControlField(index, dir, update, m_TeleControl->KLX_TeleControlGetSet_OutputCtrl(index, value, dir, update));
 }
 

@@ -540,7 +540,9 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandler_WritePauseTag(int state, bool l
   const int code = state & kCodeMask;
   const bool closing = ClosingMark(code);
   QByteArray text;
-  if (!(state & kHeaderPending) && code < kPaused) {
+  // Without a mark (code 0) there is nothing to write: a bare time line
+  // would break the record line that follows it.
+  if (!(state & kHeaderPending) && code > 0 && code < kPaused) {
     Line time;
     time.TimeLine(Now(), false);
     text.append(time.Data(), time.Length());
@@ -565,6 +567,9 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandler_WritePauseTag(int state, bool l
   } else if (written == 0) {
     // Kept pending with the code: written again once the writer has flushed.
     if (State() == state) SetState(state | kWriteFailed);
+  } else if (code == 0) {
+    // Streaming with no mark: what the writer held went out, streaming goes on.
+    if (State() == state) SetState(state & ~kWriteFailed);
   } else {
     const int kept = state & (kDisabledBit | kHeaderPending);
     int next = kPaused | kept;
