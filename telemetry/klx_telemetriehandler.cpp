@@ -276,7 +276,11 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandlerIntialize() {
 
 int KLX_TelemetrieHandler::Write(const QByteArray& text, bool close) {
   if (!m_Prepared) return KLX_Error;
-  return m_Writer.KLX_FileWriterWritetoFile(text.constData(), text.size(), close);
+  const int result = m_Writer.KLX_FileWriterWritetoFile(text.constData(), text.size(), close);
+  // A writer that goes on but had no room for the text marks the loss in the
+  // file ("!!"): not taken, as while the card is busy; the log goes on.
+  if (result == KLX_Error && m_Writer.KLX_BaseClassThreadIsProcessing()) return KLX_Done;
+  return result;
 }
 
 void KLX_TelemetrieHandler::FinishLocked() {
