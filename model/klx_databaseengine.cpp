@@ -30,9 +30,11 @@ int KLX_DataBaseManager::KLX_DatabaseManagerPreflightSettingsCheck(const short*,
 
 int KLX_DataBaseManager::KLX_DatabaseManagerGetVarioBeepParams(int, int, uint16_t*, uint16_t*, int) { return 0; }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerVarioBeep(int tone, uint16_t, uint16_t) { m_Buzzer.Beep(tone); }
+void KLX_DataBaseManager::KLX_DataBaseManagerVarioBeep(int tone, uint16_t onMs, uint16_t offMs) {
+  m_AudioHandler.KLX_AudioHandlerVarioBeep(unsigned(qMax(tone, 0)), onMs, offMs);
+}
 
-void KLX_DataBaseManager::KLX_DataBaseManagerVarioStopBeep() { m_Buzzer.Enable(false); }
+void KLX_DataBaseManager::KLX_DataBaseManagerVarioStopBeep() { m_AudioHandler.KLX_AudioHandlerBuzzer()->Enable(false); }
 
 // ---- Least forms of what the home screen asks ---------------------------------------------
 

@@ -250,8 +250,8 @@
     m_AudioHandler.KLX_AudioHandlerActivateVibrationScheme(scheme);
   }
   // The inactivity alarm, raised and cleared by the battery thread.
-  void KLX_DataBaseManagerIdleAlarmEnable() { m_AudioHandler.KLX_AudioHandlerSetIdleAlarm(true); }
-  void KLX_DataBaseManagerIdleAlarmDisable() { m_AudioHandler.KLX_AudioHandlerSetIdleAlarm(false); }
+  void KLX_DataBaseManagerIdleAlarmEnable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmEnable(); }
+  void KLX_DataBaseManagerIdleAlarmDisable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmDisable(); }
   // 1 while a model is loaded: trim writes then give beep and vibration feedback.
   Q_INVOKABLE int KLX_DataBaseManagerGetSetModelLoadState(int state, int dir);
 
@@ -374,7 +374,7 @@
                                             int flightMode);
   void KLX_DataBaseManagerVarioBeep(int tone, uint16_t state1, uint16_t state2);
   void KLX_DataBaseManagerVarioStopBeep();
-  CBuzzer* KLX_DataBaseManagerBuzzer() { return &m_Buzzer; }
+  CBuzzer* KLX_DataBaseManagerBuzzer() { return m_AudioHandler.KLX_AudioHandlerBuzzer(); }
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioAddress();
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioSlaveAddress();
 
@@ -475,7 +475,6 @@
   KLX_FlightmodeAssign* m_FlightmodeAssign = nullptr;
   KLX_TeleControl* m_TeleControl = nullptr;
   KLX_SerFuncMatrix m_SerFuncMatrix;
-  CBuzzer m_Buzzer;
 
   std::atomic<int> m_SavedStartupPhase{0};
   std::atomic<int> m_ModelLoadState{0};

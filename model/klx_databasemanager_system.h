@@ -87,6 +87,10 @@
   Q_INVOKABLE int SystemPropertiesGetSet_VolumeMaster(int percent, int dir, bool modify = true, int control = 65535);
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(int control, int dir,
                                                                                   bool modify = true);
+  // The volumes that follow a control take its position (every 150 ms while
+  // a model runs): a level that moved by more than one step is stored and
+  // applied.
+  void KLX_DataBaseManagerUpdateVolumes();
 
   // ---- Language and clock ----------------------------------------------------------
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(QString language, bool modify = true);
