@@ -1,7 +1,7 @@
 // Telemetry controls: a set clamps or refuses and sends exactly one element
 // update, the store's share of the model checksum, the unit image, and the
 // control following its sensor's value through the engine.
-#include "telemetry_rig.h"
+#include "telemetry_fixture.h"
 
 #include "model/klx_functionalcalculation.h"
 #include "telemetry/klx_telecontrol.h"
@@ -60,7 +60,7 @@ class ControlsTest : public QObject {
     QFETCH(int, value);
     QFETCH(int, stored);
     QFETCH(QByteArray, update);
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     KLX_DataBaseManager& db = r.db;
     // Limits 100 .. 200 to start from, sent before the case.
@@ -90,7 +90,7 @@ class ControlsTest : public QObject {
   }
 
   void addressesNamesAndTheList() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     KLX_DataBaseManager& db = r.db;
     VornErrorWatch watch;
@@ -119,7 +119,7 @@ class ControlsTest : public QObject {
   }
 
   void checksumAndUnitImage() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     KLX_DataBaseManager& db = r.db;
     KLX_TeleControl* store = db.KLX_DataBaseManagerGetTeleControlObject();
@@ -144,7 +144,7 @@ class ControlsTest : public QObject {
 
   // Limits 0 .. 100.0 (one decimal): the value's place in them is the control's output.
   void aControlFollowsItsSensorValue() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     KLX_DataBaseManager& db = r.db;
     KLX_DataBaseManager::m_MySelf = &db;

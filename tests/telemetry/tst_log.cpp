@@ -2,9 +2,10 @@
 // the test sets: the header with the sensor table, time lines, every kind of
 // record line, marks, pause and resume, a renamed model's header, a mark
 // refused while a write failed, and the split into parts.
-#include "telemetry_rig.h"
+#include "telemetry_fixture.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QSemaphore>
 
 #include <thread>
@@ -56,7 +57,7 @@ QByteArray ReadAll(const QString& path) {
 }
 
 // The sensors of the model: a vario with an alias, a GPS sensor, a status sensor.
-void SetUpModel(TeleRig& r) {
+void SetUpModel(TelemetryFixture& r) {
   r.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet, false);
   r.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(1, AtomicDirSet, false);
   r.db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName("Ann", AtomicDirSet, false);
@@ -79,7 +80,7 @@ void SetUpModel(TeleRig& r) {
   r.db.KLX_DataBaseManagerGetSetSystemProperties_Current(35, AtomicDirSet);
 }
 
-QByteArray Header(TeleRig& r, bool newFile, qint64 t) {
+QByteArray Header(TelemetryFixture& r, bool newFile, qint64 t) {
   QByteArray h;
   if (newFile)
     h += "\r\n#AppVer=" + r.db.KLX_DataBaseManagerVornLinuxAppGetVersion().toLatin1() +
@@ -100,7 +101,7 @@ class LogTest : public QObject {
 
  private slots:
   void aLogByteForByte() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect({kWriterProcessing, kWriterStopped});
@@ -171,7 +172,7 @@ class LogTest : public QObject {
   // A renamed model writes its header again with the next sensor frame; the
   // logging marks keep their bit.
   void marksAndARenamedModel() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect({kWriterProcessing, kWriterStopped});
@@ -207,7 +208,7 @@ class LogTest : public QObject {
   // The card stays busy while the buffer overflows: the writer keeps the
   // text but cannot write it, and no mark is taken until it could.
   void aMarkIsRefusedWhileAWriteFailed() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect({kWriterProcessing, kWriterStopped, 0x2220Bu});
@@ -262,7 +263,7 @@ class LogTest : public QObject {
   // Parts of 3 MiB: a part ends with the write that reaches the size, the
   // next text goes on in the next part.
   void theLogIsSplitIntoParts() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect({kWriterProcessing, kWriterStopped});
@@ -272,11 +273,21 @@ class LogTest : public QObject {
     r.db.KLX_DataBaseManagerResumeTelemetrie();
     const QString first = r.db.KLX_DataBaseManagerGetTeleLogAbsFilePath();
     const int frames = KLX_TelemetrieHandler::kPartSize / 71 + 2000;
+    auto written = [&] {
+      qint64 bytes = 0;
+      for (const QString& log : Logs(r.link.root.Path())) bytes += QFileInfo(log).size();
+      return bytes;
+    };
     for (int i = 0; i < frames; ++i) {
       // A second every 50 records.
       r.unixTime = kT0 + 1 + i / 50;
       r.Values(12, 0, {i & 0x7FFF});
-      if (i % 500 == 499) QVERIFY(r.Settled());
+      // At the pace of the card: all but the collecting buffer is on it
+      // (71 bytes a record) before more comes.
+      if (i % 250 == 249) {
+        QVERIFY(r.Settled());
+        QVERIFY(QTest::qWaitFor([&] { return written() >= 71LL * (i + 1) - KLX_TelemetrieHandler::kBufferSize; }, 5000));
+      }
     }
     QVERIFY(r.Settled());
     r.Handler()->FinishWritingTelemetrie();
@@ -304,7 +315,7 @@ class LogTest : public QObject {
   }
 
   void noLogWhileLoggingIsSwitchedOff() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     SetUpModel(r);
     r.db.KLX_DataBaseManagerGetSetToggle_SystemPropertiesTeleLogEnabled(0, AtomicDirSet, false);

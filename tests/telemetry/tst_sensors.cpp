@@ -2,7 +2,7 @@
 // CAN stand-in: values with their extremes, signed values, positions and
 // status texts, a silent sensor going offline and coming back, link quality
 // in the transmitter's own sensor, and nothing while processing is off.
-#include "telemetry_rig.h"
+#include "telemetry_fixture.h"
 
 #include <QSignalSpy>
 
@@ -33,7 +33,7 @@ class SensorsTest : public QObject {
 
  private slots:
   void liveValuesKeepTheirExtremes() {
-    TeleRig r(true);
+    TelemetryFixture r(true);
     CSimSensors& sensors = r.sim.Sensors();
     sensors.Add(10, "Temp");
     sensors.SetValue(10, 8, 150);
@@ -72,7 +72,7 @@ class SensorsTest : public QObject {
   }
 
   void positionsAndStatusTexts() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     GpsRelay relay(&r.db);
     QSignalSpy gps(&relay, &GpsRelay::received);
@@ -111,7 +111,7 @@ class SensorsTest : public QObject {
   // Readers take the store's lock; the live path writes under it: a status
   // text is read whole, never half old and half new.
   void aStatusTextIsNeverReadTorn() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     const QByteArray texts[2] = {QByteArray(16, 'A'), QByteArray(16, 'B')};
     std::atomic<bool> done{false};
@@ -139,7 +139,7 @@ class SensorsTest : public QObject {
   void aSilentSensorGoesOfflineAndComesBack() {
     QFETCH(int, mode);
     QFETCH(int, reports);
-    TeleRig r(true);
+    TelemetryFixture r(true);
     r.sim.Sensors().Add(20, "Rpm");
     r.sim.Sensors().SetValue(20, 0, 3000);
     QVERIFY(r.Start());
@@ -160,7 +160,7 @@ class SensorsTest : public QObject {
   }
 
   void linkQualityReachesTheOwnSensorOnceASecond() {
-    TeleRig r(true);
+    TelemetryFixture r(true);
     r.sim.SetLinkQuality(90, 80, -50, -60);
     QVERIFY(r.Start());
     QVERIFY(r.Step(100, 820));
@@ -179,7 +179,7 @@ class SensorsTest : public QObject {
   }
 
   void nothingIsStoredWhileProcessingIsStopped() {
-    TeleRig r;
+    TelemetryFixture r;
     QVERIFY(r.Start());
     r.link.protocol.KLX_ProtocolStopProcessing();
     r.Values(30, 0, {55});

@@ -4,33 +4,31 @@
 // sends each sensor frame itself and waits until the receiver has handled
 // it, or lets the controllers poll their sensors on a clock it steps. The
 // telemetry log runs on a Unix time the test sets.
+#include <QtTest>
+
 #include <atomic>
 
-#include "link/simrig.h"
+#include "sim/csimmessageids.h"
 #include "sim/csimsensors.h"
 #include "telemetry/klx_telemetriehandler.h"
+#include "vorn_fixture.h"
 
-struct TeleRig {
-  LinkRig link;
-  KLX_ManualClock clock;
-  CSimControllers sim{link.root.Path()};
-  KLX_DataBaseManager& db = link.db;
+struct TelemetryFixture : VornFixture {
+  VornFixture& link{*this};
+  CSimControllers& sim{Controllers()};
   // The log's clock: Unix seconds.
   std::atomic<qint64> unixTime{0x65A1B2C0};
   quint64 framesSent = 0;
 
-  explicit TeleRig(bool streaming = false) {
-    sim.SetClock(&clock);
-    sim.SetStreaming(streaming);
-  }
-  ~TeleRig() {
+  explicit TelemetryFixture(bool streaming = false) { sim.SetStreaming(streaming); }
+  ~TelemetryFixture() override {
     sim.Detach();
     Handler()->KLX_TelemetrieHandlerSetClock(nullptr);
   }
   bool Start() {
-    if (!link.Start()) return false;
+    if (!UpOnBus(WithControllers)) return false;
     Handler()->KLX_TelemetrieHandlerSetClock([this] { return unixTime.load(); });
-    return sim.Attach(link.TakePeer());
+    return true;
   }
   KLX_TelemetrieHandler* Handler() { return db.KLX_DataBaseManagerGetTelemetrieHandler(); }
   KLX_Telemetrie* Store() { return db.KLX_DataBaseManagerGetTelemetrieObject(); }
@@ -51,12 +49,16 @@ struct TeleRig {
   void Silent(int address) { Send(SimTransceiverSensorSilent, QByteArray(1, char(address))); }
   // Every frame sent so far has passed the program's handlers (streaming off;
   // while streaming, Marked waits for a marker behind them instead).
-  bool Marked(int marker) { return ::Settled(sim, link, marker); }
+  bool Marked(int marker) {
+    sim.Send(CSimControllers::Stick, SimStickSystemData, Le16s({marker, 0, 0, 0}));
+    return QTest::qWaitFor(
+        [&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, AtomicDirGet) == marker; }, 3000);
+  }
   bool Settled() {
     return QTest::qWaitFor([&] { return link.protocol.KLX_ProtocolFramesRead() >= framesSent; }, 5000);
   }
   // Streaming: lets `ms` pass for the controllers and waits for what they sent.
-  bool Step(int ms, int marker) { return clock.KLX_ManualClockRun(ms) && ::Settled(sim, link, marker); }
+  bool Step(int ms, int marker) { return clock.KLX_ManualClockRun(ms) && Marked(marker); }
 
   // The sensor table as the capture leaves it: a used sensor and its values.
   void Describe(int address, const char* name, std::initializer_list<int> values) {
