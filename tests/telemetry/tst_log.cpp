@@ -80,6 +80,15 @@ void SetUpModel(TelemetryFixture& r) {
   r.db.KLX_DataBaseManagerGetSetSystemProperties_Current(35, AtomicDirSet);
 }
 
+// The log started at kT0 and resumed: records stream.
+bool Streaming(TelemetryFixture& r) {
+  SetUpModel(r);
+  r.unixTime = kT0;
+  if (r.db.KLX_DataBaseManagerStartTelemetry() != 1) return false;
+  r.db.KLX_DataBaseManagerResumeTelemetrie();
+  return r.Handler()->KLX_TelemetrieHandlerGetState() == 0;
+}
+
 QByteArray Header(TelemetryFixture& r, bool newFile, qint64 t) {
   QByteArray h;
   if (newFile)
@@ -176,10 +185,7 @@ class LogTest : public QObject {
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect({kWriterProcessing, kWriterStopped});
-    SetUpModel(r);
-    r.unixTime = kT0;
-    QCOMPARE(r.db.KLX_DataBaseManagerStartTelemetry(), 1);
-    r.db.KLX_DataBaseManagerResumeTelemetrie();
+    QVERIFY(Streaming(r));
     r.unixTime = kT0 + 1;
     r.db.KLX_DataBaseManagerPauseTelemetrie(KLX_DatabaseValues::TELELOG_TeleLogDisableTag);
     QCOMPARE(r.Handler()->KLX_TelemetrieHandlerGetState(), 0x1F);
@@ -212,10 +218,7 @@ class LogTest : public QObject {
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect({kWriterProcessing, kWriterStopped, 0x2220Bu});
-    SetUpModel(r);
-    r.unixTime = kT0;
-    QCOMPARE(r.db.KLX_DataBaseManagerStartTelemetry(), 1);
-    r.db.KLX_DataBaseManagerResumeTelemetrie();
+    QVERIFY(Streaming(r));
     const QString file = r.db.KLX_DataBaseManagerGetTeleLogAbsFilePath();
     watch.Clear();
     CardHolder card;
@@ -267,10 +270,7 @@ class LogTest : public QObject {
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect({kWriterProcessing, kWriterStopped});
-    SetUpModel(r);
-    r.unixTime = kT0;
-    QCOMPARE(r.db.KLX_DataBaseManagerStartTelemetry(), 1);
-    r.db.KLX_DataBaseManagerResumeTelemetrie();
+    QVERIFY(Streaming(r));
     const QString first = r.db.KLX_DataBaseManagerGetTeleLogAbsFilePath();
     const int frames = KLX_TelemetrieHandler::kPartSize / 71 + 2000;
     auto written = [&] {
