@@ -10,7 +10,8 @@
   static std::atomic<bool> m_systemdatamodified;
   static std::atomic<bool> m_vorndatamodified;
   void KLX_DataBaseManagerSetModelModifyFlag(bool modified) { m_modeldatamodified = modified; }
-  bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
+  // The model menu saves the current model before it loads or makes another.
+  Q_INVOKABLE bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
 
   // ---- Marks: flag a unit for the engine's next data pass; with modified
   // set, also the model modify flag -----------------------------------------

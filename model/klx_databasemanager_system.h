@@ -121,8 +121,10 @@
 
   // ---- Current-model properties ----------------------------------------------------------
   QString KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString name, int dir, bool save = true);
-  int KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(int type, int dir, bool save = true);
-  QString KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString folder, int dir, bool save = true);
+  // The model menu reads type and folder to find the current model in its lists.
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(int type, int dir, bool save = true);
+  Q_INVOKABLE QString KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString folder, int dir,
+                                                                                bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(bool stored, int dir, bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(bool value, int get);
   int KLX_DataBaseManagerVornPropertiesClearAll();

@@ -54,7 +54,8 @@
   Q_INVOKABLE QString KLX_DataBaseManagerTelemetrieGuiGetMenueLabel(int sensoradr, int menu, int menuitem);
   Q_INVOKABLE QString KLX_DataBaseManagerTelemetrieGuiGetMenueValue(int sensoradr, int menu, int menuitem);
   Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetIsCaptured();
-  bool KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(bool value, int dir);
+  // Whether automatic sensor rescans are allowed (dir 0 sets it): 1 or 0.
+  int KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir);
 
   // ---- GPS fields of the sensors --------------------------------------------------------
   // The last position a sensor other than the transmitter's own reported.

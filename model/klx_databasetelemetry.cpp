@@ -190,8 +190,8 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetIsCaptured() {
   return TelemetrieLocked(0, [](Store& t) { return t.KLX_TelemetrieGetSet_IsCaptured(0, AtomicDirGet); });
 }
 
-bool KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(bool value, int dir) {
-  return TelemetrieLocked(false, [&](Store& t) { return t.KLX_TelemetrieGetSet_AutoRescanAllowed(value, dir); });
+int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir) {
+  return TelemetrieLocked(0, [&](Store& t) { return t.KLX_TelemetrieGetSet_AutoRescanAllowed(value != 0, dir) ? 1 : 0; });
 }
 
 // ---- GPS fields ------------------------------------------------------------------------

@@ -67,7 +67,7 @@ QString CSimConsole::Help() {
       "                   O a header announcing 1001 bytes   B bus paced at 1 Mbit/s (on/off)\n"
       "  Sensors          battery (address 16) sinks, vario (17) follows the right stick up/down,\n"
       "                   status (18) says Ready; n the vario stops answering (on/off)\n"
-      "  Other            c counters   ? this help\n"
+      "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
 
@@ -221,6 +221,7 @@ void CSimConsole::ShowCounters() {
   m_Print(QStringLiteral("transceiver: %1; binding configuration %2")
               .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
               .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none")));
+  m_Print(m_Controllers.UpdatePeers().Summary());
 }
 
 void CSimConsole::Quit() {
