@@ -33,7 +33,7 @@ constexpr unsigned kSkipped = 0x52886;
 const QString kSkipText = QStringLiteral("skip unknown element in System.xml");
 constexpr int kReaderTextBytes = 47;
 // The control argument of a volume accessor that sets the volume part.
-constexpr int kNoControl = 65535;
+constexpr int kNoControl = CONTROLID_Invalid_GUI;
 constexpr int kTutorPupilSlots = 8;
 constexpr int kNoStickIndex = 24;
 
@@ -212,7 +212,7 @@ void KLX_XMLSystem::WriteSettings(QXmlStreamWriter* writer) {
     int control = 0;
     int type = 0;
     if (m_Db->KLX_DataBaseManagerSystemPropertiesGet_ControlAndControlTypByIndex(i, &control, &type) != KLX_Ok) continue;
-    if (control == 0) continue;
+    if (control == CONTROLID_None_GUI) continue;
     writer->writeStartElement(QStringLiteral("CONTROLS"));
     writer->writeTextElement(QStringLiteral("Index"), QString::number(i));
     writer->writeTextElement(QStringLiteral("Control"), QString::number(control));
@@ -400,7 +400,7 @@ void KLX_XMLSystem::KLX_XMLSystemReadTutorPupilModeSection(QXmlStreamReader* rea
       m_Db->KLX_DataBaseManagerTutorPupilGlobalEnable(reader->readElementText() == QLatin1String("ON"), 2);
     } else if (name == QLatin1String("TeacherPupilItem")) {
       int slot = -1;
-      int control = 65535;
+      int control = CONTROLID_Invalid_GUI;
       int channel = 255;
       bool enabled = false;
       while (reader->readNextStartElement()) {

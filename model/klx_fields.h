@@ -12,6 +12,7 @@
 // dir, update), FU as F1 with an unsigned value and not published to QML,
 // FUI the same published, FH (written by hand). Published accessors have an
 // overload without update that transmits.
+#include "frame/klx_controlids.h"
 #include "model/engine/kl_engine_types.h"
 #include "model/klx_recordstore.h"
 
@@ -242,7 +243,8 @@
 // update with the waypoint in front of the value.
 #define KLX_SEQUENCER_FIELDS(X)                                                                      \
   X(IsUsedMode, IsUsed, PH, FH, 0, 0, 1, 1, KLX_AT(T_Sequencer, IsUsed), Plain, 0, 255, 0x51004)       \
-  X(Control, Control, PH, FH, 0, 0, 2, 2, KLX_AT(T_Sequencer, ControlID), Plain, 0, 1551, 0x51004)     \
+  X(Control, Control, PH, FH, 0, 0, 2, 2, KLX_AT(T_Sequencer, ControlID), Plain, 0,               \
+    CONTROLID_Telemetry_Last_GUI, 0x51004)                                                             \
   X(TimePoint, TimePoint, PH, FH, 1, 0, 3, 3, KLX_AT_SEQ(TimeValueFwd), Plain, 0, 6000, 0x51004)       \
   X(ServoWaypoint, SrvPosition, PH, FH, 1, 0, 4, 4, KLX_AT_SEQ(PositionFwd), ServoPercent, -200, 200, \
     0x51004)                                                                                           \

@@ -42,7 +42,7 @@ constexpr int kEntries = KL_FM_LUT_ENTRIES;
 constexpr int kKept[kSmallerModes] = {0, 2, 4, 6, 8, 9, 10, 11, 12};
 constexpr int kControlsPart = 0;
 constexpr int kTablePart = 1;
-constexpr int kNoControl = 65535;
+constexpr int kNoControl = CONTROLID_Invalid_GUI;
 
 bool RunsOn(bool smaller) {
   if (!Board::IsInitialized()) return false;

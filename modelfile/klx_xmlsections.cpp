@@ -406,7 +406,7 @@ const KLX_XMLField kSwitchDataFields[] = {
 };
 // An input given in the file starts without control, at 0 with a
 // hysteresis of 30 % either side.
-const int kSwitchDataStart[] = {65535, 0, 0, 30, -30};
+const int kSwitchDataStart[] = {CONTROLID_Invalid_GUI, 0, 0, 30, -30};
 
 const KLX_XMLGroup kSwitchData = [] {
   KLX_XMLGroup g = Part("SWITCHDATA", "virtualswitch SWITCHDATA", false, 1, 0x515BE,
@@ -448,7 +448,7 @@ const KLX_XMLField kAssignControlFields[] = {
         return d->KLX_DataBaseManagerFlightmodeAssignGetSet_Control(slot, v, dir, false);
       }),
 };
-const int kNoControl[] = {65535};
+const int kNoControl[] = {CONTROLID_Invalid_GUI};
 const KLX_XMLField kAssignTableFields[] = {
     F("Flightmode", C::Uint8, 0x515D0, "flightmode assign FLIGHTMODES Flightmode error",
       [](DB* d, int, int entry, int v, int dir) {

@@ -615,12 +615,12 @@ void kl_engine_setup_function_values(int count) {
 
 int kl_engine_get_trimindex_by_control(uint16_t id) {
   switch (id) {
-    case 512: return 0;
-    case 513: return 1;
-    case 752: return 2;
-    case 753: return 3;
-    case 514: return 4;
-    case 754: return 5;
+    case CONTROLID_RE_TRA_GUI: return 0;
+    case CONTROLID_RE_TRB_GUI: return 1;
+    case CONTROLID_RE_TRC_GUI: return 2;
+    case CONTROLID_RE_TRD_GUI: return 3;
+    case CONTROLID_RE_TRE_GUI: return 4;
+    case CONTROLID_RE_TRF_GUI: return 5;
     default: return 0;
   }
 }

@@ -31,22 +31,13 @@ KlSource kl_resolve_source(uint16_t id) {
     s.kind = KL_SRC_CONST;
     s.constant = static_cast<int16_t>(v);
   };
-  if ((id & 0xF000u) == 0x8000u) {
-    const int v = id & 0x0FFF;
-    constant(v >= 0x800 ? v - 0x1000 : v);
+  if (KLX_ControlIsConstant(id) || id <= CONTROLID_FIXSWITCH_OFF_GUI || id == CONTROLID_Invalid_GUI) {
+    constant(kl_fixed_control_value(id));
     return s;
   }
-  if (id <= 3) {
-    constant(id == 2 ? 2047 : (id == 3 ? -2047 : 0));
-    return s;
-  }
-  if (id == 65535) {
-    constant(0);
-    return s;
-  }
-  const unsigned n = id & 0x00FFu;
-  switch (id & 0xFF00u) {
-    case 0x700:
+  const unsigned n = id & KLX_CONTROL_NUMBER_MASK;
+  switch (KLX_ControlKind(id)) {
+    case KLX_CONTROL_KIND_FuncOut:
       if (n >= static_cast<unsigned>(kl_cfg(EngineCfgFunctions))) {
         constant(0);
       } else {
@@ -54,15 +45,15 @@ KlSource kl_resolve_source(uint16_t id) {
         s.arg = static_cast<uint8_t>(n);
       }
       break;
-    case 0x800:
+    case KLX_CONTROL_KIND_VSInv:
       s.kind = KL_SRC_VS_NEGATIVE;
-      s.id = static_cast<uint16_t>(0x500 + n);
+      s.id = static_cast<uint16_t>(KLX_ControlOfVirtualSwitch(n));
       break;
-    case 0x900:
+    case KLX_CONTROL_KIND_FM:
       s.kind = KL_SRC_FM_ACTIVE;
       s.arg = static_cast<uint8_t>(n);
       break;
-    case 0xA00:
+    case KLX_CONTROL_KIND_FMInv:
       s.kind = KL_SRC_FM_INACTIVE;
       s.arg = static_cast<uint8_t>(n);
       break;
@@ -241,7 +232,7 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
       const T_VSwitchCondition& vc = vs.Condition[c];
       KlIdxCondition& ic = e.c[c];
       const uint16_t id = vc.Control;
-      ic.unassigned = id == 0 || id == 65535;
+      ic.unassigned = id == CONTROLID_None_GUI || id == CONTROLID_Invalid_GUI;
       ic.src = kl_resolve_source(id);
       ic.inverted = vc.IsInverted != 0;
       // Above the upper threshold turns on and below the lower one turns

@@ -84,7 +84,8 @@ bool RunSequencer(T_SetupData* setup, int q) {
   int upper;
   int lower;
   bool inverted;
-  if (r.ControlID >= 0x500 && r.ControlID < 0x500 + kl_cfg(EngineCfgVirtualSwitches)) {
+  if (r.ControlID >= KLX_CONTROL_VS_FIRST &&
+      r.ControlID < KLX_ControlOfVirtualSwitch(kl_cfg(EngineCfgVirtualSwitches))) {
     upper = 511;
     lower = -511;
     inverted = false;
