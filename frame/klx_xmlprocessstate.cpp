@@ -4,13 +4,13 @@
 #include <QDebug>
 #include <QFile>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlsafefile.h"
+#include "frame/klx_xmltextwriter.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
@@ -59,49 +59,45 @@ int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path
     KLXErrorHandler.RegisterError(kErrOpenWrite, QStringLiteral("Vornstate.xml file could not be open for writing"));
     return KLX_Error;
   }
-  QXmlStreamWriter writer(file.Device());
-  KLX_XMLStartDeviceFile(&writer, QStringLiteral("vornstate"));
-  writer.writeStartElement(QStringLiteral("VORNSTATE"));
+  KLX_XMLTextWriter writer;
+  writer.StartDeviceFile(QLatin1String("vornstate"));
+  writer.StartElement(QLatin1String("VORNSTATE"));
 
-  writer.writeTextElement(QStringLiteral("Modelname"),
-                          m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false));
-  writer.writeTextElement(QStringLiteral("ModelTyp"),
-                          QString::number(m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false)));
+  writer.TextElement(QLatin1String("Modelname"),
+                     m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false));
+  writer.TextElement(QLatin1String("ModelTyp"),
+                     m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false));
   const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
-  if (!folder.isEmpty()) writer.writeTextElement(QStringLiteral("ModelFolder"), folder);
-  writer.writeTextElement(
-      QStringLiteral("ModelStoredInTC"),
-      QString::number(m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, false) ? 1 : 0));
+  if (!folder.isEmpty()) writer.TextElement(QLatin1String("ModelFolder"), folder);
+  const bool storedInTC = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, false);
+  writer.TextElement(QLatin1String("ModelStoredInTC"), storedInTC ? 1 : 0);
 
   // The error log records which model state this file belongs to.
   const unsigned crc = m_Db->KLX_DataBaseManagerCalculateModelCRC(true);
   KLXErrorHandler.RegisterError(kHintCRC, QStringLiteral("Model CRC in Runtime DB after last saving: 0x") +
                                               QStringLiteral("%1").arg(crc, 8, 16, QChar('0')).toUpper());
 
-  writer.writeTextElement(QStringLiteral("VersionMajor"),
-                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(0, AtomicDirGet)));
-  writer.writeTextElement(QStringLiteral("VersionMinor"),
-                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet)));
-  writer.writeTextElement(QStringLiteral("UpdateFlag"),
-                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet)));
+  writer.TextElement(QLatin1String("VersionMajor"),
+                     m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(0, AtomicDirGet));
+  writer.TextElement(QLatin1String("VersionMinor"),
+                     m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet));
+  writer.TextElement(QLatin1String("UpdateFlag"), m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet));
 
   auto firmwareFile = [this](const QString& device) {
     if (m_Db->KLX_DataBaseManagerUpdateGetSetDeviceFilenameFlag(device, AtomicDirGet))
       return m_Db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), device, AtomicDirGet);
     return m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(QString(), device, AtomicDirGet);
   };
-  writer.writeTextElement(QStringLiteral("StickFwApp"), firmwareFile(StickControllerName()));
-  writer.writeTextElement(QStringLiteral("TCFwApp"), firmwareFile(kTC));
+  writer.TextElement(QLatin1String("StickFwApp"), firmwareFile(StickControllerName()));
+  writer.TextElement(QLatin1String("TCFwApp"), firmwareFile(kTC));
 
   const QString updateDate = m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QString(), AtomicDirGet);
-  if (!updateDate.isEmpty()) writer.writeTextElement(QStringLiteral("UpdateDate"), updateDate);
-  writer.writeTextElement(QStringLiteral("CurrentDate"), QDateTime::currentDateTime().toString(Qt::TextDate));
-  writer.writeEndElement();
-  writer.writeEndElement();
-  writer.writeEndDocument();
+  if (!updateDate.isEmpty()) writer.TextElement(QLatin1String("UpdateDate"), updateDate);
+  writer.TextElement(QLatin1String("CurrentDate"), QDateTime::currentDateTime().toString(Qt::TextDate));
+  writer.EndDocument();
 
   int result = KLX_Ok;
-  if (writer.hasError()) {
+  if (!file.Write(writer.Data(), writer.Size())) {
     KLXErrorHandler.RegisterError(kErrWriter, QStringLiteral("vorn writer has an error"));
     result = KLX_Error;
   } else if (!file.Commit()) {

@@ -6,7 +6,6 @@
 // handler removes it when it next uses the folder.
 #include <QFile>
 #include <QString>
-#include <QXmlStreamWriter>
 
 #include <functional>
 
@@ -17,6 +16,8 @@ class KLX_XMLSafeFile {
 
   bool Open();
   QIODevice* Device() { return &m_File; }
+  // Writes the whole text; false on a short write.
+  bool Write(const char* data, int size) { return m_File.write(data, size) == size; }
   // Flush, sync and rename; false leaves the old file as it was.
   bool Commit();
 
@@ -35,13 +36,3 @@ class KLX_XMLSafeFile {
   bool m_Cut = false;
   static inline Hook s_BeforeRename;
 };
-
-// Begins a device file: the document, its root element with version "1.0"
-// and the comment that guards it against editing by hand.
-inline void KLX_XMLStartDeviceFile(QXmlStreamWriter* writer, const QString& root) {
-  writer->setAutoFormatting(true);
-  writer->writeStartDocument();
-  writer->writeStartElement(root);
-  writer->writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-  writer->writeComment(QStringLiteral(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
-}

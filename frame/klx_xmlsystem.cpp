@@ -3,7 +3,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <functional>
@@ -13,6 +12,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_utf8.h"
 #include "frame/klx_xmlsafefile.h"
+#include "frame/klx_xmltextwriter.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
@@ -183,17 +183,15 @@ int KLX_XMLSystem::KLX_XMLSystemWriteSysFile(const QString& path) {
     KLXErrorHandler.RegisterError(kErrOpenWrite, QStringLiteral("System.xml file could not be open for writing"));
     return KLX_Error;
   }
-  QXmlStreamWriter writer(file.Device());
-  KLX_XMLStartDeviceFile(&writer, QStringLiteral("systemfile"));
-  writer.writeStartElement(QStringLiteral("SYSTEM"));
+  KLX_XMLTextWriter writer;
+  writer.StartDeviceFile(QLatin1String("systemfile"));
+  writer.StartElement(QLatin1String("SYSTEM"));
   WriteSettings(&writer);
   KLX_XMLSystemWriteTutorPupilModeSection(&writer);
-  writer.writeEndElement();
-  writer.writeEndElement();
-  writer.writeEndDocument();
+  writer.EndDocument();
 
   int result = KLX_Ok;
-  if (writer.hasError()) {
+  if (!file.Write(writer.Data(), writer.Size())) {
     KLXErrorHandler.RegisterError(kErrWriter, QStringLiteral("vorn writer has an error"));
     result = KLX_Error;
   } else if (!file.Commit()) {
@@ -205,53 +203,52 @@ int KLX_XMLSystem::KLX_XMLSystemWriteSysFile(const QString& path) {
   return result;
 }
 
-void KLX_XMLSystem::WriteSettings(QXmlStreamWriter* writer) {
-  for (const Setting& s : kSettings) writer->writeTextElement(QLatin1String(s.name), s.write(m_Db));
+void KLX_XMLSystem::WriteSettings(KLX_XMLTextWriter* writer) {
+  for (const Setting& s : kSettings) writer->TextElement(QLatin1String(s.name), s.write(m_Db));
 
   for (int i = 0; i < 176; ++i) {
     int control = 0;
     int type = 0;
     if (m_Db->KLX_DataBaseManagerSystemPropertiesGet_ControlAndControlTypByIndex(i, &control, &type) != KLX_Ok) continue;
     if (control == CONTROLID_None_GUI) continue;
-    writer->writeStartElement(QStringLiteral("CONTROLS"));
-    writer->writeTextElement(QStringLiteral("Index"), QString::number(i));
-    writer->writeTextElement(QStringLiteral("Control"), QString::number(control));
-    writer->writeTextElement(QStringLiteral("Typ"), QString::number(type));
-    writer->writeEndElement();
+    writer->StartElement(QLatin1String("CONTROLS"));
+    writer->TextElement(QLatin1String("Index"), i);
+    writer->TextElement(QLatin1String("Control"), control);
+    writer->TextElement(QLatin1String("Typ"), type);
+    writer->EndElement();
   }
   for (int i = 0; i < 10; ++i) {
-    writer->writeStartElement(QStringLiteral("USERMENU"));
-    writer->writeTextElement(QStringLiteral("Index"), QString::number(i));
-    writer->writeTextElement(QStringLiteral("Data"),
-                             QString::number(m_Db->KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(
-                                 i, 0, QString(), AtomicDirGet, false)));
-    writer->writeTextElement(QStringLiteral("Type"), m_Db->GetUserMenuEntryType(i));
-    writer->writeEndElement();
+    writer->StartElement(QLatin1String("USERMENU"));
+    writer->TextElement(QLatin1String("Index"), i);
+    const int data = m_Db->KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(i, 0, QString(), AtomicDirGet, false);
+    writer->TextElement(QLatin1String("Data"), data);
+    writer->TextElement(QLatin1String("Type"), m_Db->GetUserMenuEntryType(i));
+    writer->EndElement();
   }
 }
 
-void KLX_XMLSystem::KLX_XMLSystemWriteTutorPupilModeSection(QXmlStreamWriter* writer) {
+void KLX_XMLSystem::KLX_XMLSystemWriteTutorPupilModeSection(KLX_XMLTextWriter* writer) {
   bool opened = false;
   for (int slot = 0; slot < kTutorPupilSlots; ++slot) {
     if (m_Db->KLX_DataBaseManagerTutorPupilGetSetIsUsed(slot, false, AtomicDirGet, false) != 1) continue;
     if (!opened) {
-      writer->writeStartElement(QStringLiteral("TEACHERPUPILSETTINGS"));
+      writer->StartElement(QLatin1String("TEACHERPUPILSETTINGS"));
       opened = true;
     }
-    writer->writeStartElement(QStringLiteral("TeacherPupilItem"));
-    writer->writeTextElement(QStringLiteral("Index"), QString::number(slot));
-    writer->writeTextElement(QStringLiteral("InUse"),
-                             QString::number(m_Db->KLX_DataBaseManagerTutorPupilGetSetIsEnabled(slot, false, AtomicDirGet, false) ? 1 : 0));
-    writer->writeTextElement(QStringLiteral("VornControlID"),
-                             QString::number(m_Db->KLX_DataBaseManagerTutorPupilGetSetVornControl(slot, 0, AtomicDirGet, false)));
-    writer->writeTextElement(QStringLiteral("ExtChannelIndex"),
-                             QString::number(m_Db->KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(slot, 0, AtomicDirGet, false)));
-    writer->writeEndElement();
+    writer->StartElement(QLatin1String("TeacherPupilItem"));
+    writer->TextElement(QLatin1String("Index"), slot);
+    writer->TextElement(QLatin1String("InUse"),
+                        m_Db->KLX_DataBaseManagerTutorPupilGetSetIsEnabled(slot, false, AtomicDirGet, false) ? 1 : 0);
+    writer->TextElement(QLatin1String("VornControlID"),
+                        m_Db->KLX_DataBaseManagerTutorPupilGetSetVornControl(slot, 0, AtomicDirGet, false));
+    writer->TextElement(QLatin1String("ExtChannelIndex"),
+                        m_Db->KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(slot, 0, AtomicDirGet, false));
+    writer->EndElement();
   }
   if (!opened) return;
   const bool on = m_Db->KLX_DatabaseManagerGetSetFrontPlugMode(0, AtomicDirGet) == 2;
-  writer->writeTextElement(QStringLiteral("OnOffState"), on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-  writer->writeEndElement();
+  writer->TextElement(QLatin1String("OnOffState"), on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+  writer->EndElement();
 }
 
 // ---- reading -----------------------------------------------------------------

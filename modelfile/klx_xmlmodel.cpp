@@ -20,7 +20,7 @@
 #include "model/klx_databasemanager.h"
 #include "modelfile/klx_xmlsectionio.h"
 #include "modelfile/klx_xmlsections.h"
-#include "modelfile/klx_xmltextwriter.h"
+#include "frame/klx_xmltextwriter.h"
 
 namespace {
 constexpr unsigned kErrInitialize = 0x11510;
@@ -358,10 +358,7 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
 }
 
 void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
-  w->StartDocument();
-  w->StartElement(QLatin1String("modelfile"));
-  w->Attribute(QLatin1String("version"), QLatin1String("1.0"));
-  w->Comment(QLatin1String(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+  w->StartDeviceFile(QLatin1String("modelfile"));
   w->StartElement(QLatin1String("NAME"));
   w->TextElement(QLatin1String("Modelname"), modelName);
   w->TextElement(QLatin1String("Modelinfo"),
