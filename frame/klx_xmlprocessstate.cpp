@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QXmlStreamReader>
 
+#include <functional>
+
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
@@ -109,6 +111,97 @@ int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path
   return result;
 }
 
+namespace {
+// The update state of the file, handed to the facade once the file is read.
+struct UpdateState {
+  int updateFlag = 0;
+  QString tcFile;
+  QString stickFile;
+  QString updateDate;
+};
+
+void ReadModelName(KLX_DataBaseManager* db, const QString& text) {
+  // An empty name is the state without a current model. A name is also the
+  // model file's name: it must not reach out of its folder.
+  if (text.isEmpty()) return;
+  if (text.toUtf8().size() <= kMaxModelNameBytes && KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(text))
+    db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(text, AtomicDirSet, false);
+  else
+    KLXErrorHandler.RegisterError(kErrModelName, QStringLiteral("Model name error"));
+}
+
+void ReadModelFolder(KLX_DataBaseManager* db, const QString& text) {
+  // Only a folder below the model area; otherwise the model's type folder
+  // is taken.
+  if (text.isEmpty() || !KLX_FileNameHandler().KLX_FileNameHandlerCheckModelFolder(0, text).isEmpty())
+    db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(text, AtomicDirSet, false);
+  else
+    KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("Model folder error"));
+}
+
+// An element of "VORNSTATE" whose text is a number of 0..255: kept by
+// `set`, else reported.
+void ReadUint8Element(const QString& text, unsigned code, const char* error, const std::function<void(int)>& set) {
+  int value = 0;
+  if (ToUint8(text, &value))
+    set(value);
+  else
+    KLXErrorHandler.RegisterError(code, QString::fromLatin1(error));
+}
+
+// One element of "VORNSTATE"; false for an element the file does not know.
+bool ReadStateElement(KLX_DataBaseManager* db, QXmlStreamReader* reader, const QStringRef& name,
+                      UpdateState* update) {
+  if (name == QLatin1String("Modelname")) {
+    ReadModelName(db, reader->readElementText());
+  } else if (name == QLatin1String("ModelTyp")) {
+    bool ok = false;
+    const int v = reader->readElementText().toInt(&ok, 10);
+    if (ok && KLX_XMLModelBase::KLX_XMLModelBaseCheckUint8(v))
+      db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(v, AtomicDirSet, false);
+    else
+      KLXErrorHandler.RegisterError(kErrModelTyp, QStringLiteral("modeltyp error"));
+  } else if (name == QLatin1String("ModelFolder")) {
+    ReadModelFolder(db, reader->readElementText());
+  } else if (name == QLatin1String("ModelStoredInTC")) {
+    ReadUint8Element(reader->readElementText(), kErrStoredInTC, "model stored in TC flag bad value", [db](int v) {
+      db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(!IsFenk() && v != 0, AtomicDirSet, false);
+    });
+  } else if (name == QLatin1String("VersionMajor")) {
+    ReadUint8Element(reader->readElementText(), kErrVersion, "update version major error",
+                     [db](int v) { db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(v, AtomicDirSet); });
+  } else if (name == QLatin1String("VersionMinor")) {
+    ReadUint8Element(reader->readElementText(), kErrVersion, "update version minor error",
+                     [db](int v) { db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(v, AtomicDirSet); });
+  } else if (name == QLatin1String("UpdateFlag")) {
+    ReadUint8Element(reader->readElementText(), kErrUpdateFlag, "update flag error",
+                     [update](int v) { update->updateFlag = v; });
+  } else if (name == QLatin1String("TCFwApp")) {
+    update->tcFile = reader->readElementText();
+  } else if (name == QLatin1String("StickFwApp")) {
+    update->stickFile = reader->readElementText();
+  } else if (name == QLatin1String("UpdateDate")) {
+    update->updateDate = reader->readElementText();
+  } else if (name == QLatin1String("CurrentDate")) {
+    // Written for the reader of the file, not read back.
+    reader->skipCurrentElement();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void ApplyUpdateState(KLX_DataBaseManager* db, const UpdateState& update) {
+  db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(update.updateFlag, AtomicDirSet, false);
+  const QString stick = StickControllerName();
+  db->KLX_DataBaseManagerUpdate_Set_Device_Name(stick);
+  db->KLX_DataBaseManagerUpdate_Set_Device_Name(kTC);
+  db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(update.tcFile, kTC, AtomicDirSet);
+  db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(update.stickFile, stick, AtomicDirSet);
+  db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(update.updateDate, AtomicDirSet);
+}
+}  // namespace
+
 int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path) {
   QFile file(path);
   if (!m_Db || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -128,10 +221,7 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
     return KLX_Error;
   }
 
-  int updateFlag = 0;
-  QString tcFile;
-  QString stickFile;
-  QString updateDate;
+  UpdateState update;
   while (reader.readNextStartElement()) {
     if (reader.name() != QLatin1String("VORNSTATE")) {
       KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
@@ -139,75 +229,12 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
       continue;
     }
     while (reader.readNextStartElement()) {
-      const QString name = reader.name().toString();
-      int value = 0;
-      if (name == QLatin1String("Modelname")) {
-        // An empty name is the state without a current model. A name is
-        // also the model file's name: it must not reach out of its folder.
-        const QString text = reader.readElementText();
-        if (text.isEmpty()) continue;
-        if (text.toUtf8().size() <= kMaxModelNameBytes && KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(text))
-          m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(text, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrModelName, QStringLiteral("Model name error"));
-      } else if (name == QLatin1String("ModelTyp")) {
-        bool ok = false;
-        const int v = reader.readElementText().toInt(&ok, 10);
-        if (ok && KLX_XMLModelBaseCheckUint8(v))
-          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(v, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrModelTyp, QStringLiteral("modeltyp error"));
-      } else if (name == QLatin1String("ModelFolder")) {
-        // Only a folder below the model area; otherwise the model's type
-        // folder is taken.
-        const QString text = reader.readElementText();
-        if (text.isEmpty() || !KLX_FileNameHandler().KLX_FileNameHandlerCheckModelFolder(0, text).isEmpty())
-          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(text, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("Model folder error"));
-      } else if (name == QLatin1String("ModelStoredInTC")) {
-        if (ToUint8(reader.readElementText(), &value))
-          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(!IsFenk() && value != 0, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrStoredInTC, QStringLiteral("model stored in TC flag bad value"));
-      } else if (name == QLatin1String("VersionMajor")) {
-        if (ToUint8(reader.readElementText(), &value))
-          m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(value, AtomicDirSet);
-        else
-          KLXErrorHandler.RegisterError(kErrVersion, QStringLiteral("update version major error"));
-      } else if (name == QLatin1String("VersionMinor")) {
-        if (ToUint8(reader.readElementText(), &value))
-          m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(value, AtomicDirSet);
-        else
-          KLXErrorHandler.RegisterError(kErrVersion, QStringLiteral("update version minor error"));
-      } else if (name == QLatin1String("UpdateFlag")) {
-        if (ToUint8(reader.readElementText(), &value))
-          updateFlag = value;
-        else
-          KLXErrorHandler.RegisterError(kErrUpdateFlag, QStringLiteral("update flag error"));
-      } else if (name == QLatin1String("TCFwApp")) {
-        tcFile = reader.readElementText();
-      } else if (name == QLatin1String("StickFwApp")) {
-        stickFile = reader.readElementText();
-      } else if (name == QLatin1String("UpdateDate")) {
-        updateDate = reader.readElementText();
-      } else if (name == QLatin1String("CurrentDate")) {
-        // Written for the reader of the file, not read back.
-        reader.skipCurrentElement();
-      } else {
-        KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
-        reader.skipCurrentElement();
-      }
+      if (ReadStateElement(m_Db, &reader, reader.name(), &update)) continue;
+      KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
+      reader.skipCurrentElement();
     }
   }
-
-  m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(updateFlag, AtomicDirSet, false);
-  const QString stick = StickControllerName();
-  m_Db->KLX_DataBaseManagerUpdate_Set_Device_Name(stick);
-  m_Db->KLX_DataBaseManagerUpdate_Set_Device_Name(kTC);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(tcFile, kTC, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(stickFile, stick, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(updateDate, AtomicDirSet);
+  ApplyUpdateState(m_Db, update);
   file.close();
   return KLX_Ok;
 }
