@@ -172,7 +172,7 @@ int KLX_XMLModel::KLX_XMLModelTransferTrimDataToDB() {
   }
   // A mask the file gave names the old numbers; one built from the flight
   // modes in use already names the new ones.
-  if (m_Data->record.given & (1u << KLX_XMLSections::TrimMaskField)) {
+  if (m_Data->record.given & (1u << KLX_TrimFile::Trim_SingleMask)) {
     const unsigned mask = m_Db->KLX_DataBaseManagerTrimGetSet_SingleMask(trim, 0u, AtomicDirGet);
     m_Db->KLX_DataBaseManagerTrimGetSet_SingleMask(trim, MoveBits(mask, moves), AtomicDirSet);
   }
