@@ -6,7 +6,7 @@
 
 #include "model/klx_ccontrol.h"
 #include "sim/csimcontrols.h"
-#include "units_rig.h"
+#include "tasks_units/tasks_units_fixture.h"
 
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
 
