@@ -56,12 +56,14 @@ int KLX_XMLProcessState::KLX_XMLProcessStateInitialize(KLX_DataBaseManager* db) 
 }
 
 int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path) {
-  KLX_XMLSafeFile file(path);
-  if (!m_Db || !file.Open()) {
-    KLXErrorHandler.RegisterError(kErrOpenWrite, QStringLiteral("Vornstate.xml file could not be open for writing"));
-    return KLX_Error;
-  }
-  KLX_XMLTextWriter writer;
+  const KLX_XMLSaveReports reports{"Vornstate.xml", kErrOpenWrite, kErrWriter, kErrFlush};
+  const int result =
+      KLX_XMLSaveDeviceFile(path, m_Db != nullptr, reports, [this](KLX_XMLTextWriter* w) { WriteState(*w); });
+  qDebug().noquote() << QStringLiteral("   ...vorn file saved? %1").arg(result == KLX_Ok ? "yes" : "no");
+  return result;
+}
+
+void KLX_XMLProcessState::WriteState(KLX_XMLTextWriter& writer) {
   writer.StartDeviceFile(QLatin1String("vornstate"));
   writer.StartElement(QLatin1String("VORNSTATE"));
 
@@ -96,19 +98,6 @@ int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path
   const QString updateDate = m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QString(), AtomicDirGet);
   if (!updateDate.isEmpty()) writer.TextElement(QLatin1String("UpdateDate"), updateDate);
   writer.TextElement(QLatin1String("CurrentDate"), QDateTime::currentDateTime().toString(Qt::TextDate));
-  writer.EndDocument();
-
-  int result = KLX_Ok;
-  if (!file.Write(writer.Data(), writer.Size())) {
-    KLXErrorHandler.RegisterError(kErrWriter, QStringLiteral("vorn writer has an error"));
-    result = KLX_Error;
-  } else if (!file.Commit()) {
-    // The old file stays; the save counts as failed.
-    KLXErrorHandler.RegisterError(kErrFlush, QStringLiteral("Vornstate.xml file buffer could not be flushed and isn't closed"));
-    result = KLX_Error;
-  }
-  qDebug().noquote() << QStringLiteral("   ...vorn file saved? %1").arg(result == KLX_Ok ? "yes" : "no");
-  return result;
 }
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class KLX_XMLTextWriter;
+
 class KLX_XMLSafeFile {
  public:
   explicit KLX_XMLSafeFile(const QString& path) : m_Path(path) {}
@@ -36,3 +38,19 @@ class KLX_XMLSafeFile {
   bool m_Cut = false;
   static inline Hook s_BeforeRename;
 };
+
+// How a settings file's save reports its failures: the file's name in the
+// texts and the code of each failure.
+struct KLX_XMLSaveReports {
+  const char* fileName;
+  unsigned openCode;   // no temporary file, or nothing to save from
+  unsigned writeCode;  // the text did not reach the temporary file whole
+  unsigned flushCode;  // flush, sync or rename failed: the old file stays
+};
+
+// Saves a device file whole: `build` writes its text after the preamble;
+// the text replaces the file through a temporary file. `ready` false (no
+// store to save from) fails like a file that cannot be opened. KLX_Ok or
+// KLX_Error, each failure reported.
+int KLX_XMLSaveDeviceFile(const QString& path, bool ready, const KLX_XMLSaveReports& reports,
+                          const std::function<void(KLX_XMLTextWriter*)>& build);

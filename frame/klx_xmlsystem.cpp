@@ -178,27 +178,13 @@ int KLX_XMLSystem::KLX_XMLSystemInitialize(KLX_DataBaseManager* db) {
 // ---- writing -----------------------------------------------------------------
 
 int KLX_XMLSystem::KLX_XMLSystemWriteSysFile(const QString& path) {
-  KLX_XMLSafeFile file(path);
-  if (!m_Db || !file.Open()) {
-    KLXErrorHandler.RegisterError(kErrOpenWrite, QStringLiteral("System.xml file could not be open for writing"));
-    return KLX_Error;
-  }
-  KLX_XMLTextWriter writer;
-  writer.StartDeviceFile(QLatin1String("systemfile"));
-  writer.StartElement(QLatin1String("SYSTEM"));
-  WriteSettings(&writer);
-  KLX_XMLSystemWriteTutorPupilModeSection(&writer);
-  writer.EndDocument();
-
-  int result = KLX_Ok;
-  if (!file.Write(writer.Data(), writer.Size())) {
-    KLXErrorHandler.RegisterError(kErrWriter, QStringLiteral("vorn writer has an error"));
-    result = KLX_Error;
-  } else if (!file.Commit()) {
-    // The old file stays; the save counts as failed.
-    KLXErrorHandler.RegisterError(kErrFlush, QStringLiteral("System.xml file buffer could not be flushed and isn't closed"));
-    result = KLX_Error;
-  }
+  const KLX_XMLSaveReports reports{"System.xml", kErrOpenWrite, kErrWriter, kErrFlush};
+  const int result = KLX_XMLSaveDeviceFile(path, m_Db != nullptr, reports, [this](KLX_XMLTextWriter* w) {
+    w->StartDeviceFile(QLatin1String("systemfile"));
+    w->StartElement(QLatin1String("SYSTEM"));
+    WriteSettings(w);
+    KLX_XMLSystemWriteTutorPupilModeSection(w);
+  });
   qDebug() << "   ...system file saved!";
   return result;
 }
