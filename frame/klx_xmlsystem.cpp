@@ -164,6 +164,15 @@ bool ReadUnsignedUpTo(QXmlStreamReader* reader, unsigned limit, unsigned code, c
 }
 
 constexpr unsigned kLastControlIndex = 175;
+
+// The "Index" of a "CONTROLS" or "USERMENU" entry: 0..175, else reported.
+bool ReadEntryIndex(QXmlStreamReader* reader, int* index) {
+  unsigned v = 0;
+  if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
+    return false;
+  *index = int(v);
+  return true;
+}
 }  // namespace
 
 int KLX_XMLSystem::KLX_XMLSystemInitialize(KLX_DataBaseManager* db) {
@@ -322,10 +331,7 @@ bool KLX_XMLSystem::ReadControls(QXmlStreamReader* reader) {
   while (reader->readNextStartElement()) {
     const QString name = reader->name().toString();
     if (name == QLatin1String("Index")) {
-      unsigned v = 0;
-      if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
-        return false;
-      index = int(v);
+      if (!ReadEntryIndex(reader, &index)) return false;
     } else if (name == QLatin1String("Control")) {
       unsigned v = 0;
       if (!ReadUnsignedUpTo(reader, 0xFFFF, kErrControl, "default value for System: Control", &v)) return false;
@@ -352,10 +358,7 @@ bool KLX_XMLSystem::ReadUserMenu(QXmlStreamReader* reader) {
   while (reader->readNextStartElement()) {
     const QString name = reader->name().toString();
     if (name == QLatin1String("Index")) {
-      unsigned v = 0;
-      if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
-        return false;
-      index = int(v);
+      if (!ReadEntryIndex(reader, &index)) return false;
     } else if (name == QLatin1String("Data")) {
       unsigned v = 0;
       if (!ReadUnsignedUpTo(reader, 0xFF, kErrControl, "default value for System: Control", &v)) return false;
