@@ -325,7 +325,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetTeleControlRawValue(int index) {
 int KLX_DataBaseManager::KLX_DataBaseManagerTeleControlDelete(int index) {
   if (!m_TeleControl || m_TeleControl->KLX_TeleControlDelete(index) != KLX_Ok) return KLX_Error;
   // The control's id stands nowhere in the model any more.
-  const int control = KLX_TeleControl::kFirstControlId + index;
+  const int control = KLX_ControlOfTelemetryControl(index);
   if (m_Function && m_Function->KLX_FunctionReplace_ControlAll(control, 0))
     for (int i = 0; i < KLX_DataBaseManagerGetMaxFunctions(); ++i) KLX_DataBaseManagerFunctionMarkFunction(i, true);
   if (m_Mixer && m_Mixer->KLX_MixerReplace_ControlAll(control, 0))

@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "frame/klx_controlids.h"
 #include "model/engine/kl_engine.h"
 #include "model/klx_recordstore.h"
 
@@ -26,10 +27,10 @@ class KLX_TeleControl : public QObject, public KLX_RecordArray<T_TelemetryContro
  public:
   // Control ids: the telemetry controls, and the virtual switches an output
   // control may name (0..3 are none and the fixed values).
-  static constexpr int kFirstControlId = 1536;
-  static constexpr int kFirstVirtualSwitchId = 1280;
-  static constexpr int kLastVirtualSwitchId = 1407;
-  static constexpr int kLastFixedOutput = 3;
+  static constexpr int kFirstControlId = KLX_CONTROL_TELE_FIRST;
+  static constexpr int kFirstVirtualSwitchId = KLX_CONTROL_VS_FIRST;
+  static constexpr int kLastVirtualSwitchId = KLX_CONTROL_VS_LAST;
+  static constexpr int kLastFixedOutput = CONTROLID_FIXSWITCH_OFF_GUI;
   // Element kind of the single-field updates and the unit payload's size.
   static constexpr int kElementKind = 76;
   static constexpr int kUnitSize = 21;

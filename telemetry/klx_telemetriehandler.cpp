@@ -33,7 +33,8 @@ enum OwnValue : int {
   kOwnLongitude = 12,
   kOwnLatitude = 14,
 };
-constexpr int kStickIds[4] = {256, 257, 496, 497};
+constexpr int kStickIds[4] = {CONTROLID_Stick_STA_GUI, CONTROLID_Stick_STB_GUI, CONTROLID_Stick_STC_GUI,
+                               CONTROLID_Stick_STD_GUI};
 
 // Mark texts by code; codes 3, 4 and 14 close the file.
 const char* const kMarkTexts[15] = {
