@@ -75,8 +75,8 @@
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForFlightmode(int n);
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForFlightmodeInv(int n);
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForTelemetryControl(int n);
-  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOn() { return 2; }
-  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOff() { return 3; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOn() { return CONTROLID_FIXSWITCH_ON_GUI; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOff() { return CONTROLID_FIXSWITCH_OFF_GUI; }
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControl(int id);
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControlPercent(int id);
   Q_INVOKABLE int KLX_DatabaseBaseCalcRealByPercent(int percent);
