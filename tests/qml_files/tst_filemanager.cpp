@@ -4,6 +4,7 @@
 // manager refuses with their messages, and the screen on both boards
 // (screenshots kept for a look).
 #include "qml_frame/qml_frame_fixture.h"
+#include "vorn_fixture.h"
 
 using namespace qmlframe;
 
@@ -11,16 +12,6 @@ namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
 const QString kService = QStringLiteral("qrc:/Frontend/QML/12.qml");
 const QString kFileManager = QStringLiteral("qrc:/Frontend/QML/FileManager.qml");
-
-bool Put(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-QByteArray Read(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 bool Tap(QmlFrame& f, const QString& name) {
   f.Settle();
@@ -56,6 +47,15 @@ QString Outcome(QmlFrame& f) {
 bool Question(QmlFrame& f, const QString& text) {
   return QTest::qWaitFor([&] { return f.Popup() && f.PopupText() == text; }, 10000);
 }
+// The ticked file copied again, its question answered with a button
+// (0 Overwrite, 1 Skip, 2 Abort); the run's message.
+QString CopyAnswering(QmlFrame& f, const QString& file, int button) {
+  if (!Touch(f, "source", file) || !Tap(f, "fileCopy") ||
+      !Question(f, "\"" + file + "\" exists already in the destination folder.") ||
+      !f.Item("progressBox")->isVisible() || !f.TapInPopup(QStringLiteral("popupButton_%1").arg(button)))
+    return QString();
+  return Outcome(f);
+}
 }  // namespace
 
 class TestFileManagerScreen : public QObject {
@@ -71,8 +71,8 @@ class TestFileManagerScreen : public QObject {
     QVERIFY(f.StartAtHome());
     const QString card = f.Board().Root() + "/Vorn";
     const QString stick = f.Board().Root() + "/media/usb1";
-    QVERIFY(Put(card + "/Model/Plane/Glider.xml", "glider"));
-    QVERIFY(Put(card + "/Model/Plane/Pictures/Glider.png", "picture"));
+    QVERIFY(WriteFile(card + "/Model/Plane/Glider.xml", "glider"));
+    QVERIFY(WriteFile(card + "/Model/Plane/Pictures/Glider.png", "picture"));
     QVERIFY(f.Board().SetUsbStickInserted(1, true));
     // As a user gets there: the service screen's file manager entry.
     f.Call("", "openScreen", {kService, QVariant()});
@@ -89,36 +89,22 @@ class TestFileManagerScreen : public QObject {
     QCOMPARE(f.Property("sourcePlace", "text").toString(), QString("From: SD card/Model/Plane"));
     QVERIFY(Tap(f, "fileCopy"));
     QCOMPARE(Outcome(f), QString("Copying complete"));
-    QCOMPARE(Read(stick + "/Glider.xml"), QByteArray("glider"));
-    QCOMPARE(Read(stick + "/Pictures/Glider.png"), QByteArray("picture"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider"));
+    QCOMPARE(ReadFile(stick + "/Pictures/Glider.png"), QByteArray("picture"));
     QCOMPARE(f.Property("fileManager", "tickedCount").toInt(), 0);
 
     // The same again: asked for each file; Skip, then Overwrite.
-    QVERIFY(Put(card + "/Model/Plane/Glider.xml", "glider 2"));
-    QVERIFY(Touch(f, "source", "Glider.xml"));
-    QVERIFY(Tap(f, "fileCopy"));
-    const QString exists = "\"Glider.xml\" exists already in the destination folder.";
-    QVERIFY(Question(f, exists));
-    QVERIFY(f.Item("progressBox")->isVisible());
-    QVERIFY(f.TapInPopup("popupButton_1"));
-    QCOMPARE(Outcome(f), QString("Copying complete. Files that existed already were skipped"));
-    QCOMPARE(Read(stick + "/Glider.xml"), QByteArray("glider"));
-    QVERIFY(Touch(f, "source", "Glider.xml"));
-    QVERIFY(Tap(f, "fileCopy"));
-    QVERIFY(Question(f, exists));
-    QVERIFY(f.TapInPopup("popupButton_0"));
-    QCOMPARE(Outcome(f), QString("Copying complete"));
-    QCOMPARE(Read(stick + "/Glider.xml"), QByteArray("glider 2"));
+    QVERIFY(WriteFile(card + "/Model/Plane/Glider.xml", "glider 2"));
+    QCOMPARE(CopyAnswering(f, "Glider.xml", 1), QString("Copying complete. Files that existed already were skipped"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider"));
+    QCOMPARE(CopyAnswering(f, "Glider.xml", 0), QString("Copying complete"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider 2"));
 
     // Abort at the question: nothing copied, and the screen goes on with a
     // fresh manager.
-    QVERIFY(Put(card + "/Model/Plane/Glider.xml", "glider 3"));
-    QVERIFY(Touch(f, "source", "Glider.xml"));
-    QVERIFY(Tap(f, "fileCopy"));
-    QVERIFY(Question(f, exists));
-    QVERIFY(f.TapInPopup("popupButton_2"));
-    QCOMPARE(Outcome(f), QString("Canceled by the user"));
-    QCOMPARE(Read(stick + "/Glider.xml"), QByteArray("glider 2"));
+    QVERIFY(WriteFile(card + "/Model/Plane/Glider.xml", "glider 3"));
+    QCOMPARE(CopyAnswering(f, "Glider.xml", 2), QString("Canceled by the user"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider 2"));
 
     // A folder into itself, and into the folder it comes from.
     QVERIFY(Walk(f, "source", {".."}));
@@ -147,7 +133,7 @@ class TestFileManagerScreen : public QObject {
     QVERIFY(!QFileInfo::exists(stick + "/Glider.xml"));
     QVERIFY(!QFileInfo::exists(stick + "/Pictures"));
     QCOMPARE(f.Property("fileManager", "srcEntries").toList().size(), 1);  // ".." alone
-    QCOMPARE(Read(card + "/Model/Plane/Glider.xml"), QByteArray("glider 3"));
+    QCOMPARE(ReadFile(card + "/Model/Plane/Glider.xml"), QByteArray("glider 3"));
   }
 
   void bothBoards_data() { BoardRows(); }
@@ -158,9 +144,9 @@ class TestFileManagerScreen : public QObject {
     QVERIFY(f.StartAtHome());
     const QString card = f.Board().Root() + "/Vorn";
     for (const char* name : {"Glider.xml", "Motor glider with a long name.xml", "Trainer.xml"})
-      QVERIFY(Put(card + "/Model/Plane/" + name, "model"));
+      QVERIFY(WriteFile(card + "/Model/Plane/" + name, "model"));
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
-    QVERIFY(Put(f.Board().Root() + "/media/usb0/Trainer.xml", "older"));
+    QVERIFY(WriteFile(f.Board().Root() + "/media/usb0/Trainer.xml", "older"));
     QVERIFY(QDir().mkpath(f.Board().Root() + "/media/usb0/Backup"));
     f.Call("", "openScreen", {kFileManager, QVariant()});
     QVERIFY(f.WaitShown(kFileManager));
@@ -181,7 +167,7 @@ class TestFileManagerScreen : public QObject {
     f.Settle();
     f.Grab("file-manager-" + tag + "-result.png");
     QVERIFY(f.TapInPopup("popupButton_0"));
-    QCOMPARE(Read(f.Board().Root() + "/media/usb0/Trainer.xml"), QByteArray("older"));
+    QCOMPARE(ReadFile(f.Board().Root() + "/media/usb0/Trainer.xml"), QByteArray("older"));
     // The progress of a run as the manager reports it, held for a look.
     QObject* screen = f.Named("fileManager");
     screen->setProperty("progressName", "Motor glider with a long name.xml");
@@ -192,7 +178,7 @@ class TestFileManagerScreen : public QObject {
     f.Settle();
     f.Grab("file-manager-" + tag + "-progress.png");
     screen->setProperty("running", "");
-    QCOMPARE(Read(f.Board().Root() + "/media/usb0/Glider.xml"), QByteArray("model"));
+    QCOMPARE(ReadFile(f.Board().Root() + "/media/usb0/Glider.xml"), QByteArray("model"));
   }
 };
 

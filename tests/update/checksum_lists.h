@@ -6,12 +6,11 @@
 // CR LF.
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include "vorn_fixture.h"
 
 struct ChecksumListSpec {
   QList<QPair<QString, QByteArray>> files;  // relative path, content
@@ -37,12 +36,7 @@ inline QByteArray ChecksumListText(const ChecksumListSpec& spec) {
 
 // Writes the files under `folder` and the list as `listName` beside them.
 inline bool WriteChecksumPackage(const QString& folder, const QString& listName, const ChecksumListSpec& spec) {
-  const auto put = [](const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-  };
   for (const auto& file : spec.files)
-    if (!put(folder + "/" + file.first, file.second)) return false;
-  return put(folder + "/" + listName, ChecksumListText(spec));
+    if (!WriteFile(folder + "/" + file.first, file.second)) return false;
+  return WriteFile(folder + "/" + listName, ChecksumListText(spec));
 }

@@ -8,7 +8,7 @@
 #include "frame/klx_filenamehandler.h"
 #include "update/cfilelist.h"
 #include "update/klx_md5.h"
-#include "vorn_testroot.h"
+#include "vorn_fixture.h"
 
 namespace {
 const QByteArray kDigestA = "0cc175b9c0f1b6a831c399e269772661";  // md5("a")
@@ -31,11 +31,6 @@ class RecordingList : public CFileList {
   }
 };
 
-bool Put(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 }  // namespace
 
 class ChecksumListsTest : public QObject {
@@ -44,7 +39,7 @@ class ChecksumListsTest : public QObject {
 
   QString List(const QByteArray& text) {
     const QString path = m_Dir.path() + "/list.txt";
-    return Put(path, text) ? path : QString();
+    return WriteFile(path, text) ? path : QString();
   }
 
  private slots:
@@ -116,8 +111,8 @@ class ChecksumListsTest : public QObject {
     QVERIFY(WriteChecksumPackage(folder, "VOICEDATAMD5.txt", spec));
     const QString list = folder + "/VOICEDATAMD5.txt";
     QByteArray text = ChecksumListText(spec);
-    if (damage == "change") QVERIFY(Put(folder + "/sub/voice.dat", "voicf"));
-    if (damage == "append") QVERIFY(Put(folder + "/sub/voice.dat", "voice\n"));
+    if (damage == "change") QVERIFY(WriteFile(folder + "/sub/voice.dat", "voicf"));
+    if (damage == "append") QVERIFY(WriteFile(folder + "/sub/voice.dat", "voice\n"));
     if (damage == "remove") QVERIFY(QFile::remove(folder + "/sub/voice.dat"));
     if (damage == "unreadable") {
       // Opens, and every read fails.
@@ -125,12 +120,12 @@ class ChecksumListsTest : public QObject {
       QVERIFY(QFile::link("/proc/self/mem", folder + "/sub/voice.dat"));
     }
     if (damage == "escape") {
-      QVERIFY(Put(root.Path() + "/Vorn/Update/Pkgs/outside.txt", "a"));
+      QVERIFY(WriteFile(root.Path() + "/Vorn/Update/Pkgs/outside.txt", "a"));
       text += kDigestA + "  ./../outside.txt\n";
     }
     if (damage == "uppercase") text.replace(Md5Hex("voice"), Md5Hex("voice").toUpper());
     if (damage == "self") text = kDigestA + "  ./VOICEDATAMD5.txt\n";
-    QVERIFY(Put(list, text));
+    QVERIFY(WriteFile(list, text));
     KLX_MD5 md5;
     QCOMPARE(KLX_UpdateCheckMD5Sum(md5, false, 0, "/Vorn/Update/Pkgs/voice", "VOICEDATAMD5.txt", onlyFile), passes);
   }

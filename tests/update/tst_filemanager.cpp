@@ -10,27 +10,18 @@
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "update/cdir.h"
 #include "update/cfilemanager.h"
-#include "vorn_testroot.h"
+#include "vorn_fixture.h"
 
 namespace {
 using FM = CFileManagerBase;
 
-bool Put(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-QByteArray Read(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 // Every file below a folder as "path=content", sorted.
 QStringList Tree(const QString& folder) {
   QStringList out;
   QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString path = it.next();
-    out << path.mid(folder.size() + 1) + "=" + QString::fromLatin1(Read(path));
+    out << path.mid(folder.size() + 1) + "=" + QString::fromLatin1(ReadFile(path));
   }
   out.sort();
   return out;
@@ -87,13 +78,13 @@ class FileManagerTest : public QObject {
     QTemporaryDir dir;
     const QString src = dir.path() + "/card/Model";
     const QString dst = dir.path() + "/usb0";
-    QVERIFY(Put(src + "/tree/empty.bin", ""));
-    QVERIFY(Put(src + "/tree/small.txt", Pattern(99)));
-    QVERIFY(Put(src + "/tree/edge.bin", Pattern(150)));
-    QVERIFY(Put(src + "/tree/big.bin", Pattern(5000)));
-    QVERIFY(Put(src + "/tree/.hidden", "hid"));
-    QVERIFY(Put(src + "/tree/deep/inner/x.dat", Pattern(2000)));
-    QVERIFY(Put(src + "/top.txt", "top"));
+    QVERIFY(WriteFile(src + "/tree/empty.bin", ""));
+    QVERIFY(WriteFile(src + "/tree/small.txt", Pattern(99)));
+    QVERIFY(WriteFile(src + "/tree/edge.bin", Pattern(150)));
+    QVERIFY(WriteFile(src + "/tree/big.bin", Pattern(5000)));
+    QVERIFY(WriteFile(src + "/tree/.hidden", "hid"));
+    QVERIFY(WriteFile(src + "/tree/deep/inner/x.dat", Pattern(2000)));
+    QVERIFY(WriteFile(src + "/top.txt", "top"));
     QVERIFY(QDir().mkpath(dst));
     CFileManager fm;
     Screen screen(fm);
@@ -102,7 +93,7 @@ class FileManagerTest : public QObject {
     QCOMPARE(screen.Result(), int(FM::Result_CopyComplete));
     QCOMPARE(Tree(dst + "/tree"), Tree(src + "/tree"));
     QCOMPARE(Tree(dst).size(), 7);
-    QCOMPARE(Read(dst + "/top.txt"), QByteArray("top"));
+    QCOMPARE(ReadFile(dst + "/top.txt"), QByteArray("top"));
     QCOMPARE(screen.ProgressOf("big.bin"), QStringList({"1/2 0", "1/2 20", "1/2 40", "1/2 61", "1/2 81", "1/2 100"}));
     QCOMPARE(screen.ProgressOf("edge.bin"), QStringList({"1/2 0", "1/2 100"}));
     QCOMPARE(screen.ProgressOf("small.txt"), QStringList({"1/2 0", "1/2 100"}));
@@ -153,10 +144,10 @@ class FileManagerTest : public QObject {
     QTemporaryDir dir;
     const QString src = dir.path() + "/src";
     const QString dst = dir.path() + "/dst";
-    for (const char* n : {"a", "b", "c"}) QVERIFY(Put(src + "/" + n + ".txt", QByteArray("new ") + n));
-    QVERIFY(Put(dst + "/a.txt", "old a"));
-    QVERIFY(Put(dst + "/b.txt", "old b"));
-    QVERIFY(Put(dst + "/a (0).txt", "older"));
+    for (const char* n : {"a", "b", "c"}) QVERIFY(WriteFile(src + "/" + n + ".txt", QByteArray("new ") + n));
+    QVERIFY(WriteFile(dst + "/a.txt", "old a"));
+    QVERIFY(WriteFile(dst + "/b.txt", "old b"));
+    QVERIFY(WriteFile(dst + "/a (0).txt", "older"));
     CFileManager fm;
     Screen screen(fm);
     for (int a : answers) screen.answers << FM::Behavior(a);
@@ -185,7 +176,7 @@ class FileManagerTest : public QObject {
     QFETCH(QString, destination);
     QFETCH(int, result);
     QTemporaryDir dir;
-    QVERIFY(Put(dir.path() + "/s/tree/sub/f.txt", "f"));
+    QVERIFY(WriteFile(dir.path() + "/s/tree/sub/f.txt", "f"));
     QVERIFY(QDir().mkpath(dir.path() + "/s/tree2"));
     const QStringList before = Tree(dir.path() + "/s");
     CFileManager fm;
@@ -202,12 +193,12 @@ class FileManagerTest : public QObject {
   void deletes() {
     QTemporaryDir dir;
     const QString d = dir.path() + "/d";
-    QVERIFY(Put(d + "/f.txt", "f"));
-    QVERIFY(Put(d + "/g/h/i.txt", "i"));
-    QVERIFY(Put(d + "/g/.j", "j"));
-    QVERIFY(Put(dir.path() + "/keep/k.txt", "k"));
+    QVERIFY(WriteFile(d + "/f.txt", "f"));
+    QVERIFY(WriteFile(d + "/g/h/i.txt", "i"));
+    QVERIFY(WriteFile(d + "/g/.j", "j"));
+    QVERIFY(WriteFile(dir.path() + "/keep/k.txt", "k"));
     QVERIFY(QFile::link(dir.path() + "/keep", d + "/link"));
-    QVERIFY(Put(d + "/last.txt", "l"));
+    QVERIFY(WriteFile(d + "/last.txt", "l"));
     CFileManager fm;
     Screen screen(fm);
     QVERIFY(Select(fm, d, {"f.txt", "g", "link"}));
@@ -216,7 +207,7 @@ class FileManagerTest : public QObject {
     QCOMPARE(screen.progress, QStringList({"f.txt 1/3 0", "g 2/3 0", "link 3/3 0"}));
     QCOMPARE(QDir(d).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"last.txt"});
     // What a link pointed to stays.
-    QCOMPARE(Read(dir.path() + "/keep/k.txt"), QByteArray("k"));
+    QCOMPARE(ReadFile(dir.path() + "/keep/k.txt"), QByteArray("k"));
     // A name that is gone ends the run there.
     QVERIFY(Select(fm, d, {"gone", "last.txt"}));
     QVERIFY(fm.beginDelete());
@@ -235,8 +226,8 @@ class FileManagerTest : public QObject {
     QTemporaryDir dir;
     const QString src = dir.path() + "/src";
     const QString dst = dir.path() + "/dst";
-    QVERIFY(Put(src + "/big.bin", Pattern(200 * 1024)));
-    QVERIFY(Put(src + "/next.bin", "next"));
+    QVERIFY(WriteFile(src + "/big.bin", Pattern(200 * 1024)));
+    QVERIFY(WriteFile(src + "/next.bin", "next"));
     QVERIFY(QDir().mkpath(dst));
     CFileManager fm;
     Screen screen(fm);
@@ -259,8 +250,8 @@ class FileManagerTest : public QObject {
   void callsWhileItWorks() {
     QTemporaryDir dir;
     const QString src = dir.path() + "/src";
-    QVERIFY(Put(src + "/a.txt", "a"));
-    QVERIFY(Put(dir.path() + "/dst/a.txt", "old"));
+    QVERIFY(WriteFile(src + "/a.txt", "a"));
+    QVERIFY(WriteFile(dir.path() + "/dst/a.txt", "old"));
     auto fm = std::make_unique<CFileManager>();
     Screen screen(*fm);
     QVERIFY(Select(*fm, src, {"a.txt"}));
@@ -278,7 +269,7 @@ class FileManagerTest : public QObject {
     freed.start();
     fm.reset();
     QVERIFY(freed.elapsed() < 2000);
-    QCOMPARE(Read(dir.path() + "/dst/a.txt"), QByteArray("old"));
+    QCOMPARE(ReadFile(dir.path() + "/dst/a.txt"), QByteArray("old"));
   }
 
   // The runtime read-outs' front: nothing without a manager, folders only
@@ -294,7 +285,7 @@ class FileManagerTest : public QObject {
              !runtime.FileManagerabort() && !runtime.FileManagerResume(FM::Behavior_Skip);
     };
     QVERIFY(refusedAll());
-    QVERIFY(Put(root.Path() + "/Vorn/Model/a.xml", "model"));
+    QVERIFY(WriteFile(root.Path() + "/Vorn/Model/a.xml", "model"));
     QVERIFY(QDir().mkpath(root.Path() + "/media/usb1"));
     QVERIFY(QDir().mkpath(root.Path() + "/etc"));
     QVERIFY(runtime.FileManagerCreate());
@@ -316,18 +307,18 @@ class FileManagerTest : public QObject {
     QCOMPARE(completes.takeFirst().at(0).toInt(), int(FM::Result_CopyComplete));
     QCOMPARE(progress.size(), 2);
     QCOMPARE(progress.at(1), QVariantList({"a.xml", 1, 1, 100}));
-    QCOMPARE(Read(root.Path() + "/media/usb1/a.xml"), QByteArray("model"));
+    QCOMPARE(ReadFile(root.Path() + "/media/usb1/a.xml"), QByteArray("model"));
     // Asked, answered through the front.
     QSignalSpy questions(&runtime, &KLX_RuntimeDatabaseManager::fileManagerUserDecisionRequired);
     QVERIFY(runtime.FileManagerSetSourceFolder("/media/usb1"));
     QVERIFY(runtime.FileManagerSelectSource("a.xml"));
-    QVERIFY(Put(root.Path() + "/Vorn/Model/a.xml", "changed"));
+    QVERIFY(WriteFile(root.Path() + "/Vorn/Model/a.xml", "changed"));
     QVERIFY(runtime.FileManagerBeginCopy("/Vorn/Model", FM::Behavior_AskTheUser));
     QVERIFY(questions.wait(5000));
     QCOMPARE(questions.at(0), QVariantList({"a.xml", int(FM::Conflict_FileExists)}));
     QVERIFY(runtime.FileManagerResume(FM::Behavior_Overwrite));
     QVERIFY(completes.wait(5000));
-    QCOMPARE(Read(root.Path() + "/Vorn/Model/a.xml"), QByteArray("model"));
+    QCOMPARE(ReadFile(root.Path() + "/Vorn/Model/a.xml"), QByteArray("model"));
     QVERIFY(runtime.FileManagerBeginDelete("/media/usb1", "a.xml"));
     QVERIFY(completes.wait(5000));
     QCOMPARE(completes.takeLast().at(0).toInt(), int(FM::Result_DelComplete));
@@ -365,7 +356,7 @@ class FileManagerTest : public QObject {
     QByteArray file = CSimFirmware::File(spec);
     if (damaged) file[file.size() - 1] = char(file.at(file.size() - 1) ^ 0x01);
     const QString folder = "/Vorn/Update/Receiver";
-    QVERIFY(Put(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(folder) + "/RX.klu", file));
+    QVERIFY(WriteFile(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(folder) + "/RX.klu", file));
     KLX_RuntimeDatabaseManager runtime;
     runtime.KLX_RuntimeDatabaseManagerFolderContentFiles(folder);
     QCOMPARE(runtime.KLX_RuntimeDatabaseManagerFolderGetFilesCount(), 1);

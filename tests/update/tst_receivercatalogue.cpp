@@ -6,14 +6,9 @@
 #include "frame/klx_board.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/creceivers.h"
-#include "vorn_testroot.h"
+#include "vorn_fixture.h"
 
 namespace {
-bool Put(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // "name|text|id|image" per entry.
 QStringList Rows(const QVector<CReceiverInfo>& entries) {
@@ -46,7 +41,7 @@ class ReceiverCatalogueTest : public QObject {
     QFETCH(QStringList, rows);
     VornTestRoot root;
     const QString path = root.Path() + "/list.txt";
-    QVERIFY(Put(path, "Vorn receivers 2024-03\n" + body));
+    QVERIFY(WriteFile(path, "Vorn receivers 2024-03\n" + body));
     CReceiversList list;
     QCOMPARE(list.LoadFrom(path, QByteArray()), !rows.isEmpty());
     rows.replaceInStrings("<pictures>", "file://" + root.Path() + "/Vorn/web/receivers");
@@ -58,7 +53,7 @@ class ReceiverCatalogueTest : public QObject {
   void headerDecidesAReload() {
     QTemporaryDir dir;
     const QString path = dir.path() + "/list.txt";
-    QVERIFY(Put(path, "v1\nA:a:a.png:1\nB:b::2\nA again:x::1\n"));
+    QVERIFY(WriteFile(path, "v1\nA:a:a.png:1\nB:b::2\nA again:x::1\n"));
     CReceiversList list;
     QVERIFY(list.LoadFrom(path, list.Header()));
     QVERIFY(!list.LoadFrom(path, list.Header()));
@@ -68,7 +63,7 @@ class ReceiverCatalogueTest : public QObject {
     QCOMPARE(list.GetInfo(3).id, 0);
     QVERIFY(list.GetInfo(3).name.isEmpty());
     // A newer header without a valid entry empties the list.
-    QVERIFY(Put(path, "v2\nbroken\n"));
+    QVERIFY(WriteFile(path, "v2\nbroken\n"));
     QVERIFY(!list.LoadFrom(path, list.Header()));
     QVERIFY(list.Entries().isEmpty());
     QCOMPARE(list.Header(), QByteArray("v2\n"));
@@ -85,7 +80,7 @@ class ReceiverCatalogueTest : public QObject {
     catalogue.Clear();
     catalogue.CreateList();
     QCOMPARE(catalogue.Count(), 0);
-    QVERIFY(Put(root.Path() + "/Vorn/web/receivers/list.txt", "h\nR6:r6:r6.jpg:6\nR8:r8::8\n"));
+    QVERIFY(WriteFile(root.Path() + "/Vorn/web/receivers/list.txt", "h\nR6:r6:r6.jpg:6\nR8:r8::8\n"));
     catalogue.CreateList();
     QCOMPARE(catalogue.Count(), 2);
     QCOMPARE(catalogue.At(1).id, 8);
