@@ -17,7 +17,8 @@ QString FileManagerPlace(const QString& folder) {
   const QString onCard = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder, QStringLiteral("/Vorn"));
   if (!onCard.isEmpty()) return onCard == card ? QString() : onCard;
   for (int n = 0; n < kSticks; ++n) {
-    const QString onStick = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder, QStringLiteral("/media/usb%1").arg(n));
+    const QString stick = QStringLiteral("/media/usb%1").arg(n);
+    const QString onStick = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder, stick);
     if (!onStick.isEmpty()) return onStick;
   }
   return QString();

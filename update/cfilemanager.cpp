@@ -343,7 +343,10 @@ CFileManagerBase::Result CFileManager::CopyFile(const QString& source, const QSt
     }
   }
   if (size == 0) emit sigProgress(name, StartCount(), index, 100);
-  if (!out.commit()) return replacing && out.error() == QFileDevice::RenameError ? Result_CanNotDelete : Result_WriteError;
+  if (!out.commit()) {
+    // The old file could not be replaced.
+    return replacing && out.error() == QFileDevice::RenameError ? Result_CanNotDelete : Result_WriteError;
+  }
   return Result_CopyComplete;
 }
 

@@ -163,7 +163,8 @@ class TestFileManagerScreen : public QObject {
     f.Settle();
     f.Grab("file-manager-" + tag + "-question.png");
     QVERIFY(f.TapInPopup("popupButton_1"));
-    QVERIFY(QTest::qWaitFor([&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, 10000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, 10000));
     f.Settle();
     f.Grab("file-manager-" + tag + "-result.png");
     QVERIFY(f.TapInPopup("popupButton_0"));

@@ -114,9 +114,12 @@ class FileManagerTest : public QObject {
     QTest::addColumn<QStringList>("after");
     const QStringList old{"a (0).txt=older", "a.txt=old a", "b.txt=old b", "c.txt=new c"};
     const QStringList fresh{"a (0).txt=older", "a.txt=new a", "b.txt=new b", "c.txt=new c"};
+    const QStringList renamed{"a (0).txt=older", "a (1).txt=new a", "a.txt=old a",
+                              "b (0).txt=new b", "b.txt=old b",      "c.txt=new c"};
     const int ask = FM::Behavior_AskTheUser;
-    QTest::newRow("skip each; the last file skipped") << ask << QList<int>{FM::Behavior_Skip, FM::Behavior_Skip}
-                                                      << QStringList{"a.txt 0", "b.txt 0"} << int(FM::Result_Skipped) << old;
+    QTest::newRow("skip each; the last file skipped")
+        << ask << QList<int>{FM::Behavior_Skip, FM::Behavior_Skip} << QStringList{"a.txt 0", "b.txt 0"}
+        << int(FM::Result_Skipped) << old;
     QTest::newRow("skip all, asked once") << ask << QList<int>{FM::Behavior_SkipAll} << QStringList{"a.txt 0"}
                                           << int(FM::Result_Skipped) << old;
     QTest::newRow("overwrite each") << ask << QList<int>{FM::Behavior_Overwrite, FM::Behavior_Overwrite}
@@ -126,10 +129,10 @@ class FileManagerTest : public QObject {
     QTest::newRow("rename each past a taken name")
         << ask << QList<int>{FM::Behavior_Rename, FM::Behavior_Rename} << QStringList{"a.txt 0", "b.txt 0"}
         << int(FM::Result_CopyComplete)
-        << QStringList{"a (0).txt=older", "a (1).txt=new a", "a.txt=old a", "b (0).txt=new b", "b.txt=old b", "c.txt=new c"};
+        << renamed;
     QTest::newRow("rename all given, never asked")
         << int(FM::Behavior_RenameAll) << QList<int>{} << QStringList{} << int(FM::Result_CopyComplete)
-        << QStringList{"a (0).txt=older", "a (1).txt=new a", "a.txt=old a", "b (0).txt=new b", "b.txt=old b", "c.txt=new c"};
+        << renamed;
     QTest::newRow("overwrite all given, never asked") << int(FM::Behavior_OverwriteAll) << QList<int>{} << QStringList{}
                                                       << int(FM::Result_CopyComplete) << fresh;
     QTest::newRow("abort at the first question") << ask << QList<int>{FM::Behavior_Abort} << QStringList{"a.txt 0"}
