@@ -15,6 +15,27 @@ int System(const QString& commandLine);
 // shell). Returns the exit code, or -1 when it could not be started.
 int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr);
 
+// A program with an argument list given at most `timeoutMs` to end (it is
+// ended then): its exit code, -1 when it could not be started or ran out of
+// time. Its standard output alone, as far as it came, in `standardOutput`.
+// On the desktop a network tool is recorded and answered by the simulated
+// interface (platform/klx_network.h).
+int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByteArray* standardOutput = nullptr);
+
+// A program with an argument list started in the background and not waited
+// for, as "program args &" in a shell. False when it could not be started.
+// On the desktop a network tool is recorded (with " &") and answered by the
+// simulated interface.
+bool StartDetached(const QString& program, const QStringList& args);
+
+// A fixed command line of the program run through the shell with a read
+// pipe, as popen(3) does, with `environment` ("NAME=value") added to the
+// shell's: answers the first line it prints (at most 127 characters, without
+// the newline), empty when it prints none. A command that starts something
+// in the background and prints its process id ("... & echo $!") returns at
+// once.
+QString ShellFirstLine(const QString& commandLine, const QStringList& environment = {});
+
 // Whether a command line or program changes the host (recorded, not run, on
 // the desktop build).
 bool ChangesHost(const QString& program);

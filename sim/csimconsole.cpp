@@ -4,6 +4,7 @@
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "sim/csimcontrols.h"
+#include "sim/csimwlan.h"
 
 #include <QFile>
 #include <QStringList>
@@ -52,6 +53,7 @@ QString CSimConsole::Help() {
   return QStringLiteral(
       "Keys (a key acts at once, no Enter needed):\n"
       "  Power button     p press   r release   h hold 6 s (the transmitter switches off)\n"
+      "  WLAN             W the network Airfield out of range / back (the link is lost / comes back)\n"
       "  Left stick       w / s up / down (ST-A)     a / d left / right (ST-B)\n"
       "  Right stick      i / k up / down (ST-C)     j / l left / right (ST-D)\n"
       "                   each press moves 10 %; space puts both sticks in the centre\n"
@@ -65,7 +67,9 @@ QString CSimConsole::Help() {
       "                   S silence (on/off)   L messages one byte short (on/off)\n"
       "                   X frames marked remote (on/off)   G long messages with a gap (on/off)\n"
       "                   O a header announcing 1001 bytes   B bus paced at 1 Mbit/s (on/off)\n"
-      "  Other            c counters   ? this help\n"
+      "  Sensors          battery (address 16) sinks, vario (17) follows the right stick up/down,\n"
+      "                   status (18) says Ready; n the vario stops answering (on/off)\n"
+      "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
 
@@ -90,6 +94,18 @@ void CSimConsole::Key(char key) {
         m_Print("power button released");
       });
       break;
+    case 'W': {
+      const CSimWlan wlan(m_Board.Root());
+      bool inRange = true;
+      for (const CSimWlan::Network& n : wlan.Networks())
+        if (n.ssid == CSimWlan::Joinable().ssid) inRange = n.inRange;
+      if (!wlan.SetInRange(CSimWlan::Joinable().ssid, !inRange)) {
+        m_Print(QStringLiteral("WLAN: there is no network %1 here").arg(CSimWlan::Joinable().ssid));
+        break;
+      }
+      m_Print(wlan.Summary() + QStringLiteral("\n") + wlan.StateSummary());
+      break;
+    }
     case 'w': MoveStick(CSimControls::kStickA, 1); break;
     case 's': MoveStick(CSimControls::kStickA, -1); break;
     case 'd': MoveStick(CSimControls::kStickB, 1); break;
@@ -134,6 +150,15 @@ void CSimConsole::Key(char key) {
       m_Controllers.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
       m_Print("a header announcing 1001 bytes sent");
       break;
+    case 'n': {
+      CSimSensors& sensors = m_Controllers.Sensors();
+      const bool silent = !sensors.Silent(CSimSensors::kVarioAddress);
+      sensors.SetSilent(CSimSensors::kVarioAddress, silent);
+      m_Print(QStringLiteral("vario sensor (address %1) %2")
+                  .arg(CSimSensors::kVarioAddress)
+                  .arg(silent ? "silent: reported as not answering" : "answers again"));
+      break;
+    }
     case 'c': ShowCounters(); break;
     case '?': m_Print(Help()); break;
     case 'q': Quit(); break;
@@ -210,6 +235,7 @@ void CSimConsole::ShowCounters() {
   m_Print(QStringLiteral("transceiver: %1; binding configuration %2")
               .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
               .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none")));
+  m_Print(m_Controllers.UpdatePeers().Summary());
 }
 
 void CSimConsole::Quit() {

@@ -12,7 +12,7 @@
 #include <sys/resource.h>
 
 #include "frame/klx_xmlsafefile.h"
-#include "modelfile_fixture.h"
+#include "modelfile/modelfile_fixture.h"
 #include "vorn_powercut.h"
 
 namespace {

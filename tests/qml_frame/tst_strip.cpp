@@ -1,7 +1,7 @@
 // The status strip's values: the two packs with their bars and low flags,
 // the reception levels, the clock in both modes, the flight mode, WLAN, GPS
 // and the task indicator, and what its sliders write.
-#include "qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 
 using namespace qmlframe;
 
@@ -11,7 +11,7 @@ QGuiTouchHandlerApplication* g_app = nullptr;
 void SetOwnSensor(KLX_DataBaseManager& db, int value, int slave) {
   KLX_Telemetrie* telemetry = db.KLX_DataBaseManagerGetTelemetrieObject();
   telemetry->KLX_TelemetrieLock();
-  telemetry->KLX_TelemetrieGetSet_SlaveValue(4, slave, value, AtomicDirSet);
+  telemetry->KLX_TelemetrieGetSet_Slave_SlaveValue(4, slave, value, AtomicDirSet);
   telemetry->KLX_TelemetrieUnlock();
 }
 }  // namespace
