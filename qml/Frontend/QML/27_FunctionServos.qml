@@ -139,18 +139,10 @@ Item {
         }
     }
 
-    Text {
+    ScreenHeading {
         id: heading
-        x: 8
-        width: parent.width - 16
         height: 22
         text: servosScreen.functionLabel
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     ListView {
@@ -188,30 +180,16 @@ Item {
     }
 
     // The bar of a held servo number.
-    Rectangle {
+    HeldRowBar {
         objectName: "servoBar"
         visible: servosScreen.heldServo >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "deleteServo"
-                width: 120
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: servosScreen.askDelete()
-            }
-            GeneralPurposeButton {
-                objectName: "servoBarClose"
-                width: 80
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: servosScreen.heldServo = -1
-            }
+        closeName: "servoBarClose"
+        onClosed: servosScreen.heldServo = -1
+        GeneralPurposeButton {
+            objectName: "deleteServo"
+            width: 120
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: servosScreen.askDelete()
         }
     }
 

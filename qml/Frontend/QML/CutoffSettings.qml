@@ -155,30 +155,16 @@ Item {
         onClicked: cutoffScreen.openChooser()
     }
 
-    Rectangle {
+    HeldRowBar {
         objectName: "cutoffBar"
         visible: cutoffScreen.heldRow >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "deleteCutoff"
-                width: 220
-                gp_text: qsTr("Delete Servo Cut-off") + Language.emptyString
-                onClicked: cutoffScreen.askDelete()
-            }
-            GeneralPurposeButton {
-                objectName: "cutoffBarClose"
-                width: 80
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: cutoffScreen.heldRow = -1
-            }
+        closeName: "cutoffBarClose"
+        onClosed: cutoffScreen.heldRow = -1
+        GeneralPurposeButton {
+            objectName: "deleteCutoff"
+            width: 220
+            gp_text: qsTr("Delete Servo Cut-off") + Language.emptyString
+            onClicked: cutoffScreen.askDelete()
         }
     }
 
