@@ -13,7 +13,6 @@ Item {
     property string functionLabel: ""
     property var rows: []            // [{ servo, mixer }]
     property int heldServo: -1
-    property int nameServo: -1
     property var toCreate: []        // servos still to be created, in order
     property int creating: -1
     property bool addLock: false
@@ -78,21 +77,9 @@ Item {
 
     // ---- name and delete ----
     function editName(servo) {
-        nameServo = servo
-        keyboard.preLoadText = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameServo < 0 || text === Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
-            errorHandler.processError("nameDuplicate")
-        rebuild()
+        keyboard.edit(Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
+        })
     }
     function askDelete() {
         var servo = heldServo
@@ -222,13 +209,10 @@ Item {
         onCancelled: servosScreen.closeChooser()
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            servosScreen.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: servosScreen.rebuild()
     }
 
     Component.onCompleted: {

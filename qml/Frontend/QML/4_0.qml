@@ -14,7 +14,6 @@ Item {
     property bool rediv: false
     property int heldRow: -1          // the row of the options bar, -1 none
     property int failSafeRow: -1      // the row of the fail-safe bar, -1 none
-    property int nameRow: -1          // the row whose name the keyboard edits
     property int pendingAction: 0     // 0 none, 1 new element, 2 delete element
     property int pendingDatum: -1
     property bool addLock: false
@@ -111,24 +110,10 @@ Item {
 
     // ---- name ----
     function editName(row) {
-        nameRow = row
-        keyboard.preLoadText = Database.KLX_DataBaseManagerFunctionGetSet_Name(rows[row], "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameRow < 0 || nameRow >= rows.length)
-            return
-        var f = rows[nameRow]
-        if (text === Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet) === "")
-            errorHandler.processError("nameDuplicate")
-        revision++
+        var f = rows[row]
+        keyboard.edit(Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet)
+        })
     }
 
     // ---- options bar: order and delete ----
@@ -384,13 +369,10 @@ Item {
         }
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            overview.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: overview.revision++
     }
 
     Component.onCompleted: {
