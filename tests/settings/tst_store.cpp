@@ -44,16 +44,17 @@ class TestSettingsStore : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(55, AtomicDirSet), 55);
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(0, AtomicDirSet, true, 12), 55 + 12 * 256);
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(130, AtomicDirSet), 100 + 12 * 256);
-    QCOMPARE(audio->KeptVolume(2), 100 + 12 * 256);
+    QCOMPARE(audio->KLX_AudioHandlerGetVolume(Volume_TimerBeeps), 100);
     QVERIFY(db.KLX_DataBaseManagerGetSystemModifyFlag());
     db.KLX_DataBaseManagerSetSystemModifyFlag(false);
     // A read tells the audio handler nothing and marks nothing.
+    audio->KLX_AudioHandlerKeepTrimClickVolume(30);
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims(0, AtomicDirGet), 100);
-    QCOMPARE(audio->KeptVolume(0), -1);
+    QCOMPARE(audio->KLX_AudioHandlerGetVolume(Volume_TrimClicks), 30);
     QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
     QCOMPARE(db.get_Timer_Control_ID(), 12);
     QCOMPARE(db.SystemPropertiesGetSet_VolumeMaster(40, AtomicDirSet, false), 40);
-    QCOMPARE(audio->KeptVolume(5), 40);
+    QCOMPARE(audio->KLX_AudioHandlerGetVolume(Volume_Master), 40);
     QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
     QSignalSpy masterControl(&db, SIGNAL(masterVolumeControlChanged(int)));
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(70000, AtomicDirSet), 65535);

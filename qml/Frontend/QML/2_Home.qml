@@ -324,9 +324,19 @@ Item {
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
         text: qsTr("Model: ") + Language.emptyString + " " + home.modelName + home.modelSuffix
-        color: rootwindow.textColour
+        color: leadsToModels ? "#2f7fd8" : rootwindow.textColour
         font.family: rootwindow.fontFamily
         font.pixelSize: 13
+        // Without a model (and no load under way) the line leads to the
+        // model menu, above the page's swipe area.
+        readonly property bool leadsToModels: home.modelNotValid && !loadingBox.visible
+        font.underline: leadsToModels
+        z: leadsToModels ? 1 : 0
+        MouseArea {
+            anchors.fill: parent
+            enabled: parent.leadsToModels
+            onClicked: rootwindow.openScreen(rootwindow.modelMenuUrl)
+        }
     }
     Text {
         objectName: "pageLabel"
