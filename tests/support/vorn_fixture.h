@@ -22,11 +22,8 @@
 //   fx.Controllers().SetSticks(...);
 //   QVERIFY(fx.clock.KLX_ManualClockRun(500, 2));
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QList>
 #include <QString>
-#include <QThread>
 
 #include <initializer_list>
 #include <memory>
@@ -98,22 +95,6 @@ class VornFixture {
   std::unique_ptr<CSimControllers> m_Controllers;
   bool m_OnBus = false;
 };
-
-// Waits until `done` holds, at most `ms` of real time, handling the test
-// thread's events meanwhile. It looks again every tenth of a millisecond:
-// QTest::qWaitFor sleeps 10 ms between looks, which a case that waits for a
-// round trip on every step of its clock pays hundreds of times.
-template <typename Done>
-bool VornWaitFor(Done done, int ms = 3000) {
-  QElapsedTimer waited;
-  waited.start();
-  while (!done()) {
-    if (waited.elapsed() > ms) return done();
-    QCoreApplication::processEvents();
-    QThread::usleep(100);
-  }
-  return true;
-}
 
 // Files of a test: read whole (empty when missing), written whole with the
 // folders they need.

@@ -118,7 +118,7 @@ struct TaskRig : LinkRig {
     const int before = sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH);
     return protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION) ==
                KLX_Ok &&
-           VornWaitFor([&] { return sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before; }, 3000);
+           QTest::qWaitFor([&] { return sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before; }, 3000);
   }
   // The requests of the synchronisation that reached the controllers.
   QList<int> SyncRequests() {

@@ -93,7 +93,7 @@ struct LoadRig : TaskRig {
   bool Loaded() {
     if (!SaveModel("Glider")) return false;
     QueueLoad("Glider");
-    if (!VornWaitFor([&] { return sim.TransceiverController().Seen().loadsEnded > 0; }, 5000) || !Idle())
+    if (!QTest::qWaitFor([&] { return sim.TransceiverController().Seen().loadsEnded > 0; }, 5000) || !Idle())
       return false;
     // The binding step after the load asks the controller's binding state
     // without waiting for the answer, which would reach the next task a case
@@ -103,7 +103,7 @@ struct LoadRig : TaskRig {
       return sim.Sent(CSimControllers::Transceiver, SimTransceiverBindConfig) >=
              sim.Received(SimBindStateRequest) + sim.Received(SimBindNewRequest);
     };
-    return VornWaitFor(answered, 5000) && Flushed();
+    return QTest::qWaitFor(answered, 5000) && Flushed();
   }
   // The clock moved by each step in turn, each after the program's messages
   // so far have reached the controllers.
@@ -114,7 +114,7 @@ struct LoadRig : TaskRig {
   }
   // The engine has nothing left to do.
   bool Idle() {
-    return VornWaitFor(
+    return QTest::qWaitFor(
         [&] {
           return Vorn().KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0 &&
                  Vorn().KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
