@@ -70,21 +70,18 @@
   Q_INVOKABLE int KLX_DataBaseManagerGet_ScreenBrightnessLimit(bool max) const { return max ? 100 : 1; }
 
   // ---- Volumes: the store's packed value goes on to the audio handler -------------
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims(int percent, int dir,
-                                                                                    bool modify = true,
-                                                                                    int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry(int percent, int dir,
-                                                                                     bool modify = true,
-                                                                                     int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(int percent, int dir,
-                                                                                 bool modify = true,
-                                                                                 int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario(int percent, int dir,
-                                                                                 bool modify = true,
-                                                                                 int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(int percent, int dir, bool modify = true,
-                                                                              int control = 65535);
-  Q_INVOKABLE int SystemPropertiesGetSet_VolumeMaster(int percent, int dir, bool modify = true, int control = 65535);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int SystemPropertiesGetSet_VolumeMaster(int percent, int dir, bool modify = true,
+                                                      int control = CONTROLID_Invalid_GUI);
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(int control, int dir,
                                                                                   bool modify = true);
   // The volumes that follow a control take its position (every 150 ms while

@@ -301,10 +301,10 @@ Item {
         repeat: true
         running: !rootwindow.shutdown
         onTriggered: {
-            trimB.value = Database.KLX_DataBaseManagerTrimGetValue(513)
-            trimD.value = Database.KLX_DataBaseManagerTrimGetValue(753)
-            trimA.value = Database.KLX_DataBaseManagerTrimGetValue(512)
-            trimC.value = Database.KLX_DataBaseManagerTrimGetValue(752)
+            trimB.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
+            trimD.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
+            trimA.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
+            trimC.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
             home.trimTicks += 1
             if (home.trimTicks >= 60) {
                 home.trimTicks = 0
