@@ -109,6 +109,7 @@ void KLX_BackboneReceiver::run() {
   }
   qDebug("  ->   starting KLX_BackboneReceiver thread");
   m_Running = true;
+  KLX_ThreadControl::Entered();
   while (m_Running) {
     if (!KLX_Platform::CanWaitReadable(m_Socket, kReadWaitMs)) continue;
     const ssize_t count = KLX_Platform::CanRead(m_Socket, &m_Frame);

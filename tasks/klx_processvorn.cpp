@@ -193,6 +193,7 @@ void KLX_ProcessVorn::run() {
     return;
   }
   qInfo("  ->   starting KLX_ProcessVorn thread");
+  KLX_ThreadControl::Entered();
   while (m_Running) {
     Log("pause");
     {

@@ -11,7 +11,6 @@ Item {
     objectName: "servoOverview"
     property var rows: []            // [{ servo, mixer, func, first }]
     property bool addLock: false
-    property int nameServo: -1
     property int pendingServo: -1
     property int pendingFunction: -1
     property var selectedItem: null
@@ -58,21 +57,9 @@ Item {
     }
 
     function editName(servo) {
-        nameServo = servo
-        keyboard.preLoadText = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameServo < 0 || text === Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
-            errorHandler.processError("nameDuplicate")
-        rebuild()
+        keyboard.edit(Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
+        })
     }
     function select(rowItem) {
         if (selectedItem && selectedItem !== rowItem)
@@ -92,25 +79,14 @@ Item {
         onFinished: servoOverview.addLock = false
     }
 
-    Row {
+    ListHeading {
         id: heads
-        x: 5
         y: 2
-        spacing: 4
+        small: true
         readonly property int cell: (list.width - 6 - 5 * 4) / 6
-        Repeater {
-            model: [qsTr("Limit") + Language.emptyString, qsTr("Way") + Language.emptyString, qsTr("Center") + Language.emptyString,
-                    qsTr("Way") + Language.emptyString, qsTr("Limit") + Language.emptyString, qsTr("Direct.") + Language.emptyString]
-            Text {
-                width: heads.cell
-                height: 18
-                text: modelData
-                color: rootwindow.textColour
-                font.family: rootwindow.fontFamily
-                font.pixelSize: 12
-                horizontalAlignment: Text.AlignHCenter
-            }
-        }
+        widths: [cell, cell, cell, cell, cell, cell]
+        titles: [qsTr("Limit") + Language.emptyString, qsTr("Way") + Language.emptyString, qsTr("Center") + Language.emptyString,
+                 qsTr("Way") + Language.emptyString, qsTr("Limit") + Language.emptyString, qsTr("Direct.") + Language.emptyString]
     }
 
     ListView {
@@ -179,13 +155,10 @@ Item {
         onCancelled: servoOverview.release()
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            servoOverview.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: servoOverview.rebuild()
     }
 
     Component.onCompleted: {

@@ -13,7 +13,6 @@ Item {
     property string functionLabel: ""
     property var rows: []            // [{ servo, mixer }]
     property int heldServo: -1
-    property int nameServo: -1
     property var toCreate: []        // servos still to be created, in order
     property int creating: -1
     property bool addLock: false
@@ -78,21 +77,9 @@ Item {
 
     // ---- name and delete ----
     function editName(servo) {
-        nameServo = servo
-        keyboard.preLoadText = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameServo < 0 || text === Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
-            errorHandler.processError("nameDuplicate")
-        rebuild()
+        keyboard.edit(Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
+        })
     }
     function askDelete() {
         var servo = heldServo
@@ -139,18 +126,10 @@ Item {
         }
     }
 
-    Text {
+    ScreenHeading {
         id: heading
-        x: 8
-        width: parent.width - 16
         height: 22
         text: servosScreen.functionLabel
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     ListView {
@@ -188,30 +167,16 @@ Item {
     }
 
     // The bar of a held servo number.
-    Rectangle {
+    HeldRowBar {
         objectName: "servoBar"
         visible: servosScreen.heldServo >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "deleteServo"
-                width: 120
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: servosScreen.askDelete()
-            }
-            GeneralPurposeButton {
-                objectName: "servoBarClose"
-                width: 80
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: servosScreen.heldServo = -1
-            }
+        closeName: "servoBarClose"
+        onClosed: servosScreen.heldServo = -1
+        GeneralPurposeButton {
+            objectName: "deleteServo"
+            width: 120
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: servosScreen.askDelete()
         }
     }
 
@@ -244,13 +209,10 @@ Item {
         onCancelled: servosScreen.closeChooser()
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            servosScreen.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: servosScreen.rebuild()
     }
 
     Component.onCompleted: {

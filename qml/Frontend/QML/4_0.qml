@@ -14,7 +14,6 @@ Item {
     property bool rediv: false
     property int heldRow: -1          // the row of the options bar, -1 none
     property int failSafeRow: -1      // the row of the fail-safe bar, -1 none
-    property int nameRow: -1          // the row whose name the keyboard edits
     property int pendingAction: 0     // 0 none, 1 new element, 2 delete element
     property int pendingDatum: -1
     property bool addLock: false
@@ -111,24 +110,10 @@ Item {
 
     // ---- name ----
     function editName(row) {
-        nameRow = row
-        keyboard.preLoadText = Database.KLX_DataBaseManagerFunctionGetSet_Name(rows[row], "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameRow < 0 || nameRow >= rows.length)
-            return
-        var f = rows[nameRow]
-        if (text === Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet) === "")
-            errorHandler.processError("nameDuplicate")
-        revision++
+        var f = rows[row]
+        keyboard.edit(Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), function(text) {
+            return Database.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet)
+        })
     }
 
     // ---- options bar: order and delete ----
@@ -325,95 +310,69 @@ Item {
     }
 
     // The options bar of a held row.
-    Rectangle {
+    HeldRowBar {
         objectName: "optionsBar"
         visible: overview.heldRow >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 8
-            GeneralPurposeButton { objectName: "moveUp"; width: 70; gp_text: "\u25B2"; onClicked: overview.move(-1) }
-            GeneralPurposeButton { objectName: "moveDown"; width: 70; gp_text: "\u25BC"; onClicked: overview.move(1) }
-            GeneralPurposeButton {
-                objectName: "deleteFunction"
-                width: 110
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: overview.askDelete()
-            }
-            GeneralPurposeButton {
-                objectName: "optionsOk"
-                width: 70
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: overview.heldRow = -1
-            }
+        spacing: 8
+        closeName: "optionsOk"
+        closeWidth: 70
+        onClosed: overview.heldRow = -1
+        GeneralPurposeButton { objectName: "moveUp"; width: 70; gp_text: "\u25B2"; onClicked: overview.move(-1) }
+        GeneralPurposeButton { objectName: "moveDown"; width: 70; gp_text: "\u25BC"; onClicked: overview.move(1) }
+        GeneralPurposeButton {
+            objectName: "deleteFunction"
+            width: 110
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: overview.askDelete()
         }
     }
 
     // The fail-safe bar of a row.
-    Rectangle {
+    HeldRowBar {
+        id: failSafeBar
         objectName: "failSafeBar"
         visible: overview.failSafeRow >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
+        spacing: 6
+        closeName: "failSafeClose"
+        closeWidth: 60
+        onClosed: overview.failSafeRow = -1
         readonly property int mode: (overview.revision, overview.failSafeRow >= 0 && overview.failSafeRow < overview.rows.length
                                      ? overview.failSafeMode(overview.rows[overview.failSafeRow]) : -1)
-        Row {
-            anchors.centerIn: parent
-            spacing: 6
-            GeneralPurposeButton {
-                objectName: "failSafeOff"
-                width: 80
-                gp_text: qsTr("Off") + Language.emptyString
-                state: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Off_Gui ? "active" : ""
-                onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Off_Gui)
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeHold"
-                width: 80
-                visible: !overview.rediv
-                gp_text: qsTr("Hold") + Language.emptyString
-                state: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Hold_Gui ? "active" : ""
-                onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Hold_Gui)
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeValue"
-                width: 90
-                gp_text: overview.rediv ? qsTr("FS all") + Language.emptyString : qsTr("Failsafe") + Language.emptyString
-                state: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Value_Gui ? "active" : ""
-                onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Value_Gui)
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeTeach"
-                width: 80
-                visible: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Value_Gui
-                gp_text: qsTr("Teach") + Language.emptyString
-                onClicked: overview.teach()
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeClose"
-                width: 60
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: overview.failSafeRow = -1
-            }
+        GeneralPurposeButton {
+            objectName: "failSafeOff"
+            width: 80
+            gp_text: qsTr("Off") + Language.emptyString
+            state: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Off_Gui ? "active" : ""
+            onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Off_Gui)
+        }
+        GeneralPurposeButton {
+            objectName: "failSafeHold"
+            width: 80
+            visible: !overview.rediv
+            gp_text: qsTr("Hold") + Language.emptyString
+            state: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Hold_Gui ? "active" : ""
+            onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Hold_Gui)
+        }
+        GeneralPurposeButton {
+            objectName: "failSafeValue"
+            width: 90
+            gp_text: overview.rediv ? qsTr("FS all") + Language.emptyString : qsTr("Failsafe") + Language.emptyString
+            state: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Value_Gui ? "active" : ""
+            onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Value_Gui)
+        }
+        GeneralPurposeButton {
+            objectName: "failSafeTeach"
+            width: 80
+            visible: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Value_Gui
+            gp_text: qsTr("Teach") + Language.emptyString
+            onClicked: overview.teach()
         }
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            overview.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: overview.revision++
     }
 
     Component.onCompleted: {

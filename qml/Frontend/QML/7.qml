@@ -33,18 +33,11 @@ Item {
         rows = list
     }
 
-    Text {
+    ScreenHeading {
         id: heading
         objectName: "monitorHeading"
-        x: 8
-        width: parent.width - 16
-        height: 24
         text: qsTr("Flight Mode: Normal") + Language.emptyString
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideNone
     }
 
     ListView {

@@ -197,30 +197,12 @@ Rectangle {
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 1
-                Repeater {
-                    model: 11
-                    KeyboardKey {
-                        objectName: "key_" + (index + 1)
-                        face: keyboard.faces[index]
-                        label: keyboard.shown(face)
-                        enabled: keyboard.keyEnabled(face)
-                        onTyped: keyboard.typeFace(face)
-                    }
-                }
+                CharacterKeys { owner: keyboard; first: 0; model: 11 }
             }
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 1
-                Repeater {
-                    model: 11
-                    KeyboardKey {
-                        objectName: "key_" + (index + 12)
-                        face: keyboard.faces[index + 11]
-                        label: keyboard.shown(face)
-                        enabled: keyboard.keyEnabled(face)
-                        onTyped: keyboard.typeFace(face)
-                    }
-                }
+                CharacterKeys { owner: keyboard; first: 11; model: 11 }
             }
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -235,16 +217,7 @@ Rectangle {
                     onTyped: keyboard.touchShift()
                     onHeld: keyboard.holdShift()
                 }
-                Repeater {
-                    model: 7
-                    KeyboardKey {
-                        objectName: "key_" + (index + 23)
-                        face: keyboard.faces[index + 22]
-                        label: keyboard.shown(face)
-                        enabled: keyboard.keyEnabled(face)
-                        onTyped: keyboard.typeFace(face)
-                    }
-                }
+                CharacterKeys { owner: keyboard; first: 22; model: 7 }
                 KeyboardKey {
                     objectName: "key_backspace"
                     width: 64
