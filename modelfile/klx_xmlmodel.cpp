@@ -554,6 +554,7 @@ int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
       return KLX_Error;
     }
     result = transferred;
+    if (m_SectionHook) m_SectionHook(section->element);
   }
   return result;
 }

@@ -156,6 +156,12 @@ void CSimControllers::Detach() {
   m_Delayed.clear();
 }
 
+namespace {
+// The reader thread sends the answers it makes itself, at once, as a
+// controller answers as soon as the request has crossed the bus.
+thread_local bool t_ReaderSends = false;
+}  // namespace
+
 void CSimControllers::ReaderLoop(int fd) {
   unsigned char buf[64];
   while (!m_Stop) {
@@ -175,7 +181,7 @@ void CSimControllers::ReaderLoop(int fd) {
     }
     std::memcpy(&frame, buf, sizeof(frame));
     ++m_FramesReceived;
-    const qint64 onBus = ReserveBus(frame);
+    const qint64 onBus = ReserveBus(frame, true);
     CSimMessage message;
     bool complete;
     {
@@ -191,7 +197,10 @@ void CSimControllers::ReaderLoop(int fd) {
     if (complete) {
       // A message is whole once its last frame has crossed the bus.
       if (onBus > 0) WaitUntilUs(onBus);
+      t_ReaderSends = true;
       Handle(message);
+      t_ReaderSends = false;
+      FlushOut(fd);
     }
   }
 }
@@ -200,7 +209,6 @@ void CSimControllers::WriterLoop(int fd) {
   while (true) {
     const qint64 at = Clock().KLX_ClockNowMs();
     const qint64 next = qMin(StreamDue(at), AnswersDue(at));
-    std::deque<CSimFrame> out;
     {
       QMutexLocker lock(&m_Mutex);
       if (m_Stop) return;
@@ -209,13 +217,22 @@ void CSimControllers::WriterLoop(int fd) {
         if (next > now) Clock().KLX_ClockWait(m_Wake, m_Mutex, static_cast<unsigned long>(next - now));
         if (m_Stop) return;
       }
-      out.swap(m_Out);
     }
-    for (const CSimFrame& f : out) {
-      const qint64 onBus = ReserveBus(f);
-      if (onBus > 0) WaitUntilUs(onBus);
-      if (::send(fd, &f, sizeof(f), MSG_NOSIGNAL) != sizeof(f) && errno != EINTR) break;
-    }
+    FlushOut(fd);
+  }
+}
+
+void CSimControllers::FlushOut(int fd) {
+  QMutexLocker writing(&m_WriteMutex);
+  std::deque<CSimFrame> out;
+  {
+    QMutexLocker lock(&m_Mutex);
+    out.swap(m_Out);
+  }
+  for (const CSimFrame& f : out) {
+    const qint64 onBus = ReserveBus(f, false);
+    if (onBus > 0) WaitUntilUs(onBus);
+    if (::send(fd, &f, sizeof(f), MSG_NOSIGNAL) != sizeof(f) && errno != EINTR) return;
   }
 }
 
@@ -225,7 +242,7 @@ void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
     if (m_RemoteFrames) f.ident |= kSimRemote;
     m_Out.push_back(f);
   }
-  m_Wake.wakeAll();
+  if (!t_ReaderSends) m_Wake.wakeAll();
 }
 
 void CSimControllers::QueueMessage(Node node, int id, const QByteArray& data) {
@@ -376,14 +393,23 @@ qint64 CSimControllers::NowUs() {
       .count();
 }
 
-qint64 CSimControllers::ReserveBus(const CSimFrame& frame) {
+qint64 CSimControllers::ReserveBus(const CSimFrame& frame, bool fromProgram) {
   const int bits = FrameBits(frame);
   m_BusBits += quint64(bits);
   const int rate = m_BitsPerSecond;
   if (rate <= 0) return 0;
   QMutexLocker lock(&m_BusMutex);
   // Frames queue behind each other; an idle bus starts the frame now.
-  m_BusFree = qMax(m_BusFree, NowUs()) + qint64(bits) * 1000000 / rate;
+  const qint64 now = NowUs();
+  // A pause of more than a second is a quiet bus between two exchanges,
+  // not a stall within one.
+  if (m_BusFree > 0 && now > m_BusFree && now - m_BusFree < 1000000) {
+    // A data frame of a long message (sequence above 0) continues one.
+    const bool within = (frame.ident & kSimExtended) && ((frame.ident >> 2) & 0xFFFF) != 0;
+    const BusGap gap = !fromProgram ? GapControllers : within ? GapProgramWithinMessage : GapProgramTurnaround;
+    m_BusIdleUs[gap] += quint64(now - m_BusFree);
+  }
+  m_BusFree = qMax(m_BusFree, now) + qint64(bits) * 1000000 / rate;
   return m_BusFree;
 }
 
@@ -629,6 +655,7 @@ void CSimControllers::ClearCounters() {
   m_FramesReceived = 0;
   m_BytesReceived = 0;
   m_BusBits = 0;
+  for (auto& idle : m_BusIdleUs) idle = 0;
 }
 
 // ---- console: server socket and scripts ---------------------------------------------

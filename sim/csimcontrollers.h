@@ -76,6 +76,11 @@ class CSimControllers {
   static int FrameBits(const CSimFrame& frame);
   // Bits of all frames both ways since the counters were cleared.
   quint64 BusBits() const { return m_BusBits; }
+  // Where a paced bus stood idle (microseconds): before the program's first
+  // frame of a message (its turnaround), between the frames of one of its
+  // long messages (its frames came late), and before the controllers' answers.
+  enum BusGap { GapProgramTurnaround, GapProgramWithinMessage, GapControllers, GapKinds };
+  quint64 BusIdleUs(BusGap gap) const { return m_BusIdleUs[gap]; }
   // ---- unsolicited messages ----
   void Send(Node node, int id, const QByteArray& data);
   void SendRawFrame(const CSimFrame& frame);
@@ -133,6 +138,8 @@ class CSimControllers {
 
   void ReaderLoop(int fd);
   void WriterLoop(int fd);
+  // Sends what is queued, in order, at the bus's pace (until the peer is gone).
+  void FlushOut(int fd);
   void ServerLoop(int listenFd);
   void Handle(const CSimMessage& message);
   void Queue(const QVector<CSimFrame>& frames);
@@ -160,7 +167,7 @@ class CSimControllers {
   void TogglesMoved();
   // Pacing: the bus is busy until `m_BusFree` (steady clock, microseconds);
   // a frame takes its bits' time from when the bus is free.
-  qint64 ReserveBus(const CSimFrame& frame);
+  qint64 ReserveBus(const CSimFrame& frame, bool fromProgram);
   static qint64 NowUs();
   static void WaitUntilUs(qint64 at);
 
@@ -174,6 +181,7 @@ class CSimControllers {
   QString m_Root;
   mutable QMutex m_Mutex;  // state, values, counters, queue, delayed answers
   QWaitCondition m_Wake;
+  QMutex m_WriteMutex;  // one thread at a time sends the queued frames
   std::deque<CSimFrame> m_Out;
   std::atomic<bool> m_Stop{false};  // set under the lock, read by the reader without
   Persistent m_State;
@@ -210,6 +218,7 @@ class CSimControllers {
   std::atomic<quint64> m_FramesReceived{0};
   std::atomic<quint64> m_BytesReceived{0};
   std::atomic<quint64> m_BusBits{0};
+  std::atomic<quint64> m_BusIdleUs[GapKinds] = {};
   std::atomic<int> m_BitsPerSecond{0};
   QMutex m_BusMutex;
   qint64 m_BusFree = 0;
