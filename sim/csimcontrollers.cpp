@@ -237,10 +237,12 @@ void CSimControllers::FlushOut(int fd) {
 }
 
 void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
-  QMutexLocker lock(&m_Mutex);
-  for (CSimFrame f : frames) {
-    if (m_RemoteFrames) f.ident |= kSimRemote;
-    m_Out.push_back(f);
+  {
+    QMutexLocker lock(&m_Mutex);
+    for (CSimFrame f : frames) {
+      if (m_RemoteFrames) f.ident |= kSimRemote;
+      m_Out.push_back(f);
+    }
   }
   if (!t_ReaderSends) m_Wake.wakeAll();
 }
