@@ -207,12 +207,19 @@ void CSimControllers::ReaderLoop(int fd) {
 
 void CSimControllers::WriterLoop(int fd) {
   while (true) {
+    quint64 changes;
+    {
+      QMutexLocker lock(&m_Mutex);
+      changes = m_Changes;
+    }
     const qint64 at = Clock().KLX_ClockNowMs();
     const qint64 next = qMin(StreamDue(at), AnswersDue(at));
     {
       QMutexLocker lock(&m_Mutex);
       if (m_Stop) return;
-      if (m_Out.empty()) {
+      // A delayed answer or a knob that came while `next` was worked out
+      // needs it worked out again, not a wait.
+      if (m_Out.empty() && changes == m_Changes) {
         const qint64 now = Clock().KLX_ClockNowMs();
         if (next > now) Clock().KLX_ClockWait(m_Wake, m_Mutex, static_cast<unsigned long>(next - now));
         if (m_Stop) return;
@@ -280,6 +287,7 @@ void CSimControllers::QueueAnswer(Node node, int id, const QByteArray& data, int
   }
   QMutexLocker lock(&m_Mutex);
   m_Delayed.append({Clock().KLX_ClockNowMs() + delayMs, node, id, data});
+  ++m_Changes;
   m_Wake.wakeAll();
 }
 
@@ -371,6 +379,7 @@ void CSimControllers::SetSilent(Node node, bool silent) {
 void CSimControllers::SetStreaming(bool on) {
   m_Streaming = on;
   QMutexLocker lock(&m_Mutex);
+  ++m_Changes;
   m_Wake.wakeAll();
 }
 void CSimControllers::SetWrongLengths(bool on) { m_WrongLengths = on; }

@@ -183,6 +183,7 @@ class CSimControllers {
   QWaitCondition m_Wake;
   QMutex m_WriteMutex;  // one thread at a time sends the queued frames
   std::deque<CSimFrame> m_Out;
+  quint64 m_Changes = 0;  // what the writer's wait depends on changed
   std::atomic<bool> m_Stop{false};  // set under the lock, read by the reader without
   Persistent m_State;
   int m_Sticks[4] = {0, 0, 0, 0};

@@ -62,8 +62,9 @@ class CSimTransceiver {
   // A fault in the answer to one unit of a load, counted from 0 over the
   // units of the next load, used once: the count says every unit of the
   // kind arrived, the index is the next one, the kind is the next one (the
-  // unit is not kept), or the unit is flagged as damaged (and not kept).
-  enum UnitFault { NoFault, WrongCount, WrongIndex, WrongKind, Damaged };
+  // unit is not kept), the unit is flagged as damaged (and not kept), or
+  // the answer is no loader answer at all (its first byte 0).
+  enum UnitFault { NoFault, WrongCount, WrongIndex, WrongKind, Damaged, NotAnAnswer };
 
   // What the controller has seen, for tests and the console.
   struct Counters {
@@ -92,7 +93,8 @@ class CSimTransceiver {
   void SetVersion(int major, int minor);
   CSimAnswerBook& Answers() { return m_Answers; }
 
-  void SetUnitFault(int unit, UnitFault fault);
+  // `always`: every unit from that one on, in every load, until cleared.
+  void SetUnitFault(int unit, UnitFault fault, bool always = false);
   // The answer to the next unit delete names another index or kind (once).
   void SetDeleteFault(UnitFault fault);
   // Reports `checksum` instead of the held model's (a controller whose model differs).
@@ -151,6 +153,7 @@ class CSimTransceiver {
   int m_UnitsInLoad = 0;
   int m_FaultUnit = -1;
   UnitFault m_Fault = NoFault;
+  bool m_FaultAlways = false;
   UnitFault m_DeleteFault = NoFault;
   bool m_ChecksumOverride = false;
   quint32 m_ChecksumValue = 0;

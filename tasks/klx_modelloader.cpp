@@ -148,7 +148,6 @@ int KLX_ModelLoader::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseResetErrorCount();
   m_Retries = 0;
   m_StartMs = m_Clock->KLX_ClockNowMs();
-  m_FunctionsResent = 0;
   m_ControlsLocked = false;
   m_Links.db->KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirSet);
   m_State = KLX_TRIM_MODIFY_FREEZE_CONTROLS;
@@ -322,7 +321,8 @@ int KLX_ModelLoader::StartReading() {
       *functionsSeen = true;
       return;
     }
-    if (!*functionsSeen) return;
+    // Once per read: a corrected file read again brings its functions twice.
+    if (!*functionsSeen || m_SnapshotTaken) return;
     *functionsSeen = false;
     QVector<QPair<int, QByteArray>> images;
     const CModelUnits& unit = kUnits[KLX_VornTask::KLX_TASK_PARA_MODEL_Function];
@@ -456,10 +456,7 @@ int KLX_ModelLoader::AfterEarlyFunctions() {
     same = FindUnit(from, &index, &image) && index == sent[i].first && image == sent[i].second;
     from = index + 1;
   }
-  if (!same) {
-    ++m_FunctionsResent;
-    return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
-  }
+  if (!same) return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
   m_JobIndex = 1;
   if (m_JobIndex >= m_JobCount) return KLX_MODELLOADER_END_Step();
   return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();

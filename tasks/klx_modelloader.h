@@ -66,9 +66,6 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // The clock of the engine thread the loader runs on (for the trim pause).
   void KLX_ModelLoaderSetClock(KLX_Clock* clock) { m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
   int KLX_ModelLoaderGetState() const { return m_State; }
-  // How often the function units sent while the file was still being read
-  // had to go again because the finished read changed them (for tests).
-  int KLX_ModelLoaderFunctionsResent() const { return m_FunctionsResent; }
 
  private:
   void KLX_ModelLoaderInitialize();
@@ -184,7 +181,6 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   bool m_EarlyFunctions = false;
   KLX_Modelloader_JobList m_FinalJobs[kJobs];
   int m_FinalJobCount = 0;
-  int m_FunctionsResent = 0;
   // Counted from the task's start.
   int m_Retries = 0;
   qint64 m_StartMs = 0;
