@@ -579,6 +579,8 @@ const int* CSimControllers::PositionSlot(int message, int slot) const {
 bool CSimControllers::SetControl(int id, int value) {
   const CSimControl* c = CSimControls::ById(id);
   if (!c) return false;
+  // The sequencers ran with the control where it stood until now.
+  m_TransceiverController.ControlMoving();
   const int v = CSimControls::Snap(*c, value);
   bool toggled = false;
   {
@@ -621,6 +623,17 @@ int CSimControllers::Control(int id) const {
   const int* at = PositionSlot(c->message, c->slot);
   return at ? *at : -2048;
 }
+
+int CSimControllers::ReportedControl(int id) const {
+  const CSimControl* c = CSimControls::ById(id);
+  if (!c || c->kind == CSimControlKind::Trim || c->kind == CSimControlKind::Toggle) return Control(id);
+  const int v = Control(id);
+  if (v == -2048) return v;
+  QMutexLocker lock(&m_Mutex);
+  return Reported(c->message, c->slot, v, m_State.directions);
+}
+
+qint64 CSimControllers::ClockNowMs() const { return Clock().KLX_ClockNowMs(); }
 
 bool CSimControllers::ClickTrim(int trim, int direction) {
   if (trim < 0 || trim > 5 || direction == 0) return false;

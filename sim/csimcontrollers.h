@@ -109,6 +109,10 @@ class CSimControllers {
   bool SetControl(int id, int value);
   // The control's physical position (before the direction word), -2048 unknown.
   int Control(int id) const;
+  // The value the program hears of it (after the direction word), -2048 unknown.
+  int ReportedControl(int id) const;
+  // The controllers' clock, in milliseconds.
+  qint64 ClockNowMs() const;
   // A click of trim 0..5 (A to F) up (+1) or down (-1): the stick controller
   // reports the click, the transceiver controller moves the trim one step.
   bool ClickTrim(int trim, int direction);

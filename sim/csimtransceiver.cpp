@@ -104,6 +104,8 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
       const quint8 wanted = quint8(m.data[1]);
       if (m.data[0] == 1 && wanted <= 3 && !m_Answers.Get(KeyFrontPlug).refuse) m_FrontPlugMode = wanted;
       out = Answer(KeyFrontPlug, SimTransceiverFrontPlugMode, QByteArray(1, char(m_FrontPlugMode)));
+    } else if (m.id == SimSequencerInfoRequest) {
+      out = SequencerInfo(m.data);
     } else if (m.id == SimPowerOff) {
       ++m_Counters.powerOffs;
       // Powering off keeps the model for the next power-up.
@@ -328,6 +330,30 @@ CSimTransceiver::Outgoing CSimTransceiver::Binding(const CSimMessage& m) {
     m_Bus.SetBinding(configuration, m.data.size() == 9 ? quint8(m.data[8]) : p.receiverMask);
   }
   return Answer(KeyBindSet, SimTransceiverBindSetResult, QByteArray(1, refuse ? '\1' : '\0'));
+}
+
+CSimTransceiver::Outgoing CSimTransceiver::SequencerInfo(const QByteArray& data) {
+  if (data.size() != 1 || !m_HoldsModel) return {};
+  const int q = quint8(data[0]);
+  AdvanceSequencers();
+  CSimSequencers::Report report;
+  const auto control = [this](int id) { return m_Bus.ReportedControl(id); };
+  if (!m_Sequencers.State(q, m_Held.Record(CSimModel::Sequencer, q), control, &report)) return {};
+  QByteArray answer;
+  answer.append(char(q)).append(char(report.locked ? 1 : 0)).append(char(report.state)).append(Le32(report.timeMs));
+  return Answer(KeySequencerInfo, SimTransceiverSequencerInfo, answer);
+}
+
+void CSimTransceiver::AdvanceSequencers() {
+  const qint64 now = m_Bus.ClockNowMs();
+  const auto control = [this](int id) { return m_Bus.ReportedControl(id); };
+  for (int q = 0; q < CSimSequencers::kSequencers; ++q)
+    m_Sequencers.Advance(q, m_Held.Record(CSimModel::Sequencer, q), control, now);
+}
+
+void CSimTransceiver::ControlMoving() {
+  QMutexLocker lock(&m_Mutex);
+  if (m_HoldsModel) AdvanceSequencers();
 }
 
 void CSimTransceiver::SetVersion(int major, int minor) { m_Bus.SetTransceiverVersion(major, minor); }

@@ -24,6 +24,7 @@
 #include "sim/csimanswers.h"
 #include "sim/csimcodec.h"
 #include "sim/csimmodel.h"
+#include "sim/csimsequencers.h"
 
 class CSimControllers;
 
@@ -48,6 +49,7 @@ class CSimTransceiver {
     KeyUnitDelete = 1013,
     KeyBindStart = 1014,   // the receiver's answer to the binding start
     KeyFrontPlug = 1015,   // the front socket's mode, asked or set
+    KeySequencerInfo = 1016,  // a sequencer's state, asked by the program
   };
   // The receiver that answers a binding under a mask bit (0 for an R-Ediv pair).
   struct Receiver {
@@ -109,6 +111,8 @@ class CSimTransceiver {
   Counters Seen() const;
   void ClearCounters();
 
+  // A control is about to move: the sequencers' runs are brought up to now.
+  void ControlMoving();
   // The controllers' own moves of the trims and toggles change the held model.
   void LiveTrimsMoved(const int trims[6], int flightMode);
   void LiveTogglesMoved(const int values[4]);
@@ -131,6 +135,8 @@ class CSimTransceiver {
   Outgoing BindReceiver(const QByteArray& data);
   Outgoing DeleteUnit(const QByteArray& data);
   Outgoing Answer(int key, int id, const QByteArray& data);
+  Outgoing SequencerInfo(const QByteArray& data);
+  void AdvanceSequencers();
   // The live trims and toggles take the held model's values.
   void TakeLiveValuesFromModel();
 
@@ -158,4 +164,5 @@ class CSimTransceiver {
   bool m_ChecksumOverride = false;
   quint32 m_ChecksumValue = 0;
   Counters m_Counters;
+  CSimSequencers m_Sequencers;
 };
