@@ -462,6 +462,8 @@ Item {
                     width: 200
                     gp_text: systemScreen.userName === "" ? "---" : systemScreen.userName
                     onClicked: {
+                        // The name as it stands, to be changed.
+                        keyboard.preLoadText = systemScreen.userName
                         keyboard.extended = true
                         rootwindow.kbd_sender = keyboard
                     }
