@@ -99,8 +99,10 @@ Keys in this terminal (each acts at once, no Enter needed):
   p  press / r release the power button (released within 4 s: no switch-off)
   q  quit: the transmitter switches off in order and the run ends
   (the simulator's console lists its other keys below)
-Ctrl-C and closing the window also switch off in order; the run ends with
-"Good bye!" and the power-off recorded in the command log.
+Ctrl-C, SIGTERM to this script and closing the window also switch off in
+order; that takes about 5 s (the board's 4 s between sync and the unmounts).
+The program says "Good bye!", the power-off is recorded in the command log,
+and the run ends with the console's "the program has switched off".
 In the transmitter's window the function keys are the six touch keys below
 its display: F1 lock, F2 user menu, F3 servo monitor, F4 back, F5 home,
 F6 forward. Drag down from its top edge to open the status strip.
