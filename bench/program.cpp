@@ -67,7 +67,9 @@ struct Program {
   bool Start() {
     QDir().mkpath(dir.path() + "/bin");
     // The program finds its board beside the folder it runs from.
-    if (!QFile::copy(VORN_PROGRAM, dir.path() + "/bin/vorn")) return false;
+    // VORN_BENCH_PROGRAM: another build of the program, to compare.
+    const QString program = qEnvironmentVariable("VORN_BENCH_PROGRAM", VORN_PROGRAM);
+    if (!QFile::copy(program, dir.path() + "/bin/vorn")) return false;
     QFile(dir.path() + "/bin/vorn").setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
     QProcess prepare;
     prepare.start(VORN_SIM, {"prepare", "--root", root, "--board", "vorn", "--model-demo"});
