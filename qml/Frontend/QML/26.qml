@@ -9,6 +9,9 @@ import "ServoLists.js" as ServoLists
 Item {
     id: servoOverview
     objectName: "servoOverview"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
     property var rows: []            // [{ servo, mixer, func, first }]
     property bool addLock: false
     property int nameServo: -1
@@ -18,17 +21,17 @@ Item {
 
     function rebuild() {
         var list = []
-        var maxServos = Database.KLX_DataBaseManagerGetMaxServos()
-        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f) {
+        var maxServos = db.KLX_DataBaseManagerGetMaxServos()
+        for (var f = 0; f < db.KLX_DataBaseManagerGetMaxFunctions(); ++f) {
             if (!ServoLists.functionUsed(f))
                 continue
             var first = true
-            for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
-                var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet, true)
+            for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
+                var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet, true)
                 if (servo < 0 || servo >= maxServos
-                        || Database.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
+                        || db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
                     continue
-                var mixer = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, s, 0, DatabaseValue.AtomicDirGet, true)
+                var mixer = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, s, 0, DatabaseValue.AtomicDirGet, true)
                 list.push({ servo: servo, mixer: mixer, func: f, first: first })
                 first = false
             }
@@ -42,12 +45,12 @@ Item {
         addLock = true
         rootwindow.smartKeyLock = true
         var servos = []
-        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServos(); ++s)
+        for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServos(); ++s)
             servos.push({ label: (qsTr("Servo ") + Language.emptyString) + (s + 1), value: s })
         var functions = []
-        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f)
+        for (var f = 0; f < db.KLX_DataBaseManagerGetMaxFunctions(); ++f)
             if (ServoLists.functionUsed(f))
-                functions.push({ label: Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), value: f })
+                functions.push({ label: db.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), value: f })
         chooser.show([{ heading: qsTr("Select servo:") + Language.emptyString, entries: servos, limit: 1 },
                       { heading: qsTr("Select function:") + Language.emptyString, entries: functions, limit: 1 }])
     }
@@ -59,18 +62,18 @@ Item {
 
     function editName(servo) {
         nameServo = servo
-        keyboard.preLoadText = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
+        keyboard.preLoadText = db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
         keyboard.extended = true
         rootwindow.kbd_sender = keyboard
     }
     function writeName(text) {
-        if (nameServo < 0 || text === Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
+        if (nameServo < 0 || text === db.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
             return
         if (text === "") {
             errorHandler.processError("emptyString")
             return
         }
-        if (Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
+        if (db.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
             errorHandler.processError("nameDuplicate")
         rebuild()
     }
