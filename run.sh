@@ -81,6 +81,7 @@ fi
 
 cat <<TEXT
 Data folder of this run: $PWD/$root (each board has its own) (the SD card is $root/Vorn, the command log $root/run/commands.log)
+Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
 The program's own lines follow. On the way up expect, in this order:
     ->   Found board: ${board^}
   Error handler stopped or not started!     (the error log's own writer starts first;

@@ -1,6 +1,8 @@
 // What the engine thread asks of the facade beyond the stores: the sequencer
 // hooks, and the telemetry, preflight and vario-tone answers in least form
 // until their subsystems come.
+#include <atomic>
+
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_languagehandler.h"
 #include "model/klx_databasemanager.h"
@@ -46,6 +48,16 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensorad
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int, int) { return kNoDecimalPoint; }
 
+namespace {
+// Least form until the sensor store keeps it under its lock.
+std::atomic<bool> g_AutoRescanAllowed{true};
+}  // namespace
+
+int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir) {
+  if (!dir) g_AutoRescanAllowed = value != 0;
+  return g_AutoRescanAllowed ? 1 : 0;
+}
+
 int KLX_DataBaseManager::KLX_DataBaseManagerGetTeleControlRawValue(int) { return 0; }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTeleControlCopySingleUnit(int index, T_TelemetryControl* record) {
@@ -54,9 +66,11 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTeleControlCopySingleUnit(int index,
 
 int KLX_DataBaseManager::KLX_DatabaseManagerGetVarioBeepParams(int, int, uint16_t*, uint16_t*, int) { return 0; }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerVarioBeep(int tone, uint16_t, uint16_t) { m_Buzzer.Beep(tone); }
+void KLX_DataBaseManager::KLX_DataBaseManagerVarioBeep(int tone, uint16_t onMs, uint16_t offMs) {
+  m_AudioHandler.KLX_AudioHandlerVarioBeep(unsigned(qMax(tone, 0)), onMs, offMs);
+}
 
-void KLX_DataBaseManager::KLX_DataBaseManagerVarioStopBeep() { m_Buzzer.Enable(false); }
+void KLX_DataBaseManager::KLX_DataBaseManagerVarioStopBeep() { m_AudioHandler.KLX_AudioHandlerBuzzer()->Enable(false); }
 
 // ---- Least forms of what the home screen asks ---------------------------------------------
 

@@ -10,7 +10,8 @@
   static std::atomic<bool> m_systemdatamodified;
   static std::atomic<bool> m_vorndatamodified;
   void KLX_DataBaseManagerSetModelModifyFlag(bool modified) { m_modeldatamodified = modified; }
-  bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
+  // The model menu saves the current model before it loads or makes another.
+  Q_INVOKABLE bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
 
   // ---- Marks: flag a unit for the engine's next data pass; with modified
   // set, also the model modify flag -----------------------------------------
@@ -74,8 +75,8 @@
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForFlightmode(int n);
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForFlightmodeInv(int n);
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForTelemetryControl(int n);
-  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOn() { return 2; }
-  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOff() { return 3; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOn() { return CONTROLID_FIXSWITCH_ON_GUI; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOff() { return CONTROLID_FIXSWITCH_OFF_GUI; }
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControl(int id);
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControlPercent(int id);
   Q_INVOKABLE int KLX_DatabaseBaseCalcRealByPercent(int percent);
@@ -250,8 +251,8 @@
     m_AudioHandler.KLX_AudioHandlerActivateVibrationScheme(scheme);
   }
   // The inactivity alarm, raised and cleared by the battery thread.
-  void KLX_DataBaseManagerIdleAlarmEnable() { m_AudioHandler.KLX_AudioHandlerSetIdleAlarm(true); }
-  void KLX_DataBaseManagerIdleAlarmDisable() { m_AudioHandler.KLX_AudioHandlerSetIdleAlarm(false); }
+  void KLX_DataBaseManagerIdleAlarmEnable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmEnable(); }
+  void KLX_DataBaseManagerIdleAlarmDisable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmDisable(); }
   // 1 while a model is loaded: trim writes then give beep and vibration feedback.
   Q_INVOKABLE int KLX_DataBaseManagerGetSetModelLoadState(int state, int dir);
 
@@ -373,13 +374,15 @@
   int KLX_DataBaseManagerTelemetrieGetSensorIsOffline(int address);
   Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensoradr, int slaveadr);
   int KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int address, int slave);
+  // Whether automatic sensor rescans are allowed (dir 0 sets it).
+  int KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir);
   int KLX_DataBaseManagerGetTeleControlRawValue(int index);
   int KLX_DataBaseManagerTeleControlCopySingleUnit(int index, T_TelemetryControl* record);
   int KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* state1, uint16_t* state2,
                                             int flightMode);
   void KLX_DataBaseManagerVarioBeep(int tone, uint16_t state1, uint16_t state2);
   void KLX_DataBaseManagerVarioStopBeep();
-  CBuzzer* KLX_DataBaseManagerBuzzer() { return &m_Buzzer; }
+  CBuzzer* KLX_DataBaseManagerBuzzer() { return m_AudioHandler.KLX_AudioHandlerBuzzer(); }
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioAddress();
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioSlaveAddress();
 
@@ -482,7 +485,6 @@
   KLX_FlightmodeAssign* m_FlightmodeAssign = nullptr;
   KLX_TeleControl* m_TeleControl = nullptr;
   KLX_SerFuncMatrix m_SerFuncMatrix;
-  CBuzzer m_Buzzer;
 
   std::atomic<int> m_SavedStartupPhase{0};
   std::atomic<int> m_ModelLoadState{0};

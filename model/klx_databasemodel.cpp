@@ -390,7 +390,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerFunctionDelete(int index, QList<int>
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(int index) {
   // A fixed range, not the board's count.
-  return (index >= 1280 && index <= 1407) ? index - 1280 : KLX_Error;
+  return KLX_ControlIsVirtualSwitch(index) ? index - KLX_CONTROL_VS_FIRST : KLX_Error;
 }
 
 QString KLX_DataBaseManager::KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir) {

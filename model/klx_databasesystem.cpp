@@ -15,6 +15,7 @@
 #include "frame/klx_xmlfilehandler.h"
 #include "model/klx_databasemanager.h"
 #include "platform/klx_commandrunner.h"
+#include "tasks/klx_vorntask.h"
 
 namespace {
 constexpr unsigned kClockChanged = 0x21604;
@@ -370,6 +371,43 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterV
     emit masterVolumeControlChanged(control);
   }
   return result;
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerUpdateVolumes() {
+  // Getter of the assigned control and the setting to store a level in, by
+  // the audio handler's volume key.
+  using Getter = int (KLX_DataBaseManager::*)();
+  using Setter = int (KLX_DataBaseManager::*)(int, int, bool, int);
+  static const struct {
+    Getter control;
+    Setter store;
+  } kKeys[Volume_Count] = {
+      {&KLX_DataBaseManager::get_Timer_Control_ID,
+       &KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer},
+      {&KLX_DataBaseManager::get_Telemetry_Control_ID,
+       &KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry},
+      {&KLX_DataBaseManager::get_Trims_Control_ID,
+       &KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims},
+      {&KLX_DataBaseManager::get_BT_Control_ID,
+       &KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT},
+      {&KLX_DataBaseManager::get_Vario_Control_ID,
+       &KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario},
+      {&KLX_DataBaseManager::get_MasterVolume_Control_ID, &KLX_DataBaseManager::SystemPropertiesGetSet_VolumeMaster},
+  };
+  QMap<int, int> positions;
+  for (int key = 0; key < Volume_Count; ++key) {
+    const int control = (this->*kKeys[key].control)();
+    if (control <= KLX_VornTask::CONTROLID_None_GUI) continue;
+    // The vario follows the fixed switches and the physical controls only.
+    if (key == Volume_Vario &&
+        (control < KLX_VornTask::CONTROLID_FIXSWITCH_ON_GUI || control > KLX_VornTask::CONTROLID_Poti_SLB_GUI))
+      continue;
+    const int value = KLX_DataBaseManagerGetSet_ControlValueByControl(control, 0, 1);
+    if (value == -2048) continue;
+    positions.insert(key, value);
+  }
+  for (const auto& change : m_AudioHandler.UpdateVolumeControls(positions))
+    (this->*kKeys[change.first].store)(change.second, AtomicDirSet, true, CONTROLID_Invalid_GUI);
 }
 
 // ---- language ------------------------------------------------------------------------------

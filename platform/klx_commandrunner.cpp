@@ -8,6 +8,17 @@
 #include <QProcess>
 #include <QSet>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+extern char** environ;
+
 namespace KLX_Platform {
 
 namespace {
@@ -57,6 +68,62 @@ int System(const QString& commandLine) {
   }
   p.waitForFinished(-1);
   return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QString ShellFirstLine(const QString& commandLine, const QStringList& environment) {
+  if (!IsBoard() && ChangesHost(FirstWord(commandLine))) {
+    RecordCommand(commandLine);
+    return QString();
+  }
+  int out[2];
+  if (::pipe2(out, O_CLOEXEC) != 0) return QString();
+  std::vector<QByteArray> env;
+  for (char** e = environ; *e; ++e) env.emplace_back(*e);
+  for (const QString& add : environment) {
+    const QByteArray entry = add.toLocal8Bit();
+    const QByteArray name = entry.left(entry.indexOf('=') + 1);
+    env.erase(std::remove_if(env.begin(), env.end(), [&](const QByteArray& e) { return e.startsWith(name); }),
+              env.end());
+    env.push_back(entry);
+  }
+  std::vector<char*> envp;
+  for (QByteArray& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  QByteArray line = commandLine.toLocal8Bit();
+  char sh[] = "/bin/sh";
+  char dashC[] = "-c";
+  char* argv[] = {sh, dashC, line.data(), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+  // What the shell starts in the background outlives this call: it keeps
+  // none of the program's descriptors (another pipe's write end would keep
+  // that pipe's player from ever reading its end).
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+#endif
+  pid_t shell = -1;
+  const int spawned = posix_spawn(&shell, sh, &actions, nullptr, argv, envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(out[1]);
+  QByteArray text;
+  if (spawned == 0) {
+    // One line: what the shell started in the background keeps the pipe
+    // open, so reading on to the end would wait for it.
+    char c;
+    while (text.size() < 127) {
+      const ssize_t n = ::read(out[0], &c, 1);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0 || c == '\n') break;
+      text.append(c);
+    }
+  }
+  ::close(out[0]);
+  if (spawned == 0) {
+    while (::waitpid(shell, nullptr, 0) < 0 && errno == EINTR) {
+    }
+  }
+  return QString::fromLocal8Bit(text);
 }
 
 int Run(const QString& program, const QStringList& args, QByteArray* output) {

@@ -15,6 +15,14 @@ int System(const QString& commandLine);
 // shell). Returns the exit code, or -1 when it could not be started.
 int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr);
 
+// A fixed command line of the program run through the shell with a read
+// pipe, as popen(3) does, with `environment` ("NAME=value") added to the
+// shell's: answers the first line it prints (at most 127 characters, without
+// the newline), empty when it prints none. A command that starts something
+// in the background and prints its process id ("... & echo $!") returns at
+// once.
+QString ShellFirstLine(const QString& commandLine, const QStringList& environment = {});
+
 // Whether a command line or program changes the host (recorded, not run, on
 // the desktop build).
 bool ChangesHost(const QString& program);

@@ -11,7 +11,7 @@ packages=(
   qml-module-qtgraphicaleffects qml-module-qtquick-dialogs qml-module-qt-labs-folderlistmodel
   qml-module-qttest
   qttools5-dev-tools
-  libasound2-dev libbenchmark-dev
+  libasound2-dev alsa-utils libbenchmark-dev
   xvfb xauth libgl1-mesa-dri
 )
 

@@ -65,7 +65,7 @@ QString CSimConsole::Help() {
       "                   S silence (on/off)   L messages one byte short (on/off)\n"
       "                   X frames marked remote (on/off)   G long messages with a gap (on/off)\n"
       "                   O a header announcing 1001 bytes   B bus paced at 1 Mbit/s (on/off)\n"
-      "  Other            c counters   ? this help\n"
+      "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
 
@@ -210,6 +210,7 @@ void CSimConsole::ShowCounters() {
   m_Print(QStringLiteral("transceiver: %1; binding configuration %2")
               .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
               .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none")));
+  m_Print(m_Controllers.UpdatePeers().Summary());
 }
 
 void CSimConsole::Quit() {

@@ -61,6 +61,7 @@ CSimControllers::CSimControllers(const QString& root) : m_Root(root) {
   if (!LoadState()) SaveState();
   // The transceiver's model and the live trims and toggles it sets.
   m_TransceiverController.PowerUp();
+  m_UpdatePeers.PowerUp();
 }
 
 CSimControllers::~CSimControllers() {
@@ -96,6 +97,8 @@ bool CSimControllers::LoadState() {
   const quint64 config = t.value("bindConfig").toString().toULongLong(&ok, 16);
   if (ok) m_State.bindConfig = config;
   m_State.receiverMask = t.value("receiverMask").toInt(m_State.receiverMask) & 0xFF;
+  m_State.transceiverApplication = t.value("application").toBool(m_State.transceiverApplication);
+  m_State.stickApplication = s.value("application").toBool(m_State.stickApplication);
   return true;
 }
 
@@ -104,11 +107,13 @@ bool CSimControllers::SaveState() const {
   QJsonObject t{{"major", p.transceiverMajor},
                 {"minor", p.transceiverMinor},
                 {"bindConfig", QString::number(p.bindConfig, 16)},
-                {"receiverMask", p.receiverMask}};
+                {"receiverMask", p.receiverMask},
+                {"application", p.transceiverApplication}};
   QJsonObject s{{"major", p.stickMajor},
                 {"minor", p.stickMinor},
                 {"serial", double(p.stickSerial)},
-                {"directions", double(p.directions)}};
+                {"directions", double(p.directions)},
+                {"application", p.stickApplication}};
   QDir().mkpath(QFileInfo(StateFile()).absolutePath());
   QSaveFile f(StateFile());
   if (!f.open(QIODevice::WriteOnly)) return false;
@@ -251,6 +256,7 @@ void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
       m_Out.push_back(f);
     }
   }
+  m_FramesQueued += quint64(frames.size());
   if (!t_ReaderSends) m_Wake.wakeAll();
 }
 
@@ -277,6 +283,7 @@ QByteArray CSimControllers::Le16(std::initializer_list<int> values) {
 void CSimControllers::Handle(const CSimMessage& m) {
   // Only the program's requests are answered, never a remote frame.
   if (m.node != SimNodeApplication || m.remote) return;
+  if (m_UpdatePeers.Handle(m)) return;
   if (!m_TransceiverController.Handle(m)) m_StickController.Handle(m);
 }
 
@@ -565,6 +572,10 @@ void CSimControllers::SetBinding(quint64 configuration, int receiverMask) {
     state.bindConfig = configuration;
     state.receiverMask = receiverMask & 0xFF;
   });
+}
+
+void CSimControllers::SetApplicationWhole(Node node, bool whole) {
+  ChangeState([&](Persistent& state) { (node == Stick ? state.stickApplication : state.transceiverApplication) = whole; });
 }
 
 const int* CSimControllers::PositionSlot(int message, int slot) const {

@@ -77,6 +77,15 @@ enum CSimMessageId : int {
   SimAppReady = 243,              // no data
   SimSequencerInfoRequest = 244,  // 1 byte: the sequencer
   SimRadioTestGain = 246,  // also sent once at the end of the program's start-up
+
+  // firmware updates (the boot loaders' ids are those of the files' entries)
+  SimStickBootPacket = 0,         // the program to the stick controller's boot loader
+  SimTransceiverBootPacket = 1,   // the program to the transceiver controller's boot loader
+  SimBootLoaderAnswer = 153,      // either boot loader to the program
+  SimSensorBusCommand = 194,      // a sensor-bus command frame for the transceiver to relay
+  SimModemMode = 208,             // 7 bytes: on, off or information, the radio set-up
+  SimModemData = 209,             // a command for the receiver behind the modem
+  SimTransceiverModemAnswer = 0,  // the modem's and the receiver's answers
 };
 
 // Sub-commands of the loader control message and the answer's first byte.

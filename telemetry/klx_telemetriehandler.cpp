@@ -17,7 +17,8 @@ enum OwnValue : int {
   kRssi2 = 7,
   kSticks = 8,
 };
-constexpr int kStickIds[4] = {256, 257, 496, 497};
+constexpr int kStickIds[4] = {CONTROLID_Stick_STA_GUI, CONTROLID_Stick_STB_GUI, CONTROLID_Stick_STC_GUI,
+                               CONTROLID_Stick_STD_GUI};
 }  // namespace
 
 int KLX_TelemetrieHandler::KLX_TelemetrieHandlerHandleSensorData(const unsigned char* frame,

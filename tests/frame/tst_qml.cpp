@@ -15,16 +15,9 @@
 #include "vorn_testroot.h"
 
 namespace {
-QString ScreenshotPath(const QString& name) {
-  const QByteArray base = qgetenv("VORN_TEST_TMP");
-  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
-  QDir().mkpath(dir);
-  return QDir(dir).absoluteFilePath(name);
-}
-
 QImage Grab(QQuickWindow* window, const QString& name) {
   QImage image = window->grabWindow();
-  image.save(ScreenshotPath(name));
+  image.save(VornScreenshotPath(name));
   return image;
 }
 }  // namespace

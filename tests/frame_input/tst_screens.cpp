@@ -21,7 +21,7 @@
 #include "frame/klx_languagehandler.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
-#include "frame_input/panel_touch.h"
+#include "frame_input/frame_input_fixture.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "vorn_testroot.h"

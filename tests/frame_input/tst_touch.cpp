@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "frame/qguitouchhandlerapplication.h"
-#include "frame_input/panel_touch.h"
+#include "frame_input/frame_input_fixture.h"
 #include "settings/settings_fixture.h"
 
 namespace {

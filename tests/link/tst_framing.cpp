@@ -1,7 +1,7 @@
 // The wire format in both directions: exact identifiers, lengths and
 // payloads of what the program sends, and what it makes of the frames it
 // receives at the edges of the reassembly.
-#include "linkrig.h"
+#include "link/link_fixture.h"
 
 #include "link/cdevinterfaceinfo.h"
 #include "link/klx_devinterfacecc2500.h"

@@ -1,6 +1,6 @@
 // Raw controller frames in, store values and task records out: the two
 // message handlers through the socket.
-#include "linkrig.h"
+#include "link/link_fixture.h"
 
 #include <QSignalSpy>
 

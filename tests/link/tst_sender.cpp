@@ -2,7 +2,7 @@
 // reorder nothing, a lone message never waits for a later one, a dead socket
 // paces the receiver by its clock, and the desktop stand-in takes only whole
 // frames and joins the simulator whenever it comes up.
-#include "linkrig.h"
+#include "link/link_fixture.h"
 
 #include "platform/klx_cansocket.h"
 #include "sim/csimcontrollers.h"

@@ -1,7 +1,7 @@
 // The simulated board as the desktop run uses it: what a factory-fresh board
 // carries (read by the program's own readers), the console keys that move
 // the controls the program sees, and `q` switching the program off in order.
-#include "simrig.h"
+#include "link/link_fixture.h"
 
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlsystem.h"

@@ -2,7 +2,7 @@
 // synchronisation answers, the streamed values reaching the stores, trims and
 // toggles reported only when they change, the direction word kept across
 // power cycles, and each fault knob as the program sees it.
-#include "simrig.h"
+#include "link/link_fixture.h"
 
 class SimControllersTest : public QObject {
   Q_OBJECT

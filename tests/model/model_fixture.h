@@ -1,61 +1,21 @@
 #pragma once
-// A facade brought up on a message layer without bus, for either board, and
-// the doors a test watches: the queued controller messages, the marks for the
-// engine, the modify flag and the error reports.
-#include <QDir>
-#include <QFile>
+// The facade on a board without an SD card, up without a bus, for either
+// board, and the doors a test watches: the queued controller messages, the
+// marks for the engine, the modify flag and the error reports.
 #include <QtTest>
 
-#include "frame/klx_board.h"
-#include "frame/klx_languagehandler.h"
-#include "link/klx_protocol.h"
 #include "model/engine/kl_engine.h"
-#include "model/klx_databasemanager.h"
-#include "tasks/klx_runtimedatabasemanager.h"
-#include "tasks/klx_vornhandler.h"
-#include "vorn_testroot.h"
+#include "vorn_fixture.h"
 
-// What the simulated board lays down and the settings read at start: the
-// board's temperature file (its absence is reported).
-inline void LayDownBoardFiles(const QString& root) {
-  const QString thermal = root + "/sys/class/thermal/thermal_zone0";
-  QDir().mkpath(thermal);
-  QFile temp(thermal + "/temp");
-  if (temp.open(QIODevice::WriteOnly)) temp.write("41000\n");
-}
-
-struct ModelFixture {
-  VornTestRoot root;
-  KLX_Protocol protocol;
-  KLX_VornHandler vorn;
-  KLX_RuntimeDatabaseManager runtime;
-  KLX_DataBaseManager db;
+struct ModelFixture : VornFixture {
   int initialized = 0;
 
-  explicit ModelFixture(int board = KL_BOARD_VORN) {
-    LayDownBoardFiles(root.Path());
-    kl_engine_reset_state();
-    kl_engine_init_parameters(board);
-    Board::Free();
-    Board::Init(board == KL_BOARD_FENK ? E_BoardFenk : E_BoardVorn);
-    protocol.KLX_ProtocolInitializeWithoutBus();
-    initialized = db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime);
+  explicit ModelFixture(int board = KL_BOARD_VORN)
+      : VornFixture(board == KL_BOARD_FENK ? CSimBoard::Fenk : CSimBoard::Vorn, 0) {
+    initialized = Up();
     db.KLX_DataBaseManagerSetModelModifyFlag(false);
   }
-  ~ModelFixture() {
-    db.KLX_DataBaseManagerStop();
-    db.KLX_DataBaseManagerFree();
-    Board::Free();
-    kl_engine_reset_state();
-  }
 
-  QList<KLX_Message> Sent() {
-    QList<KLX_Message> out;
-    KLX_Message m;
-    while (protocol.KLX_ProtocolTakeMessage(&m)) out.append(m);
-    return out;
-  }
-  void Drop() { Sent(); }
   bool Marked(KLX_UnitKind kind, int index) { return runtime.KLX_RuntimeDatabaseManagerIsMarked(kind, index); }
   void ClearMarks() {
     for (int k = 0; k < static_cast<int>(KLX_UnitKind::Count); ++k)

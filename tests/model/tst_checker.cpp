@@ -1,7 +1,7 @@
 // The model checker's findings: the first inconsistency is reported with its
 // own code and text and ends the check; a consistent model passes.
 #include "model/klx_modelchecker.h"
-#include "model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 constexpr int W = AtomicDirSet;

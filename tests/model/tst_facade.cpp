@@ -5,7 +5,7 @@
 
 #include <thread>
 
-#include "model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 using K = KLX_UnitKind;
@@ -29,7 +29,7 @@ class TestFacade : public QObject {
 
   void initialiseWithoutRuntimeFailsAndDeletesTheStores() {
     VornTestRoot root;
-    LayDownBoardFiles(root.Path());
+    CSimBoard(root.Path(), CSimBoard::Vorn).Prepare(0);
     KLX_Protocol protocol;
     KLX_VornHandler vorn;
     KLX_DataBaseManager db;

@@ -8,7 +8,7 @@
 // One facade per board serves every row: each case clears what it watches.
 #include <memory>
 
-#include "model_fixture.h"
+#include "model/model_fixture.h"
 
 Q_DECLARE_METATYPE(KLX_UnitKind)
 

@@ -3,7 +3,7 @@
 // model reset clears every store.
 #include <QMutex>
 
-#include "model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 QMutex g_LinesMutex;
@@ -90,7 +90,7 @@ class TestLifecycle : public QObject {
   void aFailedInitializeDeletesEverything() {
     QFETCH(int, missing);
     VornTestRoot root;
-    LayDownBoardFiles(root.Path());
+    CSimBoard(root.Path(), CSimBoard::Vorn).Prepare(0);
     KLX_Protocol protocol;
     KLX_VornHandler vorn;
     KLX_RuntimeDatabaseManager runtime;

@@ -1,7 +1,7 @@
 // Servos added to and removed from functions: both sides of the wiring stay
 // consistent, deleting a function releases only the curves it really held,
 // and fail-safe settings spread to every function sharing a servo.
-#include "model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 constexpr int W = AtomicDirSet;

@@ -1,7 +1,7 @@
 // The stores' own rules: names, flight mode 0 as the global set-up, set-up
 // copies, the 1/100 % servo points, curves, trims and the flight-mode
 // assignment, on both boards where they differ.
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 using K = KLX_UnitKind;

@@ -1,6 +1,6 @@
 // Mixers, limiters, virtual switches, sequencers and special switches: the
 // clamp and conversion of each field and the exact bytes of its update.
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 constexpr int W = 0;  // write

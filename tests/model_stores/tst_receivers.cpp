@@ -1,6 +1,6 @@
 // The receivers bound to the model: slots by mask bit, the cut to the
 // board's count, the receiver mode, versions and catalogue pictures.
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 #include "update/creceivers.h"
 
 namespace {

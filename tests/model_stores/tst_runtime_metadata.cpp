@@ -2,7 +2,7 @@
 // and the model information text.
 #include <QSignalSpy>
 
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 
 class TestRuntimeMetadata : public QObject {
   Q_OBJECT

@@ -3,7 +3,7 @@
 // settings-file mark.
 #include <QSignalSpy>
 
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 constexpr int kSet = AtomicDirSet;

@@ -1,7 +1,7 @@
 // The vario settings accessors of the facade against the vario settings:
 // limits of tones, thresholds and gains, flight-mode blocks, activation,
 // sensor address, units and the modify flag.
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 
 class TestVario : public QObject {
   Q_OBJECT

@@ -4,23 +4,15 @@
 // tests watch: the file's text, the stores' records and the reports.
 #include <QtTest>
 
+#include "frame/klx_board.h"
 #include "frame/simplecrypt.h"
 #include "full_model.h"
 #include "model/engine/kl_engine.h"
 #include "settings/settings_fixture.h"
 
-// The engine's state, fresh before the facade comes up and after it is gone.
-struct ModelFileEngine {
-  explicit ModelFileEngine(int variant) {
-    kl_engine_reset_state();
-    kl_engine_init_parameters(variant);
-  }
-  ~ModelFileEngine() { kl_engine_reset_state(); }
-};
-
-struct ModelFileFixture : ModelFileEngine, SettingsFixture {
+struct ModelFileFixture : SettingsFixture {
   explicit ModelFileFixture(int variant = KL_BOARD_VORN)
-      : ModelFileEngine(variant), SettingsFixture(variant == KL_BOARD_FENK ? CSimBoard::Fenk : CSimBoard::Vorn) {
+      : SettingsFixture(variant == KL_BOARD_FENK ? CSimBoard::Fenk : CSimBoard::Vorn) {
     QDir().mkpath(Folder());
   }
 

@@ -2,7 +2,7 @@
 // table converted to the reading board's layout, the flight modes the
 // smaller board lacks renumbered with their names, settings, mask bits and
 // trim values, and the sections compared with hand-worked expected text.
-#include "modelfile_fixture.h"
+#include "modelfile/modelfile_fixture.h"
 
 namespace {
 QByteArray Controls(const QList<int>& controls) {

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "link/klx_messageids.h"
-#include "modelfile_fixture.h"
+#include "modelfile/modelfile_fixture.h"
 
 using Probe = std::function<int(KLX_DataBaseManager&)>;
 Q_DECLARE_METATYPE(Probe)

@@ -3,7 +3,7 @@
 // the scrambled MD5 of the text up to "</DATA>", the text itself as the
 // stream writer lays it out, and files of the other board loaded within the
 // running board's counts.
-#include "modelfile_fixture.h"
+#include "modelfile/modelfile_fixture.h"
 
 class TestRoundTrip : public QObject {
   Q_OBJECT

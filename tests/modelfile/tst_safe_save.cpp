@@ -10,7 +10,7 @@
 #include <sys/resource.h>
 
 #include "frame/klx_xmlsafefile.h"
-#include "modelfile_fixture.h"
+#include "modelfile/modelfile_fixture.h"
 
 namespace {
 // The files of the model folder other than "Glider.xml" that are not a

@@ -122,12 +122,7 @@ inline void BoardRows() {
 }
 
 // Screenshots are kept with the test run's artefacts.
-inline QString ScreenshotPath(const QString& name) {
-  const QByteArray base = qgetenv("VORN_TEST_TMP");
-  const QString dir = (base.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(base)) + "/../screenshots";
-  QDir().mkpath(dir);
-  return QDir(dir).absoluteFilePath(name);
-}
+inline QString ScreenshotPath(const QString& name) { return VornScreenshotPath(name); }
 
 // Depth-first over items and plain children: loaded screens, repeater and
 // view delegates are found as well.

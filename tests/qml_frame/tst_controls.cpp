@@ -2,7 +2,7 @@
 // keyboard's layouts, shift and limits (its keys reach the field as real key
 // events through "VornKeyboard"), the numeric pad, the text editor and the
 // picture viewer.
-#include "qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 #include "platform/klx_platform.h"
 
 using namespace qmlframe;

@@ -1,6 +1,6 @@
 // The home screen: its pages turned by the keys and swipes, edit mode and
 // its page buttons, the start-up overlays and the rescan messages.
-#include "qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 
 using namespace qmlframe;
 

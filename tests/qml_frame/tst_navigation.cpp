@@ -1,7 +1,7 @@
 // The main window's navigation: the first screen by the boot status, the
 // history that the back, home and forward keys and the menus walk, the
 // arguments a screen keeps in it, and the switch-off screen.
-#include "qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 
 using namespace qmlframe;
 

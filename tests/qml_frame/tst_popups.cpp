@@ -1,7 +1,7 @@
 // Pop-up boxes and error texts of the main window: the text for each result
 // code and screen key, the touch keys locked while a box is open, one box at
 // a time, and the boxes the system's signals bring.
-#include "qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 
 using namespace qmlframe;
 

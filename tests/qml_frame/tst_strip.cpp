@@ -1,7 +1,7 @@
 // The status strip's values: the two packs with their bars and low flags,
 // the reception levels, the clock in both modes, the flight mode, WLAN, GPS
 // and the task indicator, and what its sliders write.
-#include "qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 
 using namespace qmlframe;
 

@@ -2,7 +2,7 @@
 // location button: the built-in country list and the offset editor when the
 // card carries no "Timezones.xml", a country's zones with their description
 // when it does, and what "OK" stores before it goes back.
-#include "../qml_frame/qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 
 using namespace qmlframe;
 

@@ -2,7 +2,7 @@
 // settings on both boards: the radio-test buttons' messages as the simulated
 // transceiver receives them, what the appearance rows store, and what each
 // board shows (screenshots kept for a look).
-#include "../qml_frame/qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 #include "link/klx_messageids.h"
 
 using namespace qmlframe;

@@ -3,7 +3,7 @@
 // clock then holds and what the system clock is told), the 12-hour entry
 // and the mode button, the language flags, the front socket's mode as the
 // simulated transceiver reports it, and the export of the system information.
-#include "../qml_frame/qml_frame_fixture.h"
+#include "qml_frame/qml_frame_fixture.h"
 
 using namespace qmlframe;
 

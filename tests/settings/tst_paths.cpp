@@ -2,7 +2,7 @@
 // "Vornstate.xml" and model names and folders given by a task create
 // nothing outside the model area, and the facade's text-file invokables
 // place the board's paths under the root and refuse the ones that leave it.
-#include "settings_fixture.h"
+#include "settings/settings_fixture.h"
 
 namespace {
 QByteArray StateXml(const QByteArray& name, const QByteArray& type, const QByteArray& folder) {

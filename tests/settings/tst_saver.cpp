@@ -3,12 +3,11 @@
 // in time.
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
-#include "settings_fixture.h"
+#include "settings/settings_fixture.h"
 
 namespace {
-// A fixture whose saver waits on a manual clock.
+// A fixture whose saver waits on the manual clock.
 struct SaverFixture : SettingsFixture {
-  KLX_ManualClock clock;
   KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
   SaverFixture() {
     saver->KLX_XMLFileSaverSetClock(&clock);

@@ -1,6 +1,6 @@
 // "Vornstate.xml": the current model and the update state across a power
 // cycle, on both boards.
-#include "settings_fixture.h"
+#include "settings/settings_fixture.h"
 
 namespace {
 QByteArray StateXml(const QByteArray& children, const QByteArray& root = "vornstate", const QByteArray& version = "1.0") {

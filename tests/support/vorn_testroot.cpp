@@ -32,16 +32,51 @@ VornTestRoot::VornTestRoot() : m_Dir(TempBase()), m_PreviousRoot(KLX_Platform::R
 
 VornTestRoot::~VornTestRoot() { KLX_Platform::SetRoot(m_PreviousRoot); }
 
-VornErrorWatch::VornErrorWatch() {
-  KLXErrorHandler.KLX_ErrorHandlerSetObserver([this](unsigned code, const QString& text) {
-    QMutexLocker lock(&m_Mutex);
-    m_Reports.append(qMakePair(code, text));
-  });
-}
+// The watches alive, oldest first; the error handler's one observer hands
+// each report to the one whose turn it is.
+struct VornErrorWatches {
+  static QMutex& Mutex() {
+    static QMutex mutex;
+    return mutex;
+  }
+  static QList<VornErrorWatch*>& Alive() {
+    static QList<VornErrorWatch*> alive;
+    return alive;
+  }
+  static void Report(unsigned code, const QString& text) {
+    QMutexLocker lock(&Mutex());
+    // The newest watch of the case, else the newest of a fixture.
+    VornErrorWatch* to = Alive().isEmpty() ? nullptr : Alive().last();
+    for (VornErrorWatch* w : Alive())
+      if (w->m_Scope == VornErrorWatch::Scope::Case) to = w;
+    if (to) to->Add(code, text);
+  }
+  static void Enter(VornErrorWatch* watch) {
+    // Installed once for the process: with no watch alive it drops the report.
+    static const bool installed = [] {
+      KLXErrorHandler.KLX_ErrorHandlerSetObserver(&VornErrorWatches::Report);
+      return true;
+    }();
+    Q_UNUSED(installed);
+    QMutexLocker lock(&Mutex());
+    Alive().append(watch);
+  }
+  static void Leave(VornErrorWatch* watch) {
+    QMutexLocker lock(&Mutex());
+    Alive().removeOne(watch);
+  }
+};
+
+VornErrorWatch::VornErrorWatch(Scope scope) : m_Scope(scope) { VornErrorWatches::Enter(this); }
 
 VornErrorWatch::~VornErrorWatch() {
-  KLXErrorHandler.KLX_ErrorHandlerSetObserver(nullptr);
+  VornErrorWatches::Leave(this);
   FailCurrentTest(UnexpectedText());
+}
+
+void VornErrorWatch::Add(unsigned code, const QString& text) {
+  QMutexLocker lock(&m_Mutex);
+  m_Reports.append(qMakePair(code, text));
 }
 
 VornErrorWatch& VornErrorWatch::Expect(unsigned code) {

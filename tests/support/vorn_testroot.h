@@ -30,10 +30,17 @@ class VornTestRoot {
 //   errors.Expect(0x31603);            // "no SD card inserted" is part of the case
 //   ... run the case ...
 //   QVERIFY(errors.Has(0x31603));      // and, where it matters, that it came
+//
+// Watches nest: a report goes to the newest watch a case made itself, and
+// only while there is none to the newest watch of a fixture (Scope::Fixture),
+// which so covers set-up, the case and tear-down.
 class VornErrorWatch {
  public:
-  VornErrorWatch();
+  enum class Scope { Case, Fixture };
+  explicit VornErrorWatch(Scope scope = Scope::Case);
   ~VornErrorWatch();
+  VornErrorWatch(const VornErrorWatch&) = delete;
+  VornErrorWatch& operator=(const VornErrorWatch&) = delete;
 
   // The test expects these codes: any number of reports of them, or none.
   VornErrorWatch& Expect(unsigned code);
@@ -58,6 +65,10 @@ class VornErrorWatch {
   static bool IsFailure(unsigned code);
 
  private:
+  friend struct VornErrorWatches;
+  void Add(unsigned code, const QString& text);
+
+  const Scope m_Scope;
   mutable QMutex m_Mutex;
   QList<QPair<unsigned, QString>> m_Reports;
   QList<unsigned> m_Expected;

@@ -2,7 +2,7 @@
 // start-up chain it queues, the start-up phase it records, and what the GUI
 // command layer hears. The engine and the GUI command thread run with their
 // processing off, so what is queued waits where the test takes it.
-#include "tasks_rig.h"
+#include "tasks/tasks_fixture.h"
 
 namespace {
 using VT = KLX_VornTask;

@@ -1,7 +1,7 @@
 // The task engine's own rules: a task that asks to run again is queued
 // again once the engine has idled for the request's delay, and a request it
 // cannot start is reported and leaves the engine free.
-#include "tasks_rig.h"
+#include "tasks/tasks_fixture.h"
 
 namespace {
 using VT = KLX_VornTask;

@@ -3,7 +3,7 @@
 // times a request out after twice its task's time unless the task reports
 // progress, and tells the screen each state through guiInformer. Scripted
 // tasks stand in the engine's table; every thread runs on the test clock.
-#include "tasks_rig.h"
+#include "tasks/tasks_fixture.h"
 
 namespace {
 using VT = KLX_VornTask;

@@ -1,7 +1,7 @@
 // The runtime read-outs the screens poll and set: the servo travel curve,
 // the direction word of the controls and what goes to the controller when
 // one changes, the colour blend of the limit lines.
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 
 namespace {
 // The read-outs brought up on the fixture's facade and message layer; the

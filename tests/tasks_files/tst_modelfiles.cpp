@@ -3,8 +3,8 @@
 // model folder renamed, a model copied beside itself as "_cpy" or into
 // another folder; byte-identical copies, refusals with their codes, the
 // saver's permission given back, paths kept inside the model area.
-#include "../model/model_fixture.h"
-#include "files_rig.h"
+#include "model/model_fixture.h"
+#include "tasks_files/tasks_files_fixture.h"
 #include "sim/csimboard.h"
 #include "tasks/klx_modelcopy.h"
 #include "tasks/klx_modeldelete.h"

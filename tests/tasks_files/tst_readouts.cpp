@@ -3,7 +3,7 @@
 // percent caches, the function preview over a linear curve with rate, expo,
 // trim and differential, the servo-curve and travel previews, the radio
 // test's messages, the low power pin, and the USB sticks and storages.
-#include "../model/model_fixture.h"
+#include "model/model_fixture.h"
 #include "platform/klx_platform.h"
 #include "sim/csimboard.h"
 

@@ -3,8 +3,8 @@
 // the user would, the screen's states through guiInformer, and the files on
 // the card and the stick (a folder under the root, mounted or not) after.
 // Every thread runs on the test clock.
-#include "../tasks/tasks_rig.h"
-#include "files_rig.h"
+#include "tasks/tasks_fixture.h"
+#include "tasks_files/tasks_files_fixture.h"
 
 namespace {
 using VT = KLX_VornTask;

@@ -2,7 +2,7 @@
 // simulated transceiver controller: what goes over the bus, what each side
 // keeps, and that every end keeps the edits made before the task for the
 // next save.
-#include "load_rig.h"
+#include "tasks_load/tasks_load_fixture.h"
 
 namespace {
 using VT = KLX_VornTask;

@@ -5,8 +5,8 @@
 #include <QTextCodec>
 
 #include "frame/klx_board.h"
-#include "load_rig.h"
 #include "model/engine/kl_engine.h"
+#include "tasks_load/tasks_load_fixture.h"
 
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
 using Edit = std::function<void(KLX_DataBaseManager&)>;
@@ -37,26 +37,6 @@ QList<unsigned> Failures(VornErrorWatch& errors) {
   for (unsigned code : errors.TakeCodes())
     if (VornErrorWatch::IsFailure(code) && code != kRuntimeStarted && code != kRuntimeStopped) out << code;
   return out;
-}
-
-// A record as the program holds it: its unit image without index and check bytes.
-QByteArray ProgramRecord(KLX_DataBaseManager& db, int kind, int index) {
-  unsigned char image[1000];
-  int n = 0;
-  switch (kind) {
-    case CSimModel::Function: n = db.KLX_DataBaseManagerFunctionCopyUnit(index, image); break;
-    case CSimModel::Flightmode: n = db.KLX_DataBaseManagerFlightmodeCopyUnit(index, image); break;
-    case CSimModel::Limiter: n = db.KLX_DataBaseManagerLimiterCopyUnit(index, image); break;
-    case CSimModel::Mixer: n = db.KLX_DataBaseManagerMixerCopyUnit(index, image); break;
-    case CSimModel::Sequencer: n = db.KLX_DataBaseManagerSequencerCopyUnit(index, image); break;
-    case CSimModel::ServoConfig: n = db.KLX_DataBaseManagerServoConfigCopyUnit(index, image); break;
-    case CSimModel::Curve: n = db.KLX_DataBaseManagerCurveCopyUnit(index, image); break;
-    case CSimModel::VSwitch: n = db.KLX_DataBaseManagerSwitchCopyUnit(index, image); break;
-    case CSimModel::FmAssign: n = db.KLX_DataBaseManagerFlightmodeAssignCopyUnit(image); break;
-    case CSimModel::Trim: n = db.KLX_DataBaseManagerTrimCopyUnit(index, image); break;
-    default: break;
-  }
-  return n > 3 ? QByteArray(reinterpret_cast<const char*>(image) + 1, n - 3) : QByteArray();
 }
 
 CSimMessage Find(const QList<CSimMessage>& all, int id) {

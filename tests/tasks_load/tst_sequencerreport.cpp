@@ -3,7 +3,7 @@
 // engine's request with the run's state, and the engine takes it over, so
 // that a sequencer (in a loop too) counts as completed when it stands at the
 // end of a run, and its waypoints can be edited then.
-#include "load_rig.h"
+#include "tasks_load/tasks_load_fixture.h"
 #include "model/klx_functionalcalculation.h"
 
 namespace {

@@ -5,7 +5,7 @@
 // into the transceiver with each servo under its function.
 #include <QFile>
 
-#include "units_rig.h"
+#include "tasks_units/tasks_units_fixture.h"
 
 using namespace units;
 

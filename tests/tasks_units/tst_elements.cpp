@@ -3,8 +3,7 @@
 // sides hold afterwards (the same records, the same checksum), the index
 // the screen reads, and every way the controller or the store can say no.
 #include "tasks/klx_unitkinds.h"
-#include "vorn_unitrecord.h"
-#include "units_rig.h"
+#include "tasks_units/tasks_units_fixture.h"
 
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
 

@@ -1,0 +1,204 @@
+#include "audio/caplayfifo.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+
+#include "frame/klx_filenamehandler.h"
+#include "platform/klx_audio.h"
+#include "platform/klx_commandrunner.h"
+
+QString exec(const QString& command) {
+  return KLX_Platform::ShellFirstLine(command, KLX_Platform::PlayerEnvironment());
+}
+
+namespace {
+
+// A fixed path of ours as one shell word; the board's paths need no quotes.
+QString ShellWord(const QString& path) {
+  static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9/._+-]+$"));
+  if (plain.match(path).hasMatch()) return path;
+  QString q = path;
+  q.replace('\'', QStringLiteral("'\\''"));
+  return '\'' + q + '\'';
+}
+
+// A write into a pipe whose reader has gone raises SIGPIPE; here the write
+// itself reports it (EPIPE), whatever the process does with the signal.
+class BlockSigpipe {
+ public:
+  BlockSigpipe() {
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    sigpending(&m_Pending);
+    pthread_sigmask(SIG_BLOCK, &pipe, &m_Old);
+  }
+  ~BlockSigpipe() {
+    // Take the signal this thread's write raised before unblocking it.
+    if (!sigismember(&m_Pending, SIGPIPE)) {
+      sigset_t pipe;
+      sigemptyset(&pipe);
+      sigaddset(&pipe, SIGPIPE);
+      const timespec none{0, 0};
+      while (sigtimedwait(&pipe, nullptr, &none) == SIGPIPE) {
+      }
+    }
+    pthread_sigmask(SIG_SETMASK, &m_Old, nullptr);
+  }
+
+ private:
+  sigset_t m_Old;
+  sigset_t m_Pending;
+};
+
+}  // namespace
+
+CAplayFifo::CAplayFifo(const QString& fifoName, const QString& device, unsigned rate, Launcher launcher,
+                       KLX_Clock* clock)
+    : m_FifoName(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(fifoName)),
+      m_Launcher(launcher ? std::move(launcher) : Launcher(exec)),
+      m_Clock(clock ? clock : &KLX_Clock::KLX_ClockSystem()) {
+  const QString player = QStringLiteral("aplay -D %1 -t raw -f S16_LE -r %2").arg(device).arg(rate);
+  m_CommandLine = QStringLiteral("%1 %2  & echo $!").arg(player, ShellWord(m_FifoName));
+}
+
+CAplayFifo::CAplayFifo(const CAplayFifo& other)
+    : m_CommandLine(other.m_CommandLine),
+      m_FifoName(other.m_FifoName),
+      m_Launcher(other.m_Launcher),
+      m_Clock(other.m_Clock) {}
+
+CAplayFifo::~CAplayFifo() { Close(); }
+
+pid_t CAplayFifo::PlayerPid() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_Pid;
+}
+
+bool CAplayFifo::Restart() {
+  QMutexLocker lock(&m_Mutex);
+  return RestartLocked();
+}
+
+void CAplayFifo::Close() {
+  QMutexLocker lock(&m_Mutex);
+  CloseLocked();
+}
+
+void CAplayFifo::CloseLocked() {
+  if (m_fOutput) {
+    qDebug("CAplayFifo::Close() -> fclose(m_fOutput)");
+    BlockSigpipe quiet;
+    std::fclose(m_fOutput);
+    m_fOutput = nullptr;
+  }
+  if (QFileInfo::exists(m_FifoName)) {
+    qDebug("CAplayFifo::Close() -> QFile::remove(m_FifoName)");
+    QFile::remove(m_FifoName);
+  }
+}
+
+// The player counts as running while its process exists and has not ended:
+// a player that died but was not reaped (a zombie) keeps its /proc folder.
+bool CAplayFifo::PlayerRunning() const {
+  if (m_Pid <= 0) return false;
+  QFile stat(m_ProcessDir + "/stat");
+  if (!stat.open(QIODevice::ReadOnly)) return false;
+  const QByteArray text = stat.readAll();
+  const int close = text.lastIndexOf(')');
+  if (close < 0 || close + 2 >= text.size()) return false;
+  const char state = text.at(close + 2);
+  if (state == 'Z' || state == 'X') {
+    // Ours to reap when the program adopted it (a subreaper, or the first
+    // process of a container); anyone else's reaps it themselves.
+    ::waitpid(m_Pid, nullptr, WNOHANG);
+    return false;
+  }
+  return true;
+}
+
+// Opening a pipe for writing waits for its reader; this open does not.
+int CAplayFifo::OpenWriterEnd(const QString& path, KLX_Clock& clock, int waitMs,
+                              const std::function<bool()>& readerAlive) {
+  const QByteArray name = QFile::encodeName(path);
+  const qint64 deadline = clock.KLX_ClockNowMs() + waitMs;
+  int fd = -1;
+  while (true) {
+    fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) break;
+    if (errno != ENXIO && errno != EINTR) return -1;
+    if (readerAlive && !readerAlive()) return -1;
+    if (clock.KLX_ClockNowMs() >= deadline) {
+      qDebug(">>> CAplayFifo: %s has no reader after %d ms", name.constData(), waitMs);
+      return -1;
+    }
+    clock.KLX_ClockSleep(5);
+  }
+  // The reader paces the writes from here on.
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+bool CAplayFifo::OpenForWriting() {
+  const int fd = OpenWriterEnd(m_FifoName, *m_Clock, kReaderWaitMs, [this] { return PlayerRunning(); });
+  if (fd < 0) return false;
+  m_fOutput = ::fdopen(fd, "w");
+  if (!m_fOutput) ::close(fd);
+  return m_fOutput;
+}
+
+bool CAplayFifo::RestartLocked() {
+  qDebug(">>> CAplayFifo::Restart() %s", qPrintable(m_FifoName));
+  CloseLocked();
+  QDir().mkpath(QFileInfo(m_FifoName).absolutePath());
+  if (::mkfifo(QFile::encodeName(m_FifoName).constData(), m_Mode) != 0) return false;
+  qDebug(">>> APLAY_START: %s", qPrintable(m_CommandLine));
+  const QString answer = m_Launcher(m_CommandLine).section('\n', 0, 0).trimmed();
+  bool number = false;
+  const long pid = answer.toLong(&number);
+  m_Pid = number && pid > 0 ? pid_t(pid) : 0;
+  m_ProcessDir = "/proc/" + answer;
+  qDebug(">>> APLAY PROCESS: %s", qPrintable(m_ProcessDir));
+  if (!PlayerRunning()) return false;
+  return OpenForWriting();
+}
+
+bool CAplayFifo::Write(const void* data, size_t length) {
+  QMutexLocker lock(&m_Mutex);
+  if (!data || length == 0) {
+    qDebug(">>> CAplayFifo::Write() %s error", qPrintable(m_FifoName));
+    return false;
+  }
+  if (!(PlayerRunning() && m_fOutput) && !RestartLocked()) {
+    qDebug(">>> CAplayFifo::Write() %s error 2 !", qPrintable(m_FifoName));
+    return false;
+  }
+  bool written;
+  {
+    BlockSigpipe quiet;
+    // The whole block goes out now: left in the stream's buffer, the end of
+    // a click would wait for the next one.
+    written = std::fwrite(data, 1, length, m_fOutput) == length && std::fflush(m_fOutput) == 0;
+  }
+  if (written) return true;
+  qDebug(">>> CAplayFifo::Write() %s error 1 !", qPrintable(m_FifoName));
+  CloseLocked();
+  return false;
+}

@@ -1,0 +1,167 @@
+#include "audio/klx_audiohandler.h"
+
+#include <QDebug>
+
+#include <cstdio>
+#include <utility>
+
+#include "model/klx_databasemanager.h"
+
+KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* parent)
+    : QObject(parent),
+      KLX_BaseClassThread("AudioHandler", false),
+      m_BeepPipe("/tmp/beeps", "ch2", CToneSynth::kRate, devices.startPlayer, devices.clock),
+      m_TrimPipe("/tmp/trimclicks", "ch3", CToneSynth::kRate, devices.startPlayer, devices.clock),
+      m_Buzzer(devices.newPcmDevice(), devices.clock),
+      m_Speaker("SpeakerCtl", devices.newMixerElement()),
+      m_Bluetooth("BtA2dpCtl", devices.newMixerElement()),
+      m_Ch3("ch3Ctl", devices.newMixerElement()),
+      m_Ch2("ch2Ctl", devices.newMixerElement()),
+      m_Ch1("ch1Ctl", devices.newMixerElement()) {
+  m_Level.fill(255);
+}
+
+KLX_AudioHandler::~KLX_AudioHandler() {
+  m_Ch1.Close();
+  m_Ch2.Close();
+  m_Ch3.Close();
+  m_Bluetooth.Close();
+  m_Speaker.Close();
+}
+
+int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
+  m_Db = db;
+  if (!db) return KLX_Error;
+  KLX_AudioHandlerOpenMixers();
+  // The levels the settings hold now: a fresh settings file has no volumes,
+  // and reading one applies only those it holds.
+  const std::pair<E_VolumeKey, int> stored[] = {
+      {Volume_TimerBeeps, db->get_Timer_Control_Value()}, {Volume_Speech, db->get_Telemetry_Control_Value()},
+      {Volume_TrimClicks, db->get_Trims_Control_Value()}, {Volume_Bluetooth, db->get_BT_Control_Value()},
+      {Volume_Vario, db->get_Vario_Control_Value()},      {Volume_Master, db->get_MasterVolume_Control_Value()}};
+  for (const auto& [key, level] : stored)
+    if (level >= 0) Keep(key, level);
+  // The audio thread's start brings the generator up; until it comes, here.
+  if (!m_Buzzer.Init("vario", 48000, 2, 3)) qWarning("  ->   KLX_AudioHandler: Buzzer not started!");
+  KLX_AudioHandlerStartProcessing();
+  return KLX_Ok;
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerOpenMixers() {
+  QMutexLocker lock(&m_VolumeMutex);
+  for (CAlsaMixer* m : {&m_Speaker, &m_Bluetooth, &m_Ch3, &m_Ch2, &m_Ch1}) m->Open();
+}
+
+int KLX_AudioHandler::KLX_AudioHandlerStop() {
+  m_Buzzer.Enable(false);
+  return KLX_Ok;
+}
+
+// ---- Tone pipes -------------------------------------------------------------------------
+
+void KLX_AudioHandler::PlayTone(CAplayFifo& pipe, uint16_t frequency, uint16_t milliseconds, uint8_t level,
+                                bool alarmForm, const char* failure) {
+  int16_t block[CToneSynth::kBlockMax];
+  const int samples = m_Tones.Render(frequency, milliseconds, level, alarmForm, block);
+  if (samples == 0) return;
+  if (!pipe.Write(block, size_t(samples) * sizeof(int16_t))) std::fputs(failure, stderr);
+}
+
+void KLX_AudioHandler::PlayTrimClicks(uint16_t frequency, uint16_t milliseconds, uint8_t level, bool alarmForm) {
+  PlayTone(m_TrimPipe, frequency, milliseconds, level, alarmForm, "=====> FAILED_TRIM_CLICKS_PLAY...\n");
+}
+
+void KLX_AudioHandler::AlarmTimerPlayBeep(uint16_t frequency, uint16_t milliseconds, uint8_t level, bool alarmForm) {
+  PlayTone(m_BeepPipe, frequency, milliseconds, level, alarmForm, "=====> FAILED_TIMER_ALARM_BEEP_PLAY...\n");
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerTrimBeep(bool centre) {
+  ++m_TrimBeeps[centre ? 1 : 0];
+  PlayTrimClicks(centre ? 1650 : 1050, 80, uint8_t(KLX_AudioHandlerGetVolume(Volume_TrimClicks)), false);
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerIdleAlarmEnable() {
+  m_IdleAlarm = true;
+  {
+    QMutexLocker lock(&m_VolumeMutex);
+    m_Speaker.SetVolumePercent(100);
+    m_Ch3.SetVolumePercent(100);
+  }
+  m_Buzzer.Mute(80);
+  PlayTrimClicks(1050, 80, 100, true);
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerIdleAlarmDisable() {
+  m_IdleAlarm = false;
+  {
+    QMutexLocker lock(&m_VolumeMutex);
+    m_Speaker.SetVolumePercent(m_Level[Volume_Master]);
+    m_Ch3.SetVolumePercent(m_Level[Volume_TrimClicks]);
+  }
+  m_Buzzer.Mute(0);
+}
+
+// ---- Volumes ----------------------------------------------------------------------------
+
+CAlsaMixer* KLX_AudioHandler::MixerOf(E_VolumeKey key) {
+  switch (key) {
+    case Volume_TimerBeeps: return &m_Ch2;
+    case Volume_Speech: return &m_Ch1;
+    case Volume_TrimClicks: return &m_Ch3;
+    case Volume_Bluetooth: return &m_Bluetooth;
+    case Volume_Master: return &m_Speaker;
+    default: return nullptr;
+  }
+}
+
+void KLX_AudioHandler::Keep(E_VolumeKey key, int packed) {
+  const uint8_t level = uint8_t(qMin(packed & 0xFF, 120));
+  {
+    QMutexLocker lock(&m_VolumeMutex);
+    if (m_Level[key] == level) return;
+    m_Level[key] = level;
+    if (key == Volume_Master) qDebug("KLX_AudioHandlerKeepMasterVolume(%d)", level);
+    if (CAlsaMixer* mixer = MixerOf(key)) mixer->SetVolumePercent(level);
+  }
+  switch (key) {
+    case Volume_TimerBeeps: emit beepVolumeChanged(level); break;
+    case Volume_Speech: emit voiceVolumeChanged(level); break;
+    case Volume_TrimClicks: emit trimVolumeChanged(level); break;
+    case Volume_Bluetooth: emit bluetoothVolumeChanged(level); break;
+    case Volume_Vario: emit varioVolumeChanged(level); break;
+    case Volume_Master: emit speakerVolumeChanged(level); break;
+    default: break;
+  }
+}
+
+int KLX_AudioHandler::KLX_AudioHandlerGetVolume(int key) const {
+  if (key < 0 || key >= Volume_Count) return -1;
+  QMutexLocker lock(&m_VolumeMutex);
+  return m_Level[size_t(key)];
+}
+
+int KLX_AudioHandler::KLX_AudioHandlerCalcVolumeValue(int position, int scale) {
+  if (position < -2047 || position > 2047) return -1;
+  const float exact = float(scale) * (float(position + 2047) / 4094.0f);
+  const int whole = int(exact);
+  return exact - float(whole) > 0.4999f ? whole + 1 : whole;
+}
+
+QList<QPair<int, int>> KLX_AudioHandler::UpdateVolumeControls(const QMap<int, int>& positions) const {
+  QList<QPair<int, int>> changes;
+  for (auto it = positions.constBegin(); it != positions.constEnd(); ++it) {
+    const int level = KLX_AudioHandlerCalcVolumeValue(it.value(), 100);
+    const int current = KLX_AudioHandlerGetVolume(it.key());
+    // A position out of range is no level; a step of one is ignored, so
+    // that a control resting between two levels does not flicker.
+    if (level < 0 || current < 0) continue;
+    if (qAbs(level - current) > 1) changes.append({it.key(), level});
+  }
+  return changes;
+}
+
+// ---- Vario ------------------------------------------------------------------------------
+
+void KLX_AudioHandler::KLX_AudioHandlerVarioBeep(unsigned frequency, unsigned onMs, unsigned offMs) {
+  m_Buzzer.Beep(frequency, onMs, offMs, uint8_t(KLX_AudioHandlerGetVolume(Volume_Vario)));
+}

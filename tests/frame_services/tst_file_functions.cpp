@@ -1,0 +1,316 @@
+// The file functions: checks, listings, deletion, whole and part-by-part
+// copies with their progress and failures, voice-pack unpacking.
+#include <QtTest>
+
+#include "frame_services/frame_services_fixture.h"
+#include "platform/klx_commandrunner.h"
+#include "support/vorn_testroot.h"
+#include "update/klx_filefunctions.h"
+
+#include <QStandardPaths>
+
+class FileFunctionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { UseLargerBoard(); }
+
+  void init() {
+    m_Root.reset(new VornTestRoot);
+    QVERIFY(MakeCard(m_Root->Path()));
+    m_Src = m_Root->Path() + "/Vorn/src/";
+    m_Dst = m_Root->Path() + "/Vorn/dst/";
+    QVERIFY(QDir().mkpath(m_Src));
+    QVERIFY(QDir().mkpath(m_Dst));
+  }
+
+  void cleanup() { m_Root.reset(); }
+
+  void theSdCardCheck() {
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCheckForSDCard(false));
+    QVERIFY(f.KLX_FileFunctionsCheckForSDCard(true));
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(268435456 - 1)));
+    QVERIFY(f.KLX_FileFunctionsCheckForSDCard(false));
+    QVERIFY(!f.KLX_FileFunctionsCheckForSDCard(true));
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(268435456)));
+    QVERIFY(f.KLX_FileFunctionsCheckForSDCard(true));
+    QVERIFY(QFile::remove(m_Root->Path() + "/dev/mmcblk1p1"));
+    QVERIFY(!f.KLX_FileFunctionsCheckForSDCard(false));
+  }
+
+  void foldersAndFilesAreCheckedAndMadeOnRequest() {
+    KLX_FileFunctions f;
+    const QString deep = m_Root->Path() + "/Vorn/a/b/c/";
+    QVERIFY(!f.KLX_FileFileFunctionsCheckFolder(deep, false));
+    QVERIFY(!QFileInfo::exists(deep));
+    QVERIFY(f.KLX_FileFileFunctionsCheckFolder(deep, true));
+    QVERIFY(QFileInfo(deep).isDir());
+    QVERIFY(!f.KLX_FileFileFunctionsCheckFile("x.txt", deep, false));
+    QVERIFY(f.KLX_FileFileFunctionsCheckFile("x.txt", deep, true));
+    QCOMPARE(QFileInfo(deep + "x.txt").size(), 0);
+    QVERIFY(!f.KLX_FileFileFunctionsCheckFile("x.txt", m_Root->Path() + "/none/", true));
+  }
+
+  void freeSpaceAndAnUnreadableFileSystem() {
+    VornErrorWatch watch;
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(100 * 1024)));
+    QVERIFY(f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Dst, 100));
+    QVERIFY(!f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Dst, 101));
+    QVERIFY(watch.TakeReports().isEmpty());
+    QVERIFY(!f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Root->Path() + "/missing/", 1));
+    const QList<QPair<unsigned, QString>> expected = {
+        {0x50501u, QStringLiteral("KLX_FileChecker(): drive info not accessable")}};
+    QCOMPARE(watch.TakeReports(), expected);
+  }
+
+  void listingsArePagedByIndex() {
+    KLX_FileFunctions f;
+    for (const char* name : {"a.xml", "b.xml", "c.txt", "noext"}) QVERIFY(WriteFile(m_Src + name, "x"));
+    QVERIFY(QDir().mkpath(m_Src + "sub.xml"));
+    f.KLX_FileFunctionsGetFolderContentFiles(m_Src, "*.xml");
+    QStringList files;
+    for (int i = 0; i < f.KLX_FileFunctionsGetEntryCountFiles(); ++i) files << f.KLX_FileFunctionsGetFileEntrybyIndex(i);
+    files.sort();
+    QCOMPARE(files, QStringList({"a.xml", "b.xml"}));
+    QCOMPARE(f.KLX_FileFunctionsGetFileEntrybyIndex(2), QString());
+    f.KLX_FileFunctionsGetFolderContentFiles(m_Src);
+    QCOMPARE(f.KLX_FileFunctionsGetEntryCountFiles(), 3);
+    f.KLX_FileFunctionsGetFolderContentDirs(m_Src);
+    QStringList dirs;
+    for (int i = 0; i < f.KLX_FileFunctionsGetEntryCountFolders(); ++i) dirs << f.KLX_FileFunctionsGetFolderEntrybyIndex(i);
+    dirs.sort();
+    QCOMPARE(dirs, QStringList({".", "..", "sub.xml"}));
+    QCOMPARE(f.KLX_FileFunctionsGetFolderEntrybyIndex(-1), QString());
+  }
+
+  void deletingFilesAndFolders() {
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsDeleteFileInFolder("absent", m_Src));
+    QVERIFY(WriteFile(m_Src + "one", "1"));
+    QVERIFY(f.KLX_FileFunctionsDeleteFileInFolder("one", m_Src));
+    QVERIFY(!QFileInfo::exists(m_Src + "one"));
+
+    QVERIFY(WriteFile(m_Src + "keep/file", "1"));
+    QVERIFY(!f.KLX_FileFunctionsDeleteFolder(m_Src + "keep", true));
+    QVERIFY(QFileInfo::exists(m_Src + "keep/file"));
+    QVERIFY(QDir().mkpath(m_Src + "empty"));
+    QVERIFY(f.KLX_FileFunctionsDeleteFolder(m_Src + "empty", true));
+    QVERIFY(!QFileInfo::exists(m_Src + "empty"));
+    QVERIFY(f.KLX_FileFunctionsDeleteFolder(m_Src + "keep", false));
+    QVERIFY(!QFileInfo::exists(m_Src + "keep"));
+  }
+
+  void clearingLeavesSubFolders() {
+    KLX_FileFunctions f;
+    for (const char* name : {"a.qm", "b.qm", "c.txt", "sub/d.qm"}) QVERIFY(WriteFile(m_Src + name, "x"));
+    QVERIFY(f.KLX_FileFunctionsClearFolder(m_Src, false, "*.qm"));
+    QCOMPARE(QDir(m_Src).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), QStringList({"c.txt", "sub"}));
+    QVERIFY(QFileInfo::exists(m_Src + "sub/d.qm"));
+    // The folder cannot go while its sub-folder stays.
+    QVERIFY(!f.KLX_FileFunctionsClearFolder(m_Src, true, QString()));
+    QVERIFY(QFileInfo::exists(m_Src + "sub/d.qm"));
+    QVERIFY(!QFileInfo::exists(m_Src + "c.txt"));
+    QVERIFY(f.KLX_FileFunctionsDeleteFolder(m_Src + "sub", false));
+    QVERIFY(f.KLX_FileFunctionsClearFolder(m_Src, true, QString()));
+    QVERIFY(!QFileInfo::exists(m_Src));
+  }
+
+  void aWholeCopyReplacesTheDestination() {
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Src + "model.xml", "new"));
+    QVERIFY(WriteFile(m_Dst + "copy.xml", "old"));
+    QVERIFY(f.KLX_FileFunctionsCopyFileToFolder("model.xml", m_Src, "copy.xml", m_Dst));
+    QCOMPARE(ReadFile(m_Dst + "copy.xml"), QByteArray("new"));
+    // A failed copy leaves the old destination as it was.
+    QVERIFY(!f.KLX_FileFunctionsCopyFileToFolder("absent.xml", m_Src, "copy.xml", m_Dst));
+    QCOMPARE(ReadFile(m_Dst + "copy.xml"), QByteArray("new"));
+    QCOMPARE(QDir(m_Dst).entryList(QDir::Files | QDir::Hidden), QStringList({"copy.xml"}));
+  }
+
+  void aFolderCopyFailsIfAnyFileFails() {
+    KLX_FileFunctions f;
+    for (const char* name : {"a.wav", "b.wav", "c.wav", "d.txt"}) QVERIFY(WriteFile(m_Src + name, name));
+    QVERIFY(QDir().mkpath(m_Src + "e.wav"));
+    QVERIFY(WriteFile(m_Dst + "b.wav", "already there"));
+    QVERIFY(!f.KLX_FileFunctionsCopyFolderContent(m_Src, m_Dst, "*.wav"));
+    QCOMPARE(ReadFile(m_Dst + "a.wav"), QByteArray("a.wav"));
+    QCOMPARE(ReadFile(m_Dst + "b.wav"), QByteArray("already there"));
+    QCOMPARE(ReadFile(m_Dst + "c.wav"), QByteArray("c.wav"));
+    QVERIFY(!QFileInfo::exists(m_Dst + "d.txt"));
+    QVERIFY(!QFileInfo::exists(m_Dst + "e.wav"));
+
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) QVERIFY(QFile::remove(m_Dst + name));
+    QVERIFY(f.KLX_FileFunctionsCopyFolderContent(m_Src, m_Dst, "*.wav"));
+    QCOMPARE(ReadFile(m_Dst + "b.wav"), QByteArray("b.wav"));
+    QVERIFY(f.KLX_FileFunctionsCopyFolderContent(m_Src, m_Dst, "*.none"));
+  }
+
+  void aWholeFolderCopyIntoAFullCard() {
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Src + "big.bin", QByteArray(300000, 'b')));
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(200000)));
+    QVERIFY(!f.KLX_FileFunctionsCopyFolderContent(m_Src, m_Dst, QString()));
+    QVERIFY(!QFileInfo::exists(m_Dst + "big.bin"));
+  }
+
+  void aPartCopyReportsItsProgress() {
+    KLX_FileFunctions f;
+    const QByteArray data = RandomBytes(4 * 0x40000);
+    QVERIFY(WriteFile(m_Src + "pack.bin", data));
+    QList<int> steps;
+    for (int guard = 0; guard < 10; ++guard) {
+      steps << f.KLX_FileFunctionsCopyFileToFolderByParts("pack.bin", m_Src, "pack.bin", m_Dst);
+      if (steps.last() == 100 || steps.last() < 0) break;
+      // Nothing appears under the destination name before the copy is complete.
+      QVERIFY(!QFileInfo::exists(m_Dst + "pack.bin"));
+    }
+    QCOMPARE(steps, QList<int>({25, 50, 75, 100}));
+    QCOMPARE(ReadFile(m_Dst + "pack.bin"), data);
+    // The object is ready for the next copy.
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("pack.bin", m_Src, "again.bin", m_Dst), 25);
+  }
+
+  void anEmptyFileCopiesWithOneStep() {
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Src + "empty.txt", QByteArray()));
+    QVERIFY(WriteFile(m_Dst + "empty.txt", "old content"));
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("empty.txt", m_Src, "empty.txt", m_Dst), 100);
+    QVERIFY(QFileInfo::exists(m_Dst + "empty.txt"));
+    QCOMPARE(QFileInfo(m_Dst + "empty.txt").size(), 0);
+  }
+
+  void partCopyFailures() {
+    VornErrorWatch watch;
+    KLX_FileFunctions f;
+    // A missing source needs 1 KiB and then cannot be opened.
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("absent", m_Src, "x", m_Dst), -1);
+    // A missing destination folder has no file system to ask.
+    QVERIFY(WriteFile(m_Src + "a.bin", QByteArray(1000, 'a')));
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("a.bin", m_Src, "a.bin", m_Root->Path() + "/nowhere/"), -2);
+    QVERIFY(watch.Has(0x50501u));
+    // A full card.
+    QVERIFY(WriteFile(m_Src + "big.bin", QByteArray(300000, 'b')));
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(200000)));
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("big.bin", m_Src, "big.bin", m_Dst), -2);
+    QVERIFY(!QFileInfo::exists(m_Dst + "big.bin"));
+    // After a refusal the next copy starts afresh.
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("a.bin", m_Src, "a.bin", m_Dst), 100);
+  }
+
+  void aSourceThatVanishesMidwayFailsTheCopy() {
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Src + "two.bin", QByteArray(2 * 0x40000 + 10, 't')));
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("two.bin", m_Src, "two.bin", m_Dst), 49);
+    QVERIFY(QFile::resize(m_Src + "two.bin", 0x40000));
+    QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("two.bin", m_Src, "two.bin", m_Dst), -1);
+    QVERIFY(!QFileInfo::exists(m_Dst + "two.bin"));
+    QCOMPARE(QDir(m_Dst).entryList(QDir::Files | QDir::Hidden), QStringList());
+  }
+
+  void aPartFolderCopyReportsItsProgress() {
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Src + "large.bin", QByteArray(300000, 'l')));
+    QVERIFY(WriteFile(m_Src + "small.bin", QByteArray(1000, 's')));
+    QVERIFY(WriteFile(m_Src + "empty.bin", QByteArray()));
+    QVERIFY(WriteFile(m_Src + "skip.txt", "x"));
+    QVERIFY(QDir().mkpath(m_Src + "folder.bin"));
+    QList<int> steps;
+    for (int guard = 0; guard < 10; ++guard) {
+      steps << f.KLX_FileFunctionsCopyFolderContentByParts(m_Src, m_Dst, "*.bin");
+      if (steps.last() == 100 || steps.last() < 0) break;
+    }
+    QCOMPARE(steps.last(), 100);
+    // The listing order is the file system's; each file shows its share of
+    // the 301000 bytes: 1000 of them alone is 0.33 % and shows as 1.
+    steps.removeAll(0);
+    const QList<QList<int>> orders = {{1, 87, 99, 100},      {87, 99, 99, 100},      {1, 1, 87, 99, 100},
+                                      {1, 87, 99, 99, 100}, {87, 99, 99, 99, 100}};
+    QStringList seen;
+    for (int step : steps) seen << QString::number(step);
+    QVERIFY2(orders.contains(steps), qPrintable(seen.join(',')));
+    QCOMPARE(QFileInfo(m_Dst + "large.bin").size(), 300000);
+    QCOMPARE(QFileInfo(m_Dst + "small.bin").size(), 1000);
+    QVERIFY(QFileInfo::exists(m_Dst + "empty.bin"));
+    QVERIFY(!QFileInfo::exists(m_Dst + "skip.txt"));
+    QVERIFY(!QFileInfo::exists(m_Dst + "folder.bin"));
+  }
+
+  void aPartFolderCopyNeedsRoomForTheWholeFolder() {
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Src + "a.bin", QByteArray(120000, 'a')));
+    QVERIFY(WriteFile(m_Src + "b.bin", QByteArray(120000, 'b')));
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(200000)));
+    QCOMPARE(f.KLX_FileFunctionsCopyFolderContentByParts(m_Src, m_Dst, QString()), -2);
+    QCOMPARE(QDir(m_Dst).entryList(QDir::Files | QDir::Hidden), QStringList());
+  }
+
+  void voicePacksAreUnpacked() {
+    if (QStandardPaths::findExecutable("unzip").isEmpty() || QStandardPaths::findExecutable("zip").isEmpty())
+      QSKIP("needs unzip and zip");
+    const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
+    const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
+    const QString work = m_Root->Path() + "/work/";
+    QVERIFY(WriteFile(work + "de_Anna/hello.wav", "hallo"));
+    QVERIFY(WriteFile(work + "odd name;x/a.wav", "odd"));
+    QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && zip -qr de_Anna.zip de_Anna && zip -qr 'odd name;x.zip' 'odd name;x'",
+                                      "sh", work}),
+             0);
+    QVERIFY(QDir().mkpath(packs));
+    QVERIFY(QDir().mkpath(voices));
+    QVERIFY(WriteFile(work + "broken.zip", "not an archive"));
+    QVERIFY(WriteFile(work + "notes.txt", "x"));
+    // An earlier unpack of the same voice is replaced.
+    QVERIFY(WriteFile(voices + "de_Anna/stale.wav", "stale"));
+
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 2);
+    QStringList names = {f.KLX_FileFunctionGetUnzippedName(0), f.KLX_FileFunctionGetUnzippedName(1)};
+    names.sort();
+    QCOMPARE(names, QStringList({"de_Anna", "odd name;x"}));
+    QCOMPARE(f.KLX_FileFunctionGetUnzippedName(2), QString());
+    QCOMPARE(ReadFile(voices + "de_Anna/hello.wav"), QByteArray("hallo"));
+    QVERIFY(!QFileInfo::exists(voices + "de_Anna/stale.wav"));
+    QCOMPARE(ReadFile(voices + "odd name;x/a.wav"), QByteArray("odd"));
+    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "de_Anna"), packs + "de_Anna.zip");
+    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "odd name;x"), packs + "odd name;x.zip");
+    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "missing"), QString());
+  }
+
+  void theInstallSourceIsTheFirstLineOfAtMost254Characters() {
+    KLX_FileFunctions f;
+    QVERIFY(WriteFile(m_Src + "installsrczip.txt", "first\nsecond"));
+    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(m_Src.chopped(1)), QStringLiteral("first\n"));
+    QVERIFY(WriteFile(m_Src + "installsrczip.txt", QByteArray(300, 'p')));
+    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(m_Src.chopped(1)), QString(254, 'p'));
+  }
+
+  void theTimeSuffix() {
+    const QDateTime before = QDateTime::currentDateTime();
+    const QString suffix = KLX_FileFunctions().KLX_FileFileFunctionsGetTimeSuffix();
+    const QDateTime after = QDateTime::currentDateTime();
+    QVERIFY2(QRegularExpression("^_\\d{6}_\\d{6}$").match(suffix).hasMatch(), qPrintable(suffix));
+    const QString format = "_hhmmss_ddMMyy";
+    QVERIFY(suffix == before.toString(format) || suffix == after.toString(format));
+  }
+
+ private:
+  static QByteArray RandomBytes(int size) {
+    QByteArray data(size, '\0');
+    quint32 x = 12345;
+    for (int i = 0; i < size; ++i) {
+      x = x * 1103515245u + 12345u;
+      data[i] = char(x >> 16);
+    }
+    return data;
+  }
+
+  std::unique_ptr<VornTestRoot> m_Root;
+  QString m_Src;
+  QString m_Dst;
+};
+
+QTEST_GUILESS_MAIN(FileFunctionsTest)
+#include "tst_file_functions.moc"
