@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "full_model.h"
+#include "model_screens.h"
 #include "qml_frame_fixture.h"
 
 using namespace qmlframe;
@@ -194,7 +195,7 @@ SCREEN(BM_SwitchOff_PowerButton);
 SCREEN(BM_Keyboard_OverAScreen);
 // Every model screen on the full model.
 void RegisterModelScreens() {
-  const QList<QPair<QString, QVariantMap>> screens = {
+  QList<QPair<QString, QVariantMap>> screens = {
       {"4_0.qml", {}},
       {"5.qml", {{"functionId", 0}}},
       {"22.qml", {{"functionId", 0}}},
@@ -206,17 +207,12 @@ void RegisterModelScreens() {
       {"CutoffSettings.qml", {}},
       {"DifferentialsList.qml", {}},
       {"FuncDiffSettings.qml", {{"functionId", 0}}},
-      {"19.qml", {}},
-      {"20.qml", {{"mixerIndex", 0}}},
-      {"21.qml", {}},
-      {"SequencersList.qml", {}},
-      {"SequencerServoList.qml", {{"sequencerIdx", 0}}},
-      {"SequencerServoEditor.qml", {{"sequencerIdx", 0}}},
-      {"FlightModeSelector.qml", {}},
-      {"FlightModeEditor.qml", {{"lut_index", 0}, {"flightmodesNum", 27}}},
       {"TutorPupilSettings.qml", {}},
       {"18.qml", {}},
   };
+  // The mixer curve editor may make a curve through the transceiver first.
+  for (const auto& screen : MixerScreens(27))
+    if (screen.first != "33_MixerCurveEditor.qml") screens.append(screen);
   for (const auto& screen : screens) {
     const QString name = "BM_FullModel_" + QString(screen.first).remove(".qml");
     benchmark::RegisterBenchmark(qPrintable(name), [screen](benchmark::State& state) {
