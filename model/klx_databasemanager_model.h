@@ -371,13 +371,6 @@
   // start-up chain asks it after a model load.
   Q_INVOKABLE bool KLX_DataBaseManagerPreflightGetSet_IsUsed(bool value, int get, bool modify = true);
   int KLX_DatabaseManagerPreflightSettingsCheck(const short* values, const unsigned short* ids, int count, int boot);
-  int KLX_DataBaseManagerTelemetrieGetSensorIsOffline(int address);
-  Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensoradr, int slaveadr);
-  int KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int address, int slave);
-  // Whether automatic sensor rescans are allowed (dir 0 sets it).
-  int KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir);
-  int KLX_DataBaseManagerGetTeleControlRawValue(int index);
-  int KLX_DataBaseManagerTeleControlCopySingleUnit(int index, T_TelemetryControl* record);
   int KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* state1, uint16_t* state2,
                                             int flightMode);
   void KLX_DataBaseManagerVarioBeep(int tone, uint16_t state1, uint16_t state2);
@@ -385,8 +378,6 @@
   CBuzzer* KLX_DataBaseManagerBuzzer() { return m_AudioHandler.KLX_AudioHandlerBuzzer(); }
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioAddress();
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioSlaveAddress();
-
-  Q_INVOKABLE QString KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir);
 
   // ---- What the home screen and the status strip ask of the neighbours (least
   // forms of the telemetry pages, the preflight list and the audio until their

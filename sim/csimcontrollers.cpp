@@ -28,7 +28,7 @@ namespace {
 using CSimControls::kMax;
 
 // Periods of the streamed values in milliseconds, by stream.
-constexpr qint64 kPeriod[] = {20, 100, 200, 500};
+constexpr qint64 kPeriod[] = {20, 100, 1000, 500, CSimSensors::kCycleMs};
 // While streaming is off the writer looks again this often.
 constexpr qint64 kIdleMs = 1000;
 constexpr char kClickUp = 0x02;
@@ -333,9 +333,9 @@ qint64 CSimControllers::StreamDue(qint64 now) {
   };
   QVector<Out> out;
   qint64 next;
+  bool due[StreamCount];
   {
     QMutexLocker lock(&m_Mutex);
-    bool due[StreamCount];
     for (int s = 0; s < StreamCount; ++s) {
       due[s] = now >= m_Next[s];
       if (due[s]) m_Next[s] = now + kPeriod[s];
@@ -374,6 +374,9 @@ qint64 CSimControllers::StreamDue(qint64 now) {
     if (due[SystemStream])
       out.append({Stick, SimStickSystemData, Le16({m_System[0], m_System[1], m_System[2], m_System[3]}).left(8 - cut)});
   }
+  // The sensors read the panel's controls: polled outside the lock.
+  if (due[SensorStream])
+    for (const CSimSensors::Message& m : m_Sensors.Cycle(now)) out.append({Transceiver, m.id, m.data});
   for (const Out& o : out) QueueMessage(o.node, o.id, o.data);
   return next;
 }

@@ -28,6 +28,7 @@
 
 #include "sim/csimcodec.h"
 #include "sim/csimmessageids.h"
+#include "sim/csimsensors.h"
 #include "sim/csimstick.h"
 #include "sim/csimtransceiver.h"
 #include "sim/csimupdatepeers.h"
@@ -65,6 +66,8 @@ class CSimControllers {
   // ---- each controller's answers to requests, with their knobs ----
   CSimTransceiver& TransceiverController() { return m_TransceiverController; }
   CSimStick& StickController() { return m_StickController; }
+  // The sensors behind the receiver, polled while streaming.
+  CSimSensors& Sensors() { return m_Sensors; }
   // The boot loaders and the modem a firmware update reaches.
   CSimUpdatePeers& UpdatePeers() { return m_UpdatePeers; }
   // ---- fault knobs ----
@@ -146,7 +149,7 @@ class CSimControllers {
   bool RunScript(const QString& file);
 
  private:
-  enum Stream { SticksStream, GroupsStream, LinkStream, SystemStream, StreamCount };
+  enum Stream { SticksStream, GroupsStream, LinkStream, SystemStream, SensorStream, StreamCount };
 
   void ReaderLoop(int fd);
   void WriterLoop(int fd);
@@ -220,6 +223,7 @@ class CSimControllers {
   QList<Delayed> m_Delayed;
   CSimTransceiver m_TransceiverController{*this};
   CSimStick m_StickController{*this};
+  CSimSensors m_Sensors{*this};
   CSimUpdatePeers m_UpdatePeers{*this};
 
   std::atomic<KLX_Clock*> m_Clock{nullptr};

@@ -40,6 +40,8 @@ enum CSimMessageId : int {
   SimTransceiverTrimsABC = 35,        // trims A, B, C and the flight mode, 7 bytes
   SimTransceiverTrimsDEF = 36,        // trims D, E, F and the flight mode, 7 bytes
   SimTransceiverSpecialSwitches = 37, // the four toggle switches, 8 bytes
+  SimTransceiverSensorFrame = 51,     // a sensor-bus frame; command 0: live values, 19 bytes
+  SimTransceiverSensorSilent = 52,    // 1 byte: a sensor that did not answer
   SimTransceiverLinkQuality = 64,
   SimTransceiverFrontPlugMode = 144,  // the front socket's mode, 1 byte
   SimTransceiverLoaderAnswer = 96,    // 1, what is answered, status or index, count, error flag

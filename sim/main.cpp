@@ -176,6 +176,8 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
     std::fprintf(stderr, "vorn-sim: cannot serve the CAN stand-in at %s/run/can0\n", qPrintable(o.root));
     return 1;
   }
+  // A few sensors behind the receiver for the telemetry to show.
+  controllers.Sensors().AddDefaultSet();
   CSimConsole console(controllers, board, o.pid, Print);
   QObject::connect(&console, &CSimConsole::Finished, &app, [&app](int code) { app.exit(code); });
 
