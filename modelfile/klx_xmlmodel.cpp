@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_utf8.h"
@@ -527,6 +528,7 @@ int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
       return KLX_Error;
     }
     result = transferred;
+    if (m_SectionHook) m_SectionHook(section->element);
   }
   return result;
 }
@@ -683,7 +685,7 @@ int KLX_XMLModel::KLX_XMLModelReadModelFuncOrder(QXmlStreamReader* r) {
 }
 
 int KLX_XMLModel::KLX_XMLModelTransferFunctionOrderToDB() {
-  qDebug("Functionorder from xml to db");
+  qCDebug(lcVornDebug, "Functionorder from xml to db");
   m_Db->KLX_DataBaseManagerFunctionSetDisplayedOrder(m_Data->functionOrder);
   return KLX_Ok;
 }

@@ -179,15 +179,16 @@ class TestSystemScreen : public QObject {
     f.Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Display24h(1, AtomicDirSet);
   }
 
-  // The keyboard opens with what was typed last, not the stored name; OK
-  // stores the text, the back key closes it and stores nothing.
+  // The keyboard opens with the stored name, selected so that typing
+  // replaces it; OK stores the text, the back key closes it and stores nothing.
   void pilotName() {
     QmlFrame& f = Frame();
     QVERIFY(Open(f));
+    const QString stored = f.Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName("", AtomicDirGet);
     QVERIFY(Touch(f, "pilotName"));
     auto* field = f.Item("keyboardField");
     QTRY_VERIFY(field->hasActiveFocus());
-    QCOMPARE(field->property("text").toString(), QString());
+    QCOMPARE(field->property("text").toString(), stored);
     for (const char* key : {"key_shift", "key_8", "key_3", "key_2"}) QVERIFY(f.Tap(key));
     f.Grab("system-pilot-name.png");
     QVERIFY(f.Tap("key_ok"));

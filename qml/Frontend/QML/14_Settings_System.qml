@@ -452,6 +452,8 @@ Item {
             valueWidth: 200
             value: systemScreen.userName === "" ? "---" : systemScreen.userName
             onClicked: {
+                // The name as it stands, to be changed.
+                keyboard.preLoadText = systemScreen.userName
                 keyboard.extended = true
                 rootwindow.kbd_sender = keyboard
             }

@@ -9,6 +9,9 @@ import "ServoLists.js" as ServoLists
 Item {
     id: servoOverview
     objectName: "servoOverview"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
     property var rows: []            // [{ servo, mixer, func, first }]
     property bool addLock: false
     property int pendingServo: -1
@@ -17,17 +20,17 @@ Item {
 
     function rebuild() {
         var list = []
-        var maxServos = Database.KLX_DataBaseManagerGetMaxServos()
-        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f) {
+        var maxServos = db.KLX_DataBaseManagerGetMaxServos()
+        for (var f = 0; f < db.KLX_DataBaseManagerGetMaxFunctions(); ++f) {
             if (!ServoLists.functionUsed(f))
                 continue
             var first = true
-            for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
-                var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet, true)
+            for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
+                var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet, true)
                 if (servo < 0 || servo >= maxServos
-                        || Database.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
+                        || db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
                     continue
-                var mixer = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, s, 0, DatabaseValue.AtomicDirGet, true)
+                var mixer = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, s, 0, DatabaseValue.AtomicDirGet, true)
                 list.push({ servo: servo, mixer: mixer, func: f, first: first })
                 first = false
             }
@@ -41,12 +44,12 @@ Item {
         addLock = true
         rootwindow.smartKeyLock = true
         var servos = []
-        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServos(); ++s)
+        for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServos(); ++s)
             servos.push({ label: (qsTr("Servo ") + Language.emptyString) + (s + 1), value: s })
         var functions = []
-        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f)
+        for (var f = 0; f < db.KLX_DataBaseManagerGetMaxFunctions(); ++f)
             if (ServoLists.functionUsed(f))
-                functions.push({ label: Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), value: f })
+                functions.push({ label: db.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), value: f })
         chooser.show([{ heading: qsTr("Select servo:") + Language.emptyString, entries: servos, limit: 1 },
                       { heading: qsTr("Select function:") + Language.emptyString, entries: functions, limit: 1 }])
     }
@@ -57,8 +60,8 @@ Item {
     }
 
     function editName(servo) {
-        keyboard.edit(Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
-            return Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
+        keyboard.edit(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
+            return db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
         })
     }
     function select(rowItem) {

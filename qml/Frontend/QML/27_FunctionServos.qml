@@ -9,6 +9,9 @@ import "ServoLists.js" as ServoLists
 Item {
     id: servosScreen
     objectName: "functionServos"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
     property int functionId: -1
     property string functionLabel: ""
     property var rows: []            // [{ servo, mixer }]
@@ -20,9 +23,9 @@ Item {
 
     function rebuild() {
         var list = []
-        var max = Database.KLX_DataBaseManagerGetMaxServos()
-        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
-            var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(functionId, s, 0xFFFF, DatabaseValue.AtomicDirGet)
+        var max = db.KLX_DataBaseManagerGetMaxServos()
+        for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
+            var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(functionId, s, 0xFFFF, DatabaseValue.AtomicDirGet)
             if (servo === max || servo < 0 || servo > max || list.some(function(r) { return r.servo === servo }))
                 continue
             list.push({ servo: servo, mixer: Math.max(0, ServoLists.mixerOf(servo, functionId)) })
@@ -33,8 +36,8 @@ Item {
     // ---- the servo chooser ----
     function sequencerServos() {
         var list = []
-        for (var q = 0; q < Database.KLX_DataBaseManagerGetMaxSequncer(); ++q) {
-            var text = Database.KLX_DataBaseManagerSequencerGet_ServoList(q, true)
+        for (var q = 0; q < db.KLX_DataBaseManagerGetMaxSequncer(); ++q) {
+            var text = db.KLX_DataBaseManagerSequencerGet_ServoList(q, true)
             if (text === "")
                 continue
             text.split(",").forEach(function(t) { var n = parseInt(t); if (!isNaN(n)) list.push(n) })
@@ -48,10 +51,10 @@ Item {
         rootwindow.smartKeyLock = true
         var taken = ServoLists.servosOf(functionId).concat(sequencerServos())
         var entries = []
-        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServos(); ++s)
+        for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServos(); ++s)
             if (taken.indexOf(s) < 0)
                 entries.push({ label: ServoLists.servoLabel(s), value: s })
-        var room = Database.KLX_DataBaseManagerGetMaxServosPerFunction() - Database.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId)
+        var room = db.KLX_DataBaseManagerGetMaxServosPerFunction() - db.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId)
         chooser.show([{ heading: qsTr("Select servo:") + Language.emptyString, entries: entries, limit: Math.max(0, room) }])
     }
     function closeChooser() {
@@ -77,8 +80,8 @@ Item {
 
     // ---- name and delete ----
     function editName(servo) {
-        keyboard.edit(Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
-            return Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
+        keyboard.edit(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
+            return db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
         })
     }
     function askDelete() {
@@ -220,9 +223,9 @@ Item {
         systemHistory.addArg(functionId)
         systemHistory.addEndOfArgs()
         if (functionLabel === "")
-            functionLabel = Database.KLX_DataBaseManagerFunctionGetSet_Name(functionId, "", DatabaseValue.AtomicDirGet)
+            functionLabel = db.KLX_DataBaseManagerFunctionGetSet_Name(functionId, "", DatabaseValue.AtomicDirGet)
         rebuild()
-        if (Database.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId) === 0)
+        if (db.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId) === 0)
             openChooser()
     }
 }

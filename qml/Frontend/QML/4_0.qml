@@ -8,6 +8,9 @@ import GuiData 1.0
 Item {
     id: overview
     objectName: "functionOverview"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
 
     property var rows: []
     property int revision: 0
@@ -21,14 +24,14 @@ Item {
 
     function failed(code) { return typeof code === "number" && code <= DatabaseValue.KLX_Error }
     function isUsed(f) {
-        return Database.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
+        return db.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
     }
 
     // The used functions in the stored order; used ones missing from it follow
     // in index order and are written back.
     function readRows() {
-        var max = Database.KLX_DataBaseManagerGetMaxFunctions()
-        var order = Database.KLX_DataBaseManagerFunctionGetDisplayedOrder()
+        var max = db.KLX_DataBaseManagerGetMaxFunctions()
+        var order = db.KLX_DataBaseManagerFunctionGetDisplayedOrder()
         var list = []
         var f
         if (order.length === 0) {
@@ -48,7 +51,7 @@ Item {
             }
         }
         if (added)
-            Database.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
+            db.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
         return list
     }
     function rebuild() {
@@ -63,37 +66,37 @@ Item {
     function controlName(id) {
         if (id >= GuiCmdData.CONTROLID_Virtual_00_GUI && id <= GuiCmdData.CONTROLID_Virtual_Last_GUI) {
             var vs = id - GuiCmdData.CONTROLID_Virtual_00_GUI
-            if (Database.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
-                return Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet)
+            if (db.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
+                return db.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet)
             return "---"
         }
         if (id >= GuiCmdData.CONTROLID_Telemetry_00_GUI && id <= GuiCmdData.CONTROLID_Telemetry_Last_GUI) {
-            var name = Database.KLX_DataBaseManagerTeleControlGetSet_Name(id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "",
+            var name = db.KLX_DataBaseManagerTeleControlGetSet_Name(id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "",
                                                                           DatabaseValue.AtomicDirGet)
             return name === "" ? "---" : name
         }
-        return Database.KLX_DataBaseManagerGetNameOfControlByID(id)
+        return db.KLX_DataBaseManagerGetNameOfControlByID(id)
     }
     function inputControl(f) {
-        Database.KLX_DataBaseManager_StickdataLock()
-        var id = Database.KLX_DataBaseManagerFunctionGetSet_Control(f, -1, DatabaseValue.AtomicDirGet)
-        Database.KLX_DataBaseManager_StickdataUnlock()
+        db.KLX_DataBaseManager_StickdataLock()
+        var id = db.KLX_DataBaseManagerFunctionGetSet_Control(f, -1, DatabaseValue.AtomicDirGet)
+        db.KLX_DataBaseManager_StickdataUnlock()
         return id
     }
-    function trimControl(f) { return Database.KLX_DataBaseManagerFunctionGetSet_Trim_Control(f, 0, DatabaseValue.AtomicDirGet) }
+    function trimControl(f) { return db.KLX_DataBaseManagerFunctionGetSet_Trim_Control(f, 0, DatabaseValue.AtomicDirGet) }
     function servoText(f) {
         var parts = []
-        var maxServos = Database.KLX_DataBaseManagerGetMaxServos()
-        for (var slot = 0; slot < Database.KLX_DataBaseManagerFunctionGetMaxServoPerFunction(); ++slot) {
-            var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, slot, 0, DatabaseValue.AtomicDirGet)
+        var maxServos = db.KLX_DataBaseManagerGetMaxServos()
+        for (var slot = 0; slot < db.KLX_DataBaseManagerFunctionGetMaxServoPerFunction(); ++slot) {
+            var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, slot, 0, DatabaseValue.AtomicDirGet)
             if (servo < 0 || servo >= maxServos)
                 continue
-            var used = Database.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
+            var used = db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
             parts.push((servo + 1) + (used ? "" : "?"))
         }
         return parts.join(",")
     }
-    function failSafeMode(f) { return Database.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, 0, DatabaseValue.AtomicDirGet) }
+    function failSafeMode(f) { return db.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, 0, DatabaseValue.AtomicDirGet) }
     function failSafeText(mode) {
         switch (mode) {
         case GuiCmdData.FAILSAFEMODE_Hold_Gui: return qsTr("Hold") + Language.emptyString
@@ -111,8 +114,8 @@ Item {
     // ---- name ----
     function editName(row) {
         var f = rows[row]
-        keyboard.edit(Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), function(text) {
-            return Database.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet)
+        keyboard.edit(db.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), function(text) {
+            return db.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet)
         })
     }
 
@@ -126,7 +129,7 @@ Item {
         var f = list[at]
         list[at] = list[to]
         list[to] = f
-        Database.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
+        db.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
         rows = list
         heldRow = to
         revision++
@@ -137,7 +140,7 @@ Item {
         var row = heldRow
         if (row < 0)
             return
-        var name = Database.KLX_DataBaseManagerFunctionGetSet_Name(rows[row], "", DatabaseValue.AtomicDirGet)
+        var name = db.KLX_DataBaseManagerFunctionGetSet_Name(rows[row], "", DatabaseValue.AtomicDirGet)
         rootwindow.popupShow(null, "question", qsTr("You are about to delete the following function: ") + Language.emptyString
                              + name + qsTr("\nProceed?") + Language.emptyString, "OkAbort", function() {
                                  overview.pendingAction = 2
@@ -166,7 +169,7 @@ Item {
     // ---- fail-safe ----
     function writeFailSafe(mode) {
         var f = rows[failSafeRow]
-        var result = Database.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, mode, DatabaseValue.AtomicDirSet, true)
+        var result = db.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, mode, DatabaseValue.AtomicDirSet, true)
         if (failed(result)) {
             errorHandler.processError(result)
             return
@@ -187,8 +190,8 @@ Item {
         revision++
     }
     function configureFailSafe(f) {
-        return rediv ? Database.KLX_DataBaseManagerFunctionSetFailSafeConfigurationREdiv()
-                     : Database.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(f)
+        return rediv ? db.KLX_DataBaseManagerFunctionSetFailSafeConfigurationREdiv()
+                     : db.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(f)
     }
     function teach() {
         var result = configureFailSafe(rows[failSafeRow])
@@ -205,7 +208,7 @@ Item {
                 var list = overview.rows.slice()
                 list.push(newIndex)
                 overview.rows = list
-                Database.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
+                db.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
                 overview.revision++
                 listView.positionViewAtEnd()
             } else if (overview.pendingAction === 2) {
@@ -245,7 +248,7 @@ Item {
                     objectName: "functionName_" + rowItem.rowIndex
                     width: 110
                     fontSize: 13
-                    gp_text: rowItem.rev, overview.shortName(Database.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet))
+                    gp_text: rowItem.rev, overview.shortName(db.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet))
                     onClicked: overview.editName(rowItem.rowIndex)
                     onLongclicked: overview.heldRow = rowItem.rowIndex
                 }
@@ -264,7 +267,7 @@ Item {
                     fontSize: 13
                     gp_text: {
                         var id = (rowItem.rev, overview.trimControl(rowItem.f))
-                        return id === GuiCmdData.CONTROLID_None_GUI ? "---" : Database.KLX_DataBaseManagerGetNameOfControlByID(id)
+                        return id === GuiCmdData.CONTROLID_None_GUI ? "---" : db.KLX_DataBaseManagerGetNameOfControlByID(id)
                     }
                     onClicked: overview.leave("qrc:/Frontend/QML/22.qml", { functionId: rowItem.f })
                 }
@@ -290,7 +293,7 @@ Item {
                     gp_text: rowItem.rev, overview.servoText(rowItem.f)
                     onClicked: overview.leave("qrc:/Frontend/QML/27_FunctionServos.qml",
                                               { functionId: rowItem.f,
-                                                functionLabel: Database.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet) })
+                                                functionLabel: db.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet) })
                 }
             }
         }
@@ -377,7 +380,7 @@ Item {
 
     Component.onCompleted: {
         systemHistory.addHistoryEntry()
-        rediv = Database.KLX_DataBaseManagerIsReceiverModeREdiv()
+        rediv = db.KLX_DataBaseManagerIsReceiverModeREdiv()
         rows = readRows()
         if (rootwindow.list_y_position !== -1) {
             listView.forceLayout()
