@@ -14,7 +14,10 @@
 KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* parent)
     : CNoDebugBase<QThread>(parent),
       KLX_BaseClassThread("AudioHandler", false),
-      m_Clock(devices.clock ? devices.clock : &KLX_Clock::KLX_ClockSystem()),
+      m_Clock(devices.threadClock ? devices.threadClock
+              : devices.clock     ? devices.clock
+                                  : &KLX_Clock::KLX_ClockSystem()),
+      m_PipeClock(devices.clock ? devices.clock : &KLX_Clock::KLX_ClockSystem()),
       m_SpeechEngine(devices.speechEngine),
       m_StartPlayer(devices.startPlayer),
       m_RunPlayer(devices.runPlayer),
@@ -50,7 +53,7 @@ int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
   {
     // The speech thread keeps a copy; this one's end removes a pipe file
     // left from an earlier run.
-    CAplayFifo speech("/tmp/tts_out", "ch1", 22050, m_StartPlayer, m_Clock);
+    CAplayFifo speech("/tmp/tts_out", "ch1", 22050, m_StartPlayer, m_PipeClock);
     const QByteArray voices = QFile::encodeName(m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath());
     const int started = KLX_TTS::Start(speech, voices.constData(), m_SpeechEngine);
     if (started == 0)

@@ -57,6 +57,8 @@ struct KLX_AudioDevices {
   // Starts a player; empty: through the shell (exec).
   CAplayFifo::Launcher startPlayer;
   KLX_Clock* clock = nullptr;
+  // The clock the audio thread's passes wait on; null: `clock`.
+  KLX_Clock* threadClock = nullptr;
   // The speech engine; null: the one this build links.
   const KLX_SpeechEngine* speechEngine = nullptr;
   // Plays a sound file in the foreground: `aplay` with these arguments,
@@ -230,7 +232,8 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   CAlsaMixer* MixerOf(E_VolumeKey key);
 
   KLX_DataBaseManager* m_Db = nullptr;
-  KLX_Clock* m_Clock;
+  KLX_Clock* m_Clock;      // the passes
+  KLX_Clock* m_PipeClock;  // the pipes' waits for their players
   const KLX_SpeechEngine* m_SpeechEngine;
   CAplayFifo::Launcher m_StartPlayer;
   std::function<int(const QStringList& args)> m_RunPlayer;

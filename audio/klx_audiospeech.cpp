@@ -187,7 +187,7 @@ void KLX_AudioHandler::CopyIntoSpeechPipe(const QString& file) {
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly)) return;
   const QString pipe = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/tmp/tts_out"));
-  const int fd = CAplayFifo::OpenWriterEnd(pipe, *m_Clock, kPipeCopyWaitMs);
+  const int fd = CAplayFifo::OpenWriterEnd(pipe, *m_PipeClock, kPipeCopyWaitMs);
   if (fd < 0) {
     qDebug("KLX_AudioHandlerPlay: no player reads /tmp/tts_out, %s not played", qPrintable(file));
     return;
@@ -199,17 +199,17 @@ void KLX_AudioHandler::CopyIntoSpeechPipe(const QString& file) {
     const qint64 got = in.read(chunk, sizeof(chunk));
     if (got <= 0) break;
     qint64 done = 0;
-    qint64 stallSince = m_Clock->KLX_ClockNowMs();
+    qint64 stallSince = m_PipeClock->KLX_ClockNowMs();
     while (done < got) {
       const ssize_t n = ::write(fd, chunk + done, size_t(got - done));
       if (n > 0) {
         done += n;
-        stallSince = m_Clock->KLX_ClockNowMs();
+        stallSince = m_PipeClock->KLX_ClockNowMs();
         continue;
       }
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && errno == EAGAIN && m_Clock->KLX_ClockNowMs() - stallSince < kPipeStallMs) {
-        m_Clock->KLX_ClockSleep(5);
+      if (n < 0 && errno == EAGAIN && m_PipeClock->KLX_ClockNowMs() - stallSince < kPipeStallMs) {
+        m_PipeClock->KLX_ClockSleep(5);
         continue;
       }
       qDebug("KLX_AudioHandlerPlay: the speech pipe took no more of %s", qPrintable(file));

@@ -361,6 +361,12 @@ bool KLX_TTS::is_TTS_Voiceable() {
   return tts->HasRecords() && tts->m_VoiceCount >= 1 && tts->m_DefaultVoice >= 0;
 }
 
+bool KLX_TTS::is_TTS_Ready() {
+  QReadLocker instance(&s_InstanceLock);
+  const KLX_TTS* tts = m_pTTS;
+  return tts && tts->m_Ready && tts->m_Running;
+}
+
 int KLX_TTS::GetStatus() {
   QReadLocker instance(&s_InstanceLock);
   const KLX_TTS* tts = m_pTTS;

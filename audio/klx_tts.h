@@ -72,6 +72,8 @@ class KLX_TTS : public CNoDebugBase<QThread> {
   static bool is_TTS_Operable();
   // Has voices and a default voice.
   static bool is_TTS_Voiceable();
+  // Up and past its first voice scan, voices or none.
+  static bool is_TTS_Ready();
 
   // ---- Voice queries (any thread) ----
   // Number of scanned voices; -1 without thread.

@@ -104,6 +104,8 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
       const quint8 wanted = quint8(m.data[1]);
       if (m.data[0] == 1 && wanted <= 3 && !m_Answers.Get(KeyFrontPlug).refuse) m_FrontPlugMode = wanted;
       out = Answer(KeyFrontPlug, SimTransceiverFrontPlugMode, QByteArray(1, char(m_FrontPlugMode)));
+    } else if (m.id == SimVibration) {
+      m_Vibration.Take(m.data);
     } else if (m.id == SimPowerOff) {
       ++m_Counters.powerOffs;
       // Powering off keeps the model for the next power-up.

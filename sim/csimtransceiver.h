@@ -24,6 +24,7 @@
 #include "sim/csimanswers.h"
 #include "sim/csimcodec.h"
 #include "sim/csimmodel.h"
+#include "sim/csimvibration.h"
 
 class CSimControllers;
 
@@ -106,6 +107,9 @@ class CSimTransceiver {
   quint32 BindingChecksum() const;
   Counters Seen() const;
   void ClearCounters();
+  // The vibration messages it was sent.
+  CSimVibration& Vibration() { return m_Vibration; }
+  const CSimVibration& Vibration() const { return m_Vibration; }
 
   // The controllers' own moves of the trims and toggles change the held model.
   void LiveTrimsMoved(const int trims[6], int flightMode);
@@ -135,6 +139,7 @@ class CSimTransceiver {
   CSimControllers& m_Bus;
   std::atomic<int> m_State{kReady};
   CSimAnswerBook m_Answers;
+  CSimVibration m_Vibration;
 
   mutable QMutex m_Mutex;  // everything below
   CSimModel m_Held;

@@ -4,7 +4,7 @@
 // Installed voices: each sub-folder of the voices folder is one voice, named
 // by its folder and described by the file "voice.conf" inside it, lines of
 // key=value:
-//   espeak=en-gb+m3            the espeak-ng voice (required)
+//   espeak=en+m3              the espeak-ng voice (required)
 //   language=British English   the language or dialect description (required)
 //   name=Oliver                the name shown (default: the folder's name)
 //   speaker=oliver             the speaker (default: the name shown)
