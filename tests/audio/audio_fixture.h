@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMutex>
 #include <QString>
+#include <QSemaphore>
 #include <QStringList>
 #include <QThread>
 #include <QWaitCondition>
@@ -288,6 +289,10 @@ struct SpeechRig {
   VornSpeechFake& engine = VornSpeechFake::Get();
   QMutex playedMutex;
   QList<QStringList> played;
+  // A sound file of this name plays until `gate` is released.
+  QString gateFile;
+  QSemaphore gate;
+  QSemaphore gateReached;
   std::unique_ptr<KLX_AudioHandler> audio;
 
   bool Up(const QList<VornSpeechFake::Voice>& voices) {
@@ -305,8 +310,14 @@ struct SpeechRig {
     d.threadClock = &fx.clock;
     d.speechEngine = VornSpeechFake::Engine();
     d.runPlayer = [this](const QStringList& args) {
-      QMutexLocker lock(&playedMutex);
-      played.append(args);
+      {
+        QMutexLocker lock(&playedMutex);
+        played.append(args);
+      }
+      if (!gateFile.isEmpty() && args.value(1).endsWith(gateFile)) {
+        gateReached.release();
+        gate.acquire();
+      }
       return 0;
     };
     audio = std::make_unique<KLX_AudioHandler>(d);
