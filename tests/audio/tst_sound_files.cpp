@@ -9,7 +9,7 @@
 
 #include <thread>
 
-#include "audio_fixture.h"
+#include "speech_fixture.h"
 
 namespace {
 QString Sounds() { return KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Sound/"); }

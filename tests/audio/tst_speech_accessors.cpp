@@ -4,7 +4,7 @@
 // its phrases, and the voice lists of the screens.
 #include <QtTest>
 
-#include "audio_fixture.h"
+#include "speech_fixture.h"
 #include "sim/csimvoices.h"
 
 namespace {

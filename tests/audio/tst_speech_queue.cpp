@@ -4,7 +4,7 @@
 // next, and what is spoken at all when the engine is missing or has no voice.
 #include <QtTest>
 
-#include "audio_fixture.h"
+#include "speech_fixture.h"
 
 namespace {
 using Voice = VornSpeechFake::Voice;

@@ -4,7 +4,7 @@
 // gives no sound, and the rescan after a voice-pack update.
 #include <QtTest>
 
-#include "audio_fixture.h"
+#include "speech_fixture.h"
 #include "sim/csimvoices.h"
 
 namespace {

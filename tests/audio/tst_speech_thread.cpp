@@ -3,7 +3,7 @@
 // at start, and the rescan after a voice-pack update.
 #include <QtTest>
 
-#include "audio_fixture.h"
+#include "speech_fixture.h"
 
 namespace {
 using Voice = VornSpeechFake::Voice;
