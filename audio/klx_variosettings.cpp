@@ -23,8 +23,6 @@ constexpr int kMaxGainMetric = 200;
 constexpr float kMaxRateMetric = 3.0001f;
 constexpr int kLowestTone = 50;
 constexpr int kHighestTone = 1000;
-constexpr int kVirtualSwitch = 1280;
-constexpr int kTeleControl = 1536;
 
 // Decimal positions 1 to 3 divide by 10, 100, 1000; 0 and 4 by 1.
 int Divider(int position) {
@@ -210,8 +208,9 @@ int KLX_VarioSettings::KLX_Vario_IsFlightModeDependent(int fm) const {
 int KLX_VarioSettings::KLX_VarioSetActivationCtrlId(int id) {
   const int switches = kl_engine_cfg_count(EngineCfgVirtualSwitches);
   const int teleControls = kl_engine_cfg_count(EngineCfgTelemetryControls);
-  const bool ok = id == 0 || id == 2 || id == 3 || (id >= kVirtualSwitch && id < kVirtualSwitch + switches) ||
-                  (id >= kTeleControl && id < kTeleControl + teleControls);
+  const bool ok = id == CONTROLID_None_GUI || id == CONTROLID_FIXSWITCH_ON_GUI || id == CONTROLID_FIXSWITCH_OFF_GUI ||
+                  (id >= KLX_CONTROL_VS_FIRST && id < KLX_ControlOfVirtualSwitch(switches)) ||
+                  (id >= KLX_CONTROL_TELE_FIRST && id < KLX_ControlOfTelemetryControl(teleControls));
   if (!ok) return KLX_Error;
   m_Settings.ActivationCtrl = static_cast<uint16_t>(id);
   return m_Settings.ActivationCtrl;
@@ -234,7 +233,7 @@ int KLX_VarioSettings::KLX_VarioChangeUnitsSystemCalculate(bool imperial) {
 }
 
 bool KLX_VarioSettings::KLX_Vario_GetAllUsedPhyControls(QQueue<int>* controls) const {
-  const int sw = m_Settings.ActivationCtrl - kVirtualSwitch;
+  const int sw = m_Settings.ActivationCtrl - KLX_CONTROL_VS_FIRST;
   if (!controls || !m_Switch || sw < 0 || sw >= kl_engine_cfg_count(EngineCfgVirtualSwitches)) return false;
   if (m_Switch->KLX_SwitchGetSet_IsUsed(sw, 0, 1, false) != 1) return false;
   bool added = false;

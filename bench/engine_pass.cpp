@@ -5,13 +5,17 @@
 
 #include <memory>
 
+#include "frame/klx_controlids.h"
 #include "model/engine/kl_engine.h"
 
 namespace {
 
-constexpr uint16_t kSticks[4] = {256, 257, 496, 497};
-constexpr uint16_t kTrims[6] = {512, 513, 752, 753, 514, 754};
-constexpr uint16_t kSwitches[8] = {768, 769, 770, 771, 772, 776, 773, 1013};
+constexpr uint16_t kSticks[4] = {CONTROLID_Stick_STA_GUI, CONTROLID_Stick_STB_GUI, CONTROLID_Stick_STC_GUI,
+                                 CONTROLID_Stick_STD_GUI};
+constexpr uint16_t kTrims[6] = {CONTROLID_RE_TRA_GUI, CONTROLID_RE_TRB_GUI, CONTROLID_RE_TRC_GUI,
+                                CONTROLID_RE_TRD_GUI, CONTROLID_RE_TRE_GUI, CONTROLID_RE_TRF_GUI};
+constexpr uint16_t kSwitches[8] = {CONTROLID_SW_A_GUI, CONTROLID_SW_B_GUI, CONTROLID_SW_C_GUI, CONTROLID_SW_D_GUI,
+                                   CONTROLID_SW_E_GUI, CONTROLID_SW_F_GUI, CONTROLID_SW_G_GUI, CONTROLID_SW_H_GUI};
 
 // The block behind its write door, as the program keeps it.
 struct Model {
@@ -54,7 +58,8 @@ void BuildGlider(Model& m) {
   T_SetupData& b = *w;
   kl_engine_init_setupdata(&b);
   for (int n = 0; n < 6; ++n) b.ServoConfig[n].IsUsed = 1;
-  const uint16_t controls[8] = {kSticks[3], kSticks[2], kSticks[0], 1024, kSticks[1], 1025, 768, 769};
+  const uint16_t controls[8] = {kSticks[3],          kSticks[2], kSticks[0],         CONTROLID_Poti_ROA_GUI,
+                                kSticks[1],          CONTROLID_Poti_SLA_GUI, kSwitches[0], kSwitches[1]};
   for (int f = 0; f < 8; ++f)
     UseFunction(b.Function[f], controls[f], f < 4 ? kTrims[f] : 0, f < 3 ? 600 : 0);
   Assign(b.Function[0], 0, 0);
@@ -70,7 +75,8 @@ void BuildGlider(Model& m) {
   // butterfly->aileron/flaps/elevator, elevator->flaps, throttle->elevator, ...
   const int mix[12][2] = {{0, 2}, {0, 3}, {3, 0}, {3, 1}, {4, 0}, {4, 3},
                           {4, 1}, {1, 3}, {5, 1}, {6, 0}, {7, 3}, {2, 0}};
-  for (int j = 0; j < 12; ++j) UseMixer(b.Mixer[j], mix[j][0], mix[j][1], j % 2 ? 770 : 2);
+  for (int j = 0; j < 12; ++j)
+    UseMixer(b.Mixer[j], mix[j][0], mix[j][1], j % 2 ? kSwitches[2] : uint16_t(CONTROLID_FIXSWITCH_ON_GUI));
   // Four flight modes on two switches; two virtual switches.
   for (int fm = 0; fm < 4; ++fm) {
     b.FlightMode[fm].IsUsed = 1;
@@ -155,7 +161,7 @@ void BuildFull(Model& m) {
     T_VSwitch& v = b.VSwitch[n];
     v.IsUsed = 1;
     v.LogicalOperator = static_cast<uint8_t>(n % 5);
-    v.Condition[0].Control = n == 0 ? kSticks[0] : static_cast<uint16_t>(0x500 + n - 1);
+    v.Condition[0].Control = n == 0 ? kSticks[0] : static_cast<uint16_t>(KLX_ControlOfVirtualSwitch(n - 1));
     v.Condition[1].Control = kSticks[n % 4];
   }
   for (int q = 0; q < 2; ++q) {

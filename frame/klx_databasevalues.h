@@ -4,6 +4,8 @@
 // so every value is fixed.
 #include <QObject>
 
+#include "frame/klx_controlids.h"
+
 class KLX_DatabaseValues : public QObject {
   Q_OBJECT
 
@@ -347,20 +349,21 @@ public:
   };
   Q_ENUM(E_SensorsParamValues)
 
+  // The kinds of control ids (their high byte), from the table of control ids.
   enum E_ControlMasks {
-    ControlType_Stick = 256,
-    ControlType_RE = 512,
-    ControlType_SW = 768,
-    ControlType_Poti = 1024,
-    ControlType_VS = 1280,
-    ControlType_TeleControl = 1536,
-    ControlType_FuncOut = 1792,
-    ControlType_VSInv = 2048,
-    ControlType_FM = 2304,
-    ControlType_FMInv = 2560,
-    ControlType_Const = 32768,
+#define KLX_DATABASEVALUES_CONTROL_KIND(name, first) ControlType_##name = first,
+    KLX_CONTROL_KINDS(KLX_DATABASEVALUES_CONTROL_KIND)
+#undef KLX_DATABASEVALUES_CONTROL_KIND
   };
   Q_ENUM(E_ControlMasks)
+
+  // The kind of an id is id & ControlId_KindMask; a constant has
+  // id & ControlId_ConstMask equal to ControlType_Const.
+  enum E_ControlIdParts {
+    ControlId_KindMask = KLX_CONTROL_KIND_MASK,
+    ControlId_ConstMask = KLX_CONTROL_CONST_MASK,
+  };
+  Q_ENUM(E_ControlIdParts)
 
   enum E_BoardsType {
     BOARD_Undefined = 0,

@@ -52,6 +52,15 @@ QString KLX_FileWriter::KLX_FileWriterGetFolder() {
   return m_TargetDatePath;
 }
 
+QString KLX_FileWriter::KLX_FileWriterGetFileName() {
+  QMutexLocker lock(&m_Mutex);
+  return CompleteNameOf(m_PartNumber).section('/', -1);
+}
+
+void KLX_FileWriter::WaitForWrite() {
+  while (m_Writing) m_WriteDone.wait(&m_Mutex);
+}
+
 void KLX_FileWriter::Register(const Reports& reports) {
   for (const auto& report : reports) KLXErrorHandler.RegisterError(report.first, report.second);
 }
@@ -146,6 +155,7 @@ QString KLX_FileWriter::CompleteNameOf(int part) const {
 
 int KLX_FileWriter::KLX_FileWriterStart(QString prefix) {
   QMutexLocker lock(&m_Mutex);
+  WaitForWrite();
   m_PartNumber = 0;
   m_NewPart = false;
   m_Prefix = prefix;
@@ -181,10 +191,13 @@ void KLX_FileWriter::KLX_FileWriterStopProcessing() {
   Reports reports;
   {
     QMutexLocker lock(&m_Mutex);
-    // Text already accepted belongs to this log: write it before closing.
-    if (KLX_BaseClassThreadIsProcessing() && (!m_Collect.isEmpty() || !m_HandOver.isEmpty())) {
+    WaitForWrite();
+    // Text already accepted belongs to this log: write it before closing
+    // (also what arrives while it is written).
+    for (int pass = 0; pass < 3 && KLX_BaseClassThreadIsProcessing() && (!m_Collect.isEmpty() || !m_HandOver.isEmpty());
+         ++pass) {
       m_Full = true;
-      KLX_FileWriterAppendData(reports);
+      KLX_FileWriterAppendData(reports, lock);
     }
     StopProcessingLocked(reports);
   }
@@ -303,7 +316,7 @@ void KLX_FileWriter::run() {
     if (m_Running && KLX_BaseClassThreadIsProcessing()) {
       Log("run...");
       Reports reports;
-      KLX_FileWriterAppendData(reports);
+      KLX_FileWriterAppendData(reports, lock);
       if (!reports.isEmpty()) {
         // Registering may reach this very writer: never while holding its lock.
         lock.unlock();
@@ -317,20 +330,34 @@ void KLX_FileWriter::run() {
   qDebug("  ->   exit KLX_FileWriter thread: %s", m_Label);
 }
 
-bool KLX_FileWriter::AppendToFile(QByteArray& buffer, qint64* fileSize) {
-  QFile file(m_CompleteName);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-  const qint64 start = file.size();
-  const qint64 written = file.write(buffer);
-  const bool flushed = file.flush();
-  file.close();
-  if (written > 0) *fileSize = start + written;
-  if (written == buffer.size() && flushed) {
-    buffer.clear();
-    return true;
+bool KLX_FileWriter::AppendToFile(QByteArray& buffer, qint64* fileSize, QMutexLocker& lock) {
+  // Callers go on collecting while the text is written: the text leaves the
+  // buffer, and the mutex is released for the file.
+  QByteArray text;
+  text.swap(buffer);
+  buffer.reserve(m_BufferSize);
+  const QString name = m_CompleteName;
+  m_Writing = true;
+  lock.unlock();
+  qint64 start = 0;
+  qint64 written = -1;
+  bool flushed = false;
+  QFile file(name);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    start = file.size();
+    written = file.write(text);
+    flushed = file.flush();
+    file.close();
   }
-  // What reached the file is not written twice; the rest waits.
-  if (written > 0) buffer.remove(0, int(written));
+  lock.relock();
+  m_Writing = false;
+  m_WriteDone.wakeAll();
+  if (written > 0) *fileSize = start + written;
+  if (written == text.size() && flushed) return true;
+  // What reached the file is not written twice; the rest waits, ahead of
+  // what arrived meanwhile.
+  if (written > 0) text.remove(0, int(written));
+  buffer.prepend(text);
   return false;
 }
 
@@ -339,7 +366,8 @@ void KLX_FileWriter::NewPart() {
   m_NewPart = true;
 }
 
-void KLX_FileWriter::KLX_FileWriterAppendData(Reports& reports) {
+void KLX_FileWriter::KLX_FileWriterAppendData(Reports& reports, QMutexLocker& lock) {
+  WaitForWrite();
   const QString previous = m_CompleteName;
   KLX_FileWriterGenerateCompleteFileName();
   if (m_CompleteName.isEmpty()) return;
@@ -356,7 +384,10 @@ void KLX_FileWriter::KLX_FileWriterAppendData(Reports& reports) {
   }
 
   qint64 fileSize = 0;
-  if (!m_HandOver.isEmpty() && !AppendToFile(m_HandOver, &fileSize)) return;
+  // Text moved into the hand-over buffer while it was written is older than
+  // the collected text: it goes first.
+  while (!m_HandOver.isEmpty())
+    if (!AppendToFile(m_HandOver, &fileSize, lock)) return;
 
   if (!m_Final) {
     if (!m_Full && fileSize < m_PartSize && !m_Cached) return;
@@ -371,7 +402,7 @@ void KLX_FileWriter::KLX_FileWriterAppendData(Reports& reports) {
     return;
   }
 
-  if (!AppendToFile(m_Collect, &fileSize)) return;
+  if (!AppendToFile(m_Collect, &fileSize, lock)) return;
   m_Full = false;
   if (m_Final)
     StopProcessingLocked(reports);
@@ -389,15 +420,23 @@ int KLX_FileWriter::KLX_FileWriterStop() {
       Wake();
     }
     wait(3000);
-    MtxSDShareWrite.KLX_Critical_Enter();
+    bool unwritten;
     {
       QMutexLocker lock(&m_Mutex);
-      // Everything accepted is written now, whatever the mode.
-      if (!m_Collect.isEmpty()) m_Full = true;
-      KLX_FileWriterAppendData(reports);
-      m_Pending = false;
+      unwritten = !m_Collect.isEmpty() || !m_HandOver.isEmpty();
     }
-    MtxSDShareWrite.KLX_Critical_Leave();
+    // The card is waited for only when there is text to write.
+    if (unwritten) {
+      MtxSDShareWrite.KLX_Critical_Enter();
+      {
+        QMutexLocker lock(&m_Mutex);
+        // Everything accepted is written now, whatever the mode.
+        if (!m_Collect.isEmpty()) m_Full = true;
+        KLX_FileWriterAppendData(reports, lock);
+        m_Pending = false;
+      }
+      MtxSDShareWrite.KLX_Critical_Leave();
+    }
   }
   {
     QMutexLocker lock(&m_Mutex);

@@ -46,6 +46,8 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   // The date folder the log belongs in (a cached log is copied there when
   // it stops); empty before the start.
   QString KLX_FileWriterGetFolder();
+  // The name of the part written now (without its folder); empty while no log is open.
+  QString KLX_FileWriterGetFileName();
 
   static const char* const kTooLongMarker;
 
@@ -59,7 +61,9 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   int KLX_FileWriterGeneratePathWithParam(bool cache);
   QString KLX_FileWriterGenerateFileName();
   void KLX_FileWriterGenerateCompleteFileName();
-  void KLX_FileWriterAppendData(Reports& reports);
+  // A write pass; the file is written with the mutex released, so that
+  // callers go on handing text over meanwhile.
+  void KLX_FileWriterAppendData(Reports& reports, QMutexLocker& lock);
   void KLX_FileWriterCopyFromCache();
   bool move_str_buf_2_file_buf();
   bool add_new_data_2_str_buf(const char* data, int length);
@@ -69,7 +73,9 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   int Notify();
   void Wake();
   void MarkLoss();
-  bool AppendToFile(QByteArray& buffer, qint64* fileSize);
+  bool AppendToFile(QByteArray& buffer, qint64* fileSize, QMutexLocker& lock);
+  // Under the mutex: until no pass writes the file.
+  void WaitForWrite();
   void NewPart();
   void StopProcessingLocked(Reports& reports);
   static void Register(const Reports& reports);
@@ -95,6 +101,9 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   QString m_DateFolderName;
   QMutex m_Mutex;
   QWaitCondition m_Wait;
+  // A pass is writing the file with the mutex released.
+  bool m_Writing = false;
+  QWaitCondition m_WriteDone;
   QString m_CompleteName;
   QString m_CacheDatePath;
   bool m_Cached = false;

@@ -204,7 +204,7 @@ int KLX_SystemProperties::GetSetVolumePair(std::atomic<uint8_t>* volume, std::at
                                            int volumeMax, int controlMax, int newVolume, int newControl,
                                            int dir) {
   if (!dir) {
-    // A real control id replaces the control only; 65535 sets the volume.
+    // A real control id replaces the control only; the unassigned id sets the volume.
     if (newControl >= 0 && newControl <= controlMax)
       *control = static_cast<uint16_t>(newControl);
     else
@@ -313,7 +313,7 @@ int KLX_SystemProperties::KLX_SystemPropertiesSet_ControlAndControlTyp(int contr
     }
   }
   for (auto& c : m_ControlTypes) {
-    if (c.control == 0) {
+    if (c.control == CONTROLID_None_GUI) {
       c.control = static_cast<uint16_t>(control);
       c.type = static_cast<uint8_t>(type);
       return KLX_Ok;

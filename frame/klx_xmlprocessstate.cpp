@@ -4,13 +4,15 @@
 #include <QDebug>
 #include <QFile>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
+
+#include <functional>
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlsafefile.h"
+#include "frame/klx_xmltextwriter.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
@@ -54,64 +56,140 @@ int KLX_XMLProcessState::KLX_XMLProcessStateInitialize(KLX_DataBaseManager* db) 
 }
 
 int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path) {
-  KLX_XMLSafeFile file(path);
-  if (!m_Db || !file.Open()) {
-    KLXErrorHandler.RegisterError(kErrOpenWrite, QStringLiteral("Vornstate.xml file could not be open for writing"));
-    return KLX_Error;
-  }
-  QXmlStreamWriter writer(file.Device());
-  KLX_XMLStartDeviceFile(&writer, QStringLiteral("vornstate"));
-  writer.writeStartElement(QStringLiteral("VORNSTATE"));
+  const KLX_XMLSaveReports reports{"Vornstate.xml", kErrOpenWrite, kErrWriter, kErrFlush};
+  const int result =
+      KLX_XMLSaveDeviceFile(path, m_Db != nullptr, reports, [this](KLX_XMLTextWriter* w) { WriteState(*w); });
+  qDebug().noquote() << QStringLiteral("   ...vorn file saved? %1").arg(result == KLX_Ok ? "yes" : "no");
+  return result;
+}
 
-  writer.writeTextElement(QStringLiteral("Modelname"),
-                          m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false));
-  writer.writeTextElement(QStringLiteral("ModelTyp"),
-                          QString::number(m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false)));
+void KLX_XMLProcessState::WriteState(KLX_XMLTextWriter& writer) {
+  writer.StartDeviceFile(QLatin1String("vornstate"));
+  writer.StartElement(QLatin1String("VORNSTATE"));
+
+  writer.TextElement(QLatin1String("Modelname"),
+                     m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false));
+  writer.TextElement(QLatin1String("ModelTyp"),
+                     m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false));
   const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
-  if (!folder.isEmpty()) writer.writeTextElement(QStringLiteral("ModelFolder"), folder);
-  writer.writeTextElement(
-      QStringLiteral("ModelStoredInTC"),
-      QString::number(m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, false) ? 1 : 0));
+  if (!folder.isEmpty()) writer.TextElement(QLatin1String("ModelFolder"), folder);
+  const bool storedInTC = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, false);
+  writer.TextElement(QLatin1String("ModelStoredInTC"), storedInTC ? 1 : 0);
 
   // The error log records which model state this file belongs to.
   const unsigned crc = m_Db->KLX_DataBaseManagerCalculateModelCRC(true);
   KLXErrorHandler.RegisterError(kHintCRC, QStringLiteral("Model CRC in Runtime DB after last saving: 0x") +
                                               QStringLiteral("%1").arg(crc, 8, 16, QChar('0')).toUpper());
 
-  writer.writeTextElement(QStringLiteral("VersionMajor"),
-                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(0, AtomicDirGet)));
-  writer.writeTextElement(QStringLiteral("VersionMinor"),
-                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet)));
-  writer.writeTextElement(QStringLiteral("UpdateFlag"),
-                          QString::number(m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet)));
+  writer.TextElement(QLatin1String("VersionMajor"),
+                     m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(0, AtomicDirGet));
+  writer.TextElement(QLatin1String("VersionMinor"),
+                     m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet));
+  writer.TextElement(QLatin1String("UpdateFlag"), m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet));
 
   auto firmwareFile = [this](const QString& device) {
     if (m_Db->KLX_DataBaseManagerUpdateGetSetDeviceFilenameFlag(device, AtomicDirGet))
       return m_Db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), device, AtomicDirGet);
     return m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(QString(), device, AtomicDirGet);
   };
-  writer.writeTextElement(QStringLiteral("StickFwApp"), firmwareFile(StickControllerName()));
-  writer.writeTextElement(QStringLiteral("TCFwApp"), firmwareFile(kTC));
+  writer.TextElement(QLatin1String("StickFwApp"), firmwareFile(StickControllerName()));
+  writer.TextElement(QLatin1String("TCFwApp"), firmwareFile(kTC));
 
   const QString updateDate = m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QString(), AtomicDirGet);
-  if (!updateDate.isEmpty()) writer.writeTextElement(QStringLiteral("UpdateDate"), updateDate);
-  writer.writeTextElement(QStringLiteral("CurrentDate"), QDateTime::currentDateTime().toString(Qt::TextDate));
-  writer.writeEndElement();
-  writer.writeEndElement();
-  writer.writeEndDocument();
-
-  int result = KLX_Ok;
-  if (writer.hasError()) {
-    KLXErrorHandler.RegisterError(kErrWriter, QStringLiteral("vorn writer has an error"));
-    result = KLX_Error;
-  } else if (!file.Commit()) {
-    // The old file stays; the save counts as failed.
-    KLXErrorHandler.RegisterError(kErrFlush, QStringLiteral("Vornstate.xml file buffer could not be flushed and isn't closed"));
-    result = KLX_Error;
-  }
-  qDebug().noquote() << QStringLiteral("   ...vorn file saved? %1").arg(result == KLX_Ok ? "yes" : "no");
-  return result;
+  if (!updateDate.isEmpty()) writer.TextElement(QLatin1String("UpdateDate"), updateDate);
+  writer.TextElement(QLatin1String("CurrentDate"), QDateTime::currentDateTime().toString(Qt::TextDate));
 }
+
+namespace {
+// The update state of the file, handed to the facade once the file is read.
+struct UpdateState {
+  int updateFlag = 0;
+  QString tcFile;
+  QString stickFile;
+  QString updateDate;
+};
+
+void ReadModelName(KLX_DataBaseManager* db, const QString& text) {
+  // An empty name is the state without a current model. A name is also the
+  // model file's name: it must not reach out of its folder.
+  if (text.isEmpty()) return;
+  if (text.toUtf8().size() <= kMaxModelNameBytes && KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(text))
+    db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(text, AtomicDirSet, false);
+  else
+    KLXErrorHandler.RegisterError(kErrModelName, QStringLiteral("Model name error"));
+}
+
+void ReadModelFolder(KLX_DataBaseManager* db, const QString& text) {
+  // Only a folder below the model area; otherwise the model's type folder
+  // is taken.
+  if (text.isEmpty() || !KLX_FileNameHandler().KLX_FileNameHandlerCheckModelFolder(0, text).isEmpty())
+    db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(text, AtomicDirSet, false);
+  else
+    KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("Model folder error"));
+}
+
+// An element of "VORNSTATE" whose text is a number of 0..255: kept by
+// `set`, else reported.
+void ReadUint8Element(const QString& text, unsigned code, const char* error, const std::function<void(int)>& set) {
+  int value = 0;
+  if (ToUint8(text, &value))
+    set(value);
+  else
+    KLXErrorHandler.RegisterError(code, QString::fromLatin1(error));
+}
+
+// One element of "VORNSTATE"; false for an element the file does not know.
+bool ReadStateElement(KLX_DataBaseManager* db, QXmlStreamReader* reader, const QStringRef& name,
+                      UpdateState* update) {
+  if (name == QLatin1String("Modelname")) {
+    ReadModelName(db, reader->readElementText());
+  } else if (name == QLatin1String("ModelTyp")) {
+    bool ok = false;
+    const int v = reader->readElementText().toInt(&ok, 10);
+    if (ok && KLX_XMLModelBase::KLX_XMLModelBaseCheckUint8(v))
+      db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(v, AtomicDirSet, false);
+    else
+      KLXErrorHandler.RegisterError(kErrModelTyp, QStringLiteral("modeltyp error"));
+  } else if (name == QLatin1String("ModelFolder")) {
+    ReadModelFolder(db, reader->readElementText());
+  } else if (name == QLatin1String("ModelStoredInTC")) {
+    ReadUint8Element(reader->readElementText(), kErrStoredInTC, "model stored in TC flag bad value", [db](int v) {
+      db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(!IsFenk() && v != 0, AtomicDirSet, false);
+    });
+  } else if (name == QLatin1String("VersionMajor")) {
+    ReadUint8Element(reader->readElementText(), kErrVersion, "update version major error",
+                     [db](int v) { db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(v, AtomicDirSet); });
+  } else if (name == QLatin1String("VersionMinor")) {
+    ReadUint8Element(reader->readElementText(), kErrVersion, "update version minor error",
+                     [db](int v) { db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(v, AtomicDirSet); });
+  } else if (name == QLatin1String("UpdateFlag")) {
+    ReadUint8Element(reader->readElementText(), kErrUpdateFlag, "update flag error",
+                     [update](int v) { update->updateFlag = v; });
+  } else if (name == QLatin1String("TCFwApp")) {
+    update->tcFile = reader->readElementText();
+  } else if (name == QLatin1String("StickFwApp")) {
+    update->stickFile = reader->readElementText();
+  } else if (name == QLatin1String("UpdateDate")) {
+    update->updateDate = reader->readElementText();
+  } else if (name == QLatin1String("CurrentDate")) {
+    // Written for the reader of the file, not read back.
+    reader->skipCurrentElement();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void ApplyUpdateState(KLX_DataBaseManager* db, const UpdateState& update) {
+  db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(update.updateFlag, AtomicDirSet, false);
+  const QString stick = StickControllerName();
+  db->KLX_DataBaseManagerUpdate_Set_Device_Name(stick);
+  db->KLX_DataBaseManagerUpdate_Set_Device_Name(kTC);
+  db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(update.tcFile, kTC, AtomicDirSet);
+  db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(update.stickFile, stick, AtomicDirSet);
+  db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(update.updateDate, AtomicDirSet);
+}
+}  // namespace
 
 int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path) {
   QFile file(path);
@@ -132,10 +210,7 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
     return KLX_Error;
   }
 
-  int updateFlag = 0;
-  QString tcFile;
-  QString stickFile;
-  QString updateDate;
+  UpdateState update;
   while (reader.readNextStartElement()) {
     if (reader.name() != QLatin1String("VORNSTATE")) {
       KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
@@ -143,75 +218,12 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
       continue;
     }
     while (reader.readNextStartElement()) {
-      const QString name = reader.name().toString();
-      int value = 0;
-      if (name == QLatin1String("Modelname")) {
-        // An empty name is the state without a current model. A name is
-        // also the model file's name: it must not reach out of its folder.
-        const QString text = reader.readElementText();
-        if (text.isEmpty()) continue;
-        if (text.toUtf8().size() <= kMaxModelNameBytes && KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(text))
-          m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(text, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrModelName, QStringLiteral("Model name error"));
-      } else if (name == QLatin1String("ModelTyp")) {
-        bool ok = false;
-        const int v = reader.readElementText().toInt(&ok, 10);
-        if (ok && KLX_XMLModelBaseCheckUint8(v))
-          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(v, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrModelTyp, QStringLiteral("modeltyp error"));
-      } else if (name == QLatin1String("ModelFolder")) {
-        // Only a folder below the model area; otherwise the model's type
-        // folder is taken.
-        const QString text = reader.readElementText();
-        if (text.isEmpty() || !KLX_FileNameHandler().KLX_FileNameHandlerCheckModelFolder(0, text).isEmpty())
-          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(text, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrModelFolder, QStringLiteral("Model folder error"));
-      } else if (name == QLatin1String("ModelStoredInTC")) {
-        if (ToUint8(reader.readElementText(), &value))
-          m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(!IsFenk() && value != 0, AtomicDirSet, false);
-        else
-          KLXErrorHandler.RegisterError(kErrStoredInTC, QStringLiteral("model stored in TC flag bad value"));
-      } else if (name == QLatin1String("VersionMajor")) {
-        if (ToUint8(reader.readElementText(), &value))
-          m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(value, AtomicDirSet);
-        else
-          KLXErrorHandler.RegisterError(kErrVersion, QStringLiteral("update version major error"));
-      } else if (name == QLatin1String("VersionMinor")) {
-        if (ToUint8(reader.readElementText(), &value))
-          m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(value, AtomicDirSet);
-        else
-          KLXErrorHandler.RegisterError(kErrVersion, QStringLiteral("update version minor error"));
-      } else if (name == QLatin1String("UpdateFlag")) {
-        if (ToUint8(reader.readElementText(), &value))
-          updateFlag = value;
-        else
-          KLXErrorHandler.RegisterError(kErrUpdateFlag, QStringLiteral("update flag error"));
-      } else if (name == QLatin1String("TCFwApp")) {
-        tcFile = reader.readElementText();
-      } else if (name == QLatin1String("StickFwApp")) {
-        stickFile = reader.readElementText();
-      } else if (name == QLatin1String("UpdateDate")) {
-        updateDate = reader.readElementText();
-      } else if (name == QLatin1String("CurrentDate")) {
-        // Written for the reader of the file, not read back.
-        reader.skipCurrentElement();
-      } else {
-        KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
-        reader.skipCurrentElement();
-      }
+      if (ReadStateElement(m_Db, &reader, reader.name(), &update)) continue;
+      KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("skip unknown element in Vornstate.xml"));
+      reader.skipCurrentElement();
     }
   }
-
-  m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(updateFlag, AtomicDirSet, false);
-  const QString stick = StickControllerName();
-  m_Db->KLX_DataBaseManagerUpdate_Set_Device_Name(stick);
-  m_Db->KLX_DataBaseManagerUpdate_Set_Device_Name(kTC);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(tcFile, kTC, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(stickFile, stick, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(updateDate, AtomicDirSet);
+  ApplyUpdateState(m_Db, update);
   file.close();
   return KLX_Ok;
 }

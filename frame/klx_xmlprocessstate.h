@@ -8,6 +8,7 @@
 #include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
+class KLX_XMLTextWriter;
 
 class KLX_XMLProcessState : public CNoDebugBase<KLX_XMLModelBase> {
  public:
@@ -17,5 +18,7 @@ class KLX_XMLProcessState : public CNoDebugBase<KLX_XMLModelBase> {
   int KLX_XMLProcessStateReadProcessFile(const QString& path);
 
  private:
+  void WriteState(KLX_XMLTextWriter& writer);
+
   KLX_DataBaseManager* m_Db = nullptr;
 };

@@ -1,5 +1,9 @@
 #include "frame/klx_xmlsafefile.h"
 
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_xmltextwriter.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -64,4 +68,28 @@ int KLX_XMLSafeFile::RemoveLeftovers(const QString& path) {
   for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
     if (own.match(name).hasMatch() && QFile::remove(folder.filePath(name))) ++removed;
   return removed;
+}
+
+int KLX_XMLSaveDeviceFile(const QString& path, bool ready, const KLX_XMLSaveReports& reports,
+                          const std::function<void(KLX_XMLTextWriter*)>& build) {
+  const QString name = QString::fromLatin1(reports.fileName);
+  KLX_XMLSafeFile file(path);
+  if (!ready || !file.Open()) {
+    KLXErrorHandler.RegisterError(reports.openCode, name + QStringLiteral(" file could not be open for writing"));
+    return KLX_Error;
+  }
+  KLX_XMLTextWriter writer;
+  build(&writer);
+  writer.EndDocument();
+  if (!file.Write(writer.Data(), writer.Size())) {
+    KLXErrorHandler.RegisterError(reports.writeCode, QStringLiteral("vorn writer has an error"));
+    return KLX_Error;
+  }
+  if (!file.Commit()) {
+    // The old file stays; the save counts as failed.
+    KLXErrorHandler.RegisterError(reports.flushCode,
+                                  name + QStringLiteral(" file buffer could not be flushed and isn't closed"));
+    return KLX_Error;
+  }
+  return KLX_Ok;
 }

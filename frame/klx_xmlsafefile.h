@@ -6,9 +6,10 @@
 // handler removes it when it next uses the folder.
 #include <QFile>
 #include <QString>
-#include <QXmlStreamWriter>
 
 #include <functional>
+
+class KLX_XMLTextWriter;
 
 class KLX_XMLSafeFile {
  public:
@@ -17,6 +18,8 @@ class KLX_XMLSafeFile {
 
   bool Open();
   QIODevice* Device() { return &m_File; }
+  // Writes the whole text; false on a short write.
+  bool Write(const char* data, int size) { return m_File.write(data, size) == size; }
   // Flush, sync and rename; false leaves the old file as it was.
   bool Commit();
 
@@ -36,12 +39,18 @@ class KLX_XMLSafeFile {
   static inline Hook s_BeforeRename;
 };
 
-// Begins a device file: the document, its root element with version "1.0"
-// and the comment that guards it against editing by hand.
-inline void KLX_XMLStartDeviceFile(QXmlStreamWriter* writer, const QString& root) {
-  writer->setAutoFormatting(true);
-  writer->writeStartDocument();
-  writer->writeStartElement(root);
-  writer->writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-  writer->writeComment(QStringLiteral(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
-}
+// How a settings file's save reports its failures: the file's name in the
+// texts and the code of each failure.
+struct KLX_XMLSaveReports {
+  const char* fileName;
+  unsigned openCode;   // no temporary file, or nothing to save from
+  unsigned writeCode;  // the text did not reach the temporary file whole
+  unsigned flushCode;  // flush, sync or rename failed: the old file stays
+};
+
+// Saves a device file whole: `build` writes its text after the preamble;
+// the text replaces the file through a temporary file. `ready` false (no
+// store to save from) fails like a file that cannot be opened. KLX_Ok or
+// KLX_Error, each failure reported.
+int KLX_XMLSaveDeviceFile(const QString& path, bool ready, const KLX_XMLSaveReports& reports,
+                          const std::function<void(KLX_XMLTextWriter*)>& build);

@@ -3,7 +3,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <functional>
@@ -13,6 +12,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_utf8.h"
 #include "frame/klx_xmlsafefile.h"
+#include "frame/klx_xmltextwriter.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
@@ -33,7 +33,7 @@ constexpr unsigned kSkipped = 0x52886;
 const QString kSkipText = QStringLiteral("skip unknown element in System.xml");
 constexpr int kReaderTextBytes = 47;
 // The control argument of a volume accessor that sets the volume part.
-constexpr int kNoControl = 65535;
+constexpr int kNoControl = CONTROLID_Invalid_GUI;
 constexpr int kTutorPupilSlots = 8;
 constexpr int kNoStickIndex = 24;
 
@@ -164,6 +164,15 @@ bool ReadUnsignedUpTo(QXmlStreamReader* reader, unsigned limit, unsigned code, c
 }
 
 constexpr unsigned kLastControlIndex = 175;
+
+// The "Index" of a "CONTROLS" or "USERMENU" entry: 0..175, else reported.
+bool ReadEntryIndex(QXmlStreamReader* reader, int* index) {
+  unsigned v = 0;
+  if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
+    return false;
+  *index = int(v);
+  return true;
+}
 }  // namespace
 
 int KLX_XMLSystem::KLX_XMLSystemInitialize(KLX_DataBaseManager* db) {
@@ -178,80 +187,63 @@ int KLX_XMLSystem::KLX_XMLSystemInitialize(KLX_DataBaseManager* db) {
 // ---- writing -----------------------------------------------------------------
 
 int KLX_XMLSystem::KLX_XMLSystemWriteSysFile(const QString& path) {
-  KLX_XMLSafeFile file(path);
-  if (!m_Db || !file.Open()) {
-    KLXErrorHandler.RegisterError(kErrOpenWrite, QStringLiteral("System.xml file could not be open for writing"));
-    return KLX_Error;
-  }
-  QXmlStreamWriter writer(file.Device());
-  KLX_XMLStartDeviceFile(&writer, QStringLiteral("systemfile"));
-  writer.writeStartElement(QStringLiteral("SYSTEM"));
-  WriteSettings(&writer);
-  KLX_XMLSystemWriteTutorPupilModeSection(&writer);
-  writer.writeEndElement();
-  writer.writeEndElement();
-  writer.writeEndDocument();
-
-  int result = KLX_Ok;
-  if (writer.hasError()) {
-    KLXErrorHandler.RegisterError(kErrWriter, QStringLiteral("vorn writer has an error"));
-    result = KLX_Error;
-  } else if (!file.Commit()) {
-    // The old file stays; the save counts as failed.
-    KLXErrorHandler.RegisterError(kErrFlush, QStringLiteral("System.xml file buffer could not be flushed and isn't closed"));
-    result = KLX_Error;
-  }
+  const KLX_XMLSaveReports reports{"System.xml", kErrOpenWrite, kErrWriter, kErrFlush};
+  const int result = KLX_XMLSaveDeviceFile(path, m_Db != nullptr, reports, [this](KLX_XMLTextWriter* w) {
+    w->StartDeviceFile(QLatin1String("systemfile"));
+    w->StartElement(QLatin1String("SYSTEM"));
+    WriteSettings(w);
+    KLX_XMLSystemWriteTutorPupilModeSection(w);
+  });
   qDebug() << "   ...system file saved!";
   return result;
 }
 
-void KLX_XMLSystem::WriteSettings(QXmlStreamWriter* writer) {
-  for (const Setting& s : kSettings) writer->writeTextElement(QLatin1String(s.name), s.write(m_Db));
+void KLX_XMLSystem::WriteSettings(KLX_XMLTextWriter* writer) {
+  for (const Setting& s : kSettings) writer->TextElement(QLatin1String(s.name), s.write(m_Db));
 
   for (int i = 0; i < 176; ++i) {
     int control = 0;
     int type = 0;
     if (m_Db->KLX_DataBaseManagerSystemPropertiesGet_ControlAndControlTypByIndex(i, &control, &type) != KLX_Ok) continue;
-    if (control == 0) continue;
-    writer->writeStartElement(QStringLiteral("CONTROLS"));
-    writer->writeTextElement(QStringLiteral("Index"), QString::number(i));
-    writer->writeTextElement(QStringLiteral("Control"), QString::number(control));
-    writer->writeTextElement(QStringLiteral("Typ"), QString::number(type));
-    writer->writeEndElement();
+    if (control == CONTROLID_None_GUI) continue;
+    writer->StartElement(QLatin1String("CONTROLS"));
+    writer->TextElement(QLatin1String("Index"), i);
+    writer->TextElement(QLatin1String("Control"), control);
+    writer->TextElement(QLatin1String("Typ"), type);
+    writer->EndElement();
   }
   for (int i = 0; i < 10; ++i) {
-    writer->writeStartElement(QStringLiteral("USERMENU"));
-    writer->writeTextElement(QStringLiteral("Index"), QString::number(i));
-    writer->writeTextElement(QStringLiteral("Data"),
-                             QString::number(m_Db->KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(
-                                 i, 0, QString(), AtomicDirGet, false)));
-    writer->writeTextElement(QStringLiteral("Type"), m_Db->GetUserMenuEntryType(i));
-    writer->writeEndElement();
+    writer->StartElement(QLatin1String("USERMENU"));
+    writer->TextElement(QLatin1String("Index"), i);
+    const int data = m_Db->KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(i, 0, QString(), AtomicDirGet, false);
+    writer->TextElement(QLatin1String("Data"), data);
+    writer->TextElement(QLatin1String("Type"), m_Db->GetUserMenuEntryType(i));
+    writer->EndElement();
   }
 }
 
-void KLX_XMLSystem::KLX_XMLSystemWriteTutorPupilModeSection(QXmlStreamWriter* writer) {
+void KLX_XMLSystem::KLX_XMLSystemWriteTutorPupilModeSection(KLX_XMLTextWriter* writer) {
   bool opened = false;
   for (int slot = 0; slot < kTutorPupilSlots; ++slot) {
     if (m_Db->KLX_DataBaseManagerTutorPupilGetSetIsUsed(slot, false, AtomicDirGet, false) != 1) continue;
     if (!opened) {
-      writer->writeStartElement(QStringLiteral("TEACHERPUPILSETTINGS"));
+      writer->StartElement(QLatin1String("TEACHERPUPILSETTINGS"));
       opened = true;
     }
-    writer->writeStartElement(QStringLiteral("TeacherPupilItem"));
-    writer->writeTextElement(QStringLiteral("Index"), QString::number(slot));
-    writer->writeTextElement(QStringLiteral("InUse"),
-                             QString::number(m_Db->KLX_DataBaseManagerTutorPupilGetSetIsEnabled(slot, false, AtomicDirGet, false) ? 1 : 0));
-    writer->writeTextElement(QStringLiteral("VornControlID"),
-                             QString::number(m_Db->KLX_DataBaseManagerTutorPupilGetSetVornControl(slot, 0, AtomicDirGet, false)));
-    writer->writeTextElement(QStringLiteral("ExtChannelIndex"),
-                             QString::number(m_Db->KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(slot, 0, AtomicDirGet, false)));
-    writer->writeEndElement();
+    writer->StartElement(QLatin1String("TeacherPupilItem"));
+    writer->TextElement(QLatin1String("Index"), slot);
+    writer->TextElement(QLatin1String("InUse"),
+                        m_Db->KLX_DataBaseManagerTutorPupilGetSetIsEnabled(slot, false, AtomicDirGet, false) ? 1 : 0);
+    writer->TextElement(QLatin1String("VornControlID"),
+                        m_Db->KLX_DataBaseManagerTutorPupilGetSetVornControl(slot, 0, AtomicDirGet, false));
+    writer->TextElement(QLatin1String("ExtChannelIndex"),
+                        m_Db->KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(slot, 0, AtomicDirGet, false));
+    writer->EndElement();
   }
   if (!opened) return;
   const bool on = m_Db->KLX_DatabaseManagerGetSetFrontPlugMode(0, AtomicDirGet) == 2;
-  writer->writeTextElement(QStringLiteral("OnOffState"), on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-  writer->writeEndElement();
+  writer->TextElement(QLatin1String("OnOffState"), on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+  writer->EndElement();
 }
 
 // ---- reading -----------------------------------------------------------------
@@ -339,10 +331,7 @@ bool KLX_XMLSystem::ReadControls(QXmlStreamReader* reader) {
   while (reader->readNextStartElement()) {
     const QString name = reader->name().toString();
     if (name == QLatin1String("Index")) {
-      unsigned v = 0;
-      if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
-        return false;
-      index = int(v);
+      if (!ReadEntryIndex(reader, &index)) return false;
     } else if (name == QLatin1String("Control")) {
       unsigned v = 0;
       if (!ReadUnsignedUpTo(reader, 0xFFFF, kErrControl, "default value for System: Control", &v)) return false;
@@ -369,10 +358,7 @@ bool KLX_XMLSystem::ReadUserMenu(QXmlStreamReader* reader) {
   while (reader->readNextStartElement()) {
     const QString name = reader->name().toString();
     if (name == QLatin1String("Index")) {
-      unsigned v = 0;
-      if (!ReadUnsignedUpTo(reader, kLastControlIndex, kErrControlIndex, "default value for System: Control Index", &v))
-        return false;
-      index = int(v);
+      if (!ReadEntryIndex(reader, &index)) return false;
     } else if (name == QLatin1String("Data")) {
       unsigned v = 0;
       if (!ReadUnsignedUpTo(reader, 0xFF, kErrControl, "default value for System: Control", &v)) return false;
@@ -400,7 +386,7 @@ void KLX_XMLSystem::KLX_XMLSystemReadTutorPupilModeSection(QXmlStreamReader* rea
       m_Db->KLX_DataBaseManagerTutorPupilGlobalEnable(reader->readElementText() == QLatin1String("ON"), 2);
     } else if (name == QLatin1String("TeacherPupilItem")) {
       int slot = -1;
-      int control = 65535;
+      int control = CONTROLID_Invalid_GUI;
       int channel = 255;
       bool enabled = false;
       while (reader->readNextStartElement()) {

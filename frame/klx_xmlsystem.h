@@ -10,8 +10,8 @@
 #include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
+class KLX_XMLTextWriter;
 class QXmlStreamReader;
-class QXmlStreamWriter;
 
 class KLX_XMLSystem : public KLX_XMLModelBase {
   Q_OBJECT
@@ -21,7 +21,7 @@ class KLX_XMLSystem : public KLX_XMLModelBase {
   int KLX_XMLSystemInitialize(KLX_DataBaseManager* db);
   int KLX_XMLSystemWriteSysFile(const QString& path);
   int KLX_XMLSystemReadSysFile(const QString& path);
-  void KLX_XMLSystemWriteTutorPupilModeSection(QXmlStreamWriter* writer);
+  void KLX_XMLSystemWriteTutorPupilModeSection(KLX_XMLTextWriter* writer);
   void KLX_XMLSystemReadTutorPupilModeSection(QXmlStreamReader* reader);
 
   void KLX_XMLSystemReadTzFile(const QString& path);
@@ -29,7 +29,7 @@ class KLX_XMLSystem : public KLX_XMLModelBase {
   const QList<CountryTZ_struct>& KLX_XMLSystemCountries() const { return m_Countries; }
 
  private:
-  void WriteSettings(QXmlStreamWriter* writer);
+  void WriteSettings(KLX_XMLTextWriter* writer);
   // False ends the reading (a bad CONTROLS or USERMENU entry).
   bool ReadSystemSection(QXmlStreamReader* reader);
   bool ReadSetting(const QString& name, const QString& text);

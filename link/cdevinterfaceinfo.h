@@ -1,7 +1,7 @@
 #pragma once
 // One device-interface entry of a firmware file: a 2-byte interface id and
-// its data, read with a cursor. Least form for the CAN device interface; the
-// firmware file reader fills it.
+// its data, read with a cursor. The firmware file reader fills it; the
+// device interfaces read it.
 #include <cstring>
 #include <vector>
 

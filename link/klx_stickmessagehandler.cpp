@@ -18,17 +18,20 @@ constexpr unsigned kCheckLimit = 10;
 constexpr unsigned kLimitAfterFind = 25;
 
 // Control ids of the four values of each position message; 0 is unused.
-constexpr unsigned short kSticks[4] = {256, 257, 496, 497};
-constexpr unsigned short kEncoders[4] = {1025, 1024, 1265, 1264};
+constexpr unsigned short kSticks[4] = {CONTROLID_Stick_STA_GUI, CONTROLID_Stick_STB_GUI, CONTROLID_Stick_STC_GUI,
+                                       CONTROLID_Stick_STD_GUI};
+constexpr unsigned short kEncoders[4] = {CONTROLID_Poti_SLA_GUI, CONTROLID_Poti_ROA_GUI, CONTROLID_Poti_SLB_GUI,
+                                         CONTROLID_Poti_ROB_GUI};
 // One row per switch group, from KLX_MSG_SC_SWITCHES_1 on.
 constexpr unsigned short kSwitches[5][4] = {
-    {768, 769, 770, 771},
-    {772, 1012, 1011, 1009},
-    {1010, 1008, 776, 1016},
-    {773, 1013, 0, 0},
-    {1712, 1713, 1714, 0},
+    {CONTROLID_SW_A_GUI, CONTROLID_SW_B_GUI, CONTROLID_SW_C_GUI, CONTROLID_SW_D_GUI},
+    {CONTROLID_SW_E_GUI, CONTROLID_SW_J_GUI, CONTROLID_SW_K_GUI, CONTROLID_SW_M_GUI},
+    {CONTROLID_SW_L_GUI, CONTROLID_SW_N_GUI, CONTROLID_SW_F_GUI, CONTROLID_SW_I_GUI},
+    {CONTROLID_SW_G_GUI, CONTROLID_SW_H_GUI, CONTROLID_None_GUI, CONTROLID_None_GUI},
+    {KLX_CONTROL_EXTRA_FIRST, KLX_CONTROL_EXTRA_FIRST + 1, KLX_CONTROL_EXTRA_FIRST + 2, CONTROLID_None_GUI},
 };
-constexpr unsigned short kTrimControls[6] = {512, 513, 752, 753, 514, 754};
+constexpr unsigned short kTrimControls[6] = {CONTROLID_RE_TRA_GUI, CONTROLID_RE_TRB_GUI, CONTROLID_RE_TRC_GUI,
+                                             CONTROLID_RE_TRD_GUI, CONTROLID_RE_TRE_GUI, CONTROLID_RE_TRF_GUI};
 }  // namespace
 
 KLX_StickMessageHandler::KLX_StickMessageHandler(QObject* parent) : QObject(parent) {}
@@ -104,7 +107,7 @@ int KLX_StickMessageHandler::StickData(const KLX_ProtLongData_t* message) {
       unsigned short id = 0;
       if (m_Db->KLX_DataBaseManager_CheckControlMovement(&id) == KLX_Ok) {
         m_Db->KLX_DataBaseManager_StickdataFreezeMovement();
-        if (id != 0) {
+        if (id != CONTROLID_None_GUI) {
           if (id != m_Db->KLX_DataBaseManager_StickdataGetSet_LastControl(0, 1)) {
             m_Db->KLX_DataBaseManager_FoundControl(id);
             m_Db->KLX_DataBaseManager_StickdataGetSet_LastControl(id, 0);

@@ -20,10 +20,11 @@ struct TrimRow {
 };
 // Trims A, B, C (rows 0-2) and D, E, F (rows 3-5).
 constexpr TrimRow kTrimRows[6] = {
-    {0, 1, 0, 0, 512}, {2, 3, 1, 1, 513}, {4, 5, 2, 2, 752},
-    {0, 1, 3, 3, 753}, {2, 3, 4, 4, 514}, {4, 5, 5, 5, 754},
+    {0, 1, 0, 0, CONTROLID_RE_TRA_GUI}, {2, 3, 1, 1, CONTROLID_RE_TRB_GUI}, {4, 5, 2, 2, CONTROLID_RE_TRC_GUI},
+    {0, 1, 3, 3, CONTROLID_RE_TRD_GUI}, {2, 3, 4, 4, CONTROLID_RE_TRE_GUI}, {4, 5, 5, 5, CONTROLID_RE_TRF_GUI},
 };
-constexpr unsigned short kSpecialSwitchControls[4] = {774, 775, 1014, 1015};
+constexpr unsigned short kSpecialSwitchControls[4] = {CONTROLID_SW_CTO_GUI, CONTROLID_SW_GTO_GUI,
+                                                      CONTROLID_SW_LTO_GUI, CONTROLID_SW_HTO_GUI};
 
 // Element kind of the unit read-back messages (-1: none).
 int UnitKind(unsigned id) {

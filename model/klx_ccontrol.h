@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "frame/klx_controlids.h"
+
 // The control value as it crosses threads in queued connections (registered
 // under its own name as an alias of the 16-bit integer).
 typedef int16_t CControlVal;
@@ -23,7 +25,7 @@ class CControl : public QObject {
 
   explicit CControl(QObject* parent = nullptr);
 
-  // 0 and 65535 only silence the control; a new real id drops every
+  // No control and the unassigned id only silence the control; a new real id drops every
   // subscriber (they connect again for the new id) and restarts from no value.
   void SetID(unsigned short id);
   void SetValue(short value);
@@ -38,9 +40,9 @@ class CControl : public QObject {
   void OnDisabled();
 
  private:
-  static bool IsRealId(unsigned short id) { return id != 0 && id != 65535; }
+  static bool IsRealId(unsigned short id) { return id != CONTROLID_None_GUI && id != CONTROLID_Invalid_GUI; }
 
-  unsigned short m_Id = 65535;
+  unsigned short m_Id = CONTROLID_Invalid_GUI;
   int16_t m_Value = kNoValue;
   bool m_Active = false;
 };

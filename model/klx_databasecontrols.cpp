@@ -9,37 +9,18 @@
 
 namespace {
 constexpr int kMaxValue = 2047;
-constexpr int kKindMask = 0xFF00;
-constexpr int kConstMask = 0xF000;
-constexpr int kConst = 0x8000;
-constexpr int kVirtualSwitch = 0x500;
-constexpr int kTeleControl = 0x600;
-constexpr int kFunctionOutput = 0x700;
-constexpr int kVirtualSwitchInv = 0x800;
-constexpr int kFlightmode = 0x900;
-constexpr int kFlightmodeInv = 0xA00;
-constexpr int kNoStickIndex = 255;
 // Message 32 to the stick controller locks (1) or releases (0) the trim levers.
 
-// The physical controls: id, display name, channel of the stick controller.
+// The named controls: id, display name, channel of the stick controller.
 struct PhysicalControl {
   int id;
   const char* name;
   int stickIndex;
 };
 const PhysicalControl kControls[] = {
-    {0, "---", kNoStickIndex},      {65535, "---", kNoStickIndex}, {2, "On", kNoStickIndex},
-    {3, "Off", kNoStickIndex},      {256, "ST-A", 0},              {257, "ST-B", 1},
-    {496, "ST-C", 2},               {497, "ST-D", 3},              {512, "TR-A", kNoStickIndex},
-    {513, "TR-B", kNoStickIndex},   {514, "TR-E", kNoStickIndex},  {752, "TR-C", kNoStickIndex},
-    {753, "TR-D", kNoStickIndex},   {754, "TR-F", kNoStickIndex},  {1024, "RO-A", 5},
-    {1025, "SL-A", 4},              {1264, "RO-B", 7},             {1265, "SL-B", 6},
-    {768, "SW-A", 8},               {769, "SW-B", 9},              {770, "SW-C", 10},
-    {771, "SW-D", 11},              {772, "SW-E", 12},             {773, "SW-G", 20},
-    {774, "SW-CT", kNoStickIndex},  {775, "SW-GT", kNoStickIndex}, {776, "SW-F", 18},
-    {1008, "SW-N", 17},             {1009, "SW-M", 15},            {1010, "SW-L", 16},
-    {1011, "SW-K", 14},             {1012, "SW-J", 13},            {1013, "SW-H", 21},
-    {1014, "SW-LT", kNoStickIndex}, {1015, "SW-HT", kNoStickIndex}, {1016, "SW-I", 19},
+#define KLX_CONTROL_ROW(name, id, display, channel) {id, display, channel},
+    KLX_NAMED_CONTROL_IDS(KLX_CONTROL_ROW)
+#undef KLX_CONTROL_ROW
 };
 
 const PhysicalControl* FindControl(int id) {
@@ -55,27 +36,28 @@ int ToPercent(int value) { return KLX_UnitCRC::KL_engine_pseudo_round(value * 10
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForConstValuePercent(int percent) {
   const int clamped = qBound(-100, percent, 100);
-  return kConst | (KLX_DatabaseBaseCalcRealByPercent(clamped) & 0xFFF);
+  return KLX_CONTROL_KIND_Const | (KLX_DatabaseBaseCalcRealByPercent(clamped) & KLX_CONTROL_CONST_VALUE);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForVirtualSwitch(int n) {
-  return (n < 0 || n > 127) ? Indexes_Out_Of_Range : (kVirtualSwitch | n);
+  return (n < 0 || n > 127) ? Indexes_Out_Of_Range : (KLX_CONTROL_KIND_VS | n);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForVirtualSwitchInv(int n) {
-  return (n < 0 || n > 127) ? Indexes_Out_Of_Range : (kVirtualSwitchInv | n);
+  return (n < 0 || n > 127) ? Indexes_Out_Of_Range : (KLX_CONTROL_KIND_VSInv | n);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForFlightmode(int n) {
-  return (n < 0 || n >= KLX_DataBaseManagerGetMaxFlightmodes()) ? Indexes_Out_Of_Range : (kFlightmode | n);
+  return (n < 0 || n >= KLX_DataBaseManagerGetMaxFlightmodes()) ? Indexes_Out_Of_Range : (KLX_CONTROL_KIND_FM | n);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForFlightmodeInv(int n) {
-  return (n < 0 || n >= KLX_DataBaseManagerGetMaxFlightmodes()) ? Indexes_Out_Of_Range : (kFlightmodeInv | n);
+  return (n < 0 || n >= KLX_DataBaseManagerGetMaxFlightmodes()) ? Indexes_Out_Of_Range : (KLX_CONTROL_KIND_FMInv | n);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetControlForTelemetryControl(int n) {
-  return (n < 0 || n >= KLX_DataBaseManagerGetMaxTeleControls()) ? Indexes_Out_Of_Range : (kTeleControl | n);
+  return (n < 0 || n >= KLX_DataBaseManagerGetMaxTeleControls()) ? Indexes_Out_Of_Range
+                                                                  : (KLX_CONTROL_KIND_TeleControl | n);
 }
 
 int KLX_DataBaseManager::KLX_DatabaseBaseCalcRealByPercent(int percent) {
@@ -85,19 +67,20 @@ int KLX_DataBaseManager::KLX_DatabaseBaseCalcRealByPercent(int percent) {
 // ---- Control values ---------------------------------------------------------------
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetValueOfControl(int id) {
-  if ((id & kConstMask) == kConst) {
-    const int v = id & 0xFFF;
+  if (KLX_ControlIsConstant(id)) {
+    const int v = id & KLX_CONTROL_CONST_VALUE;
     return v & 0x800 ? v - 0x1000 : v;
   }
-  if (id == 2) return kMaxValue;
-  if (id == 3) return -kMaxValue;
-  const int kind = id & kKindMask;
-  if (id == 0 || id == 1 || id == 65535 || kind == kFunctionOutput || kind == kFlightmode || kind == kFlightmodeInv)
+  if (id == CONTROLID_FIXSWITCH_ON_GUI) return kMaxValue;
+  if (id == CONTROLID_FIXSWITCH_OFF_GUI) return -kMaxValue;
+  const int kind = KLX_ControlKind(id);
+  if (id == CONTROLID_None_GUI || id == KLX_CONTROL_FIXED_ZERO || id == CONTROLID_Invalid_GUI ||
+      kind == KLX_CONTROL_KIND_FuncOut || kind == KLX_CONTROL_KIND_FM || kind == KLX_CONTROL_KIND_FMInv)
     return 0;
-  const bool inverted = kind == kVirtualSwitchInv;
-  if (inverted) id -= kVirtualSwitchInv - kVirtualSwitch;
+  const bool inverted = kind == KLX_CONTROL_KIND_VSInv;
+  if (inverted) id -= KLX_CONTROL_KIND_VSInv - KLX_CONTROL_KIND_VS;
   int value = 0;
-  if (id < kVirtualSwitch) {
+  if (id < KLX_CONTROL_KIND_VS) {
     if (!m_Stickdata) return 0;
     m_Stickdata->KLX_StickdataLock();
     value = m_Stickdata->KLX_StickdataGetSetControl(static_cast<unsigned short>(id), 0, AtomicDirGet);
@@ -105,7 +88,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetValueOfControl(int id) {
     return value;
   }
   const int vs = KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(id);
-  const int tele = id - kTeleControl;
+  const int tele = id - KLX_CONTROL_KIND_TeleControl;
   if (vs >= 0) {
     value = m_Runtime ? m_Runtime->KLX_RuntimeDatabaseManagerGetVSOutputByVSId(vs) : 0;
   } else if (tele >= 0 && tele < KLX_DataBaseManagerGetMaxTeleControls()) {
@@ -122,8 +105,9 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetValueOfControlPercent(int id) {
 }
 
 QString KLX_DataBaseManager::KLX_DataBaseManagerGetNameOfControlByID(int id) {
-  if ((id & kConstMask) == kConst) return QStringLiteral("Constant");
-  if ((id & kKindMask) == kTeleControl) return KLX_DataBaseManagerTeleControlGetSet_Name(id - kTeleControl, QString(), 1);
+  if (KLX_ControlIsConstant(id)) return QStringLiteral("Constant");
+  if (KLX_ControlKind(id) == KLX_CONTROL_KIND_TeleControl)
+    return KLX_DataBaseManagerTeleControlGetSet_Name(id - KLX_CONTROL_KIND_TeleControl, QString(), 1);
   const PhysicalControl* c = FindControl(id);
   return c ? QString::fromLatin1(c->name) : QString();
 }
@@ -138,7 +122,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetAllPhyControlValues(short* values
 
 int KLX_StickControlIndex(int id) {
   const PhysicalControl* c = FindControl(id);
-  return c ? c->stickIndex : kNoStickIndex;
+  return c ? c->stickIndex : int(KLX_CONTROL_NO_CHANNEL);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetStickControlIDbyControl(unsigned short id) {

@@ -1,15 +1,9 @@
 // What the engine thread asks of the facade beyond the stores: the sequencer
-// hooks, and the telemetry, preflight and vario-tone answers in least form
-// until their subsystems come.
+// hooks, and the preflight and vario-tone answers in least form until their
+// subsystems come.
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_languagehandler.h"
 #include "model/klx_databasemanager.h"
-
-namespace {
-// With no sensor store every sensor is offline.
-constexpr int kSensorOffline = 1;
-constexpr int kNoDecimalPoint = -1;
-}  // namespace
 
 void KLX_DataBaseManager::SetSequencerHooks() {
   kl_engine_set_sequencer_hooks(KLX_DataBaseManagerSequencerDataLock, KLX_DataBaseManagerSequencerDataUnLock,
@@ -32,24 +26,6 @@ bool KLX_DataBaseManager::KLX_DataBaseManagerPreflightGetSet_IsUsed(bool value, 
 
 int KLX_DataBaseManager::KLX_DatabaseManagerPreflightSettingsCheck(const short*, const unsigned short*, int, int) {
   return 1;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSensorIsOffline(int) { return kSensorOffline; }
-
-int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensoradr, int slaveadr) {
-  if (!m_Telemetrie) return KLX_Error;
-  m_Telemetrie->KLX_TelemetrieLock();
-  const int value = m_Telemetrie->KLX_TelemetrieGetSet_SlaveValue(sensoradr, slaveadr, 0, AtomicDirGet);
-  m_Telemetrie->KLX_TelemetrieUnlock();
-  return value;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int, int) { return kNoDecimalPoint; }
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGetTeleControlRawValue(int) { return 0; }
-
-int KLX_DataBaseManager::KLX_DataBaseManagerTeleControlCopySingleUnit(int index, T_TelemetryControl* record) {
-  return m_TeleControl ? m_TeleControl->KLX_TeleControlCopySingleUnit(index, record) : KLX_Error;
 }
 
 int KLX_DataBaseManager::KLX_DatabaseManagerGetVarioBeepParams(int, int, uint16_t*, uint16_t*, int) { return 0; }

@@ -29,7 +29,7 @@ const int kSetupCopyOrder[] = {
 // Trim lever of a trim control id, or -1.
 int TrimLever(int control) {
   const int trim = kl_engine_get_trimindex_by_control(static_cast<uint16_t>(control));
-  return (trim != 0 || control == 512) ? trim : -1;
+  return (trim != 0 || control == CONTROLID_RE_TRA_GUI) ? trim : -1;
 }
 }  // namespace
 

@@ -177,5 +177,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 #include "model/klx_databasemanager_model.h"
 #include "model/klx_databasemanager_system.h"
 #include "model/klx_databasemanager_services.h"
+#include "model/klx_databasemanager_telemetry.h"
 #include "model/klx_databasemanager_audio.h"
 };

@@ -123,7 +123,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerHandleTelemetrieVornData() {
 
 int KLX_DataBaseManager::KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex,
                                                                     unsigned char count) {
-  // The own sensor is refreshed by groups of eight values.
+  // The own sensor's record lines go by groups of eight values.
   const unsigned char group = firstIndex & ~7u;
   m_TelemetrieHandler.KLX_TelemetrieHandlerHandleVornSlavesData(this, group);
   if (group != firstIndex && firstIndex + (count % 8) > group + 8)

@@ -10,7 +10,8 @@
   static std::atomic<bool> m_systemdatamodified;
   static std::atomic<bool> m_vorndatamodified;
   void KLX_DataBaseManagerSetModelModifyFlag(bool modified) { m_modeldatamodified = modified; }
-  bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
+  // The model menu saves the current model before it loads or makes another.
+  Q_INVOKABLE bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
 
   // ---- Marks: flag a unit for the engine's next data pass; with modified
   // set, also the model modify flag -----------------------------------------
@@ -74,8 +75,8 @@
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForFlightmode(int n);
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForFlightmodeInv(int n);
   Q_INVOKABLE int KLX_DataBaseManagerGetControlForTelemetryControl(int n);
-  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOn() { return 2; }
-  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOff() { return 3; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOn() { return CONTROLID_FIXSWITCH_ON_GUI; }
+  Q_INVOKABLE int KLX_DataBaseManagerGetControlForFixSwitchOff() { return CONTROLID_FIXSWITCH_OFF_GUI; }
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControl(int id);
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControlPercent(int id);
   Q_INVOKABLE int KLX_DatabaseBaseCalcRealByPercent(int percent);
@@ -367,11 +368,6 @@
   // start-up chain asks it after a model load.
   Q_INVOKABLE bool KLX_DataBaseManagerPreflightGetSet_IsUsed(bool value, int get, bool modify = true);
   int KLX_DatabaseManagerPreflightSettingsCheck(const short* values, const unsigned short* ids, int count, int boot);
-  int KLX_DataBaseManagerTelemetrieGetSensorIsOffline(int address);
-  Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetSlaveValue(int sensoradr, int slaveadr);
-  int KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(int address, int slave);
-  int KLX_DataBaseManagerGetTeleControlRawValue(int index);
-  int KLX_DataBaseManagerTeleControlCopySingleUnit(int index, T_TelemetryControl* record);
   int KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* state1, uint16_t* state2,
                                             int flightMode);
   void KLX_DataBaseManagerVarioBeep(int tone, uint16_t state1, uint16_t state2);
@@ -379,8 +375,6 @@
   CBuzzer* KLX_DataBaseManagerBuzzer() { return m_AudioHandler.KLX_AudioHandlerBuzzer(); }
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioAddress();
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioSlaveAddress();
-
-  Q_INVOKABLE QString KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir);
 
   // ---- What the home screen and the status strip ask of the neighbours (least
   // forms of the telemetry pages, the preflight list and the audio until their

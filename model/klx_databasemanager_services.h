@@ -111,7 +111,7 @@
   Q_INVOKABLE void KLX_DataBaseManagerResumeTelemetrie();
   Q_INVOKABLE QString KLX_DataBaseManagerGetTeleLogFolder();
   Q_INVOKABLE QString KLX_DataBaseManagerGetTeleLogAbsFilePath();
-  void KLX_DataBaseManagerStartTelemetry();
+  int KLX_DataBaseManagerStartTelemetry();
   Q_INVOKABLE int KLX_DataBaseManagerUpdateModelMetaData();
   Q_INVOKABLE QString KLX_DataBaseManagerGetModelMetaLastModi();
   Q_INVOKABLE QString KLX_DataBaseManagerGetModelMetaCreate();
@@ -133,7 +133,7 @@
   void KLX_DataBaseManagerTTSLClearAll() { m_TTSList.ClearAll(); }
   void KLX_DataBaseManagerHeadupClearAll();
   void KLX_DataBaseManagerGUITelemetrieClearAll();
-  void KLX_DataBaseManagerTelemetrieClearAllData(bool keepCapture);
+  void KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases);
   void KLX_DataBaseManagerTimerClearAll();
   void KLX_DataBaseManagerTeleControlClearAll();
   KLX_Telemetrie* KLX_DataBaseManagerGetTelemetrieObject() { return m_Telemetrie; }

@@ -70,21 +70,18 @@
   Q_INVOKABLE int KLX_DataBaseManagerGet_ScreenBrightnessLimit(bool max) const { return max ? 100 : 1; }
 
   // ---- Volumes: the store's packed value goes on to the audio handler -------------
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims(int percent, int dir,
-                                                                                    bool modify = true,
-                                                                                    int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry(int percent, int dir,
-                                                                                     bool modify = true,
-                                                                                     int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(int percent, int dir,
-                                                                                 bool modify = true,
-                                                                                 int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario(int percent, int dir,
-                                                                                 bool modify = true,
-                                                                                 int control = 65535);
-  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(int percent, int dir, bool modify = true,
-                                                                              int control = 65535);
-  Q_INVOKABLE int SystemPropertiesGetSet_VolumeMaster(int percent, int dir, bool modify = true, int control = 65535);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(
+      int percent, int dir, bool modify = true, int control = CONTROLID_Invalid_GUI);
+  Q_INVOKABLE int SystemPropertiesGetSet_VolumeMaster(int percent, int dir, bool modify = true,
+                                                      int control = CONTROLID_Invalid_GUI);
   Q_INVOKABLE int KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(int control, int dir,
                                                                                   bool modify = true);
   // The volumes that follow a control take its position (every 150 ms while
@@ -121,8 +118,10 @@
 
   // ---- Current-model properties ----------------------------------------------------------
   QString KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString name, int dir, bool save = true);
-  int KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(int type, int dir, bool save = true);
-  QString KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString folder, int dir, bool save = true);
+  // The model menu reads type and folder to find the current model in its lists.
+  Q_INVOKABLE int KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(int type, int dir, bool save = true);
+  Q_INVOKABLE QString KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString folder, int dir,
+                                                                                bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(bool stored, int dir, bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(bool value, int get);
   int KLX_DataBaseManagerVornPropertiesClearAll();

@@ -97,7 +97,7 @@ int KLX_DataBaseManager::InitializeModelStores() {
   m_GUITelemetrie->KLX_GUITelemetrieInitialize(m_Protocol);
   m_Switch->KLX_SwitchInitialize(m_Protocol);
   m_FlightmodeAssign->KLX_FlightmodeAssignInitialize(m_Protocol, m_Switch);
-  m_TeleControl->KLX_TeleControlInitialize(m_Protocol);
+  m_TeleControl->KLX_TeleControlInitialize(m_Protocol, m_Switch);
   for (KLX_Timer& timer : m_Timers) timer.Clear();
   m_ComplexTimer->KLX_ComplexTimerInitialize();
   m_Preflight->KLX_PreflightSettingsInitialize();
@@ -331,12 +331,11 @@ int KLX_DataBaseManager::KLX_DataBaseManagerOnGpsDataReceived(unsigned char sens
     m_Telemetrie->KLX_TelemetrieLock();
     m_Telemetrie->KLX_TelemetrieGetSet_Slave_Longtitude(sensor, slave + 4, lon, AtomicDirSet);
     m_Telemetrie->KLX_TelemetrieGetSet_Slave_Latitude(sensor, slave + 6, lat, AtomicDirSet);
-    m_Telemetrie->KLX_TelemetrieGetSet_Slave_HasGPS(sensor, slave + 4, 1, AtomicDirSet);
-    m_Telemetrie->KLX_TelemetrieGetSet_Slave_HasGPS(sensor, slave + 6, 1, AtomicDirSet);
+    m_Telemetrie->KLX_TelemetrieGetSet_Slave_HasGPS(sensor, slave, 1, AtomicDirSet);
     m_Telemetrie->KLX_TelemetrieUnlock();
   }
   // The transmitter's own receiver (sensor 4) is shown by the status strip, not announced.
-  if (sensor != 4) emit gpsDataReceived();
+  if (sensor != KLX_Telemetrie::kOwnSensor) emit gpsDataReceived();
   return 0;
 }
 
@@ -390,9 +389,6 @@ int KLX_DataBaseManager::KLX_DataBaseManagerFunctionDelete(int index, QList<int>
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(int index) {
   // A fixed range, not the board's count.
-  return (index >= 1280 && index <= 1407) ? index - 1280 : KLX_Error;
+  return KLX_ControlIsVirtualSwitch(index) ? index - KLX_CONTROL_VS_FIRST : KLX_Error;
 }
 
-QString KLX_DataBaseManager::KLX_DataBaseManagerTeleControlGetSet_Name(int index, QString name, int dir) {
-  return m_TeleControl ? m_TeleControl->KLX_TeleControlGetSet_Name(index, name, dir) : QString();
-}

@@ -131,7 +131,9 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerGetTeleLogAbsFilePath() {
          m_TelemetrieHandler.KLX_TelemetrieHandlerGetTeleLogFileName();
 }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerStartTelemetry() { m_TelemetrieHandler.KLX_TelemetrieHandlerStreamHeader(true, true); }
+int KLX_DataBaseManager::KLX_DataBaseManagerStartTelemetry() {
+  return m_TelemetrieHandler.KLX_TelemetrieHandlerStreamHeader(this, true, false);
+}
 
 // ---- The model file's dates -------------------------------------------------------------------
 
@@ -313,8 +315,11 @@ void KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieClearAll() {
   if (m_GUITelemetrie) m_GUITelemetrie->KLX_GUITelemetrieClearAll();
 }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieClearAllData(bool keepCapture) {
-  if (m_Telemetrie) m_Telemetrie->KLX_TelemetrieClearAllData(keepCapture);
+void KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases) {
+  if (!m_Telemetrie) return;
+  m_Telemetrie->KLX_TelemetrieLock();
+  m_Telemetrie->KLX_TelemetrieClearAllData(keepAliases);
+  m_Telemetrie->KLX_TelemetrieUnlock();
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerTimerClearAll() {

@@ -406,7 +406,7 @@ void KLX_DataBaseManager::KLX_DataBaseManagerUpdateVolumes() {
     positions.insert(key, value);
   }
   for (const auto& change : m_AudioHandler.UpdateVolumeControls(positions))
-    (this->*kKeys[change.first].store)(change.second, AtomicDirSet, true, 65535);
+    (this->*kKeys[change.first].store)(change.second, AtomicDirSet, true, CONTROLID_Invalid_GUI);
 }
 
 // ---- language ------------------------------------------------------------------------------

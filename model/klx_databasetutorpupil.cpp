@@ -6,7 +6,6 @@
 #include "model/klx_databasemanager.h"
 
 namespace {
-constexpr int kVirtualSwitch = 1280;
 // CheckAsInput with an item beyond the eight compares with every item.
 constexpr int kAnyItem = 255;
 }  // namespace
@@ -84,7 +83,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilGetSetVornControl(int item
   if (!m_TutorPupil || !m_Switch) return KLX_Error;
   if (dir == AtomicDirGet) return m_TutorPupil->KLX_TutorPupilCtrl_GetSetControlID(item, 0, AtomicDirGet);
   if (dir != AtomicDirSet && dir != AtomicDirGotten) return KLX_Error;
-  const int sw = m_TutorPupil->KLX_TutorPupilCtrl_GetSet_Activator(0, AtomicDirGet) - kVirtualSwitch;
+  const int sw = m_TutorPupil->KLX_TutorPupilCtrl_GetSet_Activator(0, AtomicDirGet) - KLX_CONTROL_VS_FIRST;
   if (sw >= 0 && sw < KLX_DataBaseManagerGetMaxVirualSwitches()) {
     if (m_Switch->KLX_SwitchGetSet_IsVisible(sw, 0, 1, false) == 1) {
       if (m_Switch->KLX_SwitchGet_AllPhysiscalInputsOfVSchain(sw, false).contains(control))
@@ -100,7 +99,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilGetSetActivator(int contro
   if (!m_TutorPupil || !m_Switch) return KLX_Error;
   if (dir == AtomicDirGet) return m_TutorPupil->KLX_TutorPupilCtrl_GetSet_Activator(0, AtomicDirGet);
   const int switches = KLX_DataBaseManagerGetMaxVirualSwitches();
-  const int sw = control - kVirtualSwitch;
+  const int sw = control - KLX_CONTROL_VS_FIRST;
   if ((dir != AtomicDirSet && dir != AtomicDirGotten) || sw < 0 || sw >= switches) return KLX_Error;
   if (m_Switch->KLX_SwitchGetSet_IsVisible(sw, 0, 1, false) != 1) {
     const int input = m_Switch->KLX_SwitchGetSet_SwitchControl(sw, 0, 0, 1, false);

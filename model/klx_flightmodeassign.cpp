@@ -8,7 +8,6 @@ namespace {
 constexpr unsigned kErrDelete = 0x23C01;
 constexpr unsigned kErrImageBuffer = 0x13C03;
 constexpr unsigned kErrImageIndex = 0x53C02;
-constexpr int kFirstVirtualSwitch = 1280;
 }  // namespace
 
 const KLX_Field KLX_FlightmodeAssign::kFields[KLX_FmAssignRow::Count] = {KLX_FMASSIGN_FIELDS(KLX_FIELD_DESC)};
@@ -86,7 +85,7 @@ int KLX_FlightmodeAssign::KLX_FlightmodeAssign_GetAllUsedPhyControls(QQueue<int>
   if (!controls || !m_Switch) return KLX_Error;
   const int switches = KLX_BoardCount(EngineCfgVirtualSwitches);
   for (int k = 0; k < KLX_BoardCount(EngineCfgFmSwitchSlots); ++k) {
-    const int n = m_Records[0].Control[k] - kFirstVirtualSwitch;
+    const int n = m_Records[0].Control[k] - KLX_CONTROL_VS_FIRST;
     if (n < 0 || n >= switches || !m_Switch->IsUsed(n)) continue;
     for (int control : m_Switch->KLX_SwitchGet_AllPhysiscalInputsOfVSchain(n, false))
       if (!controls->contains(control)) controls->enqueue(control);

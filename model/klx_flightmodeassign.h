@@ -17,7 +17,7 @@ class KLX_FlightmodeAssign : public QObject, public KLX_RecordArray<T_FlightMode
   Q_OBJECT
  public:
   static const KLX_Field kFields[KLX_FmAssignRow::Count];
-  static constexpr int kFreeControl = 65535;
+  static constexpr int kFreeControl = CONTROLID_Invalid_GUI;
   static constexpr int kFreeFlightmode = 27;
 
   explicit KLX_FlightmodeAssign(QObject* parent = nullptr);

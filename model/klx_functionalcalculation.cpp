@@ -24,10 +24,14 @@ constexpr int kPhaseData = 2;
 constexpr uint32_t kEngineStepMs = KLX_FunctionalCalculation::kPeriodMs;
 
 // The switches of the data refresh, in the order they are read.
-constexpr unsigned short kSwitchIds[] = {768, 769, 770, 771, 772, 776, 773, 1013, 1016,
-                                         1012, 1011, 1010, 1009, 1008, 774, 775, 1014, 1015};
+constexpr unsigned short kSwitchIds[] = {
+    CONTROLID_SW_A_GUI,   CONTROLID_SW_B_GUI,   CONTROLID_SW_C_GUI,   CONTROLID_SW_D_GUI,   CONTROLID_SW_E_GUI,
+    CONTROLID_SW_F_GUI,   CONTROLID_SW_G_GUI,   CONTROLID_SW_H_GUI,   CONTROLID_SW_I_GUI,   CONTROLID_SW_J_GUI,
+    CONTROLID_SW_K_GUI,   CONTROLID_SW_L_GUI,   CONTROLID_SW_M_GUI,   CONTROLID_SW_N_GUI,   CONTROLID_SW_CTO_GUI,
+    CONTROLID_SW_GTO_GUI, CONTROLID_SW_LTO_GUI, CONTROLID_SW_HTO_GUI};
 // The trim levers' control ids, lever 0..5.
-constexpr int kTrimLevers[KL_TRIM_CONTROLS] = {512, 513, 752, 753, 514, 754};
+constexpr int kTrimLevers[KL_TRIM_CONTROLS] = {CONTROLID_RE_TRA_GUI, CONTROLID_RE_TRB_GUI, CONTROLID_RE_TRC_GUI,
+                                               CONTROLID_RE_TRD_GUI, CONTROLID_RE_TRE_GUI, CONTROLID_RE_TRF_GUI};
 // Differential control positions that select the lower, middle or upper point.
 constexpr int kDiffLowBelow = -19;
 constexpr int kDiffHighFrom = 20;
@@ -213,11 +217,10 @@ int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlOutValue(int t, b
 }
 
 CControl* KLX_FunctionalCalculation::GetControlByID(unsigned short id) {
-  constexpr unsigned short kVirtualSwitch = 0x500;
   constexpr int kVirtualSwitchSlot = 32;
   constexpr int kLastVirtualSwitch = 143;
-  if (id >= kVirtualSwitch && id < kVirtualSwitch + 0x100) {
-    const int n = id - kVirtualSwitch;
+  if (KLX_ControlKind(id) == KLX_CONTROL_KIND_VS) {
+    const int n = id - KLX_CONTROL_KIND_VS;
     return n <= kLastVirtualSwitch ? &m_Controls[kVirtualSwitchSlot + n] : nullptr;
   }
   for (CControl& c : m_Controls)
@@ -318,14 +321,10 @@ void KLX_FunctionalCalculation::DataPass() {
 bool KLX_FunctionalCalculation::DataRefresh() {
   // (1) Live values of the physical controls; the trims stay 0.
   m_Db->KLX_DataBaseManager_StickdataLock();
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickLeftUpDown(0, AtomicDirGet), 256);
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickLeftLeftRight(0, AtomicDirGet), 257);
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickRightUpDown(0, AtomicDirGet), 496);
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_StickRightLeftRight(0, AtomicDirGet), 497);
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderLeftUp(0, AtomicDirGet), 1024);
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderLeftDown(0, AtomicDirGet), 1025);
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderRightUp(0, AtomicDirGet), 1264);
-  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_EncoderRightDown(0, AtomicDirGet), 1265);
+#define KLX_ENGINE_NAMED_CONTROL(name, id) \
+  kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_##name(0, AtomicDirGet), id);
+  KLX_NAMED_CONTROLS(KLX_ENGINE_NAMED_CONTROL)
+#undef KLX_ENGINE_NAMED_CONTROL
   for (unsigned short id : kSwitchIds)
     kl_engine_setup_control_values(m_Db->KLX_DataBaseManagerGetSet_Switch(0, id, AtomicDirGet), id);
   m_Db->KLX_DataBaseManager_StickdataUnlock();

@@ -111,7 +111,7 @@ int KLX_Mixer::KLX_Mixer_GetAllUsedPhyMixerControls(QQueue<int>* list) {
   for (int i = 0; i < BoardCount(); ++i) {
     if (!IsUsed(i)) continue;
     const int c = m_Records[i].Control;
-    const int vs = c - 1280;
+    const int vs = c - KLX_CONTROL_VS_FIRST;
     if (vs >= 0 && vs < switches) {
       if (m_Switch && m_Switch->IsUsed(vs))
         for (int input : m_Switch->KLX_SwitchGet_AllPhysiscalInputsOfVSchain(vs, false))

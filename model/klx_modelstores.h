@@ -5,6 +5,7 @@
 #include <QQueue>
 
 #include "audio/cbuzzer.h"
+#include "frame/klx_controlids.h"
 #include "model/engine/kl_engine.h"
 #include "model/klx_ccontrol.h"
 #include "model/klx_curve.h"
@@ -99,14 +100,14 @@
   X(Function) X(Flightmode) X(Limiter) X(Mixer) X(Sequencer) X(ServoConfig) X(Curve) X(Switch) X(Trim)
 
 // The named live controls of the sticks, rotaries and sliders.
-#define KLX_NAMED_CONTROLS(X)            \
-  X(StickLeftUpDown, 256)                \
-  X(StickLeftLeftRight, 257)             \
-  X(StickRightUpDown, 496)               \
-  X(StickRightLeftRight, 497)            \
-  X(EncoderLeftUp, 1024)                 \
-  X(EncoderLeftDown, 1025)               \
-  X(EncoderRightUp, 1264)                \
-  X(EncoderRightDown, 1265)
+#define KLX_NAMED_CONTROLS(X)                             \
+  X(StickLeftUpDown, CONTROLID_Stick_STA_GUI)             \
+  X(StickLeftLeftRight, CONTROLID_Stick_STB_GUI)          \
+  X(StickRightUpDown, CONTROLID_Stick_STC_GUI)            \
+  X(StickRightLeftRight, CONTROLID_Stick_STD_GUI)         \
+  X(EncoderLeftUp, CONTROLID_Poti_ROA_GUI)                \
+  X(EncoderLeftDown, CONTROLID_Poti_SLA_GUI)              \
+  X(EncoderRightUp, CONTROLID_Poti_ROB_GUI)               \
+  X(EncoderRightDown, CONTROLID_Poti_SLB_GUI)
 
 #define KLX_DEBUG_HOOKS(X) X(01) X(02) X(03) X(04) X(05) X(06) X(07) X(08) X(09) X(10)

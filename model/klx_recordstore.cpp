@@ -29,8 +29,8 @@ void StoreLE(unsigned char* p, int width, int64_t value) {
 
 // The two switch positions that stand for the right-hand trim levers.
 int MapTrimControl(int id) {
-  if (id == 770 || id == 1010) return 514;
-  if (id == 773 || id == 1013) return 754;
+  if (id == CONTROLID_SW_C_GUI || id == CONTROLID_SW_L_GUI) return CONTROLID_RE_TRE_GUI;
+  if (id == CONTROLID_SW_G_GUI || id == CONTROLID_SW_H_GUI) return CONTROLID_RE_TRF_GUI;
   return id;
 }
 }  // namespace

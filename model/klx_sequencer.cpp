@@ -25,7 +25,7 @@ constexpr int kDirectionStride = offsetof(T_SequencerServo, TimeValueBwd) - offs
 static_assert(kDirectionStride == offsetof(T_SequencerServo, PositionBwd) - offsetof(T_SequencerServo, PositionFwd),
               "both tracks of a slot lie the same distance apart");
 
-bool IsVirtualSwitch(int control) { return control >= 1280 && control <= 1407; }
+bool IsVirtualSwitch(int control) { return KLX_ControlIsVirtualSwitch(control); }
 }  // namespace
 
 const KLX_Field KLX_Sequencer::kFields[KLX_SequencerRow::Count] = {KLX_SEQUENCER_FIELDS(KLX_FIELD_DESC)};
@@ -236,7 +236,7 @@ int KLX_Sequencer::KLX_Sequencer_GetAllUsedPhyControls(QQueue<int>* list) {
   const int before = list->size();
   for (int i = 0; i < BoardCount(); ++i) {
     if (!IsUsed(i)) continue;
-    const int vs = m_Records[i].ControlID - 1280;
+    const int vs = m_Records[i].ControlID - KLX_CONTROL_VS_FIRST;
     if (vs < 0 || vs >= KLX_BoardCount(EngineCfgVirtualSwitches) || !m_Switch->IsUsed(vs)) continue;
     for (int input : m_Switch->KLX_SwitchGet_AllPhysiscalInputsOfVSchain(vs, false))
       if (!list->contains(input)) list->enqueue(input);

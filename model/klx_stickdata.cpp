@@ -11,16 +11,24 @@ constexpr int kElementValue = 0;
 constexpr int kElementMovementFlag = 1;
 // A change beyond this marks the sticks as moved (inactivity timer).
 constexpr int kMovedDelta = 20;
-constexpr int kFirstExtraId = 1712;
 }  // namespace
 
 const unsigned short KLX_Stickdata::m_PhyCtlID[kPhysicalSlots] = {
-    256,  257,  496,  497,                           // sticks
-    1024, 1025, 1264, 1265,                          // rotaries and sliders
-    512,  513,  752,  753,  514,  754,               // trims A to F
-    768,  769,  770,  771,  772,  776,  773,  1013,  // switches A-G, H
-    1016, 1012, 1011, 1010, 1009, 1008,              // switches I-N
-    774,  775,  1014, 1015,                          // special switches
+    // sticks
+    CONTROLID_Stick_STA_GUI, CONTROLID_Stick_STB_GUI, CONTROLID_Stick_STC_GUI, CONTROLID_Stick_STD_GUI,
+    // rotaries and sliders
+    CONTROLID_Poti_ROA_GUI, CONTROLID_Poti_SLA_GUI, CONTROLID_Poti_ROB_GUI, CONTROLID_Poti_SLB_GUI,
+    // trims A to F
+    CONTROLID_RE_TRA_GUI, CONTROLID_RE_TRB_GUI, CONTROLID_RE_TRC_GUI, CONTROLID_RE_TRD_GUI, CONTROLID_RE_TRE_GUI,
+    CONTROLID_RE_TRF_GUI,
+    // switches A-G, H
+    CONTROLID_SW_A_GUI, CONTROLID_SW_B_GUI, CONTROLID_SW_C_GUI, CONTROLID_SW_D_GUI, CONTROLID_SW_E_GUI,
+    CONTROLID_SW_F_GUI, CONTROLID_SW_G_GUI, CONTROLID_SW_H_GUI,
+    // switches I-N
+    CONTROLID_SW_I_GUI, CONTROLID_SW_J_GUI, CONTROLID_SW_K_GUI, CONTROLID_SW_L_GUI, CONTROLID_SW_M_GUI,
+    CONTROLID_SW_N_GUI,
+    // special switches
+    CONTROLID_SW_CTO_GUI, CONTROLID_SW_GTO_GUI, CONTROLID_SW_LTO_GUI, CONTROLID_SW_HTO_GUI,
 };
 
 KLX_Stickdata::KLX_Stickdata(QObject* parent) : QObject(parent) {
@@ -48,17 +56,17 @@ int KLX_Stickdata::KLX_StickdataInitialize(KLX_Protocol* protocol) {
 int KLX_Stickdata::SlotOfControl(unsigned short id) {
   for (int i = 0; i < kPhysicalSlots; ++i)
     if (m_PhyCtlID[i] == id) return i;
-  if (id >= kFirstExtraId && id < kFirstExtraId + (kSlots - kPhysicalSlots))
-    return kPhysicalSlots + (id - kFirstExtraId);
+  if (id >= KLX_CONTROL_EXTRA_FIRST && id < KLX_CONTROL_EXTRA_FIRST + (kSlots - kPhysicalSlots))
+    return kPhysicalSlots + (id - KLX_CONTROL_EXTRA_FIRST);
   return -1;
 }
 
 int KLX_Stickdata::KLX_StickdataGetSetControl(unsigned short id, int value, int get) {
   switch (id) {
-    case 0: return kNoValue;
-    case 1: return 0;
-    case 2: return 2047;
-    case 3: return -2047;
+    case CONTROLID_None_GUI: return kNoValue;
+    case KLX_CONTROL_FIXED_ZERO: return 0;
+    case CONTROLID_FIXSWITCH_ON_GUI: return 2047;
+    case CONTROLID_FIXSWITCH_OFF_GUI: return -2047;
     default: break;
   }
   const int slot = SlotOfControl(id);

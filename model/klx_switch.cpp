@@ -12,7 +12,6 @@ constexpr unsigned kErrTypeSearch = 0x53813;
 constexpr unsigned kErrImageBuffer = 0x1380A;
 constexpr unsigned kErrDelete = 0x23801;
 constexpr unsigned kErrFull = 0x23802;
-constexpr int kVirtualSwitch = 1280;
 constexpr int kFixedOn = 2;
 constexpr int kSingleHysteresis = 10;
 }  // namespace
@@ -30,8 +29,10 @@ KLX_Switch::KLX_Switch(QObject* parent)
 }
 
 bool KLX_Switch::IsPhysicalControl(int id) {
-  return id == 256 || id == 257 || id == 496 || id == 497 || (id >= 768 && id <= 776) ||
-         (id >= 1008 && id <= 1016) || id == 1024 || id == 1025 || id == 1264 || id == 1265;
+  return id == CONTROLID_Stick_STA_GUI || id == CONTROLID_Stick_STB_GUI || id == CONTROLID_Stick_STC_GUI ||
+         id == CONTROLID_Stick_STD_GUI || (id >= CONTROLID_SW_A_GUI && id <= CONTROLID_SW_F_GUI) ||
+         (id >= CONTROLID_SW_N_GUI && id <= CONTROLID_SW_I_GUI) || id == CONTROLID_Poti_ROA_GUI ||
+         id == CONTROLID_Poti_SLA_GUI || id == CONTROLID_Poti_ROB_GUI || id == CONTROLID_Poti_SLB_GUI;
 }
 
 QString KLX_Switch::KLX_SwitchGetSet_Name(int idx, QString name, int get, bool) {
@@ -72,7 +73,7 @@ int KLX_Switch::WalkChain(int idx, const std::function<int(int, int, int)>& visi
       const int control = m_Records[chain[k]].Condition[input].Control;
       const int found = visit(chain[k], input, control);
       if (found) return found;
-      const int n = control - kVirtualSwitch;
+      const int n = control - KLX_CONTROL_VS_FIRST;
       if (n >= 0 && n < count && !chain.contains(n)) chain.append(n);
     }
   }
@@ -92,7 +93,9 @@ int KLX_Switch::KLX_SwitchContains_InputOfGivenControlType(int idx, unsigned int
 
 int KLX_Switch::KLX_SwitchIsGivenVSinInputChainsOf(int a, int b) {
   if (a < 0 || a >= BoardCount()) return 0;
-  return WalkChain(a, [b](int, int input, int control) { return control == kVirtualSwitch + b ? input + 1 : 0; });
+  return WalkChain(a, [b](int, int input, int control) {
+    return control == KLX_ControlOfVirtualSwitch(b) ? input + 1 : 0;
+  });
 }
 
 QList<int> KLX_Switch::KLX_SwitchGet_AllPhysiscalInputsOfVSchain(int idx, bool) {

@@ -19,7 +19,6 @@ constexpr unsigned kErrControlItem = 0x54D02;
 constexpr unsigned kErrItem = 0x54D03;
 constexpr uint8_t kUsed = 0x80;
 constexpr uint8_t kEnabled = 0x40;
-constexpr int kVirtualSwitch = 1280;
 constexpr int kMaxValue = 2047;
 constexpr int kConfigLength = 26;
 
@@ -48,7 +47,8 @@ bool KLX_TutorPupilCtrl::BadItem(int item, unsigned code) const {
 }
 
 bool KLX_TutorPupilCtrl::IsVirtualSwitch(int control) const {
-  return control >= kVirtualSwitch && control < kVirtualSwitch + kl_engine_cfg_count(EngineCfgVirtualSwitches);
+  return control >= KLX_CONTROL_VS_FIRST &&
+         control < KLX_ControlOfVirtualSwitch(kl_engine_cfg_count(EngineCfgVirtualSwitches));
 }
 
 int KLX_TutorPupilCtrl::SendChannel(int internal, int external) {

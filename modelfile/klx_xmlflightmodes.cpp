@@ -42,7 +42,7 @@ constexpr int kEntries = KL_FM_LUT_ENTRIES;
 constexpr int kKept[kSmallerModes] = {0, 2, 4, 6, 8, 9, 10, 11, 12};
 constexpr int kControlsPart = 0;
 constexpr int kTablePart = 1;
-constexpr int kNoControl = 65535;
+constexpr int kNoControl = CONTROLID_Invalid_GUI;
 
 bool RunsOn(bool smaller) {
   if (!Board::IsInitialized()) return false;
@@ -172,7 +172,7 @@ int KLX_XMLModel::KLX_XMLModelTransferTrimDataToDB() {
   }
   // A mask the file gave names the old numbers; one built from the flight
   // modes in use already names the new ones.
-  if (m_Data->record.given & (1u << KLX_XMLSections::TrimMaskField)) {
+  if (m_Data->record.given & (1u << KLX_TrimFile::Trim_SingleMask)) {
     const unsigned mask = m_Db->KLX_DataBaseManagerTrimGetSet_SingleMask(trim, 0u, AtomicDirGet);
     m_Db->KLX_DataBaseManagerTrimGetSet_SingleMask(trim, MoveBits(mask, moves), AtomicDirSet);
   }

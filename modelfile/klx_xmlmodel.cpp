@@ -20,7 +20,7 @@
 #include "model/klx_databasemanager.h"
 #include "modelfile/klx_xmlsectionio.h"
 #include "modelfile/klx_xmlsections.h"
-#include "modelfile/klx_xmltextwriter.h"
+#include "frame/klx_xmltextwriter.h"
 
 namespace {
 constexpr unsigned kErrInitialize = 0x11510;
@@ -148,92 +148,68 @@ int ReadPart(QXmlStreamReader* r, const KLX_XMLGroup& part, QVector<KLX_XMLStage
   return KLX_Ok;
 }
 
-// The order of "DATA". Sections that come with later work are written empty
-// and read as unknown elements until then.
-using SectionWrite = void (KLX_XMLModel::*)(KLX_XMLTextWriter*);
-struct SectionWriter {
-  const char* elements;
-  SectionWrite write;
-};
-const SectionWriter kWriters[] = {
-    {"RUNTIME", &KLX_XMLModel::KLX_XMLModelWriteModelRuntime},
-    {"SILENT_MODE", &KLX_XMLModel::KLX_XMLModelWriteModelSilentMode},
-    {"FUNCTION", &KLX_XMLModel::KLX_XMLModelWriteModelFunction},
-    {"FUNCTIONORDER", &KLX_XMLModel::KLX_XMLModelWriteModelFuncOrder},
-    {"SERVOCONFIG", &KLX_XMLModel::KLX_XMLModelWriteModelServoConfig},
-    {"MIXER", &KLX_XMLModel::KLX_XMLModelWriteModelMixer},
-    {"LIMITER", &KLX_XMLModel::KLX_XMLModelWriteModelLimiter},
-    {"FLIGHTMODE", &KLX_XMLModel::KLX_XMLModelWriteModelFlightMode},
-    {"FLIGHTMODEASSIGN", &KLX_XMLModel::KLX_XMLModelWriteModelFlightModeAssign},
-    {"CURVE", &KLX_XMLModel::KLX_XMLModelWriteModelCurve},
-    {"SEQUENCER", &KLX_XMLModel::KLX_XMLModelWriteModelSequencer},
-    {"VIRTSWITCH", &KLX_XMLModel::KLX_XMLModelWriteModelSwitches},
-    {"TTSLHandling", nullptr},
-    {"Headup", nullptr},
-    {"TIMER", nullptr},
-    {"COMPLEXTIMER", nullptr},
-    {"TRIM", &KLX_XMLModel::KLX_XMLModelWriteModelTrim},
-    {"TELEMETRIEPAGE", nullptr},
-    {"TELEMETRYALIASES", nullptr},
-    {"SWITCHCONFIGURATION", &KLX_XMLModel::KLX_XMLModelWriteModelSpecialSwitch},
-    {"TELEMETRYCONTROL", nullptr},
-    {"PREFLIGHT", nullptr},
-    {"RECEIVERMAIN", &KLX_XMLModel::KLX_XMLModelWriteReceiverMain},
-    {"RECEIVER", &KLX_XMLModel::KLX_XMLModelWriteReceiverMode},
-    {"VOICEALARM", nullptr},
-    {"TELESTATUSALARMVOICE TELEALARMVOICE TELEWARNINGVOICE", nullptr},
-    {"Vario", nullptr},
-    {"SERVOPPMMODE", nullptr},
-    {"TEACHERPUPILSWITCHCONTROL", nullptr},
-};
-
-// The children of "DATA" that are read: reader, transfer, and the report
-// of a transfer that fails (which ends the load).
-using SectionRead = int (KLX_XMLModel::*)(QXmlStreamReader*);
-using SectionTransfer = int (KLX_XMLModel::*)();
-struct SectionReader {
+// The children of "DATA" in the file's order: how each is written, and for
+// those that are read, the reader, the transfer and the report of a transfer
+// that fails (which ends the load). Sections that come with later work are
+// written empty and read as unknown elements until then.
+using M = KLX_XMLModel;
+using SectionWrite = void (M::*)(KLX_XMLTextWriter*);
+using SectionRead = int (M::*)(QXmlStreamReader*);
+using SectionTransfer = int (M::*)();
+struct Section {
   QLatin1String element;
-  SectionRead read;
-  SectionTransfer transfer;
-  unsigned failCode;
-  const char* failText;
+  SectionWrite write;
+  SectionRead read = nullptr;
+  SectionTransfer transfer = nullptr;
+  unsigned failCode = 0;
+  const char* failText = nullptr;
 };
-const SectionReader kReaders[] = {
-    {QLatin1String("RUNTIME"), &KLX_XMLModel::KLX_XMLModelReadModelRuntimeData,
-     &KLX_XMLModel::KLX_XMLModelTransferModelRuntimeDataToDB, 0x51539, "runtime index error, could not write to DB"},
-    {QLatin1String("SILENT_MODE"), &KLX_XMLModel::KLX_XMLModelReadModelSilentMode,
-     &KLX_XMLModel::KLX_XMLModelTransferModelSilentModeToDB, 0x51539, "could not write to DB SilentMode value"},
-    {QLatin1String("FUNCTION"), &KLX_XMLModel::KLX_XMLModelReadModelFuncData,
-     &KLX_XMLModel::KLX_XMLModelTransferFunctionDataToDB, 0x51536, "function index error, could not write to DB"},
-    {QLatin1String("FUNCTIONORDER"), &KLX_XMLModel::KLX_XMLModelReadModelFuncOrder,
-     &KLX_XMLModel::KLX_XMLModelTransferFunctionOrderToDB, 0x51536, "function index error, could not write to DB"},
-    {QLatin1String("SERVOCONFIG"), &KLX_XMLModel::KLX_XMLModelReadModelServoConfigData,
-     &KLX_XMLModel::KLX_XMLModelTransferServoConfigDataToDB, 0x51577,
-     "servoconfig index error, could not write to DB"},
-    {QLatin1String("MIXER"), &KLX_XMLModel::KLX_XMLModelReadModelMixerData,
-     &KLX_XMLModel::KLX_XMLModelTransferMixerDataToDB, 0x51560, "mixer index error, could not write to DB"},
-    {QLatin1String("LIMITER"), &KLX_XMLModel::KLX_XMLModelReadModelLimiterData,
-     &KLX_XMLModel::KLX_XMLModelTransferLimiterDataToDB, 0x51550, "limiter index error, could not write to DB"},
-    {QLatin1String("FLIGHTMODE"), &KLX_XMLModel::KLX_XMLModelReadModelFlightModeData,
-     &KLX_XMLModel::KLX_XMLModelTransferFlightModeDataToDB, 0x51520, "flightmode index error, could not write to DB"},
-    {QLatin1String("CURVE"), &KLX_XMLModel::KLX_XMLModelReadModelCurveData,
-     &KLX_XMLModel::KLX_XMLModelTransferCurveDataToDB, 0x51516, "curve index error, could not write to DB"},
-    {QLatin1String("SEQUENCER"), &KLX_XMLModel::KLX_XMLModelReadModelSequencerData,
-     &KLX_XMLModel::KLX_XMLModelTransferSequencerDataToDB, 0x51573, "sequencer index error, could not write to DB"},
-    {QLatin1String("RECEIVERMAIN"), &KLX_XMLModel::KLX_XMLModelReadModelReceiverMainData,
-     &KLX_XMLModel::KLX_XMLModelTransferReceiverMainDataToDB, 0x5156D, "reciver error, could not write to DB"},
-    {QLatin1String("RECEIVER"), &KLX_XMLModel::KLX_XMLModelReadModelReceiverData,
-     &KLX_XMLModel::KLX_XMLModelTransferReceiverDataToDB, 0x51516, "receiver index error, could not write to DB"},
-    {QLatin1String("VIRTSWITCH"), &KLX_XMLModel::KLX_XMLModelReadModelSwitchesData,
-     &KLX_XMLModel::KLX_XMLModelTransferSwitchesDataToDB, 0x515BE, "switch index error, could not write to DB"},
-    {QLatin1String("FLIGHTMODEASSIGN"), &KLX_XMLModel::KLX_XMLModelReadFlightModeAssign,
-     &KLX_XMLModel::KLX_XMLModelTransferFlightModeAssignToDB, 0x515C6,
-     "flightmode index error, could not write to DB"},
-    {QLatin1String("TRIM"), &KLX_XMLModel::KLX_XMLModelReadModelTrimData,
-     &KLX_XMLModel::KLX_XMLModelTransferTrimDataToDB, 0x51501, "trim index error, could not write to DB"},
-    {QLatin1String("SWITCHCONFIGURATION"), &KLX_XMLModel::KLX_XMLModelReadModelSpecialSwitch,
-     &KLX_XMLModel::KLX_XMLModelTransferSpecialSwitchDataToDB, 0x515F3,
-     "special switch index error, could not write to DB"},
+const Section kSections[] = {
+    {QLatin1String("RUNTIME"), &M::KLX_XMLModelWriteModelRuntime, &M::KLX_XMLModelReadModelRuntimeData,
+     &M::KLX_XMLModelTransferModelRuntimeDataToDB, 0x51539, "runtime index error, could not write to DB"},
+    {QLatin1String("SILENT_MODE"), &M::KLX_XMLModelWriteModelSilentMode, &M::KLX_XMLModelReadModelSilentMode,
+     &M::KLX_XMLModelTransferModelSilentModeToDB, 0x51539, "could not write to DB SilentMode value"},
+    {QLatin1String("FUNCTION"), &M::KLX_XMLModelWriteModelFunction, &M::KLX_XMLModelReadModelFuncData,
+     &M::KLX_XMLModelTransferFunctionDataToDB, 0x51536, "function index error, could not write to DB"},
+    {QLatin1String("FUNCTIONORDER"), &M::KLX_XMLModelWriteModelFuncOrder, &M::KLX_XMLModelReadModelFuncOrder,
+     &M::KLX_XMLModelTransferFunctionOrderToDB, 0x51536, "function index error, could not write to DB"},
+    {QLatin1String("SERVOCONFIG"), &M::KLX_XMLModelWriteModelServoConfig, &M::KLX_XMLModelReadModelServoConfigData,
+     &M::KLX_XMLModelTransferServoConfigDataToDB, 0x51577, "servoconfig index error, could not write to DB"},
+    {QLatin1String("MIXER"), &M::KLX_XMLModelWriteModelMixer, &M::KLX_XMLModelReadModelMixerData,
+     &M::KLX_XMLModelTransferMixerDataToDB, 0x51560, "mixer index error, could not write to DB"},
+    {QLatin1String("LIMITER"), &M::KLX_XMLModelWriteModelLimiter, &M::KLX_XMLModelReadModelLimiterData,
+     &M::KLX_XMLModelTransferLimiterDataToDB, 0x51550, "limiter index error, could not write to DB"},
+    {QLatin1String("FLIGHTMODE"), &M::KLX_XMLModelWriteModelFlightMode, &M::KLX_XMLModelReadModelFlightModeData,
+     &M::KLX_XMLModelTransferFlightModeDataToDB, 0x51520, "flightmode index error, could not write to DB"},
+    {QLatin1String("FLIGHTMODEASSIGN"), &M::KLX_XMLModelWriteModelFlightModeAssign,
+     &M::KLX_XMLModelReadFlightModeAssign, &M::KLX_XMLModelTransferFlightModeAssignToDB, 0x515C6, "flightmode index error, could not write to DB"},
+    {QLatin1String("CURVE"), &M::KLX_XMLModelWriteModelCurve, &M::KLX_XMLModelReadModelCurveData,
+     &M::KLX_XMLModelTransferCurveDataToDB, 0x51516, "curve index error, could not write to DB"},
+    {QLatin1String("SEQUENCER"), &M::KLX_XMLModelWriteModelSequencer, &M::KLX_XMLModelReadModelSequencerData,
+     &M::KLX_XMLModelTransferSequencerDataToDB, 0x51573, "sequencer index error, could not write to DB"},
+    {QLatin1String("VIRTSWITCH"), &M::KLX_XMLModelWriteModelSwitches, &M::KLX_XMLModelReadModelSwitchesData,
+     &M::KLX_XMLModelTransferSwitchesDataToDB, 0x515BE, "switch index error, could not write to DB"},
+    {QLatin1String("TTSLHandling"), nullptr},
+    {QLatin1String("Headup"), nullptr},
+    {QLatin1String("TIMER"), nullptr},
+    {QLatin1String("COMPLEXTIMER"), nullptr},
+    {QLatin1String("TRIM"), &M::KLX_XMLModelWriteModelTrim, &M::KLX_XMLModelReadModelTrimData,
+     &M::KLX_XMLModelTransferTrimDataToDB, 0x51501, "trim index error, could not write to DB"},
+    {QLatin1String("TELEMETRIEPAGE"), nullptr},
+    {QLatin1String("TELEMETRYALIASES"), nullptr},
+    {QLatin1String("SWITCHCONFIGURATION"), &M::KLX_XMLModelWriteModelSpecialSwitch,
+     &M::KLX_XMLModelReadModelSpecialSwitch, &M::KLX_XMLModelTransferSpecialSwitchDataToDB, 0x515F3, "special switch index error, could not write to DB"},
+    {QLatin1String("TELEMETRYCONTROL"), nullptr},
+    {QLatin1String("PREFLIGHT"), nullptr},
+    {QLatin1String("RECEIVERMAIN"), &M::KLX_XMLModelWriteReceiverMain, &M::KLX_XMLModelReadModelReceiverMainData,
+     &M::KLX_XMLModelTransferReceiverMainDataToDB, 0x5156D, "reciver error, could not write to DB"},
+    {QLatin1String("RECEIVER"), &M::KLX_XMLModelWriteReceiverMode, &M::KLX_XMLModelReadModelReceiverData,
+     &M::KLX_XMLModelTransferReceiverDataToDB, 0x51516, "receiver index error, could not write to DB"},
+    {QLatin1String("VOICEALARM"), nullptr},
+    {QLatin1String("TELESTATUSALARMVOICE TELEALARMVOICE TELEWARNINGVOICE"), nullptr},
+    {QLatin1String("Vario"), nullptr},
+    {QLatin1String("SERVOPPMMODE"), nullptr},
+    {QLatin1String("TEACHERPUPILSWITCHCONTROL"), nullptr},
 };
 }  // namespace
 
@@ -358,17 +334,14 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
 }
 
 void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
-  w->StartDocument();
-  w->StartElement(QLatin1String("modelfile"));
-  w->Attribute(QLatin1String("version"), QLatin1String("1.0"));
-  w->Comment(QLatin1String(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+  w->StartDeviceFile(QLatin1String("modelfile"));
   w->StartElement(QLatin1String("NAME"));
   w->TextElement(QLatin1String("Modelname"), modelName);
   w->TextElement(QLatin1String("Modelinfo"),
                  m_Db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QString(), AtomicDirGet, false));
   w->EndElement();
   w->StartElement(QLatin1String("DATA"));
-  for (const SectionWriter& section : kWriters)
+  for (const Section& section : kSections)
     if (section.write) (this->*section.write)(w);
   w->EndElement();
 }
@@ -535,9 +508,9 @@ int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
   int result = KLX_Ok;
   while (r->readNextStartElement()) {
     const QStringRef name = r->name();
-    const SectionReader* section = nullptr;
-    for (const SectionReader& s : kReaders)
-      if (name == s.element) section = &s;
+    const Section* section = nullptr;
+    for (const Section& s : kSections)
+      if (s.read && name == s.element) section = &s;
     if (!section) {
       Skip(r, kSkipped, kSkipText);
       continue;

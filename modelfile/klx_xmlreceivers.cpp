@@ -12,7 +12,7 @@
 #include "modelfile/klx_xmlmodel.h"
 #include "modelfile/klx_xmlsectionio.h"
 #include "modelfile/klx_xmlsections.h"
-#include "modelfile/klx_xmltextwriter.h"
+#include "frame/klx_xmltextwriter.h"
 
 namespace {
 using KLX_XMLIO::Report;
@@ -51,12 +51,12 @@ void KLX_XMLModel::KLX_XMLModelWriteReceiverMode(KLX_XMLTextWriter* w) {
     const CVersion version = m_Db->KLX_DataBaseManagerGetReceiverVersion(i);
     w->StartElement(kReceiver.element);
     w->TextElement(QLatin1String("Index"), m_Db->KLX_DataBaseManagerGetReceiverSlot(i));
-    w->TextElement(f[RxUsed].name, 1);
-    w->TextElement(f[RxSerial].name, m_Db->KLX_DataBaseManagerGetReceiverSerialNumber(i));
-    w->TextElement(f[RxType].name, m_Db->KLX_DataBaseManagerGetMyReceiverType(i));
-    w->TextElement(f[RxFeatures].name, m_Db->KLX_DataBaseManagerGetReceiverFeatures(unsigned(i)));
-    w->TextElement(f[RxMajor].name, version.Major());
-    w->TextElement(f[RxMinor].name, version.Minor());
+    w->TextElement(f[KLX_ReceiverFile::IsUsed].name, 1);
+    w->TextElement(f[KLX_ReceiverFile::SerialNumber].name, m_Db->KLX_DataBaseManagerGetReceiverSerialNumber(i));
+    w->TextElement(f[KLX_ReceiverFile::Type].name, m_Db->KLX_DataBaseManagerGetMyReceiverType(i));
+    w->TextElement(f[KLX_ReceiverFile::Features].name, m_Db->KLX_DataBaseManagerGetReceiverFeatures(unsigned(i)));
+    w->TextElement(f[KLX_ReceiverFile::SwVerMajor].name, version.Major());
+    w->TextElement(f[KLX_ReceiverFile::SwVerMinor].name, version.Minor());
     w->EndElement();
   }
 }
@@ -115,10 +115,10 @@ int KLX_XMLModel::KLX_XMLModelTransferReceiverDataToDB() {
   CReceiver receiver;
   receiver.mask = static_cast<uint8_t>(1u << st.index);
   receiver.used = 1;
-  receiver.serialNumber = static_cast<uint32_t>(st.values[RxSerial]);
-  receiver.type = static_cast<uint32_t>(st.values[RxType]);
-  receiver.features = static_cast<uint32_t>(st.values[RxFeatures]);
-  receiver.version.Set(static_cast<unsigned char>(st.values[RxMajor]), static_cast<unsigned char>(st.values[RxMinor]));
+  receiver.serialNumber = static_cast<uint32_t>(st.values[KLX_ReceiverFile::SerialNumber]);
+  receiver.type = static_cast<uint32_t>(st.values[KLX_ReceiverFile::Type]);
+  receiver.features = static_cast<uint32_t>(st.values[KLX_ReceiverFile::Features]);
+  receiver.version.Set(static_cast<unsigned char>(st.values[KLX_ReceiverFile::SwVerMajor]), static_cast<unsigned char>(st.values[KLX_ReceiverFile::SwVerMinor]));
   m_Db->KLX_DataBaseManagerSetReceiver(receiver);
   return KLX_Ok;
 }

@@ -1,14 +1,17 @@
 #pragma once
 // The sections of the model file as tables: for each element kind its
-// element names, how each value is converted and checked, the report of a
-// refused value, and the facade accessor that reads it for a save and takes
-// it back on a load. One reader, writer and transfer walk every table, so
-// every section keeps the same rules: children by exact name in any order,
+// element and the rules of its index, and its values from the file rows of
+// klx_fields.h (element names, conversion, check, start value, report, and
+// the field row whose facade accessor reads it for a save and takes it back
+// on a load). One reader, writer and transfer walk every table, so every
+// section keeps the same rules: children by exact name in any order,
 // unknown children reported and skipped, each reader ending on its own end
 // tag.
 #include <QLatin1String>
 #include <QString>
 #include <QVector>
+
+#include "model/klx_fields.h"
 
 class KLX_DataBaseManager;
 struct KLX_XMLStaged;
@@ -42,6 +45,17 @@ struct KLX_XMLField {
   KLX_XMLAccess access;
   int min = 0;  // for Range
 };
+
+// The place of each value in a section's staged record, by its field row.
+#define KLX_XML_FILE_POSITION(element, row, ...) row,
+struct KLX_FunctionFile { enum : int { KLX_FUNCTION_FILE(KLX_XML_FILE_POSITION) Count }; };
+struct KLX_FunctionSetupFile { enum : int { KLX_FUNCTION_SETUP_FILE(KLX_XML_FILE_POSITION) Count }; };
+struct KLX_ServoMixerFile { enum : int { KLX_SERVOCONFIG_MIXER_FILE(KLX_XML_FILE_POSITION) Count }; };
+struct KLX_MixerFile { enum : int { KLX_MIXER_FILE(KLX_XML_FILE_POSITION) Count }; };
+struct KLX_MixerSetupFile { enum : int { KLX_MIXER_SETUP_FILE(KLX_XML_FILE_POSITION) Count }; };
+struct KLX_CurveFile { enum : int { KLX_CURVE_FILE(KLX_XML_FILE_POSITION) Count }; };
+struct KLX_TrimFile { enum : int { KLX_TRIM_FILE(KLX_XML_FILE_POSITION) Count }; };
+struct KLX_ReceiverFile { enum : int { KLX_RECEIVER_FILE(KLX_XML_FILE_POSITION) Count }; };
 
 // One element with numbered children ("FUNCTION" and its "SETUP"s, ...).
 struct KLX_XMLGroup {
@@ -157,9 +171,5 @@ extern const KLX_XMLGroup kSwitch;
 extern const KLX_XMLGroup kSpecialSwitch;
 extern const KLX_XMLGroup kFlightModeAssign;
 extern const KLX_XMLGroup kTrim;
-// The place of "Trim_FM_Mask" among a "TRIM"'s values.
-constexpr int TrimMaskField = 2;
-// The values of a "RECEIVER" in its staged record.
-enum ReceiverField : int { RxUsed, RxSerial, RxType, RxFeatures, RxMajor, RxMinor, RxFieldCount };
 extern const KLX_XMLGroup kReceiver;
 }  // namespace KLX_XMLSections

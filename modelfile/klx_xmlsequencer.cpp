@@ -18,7 +18,7 @@
 #include "modelfile/klx_xmlmodel.h"
 #include "modelfile/klx_xmlsectionio.h"
 #include "modelfile/klx_xmlsections.h"
-#include "modelfile/klx_xmltextwriter.h"
+#include "frame/klx_xmltextwriter.h"
 
 namespace {
 using KLX_XMLIO::ReadField;

@@ -93,6 +93,19 @@ Window {
         return true
     }
 
+    // A screen that sets up the current model has nothing to edit without
+    // one (its edits would never be saved): the user is told so and offered
+    // the model menu instead. True when that was the case.
+    readonly property string modelMenuUrl: "qrc:/Frontend/QML/ModelMenu.qml"
+    function noModelFor(url) {
+        if (!MainMenu.setsUpModel(url) || (Database.KLX_DataBaseManagerVornPropertiesGetModelName() !== ""
+                && Database.KLX_DataBaseManagerGetSetModelLoadState(0, DatabaseValue.AtomicDirGet) === GuiCmdData.KLX_MODELLLOAD_STATUS_READY))
+            return false
+        popupShow(null, "attention", qsTr("There is no current model to set up.\nOpen the model menu to load or make one?")
+                  + Language.emptyString, "OkAbort", function() { rootwindow.openScreen(rootwindow.modelMenuUrl) })
+        return true
+    }
+
     function showFirstScreen(url) {
         firstScreenShown = true
         upperFrame.visible = true

@@ -71,6 +71,9 @@ bool CSimBoard::Prepare(qint64 sdCardBytes) {
     ok &= WriteFile(m_Root + device, QByteArray());
     ok &= WriteFile(m_Root + "/run/sdcard-size", QByteArray::number(sdCardBytes));
     ok &= QDir().mkpath(m_Root + "/Vorn");
+    // The model area with the folders of the six model types.
+    for (const char* type : {"Plane", "Helicopter", "Multicopter", "Boat", "Car", "Other"})
+      ok &= QDir().mkpath(m_Root + "/Vorn/Model/" + type);
     const QString zones = m_Root + "/Vorn/System/Timezones.xml";
     if (!QFileInfo::exists(zones)) ok &= CSimTimezones::Write(zones, QDate::currentDate().year());
   } else {

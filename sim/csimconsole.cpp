@@ -65,7 +65,9 @@ QString CSimConsole::Help() {
       "                   S silence (on/off)   L messages one byte short (on/off)\n"
       "                   X frames marked remote (on/off)   G long messages with a gap (on/off)\n"
       "                   O a header announcing 1001 bytes   B bus paced at 1 Mbit/s (on/off)\n"
-      "  Other            c counters   ? this help\n"
+      "  Sensors          battery (address 16) sinks, vario (17) follows the right stick up/down,\n"
+      "                   status (18) says Ready; n the vario stops answering (on/off)\n"
+      "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
 
@@ -134,6 +136,15 @@ void CSimConsole::Key(char key) {
       m_Controllers.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
       m_Print("a header announcing 1001 bytes sent");
       break;
+    case 'n': {
+      CSimSensors& sensors = m_Controllers.Sensors();
+      const bool silent = !sensors.Silent(CSimSensors::kVarioAddress);
+      sensors.SetSilent(CSimSensors::kVarioAddress, silent);
+      m_Print(QStringLiteral("vario sensor (address %1) %2")
+                  .arg(CSimSensors::kVarioAddress)
+                  .arg(silent ? "silent: reported as not answering" : "answers again"));
+      break;
+    }
     case 'c': ShowCounters(); break;
     case '?': m_Print(Help()); break;
     case 'q': Quit(); break;
@@ -211,6 +222,7 @@ void CSimConsole::ShowCounters() {
               .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
               .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none"))
               .arg(tc.Vibration().Describe()));
+  m_Print(m_Controllers.UpdatePeers().Summary());
 }
 
 void CSimConsole::Quit() {

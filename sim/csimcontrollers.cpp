@@ -28,7 +28,7 @@ namespace {
 using CSimControls::kMax;
 
 // Periods of the streamed values in milliseconds, by stream.
-constexpr qint64 kPeriod[] = {20, 100, 200, 500};
+constexpr qint64 kPeriod[] = {20, 100, 1000, 500, CSimSensors::kCycleMs};
 // While streaming is off the writer looks again this often.
 constexpr qint64 kIdleMs = 1000;
 constexpr char kClickUp = 0x02;
@@ -61,6 +61,7 @@ CSimControllers::CSimControllers(const QString& root) : m_Root(root) {
   if (!LoadState()) SaveState();
   // The transceiver's model and the live trims and toggles it sets.
   m_TransceiverController.PowerUp();
+  m_UpdatePeers.PowerUp();
 }
 
 CSimControllers::~CSimControllers() {
@@ -96,6 +97,8 @@ bool CSimControllers::LoadState() {
   const quint64 config = t.value("bindConfig").toString().toULongLong(&ok, 16);
   if (ok) m_State.bindConfig = config;
   m_State.receiverMask = t.value("receiverMask").toInt(m_State.receiverMask) & 0xFF;
+  m_State.transceiverApplication = t.value("application").toBool(m_State.transceiverApplication);
+  m_State.stickApplication = s.value("application").toBool(m_State.stickApplication);
   return true;
 }
 
@@ -104,11 +107,13 @@ bool CSimControllers::SaveState() const {
   QJsonObject t{{"major", p.transceiverMajor},
                 {"minor", p.transceiverMinor},
                 {"bindConfig", QString::number(p.bindConfig, 16)},
-                {"receiverMask", p.receiverMask}};
+                {"receiverMask", p.receiverMask},
+                {"application", p.transceiverApplication}};
   QJsonObject s{{"major", p.stickMajor},
                 {"minor", p.stickMinor},
                 {"serial", double(p.stickSerial)},
-                {"directions", double(p.directions)}};
+                {"directions", double(p.directions)},
+                {"application", p.stickApplication}};
   QDir().mkpath(QFileInfo(StateFile()).absolutePath());
   QSaveFile f(StateFile());
   if (!f.open(QIODevice::WriteOnly)) return false;
@@ -225,6 +230,7 @@ void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
     if (m_RemoteFrames) f.ident |= kSimRemote;
     m_Out.push_back(f);
   }
+  m_FramesQueued += quint64(frames.size());
   m_Wake.wakeAll();
 }
 
@@ -251,6 +257,7 @@ QByteArray CSimControllers::Le16(std::initializer_list<int> values) {
 void CSimControllers::Handle(const CSimMessage& m) {
   // Only the program's requests are answered, never a remote frame.
   if (m.node != SimNodeApplication || m.remote) return;
+  if (m_UpdatePeers.Handle(m)) return;
   if (!m_TransceiverController.Handle(m)) m_StickController.Handle(m);
 }
 
@@ -299,9 +306,9 @@ qint64 CSimControllers::StreamDue(qint64 now) {
   };
   QVector<Out> out;
   qint64 next;
+  bool due[StreamCount];
   {
     QMutexLocker lock(&m_Mutex);
-    bool due[StreamCount];
     for (int s = 0; s < StreamCount; ++s) {
       due[s] = now >= m_Next[s];
       if (due[s]) m_Next[s] = now + kPeriod[s];
@@ -340,6 +347,9 @@ qint64 CSimControllers::StreamDue(qint64 now) {
     if (due[SystemStream])
       out.append({Stick, SimStickSystemData, Le16({m_System[0], m_System[1], m_System[2], m_System[3]}).left(8 - cut)});
   }
+  // The sensors read the panel's controls: polled outside the lock.
+  if (due[SensorStream])
+    for (const CSimSensors::Message& m : m_Sensors.Cycle(now)) out.append({Transceiver, m.id, m.data});
   for (const Out& o : out) QueueMessage(o.node, o.id, o.data);
   return next;
 }
@@ -528,6 +538,10 @@ void CSimControllers::SetBinding(quint64 configuration, int receiverMask) {
     state.bindConfig = configuration;
     state.receiverMask = receiverMask & 0xFF;
   });
+}
+
+void CSimControllers::SetApplicationWhole(Node node, bool whole) {
+  ChangeState([&](Persistent& state) { (node == Stick ? state.stickApplication : state.transceiverApplication) = whole; });
 }
 
 const int* CSimControllers::PositionSlot(int message, int slot) const {

@@ -28,8 +28,10 @@
 
 #include "sim/csimcodec.h"
 #include "sim/csimmessageids.h"
+#include "sim/csimsensors.h"
 #include "sim/csimstick.h"
 #include "sim/csimtransceiver.h"
+#include "sim/csimupdatepeers.h"
 
 class KLX_Clock;
 
@@ -47,6 +49,8 @@ class CSimControllers {
     quint32 directions = 0;    // bit set: the control reports inverted
     quint64 bindConfig = 0;    // the transceiver's binding configuration
     int receiverMask = 0;      // bit n: receiver slot n bound under it
+    bool stickApplication = true;        // false once erased and not yet whole again
+    bool transceiverApplication = true;
   };
 
   explicit CSimControllers(const QString& root);
@@ -62,6 +66,10 @@ class CSimControllers {
   // ---- each controller's answers to requests, with their knobs ----
   CSimTransceiver& TransceiverController() { return m_TransceiverController; }
   CSimStick& StickController() { return m_StickController; }
+  // The sensors behind the receiver, polled while streaming.
+  CSimSensors& Sensors() { return m_Sensors; }
+  // The boot loaders and the modem a firmware update reaches.
+  CSimUpdatePeers& UpdatePeers() { return m_UpdatePeers; }
   // ---- fault knobs ----
   void SetSilent(Node node, bool silent);        // no answers, no stream
   void SetStreaming(bool on);                    // periodic and changed values (default on)
@@ -94,6 +102,7 @@ class CSimControllers {
   void SetStickVersion(int major, int minor);        // kept in the state file
   void SetStickSerial(quint32 serial);               // kept in the state file
   void SetBinding(quint64 configuration, int receiverMask);  // kept in the state file
+  void SetApplicationWhole(Node node, bool whole);            // kept in the state file
   // The trims and toggles as the transceiver's model sets them: nothing is
   // reported for them (the program has just sent them).
   void SetLiveTrimsAndToggles(const int trims[6], const int toggles[4]);
@@ -115,6 +124,8 @@ class CSimControllers {
   int BadFrames() const;
   quint64 FramesReceived() const { return m_FramesReceived; }
   quint64 BytesReceived() const { return m_BytesReceived; }
+  // Frames queued for the program since the start (never cleared).
+  quint64 FramesQueued() const { return m_FramesQueued; }
   void ClearCounters();
 
   Persistent State() const;
@@ -129,7 +140,7 @@ class CSimControllers {
   bool RunScript(const QString& file);
 
  private:
-  enum Stream { SticksStream, GroupsStream, LinkStream, SystemStream, StreamCount };
+  enum Stream { SticksStream, GroupsStream, LinkStream, SystemStream, SensorStream, StreamCount };
 
   void ReaderLoop(int fd);
   void WriterLoop(int fd);
@@ -199,6 +210,8 @@ class CSimControllers {
   QList<Delayed> m_Delayed;
   CSimTransceiver m_TransceiverController{*this};
   CSimStick m_StickController{*this};
+  CSimSensors m_Sensors{*this};
+  CSimUpdatePeers m_UpdatePeers{*this};
 
   std::atomic<KLX_Clock*> m_Clock{nullptr};
   std::atomic<bool> m_SilentTransceiver{false};
@@ -209,6 +222,7 @@ class CSimControllers {
   std::atomic<bool> m_SequenceGap{false};
   std::atomic<quint64> m_FramesReceived{0};
   std::atomic<quint64> m_BytesReceived{0};
+  std::atomic<quint64> m_FramesQueued{0};
   std::atomic<quint64> m_BusBits{0};
   std::atomic<int> m_BitsPerSecond{0};
   QMutex m_BusMutex;

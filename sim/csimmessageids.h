@@ -40,6 +40,8 @@ enum CSimMessageId : int {
   SimTransceiverTrimsABC = 35,        // trims A, B, C and the flight mode, 7 bytes
   SimTransceiverTrimsDEF = 36,        // trims D, E, F and the flight mode, 7 bytes
   SimTransceiverSpecialSwitches = 37, // the four toggle switches, 8 bytes
+  SimTransceiverSensorFrame = 51,     // a sensor-bus frame; command 0: live values, 19 bytes
+  SimTransceiverSensorSilent = 52,    // 1 byte: a sensor that did not answer
   SimTransceiverLinkQuality = 64,
   SimTransceiverFrontPlugMode = 144,  // the front socket's mode, 1 byte
   SimTransceiverLoaderAnswer = 96,    // 1, what is answered, status or index, count, error flag
@@ -76,6 +78,15 @@ enum CSimMessageId : int {
   SimChecksumPartRequest = 242,   // 1 byte: the part
   SimAppReady = 243,              // no data
   SimRadioTestGain = 246,  // also sent once at the end of the program's start-up
+
+  // firmware updates (the boot loaders' ids are those of the files' entries)
+  SimStickBootPacket = 0,         // the program to the stick controller's boot loader
+  SimTransceiverBootPacket = 1,   // the program to the transceiver controller's boot loader
+  SimBootLoaderAnswer = 153,      // either boot loader to the program
+  SimSensorBusCommand = 194,      // a sensor-bus command frame for the transceiver to relay
+  SimModemMode = 208,             // 7 bytes: on, off or information, the radio set-up
+  SimModemData = 209,             // a command for the receiver behind the modem
+  SimTransceiverModemAnswer = 0,  // the modem's and the receiver's answers
 };
 
 // Sub-commands of the loader control message and the answer's first byte.

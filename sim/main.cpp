@@ -5,6 +5,7 @@
 #include "sim/csimconsole.h"
 #include "sim/csimcontrollers.h"
 #include "sim/csimpanel.h"
+#include "sim/csimupdatepackage.h"
 #include "sim/simwindow.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,9 @@ const char kUsage[] =
     "            languages (where the card has no voices folder yet)\n"
     "            --model-demo: also the model \"Demo\" as the current model, and fast\n"
     "            start on (where the card has no model, process state or settings yet)\n"
+    "            --firmware-update: also a package with newer firmware for both\n"
+    "            controllers on USB stick 0, and staged on the card as installed\n"
+    "            (the update pending): the program's next start writes it in\n"
     "  console   serve the CAN stand-in <root>/run/can0 with the transceiver and stick\n"
     "            controllers, open the control window and read keys (? lists them)\n"
     "  press | release | hold   one action on the power button, then exit (hold: 6 s)\n"
@@ -62,6 +66,7 @@ struct Options {
   QString grab;
   bool window = true;
   bool demo = false;
+  bool firmware = false;
 };
 
 bool Parse(int argc, char* argv[], Options* o) {
@@ -77,6 +82,10 @@ bool Parse(int argc, char* argv[], Options* o) {
     }
     if (opt == "--model-demo") {
       o->demo = true;
+      continue;
+    }
+    if (opt == "--firmware-update") {
+      o->firmware = true;
       continue;
     }
     if (args.isEmpty()) return false;
@@ -169,6 +178,8 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
     std::fprintf(stderr, "vorn-sim: cannot serve the CAN stand-in at %s/run/can0\n", qPrintable(o.root));
     return 1;
   }
+  // A few sensors behind the receiver for the telemetry to show.
+  controllers.Sensors().AddDefaultSet();
   CSimConsole console(controllers, board, o.pid, Print);
   QObject::connect(&console, &CSimConsole::Finished, &app, [&app](int code) { app.exit(code); });
 
@@ -247,11 +258,16 @@ int main(int argc, char* argv[]) {
     // The card's voices, for the eight languages of the screens.
     const bool card = o.variant != CSimBoard::Unknown;
     if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile()) || (o.demo && !PrepareDemo(o.root)) ||
+        (o.firmware && !CSimUpdatePackage::Prepare(o.root, BoardName(o.variant))) ||
         (card && !CSimVoices::Prepare(o.root + "/Vorn/Sound/Voices"))) {
       std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(o.root));
       return 1;
     }
     Print(QStringLiteral("vorn-sim: board %1 prepared under %2").arg(BoardName(o.variant), o.root));
+    if (o.firmware)
+      Print(QStringLiteral("vorn-sim: newer controller firmware on %1/media/usb0 and pending on the card; "
+                           "the program's next start writes it in")
+                .arg(o.root));
     return 0;
   }
   if (o.command == "press") return board.SetPowerButtonPressed(true) ? 0 : 1;

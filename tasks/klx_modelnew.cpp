@@ -48,7 +48,13 @@ int KLX_ModelNew::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
   KLX_DataBaseManager* db = m_Links.db;
-  if (!db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet)) {
+  // The permission guards a held model while the saver writes it. Without
+  // one (a fresh card, a failed load) the saver writes no model, and the
+  // transmitter must be able to make its first.
+  const bool held =
+      db->KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet) == VT::KLX_MODELLLOAD_STATUS_READY;
+  m_Permission = db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet);
+  if (held && !m_Permission) {
     KLXErrorHandler.RegisterError(kErrUnsave, QStringLiteral("Could not generate a new model due unsave model state"));
     return KLX_Error;
   }
@@ -95,7 +101,7 @@ int KLX_ModelNew::Progress() {
 
 int KLX_ModelNew::Fail(int result) {
   m_State = KLX_MODELNEW_IDLE;
-  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(m_Permission, AtomicDirSet);
   m_Links.runtime->KLX_RuntimeDatabaseManagerStartProcessing(false);
   return result;
 }
@@ -150,6 +156,8 @@ void KLX_ModelNew::MakeNewModel() {
   db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(m_Type, AtomicDirSet, true);
   db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(m_Folder, AtomicDirSet, true);
   db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  // Both sides hold the new model: it is the current model as a loaded one is.
+  db->KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
   db->KLX_DataBaseManagerSetModelModifyFlag(true);
   db->KLX_DataBaseManagerSetVornModifyFlag(true);
   db->KLX_DataBaseManagerVarioInitComplete();

@@ -50,6 +50,9 @@ class KLX_ModelNew : public KLX_VornBase {
   // The new model's folder in the board's form, and its type.
   QString m_Folder;
   int m_Type = 0;
+  // The saver's permission found at the start, given back as it was on a
+  // failure (withheld without a model, so no empty model is saved).
+  bool m_Permission = true;
   KLX_TaskLinks m_Links;
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;

@@ -63,6 +63,7 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void KLX_ProcessVornSetClock(KLX_Clock* clock) {
     m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem();
     m_ModelLoader.KLX_ModelLoaderSetClock(m_Clock);
+    m_FirmwareUpdate.KLX_FirmwareUpdateSetClock(m_Clock);
   }
 
   // Any thread: 1 when queued, KLX_Error when the engine is not initialised.

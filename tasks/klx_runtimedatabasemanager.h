@@ -255,6 +255,10 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_FolderHandlerGetEntryCount() const { return m_ModelEntries.size(); }
   // Empty beyond the list.
   Q_INVOKABLE QString KLX_FolderHandlerGetEntrybyIndex(int index) const { return m_ModelEntries.value(index); }
+  // Whether a model name (or, with folder, a model folder's name) can be
+  // used as typed: the path scheme's name check, and short enough for a
+  // task's text field (a folder with the model area's board path before it).
+  Q_INVOKABLE bool KLX_RuntimeDatabaseIsValidModelName(QString name, bool folder) const;
   Q_INVOKABLE QString KLX_FolderGetTopModelFilePath() const;
   Q_INVOKABLE QString KLX_FolderGetModelFilePath(int modeltyp) const;
   // The element the last unit-load task created: its kind and index (the

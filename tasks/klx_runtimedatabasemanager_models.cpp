@@ -7,9 +7,14 @@
 #include <QMutexLocker>
 #include <QSaveFile>
 
+#include <cstring>
+
 #include "tasks/klx_runtimedatabasemanager.h"
+#include "tasks/klx_taskrecords.h"
 
 namespace {
+// A model folder as a task record carries it: "/Vorn/Model/" and its name.
+const char kModelAreaBoardPath[] = "/Vorn/Model/";
 // A listing is looked at only with 1 to 255 entries.
 constexpr int kMaxListing = 255;
 const char* const kPictureExtensions[] = {".png", ".gif", ".jpg", ".jpeg"};
@@ -48,6 +53,12 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseCreateModelList(int modeltyp,
   if (checked.isEmpty()) return KLX_Ok;
   m_ModelEntries = QDir(checked).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
   return KLX_Ok;
+}
+
+bool KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseIsValidModelName(QString name, bool folder) const {
+  // A longer text would be cut in the task record, on a name nobody chose.
+  const int room = KLX_TASK_TEXT_BYTES - 1 - (folder ? int(std::strlen(kModelAreaBoardPath)) : 0);
+  return KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(name) && name.toUtf8().size() <= room;
 }
 
 QString KLX_RuntimeDatabaseManager::KLX_FolderGetTopModelFilePath() const {

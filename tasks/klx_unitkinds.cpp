@@ -1,6 +1,5 @@
 #include "tasks/klx_unitkinds.h"
 
-#include <cstddef>
 #include <cstring>
 
 #include "frame/klx_databasevalues.h"
@@ -14,12 +13,8 @@
 namespace {
 using VT = KLX_VornTask;
 
-// The telemetry controls' store, least form: no field rows of its own, so
-// its used flag is described here as the model's other used flags are.
 constexpr unsigned kErrTeleImage = 0x22312;
 constexpr unsigned kErrTeleIndex = 0x22313;
-constexpr KLX_Field kTeleUsed = KLX_FieldOf(1, 1, offsetof(T_TelemetryControl, IsUsed), 1, false, 0, 0, 0,
-                                            KLX_Conv::Flag, 0, 1, kErrTeleIndex);
 
 KLX_TeleControl* Tele(KLX_DataBaseManager* db, int index) {
   KLX_TeleControl* store = db->KLX_DataBaseManagerGetTeleControlObject();
@@ -106,7 +101,7 @@ int UsedAccess(KLX_DataBaseManager* db, int kind, int index, int value, int dir)
       KLX_TeleControl* store = Tele(db, index);
       if (!store) return KLX_Error;
       if (dir != AtomicDirSet) return store->IsUsed(index);
-      store->WriteRaw(kTeleUsed, index, 0, value ? 1 : 0, true);
+      store->KLX_TeleControlGetSet_IsUsed(index, value, AtomicDirSet, true);
       db->KLX_DataBaseManagerTeleControlMarkTeleContol(index, true);
       return store->IsUsed(index);
     }

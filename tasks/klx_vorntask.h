@@ -4,6 +4,8 @@
 // enumerations, as GuiCmdData.KLX_TASK_CALIBRATION).
 #include <QObject>
 
+#include "frame/klx_controlids.h"
+
 class KLX_VornTask : public QObject {
   Q_OBJECT
  public:
@@ -210,80 +212,13 @@ class KLX_VornTask : public QObject {
   };
   Q_ENUM(E_ModelllodStatus)
 
-  // Control ids as QML names them: the model's own numbers.
+  // Control ids as QML names them, from the one table of control ids.
   enum E_ControlGui {
-    CONTROLID_Virtual_NOT_INIT_GUI = -1,
-    CONTROLID_None_GUI = 0,
-    CONTROLID_FIXSWITCH_ON_GUI = 2,
-    CONTROLID_FIXSWITCH_OFF_GUI = 3,
-    CONTROLID_Stick_STA_GUI = 256,
-    CONTROLID_Stick_STB_GUI = 257,
-    CONTROLID_Stick_STC_GUI = 496,
-    CONTROLID_Stick_STD_GUI = 497,
-    CONTROLID_RE_TRA_GUI = 512,
-    CONTROLID_RE_TRB_GUI = 513,
-    CONTROLID_RE_TRE_GUI = 514,
-    CONTROLID_RE_TRC_GUI = 752,
-    CONTROLID_RE_TRD_GUI = 753,
-    CONTROLID_RE_TRF_GUI = 754,
-    CONTROLID_SW_A_GUI = 768,
-    CONTROLID_SW_B_GUI = 769,
-    CONTROLID_SW_C_GUI = 770,
-    CONTROLID_SW_D_GUI = 771,
-    CONTROLID_SW_E_GUI = 772,
-    CONTROLID_SW_G_GUI = 773,
-    CONTROLID_SW_CTO_GUI = 774,
-    CONTROLID_SW_GTO_GUI = 775,
-    CONTROLID_SW_F_GUI = 776,
-    CONTROLID_SW_N_GUI = 1008,
-    CONTROLID_SW_M_GUI = 1009,
-    CONTROLID_SW_L_GUI = 1010,
-    CONTROLID_SW_K_GUI = 1011,
-    CONTROLID_SW_J_GUI = 1012,
-    CONTROLID_SW_H_GUI = 1013,
-    CONTROLID_SW_LTO_GUI = 1014,
-    CONTROLID_SW_HTO_GUI = 1015,
-    CONTROLID_SW_I_GUI = 1016,
-    CONTROLID_Poti_ROA_GUI = 1024,
-    CONTROLID_Poti_SLA_GUI = 1025,
-    CONTROLID_Poti_ROB_GUI = 1264,
-    CONTROLID_Poti_SLB_GUI = 1265,
-    CONTROLID_Virtual_00_GUI = 1280,
-    CONTROLID_Virtual_01_GUI = 1281,
-    CONTROLID_Virtual_02_GUI = 1282,
-    CONTROLID_Virtual_03_GUI = 1283,
-    CONTROLID_Virtual_04_GUI = 1284,
-    CONTROLID_Virtual_05_GUI = 1285,
-    CONTROLID_Virtual_06_GUI = 1286,
-    CONTROLID_Virtual_07_GUI = 1287,
-    CONTROLID_Virtual_08_GUI = 1288,
-    CONTROLID_Virtual_09_GUI = 1289,
-    CONTROLID_Virtual_10_GUI = 1290,
-    CONTROLID_Virtual_11_GUI = 1291,
-    CONTROLID_Virtual_12_GUI = 1292,
-    CONTROLID_Virtual_13_GUI = 1293,
-    CONTROLID_Virtual_14_GUI = 1294,
-    CONTROLID_Virtual_15_GUI = 1295,
-    CONTROLID_Virtual_16_GUI = 1296,
-    CONTROLID_Virtual_17_GUI = 1297,
-    CONTROLID_Virtual_18_GUI = 1298,
-    CONTROLID_Virtual_19_GUI = 1299,
-    CONTROLID_Virtual_20_GUI = 1300,
-    CONTROLID_Virtual_21_GUI = 1301,
-    CONTROLID_Virtual_22_GUI = 1302,
-    CONTROLID_Virtual_23_GUI = 1303,
-    CONTROLID_Virtual_24_GUI = 1304,
-    CONTROLID_Virtual_25_GUI = 1305,
-    CONTROLID_Virtual_26_GUI = 1306,
-    CONTROLID_Virtual_27_GUI = 1307,
-    CONTROLID_Virtual_28_GUI = 1308,
-    CONTROLID_Virtual_29_GUI = 1309,
-    CONTROLID_Virtual_30_GUI = 1310,
-    CONTROLID_Virtual_31_GUI = 1311,
-    CONTROLID_Virtual_Last_GUI = 1407,
-    CONTROLID_Telemetry_00_GUI = 1536,
-    CONTROLID_Telemetry_Last_GUI = 1551,
-    CONTROLID_Invalid_GUI = 65535,
+#define KLX_VORNTASK_NAMED_CONTROL(name, id, display, channel) CONTROLID_##name##_GUI = id,
+#define KLX_VORNTASK_CONTROL_RANGE(name, id) CONTROLID_##name##_GUI = id,
+    KLX_NAMED_CONTROL_IDS(KLX_VORNTASK_NAMED_CONTROL) KLX_CONTROL_ID_RANGES(KLX_VORNTASK_CONTROL_RANGE)
+#undef KLX_VORNTASK_NAMED_CONTROL
+#undef KLX_VORNTASK_CONTROL_RANGE
   };
   Q_ENUM(E_ControlGui)
 };

@@ -1,25 +1,25 @@
 #pragma once
-// The update description file "Update.xml" (root "vornupdate"). Least form:
-// it remembers what it was asked to read; the reader comes with the updates.
+// The update description file "Update.xml" (root "vornupdate", version
+// "1.0") of an update package: the board it is for, the application version
+// it brings, whether the update is forced, and the firmware files of the
+// devices on the bus with their versions. Everything read goes into the
+// update bookkeeping of the database facade, and only when the file is meant
+// for this board.
 #include <QString>
 
-#include "frame/klx_databasevalues.h"
+#include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
 
-class KLX_XMLUpdate {
+class KLX_XMLUpdate : public KLX_XMLModelBase {
+  Q_OBJECT
  public:
-  int KLX_XMLUpdateInitialize(KLX_DataBaseManager* db) {
-    m_Db = db;
-    return db ? KLX_Ok : KLX_Error;
-  }
-  int KLX_XMLUpdateReadUpdateFile(const QString& path) {
-    m_LastPath = path;
-    return KLX_Ok;
-  }
-  QString KLX_XMLUpdateLastPath() const { return m_LastPath; }
+  int KLX_XMLUpdateInitialize(KLX_DataBaseManager* db);
+  // 1 read (on the larger board also a readable file that names no target),
+  // -70001 not meant for this board, -70000 a file that cannot be read, a
+  // wrong root or version, a bad value or an unknown top-level element.
+  int KLX_XMLUpdateReadUpdateFile(const QString& path);
 
  private:
   KLX_DataBaseManager* m_Db = nullptr;
-  QString m_LastPath;
 };

@@ -196,8 +196,7 @@ int16_t* kl_engine_get_purefuncvalues_pointer();
 int16_t* kl_engine_get_mixersadditives_pointer();
 void kl_engine_setup_function_values(int count);
 
-// Trim lever of a trim control id: 512, 513, 752, 753, 514, 754 give 0..5,
-// anything else 0.
+// Trim lever of a trim control id: trims A to F give 0..5, anything else 0.
 int kl_engine_get_trimindex_by_control(uint16_t id);
 
 int kl_engine_get_trival_rate(int f);

@@ -240,31 +240,13 @@ int32_t ExpoValue(KlFunctionInfo& fi, KlPowTable& t, double d, int power, int32_
   return static_cast<int32_t>(centre + (value - centre) * fi.powResult);
 }
 
-void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
+// The stages of one function's value, in the order a pass runs them. Each
+// is called once, so the compiler folds them back into CalcFunction.
+
+// 4. At a flight-mode change, what the function fades from; whether it fades.
+bool FunctionFadeStart(const PassCtx& c, const KlIdxFunction& e, KlFunctionInfo& fi) {
   const int f = e.f;
-  const T_Function& r = c.setup->Function[f];
-  KlFunctionInfo& fi = E.FunctionInfo[f];
-  int16_t* cd = E.FunctionCurrentData[f];
   const uint8_t fm = c.fm;
-  const int32_t level = c.level;
-  const bool shown = E.shownKind == KL_SHOWN_FUNCTION && E.shownIndex == f;
-
-  // 1. The flight mode's set-up block when the function has its own there.
-  const bool fmDep = (r.Function_FM_Mask >> fm) & 1u;
-  const unsigned setupIdx = fmDep ? fm : 0;
-  const T_FunctionSetup& blk = r.Setup[setupIdx];
-  unsigned curveIdx = fmDep ? blk.CurveIdx : r.GlobalCurveIdx;
-  if (curveIdx >= static_cast<unsigned>(c.curveCount)) curveIdx = 0;
-  const int16_t* points = c.setup->Curve[curveIdx].Point;
-
-  // 2. Input.
-  CurveStart(fi.curve, points, curveIdx);
-  const int32_t x = kl_source_value(e.input, &fi.bmInput);
-
-  // 3. Travel-time steps.
-  SetSteps(fi.slew, setupIdx, blk.DurationFromLeft, blk.DurationFromRight);
-
-  // 4. Flight-mode change: remember what to fade from.
   if (fi.lastFm != fm) {
     const bool noFade = (c.x->noFade[fm] >> f) & 1u;
     const bool wasFading = fi.fading;
@@ -277,12 +259,16 @@ void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
     if (fi.fading) CaptureFadeFrom(fi.curve, c.setup, wasFading);
     fi.lastFm = fm;
   }
-  if (level == 0) fi.fading = 0;
-  const bool fading = fi.fading;
+  if (c.level == 0) fi.fading = 0;
+  return fi.fading;
+}
 
-  // 5. Trim.
+// 5. The trim of input x, by the function's trim mode.
+int32_t FunctionTrim(const PassCtx& c, const KlIdxFunction& e, const T_Function& r, KlFunctionInfo& fi,
+                     int32_t x, bool fading) {
   int32_t trim = 0;
   if (e.trim >= 0) {
+    const uint8_t fm = c.fm;
     const T_TrimControlCfg& tc = c.setup->TrimControl[e.trim];
     const int32_t tv = ((tc.Trim_FM_Mask >> fm) & 1u) ? tc.TrimValue[fm] : tc.TrimValue[0];
     int32_t t = tv * r.TrimRange / 2047;
@@ -294,29 +280,28 @@ void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
       default: t = 0; break;
     }
     if (r.TrimIsReverse) t = -t;
-    if (fading) t = kl_blend(t, fi.prevTrim, level);
+    if (fading) t = kl_blend(t, fi.prevTrim, c.level);
     trim = t;
   }
   fi.trim = trim;
-  if (shown) {
-    E.TrimInstant[0] = Sat16(x);
-    E.TrimInstant[1] = Sat16(trim);
-  }
+  return trim;
+}
 
-  // 6. Curve.
-  const int16_t* from = fading ? fi.curve.fadeFrom : nullptr;
-  const int32_t cv = CurveRead(points, from, level, x);
-  fi.curveCentre = Sat16(CurveRead(points, from, level, 0));
-  CurveEnd(fi.curve, points, curveIdx, fading, level, shown);
-
-  // 7. Rate.
-  int32_t rate = kl_interpolate(kl_source_value(e.rate, &fi.bmRate), blk.FlexRateLo,
-                                blk.FlexRateCenter, blk.FlexRateHi);
-  if (fading) rate = kl_blend(rate, fi.prevRate, level);
+// 7. The rate at its control's position.
+int32_t FunctionRate(const PassCtx& c, const KlIdxFunction& e, const T_FunctionSetup& blk, KlFunctionInfo& fi,
+                     bool fading) {
+  int32_t rate = kl_interpolate(kl_source_value(e.rate, &fi.bmRate), blk.FlexRateLo, blk.FlexRateCenter,
+                                blk.FlexRateHi);
+  if (fading) rate = kl_blend(rate, fi.prevRate, c.level);
   fi.rate = rate;
-  int32_t value = cv * rate / 2047;
+  return rate;
+}
 
-  // 8. Expo, per side of the input.
+// 8. Expo, per side of input x, applied to the rated curve value.
+int32_t FunctionExpo(const PassCtx& c, const KlIdxFunction& e, const T_FunctionSetup& blk, KlFunctionInfo& fi,
+                     int32_t x, int32_t rate, int32_t value, bool fading) {
+  const int f = e.f;
+  const int32_t level = c.level;
   const int32_t ce = kl_source_value(e.expo, &fi.bmExpo);
   const int32_t ep[2] = {kl_interpolate(ce, blk.FlexExpoLo, blk.FlexExpoCenter, blk.FlexExpoHi),
                          kl_interpolate(ce, blk.FlexExpoNegLo, blk.FlexExpoNegCenter, blk.FlexExpoNegHi)};
@@ -336,58 +321,68 @@ void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
   fi.expo[1] = ex[1];
   const int side = x < 0 ? 1 : 0;
   const double d = ex[side];
-  if (d != 0.0) {
-    const int32_t centre = fi.curveCentre * rate / 2047;
-    value = ExpoValue(fi, E.powTable[f][side], d, 2048 - Abs(x), centre, value);
-  }
+  if (d == 0.0) return value;
+  const int32_t centre = fi.curveCentre * rate / 2047;
+  return ExpoValue(fi, E.powTable[f][side], d, 2048 - Abs(x), centre, value);
+}
 
-  // 9. Mixers feeding this function, in index order.
-  int32_t before = value;
+// 9. The mixers feeding the function, in index order: their sum, and the
+// value before the limits with the contributions of the inheriting mixers.
+struct MixedValue {
+  int32_t sum;
+  int32_t before;
+  int32_t mixTotal;
+};
+MixedValue FunctionMixers(const PassCtx& c, const KlIdxFunction& e, int32_t value, int32_t trim) {
+  int16_t* cd = E.FunctionCurrentData[e.f];
+  MixedValue m{value + trim, value, 0};
   cd[FcdTrim] = Sat16(trim);
-  cd[FcdBeforeMixers] = Sat16(kl_clamp(before, -4094, 4094));
-  int32_t sum = value + trim;
-  int32_t mixTotal = 0;
+  cd[FcdBeforeMixers] = Sat16(kl_clamp(m.before, -4094, 4094));
   for (int i = e.mixBegin; i < e.mixEnd; ++i) {
     const KlIdxMixer& mx = c.x->mixers[i];
-    const int32_t contribution = MixerContribution(c, mx, f);
-    sum += contribution;
-    mixTotal += contribution;
+    const int32_t contribution = MixerContribution(c, mx, e.f);
+    m.sum += contribution;
+    m.mixTotal += contribution;
     if (mx.inherit) {
-      before += contribution;
-      cd[FcdBeforeMixers] = Sat16(kl_clamp(before, -4094, 4094));
+      m.before += contribution;
+      cd[FcdBeforeMixers] = Sat16(kl_clamp(m.before, -4094, 4094));
     }
   }
+  m.before = kl_clamp(m.before, -4094, 4094);
+  return m;
+}
 
-  // 10. Limits.
-  before = kl_clamp(before, -4094, 4094);
-  int32_t upper = 4094;
-  int32_t lower = -4094;
-  if (e.limiter >= 0) {
-    const T_Limiter& l = c.setup->Limiter[e.limiter];
-    const T_LimiterPoints& a = l.Above[fm];
-    const T_LimiterPoints& b = l.Below[fm];
-    upper = 2 * kl_interpolate(kl_source_value(e.limitAbove, &E.LimiterBookmarks[e.limiter][0]),
-                               a.Lo, a.Center, a.Hi);
-    lower = 2 * kl_interpolate(kl_source_value(e.limitBelow, &E.LimiterBookmarks[e.limiter][1]),
-                               b.Lo, b.Center, b.Hi);
-  }
-  if (sum > upper) sum = upper;
-  if (sum < lower) sum = lower;
+// 10. The limits of the function's first limiter, or the full range.
+struct Limits {
+  int32_t upper;
+  int32_t lower;
+};
+Limits FunctionLimits(const PassCtx& c, const KlIdxFunction& e) {
+  if (e.limiter < 0) return {4094, -4094};
+  const T_Limiter& l = c.setup->Limiter[e.limiter];
+  const T_LimiterPoints& a = l.Above[c.fm];
+  const T_LimiterPoints& b = l.Below[c.fm];
+  return {2 * kl_interpolate(kl_source_value(e.limitAbove, &E.LimiterBookmarks[e.limiter][0]), a.Lo, a.Center, a.Hi),
+          2 * kl_interpolate(kl_source_value(e.limitBelow, &E.LimiterBookmarks[e.limiter][1]), b.Lo, b.Center, b.Hi)};
+}
 
-  // 11. Travel time.
-  const int32_t final = Slew(fi.slew, sum, c.now);
-
-  // 12. Differential.
+// 12. The differential at its control's position.
+int32_t FunctionDifferential(const PassCtx& c, const KlIdxFunction& e, const T_Function& r, KlFunctionInfo& fi,
+                             bool fading) {
+  const uint8_t fm = c.fm;
   const bool diffDep = (r.Function_FM_DiffMask >> fm) & 1u;
   const T_FunctionSetup& db = r.Setup[diffDep ? fm : 0];
   int32_t diff = kl_interpolate(kl_source_value(e.diff, &fi.bmDiff), db.FlexDifferentialLo,
                                 db.FlexDifferentialCenter, db.FlexDifferentialHi);
-  if (fading) diff = kl_blend(diff, fi.prevDiff, level);
+  if (fading) diff = kl_blend(diff, fi.prevDiff, c.level);
   fi.diff = diff;
+  return diff;
+}
 
-  // 13. Servo distribution. A servo of type 3 is reduced while differential
-  // x value > 0, one of type 4 while it is < 0, by (2047 - |differential|) /
-  // 2047; every other scale is 2047 / 2047, which leaves the value as it is.
+// 13. Servo distribution. A servo of type 3 is reduced while differential
+// x value > 0, one of type 4 while it is < 0, by (2047 - |differential|) /
+// 2047; every other scale is 2047 / 2047, which leaves the value as it is.
+void DistributeToServos(const PassCtx& c, const KlIdxFunction& e, int32_t final, int32_t diff) {
   const int32_t dv = diff * final;
   const int reduceSide = dv > 0 ? 1 : (dv < 0 ? 2 : 3);
   const int32_t reduced = 2047 - Abs(diff);
@@ -438,22 +433,78 @@ void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
     shadow[a.servo] += out;
     if (e.ownFailsafe) shadowFs[a.servo] += fs - out;
   }
+}
 
-  // 14. Publish.
+// 14. What the pass publishes of the function.
+void PublishFunction(int f, const KlFunctionInfo& fi, int32_t trim, int32_t final, const MixedValue& m,
+                     const Limits& lim, int32_t rate, int32_t diff) {
+  int16_t* cd = E.FunctionCurrentData[f];
   cd[FcdTrim] = Sat16(trim);
   cd[FcdTrimPrev] = Sat16(fi.prevTrim);
   cd[FcdFinal] = static_cast<int16_t>(final);
-  cd[FcdBeforeMixers] = static_cast<int16_t>(before);
-  cd[FcdMixerSum] = Sat16(mixTotal);
-  cd[FcdUpper] = static_cast<int16_t>(upper);
-  cd[FcdLower] = static_cast<int16_t>(lower);
+  cd[FcdBeforeMixers] = static_cast<int16_t>(m.before);
+  cd[FcdMixerSum] = Sat16(m.mixTotal);
+  cd[FcdUpper] = static_cast<int16_t>(lim.upper);
+  cd[FcdLower] = static_cast<int16_t>(lim.lower);
   E.FunctionValues[1 + f] = static_cast<int16_t>(final);
-  E.PureFunctionValues[1 + f] = Sat16(before + trim);
-  E.MixersAdditives[1 + f] = Sat16(mixTotal);
+  E.PureFunctionValues[1 + f] = Sat16(m.before + trim);
+  E.MixersAdditives[1 + f] = Sat16(m.mixTotal);
+  KlTrival& tv = E.trivalvalue[f];
   tv.rate = static_cast<int16_t>(rate);
-  tv.limMin = static_cast<int16_t>(lower);
-  tv.limMax = static_cast<int16_t>(upper);
+  tv.limMin = static_cast<int16_t>(lim.lower);
+  tv.limMax = static_cast<int16_t>(lim.upper);
   tv.diff = static_cast<int16_t>(diff);
+}
+
+void CalcFunction(const PassCtx& c, const KlIdxFunction& e) {
+  const int f = e.f;
+  const T_Function& r = c.setup->Function[f];
+  KlFunctionInfo& fi = E.FunctionInfo[f];
+  const uint8_t fm = c.fm;
+  const int32_t level = c.level;
+  const bool shown = E.shownKind == KL_SHOWN_FUNCTION && E.shownIndex == f;
+
+  // 1. The flight mode's set-up block when the function has its own there.
+  const bool fmDep = (r.Function_FM_Mask >> fm) & 1u;
+  const unsigned setupIdx = fmDep ? fm : 0;
+  const T_FunctionSetup& blk = r.Setup[setupIdx];
+  unsigned curveIdx = fmDep ? blk.CurveIdx : r.GlobalCurveIdx;
+  if (curveIdx >= static_cast<unsigned>(c.curveCount)) curveIdx = 0;
+  const int16_t* points = c.setup->Curve[curveIdx].Point;
+
+  // 2. Input.
+  CurveStart(fi.curve, points, curveIdx);
+  const int32_t x = kl_source_value(e.input, &fi.bmInput);
+
+  // 3. Travel-time steps.
+  SetSteps(fi.slew, setupIdx, blk.DurationFromLeft, blk.DurationFromRight);
+
+  const bool fading = FunctionFadeStart(c, e, fi);
+  const int32_t trim = FunctionTrim(c, e, r, fi, x, fading);
+  if (shown) {
+    E.TrimInstant[0] = Sat16(x);
+    E.TrimInstant[1] = Sat16(trim);
+  }
+
+  // 6. Curve.
+  const int16_t* from = fading ? fi.curve.fadeFrom : nullptr;
+  const int32_t cv = CurveRead(points, from, level, x);
+  fi.curveCentre = Sat16(CurveRead(points, from, level, 0));
+  CurveEnd(fi.curve, points, curveIdx, fading, level, shown);
+
+  const int32_t rate = FunctionRate(c, e, blk, fi, fading);
+  const int32_t value = FunctionExpo(c, e, blk, fi, x, rate, cv * rate / 2047, fading);
+  MixedValue m = FunctionMixers(c, e, value, trim);
+  const Limits lim = FunctionLimits(c, e);
+  if (m.sum > lim.upper) m.sum = lim.upper;
+  if (m.sum < lim.lower) m.sum = lim.lower;
+
+  // 11. Travel time.
+  const int32_t final = Slew(fi.slew, m.sum, c.now);
+
+  const int32_t diff = FunctionDifferential(c, e, r, fi, fading);
+  DistributeToServos(c, e, final, diff);
+  PublishFunction(f, fi, trim, final, m, lim, rate, diff);
 }
 
 void CalcFunctions(const PassCtx& c) {
@@ -615,12 +666,12 @@ void kl_engine_setup_function_values(int count) {
 
 int kl_engine_get_trimindex_by_control(uint16_t id) {
   switch (id) {
-    case 512: return 0;
-    case 513: return 1;
-    case 752: return 2;
-    case 753: return 3;
-    case 514: return 4;
-    case 754: return 5;
+    case CONTROLID_RE_TRA_GUI: return 0;
+    case CONTROLID_RE_TRB_GUI: return 1;
+    case CONTROLID_RE_TRC_GUI: return 2;
+    case CONTROLID_RE_TRD_GUI: return 3;
+    case CONTROLID_RE_TRE_GUI: return 4;
+    case CONTROLID_RE_TRF_GUI: return 5;
     default: return 0;
   }
 }

@@ -13,8 +13,14 @@ KlEngineState& E = g_klEngine;
 // Physical controls in their fixed slots 0..31: sticks, trims, rotaries and
 // sliders, switches.
 constexpr uint16_t kPhysicalIds[KL_PHYS_SLOTS] = {
-    256, 257, 496, 497, 512, 513, 752, 753, 514, 754, 1024, 1025, 1264, 1265, 768,  769,
-    770, 771, 772, 776, 773, 1013, 1016, 1012, 1011, 1010, 1009, 1008, 774, 775, 1014, 1015};
+    CONTROLID_Stick_STA_GUI, CONTROLID_Stick_STB_GUI, CONTROLID_Stick_STC_GUI, CONTROLID_Stick_STD_GUI,
+    CONTROLID_RE_TRA_GUI,    CONTROLID_RE_TRB_GUI,    CONTROLID_RE_TRC_GUI,    CONTROLID_RE_TRD_GUI,
+    CONTROLID_RE_TRE_GUI,    CONTROLID_RE_TRF_GUI,    CONTROLID_Poti_ROA_GUI,  CONTROLID_Poti_SLA_GUI,
+    CONTROLID_Poti_ROB_GUI,  CONTROLID_Poti_SLB_GUI,  CONTROLID_SW_A_GUI,      CONTROLID_SW_B_GUI,
+    CONTROLID_SW_C_GUI,      CONTROLID_SW_D_GUI,      CONTROLID_SW_E_GUI,      CONTROLID_SW_F_GUI,
+    CONTROLID_SW_G_GUI,      CONTROLID_SW_H_GUI,      CONTROLID_SW_I_GUI,      CONTROLID_SW_J_GUI,
+    CONTROLID_SW_K_GUI,      CONTROLID_SW_L_GUI,      CONTROLID_SW_M_GUI,      CONTROLID_SW_N_GUI,
+    CONTROLID_SW_CTO_GUI,    CONTROLID_SW_GTO_GUI,    CONTROLID_SW_LTO_GUI,    CONTROLID_SW_HTO_GUI};
 
 bool IsControlValue(int v) { return v >= -2047 && v <= 2047; }
 
@@ -32,10 +38,12 @@ uint16_t SearchSlot(uint16_t id) {
 int16_t Get_ControlValue(uint16_t id, uint16_t* bookmark) { return kl_control_value(id, bookmark); }
 
 int16_t Get_FM_SwitchControl(uint16_t id, uint16_t* bookmark) {
-  // An unassigned slot (65535) is off here, although a plain read gives 0.
-  if (!bookmark || id == 0 || id == 3 || id == 65535) return -2047;
-  if (id == 2) return 2047;
-  if ((id >= 0x500 && id <= 0x6FF) || (id & 0xFF00u) == 0x800) {
+  // An unassigned slot is off here, although a plain read gives 0.
+  if (!bookmark || id == CONTROLID_None_GUI || id == CONTROLID_FIXSWITCH_OFF_GUI || id == CONTROLID_Invalid_GUI)
+    return -2047;
+  if (id == CONTROLID_FIXSWITCH_ON_GUI) return 2047;
+  // Virtual switches, telemetry controls and inverted switches.
+  if ((id >= KLX_CONTROL_KIND_VS && id < KLX_CONTROL_KIND_FuncOut) || KLX_ControlKind(id) == KLX_CONTROL_KIND_VSInv) {
     int16_t v = kl_control_value(id, bookmark);
     return v == KL_CV_NONE ? -2047 : v;
   }
@@ -94,7 +102,7 @@ void kl_engine_update_control_bookmarks(bool functions, bool mixers, bool limite
 int16_t kl_engine_get_control_value(int slot) {
   const KlControlTable& t = E.ControlValues;
   if (slot < 0 || slot >= t.count || slot >= KL_CONTROL_SLOTS) return KL_CV_NONE;
-  if (t.ids[slot] == 0 || t.ids[slot] == 65535) return KL_CV_NONE;
+  if (t.ids[slot] == CONTROLID_None_GUI || t.ids[slot] == CONTROLID_Invalid_GUI) return KL_CV_NONE;
   return t.values[slot];
 }
 
@@ -112,8 +120,8 @@ int16_t kl_engine_get_virtual_switch_outputbySwitchID(int n) {
 }
 
 int16_t kl_engine_get_virtual_switch_outputbyControl(uint16_t id) {
-  if (id < 0x500 || id > 0x5FF) return -2047;
-  const int n = id - 0x500;
+  if (KLX_ControlKind(id) != KLX_CONTROL_KIND_VS) return -2047;
+  const int n = id - KLX_CONTROL_KIND_VS;
   if (n >= kl_cfg(EngineCfgVirtualSwitches) || E.ControlValues.ids[KL_VS_SLOT0 + n] != id)
     return -2047;
   return E.ControlValues.values[KL_VS_SLOT0 + n];
@@ -156,10 +164,10 @@ void kl_engine_step_virtual_switches(const T_SetupData* setup, const KlIndex& x)
     for (int n = 0; n < vsCount && t.count <= KL_CONTROL_SLOTS; ++n) {
       const int slot = KL_VS_SLOT0 + n;
       if (setup->VSwitch[n].IsUsed) {
-        t.ids[slot] = static_cast<uint16_t>(0x500 + n);
+        t.ids[slot] = static_cast<uint16_t>(KLX_ControlOfVirtualSwitch(n));
         if (t.count < slot + 1) t.count = static_cast<uint16_t>(slot + 1);
       } else {
-        t.ids[slot] = 65535;
+        t.ids[slot] = CONTROLID_Invalid_GUI;
         t.values[slot] = KL_CV_NONE;
       }
     }
@@ -209,7 +217,7 @@ void kl_engine_step_telemetry_controls(const T_SetupData* setup, const KlIndex& 
     info.fullAddress = static_cast<uint16_t>(r.MainAddress | (r.SlaveAddress << 8));
     info.decPosSettings = r.DecimalPosition;
     if (t.count < slot + 1) t.count = static_cast<uint16_t>(slot + 1);
-    t.ids[slot] = info.id = static_cast<uint16_t>(0x600 + i);
+    t.ids[slot] = info.id = static_cast<uint16_t>(KLX_ControlOfTelemetryControl(i));
     if (info.fullAddress == 65535) {
       t.values[slot] = KL_CV_NONE;
       info.valid = 0;
@@ -247,7 +255,7 @@ void kl_engine_telecontrol_set_resp_value_decpos(int t, bool valid, int16_t valu
                                                  uint8_t decimalPosition) {
   if (t < 0 || t >= kl_cfg(EngineCfgTelemetryControls)) return;
   KlTelemetryControlInfo& info = E.TelemetryControlInfo[t];
-  if (info.id != 0x600 + t) return;
+  if (info.id != KLX_ControlOfTelemetryControl(t)) return;
   info.valid = valid ? 1 : 0;
   if (valid) {
     info.rawValue = value;

@@ -31,22 +31,13 @@ KlSource kl_resolve_source(uint16_t id) {
     s.kind = KL_SRC_CONST;
     s.constant = static_cast<int16_t>(v);
   };
-  if ((id & 0xF000u) == 0x8000u) {
-    const int v = id & 0x0FFF;
-    constant(v >= 0x800 ? v - 0x1000 : v);
+  if (KLX_ControlIsConstant(id) || id <= CONTROLID_FIXSWITCH_OFF_GUI || id == CONTROLID_Invalid_GUI) {
+    constant(kl_fixed_control_value(id));
     return s;
   }
-  if (id <= 3) {
-    constant(id == 2 ? 2047 : (id == 3 ? -2047 : 0));
-    return s;
-  }
-  if (id == 65535) {
-    constant(0);
-    return s;
-  }
-  const unsigned n = id & 0x00FFu;
-  switch (id & 0xFF00u) {
-    case 0x700:
+  const unsigned n = id & KLX_CONTROL_NUMBER_MASK;
+  switch (KLX_ControlKind(id)) {
+    case KLX_CONTROL_KIND_FuncOut:
       if (n >= static_cast<unsigned>(kl_cfg(EngineCfgFunctions))) {
         constant(0);
       } else {
@@ -54,15 +45,15 @@ KlSource kl_resolve_source(uint16_t id) {
         s.arg = static_cast<uint8_t>(n);
       }
       break;
-    case 0x800:
+    case KLX_CONTROL_KIND_VSInv:
       s.kind = KL_SRC_VS_NEGATIVE;
-      s.id = static_cast<uint16_t>(0x500 + n);
+      s.id = static_cast<uint16_t>(KLX_ControlOfVirtualSwitch(n));
       break;
-    case 0x900:
+    case KLX_CONTROL_KIND_FM:
       s.kind = KL_SRC_FM_ACTIVE;
       s.arg = static_cast<uint8_t>(n);
       break;
-    case 0xA00:
+    case KLX_CONTROL_KIND_FMInv:
       s.kind = KL_SRC_FM_INACTIVE;
       s.arg = static_cast<uint8_t>(n);
       break;
@@ -111,24 +102,14 @@ void ResolveAssign(const T_SetupData* b, const T_Function& r, int f, int s, KlId
   a.failsafe = static_cast<int16_t>(kl_clamp(contribution, -32768, 32767));
 }
 
-}  // namespace
+// The stages of an index rebuild, each over one kind of element.
 
-void kl_engine_rebuild_index(const T_SetupData* b) {
-  KlIndex& x = E.index;
-  x.valid = 0;
-  x.owner = nullptr;
-  if (!b) return;
-  x.block = b;
-  x.cfg = E.pEngineCfg;
+// Mixers grouped by the function they feed, in index order within each
+// group; a mixer from no function adds nothing and keeps no state.
+// mixStart[f] .. mixStart[f + 1] are function f's.
+void IndexMixers(const T_SetupData* b, KlIndex& x, uint8_t (&mixStart)[KL_MAX_FUNCTIONS + 1]) {
   const int fnCount = kl_cfg(EngineCfgFunctions);
   const int mxCount = kl_cfg(EngineCfgMixers);
-  const int lmCount = kl_cfg(EngineCfgLimiters);
-  const int servoCount = kl_cfg(EngineCfgServos);
-  const int vsCount = kl_cfg(EngineCfgVirtualSwitches);
-
-  // Mixers grouped by the function they feed, in index order within each
-  // group; a mixer from no function adds nothing and keeps no state.
-  uint8_t mixStart[KL_MAX_FUNCTIONS + 1] = {};
   for (int j = 0; j < mxCount; ++j) {
     const T_Mixer& m = b->Mixer[j];
     if (m.IsUsed && m.ToFuncIdx < fnCount && m.FromFuncIdx < fnCount) ++mixStart[m.ToFuncIdx + 1];
@@ -146,20 +127,73 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
     mx.inherit = m.InheritForNext;
     mx.gain = kl_resolve_source(m.Control);
   }
+}
 
-  // The first used limiter of each function.
-  int8_t firstLimiter[KL_MAX_FUNCTIONS];
+// The first used limiter of each function, -1 none.
+void FirstLimiters(const T_SetupData* b, int8_t (&firstLimiter)[KL_MAX_FUNCTIONS]) {
+  const int fnCount = kl_cfg(EngineCfgFunctions);
   std::memset(firstLimiter, -1, sizeof firstLimiter);
-  for (int l = lmCount - 1; l >= 0; --l) {
+  for (int l = kl_cfg(EngineCfgLimiters) - 1; l >= 0; --l) {
     const T_Limiter& lim = b->Limiter[l];
     if (lim.IsUsed && lim.FuncIdx < fnCount) firstLimiter[lim.FuncIdx] = static_cast<int8_t>(l);
   }
+}
+
+// A function's servo assignments: those through a servo curve to
+// x.curveAssigns, the travels to x.travels grouped by reduceSide.
+void IndexServoAssignments(const T_SetupData* b, const T_Function& r, int f, KlIdxFunction& e, KlIndex& x) {
+  const int servoCount = kl_cfg(EngineCfgServos);
+  e.travelBegin = x.nTravels;
+  e.curveBegin = x.nCurveAssigns;
+  KlIdxAssign travels[KL_SERVOS_PER_FUNCTION];
+  int nTravels = 0;
+  const unsigned assigned = r.ServoUseMask & ((1u << KL_SERVOS_PER_FUNCTION) - 1);
+  for (unsigned bits = assigned; bits; bits &= bits - 1) {
+    const int s = __builtin_ctz(bits);
+    // A servo-mixer index beyond the servo's eight names no mixer.
+    if (r.Servo[s].ServoIdx >= static_cast<unsigned>(servoCount) ||
+        r.Servo[s].ServoMixerIdx >= KL_MIXERS_PER_SERVO)
+      continue;
+    KlIdxAssign a;
+    ResolveAssign(b, r, f, s, a);
+    if (a.curve)
+      x.curveAssigns[x.nCurveAssigns++] = a;
+    else
+      travels[nTravels++] = a;
+  }
+  // Grouped by reduceSide: the servo sums do not depend on the order of
+  // their terms.
+  KlIdxTravels& tr = x.travels;
+  for (const int side : {1, 0, 2}) {
+    if (side == 0) e.travelSide0 = x.nTravels;
+    if (side == 2) e.travelSide2 = x.nTravels;
+    for (int k = 0; k < nTravels; ++k) {
+      const KlIdxAssign& a = travels[k];
+      if (a.reduceSide != side) continue;
+      const int i = x.nTravels++;
+      tr.neg[i] = a.travelNeg;
+      tr.pos[i] = a.travelPos;
+      tr.failsafe[i] = a.failsafe;
+      tr.servo[i] = a.servo;
+    }
+  }
+  e.travelCount = static_cast<uint16_t>(x.nTravels - e.travelBegin);
+  e.curveEnd = x.nCurveAssigns;
+}
+
+// The used functions in index order, with their sources, trim, mixers,
+// limiter and servo assignments.
+void IndexFunctions(const T_SetupData* b, KlIndex& x) {
+  uint8_t mixStart[KL_MAX_FUNCTIONS + 1] = {};
+  IndexMixers(b, x, mixStart);
+  int8_t firstLimiter[KL_MAX_FUNCTIONS];
+  FirstLimiters(b, firstLimiter);
 
   x.nFunctions = 0;
   x.nTravels = 0;
   x.nCurveAssigns = 0;
   x.functionCount = 0;
-  KlIdxTravels& tr = x.travels;
+  const int fnCount = kl_cfg(EngineCfgFunctions);
   for (int f = 0; f < fnCount; ++f) {
     const T_Function& r = b->Function[f];
     if (!r.IsUsed) continue;
@@ -181,45 +215,12 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
       e.limitBelow = kl_resolve_source(b->Limiter[e.limiter].ControlBelow);
     }
     e.ownFailsafe = r.FailSafePosMode == 2;
-
-    e.travelBegin = x.nTravels;
-    e.curveBegin = x.nCurveAssigns;
-    KlIdxAssign travels[KL_SERVOS_PER_FUNCTION];
-    int nTravels = 0;
-    const unsigned assigned = r.ServoUseMask & ((1u << KL_SERVOS_PER_FUNCTION) - 1);
-    for (unsigned bits = assigned; bits; bits &= bits - 1) {
-      const int s = __builtin_ctz(bits);
-      // A servo-mixer index beyond the servo's eight names no mixer.
-      if (r.Servo[s].ServoIdx >= static_cast<unsigned>(servoCount) ||
-          r.Servo[s].ServoMixerIdx >= KL_MIXERS_PER_SERVO)
-        continue;
-      KlIdxAssign a;
-      ResolveAssign(b, r, f, s, a);
-      if (a.curve)
-        x.curveAssigns[x.nCurveAssigns++] = a;
-      else
-        travels[nTravels++] = a;
-    }
-    // Grouped by reduceSide: the servo sums do not depend on the order of
-    // their terms.
-    for (const int side : {1, 0, 2}) {
-      if (side == 0) e.travelSide0 = x.nTravels;
-      if (side == 2) e.travelSide2 = x.nTravels;
-      for (int k = 0; k < nTravels; ++k) {
-        const KlIdxAssign& a = travels[k];
-        if (a.reduceSide != side) continue;
-        const int i = x.nTravels++;
-        tr.neg[i] = a.travelNeg;
-        tr.pos[i] = a.travelPos;
-        tr.failsafe[i] = a.failsafe;
-        tr.servo[i] = a.servo;
-      }
-    }
-    e.travelCount = static_cast<uint16_t>(x.nTravels - e.travelBegin);
-    e.curveEnd = x.nCurveAssigns;
+    IndexServoAssignments(b, r, f, e, x);
   }
+}
 
-  // Per flight mode, the functions a change into it does not fade.
+// Per flight mode, the functions a change into it does not fade.
+void IndexNoFade(const T_SetupData* b, KlIndex& x) {
   for (int fm = 0; fm < KL_MAX_FLIGHTMODES; ++fm) {
     const T_FlightMode& fmr = b->FlightMode[fm];
     const int num = fmr.FunctionNum < KL_MAX_FUNCTIONS ? int(fmr.FunctionNum) : int(KL_MAX_FUNCTIONS);
@@ -228,11 +229,33 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
       if (fmr.NoFadeInFuncIdxs[k] < KL_MAX_FUNCTIONS) mask |= uint64_t(1) << fmr.NoFadeInFuncIdxs[k];
     x.noFade[fm] = mask;
   }
+}
 
-  // Virtual switches, in slot order.
+// A virtual switch's logical operator as a truth table over
+// a | b << 1 | wasOn << 2.
+uint8_t TruthTable(uint8_t op) {
+  uint8_t truth = 0;
+  for (int bits = 0; bits < 8; ++bits) {
+    const bool a = bits & 1, h = bits & 2, wasOn = bits & 4;
+    bool on;
+    switch (op) {
+      case 0: on = a && h; break;
+      case 1: on = a || h; break;
+      case 2: on = a != h; break;
+      case 3: on = wasOn ? a : (a && !h); break;
+      case 4: on = wasOn ? (h || !a) : !a; break;
+      default: on = false; break;
+    }
+    truth = static_cast<uint8_t>(truth | (on << bits));
+  }
+  return truth;
+}
+
+// The used virtual switches, in slot order.
+void IndexVSwitches(const T_SetupData* b, KlIndex& x) {
   x.nVSwitches = 0;
   x.lastUsedVsSlot = -1;
-  for (int n = 0; n < vsCount; ++n) {
+  for (int n = 0; n < kl_cfg(EngineCfgVirtualSwitches); ++n) {
     const T_VSwitch& vs = b->VSwitch[n];
     if (!vs.IsUsed) continue;
     KlIdxVSwitch& e = x.vswitches[x.nVSwitches++];
@@ -241,7 +264,7 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
       const T_VSwitchCondition& vc = vs.Condition[c];
       KlIdxCondition& ic = e.c[c];
       const uint16_t id = vc.Control;
-      ic.unassigned = id == 0 || id == 65535;
+      ic.unassigned = id == CONTROLID_None_GUI || id == CONTROLID_Invalid_GUI;
       ic.src = kl_resolve_source(id);
       ic.inverted = vc.IsInverted != 0;
       // Above the upper threshold turns on and below the lower one turns
@@ -252,32 +275,15 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
       ic.on = ic.sign * a;
       ic.off = ic.sign * h;
     }
-    uint8_t truth = 0;
-    for (int bits = 0; bits < 8; ++bits) {
-      const bool a = bits & 1, h = bits & 2, wasOn = bits & 4;
-      bool on;
-      switch (vs.LogicalOperator) {
-        case 0: on = a && h; break;
-        case 1: on = a || h; break;
-        case 2: on = a != h; break;
-        case 3: on = wasOn ? a : (a && !h); break;
-        case 4: on = wasOn ? (h || !a) : !a; break;
-        default: on = false; break;
-      }
-      truth = static_cast<uint8_t>(truth | (on << bits));
-    }
-    e.truth = truth;
+    e.truth = TruthTable(vs.LogicalOperator);
     x.lastUsedVsSlot = static_cast<int16_t>(KL_VS_SLOT0 + n);
   }
+}
 
-  for (int i = 0; i < kl_cfg(EngineCfgTelemetryControls); ++i) {
-    x.teleUsed[i] = b->TelemetryControl[i].IsUsed != 0;
-    x.teleOutput[i] = kl_resolve_source(b->TelemetryControl[i].OutputControl);
-  }
-
-  // Servos: ungrouped ones and group masters first, then the slaves.
+// Servos: ungrouped ones and group masters first, then the slaves.
+void IndexServos(const T_SetupData* b, KlIndex& x) {
   x.nMasters = x.nSlaves = 0;
-  for (int n = 0; n < servoCount; ++n) {
+  for (int n = 0; n < kl_cfg(EngineCfgServos); ++n) {
     const T_ServoConfig& sc = b->ServoConfig[n];
     x.servoUsed[n] = sc.IsUsed != 0;
     if (!sc.IsUsed) continue;
@@ -286,6 +292,25 @@ void kl_engine_rebuild_index(const T_SetupData* b) {
     else
       x.slaves[x.nSlaves++] = static_cast<uint8_t>(n);
   }
+}
+
+}  // namespace
+
+void kl_engine_rebuild_index(const T_SetupData* b) {
+  KlIndex& x = E.index;
+  x.valid = 0;
+  x.owner = nullptr;
+  if (!b) return;
+  x.block = b;
+  x.cfg = E.pEngineCfg;
+  IndexFunctions(b, x);
+  IndexNoFade(b, x);
+  IndexVSwitches(b, x);
+  for (int i = 0; i < kl_cfg(EngineCfgTelemetryControls); ++i) {
+    x.teleUsed[i] = b->TelemetryControl[i].IsUsed != 0;
+    x.teleOutput[i] = kl_resolve_source(b->TelemetryControl[i].OutputControl);
+  }
+  IndexServos(b, x);
 
   // The caches that follow from the set-up start again.
   for (KlFunctionInfo& fi : E.FunctionInfo) fi.slew.stepsFrom = 0xFF;

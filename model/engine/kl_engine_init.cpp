@@ -155,7 +155,7 @@ void kl_engine_init_trimcontrol(T_TrimControlCfg* r) {
 
 void kl_engine_init_fmassignments(T_FlightModeControlAssignment* r) {
   if (!r) return;
-  for (uint16_t& c : r->Control) c = 65535;
+  for (uint16_t& c : r->Control) c = CONTROLID_Invalid_GUI;
 }
 
 void kl_engine_init_specialswitches(T_SpecialSwitch* r) {

@@ -70,21 +70,22 @@ int16_t TrackPosition(const uint16_t* T, const int16_t* P, int32_t t) {
   return static_cast<int16_t>(p);  // toward zero
 }
 
-// One sequencer; true when it wrote its direction state into the record.
-bool RunSequencer(T_SetupData* setup, int q) {
-  T_Sequencer& r = setup->Sequencer[q];
-  KlSequencerInfo& si = E.SequencerInfo[q];
-  const uint32_t now = E.tick_count;
-  const int32_t elapsed = static_cast<int32_t>(now - si.lastTime);
-  si.lastTime = now;
-  const int servoCount = kl_cfg(EngineCfgServos);
+// Where a sequencer's control stands against its thresholds.
+struct SeqControl {
+  bool above, below;
+  bool inverted;
+  // The side that runs direction 1 forward, and the one that runs direction 2.
+  bool side1, side2;
+};
 
+SeqControl ReadSeqControl(const T_Sequencer& r, KlSequencerInfo& si) {
   const int c = kl_control_value(r.ControlID, &si.bookmark);
   si.value = static_cast<int16_t>(c);
   int upper;
   int lower;
   bool inverted;
-  if (r.ControlID >= 0x500 && r.ControlID < 0x500 + kl_cfg(EngineCfgVirtualSwitches)) {
+  if (r.ControlID >= KLX_CONTROL_VS_FIRST &&
+      r.ControlID < KLX_ControlOfVirtualSwitch(kl_cfg(EngineCfgVirtualSwitches))) {
     upper = 511;
     lower = -511;
     inverted = false;
@@ -93,122 +94,120 @@ bool RunSequencer(T_SetupData* setup, int q) {
     lower = r.ThldAbove > r.ThldBelow ? r.ThldBelow : r.ThldAbove;
     inverted = r.ThldAbove < r.ThldBelow;
   }
-  const bool above = c > upper;
-  const bool below = c < lower;
-  // The side that runs direction 1 forward, and the one that runs direction 2.
-  const bool side1 = inverted ? below : above;
-  const bool side2 = inverted ? above : below;
+  SeqControl k;
+  k.above = c > upper;
+  k.below = c < lower;
+  k.inverted = inverted;
+  k.side1 = inverted ? k.below : k.above;
+  k.side2 = inverted ? k.above : k.below;
+  return k;
+}
 
-  int s = r.IsUsed;
-  bool held;
-  if (s < 7) {
-    held = (s & 4) != 0;
-    s &= ~4;
-  } else {
-    held = s >= 88 && s <= 171;
-  }
-
-  if (s == 1 || s == 2) {
-    const int d = s - 1;
-    si.prevDir = static_cast<uint8_t>(s);
-    if (si.runState < 3)
-      for (int16_t& p : si.pos) p = KL_CV_NONE;
-    for (int dd = 0; dd < 2; ++dd) {
-      int32_t total = 0;
-      for (const T_SequencerServo& sv : r.Servo) {
-        const int32_t last = Times(sv, dd)[KL_SEQ_WAYPOINTS - 1];
-        if (last > total) total = last;
-      }
-      si.total[dd] = total;
-    }
-
-    if (si.locked) {
-      si.runState = static_cast<uint8_t>(s);
-      if ((s == 2 && side1) || (s == 1 && side2)) {
-        si.runState = s == 2 ? 1 : 2;
-        si.locked = 0;
-        si.completed = 1;
-        char line[96];
-        std::snprintf(line, sizeof line,
-                      inverted ? "Sequencer %d unlocked, control inverted, state = %d\n"
-                               : "Sequencer %d unlocked, state = %d\n",
-                      q, si.runState);
-        Say(line);
-      }
-    } else if (!held) {
-      const bool advance = s == 1 ? side1 : side2;
-      const bool windBack = s == 1 ? side2 : side1;
-      if (advance) {
-        if (si.elapsed < si.total[d]) si.elapsed += elapsed;
-      } else if (windBack) {
-        si.elapsed = si.elapsed > elapsed ? si.elapsed - elapsed : 0;
-      }
-    } else if ((above || below) && si.elapsed < si.total[d]) {
-      si.elapsed += elapsed;
-    }
-
-    const int32_t t = si.elapsed;
-    bool wrote = false;
-    if (t > 0) {
-      const bool end = t >= si.total[d];
-      for (int k = 0; k < KL_SERVOS_PER_SEQUENCER; ++k) {
-        const T_SequencerServo& sv = r.Servo[k];
-        if (sv.SEQChannel >= servoCount) continue;
-        si.pos[k] = end ? Positions(sv, d)[KL_SEQ_WAYPOINTS - 1]
-                        : TrackPosition(Times(sv, d), Positions(sv, d), t);
-      }
-      // A run under way is not completed; a direction written now would be
-      // lost, so the setters wait for the flag.
-      if (!end) si.completed = 0;
-      if (end) {
-        si.elapsed = 0;
-        r.IsUsed = static_cast<uint8_t>((s == 1 ? 2 : 1) | (held ? 4 : 0));
-        wrote = true;
-        const bool beyondNew = s == 1 ? side2 : side1;
-        if (!held || beyondNew) si.completed = 1;
-      }
-    } else if (si.runState < 3) {
-      for (int k = 0; k < KL_SERVOS_PER_SEQUENCER; ++k) {
-        const T_SequencerServo& sv = r.Servo[k];
-        if (sv.SEQChannel < servoCount) si.pos[k] = Positions(sv, d)[0];
-      }
-    } else {
-      // Parking after a preview: back to waypoint 0 at a bounded speed.
-      const int step = elapsed & 0xFF;
-      bool arrived = true;
-      for (int k = 0; k < KL_SERVOS_PER_SEQUENCER; ++k) {
-        const T_SequencerServo& sv = r.Servo[k];
-        if (sv.SEQChannel >= servoCount) continue;
-        const int16_t target = Positions(sv, d)[0];
-        si.pos[k] = MoveToward(si.pos[k], target, step);
-        if (si.pos[k] != (IsValue(target) ? target : int16_t(KL_CV_NONE))) arrived = false;
-      }
-      if (arrived) {
-        si.completed = 1;
-        si.runState = s == 1 ? 2 : 1;
-        Say("Servos have been parked!\n");
-      }
-    }
-    return wrote;
-  }
-
-  if (s == 0) {
-    si.runState = 0;
-    si.locked = 1;
-    si.completed = 1;
+// A run in direction s (1 or 2), step one: the track lengths, and while
+// the sequencer is locked, its unlocking; else how far the run time moves.
+void AdvanceRunTime(const T_Sequencer& r, KlSequencerInfo& si, int q, int s, bool loop, const SeqControl& k,
+                    int32_t elapsed) {
+  const int d = s - 1;
+  si.prevDir = static_cast<uint8_t>(s);
+  if (si.runState < 3)
     for (int16_t& p : si.pos) p = KL_CV_NONE;
-    return false;
+  for (int dd = 0; dd < 2; ++dd) {
+    int32_t total = 0;
+    for (const T_SequencerServo& sv : r.Servo) {
+      const int32_t last = Times(sv, dd)[KL_SEQ_WAYPOINTS - 1];
+      if (last > total) total = last;
+    }
+    si.total[dd] = total;
   }
 
-  if (s <= 87) {
-    si.locked = 1;
-    si.runState = 0;
-    r.IsUsed = 1;
+  if (si.locked) {
+    si.runState = static_cast<uint8_t>(s);
+    if ((s == 2 && k.side1) || (s == 1 && k.side2)) {
+      si.runState = s == 2 ? 1 : 2;
+      si.locked = 0;
+      si.completed = 1;
+      char line[96];
+      std::snprintf(line, sizeof line,
+                    k.inverted ? "Sequencer %d unlocked, control inverted, state = %d\n"
+                               : "Sequencer %d unlocked, state = %d\n",
+                    q, si.runState);
+      Say(line);
+    }
+  } else if (!loop) {
+    const bool advance = s == 1 ? k.side1 : k.side2;
+    const bool windBack = s == 1 ? k.side2 : k.side1;
+    if (advance) {
+      if (si.elapsed < si.total[d]) si.elapsed += elapsed;
+    } else if (windBack) {
+      si.elapsed = si.elapsed > elapsed ? si.elapsed - elapsed : 0;
+    }
+  } else if ((k.above || k.below) && si.elapsed < si.total[d]) {
+    si.elapsed += elapsed;
+  }
+}
+
+// Parking after a preview: back to waypoint 0 at a bounded speed.
+void ParkServos(const T_Sequencer& r, KlSequencerInfo& si, int s, int32_t elapsed) {
+  const int d = s - 1;
+  const int servoCount = kl_cfg(EngineCfgServos);
+  const int step = elapsed & 0xFF;
+  bool arrived = true;
+  for (int k = 0; k < KL_SERVOS_PER_SEQUENCER; ++k) {
+    const T_SequencerServo& sv = r.Servo[k];
+    if (sv.SEQChannel >= servoCount) continue;
+    const int16_t target = Positions(sv, d)[0];
+    si.pos[k] = MoveToward(si.pos[k], target, step);
+    if (si.pos[k] != (IsValue(target) ? target : int16_t(KL_CV_NONE))) arrived = false;
+  }
+  if (arrived) {
+    si.completed = 1;
+    si.runState = s == 1 ? 2 : 1;
+    Say("Servos have been parked!\n");
+  }
+}
+
+// A run in direction s, step two: the servos at the run time; at the end the
+// direction turns. True when it wrote the direction into the record.
+bool PlaceRunServos(T_Sequencer& r, KlSequencerInfo& si, int s, bool loop, const SeqControl& k,
+                    int32_t elapsed) {
+  const int d = s - 1;
+  const int servoCount = kl_cfg(EngineCfgServos);
+  const int32_t t = si.elapsed;
+  if (t > 0) {
+    const bool end = t >= si.total[d];
+    for (int n = 0; n < KL_SERVOS_PER_SEQUENCER; ++n) {
+      const T_SequencerServo& sv = r.Servo[n];
+      if (sv.SEQChannel >= servoCount) continue;
+      si.pos[n] = end ? Positions(sv, d)[KL_SEQ_WAYPOINTS - 1] : TrackPosition(Times(sv, d), Positions(sv, d), t);
+    }
+    // A run under way is not completed; a direction written now would be
+    // lost, so the setters wait for the flag.
+    if (!end) {
+      si.completed = 0;
+      return false;
+    }
+    si.elapsed = 0;
+    r.IsUsed = static_cast<uint8_t>((s == 1 ? 2 : 1) | (loop ? 4 : 0));
+    const bool beyondNew = s == 1 ? k.side2 : k.side1;
+    if (!loop || beyondNew) si.completed = 1;
     return true;
   }
+  if (si.runState < 3) {
+    for (int n = 0; n < KL_SERVOS_PER_SEQUENCER; ++n) {
+      const T_SequencerServo& sv = r.Servo[n];
+      if (sv.SEQChannel < servoCount) si.pos[n] = Positions(sv, d)[0];
+    }
+  } else {
+    ParkServos(r, si, s, elapsed);
+  }
+  return false;
+}
 
-  // Waypoint preview: one servo moves to one waypoint. Four bands of 42
-  // values, each counting servo and waypoint down from its top.
+// Waypoint preview (states 88 to 255): one servo moves to one waypoint.
+// Four bands of 42 values, each counting servo and waypoint down from its
+// top. True when it handed a run direction back into the record.
+bool PreviewWaypoint(T_Sequencer& r, KlSequencerInfo& si, int s, bool loop, const SeqControl& k,
+                     int32_t elapsed) {
   si.runState = static_cast<uint8_t>(s);
   int top;
   int d;
@@ -225,26 +224,67 @@ bool RunSequencer(T_SetupData* setup, int q) {
     top = 255;
     d = 0;
   }
-  const int k = (top - s) / 7;
+  const int n = (top - s) / 7;
   const int w = (top - s) % 7;
-  const T_SequencerServo& sv = r.Servo[k];
+  const T_SequencerServo& sv = r.Servo[n];
   const int16_t target = Positions(sv, d)[w];
   bool arrived = true;
-  if (sv.SEQChannel < servoCount) {
-    si.pos[k] = MoveToward(si.pos[k], target, elapsed & 0xFF);
-    arrived = !IsValue(target) || si.pos[k] == target;
+  if (sv.SEQChannel < kl_cfg(EngineCfgServos)) {
+    si.pos[n] = MoveToward(si.pos[n], target, elapsed & 0xFF);
+    arrived = !IsValue(target) || si.pos[n] == target;
   }
   if (!arrived) return false;
   // Once there, hand back a run direction that matches where the control
   // stands: a finished forward run (2) on direction 1's side, a finished
   // backward run (1) on direction 2's side, else the last direction.
   int dir = si.prevDir == 2 ? 2 : 1;
-  if (side1)
+  if (k.side1)
     dir = 2;
-  else if (side2)
+  else if (k.side2)
     dir = 1;
-  r.IsUsed = static_cast<uint8_t>(dir | (held ? 4 : 0));
+  r.IsUsed = static_cast<uint8_t>(dir | (loop ? 4 : 0));
   return true;
+}
+
+// One sequencer; true when it wrote its direction state into the record.
+bool RunSequencer(T_SetupData* setup, int q) {
+  T_Sequencer& r = setup->Sequencer[q];
+  KlSequencerInfo& si = E.SequencerInfo[q];
+  const uint32_t now = E.tick_count;
+  const int32_t elapsed = static_cast<int32_t>(now - si.lastTime);
+  si.lastTime = now;
+  const SeqControl k = ReadSeqControl(r, si);
+
+  // The mode byte: 0 not running, 1 and 2 the run directions with the loop
+  // flag in bit 2, 7..87 a reset, 88..255 a waypoint preview (88..171 with
+  // the loop flag).
+  int s = r.IsUsed;
+  bool loop;
+  if (s < 7) {
+    loop = (s & 4) != 0;
+    s &= ~4;
+  } else {
+    loop = s >= 88 && s <= 171;
+  }
+
+  if (s == 1 || s == 2) {
+    AdvanceRunTime(r, si, q, s, loop, k, elapsed);
+    return PlaceRunServos(r, si, s, loop, k, elapsed);
+  }
+  if (s == 0) {
+    si.runState = 0;
+    si.locked = 1;
+    si.completed = 1;
+    for (int16_t& p : si.pos) p = KL_CV_NONE;
+    return false;
+  }
+  if (s <= 87) {
+    si.locked = 1;
+    si.runState = 0;
+    r.IsUsed = 1;
+    return true;
+  }
+  return PreviewWaypoint(r, si, s, loop, k, elapsed);
 }
 
 bool SequencerInRange(int q) { return q >= 0 && q < kl_cfg(EngineCfgSequencers); }

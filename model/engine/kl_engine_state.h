@@ -3,6 +3,7 @@
 // engine keeps between passes is in KlEngineState, so one assignment resets it.
 #include <cstdint>
 
+#include "frame/klx_controlids.h"
 #include "model/engine/kl_engine.h"
 
 enum : int {
@@ -144,13 +145,13 @@ enum : uint8_t {
   KL_SRC_TABLE = 0,       // looked up in the control table
   KL_SRC_CONST = 1,       // fixed by the id alone
   KL_SRC_FUNCTION = 2,    // a function's value
-  KL_SRC_VS_NEGATIVE = 3, // 0x800 + n: on while switch n reads below zero
-  KL_SRC_FM_ACTIVE = 4,   // 0x900 + n
-  KL_SRC_FM_INACTIVE = 5, // 0xA00 + n
+  KL_SRC_VS_NEGATIVE = 3, // inverted switch n: on while switch n reads below zero
+  KL_SRC_FM_ACTIVE = 4,   // flight mode n active
+  KL_SRC_FM_INACTIVE = 5, // flight mode n inactive
 };
 
 struct KlSource {
-  uint16_t id;  // the id looked up (0x500 + n for KL_SRC_VS_NEGATIVE)
+  uint16_t id;  // the id looked up (switch n itself for KL_SRC_VS_NEGATIVE)
   uint8_t kind;
   uint8_t arg;       // function number or flight mode
   int16_t constant;  // KL_SRC_CONST
@@ -197,7 +198,7 @@ struct KlIdxAssign {
 // the latch turns on when v' > on and stays on while v' >= off.
 struct KlIdxCondition {
   KlSource src;
-  uint8_t unassigned;  // control 0 or 65535
+  uint8_t unassigned;  // no control, or the unassigned id
   uint8_t inverted;
   int8_t sign;
   int32_t on, off;
@@ -351,29 +352,37 @@ inline int16_t kl_table_lookup(uint16_t id, uint16_t* bookmark, bool* found) {
   return kl_table_search(id, bookmark, found);
 }
 
+// The value of an id fixed by the id alone: a constant, none, on, off or
+// the unassigned id.
+inline int16_t kl_fixed_control_value(uint16_t id) {
+  if (KLX_ControlIsConstant(id)) {
+    // A 12-bit two's-complement constant.
+    const int v = id & KLX_CONTROL_CONST_VALUE;
+    return static_cast<int16_t>(v >= 0x800 ? v - 0x1000 : v);
+  }
+  return id == CONTROLID_FIXSWITCH_ON_GUI ? 2047 : (id == CONTROLID_FIXSWITCH_OFF_GUI ? -2047 : 0);
+}
+
 // The value of a control id (Get_ControlValue).
 inline int16_t kl_control_value(uint16_t id, uint16_t* bookmark) {
   if (!bookmark) return KL_CV_NONE;
-  if ((id & 0xF000u) == 0x8000u) {
-    // A 12-bit two's-complement constant.
-    const int v = id & 0x0FFF;
-    return static_cast<int16_t>(v >= 0x800 ? v - 0x1000 : v);
-  }
-  if (id <= 3) return id == 2 ? 2047 : (id == 3 ? -2047 : 0);
-  if (id == 65535) return 0;
-  const unsigned hi = id & 0xFF00u;
-  const unsigned n = id & 0x00FFu;
+  if (KLX_ControlIsConstant(id)) return kl_fixed_control_value(id);
+  if (id <= CONTROLID_FIXSWITCH_OFF_GUI)
+    return id == CONTROLID_FIXSWITCH_ON_GUI ? 2047 : (id == CONTROLID_FIXSWITCH_OFF_GUI ? -2047 : 0);
+  if (id == CONTROLID_Invalid_GUI) return 0;
+  const unsigned n = id & KLX_CONTROL_NUMBER_MASK;
   bool found;
-  switch (hi) {
-    case 0x700:
+  switch (KLX_ControlKind(id)) {
+    case KLX_CONTROL_KIND_FuncOut:
       // A function number beyond the board's count names no function.
       if (n >= static_cast<unsigned>(kl_cfg(EngineCfgFunctions))) return 0;
       return g_klEngine.FunctionValues[n + 1];
-    case 0x800:
-      return kl_table_lookup(static_cast<uint16_t>(0x500 + n), bookmark, &found) < 0 ? 2047
-                                                                                   : -2047;
-    case 0x900: return g_klEngine.flightmode == n ? 2047 : -2047;
-    case 0xA00: return g_klEngine.flightmode == n ? -2047 : 2047;
+    case KLX_CONTROL_KIND_VSInv:
+      return kl_table_lookup(static_cast<uint16_t>(KLX_ControlOfVirtualSwitch(n)), bookmark, &found) < 0
+                 ? 2047
+                 : -2047;
+    case KLX_CONTROL_KIND_FM: return g_klEngine.flightmode == n ? 2047 : -2047;
+    case KLX_CONTROL_KIND_FMInv: return g_klEngine.flightmode == n ? -2047 : 2047;
     default: return kl_table_lookup(id, bookmark, &found);
   }
 }

@@ -83,8 +83,11 @@ class LiveValuesTest : public QObject {
     QCOMPARE(rig.db.KLX_DataBaseManagerGetTransRSSI1(), -40);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetTransRSSI2(), -60);
     QCOMPARE(rig.db.KLX_DatabaseManagerGetTCDeviceState(), 0x12340C00u);
-    // Own-sensor groups: system data (0, 4) and link quality (4, 4) refresh group 0.
-    QCOMPARE(rig.db.KLX_DataBaseManagerGetTelemetrieHandler()->OwnSensorGroupRefreshes(0), 2);
+    // Both reach the transmitter's own sensor: batteries, current, link quality.
+    QList<int> own;
+    for (int v = 0; v < 8; ++v) own << rig.db.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, v);
+    QCOMPARE(own.mid(0, 3), (QList<int>{812, 795, 3000}));
+    QCOMPARE(own.mid(4), (QList<int>{100, 85, -40, -60}));
   }
 
   void trimsFollowTheirFlightModeDependency() {

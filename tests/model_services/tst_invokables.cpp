@@ -89,7 +89,7 @@ class TestServices : public QObject {
     // While menu work waits, a rescan is refused and touches nothing.
     QCOMPARE(db.KLX_DataBaseManagerCaptureMenuContinious(), 1);
     KLX_Telemetrie* telemetry = db.KLX_DataBaseManagerGetTelemetrieObject();
-    telemetry->KLX_TelemetrieGetSet_SlaveValue(12, 3, 77, AtomicDirSet);
+    telemetry->KLX_TelemetrieGetSet_Slave_SlaveValue(12, 3, 77, AtomicDirSet);
     fx.Drop();
     QCOMPARE(db.KLX_DataBaseManagerRescanTelemetry(), int(KLX_Error));
     QVERIFY(fx.Sent().isEmpty());

@@ -11,7 +11,7 @@ QGuiTouchHandlerApplication* g_app = nullptr;
 void SetOwnSensor(KLX_DataBaseManager& db, int value, int slave) {
   KLX_Telemetrie* telemetry = db.KLX_DataBaseManagerGetTelemetrieObject();
   telemetry->KLX_TelemetrieLock();
-  telemetry->KLX_TelemetrieGetSet_SlaveValue(4, slave, value, AtomicDirSet);
+  telemetry->KLX_TelemetrieGetSet_Slave_SlaveValue(4, slave, value, AtomicDirSet);
   telemetry->KLX_TelemetrieUnlock();
 }
 }  // namespace

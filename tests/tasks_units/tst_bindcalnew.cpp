@@ -21,6 +21,7 @@ constexpr unsigned kCalFailed = 0x23203;
 constexpr unsigned kCalControl = 0x23206;
 constexpr unsigned kNewFailed = 0x22F02;
 constexpr unsigned kNewExists = 0x22F04;
+constexpr unsigned kNewUnsave = 0x22F09;
 constexpr unsigned kNoBindConfig = 0x42D05;
 // The stick controller's calibration messages.
 constexpr int kCalStart = 10, kCalCentre = 11, kCalCancel = 12, kCalEnd = 13;
@@ -247,7 +248,8 @@ class BindCalNewTest : public QObject {
 
   // A new model from the screen: the controller hears the model start and
   // end, the database becomes the new model (one flight mode, curve 0) in
-  // the folder of its type, with that type, and the saver writes its file;
+  // the folder of its type, with that type, held as a loaded one is, and the
+  // saver writes its file;
   // both sides then hold the same model. A folder given with its closing
   // "/" is the same folder.
   void newModel_data() {
@@ -283,6 +285,7 @@ class BindCalNewTest : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString::fromUtf8("Möwe"));
     QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false), typeAfter);
     QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet), placed);
+    QCOMPARE(db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet), int(VT::KLX_MODELLLOAD_STATUS_READY));
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(0, 0, AtomicDirGet, false), 1);
     QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 0);
     QVERIFY(s.r.link.runtime.KLX_RuntimeDatabaseManagerIsProcessing());
@@ -299,31 +302,44 @@ class BindCalNewTest : public QObject {
   // A new model that cannot be made keeps the old one, savable and running:
   // a name taken in the folder is found before the controller hears of a
   // new model; a controller that refuses the start twice or never answers
-  // the end ends the task.
+  // the end ends the task. The saver's permission is given back as it was:
+  // withheld when no model was held (a failed load), so the saver does not
+  // write the emptied database over that model's file; while a held model
+  // is being saved (permission withheld) nothing starts.
   void newModelFails_data() {
     QTest::addColumn<bool>("taken");
     QTest::addColumn<int>("key");  // the loader answer that refuses, or is silent
     QTest::addColumn<CSimAnswerKnobs>("knobs");
+    QTest::addColumn<bool>("held");        // a model is held (loaded)
+    QTest::addColumn<bool>("permission");  // the saver's permission at the start
     QTest::addColumn<int>("end");
     QTest::addColumn<QString>("sent");
     QTest::addColumn<QList<unsigned>>("codes");
-    QTest::newRow("the name is taken") << true << 0 << CSimAnswerKnobs{} << kError << "" << QList<unsigned>{kNewExists};
+    QTest::newRow("the name is taken") << true << 0 << CSimAnswerKnobs{} << true << true << kError << ""
+                                       << QList<unsigned>{kNewExists};
     QTest::newRow("the start refused twice") << false << int(CSimTransceiver::KeyLoadStart)
-                                             << CSimAnswerKnobs{0, false, true, 1} << kError << "L08 L08"
-                                             << QList<unsigned>{kNewFailed};
+                                             << CSimAnswerKnobs{0, false, true, 1} << true << true << kError
+                                             << "L08 L08" << QList<unsigned>{kNewFailed};
     QTest::newRow("the end never answered") << false << int(CSimTransceiver::KeyLoadEnd)
-                                            << CSimAnswerKnobs{0, true, false, 1} << kTimeout << "L08 L02"
-                                            << QList<unsigned>{kNewFailed};
+                                            << CSimAnswerKnobs{0, true, false, 1} << true << true << kTimeout
+                                            << "L08 L02" << QList<unsigned>{kNewFailed};
+    QTest::newRow("no model held, the end never answered")
+        << false << int(CSimTransceiver::KeyLoadEnd) << CSimAnswerKnobs{0, true, false, 1} << false << false
+        << kTimeout << "L08 L02" << QList<unsigned>{kNewFailed};
+    QTest::newRow("the held model being saved") << false << 0 << CSimAnswerKnobs{} << true << false << kError << ""
+                                                << QList<unsigned>{kNewUnsave};
   }
   void newModelFails() {
     QFETCH(bool, taken);
     QFETCH(int, key);
     QFETCH(CSimAnswerKnobs, knobs);
+    QFETCH(bool, held);
+    QFETCH(bool, permission);
     QFETCH(int, end);
     QFETCH(QString, sent);
     QFETCH(QList<unsigned>, codes);
     Screen s;
-    s.errors.Expect({kNewFailed, kNewExists});
+    s.errors.Expect({kNewFailed, kNewExists, kNewUnsave});
     QVERIFY(s.Up());
     KLX_DataBaseManager& db = s.r.Db();
     if (key) s.r.sim.TransceiverController().Answers().Set(key, knobs);
@@ -332,6 +348,8 @@ class BindCalNewTest : public QObject {
       QFile f(existing);
       QVERIFY(f.open(QIODevice::WriteOnly) && f.write("kept") == 4);
     }
+    if (!held) db.KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(permission, AtomicDirSet);
     const unsigned before = db.KLX_DataBaseManagerCalculateModelCRC(false);
     QVERIFY(s.r.Do(VT::KLX_TASK_MOD_NEW, 1, 17, 17, "Racer", ""));
     if (end == kTimeout) QVERIFY(s.r.Steps({5000}));
@@ -340,7 +358,7 @@ class BindCalNewTest : public QObject {
     QCOMPARE(s.Failures(), codes);
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Glider"));
     QCOMPARE(db.KLX_DataBaseManagerCalculateModelCRC(false), before);
-    QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet), permission);
     QVERIFY(s.r.link.runtime.KLX_RuntimeDatabaseManagerIsProcessing());
     if (taken) {
       QFile f(existing);

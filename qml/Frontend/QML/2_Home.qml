@@ -301,10 +301,10 @@ Item {
         repeat: true
         running: !rootwindow.shutdown
         onTriggered: {
-            trimB.value = Database.KLX_DataBaseManagerTrimGetValue(513)
-            trimD.value = Database.KLX_DataBaseManagerTrimGetValue(753)
-            trimA.value = Database.KLX_DataBaseManagerTrimGetValue(512)
-            trimC.value = Database.KLX_DataBaseManagerTrimGetValue(752)
+            trimB.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
+            trimD.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
+            trimA.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
+            trimC.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
             home.trimTicks += 1
             if (home.trimTicks >= 60) {
                 home.trimTicks = 0
@@ -324,9 +324,19 @@ Item {
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
         text: qsTr("Model: ") + Language.emptyString + " " + home.modelName + home.modelSuffix
-        color: rootwindow.textColour
+        color: leadsToModels ? "#2f7fd8" : rootwindow.textColour
         font.family: rootwindow.fontFamily
         font.pixelSize: 13
+        // Without a model (and no load under way) the line leads to the
+        // model menu, above the page's swipe area.
+        readonly property bool leadsToModels: home.modelNotValid && !loadingBox.visible
+        font.underline: leadsToModels
+        z: leadsToModels ? 1 : 0
+        MouseArea {
+            anchors.fill: parent
+            enabled: parent.leadsToModels
+            onClicked: rootwindow.openScreen(rootwindow.modelMenuUrl)
+        }
     }
     Text {
         objectName: "pageLabel"

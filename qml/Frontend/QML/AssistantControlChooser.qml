@@ -17,7 +17,12 @@ Item {
     property int control: 0
 
     // momentary id -> toggle id
-    readonly property var toggles: ({ 770: 774, 773: 775, 1010: 1014, 1013: 1015 })
+    readonly property var toggles: ({
+        [GuiCmdData.CONTROLID_SW_C_GUI]: GuiCmdData.CONTROLID_SW_CTO_GUI,
+        [GuiCmdData.CONTROLID_SW_G_GUI]: GuiCmdData.CONTROLID_SW_GTO_GUI,
+        [GuiCmdData.CONTROLID_SW_L_GUI]: GuiCmdData.CONTROLID_SW_LTO_GUI,
+        [GuiCmdData.CONTROLID_SW_H_GUI]: GuiCmdData.CONTROLID_SW_HTO_GUI
+    })
     function momentaryOf(c) {
         for (var m in toggles)
             if (toggles[m] === c)

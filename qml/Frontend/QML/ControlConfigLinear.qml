@@ -41,9 +41,9 @@ Item {
     property bool lowerOn: false
     property bool inverted: false
 
-    readonly property int kind: control & 0xFF00
+    readonly property int kind: control & DatabaseValue.ControlId_KindMask
     readonly property bool isFixed: control === GuiCmdData.CONTROLID_FIXSWITCH_ON_GUI || control === GuiCmdData.CONTROLID_FIXSWITCH_OFF_GUI
-                                    || (control & 0xF000) === 0x8000
+                                    || (control & DatabaseValue.ControlId_ConstMask) === DatabaseValue.ControlType_Const
     readonly property bool isLinear: !isFixed && (kind === DatabaseValue.ControlType_Stick || kind === DatabaseValue.ControlType_RE
                                                   || kind === DatabaseValue.ControlType_Poti
                                                   || kind === DatabaseValue.ControlType_TeleControl)

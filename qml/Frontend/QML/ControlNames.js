@@ -1,10 +1,12 @@
 // How the model screens name a control: a virtual switch by its name (when
 // used), a telemetry control by its name, any other control by the
 // facade's name for it; "---" for a switch or telemetry control not in use.
-var firstSwitch = 1280
-var lastSwitch = 1407
-var firstTelemetry = 1536
-var lastTelemetry = 1551
+.import GuiData 1.0 as Gui
+
+var firstSwitch = Gui.GuiCmdData.CONTROLID_Virtual_00_GUI
+var lastSwitch = Gui.GuiCmdData.CONTROLID_Virtual_Last_GUI
+var firstTelemetry = Gui.GuiCmdData.CONTROLID_Telemetry_00_GUI
+var lastTelemetry = Gui.GuiCmdData.CONTROLID_Telemetry_Last_GUI
 
 function isSwitch(id) { return id >= firstSwitch && id <= lastSwitch }
 function isTelemetry(id) { return id >= firstTelemetry && id <= lastTelemetry }

@@ -15,7 +15,7 @@ Item {
     readonly property int flightModes: Database.KLX_DataBaseManagerGetMaxFlightmodes()
     readonly property bool threeCombination: slots >= 8
     readonly property int prioritySlots: 5
-    readonly property int invalidControl: 65535
+    readonly property int invalidControl: GuiCmdData.CONTROLID_Invalid_GUI
     readonly property int lutEntries: 13
 
     property string modelName: ""

@@ -58,6 +58,12 @@ QtObject {
     function length() { return entries.length }
     function qmlSource(i) { return i > 0 && valid(entries, i) ? folder + entries[i].file : "" }
     function isModelEntry(i) { return qmlSource(i) !== "" && entries[i].model }
+    function setsUpModel(url) {
+        for (var i = 1; i < entries.length; ++i)
+            if (entries[i].model && folder + entries[i].file === url)
+                return true
+        return false
+    }
     function icon(i, scheme) {
         return i > 0 && i < entries.length ? iconFolder + entries[i].icon + (scheme === 0 ? "_dunkel" : "_hell") + ".svg" : ""
     }

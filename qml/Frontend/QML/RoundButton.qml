@@ -57,7 +57,7 @@ Rectangle {
                 return
             if (round.source.endsWith("/3.qml"))
                 rootwindow.openScreen(round.source, { contentCoord: -1 })
-            else
+            else if (!rootwindow.noModelFor(round.source))
                 rootwindow.openScreen(round.source)
         }
         onPressAndHold: {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import GuiData 1.0
 
 // The transmitter seen from the front, with its sticks, rotaries, sliders
 // and switches as marks; the control `marked` (a control id) is lit. The
@@ -10,22 +11,72 @@ Item {
 
     // Where each control sits, as fractions of the outline (x, y).
     readonly property var largePlaces: ({
-        256: [0.28, 0.62], 257: [0.28, 0.62], 496: [0.72, 0.62], 497: [0.72, 0.62],
-        512: [0.28, 0.88], 513: [0.12, 0.62], 514: [0.72, 0.88], 752: [0.88, 0.62], 753: [0.44, 0.62], 754: [0.56, 0.62],
-        768: [0.10, 0.12], 769: [0.20, 0.12], 770: [0.30, 0.12], 774: [0.30, 0.12], 771: [0.10, 0.28], 772: [0.20, 0.28],
-        773: [0.30, 0.28], 775: [0.30, 0.28], 776: [0.40, 0.20], 1016: [0.60, 0.20],
-        1012: [0.90, 0.12], 1011: [0.80, 0.12], 1010: [0.70, 0.12], 1014: [0.70, 0.12], 1009: [0.90, 0.28],
-        1008: [0.80, 0.28], 1013: [0.70, 0.28], 1015: [0.70, 0.28],
-        1024: [0.42, 0.36], 1264: [0.58, 0.36], 1025: [0.03, 0.50], 1265: [0.97, 0.50]
+        [GuiCmdData.CONTROLID_Stick_STA_GUI]: [0.28, 0.62],
+        [GuiCmdData.CONTROLID_Stick_STB_GUI]: [0.28, 0.62],
+        [GuiCmdData.CONTROLID_Stick_STC_GUI]: [0.72, 0.62],
+        [GuiCmdData.CONTROLID_Stick_STD_GUI]: [0.72, 0.62],
+        [GuiCmdData.CONTROLID_RE_TRA_GUI]: [0.28, 0.88],
+        [GuiCmdData.CONTROLID_RE_TRB_GUI]: [0.12, 0.62],
+        [GuiCmdData.CONTROLID_RE_TRE_GUI]: [0.72, 0.88],
+        [GuiCmdData.CONTROLID_RE_TRC_GUI]: [0.88, 0.62],
+        [GuiCmdData.CONTROLID_RE_TRD_GUI]: [0.44, 0.62],
+        [GuiCmdData.CONTROLID_RE_TRF_GUI]: [0.56, 0.62],
+        [GuiCmdData.CONTROLID_SW_A_GUI]: [0.10, 0.12],
+        [GuiCmdData.CONTROLID_SW_B_GUI]: [0.20, 0.12],
+        [GuiCmdData.CONTROLID_SW_C_GUI]: [0.30, 0.12],
+        [GuiCmdData.CONTROLID_SW_CTO_GUI]: [0.30, 0.12],
+        [GuiCmdData.CONTROLID_SW_D_GUI]: [0.10, 0.28],
+        [GuiCmdData.CONTROLID_SW_E_GUI]: [0.20, 0.28],
+        [GuiCmdData.CONTROLID_SW_G_GUI]: [0.30, 0.28],
+        [GuiCmdData.CONTROLID_SW_GTO_GUI]: [0.30, 0.28],
+        [GuiCmdData.CONTROLID_SW_F_GUI]: [0.40, 0.20],
+        [GuiCmdData.CONTROLID_SW_I_GUI]: [0.60, 0.20],
+        [GuiCmdData.CONTROLID_SW_J_GUI]: [0.90, 0.12],
+        [GuiCmdData.CONTROLID_SW_K_GUI]: [0.80, 0.12],
+        [GuiCmdData.CONTROLID_SW_L_GUI]: [0.70, 0.12],
+        [GuiCmdData.CONTROLID_SW_LTO_GUI]: [0.70, 0.12],
+        [GuiCmdData.CONTROLID_SW_M_GUI]: [0.90, 0.28],
+        [GuiCmdData.CONTROLID_SW_N_GUI]: [0.80, 0.28],
+        [GuiCmdData.CONTROLID_SW_H_GUI]: [0.70, 0.28],
+        [GuiCmdData.CONTROLID_SW_HTO_GUI]: [0.70, 0.28],
+        [GuiCmdData.CONTROLID_Poti_ROA_GUI]: [0.42, 0.36],
+        [GuiCmdData.CONTROLID_Poti_ROB_GUI]: [0.58, 0.36],
+        [GuiCmdData.CONTROLID_Poti_SLA_GUI]: [0.03, 0.50],
+        [GuiCmdData.CONTROLID_Poti_SLB_GUI]: [0.97, 0.50]
     })
     readonly property var smallPlaces: ({
-        256: [0.27, 0.64], 257: [0.27, 0.64], 496: [0.73, 0.64], 497: [0.73, 0.64],
-        512: [0.27, 0.90], 513: [0.08, 0.64], 514: [0.73, 0.90], 752: [0.92, 0.64], 753: [0.42, 0.64], 754: [0.58, 0.64],
-        768: [0.12, 0.14], 769: [0.24, 0.14], 770: [0.36, 0.14], 774: [0.36, 0.14], 771: [0.12, 0.32], 772: [0.24, 0.32],
-        773: [0.36, 0.32], 775: [0.36, 0.32], 776: [0.64, 0.14], 1016: [0.76, 0.14],
-        1012: [0.88, 0.14], 1011: [0.88, 0.32], 1010: [0.64, 0.32], 1014: [0.64, 0.32], 1009: [0.76, 0.32],
-        1008: [0.50, 0.14], 1013: [0.50, 0.32], 1015: [0.50, 0.32],
-        1024: [0.42, 0.44], 1264: [0.58, 0.44], 1025: [0.04, 0.44], 1265: [0.96, 0.44]
+        [GuiCmdData.CONTROLID_Stick_STA_GUI]: [0.27, 0.64],
+        [GuiCmdData.CONTROLID_Stick_STB_GUI]: [0.27, 0.64],
+        [GuiCmdData.CONTROLID_Stick_STC_GUI]: [0.73, 0.64],
+        [GuiCmdData.CONTROLID_Stick_STD_GUI]: [0.73, 0.64],
+        [GuiCmdData.CONTROLID_RE_TRA_GUI]: [0.27, 0.90],
+        [GuiCmdData.CONTROLID_RE_TRB_GUI]: [0.08, 0.64],
+        [GuiCmdData.CONTROLID_RE_TRE_GUI]: [0.73, 0.90],
+        [GuiCmdData.CONTROLID_RE_TRC_GUI]: [0.92, 0.64],
+        [GuiCmdData.CONTROLID_RE_TRD_GUI]: [0.42, 0.64],
+        [GuiCmdData.CONTROLID_RE_TRF_GUI]: [0.58, 0.64],
+        [GuiCmdData.CONTROLID_SW_A_GUI]: [0.12, 0.14],
+        [GuiCmdData.CONTROLID_SW_B_GUI]: [0.24, 0.14],
+        [GuiCmdData.CONTROLID_SW_C_GUI]: [0.36, 0.14],
+        [GuiCmdData.CONTROLID_SW_CTO_GUI]: [0.36, 0.14],
+        [GuiCmdData.CONTROLID_SW_D_GUI]: [0.12, 0.32],
+        [GuiCmdData.CONTROLID_SW_E_GUI]: [0.24, 0.32],
+        [GuiCmdData.CONTROLID_SW_G_GUI]: [0.36, 0.32],
+        [GuiCmdData.CONTROLID_SW_GTO_GUI]: [0.36, 0.32],
+        [GuiCmdData.CONTROLID_SW_F_GUI]: [0.64, 0.14],
+        [GuiCmdData.CONTROLID_SW_I_GUI]: [0.76, 0.14],
+        [GuiCmdData.CONTROLID_SW_J_GUI]: [0.88, 0.14],
+        [GuiCmdData.CONTROLID_SW_K_GUI]: [0.88, 0.32],
+        [GuiCmdData.CONTROLID_SW_L_GUI]: [0.64, 0.32],
+        [GuiCmdData.CONTROLID_SW_LTO_GUI]: [0.64, 0.32],
+        [GuiCmdData.CONTROLID_SW_M_GUI]: [0.76, 0.32],
+        [GuiCmdData.CONTROLID_SW_N_GUI]: [0.50, 0.14],
+        [GuiCmdData.CONTROLID_SW_H_GUI]: [0.50, 0.32],
+        [GuiCmdData.CONTROLID_SW_HTO_GUI]: [0.50, 0.32],
+        [GuiCmdData.CONTROLID_Poti_ROA_GUI]: [0.42, 0.44],
+        [GuiCmdData.CONTROLID_Poti_ROB_GUI]: [0.58, 0.44],
+        [GuiCmdData.CONTROLID_Poti_SLA_GUI]: [0.04, 0.44],
+        [GuiCmdData.CONTROLID_Poti_SLB_GUI]: [0.96, 0.44]
     })
     readonly property var places: largeBoard ? largePlaces : smallPlaces
     readonly property var markedPlace: places[marked]

@@ -1,4 +1,4 @@
-#include "modelfile/klx_xmltextwriter.h"
+#include "frame/klx_xmltextwriter.h"
 
 #include <cstring>
 
@@ -45,6 +45,13 @@ QByteArray KLX_XMLTextWriter::Take() {
 }
 
 void KLX_XMLTextWriter::StartDocument() { Put(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>")); }
+
+void KLX_XMLTextWriter::StartDeviceFile(QLatin1String root) {
+  StartDocument();
+  StartElement(root);
+  Attribute(QLatin1String("version"), QLatin1String("1.0"));
+  Comment(QLatin1String(" DO NOT MODIFY THIS FILE OUTSIDE THE VORN REMOTE SYSTEM "));
+}
 
 void KLX_XMLTextWriter::StartElement(QLatin1String name) {
   CloseStartTag();

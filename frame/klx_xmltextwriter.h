@@ -1,9 +1,11 @@
 #pragma once
-// Builds XML text byte for byte as QXmlStreamWriter writes it with
-// auto-formatting on (declaration, one element per line, four blanks per
-// level, text elements on one line), several times faster: a model file has
-// tens of thousands of number elements and a save must not wait on the text.
-// Characters that XML cannot carry are left out, as the stream writer does.
+// The one writer of the transmitter's XML files (the settings files and the
+// model files). It builds the text byte for byte as QXmlStreamWriter writes
+// it with auto-formatting on (declaration, one element per line, four blanks
+// per level, text elements on one line), several times faster: a model file
+// has tens of thousands of number elements and a save must not wait on the
+// text. Characters that XML cannot carry are left out, as the stream writer
+// does.
 #include <QByteArray>
 #include <QLatin1String>
 #include <QString>
@@ -13,6 +15,9 @@ class KLX_XMLTextWriter {
   explicit KLX_XMLTextWriter(int reserve = 0);
 
   void StartDocument();
+  // Begins a device file: the document, its root element with version "1.0"
+  // and the comment that guards it against editing by hand.
+  void StartDeviceFile(QLatin1String root);
   void StartElement(QLatin1String name);
   // Only directly after StartElement.
   void Attribute(QLatin1String name, QLatin1String value);

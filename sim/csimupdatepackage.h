@@ -1,0 +1,16 @@
+#pragma once
+// An update package with newer firmware for the simulated controllers, for
+// a desktop run: on USB stick 0 (its folder under the root, listed as
+// mounted) as a package on a stick carries it, and staged on the card the
+// way installing the package leaves it (the package in the update folder,
+// the update pending in the process state), so that the next start of the
+// program writes the new firmware into the simulated controllers.
+#include <QString>
+
+class CSimUpdatePackage {
+ public:
+  // The package offers each controller's firmware one minor version above
+  // what it runs now; `board` is "Vorn" or "Fenk". False when a file
+  // cannot be written.
+  static bool Prepare(const QString& root, const QString& board);
+};

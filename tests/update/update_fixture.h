@@ -1,0 +1,230 @@
+#pragma once
+// The firmware update task in the test's process, run by the task engine
+// against the simulated boot loaders and modem on the test clock. Firmware files come from the simulator's
+// generator; the messages the devices received read as words.
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+
+#include "../tasks/tasks_fixture.h"
+#include "frame/klx_board.h"
+#include "frame/klx_filenamehandler.h"
+#include "sim/csimfirmware.h"
+#include "update/klx_firmwareupdate.h"
+
+// The task as the engine runs it, with its final results and progress noted.
+class RecordingFirmwareUpdate : public KLX_FirmwareUpdate {
+ public:
+  std::atomic<int> ends{0};
+  std::atomic<int> last{1};
+
+  int KLX_VornBaseStartTask(Task_Data_T t) override { return Note(KLX_FirmwareUpdate::KLX_VornBaseStartTask(t)); }
+  int KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T u, int* e) override {
+    return Note(KLX_FirmwareUpdate::KLX_VornBaseUpdateRunningTask(u, e));
+  }
+  int KLX_VornBaseTimeout() override { return Note(KLX_FirmwareUpdate::KLX_VornBaseTimeout()); }
+  // Each change of (overall, detail) progress.
+  QList<QPair<int, int>> Progress() const {
+    QMutexLocker lock(&m_Mutex);
+    return m_Progress;
+  }
+
+ private:
+  int Note(int result) {
+    int overall = 0, detail = 0;
+    KLX_VornBaseGetPercent(&overall, &detail);
+    {
+      QMutexLocker lock(&m_Mutex);
+      if (m_Progress.isEmpty() || m_Progress.last() != qMakePair(overall, detail))
+        m_Progress << qMakePair(overall, detail);
+    }
+    if (KLX_TaskResultIsFinal(result)) {
+      last = result;
+      ++ends;
+    }
+    return result;
+  }
+  mutable QMutex m_Mutex;
+  QList<QPair<int, int>> m_Progress;
+};
+
+// The update status values as the test's thread receives them.
+struct StatusLog : QObject {
+  QList<int> states;
+  explicit StatusLog(KLX_DataBaseManager* db) {
+    connect(db, &KLX_DataBaseManager::updateStatus, this, [this](int s) { states << s; }, Qt::QueuedConnection);
+  }
+  QList<int> Take() {
+    QCoreApplication::processEvents();
+    const QList<int> out = states;
+    states.clear();
+    return out;
+  }
+};
+
+// The devices' messages as words: to a controller's boot loader "S" state,
+// "M<mode>", "E" erase, "R<row>", "P<part>@<offset>+<length>", "W<row>:<mask>";
+// to the modem "on", "off", "info"; to the receiver "r<command>" (2 state,
+// 9 information, 1 end, 3 start), "R<row>", "p<part>[*]@<offset>+<length>"
+// (* ends the row), "w<row>:<mask>"; over the sensor bus "q<type>".
+inline QString FirmwareTrace(const QList<CSimMessage>& messages) {
+  QStringList words;
+  for (const CSimMessage& m : messages) {
+    const auto b = [&m](int i) { return i < m.data.size() ? int(quint8(m.data[i])) : -1; };
+    const auto w = [&](int i) { return b(i) | (b(i + 1) << 8); };
+    if (m.node != SimNodeApplication) continue;
+    if (m.id == CSimFirmware::kStickPacketId || m.id == CSimFirmware::kTransceiverPacketId) {
+      switch (b(0)) {
+        case 2: words << "S"; break;
+        case 3: words << QStringLiteral("M%1").arg(b(1)); break;
+        case 9: words << "E"; break;
+        case 5: words << QStringLiteral("R%1").arg(w(1)); break;
+        case 6: words << QStringLiteral("P%1@%2+%3").arg(b(1)).arg(w(2)).arg(b(4)); break;
+        case 8: words << QStringLiteral("W%1:%2").arg(w(1)).arg(w(3)); break;
+        default: words << QStringLiteral("?%1").arg(b(0)); break;
+      }
+    } else if (m.id == SimModemMode) {
+      words << (b(0) == 1 ? "on" : b(0) == 0 ? "off" : "info");
+    } else if (m.id == SimModemData) {
+      switch (b(0)) {
+        case 5: words << QStringLiteral("R%1").arg(w(1)); break;
+        case 6:
+          words << QStringLiteral("p%1%2@%3+%4").arg(b(1) & 0x0F).arg(b(1) & 0x80 ? "*" : "").arg(w(2)).arg(b(4));
+          break;
+        case 8: words << QStringLiteral("w%1:%2").arg(w(1)).arg(w(3)); break;
+        default: words << QStringLiteral("r%1").arg(b(0)); break;
+      }
+    } else if (m.id == SimSensorBusCommand && b(0) == 0x71) {
+      words << QStringLiteral("q%1").arg(b(3));
+    }
+  }
+  return words.join(' ');
+}
+
+// The reports of the firmware update and of the XML files a case made;
+// what the other parts report on the way (the runtime read-outs started and
+// stopped, the saver, the missing GUI command layer) is left out.
+inline QList<QPair<unsigned, QString>> TaskReports(VornErrorWatch& errors) {
+  QList<QPair<unsigned, QString>> out;
+  for (const auto& r : errors.TakeReports())
+    if ((r.first & 0xFF00) == 0x3600 || (r.first & 0xFF00) == 0x2800) out << r;
+  return out;
+}
+
+
+struct FirmwareRig : TaskRig {
+  RecordingFirmwareUpdate task;
+  std::unique_ptr<StatusLog> status;
+  int mark = 0;
+  // The task's ends counted when the last request was queued.
+  int endsBefore = 0;
+
+  // Every update stops and starts the runtime read-outs; the task engine
+  // tells a GUI command layer that this rig does not bring up.
+  FirmwareRig() { errors.Expect({0x33901, 0x33902, 0x12902}); }
+
+  bool Up() {
+    if (!Start()) return false;
+    task.KLX_FirmwareUpdateSetClock(&clock);
+    KLX_ProcessVorn& engine = Vorn().KLX_VornHandlerEngine();
+    engine.KLX_ProcessVornSetTaskObject(KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE, &task);
+    engine.KLX_ProcessVornSetTaskObject(KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD, &task);
+    status = std::make_unique<StatusLog>(&Db());
+    StartProcessing();
+    ToNormalMode();
+    return true;
+  }
+  ~FirmwareRig() {
+    // The engine lets go of the task before it goes.
+    Vorn().KLX_VornHandlerStop();
+  }
+
+  QString UpdateFolder() const { return KLX_FileNameHandler().KLX_FileNameHandlerGetUpdateFilePath(); }
+  static bool Put(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+  }
+  // "Update.xml" offering the stick controller ("SC") and the transceiver
+  // controller their files in the update folder.
+  bool PutPackage(const CSimFirmwareSpec& stick, const CSimFirmwareSpec& transceiver) {
+    const QString devices =
+        QStringLiteral("<DEVICE><Name>SC</Name><Major>%1</Major><Minor>%2</Minor><Filename>SC.bin</Filename>"
+                       "<Typ>16</Typ></DEVICE><DEVICE><Name>TC</Name><Major>%3</Major><Minor>%4</Minor>"
+                       "<Filename>TC.bin</Filename><Typ>17</Typ></DEVICE>")
+            .arg(stick.major)
+            .arg(stick.minor)
+            .arg(transceiver.major)
+            .arg(transceiver.minor);
+    const QString xml = "<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>"
+                        "<VersionMajor>3</VersionMajor><VersionMinor>91</VersionMinor>" +
+                        devices + "</UPDATE></vornupdate>";
+    return Put(UpdateFolder() + "Update.xml", xml.toUtf8()) &&
+           Put(UpdateFolder() + "SC.bin", CSimFirmware::File(stick)) &&
+           Put(UpdateFolder() + "TC.bin", CSimFirmware::File(transceiver));
+  }
+  // The stick controller's file for a recovery (the bookkeeping names it).
+  bool PutStickFile(const QByteArray& bytes) {
+    Db().KLX_DataBaseManagerUpdate_Set_Device_Name("SC");
+    Db().KLX_DataBaseManagerUpdateSetGetDeviceFilename("SC.bin", "SC", AtomicDirSet);
+    return Put(UpdateFolder() + "SC.bin", bytes);
+  }
+  // A receiver file in the receiver folder, as the screens name it.
+  bool PutReceiverFile(const QByteArray& bytes) {
+    return Put(KLX_FileNameHandler().KLX_FileNameHandlerGetReceiverUpdateFilePath() + "RX.bin", bytes);
+  }
+  void QueueStick() {
+    Queue(KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE, KLX_FirmwareUpdate::KLX_FW_MODE_CONTROLLERS,
+          KLX_FirmwareUpdate::kSelectStick);
+  }
+  void QueueReceiver(int para3) {
+    Queue(KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD, KLX_FirmwareUpdate::KLX_FW_MODE_RECEIVER_FILE, para3, "RX.bin",
+          "/Vorn/Update/Receiver/");
+  }
+  void Queue(int taskId, int mode, int para3, const QString& text1 = QString(), const QString& text2 = QString()) {
+    Task_Data_T t;
+    t.task = taskId;
+    t.paraint2 = mode;
+    t.paraint3 = para3;
+    KLX_TaskSetText(t.parastr1, text1);
+    KLX_TaskSetText(t.parastr2, text2);
+    t.timeout = 2000;
+    t.repeat = 7;
+    t.source = KLX_VornTask::KLX_TASK_SOURCE_VORN;
+    endsBefore = task.ends;
+    Vorn().KLX_VornHandlerQueueProcessTask(t);
+  }
+  // Nothing is on its way: the program's messages reached the controllers
+  // and every frame they answered with was read by the program.
+  bool Settled() {
+    const int before = sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH);
+    if (protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION) != KLX_Ok)
+      return false;
+    // Round trips take microseconds: look often, without an event loop.
+    QElapsedTimer waited;
+    waited.start();
+    while (sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) <= before ||
+           sim.FramesQueued() != protocol.KLX_ProtocolFramesRead()) {
+      if (waited.elapsed() > 3000) return false;
+      QThread::usleep(20);
+    }
+    return true;
+  }
+  // Steps the clock 10 ms at a time, each step once nothing is on its way,
+  // until the task queued last has ended and the engine let go of it; the
+  // simulated time taken in *elapsed.
+  bool RunToEnd(qint64* elapsed = nullptr, qint64 maxMs = 60000) {
+    const qint64 start = clock.KLX_ClockNowMs();
+    while (task.ends == endsBefore) {
+      if (clock.KLX_ClockNowMs() - start > maxMs || !Settled() || !Run(10)) return false;
+    }
+    if (elapsed) *elapsed = clock.KLX_ClockNowMs() - start;
+    return QTest::qWaitFor([&] { return Vorn().KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0; }, 5000) &&
+           Settled();
+  }
+  QString Trace() { return FirmwareTrace(sim.ReceivedMessages().mid(mark)); }
+  void Mark() { mark = sim.ReceivedMessages().size(); }
+};
