@@ -297,6 +297,7 @@ void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
   KLX_DataBaseManagerSpecialSwitchClearAll();
   KLX_DataBaseManagerModelmetadataClearAll();
   if (m_VoiceAlarm) m_VoiceAlarm->KLX_VoiceAlarmClearAll();
+  if (m_VoiceTelemetry) m_VoiceTelemetry->KLX_VoiceTelemetryClear();
   KLX_DataBaseManagerVarioParamsClear();
   KLX_DataBaseManagerTutorPupilClearActivator();
   KLX_DataBaseManagerTeleControlClearAll();

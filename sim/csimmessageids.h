@@ -67,6 +67,7 @@ enum CSimMessageId : int {
   SimRequestTransceiverSync = 128,
   SimRequestStickSync = 129,
   SimRequestDirections = 150,
+  SimVibration = 160,             // three 16-bit values, low byte first
   SimSetDirections = 151,  // the whole direction word, 4 bytes
   SimBindStateRequest = 161,      // no data
   SimFrontPlugMode = 229,         // 2 bytes: 1 and a mode sets it, 0 0 asks

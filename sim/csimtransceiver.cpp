@@ -106,6 +106,8 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
       out = Answer(KeyFrontPlug, SimTransceiverFrontPlugMode, QByteArray(1, char(m_FrontPlugMode)));
     } else if (m.id == SimSequencerInfoRequest) {
       out = SequencerInfo(m.data);
+    } else if (m.id == SimVibration) {
+      m_Vibration.Take(m.data);
     } else if (m.id == SimPowerOff) {
       ++m_Counters.powerOffs;
       // Powering off keeps the model for the next power-up.

@@ -25,6 +25,7 @@
 #include "sim/csimcodec.h"
 #include "sim/csimmodel.h"
 #include "sim/csimsequencers.h"
+#include "sim/csimvibration.h"
 
 class CSimControllers;
 
@@ -110,6 +111,9 @@ class CSimTransceiver {
   quint32 BindingChecksum() const;
   Counters Seen() const;
   void ClearCounters();
+  // The vibration messages it was sent.
+  CSimVibration& Vibration() { return m_Vibration; }
+  const CSimVibration& Vibration() const { return m_Vibration; }
 
   // A control is about to move: the sequencers' runs are brought up to now.
   void ControlMoving();
@@ -143,6 +147,7 @@ class CSimTransceiver {
   CSimControllers& m_Bus;
   std::atomic<int> m_State{kReady};
   CSimAnswerBook m_Answers;
+  CSimVibration m_Vibration;
 
   mutable QMutex m_Mutex;  // everything below
   CSimModel m_Held;

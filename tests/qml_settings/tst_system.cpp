@@ -216,13 +216,13 @@ class TestSystemScreen : public QObject {
     QTRY_COMPARE(f.Property("flag_fr", "framed").toBool(), true);
     QCOMPARE(f.Property("flag_en", "framed").toBool(), false);
     QVERIFY(Touch(f, "flag_fr"));
-    const QList<KLX_AudioHandler::Phrase> phrases = audio->QueuedPhrases().mid(spoken);
+    const QList<AudioHandler::phrase_t> phrases = audio->QueuedPhrases().mid(spoken);
     QCOMPARE(phrases.size(), 2);
     for (const auto& p : phrases) {
       QCOMPARE(p.text, QString::fromUtf8("Fran\u00e7ais"));
       QCOMPARE(p.language, QString("fr"));
-      QCOMPARE(p.voice, QString("None"));
-      QCOMPARE(p.index, -1);
+      QCOMPARE(p.voice, QString());
+      QCOMPARE(p.alarmIndex, -1);
     }
     QVERIFY(!f.Popup());
     QVERIFY(Touch(f, "flag_en"));
