@@ -113,6 +113,7 @@ void KLX_XMLFileSaver::run() {
     return;
   }
   qDebug() << "  ->   starting KLX_XMLFileSaver thread";
+  KLX_ThreadControl::Entered();
   while (m_Running) {
     Log("pause");
     WaitForPass();

@@ -251,9 +251,6 @@
   // beep and vibration feedback.
   int KLX_DataBaseManagerTrimGetSetTrimValueBeep(int trim, int fm, int value, int get, bool transmit = false);
   void KLX_DataBaseManagerTrimBeep(bool centre) { m_AudioHandler.KLX_AudioHandlerTrimBeep(centre); }
-  void KLX_DataBaseManagerActivateVibrationScheme(int scheme) {
-    m_AudioHandler.KLX_AudioHandlerActivateVibrationScheme(scheme);
-  }
   // The inactivity alarm, raised and cleared by the battery thread.
   void KLX_DataBaseManagerIdleAlarmEnable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmEnable(); }
   void KLX_DataBaseManagerIdleAlarmDisable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmDisable(); }
@@ -396,14 +393,6 @@
   Q_INVOKABLE int KLX_DataBaseManagerPreflightGetSet_PhyControlID(int control, bool add, int dir) { return 0; }
   Q_INVOKABLE int KLX_DataBaseManagerPreflightGetControlStatus(int entry) { return KLX_True; }
   Q_INVOKABLE int KLX_DataBaseManagerPreflightIgnore(bool flag = true) { return KLX_Ok; }
-  // Nothing is played until the audio thread comes.
-  Q_INVOKABLE int KLX_DataBaseManagerPlayWAVPCMFile(QString filename, QString language, int soundtype) {
-    return KLX_Error;
-  }
-  // Queues a phrase for the speech thread with a default voice and no alarm index.
-  Q_INVOKABLE int SayText(QString text, QString lang) {
-    return m_AudioHandler.PutInSpeechQueue(text, lang, QStringLiteral("None"), -1);
-  }
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_utf8.h"
@@ -563,6 +564,7 @@ int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
       return KLX_Error;
     }
     result = transferred;
+    if (m_SectionHook) m_SectionHook(section->element);
   }
   return result;
 }
@@ -719,7 +721,7 @@ int KLX_XMLModel::KLX_XMLModelReadModelFuncOrder(QXmlStreamReader* r) {
 }
 
 int KLX_XMLModel::KLX_XMLModelTransferFunctionOrderToDB() {
-  qDebug("Functionorder from xml to db");
+  qCDebug(lcVornDebug, "Functionorder from xml to db");
   m_Db->KLX_DataBaseManagerFunctionSetDisplayedOrder(m_Data->functionOrder);
   return KLX_Ok;
 }

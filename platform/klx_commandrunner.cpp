@@ -127,13 +127,18 @@ QString ShellFirstLine(const QString& commandLine, const QStringList& environmen
   return QString::fromLocal8Bit(text);
 }
 
-int Run(const QString& program, const QStringList& args, QByteArray* output) {
+int Run(const QString& program, const QStringList& args, QByteArray* output, const QStringList& environment) {
   if (!IsBoard() && ChangesHost(program)) {
     RecordCommand((QStringList{program} + args).join(' '));
     return 0;
   }
   QProcess p;
   p.setProcessChannelMode(QProcess::MergedChannels);
+  if (!environment.isEmpty()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& e : environment) env.insert(e.section('=', 0, 0), e.section('=', 1));
+    p.setProcessEnvironment(env);
+  }
   p.start(program, args);
   if (!p.waitForStarted(5000)) return -1;
   p.waitForFinished(-1);

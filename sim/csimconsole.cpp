@@ -232,9 +232,10 @@ void CSimConsole::ShowCounters() {
               .arg(seen.checksumRequests)
               .arg(seen.powerOffs));
   const auto hex = [](quint64 v, int digits) { return "0x" + QString::number(v, 16).rightJustified(digits, '0').toUpper(); };
-  m_Print(QStringLiteral("transceiver: %1; binding configuration %2")
+  m_Print(QStringLiteral("transceiver: %1; binding configuration %2; vibrations %3")
               .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
-              .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none")));
+              .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none"))
+              .arg(tc.Vibration().Describe()));
   m_Print(m_Controllers.UpdatePeers().Summary());
 }
 

@@ -194,15 +194,16 @@ class TestSystemScreen : public QObject {
     f.Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Display24h(1, AtomicDirSet);
   }
 
-  // The keyboard opens with what was typed last, not the stored name; OK
-  // stores the text, the back key closes it and stores nothing.
+  // The keyboard opens with the stored name, selected so that typing
+  // replaces it; OK stores the text, the back key closes it and stores nothing.
   void pilotName() {
     QmlFrame& f = Frame();
     QVERIFY(Open(f));
+    const QString stored = f.Db().KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserName("", AtomicDirGet);
     QVERIFY(Touch(f, "pilotName"));
     auto* field = f.Item("keyboardField");
     QTRY_VERIFY(field->hasActiveFocus());
-    QCOMPARE(field->property("text").toString(), QString());
+    QCOMPARE(field->property("text").toString(), stored);
     QVERIFY(KeyboardAtRest(f));
     for (const char* key : {"key_shift", "key_8", "key_3", "key_2"}) QVERIFY(f.Tap(key));
     f.Grab("system-pilot-name.png");
@@ -232,13 +233,13 @@ class TestSystemScreen : public QObject {
     QTRY_COMPARE(f.Property("flag_fr", "framed").toBool(), true);
     QCOMPARE(f.Property("flag_en", "framed").toBool(), false);
     QVERIFY(Touch(f, "flag_fr"));
-    const QList<KLX_AudioHandler::Phrase> phrases = audio->QueuedPhrases().mid(spoken);
+    const QList<AudioHandler::phrase_t> phrases = audio->QueuedPhrases().mid(spoken);
     QCOMPARE(phrases.size(), 2);
     for (const auto& p : phrases) {
       QCOMPARE(p.text, QString::fromUtf8("Fran\u00e7ais"));
       QCOMPARE(p.language, QString("fr"));
-      QCOMPARE(p.voice, QString("None"));
-      QCOMPARE(p.index, -1);
+      QCOMPARE(p.voice, QString());
+      QCOMPARE(p.alarmIndex, -1);
     }
     QVERIFY(!f.Popup());
     QVERIFY(Touch(f, "flag_en"));

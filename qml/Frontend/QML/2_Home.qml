@@ -9,6 +9,9 @@ Item {
     id: home
     objectName: "home"
     signal blinkingTextSync()
+    // The facade once, for the trim poll: a name of the context is looked up
+    // through every import each time it is used, an own property is not.
+    readonly property QtObject db: Database
 
     // Pages: the used page numbers in ascending order; the current page is a
     // position in that list (-1 until the model is ready).
@@ -304,10 +307,10 @@ Item {
         repeat: true
         running: !rootwindow.shutdown
         onTriggered: {
-            trimB.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
-            trimD.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
-            trimA.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
-            trimC.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
+            trimB.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
+            trimD.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
+            trimA.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
+            trimC.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
             home.trimTicks += 1
             if (home.trimTicks >= 60) {
                 home.trimTicks = 0

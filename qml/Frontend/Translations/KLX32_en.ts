@@ -670,10 +670,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please select an available servo:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -941,10 +937,6 @@ Proceed?</source>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1282,10 +1274,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please select an available servo:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1302,10 +1290,6 @@ Continue?</source>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1489,6 +1473,13 @@ Cannot delete standard Flight Mode!</source>
     <name>FunctionDiffItemV2</name>
     <message>
         <source>Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeldRowBar</name>
+    <message>
+        <source>Ok</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -670,10 +670,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-    <message>
         <source>Please select an available servo:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,10 +938,6 @@ Proceed?</source>
     <message>
         <source>Delete</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>FS all</source>
@@ -1282,10 +1274,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation type="unfinished">OK</translation>
-    </message>
-    <message>
         <source>Please select an available servo:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1303,10 +1291,6 @@ Continue?</source>
     <message>
         <source>Delete</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>Please select an available function:</source>
@@ -1490,6 +1474,13 @@ Cannot delete standard Flight Mode!</source>
     <message>
         <source>Setup</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeldRowBar</name>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">OK</translation>
     </message>
 </context>
 <context>
