@@ -9,7 +9,10 @@
 // A thread's end and a queued call are told through Qt's signal and event
 // hooks: a thread's finished signal, and every signal, release what its
 // sender's thread did before; a queued call acquires it before its slot runs,
-// as a wait for a finished thread or a look that finds it ended does.
+// as a wait for a finished thread or a look that finds it ended does. The
+// release is the sender's, whoever emits: an object whose signals come from
+// two threads orders them both before its queued calls, a little more than
+// Qt does.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMutex>
