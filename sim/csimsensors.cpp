@@ -399,21 +399,23 @@ int CSimSensors::NumberOfValues(const Sensor& s) {
 QList<CSimSensors::Message> CSimSensors::Descriptions() {
   QMutexLocker lock(&m_Mutex);
   ++m_Counters.descriptionRequests;
+  // Every sensor's main information comes first: the program judges the
+  // capture complete once every sensor it has heard of has all its values.
   QList<Message> out;
+  for (auto it = m_Sensors.constBegin(); it != m_Sensors.constEnd(); ++it) {
+    const Sensor& s = it.value();
+    if (!Answers(s) || s.missing.contains(-1)) continue;
+    QByteArray main;
+    main.append(char(it.key()))
+        .append(char((NumberOfValues(s) & 0x1F) | (s.gpsFirst >= 0 ? 0x20 : 0) | (s.statusIndex >= 0 ? 0x40 : 0) |
+                     (s.menus.isEmpty() ? 0 : 0x80)))
+        .append(Field(s.name, kTextSize));
+    out.append({SimTransceiverSensorInfo, main});
+  }
   for (auto it = m_Sensors.constBegin(); it != m_Sensors.constEnd(); ++it) {
     const Sensor& s = it.value();
     if (!Answers(s)) continue;
     const int address = it.key();
-    const int values = NumberOfValues(s);
-    const bool gps = s.gpsFirst >= 0;
-    const bool status = s.statusIndex >= 0;
-    if (!s.missing.contains(-1)) {
-      QByteArray main;
-      main.append(char(address))
-          .append(char((values & 0x1F) | (gps ? 0x20 : 0) | (status ? 0x40 : 0) | (s.menus.isEmpty() ? 0 : 0x80)))
-          .append(Field(s.name, kTextSize));
-      out.append({SimTransceiverSensorInfo, main});
-    }
     auto describe = [&](int index, int flags, const QByteArray& label, const QByteArray& unit) {
       if (s.missing.contains(index)) return;
       QByteArray d;
@@ -421,6 +423,8 @@ QList<CSimSensors::Message> CSimSensors::Descriptions() {
       d.append(Field(label, kLabelSize)).append(Field(unit, kUnitSize));
       out.append({SimTransceiverSensorValueInfo, d});
     };
+    const int values = NumberOfValues(s);
+    const bool gps = s.gpsFirst >= 0;
     const int longitude = gps ? s.gpsFirst + kLongitudeOffset : -1;
     const int latitude = gps ? s.gpsFirst + kLatitudeOffset : -1;
     for (int index = 0; index < values; ++index) {
@@ -433,7 +437,7 @@ QList<CSimSensors::Message> CSimSensors::Descriptions() {
     }
     if (gps && longitude >= values) describe(longitude, kDescribesGps, "Longitude", "");
     if (gps && latitude >= values) describe(latitude, kDescribesGps, "Latitude", "");
-    if (status) describe(s.statusIndex, kDescribesStatus, "Status", "");
+    if (s.statusIndex >= 0) describe(s.statusIndex, kDescribesStatus, "Status", "");
   }
   m_Counters.descriptionsSent += out.size();
   return out;
