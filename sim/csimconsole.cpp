@@ -70,8 +70,8 @@ QString CSimConsole::Help() {
       "  Sensors          battery (address 16) sinks, vario (17) follows the right stick up/down,\n"
       "                   status (18) says Ready; each has a menu the transmitter reads and sets\n"
       "                   n the vario stops answering (on/off)\n"
-      "                   g a GPS sensor (address 20) is plugged in / pulled out; the next\n"
-      "                   sensor scan of the transmitter finds it\n"
+      "                   g a GPS sensor (address 20) is plugged in / pulled out; the transmitter\n"
+      "                   finds it at its next sensor scan (Model menu, Load)\n"
       "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
