@@ -14,9 +14,22 @@ scripts/install-deps.sh
 # Only what the run needs; ./test.sh builds the rest.
 scripts/build.sh vorn vorn-sim vorn-screenshot
 
-bin=build/bin
-root=build/root
+# Each board keeps its own data folder: the program finds its root beside
+# the folder it runs from, so the smaller board runs from links of its own.
+if [ "$board" = vorn ]; then
+  bin=build/bin
+  root=build/root
+else
+  bin=build/$board/bin
+  root=build/$board/root
+  mkdir -p "$bin"
+  for program in vorn vorn-sim; do
+    ln -f build/bin/$program "$bin/$program" 2>/dev/null || cp -f build/bin/$program "$bin/$program"
+  done
+fi
 "$bin/vorn-sim" prepare --board "$board" --model-demo
+# The compiled translations (the build lays them into build/root only).
+cp -f build/translations/KLX32_*.qm "$root/app/"
 
 # Qt wants a private runtime folder; root's sessions often have none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -25,6 +38,7 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 
 pid=""
+console_pid=""
 xvfb_pid=""
 xvfb_log=""
 # A stop asked for here (Ctrl-C, or the end of the console) switches the
@@ -41,6 +55,10 @@ finish() {
 }
 trap stop_program INT TERM
 trap finish EXIT
+# The console reads the keys of this terminal; it runs beside this script,
+# which waits for it, so that a signal sent to the script alone is passed on
+# at once.
+exec 3<&0
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   # No display: a virtual one, on the first free display number.
@@ -62,7 +80,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 cat <<TEXT
-Data folder of this run: $PWD/$root (the SD card is $root/Vorn, the command log $root/run/commands.log)
+Data folder of this run: $PWD/$root (each board has its own) (the SD card is $root/Vorn, the command log $root/run/commands.log)
 Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
 The program's own lines follow. On the way up expect, in this order:
     ->   Found board: ${board^}
@@ -82,8 +100,10 @@ Keys in this terminal (each acts at once, no Enter needed):
   p  press / r release the power button (released within 4 s: no switch-off)
   q  quit: the transmitter switches off in order and the run ends
   (the simulator's console lists its other keys below)
-Ctrl-C and closing the window also switch off in order; the run ends with
-"Good bye!" and the power-off recorded in the command log.
+Ctrl-C, SIGTERM to this script and closing the window also switch off in
+order; that takes about 5 s (the board's 4 s between sync and the unmounts).
+The program says "Good bye!", the power-off is recorded in the command log,
+and the run ends with the console's "the program has switched off".
 In the transmitter's window the function keys are the six touch keys below
 its display: F1 lock, F2 user menu, F3 servo monitor, F4 back, F5 home,
 F6 forward. Drag down from its top edge to open the status strip.
@@ -91,7 +111,10 @@ TEXT
 
 "$bin/vorn" &
 pid=$!
-"$bin/vorn-sim" console --board "$board" --pid "$pid" || true
+"$bin/vorn-sim" console --board "$board" --pid "$pid" <&3 &
+console_pid=$!
+# A signal interrupts the wait; the console ends once the program has ended.
+while kill -0 "$console_pid" 2>/dev/null; do wait "$console_pid" || true; done
 # The console is gone (q, Ctrl-C or the program ended): the program switches off.
 stop_program
 wait "$pid" || true

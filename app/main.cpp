@@ -3,10 +3,12 @@
 #include "app/klx_stopsignals.h"
 #include "app/klx_unmount.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "platform/klx_commandrunner.h"
+#include "platform/klx_platform.h"
 
 #include <QEventLoop>
 #include <QQmlApplicationEngine>
@@ -35,6 +37,8 @@ void DrawFirstFrame(QQuickWindow* window) {
 int main(int argc, char* argv[]) {
   KLX_StopSignals::Install();
   auto* app = new QGuiTouchHandlerApplication(argc, argv);
+  const QString backend = KLX_Platform::SceneGraphBackend();
+  if (!backend.isEmpty()) QQuickWindow::setSceneGraphBackend(backend);
   auto* system = new KLX_System;
   auto* engine = new QQmlApplicationEngine;
   KLXErrorHandler.KLX_ErrorHandler_Initialize();
@@ -63,6 +67,15 @@ int main(int argc, char* argv[]) {
     if (!engine->rootObjects().isEmpty())
       window = qobject_cast<QQuickWindow*>(engine->rootObjects().constFirst());
     system->KLX_SystemSetQuickWindow(window);
+    if (window) {
+      // For the developers: when the main window is first drawn.
+      auto* drawn = new QMetaObject::Connection;
+      *drawn = QObject::connect(window, &QQuickWindow::frameSwapped, [drawn] {
+        QObject::disconnect(*drawn);
+        delete drawn;
+        qCInfo(lcVornDebug, "  ->   main window on screen");
+      });
+    }
     {
       // Stop signals that came during start-up are read as the loop begins.
       KLX_StopSignalWatch stopSignals(system);

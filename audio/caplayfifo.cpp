@@ -130,6 +130,13 @@ bool CAplayFifo::PlayerRunning() const {
   return true;
 }
 
+bool CAplayFifo::WriteBlock(const void* data, size_t length) {
+  BlockSigpipe quiet;
+  // The whole block goes out now: left in the stream's buffer, the end of a
+  // click would wait for the next one.
+  return std::fwrite(data, 1, length, m_fOutput) == length && std::fflush(m_fOutput) == 0;
+}
+
 // Opening a pipe for writing waits for its reader; this open does not.
 int CAplayFifo::OpenWriterEnd(const QString& path, KLX_Clock& clock, int waitMs,
                               const std::function<bool()>& readerAlive) {
@@ -186,16 +193,20 @@ bool CAplayFifo::Write(const void* data, size_t length) {
     qDebug(">>> CAplayFifo::Write() %s error", qPrintable(m_FifoName));
     return false;
   }
-  if (!(PlayerRunning() && m_fOutput) && !RestartLocked()) {
+  // An open stream is written at once (the speech pipe takes a block every
+  // 50 ms of speech): a player that ended shows in the failed write, and
+  // then a new one takes the block.
+  if (!m_fOutput && !RestartLocked()) {
     qDebug(">>> CAplayFifo::Write() %s error 2 !", qPrintable(m_FifoName));
     return false;
   }
-  bool written;
-  {
-    BlockSigpipe quiet;
-    // The whole block goes out now: left in the stream's buffer, the end of
-    // a click would wait for the next one.
-    written = std::fwrite(data, 1, length, m_fOutput) == length && std::fflush(m_fOutput) == 0;
+  bool written = WriteBlock(data, length);
+  if (!written && !PlayerRunning()) {
+    if (!RestartLocked()) {
+      qDebug(">>> CAplayFifo::Write() %s error 2 !", qPrintable(m_FifoName));
+      return false;
+    }
+    written = WriteBlock(data, length);
   }
   if (written) return true;
   qDebug(">>> CAplayFifo::Write() %s error 1 !", qPrintable(m_FifoName));

@@ -63,6 +63,7 @@ class CAplayFifo {
   bool RestartLocked();
   void CloseLocked();
   bool PlayerRunning() const;
+  bool WriteBlock(const void* data, size_t length);
   bool OpenForWriting();
 
   QString m_ProcessDir;  // "/proc/<pid>" of the player, empty before the first start

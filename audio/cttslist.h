@@ -2,6 +2,7 @@
 // The announcement list of the model (published as "TTSList"), least form:
 // the model reset clears it; its items come with the audio subsystem.
 #include <QObject>
+#include <QString>
 
 class CTTSList : public QObject {
   Q_OBJECT
@@ -10,7 +11,8 @@ class CTTSList : public QObject {
   void ClearAll() { ++m_Clears; }
   int Clears() const { return m_Clears; }
  signals:
-  void ttslindexChanged();
+  // An item to speak: its text, language and voice.
+  void ttslindexChanged(QString text, QString lang, QString voice);
 
  private:
   int m_Clears = 0;

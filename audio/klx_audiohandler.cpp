@@ -1,15 +1,26 @@
 #include "audio/klx_audiohandler.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
+#include <QFile>
 
 #include <cstdio>
 #include <utility>
 
+#include "audio/klx_tts.h"
 #include "model/klx_databasemanager.h"
+#include "platform/klx_commandrunner.h"
 
 KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* parent)
-    : QObject(parent),
+    : CNoDebugBase<QThread>(parent),
       KLX_BaseClassThread("AudioHandler", false),
+      m_Clock(devices.threadClock ? devices.threadClock
+              : devices.clock     ? devices.clock
+                                  : &KLX_Clock::KLX_ClockSystem()),
+      m_PipeClock(devices.clock ? devices.clock : &KLX_Clock::KLX_ClockSystem()),
+      m_SpeechEngine(devices.speechEngine),
+      m_StartPlayer(devices.startPlayer),
+      m_RunPlayer(devices.runPlayer),
       m_BeepPipe("/tmp/beeps", "ch2", CToneSynth::kRate, devices.startPlayer, devices.clock),
       m_TrimPipe("/tmp/trimclicks", "ch3", CToneSynth::kRate, devices.startPlayer, devices.clock),
       m_Buzzer(devices.newPcmDevice(), devices.clock),
@@ -19,9 +30,15 @@ KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* par
       m_Ch2("ch2Ctl", devices.newMixerElement()),
       m_Ch1("ch1Ctl", devices.newMixerElement()) {
   m_Level.fill(255);
+  if (!m_RunPlayer)
+    m_RunPlayer = [](const QStringList& args) {
+      return KLX_Platform::Run(QStringLiteral("aplay"), args, nullptr, KLX_Platform::PlayerEnvironment());
+    };
 }
 
 KLX_AudioHandler::~KLX_AudioHandler() {
+  // A facade dropped without its stop still ends both threads first.
+  if (m_Initialised) KLX_AudioHandlerStop();
   m_Ch1.Close();
   m_Ch2.Close();
   m_Ch3.Close();
@@ -32,6 +49,18 @@ KLX_AudioHandler::~KLX_AudioHandler() {
 int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
   m_Db = db;
   if (!db) return KLX_Error;
+  m_Initialised = true;
+  {
+    // The speech thread keeps a copy; this one's end removes a pipe file
+    // left from an earlier run.
+    CAplayFifo speech("/tmp/tts_out", "ch1", 22050, m_StartPlayer, m_PipeClock);
+    const QByteArray voices = QFile::encodeName(m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath());
+    const int started = KLX_TTS::Start(speech, voices.constData(), m_SpeechEngine);
+    if (started == 0)
+      qDebug("  ->   TTS started successfully!");
+    else
+      qDebug("  ->   TTS start error: %d", started);
+  }
   KLX_AudioHandlerOpenMixers();
   // The levels the settings hold now: a fresh settings file has no volumes,
   // and reading one applies only those it holds.
@@ -41,10 +70,13 @@ int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
       {Volume_Vario, db->get_Vario_Control_Value()},      {Volume_Master, db->get_MasterVolume_Control_Value()}};
   for (const auto& [key, level] : stored)
     if (level >= 0) Keep(key, level);
-  // The audio thread's start brings the generator up; until it comes, here.
-  if (!m_Buzzer.Init("vario", 48000, 2, 3)) qWarning("  ->   KLX_AudioHandler: Buzzer not started!");
   KLX_AudioHandlerStartProcessing();
-  return KLX_Ok;
+  // Up to 200 ms for the thread to come up.
+  start(QThread::InheritPriority);
+  QMutexLocker lock(&m_ThreadMutex);
+  QDeadlineTimer deadline(200);
+  while (!m_Running && isRunning() && !deadline.hasExpired()) m_Wake.wait(&m_ThreadMutex, deadline);
+  return m_Running ? KLX_Ok : KLX_Error;
 }
 
 void KLX_AudioHandler::KLX_AudioHandlerOpenMixers() {
@@ -53,7 +85,14 @@ void KLX_AudioHandler::KLX_AudioHandlerOpenMixers() {
 }
 
 int KLX_AudioHandler::KLX_AudioHandlerStop() {
+  Log("stop...");
+  m_Running = false;
+  Wake();
+  if (isRunning() && QThread::currentThread() != this) wait(3000);
+  KLX_TTS::Stop(500);
   m_Buzzer.Enable(false);
+  m_Initialised = false;
+  Log("stoped");
   return KLX_Ok;
 }
 
@@ -77,6 +116,7 @@ void KLX_AudioHandler::AlarmTimerPlayBeep(uint16_t frequency, uint16_t milliseco
 
 void KLX_AudioHandler::KLX_AudioHandlerTrimBeep(bool centre) {
   ++m_TrimBeeps[centre ? 1 : 0];
+  VarioMute(25, 480);
   PlayTrimClicks(centre ? 1650 : 1050, 80, uint8_t(KLX_AudioHandlerGetVolume(Volume_TrimClicks)), false);
 }
 

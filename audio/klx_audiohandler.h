@@ -1,16 +1,24 @@
 #pragma once
-// The audio handler (published as "AudioHandler"): the tone pipes with their
-// beeps and clicks, the six volume levels with their mixer elements, and the
-// vario tone. The audio thread and the speech queue come later; until then
-// this object keeps the thread's label and processing switch, which the
-// facade and the switch-off use, and records the speech and vibration asked
-// of it.
+// The audio thread (published as "AudioHandler"). It owns the speech queue
+// and feeds the speech thread one phrase at a time in the voice it chooses,
+// runs the sound files asked for, and dims the vario tone while other sounds
+// play. Beside it, on the callers' threads: the tone pipes with their beeps
+// and clicks, the six volume levels with their mixer elements, and the vario
+// tone generator.
+//
+// Locks: the thread mutex guards the wait (and is taken before the queue's
+// own mutex where both are held); m_playlock guards the pending sound. The
+// thread lets its mutex go while a sound plays, so producers never wait for
+// a sound's length.
 #include <QList>
 #include <QMap>
 #include <QMutex>
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QStringList>
+#include <QThread>
+#include <QWaitCondition>
 
 #include <array>
 #include <atomic>
@@ -21,10 +29,12 @@
 #include "audio/caplayfifo.h"
 #include "audio/cbuzzer.h"
 #include "audio/ctonesynth.h"
+#include "frame/klx_filenamehandler.h"
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
 #include "frame/klx_databasevalues.h"
 #include "platform/klx_audio.h"
+#include "platform/klx_speechengine.h"
 
 class KLX_DataBaseManager;
 
@@ -47,19 +57,66 @@ struct KLX_AudioDevices {
   // Starts a player; empty: through the shell (exec).
   CAplayFifo::Launcher startPlayer;
   KLX_Clock* clock = nullptr;
+  // The clock the audio thread's passes wait on; null: `clock`.
+  KLX_Clock* threadClock = nullptr;
+  // The speech engine; null: the one this build links.
+  const KLX_SpeechEngine* speechEngine = nullptr;
+  // Plays a sound file in the foreground: `aplay` with these arguments,
+  // answering its exit code. Empty: the real player through the command
+  // runner, with the players' environment.
+  std::function<int(const QStringList& args)> runPlayer;
 };
 
-class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
+namespace AudioHandler {
+// One queued phrase: text (at most 127 characters), language and voice as
+// the caller named them, the voice alarm that queued it (-1 for none).
+struct phrase_t {
+  QString text;
+  QString language;
+  QString voice;
+  int alarmIndex = -1;
+  quint64 serial = 0;  // tells a phrase from an equal one queued later
+};
+
+// The phrases in arrival order, under a mutex of their own.
+class CQueue {
+ public:
+  void Append(phrase_t phrase);
+  bool First(phrase_t* phrase) const;
+  // Removes the first phrase when it is still `phrase`.
+  void RemoveFirst(const phrase_t& phrase);
+  int RemoveAlarm(int alarmIndex);
+  void Clear();
+  int Count() const;
+  QList<phrase_t> Phrases() const;
+
+ private:
+  mutable QMutex m_Mutex;
+  QList<phrase_t> m_List;
+  quint64 m_Serial = 0;
+};
+}  // namespace AudioHandler
+
+class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThread {
   Q_OBJECT
  public:
+  static constexpr unsigned long kPassMs = 150;
+  static constexpr int kSpeechTextMax = 127;
+  // More phrases than this waiting while the speech thread is busy: the
+  // queue is given up.
+  static constexpr int kQueueWaitMax = 8;
+  // How long a ".pcm" copy waits for the speech pipe's player to read.
+  static constexpr int kPipeCopyWaitMs = 1000;
+
   explicit KLX_AudioHandler(QObject* parent = nullptr) : KLX_AudioHandler(KLX_AudioDevices(), parent) {}
   explicit KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* parent = nullptr);
   ~KLX_AudioHandler() override;
 
-  // Keeps the facade, opens the mixer elements, starts the vario tone
-  // generator and switches processing on; KLX_Error without a facade.
+  // Keeps the facade, starts the speech thread, opens the mixer elements,
+  // switches processing on and starts the audio thread: KLX_Ok when it runs,
+  // KLX_Error without a facade or when it does not start.
   int KLX_AudioHandlerInitialize(KLX_DataBaseManager* db);
-  // Switches the vario tone off.
+  // Ends the audio thread and the speech thread, switches the vario tone off.
   int KLX_AudioHandlerStop();
   // Opens the five mixer elements ("SpeakerCtl", "BtA2dpCtl", "ch3Ctl",
   // "ch2Ctl", "ch1Ctl"); an element the card lacks stays closed.
@@ -74,8 +131,39 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   void PlayTrimClicks(uint16_t frequency, uint16_t milliseconds, uint8_t level, bool alarmForm);
   void AlarmTimerPlayBeep(uint16_t frequency, uint16_t milliseconds, uint8_t level, bool alarmForm);
   // Trim feedback: the centre beep high (1650 Hz), a step beep low (1050 Hz),
-  // 80 ms at the trim-click level.
+  // 80 ms at the trim-click level, the vario dimmed meanwhile.
   void KLX_AudioHandlerTrimBeep(bool centre);
+  // An alarm beep: a timer alarm's tone (Hz) and length (ms) on the beep
+  // pipe; a telemetry alarm plays the sound "Alarm_Telemetry_B" (tone >> 12
+  // == 6) or "Alarm_Telemetry_A".
+  void KLX_AudioHandlerAlarmBeep(uint16_t tone, uint16_t length, bool isTimerAlarm, bool priority);
+
+  // ---- Speech ----
+  // Queues a phrase and wakes the thread; an empty text is refused. 0.
+  int PutInSpeechQueue(const QString& text, const QString& language, const QString& voice, int alarmIndex);
+  // Removes the queued phrases of a voice alarm (before it queues anew).
+  void KLX_AudioHandlerThinQueueByAlrmIdx(int alarmIndex);
+  void KLX_AudioHandlerClearQueue();
+  QList<AudioHandler::phrase_t> QueuedPhrases() const { return m_Queue.Phrases(); }
+  // The voice for a phrase's language and voice name, with the fallbacks:
+  // the language's default voice, the system language's, voice 0; -1 none.
+  int getVoiceIndexStrategy(const QString& language, const QString& voice);
+  int KLX_AudioHandlerGetVoicesCount() const;
+  QString KLX_AudioHandlerGetVoicePath(int index) const;
+  // The voices of a language code (index, newline, name, "|", language,
+  // tab each), or of every voice for any other text (the name followed by
+  // its language in parentheses).
+  QString KLX_AudioHandlerGetVoiceList(const QString& language) const;
+
+  // ---- Sound files ----
+  // Schedules a sound file for the thread's next pass (the language is not
+  // used): type 0 "<sound folder><name>.wav", 1 "<sound folder><name>.pcm"
+  // copied into the speech pipe, 256 the path `name`, any other
+  // "<name>.wav". A missing file is ignored; the newest request replaces
+  // one still waiting. 1.
+  int KLX_AudioHandlerPlay(const QString& name, const QString& language, int type);
+  // Dims the vario to (100 - level) % and restores it after `ms`.
+  void VarioMute(uint8_t level, int ms);
   // The inactivity alarm: loudspeaker and clicks at full volume, the vario
   // lowered, one alarm burst per call; Disable restores the levels.
   void KLX_AudioHandlerIdleAlarmEnable();
@@ -105,30 +193,14 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   // A tone of the vario at the vario level.
   void KLX_AudioHandlerVarioBeep(unsigned frequency, unsigned onMs, unsigned offMs);
 
-  // ---- Recorded until their parts come ----
-  void KLX_AudioHandlerActivateVibrationScheme(int scheme) { m_LastVibration = scheme; }
+  // What the trim path and the idle alarm asked for (tests, diagnostics).
   int TrimBeeps(bool centre) const { return m_TrimBeeps[centre ? 1 : 0]; }
-  int LastVibrationScheme() const { return m_LastVibration; }
   bool IdleAlarm() const { return m_IdleAlarm; }
-  // The speech queue: a phrase (text cut to 127 characters), its language,
-  // voice and alarm index. Kept in order until the speech thread comes.
-  int PutInSpeechQueue(const QString& text, const QString& language, const QString& voice, int index) {
-    QMutexLocker lock(&m_SpeechMutex);
-    m_Speech.append({text.left(kSpeechTextMax), language, voice, index});
-    return KLX_Ok;
-  }
-  struct Phrase {
-    QString text;
-    QString language;
-    QString voice;
-    int index;
-  };
-  QList<Phrase> QueuedPhrases() const {
-    QMutexLocker lock(&m_SpeechMutex);
-    return m_Speech;
-  }
+
  public slots:
-  void onTtslindexChanged() {}
+  // An item of an announcement list to speak.
+  void onTtslindexChanged(QString text, QString lang, QString voice);
+  void UnmuteVarioSlot();
  signals:
   void speakerVolumeChanged(int volume);
   void bluetoothVolumeChanged(int volume);
@@ -137,13 +209,45 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   void trimVolumeChanged(int volume);
   void varioVolumeChanged(int volume);
 
+ protected:
+  void run() override;
+
  private:
+  // A sound to play: the player with its arguments, or a file copied into
+  // the speech pipe.
+  struct SoundCommand {
+    QStringList playerArgs;
+    QString pipeCopy;
+    int length = 0;  // of the command line it stands for
+    bool Empty() const { return playerArgs.isEmpty() && pipeCopy.isEmpty(); }
+  };
+  void RunPendingSound();
+  void CopyIntoSpeechPipe(const QString& file);
+  void SpeakNext();
+  int SystemDefaultVoice() const;
+  void Wake();
   void Keep(E_VolumeKey key, int packed);
   void PlayTone(CAplayFifo& pipe, uint16_t frequency, uint16_t milliseconds, uint8_t level, bool alarmForm,
                 const char* failure);
   CAlsaMixer* MixerOf(E_VolumeKey key);
 
   KLX_DataBaseManager* m_Db = nullptr;
+  KLX_Clock* m_Clock;      // the passes
+  KLX_Clock* m_PipeClock;  // the pipes' waits for their players
+  const KLX_SpeechEngine* m_SpeechEngine;
+  CAplayFifo::Launcher m_StartPlayer;
+  std::function<int(const QStringList& args)> m_RunPlayer;
+  QWaitCondition m_Wake;
+  QMutex m_ThreadMutex;
+  bool m_WakePending = false;  // under m_ThreadMutex
+  QMutex m_playlock;
+  SoundCommand m_PendingSound;  // under m_playlock
+  std::atomic<bool> m_Initialised{false};
+  std::atomic<bool> m_Running{false};
+  KLX_FileNameHandler m_Names;
+  AudioHandler::CQueue m_Queue;
+  // When the vario is restored (clock ms), -1 for not dimmed.
+  std::atomic<qint64> m_UnmuteDue{-1};
   // The levels and the mixer elements are set from the timers thread and the
   // GUI thread.
   mutable QMutex m_VolumeMutex;
@@ -160,10 +264,5 @@ class KLX_AudioHandler : public QObject, public KLX_BaseClassThread {
   CAlsaMixer m_Ch1;
 
   std::atomic<int> m_TrimBeeps[2] = {0, 0};
-  // Set from the battery and engine threads, read by others.
-  std::atomic<int> m_LastVibration{0};
   std::atomic<bool> m_IdleAlarm{false};
-  static constexpr int kSpeechTextMax = 127;
-  mutable QMutex m_SpeechMutex;
-  QList<Phrase> m_Speech;
 };

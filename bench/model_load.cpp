@@ -111,6 +111,7 @@ void BM_LoadFullModelAt1Mbit(benchmark::State& state) {
     return;
   }
   double took = 0, floor = 0, read = 0;
+  double idle[CSimControllers::GapKinds] = {};
   int units = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -118,6 +119,11 @@ void BM_LoadFullModelAt1Mbit(benchmark::State& state) {
     t.db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
     const int unitsBefore = t.sim->TransceiverController().Seen().units;
     const quint64 bitsBefore = t.sim->BusBits();
+    // The bus starts idle: the pause since the last load is not a gap.
+    t.sim->SetBusPacing(kBitsPerSecond);
+    quint64 idleBefore[CSimControllers::GapKinds];
+    for (int g = 0; g < CSimControllers::GapKinds; ++g)
+      idleBefore[g] = t.sim->BusIdleUs(CSimControllers::BusGap(g));
     Task_Data_T load;
     load.task = KLX_VornTask::KLX_TASK_MOD_LOAD;
     load.paraint1 = 1;
@@ -136,7 +142,8 @@ void BM_LoadFullModelAt1Mbit(benchmark::State& state) {
         state.SkipWithError("the load did not end");
         return;
       }
-      QThread::usleep(50);
+      // Coarse enough to leave the processors to the load itself.
+      QThread::usleep(500);
     }
     const double s = Seconds(clock);
 
@@ -144,6 +151,8 @@ void BM_LoadFullModelAt1Mbit(benchmark::State& state) {
     took += s;
     floor += static_cast<double>(t.sim->BusBits() - bitsBefore) / kBitsPerSecond;
     units = t.sim->TransceiverController().Seen().units - unitsBefore;
+    for (int g = 0; g < CSimControllers::GapKinds; ++g)
+      idle[g] += double(t.sim->BusIdleUs(CSimControllers::BusGap(g)) - idleBefore[g]) / 1e6;
     QElapsedTimer r;
     r.start();
     benchmark::DoNotOptimize(t.files.KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()));
@@ -157,6 +166,11 @@ void BM_LoadFullModelAt1Mbit(benchmark::State& state) {
   state.counters["ratio"] = took / floor;
   state.counters["read_ms"] = read / n * 1e3;
   state.counters["turnaround_us"] = units > 0 ? (took - floor - read) / n / units * 1e6 : 0;
+  // Where the bus stood idle: before each of the program's messages, inside
+  // its long messages (frames handed over late), before the controller's answers.
+  state.counters["idle_turn_ms"] = idle[CSimControllers::GapProgramTurnaround] / n * 1e3;
+  state.counters["idle_within_ms"] = idle[CSimControllers::GapProgramWithinMessage] / n * 1e3;
+  state.counters["idle_sim_ms"] = idle[CSimControllers::GapControllers] / n * 1e3;
 }
 
 BENCHMARK(BM_LoadFullModelAt1Mbit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

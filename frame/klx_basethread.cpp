@@ -1,5 +1,9 @@
 #include "frame/klx_basethread.h"
 
+#include <QDeadlineTimer>
+#include <QSet>
+
+#include <algorithm>
 #include <cstring>
 
 KLX_BaseClassThread::KLX_BaseClassThread() = default;
@@ -17,10 +21,31 @@ KLX_BaseClassThread::~KLX_BaseClassThread() = default;
 
 namespace KLX_ThreadControl {
 
+namespace {
+constexpr qint64 kStartWaitMs = 200;
+// A thread that ended is seen within this (its end is not signalled here).
+constexpr qint64 kEndPollMs = 5;
+
+QMutex g_EnteredMutex;
+QWaitCondition g_EnteredWake;
+QSet<QThread*> g_Entered;
+}  // namespace
+
 bool Start(QThread* thread) {
+  QDeadlineTimer deadline(kStartWaitMs);
+  QMutexLocker lock(&g_EnteredMutex);
+  g_Entered.remove(thread);
   thread->start(QThread::InheritPriority);
-  thread->wait(200);
+  while (!g_Entered.contains(thread) && !thread->isFinished() && !deadline.hasExpired())
+    g_EnteredWake.wait(&g_EnteredMutex, QDeadlineTimer(std::min(deadline.remainingTime(), kEndPollMs)));
+  g_Entered.remove(thread);
   return thread->isRunning();
+}
+
+void Entered() {
+  QMutexLocker lock(&g_EnteredMutex);
+  g_Entered.insert(QThread::currentThread());
+  g_EnteredWake.wakeAll();
 }
 
 void Stop(QThread* thread, QMutex* mutex, QWaitCondition* wake, std::atomic<bool>* running,

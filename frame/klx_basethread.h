@@ -44,8 +44,14 @@ class KLX_BaseClassThread {
 // The common start and stop of a worker thread (its mutex, wait condition and
 // running flag belong to the thread class).
 namespace KLX_ThreadControl {
-// Starts with inherited priority and waits up to 200 ms for it to run.
+// Starts with inherited priority and waits up to 200 ms for it to run: until
+// its run() has said Entered(), or has ended (a thread that is not set up
+// ends at once and is seen not running). A thread that never says Entered()
+// is given the whole 200 ms.
 bool Start(QThread* thread);
+// Called by a thread's run() once it is past its own checks and its running
+// flag is set: the start waiting for it returns.
+void Entered();
 // Clears the running flag, wakes the thread and waits up to 3000 ms.
 void Stop(QThread* thread, QMutex* mutex, QWaitCondition* wake, std::atomic<bool>* running,
           unsigned long waitMs = 3000);

@@ -131,6 +131,7 @@ void KLX_BatteryHandler::run() {
     return;
   }
   qInfo("  ->   starting KLX_BatteryHandler thread");
+  KLX_ThreadControl::Entered();
   QMutexLocker lock(&m_Mutex);
   while (m_Running) {
     Log("pause");

@@ -307,6 +307,7 @@ int KLX_FileWriter::KLX_FileWriterWritetoFile(const char* data, int length, bool
 
 void KLX_FileWriter::run() {
   qDebug("  ->   starting KLX_FileWriter thread: %s", m_Label);
+  KLX_ThreadControl::Entered();
   QMutexLocker lock(&m_Mutex);
   while (m_Running) {
     Log("pause");

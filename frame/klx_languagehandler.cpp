@@ -1,6 +1,7 @@
 #include "frame/klx_languagehandler.h"
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/klx_filefunctions.h"
@@ -102,7 +103,7 @@ int KLX_LanguageHandler::KLX_LanguageHandlerSelectLanguage(QString code) {
   }
   m_Installed = translator;
   m_Selected = code;
-  qInfo("  ->   verwendete Sprache ist: %s", qPrintable(code));
+  qCInfo(lcVornDebug, "  ->   verwendete Sprache ist: %s", qPrintable(code));
   emit KLX_LanguageHandlerLanguageChanged();
   return KLX_Ok;
 }

@@ -85,6 +85,7 @@ void KLX_OnOffHandler::run() {
   if (!m_Initialized) return;
   qInfo("  ->   starting KLX_OnOffHandler thread");
   m_Running = true;
+  KLX_ThreadControl::Entered();
   int state = StateIdle;
   int counter = 0;
   int goingDownSamples = 0;

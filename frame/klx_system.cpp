@@ -75,7 +75,9 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
   qmlRegisterType<KLX_DatabaseValues>("DBValues", 1, 0, "DatabaseValue");
   qmlRegisterType<KLX_VornTask>("GuiData", 1, 0, "GuiCmdData");
   qmlRegisterType<CUpdateManager>("UpdateManager", 1, 0, "CUpdateManager");
-  qmlRegisterType<CFileManager>("FileManagerBackend", 1, 0, "FileManager");
+  // For its enumerations only: the one manager belongs to the runtime read-outs.
+  qmlRegisterUncreatableType<CFileManager>("FileManagerBackend", 1, 0, "FileManager",
+                                           QStringLiteral("the file manager is reached through RuntimeDatabase"));
 
   if (m_App) m_App->QGuiTouchHandlerApplicationSetDatabasePtr(&m_DataBase);
   if (engine) PublishToQml(engine);

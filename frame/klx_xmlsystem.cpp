@@ -9,6 +9,7 @@
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_utf8.h"
 #include "frame/klx_xmlsafefile.h"
@@ -80,10 +81,10 @@ int VolumeControl(int packed) { return (packed >> 8) & 0xFFFF; }
 
 void SetLastUsedBle(DB* d, const QString& t) {
   if (t.size() < 19) {
-    qDebug().noquote() << "LAST USED BLE " + t;
+    qCDebug(lcVornDebug).noquote() << "LAST USED BLE " + t;
     d->SetAndSearchLastUsedBLEDevice(t, true);
   } else {
-    qDebug() << "ERROR NO BLE MAC ADRESS";
+    qCDebug(lcVornDebug) << "ERROR NO BLE MAC ADRESS";
     d->SetAndSearchLastUsedBLEDevice(QString(), false);
   }
 }
@@ -373,7 +374,7 @@ bool KLX_XMLSystem::ReadUserMenu(QXmlStreamReader* reader) {
     KLXErrorHandler.RegisterError(kSkipped, QStringLiteral("index menu entry error"));
     return true;
   }
-  qDebug().noquote() << "Type: " + type;
+  qCDebug(lcVornDebug).noquote() << "Type: " + type;
   if (type.isEmpty()) type = QStringLiteral("Main");
   m_Db->KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(index, data, type, AtomicDirSet, false);
   return true;

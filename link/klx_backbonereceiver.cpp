@@ -1,5 +1,7 @@
 #include "link/klx_backbonereceiver.h"
 
+#include <cerrno>
+
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
@@ -109,10 +111,13 @@ void KLX_BackboneReceiver::run() {
   }
   qDebug("  ->   starting KLX_BackboneReceiver thread");
   m_Running = true;
+  KLX_ThreadControl::Entered();
   while (m_Running) {
     if (!KLX_Platform::CanWaitReadable(m_Socket, kReadWaitMs)) continue;
     const ssize_t count = KLX_Platform::CanRead(m_Socket, &m_Frame);
     if (!m_Running) break;
+    // Nothing there after all (the bus stand-in lost its controllers): no failed read.
+    if (count < 0 && (errno == EAGAIN || errno == EINTR)) continue;
     if (count != KLX_CAN_FRAME_SIZE) {
       if (KLX_BaseClassThreadIsProcessing()) KLXErrorHandler.RegisterError(kBadRead, QString());
       QMutexLocker pause(&m_PauseMutex);

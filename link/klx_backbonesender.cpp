@@ -83,6 +83,7 @@ void KLX_BackboneSender::run() {
   }
   qDebug("  ->   starting KLX_BackboneSender thread");
   m_Running = true;
+  KLX_ThreadControl::Entered();
   KLX_CanFrame frame;
   while (m_Running) {
     m_Protocol->KLX_ProtocolWaitForMessages(m_Running);

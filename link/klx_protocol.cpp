@@ -147,7 +147,10 @@ int KLX_Protocol::KLX_ProtocolSendMessage(unsigned length, const char* data,
     record->length = length;
     m_LongQueue.Enqueue(std::move(record));
   }
-  QMutexLocker wake(&m_WakeMutex);
+  // Through the sender's lock, so that its check of the queues and its wait
+  // cannot straddle this message; woken after the lock is given back, so
+  // that it does not wake only to wait for the lock.
+  { QMutexLocker wake(&m_WakeMutex); }
   m_Wake.wakeOne();
   return KLX_Ok;
 }

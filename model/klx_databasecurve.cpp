@@ -2,11 +2,12 @@
 #include <QDebug>
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "model/klx_databasemanager.h"
 
 int KLX_DataBaseManager::KLX_DataBaseManagerCurveGetSet_IsUsed(int index1, int isused, int dir, bool update) {
   if (!m_Curve) return KLX_Error;
-  if (!dir) qDebug(isused == 1 ? "   add curve %d" : "   free curve %d", index1);
+  if (!dir) qCDebug(lcVornDebug, isused == 1 ? "   add curve %d" : "   free curve %d", index1);
   const int result = m_Curve->KLX_CurveGetSet_IsUsed(index1, isused, dir, update);
   if (!dir && result > KLX_Error) KLX_DataBaseManagerFunctionMarkCurve(index1, true);
   return result;

@@ -87,9 +87,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_Headup* KLX_HeadupPtr() { return m_Headup; }
   KLX_Bluetooth* KLX_DatabaseManagerBTConnPointer() { return &m_Bluetooth; }
   KLX_AudioHandler* KLX_DatabaseManagerAudioHandlerPointer() { return &m_AudioHandler; }
-  KLX_WlanConnect* KLX_DatabaseManagerWlanConnPointer() { return &m_Wlan; }
-  // Pauses the WLAN thread's work (before a firmware update).
-  void KLX_DatabaseManagerWlanStopProcessing() { m_Wlan.KLX_WlanConnectStopProcessing(); }
   KLX_TutorPupilCtrl* KLX_DatabaseManagerTutorPupilPointer() { return m_TutorPupil; }
   KLX_XMLFileSaver* KLX_DatabaseManagerXMLFileSaverPtr() { return &m_XMLFileSaver; }
 
@@ -179,4 +176,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 #include "model/klx_databasemanager_services.h"
 #include "model/klx_databasemanager_telemetry.h"
 #include "model/klx_databasemanager_pages.h"
+#include "model/klx_databasemanager_wlan.h"
+#include "model/klx_databasemanager_audio.h"
 };

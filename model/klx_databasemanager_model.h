@@ -12,6 +12,8 @@
   void KLX_DataBaseManagerSetModelModifyFlag(bool modified) { m_modeldatamodified = modified; }
   // The model menu saves the current model before it loads or makes another.
   Q_INVOKABLE bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
+  // Reads and clears it in one step (the saver before it writes the file).
+  bool KLX_DataBaseManagerTakeModelModifyFlag() { return m_modeldatamodified.exchange(false); }
 
   // ---- Marks: flag a unit for the engine's next data pass; with modified
   // set, also the model modify flag -----------------------------------------
@@ -49,6 +51,8 @@
   Q_INVOKABLE int KLX_DataBaseManager##name() const { return value; }
   KLX_FIXED_LIMITS(KLX_FIXED_LIMIT_DECL)
 #undef KLX_FIXED_LIMIT_DECL
+  // The board's special-switch count, as the model file and the store use it.
+  Q_INVOKABLE int KLX_DataBaseManagerGetMaxSpecialSwitch() const { return KLX_SpecialSwitch::BoardCount(); }
   // 8 with all set, else the board's timer count.
   Q_INVOKABLE int KLX_DataBaseManagerGetMaxTimer(bool all);
 #define KLX_DEBUG_HOOK_DECL(n) \
@@ -248,9 +252,6 @@
   // beep and vibration feedback.
   int KLX_DataBaseManagerTrimGetSetTrimValueBeep(int trim, int fm, int value, int get, bool transmit = false);
   void KLX_DataBaseManagerTrimBeep(bool centre) { m_AudioHandler.KLX_AudioHandlerTrimBeep(centre); }
-  void KLX_DataBaseManagerActivateVibrationScheme(int scheme) {
-    m_AudioHandler.KLX_AudioHandlerActivateVibrationScheme(scheme);
-  }
   // The inactivity alarm, raised and cleared by the battery thread.
   void KLX_DataBaseManagerIdleAlarmEnable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmEnable(); }
   void KLX_DataBaseManagerIdleAlarmDisable() { m_AudioHandler.KLX_AudioHandlerIdleAlarmDisable(); }
@@ -387,14 +388,6 @@
   Q_INVOKABLE int KLX_DataBaseManagerPreflightGetSet_PhyControlID(int control, bool add, int dir) { return 0; }
   Q_INVOKABLE int KLX_DataBaseManagerPreflightGetControlStatus(int entry) { return KLX_True; }
   Q_INVOKABLE int KLX_DataBaseManagerPreflightIgnore(bool flag = true) { return KLX_Ok; }
-  // Nothing is played until the audio thread comes.
-  Q_INVOKABLE int KLX_DataBaseManagerPlayWAVPCMFile(QString filename, QString language, int soundtype) {
-    return KLX_Error;
-  }
-  // Queues a phrase for the speech thread with a default voice and no alarm index.
-  Q_INVOKABLE int SayText(QString text, QString lang) {
-    return m_AudioHandler.PutInSpeechQueue(text, lang, QStringLiteral("None"), -1);
-  }
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }
@@ -449,6 +442,9 @@
   // A servo point with 1/100 % resolution: whole percent or hundredths.
   int ServoPoint(bool hundredths, int point, int index1, int index2, int value, int dir, bool update);
   int TrimIndexOfFunction(int function, bool anyControl);
+  // The engine's flight mode as its last pass left it (the engine's own
+  // value where no engine thread runs).
+  int CurrentFlightMode() const;
   // A sequencer field's write path: forward and mark when it did not fail.
   int SequencerMarked(int index, int result);
   int FlightmodeCopy(int from, int to, const QString& suffix, bool update);

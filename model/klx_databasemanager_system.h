@@ -124,6 +124,11 @@
                                                                                 bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(bool stored, int dir, bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(bool value, int get);
+  // Tests and takes the saver's permission in one step.
+  bool KLX_DataBaseManagerTakeVornPropertiesSaveModelData();
+  // The current model's file that could not be loaded; empty when none.
+  void KLX_DataBaseManagerVornPropertiesSetFailedFile(const QString& path);
+  Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetFailedFile();
   int KLX_DataBaseManagerVornPropertiesClearAll();
   Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetModelName();
 
@@ -162,7 +167,6 @@
   // ---- Least forms of neighbours' services, until their issues come --------------------------
   int KLX_DataBaseManagerTelemetryPauseReason() const { return m_TelemetrieHandler.PauseReason(); }
   int KLX_DataBaseManagerNeedAnyLastTimerValueDump() { return 0; }
-  int KLX_DataBaseManagerFindFirstVoiceInList(QString) { return -1; }
   QChar KLX_DataBaseManagerVoiceAlarmDecimalSeparator() const { return m_DecimalSeparator; }
   int KLX_DataBaseManagerGPSGetSet_Year(int value, int dir) { return GpsField(0, value, dir); }
   int KLX_DataBaseManagerGPSGetSet_Month(int value, int dir) { return GpsField(1, value, dir); }

@@ -5,6 +5,7 @@
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "model/klx_databasemanager.h"
@@ -29,7 +30,7 @@ void DeleteStore(T*& store, const char* name) {
   if (!store) return;
   delete store;
   store = nullptr;
-  qDebug("  ->   Del %s database class", name);
+  qCDebug(lcVornDebug, "  ->   Del %s database class", name);
 }
 }  // namespace
 
@@ -285,7 +286,10 @@ void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
   KLX_DataBaseManagerTTSLClearAll();
   KLX_DataBaseManagerHeadupClearAll();
   KLX_DataBaseManagerClearReceivers();
-  if (m_Receiver) m_Receiver->SetBindConfig(0);
+  if (m_Receiver) {
+    m_Receiver->SetMode(KLX_Receiver::RX_MODE_NONE);
+    m_Receiver->SetBindConfig(0);
+  }
   KLX_DataBaseManagerGUITelemetrieClearAll();
   KLX_DataBaseManagerTelemetrieClearAllData(false);
   KLX_DataBaseManagerTimerClearAll();
@@ -296,6 +300,7 @@ void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
   KLX_DataBaseManagerSpecialSwitchClearAll();
   KLX_DataBaseManagerModelmetadataClearAll();
   if (m_VoiceAlarm) m_VoiceAlarm->KLX_VoiceAlarmClearAll();
+  if (m_VoiceTelemetry) m_VoiceTelemetry->KLX_VoiceTelemetryClear();
   KLX_DataBaseManagerVarioParamsClear();
   KLX_DataBaseManagerTutorPupilClearActivator();
   KLX_DataBaseManagerTeleControlClearAll();

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_languagehandler.h"
@@ -300,7 +301,7 @@ bool KLX_DataBaseManager::SetUserMenuEntry(int value, QString type) {
   for (int i = 0; i < GetMaxUserMenuEntries(); ++i) {
     if (settings->KLX_SystemPropertiesGetSetUserMenuEntry(i, 0, QString(), AtomicDirGet) != 0) continue;
     settings->KLX_SystemPropertiesGetSetUserMenuEntry(i, value, type, AtomicDirSet);
-    qDebug().noquote() << QStringLiteral("SET new entry in USERMENU %1 : %2").arg(value).arg(type);
+    qCDebug(lcVornDebug).noquote() << QStringLiteral("SET new entry in USERMENU %1 : %2").arg(value).arg(type);
     KLX_DataBaseManagerSetSystemModifyFlag(true);
     return true;
   }
@@ -532,22 +533,22 @@ void KLX_DataBaseManager::KLX_DataBaseManagerSystemProperties_SynchronizeDateTim
 QString KLX_DataBaseManager::KLX_DataBaseManagerGetLastUsedBLEDevice() {
   KLX_STORE_OR(settings, SystemStore, QString());
   const QString address = settings->KLX_SystemPropertiesGet_LastUsedBLEDevice();
-  qDebug().noquote() << "Get Last used MAC ADRESS: " + address + "\n";
+  qCDebug(lcVornDebug).noquote() << "Get Last used MAC ADRESS: " + address + "\n";
   return address;
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerSetLastUsedBLEDevice(QString macAddr) {
   KLX_STORE_OR(settings, SystemStore, );
-  qDebug().noquote() << "Set Last used MAC ADRESS: " + macAddr;
+  qCDebug(lcVornDebug).noquote() << "Set Last used MAC ADRESS: " + macAddr;
   settings->KLX_SystemPropertiesSet_LastUsedBLEDevice(macAddr);
 }
 
 void KLX_DataBaseManager::SetAndSearchLastUsedBLEDevice(QString macAddr, bool research) {
   KLX_STORE_OR(settings, SystemStore, );
-  qDebug().noquote() << "Set Last used MAC ADRESS and Search: " + macAddr;
+  qCDebug(lcVornDebug).noquote() << "Set Last used MAC ADRESS and Search: " + macAddr;
   settings->KLX_SystemPropertiesSet_LastUsedBLEDevice(macAddr);
   if (research) {
-    qDebug() << "Init search with Address";
+    qCDebug(lcVornDebug) << "Init search with Address";
     m_Bluetooth.initSearchLoop(macAddr);
   }
 }
@@ -599,6 +600,21 @@ bool KLX_DataBaseManager::KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSav
 bool KLX_DataBaseManager::KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(bool value, int get) {
   KLX_STORE_OR(model, VornStore, false);
   return model->KLX_VornPropertiesSaveModelData(value, get);
+}
+
+bool KLX_DataBaseManager::KLX_DataBaseManagerTakeVornPropertiesSaveModelData() {
+  KLX_STORE_OR(model, VornStore, false);
+  return model->KLX_VornPropertiesTakeSaveModelData();
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesSetFailedFile(const QString& path) {
+  KLX_STORE_OR(model, VornStore, );
+  model->KLX_VornPropertiesSetFailedFile(path);
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesGetFailedFile() {
+  KLX_STORE_OR(model, VornStore, QString());
+  return model->KLX_VornPropertiesFailedFile();
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesClearAll() {

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 
 #include "frame/klx_xmlmodelbase.h"
 
@@ -22,6 +23,9 @@ struct KLX_XML_ModelData;
 class KLX_XMLModel : public KLX_XMLModelBase {
   Q_OBJECT
  public:
+  // A full model of the larger board is about 3.6 MB; a file beyond this is
+  // no model file of ours, and reading it would take seconds and much memory.
+  static constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
   KLX_XMLModel();
   ~KLX_XMLModel() override;
 
@@ -104,6 +108,12 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   int KLX_XMLModelReadModelReceiverData(QXmlStreamReader* r);
   int KLX_XMLModelTransferReceiverDataToDB();
 
+  // Called on the reading thread after each section of "DATA" has gone into
+  // the facade, with the section's element name, so that a reader of the
+  // stores can start on what is in before the whole file is.
+  using SectionHook = std::function<void(const QString& element)>;
+  void KLX_XMLModelSetSectionHook(SectionHook hook) { m_SectionHook = std::move(hook); }
+
   // Saves that reached the file and reads that were started, for tests.
   int KLX_XMLModelWrites() const { return m_Writes; }
   int KLX_XMLModelReads() const { return m_Reads; }
@@ -147,4 +157,5 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   qint64 m_SavedBytes = -1;
   std::atomic<int> m_Writes{0};
   std::atomic<int> m_Reads{0};
+  SectionHook m_SectionHook;
 };

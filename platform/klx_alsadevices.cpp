@@ -5,6 +5,9 @@
 
 #include <QDebug>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 class AlsaPcm final : public KLX_PcmDevice {
@@ -24,6 +27,10 @@ class AlsaPcm final : public KLX_PcmDevice {
       return Fail();
     }
     if (!SetHardware(p) || !SetSoftware(*p)) return Fail();
+    m_Name = name;
+    m_Params = *p;
+    m_CapturedFrames = 0;
+    m_SilentFrames = 0;
     return true;
   }
 
@@ -46,7 +53,9 @@ class AlsaPcm final : public KLX_PcmDevice {
 
   long Avail() override { return m_Pcm ? snd_pcm_avail_update(m_Pcm) : -EBADFD; }
   long WriteInterleaved(const void* data, long frames) override {
-    return m_Pcm ? snd_pcm_writei(m_Pcm, data, static_cast<snd_pcm_uframes_t>(frames)) : -EBADFD;
+    if (!m_Pcm) return -EBADFD;
+    if (!m_Paces) return WriteCapture(static_cast<const int16_t*>(data), frames);
+    return snd_pcm_writei(m_Pcm, data, static_cast<snd_pcm_uframes_t>(frames));
   }
   int Start() override { return m_Pcm ? snd_pcm_start(m_Pcm) : -EBADFD; }
   int Prepare() override { return m_Pcm ? snd_pcm_prepare(m_Pcm) : -EBADFD; }
@@ -140,6 +149,27 @@ class AlsaPcm final : public KLX_PcmDevice {
     return true;
   }
 
+  // A device that does not pace is a capture file (the desktop without a
+  // sound card), written as fast as its writer keeps time: the vario's runs
+  // all the time. Past a second of silence, silence is not kept; a file that
+  // holds kCaptureSecondsMax of sound starts over (the configuration
+  // truncates it at each open), so a long run keeps only its last minutes.
+  static constexpr long kCaptureSecondsMax = 120;
+  long WriteCapture(const int16_t* data, long frames) {
+    const long samples = frames * long(m_Params.channels);
+    const bool silent = std::all_of(data, data + samples, [](int16_t v) { return v == 0; });
+    m_SilentFrames = silent ? m_SilentFrames + frames : 0;
+    if (silent && m_SilentFrames > long(m_Params.rate)) return frames;
+    if (m_CapturedFrames + frames > kCaptureSecondsMax * long(m_Params.rate)) {
+      Params again = m_Params;
+      if (!Configure(m_Name, &again)) return -EBADFD;
+      m_SilentFrames = silent ? frames : 0;
+    }
+    const long written = snd_pcm_writei(m_Pcm, data, static_cast<snd_pcm_uframes_t>(frames));
+    if (written > 0) m_CapturedFrames += written;
+    return written;
+  }
+
   bool Fail() {
     Close();
     return false;
@@ -154,6 +184,10 @@ class AlsaPcm final : public KLX_PcmDevice {
   snd_pcm_t* m_Pcm = nullptr;
   std::shared_ptr<snd_config_t> m_Config;
   bool m_Paces = true;
+  QString m_Name;
+  Params m_Params;
+  long m_CapturedFrames = 0;
+  long m_SilentFrames = 0;
 };
 
 class AlsaMixerElement final : public KLX_MixerElement {

@@ -1,4 +1,5 @@
 #include "platform/klx_commandrunner.h"
+#include "platform/klx_network.h"
 #include "platform/klx_platform.h"
 
 #include <QDateTime>
@@ -126,18 +127,52 @@ QString ShellFirstLine(const QString& commandLine, const QStringList& environmen
   return QString::fromLocal8Bit(text);
 }
 
-int Run(const QString& program, const QStringList& args, QByteArray* output) {
+int Run(const QString& program, const QStringList& args, QByteArray* output, const QStringList& environment) {
   if (!IsBoard() && ChangesHost(program)) {
     RecordCommand((QStringList{program} + args).join(' '));
     return 0;
   }
   QProcess p;
   p.setProcessChannelMode(QProcess::MergedChannels);
+  if (!environment.isEmpty()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& e : environment) env.insert(e.section('=', 0, 0), e.section('=', 1));
+    p.setProcessEnvironment(env);
+  }
   p.start(program, args);
   if (!p.waitForStarted(5000)) return -1;
   p.waitForFinished(-1);
   if (output) *output = p.readAll();
   return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByteArray* standardOutput) {
+  if (!IsBoard() && ChangesHost(program)) {
+    RecordCommand((QStringList{program} + args).join(' '));
+    return RecordedCommandAnswer(program, args, standardOutput);
+  }
+  QProcess p;
+  p.setProcessChannelMode(QProcess::SeparateChannels);
+  p.setStandardErrorFile(QProcess::nullDevice());
+  p.start(program, args);
+  if (!p.waitForStarted(timeoutMs)) return -1;
+  const bool ended = p.waitForFinished(timeoutMs);
+  if (standardOutput) *standardOutput = p.readAllStandardOutput();
+  if (!ended) {
+    p.kill();
+    p.waitForFinished(1000);
+    return -1;
+  }
+  return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+bool StartDetached(const QString& program, const QStringList& args) {
+  if (!IsBoard() && ChangesHost(program)) {
+    RecordCommand((QStringList{program} + args).join(' ') + QStringLiteral(" &"));
+    RecordedCommandAnswer(program, args, nullptr);
+    return true;
+  }
+  return QProcess::startDetached(program, args);
 }
 
 }  // namespace KLX_Platform

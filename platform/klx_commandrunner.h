@@ -12,8 +12,23 @@ namespace KLX_Platform {
 int System(const QString& commandLine);
 
 // A program with an argument list (user or file text goes here, never into a
-// shell). Returns the exit code, or -1 when it could not be started.
-int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr);
+// shell), with `environment` ("NAME=value") added to the program's. Returns
+// the exit code, or -1 when it could not be started.
+int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr,
+        const QStringList& environment = {});
+
+// A program with an argument list given at most `timeoutMs` to end (it is
+// ended then): its exit code, -1 when it could not be started or ran out of
+// time. Its standard output alone, as far as it came, in `standardOutput`.
+// On the desktop a network tool is recorded and answered by the simulated
+// interface (platform/klx_network.h).
+int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByteArray* standardOutput = nullptr);
+
+// A program with an argument list started in the background and not waited
+// for, as "program args &" in a shell. False when it could not be started.
+// On the desktop a network tool is recorded (with " &") and answered by the
+// simulated interface.
+bool StartDetached(const QString& program, const QStringList& args);
 
 // A fixed command line of the program run through the shell with a read
 // pipe, as popen(3) does, with `environment` ("NAME=value") added to the

@@ -15,6 +15,11 @@ void SetRoot(const QString& root);
 // True on the board build.
 bool IsBoard();
 
+// The scene graph the program's windows draw with, empty for Qt's own
+// choice (the board's). The desktop draws in software, without setting up
+// OpenGL, as a board without a graphics processor does.
+QString SceneGraphBackend();
+
 // umount2(2) of a fixed mount point ("/media/usb0"). Returns 0 or -1 with errno set.
 int Umount2(const QString& target, int flags);
 

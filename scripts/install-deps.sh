@@ -12,6 +12,7 @@ packages=(
   qml-module-qttest
   qttools5-dev-tools
   libasound2-dev alsa-utils libbenchmark-dev
+  libespeak-ng-dev espeak-ng-data
   xvfb xauth libgl1-mesa-dri
 )
 

@@ -4,6 +4,7 @@
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "sim/csimcontrols.h"
+#include "sim/csimwlan.h"
 
 #include <QFile>
 #include <QStringList>
@@ -54,6 +55,7 @@ QString CSimConsole::Help() {
   return QStringLiteral(
       "Keys (a key acts at once, no Enter needed):\n"
       "  Power button     p press   r release   h hold 6 s (the transmitter switches off)\n"
+      "  WLAN             W the network Airfield out of range / back (the link is lost / comes back)\n"
       "  Left stick       w / s up / down (ST-A)     a / d left / right (ST-B)\n"
       "  Right stick      i / k up / down (ST-C)     j / l left / right (ST-D)\n"
       "                   each press moves 10 %; space puts both sticks in the centre\n"
@@ -97,6 +99,18 @@ void CSimConsole::Key(char key) {
         m_Print("power button released");
       });
       break;
+    case 'W': {
+      const CSimWlan wlan(m_Board.Root());
+      bool inRange = true;
+      for (const CSimWlan::Network& n : wlan.Networks())
+        if (n.ssid == CSimWlan::Joinable().ssid) inRange = n.inRange;
+      if (!wlan.SetInRange(CSimWlan::Joinable().ssid, !inRange)) {
+        m_Print(QStringLiteral("WLAN: there is no network %1 here").arg(CSimWlan::Joinable().ssid));
+        break;
+      }
+      m_Print(wlan.Summary() + QStringLiteral("\n") + wlan.StateSummary());
+      break;
+    }
     case 'w': MoveStick(CSimControls::kStickA, 1); break;
     case 's': MoveStick(CSimControls::kStickA, -1); break;
     case 'd': MoveStick(CSimControls::kStickB, 1); break;
@@ -233,9 +247,10 @@ void CSimConsole::ShowCounters() {
               .arg(seen.checksumRequests)
               .arg(seen.powerOffs));
   const auto hex = [](quint64 v, int digits) { return "0x" + QString::number(v, 16).rightJustified(digits, '0').toUpper(); };
-  m_Print(QStringLiteral("transceiver: %1; binding configuration %2")
+  m_Print(QStringLiteral("transceiver: %1; binding configuration %2; vibrations %3")
               .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
-              .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none")));
+              .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none"))
+              .arg(tc.Vibration().Describe()));
   const CSimSensors::Counters sensors = m_Controllers.Sensors().Seen();
   m_Print(QStringLiteral("sensors: scans %1, description requests %2 (%3 descriptions), menu structures %4, "
                          "labels %5, values %6, changes %7, address changes %8; present now: %9")

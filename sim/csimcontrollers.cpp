@@ -161,6 +161,12 @@ void CSimControllers::Detach() {
   m_Delayed.clear();
 }
 
+namespace {
+// The reader thread sends the answers it makes itself, at once, as a
+// controller answers as soon as the request has crossed the bus.
+thread_local bool t_ReaderSends = false;
+}  // namespace
+
 void CSimControllers::ReaderLoop(int fd) {
   unsigned char buf[64];
   while (!m_Stop) {
@@ -180,7 +186,7 @@ void CSimControllers::ReaderLoop(int fd) {
     }
     std::memcpy(&frame, buf, sizeof(frame));
     ++m_FramesReceived;
-    const qint64 onBus = ReserveBus(frame);
+    const qint64 onBus = ReserveBus(frame, true);
     CSimMessage message;
     bool complete;
     {
@@ -196,42 +202,62 @@ void CSimControllers::ReaderLoop(int fd) {
     if (complete) {
       // A message is whole once its last frame has crossed the bus.
       if (onBus > 0) WaitUntilUs(onBus);
+      t_ReaderSends = true;
       Handle(message);
+      t_ReaderSends = false;
+      FlushOut(fd);
     }
   }
 }
 
 void CSimControllers::WriterLoop(int fd) {
   while (true) {
+    quint64 changes;
+    {
+      QMutexLocker lock(&m_Mutex);
+      changes = m_Changes;
+    }
     const qint64 at = Clock().KLX_ClockNowMs();
     const qint64 next = qMin(StreamDue(at), AnswersDue(at));
-    std::deque<CSimFrame> out;
     {
       QMutexLocker lock(&m_Mutex);
       if (m_Stop) return;
-      if (m_Out.empty()) {
+      // A delayed answer or a knob that came while `next` was worked out
+      // needs it worked out again, not a wait.
+      if (m_Out.empty() && changes == m_Changes) {
         const qint64 now = Clock().KLX_ClockNowMs();
         if (next > now) Clock().KLX_ClockWait(m_Wake, m_Mutex, static_cast<unsigned long>(next - now));
         if (m_Stop) return;
       }
-      out.swap(m_Out);
     }
-    for (const CSimFrame& f : out) {
-      const qint64 onBus = ReserveBus(f);
-      if (onBus > 0) WaitUntilUs(onBus);
-      if (::send(fd, &f, sizeof(f), MSG_NOSIGNAL) != sizeof(f) && errno != EINTR) break;
-    }
+    FlushOut(fd);
+  }
+}
+
+void CSimControllers::FlushOut(int fd) {
+  QMutexLocker writing(&m_WriteMutex);
+  std::deque<CSimFrame> out;
+  {
+    QMutexLocker lock(&m_Mutex);
+    out.swap(m_Out);
+  }
+  for (const CSimFrame& f : out) {
+    const qint64 onBus = ReserveBus(f, false);
+    if (onBus > 0) WaitUntilUs(onBus);
+    if (::send(fd, &f, sizeof(f), MSG_NOSIGNAL) != sizeof(f) && errno != EINTR) return;
   }
 }
 
 void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
-  QMutexLocker lock(&m_Mutex);
-  for (CSimFrame f : frames) {
-    if (m_RemoteFrames) f.ident |= kSimRemote;
-    m_Out.push_back(f);
+  {
+    QMutexLocker lock(&m_Mutex);
+    for (CSimFrame f : frames) {
+      if (m_RemoteFrames) f.ident |= kSimRemote;
+      m_Out.push_back(f);
+    }
   }
   m_FramesQueued += quint64(frames.size());
-  m_Wake.wakeAll();
+  if (!t_ReaderSends) m_Wake.wakeAll();
 }
 
 void CSimControllers::QueueMessage(Node node, int id, const QByteArray& data) {
@@ -268,6 +294,7 @@ void CSimControllers::QueueAnswer(Node node, int id, const QByteArray& data, int
   }
   QMutexLocker lock(&m_Mutex);
   m_Delayed.append({Clock().KLX_ClockNowMs() + delayMs, node, id, data});
+  ++m_Changes;
   m_Wake.wakeAll();
 }
 
@@ -362,6 +389,7 @@ void CSimControllers::SetSilent(Node node, bool silent) {
 void CSimControllers::SetStreaming(bool on) {
   m_Streaming = on;
   QMutexLocker lock(&m_Mutex);
+  ++m_Changes;
   m_Wake.wakeAll();
 }
 void CSimControllers::SetWrongLengths(bool on) { m_WrongLengths = on; }
@@ -386,14 +414,23 @@ qint64 CSimControllers::NowUs() {
       .count();
 }
 
-qint64 CSimControllers::ReserveBus(const CSimFrame& frame) {
+qint64 CSimControllers::ReserveBus(const CSimFrame& frame, bool fromProgram) {
   const int bits = FrameBits(frame);
   m_BusBits += quint64(bits);
   const int rate = m_BitsPerSecond;
   if (rate <= 0) return 0;
   QMutexLocker lock(&m_BusMutex);
   // Frames queue behind each other; an idle bus starts the frame now.
-  m_BusFree = qMax(m_BusFree, NowUs()) + qint64(bits) * 1000000 / rate;
+  const qint64 now = NowUs();
+  // A pause of more than a second is a quiet bus between two exchanges,
+  // not a stall within one.
+  if (m_BusFree > 0 && now > m_BusFree && now - m_BusFree < 1000000) {
+    // A data frame of a long message (sequence above 0) continues one.
+    const bool within = (frame.ident & kSimExtended) && ((frame.ident >> 2) & 0xFFFF) != 0;
+    const BusGap gap = !fromProgram ? GapControllers : within ? GapProgramWithinMessage : GapProgramTurnaround;
+    m_BusIdleUs[gap] += quint64(now - m_BusFree);
+  }
+  m_BusFree = qMax(m_BusFree, now) + qint64(bits) * 1000000 / rate;
   return m_BusFree;
 }
 
@@ -556,6 +593,8 @@ const int* CSimControllers::PositionSlot(int message, int slot) const {
 bool CSimControllers::SetControl(int id, int value) {
   const CSimControl* c = CSimControls::ById(id);
   if (!c) return false;
+  // The sequencers ran with the control where it stood until now.
+  m_TransceiverController.ControlMoving();
   const int v = CSimControls::Snap(*c, value);
   bool toggled = false;
   {
@@ -598,6 +637,17 @@ int CSimControllers::Control(int id) const {
   const int* at = PositionSlot(c->message, c->slot);
   return at ? *at : -2048;
 }
+
+int CSimControllers::ReportedControl(int id) const {
+  const CSimControl* c = CSimControls::ById(id);
+  if (!c || c->kind == CSimControlKind::Trim || c->kind == CSimControlKind::Toggle) return Control(id);
+  const int v = Control(id);
+  if (v == -2048) return v;
+  QMutexLocker lock(&m_Mutex);
+  return Reported(c->message, c->slot, v, m_State.directions);
+}
+
+qint64 CSimControllers::ClockNowMs() const { return Clock().KLX_ClockNowMs(); }
 
 bool CSimControllers::ClickTrim(int trim, int direction) {
   if (trim < 0 || trim > 5 || direction == 0) return false;
@@ -643,6 +693,7 @@ void CSimControllers::ClearCounters() {
   m_FramesReceived = 0;
   m_BytesReceived = 0;
   m_BusBits = 0;
+  for (auto& idle : m_BusIdleUs) idle = 0;
 }
 
 // ---- console: server socket and scripts ---------------------------------------------

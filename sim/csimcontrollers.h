@@ -84,6 +84,11 @@ class CSimControllers {
   static int FrameBits(const CSimFrame& frame);
   // Bits of all frames both ways since the counters were cleared.
   quint64 BusBits() const { return m_BusBits; }
+  // Where a paced bus stood idle (microseconds): before the program's first
+  // frame of a message (its turnaround), between the frames of one of its
+  // long messages (its frames came late), and before the controllers' answers.
+  enum BusGap { GapProgramTurnaround, GapProgramWithinMessage, GapControllers, GapKinds };
+  quint64 BusIdleUs(BusGap gap) const { return m_BusIdleUs[gap]; }
   // ---- unsolicited messages ----
   void Send(Node node, int id, const QByteArray& data);
   void SendRawFrame(const CSimFrame& frame);
@@ -113,6 +118,10 @@ class CSimControllers {
   bool SetControl(int id, int value);
   // The control's physical position (before the direction word), -2048 unknown.
   int Control(int id) const;
+  // The value the program hears of it (after the direction word), -2048 unknown.
+  int ReportedControl(int id) const;
+  // The controllers' clock, in milliseconds.
+  qint64 ClockNowMs() const;
   // A click of trim 0..5 (A to F) up (+1) or down (-1): the stick controller
   // reports the click, the transceiver controller moves the trim one step.
   bool ClickTrim(int trim, int direction);
@@ -144,6 +153,8 @@ class CSimControllers {
 
   void ReaderLoop(int fd);
   void WriterLoop(int fd);
+  // Sends what is queued, in order, at the bus's pace (until the peer is gone).
+  void FlushOut(int fd);
   void ServerLoop(int listenFd);
   void Handle(const CSimMessage& message);
   void Queue(const QVector<CSimFrame>& frames);
@@ -171,7 +182,7 @@ class CSimControllers {
   void TogglesMoved();
   // Pacing: the bus is busy until `m_BusFree` (steady clock, microseconds);
   // a frame takes its bits' time from when the bus is free.
-  qint64 ReserveBus(const CSimFrame& frame);
+  qint64 ReserveBus(const CSimFrame& frame, bool fromProgram);
   static qint64 NowUs();
   static void WaitUntilUs(qint64 at);
 
@@ -185,7 +196,9 @@ class CSimControllers {
   QString m_Root;
   mutable QMutex m_Mutex;  // state, values, counters, queue, delayed answers
   QWaitCondition m_Wake;
+  QMutex m_WriteMutex;  // one thread at a time sends the queued frames
   std::deque<CSimFrame> m_Out;
+  quint64 m_Changes = 0;  // what the writer's wait depends on changed
   std::atomic<bool> m_Stop{false};  // set under the lock, read by the reader without
   Persistent m_State;
   int m_Sticks[4] = {0, 0, 0, 0};
@@ -224,6 +237,7 @@ class CSimControllers {
   std::atomic<quint64> m_BytesReceived{0};
   std::atomic<quint64> m_FramesQueued{0};
   std::atomic<quint64> m_BusBits{0};
+  std::atomic<quint64> m_BusIdleUs[GapKinds] = {};
   std::atomic<int> m_BitsPerSecond{0};
   QMutex m_BusMutex;
   qint64 m_BusFree = 0;

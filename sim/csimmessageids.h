@@ -51,6 +51,7 @@ enum CSimMessageId : int {
   SimTransceiverLoaderAnswer = 96,    // 1, what is answered, status or index, count, error flag
   SimTransceiverSyncAnswer = 128,
   SimTransceiverChecksumPart = 176,   // part, value flag, the value
+  SimTransceiverSequencerInfo = 192,  // a sequencer: index, locked flag, state, run time (32 bits)
 
   // either controller: a 32-bit error code for the program's error log
   SimErrorReport = 254,
@@ -70,6 +71,7 @@ enum CSimMessageId : int {
   SimRequestTransceiverSync = 128,
   SimRequestStickSync = 129,
   SimRequestDirections = 150,
+  SimVibration = 160,             // three 16-bit values, low byte first
   SimSetDirections = 151,  // the whole direction word, 4 bytes
   SimBindStateRequest = 161,      // no data
   SimTelemetryRequest = 192,      // no data: every sensor's descriptions
@@ -83,6 +85,7 @@ enum CSimMessageId : int {
   SimBrightness = 241,     // the display brightness in percent, 1 byte
   SimChecksumPartRequest = 242,   // 1 byte: the part
   SimAppReady = 243,              // no data
+  SimSequencerInfoRequest = 244,  // 1 byte: the sequencer
   SimRadioTestGain = 246,  // also sent once at the end of the program's start-up
 
   // firmware updates (the boot loaders' ids are those of the files' entries)

@@ -107,6 +107,10 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
       const quint8 wanted = quint8(m.data[1]);
       if (m.data[0] == 1 && wanted <= 3 && !m_Answers.Get(KeyFrontPlug).refuse) m_FrontPlugMode = wanted;
       out = Answer(KeyFrontPlug, SimTransceiverFrontPlugMode, QByteArray(1, char(m_FrontPlugMode)));
+    } else if (m.id == SimSequencerInfoRequest) {
+      out = SequencerInfo(m.data);
+    } else if (m.id == SimVibration) {
+      m_Vibration.Take(m.data);
     } else if (m.id == SimPowerOff) {
       ++m_Counters.powerOffs;
       // Powering off keeps the model for the next power-up.
@@ -196,6 +200,11 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
         m_HeaderKind = kind;
         m_HeaderUsed = quint8(data[3]);
         m_ReceivedInKind.clear();
+        // A kind announced again in a load starts over: the elements that
+        // came of it before are dropped (kinds sent whole are sent again).
+        const CSimModel::KindInfo& info = CSimModel::Info(kind);
+        if (!m_UnitSession && info.capacity > 1 && kind != CSimModel::Trim)
+          for (int i = 0; i < info.capacity; ++i) m_Staging.SetRecord(kind, i, QByteArray(info.recordSize, '\0'));
       }
       return Answer(KeyUnitHeader, SimTransceiverLoaderAnswer,
                     LoaderAnswer({1, SimLoaderHeader, good && !refuse ? 0 : SimLoaderRefused}));
@@ -237,11 +246,14 @@ CSimTransceiver::Outgoing CSimTransceiver::Loader(const QByteArray& data) {
 CSimTransceiver::Outgoing CSimTransceiver::Unit(int kind, const QByteArray& data) {
   ++m_Counters.units;
   UnitFault fault = NoFault;
-  if (m_Loading && m_UnitsInLoad++ == m_FaultUnit) {
+  if (m_Loading && m_FaultUnit >= 0 && m_UnitsInLoad >= m_FaultUnit && (m_FaultAlways || m_UnitsInLoad == m_FaultUnit)) {
     fault = m_Fault;
-    m_FaultUnit = -1;
-    m_Fault = NoFault;
+    if (!m_FaultAlways) {
+      m_FaultUnit = -1;
+      m_Fault = NoFault;
+    }
   }
+  if (m_Loading) ++m_UnitsInLoad;
   const CSimModel::KindInfo& info = CSimModel::Info(kind);
   const int index = data.isEmpty() ? 0 : quint8(data[0]);
   const bool whole = data.size() == 1 + info.recordSize + 2 && CheckBytesGood(data) && index < info.capacity;
@@ -257,7 +269,8 @@ CSimTransceiver::Outgoing CSimTransceiver::Unit(int kind, const QByteArray& data
   const int answeredKind = fault == WrongKind ? (kind + 1) % CSimModel::KindCount : kind;
   const int answeredIndex = fault == WrongIndex ? index + 1 : index;
   const int count = fault == WrongCount ? m_HeaderUsed : m_ReceivedInKind.size();
-  return Answer(KeyUnit, SimTransceiverLoaderAnswer, LoaderAnswer({1, answeredKind, answeredIndex, count, errorFlag}));
+  return Answer(KeyUnit, SimTransceiverLoaderAnswer,
+                LoaderAnswer({fault == NotAnAnswer ? 0 : 1, answeredKind, answeredIndex, count, errorFlag}));
 }
 
 CSimTransceiver::Outgoing CSimTransceiver::DeleteUnit(const QByteArray& data) {
@@ -355,12 +368,37 @@ CSimTransceiver::Outgoing CSimTransceiver::Binding(const CSimMessage& m) {
   return Answer(KeyBindSet, SimTransceiverBindSetResult, QByteArray(1, refuse ? '\1' : '\0'));
 }
 
+CSimTransceiver::Outgoing CSimTransceiver::SequencerInfo(const QByteArray& data) {
+  if (data.size() != 1 || !m_HoldsModel) return {};
+  const int q = quint8(data[0]);
+  AdvanceSequencers();
+  CSimSequencers::Report report;
+  const auto control = [this](int id) { return m_Bus.ReportedControl(id); };
+  if (!m_Sequencers.State(q, m_Held.Record(CSimModel::Sequencer, q), control, &report)) return {};
+  QByteArray answer;
+  answer.append(char(q)).append(char(report.locked ? 1 : 0)).append(char(report.state)).append(Le32(report.timeMs));
+  return Answer(KeySequencerInfo, SimTransceiverSequencerInfo, answer);
+}
+
+void CSimTransceiver::AdvanceSequencers() {
+  const qint64 now = m_Bus.ClockNowMs();
+  const auto control = [this](int id) { return m_Bus.ReportedControl(id); };
+  for (int q = 0; q < CSimSequencers::kSequencers; ++q)
+    m_Sequencers.Advance(q, m_Held.Record(CSimModel::Sequencer, q), control, now);
+}
+
+void CSimTransceiver::ControlMoving() {
+  QMutexLocker lock(&m_Mutex);
+  if (m_HoldsModel) AdvanceSequencers();
+}
+
 void CSimTransceiver::SetVersion(int major, int minor) { m_Bus.SetTransceiverVersion(major, minor); }
 
-void CSimTransceiver::SetUnitFault(int unit, UnitFault fault) {
+void CSimTransceiver::SetUnitFault(int unit, UnitFault fault, bool always) {
   QMutexLocker lock(&m_Mutex);
-  m_FaultUnit = unit;
+  m_FaultUnit = fault == NoFault ? -1 : unit;
   m_Fault = fault;
+  m_FaultAlways = always;
 }
 
 void CSimTransceiver::SetDeleteFault(UnitFault fault) {

@@ -25,6 +25,8 @@
 #include "sim/csimanswers.h"
 #include "sim/csimcodec.h"
 #include "sim/csimmodel.h"
+#include "sim/csimsequencers.h"
+#include "sim/csimvibration.h"
 
 class CSimControllers;
 
@@ -49,9 +51,10 @@ class CSimTransceiver {
     KeyUnitDelete = 1013,
     KeyBindStart = 1014,   // the receiver's answer to the binding start
     KeyFrontPlug = 1015,   // the front socket's mode, asked or set
-    KeyTelemetryStatus = 1016,  // the sensor scan's status; a refusal says it is not done yet
-    KeyDescriptions = 1017,     // the sensors' descriptions
-    KeySensorCommand = 1018,    // a command relayed to the sensors
+    KeySequencerInfo = 1016,    // a sequencer's state, asked by the program
+    KeyTelemetryStatus = 1017,  // the sensor scan's status; a refusal says it is not done yet
+    KeyDescriptions = 1018,     // the sensors' descriptions
+    KeySensorCommand = 1019,    // a command relayed to the sensors
   };
   // The status of the sensor scan in the answer to the telemetry start.
   static constexpr int kScanDone = 6;
@@ -69,8 +72,9 @@ class CSimTransceiver {
   // A fault in the answer to one unit of a load, counted from 0 over the
   // units of the next load, used once: the count says every unit of the
   // kind arrived, the index is the next one, the kind is the next one (the
-  // unit is not kept), or the unit is flagged as damaged (and not kept).
-  enum UnitFault { NoFault, WrongCount, WrongIndex, WrongKind, Damaged };
+  // unit is not kept), the unit is flagged as damaged (and not kept), or
+  // the answer is no loader answer at all (its first byte 0).
+  enum UnitFault { NoFault, WrongCount, WrongIndex, WrongKind, Damaged, NotAnAnswer };
 
   // What the controller has seen, for tests and the console.
   struct Counters {
@@ -103,7 +107,8 @@ class CSimTransceiver {
   void SetVersion(int major, int minor);
   CSimAnswerBook& Answers() { return m_Answers; }
 
-  void SetUnitFault(int unit, UnitFault fault);
+  // `always`: every unit from that one on, in every load, until cleared.
+  void SetUnitFault(int unit, UnitFault fault, bool always = false);
   // The answer to the next unit delete names another index or kind (once).
   void SetDeleteFault(UnitFault fault);
   // Reports `checksum` instead of the held model's (a controller whose model differs).
@@ -117,7 +122,12 @@ class CSimTransceiver {
   quint32 BindingChecksum() const;
   Counters Seen() const;
   void ClearCounters();
+  // The vibration messages it was sent.
+  CSimVibration& Vibration() { return m_Vibration; }
+  const CSimVibration& Vibration() const { return m_Vibration; }
 
+  // A control is about to move: the sequencers' runs are brought up to now.
+  void ControlMoving();
   // The controllers' own moves of the trims and toggles change the held model.
   void LiveTrimsMoved(const int trims[6], int flightMode);
   void LiveTogglesMoved(const int values[4]);
@@ -143,12 +153,15 @@ class CSimTransceiver {
   // The telemetry start, the description request, the rescan and the
   // commands for the sensors, answered by the sensors behind the receiver.
   bool Telemetry(const CSimMessage& m);
+  Outgoing SequencerInfo(const QByteArray& data);
+  void AdvanceSequencers();
   // The live trims and toggles take the held model's values.
   void TakeLiveValuesFromModel();
 
   CSimControllers& m_Bus;
   std::atomic<int> m_State{kReady};
   CSimAnswerBook m_Answers;
+  CSimVibration m_Vibration;
 
   mutable QMutex m_Mutex;  // everything below
   CSimModel m_Held;
@@ -165,8 +178,10 @@ class CSimTransceiver {
   int m_UnitsInLoad = 0;
   int m_FaultUnit = -1;
   UnitFault m_Fault = NoFault;
+  bool m_FaultAlways = false;
   UnitFault m_DeleteFault = NoFault;
   bool m_ChecksumOverride = false;
   quint32 m_ChecksumValue = 0;
   Counters m_Counters;
+  CSimSequencers m_Sequencers;
 };

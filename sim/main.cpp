@@ -1,10 +1,12 @@
 // vorn-sim: the simulated board and controllers beside the desktop program.
 #include "platform/klx_platform.h"
 #include "sim/csimboard.h"
+#include "sim/csimvoices.h"
 #include "sim/csimconsole.h"
 #include "sim/csimcontrollers.h"
 #include "sim/csimpanel.h"
 #include "sim/csimupdatepackage.h"
+#include "sim/csimwlan.h"
 #include "sim/simwindow.h"
 
 #include <QCoreApplication>
@@ -31,7 +33,9 @@ const char kUsage[] =
     "commands:\n"
     "  prepare   lay down the files of a factory-fresh board under the root: board name,\n"
     "            GPIO lines, SD card with Timezones.xml, application folder with the\n"
-    "            translation catalogues, USB mount points\n"
+    "            translation catalogues, USB mount points, the voices of the eight\n"
+    "            languages (where the card has no voices folder yet); the WLAN\n"
+    "            networks in range (where none were set yet), the WLAN interface down\n"
     "            --model-demo: also the model \"Demo\" as the current model, and fast\n"
     "            start on (where the card has no model, process state or settings yet)\n"
     "            --firmware-update: also a package with newer firmware for both\n"
@@ -202,6 +206,7 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
     Print(QStringLiteral("vorn-sim: q switches the transmitter program (pid %1) off in order, then ends this console")
               .arg(o.pid));
   Print(CSimConsole::Help());
+  Print(QStringLiteral("vorn-sim: ") + CSimWlan(o.root).Summary());
 
   std::thread scriptThread;
   if (!o.script.isEmpty())
@@ -253,8 +258,11 @@ int main(int argc, char* argv[]) {
   if (o.command == "prepare") {
     // The controllers' state file is written once and then kept across runs.
     CSimControllers controllers(o.root);
+    // The card's voices, for the eight languages of the screens.
+    const bool card = o.variant != CSimBoard::Unknown;
     if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile()) || (o.demo && !PrepareDemo(o.root)) ||
-        (o.firmware && !CSimUpdatePackage::Prepare(o.root, BoardName(o.variant)))) {
+        (o.firmware && !CSimUpdatePackage::Prepare(o.root, BoardName(o.variant))) ||
+        (card && !CSimVoices::Prepare(o.root + "/Vorn/Sound/Voices")) || !CSimWlan(o.root).Prepare()) {
       std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(o.root));
       return 1;
     }

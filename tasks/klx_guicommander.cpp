@@ -145,6 +145,7 @@ void KLX_GUICommander::run() {
     return;
   }
   qInfo("  ->   starting KLX_GUICommander thread");
+  KLX_ThreadControl::Entered();
   while (m_Running) {
     Log("pause");
     QMutexLocker lock(&m_LoopMutex);

@@ -2,12 +2,17 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
 #include "frame/klx_errorhandler.h"
 #include "link/klx_messageids.h"
 #include "link/klx_protdata.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
 #include "tasks/klx_runtimedatabasemanager.h"
+#include "tasks/klx_vornhandler.h"
 
 namespace {
 constexpr unsigned kErrInit = 0x22001;
@@ -44,6 +49,11 @@ constexpr unsigned char kCrcPartAnswer = 6;
 constexpr unsigned char kControlsAnswer = 9;
 // A sensor notice (transceiver message 5) reaches every task.
 constexpr int kSensorNotice = 14;
+// The file reader's own notices: the functions are in, the read has ended.
+// `para` of the record is this marker, data 0 the stage, data 1-4 the read.
+constexpr int kReadNotice = 0x4C52;
+constexpr unsigned char kFunctionsIn = 1;
+constexpr unsigned char kReadEnded = 2;
 
 // One kind of element: its count on this board, its used query (none: every
 // index counts), its unit image and the message that carries one unit.
@@ -80,7 +90,8 @@ const CModelUnits kUnits[KLX_ModelLoader::kJobs] = {
     {[](KLX_DataBaseManager* d) { return d->KLX_DataBaseManagerGetMaxTrim(); }, nullptr,
      [](KLX_DataBaseManager* d, int i, unsigned char* b) { return d->KLX_DataBaseManagerTrimCopyUnit(i, b); },
      KLX_MSG_UNIT_TRIM},
-    {[](KLX_DataBaseManager* d) { return d->KLX_DataBaseManagerGetMaxSpecialSwitch(); }, nullptr,
+    // The four special switches travel as one record.
+    {[](KLX_DataBaseManager*) { return 1; }, nullptr,
      [](KLX_DataBaseManager* d, int i, unsigned char* b) {
        return d->KLX_DataBaseManagerSpecialSwitchCopyUnit_A(i, b);
      },
@@ -111,6 +122,8 @@ unsigned Le32(const unsigned char* p) {
 
 KLX_ModelLoader::KLX_ModelLoader(QObject* parent) : QObject(parent) { KLX_VornBaseCleanUp(); }
 
+KLX_ModelLoader::~KLX_ModelLoader() { JoinReader(); }
+
 void KLX_ModelLoader::KLX_ModelLoaderInitialize() {
   m_State = KLX_MODELLOADER_IDLE;
   m_JobIndex = 0;
@@ -134,6 +147,8 @@ int KLX_ModelLoader::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
+  m_Retries = 0;
+  m_StartMs = m_Clock->KLX_ClockNowMs();
   m_ControlsLocked = false;
   m_Links.db->KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirSet);
   m_State = KLX_TRIM_MODIFY_FREEZE_CONTROLS;
@@ -156,6 +171,11 @@ int KLX_ModelLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int
 }
 
 int KLX_ModelLoader::KLX_VornBaseCleanUp() {
+  JoinReader();
+  m_ReadStage = ReadIdle;
+  m_EarlyFunctions = false;
+  m_Prepared = PreparedUnit();
+  m_FunctionSnapshot.clear();
   m_State = KLX_MODELLOADER_IDLE;
   m_ModelName.clear();
   m_ModelFolder.clear();
@@ -168,7 +188,13 @@ int KLX_ModelLoader::KLX_VornBaseCleanUp() {
 
 int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
   if (m_Update.para == kSensorNotice && m_Update.data[0] == 0 && m_Update.data[1] == 0) return KLX_Ok;
+  if (PastDeadline()) return GiveUp();
   int result;
+  if (IsReadNotice()) {
+    result = ReadNotice();
+    if (result == KLX_Error) emit m_Links.db->error_model_loading();
+    return result;
+  }
   switch (m_State) {
     case KLX_MODELLOADER_START:
       result = KLX_MODELLOADER_START_Step();
@@ -205,6 +231,10 @@ int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
       break;
     case KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE:
       result = KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE_Step();
+      break;
+    case KLX_MODELLOADER_READING:
+      // Nothing is awaited from the controller while the file is read.
+      result = KLX_Ok;
       break;
     default:
       SendStop();
@@ -264,13 +294,131 @@ int KLX_ModelLoader::KLX_MODELLOADER_START_RESP_Step() {
   }
   if (status != kStatusOk) return try2reload_all_model();
   KLX_VornBaseResetErrorCount();
-  if (KLX_ModelLoader_ReadOut_ModelFile() != KLX_Ok) {
+  return StartReading();
+}
+
+// ---- the file read beside the load ---------------------------------------------------------
+
+int KLX_ModelLoader::StartReading() {
+  JoinReader();
+  const int generation = ++m_ReadGeneration;
+  {
+    QMutexLocker lock(&m_ReadMutex);
+    m_ReadResult = KLX_Error;
+    m_FunctionSnapshot.clear();
+    m_SnapshotTaken = false;
+  }
+  m_EarlyFunctions = false;
+  m_Prepared = PreparedUnit();
+  m_ReadStage = ReadRunning;
+  m_State = KLX_MODELLOADER_READING;
+  KLX_DataBaseManager* db = m_Links.db;
+  // On the reading thread: once the section after the functions is in, the
+  // functions are as the file has them (for a file of this board); their
+  // images are taken there, before later sections go on.
+  auto functionsSeen = std::make_shared<bool>(false);
+  m_Files.Model().KLX_XMLModelSetSectionHook([this, db, generation, functionsSeen](const QString& element) {
+    if (element == QLatin1String("FUNCTION")) {
+      *functionsSeen = true;
+      return;
+    }
+    // Once per read: a corrected file read again brings its functions twice.
+    if (!*functionsSeen || m_SnapshotTaken) return;
+    *functionsSeen = false;
+    QVector<QPair<int, QByteArray>> images;
+    const CModelUnits& unit = kUnits[KLX_VornTask::KLX_TASK_PARA_MODEL_Function];
+    unsigned char buffer[1000];
+    for (int i = 0; i < unit.count(db); ++i) {
+      if (unit.used(db, i) != 1) continue;
+      const int length = unit.image(db, i, buffer);
+      images.append({i, length > 0 ? QByteArray(reinterpret_cast<const char*>(buffer), length) : QByteArray()});
+    }
+    {
+      QMutexLocker lock(&m_ReadMutex);
+      m_FunctionSnapshot = images;
+      m_SnapshotTaken = true;
+    }
+    PostReadNotice(kFunctionsIn, generation);
+  });
+  m_Reader = std::thread([this, generation] {
+    const int result = KLX_ModelLoader_ReadOut_ModelFile();
+    {
+      QMutexLocker lock(&m_ReadMutex);
+      m_ReadResult = result;
+    }
+    PostReadNotice(kReadEnded, generation);
+  });
+  return KLX_Ok;
+}
+
+void KLX_ModelLoader::JoinReader() {
+  if (m_Reader.joinable()) m_Reader.join();
+  m_Files.Model().KLX_XMLModelSetSectionHook({});
+}
+
+void KLX_ModelLoader::PostReadNotice(int stage, int generation) {
+  TaskUpdate_Data_T notice;
+  notice.para = kReadNotice;
+  notice.updateKind = KLX_UPDATE_KIND_RESULT;
+  notice.data[0] = static_cast<unsigned char>(stage);
+  std::memcpy(notice.data + 1, &generation, sizeof(generation));
+  if (m_Links.handler) m_Links.handler->KLX_VornHandlerUpdateSelfProcessTask(notice);
+}
+
+bool KLX_ModelLoader::IsReadNotice() const {
+  return m_Update.updateKind == KLX_UPDATE_KIND_RESULT && m_Update.para == kReadNotice;
+}
+
+int KLX_ModelLoader::ReadNotice() {
+  int generation = 0;
+  std::memcpy(&generation, m_Update.data + 1, sizeof(generation));
+  // A notice of a read that a restart left behind.
+  if (generation != m_ReadGeneration || m_ReadStage != ReadRunning) return KLX_Ok;
+  if (m_Update.data[0] == kFunctionsIn) {
+    if (m_State != KLX_MODELLOADER_READING) return KLX_Ok;
+    {
+      QMutexLocker lock(&m_ReadMutex);
+      if (m_FunctionSnapshot.isEmpty()) return KLX_Ok;
+      m_Jobs[0] = {KLX_VornTask::KLX_TASK_PARA_MODEL_Function, int(m_FunctionSnapshot.size()),
+                   kUnits[KLX_VornTask::KLX_TASK_PARA_MODEL_Function].count(m_Links.db)};
+    }
+    m_JobCount = 1;
+    m_JobIndex = 0;
+    m_UnitIndex = 0;
+    m_Acknowledged = 0;
+    m_EarlyFunctions = true;
+    return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
+  }
+  JoinReader();
+  m_ReadStage = ReadDone;
+  int read;
+  {
+    QMutexLocker lock(&m_ReadMutex);
+    read = m_ReadResult;
+  }
+  if (read != KLX_Ok) {
     SendStop();
     m_Links.db->KLX_DataBaseManagerResetAllModelData();
     KLXErrorHandler.RegisterError(kErrRead, QString());
     return KLX_Error;
   }
   m_Links.db->KLX_DataBaseManagerSetSilentModeViaCAN(m_Links.db->KLX_DataBaseManagerGetSetModelSilentMode(0, AtomicDirGet));
+  if (m_EarlyFunctions) {
+    // The function job goes on as announced; the full list waits for its end.
+    const KLX_Modelloader_JobList announced = m_Jobs[0];
+    const int announcedCount = m_JobCount;
+    KLX_Modelloader_JobList running[kJobs];
+    std::copy(m_Jobs, m_Jobs + kJobs, running);
+    KLX_ModelLoader_GenerateJobList();
+    std::copy(m_Jobs, m_Jobs + kJobs, m_FinalJobs);
+    m_FinalJobCount = m_JobCount;
+    std::copy(running, running + kJobs, m_Jobs);
+    m_Jobs[0] = announced;
+    m_JobCount = announcedCount;
+    KLX_ModelLoader_Calculate_Percent();
+    if (m_State == KLX_MODELLOADER_READING) return AfterEarlyFunctions();
+    return KLX_Ok;
+  }
   KLX_ModelLoader_GenerateJobList();
   KLX_ModelLoader_Calculate_Percent();
   if (m_JobCount < 1) return KLX_MODELLOADER_END_Step();
@@ -278,6 +426,59 @@ int KLX_ModelLoader::KLX_MODELLOADER_START_RESP_Step() {
   m_UnitIndex = 0;
   m_Acknowledged = 0;
   return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
+}
+
+int KLX_ModelLoader::AfterEarlyFunctions() {
+  if (m_ReadStage != ReadDone) {
+    m_State = KLX_MODELLOADER_READING;
+    return KLX_Ok;
+  }
+  m_EarlyFunctions = false;
+  QVector<QPair<int, QByteArray>> sent;
+  {
+    QMutexLocker lock(&m_ReadMutex);
+    sent.swap(m_FunctionSnapshot);
+  }
+  std::copy(m_FinalJobs, m_FinalJobs + kJobs, m_Jobs);
+  m_JobCount = m_FinalJobCount;
+  m_JobIndex = 0;
+  m_UnitIndex = 0;
+  m_Acknowledged = 0;
+  const bool functions = m_JobCount > 0 && m_Jobs[0].kind == KLX_VornTask::KLX_TASK_PARA_MODEL_Function;
+  if (!functions) {
+    // The finished read holds no function: the controller has units it must not keep.
+    return try2reload_all_model();
+  }
+  // The functions as the whole file left them, against what went out.
+  bool same = sent.size() == m_Jobs[0].used;
+  for (int i = 0, from = 0; same && i < sent.size(); ++i) {
+    int index = -1;
+    QByteArray image;
+    same = FindUnit(from, &index, &image) && index == sent[i].first && image == sent[i].second;
+    from = index + 1;
+  }
+  if (!same) return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
+  m_JobIndex = 1;
+  if (m_JobIndex >= m_JobCount) return KLX_MODELLOADER_END_Step();
+  return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
+}
+
+// ---- retries and time from the task's start ----------------------------------------------------
+
+bool KLX_ModelLoader::RetryFromStart() { return ++m_Retries > KLX_VornBaseGetMaxErrorCount(); }
+
+bool KLX_ModelLoader::PastDeadline() const {
+  if (m_Task.paraint3 == KLX_VornTask::KLX_TASK_PARA_TRIM_MODIFY || m_State == KLX_MODELLOADER_IDLE) return false;
+  // Every try of the load with its full time-out, counted from the start.
+  const qint64 limit = qint64(KLX_VornBaseGetTimeout()) * (KLX_VornBaseGetMaxErrorCount() + 1);
+  return m_Clock->KLX_ClockNowMs() - m_StartMs >= limit;
+}
+
+int KLX_ModelLoader::GiveUp() {
+  SendStop();
+  m_State = KLX_MODELLOADER_IDLE;
+  KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
+  return KLX_Timeout;
 }
 
 int KLX_ModelLoader::KLX_ModelLoader_ReadOut_ModelFile() {
@@ -314,6 +515,7 @@ int KLX_ModelLoader::KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step() {
   SendControl(kSubHeader, static_cast<unsigned char>(job.kind), static_cast<unsigned char>(job.used),
               static_cast<unsigned char>(job.count));
   m_State = KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP;
+  PrepareUnit(0);
   return KLX_Ok;
 }
 
@@ -339,25 +541,64 @@ int KLX_ModelLoader::KLX_MODELLOADER_TRANSFER_UNIT_Step() {
 }
 
 bool KLX_ModelLoader::transfer_unit(int* result) {
+  bool found;
+  int index = -1;
+  QByteArray image;
+  if (m_Prepared.job == m_JobIndex && m_Prepared.from == m_UnitIndex) {
+    found = m_Prepared.found;
+    index = m_Prepared.index;
+    image.swap(m_Prepared.image);
+  } else {
+    found = FindUnit(m_UnitIndex, &index, &image);
+  }
+  m_Prepared = PreparedUnit();
+  if (!found) return false;
+  m_UnitIndex = index;
+  if (!image.isEmpty()) {
+    m_State = KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
+    m_Protocol->KLX_ProtocolSendMessage(unsigned(image.size()), image.constData(), kUnits[m_Jobs[m_JobIndex].kind].message,
+                                        KLX_NODE_APPLICATION);
+  }
+  *result = KLX_Ok;
+  return true;
+}
+
+bool KLX_ModelLoader::FindUnit(int from, int* index, QByteArray* image) {
   const KLX_Modelloader_JobList& job = m_Jobs[m_JobIndex];
+  if (job.kind < 0 || job.kind >= kJobs) return false;
+  if (m_EarlyFunctions && job.kind == KLX_VornTask::KLX_TASK_PARA_MODEL_Function) {
+    // The function images taken on the reading thread.
+    QMutexLocker lock(&m_ReadMutex);
+    for (const auto& unit : m_FunctionSnapshot) {
+      if (unit.first < from) continue;
+      *index = unit.first;
+      *image = unit.second;
+      return true;
+    }
+    return false;
+  }
   const CModelUnits& unit = kUnits[job.kind];
-  for (int i = m_UnitIndex; i < unit.count(m_Links.db); ++i) {
+  for (int i = from; i < unit.count(m_Links.db); ++i) {
     if (unit.used) {
       const int used = unit.used(m_Links.db, i);
       // A sequencer's used byte also carries its run direction.
       if (job.kind == KLX_VornTask::KLX_TASK_PARA_MODEL_Sequencer ? used == 0 : used != 1) continue;
     }
-    m_UnitIndex = i;
-    const int length = unit.image(m_Links.db, i, m_SendBuffer);
-    if (length > 0) {
-      m_State = KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
-      m_Protocol->KLX_ProtocolSendMessage(unsigned(length), reinterpret_cast<const char*>(m_SendBuffer), unit.message,
-                                          KLX_NODE_APPLICATION);
-    }
-    *result = KLX_Ok;
+    *index = i;
+    unsigned char buffer[sizeof(m_SendBuffer)];
+    const int length = unit.image(m_Links.db, i, buffer);
+    *image = length > 0 ? QByteArray(reinterpret_cast<const char*>(buffer), length) : QByteArray();
     return true;
   }
   return false;
+}
+
+void KLX_ModelLoader::PrepareUnit(int from) {
+  if (m_JobIndex >= m_JobCount || m_Jobs[m_JobIndex].kind >= kJobs) return;
+  m_Prepared = PreparedUnit();
+  m_Prepared.job = m_JobIndex;
+  m_Prepared.from = from;
+  m_Prepared.found = FindUnit(from, &m_Prepared.index, &m_Prepared.image);
 }
 
 void KLX_ModelLoader::move2next_unit() {
@@ -370,6 +611,7 @@ void KLX_ModelLoader::move2next_unit() {
 int KLX_ModelLoader::KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP_Step() {
   if (m_Update.para == 0 && m_Update.updateKind == KLX_UPDATE_KIND_LONG_SENT) {
     m_State = KLX_MODELLOADER_TRANSFER_UNIT_RESP;
+    PrepareUnit(m_UnitIndex + 1);
     return KLX_RestartTimer;
   }
   KLXErrorHandler.RegisterError(kErrNotSent, QString());
@@ -397,6 +639,7 @@ int KLX_ModelLoader::KLX_ModelLoader_CheckForCorrectUnitTransmission() {
   if (index != m_UnitIndex) {
     // The controller has lost its place in the kind: the whole job again,
     // from its first unit, as a fresh header starts its count anew.
+    if (RetryFromStart()) return GiveUp();
     const int counted = next_try_on_error(QString());
     if (counted == KLX_Error) return counted;
     m_UnitIndex = 0;
@@ -410,6 +653,7 @@ int KLX_ModelLoader::KLX_ModelLoader_CheckForCorrectUnitTransmission() {
   auto wholeKindAgain = [this]() {
     m_UnitIndex = 0;
     m_Acknowledged = 0;
+    if (RetryFromStart()) return GiveUp();
     const int counted = next_try_on_error(QString());
     if (counted == KLX_Error) return counted;
     return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
@@ -417,6 +661,7 @@ int KLX_ModelLoader::KLX_ModelLoader_CheckForCorrectUnitTransmission() {
   if (m_Acknowledged == job.used) {
     if (m_Acknowledged != received) return wholeKindAgain();
     move2next_unit();
+    if (m_EarlyFunctions) return AfterEarlyFunctions();
     if (m_JobIndex >= m_JobCount) return KLX_MODELLOADER_END_Step();
     return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
   }
@@ -453,6 +698,10 @@ int KLX_ModelLoader::KLX_MODELLOADER_END_RESP_Step() {
 }
 
 int KLX_ModelLoader::try2reload_all_model() {
+  // An accepted start clears the error counter: the restarts themselves
+  // are counted from the task's start, or a controller that answers badly
+  // after each start would have the load begin again for ever.
+  if (RetryFromStart()) return GiveUp();
   SendStop();
   const int counted = next_try_on_error(QString());
   if (counted == KLX_Error) return counted;
@@ -499,6 +748,8 @@ void KLX_ModelLoader::KLX_ModelLoader_Load_Final_Data(bool fast) {
 // ---- time-out ---------------------------------------------------------------------------------
 
 int KLX_ModelLoader::KLX_VornBaseTimeout() {
+  // The file is being read: nothing was asked of the controller.
+  if (m_State == KLX_MODELLOADER_READING) return KLX_RestartTimer;
   KLX_VornBaseIncErrorCount();
   qInfo(" Model loader state in TIMEOUT handler: %d", m_State);
   const bool trimCopy = m_State == KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS ||

@@ -6,8 +6,13 @@
 // states and time-outs: the fast start, where the controller still holds
 // the model and only the checksums are compared, and the copy of trim
 // values between flight modes while the controls are frozen.
+#include <QByteArray>
+#include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QVector>
+
+#include <thread>
 
 #include "frame/klx_clock.h"
 #include "frame/klx_xmlfilehandler.h"
@@ -41,12 +46,15 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
     KLX_TRIM_MODIFY_FREEZE_CONTROLS = 13,
     KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS = 14,
     KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE = 15,
+    // Waiting for the model file, which is read beside the load (no message awaited).
+    KLX_MODELLOADER_READING = 16,
   };
   static constexpr int kJobs = 12;
   // The engine thread's pause while the copied trims settle (262143 us).
   static constexpr unsigned long kTrimSettleMs = 262;
 
   explicit KLX_ModelLoader(QObject* parent = nullptr);
+  ~KLX_ModelLoader() override;
 
   int KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
                        KLX_RuntimeDatabaseManager* runtime) override;
@@ -78,6 +86,12 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // The next used unit of the current job from the current unit index on,
   // sent when found; false when the job has none left.
   bool transfer_unit(int* result);
+  // The next used unit of the current job from `from` on: its index and its
+  // image (empty when it has none); false when the job has none left.
+  bool FindUnit(int from, int* index, QByteArray* image);
+  // The unit after the one just sent, built while the sent one crosses the
+  // bus, so that its acknowledgement finds it ready.
+  void PrepareUnit(int from);
   void move2next_unit();
   int try2reload_all_model();
   // Counts an error: 1 to repeat, or KLX_Error after reporting `text` at the maximum.
@@ -88,6 +102,23 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   void KLX_ModelLoader_SetDataAfterLoad();
   void KLX_ModelLoader_Load_Final_Data(bool fast);
 
+  // The file is read on a thread of its own while the load goes on: the
+  // functions go out as soon as their section is in, the other kinds once
+  // the whole file is. A notice of the reader's progress reaches the task as
+  // its own update record.
+  int StartReading();
+  void JoinReader();
+  void PostReadNotice(int stage, int generation);
+  bool IsReadNotice() const;
+  int ReadNotice();
+  // The function job that started early has ended: on with the rest once
+  // the file is read, the functions again if the finished read changed them.
+  int AfterEarlyFunctions();
+  // The load's retries and its time counted from the task's start: beyond
+  // them the load ends with its time-out result, the model as it was read.
+  bool RetryFromStart();
+  bool PastDeadline() const;
+  int GiveUp();
   // Fast start and trim copy.
   int KLX_ModelLoader_GET_CRC_BY_FASTSTART();
   // Asks for the checksum part requested now.
@@ -127,4 +158,30 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   int m_ModelType = 0;
   int m_JobCount = 0;
   KLX_Clock* m_Clock = &KLX_Clock::KLX_ClockSystem();
+
+  // The unit built ahead: for the job and search start it was built for.
+  struct PreparedUnit {
+    int job = -1;
+    int from = -1;
+    bool found = false;
+    int index = -1;
+    QByteArray image;
+  };
+  PreparedUnit m_Prepared;
+  // The file read beside the load.
+  enum ReadStage { ReadIdle, ReadRunning, ReadDone };
+  std::thread m_Reader;
+  int m_ReadStage = ReadIdle;
+  int m_ReadGeneration = 0;
+  QMutex m_ReadMutex;  // the reader's results below, until its notice is taken
+  int m_ReadResult = KLX_Error;
+  QVector<QPair<int, QByteArray>> m_FunctionSnapshot;  // index and image of each used function
+  bool m_SnapshotTaken = false;
+  // The function job runs from the snapshot, started before the read ended.
+  bool m_EarlyFunctions = false;
+  KLX_Modelloader_JobList m_FinalJobs[kJobs];
+  int m_FinalJobCount = 0;
+  // Counted from the task's start.
+  int m_Retries = 0;
+  qint64 m_StartMs = 0;
 };

@@ -184,6 +184,7 @@ void KLX_ProcessVorn::run() {
     return;
   }
   qInfo("  ->   starting KLX_ProcessVorn thread");
+  KLX_ThreadControl::Entered();
   while (m_Running) {
     Log("pause");
     {
@@ -228,8 +229,12 @@ bool KLX_ProcessVorn::RecordsWaiting() {
 }
 
 void KLX_ProcessVorn::Wake() {
-  QMutexLocker lock(&m_WakeMutex);
-  m_WakePending = true;
+  {
+    QMutexLocker lock(&m_WakeMutex);
+    m_WakePending = true;
+  }
+  // After the lock is given back: the thread would otherwise wake only to
+  // wait for it.
   m_Wake.wakeAll();
 }
 

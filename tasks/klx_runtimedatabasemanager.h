@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <memory>
 #include <cstdint>
 
 #include "frame/klx_databasevalues.h"
@@ -17,6 +18,7 @@
 #include "model/klx_functionalcalculation.h"
 #include "model/klx_unitkind.h"
 #include "timers/klx_runtimecalcalarm.h"
+#include "update/cfilemanager.h"
 #include "update/klx_filefunctions.h"
 
 class KLX_DataBaseManager;
@@ -246,6 +248,32 @@ class KLX_RuntimeDatabaseManager : public QObject {
   // Forced unmount of "/media/usb<n>" (n 0..7) through the command runner.
   Q_INVOKABLE bool KLX_RuntimeDatabaseManagerUmountUsbAt(int n);
 
+  // Update-package files of the package folder (the receivers' firmware
+  // folder unless set): the version text of the listed file at `index`
+  // (of the last file listing) when its trailer checks and its hardware type
+  // is `hwType` (0 and 65535: any); "<hardware type>\n<description>" of a
+  // named file, or only the description's first line. Empty otherwise.
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderCheckKLUFilebyIdx(int index, int hwType) const;
+  Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderGetKLUdscrptnByIdx(QString name, bool firstLineOnly) const;
+  Q_INVOKABLE void KLX_RuntimeDatabaseManagerFolderSetPackageFolder(QString folder);
+
+  // The one file manager of the file manager screen, made and freed by it.
+  // Each call before FileManagerCreate or after FileManagerFree answers
+  // false and does nothing. Folders must lie below the card's top folder
+  // or on a USB stick; the progress, the end and the questions come back as
+  // fileManagerProgress, fileManagerComplete, fileManagerUserDecisionRequired.
+  Q_INVOKABLE bool FileManagerCreate();
+  Q_INVOKABLE void FileManagerFree();
+  Q_INVOKABLE bool FileManagerSetSourceFolder(QString folder);
+  Q_INVOKABLE bool FileManagerSelectSource(QString name);
+  Q_INVOKABLE bool FileManagerDeselectSource(QString name);
+  Q_INVOKABLE bool FileManagerIsAnythingSelected();
+  Q_INVOKABLE bool FileManagerBeginCopy(QString destination, int behavior);
+  Q_INVOKABLE bool FileManagerBeginDelete();
+  Q_INVOKABLE bool FileManagerBeginDelete(QString folder, QString name);
+  Q_INVOKABLE bool FileManagerabort();
+  Q_INVOKABLE bool FileManagerResume(int behavior);
+
   // The model screens' lists and files (GUI thread): the model files of a
   // type's folder, or of a folder below the model root (type 0; a folder
   // the path scheme refuses lists nothing), sorted by name without regard
@@ -286,6 +314,18 @@ class KLX_RuntimeDatabaseManager : public QObject {
   static constexpr int kControlSlots = KLX_FunctionalCalculation::kControlSlots;
   CControl* KLX_RuntimeDatabaseManagerGetControl(int slot) { return m_Engine.GetControl(slot); }
   CControl* KLX_RuntimeDatabaseManagerGetControlByID(unsigned short id) { return m_Engine.GetControlByID(id); }
+
+ signals:
+  void fileManagerProgress(QString name, int a, int b, int c);
+  void fileManagerComplete(int result);
+  void fileManagerUserDecisionRequired(QString name, int conflict);
+
+ private slots:
+  void slotFileManagerProgress(QString name, int a, int b, int c) { emit fileManagerProgress(name, a, b, c); }
+  void slotFileManagerComplete(int result) { emit fileManagerComplete(result); }
+  void slotFileManagerUserDecisionRequired(QString name, int conflict) {
+    emit fileManagerUserDecisionRequired(name, conflict);
+  }
 
  private:
   enum TriValue { TriRate, TriDifferential, TriExpo0, TriExpo1, TriLimiterMax, TriLimiterMin, TriCount };
@@ -334,4 +374,8 @@ class KLX_RuntimeDatabaseManager : public QObject {
   KLX_RuntimeCalcAlarm m_Calc;
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;
+  QString m_PackageFolder;
+  // Guards the pointer against creation and deletion during a call.
+  QMutex m_FileManagerMutex;
+  std::unique_ptr<CFileManager> m_FileManager;
 };

@@ -16,7 +16,11 @@ QString CDir::getNext() {
 bool CDir::mkpath(const QString& path) { return QDir().mkpath(path); }
 
 bool CDir::isContains(const QString& folder, const QString& path) {
-  return path.startsWith(folder, Qt::CaseSensitive);
+  // Whole path components: "/a/bc" does not lie inside "/a/b".
+  QString inside = folder;
+  while (inside.size() > 1 && inside.endsWith(QLatin1Char('/'))) inside.chop(1);
+  if (inside == QLatin1String("/")) return path.startsWith(inside);
+  return path == inside || path.startsWith(inside + QLatin1Char('/'));
 }
 
 bool CDir::remove(const QString& path) { return QDir(path).removeRecursively(); }

@@ -16,6 +16,8 @@ class CDir : public QDir {
   QString getNext();
 
   static bool mkpath(const QString& path);
+  // True when `path` is `folder` or lies below it, compared by whole path
+  // components (case-sensitive); a final "/" on either makes no difference.
   static bool isContains(const QString& folder, const QString& path);
   static bool remove(const QString& path);
   // The parent folder of `path` with a final "/".

@@ -350,7 +350,11 @@ int kl_engine_sequencer_synchronize(int q, bool locked, int state, int32_t time)
   KlSequencerInfo& si = E.SequencerInfo[q];
   si.locked = locked ? 1 : 0;
   si.elapsed = time;
-  si.completed = (time < si.total[dir - 1] || held) ? 0 : 1;
+  // A run whose time has reached the end of its direction is completed, in
+  // a loop too: a loop stands there between two of its runs, and its
+  // waypoints can be edited then.
+  (void)held;
+  si.completed = time < si.total[dir - 1] ? 0 : 1;
   si.runState = (dir == 1 && si.completed) ? 2 : 1;
   return state;
 }

@@ -36,4 +36,6 @@ QList<MountedVolume> MountedVolumes() {
   return volumes;
 }
 
+QString SceneGraphBackend() { return QString(); }
+
 }  // namespace KLX_Platform

@@ -25,12 +25,18 @@ namespace {
 
 const char* const kMixerElements[] = {"SpeakerCtl", "BtA2dpCtl", "ch1Ctl", "ch2Ctl", "ch3Ctl"};
 // The players' devices and the vario PCM, with what each carries.
+// The players' captures get a new numbered file per player; the vario's,
+// written by the program all the time, starts over at each open.
 struct Device {
   const char* name;
   const char* what;
+  bool truncate;
 };
-const Device kDevices[] = {{"ch1", "mono 22050 Hz"}, {"ch2", "mono 48000 Hz"}, {"ch3", "mono 48000 Hz"},
-                           {"vario", "stereo 48000 Hz"}};
+const Device kDevices[] = {{"ch1", "mono 22050 Hz", false},
+                           {"ch2", "mono 48000 Hz", false},
+                           {"ch3", "mono 48000 Hz", false},
+                           {"vario", "stereo 48000 Hz", true},
+                           {"vorn_default", "as the file says", false}};
 
 QString Quoted(const QString& text) {
   QString q = text;
@@ -43,13 +49,16 @@ QString CaptureText(const QString& folder) {
   t += "# The transmitter's sound devices on this desktop, written by the program when\n"
        "# it first opens one. There is no sound card: each device is captured in files\n"
        "# of raw signed 16-bit little-endian samples, a new numbered file for each\n"
-       "# start of a player (ch2.raw, ch2.raw.0001, ...). Listen with e.g.\n"
+       "# start of a player (ch2.raw, ch2.raw.0001, ...); the vario keeps only its last\n"
+       "# two minutes of sound and no long silence. Sound files played on the default\n"
+       "# device are captured as vorn_default.raw. Listen with e.g.\n"
        "#   aplay -t raw -f S16_LE -r 48000 -c 1 " + folder + "/ch2.raw\n"
        "# The mixer elements keep their raw values (0..255) in " + folder + "/mixer.\n\n";
   t += "pcm.vorn_discard { type null }\n";
   for (const Device& d : kDevices)
-    t += QStringLiteral("pcm.%1 { type file slave.pcm \"vorn_discard\" file %2 format \"raw\" truncate false }  # %3\n")
-             .arg(d.name, Quoted(folder + '/' + d.name + ".raw"), d.what);
+    t += QStringLiteral("pcm.%1 { type file slave.pcm \"vorn_discard\" file %2 format \"raw\" truncate %4 }  # %3\n")
+             .arg(d.name, Quoted(folder + '/' + d.name + ".raw"), d.what, d.truncate ? "true" : "false");
+  t += "pcm.!default { type plug slave.pcm \"vorn_default\" }\n";
   t += QStringLiteral("\nctl_type.vornfile { lib %1 }\n").arg(Quoted(VORN_ALSA_MIXER_PLUGIN));
   t += QStringLiteral("ctl.!default { type vornfile file %1 max 255 elements [").arg(Quoted(folder + "/mixer"));
   for (const char* e : kMixerElements) t += ' ' + Quoted(e);
@@ -144,7 +153,8 @@ const Loaded& Current() {
   if (card < 0) {
     // A run's captures start empty.
     QDir captures(folder);
-    for (const QString& old : captures.entryList({"ch1.raw*", "ch2.raw*", "ch3.raw*", "vario.raw*"}, QDir::Files))
+    for (const QString& old :
+         captures.entryList({"ch1.raw*", "ch2.raw*", "ch3.raw*", "vario.raw*", "vorn_default.raw*"}, QDir::Files))
       captures.remove(old);
   }
   const QString path = ConfigPath(root);

@@ -1,9 +1,12 @@
 // Desktop build: the bus is an AF_UNIX seqpacket server at "<root>/run/can0",
-// served by the simulated controllers. The program's side is one end of a
-// socketpair; a relay joins the other end to the server whenever the server
-// is there, so that the program, like the board, keeps an open socket while
-// the controllers restart or have not come up yet. Frames written while no
-// controller listens are lost, as on a bus without nodes.
+// served by the simulated controllers. The program keeps one descriptor for
+// the whole run, as it keeps its SocketCAN socket on the board: while the
+// server is there the descriptor is a connection to it, so that frames go
+// straight to the controllers; while it is not (before the controllers come
+// up, or while they restart) it is one end of a quiet socketpair whose other
+// end is drained, and frames written then are lost, as on a bus without
+// nodes. A thread of the link switches between the two (dup2) and sleeps
+// while the connection stands.
 #include "platform/klx_cansocket.h"
 
 #include <QFile>
@@ -13,6 +16,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -26,11 +30,6 @@
 namespace KLX_Platform {
 
 namespace {
-
-// Only whole frames of at most 8 data bytes cross the stand-in.
-bool IsWholeFrame(const unsigned char* buf, ssize_t n) {
-  return n == KLX_CAN_FRAME_SIZE && buf[4] <= KLX_CAN_MAX_DLC;
-}
 
 int ConnectTo(const std::string& path) {
   sockaddr_un addr;
@@ -47,11 +46,21 @@ int ConnectTo(const std::string& path) {
   return fd;
 }
 
-class Relay {
+// Both ends of the program's descriptor use the board's socket sizes.
+bool SetSizes(int fd) {
+  int size = 0xC85000;
+  if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof(size)) != 0) return false;
+  size = 0;
+  return ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &size, sizeof(size)) == 0;
+}
+
+class Link {
  public:
-  Relay(int inner, std::string path) : m_Inner(inner), m_Path(std::move(path)) {}
-  ~Relay() { Stop(); }
+  Link(int program, int quiet, int drain, std::string path)
+      : m_Program(program), m_Quiet(quiet), m_Drain(drain), m_Path(std::move(path)) {}
+  ~Link() { Stop(); }
   bool Start() {
+    if (::pipe2(m_Wake, O_CLOEXEC | O_NONBLOCK) != 0) return false;
     try {
       m_Thread = std::thread([this] { Run(); });
     } catch (...) {
@@ -59,66 +68,94 @@ class Relay {
     }
     return true;
   }
+  // No switch of the descriptor after this: its number may be reused once closed.
   void Stop() {
     m_Stop = true;
+    Poke();
     if (m_Thread.joinable()) m_Thread.join();
-    if (m_Inner >= 0) ::close(m_Inner);
-    m_Inner = -1;
+    for (int* fd : {&m_Quiet, &m_Drain, &m_Wake[0], &m_Wake[1]}) {
+      if (*fd >= 0) ::close(*fd);
+      *fd = -1;
+    }
+  }
+  // The server went away under the program: back to the quiet end.
+  void Lost() {
+    {
+      std::lock_guard<std::mutex> lock(m_Mutex);
+      if (!m_Connected || m_Stop) return;
+      ::dup2(m_Quiet, m_Program);
+      m_Connected = false;
+    }
+    Poke();
   }
 
  private:
+  void Poke() {
+    if (m_Wake[1] < 0) return;
+    const char c = 1;
+    (void)!::write(m_Wake[1], &c, 1);
+  }
   void Run() {
     using Clock = std::chrono::steady_clock;
-    int server = -1;
-    Clock::time_point lastTry;
-    bool tried = false;
+    Clock::time_point lastTry = Clock::now() - std::chrono::seconds(1);
     unsigned char buf[64];
     while (!m_Stop) {
-      if (server < 0 && (!tried || Clock::now() - lastTry >= std::chrono::milliseconds(100))) {
-        tried = true;
-        lastTry = Clock::now();
-        server = ConnectTo(m_Path);
+      bool connected;
+      {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        if (!m_Connected && Clock::now() - lastTry >= std::chrono::milliseconds(100)) {
+          lastTry = Clock::now();
+          const int server = ConnectTo(m_Path);
+          if (server >= 0) {
+            if (SetSizes(server) && ::dup2(server, m_Program) >= 0) m_Connected = true;
+            ::close(server);
+          }
+        }
+        connected = m_Connected;
       }
-      pollfd p[2] = {{m_Inner, POLLIN, 0}, {server, POLLIN, 0}};
-      const int count = server >= 0 ? 2 : 1;
-      if (::poll(p, count, 50) < 0) {
+      // Connected: asleep until the server hangs up. Otherwise the frames
+      // written meanwhile are drained, and the server is tried again.
+      pollfd p[2] = {{m_Wake[0], POLLIN, 0}, {connected ? m_Program : m_Drain, short(connected ? POLLRDHUP : POLLIN), 0}};
+      if (::poll(p, 2, connected ? -1 : 100) < 0) {
         if (errno == EINTR) continue;
         break;
       }
-      if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
-        const ssize_t n = ::recv(m_Inner, buf, sizeof(buf), MSG_DONTWAIT);
-        if (n == 0) break;  // the program closed its end
-        if (n < 0 && errno != EAGAIN && errno != EINTR) break;
-        if (server >= 0 && IsWholeFrame(buf, n) &&
-            ::send(server, buf, KLX_CAN_FRAME_SIZE, MSG_NOSIGNAL) != KLX_CAN_FRAME_SIZE) {
-          ::close(server);
-          server = -1;
+      if (p[0].revents & POLLIN) {
+        while (::read(m_Wake[0], buf, sizeof(buf)) > 0) {
         }
+        continue;
       }
-      if (count == 2 && (p[1].revents & (POLLIN | POLLHUP | POLLERR))) {
-        const ssize_t n = ::recv(server, buf, sizeof(buf), MSG_DONTWAIT);
-        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
-          ::close(server);
-          server = -1;
-        } else if (IsWholeFrame(buf, n) &&
-                   ::send(m_Inner, buf, KLX_CAN_FRAME_SIZE, MSG_NOSIGNAL) != KLX_CAN_FRAME_SIZE) {
-          break;
+      if (connected && (p[1].revents & (POLLRDHUP | POLLHUP | POLLERR))) Lost();
+      if (!connected && (p[1].revents & POLLIN))
+        while (::recv(m_Drain, buf, sizeof(buf), MSG_DONTWAIT) > 0) {
         }
-      }
     }
-    if (server >= 0) ::close(server);
   }
 
-  int m_Inner;
-  std::string m_Path;
+  const int m_Program;
+  int m_Quiet;
+  int m_Drain;
+  const std::string m_Path;
+  int m_Wake[2] = {-1, -1};
+  std::mutex m_Mutex;
+  bool m_Connected = false;
   std::atomic<bool> m_Stop{false};
   std::thread m_Thread;
 };
 
-std::mutex g_relaysMutex;
-std::map<int, std::unique_ptr<Relay>>& Relays() {
-  static std::map<int, std::unique_ptr<Relay>> relays;
-  return relays;
+std::mutex g_linksMutex;
+std::map<int, std::unique_ptr<Link>>& Links() {
+  static std::map<int, std::unique_ptr<Link>> links;
+  return links;
+}
+
+// The server of a descriptor of CanOpen went away: frames are lost from now on.
+bool LostServer(int fd) {
+  std::lock_guard<std::mutex> lock(g_linksMutex);
+  auto it = Links().find(fd);
+  if (it == Links().end()) return false;
+  it->second->Lost();
+  return true;
 }
 
 }  // namespace
@@ -157,37 +194,47 @@ int CanOpen(const QString& standInPath, CanOpenStep* failed) {
     errno = ENAMETOOLONG;
     return fail(CanOpenStep::Bind);
   }
-  auto relay = std::make_unique<Relay>(fds[1], path);
-  if (!relay->Start()) {
+  // The quiet end the descriptor returns to while no server is there.
+  const int quiet = ::fcntl(fds[0], F_DUPFD_CLOEXEC, 0);
+  if (quiet < 0) return fail(CanOpenStep::Socket);
+  auto link = std::make_unique<Link>(fds[0], quiet, fds[1], path);
+  if (!link->Start()) {
+    link->Stop();  // closes the quiet and drained ends
     ::close(fds[0]);
     *failed = CanOpenStep::Bind;
-    return -1;  // the relay closes its own end
+    return -1;
   }
-  std::lock_guard<std::mutex> lock(g_relaysMutex);
-  Relays()[fds[0]] = std::move(relay);
+  std::lock_guard<std::mutex> lock(g_linksMutex);
+  Links()[fds[0]] = std::move(link);
   return fds[0];
 }
 
 void CanClose(int fd) {
   if (fd < 0) return;
-  std::unique_ptr<Relay> relay;
+  std::unique_ptr<Link> link;
   {
-    std::lock_guard<std::mutex> lock(g_relaysMutex);
-    auto it = Relays().find(fd);
-    if (it != Relays().end()) {
-      relay = std::move(it->second);
-      Relays().erase(it);
+    std::lock_guard<std::mutex> lock(g_linksMutex);
+    auto it = Links().find(fd);
+    if (it != Links().end()) {
+      link = std::move(it->second);
+      Links().erase(it);
     }
   }
-  // Wakes a read still blocked on this end before the number can be reused.
+  // The descriptor is switched no more before its number can be reused.
+  if (link) link->Stop();
+  // Wakes a read still blocked on this end.
   ::shutdown(fd, SHUT_RDWR);
   ::close(fd);
-  if (relay) relay->Stop();
 }
 
 ssize_t CanRead(int fd, KLX_CanFrame* frame) {
   // MSG_TRUNC gives the real size of a packet longer than a frame.
   const ssize_t n = ::recv(fd, frame, sizeof(*frame), MSG_TRUNC);
+  if (n == 0 && LostServer(fd)) {
+    // The controllers went away: nothing to read until they are back.
+    errno = EAGAIN;
+    return -1;
+  }
   if (n < 0) return n;
   if (n != KLX_CAN_FRAME_SIZE || frame->can_dlc > KLX_CAN_MAX_DLC) {
     errno = EBADMSG;
@@ -201,7 +248,11 @@ ssize_t CanWrite(int fd, const KLX_CanFrame& frame) {
     errno = EINVAL;
     return -1;
   }
-  return ::send(fd, &frame, sizeof(frame), MSG_NOSIGNAL);
+  const ssize_t n = ::send(fd, &frame, sizeof(frame), MSG_NOSIGNAL);
+  // A frame for controllers that went away is lost, as on a bus without nodes.
+  if (n < 0 && (errno == EPIPE || errno == ECONNRESET || errno == ENOTCONN) && LostServer(fd))
+    return KLX_CAN_FRAME_SIZE;
+  return n;
 }
 
 }  // namespace KLX_Platform

@@ -106,4 +106,6 @@ QList<MountedVolume> MountedVolumes() {
   return volumes;
 }
 
+QString SceneGraphBackend() { return QStringLiteral("software"); }
+
 }  // namespace KLX_Platform

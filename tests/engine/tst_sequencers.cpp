@@ -181,7 +181,8 @@ void EngineSequencers::synchronizeFromController_data() {
   QTest::newRow("direction 1 at its end") << int(KL_BOARD_VORN) << 0 << 1 << 400 << 1 << 1;
   QTest::newRow("direction 1 mid-run") << int(KL_BOARD_VORN) << 0 << 1 << 100 << 1 << 0;
   QTest::newRow("direction 2 at its end") << int(KL_BOARD_VORN) << 0 << 2 << 400 << 2 << 1;
-  QTest::newRow("held") << int(KL_BOARD_VORN) << 0 << 5 << 400 << 5 << 0;
+  QTest::newRow("loop at its end") << int(KL_BOARD_VORN) << 0 << 5 << 400 << 5 << 1;
+  QTest::newRow("loop mid-run") << int(KL_BOARD_VORN) << 0 << 6 << 100 << 6 << 0;
   QTest::newRow("state above 6") << int(KL_BOARD_VORN) << 0 << 7 << 0 << -1 << -1;
   QTest::newRow("no direction") << int(KL_BOARD_VORN) << 0 << 4 << 0 << -1 << -1;
   QTest::newRow("beyond the count") << int(KL_BOARD_FENK) << 1 << 1 << 0 << -1 << -1;

@@ -59,6 +59,13 @@ struct BatteryRig : QObject {
     return {db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(0, AtomicDirGet),
             db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(0, AtomicDirGet)};
   }
+  // The vibration messages sent since the last call, their data bytes.
+  QList<QByteArray> Vibrations() {
+    QList<QByteArray> sent;
+    for (const KLX_Message& m : fx.Sent())
+      if (m.id == KLX_MSG_VIBRATION) sent.append(m.data);
+    return sent;
+  }
   // The brightness bytes sent to the transceiver controller since the last call.
   QList<int> Brightness() {
     QList<int> sent;
@@ -236,11 +243,12 @@ class TestBattery : public QObject {
     QCOMPARE(audio->IdleAlarm(), false);
     QVERIFY(rig.Run(375));
     QCOMPARE(audio->IdleAlarm(), true);
-    QCOMPARE(audio->LastVibrationScheme(), int(KLX_VIB_NONE));
+    QCOMPARE(rig.Vibrations(), QList<QByteArray>());
     QVERIFY(rig.Run(kMinute - 375));
-    QCOMPARE(audio->LastVibrationScheme(), int(KLX_VIB_NONE));
+    QCOMPARE(rig.Vibrations(), QList<QByteArray>());
     QVERIFY(rig.Run(375));
-    QCOMPARE(audio->LastVibrationScheme(), int(KLX_VIB_INACTIVE_TIME));
+    // The inactivity scheme: 80, 420, 1.
+    QCOMPARE(rig.Vibrations(), QList<QByteArray>{Le16s({80, 420, 1})});
 
     rig.battery.KLX_BatteryHandlerResetInactivityTimer();
     QVERIFY(rig.Run(375));

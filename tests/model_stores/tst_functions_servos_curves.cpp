@@ -1,6 +1,7 @@
 // The stores' own rules: names, flight mode 0 as the global set-up, set-up
 // copies, the 1/100 % servo points, curves, trims and the flight-mode
 // assignment, on both boards where they differ.
+#include "link/klx_messageids.h"
 #include "model/model_fixture.h"
 
 namespace {
@@ -320,7 +321,11 @@ class TestFunctionsServosCurves : public QObject {
     QCOMPARE(audio->TrimBeeps(false), 1);  // unchanged value: no beep
     db.KLX_DataBaseManagerTrimGetSetTrimValueBeep(1, 0, 0, W);
     QCOMPARE(audio->TrimBeeps(true), 1);
-    QCOMPARE(audio->LastVibrationScheme(), 3);
+    QList<QByteArray> vibrations;
+    for (const KLX_Message& m : fx.Sent())
+      if (m.id == KLX_MSG_VIBRATION) vibrations.append(m.data);
+    // The trim-centre scheme: 20, 980, 1.
+    QCOMPARE(vibrations, QList<QByteArray>{Le16s({20, 980, 1})});
     QVERIFY(fx.Marked(K::Trim, 1));
   }
 

@@ -107,6 +107,8 @@ class TestControls : public QObject {
     QCOMPARE(qobject_cast<QQuickItem*>(FindNamed(host, "key_ok"))->isEnabled(), false);
     for (int i = 0; i < 17; ++i) Type(f, host, {"key_2"});
     QCOMPARE(FieldText(host), QString(16, 'w'));
+    // The refused character is told of.
+    QCOMPARE(FindNamed(host, "keyboardFullNotice")->property("text").toString(), QString("No more than 16 characters"));
     QCOMPARE(keyboard->property("preLoadText").toString(), QString(16, 'w'));
     QCOMPARE(qobject_cast<QQuickItem*>(FindNamed(host, "key_ok"))->isEnabled(), true);
     Type(f, host, {"key_page"});
@@ -118,6 +120,24 @@ class TestControls : public QObject {
     Type(f, host, {"key_ok"});
     QCOMPARE(host->property("oks").toInt(), 1);
     QCOMPARE(keyboard->property("page").toInt(), 1);
+    delete host;
+  }
+
+  // A name longer than the keyboard's limit (another board's, a file's)
+  // opens whole and is stored whole; no character goes beyond it.
+  void aLongerTextOpensWhole() {
+    QmlFrame& f = Frame();
+    const QString name = QStringLiteral("Aileron left outer");
+    QQuickItem* host = OpenKeyboard(f, {{"preLoadText", name}});
+    QVERIFY(host);
+    QCOMPARE(FieldText(host), name);
+    auto* field = FindNamed(host, "keyboardField");
+    QMetaObject::invokeMethod(field, "deselect");
+    Type(f, host, {"key_2"});
+    QCOMPARE(FieldText(host), name);
+    QCOMPARE(FindNamed(host, "keyboardFullNotice")->property("text").toString(), QString("No more than 18 characters"));
+    Type(f, host, {"key_ok"});
+    QCOMPARE(host->property("keyboard").value<QObject*>()->property("preLoadText").toString(), name);
     delete host;
   }
 

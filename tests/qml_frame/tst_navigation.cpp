@@ -94,6 +94,9 @@ class TestNavigation : public QObject {
                                       << QStringList{"", kHome, kMainMenu} << 2 << kMainMenu;
     QTest::newRow("back and forward") << QStringList{"menu", modelMenu, "back"}
                                       << QStringList{"", kHome, kMainMenu, kModelMenu} << 2 << kMainMenu;
+    // The entry's line under its button takes the touch as well.
+    QTest::newRow("the line of an entry opens it") << QStringList{"menu", "tap:menuLine_8"}
+                                                   << QStringList{"", kHome, kMainMenu, kModelMenu} << 3 << kModelMenu;
     QTest::newRow("forward after back") << QStringList{"menu", modelMenu, "back", "forward"}
                                         << QStringList{"", kHome, kMainMenu, kModelMenu} << 3 << kModelMenu;
     QTest::newRow("forward at the last entry does nothing")

@@ -1,6 +1,7 @@
 // The mixer, virtual-switch, flight-mode and sequencer screens as the user
 // drives them: the mode byte the waypoint editor holds a servo with, the
 // flight-mode editor's fade-in limits, and each screen on both boards.
+#include "qml_frame/model_screens.h"
 #include "qml_frame/qml_frame_fixture.h"
 #include "vorn_fixture.h"
 #include "model/engine/kl_engine.h"
@@ -296,18 +297,7 @@ class TestModelMixers : public QObject {
     db.KLX_DataBaseManagerFlightmodeGetSet_Name(0, "Normal", AtomicDirSet);
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(0, 0, AtomicDirSet), 0);
     const QString suffix = board == CSimBoard::Vorn ? "-larger.png" : "-smaller.png";
-    const QList<QPair<QString, QVariantMap>> screens = {
-        {"19.qml", {}},
-        {"20.qml", {{"mixerIndex", 0}}},
-        {"21.qml", {}},
-        {"SequencersList.qml", {}},
-        {"SequencerServoList.qml", {{"sequencerIdx", 0}}},
-        {"SequencerServoEditor.qml", {{"sequencerIdx", 0}}},
-        {"33_MixerCurveEditor.qml", {{"mixerId", 0}, {"functionId", -1}, {"fmStore", 0}, {"controlId", 0}}},
-        {"FlightModeSelector.qml", {}},
-        {"FlightModeEditor.qml", {{"lut_index", 0}, {"flightmodesNum", 13}}},
-    };
-    for (const auto& screen : screens) {
+    for (const auto& screen : MixerScreens(13)) {
       QVERIFY2(Open(f, screen.first, screen.second), qPrintable(screen.first));
       QVERIFY(f.Popup() == nullptr);
       f.Grab("model-mixers-" + QString(screen.first).remove(".qml") + suffix);

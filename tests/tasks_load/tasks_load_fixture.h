@@ -97,11 +97,12 @@ struct LoadRig : TaskRig {
       return false;
     // The binding step after the load asks the controller's binding state
     // without waiting for the answer, which would reach the next task a case
-    // starts: the controller has answered every such request and one round
+    // starts: the step has asked (it may start only after the load looks
+    // idle), the controller has answered every such request and one round
     // trip has passed before a case goes on.
     const auto answered = [&] {
-      return sim.Sent(CSimControllers::Transceiver, SimTransceiverBindConfig) >=
-             sim.Received(SimBindStateRequest) + sim.Received(SimBindNewRequest);
+      const int requests = sim.Received(SimBindStateRequest) + sim.Received(SimBindNewRequest);
+      return requests > 0 && sim.Sent(CSimControllers::Transceiver, SimTransceiverBindConfig) >= requests;
     };
     return QTest::qWaitFor(answered, 5000) && Flushed();
   }

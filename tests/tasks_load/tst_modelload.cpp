@@ -4,6 +4,8 @@
 // answer a load badly, and the copy of trims between flight modes.
 #include <QTextCodec>
 
+#include "frame/klx_board.h"
+#include "model/engine/kl_engine.h"
 #include "tasks_load/tasks_load_fixture.h"
 
 Q_DECLARE_METATYPE(CSimAnswerKnobs)
@@ -98,6 +100,60 @@ class ModelLoadTest : public QObject {
     QVERIFY(!r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
     QVERIFY(!r.Db().KLX_DataBaseManagerGetModelModifyFlag());
   }
+  // A model file that cannot be read at start-up: the model stays the
+  // current one and its file is named as not loaded; the file stays as it
+  // was, an edit is not saved over it and "Vornstate.xml" still names the
+  // model, so that the start after a repair loads it.
+  void aFailedStartupLoadKeepsTheModel() {
+    LoadRig r;
+    QVERIFY(r.Start());
+    QCOMPARE(r.files.KLX_XMLFileHandlerInitialize(&r.Db()), int(KLX_Ok));
+    KLX_DataBaseManager& db = r.Db();
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, 0x2150B, 0x22008, 0x3460D});
+    QVERIFY(r.SaveModel("Glider"));
+    const QString file = r.link.root.Path() + "/Vorn/Model/Plane/Glider.xml";
+    const QByteArray whole = ReadFile(file);
+    const QByteArray damaged = whole.left(whole.size() / 2);
+    QVERIFY(WriteFile(file, damaged));
+    // As read from "Vornstate.xml" at the start.
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet, false);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(1, AtomicDirSet, false);
+    db.KLX_DataBaseManagerSetVornModifyFlag(false);
+    r.link.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
+    r.StartProcessing();
+    QCOMPARE(r.Vorn().KLX_VornHandlerStartVorn(), int(KLX_Ok));
+    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), int(VT::KLX_PHASE_SYSTEM_UP), 5000);
+    QVERIFY(r.Idle());
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Glider"));
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString("/Vorn/Model/Plane/Glider.xml"));
+    // Set aside once under a name that says so, not made a backup.
+    const QString backup = r.link.root.Path() + "/Vorn/Model/Plane/Backup/";
+    QCOMPARE(QDir(backup).entryList({"Glider_*_unreadable.xml"}).size(), 1);
+
+    // An edit and a save: the file is not written, the state file keeps the name.
+    KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+    saver->KLX_XMLFileSaverStartProcessing();
+    const int passes = saver->KLX_XMLFileSaverPasses();
+    db.KLX_DataBaseManagerFunctionGetSet_IsUsed(3, 1, AtomicDirSet, false);
+    db.KLX_DataBaseManagerSetVornModifyFlag(true);
+    db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+    QTRY_VERIFY_WITH_TIMEOUT(saver->KLX_XMLFileSaverPasses() > passes, 5000);
+    QCOMPARE(ReadFile(file), damaged);
+    QVERIFY(ReadFile(r.link.root.Path() + "/Vorn/Vornstate/Vornstate.xml")
+                .contains("<Modelname>Glider</Modelname>"));
+
+    // Repaired, the model loads and is saved again.
+    QVERIFY(WriteFile(file, whole));
+    r.QueueLoad("Glider");
+    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet) ==
+                                 int(VT::KLX_MODELLLOAD_STATUS_READY), 5000);
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString());
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 1);
+    QVERIFY(r.Idle());
+    QVERIFY(r.Flushed());
+  }
+
   // A second start: the controller still holds the model, so only the
   // checksums are compared and nothing of the model is sent; a controller
   // whose model differs raises the alarm but the start completes; one that
@@ -248,6 +304,50 @@ class ModelLoadTest : public QObject {
     QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
   }
 
+  // The functions go out while the rest of the file is still read. A file of
+  // the larger board read on the smaller one renumbers its flight modes at
+  // the end of the file, which moves the functions' settings: the functions
+  // that went out first go again as the file left them, and both sides end
+  // alike.
+  void functionsChangedLaterInTheFileGoAgain() {
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    // The flight mode stands alone: the checker finds its set-up incomplete.
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, 0x14905});
+    const int S = AtomicDirSet;
+    QVERIFY(r.SaveModel("Glider", QString(), [S](KLX_DataBaseManager& d) {
+      d.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(20, 1, S, false);
+      d.KLX_DataBaseManagerFlightmodeAssignGetSet_FlightModeLUT(2, 20, S, false);
+      d.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 1, S, false);
+      d.KLX_DataBaseManagerFunctionSetSetup(0);
+      d.KLX_DataBaseManagerFunctionGetSet_Setup_FlexRateLo(0, 20, -40, S, false);
+    }));
+    // The same card in the smaller transmitter.
+    QVERIFY(CSimBoard(r.link.root.Path(), CSimBoard::Fenk).Prepare());
+    struct Smaller {
+      Smaller() { Switch(KL_BOARD_FENK, E_BoardFenk); }
+      ~Smaller() { Switch(KL_BOARD_VORN, E_BoardVorn); }
+      static void Switch(int variant, E_BoardType type) {
+        kl_engine_init_parameters(variant);
+        Board::Free();
+        Board::Init(type);
+      }
+    } smaller;
+    errors.Clear();
+    r.Mark();
+    r.QueueLoad("Glider");
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, 5000);
+    QVERIFY(r.Idle());
+    QCOMPARE(r.Trace(), QString("S H0:1:32 U0.0 H0:1:32 U0.0 H1:1:9 U1.1 H5:1:18 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 U9.2 "
+                                "U9.3 U9.4 U9.5 H10:1:1 U10.0 E"));
+    // Flight mode 20 is flight mode 1 now, with the function's setting.
+    QCOMPARE(r.Db().KLX_DataBaseManagerFunctionGetSet_Setup_FlexRateLo(0, 1, 0, AtomicDirGet, false), -40);
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
+    QCOMPARE(r.sim.TransceiverController().HeldModel().Record(CSimModel::Function, 0),
+             ProgramRecord(r.Db(), CSimModel::Function, 0));
+  }
+
   // Every way a controller can answer a load badly, and where the load ends.
   void recoveryPaths_data() {
     QTest::addColumn<int>("key");       // the answer the knob is on (0: a unit fault)
@@ -259,41 +359,62 @@ class ModelLoadTest : public QObject {
     QTest::addColumn<QString>("trace");
     QTest::addColumn<QList<unsigned>>("codes");
     QTest::addColumn<bool>("loaded");
+    QTest::addColumn<bool>("kept");  // the program still holds the model it read
+    QTest::addColumn<bool>("timedOut");  // ended with its time-out result
     using T = CSimTransceiver;
     const CSimAnswerKnobs refuse{0, false, true, 1};
     const CSimAnswerKnobs silent{0, true, false, 1};
     const QString rest = "H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E";
     QTest::newRow("start refused: stop, no load") << int(T::KeyLoadStart) << refuse << -1 << 0 << QString() << QList<int>{}
-                                                  << "S X" << QList<unsigned>{kStartRefused} << false;
+                                                  << "S X" << QList<unsigned>{kStartRefused} << false << false << false;
     QTest::newRow("unit header refused: stop, no load")
         << int(T::KeyUnitHeader) << refuse << -1 << 0 << QString() << QList<int>{} << "S H0:1:48 X"
-        << QList<unsigned>{kHeaderRefused} << false;
+        << QList<unsigned>{kHeaderRefused} << false << true << false;
     QTest::newRow("unit damaged: the unit again") << 0 << CSimAnswerKnobs{} << 1 << int(T::Damaged) << QString() << QList<int>{}
                                                   << "S H0:1:48 U0.0 H5:1:26 U5.0 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 "
                                                      "U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E"
-                                                  << QList<unsigned>{} << true;
+                                                  << QList<unsigned>{} << true << true << false;
     QTest::newRow("answer for another kind: the unit again")
         << 0 << CSimAnswerKnobs{} << 0 << int(T::WrongKind) << QString() << QList<int>{} << "S H0:1:48 U0.0 U0.0 " + rest
-        << QList<unsigned>{} << true;
+        << QList<unsigned>{} << true << true << false;
     QTest::newRow("answer for another index: the whole kind again")
         << 0 << CSimAnswerKnobs{} << 0 << int(T::WrongIndex) << QString() << QList<int>{} << "S H0:1:48 U0.0 H0:1:48 U0.0 " + rest
-        << QList<unsigned>{} << true;
+        << QList<unsigned>{} << true << true << false;
     QTest::newRow("count of all units before the last: the kind from its first unit")
         << 0 << CSimAnswerKnobs{} << 3 << int(T::WrongCount) << QString() << QList<int>{}
         << "S H0:1:48 U0.0 H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 H9:6:6 U9.0 U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E"
-        << QList<unsigned>{} << true;
+        << QList<unsigned>{} << true << true << false;
     QTest::newRow("end refused: stop and end again, four times, then no load")
         << int(T::KeyLoadEnd) << refuse << -1 << 0 << QString() << QList<int>{}
-        << "S H0:1:48 U0.0 " + rest + " X E X E X E X" << QList<unsigned>{kRetries} << false;
+        << "S H0:1:48 U0.0 " + rest + " X E X E X E X" << QList<unsigned>{kRetries} << false << true << false;
     QTest::newRow("end answered on the second try: one time-out")
         << int(T::KeyLoadEnd) << CSimAnswerKnobs{0, false, false, 2} << -1 << 0 << "S H0:1:48 U0.0 " + rest
         << QList<int>{15000}
-        << "S H0:1:48 U0.0 " + rest + " E" << QList<unsigned>{} << true;
+        << "S H0:1:48 U0.0 " + rest + " E" << QList<unsigned>{} << true << true << false;
     QTest::newRow("start never answered: three more starts, then the model is cleared")
         << int(T::KeyLoadStart) << silent << -1 << 0 << "S" << QList<int>{15000, 15000, 15000, 15000} << "S S S S X"
-        << QList<unsigned>{kRetries} << false;
+        << QList<unsigned>{kRetries} << false << false << true;
+      // A controller that keeps answering badly after each accepted start or
+    // header: the restarts count from the task's start, and the load ends
+    // with its time-out result, the model left as it was read.
+    QTest::newRow("every unit answered with no loader answer: four starts, then the time-out")
+        << 0 << CSimAnswerKnobs{} << -2 << int(T::NotAnAnswer) << QString() << QList<int>{}
+        << "S H0:1:48 U0.0 X S H0:1:48 U0.0 X S H0:1:48 U0.0 X S H0:1:48 U0.0 X" << QList<unsigned>{kRetries} << false
+        << true << true;
+    QTest::newRow("every unit answered for the next index: the kind four times, then the time-out")
+        << 0 << CSimAnswerKnobs{} << -2 << int(T::WrongIndex) << QString() << QList<int>{}
+        << "S H0:1:48 U0.0 H0:1:48 U0.0 H0:1:48 U0.0 H0:1:48 U0.0 X" << QList<unsigned>{kRetries} << false << true
+        << true;
+    // Each unit answered just within its time-out: the load ends once its
+    // four tries' time (60 s) has passed since it started.
+    QTest::newRow("units answered 14 s late: ended after 60 s")
+        << int(T::KeyUnit) << CSimAnswerKnobs{14000, false, false, 1} << -1 << 0 << "S H0:1:48 U0.0"
+        << QList<int>{14000, 14000, 14000, 14000, 14000}
+        << "S H0:1:48 U0.0 H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 X" << QList<unsigned>{kRetries} << false << true
+        << true;
   }
-  void recoveryPaths() {
+
+void recoveryPaths() {
     QFETCH(int, key);
     QFETCH(CSimAnswerKnobs, knobs);
     QFETCH(int, faultUnit);
@@ -303,13 +424,17 @@ class ModelLoadTest : public QObject {
     QFETCH(QString, trace);
     QFETCH(QList<unsigned>, codes);
     QFETCH(bool, loaded);
+    QFETCH(bool, kept);
+    QFETCH(bool, timedOut);
     LoadRig r;
     QVERIFY(r.Up());
     VornErrorWatch errors;
     errors.Expect({kRuntimeStarted, kRuntimeStopped, kStartRefused, kHeaderRefused, kRetries});
     QVERIFY(r.SaveModel("Glider"));
     if (key) r.sim.TransceiverController().Answers().Set(key, knobs);
-    if (faultUnit >= 0) r.sim.TransceiverController().SetUnitFault(faultUnit, CSimTransceiver::UnitFault(fault));
+    // -2: every unit from the first on.
+    if (faultUnit != -1)
+      r.sim.TransceiverController().SetUnitFault(qMax(faultUnit, 0), CSimTransceiver::UnitFault(fault), faultUnit == -2);
     errors.Clear();
     r.Mark();
     r.QueueLoad("Glider");
@@ -319,10 +444,13 @@ class ModelLoadTest : public QObject {
     QVERIFY(r.Idle());
     QVERIFY(r.Flushed());
     QCOMPARE(r.Trace(), trace);
+    // Only the end by time-out names the retries in its report.
+    QCOMPARE(errors.Reports().contains({kRetries, "Modelloading went wrong after retries"}), timedOut);
     QCOMPARE(Failures(errors), codes);
     QCOMPARE(r.sim.TransceiverController().HoldsModel(), loaded);
     QCOMPARE(r.Db().KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet),
              int(loaded ? VT::KLX_MODELLLOAD_STATUS_READY : VT::KLX_MODELLLOAD_STATUS_NOTVALID));
+    QCOMPARE(r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), kept ? 1 : 0);
     if (loaded) QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
   }
 

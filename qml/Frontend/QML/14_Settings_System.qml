@@ -430,8 +430,15 @@ Item {
                     || state === GuiCmdData.GUI_TASK_RESULT_ReTrigger)
                 return
             systemScreen.exportPending = false
-            if (state === GuiCmdData.GUI_TASK_RESULT_Done)
-                rootwindow.popupShow(null, "info", qsTr("System information successfully exported!") + Language.emptyString, "Ok")
+            if (state === GuiCmdData.GUI_TASK_RESULT_Done) {
+                // What the card does not hold yet is named.
+                var missing = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogParameter("", DatabaseValue.AtomicDirGet)
+                var told = qsTr("System information successfully exported!") + Language.emptyString
+                if (missing !== "")
+                    told += "\n" + RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogText("", DatabaseValue.AtomicDirGet)
+                            + " " + missing
+                rootwindow.popupShow(null, "info", told, "Ok")
+            }
             else if (state === GuiCmdData.GUI_TASK_RESULT_Error)
                 rootwindow.popupShow(null, "error", qsTr("System information cannot be exported to USB device. Check available space or insert another one!")
                                      + Language.emptyString, "Ok")
@@ -439,295 +446,258 @@ Item {
     }
 
     // ---- the rows ----
-    Flickable {
-        id: flick
+    SettingsList {
+        id: rows
         objectName: "systemFlick"
         anchors.fill: parent
-        contentHeight: rows.height + 10
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-
-        Column {
-            id: rows
-            x: 5
-            y: 5
-            width: flick.width - 10
+        rowsX: 5
+        rowsY: 5
+        SettingRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Pilotname") + Language.emptyString
+            buttonName: "pilotName"
+            valueWidth: 200
+            value: systemScreen.userName === "" ? "---" : systemScreen.userName
+            onClicked: {
+                // The name as it stands, to be changed.
+                keyboard.preLoadText = systemScreen.userName
+                keyboard.extended = true
+                rootwindow.kbd_sender = keyboard
+            }
+        }
+        SettingRow {
+            visible: systemScreen.largeBoard
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Date/Time") + Language.emptyString
+            buttonName: "dateTimeMode"
+            valueWidth: 130
+            value: systemScreen.datetimeAuto ? qsTr("Automatic") + Language.emptyString
+                                             : qsTr("Manually") + Language.emptyString
+            active: systemScreen.boxOpen
+            onClicked: systemScreen.touchDateTimeMode()
+            onLongclicked: systemScreen.closeBox()
+        }
+        LabelledRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Location/Time zone") + Language.emptyString
+            GeneralPurposeButton {
+                objectName: "location"
+                width: 170
+                onClicked: rootwindow.openScreen("qrc:/Frontend/QML/CountrySelector.qml")
+                GeneralPurposeLabel {
+                    objectName: "locationText"
+                    anchors.fill: parent
+                    anchors.leftMargin: 4
+                    anchors.rightMargin: 4
+                    horizontalAlignment: Text.AlignHCenter
+                    color: rootwindow.rectTextColour
+                    text: systemScreen.locationText
+                }
+            }
+            GeneralPurposeButton {
+                objectName: "clockMode"
+                width: 60
+                visible: !systemScreen.largeBoard || systemScreen.datetimeAuto
+                gp_text: systemScreen.largeBoard
+                         ? (systemScreen.time24h ? qsTr("24h") + Language.emptyString : qsTr("12h") + Language.emptyString)
+                         : (systemScreen.summer !== 0 ? qsTr("Summer") + Language.emptyString
+                                                      : qsTr("Winter") + Language.emptyString)
+                onClicked: systemScreen.largeBoard ? systemScreen.touch24h() : systemScreen.touchSummer()
+            }
+        }
+        // Manual date and time.
+        LabelledRow {
+            visible: systemScreen.boxOpen && !systemScreen.datetimeAuto
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Date") + Language.emptyString
+            GeneralPurposeButton {
+                objectName: "day"
+                width: 45
+                gp_text: systemScreen.dayText
+                state: systemScreen.padField === "day" ? "active" : ""
+                onClicked: systemScreen.openPad("day", parseInt(systemScreen.dayText, 10), 2)
+            }
+            GeneralPurposeButton {
+                objectName: "month"
+                width: 45
+                gp_text: systemScreen.monthText
+                state: systemScreen.padField === "month" ? "active" : ""
+                onClicked: systemScreen.openPad("month", parseInt(systemScreen.monthText, 10), 2)
+            }
+            GeneralPurposeButton {
+                objectName: "year"
+                width: 65
+                gp_text: systemScreen.yearText
+                state: systemScreen.padField === "year" ? "active" : ""
+                onClicked: systemScreen.openPad("year", parseInt(systemScreen.yearText, 10), 4)
+            }
+            GeneralPurposeLabel { width: 100; fontSize: 13; text: qsTr("dd-mm-yyyy") + Language.emptyString }
+        }
+        LabelledRow {
+            visible: systemScreen.boxOpen && !systemScreen.datetimeAuto
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Time") + Language.emptyString
+            GeneralPurposeButton {
+                objectName: "hour"
+                width: 45
+                gp_text: systemScreen.hourText
+                state: systemScreen.padField === "hour" ? "active" : ""
+                onClicked: systemScreen.openPad("hour", parseInt(systemScreen.hourText, 10), 2)
+            }
+            GeneralPurposeButton {
+                objectName: "minute"
+                width: 45
+                gp_text: systemScreen.minuteText
+                state: systemScreen.padField === "minute" ? "active" : ""
+                onClicked: systemScreen.openPad("minute", parseInt(systemScreen.minuteText, 10), 2)
+            }
+            GeneralPurposeButton {
+                objectName: "timeMode"
+                width: 65
+                gp_text: systemScreen.modeText === "24h" ? qsTr("24h") + Language.emptyString
+                       : systemScreen.modeText === "PM" ? qsTr("PM") + Language.emptyString
+                                                        : qsTr("AM") + Language.emptyString
+                onClicked: systemScreen.touchMode()
+            }
+            GeneralPurposeLabel { width: 100; fontSize: 13; text: qsTr("hh:mm") + Language.emptyString }
+        }
+        // Automatic date and time: the running clock.
+        LabelledRow {
+            visible: systemScreen.boxOpen && systemScreen.datetimeAuto
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Date") + Language.emptyString
+            GeneralPurposeLabel {
+                objectName: "autoDate"
+                width: 170
+                text: systemScreen.dayText + "-" + systemScreen.monthText + "-" + systemScreen.yearText
+            }
+        }
+        LabelledRow {
+            visible: systemScreen.boxOpen && systemScreen.datetimeAuto
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Time") + Language.emptyString
+            GeneralPurposeLabel {
+                objectName: "autoTime"
+                width: 105
+                text: systemScreen.autoHour + ":" + systemScreen.minuteText + (systemScreen.autoMarker === "" ? ""
+                      : " " + (systemScreen.autoMarker === "PM" ? qsTr("PM") : qsTr("AM")) + Language.emptyString)
+            }
+            GeneralPurposeButton {
+                objectName: "autoSummer"
+                width: 80
+                gp_text: systemScreen.summer !== 0 ? qsTr("Summer") + Language.emptyString
+                                                   : qsTr("Winter") + Language.emptyString
+                onClicked: systemScreen.touchSummer()
+            }
+        }
+        Row {
             spacing: 5
-
-            Row {
+            GeneralPurposeLabel { width: systemScreen.labelWidth; height: 65; text: qsTr("Language") + Language.emptyString }
+            Column {
                 spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Pilotname") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "pilotName"
-                    width: 200
-                    gp_text: systemScreen.userName === "" ? "---" : systemScreen.userName
-                    onClicked: {
-                        keyboard.extended = true
-                        rootwindow.kbd_sender = keyboard
-                    }
-                }
-            }
-
-            Row {
-                visible: systemScreen.largeBoard
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Date/Time") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "dateTimeMode"
-                    width: 130
-                    gp_text: systemScreen.datetimeAuto ? qsTr("Automatic") + Language.emptyString
-                                                       : qsTr("Manually") + Language.emptyString
-                    state: systemScreen.boxOpen ? "active" : ""
-                    onClicked: systemScreen.touchDateTimeMode()
-                    onLongclicked: systemScreen.closeBox()
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Location/Time zone") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "location"
-                    width: 170
-                    onClicked: rootwindow.openScreen("qrc:/Frontend/QML/CountrySelector.qml")
-                    GeneralPurposeLabel {
-                        objectName: "locationText"
-                        anchors.fill: parent
-                        anchors.leftMargin: 4
-                        anchors.rightMargin: 4
-                        horizontalAlignment: Text.AlignHCenter
-                        color: rootwindow.rectTextColour
-                        text: systemScreen.locationText
-                    }
-                }
-                GeneralPurposeButton {
-                    objectName: "clockMode"
-                    width: 60
-                    visible: !systemScreen.largeBoard || systemScreen.datetimeAuto
-                    gp_text: systemScreen.largeBoard
-                             ? (systemScreen.time24h ? qsTr("24h") + Language.emptyString : qsTr("12h") + Language.emptyString)
-                             : (systemScreen.summer !== 0 ? qsTr("Summer") + Language.emptyString
-                                                          : qsTr("Winter") + Language.emptyString)
-                    onClicked: systemScreen.largeBoard ? systemScreen.touch24h() : systemScreen.touchSummer()
-                }
-            }
-
-            // Manual date and time.
-            Row {
-                visible: systemScreen.boxOpen && !systemScreen.datetimeAuto
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Date") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "day"
-                    width: 45
-                    gp_text: systemScreen.dayText
-                    state: systemScreen.padField === "day" ? "active" : ""
-                    onClicked: systemScreen.openPad("day", parseInt(systemScreen.dayText, 10), 2)
-                }
-                GeneralPurposeButton {
-                    objectName: "month"
-                    width: 45
-                    gp_text: systemScreen.monthText
-                    state: systemScreen.padField === "month" ? "active" : ""
-                    onClicked: systemScreen.openPad("month", parseInt(systemScreen.monthText, 10), 2)
-                }
-                GeneralPurposeButton {
-                    objectName: "year"
-                    width: 65
-                    gp_text: systemScreen.yearText
-                    state: systemScreen.padField === "year" ? "active" : ""
-                    onClicked: systemScreen.openPad("year", parseInt(systemScreen.yearText, 10), 4)
-                }
-                GeneralPurposeLabel { width: 100; fontSize: 13; text: qsTr("dd-mm-yyyy") + Language.emptyString }
-            }
-            Row {
-                visible: systemScreen.boxOpen && !systemScreen.datetimeAuto
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Time") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "hour"
-                    width: 45
-                    gp_text: systemScreen.hourText
-                    state: systemScreen.padField === "hour" ? "active" : ""
-                    onClicked: systemScreen.openPad("hour", parseInt(systemScreen.hourText, 10), 2)
-                }
-                GeneralPurposeButton {
-                    objectName: "minute"
-                    width: 45
-                    gp_text: systemScreen.minuteText
-                    state: systemScreen.padField === "minute" ? "active" : ""
-                    onClicked: systemScreen.openPad("minute", parseInt(systemScreen.minuteText, 10), 2)
-                }
-                GeneralPurposeButton {
-                    objectName: "timeMode"
-                    width: 65
-                    gp_text: systemScreen.modeText === "24h" ? qsTr("24h") + Language.emptyString
-                           : systemScreen.modeText === "PM" ? qsTr("PM") + Language.emptyString
-                                                            : qsTr("AM") + Language.emptyString
-                    onClicked: systemScreen.touchMode()
-                }
-                GeneralPurposeLabel { width: 100; fontSize: 13; text: qsTr("hh:mm") + Language.emptyString }
-            }
-
-            // Automatic date and time: the running clock.
-            Row {
-                visible: systemScreen.boxOpen && systemScreen.datetimeAuto
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Date") + Language.emptyString }
-                GeneralPurposeLabel {
-                    objectName: "autoDate"
-                    width: 170
-                    text: systemScreen.dayText + "-" + systemScreen.monthText + "-" + systemScreen.yearText
-                }
-            }
-            Row {
-                visible: systemScreen.boxOpen && systemScreen.datetimeAuto
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Time") + Language.emptyString }
-                GeneralPurposeLabel {
-                    objectName: "autoTime"
-                    width: 105
-                    text: systemScreen.autoHour + ":" + systemScreen.minuteText + (systemScreen.autoMarker === "" ? ""
-                          : " " + (systemScreen.autoMarker === "PM" ? qsTr("PM") : qsTr("AM")) + Language.emptyString)
-                }
-                GeneralPurposeButton {
-                    objectName: "autoSummer"
-                    width: 80
-                    gp_text: systemScreen.summer !== 0 ? qsTr("Summer") + Language.emptyString
-                                                       : qsTr("Winter") + Language.emptyString
-                    onClicked: systemScreen.touchSummer()
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; height: 65; text: qsTr("Language") + Language.emptyString }
-                Column {
-                    spacing: 5
-                    Repeater {
-                        model: systemScreen.flagRows
-                        Row {
-                            spacing: 6
-                            property var flags: modelData
-                            Repeater {
-                                model: flags
-                                Rectangle {
-                                    objectName: "flag_" + modelData.code
-                                    width: 48
-                                    height: 30
-                                    color: "transparent"
-                                    radius: 3
-                                    readonly property bool framed: systemScreen.storedLanguage === modelData.code
-                                    border.width: framed ? 2 : 1
-                                    border.color: framed ? "#2f7fd8" : Qt.rgba(0.5, 0.5, 0.5, 0.5)
-                                    Image {
-                                        anchors.centerIn: parent
-                                        width: 42
-                                        height: 24
-                                        sourceSize.width: 42
-                                        sourceSize.height: 24
-                                        source: "qrc:/Frontend/Images/Flags/" + modelData.code + ".svg"
-                                    }
-                                    MouseArea {
-                                        anchors.fill: parent
-                                        onClicked: systemScreen.chooseLanguage(modelData.code, modelData.name)
-                                    }
+                Repeater {
+                    model: systemScreen.flagRows
+                    Row {
+                        spacing: 6
+                        property var flags: modelData
+                        Repeater {
+                            model: flags
+                            Rectangle {
+                                objectName: "flag_" + modelData.code
+                                width: 48
+                                height: 30
+                                color: "transparent"
+                                radius: 3
+                                readonly property bool framed: systemScreen.storedLanguage === modelData.code
+                                border.width: framed ? 2 : 1
+                                border.color: framed ? "#2f7fd8" : Qt.rgba(0.5, 0.5, 0.5, 0.5)
+                                Image {
+                                    anchors.centerIn: parent
+                                    width: 42
+                                    height: 24
+                                    sourceSize.width: 42
+                                    sourceSize.height: 24
+                                    source: "qrc:/Frontend/Images/Flags/" + modelData.code + ".svg"
+                                }
+                                MouseArea {
+                                    anchors.fill: parent
+                                    onClicked: systemScreen.chooseLanguage(modelData.code, modelData.name)
                                 }
                             }
                         }
                     }
                 }
             }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Units") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "units"
-                    width: 120
-                    gp_text: systemScreen.unitSystem === DatabaseValue.MEASURE_SYSTEM_IMPERIAL
-                             ? qsTr("Imperial") + Language.emptyString : qsTr("Metric") + Language.emptyString
-                    onClicked: systemScreen.touchUnits()
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Software") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "software"
-                    width: 120
-                    gp_text: qsTr("Check") + Language.emptyString
-                    onClicked: rootwindow.openScreen("qrc:/Frontend/QML/SoftwareInfo.qml")
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Servo/Data:") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "frontSocket"
-                    width: 120
-                    gp_text: systemScreen.frontText(systemScreen.currMode)
-                    state: !systemScreen.frontEnabled || systemScreen.currMode === 2 || systemScreen.currMode === 3
-                           ? "disabled" : ""
-                    onClicked: systemScreen.touchFrontSocket()
-                }
-            }
-
-            Row {
-                visible: systemScreen.largeBoard
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Fast start") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "fastStart"
-                    width: 120
-                    gp_text: systemScreen.fastStart ? qsTr("On") + Language.emptyString : qsTr("Off") + Language.emptyString
-                    onClicked: systemScreen.touchFastStart()
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Telemetry logging") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "teleLog"
-                    width: 120
-                    gp_text: systemScreen.teleLog ? qsTr("On") + Language.emptyString : qsTr("Off") + Language.emptyString
-                    onClicked: systemScreen.touchTeleLog()
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Calibration") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "calibration"
-                    width: 120
-                    gp_text: qsTr("Start") + Language.emptyString
-                    onClicked: rootwindow.openScreen("qrc:/Frontend/QML/18.qml")
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("System information") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "export"
-                    width: 120
-                    gp_text: qsTr("Export") + Language.emptyString
-                    onClicked: systemScreen.exportSystemInformation()
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: systemScreen.labelWidth; text: qsTr("Serial number") + Language.emptyString }
-                GeneralPurposeLabel { objectName: "serialNumber"; width: 200; text: systemScreen.serialText }
+        }
+        SettingRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Units") + Language.emptyString
+            buttonName: "units"
+            valueWidth: 120
+            value: systemScreen.unitSystem === DatabaseValue.MEASURE_SYSTEM_IMPERIAL
+                   ? qsTr("Imperial") + Language.emptyString : qsTr("Metric") + Language.emptyString
+            onClicked: systemScreen.touchUnits()
+        }
+        SettingRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Software") + Language.emptyString
+            buttonName: "software"
+            valueWidth: 120
+            value: qsTr("Check") + Language.emptyString
+            onClicked: rootwindow.openScreen("qrc:/Frontend/QML/SoftwareInfo.qml")
+        }
+        LabelledRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Servo/Data:") + Language.emptyString
+            GeneralPurposeButton {
+                objectName: "frontSocket"
+                width: 120
+                gp_text: systemScreen.frontText(systemScreen.currMode)
+                state: !systemScreen.frontEnabled || systemScreen.currMode === 2 || systemScreen.currMode === 3
+                       ? "disabled" : ""
+                onClicked: systemScreen.touchFrontSocket()
             }
         }
+        SettingRow {
+            visible: systemScreen.largeBoard
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Fast start") + Language.emptyString
+            buttonName: "fastStart"
+            valueWidth: 120
+            value: systemScreen.fastStart ? qsTr("On") + Language.emptyString : qsTr("Off") + Language.emptyString
+            onClicked: systemScreen.touchFastStart()
+        }
+        SettingRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Telemetry logging") + Language.emptyString
+            buttonName: "teleLog"
+            valueWidth: 120
+            value: systemScreen.teleLog ? qsTr("On") + Language.emptyString : qsTr("Off") + Language.emptyString
+            onClicked: systemScreen.touchTeleLog()
+        }
+        SettingRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Calibration") + Language.emptyString
+            buttonName: "calibration"
+            valueWidth: 120
+            value: qsTr("Start") + Language.emptyString
+            onClicked: rootwindow.openScreen("qrc:/Frontend/QML/18.qml")
+        }
+        SettingRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("System information") + Language.emptyString
+            buttonName: "export"
+            valueWidth: 120
+            value: qsTr("Export") + Language.emptyString
+            onClicked: systemScreen.exportSystemInformation()
+        }
+        LabelledRow {
+            labelWidth: systemScreen.labelWidth
+            label: qsTr("Serial number") + Language.emptyString
+            GeneralPurposeLabel { objectName: "serialNumber"; width: 200; text: systemScreen.serialText }
+        }
     }
-    ScrollBar { flickable: flick }
+    ScrollBar { flickable: rows }
 
     // The numeric pad of the manual date and time; the back key closes it
     // without storing (the main window treats it as an open keyboard).

@@ -167,9 +167,9 @@ Item {
             bold: true
             text: calibration.control >= 0 ? Database.KLX_DataBaseManagerGetNameOfControlByID(calibration.control) : ""
         }
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: 110; text: qsTr("Type") + Language.emptyString }
+        LabelledRow {
+            labelWidth: 110
+            label: qsTr("Type") + Language.emptyString
             GeneralPurposeButton {
                 objectName: "typeButton"
                 width: 100
@@ -188,15 +188,13 @@ Item {
                 }
             }
         }
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: 110; text: qsTr("Direct.") + Language.emptyString }
-            GeneralPurposeButton {
-                objectName: "directionButton"
-                width: 100
-                gp_text: calibration.invers ? qsTr("Invers") + Language.emptyString : qsTr("Normal") + Language.emptyString
-                onClicked: if (calibration.phase === 0) calibration.flipDirection()
-            }
+        SettingRow {
+            labelWidth: 110
+            label: qsTr("Direct.") + Language.emptyString
+            buttonName: "directionButton"
+            valueWidth: 100
+            value: calibration.invers ? qsTr("Invers") + Language.emptyString : qsTr("Normal") + Language.emptyString
+            onClicked: if (calibration.phase === 0) calibration.flipDirection()
         }
         GeneralPurposeButton {
             objectName: "calibrationButton"

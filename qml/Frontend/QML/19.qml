@@ -7,19 +7,22 @@ import GuiData 1.0
 Item {
     id: screen
     objectName: "mixerList"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
     readonly property var widths: [120, 130, 130, 70]
     property var rows: []
 
     function functionName(f) {
-        if (f < 0 || f >= Database.KLX_DataBaseManagerGetMaxFunctions())
+        if (f < 0 || f >= db.KLX_DataBaseManagerGetMaxFunctions())
             return "---"
-        var text = Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet)
+        var text = db.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet)
         return text === "" ? "---" : text
     }
     function build() {
         var list = []
-        for (var m = 0; m < Database.KLX_DataBaseManagerGetMaxMixer(); ++m)
-            if (Database.KLX_DataBaseManagerMixerGetSet_IsUsed(m, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
+        for (var m = 0; m < db.KLX_DataBaseManagerGetMaxMixer(); ++m)
+            if (db.KLX_DataBaseManagerMixerGetSet_IsUsed(m, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
                 list.push(m)
         rows = list
     }
@@ -27,8 +30,8 @@ Item {
     // ---- name ----
     property int nameRevision: 0
     function editName(m) {
-        keyboard.edit(Database.KLX_DataBaseManagerMixerGetSet_Name(m, "", DatabaseValue.AtomicDirGet), function(text) {
-            return Database.KLX_DataBaseManagerMixerGetSet_Name(m, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
+        keyboard.edit(db.KLX_DataBaseManagerMixerGetSet_Name(m, "", DatabaseValue.AtomicDirGet), function(text) {
+            return db.KLX_DataBaseManagerMixerGetSet_Name(m, text, DatabaseValue.AtomicDirSet, DatabaseValue.KLX_True)
         })
     }
 
@@ -40,12 +43,7 @@ Item {
     ElementTask {
         id: task
         kind: GuiCmdData.KLX_TASK_PARA_MODEL_Mixer
-        onDone: {
-            if (action === actionNew && newIndex >= 0 && screen.rows.indexOf(newIndex) < 0)
-                screen.rows = screen.rows.concat([newIndex])
-            else if (action === actionDelete)
-                screen.rows = screen.rows.filter(function(m) { return m !== datum })
-        }
+        rowsOwner: screen
     }
 
     ListHeading {
@@ -73,7 +71,7 @@ Item {
                 GeneralPurposeButton {
                     objectName: "mixerName_" + modelData
                     width: screen.widths[0]
-                    gp_text: screen.nameRevision >= 0 ? Database.KLX_DataBaseManagerMixerGetSet_Name(modelData, "", DatabaseValue.AtomicDirGet) : ""
+                    gp_text: screen.nameRevision >= 0 ? db.KLX_DataBaseManagerMixerGetSet_Name(modelData, "", DatabaseValue.AtomicDirGet) : ""
                     onClicked: screen.editName(modelData)
                     onLongclicked: options.open([{ name: "delete", label: qsTr("Delete") + Language.emptyString },
                                                  { name: "help", label: qsTr("Help") + Language.emptyString }], modelData)
@@ -81,12 +79,12 @@ Item {
                 GeneralPurposeLabel {
                     width: screen.widths[1]
                     horizontalAlignment: Text.AlignHCenter
-                    text: screen.functionName(Database.KLX_DataBaseManagerMixerGetSet_FromFuncIdx(modelData, 0, DatabaseValue.AtomicDirGet))
+                    text: screen.functionName(db.KLX_DataBaseManagerMixerGetSet_FromFuncIdx(modelData, 0, DatabaseValue.AtomicDirGet))
                 }
                 GeneralPurposeLabel {
                     width: screen.widths[2]
                     horizontalAlignment: Text.AlignHCenter
-                    text: screen.functionName(Database.KLX_DataBaseManagerMixerGetSet_ToFuncIdx(modelData, 0, DatabaseValue.AtomicDirGet))
+                    text: screen.functionName(db.KLX_DataBaseManagerMixerGetSet_ToFuncIdx(modelData, 0, DatabaseValue.AtomicDirGet))
                 }
                 GeneralPurposeButton {
                     objectName: "mixerSetup_" + modelData

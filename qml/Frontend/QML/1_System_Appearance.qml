@@ -125,150 +125,130 @@ Item {
             intro = result
     }
 
-    Flickable {
-        id: flick
+    SettingsList {
+        id: rows
         objectName: "appearanceFlick"
         anchors.fill: parent
-        contentHeight: rows.height + 10
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-
-        Column {
-            id: rows
-            x: 5
-            y: 5
-            width: flick.width - 10
-            spacing: 5
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: appearance.labelWidth; text: qsTr("Background") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "backgroundBlack"
-                    width: 80
-                    gp_text: qsTr("Black") + Language.emptyString
-                    state: rootwindow.contrast_sheme === 0 ? "active" : ""
-                    onClicked: appearance.setBackground(0)
-                }
-                GeneralPurposeButton {
-                    objectName: "backgroundWhite"
-                    width: 80
-                    gp_text: qsTr("White") + Language.emptyString
-                    state: rootwindow.contrast_sheme === 1 ? "active" : ""
-                    onClicked: appearance.setBackground(1)
-                }
+        rowsX: 5
+        rowsY: 5
+        LabelledRow {
+            labelWidth: appearance.labelWidth
+            label: qsTr("Background") + Language.emptyString
+            GeneralPurposeButton {
+                objectName: "backgroundBlack"
+                width: 80
+                gp_text: qsTr("Black") + Language.emptyString
+                state: rootwindow.contrast_sheme === 0 ? "active" : ""
+                onClicked: appearance.setBackground(0)
             }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: appearance.labelWidth; text: qsTr("Accent Color") + Language.emptyString }
-                Repeater {
-                    model: appearance.swatches
-                    Rectangle {
-                        objectName: "accent_" + modelData.name
-                        width: 50
-                        height: 30
-                        radius: 4
-                        color: modelData.name
-                        border.width: Qt.colorEqual(rootwindow.rectColour, modelData.name) ? 3 : 1
-                        border.color: Qt.colorEqual(rootwindow.rectColour, modelData.name) ? "#2f7fd8" : rootwindow.textColour
-                        MouseArea {
-                            anchors.fill: parent
-                            onClicked: appearance.setAccent(modelData)
-                        }
-                    }
-                }
+            GeneralPurposeButton {
+                objectName: "backgroundWhite"
+                width: 80
+                gp_text: qsTr("White") + Language.emptyString
+                state: rootwindow.contrast_sheme === 1 ? "active" : ""
+                onClicked: appearance.setBackground(1)
             }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: appearance.labelWidth; text: qsTr("Icon") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "iconBlack"
-                    width: 80
-                    gp_text: qsTr("Black") + Language.emptyString
-                    state: rootwindow.menuIconScheme === 1 ? "active" : ""
-                    onClicked: appearance.setIcons(1)
-                }
-                GeneralPurposeButton {
-                    objectName: "iconWhite"
-                    width: 80
-                    gp_text: qsTr("White") + Language.emptyString
-                    state: rootwindow.menuIconScheme === 0 ? "active" : ""
-                    onClicked: appearance.setIcons(0)
-                }
-            }
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: appearance.labelWidth; text: qsTr("Brightness") + Language.emptyString }
-                ValueSlider {
-                    id: brightness
-                    objectName: "brightness"
-                    width: 300
-                    from: Database.KLX_DataBaseManagerGet_ScreenBrightnessLimit(false)
-                    to: Database.KLX_DataBaseManagerGet_ScreenBrightnessLimit(true)
-                    onMoved: appearance.writeBrightness(value)
-                }
-            }
-
+        }
+        LabelledRow {
+            labelWidth: appearance.labelWidth
+            label: qsTr("Accent Color") + Language.emptyString
             Repeater {
-                model: [
-                    { name: "dim", choices: appearance.dimChoices,
-                      accessor: "KLX_DataBaseManagerGetSetSystemProperties_Fallbacktime", value: "fallbacktime" },
-                    { name: "lock", choices: appearance.dimChoices,
-                      accessor: "KLX_DataBaseManagerGetSetSystemProperties_LockTimeout", value: "lockTimeout" },
-                    { name: "idle", choices: appearance.idleChoices,
-                      accessor: "KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout", value: "idleTimeout" }
-                ]
-                Row {
-                    property var timeRow: modelData
-                    spacing: 5
-                    GeneralPurposeLabel { width: appearance.labelWidth; text: appearance.rowLabel(timeRow.name) }
-                    Repeater {
-                        model: timeRow.choices
-                        GeneralPurposeButton {
-                            objectName: timeRow.name + "_" + modelData
-                            width: 66
-                            fontSize: 13
-                            gp_text: appearance.minutesText(modelData)
-                            state: appearance[timeRow.value] === modelData ? "active" : ""
-                            onClicked: {
-                                var stored = appearance.writeTime(timeRow.accessor, modelData)
-                                if (stored >= 0)
-                                    appearance[timeRow.value] = stored
-                            }
-                        }
+                model: appearance.swatches
+                Rectangle {
+                    objectName: "accent_" + modelData.name
+                    width: 50
+                    height: 30
+                    radius: 4
+                    color: modelData.name
+                    border.width: Qt.colorEqual(rootwindow.rectColour, modelData.name) ? 3 : 1
+                    border.color: Qt.colorEqual(rootwindow.rectColour, modelData.name) ? "#2f7fd8" : rootwindow.textColour
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: appearance.setAccent(modelData)
                     }
-                }
-            }
-
-            Row {
-                visible: appearance.largeBoard
-                spacing: 5
-                GeneralPurposeLabel { width: appearance.labelWidth; text: qsTr("Intro Video") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "introVideo"
-                    width: 80
-                    gp_text: appearance.intro !== 0 ? qsTr("On") + Language.emptyString : qsTr("Off") + Language.emptyString
-                    onClicked: appearance.touchIntro()
-                }
-            }
-
-            Row {
-                visible: DEBUG_MODE_QML
-                spacing: 5
-                GeneralPurposeLabel { width: appearance.labelWidth; text: "" }
-                GeneralPurposeButton {
-                    objectName: "debugScreen"
-                    width: 120
-                    gp_text: qsTr("DebugScreen") + Language.emptyString
-                    onClicked: rootwindow.openScreen("qrc:/Frontend/QML/12.qml")
                 }
             }
         }
+        LabelledRow {
+            labelWidth: appearance.labelWidth
+            label: qsTr("Icon") + Language.emptyString
+            GeneralPurposeButton {
+                objectName: "iconBlack"
+                width: 80
+                gp_text: qsTr("Black") + Language.emptyString
+                state: rootwindow.menuIconScheme === 1 ? "active" : ""
+                onClicked: appearance.setIcons(1)
+            }
+            GeneralPurposeButton {
+                objectName: "iconWhite"
+                width: 80
+                gp_text: qsTr("White") + Language.emptyString
+                state: rootwindow.menuIconScheme === 0 ? "active" : ""
+                onClicked: appearance.setIcons(0)
+            }
+        }
+        LabelledRow {
+            labelWidth: appearance.labelWidth
+            label: qsTr("Brightness") + Language.emptyString
+            ValueSlider {
+                id: brightness
+                objectName: "brightness"
+                width: 300
+                from: Database.KLX_DataBaseManagerGet_ScreenBrightnessLimit(false)
+                to: Database.KLX_DataBaseManagerGet_ScreenBrightnessLimit(true)
+                onMoved: appearance.writeBrightness(value)
+            }
+        }
+        Repeater {
+            model: [
+                { name: "dim", choices: appearance.dimChoices,
+                  accessor: "KLX_DataBaseManagerGetSetSystemProperties_Fallbacktime", value: "fallbacktime" },
+                { name: "lock", choices: appearance.dimChoices,
+                  accessor: "KLX_DataBaseManagerGetSetSystemProperties_LockTimeout", value: "lockTimeout" },
+                { name: "idle", choices: appearance.idleChoices,
+                  accessor: "KLX_DataBaseManagerGetSetSystemProperties_IdleTimeout", value: "idleTimeout" }
+            ]
+            LabelledRow {
+                property var timeRow: modelData
+                labelWidth: appearance.labelWidth
+                label: appearance.rowLabel(timeRow.name)
+                Repeater {
+                    model: timeRow.choices
+                    GeneralPurposeButton {
+                        objectName: timeRow.name + "_" + modelData
+                        width: 66
+                        fontSize: 13
+                        gp_text: appearance.minutesText(modelData)
+                        state: appearance[timeRow.value] === modelData ? "active" : ""
+                        onClicked: {
+                            var stored = appearance.writeTime(timeRow.accessor, modelData)
+                            if (stored >= 0)
+                                appearance[timeRow.value] = stored
+                        }
+                    }
+                }
+            }
+        }
+        SettingRow {
+            visible: appearance.largeBoard
+            labelWidth: appearance.labelWidth
+            label: qsTr("Intro Video") + Language.emptyString
+            buttonName: "introVideo"
+            valueWidth: 80
+            value: appearance.intro !== 0 ? qsTr("On") + Language.emptyString : qsTr("Off") + Language.emptyString
+            onClicked: appearance.touchIntro()
+        }
+        SettingRow {
+            visible: DEBUG_MODE_QML
+            labelWidth: appearance.labelWidth
+            label: ""
+            buttonName: "debugScreen"
+            valueWidth: 120
+            value: qsTr("DebugScreen") + Language.emptyString
+            onClicked: rootwindow.openScreen("qrc:/Frontend/QML/12.qml")
+        }
     }
-    ScrollBar { flickable: flick }
+    ScrollBar { flickable: rows }
 
     Component.onCompleted: {
         systemHistory.addHistoryEntry()

@@ -179,19 +179,10 @@ Item {
     }
 
     // ---- heading ----
-    Text {
+    ScreenHeading {
         objectName: "mixerHeading"
-        x: 8
         y: 2
-        width: parent.width - 16
-        height: 24
-        verticalAlignment: Text.AlignVCenter
         text: qsTr("Mixer") + Language.emptyString + ": " + screen.mixerName + (screen.fmName === "" ? "" : "   [" + screen.fmName + "]")
-        elide: Text.ElideRight
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
     }
 
     Grid {

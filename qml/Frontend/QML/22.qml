@@ -169,19 +169,10 @@ Item {
         onTriggered: trimSetup.liveValue = Database.KLX_DataBaseManagerGetValueOfControl(trimSetup.control)
     }
 
-    Text {
+    ScreenHeading {
         id: heading
         objectName: "trimHeading"
-        x: 8
-        width: parent.width - 16
-        height: 24
         text: qsTr("Trim setup:") + Language.emptyString + " " + trimSetup.functionName
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     // The trim graph with the position.
@@ -218,120 +209,99 @@ Item {
         font.pixelSize: 15
     }
 
-    Flickable {
-        id: flick
+    SettingsList {
+        id: rows
         x: graph.x + graph.width + 5
         y: heading.height
         width: parent.width - x
         height: parent.height - y - (flyin.extended ? flyin.height : 0)
-        contentHeight: rows.height + 10
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        Column {
-            id: rows
-            x: 2
-            y: 3
-            width: flick.width - 10
-            spacing: 5
-            readonly property int labelWidth: 95
-            readonly property int valueWidth: width - labelWidth - 5
-            Row {
+        labelWidth: 95
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Control") + Language.emptyString
+            buttonName: "trimControl"
+            valueWidth: rows.valueWidth
+            value: trimSetup.trimControl === GuiCmdData.CONTROLID_None_GUI ? "---"
+                   : Database.KLX_DataBaseManagerGetNameOfControlByID(trimSetup.trimControl)
+            onClicked: rootwindow.openScreen("qrc:/Frontend/QML/29.qml",
+                                             { parentId: "trim", functionId: trimSetup.functionId,
+                                               initialControlId: trimSetup.trimControl })
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Flight Mode") + Language.emptyString
+            buttonName: "trimFlightMode"
+            valueWidth: rows.valueWidth
+            value: trimSetup.single ? qsTr("Single") + Language.emptyString : qsTr("Global") + Language.emptyString
+            onClicked: trimSetup.pressFlightMode()
+        }
+        LabelledRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Mode") + Language.emptyString
+            Grid {
+                columns: 2
                 spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Control") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "trimControl"
-                    width: rows.valueWidth
-                    gp_text: trimSetup.trimControl === GuiCmdData.CONTROLID_None_GUI ? "---"
-                             : Database.KLX_DataBaseManagerGetNameOfControlByID(trimSetup.trimControl)
-                    onClicked: rootwindow.openScreen("qrc:/Frontend/QML/29.qml",
-                                                     { parentId: "trim", functionId: trimSetup.functionId,
-                                                       initialControlId: trimSetup.trimControl })
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Flight Mode") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "trimFlightMode"
-                    width: rows.valueWidth
-                    gp_text: trimSetup.single ? qsTr("Single") + Language.emptyString : qsTr("Global") + Language.emptyString
-                    onClicked: trimSetup.pressFlightMode()
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Mode") + Language.emptyString }
-                Grid {
-                    columns: 2
-                    spacing: 5
-                    Repeater {
-                        model: [qsTr("Center") + Language.emptyString, qsTr("Left") + Language.emptyString,
-                                qsTr("Right") + Language.emptyString, qsTr("Offset") + Language.emptyString]
-                        GeneralPurposeButton {
-                            objectName: "trimMode_" + (index + 1)
-                            width: (rows.valueWidth - 5) / 2
-                            gp_text: modelData
-                            state: trimSetup.mode === index + 1 ? "active" : ""
-                            onClicked: trimSetup.setMode(index + 1)
-                        }
+                Repeater {
+                    model: [qsTr("Center") + Language.emptyString, qsTr("Left") + Language.emptyString,
+                            qsTr("Right") + Language.emptyString, qsTr("Offset") + Language.emptyString]
+                    GeneralPurposeButton {
+                        objectName: "trimMode_" + (index + 1)
+                        width: (rows.valueWidth - 5) / 2
+                        gp_text: modelData
+                        state: trimSetup.mode === index + 1 ? "active" : ""
+                        onClicked: trimSetup.setMode(index + 1)
                     }
                 }
             }
-            Row {
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Trim range") + Language.emptyString
+            buttonName: "trimRange"
+            valueWidth: rows.valueWidth
+            value: "\u00B1" + trimSetup.range + "%"
+            active: trimSetup.selected === "range"
+            onClicked: trimSetup.select("range")
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Steps") + Language.emptyString
+            buttonName: "trimSteps"
+            valueWidth: rows.valueWidth
+            value: trimSetup.stepsText(trimSetup.steps)
+            active: trimSetup.selected === "steps"
+            onClicked: trimSetup.select("steps")
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Direction") + Language.emptyString
+            buttonName: "trimDirection"
+            valueWidth: rows.valueWidth
+            value: trimSetup.reverse ? qsTr("Reverse") + Language.emptyString : qsTr("Normal") + Language.emptyString
+            onClicked: trimSetup.toggleDirection()
+        }
+        LabelledRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Signal") + Language.emptyString
+            Grid {
+                columns: 2
                 spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Trim range") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "trimRange"
-                    width: rows.valueWidth
-                    gp_text: "\u00B1" + trimSetup.range + "%"
-                    state: trimSetup.selected === "range" ? "active" : ""
-                    onClicked: trimSetup.select("range")
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Steps") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "trimSteps"
-                    width: rows.valueWidth
-                    gp_text: trimSetup.stepsText(trimSetup.steps)
-                    state: trimSetup.selected === "steps" ? "active" : ""
-                    onClicked: trimSetup.select("steps")
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Direction") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "trimDirection"
-                    width: rows.valueWidth
-                    gp_text: trimSetup.reverse ? qsTr("Reverse") + Language.emptyString : qsTr("Normal") + Language.emptyString
-                    onClicked: trimSetup.toggleDirection()
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Signal") + Language.emptyString }
-                Grid {
-                    columns: 2
-                    spacing: 5
-                    Repeater {
-                        model: [qsTr("Beep") + Language.emptyString, qsTr("Vibration") + Language.emptyString,
-                                qsTr("Vibr. + Beep") + Language.emptyString, qsTr("None") + Language.emptyString]
-                        GeneralPurposeButton {
-                            objectName: "trimSignal_" + index
-                            width: (rows.valueWidth - 5) / 2
-                            fontSize: 13
-                            gp_text: modelData
-                            state: trimSetup.signalOf(trimSetup.flags) === index ? "active" : ""
-                            onClicked: trimSetup.setSignal(index)
-                        }
+                Repeater {
+                    model: [qsTr("Beep") + Language.emptyString, qsTr("Vibration") + Language.emptyString,
+                            qsTr("Vibr. + Beep") + Language.emptyString, qsTr("None") + Language.emptyString]
+                    GeneralPurposeButton {
+                        objectName: "trimSignal_" + index
+                        width: (rows.valueWidth - 5) / 2
+                        fontSize: 13
+                        gp_text: modelData
+                        state: trimSetup.signalOf(trimSetup.flags) === index ? "active" : ""
+                        onClicked: trimSetup.setSignal(index)
                     }
                 }
             }
         }
     }
-    ScrollBar { flickable: flick }
+    ScrollBar { flickable: rows }
 
     FlyinIncDec {
         id: flyin

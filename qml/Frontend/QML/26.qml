@@ -9,26 +9,28 @@ import "ServoLists.js" as ServoLists
 Item {
     id: servoOverview
     objectName: "servoOverview"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
     property var rows: []            // [{ servo, mixer, func, first }]
     property bool addLock: false
-    property int nameServo: -1
     property int pendingServo: -1
     property int pendingFunction: -1
     property var selectedItem: null
 
     function rebuild() {
         var list = []
-        var maxServos = Database.KLX_DataBaseManagerGetMaxServos()
-        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f) {
+        var maxServos = db.KLX_DataBaseManagerGetMaxServos()
+        for (var f = 0; f < db.KLX_DataBaseManagerGetMaxFunctions(); ++f) {
             if (!ServoLists.functionUsed(f))
                 continue
             var first = true
-            for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
-                var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet, true)
+            for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
+                var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet, true)
                 if (servo < 0 || servo >= maxServos
-                        || Database.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
+                        || db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
                     continue
-                var mixer = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, s, 0, DatabaseValue.AtomicDirGet, true)
+                var mixer = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoMixId(f, s, 0, DatabaseValue.AtomicDirGet, true)
                 list.push({ servo: servo, mixer: mixer, func: f, first: first })
                 first = false
             }
@@ -42,12 +44,12 @@ Item {
         addLock = true
         rootwindow.smartKeyLock = true
         var servos = []
-        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServos(); ++s)
+        for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServos(); ++s)
             servos.push({ label: (qsTr("Servo ") + Language.emptyString) + (s + 1), value: s })
         var functions = []
-        for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f)
+        for (var f = 0; f < db.KLX_DataBaseManagerGetMaxFunctions(); ++f)
             if (ServoLists.functionUsed(f))
-                functions.push({ label: Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), value: f })
+                functions.push({ label: db.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), value: f })
         chooser.show([{ heading: qsTr("Select servo:") + Language.emptyString, entries: servos, limit: 1 },
                       { heading: qsTr("Select function:") + Language.emptyString, entries: functions, limit: 1 }])
     }
@@ -58,21 +60,9 @@ Item {
     }
 
     function editName(servo) {
-        nameServo = servo
-        keyboard.preLoadText = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameServo < 0 || text === Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
-            errorHandler.processError("nameDuplicate")
-        rebuild()
+        keyboard.edit(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
+            return db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
+        })
     }
     function select(rowItem) {
         if (selectedItem && selectedItem !== rowItem)
@@ -92,25 +82,14 @@ Item {
         onFinished: servoOverview.addLock = false
     }
 
-    Row {
+    ListHeading {
         id: heads
-        x: 5
         y: 2
-        spacing: 4
+        small: true
         readonly property int cell: (list.width - 6 - 5 * 4) / 6
-        Repeater {
-            model: [qsTr("Limit") + Language.emptyString, qsTr("Way") + Language.emptyString, qsTr("Center") + Language.emptyString,
-                    qsTr("Way") + Language.emptyString, qsTr("Limit") + Language.emptyString, qsTr("Direct.") + Language.emptyString]
-            Text {
-                width: heads.cell
-                height: 18
-                text: modelData
-                color: rootwindow.textColour
-                font.family: rootwindow.fontFamily
-                font.pixelSize: 12
-                horizontalAlignment: Text.AlignHCenter
-            }
-        }
+        widths: [cell, cell, cell, cell, cell, cell]
+        titles: [qsTr("Limit") + Language.emptyString, qsTr("Way") + Language.emptyString, qsTr("Center") + Language.emptyString,
+                 qsTr("Way") + Language.emptyString, qsTr("Limit") + Language.emptyString, qsTr("Direct.") + Language.emptyString]
     }
 
     ListView {
@@ -179,13 +158,10 @@ Item {
         onCancelled: servoOverview.release()
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            servoOverview.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: servoOverview.rebuild()
     }
 
     Component.onCompleted: {

@@ -9,11 +9,13 @@ import "ServoLists.js" as ServoLists
 Item {
     id: servosScreen
     objectName: "functionServos"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
     property int functionId: -1
     property string functionLabel: ""
     property var rows: []            // [{ servo, mixer }]
     property int heldServo: -1
-    property int nameServo: -1
     property var toCreate: []        // servos still to be created, in order
     property int creating: -1
     property bool addLock: false
@@ -21,9 +23,9 @@ Item {
 
     function rebuild() {
         var list = []
-        var max = Database.KLX_DataBaseManagerGetMaxServos()
-        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
-            var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(functionId, s, 0xFFFF, DatabaseValue.AtomicDirGet)
+        var max = db.KLX_DataBaseManagerGetMaxServos()
+        for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServosPerFunction(); ++s) {
+            var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(functionId, s, 0xFFFF, DatabaseValue.AtomicDirGet)
             if (servo === max || servo < 0 || servo > max || list.some(function(r) { return r.servo === servo }))
                 continue
             list.push({ servo: servo, mixer: Math.max(0, ServoLists.mixerOf(servo, functionId)) })
@@ -34,8 +36,8 @@ Item {
     // ---- the servo chooser ----
     function sequencerServos() {
         var list = []
-        for (var q = 0; q < Database.KLX_DataBaseManagerGetMaxSequncer(); ++q) {
-            var text = Database.KLX_DataBaseManagerSequencerGet_ServoList(q, true)
+        for (var q = 0; q < db.KLX_DataBaseManagerGetMaxSequncer(); ++q) {
+            var text = db.KLX_DataBaseManagerSequencerGet_ServoList(q, true)
             if (text === "")
                 continue
             text.split(",").forEach(function(t) { var n = parseInt(t); if (!isNaN(n)) list.push(n) })
@@ -49,10 +51,10 @@ Item {
         rootwindow.smartKeyLock = true
         var taken = ServoLists.servosOf(functionId).concat(sequencerServos())
         var entries = []
-        for (var s = 0; s < Database.KLX_DataBaseManagerGetMaxServos(); ++s)
+        for (var s = 0; s < db.KLX_DataBaseManagerGetMaxServos(); ++s)
             if (taken.indexOf(s) < 0)
                 entries.push({ label: ServoLists.servoLabel(s), value: s })
-        var room = Database.KLX_DataBaseManagerGetMaxServosPerFunction() - Database.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId)
+        var room = db.KLX_DataBaseManagerGetMaxServosPerFunction() - db.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId)
         chooser.show([{ heading: qsTr("Select servo:") + Language.emptyString, entries: entries, limit: Math.max(0, room) }])
     }
     function closeChooser() {
@@ -78,21 +80,9 @@ Item {
 
     // ---- name and delete ----
     function editName(servo) {
-        nameServo = servo
-        keyboard.preLoadText = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameServo < 0 || text === Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerServoConfigGetSet_Name(nameServo, text, DatabaseValue.AtomicDirSet, true) === "")
-            errorHandler.processError("nameDuplicate")
-        rebuild()
+        keyboard.edit(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet), function(text) {
+            return db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, text, DatabaseValue.AtomicDirSet, true)
+        })
     }
     function askDelete() {
         var servo = heldServo
@@ -139,18 +129,10 @@ Item {
         }
     }
 
-    Text {
+    ScreenHeading {
         id: heading
-        x: 8
-        width: parent.width - 16
         height: 22
         text: servosScreen.functionLabel
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     ListView {
@@ -188,30 +170,16 @@ Item {
     }
 
     // The bar of a held servo number.
-    Rectangle {
+    HeldRowBar {
         objectName: "servoBar"
         visible: servosScreen.heldServo >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "deleteServo"
-                width: 120
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: servosScreen.askDelete()
-            }
-            GeneralPurposeButton {
-                objectName: "servoBarClose"
-                width: 80
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: servosScreen.heldServo = -1
-            }
+        closeName: "servoBarClose"
+        onClosed: servosScreen.heldServo = -1
+        GeneralPurposeButton {
+            objectName: "deleteServo"
+            width: 120
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: servosScreen.askDelete()
         }
     }
 
@@ -244,13 +212,10 @@ Item {
         onCancelled: servosScreen.closeChooser()
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            servosScreen.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: servosScreen.rebuild()
     }
 
     Component.onCompleted: {
@@ -258,9 +223,9 @@ Item {
         systemHistory.addArg(functionId)
         systemHistory.addEndOfArgs()
         if (functionLabel === "")
-            functionLabel = Database.KLX_DataBaseManagerFunctionGetSet_Name(functionId, "", DatabaseValue.AtomicDirGet)
+            functionLabel = db.KLX_DataBaseManagerFunctionGetSet_Name(functionId, "", DatabaseValue.AtomicDirGet)
         rebuild()
-        if (Database.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId) === 0)
+        if (db.KLX_DataBaseManagerFunctionGetServoNumberForFunction(functionId) === 0)
             openChooser()
     }
 }

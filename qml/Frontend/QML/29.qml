@@ -39,19 +39,10 @@ Item {
         }
     }
 
-    Text {
+    ScreenHeading {
         id: heading
-        x: 8
-        width: parent.width - 16
-        height: 24
         text: (qsTr("Trim") + Language.emptyString) + ": "
               + Database.KLX_DataBaseManagerFunctionGetSet_Name(trimChooser.functionId, "", DatabaseValue.AtomicDirGet)
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     // The transmitter's outline; the chosen trim lever lit.

@@ -9,6 +9,9 @@ Item {
     id: home
     objectName: "home"
     signal blinkingTextSync()
+    // The facade once, for the trim poll: a name of the context is looked up
+    // through every import each time it is used, an own property is not.
+    readonly property QtObject db: Database
 
     // Pages: the used page numbers in ascending order; the current page is a
     // position in that list (-1 until the model is ready).
@@ -21,6 +24,8 @@ Item {
     property string modelName: ""
     property int maxPages: 0
     property string modelSuffix: ""
+    // The current model's file that could not be loaded (empty when none).
+    property string failedFile: ""
     property var widgets: []
     property var alarmPreset: null
     property int trimTicks: 0
@@ -270,6 +275,7 @@ Item {
                 upperFrame.visible = true
                 home.hidePreflight()
                 loadingBox.visible = false
+                home.failedFile = Database.KLX_DataBaseManagerVornPropertiesGetFailedFile()
                 stop()
                 if (home.modelNotValid)
                     home.modelSuffix = qsTr(" - File not found or corrupted!") + Language.emptyString
@@ -301,10 +307,10 @@ Item {
         repeat: true
         running: !rootwindow.shutdown
         onTriggered: {
-            trimB.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
-            trimD.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
-            trimA.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
-            trimC.value = Database.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
+            trimB.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
+            trimD.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
+            trimA.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
+            trimC.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
             home.trimTicks += 1
             if (home.trimTicks >= 60) {
                 home.trimTicks = 0
@@ -337,6 +343,21 @@ Item {
             enabled: parent.leadsToModels
             onClicked: rootwindow.openScreen(rootwindow.modelMenuUrl)
         }
+    }
+    Text {
+        objectName: "failedFile"
+        x: 6
+        y: 20
+        // Left of the trim bars, the path on lines of its own.
+        width: 208
+        visible: home.failedFile !== ""
+        wrapMode: Text.WrapAnywhere
+        maximumLineCount: 4
+        elide: Text.ElideRight
+        text: qsTr("Not loaded:") + Language.emptyString + "\n" + home.failedFile
+        color: "#e03c31"
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 11
     }
     Text {
         objectName: "pageLabel"
@@ -482,6 +503,7 @@ Item {
 
     Component.onCompleted: {
         modelName = Database.KLX_DataBaseManagerVornPropertiesGetModelName()
+        failedFile = Database.KLX_DataBaseManagerVornPropertiesGetFailedFile()
         maxPages = Database.KLX_DataBaseManagerGetMaxTelemetryPages()
         systemHistory.addHistoryEntry()
         rootwindow.onTelemetryPage = true

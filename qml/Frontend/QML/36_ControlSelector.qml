@@ -492,21 +492,13 @@ Item {
     }
 
     // ---- the screen ----
-    Text {
+    ScreenHeading {
         objectName: "selectorHeading"
-        x: 8
         y: 2
-        width: parent.width - 16
-        height: 24
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
         readonly property string element: selector.elementName()
         text: selector.callerTitle() + (element === "" ? "" : ": " + element)
         font.italic: selector.parentId === "voiceActControl"
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
         font.pixelSize: 16
-        font.bold: true
     }
 
     Column {
@@ -670,6 +662,11 @@ Item {
         systemHistory.addArg(parentId)
         systemHistory.addArg(funcId)
         systemHistory.addArg(initialControlId)
+        // The slot, sequencer or alarm of the callers that name one, and the
+        // kinds of control offered: without them a reopened selector
+        // would work on no element.
+        systemHistory.addArg(funcId2)
+        systemHistory.addArg(controlMask)
         systemHistory.addEndOfArgs()
         Database.KLX_DataBaseManager_StickdataStartWatchingMovement(false)
         fillLists()

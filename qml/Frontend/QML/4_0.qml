@@ -8,13 +8,15 @@ import GuiData 1.0
 Item {
     id: overview
     objectName: "functionOverview"
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
 
     property var rows: []
     property int revision: 0
     property bool rediv: false
     property int heldRow: -1          // the row of the options bar, -1 none
     property int failSafeRow: -1      // the row of the fail-safe bar, -1 none
-    property int nameRow: -1          // the row whose name the keyboard edits
     property int pendingAction: 0     // 0 none, 1 new element, 2 delete element
     property int pendingDatum: -1
     property bool addLock: false
@@ -22,14 +24,14 @@ Item {
 
     function failed(code) { return typeof code === "number" && code <= DatabaseValue.KLX_Error }
     function isUsed(f) {
-        return Database.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
+        return db.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
     }
 
     // The used functions in the stored order; used ones missing from it follow
     // in index order and are written back.
     function readRows() {
-        var max = Database.KLX_DataBaseManagerGetMaxFunctions()
-        var order = Database.KLX_DataBaseManagerFunctionGetDisplayedOrder()
+        var max = db.KLX_DataBaseManagerGetMaxFunctions()
+        var order = db.KLX_DataBaseManagerFunctionGetDisplayedOrder()
         var list = []
         var f
         if (order.length === 0) {
@@ -49,7 +51,7 @@ Item {
             }
         }
         if (added)
-            Database.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
+            db.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
         return list
     }
     function rebuild() {
@@ -64,37 +66,37 @@ Item {
     function controlName(id) {
         if (id >= GuiCmdData.CONTROLID_Virtual_00_GUI && id <= GuiCmdData.CONTROLID_Virtual_Last_GUI) {
             var vs = id - GuiCmdData.CONTROLID_Virtual_00_GUI
-            if (Database.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
-                return Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet)
+            if (db.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True)
+                return db.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet)
             return "---"
         }
         if (id >= GuiCmdData.CONTROLID_Telemetry_00_GUI && id <= GuiCmdData.CONTROLID_Telemetry_Last_GUI) {
-            var name = Database.KLX_DataBaseManagerTeleControlGetSet_Name(id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "",
+            var name = db.KLX_DataBaseManagerTeleControlGetSet_Name(id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "",
                                                                           DatabaseValue.AtomicDirGet)
             return name === "" ? "---" : name
         }
-        return Database.KLX_DataBaseManagerGetNameOfControlByID(id)
+        return db.KLX_DataBaseManagerGetNameOfControlByID(id)
     }
     function inputControl(f) {
-        Database.KLX_DataBaseManager_StickdataLock()
-        var id = Database.KLX_DataBaseManagerFunctionGetSet_Control(f, -1, DatabaseValue.AtomicDirGet)
-        Database.KLX_DataBaseManager_StickdataUnlock()
+        db.KLX_DataBaseManager_StickdataLock()
+        var id = db.KLX_DataBaseManagerFunctionGetSet_Control(f, -1, DatabaseValue.AtomicDirGet)
+        db.KLX_DataBaseManager_StickdataUnlock()
         return id
     }
-    function trimControl(f) { return Database.KLX_DataBaseManagerFunctionGetSet_Trim_Control(f, 0, DatabaseValue.AtomicDirGet) }
+    function trimControl(f) { return db.KLX_DataBaseManagerFunctionGetSet_Trim_Control(f, 0, DatabaseValue.AtomicDirGet) }
     function servoText(f) {
         var parts = []
-        var maxServos = Database.KLX_DataBaseManagerGetMaxServos()
-        for (var slot = 0; slot < Database.KLX_DataBaseManagerFunctionGetMaxServoPerFunction(); ++slot) {
-            var servo = Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, slot, 0, DatabaseValue.AtomicDirGet)
+        var maxServos = db.KLX_DataBaseManagerGetMaxServos()
+        for (var slot = 0; slot < db.KLX_DataBaseManagerFunctionGetMaxServoPerFunction(); ++slot) {
+            var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, slot, 0, DatabaseValue.AtomicDirGet)
             if (servo < 0 || servo >= maxServos)
                 continue
-            var used = Database.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
+            var used = db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(servo, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.KLX_True
             parts.push((servo + 1) + (used ? "" : "?"))
         }
         return parts.join(",")
     }
-    function failSafeMode(f) { return Database.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, 0, DatabaseValue.AtomicDirGet) }
+    function failSafeMode(f) { return db.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, 0, DatabaseValue.AtomicDirGet) }
     function failSafeText(mode) {
         switch (mode) {
         case GuiCmdData.FAILSAFEMODE_Hold_Gui: return qsTr("Hold") + Language.emptyString
@@ -111,24 +113,10 @@ Item {
 
     // ---- name ----
     function editName(row) {
-        nameRow = row
-        keyboard.preLoadText = Database.KLX_DataBaseManagerFunctionGetSet_Name(rows[row], "", DatabaseValue.AtomicDirGet)
-        keyboard.extended = true
-        rootwindow.kbd_sender = keyboard
-    }
-    function writeName(text) {
-        if (nameRow < 0 || nameRow >= rows.length)
-            return
-        var f = rows[nameRow]
-        if (text === Database.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet))
-            return
-        if (text === "") {
-            errorHandler.processError("emptyString")
-            return
-        }
-        if (Database.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet) === "")
-            errorHandler.processError("nameDuplicate")
-        revision++
+        var f = rows[row]
+        keyboard.edit(db.KLX_DataBaseManagerFunctionGetSet_Name(f, "", DatabaseValue.AtomicDirGet), function(text) {
+            return db.KLX_DataBaseManagerFunctionGetSet_Name(f, text, DatabaseValue.AtomicDirSet)
+        })
     }
 
     // ---- options bar: order and delete ----
@@ -141,7 +129,7 @@ Item {
         var f = list[at]
         list[at] = list[to]
         list[to] = f
-        Database.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
+        db.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
         rows = list
         heldRow = to
         revision++
@@ -152,7 +140,7 @@ Item {
         var row = heldRow
         if (row < 0)
             return
-        var name = Database.KLX_DataBaseManagerFunctionGetSet_Name(rows[row], "", DatabaseValue.AtomicDirGet)
+        var name = db.KLX_DataBaseManagerFunctionGetSet_Name(rows[row], "", DatabaseValue.AtomicDirGet)
         rootwindow.popupShow(null, "question", qsTr("You are about to delete the following function: ") + Language.emptyString
                              + name + qsTr("\nProceed?") + Language.emptyString, "OkAbort", function() {
                                  overview.pendingAction = 2
@@ -181,7 +169,7 @@ Item {
     // ---- fail-safe ----
     function writeFailSafe(mode) {
         var f = rows[failSafeRow]
-        var result = Database.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, mode, DatabaseValue.AtomicDirSet, true)
+        var result = db.KLX_DataBaseManagerFunctionGetSet_FailSafePosMode(f, mode, DatabaseValue.AtomicDirSet, true)
         if (failed(result)) {
             errorHandler.processError(result)
             return
@@ -202,8 +190,8 @@ Item {
         revision++
     }
     function configureFailSafe(f) {
-        return rediv ? Database.KLX_DataBaseManagerFunctionSetFailSafeConfigurationREdiv()
-                     : Database.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(f)
+        return rediv ? db.KLX_DataBaseManagerFunctionSetFailSafeConfigurationREdiv()
+                     : db.KLX_DataBaseManagerFunctionSetFailSafeConfigurationKLX(f)
     }
     function teach() {
         var result = configureFailSafe(rows[failSafeRow])
@@ -220,7 +208,7 @@ Item {
                 var list = overview.rows.slice()
                 list.push(newIndex)
                 overview.rows = list
-                Database.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
+                db.KLX_DataBaseManagerFunctionSetDisplayedOrder(list)
                 overview.revision++
                 listView.positionViewAtEnd()
             } else if (overview.pendingAction === 2) {
@@ -260,7 +248,7 @@ Item {
                     objectName: "functionName_" + rowItem.rowIndex
                     width: 110
                     fontSize: 13
-                    gp_text: rowItem.rev, overview.shortName(Database.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet))
+                    gp_text: rowItem.rev, overview.shortName(db.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet))
                     onClicked: overview.editName(rowItem.rowIndex)
                     onLongclicked: overview.heldRow = rowItem.rowIndex
                 }
@@ -279,7 +267,7 @@ Item {
                     fontSize: 13
                     gp_text: {
                         var id = (rowItem.rev, overview.trimControl(rowItem.f))
-                        return id === GuiCmdData.CONTROLID_None_GUI ? "---" : Database.KLX_DataBaseManagerGetNameOfControlByID(id)
+                        return id === GuiCmdData.CONTROLID_None_GUI ? "---" : db.KLX_DataBaseManagerGetNameOfControlByID(id)
                     }
                     onClicked: overview.leave("qrc:/Frontend/QML/22.qml", { functionId: rowItem.f })
                 }
@@ -305,7 +293,7 @@ Item {
                     gp_text: rowItem.rev, overview.servoText(rowItem.f)
                     onClicked: overview.leave("qrc:/Frontend/QML/27_FunctionServos.qml",
                                               { functionId: rowItem.f,
-                                                functionLabel: Database.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet) })
+                                                functionLabel: db.KLX_DataBaseManagerFunctionGetSet_Name(rowItem.f, "", DatabaseValue.AtomicDirGet) })
                 }
             }
         }
@@ -325,100 +313,74 @@ Item {
     }
 
     // The options bar of a held row.
-    Rectangle {
+    HeldRowBar {
         objectName: "optionsBar"
         visible: overview.heldRow >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 8
-            GeneralPurposeButton { objectName: "moveUp"; width: 70; gp_text: "\u25B2"; onClicked: overview.move(-1) }
-            GeneralPurposeButton { objectName: "moveDown"; width: 70; gp_text: "\u25BC"; onClicked: overview.move(1) }
-            GeneralPurposeButton {
-                objectName: "deleteFunction"
-                width: 110
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: overview.askDelete()
-            }
-            GeneralPurposeButton {
-                objectName: "optionsOk"
-                width: 70
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: overview.heldRow = -1
-            }
+        spacing: 8
+        closeName: "optionsOk"
+        closeWidth: 70
+        onClosed: overview.heldRow = -1
+        GeneralPurposeButton { objectName: "moveUp"; width: 70; gp_text: "\u25B2"; onClicked: overview.move(-1) }
+        GeneralPurposeButton { objectName: "moveDown"; width: 70; gp_text: "\u25BC"; onClicked: overview.move(1) }
+        GeneralPurposeButton {
+            objectName: "deleteFunction"
+            width: 110
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: overview.askDelete()
         }
     }
 
     // The fail-safe bar of a row.
-    Rectangle {
+    HeldRowBar {
+        id: failSafeBar
         objectName: "failSafeBar"
         visible: overview.failSafeRow >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
+        spacing: 6
+        closeName: "failSafeClose"
+        closeWidth: 60
+        onClosed: overview.failSafeRow = -1
         readonly property int mode: (overview.revision, overview.failSafeRow >= 0 && overview.failSafeRow < overview.rows.length
                                      ? overview.failSafeMode(overview.rows[overview.failSafeRow]) : -1)
-        Row {
-            anchors.centerIn: parent
-            spacing: 6
-            GeneralPurposeButton {
-                objectName: "failSafeOff"
-                width: 80
-                gp_text: qsTr("Off") + Language.emptyString
-                state: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Off_Gui ? "active" : ""
-                onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Off_Gui)
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeHold"
-                width: 80
-                visible: !overview.rediv
-                gp_text: qsTr("Hold") + Language.emptyString
-                state: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Hold_Gui ? "active" : ""
-                onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Hold_Gui)
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeValue"
-                width: 90
-                gp_text: overview.rediv ? qsTr("FS all") + Language.emptyString : qsTr("Failsafe") + Language.emptyString
-                state: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Value_Gui ? "active" : ""
-                onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Value_Gui)
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeTeach"
-                width: 80
-                visible: parent.parent.mode === GuiCmdData.FAILSAFEMODE_Value_Gui
-                gp_text: qsTr("Teach") + Language.emptyString
-                onClicked: overview.teach()
-            }
-            GeneralPurposeButton {
-                objectName: "failSafeClose"
-                width: 60
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: overview.failSafeRow = -1
-            }
+        GeneralPurposeButton {
+            objectName: "failSafeOff"
+            width: 80
+            gp_text: qsTr("Off") + Language.emptyString
+            state: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Off_Gui ? "active" : ""
+            onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Off_Gui)
+        }
+        GeneralPurposeButton {
+            objectName: "failSafeHold"
+            width: 80
+            visible: !overview.rediv
+            gp_text: qsTr("Hold") + Language.emptyString
+            state: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Hold_Gui ? "active" : ""
+            onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Hold_Gui)
+        }
+        GeneralPurposeButton {
+            objectName: "failSafeValue"
+            width: 90
+            gp_text: overview.rediv ? qsTr("FS all") + Language.emptyString : qsTr("Failsafe") + Language.emptyString
+            state: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Value_Gui ? "active" : ""
+            onClicked: overview.writeFailSafe(GuiCmdData.FAILSAFEMODE_Value_Gui)
+        }
+        GeneralPurposeButton {
+            objectName: "failSafeTeach"
+            width: 80
+            visible: failSafeBar.mode === GuiCmdData.FAILSAFEMODE_Value_Gui
+            gp_text: qsTr("Teach") + Language.emptyString
+            onClicked: overview.teach()
         }
     }
 
-    Keyboard {
+    NameKeyboard {
         id: keyboard
         objectName: "keyboard"
-        onOkClicked: {
-            overview.writeName(keyboard.preLoadText)
-            keyboard.extended = false
-        }
+        onWritten: overview.revision++
     }
 
     Component.onCompleted: {
         systemHistory.addHistoryEntry()
-        rediv = Database.KLX_DataBaseManagerIsReceiverModeREdiv()
+        rediv = db.KLX_DataBaseManagerIsReceiverModeREdiv()
         rows = readRows()
         if (rootwindow.list_y_position !== -1) {
             listView.forceLayout()

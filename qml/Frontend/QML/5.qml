@@ -18,19 +18,10 @@ Item {
             control = id
     }
 
-    Text {
+    ScreenHeading {
         id: heading
         objectName: "setupHeading"
-        x: 8
-        width: parent.width - 16
-        height: 24
         text: qsTr("Function Setup:") + Language.emptyString + " " + setup.functionName
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     // The graph of the computed curve.

@@ -107,9 +107,9 @@ Item {
                  : list.indexOf("expoLeft") >= 0 ? 70 : list.indexOf("expoRight") >= 0 ? 40 : 0)
     }
     function scrollTo(y) {
-        var target = Math.max(0, Math.min(y, flick.contentHeight - flick.height + flyin.height))
+        var target = Math.max(0, Math.min(y, rows.contentHeight - rows.height + flyin.height))
         scroller.to = target
-        scroller.duration = Math.abs(target - flick.contentY) / 6 * 10
+        scroller.duration = Math.abs(target - rows.contentY) / 6 * 10
         scroller.restart()
     }
 
@@ -164,119 +164,92 @@ Item {
         }
     }
 
-    Flickable {
-        id: flick
+    SettingsList {
+        id: rows
         anchors.fill: parent
         anchors.bottomMargin: flyin.extended ? flyin.height : 0
-        contentHeight: rows.height + 10
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
         NumberAnimation on contentY { id: scroller; running: false }
-
-        Column {
-            id: rows
-            x: 2
-            y: 3
-            width: flick.width - 10
-            spacing: 5
-            readonly property int labelWidth: 120
-            readonly property int valueWidth: width - labelWidth - 5
-
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Flight Mode") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "flightModeDependent"
-                    width: rows.valueWidth
-                    gp_text: expoPage.single ? qsTr("Single") + Language.emptyString : qsTr("Global") + Language.emptyString
-                    onClicked: expoPage.askFlightMode()
-                }
+        labelWidth: 120
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Flight Mode") + Language.emptyString
+            buttonName: "flightModeDependent"
+            valueWidth: rows.valueWidth
+            value: expoPage.single ? qsTr("Single") + Language.emptyString : qsTr("Global") + Language.emptyString
+            onClicked: expoPage.askFlightMode()
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Control rate") + Language.emptyString
+            buttonName: "controlRate"
+            valueWidth: rows.valueWidth
+            value: expoPage.controlText(expoPage.rateControl)
+            onClicked: expoPage.openSelector("functionRate", expoPage.rateControl)
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Rate") + Language.emptyString
+            buttonName: "rate"
+            valueWidth: rows.valueWidth
+            value: expoPage.rateShown + "%"
+            active: expoPage.isSelected("rate")
+            onClicked: expoPage.select("rate")
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Control expo") + Language.emptyString
+            buttonName: "controlExpo"
+            valueWidth: rows.valueWidth
+            value: expoPage.controlText(expoPage.expoControl)
+            onClicked: expoPage.openSelector("functionExpo", expoPage.expoControl)
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Expo right") + Language.emptyString
+            buttonName: "expoRight"
+            valueWidth: rows.valueWidth
+            value: expoPage.expoRightShown + "%"
+            active: expoPage.isSelected("expoRight")
+            onClicked: expoPage.select("expoRight")
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Expo left") + Language.emptyString
+            buttonName: "expoLeft"
+            valueWidth: rows.valueWidth
+            value: expoPage.expoLeftShown + "%"
+            active: expoPage.isSelected("expoLeft")
+            onClicked: expoPage.select("expoLeft")
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Curve") + Language.emptyString
+            buttonName: "editCurve"
+            valueWidth: rows.valueWidth
+            value: qsTr("Edit") + Language.emptyString
+            onClicked: rootwindow.openScreen("qrc:/Frontend/QML/25_FunctionCurveEditor.qml",
+                                             { functionId: expoPage.functionId, fmStore: expoPage.currentFm })
+        }
+        LabelledRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Run time") + Language.emptyString
+            GeneralPurposeButton {
+                objectName: "durationLeft"
+                width: (rows.valueWidth - 5) / 2
+                gp_text: expoPage.durationLeft
+                state: expoPage.isSelected("durationLeft") ? "active" : ""
+                onClicked: expoPage.select("durationLeft")
             }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Control rate") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "controlRate"
-                    width: rows.valueWidth
-                    gp_text: expoPage.controlText(expoPage.rateControl)
-                    onClicked: expoPage.openSelector("functionRate", expoPage.rateControl)
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Rate") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "rate"
-                    width: rows.valueWidth
-                    gp_text: expoPage.rateShown + "%"
-                    state: expoPage.isSelected("rate") ? "active" : ""
-                    onClicked: expoPage.select("rate")
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Control expo") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "controlExpo"
-                    width: rows.valueWidth
-                    gp_text: expoPage.controlText(expoPage.expoControl)
-                    onClicked: expoPage.openSelector("functionExpo", expoPage.expoControl)
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Expo right") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "expoRight"
-                    width: rows.valueWidth
-                    gp_text: expoPage.expoRightShown + "%"
-                    state: expoPage.isSelected("expoRight") ? "active" : ""
-                    onClicked: expoPage.select("expoRight")
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Expo left") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "expoLeft"
-                    width: rows.valueWidth
-                    gp_text: expoPage.expoLeftShown + "%"
-                    state: expoPage.isSelected("expoLeft") ? "active" : ""
-                    onClicked: expoPage.select("expoLeft")
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Curve") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "editCurve"
-                    width: rows.valueWidth
-                    gp_text: qsTr("Edit") + Language.emptyString
-                    onClicked: rootwindow.openScreen("qrc:/Frontend/QML/25_FunctionCurveEditor.qml",
-                                                     { functionId: expoPage.functionId, fmStore: expoPage.currentFm })
-                }
-            }
-            Row {
-                spacing: 5
-                GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Run time") + Language.emptyString }
-                GeneralPurposeButton {
-                    objectName: "durationLeft"
-                    width: (rows.valueWidth - 5) / 2
-                    gp_text: expoPage.durationLeft
-                    state: expoPage.isSelected("durationLeft") ? "active" : ""
-                    onClicked: expoPage.select("durationLeft")
-                }
-                GeneralPurposeButton {
-                    objectName: "durationRight"
-                    width: (rows.valueWidth - 5) / 2
-                    gp_text: expoPage.durationRight
-                    state: expoPage.isSelected("durationRight") ? "active" : ""
-                    onClicked: expoPage.select("durationRight")
-                }
+            GeneralPurposeButton {
+                objectName: "durationRight"
+                width: (rows.valueWidth - 5) / 2
+                gp_text: expoPage.durationRight
+                state: expoPage.isSelected("durationRight") ? "active" : ""
+                onClicked: expoPage.select("durationRight")
             }
         }
     }
-    ScrollBar { flickable: flick }
+    ScrollBar { flickable: rows }
 
     FlyinIncDec {
         id: flyin

@@ -13,38 +13,34 @@ Item {
 
     function shortName(name) { return name.length > 9 ? name.substring(0, 9) : name }
     function readRows() {
+        var db = Database
+        var get = DatabaseValue.AtomicDirGet
+        // Every used function counts, not only indices below the count of
+        // used functions: a gap in the indices would hide later ones.
+        var byServo = ServoLists.functionsByServo()
         var list = []
-        for (var servo = 0; servo < Database.KLX_DataBaseManagerGetMaxServos(); ++servo) {
-            // Every used function counts, not only indices below the count of
-            // used functions: a gap in the indices would hide later ones.
-            var functions = ServoLists.functionsOf(servo)
+        for (var servo = 0; servo < byServo.length; ++servo) {
+            var functions = byServo[servo]
             var control = 0
             var centre = 0
             if (functions.length > 0) {
-                control = Database.KLX_DataBaseManagerFunctionGetSet_Control(functions[0], 0, DatabaseValue.AtomicDirGet)
-                centre = Database.KLX_DataBaseManagerServoConfigGetSet_Centre(servo, 0, DatabaseValue.AtomicDirGet)
+                control = db.KLX_DataBaseManagerFunctionGetSet_Control(functions[0], 0, get)
+                centre = db.KLX_DataBaseManagerServoConfigGetSet_Centre(servo, 0, get)
             }
-            var name = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
+            var name = db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", get)
             list.push({ servo: servo, label: (servo + 1) + " " + shortName(name), control: control > 0 ? control : 0,
                         centre: centre,
-                        min: Database.KLX_DataBaseManagerServoConfigGetSet_MinValue(servo, 0, DatabaseValue.AtomicDirGet),
-                        max: Database.KLX_DataBaseManagerServoConfigGetSet_MaxValue(servo, 0, DatabaseValue.AtomicDirGet) })
+                        min: db.KLX_DataBaseManagerServoConfigGetSet_MinValue(servo, 0, get),
+                        max: db.KLX_DataBaseManagerServoConfigGetSet_MaxValue(servo, 0, get) })
         }
         rows = list
     }
 
-    Text {
+    ScreenHeading {
         id: heading
         objectName: "monitorHeading"
-        x: 8
-        width: parent.width - 16
-        height: 24
         text: qsTr("Flight Mode: Normal") + Language.emptyString
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideNone
     }
 
     ListView {

@@ -318,45 +318,27 @@ Item {
     }
 
     // Holding a servo: its bar with "Delete".
-    Rectangle {
+    ActionBar {
         objectName: "servoBar"
         visible: typePage.holdFunction >= 0
-        width: parent.width
-        height: 44
-        anchors.bottom: parent.bottom
-        color: rootwindow.contrast_sheme === 0 ? "#202020" : "#e4e4e4"
-        border.width: 1
-        border.color: rootwindow.rectBorderColour
-        Text {
-            x: 10
-            anchors.verticalCenter: parent.verticalCenter
-            text: typePage.holdServo >= 0 && AssistantBuffer.servoNames[typePage.holdServo] !== undefined
-                  ? AssistantBuffer.servoNames[typePage.holdServo] : ""
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 15
-        }
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "deleteServo"
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: {
-                    AssistantBuffer.removeServo(typePage.holdFunction, typePage.holdServo)
-                    typePage.holdFunction = -1
-                    typePage.holdServo = -1
-                }
+        blocksTouches: false
+        text: typePage.holdServo >= 0 && AssistantBuffer.servoNames[typePage.holdServo] !== undefined
+              ? AssistantBuffer.servoNames[typePage.holdServo] : ""
+        GeneralPurposeButton {
+            objectName: "deleteServo"
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: {
+                AssistantBuffer.removeServo(typePage.holdFunction, typePage.holdServo)
+                typePage.holdFunction = -1
+                typePage.holdServo = -1
             }
-            GeneralPurposeButton {
-                objectName: "closeServoBar"
-                gp_text: qsTr("Cancel") + Language.emptyString
-                onClicked: {
-                    typePage.holdFunction = -1
-                    typePage.holdServo = -1
-                }
+        }
+        GeneralPurposeButton {
+            objectName: "closeServoBar"
+            gp_text: qsTr("Cancel") + Language.emptyString
+            onClicked: {
+                typePage.holdFunction = -1
+                typePage.holdServo = -1
             }
         }
     }

@@ -348,20 +348,12 @@ Item {
         enabled: config.selectorArguments() !== null
         onClicked: rootwindow.openScreen("qrc:/Frontend/QML/36_ControlSelector.qml", config.selectorArguments())
     }
-    Text {
+    ScreenHeading {
         id: heading
         objectName: "editorHeading"
-        x: 8
         y: 2
-        width: parent.width - 16
-        height: 24
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
         text: qsTr("Input") + Language.emptyString + ": " + config.inputName()
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
         font.pixelSize: 16
-        font.bold: true
     }
     ControlPositionIndicator {
         objectName: "positionIndicator"

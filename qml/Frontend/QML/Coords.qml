@@ -5,7 +5,7 @@ import DBValues 1.0
 // sampled read-outs (230 outputs over the input range), the servo's limits
 // and centre as lines, and the live position of a control. The screen runs
 // the calculation (function, servo or travel curve) and then calls refresh().
-Item {
+Plot {
     id: coords
 
     // "function", "servo", "travel" or "result" (the servo curve applied to
@@ -45,7 +45,7 @@ Item {
                 list.push(functionAt(i))
         }
         samples = list
-        canvas.requestPaint()
+        requestPaint()
     }
 
     function px(x) { return plot.x + (x + full) * plot.width / (2 * full) }
@@ -67,48 +67,27 @@ Item {
         onTriggered: coords.liveX = Database.KLX_DataBaseManagerGetValueOfControl(coords.control)
     }
 
-    Item {
-        id: plot
-        anchors.fill: parent
-        anchors.margins: 4
-    }
-
-    Canvas {
-        id: canvas
-        anchors.fill: parent
-        onPaint: {
-            var ctx = getContext("2d")
-            ctx.reset()
-            var text = rootwindow.textColour
-            ctx.lineWidth = 1
-            ctx.strokeStyle = Qt.rgba(text.r, text.g, text.b, 0.25)
-            for (var g = -4; g <= 4; ++g) {
-                var gx = Math.round(plot.x + (g + 4) * plot.width / 8) + 0.5
-                var gy = Math.round(plot.y + (g + 4) * plot.height / 8) + 0.5
-                ctx.beginPath(); ctx.moveTo(gx, plot.y); ctx.lineTo(gx, plot.y + plot.height); ctx.stroke()
-                ctx.beginPath(); ctx.moveTo(plot.x, gy); ctx.lineTo(plot.x + plot.width, gy); ctx.stroke()
+    onPaint: function(ctx) {
+        strokeEighths(ctx, 0, 8)
+        strokeFrame(ctx)
+        if (coords.showLimits) {
+            ctx.strokeStyle = "#d82f2f"
+            var lines = [coords.negLimit, coords.posLimit, coords.centre]
+            for (var l = 0; l < lines.length; ++l) {
+                var ly = Math.round(coords.percentY(lines[l])) + 0.5
+                ctx.beginPath(); ctx.moveTo(plot.x, ly); ctx.lineTo(plot.x + plot.width, ly); ctx.stroke()
             }
-            ctx.strokeStyle = text
-            ctx.strokeRect(plot.x + 0.5, plot.y + 0.5, plot.width - 1, plot.height - 1)
-            if (coords.showLimits) {
-                ctx.strokeStyle = "#d82f2f"
-                var lines = [coords.negLimit, coords.posLimit, coords.centre]
-                for (var l = 0; l < lines.length; ++l) {
-                    var ly = Math.round(coords.percentY(lines[l])) + 0.5
-                    ctx.beginPath(); ctx.moveTo(plot.x, ly); ctx.lineTo(plot.x + plot.width, ly); ctx.stroke()
-                }
-            }
-            if (coords.samples.length !== coords.sampleCount)
-                return
-            ctx.strokeStyle = coords.curveColour
-            ctx.lineWidth = 2
-            ctx.beginPath()
-            for (var i = 0; i < coords.sampleCount; ++i) {
-                var x = coords.px(-coords.full + i * 17.8), y = coords.py(coords.samples[i])
-                if (i === 0) ctx.moveTo(x, y); else ctx.lineTo(x, y)
-            }
-            ctx.stroke()
         }
+        if (coords.samples.length !== coords.sampleCount)
+            return
+        ctx.strokeStyle = coords.curveColour
+        ctx.lineWidth = 2
+        ctx.beginPath()
+        for (var i = 0; i < coords.sampleCount; ++i) {
+            var x = coords.px(-coords.full + i * 17.8), y = coords.py(coords.samples[i])
+            if (i === 0) ctx.moveTo(x, y); else ctx.lineTo(x, y)
+        }
+        ctx.stroke()
     }
 
     Rectangle {
@@ -123,10 +102,8 @@ Item {
         y: coords.py(coords.valueAt(coords.liveX)) - height / 2
     }
 
-    onWidthChanged: canvas.requestPaint()
-    onHeightChanged: canvas.requestPaint()
-    onShowLimitsChanged: canvas.requestPaint()
-    onNegLimitChanged: canvas.requestPaint()
-    onPosLimitChanged: canvas.requestPaint()
-    onCentreChanged: canvas.requestPaint()
+    onShowLimitsChanged: requestPaint()
+    onNegLimitChanged: requestPaint()
+    onPosLimitChanged: requestPaint()
+    onCentreChanged: requestPaint()
 }

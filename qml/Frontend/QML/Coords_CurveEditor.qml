@@ -7,7 +7,7 @@ import "CurveMath.js" as CurveMath
 // pulls and smooths the stored values when asked to store, and marks the
 // live position of the curve's control every 50 ms. The screens write the
 // selected point's value and then call refreshCurve(curve, smoothed, true).
-Item {
+Plot {
     id: editor
 
     property int curve: -1
@@ -70,13 +70,13 @@ Item {
         smoothed = smooth
         if (c < 0) {
             values = []
-            canvas.requestPaint()
+            requestPaint()
             return DatabaseValue.Indexes_Out_Of_Range
         }
         var count = Database.KLX_DataBaseManagerCurveGetSet_RealPoints(c, 0, DatabaseValue.AtomicDirGet, false)
         if (count <= DatabaseValue.KLX_Error) {
             values = []
-            canvas.requestPaint()
+            requestPaint()
             return count
         }
         realPoints = count
@@ -93,7 +93,7 @@ Item {
             current = readValues(c)
         }
         values = current
-        canvas.requestPaint()
+        requestPaint()
         return result
     }
 
@@ -121,7 +121,7 @@ Item {
             return result
         return refreshCurve(curve, on, on)
     }
-    function selectPoint(p) { selectedPoint = Math.max(0, Math.min(realIndices.length - 1, p)); canvas.requestPaint() }
+    function selectPoint(p) { selectedPoint = Math.max(0, Math.min(realIndices.length - 1, p)); requestPaint() }
     function nextPoint() { selectPoint(maxLimit ? 0 : selectedPoint + 1) }
     function previousPoint() { selectPoint(minLimit ? realIndices.length - 1 : selectedPoint - 1) }
 
@@ -153,50 +153,32 @@ Item {
         }
     }
 
-    Item {
-        id: plot
-        anchors.fill: parent
-        anchors.margins: 4
-    }
-
-    Canvas {
-        id: canvas
-        anchors.fill: parent
-        onPaint: {
-            var ctx = getContext("2d")
-            ctx.reset()
-            var text = rootwindow.textColour
-            // Frame, grid at 25 % and the axes.
-            ctx.strokeStyle = Qt.rgba(text.r, text.g, text.b, 0.25)
-            ctx.lineWidth = 1
-            for (var g = -4; g <= 4; ++g) {
-                var gx = Math.round(editor.px(g * CurveMath.fullScale / 4)) + 0.5
-                var gy = Math.round(editor.py(g * CurveMath.fullScale / 4)) + 0.5
-                ctx.beginPath(); ctx.moveTo(gx, plot.y); ctx.lineTo(gx, plot.y + plot.height); ctx.stroke()
-                ctx.beginPath(); ctx.moveTo(plot.x, gy); ctx.lineTo(plot.x + plot.width, gy); ctx.stroke()
-            }
-            ctx.strokeStyle = text
-            ctx.strokeRect(plot.x + 0.5, plot.y + 0.5, plot.width - 1, plot.height - 1)
-            if (editor.values.length !== CurveMath.storedPoints)
-                return
-            ctx.strokeStyle = editor.curveColour
-            ctx.lineWidth = 2
+    onPaint: function(ctx) {
+        // Frame, grid at 25 % and the axes.
+        faintStyle(ctx)
+        for (var g = -4; g <= 4; ++g)
+            strokeGridLines(ctx, Math.round(editor.px(g * CurveMath.fullScale / 4)) + 0.5,
+                            Math.round(editor.py(g * CurveMath.fullScale / 4)) + 0.5)
+        strokeFrame(ctx)
+        if (editor.values.length !== CurveMath.storedPoints)
+            return
+        ctx.strokeStyle = editor.curveColour
+        ctx.lineWidth = 2
+        ctx.beginPath()
+        for (var i = 0; i < CurveMath.storedPoints; ++i) {
+            var x = editor.px(editor.indexX(i)), y = editor.py(editor.values[i])
+            if (i === 0) ctx.moveTo(x, y); else ctx.lineTo(x, y)
+        }
+        ctx.stroke()
+        // The real points; the selected one filled and larger.
+        var list = editor.realIndices
+        for (var p = 0; p < list.length; ++p) {
+            var cx = editor.px(editor.indexX(list[p])), cy = editor.py(editor.values[list[p]])
+            var r = p === editor.selectedPoint ? 5 : 3
             ctx.beginPath()
-            for (var i = 0; i < CurveMath.storedPoints; ++i) {
-                var x = editor.px(editor.indexX(i)), y = editor.py(editor.values[i])
-                if (i === 0) ctx.moveTo(x, y); else ctx.lineTo(x, y)
-            }
-            ctx.stroke()
-            // The real points; the selected one filled and larger.
-            var list = editor.realIndices
-            for (var p = 0; p < list.length; ++p) {
-                var cx = editor.px(editor.indexX(list[p])), cy = editor.py(editor.values[list[p]])
-                var r = p === editor.selectedPoint ? 5 : 3
-                ctx.beginPath()
-                ctx.arc(cx, cy, r, 0, 2 * Math.PI)
-                ctx.fillStyle = p === editor.selectedPoint ? "#e8731c" : editor.curveColour
-                ctx.fill()
-            }
+            ctx.arc(cx, cy, r, 0, 2 * Math.PI)
+            ctx.fillStyle = p === editor.selectedPoint ? "#e8731c" : editor.curveColour
+            ctx.fill()
         }
     }
 
@@ -213,11 +195,9 @@ Item {
         y: editor.py(editor.liveY) - height / 2
     }
 
-    onSelectedPointChanged: canvas.requestPaint()
-    onWidthChanged: canvas.requestPaint()
-    onHeightChanged: canvas.requestPaint()
+    onSelectedPointChanged: requestPaint()
     Connections {
         target: rootwindow
-        function onTextColourChanged() { canvas.requestPaint() }
+        function onTextColourChanged() { requestPaint() }
     }
 }

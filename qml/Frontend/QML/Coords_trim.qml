@@ -5,7 +5,7 @@ import DBValues 1.0
 // unless reversed) on a straight characteristic. "Center" moves the middle
 // point to t with the ends fixed, "Left" and "Right" move that end by t,
 // "Offset" shifts the whole line; the trim range is shaded.
-Item {
+Plot {
     id: coords
 
     property int trim: 0
@@ -24,41 +24,28 @@ Item {
 
     function py(percent) { return plot.y + plot.height / 2 - Math.max(-200, Math.min(200, percent)) * plot.height / 400 }
 
-    Item {
-        id: plot
-        anchors.fill: parent
-        anchors.margins: 4
-    }
     Rectangle {
-        // The trim range, -range to +range around the middle.
+        // The trim range, -range to +range around the middle, under the lines.
         objectName: "trimRange"
+        z: -1
         x: plot.x
         width: plot.width
         y: coords.py(coords.range)
         height: coords.py(-coords.range) - y
         color: Qt.rgba(0.18, 0.5, 0.85, 0.15)
     }
-    Canvas {
-        id: canvas
-        anchors.fill: parent
-        onPaint: {
-            var ctx = getContext("2d")
-            ctx.reset()
-            ctx.lineWidth = 1
-            ctx.strokeStyle = rootwindow.textColour
-            ctx.strokeRect(plot.x + 0.5, plot.y + 0.5, plot.width - 1, plot.height - 1)
-            var mid = Math.round(plot.y + plot.height / 2) + 0.5
-            ctx.beginPath(); ctx.moveTo(plot.x, mid); ctx.lineTo(plot.x + plot.width, mid); ctx.stroke()
-            ctx.strokeStyle = coords.lineColour
-            ctx.lineWidth = 2
-            ctx.beginPath()
-            ctx.moveTo(plot.x, coords.py(coords.line[0]))
-            ctx.lineTo(plot.x + plot.width / 2, coords.py(coords.line[1]))
-            ctx.lineTo(plot.x + plot.width, coords.py(coords.line[2]))
-            ctx.stroke()
-        }
+    onPaint: function(ctx) {
+        ctx.lineWidth = 1
+        strokeFrame(ctx)
+        var mid = Math.round(plot.y + plot.height / 2) + 0.5
+        ctx.beginPath(); ctx.moveTo(plot.x, mid); ctx.lineTo(plot.x + plot.width, mid); ctx.stroke()
+        ctx.strokeStyle = coords.lineColour
+        ctx.lineWidth = 2
+        ctx.beginPath()
+        ctx.moveTo(plot.x, coords.py(coords.line[0]))
+        ctx.lineTo(plot.x + plot.width / 2, coords.py(coords.line[1]))
+        ctx.lineTo(plot.x + plot.width, coords.py(coords.line[2]))
+        ctx.stroke()
     }
-    onLineChanged: canvas.requestPaint()
-    onWidthChanged: canvas.requestPaint()
-    onHeightChanged: canvas.requestPaint()
+    onLineChanged: requestPaint()
 }

@@ -98,25 +98,14 @@ Item {
         }
     }
 
-    Row {
+    ListHeading {
         id: heads
-        x: 5
         y: 2
-        spacing: 4
-        Repeater {
-            model: [{ w: 100, t: qsTr("Servo") + Language.emptyString }, { w: 80, t: qsTr("Control") + Language.emptyString },
-                    { w: 50, t: qsTr("State") + Language.emptyString }, { w: 80, t: qsTr("Position") + Language.emptyString },
-                    { w: 150, t: qsTr("Actual") + Language.emptyString }]
-            Text {
-                width: modelData.w
-                height: 18
-                text: modelData.t
-                color: rootwindow.textColour
-                font.family: rootwindow.fontFamily
-                font.pixelSize: 12
-                horizontalAlignment: Text.AlignHCenter
-            }
-        }
+        small: true
+        widths: [100, 80, 50, 80, 150]
+        titles: [qsTr("Servo") + Language.emptyString, qsTr("Control") + Language.emptyString,
+                 qsTr("State") + Language.emptyString, qsTr("Position") + Language.emptyString,
+                 qsTr("Actual") + Language.emptyString]
     }
 
     ListView {
@@ -155,30 +144,16 @@ Item {
         onClicked: cutoffScreen.openChooser()
     }
 
-    Rectangle {
+    HeldRowBar {
         objectName: "cutoffBar"
         visible: cutoffScreen.heldRow >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "deleteCutoff"
-                width: 220
-                gp_text: qsTr("Delete Servo Cut-off") + Language.emptyString
-                onClicked: cutoffScreen.askDelete()
-            }
-            GeneralPurposeButton {
-                objectName: "cutoffBarClose"
-                width: 80
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: cutoffScreen.heldRow = -1
-            }
+        closeName: "cutoffBarClose"
+        onClosed: cutoffScreen.heldRow = -1
+        GeneralPurposeButton {
+            objectName: "deleteCutoff"
+            width: 220
+            gp_text: qsTr("Delete Servo Cut-off") + Language.emptyString
+            onClicked: cutoffScreen.askDelete()
         }
     }
 

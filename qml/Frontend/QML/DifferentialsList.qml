@@ -139,30 +139,16 @@ Item {
         onClicked: diffList.openChooser()
     }
 
-    Rectangle {
+    HeldRowBar {
         objectName: "differentialBar"
         visible: diffList.heldFunction >= 0
-        width: parent.width
-        height: 42
-        y: parent.height - height
-        color: rootwindow.backColour
-        border.width: 1
-        border.color: rootwindow.textColour
-        Row {
-            anchors.centerIn: parent
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "clearDifferential"
-                width: 120
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: diffList.askClear()
-            }
-            GeneralPurposeButton {
-                objectName: "differentialBarClose"
-                width: 80
-                gp_text: qsTr("Ok") + Language.emptyString
-                onClicked: diffList.heldFunction = -1
-            }
+        closeName: "differentialBarClose"
+        onClosed: diffList.heldFunction = -1
+        GeneralPurposeButton {
+            objectName: "clearDifferential"
+            width: 120
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: diffList.askClear()
         }
     }
 
@@ -181,18 +167,11 @@ Item {
         z: 50
         color: rootwindow.backColour
         MouseArea { anchors.fill: parent }
-        Text {
+        ScreenHeading {
             id: sidesTitle
             x: 10
-            width: parent.width - 20
             height: 26
             text: qsTr("Please assign servos to the left or right side:") + Language.emptyString
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 15
-            font.bold: true
-            verticalAlignment: Text.AlignVCenter
-            elide: Text.ElideRight
         }
         ListView {
             id: sidesList

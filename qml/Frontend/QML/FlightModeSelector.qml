@@ -281,19 +281,11 @@ Item {
     }
 
     // ---- drawing ----
-    Text {
+    ScreenHeading {
         objectName: "modelHeading"
-        x: 8
         y: 2
-        width: parent.width - 16
         height: 22
-        verticalAlignment: Text.AlignVCenter
         text: qsTr("Model: ") + Language.emptyString + screen.modelName
-        elide: Text.ElideRight
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
     }
 
     component FmButton: GeneralPurposeButton {

@@ -83,19 +83,10 @@ Item {
         }
     }
 
-    Text {
+    ScreenHeading {
         id: heading
-        x: 8
-        width: parent.width - 16
-        height: 24
         text: (qsTr("Differential") + Language.emptyString) + ": "
               + Database.KLX_DataBaseManagerFunctionGetSet_Name(diffSettings.functionId, "", DatabaseValue.AtomicDirGet)
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     // The differential's Lo, Center and Hi as two lines over the control's travel.
@@ -169,57 +160,49 @@ Item {
         spacing: 5
         readonly property int labelWidth: 110
         readonly property int valueWidth: width - labelWidth - 5
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Flight Mode") + Language.emptyString }
-            GeneralPurposeButton {
-                objectName: "diffFlightMode"
-                width: rows.valueWidth
-                gp_text: diffSettings.single ? qsTr("Single") + Language.emptyString : qsTr("Global") + Language.emptyString
-                onClicked: diffSettings.toggleFlightMode()
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Flight Mode") + Language.emptyString
+            buttonName: "diffFlightMode"
+            valueWidth: rows.valueWidth
+            value: diffSettings.single ? qsTr("Single") + Language.emptyString : qsTr("Global") + Language.emptyString
+            onClicked: diffSettings.toggleFlightMode()
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Diff. control") + Language.emptyString
+            buttonName: "diffControl"
+            valueWidth: rows.valueWidth
+            value: diffSettings.controlText(diffSettings.diffControl)
+            onClicked: rootwindow.openScreen("qrc:/Frontend/QML/36_ControlSelector.qml",
+                                             { parentId: "functionDiffControl", funcId: diffSettings.functionId,
+                                               initialControlId: diffSettings.diffControl })
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Diff. trim") + Language.emptyString
+            buttonName: "diffTrim"
+            valueWidth: rows.valueWidth
+            value: diffSettings.controlText(diffSettings.diffTrim)
+            onClicked: rootwindow.openScreen("qrc:/Frontend/QML/29.qml",
+                                             { parentId: "diffTrimControl", functionId: diffSettings.functionId,
+                                               initialControlId: diffSettings.diffTrim })
+        }
+        SettingRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("Differential") + Language.emptyString
+            buttonName: "differentialValue"
+            valueWidth: rows.valueWidth
+            value: diffSettings.diffValue + "%"
+            active: diffSettings.editing
+            onClicked: {
+                diffSettings.editing = !diffSettings.editing
+                flyin.extended = diffSettings.editing
             }
         }
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Diff. control") + Language.emptyString }
-            GeneralPurposeButton {
-                objectName: "diffControl"
-                width: rows.valueWidth
-                gp_text: diffSettings.controlText(diffSettings.diffControl)
-                onClicked: rootwindow.openScreen("qrc:/Frontend/QML/36_ControlSelector.qml",
-                                                 { parentId: "functionDiffControl", funcId: diffSettings.functionId,
-                                                   initialControlId: diffSettings.diffControl })
-            }
-        }
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Diff. trim") + Language.emptyString }
-            GeneralPurposeButton {
-                objectName: "diffTrim"
-                width: rows.valueWidth
-                gp_text: diffSettings.controlText(diffSettings.diffTrim)
-                onClicked: rootwindow.openScreen("qrc:/Frontend/QML/29.qml",
-                                                 { parentId: "diffTrimControl", functionId: diffSettings.functionId,
-                                                   initialControlId: diffSettings.diffTrim })
-            }
-        }
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("Differential") + Language.emptyString }
-            GeneralPurposeButton {
-                objectName: "differentialValue"
-                width: rows.valueWidth
-                gp_text: diffSettings.diffValue + "%"
-                state: diffSettings.editing ? "active" : ""
-                onClicked: {
-                    diffSettings.editing = !diffSettings.editing
-                    flyin.extended = diffSettings.editing
-                }
-            }
-        }
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: rows.labelWidth; text: qsTr("View") + Language.emptyString }
+        LabelledRow {
+            labelWidth: rows.labelWidth
+            label: qsTr("View") + Language.emptyString
             GeneralPurposeButton {
                 objectName: "viewDifferential"
                 width: (rows.valueWidth - 5) / 2

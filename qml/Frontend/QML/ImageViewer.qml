@@ -5,19 +5,12 @@ import GuiData 1.0
 // The picture viewer of the file manager: the picture scaled to fit (never
 // enlarged), a crop frame of 215 x 100 that saves its part as a new picture
 // beside the old one, deletion through the file task, and closing.
-Rectangle {
+Overlay {
     id: viewer
     property string image_filename: ""
     property string image_filepath: ""   // "file://" URL of the picture
     property string image_path: ""       // "file://" URL of its folder
     property bool cropMode: false
-
-    x: 0
-    y: 0
-    width: parent ? parent.width : 480
-    height: parent ? parent.height : 247
-    z: 900
-    color: rootwindow.backColour
 
     function localPath(url) {
         return url.indexOf("file://") === 0 ? url.substring(7) : url

@@ -90,18 +90,11 @@ Rectangle {
         visible = true
     }
 
-    Text {
+    ScreenHeading {
         id: heading
         x: 10
-        width: parent.width - 20
         height: 26
         text: chooser.title
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     Row {

@@ -29,6 +29,11 @@ Rectangle {
     readonly property string layout: language !== "" ? language : (storedLanguage === "de" ? "de" : "en")
     property int firstMaxLen: -1
     property int lines: 1
+    // A text the owner hands over is never cut: the field takes it whole,
+    // however long, and takes no more than that or `maxLen`.
+    property bool fieldTyping: false
+    // Shown for a while when a key found the field full.
+    property string fullNotice: ""
     readonly property int fieldHeight: standaloneInput ? 0 : (lines >= 3 ? 75 : lines === 2 ? 55 : 30)
     readonly property int keysHeight: 145
 
@@ -92,11 +97,36 @@ Rectangle {
     }
 
     function typeFace(face) {
+        noticeIfFull()
         VornKeyboard.KLX_KeyboardHandlerEmitKey(qtKey(face), page === 1 ? cap : false)
         if (page === 1 && cap && !capsLock)
             cap = false
     }
-    function typeSpace() { VornKeyboard.KLX_KeyboardHandlerEmitKey(Qt.Key_Space, false) }
+    function typeSpace() {
+        noticeIfFull()
+        VornKeyboard.KLX_KeyboardHandlerEmitKey(Qt.Key_Space, false)
+    }
+    // A character that the field will not take is not dropped silently.
+    function noticeIfFull() {
+        // A selection is replaced by the key: the field is not full then.
+        if (standaloneInput || field.text.length < field.maximumLength || field.selectedText !== "")
+            return
+        fullNotice = lines >= 3 && field.maximumLength < Math.max(maxLen, firstMaxLen)
+                ? qsTr("No more than three lines") + Language.emptyString
+                : qsTr("No more than %1 characters").arg(field.maximumLength) + Language.emptyString
+        noticeTime.restart()
+    }
+    // The owner's text, whole.
+    function takeText(text) {
+        field.maximumLength = Math.max(maxLen, text.length)
+        firstMaxLen = -1
+        field.text = text
+    }
+    Timer {
+        id: noticeTime
+        interval: 2000
+        onTriggered: keyboard.fullNotice = ""
+    }
     function typeBackspace() { VornKeyboard.KLX_KeyboardHandlerEmitKey(Qt.Key_Backspace, false) }
     function touchShift() {
         capsLock = false
@@ -126,14 +156,15 @@ Rectangle {
 
     Component.onCompleted: {
         storedLanguage = Database.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language("", DatabaseValue.AtomicDirGet, false)
-        field.text = preLoadText
+        takeText(preLoadText)
         rootwindow.kbd_sender = keyboard
     }
     Component.onDestruction: if (rootwindow.kbd_sender === keyboard) rootwindow.kbd_sender = null
 
     // ---- the keyboard's own text field ----
-    onPreLoadTextChanged: if (field.text !== preLoadText) field.text = preLoadText
-    onMaxLenChanged: field.maximumLength = maxLen
+    onPreLoadTextChanged: if (!fieldTyping && field.text !== preLoadText) takeText(preLoadText)
+    onMaxLenChanged: field.maximumLength = Math.max(maxLen, field.text.length)
+    onExtendedChanged: fullNotice = ""
     TextMetrics {
         id: metrics
         font: field.font
@@ -155,7 +186,6 @@ Rectangle {
             objectName: "keyboardField"
             anchors.fill: parent
             anchors.margins: 4
-            maximumLength: keyboard.maxLen
             wrapMode: TextInput.WrapAnywhere
             color: rootwindow.textColour
             selectionColor: "#2f7fd8"
@@ -163,7 +193,9 @@ Rectangle {
             font.pixelSize: 16
             clip: true
             onTextChanged: {
+                keyboard.fieldTyping = true
                 keyboard.preLoadText = text
+                keyboard.fieldTyping = false
                 if (keyboard.overrideTextChangeSignal)
                     return
                 if (keyboard.firstMaxLen < 0)
@@ -181,6 +213,18 @@ Rectangle {
                 keyboard.lines = lineCount
             }
         }
+        Text {
+            objectName: "keyboardFullNotice"
+            visible: keyboard.fullNotice !== ""
+            anchors.right: parent.right
+            anchors.rightMargin: 6
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 3
+            text: keyboard.fullNotice
+            color: "#c03030"
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 12
+        }
     }
 
     // ---- keys ----
@@ -197,30 +241,12 @@ Rectangle {
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 1
-                Repeater {
-                    model: 11
-                    KeyboardKey {
-                        objectName: "key_" + (index + 1)
-                        face: keyboard.faces[index]
-                        label: keyboard.shown(face)
-                        enabled: keyboard.keyEnabled(face)
-                        onTyped: keyboard.typeFace(face)
-                    }
-                }
+                CharacterKeys { owner: keyboard; first: 0; model: 11 }
             }
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 1
-                Repeater {
-                    model: 11
-                    KeyboardKey {
-                        objectName: "key_" + (index + 12)
-                        face: keyboard.faces[index + 11]
-                        label: keyboard.shown(face)
-                        enabled: keyboard.keyEnabled(face)
-                        onTyped: keyboard.typeFace(face)
-                    }
-                }
+                CharacterKeys { owner: keyboard; first: 11; model: 11 }
             }
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -235,16 +261,7 @@ Rectangle {
                     onTyped: keyboard.touchShift()
                     onHeld: keyboard.holdShift()
                 }
-                Repeater {
-                    model: 7
-                    KeyboardKey {
-                        objectName: "key_" + (index + 23)
-                        face: keyboard.faces[index + 22]
-                        label: keyboard.shown(face)
-                        enabled: keyboard.keyEnabled(face)
-                        onTyped: keyboard.typeFace(face)
-                    }
-                }
+                CharacterKeys { owner: keyboard; first: 22; model: 7 }
                 KeyboardKey {
                     objectName: "key_backspace"
                     width: 64

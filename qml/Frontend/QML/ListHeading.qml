@@ -1,12 +1,14 @@
 import QtQuick 2.15
 
-// The column heads above a list of model elements.
+// The column heads above a list of model elements; the small heads of a
+// list of values are plain, smaller and set at the top of their line.
 Row {
     id: heading
     property var titles: []
     property var widths: []
+    property bool small: false
     x: 5
-    height: 22
+    height: small ? 18 : 22
     spacing: 4
     Repeater {
         model: heading.titles
@@ -14,16 +16,16 @@ Row {
             width: heading.widths[index]
             height: heading.height
             horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
+            verticalAlignment: heading.small ? Text.AlignTop : Text.AlignVCenter
             text: modelData
             // A long head shrinks to its column before it is cut.
-            fontSizeMode: Text.HorizontalFit
+            fontSizeMode: heading.small ? Text.FixedSize : Text.HorizontalFit
             minimumPixelSize: 9
-            elide: Text.ElideRight
+            elide: heading.small ? Text.ElideNone : Text.ElideRight
             color: rootwindow.textColour
             font.family: rootwindow.fontFamily
-            font.pixelSize: 13
-            font.bold: true
+            font.pixelSize: heading.small ? 12 : 13
+            font.bold: !heading.small
         }
     }
 }

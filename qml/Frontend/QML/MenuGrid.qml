@@ -23,6 +23,16 @@ GridView {
     delegate: Item {
         width: grid.cellWidth
         height: grid.cellHeight
+        // The whole entry takes the touch, its line too, as its button does.
+        MouseArea {
+            id: entryTouch
+            anchors.fill: parent
+            pressAndHoldInterval: 800
+            onClicked: button.open()
+            onPressAndHold: button.hold()
+            onReleased: button.released()
+            onCanceled: button.released()
+        }
         RoundButton {
             id: button
             objectName: "menuButton_" + modelData.value
@@ -30,6 +40,7 @@ GridView {
             y: 6
             source: modelData.source
             icon: modelData.icon
+            pressedOutside: entryTouch.pressed
             onPressAndHold: {
                 grid.held(modelData)
                 holdOn.restart()
@@ -42,6 +53,7 @@ GridView {
             }
         }
         Text {
+            objectName: "menuLine_" + modelData.value
             anchors.top: button.bottom
             anchors.topMargin: 4
             anchors.horizontalCenter: parent.horizontalCenter

@@ -4,7 +4,7 @@ import QtQuick 2.15
 // It opens with its keyboard; "Ok" hands the text as input, "Cancel" hands
 // back startText; both emit changesMade, and the owner ends it with kill().
 // The touch keys are locked while it is open.
-Rectangle {
+Overlay {
     id: editor
     property string startText: ""
     property string input: ""
@@ -12,13 +12,6 @@ Rectangle {
     property bool keyboardExpanded: true
     signal changesMade()
     signal kill()
-
-    x: 0
-    y: 0
-    width: parent ? parent.width : 480
-    height: parent ? parent.height : 247
-    z: 900
-    color: rootwindow.backColour
 
     onKill: {
         rootwindow.smartKeyLock = false

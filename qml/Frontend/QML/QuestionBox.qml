@@ -2,9 +2,9 @@ import QtQuick 2.15
 
 // The pop-up box: an icon ("question", "attention", "info", "error"), a
 // message and a row of buttons ("none", "Ok", "Abort", "OkAbort",
-// "OkSkipAbort", "AddReset", "InfoExtractCancel"). A button emits its signal
-// and closes the box; kill() closes it from outside. While it is shown it
-// takes every touch on the screen.
+// "OkSkipAbort", "OverwriteSkipAbort", "AddReset", "InfoExtractCancel").
+// A button emits its signal and closes the box; kill() closes it from
+// outside. While it is shown it takes every touch on the screen.
 Rectangle {
     id: box
     property string message: ""
@@ -51,6 +51,8 @@ Rectangle {
         case "OkAbort": return [qsTr("Ok") + Language.emptyString, qsTr("Abort") + Language.emptyString]
         case "OkSkipAbort": return [qsTr("Ok") + Language.emptyString, qsTr("Skip") + Language.emptyString,
                                     qsTr("Abort") + Language.emptyString]
+        case "OverwriteSkipAbort": return [qsTr("Overwrite") + Language.emptyString, qsTr("Skip") + Language.emptyString,
+                                           qsTr("Abort") + Language.emptyString]
         case "AddReset": return [qsTr("Add") + Language.emptyString, qsTr("Reset") + Language.emptyString,
                                  qsTr("Cancel") + Language.emptyString]
         case "InfoExtractCancel": return [qsTr("Info") + Language.emptyString, qsTr("Unmount") + Language.emptyString,

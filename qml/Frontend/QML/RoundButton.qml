@@ -7,6 +7,8 @@ Rectangle {
     id: round
     property string source: ""
     property url icon: ""
+    // A touch held elsewhere for this button (its line in a menu).
+    property bool pressedOutside: false
     signal addItemToUserMenu()
     signal pressAndHold()
     signal released()
@@ -14,7 +16,7 @@ Rectangle {
     width: 73
     height: 73
     radius: width / 2
-    color: touch.pressed ? Qt.rgba(0.18, 0.5, 0.85, 0.35) : rootwindow.rectColour
+    color: touch.pressed || pressedOutside ? Qt.rgba(0.18, 0.5, 0.85, 0.35) : rootwindow.rectColour
     border.width: 2
     border.color: rootwindow.rectBorderColour
 
@@ -48,23 +50,26 @@ Rectangle {
         }
     }
 
+    function open() {
+        if (round.source === "")
+            return
+        if (round.source.endsWith("/3.qml"))
+            rootwindow.openScreen(round.source, { contentCoord: -1 })
+        else if (!rootwindow.noModelFor(round.source))
+            rootwindow.openScreen(round.source)
+    }
+    function hold() {
+        starFade.restart()
+        round.addItemToUserMenu()
+        round.pressAndHold()
+    }
+
     MouseArea {
         id: touch
         anchors.fill: parent
         pressAndHoldInterval: 800
-        onClicked: {
-            if (round.source === "")
-                return
-            if (round.source.endsWith("/3.qml"))
-                rootwindow.openScreen(round.source, { contentCoord: -1 })
-            else if (!rootwindow.noModelFor(round.source))
-                rootwindow.openScreen(round.source)
-        }
-        onPressAndHold: {
-            starFade.restart()
-            round.addItemToUserMenu()
-            round.pressAndHold()
-        }
+        onClicked: round.open()
+        onPressAndHold: round.hold()
         onReleased: round.released()
         onCanceled: round.released()
     }

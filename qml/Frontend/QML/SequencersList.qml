@@ -95,12 +95,7 @@ Item {
     ElementTask {
         id: task
         kind: GuiCmdData.KLX_TASK_PARA_MODEL_Sequencer
-        onDone: {
-            if (action === actionNew && newIndex >= 0 && screen.rows.indexOf(newIndex) < 0)
-                screen.rows = screen.rows.concat([newIndex])
-            else if (action === actionDelete)
-                screen.rows = screen.rows.filter(function(s) { return s !== datum })
-        }
+        rowsOwner: screen
     }
 
     ListHeading {

@@ -84,22 +84,13 @@ Item {
     }
     onViewChanged: calculate()
 
-    Text {
+    ScreenHeading {
         id: heading
         objectName: "servoSettingsHeading"
-        x: 8
-        width: parent.width - 16
-        height: 24
         text: (qsTr("Servo") + Language.emptyString) + " " + (settings.servoId + 1) + ": "
               + Database.KLX_DataBaseManagerServoConfigGetSet_Name(settings.servoId, "", DatabaseValue.AtomicDirGet) + "  "
               + (qsTr("Function:") + Language.emptyString) + " "
               + Database.KLX_DataBaseManagerFunctionGetSet_Name(settings.funcId, "", DatabaseValue.AtomicDirGet)
-        color: rootwindow.textColour
-        font.family: rootwindow.fontFamily
-        font.pixelSize: 15
-        font.bold: true
-        verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
     }
 
     Coords {
@@ -124,16 +115,14 @@ Item {
         y: heading.height + 2
         width: parent.width - x - 5
         spacing: 5
-        Row {
-            spacing: 5
-            GeneralPurposeLabel { width: 90; text: qsTr("Center") + Language.emptyString }
-            GeneralPurposeButton {
-                objectName: "servoCentre"
-                width: panel.width - 95
-                gp_text: settings.centre + "%"
-                state: settings.centreBar ? "active" : ""
-                onClicked: settings.centreBar = !settings.centreBar
-            }
+        SettingRow {
+            labelWidth: 90
+            label: qsTr("Center") + Language.emptyString
+            buttonName: "servoCentre"
+            valueWidth: panel.width - 95
+            value: settings.centre + "%"
+            active: settings.centreBar
+            onClicked: settings.centreBar = !settings.centreBar
         }
         Row {
             spacing: 5

@@ -10,6 +10,9 @@ import GuiData 1.0
 // that side.
 Item {
     id: item
+    // The facade once: a name of the context is looked up through every
+    // import each time it is used, a property of the screen is not.
+    readonly property QtObject db: Database
     property int servo: 0
     property int mixer: 0
     property int functionId: 0
@@ -25,7 +28,7 @@ Item {
     height: 75
 
     function failed(code) { return typeof code === "number" && code <= DatabaseValue.KLX_Error }
-    function servoName() { return Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet) }
+    function servoName() { return db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet) }
     function shortName(name) { return name.length > 16 ? name.substring(0, 14) : name }
 
     // The whole-percent and hundredths accessors of a field.
@@ -42,14 +45,14 @@ Item {
     function read(name, hundredths) {
         var a = accessorsOf(name)
         var accessor = "KLX_DataBaseManagerServoConfigGetSet_" + a[hundredths ? 1 : 0]
-        return a[2] ? Database[accessor](servo, mixer, 0, DatabaseValue.AtomicDirGet)
-                    : Database[accessor](servo, 0, DatabaseValue.AtomicDirGet)
+        return a[2] ? db[accessor](servo, mixer, 0, DatabaseValue.AtomicDirGet)
+                    : db[accessor](servo, 0, DatabaseValue.AtomicDirGet)
     }
     function write(name, hundredths, value) {
         var a = accessorsOf(name)
         var accessor = "KLX_DataBaseManagerServoConfigGetSet_" + a[hundredths ? 1 : 0]
-        return a[2] ? Database[accessor](servo, mixer, value, DatabaseValue.AtomicDirSet, true)
-                    : Database[accessor](servo, value, DatabaseValue.AtomicDirSet, true)
+        return a[2] ? db[accessor](servo, mixer, value, DatabaseValue.AtomicDirSet, true)
+                    : db[accessor](servo, value, DatabaseValue.AtomicDirSet, true)
     }
     // The value in hundredths of a percent.
     function hundredthsOf(name) {
@@ -77,11 +80,11 @@ Item {
     function reset(name) {
         var result
         switch (name) {
-        case "min": result = Database.KLX_DataBaseManagerServoConfigReset_MinValue(servo); break
-        case "max": result = Database.KLX_DataBaseManagerServoConfigReset_MaxValue(servo); break
-        case "centre": result = Database.KLX_DataBaseManagerServoConfigReset_Centre(servo); break
-        case "wayMin": result = Database.KLX_DataBaseManagerServoConfigReset_ServoMixer_FuncTravelMin(servo, mixer); break
-        case "wayMax": result = Database.KLX_DataBaseManagerServoConfigReset_ServoMixer_FuncTravelMax(servo, mixer); break
+        case "min": result = db.KLX_DataBaseManagerServoConfigReset_MinValue(servo); break
+        case "max": result = db.KLX_DataBaseManagerServoConfigReset_MaxValue(servo); break
+        case "centre": result = db.KLX_DataBaseManagerServoConfigReset_Centre(servo); break
+        case "wayMin": result = db.KLX_DataBaseManagerServoConfigReset_ServoMixer_FuncTravelMin(servo, mixer); break
+        case "wayMax": result = db.KLX_DataBaseManagerServoConfigReset_ServoMixer_FuncTravelMax(servo, mixer); break
         }
         if (failed(result))
             errorHandler.processError(result)
@@ -99,13 +102,13 @@ Item {
         return lo > hi
     }
     readonly property bool isReversed: (revision, reversed())
-    readonly property bool curveSource: (revision, Database.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(
+    readonly property bool curveSource: (revision, db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(
                                              servo, mixer, 0, DatabaseValue.AtomicDirGet) === DatabaseValue.SRVMIXTYPE_FunctionCurve)
     function pressDirection() {
         var result = curveSource
-                ? Database.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(servo, mixer, DatabaseValue.SRVMIXTYPE_FunctionTravel,
+                ? db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_SourceType(servo, mixer, DatabaseValue.SRVMIXTYPE_FunctionTravel,
                                                                                       DatabaseValue.AtomicDirSet, true)
-                : Database.KLX_DataBaseManagerServoMixerReverse(servo, mixer)
+                : db.KLX_DataBaseManagerServoMixerReverse(servo, mixer)
         if (failed(result))
             errorHandler.processError(result)
         revision++
@@ -127,14 +130,14 @@ Item {
     property int watched: 0
     function readInputs() {
         var list = []
-        var functions = Database.KLX_DataBaseManagerGetMaxFunctions()
-        var slots = Database.KLX_DataBaseManagerGetMaxServosPerFunction()
+        var functions = db.KLX_DataBaseManagerGetMaxFunctions()
+        var slots = db.KLX_DataBaseManagerGetMaxServosPerFunction()
         for (var f = 0; f < functions; ++f) {
-            if (Database.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
+            if (db.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, DatabaseValue.AtomicDirGet) !== DatabaseValue.KLX_True)
                 continue
             for (var s = 0; s < slots; ++s) {
-                if (Database.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet) === servo) {
-                    var control = Database.KLX_DataBaseManagerFunctionGetSet_Control(f, 0, DatabaseValue.AtomicDirGet)
+                if (db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, s, 0, DatabaseValue.AtomicDirGet) === servo) {
+                    var control = db.KLX_DataBaseManagerFunctionGetSet_Control(f, 0, DatabaseValue.AtomicDirGet)
                     if (control > 0 && list.indexOf(control) < 0)
                         list.push(control)
                     break
@@ -143,7 +146,7 @@ Item {
         }
         inputs = list
     }
-    function liveValue(control) { return Database.KLX_DataBaseManagerGetSet_ControlValueByControl(control, 0, DatabaseValue.AtomicDirGet) }
+    function liveValue(control) { return db.KLX_DataBaseManagerGetSet_ControlValueByControl(control, 0, DatabaseValue.AtomicDirGet) }
     function takeStartValues() {
         watched = 0
         startValues = inputs.map(function(c) { return item.liveValue(c) })
@@ -184,7 +187,7 @@ Item {
             visible: item.showFunctionName
             fontSize: 13
             bold: true
-            text: item.showFunctionName ? Database.KLX_DataBaseManagerFunctionGetSet_Name(item.functionId, "", DatabaseValue.AtomicDirGet) : ""
+            text: item.showFunctionName ? db.KLX_DataBaseManagerFunctionGetSet_Name(item.functionId, "", DatabaseValue.AtomicDirGet) : ""
         }
         GeneralPurposeButton {
             objectName: "servoName_" + item.servo

@@ -27,13 +27,37 @@ function servosOf(f) {
     return list
 }
 
+// The used functions that drive each servo, indexed by servo: one walk over
+// the functions for all servos, the facade taken once (a name of the context
+// is looked up through every import each time it is used).
+function functionsByServo() {
+    var db = Database
+    var get = DB.DatabaseValue.AtomicDirGet
+    var servos = db.KLX_DataBaseManagerGetMaxServos()
+    var slots = db.KLX_DataBaseManagerGetMaxServosPerFunction()
+    var functions = db.KLX_DataBaseManagerGetMaxFunctions()
+    var byServo = []
+    for (var s = 0; s < servos; ++s)
+        byServo.push([])
+    for (var f = 0; f < functions; ++f) {
+        if (db.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 0, get) !== DB.DatabaseValue.KLX_True)
+            continue
+        var seen = []
+        for (var k = 0; k < slots; ++k) {
+            var servo = db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(f, k, 0, get)
+            if (servo >= 0 && servo < servos && seen.indexOf(servo) < 0) {
+                seen.push(servo)
+                byServo[servo].push(f)
+            }
+        }
+    }
+    return byServo
+}
+
 // The used functions that drive a servo.
 function functionsOf(servo) {
-    var list = []
-    for (var f = 0; f < Database.KLX_DataBaseManagerGetMaxFunctions(); ++f)
-        if (functionUsed(f) && servosOf(f).indexOf(servo) >= 0)
-            list.push(f)
-    return list
+    var byServo = functionsByServo()
+    return servo >= 0 && servo < byServo.length ? byServo[servo] : []
 }
 
 // The servo-mixer slot of a servo that function f drives; -1 none.

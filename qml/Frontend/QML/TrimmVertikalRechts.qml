@@ -1,19 +1,7 @@
 import QtQuick 2.15
-import DBValues 1.0
 
 // The vertical trim bar of the right stick: the value in percent fills from
 // the centre upwards or downwards, the marker stands out to the right.
-TrimBar {
-    id: bar
-    vertical: true
-    width: 12
-    height: 120
-    Rectangle {
-        objectName: "trimMarker"
-        width: bar.width + 4
-        height: 3
-        x: 0
-        y: bar.half - (bar.shown > 0 ? bar.fill : -bar.fill) - 1
-        color: "#e8731c"
-    }
+TrimmVertikalLinks {
+    markerX: 0
 }

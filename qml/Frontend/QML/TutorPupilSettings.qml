@@ -320,72 +320,40 @@ Item {
     }
 
     // Holding a control: its bar with "Delete".
-    Rectangle {
+    ActionBar {
         objectName: "deleteBar"
         visible: trainer.heldItem >= 0
-        width: parent.width
-        height: 44
-        anchors.bottom: parent.bottom
-        color: rootwindow.contrast_sheme === 0 ? "#202020" : "#e4e4e4"
-        border.width: 1
-        border.color: rootwindow.rectBorderColour
-        MouseArea { anchors.fill: parent }
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "deleteItem"
-                gp_text: qsTr("Delete") + Language.emptyString
-                onClicked: trainer.deleteItem(trainer.heldItem)
-            }
-            GeneralPurposeButton {
-                objectName: "closeDeleteBar"
-                gp_text: qsTr("Cancel") + Language.emptyString
-                onClicked: trainer.heldItem = -1
-            }
+        GeneralPurposeButton {
+            objectName: "deleteItem"
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: trainer.deleteItem(trainer.heldItem)
+        }
+        GeneralPurposeButton {
+            objectName: "closeDeleteBar"
+            gp_text: qsTr("Cancel") + Language.emptyString
+            onClicked: trainer.heldItem = -1
         }
     }
 
     // The external channel detection bar.
-    Rectangle {
+    ActionBar {
         objectName: "detectionBar"
         visible: trainer.detectItem >= 0
-        width: parent.width
-        height: 44
-        anchors.bottom: parent.bottom
-        color: rootwindow.contrast_sheme === 0 ? "#202020" : "#e4e4e4"
-        border.width: 1
-        border.color: rootwindow.rectBorderColour
-        MouseArea { anchors.fill: parent }
-        Text {
-            objectName: "detectionText"
-            x: 10
-            anchors.verticalCenter: parent.verticalCenter
-            text: trainer.detecting ? qsTr("Detection...") + Language.emptyString
-                  : trainer.detected >= 0 ? String(trainer.detected + 1) : ""
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 17
+        textName: "detectionText"
+        textSize: 17
+        text: trainer.detecting ? qsTr("Detection...") + Language.emptyString
+              : trainer.detected >= 0 ? String(trainer.detected + 1) : ""
+        GeneralPurposeButton {
+            objectName: "detectButton"
+            width: 120
+            visible: !trainer.detecting
+            gp_text: trainer.detected >= 0 ? qsTr("Save") + Language.emptyString : qsTr("Auto detect") + Language.emptyString
+            onClicked: trainer.detected >= 0 ? trainer.saveDetected() : trainer.startDetection()
         }
-        Row {
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            spacing: 10
-            GeneralPurposeButton {
-                objectName: "detectButton"
-                width: 120
-                visible: !trainer.detecting
-                gp_text: trainer.detected >= 0 ? qsTr("Save") + Language.emptyString : qsTr("Auto detect") + Language.emptyString
-                onClicked: trainer.detected >= 0 ? trainer.saveDetected() : trainer.startDetection()
-            }
-            GeneralPurposeButton {
-                objectName: "closeDetection"
-                gp_text: qsTr("Close") + Language.emptyString
-                onClicked: trainer.closeDetection()
-            }
+        GeneralPurposeButton {
+            objectName: "closeDetection"
+            gp_text: qsTr("Close") + Language.emptyString
+            onClicked: trainer.closeDetection()
         }
     }
 

@@ -9,6 +9,9 @@ import GuiData 1.0
 // display brightness and master volume.
 Item {
     id: strip
+    // The facade once, for the polls: a name of the context is looked up
+    // through every import each time it is used, an own property is not.
+    readonly property QtObject db: Database
     readonly property int frame_closedY: -175
     readonly property int frame_openY: -10
     property bool isOpen: false
@@ -85,11 +88,11 @@ Item {
         return 0
     }
     function readPacks() {
-        if (Database.KLX_DataBaseManager_SystemPropertiesLock() === DatabaseValue.KLX_Ok) {
-            akku1 = Database.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(0, DatabaseValue.AtomicDirGet)
-            akku2 = Database.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(0, DatabaseValue.AtomicDirGet)
+        if (db.KLX_DataBaseManager_SystemPropertiesLock() === DatabaseValue.KLX_Ok) {
+            akku1 = db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(0, DatabaseValue.AtomicDirGet)
+            akku2 = db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(0, DatabaseValue.AtomicDirGet)
         }
-        Database.KLX_DataBaseManager_SystemPropertiesUnlock()
+        db.KLX_DataBaseManager_SystemPropertiesUnlock()
     }
     function readClock() {
         var now = Database.KLX_DataBaseManagerGetSetSystemPropertiesGet_DateTime()
@@ -105,8 +108,8 @@ Item {
         }
     }
     function poll() {
-        reception1 = receptionLevel(Database.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, 4))
-        reception2 = receptionLevel(Database.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, 5))
+        reception1 = receptionLevel(db.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, 4))
+        reception2 = receptionLevel(db.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, 5))
         if (akku1 === -1 || akku2 === -1) {
             akku1 = 100
             akku2 = 100

@@ -670,10 +670,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation type="unfinished">Aceptar</translation>
-    </message>
-    <message>
         <source>Please select an available servo:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -942,10 +938,6 @@ Proceed?</source>
     <message>
         <source>Delete</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation type="unfinished">Aceptar</translation>
     </message>
     <message>
         <source>FS all</source>
@@ -1282,10 +1274,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation type="unfinished">Aceptar</translation>
-    </message>
-    <message>
         <source>Please select an available servo:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1303,10 +1291,6 @@ Continue?</source>
     <message>
         <source>Delete</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation type="unfinished">Aceptar</translation>
     </message>
     <message>
         <source>Please select an available function:</source>
@@ -1490,6 +1474,13 @@ Cannot delete standard Flight Mode!</source>
     <message>
         <source>Setup</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeldRowBar</name>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished">Aceptar</translation>
     </message>
 </context>
 <context>
@@ -2129,6 +2120,109 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WlanSettings</name>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for an address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On, not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch WiFi on to find the networks in range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No networks found. Touch Scan to search again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A passphrase has 8 to 63 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase could not be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This network cannot be joined with this name and passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This network is not stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WiFi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch a network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

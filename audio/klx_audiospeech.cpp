@@ -1,0 +1,378 @@
+// The audio thread: its pass, the speech queue, the voice choice and the
+// sound files.
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "audio/klx_audiohandler.h"
+#include "audio/klx_tts.h"
+#include "frame/klx_errorhandler.h"
+#include "model/klx_databasemanager.h"
+
+namespace {
+constexpr unsigned kErrNotInitialised = 0x14401;
+constexpr int kCommandMax = 510;
+// A ".pcm" copy gives up when the pipe's reader takes nothing for this long.
+constexpr int kPipeStallMs = 1000;
+}  // namespace
+
+// ---- The queue --------------------------------------------------------------------------
+
+namespace AudioHandler {
+
+void CQueue::Append(phrase_t phrase) {
+  QMutexLocker lock(&m_Mutex);
+  phrase.serial = ++m_Serial;
+  m_List.append(std::move(phrase));
+}
+
+bool CQueue::First(phrase_t* phrase) const {
+  QMutexLocker lock(&m_Mutex);
+  if (m_List.isEmpty()) return false;
+  *phrase = m_List.first();
+  return true;
+}
+
+void CQueue::RemoveFirst(const phrase_t& phrase) {
+  QMutexLocker lock(&m_Mutex);
+  if (!m_List.isEmpty() && m_List.first().serial == phrase.serial) m_List.removeFirst();
+}
+
+int CQueue::RemoveAlarm(int alarmIndex) {
+  QMutexLocker lock(&m_Mutex);
+  const int before = m_List.size();
+  m_List.erase(std::remove_if(m_List.begin(), m_List.end(),
+                              [alarmIndex](const phrase_t& p) { return p.alarmIndex == alarmIndex; }),
+               m_List.end());
+  return before - m_List.size();
+}
+
+void CQueue::Clear() {
+  QMutexLocker lock(&m_Mutex);
+  m_List.clear();
+}
+
+int CQueue::Count() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_List.size();
+}
+
+QList<phrase_t> CQueue::Phrases() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_List;
+}
+
+}  // namespace AudioHandler
+
+// ---- Producers --------------------------------------------------------------------------
+
+void KLX_AudioHandler::Wake() {
+  QMutexLocker lock(&m_ThreadMutex);
+  m_WakePending = true;
+  m_Wake.wakeAll();
+}
+
+int KLX_AudioHandler::PutInSpeechQueue(const QString& text, const QString& language, const QString& voice,
+                                       int alarmIndex) {
+  if (text.isEmpty()) {
+    qDebug("PutInSpeechQueue(ERROR): text string is null or empty");
+    return 0;
+  }
+  m_Queue.Append({text.left(kSpeechTextMax), language, voice, alarmIndex});
+  Wake();
+  return 0;
+}
+
+void KLX_AudioHandler::onTtslindexChanged(QString text, QString lang, QString voice) {
+  PutInSpeechQueue(text, lang, voice, -1);
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerThinQueueByAlrmIdx(int alarmIndex) {
+  QMutexLocker lock(&m_ThreadMutex);
+  m_Queue.RemoveAlarm(alarmIndex);
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerClearQueue() { m_Queue.Clear(); }
+
+void KLX_AudioHandler::VarioMute(uint8_t level, int ms) {
+  m_Buzzer.Mute(level);
+  m_UnmuteDue = m_Clock->KLX_ClockNowMs() + qMax(ms, 0);
+  // The thread restores it: its wait ends at the due time. From another
+  // thread it is woken so that it sees the new time at once.
+  if (QThread::currentThread() != this && m_ThreadMutex.tryLock()) {
+    m_WakePending = true;
+    m_Wake.wakeAll();
+    m_ThreadMutex.unlock();
+  }
+}
+
+void KLX_AudioHandler::UnmuteVarioSlot() { m_Buzzer.Mute(0); }
+
+// ---- Sound files ------------------------------------------------------------------------
+
+int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& language, int type) {
+  Q_UNUSED(language);
+  const QString sounds = m_Names.KLX_FileNameHandlerGetSoundPath();
+  // A full path from the file manager may already lie under the desktop's
+  // root; a board path is placed there.
+  auto placed = [](const QString& path) {
+    return QFileInfo::exists(path) ? path : KLX_FileNameHandler::KLX_FileNameHandlerMapPath(path);
+  };
+  SoundCommand command;
+  QString file;
+  switch (type) {
+    case 0:
+      file = sounds + name + ".wav";
+      command.playerArgs = QStringList{"-N", file, "-q"};
+      break;
+    case 1:
+      file = sounds + name + ".pcm";
+      command.pipeCopy = file;
+      command.length = QStringLiteral("cat %1>>/tmp/tts_out").arg(file).size();
+      break;
+    case 256:
+      file = placed(name);
+      command.playerArgs = QStringList{"-N", file, "-q"};
+      break;
+    default:
+      file = placed(name + ".wav");
+      command.playerArgs = QStringList{"-N", file};
+      break;
+  }
+  if (!command.playerArgs.isEmpty()) command.length = ("aplay " + command.playerArgs.join(' ')).size();
+  if (!QFileInfo(file).isFile()) return 1;
+  if (!m_playlock.tryLock()) {
+    qDebug("Cannot lock m_playlock - playWAV");
+    return 1;
+  }
+  m_PendingSound = command;
+  m_playlock.unlock();
+  if (m_ThreadMutex.tryLock()) {
+    m_WakePending = true;
+    m_Wake.wakeAll();
+    m_ThreadMutex.unlock();
+  }
+  return 1;
+}
+
+// Under the thread mutex, which it lets go while the sound plays.
+void KLX_AudioHandler::RunPendingSound() {
+  SoundCommand command;
+  {
+    QMutexLocker lock(&m_playlock);
+    if (m_PendingSound.Empty()) return;
+    command = m_PendingSound;
+    m_PendingSound = SoundCommand();
+  }
+  if (command.length < 1 || command.length > kCommandMax) return;
+  m_ThreadMutex.unlock();
+  if (!command.pipeCopy.isEmpty())
+    CopyIntoSpeechPipe(command.pipeCopy);
+  else
+    m_RunPlayer(command.playerArgs);
+  m_ThreadMutex.lock();
+}
+
+// The raw samples of a ".pcm" file appended to the speech pipe, as its
+// player reads them; a pipe nobody reads, or a reader that stops, costs a
+// bounded wait.
+void KLX_AudioHandler::CopyIntoSpeechPipe(const QString& file) {
+  QFile in(file);
+  if (!in.open(QIODevice::ReadOnly)) return;
+  const QString pipe = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/tmp/tts_out"));
+  const int fd = CAplayFifo::OpenWriterEnd(pipe, *m_PipeClock, kPipeCopyWaitMs);
+  if (fd < 0) {
+    qDebug("KLX_AudioHandlerPlay: no player reads /tmp/tts_out, %s not played", qPrintable(file));
+    return;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+  char chunk[4096];
+  bool going = true;
+  while (going) {
+    const qint64 got = in.read(chunk, sizeof(chunk));
+    if (got <= 0) break;
+    qint64 done = 0;
+    qint64 stallSince = m_PipeClock->KLX_ClockNowMs();
+    while (done < got) {
+      const ssize_t n = ::write(fd, chunk + done, size_t(got - done));
+      if (n > 0) {
+        done += n;
+        stallSince = m_PipeClock->KLX_ClockNowMs();
+        continue;
+      }
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && errno == EAGAIN && m_PipeClock->KLX_ClockNowMs() - stallSince < kPipeStallMs) {
+        m_PipeClock->KLX_ClockSleep(5);
+        continue;
+      }
+      qDebug("KLX_AudioHandlerPlay: the speech pipe took no more of %s", qPrintable(file));
+      going = false;
+      break;
+    }
+  }
+  ::close(fd);
+}
+
+// ---- Voices -----------------------------------------------------------------------------
+
+int KLX_AudioHandler::SystemDefaultVoice() const {
+  const QString language =
+      m_Db ? m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_Language(QString(), AtomicDirGet, false)
+           : QString();
+  const int voice = KLX_TTS::GetDefVoiceIndex(language);
+  if (voice >= 0) return voice;
+  return KLX_TTS::GetVoicesCount() >= 1 ? 0 : -1;
+}
+
+int KLX_AudioHandler::getVoiceIndexStrategy(const QString& language, const QString& voice) {
+  if (language.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) return -1;
+  auto ofLanguage = [&language] {
+    const int i = language.size() == 2 ? KLX_TTS::GetDefVoiceIndex(language)
+                                       : KLX_TTS::GetFirstDialectVoiceIndex(language);
+    return i < 0 ? -1 : i;
+  };
+  int index;
+  if (language.isEmpty()) {
+    index = voice.isEmpty() ? SystemDefaultVoice() : -1;
+  } else if (voice.isEmpty()) {
+    index = ofLanguage();
+  } else {
+    index = KLX_TTS::GetVoiceIndex(language, voice);
+    if (index < 0) index = ofLanguage();
+    if (index < 0) index = SystemDefaultVoice();
+  }
+  if (index < 0) {
+    qDebug("VOICE_STRATEGY_OUTPUT( voiceIdx = -1)...");
+    return -1;
+  }
+  qDebug("VOICE_STRATEGY_OUTPUT(%s,%s) IDX=%d", qPrintable(KLX_TTS::GetVoiceLanguage(index)),
+         qPrintable(KLX_TTS::GetVoiceDisplayName(index)), index);
+  return index;
+}
+
+int KLX_AudioHandler::KLX_AudioHandlerGetVoicesCount() const { return KLX_TTS::GetVoicesCount(); }
+
+QString KLX_AudioHandler::KLX_AudioHandlerGetVoicePath(int index) const {
+  const QString path = KLX_TTS::GetVoiceFilePath(index);
+  return path.isNull() ? QString("") : path;
+}
+
+QString KLX_AudioHandler::KLX_AudioHandlerGetVoiceList(const QString& language) const {
+  QString list;
+  const bool code = KLX_TTS::GetVoiceIndex(language, 0) != -2;
+  if (code) {
+    for (int i = KLX_TTS::GetVoiceIndex(language, 0); i >= 0; i = KLX_TTS::GetVoiceIndex(language, i + 1))
+      list += QStringLiteral("%1\n%2|%3\t").arg(i).arg(KLX_TTS::GetVoiceDisplayName(i), KLX_TTS::GetVoiceLanguage(i));
+    return list;
+  }
+  const int count = KLX_TTS::GetVoicesCount();
+  for (int i = 0; i < count; ++i) {
+    const QString lang = KLX_TTS::GetVoiceLanguage(i);
+    list += QStringLiteral("%1\n%2(%3)|%3\t").arg(i).arg(KLX_TTS::GetVoiceDisplayName(i), lang);
+  }
+  return list;
+}
+
+// ---- The thread -------------------------------------------------------------------------
+
+void KLX_AudioHandler::SpeakNext() {
+  if (KLX_TTS::is_TTS_initFailed()) {
+    m_Queue.Clear();
+    return;
+  }
+  if (!KLX_TTS::is_TTS_Operable()) {
+    // Speaking the previous phrase, or no voices yet: a long backlog goes.
+    if (m_Queue.Count() > kQueueWaitMax) m_Queue.Clear();
+    return;
+  }
+  if (m_Queue.Count() == 0) return;
+  if (!KLX_TTS::is_TTS_Voiceable()) {
+    m_Queue.Clear();
+    return;
+  }
+  AudioHandler::phrase_t phrase;
+  if (!m_Queue.First(&phrase)) return;
+  const int voice = getVoiceIndexStrategy(phrase.language, phrase.voice);
+  if (voice == -1) {
+    qDebug("ERROR: No acceptable voiceIndex from SPEECH_PAIR<%s,%s>", qPrintable(phrase.language),
+           qPrintable(phrase.voice));
+    m_Queue.RemoveFirst(phrase);
+    return;
+  }
+  VarioMute(75, 200 * phrase.text.size());
+  const QByteArray text = phrase.text.toUtf8();
+  if (KLX_TTS::SayThisText(text.constData(), voice) == 0) m_Queue.RemoveFirst(phrase);
+}
+
+void KLX_AudioHandler::run() {
+  if (!m_Initialised) {
+    KLXErrorHandler.RegisterError(kErrNotInitialised, QStringLiteral(" did not call KLX_AudioHandlerInitialize()"));
+    return;
+  }
+  // A ".pcm" copy into a pipe whose reader went reports the broken pipe as
+  // an error of the write, whatever the process does with the signal.
+  sigset_t brokenPipe;
+  sigemptyset(&brokenPipe);
+  sigaddset(&brokenPipe, SIGPIPE);
+  pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+  qDebug("  ->   starting KLX_AudioHandler thread");
+  if (!m_Buzzer.Init("vario", 48000, 2, 3)) qWarning("  ->   KLX_AudioHandler: Buzzer not started!");
+  {
+    QMutexLocker lock(&m_ThreadMutex);
+    m_Running = true;
+    m_Wake.wakeAll();
+  }
+  while (true) {
+    Log("pause");
+    m_ThreadMutex.lock();
+    if (!m_WakePending) {
+      unsigned long wait = kPassMs;
+      const qint64 due = m_UnmuteDue;
+      if (due >= 0) wait = qBound<qint64>(0, due - m_Clock->KLX_ClockNowMs(), qint64(kPassMs));
+      m_Clock->KLX_ClockWait(m_Wake, m_ThreadMutex, wait);
+    }
+    m_WakePending = false;
+    Log("resume");
+    if (!m_Running || !KLX_BaseClassThreadIsProcessing()) {
+      m_ThreadMutex.unlock();
+      break;
+    }
+    Log("run...");
+    const qint64 due = m_UnmuteDue;
+    if (due >= 0 && m_Clock->KLX_ClockNowMs() >= due) {
+      m_UnmuteDue = -1;
+      UnmuteVarioSlot();
+    }
+    RunPendingSound();
+    SpeakNext();
+    m_ThreadMutex.unlock();
+    if (!m_Running) break;
+  }
+  {
+    QMutexLocker lock(&m_VolumeMutex);
+    m_Speaker.SetVolumeAbs(0);
+    m_Bluetooth.SetVolumeAbs(0);
+  }
+  Log("exit");
+  m_Buzzer.Deinit();
+  m_Running = false;
+  qDebug("  ->   exit KLX_AudioHandler thread");
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerAlarmBeep(uint16_t tone, uint16_t length, bool isTimerAlarm, bool priority) {
+  qDebug("KLX_AudioHandlerAlarmBeep, alarmPriority: %c", priority ? 'y' : 'n');
+  if (isTimerAlarm) {
+    AlarmTimerPlayBeep(tone, length, uint8_t(KLX_AudioHandlerGetVolume(Volume_TimerBeeps)), false);
+    return;
+  }
+  const bool b = (tone >> 12) == 6;
+  VarioMute(75, b ? 2000 : 1600);
+  KLX_AudioHandlerPlay(b ? QStringLiteral("Alarm_Telemetry_B") : QStringLiteral("Alarm_Telemetry_A"), QString(), 0);
+}

@@ -1,0 +1,204 @@
+// The real program on a desktop board of its own, as ./run.sh runs it: the
+// Demo model on the card, the simulated controllers streaming their values,
+// a virtual display (Xvfb) of its own.
+//
+// Idle: the program's processor time (all its threads) per second of
+// wall-clock time while it stands on the home screen and nothing changes,
+// beside an empty window's (a Qt Quick window with nothing in it, drawn the
+// same way) measured in the same run. "cpu_percent" is of one core.
+//
+// Start-up: from the program's start to the first frame of its main window,
+// and the program's own share of it: that time less the pause of 200 ms
+// that each worker thread's start prescribes ("pauses_ms").
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <memory>
+
+#include "qml_frame_fixture.h"
+#include "sim/csimcontrollers.h"
+
+namespace {
+constexpr int kThreadStartPauseMs = 200;
+constexpr int kSettleMs = 3000;
+constexpr int kIdleSecondsPerIteration = 5;
+
+// Processor time of a process and all its threads so far, in seconds.
+double CpuSeconds(qint64 pid) {
+  double ns = 0;
+  for (const QString& task : QDir(QStringLiteral("/proc/%1/task").arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile f(QStringLiteral("/proc/%1/task/%2/schedstat").arg(pid).arg(task));
+    if (f.open(QIODevice::ReadOnly)) ns += f.readAll().split(' ').value(0).toDouble();
+  }
+  return ns / 1e9;
+}
+
+// A process measured idle for `seconds`: its processor time per second.
+double IdleShare(qint64 pid, int seconds) {
+  QElapsedTimer wall;
+  const double before = CpuSeconds(pid);
+  wall.start();
+  QThread::sleep(static_cast<unsigned long>(seconds));
+  return (CpuSeconds(pid) - before) / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
+}
+
+struct Program {
+  QTemporaryDir dir{QDir::tempPath() + "/vorn-bench-program-XXXXXX"};
+  QString root = dir.path() + "/root";
+  std::unique_ptr<CSimControllers> sim;
+  QProcess process;
+  QElapsedTimer sinceStart;
+  qint64 splashMs = -1;
+  qint64 mainWindowMs = -1;
+  qint64 systemUpMs = -1;
+  int threadStarts = 0;
+  QByteArray pending;
+
+  bool Start() {
+    QDir().mkpath(dir.path() + "/bin");
+    // The program finds its board beside the folder it runs from.
+    // VORN_BENCH_PROGRAM: another build of the program, to compare.
+    const QString program = qEnvironmentVariable("VORN_BENCH_PROGRAM", VORN_PROGRAM);
+    if (!QFile::copy(program, dir.path() + "/bin/vorn")) return false;
+    QFile(dir.path() + "/bin/vorn").setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+    QProcess prepare;
+    prepare.start(VORN_SIM, {"prepare", "--root", root, "--board", "vorn", "--model-demo"});
+    if (!prepare.waitForFinished(20000) || prepare.exitCode() != 0) return false;
+    for (const QFileInfo& qm : QDir(VORN_TRANSLATIONS).entryInfoList({"*.qm"})) {
+      QFile::remove(root + "/app/" + qm.fileName());
+      QFile::copy(qm.absoluteFilePath(), root + "/app/" + qm.fileName());
+    }
+    sim = std::make_unique<CSimControllers>(root);
+    if (!sim->Serve(root + "/run/can0")) return false;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The developers' lines tell when the main window is drawn.
+    env.insert("QT_LOGGING_RULES", "vorn.developer=true");
+    env.insert("XDG_RUNTIME_DIR", dir.path());
+    env.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    QObject::connect(&process, &QProcess::readyRead, [this] { Read(); });
+    sinceStart.start();
+    process.start(dir.path() + "/bin/vorn", QStringList());
+    return process.waitForStarted(10000);
+  }
+  void Read() {
+    pending += process.readAll();
+    int end;
+    while ((end = pending.indexOf('\n')) >= 0) {
+      const QByteArray line = pending.left(end);
+      pending.remove(0, end + 1);
+      const qint64 now = sinceStart.elapsed();
+      if (line.contains("  ->   starting ") && !line.contains("FunctionalCalculation")) ++threadStarts;
+      if (splashMs < 0 && line.contains("splash on screen")) splashMs = now;
+      if (mainWindowMs < 0 && line.contains("main window on screen")) mainWindowMs = now;
+      if (systemUpMs < 0 && line.contains("start-up phase: system up")) systemUpMs = now;
+    }
+  }
+  bool WaitFor(const qint64& ms, int limitMs) {
+    QElapsedTimer t;
+    t.start();
+    while (ms < 0 && t.elapsed() < limitMs) {
+      process.waitForReadyRead(50);
+      Read();
+    }
+    return ms >= 0;
+  }
+  ~Program() {
+    if (process.state() != QProcess::NotRunning) {
+      process.terminate();
+      // The switch-off keeps the prescribed wait between sync and the unmounts.
+      if (!process.waitForFinished(30000)) process.kill();
+    }
+    process.waitForFinished(5000);
+  }
+};
+
+void BM_IdleHomeScreen(benchmark::State& state) {
+  Program p;
+  if (!p.Start() || !p.WaitFor(p.systemUpMs, 60000)) {
+    state.SkipWithError("the program did not come up");
+    return;
+  }
+  QThread::msleep(kSettleMs);
+  double share = 0;
+  for (auto _ : state) {
+    share += IdleShare(p.process.processId(), kIdleSecondsPerIteration);
+    state.SetIterationTime(kIdleSecondsPerIteration);
+  }
+  state.counters["cpu_percent"] = share / static_cast<double>(state.iterations()) * 100;
+}
+
+void BM_IdleEmptyWindow(benchmark::State& state) {
+  QProcess window;
+  window.start(QCoreApplication::applicationFilePath(), {"--empty-window"});
+  if (!window.waitForStarted(10000)) {
+    state.SkipWithError("no window");
+    return;
+  }
+  QThread::msleep(kSettleMs);
+  double share = 0;
+  for (auto _ : state) {
+    share += IdleShare(window.processId(), kIdleSecondsPerIteration);
+    state.SetIterationTime(kIdleSecondsPerIteration);
+  }
+  state.counters["cpu_percent"] = share / static_cast<double>(state.iterations()) * 100;
+  window.kill();
+  window.waitForFinished(5000);
+}
+
+void BM_StartUpToMainWindow(benchmark::State& state) {
+  double total = 0, own = 0, pauses = 0;
+  for (auto _ : state) {
+    Program p;
+    if (!p.Start() || !p.WaitFor(p.mainWindowMs, 60000)) {
+      state.SkipWithError("no main window");
+      return;
+    }
+    const double pause = p.threadStarts * kThreadStartPauseMs;
+    total += p.mainWindowMs;
+    pauses += pause;
+    own += p.mainWindowMs - pause;
+    state.SetIterationTime(static_cast<double>(p.mainWindowMs) / 1000.0);
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["pauses_ms"] = pauses / n;
+  state.counters["own_ms"] = own / n;
+}
+
+BENCHMARK(BM_IdleEmptyWindow)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(3);
+BENCHMARK(BM_IdleHomeScreen)->UseManualTime()->Unit(benchmark::kSecond)->Iterations(4);
+BENCHMARK(BM_StartUpToMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The floor's window: nothing in it, drawn as the program draws its own.
+int EmptyWindow(int argc, char** argv) {
+  QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+  QGuiApplication app(argc, argv);
+  QQuickWindow window;
+  window.resize(480, 272);
+  window.show();
+  return app.exec();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && QByteArray(argv[1]) == "--empty-window") return EmptyWindow(argc, argv);
+  // Both processes draw on a display of their own.
+  qmlframe::OwnDisplay();
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb");
+  std::signal(SIGPIPE, SIG_IGN);
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

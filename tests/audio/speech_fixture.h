@@ -1,0 +1,71 @@
+#pragma once
+// The speech tests' rig: the audio handler on the recording devices of
+// audio_fixture.h and the scripted speech engine, beside a facade.
+#include <QSemaphore>
+#include <QThread>
+
+#include "audio/klx_audiohandler.h"
+#include "audio/klx_tts.h"
+#include "audio_fixture.h"
+#include "vorn_fixture.h"
+#include "vorn_speechfake.h"
+
+// An audio handler of its own on recording devices and the scripted speech
+// engine, its passes on the fixture's manual clock, brought up beside a
+// facade (whose own handler is stopped first: one speech thread per
+// process). Sound files go to `played` instead of a player.
+struct SpeechRig {
+  VornFixture fx;
+  FakePlayer player{fx.root.Path()};
+  FakeMixerLog mixers;
+  std::shared_ptr<FakePcm::Shared> pcm = std::make_shared<FakePcm::Shared>();
+  KLX_ManualClock pcmClock;
+  VornSpeechFake& engine = VornSpeechFake::Get();
+  QMutex playedMutex;
+  QList<QStringList> played;
+  // A sound file of this name plays until `gate` is released.
+  QString gateFile;
+  QSemaphore gate;
+  QSemaphore gateReached;
+  std::unique_ptr<KLX_AudioHandler> audio;
+
+  bool Up(const QList<VornSpeechFake::Voice>& voices) {
+    if (fx.Up() != KLX_Ok) return false;
+    fx.db.KLX_DatabaseManagerAudioHandlerPointer()->KLX_AudioHandlerStop();
+    engine.Reset(voices);
+    return Start();
+  }
+  // Starts the handler (the engine as the case left it).
+  bool Start() {
+    KLX_AudioDevices d;
+    d.newMixerElement = [this] { return std::make_unique<FakeMixerElement>(&mixers); };
+    d.newPcmDevice = [this] { return std::make_unique<FakePcm>(pcmClock, pcm); };
+    d.startPlayer = player.Launcher();
+    d.threadClock = &fx.clock;
+    d.speechEngine = VornSpeechFake::Engine();
+    d.runPlayer = [this](const QStringList& args) {
+      {
+        QMutexLocker lock(&playedMutex);
+        played.append(args);
+      }
+      if (!gateFile.isEmpty() && args.value(1).endsWith(gateFile)) {
+        gateReached.release();
+        gate.acquire();
+      }
+      return 0;
+    };
+    audio = std::make_unique<KLX_AudioHandler>(d);
+    return audio->KLX_AudioHandlerInitialize(&fx.db) == KLX_Ok;
+  }
+  // Lets `n` passes of the audio thread run.
+  bool Passes(int n = 1) { return fx.clock.KLX_ManualClockRun(qint64(n) * KLX_AudioHandler::kPassMs); }
+  QList<QStringList> Played() {
+    QMutexLocker lock(&playedMutex);
+    return played;
+  }
+  // The speech thread waits for a voice scan after its start.
+  bool Ready() {
+    for (int i = 0; i < 500 && !KLX_TTS::is_TTS_Operable(); ++i) QThread::msleep(2);
+    return KLX_TTS::is_TTS_Operable();
+  }
+};

@@ -1,0 +1,193 @@
+// The file manager screen as a user drives it, against the real file
+// manager: the card's folders on one side and a USB stick on the other, a
+// copy, its questions answered with each button, a delete, the copies the
+// manager refuses with their messages, and the screen on both boards
+// (screenshots kept for a look).
+#include "qml_frame/qml_frame_fixture.h"
+#include "vorn_fixture.h"
+
+using namespace qmlframe;
+
+namespace {
+QGuiTouchHandlerApplication* g_app = nullptr;
+const QString kService = QStringLiteral("qrc:/Frontend/QML/12.qml");
+const QString kFileManager = QStringLiteral("qrc:/Frontend/QML/FileManager.qml");
+
+bool Tap(QmlFrame& f, const QString& name) {
+  f.Settle();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return f.Tap(name);
+}
+// A row of one side ("source" or "destination") brought into view and
+// touched, or its tick box.
+bool Touch(QmlFrame& f, const QString& side, const QString& label, bool tick = false) {
+  const QVariantList entries = f.Property("fileManager", side == "source" ? "srcEntries" : "dstEntries").toList();
+  int row = -1;
+  for (int i = 0; i < entries.size(); ++i)
+    if (entries[i].toMap().value("label").toString() == label) row = i;
+  if (row < 0) return false;
+  constexpr int kContain = 4;  // ListView.Contain
+  QMetaObject::invokeMethod(f.Named(side + "List"), "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, kContain));
+  return Tap(f, (tick ? "tick_" : side + "_") + label);
+}
+bool Tick(QmlFrame& f, const QString& label) { return Touch(f, "source", label, true); }
+bool Walk(QmlFrame& f, const QString& side, const QStringList& labels) {
+  for (const QString& label : labels)
+    if (!Touch(f, side, label)) return false;
+  return true;
+}
+// The message of the box that ends a run, closed with its button.
+QString Outcome(QmlFrame& f) {
+  if (!QTest::qWaitFor([&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, 10000))
+    return QString();
+  const QString text = f.PopupText();
+  f.TapInPopup("popupButton_0");
+  return text;
+}
+bool Question(QmlFrame& f, const QString& text) {
+  return QTest::qWaitFor([&] { return f.Popup() && f.PopupText() == text; }, 10000);
+}
+// The ticked file copied again, its question answered with a button
+// (0 Overwrite, 1 Skip, 2 Abort); the run's message.
+QString CopyAnswering(QmlFrame& f, const QString& file, int button) {
+  if (!Touch(f, "source", file) || !Tap(f, "fileCopy") ||
+      !Question(f, "\"" + file + "\" exists already in the destination folder.") ||
+      !f.Item("progressBox")->isVisible() || !f.TapInPopup(QStringLiteral("popupButton_%1").arg(button)))
+    return QString();
+  return Outcome(f);
+}
+}  // namespace
+
+class TestFileManagerScreen : public QObject {
+  Q_OBJECT
+  VornQmlWarnings m_Warnings;
+
+ private slots:
+  void initTestCase() { m_Warnings.Install(); }
+  void cleanup() { m_Warnings.Verify(); }
+
+  void copyQuestionsAndDelete() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    const QString card = f.Board().Root() + "/Vorn";
+    const QString stick = f.Board().Root() + "/media/usb1";
+    QVERIFY(WriteFile(card + "/Model/Plane/Glider.xml", "glider"));
+    QVERIFY(WriteFile(card + "/Model/Plane/Pictures/Glider.png", "picture"));
+    QVERIFY(f.Board().SetUsbStickInserted(1, true));
+    // As a user gets there: the service screen's file manager entry.
+    f.Call("", "openScreen", {kService, QVariant()});
+    QVERIFY(f.WaitShown(kService));
+    QVERIFY(Tap(f, "function_9"));
+    QVERIFY(f.WaitShown(kFileManager));
+
+    QVERIFY(Walk(f, "source", {"SD card", "Model", "Plane"}));
+    QVERIFY(Touch(f, "source", "Glider.xml"));
+    QVERIFY(Tick(f, "Pictures"));
+    QCOMPARE(f.Property("fileManager", "tickedCount").toInt(), 2);
+    QVERIFY(Walk(f, "destination", {"USB stick 2"}));
+    QCOMPARE(f.Property("destinationPlace", "text").toString(), QString("To: USB stick 2"));
+    QCOMPARE(f.Property("sourcePlace", "text").toString(), QString("From: SD card/Model/Plane"));
+    QVERIFY(Tap(f, "fileCopy"));
+    QCOMPARE(Outcome(f), QString("Copying complete"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider"));
+    QCOMPARE(ReadFile(stick + "/Pictures/Glider.png"), QByteArray("picture"));
+    QCOMPARE(f.Property("fileManager", "tickedCount").toInt(), 0);
+
+    // The same again: asked for each file; Skip, then Overwrite.
+    QVERIFY(WriteFile(card + "/Model/Plane/Glider.xml", "glider 2"));
+    QCOMPARE(CopyAnswering(f, "Glider.xml", 1), QString("Copying complete. Files that existed already were skipped"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider"));
+    QCOMPARE(CopyAnswering(f, "Glider.xml", 0), QString("Copying complete"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider 2"));
+
+    // Abort at the question: nothing copied, and the screen goes on with a
+    // fresh manager.
+    QVERIFY(WriteFile(card + "/Model/Plane/Glider.xml", "glider 3"));
+    QCOMPARE(CopyAnswering(f, "Glider.xml", 2), QString("Canceled by the user"));
+    QCOMPARE(ReadFile(stick + "/Glider.xml"), QByteArray("glider 2"));
+
+    // A folder into itself, and into the folder it comes from.
+    QVERIFY(Walk(f, "source", {".."}));
+    QVERIFY(Tick(f, "Plane"));
+    QVERIFY(Walk(f, "destination", {"..", "SD card", "Model", "Plane"}));
+    QVERIFY(Tap(f, "fileCopy"));
+
+    QCOMPARE(Outcome(f), QString("The destination folder is a subfolder of the source folder"));
+    QVERIFY(Tick(f, "Plane"));
+    QVERIFY(Walk(f, "destination", {".."}));
+    QVERIFY(Tap(f, "fileCopy"));
+    QCOMPARE(Outcome(f), QString("The source folder is the same as the destination folder"));
+    // The card's top folder is no place to copy into.
+    QVERIFY(Tick(f, "Plane"));
+    QVERIFY(Walk(f, "destination", {".."}));
+    QCOMPARE(f.Property("fileCopy", "state").toString(), QString("disabled"));
+
+    // Deleted on the stick after a question.
+    QVERIFY(Walk(f, "source", {"..", "..", "USB stick 2"}));
+    QVERIFY(Touch(f, "source", "Glider.xml"));
+    QVERIFY(Tick(f, "Pictures"));
+    QVERIFY(Tap(f, "fileDelete"));
+    QVERIFY(Question(f, "Delete the 2 selected files and folders?"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QCOMPARE(Outcome(f), QString("Deleting complete"));
+    QVERIFY(!QFileInfo::exists(stick + "/Glider.xml"));
+    QVERIFY(!QFileInfo::exists(stick + "/Pictures"));
+    QCOMPARE(f.Property("fileManager", "srcEntries").toList().size(), 1);  // ".." alone
+    QCOMPARE(ReadFile(card + "/Model/Plane/Glider.xml"), QByteArray("glider 3"));
+  }
+
+  void bothBoards_data() { BoardRows(); }
+  void bothBoards() {
+    QFETCH(int, variant);
+    QFETCH(QString, tag);
+    QmlFrame f(g_app, CSimBoard::Variant(variant));
+    QVERIFY(f.StartAtHome());
+    const QString card = f.Board().Root() + "/Vorn";
+    for (const char* name : {"Glider.xml", "Motor glider with a long name.xml", "Trainer.xml"})
+      QVERIFY(WriteFile(card + "/Model/Plane/" + name, "model"));
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(WriteFile(f.Board().Root() + "/media/usb0/Trainer.xml", "older"));
+    QVERIFY(QDir().mkpath(f.Board().Root() + "/media/usb0/Backup"));
+    f.Call("", "openScreen", {kFileManager, QVariant()});
+    QVERIFY(f.WaitShown(kFileManager));
+    f.Settle();
+    f.Grab("file-manager-" + tag + "-storages.png");
+    QVERIFY(Walk(f, "source", {"SD card", "Model", "Plane"}));
+    QVERIFY(Touch(f, "source", "Glider.xml"));
+    QVERIFY(Touch(f, "source", "Trainer.xml"));
+    QVERIFY(Walk(f, "destination", {"USB stick 1"}));
+    f.Settle();
+    f.Grab("file-manager-" + tag + ".png");
+    QVERIFY(Tap(f, "fileCopy"));
+    QVERIFY(Question(f, "\"Trainer.xml\" exists already in the destination folder."));
+    f.Settle();
+    f.Grab("file-manager-" + tag + "-question.png");
+    QVERIFY(f.TapInPopup("popupButton_1"));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, 10000));
+    f.Settle();
+    f.Grab("file-manager-" + tag + "-result.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QCOMPARE(ReadFile(f.Board().Root() + "/media/usb0/Trainer.xml"), QByteArray("older"));
+    // The progress of a run as the manager reports it, held for a look.
+    QObject* screen = f.Named("fileManager");
+    screen->setProperty("progressName", "Motor glider with a long name.xml");
+    screen->setProperty("progressIndex", 2);
+    screen->setProperty("progressCount", 3);
+    screen->setProperty("progressPercent", 40);
+    screen->setProperty("running", "copy");
+    f.Settle();
+    f.Grab("file-manager-" + tag + "-progress.png");
+    screen->setProperty("running", "");
+    QCOMPARE(ReadFile(f.Board().Root() + "/media/usb0/Glider.xml"), QByteArray("model"));
+  }
+};
+
+int main(int argc, char* argv[]) {
+  OwnDisplay();
+  QGuiTouchHandlerApplication app(argc, argv);
+  g_app = &app;
+  TestFileManagerScreen test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "tst_filemanager.moc"

@@ -1,0 +1,106 @@
+// The desktop run's "Demo" plane is a model as the program itself makes
+// one: functions and servos added through the screens' element tasks, named
+// and given their sticks and trims, saved by the model-file writer. The
+// file the simulator lays down on a fresh card is that file, and it loads
+// into the transceiver with each servo under its function.
+#include <QFile>
+
+#include "tasks_units/tasks_units_fixture.h"
+
+using namespace units;
+
+namespace {
+struct Function {
+  const char* name;
+  int control;
+  int trim;
+  QList<int> servos;
+};
+// Stick mode 2: the right stick flies ailerons and elevator, the left one
+// rudder and throttle; each trim sits beside its stick axis.
+const QList<Function> kFunctions = {
+    {"Aileron", VT::CONTROLID_Stick_STD_GUI, VT::CONTROLID_RE_TRD_GUI, {0, 1}},
+    {"Elevator", VT::CONTROLID_Stick_STC_GUI, VT::CONTROLID_RE_TRC_GUI, {2}},
+    {"Rudder", VT::CONTROLID_Stick_STB_GUI, VT::CONTROLID_RE_TRB_GUI, {3}},
+    {"Throttle", VT::CONTROLID_Stick_STA_GUI, VT::CONTROLID_RE_TRA_GUI, {4}},
+};
+// Short enough for the servo monitor, which shows nine characters.
+const char* const kServoNames[] = {"Aileron L", "Aileron R", "Elevator", "Rudder", "Throttle"};
+
+// The text of a model file up to the end of its data: the check value and
+// the version after it change with every save.
+QByteArray Data(const QByteArray& file) { return file.left(file.indexOf("</DATA>") + 7); }
+}  // namespace
+
+class DemoModelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void demoIsAModelTheProgramBuilds() {
+    UnitRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped});
+    KLX_DataBaseManager& db = r.Db();
+    // A new plane, as the model management makes one: both sides start
+    // empty (the saver may write, as after any start).
+    db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+    QVERIFY(r.Do(VT::KLX_TASK_MOD_NEW, KLX_DatabaseValues::MODEL_TYP_Plane, VT::KLX_TASK_PARA_NONE,
+                 VT::KLX_TASK_PARA_NONE, "Demo", ""));
+    QCOMPARE(r.End(), kDone);
+    for (const Function& f : kFunctions) {
+      QVERIFY(r.Do(VT::KLX_TASK_LOAD_UNIT, VT::KLX_TASK_PARA_MODEL_Function, 0, kNew));
+      QCOMPARE(r.End(), kDone);
+      const int index = r.link.runtime.KLX_RuntimeDatabaseGetUnitNewIndex(VT::KLX_TASK_PARA_MODEL_Function);
+      QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_Name(index, f.name, AtomicDirSet), QString(f.name));
+      QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_Control(index, f.control, AtomicDirSet, true), f.control);
+      QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_Trim_Control(index, f.trim, AtomicDirSet, true), f.trim);
+      for (int servo : f.servos) {
+        QVERIFY(r.Do(VT::KLX_TASK_LOAD_UNIT, VT::KLX_TASK_PARA_MODEL_ServoConfig, servo, index));
+        QCOMPARE(r.End(), kDone);
+        db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, kServoNames[servo], AtomicDirSet);
+      }
+    }
+    db.KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QStringLiteral("A plane to try the transmitter with"),
+                                                        AtomicDirSet);
+    QVERIFY(r.Flushed());
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), db.KLX_DataBaseManagerCalculateModelCRC(false));
+    QCOMPARE(r.files.KLX_XMLFileHandlerWriteModelFile("Demo.xml", "Demo", KLX_DatabaseValues::MODEL_TYP_Plane,
+                                                      QString()),
+             int(KLX_Ok));
+
+    QFile built(KLX_FileNameHandler().KLX_FileNameHandlerGetModelFilePath(KLX_DatabaseValues::MODEL_TYP_Plane,
+                                                                         QString(), false) +
+                "Demo.xml");
+    QVERIFY(built.open(QIODevice::ReadOnly));
+    const QByteArray text = built.readAll();
+    QFile demo(QStringLiteral(":/factory/Demo.xml"));
+    QVERIFY(demo.open(QIODevice::ReadOnly));
+    if (Data(demo.readAll()) != Data(text)) {
+      // The file to take as the simulator's demo model.
+      const QString kept = QDir(qEnvironmentVariable("VORN_TEST_TMP", QDir::tempPath())).filePath("Demo.xml");
+      QDir().mkpath(QFileInfo(kept).absolutePath());
+      QFile out(kept);
+      QVERIFY(out.open(QIODevice::WriteOnly) && out.write(text) == text.size());
+      QFAIL(qPrintable("sim/factory/Demo.xml is not the model the program builds; the program's file is " + kept));
+    }
+
+    // Loaded as the desktop's first start loads it (after the new model's own
+    // start and end at the controller).
+    db.KLX_DataBaseManagerResetAllModelData();
+    r.Mark();
+    r.QueueLoad("Demo");
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 2, 5000);
+    QVERIFY(r.Idle());
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), db.KLX_DataBaseManagerCalculateModelCRC(false));
+    KLX_SerFuncMatrix matrix;
+    for (int servo = 0; servo < 5; ++servo) {
+      const int function = servo < 2 ? 0 : servo - 1;
+      QCOMPARE(matrix.KLX_SerFuncMatrixServoAlreadyInFunction(function, servo, &db), 1);
+      QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, QString(), AtomicDirGet), QString(kServoNames[servo]));
+    }
+  }
+};
+
+QTEST_GUILESS_MAIN(DemoModelTest)
+#include "tst_demomodel.moc"

@@ -1,0 +1,86 @@
+#pragma once
+// The WLAN connection as the facade holds it, its thread on the case's
+// manual clock, beside the simulated WLAN around the board: the case chooses
+// the networks in range and the tools' answers (CSimWlan), steps the loop's
+// passes and reads the commands the board was given and the signals QML got.
+#include <QtTest>
+
+#include "sim/csimwlan.h"
+#include "vorn_fixture.h"
+#include "wireless/klx_wlanconnect.h"
+
+namespace wireless {
+
+inline const QString kStoredFile = QStringLiteral("/app/wpa.conf");
+inline const QString kOneOffFile = QStringLiteral("/tmp/wpaconn.conf");
+
+// The WLAN signals as QML gets them (in the GUI thread, in order), one line
+// each: "state 2", "address 192.168.4.23", "ssid Field", "signal 87",
+// "found A", "scan finished".
+class WlanSignals : public QObject {
+ public:
+  explicit WlanSignals(KLX_WlanConnect* wlan) {
+    connect(wlan, &KLX_WlanConnect::stateChanged, this, [this](int s) { m_Lines << QStringLiteral("state %1").arg(s); });
+    connect(wlan, &KLX_WlanConnect::ipV4AddressChanged, this, [this](const QString& a) { m_Lines << "address " + a; });
+    connect(wlan, &KLX_WlanConnect::ssidChanged, this, [this](const QString& s) { m_Lines << "ssid " + s; });
+    connect(wlan, &KLX_WlanConnect::signalStrengthChanged, this,
+            [this](int p) { m_Lines << QStringLiteral("signal %1").arg(p); });
+    connect(wlan, &KLX_WlanConnect::ssidFound, this, [this](const QString& s) { m_Lines << "found " + s; });
+    connect(wlan, &KLX_WlanConnect::scanFinished, this, [this] { m_Lines << QStringLiteral("scan finished"); });
+  }
+  bool Has(const QString& line) const { return m_Lines.contains(line); }
+  // The lines so far, forgotten.
+  QStringList Take() {
+    QCoreApplication::processEvents();
+    const QStringList lines = m_Lines;
+    m_Lines.clear();
+    return lines;
+  }
+
+ private:
+  QStringList m_Lines;
+};
+
+class WlanFixture : public VornFixture {
+ public:
+  WlanFixture() : wlan(*db.KLX_DatabaseManagerWlanConnPointer()), sim(root.Path()), heard(&wlan) {
+    wlan.KLX_WlanConnectSetClock(&clock);
+  }
+  ~WlanFixture() override { wlan.KLX_WlanConnectStop(); }
+
+  KLX_WlanConnect& wlan;
+  CSimWlan sim;
+  WlanSignals heard;
+
+  // The facade up with its WLAN thread waiting on the case's clock.
+  bool Up() { return VornFixture::Up() == KLX_Ok && clock.KLX_ManualClockAwaitWaiters(1); }
+  // One pass of the loop (its 1000 ms wait ends), with the signals it sent
+  // delivered.
+  bool Pass() {
+    const bool passed = clock.KLX_ManualClockRun(KLX_WlanConnect::kPollMs, 1);
+    QCoreApplication::processEvents();
+    return passed;
+  }
+  // A scan asked for: the loop, woken, scans at once (no time passes); true
+  // once it has finished that pass and waits again.
+  bool ScanPass() {
+    db.KLX_DataBaseManagerWlanScanBegin();
+    if (!QTest::qWaitFor([&] { return heard.Has(QStringLiteral("scan finished")); }, 5000)) return false;
+    const bool back = clock.KLX_ManualClockAwaitWaiters(1);
+    QCoreApplication::processEvents();
+    return back;
+  }
+  // The commands the board was given since the last call.
+  QStringList Commands() {
+    const QStringList all = board.RecordedCommands();
+    const QStringList fresh = all.mid(m_Seen);
+    m_Seen = all.size();
+    return fresh;
+  }
+  QString Mapped(const QString& fixedPath) const { return root.Path() + fixedPath; }
+
+ private:
+  int m_Seen = 0;
+};
+
+}  // namespace wireless

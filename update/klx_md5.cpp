@@ -1,0 +1,105 @@
+#include "update/klx_md5.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include "frame/klx_filenamehandler.h"
+
+namespace {
+constexpr int kReadBlock = 64 * 1024;
+constexpr int kSticks = 8;
+
+QByteArray WithoutLineEnd(QByteArray line) {
+  while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+  return line;
+}
+
+// A listed path must stay inside the list's folder.
+bool StaysInside(const QString& name) {
+  if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QChar(0))) return false;
+  for (const QString& part : name.split(QLatin1Char('/')))
+    if (part == QLatin1String("..")) return false;
+  return true;
+}
+}  // namespace
+
+bool KLX_MD5::KLX_MD5ReadFile(const QString& path) {
+  m_Count = 0;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  int found = 0;
+  md5Data read[kMaxEntries];
+  while (!file.atEnd()) {
+    const QByteArray line = file.readLine();
+    if (line.isEmpty()) continue;
+    const int blank = line.indexOf(' ');
+    if (blank <= 0) continue;
+    const int separator = line.indexOf(" ./", blank);
+    if (separator < 0) continue;
+    const QByteArray stripped = WithoutLineEnd(line);
+    if (found == kMaxEntries) {
+      qWarning("checksum list %s names more than %d files: refused", qPrintable(path), kMaxEntries);
+      return false;
+    }
+    read[found].checkSum = QString::fromUtf8(stripped.left(blank));
+    read[found].fileName = QString::fromUtf8(stripped.mid(separator + 3));
+    ++found;
+  }
+  for (int i = 0; i < found; ++i) m_Data[i] = read[i];
+  m_Count = found;
+  return true;
+}
+
+QString KLX_MD5::KLX_MD5GetFileName(int index) const {
+  return index >= 0 && index < m_Count ? m_Data[index].fileName : QString();
+}
+
+QString KLX_MD5::KLX_MD5GetCheckSum(int index) const {
+  return index >= 0 && index < m_Count ? m_Data[index].checkSum : QString();
+}
+
+bool KLX_MD5::KLX_MD5OfFile(const QString& path, QString* digest) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  QCryptographicHash hash(QCryptographicHash::Md5);
+  QByteArray block(kReadBlock, Qt::Uninitialized);
+  for (;;) {
+    const qint64 n = file.read(block.data(), block.size());
+    // A file that opens but cannot be read has no digest to compare.
+    if (n < 0) return false;
+    if (n == 0) break;
+    hash.addData(block.constData(), int(n));
+  }
+  if (file.error() != QFileDevice::NoError) return false;
+  *digest = QString::fromLatin1(hash.result().toHex());
+  return true;
+}
+
+bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, QString folder,
+                           const QString& listName, const QString& onlyFile) {
+  QString name = listName;
+  if (name.isEmpty()) {
+    const KLX_FileNameHandler names;
+    if (fromStick && stick >= kSticks) return false;
+    folder = fromStick ? names.KLX_FileNameHandlerGetUSBStickMountPoint(stick) + QLatin1Char('/')
+                       : names.KLX_FileNameHandlerGetUpdateFilePath();
+    name = KLX_FileNameHandler::UPDATE_MD5FileName;
+  } else {
+    folder = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder);
+    if (folder.isEmpty()) return false;
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  }
+  list.KLX_MD5ReadFile(folder + name);
+  bool result = false;
+  for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
+    const QString file = list.KLX_MD5GetFileName(i);
+    if (file == name) continue;
+    if (!onlyFile.isEmpty() && file != onlyFile) continue;
+    QString digest;
+    if (!StaysInside(file) || !KLX_MD5::KLX_MD5OfFile(folder + file, &digest)) return false;
+    if (digest != list.KLX_MD5GetCheckSum(i)) return false;
+    result = true;
+    if (!onlyFile.isEmpty()) return true;
+  }
+  return result;
+}

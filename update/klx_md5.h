@@ -1,0 +1,44 @@
+#pragma once
+// The checksum list that every update package and voice pack carries: one
+// line per file as md5sum writes it ("<digest> ./<path>"), read into a
+// fixed table, and the check of a folder's files against it.
+#include <QString>
+
+#include <cstdint>
+
+class KLX_MD5 {
+ public:
+  static constexpr int kMaxEntries = 100;
+
+  struct md5Data {
+    QString fileName;
+    QString checkSum;
+  };
+
+  // Replaces the table with the list's entries. A list that cannot be
+  // opened, or that names more files than the table holds, leaves the table
+  // empty and answers false: a package is never checked on part of its list.
+  bool KLX_MD5ReadFile(const QString& path);
+  int32_t KLX_MD5GetCount() const { return m_Count; }
+  // Empty for an index outside the entries read.
+  QString KLX_MD5GetFileName(int index) const;
+  QString KLX_MD5GetCheckSum(int index) const;
+
+  // The lower-case hexadecimal MD5 of a whole file; false when it cannot be
+  // opened or read to its end.
+  static bool KLX_MD5OfFile(const QString& path, QString* digest);
+
+ private:
+  int32_t m_Count = 0;
+  md5Data m_Data[kMaxEntries];
+};
+
+// The package update's check of a folder against its checksum list: every
+// listed file (but the list itself, or only `onlyFile` when given) must be
+// there, readable and of the listed digest, and at least one must have been
+// compared. With an empty list name the folder is the chosen stick's
+// (fromStick) or the card's update folder and the list "KLX32MD5.txt";
+// otherwise the given folder (a board path or one already placed). A list
+// entry that would leave the folder fails the check.
+bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, QString folder,
+                           const QString& listName, const QString& onlyFile);
