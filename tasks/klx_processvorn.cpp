@@ -112,6 +112,7 @@ KLX_VornBase* KLX_ProcessVorn::OwnObject(int task) {
     case KLX_VornTask::KLX_TASK_MOD_SYNC: return &m_ModelReceiver;
     case KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE:
     case KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD: return &m_FirmwareUpdate;
+    case KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE: return &m_PackageUpdate;
     case KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO: return &m_CaptureTeleInfo;
     case KLX_VornTask::KLX_TASK_CAPTURE_MENU_INFO: return &m_CaptureMenuData;
     case KLX_VornTask::KLX_TASK_SET_MENU_DATA: return &m_SetMenuData;
@@ -449,6 +450,7 @@ int KLX_ProcessVorn::KLX_ProcessVornNextTaskHandler() {
     return 1;
   }
   task->KLX_VornBaseSetTimeout(record.timeout);
+  if (record.task == KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE) task->KLX_VornBaseSetObjectPointer(&m_HttpReq);
   if (task->KLX_VornBaseInit(m_Db, m_Protocol, m_Handler, m_Runtime) != KLX_Ok) {
     qInfo("%s", "");
     qInfo("vorn: task %d cannot be started", index);

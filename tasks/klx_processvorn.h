@@ -40,6 +40,8 @@
 #include "telemetry/klx_setmenudata.h"
 #include "telemetry/klx_setsensoradress.h"
 #include "update/klx_firmwareupdate.h"
+#include "update/klx_update.h"
+#include "update/klx_update_httpreq.h"
 
 class KLX_DataBaseManager;
 class KLX_Protocol;
@@ -158,6 +160,10 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   KLX_Calibration m_Calibration;
   KLX_ModelReceiver m_ModelReceiver;
   KLX_FirmwareUpdate m_FirmwareUpdate;
+  KLX_Update m_PackageUpdate;
+  // The package update's download; its transfers run on the event loop of
+  // the thread that built the engine.
+  KLX_Update_HttpReq m_HttpReq;
   KLX_CaptureTeleInfo m_CaptureTeleInfo;
   KLX_CaptureMenuData m_CaptureMenuData;
   KLX_SetMenuData m_SetMenuData;
