@@ -289,6 +289,9 @@ void CTTSList::FileToList() {
   {
     QMutexLocker lock(&m_Mutex);
     while (!m_Items.isEmpty()) m_Items.removeLast();
+    // The items are gone whether or not the file is read: an index kept
+    // from them would name an item the list no longer has.
+    m_Index = -1;
     name = m_ListName;
   }
   if (name.isEmpty()) return;

@@ -233,6 +233,9 @@ int KLX_VarioSettings::KLX_VarioChangeUnitsSystemCalculate(bool imperial) {
     r.ThldNeg = RoundNegative(factor * r.ThldNeg);
   }
   m_Settings.UnitsImperial = imperial ? 1 : 0;
+  // The working parameters follow, or the tone would keep the old units'
+  // thresholds and gains until some other change.
+  if (m_InitComplete) Recalculate(m_RequestedFm);
   return 1;
 }
 
