@@ -15,16 +15,16 @@ Item {
     // master's level and control have accessors of their own) and the audio
     // handler's signal that tells a new level.
     readonly property var rows: [
-        { number: 1, label: qsTr("Speaker"), setting: "", signal: "speakerVolumeChanged" },
-        { number: 2, label: qsTr("Bluetooth"), setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT",
+        { number: 1, label: qsTr("Speaker") + Language.emptyString, setting: "", signal: "speakerVolumeChanged" },
+        { number: 2, label: qsTr("Bluetooth") + Language.emptyString, setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT",
           signal: "bluetoothVolumeChanged" },
-        { number: 3, label: qsTr("Vario"), setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario",
+        { number: 3, label: qsTr("Vario") + Language.emptyString, setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlVario",
           signal: "varioVolumeChanged" },
-        { number: 4, label: qsTr("Voice"), setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry",
+        { number: 4, label: qsTr("Voice") + Language.emptyString, setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTelemetry",
           signal: "voiceVolumeChanged" },
-        { number: 5, label: qsTr("Trim clicks"), setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims",
+        { number: 5, label: qsTr("Trim clicks") + Language.emptyString, setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlKeyTrims",
           signal: "trimVolumeChanged" },
-        { number: 6, label: qsTr("Beeps"), setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer",
+        { number: 6, label: qsTr("Beeps") + Language.emptyString, setting: "KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlTimer",
           signal: "beepVolumeChanged" }
     ]
     property var levels: [0, 0, 0, 0, 0, 0]

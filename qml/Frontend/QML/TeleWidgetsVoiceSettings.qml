@@ -10,9 +10,9 @@ Item {
 
     // The kinds by the voice selector's item number.
     readonly property var kinds: [
-        { item: -1, label: qsTr("Telemetry status alarms") },
-        { item: -2, label: qsTr("Telemetry alarms") },
-        { item: -3, label: qsTr("Telemetry warnings") }
+        { item: -1, label: qsTr("Telemetry status alarms") + Language.emptyString },
+        { item: -2, label: qsTr("Telemetry alarms") + Language.emptyString },
+        { item: -3, label: qsTr("Telemetry warnings") + Language.emptyString }
     ]
     property var shown: ["", "", ""]
 
