@@ -10,6 +10,9 @@ using namespace qmlframe;
 namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
 const QString kList = QStringLiteral("qrc:/Frontend/QML/SequentialTA.qml");
+const QString kSelector = QStringLiteral("qrc:/Frontend/QML/36_ControlSelector.qml");
+const QString kEditor = QStringLiteral("qrc:/Frontend/QML/ControlConfigLinear.qml");
+constexpr int kSwitchA = 768;
 const QString kVario = QStringLiteral("qrc:/Frontend/QML/VarioSettings2.qml");
 const QString kLevels = QStringLiteral("qrc:/Frontend/QML/15.qml");
 
@@ -95,8 +98,6 @@ class TestAudioScreens : public QObject {
     QVERIFY(f.Tap("stepForward"));
     QTRY_COMPARE(db.KLX_GetTTSLIndex(), 0);
     QTRY_COMPARE(f.Property("announcementList", "current").toInt(), 0);
-    f.Settle();
-    f.Grab("announcement-list-" + tag + ".png");
 
     QVERIFY(f.Tap("stepBack"));
     QVERIFY(f.Tap("stepBack"));
@@ -107,6 +108,27 @@ class TestAudioScreens : public QObject {
     QTRY_COMPARE(db.KLX_GetTTSList().size(), 1);
     QCOMPARE(db.KLX_GetTTSLIndex(), 0);
     QCOMPARE(Bytes(file), expected.left(expected.lastIndexOf('\n')));
+
+    // Switch A chosen to step forward: a hidden switch of the list's own
+    // (the steps it makes are in tst_announcements.cpp).
+    f.Controllers().SetStreaming(true);
+    QTRY_VERIFY(db.KLX_DataBaseManagerGetValueOfControl(kSwitchA) != -2048);
+    const int hidden = db.KLX_DataBaseManagerSwitchGetNextFreeIndex();
+    QVERIFY(f.Tap("switch_forward"));
+    QVERIFY(f.WaitShown(kSelector));
+    QVERIFY(f.Controllers().SetControl(kSwitchA, 2047));
+    QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), kSwitchA);
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor, 10000));
+    QVERIFY(f.Tap("editorOk"));
+    QVERIFY(f.WaitShown(kList, 10000));
+    QCOMPARE(db.KLX_GetTTSLForwardControl(), KLX_CONTROL_VS_FIRST + hidden);
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(hidden, "", AtomicDirGet), QString("VSiTTSLFw"));
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsVisible(hidden, 0, AtomicDirGet, false), int(KLX_False));
+    QCOMPARE(f.Property("switch_forward", "gp_text").toString(), db.KLX_DataBaseManagerGetNameOfControlByID(kSwitchA));
+    QTRY_COMPARE(f.Property("announcementList", "current").toInt(), 0);
+    f.Settle();
+    f.Grab("announcement-list-" + tag + ".png");
   }
 
   void vario_data() { BoardRows(); }
