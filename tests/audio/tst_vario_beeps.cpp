@@ -16,6 +16,15 @@ struct Beep {
   int off;
 };
 
+// The row's expected tone, on and off times.
+QList<int> Expected() {
+  QFETCH(int, tone);
+  QFETCH(int, on);
+  QFETCH(int, off);
+  return {tone, on, off};
+}
+QList<int> AsList(const Beep& b) { return {b.tone, b.on, b.off}; }
+
 Beep Ask(KLX_DataBaseManager& db, int value, int decimalPoint, int fm) {
   uint16_t on = 7, off = 7;
   const int tone = db.KLX_DatabaseManagerGetVarioBeepParams(value, decimalPoint, &on, &off, fm);
@@ -101,9 +110,7 @@ class TstVarioBeeps : public QObject {
   void beepParameters() {
     QFETCH(int, value);
     QFETCH(int, decimalPoint);
-    QFETCH(int, tone);
-    QFETCH(int, on);
-    QFETCH(int, off);
+    const QList<int> expected = Expected();
     VornFixture fx;
     QCOMPARE(fx.Up(), int(KLX_Ok));
     KLX_DataBaseManager& db = fx.db;
@@ -111,10 +118,9 @@ class TstVarioBeeps : public QObject {
     // Silent until the model is complete.
     QCOMPARE(Ask(db, 25, 1, 0).tone, 0);
     db.KLX_DataBaseManagerVarioInitComplete();
-    const Beep b = Ask(db, value, decimalPoint, 0);
-    QCOMPARE(QList<int>({b.tone, b.on, b.off}), QList<int>({tone, on, off}));
+    QCOMPARE(AsList(Ask(db, value, decimalPoint, 0)), expected);
     if (decimalPoint == 255) return;
-    QCOMPARE(db.KLX_DataBaseManagerVarioGetCurrentTone(), tone);
+    QCOMPARE(db.KLX_DataBaseManagerVarioGetCurrentTone(), expected[0]);
     QCOMPARE(db.KLX_DataBaseManagerVarioGetInputValue(), float(qint16(value & 0xFFFF)) / 10.0f);
   }
 
@@ -161,9 +167,7 @@ class TstVarioBeeps : public QObject {
   }
   void afterTheUnitsChange() {
     QFETCH(int, value);
-    QFETCH(int, tone);
-    QFETCH(int, on);
-    QFETCH(int, off);
+    const QList<int> expected = Expected();
     VornFixture fx;
     QCOMPARE(fx.Up(), int(KLX_Ok));
     KLX_DataBaseManager& db = fx.db;
@@ -171,8 +175,7 @@ class TstVarioBeeps : public QObject {
     db.KLX_DataBaseManagerVarioInitComplete();
     QCOMPARE(Ask(db, 10, 1, 0).tone, 405);
     QCOMPARE(db.KLX_DataBaseManagerVarioSwitchUnitsSystem(true), 1);
-    const Beep b = Ask(db, value, 1, 0);
-    QCOMPARE(QList<int>({b.tone, b.on, b.off}), QList<int>({tone, on, off}));
+    QCOMPARE(AsList(Ask(db, value, 1, 0)), expected);
     // The system's measure system brings it back to metric.
     db.KLX_DataBaseManagerGetSet_SystemPropertiesMeasureSystem(0, AtomicDirSet);
     QCOMPARE(db.KLX_DataBaseManagerVarioUpdateMeasureFromSystemSettings(), 1);
@@ -190,7 +193,7 @@ class TstVarioBeeps : public QObject {
     for (int control : {0, 3, KLX_CONTROL_TELE_FIRST + 2, KLX_CONTROL_VS_FIRST + 5}) {
       QCOMPARE(db.KLX_DataBaseManagerGetSetVarioActivationControlId(control, AtomicDirSet), control);
       const Beep b = Ask(db, 25, 1, 0);
-      QCOMPARE(QList<int>({b.tone, b.on, b.off}), QList<int>({0, 0, 0}));
+      QCOMPARE(AsList(b), QList<int>({0, 0, 0}));
       QCOMPARE(db.KLX_DataBaseManagerVarioGetCurrentTone(), int(Vario_Is_Off));
       QVERIFY(std::isnan(db.KLX_DataBaseManagerVarioGetInputValue()));
     }
