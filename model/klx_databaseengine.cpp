@@ -28,8 +28,6 @@ int KLX_DataBaseManager::KLX_DatabaseManagerPreflightSettingsCheck(const short*,
   return 1;
 }
 
-int KLX_DataBaseManager::KLX_DatabaseManagerGetVarioBeepParams(int, int, uint16_t*, uint16_t*, int) { return 0; }
-
 void KLX_DataBaseManager::KLX_DataBaseManagerVarioBeep(int tone, uint16_t onMs, uint16_t offMs) {
   m_AudioHandler.KLX_AudioHandlerVarioBeep(unsigned(qMax(tone, 0)), onMs, offMs);
 }

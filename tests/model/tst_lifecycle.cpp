@@ -139,6 +139,9 @@ class TestLifecycle : public QObject {
     db.KLX_DataBaseManagerTeleControlGetSet_Name(0, "Alt", set);
     db.KLX_DataBaseManagerGetSetTransLQI1(80, set);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(3, 10, 10, TELEGUISIZE_Small), 0);
+    QCOMPARE(db.KLX_DataBaseManagerSetLastUsedTTSList("Field.txt"), 1);
+    db.KLX_AppendTTSLNewItem();
+    db.KLX_IncrementTTSLIndex();
 
     db.KLX_DataBaseManagerResetAllModelData();
 
@@ -151,7 +154,9 @@ class TestLifecycle : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(0, 0, AtomicDirGet), 0);
     QVERIFY(db.KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet) != 768);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(0, 0, AtomicDirGet), 0);
-    QCOMPARE(db.KLX_TTSListPtr()->Clears(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerGetLastUsedTTSList(), QString());
+    QVERIFY(db.KLX_GetTTSList().isEmpty());
+    QCOMPARE(db.KLX_GetTTSLIndex(), -1);
     QCOMPARE(db.KLX_HeadupPtr()->Clears(), 1);
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
     QCOMPARE(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet), 0ull);
