@@ -17,3 +17,31 @@ inline QByteArray KLX_Utf8Cut(const QByteArray& utf8, int maxBytes) {
 inline QByteArray KLX_Utf8Cut(const QString& text, int maxBytes) {
   return KLX_Utf8Cut(text.toUtf8(), maxBytes);
 }
+
+// The well-formed UTF-8 sequences of `bytes` (stray, overlong and surrogate
+// sequences left out), cut on a whole character to at most maxBytes: what a
+// fixed name slot may keep of text from a user or a file.
+inline QByteArray KLX_Utf8ValidCut(const QByteArray& bytes, int maxBytes) {
+  QByteArray out;
+  const int n = bytes.size();
+  for (int i = 0; i < n;) {
+    const unsigned char c = static_cast<unsigned char>(bytes.at(i));
+    int len = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3 : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
+    bool ok = len > 0 && i + len <= n;
+    for (int k = 1; ok && k < len; ++k) ok = (static_cast<unsigned char>(bytes.at(i + k)) & 0xC0) == 0x80;
+    if (ok && len >= 3) {
+      const unsigned char c1 = static_cast<unsigned char>(bytes.at(i + 1));
+      // No overlong forms, no surrogates, nothing beyond U+10FFFF.
+      ok = !(c == 0xE0 && c1 < 0xA0) && !(c == 0xED && c1 >= 0xA0) && !(c == 0xF0 && c1 < 0x90) &&
+           !(c == 0xF4 && c1 >= 0x90);
+    }
+    if (!ok) {
+      ++i;
+      continue;
+    }
+    if (out.size() + len > maxBytes) break;
+    out.append(bytes.constData() + i, len);
+    i += len;
+  }
+  return out;
+}

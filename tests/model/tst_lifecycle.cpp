@@ -138,6 +138,10 @@ class TestLifecycle : public QObject {
     db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(2, true, set);
     db.KLX_DataBaseManagerTeleControlGetSet_Name(0, "Alt", set);
     db.KLX_DataBaseManagerGetSetTransLQI1(80, set);
+    db.KLX_DataBaseManagerTimerGetSet_IsUsed(7, 1, set);
+    db.KLX_DataBaseManagerTimerGetSet_Name(7, "Flight", set);
+    db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(3, 1, set);
+    db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(3, 2, 0x08, set);
 
     db.KLX_DataBaseManagerResetAllModelData();
 
@@ -156,9 +160,10 @@ class TestLifecycle : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet), 0ull);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieStore()->Clears(), 1);
     QCOMPARE(db.KLX_DataBaseManagerGetTelemetrieObject()->KLX_TelemetrieGetSet_IsCaptured(0, AtomicDirGet), 0);
-    // Cleared once at Initialize, once by the reset.
-    for (int t = 0; t < 8; ++t) QCOMPARE(db.KLX_DataBaseManagerTimer(t).Clears(), 2);
-    QCOMPARE(db.KLX_DataBaseManagerComplexTimerStore()->Clears(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(7, 0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_Name(7, "", AtomicDirGet), QString("timer"));
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(3, 0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(3, 2, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerPreflightStore()->Clears(), 1);
     QCOMPARE(db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 0, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), 0);
