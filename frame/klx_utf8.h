@@ -18,30 +18,53 @@ inline QByteArray KLX_Utf8Cut(const QString& text, int maxBytes) {
   return KLX_Utf8Cut(text.toUtf8(), maxBytes);
 }
 
-// The well-formed UTF-8 sequences of `bytes` (stray, overlong and surrogate
-// sequences left out), cut on a whole character to at most maxBytes: what a
-// fixed name slot may keep of text from a user or a file.
-inline QByteArray KLX_Utf8ValidCut(const QByteArray& bytes, int maxBytes) {
-  QByteArray out;
+// The offset of the first byte that is not part of well-formed UTF-8 (an
+// overlong form, a surrogate or a value beyond U+10FFFF counts as bad), or -1.
+inline int KLX_Utf8FirstInvalid(const QByteArray& bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
   const int n = bytes.size();
-  for (int i = 0; i < n;) {
-    const unsigned char c = static_cast<unsigned char>(bytes.at(i));
-    int len = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3 : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
-    bool ok = len > 0 && i + len <= n;
-    for (int k = 1; ok && k < len; ++k) ok = (static_cast<unsigned char>(bytes.at(i + k)) & 0xC0) == 0x80;
-    if (ok && len >= 3) {
-      const unsigned char c1 = static_cast<unsigned char>(bytes.at(i + 1));
-      // No overlong forms, no surrogates, nothing beyond U+10FFFF.
-      ok = !(c == 0xE0 && c1 < 0xA0) && !(c == 0xED && c1 >= 0xA0) && !(c == 0xF0 && c1 < 0x90) &&
-           !(c == 0xF4 && c1 >= 0x90);
-    }
-    if (!ok) {
+  int i = 0;
+  while (i < n) {
+    const unsigned lead = p[i];
+    if (lead < 0x80) {
       ++i;
       continue;
     }
-    if (out.size() + len > maxBytes) break;
-    out.append(bytes.constData() + i, len);
-    i += len;
+    int more = 0;
+    unsigned code = 0;
+    unsigned least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+      more = 1;
+      code = lead & 0x1F;
+      least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      more = 2;
+      code = lead & 0x0F;
+      least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      more = 3;
+      code = lead & 0x07;
+      least = 0x10000;
+    } else {
+      return i;
+    }
+    for (int k = 1; k <= more; ++k) {
+      if (i + k >= n || (p[i + k] & 0xC0) != 0x80) return i;
+      code = (code << 6) | (p[i + k] & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return i;
+    i += more + 1;
   }
-  return out;
+  return -1;
+}
+
+// The well-formed UTF-8 of `bytes` (every bad byte left out), cut on a whole
+// character to at most maxBytes: what a fixed name slot may keep of text
+// from a user or a file.
+inline QByteArray KLX_Utf8ValidCut(const QByteArray& bytes, int maxBytes) {
+  QByteArray valid;
+  QByteArray rest = bytes;
+  for (int bad; (bad = KLX_Utf8FirstInvalid(rest)) >= 0; rest = rest.mid(bad + 1)) valid += rest.left(bad);
+  valid += rest;
+  return KLX_Utf8Cut(valid, maxBytes);
 }
