@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <atomic>
@@ -126,6 +127,7 @@ class CComplexTimer : public QObject {
   void UpdateState();
 
   QMutex* m_DisplayLock = nullptr;
-  CControl* m_Control[RoleCount] = {nullptr, nullptr, nullptr};
+  // Guarded: a control that goes away leaves no dangling pointer behind.
+  QPointer<CControl> m_Control[RoleCount];
   std::atomic<int16_t> m_Last[RoleCount];
 };

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QMutex>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <atomic>
@@ -127,6 +128,7 @@ class KLX_Timer : public QObject, public KLX_BaseClassDatabase {
   bool m_FirstUpdate = true;
   QByteArray m_Name;
   mutable QMutex m_Mutex;
-  CControl* m_Control[RoleCount] = {nullptr, nullptr, nullptr};
+  // Guarded: a control that goes away leaves no dangling pointer behind.
+  QPointer<CControl> m_Control[RoleCount];
   std::atomic<int16_t> m_Last[RoleCount];
 };
