@@ -11,6 +11,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_utf8.h"
 #include "timers/klx_timer.h"
+#include "timers/klx_timerrules.h"
 
 namespace {
 // Reports are 0x53D00 plus the operation's number.
@@ -64,6 +65,22 @@ constexpr uint16_t kToneBits = 0x1FFF;
 constexpr int kRecalcTimer = 7;
 
 QString TwoDigits(int v) { return QStringLiteral("%1").arg(qAbs(v), 2, 10, QLatin1Char('0')); }
+
+// One part of a timer's or an alarm's time: a set is clamped, stored under
+// the timer's mutex and recalculated; answers the part now held.
+template <typename Part, typename Clamp, typename Recalc>
+int TimePart(CComplexTimer& t, Part& part, int value, int get, Clamp clamp, Recalc recalc) {
+  if (!get) {
+    clamp(&value);
+    {
+      QMutexLocker lock(&t.m_Mutex);
+      part = static_cast<Part>(value);
+    }
+    recalc();
+  }
+  QMutexLocker lock(&t.m_Mutex);
+  return part;
+}
 }  // namespace
 
 KLX_ComplexTimer::KLX_ComplexTimer(QObject* parent) : QObject(parent) {
@@ -198,33 +215,20 @@ int KLX_ComplexTimer::KLX_ComplexTimerGetSet_Hour(int timer, bool start, int val
   if (!Check(kOpHour, &timer)) return Indexes_Out_Of_Range;
   CComplexTimer& t = m_Timer[timer];
   HMStime_struct& time = start ? t.m_Start : t.m_End;
-  if (!get) {
-    KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemHours, &value, &m_Border);
-    {
-      QMutexLocker lock(&t.m_Mutex);
-      time.hours = value;
-    }
-    Recalc(timer, kRecalcTimer);
-  }
-  QMutexLocker lock(&t.m_Mutex);
-  return time.hours;
+  return TimePart(
+      t, time.hours, value, get, [&](int* v) { KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemHours, v, &m_Border); },
+      [&] { Recalc(timer, kRecalcTimer); });
 }
 
 int KLX_ComplexTimer::KLX_ComplexTimerGetSet_Min_Sec(int timer, bool start, bool seconds, int value, int get) {
   if (!Check(kOpMinSec, &timer)) return Indexes_Out_Of_Range;
   CComplexTimer& t = m_Timer[timer];
   HMStime_struct& time = start ? t.m_Start : t.m_End;
-  int8_t& field = seconds ? time.seconds : time.minutes;
-  if (!get) {
-    KLX_BaseClassDatabaseCheckBorderAtomicElement(seconds ? kElemSeconds : kElemMinutes, &value, &m_Border);
-    {
-      QMutexLocker lock(&t.m_Mutex);
-      field = static_cast<int8_t>(value);
-    }
-    Recalc(timer, kRecalcTimer);
-  }
-  QMutexLocker lock(&t.m_Mutex);
-  return field;
+  const unsigned char element = seconds ? kElemSeconds : kElemMinutes;
+  return TimePart(
+      t, seconds ? time.seconds : time.minutes, value, get,
+      [&](int* v) { KLX_BaseClassDatabaseCheckBorderAtomicElement(element, v, &m_Border); },
+      [&] { Recalc(timer, kRecalcTimer); });
 }
 
 int KLX_ComplexTimer::KLX_ComplexTimerGetSet_Control(int timer, int role, int id, CControl* control, int get) {
@@ -250,14 +254,8 @@ int KLX_ComplexTimer::KLX_ComplexTimerGetSet_StoredValue(int timer, int value, i
   CComplexTimer& t = m_Timer[timer];
   QMutexLocker data(&m_DataLock);
   QMutexLocker lock(&t.m_Mutex);
-  if (mode == AtomicDirSet) {
-    KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemStored, &value, &m_Border);
-    t.m_Stored = value;
-    if (value != 0) t.m_Current = value;
-  } else if (mode == AtomicDirGetForcibly && t.m_LastValueKeep) {
-    t.m_Stored = t.m_Current;
-  }
-  return t.m_Stored;
+  if (mode == AtomicDirSet) KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemStored, &value, &m_Border);
+  return KLX_TimerStoredValueRule(&t.m_Stored, &t.m_Current, t.m_LastValueKeep, value, mode);
 }
 
 int KLX_ComplexTimer::KLX_ComplexTimerGetSet_LastValueKeep(int timer, int value, int get) {
@@ -398,16 +396,9 @@ int KLX_ComplexTimer::KLX_ComplexTimerGetSet_Alarm_Hour(int timer, int alarm, bo
   if (!Check(kOpAlarmHour, &timer, &alarm)) return Indexes_Out_Of_Range;
   CComplexTimer& t = m_Timer[timer];
   HMStime_struct& time = start ? t.m_Alarm[alarm].start : t.m_Alarm[alarm].end;
-  if (!get) {
-    KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemHours, &value, &m_Border);
-    {
-      QMutexLocker lock(&t.m_Mutex);
-      time.hours = value;
-    }
-    Recalc(timer, alarm);
-  }
-  QMutexLocker lock(&t.m_Mutex);
-  return time.hours;
+  return TimePart(
+      t, time.hours, value, get, [&](int* v) { KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemHours, v, &m_Border); },
+      [&] { Recalc(timer, alarm); });
 }
 
 int KLX_ComplexTimer::KLX_ComplexTimerGetSet_Alarm_Min_Sec(int timer, int alarm, bool start, bool seconds, int value,
@@ -415,17 +406,11 @@ int KLX_ComplexTimer::KLX_ComplexTimerGetSet_Alarm_Min_Sec(int timer, int alarm,
   if (!Check(kOpAlarmMinSec, &timer, &alarm)) return Indexes_Out_Of_Range;
   CComplexTimer& t = m_Timer[timer];
   HMStime_struct& time = start ? t.m_Alarm[alarm].start : t.m_Alarm[alarm].end;
-  int8_t& field = seconds ? time.seconds : time.minutes;
-  if (!get) {
-    KLX_BaseClassDatabaseCheckBorderAtomicElement(seconds ? kElemSeconds : kElemMinutes, &value, &m_Border);
-    {
-      QMutexLocker lock(&t.m_Mutex);
-      field = static_cast<int8_t>(value);
-    }
-    Recalc(timer, alarm);
-  }
-  QMutexLocker lock(&t.m_Mutex);
-  return field;
+  const unsigned char element = seconds ? kElemSeconds : kElemMinutes;
+  return TimePart(
+      t, seconds ? time.seconds : time.minutes, value, get,
+      [&](int* v) { KLX_BaseClassDatabaseCheckBorderAtomicElement(element, v, &m_Border); },
+      [&] { Recalc(timer, alarm); });
 }
 
 int KLX_ComplexTimer::KLX_ComplexTimerGet_AlarmStartStopEqual(int timer, int alarm, int get) {

@@ -7,6 +7,7 @@
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_utf8.h"
+#include "timers/klx_timerrules.h"
 
 namespace {
 constexpr unsigned kErrNullRecord = 0x53D0B;
@@ -127,14 +128,8 @@ int KLX_Timer::KLX_TimerGetSet_ValueCurrent(int value, int get) {
 
 int KLX_Timer::KLX_TimerGetSet_StoredValue(int value, int mode) {
   QMutexLocker lock(&m_Mutex);
-  if (mode == AtomicDirSet) {
-    KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemStored, &value, &m_Border);
-    m_Data.ValueStored = value;
-    if (value != 0) m_Data.ValueCurrent = value;
-  } else if (mode == AtomicDirGetForcibly && m_Data.LastValueKeep) {
-    m_Data.ValueStored = m_Data.ValueCurrent;
-  }
-  return m_Data.ValueStored;
+  if (mode == AtomicDirSet) KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemStored, &value, &m_Border);
+  return KLX_TimerStoredValueRule(&m_Data.ValueStored, &m_Data.ValueCurrent, m_Data.LastValueKeep, value, mode);
 }
 
 int KLX_Timer::KLX_TimerGetSet_LastValueKeep(int value, int get) {
