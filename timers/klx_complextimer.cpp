@@ -84,25 +84,17 @@ int TimePart(CComplexTimer& t, Part& part, int value, int get, Clamp clamp, Reca
 }  // namespace
 
 KLX_ComplexTimer::KLX_ComplexTimer(QObject* parent) : QObject(parent) {
-  std::memset(&m_Border, 0, sizeof m_Border);
-  const struct {
-    unsigned char id;
-    int64_t min, max;
-  } limits[] = {{kElemName, 0, CComplexTimer::kNameBytes},
-                {kElemUsed, 0, 1},
-                {kElemStored, -1800000000, 1800000000},
-                {kElemType, 0, 255},
-                {kElemMessageFlag, 0, 1},
-                {kElemInterval, 1, 3610},
-                {kElemControl, 0, 65535},
-                {kElemTone, 100, 8168},
-                {kElemHours, 0, 499},
-                {kElemMinutes, 0, 59},
-                {kElemSeconds, 0, 59}};
-  for (const auto& l : limits) {
-    m_Border.Min[l.id] = l.min;
-    m_Border.Max[l.id] = l.max;
-  }
+  KLX_TimerLimits(&m_Border, {{kElemName, 0, CComplexTimer::kNameBytes},
+                              {kElemUsed, 0, 1},
+                              {kElemStored, -1800000000, 1800000000},
+                              {kElemType, 0, 255},
+                              {kElemMessageFlag, 0, 1},
+                              {kElemInterval, 1, 3610},
+                              {kElemControl, 0, 65535},
+                              {kElemTone, 100, 8168},
+                              {kElemHours, 0, 499},
+                              {kElemMinutes, 0, 59},
+                              {kElemSeconds, 0, 59}});
   m_Border.IndexMax[0] = kTimers;
   m_Border.IndexMax[1] = kAlarms;
   m_Border.IndexMax[2] = 255;

@@ -30,17 +30,13 @@ int32_t Clamp(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ?
 }  // namespace
 
 KLX_Timer::KLX_Timer(QObject* parent) : QObject(parent) {
-  std::memset(&m_Border, 0, sizeof m_Border);
-  const struct {
-    unsigned char id;
-    int64_t min, max;
-  } limits[] = {{kElemName, 0, kNameBytes}, {kElemUsed, 0, 1},     {kElemStored, 0, kStoredMax},
-                {kElemHours, 0, 8},         {kElemMinutes, 0, 59}, {kElemSeconds, 0, 59},
-                {kElemAlarm, 0, 1}};
-  for (const auto& l : limits) {
-    m_Border.Min[l.id] = l.min;
-    m_Border.Max[l.id] = l.max;
-  }
+  KLX_TimerLimits(&m_Border, {{kElemName, 0, kNameBytes},
+                              {kElemUsed, 0, 1},
+                              {kElemStored, 0, kStoredMax},
+                              {kElemHours, 0, 8},
+                              {kElemMinutes, 0, 59},
+                              {kElemSeconds, 0, 59},
+                              {kElemAlarm, 0, 1}});
   for (auto& last : m_Last) last = CControl::kNoValue;
   KLX_TimerSetToDefaultValues(&m_Data);
   m_Name = QByteArrayLiteral("timer");
