@@ -104,6 +104,7 @@ void KLX_ProcessVorn::FillTable() {
   m_Table[KLX_VornTask::KLX_TASK_MOD_SYNC].object = &m_ModelReceiver;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE].object = &m_FirmwareUpdate;
   m_Table[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD].object = &m_FirmwareUpdate;
+  m_Table[KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE].object = &m_PackageUpdate;
   m_Table[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO].object = &m_CaptureTeleInfo;
   m_Table[KLX_VornTask::KLX_TASK_MOD_DELETE].object = &m_ModelDelete;
   m_Table[KLX_VornTask::KLX_TASK_MOD_RENAME].object = &m_ModelRename;
@@ -130,6 +131,7 @@ void KLX_ProcessVorn::KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* objec
     own[KLX_VornTask::KLX_TASK_MOD_SYNC] = &m_ModelReceiver;
     own[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE] = &m_FirmwareUpdate;
     own[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD] = &m_FirmwareUpdate;
+    own[KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE] = &m_PackageUpdate;
     own[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO] = &m_CaptureTeleInfo;
     own[KLX_VornTask::KLX_TASK_MOD_DELETE] = &m_ModelDelete;
     own[KLX_VornTask::KLX_TASK_MOD_RENAME] = &m_ModelRename;
@@ -458,6 +460,7 @@ int KLX_ProcessVorn::KLX_ProcessVornNextTaskHandler() {
     return 1;
   }
   task->KLX_VornBaseSetTimeout(record.timeout);
+  if (record.task == KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE) task->KLX_VornBaseSetObjectPointer(&m_HttpReq);
   if (task->KLX_VornBaseInit(m_Db, m_Protocol, m_Handler, m_Runtime) != KLX_Ok) {
     qInfo("%s", "");
     qInfo("vorn: task %d cannot be started", index);

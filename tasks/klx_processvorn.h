@@ -36,6 +36,8 @@
 #include "tasks/klx_vornbase.h"
 #include "telemetry/klx_captureteleinfo.h"
 #include "update/klx_firmwareupdate.h"
+#include "update/klx_update.h"
+#include "update/klx_update_httpreq.h"
 
 class KLX_DataBaseManager;
 class KLX_Protocol;
@@ -152,6 +154,10 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   KLX_Calibration m_Calibration;
   KLX_ModelReceiver m_ModelReceiver;
   KLX_FirmwareUpdate m_FirmwareUpdate;
+  KLX_Update m_PackageUpdate;
+  // The package update's download; its transfers run on the event loop of
+  // the thread that built the engine.
+  KLX_Update_HttpReq m_HttpReq;
   KLX_CaptureTeleInfo m_CaptureTeleInfo;
   KLX_ModelDelete m_ModelDelete;
   KLX_ModelRename m_ModelRename;
