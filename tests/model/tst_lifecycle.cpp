@@ -142,6 +142,10 @@ class TestLifecycle : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerSetLastUsedTTSList("Field.txt"), 1);
     db.KLX_AppendTTSLNewItem();
     db.KLX_IncrementTTSLIndex();
+    db.KLX_DataBaseManagerTimerGetSet_IsUsed(7, 1, set);
+    db.KLX_DataBaseManagerTimerGetSet_Name(7, "Flight", set);
+    db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(3, 1, set);
+    db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(3, 2, 0x08, set);
 
     db.KLX_DataBaseManagerResetAllModelData();
 
@@ -163,9 +167,10 @@ class TestLifecycle : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse(), 0);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(3, 0, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerGetTelemetrieObject()->KLX_TelemetrieGetSet_IsCaptured(0, AtomicDirGet), 0);
-    // Cleared once at Initialize, once by the reset.
-    for (int t = 0; t < 8; ++t) QCOMPARE(db.KLX_DataBaseManagerTimer(t).Clears(), 2);
-    QCOMPARE(db.KLX_DataBaseManagerComplexTimerStore()->Clears(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(7, 0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_Name(7, "", AtomicDirGet), QString("timer"));
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(3, 0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(3, 2, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerPreflightStore()->Clears(), 1);
     QCOMPARE(db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 0, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), 0);
