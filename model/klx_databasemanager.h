@@ -175,6 +175,7 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 #include "model/klx_databasemanager_system.h"
 #include "model/klx_databasemanager_services.h"
 #include "model/klx_databasemanager_telemetry.h"
+#include "model/klx_databasemanager_pages.h"
 #include "model/klx_databasemanager_wlan.h"
 #include "model/klx_databasemanager_audio.h"
 };

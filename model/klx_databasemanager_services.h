@@ -132,7 +132,6 @@
   // ---- The neighbours' objects the facade owns (least forms until their issues) -----
   void KLX_DataBaseManagerTTSLClearAll() { m_TTSList.ClearAll(); }
   void KLX_DataBaseManagerHeadupClearAll();
-  void KLX_DataBaseManagerGUITelemetrieClearAll();
   void KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases);
   void KLX_DataBaseManagerTimerClearAll();
   void KLX_DataBaseManagerTeleControlClearAll();

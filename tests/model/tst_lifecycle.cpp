@@ -138,6 +138,7 @@ class TestLifecycle : public QObject {
     db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(2, true, set);
     db.KLX_DataBaseManagerTeleControlGetSet_Name(0, "Alt", set);
     db.KLX_DataBaseManagerGetSetTransLQI1(80, set);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(3, 10, 10, TELEGUISIZE_Small), 0);
 
     db.KLX_DataBaseManagerResetAllModelData();
 
@@ -154,7 +155,8 @@ class TestLifecycle : public QObject {
     QCOMPARE(db.KLX_HeadupPtr()->Clears(), 1);
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
     QCOMPARE(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet), 0ull);
-    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieStore()->Clears(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse(), 0);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(3, 0, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerGetTelemetrieObject()->KLX_TelemetrieGetSet_IsCaptured(0, AtomicDirGet), 0);
     // Cleared once at Initialize, once by the reset.
     for (int t = 0; t < 8; ++t) QCOMPARE(db.KLX_DataBaseManagerTimer(t).Clears(), 2);
