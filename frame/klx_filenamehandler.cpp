@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
+#include <QPair>
 
 #include <cmath>
 
@@ -38,8 +39,12 @@ QString KLX_FileNameHandler::KLX_FileNameHandlerMapPath(const QString& fixedPath
 }
 
 bool KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(const QString& name) {
-  return !name.isEmpty() && name != QLatin1String(".") && !name.contains(QLatin1Char('/')) &&
-         !name.contains(QChar(0)) && !name.contains(QLatin1String(".."));
+  if (name.isEmpty() || name == QLatin1String(".") || name.contains(QLatin1String(".."))) return false;
+  // What vfat cannot hold would make every later save of the name fail.
+  static const QString kRefused = QStringLiteral("/\\\"<>:*?|");
+  for (const QChar c : name)
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F || kRefused.contains(c)) return false;
+  return true;
 }
 
 namespace {
@@ -60,7 +65,40 @@ QString Resolved(const QString& cleanPath) {
 bool Inside(const QString& path, const QString& area) {
   return area == QLatin1String("/") || path == area || path.startsWith(area + QLatin1Char('/'));
 }
+
+// The file systems that keep names without regard to letter case, asked of
+// the deepest folder of the path that exists.
+bool IgnoresCase(QString path) {
+  while (!QFileInfo::exists(path) && path.lastIndexOf(QLatin1Char('/')) > 0)
+    path = path.left(path.lastIndexOf(QLatin1Char('/')));
+  const QString type = KLX_Platform::Volume(path).fileSystemType.toLower();
+  return type == QLatin1String("vfat") || type == QLatin1String("msdos") || type == QLatin1String("fat") ||
+         type == QLatin1String("exfat");
+}
+
+// Both paths resolved, folded to one case where the file system ignores it.
+QPair<QString, QString> Comparable(const QString& a, const QString& b) {
+  QString ra = Resolved(QDir::cleanPath(a));
+  QString rb = Resolved(QDir::cleanPath(b));
+  if (ra != rb && IgnoresCase(ra)) {
+    ra = ra.toCaseFolded();
+    rb = rb.toCaseFolded();
+  }
+  return {ra, rb};
+}
 }  // namespace
+
+bool KLX_FileNameHandler::KLX_FileNameHandlerSamePath(const QString& a, const QString& b) {
+  if (a.isEmpty() || b.isEmpty()) return false;
+  const QPair<QString, QString> p = Comparable(a, b);
+  return p.first == p.second;
+}
+
+bool KLX_FileNameHandler::KLX_FileNameHandlerHolds(const QString& folder, const QString& inner) {
+  if (folder.isEmpty() || inner.isEmpty()) return false;
+  const QPair<QString, QString> p = Comparable(folder, inner);
+  return p.second == p.first || p.second.startsWith(p.first + QLatin1Char('/'));
+}
 
 QString KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(const QString& path, const QString& area) {
   if (!path.startsWith(QLatin1Char('/')) || path.contains(QChar(0))) return QString();

@@ -31,8 +31,15 @@ class KLX_FileNameHandler {
   // as it is. Empty when the path would leave the area.
   static QString KLX_FileNameHandlerCheckedPath(const QString& path, const QString& area = QStringLiteral("/"));
   // A name that is used as one part of a path: not empty, not "." and
-  // without "/", "\0" or "..".
+  // without "/", "\0" or "..", and one that the card's file system (vfat)
+  // can hold: none of \ " < > : * ? | and no control character.
   static bool KLX_FileNameHandlerIsPlainName(const QString& name);
+  // Whether two paths name the same file or folder: symbolic links
+  // followed, and without regard to letter case where the file system of
+  // the card or stick ignores it (vfat).
+  static bool KLX_FileNameHandlerSamePath(const QString& a, const QString& b);
+  // Whether `inner` is `folder` or lies inside it, as the above compares.
+  static bool KLX_FileNameHandlerHolds(const QString& folder, const QString& inner);
   // The folder of a model file, checked before anything is read, written or
   // created there: the given folder, or the folder of the model type when it
   // is empty, must lie below the model area ("/Vorn/Model/<folder>/..."),

@@ -17,3 +17,43 @@ inline QByteArray KLX_Utf8Cut(const QByteArray& utf8, int maxBytes) {
 inline QByteArray KLX_Utf8Cut(const QString& text, int maxBytes) {
   return KLX_Utf8Cut(text.toUtf8(), maxBytes);
 }
+
+// The offset of the first byte that is not part of well-formed UTF-8 (an
+// overlong form, a surrogate or a value beyond U+10FFFF counts as bad), or -1.
+inline int KLX_Utf8FirstInvalid(const QByteArray& bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const int n = bytes.size();
+  int i = 0;
+  while (i < n) {
+    const unsigned lead = p[i];
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    int more = 0;
+    unsigned code = 0;
+    unsigned least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+      more = 1;
+      code = lead & 0x1F;
+      least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      more = 2;
+      code = lead & 0x0F;
+      least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      more = 3;
+      code = lead & 0x07;
+      least = 0x10000;
+    } else {
+      return i;
+    }
+    for (int k = 1; k <= more; ++k) {
+      if (i + k >= n || (p[i + k] & 0xC0) != 0x80) return i;
+      code = (code << 6) | (p[i + k] & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return i;
+    i += more + 1;
+  }
+  return -1;
+}

@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_xmlsafefile.h"
 
 namespace {
@@ -29,6 +31,9 @@ constexpr unsigned kErrModelSpace = 0x21503;
 constexpr unsigned kErrNoBackup = 0x21512;
 constexpr unsigned kErrBackupCopy = 0x2460A;
 constexpr unsigned kErrBackupOutside = 0x246F1;
+constexpr unsigned kWarnSetAside = 0x3460D;
+// The name's end of a model file that could not be read, set aside.
+const QString kSetAsideSuffix = QStringLiteral("_unreadable.xml");
 
 constexpr long kSettingsKiB = 10;
 constexpr long kModelKiB = 500;
@@ -168,9 +173,16 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
     return KLX_Error;
   }
   const QString path = folder + file;
+  // Read first: a file that cannot be read is no backup, and repeated
+  // failed reads must not push the good backups out. The file is backed up
+  // before a corrected model is written back over it.
+  const int r = m_Model.ReadCheckedFile(path, model);
+  if (r == KLX_Error) {
+    SetAside(folder, file);
+    return r;
+  }
   if (Backup(folder, file) < 1)
     KLXErrorHandler.RegisterError(kErrNoBackup, QStringLiteral("no operation is done in Backup folder"));
-  const int r = m_Model.ReadCheckedFile(path, model);
   if (r == KLX_Ok) m_LastReadBytes = QFileInfo(path).size();
   if (r != KLX_Done) return r;
   // The reader corrected the model: write it back and read that again.
@@ -206,7 +218,8 @@ int KLX_XMLFileHandler::Backup(const QString& folder, const QString& file) {
   }
 
   const int xml = file.lastIndexOf(QStringLiteral(".xml"), -1, Qt::CaseInsensitive);
-  const QString base = (xml >= 0 ? file.left(xml) : file) + m_Files.KLX_FileFileFunctionsGetTimeSuffix();
+  const QString stem = xml >= 0 ? file.left(xml) : file;
+  const QString base = stem + m_Files.KLX_FileFileFunctionsGetTimeSuffix();
   QString target = backup + base + QStringLiteral(".xml");
   if (QFileInfo::exists(target)) {
     for (int n = 0; n < kBackupNumbers; ++n) {
@@ -217,11 +230,51 @@ int KLX_XMLFileHandler::Backup(const QString& folder, const QString& file) {
 
   const QString source = folder + file;
   if (QFileInfo(source).size() == 0) return -deleted;
-  if (!QFile::copy(source, target)) {
+  QFile in(source);
+  const QByteArray content = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+  // The newest backup holds this text already: nothing to add.
+  const QString newest = Newest(backup, stem, false);
+  if (!newest.isEmpty()) {
+    QFile last(newest);
+    if (last.open(QIODevice::ReadOnly) && last.size() == content.size() && last.readAll() == content) return deleted + 1;
+  }
+  if (in.error() != QFileDevice::NoError || !KLX_FileCallsWriteWhole(target, content)) {
     KLXErrorHandler.RegisterError(kErrBackupCopy, QStringLiteral("cannot make a backup of the model file"));
     return -deleted;
   }
   return deleted + 1;
+}
+
+QString KLX_XMLFileHandler::Newest(const QString& backup, const QString& stem, bool setAside) {
+  // "Glider_hhmmss_ddmmyy.xml" (or with "_(n)" before ".xml"), those set
+  // aside with "_unreadable" there; the model "Glider_2" has its own.
+  const QRegularExpression own(QStringLiteral("^%1_\\d{6}_\\d{6}(_\\(\\d+\\))?%2$")
+                                   .arg(QRegularExpression::escape(stem),
+                                        QRegularExpression::escape(setAside ? kSetAsideSuffix : QStringLiteral(".xml"))));
+  for (const QFileInfo& entry : QDir(backup).entryInfoList(QDir::Files, QDir::Time))
+    if (own.match(entry.fileName()).hasMatch()) return entry.absoluteFilePath();
+  return QString();
+}
+
+void KLX_XMLFileHandler::SetAside(const QString& folder, const QString& file) {
+  const QString backup = folder + QStringLiteral("Backup/");
+  const QString source = folder + file;
+  QFile in(source);
+  if (in.size() == 0 || in.size() > KLX_XMLModel::kMaxFileBytes || !in.open(QIODevice::ReadOnly)) return;
+  const QByteArray content = in.readAll();
+  const int xml = file.lastIndexOf(QStringLiteral(".xml"), -1, Qt::CaseInsensitive);
+  const QString stem = xml >= 0 ? file.left(xml) : file;
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(backup, true)) return;
+  // Once for each text: a file that fails again as it is stays set aside once.
+  const QString last = Newest(backup, stem, true);
+  if (!last.isEmpty()) {
+    QFile previous(last);
+    if (previous.open(QIODevice::ReadOnly) && previous.readAll() == content) return;
+  }
+  const QString target = backup + stem + m_Files.KLX_FileFileFunctionsGetTimeSuffix() + kSetAsideSuffix;
+  if (KLX_FileCallsWriteWhole(target, content))
+    KLXErrorHandler.RegisterError(kWarnSetAside, QStringLiteral("model file could not be read, kept as ") +
+                                                     KLX_FileFunctions::KLX_FileFunctionsBoardPath(target));
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerReadUpdatelFile(QString file, QString folder) {

@@ -47,8 +47,15 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   bool CardPresent(unsigned code);
   bool Folder(const QString& folder, unsigned code, const QString& text);
   // The backup of a model file in a folder already checked; results as
-  // KLX_XMLFileHandlerWorkWithBackupFolder.
+  // KLX_XMLFileHandlerWorkWithBackupFolder. A file the same as the newest
+  // backup of its model counts as backed up and is not copied again.
   int Backup(const QString& folder, const QString& file);
+  // A model file that could not be read: copied once into the backup folder
+  // under a name that says so (not again while it stays the same), without
+  // taking the place of a backup.
+  void SetAside(const QString& folder, const QString& file);
+  // The newest backup of the model `stem` (or the newest set aside).
+  static QString Newest(const QString& backup, const QString& stem, bool setAside);
 
   KLX_XMLModel m_Model;
   KLX_XMLSystem m_System;

@@ -155,21 +155,37 @@ void KLX_XMLFileSaver::Pass() {
 }
 
 int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
-  bool needed = m_Db->KLX_DataBaseManagerGetModelModifyFlag();
+  // The flag is taken and cleared in one step: an edit made while the file
+  // is written sets it again and is saved by the next pass. Where nothing is
+  // written it is set again.
+  const bool modified = m_Db->KLX_DataBaseManagerTakeModelModifyFlag();
+  bool needed = modified;
   if (m_DumpTimers.exchange(false) && !needed) needed = m_Db->KLX_DataBaseManagerNeedAnyLastTimerValueDump() != 0;
   if (!needed) return KLX_Ok;
-  if (!m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet)) {
+  const auto keep = [&] {
+    if (modified) m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
+  };
+  // Tested and taken in one step: a file task cannot take it in between.
+  if (!m_Db->KLX_DataBaseManagerTakeVornPropertiesSaveModelData()) {
+    keep();
     KLXErrorHandler.RegisterError(kErrUnsaveModel, QStringLiteral("Unsave model to store"));
     return KLX_Error;
   }
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
   const QString model = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
   // No current model: nothing to write, and the modified flag stays set.
   // The permission is given back: kept taken, it would refuse every later
   // save and every model file task for the rest of the run.
   if (model.isEmpty()) {
+    keep();
     m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
     return KLX_Ok;
+  }
+  // The current model's file could not be loaded: what is in memory is not
+  // that model, and the file stays as it is. Edits to it are not kept.
+  if (!m_Db->KLX_DataBaseManagerVornPropertiesGetFailedFile().isEmpty()) {
+    m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+    KLXErrorHandler.RegisterError(kErrUnsaveModel, QStringLiteral("Model file not loaded, not saved"));
+    return KLX_Error;
   }
   const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
   const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
@@ -179,11 +195,10 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
   Log("mod wr end");
   m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
   if (rc == KLX_Error) {
-    // The flag stays set so that the next pass tries again.
+    // The flag is set again so that the next pass tries again.
+    keep();
     KLXErrorHandler.RegisterError(kErrModelSave, QStringLiteral("Model saving gone wrong"));
-    return rc;
   }
-  m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
   return rc;
 }
 

@@ -2,15 +2,13 @@
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_xmltextwriter.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 constexpr int kSuffixLength = 6;
@@ -27,35 +25,49 @@ QString TemporaryName(const QString& path) {
 
 KLX_XMLSafeFile::~KLX_XMLSafeFile() {
   // A save that was not committed leaves nothing, unless it stands for a cut.
-  if (m_File.isOpen()) m_File.close();
-  if (!m_Cut && !m_File.fileName().isEmpty()) QFile::remove(m_File.fileName());
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  if (m_Fd >= 0) calls.Close(m_Fd);
+  if (!m_Cut && !m_Temporary.isEmpty()) calls.Remove(m_Temporary);
 }
 
 bool KLX_XMLSafeFile::Open() {
-  for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-    m_File.setFileName(TemporaryName(m_Path));
-    if (m_File.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::NewOnly)) return true;
+  m_Buffer.open(QIODevice::WriteOnly);
+  for (int attempt = 0; attempt < kOpenAttempts && m_Fd < 0; ++attempt) {
+    m_Temporary = TemporaryName(m_Path);
+    m_Fd = KLX_FileCalls::Instance().Create(m_Temporary);
   }
-  m_File.setFileName(QString());
-  return false;
+  if (m_Fd < 0) m_Temporary.clear();
+  return m_Fd >= 0;
+}
+
+bool KLX_XMLSafeFile::Write(const char* data, qint64 size) {
+  if (m_Fd < 0 || m_Failed) return false;
+  m_Failed = !KLX_FileCalls::Instance().Write(m_Fd, data, size);
+  return !m_Failed;
+}
+
+void KLX_XMLSafeFile::StartWriteback() {
+  if (m_Fd >= 0 && !m_Failed) KLX_FileCalls::Instance().StartWriteback(m_Fd);
 }
 
 bool KLX_XMLSafeFile::Commit() {
-  if (!m_File.isOpen()) return false;
+  if (m_Fd < 0) return false;
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  if (!m_Text.isEmpty() && !Write(m_Text.constData(), m_Text.size())) return false;
   if (s_BeforeRename && !s_BeforeRename(m_Path)) {
-    m_File.close();
+    calls.Close(m_Fd);
+    m_Fd = -1;
     m_Cut = true;
     return false;
   }
-  const bool written = m_File.flush() && ::fsync(m_File.handle()) == 0;
-  m_File.close();
-  if (!written || m_File.error() != QFileDevice::NoError) return false;
-  // rename() replaces the old file in one step; the temporary name is gone
-  // with it.
-  if (std::rename(QFile::encodeName(m_File.fileName()).constData(), QFile::encodeName(m_Path).constData()) != 0)
-    return false;
-  m_File.setFileName(QString());
-  return true;
+  // One sync of the data before the name points at it; the folder's sync
+  // after the rename makes the new name last.
+  const bool synced = !m_Failed && calls.SyncData(m_Fd);
+  const bool closed = calls.Close(m_Fd);
+  m_Fd = -1;
+  if (!synced || !closed || !calls.Rename(m_Temporary, m_Path)) return false;
+  m_Temporary.clear();
+  return calls.SyncFolder(KLX_FileCalls::FolderOf(m_Path));
 }
 
 int KLX_XMLSafeFile::RemoveLeftovers(const QString& path) {

@@ -1,10 +1,12 @@
 #pragma once
 // An XML file is replaced whole or not at all: it is written to a temporary
-// file beside it ("<name>.XXXXXX"), flushed and synced, and only then renamed
-// over the old one, so a power cut during a save leaves the old file in
-// place. A cut before the rename leaves the temporary file behind; the file
-// handler removes it when it next uses the folder.
-#include <QFile>
+// file beside it ("<name>.XXXXXX"), its data synced once, renamed over the
+// old one and the folder synced, so a power cut during a save leaves the old
+// file in place and one after it the new file. A cut before the rename
+// leaves the temporary file behind; the file handler removes it when it next
+// uses the folder. The calls go through KLX_FileCalls.
+#include <QBuffer>
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -16,11 +18,16 @@ class KLX_XMLSafeFile {
   explicit KLX_XMLSafeFile(const QString& path) : m_Path(path) {}
   ~KLX_XMLSafeFile();
 
+  // Creates the temporary file.
   bool Open();
-  QIODevice* Device() { return &m_File; }
-  // Writes the whole text; false on a short write.
-  bool Write(const char* data, int size) { return m_File.write(data, size) == size; }
-  // Flush, sync and rename; false leaves the old file as it was.
+  // Text collected here is written by Commit.
+  QIODevice* Device() { return &m_Buffer; }
+  // Writes straight to the temporary file, before what Device() collected.
+  bool Write(const char* data, qint64 size);
+  // Lets the card start on what is written so far (Commit still syncs).
+  void StartWriteback();
+  // Writes what Device() collected, syncs the data, renames and syncs the
+  // folder; false leaves the old file as it was.
   bool Commit();
 
   // Removes the temporary files that interrupted saves of `path` left
@@ -34,8 +41,12 @@ class KLX_XMLSafeFile {
 
  private:
   QString m_Path;
-  QFile m_File;
+  QString m_Temporary;
+  int m_Fd = -1;
+  bool m_Failed = false;
   bool m_Cut = false;
+  QByteArray m_Text;
+  QBuffer m_Buffer{&m_Text};
   static inline Hook s_BeforeRename;
 };
 

@@ -32,6 +32,7 @@ KLX_Curve::KLX_Curve(QObject* parent)
 }
 
 int KLX_Curve::KLX_CurveGetSet_IsUsed(int c, int value, int get, bool transmit) {
+  const KLX_ModelLock lock;
   if (!get && c == 0 && value == 0) {
     qDebug("KLX_Curve: can not delete the curve %d", c);
     return m_Records[0].IsUsed;
@@ -84,6 +85,7 @@ int KLX_Curve::KLX_CurveSetCurve_ToDefault(int c, bool transmit) {
 }
 
 int KLX_Curve::KLX_CurveSet_ValuesWithGain(int c, int percent) {
+  const KLX_ModelLock lock;
   if (c < 0 || c >= KL_MAX_CURVES) {
     KLXErrorHandler.RegisterError(kErrGain, QString());
     return KLX_Error;

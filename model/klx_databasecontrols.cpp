@@ -162,26 +162,39 @@ int KLX_DataBaseManager::SendStickMessage(unsigned char lock) {
 
 int KLX_DataBaseManager::KLX_DataBaseManager_LockTrimControls() { return SendStickMessage(1); }
 
+// The screens' doors to the search: under the store's lock, as the receiver
+// thread writes the live values and searches under it.
 void KLX_DataBaseManager::KLX_DataBaseManager_StickdataStartWatchingMovement(bool searchClass) {
   SendStickMessage(1);
   if (!m_Stickdata) return;
+  m_Stickdata->KLX_StickdataLock();
   m_Stickdata->KLX_StickdataSetSearchControlClass(searchClass);
   m_Stickdata->KLX_StickdataGetSet_LastControl(0, AtomicDirSet);
   m_Stickdata->KLX_StickdataStartDetection();
   m_Stickdata->KLX_StickdataFreezeMovement();
+  m_Stickdata->KLX_StickdataUnlock();
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManager_StickdataStopWatchingMovement() {
   if (m_Stickdata) {
+    m_Stickdata->KLX_StickdataLock();
     m_Stickdata->KLX_StickdataStopDetection();
     m_Stickdata->KLX_StickdataSetSearchControlClass(false);
+    m_Stickdata->KLX_StickdataUnlock();
   }
   SendStickMessage(0);
-  if (m_Stickdata) m_Stickdata->KLX_StickdataGetSetMovementFlag(0, AtomicDirSet);
+  if (m_Stickdata) {
+    m_Stickdata->KLX_StickdataLock();
+    m_Stickdata->KLX_StickdataGetSetMovementFlag(0, AtomicDirSet);
+    m_Stickdata->KLX_StickdataUnlock();
+  }
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManager_StickdataReset_Control() {
-  if (m_Stickdata) m_Stickdata->KLX_StickdataGetSet_LastControl(0, AtomicDirSet);
+  if (!m_Stickdata) return;
+  m_Stickdata->KLX_StickdataLock();
+  m_Stickdata->KLX_StickdataGetSet_LastControl(0, AtomicDirSet);
+  m_Stickdata->KLX_StickdataUnlock();
 }
 
 // ---- Model checksum -------------------------------------------------------------------

@@ -164,7 +164,7 @@ int KLX_DataBaseManager::KLX_DataBaseManager_SetFunctionFlightModeDependent(int 
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_SetFunctionFlightModeDependent(int index, int value, bool update) {
-  return KLX_DataBaseManager_SetFunctionFlightModeDependent(index, kl_engine_get_flightmode(), value, update);
+  return KLX_DataBaseManager_SetFunctionFlightModeDependent(index, CurrentFlightMode(), value, update);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_FunctionFlightModeDel(int index, int fm, bool update) {

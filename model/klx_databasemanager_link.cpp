@@ -14,7 +14,11 @@
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSet_ControlValueByControl(int control, int value, int dir) {
   if (!m_Stickdata) return KLX_Error;
-  return m_Stickdata->KLX_StickdataGetSetControl(static_cast<unsigned short>(control & 0xFFFF), value, dir);
+  // The screens call it too, the receiver thread writes the values.
+  m_Stickdata->KLX_StickdataLock();
+  const int result = m_Stickdata->KLX_StickdataGetSetControl(static_cast<unsigned short>(control & 0xFFFF), value, dir);
+  m_Stickdata->KLX_StickdataUnlock();
+  return result;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_StickdataLock() {

@@ -12,6 +12,8 @@
   void KLX_DataBaseManagerSetModelModifyFlag(bool modified) { m_modeldatamodified = modified; }
   // The model menu saves the current model before it loads or makes another.
   Q_INVOKABLE bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
+  // Reads and clears it in one step (the saver before it writes the file).
+  bool KLX_DataBaseManagerTakeModelModifyFlag() { return m_modeldatamodified.exchange(false); }
 
   // ---- Marks: flag a unit for the engine's next data pass; with modified
   // set, also the model modify flag -----------------------------------------
@@ -48,6 +50,8 @@
   Q_INVOKABLE int KLX_DataBaseManager##name() const { return value; }
   KLX_FIXED_LIMITS(KLX_FIXED_LIMIT_DECL)
 #undef KLX_FIXED_LIMIT_DECL
+  // The board's special-switch count, as the model file and the store use it.
+  Q_INVOKABLE int KLX_DataBaseManagerGetMaxSpecialSwitch() const { return KLX_SpecialSwitch::BoardCount(); }
   // 8 with all set, else the board's timer count.
   Q_INVOKABLE int KLX_DataBaseManagerGetMaxTimer(bool all);
 #define KLX_DEBUG_HOOK_DECL(n) \
@@ -443,6 +447,9 @@
   // A servo point with 1/100 % resolution: whole percent or hundredths.
   int ServoPoint(bool hundredths, int point, int index1, int index2, int value, int dir, bool update);
   int TrimIndexOfFunction(int function, bool anyControl);
+  // The engine's flight mode as its last pass left it (the engine's own
+  // value where no engine thread runs).
+  int CurrentFlightMode() const;
   // A sequencer field's write path: forward and mark when it did not fail.
   int SequencerMarked(int index, int result);
   int FlightmodeCopy(int from, int to, const QString& suffix, bool update);

@@ -124,6 +124,11 @@
                                                                                 bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(bool stored, int dir, bool save = true);
   bool KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(bool value, int get);
+  // Tests and takes the saver's permission in one step.
+  bool KLX_DataBaseManagerTakeVornPropertiesSaveModelData();
+  // The current model's file that could not be loaded; empty when none.
+  void KLX_DataBaseManagerVornPropertiesSetFailedFile(const QString& path);
+  Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetFailedFile();
   int KLX_DataBaseManagerVornPropertiesClearAll();
   Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetModelName();
 

@@ -94,6 +94,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerMixerSetSetup(int index) {
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerMixerSetSetupAll(int fm, bool setCurve) {
+  const KLX_ModelLock lock;
   if (!m_Mixer) return KLX_Error;
   for (int j = 0; j < KL_MAX_MIXERS; ++j) {
     if (!m_Mixer->IsUsed(j)) continue;

@@ -286,7 +286,10 @@ void KLX_DataBaseManager::KLX_DataBaseManagerResetAllModelData() {
   KLX_DataBaseManagerTTSLClearAll();
   KLX_DataBaseManagerHeadupClearAll();
   KLX_DataBaseManagerClearReceivers();
-  if (m_Receiver) m_Receiver->SetBindConfig(0);
+  if (m_Receiver) {
+    m_Receiver->SetMode(KLX_Receiver::RX_MODE_NONE);
+    m_Receiver->SetBindConfig(0);
+  }
   KLX_DataBaseManagerGUITelemetrieClearAll();
   KLX_DataBaseManagerTelemetrieClearAllData(false);
   KLX_DataBaseManagerTimerClearAll();

@@ -13,6 +13,7 @@
 #include "link/klx_protdata.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
@@ -169,13 +170,16 @@ void KLX_DataBaseManager::KLX_DataBaseManagerSetModelMetaCreate(const QString& d
 // ---- Plain text files ------------------------------------------------------------------------------
 
 // The paths QML gives are the board's: they are placed under this build's
-// root, and a path that leaves it (a relative one, or one with "..") is
-// refused with a report.
+// root and kept to the data partition and the USB sticks (on the board the
+// root is the system's own); a path that leaves them (a relative one, one
+// with "..", another folder of the system) is refused with a report.
 QString KLX_DataBaseManager::TextFilePath(const QString& path, const QString& name) {
-  const QString checked =
-      (name.isNull() || KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(name))
-          ? KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(name.isNull() ? path : path + QLatin1Char('/') + name)
-          : QString();
+  QString checked;
+  if (name.isNull() || KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(name)) {
+    const QString whole = name.isNull() ? path : path + QLatin1Char('/') + name;
+    checked = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(whole, QStringLiteral("/Vorn"));
+    if (checked.isEmpty()) checked = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(whole, QStringLiteral("/media"));
+  }
   if (checked.isEmpty())
     KLXErrorHandler.RegisterError(kErrTextFilePath, QStringLiteral("file path refused: ") + path + QLatin1Char(' ') + name);
   return checked;
@@ -200,7 +204,7 @@ bool KLX_DataBaseManager::WriteText(const QString& path, const QString& input) {
     file.commit();
     return false;
   }
-  return file.commit();
+  return file.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(path));
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerCreateTextFile(QString pathName, QString fileName, QString input) {

@@ -602,6 +602,21 @@ bool KLX_DataBaseManager::KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(b
   return model->KLX_VornPropertiesSaveModelData(value, get);
 }
 
+bool KLX_DataBaseManager::KLX_DataBaseManagerTakeVornPropertiesSaveModelData() {
+  KLX_STORE_OR(model, VornStore, false);
+  return model->KLX_VornPropertiesTakeSaveModelData();
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesSetFailedFile(const QString& path) {
+  KLX_STORE_OR(model, VornStore, );
+  model->KLX_VornPropertiesSetFailedFile(path);
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesGetFailedFile() {
+  KLX_STORE_OR(model, VornStore, QString());
+  return model->KLX_VornPropertiesFailedFile();
+}
+
 int KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesClearAll() {
   KLX_STORE_OR(versions, VersionStore, KLX_Error);
   KLX_STORE_OR(model, VornStore, KLX_Error);

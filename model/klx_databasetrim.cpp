@@ -2,6 +2,7 @@
 // copies across flight modes and the feedback of a trim step.
 #include "frame/klx_databasevalues.h"
 #include "model/klx_databasemanager.h"
+#include "tasks/klx_runtimedatabasemanager.h"
 
 namespace {
 constexpr int kNoValue = -2048;
@@ -19,10 +20,16 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetValue(int trim_idx, int fm) {
   return m_Trim ? TrimPercent(m_Trim->KLX_TrimGetSet_Trim_RotaryValue(trim_idx, fm, 0, AtomicDirGet)) : KLX_Error;
 }
 
+int KLX_DataBaseManager::CurrentFlightMode() const {
+  return m_Runtime && m_Runtime->KLX_RuntimeDatabaseManagerIsProcessing() ? m_Runtime->KLX_RuntimeDatabaseManagerGetActualFlightMode()
+                                                                          : kl_engine_get_flightmode();
+}
+
 int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetValue(int trim_control) {
   if (!m_Trim) return KLX_Error;
   const int trim = kl_engine_get_trimindex_by_control(static_cast<uint16_t>(trim_control));
-  const int fm = m_Trim->KLX_Trim_IsFlightModeDependent(trim) ? kl_engine_get_flightmode() : 0;
+  const int current = CurrentFlightMode();
+  const int fm = m_Trim->KLX_Trim_IsFlightModeDependent(trim, current) ? current : 0;
   return KLX_DataBaseManagerTrimGetValue(trim, fm);
 }
 
@@ -41,7 +48,7 @@ int KLX_DataBaseManager::KLX_DataBaseManager_SetTrimFlightModeDependentGui(int f
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_IsTrimFlightModeDependent(int trim) {
-  return m_Trim ? m_Trim->KLX_Trim_IsFlightModeDependent(trim) : KLX_Error;
+  return m_Trim ? m_Trim->KLX_Trim_IsFlightModeDependent(trim, CurrentFlightMode()) : KLX_Error;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_TrimFlightModeCopyTo(int trim, int from, int to, bool transmit) {
@@ -67,16 +74,18 @@ int KLX_DataBaseManager::KLX_DataBaseManager_SetTrimFlightModeDependent(int trim
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_SetTrimFlightModeDependent(int trim, bool dependent, bool transmit) {
-  return KLX_DataBaseManager_SetTrimFlightModeDependent(trim, kl_engine_get_flightmode(), dependent, transmit);
+  return KLX_DataBaseManager_SetTrimFlightModeDependent(trim, CurrentFlightMode(), dependent, transmit);
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManager_TrimFlightModeDel(int trim, int fm, bool transmit) {
   return KLX_DataBaseManager_SetTrimFlightModeDependent(trim, fm, false, transmit);
 }
 
-int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetSetTrimValue(int trim, int fm, int value, int get, bool) {
+int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetSetTrimValue(int trim, int fm, int value, int get, bool transmit) {
   if (!m_Trim) return KLX_Error;
-  const int result = m_Trim->KLX_TrimGetSet_Trim_RotaryValue(trim, fm, value, get);
+  // A value written with the transmit flag reaches the transceiver controller.
+  const int result = !get && transmit ? m_Trim->KLX_TrimGetSet_Trim_RotaryValueSend(trim, fm, value)
+                                      : m_Trim->KLX_TrimGetSet_Trim_RotaryValue(trim, fm, value, get);
   if (!get && result > KLX_Error) KLX_DataBaseManagerMarkTrim(trim, true);
   return result;
 }

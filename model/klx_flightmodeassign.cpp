@@ -52,12 +52,14 @@ int KLX_FlightmodeAssign::KLX_FlightmodeAssignDeleteFlightmode(int entry, bool t
 }
 
 int KLX_FlightmodeAssign::KLX_FlightmodeAssGetNextFreeIndexControl() const {
+  const KLX_ModelLock lock;
   for (int k = 0; k < KLX_BoardCount(EngineCfgFmSwitchSlots); ++k)
     if (m_Records[0].Control[k] == kFreeControl) return k;
   return Max_Flightmode_Cont_Number_Reached;
 }
 
 int KLX_FlightmodeAssign::KLX_FlightmodeAssGetNextFreeIndexFlightmode() const {
+  const KLX_ModelLock lock;
   for (int n = 0; n < KLX_BoardCount(EngineCfgFlightModes); ++n)
     if (m_Records[0].Flightmode[n] == kFreeFlightmode) return n;
   return Max_Flightmode_Ass_Number_Reached;
@@ -82,6 +84,7 @@ void KLX_FlightmodeAssign::KLX_FlightmodeAssignSetToDefaultValues(T_FlightModeCo
 }
 
 int KLX_FlightmodeAssign::KLX_FlightmodeAssign_GetAllUsedPhyControls(QQueue<int>* controls) {
+  const KLX_ModelLock lock;
   if (!controls || !m_Switch) return KLX_Error;
   const int switches = KLX_BoardCount(EngineCfgVirtualSwitches);
   for (int k = 0; k < KLX_BoardCount(EngineCfgFmSwitchSlots); ++k) {

@@ -76,6 +76,7 @@ int KLX_Function::MaskBit(int row, int index, int fm) {
 }
 
 int KLX_Function::SetMaskBit(int row, int index, int fm, int value, bool transmit, const char* refusal) {
+  const KLX_ModelLock lock;
   if (value == 1 && fm == 0) {
     qDebug("%s", refusal);
     return KLX_Error;
@@ -136,6 +137,7 @@ int KLX_Function::KLX_FunctionGetNextFreeIndex() {
 }
 
 int KLX_Function::KLX_FunctionGetServoNumberForFunction(int index) {
+  const KLX_ModelLock lock;
   if (index < 0 || index >= KL_MAX_FUNCTIONS) {
     KLXErrorHandler.RegisterError(kErrServoCount, QString());
     return 0;
@@ -150,6 +152,7 @@ T_Function* KLX_Function::KLX_FunctionGetPtrByIndex(int index) {
 }
 
 int KLX_Function::KLX_FunctionReplace_ControlAll(int oldControl, int newControl) {
+  const KLX_ModelLock lock;
   if (oldControl == newControl) return 0;
   int replaced = 0;
   for (int i = 0; i < BoardCount(); ++i) {
@@ -175,15 +178,22 @@ void KLX_Function::KLX_FunctionClearAll() {
 }
 
 int KLX_Function::KLX_FunctionDeleteSetup(int index, int fm) {
+  const KLX_ModelLock lock;
   if (!KLX_BaseClassDatabaseCheckBorderIndex(Border(), &index, &fm)) {
     KLXErrorHandler.RegisterError(kErrDeleteSetup, QString());
     return KLX_Error;
   }
-  kl_engine_reset_functionsetup(&m_Records[index], fm);
+  // The engine's reset walks only the board's flight modes; one beyond them
+  // (read from a file of the larger board, then moved) takes what a new
+  // record holds there.
+  T_Function fresh;
+  Defaults(&fresh, m_Init);
+  m_Records[index].Setup[fm] = fresh.Setup[fm];
   return KLX_Ok;
 }
 
 int KLX_Function::KLX_FunctionCopySingleSetupUnit(int index, int fromFm, int toFm) {
+  const KLX_ModelLock lock;
   if (!KLX_BaseClassDatabaseCheckBorderIndex(Border(), &index, &fromFm)) {
     KLXErrorHandler.RegisterError(kErrCopySetup, QString());
     return KLX_Error;
@@ -209,6 +219,7 @@ int KLX_Function::KLX_FunctionIncDec_InPercentage(int raw, signed char delta, un
 }
 
 int KLX_Function::IncDec(int row, int index, int fm, signed char delta) {
+  const KLX_ModelLock lock;
   if (index >= BoardCount() || fm >= KLX_BoardCount(EngineCfgFlightModes)) return KLX_Error;
   const KLX_Field& f = kFields[row];
   const int before = static_cast<int>(FieldRaw(f, index, fm));

@@ -267,6 +267,11 @@ void KLX_FunctionalCalculation::run() {
 void KLX_FunctionalCalculation::KLX_FunctionalCalculationPass() {
   QMutexLocker lock(&m_Mutex);
   if (!m_Db) return;
+  m_PassThread = QThread::currentThreadId();
+  struct PassEnd {
+    std::atomic<Qt::HANDLE>& thread;
+    ~PassEnd() { thread = nullptr; }
+  } end{m_PassThread};
   if (m_Phase != kPhaseCalculation)
     CalculationPass();
   else
@@ -394,7 +399,10 @@ void KLX_FunctionalCalculation::CopyMarked() {
 }
 
 void KLX_FunctionalCalculation::TrimDifferentialAdjustment() {
-  if (m_Db->KLX_DataBaseManagerGetSet_StickMovement(0, AtomicDirGet) == 1) return;
+  m_Db->KLX_DataBaseManager_StickdataLock();
+  const bool searching = m_Db->KLX_DataBaseManagerGetSet_StickMovement(0, AtomicDirGet) == 1;
+  m_Db->KLX_DataBaseManager_StickdataUnlock();
+  if (searching) return;
   int steps[KL_TRIM_CONTROLS];
   bool any = false;
   for (int lever = 0; lever < KL_TRIM_CONTROLS; ++lever) {

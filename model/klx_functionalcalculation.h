@@ -64,6 +64,28 @@ class KLX_FunctionalCalculation : public CNoDebugBase<QThread>, public KLX_BaseC
   // taken under the thread's lock: never half way through a data pass.
   unsigned int KLX_FunctionalCalculationModelCRC() const;
   void KLX_FunctionalCalculationCopySetup(T_SetupData* out) const;
+  // Reads what a pass writes (flight mode, function values, switch outputs,
+  // the fading curve) as of the end of a pass: on another thread it holds
+  // the engine's lock, which a pass holds throughout; the thread that runs
+  // a pass (the engine's, or a test's) reads as it is.
+  // The flight mode of the last calculation pass, without a lock: the model
+  // file's writer asks it while it holds the model data's guard.
+  int KLX_FunctionalCalculationFlightMode() const { return m_LastFlightMode; }
+  class StateReader {
+   public:
+    explicit StateReader(const KLX_FunctionalCalculation& engine)
+        : m_Held(engine.m_PassThread.load() == QThread::currentThreadId() ? nullptr : &engine.m_Mutex) {
+      if (m_Held) m_Held->lock();
+    }
+    ~StateReader() {
+      if (m_Held) m_Held->unlock();
+    }
+    StateReader(const StateReader&) = delete;
+    StateReader& operator=(const StateReader&) = delete;
+
+   private:
+    QMutex* m_Held;
+  };
 
   int KLX_FunctionalCalculationGetServoOutput(int n) const;
   int KLX_FunctionalCalculationResetServoOutput(int n);
@@ -118,6 +140,8 @@ class KLX_FunctionalCalculation : public CNoDebugBase<QThread>, public KLX_BaseC
   QWaitCondition m_Wait;
   // Held for a whole pass; the read-outs of the set-up block take it too.
   mutable QMutex m_Mutex;
+  // The thread running a pass while it holds the lock.
+  std::atomic<Qt::HANDLE> m_PassThread{nullptr};
   // The start waits on it until the thread has entered its loop.
   QWaitCondition m_Started;
   bool m_Entered = false;

@@ -41,6 +41,7 @@ QString KLX_Mixer::KLX_MixerGetSet_Name(int idx, QString name, int get, bool) {
 }
 
 int KLX_Mixer::KLX_Mixer_IsFlightModeDependent(int idx, int fm) {
+  const KLX_ModelLock lock;
   if (!KLX_BaseClassDatabaseCheckBorderIndex(Border(), &idx)) {
     KLXErrorHandler.RegisterError(kErrMask, QString());
     return Indexes_Out_Of_Range;
@@ -50,6 +51,7 @@ int KLX_Mixer::KLX_Mixer_IsFlightModeDependent(int idx, int fm) {
 }
 
 int KLX_Mixer::KLX_Mixer_SetFlightModeDependent(int idx, int fm, int value, bool transmit) {
+  const KLX_ModelLock lock;
   if (value == 1 && fm == 0) {
     qDebug("KLX_Mixer_SetFlightModeDependent error: FM0 is global!");
     return KLX_Error;
@@ -75,15 +77,21 @@ T_Mixer* KLX_Mixer::KLX_MixerGetPtrByIndex(int idx) {
 }
 
 int KLX_Mixer::KLX_MixerDeleteSetup(int idx, int fm) {
+  const KLX_ModelLock lock;
   if (!KLX_BaseClassDatabaseCheckBorderIndex(Border(), &idx, &fm)) {
     KLXErrorHandler.RegisterError(kErrDeleteSetup, QString());
     return KLX_Error;
   }
-  kl_engine_reset_mixersetup(&m_Records[idx], fm);
+  // As for functions: a flight mode beyond the board's takes what a new
+  // record holds there.
+  T_Mixer fresh;
+  Defaults(&fresh, m_Init);
+  m_Records[idx].Setup[fm] = fresh.Setup[fm];
   return KLX_Ok;
 }
 
 int KLX_Mixer::KLX_MixerCopySingleSetupUnit(int idx, int fromFm, int toFm) {
+  const KLX_ModelLock lock;
   if (!KLX_BaseClassDatabaseCheckBorderIndex(Border(), &idx, &fromFm)) {
     KLXErrorHandler.RegisterError(kErrCopySetup, QString());
     return KLX_Error;
@@ -94,6 +102,7 @@ int KLX_Mixer::KLX_MixerCopySingleSetupUnit(int idx, int fromFm, int toFm) {
 }
 
 int KLX_Mixer::KLX_MixerReplace_ControlAll(int oldControl, int newControl) {
+  const KLX_ModelLock lock;
   if (oldControl == newControl) return 0;
   int replaced = 0;
   for (int i = 0; i < BoardCount(); ++i) {
@@ -105,6 +114,7 @@ int KLX_Mixer::KLX_MixerReplace_ControlAll(int oldControl, int newControl) {
 }
 
 int KLX_Mixer::KLX_Mixer_GetAllUsedPhyMixerControls(QQueue<int>* list) {
+  const KLX_ModelLock lock;
   if (!list) return 0;
   const int before = list->size();
   const int switches = KLX_BoardCount(EngineCfgVirtualSwitches);

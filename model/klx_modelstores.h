@@ -68,7 +68,6 @@
   X(GetMaxServosPerSequncer, 6)                \
   X(GetMaxServoConfigServoMixer, 8)            \
   X(GetMaxTrim, 6)                             \
-  X(GetMaxSpecialSwitch, 1)                    \
   X(GetMaxCurevPoints, 33)                     \
   X(GetFlightmodeAssign, 1)                    \
   X(GetMaxVirualSwitchesLogicalSwitches, 2)    \

@@ -35,6 +35,11 @@ int MapTrimControl(int id) {
 }
 }  // namespace
 
+QRecursiveMutex& KLX_ModelLock::Guard() {
+  static QRecursiveMutex guard;
+  return guard;
+}
+
 int KLX_BoardCount(int entry) { return kl_engine_cfg_count(static_cast<E_EngineCfg>(entry)); }
 
 KLX_RecordStore::KLX_RecordStore(unsigned char* records, int recordSize, int capacity,
@@ -101,6 +106,7 @@ unsigned char* KLX_RecordStore::FieldPtr(const KLX_Field& f, int unit, int sub) 
 }
 
 int64_t KLX_RecordStore::FieldRaw(const KLX_Field& f, int unit, int sub) const {
+  const KLX_ModelLock lock;
   return LoadLE(const_cast<KLX_RecordStore*>(this)->FieldPtr(f, unit, sub), f.width, f.isSigned);
 }
 
@@ -170,6 +176,7 @@ int KLX_RecordStore::SendField(const KLX_Field& f, int unit, int sub, int64_t ra
 
 int KLX_RecordStore::FieldAccess(const KLX_Field& f, int unit, int sub, int value, bool get,
                                  bool transmit) {
+  const KLX_ModelLock lock;
   if (!CheckIndices(f, unit, sub)) {
     KLXErrorHandler.RegisterError(f.errCode, QString());
     return KLX_DatabaseValues::Indexes_Out_Of_Range;
@@ -187,11 +194,13 @@ int KLX_RecordStore::FieldAccess(const KLX_Field& f, int unit, int sub, int valu
 }
 
 void KLX_RecordStore::WriteRaw(const KLX_Field& f, int unit, int sub, int64_t raw, bool transmit) {
+  const KLX_ModelLock lock;
   StoreLE(FieldPtr(f, unit, sub), f.width, raw);
   if (transmit) SendField(f, unit, sub, FieldRaw(f, unit, sub));
 }
 
 QString KLX_RecordStore::NameAccess(int unit, const QString& name, bool get, unsigned errCode) {
+  const KLX_ModelLock lock;
   if (!m_Names || unit < 0 || unit >= m_Capacity) {
     if (errCode) KLXErrorHandler.RegisterError(errCode, QString());
     return QString();
@@ -210,17 +219,20 @@ QString KLX_RecordStore::NameAccess(int unit, const QString& name, bool get, uns
 }
 
 QString KLX_RecordStore::NameOf(int unit) const {
+  const KLX_ModelLock lock;
   if (!m_Names || unit < 0 || unit >= m_Capacity) return QString();
   return QString::fromUtf8(m_Names[unit], static_cast<int>(strnlen(m_Names[unit], kNameSlot)));
 }
 
 void KLX_RecordStore::ResetName(int unit) {
+  const KLX_ModelLock lock;
   if (!m_Names || unit < 0 || unit >= m_Capacity) return;
   std::memset(m_Names[unit], 0, kNameSlot);
   std::strncpy(m_Names[unit], m_DefaultName, kNameMaxBytes);
 }
 
 int KLX_RecordStore::CheckForSameName(const QString& name) const {
+  const KLX_ModelLock lock;
   const QString wanted = name.toLower();
   for (int i = 0; i < BoardCount(); ++i)
     if (IsUsed(i) && NameOf(i).toLower() == wanted) return 1;
@@ -228,23 +240,27 @@ int KLX_RecordStore::CheckForSameName(const QString& name) const {
 }
 
 int KLX_RecordStore::IsUsed(int unit) const {
+  const KLX_ModelLock lock;
   const unsigned char* r = RecordBytes(unit);
   return r ? (r[0] != 0) : 0;
 }
 
 int KLX_RecordStore::NextFreeIndex(int from, int fullCode) const {
+  const KLX_ModelLock lock;
   for (int i = from; i < BoardCount(); ++i)
     if (!IsUsed(i)) return i;
   return fullCode;
 }
 
 int KLX_RecordStore::UsedCount() const {
+  const KLX_ModelLock lock;
   int n = 0;
   for (int i = 0; i < BoardCount(); ++i) n += IsUsed(i);
   return n;
 }
 
 unsigned KLX_RecordStore::CalcCRC(unsigned crc, bool usedOnly, int from) const {
+  const KLX_ModelLock lock;
   for (int i = 0; i < BoardCount(); ++i) {
     if (usedOnly && !IsUsed(i)) continue;
     crc = crc32_update_buf(crc, RecordBytes(i) + from, static_cast<unsigned>(m_RecordSize - from));
@@ -254,6 +270,7 @@ unsigned KLX_RecordStore::CalcCRC(unsigned crc, bool usedOnly, int from) const {
 
 int KLX_RecordStore::CopyUnitImage(int unit, unsigned char* buffer, unsigned nullCode,
                                    unsigned badCode) const {
+  const KLX_ModelLock lock;
   if (!buffer) {
     KLXErrorHandler.RegisterError(nullCode, QStringLiteral("Buffer overrun"));
     return KLX_DatabaseValues::KLX_Error;
@@ -271,6 +288,7 @@ int KLX_RecordStore::CopyUnitImage(int unit, unsigned char* buffer, unsigned nul
 }
 
 int KLX_RecordStore::CopyRecordOut(int unit, void* out) const {
+  const KLX_ModelLock lock;
   const unsigned char* record = RecordBytes(unit);
   if (!out || !record) return KLX_DatabaseValues::KLX_Error;
   std::memcpy(out, record, static_cast<std::size_t>(m_RecordSize));
@@ -278,6 +296,7 @@ int KLX_RecordStore::CopyRecordOut(int unit, void* out) const {
 }
 
 int KLX_RecordStore::CopyRecordIn(int unit, const void* in) {
+  const KLX_ModelLock lock;
   unsigned char* record = RecordBytes(unit);
   if (!in || !record) return KLX_DatabaseValues::KLX_Error;
   std::memcpy(record, in, static_cast<std::size_t>(m_RecordSize));

@@ -3,6 +3,7 @@
 // one descriptor per field (where it sits, how it is clamped and converted,
 // what the single-field update carries), the element names kept beside the
 // records, and the whole-unit operations every kind shares.
+#include <QRecursiveMutex>
 #include <QString>
 
 #include <cstddef>
@@ -82,6 +83,21 @@ constexpr KLX_Field KLX_FieldOf(int clampId, int msgId, std::size_t offset, std:
                    static_cast<uint16_t>(stride), static_cast<uint8_t>(subPos),
                    static_cast<uint8_t>(sub2), conv, min, max, err};
 }
+
+// The one guard of the model data. The screens, the tasks and the
+// controllers' reports write the records while the saver and the engine's
+// data pass read them: every access to a record or a name holds it, and a
+// reader that needs the whole model as of one moment (the saver) holds it
+// across. It is the innermost lock: nothing that waits for another thread
+// runs while it is held.
+class KLX_ModelLock {
+ public:
+  KLX_ModelLock() { Guard().lock(); }
+  ~KLX_ModelLock() { Guard().unlock(); }
+  KLX_ModelLock(const KLX_ModelLock&) = delete;
+  KLX_ModelLock& operator=(const KLX_ModelLock&) = delete;
+  static QRecursiveMutex& Guard();
+};
 
 class KLX_RecordStore : public KLX_DataBaseTransmitter, public KLX_BaseClassDatabase {
  public:
@@ -201,14 +217,17 @@ class KLX_RecordArray : public KLX_RecordStore {
     init(record);
   }
   void ResetUnit(int index) {
+    const KLX_ModelLock lock;
     Defaults(&m_Records[index], m_Init);
     ResetName(index);
   }
   void ResetAll() {
+    const KLX_ModelLock lock;
     for (int i = 0; i < N; ++i) ResetUnit(i);
   }
   // A checked delete: defaults and the default name, nothing sent.
   int DeleteUnit(int index, unsigned errCode) {
+    const KLX_ModelLock lock;
     const int ok = CheckUnit(index, errCode);
     if (ok == 1) ResetUnit(index);
     return ok;

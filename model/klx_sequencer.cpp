@@ -85,6 +85,7 @@ int KLX_Sequencer::FromInterface(int row, int value) const {
 }
 
 int KLX_Sequencer::Field(int row, int idx, int slot, int direction, int point, int value, bool get, bool transmit) {
+  const KLX_ModelLock lock;
   const KLX_Field& f = kFields[row];
   const bool tracked = row == KLX_SequencerRow::TimePoint || row == KLX_SequencerRow::ServoWaypoint;
   const bool inSlot = f.subPos != 0;
@@ -152,6 +153,7 @@ QString KLX_Sequencer::KLX_SequencerGetSet_Name(int idx, QString name, int get, 
 }
 
 int KLX_Sequencer::KLX_SequencerToggle_LoopModeFlag(int idx) {
+  const KLX_ModelLock lock;
   if (idx < 0 || idx >= BoardCount()) return Indexes_Out_Of_Range;
   const int mode = m_Records[idx].IsUsed;
   if (mode >= 7) return 0;
@@ -160,6 +162,7 @@ int KLX_Sequencer::KLX_SequencerToggle_LoopModeFlag(int idx) {
 }
 
 int KLX_Sequencer::KLX_SequencerGet_LoopModeFlag(int idx) {
+  const KLX_ModelLock lock;
   if (idx < 0 || idx >= BoardCount()) return Indexes_Out_Of_Range;
   const int mode = m_Records[idx].IsUsed;
   if (mode < 7) return (mode & kLoopBit) ? 1 : 0;
@@ -194,6 +197,7 @@ int KLX_Sequencer::KLX_SequencerClear_Servo(int idx, int slot, bool transmit) {
 }
 
 QString KLX_Sequencer::KLX_SequencerGet_ServoList(int idx, bool pureIdx) {
+  const KLX_ModelLock lock;
   QStringList servos;
   // No list for a sequencer that does not exist: the empty text.
   if (idx < 0 || idx >= KL_MAX_SEQUENCERS) return QString();
@@ -207,6 +211,7 @@ QString KLX_Sequencer::KLX_SequencerGet_ServoList(int idx, bool pureIdx) {
 }
 
 int KLX_Sequencer::KLX_SequencerGetFirstFreeServoChannel(unsigned char idx) {
+  const KLX_ModelLock lock;
   if (idx >= KL_MAX_SEQUENCERS) return KLX_Error;
   const int count = KLX_BoardCount(EngineCfgServos);
   for (int slot = 0; slot < KL_SERVOS_PER_SEQUENCER; ++slot)
@@ -221,6 +226,7 @@ int KLX_Sequencer::KLX_SequencerGetNextFreeIndex() const {
 }
 
 int KLX_Sequencer::KLX_SequencerReplace_ControlAll(int oldControl, int newControl) {
+  const KLX_ModelLock lock;
   if (oldControl == newControl) return 0;
   int replaced = 0;
   for (int i = 0; i < BoardCount(); ++i) {
@@ -232,6 +238,7 @@ int KLX_Sequencer::KLX_SequencerReplace_ControlAll(int oldControl, int newContro
 }
 
 int KLX_Sequencer::KLX_Sequencer_GetAllUsedPhyControls(QQueue<int>* list) {
+  const KLX_ModelLock lock;
   if (!list || !m_Switch) return 0;
   const int before = list->size();
   for (int i = 0; i < BoardCount(); ++i) {

@@ -139,6 +139,7 @@ int KLX_ServoConfig::PointHundredths(Point p, int index, int sub, int value, boo
 }
 
 int KLX_ServoConfig::KLX_ServoConfigGet_CentreAbs(int index) {
+  const KLX_ModelLock lock;
   if (!PointIndexOk(P_Centre, index, 0)) {
     KLXErrorHandler.RegisterError(kPoints[P_Centre].field.errCode, QString());
     return 0;
@@ -196,6 +197,7 @@ int KLX_ServoConfig::KLX_ServoMixerReverse(int index, int mixer) {
 }
 
 int KLX_ServoConfig::KLX_ServoConfig_GetAllUsedPhyCutoffControls(QQueue<int>* controls) {
+  const KLX_ModelLock lock;
   if (!controls || !m_Switch) return 0;
   int appended = 0;
   const int switches = KLX_BoardCount(EngineCfgVirtualSwitches);
@@ -235,6 +237,7 @@ void KLX_ServoConfig::KLX_ServoConfigSetToDefaultValues(T_ServoConfig* record, T
 }
 
 int KLX_ServoConfig::KLX_ServoConfigDelete(int index) {
+  const KLX_ModelLock lock;
   const int result = DeleteUnit(index, kErrDelete);
   if (result == KLX_Ok) KLX_ServoConfigSetToDefaultValues(&m_Records[index], &m_Percent[index]);
   return result;

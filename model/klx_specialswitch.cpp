@@ -29,7 +29,7 @@ int KLX_SpecialSwitch::KLX_SpecialSwitchGetSet_Value(int i, int value, int get) 
   return m_Value[i];
 }
 
-int KLX_SpecialSwitch::KLX_SpecialSwitchGetNumber() const {
+int KLX_SpecialSwitch::BoardCount() {
   if (!Board::IsInitialized()) Board::Init();
   return Board::m_Instance ? Board::m_Instance->SpecialSwitchCountMax() : kCount;
 }

@@ -22,7 +22,9 @@ class KLX_SpecialSwitch : public QObject, public KLX_DataBaseTransmitter, public
   // Read, or write clamped to -2047..+2047; a bad index gives Indexes_Out_Of_Range. A
   // single value is never sent on its own.
   int KLX_SpecialSwitchGetSet_Value(int i, int value, int get);
-  int KLX_SpecialSwitchGetNumber() const;
+  int KLX_SpecialSwitchGetNumber() const { return BoardCount(); }
+  // The board descriptor's count (4 on every board), made when it is missing.
+  static int BoardCount();
   void KLX_SpecialSwitchSetToDefaultValues(T_SpecialSwitch* record) const;
   void KLX_SpecialSwitchClearAll();
   int KLX_SpecialSwitchSet_SwitchUnit(const T_SpecialSwitch* record);

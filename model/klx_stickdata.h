@@ -3,7 +3,7 @@
 // controllers report it, the reference values of a control search and one
 // pending trim-click direction per trim. Callers bracket every access with
 // KLX_StickdataLock / KLX_StickdataUnlock.
-#include <QMutex>
+#include <QRecursiveMutex>
 #include <QObject>
 
 #include <atomic>
@@ -59,7 +59,9 @@ class KLX_Stickdata : public QObject, public KLX_DataBaseTransmitter, public KLX
   T_Stick m_Current;
   T_Stick m_Reference;
   T_Stick m_SavedTrims;
-  QMutex m_Mutex;
+  // Recursive: a door that locks for itself (the screens' reads) is also
+  // called by the receiver thread inside its own bracket.
+  QRecursiveMutex m_Mutex;
   // Set on the receiver thread, read and cleared on the main thread.
   std::atomic<uint8_t> m_StickMoved{0};
 };

@@ -53,6 +53,7 @@ int KLX_Switch::KLX_SwitchSet_Switch_As_SingleSwitch(int idx) {
 }
 
 int KLX_Switch::KLX_SwitchReplace_InputControlAll(int oldControl, int newControl) {
+  const KLX_ModelLock lock;
   if (oldControl == newControl) return 0;
   int replaced = 0;
   for (int i = 0; i < BoardCount(); ++i) {
@@ -66,6 +67,7 @@ int KLX_Switch::KLX_SwitchReplace_InputControlAll(int oldControl, int newControl
 }
 
 int KLX_Switch::WalkChain(int idx, const std::function<int(int, int, int)>& visit) const {
+  const KLX_ModelLock lock;
   const int count = BoardCount();
   QList<int> chain{idx};
   for (int k = 0; k < chain.size(); ++k) {

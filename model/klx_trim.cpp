@@ -21,7 +21,7 @@ KLX_Trim::KLX_Trim(QObject* parent) : QObject(parent), KLX_RecordArray(-1, 74, k
 }
 
 int KLX_Trim::Access(int row, int t, int sub, int value, bool get, bool transmit) {
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   return FieldAccess(kFields[row], t, sub, value, get, transmit);
 }
 
@@ -47,7 +47,7 @@ int KLX_Trim::KLX_TrimGetSet_Trim_SingleMask(int t, unsigned int mask, int get) 
 
 int KLX_Trim::KLX_Trim_IsFlightModeDependent(int t, int fm) const {
   if (t < 0 || t >= kTrims || fm < 0 || fm >= 32) return 0;
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   return (m_Records[t].Trim_FM_Mask >> fm) & 1u;
 }
 
@@ -64,7 +64,7 @@ int KLX_Trim::KLX_Trim_SetFlightModeDependent(int t, int fm, bool dependent, boo
     KLXErrorHandler.RegisterError(kErrDependent, QString());
     return KLX_Error;
   }
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   const unsigned bit = 1u << fm;
   const unsigned mask = dependent ? (m_Records[t].Trim_FM_Mask | bit) : (m_Records[t].Trim_FM_Mask & ~bit);
   FieldAccess(kFields[KLX_TrimRow::Trim_SingleMask], t, 0, static_cast<int>(mask), false, transmit);
@@ -72,17 +72,17 @@ int KLX_Trim::KLX_Trim_SetFlightModeDependent(int t, int fm, bool dependent, boo
 }
 
 int KLX_Trim::KLX_TrimSet_TrimUnit(int t, const T_TrimControlCfg* record) {
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   return CopyRecordIn(t, record);
 }
 
 int KLX_Trim::KLX_TrimCopySingleUnit(int t, T_TrimControlCfg* out) const {
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   return CopyRecordOut(t, out);
 }
 
 int KLX_Trim::KLX_TrimCopyUnit(int t, unsigned char* buffer) const {
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   return CopyUnitImage(t, buffer, kErrImageBuffer, kErrImageIndex);
 }
 
@@ -95,16 +95,16 @@ void KLX_Trim::KLX_TrimSetToDefaultValues(T_TrimControlCfg* record) {
 }
 
 int KLX_Trim::KLX_TrimDelete(int t) {
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   return DeleteUnit(t, kErrDelete);
 }
 
 void KLX_Trim::KLX_TrimClearAll() {
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   ResetAll();
 }
 
 unsigned int KLX_Trim::KLX_TrimCalcCRC(unsigned int crc) const {
-  QMutexLocker lock(&m_Mutex);
+  const KLX_ModelLock lock;
   return CalcCRC(crc, false);
 }

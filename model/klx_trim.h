@@ -3,7 +3,7 @@
 // flight mode and the mask of flight modes with a value of their own (flight
 // mode 0 is always global). Single-field updates go out as message 74. Trim
 // values arrive on the CAN receiver thread and are read on the GUI and engine
-// threads, so every access holds the store's lock.
+// threads, so every access holds the model data's guard.
 #include <QMutex>
 #include <QObject>
 
@@ -52,5 +52,4 @@ class KLX_Trim : public QObject, public KLX_RecordArray<T_TrimControlCfg, KL_TRI
 
  private:
   int Access(int row, int t, int sub, int value, bool get, bool transmit);
-  mutable QMutex m_Mutex;
 };

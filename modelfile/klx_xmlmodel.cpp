@@ -9,8 +9,6 @@
 #include <cstring>
 #include <thread>
 
-#include <unistd.h>
-
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
@@ -19,9 +17,11 @@
 #include "frame/klx_xmlsafefile.h"
 #include "frame/simplecrypt.h"
 #include "model/klx_databasemanager.h"
+#include "model/klx_recordstore.h"
 #include "modelfile/klx_xmlsectionio.h"
 #include "modelfile/klx_xmlsections.h"
 #include "frame/klx_xmltextwriter.h"
+#include "update/klx_filefunctions.h"
 
 namespace {
 constexpr unsigned kErrInitialize = 0x11510;
@@ -42,6 +42,12 @@ constexpr unsigned kReplaced = 0x51507;
 constexpr unsigned kSavedBytes = 0x515CC;
 constexpr unsigned kErrFunctionOrder = 0x21536;
 constexpr unsigned kFunctionSkip = 0x51525;
+constexpr unsigned kErrTooLarge = 0x215F3;
+constexpr unsigned kErrEncoding = 0x215F4;
+constexpr unsigned kSkippedMore = 0x515F5;
+// Unknown elements are reported one by one up to this many per read; the
+// rest are counted in one report.
+constexpr int kSkipReports = 100;
 
 constexpr quint64 kCheckKey = 0x3e81c04a7d2b96f5ULL;
 // A name is kept as at most so many bytes of UTF-8.
@@ -220,10 +226,17 @@ namespace KLX_XMLIO {
 void Report(unsigned code, const QString& text) { KLXErrorHandler.RegisterError(code, text); }
 void Report(unsigned code, const char* text) { KLXErrorHandler.RegisterError(code, QString::fromLatin1(text)); }
 
+namespace {
+thread_local int t_Skips = 0;
+}
+
 void Skip(QXmlStreamReader* r, unsigned code, const char* text) {
-  Report(code, text);
+  if (t_Skips++ < kSkipReports) Report(code, text);
   r->skipCurrentElement();
 }
+
+int StartSkipCount() { return t_Skips = 0; }
+int SkipCount() { return t_Skips; }
 
 QString Text(QXmlStreamReader* r) { return r->readElementText(QXmlStreamReader::SkipChildElements); }
 
@@ -323,7 +336,12 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
   // What saves cut short left beside the file goes before the next one.
   KLX_XMLSafeFile::RemoveLeftovers(path);
   KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
-  WriteBody(&w, modelName);
+  {
+    // The text is the model as of one moment: no edit of the screens, a
+    // task or a controller's report lands half way through it.
+    const KLX_ModelLock lock;
+    WriteBody(&w, modelName);
+  }
   if (!WriteSafely(path, &w)) return KLX_Error;
   if (w.Size() != m_SavedBytes) {
     Report(kSavedBytes, QStringLiteral("written %1 bytes of modelfile %2").arg(w.Size()).arg(path));
@@ -364,29 +382,22 @@ bool KLX_XMLModel::WriteSafely(const QString& path, KLX_XMLTextWriter* w) {
   }
   // Whatever fails from here on leaves the old file as it was. The check
   // value (the MD5 digest of the text up to the end tag of "DATA") is
-  // computed while that text goes to the card.
+  // computed while that text goes to the card; the data is synced once,
+  // with the tail, before the rename.
   const int body = w->Size();
   QByteArray digest;
   std::thread hash([&] {
     digest = QCryptographicHash::hash(QByteArray::fromRawData(w->Data(), body), QCryptographicHash::Md5).toHex();
   });
-  QFileDevice* device = static_cast<QFileDevice*>(file.Device());
-  const bool written = device->write(w->Data(), body) == body;
-  const bool synced = written && device->flush() && ::fdatasync(device->handle()) == 0;
+  const bool written = file.Write(w->Data(), body);
+  file.StartWriteback();
   hash.join();
-  if (!written) {
+  if (written) WriteTail(w, digest);
+  if (!written || !file.Write(w->Data() + body, w->Size() - body)) {
     Report(kErrShortWrite, "model file could not be written completely");
     return false;
   }
-  if (synced) {
-    WriteTail(w, digest);
-    const int tail = w->Size() - body;
-    if (device->write(w->Data() + body, tail) != tail) {
-      Report(kErrShortWrite, "model file could not be written completely");
-      return false;
-    }
-  }
-  if (!synced || !file.Commit()) {
+  if (!file.Commit()) {
     Report(kErrFlush, "Model file buffer could not be flushed and isn't closed");
     return false;
   }
@@ -436,11 +447,15 @@ int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName)
   m_Data.reset(new KLX_XML_ModelData);
   int result = Parse(path, modelName);
   if (result == KLX_Error) {
-    m_Db->KLX_DataBaseManagerVornPropertiesClearAll();
     // A refused file leaves nothing of itself behind: no partial model is
-    // shown, sent to the transceiver or saved over the file.
+    // shown, sent to the transceiver or saved over the file. The current
+    // model keeps its name and folder (so the next start tries the file
+    // again) and is marked as not loaded, which keeps the saver from
+    // writing what is in memory over the file.
+    m_Db->KLX_DataBaseManagerVornPropertiesSetFailedFile(KLX_FileFunctions::KLX_FileFunctionsBoardPath(path));
     m_Db->KLX_DataBaseManagerResetAllModelData();
   } else {
+    m_Db->KLX_DataBaseManagerVornPropertiesSetFailedFile(QString());
     KLX_XMLModelVornFenk_CutReceivers();
     result = KLX_XMLModelHarmonizeRanges();
   }
@@ -463,12 +478,33 @@ int KLX_XMLModel::Parse(const QString& path, const QString& modelName) {
     return KLX_Error;
   }
   Report(kLoading, QStringLiteral("Model file %1 is loading...").arg(path));
-  const QByteArray bytes = file.readAll();
+  constexpr qint64 kMaxFileBytes = KLX_XMLModel::kMaxFileBytes;
+  if (file.size() > kMaxFileBytes) {
+    Report(kErrTooLarge, QStringLiteral("model file of %1 bytes refused, at most %2 are read").arg(file.size()).arg(kMaxFileBytes));
+    return KLX_Error;
+  }
+  const QByteArray bytes = file.read(kMaxFileBytes + 1);
   file.close();
+  if (bytes.size() > kMaxFileBytes) {
+    Report(kErrTooLarge, QStringLiteral("model file refused, more than %1 bytes").arg(kMaxFileBytes));
+    return KLX_Error;
+  }
+  // The file is UTF-8 text, as every file the program writes; bytes that
+  // are not would stop the reader before its root element.
+  const int invalid = KLX_Utf8FirstInvalid(bytes);
+  if (invalid >= 0) {
+    Report(kErrEncoding, QStringLiteral("model file is not UTF-8 text: byte 0x%1 at line %2")
+                             .arg(static_cast<unsigned char>(bytes.at(invalid)), 2, 16, QLatin1Char('0'))
+                             .arg(bytes.left(invalid).count('\n') + 1));
+    return KLX_Error;
+  }
 
   QXmlStreamReader reader(bytes);
   bool aborted = false;
+  KLX_XMLIO::StartSkipCount();
   const int result = ReadRoot(&reader, modelName, &aborted);
+  if (KLX_XMLIO::SkipCount() > kSkipReports)
+    Report(kSkippedMore, QStringLiteral("%1 unknown elements skipped in model file").arg(KLX_XMLIO::SkipCount()));
   if (aborted) return KLX_Error;
   m_Db->KLX_DataBaseManagerVarioInitComplete();
   return result;

@@ -23,6 +23,9 @@ struct KLX_XML_ModelData;
 class KLX_XMLModel : public KLX_XMLModelBase {
   Q_OBJECT
  public:
+  // A full model of the larger board is about 3.6 MB; a file beyond this is
+  // no model file of ours, and reading it would take seconds and much memory.
+  static constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
   KLX_XMLModel();
   ~KLX_XMLModel() override;
 

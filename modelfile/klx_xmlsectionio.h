@@ -13,8 +13,12 @@ class QXmlStreamReader;
 namespace KLX_XMLIO {
 void Report(unsigned code, const QString& text);
 void Report(unsigned code, const char* text);
-// Reports the element the reader stands on and skips it with its children.
+// Reports the element the reader stands on and skips it with its children;
+// after the first hundred of a read the rest are only counted.
 void Skip(QXmlStreamReader* r, unsigned code, const char* text);
+// The count of skipped elements, started anew by each read.
+int StartSkipCount();
+int SkipCount();
 // The element's text, children skipped.
 QString Text(QXmlStreamReader* r);
 // The element's text converted and checked as the field says; a text that

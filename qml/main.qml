@@ -170,7 +170,7 @@ Window {
             "29.qml": ["parentId", "functionId", "initialControlId"],
             "ServoCurveSettings.qml": ["funcId", "servoId", "mixerId"],
             "ServoCurveEditor.qml": ["functionId", "servoIndex", "servoMxrIndex"],
-            "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId"],
+            "36_ControlSelector.qml": ["parentId", "funcId", "initialControlId", "funcId2", "controlMask"],
             "ControlConfigLinear.qml": ["sourceOptionNumber", "switchId", "control", "timerId", "percentageHystUpper",
                                         "percentageHystLower"],
             "37.qml": ["parentId", "vswitchId", "initialControlId"],

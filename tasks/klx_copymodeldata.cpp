@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPair>
-#include <QSaveFile>
 
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "model/klx_databasemanager.h"
 #include "platform/klx_commandrunner.h"
 #include "tasks/klx_runtimedatabasemanager.h"
@@ -24,6 +24,8 @@ constexpr unsigned kErrNoDestination = 0x24606;
 constexpr unsigned kErrNoSource = 0x24607;
 constexpr unsigned kErrDelete = 0x24609;
 constexpr unsigned kErrPath = 0x2460A;
+constexpr unsigned kErrKept = 0x2460B;
+constexpr unsigned kHintMissing = 0x4460C;
 // The answer mark of an update made by the user-dialog input.
 constexpr unsigned char kDialogAnswer = 2;
 constexpr int kMaxNewFolders = 255;
@@ -43,27 +45,14 @@ QString Allowed(const QString& path) {
 // A stick keeps the SD card's paths in the board's own form, not the desktop's.
 QString BoardForm(const QString& path) { return KLX_FileFunctions::KLX_FileFunctionsBoardPath(path); }
 
-bool SameFolder(const QString& a, const QString& b) {
-  return !a.isEmpty() && !b.isEmpty() && QDir::cleanPath(a) == QDir::cleanPath(b);
-}
+// Compared as the card names them: through links, and without regard to
+// case on vfat.
+bool SameFolder(const QString& a, const QString& b) { return KLX_FileNameHandler::KLX_FileNameHandlerSamePath(a, b); }
 
 // `inner` is `folder` or lies inside it.
-bool Holds(const QString& folder, const QString& inner) {
-  if (folder.isEmpty() || inner.isEmpty()) return false;
-  const QString f = QDir::cleanPath(folder);
-  const QString i = QDir::cleanPath(inner);
-  return i == f || i.startsWith(f + QLatin1Char('/'));
-}
+bool Holds(const QString& folder, const QString& inner) { return KLX_FileNameHandler::KLX_FileNameHandlerHolds(folder, inner); }
 
-bool WriteWhole(const QString& path, const QByteArray& content) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(content) != content.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
+bool WriteWhole(const QString& path, const QByteArray& content) { return KLX_FileCallsWriteWhole(path, content); }
 }  // namespace
 
 KLX_CopyModelData::KLX_CopyModelData() { KLX_CopyModelData::KLX_VornBaseCleanUp(); }
@@ -297,6 +286,25 @@ int KLX_CopyModelData::PostFollowUp(int mark) {
   return m_Handler->KLX_VornHandlerUpdateSelfProcessTask(update);
 }
 
+QString KLX_CopyModelData::LoadedModelFile() const {
+  const QString model = m_Db->KLX_DataBaseManagerVornPropertiesGetModelName();
+  const QString folder = m_Names.KLX_FileNameHandlerCheckModelFolder(
+      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false),
+      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false));
+  return folder.isEmpty() || model.isEmpty() ? QString() : folder + model + QStringLiteral(".xml");
+}
+
+bool KLX_CopyModelData::HoldsKeptFile(const QString& path) const {
+  const QString kept[] = {
+      LoadedModelFile(),
+      m_Names.KLX_FileNameHandlerGetSysPropertiesFilePath() + m_Names.KLX_FileNameHandlerGetSysPropertiesFileName(),
+      m_Names.KLX_FileNameHandlerGetSysProcStateFilePath() + m_Names.KLX_FileNameHandlerGetSysProcStateFileName(),
+  };
+  for (const QString& file : kept)
+    if (!file.isEmpty() && Holds(path, file)) return true;
+  return false;
+}
+
 bool KLX_CopyModelData::IsLoggingFolder(const QString& folder) {
   return SameFolder(folder, m_Db->KLX_DataBaseManagerGetTeleLogFolder()) ||
          SameFolder(folder, KLXErrorHandler.KLX_ErrorHandlerGetLogFolder());
@@ -322,6 +330,12 @@ int KLX_CopyModelData::DeleteFile() {
   }
   // A log being written stays.
   if (IsLoggingFolder(source)) return KLX_Done;
+  // So do the loaded model's file and the settings files: the program
+  // writes them again and counts on them at the next start.
+  if (HoldsKeptFile(folder + m_Current.name)) {
+    KLXErrorHandler.RegisterError(kErrKept, QStringLiteral("The loaded model and the settings files cannot be deleted"));
+    return ActiveModelCannotBeModified;
+  }
   if (!m_Files.KLX_FileFunctionsDeleteFileInFolder(m_Current.name, folder)) {
     KLXErrorHandler.RegisterError(kErrDelete, QStringLiteral("Cannot delete file!"));
     return KLX_Error;
@@ -343,6 +357,10 @@ int KLX_CopyModelData::DeleteFolder() {
     return KLX_Error;
   }
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) return KLX_Error;
+  if (HoldsKeptFile(folder)) {
+    KLXErrorHandler.RegisterError(kErrKept, QStringLiteral("The loaded model and the settings files cannot be deleted"));
+    return ActiveModelCannotBeModified;
+  }
   // Dated log folders go with their content; others only when empty,
   // unless the request says otherwise.
   const bool onlyIfEmpty =
@@ -388,12 +406,8 @@ int KLX_CopyModelData::WaitStep() {
         const QString destination = Destination(&onStick);
         if (destination.isEmpty()) return KLX_Error;
         // The loaded model's own file is never overwritten.
-        const QString folder = m_Names.KLX_FileNameHandlerCheckModelFolder(
-            m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false),
-            m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false));
-        const QString model = m_Db->KLX_DataBaseManagerVornPropertiesGetModelName();
-        if (!folder.isEmpty() && !model.isEmpty() &&
-            SameFolder(folder + model + QStringLiteral(".xml"), destination + QLatin1Char('/') + m_Current.name))
+        const QString loaded = LoadedModelFile();
+        if (!loaded.isEmpty() && SameFolder(loaded, destination + QLatin1Char('/') + m_Current.name))
           return ActiveModelCannotBeModified;
       }
       // The entry goes on from its copy, past the question.
@@ -418,12 +432,27 @@ int KLX_CopyModelData::KLX_CopySystemData_GenerateToUSBList(QString stickPath) {
       {systemFolder, m_Names.KLX_FileNameHandlerGetSysPropertiesFileName()},
       {stateFolder, m_Names.KLX_FileNameHandlerGetSysProcStateFileName()},
   };
+  // A file the card does not hold yet (no "Vornstate.xml" before the first
+  // switch-off) is no failure of the export: what exists is exported, and
+  // the screen names what is missing.
+  QStringList missing;
   for (const auto& file : files) {
+    if (!QFileInfo::exists(file.first + file.second)) {
+      missing << BoardForm(file.first + file.second);
+      continue;
+    }
     const QString target = stickPath + BoardForm(file.first);
     if (!m_Files.KLX_FileFileFunctionsCheckFolder(target, true)) continue;
     // A complete copy replaces an older one, never half of one.
     if (!m_Files.KLX_FileFunctionsCopyFileToFolder(file.second, file.first, file.second, target)) success = false;
   }
+  m_Runtime->KLX_RuntimeDatabaseManagerGetSetDialogText(
+      missing.isEmpty() ? QString()
+                        : QCoreApplication::translate(kContext, QT_TRANSLATE_NOOP("KLX_CopyModelData", "Not on the card:")),
+      AtomicDirSet);
+  m_Runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(missing.join(QStringLiteral(", ")), AtomicDirSet);
+  if (!missing.isEmpty())
+    KLXErrorHandler.RegisterError(kHintMissing, QStringLiteral("not on the card, not exported: ") + missing.join(QStringLiteral(", ")));
 
   // The file systems: what df lists, then what is mounted.
   QByteArray report;

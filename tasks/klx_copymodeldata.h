@@ -68,6 +68,10 @@ class KLX_CopyModelData : public KLX_VornBase {
   // folder lies outside the allowed areas.
   QString Destination(bool* onStick);
   bool IsLoggingFolder(const QString& folder);
+  // The loaded model's file (empty without one), and whether a file or a
+  // folder holds it or one of the settings files the program keeps.
+  QString LoadedModelFile() const;
+  bool HoldsKeptFile(const QString& path) const;
   QString Text(int n) const;
 
   Task_Data_T m_Task;

@@ -44,18 +44,20 @@ int KLX_ModelDelete::KLX_ModelDeleteHandleProgress() {
     return KLX_Error;
   }
   const QString current = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
-  if (name == current) {
-    // Both folders in the one form the path scheme gives, whether they came
-    // with a closing "/", as the type's folder or not at all.
-    const QString currentFolder = m_Names.KLX_FileNameHandlerCheckModelFolder(
-        m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false),
-        m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false));
-    if (currentFolder == folder) {
-      KLXErrorHandler.RegisterError(kErrActiveModel, QString());
-      return KLX_Error;
-    }
-  } else {
-    // Another model than the loaded one takes its pictures along.
+  // Both files as the path scheme places them, whether the folders came with
+  // a closing "/", as the type's folder or not at all, compared as the card
+  // names them: through a link, and without regard to case on vfat.
+  const QString currentFolder = m_Names.KLX_FileNameHandlerCheckModelFolder(
+      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false),
+      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false));
+  if (!current.isEmpty() && !currentFolder.isEmpty() &&
+      KLX_FileNameHandler::KLX_FileNameHandlerSamePath(folder + file, currentFolder + current + QStringLiteral(".xml"))) {
+    KLXErrorHandler.RegisterError(kErrActiveModel, QString());
+    return KLX_Error;
+  }
+  // Another model than the loaded one takes its pictures along; a model of
+  // the loaded one's name in another folder leaves them.
+  if (name != current) {
     for (const char* extension : kPictureExtensions)
       RemoveFile(PicturesOf(folder) + name + QLatin1String(extension));
   }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "model/klx_databasemanager.h"
 
 KLX_ModelFileTask::KLX_ModelFileTask(const Codes& codes) : m_Codes(codes) { Clean(); }
@@ -45,12 +46,10 @@ void KLX_ModelFileTask::TakeRequest(const Task_Data_T& task) {
 }
 
 bool KLX_ModelFileTask::TestAndTakePermission() {
-  if (!m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet)) {
-    KLXErrorHandler.RegisterError(m_Codes.unsave, QString::fromLatin1(m_Codes.unsaveText));
-    return false;
-  }
-  TakePermission();
-  return true;
+  // In one step: the saver takes it the same way.
+  if (m_Db->KLX_DataBaseManagerTakeVornPropertiesSaveModelData()) return true;
+  KLXErrorHandler.RegisterError(m_Codes.unsave, QString::fromLatin1(m_Codes.unsaveText));
+  return false;
 }
 
 void KLX_ModelFileTask::TakePermission() { m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet); }
@@ -63,4 +62,4 @@ QString KLX_ModelFileTask::PicturesOf(const QString& folder) const {
   return QDir::cleanPath(folder + m_Names.KLX_FileNameHandlerGetPicFolder()) + QLatin1Char('/');
 }
 
-bool KLX_ModelFileTask::RemoveFile(const QString& path) { return !QFileInfo::exists(path) || QFile::remove(path); }
+bool KLX_ModelFileTask::RemoveFile(const QString& path) { return !QFileInfo::exists(path) || KLX_FileCallsRemove(path); }

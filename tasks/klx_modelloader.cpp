@@ -90,7 +90,8 @@ const CModelUnits kUnits[KLX_ModelLoader::kJobs] = {
     {[](KLX_DataBaseManager* d) { return d->KLX_DataBaseManagerGetMaxTrim(); }, nullptr,
      [](KLX_DataBaseManager* d, int i, unsigned char* b) { return d->KLX_DataBaseManagerTrimCopyUnit(i, b); },
      KLX_MSG_UNIT_TRIM},
-    {[](KLX_DataBaseManager* d) { return d->KLX_DataBaseManagerGetMaxSpecialSwitch(); }, nullptr,
+    // The four special switches travel as one record.
+    {[](KLX_DataBaseManager*) { return 1; }, nullptr,
      [](KLX_DataBaseManager* d, int i, unsigned char* b) {
        return d->KLX_DataBaseManagerSpecialSwitchCopyUnit_A(i, b);
      },

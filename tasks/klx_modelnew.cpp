@@ -75,7 +75,16 @@ int KLX_ModelNew::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Type = m_Names.KLX_FileNameHandlerGetModelTypeByPath(placed);
   m_Folder = KLX_FileFunctions::KLX_FileFunctionsBoardPath(placed);
 
-  db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  // A held model's permission is taken in one step with its test: the saver
+  // may have taken it since.
+  if (held) {
+    if (!db->KLX_DataBaseManagerTakeVornPropertiesSaveModelData()) {
+      KLXErrorHandler.RegisterError(kErrUnsave, QStringLiteral("Could not generate a new model due unsave model state"));
+      return KLX_Error;
+    }
+  } else {
+    db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  }
   db->KLX_DataBaseManagerModelCRCGetSet_AlarmBadModelDataFlag(false, AtomicDirSet);
   db->KLX_DataBaseManagerGetSet_ControlsLocked(false, AtomicDirSet);
   m_State = KLX_MODELNEW_START;
@@ -155,6 +164,9 @@ void KLX_ModelNew::MakeNewModel() {
   db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(KLX_TaskText(m_Task.parastr1), AtomicDirSet, true);
   db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(m_Type, AtomicDirSet, true);
   db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(m_Folder, AtomicDirSet, true);
+  // The new model is the current one: a file that failed to load before is
+  // no longer kept from being written.
+  db->KLX_DataBaseManagerVornPropertiesSetFailedFile(QString());
   db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
   // Both sides hold the new model: it is the current model as a loaded one is.
   db->KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);

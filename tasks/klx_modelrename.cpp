@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
@@ -16,6 +17,7 @@ constexpr unsigned kErrUnsave = 0x23505;
 constexpr unsigned kHintRenamed = 0x43506;
 constexpr unsigned kHintDone = 0x43507;
 constexpr unsigned kErrPath = 0x23508;
+constexpr unsigned kErrNotLoaded = 0x23509;
 constexpr int kModeModel = 0;
 constexpr int kModeFolder = 1;
 const char* const kPictureExtensions[] = {".gif", ".jpg", ".png"};
@@ -24,6 +26,12 @@ const char* const kPictureExtensions[] = {".gif", ".jpg", ".png"};
 KLX_ModelRename::KLX_ModelRename()
     : KLX_ModelFileTask({kErrInit, "Initializing of KLX_ModelRename went wrong", kErrUnsave,
                          "Could not rename model due unsave model state"}) {}
+
+int KLX_ModelRename::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
+                                      KLX_RuntimeDatabaseManager* runtime) {
+  const int result = KLX_ModelFileTask::KLX_VornBaseInit(db, protocol, handler, runtime);
+  return result == KLX_Ok ? m_Xml.KLX_XMLFileHandlerInitialize(db) : result;
+}
 
 int KLX_ModelRename::KLX_VornBaseStartTask(Task_Data_T task) {
   TakeRequest(task);
@@ -56,22 +64,65 @@ int KLX_ModelRename::KLX_ModelRenameHandleProgress() {
   return result;
 }
 
+QString KLX_ModelRename::LoadedFolder() const {
+  return m_Names.KLX_FileNameHandlerCheckModelFolder(
+      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false),
+      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false));
+}
+
+bool KLX_ModelRename::SaveNow() {
+  if (MtxSDShareWrite.KLX_Critical_Enter() != 0) return false;
+  const QString name = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
+  const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
+  const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
+  const bool saved = m_Xml.KLX_XMLFileHandlerWriteModelFile(name + QStringLiteral(".xml"), name, type, folder) == KLX_Ok &&
+                     m_Xml.KLX_XMLFileHandlerWriteSysProcessStateFile() == KLX_Ok;
+  MtxSDShareWrite.KLX_Critical_Leave();
+  return saved;
+}
+
 int KLX_ModelRename::RenameModel(QString* renamedIn) {
   const QString newName = Text1();
   const QString oldName = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
-  const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
+  const int oldType = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
+  const QString oldFolder =
+      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
   const QString file = newName + QStringLiteral(".xml");
-  const QString folder = m_Names.KLX_FileNameHandlerCheckModelPath(type, Text2(), file);
+  const QString folder = m_Names.KLX_FileNameHandlerCheckModelPath(oldType, Text2(), file);
   if (folder.isEmpty() || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(oldName)) {
     KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Model path outside the model area"));
     return KLX_Error;
   }
-  if (m_Files.KLX_FileFileFunctionsCheckFile(file, folder, false)) return KLX_Error;
+  // The folder the screen names must be the loaded model's own: the old
+  // file and the pictures removed below are those of the loaded model.
+  if (!KLX_FileNameHandler::KLX_FileNameHandlerSamePath(folder, LoadedFolder())) {
+    KLXErrorHandler.RegisterError(kErrNotLoaded, QStringLiteral("Folder does not hold the loaded model"));
+    return KLX_Error;
+  }
+  // A model whose file failed to load has nothing in memory to write.
+  if (!m_Db->KLX_DataBaseManagerVornPropertiesGetFailedFile().isEmpty()) {
+    KLXErrorHandler.RegisterError(kErrNotLoaded, QStringLiteral("Model not loaded, not renamed"));
+    return KLX_Error;
+  }
+  const QString oldFile = folder + oldName + QStringLiteral(".xml");
+  if (m_Files.KLX_FileFileFunctionsCheckFile(file, folder, false) ||
+      KLX_FileNameHandler::KLX_FileNameHandlerSamePath(folder + file, oldFile))
+    return KLX_Error;
 
   m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(newName, AtomicDirSet, true);
   KLX_ModelRenameSetModelFolderName(QDir::cleanPath(folder));
   m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
   m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+  // The new file and "Vornstate.xml" naming it are on the card before the
+  // old file goes: a power cut at any moment leaves a model file that
+  // "Vornstate.xml" names.
+  if (!SaveNow()) {
+    m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(oldName, AtomicDirSet, true);
+    m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(oldType, AtomicDirSet, true);
+    m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(oldFolder, AtomicDirSet, true);
+    KLXErrorHandler.RegisterError(kErrRename, QStringLiteral("Model file rename error"));
+    return KLX_Error;
+  }
 
   const QString oldPicture = PicturesOf(folder) + oldName;
   const QString newPicture = PicturesOf(folder) + newName;
@@ -81,7 +132,7 @@ int KLX_ModelRename::RenameModel(QString* renamedIn) {
   }
   *renamedIn = newPicture;
 
-  if (!RemoveFile(folder + oldName + QStringLiteral(".xml"))) {
+  if (!KLX_FileCallsRemove(oldFile)) {
     KLXErrorHandler.RegisterError(kErrRename, QStringLiteral("Model file rename error"));
     return KLX_Error;
   }
@@ -103,16 +154,32 @@ int KLX_ModelRename::RenameFolder() {
       return KLX_Error;
     }
   }
+  const QString oldPath = top + QLatin1Char('/') + oldName;
   const QString newPath = top + QLatin1Char('/') + newName;
   if (m_Files.KLX_FileFileFunctionsCheckFolder(newPath, false)) return KLX_Error;
-  if (!QDir().rename(top + QLatin1Char('/') + oldName, newPath)) {
+  // Whether the loaded model lies in the folder is the model's own folder's
+  // business, not what the screen says it is.
+  const QString loaded = QDir::cleanPath(LoadedFolder());
+  const bool holdsLoaded = !loaded.isEmpty() && KLX_FileNameHandler::KLX_FileNameHandlerHolds(oldPath, loaded);
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  if (!calls.Rename(oldPath, newPath) || !calls.SyncFolder(top)) {
     KLXErrorHandler.RegisterError(kErrRename, QStringLiteral("Model folder rename error"));
     return KLX_Error;
   }
-  if (Text3() == oldName) {
-    KLX_ModelRenameSetModelFolderName(newPath);
+  if (holdsLoaded) {
+    KLX_ModelRenameSetModelFolderName(newPath + loaded.mid(oldPath.size()));
+    const QString failed = m_Db->KLX_DataBaseManagerVornPropertiesGetFailedFile();
+    const QString boardOld = KLX_FileFunctions::KLX_FileFunctionsBoardPath(oldPath) + QLatin1Char('/');
+    if (failed.startsWith(boardOld))
+      m_Db->KLX_DataBaseManagerVornPropertiesSetFailedFile(KLX_FileFunctions::KLX_FileFunctionsBoardPath(newPath) +
+                                                           QLatin1Char('/') + failed.mid(boardOld.size()));
     m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
     m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+    // "Vornstate.xml" follows the folder at once, not at the next pass.
+    if (MtxSDShareWrite.KLX_Critical_Enter() == 0) {
+      m_Xml.KLX_XMLFileHandlerWriteSysProcessStateFile();
+      MtxSDShareWrite.KLX_Critical_Leave();
+    }
   }
   KLXErrorHandler.RegisterError(kHintDone, QStringLiteral("Model folder renamed!"));
   return KLX_Done;
@@ -129,6 +196,7 @@ void KLX_ModelRename::KLX_ModelRenameSetModelFolderName(QString path) {
 }
 
 bool KLX_ModelRename::KLX_ModelRenameImageFileWithReplace(QString newFile, QString oldFile) {
-  if (QFileInfo::exists(newFile)) QFile::remove(newFile);
-  return QFile::rename(oldFile, newFile);
+  // The rename replaces the old picture of the new name in one step.
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  return calls.Rename(oldFile, newFile) && calls.SyncFolder(KLX_FileCalls::FolderOf(newFile));
 }

@@ -102,43 +102,52 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerStop() {
   return m_Engine.KLX_FunctionalCalculationStop();
 }
 
+// What the engine thread writes during its passes is read under its lock.
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetVSOutputByVSId(int n) const {
   if (n < 0 || n >= kl_engine_cfg_count(EngineCfgVirtualSwitches)) return -2047;
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   return kl_engine_get_virtual_switch_outputbySwitchID(static_cast<uint16_t>(n));
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetVSOutputByControl(int id) const {
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   return kl_engine_get_virtual_switch_outputbyControl(static_cast<uint16_t>(id & 0xFFFF));
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetActualFlightMode() const {
-  return kl_engine_get_flightmode();
+  return m_Engine.KLX_FunctionalCalculationFlightMode();
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetFunctionData(int n) const {
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   const int16_t* values = kl_engine_get_funcvalues_pointer();
   return (values && IsFunction(n)) ? values[n + 1] : int(KLX_Error);
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetMixersAddData(int n) const {
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   const int16_t* values = kl_engine_get_mixersadditives_pointer();
   return (values && IsFunction(n)) ? values[n + 1] : int(KLX_Error);
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetPureFunctionData(int n) const {
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   const int16_t* values = kl_engine_get_purefuncvalues_pointer();
   return (values && IsFunction(n)) ? values[n + 1] : int(KLX_Error);
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerIsSequencerCompleted(int n) const {
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   return IsSequencer(n) ? kl_is_sequencer_run_completed(n) : KLX_Error;
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerIsSequencerLocked(int n) const {
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   return IsSequencer(n) ? kl_engine_get_is_sequencer_locked(n) : KLX_Error;
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetSequencerActiveTime(int n) const {
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   return IsSequencer(n) ? kl_engine_get_sequencer_active_time(n) : KLX_Error;
 }
 

@@ -5,12 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QSaveFile>
 
 #include <cstring>
 
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "tasks/klx_taskrecords.h"
+
+#include "frame/klx_filecalls.h"
 
 namespace {
 // A model folder as a task record carries it: "/Vorn/Model/" and its name.
@@ -24,17 +25,13 @@ QStringList Listing(const QString& folder, QDir::Filters filters) {
   return entries.size() <= kMaxListing ? entries : QStringList();
 }
 
-// The picture's bytes land in a temporary file of the folder first.
+// The picture's bytes land in a temporary file of the folder first, which
+// replaces the old picture in one step.
 bool CopyWhole(const QString& source, const QString& target) {
   QFile in(source);
-  QSaveFile out(target);
-  if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;
+  if (!in.open(QIODevice::ReadOnly)) return false;
   const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) {
-    out.cancelWriting();
-    return false;
-  }
-  return out.commit();
+  return in.error() == QFileDevice::NoError && KLX_FileCallsWriteWhole(target, bytes);
 }
 }  // namespace
 
@@ -101,13 +98,13 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerAssignNewPictureToMode
   // The model's own picture chosen again: it stays as it is.
   const QFileInfo existing(target);
   const bool same = existing.exists() && chosen.canonicalFilePath() == existing.canonicalFilePath();
-  const bool targetGone = same || !existing.exists() || QFile::remove(target);
+  // The model's pictures of other kinds go; the one of this kind is
+  // replaced by the copy, never removed before it.
   for (const char* other : kPictureExtensions) {
     const QString path = base + QLatin1String(other);
-    if ((same && path == target) || !QFileInfo::exists(path)) continue;
-    QFile::remove(path);
+    if (path == target || !QFileInfo::exists(path)) continue;
+    KLX_FileCallsRemove(path);
   }
-  if (!targetGone) return KLX_Error;
   if (same) return KLX_Ok;
   return CopyWhole(chosen.absoluteFilePath(), target) ? int(KLX_Ok) : int(KLX_Error);
 }

@@ -1,6 +1,7 @@
 // The runtime read-outs of the set-up screens: value caches in percent, the
 // engine's mixer and trim read-outs, the sampled previews of curves and of a
 // function's output, the radio test and the power pass-throughs.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -65,6 +66,7 @@ int KLX_RuntimeDatabaseManager::KLX_TriValMixerValue(int get, int value, int mix
 
 int KLX_RuntimeDatabaseManager::KLX_GetMixerFadingGainValue(int mixer) {
   if (mixer < 0 || mixer >= kl_engine_cfg_count(EngineCfgMixers)) return KLX_Error;
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   return KLX_UnitCRC::Calc_in100percentRange(kl_engine_get_trival_mixer(mixer), true);
 }
 
@@ -74,6 +76,7 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetTrimVal(int functio
     trim->Input = trim->Trim = 0;
     return KLX_Error;
   }
+  const KLX_FunctionalCalculation::StateReader lock(m_Engine);
   const uint32_t pair = kl_engine_get_fading_trimvalue(function);
   trim->Input = static_cast<int16_t>(pair & 0xFFFF);
   trim->Trim = static_cast<int16_t>(pair >> 16);
@@ -194,17 +197,25 @@ int KLX_RuntimeDatabaseManager::KLX_FunctionCalcCalculate(int function, int flig
   if (function < 0 || function >= kl_engine_cfg_count(EngineCfgFunctions) || flightmode < 0 ||
       flightmode >= kl_engine_cfg_count(EngineCfgFlightModes))
     return kOwnCurve;
-  const int16_t* points = m_Db->KLX_DataBaseManagerCurveGetFadingPtr(function);
-  const bool fading = points != nullptr;
+  // The points as a copy: the fading curve is the engine's own, blended by
+  // its passes, and copied under its lock; a curve of the model under the
+  // model data's guard.
+  T_Curve copy;
+  bool fading = false;
+  {
+    const KLX_FunctionalCalculation::StateReader lock(m_Engine);
+    const int16_t* blended = m_Db->KLX_DataBaseManagerCurveGetFadingPtr(function);
+    fading = blended != nullptr;
+    if (fading) std::copy(blended, blended + KL_CURVE_POINTS, copy.Point);
+  }
   if (!fading) {
     int index = m_Db->KLX_DataBaseManager_IsFunctionFlightModeDependent(function, flightmode) == 1
                     ? m_Db->KLX_DataBaseManagerFunctionGetSet_Setup_CurveIdx(function, flightmode, 0, AtomicDirGet, false)
                     : m_Db->KLX_DataBaseManagerFunctionGetSet_GlobalCurveIdx(function, 0, AtomicDirGet, false);
     if (index < 0 || index >= kl_engine_cfg_count(EngineCfgCurves)) index = 0;
-    const T_Curve* curve = m_Db->KLX_DataBaseManagerCurveGetCurvePointer(index);
-    if (!curve) return kOwnCurve;
-    points = curve->Point;
+    if (m_Db->KLX_DataBaseManagerCurveCopySingleUnit(index, &copy) != KLX_Ok) return kOwnCurve;
   }
+  const int16_t* points = copy.Point;
   const int c0 = CurveAt(0, points);
 
   // Rate and expo from their controls: the set-up's flexible values of the

@@ -1,9 +1,11 @@
 #include "tasks/klx_vornhandler.h"
 
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filenamehandler.h"
 #include "model/klx_databasemanager.h"
 #include "tasks/klx_guicommandhandler.h"
 #include "tasks/klx_runtimedatabasemanager.h"
+#include "update/klx_filefunctions.h"
 
 namespace {
 constexpr unsigned kErrInitialize = 0x1FE01;
@@ -227,7 +229,10 @@ int KLX_VornHandler::StartupModelLoadEnded(int result) {
     return rc;
   }
   if (Failed(result)) {
-    StartWithoutModel();
+    if (m_Db->KLX_DataBaseManagerVornPropertiesGetModelName().isEmpty())
+      StartWithoutModel();
+    else
+      StartWithUnloadedModel();
     return KLX_Ok;
   }
   const bool fast = m_Db->KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet) == VT::KLX_BOOT_STATUS_FASTSTART;
@@ -244,6 +249,27 @@ void KLX_VornHandler::StartWithoutModel() {
   m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirSet, true);
   m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirSet, true);
   m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
+  SetPhase(VT::KLX_PHASE_SYSTEM_UP);
+  m_Db->KLX_DataBaseManagerGetSetBootStatus(VT::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+}
+
+void KLX_VornHandler::StartWithUnloadedModel() {
+  // The current model could not be loaded. It stays the current model, its
+  // name and folder as they are in "Vornstate.xml", so that the next start
+  // tries its file again (repaired, or after a card was put back); its file
+  // is named as not loaded, which the home screen shows and which keeps the
+  // saver from writing the empty model in memory over it.
+  if (m_Db->KLX_DataBaseManagerVornPropertiesGetFailedFile().isEmpty()) {
+    const QString name = m_Db->KLX_DataBaseManagerVornPropertiesGetModelName();
+    const QString folder = KLX_FileNameHandler().KLX_FileNameHandlerCheckModelPath(
+        m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet),
+        m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet), name);
+    m_Db->KLX_DataBaseManagerVornPropertiesSetFailedFile(
+        KLX_FileFunctions::KLX_FileFunctionsBoardPath(folder + name + QStringLiteral(".xml")));
+  }
+  m_Db->KLX_DataBaseManagerResetAllModelData();
   m_Db->KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_NOTVALID, AtomicDirSet);
   m_Db->KLX_DataBaseManagerSetModelModifyFlag(false);
   SetPhase(VT::KLX_PHASE_SYSTEM_UP);

@@ -82,6 +82,7 @@ class KLX_VornHandler : public QObject {
  private:
   int SyncEnded(int result);
   void StartWithoutModel();
+  void StartWithUnloadedModel();
   int StartupModelLoadEnded(int result);
   int BindConfigEnded(int result);
   int BindingEnded(int result, int source);

@@ -46,3 +46,18 @@ bool KLX_VornProperties::KLX_VornPropertiesSaveModelData(bool value, int get) {
   if (!get) m_SaveModelData = value;
   return m_SaveModelData;
 }
+
+bool KLX_VornProperties::KLX_VornPropertiesTakeSaveModelData() {
+  bool granted = true;
+  return m_SaveModelData.compare_exchange_strong(granted, false);
+}
+
+void KLX_VornProperties::KLX_VornPropertiesSetFailedFile(const QString& path) {
+  QMutexLocker lock(&m_Mutex);
+  m_FailedFile = path;
+}
+
+QString KLX_VornProperties::KLX_VornPropertiesFailedFile() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_FailedFile;
+}

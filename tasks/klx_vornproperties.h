@@ -30,12 +30,21 @@ class KLX_VornProperties : public QObject, public KLX_DataBaseTransmitter {
   QString KLX_VornPropertiesGetSet_ModelFolder(QString folder, int dir);
   bool KLX_VornPropertiesGetSet_ModelSavedinTC(bool stored, int dir);
   bool KLX_VornPropertiesSaveModelData(bool value, int get);
+  // Takes the permission when it is granted, in one step; false when it
+  // was withheld (and it stays so).
+  bool KLX_VornPropertiesTakeSaveModelData();
+  // The file of the current model that could not be loaded (board form),
+  // empty while the model in memory is the current model's. While it is set
+  // the model file is not written: the data in memory is not its model.
+  void KLX_VornPropertiesSetFailedFile(const QString& path);
+  QString KLX_VornPropertiesFailedFile() const;
 
  private:
   // Names are written by the GUI and tasks and read by the saver thread.
   mutable QMutex m_Mutex;
   QString m_ModelName;
   QString m_ModelFolder;
+  QString m_FailedFile;
   std::atomic<int> m_ModelTyp{0};
   std::atomic<bool> m_ModelSavedInTC{false};
   std::atomic<bool> m_NameWritten{false};

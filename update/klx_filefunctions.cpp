@@ -2,6 +2,7 @@
 
 #include "frame/klx_board.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_platform.h"
@@ -39,7 +40,7 @@ bool CopyFileSafely(const QString& source, const QString& destination, bool repl
       return false;
     }
   }
-  return out.commit();
+  return out.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
 }
 
 QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
@@ -77,7 +78,9 @@ qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const Q
 bool KLX_CopyingFile::KLX_CopyingFileIsFullyCopied(int* percent) {
   if (percent) *percent = m_SourceSize > 0 ? int(m_Copied * 100 / m_SourceSize) : (m_Open ? 100 : 0);
   if (!m_Open || m_Copied != m_SourceSize) return false;
-  const bool committed = m_Destination->commit();
+  const QString destination = m_Destination->fileName();
+  const bool committed =
+      m_Destination->commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
   m_Source.close();
   m_Destination.reset();
   m_Open = false;
@@ -157,7 +160,7 @@ QString KLX_FileFunctions::KLX_FileFunctionsGetFolderEntrybyIndex(int index) con
 bool KLX_FileFunctions::KLX_FileFunctionsDeleteFileInFolder(QString name, QString folder) const {
   const QString path = folder + name;
   if (!QFileInfo::exists(path)) return true;
-  return QFile::remove(path);
+  return KLX_FileCallsRemove(path);
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsDeleteFolder(const QString& path, bool onlyIfEmpty) const {

@@ -46,6 +46,9 @@ constexpr int kInstallStatusShift = 8;
 const QString kNotFound = QStringLiteral("USB stick is not found");
 const QString kProlog = QStringLiteral("Prolog script is exited with an error!");
 const QString kVoiceList = QStringLiteral("VOICEDATAMD5.txt");
+// A package's scripts are written for the system's top folder: relative
+// paths in them start there.
+const QString kScriptFolder = QStringLiteral("/");
 
 int BitCount(unsigned mask) {
   int n = 0;
@@ -212,7 +215,7 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
       qDebug("no prolog script found");
       return 0;
     }
-    return KLX_Platform::Run(QStringLiteral("sh"), {script});
+    return KLX_Platform::Run(QStringLiteral("sh"), {script}, nullptr, {}, kScriptFolder);
   }
   if (kind == KLX_UPDATE_SCRIPT_EPILOG) {
     const QString script = names.KLX_FileNameHandlerGetUpdateFilePath() + names.KLX_FileNameHandlerGetEpilogScriptName();
@@ -221,7 +224,7 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
       return 0;
     }
     MakeExecutable(script);
-    return KLX_Platform::Run(script, {});
+    return KLX_Platform::Run(script, {}, nullptr, {}, kScriptFolder);
   }
   return 0;
 }

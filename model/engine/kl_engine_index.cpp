@@ -296,12 +296,15 @@ void IndexServos(const T_SetupData* b, KlIndex& x) {
 
 }  // namespace
 
+std::atomic<const T_SetupData*> g_klIndexedBlock{nullptr};
+
 void kl_engine_rebuild_index(const T_SetupData* b) {
   KlIndex& x = E.index;
   x.valid = 0;
   x.owner = nullptr;
   if (!b) return;
   x.block = b;
+  g_klIndexedBlock.store(b, std::memory_order_relaxed);
   x.cfg = E.pEngineCfg;
   IndexFunctions(b, x);
   IndexNoFade(b, x);

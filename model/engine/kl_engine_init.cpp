@@ -54,11 +54,13 @@ namespace {
 
 // A record written in the block the index was built from leaves the index
 // behind it; the next pass rebuilds it.
+// The stores make their records' defaults with the same functions on other
+// threads: the block is read from its own atomic copy, never from the index
+// a pass may be rebuilding.
 void NoteWrite(const void* p) {
-  const KlIndex& x = g_klEngine.index;
-  const unsigned char* b = reinterpret_cast<const unsigned char*>(x.block);
+  const unsigned char* b = reinterpret_cast<const unsigned char*>(g_klIndexedBlock.load(std::memory_order_relaxed));
   const unsigned char* q = static_cast<const unsigned char*>(p);
-  if (x.block && q >= b && q < b + sizeof(T_SetupData)) kl_engine_invalidate_index();
+  if (b && q >= b && q < b + sizeof(T_SetupData)) kl_engine_invalidate_index();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's process-wide state, private to model/engine. Everything the
 // engine keeps between passes is in KlEngineState, so one assignment resets it.
+#include <atomic>
 #include <cstdint>
 
 #include "frame/klx_controlids.h"
@@ -303,6 +304,9 @@ enum : int8_t { KL_SHOWN_NONE = 0, KL_SHOWN_FUNCTION = 1, KL_SHOWN_MIXER = 2 };
 // The one engine of the process; constant-initialised, so code that runs
 // before main already sees a valid size table.
 extern KlEngineState g_klEngine;
+// The block the index was last built from, for the record writers of other
+// threads (KlIndex::block belongs to the pass).
+extern std::atomic<const T_SetupData*> g_klIndexedBlock;
 
 inline int kl_cfg(int entry) { return g_klEngine.pEngineCfg[entry]; }
 

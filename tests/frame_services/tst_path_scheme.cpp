@@ -129,6 +129,12 @@ class PathSchemeTest : public QObject {
     QTest::newRow("name with a folder") << 1 << QString() << "a/b.xml" << QString();
     QTest::newRow("name of dots") << 1 << QString() << "..xml" << QString();
     QTest::newRow("empty name") << 1 << QString() << QString() << QString();
+    // What the card's vfat cannot hold: the save after it would fail.
+    for (const char* c : {"\"", "<", ">", ":", "*", "?", "|", "\\", "\t", "\x7f"})
+      QTest::newRow(qPrintable("name with 0x" + QByteArray(c).toHex()))
+          << 1 << QString() << "Heli" + QString::fromLatin1(c) + ".xml" << QString();
+    QTest::newRow("name beyond ASCII") << 1 << QString() << QString::fromUtf8("M\xc3\xb6we.xml")
+                                       << "/Vorn/Model/Plane/";
   }
   void modelPathsStayInTheModelArea() {
     QFETCH(int, type);
@@ -141,6 +147,29 @@ class PathSchemeTest : public QObject {
     folder.replace("@", root);
     const QString answer = KLX_FileNameHandler().KLX_FileNameHandlerCheckModelPath(type, folder, name);
     QCOMPARE(answer, expected.isEmpty() ? QString() : root + expected);
+  }
+
+  // Two paths to one file: through a link, and in other letters where the
+  // card ignores the case (the desktop's card counts as vfat).
+  void samePaths_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("one path, twice") << "/Vorn/Model/Plane/A.xml" << "/Vorn/Model/Plane/A.xml" << true;
+    QTest::newRow("a closing slash and a dot") << "/Vorn/Model/Plane/" << "/Vorn/Model/./Plane" << true;
+    QTest::newRow("through a link") << "/Vorn/Model/Link/A.xml" << "/Vorn/Model/Plane/A.xml" << true;
+    QTest::newRow("other letters on the card") << "/Vorn/Model/PLANE/a.xml" << "/Vorn/Model/Plane/A.xml" << true;
+    QTest::newRow("another file") << "/Vorn/Model/Plane/B.xml" << "/Vorn/Model/Plane/A.xml" << false;
+    QTest::newRow("other letters off the card") << "/tmp/q/A" << "/tmp/q/a" << false;
+  }
+  void samePaths() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, same);
+    const QString root = m_Root->Path();
+    QVERIFY(QDir().mkpath(root + "/Vorn/Model/Plane"));
+    QVERIFY(QFile::link(root + "/Vorn/Model/Plane", root + "/Vorn/Model/Link"));
+    QCOMPARE(KLX_FileNameHandler::KLX_FileNameHandlerSamePath(root + a, root + b), same);
   }
 
   void updateSticksHoldTheDescriptionAndTheProgram() {

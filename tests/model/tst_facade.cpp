@@ -113,6 +113,8 @@ class TestFacade : public QObject {
     for (int i = 0; i < limits.size(); ++i) QCOMPARE(InvokeInt(&fx.db, names[i], {}), limits[i]);
     QCOMPARE(InvokeInt(&fx.db, "KLX_DataBaseManagerGetMaxCurves", {}), 255);
     QCOMPARE(InvokeInt(&fx.db, "KLX_DataBaseManagerGetMaxServosPerFunction", {}), 10);
+    // As the board descriptor and the model file count them.
+    QCOMPARE(InvokeInt(&fx.db, "KLX_DataBaseManagerGetMaxSpecialSwitch", {}), 4);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetMaxTimer(true), 8);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetMaxTimer(false), Board::m_Instance->TimerCountMax());
   }

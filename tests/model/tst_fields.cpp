@@ -341,19 +341,15 @@ class TestFields : public QObject {
       expected = SeqUpdate(r.elem, at.unit, first, track ? at.direction : 0, track ? at.point : 0, raw, r.width);
     } else if (SingleRecord(r)) {
       expected = Update(r.elem, at.unit, 0, 0, raw, r.width);
-    } else if (!(trim && field == "TrimValue")) {
+    } else {
       expected = Update(r.elem, at.unit, at.sub, r.sub2, raw, r.width);
     }
     // A servo assignment sends the function's servo use mask after it.
     const int followUps = field == "ServoAssignment_ServoIdx" ? 1 : 0;
-    if (expected.isEmpty()) {
-      QVERIFY(sent.isEmpty());  // the facade keeps trim values to itself
-    } else {
-      QCOMPARE(sent.size(), 1 + followUps);
-      QCOMPARE(int(sent[0].id), st.msgId);
-      QCOMPARE(int(sent[0].node), 3);
-      QCOMPARE(sent[0].data.toHex(' '), expected.toHex(' '));
-    }
+    QCOMPARE(sent.size(), 1 + followUps);
+    QCOMPARE(int(sent[0].id), st.msgId);
+    QCOMPARE(int(sent[0].node), 3);
+    QCOMPARE(sent[0].data.toHex(' '), expected.toHex(' '));
     QVERIFY(fx.Marked(st.kind, SingleRecord(r) ? 0 : at.unit));
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
 
@@ -525,6 +521,7 @@ class TestFields : public QObject {
     QTest::newRow("2 % stores 41") << 1 << 2 << Update(1, 1, 0, 0, 41, 2) << 41;
     QTest::newRow("flags at most 7") << 2 << 7 << Update(2, 2, 0, 0, 7, 1) << 7;
     QTest::newRow("value sent with its flight mode") << 3 << -2047 << Update(3, 4, 26, 0, -2047, 2) << -2047;
+    QTest::newRow("facade's value with transmit") << 4 << 2047 << Update(3, 3, 2, 0, 2047, 2) << 2047;
   }
 
   void trimFields() {
@@ -540,7 +537,8 @@ class TestFields : public QObject {
       case 0: result = fx.db.KLX_DataBaseManagerTrimGetSetTrimStepsPerDelta(0, 0, AtomicDirSet, true); break;
       case 1: result = fx.db.KLX_DataBaseManagerTrimGetSetTrimStepsPerDelta(1, 2, AtomicDirSet, true); break;
       case 2: result = fx.db.KLX_DataBaseManagerTrimGetSetTrimRotaryFlags(2, 9, AtomicDirSet, true); break;
-      default: result = trims->KLX_TrimGetSet_Trim_RotaryValueSend(4, 26, -3000); break;
+      case 3: result = trims->KLX_TrimGetSet_Trim_RotaryValueSend(4, 26, -3000); break;
+      default: result = fx.db.KLX_DataBaseManagerTrimGetSetTrimValue(3, 2, 5000, AtomicDirSet, true); break;
     }
     QCOMPARE(result, expected);
     const QList<KLX_Message> sent = fx.Sent();
@@ -549,14 +547,14 @@ class TestFields : public QObject {
     QCOMPARE(sent[0].data.toHex(' '), bytes.toHex(' '));
     const int trim = bytes[1];
     trims->KLX_TrimCopySingleUnit(trim, &r);
-    const int raw = row == 3 ? r.TrimValue[26] : row == 2 ? r.TrimFlags : r.TrimSteps;
+    const int raw = row == 4 ? r.TrimValue[2] : row == 3 ? r.TrimValue[26] : row == 2 ? r.TrimFlags : r.TrimSteps;
     QCOMPARE(raw, stored);
   }
 
-  void trimMaskAndValuesAreNotSent() {
+  void trimMaskAndUnsentValuesAreNotSent() {
     ModelFixture fx;
     QCOMPARE(fx.db.KLX_DataBaseManagerTrimGetSet_SingleMask(3, 0xFFFFFFFFu, AtomicDirSet), -2);
-    QCOMPARE(fx.db.KLX_DataBaseManagerTrimGetSetTrimValue(3, 2, 5000, AtomicDirSet, true), 2047);
+    QCOMPARE(fx.db.KLX_DataBaseManagerTrimGetSetTrimValue(3, 2, 5000, AtomicDirSet, false), 2047);
     QVERIFY(fx.Sent().isEmpty());
     QVERIFY(fx.Marked(K::Trim, 3));
   }

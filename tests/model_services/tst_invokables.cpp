@@ -168,7 +168,7 @@ class TestServices : public QObject {
   void plainTextFiles() {
     ModelFixture fx;
     auto& db = fx.db;
-    const QString dir = fx.root.Path() + "/texts";
+    const QString dir = fx.root.Path() + "/Vorn/texts";
     QCOMPARE(db.KLX_DataBaseManagerReadTextFile(dir + "/none.txt"), QString("Error. File not found"));
     QVERIFY(db.KLX_DataBaseManagerCreateTextFile(dir, "note.txt", QString::fromUtf8("Höhe 12 m")));
     QCOMPARE(db.KLX_DataBaseManagerReadTextFile(dir, "note.txt"), QString::fromUtf8("Höhe 12 m"));

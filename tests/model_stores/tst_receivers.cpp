@@ -104,6 +104,12 @@ class TestReceivers : public QObject {
     db.KLX_DataBaseManagerSetModelModifyFlag(false);
     db.KLX_DataBaseManagerReceiverModeSet(KLX_Receiver::RX_MODE_REDIV_21);
     QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
+    // The mode belongs to the model: a reset (also the start of a new model)
+    // takes it along, so the next model's receiver mask is not 128.
+    db.KLX_DataBaseManagerResetAllModelData();
+    QCOMPARE(int(db.KLX_DataBaseManagerGetReceiverMode()), int(KLX_Receiver::RX_MODE_NONE));
+    QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
+    QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
   }
 
   void versionsAndAntennaState() {

@@ -119,6 +119,22 @@ class TestBoards : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(20, 0, G), 0);
     QCOMPARE(db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(24, 0, G), 0);
     QCOMPARE(db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 20, 0, G), 0);
+    // The old numbers' settings hold what a new record holds there, although
+    // they lie beyond the smaller board's nine flight modes.
+    T_Function function, freshFunction;
+    T_Mixer mixer, freshMixer;
+    db.KLX_DataBaseManagerFunctionCopySingleUnit(0, &function);
+    db.KLX_DataBaseManagerMixerCopySingleUnit(31, &mixer);
+    std::memset(&freshFunction, 0, sizeof freshFunction);
+    std::memset(&freshMixer, 0, sizeof freshMixer);
+    kl_engine_init_function(&freshFunction);
+    kl_engine_init_mixer(&freshMixer);
+    for (int fm : {20, 24}) {
+      QCOMPARE(QByteArray::fromRawData(reinterpret_cast<const char*>(&function.Setup[fm]), sizeof(T_FunctionSetup)),
+               QByteArray::fromRawData(reinterpret_cast<const char*>(&freshFunction.Setup[fm]), sizeof(T_FunctionSetup)));
+      QCOMPARE(QByteArray::fromRawData(reinterpret_cast<const char*>(&mixer.Setup[fm]), sizeof(T_MixerSetup)),
+               QByteArray::fromRawData(reinterpret_cast<const char*>(&freshMixer.Setup[fm]), sizeof(T_MixerSetup)));
+    }
   }
 
   // The smaller board's table spread: entries 0, 2, 4, 6, 8, 9, 10, 11, 12

@@ -87,6 +87,16 @@ class TestRead : public QObject {
                                           << 0;
     QTest::newRow("cut after the sections") << V << ModelXml(kFunction0).left(ModelXml(kFunction0).indexOf("</DATA>"))
                                             << E << QList<unsigned>{0x2150B} << Probe(FunctionUsed) << 0;
+    // A file no bigger than a model of ours gets beyond 8 MiB, whatever it holds.
+    QTest::newRow("beyond 8 MiB") << V << ModelXml(kFunction0 + QByteArray(8 * 1024 * 1024, ' ')) << E
+                                  << QList<unsigned>{0x215F3} << Probe(FunctionUsed) << 0;
+    QTest::newRow("a name that is not UTF-8") << V << ModelXml(kFunction0, "Gl\xe4ser") << E
+                                              << QList<unsigned>{0x215F4} << Probe(FunctionUsed) << 0;
+    QTest::newRow("an overlong form is not UTF-8") << V << ModelXml(kFunction0, "Glider\xc0\xaf") << E
+                                                   << QList<unsigned>{0x215F4} << Probe(FunctionUsed) << 0;
+    QTest::newRow("unknown elements beyond the first hundred counted")
+        << V << ModelXml(QByteArray("<UNKNOWN/>").repeated(150) + kFunction0) << O
+        << QVector<unsigned>(100, 0x51511).toList() + QList<unsigned>{0x515F5} << Probe(FunctionUsed) << 1;
     QTest::newRow("section named in other case") << V << ModelXml("<runtime><Runtime>5</Runtime></runtime>") << 1
                                                  << QList<unsigned>{0x51511} << Probe(Runtime) << 0;
     QTest::newRow("section of later work skipped whole")

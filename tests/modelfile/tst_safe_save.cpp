@@ -1,6 +1,8 @@
 // A model file is replaced whole or not at all: a save killed at any moment
 // leaves the old file or the new one (and at most its own temporary file,
-// which the next save removes), a save that cannot open, write or sync its
+// which the next save removes), so does a power cut at any moment, and after
+// a save that reported success the card holds the new file; a save that
+// cannot open, write or sync its
 // file says so and leaves the old file as it was, and nothing outside the
 // model area is written or read, whoever asks.
 #include <QProcess>
@@ -11,6 +13,7 @@
 
 #include "frame/klx_xmlsafefile.h"
 #include "modelfile/modelfile_fixture.h"
+#include "vorn_powercut.h"
 
 namespace {
 // The files of the model folder other than "Glider.xml" that are not a
@@ -70,6 +73,63 @@ class TestSafeSave : public QObject {
     QVERIFY(leftovers <= 1);
     QCOMPARE(fx.Save(), int(KLX_Ok));
     QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Glider.xml"});
+  }
+
+  // Every state a power cut may leave after each file call of a save: the
+  // file is the old one or the new one, whole, and once the save reported
+  // success the new one. A save that forgot a sync is caught.
+  void aSaveLastsAPowerCutAtAnyMoment_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("forgotten");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<bool>("lasts");
+    const QStringList calls{"create", "write", "write", "sync", "rename", "syncfolder"};
+    const QStringList settings{"create", "write", "sync", "rename", "syncfolder"};
+    QTest::newRow("model file") << "model" << "" << calls << true;
+    QTest::newRow("System.xml") << "system" << "" << settings << true;
+    QTest::newRow("Vornstate.xml") << "state" << "" << settings << true;
+    QTest::newRow("without the folder's sync") << "model" << "folder" << QStringList(calls.mid(0, 5)) << false;
+    QTest::newRow("without the data's sync") << "model" << "data" << QStringList(calls.mid(0, 3) + calls.mid(4)) << false;
+  }
+  void aSaveLastsAPowerCutAtAnyMoment() {
+    QFETCH(QString, file);
+    QFETCH(QString, forgotten);
+    QFETCH(QStringList, calls);
+    QFETCH(bool, lasts);
+    ModelFileFixture fx;
+    KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    const QString path = file == "model" ? ModelFileFixture::Path()
+                         : file == "system" ? SettingsFixture::SystemFile() : SettingsFixture::StateFile();
+    const auto save = [&] {
+      if (file == "model") return fx.Save();
+      return file == "system" ? files->KLX_XMLFileHandlerWriteSystemFile() : files->KLX_XMLFileHandlerWriteSysProcessStateFile();
+    };
+    VornErrorWatch watch;
+    QCOMPARE(save(), int(KLX_Ok));
+    const QByteArray old = SettingsFixture::Read(path);
+    KLX_TestBuildFullModel(&fx.db, 2);
+    fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(9, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Cut", AtomicDirSet);
+
+    VornPowerCut cut;
+    cut.SkipFolderSyncs(forgotten == "folder");
+    cut.SkipDataSyncs(forgotten == "data");
+    QCOMPARE(save(), int(KLX_Ok));
+    const QByteArray saved = SettingsFixture::Read(path);
+    QVERIFY(saved != old);
+    QStringList kinds;
+    for (const QString& line : cut.Log()) kinds << line.section(' ', 0, 0);
+    QCOMPARE(kinds, calls);
+    int broken = 0;
+    for (int n = 0; n <= cut.Calls(); ++n) {
+      for (const VornPowerCut::Card& card : cut.StatesAfter(n)) {
+        const QByteArray held = card.value(QDir::cleanPath(path));
+        const bool whole = card.contains(QDir::cleanPath(path)) && (held == saved || (held == old && n < cut.Calls()));
+        broken += !whole;
+      }
+    }
+    QCOMPARE(broken == 0, lasts);
+    watch.Clear();
   }
 
   void aFailedSaveKeepsTheOldFile_data() {

@@ -318,11 +318,16 @@ class QmlFrame {
 
   // Waits for two frames: rows that came or went are laid out anew before
   // the second (the first may have been under way before they changed).
+  // The render thread swaps the frames: they are counted in this thread,
+  // through a queued connection.
   void Settle() {
-    QSignalSpy swapped(m_Window, &QQuickWindow::frameSwapped);
+    QObject receiver;
+    int swaps = 0;
+    QObject::connect(m_Window, &QQuickWindow::frameSwapped, &receiver, [&] { ++swaps; }, Qt::QueuedConnection);
     for (int i = 0; i < 2; ++i) {
+      const int before = swaps;
       m_Window->update();
-      if (!swapped.wait(500)) return;
+      if (!QTest::qWaitFor([&] { return swaps > before; }, 500)) return;
     }
   }
 

@@ -157,6 +157,31 @@ class TestHome : public QObject {
     QCOMPARE(f.Property("modelLabel", "text").toString(), QString("Model:   - File not found or corrupted!"));
   }
 
+  // The current model's file failed to load at start-up: the model keeps its
+  // name, and the home screen names the file.
+  void aFileThatFailedToLoadIsNamed_data() {
+    QTest::addColumn<int>("variant");
+    QTest::newRow("Vorn") << int(CSimBoard::Vorn);
+    QTest::newRow("Fenk") << int(CSimBoard::Fenk);
+  }
+  void aFileThatFailedToLoadIsNamed() {
+    QFETCH(int, variant);
+    QmlFrame f(g_app, CSimBoard::Variant(variant));
+    KLX_DataBaseManager& db = f.Db();
+    QVERIFY(f.Start());
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet, false);
+    db.KLX_DataBaseManagerVornPropertiesSetFailedFile("/Vorn/Model/Plane/Glider.xml");
+    db.KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_LOAD_MODEL, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+    QVERIFY(f.WaitShown(kHome));
+    db.KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_SYSTEM_UP, AtomicDirSet);
+    QTRY_COMPARE(f.Property("failedFile", "visible").toBool(), true);
+    QCOMPARE(f.Property("failedFile", "text").toString(), QString("Not loaded:\n/Vorn/Model/Plane/Glider.xml"));
+    QTRY_COMPARE(f.Property("modelLabel", "text").toString(), QString("Model:  Glider - File not found or corrupted!"));
+    f.Settle();
+    f.Grab(variant == CSimBoard::Vorn ? "home-model-not-loaded.png" : "home-model-not-loaded-fenk.png");
+  }
+
   // Rescan messages share one box, each restarting its 3000 ms.
   void rescanMessages() {
     QmlFrame f(g_app);

@@ -55,6 +55,8 @@ class TestStrip : public QObject {
     QFETCH(QString, colour1);
     QFETCH(bool, low1);
     QFETCH(bool, low2);
+    // One system at a time: the engine's state is the process's.
+    m_Shared.reset();
     QmlFrame f(g_app);
     QVERIFY(f.Start());
     f.Db().KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(pack1, AtomicDirSet);
@@ -189,6 +191,7 @@ class TestStrip : public QObject {
   // The volume is written only once the system is up and while no control
   // steers it; the brightness is written as the slider shows it.
   void sliders() {
+    m_Shared.reset();
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
     KLX_DataBaseManager& db = f.Db();

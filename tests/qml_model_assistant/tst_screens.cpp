@@ -407,6 +407,8 @@ class TestModelAssistant : public QObject {
   void everyScreenOnBothBoards() {
     QFETCH(int, variant);
     QFETCH(QString, tag);
+    // One system at a time: the engine's state is the process's.
+    m_Frame.reset();
     QmlFrame f(g_app, CSimBoard::Variant(variant));
     QVERIFY(f.StartAtHome());
     QVERIFY(Open(f, kModelType));

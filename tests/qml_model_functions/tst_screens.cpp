@@ -389,6 +389,8 @@ class TestFunctionScreens : public QObject {
   void everyScreenOnBothBoards() {
     QFETCH(int, variant);
     QFETCH(QString, tag);
+    // One system at a time: the engine's state is the process's.
+    m_Frame.reset();
     QmlFrame f(g_app, CSimBoard::Variant(variant));
     QVERIFY(f.StartAtHome());
     MakeFunction(f.Db(), 0, "Aileron", KLX_VornTask::CONTROLID_Stick_STA_GUI, {0, 1});

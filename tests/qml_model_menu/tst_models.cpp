@@ -451,7 +451,7 @@ class TestModelMenu : public QObject {
     QTemporaryDir kept;
     {
       QmlFrame f(g_app);
-      f.Errors().Expect({0x2150C, 0x22008, 0x215F2});
+      f.Errors().Expect({0x2150C, 0x22008, 0x215F2, 0x3460D});
       QVERIFY(QDir().mkpath(Card(f) + "/Model/Plane") && QDir().mkpath(Card(f) + "/Vornstate"));
       QFile broken(ModelFile(f, "Plane", "Broken"));
       QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<?xml version=\"1.0\"?>\n<model") > 0);

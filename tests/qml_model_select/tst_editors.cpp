@@ -361,6 +361,24 @@ class TestModelSelect : public QObject {
     QTRY_COMPARE(TransceiverSwitch(f, hidden), QByteArray(ProgramSwitch(f, hidden).size(), '\0'));
   }
 
+  // A selector reopened from the history (the back key after the switch-point
+  // editor) comes back with every argument of its caller: the slot too.
+  void reopenedFromTheHistory() {
+    QmlFrame& f = Frame();
+    f.Db().KLX_DataBaseManagerSequencerGetSet_Name(1, "Gear door", AtomicDirSet);
+    QVERIFY(OpenSelector(f, {{"parentId", "sequencerControl"}, {"funcId", -1}, {"funcId2", 1},
+                             {"initialControlId", 0}, {"controlMask", 3}}));
+    const QString menu = QStringLiteral("qrc:/Frontend/QML/3.qml");
+    f.Call("", "openScreen", {menu, QVariant()});
+    QVERIFY(f.WaitShown(menu));
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QVERIFY(f.WaitShown(kSelector));
+    QCOMPARE(f.Property("controlSelector", "parentId").toString(), QString("sequencerControl"));
+    QCOMPARE(f.Property("controlSelector", "funcId2").toInt(), 1);
+    QCOMPARE(f.Property("controlSelector", "controlMask").toInt(), 3);
+    QCOMPARE(f.Property("selectorHeading", "text").toString(), QString("Sequencer: Gear door"));
+  }
+
   // Fixed on for the vario goes in directly and removes its hidden switch.
   void varioFixedOnRemovesHiddenSwitch() {
     QmlFrame& f = Frame();

@@ -36,6 +36,21 @@ class TestSystemScreen : public QObject {
     f.Call("", "openScreen", {kSystem, QVariant()});
     return f.WaitShown(kSystem);
   }
+  // The keyboard slides in with an elastic swing: its keys are tapped once
+  // they have stood still for a while.
+  static bool KeyboardAtRest(QmlFrame& f) {
+    QPointF last(-1, -1);
+    int still = 0;
+    return QTest::qWaitFor(
+        [&] {
+          QQuickItem* key = f.Item("key_ok");
+          const QPointF at = key ? key->mapToScene(QPointF()) : QPointF(-1, -1);
+          still = at == last ? still + 1 : 0;
+          last = at;
+          return still >= 5;
+        },
+        3000);
+  }
   // The row of a control is moved into view, as a flick would, and touched.
   static bool Touch(QmlFrame& f, const QString& name) {
     f.Settle();
@@ -189,6 +204,7 @@ class TestSystemScreen : public QObject {
     auto* field = f.Item("keyboardField");
     QTRY_VERIFY(field->hasActiveFocus());
     QCOMPARE(field->property("text").toString(), stored);
+    QVERIFY(KeyboardAtRest(f));
     for (const char* key : {"key_shift", "key_8", "key_3", "key_2"}) QVERIFY(f.Tap(key));
     f.Grab("system-pilot-name.png");
     QVERIFY(f.Tap("key_ok"));
@@ -197,6 +213,7 @@ class TestSystemScreen : public QObject {
     QVERIFY(Touch(f, "pilotName"));
     QTRY_VERIFY(field->hasActiveFocus());
     QCOMPARE(field->property("text").toString(), QString("Iew"));
+    QVERIFY(KeyboardAtRest(f));
     QVERIFY(f.Tap("key_1"));
     f.Key(KLX_DatabaseValues::EventLeft);
     QTRY_COMPARE(f.Property("keyboard", "extended").toBool(), false);
@@ -258,17 +275,24 @@ class TestSystemScreen : public QObject {
   // The export runs as a task with the keys locked; its end is told.
   void exportSystemInformation_data() {
     QTest::addColumn<bool>("stick");
+    QTest::addColumn<bool>("stateFile");
     QTest::addColumn<QString>("told");
-    QTest::newRow("stick plugged") << true << "System information successfully exported!";
-    QTest::newRow("no stick") << false
+    QTest::newRow("stick plugged") << true << true << "System information successfully exported!";
+    QTest::newRow("no stick") << false << true
                               << "System information cannot be exported to USB device. "
                                  "Check available space or insert another one!";
+    QTest::newRow("before the first switch-off")
+        << true << false
+        << "System information successfully exported!\nNot on the card: /Vorn/Vornstate/Vornstate.xml";
   }
   void exportSystemInformation() {
     QFETCH(bool, stick);
+    QFETCH(bool, stateFile);
     QFETCH(QString, told);
     QmlFrame& f = Frame();
     f.Errors().Expect(kNoUsbStick);
+    const QString state = f.Board().Root() + "/Vorn/Vornstate/Vornstate.xml";
+    if (!stateFile) QVERIFY(QFile::rename(state, state + ".aside"));
     QVERIFY(QDir(f.Board().Root() + "/media/usb0/Vorn").removeRecursively());
     QVERIFY(f.Board().SetUsbStickInserted(0, stick));
     QVERIFY(Open(f));
@@ -277,8 +301,9 @@ class TestSystemScreen : public QObject {
     QTRY_COMPARE(f.PopupText(), told);
     QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
     QCOMPARE(QFileInfo::exists(f.Board().Root() + "/media/usb0/Vorn/System/System.xml"), stick);
-    if (stick) f.Grab("system-exported.png");
+    if (stick) f.Grab(stateFile ? "system-exported.png" : "system-exported-without-state.png");
     QVERIFY(f.Board().SetUsbStickInserted(0, false));
+    if (!stateFile) QVERIFY(QFile::rename(state + ".aside", state));
   }
 };
 

@@ -385,11 +385,41 @@ class TestSettingsFile : public QObject {
     QCOMPARE(QDir(backup).entryList(QDir::Files).size(), 31);
     QVERIFY(!QFileInfo::exists(backup + "old0.xml"));
     QVERIFY(QFileInfo::exists(backup + "old34.xml"));
-    // A second backup within the same second gets a number.
+    // A read of the same text adds none: the newest backup holds it.
+    QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), int(KLX_Ok));
+    QCOMPARE(QDir(backup).entryList({"Glider_*.xml"}).size(), 1);
+    // Another text gets its own, numbered within the same second.
+    QVERIFY(SettingsFixture::Write(folder + "Glider.xml", "<modelfile version=\"1.0\"><NAME/></modelfile>"));
     QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), int(KLX_Ok));
     QVERIFY(!QDir(backup).entryList({"Glider_*_(0).xml"}).isEmpty() ||
             QDir(backup).entryList({"Glider_*.xml"}).size() == 2);
-    QCOMPARE(files->Model().KLX_XMLModelReads(), 1);
+    QCOMPARE(files->Model().KLX_XMLModelReads(), 2);
+  }
+
+  // A file that cannot be read is no backup: it is set aside once, under a
+  // name that says so, and the good backups stay however often it fails.
+  void anUnreadableModelFileIsSetAsideOnce() {
+    SettingsFixture fx;
+    KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    const QString folder = KLX_FileNameHandler().KLX_FileNameHandlerGetModelFilePath(1, QString(), false);
+    const QString backup = folder + "Backup/";
+    QDir().mkpath(backup);
+    QStringList good;
+    for (int i = 0; i < 30; ++i) {
+      good << QString("Glider_1200%1_010124.xml").arg(i, 2, 10, QLatin1Char('0'));
+      QVERIFY(SettingsFixture::Write(backup + good.last(), "good"));
+    }
+    QVERIFY(SettingsFixture::Write(folder + "Glider.xml", "<modelfile version=\"1.0\"><DATA>"));
+    VornErrorWatch watch;
+    watch.Expect({0x2150B, 0x3460D});
+    for (int round = 0; round < 3; ++round)
+      QCOMPARE(files->KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider", 1, QString()), int(KLX_Error));
+    const QStringList aside = QDir(backup).entryList({"Glider_*_unreadable.xml"});
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(SettingsFixture::Read(backup + aside.first()), QByteArray("<modelfile version=\"1.0\"><DATA>"));
+    for (const QString& name : good) QVERIFY(QFileInfo::exists(backup + name));
+    QCOMPARE(QDir(backup).entryList(QDir::Files).size(), 31);
+    QCOMPARE(watch.Codes().count(0x3460D), 1);
   }
 };
 

@@ -174,7 +174,16 @@ class TestPaths : public QObject {
     QVERIFY(!db.KLX_DataBaseManagerDeleteTextFile("/Vorn/..", "../victim.txt"));
     QCOMPARE(db.KLX_DataBaseManagerReadTextFile("/Vorn/../../victim.txt"), QString("Error while opening file"));
     QCOMPARE(db.KLX_DataBaseManagerReadTextFile("/Vorn", "../../victim.txt"), QString("Error while opening file"));
-    QCOMPARE(watch.TakeCodes(), QVector<unsigned>(7, 0x203F4).toList());
+    // The system's other folders are no text files' business, on the board
+    // least of all; the sticks are.
+    QVERIFY(!db.KLX_DataBaseManagerFileWrite("/app/start.sh", "x"));
+    QVERIFY(!db.KLX_DataBaseManagerCreateTextFile("/etc", "passwd", "x"));
+    QVERIFY(!db.KLX_DataBaseManagerDeleteTextFile("/sys/bdinfo", "board_name"));
+    QCOMPARE(db.KLX_DataBaseManagerReadTextFile("/tmp/x.txt"), QString("Error while opening file"));
+    QVERIFY(!QFileInfo::exists(root + "/app/start.sh"));
+    QVERIFY(db.KLX_DataBaseManagerCreateTextFile("/media/usb0", "notes.txt", "stick"));
+    QCOMPARE(db.KLX_DataBaseManagerReadTextFile("/media/usb0/notes.txt"), QString("stick"));
+    QCOMPARE(watch.TakeCodes(), QVector<unsigned>(11, 0x203F4).toList());
     QCOMPARE(SettingsFixture::Read(outside), QByteArray("keep"));
     QCOMPARE(TreeOutside(outer.dir.path(), root), withVictim);
     QCOMPARE(withVictim, before + QStringList{"/victim.txt"});

@@ -80,6 +80,32 @@ class TestSaver : public QObject {
     QCOMPARE(reports[1].first, 0x42602u);
   }
 
+  // A screen edits the model while the saver writes it: each save is the
+  // model as of one moment, an edit made during a save is saved by the next
+  // pass, and once the edits stop the file holds all of them.
+  void aSaveWhileAScreenEdits() {
+    SaverFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Heli", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
+    constexpr int kEdits = 48;
+    for (int f = 0; f < kEdits; ++f) {
+      db.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 1, AtomicDirSet, false);
+      db.KLX_DataBaseManagerFunctionGetSet_Name(f, QStringLiteral("F%1").arg(f), AtomicDirSet);
+      db.KLX_DataBaseManagerFunctionGetSet_Trim_Range(f, f, AtomicDirSet, false);
+      db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+    }
+    const QString model = KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter/Heli.xml");
+    QTRY_VERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag() &&
+                SettingsFixture::Read(model).contains("<Name>F47</Name>"));
+    // The last pass after the last edit: every edit is in the file.
+    const int passes = fx.saver->KLX_XMLFileSaverPasses();
+    db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+    QTRY_VERIFY(fx.saver->KLX_XMLFileSaverPasses() > passes);
+    const QByteArray text = SettingsFixture::Read(model);
+    for (int f = 0; f < kEdits; ++f) QVERIFY2(text.contains(QStringLiteral("<Name>F%1</Name>").arg(f).toUtf8()), qPrintable(QString::number(f)));
+  }
+
   void requestedPassRunsAtOnceAndTheLastOneEndsSaving() {
     SaverFixture fx;
     fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(3, AtomicDirSet);

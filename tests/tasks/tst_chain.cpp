@@ -56,7 +56,7 @@ class ChainTest : public QObject {
         << false << true << false << 2 << 0 << own << 0 << nothing << int(VT::KLX_PHASE_MODEL_PREFL) << nothing;
     QTest::newRow("start-up load done, preflight on, model kept in the transceiver")
         << false << true << true << 2 << 0 << own << 1 << bindAfterLoad << int(VT::KLX_PHASE_BIND_CONFIG) << nothing;
-    QTest::newRow("start-up load failed: no model, system up")
+    QTest::newRow("start-up load failed: the model kept, not loaded, system up")
         << false << false << false << 2 << int(KLX_Error) << own << 1 << nothing << int(VT::KLX_PHASE_SYSTEM_UP) << nothing;
     QTest::newRow("binding configuration done: telemetry capture, system up")
         << true << false << false << 5 << 0 << own << 1 << capture << int(VT::KLX_PHASE_SYSTEM_UP) << nothing;
@@ -100,6 +100,8 @@ class ChainTest : public QObject {
     db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet);
     if (normal) r.ToNormalMode();
     db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(1, AtomicDirSet);
+    db.KLX_DataBaseManagerVornPropertiesSetFailedFile(QString());
     db.KLX_DataBaseManagerPreflightGetSet_IsUsed(preflight, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(inTransceiver, AtomicDirSet);
     db.KLX_DataBaseManagerSetModelModifyFlag(true);
@@ -111,10 +113,14 @@ class ChainTest : public QObject {
     QCOMPARE(r.Phase(), phase == kSame ? before : phase);
     QCOMPARE(ToGui(r.link.gui), gui);
     QCOMPARE(ToGui(r.link.gui), QList<int>{});
-    // A failed start-up load leaves no current model behind.
-    const bool emptied = !normal && result == KLX_Error;
-    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), emptied ? QString() : QString("Glider"));
-    QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), !emptied);
+    // A failed start-up load keeps the current model (the next start tries
+    // it again) and names its file as not loaded, so that nothing is saved
+    // over it; "Vornstate.xml" is left as it is.
+    const bool failed = !normal && result == KLX_Error;
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Glider"));
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(),
+             failed ? QString("/Vorn/Model/Plane/Glider.xml") : QString());
+    QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), !failed);
     // Every final result frees the state machine.
     if (result != KLX_Ok)
       QCOMPARE(r.Vorn().KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE));

@@ -9,9 +9,19 @@
 #include "tasks/klx_modelcopy.h"
 #include "tasks/klx_modeldelete.h"
 #include "tasks/klx_modelrename.h"
+#include "vorn_powercut.h"
 
 namespace {
 using VT = KLX_VornTask;
+
+// The reports without the notices of the files written on the way (their
+// byte count, the checksum line of "Vornstate.xml").
+QList<QPair<unsigned, QString>> Notices(const QList<QPair<unsigned, QString>>& reports) {
+  QList<QPair<unsigned, QString>> out;
+  for (const auto& r : reports)
+    if (r.first != 0x515CC && r.first != 0x42602) out << r;
+  return out;
+}
 constexpr int kDelete = VT::KLX_TASK_MOD_DELETE;
 constexpr int kRename = VT::KLX_TASK_MOD_RENAME;
 constexpr int kCopy = VT::KLX_TASK_MOD_COPY;
@@ -31,6 +41,7 @@ class ModelFilesTest : public QObject {
     QTest::addColumn<QStringList>("reports");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<QStringList>("model");  // name, folder, type afterwards
+    QTest::addColumn<QString>("loaded");     // the loaded model's folder, empty: the plane folder
 
     // The loaded model is Racer in the plane folder; its own folder is empty.
     const QStringList racer{"Racer", "", "1"};
@@ -42,82 +53,98 @@ class ModelFilesTest : public QObject {
         << 0 << QStringList{}
         << QStringList{plane + "Hawk.xml:-", plane + "Pictures/Hawk.png:-", plane + "Pictures/Hawk.gif:-",
                        plane + "Pictures/Racer.png:r"}
-        << racer;
+        << racer << QString();
     QTest::newRow("delete: the loaded model stays")
         << kDelete << 1 << QStringList{"Racer", "", "/Vorn/Model/Plane"} << QStringList{plane + "Racer.xml:m"}
-        << kFailed << QStringList{"23007 "} << QStringList{plane + "Racer.xml:m"} << racer;
+        << kFailed << QStringList{"23007 "} << QStringList{plane + "Racer.xml:m"} << racer << QString();
     QTest::newRow("delete: the loaded model stays, its folder not given")
         << kDelete << 1 << QStringList{"Racer", "", ""} << QStringList{plane + "Racer.xml:m"} << kFailed
-        << QStringList{"23007 "} << QStringList{plane + "Racer.xml:m"} << racer;
+        << QStringList{"23007 "} << QStringList{plane + "Racer.xml:m"} << racer << QString();
     QTest::newRow("delete: the loaded model's name in another folder, its pictures stay")
         << kDelete << 0 << QStringList{"Racer", "", "/Vorn/Model/Mine"}
         << QStringList{"/Vorn/Model/Mine/Racer.xml:o", "/Vorn/Model/Mine/Pictures/Racer.png:p"} << 0 << QStringList{}
-        << QStringList{"/Vorn/Model/Mine/Racer.xml:-", "/Vorn/Model/Mine/Pictures/Racer.png:p"} << racer;
+        << QStringList{"/Vorn/Model/Mine/Racer.xml:-", "/Vorn/Model/Mine/Pictures/Racer.png:p"} << racer << QString();
     QTest::newRow("delete: a folder outside the model area")
         << kDelete << 0 << QStringList{"System", "", "/Vorn/System"} << QStringList{"/Vorn/System/System.xml:s"}
         << kFailed << QStringList{"2300a Model path outside the model area"}
-        << QStringList{"/Vorn/System/System.xml:s"} << racer;
+        << QStringList{"/Vorn/System/System.xml:s"} << racer << QString();
     QTest::newRow("delete: a name that climbs out")
         << kDelete << 1 << QStringList{"../../System/System", "", ""} << QStringList{"/Vorn/System/System.xml:s"}
         << kFailed << QStringList{"2300a Model path outside the model area"}
-        << QStringList{"/Vorn/System/System.xml:s"} << racer;
+        << QStringList{"/Vorn/System/System.xml:s"} << racer << QString();
 
     QTest::newRow("rename: the loaded model, its picture replacing an older one")
         << kRename << 0 << QStringList{"Hawk", "/Vorn/Model/Plane", ""}
         << QStringList{plane + "Racer.xml:m", plane + "Pictures/Racer.gif:racer", plane + "Pictures/Hawk.gif:older"}
         << 0 << QStringList{"43507 Old model file is removed!", "43506 Model is renamed in @" + plane + "Pictures/Hawk"}
         << QStringList{plane + "Racer.xml:-", plane + "Pictures/Racer.gif:-", plane + "Pictures/Hawk.gif:racer"}
-        << QStringList{"Hawk", "", "1"};
+        << QStringList{"Hawk", "", "1"} << QString();
     QTest::newRow("rename: to a name in use changes nothing and says nothing")
         << kRename << 0 << QStringList{"Hawk", "/Vorn/Model/Plane", ""}
         << QStringList{plane + "Racer.xml:m", plane + "Hawk.xml:h"} << kFailed << QStringList{}
-        << QStringList{plane + "Racer.xml:m", plane + "Hawk.xml:h"} << racer;
+        << QStringList{plane + "Racer.xml:m", plane + "Hawk.xml:h"} << racer << QString();
     QTest::newRow("rename: in a folder whose name is UTF-8")
         << kRename << 0 << QStringList{"Hawk", "/Vorn/Model/Gl\u00e4ser", ""}
         << QStringList{"/Vorn/Model/Gl\u00e4ser/Racer.xml:m"} << 0
         << QStringList{"43507 Old model file is removed!",
                        "43506 Model is renamed in @/Vorn/Model/Gl\u00e4ser/Pictures/Hawk"}
-        << QStringList{"/Vorn/Model/Gl\u00e4ser/Racer.xml:-"} << QStringList{"Hawk", "@/Vorn/Model/Gl\u00e4ser", "1"};
+        << QStringList{"/Vorn/Model/Gl\u00e4ser/Racer.xml:-"} << QStringList{"Hawk", "@/Vorn/Model/Gl\u00e4ser", "1"}
+        << "/Vorn/Model/Gl\u00e4ser";
     QTest::newRow("rename: the folder of the loaded model")
         << kRename << 1 << QStringList{"New", "Mine", "Mine"} << QStringList{"/Vorn/Model/Mine/Racer.xml:m"} << 0
         << QStringList{"43507 Model folder renamed!", "43506 Model is renamed in New"}
         << QStringList{"/Vorn/Model/Mine/Racer.xml:-", "/Vorn/Model/New/Racer.xml:m"}
-        << QStringList{"Racer", "@/Vorn/Model/New", "1"};
+        << QStringList{"Racer", "@/Vorn/Model/New", "1"} << "/Vorn/Model/Mine";
     QTest::newRow("rename: a folder to a name in use")
         << kRename << 1 << QStringList{"New", "Mine", ""}
         << QStringList{"/Vorn/Model/Mine/a.xml:1", "/Vorn/Model/New/b.xml:2"} << kFailed << QStringList{}
-        << QStringList{"/Vorn/Model/Mine/a.xml:1", "/Vorn/Model/New/b.xml:2", "/Vorn/Model/New/a.xml:-"} << racer;
+        << QStringList{"/Vorn/Model/Mine/a.xml:1", "/Vorn/Model/New/b.xml:2", "/Vorn/Model/New/a.xml:-"} << racer << QString();
+    QTest::newRow("rename: told another folder, its model and picture stay")
+        << kRename << 0 << QStringList{"Hawk", "/Vorn/Model/Mine", ""}
+        << QStringList{plane + "Racer.xml:m", "/Vorn/Model/Mine/Racer.xml:o", "/Vorn/Model/Mine/Pictures/Racer.png:p"}
+        << kFailed << QStringList{"23509 Folder does not hold the loaded model"}
+        << QStringList{plane + "Racer.xml:m", "/Vorn/Model/Mine/Racer.xml:o", "/Vorn/Model/Mine/Pictures/Racer.png:p",
+                       "/Vorn/Model/Mine/Hawk.xml:-"}
+        << racer << QString();
+    QTest::newRow("rename: a name the card cannot hold")
+        << kRename << 0 << QStringList{"Hawk*", "/Vorn/Model/Plane", ""} << QStringList{plane + "Racer.xml:m"}
+        << kFailed << QStringList{"23508 Model path outside the model area"}
+        << QStringList{plane + "Racer.xml:m", plane + "Hawk*.xml:-"} << racer << QString();
+    QTest::newRow("delete: the loaded model written in other letters")
+        << kDelete << 1 << QStringList{"RACER", "", "/Vorn/Model/Plane"}
+        << QStringList{plane + "Racer.xml:m", plane + "RACER.xml:m"} << kFailed << QStringList{"23007 "}
+        << QStringList{plane + "Racer.xml:m", plane + "RACER.xml:m"} << racer << QString();
     QTest::newRow("rename: a type folder keeps its name")
         << kRename << 1 << QStringList{"Planes", "Plane", ""} << QStringList{plane + "Racer.xml:m"} << kFailed
-        << QStringList{"23508 Model path outside the model area"} << QStringList{plane + "Racer.xml:m"} << racer;
+        << QStringList{"23508 Model path outside the model area"} << QStringList{plane + "Racer.xml:m"} << racer << QString();
 
     QTest::newRow("copy: beside the source, without pictures")
         << kCopy << 1 << QStringList{"Racer", "", ""}
         << QStringList{plane + "Racer.xml:<modelfile>\r\n\x01", plane + "Pictures/Racer.png:p"} << 0
         << QStringList{} << QStringList{plane + "Racer_cpy.xml:<modelfile>\r\n\x01", plane + "Pictures/Racer_cpy.png:-"}
-        << racer;
+        << racer << QString();
     QTest::newRow("copy: beside a copy that exists")
         << kCopy << 1 << QStringList{"Racer", "", ""} << QStringList{plane + "Racer.xml:m", plane + "Racer_cpy.xml:c"}
         << kFailed << QStringList{"24004 "} << QStringList{plane + "Racer_cpy.xml:c", plane + "Racer_cpy_cpy.xml:-"}
-        << racer;
+        << racer << QString();
     QTest::newRow("copy: into another folder")
         << kCopy << 0 << QStringList{"Racer", "/Vorn/Model/Mine", "/Vorn/Model/Plane"}
         << QStringList{plane + "Racer.xml:m", "/Vorn/Model/Mine/Other.xml:o"} << 0 << QStringList{}
-        << QStringList{"/Vorn/Model/Mine/Racer.xml:m", plane + "Racer.xml:m"} << racer;
+        << QStringList{"/Vorn/Model/Mine/Racer.xml:m", plane + "Racer.xml:m"} << racer << QString();
     QTest::newRow("copy: into a folder that holds the model")
         << kCopy << 0 << QStringList{"Racer", "/Vorn/Model/Mine", "/Vorn/Model/Plane"}
         << QStringList{plane + "Racer.xml:m", "/Vorn/Model/Mine/Racer.xml:o"} << kFailed << QStringList{"24004 "}
-        << QStringList{"/Vorn/Model/Mine/Racer.xml:o", plane + "Racer.xml:m"} << racer;
+        << QStringList{"/Vorn/Model/Mine/Racer.xml:o", plane + "Racer.xml:m"} << racer << QString();
     QTest::newRow("copy: into a folder that is not there")
         << kCopy << 0 << QStringList{"Racer", "/Vorn/Model/Nowhere", "/Vorn/Model/Plane"}
         << QStringList{plane + "Racer.xml:m"} << kFailed << QStringList{"24007 "}
-        << QStringList{"/Vorn/Model/Nowhere/Racer.xml:-"} << racer;
+        << QStringList{"/Vorn/Model/Nowhere/Racer.xml:-"} << racer << QString();
     QTest::newRow("copy: from the folder of the type")
         << kCopy << 2 << QStringList{"Heli", "", ""} << QStringList{"/Vorn/Model/Helicopter/Heli.xml:h"} << 0
-        << QStringList{} << QStringList{"/Vorn/Model/Helicopter/Heli_cpy.xml:h"} << racer;
+        << QStringList{} << QStringList{"/Vorn/Model/Helicopter/Heli_cpy.xml:h"} << racer << QString();
     QTest::newRow("copy: out of the model area")
         << kCopy << 1 << QStringList{"Racer", "/Vorn/System", ""} << QStringList{plane + "Racer.xml:m"} << kFailed
-        << QStringList{"24009 Model path outside the model area"} << QStringList{"/Vorn/System/Racer.xml:-"} << racer;
+        << QStringList{"24009 Model path outside the model area"} << QStringList{"/Vorn/System/Racer.xml:-"} << racer << QString();
   }
   void fileTasks() {
     QFETCH(int, task);
@@ -128,19 +155,82 @@ class ModelFilesTest : public QObject {
     QFETCH(QStringList, reports);
     QFETCH(QStringList, after);
     QFETCH(QStringList, model);
+    QFETCH(QString, loaded);
     Card card;
+    if (!loaded.isEmpty())
+      card.fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(card.Root() + loaded, AtomicDirSet, false);
     QVERIFY(LayFiles(card.Root(), before));
     VornErrorWatch errors;
-    errors.Expect({0x23007, 0x2300A, 0x23508, 0x24004, 0x24007, 0x24009});
+    errors.Expect({0x23007, 0x2300A, 0x23508, 0x23509, 0x24004, 0x24007, 0x24009});
     QCOMPARE(card.Run(task, para1, texts), result);
-    QCOMPARE(ReportLines(errors.TakeReports(), card.Root()), reports);
+    QCOMPARE(ReportLines(Notices(errors.TakeReports()), card.Root()), reports);
     QCOMPARE(FilesNow(card.Root(), after), after);
     QCOMPARE(card.Model(), QStringList(model).replaceInStrings("@", card.Root()));
+    if (task == kRename && para1 == 0 && result == 0) {
+      // The new file and "Vornstate.xml" naming it are written before the
+      // old file goes.
+      const QString folder = card.Root() + texts[1] + "/";
+      QVERIFY(ReadAll(folder + texts[0] + ".xml").contains("<Modelname>" + texts[0].toUtf8() + "</Modelname>"));
+      QVERIFY(ReadAll(card.Root() + "/Vorn/Vornstate/Vornstate.xml").contains("<Modelname>" + texts[0].toUtf8() + "</Modelname>"));
+    }
     // The saver may write again; a model renamed is written under its new name.
     QVERIFY(card.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
-    const bool renamed = task == kRename && result == 0 && !(para1 == 1 && texts[2].isEmpty());
+    const bool renamed = task == kRename && result == 0 && (para1 == 0 || loaded.endsWith("/" + texts[1]));
     QCOMPARE(card.fx.db.KLX_DataBaseManagerGetModelModifyFlag(), renamed);
     QCOMPARE(card.fx.db.KLX_DataBaseManagerGetVornModifyFlag(), renamed);
+  }
+
+  // A power cut at any moment of a rename leaves "Vornstate.xml" naming a
+  // model file that is on the card whole: the old one until the new one and
+  // the state naming it are synced, then the new one. Without the folders'
+  // syncs the card could lose both.
+  void aRenameLeavesTheNamedModelAtEveryCut_data() {
+    QTest::addColumn<bool>("folderSyncs");
+    QTest::newRow("as the program does it") << true;
+    QTest::newRow("without the folders' syncs") << false;
+  }
+  void aRenameLeavesTheNamedModelAtEveryCut() {
+    QFETCH(bool, folderSyncs);
+    Card card;
+    KLX_XMLFileHandler* files = card.fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    QCOMPARE(files->KLX_XMLFileHandlerWriteModelFile("Racer.xml", "Racer", 1, QString()), int(KLX_Ok));
+    QCOMPARE(files->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
+    const QString plane = QDir::cleanPath(card.Root() + "/Vorn/Model/Plane") + "/";
+    const QString state = QDir::cleanPath(card.Root() + "/Vorn/Vornstate/Vornstate.xml");
+    const QByteArray racer = ReadAll(plane + "Racer.xml");
+    QByteArray hawk;
+    int broken = 0;
+    {
+      VornPowerCut cut;
+      cut.SkipFolderSyncs(!folderSyncs);
+      QCOMPARE(card.Run(kRename, 0, {"Hawk", "/Vorn/Model/Plane", ""}), 0);
+      hawk = ReadAll(plane + "Hawk.xml");
+      const QRegularExpression named("<Modelname>(.*)</Modelname>");
+      for (int n = 0; n <= cut.Calls(); ++n) {
+        for (const VornPowerCut::Card& c : cut.StatesAfter(n)) {
+          const QString name = named.match(QString::fromUtf8(c.value(state))).captured(1);
+          const QString file = plane + name + ".xml";
+          const bool whole = c.contains(file) && ((name == "Racer" && c.value(file) == racer) ||
+                                                  (name == "Hawk" && c.value(file) == hawk));
+          broken += !whole;
+        }
+      }
+    }
+    QCOMPARE(broken == 0, folderSyncs);
+  }
+
+  // A second way to the loaded model's folder (a link) leads to the same
+  // file: the loaded model stays, whichever way the screen names it.
+  void theLoadedModelThroughALinkStays() {
+    Card card;
+    const QStringList files{"/Vorn/Model/Plane/Racer.xml:m"};
+    QVERIFY(LayFiles(card.Root(), files));
+    QVERIFY(QFile::link(card.Root() + "/Vorn/Model/Plane", card.Root() + "/Vorn/Model/Link"));
+    VornErrorWatch errors;
+    errors.Expect(0x23007);
+    QCOMPARE(card.Run(kDelete, 0, {"Racer", "", "/Vorn/Model/Link"}), int(KLX_Error));
+    QCOMPARE(errors.TakeCodes(), QList<unsigned>{0x23007});
+    QCOMPARE(FilesNow(card.Root(), files), files);
   }
 
   // Without a usable card nothing is touched, and the saver's permission is

@@ -132,6 +132,30 @@ class UsbCopyTest : public QObject {
                                                               "@/Vorn/Screenshots/shot.png"}
                                                << none << QStringList{};
 
+    // What the program keeps: the loaded model's file, the folder holding
+    // it and the two settings files are never deleted.
+    const QStringList kept{plane + "Racer.xml:m", "/Vorn/System/System.xml:s", "/Vorn/Vornstate/Vornstate.xml:v"};
+    const QString keptText = "2460b The loaded model and the settings files cannot be deleted";
+    const QList<int> refused{kWorking, int(ActiveModelCannotBeModified)};
+    QTest::newRow("the loaded model's file stays")
+        << false << kept << Request{kToUsb, kSingle, 1, kNone, {"Racer.xml", "/Vorn/Model/Plane", ""}} << QList<int>{}
+        << refused << QStringList{"", ""} << QStringList{keptText} << kept;
+    // On the card's vfat the two names are one file.
+    const QStringList lower = QStringList(kept) << plane + "racer.xml:m";
+    QTest::newRow("the loaded model's file stays, named in other letters")
+        << false << lower << Request{kToUsb, kSingle, 1, kNone, {"racer.xml", "/Vorn/Model/Plane", ""}}
+        << QList<int>{} << refused << QStringList{"", ""} << QStringList{keptText} << lower;
+    QTest::newRow("System.xml stays")
+        << false << kept << Request{kToUsb, kSingle, 1, kNone, {"System.xml", "/Vorn/System", ""}} << QList<int>{}
+        << refused << QStringList{"", ""} << QStringList{keptText} << kept;
+    QTest::newRow("Vornstate.xml stays")
+        << false << kept << Request{kToUsb, kSingle, 1, kNone, {"Vornstate.xml", "/Vorn/Vornstate", ""}}
+        << QList<int>{} << refused << QStringList{"", ""} << QStringList{keptText} << kept;
+    const QStringList loadedMine{"/Vorn/Model/Mine/Racer.xml:m"};
+    QTest::newRow("the folder of the loaded model stays")
+        << false << loadedMine << Request{kToUsb, kSingle, 127, 1, {"Mine", "/Vorn/Model/Mine", ""}} << QList<int>{}
+        << refused << QStringList{"", ""} << QStringList{keptText} << loadedMine;
+
     const QStringList mine{"/Vorn/Model/Mine/a.xml:a"};
     QTest::newRow("a folder with models, only when empty")
         << false << mine << Request{kToUsb, kSingle, 127, 0, {"Mine", "/Vorn/Model/Mine", ""}} << QList<int>{}
@@ -172,9 +196,13 @@ class UsbCopyTest : public QObject {
     QFETCH(QStringList, after);
     Usb u;
     QVERIFY(u.Start(stick));
+    // The loaded model lies in the folder of the user's in that row.
+    if (QTest::currentDataTag() == QLatin1String("the folder of the loaded model stays"))
+      u.r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(u.Root() + "/Vorn/Model/Mine", AtomicDirSet,
+                                                                         false);
     QVERIFY(LayFiles(u.Root(), before));
     VornErrorWatch errors;
-    errors.Expect({0x24605, 0x24609, 0x2460A});
+    errors.Expect({0x24605, 0x24609, 0x2460A, 0x2460B});
     QVERIFY(u.Ask(request));
     QVERIFY(u.RunToAnswerOrEnd());
     for (int answer : answers) {
@@ -197,7 +225,7 @@ class UsbCopyTest : public QObject {
     Usb u;
     QVERIFY(u.Start(true));
     QByteArray content(700 * 1024, '\0');
-    for (int i = 0; i < content.size(); ++i) content[i] = char((i * 7919) >> 5);
+    for (int i = 0; i < content.size(); ++i) content[i] = char((unsigned(i) * 7919u) >> 5);
     QVERIFY(QDir().mkpath(u.Root() + "/Vorn/Log"));
     QFile f(u.Root() + "/Vorn/Log/big.log");
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
@@ -261,6 +289,24 @@ class UsbCopyTest : public QObject {
     const QByteArray report = ReadAll(u.Root() + system + "Filesysstat.txt");
     QVERIFY2(report.contains('%') && !report.contains("older"), report.constData());
     QVERIFY(u.board.RecordedCommands().contains("mount"));
+    QCOMPARE(u.Dialog(), (QStringList{"", ""}));
+  }
+
+  // Before the first switch-off the card holds no "Vornstate.xml": the rest
+  // is exported, and the screen hears what is missing.
+  void systemInformationWithoutTheStateFile() {
+    Usb u;
+    QVERIFY(u.Start(true));
+    QFile::remove(u.Root() + "/Vorn/Vornstate/Vornstate.xml");
+    QVERIFY(LayFiles(u.Root(), {"/Vorn/System/System.xml:<systemfile/>"}));
+    VornErrorWatch errors;
+    QVERIFY(u.Ask(Request{VT::KLX_TASK_PARA_COPY_SYS_DATA_USB, kNone, 0, kNone, {}}));
+    QVERIFY(u.RunToAnswerOrEnd());
+    QCOMPARE(u.log.Changes(), (QList<int>{kWorking, kDone}));
+    QCOMPARE(FilesNow(u.Root(), {kStick + "/Vorn/System/System.xml:", kStick + "/Vorn/Vornstate/Vornstate.xml:"}),
+             (QStringList{kStick + "/Vorn/System/System.xml:<systemfile/>", kStick + "/Vorn/Vornstate/Vornstate.xml:-"}));
+    QCOMPARE(u.Dialog(), (QStringList{"Not on the card:", "/Vorn/Vornstate/Vornstate.xml"}));
+    QCOMPARE(errors.TakeCodes(), QList<unsigned>{0x4460C});
   }
 };
 

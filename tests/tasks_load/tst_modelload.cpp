@@ -100,6 +100,60 @@ class ModelLoadTest : public QObject {
     QVERIFY(!r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
     QVERIFY(!r.Db().KLX_DataBaseManagerGetModelModifyFlag());
   }
+  // A model file that cannot be read at start-up: the model stays the
+  // current one and its file is named as not loaded; the file stays as it
+  // was, an edit is not saved over it and "Vornstate.xml" still names the
+  // model, so that the start after a repair loads it.
+  void aFailedStartupLoadKeepsTheModel() {
+    LoadRig r;
+    QVERIFY(r.Start());
+    QCOMPARE(r.files.KLX_XMLFileHandlerInitialize(&r.Db()), int(KLX_Ok));
+    KLX_DataBaseManager& db = r.Db();
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, 0x2150B, 0x22008, 0x3460D});
+    QVERIFY(r.SaveModel("Glider"));
+    const QString file = r.link.root.Path() + "/Vorn/Model/Plane/Glider.xml";
+    const QByteArray whole = ReadFile(file);
+    const QByteArray damaged = whole.left(whole.size() / 2);
+    QVERIFY(WriteFile(file, damaged));
+    // As read from "Vornstate.xml" at the start.
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet, false);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(1, AtomicDirSet, false);
+    db.KLX_DataBaseManagerSetVornModifyFlag(false);
+    r.link.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
+    r.StartProcessing();
+    QCOMPARE(r.Vorn().KLX_VornHandlerStartVorn(), int(KLX_Ok));
+    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), int(VT::KLX_PHASE_SYSTEM_UP), 5000);
+    QVERIFY(r.Idle());
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Glider"));
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString("/Vorn/Model/Plane/Glider.xml"));
+    // Set aside once under a name that says so, not made a backup.
+    const QString backup = r.link.root.Path() + "/Vorn/Model/Plane/Backup/";
+    QCOMPARE(QDir(backup).entryList({"Glider_*_unreadable.xml"}).size(), 1);
+
+    // An edit and a save: the file is not written, the state file keeps the name.
+    KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+    saver->KLX_XMLFileSaverStartProcessing();
+    const int passes = saver->KLX_XMLFileSaverPasses();
+    db.KLX_DataBaseManagerFunctionGetSet_IsUsed(3, 1, AtomicDirSet, false);
+    db.KLX_DataBaseManagerSetVornModifyFlag(true);
+    db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+    QTRY_VERIFY_WITH_TIMEOUT(saver->KLX_XMLFileSaverPasses() > passes, 5000);
+    QCOMPARE(ReadFile(file), damaged);
+    QVERIFY(ReadFile(r.link.root.Path() + "/Vorn/Vornstate/Vornstate.xml")
+                .contains("<Modelname>Glider</Modelname>"));
+
+    // Repaired, the model loads and is saved again.
+    QVERIFY(WriteFile(file, whole));
+    r.QueueLoad("Glider");
+    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet) ==
+                                 int(VT::KLX_MODELLLOAD_STATUS_READY), 5000);
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString());
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 1);
+    QVERIFY(r.Idle());
+    QVERIFY(r.Flushed());
+  }
+
   // A second start: the controller still holds the model, so only the
   // checksums are compared and nothing of the model is sent; a controller
   // whose model differs raises the alarm but the start completes; one that

@@ -293,8 +293,10 @@ class BindCalNewTest : public QObject {
     QVERIFY(s.r.sim.TransceiverController().HoldsModel());
     QCOMPARE(s.r.sim.TransceiverController().HeldChecksum(), db.KLX_DataBaseManagerCalculateModelCRC(false));
 
+    const int writes = db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites();
     saver.saver->KLX_XMLFileSaverForceModelFileSave(false);
-    QTRY_VERIFY_WITH_TIMEOUT(!db.KLX_DataBaseManagerGetModelModifyFlag(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites() > writes, 5000);
+    QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
     QVERIFY(QFile::exists(s.r.link.root.Path() + placed + QString::fromUtf8("/Möwe.xml")));
     QCOMPARE(s.Failures(), QList<unsigned>{});
   }

@@ -430,8 +430,15 @@ Item {
                     || state === GuiCmdData.GUI_TASK_RESULT_ReTrigger)
                 return
             systemScreen.exportPending = false
-            if (state === GuiCmdData.GUI_TASK_RESULT_Done)
-                rootwindow.popupShow(null, "info", qsTr("System information successfully exported!") + Language.emptyString, "Ok")
+            if (state === GuiCmdData.GUI_TASK_RESULT_Done) {
+                // What the card does not hold yet is named.
+                var missing = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogParameter("", DatabaseValue.AtomicDirGet)
+                var told = qsTr("System information successfully exported!") + Language.emptyString
+                if (missing !== "")
+                    told += "\n" + RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogText("", DatabaseValue.AtomicDirGet)
+                            + " " + missing
+                rootwindow.popupShow(null, "info", told, "Ok")
+            }
             else if (state === GuiCmdData.GUI_TASK_RESULT_Error)
                 rootwindow.popupShow(null, "error", qsTr("System information cannot be exported to USB device. Check available space or insert another one!")
                                      + Language.emptyString, "Ok")

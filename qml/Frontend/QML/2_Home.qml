@@ -24,6 +24,8 @@ Item {
     property string modelName: ""
     property int maxPages: 0
     property string modelSuffix: ""
+    // The current model's file that could not be loaded (empty when none).
+    property string failedFile: ""
     property var widgets: []
     property var alarmPreset: null
     property int trimTicks: 0
@@ -273,6 +275,7 @@ Item {
                 upperFrame.visible = true
                 home.hidePreflight()
                 loadingBox.visible = false
+                home.failedFile = Database.KLX_DataBaseManagerVornPropertiesGetFailedFile()
                 stop()
                 if (home.modelNotValid)
                     home.modelSuffix = qsTr(" - File not found or corrupted!") + Language.emptyString
@@ -340,6 +343,21 @@ Item {
             enabled: parent.leadsToModels
             onClicked: rootwindow.openScreen(rootwindow.modelMenuUrl)
         }
+    }
+    Text {
+        objectName: "failedFile"
+        x: 6
+        y: 20
+        // Left of the trim bars, the path on lines of its own.
+        width: 208
+        visible: home.failedFile !== ""
+        wrapMode: Text.WrapAnywhere
+        maximumLineCount: 4
+        elide: Text.ElideRight
+        text: qsTr("Not loaded:") + Language.emptyString + "\n" + home.failedFile
+        color: "#e03c31"
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 11
     }
     Text {
         objectName: "pageLabel"
@@ -485,6 +503,7 @@ Item {
 
     Component.onCompleted: {
         modelName = Database.KLX_DataBaseManagerVornPropertiesGetModelName()
+        failedFile = Database.KLX_DataBaseManagerVornPropertiesGetFailedFile()
         maxPages = Database.KLX_DataBaseManagerGetMaxTelemetryPages()
         systemHistory.addHistoryEntry()
         rootwindow.onTelemetryPage = true

@@ -662,6 +662,11 @@ Item {
         systemHistory.addArg(parentId)
         systemHistory.addArg(funcId)
         systemHistory.addArg(initialControlId)
+        // The slot, sequencer or alarm of the callers that name one, and the
+        // kinds of control offered: without them a reopened selector
+        // would work on no element.
+        systemHistory.addArg(funcId2)
+        systemHistory.addArg(controlMask)
         systemHistory.addEndOfArgs()
         Database.KLX_DataBaseManager_StickdataStartWatchingMovement(false)
         fillLists()

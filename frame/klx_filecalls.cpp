@@ -1,0 +1,78 @@
+#include "frame/klx_filecalls.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "frame/klx_xmlsafefile.h"
+
+namespace {
+std::atomic<KLX_FileCalls*> g_Calls{nullptr};
+
+QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+}  // namespace
+
+int KLX_FileCalls::Create(const QString& path) {
+  int fd = -1;
+  do {
+    fd = ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+bool KLX_FileCalls::Write(int fd, const char* data, qint64 size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= n;
+  }
+  return true;
+}
+
+void KLX_FileCalls::StartWriteback(int fd) { ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE); }
+
+bool KLX_FileCalls::SyncData(int fd) { return ::fdatasync(fd) == 0; }
+
+bool KLX_FileCalls::Close(int fd) { return ::close(fd) == 0; }
+
+bool KLX_FileCalls::Rename(const QString& from, const QString& to) {
+  return std::rename(Native(from).constData(), Native(to).constData()) == 0;
+}
+
+bool KLX_FileCalls::Remove(const QString& path) { return ::unlink(Native(path).constData()) == 0 || errno == ENOENT; }
+
+bool KLX_FileCalls::SyncFolder(const QString& folder) {
+  const int fd = ::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
+QString KLX_FileCalls::FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+KLX_FileCalls& KLX_FileCalls::Instance() {
+  static KLX_FileCalls system;
+  KLX_FileCalls* calls = g_Calls.load();
+  return calls ? *calls : system;
+}
+
+void KLX_FileCalls::Set(KLX_FileCalls* calls) { g_Calls.store(calls); }
+
+bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content) {
+  KLX_XMLSafeFile file(path);
+  return file.Open() && file.Write(content.constData(), content.size()) && file.Commit();
+}
+
+bool KLX_FileCallsRemove(const QString& path) {
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  return calls.Remove(path) && calls.SyncFolder(KLX_FileCalls::FolderOf(path));
+}

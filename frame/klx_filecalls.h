@@ -1,0 +1,46 @@
+#pragma once
+// The file calls whose order decides what a power cut leaves on the card.
+// A file's data reaches the card with its own sync, a folder's entries
+// (a new name, a rename, a removal) with the folder's sync, and in between
+// the card may hold any of them or none. Whatever replaces or removes a file
+// the program keeps goes through here, so that the order is in one place and
+// a test can record it.
+#include <QString>
+
+#include <QtGlobal>
+
+class KLX_FileCalls {
+ public:
+  virtual ~KLX_FileCalls() = default;
+
+  // A new file for writing; it must not exist yet. -1 on failure.
+  virtual int Create(const QString& path);
+  // Writes all of it; false on a short or failed write.
+  virtual bool Write(int fd, const char* data, qint64 size);
+  // Starts writing the data written so far to the card and returns at once;
+  // only SyncData waits for it and makes it last.
+  virtual void StartWriteback(int fd);
+  // The file's data and size on the card (fdatasync).
+  virtual bool SyncData(int fd);
+  virtual bool Close(int fd);
+  // Replaces `to` by `from` in one step.
+  virtual bool Rename(const QString& from, const QString& to);
+  // A missing file counts as removed.
+  virtual bool Remove(const QString& path);
+  // The folder's entries on the card.
+  virtual bool SyncFolder(const QString& folder);
+  // The folder of a path, for SyncFolder.
+  static QString FolderOf(const QString& path);
+
+  // The calls in use; tests put their own in place (null: the system's).
+  static KLX_FileCalls& Instance();
+  static void Set(KLX_FileCalls* calls);
+};
+
+// A whole file written beside its place ("<name>.XXXXXX"), its data synced,
+// renamed over the old one and the folder synced: afterwards the card holds
+// the new file even across a power cut, before it the old one, never a part.
+// Returns false (the old file as it was) on any failure.
+bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content);
+// Removes a file and syncs its folder; true when it is gone.
+bool KLX_FileCallsRemove(const QString& path);

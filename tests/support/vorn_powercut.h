@@ -1,0 +1,76 @@
+#pragma once
+// A recorder of the file calls (create, write, data sync, rename, remove,
+// folder sync) that builds what a power cut may leave on the card, which a
+// killed process never shows: its page cache survives.
+//
+// The model of the card: a file's data lasts from its data sync on; before,
+// the card holds the data of the last sync (nothing for a new file) or what
+// was written. A folder's entries (a new file, a rename, a removal) last
+// from the folder's sync on; before, any of them may have reached the card
+// or not, in any combination, each whole. A rename within a folder is one
+// step. Files the program touches for the first time count as lasting.
+//
+//   VornPowerCut cut;                    // records until it goes
+//   ... the save ...
+//   for (int n = 0; n <= cut.Calls(); ++n)
+//     for (const VornPowerCut::Card& card : cut.StatesAfter(n))
+//       ... what each file of the card holds (absent: no entry) ...
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include "frame/klx_filecalls.h"
+
+class VornPowerCut : public KLX_FileCalls {
+ public:
+  // A file's path (as the program named it) and its content.
+  using Card = QMap<QString, QByteArray>;
+
+  VornPowerCut();
+  ~VornPowerCut() override;
+
+  // Calls made so far.
+  int Calls() const;
+  // One line per call: "create <path>", "write <path> <bytes>", "sync <path>",
+  // "rename <from> <to>", "remove <path>", "syncfolder <folder>".
+  QStringList Log() const;
+  // Every state the files the calls touched may be in after a power cut
+  // just after the first n calls (0: before any).
+  QList<Card> StatesAfter(int n) const;
+  // Stand-ins for faults of the program: a sync it forgets to make.
+  void SkipFolderSyncs(bool skip) { m_SkipFolderSyncs = skip; }
+  void SkipDataSyncs(bool skip) { m_SkipDataSyncs = skip; }
+
+  int Create(const QString& path) override;
+  bool Write(int fd, const char* data, qint64 size) override;
+  bool SyncData(int fd) override;
+  bool Rename(const QString& from, const QString& to) override;
+  bool Remove(const QString& path) override;
+  bool SyncFolder(const QString& folder) override;
+
+ private:
+  enum Kind { Created, Written, Synced, Renamed, Removed, FolderSynced };
+  struct Call {
+    Kind kind;
+    QString path;
+    QString to;
+    int file;  // the call that created the file written or synced
+    QByteArray data;
+    QString line;
+  };
+  // Files the card held before their first call, as they were then.
+  void Remember(const QString& path);
+  void Add(Call call);
+
+  mutable QMutex m_Mutex;
+  QVector<Call> m_Calls;
+  QHash<int, int> m_Open;  // descriptor -> the call that created it
+  QMap<QString, QByteArray> m_Before;
+  bool m_SkipFolderSyncs = false;
+  bool m_SkipDataSyncs = false;
+};
