@@ -5,9 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstdio>
-
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "model/klx_databasemanager.h"
@@ -99,7 +98,8 @@ int CAppUpdate::KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler&
     return 0;
   }
   int status = 0;
-  runSystemCmd(QStringLiteral("sh"), {script}, &status);
+  // Written for the system's top folder: relative paths in it start there.
+  runSystemCmd(QStringLiteral("sh"), {script}, &status, QStringLiteral("/"));
   return status;
 }
 
@@ -168,7 +168,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     }
     for (const QString& name : QDir(appFolder).entryList({filter}, QDir::Files, QDir::Name)) {
       if (translations.contains(name)) continue;
-      if (!QFile::remove(appFolder + name)) {
+      if (!KLX_FileCallsRemove(appFolder + name)) {
         KLXErrorHandler.RegisterError(kErrLanguageFiles, QStringLiteral("language files could not be deleted"));
         return Err_CopyingFiles;
       }
@@ -184,8 +184,8 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
       return Err_CopyingFiles;
     }
     MakeExecutable(appFolder + staged);
-    if (::rename(QFile::encodeName(appFolder + staged).constData(), QFile::encodeName(appFolder + program).constData()) !=
-        0) {
+    if (!KLX_FileCalls::Instance().Rename(appFolder + staged, appFolder + program) ||
+        !KLX_FileCalls::Instance().SyncFolder(appFolder)) {
       QFile::remove(appFolder + staged);
       KLXErrorHandler.RegisterError(kErrAppNotReplaced, QStringLiteral("linux app could not be removed"));
       return Err_Installing;

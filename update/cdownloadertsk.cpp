@@ -7,6 +7,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <unistd.h>
+
 CDownloaderTsk::CDownloaderTsk(QObject* parent) : CTaskBase(parent) {}
 
 CDownloaderTsk::~CDownloaderTsk() {
@@ -107,7 +109,9 @@ void CDownloaderTsk::slotOnDataReceptionCompleted() {
     } else if (m_File) {
       result = reply;
       // A short write (a full card) is a failure, never a good file.
-      if (!m_File->flush() || m_File->error() != QFileDevice::NoError)
+      // A file that is kept must be on the card before it is moved into place.
+      if (!m_File->flush() || m_File->error() != QFileDevice::NoError ||
+          (result == Err_NoErrors && ::fdatasync(m_File->handle()) != 0))
         result = result == Err_NoErrors ? Err_NotEnoughMemory : result;
       m_File->close();
       if (result == Err_NoErrors && !m_Md5.isEmpty() && !CheckFile(m_File->fileName(), m_Md5)) result = Err_Md5;

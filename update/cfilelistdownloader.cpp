@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_version.h"
 #include "update/klx_md5.h"
@@ -156,10 +157,11 @@ CUpdateDownloaderBase::error_t CFileListDownloader::moveFolderContent(const QStr
   if (!m_List) return Err_Failed;
   for (CFileListItem* item = m_List->First(); item; item = m_List->Next()) {
     if (item->installed) continue;
+    // The rename replaces an older file in one step.
     const QString target = to + item->path;
-    QFile::remove(target);
     QDir().mkpath(QFileInfo(target).absolutePath());
-    if (!QFile::rename(from + item->path, target)) {
+    if (!KLX_FileCalls::Instance().Rename(from + item->path, target) ||
+        !KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(target))) {
       qCritical("        the file %s cannot be movied!", qUtf8Printable(item->path));
       result = Err_Failed;
     }

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "frame/klx_board.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/cupdateurl.h"
 #include "update/klx_md5.h"
@@ -38,14 +38,7 @@ bool IsPlainFileName(const QString& name) {
 bool ReplaceWithCopy(const QString& from, const QString& to) {
   QFile source(from);
   if (!source.open(QIODevice::ReadOnly)) return false;
-  QSaveFile target(to);
-  if (!target.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = source.readAll();
-  if (target.write(bytes) != bytes.size()) {
-    target.cancelWriting();
-    return false;
-  }
-  return target.commit();
+  return KLX_FileCallsWriteWhole(to, source.readAll());
 }
 }  // namespace
 
