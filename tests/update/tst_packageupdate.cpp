@@ -130,11 +130,12 @@ class PackageUpdateTest : public QObject {
     QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), int(VT::KLX_PHASE_SYSTEM_UUPD));
   }
 
-  // Whatever stops the install before the program is replaced: the old
-  // program and its translations stay as they were (or, where only the
-  // program's copy failed, the old program stays and runs), the start-up
-  // phase returns, and the screens see the status and the task's failure.
-  void stickInstallRefused_data() {
+  // Batteries at their limit install; whatever stops the install before
+  // the program is replaced leaves the old program and its translations as
+  // they were (where only the program's copy failed, the new translations
+  // are in and the old program stays and runs), the start-up phase
+  // returns, and the screens see the status and the task's failure.
+  void stickInstallOutcomes_data() {
     QTest::addColumn<int>("battery1");
     QTest::addColumn<int>("battery2");
     QTest::addColumn<QString>("change");
@@ -142,29 +143,30 @@ class PackageUpdateTest : public QObject {
     QTest::addColumn<QList<int>>("states");
     QTest::addColumn<QList<unsigned>>("codes");
     QTest::addColumn<QStringList>("scripts");
+    // Translations the application folder has afterwards beside its own.
     QTest::addColumn<QStringList>("added");
-    const QStringList old;
+    const QStringList nothing;
     const QStringList prolog{"prolog echo old program 3.90"};
     QTest::newRow("both batteries at 15 %") << 15 << 15 << "" << int(KLX_Done) << QList<int>{5, 6, 7, 2}
                                             << QList<unsigned>{0x33621} << QStringList{"prolog echo old program 3.90", "epilog echo new program 3.91"}
                                             << QStringList{"KLX32_en.qm"};
     QTest::newRow("battery 1 at 14 %") << 14 << 15 << "" << int(KLX_Error) << QList<int>{4}
-                                       << QList<unsigned>{0x2361D} << QStringList() << old;
+                                       << QList<unsigned>{0x2361D} << QStringList() << nothing;
     QTest::newRow("battery 2 at 14 %") << 15 << 14 << "" << int(KLX_Error) << QList<int>{4}
-                                       << QList<unsigned>{0x2361D} << QStringList() << old;
+                                       << QList<unsigned>{0x2361D} << QStringList() << nothing;
     QTest::newRow("a digest that is wrong") << 80 << 80 << "digest" << int(KLX_Error) << QList<int>{5, 8}
-                                            << QList<unsigned>{0x2361E} << prolog << old;
+                                            << QList<unsigned>{0x2361E} << prolog << nothing;
     QTest::newRow("the version installed already") << 80 << 80 << "same version" << int(KLX_Error) << QList<int>{5, 3}
-                                                   << QList<unsigned>{0x53617} << prolog << old;
+                                                   << QList<unsigned>{0x53617} << prolog << nothing;
     QTest::newRow("the prolog fails") << 80 << 80 << "prolog fails" << int(KLX_Error) << QList<int>{5, 4}
-                                      << QList<unsigned>{0x2361C} << QStringList() << old;
+                                      << QList<unsigned>{0x2361C} << QStringList() << nothing;
     QTest::newRow("a list that is missing") << 80 << 80 << "no list" << int(KLX_Error) << QList<int>{5, 8}
-                                            << QList<unsigned>{0x2361E} << prolog << old;
+                                            << QList<unsigned>{0x2361E} << prolog << nothing;
     QTest::newRow("the program cannot be copied") << 80 << 80 << "no program" << int(KLX_Error) << QList<int>{5, 6, 4}
                                                   << QList<unsigned>{0x33621, 0x23614} << prolog
                                                   << QStringList{"KLX32_en.qm"};
   }
-  void stickInstallRefused() {
+  void stickInstallOutcomes() {
     QFETCH(int, battery1);
     QFETCH(int, battery2);
     QFETCH(QString, change);
