@@ -60,6 +60,7 @@ void CDownloaderTsk::onDownload(QUrl url, QString fname) {
       }
     }
   }
+  m_Received = 0;
   m_Reply = m_Nam ? m_Nam->get(QNetworkRequest(url)) : nullptr;
   if (!m_Reply) {
     qWarning("CDownloaderTsk::onDownload() error (%s)", qUtf8Printable(url.toString()));
@@ -75,6 +76,7 @@ void CDownloaderTsk::onDownload(QUrl url, QString fname) {
 void CDownloaderTsk::slotOnDataReceived() {
   if (!m_Reply) return;
   const QByteArray data = m_Reply->readAll();
+  m_Received += data.size();
   if (m_File) {
     m_File->write(data);
   } else if (!m_ToFile) {
@@ -98,9 +100,13 @@ void CDownloaderTsk::slotOnDataReceptionCompleted() {
     // What is left unread belongs to the file as well.
     if (m_Reply->bytesAvailable() > 0) slotOnDataReceived();
     const QNetworkReply::NetworkError replyError = m_Reply->error();
-    const error_t reply = replyError == QNetworkReply::NoError            ? Err_NoErrors
-                          : replyError == QNetworkReply::ContentNotFoundError ? Err_NotFound
-                                                                            : Err_Failed;
+    error_t reply = replyError == QNetworkReply::NoError            ? Err_NoErrors
+                    : replyError == QNetworkReply::ContentNotFoundError ? Err_NotFound
+                                                                      : Err_Failed;
+    // A connection that closed before the announced length is a cut
+    // transfer, whatever the reply says.
+    const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
+    if (reply == Err_NoErrors && announced.isValid() && announced.toLongLong() != m_Received) reply = Err_Failed;
     releaseReply();
     if (!m_ToFile) {
       qWarning("CDownloaderTsk::onDataReceptionCompleted(): m_pFile == nullptr");
