@@ -7,7 +7,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include <unistd.h>
+#include "frame/klx_filecalls.h"
 
 CDownloaderTsk::CDownloaderTsk(QObject* parent) : CTaskBase(parent) {}
 
@@ -115,10 +115,10 @@ void CDownloaderTsk::slotOnDataReceptionCompleted() {
     } else if (m_File) {
       result = reply;
       // A short write (a full card) is a failure, never a good file.
-      // A file that is kept must be on the card before it is moved into place.
-      if (!m_File->flush() || m_File->error() != QFileDevice::NoError ||
-          (result == Err_NoErrors && ::fdatasync(m_File->handle()) != 0))
+      if (!m_File->flush() || m_File->error() != QFileDevice::NoError)
         result = result == Err_NoErrors ? Err_NotEnoughMemory : result;
+      // Its way to the card starts now; the move into place waits for it.
+      if (result == Err_NoErrors) KLX_FileCalls::Instance().StartWriteback(m_File->handle());
       m_File->close();
       if (result == Err_NoErrors && !m_Md5.isEmpty() && !CheckFile(m_File->fileName(), m_Md5)) result = Err_Md5;
       if (result != Err_NoErrors) m_File->remove();

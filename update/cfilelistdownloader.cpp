@@ -155,17 +155,27 @@ void CFileListDownloader::downloadComplete(QString name, error_t error, bool pre
 CUpdateDownloaderBase::error_t CFileListDownloader::moveFolderContent(const QString& from, const QString& to) {
   error_t result = Err_NoErrors;
   if (!m_List) return Err_Failed;
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  QStringList folders;
   for (CFileListItem* item = m_List->First(); item; item = m_List->Next()) {
     if (item->installed) continue;
-    // The rename replaces an older file in one step.
+    // The file's data is on the card before its new name is; the rename
+    // replaces an older file in one step.
     const QString target = to + item->path;
     QDir().mkpath(QFileInfo(target).absolutePath());
-    if (!KLX_FileCalls::Instance().Rename(from + item->path, target) ||
-        !KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(target))) {
+    QFile file(from + item->path);
+    const bool synced = file.open(QIODevice::ReadOnly) && calls.SyncData(file.handle());
+    file.close();
+    if (!synced || !calls.Rename(from + item->path, target)) {
       qCritical("        the file %s cannot be movied!", qUtf8Printable(item->path));
       result = Err_Failed;
+      continue;
     }
+    const QString folder = KLX_FileCalls::FolderOf(target);
+    if (!folders.contains(folder)) folders << folder;
   }
+  for (const QString& folder : folders)
+    if (!calls.SyncFolder(folder)) result = Err_Failed;
   return result;
 }
 
