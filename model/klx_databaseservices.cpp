@@ -318,10 +318,6 @@ void KLX_DataBaseManager::KLX_DataBaseManagerHeadupClearAll() {
   if (m_Headup) m_Headup->KLX_HeadupClearAll();
 }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieClearAll() {
-  if (m_GUITelemetrie) m_GUITelemetrie->KLX_GUITelemetrieClearAll();
-}
-
 void KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases) {
   if (!m_Telemetrie) return;
   m_Telemetrie->KLX_TelemetrieLock();
