@@ -13,6 +13,7 @@
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
 #include "sim/csimgps.h"
+#include "vorn_display.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -124,6 +125,7 @@ class TestQml : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  VornOwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   TestQml test(&app);
   return QTest::qExec(&test, argc, argv);
