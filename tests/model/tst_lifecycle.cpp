@@ -138,6 +138,8 @@ class TestLifecycle : public QObject {
     db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(2, true, set);
     db.KLX_DataBaseManagerTeleControlGetSet_Name(0, "Alt", set);
     db.KLX_DataBaseManagerGetSetTransLQI1(80, set);
+    QVERIFY(db.CreateHeadupItem(HeadupType_Servo));
+    db.KLX_SetHeadupIndex(1);
 
     db.KLX_DataBaseManagerResetAllModelData();
 
@@ -151,7 +153,8 @@ class TestLifecycle : public QObject {
     QVERIFY(db.KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet) != 768);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(0, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_TTSListPtr()->Clears(), 1);
-    QCOMPARE(db.KLX_HeadupPtr()->Clears(), 1);
+    QCOMPARE(db.KLX_DatabaseMangerHeadupGetItemCount(), 0);
+    QCOMPARE(db.KLX_GetHeadupIndex(), 0);
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
     QCOMPARE(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet), 0ull);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieStore()->Clears(), 1);
