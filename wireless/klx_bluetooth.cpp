@@ -6,6 +6,8 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <new>
@@ -48,8 +50,16 @@ constexpr quint16 kGlassesCompany = 0xDAFA;
 constexpr int kAudioMinors[4][6] = {{1, 0, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 0}, {1, 0, 1, 0, 0, 0}, {0, 1, 1, 0, 0, 0}};
 }  // namespace
 
-KLX_Bluetooth::KLX_Bluetooth(QObject* parent)
-    : QObject(parent), m_Gather(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(kReportSocket)) {
+namespace {
+// The socket's folder, where the desktop's root may not have it yet.
+QString ReportSocketPath() {
+  const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(KLX_Bluetooth::kReportSocket);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  return path;
+}
+}  // namespace
+
+KLX_Bluetooth::KLX_Bluetooth(QObject* parent) : QObject(parent), m_Gather(ReportSocketPath()) {
   m_AudioSinkUuid = QStringLiteral("0000110b-0000-1000-8000-00805f9b34fb");
   m_TransportList = QStringList{iface_Properties, iface_Introspect, iface_MediaTransport1};
   m_ControlList = QStringList{iface_Properties, iface_Introspect, iface_MediaControl1};
