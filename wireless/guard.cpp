@@ -19,23 +19,18 @@ QString Guard::getMacAddr() const { return getMAC(m_PcmPath, QStringLiteral("_")
 
 void Guard::set_default_values() { m_Status = m_Attempts = m_under = m_over = 0; }
 
-void Guard::updateUnderrun() {
+void Guard::Count(int* count, int threshold, const QString& disconnect) {
   if (m_Status != Normal) return;
   m_Decay.start();
-  if (++m_under < m_UnderrunThreshold) return;
-  m_under = 0;
+  if (++*count < threshold) return;
+  *count = 0;
   m_Status = Emergency;
-  emit emergencyDisconnect(getMacAddr());
+  emit emergencyDisconnect(disconnect);
 }
 
-void Guard::updateOverrun() {
-  if (m_Status != Normal) return;
-  m_Decay.start();
-  if (++m_over < m_OverrunThreshold) return;
-  m_over = 0;
-  m_Status = Emergency;
-  emit emergencyDisconnect(QString());
-}
+// An underrun names its headset; an overrun disconnects every one.
+void Guard::updateUnderrun() { Count(&m_under, m_UnderrunThreshold, getMacAddr()); }
+void Guard::updateOverrun() { Count(&m_over, m_OverrunThreshold, QString()); }
 
 void Guard::onDowncounterTimerTimeout() {
   if (m_under > 0) --m_under;

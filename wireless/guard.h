@@ -37,6 +37,10 @@ class Guard : public QObject {
   void destroyGuard(QString obj_path);
 
  private:
+  // One report counted in normal status; at the threshold the guard asks
+  // for the disconnection (an empty address: of every guarded headset).
+  void Count(int* count, int threshold, const QString& disconnect);
+
   QString m_PcmPath;
   int m_Status = Normal;
   int m_Attempts = 0;

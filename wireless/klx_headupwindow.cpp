@@ -87,36 +87,32 @@ void KLX_HeadupWindow::OnBackwardControlValueChanged(CControlVal value) {
   if (value == CControl::kEnabled) Step(false);
 }
 
-void KLX_HeadupWindow::ForwardControlDisconnect() {
-  m_ForwardId = kNoControl;
-  if (m_Forward) disconnect(m_Forward, &CControl::OnValueChanged, this, &KLX_HeadupWindow::OnForwardControlValueChanged);
-  m_Forward = nullptr;
+void KLX_HeadupWindow::Release(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal)) {
+  b.id = kNoControl;
+  if (b.control) disconnect(b.control, &CControl::OnValueChanged, this, slot);
+  b.control = nullptr;
 }
 
-void KLX_HeadupWindow::BackwardControlDisconnect() {
-  m_BackwardId = kNoControl;
-  if (m_Backward)
-    disconnect(m_Backward, &CControl::OnValueChanged, this, &KLX_HeadupWindow::OnBackwardControlValueChanged);
-  m_Backward = nullptr;
-}
-
-void KLX_HeadupWindow::SetForwardControl(unsigned short id, const CControl* control) {
-  ForwardControlDisconnect();
-  m_ForwardId = id;
-  m_Forward = control;
+void KLX_HeadupWindow::Bind(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal), unsigned short id,
+                            const CControl* control) {
+  Release(b, slot);
+  b.id = id;
+  b.control = control;
   if (!control) return;
   // A switch that is already on steps the window once.
-  OnForwardControlValueChanged(control->Value());
-  connect(control, &CControl::OnValueChanged, this, &KLX_HeadupWindow::OnForwardControlValueChanged);
+  (this->*slot)(control->Value());
+  connect(control, &CControl::OnValueChanged, this, slot);
 }
 
+void KLX_HeadupWindow::ForwardControlDisconnect() { Release(m_Forward, &KLX_HeadupWindow::OnForwardControlValueChanged); }
+void KLX_HeadupWindow::BackwardControlDisconnect() {
+  Release(m_Backward, &KLX_HeadupWindow::OnBackwardControlValueChanged);
+}
+void KLX_HeadupWindow::SetForwardControl(unsigned short id, const CControl* control) {
+  Bind(m_Forward, &KLX_HeadupWindow::OnForwardControlValueChanged, id, control);
+}
 void KLX_HeadupWindow::SetBackwardControl(unsigned short id, const CControl* control) {
-  BackwardControlDisconnect();
-  m_BackwardId = id;
-  m_Backward = control;
-  if (!control) return;
-  OnBackwardControlValueChanged(control->Value());
-  connect(control, &CControl::OnValueChanged, this, &KLX_HeadupWindow::OnBackwardControlValueChanged);
+  Bind(m_Backward, &KLX_HeadupWindow::OnBackwardControlValueChanged, id, control);
 }
 
 // ---- rows -------------------------------------------------------------------------------------

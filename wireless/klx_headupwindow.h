@@ -26,8 +26,8 @@ class KLX_HeadupWindow : public QObject {
   void SetBackwardControl(unsigned short id, const CControl* control);
   void ForwardControlDisconnect();
   void BackwardControlDisconnect();
-  unsigned short GetForwardControl() const { return m_ForwardId; }
-  unsigned short GetBackwardControl() const { return m_BackwardId; }
+  unsigned short GetForwardControl() const { return m_Forward.id; }
+  unsigned short GetBackwardControl() const { return m_Backward.id; }
   void SetIndex(unsigned int index);
   Q_INVOKABLE int GetIndex() const { return int(m_Index); }
   unsigned int IncrementIndex();
@@ -55,15 +55,20 @@ class KLX_HeadupWindow : public QObject {
 
  private:
   using RowRequest = QString (KLX_HeadupWindow::*)(const CHeadupItem&);
+  // A page switch: its control id (65535 when none) and its published control.
+  struct Binding {
+    unsigned short id = kNoControl;
+    QPointer<const CControl> control;
+  };
   void Step(bool forward);
+  void Release(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal));
+  void Bind(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal), unsigned short id, const CControl* control);
 
   unsigned int m_RowsPerPage = 3;
   unsigned int m_Count = 0;
   unsigned int m_Index = 0;
-  unsigned short m_ForwardId = kNoControl;
-  unsigned short m_BackwardId = kNoControl;
-  QPointer<const CControl> m_Forward;
-  QPointer<const CControl> m_Backward;
+  Binding m_Forward;
+  Binding m_Backward;
   KLX_Headup* m_Container;
   KLX_DataBaseManager* m_Db;
   QTimer* m_Timer;

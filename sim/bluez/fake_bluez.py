@@ -157,19 +157,14 @@ def split_signature(sig):
     return [str(s) for s in dbus.Signature(sig)] if sig else []
 
 
+SIMPLE_TYPES = [(dbus.Boolean, "b"), (dbus.UInt32, "u"), (dbus.UInt16, "q"), (dbus.Int16, "n"),
+                (dbus.ObjectPath, "o"), (dbus.String, "s")]
+
+
 def signature_of(value):
-    if isinstance(value, dbus.Boolean):
-        return "b"
-    if isinstance(value, dbus.UInt32):
-        return "u"
-    if isinstance(value, dbus.UInt16):
-        return "q"
-    if isinstance(value, dbus.Int16):
-        return "n"
-    if isinstance(value, dbus.ObjectPath):
-        return "o"
-    if isinstance(value, dbus.String):
-        return "s"
+    for kind, sig in SIMPLE_TYPES:
+        if isinstance(value, kind):
+            return sig
     if isinstance(value, dbus.Array):
         return "a" + (value.signature or "s")
     if isinstance(value, dbus.Dictionary):
