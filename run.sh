@@ -31,6 +31,14 @@ fi
 # The compiled translations (the build lays them into build/root only).
 cp -f build/translations/KLX32_*.qm "$root/app/"
 
+# --- The update server's stand-in: serves $root/updateserver (a package one
+# version above the program's) on the loopback at this build's update server
+# address, for the package update over WLAN; it ends with this script.
+"$bin/vorn-sim" prepare --board "$board" --update-server >/dev/null
+"$bin/vorn-sim" update-server --board "$board" &
+server_pid=$!
+# --- end of the update server's stand-in
+
 # Qt wants a private runtime folder; root's sessions often have none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR="$PWD/build/run-xdg"
@@ -56,6 +64,7 @@ finish() {
   if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; wait "$bus_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   [ -z "$xvfb_log" ] || rm -f "$xvfb_log"
+  kill "$server_pid" 2>/dev/null || true  # the update server's stand-in
 }
 trap stop_program INT TERM
 trap finish EXIT

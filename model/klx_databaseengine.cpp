@@ -28,36 +28,9 @@ int KLX_DataBaseManager::KLX_DatabaseManagerPreflightSettingsCheck(const short*,
   return 1;
 }
 
-int KLX_DataBaseManager::KLX_DatabaseManagerGetVarioBeepParams(int, int, uint16_t*, uint16_t*, int) { return 0; }
-
 void KLX_DataBaseManager::KLX_DataBaseManagerVarioBeep(int tone, uint16_t onMs, uint16_t offMs) {
   m_AudioHandler.KLX_AudioHandlerVarioBeep(unsigned(qMax(tone, 0)), onMs, offMs);
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerVarioStopBeep() { m_AudioHandler.KLX_AudioHandlerBuzzer()->Enable(false); }
-
-// ---- Least forms of what the home screen asks ---------------------------------------------
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse() {
-  return m_GUITelemetrie ? m_GUITelemetrie->KLX_GUITelemetrieGetNumberPagesInUse() : KLX_Error;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(int page, int value, int dir) {
-  if (!m_GUITelemetrie) return KLX_Error;
-  if (dir == AtomicDirSet) KLX_DataBaseManagerSetModelModifyFlag(true);
-  return m_GUITelemetrie->KLX_GUITelemetrieGetSet_PageIsUsed(page, value, dir);
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(int page, int element, int, int) {
-  const bool valid = page >= 0 && page < KLX_GUITelemetrie::kPages && element >= 0 &&
-                     element < KLX_DataBaseManagerGetMaxElementsPerPage();
-  return valid ? KLX_False : KLX_Error;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieDeletePage(int page) {
-  if (!m_GUITelemetrie) return KLX_Error;
-  KLX_DataBaseManagerSetModelModifyFlag(true);
-  return m_GUITelemetrie->KLX_GUITelemetrieDeletePage(page);
-}
-
 

@@ -51,6 +51,8 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   Q_OBJECT
  public:
   explicit KLX_DataBaseManager(QObject* parent = nullptr);
+  // With the sound devices and speech engine given (tests' recording fakes).
+  explicit KLX_DataBaseManager(const KLX_AudioDevices& audio, QObject* parent = nullptr);
   ~KLX_DataBaseManager() override;
 
   static KLX_DataBaseManager* m_MySelf;
@@ -172,7 +174,9 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 #include "model/klx_databasemanager_system.h"
 #include "model/klx_databasemanager_services.h"
 #include "model/klx_databasemanager_telemetry.h"
+#include "model/klx_databasemanager_pages.h"
 #include "model/klx_databasemanager_wlan.h"
 #include "model/klx_databasemanager_audio.h"
+#include "model/klx_databasemanager_timers.h"
 #include "model/klx_databasemanager_headup.h"
 };

@@ -38,6 +38,7 @@
   void KLX_DataBaseManagerEmitBootStatus(int state) { emit bootStatus(state); }
   void KLX_DataBaseManagerEmitAutoTeleRescanStart(unsigned char attempt) { emit autoRescanStarted(attempt); }
   void KLX_DataBaseManagerEmitTeleRescanDone(unsigned char sensors);
+  void KLX_DataBaseManagerEmitTaskSetDataDone(int menu) { emit taskSetDataDone(menu); }
   int KLX_DataBaseManagerSetSystemProperties_LockTimeoutEvent(int value);
   int KLX_DataBaseManagerOnGpsDataReceived(unsigned char sensor, unsigned char slave, int lon, int lat);
 
@@ -381,13 +382,7 @@
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioSlaveAddress();
 
   // ---- What the home screen and the status strip ask of the neighbours (least
-  // forms of the telemetry pages, the preflight list and the audio until their
-  // issues) ---------------------------------------------------------------------------
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse();
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(int page, int value, int dir);
-  // No widget can be placed yet: every element of a valid page is unused.
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(int page, int element, int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieDeletePage(int page);
+  // forms of the preflight list and the audio until their issues) ------------------
   // The preflight list is empty: nothing to check, nothing out of position.
   Q_INVOKABLE int KLX_DataBaseManagerPreflightGetUsedControls() { return 0; }
   Q_INVOKABLE int KLX_DataBaseManagerPreflightGetSet_PhyControlID(int control, bool add, int dir) { return 0; }

@@ -84,6 +84,9 @@
   Q_INVOKABLE int KLX_DataBaseManagerVarioGetUnitsSystem();
   int KLX_DataBaseManagerVarioSetUnitsSystem(bool imperial, bool modify);
   Q_INVOKABLE int KLX_DataBaseManagerVarioSwitchUnitsSystem(bool newUnits);
+  // Takes the settings' measure system (0 metric, 1 imperial; any other
+  // is refused).
+  Q_INVOKABLE int KLX_DataBaseManagerVarioUpdateMeasureFromSystemSettings();
   void KLX_DataBaseManagerVarioParamsClear();
   void KLX_DataBaseManagerVarioInitComplete();
   Q_INVOKABLE void KLX_DataBaseManager_VarioUpdate(int fm_index);
@@ -137,9 +140,7 @@
   Q_INVOKABLE bool isBTConnectAllowed() { return m_Bluetooth.isConnectAllowed(); }
 
   // ---- The neighbours' objects the facade owns (least forms until their issues) -----
-  void KLX_DataBaseManagerTTSLClearAll() { m_TTSList.ClearAll(); }
   void KLX_DataBaseManagerHeadupClearAll();
-  void KLX_DataBaseManagerGUITelemetrieClearAll();
   void KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases);
   void KLX_DataBaseManagerTimerClearAll();
   void KLX_DataBaseManagerTeleControlClearAll();

@@ -166,7 +166,6 @@
 
   // ---- Least forms of neighbours' services, until their issues come --------------------------
   int KLX_DataBaseManagerTelemetryPauseReason() const { return m_TelemetrieHandler.PauseReason(); }
-  int KLX_DataBaseManagerNeedAnyLastTimerValueDump() { return 0; }
   QChar KLX_DataBaseManagerVoiceAlarmDecimalSeparator() const { return m_DecimalSeparator; }
   int KLX_DataBaseManagerGPSGetSet_Year(int value, int dir) { return GpsField(0, value, dir); }
   int KLX_DataBaseManagerGPSGetSet_Month(int value, int dir) { return GpsField(1, value, dir); }

@@ -52,7 +52,7 @@ constexpr int kSkipReports = 100;
 constexpr quint64 kCheckKey = 0x3e81c04a7d2b96f5ULL;
 // A name is kept as at most so many bytes of UTF-8.
 constexpr int kNameBytes = 46;
-// The servo cut-off switches that the post-load step looks at.
+// The virtual switches that the post-load step looks at (servo cut-offs, timers).
 constexpr int kCutOffSwitchA = 31;
 constexpr int kCutOffSwitchB = 32;
 constexpr int kNoCutOffSwitch = 255;
@@ -743,6 +743,22 @@ int KLX_XMLModel::KLX_XMLModelHarmonizeRanges() {
     if (m_Db->KLX_DataBaseManagerSwitchGetSet_IsUsed(sw, 0, AtomicDirGet) != 0) continue;
     m_Db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(s, kNoCutOffSwitch, AtomicDirSet, true);
     result = KLX_Done;
+  }
+  // Likewise a timer started, stopped or reset by one of them: the reference
+  // becomes none.
+  using SwitchDoor = int (KLX_DataBaseManager::*)(int, int, int, bool);
+  const SwitchDoor doors[] = {&KLX_DataBaseManager::KLX_DataBaseManagerTimerGetSet_SwitchStartVirtSw,
+                              &KLX_DataBaseManager::KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw,
+                              &KLX_DataBaseManager::KLX_DataBaseManagerTimerGetSet_SwitchResetVirtSw};
+  for (int t = 0; t < m_Db->KLX_DataBaseManagerGetMaxTimer(false); ++t) {
+    if (!m_Db->KLX_DataBaseManagerTimerGetSet_IsUsed(t, 0, AtomicDirGet)) continue;
+    for (const SwitchDoor door : doors) {
+      const int sw = (m_Db->*door)(t, 0, AtomicDirGet, true);
+      if (sw != kCutOffSwitchA && sw != kCutOffSwitchB) continue;
+      if (m_Db->KLX_DataBaseManagerSwitchGetSet_IsUsed(sw, 0, AtomicDirGet) != 0) continue;
+      (m_Db->*door)(t, KLX_Timer::kDisconnected, AtomicDirSet, true);
+      result = KLX_Done;
+    }
   }
   return result;
 }

@@ -176,7 +176,8 @@ Window {
             "37.qml": ["parentId", "vswitchId", "initialControlId"],
             "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"],
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
-            "FlightModeEditor.qml": ["lut_index", "flightmodesNum"]
+            "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
+            "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"]
         })
 
         function reset() {

@@ -51,6 +51,8 @@ class CSimConsole : public QObject {
   void Select(int step);
   void ShowAll();
   void ShowCounters();
+  // The addresses of the sensors behind the receiver.
+  QString SensorList() const;
   void Toggle(bool* flag, const char* what, void (CSimControllers::*set)(bool));
   QString Position(int id) const;
   KLX_Clock& Clock() const;

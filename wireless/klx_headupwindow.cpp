@@ -152,10 +152,16 @@ QString KLX_HeadupWindow::ServoRequest(const CHeadupItem& item) {
 }
 
 QString KLX_HeadupWindow::TimeRequest(const CHeadupItem& item) {
-  // The model timers' names and times come with the timers; until then a
-  // timer item shows no row.
-  if (!m_Db || item.TimerIndexFlags > 16) return QString();
-  return QString();
+  const int s = item.TimerIndexFlags;
+  if (!m_Db || s > 16) return QString();
+  // Below the board's simple-timer count a simple timer, above it a complex one.
+  const int m = m_Db->KLX_DataBaseManagerGetMaxTimer(false);
+  if (s < m)
+    return m_Db->KLX_DataBaseManagerTimerGetSet_Name(s, QString(), AtomicDirGet) + ";" +
+           QString::number(m_Db->KLX_DataBaseManagerTimerGet_ActualTimeMinute(s)) + ":" +
+           QString::number(m_Db->KLX_DataBaseManagerTimerGet_ActualTimeSecond(s));
+  return m_Db->KLX_DataBaseManagerCmplxTimerGetSet_Name(s - m, QString(), AtomicDirGet) + ";" +
+         m_Db->KLX_DataBaseManagerCmplxTimerGetActualTime_String(s - m, false);
 }
 
 void KLX_HeadupWindow::PrintInfos() {

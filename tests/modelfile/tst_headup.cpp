@@ -101,6 +101,29 @@ class TestHeadup : public QObject {
     QCOMPARE(Rows(w), rows);
   }
 
+  // Simple timer 2 and complex timer 1 (selector simple count + 1); a
+  // selector above 16 shows nothing.
+  void timerRows() {
+    ModelFileFixture fx;
+    QCOMPARE(fx.initialized, int(KLX_Ok));
+    const int simple = fx.db.KLX_DataBaseManagerGetMaxTimer(false);
+    fx.db.KLX_DataBaseManagerTimerGetSet_IsUsed(2, 1, AtomicDirSet, false);
+    fx.db.KLX_DataBaseManagerTimerGetSet_Name(2, QStringLiteral("Flight"), AtomicDirSet, false);
+    fx.db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(1, 1, AtomicDirSet, false);
+    fx.db.KLX_DataBaseManagerCmplxTimerGetSet_Name(1, QStringLiteral("Race"), AtomicDirSet, false);
+    for (int selector : {2, simple + 1, 17}) {
+      fx.db.CreateHeadupItem(HeadupType_Timer);
+      fx.db.KLX_DatabaseMangerHeadupSetTimerIndex(fx.db.KLX_DatabaseMangerHeadupGetItemCount() - 1, selector);
+    }
+    QCoreApplication::processEvents();
+    const QString complexTime = fx.db.KLX_DataBaseManagerCmplxTimerGetActualTime_String(1, false);
+    QVERIFY(!complexTime.isEmpty());
+    QCOMPARE(Rows(fx.db.KLX_HeadupPtr()), (QStringList{QStringLiteral("1 Flight;%1:%2")
+                                                           .arg(fx.db.KLX_DataBaseManagerTimerGet_ActualTimeMinute(2))
+                                                           .arg(fx.db.KLX_DataBaseManagerTimerGet_ActualTimeSecond(2)),
+                                                       "1 Race;" + complexTime}));
+  }
+
   void pagingBySwitches() {
     ModelFileFixture fx;
     QCOMPARE(fx.initialized, int(KLX_Ok));

@@ -1160,6 +1160,37 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>CComplexTimer</name>
+    <message>
+        <source>hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+</context>
+<context>
     <name>ControlConfigLinear</name>
     <message>
         <source>Input</source>
@@ -1522,6 +1553,44 @@ Cannot delete standard Flight Mode!</source>
     <message>
         <source>OK</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KLX_Timer</name>
+    <message>
+        <source>hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_TimersAlarms</name>
+    <message>
+        <source>Attention:data synchronization failed!Please land your aircraft!</source>
+        <translation>Achtung: Datenabgleich fehlgeschlagen! Bitte landen Sie Ihr Modell!</translation>
     </message>
 </context>
 <context>
