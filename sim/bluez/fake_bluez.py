@@ -35,6 +35,9 @@ PCM = "org.bluealsa.PCM1"
 FAKE = "org.vorn.FakeBluez"
 HCI0 = "/org/bluez/hci0"
 
+MAX_FRAMES = 20000
+# The glasses' rows: the name field's anchor and the value field's.
+ROW_ANCHORS = [((184, 234), (143, 208)), ((184, 154), (143, 128)), ((184, 74), (143, 48))]
 COMMANDS_SERVICE = "0783b03e-8535-b5a0-7140-a304d2495cb7"
 RX_CHAR = "0783b03e-8535-b5a0-7140-a304d2495cba"
 
@@ -204,6 +207,8 @@ class World:
         self.adapter = Adapter(self)
         self.devices = {}  # mac -> Device
         self.frames = []
+        # What the glasses' display shows: text by anchor point (x, y).
+        self.screen = {}
         self.pending = {}  # mac -> device description not yet discovered
 
     def add(self, obj):
@@ -363,7 +368,15 @@ class Characteristic(FakeObject):
     @dbus.service.method(GATT_CHAR, in_signature="aya{sv}", out_signature="")
     def WriteValue(self, value, options):
         FAULT.enter("WriteValue", self.path)
-        self.world.frames.append(bytes(value))
+        frame = bytes(value)
+        self.world.frames.append(frame)
+        # A long desktop run writes five batches a second: the oldest go.
+        del self.world.frames[:-MAX_FRAMES]
+        if len(frame) >= 13 and frame[1] == 0x01:
+            self.world.screen = {}
+        elif len(frame) >= 13 and frame[1] == 0x37:
+            x, y = frame[4] << 8 | frame[5], frame[6] << 8 | frame[7]
+            self.world.screen[(x, y)] = frame[11:-2].decode("utf-8", "replace").rstrip()
 
     @dbus.service.method(GATT_CHAR, in_signature="a{sv}", out_signature="ay")
     def ReadValue(self, options):
@@ -435,6 +448,13 @@ class Control(dbus.service.Object):
     @dbus.service.method(FAKE, in_signature="", out_signature="aay")
     def Frames(self):
         return dbus.Array([dbus.ByteArray(f) for f in self.world.frames], signature="ay")
+
+    @dbus.service.method(FAKE, in_signature="", out_signature="as")
+    def Screen(self):
+        """The three rows the glasses show, each its name and value."""
+        screen = self.world.screen
+        return dbus.Array([(screen.get(n, "") + "  " + screen.get(v, "")).strip() for n, v in ROW_ANCHORS],
+                          signature="s")
 
     @dbus.service.method(FAKE, in_signature="", out_signature="i")
     def FrameCount(self):
