@@ -7,6 +7,7 @@
 #include "qml_frame/qml_frame_fixture.h"
 #include "audio/klx_audiohandler.h"
 #include "sim/csimmodel.h"
+#include "sim/csimtransceiver.h"
 
 using namespace qmlframe;
 
@@ -128,6 +129,46 @@ class TestTimerScreens : public QObject {
     const QString before = f.Property("currentValue", "text").toString();
     QTRY_VERIFY_WITH_TIMEOUT(f.Property("currentValue", "text").toString() != before, 5000);
     if (!complex) QCOMPARE(db.KLX_TimerGetState(timer), kRunning);
+  }
+
+  // A held control button offers "Delete" and the switch's name; the
+  // complex timer lets go of its stop switch (the invalid control) only
+  // once the delete task is done. A refused delete leaves both.
+  void stopSwitchDeleted_data() {
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("done") << false;
+    QTest::newRow("refused by the transceiver") << true;
+  }
+  void stopSwitchDeleted() {
+    QFETCH(bool, refused);
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    constexpr int timer = 3;
+    const int vs = db.KLX_DataBaseManagerSwitchGetNextFreeIndex();
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(timer, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 1, AtomicDirSet, true), 1);
+    db.KLX_DataBaseManagerSwitchGetSet_Name(vs, QString("VSi%1T3stpN").arg(vs), AtomicDirSet);
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(vs, 0, kSwitchA, AtomicDirSet, true), kSwitchA);
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_ControlStop(timer, kVirtual0 + vs, AtomicDirSet), kVirtual0 + vs);
+    CSimTransceiver& tc = f.Controllers().TransceiverController();
+    VornErrorWatch errors;
+    errors.Expect(0x22405);
+    if (refused) tc.Answers().Set(CSimTransceiver::KeyUnitDelete, {0, false, true, 1});
+    QVERIFY(Open(f, kSetup, {{"timerId", timer}, {"timerTypeNew", true}}));
+    QCOMPARE(f.Property("control_stop", "gp_text").toString(), QString("SW-A"));
+    f.Hold(f.Centre(f.Item("control_stop")), 1000);
+    QCOMPARE(f.Property("option_delete", "gp_text").toString(), QString("Delete VSi%1T3stpN").arg(vs));
+    QVERIFY(f.Tap("option_delete"));
+    QCOMPARE(f.PopupText(), QString("Do you really want to delete this timer control?"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_ControlStop(timer, 0, AtomicDirGet), kVirtual0 + vs);
+    QVERIFY(TaskEnded(f));
+    tc.Answers().Clear();
+    f.Call("", "popupClose");
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_ControlStop(timer, 0, AtomicDirGet),
+             refused ? kVirtual0 + vs : int(KLX_VornTask::CONTROLID_Invalid_GUI));
+    QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 0, AtomicDirGet, false), refused ? 1 : 0);
+    QCOMPARE(f.Property("control_stop", "gp_text").toString(), QString(refused ? "SW-A" : "---"));
   }
 
   // A time field steps by what the store answers: the fly-in's step is
