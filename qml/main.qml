@@ -177,6 +177,7 @@ Window {
             "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"],
             "TimerAudioSettings.qml": ["tmrId"], "TimeRangeAlarmSettings.qml": ["timerID", "alarmID"],
             "AlarmMessageSettings.qml": ["timer_ID", "alarm_ID", "textMsgFlag"],
+            "VoiceTimerSelector.qml": ["itemNumTimer"], "VoiceTimerAlarmSelector.qml": ["vAlarmId"],
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
             "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
             "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"]

@@ -93,6 +93,7 @@ class TestTimerScreens : public QObject {
       QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(timer, stop, AtomicDirSet), stop);
     }
     QVERIFY(f.Controllers().SetControl(kSwitchA, -2047));
+    QTRY_COMPARE(db.KLX_DataBaseManagerGetValueOfControl(kSwitchA), -2047);
     QVERIFY(Open(f, kSetup, {{"timerId", timer}, {"timerTypeNew", complex}}));
     QCOMPARE(f.Property("control_start", "gp_text").toString(), QString("---"));
     const int made = db.KLX_DataBaseManagerSwitchGetNextFreeIndex();
@@ -102,6 +103,7 @@ class TestTimerScreens : public QObject {
     QCOMPARE(f.Property("switchPointEditor", "sourceOptionNumber").toInt(), complex ? 13 : 1);
     QVERIFY(f.Tap("editorInput"));
     QVERIFY(f.WaitShown(kSelector));
+    f.Settle();
     QVERIFY(f.Controllers().SetControl(kSwitchA, 2047));
     QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), kSwitchA);
     QVERIFY(f.Tap("selectorOk"));
@@ -375,15 +377,37 @@ class TestTimerScreens : public QObject {
     QCOMPARE(audio->QueuedPhrases().mid(before).first().text, QString("Land now"));
   }
 
-  // Each screen at 480 x 272 on both boards.
-  void screenshots_data() {
-    QTest::addColumn<int>("board");
-    QTest::newRow("larger board") << int(CSimBoard::Vorn);
-    QTest::newRow("smaller board") << int(CSimBoard::Fenk);
+  // A voice alarm tied to complex timer 1 stores 8 + 1 in its timer bits;
+  // "Expired" then stores 2 x 64 + 9; another timer keeps the event.
+  void voiceTimerEvents() {
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    QCOMPARE(db.KLX_DataBaseManagerGetMaxTimer(true), 8);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(0, 0, AtomicDirSet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(1, 1, AtomicDirSet), 1);
+    db.KLX_DataBaseManagerCmplxTimerGetSet_Name(1, "Flight", AtomicDirSet);
+    QVERIFY(Open(f, kFolder + "VoiceTimerSelector.qml", {{"itemNumTimer", 0}}));
+    QVERIFY(f.Tap("timerRow_9"));
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(0, 0, AtomicDirGet), 9);
+    QCOMPARE(f.Property("timerEvent_9", "gp_text").toString(), QString("None"));
+    QVERIFY(f.Tap("timerEvent_9"));
+    QVERIFY(f.WaitShown(kFolder + "VoiceTimerAlarmSelector.qml"));
+    QCOMPARE(f.Property("eventHeading", "text").toString(), QString("Voice alarm for Flight"));
+    QVERIFY(f.Tap("event_2"));
+    QVERIFY(f.WaitShown(kFolder + "VoiceTimerSelector.qml"));
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(0, 0, AtomicDirGet), 137);
+    QTRY_COMPARE(f.Property("timerEvent_9", "gp_text").toString(), QString("Expired"));
+    QVERIFY(f.Tap("timerRow_0"));
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(0, 0, AtomicDirGet), 128);
   }
+
+  // Each screen at 480 x 272 on both boards.
+  void screenshots_data() { BoardRows(); }
   void screenshots() {
-    QFETCH(int, board);
-    QmlFrame f(g_app, CSimBoard::Variant(board));
+    QFETCH(int, variant);
+    QFETCH(QString, tag);
+    QmlFrame f(g_app, CSimBoard::Variant(variant));
     QVERIFY(f.StartAtHome());
     KLX_DataBaseManager& db = f.Db();
     QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet), 1);
@@ -396,13 +420,16 @@ class TestTimerScreens : public QObject {
     QVERIFY(db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(0, 1, 16 | 32 | 128, AtomicDirSet) > 0);
     QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_AlarmStart_Min(0, 1, 1, AtomicDirSet), 1);
     QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Interval(0, 0, 30, AtomicDirSet), 30);
-    const QString suffix = board == CSimBoard::Vorn ? "-larger.png" : "-smaller.png";
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(0, 3 << 6 | 8, AtomicDirSet), 3 << 6 | 8);
+    const QString suffix = "-" + tag + ".png";
     const QList<QPair<QString, QVariantMap>> screens = {
         {"35_TimerSetup.qml", {{"timerId", 0}, {"timerTypeNew", false}}},
         {"35_TimerSetup.qml", {{"timerId", 0}, {"timerTypeNew", true}}},
         {"TimerAudioSettings.qml", {{"tmrId", 0}}},
         {"TimeRangeAlarmSettings.qml", {{"timerID", 0}, {"alarmID", 0}}},
         {"AlarmMessageSettings.qml", {{"timer_ID", 0}, {"alarm_ID", 1}, {"textMsgFlag", true}}},
+        {"VoiceTimerSelector.qml", {{"itemNumTimer", 0}}},
+        {"VoiceTimerAlarmSelector.qml", {{"vAlarmId", 0}}},
     };
     for (int i = 0; i < screens.size(); ++i) {
       QVERIFY2(Open(f, kFolder + screens[i].first, screens[i].second), qPrintable(screens[i].first));
