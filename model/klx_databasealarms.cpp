@@ -121,7 +121,7 @@ int KLX_DataBaseManager::VoiceAlarmPlayMessage(int index, int control, int value
                       type == KLX_DatabaseValues::VALARM_Individual;
   const int said = KLX_VoiceAlarm::DecisionType(decision);
   QByteArray speech = sentence;
-  if (index > 0 && !speech.isEmpty()) speech += ' ';
+  if (index > 0 && !speech.isEmpty() && !speech.endsWith(' ')) speech += ' ';
   if (decision && (said == KLX_DatabaseValues::VALARM_Timer || said == KLX_DatabaseValues::VALARM_TimerShort)) {
     char time[64] = "";
     KLX_DataBaseManagerTimerGet_ActualTimeChars(KLX_VoiceAlarm::DecisionTimer(decision), time, sizeof time);

@@ -6,7 +6,9 @@
 #include <QSignalSpy>
 
 #include "../telemetry/telemetry_fixture.h"
+#include "model/model_fixture.h"
 #include "timers/klx_runtimecalcalarm.h"
+#include "timers/klx_timersalarms.h"
 
 namespace {
 using DV = KLX_DatabaseValues;
@@ -205,6 +207,65 @@ class AlarmsTest : public QObject {
     QVERIFY(r.Send(900));
     QCOMPARE(r.db.KLX_DataBaseManagerTelemetrieGetSensorIsOffline(kBattery), 0);
     QCOMPARE(r.Beeps().size(), 1);
+  }
+
+  // A 20 s count-down on a timer widget with a yellow limit at 10 s: the
+  // thread beeps the yellow limit, each of the last nine seconds and the
+  // red limit where the timer stops, the home screen hears both, and a voice
+  // alarm tied to the timer says "attention" and "expired".
+  void aTimerWidgetsLimits() {
+    ModelFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    db.KLX_DatabaseManagerAudioHandlerPointer()->KLX_AudioHandlerStop();
+    constexpr int kVs = 1280;
+    CControl* start = db.KLX_DataBaseManagerGetControl(32);
+    CControl* stop = db.KLX_DataBaseManagerGetControl(33);
+    start->SetID(kVs);
+    start->SetValue(-2047);
+    stop->SetID(kVs + 1);
+    stop->SetValue(-2047);
+    db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, W);
+    db.KLX_DataBaseManagerTimerGetSet_Name(0, "Motor", W);
+    db.KLX_DataBaseManagerTimerGetSet_StartTimeSecond(0, 20, W);
+    db.KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(0, 1, W);
+    db.KLX_DataBaseManagerTimerGetSet_SwitchResetVirtSw(0, 2, W);
+    db.KLX_DataBaseManagerTimerGetSet_SwitchStartVirtSw(0, 0, W);
+    const int e = db.KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(1, 0, 0, 1, 0);
+    QCOMPARE(e, 0);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(1, e, 0, 1, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(1, e, 0, 0, 1, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_SensorData_SensorSlaveAdress(1, e, 0, 0, 0, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAbove(1, e, 0, 0, 10, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAboveType(1, e, 0, 0, kSound, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveType(1, e, 0, 0, kSound, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertSignalType(1, e, 0, 0, kPermanent, W);
+    db.KLX_DataBaseManagerVAlarmGetSetType(4, DV::VALARM_ModeAlwaysOn | DV::VALARM_Timer, W);
+    db.KLX_DataBaseManagerVAlarmGetSetTimer(4, 0xC0, W);
+
+    KLX_TimersAlarms& thread = *fx.runtime.KLX_RuntimeDatabaseManagerTimersAlarms();
+    KLX_RuntimeCalcAlarm& calc = *thread.KLX_TimersAlarmsRuntimeCalcPtr();
+    QList<QList<QVariant>> alerts;
+    QObject::connect(&calc, &KLX_RuntimeCalcAlarm::alarmAlert, [&](int page, int widget, bool red) {
+      alerts << QList<QVariant>{page, widget, red};
+    });
+    thread.KLX_TimersAlarmsSetClock(&fx.clock);
+    QCOMPARE(thread.KLX_TimersAlarmsInitialize(&db, &fx.runtime), int(KLX_Ok));
+    thread.KLX_TimersAlarmsStartProcessing();
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, W);
+    start->SetValue(2047);
+    QCOMPARE(db.KLX_TimerGetState(0), 1);
+    QVERIFY(fx.clock.KLX_ManualClockRun(22000));
+    thread.KLX_TimersAlarmsStop();
+    QList<QList<int>> beeps{{1000, 1000, 1}};
+    for (int s = 9; s >= 1; --s) beeps << QList<int>{1000, 195, 1};
+    beeps << QList<int>{1000, 1000, 1};
+    QCOMPARE(db.KLX_DatabaseManagerAudioHandlerPointer()->AlarmBeeps(), beeps);
+    QTRY_COMPARE(alerts, (QList<QList<QVariant>>{{1, 0, false}, {1, 0, true}}));
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_ElementAtPage_IsBlinking(1, e, 0, 0, -1, R), 3);
+    QStringList phrases;
+    for (const AudioHandler::phrase_t& p : db.KLX_DatabaseManagerAudioHandlerPointer()->QueuedPhrases())
+      phrases << p.text;
+    QCOMPARE(phrases, (QStringList{"Motor 20seconds", "Motor attention", "Motor expired"}));
   }
 };
 
