@@ -127,15 +127,27 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcTelemetryAlarmsCalculate() {
   ++m_TelemetryPasses;
   if (!m_Db) return 1;
   bool allCaptured = true;
+  // The same for every slot of a pass: read once.
+  m_PassCaptured = m_Db->KLX_DataBaseManagerTelemetrieGetIsCaptured() == 1;
+  m_PassRescanAllowed = m_Db->KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(0, R) == 1;
+  {
+    // Entries 5 s old or more leave the recent-signal list.
+    QMutexLocker lock(&m_RecentMutex);
+    int old = 0;
+    while (old < m_Recent.size() && m_CurrentTime - m_Recent.at(old).time >= kRecentMs) ++old;
+    m_Recent.erase(m_Recent.begin(), m_Recent.begin() + old);
+  }
   for (int p = 0; p < kPages; ++p) {
     if (m_Db->KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(p, 0, R) != 1) continue;
     for (int e = 0; e < kElements; ++e) {
       if (m_Db->KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(p, e, 0, R) != 1) continue;
+      const int type = m_Db->KLX_DataBaseManagerGUITelemetrieGetSet_Element_Typ(p, e, 0, R);
       for (int d = 0; d < kWidgetData; ++d) {
         if (m_Db->KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(p, e, d, 0, R) != 1) continue;
+        const int sensor = m_Db->KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_SensorMainAdress(p, e, d, 0, R);
         for (int v = 0; v < kValues; ++v) {
           if (m_Db->KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(p, e, d, v, 0, R) != 1) continue;
-          if (KLX_RuntimeCalcAlarmCalculateAlarms(Slot{p, e, d, v}, &allCaptured) == kSlotEnd) break;
+          if (KLX_RuntimeCalcAlarmCalculateAlarms(Slot{p, e, d, v, type, sensor}, &allCaptured) == kSlotEnd) break;
         }
       }
     }
@@ -156,7 +168,7 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateAlarms(const Slot& s, boo
   m_YellowAbove = m_YellowBelow = m_RedAbove = m_RedBelow = 0;
   m_Address = 0;
   m_Sentence.clear();
-  const int type = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Typ(s.page, s.element, 0, R);
+  const int type = s.type;
   const int yellowBelow = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelow(s.page, s.element, s.data, s.value, 0, R);
   const int redBelow = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelow(s.page, s.element, s.data, s.value, 0, R);
 
@@ -181,9 +193,9 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateAlarms(const Slot& s, boo
 
   const int yellowAbove = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAbove(s.page, s.element, s.data, s.value, 0, R);
   const int redAbove = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(s.page, s.element, s.data, s.value, 0, R);
-  m_Address = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_SensorMainAdress(s.page, s.element, s.data, 0, R);
-  const bool captured = db.KLX_DataBaseManagerTelemetrieGetIsCaptured() == 1;
-  const bool rescanAllowed = db.KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(0, R) == 1;
+  m_Address = s.sensor;
+  const bool captured = m_PassCaptured;
+  const bool rescanAllowed = m_PassRescanAllowed;
   if (!captured) *allCaptured = false;
   if (m_Address == kOwnSensor) {
     if (m_CurrentTime - m_OwnSensorTime > kOwnSensorRefreshMs) {
@@ -195,12 +207,6 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateAlarms(const Slot& s, boo
     AutoRescan(m_Address, captured, rescanAllowed);
   }
   m_ValueIndex = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_SensorData_SensorSlaveAdress(s.page, s.element, s.data, s.value, 0, R);
-  {
-    QMutexLocker lock(&m_RecentMutex);
-    int old = 0;
-    while (old < m_Recent.size() && m_CurrentTime - m_Recent.at(old).time >= kRecentMs) ++old;
-    m_Recent.erase(m_Recent.begin(), m_Recent.begin() + old);
-  }
   if (m_Address < 0 || m_Address >= kSensors || m_ValueIndex < 0 || m_ValueIndex >= kValues) return kSlotEnd;
   if (db.KLX_DataBaseManagerTelemetrieGetSensorIsOffline(m_Address)) return kSlotEnd;
   m_SlotValue = db.KLX_DataBaseManagerTelemetrieGetSlaveValue(m_Address, m_ValueIndex);
@@ -318,6 +324,14 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateAlarmTimer(const Slot& s,
 
 void KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateSignaling(const Slot& s, int timerKind, int timer) {
   KLX_DataBaseManager& db = *m_Db;
+  const int alertType = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertType(s.page, s.element, s.data, s.value, 0, R);
+  const bool status = alertType != 0 && alertType > KLX_Error;
+  if (!status && timerKind == 0 && !(m_RedAbove | m_RedBelow | m_YellowAbove | m_YellowBelow)) {
+    // No crossing on a value slot: the states fall back to 0 and nothing
+    // is signalled; the rest of the slot need not be read.
+    ClearStates(s);
+    return;
+  }
   m_Blink = db.KLX_DataBaseManagerGUITelemetrieGetSet_ElementAtPage_IsBlinking(s.page, s.element, s.data, s.value, -1, R);
   m_SignalType = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertSignalType(s.page, s.element, s.data, s.value, 0, R);
   auto voiceAllowed = [&](int type, int blinkBit) {
@@ -329,8 +343,7 @@ void KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateSignaling(const Slot& s,
   int speechIndex = kSpeechNone;
   int redMask = 0;
   int yellowMask = 0;
-  const int alertType = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertType(s.page, s.element, s.data, s.value, 0, R);
-  if (alertType != 0 && alertType > KLX_Error) {
+  if (status) {
     // A status alarm: the sensor itself says that something is wrong.
     redMask = TypeMask(alertType) << 4;
     const int alarm = db.KLX_DataBaseManagerTelemetrieGet_Slave_Alarm(m_Address, m_ValueIndex, 3);
@@ -387,7 +400,7 @@ void KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateSignaling(const Slot& s,
           speechIndex = l.red ? kSpeechRed : kSpeechYellow;
         }
       }
-      (db.*l.state)(s.page, s.element, s.data, s.value, l.flag, W);
+      if (state != l.flag) (db.*l.state)(s.page, s.element, s.data, s.value, l.flag, W);
     }
   }
 
@@ -406,6 +419,17 @@ void KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateSignaling(const Slot& s,
     if (RecentSignal(static_cast<uint16_t>((address & 0xFF) | ((index & 0x1F) << 8) | ((priority & 7) << 13)))) return;
   }
   KLX_RuntimeCalcAlarmWidgetBeepTelemetryTimer(redMask, yellowMask, timerKind != 0, s, timer);
+}
+
+void KLX_RuntimeCalcAlarm::ClearStates(const Slot& s) {
+  KLX_DataBaseManager& db = *m_Db;
+  using State = int (KLX_DataBaseManager::*)(int, int, int, int, int, int);
+  static const State kStates[] = {&KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveState,
+                                  &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelowState,
+                                  &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAboveState,
+                                  &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelowState};
+  for (State state : kStates)
+    if ((db.*state)(s.page, s.element, s.data, s.value, 0, R) != 0) (db.*state)(s.page, s.element, s.data, s.value, 0, W);
 }
 
 bool KLX_RuntimeCalcAlarm::RecentSignal(uint16_t key) {

@@ -72,9 +72,11 @@ class KLX_RuntimeCalcAlarm : public QObject {
   void alarmAlert(int pageNum, int widgNum, bool yelred);
 
  private:
-  // The slot being evaluated.
+  // The slot being evaluated, with its widget's type and its widget
+  // data's sensor address (read once for all its values).
   struct Slot {
     int page, element, data, value;
+    int type, sensor;
   };
   int KLX_RuntimeCalcAlarmCalculateAlarms(const Slot& s, bool* allCaptured);
   void KLX_RuntimeCalcAlarmCalculateAlarmValue(const Slot& s, int yellowAbove, int yellowBelow, int redAbove,
@@ -89,6 +91,7 @@ class KLX_RuntimeCalcAlarm : public QObject {
   void CountdownStep(int timer, int timerKind, int redMask);
   void AutoRescan(int address, bool captured, bool rescanAllowed);
   bool RecentSignal(uint16_t key);
+  void ClearStates(const Slot& s);
   void VoiceAlarm(int index, int flightMode);
   int TeleStoreFlag(int flag, int value, int dir);
 
@@ -114,6 +117,8 @@ class KLX_RuntimeCalcAlarm : public QObject {
   int m_Address = 0;
   int m_ValueIndex = 0;
   uint16_t m_Divider = 1;
+  bool m_PassCaptured = false;
+  bool m_PassRescanAllowed = false;
 
   std::atomic<int> m_Clears{0};
   std::atomic<int> m_TelemetryPasses{0};
