@@ -322,8 +322,14 @@ class TstAnnouncements : public QObject {
     auto flick = [&](int role, const QStringList& spoken) {
       if (!rig.sim.SetControl(physical[role], 2047) || !rig.Step(100)) return false;
       rig.Passes();
-      for (int pass = 0; pass < 3; ++pass) rig.audioClock.KLX_ManualClockRun(KLX_AudioHandler::kPassMs);
-      const bool all = spoken.isEmpty() || engine.AwaitSpoken(heard + spoken.size());
+      // The step reaches the speech thread within a few audio passes; on a
+      // loaded machine the woken thread may still be on its way when a pass
+      // ends, so keep passing until the words are in.
+      bool all = spoken.isEmpty();
+      for (int pass = 0; pass < 3 || (!all && pass < 40); ++pass) {
+        rig.audioClock.KLX_ManualClockRun(KLX_AudioHandler::kPassMs);
+        if (!all) all = engine.AwaitSpoken(heard + spoken.size(), 100);
+      }
       const QStringList got = engine.Spoken().mid(heard);
       heard = engine.Spoken().size();
       if (!rig.sim.SetControl(physical[role], -2047) || !rig.Step(100)) return false;

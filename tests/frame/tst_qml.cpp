@@ -12,6 +12,7 @@
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
+#include "vorn_display.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -120,6 +121,7 @@ class TestQml : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  VornOwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   TestQml test(&app);
   return QTest::qExec(&test, argc, argv);
