@@ -115,10 +115,7 @@ int KLX_DataBaseManager::VoiceAlarmPlayMessage(int index, int control, int value
     decision &= ~KLX_VoiceAlarm::kDecisionSwitchedOff;
   }
   const int type = m_VoiceAlarm->getVAmode(index);
-  const bool number = type == KLX_DatabaseValues::VALARM_TelemetryValueShort ||
-                      type == KLX_DatabaseValues::VALARM_TelemetryValueFull ||
-                      type == KLX_DatabaseValues::VALARM_TeleShortNoUnits ||
-                      type == KLX_DatabaseValues::VALARM_Individual;
+  const bool number = KLX_VoiceAlarm::IsNumberType(type);
   const int said = KLX_VoiceAlarm::DecisionType(decision);
   QByteArray speech = sentence;
   if (index > 0 && !speech.isEmpty() && !speech.endsWith(' ')) speech += ' ';

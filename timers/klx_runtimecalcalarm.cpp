@@ -6,6 +6,7 @@
 #include "frame/klx_board.h"
 #include "model/engine/kl_engine.h"
 #include "model/klx_databasemanager.h"
+#include "timers/klx_voicealarm.h"
 
 namespace {
 using DV = KLX_DatabaseValues;
@@ -36,15 +37,6 @@ constexpr int kBlinkYellow = 1, kBlinkRed = 2;
 constexpr int kSimpleTimers = 8;
 constexpr int kVirtualSwitchFirst = 0x500, kVirtualSwitchLast = 0x57F;
 
-int Divider(int decPoint) {
-  switch (decPoint) {
-    case 1: return 10;
-    case 2: return 100;
-    case 3: return 1000;
-    case 4: return 10000;
-    default: return 1;
-  }
-}
 // A limit type as a mask: without the voice bit, 0 when it reads as an error.
 int TypeMask(int type) { return type <= KLX_Error ? 0 : type & ~DV::KLX_WIDGET_ALARM_TYP_VOICE; }
 bool Failed(int v) { return v <= KLX_Error || v == -70010; }
@@ -210,7 +202,7 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateAlarms(const Slot& s, boo
   if (m_Address < 0 || m_Address >= kSensors || m_ValueIndex < 0 || m_ValueIndex >= kValues) return kSlotEnd;
   if (db.KLX_DataBaseManagerTelemetrieGetSensorIsOffline(m_Address)) return kSlotEnd;
   m_SlotValue = db.KLX_DataBaseManagerTelemetrieGetSlaveValue(m_Address, m_ValueIndex);
-  m_Divider = static_cast<uint16_t>(Divider(db.KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(m_Address, m_ValueIndex)));
+  m_Divider = static_cast<uint16_t>(KLX_VoiceAlarm::GetDecimalDevider(db.KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(m_Address, m_ValueIndex)));
   m_Current[m_Address][m_ValueIndex] = float(m_SlotValue) / float(m_Divider);
   if (!captured && m_Address != kOwnSensor) return kSlotEnd;
   KLX_RuntimeCalcAlarmCalculateAlarmValue(s, yellowAbove, yellowBelow, redAbove, redBelow);
@@ -517,8 +509,7 @@ void KLX_RuntimeCalcAlarm::VoiceAlarm(int index, int flightMode) {
       control = kl_engine_get_virtual_switch_outputbySwitchID(db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(a.activator));
     else
       control = db.KLX_DataBaseManagerGetValueOfControl(a.activator);
-    const bool teleType = type == DV::VALARM_TelemetryValueFull || type == DV::VALARM_TelemetryValueShort ||
-                          type == DV::VALARM_TeleShortNoUnits || type == DV::VALARM_Individual;
+    const bool teleType = KLX_VoiceAlarm::IsNumberType(type);
     if (teleType && db.KLX_DataBaseManagerTelemetrieGetSensorIsOffline(address)) {
       decPoint = KLX_VoiceAlarm::kDecPointOffline;
     } else if (teleType) {

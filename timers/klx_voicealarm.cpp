@@ -25,11 +25,6 @@ int CountMax() {
   return Board::m_Instance->VoiceAlarmsCountMax();
 }
 
-bool IsNumberType(int type) {
-  return type == KLX_DatabaseValues::VALARM_TelemetryValueShort ||
-         type == KLX_DatabaseValues::VALARM_TelemetryValueFull ||
-         type == KLX_DatabaseValues::VALARM_TeleShortNoUnits || type == KLX_DatabaseValues::VALARM_Individual;
-}
 bool IsTimerType(int type) {
   return type == KLX_DatabaseValues::VALARM_Timer || type == KLX_DatabaseValues::VALARM_TimerShort;
 }
@@ -44,6 +39,12 @@ T_VoiceAlarm KLX_VoiceAlarm::FMAlarm() {
   a.typeMode = KLX_DatabaseValues::VALARM_Flightmode;
   a.valueStep = 1;
   return a;
+}
+
+bool KLX_VoiceAlarm::IsNumberType(int type) {
+  return type == KLX_DatabaseValues::VALARM_TelemetryValueShort ||
+         type == KLX_DatabaseValues::VALARM_TelemetryValueFull ||
+         type == KLX_DatabaseValues::VALARM_TeleShortNoUnits || type == KLX_DatabaseValues::VALARM_Individual;
 }
 
 int KLX_VoiceAlarm::GetDecimalDevider(int decPoint) {

@@ -87,6 +87,8 @@ class KLX_VoiceAlarm {
   static T_VoiceAlarm EmptyAlarm() { return T_VoiceAlarm(); }
   static T_VoiceAlarm FMAlarm();
   static int GetDecimalDevider(int decPoint);
+  // The types that speak a telemetry value as a number.
+  static bool IsNumberType(int type);
 
  private:
   bool IndexOk(int index) const;

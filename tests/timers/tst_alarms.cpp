@@ -51,22 +51,18 @@ struct AlarmRig : TelemetryFixture {
     });
     return calc.KLX_RuntimeCalcAlarmInitialize(&db) == KLX_Ok;
   }
-  void Field(Limit l, int limit) {
-    switch (l) {
-      case RedAbove: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(2, element, 0, 0, limit, W); break;
-      case RedBelow: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelow(2, element, 0, 0, limit, W); break;
-      case YellowAbove: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAbove(2, element, 0, 0, limit, W); break;
-      case YellowBelow: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelow(2, element, 0, 0, limit, W); break;
-    }
-  }
-  void Kind(Limit l, int kind) {
-    switch (l) {
-      case RedAbove: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveType(2, element, 0, 0, kind, W); break;
-      case RedBelow: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelowType(2, element, 0, 0, kind, W); break;
-      case YellowAbove: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAboveType(2, element, 0, 0, kind, W); break;
-      case YellowBelow: db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelowType(2, element, 0, 0, kind, W); break;
-    }
-  }
+  using Number = int (KLX_DataBaseManager::*)(int, int, int, int, int, int);
+  // Each limit and its kind, in the order of `Limit`.
+  static constexpr Number kLimits[] = {&KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove,
+                                       &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelow,
+                                       &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAbove,
+                                       &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelow};
+  static constexpr Number kKinds[] = {&KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveType,
+                                      &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelowType,
+                                      &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAboveType,
+                                      &KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelowType};
+  void Field(Limit l, int limit) { (db.*kLimits[l])(2, element, 0, 0, limit, W); }
+  void Kind(Limit l, int kind) { (db.*kKinds[l])(2, element, 0, 0, kind, W); }
   void Signalling(int type) { db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertSignalType(2, element, 0, 0, type, W); }
   // The sensor sends a value; a tick of the thread evaluates it.
   bool Send(int value) {
