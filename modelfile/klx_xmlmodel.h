@@ -70,6 +70,7 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteModelSpecialSwitch(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteReceiverMain(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteReceiverMode(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelHeadup(KLX_XMLTextWriter* w);
 
   // Section readers (KLX_Ok, or KLX_Error on a refused value) and transfers (KLX_Ok).
   int KLX_XMLModelReadModelRuntimeData(QXmlStreamReader* r);
@@ -107,6 +108,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   int KLX_XMLModelTransferReceiverMainDataToDB();
   int KLX_XMLModelReadModelReceiverData(QXmlStreamReader* r);
   int KLX_XMLModelTransferReceiverDataToDB();
+  int KLX_XMLModelReadModelHeadupData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferHeadupDataToDB();
 
   // Called on the reading thread after each section of "DATA" has gone into
   // the facade, with the section's element name, so that a reader of the

@@ -12,6 +12,7 @@
 #include <QVector>
 
 #include "model/klx_fields.h"
+#include "wireless/klx_headup.h"
 
 class KLX_DataBaseManager;
 struct KLX_XMLStaged;
@@ -154,6 +155,11 @@ struct KLX_XML_ModelData {
   KLX_XMLSequencer sequencers[2];
   quint64 bindConfig = 0;
   int receiverMode = 0;
+  // The head-up section: the page switches and the 24 items (empty ones
+  // have the type 255).
+  int headupForward = -1;
+  int headupBackward = -1;
+  CHeadupItem headup[KLX_Headup::kSlots];
   QString crcMd5;
   QString appVersion;
 };

@@ -257,6 +257,10 @@ class TestRoundTrip : public QObject {
                 <BelowHys>-30</BelowHys>
             </SWITCHDATA>
         </VIRTSWITCH>
+        <Headup>
+            <ForwardCtrl>65535</ForwardCtrl>
+            <BackwardCtrl>65535</BackwardCtrl>
+        </Headup>
         <SWITCHCONFIGURATION>
             <CONTROLS>
                 <Index>0</Index>
