@@ -178,5 +178,6 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 #include "model/klx_databasemanager_wlan.h"
 #include "model/klx_databasemanager_audio.h"
 #include "model/klx_databasemanager_timers.h"
+#include "model/klx_databasemanager_alarms.h"
 #include "model/klx_databasemanager_headup.h"
 };

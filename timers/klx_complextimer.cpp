@@ -277,6 +277,12 @@ int KLX_ComplexTimer::KLX_ComplexTimerGetActualTimeSecond(int timer) {
   return m_Timer[timer].m_WholeSeconds % 60;
 }
 
+int KLX_ComplexTimer::KLX_ComplexTimerGetActualWholeSeconds(int timer) {
+  if (!Valid(timer)) return Max_Timer_Reached;
+  QMutexLocker lock(&m_Timer[timer].m_Mutex);
+  return qAbs(m_Timer[timer].m_WholeSeconds);
+}
+
 QString KLX_ComplexTimer::TimeText(const HMStime_struct& t, bool hours) const {
   QString text;
   if (hours) text += TwoDigits(t.hours) + ':';

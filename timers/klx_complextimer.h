@@ -50,6 +50,8 @@ class KLX_ComplexTimer : public QObject, public KLX_BaseClassDatabase {
   int KLX_ComplexTimerGetActualTimeSecond(int timer);
   QString KLX_ComplexTimerGet_ActualTimeString(int timer, bool hours);
   int KLX_ComplexTimerGet_ActualTimeChars(int timer, char* buffer, int size);
+  // The whole seconds shown, without the sign.
+  int KLX_ComplexTimerGetActualWholeSeconds(int timer);
 
   int KLX_ComplexTimerGetSet_AlarmType(int timer, int alarm, int value, int get);
   int KLX_ComplexTimerGetSet_MessageFlag(int timer, int alarm, int flag, int get);

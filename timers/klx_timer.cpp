@@ -402,6 +402,11 @@ int KLX_Timer::ActualSecond() const {
   return m_Data.ActualSecond;
 }
 
+int KLX_Timer::ActualWholeSeconds() const {
+  QMutexLocker lock(&m_Mutex);
+  return qAbs(int(m_Data.ActualHour)) * 3600 + qAbs(int(m_Data.ActualMinute)) * 60 + qAbs(int(m_Data.ActualSecond));
+}
+
 bool KLX_Timer::IsNegative() const {
   QMutexLocker lock(&m_Mutex);
   return m_Negative;

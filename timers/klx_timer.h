@@ -104,6 +104,8 @@ class KLX_Timer : public QObject, public KLX_BaseClassDatabase {
   int ActualHour() const;
   int ActualMinute() const;
   int ActualSecond() const;
+  // Hours, minutes and seconds shown, as seconds without the sign.
+  int ActualWholeSeconds() const;
   bool IsNegative() const;
   T_Timer Record() const;
 
