@@ -94,5 +94,4 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSetBootStatus(int value, int dir)
   return value;
 }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerBTTurnON() { m_Bluetooth.turnOn(); }
 

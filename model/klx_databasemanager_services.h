@@ -128,8 +128,15 @@
   Q_INVOKABLE QString KLX_DataBaseManagerGetImageExt(QString filename);
   Q_INVOKABLE int KLX_DataBaseManagerIsPacketUpdateDifferent(bool running);
   Q_INVOKABLE int KLX_DataBaseManagerIsDeviceUpdateDifferent(QString device, unsigned char index);
-  Q_INVOKABLE bool scanStart() { return m_Bluetooth.scanStart(); }
-  Q_INVOKABLE bool scanStop() { return m_Bluetooth.scanStop(); }
+  // Failures of a scan reach the screen as the manager's sendResult.
+  Q_INVOKABLE bool scanStart() {
+    m_Bluetooth.scanStart();
+    return true;
+  }
+  Q_INVOKABLE bool scanStop() {
+    m_Bluetooth.scanStop();
+    return true;
+  }
   Q_INVOKABLE bool isBTConnectAllowed() { return m_Bluetooth.isConnectAllowed(); }
 
   // ---- The neighbours' objects the facade owns (least forms until their issues) -----

@@ -315,7 +315,12 @@ int KLX_DataBaseManager::KLX_DataBaseManagerIsDeviceUpdateDifferent(QString devi
 // ---- The neighbours' clear-all doors ---------------------------------------------------------------
 
 void KLX_DataBaseManager::KLX_DataBaseManagerHeadupClearAll() {
-  if (m_Headup) m_Headup->KLX_HeadupClearAll();
+  if (m_HeadupWindow) {
+    m_HeadupWindow->ForwardControlDisconnect();
+    m_HeadupWindow->BackwardControlDisconnect();
+    m_HeadupWindow->SetIndex(0);
+  }
+  if (m_Headup) m_Headup->ClearContainer();
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases) {

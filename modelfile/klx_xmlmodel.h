@@ -80,6 +80,7 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteVarioConfig(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteServoPPMMode(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteTeacherPupilSwControl(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelHeadup(KLX_XMLTextWriter* w);
 
   // Section readers (KLX_Ok, or KLX_Error on a refused value) and transfers (KLX_Ok).
   int KLX_XMLModelReadModelRuntimeData(QXmlStreamReader* r);
@@ -140,6 +141,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // Read in place; never end a load.
   void KLX_XMLModelReadServoPPMMode(QXmlStreamReader* r);
   void KLX_XMLModelReadTeacherPupilSwControl(QXmlStreamReader* r);
+  int KLX_XMLModelReadModelHeadupData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferHeadupDataToDB();
 
   // Called on the reading thread after each section of "DATA" has gone into
   // the facade, with the section's element name, so that a reader of the

@@ -14,6 +14,7 @@
 #include <QVector>
 
 #include "model/klx_fields.h"
+#include "wireless/klx_headup.h"
 
 class KLX_DataBaseManager;
 struct KLX_XMLStaged;
@@ -255,6 +256,11 @@ struct KLX_XML_ModelData {
   bool aliasesRead = false;
   QString voiceLanguage;
   QString voiceName;
+  // The head-up section: the page switches and the 24 items (empty ones
+  // have the type 255).
+  int headupForward = -1;
+  int headupBackward = -1;
+  CHeadupItem headup[KLX_Headup::kSlots];
   QString crcMd5;
   QString appVersion;
 };

@@ -15,6 +15,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   xvfb xauth libgl1-mesa-dri
   python3 unzip
+  dbus-daemon python3-dbus python3-gi
 )
 
 missing=()

@@ -138,6 +138,8 @@ class TestLifecycle : public QObject {
     db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(2, true, set);
     db.KLX_DataBaseManagerTeleControlGetSet_Name(0, "Alt", set);
     db.KLX_DataBaseManagerGetSetTransLQI1(80, set);
+    QVERIFY(db.CreateHeadupItem(HeadupType_Servo));
+    db.KLX_SetHeadupIndex(1);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(3, 10, 10, TELEGUISIZE_Small), 0);
     QCOMPARE(db.KLX_DataBaseManagerSetLastUsedTTSList("Field.txt"), 1);
     db.KLX_AppendTTSLNewItem();
@@ -161,7 +163,8 @@ class TestLifecycle : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetLastUsedTTSList(), QString());
     QVERIFY(db.KLX_GetTTSList().isEmpty());
     QCOMPARE(db.KLX_GetTTSLIndex(), -1);
-    QCOMPARE(db.KLX_HeadupPtr()->Clears(), 1);
+    QCOMPARE(db.KLX_DatabaseMangerHeadupGetItemCount(), 0);
+    QCOMPARE(db.KLX_GetHeadupIndex(), 0);
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
     QCOMPARE(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet), 0ull);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse(), 0);

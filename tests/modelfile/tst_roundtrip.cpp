@@ -289,6 +289,10 @@ class TestRoundTrip : public QObject {
             <RestartSwId>65535</RestartSwId>
             <TTSLFile></TTSLFile>
         </TTSLHandling>
+        <Headup>
+            <ForwardCtrl>65535</ForwardCtrl>
+            <BackwardCtrl>65535</BackwardCtrl>
+        </Headup>
         <TELEMETRYALIASES/>
         <SWITCHCONFIGURATION>
             <CONTROLS>

@@ -243,7 +243,7 @@ Item {
         var entry = ownSwitches[sourceOptionNumber]
         if (entry === undefined)
             return null
-        var holder = sourceOptionNumber >= 20 ? Headup : Database
+        var holder = Database
         return typeof holder[entry[1]] === "function" ? { holder: holder, name: entry[1], suffix: entry[0] } : null
     }
     function ownSwitchOk() {
