@@ -19,6 +19,7 @@
 #include "modelfile/klx_xmlsections.h"
 
 namespace {
+using KLX_XMLIO::Field;
 using KLX_XMLIO::ReadField;
 using KLX_XMLIO::Report;
 using KLX_XMLIO::Skip;
@@ -35,9 +36,6 @@ constexpr int kTimerWidget = 1;
 constexpr int kOwnSensor = 4;
 constexpr int kMaxSensorAddress = 254;
 
-KLX_XMLField Field(const char* name, C check, bool isUnsigned, unsigned code, const char* text, int max = 0) {
-  return {QLatin1String(name), check, isUnsigned, max, code, text, nullptr};
-}
 
 const KLX_XMLField kPageIndex = Field("Index", C::UpToMax, true, 0x21599, "telemetrie page Index error", 9);
 const KLX_XMLField kPageUsed = Field("IsUsed", C::Boolean, false, 0x215A1, "telemetrie IsUsed error");

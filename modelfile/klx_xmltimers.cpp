@@ -16,6 +16,7 @@
 #include "modelfile/klx_xmlsections.h"
 
 namespace {
+using KLX_XMLIO::Field;
 using KLX_XMLIO::ReadField;
 using KLX_XMLIO::Skip;
 using C = KLX_XMLCheck;
@@ -27,9 +28,6 @@ constexpr int kNoVoice = 255;
 // Mode of the stored-value accessor that first takes the running value.
 constexpr int kStoredTakeCurrent = 3;
 
-KLX_XMLField Field(const char* name, C check, bool isUnsigned, unsigned code, const char* text, int max = 0) {
-  return {QLatin1String(name), check, isUnsigned, max, code, text, nullptr};
-}
 
 // ---- Simple timers ----
 const KLX_XMLField kTimerIndex = Field("Index", C::UpToMax, true, 0x515D4, "timer Index error", 7);
