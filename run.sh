@@ -142,7 +142,15 @@ its display: F1 lock, F2 user menu, F3 servo monitor, F4 back, F5 home,
 F6 forward. Drag down from its top edge to open the status strip.
 TEXT
 
-"$bin/vorn" &
+# The larger board's GPS receiver is a pseudo-terminal that the console
+# opens and links at $root/dev/ttymxc2; the program opens it at start-up, so
+# it waits for the link (a link left by an earlier run is gone first).
+rm -f "$root/dev/ttymxc2"
+if [ "$board" = vorn ]; then
+  (for _ in $(seq 1 100); do [ -e "$root/dev/ttymxc2" ] && break; sleep 0.1; done; exec "$bin/vorn") &
+else
+  "$bin/vorn" &
+fi
 pid=$!
 "$bin/vorn-sim" console --board "$board" --pid "$pid" <&3 &
 console_pid=$!

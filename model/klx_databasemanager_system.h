@@ -170,12 +170,6 @@
   // ---- Least forms of neighbours' services, until their issues come --------------------------
   int KLX_DataBaseManagerTelemetryPauseReason() const { return m_TelemetrieHandler.PauseReason(); }
   QChar KLX_DataBaseManagerVoiceAlarmDecimalSeparator() const { return m_DecimalSeparator; }
-  int KLX_DataBaseManagerGPSGetSet_Year(int value, int dir) { return GpsField(0, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Month(int value, int dir) { return GpsField(1, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Day(int value, int dir) { return GpsField(2, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Hour(int value, int dir) { return GpsField(3, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Minute(int value, int dir) { return GpsField(4, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Second(int value, int dir) { return GpsField(5, value, dir); }
 
  private:
   int InitializeSettingsStores();
@@ -185,10 +179,6 @@
   KLX_Version* VersionStore();
   KLX_VornProperties* VornStore();
   int MarkSystemModified(int dir, bool modify, int result);
-  int GpsField(int field, int value, int dir) {
-    if (!dir) m_GpsDateTime[field] = value;
-    return m_GpsDateTime[field];
-  }
 
   KLX_SystemProperties* m_SystemProperties = nullptr;
   KLX_Version* m_Version = nullptr;
@@ -198,4 +188,3 @@
   std::atomic<int> m_SettingsScreen{0};
   std::atomic<int> m_CurrentVoiceIndex{0};
   QChar m_DecimalSeparator{'.'};
-  std::atomic<int> m_GpsDateTime[6] = {};

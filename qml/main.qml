@@ -177,7 +177,8 @@ Window {
             "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"],
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
             "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
-            "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"]
+            "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"],
+            "TelemetrySensorMainMenu.qml": ["pageId", "elementId", "sensorId"]
         })
 
         function reset() {

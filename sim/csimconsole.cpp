@@ -20,8 +20,6 @@ constexpr int kWatchMs = 200;
 // controller, number 1.
 constexpr quint32 kTransceiverReport = 0x02050101u;
 constexpr quint32 kStickReport = 0x02060101u;
-// Where the GPS sensor of the console is plugged in.
-constexpr int kGpsAddress = 20;
 
 // The controls `[` and `]` walk through: all but the sticks (their own keys)
 // and the toggles (they follow their switches).
@@ -167,8 +165,10 @@ void CSimConsole::Key(char key) {
     case 'g': {
       CSimSensors& sensors = m_Controllers.Sensors();
       const bool in = !sensors.Addresses().contains(kGpsAddress);
-      if (in)
+      if (in) {
         sensors.AddGps(kGpsAddress);
+        sensors.FollowTrack(kGpsAddress, true);
+      }
       else
         sensors.Remove(kGpsAddress);
       m_Print(QStringLiteral("GPS sensor (address %1) %2").arg(kGpsAddress).arg(in ? "plugged in" : "pulled out"));

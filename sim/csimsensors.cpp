@@ -1,4 +1,5 @@
 #include "sim/csimsensors.h"
+#include "sim/csimgps.h"
 
 #include <QMutexLocker>
 #include <QSet>
@@ -235,6 +236,7 @@ QList<CSimSensors::Message> CSimSensors::Cycle(qint64 nowMs) {
       out.append({SimTransceiverSensorFrame, ValueFrame(address, g * 8, values, s.alarm)});
     }
     if (s.gpsFirst >= 0) {
+      if (s.onTrack) CSimGps::ModelOnTrack(nowMs, &s.longitude, &s.latitude);
       int values[4];
       for (int i = 0; i < 4; ++i) values[i] = s.values.value(s.gpsFirst + i).value;
       out.append({SimTransceiverSensorFrame, GpsFrame(address, s.gpsFirst, values, s.longitude, s.latitude, s.alarm)});
@@ -317,6 +319,11 @@ void CSimSensors::AddDefaultSet() {
   MenuItem message = Shows("Message", "Meldung", -1, 0, "");
   message.followStatus = true;
   AddMenu(kStatusAddress, {"Status", "Status", {message, Toggle("Standby", "Bereitschaft", false)}});
+}
+
+void CSimSensors::FollowTrack(int address, bool on) {
+  QMutexLocker lock(&m_Mutex);
+  if (Sensor* s = Find(address)) s->onTrack = on;
 }
 
 void CSimSensors::AddGps(int address) {

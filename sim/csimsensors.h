@@ -102,6 +102,8 @@ class CSimSensors {
   // A position: values first..first+3 and the coordinates (1e-7 degree)
   // that belong to first+4 (longitude) and first+6 (latitude).
   void SetGps(int address, int first, qint32 longitude, qint32 latitude);
+  // The position follows the GPS receiver's track around the transmitter (CSimGps).
+  void FollowTrack(int address, bool on);
   void SetAlarm(int address, bool on);
   // A silent sensor is reported as not answering.
   void SetSilent(int address, bool silent);
@@ -171,6 +173,7 @@ class CSimSensors {
     int gpsFirst = -1;
     qint32 longitude = 0;
     qint32 latitude = 0;
+    bool onTrack = false;
     bool alarm = false;
     bool silent = false;
     bool absent = false;

@@ -194,6 +194,12 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
   }
   // A few sensors behind the receiver for the telemetry to show.
   controllers.Sensors().AddDefaultSet();
+  if (o.variant == CSimBoard::Vorn) {
+    // The board's own GPS receiver has a fix; the model's GPS sensor circles it.
+    controllers.Gps().SetSilent(false);
+    controllers.Sensors().AddGps(CSimConsole::kGpsAddress);
+    controllers.Sensors().FollowTrack(CSimConsole::kGpsAddress, true);
+  }
   CSimConsole console(controllers, board, o.pid, Print);
   QObject::connect(&console, &CSimConsole::Finished, &app, [&app](int code) { app.exit(code); });
 
@@ -217,6 +223,12 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
   if (o.pid > 0)
     Print(QStringLiteral("vorn-sim: q switches the transmitter program (pid %1) off in order, then ends this console")
               .arg(o.pid));
+  if (o.variant == CSimBoard::Vorn)
+    Print(QStringLiteral("vorn-sim: the GPS receiver answers on %1/dev/ttymxc2: the transmitter stands in a field "
+                         "near Goettingen, the model's GPS sensor (address %2) circles it 90 to 210 m away "
+                         "(main menu, \"GPS Compass\")")
+              .arg(o.root)
+              .arg(CSimConsole::kGpsAddress));
   Print(CSimConsole::Help());
   Print(QStringLiteral("vorn-sim: ") + CSimWlan(o.root).Summary());
 

@@ -167,8 +167,12 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
   // What arrived with the end of the transfer.
   const QByteArray rest = m_Reply->readAll();
   const bool written = m_File->write(rest) == rest.size() && m_File->flush();
+  // A connection that closed before the announced length is a cut transfer,
+  // even when the reply reports no error (it does so now and then).
+  const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
+  const bool whole = !announced.isValid() || announced.toLongLong() == m_File->size();
   m_File->close();
-  if (m_Reply->error() != QNetworkReply::NoError || !written) {
+  if (m_Reply->error() != QNetworkReply::NoError || !written || !whole) {
     qInfo("Downloading file %s error!\n", qUtf8Printable(m_File->fileName()));
     m_Failed = true;
     DropTarget(true);
