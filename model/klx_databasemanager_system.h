@@ -129,6 +129,9 @@
   // The current model's file that could not be loaded; empty when none.
   void KLX_DataBaseManagerVornPropertiesSetFailedFile(const QString& path);
   Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetFailedFile();
+  // The folder of the model file last read.
+  void KLX_SetModelPath(const QString& path);
+  Q_INVOKABLE QString KLX_GetModelPath();
   int KLX_DataBaseManagerVornPropertiesClearAll();
   Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetModelName();
 
