@@ -162,6 +162,8 @@ bool CBuzzer::Init(const char* device, unsigned rate, unsigned char channels, CP
     m_Channels = channels;
     if (!PcmInit(device, rate)) return false;
     AreasCreate();
+    // Made before the feeder starts, which writes it from its first pass.
+    m_Silence.assign(size_t(2 * m_PeriodSize) * m_Channels, 0);
     m_Stop = false;
     try {
       m_Feeder = std::thread([this] { Feeder(); });
@@ -173,8 +175,11 @@ bool CBuzzer::Init(const char* device, unsigned rate, unsigned char channels, CP
       return false;
     }
   }
-  if (!m_SineGen.Init(m_Channels, mask, m_Rate, CPcmSineGen::S16_LE, 100, 100)) return false;
-  m_Silence.assign(size_t(2 * m_PeriodSize) * m_Channels, 0);
+  {
+    // The feeder generates under the write lock; after a Deinit it runs on.
+    std::lock_guard<std::mutex> lock(m_WriteMutex);
+    if (!m_SineGen.Init(m_Channels, mask, m_Rate, CPcmSineGen::S16_LE, 100, 100)) return false;
+  }
   m_Initialised = true;
   return true;
 }

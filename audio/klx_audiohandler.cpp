@@ -71,12 +71,19 @@ int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
   for (const auto& [key, level] : stored)
     if (level >= 0) Keep(key, level);
   KLX_AudioHandlerStartProcessing();
+  // Set before the thread runs: a stop made while it sets up is never
+  // overwritten (the thread would run on past the stop's wait).
+  m_Running = true;
+  {
+    QMutexLocker lock(&m_ThreadMutex);
+    m_Entered = false;
+  }
   // Up to 200 ms for the thread to come up.
   start(QThread::InheritPriority);
   QMutexLocker lock(&m_ThreadMutex);
   QDeadlineTimer deadline(200);
-  while (!m_Running && isRunning() && !deadline.hasExpired()) m_Wake.wait(&m_ThreadMutex, deadline);
-  return m_Running ? KLX_Ok : KLX_Error;
+  while (!m_Entered && isRunning() && !deadline.hasExpired()) m_Wake.wait(&m_ThreadMutex, deadline);
+  return m_Entered && m_Running ? KLX_Ok : KLX_Error;
 }
 
 void KLX_AudioHandler::KLX_AudioHandlerOpenMixers() {

@@ -326,7 +326,7 @@ void KLX_AudioHandler::run() {
   if (!m_Buzzer.Init("vario", 48000, 2, 3)) qWarning("  ->   KLX_AudioHandler: Buzzer not started!");
   {
     QMutexLocker lock(&m_ThreadMutex);
-    m_Running = true;
+    m_Entered = true;
     m_Wake.wakeAll();
   }
   while (true) {

@@ -45,6 +45,9 @@ KLX_System::~KLX_System() {
 
 int KLX_System::exit_klx_error(unsigned code, const char* text) {
   KLXErrorHandler.RegisterError(code, QString::fromLatin1(text));
+  // The button thread, up from the first step, switches off through the
+  // parts this stop frees: it ends before them.
+  if (m_OnOff.isRunning()) m_OnOff.KLX_OnOffHandlerStop();
   KLX_SystemStop(1);
   return KLX_Error;
 }

@@ -71,6 +71,18 @@ inline QObject* FindNamed(QObject* from, const QString& name) {
   return nullptr;
 }
 
+class QmlFrame;
+// The frame SharedFrame() keeps for a test's cases. A frame made beside it
+// ends it first: one system at a time, as the mixing engine's state and the
+// board are the program's one.
+inline std::unique_ptr<QmlFrame>*& SharedFrameHolder() {
+  static std::unique_ptr<QmlFrame>* holder = nullptr;
+  return holder;
+}
+struct OneSystemAtATime {
+  OneSystemAtATime();
+};
+
 class QmlFrame {
  public:
   QmlFrame(QGuiTouchHandlerApplication* app, CSimBoard::Variant variant = CSimBoard::Vorn)
@@ -276,6 +288,7 @@ class QmlFrame {
   }
 
  private:
+  OneSystemAtATime m_OneSystem;  // first: before the root and board are made
   QGuiTouchHandlerApplication* m_App;
   VornTestRoot m_Root;
   CSimBoard m_Board;
@@ -290,9 +303,14 @@ class QmlFrame {
 
 // One main window for the cases of a test (or a benchmark) that need no
 // fresh start, made when first asked for.
+inline OneSystemAtATime::OneSystemAtATime() {
+  if (std::unique_ptr<QmlFrame>* shared = SharedFrameHolder()) shared->reset();
+}
+
 inline QmlFrame& SharedFrame(QGuiTouchHandlerApplication* app, std::unique_ptr<QmlFrame>& frame) {
   if (!frame) {
     frame.reset(new QmlFrame(app));
+    SharedFrameHolder() = &frame;
     if (!frame->StartAtHome()) qFatal("the main window did not start");
   }
   return *frame;
