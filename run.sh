@@ -31,6 +31,14 @@ fi
 # The compiled translations (the build lays them into build/root only).
 cp -f build/translations/KLX32_*.qm "$root/app/"
 
+# --- The update server's stand-in: serves $root/updateserver (a package one
+# version above the program's) on the loopback at this build's update server
+# address, for the package update over WLAN; it ends with this script.
+"$bin/vorn-sim" prepare --board "$board" --update-server >/dev/null
+"$bin/vorn-sim" update-server --board "$board" &
+server_pid=$!
+# --- end of the update server's stand-in
+
 # Qt wants a private runtime folder; root's sessions often have none.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR="$PWD/build/run-xdg"
@@ -39,6 +47,8 @@ fi
 
 pid=""
 console_pid=""
+bus_pid=""
+bluez_pid=""
 xvfb_pid=""
 xvfb_log=""
 # A stop asked for here (Ctrl-C, or the end of the console) switches the
@@ -50,8 +60,11 @@ stop_program() {
 finish() {
   stop_program
   if [ -n "$pid" ]; then wait "$pid" 2>/dev/null || true; fi
+  if [ -n "$bluez_pid" ]; then kill "$bluez_pid" 2>/dev/null || true; wait "$bluez_pid" 2>/dev/null || true; fi
+  if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; wait "$bus_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   [ -z "$xvfb_log" ] || rm -f "$xvfb_log"
+  kill "$server_pid" 2>/dev/null || true  # the update server's stand-in
 }
 trap stop_program INT TERM
 trap finish EXIT
@@ -79,8 +92,28 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "  Look at it:  DISPLAY=$DISPLAY $bin/vorn-screenshot shot.png   (then open shot.png)"
 fi
 
+# Bluetooth: a private bus standing in for the board's system bus, with the
+# scripted BlueZ and bluealsa on it; Qt D-Bus reads its address.
+mkdir -p build/run-bus
+bus_log=build/run-bus/address
+dbus-daemon --config-file=sim/bluez/bus.conf --address=unix:tmpdir=/tmp --print-address --nofork --nopidfile \
+  --nosyslog >"$bus_log" 2>/dev/null &
+bus_pid=$!
+for _ in $(seq 1 50); do
+  [ -s "$bus_log" ] && break
+  sleep 0.1
+done
+export DBUS_SYSTEM_BUS_ADDRESS="$(head -n1 "$bus_log")"
+/usr/bin/python3 sim/bluez/fake_bluez.py "$DBUS_SYSTEM_BUS_ADDRESS" \
+  '00:1A:7D:DA:71:13={"kind":"headset","name":"Pilot Headset","class":2360324,"uuids":["0000110b-0000-1000-8000-00805f9b34fb"]}' \
+  'C4:4F:33:5E:21:07={"kind":"glasses","name":"ActiveLook","manufacturer":{"56058":[8,0]},"uuids":["0000fef5-0000-1000-8000-00805f9b34fb","0783b03e-8535-b5a0-7140-a304d2495cb7"]}' \
+  >build/run-bus/bluez.log 2>&1 &
+bluez_pid=$!
+
 cat <<TEXT
 Data folder of this run: $PWD/$root (each board has its own) (the SD card is $root/Vorn, the command log $root/run/commands.log)
+Bluetooth (Settings > Bluetooth) finds a headset "Pilot Headset" and glasses "ActiveLook" on a
+scripted BlueZ (sim/bluez/fake_bluez.py on a private bus; its output in build/run-bus/bluez.log).
 Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
 The program's own lines follow. On the way up expect, in this order:
     ->   Found board: ${board^}
@@ -109,7 +142,15 @@ its display: F1 lock, F2 user menu, F3 servo monitor, F4 back, F5 home,
 F6 forward. Drag down from its top edge to open the status strip.
 TEXT
 
-"$bin/vorn" &
+# The larger board's GPS receiver is a pseudo-terminal that the console
+# opens and links at $root/dev/ttymxc2; the program opens it at start-up, so
+# it waits for the link (a link left by an earlier run is gone first).
+rm -f "$root/dev/ttymxc2"
+if [ "$board" = vorn ]; then
+  (for _ in $(seq 1 100); do [ -e "$root/dev/ttymxc2" ] && break; sleep 0.1; done; exec "$bin/vorn") &
+else
+  "$bin/vorn" &
+fi
 pid=$!
 "$bin/vorn-sim" console --board "$board" --pid "$pid" <&3 &
 console_pid=$!

@@ -196,6 +196,11 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // What the trim path and the idle alarm asked for (tests, diagnostics).
   int TrimBeeps(bool centre) const { return m_TrimBeeps[centre ? 1 : 0]; }
   bool IdleAlarm() const { return m_IdleAlarm; }
+  // The alarm beeps asked for, oldest first: tone, length, timer flag.
+  QList<QList<int>> AlarmBeeps() const {
+    QMutexLocker lock(&m_AlarmBeepsMutex);
+    return m_AlarmBeeps;
+  }
 
  public slots:
   // An item of an announcement list to speak.
@@ -266,4 +271,6 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
 
   std::atomic<int> m_TrimBeeps[2] = {0, 0};
   std::atomic<bool> m_IdleAlarm{false};
+  mutable QMutex m_AlarmBeepsMutex;
+  QList<QList<int>> m_AlarmBeeps;
 };

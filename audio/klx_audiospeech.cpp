@@ -368,6 +368,12 @@ void KLX_AudioHandler::run() {
 
 void KLX_AudioHandler::KLX_AudioHandlerAlarmBeep(uint16_t tone, uint16_t length, bool isTimerAlarm, bool priority) {
   qDebug("KLX_AudioHandlerAlarmBeep, alarmPriority: %c", priority ? 'y' : 'n');
+  {
+    QMutexLocker lock(&m_AlarmBeepsMutex);
+    // Enough for any test or look at the last ones; never grows without end.
+    if (m_AlarmBeeps.size() >= 64) m_AlarmBeeps.removeFirst();
+    m_AlarmBeeps.append({tone, length, isTimerAlarm ? 1 : 0});
+  }
   if (isTimerAlarm) {
     AlarmTimerPlayBeep(tone, length, uint8_t(KLX_AudioHandlerGetVolume(Volume_TimerBeeps)), false);
     return;

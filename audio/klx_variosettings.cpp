@@ -2,7 +2,9 @@
 
 #include <QMutexLocker>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "frame/klx_databasevalues.h"
 #include "model/engine/kl_engine.h"
@@ -91,6 +93,8 @@ void KLX_VarioSettings::Recalculate(int fm) {
   m_StartTone = r.StartTone;
   m_PosThreshold = float(r.ThldPos) / m_Divider;
   m_NegThreshold = float(r.ThldNeg) / m_Divider;
+  m_PosGain = float(r.KPos);
+  m_NegGain = float(r.KNeg);
   m_InvPosGain = r.KPos ? 1.0f / r.KPos : 0.0f;
   m_InvNegGain = r.KNeg ? 1.0f / r.KNeg : 0.0f;
   m_RateAt1000 = m_PosThreshold + (kHighestTone - m_StartTone) * m_InvPosGain;
@@ -229,6 +233,9 @@ int KLX_VarioSettings::KLX_VarioChangeUnitsSystemCalculate(bool imperial) {
     r.ThldNeg = RoundNegative(factor * r.ThldNeg);
   }
   m_Settings.UnitsImperial = imperial ? 1 : 0;
+  // The working parameters follow, or the tone would keep the old units'
+  // thresholds and gains until some other change.
+  if (m_InitComplete) Recalculate(m_RequestedFm);
   return 1;
 }
 
@@ -243,6 +250,92 @@ bool KLX_VarioSettings::KLX_Vario_GetAllUsedPhyControls(QQueue<int>* controls) c
     added = true;
   }
   return added;
+}
+
+// ---- Beep parameters ----------------------------------------------------------------
+
+bool KLX_VarioSettings::ActivationOn() const {
+  const int control = m_Settings.ActivationCtrl;
+  if (control == CONTROLID_FIXSWITCH_ON_GUI) return true;
+  const int switches = kl_engine_cfg_count(EngineCfgVirtualSwitches);
+  if (!m_Db || control < KLX_CONTROL_VS_FIRST || control >= KLX_ControlOfVirtualSwitch(switches)) return false;
+  return m_Db->KLX_DataBaseManagerSwitchGet_SwitchOutputValue(
+             m_Db->KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(control)) > 0;
+}
+
+int KLX_VarioSettings::KLX_VarioCalculateBeepParams(short value, unsigned char special, unsigned short* onMs,
+                                                    unsigned short* offMs, unsigned char fm) {
+  constexpr unsigned char kNoValue = 255;
+  constexpr unsigned char kTestTone = 254;
+  constexpr int kTestToneLow = 896;
+  constexpr int kTestToneMs = 90;
+  constexpr int kTopOnMs = 32;
+  constexpr int kTopOffMs = 96;
+  // A beep period of 128 cycles of the tone, a quarter of it sounding.
+  constexpr unsigned kPeriodCycles = 128000;
+  if (!m_InitComplete) {
+    *onMs = *offMs = 0;
+    return 0;
+  }
+  if (!ActivationOn()) {
+    m_Active = false;
+    *onMs = *offMs = 0;
+    m_CurrentTone = Vario_Is_Off;
+    m_InputValue = std::numeric_limits<float>::quiet_NaN();
+    return 0;
+  }
+  m_Active = true;
+  if (special == kNoValue) {
+    *onMs = *offMs = 0;
+    return 0;
+  }
+  if (special == kTestTone) {
+    *onMs = *offMs = kTestToneMs;
+    const int tone = m_TestToneHigh ? kHighestTone : kTestToneLow;
+    m_TestToneHigh = !m_TestToneHigh;
+    return tone;
+  }
+  int startTone, divider;
+  float posThreshold, negThreshold, posGain, negGain, rateAt50, rateAt1000;
+  {
+    QMutexLocker lock(&m_Mutex);
+    if (ServingRecord(fm) != m_ActiveFm) Recalculate(fm);
+    startTone = m_StartTone;
+    divider = m_Divider;
+    posThreshold = m_PosThreshold;
+    negThreshold = m_NegThreshold;
+    posGain = m_PosGain;
+    negGain = m_NegGain;
+    rateAt50 = m_RateAt50;
+    rateAt1000 = m_RateAt1000;
+  }
+  m_TestToneHigh = false;
+  // Single precision throughout, as the working parameters are held.
+  const float v = float(value) / float(divider);
+  unsigned tone = 0;
+  *onMs = *offMs = 0;
+  if (value >= 0) {
+    if (v > rateAt1000) {
+      tone = kHighestTone;
+      *onMs = kTopOnMs;
+      *offMs = kTopOffMs;
+    } else if (v >= posThreshold) {
+      const float exact = float(startTone) + (v - posThreshold) * posGain;
+      tone = std::min(unsigned(exact), unsigned(kHighestTone));
+      const unsigned period = kPeriodCycles / tone;
+      *onMs = static_cast<unsigned short>(period / 4);
+      *offMs = static_cast<unsigned short>(period - period / 4);
+    }
+  } else if (v < rateAt50) {
+    tone = kLowestTone;
+  } else if (v <= negThreshold) {
+    const float exact = float(startTone) - (negThreshold - v) * negGain;
+    tone = exact > 0.0f ? unsigned(exact) : 0u;
+    if (tone < unsigned(kLowestTone)) tone = kLowestTone;
+  }
+  m_CurrentTone = int(tone);
+  m_InputValue = v;
+  return int(tone);
 }
 
 TVarioFlightMode KLX_VarioSettings::Record(int fm) const {

@@ -1,11 +1,18 @@
 #pragma once
-// The model's vario set-up, least form: the stored record with its rules
-// (tone, threshold and gain limits, flight-mode blocks, activation control,
-// sensor address, units) and the working parameters the screens read. The
-// beep calculation and the tone generator come with the audio subsystem.
+// The model's vario set-up: the stored record with its rules (tone,
+// threshold and gain limits, flight-mode blocks, activation control, sensor
+// address, units), the working parameters of the flight mode in use, and the
+// beep calculation that turns each sensor value into the tone's frequency
+// and its on and off times: rising beeps while climbing, a continuous low
+// tone while sinking, silence in the dead band between.
+//
+// The engine thread calculates; the GUI thread changes settings. The mutex
+// guards record, mask and working parameters; the activation check and the
+// test tone run outside it.
 #include <QMutex>
 #include <QQueue>
 
+#include <atomic>
 #include <cstdint>
 
 class KLX_DataBaseManager;
@@ -56,6 +63,11 @@ class KLX_VarioSettings {
   int KLX_VarioSetActivationCtrlId(int id);
   int KLX_VarioSetUnitsSystem(bool imperial) { return KLX_VarioChangeUnitsSystemCalculate(imperial); }
   int KLX_VarioChangeUnitsSystemCalculate(bool imperial);
+  // The tone in Hz for a sensor value (0: silence) with its beep on and off
+  // times in ms (0 and 0: a continuous tone). `special` is the value's
+  // decimal-point byte: 255 gives silence, 254 the test tone.
+  int KLX_VarioCalculateBeepParams(short value, unsigned char special, unsigned short* onMs, unsigned short* offMs,
+                                   unsigned char fm);
   // The physical inputs of the activating switch's chain (critical controls
   // of the teacher/pupil check); true when something was added.
   bool KLX_Vario_GetAllUsedPhyControls(QQueue<int>* controls) const;
@@ -83,24 +95,30 @@ class KLX_VarioSettings {
   void Recalculate(int fm);
   int ThresholdRule(int value) const;
   int GainRule(int gain) const;
+  bool ActivationOn() const;
 
   const float m_Factor = kFootInMetres;
   TVarioSettings m_Settings;
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_Switch* m_Switch = nullptr;
-  int m_CurrentTone = 0;
-  float m_InputValue = 0.0f;
+  // Written by the engine thread, read by the screens.
+  std::atomic<int> m_CurrentTone{0};
+  std::atomic<float> m_InputValue{0.0f};
   mutable QMutex m_Mutex;
-  bool m_InitComplete = false;
-  bool m_Active = false;
+  std::atomic<bool> m_InitComplete{false};
+  std::atomic<bool> m_Active{false};
   uint8_t m_RequestedFm = 0;
   uint8_t m_ActiveFm = 0;
   int m_StartTone = 0;
   float m_InvNegGain = 0.0f;
   float m_InvPosGain = 0.0f;
+  float m_NegGain = 0.0f;
+  float m_PosGain = 0.0f;
   float m_NegThreshold = 0.0f;
   float m_PosThreshold = 0.0f;
   float m_RateAt50 = 0.0f;
   float m_RateAt1000 = 0.0f;
   int m_Divider = 1;
+  // The test tone alternates 896 and 1000 Hz, from 896 after a normal value.
+  bool m_TestToneHigh = false;
 };

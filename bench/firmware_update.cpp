@@ -11,25 +11,11 @@
 // packets, sender thread), what is left per row after the floor and the load.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QThread>
 
-#include "frame/klx_board.h"
+#include "bench/bench_transmitter.h"
 #include "frame/klx_filenamehandler.h"
-#include "frame/klx_languagehandler.h"
-#include "link/klx_messageids.h"
-#include "link/klx_protocol.h"
-#include "model/engine/kl_engine.h"
-#include "model/klx_databasemanager.h"
-#include "platform/klx_platform.h"
-#include "sim/csimboard.h"
-#include "sim/csimcontrollers.h"
 #include "sim/csimfirmware.h"
-#include "tasks/klx_guicommandhandler.h"
-#include "tasks/klx_runtimedatabasemanager.h"
-#include "tasks/klx_vornhandler.h"
 #include "update/klx_firmware.h"
 #include "update/klx_firmwareupdate.h"
 
@@ -37,66 +23,20 @@ namespace {
 constexpr int kBitsPerSecond = 1000000;
 constexpr double kPrescribedWaits = KLX_FirmwareUpdate::kBootModeWaitMs / 1000.0;
 
-struct Transmitter {
-  QTemporaryDir root{QDir::currentPath() + "/firmware-update-bench-XXXXXX"};
-  KLX_RuntimeDatabaseManager runtime;
-  KLX_DataBaseManager db;
-  KLX_GuiCommandHandler gui;
-  KLX_VornHandler vorn;
-  KLX_Protocol protocol;
-  CSimControllers* sim = nullptr;
+struct Transmitter : BenchTransmitter {
   QString file;
   int rows = 0;
   bool up = false;
 
-  Transmitter() {
-    // The progress lines would time the terminal, not the update.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-      if (type != QtDebugMsg && type != QtInfoMsg) fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    KLX_Platform::SetRoot(root.path());
-    kl_engine_init_parameters(KL_BOARD_VORN);
-    Board::Init(E_BoardVorn);
-    if (!CSimBoard(root.path(), CSimBoard::Vorn).Prepare()) return;
+  Transmitter() : BenchTransmitter("firmware-update-bench") {
     file = KLX_FileNameHandler().KLX_FileNameHandlerGetUpdateFilePath() + "SC.bin";
     const CSimFirmwareSpec stick = CSimFirmwareSpec::ForStick(1, 9);
     rows = CSimFirmware::Rows(stick).size();
-    if (!CSimFirmware::Write(file, stick)) return;
-    sim = new CSimControllers(root.path());
-    sim->SetStreaming(false);
-    if (!sim->Serve(root.path() + "/run/can0")) return;
-    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return;
-    if (vorn.KLX_VornHandlerInitialize(&db, &protocol, &gui, &runtime) != KLX_Ok) return;
-    if (protocol.KLX_ProtocolInitialize(&db, &vorn) != KLX_Ok) return;
-    protocol.KLX_ProtocolStartProcessing();
-    for (int i = 0; i < 300 && sim->Received(KLX_MSG_DIRECTIONS_REQUEST) == 0; ++i) {
-      protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_DIRECTIONS_REQUEST, KLX_NODE_APPLICATION);
-      QThread::msleep(10);
-    }
-    if (sim->Received(KLX_MSG_DIRECTIONS_REQUEST) == 0) return;
-    // Normal operation, as after a start without a model; the bookkeeping
-    // names the stick controller's file.
-    vorn.KLX_VornHandlerStartProcessing();
-    vorn.KLX_VornHandlerRequestTask(KLX_VornTask::KLX_TASK_MOD_LOAD);
-    vorn.KLX_VornHandlerSetResultTask(KLX_Error, KLX_VornTask::KLX_TASK_MOD_LOAD, KLX_VornTask::KLX_TASK_SOURCE_VORN);
+    if (!CSimFirmware::Write(file, stick) || !Start()) return;
+    // The bookkeeping names the stick controller's file.
     db.KLX_DataBaseManagerUpdate_Set_Device_Name("SC");
     db.KLX_DataBaseManagerUpdateSetGetDeviceFilename("SC.bin", "SC", AtomicDirSet);
     up = sim->SetBusPacing(kBitsPerSecond);
-  }
-  ~Transmitter() {
-    vorn.KLX_VornHandlerStop();
-    protocol.KLX_ProtocolClose();
-    delete sim;
-    Board::Free();
-  }
-  void WaitIdle() {
-    int quiet = 0;
-    while (quiet < 20) {
-      const bool idle = vorn.KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0 &&
-                        vorn.KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
-      quiet = idle ? quiet + 1 : 0;
-      QThread::msleep(5);
-    }
   }
 };
 

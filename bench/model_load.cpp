@@ -11,89 +11,30 @@
 // per unit after the floor and the read).
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QThread>
+#include <QFileInfo>
 
-#include "frame/klx_board.h"
+#include "bench/bench_transmitter.h"
 #include "frame/klx_filenamehandler.h"
-#include "frame/klx_languagehandler.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "full_model.h"
-#include "link/klx_messageids.h"
-#include "link/klx_protocol.h"
-#include "model/engine/kl_engine.h"
-#include "platform/klx_platform.h"
-#include "sim/csimboard.h"
-#include "sim/csimcontrollers.h"
-#include "tasks/klx_guicommandhandler.h"
-#include "tasks/klx_runtimedatabasemanager.h"
-#include "tasks/klx_vornhandler.h"
 
 namespace {
 constexpr int kBitsPerSecond = 1000000;
 
-struct Transmitter {
-  QTemporaryDir root{QDir::currentPath() + "/model-load-bench-XXXXXX"};
-  KLX_RuntimeDatabaseManager runtime;
-  KLX_DataBaseManager db;
-  KLX_GuiCommandHandler gui;
-  KLX_VornHandler vorn;
-  KLX_Protocol protocol;
-  CSimControllers* sim = nullptr;
+struct Transmitter : BenchTransmitter {
   KLX_XMLFileHandler files{QStringLiteral("ModelLoadBench")};
   qint64 fileBytes = 0;
   bool up = false;
 
-  Transmitter() {
-    // The progress lines would time the terminal, not the load.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-      if (type != QtDebugMsg && type != QtInfoMsg) fprintf(stderr, "%s\n", qPrintable(text));
-    });
-    KLX_Platform::SetRoot(root.path());
-    kl_engine_init_parameters(KL_BOARD_VORN);
-    Board::Init(E_BoardVorn);
-    // A board with its SD card, where the model file lies.
-    if (!CSimBoard(root.path(), CSimBoard::Vorn).Prepare()) return;
-    sim = new CSimControllers(root.path());
-    sim->SetStreaming(false);
-    if (!sim->Serve(root.path() + "/run/can0")) return;
-    if (db.KLX_DataBaseManagerInitialize(&protocol, &vorn, &KLXlanguageHandler, &runtime) != KLX_Ok) return;
-    if (vorn.KLX_VornHandlerInitialize(&db, &protocol, &gui, &runtime) != KLX_Ok) return;
-    if (protocol.KLX_ProtocolInitialize(&db, &vorn) != KLX_Ok) return;
-    protocol.KLX_ProtocolStartProcessing();
-    // The stand-in joins the server within its retry period.
-    for (int i = 0; i < 300 && sim->Received(KLX_MSG_DIRECTIONS_REQUEST) == 0; ++i) {
-      protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_DIRECTIONS_REQUEST, KLX_NODE_APPLICATION);
-      QThread::msleep(10);
-    }
-    if (sim->Received(KLX_MSG_DIRECTIONS_REQUEST) == 0) return;
-    // Normal operation, as after a start without a model.
-    vorn.KLX_VornHandlerStartProcessing();
-    vorn.KLX_VornHandlerRequestTask(KLX_VornTask::KLX_TASK_MOD_LOAD);
-    vorn.KLX_VornHandlerSetResultTask(KLX_Error, KLX_VornTask::KLX_TASK_MOD_LOAD, KLX_VornTask::KLX_TASK_SOURCE_VORN);
+  Transmitter() : BenchTransmitter("model-load-bench") {
+    if (!Start()) return;
     if (files.KLX_XMLFileHandlerInitialize(&db) != KLX_Ok) return;
     KLX_TestBuildFullModel(&db, 1);
     if (files.KLX_XMLFileHandlerWriteModelFile("Glider.xml", "Glider", 1, QString()) != KLX_Ok) return;
     fileBytes = QFileInfo(KLX_FileNameHandler().KLX_FileNameHandlerGetModelFilePath(1, QString(), false) +
                           "Glider.xml").size();
     up = sim->SetBusPacing(kBitsPerSecond);
-  }
-  ~Transmitter() {
-    vorn.KLX_VornHandlerStop();
-    protocol.KLX_ProtocolClose();
-    delete sim;
-  }
-  // The engine has finished what the load queued after it.
-  void WaitIdle() {
-    int quiet = 0;
-    while (quiet < 20) {
-      const bool idle = vorn.KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0 &&
-                        vorn.KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
-      quiet = idle ? quiet + 1 : 0;
-      QThread::msleep(5);
-    }
   }
 };
 

@@ -7,8 +7,8 @@
 
 Board* Board::m_Instance = nullptr;
 E_BoardType Board::m_Board = E_BoardUndefined;
-// The update server is a setting of the deployment; only the path is fixed.
-QString Board::m_RemoteUpdatePath = QStringLiteral("http://update.vorn-remote.local/software");
+// The update server is a setting of the build; only the path is fixed.
+QString Board::m_RemoteUpdatePath = QStringLiteral(VORN_UPDATE_SERVER);
 
 Board::~Board() = default;
 QString Board::Name() const { return QString(); }

@@ -367,11 +367,10 @@ void KLX_FileWriter::NewPart() {
   m_NewPart = true;
 }
 
-void KLX_FileWriter::KLX_FileWriterAppendData(Reports& reports, QMutexLocker& lock) {
-  WaitForWrite();
+bool KLX_FileWriter::OpenPart(Reports& reports) {
   const QString previous = m_CompleteName;
   KLX_FileWriterGenerateCompleteFileName();
-  if (m_CompleteName.isEmpty()) return;
+  if (m_CompleteName.isEmpty()) return false;
 
   if (m_CompleteName != previous && qstrcmp(m_Label, "Telemetry log") == 0) {
     const long needKiB = m_PartSize / 1024 + 1000;
@@ -380,15 +379,30 @@ void KLX_FileWriter::KLX_FileWriterAppendData(Reports& reports, QMutexLocker& lo
       const QString name = m_CompleteName;
       StopProcessingLocked(reports);
       reports.append({kNoSpaceForPart, "Not enough space for telemetry log file part " + name});
-      return;
+      return false;
     }
   }
+  return true;
+}
+
+void KLX_FileWriter::KLX_FileWriterAppendData(Reports& reports, QMutexLocker& lock) {
+  WaitForWrite();
+  if (!OpenPart(reports)) return;
 
   qint64 fileSize = 0;
   // Text moved into the hand-over buffer while it was written is older than
-  // the collected text: it goes first.
-  while (!m_HandOver.isEmpty())
+  // the collected text: it goes first. A writer that has fallen behind finds
+  // the buffer filled again after each write. The write that makes a part
+  // reach its size completes it, and whatever follows goes to the next part:
+  // a part never exceeds its size by more than one buffer.
+  while (!m_HandOver.isEmpty()) {
     if (!AppendToFile(m_HandOver, &fileSize, lock)) return;
+    if (fileSize >= m_PartSize && (!m_HandOver.isEmpty() || !m_Collect.isEmpty())) {
+      NewPart();
+      fileSize = 0;
+      if (!OpenPart(reports)) return;
+    }
+  }
 
   if (!m_Final) {
     if (!m_Full && fileSize < m_PartSize && !m_Cached) return;

@@ -64,6 +64,9 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   // A write pass; the file is written with the mutex released, so that
   // callers go on handing text over meanwhile.
   void KLX_FileWriterAppendData(Reports& reports, QMutexLocker& lock);
+  // Names the part the next write goes to; false (processing off for lack of
+  // space, or no name) when there is none.
+  bool OpenPart(Reports& reports);
   void KLX_FileWriterCopyFromCache();
   bool move_str_buf_2_file_buf();
   bool add_new_data_2_str_buf(const char* data, int length);

@@ -57,3 +57,14 @@ inline int KLX_Utf8FirstInvalid(const QByteArray& bytes) {
   }
   return -1;
 }
+
+// The well-formed UTF-8 of `bytes` (every bad byte left out), cut on a whole
+// character to at most maxBytes: what a fixed name slot may keep of text
+// from a user or a file.
+inline QByteArray KLX_Utf8ValidCut(const QByteArray& bytes, int maxBytes) {
+  QByteArray valid;
+  QByteArray rest = bytes;
+  for (int bad; (bad = KLX_Utf8FirstInvalid(rest)) >= 0; rest = rest.mid(bad + 1)) valid += rest.left(bad);
+  valid += rest;
+  return KLX_Utf8Cut(valid, maxBytes);
+}

@@ -88,10 +88,20 @@ void KLX_BackboneSender::run() {
   while (m_Running) {
     m_Protocol->KLX_ProtocolWaitForMessages(m_Running);
     if (!m_Running) break;
-    // All short messages first, then every queued long message whole.
+    // All short messages first, then every queued long message whole. A
+    // short message queued before a long one still goes before it, even when
+    // it came after the short queue was last looked at: a sender that
+    // announces with a short message and follows with long ones (a boot
+    // loader's row) keeps its order. The long message is taken from its queue
+    // first, so that whatever was queued before it is seen.
+    KLX_CanFrame shortFrame;
     while (m_Protocol->KLX_ProtocolCheckForFurtherMessageToSend()) {
       while (m_Protocol->KLX_ProtocolHandleSendingShortMessage(&frame)) WriteFrame(0, frame);
-      while (m_Protocol->KLX_ProtocolHandleSendingLongMessage(&frame)) WriteFrame(1, frame);
+      while (m_Protocol->KLX_ProtocolHandleSendingLongMessage(&frame)) {
+        if (m_Protocol->KLX_ProtocolLongMessageStarting())
+          while (m_Protocol->KLX_ProtocolHandleSendingShortMessage(&shortFrame)) WriteFrame(0, shortFrame);
+        WriteFrame(1, frame);
+      }
     }
   }
   qDebug("  ->   exit KLX_BackboneSender thread");

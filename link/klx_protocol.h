@@ -71,6 +71,9 @@ class KLX_Protocol : public QObject {
   bool KLX_ProtocolHandleLongMessageAvail();
   int KLX_ProtocolHandleSendingShortMessage(KLX_CanFrame* frame);
   int KLX_ProtocolHandleSendingLongMessage(KLX_CanFrame* frame);
+  // The frame just handed out by KLX_ProtocolHandleSendingLongMessage is the
+  // first of its message.
+  bool KLX_ProtocolLongMessageStarting() const { return m_SendingLong && m_SendSequence == 1; }
   // Sleeps until a message waits or running is cleared. The queues are looked
   // at under the wake mutex, which the senders take to wake, so a message
   // queued just before the wait is never left for a later wake.

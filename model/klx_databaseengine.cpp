@@ -1,6 +1,5 @@
 // What the engine thread asks of the facade beyond the stores: the sequencer
-// hooks, and the preflight and vario-tone answers in least form until their
-// subsystems come.
+// hooks and the vario tone.
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_languagehandler.h"
 #include "model/klx_databasemanager.h"
@@ -10,54 +9,11 @@ void KLX_DataBaseManager::SetSequencerHooks() {
                                 KLX_DataBaseManagerSequencerDataSyncronize);
 }
 
-// ---- Least forms of the neighbours ------------------------------------------------------
-
-int KLX_DataBaseManager::KLX_DataBaseManagerPreflightIsChecked() {
-  // No preflight list yet: there is nothing to check.
-  return 1;
-}
-
-bool KLX_DataBaseManager::KLX_DataBaseManagerPreflightGetSet_IsUsed(bool value, int get, bool modify) {
-  if (!m_Preflight) return false;
-  const bool used = m_Preflight->KLX_PreflightSettingsGetSet_IsUsed(value, get);
-  if (!get && modify) KLX_DataBaseManagerSetModelModifyFlag(true);
-  return used;
-}
-
-int KLX_DataBaseManager::KLX_DatabaseManagerPreflightSettingsCheck(const short*, const unsigned short*, int, int) {
-  return 1;
-}
-
-int KLX_DataBaseManager::KLX_DatabaseManagerGetVarioBeepParams(int, int, uint16_t*, uint16_t*, int) { return 0; }
+// ---- The vario tone -------------------------------------------------------------------
 
 void KLX_DataBaseManager::KLX_DataBaseManagerVarioBeep(int tone, uint16_t onMs, uint16_t offMs) {
   m_AudioHandler.KLX_AudioHandlerVarioBeep(unsigned(qMax(tone, 0)), onMs, offMs);
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerVarioStopBeep() { m_AudioHandler.KLX_AudioHandlerBuzzer()->Enable(false); }
-
-// ---- Least forms of what the home screen asks ---------------------------------------------
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse() {
-  return m_GUITelemetrie ? m_GUITelemetrie->KLX_GUITelemetrieGetNumberPagesInUse() : KLX_Error;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(int page, int value, int dir) {
-  if (!m_GUITelemetrie) return KLX_Error;
-  if (dir == AtomicDirSet) KLX_DataBaseManagerSetModelModifyFlag(true);
-  return m_GUITelemetrie->KLX_GUITelemetrieGetSet_PageIsUsed(page, value, dir);
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(int page, int element, int, int) {
-  const bool valid = page >= 0 && page < KLX_GUITelemetrie::kPages && element >= 0 &&
-                     element < KLX_DataBaseManagerGetMaxElementsPerPage();
-  return valid ? KLX_False : KLX_Error;
-}
-
-int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieDeletePage(int page) {
-  if (!m_GUITelemetrie) return KLX_Error;
-  KLX_DataBaseManagerSetModelModifyFlag(true);
-  return m_GUITelemetrie->KLX_GUITelemetrieDeletePage(page);
-}
-
 

@@ -16,6 +16,11 @@ constexpr int kOwnedObjects = 31;
 
 KLX_DataBaseManager::KLX_DataBaseManager(QObject* parent) : QObject(parent) { SetSequencerHooks(); }
 
+KLX_DataBaseManager::KLX_DataBaseManager(const KLX_AudioDevices& audio, QObject* parent)
+    : QObject(parent), m_AudioHandler(audio) {
+  SetSequencerHooks();
+}
+
 KLX_DataBaseManager::~KLX_DataBaseManager() {
   // The saver thread reads the stores: it ends before they are freed.
   if (m_XMLFileSaver.isRunning()) m_XMLFileSaver.KLX_XMLFileSaverStop();
@@ -89,5 +94,4 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetSetBootStatus(int value, int dir)
   return value;
 }
 
-void KLX_DataBaseManager::KLX_DataBaseManagerBTTurnON() { m_Bluetooth.turnOn(); }
 

@@ -38,6 +38,7 @@
 #include "timers/klx_voicealarm.h"
 #include "wireless/klx_bluetooth.h"
 #include "wireless/klx_headup.h"
+#include "wireless/klx_headupwindow.h"
 #include "wireless/klx_wlanconnect.h"
 
 class KLX_Protocol;
@@ -50,6 +51,8 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   Q_OBJECT
  public:
   explicit KLX_DataBaseManager(QObject* parent = nullptr);
+  // With the sound devices and speech engine given (tests' recording fakes).
+  explicit KLX_DataBaseManager(const KLX_AudioDevices& audio, QObject* parent = nullptr);
   ~KLX_DataBaseManager() override;
 
   static KLX_DataBaseManager* m_MySelf;
@@ -79,12 +82,8 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   // Current-model properties and version bookkeeping.
   Q_INVOKABLE QString KLX_DataBaseManagerVornLinuxAppGetVersion();
 
-  // Bluetooth on at start when the settings say so.
-  void KLX_DataBaseManagerBTTurnON();
-
   // Objects published beside the facade.
   CTTSList* KLX_TTSListPtr() { return &m_TTSList; }
-  KLX_Headup* KLX_HeadupPtr() { return m_Headup; }
   KLX_Bluetooth* KLX_DatabaseManagerBTConnPointer() { return &m_Bluetooth; }
   KLX_AudioHandler* KLX_DatabaseManagerAudioHandlerPointer() { return &m_AudioHandler; }
   KLX_TutorPupilCtrl* KLX_DatabaseManagerTutorPupilPointer() { return m_TutorPupil; }
@@ -175,6 +174,10 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
 #include "model/klx_databasemanager_system.h"
 #include "model/klx_databasemanager_services.h"
 #include "model/klx_databasemanager_telemetry.h"
+#include "model/klx_databasemanager_pages.h"
 #include "model/klx_databasemanager_wlan.h"
 #include "model/klx_databasemanager_audio.h"
+#include "model/klx_databasemanager_timers.h"
+#include "model/klx_databasemanager_alarms.h"
+#include "model/klx_databasemanager_headup.h"
 };

@@ -43,6 +43,57 @@
   Q_INVOKABLE void KLX_DataBaseManagerPlayWAVPCMFile(QString filename, QString language, int soundtype);
   Q_INVOKABLE void KLX_DataBaseManagerAlarmBeep(int ftone, int duration_ms, bool timerBeep, bool alarmPriority);
 
+  // ---- Announcement list ------------------------------------------------------------
+  // The list and its file: names are plain file names inside
+  // "/Vorn/Announcements/"; paths may lie anywhere under the board's root.
+  Q_INVOKABLE void KLX_SaveTTSList();
+  // Writes the list onto the first USB stick: true when one was found and
+  // the file written.
+  Q_INVOKABLE bool KLX_ExportTTSList();
+  Q_INVOKABLE QString KLX_OpenTTSList(QString fullPathName);
+  Q_INVOKABLE bool KLX_TTSListExists(QString fileName);
+  Q_INVOKABLE bool KLX_DataBaseManagerDeleteTTSList(QString filename);
+  Q_INVOKABLE bool KLX_DataBaseManagerCopyTTSList(QString fullPathName);
+  // 1 when the name was taken (updateXML marks the model modified), 0 for an
+  // empty name that is no new list, "New list" and a name that is no plain
+  // file name.
+  Q_INVOKABLE int KLX_DataBaseManagerSetLastUsedTTSList(QString filename, bool updateXML, bool newList);
+  Q_INVOKABLE int KLX_DataBaseManagerSetLastUsedTTSList(QString filename, bool updateXML) {
+    return KLX_DataBaseManagerSetLastUsedTTSList(filename, updateXML, false);
+  }
+  Q_INVOKABLE int KLX_DataBaseManagerSetLastUsedTTSList(QString filename) {
+    return KLX_DataBaseManagerSetLastUsedTTSList(filename, true, false);
+  }
+  Q_INVOKABLE QString KLX_DataBaseManagerGetLastUsedTTSList() { return m_TTSList.ListName(); }
+  // Only a virtual switch's control id subscribes; any other is ignored. 0.
+  Q_INVOKABLE int KLX_SubscribeTTSLForwardControl(int ctrl);
+  Q_INVOKABLE int KLX_SubscribeTTSLBackwardControl(int ctrl);
+  Q_INVOKABLE int KLX_SubscribeTTSLRestartControl(int ctrl);
+  Q_INVOKABLE int KLX_GetTTSLForwardControl() { return m_TTSList.ForwardControlId(); }
+  Q_INVOKABLE int KLX_GetTTSLBackwardControl() { return m_TTSList.BackwardControlId(); }
+  Q_INVOKABLE int KLX_GetTTSLRestartControl() { return m_TTSList.RestartControlId(); }
+  Q_INVOKABLE int KLX_GetTTSLIndex() { return m_TTSList.getTTSLIndex(); }
+  Q_INVOKABLE void KLX_IncrementTTSLIndex() { m_TTSList.incrementTTSLIndex(); }
+  Q_INVOKABLE void KLX_DecrementTTSLIndex() { m_TTSList.decrementTTSLIndex(); }
+  Q_INVOKABLE void KLX_SetTTSListIndex(int index) { m_TTSList.setTTSLIndex(index); }
+  Q_INVOKABLE void KLX_ResetTTSListIndex() { m_TTSList.setTTSLIndex(-1); }
+  Q_INVOKABLE QJsonArray KLX_GetTTSList() { return m_TTSList.getListinQml(); }
+  Q_INVOKABLE QString KLX_TTSLJSONTagText() const { return CTTSList::kText; }
+  Q_INVOKABLE QString KLX_TTSLJSONTagVoiceId() const { return CTTSList::kVoiceId; }
+  Q_INVOKABLE QString KLX_TTSLJSONTagLang() const { return CTTSList::kLang; }
+  Q_INVOKABLE QString KLX_TTSLJSONTagVoice() const { return CTTSList::kVoice; }
+  Q_INVOKABLE void KLX_SetTTSLTextAt(int index, QString text) { m_TTSList.setTextAt(index, text); }
+  Q_INVOKABLE void KLX_SetTTSLLangAt(int index, QString lang) { m_TTSList.setLangAt(index, lang); }
+  Q_INVOKABLE void KLX_SetTTSLVoiceAt(int index, QString voice) { m_TTSList.setVoiceAt(index, voice); }
+  Q_INVOKABLE void KLX_SetTTSLVoiceIdAt(int index, int voiceId) { m_TTSList.setVoiceIdAt(index, voiceId); }
+  Q_INVOKABLE void KLX_AppendTTSLNewItem(QString language) { m_TTSList.appendNewItem(language); }
+  Q_INVOKABLE void KLX_AppendTTSLNewItem() { m_TTSList.appendNewItem(QString()); }
+  Q_INVOKABLE bool KLX_DeleteTTSLItemAt(int index) { return m_TTSList.deleteItemAt(index); }
+  Q_INVOKABLE void KLX_ClearTTSL() { m_TTSList.clearListJson(); }
+  Q_INVOKABLE void KLX_TTSListBuild() { m_TTSList.FileToList(); }
+  // When all model data is reset: items, switches and name gone.
+  void KLX_DataBaseManagerTTSLClearAll() { m_TTSList.ResetToDefault(); }
+
   // ---- Vibration ---------------------------------------------------------------------
   // Message 160 with the three values, 16 bits each, low byte first: the
   // send result, 0 without a message layer.

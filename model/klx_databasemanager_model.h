@@ -38,6 +38,7 @@
   void KLX_DataBaseManagerEmitBootStatus(int state) { emit bootStatus(state); }
   void KLX_DataBaseManagerEmitAutoTeleRescanStart(unsigned char attempt) { emit autoRescanStarted(attempt); }
   void KLX_DataBaseManagerEmitTeleRescanDone(unsigned char sensors);
+  void KLX_DataBaseManagerEmitTaskSetDataDone(int menu) { emit taskSetDataDone(menu); }
   int KLX_DataBaseManagerSetSystemProperties_LockTimeoutEvent(int value);
   int KLX_DataBaseManagerOnGpsDataReceived(unsigned char sensor, unsigned char slave, int lon, int lat);
 
@@ -365,13 +366,8 @@
   int KLX_DataBaseManagerSpecialSwitchCopyUnit_A(int index, unsigned char* buffer);
 
   // ---- What the engine thread asks of the neighbours (least forms of the
-  // telemetry, preflight and vario parts until their issues) -----------------------
+  // telemetry and vario parts until their issues) -----------------------
   void KLX_DataBaseManagerEmitFlightModeChanged(int from, int to) { emit flightModeChanged(from, to); }
-  int KLX_DataBaseManagerPreflightIsChecked();
-  // Whether the preflight check is switched on (get non-zero reads); the
-  // start-up chain asks it after a model load.
-  Q_INVOKABLE bool KLX_DataBaseManagerPreflightGetSet_IsUsed(bool value, int get, bool modify = true);
-  int KLX_DatabaseManagerPreflightSettingsCheck(const short* values, const unsigned short* ids, int count, int boot);
   int KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* state1, uint16_t* state2,
                                             int flightMode);
   void KLX_DataBaseManagerVarioBeep(int tone, uint16_t state1, uint16_t state2);
@@ -379,20 +375,6 @@
   CBuzzer* KLX_DataBaseManagerBuzzer() { return m_AudioHandler.KLX_AudioHandlerBuzzer(); }
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioAddress();
   Q_INVOKABLE int KLX_DataBaseManagerGetVarioSlaveAddress();
-
-  // ---- What the home screen and the status strip ask of the neighbours (least
-  // forms of the telemetry pages, the preflight list and the audio until their
-  // issues) ---------------------------------------------------------------------------
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse();
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(int page, int value, int dir);
-  // No widget can be placed yet: every element of a valid page is unused.
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(int page, int element, int value, int dir);
-  Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieDeletePage(int page);
-  // The preflight list is empty: nothing to check, nothing out of position.
-  Q_INVOKABLE int KLX_DataBaseManagerPreflightGetUsedControls() { return 0; }
-  Q_INVOKABLE int KLX_DataBaseManagerPreflightGetSet_PhyControlID(int control, bool add, int dir) { return 0; }
-  Q_INVOKABLE int KLX_DataBaseManagerPreflightGetControlStatus(int entry) { return KLX_True; }
-  Q_INVOKABLE int KLX_DataBaseManagerPreflightIgnore(bool flag = true) { return KLX_Ok; }
 
   // ---- Test and tool access to the stores ------------------------------------------------
   KLX_Function* KLX_DataBaseManagerFunctionStore() { return m_Function; }

@@ -84,6 +84,9 @@
   Q_INVOKABLE int KLX_DataBaseManagerVarioGetUnitsSystem();
   int KLX_DataBaseManagerVarioSetUnitsSystem(bool imperial, bool modify);
   Q_INVOKABLE int KLX_DataBaseManagerVarioSwitchUnitsSystem(bool newUnits);
+  // Takes the settings' measure system (0 metric, 1 imperial; any other
+  // is refused).
+  Q_INVOKABLE int KLX_DataBaseManagerVarioUpdateMeasureFromSystemSettings();
   void KLX_DataBaseManagerVarioParamsClear();
   void KLX_DataBaseManagerVarioInitComplete();
   Q_INVOKABLE void KLX_DataBaseManager_VarioUpdate(int fm_index);
@@ -125,14 +128,19 @@
   Q_INVOKABLE QString KLX_DataBaseManagerGetImageExt(QString filename);
   Q_INVOKABLE int KLX_DataBaseManagerIsPacketUpdateDifferent(bool running);
   Q_INVOKABLE int KLX_DataBaseManagerIsDeviceUpdateDifferent(QString device, unsigned char index);
-  Q_INVOKABLE bool scanStart() { return m_Bluetooth.scanStart(); }
-  Q_INVOKABLE bool scanStop() { return m_Bluetooth.scanStop(); }
+  // Failures of a scan reach the screen as the manager's sendResult.
+  Q_INVOKABLE bool scanStart() {
+    m_Bluetooth.scanStart();
+    return true;
+  }
+  Q_INVOKABLE bool scanStop() {
+    m_Bluetooth.scanStop();
+    return true;
+  }
   Q_INVOKABLE bool isBTConnectAllowed() { return m_Bluetooth.isConnectAllowed(); }
 
   // ---- The neighbours' objects the facade owns (least forms until their issues) -----
-  void KLX_DataBaseManagerTTSLClearAll() { m_TTSList.ClearAll(); }
   void KLX_DataBaseManagerHeadupClearAll();
-  void KLX_DataBaseManagerGUITelemetrieClearAll();
   void KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases);
   void KLX_DataBaseManagerTimerClearAll();
   void KLX_DataBaseManagerTeleControlClearAll();

@@ -129,6 +129,9 @@
   // The current model's file that could not be loaded; empty when none.
   void KLX_DataBaseManagerVornPropertiesSetFailedFile(const QString& path);
   Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetFailedFile();
+  // The folder of the model file last read.
+  void KLX_SetModelPath(const QString& path);
+  Q_INVOKABLE QString KLX_GetModelPath();
   int KLX_DataBaseManagerVornPropertiesClearAll();
   Q_INVOKABLE QString KLX_DataBaseManagerVornPropertiesGetModelName();
 
@@ -166,14 +169,7 @@
 
   // ---- Least forms of neighbours' services, until their issues come --------------------------
   int KLX_DataBaseManagerTelemetryPauseReason() const { return m_TelemetrieHandler.PauseReason(); }
-  int KLX_DataBaseManagerNeedAnyLastTimerValueDump() { return 0; }
   QChar KLX_DataBaseManagerVoiceAlarmDecimalSeparator() const { return m_DecimalSeparator; }
-  int KLX_DataBaseManagerGPSGetSet_Year(int value, int dir) { return GpsField(0, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Month(int value, int dir) { return GpsField(1, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Day(int value, int dir) { return GpsField(2, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Hour(int value, int dir) { return GpsField(3, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Minute(int value, int dir) { return GpsField(4, value, dir); }
-  int KLX_DataBaseManagerGPSGetSet_Second(int value, int dir) { return GpsField(5, value, dir); }
 
  private:
   int InitializeSettingsStores();
@@ -183,10 +179,6 @@
   KLX_Version* VersionStore();
   KLX_VornProperties* VornStore();
   int MarkSystemModified(int dir, bool modify, int result);
-  int GpsField(int field, int value, int dir) {
-    if (!dir) m_GpsDateTime[field] = value;
-    return m_GpsDateTime[field];
-  }
 
   KLX_SystemProperties* m_SystemProperties = nullptr;
   KLX_Version* m_Version = nullptr;
@@ -196,4 +188,3 @@
   std::atomic<int> m_SettingsScreen{0};
   std::atomic<int> m_CurrentVoiceIndex{0};
   QChar m_DecimalSeparator{'.'};
-  std::atomic<int> m_GpsDateTime[6] = {};

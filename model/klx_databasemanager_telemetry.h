@@ -66,9 +66,28 @@
     return value == 0 || value == KLX_Telemetrie::kGpsInvalid;
   }
   Q_INVOKABLE int KLX_DataBaseManagerGPSMarkInvalid() const { return KLX_Telemetrie::kGpsInvalid; }
-  // The transmitter's own receiver's position (the GPS store).
-  int KLX_DataBaseManagerGPSGetSet_Longitude(int value, int dir);
-  int KLX_DataBaseManagerGPSGetSet_Latitude(int value, int dir);
+
+  // ---- The transmitter's own GPS receiver (the GPS store) -------------------------------
+  // dir 0 stores, any other reads; each returns the field. The status store
+  // also tells the screens through gpsState.
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Latitude(int latitude, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Longitude(int longitude, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_RawHight(int rawhight, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_RawHeading(int rawhead, int dir);
+  Q_INVOKABLE uint KLX_DataBaseManagerGPSGetSet_RawSpeed(uint rawspeed, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_GpsFix(int fix, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_CountSatelite(int count, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Year(int year, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Month(int month, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Day(int day, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Hour(int hour, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Minute(int minute, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Second(int second, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_TimeValidFlags(int flags, int dir);
+  Q_INVOKABLE int KLX_DataBaseManagerGPSGetSet_Status(int status, int dir);
+  // One consistent solution: the GPS thread holds the same lock while it writes one.
+  Q_INVOKABLE int KLX_DataBaseManager_GPSLock();
+  Q_INVOKABLE int KLX_DataBaseManager_GPSUnlock();
 
   // ---- Telemetry controls ----------------------------------------------------------------
   // A set that succeeded marks the control for the engine and, with update,

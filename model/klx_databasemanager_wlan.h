@@ -31,3 +31,5 @@
   Q_INVOKABLE void KLX_DatabaseManagerWlanStartProcessing() { m_Wlan.KLX_WlanConnectStartProcessing(); }
   Q_INVOKABLE void KLX_DatabaseManagerWlanStopProcessing() { m_Wlan.KLX_WlanConnectStopProcessing(); }
   KLX_WlanConnect* KLX_DatabaseManagerWlanConnPointer() { return &m_Wlan; }
+  // Asks the package update's running download to stop.
+  Q_INVOKABLE void KLX_DataBaseManagerAbortDownload();

@@ -95,7 +95,7 @@ int KLX_DataBaseManager::InitializeModelStores() {
   m_GPS->KLX_GPSInitialize(m_Protocol);
   m_Stickdata->KLX_StickdataInitialize(m_Protocol);
   m_Telemetrie->KLX_TelemetrieInitialize(m_Protocol);
-  m_GUITelemetrie->KLX_GUITelemetrieInitialize(m_Protocol);
+  m_GUITelemetrie->KLX_GUITelemetrieInitialize();
   m_Switch->KLX_SwitchInitialize(m_Protocol);
   m_FlightmodeAssign->KLX_FlightmodeAssignInitialize(m_Protocol, m_Switch);
   m_TeleControl->KLX_TeleControlInitialize(m_Protocol, m_Switch);

@@ -20,6 +20,7 @@
 #include "tasks/klx_taskrecords.h"
 #include "tasks/klx_vornhandler.h"
 #include "update/klx_filefunctions.h"
+#include "update/klx_update_httpreq.h"
 
 namespace {
 constexpr unsigned kErrTextFilePath = 0x203F4;
@@ -265,6 +266,8 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerGetImageExt(QString filename) {
 
 // ---- Update comparisons ---------------------------------------------------------------------------
 
+void KLX_DataBaseManager::KLX_DataBaseManagerAbortDownload() { KLX_Update_HttpReq::m_userAbortRequest = true; }
+
 int KLX_DataBaseManager::KLX_DataBaseManagerIsPacketUpdateDifferent(bool running) {
   unsigned char major = 0;
   unsigned char minor = 0;
@@ -312,11 +315,12 @@ int KLX_DataBaseManager::KLX_DataBaseManagerIsDeviceUpdateDifferent(QString devi
 // ---- The neighbours' clear-all doors ---------------------------------------------------------------
 
 void KLX_DataBaseManager::KLX_DataBaseManagerHeadupClearAll() {
-  if (m_Headup) m_Headup->KLX_HeadupClearAll();
-}
-
-void KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieClearAll() {
-  if (m_GUITelemetrie) m_GUITelemetrie->KLX_GUITelemetrieClearAll();
+  if (m_HeadupWindow) {
+    m_HeadupWindow->ForwardControlDisconnect();
+    m_HeadupWindow->BackwardControlDisconnect();
+    m_HeadupWindow->SetIndex(0);
+  }
+  if (m_Headup) m_Headup->ClearContainer();
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases) {

@@ -612,6 +612,16 @@ void KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesSetFailedFile(const Q
   model->KLX_VornPropertiesSetFailedFile(path);
 }
 
+void KLX_DataBaseManager::KLX_SetModelPath(const QString& path) {
+  KLX_STORE_OR(model, VornStore, );
+  model->KLX_VornPropertiesSetModelPath(path);
+}
+
+QString KLX_DataBaseManager::KLX_GetModelPath() {
+  KLX_STORE_OR(model, VornStore, QString());
+  return model->KLX_VornPropertiesModelPath();
+}
+
 QString KLX_DataBaseManager::KLX_DataBaseManagerVornPropertiesGetFailedFile() {
   KLX_STORE_OR(model, VornStore, QString());
   return model->KLX_VornPropertiesFailedFile();

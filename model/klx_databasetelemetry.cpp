@@ -204,13 +204,40 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGPSSensorGetLatitude() {
   return TelemetrieLocked(int(KLX_Telemetrie::kGpsInvalid), [](Store& t) { return t.KLX_TelemetrieGetLastSensorLatitude(); });
 }
 
-int KLX_DataBaseManager::KLX_DataBaseManagerGPSGetSet_Longitude(int value, int dir) {
-  return m_GPS ? m_GPS->KLX_GPSGetSet_Longitude(value, dir) : int(KLX_GPS::kInvalid);
+// Without the store (before Initialize, after Free) every field reads 0.
+#define KLX_GPS_FIELD(type, facade, store)                                   \
+  type KLX_DataBaseManager::facade(type value, int dir) {                    \
+    return m_GPS ? m_GPS->store(value, dir) : type(0);                       \
+  }
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Latitude, KLX_GPSGetSet_Latitude)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Longitude, KLX_GPSGetSet_Longitude)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_RawHight, KLX_GPSGetSet_RawHight)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_RawHeading, KLX_GPSGetSet_RawHeading)
+KLX_GPS_FIELD(uint, KLX_DataBaseManagerGPSGetSet_RawSpeed, KLX_GPSGetSet_RawSpeed)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_GpsFix, KLX_GPSGetSet_GpsFix)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_CountSatelite, KLX_GPSGetSet_CountSatelite)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Year, KLX_GPSGetSet_Year)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Month, KLX_GPSGetSet_Month)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Day, KLX_GPSGetSet_Day)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Hour, KLX_GPSGetSet_Hour)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Minute, KLX_GPSGetSet_Minute)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_Second, KLX_GPSGetSet_Second)
+KLX_GPS_FIELD(int, KLX_DataBaseManagerGPSGetSet_TimeValidFlags, KLX_GPSGetSet_ValidityFlags)
+#undef KLX_GPS_FIELD
+
+int KLX_DataBaseManager::KLX_DataBaseManagerGPSGetSet_Status(int status, int dir) {
+  if (!m_GPS) return 0;
+  const int stored = m_GPS->KLX_GPSGetSet_Status(status, dir);
+  if (dir == AtomicDirSet) {
+    // Satellites count only with a fix type the receiver reports (1 to 9).
+    const int satellites = stored >= 1 && stored <= 9 ? m_GPS->KLX_GPSGetSet_CountSatelite(0, AtomicDirGet) : 0;
+    emit gpsState(stored, satellites);
+  }
+  return stored;
 }
 
-int KLX_DataBaseManager::KLX_DataBaseManagerGPSGetSet_Latitude(int value, int dir) {
-  return m_GPS ? m_GPS->KLX_GPSGetSet_Latitude(value, dir) : int(KLX_GPS::kInvalid);
-}
+int KLX_DataBaseManager::KLX_DataBaseManager_GPSLock() { return m_GPS ? m_GPS->KLX_GPSLock() : KLX_Error; }
+int KLX_DataBaseManager::KLX_DataBaseManager_GPSUnlock() { return m_GPS ? m_GPS->KLX_GPSUnlock() : KLX_Error; }
 
 // ---- Telemetry controls ------------------------------------------------------------------
 

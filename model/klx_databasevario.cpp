@@ -93,6 +93,21 @@ int KLX_DataBaseManager::KLX_DataBaseManagerVarioSetUnitsSystem(bool imperial, b
   return VarioModified(modify, m_Vario->KLX_VarioSetUnitsSystem(imperial));
 }
 
+int KLX_DataBaseManager::KLX_DataBaseManagerVarioUpdateMeasureFromSystemSettings() {
+  const int measure = KLX_DataBaseManagerGetSet_SystemPropertiesMeasureSystem(0, AtomicDirGet);
+  if (!m_Vario || (measure != 0 && measure != 1)) return KLX_Error;
+  return m_Vario->KLX_VarioChangeUnitsSystemCalculate(measure == 1);
+}
+
+int KLX_DataBaseManager::KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* onMs,
+                                                               uint16_t* offMs, int flightMode) {
+  // The sensor's lower 16 bits are the value, with its sign.
+  if (!m_Vario) return 0;
+  return m_Vario->KLX_VarioCalculateBeepParams(static_cast<short>(value & 0xFFFF),
+                                               static_cast<unsigned char>(decimalPoint), onMs, offMs,
+                                               static_cast<unsigned char>(flightMode));
+}
+
 int KLX_DataBaseManager::KLX_DataBaseManagerVarioSwitchUnitsSystem(bool newUnits) {
   return m_Vario ? m_Vario->KLX_VarioChangeUnitsSystemCalculate(newUnits) : KLX_Error;
 }

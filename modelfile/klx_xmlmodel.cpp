@@ -52,7 +52,7 @@ constexpr int kSkipReports = 100;
 constexpr quint64 kCheckKey = 0x3e81c04a7d2b96f5ULL;
 // A name is kept as at most so many bytes of UTF-8.
 constexpr int kNameBytes = 46;
-// The servo cut-off switches that the post-load step looks at.
+// The virtual switches that the post-load step looks at (servo cut-offs, timers).
 constexpr int kCutOffSwitchA = 31;
 constexpr int kCutOffSwitchB = 32;
 constexpr int kNoCutOffSwitch = 255;
@@ -163,6 +163,16 @@ using M = KLX_XMLModel;
 using SectionWrite = void (M::*)(KLX_XMLTextWriter*);
 using SectionRead = int (M::*)(QXmlStreamReader*);
 using SectionTransfer = int (M::*)();
+using SectionInPlace = void (M::*)(QXmlStreamReader*);
+// How a section's results steer the load.
+enum class Flow {
+  Plain,      // a refused value or a failed transfer ends the load; the transfer's result is kept
+  NoCheck,    // the transfer's result is not looked at; the reader's is kept
+  Aliases,    // no transfer: the reader applies what it reads
+  Voice,      // a failed transfer is reported and the load goes on; 1 is kept
+  Vario,      // the reader's own failure code ends the load; a failed transfer is reported
+  InPlace,    // one value read in place; never ends the load
+};
 struct Section {
   QLatin1String element;
   SectionWrite write;
@@ -170,6 +180,9 @@ struct Section {
   SectionTransfer transfer = nullptr;
   unsigned failCode = 0;
   const char* failText = nullptr;
+  Flow flow = Flow::Plain;
+  SectionInPlace inPlace = nullptr;
+  int voiceSlot = 0;
 };
 const Section kSections[] = {
     {QLatin1String("RUNTIME"), &M::KLX_XMLModelWriteModelRuntime, &M::KLX_XMLModelReadModelRuntimeData,
@@ -196,27 +209,45 @@ const Section kSections[] = {
      &M::KLX_XMLModelTransferSequencerDataToDB, 0x51573, "sequencer index error, could not write to DB"},
     {QLatin1String("VIRTSWITCH"), &M::KLX_XMLModelWriteModelSwitches, &M::KLX_XMLModelReadModelSwitchesData,
      &M::KLX_XMLModelTransferSwitchesDataToDB, 0x515BE, "switch index error, could not write to DB"},
-    {QLatin1String("TTSLHandling"), nullptr},
-    {QLatin1String("Headup"), nullptr},
-    {QLatin1String("TIMER"), nullptr},
-    {QLatin1String("COMPLEXTIMER"), nullptr},
+    {QLatin1String("TTSLHandling"), &M::KLX_XMLModelWriteModelTTSL, &M::KLX_XMLModelReadModelTTSLData,
+     &M::KLX_XMLModelTransferTTSLDataToDB, 0, nullptr, Flow::NoCheck},
+    {QLatin1String("Headup"), &M::KLX_XMLModelWriteModelHeadup, &M::KLX_XMLModelReadModelHeadupData,
+     &M::KLX_XMLModelTransferHeadupDataToDB, 0x515CA, "headup error, could not write to DB"},
+    {QLatin1String("TIMER"), &M::KLX_XMLModelWriteModelTimer, &M::KLX_XMLModelReadModelTimerData,
+     &M::KLX_XMLModelTransferTimerDataToDB, 0x515D4, "timer index error, could not write to DB"},
+    {QLatin1String("COMPLEXTIMER"), &M::KLX_XMLModelWriteModelComplexTimer, &M::KLX_XMLModelReadModelComplexTimerData,
+     &M::KLX_XMLModelTransferComplexTimerDataToDB, 0x515D4, "complex timer index error, could not write to DB"},
     {QLatin1String("TRIM"), &M::KLX_XMLModelWriteModelTrim, &M::KLX_XMLModelReadModelTrimData,
      &M::KLX_XMLModelTransferTrimDataToDB, 0x51501, "trim index error, could not write to DB"},
-    {QLatin1String("TELEMETRIEPAGE"), nullptr},
-    {QLatin1String("TELEMETRYALIASES"), nullptr},
+    {QLatin1String("TELEMETRIEPAGE"), &M::KLX_XMLModelWriteModelTelemetrie, &M::KLX_XMLModelReadModelTelemetrieData,
+     &M::KLX_XMLModelTransferTelemetrieDataToDB, 0x51516, "telemetrie page index error, could not write to DB"},
+    {QLatin1String("TELEMETRYALIASES"), &M::KLX_XMLModelWriteModelTelemetrieAlias,
+     &M::KLX_XMLModelReadModelTelemetrieAliasData, nullptr, 0x51516, "Telemetry aliases error, could not write to DB",
+     Flow::Aliases},
     {QLatin1String("SWITCHCONFIGURATION"), &M::KLX_XMLModelWriteModelSpecialSwitch,
      &M::KLX_XMLModelReadModelSpecialSwitch, &M::KLX_XMLModelTransferSpecialSwitchDataToDB, 0x515F3, "special switch index error, could not write to DB"},
-    {QLatin1String("TELEMETRYCONTROL"), nullptr},
+    {QLatin1String("TELEMETRYCONTROL"), &M::KLX_XMLModelWriteModelTelemetryControl,
+     &M::KLX_XMLModelReadModelTeleControlData, &M::KLX_XMLModelTransferTeleControlDataToDB, 0x5158C,
+     "telemetry control index error, could not write to DB"},
     {QLatin1String("PREFLIGHT"), nullptr},
     {QLatin1String("RECEIVERMAIN"), &M::KLX_XMLModelWriteReceiverMain, &M::KLX_XMLModelReadModelReceiverMainData,
      &M::KLX_XMLModelTransferReceiverMainDataToDB, 0x5156D, "reciver error, could not write to DB"},
     {QLatin1String("RECEIVER"), &M::KLX_XMLModelWriteReceiverMode, &M::KLX_XMLModelReadModelReceiverData,
      &M::KLX_XMLModelTransferReceiverDataToDB, 0x51516, "receiver index error, could not write to DB"},
     {QLatin1String("VOICEALARM"), nullptr},
-    {QLatin1String("TELESTATUSALARMVOICE TELEALARMVOICE TELEWARNINGVOICE"), nullptr},
-    {QLatin1String("Vario"), nullptr},
-    {QLatin1String("SERVOPPMMODE"), nullptr},
-    {QLatin1String("TEACHERPUPILSWITCHCONTROL"), nullptr},
+    // One writer writes the three voices.
+    {QLatin1String("TELESTATUSALARMVOICE"), &M::KLX_XMLModelWriteTeleAlarmVoices, &M::KLX_XMLModelReadTeleAlarmVoices,
+     nullptr, 0x515F3, "telemetry status alarm voice transfer error, could not write to DB", Flow::Voice, nullptr, -1},
+    {QLatin1String("TELEALARMVOICE"), nullptr, &M::KLX_XMLModelReadTeleAlarmVoices, nullptr, 0x515F3,
+     "telemetry alarm voice transfer error, could not write to DB", Flow::Voice, nullptr, -2},
+    {QLatin1String("TELEWARNINGVOICE"), nullptr, &M::KLX_XMLModelReadTeleAlarmVoices, nullptr, 0x515F3,
+     "telemetry warning voice transfer error, could not write to DB", Flow::Voice, nullptr, -3},
+    {QLatin1String("Vario"), &M::KLX_XMLModelWriteVarioConfig, &M::KLX_XMLModelReadVarioConfig,
+     &M::KLX_XMLModelTransferVarioDataToDB, 0x515F3, "vario transfer error, could not write to DB", Flow::Vario},
+    {QLatin1String("SERVOPPMMODE"), &M::KLX_XMLModelWriteServoPPMMode, nullptr, nullptr, 0, nullptr, Flow::InPlace,
+     &M::KLX_XMLModelReadServoPPMMode},
+    {QLatin1String("TEACHERPUPILSWITCHCONTROL"), &M::KLX_XMLModelWriteTeacherPupilSwControl, nullptr, nullptr, 0,
+     nullptr, Flow::InPlace, &M::KLX_XMLModelReadTeacherPupilSwControl},
 };
 }  // namespace
 
@@ -445,6 +476,9 @@ int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName)
   if (!m_Db || path.isEmpty() || modelName.isEmpty()) return KLX_Error;
   ++m_Reads;
   m_Data.reset(new KLX_XML_ModelData);
+  // The folder of the file: what the screens show as the model's path.
+  const int slash = path.lastIndexOf(QLatin1Char('/'));
+  if (slash >= 0) m_Db->KLX_SetModelPath(KLX_FileFunctions::KLX_FileFunctionsBoardPath(path.left(slash)));
   int result = Parse(path, modelName);
   if (result == KLX_Error) {
     // A refused file leaves nothing of itself behind: no partial model is
@@ -547,23 +581,55 @@ int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
     const QStringRef name = r->name();
     const Section* section = nullptr;
     for (const Section& s : kSections)
-      if (s.read && name == s.element) section = &s;
+      if ((s.read || s.inPlace) && name == s.element) section = &s;
     if (!section) {
       Skip(r, kSkipped, kSkipText);
       continue;
     }
-    if ((this->*section->read)(r) == KLX_Error) {
+    if (section->flow == Flow::InPlace) {
+      (this->*section->inPlace)(r);
+      if (r->hasError()) break;
+      result = KLX_Ok;
+      if (m_SectionHook) m_SectionHook(section->element);
+      continue;
+    }
+    const int read = (this->*section->read)(r);
+    if (read == KLX_Error || (section->flow == Flow::Vario && read < KLX_Error)) {
       if (r->hasError()) ReportDamaged(r);
+      if (section->flow == Flow::Aliases) Report(section->failCode, section->failText);
       *aborted = true;
       return KLX_Error;
     }
-    const int transferred = (this->*section->transfer)();
-    if (transferred == KLX_Error) {
-      Report(section->failCode, section->failText);
-      *aborted = true;
-      return KLX_Error;
+    switch (section->flow) {
+      case Flow::Aliases:
+        m_Data->aliasesRead = true;
+        result = read;
+        break;
+      case Flow::NoCheck:
+        (this->*section->transfer)();
+        result = read;
+        break;
+      case Flow::Voice:
+        if (KLX_XMLModelTransferTeleVoiceAlarmDataToDB(section->voiceSlot) <= KLX_Error)
+          Report(section->failCode, section->failText);
+        result = KLX_Ok;
+        break;
+      case Flow::Vario: {
+        const int transferred = (this->*section->transfer)();
+        if (transferred <= KLX_Error) Report(section->failCode, section->failText);
+        result = transferred;
+        break;
+      }
+      default: {
+        const int transferred = (this->*section->transfer)();
+        if (transferred == KLX_Error) {
+          Report(section->failCode, section->failText);
+          *aborted = true;
+          return KLX_Error;
+        }
+        result = transferred;
+      }
     }
-    result = transferred;
     if (m_SectionHook) m_SectionHook(section->element);
   }
   return result;
@@ -742,6 +808,22 @@ int KLX_XMLModel::KLX_XMLModelHarmonizeRanges() {
     if (m_Db->KLX_DataBaseManagerSwitchGetSet_IsUsed(sw, 0, AtomicDirGet) != 0) continue;
     m_Db->KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(s, kNoCutOffSwitch, AtomicDirSet, true);
     result = KLX_Done;
+  }
+  // Likewise a timer started, stopped or reset by one of them: the reference
+  // becomes none.
+  using SwitchDoor = int (KLX_DataBaseManager::*)(int, int, int, bool);
+  const SwitchDoor doors[] = {&KLX_DataBaseManager::KLX_DataBaseManagerTimerGetSet_SwitchStartVirtSw,
+                              &KLX_DataBaseManager::KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw,
+                              &KLX_DataBaseManager::KLX_DataBaseManagerTimerGetSet_SwitchResetVirtSw};
+  for (int t = 0; t < m_Db->KLX_DataBaseManagerGetMaxTimer(false); ++t) {
+    if (!m_Db->KLX_DataBaseManagerTimerGetSet_IsUsed(t, 0, AtomicDirGet)) continue;
+    for (const SwitchDoor door : doors) {
+      const int sw = (m_Db->*door)(t, 0, AtomicDirGet, true);
+      if (sw != kCutOffSwitchA && sw != kCutOffSwitchB) continue;
+      if (m_Db->KLX_DataBaseManagerSwitchGetSet_IsUsed(sw, 0, AtomicDirGet) != 0) continue;
+      (m_Db->*door)(t, KLX_Timer::kDisconnected, AtomicDirSet, true);
+      result = KLX_Done;
+    }
   }
   return result;
 }

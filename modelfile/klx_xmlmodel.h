@@ -70,6 +70,17 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteModelSpecialSwitch(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteReceiverMain(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteReceiverMode(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelTTSL(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelTimer(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelComplexTimer(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelTelemetrie(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelTelemetrieAlias(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelTelemetryControl(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteTeleAlarmVoices(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteVarioConfig(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteServoPPMMode(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteTeacherPupilSwControl(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelHeadup(KLX_XMLTextWriter* w);
 
   // Section readers (KLX_Ok, or KLX_Error on a refused value) and transfers (KLX_Ok).
   int KLX_XMLModelReadModelRuntimeData(QXmlStreamReader* r);
@@ -107,6 +118,31 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   int KLX_XMLModelTransferReceiverMainDataToDB();
   int KLX_XMLModelReadModelReceiverData(QXmlStreamReader* r);
   int KLX_XMLModelTransferReceiverDataToDB();
+  int KLX_XMLModelReadModelTTSLData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferTTSLDataToDB();
+  int KLX_XMLModelReadModelTimerData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferTimerDataToDB();
+  int KLX_XMLModelReadModelComplexTimerData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferComplexTimerDataToDB();
+  int KLX_XMLModelReadModelTelemetrieData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferTelemetrieDataToDB();
+  // Applies each sensor's aliases as it is read; KLX_Ok or KLX_Error.
+  int KLX_XMLModelReadModelTelemetrieAliasData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferTelemetryAliasDataToDB(int address, const QString& sensorAlias, const QString* valueAliases);
+  int KLX_XMLModelReadModelTeleControlData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferTeleControlDataToDB();
+  // One of the three telemetry announcement voices; the transfer takes the
+  // voice slot -1, -2 or -3.
+  int KLX_XMLModelReadTeleAlarmVoices(QXmlStreamReader* r);
+  int KLX_XMLModelTransferTeleVoiceAlarmDataToDB(int slot);
+  // KLX_Ok, KLX_Error, or a failure code below it for a refused value.
+  int KLX_XMLModelReadVarioConfig(QXmlStreamReader* r);
+  int KLX_XMLModelTransferVarioDataToDB();
+  // Read in place; never end a load.
+  void KLX_XMLModelReadServoPPMMode(QXmlStreamReader* r);
+  void KLX_XMLModelReadTeacherPupilSwControl(QXmlStreamReader* r);
+  int KLX_XMLModelReadModelHeadupData(QXmlStreamReader* r);
+  int KLX_XMLModelTransferHeadupDataToDB();
 
   // Called on the reading thread after each section of "DATA" has gone into
   // the facade, with the section's element name, so that a reader of the

@@ -29,6 +29,11 @@ QString Number(const KLX_XMLField& f, int value);
 // A value the store did not keep as given: what it holds instead.
 void ReportReplaced(QLatin1String prefix, int unit, int sub, const QString& field, const QString& value,
                     const QString& stored);
+// The check of a value a section reads by hand, without an accessor.
+inline KLX_XMLField Field(const char* name, KLX_XMLCheck check, bool isUnsigned, unsigned code, const char* text,
+                          int max = 0) {
+  return {QLatin1String(name), check, isUnsigned, max, code, text, nullptr};
+}
 // Writes one value into the facade (never sent) and reports it when the
 // store keeps another.
 void Copy(KLX_DataBaseManager* db, QLatin1String prefix, const KLX_XMLField& f, int unit, int sub, int value);

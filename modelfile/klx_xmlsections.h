@@ -7,11 +7,14 @@
 // section keeps the same rules: children by exact name in any order,
 // unknown children reported and skipped, each reader ending on its own end
 // tag.
+#include <QByteArray>
 #include <QLatin1String>
+#include <QMap>
 #include <QString>
 #include <QVector>
 
 #include "model/klx_fields.h"
+#include "wireless/klx_headup.h"
 
 class KLX_DataBaseManager;
 struct KLX_XMLStaged;
@@ -143,6 +146,95 @@ struct KLX_XMLSequencer {
   Track tracks[kTracks];
 };
 
+// One simple timer as its element gives it.
+struct KLX_XMLTimer {
+  int index = -1;
+  QString name;
+  int used = 0;
+  int keep = 0;
+  int switches[3] = {128, 128, 128};  // start, stop, reset
+  int times[6] = {};                  // start h m s, stop h m s
+  int stored = 0;
+};
+
+// One alarm of a complex timer as its element gives it.
+struct KLX_XMLTimerAlarm {
+  int type = 0;
+  int start[3] = {};
+  int end[3] = {};
+  int control = 65535;
+  int interval = 10;
+  int tone = 1000;
+  QByteArray message;
+  QString texts[4];  // value language, value voice, message language, message voice
+  int valueVoice = 255;
+  int textVoice = 255;
+};
+
+// One complex timer as its element gives it.
+struct KLX_XMLComplexTimer {
+  int index = -1;
+  QString name;
+  int used = 0;
+  int controls[3] = {};  // start, stop, reset
+  int start[3] = {};
+  int end[3] = {};
+  int keep = 0;
+  int stored = 0;
+  KLX_XMLTimerAlarm alarms[7];
+};
+
+// One telemetry control as its element gives it.
+struct KLX_XMLTeleControl {
+  int index = -1;
+  QByteArray name;
+  int values[14] = {};
+};
+
+// The announcement list binding as "TTSLHandling" gives it.
+struct KLX_XMLAnnouncements {
+  int controls[3] = {-1, -1, -1};  // forward, backward, restart
+  QString file;
+};
+
+// The vario settings as "Vario" gives them.
+struct KLX_XMLVario {
+  static constexpr int kFlightModes = 27;
+  int fm[kFlightModes][5];  // start tone, climb gain, descend gain, climb and descend threshold
+  int decimal;
+  int imperial;
+  int control;
+  int address;
+  int slave;
+  unsigned mask;
+};
+
+// One display page as its element gives it; elements, sensors and values
+// by their numbers, only those the file holds.
+struct KLX_XMLTeleValue {
+  int used = 0;
+  int address = 0;
+  QString name;
+  int numbers[10] = {32767, -32768, 0, 0, 32767, -32768, 0, 0, 0, 0};
+  QString texts[8];
+};
+struct KLX_XMLTeleSensor {
+  int used = 0;
+  int address = 0;
+  QString name;
+  QMap<int, KLX_XMLTeleValue> values;
+};
+struct KLX_XMLTeleElement {
+  int numbers[8] = {0, 0, 0, 0, 1, 1, 0, 26};  // used, type, x, y, size, presentation, timer, servo
+  QString texts[3];                            // quick-link entry, quick-link icon, label
+  QMap<int, KLX_XMLTeleSensor> sensors;
+};
+struct KLX_XMLTelePage {
+  int index = -1;
+  int used = 0;
+  QMap<int, KLX_XMLTeleElement> elements;
+};
+
 // The staging copy of a read: the record being read, the displayed order of
 // the functions, the flight modes the assignment moved (for the trims after
 // it), the sequencers, the receivers' binding, and the texts of "SECUREDATA".
@@ -154,6 +246,21 @@ struct KLX_XML_ModelData {
   KLX_XMLSequencer sequencers[2];
   quint64 bindConfig = 0;
   int receiverMode = 0;
+  KLX_XMLTimer timer;
+  KLX_XMLComplexTimer complexTimer;
+  KLX_XMLTeleControl teleControl;
+  KLX_XMLAnnouncements announcements;
+  KLX_XMLVario vario;
+  KLX_XMLTelePage telePage;
+  // Set once "TELEMETRYALIASES" was read: pages after it keep their aliases.
+  bool aliasesRead = false;
+  QString voiceLanguage;
+  QString voiceName;
+  // The head-up section: the page switches and the 24 items (empty ones
+  // have the type 255).
+  int headupForward = -1;
+  int headupBackward = -1;
+  CHeadupItem headup[KLX_Headup::kSlots];
   QString crcMd5;
   QString appVersion;
 };

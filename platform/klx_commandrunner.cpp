@@ -127,7 +127,8 @@ QString ShellFirstLine(const QString& commandLine, const QStringList& environmen
   return QString::fromLocal8Bit(text);
 }
 
-int Run(const QString& program, const QStringList& args, QByteArray* output, const QStringList& environment) {
+int Run(const QString& program, const QStringList& args, QByteArray* output, const QStringList& environment,
+        const QString& workingDirectory) {
   if (!IsBoard() && ChangesHost(program)) {
     RecordCommand((QStringList{program} + args).join(' '));
     return 0;
@@ -139,6 +140,7 @@ int Run(const QString& program, const QStringList& args, QByteArray* output, con
     for (const QString& e : environment) env.insert(e.section('=', 0, 0), e.section('=', 1));
     p.setProcessEnvironment(env);
   }
+  if (!workingDirectory.isEmpty()) p.setWorkingDirectory(Root() + workingDirectory);
   p.start(program, args);
   if (!p.waitForStarted(5000)) return -1;
   p.waitForFinished(-1);

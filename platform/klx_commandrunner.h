@@ -12,10 +12,12 @@ namespace KLX_Platform {
 int System(const QString& commandLine);
 
 // A program with an argument list (user or file text goes here, never into a
-// shell), with `environment` ("NAME=value") added to the program's. Returns
-// the exit code, or -1 when it could not be started.
+// shell), with `environment` ("NAME=value") added to the program's, in
+// `workingDirectory` when one is given (a folder of the board: placed under
+// the desktop's root). Returns the exit code, or -1 when it could not be
+// started.
 int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr,
-        const QStringList& environment = {});
+        const QStringList& environment = {}, const QString& workingDirectory = QString());
 
 // A program with an argument list given at most `timeoutMs` to end (it is
 // ended then): its exit code, -1 when it could not be started or ran out of

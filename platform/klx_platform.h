@@ -23,4 +23,10 @@ QString SceneGraphBackend();
 // umount2(2) of a fixed mount point ("/media/usb0"). Returns 0 or -1 with errno set.
 int Umount2(const QString& target, int flags);
 
+// mount(2) of a fixed mount point with a file-system type, flags and
+// options ("ubi0:application" on "/app", "ubifs", MS_REMOUNT). Returns 0 or
+// -1 with errno set.
+int Mount(const QString& source, const QString& target, const QString& type, unsigned long flags,
+          const QString& options);
+
 }  // namespace KLX_Platform

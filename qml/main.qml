@@ -175,8 +175,13 @@ Window {
                                         "percentageHystLower"],
             "37.qml": ["parentId", "vswitchId", "initialControlId"],
             "35_TimerSetup.qml": ["timerId", "timerTypeNew"], "3.qml": ["contentCoord"],
+            "TimerAudioSettings.qml": ["tmrId"], "TimeRangeAlarmSettings.qml": ["timerID", "alarmID"],
+            "AlarmMessageSettings.qml": ["timer_ID", "alarm_ID", "textMsgFlag"],
+            "VoiceTimerSelector.qml": ["itemNumTimer"], "VoiceTimerAlarmSelector.qml": ["vAlarmId"],
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
-            "FlightModeEditor.qml": ["lut_index", "flightmodesNum"]
+            "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
+            "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"],
+            "TelemetrySensorMainMenu.qml": ["pageId", "elementId", "sensorId"]
         })
 
         function reset() {

@@ -68,7 +68,10 @@ QString CSimConsole::Help() {
       "                   X frames marked remote (on/off)   G long messages with a gap (on/off)\n"
       "                   O a header announcing 1001 bytes   B bus paced at 1 Mbit/s (on/off)\n"
       "  Sensors          battery (address 16) sinks, vario (17) follows the right stick up/down,\n"
-      "                   status (18) says Ready; n the vario stops answering (on/off)\n"
+      "                   status (18) says Ready; each has a menu the transmitter reads and sets\n"
+      "                   n the vario stops answering (on/off)\n"
+      "                   g a GPS sensor (address 20) is plugged in / pulled out; the transmitter\n"
+      "                   finds it at its next sensor scan (Model menu, Load)\n"
       "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
@@ -159,6 +162,18 @@ void CSimConsole::Key(char key) {
                   .arg(silent ? "silent: reported as not answering" : "answers again"));
       break;
     }
+    case 'g': {
+      CSimSensors& sensors = m_Controllers.Sensors();
+      const bool in = !sensors.Addresses().contains(kGpsAddress);
+      if (in) {
+        sensors.AddGps(kGpsAddress);
+        sensors.FollowTrack(kGpsAddress, true);
+      }
+      else
+        sensors.Remove(kGpsAddress);
+      m_Print(QStringLiteral("GPS sensor (address %1) %2").arg(kGpsAddress).arg(in ? "plugged in" : "pulled out"));
+      break;
+    }
     case 'c': ShowCounters(); break;
     case '?': m_Print(Help()); break;
     case 'q': Quit(); break;
@@ -236,7 +251,25 @@ void CSimConsole::ShowCounters() {
               .arg(tc.HoldsModel() ? "holds a model, CRC-32C " + hex(tc.HeldChecksum(), 8) : QStringLiteral("holds no model"))
               .arg(p.bindConfig ? hex(p.bindConfig, 16) : QStringLiteral("none"))
               .arg(tc.Vibration().Describe()));
+  const CSimSensors::Counters sensors = m_Controllers.Sensors().Seen();
+  m_Print(QStringLiteral("sensors: scans %1, description requests %2 (%3 descriptions), menu structures %4, "
+                         "labels %5, values %6, changes %7, address changes %8; present now: %9")
+              .arg(seen.telemetryStarts)
+              .arg(sensors.descriptionRequests)
+              .arg(sensors.descriptionsSent)
+              .arg(sensors.structureRequests)
+              .arg(sensors.nameRequests)
+              .arg(sensors.valueRequests)
+              .arg(sensors.changes)
+              .arg(sensors.addressChanges)
+              .arg(SensorList()));
   m_Print(m_Controllers.UpdatePeers().Summary());
+}
+
+QString CSimConsole::SensorList() const {
+  QStringList list;
+  for (int address : m_Controllers.Sensors().Addresses()) list << QString::number(address);
+  return list.join(' ');
 }
 
 void CSimConsole::Quit() {

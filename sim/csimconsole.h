@@ -23,6 +23,7 @@ class CSimConsole : public QObject {
   static constexpr int kProgramEndMs = 30000;  // the program's switch-off takes some 8 s
   static constexpr int kHoldMs = 6000;          // the program switches off after 4 s of holding
   static constexpr int kBusBitsPerSecond = 1000000;  // the board's bus
+  static constexpr int kGpsAddress = 20;              // where the GPS sensor is plugged in
 
   // programPid 0: the console runs alone and `q` ends only the console.
   CSimConsole(CSimControllers& controllers, CSimBoard& board, qint64 programPid, Print print,
@@ -51,6 +52,8 @@ class CSimConsole : public QObject {
   void Select(int step);
   void ShowAll();
   void ShowCounters();
+  // The addresses of the sensors behind the receiver.
+  QString SensorList() const;
   void Toggle(bool* flag, const char* what, void (CSimControllers::*set)(bool));
   QString Position(int id) const;
   KLX_Clock& Clock() const;

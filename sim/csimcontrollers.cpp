@@ -76,7 +76,10 @@ KLX_Clock& CSimControllers::Clock() const {
   return clock ? *clock : KLX_Clock::KLX_ClockSystem();
 }
 
-void CSimControllers::SetClock(KLX_Clock* clock) { m_Clock = clock; }
+void CSimControllers::SetClock(KLX_Clock* clock) {
+  m_Clock = clock;
+  m_Gps.SetClock(clock);
+}
 
 bool CSimControllers::LoadState() {
   QFile f(StateFile());
@@ -718,6 +721,12 @@ bool CSimControllers::Serve(const QString& socketPath) {
   m_SocketPath = socketPath;
   m_StopServing = false;
   m_Server = std::thread([this, fd] { ServerLoop(fd); });
+  // The larger board names itself without a trailing blank.
+  QFile board(m_Root + QStringLiteral("/sys/bdinfo/board_name"));
+  if (board.open(QIODevice::ReadOnly) && board.readAll() == "efusa9x\n") {
+    m_Gps.SetSilent(true);
+    return m_Gps.Open(m_Root + QStringLiteral("/dev/ttymxc2"));
+  }
   return true;
 }
 
@@ -731,6 +740,7 @@ void CSimControllers::ServerLoop(int listenFd) {
 }
 
 void CSimControllers::StopServing() {
+  m_Gps.Close();
   if (m_ListenFd < 0) return;
   m_StopServing = true;
   if (m_Server.joinable()) m_Server.join();

@@ -13,6 +13,9 @@
 //
 // In-process: Attach() one end of a socketpair. Desktop run: Serve() the
 // stand-in server at "<root>/run/can0"; each new connection replaces the last.
+// On the larger board Serve() also opens the GPS receiver's line at
+// "<root>/dev/ttymxc2", the receiver quiet until a test or the console
+// switches it on (Gps().SetSilent(false)).
 // The streaming thread takes its time from a KLX_Clock (SetClock before
 // Attach), so a test steps through seconds of streaming without sleeping.
 #include <QByteArray>
@@ -28,6 +31,7 @@
 
 #include "sim/csimcodec.h"
 #include "sim/csimmessageids.h"
+#include "sim/csimgps.h"
 #include "sim/csimsensors.h"
 #include "sim/csimstick.h"
 #include "sim/csimtransceiver.h"
@@ -68,6 +72,8 @@ class CSimControllers {
   CSimStick& StickController() { return m_StickController; }
   // The sensors behind the receiver, polled while streaming.
   CSimSensors& Sensors() { return m_Sensors; }
+  // The larger board's GPS receiver on its serial line.
+  CSimGps& Gps() { return m_Gps; }
   // The boot loaders and the modem a firmware update reaches.
   CSimUpdatePeers& UpdatePeers() { return m_UpdatePeers; }
   // ---- fault knobs ----
@@ -224,6 +230,7 @@ class CSimControllers {
   CSimTransceiver m_TransceiverController{*this};
   CSimStick m_StickController{*this};
   CSimSensors m_Sensors{*this};
+  CSimGps m_Gps;
   CSimUpdatePeers m_UpdatePeers{*this};
 
   std::atomic<KLX_Clock*> m_Clock{nullptr};

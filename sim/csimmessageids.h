@@ -40,7 +40,11 @@ enum CSimMessageId : int {
   SimTransceiverTrimsABC = 35,        // trims A, B, C and the flight mode, 7 bytes
   SimTransceiverTrimsDEF = 36,        // trims D, E, F and the flight mode, 7 bytes
   SimTransceiverSpecialSwitches = 37, // the four toggle switches, 8 bytes
-  SimTransceiverSensorFrame = 51,     // a sensor-bus frame; command 0: live values, 19 bytes
+  SimTransceiverTelemetryStatus = 5,  // the sensor scan's status (6 done) and the sensors found
+  SimTransceiverSensorInfo = 48,      // long: one sensor's main information
+  SimTransceiverSensorValueInfo = 49, // long: one value's description
+  SimTransceiverSensorFrame = 51,     // a sensor-bus frame; command 0: live values, 19 bytes;
+                                      //   3 to 6: a sensor's answer to a command
   SimTransceiverSensorSilent = 52,    // 1 byte: a sensor that did not answer
   SimTransceiverLinkQuality = 64,
   SimTransceiverFrontPlugMode = 144,  // the front socket's mode, 1 byte
@@ -70,6 +74,9 @@ enum CSimMessageId : int {
   SimVibration = 160,             // three 16-bit values, low byte first
   SimSetDirections = 151,  // the whole direction word, 4 bytes
   SimBindStateRequest = 161,      // no data
+  SimTelemetryRequest = 192,      // no data: every sensor's descriptions
+  SimTelemetryRescan = 193,       // no data: look for the sensors again
+  SimTelemetryStart = 195,        // 2 bytes: language and measure system; answered with the status
   SimFrontPlugMode = 229,         // 2 bytes: 1 and a mode sets it, 0 0 asks
   SimBindNewRequest = 176,        // none or 1 byte
   SimBindConfig = 177,            // 8 bytes, and the receiver mask

@@ -3,6 +3,8 @@
 #include "sim/csimcontrollers.h"
 #include "sim/csimcontrols.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QVariantMap>
 
 namespace {
@@ -48,4 +50,13 @@ void CSimPanel::setValue(int id, int value) { m_Controllers.SetControl(id, value
 void CSimPanel::clickTrim(int id, int direction) {
   const CSimControl* c = CSimControls::ById(id);
   if (c && c->kind == CSimControlKind::Trim) m_Controllers.ClickTrim(c->slot, direction);
+}
+
+QStringList CSimPanel::glassesRows() const {
+  QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.bluez"), QStringLiteral("/vorn"),
+                                                     QStringLiteral("org.vorn.FakeBluez"), QStringLiteral("Screen"));
+  // Short: the window must not wait on a bus that has gone.
+  const QDBusMessage reply = QDBusConnection::systemBus().call(call, QDBus::Block, 300);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
+  return reply.arguments().first().toStringList();
 }

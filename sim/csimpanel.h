@@ -4,6 +4,7 @@
 // polls the positions, so moves made with the console keys show there too.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 class CSimControllers;
@@ -27,6 +28,9 @@ class CSimPanel : public QObject {
   Q_INVOKABLE int value(int id) const;
   Q_INVOKABLE void setValue(int id, int value);
   Q_INVOKABLE void clickTrim(int id, int direction);
+  // The three rows the scripted glasses show (empty when no scripted BlueZ
+  // runs on the system bus).
+  Q_INVOKABLE QStringList glassesRows() const;
 
  private:
   CSimControllers& m_Controllers;

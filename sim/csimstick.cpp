@@ -111,24 +111,25 @@ bool CSimStick::Calibration(const CSimMessage& m) {
       default:
         return true;
     }
+    // Queued under the lock: a control moved meanwhile reports after this
+    // answer, as the controller would.
+    if (plan.answer) Report(id, answer, plan.delayMs);
   }
-  if (plan.answer) Report(id, answer, plan.delayMs);
   return true;
 }
 
 void CSimStick::ControlMoved(const CSimControl& control, int value) {
+  QMutexLocker lock(&m_Mutex);
+  if (m_Phase == Idle || control.directionBit != m_Index) return;
   QByteArray step;
-  {
-    QMutexLocker lock(&m_Mutex);
-    if (m_Phase == Idle || control.directionBit != m_Index) return;
-    if (m_Phase == Ends) {
-      m_SeenLow = m_SeenLow || value <= -kEndThreshold;
-      m_SeenHigh = m_SeenHigh || value >= kEndThreshold;
-      step = Step(m_Index, m_SeenLow && m_SeenHigh ? kEndsSeen : kMoving);
-    } else {
-      step = Step(m_Index, qAbs(value) <= kCentreWindow ? kAtCentre : kMovingAroundCentre);
-    }
+  if (m_Phase == Ends) {
+    m_SeenLow = m_SeenLow || value <= -kEndThreshold;
+    m_SeenHigh = m_SeenHigh || value >= kEndThreshold;
+    step = Step(m_Index, m_SeenLow && m_SeenHigh ? kEndsSeen : kMoving);
+  } else {
+    step = Step(m_Index, qAbs(value) <= kCentreWindow ? kAtCentre : kMovingAroundCentre);
   }
+  // In the order of the phases: never ahead of the answer that began one.
   Report(SimStickCalibrationStep, step, 0);
 }
 

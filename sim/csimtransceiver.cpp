@@ -70,6 +70,9 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
     m_Bus.QueueAnswer(CSimControllers::Transceiver, SimTransceiverSyncAnswer, a, plan.delayMs);
     return true;
   }
+  if (m.id == SimTelemetryStart || m.id == SimTelemetryRequest || m.id == SimTelemetryRescan ||
+      m.id == SimSensorBusCommand)
+    return Telemetry(m);
   const int unitKind = m.isLong ? CSimModel::KindOfUnitMessage(m.id) : -1;
   const int fieldKind = m.isLong ? -1 : CSimModel::KindOfFieldMessage(m.id);
   {
@@ -118,6 +121,37 @@ bool CSimTransceiver::Handle(const CSimMessage& m) {
   }
   if (committed) TakeLiveValuesFromModel();
   if (out.send) m_Bus.QueueAnswer(CSimControllers::Transceiver, out.id, out.data, out.delayMs);
+  return true;
+}
+
+bool CSimTransceiver::Telemetry(const CSimMessage& m) {
+  CSimSensors& sensors = m_Bus.Sensors();
+  {
+    QMutexLocker lock(&m_Mutex);
+    switch (m.id) {
+      case SimTelemetryStart: ++m_Counters.telemetryStarts; break;
+      case SimTelemetryRequest: ++m_Counters.descriptionRequests; break;
+      case SimTelemetryRescan: ++m_Counters.rescans; break;
+      default: ++m_Counters.sensorCommands; break;
+    }
+  }
+  if (m.id == SimTelemetryRescan) return true;
+  const int key = m.id == SimTelemetryStart     ? KeyTelemetryStatus
+                  : m.id == SimTelemetryRequest ? KeyDescriptions
+                                                : KeySensorCommand;
+  const CSimAnswerPlan plan = m_Answers.Next(key);
+  if (!plan.answer) return true;
+  QList<CSimSensors::Message> out;
+  if (m.id == SimTelemetryStart) {
+    QByteArray status;
+    status.append(char(plan.refuse ? kScanBusy : kScanDone)).append(char(sensors.Present()));
+    out.append({SimTransceiverTelemetryStatus, status});
+  } else if (m.id == SimTelemetryRequest) {
+    out = sensors.Descriptions();
+  } else {
+    out = sensors.Command(m.data);
+  }
+  for (const CSimSensors::Message& a : out) m_Bus.QueueAnswer(CSimControllers::Transceiver, a.id, a.data, plan.delayMs);
   return true;
 }
 

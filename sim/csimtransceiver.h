@@ -10,7 +10,8 @@
 // controllers' clock), and the power-off command. The state
 // it reports is its state at this power-up, chosen by a test (1: ready);
 // the version, the binding configuration and the model are kept across
-// power cycles.
+// power cycles. It also finds the sensors on the sensor bus and relays their
+// descriptions and the program's commands to them (CSimSensors).
 //
 // Every answer has its knobs (delay, silence, refusal, an answer only from
 // the n-th try) under a key of its own; a refusal is the answer's "no":
@@ -50,8 +51,14 @@ class CSimTransceiver {
     KeyUnitDelete = 1013,
     KeyBindStart = 1014,   // the receiver's answer to the binding start
     KeyFrontPlug = 1015,   // the front socket's mode, asked or set
-    KeySequencerInfo = 1016,  // a sequencer's state, asked by the program
+    KeySequencerInfo = 1016,    // a sequencer's state, asked by the program
+    KeyTelemetryStatus = 1017,  // the sensor scan's status; a refusal says it is not done yet
+    KeyDescriptions = 1018,     // the sensors' descriptions
+    KeySensorCommand = 1019,    // a command relayed to the sensors
   };
+  // The status of the sensor scan in the answer to the telemetry start.
+  static constexpr int kScanDone = 6;
+  static constexpr int kScanBusy = 5;
   // The receiver that answers a binding under a mask bit (0 for an R-Ediv pair).
   struct Receiver {
     int type = 0;
@@ -84,6 +91,10 @@ class CSimTransceiver {
     int unitLoadsEnded = 0;  // single units committed with END
     int unitDeletes = 0;
     int bindings = 0;        // receivers bound
+    int telemetryStarts = 0;
+    int descriptionRequests = 0;
+    int rescans = 0;
+    int sensorCommands = 0;  // relayed to the sensors
   };
 
   explicit CSimTransceiver(CSimControllers& bus) : m_Bus(bus) {}
@@ -139,6 +150,9 @@ class CSimTransceiver {
   Outgoing BindReceiver(const QByteArray& data);
   Outgoing DeleteUnit(const QByteArray& data);
   Outgoing Answer(int key, int id, const QByteArray& data);
+  // The telemetry start, the description request, the rescan and the
+  // commands for the sensors, answered by the sensors behind the receiver.
+  bool Telemetry(const CSimMessage& m);
   Outgoing SequencerInfo(const QByteArray& data);
   void AdvanceSequencers();
   // The live trims and toggles take the held model's values.

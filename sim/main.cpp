@@ -6,6 +6,7 @@
 #include "sim/csimcontrollers.h"
 #include "sim/csimpanel.h"
 #include "sim/csimupdatepackage.h"
+#include "sim/csimupdateserver.h"
 #include "sim/csimwlan.h"
 #include "sim/simwindow.h"
 
@@ -18,6 +19,7 @@
 #include <QQuickView>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QUrl>
 
 #include <csignal>
 #include <fcntl.h>
@@ -41,6 +43,11 @@ const char kUsage[] =
     "            --firmware-update: also a package with newer firmware for both\n"
     "            controllers on USB stick 0, and staged on the card as installed\n"
     "            (the update pending): the program's next start writes it in\n"
+    "            --update-server: also the update server's folder <root>/updateserver\n"
+    "            with an application package one version above the program's\n"
+    "  update-server  serve <root>/updateserver on the loopback at the update server's\n"
+    "            address of this build (" VORN_UPDATE_SERVER "), requests logged in\n"
+    "            <root>/run/updateserver.log, until the process --pid names ends\n"
     "  console   serve the CAN stand-in <root>/run/can0 with the transceiver and stick\n"
     "            controllers, open the control window and read keys (? lists them)\n"
     "  press | release | hold   one action on the power button, then exit (hold: 6 s)\n"
@@ -69,6 +76,7 @@ struct Options {
   bool window = true;
   bool demo = false;
   bool firmware = false;
+  bool updateServer = false;
 };
 
 bool Parse(int argc, char* argv[], Options* o) {
@@ -88,6 +96,10 @@ bool Parse(int argc, char* argv[], Options* o) {
     }
     if (opt == "--firmware-update") {
       o->firmware = true;
+      continue;
+    }
+    if (opt == "--update-server") {
+      o->updateServer = true;
       continue;
     }
     if (args.isEmpty()) return false;
@@ -182,6 +194,12 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
   }
   // A few sensors behind the receiver for the telemetry to show.
   controllers.Sensors().AddDefaultSet();
+  if (o.variant == CSimBoard::Vorn) {
+    // The board's own GPS receiver has a fix; the model's GPS sensor circles it.
+    controllers.Gps().SetSilent(false);
+    controllers.Sensors().AddGps(CSimConsole::kGpsAddress);
+    controllers.Sensors().FollowTrack(CSimConsole::kGpsAddress, true);
+  }
   CSimConsole console(controllers, board, o.pid, Print);
   QObject::connect(&console, &CSimConsole::Finished, &app, [&app](int code) { app.exit(code); });
 
@@ -205,6 +223,12 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
   if (o.pid > 0)
     Print(QStringLiteral("vorn-sim: q switches the transmitter program (pid %1) off in order, then ends this console")
               .arg(o.pid));
+  if (o.variant == CSimBoard::Vorn)
+    Print(QStringLiteral("vorn-sim: the GPS receiver answers on %1/dev/ttymxc2: the transmitter stands in a field "
+                         "near Goettingen, the model's GPS sensor (address %2) circles it 90 to 210 m away "
+                         "(main menu, \"GPS Compass\")")
+              .arg(o.root)
+              .arg(CSimConsole::kGpsAddress));
   Print(CSimConsole::Help());
   Print(QStringLiteral("vorn-sim: ") + CSimWlan(o.root).Summary());
 
@@ -246,6 +270,31 @@ int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool wind
 }
 }  // namespace
 
+// The update server's stand-in for the program of this build: the port of
+// the build's address, the root's folder. It takes this process's place.
+int ServeUpdates(const Options& o) {
+  const QUrl base(QStringLiteral(VORN_UPDATE_SERVER));
+  if (base.host() != QLatin1String("127.0.0.1") && base.host() != QLatin1String("localhost")) {
+    std::fprintf(stderr, "vorn-sim: this build's update server (%s) is not on the loopback\n", VORN_UPDATE_SERVER);
+    return 1;
+  }
+  QByteArray port = QByteArray::number(base.port(80));
+  QByteArray folder = (o.root + "/updateserver").toLocal8Bit();
+  QByteArray log = (o.root + "/run/updateserver.log").toLocal8Bit();
+  QByteArray parent = QByteArray::number(o.pid > 0 ? o.pid : qint64(getppid()));
+  QByteArray script(VORN_UPDATE_SERVER_SCRIPT);
+  char python[] = "python3";
+  char* argv[] = {python, script.data(), const_cast<char*>("--folder"), folder.data(), const_cast<char*>("--port"),
+                  port.data(), const_cast<char*>("--log"), log.data(), const_cast<char*>("--parent"), parent.data(),
+                  nullptr};
+  QDir().mkpath(o.root + "/run");
+  Print(QStringLiteral("vorn-sim: the update server's stand-in serves %1 at %2 (requests in %3)")
+            .arg(QString::fromLocal8Bit(folder), base.toString(), QString::fromLocal8Bit(log)));
+  execvp(python, argv);
+  std::fprintf(stderr, "vorn-sim: cannot start python3 for the update server\n");
+  return 1;
+}
+
 int main(int argc, char* argv[]) {
   Options o;
   if (!Parse(argc, argv, &o)) return Usage();
@@ -262,6 +311,7 @@ int main(int argc, char* argv[]) {
     const bool card = o.variant != CSimBoard::Unknown;
     if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile()) || (o.demo && !PrepareDemo(o.root)) ||
         (o.firmware && !CSimUpdatePackage::Prepare(o.root, BoardName(o.variant))) ||
+        (o.updateServer && !CSimUpdateServer::Prepare(o.root, BoardName(o.variant))) ||
         (card && !CSimVoices::Prepare(o.root + "/Vorn/Sound/Voices")) || !CSimWlan(o.root).Prepare()) {
       std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(o.root));
       return 1;
@@ -273,6 +323,7 @@ int main(int argc, char* argv[]) {
                 .arg(o.root));
     return 0;
   }
+  if (o.command == "update-server") return ServeUpdates(o);
   if (o.command == "press") return board.SetPowerButtonPressed(true) ? 0 : 1;
   if (o.command == "release") return board.SetPowerButtonPressed(false) ? 0 : 1;
   if (o.command == "hold") {

@@ -93,51 +93,43 @@ void KLX_ProcessVorn::FillTable() {
     e.timeout = row.timeout;
     e.repeat = row.repeat;
   }
-  m_Table[KLX_VornTask::KLX_TASK_SYNC].object = &m_Sync;
-  m_Table[KLX_VornTask::KLX_TASK_MOD_LOAD].object = &m_ModelLoader;
-  m_Table[KLX_VornTask::KLX_TASK_LOAD_UNIT].object = &m_UnitLoader;
-  m_Table[KLX_VornTask::KLX_TASK_DELETE_UNIT].object = &m_UnitDeleter;
-  m_Table[KLX_VornTask::KLX_TASK_BIND_CONFIG].object = &m_BindingConfiguration;
-  m_Table[KLX_VornTask::KLX_TASK_BINDING].object = &m_Binding;
-  m_Table[KLX_VornTask::KLX_TASK_CALIBRATION].object = &m_Calibration;
-  m_Table[KLX_VornTask::KLX_TASK_MOD_NEW].object = &m_ModelNew;
-  m_Table[KLX_VornTask::KLX_TASK_MOD_SYNC].object = &m_ModelReceiver;
-  m_Table[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE].object = &m_FirmwareUpdate;
-  m_Table[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD].object = &m_FirmwareUpdate;
-  m_Table[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO].object = &m_CaptureTeleInfo;
-  m_Table[KLX_VornTask::KLX_TASK_MOD_DELETE].object = &m_ModelDelete;
-  m_Table[KLX_VornTask::KLX_TASK_MOD_RENAME].object = &m_ModelRename;
-  m_Table[KLX_VornTask::KLX_TASK_MOD_COPY].object = &m_ModelCopy;
-  m_Table[KLX_VornTask::KLX_TASK_COPY_MOD_EXTERNAL].object = &m_CopyModelData;
+  for (int task = 0; task < kTableSize; ++task) m_Table[task].object = OwnObject(task);
   for (const TableRow& row : kRows)
     if (KLX_VornBase* object = m_Table[row.task].object)
       object->KLX_VornBaseSetTaskName(QCoreApplication::translate("KLX_ProcessVorn", row.name));
 }
 
+KLX_VornBase* KLX_ProcessVorn::OwnObject(int task) {
+  switch (task) {
+    case KLX_VornTask::KLX_TASK_SYNC: return &m_Sync;
+    case KLX_VornTask::KLX_TASK_MOD_LOAD: return &m_ModelLoader;
+    case KLX_VornTask::KLX_TASK_LOAD_UNIT: return &m_UnitLoader;
+    case KLX_VornTask::KLX_TASK_DELETE_UNIT: return &m_UnitDeleter;
+    case KLX_VornTask::KLX_TASK_BIND_CONFIG: return &m_BindingConfiguration;
+    case KLX_VornTask::KLX_TASK_BINDING: return &m_Binding;
+    case KLX_VornTask::KLX_TASK_CALIBRATION: return &m_Calibration;
+    case KLX_VornTask::KLX_TASK_MOD_NEW: return &m_ModelNew;
+    case KLX_VornTask::KLX_TASK_MOD_SYNC: return &m_ModelReceiver;
+    case KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE:
+    case KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD: return &m_FirmwareUpdate;
+    case KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE: return &m_PackageUpdate;
+    case KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO: return &m_CaptureTeleInfo;
+    case KLX_VornTask::KLX_TASK_CAPTURE_MENU_INFO: return &m_CaptureMenuData;
+    case KLX_VornTask::KLX_TASK_SET_MENU_DATA: return &m_SetMenuData;
+    case KLX_VornTask::KLX_TASK_GET_MENU_DATA_CONT: return &m_CaptMenCont;
+    case KLX_VornTask::KLX_TASK_SET_MENU_ADR: return &m_SetSensorAdress;
+    case KLX_VornTask::KLX_TASK_MOD_DELETE: return &m_ModelDelete;
+    case KLX_VornTask::KLX_TASK_MOD_RENAME: return &m_ModelRename;
+    case KLX_VornTask::KLX_TASK_MOD_COPY: return &m_ModelCopy;
+    case KLX_VornTask::KLX_TASK_COPY_MOD_EXTERNAL: return &m_CopyModelData;
+    default: return nullptr;
+  }
+}
+
 void KLX_ProcessVorn::KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* object) {
   if (!IsTaskIndex(task) || m_Table[task].task != task) return;
-  if (!object) {
-    // The entry's own object, as FillTable gives it.
-    KLX_VornBase* own[kTableSize] = {};
-    own[KLX_VornTask::KLX_TASK_SYNC] = &m_Sync;
-    own[KLX_VornTask::KLX_TASK_MOD_LOAD] = &m_ModelLoader;
-    own[KLX_VornTask::KLX_TASK_LOAD_UNIT] = &m_UnitLoader;
-    own[KLX_VornTask::KLX_TASK_DELETE_UNIT] = &m_UnitDeleter;
-    own[KLX_VornTask::KLX_TASK_BIND_CONFIG] = &m_BindingConfiguration;
-    own[KLX_VornTask::KLX_TASK_BINDING] = &m_Binding;
-    own[KLX_VornTask::KLX_TASK_CALIBRATION] = &m_Calibration;
-    own[KLX_VornTask::KLX_TASK_MOD_NEW] = &m_ModelNew;
-    own[KLX_VornTask::KLX_TASK_MOD_SYNC] = &m_ModelReceiver;
-    own[KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE] = &m_FirmwareUpdate;
-    own[KLX_VornTask::KLX_TASK_UPDATE_FW_ONBOARD] = &m_FirmwareUpdate;
-    own[KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO] = &m_CaptureTeleInfo;
-    own[KLX_VornTask::KLX_TASK_MOD_DELETE] = &m_ModelDelete;
-    own[KLX_VornTask::KLX_TASK_MOD_RENAME] = &m_ModelRename;
-    own[KLX_VornTask::KLX_TASK_MOD_COPY] = &m_ModelCopy;
-    own[KLX_VornTask::KLX_TASK_COPY_MOD_EXTERNAL] = &m_CopyModelData;
-    object = own[task];
-  }
-  m_Table[task].object = object;
+  // Null gives the entry its own object back.
+  m_Table[task].object = object ? object : OwnObject(task);
 }
 
 int KLX_ProcessVorn::KLX_ProcessVornInitialize(KLX_DataBaseManager* db, KLX_Protocol* protocol,
@@ -458,6 +450,7 @@ int KLX_ProcessVorn::KLX_ProcessVornNextTaskHandler() {
     return 1;
   }
   task->KLX_VornBaseSetTimeout(record.timeout);
+  if (record.task == KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE) task->KLX_VornBaseSetObjectPointer(&m_HttpReq);
   if (task->KLX_VornBaseInit(m_Db, m_Protocol, m_Handler, m_Runtime) != KLX_Ok) {
     qInfo("%s", "");
     qInfo("vorn: task %d cannot be started", index);

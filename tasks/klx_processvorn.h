@@ -34,8 +34,14 @@
 #include "tasks/klx_unitdeleter.h"
 #include "tasks/klx_unitloader.h"
 #include "tasks/klx_vornbase.h"
+#include "telemetry/klx_captmencont.h"
 #include "telemetry/klx_captureteleinfo.h"
+#include "telemetry/klx_capturemenudata.h"
+#include "telemetry/klx_setmenudata.h"
+#include "telemetry/klx_setsensoradress.h"
 #include "update/klx_firmwareupdate.h"
+#include "update/klx_update.h"
+#include "update/klx_update_httpreq.h"
 
 class KLX_DataBaseManager;
 class KLX_Protocol;
@@ -108,6 +114,8 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
 
   void KLX_ProcessVornInitOwnMembers();
   void FillTable();
+  // The task object of the engine's own for a task id (null for none).
+  KLX_VornBase* OwnObject(int task);
   void KLX_ProcessVornRun();
   // 0 when the task runs on, 1 when it ended or could not start.
   int KLX_ProcessVornNextTaskHandler();
@@ -152,7 +160,15 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   KLX_Calibration m_Calibration;
   KLX_ModelReceiver m_ModelReceiver;
   KLX_FirmwareUpdate m_FirmwareUpdate;
+  KLX_Update m_PackageUpdate;
+  // The package update's download; its transfers run on the event loop of
+  // the thread that built the engine.
+  KLX_Update_HttpReq m_HttpReq;
   KLX_CaptureTeleInfo m_CaptureTeleInfo;
+  KLX_CaptureMenuData m_CaptureMenuData;
+  KLX_SetMenuData m_SetMenuData;
+  KLX_CaptMenCont m_CaptMenCont;
+  KLX_SetSensorAdress m_SetSensorAdress;
   KLX_ModelDelete m_ModelDelete;
   KLX_ModelRename m_ModelRename;
   KLX_ModelCopy m_ModelCopy;

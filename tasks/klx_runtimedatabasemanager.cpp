@@ -46,6 +46,8 @@ int Blend(int from, int to, float ratio) { return int(std::round(float(from) + f
 }  // namespace
 
 KLX_RuntimeDatabaseManager::~KLX_RuntimeDatabaseManager() {
+  // The timers thread asks this object for the flight mode.
+  if (m_TimersAlarms.isRunning()) m_TimersAlarms.KLX_TimersAlarmsStop();
   if (m_Engine.isRunning()) m_Engine.KLX_FunctionalCalculationStop();
 }
 
@@ -75,8 +77,9 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerInitialize(KLX_DataBas
     KLXErrorHandler.RegisterError(kErrInitialize, QString());
     return KLX_Error;
   }
-  // The timers-and-alarms thread joins here with its issue.
-  return m_Engine.KLX_FunctionalCalculationStart();
+  const int engine = m_Engine.KLX_FunctionalCalculationStart();
+  const int timers = m_TimersAlarms.KLX_TimersAlarmsInitialize(db, this);
+  return engine != KLX_Ok ? engine : timers;
 }
 
 void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerStartProcessing(bool reset) {
@@ -86,6 +89,7 @@ void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerStartProcessing(bool 
     m_Engine.KLX_FunctionalCalculationResetFunctionData();
   }
   m_Engine.KLX_FunctionalCalculationStartProcessing();
+  m_TimersAlarms.KLX_TimersAlarmsStartProcessing();
   m_Processing = true;
   KLXErrorHandler.RegisterError(kProcessingStarted, "Runtime DB processing started");
 }
@@ -93,12 +97,14 @@ void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerStartProcessing(bool 
 void KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerStopProcessing() {
   if (!m_Processing) return;
   m_Engine.KLX_FunctionalCalculationStopProcessing();
+  m_TimersAlarms.KLX_TimersAlarmsStopProcessing();
   m_Processing = false;
   KLXErrorHandler.RegisterError(kProcessingStopped, "Runtime DB processing stopped");
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerStop() {
   m_Processing = false;
+  m_TimersAlarms.KLX_TimersAlarmsStop();
   return m_Engine.KLX_FunctionalCalculationStop();
 }
 

@@ -18,6 +18,7 @@
 #include "model/klx_functionalcalculation.h"
 #include "model/klx_unitkind.h"
 #include "timers/klx_runtimecalcalarm.h"
+#include "timers/klx_timersalarms.h"
 #include "update/cfilemanager.h"
 #include "update/klx_filefunctions.h"
 
@@ -46,7 +47,10 @@ class KLX_RuntimeDatabaseManager : public QObject {
   // KLX_Error until the button thread has read it, and 0 or less means
   // that the power input was not set (reported when written).
   int KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(int value, bool set);
-  KLX_RuntimeCalcAlarm* KLX_RuntimeDatabaseManagerGetRuntimeCalcPtr() { return &m_Calc; }
+  KLX_RuntimeCalcAlarm* KLX_RuntimeDatabaseManagerGetRuntimeCalcPtr() {
+    return m_TimersAlarms.KLX_TimersAlarmsRuntimeCalcPtr();
+  }
+  KLX_TimersAlarms* KLX_RuntimeDatabaseManagerTimersAlarms() { return &m_TimersAlarms; }
   KLX_FunctionalCalculation* KLX_RuntimeDatabaseManagerEngine() { return &m_Engine; }
 
   // Marks: a marked unit is copied into the engine's set-up block on the
@@ -371,7 +375,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   mutable QMutex m_UnitMutex;
   int m_NewUnitKind = KLX_Error;
   int m_NewUnitIndex = KLX_Error;
-  KLX_RuntimeCalcAlarm m_Calc;
+  KLX_TimersAlarms m_TimersAlarms;
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;
   QString m_PackageFolder;

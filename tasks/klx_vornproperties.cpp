@@ -61,3 +61,13 @@ QString KLX_VornProperties::KLX_VornPropertiesFailedFile() const {
   QMutexLocker lock(&m_Mutex);
   return m_FailedFile;
 }
+
+void KLX_VornProperties::KLX_VornPropertiesSetModelPath(const QString& path) {
+  QMutexLocker lock(&m_Mutex);
+  m_ModelPath = path;
+}
+
+QString KLX_VornProperties::KLX_VornPropertiesModelPath() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_ModelPath;
+}

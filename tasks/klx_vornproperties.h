@@ -38,6 +38,10 @@ class KLX_VornProperties : public QObject, public KLX_DataBaseTransmitter {
   // the model file is not written: the data in memory is not its model.
   void KLX_VornPropertiesSetFailedFile(const QString& path);
   QString KLX_VornPropertiesFailedFile() const;
+  // The folder of the model file last read; set by every read that opens a
+  // path with a folder.
+  void KLX_VornPropertiesSetModelPath(const QString& path);
+  QString KLX_VornPropertiesModelPath() const;
 
  private:
   // Names are written by the GUI and tasks and read by the saver thread.
@@ -45,6 +49,7 @@ class KLX_VornProperties : public QObject, public KLX_DataBaseTransmitter {
   QString m_ModelName;
   QString m_ModelFolder;
   QString m_FailedFile;
+  QString m_ModelPath;
   std::atomic<int> m_ModelTyp{0};
   std::atomic<bool> m_ModelSavedInTC{false};
   std::atomic<bool> m_NameWritten{false};

@@ -119,6 +119,7 @@ class KLX_Z2Bus {
   // ---- Collection of the sensor descriptions ----
   void KLX_Z2BusStartCollectingTeleinfo();
   void KLX_Z2BusSetSesnorCount(unsigned char count) { m_AnnouncedSensors = count; }
+  int KLX_Z2BusGetSensorCount() const { return m_AnnouncedSensors; }
   // 1 when every announced sensor has delivered its descriptions.
   int KLX_Z2BusAllDataCollected(int receiverMask);
   int KLX_Z2BusGetCompleteSensorCount() const { return m_CompleteSensors; }

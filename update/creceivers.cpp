@@ -92,3 +92,16 @@ void CReceivers::Clear() {
   QMutexLocker lock(&m_Mutex);
   m_List.Clear();
 }
+
+void CReceivers::Reload() {
+  const QString path = QString::fromUtf8(ReceiversFolder() + '/' + ListName());
+  CReceiversList fresh;
+  fresh.LoadFrom(path, QByteArray());
+  QMutexLocker lock(&m_Mutex);
+  m_List = fresh;
+}
+
+QByteArray CReceivers::Header() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_List.Header();
+}

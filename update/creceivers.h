@@ -62,6 +62,11 @@ class CReceivers {
   void Append(const CReceiverInfo& info);
   // Empties the catalogue, header included: the next CreateList reads the file.
   void Clear();
+  // Empties the catalogue and reads the file again in one step, so that a
+  // reader in another thread never sees it half replaced.
+  void Reload();
+  // The first line of the loaded file, line end included.
+  QByteArray Header() const;
 
  private:
   CReceivers() = default;

@@ -1,22 +1,92 @@
 #pragma once
-// Updates of the application, the system and the firmware (registered and
-// published as "UpdateManager").
+// The update downloads the screens start (published as "UpdateManager"):
+// the receivers' firmware, the system update and the application update
+// (which it also installs on the user's word), from a USB stick or the
+// update server. The manager is a thread with its own event loop in which
+// its three tasks and their network access manager live; it runs one task
+// at a time, the selected ones one after another.
+#include <QString>
 #include <QThread>
 
+#include <atomic>
+
 class KLX_DataBaseManager;
+class QNetworkAccessManager;
+class CTaskBase;
+class CUpdateDownloaderBase;
 
 class CUpdateManager : public QThread {
   Q_OBJECT
  public:
-  explicit CUpdateManager(QObject* parent = nullptr) : QThread(parent) {}
-  bool Init(KLX_DataBaseManager* db) { m_Db = db; return db != nullptr; }
-  // Stops the thread, waiting up to ms.
-  void free(unsigned long ms) {
-    if (isRunning()) {
-      quit();
-      wait(ms);
-    }
-  }
+  enum Error_t {
+    Err_NoErrors = 0,
+    Err_Unknown = -1,
+    Err_SourceNotFound = -2,
+    Err_UpdateNotFound = -2,
+    Err_NotEnoughMemory = -3,
+    Err_Aborted = -4,
+    Err_TransferError = -5,
+    Err_AlreadyInstalled = -6,
+    Err_CopyingFiles = -7,
+    Err_Installing = -8,
+    Err_Unsuitable = -9,
+  };
+  Q_ENUM(Error_t)
+  enum UpdateSource { Src_USB = 0, Src_KlServer = 1 };
+  Q_ENUM(UpdateSource)
+  enum Reason { UD_AlreadyInstalled = 0, UD_AlreadyDownloaded = 1, UD_ReadyToInstall = 2 };
+  Q_ENUM(Reason)
+
+  static constexpr quint8 kSlots = 3;
+  static constexpr quint8 kNone = 3;
+  enum Slot : quint8 { Slot_Receivers = 0, Slot_System = 1, Slot_Application = 2 };
+
+  explicit CUpdateManager(QObject* parent = nullptr);
+  ~CUpdateManager() override;
+
+  // Builds the network access manager and the three tasks and starts the
+  // thread; false (nothing kept) when any of it fails.
+  bool Init(KLX_DataBaseManager* db);
+  // Aborts, stops the thread within `ms` and frees the tasks; false (the
+  // tasks kept) when the thread did not stop.
+  bool free(unsigned long ms);
+  // Moves a task into the manager's thread and lets it connect itself.
+  virtual void appendTask(CTaskBase& task);
+
+  Q_INVOKABLE bool downloadReceiversUpdate();
+  Q_INVOKABLE bool beginAppUpdate(UpdateSource src = Src_KlServer);
+  Q_INVOKABLE bool downloadSystemUpdate(UpdateSource src = Src_KlServer);
+  Q_INVOKABLE bool downloadVoices();
+  Q_INVOKABLE void abort();
+  Q_INVOKABLE void resume(Reason reason);
+
+  int lastError() const { return m_LastError; }
+  UpdateSource lastSource() const { return m_LastSource; }
+  quint8 runningSlot() const { return m_Running; }
+  CUpdateDownloaderBase* task(int slot) const { return slot >= 0 && slot < kSlots ? m_Tasks[slot] : nullptr; }
+
+ signals:
+  void sigComplete(QString vname, int error, CUpdateManager::UpdateSource src);
+  void sigProgress(QString fname, qlonglong bytesReceived, qlonglong bytesTotal);
+  void sigUserDecisionRequired(int userDecision);
+
+ public slots:
+  void onTaskComplete(QString vname, int error);
+
+ protected:
+  void run() override;
+
  private:
-  KLX_DataBaseManager* m_Db = nullptr;
+  bool updateBegin(int slot, const QString& folder, UpdateSource src);
+  bool startNextTask();
+  bool applyStart();
+  void deleteTasks();
+
+  QNetworkAccessManager* m_Nam = nullptr;
+  quint8 m_Next = 0;
+  quint8 m_Running = kNone;
+  CUpdateDownloaderBase* m_Tasks[kSlots] = {nullptr, nullptr, nullptr};
+  bool m_Aborted = false;
+  int m_LastError = Err_NoErrors;
+  UpdateSource m_LastSource = Src_KlServer;
 };

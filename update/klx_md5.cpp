@@ -13,14 +13,6 @@ QByteArray WithoutLineEnd(QByteArray line) {
   while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
   return line;
 }
-
-// A listed path must stay inside the list's folder.
-bool StaysInside(const QString& name) {
-  if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QChar(0))) return false;
-  for (const QString& part : name.split(QLatin1Char('/')))
-    if (part == QLatin1String("..")) return false;
-  return true;
-}
 }  // namespace
 
 bool KLX_MD5::KLX_MD5ReadFile(const QString& path) {
@@ -47,6 +39,13 @@ bool KLX_MD5::KLX_MD5ReadFile(const QString& path) {
   }
   for (int i = 0; i < found; ++i) m_Data[i] = read[i];
   m_Count = found;
+  return true;
+}
+
+bool KLX_MD5::KLX_MD5NameStaysInside(const QString& name) {
+  if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.contains(QChar(0))) return false;
+  for (const QString& part : name.split(QLatin1Char('/')))
+    if (part == QLatin1String("..")) return false;
   return true;
 }
 
@@ -96,7 +95,7 @@ bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, Q
     if (file == name) continue;
     if (!onlyFile.isEmpty() && file != onlyFile) continue;
     QString digest;
-    if (!StaysInside(file) || !KLX_MD5::KLX_MD5OfFile(folder + file, &digest)) return false;
+    if (!KLX_MD5::KLX_MD5NameStaysInside(file) || !KLX_MD5::KLX_MD5OfFile(folder + file, &digest)) return false;
     if (digest != list.KLX_MD5GetCheckSum(i)) return false;
     result = true;
     if (!onlyFile.isEmpty()) return true;

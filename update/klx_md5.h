@@ -27,6 +27,9 @@ class KLX_MD5 {
   // The lower-case hexadecimal MD5 of a whole file; false when it cannot be
   // opened or read to its end.
   static bool KLX_MD5OfFile(const QString& path, QString* digest);
+  // A listed name stays inside the list's folder: relative, without a ".."
+  // part or a zero byte.
+  static bool KLX_MD5NameStaysInside(const QString& name);
 
  private:
   int32_t m_Count = 0;

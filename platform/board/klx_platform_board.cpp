@@ -16,6 +16,13 @@ int Umount2(const QString& target, int flags) {
   return ::umount2(target.toLocal8Bit().constData(), flags);
 }
 
+int Mount(const QString& source, const QString& target, const QString& type, unsigned long flags,
+          const QString& options) {
+  const QByteArray data = options.toLocal8Bit();
+  return ::mount(source.toLocal8Bit().constData(), target.toLocal8Bit().constData(), type.toLocal8Bit().constData(),
+                 flags, data.isEmpty() ? nullptr : data.constData());
+}
+
 VolumeInfo Volume(const QString& mappedPath) {
   VolumeInfo v;
   QStorageInfo info(mappedPath);

@@ -61,6 +61,15 @@ int Umount2(const QString& target, int flags) {
   return 0;
 }
 
+// The host's file systems are never remounted: the board's answer is success.
+int Mount(const QString& source, const QString& target, const QString& type, unsigned long flags,
+          const QString& options) {
+  QString line = QStringLiteral("mount %1 %2 %3 %4").arg(source, target, type).arg(flags);
+  if (!options.isEmpty()) line += QLatin1Char(' ') + options;
+  RecordCommand(line);
+  return 0;
+}
+
 VolumeInfo Volume(const QString& mappedPath) {
   VolumeInfo v;
   QStorageInfo host(mappedPath);

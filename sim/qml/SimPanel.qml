@@ -6,7 +6,7 @@ import QtQuick 2.15
 Rectangle {
     id: root
     width: 640
-    height: 382
+    height: 458
     color: "#eceff1"
 
     property int tick: 0
@@ -32,6 +32,43 @@ Rectangle {
         spacing: 12
         Side { rightSide: false; tick: root.tick }
         Side { rightSide: true; tick: root.tick }
+    }
+
+    // What the scripted head-up glasses show, from the frames they received.
+    property var glasses: []
+    Timer {
+        interval: 500
+        running: true
+        repeat: true
+        triggeredOnStart: true
+        onTriggered: root.glasses = Sim.glassesRows()
+    }
+    Rectangle {
+        x: 8
+        y: 348
+        width: parent.width - 16
+        height: 74
+        radius: 6
+        color: "#263238"
+        Column {
+            x: 10
+            y: 4
+            Text {
+                text: root.glasses.length === 0 ? "Head-up glasses: no scripted Bluetooth on this run"
+                                                : "Head-up glasses (ActiveLook) show:"
+                font.pixelSize: 11
+                color: "#90a4ae"
+            }
+            Repeater {
+                model: root.glasses
+                Text {
+                    text: modelData === "" ? "-" : modelData
+                    font.pixelSize: 12
+                    font.family: "monospace"
+                    color: "#a5d6a7"
+                }
+            }
+        }
     }
 
     Text {

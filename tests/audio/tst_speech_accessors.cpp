@@ -82,6 +82,9 @@ class TstSpeechAccessors : public QObject {
     VornFixture fx(CSimBoard::Fenk);
     QCOMPARE(fx.Up(), int(KLX_Ok));
     KLX_DataBaseManager& db = fx.db;
+    // A free alarm keeps nothing written to it: these two are in use.
+    db.KLX_DataBaseManagerVAlarmGetSetType(5, KLX_DatabaseValues::VALARM_ModeAlwaysOn, AtomicDirSet);
+    db.KLX_DataBaseManagerVAlarmGetSetType(6, KLX_DatabaseValues::VALARM_ModeAlwaysOn, AtomicDirSet);
     QCOMPARE(db.KLX_DataBaseManagerVAlarmSetVoiceTextParams(5, QString::fromUtf8("Fran\u00e7ais"), "Zoe"), int(KLX_Ok));
     QCOMPARE(db.KLX_DataBaseManagerVAlarmGetVoiceTextParams(5), QString::fromUtf8("Fran\u00e7ais\tZoe"));
     // Language without voice stores nothing; the smaller board has 32 alarms.
@@ -123,6 +126,7 @@ class TstSpeechAccessors : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetVoiceTextParamsFromList(1), QString("British English\tEmma"));
     QCOMPARE(db.KLX_DataBaseManagerGetVoiceTextParamsFromList(5), QString(""));
     // The voice selector stores a voice of the list in an alarm.
+    db.KLX_DataBaseManagerVAlarmGetSetType(3, KLX_DatabaseValues::VALARM_ModeAlwaysOn, AtomicDirSet);
     QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetVoiceParams(3, 1, AtomicDirSet), 1);
     QCOMPARE(db.KLX_DataBaseManagerVAlarmGetVoiceTextParams(3), QString("British English\tEmma"));
     db.KLX_DataBaseManagerStop();

@@ -158,6 +158,8 @@ class TstSpeechQueue : public QObject {
     SpeechRig rig;
     QVERIFY(rig.Up(kVoices));
     rig.mixers.writes.clear();
+    // The thread is in its wait before the pass it waits for comes.
+    QVERIFY(rig.fx.clock.KLX_ManualClockAwaitWaiters(1));
     rig.audio->KLX_AudioHandlerStopProcessing();
     rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
     QVERIFY(rig.audio->wait(5000));

@@ -7,25 +7,46 @@
 
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "vorn_display.h"
 #include "vorn_testroot.h"
 
 #include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 constexpr int kStartMs = 20000;
 constexpr int kSwitchOffMs = 40000;
 // A card without a model: the start-up load has no file to read.
 
+// The test's own X server (empty: none). The test draws its reference
+// pictures through OpenGL, which the offscreen platform has only with a
+// display; the program shows its splash there.
+QString g_Display;
+
+// The program under test ends with the test program, even one that aborts
+// and runs no clean-up.
+class ChildProcess : public QProcess {
+ protected:
+  void setupChildProcess() override {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != m_Parent) _exit(127);
+  }
+
+ private:
+  const pid_t m_Parent = getpid();
+};
+
 struct ProgramRun {
   QTemporaryDir dir{QDir::tempPath() + "/vorn-program-XXXXXX"};
   QString root = dir.path() + "/root";
   CSimBoard board;
   CSimControllers controllers{root};
-  QProcess process;
+  ChildProcess process;
   QString output;
-  // The program's own pid (the process may be the display wrapper around it),
-  // and the display it draws on when it has one of its own.
   qint64 pid = 0;
+  // The display the program draws on when it has one.
   QProcessEnvironment display;
 
   // demo: the card carries the model "Demo" as the current model, fast start on.
@@ -66,29 +87,22 @@ struct ProgramRun {
     } while (t.elapsed() < ms);
     return false;
   }
-  void Launch(const QString& platform, const QString& program, const QStringList& args) {
+  void Launch(const QString& platform, const QProcessEnvironment& extra = {}) {
     output.clear();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", platform);
+    env.insert(extra);
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, args);
-  }
-  void Start() {
-    Launch("offscreen", dir.path() + "/bin/vorn", {});
+    process.start(dir.path() + "/bin/vorn", QStringList());
     process.waitForStarted(5000);
     pid = process.processId();
   }
-  // On a display of its own, so that no other test's window covers it.
-  bool StartOnOwnDisplay() {
-    Launch("xcb", "xvfb-run", {"-a", "-s", "-screen 0 640x400x24", "sh", "-c",
-                               "echo \"display $DISPLAY $XAUTHORITY $$\"; exec \"$0\"", dir.path() + "/bin/vorn"});
-    const QRegularExpression line("display (\\S+) (\\S+) (\\d+)\n");
-    if (!WaitFor(line, 10000)) return false;
-    const QRegularExpressionMatch words = line.match(output);
-    display.insert("DISPLAY", words.captured(1));
-    display.insert("XAUTHORITY", words.captured(2));
-    pid = words.captured(3).toLongLong();
+  void Start() { Launch("offscreen"); }
+  // On the test's own display, where no other test's window covers it.
+  bool StartOnDisplay(const QString& number) {
+    display.insert("DISPLAY", number);
+    Launch("xcb", display);
     return pid > 0;
   }
   bool Signal(int signal) { return pid > 0 && ::kill(static_cast<pid_t>(pid), signal) == 0; }
@@ -126,7 +140,6 @@ struct ProgramRun {
   }
   ~ProgramRun() {
     if (process.state() != QProcess::NotRunning) {
-      Signal(SIGKILL);
       process.kill();
       process.waitForFinished(3000);
     }
@@ -302,9 +315,9 @@ class TestProgram : public QObject {
   // start-up holds the GUI thread. The program is stopped while its screen
   // is taken, so the picture is of the start-up and nothing later.
   void theSplashIsOnTheScreenDuringStartUp() {
-    if (QStandardPaths::findExecutable("xvfb-run").isEmpty()) QSKIP("xvfb-run is not installed");
+    if (g_Display.isEmpty()) QSKIP("no display of the test's own: Xvfb could not be started");
     ProgramRun run(CSimBoard::Vorn);
-    QVERIFY2(run.StartOnOwnDisplay(), qPrintable(run.output));
+    QVERIFY2(run.StartOnDisplay(g_Display), qPrintable(run.output));
     QVERIFY2(run.WaitFor("splash on screen", kStartMs), qPrintable(run.output));
     QVERIFY(run.Signal(SIGSTOP));
     const bool upBeforeTheShot = run.output.contains("OSTREL VORN IS UP");
@@ -326,9 +339,10 @@ class TestProgram : public QObject {
     const QImage expected = splash.grabWindow().convertToFormat(QImage::Format_RGB32);
     const QImage screen = QImage(path).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(expected.size(), QSize(480, 272));
-    // The program draws in software, this reference may be drawn through
-    // OpenGL: the edges of the text blend differently. A screen without the
-    // splash differs in nearly every pixel.
+    // The program draws in software, this reference through OpenGL (the
+    // offscreen platform on the display): the edges of the text blend
+    // differently. A screen without the splash
+    // differs in nearly every pixel.
     const QImage shown = screen.copy(0, 0, 480, 272);
     int apart = 0;
     for (int y = 0; y < expected.height(); ++y)
@@ -356,5 +370,24 @@ class TestProgram : public QObject {
   }
 };
 
-QTEST_MAIN(TestProgram)
+int main(int argc, char* argv[]) {
+  pid_t server = 0;
+  const std::string number = VornStartFreeXvfb(&server);
+  if (!number.empty()) {
+    setenv("DISPLAY", (":" + number).c_str(), 1);
+    g_Display = QString::fromStdString(":" + number);
+  }
+  int result;
+  {
+    QGuiApplication app(argc, argv);
+    TestProgram test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    result = QTest::qExec(&test, argc, argv);
+  }
+  if (server != 0) {
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+  }
+  return result;
+}
 #include "tst_program.moc"

@@ -12,6 +12,8 @@
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
+#include "sim/csimgps.h"
+#include "vorn_display.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -71,6 +73,9 @@ class TestQml : public QObject {
     VornTestRoot root;
     CSimBoard board(root.Path(), CSimBoard::Vorn);
     board.Prepare();
+    // The larger board's start-up opens its GPS receiver's line.
+    CSimGps gps;
+    QVERIFY(gps.Open(root.Path() + "/dev/ttymxc2"));
     QQmlApplicationEngine engine;
     KLX_ManualClock clock;
     KLX_System system;
@@ -120,6 +125,7 @@ class TestQml : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  VornOwnDisplay();
   QGuiTouchHandlerApplication app(argc, argv);
   TestQml test(&app);
   return QTest::qExec(&test, argc, argv);

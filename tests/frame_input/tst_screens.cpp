@@ -24,6 +24,7 @@
 #include "frame_input/frame_input_fixture.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "vorn_display.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -318,6 +319,7 @@ class TestScreens : public QObject {
 };
 
 int main(int argc, char* argv[]) {
+  VornOwnDisplay();
   // The screenshot names follow the system locale's date format.
   qputenv("LC_ALL", "en_US.UTF-8");
   QGuiTouchHandlerApplication app(argc, argv);

@@ -173,6 +173,23 @@ class LogWriterTest : public QObject {
     QCOMPARE(QFileInfo(part.arg("00")).size(), 120);
   }
 
+  // A writer behind (here: held off by a busy card) finds more text waiting
+  // after the write that fills a part: that text starts the next part.
+  void textWaitingBehindAFullPartGoesToTheNextPart() {
+    QCOMPARE(m_Writer->KLX_FileWriterInitialize(64, "w.log", m_Folder, 30, "Plain log", false), int(KLX_Ok));
+    QCOMPARE(m_Writer->KLX_FileWriterStart(QString()), int(KLX_Ok));
+    const QString part = m_Folder + "2024_03_05/09_07_02_%1_w.log";
+    const QByteArray a(40, 'a'), b(40, 'b');
+    QCOMPARE(MtxSDShareWrite.KLX_Critical_Enter(), 0);
+    QCOMPARE(m_Writer->KLX_FileWriterWritetoFile(a.constData(), 40, false), int(KLX_Ok));
+    QCOMPARE(m_Writer->KLX_FileWriterWritetoFile(b.constData(), 40, false), 0);
+    MtxSDShareWrite.KLX_Critical_Leave();
+    QCOMPARE(m_Writer->KLX_FileWriterWritetoFile(nullptr, 0, false), int(KLX_Ok));
+    QVERIFY(WaitForSize(part.arg("01"), 40));
+    QCOMPARE(ReadFile(part.arg("00")), a);
+    QCOMPARE(ReadFile(part.arg("01")), b);
+  }
+
   void partNumbersAbove99GetMoreDigits() {
     QCOMPARE(m_Writer->KLX_FileWriterInitialize(16, "n.log", m_Folder, 1, "Parts log", true), int(KLX_Ok));
     QCOMPARE(m_Writer->KLX_FileWriterStart(QString()), int(KLX_Ok));

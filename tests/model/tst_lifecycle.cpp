@@ -138,6 +138,16 @@ class TestLifecycle : public QObject {
     db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(2, true, set);
     db.KLX_DataBaseManagerTeleControlGetSet_Name(0, "Alt", set);
     db.KLX_DataBaseManagerGetSetTransLQI1(80, set);
+    QVERIFY(db.CreateHeadupItem(HeadupType_Servo));
+    db.KLX_SetHeadupIndex(1);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(3, 10, 10, TELEGUISIZE_Small), 0);
+    QCOMPARE(db.KLX_DataBaseManagerSetLastUsedTTSList("Field.txt"), 1);
+    db.KLX_AppendTTSLNewItem();
+    db.KLX_IncrementTTSLIndex();
+    db.KLX_DataBaseManagerTimerGetSet_IsUsed(7, 1, set);
+    db.KLX_DataBaseManagerTimerGetSet_Name(7, "Flight", set);
+    db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(3, 1, set);
+    db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(3, 2, 0x08, set);
 
     db.KLX_DataBaseManagerResetAllModelData();
 
@@ -150,15 +160,20 @@ class TestLifecycle : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerCurveGetSet_IsUsed(0, 0, AtomicDirGet), 0);
     QVERIFY(db.KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet) != 768);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(0, 0, AtomicDirGet), 0);
-    QCOMPARE(db.KLX_TTSListPtr()->Clears(), 1);
-    QCOMPARE(db.KLX_HeadupPtr()->Clears(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerGetLastUsedTTSList(), QString());
+    QVERIFY(db.KLX_GetTTSList().isEmpty());
+    QCOMPARE(db.KLX_GetTTSLIndex(), -1);
+    QCOMPARE(db.KLX_DatabaseMangerHeadupGetItemCount(), 0);
+    QCOMPARE(db.KLX_GetHeadupIndex(), 0);
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
     QCOMPARE(db.KLX_DataBaseManagerReceiverGetSetBindConfig(0, AtomicDirGet), 0ull);
-    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieStore()->Clears(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetNumberPagesInUse(), 0);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_IsUsed(3, 0, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerGetTelemetrieObject()->KLX_TelemetrieGetSet_IsCaptured(0, AtomicDirGet), 0);
-    // Cleared once at Initialize, once by the reset.
-    for (int t = 0; t < 8; ++t) QCOMPARE(db.KLX_DataBaseManagerTimer(t).Clears(), 2);
-    QCOMPARE(db.KLX_DataBaseManagerComplexTimerStore()->Clears(), 1);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(7, 0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_Name(7, "", AtomicDirGet), QString("timer"));
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(3, 0, AtomicDirGet), 0);
+    QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(3, 2, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerPreflightStore()->Clears(), 1);
     QCOMPARE(db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 0, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), 0);

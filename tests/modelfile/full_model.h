@@ -13,6 +13,8 @@
 // Values wrap around inside their range so that every one is kept as given.
 inline int KLX_TestSpread(int n, int lo, int hi) { return lo + ((n % (hi - lo + 1)) + (hi - lo + 1)) % (hi - lo + 1); }
 
+inline void KLX_TestBuildFullModelRest(KLX_DataBaseManager* db, int seed);
+
 inline void KLX_TestBuildFullModel(KLX_DataBaseManager* db, int seed) {
   const int S = AtomicDirSet;
   const int functions = db->KLX_DataBaseManagerGetMaxFunctions();
@@ -230,6 +232,114 @@ inline void KLX_TestBuildFullModel(KLX_DataBaseManager* db, int seed) {
     receiver.version.Set(static_cast<unsigned char>(1 + r), static_cast<unsigned char>(2 + seed % 50));
     db->KLX_DataBaseManagerSetReceiver(receiver);
   }
+  KLX_TestBuildFullModelRest(db, seed);
+}
+
+// Timers, complex timers with all their alarms, telemetry pages, aliases and
+// controls, the vario and the announcement list binding.
+inline void KLX_TestBuildFullModelRest(KLX_DataBaseManager* db, int seed) {
+  const int S = AtomicDirSet;
+  const auto spread = KLX_TestSpread;
+  const int timers = db->KLX_DataBaseManagerGetMaxTimer(false);
+  const int switches = db->KLX_DataBaseManagerGetMaxVirualSwitches();
+  for (int t = 0; t < timers; ++t) {
+    const int k = t * 5 + seed;
+    db->KLX_DataBaseManagerTimerGetSet_Name(t, QStringLiteral("Tm%1-%2").arg(t).arg(seed), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_IsUsed(t, 1, S, false);
+    db->KLX_DataBaseManagerTimerGetSet_SwitchStartVirtSw(t, spread(k, 0, switches - 1), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(t, t == 1 ? 65535 : spread(k + 1, 0, switches - 1), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_SwitchResetVirtSw(t, spread(k + 2, 0, switches - 1), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_StartTimeHour(t, spread(k, 0, 8), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_StartTimeMinute(t, spread(k, 0, 59), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_StartTimeSecond(t, spread(k + 7, 0, 59), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_StopTimeMinute(t, spread(k + 3, 0, 59), S, false);
+    db->KLX_DataBaseManagerTimerGetSet_LastValueKeep(t, k % 2, S, false);
+
+    db->KLX_DataBaseManagerCmplxTimerGetSet_Name(t, QStringLiteral("Cx%1-%2\u00f6").arg(t).arg(seed), S, false);
+    db->KLX_DataBaseManagerCmplxTimerGetSet_IsUsed(t, 1, S, false);
+    db->KLX_DataBaseManagerCmplxTimerGetSet_ControlStart(t, 1280 + spread(k, 0, switches - 1), S, false);
+    db->KLX_DataBaseManagerCmplxTimerGetSet_ControlStop(t, 1280 + spread(k + 1, 0, switches - 1), S, false);
+    db->KLX_DataBaseManagerCmplxTimerGetSet_ControlReset(t, 1280 + spread(k + 2, 0, switches - 1), S, false);
+    HMStime_struct end;
+    end.hours = 1 + t % 3;
+    end.minutes = static_cast<int8_t>(spread(k, 0, 59));
+    db->KLX_DataBaseManagerCmplxTimerLoad_Time(t, true, end);
+    for (int a = 0; a < KLX_ComplexTimer::kAlarms; ++a) {
+      const int m = k + a * 3;
+      // In use first: an alarm coming into use takes its timer's times and name.
+      db->KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Type(t, a, (a + 1) | ((m % 2) << 3), S, false);
+      HMStime_struct at;
+      at.minutes = static_cast<int8_t>(spread(m, 0, 59));
+      at.seconds = static_cast<int8_t>(spread(m + 1, 0, 59));
+      db->KLX_DataBaseManagerCmplxTimerLoad_AlarmTime(t, a, false, at);
+      db->KLX_DataBaseManagerCmplxTimerLoad_AlarmTime(t, a, true, at);
+      db->KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Interval(t, a, spread(m, 1, 60), S, false);
+      db->KLX_DataBaseManagerCmplxTimerGetSet_Alarm_BeepTone(t, a, spread(m * 37, 300, 1000), S, false);
+      db->KLX_DataBaseManagerCmplxTimerGetSet_AlarmMessage(t, a, QStringLiteral("Alarm %1 of %2 \u00e9").arg(a).arg(t), S,
+                                                          false);
+    }
+  }
+
+  // Every page with widgets of each kind; value widgets with sensors and values.
+  for (int p = 0; p < 10; ++p) {
+    db->KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(p, 1, S);
+    db->KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(p, 10, 20 + p, 2, p % 8);
+    db->KLX_DataBaseManagerGUITelemetrieCreateNewServoWidgetOnPage(p, 30, 40, 1, p);
+    db->KLX_DataBaseManagerGUITelemetrieCreateNewLinkWidgetOnPage(p, 50, 60, 1, QStringLiteral("timers"),
+                                                                   QStringLiteral("icon%1.png").arg(p));
+    for (int w = 0; w < 3; ++w) {
+      const int e = db->KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(p, 100 + w, 110, 3);
+      db->KLX_DataBaseManagerGUITelemetrieGetSet_Element_LabelText(p, e, QStringLiteral("Label %1/%2").arg(p).arg(w), S);
+      for (int n = 0; n < 2; ++n) {
+        const int address = 10 + p * 3 + w + n;
+        const int s = db->KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(p, e, address);
+        for (int v = 0; v < 3; ++v) {
+          const int slot = db->KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(p, e, s, address, v * 2 + n);
+          const int m = p * 31 + w * 7 + n * 3 + v + seed;
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(p, e, s, slot, spread(m * 101, 0, 30000), S);
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelow(p, e, s, slot, -spread(m * 53, 0, 30000), S);
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAbove(p, e, s, slot, spread(m * 7, 0, 20000), S);
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveType(p, e, s, slot, m % 16, S);
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelowType(p, e, s, slot, (m + 5) % 16, S);
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertSignalType(p, e, s, slot, m % 3, S);
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveText(p, e, s, slot,
+                                                                            QStringLiteral("too high %1").arg(m), S);
+          db->KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelowSound(p, e, s, slot,
+                                                                                QStringLiteral("beep%1").arg(m % 4), S);
+        }
+      }
+    }
+  }
+  // Aliases of shown sensors and of one no page shows.
+  for (int a : {10, 12, 200}) {
+    db->KLX_DataBaseManagerTelemetrieGetSetSensorAlias(a, QStringLiteral("Alias%1-%2").arg(a).arg(seed), S, false);
+    db->KLX_DataBaseManagerTelemetrieGetSetSlaveAlias(a, 2, QStringLiteral("V%1").arg(seed), S, false);
+  }
+
+  for (int c = 0; c < db->KLX_DataBaseManagerGetMaxTeleControls(); ++c) {
+    const int k = c * 13 + seed;
+    db->KLX_DataBaseManagerTeleControlGetSet_Name(c, QStringLiteral("Tc%1-%2").arg(c).arg(seed), S);
+    db->KLX_DataBaseManagerTeleControlGetSet_IsUsed(c, 1, S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_SimulOn(c, k % 2, S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_InvOutput(c, (k / 2) % 2, S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_FullAddr(c, spread(k, 1, 200) + 256 * spread(k, 0, 31), S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_DecPoint(c, spread(k, 0, 3), S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_SimulValue(c, spread(k * 17, -1000, 1000), S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_Limit(c, true, 2000 + k, S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_Limit(c, false, -2000 - k, S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_DfltOutVal(c, spread(k, -100, 100), S, false);
+    db->KLX_DataBaseManagerTeleControlGetSet_OutControl(c, 1280 + spread(k, 0, switches - 1), S, false);
+  }
+
+  db->KLX_DataBaseManagerGetSetVarioActivationControlId(1280 + seed % switches, S, false);
+  db->KLX_DataBaseManagerGetSetVarioSingleFmMask(0x0Au, S, false);
+  for (int fm : {0, 1, 3}) {
+    db->KLX_DataBaseManagerVarioGetSetStartToneHz(300 + fm * 10 + seed, fm, 0, false);
+    db->KLX_DataBaseManagerVarioGetSetClimbingGain(100 + fm + seed, fm, 0, false);
+    db->KLX_DataBaseManagerVarioGetSetDescendGain(20 + fm + seed, fm, 0, false);
+  }
+  db->KLX_SubscribeTTSLForwardControl(1281);
+  db->KLX_SubscribeTTSLRestartControl(1280 + switches - 1);
 }
 
 // Two info texts for saves that alternate: the files they give differ in size.

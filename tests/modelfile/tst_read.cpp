@@ -100,7 +100,7 @@ class TestRead : public QObject {
     QTest::newRow("section named in other case") << V << ModelXml("<runtime><Runtime>5</Runtime></runtime>") << 1
                                                  << QList<unsigned>{0x51511} << Probe(Runtime) << 0;
     QTest::newRow("section of later work skipped whole")
-        << V << ModelXml("<TIMER><Index>0</Index><RUNTIME/></TIMER><RUNTIME><Runtime>9</Runtime></RUNTIME>") << 1
+        << V << ModelXml("<PREFLIGHT><Index>0</Index><RUNTIME/></PREFLIGHT><RUNTIME><Runtime>9</Runtime></RUNTIME>") << 1
         << QList<unsigned>{0x51511} << Probe(Runtime) << 9;
     QTest::newRow("value too wide for its field")
         << V << ModelXml("<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed><CutOffVirtSwitchId>256</CutOffVirtSwitchId>"

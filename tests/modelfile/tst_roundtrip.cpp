@@ -25,10 +25,29 @@ class TestRoundTrip : public QObject {
     const QByteArray first = SettingsFixture::Read(ModelFileFixture::Path());
     QVERIFY(CheckValueMatches(first));
 
+    // Values of the sections outside the element stores, before the reset
+    // and after the load.
+    KLX_DataBaseManager& db = fx.db;
+    const auto others = [&db] {
+      return QVariantList{db.KLX_DataBaseManagerTimerGetSet_Name(1, QString(), AtomicDirGet),
+                          db.KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(1, 0, AtomicDirGet),
+                          db.KLX_DataBaseManagerCmplxTimerGetSet_AlarmMessage(3, 5, QString(), AtomicDirGet),
+                          db.KLX_DataBaseManagerCmplxTimerGetSet_AlarmStart_Sec(3, 5, 0, AtomicDirGet),
+                          db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_LabelText(7, 4, QString(), AtomicDirGet),
+                          db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertBelow(7, 4, 1, 2, 0, AtomicDirGet),
+                          db.KLX_DataBaseManagerTelemetrieGetSetSensorAlias(200, QString(), AtomicDirGet),
+                          db.KLX_DataBaseManagerTeleControlGetSet_Limit(3, false, 0, AtomicDirGet),
+                          db.KLX_DataBaseManagerVarioGetSetStartToneHz(0, 3, 1),
+                          db.KLX_GetTTSLForwardControl()};
+    };
+    const QVariantList before = others();
+    QCOMPARE(before.at(6), QVariant(QString("Alias200-3")));
     fx.db.KLX_DataBaseManagerResetAllModelData();
     QVERIFY(fx.Records() != records);
+    for (int i : {0, 2, 4, 6, 9}) QVERIFY2(others().at(i) != before.at(i), qPrintable(QString::number(i)));
     QCOMPARE(fx.Load(), int(KLX_Ok));
     QCOMPARE(fx.Records(), records);
+    QCOMPARE(others(), before);
     QCOMPARE(fx.db.KLX_DataBaseManagerFunctionGetDisplayedOrder(), order);
     QCOMPARE(fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), 123459);
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetModelSilentMode(0, AtomicDirGet), 2);
@@ -39,7 +58,9 @@ class TestRoundTrip : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_BsPtsFuncTravelMinAdd(1, 7, 0, AtomicDirGet),
              KLX_TestSpread(11 + 3 + 35, 1, 99));
     // A load reports its start; the first save of the run its size.
-    const QList<unsigned> expected{0x515CC, 0x41500};
+    // A front-plug mode the transceiver never reported is written as the
+    // accessor's failure, which a load reports and passes over.
+    const QList<unsigned> expected{0x515CC, 0x41500, 0x515B5};
     QCOMPARE(watch.Codes(), expected);
 
     QCOMPARE(fx.Save(), int(KLX_Ok));
@@ -62,8 +83,13 @@ class TestRoundTrip : public QObject {
     QXmlStreamReader r(text);
     QXmlStreamWriter w(&again);
     w.setAutoFormatting(true);
+    // An element without text is written with its end tag, as an empty text element.
+    bool opened = false;
     while (!r.atEnd()) {
-      switch (r.readNext()) {
+      const QXmlStreamReader::TokenType token = r.readNext();
+      if (token == QXmlStreamReader::EndElement && opened) w.writeCharacters(QString());
+      if (token != QXmlStreamReader::Characters || !r.isWhitespace()) opened = token == QXmlStreamReader::StartElement;
+      switch (token) {
         case QXmlStreamReader::StartDocument: w.writeStartDocument(); break;
         case QXmlStreamReader::StartElement:
           w.writeStartElement(r.name().toString());
@@ -257,6 +283,17 @@ class TestRoundTrip : public QObject {
                 <BelowHys>-30</BelowHys>
             </SWITCHDATA>
         </VIRTSWITCH>
+        <TTSLHandling>
+            <ForwardSwId>65535</ForwardSwId>
+            <BackwardSwId>65535</BackwardSwId>
+            <RestartSwId>65535</RestartSwId>
+            <TTSLFile></TTSLFile>
+        </TTSLHandling>
+        <Headup>
+            <ForwardCtrl>65535</ForwardCtrl>
+            <BackwardCtrl>65535</BackwardCtrl>
+        </Headup>
+        <TELEMETRYALIASES/>
         <SWITCHCONFIGURATION>
             <CONTROLS>
                 <Index>0</Index>
@@ -298,6 +335,35 @@ class TestRoundTrip : public QObject {
             <SwVerMajor>2</SwVerMajor>
             <SwVerMinor>14</SwVerMinor>
         </RECEIVER>
+        <TELESTATUSALARMVOICE>
+            <VLanguage>None</VLanguage>
+            <VoiceName>None</VoiceName>
+        </TELESTATUSALARMVOICE>
+        <TELEALARMVOICE>
+            <VLanguage>None</VLanguage>
+            <VoiceName>None</VoiceName>
+        </TELEALARMVOICE>
+        <TELEWARNINGVOICE>
+            <VLanguage>None</VLanguage>
+            <VoiceName>None</VoiceName>
+        </TELEWARNINGVOICE>
+        <Vario>
+            <SETUP>
+                <VARIOCTL>0</VARIOCTL>
+                <VARIOADDRESS>61</VARIOADDRESS>
+                <VARIOSLAVEADDRESS>0</VARIOSLAVEADDRESS>
+                <VarioStartTone>270</VarioStartTone>
+                <VarioKPos>150</VarioKPos>
+                <VarioKNeg>30</VarioKNeg>
+                <VarioThldPos>1</VarioThldPos>
+                <VarioThldNeg>2</VarioThldNeg>
+                <VarioDecPosition>1</VarioDecPosition>
+                <VarioUnitsImperial>0</VarioUnitsImperial>
+                <Vario_FM_Mask>0</Vario_FM_Mask>
+            </SETUP>
+        </Vario>
+        <SERVOPPMMODE>-70050</SERVOPPMMODE>
+        <TEACHERPUPILSWITCHCONTROL>65535</TEACHERPUPILSWITCHCONTROL>
     </DATA>
     <SECUREDATA>
         <CRC_MD5></CRC_MD5>

@@ -16,18 +16,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <string>
-#include <sys/file.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "frame/klx_board.h"
 #include "frame/klx_clock.h"
@@ -38,6 +27,7 @@
 #include "sim/csimcontrollers.h"
 #include "tasks/klx_vornstatemachine.h"
 #include "tasks/klx_vorntask.h"
+#include "vorn_display.h"
 #include "vorn_testroot.h"
 
 namespace qmlframe {
@@ -52,65 +42,8 @@ inline const QString kUserMenu = QStringLiteral("qrc:/Frontend/QML/UserMenu.qml"
 inline const QString kModelMenu = QStringLiteral("qrc:/Frontend/QML/ModelMenu.qml");
 inline const QString kOutro = QStringLiteral("qrc:/Frontend/QML/EmptyOutroStop.qml");
 
-// Whether an X server answers on display `number` (its socket file).
-inline bool DisplayAnswers(const std::string& number) {
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  if (fd < 0) return false;
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  snprintf(address.sun_path, sizeof address.sun_path, "/tmp/.X11-unix/X%s", number.c_str());
-  const bool answers = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-  close(fd);
-  return answers;
-}
-
-// An Xvfb on display `number`, waited for until it answers; 0 when it did
-// not come up.
-inline pid_t StartXvfb(const std::string& number) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    const int quiet = open("/dev/null", O_WRONLY);
-    if (quiet >= 0) dup2(quiet, STDERR_FILENO);
-    execlp("Xvfb", "Xvfb", (":" + number).c_str(), "-screen", "0", "640x400x24", "-nolisten", "tcp",
-           static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  if (pid < 0) return 0;
-  for (int tries = 0; tries < 200; ++tries) {
-    if (DisplayAnswers(number)) return pid;
-    if (waitpid(pid, nullptr, WNOHANG) == pid) return 0;
-    usleep(50 * 1000);
-  }
-  kill(pid, SIGTERM);
-  waitpid(pid, nullptr, 0);
-  return 0;
-}
-
-// A virtual display of the process's own, started before the application:
-// screen tests that run side by side on one display cover each other's
-// windows and take each other's focus. An X server looking for a free
-// display number takes over the socket of a server already on it, so the
-// number is chosen here, away from xvfb-run's, while the screen tests take
-// turns (a lock file). Without Xvfb the display given stays.
-inline void OwnDisplay() {
-  static pid_t server = 0;
-  if (server != 0) return;
-  const int lock = open("/tmp/.vorn-test-xvfb.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-  if (lock >= 0) flock(lock, LOCK_EX);
-  std::string number;
-  for (int n = 300; n < 400 && server == 0; ++n) {
-    number = std::to_string(n);
-    if (access(("/tmp/.X" + number + "-lock").c_str(), F_OK) == 0 || DisplayAnswers(number)) continue;
-    server = StartXvfb(number);
-  }
-  if (lock >= 0) close(lock);
-  if (server == 0) return;
-  setenv("DISPLAY", (":" + number).c_str(), 1);
-  std::atexit([] {
-    kill(server, SIGTERM);
-    waitpid(server, nullptr, 0);
-  });
-}
+// A display of the process's own, before the application is made.
+inline void OwnDisplay() { VornOwnDisplay(); }
 
 // The two boards as data rows: "variant" (a CSimBoard::Variant) and "tag"
 // (for screenshot names).

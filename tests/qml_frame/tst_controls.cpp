@@ -147,6 +147,18 @@ class TestControls : public QObject {
     QQuickItem* host = OpenKeyboard(f, {{"maxLen", 200}});
     QVERIFY(host);
     QObject* keyboard = host->property("keyboard").value<QObject*>();
+    // The keyboard grows with its text and comes to rest: what was typed
+    // stays, the next key adds to it.
+    int typed = 0;
+    while (keyboard->property("lines").toInt() < 2 && typed < 120) {
+      Type(f, host, {"key_2"});
+      ++typed;
+    }
+    QObject* moving = FindNamed(keyboard, "keyboardMoving");
+    QVERIFY(moving);
+    QTRY_VERIFY(!moving->property("running").toBool());
+    Type(f, host, {"key_2"});
+    QCOMPARE(FieldText(host).size(), typed + 1);
     int lines = 0;
     for (int i = 0; i < 120; ++i) {
       Type(f, host, {"key_2"});

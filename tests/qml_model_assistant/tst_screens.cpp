@@ -304,6 +304,8 @@ class TestModelAssistant : public QObject {
     QCOMPARE(f.Property("phaseText", "text").toString(), QString("Endpositions"));
     QVERIFY(!f.Item("confirmButton")->isVisible());
     QCOMPARE(f.Root()->property("smartKeyLock").toBool(), true);
+    // The controller calibrates before the control moves.
+    QTRY_COMPARE(f.Controllers().StickController().Seen().calibrationsStarted, before.calibrationsStarted + 1);
     if (cancel) {
       QVERIFY(Tap(f, "cancelButton"));
       QVERIFY(!f.Item("calibrationBar")->isVisible());

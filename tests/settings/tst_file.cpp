@@ -143,6 +143,7 @@ class TestSettingsFile : public QObject {
     QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFolder() + "Timezones.xml", kTimezones));
     db.KLX_DataBaseManagerSetSystemModifyFlag(false);
     VornErrorWatch watch;
+    QSignalSpy searched(db.KLX_DatabaseManagerBTConnPointer(), &KLX_Bluetooth::searchForKnownDevice_sig);
     QCOMPARE(files->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
     QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_VolumeCtlBT(0, AtomicDirGet), 42 + 300 * 256);
@@ -155,7 +156,9 @@ class TestSettingsFile : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_UserPassw(QString(), AtomicDirGet), QString("secret"));
     QCOMPARE(db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TimeOffsetMinutes(0, AtomicDirGet), -210);
     QCOMPARE(db.KLX_DataBaseManagerGetLastUsedBLEDevice(), QString("AA:BB:CC:DD:EE:FF"));
-    QCOMPARE(db.KLX_DatabaseManagerBTConnPointer()->searchedAddress(), QString("AA:BB:CC:DD:EE:FF"));
+    // The glasses used last are looked for again.
+    QCOMPARE(searched.size(), 1);
+    QCOMPARE(searched.at(0).at(0).toString(), QString("AA:BB:CC:DD:EE:FF"));
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGetSetIsUsed(3, false, AtomicDirGet), 1);
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGetSetExtChannelIndex(3, 0, AtomicDirGet), 11);
     QCOMPARE(db.KLX_DataBaseManagerTutorPupilGlobalEnable(false, AtomicDirGet), 1);

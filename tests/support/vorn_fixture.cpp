@@ -14,6 +14,15 @@
 #include "tasks/klx_unitkinds.h"
 
 VornFixture::VornFixture(CSimBoard::Variant variant, qint64 cardBytes) : board(root.Path(), variant) {
+  SetUp(variant, cardBytes);
+}
+
+VornFixture::VornFixture(CSimBoard::Variant variant, const KLX_AudioDevices& audio)
+    : board(root.Path(), variant), db(audio) {
+  SetUp(variant, kCardBytes);
+}
+
+void VornFixture::SetUp(CSimBoard::Variant variant, qint64 cardBytes) {
   board.Prepare(cardBytes);
   kl_engine_reset_state();
   kl_engine_init_parameters(variant == CSimBoard::Fenk ? KL_BOARD_FENK : KL_BOARD_VORN);

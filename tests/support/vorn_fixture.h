@@ -49,6 +49,9 @@ class VornFixture {
 
   // cardBytes 0: the board has no SD card.
   explicit VornFixture(CSimBoard::Variant variant = CSimBoard::Vorn, qint64 cardBytes = kCardBytes);
+  // The facade's sound devices and speech engine as given (recording fakes
+  // that outlive the fixture).
+  VornFixture(CSimBoard::Variant variant, const KLX_AudioDevices& audio);
   virtual ~VornFixture();
   VornFixture(const VornFixture&) = delete;
   VornFixture& operator=(const VornFixture&) = delete;
@@ -92,6 +95,7 @@ class VornFixture {
   void Drop() { Sent(); }
 
  private:
+  void SetUp(CSimBoard::Variant variant, qint64 cardBytes);
   std::unique_ptr<CSimControllers> m_Controllers;
   bool m_OnBus = false;
 };

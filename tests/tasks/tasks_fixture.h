@@ -111,14 +111,21 @@ struct TaskRig : LinkRig {
   KLX_DataBaseManager& Db() { return db; }
   int Phase() { return db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet); }
   bool Run(qint64 ms) { return clock.KLX_ManualClockRun(ms, waiters); }
-  // Every message the program sent so far has reached the controllers: a
-  // marker that no controller answers (an empty radio-test bandwidth) is
-  // the last to arrive.
+  // Every message the program sent so far has reached the controllers (a
+  // marker that no controller answers, an empty radio-test bandwidth, is
+  // the last to arrive), and every frame they answered with was read and
+  // handed on by the program: an answer still on its way would reach the
+  // next task a case starts.
   bool Flushed() {
     const int before = sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH);
     return protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION) ==
                KLX_Ok &&
-           QTest::qWaitFor([&] { return sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before; }, 3000);
+           QTest::qWaitFor(
+               [&] {
+                 return sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before &&
+                        sim.FramesQueued() == protocol.KLX_ProtocolFramesRead();
+               },
+               3000);
   }
   // The requests of the synchronisation that reached the controllers.
   QList<int> SyncRequests() {

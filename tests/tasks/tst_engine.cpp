@@ -53,8 +53,8 @@ class EngineTest : public QObject {
     QTest::addColumn<int>("task");
     QTest::addColumn<unsigned>("code");
     QTest::addColumn<QString>("text");
-    QTest::newRow("no task object yet") << true << int(VT::KLX_TASK_SET_MENU_ADR) << 0x21905u
-                                        << "unknown task in processorevorn: 18";
+    // 14 names no task.
+    QTest::newRow("a task the engine does not know") << true << 14 << 0x21905u << "unknown task in processorevorn: 14";
     QTest::newRow("refused: a new model during start-up")
         << false << int(VT::KLX_TASK_MOD_NEW) << 0x21903u << "queuing task in this state is not possible, task: 8";
   }

@@ -150,6 +150,8 @@ class LogTest : public QObject {
     r.unixTime = kT0 + 5;
     r.db.KLX_DataBaseManagerPauseTelemetrie(KLX_DatabaseValues::TELELOG_EndTag);
     QVERIFY(watch.Has(0x42203u));  // "#End of telemetry log file!"
+    // The writer closes the log once its final text is on the card.
+    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(kWriterStopped), 5000);
     QCOMPARE(r.Handler()->KLX_TelemetrieHandlerGetState(), 14);
     QVERIFY(!r.Handler()->KLX_TelemetrieHandlerIsRecording());
 

@@ -221,7 +221,8 @@ Item {
                          percentageHystUpper: Database.KLX_DataBaseManagerSequencerGetSet_Threshold(funcId2, true, 0, get()),
                          percentageHystLower: Database.KLX_DataBaseManagerSequencerGetSet_Threshold(funcId2, false, 0, get()) }]
         case "TelecontrolOutVS": return [12, { telecontrolIdx: funcId2 }]
-        case "TimerAlarmVS": return [16, { timerId: (funcId2 >> 4) & 15 }]
+        // The editor hands timer and alarm on, as the alarm list gave them.
+        case "TimerAlarmVS": return [16, { timerId: funcId2 }]
         }
         return [0, {}]
     }

@@ -243,7 +243,7 @@ Item {
         var entry = ownSwitches[sourceOptionNumber]
         if (entry === undefined)
             return null
-        var holder = sourceOptionNumber >= 17 && sourceOptionNumber <= 19 ? TTSList : sourceOptionNumber >= 20 ? Headup : Database
+        var holder = Database
         return typeof holder[entry[1]] === "function" ? { holder: holder, name: entry[1], suffix: entry[0] } : null
     }
     function ownSwitchOk() {
@@ -324,6 +324,13 @@ Item {
         case 10: return { parentId: "tutorPupilActivator", funcId: own, initialControlId: shown }
         case 11: return { parentId: "sequencerControl", funcId: own, funcId2: sequencerIdx, initialControlId: shown }
         case 12: return { parentId: "TelecontrolOutVS", funcId: own, funcId2: telecontrolIdx, initialControlId: shown }
+        case 1: case 2: case 3:
+            return { parentId: ["start", "reset", "stop"][sourceOptionNumber - 1], funcId: switchId, funcId2: timerId,
+                     initialControlId: control }
+        case 13: case 14: case 15:
+            return { parentId: ["start_new", "reset_new", "stop_new"][sourceOptionNumber - 13], funcId: switchId,
+                     funcId2: timerId, initialControlId: control }
+        case 16: return { parentId: "TimerAlarmVS", funcId: own, funcId2: timerId, initialControlId: shown }
         default: return null
         }
     }

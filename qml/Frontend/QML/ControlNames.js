@@ -2,6 +2,9 @@
 // used), a telemetry control by its name, any other control by the
 // facade's name for it; "---" for a switch or telemetry control not in use.
 .import GuiData 1.0 as Gui
+.import DBValues 1.0 as Values
+
+var DatabaseValue = Values.DatabaseValue
 
 var firstSwitch = Gui.GuiCmdData.CONTROLID_Virtual_00_GUI
 var lastSwitch = Gui.GuiCmdData.CONTROLID_Virtual_Last_GUI

@@ -43,17 +43,22 @@ Rectangle {
     y: parent ? (extended ? parent.height - height : parent.height) : 0
     visible: extended || moving.running
     Behavior on y {
-        NumberAnimation { id: moving; duration: 500; easing.type: Easing.OutElastic; easing.amplitude: 1.0; easing.period: 0.8 }
+        NumberAnimation { id: moving; objectName: "keyboardMoving"; duration: 500; easing.type: Easing.OutElastic; easing.amplitude: 1.0; easing.period: 0.8 }
     }
     onYChanged: if (!moving.running) settled()
     Connections {
         target: moving
         function onRunningChanged() { if (!moving.running) keyboard.settled() }
     }
+    // The field takes the focus with its text selected once the keyboard has
+    // moved in on opening; a keyboard that only grows or shrinks with its
+    // text leaves what was typed as it is.
+    property bool opening: false
     function settled() {
-        if (!extended || standaloneInput)
+        if (!extended || standaloneInput || !opening)
             return
         if (keyboard.mapToItem(null, 0, 0).y - rootwindow.screenY < 100) {
+            opening = false
             field.forceActiveFocus()
             field.selectAll()
         }
@@ -164,7 +169,10 @@ Rectangle {
     // ---- the keyboard's own text field ----
     onPreLoadTextChanged: if (!fieldTyping && field.text !== preLoadText) takeText(preLoadText)
     onMaxLenChanged: field.maximumLength = Math.max(maxLen, field.text.length)
-    onExtendedChanged: fullNotice = ""
+    onExtendedChanged: {
+        fullNotice = ""
+        opening = extended
+    }
     TextMetrics {
         id: metrics
         font: field.font

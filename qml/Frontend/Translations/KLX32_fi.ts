@@ -168,6 +168,37 @@
     </message>
 </context>
 <context>
+    <name>15</name>
+    <message>
+        <source>Speaker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trim clicks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beeps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>18</name>
     <message>
         <source>2-Pos.</source>
@@ -741,6 +772,10 @@
         <source>Model loading...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Not loaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -758,6 +793,69 @@
     </message>
     <message>
         <source>Reset curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>35_TimerSetup</name>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this timer control?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1018,6 +1116,25 @@ Proceed?</source>
     </message>
 </context>
 <context>
+    <name>AlarmMessageSettings</name>
+    <message>
+        <source>Timer Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to set voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AssistantControlChooser</name>
     <message>
         <source>On</source>
@@ -1156,6 +1273,116 @@ Continue?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BTSettings</name>
+    <message>
+        <source>It may take up to 15 seconds to scan bluetooth devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device is successfully connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while searching for devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred when stopping the device search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while deleting the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred when connecting to the device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The maximum number of connected devices has been reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth sound test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices known. Touch Scan! to search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch Bluetooth on to see the devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CComplexTimer</name>
+    <message>
+        <source>hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1332,6 +1559,207 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>FileBrowser</name>
+    <message>
+        <source>USB stick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SD card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to choose from here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileManager</name>
+    <message>
+        <source>SD card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a storage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the %1 selected files and folders?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canceled by the user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file or folder cannot be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file or folder cannot be created in the destination folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying complete. Files that existed already were skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A source file cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A source file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file cannot be written in the destination folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The destination folder is not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The source was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name cannot be generated automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The destination folder is a subfolder of the source folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The source folder is the same as the destination folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exists already in the destination folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy here ▶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileSelector</name>
+    <message>
+        <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to the WLAN ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for receiver firmware ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The download could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The WLAN connection could not be established.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of the update is corrupted. Please start the download again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the update server failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No receiver firmware on the SD card. &quot;Download&quot; fetches it from the update server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver firmware download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FlightModeEditor</name>
     <message>
         <source>Do you really want to delete this
@@ -1477,6 +1905,88 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>GPSSideBoard</name>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeadupMenu</name>
+    <message>
+        <source>Telemetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placeholder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind of the item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing of this kind to choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No items. Touch + to add one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HeldRowBar</name>
     <message>
         <source>Ok</source>
@@ -1514,6 +2024,99 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_RuntimeCalcAlarm</name>
+    <message>
+        <source>volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>millivolts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>amps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>milliamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>milliampere-hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>feet per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meters per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>degree Celsius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>degree Fahrenheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KLX_Timer</name>
+    <message>
+        <source>hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KLX_TimersAlarms</name>
+    <message>
+        <source>Attention:data synchronization failed!Please land your aircraft!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Keyboard</name>
     <message>
         <source>Space</source>
@@ -1521,6 +2124,14 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No more than three lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No more than %1 characters</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1628,6 +2239,150 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>Bluetooth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModelMenu</name>
+    <message>
+        <source>Plane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multicopter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name cannot be used.
+A name must not contain /  : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of the folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of the model:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the new model in %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model could not be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no current model.
+Load a model or make a new one first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy %1 to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model is copied as: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Proceed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the current model can be renamed.
+Load this model now and rename it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to delete the following model: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to delete the following folder: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current model: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No model loaded: load one or make a new one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No models in this folder.
+&quot;New&quot; makes one here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1770,6 +2525,40 @@ Cannot delete standard Flight Mode!</source>
         <source>Unmount</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SensorMenuFrame</name>
+    <message>
+        <source>No responce from Backend!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stepping value error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stepping value none!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SensorMenuItem</name>
+    <message>
+        <source>Activate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SeqServoItem</name>
@@ -1906,6 +2695,99 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>SequentialTA</name>
+    <message>
+        <source>No voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A list of this name exists already.
+Overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name cannot be used.
+A name must not contain / or &quot;..&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be copied to the SD card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was written to the USB stick.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No USB stick found, or the list could not be written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this announcement?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anchorman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is empty. &quot;+&quot; adds an announcement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No list. &quot;New&quot; starts one, &quot;Open&quot; loads one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ServoCurveEditor</name>
     <message>
         <source>Servo</source>
@@ -2005,6 +2887,408 @@ Cannot delete standard Flight Mode!</source>
     <name>ServoLists</name>
     <message>
         <source>Servo </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareInfo</name>
+    <message>
+        <source>The batteries are too low for an update. Please charge them first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No application update was found on a USB stick. Download it from the update server?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system update was found on a USB stick. Download it from the update server?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to the WLAN ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looking for the update ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The WLAN connection could not be established.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of the update is corrupted. Please copy the update to the USB stick again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of the update is corrupted. Please start the download again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The newest software is installed already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update could not be installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal error while installing the update.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This update is unsuitable for this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the update server failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update is installed. Please switch the model off and restart the transmitter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system update is installed when the transmitter is switched on next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update is ready. Install it now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This version is installed already. Install it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installing ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transceiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stick controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch &quot;Update&quot; for the application update, hold it for the system update. A USB stick is looked at first, then the update server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TeleWidgetsVoiceSettings</name>
+    <message>
+        <source>Telemetry status alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global telemetry widget voice settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetrySensorMainMenu</name>
+    <message>
+        <source>Menu is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning for menu...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No response from backend!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting Menu...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting Menu error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting menu timeout!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Getting Menu none!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeRangeAlarmSettings</name>
+    <message>
+        <source>(Down)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Long beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short speech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimerAlarmItem</name>
+    <message>
+        <source>No Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep + Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech + Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech + Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spch+Beep+Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Msg</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimerAudioSettings</name>
+    <message>
+        <source>Do you really want to delete this alarm?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep + Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech + Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech + Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spch+Beep+Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time/Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete alarm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2113,6 +3397,70 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>VarioSettings2</name>
+    <message>
+        <source>No sensor is known yet.
+The sensors are found when the model starts, or by a rescan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vario off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Climb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flight Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vario sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VirtualSwitchItem</name>
     <message>
         <source>ON</source>
@@ -2120,6 +3468,91 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>OFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceSelector</name>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voices are installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voice speaks this language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceTimerAlarmSelector</name>
+    <message>
+        <source>Voice alarm for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention + Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceTimerSelector</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Att. + Exp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2427,6 +3860,11 @@ No errortext defined.</source>
     </message>
     <message>
         <source>Fast start is not possible next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no current model to set up.
+Open the model menu to load or make one?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,0 +1,335 @@
+import QtQuick 2.15
+import DBValues 1.0
+import UpdateManager 1.0
+
+// The software information: the versions this transmitter runs, and its
+// updates. A touch on "Update" brings the application update, a long touch
+// the system update, each from a USB stick when one carries it, else (on
+// the user's word) from the update server over WLAN. The download runs in
+// the update manager; this screen shows its progress, asks the user's
+// decisions and tells the end.
+Item {
+    id: info
+    objectName: "softwareInfo"
+
+    // Both batteries must hold this much for an update.
+    readonly property int minBatteryPercent: 15
+    // The WLAN connection is looked at once a second, at most this often.
+    readonly property int wlanPolls: 60
+    // "app" or "system" while an update is under way, "" otherwise.
+    property string kind: ""
+    // The source of the running download (CUpdateManager.Src_USB or Src_KlServer).
+    property int source: CUpdateManager.Src_USB
+    property string progressText: ""
+    property int progressPercent: -1
+    property bool waitingForWlan: false
+    property int pollsLeft: 0
+
+    function versionOf(text) { return text === "" ? "--.--" : text }
+
+    // ---- starting ----
+    function begin(what) {
+        if (kind !== "")
+            return
+        var first = Database.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(0, DatabaseValue.AtomicDirGet)
+        var second = Database.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(0, DatabaseValue.AtomicDirGet)
+        if (first < minBatteryPercent || second < minBatteryPercent) {
+            rootwindow.popupShow(null, "attention", qsTr("The batteries are too low for an update. Please charge them first.")
+                                 + Language.emptyString, "Ok")
+            return
+        }
+        kind = what
+        rootwindow.smartKeyLock = true
+        Database.KLX_DataBaseManagerPauseTelemetrie(DatabaseValue.TELELOG_UpdateSystemTag)
+        Database.KLX_DataBaseManagerForceSavingXMLFiles(false)
+        source = CUpdateManager.Src_USB
+        if (startDownload()) {
+            showProgress()
+            return
+        }
+        rootwindow.popupShow(null, "question", (what === "app"
+                                                ? qsTr("No application update was found on a USB stick. Download it from the update server?")
+                                                : qsTr("No system update was found on a USB stick. Download it from the update server?"))
+                             + Language.emptyString, "OkAbort", function() { info.fromServer() }, function() { info.finish(false) })
+    }
+    function startDownload() {
+        return kind === "app" ? UpdateManager.beginAppUpdate(source) : UpdateManager.downloadSystemUpdate(source)
+    }
+    function fromServer() {
+        source = CUpdateManager.Src_KlServer
+        if (!Database.KLX_DatabaseManagerIsWPAConfigExisting()) {
+            fail(qsTr("No WLAN network is set up. Please set one up in the WLAN settings first.") + Language.emptyString)
+            return
+        }
+        if (Database.KLX_DatabaseManagerIsWlanConnected()) {
+            serverDownload()
+            return
+        }
+        Database.KLX_DataBaseManagerWlanBringUp()
+        Database.KLX_DataBaseManagerWlanConnect("", "")
+        waitingForWlan = true
+        pollsLeft = wlanPolls
+        progressText = qsTr("Connecting to the WLAN ...") + Language.emptyString
+        progressPercent = -1
+        wlanPoll.start()
+    }
+    function serverDownload() {
+        waitingForWlan = false
+        if (startDownload())
+            showProgress()
+        else
+            fail(qsTr("The update could not be started.") + Language.emptyString)
+    }
+    function showProgress() {
+        progressText = qsTr("Looking for the update ...") + Language.emptyString
+        progressPercent = -1
+    }
+    Timer {
+        id: wlanPoll
+        interval: 1000
+        repeat: true
+        onTriggered: {
+            if (Database.KLX_DatabaseManagerIsWlanConnected()) {
+                stop()
+                info.serverDownload()
+            } else if (--info.pollsLeft <= 0) {
+                stop()
+                info.fail(qsTr("The WLAN connection could not be established.") + Language.emptyString)
+            }
+        }
+    }
+
+    // ---- the end ----
+    // Keys unlocked and the WLAN let go, unless the new program waits for
+    // the restart.
+    function finish(keepLocked) {
+        wlanPoll.stop()
+        waitingForWlan = false
+        var wasServer = source === CUpdateManager.Src_KlServer
+        kind = ""
+        progressText = ""
+        if (!keepLocked)
+            rootwindow.smartKeyLock = false
+        if (wasServer)
+            Database.KLX_DataBaseManagerWlanDisconnect()
+    }
+    function fail(text) {
+        finish(false)
+        rootwindow.popupShow(null, "error", text, "Ok")
+    }
+    function errorText(error, src) {
+        switch (error) {
+        case CUpdateManager.Err_UpdateNotFound: return qsTr("The update was not found.") + Language.emptyString
+        case CUpdateManager.Err_NotEnoughMemory: return qsTr("There is not enough memory on the SD card.") + Language.emptyString
+        case CUpdateManager.Err_TransferError:
+            return (src === CUpdateManager.Src_USB
+                    ? qsTr("A file of the update is corrupted. Please copy the update to the USB stick again.")
+                    : qsTr("A file of the update is corrupted. Please start the download again.")) + Language.emptyString
+        case CUpdateManager.Err_AlreadyInstalled: return qsTr("The newest software is installed already.") + Language.emptyString
+        case CUpdateManager.Err_CopyingFiles: return qsTr("The update could not be installed.") + Language.emptyString
+        case CUpdateManager.Err_Installing: return qsTr("Internal error while installing the update.") + Language.emptyString
+        case CUpdateManager.Err_Unsuitable: return qsTr("This update is unsuitable for this device.") + Language.emptyString
+        }
+        return qsTr("The connection to the update server failed.") + Language.emptyString
+    }
+    function completed(error, src) {
+        var what = kind
+        if (error === CUpdateManager.Err_NoErrors) {
+            finish(what === "app")
+            rootwindow.popupShow(null, "info", (what === "app"
+                                                ? qsTr("The update is installed. Please switch the model off and restart the transmitter.")
+                                                : qsTr("The system update is installed when the transmitter is switched on next time."))
+                                 + Language.emptyString, "Ok")
+            return
+        }
+        if (error === CUpdateManager.Err_Aborted) {
+            finish(false)
+            rootwindow.popupClose()
+            return
+        }
+        fail(errorText(error, src))
+    }
+
+    Connections {
+        target: UpdateManager
+        function onSigProgress(fname, bytesReceived, bytesTotal) {
+            if (info.kind === "")
+                return
+            if (bytesTotal > 0) {
+                info.progressPercent = Math.floor(bytesReceived * 100 / bytesTotal)
+                info.progressText = qsTr("Downloading ...") + Language.emptyString
+            } else {
+                info.progressPercent = -1
+                info.progressText = fname
+            }
+        }
+        function onSigUserDecisionRequired(userDecision) {
+            if (info.kind === "")
+                return
+            var text
+            if (userDecision === CUpdateManager.UD_ReadyToInstall) {
+                if (info.source === CUpdateManager.Src_KlServer)
+                    Database.KLX_DataBaseManagerWlanDisconnect()
+                text = qsTr("The update is ready. Install it now?")
+            } else {
+                text = qsTr("This version is installed already. Install it anyway?")
+            }
+            info.progressText = qsTr("Waiting for your answer") + Language.emptyString
+            rootwindow.popupShow(null, "question", text + Language.emptyString, "OkAbort",
+                                 function() {
+                                     info.progressText = qsTr("Installing ...") + Language.emptyString
+                                     info.progressPercent = -1
+                                     UpdateManager.resume(userDecision)
+                                 },
+                                 function() { UpdateManager.abort() })
+        }
+        function onSigComplete(vname, error, src) {
+            if (info.kind !== "")
+                info.completed(error, src)
+        }
+    }
+
+    // ---- drawing ----
+    readonly property var versions: [
+        { label: qsTr("Application") + Language.emptyString, value: versionOf(Database.KLX_DataBaseManagerVornLinuxAppGetVersion()) },
+        { label: qsTr("Operating system") + Language.emptyString, value: versionOf(Database.KLX_DataBaseManagerLinuxGetVersion()) },
+        { label: qsTr("Transceiver") + Language.emptyString, value: versionOf(Database.KLX_DataBaseManagerVornTransAppGetVersion()) },
+        { label: qsTr("Stick controller") + Language.emptyString, value: versionOf(Database.KLX_DataBaseManagerVornStickAppGetVersion()) }
+    ]
+
+    Text {
+        x: 12
+        y: 6
+        text: qsTr("Software") + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 18
+        font.bold: true
+    }
+    Column {
+        x: 12
+        y: 36
+        spacing: 6
+        Repeater {
+            model: info.versions
+            Row {
+                spacing: 8
+                Text {
+                    width: 180
+                    text: modelData.label
+                    color: rootwindow.textColour
+                    font.family: rootwindow.fontFamily
+                    font.pixelSize: 15
+                }
+                Text {
+                    objectName: "version_" + index
+                    text: modelData.value
+                    color: rootwindow.textColour
+                    font.family: rootwindow.fontFamily
+                    font.pixelSize: 15
+                }
+            }
+        }
+    }
+    GeneralPurposeButton {
+        objectName: "updateButton"
+        x: parent.width - width - 12
+        y: 36
+        width: 140
+        gp_text: qsTr("Update") + Language.emptyString
+        state: info.kind !== "" ? "disabled" : ""
+        onClicked: info.begin("app")
+        onLongclicked: info.begin("system")
+    }
+    Text {
+        objectName: "updateHint"
+        x: 12
+        y: 170
+        width: parent.width - 24
+        wrapMode: Text.WordWrap
+        text: qsTr("Touch \"Update\" for the application update, hold it for the system update. A USB stick is looked at first, then the update server.")
+              + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 13
+    }
+
+    // The running update: what it does, how far, and a way out.
+    Rectangle {
+        id: progressBox
+        objectName: "updateProgress"
+        anchors.centerIn: parent
+        width: 300
+        height: 130
+        radius: 6
+        z: 70
+        visible: info.kind !== "" && info.progressText !== "" && !rootwindow.popupIsShown()
+        color: rootwindow.backColour
+        border.width: 2
+        border.color: rootwindow.textColour
+        MouseArea { anchors.fill: parent }
+        Text {
+            x: 12
+            y: 10
+            width: parent.width - 24
+            text: (info.kind === "app" ? qsTr("Application update") : qsTr("System update")) + Language.emptyString
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 16
+            font.bold: true
+        }
+        Text {
+            objectName: "updateProgressText"
+            x: 12
+            y: 36
+            width: parent.width - 24
+            elide: Text.ElideMiddle
+            text: info.progressPercent >= 0 ? info.progressText + " " + info.progressPercent + " %" : info.progressText
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 14
+        }
+        Rectangle {
+            x: 12
+            y: 60
+            width: parent.width - 24
+            height: 14
+            radius: 3
+            visible: info.progressPercent >= 0
+            color: "transparent"
+            border.width: 1
+            border.color: rootwindow.textColour
+            Rectangle {
+                x: 2
+                y: 2
+                height: parent.height - 4
+                width: (parent.width - 4) * Math.max(0, Math.min(100, info.progressPercent)) / 100
+                radius: 2
+                color: "#2f7fd8"
+            }
+        }
+        GeneralPurposeButton {
+            objectName: "updateAbort"
+            anchors.horizontalCenter: parent.horizontalCenter
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 10
+            width: 110
+            gp_text: qsTr("Abort") + Language.emptyString
+            onClicked: {
+                if (info.waitingForWlan)
+                    info.finish(false)
+                else
+                    UpdateManager.abort()
+            }
+        }
+    }
+
+    Component.onCompleted: systemHistory.addHistoryEntry()
+    Component.onDestruction: {
+        // Leaving the screen leaves no download behind.
+        if (kind !== "") {
+            UpdateManager.abort()
+            finish(false)
+        }
+    }
+}

@@ -1,0 +1,196 @@
+import QtQuick 2.15
+import DBValues 1.0
+
+// The voice selector: the installed voices of a language (or all of them),
+// the one in use marked. "Play" speaks a sample in the marked voice,
+// "Select" stores it for the item the caller named and goes back:
+//   itemNum 0 and up: a voice alarm; -1, -2, -3: the telemetry status
+//   alarms, alarms and warnings; -4, -5: the spoken value and the text of a
+//   complex-timer alarm (timer_Id, alarm_Id); ttslItem 0 and up: an item of
+//   the announcement list (itemNum is then not used).
+Item {
+    id: selector
+    objectName: "voiceSelector"
+
+    property string language: "all"
+    property string keepingmsg: ""
+    property int itemNum: 0
+    property int ttslItem: -1
+    property int timer_Id: -1
+    property int alarm_Id: -1
+
+    property bool showAll: language === "all" || language === ""
+    property var voices: []          // [{ index, name, lang, path }]
+    property int marked: -1
+    readonly property int voiceCount: Database.KLX_DataBaseManagerGetVoicesCount()
+    readonly property string allCode: "all"
+
+    function has(name) { return typeof Database[name] === "function" }
+    // The voice parameters (language, tab, display name) stored for the item.
+    function storedParams() {
+        if (ttslItem >= 0) {
+            var items = Database.KLX_GetTTSList()
+            if (ttslItem >= items.length)
+                return ""
+            var lang = items[ttslItem][Database.KLX_TTSLJSONTagLang()]
+            var voice = items[ttslItem][Database.KLX_TTSLJSONTagVoice()]
+            return lang !== "" && voice !== "" ? lang + "\t" + voice : ""
+        }
+        if (itemNum >= -3)
+            return Database.KLX_DataBaseManagerVAlarmGetVoiceTextParams(itemNum)
+        return ""
+    }
+    function read() {
+        var text = Database.KLX_DataBaseManagerGetVoicesList(showAll ? allCode : language)
+        var list = []
+        var entries = text.split("\t")
+        for (var i = 0; i < entries.length; ++i) {
+            var entry = entries[i]
+            var nl = entry.indexOf("\n")
+            if (nl < 0)
+                continue
+            var index = parseInt(entry.substring(0, nl))
+            var rest = entry.substring(nl + 1)
+            var bar = rest.lastIndexOf("|")
+            list.push({ index: index, name: bar >= 0 ? rest.substring(0, bar) : rest,
+                        lang: bar >= 0 ? rest.substring(bar + 1) : "",
+                        path: Database.KLX_DataBaseManagerGetVoicePath(index) })
+        }
+        voices = list
+        var stored = storedParams()
+        marked = -1
+        for (var v = 0; v < list.length; ++v)
+            if (stored !== "" && Database.KLX_DataBaseManagerGetVoiceTextParamsFromList(list[v].index) === stored)
+                marked = list[v].index
+    }
+    function entryOf(index) {
+        for (var i = 0; i < voices.length; ++i)
+            if (voices[i].index === index)
+                return voices[i]
+        return null
+    }
+    // A sample in the marked voice: the caller's text, or the voice's name.
+    function play() {
+        var entry = entryOf(marked)
+        if (entry === null)
+            return
+        var name = entry.name
+        var bracket = name.indexOf("(")
+        if (bracket >= 0)
+            name = name.substring(0, bracket)
+        name = name.trim()
+        Database.SayText(keepingmsg !== "" ? keepingmsg : name, entry.lang, name)
+    }
+    function choose() {
+        if (marked < 0)
+            return
+        var params = Database.KLX_DataBaseManagerGetVoiceTextParamsFromList(marked).split("\t")
+        var lang = params[0], voice = params.length > 1 ? params[1] : ""
+        var result
+        if (ttslItem >= 0) {
+            Database.KLX_SetTTSLLangAt(ttslItem, lang)
+            Database.KLX_SetTTSLVoiceAt(ttslItem, voice)
+            Database.KLX_SetTTSLVoiceIdAt(ttslItem, marked)
+            Database.KLX_SaveTTSList()
+        } else if (itemNum >= -3) {
+            result = Database.KLX_DataBaseManagerVAlarmSetVoiceTextParams(itemNum, lang, voice)
+        } else {
+            var setter = itemNum === -4 ? "KLX_DataBaseManagerCmplxTimerSet_AlarmValueVoice"
+                                        : "KLX_DataBaseManagerCmplxTimerSet_AlarmTextVoice"
+            result = has(setter) ? Database[setter](timer_Id, alarm_Id, lang, voice, true) : "NIY"
+        }
+        if (result === "NIY" || (typeof result === "number" && result <= DatabaseValue.KLX_Error)) {
+            errorHandler.processError(result)
+            return
+        }
+        systemHistory.goBack()
+    }
+
+    ScreenHeading {
+        objectName: "voiceHeading"
+        y: 2
+        width: parent.width - 150
+        text: qsTr("Voice") + Language.emptyString + (selector.keepingmsg !== "" ? ": " + selector.keepingmsg : "")
+    }
+    GeneralPurposeButton {
+        objectName: "voiceLanguages"
+        x: parent.width - width - 8
+        y: 2
+        width: 130
+        height: 26
+        fontSize: 13
+        visible: selector.language !== "all" && selector.language !== ""
+        gp_text: selector.showAll ? qsTr("All languages") + Language.emptyString : qsTr("Language") + Language.emptyString + ": " + selector.language
+        onClicked: {
+            selector.showAll = !selector.showAll
+            selector.read()
+        }
+    }
+
+    ListView {
+        id: view
+        objectName: "voiceList"
+        x: 8
+        y: 32
+        width: parent.width - 16
+        height: 170
+        clip: true
+        spacing: 3
+        boundsBehavior: Flickable.StopAtBounds
+        model: selector.voices
+        delegate: GeneralPurposeButton {
+            objectName: "voice_" + modelData.index
+            width: view.width - 10
+            height: 30
+            gp_text: modelData.name + (selector.showAll ? "" : "  \u2013  " + modelData.lang)
+            state: modelData.index === selector.marked ? "active" : ""
+            onClicked: selector.marked = modelData.index
+        }
+    }
+    ScrollBar { flickable: view }
+    Text {
+        objectName: "voiceNone"
+        anchors.centerIn: view
+        width: view.width - 20
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        visible: selector.voices.length === 0
+        text: selector.voiceCount <= 0 ? qsTr("No voices are installed.") + Language.emptyString
+                                       : qsTr("No voice speaks this language.") + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 15
+    }
+
+    Row {
+        x: parent.width - width - 8
+        y: 212
+        spacing: 8
+        GeneralPurposeButton {
+            objectName: "voicePlay"
+            width: 100
+            visible: selector.voiceCount > 0
+            state: selector.marked >= 0 ? "" : "disabled"
+            gp_text: qsTr("Play") + Language.emptyString
+            onClicked: selector.play()
+        }
+        GeneralPurposeButton {
+            objectName: "voiceSelect"
+            width: 100
+            visible: selector.voiceCount > 0
+            state: selector.marked >= 0 ? "" : "disabled"
+            gp_text: qsTr("Select") + Language.emptyString
+            onClicked: selector.choose()
+        }
+    }
+
+    Component.onCompleted: {
+        systemHistory.addHistoryEntry()
+        systemHistory.addArg(language)
+        systemHistory.addArg(keepingmsg)
+        systemHistory.addArg(itemNum)
+        systemHistory.addArg(ttslItem)
+        systemHistory.addEndOfArgs()
+        read()
+    }
+}

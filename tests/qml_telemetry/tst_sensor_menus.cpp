@@ -1,0 +1,164 @@
+// The sensor menu screen as the binding menu opens it (a sensor address
+// alone), against the simulated sensors behind the transceiver: the menus
+// read, turned, an item stepped and toggled in the sensor, an arrow held,
+// and a sensor that does not answer.
+#include "qml_frame/qml_frame_fixture.h"
+#include "sim/csimsensors.h"
+
+using namespace qmlframe;
+
+namespace {
+QGuiTouchHandlerApplication* g_app = nullptr;
+const QString kMenu = QStringLiteral("qrc:/Frontend/QML/TelemetrySensorMainMenu.qml");
+constexpr int kVario = CSimSensors::kVarioAddress;
+constexpr int kBattery = CSimSensors::kBatteryAddress;
+
+bool OpenMenu(QmlFrame& f, int sensorId) {
+  f.Call("", "openScreen", {kMenu, QVariantMap{{"sensorId", sensorId}}});
+  return f.WaitShown(kMenu);
+}
+// A row of a frame and a button in it.
+QQuickItem* Row(QmlFrame& f, int frame, int item) {
+  return f.Item(QStringLiteral("menuItem_%1_%2").arg(frame).arg(item));
+}
+QQuickItem* Button(QmlFrame& f, int frame, int item, const char* name) {
+  return qobject_cast<QQuickItem*>(FindNamed(Row(f, frame, item), QString::fromLatin1(name)));
+}
+QString Value(QmlFrame& f, int frame, int item) {
+  QQuickItem* row = Row(f, frame, item);
+  return row ? row->property("value").toString() : QStringLiteral("<no row>");
+}
+// The default sensors, the vario's menus read and its first menu shown.
+bool VarioShown(QmlFrame& f) {
+  f.Controllers().Sensors().AddDefaultSet();
+  return f.StartAtHome() && OpenMenu(f, kVario) &&
+         QTest::qWaitFor([&] { return Value(f, 1, 2) == QLatin1String("120 m"); }, 5000);
+}
+}  // namespace
+
+class TestSensorMenus : public QObject {
+  Q_OBJECT
+  VornQmlWarnings m_Warnings;
+
+ private slots:
+  void initTestCase() { m_Warnings.Install(); }
+  void cleanup() { m_Warnings.Verify(); }
+
+  void varioMenus_data() { BoardRows(); }
+  // The vario's two menus: the first with its arrows to the right, the
+  // second after "Next" with its arrows to the left; the shown menu is the
+  // one the continuous task polls.
+  void varioMenus() {
+    QFETCH(int, variant);
+    QFETCH(QString, tag);
+    QmlFrame f(g_app, CSimBoard::Variant(variant));
+    f.Controllers().Sensors().AddDefaultSet();
+    QVERIFY(f.StartAtHome());
+    QVERIFY(OpenMenu(f, kVario));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Property("sensorMainMenu", "framesReady").toBool(), 5000);
+    QTRY_COMPARE(f.Property("menuHead_1", "text").toString(), QString("Vario   >>>>>>"));
+    QCOMPARE(f.Property("sensorMenuOverlay", "visible").toBool(), false);
+    QCOMPARE(Row(f, 1, 1)->property("label").toString(), QString("Sensitivity"));
+    QCOMPARE(Value(f, 1, 2), QString("120 m"));
+    QCOMPARE(Row(f, 1, 3)->property("toggle").toBool(), true);
+    QVERIFY(!Row(f, 1, 4));
+    KLX_RuntimeDatabaseManager& runtime = f.System().RuntimeDatabase();
+    QTRY_COMPARE(runtime.KLX_RuntimeDatabaseManagerGetSetMenuSensor(0, AtomicDirGet), kVario);
+    QCOMPARE(runtime.KLX_RuntimeDatabaseManagerGetSetMenuIndex(0, AtomicDirGet), 0);
+    QCOMPARE(runtime.KLX_RuntimeDatabaseManagerGetSetLeaveMenu(0, AtomicDirGet), 0);
+    QCOMPARE(f.History().last(), kMenu);
+    QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, kVario, "EndOfArgs"}));
+    f.Settle();
+    f.Grab("sensor-menu-" + tag + ".png");
+
+    // "Prev." has no menu before the first; "Next" turns to the second.
+    QVERIFY(f.Tap("sensorMenuPrev"));
+    QCOMPARE(f.Property("sensorMainMenu", "activeFrame").toInt(), 1);
+    QVERIFY(f.Tap("sensorMenuNext"));
+    QTRY_COMPARE(f.Property("menuHead_2", "text").toString(), QString("<<<<<<   Climb"));
+    QTRY_COMPARE(runtime.KLX_RuntimeDatabaseManagerGetSetMenuIndex(0, AtomicDirGet), 1);
+    QTRY_COMPARE(f.Item("sensorMenuFrame_2")->x(), 0.0);
+    QCOMPARE(Row(f, 2, 2)->property("label").toString(), QString("Zero altitude"));
+    f.Settle();
+    f.Grab("sensor-menu-second-" + tag + ".png");
+
+    // Leaving the screen ends the polling.
+    f.Call("", "openScreen", {kHome, QVariant()});
+    QVERIFY(f.WaitShown(kHome));
+    QCOMPARE(runtime.KLX_RuntimeDatabaseManagerGetSetLeaveMenu(0, AtomicDirGet), 1);
+  }
+
+  // A tap on an arrow steps the value in the sensor, and the answer ends the
+  // change at once: the next tap is taken without waiting for the guard. A
+  // toggle flips; its button says what a tap will do.
+  void stepAndToggle() {
+    QmlFrame f(g_app);
+    QVERIFY(VarioShown(f));
+    CSimSensors& sensors = f.Controllers().Sensors();
+    for (int expected : {121, 122}) {
+      f.Tap(Button(f, 1, 2, "menuItemRight"));
+      QTRY_COMPARE_WITH_TIMEOUT(Value(f, 1, 2), QString("%1 m").arg(expected), 2000);
+      QCOMPARE(sensors.MenuValue(kVario, 0, 2), expected);
+    }
+    f.Tap(Button(f, 1, 2, "menuItemLeft"));
+    QTRY_COMPARE_WITH_TIMEOUT(Value(f, 1, 2), QString("121 m"), 2000);
+
+    QCOMPARE(Button(f, 1, 3, "menuItemToggle")->property("gp_text").toString(), QString("Deactivate"));
+    f.Tap(Button(f, 1, 3, "menuItemToggle"));
+    QTRY_COMPARE_WITH_TIMEOUT(Value(f, 1, 3), QString(), 2000);
+    QCOMPARE(sensors.MenuValue(kVario, 0, 3), 0);
+    QCOMPARE(Button(f, 1, 3, "menuItemToggle")->property("gp_text").toString(), QString("Activate"));
+    QCOMPARE(f.Property("sensorMenuOverlay", "visible").toBool(), false);
+  }
+
+  // Held, the arrow repeats; the step grows tenfold after every ten repeats
+  // up to the item's largest step (100 for the altitude limit), and falls
+  // back to 1 when the arrow is let go.
+  void heldArrowGrowsItsStep() {
+    QmlFrame f(g_app);
+    QVERIFY(VarioShown(f));
+    QQuickItem* row = Row(f, 1, 2);
+    QCOMPARE(row->property("maxStep").toInt(), 100);
+    const QPoint at = f.Centre(Button(f, 1, 2, "menuItemRight"));
+    QTest::touchEvent(f.Window(), QmlFrame::Device()).press(0, at, f.Window());
+    QList<int> steps;
+    for (int repeats : {9, 10, 20, 30}) {
+      QTRY_VERIFY_WITH_TIMEOUT(row->property("repeats").toInt() >= repeats, 10000);
+      steps << row->property("currentStep").toInt();
+    }
+    QTest::touchEvent(f.Window(), QmlFrame::Device()).release(0, at, f.Window());
+    QCOMPARE(steps, QList<int>({1, 10, 100, 100}));
+    QTRY_COMPARE(row->property("currentStep").toInt(), 1);
+    // The sensor took steps of 1, 10 and 100 (one change at a time), within its limit.
+    QTRY_VERIFY(sensors(f) > 200 && sensors(f) <= 2000);
+  }
+
+  // A sensor that does not answer: the reading times out, and the screen
+  // stays without frames.
+  void silentSensor() {
+    QmlFrame f(g_app);
+    f.Controllers().Sensors().AddDefaultSet();
+    QVERIFY(f.StartAtHome());
+    f.Controllers().Sensors().SetSilent(kBattery, true);
+    QVERIFY(OpenMenu(f, kBattery));
+    QCOMPARE(f.Property("sensorMenuOverlayText", "text").toString(), QString("Scanning for menu..."));
+    QTRY_COMPARE_WITH_TIMEOUT(f.Property("sensorMenuOverlayText", "text").toString(),
+                              QString("Getting menu timeout!"), 25000);
+    QCOMPARE(f.Property("sensorMainMenu", "framesReady").toBool(), false);
+    QCOMPARE(f.Property("sensorMenuNext", "enabled").toBool(), false);
+    f.Settle();
+    f.Grab("sensor-menu-silent.png");
+  }
+
+ private:
+  static int sensors(QmlFrame& f) { return f.Controllers().Sensors().MenuValue(kVario, 0, 2); }
+};
+
+int main(int argc, char* argv[]) {
+  OwnDisplay();
+  QGuiTouchHandlerApplication app(argc, argv);
+  g_app = &app;
+  TestSensorMenus test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "tst_sensor_menus.moc"

@@ -1,0 +1,177 @@
+// A network package fetched from the update server's stand-in file by
+// file: only what is missing or changed (the server's request log), the
+// failures that end a download and how the next one resumes, the abort.
+#include "update_fixture.h"
+#include "update/klx_update_httpreq.h"
+
+namespace {
+// A package whose program is large enough to be cut or slowed mid-transfer.
+CSimAppPackage Package() {
+  CSimAppPackage p;
+  for (int i = 0; i < 300 * 1024; ++i) p.program.append(char((i * 7 + i / 1024) & 0xFF));
+  p.translations = {{"KLX32_de.qm", "de catalogue"}, {"KLX32_en.qm", "en catalogue"}};
+  p.prolog = "#!/bin/sh\nexit 0\n";
+  p.epilog = "#!/bin/sh\nexit 0\n";
+  p.extra = {{"Docs/ReleaseNotes.txt", "notes\n"}};
+  return p;
+}
+
+struct NetRig {
+  VornFixture fx;
+  UpdateServerRig server{fx.root.Path()};
+  KLX_Update_HttpReq getter;
+  CSimAppPackage package = Package();
+
+  bool Start() { return server.Start() && server.Put(package); }
+  QString Local(const QString& name) const {
+    return KLX_FileNameHandler().KLX_FileNameHandlerGetNetworkUpdateFilePath() + name;
+  }
+  // One download of the package to its end: 4 complete, -70000 failed.
+  int Fetch() {
+    getter.KLX_Update_HttpReq_MakeNewRequest(KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(
+        Board::m_Instance->RemoteUpdatePathGet(), KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders));
+    int result = KLX_Ok;
+    QTest::qWaitFor([&] { return (result = getter.KLX_Update_HttpReqContinueDownload()) != KLX_Ok; }, 20000);
+    return result;
+  }
+  // The requests a download makes that finds `present` in place already.
+  QStringList Missing() const {
+    QStringList asked{"KLX32MD5fold.txt 200"};
+    for (const CSimFile& f : package.Files())
+      if (ReadFile(Local(f.path)) != f.bytes || !QFileInfo::exists(Local(f.path))) asked << f.path + " 200";
+    return asked;
+  }
+};
+}  // namespace
+
+class NetworkPackageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void fileAddresses_data() {
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("the loopback's explicit port is kept")
+        << "http://127.0.0.1:8780/software/KL_Vorn" << "KLX32MD5fold.txt"
+        << "http://127.0.0.1:8780/software/KL_Vorn/KLX32MD5fold.txt";
+    QTest::newRow("no port: 80; a name is taken literally")
+        << "http://update.example/software/KL_Fenk" << "Docs/Release Notes#2.txt"
+        << "http://update.example:80/software/KL_Fenk/Docs/Release%20Notes%232.txt";
+    QTest::newRow("a base ending in / gets no second one")
+        << "http://update.example/software/KL_Vorn/" << "KLX32LinuxApp"
+        << "http://update.example:80/software/KL_Vorn/KLX32LinuxApp";
+  }
+  void fileAddresses() {
+    QFETCH(QString, base);
+    QFETCH(QString, name);
+    QFETCH(QString, url);
+    QCOMPARE(KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(base, name).toString(QUrl::FullyEncoded), url);
+  }
+
+  // The list comes first; then only the files missing in the update folder
+  // or whose digest differs, in the list's order, a sub-folder made where
+  // the list names one. A second download asks for the list alone.
+  void fetchesOnlyMissingOrChanged() {
+    NetRig rig;
+    QVERIFY(rig.Start());
+    const QList<CSimFile> files = rig.package.Files();
+    QVERIFY(WriteFile(rig.Local("Update.xml"), files[0].bytes));
+    QVERIFY(WriteFile(rig.Local("KLX32LinuxApp"), "the old program"));
+    QVERIFY(WriteFile(rig.Local("KLX32_de.qm"), "de catalogue"));
+    QCOMPARE(rig.Fetch(), int(KLX_Trigger));
+    QCOMPARE(rig.server.Asked(), QStringList({"KLX32MD5fold.txt 200", "KLX32LinuxApp 200", "KLX32_en.qm 200",
+                                              "vornupdateprolog.sh 200", "vornupdateepilog.sh 200",
+                                              "Docs/ReleaseNotes.txt 200", "KLX32MD5.txt 200"}));
+    QCOMPARE(rig.getter.KLX_Update_HttpReqDownloadedCount(), 7);
+    for (const CSimFile& f : rig.package.ServerFiles()) QCOMPARE(ReadFile(rig.Local(f.path)), f.bytes);
+    QCOMPARE(rig.getter.KLX_Update_HttpGetDownloadingFilename(), KLX_Update_HttpReq::kAllDownloaded);
+
+    QCOMPARE(rig.Fetch(), int(KLX_Trigger));
+    QCOMPARE(rig.server.Asked(), QStringList{"KLX32MD5fold.txt 200"});
+  }
+
+  // Each failure ends the download (-70000 once, the getter reset) and
+  // leaves no part of a file; nothing outside the update folder is touched.
+  // The next download asks only for what is still missing.
+  void failedDownloadsResume_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QString>("gone");
+    const QStringList first{"KLX32MD5fold.txt 200", "Update.xml 200"};
+    QTest::newRow("the list is missing")
+        << QStringList{"404 /software/KL_Vorn/KLX32MD5fold.txt"} << QByteArray() << QStringList{"KLX32MD5fold.txt 404"} << "Update.xml";
+    QTest::newRow("a list without a file line")
+        << QStringList() << QByteArray("AV:3.91;LV:1.8;\nSZ:12B;\n0123 KLX32LinuxApp\n")
+        << QStringList{"KLX32MD5fold.txt 200"} << "Update.xml";
+    QTest::newRow("a name leaving the update folder")
+        << QStringList() << QByteArray("d41d8cd98f00b204e9800998ecf8427e  ./Update.xml\n"
+                                       "d41d8cd98f00b204e9800998ecf8427e  ./../victim.txt\n")
+        << QStringList{"KLX32MD5fold.txt 200"} << "Update.xml";
+    QTest::newRow("a name from the top folder")
+        << QStringList() << QByteArray("d41d8cd98f00b204e9800998ecf8427e  .//Vorn/victim.txt\n")
+        << QStringList{"KLX32MD5fold.txt 200"} << "Update.xml";
+    QTest::newRow("a listed file is not on the server")
+        << QStringList{"404 /software/KL_Vorn/KLX32_de.qm"} << QByteArray()
+        << first + QStringList{"KLX32LinuxApp 200", "KLX32_de.qm 404"} << "KLX32_de.qm";
+    QTest::newRow("the transfer is cut in the middle")
+        << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << QByteArray()
+        << first + QStringList{"KLX32LinuxApp 200 cut"} << "KLX32LinuxApp";
+  }
+  void failedDownloadsResume() {
+    QFETCH(QStringList, faults);
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, asked);
+    QFETCH(QString, gone);
+    NetRig rig;
+    QVERIFY(rig.Start());
+    const QString victim = rig.fx.root.Path() + "/Vorn/victim.txt";
+    QVERIFY(WriteFile(victim, "not the update's"));
+    rig.server.SetFaults(faults);
+    const QString served = rig.server.AppFile("KLX32MD5fold.txt");
+    const QByteArray good = ReadFile(served);
+    if (!list.isEmpty()) QVERIFY(WriteFile(served, list));
+
+    QCOMPARE(rig.Fetch(), int(KLX_Error));
+    QCOMPARE(rig.server.Asked(), asked);
+    QCOMPARE(rig.getter.KLX_Update_HttpGetDownloadingFilename(), KLX_Update_HttpReq::kAllDownloaded);
+    QCOMPARE(ReadFile(victim), QByteArray("not the update's"));
+    QVERIFY(!QFileInfo::exists(rig.fx.root.Path() + "/victim.txt"));
+    // What arrived whole stays; the file that failed is gone.
+    const QStringList present = QDir(rig.Local(QString())).entryList(QDir::Files, QDir::Name);
+    for (const CSimFile& f : rig.package.Files())
+      if (present.contains(f.path)) QCOMPARE(ReadFile(rig.Local(f.path)), f.bytes);
+    QVERIFY(!present.contains(gone));
+
+    rig.server.SetFaults({});
+    QVERIFY(WriteFile(served, good));
+    const QStringList missing = rig.Missing();
+    QCOMPARE(rig.Fetch(), int(KLX_Trigger));
+    QCOMPARE(rig.server.Asked(), missing);
+  }
+
+  // An abort asked for through the facade is served at the next look at
+  // the file name: the transfer stops, its part is removed, the name reads
+  // "Downloading aborted!" and the next continue fails once.
+  void abortDuringTransfer() {
+    NetRig rig;
+    QVERIFY(rig.Start());
+    rig.server.SetFaults({"slow /software/KL_Vorn/KLX32LinuxApp 20"});
+    rig.getter.KLX_Update_HttpReq_MakeNewRequest(KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(
+        Board::m_Instance->RemoteUpdatePathGet(), KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders));
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(rig.Local("KLX32LinuxApp")).size() > 0; }, 10000));
+    rig.fx.db.KLX_DataBaseManagerAbortDownload();
+    QCOMPARE(rig.getter.KLX_Update_HttpGetDownloadingFilename(), QString("KLX32LinuxApp"));
+    QVERIFY(!KLX_Update_HttpReq::m_userAbortRequest);
+    QVERIFY(QTest::qWaitFor(
+        [&] { return rig.getter.KLX_Update_HttpGetDownloadingFilename() == KLX_Update_HttpReq::kDownloadAborted; },
+        5000));
+    QCOMPARE(rig.getter.KLX_Update_HttpReqContinueDownload(), int(KLX_Error));
+    QVERIFY(!QFileInfo::exists(rig.Local("KLX32LinuxApp")));
+    QCOMPARE(rig.server.Asked(), QStringList({"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 slow"}));
+  }
+};
+
+QTEST_GUILESS_MAIN(NetworkPackageTest)
+#include "tst_networkpackage.moc"

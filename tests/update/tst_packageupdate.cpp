@@ -1,0 +1,342 @@
+// The package update task as the screens start it and see it: installs
+// from a stick folder and from the update server's stand-in on a temporary
+// root, the update status values in the order the screens get them, the
+// errors registered, the files left in the application folder, the scripts
+// run and the remounts asked for.
+#include "update_fixture.h"
+#include "platform/klx_commandrunner.h"
+#include "update/klx_update.h"
+#include "update/klx_update_httpreq.h"
+
+namespace {
+using VT = KLX_VornTask;
+
+constexpr int kInstalledMinor = 90;
+
+// A package one version above the installed one; its scripts note in
+// `log` what the application folder held when they ran.
+CSimAppPackage Package(const QString& log, const QString& app) {
+  CSimAppPackage p;
+  p.program = "#!/bin/sh\necho new program 3.91\n";
+  p.translations = {{"KLX32_de.qm", "de 3.91"}, {"KLX32_en.qm", "en 3.91"}};
+  p.prolog = QStringLiteral("#!/bin/sh\necho \"prolog $(tail -n1 '%1KLX32LinuxApp')\" >> '%2'\n").arg(app, log).toUtf8();
+  p.epilog = QStringLiteral("#!/bin/sh\necho \"epilog $(tail -n1 '%1KLX32LinuxApp')\" >> '%2'\n").arg(app, log).toUtf8();
+  return p;
+}
+
+struct PackageRig {
+  VornFixture fx;
+  KLX_Update task;
+  KLX_Update_HttpReq getter;
+  std::unique_ptr<StatusLog> status;
+  KLX_FileNameHandler names;
+  QString app = names.KLX_FileNameHandlerGetLinuxAppPath();
+  QString log = fx.root.Path() + "/scripts.log";
+  CSimAppPackage package = Package(log, app);
+
+  PackageRig() {
+    // Every update stops and starts the runtime read-outs; the task's own
+    // reports are compared case by case.
+    fx.errors.Expect({0x33901, 0x33902, 0x2361D, 0x2361E, 0x2361C, 0x23614, 0x23616, 0x23619, 0x33620, 0x33621});
+  }
+  // The task engine is up, its processing off: the task's follow-up
+  // records wait in its queue and the test hands them back.
+  bool Up() {
+    fx.taskClock = &fx.clock;
+    if (!fx.UpOnBus(VornFixture::WithControllers)) return false;
+    status = std::make_unique<StatusLog>(&fx.db);
+    // Updates start from a system that is up.
+    fx.db.KLX_DataBaseManagerGetSetStartupPhases(VT::KLX_PHASE_SYSTEM_UP, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(3, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(kInstalledMinor, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(80, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(80, AtomicDirSet);
+    // The installed program and its translations, one of them a language
+    // the new package no longer brings.
+    return WriteFile(app + "KLX32LinuxApp", "#!/bin/sh\necho old program 3.90\n") &&
+           WriteFile(app + "KLX32_de.qm", "de 3.90") && WriteFile(app + "KLX32_fr.qm", "fr 3.90") &&
+           QFile::setPermissions(app + "KLX32LinuxApp", QFile::permissions(app + "KLX32LinuxApp") | QFile::ExeOwner);
+  }
+  ~PackageRig() { task.KLX_VornBaseCleanUp(); }
+
+  QString Stick(int n) const { return fx.root.Path() + QStringLiteral("/media/usb%1/").arg(n); }
+  bool PutOnStick(int n, const QList<CSimFile>& files) {
+    return fx.board.SetUsbStickInserted(n, true) && CSimUpdateServer::WriteFiles(Stick(n), files);
+  }
+  int Start(int source, int target, int para3 = 0, int para4 = 0, const QString& text = QString()) {
+    Task_Data_T t;
+    t.task = VT::KLX_TASK_UPDATE_CHECK_FIRMWARE;
+    t.paraint1 = source;
+    t.paraint2 = target;
+    t.paraint3 = para3;
+    t.paraint4 = para4;
+    KLX_TaskSetText(t.parastr1, text);
+    t.timeout = 900000;
+    task.KLX_VornBaseSetObjectPointer(&getter);
+    if (task.KLX_VornBaseInit(&fx.db, &fx.protocol, &fx.vorn, &fx.runtime) != KLX_Ok) return KLX_Error;
+    return task.KLX_VornBaseStartTask(t);
+  }
+  int Step(const TaskUpdate_Data_T& update) {
+    int elapsed = 0;
+    return task.KLX_VornBaseUpdateRunningTask(update, &elapsed);
+  }
+  // The task's own follow-up record, as the engine hands it back.
+  int Poll() {
+    TaskUpdate_Data_T self;
+    self.updateKind = 5;
+    return Step(self);
+  }
+  // A user's input: a dialog answer (kind 2) or a text (kind 1).
+  int Answer(unsigned char kind, int answer, const QByteArray& text = QByteArray()) {
+    TaskUpdate_Data_T user;
+    user.updateKind = KLX_UPDATE_KIND_USER;
+    user.data[0] = kind;
+    user.data[1] = static_cast<unsigned char>(answer);
+    if (!text.isEmpty()) memcpy(user.data + 1, text.constData(), size_t(text.size()) + 1);
+    return Step(user);
+  }
+  QStringList Installed() const { return QDir(app).entryList(QDir::Files, QDir::Name); }
+  QStringList ScriptLog() const { return QString::fromUtf8(ReadFile(log)).split('\n', Qt::SkipEmptyParts); }
+  QList<QPair<unsigned, QString>> Reports() { return TaskReports(fx.errors); }
+};
+}  // namespace
+
+class PackageUpdateTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The application package from a stick, with its scripts before and
+  // after: the prolog sees the old program, the epilog the new one; the
+  // application and system partitions are remounted writable first; a
+  // translation the package does not bring is gone; the update phase holds
+  // until the restart.
+  void installFromStick() {
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    QVERIFY(rig.PutOnStick(0, rig.package.Files()));
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({5, 6, 7, 2}));
+    QCOMPARE(rig.Reports(), (QList<QPair<unsigned, QString>>{
+                                {0x33621, "USB update install started: 3.90 -> 3.91"}}));
+    QCOMPARE(rig.ScriptLog(), QStringList({"prolog echo old program 3.90", "epilog echo new program 3.91"}));
+    QCOMPARE(rig.Installed(), QStringList({"KLX32LinuxApp", "KLX32_de.qm", "KLX32_en.qm"}));
+    QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"), rig.package.program);
+    QVERIFY(QFileInfo(rig.app + "KLX32LinuxApp").isExecutable());
+    QCOMPARE(ReadFile(rig.app + "KLX32_de.qm"), QByteArray("de 3.91"));
+    QStringList mounts;
+    for (const QString& c : rig.fx.board.RecordedCommands())
+      if (c.startsWith("mount")) mounts << c;
+    QCOMPARE(mounts, QStringList({"mount ubi0:application /app ubifs 32", "mount ubi0:rootfs / ubifs 32"}));
+    QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), int(VT::KLX_PHASE_SYSTEM_UUPD));
+  }
+
+  // Batteries at their limit install; whatever stops the install before
+  // the program is replaced leaves the old program and its translations as
+  // they were (where only the program's copy failed, the new translations
+  // are in and the old program stays and runs), the start-up phase
+  // returns, and the screens see the status and the task's failure.
+  void stickInstallOutcomes_data() {
+    QTest::addColumn<int>("battery1");
+    QTest::addColumn<int>("battery2");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QList<int>>("states");
+    QTest::addColumn<QList<unsigned>>("codes");
+    QTest::addColumn<QStringList>("scripts");
+    // Translations the application folder has afterwards beside its own.
+    QTest::addColumn<QStringList>("added");
+    const QStringList nothing;
+    const QStringList prolog{"prolog echo old program 3.90"};
+    QTest::newRow("both batteries at 15 %") << 15 << 15 << "" << int(KLX_Done) << QList<int>{5, 6, 7, 2}
+                                            << QList<unsigned>{0x33621} << QStringList{"prolog echo old program 3.90", "epilog echo new program 3.91"}
+                                            << QStringList{"KLX32_en.qm"};
+    QTest::newRow("battery 1 at 14 %") << 14 << 15 << "" << int(KLX_Error) << QList<int>{4}
+                                       << QList<unsigned>{0x2361D} << QStringList() << nothing;
+    QTest::newRow("battery 2 at 14 %") << 15 << 14 << "" << int(KLX_Error) << QList<int>{4}
+                                       << QList<unsigned>{0x2361D} << QStringList() << nothing;
+    QTest::newRow("a digest that is wrong") << 80 << 80 << "digest" << int(KLX_Error) << QList<int>{5, 8}
+                                            << QList<unsigned>{0x2361E} << prolog << nothing;
+    QTest::newRow("the version installed already") << 80 << 80 << "same version" << int(KLX_Error) << QList<int>{5, 3}
+                                                   << QList<unsigned>{0x53617} << prolog << nothing;
+    QTest::newRow("the prolog fails") << 80 << 80 << "prolog fails" << int(KLX_Error) << QList<int>{5, 4}
+                                      << QList<unsigned>{0x2361C} << QStringList() << nothing;
+    QTest::newRow("a list that is missing") << 80 << 80 << "no list" << int(KLX_Error) << QList<int>{5, 8}
+                                            << QList<unsigned>{0x2361E} << prolog << nothing;
+    QTest::newRow("the program cannot be copied") << 80 << 80 << "no program" << int(KLX_Error) << QList<int>{5, 6, 4}
+                                                  << QList<unsigned>{0x33621, 0x23614} << prolog
+                                                  << QStringList{"KLX32_en.qm"};
+  }
+  void stickInstallOutcomes() {
+    QFETCH(int, battery1);
+    QFETCH(int, battery2);
+    QFETCH(QString, change);
+    QFETCH(int, result);
+    QFETCH(QList<int>, states);
+    QFETCH(QList<unsigned>, codes);
+    QFETCH(QStringList, scripts);
+    QFETCH(QStringList, added);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    rig.fx.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(battery1, AtomicDirSet);
+    rig.fx.db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(battery2, AtomicDirSet);
+    if (change == "prolog fails") rig.package.prolog = "#!/bin/sh\nexit 3\n";
+    if (change == "same version")
+      rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(rig.package.minor, AtomicDirSet);
+    QList<CSimFile> files = rig.package.Files();
+    if (change == "no list") files.removeLast();
+    if (change == "no program") {
+      // A list that leaves the program out, as a damaged stick carries it.
+      files.removeAt(1);
+      files.removeLast();
+      files.append({"KLX32MD5.txt", CSimUpdateServer::ChecksumList(files, false)});
+    }
+    QVERIFY(rig.PutOnStick(0, files));
+    if (change == "digest") QVERIFY(WriteFile(rig.Stick(0) + "KLX32_en.qm", "en damaged"));
+    const QStringList before = rig.Installed();
+
+    // Every stick is offered: a stick without the program is one too.
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF, 0, 1), result);
+    QCOMPARE(rig.status->Take(), states);
+    QList<unsigned> seen;
+    for (const auto& r : rig.Reports()) seen << r.first;
+    QCOMPARE(seen, codes);
+    QCOMPARE(rig.ScriptLog(), scripts);
+    QStringList installed = before;
+    for (const QString& name : added)
+      if (!installed.contains(name)) installed << name;
+    installed.sort();
+    if (result == KLX_Done) installed = QStringList{"KLX32LinuxApp", "KLX32_de.qm", "KLX32_en.qm"};
+    QCOMPARE(rig.Installed(), installed);
+    if (result == KLX_Error) {
+      // The old program is whole and still runs.
+      QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"), QByteArray("#!/bin/sh\necho old program 3.90\n"));
+      QByteArray out;
+      QCOMPARE(KLX_Platform::Run(rig.app + "KLX32LinuxApp", {}, &out), 0);
+      QCOMPARE(out, QByteArray("old program 3.90\n"));
+      QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), int(VT::KLX_PHASE_SYSTEM_UP));
+    }
+  }
+
+  // Two sticks carry a package: the task waits for the user's choice; the
+  // answer's last character names the stick.
+  void stickChoice_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QList<int>>("states");
+    QTest::newRow("ends in 1") << QByteArray("USB 1") << int(KLX_Done) << QList<int>{5, 6, 7, 2};
+    QTest::newRow("ends in a letter") << QByteArray("USB x") << int(KLX_Error) << QList<int>();
+    QTest::newRow("empty") << QByteArray("\0", 1) << int(KLX_Error) << QList<int>();
+  }
+  void stickChoice() {
+    QFETCH(QByteArray, answer);
+    QFETCH(int, result);
+    QFETCH(QList<int>, states);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    CSimAppPackage older = rig.package;
+    older.minor = 90;
+    QVERIFY(rig.PutOnStick(0, older.Files()));
+    QVERIFY(rig.PutOnStick(1, rig.package.Files()));
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF), int(KLX_Trigger));
+    QCOMPARE(rig.task.KLX_UpdateGetState(), int(KLX_Update::KLX_UPDATE_STATE_CHOOSE_STICK));
+    const int chosen = rig.Answer(1, 0, answer);
+    if (chosen == KLX_Ok) {
+      QCOMPARE(rig.task.KLX_UpdateGetState(), int(KLX_Update::KLX_UPDATE_STATE_IDLE));
+      QCOMPARE(rig.Poll(), result);
+    } else {
+      QCOMPARE(chosen, result);
+    }
+    QCOMPARE(rig.status->Take(), states);
+  }
+
+  // Three voice packs of which one fails its own checksum list: that one is
+  // removed, the two others are installed and counted in the status.
+  void voicePacks() {
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    QVERIFY(rig.PutOnStick(2, {{"Voices/anna.zip", CSimUpdateServer::VoicePack("anna", "de", "Anna", "de")},
+                               {"Voices/bert.zip", CSimUpdateServer::VoicePack("bert", "en", "Bert", "en", true)},
+                               {"Voices/cleo.zip", CSimUpdateServer::VoicePack("cleo", "fr", "Cleo", "fr")}}));
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    const QStringList before = QDir(voices).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + 2 * 256}));
+    const QStringList after = QDir(voices).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QVERIFY(after.contains("anna") && after.contains("cleo"));
+    QVERIFY(!after.contains("bert"));
+    QCOMPARE(after.size(), before.size() + 2);
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
+  // The package from the update server: downloaded file by file, the user
+  // asked, then installed with its scripts; the screens see each step.
+  void installFromServer_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<bool>("abort");
+    QTest::addColumn<int>("yes");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QList<int>>("states");
+    QTest::addColumn<QList<unsigned>>("codes");
+    QTest::newRow("installed on yes") << QStringList() << false << int(VT::GUI_USER_Yes) << int(KLX_Done)
+                                      << QList<int>{23, 27, 5, 6, 7, 2} << QList<unsigned>{0x33620};
+    QTest::newRow("the user says no") << QStringList() << false << 0 << int(KLX_Error) << QList<int>{23, 27}
+                                      << QList<unsigned>();
+    QTest::newRow("the list is missing") << QStringList{"404 /software/KL_Vorn/KLX32MD5fold.txt"} << false << 0
+                                         << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
+    QTest::newRow("a transfer is cut") << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << false << 0
+                                       << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
+    QTest::newRow("the user aborts") << QStringList{"slow /software/KL_Vorn/KLX32LinuxApp 20"} << true << 0
+                                     << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
+  }
+  void installFromServer() {
+    QFETCH(QStringList, faults);
+    QFETCH(bool, abort);
+    QFETCH(int, yes);
+    QFETCH(int, result);
+    QFETCH(QList<int>, states);
+    QFETCH(QList<unsigned>, codes);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    UpdateServerRig server(rig.fx.root.Path());
+    QVERIFY(server.Start() && server.Put(rig.package));
+    server.SetFaults(faults);
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_WLAN, VT::KLX_LOAD_HTTPUPDPACKAGE), int(KLX_Ok));
+    QCOMPARE(rig.task.KLX_UpdateGetState(), int(KLX_Update::KLX_UPDATE_STATE_DOWNLOADING));
+    int polled = KLX_Ok;
+    QSet<QString> shown;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+          polled = rig.Poll();
+          shown << rig.fx.db.KLX_DatabaseManagerGetSetDialogText(QString(), AtomicDirGet);
+          // The screen's abort, while the program is on its way.
+          if (abort && shown.contains("KLX32LinuxApp")) rig.fx.db.KLX_DataBaseManagerAbortDownload();
+          return polled != KLX_Ok;
+        },
+        20000));
+    if (faults.isEmpty()) {
+      QCOMPARE(polled, int(KLX_Trigger));
+      QVERIFY2(shown.contains("KLX32LinuxApp"), qPrintable(QStringList(shown.values()).join(',')));
+      QCOMPARE(rig.Answer(2, yes), result);
+      QCOMPARE(server.Asked().size(), rig.package.ServerFiles().size());
+    } else {
+      QCOMPARE(polled, result);
+      QCOMPARE(rig.task.KLX_UpdateGetState(), int(KLX_Update::KLX_UPDATE_STATE_IDLE));
+    }
+    QCOMPARE(rig.status->Take(), states);
+    QList<unsigned> seen;
+    for (const auto& r : rig.Reports()) seen << r.first;
+    QCOMPARE(seen, codes);
+    if (result == KLX_Done) {
+      QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"), rig.package.program);
+      QCOMPARE(rig.ScriptLog().size(), 2);
+    } else {
+      QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"), QByteArray("#!/bin/sh\necho old program 3.90\n"));
+      QVERIFY(rig.ScriptLog().isEmpty());
+    }
+  }
+};
+
+QTEST_GUILESS_MAIN(PackageUpdateTest)
+#include "tst_packageupdate.moc"

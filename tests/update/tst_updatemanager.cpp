@@ -1,0 +1,429 @@
+// The update manager end to end against the update server's stand-in and a
+// stick folder: the requests in the server's log, what ends in the final
+// folders and when, the user's decisions, the results QML sees, and the
+// receivers' firmware, catalogue and pictures.
+#include <QSignalSpy>
+
+#include "update_fixture.h"
+#include "frame/klx_version.h"
+#include "update/cappupdate.h"
+#include "update/creceivers.h"
+#include "update/creceiversupdatedownloader.h"
+#include "update/cupdatemanager.h"
+
+namespace {
+CSimAppPackage Package() {
+  CSimAppPackage p;
+  for (int i = 0; i < 300 * 1024; ++i) p.program.append(char((i * 7 + i / 1024) & 0xFF));
+  p.translations = {{"KLX32_de.qm", "de catalogue"}, {"KLX32_en.qm", "en catalogue"}};
+  p.prolog = "#!/bin/sh\nexit 0\n";
+  p.extra = {{"Docs/ReleaseNotes.txt", "notes\n"}};
+  return p;
+}
+
+// The application's files in the server list's order, as requested.
+QStringList AppRequests(const CSimAppPackage& p, const QStringList& skip = {}) {
+  QStringList out{"KLX32MD5fold.txt 200"};
+  for (const CSimFile& f : p.Files())
+    if (!skip.contains(f.path)) out << f.path + " 200";
+  return out;
+}
+
+struct ManagerRig {
+  VornFixture fx;
+  UpdateServerRig server{fx.root.Path()};
+  CSimAppPackage package = Package();
+  CUpdateManager manager;
+  QSignalSpy complete{&manager, &CUpdateManager::sigComplete};
+  QSignalSpy decisions{&manager, &CUpdateManager::sigUserDecisionRequired};
+  QSignalSpy progress{&manager, &CUpdateManager::sigProgress};
+
+  ManagerRig() {
+    fx.errors.Expect({0x33620, 0x53617, 0x2361C, 0x2361E, 0x33901, 0x33902});
+  }
+  ~ManagerRig() { manager.free(3000); }
+  bool Start() {
+    return fx.Up() == KLX_Ok && server.Start() && server.Put(package) && manager.Init(&fx.db);
+  }
+  QString Path(const QString& board) const { return KLX_FileNameHandler::KLX_FileNameHandlerMapPath(board); }
+  // The next completion as (error, source); (1, -1) when none came.
+  QPair<int, int> Completion(int ms = 15000) {
+    if (complete.isEmpty() && !complete.wait(ms)) return {1, -1};
+    const QList<QVariant> c = complete.takeFirst();
+    return {c.at(1).toInt(), c.at(2).toInt()};
+  }
+  int Decision(int ms = 15000) {
+    if (decisions.isEmpty() && !decisions.wait(ms)) return -1;
+    return decisions.takeFirst().at(0).toInt();
+  }
+  // Nothing further reported for a moment.
+  bool Quiet() {
+    QTest::qWait(150);
+    return complete.isEmpty() && decisions.isEmpty();
+  }
+};
+}  // namespace
+
+class UpdateManagerTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { qRegisterMetaType<CUpdateManager::UpdateSource>(); }
+
+  // The list first, then each file into the temporary folder; the files
+  // reach "/Vorn/Update" only once all are checked, and the user is asked.
+  // On yes the program and its translations replace the installed ones,
+  // an old translation the package lacks goes. A second run asks for the
+  // list alone.
+  void applicationFromServerInstalledOnYes() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    const QString app = rig.Path("/app/");
+    QVERIFY(WriteFile(app + "KLX32LinuxApp", "the old program"));
+    QVERIFY(WriteFile(app + "KLX32_fi.qm", "an old catalogue"));
+    rig.server.SetFaults({"slow /software/KL_Vorn/KLX32LinuxApp 5"});
+
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.manager.lastError(), 0);
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")).size() > 0; }, 10000));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/Update/Update.xml")));
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    rig.server.SetFaults({});
+    QStringList asked = AppRequests(rig.package);
+    asked[2] += " slow";
+    QCOMPARE(rig.server.Asked(), asked);
+    for (const CSimFile& f : rig.package.Files()) QCOMPARE(ReadFile(rig.Path("/Vorn/Update/") + f.path), f.bytes);
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app")));
+    // Progress counts the bytes of the whole update, as the list's sizes give.
+    QVERIFY(!rig.progress.isEmpty());
+    const QList<QVariant> last = rig.progress.last();
+    QCOMPARE(last.at(0).toString(), QString());
+    QVERIFY(last.at(1).toLongLong() <= last.at(2).toLongLong());
+    QVERIFY(last.at(2).toLongLong() > 300 * 1024);
+    QCOMPARE(ReadFile(app + "KLX32LinuxApp"), QByteArray("the old program"));
+
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Completion(), qMakePair(0, int(CUpdateManager::Src_KlServer)));
+    QCOMPARE(ReadFile(app + "KLX32LinuxApp"), rig.package.program);
+    QCOMPARE(ReadFile(app + "KLX32_de.qm"), QByteArray("de catalogue"));
+    QVERIFY(!QFileInfo::exists(app + "KLX32_fi.qm"));
+    QVERIFY(QFileInfo(app + "KLX32LinuxApp").isExecutable());
+    QCOMPARE(QDir(app).entryList(QDir::Hidden | QDir::Files).filter(".new"), QStringList());
+    QCOMPARE(rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 1);
+
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    QCOMPARE(rig.server.Asked(), QStringList{"KLX32MD5fold.txt 200"});
+    rig.manager.abort();
+    QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_Aborted), int(CUpdateManager::Src_KlServer)));
+    QVERIFY(rig.Quiet());
+  }
+
+  // An equal version asks again; yes installs anyway, no aborts.
+  void equalVersionAsksAgain_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("installed anyway") << true;
+    QTest::newRow("declined") << false;
+  }
+  void equalVersionAsksAgain() {
+    QFETCH(bool, yes);
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(rig.package.major, AtomicDirSet);
+    rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(rig.package.minor, AtomicDirSet);
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_AlreadyInstalled));
+    QVERIFY(rig.complete.isEmpty());
+    if (yes) {
+      rig.manager.resume(CUpdateManager::UD_AlreadyInstalled);
+      QCOMPARE(rig.Completion().first, 0);
+      QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), rig.package.program);
+    } else {
+      rig.manager.abort();
+      QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Aborted));
+      QVERIFY(!QFileInfo::exists(rig.Path("/app/KLX32LinuxApp")));
+    }
+  }
+
+  // Each failure ends the run with its result and leaves the final folder
+  // without the update; the next run asks only for what is still missing.
+  void failuresAndResume_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<QStringList>("kept");
+    const CSimAppPackage p = Package();
+    QTest::newRow("the list is missing") << QStringList{"404 /software/KL_Vorn/KLX32MD5fold.txt"} << QByteArray()
+                                         << -2 << QStringList{"KLX32MD5fold.txt 404"} << QStringList();
+    QTest::newRow("a list without a file line") << QStringList() << QByteArray("AV:3.91;\nSZ:12B;\n")
+                                                << -2 << QStringList{"KLX32MD5fold.txt 200"} << QStringList();
+    QTest::newRow("a name leaving the folder")
+        << QStringList() << QByteArray("d41d8cd98f00b204e9800998ecf8427e  ./Update.xml\n"
+                                       "d41d8cd98f00b204e9800998ecf8427e  ./../../victim.txt\n")
+        << -2 << QStringList{"KLX32MD5fold.txt 200"} << QStringList();
+    QTest::newRow("a listed file is not on the server")
+        << QStringList{"404 /software/KL_Vorn/KLX32_de.qm"} << QByteArray() << -1
+        << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200", "KLX32_de.qm 404"}
+        << QStringList{"KLX32LinuxApp", "Update.xml"};
+    QTest::newRow("the transfer is cut")
+        << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << QByteArray() << -1
+        << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 cut"} << QStringList{"Update.xml"};
+  }
+  void failuresAndResume() {
+    QFETCH(QStringList, faults);
+    QFETCH(QByteArray, list);
+    QFETCH(int, error);
+    QFETCH(QStringList, asked);
+    QFETCH(QStringList, kept);
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    const QString victim = rig.fx.root.Path() + "/Vorn/victim.txt";
+    QVERIFY(WriteFile(victim, "not the update's"));
+    const QString served = rig.server.AppFile("KLX32MD5fold.txt");
+    const QByteArray good = ReadFile(served);
+    if (!list.isEmpty()) QVERIFY(WriteFile(served, list));
+    rig.server.SetFaults(faults);
+
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Completion(), qMakePair(error, int(CUpdateManager::Src_KlServer)));
+    QCOMPARE(rig.server.Asked(), asked);
+    QCOMPARE(ReadFile(victim), QByteArray("not the update's"));
+    QCOMPARE(QDir(rig.Path("/Vorn/Update")).entryList(QDir::Files), QStringList());
+    QStringList inTmp = QDir(rig.Path("/Vorn/tmp/upd_app")).entryList(QDir::Files, QDir::Name);
+    inTmp.removeAll("KLX32MD5fold.txt");
+    QCOMPARE(inTmp, kept);
+
+    rig.server.SetFaults({});
+    QVERIFY(WriteFile(served, good));
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    QCOMPARE(rig.server.Asked(), AppRequests(rig.package, kept));
+  }
+
+  // A digest that does not match: the file is refused (-5) and not kept.
+  void wrongDigest() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(WriteFile(rig.server.AppFile("KLX32_en.qm"), "changed after the list was made"));
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_TransferError));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32_en.qm")));
+    QVERIFY(QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32_de.qm")));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/Update/KLX32_de.qm")));
+  }
+
+  // An abort in the middle of a file: -4, the part removed. An abort while
+  // nothing runs does not mark the next run.
+  void abortInTheMiddle() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    rig.manager.abort();
+    rig.server.SetFaults({"slow /software/KL_Vorn/KLX32LinuxApp 20"});
+    QVERIFY(rig.manager.beginAppUpdate());
+    const QString part = rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp");
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(part).size() > 0; }, 10000));
+    rig.manager.abort();
+    QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Aborted));
+    QVERIFY(!QFileInfo::exists(part));
+    QVERIFY(rig.Quiet());
+
+    rig.server.SetFaults({});
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Completion().first, 0);
+  }
+
+  // A second selection while the task runs: it runs once more and only the
+  // second completion is reported. A system update selected while the
+  // receivers run follows them, with one report.
+  void selectionsChain() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", 9, 9, 9, 9, {{"rootfs.ubifs", "image"}}));
+    QVERIFY(CSimUpdateServer::WriteReceivers(rig.server.served, "rx 1", {}));
+    rig.package.prolog = "#!/bin/sh\nexit 1\n";
+    QVERIFY(rig.server.Put(rig.package));
+    // The receivers' run cannot end before the main thread looks again.
+    QVERIFY(rig.manager.downloadReceiversUpdate());
+    QVERIFY(rig.manager.downloadSystemUpdate());
+    QCOMPARE(rig.Completion(), qMakePair(0, int(CUpdateManager::Src_KlServer)));
+    QCOMPARE(rig.server.Asked("/software/"),
+             QStringList({"Receivers/list.txt 200", "KL_Vorn_System/vornsys 200", "KL_Vorn_System/rootfs.ubifs 200"}));
+    QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("image"));
+    QVERIFY(rig.Quiet());
+
+    QVERIFY(rig.manager.beginAppUpdate());
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    // The prolog refuses: the first run's -8 is not reported; the second
+    // asks again.
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    QVERIFY(rig.complete.isEmpty());
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Installing));
+    QCOMPARE(rig.manager.downloadVoices(), false);
+    QCOMPARE(rig.manager.lastError(), -1);
+  }
+
+  // The installation's results by the package's description and prolog.
+  void installationResults_data() {
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QByteArray>("prolog");
+    QTest::addColumn<int>("error");
+    QTest::newRow("for the other board") << "Fenk" << QByteArray() << -9;
+    QTest::newRow("prolog says unsuitable") << "Vorn" << QByteArray("#!/bin/sh\nexit 100\n") << -9;
+    QTest::newRow("prolog fails") << "Vorn" << QByteArray("#!/bin/sh\nexit 3\n") << -8;
+    QTest::newRow("no prolog") << "Vorn" << QByteArray() << 0;
+  }
+  void installationResults() {
+    QFETCH(QString, board);
+    QFETCH(QByteArray, prolog);
+    QFETCH(int, error);
+    ManagerRig rig;
+    rig.package.prolog = prolog;
+    QVERIFY(rig.Start());
+    if (board != "Vorn") {
+      CSimAppPackage other = rig.package;
+      other.board = board;
+      QVERIFY(CSimUpdateServer::WriteFiles(rig.server.served + "/software/KL_Vorn", other.ServerFiles()));
+    }
+    QVERIFY(WriteFile(rig.Path("/app/KLX32LinuxApp"), "the old program"));
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Completion().first, error);
+    QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), error == 0 ? rig.package.program : QByteArray("the old program"));
+  }
+
+  // From a stick: none or an empty one refuses (QML then offers the
+  // server); the application from the stick's root, the system update from
+  // its own folder, through "file://" addresses.
+  void fromStick() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(!rig.manager.beginAppUpdate(CUpdateManager::Src_USB));
+    QCOMPARE(rig.manager.lastError(), -1);
+    QVERIFY(QDir().mkpath(rig.Path("/media/usb0")));
+    QVERIFY(!rig.manager.beginAppUpdate(CUpdateManager::Src_USB));
+    QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
+    QVERIFY(!rig.manager.downloadSystemUpdate(CUpdateManager::Src_USB));
+    const QList<CSimFile> system{{"rootfs.ubifs", "img"}};
+    QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0/KL_Vorn_System"), system));
+    QVERIFY(WriteFile(rig.Path("/media/usb0/KL_Vorn_System/vornsys"),
+                      CSimUpdateServer::ChecksumList(system, true, "AV:9.9;LV:9.9;")));
+
+    QVERIFY(rig.manager.beginAppUpdate(CUpdateManager::Src_USB));
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Completion(), qMakePair(0, int(CUpdateManager::Src_USB)));
+    QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), rig.package.program);
+    QVERIFY(rig.manager.downloadSystemUpdate(CUpdateManager::Src_USB));
+    QCOMPARE(rig.Completion(), qMakePair(0, int(CUpdateManager::Src_USB)));
+    QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("img"));
+    QCOMPARE(rig.server.Asked("/software/"), QStringList());
+  }
+
+  // System versions equal to the installed ones ask first; a different
+  // application version alone downloads at once.
+  void systemVersionsAsk_data() {
+    QTest::addColumn<int>("appMinor");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("both equal") << int(KLX_Version::kAppMinor) << true;
+    QTest::newRow("application differs") << int(KLX_Version::kAppMinor) + 1 << false;
+  }
+  void systemVersionsAsk() {
+    QFETCH(int, appMinor);
+    QFETCH(bool, asks);
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(WriteFile(rig.Path("/etc/version"), "1.8\n"));
+    Info::Instance().Init();
+    QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", KLX_Version::kAppMajor, appMinor, 1, 8,
+                                          {{"rootfs.ubifs", "image"}}));
+    QVERIFY(rig.manager.downloadSystemUpdate());
+    if (asks) {
+      QCOMPARE(rig.Decision(), int(CUpdateManager::UD_AlreadyInstalled));
+      QCOMPARE(rig.server.Asked("/software/"), QStringList{"KL_Vorn_System/vornsys 200"});
+      rig.manager.resume(CUpdateManager::UD_AlreadyInstalled);
+    }
+    QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("image"));
+    QVERIFY(rig.decisions.isEmpty());
+  }
+
+  // The receivers: the catalogue, each type's folder listing, the files not
+  // there yet (one present stays as it is), a folder naming a way out
+  // refused; the new catalogue's pictures, then the catalogue itself. A
+  // second run with the same catalogue fetches listings only.
+  void receivers() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    CSimReceiverType rx8{"RX 8", "Receivers/RX8", "rx8.png", 8, {{"rx8_v2.bin", "v2"}, {"rx8_v3.bin", "v3"}}};
+    CSimReceiverType rx4{"RX 4", "", "rx4.png", 4, {}};
+    CSimReceiverType evil{"Evil", "../../etc", "", 9, {}};
+    QVERIFY(CSimUpdateServer::WriteReceivers(rig.server.served, "Vorn receivers 2", {rx8, rx4, evil}));
+    const QString update = rig.Path("/Vorn/Update/Receiver/");
+    QVERIFY(WriteFile(update + "rx8_v2.bin", "the card's own"));
+    QVERIFY(WriteFile(rig.Path("/Vorn/web/receivers/list.txt"), "Vorn receivers 1\nRX 8:Receivers/RX8:rx8.png:8\n"));
+    CReceivers::Instance().Reload();
+
+    QVERIFY(rig.manager.downloadReceiversUpdate());
+    QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(rig.server.Asked("/software/"),
+             QStringList({"Receivers/list.txt 200", "Receivers/RX8/ 200", "Receivers/RX8/rx8_v3.bin 200",
+                          "Receivers/rx8.png 200", "Receivers/rx4.png 200"}));
+    QCOMPARE(ReadFile(update + "rx8_v2.bin"), QByteArray("the card's own"));
+    QCOMPARE(ReadFile(update + "rx8_v3.bin"), QByteArray("v3"));
+    QCOMPARE(ReadFile(rig.Path("/Vorn/web/receivers/rx4.png")),
+             ReadFile(rig.server.served + "/software/Receivers/rx4.png"));
+    QCOMPARE(CReceivers::Instance().Header(), QByteArray("Vorn receivers 2\n"));
+    QCOMPARE(CReceivers::Instance().GetInfo(4).name, QByteArray("RX 4"));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/receivers")));
+    QVERIFY(!QFileInfo::exists(rig.Path("/etc/list.txt")));
+
+    QVERIFY(rig.manager.downloadReceiversUpdate());
+    QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(rig.server.Asked("/software/"), QStringList({"Receivers/list.txt 200", "Receivers/RX8/ 200"}));
+
+    rig.server.SetFaults({"404 /software/Receivers/list.txt"});
+    QVERIFY(rig.manager.downloadReceiversUpdate());
+    QCOMPARE(rig.Completion().first, -2);
+  }
+
+  // Listing cells count only when link target and text are one name.
+  void listingParser_data() {
+    QTest::addColumn<QList<QByteArray>>("blocks");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("one cell") << QList<QByteArray>{"<tr><td><a href=\"a.bin\">a.bin</a></td><td>3</td></tr>"}
+                              << QStringList{"a.bin"};
+    QTest::newRow("split across blocks")
+        << QList<QByteArray>{"<td><a hr", "ef=\"b.bin\">b.b", "in</a></td><td><a href=\"c\">c</a></td>"}
+        << QStringList{"b.bin", "c"};
+    QTest::newRow("target and text differ") << QList<QByteArray>{"<td><a href=\"../\">Parent Directory</a></td>"}
+                                            << QStringList();
+    QTest::newRow("upper-case tags") << QList<QByteArray>{"<TD><A HREF=\"d.bin\">d.bin</A></TD>"} << QStringList();
+  }
+  void listingParser() {
+    QFETCH(QList<QByteArray>, blocks);
+    QFETCH(QStringList, names);
+    CHTTPParser parser;
+    QStringList found;
+    for (const QByteArray& block : blocks)
+      for (char c : block) {
+        parser.AppendChar(c);
+        if (parser.IsComplete()) {
+          found << QString::fromUtf8(parser.Name());
+          parser.Reset();
+        }
+      }
+    QCOMPARE(found, names);
+  }
+};
+
+QTEST_GUILESS_MAIN(UpdateManagerTest)
+#include "tst_updatemanager.moc"

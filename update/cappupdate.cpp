@@ -1,0 +1,208 @@
+#include "update/cappupdate.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
+#include "frame/klx_filenamehandler.h"
+#include "frame/klx_xmlfilehandler.h"
+#include "model/klx_databasemanager.h"
+#include "platform/klx_commandrunner.h"
+#include "update/klx_filefunctions.h"
+
+namespace {
+constexpr unsigned kErrAppNotCopied = 0x23614;
+constexpr unsigned kErrAppNotReplaced = 0x23615;
+constexpr unsigned kErrCopying = 0x23616;
+constexpr unsigned kErrLanguageFiles = 0x2361B;
+constexpr unsigned kErrProlog = 0x2361C;
+constexpr unsigned kErrUpdateXml = 0x2361E;
+constexpr unsigned kWarnInstallStarted = 0x33620;
+constexpr unsigned kLogNoUpdateNeeded = 0x53617;
+// The prolog's exit code for a package that does not fit this transmitter.
+constexpr int kPrologUnsuitable = 100;
+
+// Scripts may arrive without their execute bit.
+void MakeExecutable(const QString& path) {
+  QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                  QFileDevice::ExeOther);
+}
+}  // namespace
+
+CAppUpdate::CAppUpdate(const QString& listName, const QString& remotePath, const QString& finalFolder,
+                       const QString& tmpFolder, QNetworkAccessManager* nam, KLX_DataBaseManager* db,
+                       QObject* parent)
+    : CFileListDownloader(listName, remotePath, finalFolder, tmpFolder, nam, parent), m_Db(db) {}
+
+bool CAppUpdate::beginUpdate() {
+  // The answer comes from the GUI thread; the installation runs here.
+  connect(this, &CAppUpdate::sigDoUpdate, this, &CAppUpdate::doUpdate,
+          Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+  UserDecisionRequired(reason_ReadyToInstall);
+  return true;
+}
+
+void CAppUpdate::Resume(reason_t reason) {
+  if (reason == reason_AlreadyInstalled)
+    emit sigDoUpdate(true);
+  else if (reason == reason_ReadyToInstall)
+    emit sigDoUpdate(false);
+}
+
+void CAppUpdate::Abort() {
+  disconnect(this, &CAppUpdate::sigDoUpdate, this, &CAppUpdate::doUpdate);
+  CFileListDownloader::Abort();
+}
+
+void CAppUpdate::doUpdate(bool ignore_equal_version) {
+  if (m_ListState != ls_WaitUser) return;
+  qDebug("application installation has started");
+  const int result = KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(ignore_equal_version);
+  if (result == Err_AlreadyInstalled && !ignore_equal_version) {
+    qDebug("application installation has started: UserDecisionRequired(reason_AlreadyInstalled)");
+    UserDecisionRequired(reason_AlreadyInstalled);
+    return;
+  }
+  qDebug("application installation is complete (err = %d)", result);
+  m_ListState = ls_Idle;
+  taskComplete(QStringLiteral("vname"), result, false);
+}
+
+void CAppUpdate::KLX_Update_SetAllModifyPermissions(bool allow) {
+  if (!m_Db) return;
+  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(allow, AtomicDirSet);
+  m_Db->KLX_DataBaseManagerSetSystemModifyFlag(allow);
+  m_Db->KLX_DataBaseManagerSetVornModifyFlag(allow);
+  m_Db->KLX_DataBaseManagerSetModelModifyFlag(allow);
+}
+
+bool CAppUpdate::runSystemCmd(const QString& program, const QStringList& args, int* status,
+                              const QString& workingDirectory) {
+  if (program.isEmpty()) return false;
+  qDebug("run system cmd: <%s>", qUtf8Printable((QStringList{program} + args).join(' ')));
+  const int code = KLX_Platform::Run(program, args, nullptr, {}, workingDirectory);
+  if (status) *status = code;
+  qDebug("    return code: %d", code);
+  return true;
+}
+
+int CAppUpdate::KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler& names) {
+  const QString script = names.KLX_FileNameHandlerGetNetworkUpdateFilePath() +
+                         (prolog ? names.KLX_FileNameHandlerGetPrologScriptName()
+                                 : names.KLX_FileNameHandlerGetEpilogScriptName());
+  if (!QFileInfo(script).isFile()) {
+    qDebug("file not found: %s", qUtf8Printable(script));
+    return 0;
+  }
+  int status = 0;
+  // Written for the system's top folder: relative paths in it start there.
+  runSystemCmd(QStringLiteral("sh"), {script}, &status, QStringLiteral("/"));
+  return status;
+}
+
+void CAppUpdate::KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names, bool open) {
+  // Run by its path relative to the system's top folder.
+  const QString script =
+      open ? names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
+  MakeExecutable(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1)));
+  runSystemCmd(script, {}, nullptr, QStringLiteral("/"));
+}
+
+int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version) {
+  KLX_FileFunctions files;
+  KLX_FileNameHandler names;
+  KLX_XMLFileHandler xml(QStringLiteral("CAppUpdate"));
+  if (m_Db) {
+    xml.KLX_XMLFileHandlerInitialize(m_Db);
+    m_Db->KLX_DataBaseManagerUpdateBegin();
+  }
+  const int result = [&]() -> int {
+    const int read = xml.KLX_XMLFileHandlerReadUpdatelFile(names.KLX_FileNameHandlerGetUpdateFileName(),
+                                                           names.KLX_FileNameHandlerGetNetworkUpdateFilePath());
+    if (read == KLX_Unsuitable) {
+      qDebug("=== this update is unsuitable for this device! ===");
+      KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("this update is unsuitable for this device!"));
+      return Err_Unsuitable;
+    }
+    if (read != KLX_Ok) {
+      KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("error by reading Update.xml file"));
+      return Err_Installing;
+    }
+    if (!ignore_equal_version && m_Db && !m_Db->KLX_DataBaseManagerIsPacketUpdateDifferent(false)) {
+      qDebug("no update needed, installed packet ist equal");
+      KLXErrorHandler.RegisterError(kLogNoUpdateNeeded, QStringLiteral("no update needed"));
+      m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+      KLX_Update_SetAllModifyPermissions(true);
+      return Err_AlreadyInstalled;
+    }
+    qDebug("Installation has started, ignore_equal_version: %s", ignore_equal_version ? "yes" : "no");
+    if (m_Db)
+      KLXErrorHandler.RegisterError(kWarnInstallStarted, QStringLiteral("Application update install started: ") +
+                                                              m_Db->KLX_DataBaseManagerVornLinuxAppGetVersion() +
+                                                              QStringLiteral(" -> ") +
+                                                              m_Db->KLX_DataBaseManagerUpdate_GetVersionOfUpdateXmlFile());
+    KLX_Update_SetAllModifyPermissions(false);
+
+    const int prolog = KLX_UpdateRunShellScript(true, names);
+    if (prolog != 0) {
+      KLXErrorHandler.RegisterError(kErrProlog, QStringLiteral("Prolog script is exited with an error!"));
+      return prolog == kPrologUnsuitable ? Err_Unsuitable : Err_Installing;
+    }
+    KLX_UpdateOpenCloseLinuxSystem(names, true);
+
+    // Each new file is written beside the old one under a temporary name
+    // and renamed over it: a copy that fails leaves the installed program
+    // and its translations working.
+    const QString update = names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
+    const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
+    const QString filter = names.KLX_FileNameHandlerGetLinuxLanguageFilter();
+    const QStringList translations = QDir(update).entryList({filter}, QDir::Files, QDir::Name);
+    for (const QString& name : translations) {
+      if (!files.KLX_FileFunctionsCopyFileToFolder(name, update, name, appFolder)) {
+        KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("copying of files gone wrong"));
+        return Err_CopyingFiles;
+      }
+    }
+    for (const QString& name : QDir(appFolder).entryList({filter}, QDir::Files, QDir::Name)) {
+      if (translations.contains(name)) continue;
+      if (!KLX_FileCallsRemove(appFolder + name)) {
+        KLXErrorHandler.RegisterError(kErrLanguageFiles, QStringLiteral("language files could not be deleted"));
+        return Err_CopyingFiles;
+      }
+    }
+    qDebug("copied language files");
+
+    const QString program = names.KLX_FileNameHandlerGetLinuxAppFileName();
+    const QString staged = QStringLiteral(".") + program + QStringLiteral(".new");
+    QFile::remove(appFolder + staged);
+    if (!files.KLX_FileFunctionsCopyFileToFolder(program, update, staged, appFolder)) {
+      QFile::remove(appFolder + staged);
+      KLXErrorHandler.RegisterError(kErrAppNotCopied, QStringLiteral("linux app could not be copied"));
+      return Err_CopyingFiles;
+    }
+    MakeExecutable(appFolder + staged);
+    if (!KLX_FileCalls::Instance().Rename(appFolder + staged, appFolder + program) ||
+        !KLX_FileCalls::Instance().SyncFolder(appFolder)) {
+      QFile::remove(appFolder + staged);
+      KLXErrorHandler.RegisterError(kErrAppNotReplaced, QStringLiteral("linux app could not be removed"));
+      return Err_Installing;
+    }
+    qDebug("removed Linux application from VORN");
+    qDebug("Linux application updated on VORN");
+
+    if (m_Db) {
+      m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, true);
+      m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QDateTime::currentDateTime().toString(Qt::TextDate),
+                                                                AtomicDirSet);
+      m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+    }
+    qDebug("Please, switch of the VORN system!");
+    KLX_UpdateRunShellScript(false, names);
+    return Err_NoErrors;
+  }();
+  if (m_Db) m_Db->KLX_DataBaseManagerUpdateEnd();
+  return result;
+}

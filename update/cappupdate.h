@@ -1,0 +1,44 @@
+#pragma once
+// The application update of the update manager: the file-list download of
+// "KLX32MD5fold.txt" into "/Vorn/Update", then, on the user's yes, the
+// installation of the program and its translations in the application
+// folder, with the package's scripts before and after. The new program
+// runs from the next start.
+#include "update/cfilelistdownloader.h"
+
+class KLX_DataBaseManager;
+class KLX_FileNameHandler;
+
+class CAppUpdate : public CFileListDownloader {
+  Q_OBJECT
+ public:
+  CAppUpdate(const QString& listName, const QString& remotePath, const QString& finalFolder,
+             const QString& tmpFolder, QNetworkAccessManager* nam, KLX_DataBaseManager* db,
+             QObject* parent = nullptr);
+
+  void Abort() override;
+  void Resume(reason_t reason) override;
+
+  // The installation, one synchronous step: 0, or -6 equal version, -7
+  // copying, -8 installing, -9 unsuitable.
+  int KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version);
+  void KLX_Update_SetAllModifyPermissions(bool allow);
+  // "sh <script>" when the script exists: its exit code; 0 for none.
+  int KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler& names);
+  void KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names, bool open);
+  // False for an empty program.
+  bool runSystemCmd(const QString& program, const QStringList& args, int* status,
+                    const QString& workingDirectory = QString());
+
+ signals:
+  void sigDoUpdate(bool ignore_equal_version);
+
+ public slots:
+  virtual void doUpdate(bool ignore_equal_version);
+
+ protected:
+  bool beginUpdate() override;
+
+ private:
+  KLX_DataBaseManager* m_Db;
+};

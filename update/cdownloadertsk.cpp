@@ -1,0 +1,173 @@
+#include "update/cdownloadertsk.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include "frame/klx_filecalls.h"
+
+CDownloaderTsk::CDownloaderTsk(QObject* parent) : CTaskBase(parent) {}
+
+CDownloaderTsk::~CDownloaderTsk() {
+  if (m_Reply) {
+    m_Reply->disconnect(this);
+    m_Reply->abort();
+    m_Reply->deleteLater();
+  }
+  delete m_File;
+}
+
+void CDownloaderTsk::initConnections() {
+  // Every transfer starts in the thread the task lives in.
+  connect(this, &CDownloaderTsk::sigDownload, this, &CDownloaderTsk::onDownload, Qt::QueuedConnection);
+  connect(this, &CTaskBase::sigAbortRequested, this, &CDownloaderTsk::onAbortRequested);
+}
+
+bool CDownloaderTsk::beginDownload(QNetworkAccessManager* nam, const QUrl& url, const QString& fname,
+                                   const QString& md5) {
+  m_Md5 = md5;
+  if (m_Busy) return false;
+  if (nam) m_Nam = nam;
+  if (!m_Nam) return false;
+  m_Busy = true;
+  m_Aborted = false;
+  emit sigDownload(url, fname);
+  return true;
+}
+
+void CDownloaderTsk::onDownload(QUrl url, QString fname) {
+  if (m_File) {
+    m_File->close();
+    delete m_File;
+    m_File = nullptr;
+  }
+  if (m_Aborted) {
+    m_Busy = false;
+    return;
+  }
+  m_ToFile = !fname.isEmpty();
+  if (m_ToFile) {
+    const QFileInfo info(fname);
+    if (QDir().mkpath(info.absolutePath())) {
+      if (info.exists()) QFile::remove(fname);
+      m_File = new QFile(fname);
+      if (!m_File->open(QIODevice::WriteOnly)) {
+        delete m_File;
+        m_File = nullptr;
+      }
+    }
+  }
+  m_Received = 0;
+  m_Reply = m_Nam ? m_Nam->get(QNetworkRequest(url)) : nullptr;
+  if (!m_Reply) {
+    qWarning("CDownloaderTsk::onDownload() error (%s)", qUtf8Printable(url.toString()));
+    m_Busy = false;
+    onComplete(Err_Failed);
+    return;
+  }
+  connect(m_Reply, &QNetworkReply::readyRead, this, &CDownloaderTsk::slotOnDataReceived);
+  connect(m_Reply, &QNetworkReply::finished, this, &CDownloaderTsk::slotOnDataReceptionCompleted);
+  connect(m_Reply, &QNetworkReply::downloadProgress, this, &CDownloaderTsk::Progress);
+}
+
+void CDownloaderTsk::slotOnDataReceived() {
+  if (!m_Reply) return;
+  const QByteArray data = m_Reply->readAll();
+  m_Received += data.size();
+  if (m_File) {
+    m_File->write(data);
+  } else if (!m_ToFile) {
+    onDataReceived(reinterpret_cast<const unsigned char*>(data.constData()), unsigned(data.size()));
+  }
+  // A target that did not open takes nothing: the download fails at its end.
+}
+
+void CDownloaderTsk::releaseReply() {
+  if (!m_Reply) return;
+  m_Reply->disconnect(this);
+  m_Reply->deleteLater();
+  m_Reply = nullptr;
+}
+
+void CDownloaderTsk::slotOnDataReceptionCompleted() {
+  error_t result = Err_Failed;
+  if (!m_Reply) {
+    qWarning("CDownloaderTsk::onDataReceptionCompleted(): m_pNAMReply == nullptr");
+  } else {
+    // What is left unread belongs to the file as well.
+    if (m_Reply->bytesAvailable() > 0) slotOnDataReceived();
+    const QNetworkReply::NetworkError replyError = m_Reply->error();
+    error_t reply = replyError == QNetworkReply::NoError            ? Err_NoErrors
+                    : replyError == QNetworkReply::ContentNotFoundError ? Err_NotFound
+                                                                      : Err_Failed;
+    // A connection that closed before the announced length is a cut
+    // transfer, whatever the reply says.
+    const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
+    if (reply == Err_NoErrors && announced.isValid() && announced.toLongLong() != m_Received) reply = Err_Failed;
+    releaseReply();
+    if (!m_ToFile) {
+      qWarning("CDownloaderTsk::onDataReceptionCompleted(): m_pFile == nullptr");
+      onDataReceptionCompleted();
+      result = reply;
+    } else if (m_File) {
+      result = reply;
+      // A short write (a full card) is a failure, never a good file.
+      if (!m_File->flush() || m_File->error() != QFileDevice::NoError)
+        result = result == Err_NoErrors ? Err_NotEnoughMemory : result;
+      // Its way to the card starts now; the move into place waits for it.
+      if (result == Err_NoErrors) KLX_FileCalls::Instance().StartWriteback(m_File->handle());
+      m_File->close();
+      if (result == Err_NoErrors && !m_Md5.isEmpty() && !CheckFile(m_File->fileName(), m_Md5)) result = Err_Md5;
+      if (result != Err_NoErrors) m_File->remove();
+      delete m_File;
+      m_File = nullptr;
+    } else {
+      qWarning("CDownloaderTsk::onDataReceptionCompleted(): can not open the file");
+      result = reply == Err_NoErrors ? Err_Failed : reply;
+    }
+  }
+  m_Busy = false;
+  onComplete(result);
+}
+
+void CDownloaderTsk::onAbortRequested() {
+  m_Aborted = true;
+  if (m_Busy && m_Reply) {
+    // The reply finishes at once with an error, which ends the download.
+    m_Reply->abort();
+    m_Busy = false;
+    emit sigAborted(true);
+  } else {
+    m_Busy = false;
+    emit sigAborted(false);
+  }
+}
+
+void CDownloaderTsk::onComplete(CDownloaderTsk::error_t error) { emit sigComplete(error); }
+
+void CDownloaderTsk::onDataReceived(const unsigned char*, unsigned int) {}
+
+bool CDownloaderTsk::CheckFile(QFile& file, const QString& md5) {
+  const bool wasOpen = file.isOpen();
+  if (!wasOpen && !file.open(QIODevice::ReadOnly)) {
+    qWarning("    the file not found!");
+    return false;
+  }
+  if (wasOpen) file.seek(0);
+  QCryptographicHash hash(QCryptographicHash::Md5);
+  if (!hash.addData(&file)) {
+    qWarning("    the MD5 cannot be calculated!");
+    if (!wasOpen) file.close();
+    return false;
+  }
+  if (!wasOpen) file.close();
+  return QString::fromLatin1(hash.result().toHex()) == md5;
+}
+
+bool CDownloaderTsk::CheckFile(const QString& path, const QString& md5) {
+  QFile file(path);
+  return CheckFile(file, md5);
+}

@@ -1,0 +1,93 @@
+#pragma once
+// One download of the update manager: a URL on the update server or a
+// "file://" address on a USB stick, fetched into a file (its MD5 digest
+// checked when one is expected) or into memory. The task lives in the
+// manager's thread; beginDownload may be called from any thread and the
+// transfer itself always starts in the task's own thread.
+#include <QFile>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <atomic>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// The root of every task the update manager runs.
+class CTaskBase : public QObject {
+  Q_OBJECT
+ public:
+  using QObject::QObject;
+  // Called when the manager adopts the task (in the manager's thread).
+  virtual void initConnections() {}
+
+ signals:
+  void sigAbortRequested();
+};
+
+class CDownloaderTsk : public CTaskBase {
+  Q_OBJECT
+ public:
+  // The numbers of the update manager's results.
+  enum error_t : int {
+    Err_NoErrors = 0,
+    Err_Failed = -1,
+    Err_NotFound = -2,
+    Err_NotEnoughMemory = -3,
+    Err_Md5 = -4,
+    Err_Transfer = -5,
+    Err_AlreadyInstalled = -6,
+    Err_CopyingFiles = -7,
+    Err_Installing = -8,
+    Err_Unsuitable = -9,
+  };
+
+  explicit CDownloaderTsk(QObject* parent = nullptr);
+  ~CDownloaderTsk() override;
+
+  void initConnections() override;
+
+  // Starts one download of `url` into `fname` (memory when empty), checked
+  // against `md5` when given. False when busy or without any network
+  // access manager.
+  bool beginDownload(QNetworkAccessManager* nam, const QUrl& url, const QString& fname, const QString& md5);
+  bool isBusy() const { return m_Busy; }
+
+  // The file's lower-case hexadecimal MD5 equals `md5` exactly.
+  static bool CheckFile(QFile& file, const QString& md5);
+  static bool CheckFile(const QString& path, const QString& md5);
+
+ signals:
+  void sigComplete(int error);
+  void sigAborted(bool aborted);
+  void Progress(qlonglong bytesReceived, qlonglong bytesTotal);
+  void sigDownload(QUrl url, QString fname);
+
+ public slots:
+  void onDownload(QUrl url, QString fname);
+  void onAbortRequested();
+  void slotOnDataReceived();
+  void slotOnDataReceptionCompleted();
+
+ protected:
+  virtual void onComplete(CDownloaderTsk::error_t error);
+  // The bytes of a download into memory.
+  virtual void onDataReceived(const unsigned char* data, unsigned int size);
+  virtual void onDataReceptionCompleted() {}
+  bool wasAborted() const { return m_Aborted; }
+
+ private:
+  void releaseReply();
+
+  // Set by beginDownload in the caller's thread, cleared in the task's.
+  std::atomic<bool> m_Busy{false};
+  std::atomic<bool> m_Aborted{false};
+  QNetworkAccessManager* m_Nam = nullptr;
+  QNetworkReply* m_Reply = nullptr;
+  QFile* m_File = nullptr;
+  // The target named by the running download, whether or not it opened.
+  bool m_ToFile = false;
+  qint64 m_Received = 0;
+  QString m_Md5;
+};

@@ -1,0 +1,189 @@
+#include "update/cupdatemanager.h"
+
+#include <QDir>
+#include <QNetworkAccessManager>
+#include <QUrl>
+
+#include <new>
+
+#include "frame/klx_board.h"
+#include "frame/klx_filenamehandler.h"
+#include "update/cappupdate.h"
+#include "update/cfilelistdownloader.h"
+#include "update/creceiversupdatedownloader.h"
+
+namespace {
+const QString kReceiversList = QStringLiteral("Receivers/list.txt");
+const QString kReceiversTmp = QStringLiteral("/Vorn/tmp/receivers/");
+const QString kSystemFinal = QStringLiteral("/Vorn");
+const QString kSystemTmp = QStringLiteral("/Vorn/tmp/upd_sys");
+const QString kAppFinal = QStringLiteral("/Vorn/Update");
+const QString kAppTmp = QStringLiteral("/Vorn/tmp/upd_app");
+}  // namespace
+
+CUpdateManager::CUpdateManager(QObject* parent) : QThread(parent) {}
+
+CUpdateManager::~CUpdateManager() {
+  if (isRunning()) free(1000);
+  if (!isRunning()) deleteTasks();
+}
+
+void CUpdateManager::run() { exec(); }
+
+void CUpdateManager::appendTask(CTaskBase& task) {
+  task.moveToThread(this);
+  task.initConnections();
+}
+
+bool CUpdateManager::Init(KLX_DataBaseManager* db) {
+  m_Nam = new (std::nothrow) QNetworkAccessManager;
+  bool ok = m_Nam != nullptr;
+  if (ok) m_Nam->moveToThread(this);
+  const Board* board = Board::m_Instance;
+  if (ok && board) {
+    m_Tasks[Slot_Receivers] =
+        new (std::nothrow) CReceiversUpdateDownloader(Board::m_RemoteUpdatePath + "/", kReceiversList, kReceiversTmp, m_Nam);
+    m_Tasks[Slot_System] = new (std::nothrow) CSystemUpdateDownloader(
+        board->SysUpdateListNameGet(), board->RemoteSysUpdatePathGet(), kSystemFinal, kSystemTmp, m_Nam);
+    m_Tasks[Slot_Application] = new (std::nothrow)
+        CAppUpdate(board->AppUpdateListNameGet(), board->RemoteUpdatePathGet(), kAppFinal, kAppTmp, m_Nam, db);
+  }
+  for (CUpdateDownloaderBase* task : m_Tasks) {
+    if (task)
+      appendTask(*task);
+    else
+      ok = false;
+  }
+  if (!ok) {
+    deleteTasks();
+    return false;
+  }
+  start(QThread::LowPriority);
+  m_Next = 0;
+  m_Running = kNone;
+  startNextTask();
+  return true;
+}
+
+void CUpdateManager::deleteTasks() {
+  for (CUpdateDownloaderBase*& task : m_Tasks) {
+    delete task;
+    task = nullptr;
+  }
+  delete m_Nam;
+  m_Nam = nullptr;
+}
+
+bool CUpdateManager::free(unsigned long ms) {
+  abort();
+  quit();
+  if (!wait(ms)) {
+    qWarning("  ->   exit CUpdateManager error: thread NOT stoped");
+    return false;
+  }
+  deleteTasks();
+  return true;
+}
+
+bool CUpdateManager::startNextTask() {
+  if (m_Running < kSlots && m_Tasks[m_Running]) disconnect(m_Tasks[m_Running], nullptr, this, nullptr);
+  const quint8 first = m_Next % kSlots;
+  bool refused = false;
+  for (quint8 i = 0; i < kSlots; ++i) {
+    const quint8 slot = (first + i) % kSlots;
+    CUpdateDownloaderBase* task = m_Tasks[slot];
+    m_Running = slot;
+    m_Next = slot + 1;
+    if (!task || !task->isSelectedForDownload()) continue;
+    connect(task, &CUpdateDownloaderBase::Complete, this, &CUpdateManager::onTaskComplete);
+    connect(task, &CUpdateDownloaderBase::sigProgress, this, &CUpdateManager::sigProgress);
+    connect(task, &CUpdateDownloaderBase::sigUserDecisionRequired, this, &CUpdateManager::sigUserDecisionRequired);
+    if (task->downloadUpdate(m_Nam)) return true;
+    disconnect(task, nullptr, this, nullptr);
+    refused = true;
+  }
+  // A selected task that could not start (still busy) leaves nothing
+  // running, so the next selection starts at once.
+  m_Running = kNone;
+  if (refused) m_Next = 0;
+  return false;
+}
+
+bool CUpdateManager::applyStart() {
+  m_Next = 0;
+  if (m_Running == kNone && !startNextTask()) {
+    m_LastError = Err_Unknown;
+    return false;
+  }
+  m_LastError = Err_NoErrors;
+  return true;
+}
+
+bool CUpdateManager::updateBegin(int slot, const QString& folder, UpdateSource src) {
+  m_LastSource = src;
+  CUpdateDownloaderBase* task = m_Tasks[slot];
+  bool selected = false;
+  if (task && src == Src_KlServer) {
+    selected = task->selectForDownload(CUpdateDownloaderBase::perm_Download);
+  } else if (task && src == Src_USB) {
+    // The stick's root folder for the application, a named folder else.
+    const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(
+                             folder.isEmpty() ? QStringLiteral("/media/usb0") : QStringLiteral("/media/usb0/") + folder) +
+                         QStringLiteral("/");
+    const QDir dir(path);
+    if (dir.exists() && !dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+      selected = task->selectForDownload(QUrl::fromLocalFile(path).toString(), CUpdateDownloaderBase::perm_Download);
+  }
+  if (!selected) {
+    qWarning("Update not started!");
+    m_LastError = Err_Unknown;
+    return false;
+  }
+  qWarning("begin update: %d, %d", m_Next, m_Running);
+  return applyStart();
+}
+
+bool CUpdateManager::downloadReceiversUpdate() {
+  CUpdateDownloaderBase* task = m_Tasks[Slot_Receivers];
+  if (!task || !task->selectForDownload(CUpdateDownloaderBase::perm_Download)) {
+    m_LastError = Err_Unknown;
+    return false;
+  }
+  return applyStart();
+}
+
+bool CUpdateManager::beginAppUpdate(UpdateSource src) { return updateBegin(Slot_Application, QString(), src); }
+
+bool CUpdateManager::downloadSystemUpdate(UpdateSource src) {
+  const QString folder = Board::m_Instance ? Board::m_Instance->SysUpdatePathGet() : QString();
+  return updateBegin(Slot_System, folder, src);
+}
+
+bool CUpdateManager::downloadVoices() {
+  m_LastError = Err_Unknown;
+  return false;
+}
+
+void CUpdateManager::abort() {
+  // Only a run can be aborted: a flag set while nothing runs would mark
+  // the next update as aborted.
+  if (m_Running != kNone) m_Aborted = true;
+  for (CUpdateDownloaderBase* task : m_Tasks)
+    if (task) task->Abort();
+}
+
+void CUpdateManager::resume(Reason reason) {
+  for (CUpdateDownloaderBase* task : m_Tasks)
+    if (task) task->Resume(CUpdateDownloaderBase::reason_t(reason));
+}
+
+void CUpdateManager::onTaskComplete(QString vname, int error) {
+  if (m_Running == kNone) return;
+  // A task that was aborted may report twice; only the running one counts.
+  if (sender() && sender() != m_Tasks[m_Running]) return;
+  if (startNextTask()) return;
+  const int reported = m_Aborted ? int(Err_Aborted) : error;
+  m_LastError = reported;
+  emit sigComplete(vname, reported, m_LastSource);
+  m_Aborted = false;
+}

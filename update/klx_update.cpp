@@ -1,0 +1,549 @@
+#include "update/klx_update.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+#include <sys/mount.h>
+
+#include "audio/klx_tts.h"
+#include "frame/klx_board.h"
+#include "frame/klx_errorhandler.h"
+#include "model/klx_databasemanager.h"
+#include "platform/klx_commandrunner.h"
+#include "platform/klx_platform.h"
+#include "tasks/klx_runtimedatabasemanager.h"
+#include "tasks/klx_vornhandler.h"
+#include "update/klx_firmware.h"
+#include "update/klx_update_httpreq.h"
+
+namespace {
+using VT = KLX_VornTask;
+
+constexpr unsigned kErrInit = 0x23601;
+constexpr unsigned kErrUnknownState = 0x23611;
+constexpr unsigned kErrAppNotCopied = 0x23614;
+constexpr unsigned kErrCopying = 0x23616;
+constexpr unsigned kErrNoUpdateXml = 0x23618;
+constexpr unsigned kErrNoStick = 0x23619;
+constexpr unsigned kErrLanguageFiles = 0x2361B;
+constexpr unsigned kErrScriptOrFolder = 0x2361C;
+constexpr unsigned kErrBattery = 0x2361D;
+constexpr unsigned kErrChecksum = 0x2361E;
+constexpr unsigned kWarnNetworkInstall = 0x33620;
+constexpr unsigned kWarnUsbInstall = 0x33621;
+constexpr unsigned kLogNoUpdateNeeded = 0x53617;
+constexpr unsigned kLogRecoveryVersion = 0x5361F;
+
+// The record a task posts to itself, and the kinds of a user's input.
+constexpr int kSelfRecord = 5;
+constexpr unsigned char kDataInput = 1;
+constexpr unsigned char kDialogInput = 2;
+constexpr int kSticks = 8;
+constexpr int kInstallStatusShift = 8;
+
+const QString kNotFound = QStringLiteral("USB stick is not found");
+const QString kProlog = QStringLiteral("Prolog script is exited with an error!");
+const QString kVoiceList = QStringLiteral("VOICEDATAMD5.txt");
+// A package's scripts are written for the system's top folder: relative
+// paths in them start there.
+const QString kScriptFolder = QStringLiteral("/");
+
+int BitCount(unsigned mask) {
+  int n = 0;
+  for (; mask; mask &= mask - 1) ++n;
+  return n;
+}
+
+// A script that came from a stick may have lost its execute bit on the way;
+// the card's own files carry it on the board.
+void MakeExecutable(const QString& path) {
+  QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                  QFileDevice::ExeOther);
+}
+}  // namespace
+
+KLX_Update::KLX_Update() { KLX_VornBaseCleanUp(); }
+
+KLX_Update::~KLX_Update() = default;
+
+int KLX_Update::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
+                                 KLX_RuntimeDatabaseManager* runtime) {
+  KLX_VornBase::KLX_VornBaseInit(db, protocol, handler, runtime);
+  if (!m_Links.Take(db, protocol, handler, runtime, kErrInit, "")) return KLX_Error;
+  m_State = KLX_UPDATE_STATE_IDLE;
+  return KLX_Ok;
+}
+
+int KLX_Update::KLX_VornBaseStartTask(Task_Data_T task) {
+  m_Task = task;
+  m_Update = TaskUpdate_Data_T();
+  KLX_VornBaseSetErrorMaxCount(task.repeat);
+  KLX_VornBaseResetErrorCount();
+  m_KeepPhase = false;
+  m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
+  m_Links.runtime->KLX_RuntimeDatabaseManagerStopProcessing();
+  return KLX_UpdateHandleProgress();
+}
+
+int KLX_Update::KLX_VornBaseTimeout() {
+  if (Target() != VT::KLX_UNINSTALL_VOICEPACKS) KLX_Update_SetAllModifyPermissions(true, true);
+  // The task ends without an install: start-up goes on where it stood.
+  RestorePhase();
+  return KLX_Timeout;
+}
+
+int KLX_Update::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*) {
+  m_Update = update;
+  return KLX_UpdateHandleProgress();
+}
+
+int KLX_Update::KLX_VornBaseCleanUp() {
+  KLX_VornBase::KLX_VornBaseCleanUp();
+  m_State = KLX_UPDATE_STATE_IDLE;
+  m_ChosenStick = kNoStick;
+  m_OfferedSticks = 0;
+  m_SavedPhase = 0;
+  m_KeepPhase = false;
+  m_Task.task = VT::KLX_TASK_NONE;
+  m_Update.updateKind = 0;
+  m_Links.Forget();
+  KLX_VornBaseResetErrorCount();
+  return KLX_Ok;
+}
+
+void KLX_Update::KLX_VornBaseSetObjectPointer(void* object) {
+  if (object) m_HttpReq = static_cast<KLX_Update_HttpReq*>(object);
+}
+
+// ---- the step and its end -------------------------------------------------------------------
+
+int KLX_Update::KLX_UpdateHandleProgress() {
+  const int result = Dispatch();
+  const int target = Target();
+  if (result <= KLX_Error) {
+    if (target != VT::KLX_UNINSTALL_VOICEPACKS) KLX_Update_SetAllModifyPermissions(true, target != VT::KLX_LOAD_VOICEPACKS);
+  } else if (result == KLX_Done && (target == VT::KLX_UPDATE_ONBOARD || target == VT::KLX_LOAD_VOICEPACKS ||
+                                    target == VT::KLX_LOAD_HTTPUPDPACKAGE)) {
+    KLX_Update_SetAllModifyPermissions(true, true);
+  }
+  if ((result <= KLX_Error || result == KLX_Done) && !m_KeepPhase) RestorePhase();
+  return result;
+}
+
+int KLX_Update::Dispatch() {
+  switch (m_State) {
+    case KLX_UPDATE_STATE_IDLE: return IdleStep();
+    case KLX_UPDATE_STATE_CHOOSE_STICK: return StickAnswer();
+    case KLX_UPDATE_STATE_DOWNLOADING: return ContinueDownload();
+    case KLX_UPDATE_STATE_INSTALL_ANSWER: return InstallAnswer();
+    default:
+      KLXErrorHandler.RegisterError(kErrUnknownState, QString());
+      return KLX_Error;
+  }
+}
+
+int KLX_Update::Fail(unsigned code, const QString& text, int status) {
+  KLXErrorHandler.RegisterError(code, text);
+  Status(status);
+  return KLX_Error;
+}
+
+void KLX_Update::Status(int status) {
+  if (status > 0) m_Links.db->KLX_DataBaseManagerEmitUpdateStatus(status);
+}
+
+void KLX_Update::SavePhase() {
+  if (m_SavedPhase != 0) return;
+  m_SavedPhase = static_cast<unsigned char>(m_Links.db->KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet));
+  m_Links.db->KLX_DataBaseManagerGetSetStartupPhases(VT::KLX_PHASE_SYSTEM_UUPD, AtomicDirSet);
+}
+
+void KLX_Update::RestorePhase() {
+  if (m_SavedPhase == 0 || !m_Links.db) return;
+  m_Links.db->KLX_DataBaseManagerGetSetStartupPhases(m_SavedPhase, AtomicDirSet);
+  m_SavedPhase = 0;
+}
+
+int KLX_Update::PostSelf() {
+  TaskUpdate_Data_T self;
+  self.updateKind = kSelfRecord;
+  return m_Links.handler->KLX_VornHandlerUpdateSelfProcessTask(self) == KLX_Ok ? int(KLX_Ok) : int(KLX_Error);
+}
+
+bool KLX_Update::UserRecord(unsigned char kind) const {
+  return m_Update.updateKind == KLX_UPDATE_KIND_USER && m_Update.para == 0 && m_Update.data[0] == kind;
+}
+
+QString KLX_Update::StickFolder() const {
+  return m_ChosenStick < kSticks ? m_Names.KLX_FileNameHandlerGetUpdateUSBStickPath(m_ChosenStick) : QString();
+}
+
+// ---- shared operations ----------------------------------------------------------------------
+
+int KLX_Update::KLX_Update_CheckBatteries() {
+  KLX_DataBaseManager* db = m_Links.db;
+  const int first = db->KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(0, AtomicDirGet);
+  const int second = db->KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(0, AtomicDirGet);
+  if (first >= kMinBatteryPercent && second >= kMinBatteryPercent) return KLX_Ok;
+  return Fail(kErrBattery, QStringLiteral("battery capacity to low for update"), VT::KLX_UPDATE_STATUS_ERROR);
+}
+
+bool KLX_Update::KLX_Update_isStickSelectable() {
+  if (BitCount(m_OfferedSticks) != 1) return true;
+  for (int n = 0; n < kSticks; ++n)
+    if (m_OfferedSticks & (1 << n)) m_OfferedSticks = static_cast<unsigned char>(n);
+  return false;
+}
+
+void KLX_Update::KLX_Update_SetAllModifyPermissions(bool allow, bool restart) {
+  KLX_DataBaseManager* db = m_Links.db;
+  if (!db) return;
+  db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(allow, AtomicDirSet);
+  db->KLX_DataBaseManagerSetSystemModifyFlag(allow);
+  db->KLX_DataBaseManagerSetVornModifyFlag(allow);
+  db->KLX_DataBaseManagerSetModelModifyFlag(allow);
+  if (allow && m_Links.runtime) m_Links.runtime->KLX_RuntimeDatabaseManagerStartProcessing(restart);
+}
+
+int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& names, bool network) {
+  if (kind == KLX_UPDATE_SCRIPT_PROLOG) {
+    const QString folder = network ? names.KLX_FileNameHandlerGetNetworkUpdateFilePath() : StickFolder();
+    const QString script = folder + names.KLX_FileNameHandlerGetPrologScriptName();
+    if (folder.isEmpty() || !QFileInfo(script).isFile()) {
+      qDebug("no prolog script found");
+      return 0;
+    }
+    return KLX_Platform::Run(QStringLiteral("sh"), {script}, nullptr, {}, kScriptFolder);
+  }
+  if (kind == KLX_UPDATE_SCRIPT_EPILOG) {
+    const QString script = names.KLX_FileNameHandlerGetUpdateFilePath() + names.KLX_FileNameHandlerGetEpilogScriptName();
+    if (!QFileInfo(script).isFile()) {
+      qDebug("no epilog script found");
+      return 0;
+    }
+    MakeExecutable(script);
+    return KLX_Platform::Run(script, {}, nullptr, {}, kScriptFolder);
+  }
+  return 0;
+}
+
+int KLX_Update::KLX_UpdateOpenCloseLinuxSystem(bool open) {
+  // Run by its path relative to the system's top folder.
+  const QString script =
+      open ? m_Names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : m_Names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
+  MakeExecutable(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1)));
+  const int result = KLX_Platform::Run(script, {}, nullptr, {}, QStringLiteral("/"));
+  qInfo("%s: %d", qUtf8Printable(script), result);
+  return result;
+}
+
+bool KLX_Update::KLX_UpdateCheckMD5Sum(bool fromStick, const QString& folder, const QString& listName,
+                                       const QString& onlyFile) {
+  return ::KLX_UpdateCheckMD5Sum(m_MD5, fromStick, m_ChosenStick, folder, listName, onlyFile);
+}
+
+// ---- the idle step ----------------------------------------------------------------------------
+
+int KLX_Update::IdleStep() {
+  if (m_Task.paraint1 == VT::KLX_TASK_PARA_UPDATE_USB) return FromStick();
+  if (m_Task.paraint1 == VT::KLX_TASK_PARA_UPDATE_WLAN) return FromNetwork();
+  return KLX_Error;
+}
+
+int KLX_Update::FromStick() {
+  if (KLX_Update_CheckBatteries() != KLX_Ok) return KLX_Error;
+  switch (Target()) {
+    case VT::KLX_UPDATE_SELF: return ApplicationFromStick();
+    case VT::KLX_UPDATE_ONBOARD: return ReceiverFileCheck();
+    case VT::KLX_LOAD_VOICEPACKS: return VoicePacks();
+    case VT::KLX_FWVORN_RECOVERY: return Recovery();
+    case VT::KLX_UNINSTALL_VOICEPACKS: return UninstallVoice();
+    default: return KLX_Error;
+  }
+}
+
+int KLX_Update::ChooseStick(int mask) {
+  if (m_ChosenStick < kSticks) return 1;
+  m_OfferedSticks = static_cast<unsigned char>(mask & 0xFF);
+  if (m_OfferedSticks == 0) return 0;
+  if (KLX_Update_isStickSelectable()) {
+    m_State = KLX_UPDATE_STATE_CHOOSE_STICK;
+    return KLX_Trigger;
+  }
+  // The one stick offered: its number replaced the mask.
+  m_ChosenStick = m_OfferedSticks;
+  return 1;
+}
+
+int KLX_Update::ApplicationFromStick() {
+  KLX_DataBaseManager* db = m_Links.db;
+  if (m_ChosenStick == kNoStick) {
+    db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+    KLX_Update_SetAllModifyPermissions(false, true);
+  }
+  if (m_Xml.KLX_XMLFileHandlerInitialize(db) != KLX_Ok)
+    return Fail(kErrInit, QStringLiteral("init gone wrong"), VT::KLX_UPDATE_STATUS_ERROR);
+  const int mask = m_Task.paraint4 != 0 ? m_Names.KLX_FileNameHandlerGetUSBAllSticksMask()
+                                        : m_Names.KLX_FileNameHandlerGetUSBupdateSticksMask();
+  const int chosen = ChooseStick(mask);
+  if (chosen == 0) {
+    // The screen offers the download from the network instead.
+    Status(VT::KLX_UPDATE_STATUS_HTTP_UPDATECHCK);
+    KLXErrorHandler.RegisterError(kErrNoStick, kNotFound);
+    KLX_Update_SetAllModifyPermissions(true, true);
+    return KLX_Done;
+  }
+  if (chosen == KLX_Trigger) return KLX_Trigger;
+  SavePhase();
+  Status(VT::KLX_UPDATE_STATUS_PROLOG_EXEC);
+  const int prolog = KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, false);
+  const QString stick = StickFolder();
+  if (stick.isEmpty()) return Fail(kErrNoStick, kNotFound, VT::KLX_UPDATE_STATUS_NO_USB);
+  if (prolog != 0) return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
+  const QString update = m_Names.KLX_FileNameHandlerGetUpdateFilePath();
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(update, true) || !m_Files.KLX_FileFunctionsClearFolder(update, false, QString()))
+    return Fail(kErrScriptOrFolder, QStringLiteral("could not clear update folder"), VT::KLX_UPDATE_STATUS_ERROR);
+  if (!m_Files.KLX_FileFunctionsCopyFolderContent(stick, update, QString()))
+    return Fail(kErrCopying, QStringLiteral("copying of files gone wrong"), VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);
+  if (m_Xml.KLX_XMLFileHandlerReadUpdatelFile(m_Names.KLX_FileNameHandlerGetUpdateFileName(), update) != KLX_Ok)
+    return Fail(kErrNoUpdateXml, QStringLiteral("xml updatefile could not be read"), VT::KLX_UPDATE_STATUS_NO_UPDATE_XML);
+  if (!KLX_UpdateCheckMD5Sum())
+    return Fail(kErrChecksum, QStringLiteral("md5 sum does not match"), VT::KLX_UPDATE_STATUS_MD5_ERROR);
+  if (!db->KLX_DataBaseManagerIsPacketUpdateDifferent(false)) {
+    KLXErrorHandler.RegisterError(kLogNoUpdateNeeded, QStringLiteral("no update needed"));
+    db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+    Status(VT::KLX_UPDATE_STATUS_ALREADY_NEWEST);
+    return KLX_Error;
+  }
+  KLXErrorHandler.RegisterError(kWarnUsbInstall, QStringLiteral("USB update install started: ") +
+                                                     db->KLX_DataBaseManagerVornLinuxAppGetVersion() + QStringLiteral(" -> ") +
+                                                     db->KLX_DataBaseManagerUpdate_GetVersionOfUpdateXmlFile());
+  return Install(update);
+}
+
+int KLX_Update::Install(const QString& source) {
+  KLX_DataBaseManager* db = m_Links.db;
+  // The application's partition and the system's are read-only in use.
+  const int app = KLX_Platform::Mount(QStringLiteral("ubi0:application"), QStringLiteral("/app"),
+                                      QStringLiteral("ubifs"), MS_REMOUNT, QString());
+  const int rootfs =
+      KLX_Platform::Mount(QStringLiteral("ubi0:rootfs"), QStringLiteral("/"), QStringLiteral("ubifs"), MS_REMOUNT, QString());
+  if (app != 0 || rootfs != 0) KLX_UpdateOpenCloseLinuxSystem(true);
+
+  // Each new file is written beside the old one under a temporary name and
+  // renamed over it: a copy that fails leaves the installed program and
+  // its translations as they were.
+  const QString appFolder = m_Names.KLX_FileNameHandlerGetLinuxAppPath();
+  const QString filter = m_Names.KLX_FileNameHandlerGetLinuxLanguageFilter();
+  const QStringList translations = QDir(source).entryList({filter}, QDir::Files, QDir::Name);
+  for (const QString& name : translations) {
+    if (!m_Files.KLX_FileFunctionsCopyFileToFolder(name, source, name, appFolder))
+      return Fail(kErrCopying, QStringLiteral("copying of files gone wrong"), VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);
+  }
+  Status(VT::KLX_UPDATE_STATUS_COPYING_FILES);
+  const QString program = m_Names.KLX_FileNameHandlerGetLinuxAppFileName();
+  if (!m_Files.KLX_FileFunctionsCopyFileToFolder(program, source, program, appFolder))
+    return Fail(kErrAppNotCopied, QStringLiteral("linux app could not be copied"), VT::KLX_UPDATE_STATUS_ERROR);
+  MakeExecutable(appFolder + program);
+  // Translations of the old program that the package does not bring.
+  for (const QString& name : QDir(appFolder).entryList({filter}, QDir::Files, QDir::Name)) {
+    if (translations.contains(name)) continue;
+    if (!QFile::remove(appFolder + name))
+      return Fail(kErrLanguageFiles, QStringLiteral("language files could not be deleted"), VT::KLX_UPDATE_STATUS_ERROR);
+  }
+
+  db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, true);
+  db->KLX_DataBaseManagerSetVornModifyFlag(true);
+  Status(VT::KLX_UPDATE_STATUS_EPILOG_EXEC);
+  KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_EPILOG, m_Names, false);
+  // The screen asks the user to switch off; the update phase holds until then.
+  Status(VT::KLX_UPDATE_STATUS_SWITCH_OFF);
+  m_KeepPhase = true;
+  return KLX_Done;
+}
+
+int KLX_Update::VoicePacks() {
+  const int chosen = ChooseStick(m_Names.KLX_FileNameHandlerGetUSBAllSticksMask());
+  if (chosen == KLX_Trigger) return KLX_Trigger;
+  const QString stick = StickFolder();
+  if (chosen == 0 || stick.isEmpty()) return Fail(kErrNoStick, kNotFound, VT::KLX_UPDATE_STATUS_NO_USB);
+  SavePhase();
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+
+  Status(VT::KLX_UPDATE_VOICESERVER_STOPPING);
+  KLX_TTS::BeginVoicesUpdate();
+  Status(VT::KLX_UPDATE_STATUS_COPY_ZIPS);
+  const QString packs = m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath();
+  m_Files.KLX_FileFileFunctionsCheckFolder(packs, true);
+  m_Files.KLX_FileFunctionsCopyFolderContent(stick + m_Names.KLX_FileNameHandlerGetVoicesFilePath(), packs,
+                                             QStringLiteral("*.zip"));
+  Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
+  const QString voices = m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+  m_Files.KLX_FileFileFunctionsCheckFolder(voices, true);
+  const int unpacked = m_Files.KLX_FileFunctionsUnzipPacks(voices, packs);
+  int installed = 0;
+  if (unpacked == 0) {
+    Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
+  } else {
+    for (int i = 0; i < unpacked; ++i) {
+      const QString folder = voices + m_Files.KLX_FileFunctionGetUnzippedName(i);
+      if (KLX_UpdateCheckMD5Sum(false, folder, kVoiceList, QString())) {
+        ++installed;
+      } else {
+        qWarning("voice pack %s does not match its checksum list: removed", qUtf8Printable(folder));
+        QDir(folder).removeRecursively();
+      }
+    }
+    if (installed == 0) Status(VT::KLX_UPDATE_VOICEDATA_CORRUPTED);
+  }
+  KLX_TTS::EndVoicesUpdate();
+  if (installed == 0) return KLX_Error;
+  Status(VT::KLX_UPDATE_STATUS_VOICES_INSTALLED + (installed << kInstallStatusShift));
+  return KLX_Done;
+}
+
+int KLX_Update::UninstallVoice() {
+  const int speech = m_Task.paraint3;
+  if (speech < 0) {
+    Status(VT::KLX_UPDATE_VOICESERVER_STOPPING);
+    KLX_TTS::BeginVoicesUpdate();
+  }
+  const int result = m_Links.runtime->KLX_RuntimeDatabaseFindVoiceFolderAndDelete(KLX_TaskText(m_Task.parastr1));
+  if (result <= KLX_Error) KLXErrorHandler.RegisterError(kErrScriptOrFolder, QStringLiteral("Cannot delete voice folder"));
+  if (speech != 0 && speech != -1) {
+    KLX_TTS::EndVoicesUpdate();
+    KLX_Update_SetAllModifyPermissions(true, false);
+  }
+  return result;
+}
+
+int KLX_Update::ReceiverFileCheck() {
+  m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+  const QString folder = m_Names.KLX_FileNameHandlerGetReceiverUpdateFilePath();
+  m_Files.KLX_FileFileFunctionsCheckFolder(folder, true);
+  // Only a file of the receiver folder is checked.
+  const QString name = KLX_TaskText(m_Task.parastr1);
+  if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(name)) return KLX_Error;
+  QFile file(folder + name);
+  if (!file.open(QIODevice::ReadOnly)) return KLX_Error;
+  return KLX_Firmware::KLX_Firmware_CheckFileCRC(file) ? int(KLX_Done) : int(KLX_Error);
+}
+
+int KLX_Update::Recovery() {
+  KLX_DataBaseManager* db = m_Links.db;
+  const QString update = m_Names.KLX_FileNameHandlerGetUpdateFilePath();
+  m_Files.KLX_FileFileFunctionsCheckFolder(update, true);
+  KLX_Update_SetAllModifyPermissions(false, true);
+  if (m_Xml.KLX_XMLFileHandlerInitialize(db) != KLX_Ok)
+    return Fail(kErrInit, QStringLiteral("init gone wrong"), VT::KLX_UPDATE_STATUS_ERROR);
+  if (m_Xml.KLX_XMLFileHandlerReadUpdatelFile(m_Names.KLX_FileNameHandlerGetUpdateFileName(), update) != KLX_Ok)
+    return Fail(kErrNoUpdateXml, QStringLiteral("xml updatefile could not be read"), VT::KLX_UPDATE_STATUS_NO_UPDATE_XML);
+  if (db->KLX_DataBaseManagerIsPacketUpdateDifferent(true)) {
+    KLXErrorHandler.RegisterError(
+        kLogRecoveryVersion,
+        QStringLiteral("TC/SC firmware recovery requires the same version of Update.xml as this application"));
+    db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+    Status(VT::KLX_UPDATE_STATUS_UPD_MUST_MATCH);
+    return KLX_Error;
+  }
+  if (!Board::IsInitialized()) Board::Init();
+  QString device;
+  if (m_Task.paraint3 & kRecoverTransceiver) device = QStringLiteral("TC");
+  if (m_Task.paraint3 & kRecoverStick) device = Board::m_Instance->SCName();
+  const QString file = device.isEmpty() ? QString() : db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), device, AtomicDirGet);
+  if (!KLX_UpdateCheckMD5Sum(false, QString(), QString(), file))
+    return Fail(kErrChecksum, QStringLiteral("md5 sum does not match"), VT::KLX_UPDATE_STATUS_MD5_ERROR);
+  db->KLX_DatabaseManagerWlanStopProcessing();
+  Status(VT::KLX_UPDATE_STATUS_RECOVER_SCTC);
+  db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+  return KLX_Done;
+}
+
+// ---- from the network ---------------------------------------------------------------------------
+
+int KLX_Update::FromNetwork() {
+  if (KLX_Update_CheckBatteries() != KLX_Ok) return KLX_Error;
+  if (Target() != VT::KLX_LOAD_HTTPUPDPACKAGE) return KLX_Error;
+  KLX_DataBaseManager* db = m_Links.db;
+  db->KLX_DatabaseManagerWlanStartProcessing();
+  db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+  if (!m_HttpReq) return KLX_Error;
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(m_Names.KLX_FileNameHandlerGetNetworkUpdateFilePath(), true))
+    return KLX_Error;
+  Status(VT::KLX_UPDATE_STATUS_HTTP_DWNLOADING);
+  if (!Board::IsInitialized()) Board::Init();
+  m_HttpReq->KLX_Update_HttpReq_MakeNewRequest(KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(
+      Board::m_Instance->RemoteUpdatePathGet(), KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders));
+  m_State = KLX_UPDATE_STATE_DOWNLOADING;
+  return PostSelf();
+}
+
+int KLX_Update::ContinueDownload() {
+  if (!m_HttpReq) return KLX_Error;
+  const int result = m_HttpReq->KLX_Update_HttpReqContinueDownload();
+  switch (result) {
+    case KLX_Trigger:
+      // Everything is here: the screen asks whether to install.
+      Status(VT::KLX_UPDATE_STATUS_NONE);
+      m_State = KLX_UPDATE_STATE_INSTALL_ANSWER;
+      return KLX_Trigger;
+    case KLX_Ok:
+      m_Links.db->KLX_DatabaseManagerGetSetDialogText(m_HttpReq->KLX_Update_HttpGetDownloadingFilename(), AtomicDirSet);
+      // Only the task's own record keeps the polling going: one that came
+      // from elsewhere would double it.
+      return m_Update.updateKind == kSelfRecord ? PostSelf() : int(KLX_Ok);
+    case KLX_Error:
+      m_State = KLX_UPDATE_STATE_IDLE;
+      Status(VT::KLX_UPDATE_STATUS_NETWORK_ERROR);
+      return KLX_Error;
+    default:
+      return result;
+  }
+}
+
+int KLX_Update::InstallAnswer() {
+  if (!UserRecord(kDialogInput)) return KLX_Ok;
+  if (m_Update.data[1] != VT::GUI_USER_Yes) return KLX_Error;
+  KLX_DataBaseManager* db = m_Links.db;
+  const QString folder = m_Names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
+  const bool initialised = m_Xml.KLX_XMLFileHandlerInitialize(db) == KLX_Ok;
+  SavePhase();
+  if (!initialised || !KLX_UpdateCheckMD5Sum() ||
+      m_Xml.KLX_XMLFileHandlerReadUpdatelFile(m_Names.KLX_FileNameHandlerGetUpdateFileName(), folder) != KLX_Ok)
+    return Fail(kErrChecksum, QStringLiteral("md5 sum does not match or no Update.xml file"),
+                VT::KLX_UPDATE_STATUS_MD5_ERROR);
+  if (!db->KLX_DataBaseManagerIsPacketUpdateDifferent(false)) {
+    KLXErrorHandler.RegisterError(kLogNoUpdateNeeded, QStringLiteral("no update needed"));
+    db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+    KLX_Update_SetAllModifyPermissions(true, true);
+    Status(VT::KLX_UPDATE_STATUS_ALREADY_NEWEST);
+    return KLX_Error;
+  }
+  KLXErrorHandler.RegisterError(kWarnNetworkInstall, QStringLiteral("Network update install started: ") +
+                                                         db->KLX_DataBaseManagerVornLinuxAppGetVersion() +
+                                                         QStringLiteral(" -> ") +
+                                                         db->KLX_DataBaseManagerUpdate_GetVersionOfUpdateXmlFile());
+  KLX_Update_SetAllModifyPermissions(false, true);
+  Status(VT::KLX_UPDATE_STATUS_PROLOG_EXEC);
+  if (KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, true) != 0)
+    return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
+  return Install(folder);
+}
+
+int KLX_Update::StickAnswer() {
+  if (m_Update.updateKind != KLX_UPDATE_KIND_USER) return KLX_Ok;
+  const int target = Target();
+  if (!UserRecord(kDataInput) || (target != VT::KLX_UPDATE_SELF && target != VT::KLX_LOAD_VOICEPACKS &&
+                                  target != VT::KLX_UNINSTALL_VOICEPACKS))
+    return KLX_Error;
+  const char* text = reinterpret_cast<const char*>(m_Update.data + 1);
+  const size_t length = strnlen(text, sizeof(m_Update.data) - 1);
+  if (length == 0) return KLX_Error;
+  const char last = text[length - 1];
+  if (last < '0' || last > '7') return KLX_Error;
+  m_ChosenStick = static_cast<unsigned char>(last - '0');
+  m_State = KLX_UPDATE_STATE_IDLE;
+  return PostSelf();
+}

@@ -1,0 +1,263 @@
+#include "update/klx_update_httpreq.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include "frame/klx_board.h"
+#include "frame/klx_databasevalues.h"
+#include "update/klx_md5.h"
+
+namespace {
+constexpr int kHttpPort = 80;
+
+QString ListName() { return KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders; }
+
+QString RemotePath() {
+  if (!Board::IsInitialized()) Board::Init();
+  return Board::m_Instance->RemoteUpdatePathGet();
+}
+}  // namespace
+
+const QString KLX_Update_HttpReq::kAllDownloaded = QStringLiteral("All is downloaded!");
+const QString KLX_Update_HttpReq::kDownloadAborted = QStringLiteral("Downloading aborted!");
+const QString KLX_Update_HttpReq::kMutexLocked = QStringLiteral("HTTP mutex locked!");
+std::atomic<bool> KLX_Update_HttpReq::m_userAbortRequest{false};
+
+KLX_Update_HttpReq::KLX_Update_HttpReq(QObject* parent) : QObject(parent) {
+  m_Manager = new QNetworkAccessManager(this);
+  connect(this, &KLX_Update_HttpReq::KLX_Update_HttpReq_startRequest, this,
+          &KLX_Update_HttpReq::KLX_Update_HttpReq_OnRequested, Qt::QueuedConnection);
+}
+
+KLX_Update_HttpReq::~KLX_Update_HttpReq() {
+  ReleaseReply();
+  DropTarget(true);
+}
+
+QUrl KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(const QString& base, const QString& name) {
+  QUrl url(base);
+  QString path = url.path();
+  if (!path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
+  // The name is a path of the list, taken literally ("#" or "?" are part of it).
+  url.setPath(path + name, QUrl::DecodedMode);
+  if (url.port() == -1) url.setPort(kHttpPort);
+  return url;
+}
+
+int KLX_Update_HttpReq::KLX_Update_HttpReq_MakeNewRequest(const QUrl& url) {
+  m_Busy = true;
+  {
+    QMutexLocker lock(&m_StateMutex);
+    m_Url = url;
+    if (url.fileName() == ListName()) {
+      m_Failed = false;
+      m_Downloaded = 0;
+      m_Pending = QStringList{ListName()};
+    }
+  }
+  if (m_NameMutex.tryLock()) {
+    m_CurrentName.clear();
+    m_NameMutex.unlock();
+  }
+  emit KLX_Update_HttpReq_startRequest();
+  return KLX_Ok;
+}
+
+int KLX_Update_HttpReq::KLX_Update_HttpReqContinueDownload() {
+  if (m_Failed) {
+    {
+      QMutexLocker lock(&m_StateMutex);
+      m_Pending.clear();
+    }
+    m_Busy = false;
+    m_Failed = false;
+    return KLX_Error;
+  }
+  return m_Busy ? int(KLX_Ok) : int(KLX_Trigger);
+}
+
+QString KLX_Update_HttpReq::KLX_Update_HttpGetDownloadingFilename() {
+  if (!m_Busy) return kAllDownloaded;
+  if (m_Failed) return kDownloadAborted;
+  if (!m_NameMutex.tryLock()) return kMutexLocked;
+  // The reply belongs to the transfers' thread: the abort is carried there.
+  if (m_userAbortRequest.exchange(false)) QMetaObject::invokeMethod(this, "AbortRequested", Qt::QueuedConnection);
+  const QString name = m_CurrentName;
+  m_NameMutex.unlock();
+  return name;
+}
+
+int KLX_Update_HttpReq::KLX_Update_httpKeepDownloadingFilename() {
+  QString name;
+  {
+    QMutexLocker lock(&m_StateMutex);
+    name = m_Pending.value(0);
+  }
+  qInfo("File %s is downloading...", qUtf8Printable(m_File ? m_File->fileName() : name));
+  if (m_NameMutex.tryLock()) {
+    m_CurrentName = name;
+    m_NameMutex.unlock();
+  }
+  return KLX_Ok;
+}
+
+int KLX_Update_HttpReq::KLX_Update_httpGetFile() {
+  QString name;
+  {
+    QMutexLocker lock(&m_StateMutex);
+    if (m_Pending.isEmpty()) return KLX_Ok;
+    name = m_Pending.first();
+  }
+  const QString path = m_Names.KLX_FileNameHandlerGetNetworkUpdateFilePath() + name;
+  if (QFileInfo::exists(path)) QFile::remove(path);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  m_File = std::make_unique<QFile>(path);
+  if (!m_File->open(QIODevice::WriteOnly)) {
+    m_File.reset();
+    m_Failed = true;
+    return KLX_Error;
+  }
+  return KLX_Update_httpKeepDownloadingFilename();
+}
+
+void KLX_Update_HttpReq::KLX_Update_HttpReq_OnRequested() {
+  // An abort that came between two files ends the package here.
+  if (m_Failed) return;
+  QUrl url;
+  {
+    QMutexLocker lock(&m_StateMutex);
+    url = m_Url;
+  }
+  qInfo("url: <%s>", qUtf8Printable(url.toString()));
+  ReleaseReply();
+  DropTarget(true);
+  m_Reply = m_Manager->get(QNetworkRequest(url));
+  connect(m_Reply, &QNetworkReply::readyRead, this, &KLX_Update_HttpReq::KLX_Update_HttpReq_ReadyRead);
+  connect(m_Reply, &QNetworkReply::finished, this, &KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished);
+  // Without a file to take the bytes the transfer has nowhere to go.
+  if (KLX_Update_httpGetFile() != KLX_Ok) ReleaseReply();
+}
+
+void KLX_Update_HttpReq::KLX_Update_HttpReq_ReadyRead() {
+  if (!m_Reply || sender() != m_Reply) return;
+  const QByteArray bytes = m_Reply->readAll();
+  if (!m_File || m_Failed) return;
+  if (m_File->write(bytes) != bytes.size()) {
+    // A file that cannot take the bytes (a full card) fails the package.
+    qInfo("Downloading file %s error!", qUtf8Printable(m_File->fileName()));
+    m_Failed = true;
+    ReleaseReply();
+    DropTarget(true);
+  }
+}
+
+void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
+  if (!m_Reply || sender() != m_Reply) return;
+  if (m_Failed || !m_File) {
+    m_Failed = true;
+    DropTarget(true);
+    ReleaseReply();
+    return;
+  }
+  // What arrived with the end of the transfer.
+  const QByteArray rest = m_Reply->readAll();
+  const bool written = m_File->write(rest) == rest.size() && m_File->flush();
+  // A connection that closed before the announced length is a cut transfer,
+  // even when the reply reports no error (it does so now and then).
+  const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
+  const bool whole = !announced.isValid() || announced.toLongLong() == m_File->size();
+  m_File->close();
+  if (m_Reply->error() != QNetworkReply::NoError || !written || !whole) {
+    qInfo("Downloading file %s error!\n", qUtf8Printable(m_File->fileName()));
+    m_Failed = true;
+    DropTarget(true);
+    ReleaseReply();
+    return;
+  }
+  qInfo("File %s successfully downloaded!\n", qUtf8Printable(m_File->fileName()));
+  ReleaseReply();
+  ++m_Downloaded;
+  QString done;
+  {
+    QMutexLocker lock(&m_StateMutex);
+    if (!m_Pending.isEmpty()) done = m_Pending.takeFirst();
+  }
+  m_File.reset();
+  if (done == ListName() && !QueueListedFiles()) {
+    m_Failed = true;
+    m_Downloaded = 0;
+    return;
+  }
+  QString next;
+  {
+    QMutexLocker lock(&m_StateMutex);
+    next = m_Pending.value(0);
+  }
+  if (next.isEmpty()) {
+    m_Busy = false;
+    return;
+  }
+  KLX_Update_HttpReq_MakeNewRequest(KLX_Update_HttpReqFileUrl(RemotePath(), next));
+}
+
+bool KLX_Update_HttpReq::QueueListedFiles() {
+  const QString folder = m_Names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
+  KLX_MD5 list;
+  list.KLX_MD5ReadFile(folder + ListName());
+  if (list.KLX_MD5GetCount() == 0) {
+    qWarning("checksum list %s names no file", qUtf8Printable(ListName()));
+    return false;
+  }
+  // The getter writes and removes files at the listed names: a list that
+  // would reach outside the update folder is refused whole.
+  for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
+    if (!KLX_MD5::KLX_MD5NameStaysInside(list.KLX_MD5GetFileName(i))) {
+      qWarning("checksum list %s names %s outside its folder: refused", qUtf8Printable(ListName()),
+               qUtf8Printable(list.KLX_MD5GetFileName(i)));
+      return false;
+    }
+  }
+  QStringList missing;
+  for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
+    const QString name = list.KLX_MD5GetFileName(i);
+    if (name == ListName()) continue;
+    QString digest;
+    if (!KLX_MD5::KLX_MD5OfFile(folder + name, &digest)) {
+      missing << name;
+    } else if (digest != list.KLX_MD5GetCheckSum(i)) {
+      QFile::remove(folder + name);
+      missing << name;
+    }
+  }
+  QMutexLocker lock(&m_StateMutex);
+  m_Pending += missing;
+  return true;
+}
+
+void KLX_Update_HttpReq::AbortRequested() {
+  if (m_Reply)
+    m_Reply->abort();
+  else
+    m_Failed = true;
+}
+
+void KLX_Update_HttpReq::DropTarget(bool remove) {
+  if (!m_File) return;
+  m_File->close();
+  if (remove) m_File->remove();
+  m_File.reset();
+}
+
+void KLX_Update_HttpReq::ReleaseReply() {
+  QNetworkReply* reply = m_Reply;
+  if (!reply) return;
+  m_Reply = nullptr;
+  disconnect(reply, nullptr, this, nullptr);
+  if (reply->isRunning()) reply->abort();
+  reply->deleteLater();
+}

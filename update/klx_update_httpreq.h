@@ -1,0 +1,89 @@
+#pragma once
+// The package update's download from the update server: first the package's
+// checksum list with folders ("KLX32MD5fold.txt"), then, one after the other,
+// only the listed files that are missing in the network update folder or
+// whose digest differs. The package update task starts it and polls it from
+// the task engine's thread; the transfers run on the event loop of the
+// thread the object lives in (the one that built the task engine).
+#include <QFile>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <atomic>
+#include <memory>
+
+#include "frame/klx_filenamehandler.h"
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+class KLX_Update_HttpReq : public QObject {
+  Q_OBJECT
+ public:
+  static const QString kAllDownloaded;
+  static const QString kDownloadAborted;
+  static const QString kMutexLocked;
+
+  // Asks the running download to stop; served at the next look at the name.
+  static std::atomic<bool> m_userAbortRequest;
+
+  explicit KLX_Update_HttpReq(QObject* parent = nullptr);
+  ~KLX_Update_HttpReq() override;
+
+  // A file of the server's package folder: `base` (the board's remote update
+  // path) and the relative name joined with "/". Without a port in the base
+  // the request goes to port 80.
+  static QUrl KLX_Update_HttpReqFileUrl(const QString& base, const QString& name);
+
+  // Any thread. A request for the checksum list starts a new package.
+  // Result 1.
+  int KLX_Update_HttpReq_MakeNewRequest(const QUrl& url);
+  // Any thread: -70000 once after a failure or an abort (and the getter is
+  // reset), 1 while files are on their way, 4 when the package is complete.
+  int KLX_Update_HttpReqContinueDownload();
+  // Any thread: the name of the file on its way, or what the download came
+  // to; serves a pending abort.
+  QString KLX_Update_HttpGetDownloadingFilename();
+  int KLX_Update_httpKeepDownloadingFilename();
+  // Opens the target of the file on its way; -70000 when it cannot be.
+  int KLX_Update_httpGetFile();
+
+  // How many files the running package fetched so far.
+  int KLX_Update_HttpReqDownloadedCount() const { return m_Downloaded; }
+
+ signals:
+  void KLX_Update_HttpReq_startRequest();
+
+ private slots:
+  void KLX_Update_HttpReq_OnRequested();
+  void KLX_Update_HttpReq_ReadyRead();
+  void KLX_Update_HttpReq_DownloadFinished();
+  // The abort asked for, carried into the thread the reply lives in.
+  void AbortRequested();
+
+ private:
+  // Reads the list just fetched and queues what is missing or changed;
+  // false when the list cannot serve as a package.
+  bool QueueListedFiles();
+  void DropTarget(bool remove);
+  void ReleaseReply();
+
+  std::atomic<bool> m_Failed{false};
+  std::atomic<bool> m_Busy{false};
+  QNetworkReply* m_Reply = nullptr;
+  QNetworkAccessManager* m_Manager = nullptr;
+  // The URL and the pending names are shared by the caller's thread and
+  // the transfers' thread.
+  mutable QMutex m_StateMutex;
+  QUrl m_Url;
+  std::unique_ptr<QFile> m_File;
+  // Guarded by m_NameMutex, which is only ever tried.
+  QString m_CurrentName;
+  QStringList m_Pending;
+  KLX_FileNameHandler m_Names;
+  QMutex m_NameMutex;
+  std::atomic<int> m_Downloaded{0};
+};
