@@ -3,9 +3,11 @@
 //
 // Qt 5 is not built with ThreadSanitizer, and its locks are futexes and
 // atomics inside libQt5Core: the sanitizer sees none of the order they give
-// and would report every access they guard. The definitions below stand in
-// the programs before Qt's own: each calls Qt's and, called from the
-// program's code, tells the sanitizer what it locked, released or waited for.
+// and would report every access they guard. The program's own calls of
+// Qt's locks, waits and thread looks are wrapped at link time (the wrapped
+// names are listed in CMakeLists.txt; Qt's calls among its own libraries stay
+// as they are): each wrapper calls Qt's and tells the sanitizer what it
+// locked, released or waited for.
 // A thread's end and a queued call are told through Qt's signal and event
 // hooks: a thread's finished signal, and every signal, release what its
 // sender's thread did before; a queued call acquires it before its slot runs,
@@ -14,6 +16,7 @@
 // two threads orders them both before its queued calls, a little more than
 // Qt does.
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QMutex>
 #include <QReadWriteLock>
@@ -25,44 +28,20 @@
 #include <sanitizer/tsan_interface.h>
 
 #include <atomic>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-template <typename Fn>
-Fn Real(const char* name) {
-  void* f = dlsym(RTLD_NEXT, name);
-  if (!f) {
-    std::fprintf(stderr, "vorn_tsan_qt: %s not found in Qt\n", name);
-    std::abort();
-  }
-  return reinterpret_cast<Fn>(f);
-}
-
-#define VORN_REAL(type, mangled) static const auto real = Real<type>(mangled)
-
-// Qt's other libraries reach these definitions as well: their own locks pass
-// straight through and stay out of the sanitizer's view, as Qt's are.
-extern "C" char __executable_start;
-extern "C" char etext;
-bool FromProgram(const void* caller) {
-  const auto* pc = static_cast<const char*>(caller);
-  return pc >= &__executable_start && pc < &etext;
-}
-#define VORN_FROM_QT (!FromProgram(__builtin_return_address(0)))
-
-unsigned MutexFlags(const QMutex* m) {
-  return const_cast<QMutex*>(m)->isRecursive() ? __tsan_mutex_write_reentrant : 0u;
-}
-
-// Qt's hook types (qobject_p.h, not installed): four callbacks in this order.
-struct SignalSpyCallbackSet {
+// Qt's hook of signals (qobject_p.h, not installed): four callbacks in this
+// order, registered by the function Qt exports for it.
+struct QSignalSpyCallbackSet {
   void (*signalBegin)(QObject*, int, void**);
   void (*slotBegin)(QObject*, int, void**);
   void (*signalEnd)(QObject*, int);
   void (*slotEnd)(QObject*, int);
 };
+void qt_register_signal_spy_callbacks(QSignalSpyCallbackSet* callbacks);
+
+namespace {
+
+unsigned MutexFlags(QMutex* m) { return m->isRecursive() ? __tsan_mutex_write_reentrant : 0u; }
 
 // QML's handlers are reached through Qt's declarative hook before the
 // signal's own start: the hook, once QML has set it, is wrapped to release
@@ -108,14 +87,36 @@ bool EventNotify(void** data) {
   return false;
 }
 
-SignalSpyCallbackSet g_Hooks{SignalBegin, nullptr, SignalEnd, nullptr};
+QSignalSpyCallbackSet g_Hooks{SignalBegin, nullptr, SignalEnd, nullptr};
 
 [[maybe_unused]] const bool g_Installed = [] {
-  using Register = void (*)(SignalSpyCallbackSet*);
-  Real<Register>("_Z32qt_register_signal_spy_callbacksP21QSignalSpyCallbackSet")(&g_Hooks);
+  qt_register_signal_spy_callbacks(&g_Hooks);
   QInternal::registerCallback(QInternal::EventNotifyCallback, EventNotify);
   return true;
 }();
+
+// A wait gives the mutex up and takes it again inside Qt.
+template <typename Wait>
+bool WaitOn(QMutex* m, Wait wait) {
+  __tsan_mutex_pre_unlock(m, 0);
+  __tsan_mutex_post_unlock(m, 0);
+  const bool woken = wait();
+  __tsan_mutex_pre_lock(m, 0);
+  __tsan_mutex_post_lock(m, 0, 0);
+  return woken;
+}
+template <typename Wait>
+bool WaitOn(QReadWriteLock* l, Wait wait) {
+  __tsan_release(l);
+  const bool woken = wait();
+  __tsan_acquire(l);
+  return woken;
+}
+
+bool Acquired(void* object, bool taken) {
+  if (taken) __tsan_acquire(object);
+  return taken;
+}
 
 }  // namespace
 
@@ -126,181 +127,150 @@ extern "C" const char* __tsan_default_options() {
   return "second_deadlock_stack=1 suppressions=" VORN_TSAN_SUPPRESSIONS;
 }
 
-void QMutex::lock() QT_MUTEX_LOCK_NOEXCEPT {
-  VORN_REAL(void (*)(QMutex*), "_ZN6QMutex4lockEv");
-  if (VORN_FROM_QT) return real(this);
-  const unsigned flags = MutexFlags(this);
-  __tsan_mutex_pre_lock(this, flags);
-  real(this);
-  __tsan_mutex_post_lock(this, flags, 0);
+// The wrappers, by the names the linker gives them (__wrap_ before, and
+// __real_ before Qt's own). A member takes its object first.
+extern "C" {
+void __real__ZN6QMutex4lockEv(QMutex*);
+bool __real__ZN6QMutex7tryLockEi(QMutex*, int);
+void __real__ZN6QMutex6unlockEv(QMutex*);
+void __real__ZN6QMutexD1Ev(QMutex*);
+void __real__ZN6QMutexD2Ev(QMutex*);
+bool __real__ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer(QWaitCondition*, QMutex*, QDeadlineTimer);
+bool __real__ZN14QWaitCondition4waitEP6QMutexm(QWaitCondition*, QMutex*, unsigned long);
+bool __real__ZN14QWaitCondition4waitEP14QReadWriteLock14QDeadlineTimer(QWaitCondition*, QReadWriteLock*,
+                                                                        QDeadlineTimer);
+bool __real__ZN14QWaitCondition4waitEP14QReadWriteLockm(QWaitCondition*, QReadWriteLock*, unsigned long);
+void __real__ZN14QReadWriteLock11lockForReadEv(QReadWriteLock*);
+void __real__ZN14QReadWriteLock12lockForWriteEv(QReadWriteLock*);
+bool __real__ZN14QReadWriteLock14tryLockForReadEv(QReadWriteLock*);
+bool __real__ZN14QReadWriteLock14tryLockForReadEi(QReadWriteLock*, int);
+bool __real__ZN14QReadWriteLock15tryLockForWriteEv(QReadWriteLock*);
+bool __real__ZN14QReadWriteLock15tryLockForWriteEi(QReadWriteLock*, int);
+void __real__ZN14QReadWriteLock6unlockEv(QReadWriteLock*);
+void __real__ZN10QSemaphore7acquireEi(QSemaphore*, int);
+bool __real__ZN10QSemaphore10tryAcquireEi(QSemaphore*, int);
+bool __real__ZN10QSemaphore10tryAcquireEii(QSemaphore*, int, int);
+void __real__ZN10QSemaphore7releaseEi(QSemaphore*, int);
+bool __real__ZN7QThread4waitE14QDeadlineTimer(QThread*, QDeadlineTimer);
+bool __real__ZN7QThread4waitEm(QThread*, unsigned long);
+bool __real__ZNK7QThread9isRunningEv(const QThread*);
+bool __real__ZNK7QThread10isFinishedEv(const QThread*);
+
+void __wrap__ZN6QMutex4lockEv(QMutex* m) {
+  const unsigned flags = MutexFlags(m);
+  __tsan_mutex_pre_lock(m, flags);
+  __real__ZN6QMutex4lockEv(m);
+  __tsan_mutex_post_lock(m, flags, 0);
 }
 
-bool QMutex::tryLock(int timeout) QT_MUTEX_LOCK_NOEXCEPT {
-  VORN_REAL(bool (*)(QMutex*, int), "_ZN6QMutex7tryLockEi");
-  if (VORN_FROM_QT) return real(this, timeout);
-  const unsigned flags = MutexFlags(this) | __tsan_mutex_try_lock;
-  __tsan_mutex_pre_lock(this, flags);
-  const bool locked = real(this, timeout);
-  __tsan_mutex_post_lock(this, locked ? flags : flags | __tsan_mutex_try_lock_failed, 0);
+bool __wrap__ZN6QMutex7tryLockEi(QMutex* m, int timeout) {
+  const unsigned flags = MutexFlags(m) | __tsan_mutex_try_lock;
+  __tsan_mutex_pre_lock(m, flags);
+  const bool locked = __real__ZN6QMutex7tryLockEi(m, timeout);
+  __tsan_mutex_post_lock(m, locked ? flags : flags | __tsan_mutex_try_lock_failed, 0);
   return locked;
 }
 
-void QMutex::unlock() noexcept {
-  VORN_REAL(void (*)(QMutex*), "_ZN6QMutex6unlockEv");
-  if (VORN_FROM_QT) return real(this);
-  __tsan_mutex_pre_unlock(this, 0);
-  real(this);
-  __tsan_mutex_post_unlock(this, 0);
-}
-
-QMutex::~QMutex() {
-  VORN_REAL(void (*)(QMutex*), "_ZN6QMutexD2Ev");
-  if (!VORN_FROM_QT) __tsan_mutex_destroy(this, 0);
-  real(this);
-}
-
-// A wait gives the mutex up and takes it again inside Qt.
-namespace {
-template <typename Fn, typename Arg>
-bool WaitOn(Fn real, QWaitCondition* cond, QMutex* m, Arg arg) {
+void __wrap__ZN6QMutex6unlockEv(QMutex* m) {
   __tsan_mutex_pre_unlock(m, 0);
+  __real__ZN6QMutex6unlockEv(m);
   __tsan_mutex_post_unlock(m, 0);
-  const bool woken = real(cond, m, arg);
-  __tsan_mutex_pre_lock(m, 0);
-  __tsan_mutex_post_lock(m, 0, 0);
-  return woken;
-}
-template <typename Fn, typename Arg>
-bool WaitOn(Fn real, QWaitCondition* cond, QReadWriteLock* l, Arg arg) {
-  __tsan_release(l);
-  const bool woken = real(cond, l, arg);
-  __tsan_acquire(l);
-  return woken;
-}
-}  // namespace
-
-bool QWaitCondition::wait(QMutex* m, QDeadlineTimer deadline) {
-  VORN_REAL(bool (*)(QWaitCondition*, QMutex*, QDeadlineTimer), "_ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer");
-  if (VORN_FROM_QT) return real(this, m, deadline);
-  return WaitOn(real, this, m, deadline);
 }
 
-bool QWaitCondition::wait(QMutex* m, unsigned long time) {
-  VORN_REAL(bool (*)(QWaitCondition*, QMutex*, unsigned long), "_ZN14QWaitCondition4waitEP6QMutexm");
-  if (VORN_FROM_QT) return real(this, m, time);
-  return WaitOn(real, this, m, time);
+void __wrap__ZN6QMutexD1Ev(QMutex* m) {
+  __tsan_mutex_destroy(m, 0);
+  __real__ZN6QMutexD1Ev(m);
 }
 
-bool QWaitCondition::wait(QReadWriteLock* l, QDeadlineTimer deadline) {
-  VORN_REAL(bool (*)(QWaitCondition*, QReadWriteLock*, QDeadlineTimer),
-            "_ZN14QWaitCondition4waitEP14QReadWriteLock14QDeadlineTimer");
-  return WaitOn(real, this, l, deadline);
+void __wrap__ZN6QMutexD2Ev(QMutex* m) {
+  __tsan_mutex_destroy(m, 0);
+  __real__ZN6QMutexD2Ev(m);
 }
 
-bool QWaitCondition::wait(QReadWriteLock* l, unsigned long time) {
-  VORN_REAL(bool (*)(QWaitCondition*, QReadWriteLock*, unsigned long), "_ZN14QWaitCondition4waitEP14QReadWriteLockm");
-  return WaitOn(real, this, l, time);
+bool __wrap__ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer(QWaitCondition* c, QMutex* m, QDeadlineTimer d) {
+  return WaitOn(m, [&] { return __real__ZN14QWaitCondition4waitEP6QMutex14QDeadlineTimer(c, m, d); });
+}
+
+bool __wrap__ZN14QWaitCondition4waitEP6QMutexm(QWaitCondition* c, QMutex* m, unsigned long time) {
+  return WaitOn(m, [&] { return __real__ZN14QWaitCondition4waitEP6QMutexm(c, m, time); });
+}
+
+bool __wrap__ZN14QWaitCondition4waitEP14QReadWriteLock14QDeadlineTimer(QWaitCondition* c, QReadWriteLock* l,
+                                                                        QDeadlineTimer d) {
+  return WaitOn(l, [&] { return __real__ZN14QWaitCondition4waitEP14QReadWriteLock14QDeadlineTimer(c, l, d); });
+}
+
+bool __wrap__ZN14QWaitCondition4waitEP14QReadWriteLockm(QWaitCondition* c, QReadWriteLock* l, unsigned long time) {
+  return WaitOn(l, [&] { return __real__ZN14QWaitCondition4waitEP14QReadWriteLockm(c, l, time); });
 }
 
 // Read-write locks order only: readers and writers all acquire and release.
-void QReadWriteLock::lockForRead() {
-  VORN_REAL(void (*)(QReadWriteLock*), "_ZN14QReadWriteLock11lockForReadEv");
-  real(this);
-  __tsan_acquire(this);
+void __wrap__ZN14QReadWriteLock11lockForReadEv(QReadWriteLock* l) {
+  __real__ZN14QReadWriteLock11lockForReadEv(l);
+  __tsan_acquire(l);
 }
 
-void QReadWriteLock::lockForWrite() {
-  VORN_REAL(void (*)(QReadWriteLock*), "_ZN14QReadWriteLock12lockForWriteEv");
-  real(this);
-  __tsan_acquire(this);
+void __wrap__ZN14QReadWriteLock12lockForWriteEv(QReadWriteLock* l) {
+  __real__ZN14QReadWriteLock12lockForWriteEv(l);
+  __tsan_acquire(l);
 }
 
-bool QReadWriteLock::tryLockForRead() {
-  VORN_REAL(bool (*)(QReadWriteLock*), "_ZN14QReadWriteLock14tryLockForReadEv");
-  const bool locked = real(this);
-  if (locked) __tsan_acquire(this);
-  return locked;
+bool __wrap__ZN14QReadWriteLock14tryLockForReadEv(QReadWriteLock* l) {
+  return Acquired(l, __real__ZN14QReadWriteLock14tryLockForReadEv(l));
 }
 
-bool QReadWriteLock::tryLockForRead(int timeout) {
-  VORN_REAL(bool (*)(QReadWriteLock*, int), "_ZN14QReadWriteLock14tryLockForReadEi");
-  const bool locked = real(this, timeout);
-  if (locked) __tsan_acquire(this);
-  return locked;
+bool __wrap__ZN14QReadWriteLock14tryLockForReadEi(QReadWriteLock* l, int timeout) {
+  return Acquired(l, __real__ZN14QReadWriteLock14tryLockForReadEi(l, timeout));
 }
 
-bool QReadWriteLock::tryLockForWrite() {
-  VORN_REAL(bool (*)(QReadWriteLock*), "_ZN14QReadWriteLock15tryLockForWriteEv");
-  const bool locked = real(this);
-  if (locked) __tsan_acquire(this);
-  return locked;
+bool __wrap__ZN14QReadWriteLock15tryLockForWriteEv(QReadWriteLock* l) {
+  return Acquired(l, __real__ZN14QReadWriteLock15tryLockForWriteEv(l));
 }
 
-bool QReadWriteLock::tryLockForWrite(int timeout) {
-  VORN_REAL(bool (*)(QReadWriteLock*, int), "_ZN14QReadWriteLock15tryLockForWriteEi");
-  const bool locked = real(this, timeout);
-  if (locked) __tsan_acquire(this);
-  return locked;
+bool __wrap__ZN14QReadWriteLock15tryLockForWriteEi(QReadWriteLock* l, int timeout) {
+  return Acquired(l, __real__ZN14QReadWriteLock15tryLockForWriteEi(l, timeout));
 }
 
-void QReadWriteLock::unlock() {
-  VORN_REAL(void (*)(QReadWriteLock*), "_ZN14QReadWriteLock6unlockEv");
-  __tsan_release(this);
-  real(this);
+void __wrap__ZN14QReadWriteLock6unlockEv(QReadWriteLock* l) {
+  __tsan_release(l);
+  __real__ZN14QReadWriteLock6unlockEv(l);
 }
 
-void QSemaphore::acquire(int n) {
-  VORN_REAL(void (*)(QSemaphore*, int), "_ZN10QSemaphore7acquireEi");
-  real(this, n);
-  __tsan_acquire(this);
+void __wrap__ZN10QSemaphore7acquireEi(QSemaphore* s, int n) {
+  __real__ZN10QSemaphore7acquireEi(s, n);
+  __tsan_acquire(s);
 }
 
-bool QSemaphore::tryAcquire(int n) {
-  VORN_REAL(bool (*)(QSemaphore*, int), "_ZN10QSemaphore10tryAcquireEi");
-  const bool taken = real(this, n);
-  if (taken) __tsan_acquire(this);
-  return taken;
+bool __wrap__ZN10QSemaphore10tryAcquireEi(QSemaphore* s, int n) {
+  return Acquired(s, __real__ZN10QSemaphore10tryAcquireEi(s, n));
 }
 
-bool QSemaphore::tryAcquire(int n, int timeout) {
-  VORN_REAL(bool (*)(QSemaphore*, int, int), "_ZN10QSemaphore10tryAcquireEii");
-  const bool taken = real(this, n, timeout);
-  if (taken) __tsan_acquire(this);
-  return taken;
+bool __wrap__ZN10QSemaphore10tryAcquireEii(QSemaphore* s, int n, int timeout) {
+  return Acquired(s, __real__ZN10QSemaphore10tryAcquireEii(s, n, timeout));
 }
 
-void QSemaphore::release(int n) {
-  VORN_REAL(void (*)(QSemaphore*, int), "_ZN10QSemaphore7releaseEi");
-  __tsan_release(this);
-  real(this, n);
+void __wrap__ZN10QSemaphore7releaseEi(QSemaphore* s, int n) {
+  __tsan_release(s);
+  __real__ZN10QSemaphore7releaseEi(s, n);
 }
 
 // A finished thread emitted its finished signal (a release of the thread
 // object, above) before a wait or a look can see it finished.
-bool QThread::wait(QDeadlineTimer deadline) {
-  VORN_REAL(bool (*)(QThread*, QDeadlineTimer), "_ZN7QThread4waitE14QDeadlineTimer");
-  const bool ended = real(this, deadline);
-  if (ended) __tsan_acquire(this);
-  return ended;
+bool __wrap__ZN7QThread4waitE14QDeadlineTimer(QThread* t, QDeadlineTimer d) {
+  return Acquired(t, __real__ZN7QThread4waitE14QDeadlineTimer(t, d));
 }
 
-bool QThread::wait(unsigned long time) {
-  VORN_REAL(bool (*)(QThread*, unsigned long), "_ZN7QThread4waitEm");
-  const bool ended = real(this, time);
-  if (ended) __tsan_acquire(this);
-  return ended;
+bool __wrap__ZN7QThread4waitEm(QThread* t, unsigned long time) {
+  return Acquired(t, __real__ZN7QThread4waitEm(t, time));
 }
 
-bool QThread::isRunning() const {
-  VORN_REAL(bool (*)(const QThread*), "_ZNK7QThread9isRunningEv");
-  const bool running = real(this);
-  if (!running) __tsan_acquire(const_cast<QThread*>(this));
+bool __wrap__ZNK7QThread9isRunningEv(const QThread* t) {
+  const bool running = __real__ZNK7QThread9isRunningEv(t);
+  Acquired(const_cast<QThread*>(t), !running);
   return running;
 }
 
-bool QThread::isFinished() const {
-  VORN_REAL(bool (*)(const QThread*), "_ZNK7QThread10isFinishedEv");
-  const bool finished = real(this);
-  if (finished) __tsan_acquire(const_cast<QThread*>(this));
-  return finished;
+bool __wrap__ZNK7QThread10isFinishedEv(const QThread* t) {
+  return Acquired(const_cast<QThread*>(t), __real__ZNK7QThread10isFinishedEv(t));
+}
 }
