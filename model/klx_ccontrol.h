@@ -5,6 +5,7 @@
 #include <QMetaType>
 #include <QObject>
 
+#include <atomic>
 #include <cstdint>
 
 #include "frame/klx_controlids.h"
@@ -42,7 +43,9 @@ class CControl : public QObject {
  private:
   static bool IsRealId(unsigned short id) { return id != CONTROLID_None_GUI && id != CONTROLID_Invalid_GUI; }
 
-  unsigned short m_Id = CONTROLID_Invalid_GUI;
-  int16_t m_Value = kNoValue;
-  bool m_Active = false;
+  // Written by the engine thread only; read by subscribers on any thread (a
+  // new subscriber takes the current value at once).
+  std::atomic<unsigned short> m_Id{CONTROLID_Invalid_GUI};
+  std::atomic<int16_t> m_Value{kNoValue};
+  std::atomic<bool> m_Active{false};
 };

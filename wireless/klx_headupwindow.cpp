@@ -45,26 +45,42 @@ void KLX_HeadupWindow::SetTimerInterval(int ms) {
 // ---- index ------------------------------------------------------------------------------------
 
 void KLX_HeadupWindow::SetIndex(unsigned int index) {
-  m_Index = index;
-  emit indexChanged(int(m_Index));
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Index = index;
+  }
+  emit indexChanged(int(index));
 }
 
 unsigned int KLX_HeadupWindow::IncrementIndex() {
-  m_Index = m_Count == 0 ? 0 : (m_Index + 1) % m_Count;
-  emit indexChanged(int(m_Index));
-  return m_Index;
+  unsigned int index;
+  {
+    QMutexLocker lock(&m_Mutex);
+    const unsigned int count = m_Count;
+    index = count == 0 ? 0 : (m_Index + 1) % count;
+    m_Index = index;
+  }
+  emit indexChanged(int(index));
+  return index;
 }
 
 unsigned int KLX_HeadupWindow::DecrementIndex() {
-  if (m_Index > 0)
-    --m_Index;
-  else if (m_Count > 0)
-    m_Index = m_Count - 1;
-  emit indexChanged(int(m_Index));
-  return m_Index;
+  unsigned int index;
+  {
+    QMutexLocker lock(&m_Mutex);
+    index = m_Index;
+    if (index > 0)
+      --index;
+    else if (m_Count > 0)
+      index = m_Count - 1;
+    m_Index = index;
+  }
+  emit indexChanged(int(index));
+  return index;
 }
 
 void KLX_HeadupWindow::OnHeadupSizeChanged(int size) {
+  QMutexLocker lock(&m_Mutex);
   m_Count = unsigned(qMax(size, 0));
   if (m_Count == 0) m_Index = 0;
 }
@@ -88,6 +104,7 @@ void KLX_HeadupWindow::OnBackwardControlValueChanged(CControlVal value) {
 }
 
 void KLX_HeadupWindow::Release(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal)) {
+  QMutexLocker lock(&m_Mutex);
   b.id = kNoControl;
   if (b.control) disconnect(b.control, &CControl::OnValueChanged, this, slot);
   b.control = nullptr;
@@ -96,8 +113,11 @@ void KLX_HeadupWindow::Release(Binding& b, void (KLX_HeadupWindow::*slot)(CContr
 void KLX_HeadupWindow::Bind(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal), unsigned short id,
                             const CControl* control) {
   Release(b, slot);
-  b.id = id;
-  b.control = control;
+  {
+    QMutexLocker lock(&m_Mutex);
+    b.id = id;
+    b.control = control;
+  }
   if (!control) return;
   // A switch that is already on steps the window once.
   (this->*slot)(control->Value());
@@ -119,11 +139,17 @@ void KLX_HeadupWindow::SetBackwardControl(unsigned short id, const CControl* con
 
 HeadupWindowData KLX_HeadupWindow::GetValue() {
   HeadupWindowData rows;
-  if (!m_Container || m_Count == 0) return rows;
-  const unsigned n = qMin(m_RowsPerPage, m_Count);
+  unsigned count, index;
+  {
+    QMutexLocker lock(&m_Mutex);
+    count = m_Count;
+    index = m_Index;
+  }
+  if (!m_Container || count == 0) return rows;
+  const unsigned n = qMin(m_RowsPerPage, count);
   for (unsigned k = 0; k < n; ++k) {
     CHeadupItem item;
-    if (!m_Container->CopyItemAt(int((m_Index + k) % m_Count), &item)) continue;
+    if (!m_Container->CopyItemAt(int((index + k) % count), &item)) continue;
     const RowRequest request = m_Requests.value(item.Type(), nullptr);
     if (!request) continue;
     const QString text = (this->*request)(item);
@@ -166,10 +192,11 @@ QString KLX_HeadupWindow::TimeRequest(const CHeadupItem& item) {
 
 void KLX_HeadupWindow::PrintInfos() {
   qCDebug(lcVornDebug) << "===========";
-  if (m_Container && m_Count > 0) {
-    const unsigned n = qMin(m_RowsPerPage, m_Count);
+  const unsigned count = m_Count, index = m_Index;
+  if (m_Container && count > 0) {
+    const unsigned n = qMin(m_RowsPerPage, count);
     for (unsigned k = 0; k < n; ++k) {
-      const int slot = int((m_Index + k) % m_Count);
+      const int slot = int((index + k) % count);
       CHeadupItem item;
       if (!m_Container->CopyItemAt(slot, &item)) continue;
       qCDebug(lcVornDebug, "i: %d", int(k));

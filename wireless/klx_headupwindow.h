@@ -4,6 +4,7 @@
 // on every 200 ms and at once after every page step. Two virtual switches of
 // the model step it forward and backward one item at a time.
 #include <QMap>
+#include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -11,6 +12,8 @@
 #include "model/klx_ccontrol.h"
 #include "wireless/klx_headup.h"
 #include "wireless/klx_headupdata.h"
+
+#include <atomic>
 
 class KLX_DataBaseManager;
 
@@ -26,13 +29,13 @@ class KLX_HeadupWindow : public QObject {
   void SetBackwardControl(unsigned short id, const CControl* control);
   void ForwardControlDisconnect();
   void BackwardControlDisconnect();
-  unsigned short GetForwardControl() const { return m_Forward.id; }
-  unsigned short GetBackwardControl() const { return m_Backward.id; }
+  unsigned short GetForwardControl() const { return m_Forward.id.load(); }
+  unsigned short GetBackwardControl() const { return m_Backward.id.load(); }
   void SetIndex(unsigned int index);
-  Q_INVOKABLE int GetIndex() const { return int(m_Index); }
+  Q_INVOKABLE int GetIndex() const { return int(m_Index.load()); }
   unsigned int IncrementIndex();
   unsigned int DecrementIndex();
-  unsigned int GetContainerSize() const { return m_Count; }
+  unsigned int GetContainerSize() const { return m_Count.load(); }
   void SetHeadupContainer(KLX_Headup* container);
   void SetTimerInterval(int ms);
   int GetTimerInterval() const { return m_PeriodMs; }
@@ -57,16 +60,20 @@ class KLX_HeadupWindow : public QObject {
   using RowRequest = QString (KLX_HeadupWindow::*)(const CHeadupItem&);
   // A page switch: its control id (65535 when none) and its published control.
   struct Binding {
-    unsigned short id = kNoControl;
-    QPointer<const CControl> control;
+    std::atomic<unsigned short> id{kNoControl};
+    QPointer<const CControl> control;  // under m_Mutex
   };
   void Step(bool forward);
   void Release(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal));
   void Bind(Binding& b, void (KLX_HeadupWindow::*slot)(CControlVal), unsigned short id, const CControl* control);
 
   unsigned int m_RowsPerPage = 3;
-  unsigned int m_Count = 0;
-  unsigned int m_Index = 0;
+  // The index, the count and the page switches are set by the screens, by a
+  // model's load on the task thread and by the switches' controls: each step
+  // under this lock, read as one value each.
+  QMutex m_Mutex;
+  std::atomic<unsigned int> m_Count{0};
+  std::atomic<unsigned int> m_Index{0};
   Binding m_Forward;
   Binding m_Backward;
   KLX_Headup* m_Container;
