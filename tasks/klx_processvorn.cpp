@@ -229,6 +229,11 @@ bool KLX_ProcessVorn::RecordsWaiting() {
   return false;
 }
 
+bool KLX_ProcessVorn::KLX_ProcessVornWakeTaken() {
+  QMutexLocker lock(&m_WakeMutex);
+  return !m_WakePending;
+}
+
 void KLX_ProcessVorn::Wake() {
   {
     QMutexLocker lock(&m_WakeMutex);

@@ -114,8 +114,10 @@ struct TaskRig : LinkRig {
   // Every message the program sent so far has reached the controllers (a
   // marker that no controller answers, an empty radio-test bandwidth, is
   // the last to arrive), and every frame they answered with was read and
-  // handed on by the program: an answer still on its way would reach the
-  // next task a case starts.
+  // handed on by the program, whose task engine has left its wait for it:
+  // an answer still on its way would reach the next task a case starts, and
+  // a clock step while the engine is still leaving its wait would pass
+  // before the engine answers.
   bool Flushed() {
     const int before = sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH);
     return protocol.KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION) ==
@@ -123,7 +125,8 @@ struct TaskRig : LinkRig {
            QTest::qWaitFor(
                [&] {
                  return sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before &&
-                        sim.FramesQueued() == protocol.KLX_ProtocolFramesRead();
+                        sim.FramesQueued() == protocol.KLX_ProtocolFramesRead() &&
+                        vorn.KLX_VornHandlerEngine().KLX_ProcessVornWakeTaken();
                },
                3000);
   }
