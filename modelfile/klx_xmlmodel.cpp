@@ -229,12 +229,15 @@ const Section kSections[] = {
     {QLatin1String("TELEMETRYCONTROL"), &M::KLX_XMLModelWriteModelTelemetryControl,
      &M::KLX_XMLModelReadModelTeleControlData, &M::KLX_XMLModelTransferTeleControlDataToDB, 0x5158C,
      "telemetry control index error, could not write to DB"},
-    {QLatin1String("PREFLIGHT"), nullptr},
+    {QLatin1String("PREFLIGHT"), &M::KLX_XMLModelWriteModelPreflightSettings,
+     &M::KLX_XMLModelReadModelPreflightSettings, &M::KLX_XMLModelTransferPreflightSettingsToDB, 0x515B7,
+     "preflight error, could not write to DB"},
     {QLatin1String("RECEIVERMAIN"), &M::KLX_XMLModelWriteReceiverMain, &M::KLX_XMLModelReadModelReceiverMainData,
      &M::KLX_XMLModelTransferReceiverMainDataToDB, 0x5156D, "reciver error, could not write to DB"},
     {QLatin1String("RECEIVER"), &M::KLX_XMLModelWriteReceiverMode, &M::KLX_XMLModelReadModelReceiverData,
      &M::KLX_XMLModelTransferReceiverDataToDB, 0x51516, "receiver index error, could not write to DB"},
-    {QLatin1String("VOICEALARM"), nullptr},
+    {QLatin1String("VOICEALARM"), &M::KLX_XMLModelWriteVoiceAlarmMode, &M::KLX_XMLModelReadModelVoiceAlarm,
+     &M::KLX_XMLModelTransferVoiceAlarmDataToDB, 0, nullptr, Flow::NoCheck},
     // One writer writes the three voices.
     {QLatin1String("TELESTATUSALARMVOICE"), &M::KLX_XMLModelWriteTeleAlarmVoices, &M::KLX_XMLModelReadTeleAlarmVoices,
      nullptr, 0x515F3, "telemetry status alarm voice transfer error, could not write to DB", Flow::Voice, nullptr, -1},
@@ -391,8 +394,11 @@ void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
                  m_Db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QString(), AtomicDirGet, false));
   w->EndElement();
   w->StartElement(QLatin1String("DATA"));
-  for (const Section& section : kSections)
-    if (section.write) (this->*section.write)(w);
+  for (const Section& section : kSections) {
+    if (!section.write) continue;
+    (this->*section.write)(w);
+    if (m_WriteHook) m_WriteHook(section.element);
+  }
   w->EndElement();
 }
 

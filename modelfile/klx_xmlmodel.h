@@ -76,6 +76,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteModelTelemetrie(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelTelemetrieAlias(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelTelemetryControl(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelPreflightSettings(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteVoiceAlarmMode(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteTeleAlarmVoices(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteVarioConfig(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteServoPPMMode(KLX_XMLTextWriter* w);
@@ -131,6 +133,14 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   int KLX_XMLModelTransferTelemetryAliasDataToDB(int address, const QString& sensorAlias, const QString* valueAliases);
   int KLX_XMLModelReadModelTeleControlData(QXmlStreamReader* r);
   int KLX_XMLModelTransferTeleControlDataToDB();
+  // One voice alarm; the transfer drops (KLX_Error) an alarm without
+  // "Index" (reported) or beyond this board's count.
+  void KLX_XMLModelInitializeVoiceAlarmData();
+  int KLX_XMLModelReadModelVoiceAlarm(QXmlStreamReader* r);
+  int KLX_XMLModelTransferVoiceAlarmDataToDB();
+  // The preflight list; controls beyond the list's 32 are reported and skipped.
+  int KLX_XMLModelReadModelPreflightSettings(QXmlStreamReader* r);
+  int KLX_XMLModelTransferPreflightSettingsToDB();
   // One of the three telemetry announcement voices; the transfer takes the
   // voice slot -1, -2 or -3.
   int KLX_XMLModelReadTeleAlarmVoices(QXmlStreamReader* r);
@@ -149,6 +159,11 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // stores can start on what is in before the whole file is.
   using SectionHook = std::function<void(const QString& element)>;
   void KLX_XMLModelSetSectionHook(SectionHook hook) { m_SectionHook = std::move(hook); }
+
+  // Called on the saving thread after each section writer of "DATA", with
+  // the section's element name: where the text of a save takes its time.
+  using WriteHook = std::function<void(QLatin1String element)>;
+  void KLX_XMLModelSetWriteHook(WriteHook hook) { m_WriteHook = std::move(hook); }
 
   // Saves that reached the file and reads that were started, for tests.
   int KLX_XMLModelWrites() const { return m_Writes; }
@@ -194,4 +209,5 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   std::atomic<int> m_Writes{0};
   std::atomic<int> m_Reads{0};
   SectionHook m_SectionHook;
+  WriteHook m_WriteHook;
 };
