@@ -10,11 +10,15 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
 class KLX_XMLFileHandler;
+class KLX_XMLBodyPipe;
+struct KLX_XMLAside;
 class KLX_XMLTextWriter;
 class QXmlStreamReader;
 struct KLX_XMLGroup;
@@ -160,9 +164,11 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   using SectionHook = std::function<void(const QString& element)>;
   void KLX_XMLModelSetSectionHook(SectionHook hook) { m_SectionHook = std::move(hook); }
 
-  // Called on the saving thread after each section writer of "DATA", with
-  // the section's element name: where the text of a save takes its time.
-  using WriteHook = std::function<void(QLatin1String element)>;
+  // Called on the saving thread once for "NAME" and once for each section
+  // writer of "DATA", with the element's name and the time its text took
+  // (also for those built beside the others): where the text of a save
+  // takes its time.
+  using WriteHook = std::function<void(QLatin1String element, qint64 nanoseconds)>;
   void KLX_XMLModelSetWriteHook(WriteHook hook) { m_WriteHook = std::move(hook); }
 
   // Saves that reached the file and reads that were started, for tests.
@@ -192,8 +198,12 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // The text up to the end tag of "DATA", and the rest after it.
   void WriteBody(KLX_XMLTextWriter* w, const QString& modelName);
   void WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest);
-  // Writes the body, adds the tail with its check value, replaces the file.
-  bool WriteSafely(const QString& path, KLX_XMLTextWriter* w);
+  // Lets the save go on with the text built so far (a section or a record
+  // written), when `w` is the save's writer.
+  void HandOver(const KLX_XMLTextWriter* w);
+  // The sections built beside the others during a save: their text, without
+  // layout before it, and the time each took.
+  void WriteAside(KLX_XMLAside* aside);
   // The recorded result; `aborted` when a section ended the load.
   int ReadRoot(QXmlStreamReader* r, const QString& modelName, bool* aborted);
   int ReadData(QXmlStreamReader* r, bool* aborted);
@@ -210,4 +220,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   std::atomic<int> m_Reads{0};
   SectionHook m_SectionHook;
   WriteHook m_WriteHook;
+  // The save under way, while its body is built, and the blocks its copy of
+  // the text goes through (kept for the next save).
+  KLX_XMLBodyPipe* m_Pipe = nullptr;
+  std::vector<std::unique_ptr<char[]>> m_SaveBlocks;
 };
