@@ -577,6 +577,7 @@ void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
     HandOver(w);
     lap(section.element);
   }
+  if (helper.joinable()) helper.join();
   w->EndElement();
 }
 
