@@ -143,8 +143,10 @@ void KLX_XMLModel::KLX_XMLModelWriteVoiceAlarmMode(KLX_XMLTextWriter* w) {
     QString voice = parts.value(1);
     if (language.isEmpty() || voice.isEmpty()) {
       // A voice without both halves is none, in the table as in the file.
+      // The table then holds what the file holds: the model is not changed
+      // by it (a save that marked it would leave it to be saved again).
       language = voice = kNoVoice;
-      db->KLX_DataBaseManagerVAlarmSetVoiceTextParams(i, language, voice, true);
+      db->KLX_DataBaseManagerVAlarmSetVoiceTextParams(i, language, voice, false);
     }
     w->TextElement(kLanguage, language);
     w->TextElement(kVoice, voice);

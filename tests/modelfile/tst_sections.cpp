@@ -3,14 +3,11 @@
 // (kept, cut, dropped, refused with their report), aliases restored with and
 // without a page that shows them, the front-plug mode sent to the
 // transceiver, and files of the other board.
-#include <functional>
-
 #include "link/klx_messageids.h"
 #include "link/klx_protocol.h"
 #include "modelfile/modelfile_fixture.h"
 
-using Probe = std::function<QVariant(KLX_DataBaseManager&)>;
-Q_DECLARE_METATYPE(Probe)
+using Probe = SectionProbe;
 
 namespace {
 const int G = AtomicDirGet;
@@ -211,12 +208,7 @@ class TestSections : public QObject {
     QFETCH(QList<unsigned>, codes);
     QFETCH(Probe, probe);
     QFETCH(QVariant, probed);
-    ModelFileFixture fx(board);
-    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(data)));
-    VornErrorWatch watch;
-    QCOMPARE(fx.Load(), result);
-    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x41500} + codes);
-    if (result == KLX_Ok) QCOMPARE(probe(fx.db), probed);
+    CheckSectionLoad(board, data, result, codes, probe, probed);
   }
 
   // Every alias of the file reaches the telemetry store, shown on a page or
