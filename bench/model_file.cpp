@@ -214,7 +214,6 @@ void BM_SaveFullModel(benchmark::State& state) {
   const auto costliest = sections.Costliest();
   state.SetLabel(("costliest section " + costliest.first).toStdString());
   state.counters["costliest_ms"] = costliest.second / n * 1e3;
-  // The work of the text, the sections built beside the others included.
   state.counters["text_ms"] = sections.Text() / n * 1e3;
   sections.Print(n);
   state.counters["data_syncs"] = calls.dataSyncs / n;

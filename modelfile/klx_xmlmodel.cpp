@@ -187,8 +187,6 @@ struct Section {
   Flow flow = Flow::Plain;
   SectionInPlace inPlace = nullptr;
   int voiceSlot = 0;
-  // Keeps no model records: built beside the others during a save.
-  bool aside = false;
 };
 const Section kSections[] = {
     {QLatin1String("RUNTIME"), &M::KLX_XMLModelWriteModelRuntime, &M::KLX_XMLModelReadModelRuntimeData,
@@ -226,11 +224,10 @@ const Section kSections[] = {
     {QLatin1String("TRIM"), &M::KLX_XMLModelWriteModelTrim, &M::KLX_XMLModelReadModelTrimData,
      &M::KLX_XMLModelTransferTrimDataToDB, 0x51501, "trim index error, could not write to DB"},
     {QLatin1String("TELEMETRIEPAGE"), &M::KLX_XMLModelWriteModelTelemetrie, &M::KLX_XMLModelReadModelTelemetrieData,
-     &M::KLX_XMLModelTransferTelemetrieDataToDB, 0x51516, "telemetrie page index error, could not write to DB",
-     Flow::Plain, nullptr, 0, true},
+     &M::KLX_XMLModelTransferTelemetrieDataToDB, 0x51516, "telemetrie page index error, could not write to DB"},
     {QLatin1String("TELEMETRYALIASES"), &M::KLX_XMLModelWriteModelTelemetrieAlias,
      &M::KLX_XMLModelReadModelTelemetrieAliasData, nullptr, 0x51516, "Telemetry aliases error, could not write to DB",
-     Flow::Aliases, nullptr, 0, true},
+     Flow::Aliases},
     {QLatin1String("SWITCHCONFIGURATION"), &M::KLX_XMLModelWriteModelSpecialSwitch,
      &M::KLX_XMLModelReadModelSpecialSwitch, &M::KLX_XMLModelTransferSpecialSwitchDataToDB, 0x515F3, "special switch index error, could not write to DB"},
     {QLatin1String("TELEMETRYCONTROL"), &M::KLX_XMLModelWriteModelTelemetryControl,
@@ -318,15 +315,6 @@ class KLX_XMLBodyPipe {
     m_Changed.notify_all();
   }
   bool Builds(const KLX_XMLTextWriter* text) const { return text == m_Text; }
-  // Text built elsewhere, after all that was offered so far.
-  void Insert(const QByteArray& text) {
-    Offer(true);
-    m_Inserted += text.size();
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    m_Chunks.append(text);
-    m_Changed.notify_all();
-  }
-  int Inserted() const { return m_Inserted; }
   // Hands over the rest and waits for both threads: whether every byte
   // reached the file, and the digest in hexadecimal.
   bool Finish(QByteArray* digest) {
@@ -367,7 +355,6 @@ class KLX_XMLBodyPipe {
   int m_Block = -1;
   int m_Used = 0;
   int m_Handed = 0;
-  int m_Inserted = 0;
   std::mutex m_Mutex;
   std::condition_variable m_Changed;
   QVector<QByteArray> m_Chunks;
@@ -504,7 +491,6 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
   KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
   QByteArray digest;
   bool written = false;
-  int aside = 0;
   {
     KLX_XMLBodyPipe pipe(&file, &w, &m_SaveBlocks);
     m_Pipe = &pipe;
@@ -516,7 +502,6 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
     }
     m_Pipe = nullptr;
     written = pipe.Finish(&digest);
-    aside = pipe.Inserted();
   }
   const int body = w.Size();
   if (written) WriteTail(&w, digest);
@@ -528,10 +513,9 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
     Report(kErrFlush, "Model file buffer could not be flushed and isn't closed");
     return KLX_Error;
   }
-  const qint64 bytes = qint64(w.Size()) + aside;
-  if (bytes != m_SavedBytes) {
-    Report(kSavedBytes, QStringLiteral("written %1 bytes of modelfile %2").arg(bytes).arg(path));
-    m_SavedBytes = bytes;
+  if (w.Size() != m_SavedBytes) {
+    Report(kSavedBytes, QStringLiteral("written %1 bytes of modelfile %2").arg(w.Size()).arg(path));
+    m_SavedBytes = w.Size();
   }
   ++m_Writes;
   qDebug("   ...model file saved!");
@@ -549,12 +533,6 @@ void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
     if (m_WriteHook) m_WriteHook(element, clock.nsecsElapsed());
     clock.start();
   };
-  // During a save the sections that keep no model records are built beside
-  // the others by a helper thread, into a writer of their own; their text
-  // joins the rest in its place.
-  KLX_XMLAside aside;
-  std::thread helper;
-  if (m_Pipe) helper = std::thread([this, &aside] { WriteAside(&aside); });
   w->StartDeviceFile(QLatin1String("modelfile"));
   w->StartElement(QLatin1String("NAME"));
   w->TextElement(QLatin1String("Modelname"), modelName);
@@ -565,40 +543,11 @@ void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
   w->StartElement(QLatin1String("DATA"));
   for (const Section& section : kSections) {
     if (!section.write) continue;
-    if (section.aside && helper.joinable()) {
-      helper.join();
-      m_Pipe->Insert(aside.text);
-      if (m_WriteHook)
-        for (const auto& time : aside.times) m_WriteHook(time.first, time.second);
-      clock.start();
-    }
-    if (section.aside && m_Pipe) continue;
     (this->*section.write)(w);
     HandOver(w);
     lap(section.element);
   }
-  if (helper.joinable()) helper.join();
   w->EndElement();
-}
-
-void KLX_XMLModel::WriteAside(KLX_XMLAside* aside) {
-  KLX_XMLTextWriter text;
-  // The writer stands where the sections stand: two levels deep, inside an
-  // element whose start tag an empty element has closed. That prefix is
-  // cut off.
-  text.StartElement(QLatin1String("modelfile"));
-  text.StartElement(QLatin1String("DATA"));
-  text.StartElement(QLatin1String("prefix"));
-  text.EndElement();
-  const int prefix = text.Size();
-  QElapsedTimer clock;
-  for (const Section& section : kSections) {
-    if (!section.aside) continue;
-    clock.start();
-    (this->*section.write)(&text);
-    aside->times.append({section.element, clock.nsecsElapsed()});
-  }
-  aside->text = QByteArray(text.Data() + prefix, text.Size() - prefix);
 }
 
 void KLX_XMLModel::WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest) {

@@ -18,7 +18,6 @@
 class KLX_DataBaseManager;
 class KLX_XMLFileHandler;
 class KLX_XMLBodyPipe;
-struct KLX_XMLAside;
 class KLX_XMLTextWriter;
 class QXmlStreamReader;
 struct KLX_XMLGroup;
@@ -165,9 +164,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelSetSectionHook(SectionHook hook) { m_SectionHook = std::move(hook); }
 
   // Called on the saving thread once for "NAME" and once for each section
-  // writer of "DATA", with the element's name and the time its text took
-  // (also for those built beside the others): where the text of a save
-  // takes its time.
+  // writer of "DATA", with the element's name and the time its text took:
+  // where the text of a save takes its time.
   using WriteHook = std::function<void(QLatin1String element, qint64 nanoseconds)>;
   void KLX_XMLModelSetWriteHook(WriteHook hook) { m_WriteHook = std::move(hook); }
 
@@ -201,9 +199,6 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // Lets the save go on with the text built so far (a section or a record
   // written), when `w` is the save's writer.
   void HandOver(const KLX_XMLTextWriter* w);
-  // The sections built beside the others during a save: their text, without
-  // layout before it, and the time each took.
-  void WriteAside(KLX_XMLAside* aside);
   // The recorded result; `aborted` when a section ended the load.
   int ReadRoot(QXmlStreamReader* r, const QString& modelName, bool* aborted);
   int ReadData(QXmlStreamReader* r, bool* aborted);

@@ -10,7 +10,6 @@
 #include <QByteArray>
 #include <QLatin1String>
 #include <QMap>
-#include <QPair>
 #include <QString>
 #include <QVector>
 
@@ -274,13 +273,6 @@ struct KLX_XML_ModelData {
   CHeadupItem headup[KLX_Headup::kSlots];
   QString crcMd5;
   QString appVersion;
-};
-
-// The text of the sections a save builds beside the others, and the time
-// each took.
-struct KLX_XMLAside {
-  QByteArray text;
-  QVector<QPair<QLatin1String, qint64>> times;
 };
 
 namespace KLX_XMLSections {
