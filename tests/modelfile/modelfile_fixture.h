@@ -172,9 +172,23 @@ using SectionProbe = std::function<QVariant(KLX_DataBaseManager&)>;
 Q_DECLARE_METATYPE(SectionProbe)
 
 // The children of "DATA" loaded on the board: the load's result, the reports
-// after the one of its start, and the probed value when it loaded.
-inline void CheckSectionLoad(int board, const QByteArray& data, int result, const QList<unsigned>& codes,
-                             const SectionProbe& probe, const QVariant& probed) {
+// after the one of its start, and the probed value when it loaded. The
+// columns of a data function, and the check of its row.
+inline void AddSectionLoadColumns() {
+  QTest::addColumn<int>("board");
+  QTest::addColumn<QByteArray>("data");
+  QTest::addColumn<int>("result");
+  QTest::addColumn<QList<unsigned>>("codes");  // after 0x41500, the start of the load
+  QTest::addColumn<SectionProbe>("probe");
+  QTest::addColumn<QVariant>("probed");
+}
+inline void CheckSectionLoad() {
+  QFETCH(int, board);
+  QFETCH(QByteArray, data);
+  QFETCH(int, result);
+  QFETCH(QList<unsigned>, codes);
+  QFETCH(SectionProbe, probe);
+  QFETCH(QVariant, probed);
   ModelFileFixture fx(board);
   QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(data)));
   VornErrorWatch watch;

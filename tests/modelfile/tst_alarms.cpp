@@ -204,12 +204,7 @@ class TestAlarms : public QObject {
   }
 
   void aSectionsValues_data() {
-    QTest::addColumn<int>("board");
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QList<unsigned>>("codes");  // after 0x41500, the start of the load
-    QTest::addColumn<Probe>("probe");
-    QTest::addColumn<QVariant>("probed");
+    AddSectionLoadColumns();
     // Fields of AlarmValues: 0 type, 1 activator, 2 and 3 hysteresis, 6 time step, 8 slave, 9 timer, 11 voice, 12 text.
     QTest::newRow("Type 256") << V << Alarm("<Type>256</Type>") + kRuntime9 << E << QList<unsigned>{0x515F3} << kRuntime
                               << QVariant();
@@ -277,15 +272,7 @@ class TestAlarms : public QObject {
                                              << QList<unsigned>{0x515BA} << kList
                                              << QVariant("preflight 0 5 1: 768=5 0=0 0=0");
   }
-  void aSectionsValues() {
-    QFETCH(int, board);
-    QFETCH(QByteArray, data);
-    QFETCH(int, result);
-    QFETCH(QList<unsigned>, codes);
-    QFETCH(Probe, probe);
-    QFETCH(QVariant, probed);
-    CheckSectionLoad(board, data, result, codes, probe, probed);
-  }
+  void aSectionsValues() { CheckSectionLoad(); }
 
   // A 33rd "CONTROL" has no room in the list: it is reported and skipped,
   // and the 32 before it are taken.

@@ -46,12 +46,7 @@ class TestSections : public QObject {
 
  private slots:
   void aSectionsValues_data() {
-    QTest::addColumn<int>("board");
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QList<unsigned>>("codes");  // after 0x41500, the start of the load
-    QTest::addColumn<Probe>("probe");
-    QTest::addColumn<QVariant>("probed");
+    AddSectionLoadColumns();
 
     const auto startHour = P([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerTimerGetSet_StartTimeHour(0, 0, G); });
     const auto startMinute =
@@ -201,15 +196,7 @@ class TestSections : public QObject {
     QTest::newRow("teacher switch negative") << V << QByteArray("<TEACHERPUPILSWITCHCONTROL>-5</TEACHERPUPILSWITCHCONTROL>") << O
                                              << QList<unsigned>{0x315BC} << P(Runtime) << QVariant(0);
   }
-  void aSectionsValues() {
-    QFETCH(int, board);
-    QFETCH(QByteArray, data);
-    QFETCH(int, result);
-    QFETCH(QList<unsigned>, codes);
-    QFETCH(Probe, probe);
-    QFETCH(QVariant, probed);
-    CheckSectionLoad(board, data, result, codes, probe, probed);
-  }
+  void aSectionsValues() { CheckSectionLoad(); }
 
   // Every alias of the file reaches the telemetry store, shown on a page or
   // not, and every widget that shows its sensor.
