@@ -2,11 +2,15 @@
 
 #include <QCryptographicHash>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 #include "frame/klx_databasevalues.h"
@@ -229,12 +233,15 @@ const Section kSections[] = {
     {QLatin1String("TELEMETRYCONTROL"), &M::KLX_XMLModelWriteModelTelemetryControl,
      &M::KLX_XMLModelReadModelTeleControlData, &M::KLX_XMLModelTransferTeleControlDataToDB, 0x5158C,
      "telemetry control index error, could not write to DB"},
-    {QLatin1String("PREFLIGHT"), nullptr},
+    {QLatin1String("PREFLIGHT"), &M::KLX_XMLModelWriteModelPreflightSettings,
+     &M::KLX_XMLModelReadModelPreflightSettings, &M::KLX_XMLModelTransferPreflightSettingsToDB, 0x515B7,
+     "preflight error, could not write to DB"},
     {QLatin1String("RECEIVERMAIN"), &M::KLX_XMLModelWriteReceiverMain, &M::KLX_XMLModelReadModelReceiverMainData,
      &M::KLX_XMLModelTransferReceiverMainDataToDB, 0x5156D, "reciver error, could not write to DB"},
     {QLatin1String("RECEIVER"), &M::KLX_XMLModelWriteReceiverMode, &M::KLX_XMLModelReadModelReceiverData,
      &M::KLX_XMLModelTransferReceiverDataToDB, 0x51516, "receiver index error, could not write to DB"},
-    {QLatin1String("VOICEALARM"), nullptr},
+    {QLatin1String("VOICEALARM"), &M::KLX_XMLModelWriteVoiceAlarmMode, &M::KLX_XMLModelReadModelVoiceAlarm,
+     &M::KLX_XMLModelTransferVoiceAlarmDataToDB, 0, nullptr, Flow::NoCheck},
     // One writer writes the three voices.
     {QLatin1String("TELESTATUSALARMVOICE"), &M::KLX_XMLModelWriteTeleAlarmVoices, &M::KLX_XMLModelReadTeleAlarmVoices,
      nullptr, 0x515F3, "telemetry status alarm voice transfer error, could not write to DB", Flow::Voice, nullptr, -1},
@@ -250,6 +257,115 @@ const Section kSections[] = {
      nullptr, Flow::InPlace, &M::KLX_XMLModelReadTeacherPupilSwControl},
 };
 }  // namespace
+
+// The body of a save on its way while it is built: the text is handed over
+// in chunks, one thread adds them to the check value (the MD5 digest of the
+// text up to the end tag of "DATA") and another writes them to the
+// temporary file and lets the card start on them. The digest and the file
+// are then done soon after the text; only the tail, the sync and the rename
+// are left. The chunks are copies (the writer's buffer moves as it grows)
+// in blocks that never move and are kept for the next save.
+class KLX_XMLBodyPipe {
+ public:
+  static constexpr int kBlockBytes = 1024 * 1024;
+  using Blocks = std::vector<std::unique_ptr<char[]>>;
+
+  KLX_XMLBodyPipe(KLX_XMLSafeFile* file, const KLX_XMLTextWriter* text, Blocks* blocks)
+      : m_File(file), m_Text(text), m_Blocks(blocks) {
+    m_Hasher = std::thread([this] {
+      Consume(&m_HashNext, [this](const QByteArray& chunk) { m_Md5.addData(chunk); });
+    });
+    m_Writer = std::thread([this] {
+      qint64 unsynced = 0;
+      Consume(&m_WriteNext, [&](const QByteArray& chunk) {
+        if (!m_File->Write(chunk.constData(), chunk.size())) m_Failed = true;
+        unsynced += chunk.size();
+        if (unsynced >= kWritebackBytes) {
+          m_File->StartWriteback();
+          unsynced = 0;
+        }
+      });
+      m_File->StartWriteback();
+    });
+  }
+  ~KLX_XMLBodyPipe() {
+    QByteArray unused;
+    Finish(&unused);
+  }
+
+  // Hands over the text built since the last chunk: always with `all`,
+  // else once it is large enough to be worth a chunk of its own.
+  void Offer(bool all) {
+    const int size = m_Text->Size();
+    if (size == m_Handed || (!all && size - m_Handed < kChunkBytes)) return;
+    while (m_Handed < size) {
+      if (m_Used == kBlockBytes || m_Block < 0) {
+        ++m_Block;
+        m_Used = 0;
+        if (m_Block == static_cast<int>(m_Blocks->size())) m_Blocks->emplace_back(new char[kBlockBytes]);
+      }
+      const int n = std::min(size - m_Handed, kBlockBytes - m_Used);
+      char* at = (*m_Blocks)[static_cast<std::size_t>(m_Block)].get() + m_Used;
+      std::memcpy(at, m_Text->Data() + m_Handed, static_cast<std::size_t>(n));
+      m_Used += n;
+      m_Handed += n;
+      std::lock_guard<std::mutex> lock(m_Mutex);
+      m_Chunks.append(QByteArray::fromRawData(at, n));
+    }
+    m_Changed.notify_all();
+  }
+  bool Builds(const KLX_XMLTextWriter* text) const { return text == m_Text; }
+  // Hands over the rest and waits for both threads: whether every byte
+  // reached the file, and the digest in hexadecimal.
+  bool Finish(QByteArray* digest) {
+    if (!m_Hasher.joinable()) return false;
+    Offer(true);
+    {
+      std::lock_guard<std::mutex> lock(m_Mutex);
+      m_Closed = true;
+      m_Changed.notify_all();
+    }
+    m_Hasher.join();
+    m_Writer.join();
+    *digest = m_Md5.result().toHex();
+    return !m_Failed;
+  }
+
+ private:
+  static constexpr int kChunkBytes = 256 * 1024;
+  static constexpr qint64 kWritebackBytes = 1024 * 1024;
+
+  template <typename Use>
+  void Consume(int* next, Use use) {
+    for (;;) {
+      QByteArray chunk;
+      {
+        std::unique_lock<std::mutex> lock(m_Mutex);
+        m_Changed.wait(lock, [&] { return *next < m_Chunks.size() || m_Closed; });
+        if (*next >= m_Chunks.size()) return;
+        chunk = m_Chunks.at((*next)++);
+      }
+      use(chunk);
+    }
+  }
+
+  KLX_XMLSafeFile* m_File;
+  const KLX_XMLTextWriter* m_Text;
+  Blocks* m_Blocks;
+  int m_Block = -1;
+  int m_Used = 0;
+  int m_Handed = 0;
+  std::mutex m_Mutex;
+  std::condition_variable m_Changed;
+  QVector<QByteArray> m_Chunks;
+  bool m_Closed = false;
+  int m_HashNext = 0;
+  int m_WriteNext = 0;
+  QCryptographicHash m_Md5{QCryptographicHash::Md5};
+  bool m_Failed = false;
+  std::thread m_Hasher;
+  std::thread m_Writer;
+};
 
 // ---- What every section shares ----------------------------------------------------------
 
@@ -366,14 +482,37 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
   if (!WriteNamed(path, modelName)) return KLX_Error;
   // What saves cut short left beside the file goes before the next one.
   KLX_XMLSafeFile::RemoveLeftovers(path);
-  KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
-  {
-    // The text is the model as of one moment: no edit of the screens, a
-    // task or a controller's report lands half way through it.
-    const KLX_ModelLock lock;
-    WriteBody(&w, modelName);
+  KLX_XMLSafeFile file(path);
+  if (!file.Open()) {
+    Report(kErrOpenWrite, "xml model file could not be open for writing");
+    return KLX_Error;
   }
-  if (!WriteSafely(path, &w)) return KLX_Error;
+  // Whatever fails from here on leaves the old file as it was.
+  KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
+  QByteArray digest;
+  bool written = false;
+  {
+    KLX_XMLBodyPipe pipe(&file, &w, &m_SaveBlocks);
+    m_Pipe = &pipe;
+    {
+      // The text is the model as of one moment: no edit of the screens, a
+      // task or a controller's report lands half way through it.
+      const KLX_ModelLock lock;
+      WriteBody(&w, modelName);
+    }
+    m_Pipe = nullptr;
+    written = pipe.Finish(&digest);
+  }
+  const int body = w.Size();
+  if (written) WriteTail(&w, digest);
+  if (!written || !file.Write(w.Data() + body, w.Size() - body)) {
+    Report(kErrShortWrite, "model file could not be written completely");
+    return KLX_Error;
+  }
+  if (!file.Commit()) {
+    Report(kErrFlush, "Model file buffer could not be flushed and isn't closed");
+    return KLX_Error;
+  }
   if (w.Size() != m_SavedBytes) {
     Report(kSavedBytes, QStringLiteral("written %1 bytes of modelfile %2").arg(w.Size()).arg(path));
     m_SavedBytes = w.Size();
@@ -383,16 +522,31 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
   return KLX_Ok;
 }
 
+void KLX_XMLModel::HandOver(const KLX_XMLTextWriter* w) {
+  if (m_Pipe && m_Pipe->Builds(w)) m_Pipe->Offer(false);
+}
+
 void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
+  QElapsedTimer clock;
+  clock.start();
+  const auto lap = [&](QLatin1String element) {
+    if (m_WriteHook) m_WriteHook(element, clock.nsecsElapsed());
+    clock.start();
+  };
   w->StartDeviceFile(QLatin1String("modelfile"));
   w->StartElement(QLatin1String("NAME"));
   w->TextElement(QLatin1String("Modelname"), modelName);
   w->TextElement(QLatin1String("Modelinfo"),
                  m_Db->KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QString(), AtomicDirGet, false));
   w->EndElement();
+  lap(QLatin1String("NAME"));
   w->StartElement(QLatin1String("DATA"));
-  for (const Section& section : kSections)
-    if (section.write) (this->*section.write)(w);
+  for (const Section& section : kSections) {
+    if (!section.write) continue;
+    (this->*section.write)(w);
+    HandOver(w);
+    lap(section.element);
+  }
   w->EndElement();
 }
 
@@ -403,36 +557,6 @@ void KLX_XMLModel::WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest) {
   w->TextElement(QLatin1String("APPVERSION"), m_Db->KLX_DataBaseManagerVornLinuxAppGetVersion());
   w->EndElement();
   w->EndDocument();
-}
-
-bool KLX_XMLModel::WriteSafely(const QString& path, KLX_XMLTextWriter* w) {
-  KLX_XMLSafeFile file(path);
-  if (!file.Open()) {
-    Report(kErrOpenWrite, "xml model file could not be open for writing");
-    return false;
-  }
-  // Whatever fails from here on leaves the old file as it was. The check
-  // value (the MD5 digest of the text up to the end tag of "DATA") is
-  // computed while that text goes to the card; the data is synced once,
-  // with the tail, before the rename.
-  const int body = w->Size();
-  QByteArray digest;
-  std::thread hash([&] {
-    digest = QCryptographicHash::hash(QByteArray::fromRawData(w->Data(), body), QCryptographicHash::Md5).toHex();
-  });
-  const bool written = file.Write(w->Data(), body);
-  file.StartWriteback();
-  hash.join();
-  if (written) WriteTail(w, digest);
-  if (!written || !file.Write(w->Data() + body, w->Size() - body)) {
-    Report(kErrShortWrite, "model file could not be written completely");
-    return false;
-  }
-  if (!file.Commit()) {
-    Report(kErrFlush, "Model file buffer could not be flushed and isn't closed");
-    return false;
-  }
-  return true;
 }
 
 void KLX_XMLModel::WriteGroup(KLX_XMLTextWriter* w, const KLX_XMLGroup& g) {
@@ -461,6 +585,7 @@ void KLX_XMLModel::WriteGroup(KLX_XMLTextWriter* w, const KLX_XMLGroup& g) {
       }
     }
     w->EndElement();
+    HandOver(w);
   }
 }
 

@@ -10,11 +10,14 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
 class KLX_XMLFileHandler;
+class KLX_XMLBodyPipe;
 class KLX_XMLTextWriter;
 class QXmlStreamReader;
 struct KLX_XMLGroup;
@@ -76,6 +79,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   void KLX_XMLModelWriteModelTelemetrie(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelTelemetrieAlias(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteModelTelemetryControl(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteModelPreflightSettings(KLX_XMLTextWriter* w);
+  void KLX_XMLModelWriteVoiceAlarmMode(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteTeleAlarmVoices(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteVarioConfig(KLX_XMLTextWriter* w);
   void KLX_XMLModelWriteServoPPMMode(KLX_XMLTextWriter* w);
@@ -131,6 +136,14 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   int KLX_XMLModelTransferTelemetryAliasDataToDB(int address, const QString& sensorAlias, const QString* valueAliases);
   int KLX_XMLModelReadModelTeleControlData(QXmlStreamReader* r);
   int KLX_XMLModelTransferTeleControlDataToDB();
+  // One voice alarm; the transfer drops (KLX_Error) an alarm without
+  // "Index" (reported) or beyond this board's count.
+  void KLX_XMLModelInitializeVoiceAlarmData();
+  int KLX_XMLModelReadModelVoiceAlarm(QXmlStreamReader* r);
+  int KLX_XMLModelTransferVoiceAlarmDataToDB();
+  // The preflight list; controls beyond the list's 32 are reported and skipped.
+  int KLX_XMLModelReadModelPreflightSettings(QXmlStreamReader* r);
+  int KLX_XMLModelTransferPreflightSettingsToDB();
   // One of the three telemetry announcement voices; the transfer takes the
   // voice slot -1, -2 or -3.
   int KLX_XMLModelReadTeleAlarmVoices(QXmlStreamReader* r);
@@ -149,6 +162,12 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // stores can start on what is in before the whole file is.
   using SectionHook = std::function<void(const QString& element)>;
   void KLX_XMLModelSetSectionHook(SectionHook hook) { m_SectionHook = std::move(hook); }
+
+  // Called on the saving thread once for "NAME" and once for each section
+  // writer of "DATA", with the element's name and the time its text took:
+  // where the text of a save takes its time.
+  using WriteHook = std::function<void(QLatin1String element, qint64 nanoseconds)>;
+  void KLX_XMLModelSetWriteHook(WriteHook hook) { m_WriteHook = std::move(hook); }
 
   // Saves that reached the file and reads that were started, for tests.
   int KLX_XMLModelWrites() const { return m_Writes; }
@@ -177,8 +196,9 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // The text up to the end tag of "DATA", and the rest after it.
   void WriteBody(KLX_XMLTextWriter* w, const QString& modelName);
   void WriteTail(KLX_XMLTextWriter* w, const QByteArray& digest);
-  // Writes the body, adds the tail with its check value, replaces the file.
-  bool WriteSafely(const QString& path, KLX_XMLTextWriter* w);
+  // Lets the save go on with the text built so far (a section or a record
+  // written), when `w` is the save's writer.
+  void HandOver(const KLX_XMLTextWriter* w);
   // The recorded result; `aborted` when a section ended the load.
   int ReadRoot(QXmlStreamReader* r, const QString& modelName, bool* aborted);
   int ReadData(QXmlStreamReader* r, bool* aborted);
@@ -194,4 +214,9 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   std::atomic<int> m_Writes{0};
   std::atomic<int> m_Reads{0};
   SectionHook m_SectionHook;
+  WriteHook m_WriteHook;
+  // The save under way, while its body is built, and the blocks its copy of
+  // the text goes through (kept for the next save).
+  KLX_XMLBodyPipe* m_Pipe = nullptr;
+  std::vector<std::unique_ptr<char[]>> m_SaveBlocks;
 };

@@ -14,6 +14,8 @@
 #include <QVector>
 
 #include "model/klx_fields.h"
+#include "timers/klx_preflightsettings.h"
+#include "timers/klx_voicealarm.h"
 #include "wireless/klx_headup.h"
 
 class KLX_DataBaseManager;
@@ -256,6 +258,14 @@ struct KLX_XML_ModelData {
   bool aliasesRead = false;
   QString voiceLanguage;
   QString voiceName;
+  // The voice alarm being read: its number (when "Index" was given), the
+  // record and its fixed message.
+  bool voiceAlarmIndexGiven = false;
+  unsigned voiceAlarmIndex = 0;
+  T_VoiceAlarm voiceAlarm;
+  QString voiceAlarmMessage;
+  // The preflight check as "PREFLIGHT" gives it.
+  PreflSettings_struct preflight;
   // The head-up section: the page switches and the 24 items (empty ones
   // have the type 255).
   int headupForward = -1;

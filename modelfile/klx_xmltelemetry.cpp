@@ -343,6 +343,7 @@ void KLX_XMLModel::KLX_XMLModelWriteModelTelemetrie(KLX_XMLTextWriter* w) {
       w->EndElement();
     }
     w->EndElement();
+    HandOver(w);
   }
 }
 

@@ -41,7 +41,9 @@ void KLX_PreflightSettings::Reset() {
 }
 
 void KLX_PreflightSettings::KLX_PreflightSettingsClear(PreflSettings_struct* buffer) {
-  if (buffer) buffer->accuracy = kDefaultAccuracy;
+  // Not in use and no control listed, so that a section without them
+  // leaves the check off.
+  if (buffer) *buffer = PreflSettings_struct();
 }
 
 bool KLX_PreflightSettings::KLX_isPreflightListChecked() {

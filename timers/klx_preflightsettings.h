@@ -11,10 +11,15 @@
 #include "frame/klx_basedatabase.h"
 #include "frame/klx_databasevalues.h"
 
-// The model file reader's buffer: in-use flag, accuracy in percent.
+// The model file reader's buffer: in-use flag, accuracy in percent, and the
+// list's controls in file order with their start positions (id 0: an empty
+// entry).
 struct PreflSettings_struct {
+  static constexpr int kEntries = 32;
   uint8_t isUsed = 0;
   uint8_t accuracy = 5;
+  uint16_t controlId[kEntries] = {};
+  int16_t startPosition[kEntries] = {};
 };
 
 class KLX_PreflightSettings : public QObject, public KLX_BaseClassDatabase {

@@ -14,6 +14,7 @@
 inline int KLX_TestSpread(int n, int lo, int hi) { return lo + ((n % (hi - lo + 1)) + (hi - lo + 1)) % (hi - lo + 1); }
 
 inline void KLX_TestBuildFullModelRest(KLX_DataBaseManager* db, int seed);
+inline void KLX_TestBuildFullModelAlarms(KLX_DataBaseManager* db, int seed);
 
 inline void KLX_TestBuildFullModel(KLX_DataBaseManager* db, int seed) {
   const int S = AtomicDirSet;
@@ -235,8 +236,8 @@ inline void KLX_TestBuildFullModel(KLX_DataBaseManager* db, int seed) {
   KLX_TestBuildFullModelRest(db, seed);
 }
 
-// Timers, complex timers with all their alarms, telemetry pages, aliases and
-// controls, the vario and the announcement list binding.
+// Timers, complex timers with all their alarms, ten full telemetry pages,
+// aliases and controls, the vario and the announcement list binding.
 inline void KLX_TestBuildFullModelRest(KLX_DataBaseManager* db, int seed) {
   const int S = AtomicDirSet;
   const auto spread = KLX_TestSpread;
@@ -287,7 +288,8 @@ inline void KLX_TestBuildFullModelRest(KLX_DataBaseManager* db, int seed) {
     db->KLX_DataBaseManagerGUITelemetrieCreateNewServoWidgetOnPage(p, 30, 40, 1, p);
     db->KLX_DataBaseManagerGUITelemetrieCreateNewLinkWidgetOnPage(p, 50, 60, 1, QStringLiteral("timers"),
                                                                    QStringLiteral("icon%1.png").arg(p));
-    for (int w = 0; w < 3; ++w) {
+    // The page full: value widgets up to its last element.
+    for (int w = 0; w < KLX_GUITelemetrie::kElements - 3; ++w) {
       const int e = db->KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(p, 100 + w, 110, 3);
       db->KLX_DataBaseManagerGUITelemetrieGetSet_Element_LabelText(p, e, QStringLiteral("Label %1/%2").arg(p).arg(w), S);
       for (int n = 0; n < 2; ++n) {
@@ -340,6 +342,59 @@ inline void KLX_TestBuildFullModelRest(KLX_DataBaseManager* db, int seed) {
   }
   db->KLX_SubscribeTTSLForwardControl(1281);
   db->KLX_SubscribeTTSLRestartControl(1280 + switches - 1);
+  KLX_TestBuildFullModelAlarms(db, seed);
+}
+
+// Every voice alarm of the board, the preflight list with every control it
+// takes (the check on for even seeds), and the 24 head-up items.
+inline void KLX_TestBuildFullModelAlarms(KLX_DataBaseManager* db, int seed) {
+  const int S = AtomicDirSet;
+  const auto spread = KLX_TestSpread;
+  for (int a = 0; a < db->KLX_DataBaseManagerVAlarmGetCount(); ++a) {
+    const int k = a * 7 + seed;
+    // Switched by a control: silent while the model is only built and saved.
+    db->KLX_DataBaseManagerVAlarmGetSetType(a, KLX_DatabaseValues::VALARM_ModeControlled | spread(k, 0, 8), S, false);
+    // Every third alarm by a virtual switch, which keeps the default hysteresis.
+    const bool byVirtualSwitch = a % 3 == 0;
+    db->KLX_DataBaseManagerVAlarmGetSetActivator(a, byVirtualSwitch ? 1280 + spread(k, 0, 127) : 256 + spread(k, 0, 1000),
+                                                 S, false);
+    if (!byVirtualSwitch) {
+      db->KLX_DataBaseManagerVAlarmGetSetActivatorHystAbove(a, spread(k * 3, -1900, 1900), S, false);
+      db->KLX_DataBaseManagerVAlarmGetSetActivatorHystBelow(a, spread(k * 5, -1900, 1900), S, false);
+    }
+    db->KLX_DataBaseManagerVAlarmGetSetValueStep(a, spread(k * 11, -32768, 32767), spread(k, 0, 4), S, false);
+    db->KLX_DataBaseManagerVAlarmGetSetTimeStep(a, spread(k * 13, -32768, 32767), S, false);
+    db->KLX_DataBaseManagerVAlarmGetSetTeleSourceMain(a, spread(k, 0, 255), S, false);
+    db->KLX_DataBaseManagerVAlarmGetSetTeleSourceSlave(a, spread(k + 1, 0, 255), S, false);
+    db->KLX_DataBaseManagerVAlarmGetSetStaticMsgByAlrmIdx(a, QStringLiteral("Say %1-%2 \u00fc").arg(a).arg(seed), S, false);
+    // Timer bits 0-4 and 6-7 (bit 5 is not carried); none for every fifth.
+    db->KLX_DataBaseManagerVAlarmGetSetTimer(a, a % 5 == 0 ? 255 : spread(k, 0, 31) | ((a % 4) << 6), S, false);
+    db->KLX_DataBaseManagerVAlarmGetSetIndividualBit(a, spread(k * 3, 0, 255), S, false);
+    // Odd alarms speak with a voice of their own, even ones with none.
+    if (a % 2) db->KLX_DataBaseManagerVAlarmSetVoiceTextParams(a, "de", QStringLiteral("Voice%1").arg(seed), false);
+  }
+
+  db->KLX_DataBaseManagerPreflightGetSet_IsUsed(seed % 2 == 0, S, false);
+  db->KLX_DataBaseManagerPreflightGetSet_Accuracy(spread(seed, 1, 25), S, false);
+  for (int id = 0, n = 0; id < 4096; ++id) {
+    if (!db->KLX_DataBaseManagerPreflightCheckControl(id)) continue;
+    db->KLX_DataBaseManagerPreflightGetSet_PhyControlID(id, true, S, false);
+    db->KLX_DataBaseManagerPreflightGetSet_ControlPosition(id, spread(++n * 97 + seed, -2047, 2047), S, false);
+  }
+
+  // Telemetry values, timers, servos and placeholders in turn.
+  for (int i = 0; i < KLX_Headup::kSlots; ++i) {
+    const int type = i % 4;
+    db->CreateHeadupItem(type);
+    if (type == HeadupType_Telemetry) {
+      db->KLX_DatabaseMangerHeadupSetTeleMainAddr(i, 10 + i + seed);
+      db->KLX_DatabaseMangerHeadupSetTeleSlaveAddr(i, spread(i + seed, 0, 31));
+    } else if (type == HeadupType_Timer) {
+      db->KLX_DatabaseMangerHeadupSetTimerIndex(i, spread(i + seed, 0, 15));
+    } else if (type == HeadupType_Servo) {
+      db->KLX_DatabaseMangerHeadupSetServoIndex(i, spread(i + seed, 0, db->KLX_DataBaseManagerGetMaxServos() - 1));
+    }
+  }
 }
 
 // Two info texts for saves that alternate: the files they give differ in size.

@@ -4,6 +4,8 @@
 // tests watch: the file's text, the stores' records and the reports.
 #include <QtTest>
 
+#include <functional>
+
 #include "frame/klx_board.h"
 #include "frame/simplecrypt.h"
 #include "full_model.h"
@@ -163,4 +165,34 @@ inline QByteArray ModelXml(const QByteArray& data, const QByteArray& name = "Gli
                            const QByteArray& root = "modelfile", const QByteArray& version = "1.0") {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + root + " version=\"" + version + "\">\n<NAME><Modelname>" +
          name + "</Modelname><Modelinfo>info</Modelinfo></NAME>\n<DATA>\n" + data + "\n</DATA>\n</" + root + ">\n";
+}
+
+// One value of the facade, probed after a load.
+using SectionProbe = std::function<QVariant(KLX_DataBaseManager&)>;
+Q_DECLARE_METATYPE(SectionProbe)
+
+// The children of "DATA" loaded on the board: the load's result, the reports
+// after the one of its start, and the probed value when it loaded. The
+// columns of a data function, and the check of its row.
+inline void AddSectionLoadColumns() {
+  QTest::addColumn<int>("board");
+  QTest::addColumn<QByteArray>("data");
+  QTest::addColumn<int>("result");
+  QTest::addColumn<QList<unsigned>>("codes");  // after 0x41500, the start of the load
+  QTest::addColumn<SectionProbe>("probe");
+  QTest::addColumn<QVariant>("probed");
+}
+inline void CheckSectionLoad() {
+  QFETCH(int, board);
+  QFETCH(QByteArray, data);
+  QFETCH(int, result);
+  QFETCH(QList<unsigned>, codes);
+  QFETCH(SectionProbe, probe);
+  QFETCH(QVariant, probed);
+  ModelFileFixture fx(board);
+  QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(data)));
+  VornErrorWatch watch;
+  QCOMPARE(fx.Load(), result);
+  QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x41500} + codes);
+  if (result == KLX_Ok) QCOMPARE(probe(fx.db), probed);
 }

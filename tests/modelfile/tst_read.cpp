@@ -99,9 +99,9 @@ class TestRead : public QObject {
         << QVector<unsigned>(100, 0x51511).toList() + QList<unsigned>{0x515F5} << Probe(FunctionUsed) << 1;
     QTest::newRow("section named in other case") << V << ModelXml("<runtime><Runtime>5</Runtime></runtime>") << 1
                                                  << QList<unsigned>{0x51511} << Probe(Runtime) << 0;
-    QTest::newRow("section of later work skipped whole")
+    QTest::newRow("children of a section skipped whole, one named like a section")
         << V << ModelXml("<PREFLIGHT><Index>0</Index><RUNTIME/></PREFLIGHT><RUNTIME><Runtime>9</Runtime></RUNTIME>") << 1
-        << QList<unsigned>{0x51511} << Probe(Runtime) << 9;
+        << QList<unsigned>{0x515BA, 0x515BA} << Probe(Runtime) << 9;
     QTest::newRow("value too wide for its field")
         << V << ModelXml("<SERVOCONFIG><Index>0</Index><IsUsed>1</IsUsed><CutOffVirtSwitchId>256</CutOffVirtSwitchId>"
                          "</SERVOCONFIG>")

@@ -335,6 +335,25 @@ class TestRoundTrip : public QObject {
             <SwVerMajor>2</SwVerMajor>
             <SwVerMinor>14</SwVerMinor>
         </RECEIVER>
+        <VOICEALARM>
+            <Index>0</Index>
+            <Type>4</Type>
+            <VoiceIdx>0</VoiceIdx>
+            <VLanguage>None</VLanguage>
+            <VoiceName>None</VoiceName>
+            <Activator>0</Activator>
+            <HystAbove>20</HystAbove>
+            <HystBelow>-20</HystBelow>
+            <ValueStep>1</ValueStep>
+            <DecPoint>0</DecPoint>
+            <TimeStep>0</TimeStep>
+            <TeleMain>4</TeleMain>
+            <TeleSlave>0</TeleSlave>
+            <StaticMessage></StaticMessage>
+            <VTimerId>255</VTimerId>
+            <VSpeakingAlarms>0</VSpeakingAlarms>
+            <IndividualBitField>0</IndividualBitField>
+        </VOICEALARM>
         <TELESTATUSALARMVOICE>
             <VLanguage>None</VLanguage>
             <VoiceName>None</VoiceName>

@@ -83,13 +83,14 @@ class TestSafeSave : public QObject {
     QTest::addColumn<QString>("forgotten");
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<bool>("lasts");
-    const QStringList calls{"create", "write", "write", "sync", "rename", "syncfolder"};
-    const QStringList settings{"create", "write", "sync", "rename", "syncfolder"};
+    // Writes one after the other count as one: a model file goes to the
+    // card in chunks while its text is built.
+    const QStringList calls{"create", "write", "sync", "rename", "syncfolder"};
     QTest::newRow("model file") << "model" << "" << calls << true;
-    QTest::newRow("System.xml") << "system" << "" << settings << true;
-    QTest::newRow("Vornstate.xml") << "state" << "" << settings << true;
-    QTest::newRow("without the folder's sync") << "model" << "folder" << QStringList(calls.mid(0, 5)) << false;
-    QTest::newRow("without the data's sync") << "model" << "data" << QStringList(calls.mid(0, 3) + calls.mid(4)) << false;
+    QTest::newRow("System.xml") << "system" << "" << calls << true;
+    QTest::newRow("Vornstate.xml") << "state" << "" << calls << true;
+    QTest::newRow("without the folder's sync") << "model" << "folder" << QStringList(calls.mid(0, 4)) << false;
+    QTest::newRow("without the data's sync") << "model" << "data" << QStringList(calls.mid(0, 2) + calls.mid(3)) << false;
   }
   void aSaveLastsAPowerCutAtAnyMoment() {
     QFETCH(QString, file);
@@ -118,7 +119,8 @@ class TestSafeSave : public QObject {
     const QByteArray saved = SettingsFixture::Read(path);
     QVERIFY(saved != old);
     QStringList kinds;
-    for (const QString& line : cut.Log()) kinds << line.section(' ', 0, 0);
+    for (const QString& line : cut.Log())
+      if (kinds.isEmpty() || kinds.last() != "write" || line.section(' ', 0, 0) != "write") kinds << line.section(' ', 0, 0);
     QCOMPARE(kinds, calls);
     int broken = 0;
     for (int n = 0; n <= cut.Calls(); ++n) {

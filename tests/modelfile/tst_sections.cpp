@@ -3,14 +3,11 @@
 // (kept, cut, dropped, refused with their report), aliases restored with and
 // without a page that shows them, the front-plug mode sent to the
 // transceiver, and files of the other board.
-#include <functional>
-
 #include "link/klx_messageids.h"
 #include "link/klx_protocol.h"
 #include "modelfile/modelfile_fixture.h"
 
-using Probe = std::function<QVariant(KLX_DataBaseManager&)>;
-Q_DECLARE_METATYPE(Probe)
+using Probe = SectionProbe;
 
 namespace {
 const int G = AtomicDirGet;
@@ -49,12 +46,7 @@ class TestSections : public QObject {
 
  private slots:
   void aSectionsValues_data() {
-    QTest::addColumn<int>("board");
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QList<unsigned>>("codes");  // after 0x41500, the start of the load
-    QTest::addColumn<Probe>("probe");
-    QTest::addColumn<QVariant>("probed");
+    AddSectionLoadColumns();
 
     const auto startHour = P([](KLX_DataBaseManager& db) { return db.KLX_DataBaseManagerTimerGetSet_StartTimeHour(0, 0, G); });
     const auto startMinute =
@@ -204,20 +196,7 @@ class TestSections : public QObject {
     QTest::newRow("teacher switch negative") << V << QByteArray("<TEACHERPUPILSWITCHCONTROL>-5</TEACHERPUPILSWITCHCONTROL>") << O
                                              << QList<unsigned>{0x315BC} << P(Runtime) << QVariant(0);
   }
-  void aSectionsValues() {
-    QFETCH(int, board);
-    QFETCH(QByteArray, data);
-    QFETCH(int, result);
-    QFETCH(QList<unsigned>, codes);
-    QFETCH(Probe, probe);
-    QFETCH(QVariant, probed);
-    ModelFileFixture fx(board);
-    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), ModelXml(data)));
-    VornErrorWatch watch;
-    QCOMPARE(fx.Load(), result);
-    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x41500} + codes);
-    if (result == KLX_Ok) QCOMPARE(probe(fx.db), probed);
-  }
+  void aSectionsValues() { CheckSectionLoad(); }
 
   // Every alias of the file reaches the telemetry store, shown on a page or
   // not, and every widget that shows its sensor.
