@@ -3,10 +3,7 @@
 // status texts), the sign colours from a widget's limits, a limit crossed
 // bringing its page forward, frames made in element order and pages turned
 // around, and edit mode writing where the frames were dropped.
-#include "qml_frame/qml_frame_fixture.h"
-#include "sim/csimsensors.h"
-
-#include <functional>
+#include "qml_telemetry/telemetry_pages.h"
 
 using namespace qmlframe;
 
@@ -17,8 +14,6 @@ constexpr int kPower = 20;   // numbers with 2, 1 and 0 decimals
 constexpr int kGps = 21;     // coordinates
 constexpr int kStatus = 22;  // a status text
 constexpr int kAbsent = 30;  // no such sensor
-constexpr unsigned kProcessingStarted = 0x33901;
-constexpr unsigned kProcessingStopped = 0x33902;
 constexpr int kSmall = KLX_DatabaseValues::TELEGUISIZE_Small;
 constexpr int kMedium = KLX_DatabaseValues::TELEGUISIZE_Medium;
 constexpr int kHuge = KLX_DatabaseValues::TELEGUISIZE_Huge;
@@ -40,37 +35,6 @@ void AddSensors(CSimSensors& s) {
   s.SetGps(kGps, 0, -1234567890, 475000000);
   s.Add(kStatus, "State");
   s.SetStatus(kStatus, 24, "Ready");
-}
-
-int AddValueWidget(KLX_DataBaseManager& db, int page, int x, int y, int size, int address, int index) {
-  const int element = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(page, x, y, size);
-  const int sensor = db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(page, element, address);
-  db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(page, element, sensor, address, index);
-  return element;
-}
-
-// The system up with the sensors captured and streaming, the widgets placed,
-// a ready model, then the home screen on `page` with all its frames made.
-bool StartWithWidgets(QmlFrame& f, const std::function<void(KLX_DataBaseManager&)>& place, int page = 0) {
-  AddSensors(f.Controllers().Sensors());
-  if (!f.Start()) return false;
-  KLX_DataBaseManager& db = f.Db();
-  // Without a model the start-up chain captured nothing: a rescan, as the
-  // sensor menu offers it.
-  if (db.KLX_DataBaseManagerRescanTelemetry() != 1) return false;
-  if (!QTest::qWaitFor([&] { return db.KLX_DataBaseManagerTelemetrieGetIsCaptured() == KLX_True; }, 10000))
-    return false;
-  f.Controllers().SetStreaming(true);
-  place(db);
-  // As a model load ends: the timers and alarms run.
-  f.Errors().Expect({kProcessingStarted, kProcessingStopped});
-  f.System().RuntimeDatabase().KLX_RuntimeDatabaseManagerStartProcessing(false);
-  const int frames = db.KLX_DataBaseManagerGUITelemetrieGetNumberTelemetieElementsInUse(page);
-  db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
-  f.Root()->setProperty("lastTelePage", page);
-  db.KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
-  if (!f.WaitShown(kHome)) return false;
-  return QTest::qWaitFor([&] { return f.Property("home", "widgets").toList().size() == frames; }, 5000);
 }
 
 QString PageText(QmlFrame& f) { return f.Property("pageLabel", "text").toString(); }
@@ -121,7 +85,7 @@ class TestPages : public QObject {
     if (!m_Values) {
       m_Values.reset(new QmlFrame(g_app));
       SharedFrameHolder() = &m_Values;
-      const bool started = StartWithWidgets(*m_Values, [&](KLX_DataBaseManager& db) {
+      const bool started = StartWithWidgets(*m_Values, AddSensors, [&](KLX_DataBaseManager& db) {
         for (int row = 0; row < kRows; ++row)
           AddValueWidget(db, 0, kCellX[row % 4], kCellY[row / 4], kSmall, kValueRows[row].address, kValueRows[row].index);
         m_SignElement = AddValueWidget(db, 0, kCellX[0], kCellY[2], kSmall, kPower, 3);
@@ -194,7 +158,7 @@ class TestPages : public QObject {
     m_Values.reset();
     QmlFrame f(g_app);
     int alarmed = -1;
-    QVERIFY(StartWithWidgets(f, [&](KLX_DataBaseManager& db) {
+    QVERIFY(StartWithWidgets(f, AddSensors, [&](KLX_DataBaseManager& db) {
       AddValueWidget(db, 0, 5, 20, kSmall, kPower, 1);
       AddValueWidget(db, 1, 5, 20, kSmall, kPower, 2);
       alarmed = AddValueWidget(db, 1, 110, 20, kMedium, kPower, 0);
@@ -240,7 +204,7 @@ class TestPages : public QObject {
   void framesInElementOrderAndPagesTurnAround() {
     m_Values.reset();
     QmlFrame f(g_app);
-    QVERIFY(StartWithWidgets(f, [&](KLX_DataBaseManager& db) {
+    QVERIFY(StartWithWidgets(f, AddSensors, [&](KLX_DataBaseManager& db) {
       for (int e = 0; e < 8; ++e)
         db.KLX_DataBaseManagerGUITelemetrieCreateNewMInfoWidgetOnPage(0, kCellX[e % 4], kCellY[e / 4 % 3], kSmall, "");
       for (int e : {1, 2, 4, 5, 6}) db.KLX_DataBaseManagerGUITelemetrieDeleteElement(0, e);
@@ -270,7 +234,7 @@ class TestPages : public QObject {
   void editModeWritesWhereFramesWereDropped() {
     m_Values.reset();
     QmlFrame f(g_app);
-    QVERIFY(StartWithWidgets(f, [&](KLX_DataBaseManager& db) {
+    QVERIFY(StartWithWidgets(f, AddSensors, [&](KLX_DataBaseManager& db) {
       AddValueWidget(db, 0, 5, 20, kSmall, kPower, 0);
       AddValueWidget(db, 0, 265, 150, kMedium, kPower, 1);
     }));
@@ -307,7 +271,7 @@ class TestPages : public QObject {
     QFETCH(QString, tag);
     m_Values.reset();
     QmlFrame f(g_app, CSimBoard::Variant(variant));
-    QVERIFY(StartWithWidgets(f, [&](KLX_DataBaseManager& db) {
+    QVERIFY(StartWithWidgets(f, AddSensors, [&](KLX_DataBaseManager& db) {
       db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet);
       db.KLX_DataBaseManagerTimerGetSet_Name(0, "Flight", AtomicDirSet);
       db.KLX_DataBaseManagerTimerGetSet_StopTimeMinute(0, 6, AtomicDirSet);

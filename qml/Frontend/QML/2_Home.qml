@@ -120,6 +120,30 @@ Item {
         if (list.length > 0)
             widgetTimer.start()
     }
+    // The beats the widgets poll on: values every 100 ms, timers every
+    // 50 ms, servo bars every 40 ms; the views of a page change together,
+    // in one frame.
+    signal valueBeat()
+    signal timerBeat()
+    signal servoBeat()
+    Timer {
+        interval: 40
+        repeat: true
+        running: home.pageCount > 0 && !rootwindow.shutdown
+        onTriggered: home.servoBeat()
+    }
+    Timer {
+        interval: 50
+        repeat: true
+        running: home.pageCount > 0 && !rootwindow.shutdown
+        property bool odd: false
+        onTriggered: {
+            home.timerBeat()
+            odd = !odd
+            if (odd)
+                home.valueBeat()
+        }
+    }
     Timer {
         id: widgetTimer
         interval: 75

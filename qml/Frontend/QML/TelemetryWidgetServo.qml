@@ -51,6 +51,7 @@ Item {
         y: view.height - height - 2
         visible: view.servo >= 0
         servo: Math.max(0, view.servo)
+        beat: view.home
         showPercent: false
     }
 

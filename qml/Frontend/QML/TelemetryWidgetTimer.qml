@@ -95,10 +95,15 @@ Item {
             timeText = text
     }
 
+    // Every 50 ms, on the home screen's beat (alone, on a timer of its own).
+    Connections {
+        target: view.inUse ? view.home : null
+        function onTimerBeat() { view.poll() }
+    }
     Timer {
         interval: 50
         repeat: true
-        running: view.inUse && !rootwindow.shutdown
+        running: view.home === null && view.inUse && !rootwindow.shutdown
         onTriggered: view.poll()
     }
 

@@ -138,10 +138,16 @@ Item {
         }
     }
 
+    // Every 100 ms: on the home screen's beat, so that all views of a page
+    // change in one frame; alone, on a timer of its own.
+    Connections {
+        target: view.pairs.length > 0 ? view.home : null
+        function onValueBeat() { view.poll() }
+    }
     Timer {
         interval: 100
         repeat: true
-        running: !rootwindow.shutdown && view.pairs.length > 0
+        running: view.home === null && !rootwindow.shutdown && view.pairs.length > 0
         onTriggered: view.poll()
     }
     // The blink of an offline value and of a marked sign.
