@@ -264,6 +264,25 @@ class TestPages : public QObject {
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
   }
 
+  // A timer widget whose timer was deleted asks for a timer and drops the
+  // alarm data it kept for that timer (value slot 1 of timer 1).
+  void aDeletedTimerLeavesNoAlarmData() {
+    m_Values.reset();
+    QmlFrame f(g_app);
+    int widget = -1;
+    QVERIFY(StartWithWidgets(f, AddSensors, [&](KLX_DataBaseManager& db) {
+      widget = db.KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(0, 5, 20, kMedium, 1);
+      db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, widget, 0);
+      db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, widget, 0, 0, 0);
+      db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, widget, 0, 0, 1);
+    }));
+    QCOMPARE(f.Property("timerName", "text").toString(), QString("Select timer!"));
+    QCOMPARE(f.Property("timeText", "text").toString(), QString("Empty timer"));
+    KLX_DataBaseManager& db = f.Db();
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(0, widget, 0, 1, 0, AtomicDirGet), int(KLX_False));
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(0, widget, 0, 0, 0, AtomicDirGet), int(KLX_True));
+  }
+
   // Every widget kind in each size it comes in, on both boards.
   void everyWidgetSize_data() { BoardRows(); }
   void everyWidgetSize() {
