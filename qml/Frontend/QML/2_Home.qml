@@ -77,6 +77,15 @@ Item {
     }
     function nextPage() { if (pageCount > 0) showPage(position + 1 >= pageCount ? 0 : position + 1) }
     function previousPage() { if (pageCount > 0) showPage(position - 1 < 0 ? pageCount - 1 : position - 1) }
+    // A swipe over the page area or over a widget.
+    function swiped(direction) {
+        if (swipeLock || editMode)
+            return
+        if (direction === "left")
+            nextPage()
+        else if (direction === "right")
+            previousPage()
+    }
 
     Timer {
         id: buildDelay
@@ -110,6 +119,30 @@ Item {
         pendingPage = page
         if (list.length > 0)
             widgetTimer.start()
+    }
+    // The beats the widgets poll on: values every 100 ms, timers every
+    // 50 ms, servo bars every 40 ms; the views of a page change together,
+    // in one frame.
+    signal valueBeat()
+    signal timerBeat()
+    signal servoBeat()
+    Timer {
+        interval: 40
+        repeat: true
+        running: home.pageCount > 0 && !rootwindow.shutdown
+        onTriggered: home.servoBeat()
+    }
+    Timer {
+        interval: 50
+        repeat: true
+        running: home.pageCount > 0 && !rootwindow.shutdown
+        property bool odd: false
+        onTriggered: {
+            home.timerBeat()
+            odd = !odd
+            if (odd)
+                home.valueBeat()
+        }
     }
     Timer {
         id: widgetTimer
@@ -150,13 +183,16 @@ Item {
         widgetTimer.stop()
         return count
     }
+    property var information: null
     function openInformation(pageId, elementId) {
+        if (information)
+            information.destroy()
         var component = Qt.createComponent("qrc:/Frontend/QML/TelemetryValueInformation.qml")
         if (component.status !== Component.Ready) {
             errorHandler.processError("NIY")
             return
         }
-        component.createObject(home, { x: 33, y: 10, pageId: pageId, elementId: elementId })
+        information = component.createObject(home, { x: 33, y: 10, pageId: pageId, elementId: elementId })
     }
 
     // ---- edit mode ----
@@ -166,9 +202,46 @@ Item {
         editMode = true
         editTimer.restart()
     }
+    // Edit mode ends: every frame writes where it stands now.
     function lockTelemetryElements() {
+        var wasEditing = editMode
         editMode = false
         editTimer.stop()
+        if (!wasEditing)
+            return
+        for (var i = 0; i < widgets.length; ++i)
+            widgets[i].writePosition()
+    }
+    // A press on a frame gives edit mode its 10 s again.
+    function restartEditMode() {
+        if (editMode)
+            editTimer.restart()
+    }
+    // The drop cell at a point of the page area (null when none).
+    function cellAt(px, py) {
+        for (var i = 0; i < cells.count; ++i) {
+            var cell = cells.itemAt(i)
+            if (px >= cell.x && px < cell.x + cell.width && py >= cell.y && py < cell.y + cell.height)
+                return cell
+        }
+        return null
+    }
+    // A frame tapped in edit mode: the set-up screen of its kind.
+    function openSetup(frame) {
+        var page = frame.myTelemetryPageId
+        var element = frame.myContainerId
+        var url = ""
+        var args = { pageId: page, elementId: element }
+        switch (frame.myType) {
+        case DatabaseValue.KLX_WIDGET_TYPE_VALUE: url = "TelemetryWidgetValueSetup.qml"; break
+        case DatabaseValue.KLX_WIDGET_TYPE_TIMER: url = "TelemetryWidgetTimerSetup.qml"; args.timerId = -1; break
+        case DatabaseValue.KLX_WIDGET_TYPE_SERVO: url = "TelemetryWidgetServoSetup.qml"; break
+        case DatabaseValue.KLX_WIDGET_TYPE_QUICK: url = "TelemetryWidgetQuickLinkSetup.qml"; break
+        case DatabaseValue.KLX_WIDGET_TYPE_MINFO: url = "TelemetryWidgetLabelSetup.qml"; break
+        }
+        lockTelemetryElements()
+        if (url !== "")
+            rootwindow.openScreen("qrc:/Frontend/QML/" + url, args)
     }
     Timer {
         id: editTimer
@@ -202,12 +275,29 @@ Item {
                 home.previousPage()
         }
     }
+    // An alarm brings its widget's page to the front; the widget's frame
+    // starts with the alarm's sign. A page already shown keeps its frames.
+    function alarmJump(page, element, sign) {
+        var target = pageList.indexOf(page)
+        if (target < 0 || rootwindow.shutdown)
+            return
+        if (target === position) {
+            for (var i = 0; i < widgets.length; ++i) {
+                if (widgets[i].myContainerId === element && widgets[i].view && widgets[i].view.presetSign !== undefined) {
+                    widgets[i].view.sign = sign
+                    return
+                }
+            }
+            if (pendingPage === page && pendingWidgets.length > 0)
+                alarmPreset = { page: page, widget: element, sign: sign }
+            return
+        }
+        alarmPreset = { page: page, widget: element, sign: sign }
+        showPage(target)
+    }
     Connections {
         target: TimersAlarms
-        function onAlarmAlert(pageNum, widgNum, yelred) {
-            home.alarmPreset = { page: pageNum, widget: widgNum, sign: yelred ? 2 : 1 }
-            home.showPage(pageNum)
-        }
+        function onAlarmAlert(pageNum, widgNum, yelred) { home.alarmJump(pageNum, widgNum, yelred ? 2 : 1) }
     }
     Connections {
         target: XMLFileSaver
@@ -375,34 +465,14 @@ Item {
     SwipeArea {
         id: pageArea
         anchors.fill: parent
-        onSwipe: {
-            if (home.swipeLock || home.editMode)
-                return
-            if (direction === "left")
-                home.nextPage()
-            else if (direction === "right")
-                home.previousPage()
-        }
+        onSwipe: home.swiped(direction)
         onLongClicked: home.startEditMode()
     }
 
-    Item {
-        id: widgetLayer
-        objectName: "widgetLayer"
-        anchors.fill: parent
-        // In edit mode the widgets shake.
-        SequentialAnimation on rotation {
-            running: home.editMode
-            loops: Animation.Infinite
-            NumberAnimation { to: 0.6; duration: 80 }
-            NumberAnimation { to: -0.6; duration: 160 }
-            NumberAnimation { to: 0; duration: 80 }
-            onRunningChanged: if (!running) widgetLayer.rotation = 0
-        }
-    }
-
-    // The twelve cells of edit mode: 2 blocks of 3 rows by 2 columns.
+    // The twelve cells of edit mode: 2 blocks of 3 rows by 2 columns, below
+    // the frames (a cell under a frame is not empty).
     Repeater {
+        id: cells
         model: 12
         Rectangle {
             readonly property var columns: [5, 110, 265, 370]
@@ -419,6 +489,12 @@ Item {
                 onClicked: home.chooseWidget(parent.x, parent.y)
             }
         }
+    }
+
+    Item {
+        id: widgetLayer
+        objectName: "widgetLayer"
+        anchors.fill: parent
     }
 
     GeneralPurposeButton {

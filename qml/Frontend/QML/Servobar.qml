@@ -24,18 +24,28 @@ Item {
         return track.x + (Math.max(-200, Math.min(200, percentValue)) + 200) / 400 * track.width
     }
 
+    // An object whose servoBeat() comes every 40 ms (a page of many bars
+    // reads them all in one pass); without one the bar keeps its own timer.
+    property var beat: null
+    Connections {
+        target: bar.visible ? bar.beat : null
+        function onServoBeat() { bar.read() }
+    }
     Timer {
         interval: 40
         repeat: true
-        running: bar.visible && !rootwindow.shutdown
-        onTriggered: {
-            var value = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetServoData(bar.servo)
-            if (bar.control !== 0)
-                bar.controlValue = Database.KLX_DataBaseManagerGetValueOfControl(bar.control)
-            if (value !== bar.output) {
-                bar.output = value
-                bar.positionChanged(value)
-            }
+        running: bar.beat === null && bar.visible && !rootwindow.shutdown
+        onTriggered: bar.read()
+    }
+    function read() {
+        if (rootwindow.shutdown)
+            return
+        var value = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetServoData(bar.servo)
+        if (bar.control !== 0)
+            bar.controlValue = Database.KLX_DataBaseManagerGetValueOfControl(bar.control)
+        if (value !== bar.output) {
+            bar.output = value
+            bar.positionChanged(value)
         }
     }
 
