@@ -363,10 +363,10 @@ class TestWidgetSetup : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTeleControlGetSet_DecPoint(0, 0, AtomicDirGet), 1);
     QTRY_COMPARE(record().mid(3, 3), QByteArray("\x0c\x02\x01", 3));
     QTRY_COMPARE(f.Property("tconSource_0", "gp_text").toString(), db.KLX_DataBaseManagerTelemetrieGetSensorNameOrAlias(kMulti) + ":Amp");
+    QTRY_VERIFY(f.Property("tconOutput_0", "gp_text").toString() != QString("Error"));
+    QCOMPARE(f.Property("tconInput_0", "text").toString(), QString("3.5 A"));
     f.Settle();
     f.Grab("tcon-list.png");
-
-    QTRY_VERIFY(f.Property("tconOutput_0", "gp_text").toString() != QString("Error"));
     QVERIFY(f.Tap("tconOutput_0"));
     QVERIFY(f.WaitShown(kQml + "TelemetryControlSett2.qml"));
     QTRY_VERIFY(f.Property("teleControlSettings", "ready").toBool());

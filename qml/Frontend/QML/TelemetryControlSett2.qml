@@ -112,7 +112,8 @@ Item {
         controlValue = outControl > 0 ? Database.KLX_DataBaseManagerGetValueOfControl(outControl) : -2047
         failSafe = simulOn === 0 && (RuntimeDatabase.KLX_RuntimeDatabaseManagerGetTelemetryControlDecPoint(tconIndex) & 0x80) !== 0
         var limited = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetTelemetryControlLimitedValue()
-        limitedText = isNaN(limited) ? "!" : shown(Math.round(limited))
+        // The engine hands the limited value in display units already.
+        limitedText = isNaN(limited) ? "!" : limited.toFixed(decimals) + (unit !== "" ? " " + unit : "")
         limiting = !(inputValue > lowLimit && inputValue < highLimit)
         var current = Database.KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(sensAddr, slaveAddr)
         if (runtimeDecimals() !== current) {

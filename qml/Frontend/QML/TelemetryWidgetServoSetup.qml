@@ -47,7 +47,8 @@ Item {
         delegate: GeneralPurposeButton {
             objectName: "chooseServo_" + modelData.index
             width: 113; fontSize: 13
-            gp_text: modelData.label !== "" ? modelData.label : String(modelData.index + 1)
+            // Unnamed servos all read alike: the number tells them apart.
+            gp_text: (modelData.index + 1) + ": " + modelData.label
             state: screen.servo === modelData.index ? "active" : ""
             onClicked: screen.choose(modelData.index)
         }
