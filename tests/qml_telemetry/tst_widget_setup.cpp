@@ -216,8 +216,7 @@ class TestWidgetSetup : public QObject {
     QmlFrame& f = Shared();
     KLX_DataBaseManager& db = f.Db();
     const int e = NewValueWidget(f);
-    QVERIFY(db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, e, kMulti) == 0);
-    QVERIFY(db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, e, 0, kMulti, 0) >= 0);
+    QVERIFY(e >= 0);
     QVERIFY(Open(f, "TelemetryWidgetValueSensorSlaveChooser.qml", {{"pageId", 0}, {"elementId", e}}));
     QVERIFY(f.Tap("chooseSensor_12"));
     QVERIFY(f.Tap("chooseValue_2"));
@@ -256,8 +255,7 @@ class TestWidgetSetup : public QObject {
     QmlFrame& f = Shared();
     KLX_DataBaseManager& db = f.Db();
     const int e = NewValueWidget(f);
-    QVERIFY(db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, e, kMulti) == 0);
-    QVERIFY(db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, e, 0, kMulti, 0) >= 0);
+    QVERIFY(e >= 0);
     QVERIFY(Open(f, "TelemetryWidgetValueSetup.qml", {{"pageId", 0}, {"elementId", e}}));
     QTRY_VERIFY(f.Item("sensorName_0_0"));
     QVERIFY(HoldName(f, slave < 0 ? "sensorName_0_0" : "valueName_0_0"));
@@ -402,11 +400,15 @@ class TestWidgetSetup : public QObject {
     m_Frame->Call("", "popupClose");
     return *m_Frame;
   }
+  // The only widget of page 0, with value 0 of sensor 12 in sensor slot 0;
+  // -1 when the store refused.
   static int NewValueWidget(QmlFrame& f) {
     KLX_DataBaseManager& db = f.Db();
     db.KLX_DataBaseManagerGUITelemetrieClearAll();
     db.KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(0, 1, AtomicDirSet);
-    return db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, 5, 20, 1);
+    const int e = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, 5, 20, 1);
+    if (db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, e, kMulti) != 0) return -1;
+    return db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, e, 0, kMulti, 0) >= 0 ? e : -1;
   }
   // A virtual switch in the model (as its element task would leave it).
   static int NewSwitch(QmlFrame& f, bool visible) {
