@@ -132,7 +132,6 @@ class TestWidgetSetup : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(kMulti), 1);
     QVERIFY(f.Tap("valueAdd"));
     QVERIFY(f.WaitShown(kQml + "TelemetryWidgetValueSensorSlaveChooser.qml"));
-    if (f.Item("chooseSensor_12")) qDebug() << "DBG" << f.Item("chooseSensor_12")->isVisible() << f.Centre(f.Item("chooseSensor_12"));
     QVERIFY(f.Tap("chooseSensor_12"));
     QVERIFY(f.Tap("chooseValue_0"));
     f.Settle();
@@ -375,7 +374,85 @@ class TestWidgetSetup : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTeleControlGetSet_FSafeValue(0, 0, AtomicDirGet), 10);
     QTRY_COMPARE(record().mid(8, 2), QByteArray("\x0a\x00", 2));
     f.Settle();
-    f.Grab("tcon-settings.png");
+    f.Grab("tcon-settings-vorn.png");
+
+    // Simulating, then leaving: the simulation ends with the screen.
+    QVERIFY(f.Tap("tconSim"));
+    QCOMPARE(db.KLX_DataBaseManagerTeleControlGetSet_SimulOn(0, 0, AtomicDirGet), 1);
+    QTRY_COMPARE(int(record().at(1)), 1);
+    QVERIFY(f.Tap("flyin_OK"));
+    QTRY_VERIFY(!f.Item("tconFlyin")->isVisible());
+    QVERIFY(f.Tap("tconSettingsOk"));
+    QVERIFY(f.WaitShown(kQml + "TelemetryControls.qml"));
+    QCOMPARE(db.KLX_DataBaseManagerTeleControlGetSet_SimulOn(0, 0, AtomicDirGet), 0);
+    QTRY_COMPARE(int(record().at(1)), 0);
+  }
+
+  // The screens the cases above show on the larger board, on the smaller
+  // one; the notes exported to a USB stick, and refused without one.
+  void smallerBoardScreens() {
+    QmlFrame f(g_app, CSimBoard::Fenk);
+    AddMulti(f.Controllers().Sensors());
+    f.Controllers().SetStreaming(true);
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    db.KLX_DataBaseManagerRescanTelemetry();
+    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(kMulti), 1, 9000);
+    RunEngine(f);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(0, 1, AtomicDirSet), 1);
+    const int timer = db.KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(0, 5, 20, 1, 0);
+    const int servo = db.KLX_DataBaseManagerGUITelemetrieCreateNewServoWidgetOnPage(0, 110, 20, 1, 0);
+    const int link = db.KLX_DataBaseManagerGUITelemetrieCreateNewLinkWidgetOnPage(0, 5, 85, 1, "", "");
+    const int notes = db.KLX_DataBaseManagerGUITelemetrieCreateNewMInfoWidgetOnPage(0, 110, 85, 1, "");
+    QVERIFY(timer >= 0 && servo >= 0 && link >= 0 && notes >= 0);
+    const QList<std::pair<QString, QVariantMap>> screens = {
+        {"TelemetryWidgetTimerSetup", {{"pageId", 0}, {"elementId", timer}, {"timerId", -1}}},
+        {"TelemetryWidgetTimerAlarmConfig", {{"timerId", 0}, {"pageId", 0}, {"elementId", timer}, {"timerName", "timer"}}},
+        {"TelemetryWidgetServoSetup", {{"pageId", 0}, {"elementId", servo}}},
+        {"TelemetryWidgetQuickLinkSetup", {{"pageId", 0}, {"elementId", link}}},
+        {"TelemetryWidgetLabelSetup", {{"pageId", 0}, {"elementId", notes}}},
+        {"TelemetryControls", {}}};
+    for (const auto& screen : screens) {
+      QVERIFY(Open(f, screen.first + ".qml", screen.second));
+      f.Settle();
+      f.Grab(screen.first + "-fenk.png");
+    }
+
+    // Notes exported: none without a stick, one dated file on it.
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_LabelText(0, notes, "Fuel 2 l\nBatt 3S", AtomicDirSet);
+    QVERIFY(Open(f, "TelemetryWidgetLabelSetup.qml", {{"pageId", 0}, {"elementId", notes}}));
+    QVERIFY(f.Tap("labelExport"));
+    QTRY_COMPARE(f.PopupText(), QString("Export failed!\nPlease check if USB is connected and working"));
+    f.Call("", "popupClose");
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(f.Tap("labelExport"));
+    QTRY_COMPARE(f.PopupText(), QString("Export successful"));
+    f.Call("", "popupClose");
+    const QString stick = KLX_FileNameHandler().KLX_FileNameHandlerGetUSBStickPath(0);
+    const QStringList files = QDir(stick).entryList({"*.txt"}, QDir::Files);
+    QCOMPARE(files.size(), 1);
+    QVERIFY2(QRegularExpression("^\\d{8}_\\d{6}_[0-9a-z]{8}\\.txt$").match(files.first()).hasMatch(), qPrintable(files.first()));
+    QFile exported(QDir(stick).filePath(files.first()));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(exported.readAll(), QByteArray("Fuel 2 l\nBatt 3S"));
+
+    QVERIFY(Open(f, "TelemetryControls.qml", {}));
+    QVERIFY(f.Tap("tconAdd"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("tconSource_0"), 5000);
+    QVERIFY(f.Tap("tconSource_0"));
+    QVERIFY(f.WaitShown(kQml + "TelemetryWidgetValueSensorSlaveChooser.qml"));
+    QVERIFY(f.Tap("chooseSensor_12"));
+    QVERIFY(f.Tap("chooseValue_0"));
+    QVERIFY(f.Tap("chooserOk"));
+    QVERIFY(f.WaitShown(kQml + "TelemetryControls.qml"));
+    QTRY_COMPARE(f.Property("tconOutput_0", "gp_text").toString(), QString("100%"));
+    f.Settle();
+    f.Grab("TelemetryControls-row-fenk.png");
+    QVERIFY(Open(f, "TelemetryControlSett2.qml", {{"tconIndex", 0}, {"sensAddr", kMulti}, {"slaveAddr", 0}}));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Property("teleControlSettings", "ready").toBool(), 6000);
+    f.Settle();
+    f.Grab("tcon-settings-fenk.png");
   }
 
  private:
@@ -392,13 +469,16 @@ class TestWidgetSetup : public QObject {
       if (!QTest::qWaitFor([&] { return db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(kMulti) == 1 &&
                                         db.KLX_DataBaseManagerTelemetrieGetSlaveValue(kMulti, 2) == 35; }, 9000))
         qFatal("sensor 12 sends no values");
-      // As after a model load: the engine runs.
-      m_Frame->Errors().Expect({0x33901, 0x33902});
-      m_Frame->System().RuntimeDatabase().KLX_RuntimeDatabaseManagerStartProcessing(false);
-      db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+      RunEngine(*m_Frame);
     }
     m_Frame->Call("", "popupClose");
     return *m_Frame;
+  }
+  // As after a model load: the engine runs.
+  static void RunEngine(QmlFrame& f) {
+    f.Errors().Expect({0x33901, 0x33902});
+    f.System().RuntimeDatabase().KLX_RuntimeDatabaseManagerStartProcessing(false);
+    f.Db().KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
   }
   // The only widget of page 0, with value 0 of sensor 12 in sensor slot 0;
   // -1 when the store refused.

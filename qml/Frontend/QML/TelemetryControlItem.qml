@@ -38,10 +38,12 @@ Item {
         var full = Database.KLX_DataBaseManagerTeleControlGetSet_FullAddr(tcon, 0, get())
         address = full & 0xFF
         valueIndex = (full >> 8) & 0xFF
-        source = valueIndex < Database.KLX_DataBaseManagerGetMaxSlavesPerSensor() ? sourceText(address, valueIndex) : "---"
-        var d = Database.KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(address, valueIndex)
+        // A control without a source (0xFFFF) asks the sensor table nothing.
+        var hasSource = address !== 255 && valueIndex < Database.KLX_DataBaseManagerGetMaxSlavesPerSensor()
+        source = hasSource ? sourceText(address, valueIndex) : "---"
+        var d = hasSource ? Database.KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(address, valueIndex) : 0
         decimals = d > DatabaseValue.DECIMSEPAR_null && d <= DatabaseValue.DECIMSEPAR_max ? d : 0
-        unit = Database.KLX_DataBaseManagerTelemetrieGetSlaveUnit(address, valueIndex)
+        unit = hasSource ? Database.KLX_DataBaseManagerTelemetrieGetSlaveUnit(address, valueIndex) : ""
         limitsText = scaled(Database.KLX_DataBaseManagerTeleControlGetSet_Limit(tcon, false, 0, get()), decimals) + "..."
                 + scaled(Database.KLX_DataBaseManagerTeleControlGetSet_Limit(tcon, true, 0, get()), decimals)
         poll()
@@ -50,7 +52,7 @@ Item {
         var r = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetTelemetryControlDecPoint(tcon)
         var d = r & 0x7F
         failSafe = (r & 0x80) !== 0
-        var input = failSafe ? Database.KLX_DataBaseManagerTelemetrieGetSlaveValue(address, valueIndex)
+        var input = failSafe && address !== 255 ? Database.KLX_DataBaseManagerTelemetrieGetSlaveValue(address, valueIndex)
                              : RuntimeDatabase.KLX_RuntimeDatabaseManagerGetTelemetryControlInputValue(tcon)
         inputText = (validDecimals(d) ? scaled(input, d) : String(input)) + (unit !== "" ? " " + unit : "")
         var stored = Database.KLX_DataBaseManagerTeleControlGetSet_DecPoint(tcon, 0, get())

@@ -54,7 +54,9 @@ Item {
             readAll()
             return
         }
-        if (validDecimals(runtime) && validDecimals(decimals)) {
+        // The control was set up for another description of its source.
+        var current = Database.KLX_DataBaseManagerTelemetrieGet_Slave_DecPoint(sensAddr, slaveAddr)
+        if (validDecimals(decimals) && validDecimals(current) && decimals !== current) {
             message = qsTr("Decimal point separator of this telemetry control is incorrect! Please rescan sensors and assign a sensor again!") + Language.emptyString
             return
         }

@@ -9,7 +9,7 @@ import GuiData 1.0
 Item {
     id: screen
     objectName: "teleControls"
-    readonly property var widths: [95, 120, 80, 100, 75]
+    readonly property var widths: [95, 115, 80, 100, 75]
     property var rows: []
 
     function get() { return DatabaseValue.AtomicDirGet }

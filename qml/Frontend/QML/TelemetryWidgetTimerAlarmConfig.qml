@@ -59,7 +59,9 @@ Item {
     function readAll() {
         start = readTime("StartTime")
         stop = readTime("StopTime")
-        warning = Math.max(0, slotCall("YellowAlertAbove", 0, get()))
+        // A limit never set holds 32767: no warning time yet.
+        var w = slotCall("YellowAlertAbove", 0, get())
+        warning = w > 0 && w < 32767 ? w : 0
         warningKind = slotCall("YellowAlertAboveType", 0, get())
         endKind = slotCall("RedAlertAboveType", 0, get())
     }
