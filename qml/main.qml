@@ -181,7 +181,19 @@ Window {
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
             "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
             "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"],
-            "TelemetrySensorMainMenu.qml": ["pageId", "elementId", "sensorId"]
+            "TelemetrySensorMainMenu.qml": ["pageId", "elementId", "sensorId"],
+            "TelemetryWidgetChooser.qml": ["pageId", "widgetX", "widgetY"],
+            "TelemetryWidgetValueSetup.qml": ["pageId", "elementId"],
+            "TelemetryWidgetValueSensorSlaveChooser.qml": ["pageId", "elementId", "sensorId", "slaveId", "singleMode",
+                                                          "varioMode", "headupMode", "teleControlMode", "individualVoice"],
+            "TelemetryWidgetValueSlaveChooser.qml": ["pageId", "elementId", "sensorId", "slaveId"],
+            "TelemetrySensorAlarmConfig.qml": ["pageId", "elementId", "sensorId", "slaveId"],
+            "TelemetryWidgetTimerSetup.qml": ["pageId", "elementId", "timerId"],
+            "TelemetryWidgetTimerAlarmConfig.qml": ["timerId", "pageId", "elementId", "timerName"],
+            "TelemetryWidgetServoSetup.qml": ["pageId", "elementId"],
+            "TelemetryWidgetQuickLinkSetup.qml": ["pageId", "elementId"],
+            "TelemetryWidgetLabelSetup.qml": ["pageId", "elementId"],
+            "TelemetryControlSett2.qml": ["tconIndex", "sensAddr", "slaveAddr"]
         })
 
         function reset() {

@@ -145,12 +145,10 @@ Item {
         }
         switchRows = rows
         var teles = []
-        if (has("KLX_DataBaseManagerTeleControlGetSet_IsUsed")) {
-            var teleCount = Database.KLX_DataBaseManagerGetMaxTeleControls()
-            for (var t = 0; t < teleCount; ++t) {
-                if (Database.KLX_DataBaseManagerTeleControlGetSet_IsUsed(t, 0, get(), false) === DatabaseValue.KLX_True)
-                    teles.push({ index: t, name: Database.KLX_DataBaseManagerTeleControlGetSet_Name(t, "", get()) })
-            }
+        var teleCount = Database.KLX_DataBaseManagerGetMaxTeleControls()
+        for (var t = 0; t < teleCount; ++t) {
+            if (Database.KLX_DataBaseManagerTeleControlGetSet_IsUsed(t, 0, get(), false) === DatabaseValue.KLX_True)
+                teles.push({ index: t, name: Database.KLX_DataBaseManagerTeleControlGetSet_Name(t, "", get()) })
         }
         teleRows = teles
     }
@@ -233,9 +231,7 @@ Item {
         case "varioControl": return Database.KLX_DataBaseManagerGetSetVarioActivationControlId(c, set())
         case "tutorPupilActivator": return Database.KLX_DataBaseManagerTutorPupilGetSetActivator(c, set())
         case "sequencerControl": return Database.KLX_DataBaseManagerSequencerGetSet_Control(funcId2, c, set())
-        case "TelecontrolOutVS":
-            return has("KLX_DataBaseManagerTeleControlGetSet_OutControl")
-                    ? Database.KLX_DataBaseManagerTeleControlGetSet_OutControl(funcId2, c, set()) : "NIY"
+        case "TelecontrolOutVS": return Database.KLX_DataBaseManagerTeleControlGetSet_OutControl(funcId2, c, set())
         case "TimerAlarmVS":
             return has("KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Control")
                     ? Database.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Control((funcId2 >> 4) & 15, funcId2 & 15, c, set())
@@ -436,8 +432,7 @@ Item {
                    "qrc:/Frontend/QML/20.qml", { mixerIndex: funcId })
             return
         case "ctrl1": case "ctrl2":
-            if (isTele(c) && has("KLX_DataBaseManagerTelecontrolIsVSOutputControl")
-                    && Database.KLX_DataBaseManagerTelecontrolIsVSOutputControl(funcId) > 0) {
+            if (isTele(c) && Database.KLX_DataBaseManagerTelecontrolIsVSOutputControl(funcId) > 0) {
                 errorHandler.processError("VS_USED_IN_TELECONTROL")
                 return
             }
