@@ -2,8 +2,10 @@
 // a timer given its start switch from the screen runs when the switch moves
 // on the simulated stick controller; times stepped at the stores' limits; a
 // taken name refused; an alarm's hidden switch made and removed through the
-// element tasks; the repeat's steps; the message spoken; each screen on
-// both boards.
+// element tasks; the repeat's steps; the message spoken; the preflight
+// list made by moving controls and taught, the start-up check's report; a
+// voice alarm's activator chosen through the control selector; each screen
+// on both boards.
 #include "qml_frame/qml_frame_fixture.h"
 #include "audio/klx_audiohandler.h"
 #include "sim/csimmodel.h"
@@ -22,6 +24,11 @@ constexpr int kSwitchA = 768;
 constexpr int kFixedOn = 2;
 constexpr int kVirtual0 = 1280;
 constexpr int kRunning = 1;
+constexpr int kStickA = 0x100, kStickB = 0x101, kStickC = 0x1F0, kStickD = 0x1F1;
+constexpr int kRotaryA = 0x400, kSliderA = 0x401, kRotaryB = 0x4F0, kSliderB = 0x4F1;
+constexpr int kSwitchC = 0x302, kSwitchCMomentary = 0x306;
+const QString kPreflight = kFolder + "PreflightChecklist.qml";
+const QString kVoice = kFolder + "VoiceSettings.qml";
 
 bool Open(QmlFrame& f, const QString& url, const QVariantMap& args = {}) {
   f.Call("", "openScreen", {url, args});
@@ -31,6 +38,21 @@ bool Open(QmlFrame& f, const QString& url, const QVariantMap& args = {}) {
 }
 bool FlyinOut(QmlFrame& f) {
   return QTest::qWaitFor([&] { return f.Property("flyin", "y").toReal() == f.Item("flyin")->parentItem()->height() - 44; });
+}
+// The controls the preflight store lists, in entry order.
+QList<int> Preflight(KLX_DataBaseManager& db) {
+  QList<int> ids;
+  for (int i = 0;; ++i) {
+    const int id = db.KLX_DataBaseManagerPreflightGetSet_PhyControlID(i, false, AtomicDirGet);
+    if (id <= KLX_Error) break;
+    if (id > 0) ids << id;
+  }
+  return ids;
+}
+// The controller moves a control and the program has heard it.
+bool Move(QmlFrame& f, int id, int value) {
+  return f.Controllers().SetControl(id, value) &&
+         QTest::qWaitFor([&] { return f.Db().KLX_DataBaseManagerGetValueOfControl(id) == value; });
 }
 bool TaskEnded(QmlFrame& f) {
   return QTest::qWaitFor([&] { return !f.Root()->property("smartKeyLock").toBool(); }, 10000);
@@ -402,6 +424,162 @@ class TestTimerScreens : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(0, 0, AtomicDirGet), 128);
   }
 
+  // With "Selection" enabled a moved control joins the list; switch C is
+  // listed under its momentary id, and moved again it leaves the list and
+  // the store. The touch keys are locked meanwhile.
+  void preflightControlsByMovement() {
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    db.KLX_DataBaseManagerPreflightSettingsClearAll();
+    QVERIFY(Move(f, kRotaryA, -2047));
+    QVERIFY(Move(f, kSwitchC, -2047));
+    QVERIFY(Open(f, kPreflight));
+    QCOMPARE(f.Property("preflightSelection", "gp_text").toString(), QString("Disabled"));
+    QVERIFY(f.Tap("preflightSelection"));
+    QCOMPARE(f.Property("preflightSelection", "gp_text").toString(), QString("Enabled"));
+    QCOMPARE(f.Root()->property("userInputLocked").toBool(), true);
+    const auto unlocked = [&] { return !f.Property("preflightChecklist", "locked").toBool(); };
+
+    QVERIFY(Move(f, kRotaryA, 2047));
+    QTRY_COMPARE(Preflight(db), QList<int>({kRotaryA}));
+    QCOMPARE(f.Property("preflightControl", "text").toString(), QString("RO-A"));
+    QTRY_COMPARE(f.Property("preflightPosition", "text").toString(), QString("100 %"));
+    QTRY_VERIFY(unlocked());
+    QVERIFY(Move(f, kSwitchC, 2047));
+    QTRY_COMPARE(Preflight(db), QList<int>({kRotaryA, kSwitchCMomentary}));
+    QVERIFY(f.Item(QString("preflightRow_%1").arg(kSwitchCMomentary)) != nullptr);
+    QCOMPARE(f.Property("preflightControl", "text").toString(), QString("SW-CT"));
+    QTRY_VERIFY(unlocked());
+    QVERIFY(Move(f, kSwitchC, -2047));
+    QTRY_COMPARE(Preflight(db), QList<int>({kRotaryA}));
+    QTRY_VERIFY(f.Item(QString("preflightRow_%1").arg(kSwitchCMomentary)) == nullptr);
+
+    QVERIFY(f.Tap("preflightSelection"));
+    QCOMPARE(f.Root()->property("userInputLocked").toBool(), false);
+    QVERIFY(f.Tap("preflightUsed"));
+    QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_IsUsed(false, AtomicDirGet), true);
+    QVERIFY(f.Tap("preflightOk"));
+    QTRY_VERIFY(f.Shown() != kPreflight);
+    QCOMPARE(Preflight(db), QList<int>({kRotaryA}));
+    db.KLX_DataBaseManagerPreflightGetSet_IsUsed(false, AtomicDirSet);
+    db.KLX_DataBaseManagerPreflightSettingsClearAll();
+  }
+
+  // The start-up check names at most six controls out of position, then
+  // "..."; a control moved into place leaves the report; "Cancel" lets the
+  // radio start. A control removed from the list leaves a gap in the store
+  // that the controls after it are still read past.
+  void preflightStartCheck() {
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    db.KLX_DataBaseManagerPreflightSettingsClearAll();
+    const QList<int> ids = {kStickA, kStickB, kStickC, kStickD, kRotaryA, kSliderA, kRotaryB, kSliderB};
+    for (int id : ids) {
+      QVERIFY(Move(f, id, -2047));
+      QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_PhyControlID(id, true, AtomicDirSet), id);
+      QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_ControlPosition(id, 2047, AtomicDirSet), 2047);
+    }
+    QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_PhyControlID(kStickB, false, AtomicDirSet), 0);
+    // As a model load does: the check is armed.
+    db.KLX_DataBaseManagerPreflightGetSet_IsUsed(true, AtomicDirSet, false);
+    db.KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_MODEL_PREFL, AtomicDirSet);
+    QVERIFY(Open(f, kHome));
+    QTRY_COMPARE(f.Property("preflightReport", "text").toString(),
+                 QString("Check positions:\nST-A\nST-C\nST-D\nRO-A\nSL-A\nRO-B\n..."));
+    f.Grab("timers-home-preflight.png");
+    for (int id : {kStickA, kStickC}) QVERIFY(Move(f, id, 2047));
+    QTRY_COMPARE(f.Property("preflightReport", "text").toString(),
+                 QString("Check positions:\nST-D\nRO-A\nSL-A\nRO-B\nSL-B"));
+    QCOMPARE(db.KLX_DataBaseManagerPreflightIsChecked(), 0);
+    QVERIFY(f.Tap("preflightCancel"));
+    QCOMPARE(db.KLX_DataBaseManagerPreflightIsChecked(), 1);
+    db.KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_SYSTEM_UP, AtomicDirSet);
+    QTRY_COMPARE(f.Property("preflight", "visible").toBool(), false);
+    db.KLX_DataBaseManagerPreflightGetSet_IsUsed(false, AtomicDirSet);
+    db.KLX_DataBaseManagerPreflightSettingsClearAll();
+    for (int id : ids) QVERIFY(Move(f, id, 0));
+  }
+
+  // A voice alarm's activator from its settings: a three-position switch
+  // goes through a hidden switch "VSi<n>VAact<alarm>" made by the element
+  // task, a two-position switch in directly; both make the alarm controlled
+  // with a window of 5 % of the travel, and the editor returns to the alarm.
+  void voiceActivatorChosen_data() {
+    QTest::addColumn<int>("control");
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("three-position switch A") << kSwitchA << true;
+    QTest::newRow("two-position switch C") << kSwitchC << false;
+  }
+  void voiceActivatorChosen() {
+    QFETCH(int, control);
+    QFETCH(bool, hidden);
+    QmlFrame& f = Frame();
+    KLX_DataBaseManager& db = f.Db();
+    constexpr int alarm = 5;
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(alarm, 1, AtomicDirSet), 1);
+    QVERIFY(Move(f, control, -2047));
+    QVERIFY(Open(f, kVoice, {{"itemNum", alarm}}));
+    QCOMPARE(f.Property("voiceActivator", "gp_text").toString(), QString("Off"));
+    const int made = db.KLX_DataBaseManagerSwitchGetNextFreeIndex();
+    QVERIFY(f.Tap("voiceActivator"));
+    QVERIFY(f.WaitShown(kSelector));
+    f.Settle();
+    QVERIFY(Move(f, control, 2047));
+    QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), control);
+    QVERIFY(f.Tap("selectorOk"));
+    QVERIFY(f.WaitShown(kEditor, 10000));
+    QVERIFY(TaskEnded(f));
+    QCOMPARE(f.Property("switchPointEditor", "sourceOptionNumber").toInt(), 8);
+    QVERIFY(f.Tap("editorOk"));
+    QVERIFY(f.WaitShown(kVoice));
+    QCOMPARE(f.Property("voiceSettings", "itemNum").toInt(), alarm);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(alarm, 0, AtomicDirGet), 128 | 1);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetActivatorHystAbove(alarm, 0, AtomicDirGet), 102);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetActivatorHystBelow(alarm, 0, AtomicDirGet), -102);
+    if (hidden) {
+      QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetActivator(alarm, 0, AtomicDirGet), kVirtual0 + made);
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(made, "", AtomicDirGet), QString("VSi%1VAact%2").arg(made).arg(alarm));
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsVisible(made, 0, AtomicDirGet, false), 0);
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(made, 0, 0, AtomicDirGet, false), control);
+    } else {
+      QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetActivator(alarm, 0, AtomicDirGet), control);
+    }
+    QCOMPARE(f.Property("voiceActivator", "gp_text").toString(), QString(hidden ? "SW-A" : "SW-C"));
+    db.KLX_DataBaseManagerVAlarmClear(alarm);
+  }
+
+  // "Teach" takes each listed control's present value as its start
+  // position; a control the stick controller has not reported yet has no
+  // value the store can keep.
+  void preflightTeach_data() {
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("controls reported") << true << "Controls teached!";
+    QTest::newRow("nothing reported yet") << false << "Controls teached incorrect - try again!";
+  }
+  void preflightTeach() {
+    QFETCH(bool, reported);
+    QFETCH(QString, answer);
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    f.Controllers().SetStreaming(reported);
+    if (reported) {
+      QVERIFY(Move(f, kStickA, 1000));
+      QVERIFY(Move(f, kRotaryA, -512));
+    }
+    for (int id : {kStickA, kRotaryA})
+      QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_PhyControlID(id, true, AtomicDirSet), id);
+    QVERIFY(Open(f, kPreflight));
+    QVERIFY(f.Tap("preflightTeach"));
+    QCOMPARE(f.PopupText(), answer);
+    if (reported) {
+      QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_ControlPosition(kStickA, 0, AtomicDirGet), 1000);
+      QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_ControlPosition(kRotaryA, 0, AtomicDirGet), -512);
+    }
+    f.Call("", "popupClose");
+  }
+
   // Each screen at 480 x 272 on both boards.
   void screenshots_data() { BoardRows(); }
   void screenshots() {
@@ -421,6 +599,17 @@ class TestTimerScreens : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_AlarmStart_Min(0, 1, 1, AtomicDirSet), 1);
     QCOMPARE(db.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Interval(0, 0, 30, AtomicDirSet), 30);
     QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(0, 3 << 6 | 8, AtomicDirSet), 3 << 6 | 8);
+    for (int id : {kStickA, kSwitchCMomentary, kRotaryA})
+      QCOMPARE(db.KLX_DataBaseManagerPreflightGetSet_PhyControlID(id, true, AtomicDirSet), id);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(1, 64 | 1, AtomicDirSet), 64 | 1);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimeStep(1, 30, AtomicDirSet), 30);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(2, 128 | 0, AtomicDirSet), 128);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetActivator(2, kSwitchA, AtomicDirSet), kSwitchA);
+    db.KLX_DataBaseManagerVAlarmGetSetStaticMsgByAlrmIdx(2, "Gear down", AtomicDirSet);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(3, 64 | 8, AtomicDirSet), 64 | 8);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetIndividualBit(3, 1 | 8, AtomicDirSet), 1 | 8);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(4, 64 | 3, AtomicDirSet), 64 | 3);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetTimer(4, 1 << 6 | 0, AtomicDirSet), 1 << 6);
     const QString suffix = "-" + tag + ".png";
     const QList<QPair<QString, QVariantMap>> screens = {
         {"35_TimerSetup.qml", {{"timerId", 0}, {"timerTypeNew", false}}},
@@ -430,6 +619,11 @@ class TestTimerScreens : public QObject {
         {"AlarmMessageSettings.qml", {{"timer_ID", 0}, {"alarm_ID", 1}, {"textMsgFlag", true}}},
         {"VoiceTimerSelector.qml", {{"itemNumTimer", 0}}},
         {"VoiceTimerAlarmSelector.qml", {{"vAlarmId", 0}}},
+        {"PreflightChecklist.qml", {}},
+        {"VoiceSettings.qml", {}},
+        {"VoiceSettings.qml", {{"itemNum", 1}}},
+        {"VoiceSettings.qml", {{"itemNum", 2}}},
+        {"VoiceTelemetryIndividual.qml", {{"itemNum", 3}}},
     };
     for (int i = 0; i < screens.size(); ++i) {
       QVERIFY2(Open(f, kFolder + screens[i].first, screens[i].second), qPrintable(screens[i].first));

@@ -233,12 +233,9 @@ Item {
         case "sequencerControl": return Database.KLX_DataBaseManagerSequencerGetSet_Control(funcId2, c, set())
         case "TelecontrolOutVS": return Database.KLX_DataBaseManagerTeleControlGetSet_OutControl(funcId2, c, set())
         case "TimerAlarmVS":
-            return has("KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Control")
-                    ? Database.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Control((funcId2 >> 4) & 15, funcId2 & 15, c, set())
-                    : "NIY"
+            return Database.KLX_DataBaseManagerCmplxTimerGetSet_Alarm_Control((funcId2 >> 4) & 15, funcId2 & 15, c, set())
         case "voiceActControl":
-            return has("KLX_DataBaseManagerVAlarmGetSetActivator")
-                    ? Database.KLX_DataBaseManagerVAlarmGetSetActivator(funcId2, c, set()) : "NIY"
+            return Database.KLX_DataBaseManagerVAlarmGetSetActivator(funcId2, c, set())
         }
         return DatabaseValue.KLX_Error
     }
@@ -353,10 +350,6 @@ Item {
     // Voice-alarm activator: hysteresis and mode first; a three-position
     // switch needs a hidden switch, anything else goes in directly.
     function voiceActivator(c) {
-        if (!has("KLX_DataBaseManagerVAlarmGetSetActivator")) {
-            errorHandler.processError("NIY")
-            return
-        }
         var hyst = Math.round(Database.KLX_DataBaseManagerGetMaxControlValue() * defaultHysteresis / 100)
         Database.KLX_DataBaseManagerVAlarmGetSetActivatorHystAbove(funcId2, hyst, set())
         Database.KLX_DataBaseManagerVAlarmGetSetActivatorHystBelow(funcId2, -hyst, set())
@@ -666,7 +659,7 @@ Item {
         systemHistory.addEndOfArgs()
         Database.KLX_DataBaseManager_StickdataStartWatchingMovement(false)
         fillLists()
-        if (parentId === "voiceActControl" && has("KLX_DataBaseManagerVAlarmGetSetActivator"))
+        if (parentId === "voiceActControl")
             initialControlId = Database.KLX_DataBaseManagerVAlarmGetSetActivator(funcId2, 0, get())
         // A hidden switch shows the control behind it.
         if (isVs(initialControlId)

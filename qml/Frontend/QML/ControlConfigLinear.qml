@@ -192,10 +192,6 @@ Item {
         case 7: thresholdsAndOpen("qrc:/Frontend/QML/FlightModeSelector.qml", {}); return
         case 8:
             if (!hiddenSwitch && !visibleSwitch) {
-                if (!has("KLX_DataBaseManagerVAlarmGetSetActivatorHystAbove")) {
-                    errorHandler.processError("NIY")
-                    return
-                }
                 if (failed(Database.KLX_DataBaseManagerVAlarmGetSetActivatorHystAbove(voiceAlarmId, Math.round(percentageHystUpper * maxValue / 100), set()))
                         || failed(Database.KLX_DataBaseManagerVAlarmGetSetActivatorHystBelow(voiceAlarmId, Math.round(percentageHystLower * maxValue / 100), set())))
                     return

@@ -49,10 +49,13 @@ Rectangle {
     function show() {
         if (visible)
             return
+        // Every entry to the store's end: a control removed earlier leaves a
+        // gap that the used count does not cover.
         var list = []
-        var count = Database.KLX_DataBaseManagerPreflightGetUsedControls()
-        for (var i = 0; i < count; ++i) {
+        for (var i = 0; ; ++i) {
             var id = Database.KLX_DataBaseManagerPreflightGetSet_PhyControlID(i, false, DatabaseValue.AtomicDirGet)
+            if (id <= DatabaseValue.KLX_Error)
+                break
             if (id > 0)
                 list.push({ entry: i, id: id, picture: pictureOf(id) })
         }
@@ -74,7 +77,7 @@ Rectangle {
         }
         var pictures = []
         var names = []
-        var more = ""
+        var more = false
         for (var i = 0; i < listed.length; ++i) {
             if (Database.KLX_DataBaseManagerPreflightGetControlStatus(listed[i].entry))
                 continue
@@ -82,12 +85,12 @@ Rectangle {
             if (names.length < 6)
                 names.push(Database.KLX_DataBaseManagerGetNameOfControlByID(listed[i].id))
             else
-                more += "..."
+                more = true
         }
         outOfPosition = pictures
         report = names.length === 0 ? qsTr("Starting radio...") + Language.emptyString
                                     : qsTr("Check positions:") + Language.emptyString + "\n" + names.join("\n")
-                                      + (more === "" ? "" : "\n" + more)
+                                      + (more ? "\n..." : "")
     }
     Timer {
         id: pollTimer
