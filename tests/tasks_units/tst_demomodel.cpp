@@ -109,6 +109,10 @@ class DemoModelTest : public QObject {
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(0, timer, 0, 1, W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(0, timer, 0, 0, 1, W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_SensorData_SensorSlaveAdress(0, timer, 0, 0, 0, W);
+    // Telemetry alarms, warnings and status alarms speak with the card's
+    // first English voice (a new model speaks none).
+    for (int kind : {-1, -2, -3})
+      QVERIFY(db.KLX_DataBaseManagerVAlarmSetVoiceTextParams(kind, "British English", "Emma") > KLX_Error);
     db.KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QStringLiteral("A plane to try the transmitter with"),
                                                         AtomicDirSet);
     QVERIFY(r.Flushed());
