@@ -105,17 +105,30 @@ class TestSensorMenus : public QObject {
     KLX_DataBaseManager& db = f.Db();
     f.Call("", "openScreen", {kBinding, QVariant()});
     QVERIFY(f.WaitShown(kBinding));
-    const int slots = variant == CSimBoard::Vorn ? 4 : 2;
-    QVERIFY(f.Item(QStringLiteral("receiverRow_%1").arg(slots - 1)));
-    QVERIFY(!f.Item(QStringLiteral("receiverRow_%1").arg(slots)));
+    const int rows = variant == CSimBoard::Vorn ? 4 : 2;
+    QVERIFY(f.Item(QStringLiteral("receiverRow_%1").arg(rows - 1)));
+    QVERIFY(!f.Item(QStringLiteral("receiverRow_%1").arg(rows)));
     QVERIFY(f.Tap("receiverBind_1"));
     QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 2);
     QCOMPARE(f.Controllers().State().receiverMask, 2);
     QCOMPARE(f.Property("bindingBusy", "visible").toBool(), false);
+    // The simulated receiver of slot 1: type 515, serial 0x5A000002, firmware 2.4.
+    QCOMPARE(f.Property("receiverText_1", "text").toString(), QString("Type 515  S/N 1509949442  2.4"));
     f.Settle();
     f.Grab("binding-menu-" + tag + ".png");
 
+    QVERIFY(f.Tap("receiverDelete_1"));
+    QTRY_VERIFY(f.Popup());
+    QCOMPARE(f.PopupText(), QString("Do you really want to delete receiver 2?"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverBind_1"), 15000);
+    QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
+    QCOMPARE(f.Controllers().State().receiverMask, 0);
+
+    // Bound again, its menus and the transmitter's.
+    QVERIFY(f.Tap("receiverBind_1"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
     QVERIFY(f.Tap("receiverMenu_1"));
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 1, "EndOfArgs"}));
@@ -124,14 +137,6 @@ class TestSensorMenus : public QObject {
     QVERIFY(f.Tap("transmitterMenu"));
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 4, "EndOfArgs"}));
-
-    f.Call("", "openScreen", {kBinding, QVariant()});
-    QVERIFY(f.WaitShown(kBinding));
-    QVERIFY(f.Tap("receiverDelete_1"));
-    QTRY_VERIFY(f.TapInPopup("popupButton_0"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverBind_1"), 15000);
-    QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
-    QCOMPARE(f.Controllers().State().receiverMask, 0);
   }
 
   // A tap on an arrow steps the value in the sensor, and the answer ends the

@@ -30,7 +30,8 @@ Item {
         if (name === "")
             name = qsTr("Type %1").arg(type) + Language.emptyString
         var version = Database.KLX_DataBaseManagerVersionReceiverGetVersion(slot)
-        return name + "  " + qsTr("S/N %1").arg(Database.KLX_DataBaseManagerGetReceiverSerialNumber(slot))
+        // The serial number as a whole number (arg() would write a large one with an exponent).
+        return name + "  " + qsTr("S/N %1").arg(String(Database.KLX_DataBaseManagerGetReceiverSerialNumber(slot)))
                 + Language.emptyString + (version !== "" ? "  " + version : "")
     }
     function modeText() {
@@ -99,17 +100,29 @@ Item {
                 border.color: rootwindow.textColour
                 border.width: 1
                 readonly property bool bound: bindingMenu.used(index)
-                Text {
+                Column {
                     x: 8
-                    width: parent.width - 230
-                    height: parent.height
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
-                    color: rootwindow.textColour
-                    font.family: rootwindow.fontFamily
-                    font.pixelSize: 13
-                    text: (qsTr("Receiver %1").arg(index + 1) + Language.emptyString) + ":  "
-                          + (parent.bound ? bindingMenu.describe(index) : qsTr("not bound") + Language.emptyString)
+                    width: parent.width - (parent.bound ? 230 : 120)
+                    anchors.verticalCenter: parent.verticalCenter
+                    Text {
+                        width: parent.width
+                        elide: Text.ElideRight
+                        color: rootwindow.textColour
+                        font.family: rootwindow.fontFamily
+                        font.pixelSize: 13
+                        text: qsTr("Receiver %1").arg(index + 1) + Language.emptyString
+                              + (parent.parent.bound ? "" : ":  " + qsTr("not bound") + Language.emptyString)
+                    }
+                    Text {
+                        objectName: "receiverText_" + index
+                        visible: parent.parent.bound
+                        width: parent.width
+                        elide: Text.ElideRight
+                        color: rootwindow.textColour
+                        font.family: rootwindow.fontFamily
+                        font.pixelSize: 11
+                        text: parent.parent.bound ? bindingMenu.describe(index) : ""
+                    }
                 }
                 Row {
                     anchors.right: parent.right
