@@ -86,24 +86,25 @@ class DemoModelTest : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(0, switches[1], W), switches[1]);
     // The first telemetry page: the vario's climb (speaking and beeping
     // above 5.0 m/s), the battery's voltage and the flight timer.
-    const int climb = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, 0, 0, 2);
+    // A value widget at x of the given size showing a sensor's first value.
+    const auto valueWidget = [&](int x, int size, int address, const char* sensor, const char* value) {
+      const int widget = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, x, 0, size);
+      if (widget < 0 || db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, widget, address) != 0 ||
+          db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, widget, 0, address, 0) != 0)
+        return -1;
+      db.KLX_DataBaseManagerGUITelemetrieGetSet_SensorName(0, widget, 0, sensor, W);
+      db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_SlaveName(0, widget, 0, 0, value, W);
+      return widget;
+    };
+    const int climb = valueWidget(0, 2, kVario, "Vario", "Climb");
     QCOMPARE(climb, 0);
-    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, climb, kVario), 0);
-    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, climb, 0, kVario, 0), 0);
-    db.KLX_DataBaseManagerGUITelemetrieGetSet_SensorName(0, climb, 0, "Vario", W);
-    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_SlaveName(0, climb, 0, 0, "Climb", W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(0, climb, 0, 0, 50, W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveType(
         0, climb, 0, 0, DV::KLX_WIDGET_ALARM_TYP_SOUND | DV::KLX_WIDGET_ALARM_TYP_VOICE, W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveText(0, climb, 0, 0, "Climbing too fast", W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertSignalType(0, climb, 0, 0,
                                                                    DV::KLX_WIDGET_ALARM_SIGNAL_TYP_PERMANENT, W);
-    const int voltage = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, 240, 0, 1);
-    QCOMPARE(voltage, 1);
-    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, voltage, kBattery), 0);
-    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, voltage, 0, kBattery, 0), 0);
-    db.KLX_DataBaseManagerGUITelemetrieGetSet_SensorName(0, voltage, 0, "Battery", W);
-    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_SlaveName(0, voltage, 0, 0, "Voltage", W);
+    QCOMPARE(valueWidget(240, 1, kBattery, "Battery", "Voltage"), 1);
     const int timer = db.KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(0, 240, 110, 1, 0);
     QCOMPARE(timer, 2);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(0, timer, 0, 1, W);

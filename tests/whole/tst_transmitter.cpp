@@ -7,6 +7,7 @@
 // given to the speech engine, the card's files).
 #include <QtTest>
 
+#include "vorn_childprocess.h"
 #include "vorn_display.h"
 #include "vorn_testroot.h"
 
@@ -22,17 +23,7 @@ constexpr int kSwitchOffMs = 60000;
 
 QString g_Display;
 
-// Ends with the test program, even one that aborts.
-class ChildProcess : public QProcess {
- protected:
-  void setupChildProcess() override {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != m_Parent) _exit(127);
-  }
-
- private:
-  const pid_t m_Parent = getpid();
-};
+using ChildProcess = VornChildProcess;
 
 QString ReadText(const QString& path) {
   QFile f(path);
