@@ -127,6 +127,25 @@ The program's own lines follow. On the way up expect, in this order:
                                              only compares checksums and says instead:
   ERR_INFO: Demo.xml (... bytes) is started from TC memory - FAST START!)
     ->   start-up phase: system up
+Every part of the transmitter at work (the Demo plane on the card sets them up):
+  Telemetry   the home screen's first page: the vario's climb (right stick up/down: keys i / k),
+              the battery's voltage (sinking from 12.60 V) and the flight timer; every value is
+              logged in $root/Vorn/Log/<date>/Demo_..._Tele.log. Sensor menus: main menu, Receivers.
+  Timer       switch SW-A up runs the timer "Flight", down stops it: in the controls window,
+              or keys ] (ten times, to SW-A) and then + / - in this terminal.
+  Alarm       the right stick above half way up (key i six times): the vario's climb passes its
+              red limit of 5.0 m/s, the alarm sounds and "Climbing too fast" is spoken (without a
+              sound card: $root/run/sound/vorn_default.raw and ch1.raw, the words in speech.txt).
+  Receivers   main menu, Receivers: bind a receiver (the simulated one answers), its sensor menus,
+              the transmitter's own sensor menus and the receivers' firmware files.
+  Bluetooth   Settings > Bluetooth: the headset and the glasses above (the glasses' rows show in
+              the controls window).
+  WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json (their passphrases
+              below); key W takes Airfield out of range and back.
+  Updates     Settings > System > Software "Check": key u plugs in USB stick 0 with an application
+              update; without the stick, the update server on http://127.0.0.1:8780 offers it over
+              WLAN (join a network first). Requests: $root/run/updateserver.log.
+  GPS         (larger board) main menu, GPS Compass: the GPS sensor circling the transmitter.
 Keys in this terminal (each acts at once, no Enter needed):
   h  hold the power button: the transmitter saves, stops and powers off
   c  the simulator's counters: the transceiver's model loads, checksums, power-off

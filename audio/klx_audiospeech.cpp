@@ -15,6 +15,7 @@
 #include "audio/klx_tts.h"
 #include "frame/klx_errorhandler.h"
 #include "model/klx_databasemanager.h"
+#include "platform/klx_audio.h"
 
 namespace {
 constexpr unsigned kErrNotInitialised = 0x14401;
@@ -308,7 +309,10 @@ void KLX_AudioHandler::SpeakNext() {
   }
   VarioMute(75, 200 * phrase.text.size());
   const QByteArray text = phrase.text.toUtf8();
-  if (KLX_TTS::SayThisText(text.constData(), voice) == 0) m_Queue.RemoveFirst(phrase);
+  if (KLX_TTS::SayThisText(text.constData(), voice) == 0) {
+    m_Queue.RemoveFirst(phrase);
+    KLX_Platform::NoteSpokenText(phrase.text);
+  }
 }
 
 void KLX_AudioHandler::run() {

@@ -147,7 +147,7 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_Bluetooth m_Bluetooth;
   KLX_TutorPupilCtrl* m_TutorPupil = nullptr;
 
-  // Stores created with the database (least forms until their issues).
+  // Stores created with the database.
   KLX_Stickdata* m_Stickdata = nullptr;
   KLX_Trim* m_Trim = nullptr;
   KLX_SpecialSwitch* m_SpecialSwitch = nullptr;

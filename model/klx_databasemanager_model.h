@@ -177,8 +177,7 @@
   int KLX_DataBaseManagerFlightmodeSet_FlightmodeUnit(int index, T_FlightMode* record);
   int KLX_DataBaseManagerFlightmodeCopySingleUnitFromTo(int from, int to);
   void KLX_DataBaseManager_ResetInactivityTimer();
-  // The mixer and vario sides of a flight-mode removal or copy (least form
-  // until their stores come).
+  // The mixer and vario sides of a flight-mode removal or copy.
   int KLX_DataBaseManager_MixerFlightModeDel(int index, int fm, bool update);
   int KLX_DataBaseManager_MixerFlightModeCopyTo(int index, int fromFm, int toFm, bool update);
   int KLX_DataBaseManager_VarioFlightModeDel(int fm, bool update);
@@ -365,8 +364,8 @@
   int KLX_DataBaseManagerSpecialSwitchCopySingleUnit(T_SpecialSwitch* record);
   int KLX_DataBaseManagerSpecialSwitchCopyUnit_A(int index, unsigned char* buffer);
 
-  // ---- What the engine thread asks of the neighbours (least forms of the
-  // telemetry and vario parts until their issues) -----------------------
+  // ---- What the engine thread asks of the neighbours (the vario's tone and
+  // the flight-mode change the screens follow) -----------------------------
   void KLX_DataBaseManagerEmitFlightModeChanged(int from, int to) { emit flightModeChanged(from, to); }
   int KLX_DatabaseManagerGetVarioBeepParams(int value, int decimalPoint, uint16_t* state1, uint16_t* state2,
                                             int flightMode);

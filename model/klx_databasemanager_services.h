@@ -139,7 +139,7 @@
   }
   Q_INVOKABLE bool isBTConnectAllowed() { return m_Bluetooth.isConnectAllowed(); }
 
-  // ---- The neighbours' objects the facade owns (least forms until their issues) -----
+  // ---- The neighbours' objects the facade owns -------------------------------------
   void KLX_DataBaseManagerHeadupClearAll();
   void KLX_DataBaseManagerTelemetrieClearAllData(bool keepAliases);
   void KLX_DataBaseManagerTimerClearAll();

@@ -167,7 +167,7 @@
   void KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(bool last);
   KLX_XMLFileHandler* KLX_DataBaseManagerXMLFileHandlerPtr() { return m_XMLFileHandler; }
 
-  // ---- Least forms of neighbours' services, until their issues come --------------------------
+  // ---- What the telemetry log and the voice alarms ask of the settings ------------------------
   int KLX_DataBaseManagerTelemetryPauseReason() const { return m_TelemetrieHandler.PauseReason(); }
   QChar KLX_DataBaseManagerVoiceAlarmDecimalSeparator() const { return m_DecimalSeparator; }
 

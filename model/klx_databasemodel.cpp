@@ -389,7 +389,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerFunctionDelete(int index, QList<int>
   return m_SerFuncMatrix.KLX_SerFuncMatrixDeleteFunction(index, servos, this);
 }
 
-// ---- What later stores own, in least form ------------------------------------------
+// ---- Control ids of virtual switches --------------------------------------------------
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(int index) {
   // A fixed range, not the board's count.

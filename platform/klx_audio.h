@@ -83,4 +83,9 @@ QStringList PlayerEnvironment();
 // devices play on a sound card (and on the board).
 QString SoundCaptureFolder();
 
+// What the speech engine was given to say, one line each, in "speech.txt"
+// beside the capture files: raw samples alone do not tell a listener (or a
+// test) which words they hold. Nothing where the sound plays.
+void NoteSpokenText(const QString& text);
+
 }  // namespace KLX_Platform

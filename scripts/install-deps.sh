@@ -13,7 +13,7 @@ packages=(
   qttools5-dev-tools
   libasound2-dev alsa-utils libbenchmark-dev
   libespeak-ng-dev espeak-ng-data
-  xvfb xauth libgl1-mesa-dri
+  xvfb xauth libgl1-mesa-dri xdotool
   python3 unzip
   dbus-daemon python3-dbus python3-gi
 )

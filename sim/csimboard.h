@@ -33,6 +33,7 @@ class CSimBoard {
   int OutputGpio() const;
   QString GpioValuePath(int gpio) const;
   QString Root() const { return m_Root; }
+  Variant BoardVariant() const { return m_Variant; }
 
   static Variant VariantFromName(const QString& name, bool* ok);
   // The language codes of the translation catalogues in the application folder.

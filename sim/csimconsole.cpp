@@ -4,9 +4,13 @@
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "sim/csimcontrols.h"
+#include "sim/csimupdateserver.h"
 #include "sim/csimwlan.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QVector>
 
@@ -72,6 +76,9 @@ QString CSimConsole::Help() {
       "                   n the vario stops answering (on/off)\n"
       "                   g a GPS sensor (address 20) is plugged in / pulled out; the transmitter\n"
       "                   finds it at its next sensor scan (Model menu, Load)\n"
+      "  USB stick        u stick 0 with the application update plugged in / pulled out\n"
+      "                   (Settings > System > Software \"Check\" offers it; without the stick\n"
+      "                   the update server on the loopback offers the same over WLAN)\n"
       "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
@@ -174,6 +181,7 @@ void CSimConsole::Key(char key) {
       m_Print(QStringLiteral("GPS sensor (address %1) %2").arg(kGpsAddress).arg(in ? "plugged in" : "pulled out"));
       break;
     }
+    case 'u': PlugUpdateStick(); break;
     case 'c': ShowCounters(); break;
     case '?': m_Print(Help()); break;
     case 'q': Quit(); break;
@@ -193,6 +201,29 @@ void CSimConsole::MoveStick(int id, int steps) {
   m_Print(QStringLiteral("%1 stick: %2, %3")
               .arg(left ? "left" : "right", Position(left ? CSimControls::kStickA : CSimControls::kStickC),
                    Position(left ? CSimControls::kStickB : CSimControls::kStickD)));
+}
+
+// Stick 0 carries the application package that the update server's
+// stand-in serves (laid down by `prepare --update-server`), in its top
+// folder as a stick carries it.
+void CSimConsole::PlugUpdateStick() {
+  m_StickIn = !m_StickIn;
+  const QString stick = m_Board.Root() + QStringLiteral("/media/usb0");
+  if (m_StickIn && !QFileInfo::exists(stick + "/KLX32MD5fold.txt")) {
+    const QString board = m_Board.BoardVariant() == CSimBoard::Fenk ? QStringLiteral("Fenk") : QStringLiteral("Vorn");
+    const QString package = m_Board.Root() + "/updateserver/" + CSimUpdateServer::ApplicationFolder(board);
+    QDirIterator it(package, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString from = it.next();
+      const QString to = stick + from.mid(package.size());
+      QDir().mkpath(QFileInfo(to).absolutePath());
+      QFile::remove(to);
+      QFile::copy(from, to);
+    }
+  }
+  m_Board.SetUsbStickInserted(0, m_StickIn);
+  m_Print(m_StickIn ? QStringLiteral("USB stick 0 plugged in (%1, with the application update)").arg(stick)
+                    : QStringLiteral("USB stick 0 pulled out"));
 }
 
 void CSimConsole::Select(int step) {

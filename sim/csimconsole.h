@@ -50,6 +50,7 @@ class CSimConsole : public QObject {
   void MoveStick(int id, int steps);
   void MoveSelected(int direction);
   void Select(int step);
+  void PlugUpdateStick();
   void ShowAll();
   void ShowCounters();
   // The addresses of the sensors behind the receiver.
@@ -69,4 +70,5 @@ class CSimConsole : public QObject {
   qint64 m_Deadline = 0;
   int m_Selected = 0;
   bool m_Silent = false, m_WrongLengths = false, m_Remote = false, m_Gaps = false, m_Paced = false;
+  bool m_StickIn = false;
 };

@@ -1,6 +1,7 @@
 // vorn-sim: the simulated board and controllers beside the desktop program.
 #include "platform/klx_platform.h"
 #include "sim/csimboard.h"
+#include "sim/csimsounds.h"
 #include "sim/csimvoices.h"
 #include "sim/csimconsole.h"
 #include "sim/csimcontrollers.h"
@@ -312,7 +313,8 @@ int main(int argc, char* argv[]) {
     if (!board.Prepare() || !QFileInfo::exists(controllers.StateFile()) || (o.demo && !PrepareDemo(o.root)) ||
         (o.firmware && !CSimUpdatePackage::Prepare(o.root, BoardName(o.variant))) ||
         (o.updateServer && !CSimUpdateServer::Prepare(o.root, BoardName(o.variant))) ||
-        (card && !CSimVoices::Prepare(o.root + "/Vorn/Sound/Voices")) || !CSimWlan(o.root).Prepare()) {
+        (card && !CSimVoices::Prepare(o.root + "/Vorn/Sound/Voices")) ||
+        (card && !CSimSounds::Prepare(o.root + "/Vorn/Sound")) || !CSimWlan(o.root).Prepare()) {
       std::fprintf(stderr, "vorn-sim: cannot write the board's files under %s\n", qPrintable(o.root));
       return 1;
     }

@@ -23,8 +23,7 @@ struct TableRow {
 };
 
 // Every task id the engine knows, with its time-out, retries and the name
-// the progress screens show. A row without a task object yet is refused
-// as an unknown task until its issue brings the object.
+// the progress screens show; an id without a row is refused as unknown.
 const TableRow kRows[] = {
     {KLX_VornTask::KLX_TASK_SYNC, 2000, 3, QT_TRANSLATE_NOOP("KLX_ProcessVorn", "System synchronization")},
     {KLX_VornTask::KLX_TASK_MOD_LOAD, 15000, 3, QT_TRANSLATE_NOOP("KLX_ProcessVorn", "Loading model")},

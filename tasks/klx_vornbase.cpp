@@ -87,4 +87,3 @@ QString KLX_VornBase::KLX_VornBaseGetDetailName() const {
   return m_DetailName;
 }
 
-int KLX_VornBaseEndsAtOnce::KLX_VornBaseStartTask(Task_Data_T) { return KLX_Done; }

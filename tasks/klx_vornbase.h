@@ -86,10 +86,3 @@ class KLX_VornBase : public KLX_DataBaseTransmitter {
   QString m_DetailName;
 };
 
-// The place of a task whose work later issues build: it starts, reports
-// nothing to the controllers, and ends at once as done, so that a chain that
-// queues it goes on.
-class KLX_VornBaseEndsAtOnce : public KLX_VornBase {
- public:
-  int KLX_VornBaseStartTask(Task_Data_T task) override;
-};

@@ -8,5 +8,6 @@ std::shared_ptr<snd_config_t> AlsaConfiguration() { return nullptr; }
 bool AlsaDevicesPace() { return true; }
 QStringList PlayerEnvironment() { return {}; }
 QString SoundCaptureFolder() { return QString(); }
+void NoteSpokenText(const QString&) {}
 
 }  // namespace KLX_Platform

@@ -157,7 +157,8 @@ const Loaded& Current() {
     // A run's captures start empty.
     QDir captures(folder);
     for (const QString& old :
-         captures.entryList({"ch1.raw*", "ch2.raw*", "ch3.raw*", "vario.raw*", "vorn_default.raw*"}, QDir::Files))
+         captures.entryList({"ch1.raw*", "ch2.raw*", "ch3.raw*", "vario.raw*", "vorn_default.raw*", "speech.txt"},
+                            QDir::Files))
       captures.remove(old);
   }
   const QString path = ConfigPath(root);
@@ -196,6 +197,17 @@ QString SoundCaptureFolder() {
   QMutexLocker lock(&g_Mutex);
   const Loaded& loaded = Current();
   return loaded.config && !loaded.paces ? CaptureFolder(loaded.root) : QString();
+}
+
+void NoteSpokenText(const QString& text) {
+  const QString folder = SoundCaptureFolder();
+  if (folder.isEmpty()) return;
+  QFile file(folder + "/speech.txt");
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
+  // One phrase a line, whatever line breaks it carried.
+  QString line = text;
+  line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+  file.write(line.toUtf8() + '\n');
 }
 
 }  // namespace KLX_Platform

@@ -7,6 +7,7 @@
 
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "vorn_childprocess.h"
 #include "vorn_display.h"
 #include "vorn_testroot.h"
 
@@ -25,18 +26,7 @@ constexpr int kSwitchOffMs = 40000;
 // display; the program shows its splash there.
 QString g_Display;
 
-// The program under test ends with the test program, even one that aborts
-// and runs no clean-up.
-class ChildProcess : public QProcess {
- protected:
-  void setupChildProcess() override {
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (getppid() != m_Parent) _exit(127);
-  }
-
- private:
-  const pid_t m_Parent = getpid();
-};
+using ChildProcess = VornChildProcess;
 
 struct ProgramRun {
   QTemporaryDir dir{QDir::tempPath() + "/vorn-program-XXXXXX"};

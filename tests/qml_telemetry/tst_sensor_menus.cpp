@@ -1,7 +1,8 @@
 // The sensor menu screen as the binding menu opens it (a sensor address
 // alone), against the simulated sensors behind the transceiver: the menus
 // read, turned, an item stepped and toggled in the sensor, an arrow held,
-// and a sensor that does not answer.
+// and a sensor that does not answer; and the binding menu itself, binding
+// and deleting a receiver and opening its menus.
 #include "qml_frame/qml_frame_fixture.h"
 #include "sim/csimsensors.h"
 
@@ -10,6 +11,7 @@ using namespace qmlframe;
 namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
 const QString kMenu = QStringLiteral("qrc:/Frontend/QML/TelemetrySensorMainMenu.qml");
+const QString kBinding = QStringLiteral("qrc:/Frontend/QML/9_BindingMenu.qml");
 constexpr int kVario = CSimSensors::kVarioAddress;
 constexpr int kBattery = CSimSensors::kBatteryAddress;
 
@@ -86,6 +88,55 @@ class TestSensorMenus : public QObject {
     f.Call("", "openScreen", {kHome, QVariant()});
     QVERIFY(f.WaitShown(kHome));
     QCOMPARE(runtime.KLX_RuntimeDatabaseManagerGetSetLeaveMenu(0, AtomicDirGet), 1);
+  }
+
+  void bindingMenu_data() { BoardRows(); }
+  // The binding menu (main menu, "Receivers"): one row per receiver slot of
+  // the board; "Bind" binds the receiver through the transceiver into its
+  // slot, which then names it; its "Menu" opens the sensor menus at the
+  // slot's sensor address, the transmitter's button at the own address 4;
+  // "Delete" asks and deletes it in the transceiver too.
+  void bindingMenu() {
+    QFETCH(int, variant);
+    QFETCH(QString, tag);
+    QmlFrame f(g_app, CSimBoard::Variant(variant));
+    f.Controllers().Sensors().AddDefaultSet();
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    f.Call("", "openScreen", {kBinding, QVariant()});
+    QVERIFY(f.WaitShown(kBinding));
+    const int rows = variant == CSimBoard::Vorn ? 4 : 2;
+    QVERIFY(f.Item(QStringLiteral("receiverRow_%1").arg(rows - 1)));
+    QVERIFY(!f.Item(QStringLiteral("receiverRow_%1").arg(rows)));
+    QVERIFY(f.Tap("receiverBind_1"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
+    QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 2);
+    QCOMPARE(f.Controllers().State().receiverMask, 2);
+    QCOMPARE(f.Property("bindingBusy", "visible").toBool(), false);
+    // The simulated receiver of slot 1: type 515, serial 0x5A000002, firmware 2.4.
+    QCOMPARE(f.Property("receiverText_1", "text").toString(), QString("Type 515  S/N 1509949442  2.4"));
+    f.Settle();
+    f.Grab("binding-menu-" + tag + ".png");
+
+    QVERIFY(f.Tap("receiverDelete_1"));
+    QTRY_VERIFY(f.Popup());
+    QCOMPARE(f.PopupText(), QString("Do you really want to delete receiver 2?"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverBind_1"), 15000);
+    QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
+    QCOMPARE(f.Controllers().State().receiverMask, 0);
+
+    // Bound again, its menus and the transmitter's.
+    QVERIFY(f.Tap("receiverBind_1"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
+    QVERIFY(f.Tap("receiverMenu_1"));
+    QVERIFY(f.WaitShown(kMenu));
+    QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 1, "EndOfArgs"}));
+    f.Call("", "openScreen", {kBinding, QVariant()});
+    QVERIFY(f.WaitShown(kBinding));
+    QVERIFY(f.Tap("transmitterMenu"));
+    QVERIFY(f.WaitShown(kMenu));
+    QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 4, "EndOfArgs"}));
   }
 
   // A tap on an arrow steps the value in the sensor, and the answer ends the

@@ -26,6 +26,9 @@ const QList<Function> kFunctions = {
 };
 // Short enough for the servo monitor, which shows nine characters.
 const char* const kServoNames[] = {"Aileron L", "Aileron R", "Elevator", "Rudder", "Throttle"};
+using DV = KLX_DatabaseValues;
+constexpr int W = AtomicDirSet;
+constexpr int kVario = 17, kBattery = 16;
 
 // The text of a model file up to the end of its data: the check value and
 // the version after it change with every save.
@@ -61,6 +64,56 @@ class DemoModelTest : public QObject {
         db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, kServoNames[servo], AtomicDirSet);
       }
     }
+    // Switch A up runs the flight timer, down stops it: two virtual
+    // switches on it, the second inverted.
+    int switches[2];
+    const char* const kSwitchNames[] = {"Timer run", "Timer stop"};
+    for (int k = 0; k < 2; ++k) {
+      QVERIFY(r.Do(VT::KLX_TASK_LOAD_UNIT, VT::KLX_TASK_PARA_MODEL_VirtSwitch, 0, kNew));
+      QCOMPARE(r.End(), kDone);
+      const int vs = switches[k] = r.link.runtime.KLX_RuntimeDatabaseGetUnitNewIndex(VT::KLX_TASK_PARA_MODEL_VirtSwitch);
+      db.KLX_DataBaseManagerSwitchGetSet_Name(vs, kSwitchNames[k], W);
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(vs, 0, VT::CONTROLID_SW_A_GUI, W, true),
+               int(VT::CONTROLID_SW_A_GUI));
+      db.KLX_DataBaseManagerSwitchGetSet_SwitchIsInverted(vs, 0, k, W, true);
+    }
+    // A flight timer counting up to ten minutes, kept across switch-offs.
+    db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, W);
+    db.KLX_DataBaseManagerTimerGetSet_Name(0, "Flight", W);
+    db.KLX_DataBaseManagerTimerGetSet_StopTimeMinute(0, 10, W);
+    db.KLX_DataBaseManagerTimerGetSet_LastValueKeep(0, 1, W);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_SwitchStartVirtSw(0, switches[0], W), switches[0]);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(0, switches[1], W), switches[1]);
+    // The first telemetry page: the vario's climb (speaking and beeping
+    // above 5.0 m/s), the battery's voltage and the flight timer.
+    // A value widget at x of the given size showing a sensor's first value.
+    const auto valueWidget = [&](int x, int size, int address, const char* sensor, const char* value) {
+      const int widget = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, x, 0, size);
+      if (widget < 0 || db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, widget, address) != 0 ||
+          db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, widget, 0, address, 0) != 0)
+        return -1;
+      db.KLX_DataBaseManagerGUITelemetrieGetSet_SensorName(0, widget, 0, sensor, W);
+      db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_SlaveName(0, widget, 0, 0, value, W);
+      return widget;
+    };
+    const int climb = valueWidget(0, 2, kVario, "Vario", "Climb");
+    QCOMPARE(climb, 0);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(0, climb, 0, 0, 50, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveType(
+        0, climb, 0, 0, DV::KLX_WIDGET_ALARM_TYP_SOUND | DV::KLX_WIDGET_ALARM_TYP_VOICE, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveText(0, climb, 0, 0, "Climbing too fast", W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertSignalType(0, climb, 0, 0,
+                                                                   DV::KLX_WIDGET_ALARM_SIGNAL_TYP_PERMANENT, W);
+    QCOMPARE(valueWidget(240, 1, kBattery, "Battery", "Voltage"), 1);
+    const int timer = db.KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(0, 240, 110, 1, 0);
+    QCOMPARE(timer, 2);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(0, timer, 0, 1, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(0, timer, 0, 0, 1, W);
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_SensorData_SensorSlaveAdress(0, timer, 0, 0, 0, W);
+    // Telemetry alarms, warnings and status alarms speak with the card's
+    // first English voice (a new model speaks none).
+    for (int kind : {-1, -2, -3})
+      QVERIFY(db.KLX_DataBaseManagerVAlarmSetVoiceTextParams(kind, "British English", "Emma") > KLX_Error);
     db.KLX_DataBaseManagerModelmetadataGetSet_Modelinfo(QStringLiteral("A plane to try the transmitter with"),
                                                         AtomicDirSet);
     QVERIFY(r.Flushed());

@@ -1,0 +1,330 @@
+// The whole transmitter as a pilot meets it on the desktop: the program
+// `vorn` and the simulator's console `vorn-sim`, started as ./run.sh starts
+// them, on a card prepared with the Demo plane. The test works the
+// transmitter only from outside: keys into the simulator's console (sticks,
+// switches, the power button), touches on the program's window, and what
+// the program leaves behind (its output, the sound captures with the text
+// given to the speech engine, the card's files).
+#include <QtTest>
+
+#include "vorn_childprocess.h"
+#include "vorn_display.h"
+#include "vorn_testroot.h"
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kStartMs = 60000;
+constexpr int kEventMs = 30000;
+constexpr int kSwitchOffMs = 60000;
+
+QString g_Display;
+
+using ChildProcess = VornChildProcess;
+
+QString ReadText(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Waits until `done` holds, letting the processes' output in meanwhile.
+template <typename Done>
+bool Until(Done done, int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (!done()) {
+    if (t.elapsed() > ms) return done();
+    QTest::qWait(20);
+  }
+  return true;
+}
+
+// One power-on of the transmitter: the program and the console beside it.
+struct Session {
+  ChildProcess program;
+  ChildProcess console;
+  QString output;   // the program's
+  QString printed;  // the console's
+  int answerFrom = 0;
+
+  Session() {
+    QObject::connect(&program, &QProcess::readyRead,
+                     [this] { output += QString::fromLocal8Bit(program.readAll()); });
+    QObject::connect(&console, &QProcess::readyRead,
+                     [this] { printed += QString::fromLocal8Bit(console.readAll()); });
+  }
+  ~Session() {
+    // Kept for a look after a failure.
+    const QString kept = qEnvironmentVariable("VORN_TEST_TMP", QDir::tempPath());
+    QDir().mkpath(kept);
+    for (const auto& [name, text] : {std::pair{"whole-program.txt", &output}, std::pair{"whole-console.txt", &printed}}) {
+      QFile f(kept + "/" + name);
+      if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(text->toUtf8());
+    }
+    for (QProcess* p : {&program, &console})
+      if (p->state() != QProcess::NotRunning) {
+        p->kill();
+        p->waitForFinished(3000);
+      }
+  }
+  bool Says(const QString& text, int ms = kEventMs) {
+    return Until([&] { return output.contains(text); }, ms);
+  }
+  // What the console printed since the last keys.
+  bool ConsoleSays(const QString& text, int ms = kEventMs) {
+    return Until([&] { return printed.indexOf(text, answerFrom) >= 0; }, ms);
+  }
+  // Keys typed into the console, each acting at once.
+  void Keys(const QByteArray& keys) {
+    answerFrom = printed.size();
+    console.write(keys);
+    console.waitForBytesWritten(1000);
+  }
+};
+
+struct Transmitter {
+  QTemporaryDir dir{QDir::tempPath() + "/vorn-whole-XXXXXX"};
+  QString bin = dir.path() + "/bin";
+  QString root = dir.path() + "/root";
+  QString card = root + "/Vorn";
+
+  // The programs beside the folder of their root, as build/bin beside
+  // build/root.
+  bool Install() {
+    QDir().mkpath(bin);
+    for (const auto& [from, name] : {std::pair{VORN_PROGRAM, "vorn"}, std::pair{VORN_SIM, "vorn-sim"}}) {
+      const QString to = bin + "/" + name;
+      if (!QFile::copy(from, to)) return false;
+      QFile(to).setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+    }
+    QProcess prepare;
+    prepare.start(bin + "/vorn-sim", {"prepare", "--board", "vorn", "--model-demo"});
+    return prepare.waitForFinished(30000) && prepare.exitCode() == 0;
+  }
+
+  // As ./run.sh: the program waits for the GPS receiver's link that the
+  // console lays down, the console gets the program's pid.
+  bool PowerOn(Session* s) {
+    const QString gps = root + "/dev/ttymxc2";
+    QFile::remove(gps);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", g_Display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("VORN_SOUND_CAPTURE", "1");
+    s->program.setProcessEnvironment(env);
+    s->program.setProcessChannelMode(QProcess::MergedChannels);
+    s->program.start("/bin/sh", {"-c", "while [ ! -e \"$1\" ]; do sleep 0.05; done; exec \"$2\"", "sh", gps,
+                                 bin + "/vorn"});
+    if (!s->program.waitForStarted(5000)) return false;
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    s->console.setProcessEnvironment(env);
+    s->console.setProcessChannelMode(QProcess::MergedChannels);
+    s->console.start(bin + "/vorn-sim", {"console", "--board", "vorn", "--no-window", "--pid",
+                                         QString::number(s->program.processId())});
+    return s->console.waitForStarted(5000);
+  }
+
+  // `q` in the console: the transmitter switches off in order, the console
+  // ends after it.
+  bool SwitchOff(Session* s) {
+    s->Keys("q");
+    return Until([&] { return s->program.state() == QProcess::NotRunning; }, kSwitchOffMs) &&
+           s->console.waitForFinished(kSwitchOffMs) && s->program.exitCode() == 0 &&
+           s->ConsoleSays("the program has switched off");
+  }
+
+  QString ModelFile() const { return card + "/Model/Plane/Demo.xml"; }
+  // A model file's data without the check value and version behind it,
+  // which change with every save.
+  QString ModelData() const {
+    const QString text = ReadText(ModelFile());
+    return text.left(text.indexOf("</DATA>"));
+  }
+  QString Settings() const { return ReadText(card + "/System/System.xml"); }
+  QString State() const { return ReadText(card + "/Vornstate/Vornstate.xml"); }
+  // The sound captured for `device`: the bytes of all its files.
+  qint64 Captured(const QString& device) const {
+    qint64 bytes = 0;
+    for (const QFileInfo& f : QDir(root + "/run/sound").entryInfoList({device + ".raw*"}, QDir::Files))
+      bytes += f.size();
+    return bytes;
+  }
+  QString Spoken() const { return ReadText(root + "/run/sound/speech.txt"); }
+  // The timer's kept value in the model file, -1 when it has none.
+  int TimerKept() const {
+    const QRegularExpression kept("<StoredValue>(-?\\d+)</StoredValue>");
+    const QRegularExpressionMatch m = kept.match(ReadText(ModelFile()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+  }
+  // The records of the telemetry log of this run, by sensor address.
+  QStringList LoggedRecords(int address) const {
+    QStringList lines;
+    QDirIterator it(card + "/Log", {"Demo_*_Tele.log"}, QDir::Files, QDirIterator::Subdirectories);
+    const QString key = QStringLiteral(";%1;").arg(address, 3, 10, QLatin1Char('0'));
+    while (it.hasNext())
+      for (const QString& line : ReadText(it.next()).split("\r\n"))
+        if (line.startsWith(':') && line.mid(3, 5) == key) lines << line;
+    return lines;
+  }
+  // A finger on the program's window (its top left corner is the screen's:
+  // there is no window manager), as xdotool's commands: "F5" a key,
+  // "tap x y", "drag x y x y"; each step given time to be drawn.
+  bool Fingers(const QStringList& steps) const {
+    QStringList args;
+    for (const QString& step : steps) {
+      const QStringList w = step.split(' ');
+      if (w[0] == "tap")
+        args << "mousemove" << w[1] << w[2] << "click" << "1";
+      else if (w[0] == "drag") {
+        args << "mousemove" << w[1] << w[2] << "mousedown" << "1";
+        for (int i = 1; i <= 8; ++i)
+          args << "sleep" << "0.03" << "mousemove" << w[3]
+               << QString::number(w[2].toInt() + (w[4].toInt() - w[2].toInt()) * i / 8);
+        args << "mouseup" << "1";
+      } else
+        args << "key" << w[0];
+      args << "sleep" << "0.5";
+    }
+    QProcess fingers;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", g_Display);
+    fingers.setProcessEnvironment(env);
+    fingers.start("xdotool", args);
+    return fingers.waitForFinished(30000) && fingers.exitCode() == 0;
+  }
+  QString Screenshot(const QString& name) const {
+    QProcess shot;
+    shot.setProcessChannelMode(QProcess::MergedChannels);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", g_Display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    shot.setProcessEnvironment(env);
+    shot.start(VORN_SCREENSHOT, {VornScreenshotPath(name)});
+    // Empty when taken, else what went wrong.
+    if (shot.waitForFinished(10000) && shot.exitCode() == 0) return QString();
+    return QString::fromLocal8Bit(shot.readAll()) + " " + shot.errorString();
+  }
+};
+
+}  // namespace
+
+class WholeTransmitter : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aFlightFromPowerOnToPowerOnAgain() {
+    Transmitter tx;
+    QVERIFY(tx.Install());
+    {
+      Session s;
+      QVERIFY(tx.PowerOn(&s));
+      // Start-up: synchronised with both controllers, the Demo loaded into
+      // the transceiver, its sensors described.
+      QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
+      for (const char* line : {"Transceiver Version is", "Stickcontroller Serial is", "Demo.xml (",
+                               "is loaded successfully!"})
+        QVERIFY2(s.output.contains(line), line);
+      QVERIFY2(s.Says("collecting telemetrie data for 4 sensor(s)"), qPrintable(s.output.right(3000)));
+
+      // Switch A up: the flight timer runs.
+      s.Keys(QByteArray(10, ']'));
+      QVERIFY2(s.ConsoleSays("chosen: SW-A"), qPrintable(s.printed.right(1500)));
+      // A three-position switch: up from down is two positions.
+      s.Keys("++");
+      QVERIFY2(s.ConsoleSays("SW-A +100 %"), qPrintable(s.printed.right(1500)));
+      QElapsedTimer flying;
+      flying.start();
+
+      // The right stick pulled up 80 %: the vario reports +8.0 m/s, beyond
+      // the climb limit of the Demo's first telemetry page (red above
+      // 5.0 m/s, sound and voice): its sound plays and its text is spoken.
+      s.Keys("iiiiiiii");
+      QVERIFY2(s.ConsoleSays("right stick: ST-C +80 %"), qPrintable(s.printed.right(1500)));
+      QVERIFY2(Until([&] { return tx.Spoken().contains("Climbing too fast"); }, kEventMs),
+               qPrintable(tx.Spoken() + "\n" + s.output));
+      QVERIFY2(Until([&] { return tx.Captured("vorn_default") > 0; }, kEventMs), "no alarm sound captured");
+      QVERIFY2(Until([&] { return tx.Captured("ch1") > 0; }, kEventMs), "no speech captured");
+
+      // The model changed on a screen: home (F5), the status strip pulled
+      // down, "Main menu", "Receivers", "Bind" for the first receiver. The
+      // intro of the larger board may still play at first, so the way is
+      // taken again until the binding has started.
+      bool binding = false;
+      for (int attempt = 0; attempt < 8 && !binding; ++attempt) {
+        QVERIFY(tx.Fingers({"F5", "drag 240 3 240 190", "tap 83 27", "tap 331 186", "tap 417 75"}));
+        binding = s.Says("gui: task started: 6", 3000);
+      }
+      QVERIFY2(binding, qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("gui: task 6 ended"), qPrintable(s.output.right(3000)));
+      const QString bound = tx.Screenshot("whole-receivers.png");
+      QVERIFY2(bound.isEmpty(), qPrintable(bound));
+
+      // Switch A down again: the timer stops with what it counted.
+      s.Keys("--");
+      QVERIFY2(s.ConsoleSays("SW-A -100 %"), qPrintable(s.printed.right(1500)));
+      const qint64 flown = flying.elapsed();
+      s.Keys(" ");
+
+      QVERIFY2(tx.SwitchOff(&s), qPrintable(s.output + s.printed));
+      for (const char* line : {"Power-off command has been sent to TC...", "Good bye!"})
+        QVERIFY2(s.output.contains(line), qPrintable(s.output.right(3000)));
+      // The timer's time is kept in the model file: it ran while the switch
+      // was up (the program sees the switch a little after the console
+      // moved it, later on a loaded machine), and not before it.
+      const int kept = tx.TimerKept();
+      QVERIFY2(kept > 0 && kept <= flown + 5000, qPrintable(QString("%1 of %2 ms").arg(kept).arg(flown)));
+      // The values as they came: the vario's climb up to +8.0 m/s, the
+      // battery's voltage sinking from 12.60 V.
+      const QStringList climbs = tx.LoggedRecords(17);
+      QVERIFY2(!climbs.isEmpty(), "no vario records in the telemetry log");
+      QVERIFY2(std::any_of(climbs.begin(), climbs.end(), [](const QString& l) { return l.contains(";0x0050;"); }),
+               qPrintable(climbs.join('\n')));
+      QVERIFY(!tx.LoggedRecords(16).isEmpty());
+      // The receiver bound on the screen is in the model file.
+      QVERIFY2(tx.ModelData().contains("<ReceiverMask>1</ReceiverMask>"), qPrintable(tx.ModelData().right(3000)));
+    }
+
+    // What the switch-off left, found again by the next start, a fast one.
+    const QString model = tx.ModelData(), settings = tx.Settings();
+    const int kept = tx.TimerKept();
+    {
+      Session s;
+      QVERIFY(tx.PowerOn(&s));
+      QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.output.contains("is started from TC memory - FAST START!"), qPrintable(s.output.right(3000)));
+      QVERIFY2(!s.output.contains("is loaded successfully!"), qPrintable(s.output.right(3000)));
+      QCOMPARE(tx.ModelData(), model);
+      QCOMPARE(tx.Settings(), settings);
+      QVERIFY(tx.SwitchOff(&s));
+    }
+    QCOMPARE(tx.ModelData(), model);
+    QCOMPARE(tx.TimerKept(), kept);
+    // The process state still names the Demo as the current model.
+    for (const char* line : {"<Modelname>Demo</Modelname>", "<ModelTyp>1</ModelTyp>"})
+      QVERIFY2(tx.State().contains(line), qPrintable(tx.State()));
+  }
+};
+
+int main(int argc, char* argv[]) {
+  pid_t server = 0;
+  const std::string number = VornStartFreeXvfb(&server);
+  if (number.empty()) {
+    std::fprintf(stderr, "whole_transmitter: no Xvfb to show the program on\n");
+    return kVornSkipCode;
+  }
+  g_Display = QString::fromStdString(":" + number);
+  int result;
+  {
+    QCoreApplication app(argc, argv);
+    WholeTransmitter test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    result = QTest::qExec(&test, argc, argv);
+  }
+  kill(server, SIGTERM);
+  waitpid(server, nullptr, 0);
+  return result;
+}
+#include "tst_transmitter.moc"
