@@ -1116,6 +1116,74 @@ Proceed?</source>
     </message>
 </context>
 <context>
+    <name>9_BindingMenu</name>
+    <message>
+        <source>Type %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S/N %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receivers: R-Ediv 21</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receivers: R-Ediv 14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receivers: own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binding receiver %1 ...
+Switch the receiver on in binding mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete receiver %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting receiver %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not bound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transmitter sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AlarmMessageSettings</name>
     <message>
         <source>Timer Name</source>
@@ -2477,6 +2545,61 @@ Load this model now and rename it?</source>
     </message>
 </context>
 <context>
+    <name>PreflightChecklist</name>
+    <message>
+        <source>Controls teached!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controls teached incorrect - try again!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preflight Checklist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teach controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PreflightOverlay</name>
     <message>
         <source>Starting radio...</source>
@@ -2527,6 +2650,33 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SensorAddressInfo</name>
+    <message>
+        <source>Original:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alias:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit alias</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3030,6 +3180,34 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
 </context>
 <context>
+    <name>TeleWidgetSetupBar</name>
+    <message>
+        <source>You are about to delete this widget
+Proceed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete widget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
@@ -3049,6 +3227,206 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryControlItem</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryControlSett2</name>
+    <message>
+        <source>Decimal point separator of this telemetry control is incorrect! Please rescan sensors and assign a sensor again!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual parameters of the sensor value doesn&apos;t match to the settings of this control! Probably another sensor is used. Please reassign the sensor again!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sim:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inverse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryControls</name>
+    <message>
+        <source>You are about to delete the following telemetry contol: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Proceed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetrySensorAlarmConfig</name>
+    <message>
+        <source>Red below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep + Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech + Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech + Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spch+Beep+Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One shot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repetitive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signalling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetrySensorItem</name>
+    <message>
+        <source>Alarm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3094,6 +3472,308 @@ A name must not contain / or &quot;..&quot;.</source>
         <source>Next</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryTimerItem</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryValueInformation</name>
+    <message>
+        <source>Sensor Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Alerts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryValueInformationItem</name>
+    <message>
+        <source>Max.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetChooser</name>
+    <message>
+        <source>Telemetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QuickLink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ModelImage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a widget type to add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetLabelSetup</name>
+    <message>
+        <source>Export successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check if USB is connected and working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attention!
+The text will probably not be displayed correctly due to its length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetQuickLink</name>
+    <message>
+        <source>Select entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetServo</name>
+    <message>
+        <source>Select servo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetServoSetup</name>
+    <message>
+        <source>Servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetTimer</name>
+    <message>
+        <source>Select timer!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetTimerAlarmConfig</name>
+    <message>
+        <source>No Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beep + Vib.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetTimerSetup</name>
+    <message>
+        <source>Do you really want to delete this timer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No timer is selected for this widget!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetValue</name>
+    <message>
+        <source>Select sensor!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select value!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetValueSensorSlaveChooser</name>
+    <message>
+        <source>Capturing sensor information...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetValueSetup</name>
+    <message>
+        <source>Timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rescan sensors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning for sensors</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TelemetryWidgetValueSlaveChooser</name>
     <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
@@ -3499,6 +4179,132 @@ The sensors are found when the model starts, or by a rescan.</source>
     </message>
     <message>
         <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceSettings</name>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flight mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telemetry no units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No more voice alarms available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press to set voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete this voice alarm?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VoiceTelemetryIndividual</name>
+    <message>
+        <source>Sensor name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
