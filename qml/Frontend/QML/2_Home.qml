@@ -187,12 +187,7 @@ Item {
     function openInformation(pageId, elementId) {
         if (information)
             information.destroy()
-        var component = Qt.createComponent("qrc:/Frontend/QML/TelemetryValueInformation.qml")
-        if (component.status !== Component.Ready) {
-            errorHandler.processError("NIY")
-            return
-        }
-        information = component.createObject(home, { x: 33, y: 10, pageId: pageId, elementId: elementId })
+        information = Qt.createComponent("qrc:/Frontend/QML/TelemetryValueInformation.qml").createObject(home, { x: 33, y: 10, pageId: pageId, elementId: elementId })
     }
 
     // ---- edit mode ----

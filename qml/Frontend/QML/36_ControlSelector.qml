@@ -59,9 +59,6 @@ Item {
     function isTele(c) { return c >= teleFirst && c <= teleLast }
     function set() { return DatabaseValue.AtomicDirSet }
     function get() { return DatabaseValue.AtomicDirGet }
-    // An operation of a subsystem this program does not carry yet answers
-    // "Not yet implemented" instead of failing in the script.
-    function has(name) { return typeof Database[name] === "function" }
 
     function controlName(c) {
         if (c < 0)
@@ -240,7 +237,7 @@ Item {
         return DatabaseValue.KLX_Error
     }
     function failed(result) {
-        if (result === "NIY" || result <= DatabaseValue.KLX_Error) {
+        if (result <= DatabaseValue.KLX_Error) {
             errorHandler.processError(result)
             return true
         }

@@ -56,9 +56,8 @@ Item {
 
     function set() { return DatabaseValue.AtomicDirSet }
     function get() { return DatabaseValue.AtomicDirGet }
-    function has(name) { return typeof Database[name] === "function" }
     function failed(result) {
-        if (result === "NIY" || result <= DatabaseValue.KLX_Error) {
+        if (result <= DatabaseValue.KLX_Error) {
             errorHandler.processError(result)
             return true
         }
@@ -239,13 +238,12 @@ Item {
         var entry = ownSwitches[sourceOptionNumber]
         if (entry === undefined)
             return null
-        var holder = Database
-        return typeof holder[entry[1]] === "function" ? { holder: holder, name: entry[1], suffix: entry[0] } : null
+        return { name: entry[1], suffix: entry[0] }
     }
     function ownSwitchOk() {
         var target = ownSwitchTarget()
         if (target === null) {
-            errorHandler.processError("NIY")
+            errorHandler.processError(DatabaseValue.KLX_Error)
             return
         }
         if (switchId === switchCount) {
@@ -262,11 +260,11 @@ Item {
         var o = sourceOptionNumber
         var result
         if (o <= 3)
-            result = target.holder[target.name](timerId, s, set())
+            result = Database[target.name](timerId, s, set())
         else if (o <= 15)
-            result = target.holder[target.name](timerId, Database.KLX_DataBaseManagerGetControlForVirtualSwitch(s), set())
+            result = Database[target.name](timerId, Database.KLX_DataBaseManagerGetControlForVirtualSwitch(s), set())
         else
-            result = target.holder[target.name](Database.KLX_DataBaseManagerGetControlForVirtualSwitch(s))
+            result = Database[target.name](Database.KLX_DataBaseManagerGetControlForVirtualSwitch(s))
         if (failed(result))
             return
         if (failed(Database.KLX_DataBaseManagerSwitchGetSet_SwitchControl(s, DatabaseValue.VIRTUAL_SWITCH_ID_A, control, set(), true)))

@@ -31,11 +31,15 @@ Item {
         { name: "YellowAlertAbove", label: qsTr("Yellow above"), voice: DatabaseValue.VOICE_WARNING, word: qsTr("Warning"), factor: 0.15 },
         { name: "RedAlertAbove", label: qsTr("Red above"), voice: DatabaseValue.VOICE_ALARM, word: qsTr("Alarm"), factor: 0.25 }
     ]
+    readonly property int none: DatabaseValue.KLX_WIDGET_ALARM_TYP_NONE
+    readonly property int beep: DatabaseValue.KLX_WIDGET_ALARM_TYP_SOUND
+    readonly property int vib: DatabaseValue.KLX_WIDGET_ALARM_TYP_VIB
+    readonly property int speech: DatabaseValue.KLX_WIDGET_ALARM_TYP_VOICE
     readonly property var kinds: [
-        { value: 0, label: qsTr("No Alarm") }, { value: 1, label: qsTr("Beep") },
-        { value: 3, label: qsTr("Beep + Vib.") }, { value: 2, label: qsTr("Vibration") },
-        { value: 8, label: qsTr("Speech only") }, { value: 9, label: qsTr("Speech + Beep") },
-        { value: 10, label: qsTr("Speech + Vib.") }, { value: 11, label: qsTr("Spch+Beep+Vib.") }
+        { value: none, label: qsTr("No Alarm") }, { value: beep, label: qsTr("Beep") },
+        { value: beep | vib, label: qsTr("Beep + Vib.") }, { value: vib, label: qsTr("Vibration") },
+        { value: speech, label: qsTr("Speech only") }, { value: speech | beep, label: qsTr("Speech + Beep") },
+        { value: speech | vib, label: qsTr("Speech + Vib.") }, { value: speech | beep | vib, label: qsTr("Spch+Beep+Vib.") }
     ]
     readonly property var signals: [qsTr("None"), qsTr("One shot"), qsTr("Repetitive")]
 

@@ -25,7 +25,6 @@ Item {
     readonly property int voiceCount: Database.KLX_DataBaseManagerGetVoicesCount()
     readonly property string allCode: "all"
 
-    function has(name) { return typeof Database[name] === "function" }
     // The voice parameters (language, tab, display name) stored for the item.
     function storedParams() {
         if (ttslItem >= 0) {
@@ -97,9 +96,9 @@ Item {
         } else {
             var setter = itemNum === -4 ? "KLX_DataBaseManagerCmplxTimerSet_AlarmValueVoice"
                                         : "KLX_DataBaseManagerCmplxTimerSet_AlarmTextVoice"
-            result = has(setter) ? Database[setter](timer_Id, alarm_Id, lang, voice, true) : "NIY"
+            result = Database[setter](timer_Id, alarm_Id, lang, voice, true)
         }
-        if (result === "NIY" || (typeof result === "number" && result <= DatabaseValue.KLX_Error)) {
+        if (typeof result === "number" && result <= DatabaseValue.KLX_Error) {
             errorHandler.processError(result)
             return
         }
