@@ -86,9 +86,10 @@ class DemoModelTest : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(0, switches[1], W), switches[1]);
     // The first telemetry page: the vario's climb (speaking and beeping
     // above 5.0 m/s), the battery's voltage and the flight timer.
-    // A value widget at x of the given size showing a sensor's first value.
-    const auto valueWidget = [&](int x, int size, int address, const char* sensor, const char* value) {
-      const int widget = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, x, 0, size);
+    // A value widget at a drop cell (x, y) of the given size showing a
+    // sensor's first value; nothing stands under the trim bars.
+    const auto valueWidget = [&](int x, int y, int size, int address, const char* sensor, const char* value) {
+      const int widget = db.KLX_DataBaseManagerGUITelemetrieCreateNewValueWidgetOnPage(0, x, y, size);
       if (widget < 0 || db.KLX_DataBaseManagerGUITelemetrieCreateNewSensorOnWidget(0, widget, address) != 0 ||
           db.KLX_DataBaseManagerGUITelemetrieCreateNewSlaveOnWidget(0, widget, 0, address, 0) != 0)
         return -1;
@@ -96,7 +97,7 @@ class DemoModelTest : public QObject {
       db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_SlaveName(0, widget, 0, 0, value, W);
       return widget;
     };
-    const int climb = valueWidget(0, 2, kVario, "Vario", "Climb");
+    const int climb = valueWidget(5, 20, 2, kVario, "Vario", "Climb");
     QCOMPARE(climb, 0);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(0, climb, 0, 0, 50, W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveType(
@@ -104,8 +105,8 @@ class DemoModelTest : public QObject {
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveText(0, climb, 0, 0, "Climbing too fast", W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertSignalType(0, climb, 0, 0,
                                                                    DV::KLX_WIDGET_ALARM_SIGNAL_TYP_PERMANENT, W);
-    QCOMPARE(valueWidget(240, 1, kBattery, "Battery", "Voltage"), 1);
-    const int timer = db.KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(0, 240, 110, 1, 0);
+    QCOMPARE(valueWidget(265, 20, 1, kBattery, "Battery", "Voltage"), 1);
+    const int timer = db.KLX_DataBaseManagerGUITelemetrieCreateNewTimerWidgetOnPage(0, 265, 85, 1, 0);
     QCOMPARE(timer, 2);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(0, timer, 0, 1, W);
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(0, timer, 0, 0, 1, W);
