@@ -98,10 +98,10 @@ Rectangle {
         id: textArea
         anchors.left: symbol.right
         anchors.leftMargin: 12
-        anchors.right: parent.right
+        anchors.right: box.right
         anchors.rightMargin: 12
         y: 10
-        height: box.labels.length > 0 ? parent.height - 58 : parent.height - 20
+        height: box.labels.length > 0 ? box.height - 58 : box.height - 20
         contentHeight: messageText.height
         clip: true
         interactive: contentHeight > height
@@ -118,9 +118,9 @@ Rectangle {
     }
 
     Row {
-        anchors.bottom: parent.bottom
+        anchors.bottom: box.bottom
         anchors.bottomMargin: 10
-        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.horizontalCenter: box.horizontalCenter
         spacing: 10
         Repeater {
             model: box.labels
