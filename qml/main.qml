@@ -78,15 +78,13 @@ Window {
     // ---- screens ----
     function loadedUrl() { return String(mainLoader.source) }
 
-    // Shows a screen; a screen the program does not carry is "Not yet implemented".
+    // Shows a screen. One that does not load is a fault of the program: it
+    // is logged, the user gets an error box and stays where he is.
     function openScreen(url, properties) {
         var component = Qt.createComponent(url)
         if (component.status !== Component.Ready) {
-            if (component.errorString().indexOf("No such file") < 0)
-                console.error(component.errorString())
-            else
-                console.log("no screen " + url)
-            errorHandler.processError("NIY")
+            console.error(component.errorString())
+            errorHandler.processError(DatabaseValue.KLX_Error)
             return false
         }
         mainLoader.setSource(url, properties === undefined ? {} : properties)

@@ -93,9 +93,13 @@ void KLX_ProcessVorn::FillTable() {
     e.repeat = row.repeat;
   }
   for (int task = 0; task < kTableSize; ++task) m_Table[task].object = OwnObject(task);
+  for (const TableRow& row : kRows) NameObject(row.task);
+}
+
+void KLX_ProcessVorn::NameObject(int task) {
   for (const TableRow& row : kRows)
-    if (KLX_VornBase* object = m_Table[row.task].object)
-      object->KLX_VornBaseSetTaskName(QCoreApplication::translate("KLX_ProcessVorn", row.name));
+    if (row.task == task && m_Table[task].object)
+      m_Table[task].object->KLX_VornBaseSetTaskName(QCoreApplication::translate("KLX_ProcessVorn", row.name));
 }
 
 KLX_VornBase* KLX_ProcessVorn::OwnObject(int task) {
@@ -129,6 +133,8 @@ void KLX_ProcessVorn::KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* objec
   if (!IsTaskIndex(task) || m_Table[task].task != task) return;
   // Null gives the entry its own object back.
   m_Table[task].object = object ? object : OwnObject(task);
+  // The progress read-outs show the entry's name, whichever object serves it.
+  NameObject(task);
 }
 
 int KLX_ProcessVorn::KLX_ProcessVornInitialize(KLX_DataBaseManager* db, KLX_Protocol* protocol,

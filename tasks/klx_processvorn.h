@@ -120,6 +120,8 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void FillTable();
   // The task object of the engine's own for a task id (null for none).
   KLX_VornBase* OwnObject(int task);
+  // Gives the entry's object the name of the task table.
+  void NameObject(int task);
   void KLX_ProcessVornRun();
   // 0 when the task runs on, 1 when it ended or could not start.
   int KLX_ProcessVornNextTaskHandler();

@@ -13,7 +13,8 @@ int KLX_VornBase::KLX_VornBaseInit(KLX_DataBaseManager*, KLX_Protocol*, KLX_Vorn
   m_ErrorCount = 0;
   QMutexLocker lock(&m_ProgressMutex);
   m_Overall = m_Detail = -1;
-  m_TaskName.clear();
+  // The task name is the engine's, given once with its table; only the
+  // progress of a run is reset here and at the clean-up.
   m_DetailName.clear();
   return KLX_Ok;
 }
@@ -26,7 +27,6 @@ int KLX_VornBase::KLX_VornBaseCleanUp() {
   {
     QMutexLocker lock(&m_ProgressMutex);
     m_Overall = m_Detail = -1;
-    m_TaskName.clear();
     m_DetailName.clear();
   }
   m_Timeout = kDefaultTimeoutMs;

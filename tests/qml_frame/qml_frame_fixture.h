@@ -40,6 +40,7 @@ inline const QString kMainMenu = QStringLiteral("qrc:/Frontend/QML/3.qml");
 inline const QString kSettingsMenu = QStringLiteral("qrc:/Frontend/QML/13.qml");
 inline const QString kUserMenu = QStringLiteral("qrc:/Frontend/QML/UserMenu.qml");
 inline const QString kModelMenu = QStringLiteral("qrc:/Frontend/QML/ModelMenu.qml");
+inline const QString kUpdate = QStringLiteral("qrc:/Frontend/QML/24.qml");
 inline const QString kOutro = QStringLiteral("qrc:/Frontend/QML/EmptyOutroStop.qml");
 
 // A display of the process's own, before the application is made.

@@ -51,9 +51,8 @@ class TestNavigation : public QObject {
                             << int(KLX_VornTask::KLX_BOOT_STATUS_NORMAL) << QString();
     QTest::newRow("fast start") << int(KLX_VornTask::KLX_BOOT_STATUS_FASTSTART) << kHome
                                 << int(KLX_VornTask::KLX_BOOT_STATUS_NORMAL) << QString();
-    // The update screen is not carried yet: it is asked for and reported.
-    QTest::newRow("update") << int(KLX_VornTask::KLX_BOOT_STATUS_UPDATE) << QString()
-                            << int(KLX_VornTask::KLX_BOOT_STATUS_UPDATE) << QString("Not yet implemented");
+    QTest::newRow("update") << int(KLX_VornTask::KLX_BOOT_STATUS_UPDATE) << kUpdate
+                            << int(KLX_VornTask::KLX_BOOT_STATUS_UPDATE) << QString();
   }
   void firstScreenByBootStatus() {
     QFETCH(int, status);
@@ -68,8 +67,41 @@ class TestNavigation : public QObject {
     QCOMPARE(f.Shown(), shown);
     QCOMPARE(f.PopupText(), popup);
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), statusAfter);
-    QCOMPARE(f.Property("upperFrame", "visible").toBool(), true);
+    // The update screen hides the strip: its menus would leave the update.
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), status != KLX_VornTask::KLX_BOOT_STATUS_UPDATE);
     if (status == KLX_VornTask::KLX_BOOT_STATUS_NORMAL) f.Grab("home.png");
+  }
+
+  // The firmware update at start shows the task's progress, keeps the keys
+  // from leaving it, and at its end asks for the restart.
+  void theUpdateScreenFollowsTheFirmwareUpdate_data() {
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("finished") << int(KLX_VornTask::KLX_UPDATE_STATUS_SWITCH_OFF)
+                              << "The firmware update is finished.";
+    QTest::newRow("failed") << int(KLX_VornTask::KLX_UPDATE_STATUS_ERROR) << "The firmware update failed.";
+  }
+  void theUpdateScreenFollowsTheFirmwareUpdate() {
+    QFETCH(int, status);
+    QFETCH(QString, heading);
+    QmlFrame f(g_app);
+    QVERIFY(f.Start());
+    KLX_RuntimeDatabaseManager& runtime = f.System().RuntimeDatabase();
+    runtime.KLX_RuntimeDatabaseManagerGetSetOverallPercent(50, AtomicDirSet);
+    runtime.KLX_RuntimeDatabaseManagerGetSetDetailPercent(25, AtomicDirSet);
+    runtime.KLX_RuntimeDatabaseManagerGetSetPercentName("Onboard firmware update", AtomicDirSet);
+    runtime.KLX_RuntimeDatabaseManagerGetSetDetailName("TC", AtomicDirSet);
+    f.Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_UPDATE, AtomicDirSet);
+    QVERIFY(f.WaitShown(kUpdate));
+    QTRY_COMPARE(f.Property("overallBar", "shownText").toString(), QString("Onboard firmware update 50 %"));
+    QCOMPARE(f.Property("detailBar", "shownText").toString(), QString("TC 25 %"));
+    for (int key : {KLX_DatabaseValues::EventHome, KLX_DatabaseValues::EventSettings, KLX_DatabaseValues::EventLeft})
+      f.Key(key);
+    QCOMPARE(f.Shown(), kUpdate);
+    f.Db().KLX_DataBaseManagerEmitUpdateStatus(status);
+    QCOMPARE(f.Property("updateHeading", "text").toString(), heading);
+    QCOMPARE(f.Property("overallBar", "visible").toBool(), false);
+    f.Grab("update_" + QString(QTest::currentDataTag()) + ".png");
   }
 
   // Not valid: the frame keeps polling and shows nothing, not even the strip.

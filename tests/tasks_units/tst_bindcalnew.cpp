@@ -386,8 +386,8 @@ class BindCalNewTest : public QObject {
     QFETCH(QStringList, entries);
     VornTestRoot root;
     KLX_RuntimeDatabaseManager runtime;
-    for (const QString& path : {"/Vorn/Model/Plane/B1.xml", "/Vorn/Model/Plane/a2.xml", "/Vorn/Model/Plane/notes.txt",
-                                "/Vorn/Model/Jets/F16.xml", "/Vorn/System/System.xml"}) {
+    for (const char* path : {"/Vorn/Model/Plane/B1.xml", "/Vorn/Model/Plane/a2.xml", "/Vorn/Model/Plane/notes.txt",
+                            "/Vorn/Model/Jets/F16.xml", "/Vorn/System/System.xml"}) {
       QVERIFY(QDir().mkpath(QFileInfo(root.Path() + path).path()));
       QFile f(root.Path() + path);
       QVERIFY(f.open(QIODevice::WriteOnly));

@@ -411,6 +411,9 @@ class FirmwareTaskTest : public QObject {
     QCOMPARE(rig.sim.State().transceiverMinor, 3);
     QCOMPARE(rig.status->Take(), QList<int>{VT::KLX_UPDATE_STATUS_SWITCH_OFF});
     QCOMPARE(rig.Db().KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 0);
+    // The update screen's read-outs name the task to the end.
+    QCOMPARE(rig.runtime.KLX_RuntimeDatabaseManagerGetSetPercentName("", AtomicDirGet),
+             QString("Onboard firmware update"));
   }
 };
 

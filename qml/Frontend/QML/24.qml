@@ -1,0 +1,152 @@
+import QtQuick 2.15
+import DBValues 1.0
+import GuiData 1.0
+
+// The firmware update at start: after a software update the start-up chain
+// brings the controllers to the new firmware before any model is loaded, and
+// the main window shows this screen instead of the home screen. It shows the
+// task's progress (the device being written and how far) and, at the end,
+// asks for the restart. The touch keys stay locked: leaving the screen would
+// offer models and settings that no controller can take yet, and so the
+// status strip with its menus is hidden as well.
+Rectangle {
+    id: updateScreen
+    objectName: "firmwareUpdate"
+    color: rootwindow.backColour
+
+    // "running", "done" or "failed".
+    property string phase: "running"
+    property int overall: -1
+    property int detail: -1
+    property string taskName: ""
+    property string deviceName: ""
+
+    function poll() {
+        overall = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetOverallPercent(0, DatabaseValue.AtomicDirGet)
+        detail = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDetailPercent(0, DatabaseValue.AtomicDirGet)
+        taskName = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetPercentName("", DatabaseValue.AtomicDirGet)
+        deviceName = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDetailName("", DatabaseValue.AtomicDirGet)
+    }
+
+    function heading() {
+        if (phase === "done")
+            return qsTr("The firmware update is finished.") + Language.emptyString
+        if (phase === "failed")
+            return qsTr("The firmware update failed.") + Language.emptyString
+        return qsTr("Firmware update") + Language.emptyString
+    }
+    function advice() {
+        if (phase === "done")
+            return qsTr("Please switch the transmitter off and on again.") + Language.emptyString
+        if (phase === "failed")
+            return qsTr("Please switch the transmitter off and on again: the update is repeated at the next start.")
+                    + Language.emptyString
+        return qsTr("The controllers receive the firmware of the new software. Do not switch the transmitter off.")
+                + Language.emptyString
+    }
+
+    Image {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 14
+        width: 64
+        height: 64
+        sourceSize.width: 64
+        sourceSize.height: 64
+        source: "qrc:/Frontend/Images/poweroff" + rootwindow.iconSuffix + ".svg"
+        visible: updateScreen.phase !== "running"
+    }
+    ProgressSpinner {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 14
+        width: 64
+        height: 64
+        visible: updateScreen.phase === "running"
+    }
+    Text {
+        objectName: "updateHeading"
+        x: 20
+        y: 90
+        width: parent.width - 40
+        horizontalAlignment: Text.AlignHCenter
+        text: updateScreen.heading()
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 18
+        font.bold: true
+    }
+    Text {
+        objectName: "updateAdvice"
+        x: 20
+        y: 116
+        width: parent.width - 40
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        text: updateScreen.advice()
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 14
+    }
+
+    // One line of progress: a label with its share, and a bar.
+    component ProgressLine: Item {
+        property string label: ""
+        property int percent: -1
+        x: 40
+        width: updateScreen.width - 80
+        height: 34
+        visible: updateScreen.phase === "running" && percent >= 0
+        readonly property string shownText: label + " " + percent + " %"
+        Text {
+            width: parent.width
+            elide: Text.ElideMiddle
+            text: parent.shownText
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 13
+        }
+        Rectangle {
+            y: 18
+            width: parent.width
+            height: 12
+            radius: 3
+            color: "transparent"
+            border.width: 1
+            border.color: rootwindow.textColour
+            Rectangle {
+                x: 2
+                y: 2
+                height: parent.height - 4
+                width: (parent.width - 4) * Math.max(0, Math.min(100, parent.parent.percent)) / 100
+                radius: 2
+                color: "#2f7fd8"
+            }
+        }
+    }
+    // The whole update, and the device being written.
+    ProgressLine { objectName: "overallBar"; y: 166; label: updateScreen.taskName; percent: updateScreen.overall }
+    ProgressLine { objectName: "detailBar"; y: 206; label: updateScreen.deviceName; percent: updateScreen.detail }
+
+    Timer {
+        interval: 250
+        repeat: true
+        running: updateScreen.phase === "running"
+        triggeredOnStart: true
+        onTriggered: updateScreen.poll()
+    }
+
+    Connections {
+        target: Database
+        function onUpdateStatus(state) {
+            if (state === GuiCmdData.KLX_UPDATE_STATUS_SWITCH_OFF)
+                updateScreen.phase = "done"
+            else if (state === GuiCmdData.KLX_UPDATE_STATUS_ERROR)
+                updateScreen.phase = "failed"
+        }
+    }
+
+    Component.onCompleted: {
+        rootwindow.smartKeyLock = true
+        upperFrame.visible = false
+        systemHistory.addHistoryEntry()
+    }
+}
