@@ -145,6 +145,9 @@ Every part of the transmitter at work (the Demo plane on the card sets them up):
   Updates     Settings > System > Software "Check": key u plugs in USB stick 0 with an application
               update; without the stick, the update server on http://127.0.0.1:8780 offers it over
               WLAN (join a network first). Requests: $root/run/updateserver.log.
+  Firmware    the first start after an installed update writes the controllers' new firmware on
+              its own screen; to see it, end this run and start it again after
+              $bin/vorn-sim prepare --board $board --firmware-update (newer firmware on the card).
   GPS         (larger board) main menu, GPS Compass: the GPS sensor circling the transmitter.
 Keys in this terminal (each acts at once, no Enter needed):
   h  hold the power button: the transmitter saves, stops and powers off

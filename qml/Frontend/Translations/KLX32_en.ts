@@ -652,6 +652,33 @@
     </message>
 </context>
 <context>
+    <name>24</name>
+    <message>
+        <source>The firmware update is finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware update failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please switch the transmitter off and on again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please switch the transmitter off and on again: the update is repeated at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>26</name>
     <message>
         <source>Servo </source>
