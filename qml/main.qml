@@ -64,6 +64,9 @@ Window {
     property string lockedScreen: ""
     // A list screen's scroll position kept while one of its rows' screens is shown (-1 none).
     property int list_y_position: -1
+    // How the firmware update at start ended ("done", "failed"; "" while it
+    // runs), for its screen when the switch-off screen brings it back.
+    property string firmwareUpdateEnd: ""
 
     readonly property string homeUrl: "qrc:/Frontend/QML/2_Home.qml"
     readonly property string updateUrl: "qrc:/Frontend/QML/24.qml"

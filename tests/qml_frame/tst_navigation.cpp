@@ -102,6 +102,13 @@ class TestNavigation : public QObject {
     QCOMPARE(f.Property("updateHeading", "text").toString(), heading);
     QCOMPARE(f.Property("overallBar", "visible").toBool(), false);
     f.Grab("update_" + QString(QTest::currentDataTag()) + ".png");
+    // The power button released in time brings the screen back as it ended.
+    emit f.System().onGuiReadyToGoDown();
+    QTRY_COMPARE(f.Shown(), kOutro);
+    emit f.System().onGuiClearGoDown();
+    QTRY_COMPARE(f.Shown(), kUpdate);
+    QCOMPARE(f.Property("updateHeading", "text").toString(), heading);
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), false);
   }
 
   // Not valid: the frame keeps polling and shows nothing, not even the strip.

@@ -15,7 +15,7 @@ Rectangle {
     color: rootwindow.backColour
 
     // "running", "done" or "failed".
-    property string phase: "running"
+    property string phase: rootwindow.firmwareUpdateEnd === "" ? "running" : rootwindow.firmwareUpdateEnd
     property int overall: -1
     property int detail: -1
     property string taskName: ""
@@ -138,9 +138,9 @@ Rectangle {
         target: Database
         function onUpdateStatus(state) {
             if (state === GuiCmdData.KLX_UPDATE_STATUS_SWITCH_OFF)
-                updateScreen.phase = "done"
+                rootwindow.firmwareUpdateEnd = "done"
             else if (state === GuiCmdData.KLX_UPDATE_STATUS_ERROR)
-                updateScreen.phase = "failed"
+                rootwindow.firmwareUpdateEnd = "failed"
         }
     }
 
