@@ -104,22 +104,11 @@ Rectangle {
             font.family: rootwindow.fontFamily
             font.pixelSize: 13
         }
-        Rectangle {
+        PercentBar {
             y: 18
             width: parent.width
             height: 12
-            radius: 3
-            color: "transparent"
-            border.width: 1
-            border.color: rootwindow.textColour
-            Rectangle {
-                x: 2
-                y: 2
-                height: parent.height - 4
-                width: (parent.width - 4) * Math.max(0, Math.min(100, parent.parent.percent)) / 100
-                radius: 2
-                color: "#2f7fd8"
-            }
+            percent: parent.percent
         }
     }
     // The whole update, and the device being written.

@@ -420,25 +420,13 @@ Item {
             font.family: rootwindow.fontFamily
             font.pixelSize: 14
         }
-        Rectangle {
+        PercentBar {
+            objectName: "progressBar"
             x: 12
             y: 66
             width: parent.width - 24
-            height: 14
-            radius: 3
             visible: fm.running === "copy"
-            color: "transparent"
-            border.width: 1
-            border.color: rootwindow.textColour
-            Rectangle {
-                objectName: "progressBar"
-                x: 2
-                y: 2
-                height: parent.height - 4
-                width: (parent.width - 4) * Math.max(0, Math.min(100, fm.progressPercent)) / 100
-                radius: 2
-                color: "#2f7fd8"
-            }
+            percent: fm.progressPercent
         }
         GeneralPurposeButton {
             objectName: "progressAbort"

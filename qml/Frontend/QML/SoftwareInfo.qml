@@ -289,24 +289,12 @@ Item {
             font.family: rootwindow.fontFamily
             font.pixelSize: 14
         }
-        Rectangle {
+        PercentBar {
             x: 12
             y: 60
             width: parent.width - 24
-            height: 14
-            radius: 3
             visible: info.progressPercent >= 0
-            color: "transparent"
-            border.width: 1
-            border.color: rootwindow.textColour
-            Rectangle {
-                x: 2
-                y: 2
-                height: parent.height - 4
-                width: (parent.width - 4) * Math.max(0, Math.min(100, info.progressPercent)) / 100
-                radius: 2
-                color: "#2f7fd8"
-            }
+            percent: info.progressPercent
         }
         GeneralPurposeButton {
             objectName: "updateAbort"
