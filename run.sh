@@ -27,6 +27,13 @@ else
     ln -f build/bin/$program "$bin/$program" 2>/dev/null || cp -f build/bin/$program "$bin/$program"
   done
 fi
+# Two runs on one data folder would share its card, bus and controllers.
+mkdir -p "$root"
+exec 8>"$root/.run.lock"
+if ! flock -n 8; then
+  echo "./run.sh $board is already running on the data folder $root; end it first (q in its terminal)." >&2
+  exit 1
+fi
 "$bin/vorn-sim" prepare --board "$board" --model-demo
 # The compiled translations (the build lays them into build/root only).
 cp -f build/translations/KLX32_*.qm "$root/app/"
