@@ -69,7 +69,7 @@ class CClockPacedPcm final : public KLX_PcmDevice {
 
   void Interrupt() override {
     QMutexLocker lock(&m_Mutex);
-    m_Wake.wakeAll();
+    m_Clock.KLX_ClockWake(m_Wake);
   }
 
  private:
@@ -121,7 +121,7 @@ void CBuzzer::StopFeeder() {
   m_Stop = true;
   {
     QMutexLocker lock(&m_FeederMutex);
-    m_FeederWake.wakeAll();
+    m_Clock->KLX_ClockWake(m_FeederWake);
   }
   if (m_Pcm) m_Pcm->Interrupt();
   if (m_Feeder.joinable()) m_Feeder.join();

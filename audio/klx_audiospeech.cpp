@@ -77,7 +77,7 @@ QList<phrase_t> CQueue::Phrases() const {
 void KLX_AudioHandler::Wake() {
   QMutexLocker lock(&m_ThreadMutex);
   m_WakePending = true;
-  m_Wake.wakeAll();
+  m_Clock->KLX_ClockWake(m_Wake);
 }
 
 int KLX_AudioHandler::PutInSpeechQueue(const QString& text, const QString& language, const QString& voice,
@@ -109,7 +109,7 @@ void KLX_AudioHandler::VarioMute(uint8_t level, int ms) {
   // thread it is woken so that it sees the new time at once.
   if (QThread::currentThread() != this && m_ThreadMutex.tryLock()) {
     m_WakePending = true;
-    m_Wake.wakeAll();
+    m_Clock->KLX_ClockWake(m_Wake);
     m_ThreadMutex.unlock();
   }
 }
@@ -157,7 +157,7 @@ int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& l
   m_playlock.unlock();
   if (m_ThreadMutex.tryLock()) {
     m_WakePending = true;
-    m_Wake.wakeAll();
+    m_Clock->KLX_ClockWake(m_Wake);
     m_ThreadMutex.unlock();
   }
   return 1;
@@ -331,7 +331,7 @@ void KLX_AudioHandler::run() {
   {
     QMutexLocker lock(&m_ThreadMutex);
     m_Entered = true;
-    m_Wake.wakeAll();
+    m_Clock->KLX_ClockWake(m_Wake);
   }
   while (true) {
     Log("pause");

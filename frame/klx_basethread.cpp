@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "frame/klx_clock.h"
+
 KLX_BaseClassThread::KLX_BaseClassThread() = default;
 
 KLX_BaseClassThread::KLX_BaseClassThread(const char* label, bool flag) : m_ConstructionFlag(flag) {
@@ -48,11 +50,11 @@ void Entered() {
   g_EnteredWake.wakeAll();
 }
 
-void Stop(QThread* thread, QMutex* mutex, QWaitCondition* wake, std::atomic<bool>* running,
+void Stop(QThread* thread, KLX_Clock& clock, QMutex* mutex, QWaitCondition* wake, std::atomic<bool>* running,
           unsigned long waitMs) {
   *running = false;
   mutex->lock();
-  wake->wakeOne();
+  clock.KLX_ClockWake(*wake);
   mutex->unlock();
   if (thread->isRunning() && QThread::currentThread() != thread) thread->wait(waitMs);
 }

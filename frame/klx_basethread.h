@@ -9,6 +9,8 @@
 #include <atomic>
 #include <pthread.h>
 
+class KLX_Clock;
+
 // Adds the trace hooks; they do nothing and must never change timing.
 template <typename T>
 class CNoDebugBase : public T {
@@ -52,8 +54,9 @@ bool Start(QThread* thread);
 // Called by a thread's run() once it is past its own checks and its running
 // flag is set: the start waiting for it returns.
 void Entered();
-// Clears the running flag, wakes the thread and waits up to 3000 ms.
-void Stop(QThread* thread, QMutex* mutex, QWaitCondition* wake, std::atomic<bool>* running,
+// Clears the running flag, wakes the thread through the clock it waits on and
+// waits up to 3000 ms.
+void Stop(QThread* thread, KLX_Clock& clock, QMutex* mutex, QWaitCondition* wake, std::atomic<bool>* running,
           unsigned long waitMs = 3000);
 }  // namespace KLX_ThreadControl
 

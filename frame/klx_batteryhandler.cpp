@@ -90,7 +90,7 @@ int KLX_BatteryHandler::KLX_BatteryHandlerStart() {
 }
 
 int KLX_BatteryHandler::KLX_BatteryHandlerStop() {
-  KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wake, &m_Running);
+  KLX_ThreadControl::Stop(this, *m_Clock, &m_Mutex, &m_Wake, &m_Running);
   return KLX_Ok;
 }
 

@@ -48,7 +48,7 @@ qint64 KLX_ManualClock::KLX_ClockNowMs() const {
 }
 
 bool KLX_ManualClock::KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) {
-  Waiter self{&wake, &mutex, 0, false};
+  Waiter self{&wake, &mutex, 0, false, false};
   {
     QMutexLocker lock(&m_Lock);
     self.due = ms == kForever ? std::numeric_limits<qint64>::max() : m_Now + qint64(ms);
@@ -65,6 +65,16 @@ bool KLX_ManualClock::KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigne
   return !self.expired;
 }
 
+void KLX_ManualClock::KLX_ClockWake(QWaitCondition& wake) {
+  // Marked and woken under our lock: a thread that registers on `wake` after
+  // the marking cannot be woken by this call while still counted as waiting.
+  // Waking takes no caller's mutex, so the lock order stays as it is.
+  QMutexLocker lock(&m_Lock);
+  for (Waiter* w : m_Waiters)
+    if (w->wake == &wake) w->woken = true;
+  wake.wakeAll();
+}
+
 void KLX_ManualClock::KLX_ManualClockAdvance(qint64 ms) {
   {
     QMutexLocker lock(&m_Lock);
@@ -78,7 +88,7 @@ void KLX_ManualClock::WakeDue() {
   {
     QMutexLocker lock(&m_Lock);
     for (Waiter* w : m_Waiters) {
-      if (w->due <= m_Now && !w->expired) {
+      if (w->due <= m_Now && w->Waiting()) {
         w->expired = true;
         due.emplace_back(w->wake, w->mutex);
       }
@@ -95,7 +105,7 @@ bool KLX_ManualClock::KLX_ManualClockAwaitWaiters(int count, int realMs) {
   QDeadlineTimer deadline(realMs);
   QMutexLocker lock(&m_Lock);
   auto waiting = [this]() {
-    return int(std::count_if(m_Waiters.begin(), m_Waiters.end(), [](const Waiter* w) { return !w->expired; }));
+    return int(std::count_if(m_Waiters.begin(), m_Waiters.end(), [](const Waiter* w) { return w->Waiting(); }));
   };
   while (waiting() < count) {
     if (!m_Changed.wait(&m_Lock, deadline)) return waiting() >= count;
@@ -115,10 +125,10 @@ bool KLX_ManualClock::KLX_ManualClockRun(qint64 ms, int count, int realMs) {
       QMutexLocker lock(&m_Lock);
       qint64 next = end;
       for (const Waiter* w : m_Waiters)
-        if (!w->expired) next = std::min(next, w->due);
+        if (w->Waiting()) next = std::min(next, w->due);
       m_Now = std::max(m_Now, next);
       if (next >= end && std::none_of(m_Waiters.begin(), m_Waiters.end(),
-                                      [this](const Waiter* w) { return !w->expired && w->due <= m_Now; }))
+                                      [this](const Waiter* w) { return w->Waiting() && w->due <= m_Now; }))
         return true;
     }
     WakeDue();

@@ -22,6 +22,9 @@ class KLX_Clock {
   // pass on this clock. Returns false when the time ran out.
   virtual bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) = 0;
 
+  // Wakes the threads waiting on `wake`: a test clock must see at once that they run again.
+  virtual void KLX_ClockWake(QWaitCondition& wake) { wake.wakeAll(); }
+
   // Lets `ms` pass on this clock.
   void KLX_ClockSleep(unsigned long ms);
 
@@ -40,12 +43,14 @@ class KLX_ManualClock : public KLX_Clock {
   ~KLX_ManualClock() override;
   qint64 KLX_ClockNowMs() const override;
   bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) override;
+  void KLX_ClockWake(QWaitCondition& wake) override;
 
   // Moves the time on and wakes every waiter whose time has come.
   void KLX_ManualClockAdvance(qint64 ms);
 
   // Blocks for up to `realMs` of real time until at least `count` threads
-  // wait on this clock. False when they did not get there.
+  // wait on this clock (a thread woken or timed out no longer counts). False
+  // when they did not get there.
   bool KLX_ManualClockAwaitWaiters(int count, int realMs = 5000);
 
   // Lets `ms` pass the way the system clock would for `count` threads: waits
@@ -61,7 +66,9 @@ class KLX_ManualClock : public KLX_Clock {
     QWaitCondition* wake;
     QMutex* mutex;
     qint64 due;
-    bool expired;
+    bool expired;  // woken by this clock: its time ran out
+    bool woken;    // woken through KLX_ClockWake
+    bool Waiting() const { return !expired && !woken; }
   };
   void WakeDue();
 

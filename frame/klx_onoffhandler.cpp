@@ -45,7 +45,7 @@ int KLX_OnOffHandler::KLX_OnOffHandlerInitialize(KLX_System* system) {
 
 int KLX_OnOffHandler::KLX_OnOffHandlerStop() {
   Log("stop...");
-  KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wake, &m_Running);
+  KLX_ThreadControl::Stop(this, *m_Clock, &m_Mutex, &m_Wake, &m_Running);
   Log("stoped");
   return KLX_Ok;
 }
@@ -64,7 +64,7 @@ void KLX_OnOffHandler::KLX_OnOffHandlerRequestSwitchOff() {
   QMutexLocker lock(&m_Mutex);
   m_SwitchOffRequested = true;
   // Not a second of idle sampling: the user asked for it now.
-  m_Wake.wakeAll();
+  m_Clock->KLX_ClockWake(m_Wake);
 }
 
 int KLX_OnOffHandler::KLX_OnOffHandlerGetPwrPin() {

@@ -27,7 +27,7 @@ KLX_XMLFileSaver::~KLX_XMLFileSaver() {
     m_Running = false;
     {
       QMutexLocker lock(&m_WakeMutex);
-      m_Wake.wakeAll();
+      m_Clock.load()->KLX_ClockWake(m_Wake);
     }
     wait();
   }
@@ -61,7 +61,7 @@ void KLX_XMLFileSaver::Wake(const char* text) {
     {
       QMutexLocker lock(&m_WakeMutex);
       m_Pending = true;
-      m_Wake.wakeAll();
+      m_Clock.load()->KLX_ClockWake(m_Wake);
     }
     m_Mutex.unlock();
     return;
@@ -75,8 +75,9 @@ void KLX_XMLFileSaver::Wake(const char* text) {
 
 void KLX_XMLFileSaver::KLX_XMLFileSaverSetClock(KLX_Clock* clock) {
   QMutexLocker lock(&m_WakeMutex);
-  m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem();
-  m_Wake.wakeAll();
+  // A thread waiting now waits on the clock it had.
+  KLX_Clock* old = m_Clock.exchange(clock ? clock : &KLX_Clock::KLX_ClockSystem());
+  old->KLX_ClockWake(m_Wake);
 }
 
 void KLX_XMLFileSaver::WaitForPass() {
@@ -247,7 +248,7 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverStop() {
   m_Running = false;
   {
     QMutexLocker lock(&m_WakeMutex);
-    m_Wake.wakeAll();
+    m_Clock.load()->KLX_ClockWake(m_Wake);
   }
   m_Mutex.unlock();
   wait(kStopWaitMs);

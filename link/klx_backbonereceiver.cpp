@@ -92,7 +92,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
 }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverStop() {
-  KLX_ThreadControl::Stop(this, &m_PauseMutex, &m_PauseWake, &m_Running);
+  KLX_ThreadControl::Stop(this, *m_Clock.load(), &m_PauseMutex, &m_PauseWake, &m_Running);
   return KLX_Ok;
 }
 

@@ -43,7 +43,7 @@ int KLX_BackboneSender::KLX_BackboneSenderInitialize(int socket, KLX_Protocol* p
 int KLX_BackboneSender::KLX_BackboneSenderStop() {
   m_Running = false;
   if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
-  KLX_ThreadControl::Stop(this, &m_PauseMutex, &m_PauseWake, &m_Running);
+  KLX_ThreadControl::Stop(this, *m_Clock.load(), &m_PauseMutex, &m_PauseWake, &m_Running);
   return KLX_Ok;
 }
 

@@ -151,7 +151,7 @@ int KLX_Protocol::KLX_ProtocolSendMessage(unsigned length, const char* data,
   // cannot straddle this message; woken after the lock is given back, so
   // that it does not wake only to wait for the lock.
   { QMutexLocker wake(&m_WakeMutex); }
-  m_Wake.wakeOne();
+  m_Clock.load()->KLX_ClockWake(m_Wake);
   return KLX_Ok;
 }
 
@@ -192,7 +192,7 @@ void KLX_Protocol::KLX_ProtocolWaitForMessages(const std::atomic<bool>& running)
 
 void KLX_Protocol::KLX_ProtocolWakeAll() {
   QMutexLocker lock(&m_WakeMutex);
-  m_Wake.wakeAll();
+  m_Clock.load()->KLX_ClockWake(m_Wake);
 }
 
 uint32_t KLX_Protocol::MakeLongId(unsigned char node, unsigned char id, uint16_t sequence) {

@@ -63,7 +63,7 @@ KLX_FunctionalCalculation::KLX_FunctionalCalculation(QObject* parent)
 
 KLX_FunctionalCalculation::~KLX_FunctionalCalculation() {
   // The thread never outlives the block it works on.
-  if (isRunning()) KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wait, &m_Running);
+  if (isRunning()) KLX_ThreadControl::Stop(this, *m_WaitClock.load(), &m_Mutex, &m_Wait, &m_Running);
   wait();
 }
 
@@ -102,7 +102,7 @@ int KLX_FunctionalCalculation::KLX_FunctionalCalculationStart() {
 int KLX_FunctionalCalculation::KLX_FunctionalCalculationStop() {
   qDebug() << "  ->   FunctionalCalculation stop...";
   KLX_BaseClassThreadStopProcessing();
-  KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wait, &m_Running);
+  KLX_ThreadControl::Stop(this, *m_WaitClock.load(), &m_Mutex, &m_Wait, &m_Running);
   if (m_Db) m_Db->KLX_DataBaseManagerVarioStopBeep();
   qDebug() << "  ->   FunctionalCalculation stoped";
   return 0;
@@ -249,7 +249,7 @@ void KLX_FunctionalCalculation::run() {
   {
     QMutexLocker lock(&m_Mutex);
     m_Entered = true;
-    m_Started.wakeAll();
+    m_WaitClock.load()->KLX_ClockWake(m_Started);
   }
   while (m_Running) {
     QMutexLocker lock(&m_Mutex);

@@ -152,7 +152,7 @@ void CSimControllers::Detach() {
   {
     QMutexLocker lock(&m_Mutex);
     m_Stop = true;
-    m_Wake.wakeAll();
+    Clock().KLX_ClockWake(m_Wake);
   }
   ::shutdown(fd, SHUT_RDWR);
   if (m_Reader.joinable()) m_Reader.join();
@@ -260,7 +260,7 @@ void CSimControllers::Queue(const QVector<CSimFrame>& frames) {
     }
   }
   m_FramesQueued += quint64(frames.size());
-  if (!t_ReaderSends) m_Wake.wakeAll();
+  if (!t_ReaderSends) Clock().KLX_ClockWake(m_Wake);
 }
 
 void CSimControllers::QueueMessage(Node node, int id, const QByteArray& data) {
@@ -298,7 +298,7 @@ void CSimControllers::QueueAnswer(Node node, int id, const QByteArray& data, int
   QMutexLocker lock(&m_Mutex);
   m_Delayed.append({Clock().KLX_ClockNowMs() + delayMs, node, id, data});
   ++m_Changes;
-  m_Wake.wakeAll();
+  Clock().KLX_ClockWake(m_Wake);
 }
 
 qint64 CSimControllers::AnswersDue(qint64 now) {
@@ -393,7 +393,7 @@ void CSimControllers::SetStreaming(bool on) {
   m_Streaming = on;
   QMutexLocker lock(&m_Mutex);
   ++m_Changes;
-  m_Wake.wakeAll();
+  Clock().KLX_ClockWake(m_Wake);
 }
 void CSimControllers::SetWrongLengths(bool on) { m_WrongLengths = on; }
 void CSimControllers::SetRemoteFrames(bool on) { m_RemoteFrames = on; }

@@ -87,7 +87,7 @@ int KLX_GUICommander::KLX_GUICommanderStop() {
   m_Running = false;
   {
     QMutexLocker lock(&m_LoopMutex);
-    m_Wake.wakeAll();
+    m_Clock.load()->KLX_ClockWake(m_Wake);
   }
   if (isRunning() && QThread::currentThread() != this) wait(3000);
   {

@@ -234,11 +234,6 @@ bool KLX_ProcessVorn::RecordsWaiting() {
   return false;
 }
 
-bool KLX_ProcessVorn::KLX_ProcessVornWakeTaken() {
-  QMutexLocker lock(&m_WakeMutex);
-  return !m_WakePending;
-}
-
 void KLX_ProcessVorn::Wake() {
   {
     QMutexLocker lock(&m_WakeMutex);
@@ -246,7 +241,7 @@ void KLX_ProcessVorn::Wake() {
   }
   // After the lock is given back: the thread would otherwise wake only to
   // wait for it.
-  m_Wake.wakeAll();
+  m_Clock.load()->KLX_ClockWake(m_Wake);
 }
 
 // ---- queues -------------------------------------------------------------------------------

@@ -99,10 +99,6 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void KLX_ProcessVornSetTaskObject(int task, KLX_VornBase* object);
   // The task running now (0 when idle).
   int KLX_ProcessVornCurrentTask() const { return m_CurrentTask; }
-  // Tests: every wake-up so far was taken, so the thread has left its wait
-  // for each record queued before (a test clock may count a thread that was
-  // woken but has not left its wait yet as still waiting).
-  bool KLX_ProcessVornWakeTaken();
 
  protected:
   void run() override;

@@ -84,7 +84,7 @@ int KLX_GPSHandler::KLX_GPSHandlerStop() {
     m_Initialized = false;
     return 1;
   }
-  KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wake, &m_Running);
+  KLX_ThreadControl::Stop(this, Clock(), &m_Mutex, &m_Wake, &m_Running);
   m_Initialized = false;
   m_State = StateStopped;
   m_ReceiveState = ReceiveIdle;

@@ -68,7 +68,7 @@ void KLX_TimersAlarms::KLX_TimersAlarmsStopProcessing() {
 }
 
 int KLX_TimersAlarms::KLX_TimersAlarmsStop() {
-  KLX_ThreadControl::Stop(this, &m_Mutex, &m_Wait, &m_Running);
+  KLX_ThreadControl::Stop(this, *m_Clock, &m_Mutex, &m_Wait, &m_Running);
   return 0;
 }
 

@@ -65,7 +65,7 @@ int KLX_WlanConnect::KLX_WlanConnectStart() {
 int KLX_WlanConnect::KLX_WlanConnectStop() {
   m_Mutex.lock();
   m_Running = false;
-  m_Wake.wakeOne();
+  m_Clock->KLX_ClockWake(m_Wake);
   m_Mutex.unlock();
   if (isRunning() && QThread::currentThread() != this && !wait(kStopWaitMs))
     qWarning("KLX_WlanConnect->wait() == false!");
@@ -259,7 +259,7 @@ void KLX_WlanConnect::ScanBegin() {
   // be lost. A loop in the middle of a pass finds the request when the pass
   // ends, so the GUI thread never waits for a pass.
   if (m_Mutex.tryLock(kWakeTryMs)) {
-    m_Wake.wakeOne();
+    m_Clock->KLX_ClockWake(m_Wake);
     m_Mutex.unlock();
   }
 }

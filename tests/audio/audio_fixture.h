@@ -218,7 +218,7 @@ class FakePcm : public KLX_PcmDevice {
   void Interrupt() override {
     QMutexLocker lock(&m_Shared->mutex);
     m_Interrupted = true;
-    m_Wake.wakeAll();
+    m_Clock.KLX_ClockWake(m_Wake);
   }
   bool Paces() const override { return m_Paces; }
 

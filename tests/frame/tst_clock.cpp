@@ -1,6 +1,8 @@
 // The manual clock lets a test step a waiting thread through its periods.
 #include <QtTest>
 
+#include <QSemaphore>
+
 #include <atomic>
 
 #include "frame/klx_clock.h"
@@ -13,7 +15,7 @@ class Ticker : public QThread {
   void Stop() {
     QMutexLocker lock(&m_Mutex);
     m_Running = false;
-    m_Wake.wakeAll();
+    m_Clock.KLX_ClockWake(m_Wake);
   }
   std::atomic<int> ticks{0};
   std::atomic<int> woken{0};
@@ -56,6 +58,43 @@ class TestClock : public QObject {
     t.Stop();
     QVERIFY(t.wait(5000));
     QCOMPARE(t.woken.load(), 1);
+  }
+
+  // A thread woken by another (not by the time) stops counting as waiting
+  // the moment the wake returns, not when it has left its wait: a test must
+  // not move the time on while it runs.
+  void wokenThreadStopsCountingAtOnce() {
+    KLX_ManualClock clock;
+    QMutex mutex;
+    QWaitCondition wake;
+    QSemaphore gate;
+    std::atomic<int> first{-1}, second{-1};
+    QThread* waiter = QThread::create([&]() {
+      QMutexLocker lock(&mutex);
+      first = clock.KLX_ClockWait(wake, mutex, 60000);
+      lock.unlock();
+      gate.acquire();
+      lock.relock();
+      second = clock.KLX_ClockWait(wake, mutex, 60000);
+    });
+    waiter->start();
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    {
+      // Holding the mutex keeps the woken thread inside its wait.
+      QMutexLocker lock(&mutex);
+      clock.KLX_ClockWake(wake);
+      QVERIFY(!clock.KLX_ManualClockAwaitWaiters(1, 200));
+    }
+    QVERIFY(!clock.KLX_ManualClockAwaitWaiters(1, 200));
+    gate.release();
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    QCOMPARE(first.load(), 1);
+    QCOMPARE(clock.KLX_ClockNowMs(), 0);
+    // Only the time running out is reported as such.
+    clock.KLX_ManualClockAdvance(60000);
+    QVERIFY(waiter->wait(5000));
+    QCOMPARE(second.load(), 0);
+    delete waiter;
   }
 
   void sleepEndsWhenTheTimeIsAdvanced() {
