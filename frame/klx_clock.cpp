@@ -87,8 +87,10 @@ void KLX_ManualClock::WakeDue() {
   std::vector<std::pair<QWaitCondition*, QMutex*>> due;
   {
     QMutexLocker lock(&m_Lock);
+    // A waiter marked woken is woken at its time as well: were the other
+    // thread's wake lost, the system clock would still end the wait then.
     for (Waiter* w : m_Waiters) {
-      if (w->due <= m_Now && w->Waiting()) {
+      if (w->due <= m_Now && !w->expired) {
         w->expired = true;
         due.emplace_back(w->wake, w->mutex);
       }
