@@ -297,7 +297,9 @@ struct UpdateServerRig {
     for (const QString& line : lines.mid(taken)) {
       QString request = line.section(' ', 1);
       if (request.startsWith(area)) request = request.mid(area.size());
-      out << request;
+      // Qt's HTTP client sends a request again, once, when the connection it
+      // took closes under it; the server sees the same request twice in a row.
+      if (out.isEmpty() || out.last() != request) out << request;
     }
     taken = lines.size();
     return out;
