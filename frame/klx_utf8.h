@@ -18,6 +18,13 @@ inline QByteArray KLX_Utf8Cut(const QString& text, int maxBytes) {
   return KLX_Utf8Cut(text.toUtf8(), maxBytes);
 }
 
+// At most `units` UTF-16 units of a text, never ending inside a surrogate pair.
+inline QString KLX_Utf16Cut(const QString& text, int units) {
+  if (text.size() <= units) return text;
+  if (units <= 0) return QString();
+  return text.left(text.at(units - 1).isHighSurrogate() ? units - 1 : units);
+}
+
 // The offset of the first byte that is not part of well-formed UTF-8 (an
 // overlong form, a surrogate or a value beyond U+10FFFF counts as bad), or -1.
 inline int KLX_Utf8FirstInvalid(const QByteArray& bytes) {

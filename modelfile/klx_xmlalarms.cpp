@@ -6,6 +6,7 @@
 #include <QXmlStreamReader>
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_utf8.h"
 #include "frame/klx_xmltextwriter.h"
 #include "model/klx_databasemanager.h"
 #include "modelfile/klx_xmlmodel.h"
@@ -30,7 +31,6 @@ constexpr int kMessageChars = 128;
 // default hysteresis.
 constexpr int kVirtualSwitchFirst = 1280;
 constexpr int kVirtualSwitchLast = 1407;
-const QLatin1String kNoVoice("None");
 const QLatin1String kVoiceAlarm("VOICEALARM");
 const QLatin1String kLanguage("VLanguage");
 const QLatin1String kVoice("VoiceName");
@@ -100,12 +100,6 @@ void StageVAValue(T_VoiceAlarm* a, int field, int v) {
   }
 }
 
-// A text of at most so many UTF-16 units, never ending inside a pair.
-QString CutText(const QString& text, int units) {
-  if (text.size() <= units) return text;
-  return text.left(text.at(units - 1).isHighSurrogate() ? units - 1 : units);
-}
-
 // ---- Preflight ----
 const KLX_XMLField kPreflightUsed = Field("IsUsed", C::Any, true, 0x515DE, "preflight isUsed error");
 const KLX_XMLField kPreflightAccuracy = [] {
@@ -138,18 +132,7 @@ void KLX_XMLModel::KLX_XMLModelWriteVoiceAlarmMode(KLX_XMLTextWriter* w) {
     w->TextElement(kVAIndex.name, i);
     w->TextElement(kVAFields[Type].name, v[Type]);
     w->TextElement(QLatin1String("VoiceIdx"), 0);
-    const QStringList parts = a.voiceParams.split(QLatin1Char('\t'));
-    QString language = parts.value(0);
-    QString voice = parts.value(1);
-    if (language.isEmpty() || voice.isEmpty()) {
-      // A voice without both halves is none, in the table as in the file.
-      // The table then holds what the file holds: the model is not changed
-      // by it (a save that marked it would leave it to be saved again).
-      language = voice = kNoVoice;
-      db->KLX_DataBaseManagerVAlarmSetVoiceTextParams(i, language, voice, false);
-    }
-    w->TextElement(kLanguage, language);
-    w->TextElement(kVoice, voice);
+    KLX_XMLIO::WriteVoice(w, db, i, a.voiceParams);
     for (int f = Activator; f <= TeleSlave; ++f) w->TextElement(kVAFields[f].name, v[f]);
     w->TextElement(kMessage, db->KLX_DataBaseManagerVAlarmGetSetStaticMsgByAlrmIdx(i, QString(), AtomicDirGet, false));
     for (int f = TimerId; f < VAFieldCount; ++f) w->TextElement(kVAFields[f].name, v[f]);
@@ -183,7 +166,7 @@ int KLX_XMLModel::KLX_XMLModelReadModelVoiceAlarm(QXmlStreamReader* r) {
     } else if (name == kVoice) {
       d.voiceName = KLX_XMLIO::Text(r);
     } else if (name == kMessage) {
-      d.voiceAlarmMessage = CutText(KLX_XMLIO::Text(r), kMessageChars);
+      d.voiceAlarmMessage = KLX_Utf16Cut(KLX_XMLIO::Text(r), kMessageChars);
     } else {
       int f = 0;
       while (f < VAFieldCount && name != kVAFields[f].name) ++f;

@@ -28,7 +28,6 @@ const char* const kTTSLTexts[3] = {"Error while reading/converting ForwardId",
 
 const QLatin1String kVoiceElements[3] = {QLatin1String("TELESTATUSALARMVOICE"), QLatin1String("TELEALARMVOICE"),
                                          QLatin1String("TELEWARNINGVOICE")};
-const QString kNoVoice = QStringLiteral("None");
 constexpr int kNoActivator = 0xFFFF;
 
 // A vario value of a flight mode: its element, accessor, the sign between
@@ -156,16 +155,7 @@ void KLX_XMLModel::KLX_XMLModelWriteTeleAlarmVoices(KLX_XMLTextWriter* w) {
   for (int k = 0; k < 3; ++k) {
     const int slot = -1 - k;
     w->StartElement(kVoiceElements[k]);
-    const QStringList parts = m_Db->KLX_DataBaseManagerGetAlarmVoiceTextParams(slot).split(QLatin1Char('\t'));
-    QString language = parts.value(0);
-    QString voice = parts.value(1);
-    if (language.isEmpty() || voice.isEmpty()) {
-      // A voice without both halves is none, in the store as in the file.
-      language = voice = kNoVoice;
-      m_Db->KLX_DataBaseManagerVAlarmSetVoiceTextParams(slot, language, voice, false);
-    }
-    w->TextElement(QLatin1String("VLanguage"), language);
-    w->TextElement(QLatin1String("VoiceName"), voice);
+    KLX_XMLIO::WriteVoice(w, m_Db, slot, m_Db->KLX_DataBaseManagerGetAlarmVoiceTextParams(slot));
     w->EndElement();
   }
 }

@@ -432,6 +432,20 @@ void Copy(KLX_DataBaseManager* db, QLatin1String prefix, const KLX_XMLField& f, 
   const int stored = f.access(db, unit, sub < 0 ? 0 : sub, value, AtomicDirSet);
   if (stored != value) ReportReplaced(prefix, unit, sub, f.name, Number(f, value), Number(f, stored));
 }
+
+void WriteVoice(KLX_XMLTextWriter* w, KLX_DataBaseManager* db, int slot, const QString& params) {
+  const QStringList parts = params.split(QLatin1Char('\t'));
+  QString language = parts.value(0);
+  QString voice = parts.value(1);
+  if (language.isEmpty() || voice.isEmpty()) {
+    // The store then holds what the file holds, without marking the model
+    // (a save that marked it would leave it to be saved again).
+    language = voice = QStringLiteral("None");
+    db->KLX_DataBaseManagerVAlarmSetVoiceTextParams(slot, language, voice, false);
+  }
+  w->TextElement(QLatin1String("VLanguage"), language);
+  w->TextElement(QLatin1String("VoiceName"), voice);
+}
 }  // namespace KLX_XMLIO
 
 KLX_XMLModel::KLX_XMLModel() = default;
@@ -529,8 +543,10 @@ void KLX_XMLModel::HandOver(const KLX_XMLTextWriter* w) {
 void KLX_XMLModel::WriteBody(KLX_XMLTextWriter* w, const QString& modelName) {
   QElapsedTimer clock;
   clock.start();
+  // Each section's time, only for a listener (the benchmark).
   const auto lap = [&](QLatin1String element) {
-    if (m_WriteHook) m_WriteHook(element, clock.nsecsElapsed());
+    if (!m_WriteHook) return;
+    m_WriteHook(element, clock.nsecsElapsed());
     clock.start();
   };
   w->StartDeviceFile(QLatin1String("modelfile"));

@@ -8,6 +8,7 @@
 #include "modelfile/klx_xmlsections.h"
 
 class KLX_DataBaseManager;
+class KLX_XMLTextWriter;
 class QXmlStreamReader;
 
 namespace KLX_XMLIO {
@@ -37,4 +38,7 @@ inline KLX_XMLField Field(const char* name, KLX_XMLCheck check, bool isUnsigned,
 // Writes one value into the facade (never sent) and reports it when the
 // store keeps another.
 void Copy(KLX_DataBaseManager* db, QLatin1String prefix, const KLX_XMLField& f, int unit, int sub, int value);
+// Writes a voice ("language<tab>name") as "VLanguage" and "VoiceName". One
+// without both halves is "None", in the voice store's `slot` as in the file.
+void WriteVoice(KLX_XMLTextWriter* w, KLX_DataBaseManager* db, int slot, const QString& params);
 }  // namespace KLX_XMLIO

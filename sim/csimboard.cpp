@@ -43,6 +43,13 @@ bool CSimBoard::WriteFile(const QString& path, const QByteArray& content) const 
   return f.write(content) == content.size();
 }
 
+bool CSimBoard::WriteIfMissing(const QString& path, const QByteArray& content) {
+  if (QFileInfo::exists(path)) return true;
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() && f.commit();
+}
+
 bool CSimBoard::Prepare(qint64 sdCardBytes) {
   bool ok = QDir().mkpath(m_Root);
   // The larger board reports "efusa9x", the smaller the same with a trailing blank.

@@ -38,6 +38,9 @@ class CSimBoard {
   static Variant VariantFromName(const QString& name, bool* ok);
   // The language codes of the translation catalogues in the application folder.
   static QStringList LanguageCodes();
+  // A file of the card written only where there is none yet: what a pilot
+  // set up is kept. False when it could not be written.
+  static bool WriteIfMissing(const QString& path, const QByteArray& content);
 
  private:
   bool WriteFile(const QString& path, const QByteArray& content) const;

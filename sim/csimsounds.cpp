@@ -1,8 +1,8 @@
 #include "sim/csimsounds.h"
 
-#include <QDir>
+#include "sim/csimboard.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cmath>
@@ -58,13 +58,9 @@ bool CSimSounds::Prepare(const QString& folder) {
     int hz;
     int beeps;
   } sounds[] = {{"Alarm_Telemetry_A.wav", 880, 2}, {"Alarm_Telemetry_B.wav", 1320, 3}};
-  QDir().mkpath(folder);
   for (const auto& s : sounds) {
     const QString path = folder + "/" + QLatin1String(s.name);
-    if (QFileInfo::exists(path)) continue;
-    const QByteArray wav = Beeps(s.hz, s.beeps);
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(wav) != wav.size() || !f.commit()) return false;
+    if (!QFileInfo::exists(path) && !CSimBoard::WriteIfMissing(path, Beeps(s.hz, s.beeps))) return false;
   }
   return true;
 }

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QGuiApplication>
 #include <QQuickView>
 #include <QSocketNotifier>
@@ -159,15 +158,6 @@ void OnSignal(int) {
   (void)!::write(g_SignalPipe[1], &c, 1);
 }
 
-// A file of the card written only where there is none yet: what a pilot set
-// up is kept.
-bool WriteIfMissing(const QString& path, const QByteArray& content) {
-  if (QFileInfo::exists(path)) return true;
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(content) == content.size() && f.commit();
-}
-
 // The card of a transmitter set up for a first try: one model, "Demo", as
 // the current model, and fast start switched on (the larger board only; the
 // smaller one has none).
@@ -182,9 +172,9 @@ bool PrepareDemo(const QString& root) {
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<systemfile version=\"1.0\">\n    <SYSTEM>\n"
       "        <FastStartEnabled>1</FastStartEnabled>\n    </SYSTEM>\n</systemfile>\n";
   const QString card = root + QStringLiteral("/Vorn");
-  return WriteIfMissing(card + "/Model/Plane/Demo.xml", demo.readAll()) &&
-         WriteIfMissing(card + "/Vornstate/Vornstate.xml", state) &&
-         WriteIfMissing(card + "/System/System.xml", settings);
+  return CSimBoard::WriteIfMissing(card + "/Model/Plane/Demo.xml", demo.readAll()) &&
+         CSimBoard::WriteIfMissing(card + "/Vornstate/Vornstate.xml", state) &&
+         CSimBoard::WriteIfMissing(card + "/System/System.xml", settings);
 }
 
 int Console(QCoreApplication& app, CSimBoard& board, const Options& o, bool window) {

@@ -175,7 +175,6 @@ int KLX_BindingConfiguration::KLX_VornBaseTimeout() {
   KLX_VornBaseIncErrorCount();
   if (KLX_VornBaseCheckForMaxError()) {
     KLXErrorHandler.RegisterError(kErrRetries, QStringLiteral("binding configuration went wrong after retries"));
-    KLX_VornBaseSetTaskName(QString());
     return End(KLX_Timeout);
   }
   switch (m_State) {

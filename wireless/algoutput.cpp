@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include "frame/klx_debuglog.h"
+#include "frame/klx_utf8.h"
 #include "wireless/activelookglasses.h"
 #include "wireless/qbleservice.h"
 
@@ -37,13 +38,6 @@ constexpr int kAnchors[kRows][3][2] = {
 };
 const QChar kDegree(0x00B0);
 
-// At most n characters, never half of a surrogate pair.
-QString Cut(const QString& text, int n) {
-  if (text.size() <= n) return text;
-  int keep = n;
-  if (keep > 0 && text.at(keep - 1).isHighSurrogate()) --keep;
-  return text.left(keep);
-}
 }  // namespace
 
 ALGOutput::ALGOutput(QSharedPointer<QBLEService> service, const HeadupWindowData& rows, QObject* parent)
@@ -142,7 +136,7 @@ QString ALGOutput::unitsFilter(const QString& text) {
 QByteArray ALGOutput::generateString(const QString& text, QByteArray& header, int mostChars, int fieldWidth,
                                      Filter filter) const {
   QString field = filter == ValueFilter ? gradFilter(text) : filter == UnitFilter ? unitsFilter(text) : text;
-  field = Cut(field, mostChars);
+  field = KLX_Utf16Cut(field, mostChars);
   QByteArray bytes = field.toUtf8();
   const int width = estimateInSpaces(field);
   if (fieldWidth > width) bytes.append(QByteArray(fieldWidth - width, ' '));

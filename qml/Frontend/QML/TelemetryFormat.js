@@ -27,6 +27,22 @@ function scaled(raw, d) {
     return negative ? "-" + text : text
 }
 
+// The (sensor slot, value slot) pairs a value widget shows, in slot order.
+// A library sees no context objects: the caller gives the Database object,
+// its read direction and its true value.
+function valuePairs(db, pageId, elementId, get, yes) {
+    var list = []
+    var values = db.KLX_DataBaseManagerGetMaxSlavesPerSensor()
+    for (var s = 0; s < 32; ++s) {
+        if (db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(pageId, elementId, s, 0, get) !== yes)
+            continue
+        for (var v = 0; v < values; ++v)
+            if (db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(pageId, elementId, s, v, 0, get) === yes)
+                list.push({ sensor: s, value: v })
+    }
+    return list
+}
+
 // A coordinate in 10^-7 degree: whole degrees, minutes, seconds with two
 // decimals and the hemisphere. The seconds are rounded to hundredths and a
 // full 60 carries into the minutes (and 60 minutes into the degrees).

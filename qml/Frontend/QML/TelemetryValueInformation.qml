@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import DBValues 1.0
+import "TelemetryFormat.js" as Format
 
 // "Sensor Information" of a value widget, over the page: a row for each of
 // its values with their lowest and highest readings, and the buttons that
@@ -24,16 +25,7 @@ Rectangle {
     border.color: rootwindow.textColour
 
     function collectPairs() {
-        var list = []
-        var values = db.KLX_DataBaseManagerGetMaxSlavesPerSensor()
-        for (var s = 0; s < 32; ++s) {
-            if (db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(pageId, elementId, s, 0, get) !== DatabaseValue.KLX_True)
-                continue
-            for (var v = 0; v < values; ++v)
-                if (db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(pageId, elementId, s, v, 0, get) === DatabaseValue.KLX_True)
-                    list.push({ sensor: s, value: v })
-        }
-        pairs = list
+        pairs = Format.valuePairs(db, pageId, elementId, get, DatabaseValue.KLX_True)
     }
     function resetAlerts() {
         for (var n = 0; n < pairs.length; ++n) {

@@ -56,29 +56,19 @@ Item {
     }
 
     function collectPairs() {
-        var list = []
-        var values = db.KLX_DataBaseManagerGetMaxSlavesPerSensor()
-        for (var s = 0; s < 32; ++s) {
-            if (db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_IsUsed(pageId, elementId, s, 0, get) !== DatabaseValue.KLX_True)
-                continue
-            for (var v = 0; v < values; ++v) {
-                if (db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_Slave_IsUsed(pageId, elementId, s, v, 0, get) === DatabaseValue.KLX_True)
-                    list.push({ sensor: s, value: v })
-            }
-        }
+        var list = Format.valuePairs(db, pageId, elementId, get, DatabaseValue.KLX_True)
         pairs = list
         shown = 0
         if (list.length > 1)
             return
         // One pair or none: the sensor table's names.
-        var address = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_SensorMainAdress(pageId, elementId, 0, 0, get)
         if (list.length === 0) {
             sensorLabel = qsTr("Select sensor!") + Language.emptyString
             valueLabel = qsTr("Select value!") + Language.emptyString
             return
         }
         var p = list[0]
-        address = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_SensorMainAdress(pageId, elementId, p.sensor, 0, get)
+        var address = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_WidgetData_SensorMainAdress(pageId, elementId, p.sensor, 0, get)
         var index = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_SensorData_SensorSlaveAdress(pageId, elementId, p.sensor, p.value, 0, get)
         var name = db.KLX_DataBaseManagerTelemetrieGetSensorNameOrAlias(address)
         sensorLabel = name !== "" ? name : qsTr("Select sensor!") + Language.emptyString
