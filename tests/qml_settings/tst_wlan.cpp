@@ -2,7 +2,7 @@
 // user touches it: switched on, the networks in range listed, a passphrase
 // typed once and stored, joined (state, address, signal strength on the
 // screen and in the status strip), disconnected and forgotten; passphrases
-// outside 8 to 63 characters, and a connection that brings no address.
+// the network file cannot hold, and a connection that brings no address.
 #include "qml_frame/qml_frame_fixture.h"
 #include "sim/csimwlan.h"
 #include "vorn_fixture.h"
@@ -176,8 +176,8 @@ class TestWlanScreen : public QObject {
     QCOMPARE(fr.StoredFile(), QByteArray());
   }
 
-  // The keyboard keeps at most 63 characters; fewer than 8 are refused with
-  // a message and nothing is stored.
+  // The keyboard keeps at most 63 characters; fewer than 8, or a # after a
+  // quote, are refused with a message and nothing is stored.
   void passphraseLength_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
@@ -185,6 +185,7 @@ class TestWlanScreen : public QObject {
     QTest::newRow("64 typed") << QString(64, 'p') << QString(63, 'p') << "";
     QTest::newRow("8") << QString("12345678") << QString("12345678") << "";
     QTest::newRow("7") << QString("1234567") << QString() << "A passphrase has 8 to 63 characters.";
+    QTest::newRow("quote, then hash") << QString("ab\"cd#efgh") << QString() << "A passphrase cannot hold a # after a \".";
   }
   void passphraseLength() {
     QFETCH(QString, typed);

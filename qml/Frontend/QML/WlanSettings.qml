@@ -86,6 +86,11 @@ Item {
             rootwindow.popupShow(null, "error", qsTr("A passphrase has 8 to 63 characters.") + Language.emptyString, "Ok")
             return
         }
+        // The network file would end the passphrase there.
+        if (text.indexOf('"') >= 0 && text.indexOf("#", text.indexOf('"')) >= 0) {
+            rootwindow.popupShow(null, "error", qsTr("A passphrase cannot hold a # after a \".") + Language.emptyString, "Ok")
+            return
+        }
         Database.KLX_DataBaseManagerWlanSSIDpasswSet(chosen, text)
         if (Database.KLX_DataBaseManagerWlanFindSSIDGetPassw(chosen) !== text) {
             rootwindow.popupShow(null, "error", qsTr("The passphrase could not be stored.") + Language.emptyString, "Ok")
