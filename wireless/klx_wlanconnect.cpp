@@ -181,6 +181,15 @@ void KLX_WlanConnect::Pass() {
   if (changed) m_SSID = found;
   m_DataMutex.unlock();
   if (changed) emit ssidChanged(found);
+
+  // A connection by name and passphrase ends with an address or after its
+  // time; one begun anew in the meantime stays.
+  qint64 since = m_ConnectSince;
+  if (since < 0) return;
+  if (getState() == KLX_DatabaseValues::Wlan_Connected)
+    m_ConnectSince.compare_exchange_strong(since, -1);
+  else if (m_Clock->KLX_ClockNowMs() - since >= kConnectTimeoutMs && m_ConnectSince.compare_exchange_strong(since, -1))
+    emit connectTimedOut();
 }
 
 QString KLX_WlanConnect::LinkQuery() {
@@ -299,6 +308,7 @@ void KLX_WlanConnect::KLX_WlanConnectSetOnOff(bool on) {
     emit stateChanged(KLX_DatabaseValues::Wlan_Enabled);
     return;
   }
+  m_ConnectSince = -1;
   m_DataMutex.lock();
   m_State = KLX_DatabaseValues::Wlan_Disabled;
   m_SSID.clear();
@@ -383,6 +393,7 @@ int KLX_WlanConnect::KLX_WlanConnectWiFiConnectBySSIDPassw(const QString& name, 
   const QByteArray p = passphrase.toUtf8();
   if (!Writable(n, p) || !WriteOneOffFile(Block(n, p))) return 0;
   KLX_WlanConnectWiFiConnect(true, QByteArray(), QByteArray(), false, false);
+  m_ConnectSince = m_Clock->KLX_ClockNowMs();
   return 1;
 }
 

@@ -35,6 +35,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   static constexpr int kListWaitMs = 100;
   static constexpr int kStopWaitMs = 3000;
   static constexpr int kWakeTryMs = 50;
+  // A connection by name and passphrase that brings no address in this time failed.
+  static constexpr int kConnectTimeoutMs = 40000;
   // What the network tool takes: a name of 1 to 32 bytes, a passphrase of
   // 8 to 63 bytes.
   static constexpr int kNameMaxBytes = 32;
@@ -69,7 +71,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
                                   bool stored);
   // Joins the one network given: 1, or 0 when the name or passphrase is
   // refused (as by KLX_WlanConnectAddSSID) or the one-off file cannot be
-  // written.
+  // written. An attempt that brings no address within kConnectTimeoutMs on
+  // the loop's clock ends with connectTimedOut().
   int KLX_WlanConnectWiFiConnectBySSIDPassw(const QString& name, const QString& passphrase);
   // keep: only the polling stops (0). Otherwise the interface goes down and
   // the supplicant and the DHCP client are ended: the status of that.
@@ -112,6 +115,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void ssidChanged(QString ssid);
   void ssidFound(QString ssid);
   void scanFinished();
+  // A connection by name and passphrase brought no address in time.
+  void connectTimedOut();
 
  protected:
   void run() override;
@@ -143,6 +148,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   const QString m_Interface;
   const int m_PollMs = kPollMs;
   std::atomic<bool> m_ScanRequest{false};
+  // When the pending connection by name and passphrase began on m_Clock; -1: none.
+  std::atomic<qint64> m_ConnectSince{-1};
   KLX_Clock* m_Clock = &KLX_Clock::KLX_ClockSystem();
 
   mutable QMutex m_DataMutex;

@@ -19,7 +19,7 @@ inline const QString kOneOffFile = QStringLiteral("/tmp/wpaconn.conf");
 
 // The WLAN signals as QML gets them (in the GUI thread, in order), one line
 // each: "state 2", "address 192.168.4.23", "ssid Field", "signal 87",
-// "found A", "scan finished".
+// "found A", "scan finished", "connect timed out".
 class WlanSignals : public QObject {
  public:
   explicit WlanSignals(KLX_WlanConnect* wlan) {
@@ -30,6 +30,7 @@ class WlanSignals : public QObject {
             [this](int p) { m_Lines << QStringLiteral("signal %1").arg(p); });
     connect(wlan, &KLX_WlanConnect::ssidFound, this, [this](const QString& s) { m_Lines << "found " + s; });
     connect(wlan, &KLX_WlanConnect::scanFinished, this, [this] { m_Lines << QStringLiteral("scan finished"); });
+    connect(wlan, &KLX_WlanConnect::connectTimedOut, this, [this] { m_Lines << QStringLiteral("connect timed out"); });
   }
   bool Has(const QString& line) const { return m_Lines.contains(line); }
   // The lines so far, forgotten.

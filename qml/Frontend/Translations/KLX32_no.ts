@@ -4444,6 +4444,10 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The connection failed. Check the passphrase and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>WiFi</source>
         <translation type="unfinished"></translation>
     </message>
