@@ -16,6 +16,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri xdotool
   python3 unzip
   dbus-daemon python3-dbus python3-gi
+  wpasupplicant
 )
 
 missing=()

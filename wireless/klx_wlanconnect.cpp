@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHostAddress>
 
+#include <cctype>
 #include <exception>
 
 #include "frame/klx_errorhandler.h"
@@ -24,8 +25,68 @@ QByteArray Bare(const QByteArray& line) {
   return bare;
 }
 
-// The network's name line, however it is indented.
-bool IsNameLine(const QByteArray& line, const QByteArray& nameLine) { return Bare(line).trimmed() == nameLine; }
+// A line of a network file as the tool compares it: without the blanks
+// around it.
+QByteArray Trimmed(const QByteArray& line) { return Bare(line).trimmed(); }
+
+// The tool reads a '#' that follows a '"' on a line as the start of a
+// comment, unless the quotes pair around it; a text without such a '#'
+// comes back exactly from between quotes.
+bool QuotedFormExact(const QByteArray& text) {
+  const int quote = text.indexOf('"');
+  return quote < 0 || text.indexOf('#', quote) < 0;
+}
+
+bool IsHex(const QByteArray& text) {
+  for (const char c : text)
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+  return !text.isEmpty() && text.size() % 2 == 0;
+}
+
+// The network's name line, in the quoted or the hex form, however it is
+// indented.
+bool IsNameLine(const QByteArray& line, const QByteArray& name) {
+  const QByteArray trimmed = Trimmed(line);
+  if (!trimmed.startsWith("ssid=")) return false;
+  const QByteArray value = trimmed.mid(5);
+  return value == '"' + name + '"' || (IsHex(value) && QByteArray::fromHex(value) == name);
+}
+
+bool IsPassphraseLine(const QByteArray& line) { return Trimmed(line).startsWith("psk="); }
+
+// The lines of a network file with their line ends; false when it cannot be
+// read.
+bool ReadLines(const QString& path, QList<QByteArray>* lines) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  while (!file.atEnd()) lines->append(file.readLine());
+  return true;
+}
+
+// A network block: from its "network={" line to its closing brace (or the
+// end of the file), and its name line in there (-1 when it names no
+// network given).
+struct NetworkBlock {
+  int first;
+  int last;
+  int nameLine;
+};
+
+// The network blocks of a file, looking in each for the name line of `name`.
+QList<NetworkBlock> Blocks(const QList<QByteArray>& lines, const QByteArray& name) {
+  QList<NetworkBlock> blocks;
+  for (int i = 0; i < lines.size(); ++i) {
+    if (Trimmed(lines.at(i)) != "network={") continue;
+    NetworkBlock block{i, i, -1};
+    while (block.last + 1 < lines.size() && Trimmed(lines.at(block.last)) != "}") {
+      ++block.last;
+      if (block.nameLine < 0 && IsNameLine(lines.at(block.last), name)) block.nameLine = block.last;
+    }
+    blocks.append(block);
+    i = block.last;
+  }
+  return blocks;
+}
 
 // Text a tool printed, as UTF-8 up to any NUL byte.
 QString ToolText(const QByteArray& out) {
@@ -120,6 +181,15 @@ void KLX_WlanConnect::Pass() {
   if (changed) m_SSID = found;
   m_DataMutex.unlock();
   if (changed) emit ssidChanged(found);
+
+  // A connection by name and passphrase ends with an address or after its
+  // time; one begun anew in the meantime stays.
+  qint64 since = m_ConnectSince;
+  if (since < 0) return;
+  if (getState() == KLX_DatabaseValues::Wlan_Connected)
+    m_ConnectSince.compare_exchange_strong(since, -1);
+  else if (m_Clock->KLX_ClockNowMs() - since >= kConnectTimeoutMs && m_ConnectSince.compare_exchange_strong(since, -1))
+    emit connectTimedOut();
 }
 
 QString KLX_WlanConnect::LinkQuery() {
@@ -238,6 +308,7 @@ void KLX_WlanConnect::KLX_WlanConnectSetOnOff(bool on) {
     emit stateChanged(KLX_DatabaseValues::Wlan_Enabled);
     return;
   }
+  m_ConnectSince = -1;
   m_DataMutex.lock();
   m_State = KLX_DatabaseValues::Wlan_Disabled;
   m_SSID.clear();
@@ -320,9 +391,9 @@ void KLX_WlanConnect::KLX_WlanConnectWiFiConnect(bool dhcp, const QByteArray& ad
 int KLX_WlanConnect::KLX_WlanConnectWiFiConnectBySSIDPassw(const QString& name, const QString& passphrase) {
   const QByteArray n = name.toUtf8();
   const QByteArray p = passphrase.toUtf8();
-  if (!Acceptable(n, 1, kNameMaxBytes) || !Acceptable(p, kPassphraseMinBytes, kPassphraseMaxBytes)) return 0;
-  if (!WriteOneOffFile(Block(n, p))) return 0;
+  if (!Writable(n, p) || !WriteOneOffFile(Block(n, p))) return 0;
   KLX_WlanConnectWiFiConnect(true, QByteArray(), QByteArray(), false, false);
+  m_ConnectSince = m_Clock->KLX_ClockNowMs();
   return 1;
 }
 
@@ -347,8 +418,23 @@ bool KLX_WlanConnect::Acceptable(const QByteArray& text, int minBytes, int maxBy
          !text.contains('\0');
 }
 
+bool KLX_WlanConnect::Writable(const QByteArray& name, const QByteArray& passphrase) {
+  // "\x" is how a scan shows a byte it cannot print: not the network's name.
+  if (name.contains("\\x") || !Acceptable(name, 1, kNameMaxBytes)) return false;
+  if (passphrase.size() < kPassphraseMinBytes || passphrase.size() > kPassphraseMaxBytes) return false;
+  // The tool refuses control characters in a passphrase, and a passphrase
+  // has no other form in the file than the quoted one.
+  for (const char c : passphrase)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return false;
+  return QuotedFormExact(passphrase);
+}
+
+QByteArray KLX_WlanConnect::NameLine(const QByteArray& name) {
+  return QuotedFormExact(name) ? "ssid=\"" + name + "\"" : "ssid=" + name.toHex();
+}
+
 QByteArray KLX_WlanConnect::Block(const QByteArray& name, const QByteArray& passphrase) {
-  return "\nnetwork={\n" + ("\tssid=\"" + name + "\"\n") + ("\tpsk=\"" + passphrase + "\"\n") + "}\n";
+  return "\nnetwork={\n\t" + NameLine(name) + "\n" + ("\tpsk=\"" + passphrase + "\"\n") + "}\n";
 }
 
 bool KLX_WlanConnect::WriteOneOffFile(const QByteArray& block) {
@@ -364,29 +450,39 @@ void KLX_WlanConnect::KLX_WlanConnectSetPassw(const QString& name, const QString
 }
 
 bool KLX_WlanConnect::KLX_WlanConnectAddSSID(const QByteArray& name, const QByteArray& passphrase) {
-  if (name.contains("\\x") || !Acceptable(name, 1, kNameMaxBytes) ||
-      !Acceptable(passphrase, kPassphraseMinBytes, kPassphraseMaxBytes))
-    return false;
+  if (!Writable(name, passphrase)) return false;
   QMutexLocker lock(&m_FileMutex);
-  const QByteArray nameLine = NameLine(name);
-  QByteArray text;
+  QList<QByteArray> lines;
+  ReadLines(Mapped(m_StoredFile), &lines);
+  const QByteArray passphraseLine = "psk=\"" + passphrase + "\"";
   bool found = false;
   bool changed = false;
-  QFile stored(Mapped(m_StoredFile));
-  if (stored.open(QIODevice::ReadOnly)) {
-    while (!stored.atEnd()) {
-      const QByteArray line = stored.readLine();
-      text += line;
-      if (!IsNameLine(line, nameLine) || stored.atEnd()) continue;
-      const QByteArray next = stored.readLine();
-      const int quote = next.indexOf('"');
-      if (quote < 0) continue;  // not a passphrase line: dropped
-      const QByteArray replaced = next.left(quote + 1) + passphrase + "\"\n";
-      text += replaced;
-      found = true;
-      changed = changed || replaced != next;
+  const QList<NetworkBlock> blocks = Blocks(lines, name);
+  // From the last block on, so that an added line leaves the places of the
+  // blocks before it as they are.
+  for (auto block = blocks.crbegin(); block != blocks.crend(); ++block) {
+    if (block->nameLine < 0) continue;
+    found = true;
+    // A name written in a form the tool does not read back gets the one it does.
+    QByteArray& nameLine = lines[block->nameLine];
+    const QByteArray indent = nameLine.left(nameLine.indexOf("ssid="));
+    if (!QuotedFormExact(name) && !IsHex(Trimmed(nameLine).mid(5))) {
+      nameLine = indent + NameLine(name) + "\n";
+      changed = true;
     }
+    int at = block->first + 1;
+    while (at <= block->last && !IsPassphraseLine(lines.at(at))) ++at;
+    if (at > block->last) {
+      lines.insert(block->nameLine + 1, indent + passphraseLine + "\n");
+      changed = true;
+      continue;
+    }
+    QByteArray& line = lines[at];
+    const QByteArray replaced = line.left(line.indexOf("psk=")) + passphraseLine + "\n";
+    changed = changed || Bare(replaced) != Bare(line);
+    line = replaced;
   }
+  QByteArray text = lines.join();
   if (!found) {
     text += Block(name, passphrase);
     changed = true;
@@ -396,25 +492,17 @@ bool KLX_WlanConnect::KLX_WlanConnectAddSSID(const QByteArray& name, const QByte
 
 bool KLX_WlanConnect::KLX_WlanConnectForgetSSID(const QString& name) {
   QMutexLocker lock(&m_FileMutex);
-  QFile stored(Mapped(m_StoredFile));
-  if (!stored.open(QIODevice::ReadOnly)) return false;
-  const QByteArray nameLine = NameLine(name.toUtf8());
+  QList<QByteArray> lines;
+  if (!ReadLines(Mapped(m_StoredFile), &lines)) return false;
+  // The other networks' blocks are kept whole, whatever lines they hold.
   QByteArray text;
   bool found = false;
-  while (!stored.atEnd()) {
-    const QByteArray line = stored.readLine();
-    if (!line.contains("network={")) continue;
-    const QByteArray first = stored.readLine();
-    if (IsNameLine(first, nameLine)) {
-      // The block's passphrase line and its closing brace go with it.
-      stored.readLine();
-      stored.readLine();
+  for (const NetworkBlock& block : Blocks(lines, name.toUtf8())) {
+    if (block.nameLine >= 0) {
       found = true;
       continue;
     }
-    text += line + first;
-    text += stored.readLine();
-    text += stored.readLine();
+    for (int i = block.first; i <= block.last; ++i) text += lines.at(i);
   }
   return found && Rewrite(text);
 }
@@ -435,18 +523,19 @@ bool KLX_WlanConnect::Rewrite(const QByteArray& text) {
 
 QString KLX_WlanConnect::KLX_WlanFindSSIDGetPassw(const QString& name) {
   QMutexLocker lock(&m_FileMutex);
-  QFile stored(Mapped(m_StoredFile));
-  if (!stored.open(QIODevice::ReadOnly)) return QString();
-  const QByteArray nameLine = NameLine(name.toUtf8());
-  while (!stored.atEnd()) {
-    if (!IsNameLine(stored.readLine(), nameLine) || stored.atEnd()) continue;
-    const QByteArray next = Bare(stored.readLine());
-    const int first = next.indexOf('"');
-    if (first < 0) continue;
-    // The tool reads a quoted text up to the line's last quote, so a
-    // passphrase may hold quotes itself.
-    const int last = next.lastIndexOf('"');
-    return QString::fromUtf8(last > first ? next.mid(first + 1, last - first - 1) : QByteArray());
+  QList<QByteArray> lines;
+  if (!ReadLines(Mapped(m_StoredFile), &lines)) return QString();
+  for (const NetworkBlock& block : Blocks(lines, name.toUtf8())) {
+    if (block.nameLine < 0) continue;
+    for (int i = block.first + 1; i <= block.last; ++i) {
+      const QByteArray line = Bare(lines.at(i));
+      const int first = line.indexOf('"');
+      if (!IsPassphraseLine(line) || first < 0) continue;
+      // The tool reads a quoted text up to the line's last quote, so a
+      // passphrase may hold quotes itself.
+      const int last = line.lastIndexOf('"');
+      return QString::fromUtf8(last > first ? line.mid(first + 1, last - first - 1) : QByteArray());
+    }
   }
   return QString();
 }

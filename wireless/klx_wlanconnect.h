@@ -35,6 +35,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   static constexpr int kListWaitMs = 100;
   static constexpr int kStopWaitMs = 3000;
   static constexpr int kWakeTryMs = 50;
+  // A connection by name and passphrase that brings no address in this time failed.
+  static constexpr int kConnectTimeoutMs = 40000;
   // What the network tool takes: a name of 1 to 32 bytes, a passphrase of
   // 8 to 63 bytes.
   static constexpr int kNameMaxBytes = 32;
@@ -68,7 +70,9 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void KLX_WlanConnectWiFiConnect(bool dhcp, const QByteArray& address, const QByteArray& gateway, bool reconnect,
                                   bool stored);
   // Joins the one network given: 1, or 0 when the name or passphrase is
-  // refused or the one-off file cannot be written.
+  // refused (as by KLX_WlanConnectAddSSID) or the one-off file cannot be
+  // written. An attempt that brings no address within kConnectTimeoutMs on
+  // the loop's clock ends with connectTimedOut().
   int KLX_WlanConnectWiFiConnectBySSIDPassw(const QString& name, const QString& passphrase);
   // keep: only the polling stops (0). Otherwise the interface goes down and
   // the supplicant and the DHCP client are ended: the status of that.
@@ -80,11 +84,14 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
 
   // ---- The stored networks ----
   void KLX_WlanConnectSetPassw(const QString& name, const QString& passphrase);
-  // Updates the network's passphrase or adds its block (UTF-8 texts). False
-  // when nothing changed or the name or passphrase is refused: a name with
-  // "\x" (the scan's escaped form), CR, LF or NUL, or outside 1..32 bytes; a
-  // passphrase with CR, LF or NUL or outside 8..63 bytes.
+  // Updates the network's passphrase in its blocks or adds a block (UTF-8
+  // texts). False when nothing changed or the name or passphrase is refused:
+  // a name with "\x" (the scan's escaped form), CR, LF or NUL, or outside
+  // 1..32 bytes; a passphrase outside 8..63 bytes, with a control character,
+  // or with a '#' after a '"' (the tool would read the rest as a comment).
+  // A name with such a '#' is written in hex.
   bool KLX_WlanConnectAddSSID(const QByteArray& name, const QByteArray& passphrase);
+  // Removes the network's blocks whole; the other blocks are kept as they are.
   bool KLX_WlanConnectForgetSSID(const QString& name);
   // The stored passphrase of a network, empty when none.
   QString KLX_WlanFindSSIDGetPassw(const QString& name);
@@ -101,9 +108,6 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   // Text from a scan, for the loop (and tests): one ssidFound per name.
   Q_SLOT void procScanRead(QByteArray proc_stdout);
 
-  // The network file's name line of a network, as the tool reads it.
-  static QByteArray NameLine(const QByteArray& name) { return "ssid=\"" + name + "\""; }
-
  signals:
   void stateChanged(int state);
   void signalStrengthChanged(int value_percent);
@@ -111,6 +115,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void ssidChanged(QString ssid);
   void ssidFound(QString ssid);
   void scanFinished();
+  // A connection by name and passphrase brought no address in time.
+  void connectTimedOut();
 
  protected:
   void run() override;
@@ -122,6 +128,11 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void SetState(int state);
   static int SignalPercent(int dBm);
   static bool Acceptable(const QByteArray& text, int minBytes, int maxBytes);
+  // Whether the network file can carry the two texts so that the tool reads
+  // back exactly them.
+  static bool Writable(const QByteArray& name, const QByteArray& passphrase);
+  // The name line of a network: quoted where that reads back exactly, else hex.
+  static QByteArray NameLine(const QByteArray& name);
   static QByteArray Block(const QByteArray& name, const QByteArray& passphrase);
   bool WriteOneOffFile(const QByteArray& block);
   // The new text of the stored file through the rewrite file.
@@ -137,6 +148,8 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   const QString m_Interface;
   const int m_PollMs = kPollMs;
   std::atomic<bool> m_ScanRequest{false};
+  // When the pending connection by name and passphrase began on m_Clock; -1: none.
+  std::atomic<qint64> m_ConnectSince{-1};
   KLX_Clock* m_Clock = &KLX_Clock::KLX_ClockSystem();
 
   mutable QMutex m_DataMutex;

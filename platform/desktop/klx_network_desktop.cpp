@@ -15,6 +15,8 @@
 #include <QMutex>
 #include <QSaveFile>
 
+#include <cctype>
+
 namespace KLX_Platform {
 
 namespace {
@@ -167,6 +169,33 @@ bool Quoted(const QByteArray& value, QByteArray* text) {
   return true;
 }
 
+// A line without its comment, as the supplicant cuts it: a '#' starts one
+// unless a pair of quotes stands around it.
+QByteArray WithoutComment(const QByteArray& line) {
+  bool quoted = false;
+  for (int i = 0; i < line.size(); ++i) {
+    if (line.at(i) == '"') quoted = !quoted;
+    if (line.at(i) == '#' && (!quoted || line.indexOf('"', i) < 0)) return line.left(i).trimmed();
+  }
+  return line;
+}
+
+// A name the supplicant reads: quoted, or in hex.
+bool Name(const QByteArray& value, QByteArray* text) {
+  if (Quoted(value, text)) return true;
+  if (value.isEmpty() || value.size() % 2 != 0) return false;
+  for (const char c : value)
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+  *text = QByteArray::fromHex(value);
+  return true;
+}
+
+bool HasControl(const QByteArray& text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
+  return false;
+}
+
 // The networks of a network file, or false where the supplicant refuses it.
 bool ReadNetworkFile(const QString& fixedPath, QList<QPair<QString, QString>>* networks) {
   QFile f(Root() + fixedPath);
@@ -176,7 +205,7 @@ bool ReadNetworkFile(const QString& fixedPath, QList<QPair<QString, QString>>* n
   while (!f.atEnd()) {
     const QByteArray raw = f.readLine();
     if (raw.size() > 255) return false;
-    const QByteArray line = raw.trimmed();
+    const QByteArray line = WithoutComment(raw.trimmed());
     if (line.isEmpty() || line.startsWith('#')) continue;
     if (!inBlock) {
       if (line != "network={") return false;
@@ -195,12 +224,12 @@ bool ReadNetworkFile(const QString& fixedPath, QList<QPair<QString, QString>>* n
     if (eq <= 0) return false;
     const QByteArray key = line.left(eq);
     QByteArray value;
-    if (!Quoted(line.mid(eq + 1), &value)) return false;
+    if (!(key == "ssid" ? Name(line.mid(eq + 1), &value) : Quoted(line.mid(eq + 1), &value))) return false;
     if (key == "ssid") {
       if (value.isEmpty() || value.size() > 32) return false;
       ssid = value;
     } else if (key == "psk") {
-      if (value.size() < 8 || value.size() > 63) return false;
+      if (value.size() < 8 || value.size() > 63 || HasControl(value)) return false;
       psk = value;
     }
   }

@@ -173,6 +173,38 @@ class TestWlanLink : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerWlanGetIPAddr(), QString());
   }
 
+  // A connection by name and passphrase that brings no address is given up
+  // once, 40 s after it began on the loop's clock; one that joins, or that
+  // was switched off since, never is.
+  void connectTimeOut_data() {
+    QTest::addColumn<QString>("passphrase");
+    QTest::addColumn<bool>("offAndOn");
+    QTest::addColumn<bool>("timedOut");
+    QTest::newRow("wrong passphrase") << "not-the-pass" << false << true;
+    QTest::newRow("joined") << "field-pass" << false << false;
+    QTest::newRow("switched off and on") << "not-the-pass" << true << false;
+  }
+  void connectTimeOut() {
+    QFETCH(QString, passphrase);
+    QFETCH(bool, offAndOn);
+    QFETCH(bool, timedOut);
+    WlanFixture fx;
+    QVERIFY(fx.sim.SetNetworks({kField}));
+    QVERIFY(fx.Up());
+    QCOMPARE(fx.db.KLX_DataBaseManagerWlanConnectBySSIDPassw("Field", passphrase), 1);
+    if (offAndOn) {
+      fx.db.KLX_DataBaseManagerWlanDisconnect();
+      fx.db.KLX_DataBaseManagerWlanBringUp();
+    }
+    const QString line = QStringLiteral("connect timed out");
+    QVERIFY(fx.clock.KLX_ManualClockRun(KLX_WlanConnect::kConnectTimeoutMs - KLX_WlanConnect::kPollMs));
+    QCOMPARE(fx.heard.Take().count(line), 0);
+    QVERIFY(fx.Pass());
+    QCOMPARE(fx.heard.Take().count(line), timedOut ? 1 : 0);
+    QVERIFY(fx.clock.KLX_ManualClockRun(KLX_WlanConnect::kConnectTimeoutMs));
+    QCOMPARE(fx.heard.Take().count(line), 0);
+  }
+
   // The scan, at once when asked for: one ssidFound per name line (a name
   // from two access points twice, an empty name never), then scanFinished;
   // the list comes before the pass's link query.

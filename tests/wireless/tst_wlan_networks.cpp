@@ -1,7 +1,8 @@
 // The stored network file, byte for byte: networks added, updated and
-// forgotten (names that contain each other stay apart), passphrases read
-// back (quotes inside them too), and what is refused leaves the file as it
-// was.
+// forgotten by whole blocks (names that contain each other stay apart),
+// passphrases read back (quotes inside them too), what is refused leaves the
+// file as it was, and the system's wpa_supplicant reads back exactly what
+// was stored.
 #include "wireless_fixture.h"
 
 using namespace wireless;
@@ -12,6 +13,10 @@ QByteArray Block(const QByteArray& name, const QByteArray& passphrase) {
 }
 // A block as forgetting copies it: without the empty line in front.
 QByteArray Kept(const QByteArray& name, const QByteArray& passphrase) { return Block(name, passphrase).mid(1); }
+// Blocks as others write them: one without a passphrase line, one with a
+// line of its own.
+const QByteArray kOpenBlock = "network={\n\tssid=\"Open\"\n}\n";
+const QByteArray kFieldBlock = "network={\n\tssid=\"Field\"\n\tpsk=\"field-pass\"\n\tpriority=2\n}\n";
 }  // namespace
 
 class TestWlanNetworks : public QObject {
@@ -116,13 +121,89 @@ class TestWlanNetworks : public QObject {
     QVERIFY(WriteFile(fx.Mapped(kStoredFile), before));
     QCOMPARE(fx.wlan.KLX_WlanConnectAddSSID(name, passphrase), after != before);
     QCOMPARE(ReadFile(fx.Mapped(kStoredFile)), after);
-    // The one-off connection refuses the same texts (backslash x aside): no
-    // file, no command.
-    if (after == before && !name.contains("\\x")) {
+    // The one-off connection refuses the same texts: no file, no command.
+    if (after == before) {
       QCOMPARE(fx.wlan.KLX_WlanConnectWiFiConnectBySSIDPassw(QString::fromUtf8(name), QString::fromUtf8(passphrase)), 0);
       QVERIFY(!QFile::exists(fx.Mapped(kOneOffFile)));
       QCOMPARE(fx.Commands(), QStringList());
     }
+  }
+
+  // The files as the system's network tool reads them: exactly the texts
+  // given, a name in hex where the tool would take part of its quoted form
+  // for a comment; a passphrase the file cannot carry exactly is refused and
+  // neither file changes.
+  void readBackByTheTool_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("passphrase");
+    QTest::addColumn<QByteArray>("nameLine");  // empty: refused
+    QTest::newRow("quote, then hash in the name")
+        << QByteArray("ab\"cd#efgh") << QByteArray("field-pass-2") << QByteArray("\tssid=61622263642365666768\n");
+    QTest::newRow("hash before the quotes") << QByteArray("#1 \"Club\"") << QByteArray("a#b\"c\"d-e")
+                                            << QByteArray("\tssid=\"#1 \"Club\"\"\n");
+    QTest::newRow("quote, then hash in the passphrase") << QByteArray("Field 2") << QByteArray("ab\"cd#efgh") << QByteArray();
+    QTest::newRow("tab in the passphrase") << QByteArray("Field 2") << QByteArray("pass\tphrase") << QByteArray();
+  }
+  void readBackByTheTool() {
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, passphrase);
+    QFETCH(QByteArray, nameLine);
+    WlanFixture fx;
+    const QByteArray before = Block("Field", "field-pass");
+    QVERIFY(WriteFile(fx.Mapped(kStoredFile), before));
+    const bool taken = !nameLine.isEmpty();
+    const QByteArray block = "\nnetwork={\n" + nameLine + "\tpsk=\"" + passphrase + "\"\n}\n";
+    QCOMPARE(fx.wlan.KLX_WlanConnectAddSSID(name, passphrase), taken);
+    QCOMPARE(fx.db.KLX_DataBaseManagerWlanConnectBySSIDPassw(QString::fromUtf8(name), QString::fromUtf8(passphrase)),
+             taken ? 1 : 0);
+    QCOMPARE(ReadFile(fx.Mapped(kStoredFile)), taken ? before + block : before);
+    QCOMPARE(ReadFile(fx.Mapped(kOneOffFile)), taken ? block : QByteArray());
+    const SupplicantReading stored = SupplicantRead(fx.Mapped(kStoredFile));
+    const SupplicantReading oneOff = SupplicantRead(fx.Mapped(kOneOffFile));
+    QCOMPARE(fx.db.KLX_DataBaseManagerWlanFindSSIDGetPassw(QString::fromUtf8(name)),
+             taken ? QString::fromUtf8(passphrase) : QString());
+    QCOMPARE(fx.db.KLX_DataBaseManagerWlanForgetSSID(QString::fromUtf8(name)), taken ? 1 : 0);
+    QCOMPARE(ReadFile(fx.Mapped(kStoredFile)), taken ? Kept("Field", "field-pass") : before);
+
+    if (!stored.present) QSKIP("wpa_supplicant is not installed (Debian package wpasupplicant)");
+    QList<QPair<QByteArray, QByteArray>> networks{{"Field", "field-pass"}};
+    if (taken) networks.append({name, passphrase});
+    QVERIFY2(stored.accepted, qPrintable(stored.output));
+    QCOMPARE(stored.networks, networks);
+    if (taken) {
+      QVERIFY2(oneOff.accepted, qPrintable(oneOff.output));
+      QCOMPARE(oneOff.networks, networks.mid(1));
+    }
+  }
+
+  // Blocks with lines of their own and without a passphrase line are
+  // forgotten, kept and given a passphrase whole; a name the tool could not
+  // read is written anew when its passphrase is.
+  void wholeBlocks_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("passphrase");  // empty: forgotten
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray both = kOpenBlock + kFieldBlock;
+    QTest::newRow("forget the block without a passphrase") << both << QByteArray("Open") << QByteArray() << kFieldBlock;
+    QTest::newRow("forget the block after it") << both << QByteArray("Field") << QByteArray() << kOpenBlock;
+    QTest::newRow("a passphrase for the block without one")
+        << both << QByteArray("Open") << QByteArray("open-pass")
+        << "network={\n\tssid=\"Open\"\n\tpsk=\"open-pass\"\n}\n" + kFieldBlock;
+    QTest::newRow("a name the tool could not read")
+        << Block("ab\"cd#efgh", "field-pass") << QByteArray("ab\"cd#efgh") << QByteArray("field-pass")
+        << QByteArray("\nnetwork={\n\tssid=61622263642365666768\n\tpsk=\"field-pass\"\n}\n");
+  }
+  void wholeBlocks() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, passphrase);
+    QFETCH(QByteArray, after);
+    WlanFixture fx;
+    QVERIFY(WriteFile(fx.Mapped(kStoredFile), before));
+    QVERIFY(passphrase.isEmpty() ? fx.wlan.KLX_WlanConnectForgetSSID(QString::fromUtf8(name))
+                                 : fx.wlan.KLX_WlanConnectAddSSID(name, passphrase));
+    QCOMPARE(ReadFile(fx.Mapped(kStoredFile)), after);
   }
 
   // The update screens ask for a stored file first: an empty one is removed.

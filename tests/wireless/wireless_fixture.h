@@ -3,6 +3,9 @@
 // manual clock, beside the simulated WLAN around the board: the case chooses
 // the networks in range and the tools' answers (CSimWlan), steps the loop's
 // passes and reads the commands the board was given and the signals QML got.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "sim/csimwlan.h"
@@ -16,7 +19,7 @@ inline const QString kOneOffFile = QStringLiteral("/tmp/wpaconn.conf");
 
 // The WLAN signals as QML gets them (in the GUI thread, in order), one line
 // each: "state 2", "address 192.168.4.23", "ssid Field", "signal 87",
-// "found A", "scan finished".
+// "found A", "scan finished", "connect timed out".
 class WlanSignals : public QObject {
  public:
   explicit WlanSignals(KLX_WlanConnect* wlan) {
@@ -27,6 +30,7 @@ class WlanSignals : public QObject {
             [this](int p) { m_Lines << QStringLiteral("signal %1").arg(p); });
     connect(wlan, &KLX_WlanConnect::ssidFound, this, [this](const QString& s) { m_Lines << "found " + s; });
     connect(wlan, &KLX_WlanConnect::scanFinished, this, [this] { m_Lines << QStringLiteral("scan finished"); });
+    connect(wlan, &KLX_WlanConnect::connectTimedOut, this, [this] { m_Lines << QStringLiteral("connect timed out"); });
   }
   bool Has(const QString& line) const { return m_Lines.contains(line); }
   // The lines so far, forgotten.
@@ -40,6 +44,47 @@ class WlanSignals : public QObject {
  private:
   QStringList m_Lines;
 };
+
+// What the system's wpa_supplicant reads from a network file: each network's
+// name and passphrase, byte for byte, in the file's order. Started on an
+// interface that does not exist, it reads the file and stops there.
+struct SupplicantReading {
+  bool present = false;   // the program is installed
+  bool accepted = false;  // it read the whole file
+  QList<QPair<QByteArray, QByteArray>> networks;
+  QString output;
+};
+inline SupplicantReading SupplicantRead(const QString& path) {
+  SupplicantReading r;
+  QString program = QStandardPaths::findExecutable(QStringLiteral("wpa_supplicant"));
+  if (program.isEmpty())
+    program = QStandardPaths::findExecutable(QStringLiteral("wpa_supplicant"), {"/usr/sbin", "/sbin"});
+  if (program.isEmpty()) return r;
+  r.present = true;
+  QProcess tool;
+  // -dd: each value read, -K: the passphrases too.
+  tool.start(program, {"-ddK", "-Dwext", "-ivorntest0", "-c", path});
+  if (!tool.waitForFinished(10000)) tool.kill();
+  tool.waitForFinished(1000);
+  r.output = QString::fromUtf8(tool.readAllStandardOutput());
+  const QStringList lines = r.output.split('\n');
+  // "<title> - hexdump_ascii(len=N):", then 16 bytes a line in hex.
+  const QRegularExpression dump(QStringLiteral("^(ssid|PSK \\(ASCII passphrase\\)) - hexdump_ascii\\(len=(\\d+)\\):$"));
+  for (int i = 0; i < lines.size(); ++i) {
+    if (lines.at(i).startsWith(QLatin1String("Line: ")) && lines.at(i).endsWith(QLatin1String("start of a new network block")))
+      r.networks.append(QPair<QByteArray, QByteArray>());
+    const QRegularExpressionMatch m = dump.match(lines.at(i));
+    if (!m.hasMatch() || r.networks.isEmpty()) continue;
+    const int length = m.captured(2).toInt();
+    QByteArray bytes;
+    for (int row = 0; row < (length + 15) / 16 && i + 1 < lines.size(); ++row)
+      bytes += QByteArray::fromHex(lines.at(++i).mid(4, 48).toLatin1());
+    (m.captured(1) == QLatin1String("ssid") ? r.networks.last().first : r.networks.last().second) = bytes;
+  }
+  r.accepted = r.output.contains(QLatin1String("Reading configuration file")) &&
+               !r.output.contains(QLatin1String("Failed to read or parse configuration"));
+  return r;
+}
 
 class WlanFixture : public VornFixture {
  public:

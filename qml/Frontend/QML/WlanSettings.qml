@@ -20,9 +20,9 @@ Item {
     property string passphrase: ""
     property bool stored: false
     property bool scanning: false
+    // Joining: until an address comes, or the WLAN connection gives the
+    // attempt up.
     property bool connecting: false
-    // A connection that brings no address within this time is given up.
-    property int connectTimeout: 40000
 
     readonly property bool connected: wlanState === DatabaseValue.Wlan_Connected
     // What the network tool takes (quoted): 8 to 63 characters.
@@ -55,7 +55,6 @@ Item {
         scan()
     }
     function switchOff() {
-        connectTimer.stop()
         connecting = false
         scanning = false
         Database.KLX_DataBaseManagerWlanDisconnect()
@@ -86,6 +85,11 @@ Item {
             rootwindow.popupShow(null, "error", qsTr("A passphrase has 8 to 63 characters.") + Language.emptyString, "Ok")
             return
         }
+        // The network file would end the passphrase there.
+        if (text.indexOf('"') >= 0 && text.indexOf("#", text.indexOf('"')) >= 0) {
+            rootwindow.popupShow(null, "error", qsTr("A passphrase cannot hold a # after a \".") + Language.emptyString, "Ok")
+            return
+        }
         Database.KLX_DataBaseManagerWlanSSIDpasswSet(chosen, text)
         if (Database.KLX_DataBaseManagerWlanFindSSIDGetPassw(chosen) !== text) {
             rootwindow.popupShow(null, "error", qsTr("The passphrase could not be stored.") + Language.emptyString, "Ok")
@@ -105,7 +109,6 @@ Item {
             return
         }
         connecting = true
-        connectTimer.restart()
     }
     function forget() {
         if (Database.KLX_DataBaseManagerWlanForgetSSID(chosen) === 0) {
@@ -116,17 +119,6 @@ Item {
         stored = false
     }
 
-    Timer {
-        id: connectTimer
-        objectName: "connectTimer"
-        interval: wlanScreen.connectTimeout
-        onTriggered: {
-            console.warn("WLAN: no address within " + interval + " ms, disconnecting")
-            wlanScreen.connecting = false
-            Database.KLX_DataBaseManagerWlanDisconnect()
-        }
-    }
-
     Connections {
         target: WlanConnection
         function onStateChanged(state) { wlanScreen.wlanState = state }
@@ -134,10 +126,17 @@ Item {
         function onSignalStrengthChanged(value_percent) { wlanScreen.signalPercent = value_percent }
         function onIpV4AddressChanged(address) {
             wlanScreen.address = address
-            if (address !== "" && wlanScreen.connecting) {
-                connectTimer.stop()
+            if (address !== "")
                 wlanScreen.connecting = false
-            }
+        }
+        function onConnectTimedOut() {
+            if (!wlanScreen.connecting)
+                return
+            console.warn("WLAN: no address in time, disconnecting")
+            wlanScreen.connecting = false
+            Database.KLX_DataBaseManagerWlanDisconnect()
+            rootwindow.popupShow(null, "error", qsTr("The connection failed. Check the passphrase and try again.")
+                                 + Language.emptyString, "Ok")
         }
         function onSsidFound(ssid) {
             if (wlanScreen.networks.indexOf(ssid) < 0)

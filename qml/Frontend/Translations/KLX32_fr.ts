@@ -4440,6 +4440,14 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>A passphrase cannot hold a # after a &quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection failed. Check the passphrase and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>WiFi</source>
         <translation type="unfinished"></translation>
     </message>
