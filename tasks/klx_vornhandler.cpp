@@ -237,10 +237,9 @@ int KLX_VornHandler::StartupFirmwareEnded(int result) {
   // the start stays here and the update screen asks for the restart.
   if (ControllerRewritten() && m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet) == 0)
     return KLX_Ok;
-  // Nothing was written: the package brings no firmware the controllers
-  // lack, or the update failed, its pending flag kept so that the next
-  // start tries again. The controllers run what they ran, and the start
-  // goes on to the model.
+  // The package brings no firmware the controllers lack, or the update
+  // failed, its pending flag kept so that the next start tries again: the
+  // start goes on to the model with the firmware the controllers run.
   m_Db->KLX_DataBaseManagerGetSetBootStatus(VT::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
   return LoadStartupModel();
 }

@@ -81,8 +81,9 @@ class KLX_VornHandler : public QObject {
 
  private:
   int SyncEnded(int result);
-  // After the synchronisation or a firmware update that wrote nothing: the
-  // current model is loaded, or the start goes on without one.
+  // After the synchronisation, or a firmware update that leaves the
+  // controllers as they were: the current model is loaded, or the start
+  // goes on without one.
   int LoadStartupModel();
   int StartupFirmwareEnded(int result);
   // A controller's firmware was written in this run.
