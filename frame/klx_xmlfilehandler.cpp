@@ -144,6 +144,13 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
   return m_ProcessState.KLX_XMLProcessStateWriteProcessFile(path);
 }
 
+int KLX_XMLFileHandler::KLX_XMLFileHandlerSaveSysProcessStateFileNow() {
+  if (MtxSDShareWrite.KLX_Critical_Enter() != 0) return KLX_Error;
+  const int result = KLX_XMLFileHandlerWriteSysProcessStateFile();
+  MtxSDShareWrite.KLX_Critical_Leave();
+  return result;
+}
+
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
   // Nothing is created or written outside the model area; the writer is

@@ -25,6 +25,10 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   int KLX_XMLFileHandlerWriteSystemFile();
   int KLX_XMLFileHandlerReadSysProcessStateFile();
   int KLX_XMLFileHandlerWriteSysProcessStateFile();
+  // The same at once, under the card's write lock that the saver holds for
+  // its passes: for a state that must be on the card before the caller goes
+  // on (the saver writes it up to a period later).
+  int KLX_XMLFileHandlerSaveSysProcessStateFileNow();
   int KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder);
   int KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder);
   // The size in bytes of the model file the last successful read took (0 before one).

@@ -6,6 +6,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "model/klx_databasemanager.h"
+#include "tasks/klx_vorntask.h"
 
 namespace {
 constexpr unsigned kErrNotInitialized = 0x13E01;
@@ -181,10 +182,17 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
     m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
     return KLX_Ok;
   }
-  // The current model's file could not be loaded: what is in memory is not
-  // that model, and the file stays as it is. Edits to it are not kept.
-  if (!m_Db->KLX_DataBaseManagerVornPropertiesGetFailedFile().isEmpty()) {
+  // What is in memory is not the current model's file: its load failed, is
+  // under way, or never came (a start held by the controllers' firmware
+  // update). The file stays as it is; edits to what is in memory are not kept.
+  const bool failed = !m_Db->KLX_DataBaseManagerVornPropertiesGetFailedFile().isEmpty();
+  if (failed || m_Db->KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet) !=
+                    KLX_VornTask::KLX_MODELLLOAD_STATUS_READY) {
     m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+    if (!failed) {
+      qDebug() << "...model not loaded, its file is not saved";
+      return KLX_Ok;
+    }
     KLXErrorHandler.RegisterError(kErrUnsaveModel, QStringLiteral("Model file not loaded, not saved"));
     return KLX_Error;
   }

@@ -34,7 +34,14 @@
   void KLX_DataBaseManagerResetAllModelData();
 
   // ---- Emitters -------------------------------------------------------------
-  void KLX_DataBaseManagerEmitUpdateStatus(int state) { emit updateStatus(state); }
+  void KLX_DataBaseManagerEmitUpdateStatus(int state) {
+    m_LastUpdateStatus = state;
+    emit updateStatus(state);
+  }
+  // The last update status sent (0 before any), for a screen that was not
+  // there to hear it: a firmware update at start may end before the first
+  // screen is shown.
+  Q_INVOKABLE int KLX_DataBaseManagerGetLastUpdateStatus() const { return m_LastUpdateStatus; }
   void KLX_DataBaseManagerEmitBootStatus(int state) { emit bootStatus(state); }
   void KLX_DataBaseManagerEmitAutoTeleRescanStart(unsigned char attempt) { emit autoRescanStarted(attempt); }
   void KLX_DataBaseManagerEmitTeleRescanDone(unsigned char sensors);
@@ -456,6 +463,7 @@
 
   std::atomic<int> m_SavedStartupPhase{0};
   std::atomic<int> m_ModelLoadState{0};
+  std::atomic<int> m_LastUpdateStatus{0};
   std::atomic<bool> m_ControlsLocked{false};
   std::atomic<unsigned int> m_OwnCRC{0};
   std::atomic<unsigned int> m_TransCRC{0};

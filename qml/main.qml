@@ -512,7 +512,7 @@ Window {
             case GuiCmdData.KLX_BOOT_STATUS_FASTSTART:
                 Database.KLX_DataBaseManagerGetSetBootStatus(GuiCmdData.KLX_BOOT_STATUS_NORMAL, DatabaseValue.AtomicDirSet)
                 stop()
-                rootwindow.showFirstScreen(rootwindow.homeUrl)
+                rootwindow.showFirstScreen(rootwindow.startScreen())
                 break
             case GuiCmdData.KLX_BOOT_STATUS_UPDATE:
                 stop()
@@ -520,10 +520,17 @@ Window {
                 break
             case GuiCmdData.KLX_BOOT_STATUS_NORMAL:
                 stop()
-                rootwindow.showFirstScreen(rootwindow.homeUrl)
+                rootwindow.showFirstScreen(rootwindow.startScreen())
                 break
             }
         }
+    }
+
+    // A firmware update at start that failed before the first screen, while
+    // the start went on to the model, still says so on its own screen.
+    function startScreen() {
+        return Database.KLX_DataBaseManagerGetLastUpdateStatus() === GuiCmdData.KLX_UPDATE_STATUS_ERROR
+                ? rootwindow.updateUrl : rootwindow.homeUrl
     }
 
     Component.onCompleted: {

@@ -1,5 +1,6 @@
 #include "tasks/klx_vornhandler.h"
 
+#include "frame/klx_board.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "model/klx_databasemanager.h"
@@ -155,9 +156,8 @@ int KLX_VornHandler::KLX_VornHandlerSetResultTask(int result, int task, int sour
     case SM::KLX_VORN_STATE_CAPTURE_TELEINFO:
       if (result == KLX_Done && source == VT::KLX_TASK_SOURCE_GUI) KLX_VornHandlerInformGui(state, result);
       return KLX_Ok;
-    case SM::KLX_VORN_STATE_MOD_SYNC:
-    case SM::KLX_VORN_STATE_UPDATE_FIRMWARE:
-      return KLX_Ok;
+    case SM::KLX_VORN_STATE_UPDATE_FIRMWARE: return StartupFirmwareEnded(result);
+    case SM::KLX_VORN_STATE_MOD_SYNC: return KLX_Ok;
     case SM::KLX_VORN_STATE_UPDATE_FW_ONBOARD:
       if (source == VT::KLX_TASK_SOURCE_VORN) KLX_VornHandlerInformGui(state, result);
       return KLX_Ok;
@@ -185,23 +185,7 @@ int KLX_VornHandler::SyncEnded(int result) {
       rc = QueueOwn(VT::KLX_TASK_UPDATE_FIRMWARE, {kNone, 0, kNone, kNone, kNone, kNone});
       boot = VT::KLX_BOOT_STATUS_UPDATE;
     } else {
-      const int transceiver = m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TransceiverState(0, AtomicDirGet);
-      const int stick = m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_StickState(0, AtomicDirGet);
-      if (transceiver == kReady && stick == kReady && m_Db->KLX_DataBaseManagerVornPropertiesGetModelName().isEmpty()) {
-        // No current model (a fresh card, or the last load failed): there is
-        // no file to read, so the start goes on as after a failed load,
-        // without reporting a load that was never possible.
-        StartWithoutModel();
-        m_StateMachine.KLX_VornStateMachineStartupEnded();
-      } else if (transceiver == kReady && stick == kReady) {
-        const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet);
-        rc = QueueOwn(VT::KLX_TASK_MOD_LOAD, {type, VT::KLX_TASK_PARA_MODEL_FastStart, kNone, kNone, kNone, kNone}, 0,
-                      m_Db->KLX_DataBaseManagerVornPropertiesGetModelName(),
-                      m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet));
-        SetPhase(VT::KLX_PHASE_LOAD_MODEL);
-      } else if ((transceiver == kReady && stick == kBootLoader) || (transceiver == kBootLoader && stick == kReady)) {
-        SetPhase(VT::KLX_PHASE_ERROR);
-      }
+      rc = LoadStartupModel();
     }
     m_Db->KLX_DataBaseManagerGetSetBootStatus(boot, AtomicDirSet);
     return rc;
@@ -213,6 +197,51 @@ int KLX_VornHandler::SyncEnded(int result) {
     return KLX_Error;
   }
   return KLX_Ok;
+}
+
+int KLX_VornHandler::LoadStartupModel() {
+  const int transceiver = m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TransceiverState(0, AtomicDirGet);
+  const int stick = m_Db->KLX_DataBaseManagerGetSetSystemPropertiesGetSet_StickState(0, AtomicDirGet);
+  if (transceiver == kReady && stick == kReady && m_Db->KLX_DataBaseManagerVornPropertiesGetModelName().isEmpty()) {
+    // No current model (a fresh card, or the last load failed): there is
+    // no file to read, so the start goes on as after a failed load,
+    // without reporting a load that was never possible.
+    StartWithoutModel();
+    m_StateMachine.KLX_VornStateMachineStartupEnded();
+    return KLX_Ok;
+  }
+  if (transceiver == kReady && stick == kReady) {
+    const int type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet);
+    const int rc = QueueOwn(VT::KLX_TASK_MOD_LOAD, {type, VT::KLX_TASK_PARA_MODEL_FastStart, kNone, kNone, kNone, kNone},
+                            0, m_Db->KLX_DataBaseManagerVornPropertiesGetModelName(),
+                            m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet));
+    SetPhase(VT::KLX_PHASE_LOAD_MODEL);
+    return rc;
+  }
+  if ((transceiver == kReady && stick == kBootLoader) || (transceiver == kBootLoader && stick == kReady))
+    SetPhase(VT::KLX_PHASE_ERROR);
+  return KLX_Ok;
+}
+
+bool KLX_VornHandler::ControllerRewritten() {
+  const QString stick = Board::IsInitialized() ? Board::m_Instance->SCName() : QString();
+  for (const QString& name : {stick, QStringLiteral("TC")})
+    if (!name.isEmpty() && m_Db->KLX_DataBaseManagerUpdateGetSetDeviceFilenameFlag(name, AtomicDirGet) == 1) return true;
+  return false;
+}
+
+int KLX_VornHandler::StartupFirmwareEnded(int result) {
+  if (m_Db->KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) != VT::KLX_PHASE_UPDATE) return KLX_Ok;
+  if (result != KLX_Done && !Failed(result)) return KLX_Ok;
+  // Controllers that took their new firmware run it from the next power-on:
+  // the start stays here and the update screen asks for the restart.
+  if (ControllerRewritten() && m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet) == 0)
+    return KLX_Ok;
+  // The package brings no firmware the controllers lack, or the update
+  // failed, its pending flag kept so that the next start tries again: the
+  // start goes on to the model with the firmware the controllers run.
+  m_Db->KLX_DataBaseManagerGetSetBootStatus(VT::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+  return LoadStartupModel();
 }
 
 int KLX_VornHandler::StartupModelLoadEnded(int result) {

@@ -81,6 +81,13 @@ class KLX_VornHandler : public QObject {
 
  private:
   int SyncEnded(int result);
+  // After the synchronisation, or a firmware update that leaves the
+  // controllers as they were: the current model is loaded, or the start
+  // goes on without one.
+  int LoadStartupModel();
+  int StartupFirmwareEnded(int result);
+  // A controller's firmware was written in this run.
+  bool ControllerRewritten();
   void StartWithoutModel();
   void StartWithUnloadedModel();
   int StartupModelLoadEnded(int result);

@@ -20,6 +20,7 @@ constexpr unsigned kErrCopying = 0x23616;
 constexpr unsigned kErrLanguageFiles = 0x2361B;
 constexpr unsigned kErrProlog = 0x2361C;
 constexpr unsigned kErrUpdateXml = 0x2361E;
+constexpr unsigned kErrStateNotSaved = 0x23622;
 constexpr unsigned kWarnInstallStarted = 0x33620;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
 // The prolog's exit code for a package that does not fit this transmitter.
@@ -198,6 +199,12 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
       m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QDateTime::currentDateTime().toString(Qt::TextDate),
                                                                 AtomicDirSet);
       m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+      // The next start writes the controllers only if it finds the update
+      // pending: on the card before the install counts as done.
+      if (xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow() != KLX_Ok) {
+        KLXErrorHandler.RegisterError(kErrStateNotSaved, QStringLiteral("pending update could not be saved"));
+        return Err_Installing;
+      }
     }
     qDebug("Please, switch of the VORN system!");
     KLX_UpdateRunShellScript(false, names);

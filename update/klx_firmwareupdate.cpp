@@ -307,6 +307,9 @@ int KLX_FirmwareUpdate::Selection() {
       for (int i = 0; i < KLX_Version::kDevices; ++i) {
         const QString name = db->KLX_DataBaseManagerUpdate_Get_DeviceNameAtIndex(i);
         if (name.isEmpty()) continue;
+        // A controller is entered by the process state as well: one that the
+        // package brings no file for has nothing to be written.
+        if (db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), name, AtomicDirGet).isEmpty()) continue;
         if ((name == QLatin1String("TC") || name == stick) && db->KLX_DataBaseManagerIsDeviceUpdateDifferent(name, 0))
           SelectDevice(name);
       }

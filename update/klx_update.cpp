@@ -31,6 +31,7 @@ constexpr unsigned kErrLanguageFiles = 0x2361B;
 constexpr unsigned kErrScriptOrFolder = 0x2361C;
 constexpr unsigned kErrBattery = 0x2361D;
 constexpr unsigned kErrChecksum = 0x2361E;
+constexpr unsigned kErrStateNotSaved = 0x23622;
 constexpr unsigned kWarnNetworkInstall = 0x33620;
 constexpr unsigned kWarnUsbInstall = 0x33621;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
@@ -356,6 +357,10 @@ int KLX_Update::Install(const QString& source) {
 
   db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, true);
   db->KLX_DataBaseManagerSetVornModifyFlag(true);
+  // The next start writes the controllers only if it finds the update
+  // pending: on the card before the install counts as done.
+  if (m_Xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow() != KLX_Ok)
+    return Fail(kErrStateNotSaved, QStringLiteral("pending update could not be saved"), VT::KLX_UPDATE_STATUS_ERROR);
   Status(VT::KLX_UPDATE_STATUS_EPILOG_EXEC);
   KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_EPILOG, m_Names, false);
   // The screen asks the user to switch off; the update phase holds until then.

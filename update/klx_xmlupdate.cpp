@@ -9,6 +9,7 @@
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filenamehandler.h"
 #include "model/klx_databasemanager.h"
 
 namespace {
@@ -87,6 +88,9 @@ struct Reading {
           Stage([d, n, v] { d->KLX_DataBaseManagerUpdate_SetGetDeviceVersion_Minor(v, n, AtomicDirSet); });
       } else if (name == QLatin1String("Filename")) {
         const QString file = reader.readElementText();
+        // Joined to the update folder: a name that could reach out of it
+        // would have a controller written from a file no checksum list covers.
+        if (!file.isEmpty() && !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(file)) return Bad("Filename error");
         const QString n = device;
         Stage([d, n, file] { d->KLX_DataBaseManagerUpdateSetGetDeviceFilename(file, n, AtomicDirSet); });
       } else if (name == QLatin1String("Typ")) {

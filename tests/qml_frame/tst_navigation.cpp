@@ -62,6 +62,9 @@ class TestNavigation : public QObject {
     QmlFrame f(g_app);
     QVERIFY(f.Start());
     QCOMPARE(f.Property("upperFrame", "visible").toBool(), false);
+    // The start-up chain holds at the firmware update for its boot status.
+    if (status == KLX_VornTask::KLX_BOOT_STATUS_UPDATE)
+      f.Db().KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_UPDATE, AtomicDirSet);
     f.Db().KLX_DataBaseManagerGetSetBootStatus(status, AtomicDirSet);
     QTRY_COMPARE(f.Property("bootTimer", "running").toBool(), false);
     QCOMPARE(f.Shown(), shown);
@@ -91,6 +94,7 @@ class TestNavigation : public QObject {
     runtime.KLX_RuntimeDatabaseManagerGetSetDetailPercent(25, AtomicDirSet);
     runtime.KLX_RuntimeDatabaseManagerGetSetPercentName("Onboard firmware update", AtomicDirSet);
     runtime.KLX_RuntimeDatabaseManagerGetSetDetailName("TC", AtomicDirSet);
+    f.Db().KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_UPDATE, AtomicDirSet);
     f.Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_UPDATE, AtomicDirSet);
     QVERIFY(f.WaitShown(kUpdate));
     QTRY_COMPARE(f.Property("overallBar", "shownText").toString(), QString("Onboard firmware update 50 %"));
@@ -109,6 +113,44 @@ class TestNavigation : public QObject {
     QTRY_COMPARE(f.Shown(), kUpdate);
     QCOMPARE(f.Property("updateHeading", "text").toString(), heading);
     QCOMPARE(f.Property("upperFrame", "visible").toBool(), false);
+  }
+
+  // The start goes on past a firmware update that wrote nothing: a failure,
+  // even one that ended before the first screen, is shown until the user
+  // takes note of it; else the home screen follows at once.
+  void theStartGoesOnPastAFirmwareUpdateThatWroteNothing_data() {
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("failed before the first screen") << true;
+    QTest::newRow("no firmware to write") << false;
+  }
+  void theStartGoesOnPastAFirmwareUpdateThatWroteNothing() {
+    QFETCH(bool, failed);
+    QmlFrame f(g_app);
+    QVERIFY(f.Start());
+    KLX_DataBaseManager& db = f.Db();
+    if (failed) {
+      db.KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_UPDATE_STATUS_ERROR);
+      db.KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
+      QVERIFY(f.WaitShown(kUpdate));
+      QCOMPARE(f.Property("updateHeading", "text").toString(), QString("The firmware update failed."));
+      QCOMPARE(f.Property("updateAdvice", "text").toString(),
+               QString("The transmitter starts with the controllers' present firmware. "
+                       "The update is repeated at the next start."));
+      f.Key(KLX_DatabaseValues::EventHome);
+      QCOMPARE(f.Shown(), kUpdate);
+      f.Grab("update_failed_start_goes_on.png");
+      QVERIFY(f.Tap("updateTakenNote"));
+    } else {
+      db.KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_UPDATE, AtomicDirSet);
+      db.KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_UPDATE, AtomicDirSet);
+      QVERIFY(f.WaitShown(kUpdate));
+      // The task's end heard after the start went on.
+      db.KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_SYSTEM_UP, AtomicDirSet);
+      db.KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_UPDATE_STATUS_SWITCH_OFF);
+    }
+    QVERIFY(f.WaitShown(kHome));
+    QCOMPARE(f.Property("upperFrame", "visible").toBool(), true);
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
   }
 
   // Not valid: the frame keeps polling and shows nothing, not even the strip.

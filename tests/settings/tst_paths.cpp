@@ -88,6 +88,7 @@ class TestPaths : public QObject {
     QVERIFY(SettingsFixture::Write(SettingsFixture::StateFile(), StateXml(name, "1", folder)));
     VornErrorWatch watch;
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
+    fx.db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
 
     // The saver writes the model and the state where they were read from.
     Passes passes(fx.db.KLX_DatabaseManagerXMLFileSaverPtr());
@@ -126,6 +127,7 @@ class TestPaths : public QObject {
     db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName(name, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(type, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(folder, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
     VornErrorWatch watch;
     Passes passes(db.KLX_DatabaseManagerXMLFileSaverPtr());
     db.KLX_DataBaseManagerSetModelModifyFlag(true);

@@ -56,16 +56,28 @@ class TestSaver : public QObject {
     QVERIFY(fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), 0);
 
-    fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(7, AtomicDirSet);
+    // A current model whose file was not loaded (a start held by the
+    // controllers' firmware update, a load under way): what is in memory is
+    // not written over its file, and its marks are dropped.
     fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Heli", AtomicDirSet);
     fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
     QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
-    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 3);
+    QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
+    QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), 0);
+    QVERIFY(fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    watch.Clear();
+
+    fx.db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerSetModelModifyFlag(true);
+    fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(7, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerSetVornModifyFlag(true);
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    QCOMPARE(fx.saver->KLX_XMLFileSaverPasses(), 4);
     QVERIFY(SettingsFixture::Read(SettingsFixture::SystemFile()).contains("<Locktimeout>7</Locktimeout>"));
     QVERIFY(SettingsFixture::Read(SettingsFixture::StateFile()).contains("<Modelname>Heli</Modelname>"));
     QVERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag() && !fx.db.KLX_DataBaseManagerGetVornModifyFlag());
-    // The model, still marked: written under its name, in its type's folder,
-    // once it has a name.
+    // The model, marked again: written under its name, in its type's folder,
+    // once it is loaded.
     QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
     QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites(), 1);
     QVERIFY(QFileInfo(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter")).isDir());
@@ -88,6 +100,7 @@ class TestSaver : public QObject {
     KLX_DataBaseManager& db = fx.db;
     db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Heli", AtomicDirSet);
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
     constexpr int kEdits = 48;
     for (int f = 0; f < kEdits; ++f) {
       db.KLX_DataBaseManagerFunctionGetSet_IsUsed(f, 1, AtomicDirSet, false);

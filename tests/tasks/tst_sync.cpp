@@ -37,8 +37,10 @@ class SyncTest : public QObject {
         << 1 << 0 << 2 << 1 << int(VT::KLX_PHASE_ERROR) << int(VT::KLX_BOOT_STATUS_NORMAL) << 1;
     QTest::newRow("both in their boot loaders: the phase stays")
         << 1 << 0 << 2 << 2 << int(VT::KLX_PHASE_SYNC) << int(VT::KLX_BOOT_STATUS_NORMAL) << 1;
-    QTest::newRow("update pending: firmware update, no model load")
-        << 1 << 1 << 1 << 1 << int(VT::KLX_PHASE_UPDATE) << int(VT::KLX_BOOT_STATUS_UPDATE) << 1;
+    // The firmware update finds no update folder: it fails, the update
+    // stays pending for the next start, and the model load follows.
+    QTest::newRow("update pending, nothing to update from")
+        << 1 << 1 << 1 << 1 << int(VT::KLX_PHASE_SYSTEM_UP) << int(VT::KLX_BOOT_STATUS_NORMAL) << 2;
     QTest::newRow("power input not set at start: nothing follows")
         << 0 << 0 << 1 << 1 << int(VT::KLX_PHASE_SYNC) << int(VT::KLX_BOOT_STATUS_POWERDOWN) << 1;
   }
@@ -106,6 +108,7 @@ class SyncTest : public QObject {
     // A pending update is installed on a clean slate, and a refused load
     // leaves no model: nothing is saved.
     QCOMPARE(rig.db.KLX_DataBaseManagerGetModelModifyFlag(), updateFlag == 0 && phase != VT::KLX_PHASE_SYSTEM_UP);
+    QCOMPARE(rig.db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), updateFlag);
     QVERIFY(rig.NothingMoreSent());
   }
 

@@ -390,30 +390,87 @@ class FirmwareTaskTest : public QObject {
   }
 
   // The first start after a package update: synchronisation, then this task
-  // from "Update.xml", both controllers written.
+  // from "Update.xml". Controllers that were written ask for the restart,
+  // and the model is not loaded; with nothing written (no controller file
+  // in the package, or a failure, which keeps the update pending for the
+  // next start) the start goes on to load the model. A model not loaded is
+  // never saved over its file.
+  void startUpAfterAPackageUpdate_data() {
+    QTest::addColumn<int>("package");
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<QList<int>>("status");
+    QTest::addColumn<int>("pending");
+    QTest::newRow("both controllers written") << 0 << int(VT::KLX_PHASE_UPDATE)
+                                              << QList<int>{VT::KLX_UPDATE_STATUS_SWITCH_OFF} << 0;
+    QTest::newRow("no controller firmware in the package")
+        << 1 << int(VT::KLX_PHASE_SYSTEM_UP) << QList<int>{VT::KLX_UPDATE_STATUS_SWITCH_OFF} << 0;
+    QTest::newRow("a controller file that does not load")
+        << 2 << int(VT::KLX_PHASE_SYSTEM_UP) << QList<int>{VT::KLX_UPDATE_STATUS_ERROR} << 1;
+  }
   void startUpAfterAPackageUpdate() {
+    QFETCH(int, package);
+    QFETCH(int, phase);
+    QFETCH(QList<int>, status);
+    QFETCH(int, pending);
     FirmwareRig rig;
     QVERIFY(rig.Start());
+    VornErrorWatch errors;
+    errors.Expect({0x12902, 0x33901, 0x33902, 0x23602});
     rig.task.KLX_FirmwareUpdateSetClock(&rig.clock);
     rig.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_UPDATE_FIRMWARE, &rig.task);
     rig.status = std::make_unique<StatusLog>(&rig.Db());
-    QVERIFY(rig.PutPackage(SmallStick(1, 2), SmallTransceiver(1, 3, 2)));
+    KLX_DataBaseManager& db = rig.Db();
+    // The current model on the card, as "Vornstate.xml" names it.
+    KLX_XMLFileHandler files(QStringLiteral("FirmwareRig"));
+    QCOMPARE(files.KLX_XMLFileHandlerInitialize(&db), int(KLX_Ok));
+    db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 1, AtomicDirSet, false);
+    QCOMPARE(files.KLX_XMLFileHandlerWriteModelFile("Glider.xml", "Glider", KLX_DatabaseValues::MODEL_TYP_Plane, ""),
+             int(KLX_Ok));
+    db.KLX_DataBaseManagerResetAllModelData();
+    const QString model = rig.root.Path() + "/Vorn/Model/Plane/Glider.xml";
+    const QByteArray saved = ReadFile(model);
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet, false);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(KLX_DatabaseValues::MODEL_TYP_Plane, AtomicDirSet, false);
+    // The process state enters both controllers, without a file.
+    db.KLX_DataBaseManagerUpdate_Set_Device_Name("SC");
+    db.KLX_DataBaseManagerUpdate_Set_Device_Name("TC");
+    if (package == 1)
+      QVERIFY(rig.Put(rig.UpdateFolder() + "Update.xml",
+                      "<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>"
+                      "<VersionMajor>3</VersionMajor><VersionMinor>91</VersionMinor></UPDATE></vornupdate>"));
+    else
+      QVERIFY(rig.PutPackage(SmallStick(1, 2), SmallTransceiver(1, 3, 2)));
+    if (package == 2) QVERIFY(rig.Put(rig.UpdateFolder() + "SC.bin", QByteArray("not a firmware file")));
     rig.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
-    rig.Db().KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, false);
+    db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, false);
     rig.StartProcessing();
     rig.endsBefore = rig.task.ends;
     QCOMPARE(rig.Vorn().KLX_VornHandlerStartVorn(), 1);
     QVERIFY(rig.RunToEnd());
-    QCOMPARE(rig.task.last.load(), 0);
-    QCOMPARE(rig.Phase(), int(VT::KLX_PHASE_UPDATE));
-    QCOMPARE(rig.Db().KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), int(VT::KLX_BOOT_STATUS_UPDATE));
-    QCOMPARE(rig.sim.State().stickMinor, 2);
-    QCOMPARE(rig.sim.State().transceiverMinor, 3);
-    QCOMPARE(rig.status->Take(), QList<int>{VT::KLX_UPDATE_STATUS_SWITCH_OFF});
-    QCOMPARE(rig.Db().KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 0);
-    // The update screen's read-outs name the task to the end.
-    QCOMPARE(rig.runtime.KLX_RuntimeDatabaseManagerGetSetPercentName("", AtomicDirGet),
-             QString("Onboard firmware update"));
+    for (int ms = 0; rig.Phase() != phase && ms < 20000; ms += 10) QVERIFY(rig.Settled() && rig.Run(10));
+    QCOMPARE(rig.Phase(), phase);
+    QCOMPARE(rig.status->Take(), status);
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), pending);
+    const bool written = package == 0;
+    QCOMPARE(rig.sim.State().stickMinor, written ? 2 : 0);
+    QCOMPARE(rig.sim.State().transceiverMinor, written ? 3 : 0);
+    QCOMPARE(db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet),
+             int(written ? VT::KLX_MODELLLOAD_STATUS_NOTVALID : VT::KLX_MODELLLOAD_STATUS_READY));
+    if (written) {
+      QCOMPARE(db.KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), int(VT::KLX_BOOT_STATUS_UPDATE));
+      // The update screen's read-outs name the task to the end.
+      QCOMPARE(rig.runtime.KLX_RuntimeDatabaseManagerGetSetPercentName("", AtomicDirGet),
+               QString("Onboard firmware update"));
+      // A save while the start waits for the restart: the model in memory
+      // is not the file's.
+      KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+      saver->KLX_XMLFileSaverStartProcessing();
+      const int passes = saver->KLX_XMLFileSaverPasses();
+      db.KLX_DataBaseManagerSetModelModifyFlag(true);
+      db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+      QTRY_VERIFY_WITH_TIMEOUT(saver->KLX_XMLFileSaverPasses() > passes, 5000);
+    }
+    QCOMPARE(ReadFile(model), saved);
   }
 };
 

@@ -128,6 +128,9 @@ class PackageUpdateTest : public QObject {
       if (c.startsWith("mount")) mounts << c;
     QCOMPARE(mounts, QStringList({"mount ubi0:application /app ubifs 32", "mount ubi0:rootfs / ubifs 32"}));
     QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), int(VT::KLX_PHASE_SYSTEM_UUPD));
+    // The update pending for the controllers is on the card already, not
+    // left to the saver's next pass.
+    QVERIFY(ReadFile(rig.fx.root.Path() + "/Vorn/Vornstate/Vornstate.xml").contains("<UpdateFlag>1</UpdateFlag>"));
   }
 
   // Batteries at their limit install; whatever stops the install before

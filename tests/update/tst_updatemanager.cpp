@@ -110,6 +110,7 @@ class UpdateManagerTest : public QObject {
     QVERIFY(QFileInfo(app + "KLX32LinuxApp").isExecutable());
     QCOMPARE(QDir(app).entryList(QDir::Hidden | QDir::Files).filter(".new"), QStringList());
     QCOMPARE(rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 1);
+    QVERIFY(ReadFile(rig.Path("/Vorn/Vornstate/Vornstate.xml")).contains("<UpdateFlag>1</UpdateFlag>"));
 
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));

@@ -86,6 +86,13 @@ class UpdateXmlTest : public QObject {
     QTest::newRow("a device's Minor 70000")
         << vorn << Package(target + "<DEVICE><Name>TC</Name><Minor>70000</Minor></DEVICE>") << int(KLX_Error)
         << "v0.0 force 0 | TC 0.0  0" << logged("update version minor error");
+    // A controller's file is read from the update folder and nowhere else.
+    QTest::newRow("a Filename reaching out of the update folder")
+        << vorn << Package(target + Device("TC", 2, 0, "../Model/Plane/Demo.xml", 17)) << int(KLX_Error)
+        << "v0.0 force 0 | TC 2.0  0" << logged("Filename error");
+    QTest::newRow("a Filename with a folder") << vorn << Package(target + Device("SC", 1, 5, "/Vorn/SC.bin", 16))
+                                              << int(KLX_Error) << "v0.0 force 0 | SC 1.5  0"
+                                              << logged("Filename error");
     QTest::newRow("the other board's package: nothing taken, not even what came first")
         << vorn << Package("<VersionMajor>3</VersionMajor><Target>Fenk</Target>" + devices) << int(KLX_Unsuitable)
         << kNothing << none;

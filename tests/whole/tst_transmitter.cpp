@@ -93,7 +93,7 @@ struct Transmitter {
 
   // The programs beside the folder of their root, as build/bin beside
   // build/root.
-  bool Install() {
+  bool Install(bool updateServer = false) {
     QDir().mkpath(bin);
     for (const auto& [from, name] : {std::pair{VORN_PROGRAM, "vorn"}, std::pair{VORN_SIM, "vorn-sim"}}) {
       const QString to = bin + "/" + name;
@@ -102,6 +102,10 @@ struct Transmitter {
     }
     QProcess prepare;
     prepare.start(bin + "/vorn-sim", {"prepare", "--board", "vorn", "--model-demo"});
+    if (!prepare.waitForFinished(30000) || prepare.exitCode() != 0) return false;
+    if (!updateServer) return true;
+    // The package the update server serves, which key `u` puts on a stick.
+    prepare.start(bin + "/vorn-sim", {"prepare", "--board", "vorn", "--update-server"});
     return prepare.waitForFinished(30000) && prepare.exitCode() == 0;
   }
 
@@ -171,7 +175,8 @@ struct Transmitter {
   }
   // A finger on the program's window (its top left corner is the screen's:
   // there is no window manager), as xdotool's commands: "F5" a key,
-  // "tap x y", "drag x y x y"; each step given time to be drawn.
+  // "tap x y", "drag x y x y", "wheel x y n" n turns down; each step given
+  // time to be drawn.
   bool Fingers(const QStringList& steps) const {
     QStringList args;
     for (const QString& step : steps) {
@@ -184,7 +189,9 @@ struct Transmitter {
           args << "sleep" << "0.03" << "mousemove" << w[3]
                << QString::number(w[2].toInt() + (w[4].toInt() - w[2].toInt()) * i / 8);
         args << "mouseup" << "1";
-      } else
+      } else if (w[0] == "wheel")
+        args << "mousemove" << w[1] << w[2] << "click" << "--repeat" << w[3] << "--delay" << "30" << "5";
+      else
         args << "key" << w[0];
       args << "sleep" << "0.5";
     }
@@ -305,6 +312,56 @@ class WholeTransmitter : public QObject {
     // The process state still names the Demo as the current model.
     for (const char* line : {"<Modelname>Demo</Modelname>", "<ModelTyp>1</ModelTyp>"})
       QVERIFY2(tx.State().contains(line), qPrintable(tx.State()));
+  }
+
+  // The application update from a stick, as a new user tries it: its
+  // package brings no controller firmware. The next start passes the
+  // firmware update by and loads the model, whose file is as the switch-off
+  // left it.
+  void anApplicationUpdateFromAStickKeepsTheModel() {
+    Transmitter tx;
+    QVERIFY(tx.Install(true));
+    {
+      Session s;
+      QVERIFY(tx.PowerOn(&s));
+      QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
+      s.Keys("u");
+      QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
+      // Home, the strip, "Main menu", down to "Settings", "System", the
+      // software's "Check", "Update"; again while the intro may still play.
+      bool asked = false;
+      for (int attempt = 0; attempt < 8 && !asked; ++attempt) {
+        QVERIFY(tx.Fingers({"F5", "drag 240 3 240 190", "tap 83 27", "wheel 240 150 30", "tap 55 200", "tap 55 72",
+                            "tap 219 254", "tap 397 75"}));
+        asked = s.Says("begin update", 3000);
+      }
+      QVERIFY2(asked, qPrintable(s.output.right(3000)));
+      // "The update is ready. Install it now?" Ok; then "installed" Ok.
+      QVERIFY(Until([&] { return tx.Fingers({"tap 180 198"}) && s.Says("installation is complete", 1000); }, kEventMs));
+      QVERIFY2(s.output.contains("application installation is complete (err = 0)"), qPrintable(s.output.right(3000)));
+      QVERIFY(tx.Fingers({"tap 240 198"}));
+      QVERIFY2(tx.State().contains("<UpdateFlag>1</UpdateFlag>"), qPrintable(tx.State()));
+      QVERIFY2(tx.SwitchOff(&s), qPrintable(s.output + s.printed));
+    }
+    const QByteArray model = ReadText(tx.ModelFile()).toUtf8();
+    const QString data = tx.ModelData();
+    QVERIFY(data.contains("<FUNCTION"));
+    {
+      Session s;
+      QVERIFY(tx.PowerOn(&s));
+      QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
+      const int update = s.output.indexOf("start-up phase: firmware update");
+      QVERIFY2(update >= 0 && s.output.indexOf("Demo.xml (", update) > update, qPrintable(s.output.right(3000)));
+      QVERIFY2(!s.output.contains("Reading update file error"), qPrintable(s.output.right(3000)));
+      const QString shot = tx.Screenshot("whole-after-update.png");
+      QVERIFY2(shot.isEmpty(), qPrintable(shot));
+      QVERIFY2(tx.State().contains("<UpdateFlag>0</UpdateFlag>"), qPrintable(tx.State()));
+      QCOMPARE(ReadText(tx.ModelFile()).toUtf8(), model);
+      QVERIFY(tx.SwitchOff(&s));
+    }
+    // Saved again at the switch-off with the timer's value: the same data,
+    // under a check value scrambled anew.
+    QCOMPARE(tx.ModelData(), data);
   }
 };
 

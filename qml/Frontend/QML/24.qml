@@ -8,7 +8,10 @@ import GuiData 1.0
 // task's progress (the device being written and how far) and, at the end,
 // asks for the restart. The touch keys stay locked: leaving the screen would
 // offer models and settings that no controller can take yet, and so the
-// status strip with its menus is hidden as well.
+// status strip with its menus is hidden as well. When nothing was written
+// (the update failed, or the package brings no firmware the controllers
+// lack), the start goes on to the model: a failure is shown until the user
+// takes note of it, otherwise the home screen follows at once.
 Rectangle {
     id: updateScreen
     objectName: "firmwareUpdate"
@@ -16,6 +19,9 @@ Rectangle {
 
     // "running", "done" or "failed".
     property string phase: rootwindow.firmwareUpdateEnd === "" ? "running" : rootwindow.firmwareUpdateEnd
+    // The start went on to the model, past the firmware update.
+    property bool startGoesOn: false
+    property bool leaving: false
     property int overall: -1
     property int detail: -1
     property string taskName: ""
@@ -26,6 +32,23 @@ Rectangle {
         detail = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDetailPercent(0, DatabaseValue.AtomicDirGet)
         taskName = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetPercentName("", DatabaseValue.AtomicDirGet)
         deviceName = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDetailName("", DatabaseValue.AtomicDirGet)
+        // Read, not only heard: the update may have ended before this screen.
+        var state = Database.KLX_DataBaseManagerGetLastUpdateStatus()
+        if (state === GuiCmdData.KLX_UPDATE_STATUS_SWITCH_OFF)
+            rootwindow.firmwareUpdateEnd = "done"
+        else if (state === GuiCmdData.KLX_UPDATE_STATUS_ERROR)
+            rootwindow.firmwareUpdateEnd = "failed"
+        startGoesOn = Database.KLX_DataBaseManagerGetSetStartupPhases(0, DatabaseValue.AtomicDirGet)
+                !== GuiCmdData.KLX_PHASE_UPDATE
+        if (startGoesOn && phase !== "failed" && !leaving) {
+            leaving = true
+            // Not while this screen is still being made.
+            Qt.callLater(leave)
+        }
+    }
+    function leave() {
+        rootwindow.smartKeyLock = false
+        rootwindow.showFirstScreen(rootwindow.homeUrl)
     }
 
     function heading() {
@@ -38,6 +61,9 @@ Rectangle {
     function advice() {
         if (phase === "done")
             return qsTr("Please switch the transmitter off and on again.") + Language.emptyString
+        if (phase === "failed" && startGoesOn)
+            return qsTr("The transmitter starts with the controllers' present firmware. The update is repeated at the next start.")
+                    + Language.emptyString
         if (phase === "failed")
             return qsTr("Please switch the transmitter off and on again: the update is repeated at the next start.")
                     + Language.emptyString
@@ -52,7 +78,9 @@ Rectangle {
         height: 64
         sourceSize.width: 64
         sourceSize.height: 64
-        source: "qrc:/Frontend/Images/poweroff" + rootwindow.iconSuffix + ".svg"
+        // No restart is asked for when the start goes on.
+        source: "qrc:/Frontend/Images/" + (updateScreen.startGoesOn ? "attention" : "poweroff") + rootwindow.iconSuffix
+                + ".svg"
         visible: updateScreen.phase !== "running"
     }
     ProgressSpinner {
@@ -115,27 +143,32 @@ Rectangle {
     ProgressLine { objectName: "overallBar"; y: 166; label: updateScreen.taskName; percent: updateScreen.overall }
     ProgressLine { objectName: "detailBar"; y: 206; label: updateScreen.deviceName; percent: updateScreen.detail }
 
+    GeneralPurposeButton {
+        objectName: "updateTakenNote"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 200
+        visible: updateScreen.phase === "failed" && updateScreen.startGoesOn
+        gp_text: qsTr("Ok") + Language.emptyString
+        onClicked: updateScreen.leave()
+    }
+
+    // The start may go on after any end: the screen looks until it leaves.
     Timer {
         interval: 250
         repeat: true
-        running: updateScreen.phase === "running"
-        triggeredOnStart: true
+        running: true
         onTriggered: updateScreen.poll()
     }
 
     Connections {
         target: Database
-        function onUpdateStatus(state) {
-            if (state === GuiCmdData.KLX_UPDATE_STATUS_SWITCH_OFF)
-                rootwindow.firmwareUpdateEnd = "done"
-            else if (state === GuiCmdData.KLX_UPDATE_STATUS_ERROR)
-                rootwindow.firmwareUpdateEnd = "failed"
-        }
+        function onUpdateStatus(state) { updateScreen.poll() }
     }
 
     Component.onCompleted: {
         rootwindow.smartKeyLock = true
         upperFrame.visible = false
         systemHistory.addHistoryEntry()
+        poll()
     }
 }

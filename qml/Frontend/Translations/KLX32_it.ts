@@ -674,6 +674,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The transmitter starts with the controllers&apos; present firmware. The update is repeated at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation type="unfinished"></translation>
     </message>
