@@ -2,8 +2,9 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusPendingCall>
-#include <QDBusReply>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QDebug>
 #include <QDir>
@@ -110,19 +111,18 @@ void KLX_Bluetooth::decDevCount() {
 // ---- adapter ----------------------------------------------------------------------------------
 
 bool KLX_Bluetooth::powerStatus() {
-  if (!m_Adapter || !m_Adapter->isValid()) return false;
-  return m_Adapter->property("Powered").toBool();
+  return getBtProperty(hci0_path, iface_Adapter1, QStringLiteral("Powered")).toBool();
 }
 
 bool KLX_Bluetooth::powerON() {
   if (powerStatus()) return true;
-  if (m_Adapter) m_Adapter->setProperty("Powered", true);
+  setBtProperty(hci0_path, iface_Adapter1, QStringLiteral("Powered"), true);
   if (m_Db) emit searchForKnownDevice_sig(m_Db->KLX_DataBaseManagerGetLastUsedBLEDevice());
   return true;
 }
 
 bool KLX_Bluetooth::powerOFF() {
-  if (powerStatus() && m_Adapter) m_Adapter->setProperty("Powered", false);
+  if (powerStatus()) setBtProperty(hci0_path, iface_Adapter1, QStringLiteral("Powered"), false);
   return true;
 }
 
@@ -166,15 +166,12 @@ bool KLX_Bluetooth::isDeviceBTGlasses(const QString& path, const InterfaceList& 
     return false;
   }
   if (props.contains(QStringLiteral("ManufacturerData"))) {
-    QDBusInterface properties(org_bluez, path, iface_Properties, QDBusConnection::systemBus());
-    const QDBusReply<QDBusVariant> reply =
-        properties.call(QStringLiteral("Get"), iface_Device1, QStringLiteral("ManufacturerData"));
-    if (!reply.isValid()) {
+    const QVariant value = getBtProperty(path, iface_Device1, QStringLiteral("ManufacturerData"));
+    if (!value.isValid()) {
       qCDebug(lcVornDebug) << "GLASSES_CHECK: manufacturer data unreadable";
       return false;
     }
     QMap<quint16, QDBusVariant> data;
-    const QVariant value = reply.value().variant();
     if (value.canConvert<QDBusArgument>()) value.value<QDBusArgument>() >> data;
     if (!data.contains(kGlassesCompany)) {
       qCDebug(lcVornDebug) << "GLASSES_CHECK: not the glasses' maker";
@@ -338,9 +335,9 @@ void KLX_Bluetooth::connectDev(QString mac) {
     createActiveLookGlasses(it.key());
     glassesConnect = true;
   }
-  QDBusInterface dev(org_bluez, getObjectPath(mac), iface_Device1, QDBusConnection::systemBus());
-  dev.setProperty("Trusted", true);
-  const QDBusPendingCall call = dev.asyncCall(QStringLiteral("Connect"));
+  setBtProperty(getObjectPath(mac), iface_Device1, QStringLiteral("Trusted"), true);
+  const QDBusPendingCall call = QDBusConnection::systemBus().asyncCall(
+      QDBusMessage::createMethodCall(org_bluez, getObjectPath(mac), iface_Device1, QStringLiteral("Connect")));
   auto* watcher = new DBusBTAsyncWatcher(glassesConnect, call, this);
   watcher->setProperty("mac", mac);
   connect(watcher, &QDBusPendingCallWatcher::finished, this, &KLX_Bluetooth::handleReply);
