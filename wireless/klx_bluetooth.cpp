@@ -49,6 +49,17 @@ constexpr quint16 kGlassesCompany = 0xDAFA;
 // Minor classes of an Audio/Video device that carry audio to the pilot:
 // wearable headset, hands-free, loudspeaker, headphones.
 constexpr int kAudioMinors[4][6] = {{1, 0, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 0}, {1, 0, 1, 0, 0, 0}, {0, 1, 1, 0, 0, 0}};
+
+// An object added or removed whole carries the two standard interfaces and
+// its own; BlueZ lists them in an order of its own, and a device may carry
+// more (a headset's battery or media control). An interface dropped from a
+// living object (media control at a disconnect) comes without the standard
+// two, and the object stays.
+bool Carries(const QStringList& interfaces, const QStringList& row) {
+  for (const QString& name : row)
+    if (!interfaces.contains(name)) return false;
+  return true;
+}
 }  // namespace
 
 namespace {
@@ -221,11 +232,8 @@ void KLX_Bluetooth::interfaceAdded(QDBusObjectPath path, InterfaceList iList) {
   const QString text = path.path();
   const QString mac = getMAC(text, QStringLiteral("_"), QStringLiteral(":"));
   if (mac.isEmpty()) return;
-  const auto exactly = [&](const QString& own) {
-    return iList.size() == 3 && iList.contains(own) && iList.contains(iface_Introspect) &&
-           iList.contains(iface_Properties);
-  };
-  if (exactly(iface_Device1)) {
+  const QStringList interfaces = iList.keys();
+  if (Carries(interfaces, m_DeviceList)) {
     if (isDeviceBTHeadset(iList)) {
       btDeviceAdd(iList);
     } else if (isDeviceBTGlasses(text, iList)) {
@@ -234,7 +242,7 @@ void KLX_Bluetooth::interfaceAdded(QDBusObjectPath path, InterfaceList iList) {
     }
     return;
   }
-  if (exactly(iface_MediaTransport1) && text.contains(QLatin1String("/fd"), Qt::CaseInsensitive))
+  if (Carries(interfaces, m_TransportList) && text.contains(QLatin1String("/fd"), Qt::CaseInsensitive))
     activeAudioDeviceMacHandler(mac, On);
 }
 
@@ -251,7 +259,9 @@ void KLX_Bluetooth::activeAudioDeviceMacHandler(const QString& mac, State state)
 }
 
 void KLX_Bluetooth::interfaceRemoved(QDBusObjectPath path, QStringList iList) {
-  const auto handler = m_Removal.constFind(iList);
+  // One row at most: a device removed with its media control is one removal.
+  auto handler = m_Removal.constBegin();
+  while (handler != m_Removal.constEnd() && !Carries(iList, handler.key())) ++handler;
   if (handler == m_Removal.constEnd()) return;
   const QString mac = getMAC(path.path(), QStringLiteral("_"), QStringLiteral(":"));
   if (mac.isEmpty()) return;
