@@ -34,6 +34,8 @@ constexpr quint64 kKeyUserPassw = Q_UINT64_C(0x2E8B71D4A6F0935C);
 constexpr int kLastCountryCode = 257;
 constexpr int kUserMenuValueMax = 255;
 constexpr unsigned char kFrontPlugUnknown = 255;
+// Servo signals (PWM): the front plug's mode until the controller says otherwise.
+constexpr unsigned char kFrontPlugServo = 0;
 
 QString TempFilePath() {
   return KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/sys/class/thermal/thermal_zone0/temp"));
@@ -113,6 +115,7 @@ void KLX_SystemProperties::KLX_SystemPropertiesSetToDefaultValues() {
 #define KLX_SETTING_RESET(name, type, def, ...) KLX_SettingReset(m_##name, def);
   KLX_SYSTEM_SETTINGS(KLX_SETTING_RESET)
 #undef KLX_SETTING_RESET
+  m_FrontPlugAsked = kFrontPlugUnknown;
   QMutexLocker lock(&m_TableMutex);
   for (auto& c : m_ControlTypes) c = ControlType();
   for (auto& u : m_UserMenu) u = UserMenuEntry();
@@ -243,21 +246,32 @@ int KLX_SystemProperties::SendFrontPlugMessage(unsigned char op, unsigned char m
 
 int KLX_SystemProperties::KLX_SystemPropertiesGetSet_FrontPlugMode(int mode, int op) {
   switch (op) {
-    case 0:
+    case 0: {
       // The controller answers with the mode it took; that answer is stored.
-      return SendFrontPlugMessage(
-          1, static_cast<unsigned char>(qBound(int(kMin_FrontPlugMode), mode, int(kMax_FrontPlugMode))));
+      const auto wanted = static_cast<unsigned char>(qBound(int(kMin_FrontPlugMode), mode, int(kMax_FrontPlugMode)));
+      const int result = SendFrontPlugMessage(1, wanted);
+      if (result == KLX_MustPollAgain) m_FrontPlugAsked = wanted;
+      return result;
+    }
     case 1:
       if (m_FrontPlugMode != kFrontPlugUnknown) return m_FrontPlugMode;
       return SendFrontPlugMessage(0, 0);
     case 2:
       m_FrontPlugMode = static_cast<uint8_t>(mode);
+      m_FrontPlugAsked = kFrontPlugUnknown;
       return m_FrontPlugMode;
     case 3:
       return SendFrontPlugMessage(0, 0);
     default:
       return KLX_Error;
   }
+}
+
+int KLX_SystemProperties::KLX_SystemPropertiesGet_LastFrontPlugMode() const {
+  const uint8_t asked = m_FrontPlugAsked;
+  if (asked != kFrontPlugUnknown) return asked;
+  const uint8_t reported = m_FrontPlugMode;
+  return reported != kFrontPlugUnknown ? reported : kFrontPlugServo;
 }
 
 QString KLX_SystemProperties::KLX_SystemPropertiesGet_LastUsedBLEDevice() const {

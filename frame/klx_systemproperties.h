@@ -49,6 +49,10 @@ class KLX_SystemProperties : public QObject, public KLX_DataBaseTransmitter, pub
   int KLX_SystemPropertiesGetSet_VolumeMasterCtrl(int value, int dir);
   // op 0 set (asks the controller), 1 get, 2 the controller's answer, 3 query.
   int KLX_SystemPropertiesGetSet_FrontPlugMode(int mode, int op);
+  // The mode a model file keeps, without asking the controller: the one last
+  // asked of it and not answered yet, else the one it reported, else servo
+  // (0), its own default.
+  int KLX_SystemPropertiesGet_LastFrontPlugMode() const;
   QString KLX_SystemPropertiesGet_LastUsedBLEDevice() const;
   void KLX_SystemPropertiesSet_LastUsedBLEDevice(QString address);
   int KLX_SystemPropertiesGet_CPUTemp(unsigned char cached);
@@ -108,6 +112,8 @@ class KLX_SystemProperties : public QObject, public KLX_DataBaseTransmitter, pub
   double m_BaseFactor = 0.0;
   double m_AmbientFactor = 0.0;
   int16_t m_CPUTemp = -999;
+  // The front-plug mode asked of the controller and not answered yet; 255 none.
+  std::atomic<uint8_t> m_FrontPlugAsked{255};
 
   // The settings of the table. Numbers are atomic: the battery, stick-data
   // and GUI threads use them without the store's mutex; texts lock themselves.

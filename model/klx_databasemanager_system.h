@@ -115,6 +115,10 @@
   // The controller's answer (flags 2) is stored; other flags read the
   // stored mode without asking the controller.
   int KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags);
+  // The mode a saved model keeps: never a failure code. Before the
+  // transceiver has reported its mode it is asked, as by a read, and the
+  // last mode known (asked of it, or reported) or the default is given.
+  int KLX_DatabaseManagerGetFrontPlugModeForFile();
 
   // ---- Current-model properties ----------------------------------------------------------
   QString KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString name, int dir, bool save = true);

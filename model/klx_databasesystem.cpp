@@ -559,6 +559,13 @@ int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugMode(int mode, int di
   return settings->KLX_SystemPropertiesGetSet_FrontPlugMode(mode, dir);
 }
 
+int KLX_DataBaseManager::KLX_DatabaseManagerGetFrontPlugModeForFile() {
+  // Without the store: servo, the transceiver's own default.
+  KLX_STORE_OR(settings, SystemStore, 0);
+  settings->KLX_SystemPropertiesGetSet_FrontPlugMode(0, AtomicDirGet);
+  return settings->KLX_SystemPropertiesGet_LastFrontPlugMode();
+}
+
 int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags) {
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   const int result = settings->KLX_SystemPropertiesGetSet_FrontPlugMode(flags == 2 ? (mode & 0xFF) : mode, flags);

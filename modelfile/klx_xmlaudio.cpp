@@ -303,7 +303,7 @@ int KLX_XMLModel::KLX_XMLModelTransferVarioDataToDB() {
 // ---- Front plug and teacher/pupil switch ------------------------------------------------------
 
 void KLX_XMLModel::KLX_XMLModelWriteServoPPMMode(KLX_XMLTextWriter* w) {
-  w->TextElement(QLatin1String("SERVOPPMMODE"), m_Db->KLX_DatabaseManagerGetSetFrontPlugMode(0, 1));
+  w->TextElement(QLatin1String("SERVOPPMMODE"), m_Db->KLX_DatabaseManagerGetFrontPlugModeForFile());
 }
 
 void KLX_XMLModel::KLX_XMLModelWriteTeacherPupilSwControl(KLX_XMLTextWriter* w) {

@@ -70,12 +70,14 @@ QString CSimBluez::Glasses(const QString& name) {
       .arg(name);
 }
 
-CSimBluez::CSimBluez(const QStringList& devices)
+CSimBluez::CSimBluez(const QStringList& devices, Introspection introspection)
     : m_Control(QDBusConnection::connectToBus(BusAddress(),
                                               QStringLiteral("vorn-sim-bluez-%1").arg(g_Connections++))) {
   if (BusAddress().isEmpty() || !QFileInfo::exists(kPython)) return;
   m_Fake.setProgram(kPython);
-  m_Fake.setArguments(QStringList{Script(QStringLiteral("fake_bluez.py")), BusAddress()} + devices);
+  QStringList arguments{Script(QStringLiteral("fake_bluez.py")), BusAddress()};
+  if (introspection == Loose) arguments << QStringLiteral("--loose");
+  m_Fake.setArguments(arguments + devices);
   m_Fake.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   m_Fake.start();
   if (!m_Fake.waitForStarted(5000)) return;

@@ -26,9 +26,14 @@ class CSimBluez {
   static QString Headset(const QString& name = QStringLiteral("Pilot Headset"));
   static QString Glasses(const QString& name = QStringLiteral("ActiveLook"));
 
+  // How the fake's introspection data types properties: as they are, or
+  // loosely (the adapter's left out, the others as variants), as some
+  // services do; their Get and Set answer alike.
+  enum Introspection { Typed, Loose };
+
   // Starts the bus if this process has none yet, and a fresh fake with
   // these devices ("mac=json"); Ok() tells whether both run.
-  explicit CSimBluez(const QStringList& devices = {});
+  explicit CSimBluez(const QStringList& devices = {}, Introspection introspection = Typed);
   ~CSimBluez();
   CSimBluez(const CSimBluez&) = delete;
   CSimBluez& operator=(const CSimBluez&) = delete;

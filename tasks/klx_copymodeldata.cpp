@@ -437,12 +437,15 @@ int KLX_CopyModelData::KLX_CopySystemData_GenerateToUSBList(QString stickPath) {
   // the screen names what is missing.
   QStringList missing;
   for (const auto& file : files) {
+    // The folder first, whether the card holds the file or not: the system
+    // folder also takes the file-system report and the voice list.
+    const QString target = stickPath + BoardForm(file.first);
+    const bool folder = m_Files.KLX_FileFileFunctionsCheckFolder(target, true);
     if (!QFileInfo::exists(file.first + file.second)) {
       missing << BoardForm(file.first + file.second);
       continue;
     }
-    const QString target = stickPath + BoardForm(file.first);
-    if (!m_Files.KLX_FileFileFunctionsCheckFolder(target, true)) continue;
+    if (!folder) continue;
     // A complete copy replaces an older one, never half of one.
     if (!m_Files.KLX_FileFunctionsCopyFileToFolder(file.second, file.first, file.second, target)) success = false;
   }

@@ -2,8 +2,9 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusPendingCall>
-#include <QDBusReply>
+#include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QDebug>
 #include <QDir>
@@ -48,6 +49,17 @@ constexpr quint16 kGlassesCompany = 0xDAFA;
 // Minor classes of an Audio/Video device that carry audio to the pilot:
 // wearable headset, hands-free, loudspeaker, headphones.
 constexpr int kAudioMinors[4][6] = {{1, 0, 0, 0, 0, 0}, {0, 1, 0, 0, 0, 0}, {1, 0, 1, 0, 0, 0}, {0, 1, 1, 0, 0, 0}};
+
+// An object added or removed whole carries the two standard interfaces and
+// its own; BlueZ lists them in an order of its own, and a device may carry
+// more (a headset's battery or media control). An interface dropped from a
+// living object (media control at a disconnect) comes without the standard
+// two, and the object stays.
+bool Carries(const QStringList& interfaces, const QStringList& row) {
+  for (const QString& name : row)
+    if (!interfaces.contains(name)) return false;
+  return true;
+}
 }  // namespace
 
 namespace {
@@ -110,19 +122,18 @@ void KLX_Bluetooth::decDevCount() {
 // ---- adapter ----------------------------------------------------------------------------------
 
 bool KLX_Bluetooth::powerStatus() {
-  if (!m_Adapter || !m_Adapter->isValid()) return false;
-  return m_Adapter->property("Powered").toBool();
+  return getBtProperty(hci0_path, iface_Adapter1, QStringLiteral("Powered")).toBool();
 }
 
 bool KLX_Bluetooth::powerON() {
   if (powerStatus()) return true;
-  if (m_Adapter) m_Adapter->setProperty("Powered", true);
+  setBtProperty(hci0_path, iface_Adapter1, QStringLiteral("Powered"), true);
   if (m_Db) emit searchForKnownDevice_sig(m_Db->KLX_DataBaseManagerGetLastUsedBLEDevice());
   return true;
 }
 
 bool KLX_Bluetooth::powerOFF() {
-  if (powerStatus() && m_Adapter) m_Adapter->setProperty("Powered", false);
+  if (powerStatus()) setBtProperty(hci0_path, iface_Adapter1, QStringLiteral("Powered"), false);
   return true;
 }
 
@@ -166,15 +177,12 @@ bool KLX_Bluetooth::isDeviceBTGlasses(const QString& path, const InterfaceList& 
     return false;
   }
   if (props.contains(QStringLiteral("ManufacturerData"))) {
-    QDBusInterface properties(org_bluez, path, iface_Properties, QDBusConnection::systemBus());
-    const QDBusReply<QDBusVariant> reply =
-        properties.call(QStringLiteral("Get"), iface_Device1, QStringLiteral("ManufacturerData"));
-    if (!reply.isValid()) {
+    const QVariant value = getBtProperty(path, iface_Device1, QStringLiteral("ManufacturerData"));
+    if (!value.isValid()) {
       qCDebug(lcVornDebug) << "GLASSES_CHECK: manufacturer data unreadable";
       return false;
     }
     QMap<quint16, QDBusVariant> data;
-    const QVariant value = reply.value().variant();
     if (value.canConvert<QDBusArgument>()) value.value<QDBusArgument>() >> data;
     if (!data.contains(kGlassesCompany)) {
       qCDebug(lcVornDebug) << "GLASSES_CHECK: not the glasses' maker";
@@ -224,11 +232,8 @@ void KLX_Bluetooth::interfaceAdded(QDBusObjectPath path, InterfaceList iList) {
   const QString text = path.path();
   const QString mac = getMAC(text, QStringLiteral("_"), QStringLiteral(":"));
   if (mac.isEmpty()) return;
-  const auto exactly = [&](const QString& own) {
-    return iList.size() == 3 && iList.contains(own) && iList.contains(iface_Introspect) &&
-           iList.contains(iface_Properties);
-  };
-  if (exactly(iface_Device1)) {
+  const QStringList interfaces = iList.keys();
+  if (Carries(interfaces, m_DeviceList)) {
     if (isDeviceBTHeadset(iList)) {
       btDeviceAdd(iList);
     } else if (isDeviceBTGlasses(text, iList)) {
@@ -237,7 +242,7 @@ void KLX_Bluetooth::interfaceAdded(QDBusObjectPath path, InterfaceList iList) {
     }
     return;
   }
-  if (exactly(iface_MediaTransport1) && text.contains(QLatin1String("/fd"), Qt::CaseInsensitive))
+  if (Carries(interfaces, m_TransportList) && text.contains(QLatin1String("/fd"), Qt::CaseInsensitive))
     activeAudioDeviceMacHandler(mac, On);
 }
 
@@ -254,7 +259,9 @@ void KLX_Bluetooth::activeAudioDeviceMacHandler(const QString& mac, State state)
 }
 
 void KLX_Bluetooth::interfaceRemoved(QDBusObjectPath path, QStringList iList) {
-  const auto handler = m_Removal.constFind(iList);
+  // One row at most: a device removed with its media control is one removal.
+  auto handler = m_Removal.constBegin();
+  while (handler != m_Removal.constEnd() && !Carries(iList, handler.key())) ++handler;
   if (handler == m_Removal.constEnd()) return;
   const QString mac = getMAC(path.path(), QStringLiteral("_"), QStringLiteral(":"));
   if (mac.isEmpty()) return;
@@ -338,9 +345,9 @@ void KLX_Bluetooth::connectDev(QString mac) {
     createActiveLookGlasses(it.key());
     glassesConnect = true;
   }
-  QDBusInterface dev(org_bluez, getObjectPath(mac), iface_Device1, QDBusConnection::systemBus());
-  dev.setProperty("Trusted", true);
-  const QDBusPendingCall call = dev.asyncCall(QStringLiteral("Connect"));
+  setBtProperty(getObjectPath(mac), iface_Device1, QStringLiteral("Trusted"), true);
+  const QDBusPendingCall call = QDBusConnection::systemBus().asyncCall(
+      QDBusMessage::createMethodCall(org_bluez, getObjectPath(mac), iface_Device1, QStringLiteral("Connect")));
   auto* watcher = new DBusBTAsyncWatcher(glassesConnect, call, this);
   watcher->setProperty("mac", mac);
   connect(watcher, &QDBusPendingCallWatcher::finished, this, &KLX_Bluetooth::handleReply);

@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDebug>
@@ -94,8 +95,24 @@ SelectedObjects selectFromManagedObjects(const QString& mac) {
 }
 
 bool isBtDeviceConnected(const QString& mac) {
-  QDBusInterface device(KLX_Bluetooth::org_bluez, getObjectPath(mac), KLX_Bluetooth::iface_Device1,
-                        QDBusConnection::systemBus());
-  if (!device.isValid()) return false;
-  return device.property("Connected").toBool();
+  return getBtProperty(getObjectPath(mac), KLX_Bluetooth::iface_Device1, QStringLiteral("Connected")).toBool();
+}
+
+namespace {
+QDBusMessage PropertiesCall(const QString& path, const QString& method) {
+  return QDBusMessage::createMethodCall(KLX_Bluetooth::org_bluez, path, KLX_Bluetooth::iface_Properties, method);
+}
+}  // namespace
+
+QVariant getBtProperty(const QString& path, const QString& interface, const QString& name) {
+  QDBusMessage call = PropertiesCall(path, QStringLiteral("Get"));
+  call << interface << name;
+  const QDBusReply<QDBusVariant> reply = QDBusConnection::systemBus().call(call);
+  return reply.isValid() ? reply.value().variant() : QVariant();
+}
+
+bool setBtProperty(const QString& path, const QString& interface, const QString& name, const QVariant& value) {
+  QDBusMessage call = PropertiesCall(path, QStringLiteral("Set"));
+  call << interface << name << QVariant::fromValue(QDBusVariant(value));
+  return QDBusConnection::systemBus().call(call).type() == QDBusMessage::ReplyMessage;
 }

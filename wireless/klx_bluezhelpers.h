@@ -11,6 +11,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVariantMap>
 
 // Interface name to that interface's properties (a{sa{sv}}): one object of
@@ -41,6 +42,14 @@ SelectedObjects selectIListsFromManagedObjects(const QStringList& include, const
 // The device objects of the adapter (all, or the one of mac), without sub-objects.
 SelectedObjects selectFromManagedObjects(const QString& mac);
 bool isBtDeviceConnected(const QString& mac);
+
+// A property of a BlueZ object, read and written with the Properties
+// interface's own Get and Set (synchronous), never through what the object's
+// introspection data says of it: a property that data types loosely or
+// leaves out is still read and written. An error reply gives an invalid
+// value, or false.
+QVariant getBtProperty(const QString& path, const QString& interface, const QString& name);
+bool setBtProperty(const QString& path, const QString& interface, const QString& name, const QVariant& value);
 
 // A pending call that carries one flag back to its finisher (the manager
 // marks a connect of the head-up glasses with it).

@@ -1,8 +1,6 @@
 #include "wireless/qbledevice.h"
 
 #include <QDBusConnection>
-#include <QDBusReply>
-#include <QDBusVariant>
 #include <QDebug>
 
 #include <new>
@@ -77,9 +75,6 @@ void QBLEDevice::OnServicesResolved(QVariantMap map) {
     m_Uuids = map.value(QStringLiteral("UUIDs")).toStringList();
     return;
   }
-  QDBusInterface properties(KLX_Bluetooth::org_bluez, m_Path, KLX_Bluetooth::iface_Properties,
-                            QDBusConnection::systemBus());
-  const QDBusReply<QDBusVariant> reply =
-      properties.call(QStringLiteral("Get"), KLX_Bluetooth::iface_Device1, QStringLiteral("UUIDs"));
-  if (reply.isValid()) m_Uuids = reply.value().variant().toStringList();
+  const QVariant uuids = getBtProperty(m_Path, KLX_Bluetooth::iface_Device1, QStringLiteral("UUIDs"));
+  if (uuids.isValid()) m_Uuids = uuids.toStringList();
 }

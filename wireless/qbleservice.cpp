@@ -10,6 +10,7 @@
 
 #include "frame/klx_debuglog.h"
 #include "wireless/klx_bluetooth.h"
+#include "wireless/klx_bluezhelpers.h"
 
 namespace {
 const QString kNoCharacteristic = QStringLiteral("-------------------------------------------Unable to get characteristic");
@@ -20,7 +21,7 @@ const QString kNoCharacteristic = QStringLiteral("------------------------------
 QBLECharacteristic::QBLECharacteristic(const QString& path, QObject* parent) : QObject(parent), m_Path(path) {
   m_Interface = new (std::nothrow)
       QDBusInterface(KLX_Bluetooth::org_bluez, m_Path, KLX_Bluetooth::iface_GattChar1, QDBusConnection::systemBus());
-  if (m_Interface) m_Uuid = m_Interface->property("UUID").toString();
+  m_Uuid = getBtProperty(m_Path, KLX_Bluetooth::iface_GattChar1, QStringLiteral("UUID")).toString();
   qCDebug(lcVornDebug).noquote() << "_____ CONSTRUCTOR(Characteristic):" << m_Path << m_Uuid;
   QDBusConnection::systemBus().connect(KLX_Bluetooth::org_bluez, m_Path, KLX_Bluetooth::iface_Properties,
                                        QStringLiteral("PropertiesChanged"), {KLX_Bluetooth::iface_GattChar1},
@@ -96,12 +97,9 @@ void QBLEService::introspect() {
     for (int i = 0; i < nodes.size(); ++i) {
       const QString name = nodes.at(i).toElement().attribute(QStringLiteral("name"));
       if (!name.startsWith(QLatin1String("char"))) continue;
-      const QString path = m_Path + "/" + name;
-      QDBusInterface probe(KLX_Bluetooth::org_bluez, path, KLX_Bluetooth::iface_GattChar1,
-                           QDBusConnection::systemBus());
-      const QString uuid = probe.property("UUID").toString();
-      auto* c = new (std::nothrow) QBLECharacteristic(path, this);
-      if (c) m_Characteristics.insert(uuid, c);
+      // Filed under the UUID it read; an unreadable one under the empty text.
+      auto* c = new (std::nothrow) QBLECharacteristic(m_Path + "/" + name, this);
+      if (c) m_Characteristics.insert(c->uuid(), c);
     }
     for (QBLECharacteristic* c : qAsConst(m_Characteristics))
       connect(c, &QBLECharacteristic::characteristicChanged, this, &QBLEService::characteristicChangedInt);

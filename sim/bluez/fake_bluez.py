@@ -10,6 +10,12 @@ A control interface (org.vorn.FakeBluez at /vorn) lets the caller add and
 remove devices, change their properties, delay or fail methods and read the
 frames and the calls received. Prints "ready" on stdout once both names are
 owned.
+
+A device description may give further interfaces of the device object
+("extra", e.g. org.bluez.Battery1) and the order in which "InterfacesRemoved"
+names them when the device goes ("removal"). With "--loose" before the
+devices, the introspection data types properties loosely: the adapter's are
+left out, everyone else's are typed as variants; Get and Set answer as ever.
 """
 import json
 import sys
@@ -33,6 +39,7 @@ GATT_SERVICE = "org.bluez.GattService1"
 GATT_CHAR = "org.bluez.GattCharacteristic1"
 PCM = "org.bluealsa.PCM1"
 FAKE = "org.vorn.FakeBluez"
+BATTERY = "org.bluez.Battery1"
 HCI0 = "/org/bluez/hci0"
 
 MAX_FRAMES = 20000
@@ -51,6 +58,10 @@ METHODS = {
     OBJMGR: {"GetManagedObjects": ("", "a{oa{sa{sv}}}")},
 }
 SIGNALS = {OBJMGR: {"InterfacesAdded": "oa{sa{sv}}", "InterfacesRemoved": "oas"}}
+# Properties of the interfaces a description may add to a device.
+EXTRA_PROPERTIES = {BATTERY: lambda: {"Percentage": dbus.Byte(80)},
+                    CONTROL: lambda: {"Connected": dbus.Boolean(False)}}
+LOOSE = False
 
 
 class Fault:
@@ -148,7 +159,10 @@ class FakeObject(dbus.service.Object):
                     xml.append('<arg type="%s"/>' % part)
                 xml.append('</signal>')
             for prop, value in self.interfaces.get(name, {}).items():
-                xml.append('<property name="%s" type="%s" access="readwrite"/>' % (prop, signature_of(value)))
+                if LOOSE and name == ADAPTER:
+                    continue
+                sig = "v" if LOOSE else signature_of(value)
+                xml.append('<property name="%s" type="%s" access="readwrite"/>' % (prop, sig))
             xml.append('</interface>')
         for child in connection.list_exported_child_objects(object_path):
             xml.append('<node name="%s"/>' % child)
@@ -214,10 +228,14 @@ class World:
     def add(self, obj):
         self.root.InterfacesAdded(dbus.ObjectPath(obj.path), obj.announced())
 
-    def remove(self, obj, order):
+    def remove(self, obj, order=None):
+        """The whole object goes; "InterfacesRemoved" names the standard two
+        and its own unless an order is given."""
+        if order is None:
+            order = [PROPS, INTRO] + list(obj.interfaces)
         obj.remove_from_connection()
         self.objects.pop(obj.path, None)
-        self.root.InterfacesRemoved(dbus.ObjectPath(obj.path), dbus.Array([PROPS, INTRO] + order, signature="s"))
+        self.root.InterfacesRemoved(dbus.ObjectPath(obj.path), dbus.Array(order, signature="s"))
 
     def describe(self, mac, desc):
         props = {
@@ -241,6 +259,8 @@ class World:
         if mac in self.devices:
             self.remove_device(mac)
         device = Device(self, mac, desc, self.describe(mac, desc))
+        for name in desc.get("extra", []):
+            device.interfaces[name] = EXTRA_PROPERTIES.get(name, dict)()
         self.devices[mac] = device
         self.add(device)
 
@@ -249,7 +269,7 @@ class World:
         if device is None:
             return False
         device.drop_links()
-        self.remove(device, [DEVICE])
+        self.remove(device, device.removal)
         return True
 
 
@@ -289,6 +309,8 @@ class Device(FakeObject):
         self.kind = desc.get("kind", "headset")
         self.links = []  # sub-objects made by a connection, newest last
         self.pcm = None
+        self.removal = desc.get("removal")
+        self.own_control = False  # media control that came with the connection
         super().__init__(world.bus, HCI0 + "/dev_" + mac.replace(":", "_"), {DEVICE: props}, world.objects)
 
     def connected(self):
@@ -308,7 +330,12 @@ class Device(FakeObject):
     def come_up(self):
         self.change(DEVICE, {"Connected": dbus.Boolean(True)})
         if self.kind == "headset":
-            self.interfaces[CONTROL] = {"Connected": dbus.Boolean(True)}
+            if CONTROL not in self.interfaces:
+                # As BlueZ adds it to the living device object: alone.
+                self.own_control = True
+                self.interfaces[CONTROL] = {"Connected": dbus.Boolean(True)}
+                self.world.root.InterfacesAdded(dbus.ObjectPath(self.path), dbus.Dictionary(
+                    {CONTROL: dbus.Dictionary(self.interfaces[CONTROL], signature="sv")}, signature="sa{sv}"))
             transport = FakeObject(self.world.bus, self.path + "/fd0",
                                    {TRANSPORT: {"Device": dbus.ObjectPath(self.path), "State": dbus.String("idle")}},
                                    self.world.objects)
@@ -338,10 +365,12 @@ class Device(FakeObject):
             self.world.alsa_root.InterfacesRemoved(dbus.ObjectPath(self.pcm.path), dbus.Array([PCM], signature="s"))
             self.pcm = None
         for link in reversed(self.links):
-            order = [TRANSPORT] if TRANSPORT in link.interfaces else list(link.interfaces.keys())
-            self.world.remove(link, order)
+            self.world.remove(link)
         self.links = []
-        self.interfaces.pop(CONTROL, None)
+        if self.own_control:
+            self.own_control = False
+            self.interfaces.pop(CONTROL, None)
+            self.world.root.InterfacesRemoved(dbus.ObjectPath(self.path), dbus.Array([CONTROL], signature="s"))
 
     @dbus.service.method(DEVICE, in_signature="", out_signature="")
     def Disconnect(self):
@@ -476,12 +505,17 @@ class Control(dbus.service.Object):
 
 
 def main():
+    global LOOSE
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.bus.BusConnection(sys.argv[1])
+    descriptions = sys.argv[2:]
+    if descriptions[:1] == ["--loose"]:
+        LOOSE = True
+        descriptions = descriptions[1:]
     world = World(bus)
     Control(bus, world)
     names = [dbus.service.BusName(BLUEZ, bus), dbus.service.BusName(BLUEALSA, bus)]
-    for description in sys.argv[2:]:
+    for description in descriptions:
         # Devices of the desktop run: "mac=json".
         mac, desc = description.split("=", 1)
         world.add_device(mac, json.loads(desc))

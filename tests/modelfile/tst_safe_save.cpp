@@ -220,9 +220,7 @@ class TestSafeSave : public QObject {
     if (!accepted && !target.isEmpty()) QCOMPARE(SettingsFixture::Read(target), planted);
 
     fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirSet);
-    // A saved file also holds the front-plug mode the transceiver never
-    // reported here, which a load reports and passes over.
-    const QList<unsigned> read = accepted ? QList<unsigned>{0x41500u, 0x515B5u} : QList<unsigned>{0x215F2u};
+    const QList<unsigned> read = accepted ? QList<unsigned>{0x41500u} : QList<unsigned>{0x215F2u};
     QCOMPARE(fx.Model().KLX_XMLModelReadModelFile(path, "Glider"), int(accepted ? KLX_Ok : KLX_Error));
     QCOMPARE(watch.TakeCodes(), read);
     QCOMPARE(fx.db.KLX_DataBaseManagerRuntimeGetSet_Runtime(0, AtomicDirGet), accepted ? 5 : 0);

@@ -249,6 +249,33 @@ class TestSections : public QObject {
     QCOMPARE(sent, QList<QByteArray>{QByteArray("\x01\x01", 2)});
   }
 
+  // A save keeps a mode, never the read's "ask again": the one asked of the
+  // transceiver and not answered yet, else the one it reported, else servo.
+  void theFrontPlugModeSaved_data() {
+    QTest::addColumn<QStringList>("events");  // "reported n" by the transceiver, "asked n" of it
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("never reported") << QStringList{} << QByteArray("0");
+    QTest::newRow("reported") << QStringList{"reported 0", "reported 1"} << QByteArray("1");
+    QTest::newRow("asked, not answered") << QStringList{"asked 1"} << QByteArray("1");
+    QTest::newRow("reported, then asked") << QStringList{"reported 0", "asked 1"} << QByteArray("1");
+    QTest::newRow("asked, refused") << QStringList{"asked 1", "reported 0"} << QByteArray("0");
+  }
+  void theFrontPlugModeSaved() {
+    QFETCH(QStringList, events);
+    QFETCH(QByteArray, saved);
+    ModelFileFixture fx;
+    for (const QString& event : events) {
+      const int mode = event.section(' ', 1).toInt();
+      if (event.startsWith("reported"))
+        fx.db.KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(mode, 2);
+      else
+        QCOMPARE(fx.db.KLX_DatabaseManagerGetSetFrontPlugMode(mode, AtomicDirSet), int(KLX_MustPollAgain));
+    }
+    QCOMPARE(fx.Save(), int(KLX_Ok));
+    QCOMPARE(Elements(SettingsFixture::Read(ModelFileFixture::Path()), "SERVOPPMMODE"),
+             "<SERVOPPMMODE>" + saved + "</SERVOPPMMODE>");
+  }
+
   // The sections of a full model written on one board and read on the
   // other: what the running board lacks is dropped, the rest comes back.
   void filesOfTheOtherBoard_data() {

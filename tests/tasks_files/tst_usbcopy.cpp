@@ -292,20 +292,34 @@ class UsbCopyTest : public QObject {
     QCOMPARE(u.Dialog(), (QStringList{"", ""}));
   }
 
-  // Before the first switch-off the card holds no "Vornstate.xml": the rest
-  // is exported, and the screen hears what is missing.
-  void systemInformationWithoutTheStateFile() {
+  // A settings file the card does not hold (no "Vornstate.xml" before the
+  // first switch-off, no "System.xml" before the first save): the rest is
+  // exported, the stick's system folder with it, and the screen hears what
+  // is missing.
+  void systemInformationWithAFileMissing_data() {
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("present");
+    QTest::newRow("state file") << "/Vorn/Vornstate/Vornstate.xml" << "/Vorn/System/System.xml";
+    QTest::newRow("settings file") << "/Vorn/System/System.xml" << "/Vorn/Vornstate/Vornstate.xml";
+  }
+  void systemInformationWithAFileMissing() {
+    QFETCH(QString, missing);
+    QFETCH(QString, present);
     Usb u;
     QVERIFY(u.Start(true));
-    QFile::remove(u.Root() + "/Vorn/Vornstate/Vornstate.xml");
-    QVERIFY(LayFiles(u.Root(), {"/Vorn/System/System.xml:<systemfile/>"}));
+    QFile::remove(u.Root() + missing);
+    QVERIFY(!QFileInfo::exists(u.Root() + missing));
+    QVERIFY(LayFiles(u.Root(), {present + ":<present/>", "/Vorn/Sound/Voices/voice000/VOICEDATAMD5.txt:abc"}));
     VornErrorWatch errors;
     QVERIFY(u.Ask(Request{VT::KLX_TASK_PARA_COPY_SYS_DATA_USB, kNone, 0, kNone, {}}));
     QVERIFY(u.RunToAnswerOrEnd());
     QCOMPARE(u.log.Changes(), (QList<int>{kWorking, kDone}));
-    QCOMPARE(FilesNow(u.Root(), {kStick + "/Vorn/System/System.xml:", kStick + "/Vorn/Vornstate/Vornstate.xml:"}),
-             (QStringList{kStick + "/Vorn/System/System.xml:<systemfile/>", kStick + "/Vorn/Vornstate/Vornstate.xml:-"}));
-    QCOMPARE(u.Dialog(), (QStringList{"Not on the card:", "/Vorn/Vornstate/Vornstate.xml"}));
+    QCOMPARE(FilesNow(u.Root(), {kStick + present + ":", kStick + missing + ":"}),
+             (QStringList{kStick + present + ":<present/>", kStick + missing + ":-"}));
+    const QString system = u.Root() + kStick + "/Vorn/System/";
+    QVERIFY(ReadAll(system + "Filesysstat.txt").contains('%'));
+    QVERIFY(ReadAll(system + "Voicesdata.txt").endsWith("\r\nTotally 1 voices found"));
+    QCOMPARE(u.Dialog(), (QStringList{"Not on the card:", missing}));
     QCOMPARE(errors.TakeCodes(), QList<unsigned>{0x4460C});
   }
 };

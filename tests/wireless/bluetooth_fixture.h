@@ -15,7 +15,7 @@
 namespace wireless {
 
 struct BluezFirst {
-  explicit BluezFirst(const QStringList& devices) : bluez(devices) {}
+  BluezFirst(const QStringList& devices, CSimBluez::Introspection introspection) : bluez(devices, introspection) {}
   CSimBluez bluez;
 };
 
@@ -48,8 +48,8 @@ class BtSignals : public QObject {
 
 class BtFixture : public BluezFirst, public VornFixture {
  public:
-  explicit BtFixture(const QStringList& devices = {})
-      : BluezFirst(devices), bt(*db.KLX_DatabaseManagerBTConnPointer()), heard(&bt) {}
+  explicit BtFixture(const QStringList& devices = {}, CSimBluez::Introspection introspection = CSimBluez::Typed)
+      : BluezFirst(devices, introspection), bt(*db.KLX_DatabaseManagerBTConnPointer()), heard(&bt) {}
 
   KLX_Bluetooth& bt;
   BtSignals heard;

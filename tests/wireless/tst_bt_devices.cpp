@@ -149,6 +149,49 @@ class TestBtDevices : public QObject {
     QVERIFY(fx.db.getActiveALSADeviceMac().isEmpty());
   }
 
+  // A device object with Device1, the standard two and maybe more, named in
+  // any order when it goes: announced once, removed once.
+  void devicesWithMoreInterfaces_data() {
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<bool>("glasses");
+    const QString extra = QStringLiteral(R"(,"extra":["org.bluez.Battery1","org.bluez.MediaControl1"],"removal":%1)");
+    QTest::newRow("headset, device named first")
+        << Device("Pilot", 0x404, kSink,
+                  extra.arg(R"(["org.bluez.Device1","org.bluez.Battery1","org.bluez.MediaControl1",)"
+                            R"("org.freedesktop.DBus.Introspectable","org.freedesktop.DBus.Properties"])"))
+        << false;
+    QTest::newRow("headset, device named last")
+        << Device("Pilot", 0x404, kSink,
+                  extra.arg(R"(["org.freedesktop.DBus.Properties","org.freedesktop.DBus.Introspectable",)"
+                            R"("org.bluez.MediaControl1","org.bluez.Battery1","org.bluez.Device1"])"))
+        << false;
+    QTest::newRow("headset, only the standard two, in another order")
+        << Device("Pilot", 0x404, kSink,
+                  R"(,"removal":["org.bluez.Device1","org.freedesktop.DBus.Introspectable",)"
+                  R"("org.freedesktop.DBus.Properties"])")
+        << false;
+    QTest::newRow("glasses with a battery")
+        << Device("Pilot", -1, kFwu,
+                  R"(,"manufacturer":{"56058":[8,0]},"extra":["org.bluez.Battery1"],"removal":["org.bluez.Battery1",)"
+                  R"("org.freedesktop.DBus.Introspectable","org.bluez.Device1","org.freedesktop.DBus.Properties"])")
+        << true;
+  }
+  void devicesWithMoreInterfaces() {
+    QFETCH(QString, description);
+    QFETCH(bool, glasses);
+    const QString mac = QStringLiteral("00:11:22:33:44:55");
+    BtFixture fx;
+    QVERIFY(fx.UpAndOn());
+    QVERIFY(fx.bluez.AddDiscoverable(mac, description));
+    fx.db.scanStart();
+    QVERIFY(fx.heard.WaitFor("new Pilot " + mac));
+    QCOMPARE(fx.bt.glasses() != nullptr, glasses);
+    QVERIFY(fx.bluez.RemoveDevice(mac));
+    QVERIFY(fx.heard.WaitFor("del " + mac));
+    QCOMPARE(fx.heard.Take(), (QStringList{"new Pilot " + mac, "del " + mac}));
+    QVERIFY(!fx.bt.glasses());
+  }
+
   // A second headset's transport while one carries audio changes nothing.
   void oneActiveHeadset() {
     const QString second = QStringLiteral("00:1A:7D:DA:71:99");
