@@ -26,6 +26,14 @@ int KLX_FileCalls::Create(const QString& path) {
   return fd;
 }
 
+int KLX_FileCalls::OpenAppend(const QString& path) {
+  int fd = -1;
+  do {
+    fd = ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
 bool KLX_FileCalls::Write(int fd, const char* data, qint64 size) {
   while (size > 0) {
     const ssize_t n = ::write(fd, data, static_cast<size_t>(size));

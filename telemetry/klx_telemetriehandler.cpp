@@ -582,6 +582,8 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandler_WritePauseTag(int state, bool l
     if (code == kMarkLoggingDisabled) next = kPaused | kept | kDisabledBit;
     if (code == 5 || code == 6) next = kPaused | kept | kHeaderPending;
     if (State() == state) SetState(next);
+    // A paused log lasts a power cut up to its mark.
+    if (!text.isEmpty()) m_Writer.KLX_FileWriterRequestSync();
   }
   if (!lockHeld) m_Mutex.unlock();
   return written;

@@ -6,6 +6,8 @@
 // to date. Its log part records "Tele.log" on the SD card through a log file
 // writer thread: a header with the sensor table, time lines once a second,
 // one record line per frame and event marks, driven by a small state machine.
+// The writer keeps what it is handed on the card within its sync interval;
+// a mark (the log paused) and the close of the log make it last at once.
 //
 // The live path runs on the CAN receiver thread and never waits on the log:
 // it reads the recording state without the handler's lock, a record line
