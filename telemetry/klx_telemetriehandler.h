@@ -103,8 +103,13 @@ class KLX_TelemetrieHandler {
   bool Recording() const { return (m_Status.load() & kRecordingBit) != 0; }
   // Under m_Mutex: recording off, state 255, the writer stops the current file.
   void FinishLocked();
-  // Hands a text to the writer; the writer's answer.
-  int Write(const QByteArray& text, bool close);
+  // What became of a text handed to the writer: in its buffer, in its
+  // buffer while the card is busy (it writes once woken), refused for want
+  // of room (the loss marked "!!", the log goes on), or the log has ended.
+  enum class Handed { Taken, Waiting, Refused, Failed };
+  Handed Write(const QByteArray& text, bool close);
+  // The writer's answer for it: KLX_Ok, KLX_Done (not written yet) or KLX_Error.
+  static int Code(Handed handed);
   // The log step of the live path after the store was written.
   enum LogSource { LogFrame, LogNoResponse, LogOwnGroup };
   void LogStep(KLX_DataBaseManager* db, int address, int firstIndex, LogSource source);
