@@ -106,6 +106,7 @@ int KLX_FileWriter::KLX_FileWriterInitialize(int bufferSize, QString fileName, Q
     m_CacheDatePath.clear();
     m_SyncDue = -1;
     m_Unsynced.clear();
+    m_DateFolderMade = false;
     m_Running = true;
   }
   if (!KLX_ThreadControl::Start(this)) {
@@ -410,6 +411,7 @@ bool KLX_FileWriter::SyncFile(const QString& name, bool entry, const QString& da
 }
 
 void KLX_FileWriter::SyncLocked(QMutexLocker& lock, const QString& keep) {
+  WaitForWrite();
   QStringList parts = m_Unsynced;
   parts.removeAll(keep);
   if (parts.isEmpty()) return;

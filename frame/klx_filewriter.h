@@ -101,8 +101,9 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   bool SyncDue();
   // A pass of the thread; with sync everything collected is written and made to last.
   void Pass(Reports& reports, QMutexLocker& lock, bool sync);
-  // Under the mutex, no pass writing: syncs every part written since its
-  // last sync but `keep`; the mutex is released meanwhile. A failure arms a retry.
+  // Under the mutex: syncs every part written since its last sync but
+  // `keep`, once no other pass writes; the mutex is released meanwhile. A
+  // failure arms a retry.
   void SyncLocked(QMutexLocker& lock, const QString& keep = QString());
   // Without the mutex: the part's data, and with `entry` its folder entry
   // (and the date folder's, when `dateFolder` names its parent).
