@@ -16,15 +16,19 @@ namespace {
 std::atomic<KLX_FileCalls*> g_Calls{nullptr};
 
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
-}  // namespace
 
-int KLX_FileCalls::Create(const QString& path) {
+int OpenForWriting(const QString& path, int flags) {
   int fd = -1;
   do {
-    fd = ::open(Native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    fd = ::open(Native(path).constData(), O_WRONLY | O_CLOEXEC | flags, 0644);
   } while (fd < 0 && errno == EINTR);
   return fd;
 }
+}  // namespace
+
+int KLX_FileCalls::Create(const QString& path) { return OpenForWriting(path, O_CREAT | O_EXCL); }
+
+int KLX_FileCalls::OpenAppend(const QString& path) { return OpenForWriting(path, O_CREAT | O_APPEND); }
 
 bool KLX_FileCalls::Write(int fd, const char* data, qint64 size) {
   while (size > 0) {

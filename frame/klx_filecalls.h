@@ -15,6 +15,9 @@ class KLX_FileCalls {
 
   // A new file for writing; it must not exist yet. -1 on failure.
   virtual int Create(const QString& path);
+  // A file to append to, made when it does not exist yet (its name then
+  // lasts only with the folder's sync). -1 on failure.
+  virtual int OpenAppend(const QString& path);
   // Writes all of it; false on a short or failed write.
   virtual bool Write(int fd, const char* data, qint64 size);
   // Starts writing the data written so far to the card and returns at once;

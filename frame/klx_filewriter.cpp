@@ -2,6 +2,7 @@
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/klx_filefunctions.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 constexpr unsigned kProcessing = 0x32204;
@@ -41,6 +43,15 @@ KLX_FileWriter::~KLX_FileWriter() {
 void KLX_FileWriter::KLX_FileWriterSetClock(Clock clock) {
   QMutexLocker lock(&m_Mutex);
   m_Clock = std::move(clock);
+}
+
+void KLX_FileWriter::KLX_FileWriterSetWaitClock(KLX_Clock* clock) {
+  QMutexLocker lock(&m_Mutex);
+  KLX_Clock* old = m_WaitClock.exchange(clock ? clock : &KLX_Clock::KLX_ClockSystem());
+  // A sync due on the old clock is due a whole interval on the new one.
+  if (m_SyncDue >= 0) m_SyncDue = m_WaitClock.load()->KLX_ClockNowMs() + kSyncIntervalMs;
+  // A thread waiting now waits on the clock it had.
+  old->KLX_ClockWake(m_Wait);
 }
 
 QDateTime KLX_FileWriter::Now() const {
@@ -93,6 +104,9 @@ int KLX_FileWriter::KLX_FileWriterInitialize(int bufferSize, QString fileName, Q
     m_DateFolderName.clear();
     m_TargetDatePath.clear();
     m_CacheDatePath.clear();
+    m_SyncDue = -1;
+    m_Unsynced.clear();
+    m_DateFolderMade = false;
     m_Running = true;
   }
   if (!KLX_ThreadControl::Start(this)) {
@@ -121,8 +135,13 @@ int KLX_FileWriter::KLX_FileWriterGeneratePathWithParam(bool cache) {
       (cache ? KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/tmp/") : m_Folder) + m_DateFolderName;
   QString& stored = cache ? m_CacheDatePath : m_TargetDatePath;
   // One level only: the parent is the log's own folder, made by the log's owner.
-  if (QFileInfo(path).isDir() || QDir().mkdir(path)) {
+  if (QFileInfo(path).isDir()) {
     stored = path;
+    return int(KLX_Ok);
+  }
+  if (QDir().mkdir(path)) {
+    stored = path;
+    if (!cache) m_DateFolderMade = true;
     return int(KLX_Ok);
   }
   stored.clear();
@@ -199,6 +218,8 @@ void KLX_FileWriter::KLX_FileWriterStopProcessing() {
       m_Full = true;
       KLX_FileWriterAppendData(reports, lock);
     }
+    // A closed log lasts.
+    SyncLocked(lock);
     StopProcessingLocked(reports);
   }
   Register(reports);
@@ -213,6 +234,7 @@ void KLX_FileWriter::StopProcessingLocked(Reports& reports) {
   m_Full = false;
   m_NameBase.clear();
   m_TimeName.clear();
+  m_SyncDue = -1;
   if (was) reports.append({kStopped, QString::fromLatin1(m_Label) + " file writer is stopped!"});
 }
 
@@ -226,7 +248,37 @@ bool KLX_FileWriter::KLX_FileWriter_isNewFilePart() {
 
 void KLX_FileWriter::Wake() {
   m_WakeRequested = true;
-  m_Wait.wakeOne();
+  m_WaitClock.load()->KLX_ClockWake(m_Wait);
+}
+
+void KLX_FileWriter::ArmSync(qint64 inMs) {
+  // A cached writer's parts reach the card only as copies when it stops.
+  if (m_Cached) return;
+  KLX_Clock* clock = m_WaitClock;
+  const qint64 due = clock->KLX_ClockNowMs() + inMs;
+  if (m_SyncDue >= 0 && m_SyncDue <= due) return;
+  m_SyncDue = due;
+  // The thread waits for its next sync from now on: it looks again, without a pass.
+  clock->KLX_ClockWake(m_Wait);
+}
+
+bool KLX_FileWriter::SyncDue() {
+  if (m_SyncDue < 0 || !KLX_BaseClassThreadIsProcessing()) return false;
+  const qint64 now = m_WaitClock.load()->KLX_ClockNowMs();
+  if (now < m_SyncDue) return false;
+  // Another thread holds the card (the XML saver for its save): shortly again.
+  if (MtxSDShareWrite.KLX_Critical_TryLock() != 0) {
+    m_SyncDue = now + kSyncRetryMs;
+    return false;
+  }
+  MtxSDShareWrite.KLX_Critical_Leave();
+  return true;
+}
+
+void KLX_FileWriter::KLX_FileWriterRequestSync() {
+  QMutexLocker lock(&m_Mutex);
+  if (!m_Running || !KLX_BaseClassThreadIsProcessing()) return;
+  ArmSync(0);
 }
 
 int KLX_FileWriter::Notify() {
@@ -270,6 +322,8 @@ bool KLX_FileWriter::move_str_buf_2_file_buf() {
 int KLX_FileWriter::KLX_FileWriterWritetoFile(const char* data, int length, bool final) {
   QMutexLocker lock(&m_Mutex);
   if (!m_Running || !KLX_BaseClassThreadIsProcessing() || length < 0) return int(KLX_Error);
+  // Whatever is handed over from now on is on the card within the interval.
+  ArmSync(kSyncIntervalMs);
 
   if (length > m_BufferSize) {
     if (!add_new_data_2_str_buf(kTooLongMarker, int(std::strlen(kTooLongMarker)))) MarkLoss();
@@ -311,13 +365,24 @@ void KLX_FileWriter::run() {
   QMutexLocker lock(&m_Mutex);
   while (m_Running) {
     Log("pause");
-    if (!m_WakeRequested) m_Wait.wait(&m_Mutex);
+    if (!m_WakeRequested) {
+      KLX_Clock* clock = m_WaitClock;
+      const qint64 now = clock->KLX_ClockNowMs();
+      if (m_SyncDue < 0 || !KLX_BaseClassThreadIsProcessing())
+        clock->KLX_ClockWait(m_Wait, m_Mutex, KLX_Clock::kForever);
+      else if (now < m_SyncDue)
+        clock->KLX_ClockWait(m_Wait, m_Mutex, static_cast<unsigned long>(m_SyncDue - now));
+    }
+    const bool woken = m_WakeRequested;
     m_WakeRequested = false;
     Log("resume");
     if (m_Running && KLX_BaseClassThreadIsProcessing()) {
+      const bool sync = SyncDue();
+      // Woken only to wait for a new time: nothing to write yet.
+      if (!woken && !sync) continue;
       Log("run...");
       Reports reports;
-      KLX_FileWriterAppendData(reports, lock);
+      Pass(reports, lock, sync);
       if (!reports.isEmpty()) {
         // Registering may reach this very writer: never while holding its lock.
         lock.unlock();
@@ -331,30 +396,96 @@ void KLX_FileWriter::run() {
   qDebug("  ->   exit KLX_FileWriter thread: %s", m_Label);
 }
 
+bool KLX_FileWriter::SyncFile(const QString& name, bool entry, const QString& dateFolder) {
+  // A part removed meanwhile (the file manager) is not made again to be synced.
+  if (!QFileInfo::exists(name)) return true;
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  const int fd = calls.OpenAppend(name);
+  if (fd < 0) return false;
+  const bool synced = calls.SyncData(fd);
+  calls.Close(fd);
+  if (!synced || !entry) return synced;
+  // The file's entry in its date folder, then the date folder's own entry.
+  if (!calls.SyncFolder(KLX_FileCalls::FolderOf(name))) return false;
+  return dateFolder.isEmpty() || calls.SyncFolder(dateFolder);
+}
+
+void KLX_FileWriter::SyncLocked(QMutexLocker& lock, const QString& keep) {
+  WaitForWrite();
+  QStringList parts = m_Unsynced;
+  parts.removeAll(keep);
+  if (parts.isEmpty()) return;
+  const QString entrySynced = m_EntrySynced;
+  const QString dateFolder = m_DateFolderMade ? m_Folder : QString();
+  m_Writing = true;
+  lock.unlock();
+  QStringList synced;
+  QString newEntry;
+  bool dateSynced = false;
+  for (const QString& name : parts) {
+    const bool entry = name != entrySynced;
+    const QString parent = entry && !dateSynced ? dateFolder : QString();
+    if (!SyncFile(name, entry, parent)) break;
+    synced << name;
+    if (entry) newEntry = name;
+    if (!parent.isEmpty()) dateSynced = true;
+  }
+  lock.relock();
+  m_Writing = false;
+  m_WriteDone.wakeAll();
+  // No pass wrote meanwhile (m_Writing kept them out): the parts last as written.
+  for (const QString& name : synced) m_Unsynced.removeAll(name);
+  if (!newEntry.isEmpty()) m_EntrySynced = newEntry;
+  if (dateSynced) m_DateFolderMade = false;
+  if (synced.size() < parts.size() && KLX_BaseClassThreadIsProcessing()) ArmSync(kSyncRetryMs);
+}
+
+void KLX_FileWriter::Pass(Reports& reports, QMutexLocker& lock, bool sync) {
+  if (sync) {
+    // What was handed over until now goes to the card; what comes later
+    // arms the next sync.
+    m_SyncDue = -1;
+    if (!m_Collect.isEmpty()) m_Full = true;
+  }
+  KLX_FileWriterAppendData(reports, lock);
+  // A log that ended in this pass (its final text, or no space) lasts too.
+  if (sync || !KLX_BaseClassThreadIsProcessing()) SyncLocked(lock);
+  // Text the pass could not write waits for the next sync.
+  if (KLX_BaseClassThreadIsProcessing() && (!m_Collect.isEmpty() || !m_HandOver.isEmpty()))
+    ArmSync(kSyncIntervalMs);
+}
+
 bool KLX_FileWriter::AppendToFile(QByteArray& buffer, qint64* fileSize, QMutexLocker& lock) {
+  const QString name = m_CompleteName;
+  // A part left behind is complete: it lasts before the next one grows.
+  SyncLocked(lock, name);
   // Callers go on collecting while the text is written: the text leaves the
   // buffer, and the mutex is released for the file.
   QByteArray text;
   text.swap(buffer);
   buffer.reserve(m_BufferSize);
-  const QString name = m_CompleteName;
   m_Writing = true;
   lock.unlock();
-  qint64 start = 0;
-  qint64 written = -1;
-  bool flushed = false;
-  QFile file(name);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-    start = file.size();
-    written = file.write(text);
-    flushed = file.flush();
-    file.close();
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  qint64 start = -1;
+  qint64 end = -1;
+  const int fd = calls.OpenAppend(name);
+  if (fd >= 0) {
+    start = ::lseek(fd, 0, SEEK_END);
+    calls.Write(fd, text.constData(), text.size());
+    end = ::lseek(fd, 0, SEEK_END);
+    calls.Close(fd);
   }
   lock.relock();
   m_Writing = false;
   m_WriteDone.wakeAll();
-  if (written > 0) *fileSize = start + written;
-  if (written == text.size() && flushed) return true;
+  const qint64 written = start >= 0 && end >= start ? end - start : -1;
+  if (written > 0) {
+    *fileSize = end;
+    // A cached writer's parts lie in "/tmp": only a copy reaches the card.
+    if (!m_Cached && !m_Unsynced.contains(name)) m_Unsynced << name;
+  }
+  if (written == text.size()) return true;
   // What reached the file is not written twice; the rest waits, ahead of
   // what arrived meanwhile.
   if (written > 0) text.remove(0, int(written));
@@ -452,6 +583,10 @@ int KLX_FileWriter::KLX_FileWriterStop() {
       }
       MtxSDShareWrite.KLX_Critical_Leave();
     }
+    // What was written lasts, also what the last passes left unsynced.
+    QMutexLocker lock(&m_Mutex);
+    SyncLocked(lock);
+    m_SyncDue = -1;
   }
   {
     QMutexLocker lock(&m_Mutex);

@@ -3,7 +3,13 @@
 // wait for the storage. The log lives in a date folder, in parts of a fixed
 // size; a cached writer keeps its parts in "/tmp" and copies them to the
 // real folder when it stops.
+//
+// A writer on the card makes its log last a power cut: what it was handed is
+// written and synced (data, and the folder entries of a new part and a new
+// date folder) at most kSyncIntervalMs after it was handed over, when a part
+// is complete, when the log is closed or paused, and when the writer stops.
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -11,6 +17,7 @@
 #include <QMutex>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <QWaitCondition>
 
 #include <atomic>
@@ -19,6 +26,11 @@
 class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread {
  public:
   using Clock = std::function<QDateTime()>;
+
+  // A power cut loses at most this much of a running log.
+  static constexpr qint64 kSyncIntervalMs = 5000;
+  // A sync that found the card busy (or failed) is tried again after this.
+  static constexpr qint64 kSyncRetryMs = 200;
 
   KLX_FileWriter();
   ~KLX_FileWriter() override;
@@ -40,9 +52,14 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   void KLX_FileWriterStopProcessing();
   // Ends the thread, writes what is left and copies a cached log; returns 1.
   int KLX_FileWriterStop();
+  // The log is paused: the thread writes and syncs what it holds now, or as
+  // soon as the card is free (a writer on the card only).
+  void KLX_FileWriterRequestSync();
 
   // Tests fix the date and time that name folders and files.
   void KLX_FileWriterSetClock(Clock clock);
+  // The clock the thread waits on for its syncs (the system's by default).
+  void KLX_FileWriterSetWaitClock(KLX_Clock* clock);
   // The date folder the log belongs in (a cached log is copied there when
   // it stops); empty before the start.
   QString KLX_FileWriterGetFolder();
@@ -77,6 +94,20 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   void Wake();
   void MarkLoss();
   bool AppendToFile(QByteArray& buffer, qint64* fileSize, QMutexLocker& lock);
+  // Under the mutex: a sync is due from now on the wait clock (a writer on
+  // the card only), unless one is due earlier.
+  void ArmSync(qint64 inMs);
+  // Under the mutex: the sync is due and the card is free.
+  bool SyncDue();
+  // A pass of the thread; with sync everything collected is written and made to last.
+  void Pass(Reports& reports, QMutexLocker& lock, bool sync);
+  // Under the mutex: syncs every part written since its last sync but
+  // `keep`, once no other pass writes; the mutex is released meanwhile. A
+  // failure arms a retry.
+  void SyncLocked(QMutexLocker& lock, const QString& keep = QString());
+  // Without the mutex: the part's data, and with `entry` its folder entry
+  // (and the date folder's, when `dateFolder` names its parent).
+  static bool SyncFile(const QString& name, bool entry, const QString& dateFolder);
   // Under the mutex: until no pass writes the file.
   void WaitForWrite();
   void NewPart();
@@ -111,4 +142,13 @@ class KLX_FileWriter : public CNoDebugBase<QThread>, public KLX_BaseClassThread 
   QString m_CacheDatePath;
   bool m_Cached = false;
   Clock m_Clock;
+  std::atomic<KLX_Clock*> m_WaitClock{&KLX_Clock::KLX_ClockSystem()};
+  // When what was handed over must be on the card (wait clock), -1 none.
+  qint64 m_SyncDue = -1;
+  // The parts written to since their last sync.
+  QStringList m_Unsynced;
+  // The part whose folder entry was synced last.
+  QString m_EntrySynced;
+  // This writer made the target date folder; its entry is not synced yet.
+  bool m_DateFolderMade = false;
 };

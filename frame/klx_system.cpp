@@ -196,6 +196,7 @@ void KLX_System::KLX_SystemStopProcessing() {
 }
 
 void KLX_System::KLX_SystemTurnOff(bool storedInTC) {
+  m_Vorn.KLX_VornHandlerSwitchingOff();
   m_DataBase.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(storedInTC, AtomicDirSet);
   m_Runtime.KLX_RuntimeDatabaseManagerStopProcessing();
   m_DataBase.KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(true);
@@ -203,6 +204,9 @@ void KLX_System::KLX_SystemTurnOff(bool storedInTC) {
 }
 
 void KLX_System::KLX_SystemSave() {
+  // The sensor capture waiting for the scan would otherwise come back between
+  // the switch-off's own tasks.
+  m_Vorn.KLX_VornHandlerSwitchingOff();
   if (m_DataBase.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) == KLX_VornTask::KLX_PHASE_SYSTEM_UP &&
       m_DataBase.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(0, AtomicDirGet) != 0) {
     qInfo("  ->   Model CRC request for next fast start...");

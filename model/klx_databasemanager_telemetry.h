@@ -54,6 +54,10 @@
   Q_INVOKABLE QString KLX_DataBaseManagerTelemetrieGuiGetMenueLabel(int sensoradr, int menu, int menuitem);
   Q_INVOKABLE QString KLX_DataBaseManagerTelemetrieGuiGetMenueValue(int sensoradr, int menu, int menuitem);
   Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetIsCaptured();
+  // 1 while the sensor capture waits for the transceiver's sensor scan (the
+  // screens say that sensors are being searched for), else 0.
+  Q_INVOKABLE int KLX_DataBaseManagerTelemetrieGetIsSearching();
+  void KLX_DataBaseManagerTelemetrieSetSearching(bool searching);
   // Whether automatic sensor rescans are allowed (dir 0 sets it): 1 or 0.
   int KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir);
 

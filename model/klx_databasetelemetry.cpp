@@ -190,6 +190,14 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetIsCaptured() {
   return TelemetrieLocked(0, [](Store& t) { return t.KLX_TelemetrieGetSet_IsCaptured(0, AtomicDirGet); });
 }
 
+int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetIsSearching() {
+  return TelemetrieLocked(0, [](Store& t) { return t.KLX_TelemetrieGetSet_IsSearching(false, AtomicDirGet) ? 1 : 0; });
+}
+
+void KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieSetSearching(bool searching) {
+  TelemetrieLocked(0, [searching](Store& t) { return t.KLX_TelemetrieGetSet_IsSearching(searching, AtomicDirSet) ? 1 : 0; });
+}
+
 int KLX_DataBaseManager::KLX_DataBaseManagerTelemetrieGetSet_AutoRescanAllowed(int value, int dir) {
   return TelemetrieLocked(0, [&](Store& t) { return t.KLX_TelemetrieGetSet_AutoRescanAllowed(value != 0, dir) ? 1 : 0; });
 }

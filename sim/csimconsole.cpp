@@ -4,6 +4,7 @@
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "sim/csimcontrols.h"
+#include "sim/csimtransceiver.h"
 #include "sim/csimupdateserver.h"
 #include "sim/csimwlan.h"
 
@@ -74,6 +75,8 @@ QString CSimConsole::Help() {
       "  Sensors          battery (address 16) sinks, vario (17) follows the right stick up/down,\n"
       "                   status (18) says Ready; each has a menu the transmitter reads and sets\n"
       "                   n the vario stops answering (on/off)\n"
+      "                   N the transceiver's sensor scan stays not done (on/off): a scan\n"
+      "                   (Model menu, Load) asks again every 5 s, the sensor list says so\n"
       "                   g a GPS sensor (address 20) is plugged in / pulled out; the transmitter\n"
       "                   finds it at its next sensor scan (Model menu, Load)\n"
       "  USB stick        u stick 0 with the application update plugged in / pulled out\n"
@@ -167,6 +170,15 @@ void CSimConsole::Key(char key) {
       m_Print(QStringLiteral("vario sensor (address %1) %2")
                   .arg(CSimSensors::kVarioAddress)
                   .arg(silent ? "silent: reported as not answering" : "answers again"));
+      break;
+    }
+    case 'N': {
+      CSimAnswerBook& answers = m_Controllers.TransceiverController().Answers();
+      CSimAnswerKnobs knobs;
+      knobs.refuse = !answers.Get(CSimTransceiver::KeyTelemetryStatus).refuse;
+      answers.Set(CSimTransceiver::KeyTelemetryStatus, knobs);
+      m_Print(knobs.refuse ? QStringLiteral("sensor scan of the transceiver: not done (on every request)")
+                           : QStringLiteral("sensor scan of the transceiver: done"));
       break;
     }
     case 'g': {

@@ -152,6 +152,7 @@ int KLX_ProcessVorn::KLX_ProcessVornInitialize(KLX_DataBaseManager* db, KLX_Prot
   m_Repeat.timeout = m_Repeat.repeat = m_Repeat.requeueDelay = 0;
   m_RepeatTask = 0;
   m_RepeatIdle = 0;
+  m_NoRepeats = false;
   FillTable();
   return KLX_Ok;
 }
@@ -182,6 +183,30 @@ void KLX_ProcessVorn::KLX_ProcessVornStopProcessing() {
   // A task's step holds the thread mutex for the whole pass; one that is
   // under way may still send, so the caller waits for its end.
   if (QThread::currentThread() != this) QMutexLocker pass(&m_ThreadMutex);
+}
+
+void KLX_ProcessVorn::KLX_ProcessVornStopRepeating() {
+  m_NoRepeats = true;
+  // The put-back record belongs to the engine thread between its passes.
+  const bool other = QThread::currentThread() != this;
+  if (other) m_ThreadMutex.lock();
+  const int task = m_Repeat.task;
+  if (task != KLX_VornTask::KLX_TASK_NONE) {
+    // A copy queued again but not yet taken goes too.
+    QMutexLocker lock(&m_TaskMutex);
+    for (int i = m_Tasks.size() - 1; i >= 0; --i)
+      if (m_Tasks.at(i).task == task) m_Tasks.removeAt(i);
+  }
+  DropRepeat();
+  if (other) m_ThreadMutex.unlock();
+}
+
+void KLX_ProcessVorn::DropRepeat() {
+  // The capture no longer waits for the transceiver's sensor scan.
+  if (m_Repeat.task == KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO && m_Db) m_Db->KLX_DataBaseManagerTelemetrieSetSearching(false);
+  m_Repeat.task = KLX_VornTask::KLX_TASK_NONE;
+  m_RepeatTask = 0;
+  m_RepeatIdle = 0;
 }
 
 void KLX_ProcessVorn::run() {
@@ -464,11 +489,7 @@ int KLX_ProcessVorn::KLX_ProcessVornNextTaskHandler() {
     m_Handler->KLX_VornHandlerSetResultTask(KLX_Error, record.task, record.source);
     return 1;
   }
-  if (record.task == KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE || record.task == KLX_VornTask::KLX_TASK_SYNC) {
-    m_Repeat.task = KLX_VornTask::KLX_TASK_NONE;
-    m_RepeatTask = 0;
-    m_RepeatIdle = 0;
-  }
+  if (record.task == KLX_VornTask::KLX_TASK_UPDATE_FIRMWARE || record.task == KLX_VornTask::KLX_TASK_SYNC) DropRepeat();
   return KLX_ProcessVornSetResultGetEndFlag(task->KLX_VornBaseStartTask(m_Current));
 }
 
@@ -516,6 +537,7 @@ int KLX_ProcessVorn::KLX_ProcessVornSetResultGetEndFlag(int result) {
       m_Repeat = m_Current;
       m_RepeatTask = m_Repeat.task;
       passed = KLX_Done;
+      if (m_NoRepeats) DropRepeat();
       break;
     case KLX_TaskEnd::Running:
       ended = false;

@@ -65,6 +65,10 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void KLX_ProcessVornStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
   // Once it returns no step runs: a step under way is waited for.
   void KLX_ProcessVornStopProcessing();
+  // The transmitter switches off: a task that asked to run again (the
+  // sensor capture waiting for the scan) is not queued again, also when it
+  // asks from now on.
+  void KLX_ProcessVornStopRepeating();
   // The clock the passes wait on (the system's by default); set before the start.
   void KLX_ProcessVornSetClock(KLX_Clock* clock) {
     m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem();
@@ -177,6 +181,9 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   KLX_CopyModelData m_CopyModelData;
 
   Entry m_Table[kTableSize];
+  // The engine thread, or a caller holding the pass lock: the task put back is not asked again.
+  void DropRepeat();
+
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_RuntimeDatabaseManager* m_Runtime = nullptr;
   KLX_Protocol* m_Protocol = nullptr;
@@ -188,6 +195,7 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   int m_WaitMs = kIdleWaitMs;
   int m_Elapsed = 0;
   int m_RepeatIdle = 0;
+  std::atomic<bool> m_NoRepeats{false};
   // Read by the GUI command thread (progress) and the facade (menu work).
   std::atomic<int> m_CurrentIndex{0};
   std::atomic<int> m_CurrentTask{0};

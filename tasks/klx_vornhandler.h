@@ -32,6 +32,8 @@ class KLX_VornHandler : public QObject {
                                 KLX_RuntimeDatabaseManager* runtime);
   void KLX_VornHandlerStartProcessing() { m_Engine.KLX_ProcessVornStartProcessing(); }
   void KLX_VornHandlerStopProcessing() { m_Engine.KLX_ProcessVornStopProcessing(); }
+  // The transmitter switches off: no task asks to run again from now on.
+  void KLX_VornHandlerSwitchingOff() { m_Engine.KLX_ProcessVornStopRepeating(); }
   bool KLX_VornHandlerIsProcessing() const { return m_Engine.KLX_BaseClassThreadIsProcessing(); }
   int KLX_VornHandlerStop();
   // The clock the engine's passes wait on; before the initialisation.

@@ -60,12 +60,21 @@ int KLX_CaptureTeleInfo::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
   m_State = KLX_TELEMETRIE_START;
-  return KLX_CaptureTeleInfoHandleProgress();
+  m_ScanPending = false;
+  // A table still to be made is searched for until this run or a later one completes it.
+  m_Links.db->KLX_DataBaseManagerTelemetrieSetSearching(m_Links.db->KLX_DataBaseManagerTelemetrieGetIsCaptured() == 0);
+  return Report(KLX_CaptureTeleInfoHandleProgress());
 }
 
 int KLX_CaptureTeleInfo::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*) {
   m_Update = update;
-  return KLX_CaptureTeleInfoHandleProgress();
+  return Report(KLX_CaptureTeleInfoHandleProgress());
+}
+
+int KLX_CaptureTeleInfo::Report(int result) {
+  if (result == KLX_Ok || (result == KLX_Reminder && m_ScanPending)) return result;
+  m_Links.db->KLX_DataBaseManagerTelemetrieSetSearching(false);
+  return result;
 }
 
 int KLX_CaptureTeleInfo::KLX_VornBaseCleanUp() {
@@ -81,13 +90,17 @@ int KLX_CaptureTeleInfo::KLX_VornBaseTimeout() {
   qInfo("timeout in capture telemetrie data in state %d", m_State);
   KLX_VornBaseIncErrorCount();
   // Without the transceiver's answer the capture is tried again later.
-  if (m_State == KLX_TELEMETRIE_GET_STATUS_RESP) return KLX_Reminder;
+  if (m_State == KLX_TELEMETRIE_GET_STATUS_RESP) {
+    m_ScanPending = true;
+    return Report(KLX_Reminder);
+  }
   if (!KLX_VornBaseCheckForMaxError()) {
-    if (m_State == KLX_TELEMETRIE_GET_TELEMETRIE_DATA_RESP) return KLX_CaptureTeleInfo_KLX_TELEMETRIE_GET_TELEMETRIE_DATA();
-    return KLX_Timeout;
+    if (m_State == KLX_TELEMETRIE_GET_TELEMETRIE_DATA_RESP)
+      return Report(KLX_CaptureTeleInfo_KLX_TELEMETRIE_GET_TELEMETRIE_DATA());
+    return Report(KLX_Timeout);
   }
   KLXErrorHandler.RegisterError(kErrRetries, QStringLiteral("to many retries in task capture telemtrie info"));
-  return KLX_Timeout;
+  return Report(KLX_Timeout);
 }
 
 int KLX_CaptureTeleInfo::KLX_CaptureTeleInfoHandleProgress() {
@@ -116,7 +129,10 @@ int KLX_CaptureTeleInfo::KLX_CaptureTeleInfo_KLX_TELEMETRIE_GET_STATUS_RESP() {
   const int status = m_Update.data[0];
   const int sensors = m_Update.data[1];
   // The transceiver has not finished looking for sensors: later.
-  if (status != kStatusReady) return KLX_Reminder;
+  if (status != kStatusReady) {
+    m_ScanPending = true;
+    return KLX_Reminder;
+  }
   // R-Ediv repeats the capture: only more sensors than last time start it over.
   if (m_Links.db->KLX_DataBaseManagerIsReceiverModeREdiv() && sensors <= m_Z2Bus.KLX_Z2BusGetSensorCount())
     return KLX_Reminder;

@@ -11,6 +11,11 @@
 // With an R-Ediv receiver the capture ends by asking to run again, so that
 // a sensor that appears later is found; each run then starts over only when
 // more sensors are announced than last time.
+//
+// While the transceiver has not finished its sensor scan (or does not say),
+// the capture asks again later, and the sensor table tells the screens that
+// sensors are being searched for, until a run completes the table or ends
+// without asking again.
 #include "telemetry/klx_sensorbustask.h"
 
 class KLX_CaptureTeleInfo : public KLX_SensorBusTask {
@@ -49,6 +54,11 @@ class KLX_CaptureTeleInfo : public KLX_SensorBusTask {
   void KLX_CaptureTeleInfo_InstanceVornTele();
   // Every description is in: the rest of the system hears of it.
   int Captured();
+  // The result of a step as it goes to the engine; a run that ends without
+  // asking again for the scan ends the search.
+  int Report(int result);
 
   bool m_FirstSetUp = true;
+  // This run found the scan not done, or got no answer about it.
+  bool m_ScanPending = false;
 };

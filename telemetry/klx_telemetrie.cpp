@@ -152,6 +152,11 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_IsCaptured(int value, int dir) {
   return m_Captured;
 }
 
+bool KLX_Telemetrie::KLX_TelemetrieGetSet_IsSearching(bool searching, int dir) {
+  if (dir == AtomicDirSet) m_Searching = searching;
+  return m_Searching;
+}
+
 bool KLX_Telemetrie::KLX_TelemetrieGetSet_AutoRescanAllowed(bool allowed, int dir) {
   if (dir == AtomicDirSet) m_AutoRescanAllowed = allowed;
   return m_AutoRescanAllowed;

@@ -96,6 +96,9 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
   // ---- Store-wide fields ----
   int KLX_TelemetrieGetSet_IsCaptured(int value, int dir);
   bool KLX_TelemetrieGetSet_AutoRescanAllowed(bool allowed, int dir);
+  // The capture waits for the transceiver's sensor scan and asks again
+  // later; the table is not complete meanwhile.
+  bool KLX_TelemetrieGetSet_IsSearching(bool searching, int dir);
   // The automatic-rescan flags of the alarm evaluation: 0 recording was
   // started, 1 the automatic rescans are used up.
   int KLX_TelemetrieGetSet_AutoRescanFlag(int flag, int value, int dir);
@@ -200,6 +203,7 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
   Sensor* m_Sensors;
   int m_Captured = 0;
   bool m_AutoRescanAllowed = true;
+  bool m_Searching = false;
   uint8_t m_AutoRescanFlags[2] = {0, 0};
   int m_LastLongitude = kGpsInvalid;
   int m_LastLatitude = kGpsInvalid;

@@ -275,13 +275,22 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandlerIntialize() {
   return KLX_Ok;
 }
 
-int KLX_TelemetrieHandler::Write(const QByteArray& text, bool close) {
-  if (!m_Prepared) return KLX_Error;
+KLX_TelemetrieHandler::Handed KLX_TelemetrieHandler::Write(const QByteArray& text, bool close) {
+  if (!m_Prepared) return Handed::Failed;
   const int result = m_Writer.KLX_FileWriterWritetoFile(text.constData(), text.size(), close);
+  if (result == KLX_Ok) return Handed::Taken;
+  if (result == KLX_Done) return Handed::Waiting;
   // A writer that goes on but had no room for the text marks the loss in the
-  // file ("!!"): not taken, as while the card is busy; the log goes on.
-  if (result == KLX_Error && m_Writer.KLX_BaseClassThreadIsProcessing()) return KLX_Done;
-  return result;
+  // file ("!!"): the text is not in the log, and the log goes on.
+  return m_Writer.KLX_BaseClassThreadIsProcessing() ? Handed::Refused : Handed::Failed;
+}
+
+int KLX_TelemetrieHandler::Code(Handed handed) {
+  switch (handed) {
+    case Handed::Taken: return KLX_Ok;
+    case Handed::Failed: return KLX_Error;
+    default: return KLX_Done;
+  }
 }
 
 void KLX_TelemetrieHandler::FinishLocked() {
@@ -392,7 +401,7 @@ int KLX_TelemetrieHandler::WriteHeaderLocked(KLX_DataBaseManager* db, bool captu
     if (captured)
       KLXErrorHandler.RegisterError(kCapturedWritten, QStringLiteral("Telemetry captured, #SensorsTable is written!"));
   }
-  const int written = Write(HeaderText(db, newFile, Now()), false);
+  const int written = Code(Write(HeaderText(db, newFile, Now()), false));
   if (written == KLX_Error) {
     FinishLocked();
     return KLX_Error;
@@ -525,16 +534,19 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandlerStreamData(KLX_DataBaseManager* 
     text.append(time.Data(), time.Length());
   }
   text += RecordText(store, address, firstIndex, noResponse, counter);
-  const int written = Write(text, false);
-  int result = written;
-  if (written == KLX_Error) {
+  const Handed handed = Write(text, false);
+  const int result = Code(handed);
+  if (handed == Handed::Failed) {
     FinishLocked();
   } else {
-    // The second and the counter move on only with a line the writer took.
-    m_LastRecordSecond = now;
-    if (address != kOwnSensor && counter < kMaxCounter) ++counter;
-    m_RecordCounter = counter;
-    SetState(written == KLX_Ok ? State() & ~kWriteFailed : State() | kWriteFailed);
+    // The second and the counter move on only with a line the writer took:
+    // a refused line's time line is not in the log, the next line brings it.
+    if (handed != Handed::Refused) {
+      m_LastRecordSecond = now;
+      if (address != kOwnSensor && counter < kMaxCounter) ++counter;
+      m_RecordCounter = counter;
+    }
+    SetState(handed == Handed::Taken ? State() & ~kWriteFailed : State() | kWriteFailed);
   }
   m_Mutex.unlock();
   return result;
@@ -558,7 +570,7 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandler_WritePauseTag(int state, bool l
   if (text.isEmpty())
     written = (state & kWriteFailed) ? m_Writer.KLX_FileWriterWritetoFile(nullptr, 0, false) : int(KLX_Ok);
   else
-    written = Write(text, closing);
+    written = Code(Write(text, closing));
   if (written == KLX_Error) {
     FinishLocked();
   } else if (closing) {
@@ -582,6 +594,8 @@ int KLX_TelemetrieHandler::KLX_TelemetrieHandler_WritePauseTag(int state, bool l
     if (code == kMarkLoggingDisabled) next = kPaused | kept | kDisabledBit;
     if (code == 5 || code == 6) next = kPaused | kept | kHeaderPending;
     if (State() == state) SetState(next);
+    // A paused log lasts a power cut up to its mark.
+    if (!text.isEmpty()) m_Writer.KLX_FileWriterRequestSync();
   }
   if (!lockHeld) m_Mutex.unlock();
   return written;

@@ -6,6 +6,8 @@
 // to date. Its log part records "Tele.log" on the SD card through a log file
 // writer thread: a header with the sensor table, time lines once a second,
 // one record line per frame and event marks, driven by a small state machine.
+// The writer keeps what it is handed on the card within its sync interval;
+// a mark (the log paused) and the close of the log make it last at once.
 //
 // The live path runs on the CAN receiver thread and never waits on the log:
 // it reads the recording state without the handler's lock, a record line
@@ -101,8 +103,13 @@ class KLX_TelemetrieHandler {
   bool Recording() const { return (m_Status.load() & kRecordingBit) != 0; }
   // Under m_Mutex: recording off, state 255, the writer stops the current file.
   void FinishLocked();
-  // Hands a text to the writer; the writer's answer.
-  int Write(const QByteArray& text, bool close);
+  // What became of a text handed to the writer: in its buffer, in its
+  // buffer while the card is busy (it writes once woken), refused for want
+  // of room (the loss marked "!!", the log goes on), or the log has ended.
+  enum class Handed { Taken, Waiting, Refused, Failed };
+  Handed Write(const QByteArray& text, bool close);
+  // The writer's answer for it: KLX_Ok, KLX_Done (not written yet) or KLX_Error.
+  static int Code(Handed handed);
   // The log step of the live path after the store was written.
   enum LogSource { LogFrame, LogNoResponse, LogOwnGroup };
   void LogStep(KLX_DataBaseManager* db, int address, int firstIndex, LogSource source);

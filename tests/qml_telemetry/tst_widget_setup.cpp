@@ -247,6 +247,29 @@ class TestWidgetSetup : public QObject {
     QCOMPARE(f.Property("valueRows", "count").toInt(), 0);
   }
 
+  // A rescan while the transceiver has not finished its scan: the sensor
+  // column says that sensors are being searched for, and lists them once
+  // the transceiver has found them.
+  void chooserWhileSensorsAreSearchedFor() {
+    QmlFrame& f = Shared();
+    KLX_DataBaseManager& db = f.Db();
+    CSimAnswerBook& answers = f.Controllers().TransceiverController().Answers();
+    answers.Set(CSimTransceiver::KeyTelemetryStatus, {0, false, true, 1});
+    QCOMPARE(db.KLX_DataBaseManagerRescanTelemetry(), int(KLX_Ok));
+    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetIsSearching(), 1, 5000);
+    QVERIFY(Open(f, "TelemetryWidgetValueSensorSlaveChooser.qml", {{"elementId", 0}}));
+    QVERIFY(f.Property("chooserSearching", "visible").toBool());
+    QCOMPARE(f.Property("chooserSearching", "text").toString(), QString("Searching for sensors..."));
+    QVERIFY(!f.Item("chooseSensor_12"));
+    f.Settle();
+    f.Grab("value-chooser-searching.png");
+    answers.Set(CSimTransceiver::KeyTelemetryStatus, {});
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("chooseSensor_12"), 9000);
+    QCOMPARE(db.KLX_DataBaseManagerTelemetrieGetIsSearching(), 0);
+    QTRY_VERIFY(!f.Property("chooserSearching", "visible").toBool());
+    f.Call("", "popupClose");
+  }
+
   // The keyboard takes 16 characters for a sensor's alias, 10 for a value's.
   void aliasLengths_data() {
     QTest::addColumn<int>("slave");

@@ -58,6 +58,12 @@ void VornPowerCut::Remember(const QString& path) {
   if (!QFileInfo::exists(path)) m_Before.remove(path);
 }
 
+bool VornPowerCut::Touched(const QString& path) const {
+  for (const Call& c : m_Calls)
+    if (c.path == path || c.to == path) return true;
+  return false;
+}
+
 void VornPowerCut::Add(Call call) { m_Calls.append(std::move(call)); }
 
 int VornPowerCut::Create(const QString& path) {
@@ -66,6 +72,22 @@ int VornPowerCut::Create(const QString& path) {
   if (fd >= 0) {
     m_Open.insert(fd, m_Calls.size());
     Add({Created, path, QString(), m_Calls.size(), QByteArray(), "create " + path});
+  }
+  return fd;
+}
+
+int VornPowerCut::OpenAppend(const QString& path) {
+  QMutexLocker lock(&m_Mutex);
+  const bool existed = QFileInfo::exists(path);
+  if (existed && !Touched(path)) Remember(path);
+  const int fd = KLX_FileCalls::OpenAppend(path);
+  if (fd >= 0) {
+    const int call = m_Calls.size();
+    m_Open.insert(fd, call);
+    if (existed)
+      Add({Opened, path, QString(), call, QByteArray(), "open " + path});
+    else
+      Add({Created, path, QString(), call, QByteArray(), "create " + path});
   }
   return fd;
 }
@@ -123,6 +145,9 @@ QList<VornPowerCut::Card> VornPowerCut::StatesAfter(int n) const {
   // A file's content as it lasts and as written; files by their creating
   // call, those of the card before by a number below zero.
   QMap<int, QByteArray> lasting, written;
+  // A file opened to append to, by the call that opened it: the file its name held.
+  QHash<int, int> opened;
+  const auto fileOf = [&opened](int call) { return opened.value(call, call); };
   Entries durable, current;
   QList<Entry> pending;
   int before = -1;
@@ -140,8 +165,19 @@ QList<VornPowerCut::Card> VornPowerCut::StatesAfter(int n) const {
         current[folder][Name(c.path)] = c.file;
         pending.append({Entry::Link, folder, Name(c.path), QString(), c.file});
         break;
-      case Written: written[c.file] += c.data; break;
-      case Synced: lasting[c.file] = written[c.file]; break;
+      case Opened: {
+        const auto held = current[folder].constFind(Name(c.path));
+        if (held != current[folder].constEnd()) {
+          opened.insert(c.file, held.value());
+        } else {
+          lasting[c.file] = written[c.file] = QByteArray();
+          current[folder][Name(c.path)] = c.file;
+          pending.append({Entry::Link, folder, Name(c.path), QString(), c.file});
+        }
+        break;
+      }
+      case Written: written[fileOf(c.file)] += c.data; break;
+      case Synced: lasting[fileOf(c.file)] = written[fileOf(c.file)]; break;
       case Renamed: {
         const int file = current[folder].take(Name(c.path));
         current[Folder(c.to)][Name(c.to)] = file;

@@ -9,6 +9,8 @@
 // from the folder's sync on; before, any of them may have reached the card
 // or not, in any combination, each whole. A rename within a folder is one
 // step. Files the program touches for the first time count as lasting.
+// A file opened to append to is the one its name holds then (a new one when
+// there is none), and its writes follow what it held.
 //
 //   VornPowerCut cut;                    // records until it goes
 //   ... the save ...
@@ -36,8 +38,9 @@ class VornPowerCut : public KLX_FileCalls {
 
   // Calls made so far.
   int Calls() const;
-  // One line per call: "create <path>", "write <path> <bytes>", "sync <path>",
-  // "rename <from> <to>", "remove <path>", "syncfolder <folder>".
+  // One line per call: "create <path>", "open <path>" (to append to),
+  // "write <path> <bytes>", "sync <path>", "rename <from> <to>",
+  // "remove <path>", "syncfolder <folder>".
   QStringList Log() const;
   // Every state the files the calls touched may be in after a power cut
   // just after the first n calls (0: before any).
@@ -47,6 +50,7 @@ class VornPowerCut : public KLX_FileCalls {
   void SkipDataSyncs(bool skip) { m_SkipDataSyncs = skip; }
 
   int Create(const QString& path) override;
+  int OpenAppend(const QString& path) override;
   bool Write(int fd, const char* data, qint64 size) override;
   bool SyncData(int fd) override;
   bool Rename(const QString& from, const QString& to) override;
@@ -54,7 +58,7 @@ class VornPowerCut : public KLX_FileCalls {
   bool SyncFolder(const QString& folder) override;
 
  private:
-  enum Kind { Created, Written, Synced, Renamed, Removed, FolderSynced };
+  enum Kind { Created, Opened, Written, Synced, Renamed, Removed, FolderSynced };
   struct Call {
     Kind kind;
     QString path;
@@ -65,6 +69,8 @@ class VornPowerCut : public KLX_FileCalls {
   };
   // Files the card held before their first call, as they were then.
   void Remember(const QString& path);
+  // Whether an earlier call named the path.
+  bool Touched(const QString& path) const;
   void Add(Call call);
 
   mutable QMutex m_Mutex;

@@ -1,8 +1,10 @@
 // "Tele.log" as the sensors' frames write it, byte for byte, on a Unix time
 // the test sets: the header with the sensor table, time lines, every kind of
 // record line, marks, pause and resume, a renamed model's header, a mark
-// refused while a write failed, and the split into parts.
+// refused while a write failed, a line refused for want of room, the split
+// into parts, and what a power cut leaves of a running, paused or closed log.
 #include "telemetry_fixture.h"
+#include "vorn_powercut.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -314,6 +316,92 @@ class LogTest : public QObject {
     QCOMPARE(records, frames);
     // The part began mid-second: the next record carries a time line.
     QVERIFY(part1.contains("\r\n#Time=0x"));
+  }
+
+  // The writer cannot write (its file is blocked by a folder of that name)
+  // until both buffers are full: the line it refuses is not in the log, and
+  // its second's time line comes with the next line of that second.
+  void aRefusedLineLeavesItsTimeLineToTheNext() {
+    TelemetryFixture r;
+    QVERIFY(r.Start());
+    VornErrorWatch watch;
+    watch.Expect({kWriterProcessing, kWriterStopped});
+    QVERIFY(Streaming(r));
+    const QString file = r.db.KLX_DataBaseManagerGetTeleLogAbsFilePath();
+    QVERIFY(QDir().mkpath(file));
+    // A second for every line: each one carries its time line.
+    qint64 refused = kT0;
+    for (int i = 0; i < 1000 && !(r.Handler()->KLX_TelemetrieHandlerGetState() & KLX_TelemetrieHandler::kWriteFailed);
+         ++i) {
+      refused = kT0 + 1 + i;
+      r.unixTime = refused;
+      r.Values(12, 0, {i});
+      QVERIFY(r.Settled());
+    }
+    QVERIFY(refused > kT0 + 500);
+    QVERIFY(QDir().rmdir(file));
+    // The next frame brings the flush; the writer writes what it holds.
+    r.Values(12, 0, {0x3E8});
+    QVERIFY(r.Settled());
+    QTRY_VERIFY_WITH_TIMEOUT(ReadAll(file).endsWith("!!"), 5000);
+    r.Values(12, 0, {0x3E9});
+    QVERIFY(r.Settled());
+    r.Handler()->FinishWritingTelemetrie();
+    const QByteArray log = ReadAll(file);
+    QCOMPARE(log.count(Time(refused)), 1);
+    QVERIFY2(log.endsWith(Time(refused - 1) + "\r\n:00;012;00;0;0x" +
+                          QByteArray::number(refused - 2 - kT0, 16).toUpper().rightJustified(4, '0') +
+                          ";0x0000;0x0000;0x0000;0x0000;0x0000;0x0000;0x0000;\r\n!!" + Time(refused) +
+                          "\r\n:00;012;00;0;0x03E9;0x0000;0x0000;0x0000;0x0000;0x0000;0x0000;0x0000;\r\n"),
+             log.right(300).constData());
+  }
+
+  // A power cut at any moment after the writer's interval has passed, after
+  // a mark paused the log, or after the log was closed leaves the log as
+  // it stood then, with its file and date folder.
+  void aLogLastsAPowerCut_data() {
+    QTest::addColumn<QString>("moment");
+    QTest::newRow("running") << "running";
+    QTest::newRow("paused") << "paused";
+    QTest::newRow("closed") << "closed";
+  }
+  void aLogLastsAPowerCut() {
+    QFETCH(QString, moment);
+    KLX_ManualClock cardClock;
+    TelemetryFixture r;
+    QVERIFY(r.Start());
+    VornErrorWatch watch;
+    watch.Expect({kWriterProcessing, kWriterStopped});
+    r.Handler()->KLX_TelemetrieHandlerWriter().KLX_FileWriterSetWaitClock(&cardClock);
+    QVERIFY(cardClock.KLX_ManualClockAwaitWaiters(1));
+    VornPowerCut cut;
+    QVERIFY(Streaming(r));
+    const QString file = QDir::cleanPath(r.db.KLX_DataBaseManagerGetTeleLogAbsFilePath());
+    r.unixTime = kT0 + 1;
+    r.Values(12, 0, {1});
+    r.Values(12, 0, {2});
+    QVERIFY(r.Settled());
+    // Not a moment earlier than the interval: the card is not written for each line.
+    QVERIFY(cardClock.KLX_ManualClockRun(KLX_FileWriter::kSyncIntervalMs - 1));
+    QCOMPARE(cut.Calls(), 0);
+    if (moment == "running") {
+      QVERIFY(cardClock.KLX_ManualClockRun(1));
+    } else if (moment == "paused") {
+      r.db.KLX_DataBaseManagerPauseTelemetrie(KLX_DatabaseValues::TELELOG_PauseTag);
+      QVERIFY(cardClock.KLX_ManualClockAwaitWaiters(1));
+    } else {
+      r.Handler()->FinishWritingTelemetrie();
+    }
+    const QByteArray logged = ReadAll(file);
+    QVERIFY(logged.contains(":01;012;00;0;0x0002;"));
+    QCOMPARE(logged.endsWith("\r\n#Pause\r\n"), moment == "paused");
+    const QList<VornPowerCut::Card> cards = cut.StatesAfter(cut.Calls());
+    QVERIFY(!cards.isEmpty());
+    for (const VornPowerCut::Card& card : cards) {
+      QVERIFY2(card.contains(file), qPrintable(cut.Log().join('\n')));
+      QCOMPARE(card.value(file), logged);
+    }
+    r.Handler()->FinishWritingTelemetrie();
   }
 
   void noLogWhileLoggingIsSwitchedOff() {

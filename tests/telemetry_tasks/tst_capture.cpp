@@ -149,23 +149,50 @@ class CaptureTest : public QObject {
     QCOMPARE(r.Db().KLX_DataBaseManagerTelemetrieGetSensorName(kBattery), QString("Battery"));
   }
 
+  // The transceiver's first answer says it is still looking for sensors,
+  // or there is none: the capture asks again after 5 s, and meanwhile the
+  // table says that sensors are being searched for.
+  void aScanNotDoneIsAskedAgainLater_data() {
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("not done") << false;
+    QTest::newRow("no answer") << true;
+  }
   void aScanNotDoneIsAskedAgainLater() {
+    QFETCH(bool, silent);
     SensorRig r;
     QVERIFY(r.Up());
     SensorsOfEveryKind(r.Sensors());
-    // The transceiver's first answer: still looking for sensors.
+    r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyTelemetryStatus, {0, silent, !silent, 1});
+    r.Mark();
+    QCOMPARE(r.Db().KLX_DataBaseManagerTelemetrieGetIsSearching(), 0);
+    QCOMPARE(r.Db().KLX_DataBaseManagerRescanTelemetry(), int(KLX_Ok));
+    QVERIFY(r.Until([&] { return r.sim.TransceiverController().Seen().telemetryStarts == 1; }));
+    QVERIFY(r.Idle());
+    QCOMPARE(r.Received(SimTelemetryRequest), QStringList());
+    QCOMPARE(r.Db().KLX_DataBaseManagerTelemetrieGetIsSearching(), 1);
+    r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyTelemetryStatus, {});
+    QVERIFY(r.Until([&] { return !r.rescans.isEmpty(); }, 700));
+    QCOMPARE(r.Received(SimTelemetryStart).size(), 2);
+    QCOMPARE(r.Received(SimTelemetryRequest).size(), 1);
+    QCOMPARE(r.rescans, QList<int>{3});
+    QCOMPARE(r.Db().KLX_DataBaseManagerTelemetrieGetIsSearching(), 0);
+  }
+
+  // Switching off ends the search: the capture is not asked again.
+  void theSearchEndsAtSwitchOff() {
+    SensorRig r;
+    QVERIFY(r.Up());
+    SensorsOfEveryKind(r.Sensors());
     r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyTelemetryStatus, {0, false, true, 1});
     r.Mark();
     QCOMPARE(r.Db().KLX_DataBaseManagerRescanTelemetry(), int(KLX_Ok));
     QVERIFY(r.Until([&] { return r.sim.TransceiverController().Seen().telemetryStarts == 1; }));
     QVERIFY(r.Idle());
-    QCOMPARE(r.Received(SimTelemetryRequest), QStringList());
-    r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyTelemetryStatus, {});
-    // Asked again after 5 s.
-    QVERIFY(r.Until([&] { return !r.rescans.isEmpty(); }, 700));
-    QCOMPARE(r.Received(SimTelemetryStart).size(), 2);
-    QCOMPARE(r.Received(SimTelemetryRequest).size(), 1);
-    QCOMPARE(r.rescans, QList<int>{3});
+    r.Vorn().KLX_VornHandlerSwitchingOff();
+    QCOMPARE(r.Db().KLX_DataBaseManagerTelemetrieGetIsSearching(), 0);
+    // Twice the 5 s after which it came back.
+    QVERIFY(r.Passes(1000));
+    QCOMPARE(r.Received(SimTelemetryStart).size(), 1);
   }
 
   void rEdivFollowsASensorThatAppearsLater() {

@@ -8,6 +8,8 @@ import DBValues 1.0
 // vario (varioMode), a head-up row (headupMode, elementId the row) or a
 // telemetry control (teleControlMode, elementId the control). Outside the
 // value widget sensorId and slaveId are the current address and value index.
+// While the transceiver is still looking for the model's sensors the sensor
+// column says so below what it lists, and it lists them once they are found.
 Item {
     id: screen
     objectName: "sensorSlaveChooser"
@@ -30,6 +32,7 @@ Item {
     property var chosenValues: []
     property bool capturing: false
     property int captureAttempts: 0
+    property bool searching: false
 
     function get() { return DatabaseValue.AtomicDirGet }
     function set() { return DatabaseValue.AtomicDirSet }
@@ -41,6 +44,26 @@ Item {
                 list.push({ address: a, label: Database.KLX_DataBaseManagerTelemetrieGetSensorNameOrAlias(a),
                             enabled: !(teleControlMode && a === DatabaseValue.Z2B_Sensor_VORN) })
         sensors = list
+    }
+    // The sensor table changed: the chosen sensor stays when it is still there.
+    function rereadSensors() {
+        readSensors()
+        var usable = sensors.filter(function(s) { return s.enabled })
+        if (usable.some(function(s) { return s.address === chosenSensor }))
+            readValues(chosenSensor)
+        else if (usable.length > 0)
+            chooseSensor(usable[0].address)
+        else {
+            chosenSensor = -1
+            chosenValues = []
+            values = []
+        }
+    }
+    function readSearching() {
+        var now = Database.KLX_DataBaseManagerTelemetrieGetIsSearching() === DatabaseValue.KLX_True
+        if (searching && !now)
+            rereadSensors()
+        searching = now
     }
     function readValues(a) {
         var list = []
@@ -167,6 +190,18 @@ Item {
         onTriggered: screen.takeDecimalPoint()
     }
 
+    Timer {
+        objectName: "searchWatch"
+        interval: 500
+        repeat: true
+        running: true
+        onTriggered: screen.readSearching()
+    }
+    Connections {
+        target: Database
+        function onTeleRescanDone(sensorsNum, wasFastStarted) { screen.rereadSensors() }
+    }
+
     ScreenHeading {
         y: 2
         text: screen.capturing ? qsTr("Capturing sensor information...") + Language.emptyString
@@ -189,6 +224,19 @@ Item {
             gp_text: modelData.label
             state: !modelData.enabled ? "disabled" : screen.chosenSensor === modelData.address ? "active" : ""
             onClicked: screen.chooseSensor(modelData.address)
+        }
+        footer: Text {
+            objectName: "chooserSearching"
+            x: 4
+            width: sensorList.width - 8
+            height: screen.searching ? 34 : 0
+            visible: screen.searching
+            verticalAlignment: Text.AlignVCenter
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 15
+            elide: Text.ElideRight
+            text: qsTr("Searching for sensors...") + Language.emptyString
         }
     }
     ScrollBar { flickable: sensorList }
@@ -237,6 +285,7 @@ Item {
         for (var n = 0; n < args.length; ++n)
             systemHistory.addArg(args[n])
         systemHistory.addEndOfArgs()
+        searching = Database.KLX_DataBaseManagerTelemetrieGetIsSearching() === DatabaseValue.KLX_True
         readSensors()
         var a = -1, i = -1
         if (widgetMode && sensorId >= 0) {

@@ -3760,6 +3760,10 @@ The text will probably not be displayed correctly due to its length</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Searching for sensors...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
