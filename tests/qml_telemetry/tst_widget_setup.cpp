@@ -47,7 +47,10 @@ bool Type(QmlFrame& f, const QString& keyboard, const QString& text) {
   if (!field) return false;
   field->setProperty("text", text);
   f.Call(keyboard, "ok");
-  return true;
+  // The keyboard slides away and takes taps until it has gone: a tap on what
+  // lies under it before then would reach the keyboard instead.
+  auto* item = qobject_cast<QQuickItem*>(f.Named(keyboard));
+  return item && QTest::qWaitFor([&] { return !item->isVisible(); }, 5000);
 }
 }  // namespace
 
