@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "update_fixture.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_version.h"
 #include "update/cappupdate.h"
 #include "update/creceivers.h"
@@ -171,6 +172,13 @@ class UpdateManagerTest : public QObject {
     QTest::newRow("the transfer is cut")
         << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << QByteArray() << -1
         << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 cut"} << QStringList{"Update.xml"};
+    QTest::newRow("the server answers 302")
+        << QStringList{"302 /software/KL_Vorn/KLX32LinuxApp"} << QByteArray() << -1
+        << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 302"} << QStringList{"Update.xml"};
+    QTest::newRow("a body beyond the listed size")
+        << QStringList{"endless /software/KL_Vorn/KLX32LinuxApp"} << QByteArray() << -1
+        << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 endless"}
+        << QStringList{"Update.xml"};
   }
   void failuresAndResume() {
     QFETCH(QStringList, faults);
@@ -212,12 +220,32 @@ class UpdateManagerTest : public QObject {
   void wrongDigest() {
     ManagerRig rig;
     QVERIFY(rig.Start());
-    QVERIFY(WriteFile(rig.server.AppFile("KLX32_en.qm"), "changed after the list was made"));
+    // Changed after the list was made, its size kept.
+    QVERIFY(WriteFile(rig.server.AppFile("KLX32_en.qm"), "EN CATALOGUE"));
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_TransferError));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32_en.qm")));
     QVERIFY(QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32_de.qm")));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/Update/KLX32_de.qm")));
+  }
+
+  // A transfer that brings nothing more is given up once 30 s passed on the
+  // task's clock without a byte, not a moment before: -1, which the screen
+  // shows as a failed connection; the part goes.
+  void stalledTransferGivesUp() {
+    KLX_ManualClock clock;
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
+    rig.server.SetFaults({"stall /software/KL_Vorn/KLX32LinuxApp 0"});
+    QVERIFY(rig.manager.beginAppUpdate());
+    QStringList asked;
+    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
+    clock.KLX_ManualClockAdvance(CTransferWatch::kStallMs - 1);
+    QVERIFY(rig.Quiet());
+    clock.KLX_ManualClockAdvance(1);
+    QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
   }
 
   // An abort in the middle of a file: -4, the part removed. An abort while
@@ -394,6 +422,12 @@ class UpdateManagerTest : public QObject {
     QVERIFY(rig.manager.downloadReceiversUpdate());
     QCOMPARE(rig.Completion().first, 0);
     QCOMPARE(rig.server.Asked("/software/"), QStringList({"Receivers/list.txt 200", "Receivers/RX8/ 200"}));
+
+    // A listing beyond its size (an endless one) names nothing to fetch.
+    rig.server.SetFaults({"endless /software/Receivers/RX8/"});
+    QVERIFY(rig.manager.downloadReceiversUpdate());
+    QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(rig.server.Asked("/software/"), QStringList({"Receivers/list.txt 200", "Receivers/RX8/ 200 endless"}));
 
     rig.server.SetFaults({"404 /software/Receivers/list.txt"});
     QVERIFY(rig.manager.downloadReceiversUpdate());
