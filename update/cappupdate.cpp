@@ -19,6 +19,7 @@ constexpr unsigned kErrAppNotReplaced = 0x23615;
 constexpr unsigned kErrCopying = 0x23616;
 constexpr unsigned kErrLanguageFiles = 0x2361B;
 constexpr unsigned kErrProlog = 0x2361C;
+// The package's checksum and its description share one code.
 constexpr unsigned kErrUpdateXml = 0x2361E;
 constexpr unsigned kWarnInstallStarted = 0x33620;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
@@ -97,6 +98,7 @@ int CAppUpdate::KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler&
     qDebug("file not found: %s", qUtf8Printable(script));
     return 0;
   }
+  if (!m_Package.Runs(QFileInfo(script).fileName())) return 0;
   int status = 0;
   // Written for the system's top folder: relative paths in it start there.
   runSystemCmd(QStringLiteral("sh"), {script}, &status, QStringLiteral("/"));
@@ -107,6 +109,8 @@ void CAppUpdate::KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names
   // Run by its path relative to the system's top folder.
   const QString script =
       open ? names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
+  // It lies in the update folder, where the package's list names it.
+  if (!m_Package.Runs(QFileInfo(script).fileName())) return;
   MakeExecutable(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1)));
   runSystemCmd(script, {}, nullptr, QStringLiteral("/"));
 }
@@ -120,6 +124,13 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     m_Db->KLX_DataBaseManagerUpdateBegin();
   }
   const int result = [&]() -> int {
+    // Nothing of the package runs or is installed unless its list names
+    // it; the program must be named.
+    KLX_MD5 list;
+    if (!KLX_UpdateCheckPackage(list, names.KLX_FileNameHandlerGetNetworkUpdateFilePath(), &m_Package)) {
+      KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("md5 sum does not match"));
+      return Err_Transfer;
+    }
     const int read = xml.KLX_XMLFileHandlerReadUpdatelFile(names.KLX_FileNameHandlerGetUpdateFileName(),
                                                            names.KLX_FileNameHandlerGetNetworkUpdateFilePath());
     if (read == KLX_Unsuitable) {
@@ -159,7 +170,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     const QString update = names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
     const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
     const QString filter = names.KLX_FileNameHandlerGetLinuxLanguageFilter();
-    const QStringList translations = QDir(update).entryList({filter}, QDir::Files, QDir::Name);
+    const QStringList translations = m_Package.Matching(filter);
     for (const QString& name : translations) {
       if (!files.KLX_FileFunctionsCopyFileToFolder(name, update, name, appFolder)) {
         KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("copying of files gone wrong"));

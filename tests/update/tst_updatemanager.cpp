@@ -303,19 +303,26 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(rig.manager.lastError(), -1);
   }
 
-  // The installation's results by the package's description and prolog.
+  // The installation's results by the package's description, prolog and
+  // list: a list without the program refuses the package (-5); what an
+  // earlier package left in the update folder and this one's list does not
+  // name (a translation, an epilog) is neither installed nor run.
   void installationResults_data() {
     QTest::addColumn<QString>("board");
     QTest::addColumn<QByteArray>("prolog");
+    QTest::addColumn<QString>("change");
     QTest::addColumn<int>("error");
-    QTest::newRow("for the other board") << "Fenk" << QByteArray() << -9;
-    QTest::newRow("prolog says unsuitable") << "Vorn" << QByteArray("#!/bin/sh\nexit 100\n") << -9;
-    QTest::newRow("prolog fails") << "Vorn" << QByteArray("#!/bin/sh\nexit 3\n") << -8;
-    QTest::newRow("no prolog") << "Vorn" << QByteArray() << 0;
+    QTest::newRow("for the other board") << "Fenk" << QByteArray() << "" << -9;
+    QTest::newRow("prolog says unsuitable") << "Vorn" << QByteArray("#!/bin/sh\nexit 100\n") << "" << -9;
+    QTest::newRow("prolog fails") << "Vorn" << QByteArray("#!/bin/sh\nexit 3\n") << "" << -8;
+    QTest::newRow("no prolog") << "Vorn" << QByteArray() << "" << 0;
+    QTest::newRow("a list without the program") << "Vorn" << QByteArray() << "unlisted program" << -5;
+    QTest::newRow("files the list does not name") << "Vorn" << QByteArray() << "left over" << 0;
   }
   void installationResults() {
     QFETCH(QString, board);
     QFETCH(QByteArray, prolog);
+    QFETCH(QString, change);
     QFETCH(int, error);
     ManagerRig rig;
     rig.package.prolog = prolog;
@@ -325,12 +332,25 @@ class UpdateManagerTest : public QObject {
       other.board = board;
       QVERIFY(CSimUpdateServer::WriteFiles(rig.server.served + "/software/KL_Vorn", other.ServerFiles()));
     }
+    if (change == "unlisted program") {
+      QList<CSimFile> files = Unlisted(rig.package, {"KLX32LinuxApp"});
+      files.append({KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders, CSimUpdateServer::ChecksumList(files, true)});
+      QVERIFY(CSimUpdateServer::WriteFiles(rig.server.served + "/software/KL_Vorn", files));
+    }
+    const QString ran = rig.fx.root.Path() + "/epilog-ran";
+    if (change == "left over") {
+      QVERIFY(WriteFile(rig.Path("/Vorn/Update/KLX32_xx.qm"), "xx"));
+      QVERIFY(WriteFile(rig.Path("/Vorn/Update/vornupdateepilog.sh"),
+                        QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(ran).toUtf8()));
+    }
     QVERIFY(WriteFile(rig.Path("/app/KLX32LinuxApp"), "the old program"));
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
     QCOMPARE(rig.Completion().first, error);
     QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), error == 0 ? rig.package.program : QByteArray("the old program"));
+    QVERIFY(!QFileInfo::exists(rig.Path("/app/KLX32_xx.qm")));
+    QVERIFY(!QFileInfo::exists(ran));
   }
 
   // From a stick: none or an empty one refuses (QML then offers the
