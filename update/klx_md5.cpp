@@ -60,6 +60,9 @@ QString KLX_MD5::KLX_MD5GetCheckSum(int index) const {
 }
 
 bool KLX_MD5::KLX_MD5OfFile(const QString& path, QString* digest) {
+  // A link may lead out of the package, a device never ends.
+  const QFileInfo info(path);
+  if (info.isSymLink() || !info.isFile()) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
   QCryptographicHash hash(QCryptographicHash::Md5);

@@ -25,8 +25,8 @@ class KLX_MD5 {
   QString KLX_MD5GetFileName(int index) const;
   QString KLX_MD5GetCheckSum(int index) const;
 
-  // The lower-case hexadecimal MD5 of a whole file; false when it cannot be
-  // opened or read to its end.
+  // The lower-case hexadecimal MD5 of a whole file; false when it is no
+  // regular file (a link, a device), or cannot be opened or read to its end.
   static bool KLX_MD5OfFile(const QString& path, QString* digest);
   // A listed name stays inside the list's folder: relative, without a ".."
   // part or a zero byte.

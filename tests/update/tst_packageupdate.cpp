@@ -109,11 +109,15 @@ class PackageUpdateTest : public QObject {
   // after: the prolog sees the old program, the epilog the new one; the
   // application and system partitions are remounted writable first; a
   // translation the package does not bring is gone; the update phase holds
-  // until the restart.
+  // until the restart. A link on the stick is not followed into the update
+  // folder.
   void installFromStick() {
     PackageRig rig;
     QVERIFY(rig.Up());
     QVERIFY(rig.PutOnStick(0, rig.package.Files()));
+    const QString secret = rig.fx.root.Path() + "/Vorn/System/secret.txt";
+    QVERIFY(WriteFile(secret, "not the package's"));
+    QVERIFY(QFile::link(secret, rig.Stick(0) + "notes.txt"));
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF), int(KLX_Done));
     QCOMPARE(rig.status->Take(), QList<int>({5, 6, 7, 2}));
     QCOMPARE(rig.Reports(), (QList<QPair<unsigned, QString>>{
@@ -128,6 +132,7 @@ class PackageUpdateTest : public QObject {
       if (c.startsWith("mount")) mounts << c;
     QCOMPARE(mounts, QStringList({"mount ubi0:application /app ubifs 32", "mount ubi0:rootfs / ubifs 32"}));
     QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), int(VT::KLX_PHASE_SYSTEM_UUPD));
+    QVERIFY(!QFileInfo::exists(rig.names.KLX_FileNameHandlerGetUpdateFilePath() + "notes.txt"));
   }
 
   // Batteries at their limit install; whatever stops the install before
