@@ -110,8 +110,13 @@ void CAppUpdate::KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names
   const QString script =
       open ? names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
   // It lies in the update folder, where the package's list names it.
+  const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
+  if (!QFileInfo(path).isFile()) {
+    qDebug("file not found: %s", qUtf8Printable(path));
+    return;
+  }
   if (!m_Package.Runs(QFileInfo(script).fileName())) return;
-  MakeExecutable(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1)));
+  MakeExecutable(path);
   runSystemCmd(script, {}, nullptr, QStringLiteral("/"));
 }
 

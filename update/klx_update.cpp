@@ -239,8 +239,9 @@ int KLX_Update::KLX_UpdateOpenCloseLinuxSystem(bool open) {
   const QString script =
       open ? m_Names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : m_Names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
   // It lies in the update folder, where the package's list names it.
-  if (!m_Package.Runs(QFileInfo(script).fileName())) return KLX_Error;
-  MakeExecutable(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1)));
+  const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
+  if (!QFileInfo(path).isFile() || !m_Package.Runs(QFileInfo(script).fileName())) return KLX_Error;
+  MakeExecutable(path);
   const int result = KLX_Platform::Run(script, {}, nullptr, {}, QStringLiteral("/"));
   qInfo("%s: %d", qUtf8Printable(script), result);
   return result;
