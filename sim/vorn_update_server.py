@@ -12,10 +12,21 @@ Faults are read from the faults file at every request, one a line:
     cut <path> [<bytes>]    announce the whole file, send <bytes> of it (half
                             when not given) and close the connection
     slow <path> <ms>        send the file in 1 KiB pieces, <ms> apart
-<path> is the request's path as sent ("/software/KL_Vorn/KLX32LinuxApp").
+    stall <path> [<bytes>]  announce the whole file, send <bytes> of it (half
+                            when not given), then nothing more while the
+                            connection stays open
+    endless <path> [<ms>]   answer 200 without a length and send listing
+                            cells ("<td><a href="e1.bin">e1.bin</a></td>"...)
+                            in 64 KiB pieces, <ms> apart (10 when not
+                            given), until the client goes
+    302 <path> [<target>]   answer 302 with a small page, pointing at
+                            <target> ("/" when not given)
+<path> is the request's path as sent ("/software/KL_Vorn/KLX32LinuxApp"); a
+folder's too ("/software/Receivers/RX8/").
 
 Every request is appended to the request log as one line, when its answer
-starts: "GET <path> <status>" and, for a fault, " cut" or " slow".
+starts: "GET <path> <status>" and, for a fault, " cut", " slow", " stall" or
+" endless".
 """
 import argparse
 import html
@@ -28,6 +39,7 @@ import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 PIECE = 1024
+ENDLESS_PIECE = 64 * 1024
 
 
 class State:
@@ -100,11 +112,55 @@ class Handler(BaseHTTPRequestHandler):
         self.note(200)
         self.answer(200, body)
 
+    def endless(self, pause_ms):
+        self.note(200, " endless")
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Connection", "close")
+        self.end_headers()
+        self.close_connection = True
+        count = 0
+        try:
+            while True:
+                piece = bytearray()
+                while len(piece) < ENDLESS_PIECE:
+                    count += 1
+                    piece += b'<td><a href="e%d.bin">e%d.bin</a></td>\n' % (count, count)
+                self.wfile.write(piece)
+                self.wfile.flush()
+                time.sleep(pause_ms / 1000.0)
+        except OSError:
+            pass
+
+    def stall(self, data, sent):
+        self.note(200, " stall")
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data[:sent])
+        self.wfile.flush()
+        self.close_connection = True
+        # Nothing more: the connection stays until the client lets it go.
+        try:
+            while self.connection.recv(PIECE):
+                pass
+        except OSError:
+            pass
+
     def do_GET(self):  # noqa: N802 - the base's name
         fault = read_faults().get(urllib.parse.urlsplit(self.path).path)
         local = self.local_path()
         if local is None or (fault and fault[0] == "404"):
             self.not_found()
+            return
+        if fault and fault[0] == "302":
+            target = fault[1] if len(fault) > 1 else "/"
+            self.note(302)
+            self.answer(302, b"<html><body><h1>302 Found</h1></body></html>\n", extra_headers=[("Location", target)])
+            return
+        if fault and fault[0] == "endless":
+            self.endless(int(fault[1]) if len(fault) > 1 else 10)
             return
         if os.path.isdir(local):
             if not self.path.endswith("/"):
@@ -119,6 +175,9 @@ class Handler(BaseHTTPRequestHandler):
         with open(local, "rb") as f:
             data = f.read()
         kind = fault[0] if fault else ""
+        if kind == "stall":
+            self.stall(data, int(fault[1]) if len(fault) > 1 else len(data) // 2)
+            return
         self.note(200, " " + kind if kind in ("cut", "slow") else "")
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")

@@ -19,6 +19,7 @@ constexpr unsigned kErrAppNotReplaced = 0x23615;
 constexpr unsigned kErrCopying = 0x23616;
 constexpr unsigned kErrLanguageFiles = 0x2361B;
 constexpr unsigned kErrProlog = 0x2361C;
+// The package's checksum and its description share one code.
 constexpr unsigned kErrUpdateXml = 0x2361E;
 constexpr unsigned kErrStateNotSaved = 0x23622;
 constexpr unsigned kWarnInstallStarted = 0x33620;
@@ -98,6 +99,7 @@ int CAppUpdate::KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler&
     qDebug("file not found: %s", qUtf8Printable(script));
     return 0;
   }
+  if (!m_Package.Runs(QFileInfo(script).fileName())) return 0;
   int status = 0;
   // Written for the system's top folder: relative paths in it start there.
   runSystemCmd(QStringLiteral("sh"), {script}, &status, QStringLiteral("/"));
@@ -108,7 +110,14 @@ void CAppUpdate::KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names
   // Run by its path relative to the system's top folder.
   const QString script =
       open ? names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
-  MakeExecutable(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1)));
+  // It lies in the update folder, where the package's list names it.
+  const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
+  if (!QFileInfo(path).isFile()) {
+    qDebug("file not found: %s", qUtf8Printable(path));
+    return;
+  }
+  if (!m_Package.Runs(QFileInfo(script).fileName())) return;
+  MakeExecutable(path);
   runSystemCmd(script, {}, nullptr, QStringLiteral("/"));
 }
 
@@ -121,6 +130,13 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     m_Db->KLX_DataBaseManagerUpdateBegin();
   }
   const int result = [&]() -> int {
+    // Nothing of the package runs or is installed unless its list names
+    // it; the program must be named.
+    KLX_MD5 list;
+    if (!KLX_UpdateCheckPackage(list, names.KLX_FileNameHandlerGetNetworkUpdateFilePath(), &m_Package)) {
+      KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("md5 sum does not match"));
+      return Err_Transfer;
+    }
     const int read = xml.KLX_XMLFileHandlerReadUpdatelFile(names.KLX_FileNameHandlerGetUpdateFileName(),
                                                            names.KLX_FileNameHandlerGetNetworkUpdateFilePath());
     if (read == KLX_Unsuitable) {
@@ -160,7 +176,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     const QString update = names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
     const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
     const QString filter = names.KLX_FileNameHandlerGetLinuxLanguageFilter();
-    const QStringList translations = QDir(update).entryList({filter}, QDir::Files, QDir::Name);
+    const QStringList translations = m_Package.Matching(filter);
     for (const QString& name : translations) {
       if (!files.KLX_FileFunctionsCopyFileToFolder(name, update, name, appFolder)) {
         KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("copying of files gone wrong"));

@@ -5,6 +5,7 @@
 // folder, with the package's scripts before and after. The new program
 // runs from the next start.
 #include "update/cfilelistdownloader.h"
+#include "update/klx_md5.h"
 
 class KLX_DataBaseManager;
 class KLX_FileNameHandler;
@@ -19,11 +20,13 @@ class CAppUpdate : public CFileListDownloader {
   void Abort() override;
   void Resume(reason_t reason) override;
 
-  // The installation, one synchronous step: 0, or -6 equal version, -7
-  // copying, -8 installing, -9 unsuitable.
+  // The installation, one synchronous step: 0, or -5 a package that does
+  // not match its list, -6 equal version, -7 copying, -8 installing, -9
+  // unsuitable.
   int KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version);
   void KLX_Update_SetAllModifyPermissions(bool allow);
-  // "sh <script>" when the script exists: its exit code; 0 for none.
+  // "sh <script>" when the script exists and the package's list names it:
+  // its exit code; 0 for none.
   int KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler& names);
   void KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names, bool open);
   // False for an empty program.
@@ -41,4 +44,6 @@ class CAppUpdate : public CFileListDownloader {
 
  private:
   KLX_DataBaseManager* m_Db;
+  // The package in the update folder as its list names it, once checked.
+  KLX_UpdatePackage m_Package;
 };

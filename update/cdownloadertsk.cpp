@@ -9,7 +9,9 @@
 
 #include "frame/klx_filecalls.h"
 
-CDownloaderTsk::CDownloaderTsk(QObject* parent) : CTaskBase(parent) {}
+CDownloaderTsk::CDownloaderTsk(QObject* parent) : CTaskBase(parent) {
+  connect(&m_Watch, &CTransferWatch::sigStalled, this, &CDownloaderTsk::giveUp);
+}
 
 CDownloaderTsk::~CDownloaderTsk() {
   if (m_Reply) {
@@ -27,9 +29,10 @@ void CDownloaderTsk::initConnections() {
 }
 
 bool CDownloaderTsk::beginDownload(QNetworkAccessManager* nam, const QUrl& url, const QString& fname,
-                                   const QString& md5) {
+                                   const QString& md5, qint64 maxBytes) {
   m_Md5 = md5;
   if (m_Busy) return false;
+  m_MaxBytes = maxBytes > 0 ? maxBytes : fname.isEmpty() ? CTransferWatch::kListBytesMax : CTransferWatch::kFileBytesMax;
   if (nam) m_Nam = nam;
   if (!m_Nam) return false;
   m_Busy = true;
@@ -71,12 +74,20 @@ void CDownloaderTsk::onDownload(QUrl url, QString fname) {
   connect(m_Reply, &QNetworkReply::readyRead, this, &CDownloaderTsk::slotOnDataReceived);
   connect(m_Reply, &QNetworkReply::finished, this, &CDownloaderTsk::slotOnDataReceptionCompleted);
   connect(m_Reply, &QNetworkReply::downloadProgress, this, &CDownloaderTsk::Progress);
+  m_Watch.Begin(m_Reply, m_MaxBytes);
 }
 
 void CDownloaderTsk::slotOnDataReceived() {
   if (!m_Reply) return;
-  const QByteArray data = m_Reply->readAll();
+  const QByteArray data = m_Reply->read(m_Watch.ReadLimit());
   m_Received += data.size();
+  if (!m_Watch.Take(data.size())) {
+    qWarning("CDownloaderTsk: %s is longer than expected: cut", qUtf8Printable(m_Reply->url().toString()));
+    giveUp();
+    return;
+  }
+  // The body of an answer other than 200 is no file of the update.
+  if (!CTransferWatch::AnswerTaken(m_Reply)) return;
   if (m_File) {
     m_File->write(data);
   } else if (!m_ToFile) {
@@ -86,48 +97,71 @@ void CDownloaderTsk::slotOnDataReceived() {
 }
 
 void CDownloaderTsk::releaseReply() {
+  m_Watch.End();
   if (!m_Reply) return;
   m_Reply->disconnect(this);
   m_Reply->deleteLater();
   m_Reply = nullptr;
 }
 
+void CDownloaderTsk::giveUp() {
+  QNetworkReply* reply = m_Reply;
+  releaseReply();
+  if (!reply) return;
+  // Disconnected first: its end reaches no slot of ours.
+  reply->abort();
+  finish(Err_Failed);
+}
+
 void CDownloaderTsk::slotOnDataReceptionCompleted() {
-  error_t result = Err_Failed;
   if (!m_Reply) {
     qWarning("CDownloaderTsk::onDataReceptionCompleted(): m_pNAMReply == nullptr");
-  } else {
-    // What is left unread belongs to the file as well.
-    if (m_Reply->bytesAvailable() > 0) slotOnDataReceived();
-    const QNetworkReply::NetworkError replyError = m_Reply->error();
-    error_t reply = replyError == QNetworkReply::NoError            ? Err_NoErrors
-                    : replyError == QNetworkReply::ContentNotFoundError ? Err_NotFound
+    m_Busy = false;
+    onComplete(Err_Failed);
+    return;
+  }
+  // What is left unread belongs to the file as well.
+  if (m_Reply->bytesAvailable() > 0) slotOnDataReceived();
+  // Those last bytes went beyond the body's size: the download has ended.
+  if (!m_Reply) return;
+  const QNetworkReply::NetworkError replyError = m_Reply->error();
+  error_t reply = replyError == QNetworkReply::NoError               ? Err_NoErrors
+                  : replyError == QNetworkReply::ContentNotFoundError ? Err_NotFound
                                                                       : Err_Failed;
-    // A connection that closed before the announced length is a cut
-    // transfer, whatever the reply says.
-    const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
-    if (reply == Err_NoErrors && announced.isValid() && announced.toLongLong() != m_Received) reply = Err_Failed;
-    releaseReply();
-    if (!m_ToFile) {
-      qWarning("CDownloaderTsk::onDataReceptionCompleted(): m_pFile == nullptr");
-      onDataReceptionCompleted();
-      result = reply;
-    } else if (m_File) {
-      result = reply;
-      // A short write (a full card) is a failure, never a good file.
-      if (!m_File->flush() || m_File->error() != QFileDevice::NoError)
-        result = result == Err_NoErrors ? Err_NotEnoughMemory : result;
-      // Its way to the card starts now; the move into place waits for it.
-      if (result == Err_NoErrors) KLX_FileCalls::Instance().StartWriteback(m_File->handle());
-      m_File->close();
-      if (result == Err_NoErrors && !m_Md5.isEmpty() && !CheckFile(m_File->fileName(), m_Md5)) result = Err_Md5;
-      if (result != Err_NoErrors) m_File->remove();
-      delete m_File;
-      m_File = nullptr;
-    } else {
-      qWarning("CDownloaderTsk::onDataReceptionCompleted(): can not open the file");
-      result = reply == Err_NoErrors ? Err_Failed : reply;
-    }
+  // A connection that closed before the announced length is a cut
+  // transfer, whatever the reply says; a redirect is no file either.
+  const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
+  if (reply == Err_NoErrors && announced.isValid() && announced.toLongLong() != m_Received) reply = Err_Failed;
+  if (reply == Err_NoErrors && !CTransferWatch::AnswerTaken(m_Reply)) {
+    qWarning("CDownloaderTsk: %s answered %d", qUtf8Printable(m_Reply->url().toString()),
+             m_Reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+    reply = Err_Failed;
+  }
+  releaseReply();
+  finish(reply);
+}
+
+void CDownloaderTsk::finish(error_t reply) {
+  error_t result = Err_Failed;
+  if (!m_ToFile) {
+    qWarning("CDownloaderTsk::onDataReceptionCompleted(): m_pFile == nullptr");
+    onDataReceptionCompleted();
+    result = reply;
+  } else if (m_File) {
+    result = reply;
+    // A short write (a full card) is a failure, never a good file.
+    if (!m_File->flush() || m_File->error() != QFileDevice::NoError)
+      result = result == Err_NoErrors ? Err_NotEnoughMemory : result;
+    // Its way to the card starts now; the move into place waits for it.
+    if (result == Err_NoErrors) KLX_FileCalls::Instance().StartWriteback(m_File->handle());
+    m_File->close();
+    if (result == Err_NoErrors && !m_Md5.isEmpty() && !CheckFile(m_File->fileName(), m_Md5)) result = Err_Md5;
+    if (result != Err_NoErrors) m_File->remove();
+    delete m_File;
+    m_File = nullptr;
+  } else {
+    qWarning("CDownloaderTsk::onDataReceptionCompleted(): can not open the file");
+    result = reply == Err_NoErrors ? Err_Failed : reply;
   }
   m_Busy = false;
   onComplete(result);

@@ -11,6 +11,9 @@
 
 #include <atomic>
 
+#include "update/ctransferwatch.h"
+
+class KLX_Clock;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -49,10 +52,15 @@ class CDownloaderTsk : public CTaskBase {
   void initConnections() override;
 
   // Starts one download of `url` into `fname` (memory when empty), checked
-  // against `md5` when given. False when busy or without any network
-  // access manager.
-  bool beginDownload(QNetworkAccessManager* nam, const QUrl& url, const QString& fname, const QString& md5);
+  // against `md5` when given, its body at most `maxBytes` long (0: what a
+  // file or a listing in memory may be at most). False when busy or without
+  // any network access manager.
+  bool beginDownload(QNetworkAccessManager* nam, const QUrl& url, const QString& fname, const QString& md5,
+                     qint64 maxBytes = 0);
   bool isBusy() const { return m_Busy; }
+  // The clock a stalled transfer is timed on, looked at every `checkMs`
+  // (tests); from the next download on.
+  void setTransferClock(KLX_Clock* clock, int checkMs = CTransferWatch::kCheckMs) { m_Watch.SetClock(clock, checkMs); }
 
   // The file's lower-case hexadecimal MD5 equals `md5` exactly.
   static bool CheckFile(QFile& file, const QString& md5);
@@ -79,6 +87,11 @@ class CDownloaderTsk : public CTaskBase {
 
  private:
   void releaseReply();
+  // Ends the download with the reply's result: the target kept, or
+  // removed unless the result is good.
+  void finish(error_t reply);
+  // A transfer that broke its limits (too long, stalled) ends as failed.
+  void giveUp();
 
   // Set by beginDownload in the caller's thread, cleared in the task's.
   std::atomic<bool> m_Busy{false};
@@ -90,4 +103,6 @@ class CDownloaderTsk : public CTaskBase {
   bool m_ToFile = false;
   qint64 m_Received = 0;
   QString m_Md5;
+  std::atomic<qint64> m_MaxBytes{0};
+  CTransferWatch m_Watch{this};
 };

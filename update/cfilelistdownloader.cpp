@@ -49,7 +49,7 @@ bool CFileListDownloader::_downloadUpdate(QNetworkAccessManager* nam) {
   const QUrl url = UpdateFileUrl(source(), m_ListName);
   m_ListFile = m_TmpFolder + url.fileName();
   m_CurrentTarget = m_ListFile;
-  if (!beginDownload(nam, url, m_ListFile, QString())) {
+  if (!beginDownload(nam, url, m_ListFile, QString(), CTransferWatch::kListBytesMax)) {
     m_ListState = ls_Idle;
     return false;
   }
@@ -130,7 +130,8 @@ bool CFileListDownloader::beginDownloadNext(bool first) {
     QFile::remove(target);
     m_CurrentTarget = target;
     m_CurrentSize = item->size;
-    if (beginDownload(nullptr, UpdateFileUrl(source(), item->path), target, item->digest)) return true;
+    // A body longer than the list's size for it is no file of the update.
+    if (beginDownload(nullptr, UpdateFileUrl(source(), item->path), target, item->digest, item->size)) return true;
     m_StartFailed = true;
     return false;
   }

@@ -123,7 +123,10 @@ bool CFileListDownloaderBase::_downloadUpdate(QNetworkAccessManager* nam) {
 bool CFileListDownloaderBase::beginDownload(QNetworkAccessManager* nam, const QString& name, bool toFile,
                                             int newState) {
   m_CurrentTarget = toFile ? m_TmpFolder + name : QString();
-  if (!CDownloaderTsk::beginDownload(nam, UpdateFileUrl(source(), name), m_CurrentTarget, QString())) return false;
+  // The list is a catalogue, however it is named.
+  const qint64 maxBytes = newState == ls_List ? CTransferWatch::kListBytesMax : 0;
+  if (!CDownloaderTsk::beginDownload(nam, UpdateFileUrl(source(), name), m_CurrentTarget, QString(), maxBytes))
+    return false;
   m_ListState = newState;
   return true;
 }
@@ -288,6 +291,9 @@ void CReceiversUpdateDownloader::onDataReceived(const unsigned char* data, unsig
 void CReceiversUpdateDownloader::onDataReceptionCompleted() { m_Parser.Reset(); }
 
 bool CReceiversUpdateDownloader::onDownloaded(const QString& path, error_t error) {
+  // A listing that did not arrive whole (cut, or beyond its size) names
+  // nothing to fetch.
+  if (path.isEmpty() && error != Err_NoErrors) m_Pending.clear();
   if (path.isEmpty() || error != Err_NoErrors) return true;
   const QString name = QFileInfo(path).fileName();
   if (m_Mode == 0) {

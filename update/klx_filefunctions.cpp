@@ -200,7 +200,9 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder,
   qint64 total = 0;
   bool allCopied = true;
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
-    if (entry.isDir()) continue;
+    // Regular files only: a link on a stick may lead anywhere on the
+    // system, a device or a pipe never ends.
+    if (entry.isSymLink() || !entry.isFile()) continue;
     const qint64 size = entry.size();
     if (size > kMaxWholeCopyFileBytes ||
         !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {

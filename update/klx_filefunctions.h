@@ -63,7 +63,8 @@ class KLX_FileFunctions : public QObject {
 
   bool KLX_FileFunctionsCopyFileToFolder(QString sourceName, QString sourceFolder, QString destinationName,
                                          QString destinationFolder) const;
-  // True only when every file was copied.
+  // True only when every file was copied; links, folders and devices are
+  // no files to copy.
   bool KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder, QString filter);
   // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space,
   // -3 source too large.

@@ -1,7 +1,9 @@
 #include "update/klx_md5.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "frame/klx_filenamehandler.h"
 
@@ -58,6 +60,9 @@ QString KLX_MD5::KLX_MD5GetCheckSum(int index) const {
 }
 
 bool KLX_MD5::KLX_MD5OfFile(const QString& path, QString* digest) {
+  // A link may lead out of the package, a device never ends.
+  const QFileInfo info(path);
+  if (info.isSymLink() || !info.isFile()) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
   QCryptographicHash hash(QCryptographicHash::Md5);
@@ -101,4 +106,32 @@ bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, Q
     if (!onlyFile.isEmpty()) return true;
   }
   return result;
+}
+
+bool KLX_UpdatePackage::Runs(const QString& script) const {
+  if (Names(script)) return true;
+  qWarning("%s is not in the package's checksum list: not run", qUtf8Printable(script));
+  return false;
+}
+
+QStringList KLX_UpdatePackage::Matching(const QString& filter) const {
+  QStringList found;
+  for (const QString& file : files)
+    if (!file.contains(QLatin1Char('/')) && QDir::match(filter, file)) found << file;
+  return found;
+}
+
+bool KLX_UpdateCheckPackage(KLX_MD5& list, const QString& folder, KLX_UpdatePackage* package) {
+  package->files.clear();
+  const QString listName = KLX_FileNameHandler::UPDATE_MD5FileName;
+  if (!KLX_UpdateCheckMD5Sum(list, false, 0, folder, listName, QString())) return false;
+  QStringList files;
+  for (int i = 0; i < list.KLX_MD5GetCount(); ++i)
+    if (list.KLX_MD5GetFileName(i) != listName) files << list.KLX_MD5GetFileName(i);
+  if (!files.contains(KLX_FileNameHandler().KLX_FileNameHandlerGetLinuxAppFileName())) {
+    qWarning("the checksum list of %s does not name the program", qUtf8Printable(folder));
+    return false;
+  }
+  package->files = files;
+  return true;
 }

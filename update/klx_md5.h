@@ -3,6 +3,7 @@
 // line per file as md5sum writes it ("<digest> ./<path>"), read into a
 // fixed table, and the check of a folder's files against it.
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -24,8 +25,8 @@ class KLX_MD5 {
   QString KLX_MD5GetFileName(int index) const;
   QString KLX_MD5GetCheckSum(int index) const;
 
-  // The lower-case hexadecimal MD5 of a whole file; false when it cannot be
-  // opened or read to its end.
+  // The lower-case hexadecimal MD5 of a whole file; false when it is no
+  // regular file (a link, a device), or cannot be opened or read to its end.
   static bool KLX_MD5OfFile(const QString& path, QString* digest);
   // A listed name stays inside the list's folder: relative, without a ".."
   // part or a zero byte.
@@ -45,3 +46,20 @@ class KLX_MD5 {
 // entry that would leave the folder fails the check.
 bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, QString folder,
                            const QString& listName, const QString& onlyFile);
+
+// What of an application package may be run or installed: the files its
+// default list names, each of them there with its listed digest. A script
+// or a translation that the list does not name is no part of the package.
+struct KLX_UpdatePackage {
+  QStringList files;
+  bool Names(const QString& file) const { return files.contains(file); }
+  // A script of the package may run: the list names it (said when not).
+  bool Runs(const QString& script) const;
+  // The named files beside the program that match `filter` ("*.qm").
+  QStringList Matching(const QString& filter) const;
+};
+
+// The check of an application package in `folder` before anything of it
+// runs: every file its default list names matches, and the program is among
+// them. `package` then holds what the list names (else nothing).
+bool KLX_UpdateCheckPackage(KLX_MD5& list, const QString& folder, KLX_UpdatePackage* package);

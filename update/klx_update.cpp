@@ -46,6 +46,7 @@ constexpr int kInstallStatusShift = 8;
 
 const QString kNotFound = QStringLiteral("USB stick is not found");
 const QString kProlog = QStringLiteral("Prolog script is exited with an error!");
+const QString kChecksum = QStringLiteral("md5 sum does not match");
 const QString kVoiceList = QStringLiteral("VOICEDATAMD5.txt");
 // A package's scripts are written for the system's top folder: relative
 // paths in them start there.
@@ -83,6 +84,7 @@ int KLX_Update::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
   m_KeepPhase = false;
+  m_Package = KLX_UpdatePackage();
   m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
   m_Links.runtime->KLX_RuntimeDatabaseManagerStopProcessing();
   return KLX_UpdateHandleProgress();
@@ -107,6 +109,7 @@ int KLX_Update::KLX_VornBaseCleanUp() {
   m_OfferedSticks = 0;
   m_SavedPhase = 0;
   m_KeepPhase = false;
+  m_Package = KLX_UpdatePackage();
   m_Task.task = VT::KLX_TASK_NONE;
   m_Update.updateKind = 0;
   m_Links.Forget();
@@ -216,6 +219,7 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
       qDebug("no prolog script found");
       return 0;
     }
+    if (!m_Package.Runs(names.KLX_FileNameHandlerGetPrologScriptName())) return 0;
     return KLX_Platform::Run(QStringLiteral("sh"), {script}, nullptr, {}, kScriptFolder);
   }
   if (kind == KLX_UPDATE_SCRIPT_EPILOG) {
@@ -224,6 +228,7 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
       qDebug("no epilog script found");
       return 0;
     }
+    if (!m_Package.Runs(names.KLX_FileNameHandlerGetEpilogScriptName())) return 0;
     MakeExecutable(script);
     return KLX_Platform::Run(script, {}, nullptr, {}, kScriptFolder);
   }
@@ -234,7 +239,10 @@ int KLX_Update::KLX_UpdateOpenCloseLinuxSystem(bool open) {
   // Run by its path relative to the system's top folder.
   const QString script =
       open ? m_Names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : m_Names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
-  MakeExecutable(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1)));
+  // It lies in the update folder, where the package's list names it.
+  const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
+  if (!QFileInfo(path).isFile() || !m_Package.Runs(QFileInfo(script).fileName())) return KLX_Error;
+  MakeExecutable(path);
   const int result = KLX_Platform::Run(script, {}, nullptr, {}, QStringLiteral("/"));
   qInfo("%s: %d", qUtf8Printable(script), result);
   return result;
@@ -244,6 +252,8 @@ bool KLX_Update::KLX_UpdateCheckMD5Sum(bool fromStick, const QString& folder, co
                                        const QString& onlyFile) {
   return ::KLX_UpdateCheckMD5Sum(m_MD5, fromStick, m_ChosenStick, folder, listName, onlyFile);
 }
+
+bool KLX_Update::CheckPackage(const QString& folder) { return KLX_UpdateCheckPackage(m_MD5, folder, &m_Package); }
 
 // ---- the idle step ----------------------------------------------------------------------------
 
@@ -299,10 +309,12 @@ int KLX_Update::ApplicationFromStick() {
   if (chosen == KLX_Trigger) return KLX_Trigger;
   SavePhase();
   Status(VT::KLX_UPDATE_STATUS_PROLOG_EXEC);
-  const int prolog = KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, false);
   const QString stick = StickFolder();
   if (stick.isEmpty()) return Fail(kErrNoStick, kNotFound, VT::KLX_UPDATE_STATUS_NO_USB);
-  if (prolog != 0) return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
+  // Nothing of the stick runs before its package is checked.
+  if (!CheckPackage(stick)) return Fail(kErrChecksum, kChecksum, VT::KLX_UPDATE_STATUS_MD5_ERROR);
+  if (KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, false) != 0)
+    return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
   const QString update = m_Names.KLX_FileNameHandlerGetUpdateFilePath();
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(update, true) || !m_Files.KLX_FileFunctionsClearFolder(update, false, QString()))
     return Fail(kErrScriptOrFolder, QStringLiteral("could not clear update folder"), VT::KLX_UPDATE_STATUS_ERROR);
@@ -310,8 +322,8 @@ int KLX_Update::ApplicationFromStick() {
     return Fail(kErrCopying, QStringLiteral("copying of files gone wrong"), VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);
   if (m_Xml.KLX_XMLFileHandlerReadUpdatelFile(m_Names.KLX_FileNameHandlerGetUpdateFileName(), update) != KLX_Ok)
     return Fail(kErrNoUpdateXml, QStringLiteral("xml updatefile could not be read"), VT::KLX_UPDATE_STATUS_NO_UPDATE_XML);
-  if (!KLX_UpdateCheckMD5Sum())
-    return Fail(kErrChecksum, QStringLiteral("md5 sum does not match"), VT::KLX_UPDATE_STATUS_MD5_ERROR);
+  // What came over from the stick is checked again where it is installed from.
+  if (!CheckPackage(update)) return Fail(kErrChecksum, kChecksum, VT::KLX_UPDATE_STATUS_MD5_ERROR);
   if (!db->KLX_DataBaseManagerIsPacketUpdateDifferent(false)) {
     KLXErrorHandler.RegisterError(kLogNoUpdateNeeded, QStringLiteral("no update needed"));
     db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
@@ -338,7 +350,7 @@ int KLX_Update::Install(const QString& source) {
   // its translations as they were.
   const QString appFolder = m_Names.KLX_FileNameHandlerGetLinuxAppPath();
   const QString filter = m_Names.KLX_FileNameHandlerGetLinuxLanguageFilter();
-  const QStringList translations = QDir(source).entryList({filter}, QDir::Files, QDir::Name);
+  const QStringList translations = m_Package.Matching(filter);
   for (const QString& name : translations) {
     if (!m_Files.KLX_FileFunctionsCopyFileToFolder(name, source, name, appFolder))
       return Fail(kErrCopying, QStringLiteral("copying of files gone wrong"), VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);
@@ -459,7 +471,7 @@ int KLX_Update::Recovery() {
   if (m_Task.paraint3 & kRecoverStick) device = Board::m_Instance->SCName();
   const QString file = device.isEmpty() ? QString() : db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), device, AtomicDirGet);
   if (!KLX_UpdateCheckMD5Sum(false, QString(), QString(), file))
-    return Fail(kErrChecksum, QStringLiteral("md5 sum does not match"), VT::KLX_UPDATE_STATUS_MD5_ERROR);
+    return Fail(kErrChecksum, kChecksum, VT::KLX_UPDATE_STATUS_MD5_ERROR);
   db->KLX_DatabaseManagerWlanStopProcessing();
   Status(VT::KLX_UPDATE_STATUS_RECOVER_SCTC);
   db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
@@ -515,7 +527,7 @@ int KLX_Update::InstallAnswer() {
   const QString folder = m_Names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
   const bool initialised = m_Xml.KLX_XMLFileHandlerInitialize(db) == KLX_Ok;
   SavePhase();
-  if (!initialised || !KLX_UpdateCheckMD5Sum() ||
+  if (!initialised || !CheckPackage(folder) ||
       m_Xml.KLX_XMLFileHandlerReadUpdatelFile(m_Names.KLX_FileNameHandlerGetUpdateFileName(), folder) != KLX_Ok)
     return Fail(kErrChecksum, QStringLiteral("md5 sum does not match or no Update.xml file"),
                 VT::KLX_UPDATE_STATUS_MD5_ERROR);

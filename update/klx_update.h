@@ -81,6 +81,10 @@ class KLX_Update : public KLX_VornBase {
   int InstallAnswer();
   int StickAnswer();
   int Install(const QString& source);
+  // The package in `folder` before anything of it runs; what it names is
+  // kept as the package's files.
+  bool CheckPackage(const QString& folder);
+
   // Registers the error, emits the status (none for a negative one) and fails.
   int Fail(unsigned code, const QString& text, int status);
   void Status(int status);
@@ -104,6 +108,8 @@ class KLX_Update : public KLX_VornBase {
   bool m_KeepPhase = false;
 
   KLX_MD5 m_MD5;
+  // The application package as its list names it, once checked.
+  KLX_UpdatePackage m_Package;
   KLX_FileNameHandler m_Names;
   KLX_FileFunctions m_Files;
   KLX_XMLFileHandler m_Xml{QStringLiteral("KLX_Update")};

@@ -10,6 +10,7 @@
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
+#include "update/cfilelist.h"
 #include "update/klx_md5.h"
 
 namespace {
@@ -32,6 +33,7 @@ KLX_Update_HttpReq::KLX_Update_HttpReq(QObject* parent) : QObject(parent) {
   m_Manager = new QNetworkAccessManager(this);
   connect(this, &KLX_Update_HttpReq::KLX_Update_HttpReq_startRequest, this,
           &KLX_Update_HttpReq::KLX_Update_HttpReq_OnRequested, Qt::QueuedConnection);
+  connect(&m_Watch, &CTransferWatch::sigStalled, this, &KLX_Update_HttpReq::GiveUp);
 }
 
 KLX_Update_HttpReq::~KLX_Update_HttpReq() {
@@ -58,6 +60,7 @@ int KLX_Update_HttpReq::KLX_Update_HttpReq_MakeNewRequest(const QUrl& url) {
       m_Failed = false;
       m_Downloaded = 0;
       m_Pending = QStringList{ListName()};
+      m_Sizes.clear();
     }
   }
   if (m_NameMutex.tryLock()) {
@@ -139,21 +142,26 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_OnRequested() {
   m_Reply = m_Manager->get(QNetworkRequest(url));
   connect(m_Reply, &QNetworkReply::readyRead, this, &KLX_Update_HttpReq::KLX_Update_HttpReq_ReadyRead);
   connect(m_Reply, &QNetworkReply::finished, this, &KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished);
+  {
+    QMutexLocker lock(&m_StateMutex);
+    m_Watch.Begin(m_Reply, BytesMax(m_Pending.value(0)));
+  }
   // Without a file to take the bytes the transfer has nowhere to go.
   if (KLX_Update_httpGetFile() != KLX_Ok) ReleaseReply();
 }
 
 void KLX_Update_HttpReq::KLX_Update_HttpReq_ReadyRead() {
   if (!m_Reply || sender() != m_Reply) return;
-  const QByteArray bytes = m_Reply->readAll();
-  if (!m_File || m_Failed) return;
-  if (m_File->write(bytes) != bytes.size()) {
-    // A file that cannot take the bytes (a full card) fails the package.
-    qInfo("Downloading file %s error!", qUtf8Printable(m_File->fileName()));
-    m_Failed = true;
-    ReleaseReply();
-    DropTarget(true);
+  const QByteArray bytes = m_Reply->read(m_Watch.ReadLimit());
+  if (!m_Watch.Take(bytes.size())) {
+    qWarning("%s is longer than its list says: cut", qUtf8Printable(m_Reply->url().toString()));
+    GiveUp();
+    return;
   }
+  // The body of an answer other than 200 is no file of the package.
+  if (!m_File || m_Failed || !CTransferWatch::AnswerTaken(m_Reply)) return;
+  // A file that cannot take the bytes (a full card) fails the package.
+  if (m_File->write(bytes) != bytes.size()) GiveUp();
 }
 
 void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
@@ -165,14 +173,15 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
     return;
   }
   // What arrived with the end of the transfer.
-  const QByteArray rest = m_Reply->readAll();
-  const bool written = m_File->write(rest) == rest.size() && m_File->flush();
+  const QByteArray rest = m_Reply->read(m_Watch.ReadLimit());
+  const bool written = m_Watch.Take(rest.size()) && m_File->write(rest) == rest.size() && m_File->flush();
   // A connection that closed before the announced length is a cut transfer,
-  // even when the reply reports no error (it does so now and then).
+  // even when the reply reports no error (it does so now and then); only a
+  // 200 answer brings the file (a redirect's body is none).
   const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
   const bool whole = !announced.isValid() || announced.toLongLong() == m_File->size();
   m_File->close();
-  if (m_Reply->error() != QNetworkReply::NoError || !written || !whole) {
+  if (m_Reply->error() != QNetworkReply::NoError || !written || !whole || !CTransferWatch::AnswerTaken(m_Reply)) {
     qInfo("Downloading file %s error!\n", qUtf8Printable(m_File->fileName()));
     m_Failed = true;
     DropTarget(true);
@@ -222,6 +231,13 @@ bool KLX_Update_HttpReq::QueueListedFiles() {
       return false;
     }
   }
+  // Its size lines bound each file's transfer.
+  QHash<QString, qint64> sizes;
+  CFileList sized;
+  QFile listed(folder + ListName());
+  if (listed.open(QIODevice::ReadOnly) && sized.Load(&listed, ListName()))
+    for (CFileListItem* item = sized.First(); item; item = sized.Next())
+      if (item->size > 0) sizes.insert(item->path, item->size);
   QStringList missing;
   for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
     const QString name = list.KLX_MD5GetFileName(i);
@@ -236,7 +252,22 @@ bool KLX_Update_HttpReq::QueueListedFiles() {
   }
   QMutexLocker lock(&m_StateMutex);
   m_Pending += missing;
+  m_Sizes = sizes;
   return true;
+}
+
+qint64 KLX_Update_HttpReq::BytesMax(const QString& name) const {
+  if (name == ListName()) return CTransferWatch::kListBytesMax;
+  const qint64 listed = m_Sizes.value(name);
+  return listed > 0 ? listed : CTransferWatch::kFileBytesMax;
+}
+
+void KLX_Update_HttpReq::GiveUp() {
+  if (!m_Reply) return;
+  qInfo("Downloading file %s error!", qUtf8Printable(m_File ? m_File->fileName() : m_Reply->url().toString()));
+  m_Failed = true;
+  ReleaseReply();
+  DropTarget(true);
 }
 
 void KLX_Update_HttpReq::AbortRequested() {
@@ -254,6 +285,7 @@ void KLX_Update_HttpReq::DropTarget(bool remove) {
 }
 
 void KLX_Update_HttpReq::ReleaseReply() {
+  m_Watch.End();
   QNetworkReply* reply = m_Reply;
   if (!reply) return;
   m_Reply = nullptr;

@@ -6,6 +6,7 @@
 // the task engine's thread; the transfers run on the event loop of the
 // thread the object lives in (the one that built the task engine).
 #include <QFile>
+#include <QHash>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "frame/klx_filenamehandler.h"
+#include "update/ctransferwatch.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -53,6 +55,11 @@ class KLX_Update_HttpReq : public QObject {
 
   // How many files the running package fetched so far.
   int KLX_Update_HttpReqDownloadedCount() const { return m_Downloaded; }
+  // The clock a stalled transfer is timed on, looked at every `checkMs`
+  // (tests); from the next transfer on.
+  void KLX_Update_HttpReqSetClock(KLX_Clock* clock, int checkMs = CTransferWatch::kCheckMs) {
+    m_Watch.SetClock(clock, checkMs);
+  }
 
  signals:
   void KLX_Update_HttpReq_startRequest();
@@ -63,6 +70,8 @@ class KLX_Update_HttpReq : public QObject {
   void KLX_Update_HttpReq_DownloadFinished();
   // The abort asked for, carried into the thread the reply lives in.
   void AbortRequested();
+  // The transfer broke its limits (too long, stalled): the package fails.
+  void GiveUp();
 
  private:
   // Reads the list just fetched and queues what is missing or changed;
@@ -70,6 +79,8 @@ class KLX_Update_HttpReq : public QObject {
   bool QueueListedFiles();
   void DropTarget(bool remove);
   void ReleaseReply();
+  // How long the body of a file of the package may be.
+  qint64 BytesMax(const QString& name) const;
 
   std::atomic<bool> m_Failed{false};
   std::atomic<bool> m_Busy{false};
@@ -83,7 +94,10 @@ class KLX_Update_HttpReq : public QObject {
   // Guarded by m_NameMutex, which is only ever tried.
   QString m_CurrentName;
   QStringList m_Pending;
+  // The sizes the list gives for its files.
+  QHash<QString, qint64> m_Sizes;
   KLX_FileNameHandler m_Names;
   QMutex m_NameMutex;
   std::atomic<int> m_Downloaded{0};
+  CTransferWatch m_Watch{this};
 };

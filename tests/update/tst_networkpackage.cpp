@@ -2,6 +2,7 @@
 // file: only what is missing or changed (the server's request log), the
 // failures that end a download and how the next one resumes, the abort.
 #include "update_fixture.h"
+#include "frame/klx_clock.h"
 #include "update/klx_update_httpreq.h"
 
 namespace {
@@ -26,10 +27,13 @@ struct NetRig {
   QString Local(const QString& name) const {
     return KLX_FileNameHandler().KLX_FileNameHandlerGetNetworkUpdateFilePath() + name;
   }
-  // One download of the package to its end: 4 complete, -70000 failed.
-  int Fetch() {
+  void Begin() {
     getter.KLX_Update_HttpReq_MakeNewRequest(KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(
         Board::m_Instance->RemoteUpdatePathGet(), KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders));
+  }
+  // One download of the package to its end: 4 complete, -70000 failed.
+  int Fetch() {
+    Begin();
     int result = KLX_Ok;
     // A download that never ends leaves KLX_Ok, which no case expects.
     (void)QTest::qWaitFor([&] { return (result = getter.KLX_Update_HttpReqContinueDownload()) != KLX_Ok; }, 20000);
@@ -119,6 +123,11 @@ class NetworkPackageTest : public QObject {
     QTest::newRow("the transfer is cut in the middle")
         << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << QByteArray()
         << first + QStringList{"KLX32LinuxApp 200 cut"} << "KLX32LinuxApp";
+    QTest::newRow("the server answers 302") << QStringList{"302 /software/KL_Vorn/KLX32LinuxApp"} << QByteArray()
+                                            << first + QStringList{"KLX32LinuxApp 302"} << "KLX32LinuxApp";
+    QTest::newRow("a body beyond the listed size")
+        << QStringList{"endless /software/KL_Vorn/KLX32LinuxApp"} << QByteArray()
+        << first + QStringList{"KLX32LinuxApp 200 endless"} << "KLX32LinuxApp";
   }
   void failedDownloadsResume() {
     QFETCH(QStringList, faults);
@@ -152,6 +161,27 @@ class NetworkPackageTest : public QObject {
     QCOMPARE(rig.server.Asked(), missing);
   }
 
+  // A transfer that brings nothing more is given up once 30 s passed on the
+  // getter's clock without a byte, not a moment before; its part goes.
+  void stalledTransferGivesUp() {
+    KLX_ManualClock clock;
+    NetRig rig;
+    QVERIFY(rig.Start());
+    rig.getter.KLX_Update_HttpReqSetClock(&clock, 5);
+    rig.server.SetFaults({"stall /software/KL_Vorn/KLX32LinuxApp 0"});
+    rig.Begin();
+    QStringList asked;
+    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
+    clock.KLX_ManualClockAdvance(CTransferWatch::kStallMs - 1);
+    QTest::qWait(100);
+    QCOMPARE(rig.getter.KLX_Update_HttpReqContinueDownload(), int(KLX_Ok));
+    QVERIFY(QFileInfo::exists(rig.Local("KLX32LinuxApp")));
+    clock.KLX_ManualClockAdvance(1);
+    QVERIFY(QTest::qWaitFor([&] { return rig.getter.KLX_Update_HttpReqContinueDownload() == KLX_Error; }, 5000));
+    QVERIFY(!QFileInfo::exists(rig.Local("KLX32LinuxApp")));
+    QCOMPARE(asked, QStringList({"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 stall"}));
+  }
+
   // An abort asked for through the facade is served at the next look at
   // the file name: the transfer stops, its part is removed, the name reads
   // "Downloading aborted!" and the next continue fails once.
@@ -159,8 +189,7 @@ class NetworkPackageTest : public QObject {
     NetRig rig;
     QVERIFY(rig.Start());
     rig.server.SetFaults({"slow /software/KL_Vorn/KLX32LinuxApp 20"});
-    rig.getter.KLX_Update_HttpReq_MakeNewRequest(KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(
-        Board::m_Instance->RemoteUpdatePathGet(), KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders));
+    rig.Begin();
     QVERIFY(QTest::qWaitFor([&] { return QFileInfo(rig.Local("KLX32LinuxApp")).size() > 0; }, 10000));
     rig.fx.db.KLX_DataBaseManagerAbortDownload();
     QCOMPARE(rig.getter.KLX_Update_HttpGetDownloadingFilename(), QString("KLX32LinuxApp"));

@@ -109,11 +109,15 @@ class PackageUpdateTest : public QObject {
   // after: the prolog sees the old program, the epilog the new one; the
   // application and system partitions are remounted writable first; a
   // translation the package does not bring is gone; the update phase holds
-  // until the restart.
+  // until the restart. A link on the stick is not followed into the update
+  // folder.
   void installFromStick() {
     PackageRig rig;
     QVERIFY(rig.Up());
     QVERIFY(rig.PutOnStick(0, rig.package.Files()));
+    const QString secret = rig.fx.root.Path() + "/Vorn/System/secret.txt";
+    QVERIFY(WriteFile(secret, "not the package's"));
+    QVERIFY(QFile::link(secret, rig.Stick(0) + "notes.txt"));
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF), int(KLX_Done));
     QCOMPARE(rig.status->Take(), QList<int>({5, 6, 7, 2}));
     QCOMPARE(rig.Reports(), (QList<QPair<unsigned, QString>>{
@@ -131,13 +135,15 @@ class PackageUpdateTest : public QObject {
     // The update pending for the controllers is on the card already, not
     // left to the saver's next pass.
     QVERIFY(ReadFile(rig.fx.root.Path() + "/Vorn/Vornstate/Vornstate.xml").contains("<UpdateFlag>1</UpdateFlag>"));
+    QVERIFY(!QFileInfo::exists(rig.names.KLX_FileNameHandlerGetUpdateFilePath() + "notes.txt"));
   }
 
   // Batteries at their limit install; whatever stops the install before
   // the program is replaced leaves the old program and its translations as
-  // they were (where only the program's copy failed, the new translations
-  // are in and the old program stays and runs), the start-up phase
-  // returns, and the screens see the status and the task's failure.
+  // they were, the start-up phase returns, and the screens see the status
+  // and the task's failure. Nothing of the stick runs before its package
+  // matches its list, which must name the program; a script or translation
+  // the list does not name is neither run nor installed.
   void stickInstallOutcomes_data() {
     QTest::addColumn<int>("battery1");
     QTest::addColumn<int>("battery2");
@@ -158,16 +164,19 @@ class PackageUpdateTest : public QObject {
     QTest::newRow("battery 2 at 14 %") << 15 << 14 << "" << int(KLX_Error) << QList<int>{4}
                                        << QList<unsigned>{0x2361D} << QStringList() << nothing;
     QTest::newRow("a digest that is wrong") << 80 << 80 << "digest" << int(KLX_Error) << QList<int>{5, 8}
-                                            << QList<unsigned>{0x2361E} << prolog << nothing;
+                                            << QList<unsigned>{0x2361E} << QStringList() << nothing;
     QTest::newRow("the version installed already") << 80 << 80 << "same version" << int(KLX_Error) << QList<int>{5, 3}
                                                    << QList<unsigned>{0x53617} << prolog << nothing;
     QTest::newRow("the prolog fails") << 80 << 80 << "prolog fails" << int(KLX_Error) << QList<int>{5, 4}
                                       << QList<unsigned>{0x2361C} << QStringList() << nothing;
     QTest::newRow("a list that is missing") << 80 << 80 << "no list" << int(KLX_Error) << QList<int>{5, 8}
-                                            << QList<unsigned>{0x2361E} << prolog << nothing;
-    QTest::newRow("the program cannot be copied") << 80 << 80 << "no program" << int(KLX_Error) << QList<int>{5, 6, 4}
-                                                  << QList<unsigned>{0x33621, 0x23614} << prolog
-                                                  << QStringList{"KLX32_en.qm"};
+                                            << QList<unsigned>{0x2361E} << QStringList() << nothing;
+    QTest::newRow("a list without the program") << 80 << 80 << "unlisted program" << int(KLX_Error)
+                                                << QList<int>{5, 8} << QList<unsigned>{0x2361E} << QStringList()
+                                                << nothing;
+    QTest::newRow("scripts and a translation the list does not name")
+        << 80 << 80 << "unlisted scripts" << int(KLX_Done) << QList<int>{5, 6, 7, 2} << QList<unsigned>{0x33621}
+        << QStringList() << QStringList{"KLX32_en.qm"};
   }
   void stickInstallOutcomes() {
     QFETCH(int, battery1);
@@ -187,11 +196,10 @@ class PackageUpdateTest : public QObject {
       rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(rig.package.minor, AtomicDirSet);
     QList<CSimFile> files = rig.package.Files();
     if (change == "no list") files.removeLast();
-    if (change == "no program") {
-      // A list that leaves the program out, as a damaged stick carries it.
-      files.removeAt(1);
-      files.removeLast();
-      files.append({"KLX32MD5.txt", CSimUpdateServer::ChecksumList(files, false)});
+    if (change == "unlisted program") files = Unlisted(rig.package, {"KLX32LinuxApp"});
+    if (change == "unlisted scripts") {
+      files = Unlisted(rig.package, {"vornupdateprolog.sh", "vornupdateepilog.sh", "KLX32_xx.qm"});
+      files.append(CSimFile{"KLX32_xx.qm", "xx 3.91"});
     }
     QVERIFY(rig.PutOnStick(0, files));
     if (change == "digest") QVERIFY(WriteFile(rig.Stick(0) + "KLX32_en.qm", "en damaged"));

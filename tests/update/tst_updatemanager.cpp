@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "update_fixture.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_version.h"
 #include "update/cappupdate.h"
 #include "update/creceivers.h"
@@ -172,6 +173,13 @@ class UpdateManagerTest : public QObject {
     QTest::newRow("the transfer is cut")
         << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << QByteArray() << -1
         << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 cut"} << QStringList{"Update.xml"};
+    QTest::newRow("the server answers 302")
+        << QStringList{"302 /software/KL_Vorn/KLX32LinuxApp"} << QByteArray() << -1
+        << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 302"} << QStringList{"Update.xml"};
+    QTest::newRow("a body beyond the listed size")
+        << QStringList{"endless /software/KL_Vorn/KLX32LinuxApp"} << QByteArray() << -1
+        << QStringList{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 endless"}
+        << QStringList{"Update.xml"};
   }
   void failuresAndResume() {
     QFETCH(QStringList, faults);
@@ -213,12 +221,32 @@ class UpdateManagerTest : public QObject {
   void wrongDigest() {
     ManagerRig rig;
     QVERIFY(rig.Start());
-    QVERIFY(WriteFile(rig.server.AppFile("KLX32_en.qm"), "changed after the list was made"));
+    // Changed after the list was made, its size kept.
+    QVERIFY(WriteFile(rig.server.AppFile("KLX32_en.qm"), "EN CATALOGUE"));
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_TransferError));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32_en.qm")));
     QVERIFY(QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32_de.qm")));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/Update/KLX32_de.qm")));
+  }
+
+  // A transfer that brings nothing more is given up once 30 s passed on the
+  // task's clock without a byte, not a moment before: -1, which the screen
+  // shows as a failed connection; the part goes.
+  void stalledTransferGivesUp() {
+    KLX_ManualClock clock;
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
+    rig.server.SetFaults({"stall /software/KL_Vorn/KLX32LinuxApp 0"});
+    QVERIFY(rig.manager.beginAppUpdate());
+    QStringList asked;
+    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
+    clock.KLX_ManualClockAdvance(CTransferWatch::kStallMs - 1);
+    QVERIFY(rig.Quiet());
+    clock.KLX_ManualClockAdvance(1);
+    QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
   }
 
   // An abort in the middle of a file: -4, the part removed. An abort while
@@ -276,19 +304,26 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(rig.manager.lastError(), -1);
   }
 
-  // The installation's results by the package's description and prolog.
+  // The installation's results by the package's description, prolog and
+  // list: a list without the program refuses the package (-5); what an
+  // earlier package left in the update folder and this one's list does not
+  // name (a translation, an epilog) is neither installed nor run.
   void installationResults_data() {
     QTest::addColumn<QString>("board");
     QTest::addColumn<QByteArray>("prolog");
+    QTest::addColumn<QString>("change");
     QTest::addColumn<int>("error");
-    QTest::newRow("for the other board") << "Fenk" << QByteArray() << -9;
-    QTest::newRow("prolog says unsuitable") << "Vorn" << QByteArray("#!/bin/sh\nexit 100\n") << -9;
-    QTest::newRow("prolog fails") << "Vorn" << QByteArray("#!/bin/sh\nexit 3\n") << -8;
-    QTest::newRow("no prolog") << "Vorn" << QByteArray() << 0;
+    QTest::newRow("for the other board") << "Fenk" << QByteArray() << "" << -9;
+    QTest::newRow("prolog says unsuitable") << "Vorn" << QByteArray("#!/bin/sh\nexit 100\n") << "" << -9;
+    QTest::newRow("prolog fails") << "Vorn" << QByteArray("#!/bin/sh\nexit 3\n") << "" << -8;
+    QTest::newRow("no prolog") << "Vorn" << QByteArray() << "" << 0;
+    QTest::newRow("a list without the program") << "Vorn" << QByteArray() << "unlisted program" << -5;
+    QTest::newRow("files the list does not name") << "Vorn" << QByteArray() << "left over" << 0;
   }
   void installationResults() {
     QFETCH(QString, board);
     QFETCH(QByteArray, prolog);
+    QFETCH(QString, change);
     QFETCH(int, error);
     ManagerRig rig;
     rig.package.prolog = prolog;
@@ -298,12 +333,25 @@ class UpdateManagerTest : public QObject {
       other.board = board;
       QVERIFY(CSimUpdateServer::WriteFiles(rig.server.served + "/software/KL_Vorn", other.ServerFiles()));
     }
+    if (change == "unlisted program") {
+      QList<CSimFile> files = Unlisted(rig.package, {"KLX32LinuxApp"});
+      files.append({KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders, CSimUpdateServer::ChecksumList(files, true)});
+      QVERIFY(CSimUpdateServer::WriteFiles(rig.server.served + "/software/KL_Vorn", files));
+    }
+    const QString ran = rig.fx.root.Path() + "/epilog-ran";
+    if (change == "left over") {
+      QVERIFY(WriteFile(rig.Path("/Vorn/Update/KLX32_xx.qm"), "xx"));
+      QVERIFY(WriteFile(rig.Path("/Vorn/Update/vornupdateepilog.sh"),
+                        QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(ran).toUtf8()));
+    }
     QVERIFY(WriteFile(rig.Path("/app/KLX32LinuxApp"), "the old program"));
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
     QCOMPARE(rig.Completion().first, error);
     QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), error == 0 ? rig.package.program : QByteArray("the old program"));
+    QVERIFY(!QFileInfo::exists(rig.Path("/app/KLX32_xx.qm")));
+    QVERIFY(!QFileInfo::exists(ran));
   }
 
   // From a stick: none or an empty one refuses (QML then offers the
@@ -395,6 +443,12 @@ class UpdateManagerTest : public QObject {
     QVERIFY(rig.manager.downloadReceiversUpdate());
     QCOMPARE(rig.Completion().first, 0);
     QCOMPARE(rig.server.Asked("/software/"), QStringList({"Receivers/list.txt 200", "Receivers/RX8/ 200"}));
+
+    // A listing beyond its size (an endless one) names nothing to fetch.
+    rig.server.SetFaults({"endless /software/Receivers/RX8/"});
+    QVERIFY(rig.manager.downloadReceiversUpdate());
+    QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(rig.server.Asked("/software/"), QStringList({"Receivers/list.txt 200", "Receivers/RX8/ 200 endless"}));
 
     rig.server.SetFaults({"404 /software/Receivers/list.txt"});
     QVERIFY(rig.manager.downloadReceiversUpdate());

@@ -306,6 +306,18 @@ struct UpdateServerRig {
   }
 };
 
+// A package's files as a stick carries them, with its default list made
+// again without `unlisted`, which stay beside it.
+inline QList<CSimFile> Unlisted(const CSimAppPackage& package, const QStringList& unlisted) {
+  QList<CSimFile> files = package.Files();
+  files.removeLast();
+  QList<CSimFile> listed;
+  for (const CSimFile& f : files)
+    if (!unlisted.contains(f.path)) listed << f;
+  files.append({KLX_FileNameHandler::UPDATE_MD5FileName, CSimUpdateServer::ChecksumList(listed, false)});
+  return files;
+}
+
 // Files of a package as a list of names, in its order.
 inline QStringList Names(const QList<CSimFile>& files) {
   QStringList names;

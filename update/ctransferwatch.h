@@ -1,0 +1,67 @@
+#pragma once
+// The limits every update download keeps, whoever runs it: an address on
+// the update server counts only when it answers 200 (a redirect's or an
+// error page's body is never a file of the update), a body may not grow
+// beyond the size expected of it, and a transfer that brings no byte for
+// kStallMs is given up. An endless or stalled answer would otherwise fill
+// the card the models live on, or hold the update for ever.
+//
+// The watch lives in the thread of the replies it watches. The stall is
+// measured on a clock a test can step; the clock is looked at every
+// check period.
+#include <QObject>
+#include <QTimer>
+
+#include <atomic>
+
+class KLX_Clock;
+class QNetworkReply;
+
+class CTransferWatch : public QObject {
+  Q_OBJECT
+ public:
+  // No byte for this long: the transfer has stalled.
+  static constexpr qint64 kStallMs = 30000;
+  static constexpr int kCheckMs = 1000;
+  // Checksum lists, folder listings and the receiver catalogue.
+  static constexpr qint64 kListBytesMax = 1024 * 1024;
+  // A file no list gives a size for: the most the update path copies.
+  static constexpr qint64 kFileBytesMax = 199999999;
+
+  explicit CTransferWatch(QObject* parent = nullptr);
+
+  // Any thread; takes effect with the next transfer. Null: the system clock.
+  void SetClock(KLX_Clock* clock, int checkMs = kCheckMs);
+
+  // Starts watching `reply`, whose body may hold up to `maxBytes`.
+  void Begin(QNetworkReply* reply, qint64 maxBytes);
+  // How many bytes may be read from the reply now: one more than the body
+  // may still hold, so that a body too long shows.
+  qint64 ReadLimit() const { return m_Max - m_Taken + 1; }
+  // The bytes just read; false when the body went beyond its size.
+  bool Take(qint64 bytes);
+  // Stops watching.
+  void End();
+
+  // A server's answer may be stored: 200 (an address that is no HTTP one
+  // has no status to check).
+  static bool AnswerTaken(const QNetworkReply* reply);
+
+ signals:
+  // No byte came for kStallMs; the owner gives the transfer up.
+  void sigStalled();
+
+ private slots:
+  void Check();
+
+ private:
+  qint64 NowMs() const;
+
+  QTimer m_Timer;
+  std::atomic<KLX_Clock*> m_Clock{nullptr};
+  std::atomic<int> m_CheckMs{kCheckMs};
+  const QNetworkReply* m_Reply = nullptr;
+  qint64 m_Max = 0;
+  qint64 m_Taken = 0;
+  qint64 m_LastByteMs = 0;
+};
