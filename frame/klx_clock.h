@@ -22,7 +22,8 @@ class KLX_Clock {
   // pass on this clock. Returns false when the time ran out.
   virtual bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) = 0;
 
-  // Wakes the threads waiting on `wake`: a test clock must see at once that they run again.
+  // Wakes the threads waiting on `wake`, whether or not the caller holds
+  // their mutex: a test clock must see at once that they run again.
   virtual void KLX_ClockWake(QWaitCondition& wake) { wake.wakeAll(); }
 
   // Lets `ms` pass on this clock.
@@ -64,7 +65,6 @@ class KLX_ManualClock : public KLX_Clock {
  private:
   struct Waiter {
     QWaitCondition* wake;
-    QMutex* mutex;
     qint64 due;
     bool expired;  // woken by this clock: its time ran out
     bool woken;    // woken through KLX_ClockWake
