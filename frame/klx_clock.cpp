@@ -53,6 +53,7 @@ bool KLX_ManualClock::KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigne
   if (ms == 0) return false;
   self.due = ms == kForever ? std::numeric_limits<qint64>::max() : m_Now + qint64(ms);
   m_Waiters.push_back(&self);
+  ++m_Changes;
   m_Changed.wakeAll();
   // Registered and asleep in one step under our lock, which every wake
   // takes: a wake finds the thread not yet registered or asleep, never in
@@ -64,6 +65,7 @@ bool KLX_ManualClock::KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigne
   // `wake` as well.
   while (self.Waiting()) wake.wait(&m_Lock);
   m_Waiters.erase(std::remove(m_Waiters.begin(), m_Waiters.end(), &self), m_Waiters.end());
+  ++m_Changes;
   m_Changed.wakeAll();
   lock.unlock();
   // Outside our lock: a waker may hold `mutex` while it takes ours.
@@ -73,8 +75,12 @@ bool KLX_ManualClock::KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigne
 
 void KLX_ManualClock::KLX_ClockWake(QWaitCondition& wake) {
   QMutexLocker lock(&m_Lock);
-  for (Waiter* w : m_Waiters)
-    if (w->wake == &wake && w->Waiting()) w->woken = true;
+  for (Waiter* w : m_Waiters) {
+    if (w->wake == &wake && w->Waiting()) {
+      w->woken = true;
+      ++m_Changes;
+    }
+  }
   wake.wakeAll();
 }
 
@@ -91,6 +97,7 @@ void KLX_ManualClock::WakeDue() {
   for (Waiter* w : m_Waiters) {
     if (w->Waiting() && w->due <= m_Now) {
       w->expired = true;
+      ++m_Changes;
       w->wake->wakeAll();
     }
   }
@@ -133,4 +140,9 @@ bool KLX_ManualClock::KLX_ManualClockRun(qint64 ms, int count, int realMs) {
 int KLX_ManualClock::KLX_ManualClockWaiters() const {
   QMutexLocker lock(&m_Lock);
   return int(m_Waiters.size());
+}
+
+quint64 KLX_ManualClock::KLX_ManualClockChanges() const {
+  QMutexLocker lock(&m_Lock);
+  return m_Changes;
 }

@@ -61,6 +61,10 @@ class KLX_ManualClock : public KLX_Clock {
   bool KLX_ManualClockRun(qint64 ms, int count = 1, int realMs = 5000);
 
   int KLX_ManualClockWaiters() const;
+  // Grows with every change of the waiters (one registers, is woken, times
+  // out or leaves): equal before and after a look, nothing on the clock
+  // moved in between.
+  quint64 KLX_ManualClockChanges() const;
 
  private:
   struct Waiter {
@@ -75,5 +79,6 @@ class KLX_ManualClock : public KLX_Clock {
   mutable QMutex m_Lock;
   QWaitCondition m_Changed;
   qint64 m_Now = 0;
+  quint64 m_Changes = 0;
   std::vector<Waiter*> m_Waiters;
 };

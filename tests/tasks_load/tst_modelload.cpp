@@ -66,6 +66,8 @@ class ModelLoadTest : public QObject {
     QVERIFY(r.SaveModel(name, folder));
     const qint64 bytes = QFileInfo(r.link.root.Path() + folder + "/" + name + ".xml").size();
     errors.Clear();
+    // What the saving sent has reached the controller: the load's messages come first.
+    QVERIFY(r.Settled());
     r.Mark();
     r.QueueLoad(name, false, folder);
     QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), kSmallModel, 5000);
