@@ -48,30 +48,39 @@ qint64 KLX_ManualClock::KLX_ClockNowMs() const {
 }
 
 bool KLX_ManualClock::KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) {
-  Waiter self{&wake, &mutex, 0, false, false};
-  {
-    QMutexLocker lock(&m_Lock);
-    self.due = ms == kForever ? std::numeric_limits<qint64>::max() : m_Now + qint64(ms);
-    if (ms == 0) return false;
-    m_Waiters.push_back(&self);
-    m_Changed.wakeAll();
-  }
-  // The caller holds `mutex`, and Advance takes it before waking: the wake-up
-  // cannot fall between the registration and the wait.
-  wake.wait(&mutex);
+  Waiter self{&wake, 0, false, false};
   QMutexLocker lock(&m_Lock);
-  m_Waiters.erase(std::remove(m_Waiters.begin(), m_Waiters.end(), &self), m_Waiters.end());
+  if (ms == 0) return false;
+  self.due = ms == kForever ? std::numeric_limits<qint64>::max() : m_Now + qint64(ms);
+  m_Waiters.push_back(&self);
+  ++m_Changes;
   m_Changed.wakeAll();
+  // Registered and asleep in one step under our lock, which every wake
+  // takes: a wake finds the thread not yet registered or asleep, never in
+  // between, whether or not the waker holds `mutex`. The caller's mutex is
+  // given back only once the thread is registered, so nothing the caller
+  // checked under it can change unseen.
+  mutex.unlock();
+  // Only our own wakes end the wait: another waiter's time coming wakes
+  // `wake` as well.
+  while (self.Waiting()) wake.wait(&m_Lock);
+  m_Waiters.erase(std::remove(m_Waiters.begin(), m_Waiters.end(), &self), m_Waiters.end());
+  ++m_Changes;
+  m_Changed.wakeAll();
+  lock.unlock();
+  // Outside our lock: a waker may hold `mutex` while it takes ours.
+  mutex.lock();
   return !self.expired;
 }
 
 void KLX_ManualClock::KLX_ClockWake(QWaitCondition& wake) {
-  // Marked and woken under our lock: a thread that registers on `wake` after
-  // the marking cannot be woken by this call while still counted as waiting.
-  // Waking takes no caller's mutex, so the lock order stays as it is.
   QMutexLocker lock(&m_Lock);
-  for (Waiter* w : m_Waiters)
-    if (w->wake == &wake) w->woken = true;
+  for (Waiter* w : m_Waiters) {
+    if (w->wake == &wake && w->Waiting()) {
+      w->woken = true;
+      ++m_Changes;
+    }
+  }
   wake.wakeAll();
 }
 
@@ -84,22 +93,13 @@ void KLX_ManualClock::KLX_ManualClockAdvance(qint64 ms) {
 }
 
 void KLX_ManualClock::WakeDue() {
-  std::vector<std::pair<QWaitCondition*, QMutex*>> due;
-  {
-    QMutexLocker lock(&m_Lock);
-    // A waiter marked woken is woken at its time as well: were the other
-    // thread's wake lost, the system clock would still end the wait then.
-    for (Waiter* w : m_Waiters) {
-      if (w->due <= m_Now && !w->expired) {
-        w->expired = true;
-        due.emplace_back(w->wake, w->mutex);
-      }
+  QMutexLocker lock(&m_Lock);
+  for (Waiter* w : m_Waiters) {
+    if (w->Waiting() && w->due <= m_Now) {
+      w->expired = true;
+      ++m_Changes;
+      w->wake->wakeAll();
     }
-  }
-  // Outside our own lock: a waiter takes its mutex first and ours second.
-  for (auto& [wake, mutex] : due) {
-    QMutexLocker lock(mutex);
-    wake->wakeAll();
   }
 }
 
@@ -140,4 +140,9 @@ bool KLX_ManualClock::KLX_ManualClockRun(qint64 ms, int count, int realMs) {
 int KLX_ManualClock::KLX_ManualClockWaiters() const {
   QMutexLocker lock(&m_Lock);
   return int(m_Waiters.size());
+}
+
+quint64 KLX_ManualClock::KLX_ManualClockChanges() const {
+  QMutexLocker lock(&m_Lock);
+  return m_Changes;
 }

@@ -22,7 +22,8 @@ class KLX_Clock {
   // pass on this clock. Returns false when the time ran out.
   virtual bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) = 0;
 
-  // Wakes the threads waiting on `wake`: a test clock must see at once that they run again.
+  // Wakes the threads waiting on `wake`, whether or not the caller holds
+  // their mutex: a test clock must see at once that they run again.
   virtual void KLX_ClockWake(QWaitCondition& wake) { wake.wakeAll(); }
 
   // Lets `ms` pass on this clock.
@@ -60,11 +61,14 @@ class KLX_ManualClock : public KLX_Clock {
   bool KLX_ManualClockRun(qint64 ms, int count = 1, int realMs = 5000);
 
   int KLX_ManualClockWaiters() const;
+  // Grows with every change of the waiters (one registers, is woken, times
+  // out or leaves): equal before and after a look, nothing on the clock
+  // moved in between.
+  quint64 KLX_ManualClockChanges() const;
 
  private:
   struct Waiter {
     QWaitCondition* wake;
-    QMutex* mutex;
     qint64 due;
     bool expired;  // woken by this clock: its time ran out
     bool woken;    // woken through KLX_ClockWake
@@ -75,5 +79,6 @@ class KLX_ManualClock : public KLX_Clock {
   mutable QMutex m_Lock;
   QWaitCondition m_Changed;
   qint64 m_Now = 0;
+  quint64 m_Changes = 0;
   std::vector<Waiter*> m_Waiters;
 };

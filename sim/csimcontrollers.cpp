@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -175,6 +176,9 @@ void CSimControllers::ReaderLoop(int fd) {
   while (!m_Stop) {
     pollfd p{fd, POLLIN, 0};
     if (::poll(&p, 1, 100) <= 0) continue;
+    // A frame is taken, handled and answered under one lock, so that a look
+    // at what is left finds it still on the socket or done with.
+    QMutexLocker reading(&m_ReadMutex);
     const ssize_t n = ::recv(fd, buf, sizeof(buf), 0);
     if (n == 0) break;  // the program went away
     if (n < 0) {
@@ -211,6 +215,13 @@ void CSimControllers::ReaderLoop(int fd) {
       FlushOut(fd);
     }
   }
+}
+
+bool CSimControllers::AllRead() const {
+  QMutexLocker reading(&m_ReadMutex);
+  const int fd = m_Fd;
+  int unread = 0;
+  return fd < 0 || (::ioctl(fd, FIONREAD, &unread) == 0 && unread == 0);
 }
 
 void CSimControllers::WriterLoop(int fd) {

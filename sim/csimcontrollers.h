@@ -141,6 +141,9 @@ class CSimControllers {
   quint64 BytesReceived() const { return m_BytesReceived; }
   // Frames queued for the program since the start (never cleared).
   quint64 FramesQueued() const { return m_FramesQueued; }
+  // Every frame the program sent has been read and handled, the answers it
+  // asked for at once are sent and the delayed ones kept.
+  bool AllRead() const;
   void ClearCounters();
 
   Persistent State() const;
@@ -203,6 +206,7 @@ class CSimControllers {
   mutable QMutex m_Mutex;  // state, values, counters, queue, delayed answers
   QWaitCondition m_Wake;
   QMutex m_WriteMutex;  // one thread at a time sends the queued frames
+  mutable QMutex m_ReadMutex;  // the reader from taking a frame to its answers
   std::deque<CSimFrame> m_Out;
   quint64 m_Changes = 0;  // what the writer's wait depends on changed
   std::atomic<bool> m_Stop{false};  // set under the lock, read by the reader without

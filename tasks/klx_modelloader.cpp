@@ -162,12 +162,21 @@ int KLX_ModelLoader::KLX_VornBaseStartTask(Task_Data_T task) {
     m_State = KLX_MODELLOADER_START;
   }
   qInfo("_______________________________ START LOADING MODEL: %s", qPrintable(Now()));
-  return KLX_ModelLoaderHandleProgress();
+  return EndAfterRead(KLX_ModelLoaderHandleProgress());
 }
 
 int KLX_ModelLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*) {
   m_Update = update;
-  return KLX_ModelLoaderHandleProgress();
+  return EndAfterRead(KLX_ModelLoaderHandleProgress());
+}
+
+int KLX_ModelLoader::EndAfterRead(int result) {
+  // The end reaches the task handler and the screens, which may clear the
+  // model or show it: the file's reader must have stopped writing into the
+  // stores by then, leaving them whole as read (or empty, had the read
+  // failed), never filling.
+  if (KLX_TaskResultIsFinal(result)) JoinReader();
+  return result;
 }
 
 int KLX_ModelLoader::KLX_VornBaseCleanUp() {
@@ -317,7 +326,7 @@ int KLX_ModelLoader::StartReading() {
   // functions are as the file has them (for a file of this board); their
   // images are taken there, before later sections go on.
   auto functionsSeen = std::make_shared<bool>(false);
-  m_Files.Model().KLX_XMLModelSetSectionHook([this, db, generation, functionsSeen](const QString& element) {
+  const auto takeFunctions = [this, db, generation, functionsSeen](const QString& element) {
     if (element == QLatin1String("FUNCTION")) {
       *functionsSeen = true;
       return;
@@ -339,6 +348,10 @@ int KLX_ModelLoader::StartReading() {
       m_SnapshotTaken = true;
     }
     PostReadNotice(kFunctionsIn, generation);
+  };
+  m_Files.Model().KLX_XMLModelSetSectionHook([this, takeFunctions](const QString& element) {
+    takeFunctions(element);
+    if (m_ReadHook) m_ReadHook(element);
   });
   m_Reader = std::thread([this, generation] {
     const int result = KLX_ModelLoader_ReadOut_ModelFile();
@@ -747,7 +760,9 @@ void KLX_ModelLoader::KLX_ModelLoader_Load_Final_Data(bool fast) {
 
 // ---- time-out ---------------------------------------------------------------------------------
 
-int KLX_ModelLoader::KLX_VornBaseTimeout() {
+int KLX_ModelLoader::KLX_VornBaseTimeout() { return EndAfterRead(TimeoutStep()); }
+
+int KLX_ModelLoader::TimeoutStep() {
   // The file is being read: nothing was asked of the controller.
   if (m_State == KLX_MODELLOADER_READING) return KLX_RestartTimer;
   KLX_VornBaseIncErrorCount();
@@ -765,6 +780,9 @@ int KLX_ModelLoader::KLX_VornBaseTimeout() {
       return KLX_Timeout;
     }
     SendStop();
+    // Cleared once the read beside the load has ended: it would fill the
+    // stores again after the clearing.
+    JoinReader();
     m_Links.db->KLX_DataBaseManagerResetAllModelData();
     KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
     return KLX_Timeout;

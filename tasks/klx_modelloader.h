@@ -66,6 +66,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // The clock of the engine thread the loader runs on (for the trim pause).
   void KLX_ModelLoaderSetClock(KLX_Clock* clock) { m_Clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
   int KLX_ModelLoaderGetState() const { return m_State; }
+  // Tests: called on the reading thread after each section of the file is
+  // in the stores (a test may hold the read there).
+  void KLX_ModelLoaderSetReadHook(KLX_XMLModel::SectionHook hook) { m_ReadHook = std::move(hook); }
 
  private:
   void KLX_ModelLoaderInitialize();
@@ -108,6 +111,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // its own update record.
   int StartReading();
   void JoinReader();
+  // `result`, once the reader has ended where it ends the task.
+  int EndAfterRead(int result);
+  int TimeoutStep();
   void PostReadNotice(int stage, int generation);
   bool IsReadNotice() const;
   int ReadNotice();
@@ -171,6 +177,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // The file read beside the load.
   enum ReadStage { ReadIdle, ReadRunning, ReadDone };
   std::thread m_Reader;
+  KLX_XMLModel::SectionHook m_ReadHook;
   int m_ReadStage = ReadIdle;
   int m_ReadGeneration = 0;
   QMutex m_ReadMutex;  // the reader's results below, until its notice is taken

@@ -97,6 +97,43 @@ class TestClock : public QObject {
     delete waiter;
   }
 
+  // A wake that comes while a thread registers on the clock (the waker does
+  // not hold the thread's mutex, as the task engine and the simulator wake)
+  // reaches the thread: it never sleeps on uncounted, which would leave the
+  // test unable to step the clock. The window is short; under load it is
+  // met within a few hundred rounds.
+  void wakeWhileRegisteringIsNotLost() {
+    KLX_ManualClock clock;
+    QMutex mutex;
+    QWaitCondition wake;
+    constexpr int kRounds = 2000;
+    std::atomic<int> rounds{0};
+    QThread* waiter = QThread::create([&]() {
+      QMutexLocker lock(&mutex);
+      while (rounds < kRounds) {
+        clock.KLX_ClockWait(wake, mutex, 60000);
+        ++rounds;
+      }
+    });
+    waiter->start();
+    int stuck = -1;
+    for (int i = 0; i < kRounds && stuck < 0; ++i) {
+      while (clock.KLX_ManualClockWaiters() == 0) QThread::yieldCurrentThread();
+      clock.KLX_ClockWake(wake);
+      QDeadlineTimer deadline(5000);
+      while (rounds == i && !deadline.hasExpired()) QThread::yieldCurrentThread();
+      if (rounds == i) stuck = i;
+    }
+    // A stuck thread is let go by its time, so that it ends.
+    if (stuck >= 0) {
+      rounds = kRounds;
+      clock.KLX_ManualClockAdvance(60000);
+    }
+    QVERIFY(waiter->wait(5000));
+    delete waiter;
+    QVERIFY2(stuck < 0, qPrintable(QString("round %1: woken, asleep and no longer counted").arg(stuck)));
+  }
+
   void sleepEndsWhenTheTimeIsAdvanced() {
     KLX_ManualClock clock;
     std::atomic<bool> done{false};

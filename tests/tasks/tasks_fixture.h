@@ -3,6 +3,7 @@
 // socketpair, task handler and GUI command handler, the task engine, the GUI
 // command thread and the simulated controllers all waiting on one manual
 // clock that the test steps. A scripted task can stand in any table entry.
+#include <QDeadlineTimer>
 #include <QMutex>
 
 #include "link/link_fixture.h"
@@ -127,6 +128,27 @@ struct TaskRig : LinkRig {
                         sim.FramesQueued() == protocol.KLX_ProtocolFramesRead();
                },
                3000);
+  }
+  // Nothing moves: every thread on the clock waits, the program has nothing
+  // left to send and the controllers have read and answered all it sent,
+  // and the program has handled all they sent. A clock step taken then
+  // starts where the one before left off, however long the messages took
+  // in real time. The program's sending is looked at before the
+  // controllers' reading, the frames the program read before the frames the
+  // controllers sent, and the clock's changes around all of it: whatever
+  // moves meanwhile shows in a later look.
+  bool Settled(int realMs = 5000) {
+    QDeadlineTimer deadline(realMs);
+    do {
+      const quint64 changes = clock.KLX_ManualClockChanges();
+      if (clock.KLX_ManualClockAwaitWaiters(waiters, 0) && protocol.KLX_ProtocolQueuedCount() == 0 &&
+          linkClock.KLX_ManualClockAwaitWaiters(1, 0) && sim.AllRead()) {
+        const quint64 read = protocol.KLX_ProtocolFramesRead();
+        if (read == sim.FramesQueued() && clock.KLX_ManualClockChanges() == changes) return true;
+      }
+      QThread::usleep(100);
+    } while (!deadline.hasExpired());
+    return false;
   }
   // The requests of the synchronisation that reached the controllers.
   QList<int> SyncRequests() {

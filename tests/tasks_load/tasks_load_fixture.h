@@ -106,11 +106,11 @@ struct LoadRig : TaskRig {
     };
     return QTest::qWaitFor(answered, 5000) && Flushed();
   }
-  // The clock moved by each step in turn, each after the program's messages
-  // so far have reached the controllers.
+  // The clock moved by each step in turn, each once the exchange the last
+  // one started has come to rest.
   bool Steps(const QList<int>& steps) {
     for (int ms : steps)
-      if (!Flushed() || !Run(ms)) return false;
+      if (!Settled() || !Run(ms)) return false;
     return true;
   }
   // The engine has nothing left to do.

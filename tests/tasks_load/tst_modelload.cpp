@@ -66,6 +66,8 @@ class ModelLoadTest : public QObject {
     QVERIFY(r.SaveModel(name, folder));
     const qint64 bytes = QFileInfo(r.link.root.Path() + folder + "/" + name + ".xml").size();
     errors.Clear();
+    // What the saving sent has reached the controller: the load's messages come first.
+    QVERIFY(r.Settled());
     r.Mark();
     r.QueueLoad(name, false, folder);
     QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), kSmallModel, 5000);
@@ -452,6 +454,68 @@ void recoveryPaths() {
              int(loaded ? VT::KLX_MODELLLOAD_STATUS_READY : VT::KLX_MODELLLOAD_STATUS_NOTVALID));
     QCOMPARE(r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), kept ? 1 : 0);
     if (loaded) QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
+  }
+
+  // A load that gives up while the file is still read (the reader held
+  // after the trims, before the special switches) waits for the read: when
+  // its end is told, and after it, the stores hold the model whole as read,
+  // or nothing where the give-up clears it, never part of it.
+  void aLoadGivingUpWhileReadingLeavesNoHalfModel_data() {
+    QTest::addColumn<CSimAnswerKnobs>("header");
+    QTest::addColumn<QList<int>>("steps");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<unsigned>("code");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("header refused: kept as read")
+        << CSimAnswerKnobs{0, false, true, 1} << QList<int>{} << "S H0:1:48 X" << kHeaderRefused << true;
+    QTest::newRow("header never answered: cleared after the last time-out")
+        << CSimAnswerKnobs{0, true, false, 1} << QList<int>{15000, 15000, 15000, 15000}
+        << "S H0:1:48 H0:1:48 H0:1:48 H0:1:48 X" << kRetries << false;
+  }
+  void aLoadGivingUpWhileReadingLeavesNoHalfModel() {
+    QFETCH(CSimAnswerKnobs, header);
+    QFETCH(QList<int>, steps);
+    QFETCH(QString, trace);
+    QFETCH(unsigned, code);
+    QFETCH(bool, kept);
+    KLX_ModelLoader loader;
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, kHeaderRefused, kRetries});
+    QVERIFY(r.SaveModel("Glider"));
+    const int cleared = r.Db().KLX_DataBaseManagerSpecialSwitchGetSet_Value(0, 0, AtomicDirGet, false);
+    QVERIFY(cleared != 100);
+    r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyUnitHeader, header);
+    loader.KLX_ModelLoaderSetClock(&r.clock);
+    // Held (looking every millisecond) until the controller is told that the load stops.
+    loader.KLX_ModelLoaderSetReadHook([&r](const QString& element) {
+      if (element != QLatin1String("TRIM")) return;
+      QDeadlineTimer deadline(10000);
+      while (!r.Trace().endsWith('X') && !deadline.hasExpired()) QThread::msleep(1);
+    });
+    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_LOAD, &loader);
+    // The stores as the task's end is told, on the engine's thread.
+    QList<int> atEnd;
+    const auto model = [&r] {
+      return QList<int>{r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false),
+                        r.Db().KLX_DataBaseManagerSpecialSwitchGetSet_Value(0, 0, AtomicDirGet, false)};
+    };
+    QObject::connect(&r.Vorn(), &KLX_VornHandler::taskStatusSent, &r.Vorn(), [&](bool running) {
+      if (!running && atEnd.isEmpty()) atEnd = model();
+    }, Qt::DirectConnection);
+    errors.Clear();
+    r.Mark();
+    r.QueueLoad("Glider");
+    QTRY_VERIFY_WITH_TIMEOUT(r.Trace().startsWith("S H0:1:48"), 5000);
+    QVERIFY(r.Steps(steps));
+    QVERIFY(r.Idle());
+    const QList<int> whole = kept ? QList<int>{1, 100} : QList<int>{0, cleared};
+    QCOMPARE(atEnd, whole);
+    QVERIFY(r.Flushed());
+    QCOMPARE(r.Trace(), trace);
+    QCOMPARE(model(), whole);
+    QCOMPARE(Failures(errors), QList<unsigned>{code});
   }
 
   // The trims are copied with the controls frozen: freeze, the pause, release.
