@@ -173,6 +173,9 @@ int KLX_ProcessVorn::KLX_ProcessVornStop() {
   m_Running = false;
   Wake();
   if (isRunning() && QThread::currentThread() != this) wait(3000);
+  // A task cut off by the stop ends here: a model load's file reader fills
+  // the stores beside it, and the database frees them after the engine.
+  if (!isRunning() && m_State == StateBusy) processEndOfTask();
   clear_queues(true);
   Log("stoped");
   return KLX_Ok;

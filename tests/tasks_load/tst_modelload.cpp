@@ -2,6 +2,7 @@
 // messages of a load, the checksums both sides log, a second start that
 // finds the model still in the controller, every way a controller can
 // answer a load badly, and the copy of trims between flight modes.
+#include <atomic>
 #include <QTextCodec>
 
 #include "frame/klx_board.h"
@@ -516,6 +517,35 @@ void recoveryPaths() {
     QCOMPARE(r.Trace(), trace);
     QCOMPARE(model(), whole);
     QCOMPARE(Failures(errors), QList<unsigned>{code});
+  }
+
+  // The engine stopped (the switch-off) while the file is read: the stop
+  // returns only once the reader has left the stores, which are freed next.
+  void theEngineStopWaitsForTheReader() {
+    LoadRig r;
+    // Gone before the rig: a reader left running still finds the engine.
+    KLX_ModelLoader loader;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped});
+    QVERIFY(r.SaveModel("Glider"));
+    loader.KLX_ModelLoaderSetClock(&r.clock);
+    std::atomic<bool> held{false}, stopping{false}, left{false};
+    loader.KLX_ModelLoaderSetReadHook([&](const QString& element) {
+      if (element != QLatin1String("TRIM")) return;
+      held = true;
+      QDeadlineTimer deadline(10000);
+      while (!stopping && !deadline.hasExpired()) QThread::msleep(1);
+      // Still in the stores a little after the stop was asked for.
+      QThread::msleep(50);
+      left = true;
+    });
+    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_LOAD, &loader);
+    r.QueueLoad("Glider");
+    QTRY_VERIFY_WITH_TIMEOUT(held, 5000);
+    stopping = true;
+    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornStop();
+    QVERIFY(left);
   }
 
   // The trims are copied with the controls frozen: freeze, the pause, release.
