@@ -109,7 +109,8 @@ struct ProgramRun {
     return output.contains(text);
   }
   bool Finish(int ms) {
-    const bool ok = process.waitForFinished(ms);
+    // Ended already while its output was read: waitForFinished() would say false.
+    const bool ok = process.state() == QProcess::NotRunning || process.waitForFinished(ms);
     output += QString::fromLocal8Bit(process.readAll());
     return ok;
   }

@@ -70,6 +70,12 @@ struct Session {
         p->waitForFinished(3000);
       }
   }
+  // How the run ended, for a failure's message: the ends of what both printed.
+  QString Ending() const {
+    return QString("program: %1, exit code %2\n").arg(program.exitStatus() == QProcess::NormalExit ? "exited" : "crashed")
+               .arg(program.exitCode()) +
+           output.right(3000) + "\nconsole:\n" + printed.right(1500);
+  }
   bool Says(const QString& text, int ms = kEventMs) {
     return Until([&] { return output.contains(text); }, ms);
   }
@@ -135,8 +141,11 @@ struct Transmitter {
   // ends after it.
   bool SwitchOff(Session* s) {
     s->Keys("q");
+    // The console ends right after the program; waitForFinished() would
+    // answer false for one that has ended already.
     return Until([&] { return s->program.state() == QProcess::NotRunning; }, kSwitchOffMs) &&
-           s->console.waitForFinished(kSwitchOffMs) && s->program.exitCode() == 0 &&
+           Until([&] { return s->console.state() == QProcess::NotRunning; }, kSwitchOffMs) &&
+           s->program.exitCode() == 0 &&
            s->ConsoleSays("the program has switched off");
   }
 
@@ -275,7 +284,7 @@ class WholeTransmitter : public QObject {
       const qint64 flown = flying.elapsed();
       s.Keys(" ");
 
-      QVERIFY2(tx.SwitchOff(&s), qPrintable(s.output + s.printed));
+      QVERIFY2(tx.SwitchOff(&s), qPrintable(s.Ending()));
       for (const char* line : {"Power-off command has been sent to TC...", "Good bye!"})
         QVERIFY2(s.output.contains(line), qPrintable(s.output.right(3000)));
       // The timer's time is kept in the model file: it ran while the switch
@@ -341,7 +350,7 @@ class WholeTransmitter : public QObject {
       QVERIFY2(s.output.contains("application installation is complete (err = 0)"), qPrintable(s.output.right(3000)));
       QVERIFY(tx.Fingers({"tap 240 198"}));
       QVERIFY2(tx.State().contains("<UpdateFlag>1</UpdateFlag>"), qPrintable(tx.State()));
-      QVERIFY2(tx.SwitchOff(&s), qPrintable(s.output + s.printed));
+      QVERIFY2(tx.SwitchOff(&s), qPrintable(s.Ending()));
     }
     const QByteArray model = ReadText(tx.ModelFile()).toUtf8();
     const QString data = tx.ModelData();
