@@ -109,8 +109,7 @@ struct ProgramRun {
     return output.contains(text);
   }
   bool Finish(int ms) {
-    // Ended already while its output was read: waitForFinished() would say false.
-    const bool ok = process.state() == QProcess::NotRunning || process.waitForFinished(ms);
+    const bool ok = process.Ended(ms);
     output += QString::fromLocal8Bit(process.readAll());
     return ok;
   }

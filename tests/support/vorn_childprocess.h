@@ -9,6 +9,11 @@
 #include <csignal>
 
 class VornChildProcess : public QProcess {
+ public:
+  // Ended within `ms`: also one that ended already, for which
+  // waitForFinished() answers false.
+  bool Ended(int ms) { return state() == QProcess::NotRunning || waitForFinished(ms); }
+
  protected:
   void setupChildProcess() override {
     prctl(PR_SET_PDEATHSIG, SIGKILL);

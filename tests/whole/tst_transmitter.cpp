@@ -141,10 +141,8 @@ struct Transmitter {
   // ends after it.
   bool SwitchOff(Session* s) {
     s->Keys("q");
-    // The console ends right after the program; waitForFinished() would
-    // answer false for one that has ended already.
     return Until([&] { return s->program.state() == QProcess::NotRunning; }, kSwitchOffMs) &&
-           Until([&] { return s->console.state() == QProcess::NotRunning; }, kSwitchOffMs) &&
+           s->console.Ended(kSwitchOffMs) &&
            s->program.exitCode() == 0 &&
            s->ConsoleSays("the program has switched off");
   }
