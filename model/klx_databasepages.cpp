@@ -196,8 +196,15 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGet_SensorNameOrAli
   int KLX_DataBaseManager::KLX_DataBaseManagerGUITelemetrieGetSet_##facade(int page, int element, int sensor,    \
                                                                           int slave, int value, int dir) {      \
     if (!m_GUITelemetrie) return KLX_Error;                                                                     \
-    if ((mark) && dir == AtomicDirSet) KLX_DataBaseManagerSetModelModifyFlag(true);                             \
-    return m_GUITelemetrie->KLX_GUITelemetrieGetSet_##store(page, element, sensor, slave, value, dir);          \
+    if (!(mark) || dir != AtomicDirSet)                                                                         \
+      return m_GUITelemetrie->KLX_GUITelemetrieGetSet_##store(page, element, sensor, slave, value, dir);        \
+    /* Only a change makes the model file to be written again: the alarm pass sets limits as they are. */     \
+    const int was = m_GUITelemetrie->KLX_GUITelemetrieGetSet_##store(page, element, sensor, slave, 0, AtomicDirGet); \
+    /* Bad indices: reported by the read, the write would be refused alike. */                                \
+    if (was <= KLX_Error) return was;                                                                           \
+    const int result = m_GUITelemetrie->KLX_GUITelemetrieGetSet_##store(page, element, sensor, slave, value, dir); \
+    if (result != was) KLX_DataBaseManagerSetModelModifyFlag(true);                                             \
+    return result;                                                                                              \
   }
 KLX_GUITELE_VALUE_NUMBERS(KLX_PAGES_VALUE_NUMBER_DEF)
 #undef KLX_PAGES_VALUE_NUMBER_DEF

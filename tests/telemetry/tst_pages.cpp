@@ -227,6 +227,11 @@ class PagesTest : public QObject {
     row("sensor alias", [](auto& db) { return int(db.KLX_DataBaseManagerGUITelemetrieGetSet_SensorAlias(0, 0, 0, "A", kSet).size()); }, false);
     row("red limit", [](auto& db) { return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(0, 0, 0, 0, 50, kSet); }, true);
     row("red limit read", [](auto& db) { return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(0, 0, 0, 0, 50, kGet); }, false);
+    // The alarm pass sets a timer widget's red limit every tick: unchanged, the file is not written again.
+    row("red limit as it is", [](auto& db) {
+      return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(
+          0, 0, 0, 0, db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(0, 0, 0, 0, 0, kGet), kSet);
+    }, false);
     row("red state", [](auto& db) { return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveState(0, 0, 0, 0, 1, kSet); }, false);
     row("alert kind", [](auto& db) { return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertType(0, 0, 0, 0, 1, kSet); }, true);
     row("yellow sound", [](auto& db) { return int(db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelowSound(0, 0, 0, 0, "s", kSet).size()); }, true);
