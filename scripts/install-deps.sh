@@ -14,6 +14,8 @@ packages=(
   libasound2-dev alsa-utils libbenchmark-dev
   libespeak-ng-dev espeak-ng-data
   xvfb xauth libgl1-mesa-dri xdotool
+  # The Chinese screens: the program's own font has no Chinese characters.
+  fonts-wqy-microhei
   python3 unzip
   dbus-daemon python3-dbus python3-gi
   wpasupplicant

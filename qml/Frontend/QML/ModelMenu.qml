@@ -169,7 +169,9 @@ Item {
             return false
         }
         if (!RuntimeDatabase.KLX_RuntimeDatabaseIsValidModelName(text, isFolder)) {
-            rootwindow.popupShow(null, "error", qsTr("This name cannot be used.\nA name must not contain / \\ : * ? \" < > | or \"..\".") + Language.emptyString, "Ok")
+            // The backslash comes as an argument: the translation tools drop an
+            // escaped one from the text, and the translation would not be found.
+            rootwindow.popupShow(null, "error", qsTr("This name cannot be used.\nA name must not contain / %1 : * ? \" < > | or \"..\".").arg("\\") + Language.emptyString, "Ok")
             return false
         }
         if (taken) {

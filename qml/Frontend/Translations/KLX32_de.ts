@@ -5,758 +5,758 @@
     <name>12</name>
     <message>
         <source>Function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion %1</translation>
     </message>
     <message>
         <source>FCC-TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>FCC-TEST</translation>
     </message>
 </context>
 <context>
     <name>14_Settings_System</name>
     <message>
         <source>PWM</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM</translation>
     </message>
     <message>
         <source>Z²BUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Z²BUS</translation>
     </message>
     <message>
         <source>S.BUS In</source>
-        <translation type="unfinished"></translation>
+        <translation>S.BUS In</translation>
     </message>
     <message>
         <source>SRXL In</source>
-        <translation type="unfinished"></translation>
+        <translation>SRXL In</translation>
     </message>
     <message>
         <source>System information successfully exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen erfolgreich exportiert!</translation>
     </message>
     <message>
         <source>System information cannot be exported to USB device. Check available space or insert another one!</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen können nicht auf das USB-Gerät exportiert werden. Freien Speicher prüfen oder ein anderes einstecken!</translation>
     </message>
     <message>
         <source>Pilotname</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilotenname</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum/Uhrzeit</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Location/Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort/Zeitzone</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Winterzeit</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>dd-mm-yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>TT-MM-JJJJ</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperial</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Metrisch</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Servo/Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo/Daten:</translation>
     </message>
     <message>
         <source>Fast start</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstart</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Telemetry logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie-Log</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformation</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12h</translation>
     </message>
 </context>
 <context>
     <name>15</name>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautsprecher</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansagen</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmklicks</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieptöne</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>18</name>
     <message>
         <source>2-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>2-Pos.</translation>
     </message>
     <message>
         <source>3-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>3-Pos.</translation>
     </message>
     <message>
         <source>linear</source>
-        <translation type="unfinished"></translation>
+        <translation>linear</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Please move the control</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte den Geber bewegen,</translation>
     </message>
     <message>
         <source>you wish to calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>den Sie kalibrieren möchten</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richt.</translation>
     </message>
     <message>
         <source>Invers</source>
-        <translation type="unfinished"></translation>
+        <translation>Invers</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung</translation>
     </message>
     <message>
         <source>Move Control to</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber bewegen auf</translation>
     </message>
     <message>
         <source>Endpositions</source>
-        <translation type="unfinished"></translation>
+        <translation>Endpositionen</translation>
     </message>
     <message>
         <source>Center Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelstellung</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>19</name>
     <message>
         <source>Are you sure you would like to delete this mixer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Mischer wirklich löschen?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>from Function</source>
-        <translation type="unfinished"></translation>
+        <translation>von Funktion</translation>
     </message>
     <message>
         <source>to Function</source>
-        <translation type="unfinished"></translation>
+        <translation>auf Funktion</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einst.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>1_System_Appearance</name>
     <message>
         <source>1 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Min.</translation>
     </message>
     <message>
         <source>2 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Min.</translation>
     </message>
     <message>
         <source>5 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Min.</translation>
     </message>
     <message>
         <source>10 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Min.</translation>
     </message>
     <message>
         <source>15 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Min.</translation>
     </message>
     <message>
         <source>30 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Min.</translation>
     </message>
     <message>
         <source>45 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>45 Min.</translation>
     </message>
     <message>
         <source>60 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 Min.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Display dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Display dimmen</translation>
     </message>
     <message>
         <source>Auto Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Sperre</translation>
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv-Alarm</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Akzentfarbe</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Intro Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro-Video</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>DebugScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-Anzeige</translation>
     </message>
 </context>
 <context>
     <name>20</name>
     <message>
         <source>Do you really want to reset all settings of this mixer to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen dieses Mischers wirklich auf die Werte der Flugphase &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; zurücksetzen?</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischer</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>von</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>auf</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
 </context>
 <context>
     <name>21</name>
     <message>
         <source>Do you really want to delete this virtual switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen virtuellen Schalter wirklich löschen?</translation>
     </message>
     <message>
         <source>The selected virtual switch is used as an input of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählte virtuelle Schalter wird als Eingang von &apos;</translation>
     </message>
     <message>
         <source>&apos; and cannot be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; verwendet und kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Input state</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangszust.</translation>
     </message>
     <message>
         <source>Logic</source>
-        <translation type="unfinished"></translation>
+        <translation>Logik</translation>
     </message>
     <message>
         <source>Output state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangszust.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>22</name>
     <message>
         <source>Do you really want to reset all settings of this trim to the global values?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen dieser Trimmung wirklich auf die globalen Werte zurücksetzen?</translation>
     </message>
     <message>
         <source>Trim setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmeinstellung:</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Trim range</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmbereich</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgekehrt</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Vibr. + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibr. + Piep</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
     <name>23</name>
     <message>
         <source>A1 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx hoch</translation>
     </message>
     <message>
         <source>A1 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx mitte</translation>
     </message>
     <message>
         <source>A1 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx tief</translation>
     </message>
     <message>
         <source>A1 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Hopping</translation>
     </message>
     <message>
         <source>A1 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx hoch</translation>
     </message>
     <message>
         <source>A1 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx mitte</translation>
     </message>
     <message>
         <source>A1 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx tief</translation>
     </message>
     <message>
         <source>A2 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx hoch</translation>
     </message>
     <message>
         <source>A2 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx mitte</translation>
     </message>
     <message>
         <source>A2 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx tief</translation>
     </message>
     <message>
         <source>A2 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Hopping</translation>
     </message>
     <message>
         <source>A2 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx hoch</translation>
     </message>
     <message>
         <source>A2 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx mitte</translation>
     </message>
     <message>
         <source>A2 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx tief</translation>
     </message>
     <message>
         <source>Test off</source>
-        <translation type="unfinished"></translation>
+        <translation>Test aus</translation>
     </message>
     <message>
         <source>Bandwidth EU</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite EU</translation>
     </message>
     <message>
         <source>-- High channel</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Hoher Kanal</translation>
     </message>
     <message>
         <source>++ Low channel</source>
-        <translation type="unfinished"></translation>
+        <translation>++ Tiefer Kanal</translation>
     </message>
     <message>
         <source>LQI1: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI1: </translation>
     </message>
     <message>
         <source>LQI2: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI2: </translation>
     </message>
 </context>
 <context>
     <name>24</name>
     <message>
         <source>The firmware update is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Firmware-Update ist abgeschlossen.</translation>
     </message>
     <message>
         <source>The firmware update failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Firmware-Update ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte den Sender aus- und wieder einschalten.</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again: the update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte den Sender aus- und wieder einschalten: Das Update wird beim nächsten Start wiederholt.</translation>
     </message>
     <message>
         <source>The transmitter starts with the controllers&apos; present firmware. The update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sender startet mit der bisherigen Firmware der Controller. Das Update wird beim nächsten Start wiederholt.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Controller erhalten die Firmware der neuen Software. Den Sender nicht ausschalten.</translation>
     </message>
 </context>
 <context>
     <name>26</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo wählen:</translation>
     </message>
     <message>
         <source>Select function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion wählen:</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Weg</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richt.</translation>
     </message>
     <message>
         <source>Please select servo and function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Servo und Funktion wählen:</translation>
     </message>
 </context>
 <context>
     <name>27_FunctionServos</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo wählen:</translation>
     </message>
     <message>
         <source>Are you sure you would like to delete this servo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Servo wirklich löschen?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ein freies Servo wählen:</translation>
     </message>
 </context>
 <context>
     <name>29</name>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmung</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmung löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -764,698 +764,703 @@
     <message>
         <source>Sensors auto rescan...
  Attempt #</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoren automatisch neu suchen...
+ Versuch #</translation>
     </message>
     <message>
         <source>sensors found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoren gefunden.
+</translation>
     </message>
     <message>
         <source>Please perform new rescan manually!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Sensoren manuell neu suchen!</translation>
     </message>
     <message>
         <source>Model Fast Start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell-Schnellstart!</translation>
     </message>
     <message>
         <source> Trims unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation> Trimmungen entsperrt!</translation>
     </message>
     <message>
         <source>Trims locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmungen gesperrt!</translation>
     </message>
     <message>
         <source> - Model error</source>
-        <translation type="unfinished"></translation>
+        <translation> - Modellfehler</translation>
     </message>
     <message>
         <source> - File not found or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation> - Datei nicht gefunden oder beschädigt!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: </translation>
     </message>
     <message>
         <source>Page </source>
-        <translation type="unfinished"></translation>
+        <translation>Seite </translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell wird geladen...</translation>
     </message>
     <message>
         <source>Not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geladen:</translation>
     </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Glatt</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckig</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>35_TimerSetup</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Do you really want to delete this timer control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Timer-Geber wirklich löschen?</translation>
     </message>
     <message>
         <source>Timer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer-Name</translation>
     </message>
     <message>
         <source>Current value</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Wert</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppzeit</translation>
     </message>
     <message>
         <source>Auto reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Reset</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Audio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>36_ControlSelector</name>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischer</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>FM control #</source>
-        <translation type="unfinished"></translation>
+        <translation>FP-Geber #</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansage</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Trainer cord</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrer/Schüler</translation>
     </message>
     <message>
         <source>Sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenzer</translation>
     </message>
     <message>
         <source>T-Con On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>T-Geber Ein/Aus</translation>
     </message>
     <message>
         <source>Headup</source>
-        <translation type="unfinished"></translation>
+        <translation>Headup</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein/Aus</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn-Geber</translation>
     </message>
     <message>
         <source>Activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivierung</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautsprecher</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmklicks</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieptöne</translation>
     </message>
     <message>
         <source>Diff. input</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff.-Eingang</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>V-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>V-Schalter</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie</translation>
     </message>
     <message>
         <source>Fixvalue</source>
-        <translation type="unfinished"></translation>
+        <translation>Festwert</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastend</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastend</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>4_0</name>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten</translation>
     </message>
     <message>
         <source>F/S</source>
-        <translation type="unfinished"></translation>
+        <translation>F/S</translation>
     </message>
     <message>
         <source>Failsafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>You are about to delete the following function: </source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Funktion wird gelöscht: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fortfahren?</translation>
     </message>
     <message>
         <source>Failsafe teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe eingelernt!</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einst.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>FS all</source>
-        <translation type="unfinished"></translation>
+        <translation>FS alle</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlernen</translation>
     </message>
 </context>
 <context>
     <name>5</name>
     <message>
         <source>Function Setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionseinstellung:</translation>
     </message>
 </context>
 <context>
     <name>5_1</name>
     <message>
         <source>Do you really want to reset all settings of this function to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen dieser Funktion wirklich auf die Werte der Flugphase &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; zurücksetzen?</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Control rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate-Geber</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Control expo</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo-Geber</translation>
     </message>
     <message>
         <source>Expo right</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo rechts</translation>
     </message>
     <message>
         <source>Expo left</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo links</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
 </context>
 <context>
     <name>7</name>
     <message>
         <source>Flight Mode: Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase: Normal</translation>
     </message>
 </context>
 <context>
     <name>9_BindingMenu</name>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ %1</translation>
     </message>
     <message>
         <source>S/N %1</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N %1</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger: R-Ediv 21</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger: R-Ediv 14</translation>
     </message>
     <message>
         <source>Receivers: own</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger: eigene</translation>
     </message>
     <message>
         <source>Binding receiver %1 ...
 Switch the receiver on in binding mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger %1 wird gebunden ...
+Empfänger im Bindemodus einschalten.</translation>
     </message>
     <message>
         <source>Do you really want to delete receiver %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger %1 wirklich löschen?</translation>
     </message>
     <message>
         <source>Deleting receiver %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger %1 wird gelöscht ...</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Receiver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger %1</translation>
     </message>
     <message>
         <source>not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gebunden</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Bind</source>
-        <translation type="unfinished"></translation>
+        <translation>Binden</translation>
     </message>
     <message>
         <source>Transmitter sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendersensor</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger-Firmware</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageSettings</name>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer-Name</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken, um Stimme zu wählen</translation>
     </message>
 </context>
 <context>
     <name>AssistantControlChooser</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>Fix value</source>
-        <translation type="unfinished"></translation>
+        <translation>Festwert</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastend</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastend</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>AssistantServoChooser</name>
     <message>
         <source>Please select the servos you would like to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die hinzuzufügenden Servos wählen</translation>
     </message>
     <message>
         <source>Available servo slots: </source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Servoplätze: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>AssistantTypePage</name>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Segler</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunstflug</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>V-Leitwerk</translation>
     </message>
     <message>
         <source>Left wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Linker Flügel</translation>
     </message>
     <message>
         <source>Right wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechter Flügel</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Flügel</translation>
     </message>
     <message>
         <source>Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitwerk</translation>
     </message>
     <message>
         <source>Throttle + Gear</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas + Fahrwerk</translation>
     </message>
     <message>
         <source>Gyro + Aux</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisel + Aux</translation>
     </message>
     <message>
         <source>Gear + Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrwerk + Bremse</translation>
     </message>
     <message>
         <source>Throttle + Smoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas + Rauch</translation>
     </message>
     <message>
         <source>Gyro + Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisel + Vektor</translation>
     </message>
     <message>
         <source>You did not set any function, the assistant will be closed. A new model with an empty function list will be created.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keine Funktion festgelegt, der Assistent wird geschlossen. Ein neues Modell mit leerer Funktionsliste wird erstellt.
+Fortfahren?</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Aileron Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Querruder-Geber</translation>
     </message>
     <message>
         <source>Elevator Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhenruder-Geber</translation>
     </message>
     <message>
         <source>Rudder Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenruder-Geber</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>BTSettings</name>
     <message>
         <source>It may take up to 15 seconds to scan bluetooth devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche nach Bluetooth-Geräten kann bis zu 15 Sekunden dauern</translation>
     </message>
     <message>
         <source>The device is successfully connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde erfolgreich verbunden</translation>
     </message>
     <message>
         <source>An unexpected error occurred while searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Gerätesuche ist ein unerwarteter Fehler aufgetreten</translation>
     </message>
     <message>
         <source>An unexpected error occurred when stopping the device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Beenden der Gerätesuche ist ein unerwarteter Fehler aufgetreten</translation>
     </message>
     <message>
         <source>An unexpected error occurred while deleting the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Löschen des Geräts ist ein unerwarteter Fehler aufgetreten</translation>
     </message>
     <message>
         <source>An unexpected error occurred when connecting to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Verbinden mit dem Gerät ist ein unerwarteter Fehler aufgetreten</translation>
     </message>
     <message>
         <source>The maximum number of connected devices has been reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Anzahl verbundener Geräte ist erreicht</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Scan!</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen!</translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Tontest</translation>
     </message>
     <message>
         <source>Bluetooth sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-Tontest</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft...</translation>
     </message>
     <message>
         <source>No devices known. Touch Scan! to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Geräte bekannt. Suchen! berühren, um zu suchen.</translation>
     </message>
     <message>
         <source>Switch Bluetooth on to see the devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth einschalten, um die Geräte zu sehen.</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -1493,373 +1498,373 @@ Continue?</source>
     <name>ControlConfigLinear</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Fixed control</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester Geber</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
 </context>
 <context>
     <name>CountrySelector</name>
     <message>
         <source>Not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angegeben</translation>
     </message>
     <message>
         <source>Time zone [ ±hh:mm ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone [ ±hh:mm ]</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CurveEditPanel</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Select Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt wählen</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Glatt</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckig</translation>
     </message>
     <message>
         <source>Reset Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>CutoffSettings</name>
     <message>
         <source>Do you really want to delete this Servo Cut-off?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Servo-Abschaltung wirklich löschen?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Delete Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo-Abschaltung löschen</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ein freies Servo wählen:</translation>
     </message>
 </context>
 <context>
     <name>DifferentialsList</name>
     <message>
         <source>Do you really want to clear this differential?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Differenzierung wirklich löschen?</translation>
     </message>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Please select an available function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte eine freie Funktion wählen:</translation>
     </message>
     <message>
         <source>Please assign servos to the left or right side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Servos der linken oder rechten Seite zuordnen:</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
     <message>
         <source>System shutting down</source>
-        <translation type="unfinished"></translation>
+        <translation>System wird heruntergefahren</translation>
     </message>
 </context>
 <context>
     <name>FastMain</name>
     <message>
         <source>System starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>System startet...</translation>
     </message>
 </context>
 <context>
     <name>FileBrowser</name>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Stick</translation>
     </message>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-Karte</translation>
     </message>
     <message>
         <source>Nothing to choose from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gibt es nichts zur Auswahl</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>FileManager</name>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-Karte</translation>
     </message>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Stick</translation>
     </message>
     <message>
         <source>Choose a storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher wählen</translation>
     </message>
     <message>
         <source>Delete the %1 selected files and folders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 gewählten Dateien und Ordner löschen?</translation>
     </message>
     <message>
         <source>Copying complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren abgeschlossen</translation>
     </message>
     <message>
         <source>Deleting complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen abgeschlossen</translation>
     </message>
     <message>
         <source>Canceled by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Benutzer abgebrochen</translation>
     </message>
     <message>
         <source>A file or folder cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei oder ein Ordner kann nicht gelöscht werden</translation>
     </message>
     <message>
         <source>A file or folder cannot be created in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei oder ein Ordner kann im Zielordner nicht angelegt werden</translation>
     </message>
     <message>
         <source>Copying complete. Files that existed already were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren abgeschlossen. Bereits vorhandene Dateien wurden übersprungen</translation>
     </message>
     <message>
         <source>A source file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Quelldatei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>A source file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Quelldatei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>A file cannot be written in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei kann im Zielordner nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The destination folder is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zielordner ist nicht verfügbar</translation>
     </message>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher</translation>
     </message>
     <message>
         <source>The source was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelle wurde nicht gefunden</translation>
     </message>
     <message>
         <source>The file name cannot be generated automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname kann nicht automatisch erzeugt werden</translation>
     </message>
     <message>
         <source>The destination folder is a subfolder of the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zielordner ist ein Unterordner des Quellordners</translation>
     </message>
     <message>
         <source>The source folder is the same as the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Quell- und Zielordner sind identisch</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>&quot;%1&quot; exists already in the destination folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist im Zielordner bereits vorhanden.</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach:</translation>
     </message>
     <message>
         <source>Copy here ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Hierher kopieren ▶</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>%1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewählt</translation>
     </message>
     <message>
         <source>Copying %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiere %1 von %2</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösche %1 von %2</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch</translation>
     </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein WLAN-Netz eingerichtet. Bitte zuerst in den WLAN-Einstellungen eines einrichten.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinde mit dem WLAN ...</translation>
     </message>
     <message>
         <source>Looking for receiver firmware ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche Empfänger-Firmware ...</translation>
     </message>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die WLAN-Verbindung konnte nicht hergestellt werden.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher auf der SD-Karte.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei des Updates ist beschädigt. Bitte den Download erneut starten.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Update-Server ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger-Firmware</translation>
     </message>
     <message>
         <source>No receiver firmware on the SD card. &quot;Download&quot; fetches it from the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Empfänger-Firmware auf der SD-Karte. &quot;Download&quot; holt sie vom Update-Server.</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>Receiver firmware download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download Empfänger-Firmware</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch</translation>
     </message>
 </context>
 <context>
@@ -1867,318 +1872,324 @@ Continue?</source>
     <message>
         <source>Do you really want to delete this
 No Fade-in function?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Funktion ohne
+Überblendung wirklich löschen?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendet</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Fade-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Überblendung</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Überblendung</translation>
     </message>
     <message>
         <source>Delete function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion löschen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Please select available functions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte freie Funktionen wählen:</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zuerst muss die Standard-Flugphase angelegt werden!</translation>
     </message>
 </context>
 <context>
     <name>FlightModeSelector</name>
     <message>
         <source>Null string</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Name</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zuerst muss die Standard-Flugphase angelegt werden!</translation>
     </message>
     <message>
         <source>Delete Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase löschen</translation>
     </message>
     <message>
         <source>Delete FM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>FP-Geber löschen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauschen</translation>
     </message>
     <message>
         <source>Do you really want to delete this
 Flight Mode control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Flugphasen-Geber
+wirklich löschen?</translation>
     </message>
     <message>
         <source>Do you really want to delete
 this Flight Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Flugphase
+wirklich löschen?</translation>
     </message>
     <message>
         <source>
 Cannot delete standard Flight Mode!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: </translation>
     </message>
 </context>
 <context>
     <name>FlyinIncDec</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FuncDiffSettings</name>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz.</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Diff. control</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff.-Geber</translation>
     </message>
     <message>
         <source>Diff. trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff.-Trimm.</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
 </context>
 <context>
     <name>FunctionDiffItemV2</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einst.</translation>
     </message>
 </context>
 <context>
     <name>GPSSideBoard</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurs</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernung</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliten</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
 </context>
 <context>
     <name>HeadupMenu</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Platzhalter</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten</translation>
     </message>
     <message>
         <source>Kind of the item</source>
-        <translation type="unfinished"></translation>
+        <translation>Art des Eintrags</translation>
     </message>
     <message>
         <source>Telemetry value</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetriewert</translation>
     </message>
     <message>
         <source>There is nothing of this kind to choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von dieser Art gibt es nichts zur Auswahl.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>No items. Touch + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Einträge. + berühren, um einen hinzuzufügen.</translation>
     </message>
 </context>
 <context>
     <name>HeldRowBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ImageViewer</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>ItemChooser</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>Volt</translation>
     </message>
     <message>
         <source>millivolts</source>
-        <translation type="unfinished"></translation>
+        <translation>Millivolt</translation>
     </message>
     <message>
         <source>amps</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampere</translation>
     </message>
     <message>
         <source>milliamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Milliampere</translation>
     </message>
     <message>
         <source>milliampere-hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Milliamperestunden</translation>
     </message>
     <message>
         <source>feet per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuß pro Sekunde</translation>
     </message>
     <message>
         <source>meters per second</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter pro Sekunde</translation>
     </message>
     <message>
         <source>degree Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad Celsius</translation>
     </message>
     <message>
         <source>degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad Fahrenheit</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>expired</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelaufen</translation>
     </message>
     <message>
         <source>attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung</translation>
     </message>
 </context>
 <context>
@@ -2223,335 +2234,340 @@ Cannot delete standard Flight Mode!</source>
     <name>Keyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No more than three lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr als drei Zeilen</translation>
     </message>
     <message>
         <source>No more than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht mehr als %1 Zeichen</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>ServoMonitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Servomonitor</translation>
     </message>
     <message>
         <source>Flight Modes</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphasen</translation>
     </message>
     <message>
         <source>Virtual Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelle Schalter</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischer</translation>
     </message>
     <message>
         <source>Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo-Abschaltung</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansagen</translation>
     </message>
     <message>
         <source>Vario Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario-Einstellungen</translation>
     </message>
     <message>
         <source>Sequencers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenzer</translation>
     </message>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenzierung</translation>
     </message>
     <message>
         <source>Telemetry Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie-Geber</translation>
     </message>
     <message>
         <source>Trainer cord Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrer/Schüler</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansager</translation>
     </message>
     <message>
         <source>GPS Compass</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Kompass</translation>
     </message>
     <message>
         <source>HeadUp Display</source>
-        <translation type="unfinished"></translation>
+        <translation>HeadUp-Display</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorflug-Checkliste</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateimanager</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
 </context>
 <context>
     <name>ModelMenu</name>
     <message>
         <source>Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeug</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hubschrauber</translation>
     </message>
     <message>
         <source>Multicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Multicopter</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Boot</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
     <message>
         <source>This name cannot be used.
-A name must not contain /  : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+A name must not contain / %1 : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
+        <translation>Dieser Name ist nicht zulässig.
+Ein Name darf / %1 : * ? &quot; &lt; &gt; | oder &quot;..&quot; nicht enthalten.</translation>
     </message>
     <message>
         <source>New name of the folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name des Ordners:</translation>
     </message>
     <message>
         <source>New name of the model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name des Modells:</translation>
     </message>
     <message>
         <source>Name of the new model in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des neuen Modells in %1:</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell wird geladen...</translation>
     </message>
     <message>
         <source>The model could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>Generating new model</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Modell wird erstellt</translation>
     </message>
     <message>
         <source>There is no current model.
 Load a model or make a new one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein aktuelles Modell vorhanden.
+Zuerst ein Modell laden oder neu anlegen.</translation>
     </message>
     <message>
         <source>Copy %1 to:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kopieren nach:</translation>
     </message>
     <message>
         <source>The model is copied as: </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell wird kopiert als: </translation>
     </message>
     <message>
         <source>Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fortfahren?</translation>
     </message>
     <message>
         <source>Only the current model can be renamed.
 Load this model now and rename it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur das aktuelle Modell kann umbenannt werden.
+Dieses Modell jetzt laden und umbenennen?</translation>
     </message>
     <message>
         <source>You are about to delete the following model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Folgendes Modell wird gelöscht: </translation>
     </message>
     <message>
         <source>Picture for</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild für</translation>
     </message>
     <message>
         <source>You are about to delete the following folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Folgender Ordner wird gelöscht: </translation>
     </message>
     <message>
         <source>Current model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Modell: </translation>
     </message>
     <message>
         <source>No model loaded: load one or make a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Modell geladen: eines laden oder neu anlegen.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>+ Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Ordner</translation>
     </message>
     <message>
         <source>Current model</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Modell</translation>
     </message>
     <message>
         <source>No models in this folder.
 &quot;New&quot; makes one here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Modelle in diesem Ordner.
+&quot;Neu&quot; legt hier eines an.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>
     <name>ModelTask</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
 </context>
 <context>
     <name>ModelTypeChoose</name>
     <message>
         <source>Please select the model type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte den Modelltyp wählen:</translation>
     </message>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Segler</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunstflug</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>V-Leitwerk</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
 </context>
 <context>
     <name>Modelbuilder</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
@@ -2562,91 +2578,91 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Numpad</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OptionsBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightChecklist</name>
     <message>
         <source>Controls teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber eingelernt!</translation>
     </message>
     <message>
         <source>Controls teached incorrect - try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber falsch eingelernt - bitte wiederholen!</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorflug-Checkliste</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber einlernen</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlernen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightOverlay</name>
     <message>
         <source>Starting radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender startet...</translation>
     </message>
     <message>
         <source>Check positions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionen prüfen:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2657,561 +2673,563 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Unmount</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswerfen</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben</translation>
     </message>
 </context>
 <context>
     <name>SensorAddressInfo</name>
     <message>
         <source>Original:</source>
-        <translation type="unfinished"></translation>
+        <translation>Original:</translation>
     </message>
     <message>
         <source>Alias:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite:</translation>
     </message>
     <message>
         <source>Edit alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias bearbeiten</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuFrame</name>
     <message>
         <source>No responce from Backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort vom Backend!</translation>
     </message>
     <message>
         <source>Stepping value error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schrittwert!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Stepping value none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schrittwert!</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuItem</name>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivieren</translation>
     </message>
     <message>
         <source>Deactivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren</translation>
     </message>
 </context>
 <context>
     <name>SeqServoItem</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencerItem</name>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoEditor</name>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft</translation>
     </message>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts</translation>
     </message>
     <message>
         <source>Select point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt wählen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoList</name>
     <message>
         <source>Do you really want to delete this servo from sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Servo wirklich aus dem Sequenzer löschen?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Active time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Zeit</translation>
     </message>
     <message>
         <source>Movement range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewegungsbereich</translation>
     </message>
     <message>
         <source>Dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richt.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte freie Servos wählen:</translation>
     </message>
 </context>
 <context>
     <name>SequencerServos</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencersList</name>
     <message>
         <source>Do you really want to delete this sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Sequenzer wirklich löschen?</translation>
     </message>
     <message>
         <source>Sequencer is running. Try again when finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenzer läuft. Nach Ablauf erneut versuchen!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einst.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte freie Servos wählen:</translation>
     </message>
 </context>
 <context>
     <name>SequentialTA</name>
     <message>
         <source>No voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stimme</translation>
     </message>
     <message>
         <source>A list of this name exists already.
 Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste mit diesem Namen existiert bereits.
+Überschreiben?</translation>
     </message>
     <message>
         <source>This name cannot be used.
 A name must not contain / or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name ist nicht zulässig.
+Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
     </message>
     <message>
         <source>The list could not be copied to the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste konnte nicht auf die SD-Karte kopiert werden.</translation>
     </message>
     <message>
         <source>The list was written to the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wurde auf den USB-Stick geschrieben.</translation>
     </message>
     <message>
         <source>No USB stick found, or the list could not be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein USB-Stick gefunden oder die Liste konnte nicht darauf geschrieben werden.</translation>
     </message>
     <message>
         <source>Do you really want to delete this announcement?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Ansage wirklich löschen?</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansager</translation>
     </message>
     <message>
         <source>New list</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Liste</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>The list is empty. &quot;+&quot; adds an announcement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ist leer. &quot;+&quot; fügt eine Ansage hinzu.</translation>
     </message>
     <message>
         <source>No list. &quot;New&quot; starts one, &quot;Open&quot; loads one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Liste. &quot;Neu&quot; legt eine an, &quot;Öffnen&quot; lädt eine.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neustart</translation>
     </message>
     <message>
         <source>Open a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste öffnen</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveEditor</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveSettings</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion:</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurveneditor</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Servo curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Servokurve</translation>
     </message>
     <message>
         <source>Function curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionskurve</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebniskurve</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion</translation>
     </message>
     <message>
         <source>Mixers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischer</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
 </context>
 <context>
     <name>ServoCutOffItem</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
     <name>ServoItemV2</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einst.</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurve zurücksetzen</translation>
     </message>
     <message>
         <source>Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>Rev</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
 </context>
 <context>
     <name>ServoLists</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SoftwareInfo</name>
     <message>
         <source>The batteries are too low for an update. Please charge them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Akku ist für ein Update zu schwach. Bitte zuerst laden.</translation>
     </message>
     <message>
         <source>No application update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Anwendungs-Update auf einem USB-Stick gefunden. Vom Update-Server herunterladen?</translation>
     </message>
     <message>
         <source>No system update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein System-Update auf einem USB-Stick gefunden. Vom Update-Server herunterladen?</translation>
     </message>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein WLAN-Netz eingerichtet. Bitte zuerst in den WLAN-Einstellungen eines einrichten.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinde mit dem WLAN ...</translation>
     </message>
     <message>
         <source>The update could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Looking for the update ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche das Update ...</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die WLAN-Verbindung konnte nicht hergestellt werden.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher auf der SD-Karte.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please copy the update to the USB stick again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei des Updates ist beschädigt. Bitte das Update erneut auf den USB-Stick kopieren.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei des Updates ist beschädigt. Bitte den Download erneut starten.</translation>
     </message>
     <message>
         <source>The newest software is installed already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neueste Software ist bereits installiert.</translation>
     </message>
     <message>
         <source>The update could not be installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update konnte nicht installiert werden.</translation>
     </message>
     <message>
         <source>Internal error while installing the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Fehler bei der Installation des Updates.</translation>
     </message>
     <message>
         <source>This update is unsuitable for this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Update ist für dieses Gerät nicht geeignet.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Update-Server ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update ist installiert. Bitte das Modell ausschalten und den Sender neu starten.</translation>
     </message>
     <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das System-Update wird beim nächsten Einschalten des Senders installiert.</translation>
     </message>
     <message>
         <source>Downloading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lade herunter ...</translation>
     </message>
     <message>
         <source>The update is ready. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Update ist bereit. Jetzt installieren?</translation>
     </message>
     <message>
         <source>This version is installed already. Install it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Version ist bereits installiert. Trotzdem installieren?</translation>
     </message>
     <message>
         <source>Waiting for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Ihre Antwort</translation>
     </message>
     <message>
         <source>Installing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiere ...</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Operating system</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebssystem</translation>
     </message>
     <message>
         <source>Transceiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Transceiver</translation>
     </message>
     <message>
         <source>Stick controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Knüppel-Controller</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Touch &quot;Update&quot; for the application update, hold it for the system update. A USB stick is looked at first, then the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Update&quot; antippen für das Anwendungs-Update, halten für das System-Update. Zuerst wird ein USB-Stick geprüft, dann der Update-Server.</translation>
     </message>
     <message>
         <source>Application update</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungs-Update</translation>
     </message>
     <message>
         <source>System update</source>
-        <translation type="unfinished"></translation>
+        <translation>System-Update</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch</translation>
     </message>
 </context>
 <context>
@@ -3219,900 +3237,903 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>You are about to delete this widget
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Widget wird gelöscht.
+Fortfahren?</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Delete widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget löschen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie-Statusalarme</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie-Alarme</translation>
     </message>
     <message>
         <source>Telemetry warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie-Warnungen</translation>
     </message>
     <message>
         <source>Global telemetry widget voice settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale Spracheinstellungen der Telemetrie-Widgets</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlItem</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlSett2</name>
     <message>
         <source>Decimal point separator of this telemetry control is incorrect! Please rescan sensors and assign a sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimaltrennzeichen dieses Telemetrie-Gebers ist falsch! Bitte Sensoren neu suchen und erneut einen Sensor zuordnen!</translation>
     </message>
     <message>
         <source>Actual parameters of the sensor value doesn&apos;t match to the settings of this control! Probably another sensor is used. Please reassign the sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuellen Parameter des Sensorwerts passen nicht zu den Einstellungen dieses Gebers! Vermutlich wird ein anderer Sensor verwendet. Bitte den Sensor neu zuordnen!</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>Limiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrenzer</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang</translation>
     </message>
     <message>
         <source>Sim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim:</translation>
     </message>
     <message>
         <source>FS:</source>
-        <translation type="unfinished"></translation>
+        <translation>FS:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Invers</translation>
     </message>
     <message>
         <source>Inv</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControls</name>
     <message>
         <source>You are about to delete the following telemetry contol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Folgender Telemetrie-Geber wird gelöscht: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fortfahren?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenzen</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorAlarmConfig</name>
     <message>
         <source>Red below</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot unter</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Yellow below</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb unter</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Yellow above</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb über</translation>
     </message>
     <message>
         <source>Red above</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot über</translation>
     </message>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Alarm</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Sprache</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache + Piep</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache + Vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr.+Piep+Vib.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalig</translation>
     </message>
     <message>
         <source>Repetitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt</translation>
     </message>
     <message>
         <source>Status alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusalarm</translation>
     </message>
     <message>
         <source>Signalling</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalisierung</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmart</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorItem</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorMainMenu</name>
     <message>
         <source>Menu is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü ist leer!</translation>
     </message>
     <message>
         <source>Scanning for menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche Menü...</translation>
     </message>
     <message>
         <source>No response from backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort vom Backend!</translation>
     </message>
     <message>
         <source>Getting Menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lade Menü...</translation>
     </message>
     <message>
         <source>Getting Menu error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden des Menüs!</translation>
     </message>
     <message>
         <source>Getting menu timeout!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung beim Laden des Menüs!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Menü erhalten!</translation>
     </message>
     <message>
         <source>Prev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformation</name>
     <message>
         <source>Sensor Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorinformation</translation>
     </message>
     <message>
         <source>Reset Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme zurücksetzen</translation>
     </message>
     <message>
         <source>Reset Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte zurücksetzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformationItem</name>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetChooser</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>QuickLink</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellzugriff</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>ModelImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellbild</translation>
     </message>
     <message>
         <source>Select a widget type to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget-Typ zum Hinzufügen wählen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetLabelSetup</name>
     <message>
         <source>Export successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Export erfolgreich</translation>
     </message>
     <message>
         <source>Export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Please check if USB is connected and working</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen, ob USB verbunden ist und funktioniert</translation>
     </message>
     <message>
         <source>Attention!
 The text will probably not be displayed correctly due to its length</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung!
+Der Text wird wegen seiner Länge wahrscheinlich nicht richtig angezeigt</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetQuickLink</name>
     <message>
         <source>Select entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag wählen</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServo</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo wählen:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServoSetup</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimer</name>
     <message>
         <source>Select timer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer wählen!</translation>
     </message>
     <message>
         <source>Empty timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerer Timer</translation>
     </message>
     <message>
         <source>Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp:</translation>
     </message>
     <message>
         <source>Warn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Warn:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerAlarmConfig</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Alarm</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppzeit</translation>
     </message>
     <message>
         <source>Warning time</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnzeit</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>End alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Endalarm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmart</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerSetup</name>
     <message>
         <source>Do you really want to delete this timer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Timer wirklich löschen?</translation>
     </message>
     <message>
         <source>No timer is selected for this widget!</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Widget ist kein Timer gewählt!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValue</name>
     <message>
         <source>Select sensor!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor wählen!</translation>
     </message>
     <message>
         <source>Select value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert wählen!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSensorSlaveChooser</name>
     <message>
         <source>Capturing sensor information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese Sensorinformationen...</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Searching for sensors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche Sensoren...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSetup</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>Addr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adr.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Add values</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte hinzufügen</translation>
     </message>
     <message>
         <source>Rescan sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensoren neu suchen</translation>
     </message>
     <message>
         <source>Scanning for sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche Sensoren</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSlaveChooser</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TimeRangeAlarmSettings</name>
     <message>
         <source>(Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ab)</translation>
     </message>
     <message>
         <source>(Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Auf)</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>von</translation>
     </message>
     <message>
         <source>Signal start</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalbeginn</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalig</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Signal end</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalende</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalart</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep</translation>
     </message>
     <message>
         <source>Long beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Langer Piep</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Short speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzansage</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
 </context>
 <context>
     <name>TimerAlarmItem</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Alarm</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Alarm</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Sprache</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache + Piep</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache + Vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr.+Piep+Vib.</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalig</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurz</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Meld.</translation>
     </message>
 </context>
 <context>
     <name>TimerAudioSettings</name>
     <message>
         <source>Do you really want to delete this alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Alarm wirklich löschen?</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Alarm</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Sprache</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache + Piep</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache + Vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spr.+Piep+Vib.</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Time/Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit/Bereich</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederh.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>Delete alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm löschen</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilItem</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilSettings</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Do you really want to delete this vorn control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Vorn-Geber wirklich löschen?</translation>
     </message>
     <message>
         <source>Trainer cord switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>L/S-Schalter:</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn-Geber</translation>
     </message>
     <message>
         <source>External channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Externer Kanal</translation>
     </message>
     <message>
         <source>In use</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Detection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennung...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Auto detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Erkennung</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptmenü</translation>
     </message>
     <message>
         <source>Model menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Modellmenü</translation>
     </message>
     <message>
         <source>Min/Max reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Min/Max-Reset</translation>
     </message>
     <message>
         <source>Do you really want to clear Max/Min values and all alerts for all widgets?</source>
-        <translation type="unfinished"></translation>
+        <translation>Max/Min-Werte und alle Alarme aller Widgets wirklich löschen?</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
 </context>
 <context>
     <name>UserMenu</name>
     <message>
         <source>No favorites found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Favoriten gefunden</translation>
     </message>
 </context>
 <context>
@@ -4120,396 +4141,397 @@ The text will probably not be displayed correctly due to its length</source>
     <message>
         <source>No sensor is known yet.
 The sensors are found when the model starts, or by a rescan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Sensor bekannt.
+Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Vario off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario aus</translation>
     </message>
     <message>
         <source>silent</source>
-        <translation type="unfinished"></translation>
+        <translation>stumm</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein/Aus</translation>
     </message>
     <message>
         <source>Start tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Startton</translation>
     </message>
     <message>
         <source>Climb</source>
-        <translation type="unfinished"></translation>
+        <translation>Steigen</translation>
     </message>
     <message>
         <source>Sink</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinken</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeln</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Vario sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario-Sensor</translation>
     </message>
 </context>
 <context>
     <name>VirtualSwitchItem</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
 </context>
 <context>
     <name>VoiceSelector</name>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>All languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sprachen</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>No voices are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stimmen installiert.</translation>
     </message>
     <message>
         <source>No voice speaks this language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Stimme spricht diese Sprache.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen</translation>
     </message>
 </context>
 <context>
     <name>VoiceSettings</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie</translation>
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie voll</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Flight mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugphase</translation>
     </message>
     <message>
         <source>Timer short</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer kurz</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrie o. Einh.</translation>
     </message>
     <message>
         <source>Individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Individuell</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>No more voice alarms available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine weiteren Sprachansagen verfügbar</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken, um Stimme zu wählen</translation>
     </message>
     <message>
         <source>Do you really want to delete this voice alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sprachansage wirklich löschen?</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansage</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansagen</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslöser</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimme</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTelemetryIndividual</name>
     <message>
         <source>Sensor name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorname</translation>
     </message>
     <message>
         <source>Value name</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertname</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansage</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerAlarmSelector</name>
     <message>
         <source>Voice alarm for</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansage für</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelaufen</translation>
     </message>
     <message>
         <source>Attention + Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung + Abgelaufen</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerSelector</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelaufen</translation>
     </message>
     <message>
         <source>Att. + Exp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acht. + Abgel.</translation>
     </message>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer-Name</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
 </context>
 <context>
     <name>WlanSettings</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinde...</translation>
     </message>
     <message>
         <source>Waiting for an address</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte auf Adresse</translation>
     </message>
     <message>
         <source>On, not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein, nicht verbunden</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft...</translation>
     </message>
     <message>
         <source>Switch WiFi on to find the networks in range.</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi einschalten, um Netze in Reichweite zu finden.</translation>
     </message>
     <message>
         <source>No networks found. Touch Scan to search again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Netze gefunden. Suchen berühren, um erneut zu suchen.</translation>
     </message>
     <message>
         <source>A passphrase has 8 to 63 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Passphrase hat 8 bis 63 Zeichen.</translation>
     </message>
     <message>
         <source>The passphrase could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passphrase konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>This network cannot be joined with this name and passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Namen und dieser Passphrase kann das Netz nicht verbunden werden.</translation>
     </message>
     <message>
         <source>This network is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Netz ist nicht gespeichert.</translation>
     </message>
     <message>
         <source>A passphrase cannot hold a # after a &quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Passphrase darf nach einem &quot; kein # enthalten.</translation>
     </message>
     <message>
         <source>The connection failed. Check the passphrase and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung ist fehlgeschlagen. Passphrase prüfen und erneut versuchen.</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählt</translation>
     </message>
     <message>
         <source>Touch a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netz antippen</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Passphrase</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennen</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergessen</translation>
     </message>
 </context>
 <context>
@@ -4530,195 +4552,199 @@ Die Bedienoberfläche wird beendet...</translation>
     </message>
     <message>
         <source>General error occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeiner Fehler aufgetreten</translation>
     </message>
     <message>
         <source>Function don&apos;t exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion existiert nicht</translation>
     </message>
     <message>
         <source>More than one control recognized</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als ein Geber erkannt</translation>
     </message>
     <message>
         <source>No movement detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bewegung erkannt</translation>
     </message>
     <message>
         <source>Index off the limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb der Grenzen</translation>
     </message>
     <message>
         <source>Unknown control</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Geber</translation>
     </message>
     <message>
         <source>Servo already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo bereits belegt</translation>
     </message>
     <message>
         <source>Servo not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo nicht verwendet</translation>
     </message>
     <message>
         <source>Servo not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo nicht zugeordnet</translation>
     </message>
     <message>
         <source>Reached maximum servos per function</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Servos pro Funktion erreicht</translation>
     </message>
     <message>
         <source>Reached maximum curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Kurven erreicht</translation>
     </message>
     <message>
         <source>Reached maximum Flight Mode count</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Flugphasen erreicht</translation>
     </message>
     <message>
         <source>Reached maximum function count</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Funktionen erreicht</translation>
     </message>
     <message>
         <source>Reached maximum limit count</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Limits erreicht</translation>
     </message>
     <message>
         <source>Reached maximum mixer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Mischer erreicht</translation>
     </message>
     <message>
         <source>Reached maximum sequencer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Sequenzer erreicht</translation>
     </message>
     <message>
         <source>Reached maximum servo config count</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Servo-Konfigurationen erreicht</translation>
     </message>
     <message>
         <source>Sensor not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor nicht verwendet</translation>
     </message>
     <message>
         <source>Widget not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget nicht verwendet</translation>
     </message>
     <message>
         <source>Reached maximum of widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Widgets erreicht</translation>
     </message>
     <message>
         <source>Reached maximum of sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Sensoren erreicht</translation>
     </message>
     <message>
         <source>Reached maximum of timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Timer erreicht</translation>
     </message>
     <message>
         <source>Reached maximum of virtual switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl virtueller Schalter erreicht</translation>
     </message>
     <message>
         <source>Reached maximum number of functions that can control this servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Funktionen erreicht, die dieses Servo steuern können</translation>
     </message>
     <message>
         <source>The maximum number of headup items has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die maximale Anzahl an Headup-Einträgen ist erreicht.</translation>
     </message>
     <message>
         <source>This control is already assigned as a channel Vorn control. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Geber ist bereits als Kanal-Vorn-Geber zugeordnet. Bitte einen anderen Geber wählen!</translation>
     </message>
     <message>
         <source>This control is already assigned to Trainer cord switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Geber ist bereits dem Lehrer/Schüler-Schalter zugeordnet. Bitte einen anderen Geber wählen!</translation>
     </message>
     <message>
         <source>This control is already assigned as an input of FM/Sequencer/Servo-Cut/Mixer/Vario control virtual switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Geber ist bereits als Eingang eines virtuellen Schalters für FP/Sequenzer/Servo-Abschaltung/Mischer/Vario zugeordnet. Bitte einen anderen Geber wählen!</translation>
     </message>
     <message>
         <source>File of the active model cannot be modified!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei des aktiven Modells kann nicht geändert werden!</translation>
     </message>
     <message>
         <source>Cannot delete non-empty folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner ist nicht leer und kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>Reached maximum of telemetry controls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Telemetrie-Geber erreicht.</translation>
     </message>
     <message>
         <source>Cancelled by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Benutzer abgebrochen.</translation>
     </message>
     <message>
         <source>Not yet implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht implementiert</translation>
     </message>
     <message>
         <source>Empty input not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere Eingabe nicht zulässig</translation>
     </message>
     <message>
         <source>This name is already being used</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name wird bereits verwendet</translation>
     </message>
     <message>
         <source>Reached maximum entry count</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl Einträge erreicht</translation>
     </message>
     <message>
         <source>This item cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Eintrag kann nicht gelöscht werden</translation>
     </message>
     <message>
         <source>No USB device detected. Please connect USB device and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein USB-Gerät erkannt. Bitte USB-Gerät anschließen und erneut versuchen</translation>
     </message>
     <message>
         <source>Installed software is already up-to-date</source>
-        <translation type="unfinished"></translation>
+        <translation>Die installierte Software ist bereits aktuell</translation>
     </message>
     <message>
         <source>No Update.xml file is found on the USB device</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Update.xml-Datei auf dem USB-Gerät gefunden</translation>
     </message>
     <message>
         <source>No telemetry control can be assigned as an input of this VS, since this VS controls another telemetry control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesem VS kann kein Telemetrie-Geber als Eingang zugeordnet werden, da dieser VS einen anderen Telemetrie-Geber steuert!</translation>
     </message>
     <message>
         <source>Error:
 Unknown Error, Errorcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler:
+Unbekannter Fehler, Fehlercode: </translation>
     </message>
     <message>
         <source>General Error
 
 No errortext defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeiner Fehler
+
+Kein Fehlertext definiert.</translation>
     </message>
     <message>
         <source>SD card not detected in system!</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-Karte im System nicht erkannt!</translation>
     </message>
     <message>
         <source>Model CRC data is bad!</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-Daten des Modells sind fehlerhaft!</translation>
     </message>
     <message>
         <source>Fast start is not possible next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellstart ist beim nächsten Mal nicht möglich.</translation>
     </message>
     <message>
         <source>There is no current model to set up.
 Open the model menu to load or make one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein aktuelles Modell zum Einstellen vorhanden.
+Modellmenü öffnen, um eines zu laden oder anzulegen?</translation>
     </message>
 </context>
 </TS>

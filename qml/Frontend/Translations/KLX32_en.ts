@@ -2373,7 +2373,7 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>This name cannot be used.
-A name must not contain /  : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
+A name must not contain / %1 : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -5,758 +5,758 @@
     <name>12</name>
     <message>
         <source>Function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Función %1</translation>
     </message>
     <message>
         <source>FCC-TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>PRUEBA FCC</translation>
     </message>
 </context>
 <context>
     <name>14_Settings_System</name>
     <message>
         <source>PWM</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM</translation>
     </message>
     <message>
         <source>Z²BUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Z²BUS</translation>
     </message>
     <message>
         <source>S.BUS In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada S.BUS</translation>
     </message>
     <message>
         <source>SRXL In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada SRXL</translation>
     </message>
     <message>
         <source>System information successfully exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Información del sistema exportada correctamente!</translation>
     </message>
     <message>
         <source>System information cannot be exported to USB device. Check available space or insert another one!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar la información del sistema al dispositivo USB. ¡Compruebe el espacio disponible o inserte otro!</translation>
     </message>
     <message>
         <source>Pilotname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre piloto</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha/Hora</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Location/Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación/Zona horaria</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verano</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Invierno</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>dd-mm-yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>dd-mm-aaaa</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>p. m.</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>a. m.</translation>
     </message>
     <message>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperial</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrico</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>Servo/Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo/Datos:</translation>
     </message>
     <message>
         <source>Fast start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio rápido</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>Telemetry logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro telemetría</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información sistema</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie</translation>
     </message>
     <message>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12h</translation>
     </message>
 </context>
 <context>
     <name>15</name>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altavoz</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Clics de trim</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitidos</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>18</name>
     <message>
         <source>2-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 pos.</translation>
     </message>
     <message>
         <source>3-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>3 pos.</translation>
     </message>
     <message>
         <source>linear</source>
-        <translation type="unfinished"></translation>
+        <translation>lineal</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Please move the control</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueva el control</translation>
     </message>
     <message>
         <source>you wish to calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>que desea calibrar</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direc.</translation>
     </message>
     <message>
         <source>Invers</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverso</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración</translation>
     </message>
     <message>
         <source>Move Control to</source>
-        <translation type="unfinished"></translation>
+        <translation>Mueva el control a</translation>
     </message>
     <message>
         <source>Endpositions</source>
-        <translation type="unfinished"></translation>
+        <translation>Posiciones extremas</translation>
     </message>
     <message>
         <source>Center Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición central</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>19</name>
     <message>
         <source>Are you sure you would like to delete this mixer?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar esta mezcla?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>from Function</source>
-        <translation type="unfinished"></translation>
+        <translation>De función</translation>
     </message>
     <message>
         <source>to Function</source>
-        <translation type="unfinished"></translation>
+        <translation>A función</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>1_System_Appearance</name>
     <message>
         <source>1 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min.</translation>
     </message>
     <message>
         <source>2 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 min.</translation>
     </message>
     <message>
         <source>5 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min.</translation>
     </message>
     <message>
         <source>10 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min.</translation>
     </message>
     <message>
         <source>15 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min.</translation>
     </message>
     <message>
         <source>30 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min.</translation>
     </message>
     <message>
         <source>45 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min.</translation>
     </message>
     <message>
         <source>60 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>Display dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuar pantalla</translation>
     </message>
     <message>
         <source>Auto Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo auto.</translation>
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma inactividad</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de acento</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Intro Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo de inicio</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>DebugScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuración</translation>
     </message>
 </context>
 <context>
     <name>20</name>
     <message>
         <source>Do you really want to reset all settings of this mixer to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea restablecer todos los ajustes de esta mezcla a los valores del modo de vuelo &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;?</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>T. recorrido</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de vuelo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Individual</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
 </context>
 <context>
     <name>21</name>
     <message>
         <source>Do you really want to delete this virtual switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este interruptor virtual?</translation>
     </message>
     <message>
         <source>The selected virtual switch is used as an input of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El interruptor virtual seleccionado se usa como entrada de &apos;</translation>
     </message>
     <message>
         <source>&apos; and cannot be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; y no se puede borrar!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Input state</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado entrada</translation>
     </message>
     <message>
         <source>Logic</source>
-        <translation type="unfinished"></translation>
+        <translation>Lógica</translation>
     </message>
     <message>
         <source>Output state</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado salida</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>22</name>
     <message>
         <source>Do you really want to reset all settings of this trim to the global values?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea restablecer todos los ajustes de este trim a los valores globales?</translation>
     </message>
     <message>
         <source>Trim setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de trim:</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de vuelo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Individual</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Trim range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de trim</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverso</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Señal</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Vibr. + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Vib.+pitido</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
     <name>23</name>
     <message>
         <source>A1 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx alto</translation>
     </message>
     <message>
         <source>A1 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx medio</translation>
     </message>
     <message>
         <source>A1 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx bajo</translation>
     </message>
     <message>
         <source>A1 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 salto frec.</translation>
     </message>
     <message>
         <source>A1 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx alto</translation>
     </message>
     <message>
         <source>A1 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx medio</translation>
     </message>
     <message>
         <source>A1 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx bajo</translation>
     </message>
     <message>
         <source>A2 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx alto</translation>
     </message>
     <message>
         <source>A2 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx medio</translation>
     </message>
     <message>
         <source>A2 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx bajo</translation>
     </message>
     <message>
         <source>A2 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 salto frec.</translation>
     </message>
     <message>
         <source>A2 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx alto</translation>
     </message>
     <message>
         <source>A2 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx medio</translation>
     </message>
     <message>
         <source>A2 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx bajo</translation>
     </message>
     <message>
         <source>Test off</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba desact.</translation>
     </message>
     <message>
         <source>Bandwidth EU</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho banda UE</translation>
     </message>
     <message>
         <source>-- High channel</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Canal alto</translation>
     </message>
     <message>
         <source>++ Low channel</source>
-        <translation type="unfinished"></translation>
+        <translation>++ Canal bajo</translation>
     </message>
     <message>
         <source>LQI1: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI1: </translation>
     </message>
     <message>
         <source>LQI2: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI2: </translation>
     </message>
 </context>
 <context>
     <name>24</name>
     <message>
         <source>The firmware update is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización del firmware ha terminado.</translation>
     </message>
     <message>
         <source>The firmware update failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización del firmware ha fallado.</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de firmware</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apague la emisora y vuelva a encenderla.</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again: the update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apague la emisora y vuelva a encenderla: la actualización se repetirá en el próximo arranque.</translation>
     </message>
     <message>
         <source>The transmitter starts with the controllers&apos; present firmware. The update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La emisora arranca con el firmware actual de los controladores. La actualización se repetirá en el próximo arranque.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los controladores reciben el firmware del nuevo software. No apague la emisora.</translation>
     </message>
 </context>
 <context>
     <name>26</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar servo:</translation>
     </message>
     <message>
         <source>Select function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar función:</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorrido</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direc.</translation>
     </message>
     <message>
         <source>Please select servo and function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione servo y función:</translation>
     </message>
 </context>
 <context>
     <name>27_FunctionServos</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar servo:</translation>
     </message>
     <message>
         <source>Are you sure you would like to delete this servo?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea borrar este servo?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un servo disponible:</translation>
     </message>
 </context>
 <context>
     <name>29</name>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Delete trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar trim</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -764,1102 +764,1107 @@
     <message>
         <source>Sensors auto rescan...
  Attempt #</source>
-        <translation type="unfinished"></translation>
+        <translation>Reescaneo automático de sensores...
+ Intento #</translation>
     </message>
     <message>
         <source>sensors found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>sensores encontrados.
+</translation>
     </message>
     <message>
         <source>Please perform new rescan manually!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Realice un nuevo escaneo manualmente!</translation>
     </message>
     <message>
         <source>Model Fast Start!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Inicio rápido del modelo!</translation>
     </message>
     <message>
         <source> Trims unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation> ¡Trims desbloqueados!</translation>
     </message>
     <message>
         <source>Trims locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Trims bloqueados!</translation>
     </message>
     <message>
         <source> - Model error</source>
-        <translation type="unfinished"></translation>
+        <translation> - Error del modelo</translation>
     </message>
     <message>
         <source> - File not found or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation> - ¡Archivo no encontrado o dañado!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo: </translation>
     </message>
     <message>
         <source>Page </source>
-        <translation type="unfinished"></translation>
+        <translation>Página </translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando modelo...</translation>
     </message>
     <message>
         <source>Not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>No cargado:</translation>
     </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizada</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin suavizar</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer curva</translation>
     </message>
 </context>
 <context>
     <name>35_TimerSetup</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Do you really want to delete this timer control?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este control de cronómetro?</translation>
     </message>
     <message>
         <source>Timer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre crono</translation>
     </message>
     <message>
         <source>Current value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor actual</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo inicial</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo final</translation>
     </message>
     <message>
         <source>Auto reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio auto.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parada</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Audio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de audio</translation>
     </message>
 </context>
 <context>
     <name>36_ControlSelector</name>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>FM control #</source>
-        <translation type="unfinished"></translation>
+        <translation>Control MV #</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Trainer cord</source>
-        <translation type="unfinished"></translation>
+        <translation>Profesor/alumno</translation>
     </message>
     <message>
         <source>Sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuenciador</translation>
     </message>
     <message>
         <source>T-Con On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>T-Con act./desact.</translation>
     </message>
     <message>
         <source>Headup</source>
-        <translation type="unfinished"></translation>
+        <translation>HeadUp</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Act./Desact.</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activador</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control Vorn</translation>
     </message>
     <message>
         <source>Activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Activación</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Señal</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altavoz</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Clics de trim</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitidos</translation>
     </message>
     <message>
         <source>Diff. input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada dif.</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>V-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Int. virtual</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetría</translation>
     </message>
     <message>
         <source>Fixvalue</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor fijo</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentáneo</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterno</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>4_0</name>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener</translation>
     </message>
     <message>
         <source>F/S</source>
-        <translation type="unfinished"></translation>
+        <translation>F/S</translation>
     </message>
     <message>
         <source>Failsafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>You are about to delete the following function: </source>
-        <translation type="unfinished"></translation>
+        <translation>Va a borrar la siguiente función: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+¿Continuar?</translation>
     </message>
     <message>
         <source>Failsafe teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Failsafe grabado!</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>FS all</source>
-        <translation type="unfinished"></translation>
+        <translation>FS todos</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
 </context>
 <context>
     <name>5</name>
     <message>
         <source>Function Setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de función:</translation>
     </message>
 </context>
 <context>
     <name>5_1</name>
     <message>
         <source>Do you really want to reset all settings of this function to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea restablecer todos los ajustes de esta función a los valores del modo de vuelo &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;?</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de vuelo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Individual</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Control rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Control D/R</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>D/R</translation>
     </message>
     <message>
         <source>Control expo</source>
-        <translation type="unfinished"></translation>
+        <translation>Control expo</translation>
     </message>
     <message>
         <source>Expo right</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo derecha</translation>
     </message>
     <message>
         <source>Expo left</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo izquierda</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>T. recorrido</translation>
     </message>
 </context>
 <context>
     <name>7</name>
     <message>
         <source>Flight Mode: Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de vuelo: Normal</translation>
     </message>
 </context>
 <context>
     <name>9_BindingMenu</name>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo %1</translation>
     </message>
     <message>
         <source>S/N %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S %1</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Receptores: R-Ediv 21</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Receptores: R-Ediv 14</translation>
     </message>
     <message>
         <source>Receivers: own</source>
-        <translation type="unfinished"></translation>
+        <translation>Receptores: propios</translation>
     </message>
     <message>
         <source>Binding receiver %1 ...
 Switch the receiver on in binding mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlazando receptor %1 ...
+Encienda el receptor en modo de enlace.</translation>
     </message>
     <message>
         <source>Do you really want to delete receiver %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar el receptor %1?</translation>
     </message>
     <message>
         <source>Deleting receiver %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrando receptor %1 ...</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Receptores</translation>
     </message>
     <message>
         <source>Receiver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Receptor %1</translation>
     </message>
     <message>
         <source>not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>no enlazado</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Bind</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlazar</translation>
     </message>
     <message>
         <source>Transmitter sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de la emisora</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware del receptor</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageSettings</name>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre crono</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>texto</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para elegir voz</translation>
     </message>
 </context>
 <context>
     <name>AssistantControlChooser</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Fix value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor fijo</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentáneo</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterno</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>AssistantServoChooser</name>
     <message>
         <source>Please select the servos you would like to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione los servos que desea añadir</translation>
     </message>
     <message>
         <source>Available servo slots: </source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas de servo libres: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>AssistantTypePage</name>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Velero</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Acro</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala delta</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Cola en V</translation>
     </message>
     <message>
         <source>Left wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala izquierda</translation>
     </message>
     <message>
         <source>Right wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala derecha</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala</translation>
     </message>
     <message>
         <source>Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Cola</translation>
     </message>
     <message>
         <source>Throttle + Gear</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas + tren</translation>
     </message>
     <message>
         <source>Gyro + Aux</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro + Aux</translation>
     </message>
     <message>
         <source>Gear + Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Tren + freno</translation>
     </message>
     <message>
         <source>Throttle + Smoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas + humo</translation>
     </message>
     <message>
         <source>Gyro + Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro + vector</translation>
     </message>
     <message>
         <source>You did not set any function, the assistant will be closed. A new model with an empty function list will be created.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha definido ninguna función; el asistente se cerrará. Se creará un modelo nuevo con la lista de funciones vacía.
+¿Continuar?</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Aileron Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl. alerón</translation>
     </message>
     <message>
         <source>Elevator Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl. profundidad</translation>
     </message>
     <message>
         <source>Rudder Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl. dirección</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>BTSettings</name>
     <message>
         <source>It may take up to 15 seconds to scan bluetooth devices</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda de dispositivos Bluetooth puede tardar hasta 15 segundos</translation>
     </message>
     <message>
         <source>The device is successfully connected</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo se ha conectado correctamente</translation>
     </message>
     <message>
         <source>An unexpected error occurred while searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error inesperado al buscar dispositivos</translation>
     </message>
     <message>
         <source>An unexpected error occurred when stopping the device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error inesperado al detener la búsqueda de dispositivos</translation>
     </message>
     <message>
         <source>An unexpected error occurred while deleting the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error inesperado al borrar el dispositivo</translation>
     </message>
     <message>
         <source>An unexpected error occurred when connecting to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error inesperado al conectar con el dispositivo</translation>
     </message>
     <message>
         <source>The maximum number of connected devices has been reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha alcanzado el número máximo de dispositivos conectados</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Scan!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Buscar!</translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de sonido</translation>
     </message>
     <message>
         <source>Bluetooth sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de sonido Bluetooth</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando...</translation>
     </message>
     <message>
         <source>No devices known. Touch Scan! to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay dispositivos conocidos. Toque ¡Buscar! para buscarlos.</translation>
     </message>
     <message>
         <source>Switch Bluetooth on to see the devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active Bluetooth para ver los dispositivos.</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>CComplexTimer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>hora</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuto</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
 </context>
 <context>
     <name>ControlConfigLinear</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Por encima</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Por debajo</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>Fixed control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control fijo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueado</translation>
     </message>
 </context>
 <context>
     <name>CountrySelector</name>
     <message>
         <source>Not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>No especificado</translation>
     </message>
     <message>
         <source>Time zone [ ±hh:mm ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria [ ±hh:mm ]</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>CurveEditPanel</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Select Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir punto</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizada</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin suavizar</translation>
     </message>
     <message>
         <source>Reset Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer curva</translation>
     </message>
 </context>
 <context>
     <name>CutoffSettings</name>
     <message>
         <source>Do you really want to delete this Servo Cut-off?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este corte de servo?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual</translation>
     </message>
     <message>
         <source>Delete Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar corte de servo</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un servo disponible:</translation>
     </message>
 </context>
 <context>
     <name>DifferentialsList</name>
     <message>
         <source>Do you really want to clear this differential?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este diferencial?</translation>
     </message>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Please select an available function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una función disponible:</translation>
     </message>
     <message>
         <source>Please assign servos to the left or right side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigne los servos al lado izquierdo o derecho:</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
     <message>
         <source>System shutting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagando el sistema</translation>
     </message>
 </context>
 <context>
     <name>FastMain</name>
     <message>
         <source>System starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando el sistema...</translation>
     </message>
 </context>
 <context>
     <name>FileBrowser</name>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria USB</translation>
     </message>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta SD</translation>
     </message>
     <message>
         <source>Nothing to choose from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí no hay nada que elegir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>FileManager</name>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta SD</translation>
     </message>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria USB</translation>
     </message>
     <message>
         <source>Choose a storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un almacenamiento</translation>
     </message>
     <message>
         <source>Delete the %1 selected files and folders?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar los %1 archivos y carpetas seleccionados?</translation>
     </message>
     <message>
         <source>Copying complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia completada</translation>
     </message>
     <message>
         <source>Deleting complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrado completado</translation>
     </message>
     <message>
         <source>Canceled by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado por el usuario</translation>
     </message>
     <message>
         <source>A file or folder cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar un archivo o carpeta</translation>
     </message>
     <message>
         <source>A file or folder cannot be created in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un archivo o carpeta en la carpeta de destino</translation>
     </message>
     <message>
         <source>Copying complete. Files that existed already were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia completada. Se han omitido los archivos que ya existían</translation>
     </message>
     <message>
         <source>A source file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir un archivo de origen</translation>
     </message>
     <message>
         <source>A source file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer un archivo de origen</translation>
     </message>
     <message>
         <source>A file cannot be written in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir un archivo en la carpeta de destino</translation>
     </message>
     <message>
         <source>The destination folder is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de destino no está disponible</translation>
     </message>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>The source was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el origen</translation>
     </message>
     <message>
         <source>The file name cannot be generated automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede generar el nombre de archivo automáticamente</translation>
     </message>
     <message>
         <source>The destination folder is a subfolder of the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de destino es una subcarpeta de la carpeta de origen</translation>
     </message>
     <message>
         <source>The source folder is the same as the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de origen es la misma que la de destino</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>&quot;%1&quot; exists already in the destination folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ya existe en la carpeta de destino.</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>De:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>A:</translation>
     </message>
     <message>
         <source>Copy here ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar aquí ▶</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>%1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seleccionados</translation>
     </message>
     <message>
         <source>Copying %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando %1 de %2</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrando %1 de %2</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abortar</translation>
     </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna red WLAN configurada. Configure primero una en los ajustes WLAN.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando a la WLAN ...</translation>
     </message>
     <message>
         <source>Looking for receiver firmware ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando firmware del receptor ...</translation>
     </message>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la descarga.</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la conexión WLAN.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la actualización.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente en la tarjeta SD.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de la actualización está dañado. Inicie de nuevo la descarga.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la conexión con el servidor de actualizaciones.</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga completada</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware del receptor</translation>
     </message>
     <message>
         <source>No receiver firmware on the SD card. &quot;Download&quot; fetches it from the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay firmware de receptor en la tarjeta SD. &quot;Descargar&quot; lo obtiene del servidor de actualizaciones.</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Receiver firmware download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga de firmware del receptor</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abortar</translation>
     </message>
 </context>
 <context>
@@ -1867,691 +1872,702 @@ Continue?</source>
     <message>
         <source>Do you really want to delete this
 No Fade-in function?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar esta función
+sin transición?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Fade-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones sin transición</translation>
     </message>
     <message>
         <source>Delete function</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar función</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Please select available functions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione las funciones disponibles:</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+¡Primero debe crearse el modo de vuelo estándar!</translation>
     </message>
 </context>
 <context>
     <name>FlightModeSelector</name>
     <message>
         <source>Null string</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadena vacía</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+¡Primero debe crearse el modo de vuelo estándar!</translation>
     </message>
     <message>
         <source>Delete Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar modo de vuelo</translation>
     </message>
     <message>
         <source>Delete FM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar control MV</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar</translation>
     </message>
     <message>
         <source>Do you really want to delete this
 Flight Mode control?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este control
+de modo de vuelo?</translation>
     </message>
     <message>
         <source>Do you really want to delete
 this Flight Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar
+este modo de vuelo?</translation>
     </message>
     <message>
         <source>
 Cannot delete standard Flight Mode!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+¡No se puede borrar el modo de vuelo estándar!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo: </translation>
     </message>
 </context>
 <context>
     <name>FlyinIncDec</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>FuncDiffSettings</name>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencial</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de vuelo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Individual</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Diff. control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control dif.</translation>
     </message>
     <message>
         <source>Diff. trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim dif.</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
 </context>
 <context>
     <name>FunctionDiffItemV2</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
 </context>
 <context>
     <name>GPSSideBoard</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélites</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
 </context>
 <context>
     <name>HeadupMenu</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetría</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio vacío</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin datos</translation>
     </message>
     <message>
         <source>Kind of the item</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de elemento</translation>
     </message>
     <message>
         <source>Telemetry value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de telemetría</translation>
     </message>
     <message>
         <source>There is nothing of this kind to choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada de este tipo para elegir.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>No items. Touch + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay elementos. Toque + para añadir uno.</translation>
     </message>
 </context>
 <context>
     <name>HeldRowBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>ImageViewer</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>ItemChooser</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>voltios</translation>
     </message>
     <message>
         <source>millivolts</source>
-        <translation type="unfinished"></translation>
+        <translation>milivoltios</translation>
     </message>
     <message>
         <source>amps</source>
-        <translation type="unfinished"></translation>
+        <translation>amperios</translation>
     </message>
     <message>
         <source>milliamps</source>
-        <translation type="unfinished"></translation>
+        <translation>miliamperios</translation>
     </message>
     <message>
         <source>milliampere-hours</source>
-        <translation type="unfinished"></translation>
+        <translation>miliamperios hora</translation>
     </message>
     <message>
         <source>feet per second</source>
-        <translation type="unfinished"></translation>
+        <translation>pies por segundo</translation>
     </message>
     <message>
         <source>meters per second</source>
-        <translation type="unfinished"></translation>
+        <translation>metros por segundo</translation>
     </message>
     <message>
         <source>degree Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>grados Celsius</translation>
     </message>
     <message>
         <source>degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>grados Fahrenheit</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>expired</source>
-        <translation type="unfinished"></translation>
+        <translation>agotado</translation>
     </message>
     <message>
         <source>attention</source>
-        <translation type="unfinished"></translation>
+        <translation>atención</translation>
     </message>
 </context>
 <context>
     <name>KLX_Timer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>hora</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuto</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
 </context>
 <context>
     <name>KLX_TimersAlarms</name>
     <message>
         <source>Attention:data synchronization failed!Please land your aircraft!</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención: ¡falló la sincronización de datos! ¡Aterrice el modelo!</translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>No more than three lines</source>
-        <translation type="unfinished"></translation>
+        <translation>No más de tres líneas</translation>
     </message>
     <message>
         <source>No more than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>No más de %1 caracteres</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>ServoMonitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor servos</translation>
     </message>
     <message>
         <source>Flight Modes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modos de vuelo</translation>
     </message>
     <message>
         <source>Virtual Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruptores virtuales</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Corte de servo</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Receptores</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de voz</translation>
     </message>
     <message>
         <source>Vario Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes vario</translation>
     </message>
     <message>
         <source>Sequencers</source>
-        <translation type="unfinished"></translation>
+        <translation>Secuencias</translation>
     </message>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencial</translation>
     </message>
     <message>
         <source>Telemetry Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles telemetría</translation>
     </message>
     <message>
         <source>Trainer cord Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes prof./alumno</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Locutor</translation>
     </message>
     <message>
         <source>GPS Compass</source>
-        <translation type="unfinished"></translation>
+        <translation>Brújula GPS</translation>
     </message>
     <message>
         <source>HeadUp Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla HeadUp</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Chequeo prevuelo</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestor de archivos</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
 </context>
 <context>
     <name>ModelMenu</name>
     <message>
         <source>Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avión</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Helicóptero</translation>
     </message>
     <message>
         <source>Multicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Multicóptero</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Barco</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message>
         <source>This name cannot be used.
-A name must not contain /  : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+A name must not contain / %1 : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
+        <translation>Este nombre no se puede usar.
+Un nombre no puede contener / %1 : * ? &quot; &lt; &gt; | ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>New name of the folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de la carpeta:</translation>
     </message>
     <message>
         <source>New name of the model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre del modelo:</translation>
     </message>
     <message>
         <source>Name of the new model in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del nuevo modelo en %1:</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando modelo...</translation>
     </message>
     <message>
         <source>The model could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el modelo.</translation>
     </message>
     <message>
         <source>Generating new model</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando modelo nuevo</translation>
     </message>
     <message>
         <source>There is no current model.
 Load a model or make a new one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún modelo actual.
+Cargue un modelo o cree uno nuevo primero.</translation>
     </message>
     <message>
         <source>Copy %1 to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar %1 a:</translation>
     </message>
     <message>
         <source>The model is copied as: </source>
-        <translation type="unfinished"></translation>
+        <translation>El modelo se copia como: </translation>
     </message>
     <message>
         <source>Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+¿Continuar?</translation>
     </message>
     <message>
         <source>Only the current model can be renamed.
 Load this model now and rename it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se puede renombrar el modelo actual.
+¿Cargar ahora este modelo y renombrarlo?</translation>
     </message>
     <message>
         <source>You are about to delete the following model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Va a borrar el siguiente modelo: </translation>
     </message>
     <message>
         <source>Picture for</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen para</translation>
     </message>
     <message>
         <source>You are about to delete the following folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Va a borrar la siguiente carpeta: </translation>
     </message>
     <message>
         <source>Current model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo actual: </translation>
     </message>
     <message>
         <source>No model loaded: load one or make a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún modelo cargado: cargue uno o cree uno nuevo.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>+ Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Carpeta</translation>
     </message>
     <message>
         <source>Current model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo actual</translation>
     </message>
     <message>
         <source>No models in this folder.
 &quot;New&quot; makes one here.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay modelos en esta carpeta.
+&quot;Nuevo&quot; crea uno aquí.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
 </context>
 <context>
     <name>ModelTask</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
 </context>
 <context>
     <name>ModelTypeChoose</name>
     <message>
         <source>Please select the model type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el tipo de modelo:</translation>
     </message>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Velero</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Acro</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala delta</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Cola en V</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
 </context>
 <context>
     <name>Modelbuilder</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Hecho</translation>
     </message>
 </context>
 <context>
@@ -2562,91 +2578,91 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>Numpad</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>OptionsBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>PreflightChecklist</name>
     <message>
         <source>Controls teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Controles grabados!</translation>
     </message>
     <message>
         <source>Controls teached incorrect - try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles grabados incorrectamente: ¡inténtelo de nuevo!</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Chequeo prevuelo</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar controles</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>PreflightOverlay</name>
     <message>
         <source>Starting radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando radio...</translation>
     </message>
     <message>
         <source>Check positions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe las posiciones:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2657,561 +2673,563 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abortar</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Unmount</source>
-        <translation type="unfinished"></translation>
+        <translation>Expulsar</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir</translation>
     </message>
 </context>
 <context>
     <name>SensorAddressInfo</name>
     <message>
         <source>Original:</source>
-        <translation type="unfinished"></translation>
+        <translation>Original:</translation>
     </message>
     <message>
         <source>Alias:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página:</translation>
     </message>
     <message>
         <source>Edit alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar alias</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuFrame</name>
     <message>
         <source>No responce from Backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin respuesta del backend!</translation>
     </message>
     <message>
         <source>Stepping value error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en el valor de paso!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Stepping value none!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin valor de paso!</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuItem</name>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar</translation>
     </message>
     <message>
         <source>Deactivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
 </context>
 <context>
     <name>SeqServoItem</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencerItem</name>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoEditor</name>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>En marcha</translation>
     </message>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Select point</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir punto</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoList</name>
     <message>
         <source>Do you really want to delete this servo from sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este servo del secuenciador?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Active time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo activo</translation>
     </message>
     <message>
         <source>Movement range</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorrido</translation>
     </message>
     <message>
         <source>Dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione los servos disponibles:</translation>
     </message>
 </context>
 <context>
     <name>SequencerServos</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencersList</name>
     <message>
         <source>Do you really want to delete this sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este secuenciador?</translation>
     </message>
     <message>
         <source>Sequencer is running. Try again when finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>El secuenciador está en marcha. ¡Inténtelo de nuevo cuando termine!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione los servos disponibles:</translation>
     </message>
 </context>
 <context>
     <name>SequentialTA</name>
     <message>
         <source>No voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin voz</translation>
     </message>
     <message>
         <source>A list of this name exists already.
 Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una lista con este nombre.
+¿Sobrescribirla?</translation>
     </message>
     <message>
         <source>This name cannot be used.
 A name must not contain / or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nombre no se puede usar.
+Un nombre no puede contener / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>The list could not be copied to the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar la lista a la tarjeta SD.</translation>
     </message>
     <message>
         <source>The list was written to the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista se ha guardado en la memoria USB.</translation>
     </message>
     <message>
         <source>No USB stick found, or the list could not be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna memoria USB o no se pudo guardar la lista en ella.</translation>
     </message>
     <message>
         <source>Do you really want to delete this announcement?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este anuncio?</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Locutor</translation>
     </message>
     <message>
         <source>New list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nueva</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>The list is empty. &quot;+&quot; adds an announcement.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista está vacía. &quot;+&quot; añade un anuncio.</translation>
     </message>
     <message>
         <source>No list. &quot;New&quot; starts one, &quot;Open&quot; loads one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay lista. &quot;Nuevo&quot; crea una, &quot;Abrir&quot; carga una.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Open a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una lista</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveEditor</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveSettings</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Función:</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de curvas</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Servo curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva servo</translation>
     </message>
     <message>
         <source>Function curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva función</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva resultante</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Función</translation>
     </message>
     <message>
         <source>Mixers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclas</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
 </context>
 <context>
     <name>ServoCutOffItem</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
 </context>
 <context>
     <name>ServoItemV2</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer curva</translation>
     </message>
     <message>
         <source>Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
 </context>
 <context>
     <name>ServoLists</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SoftwareInfo</name>
     <message>
         <source>The batteries are too low for an update. Please charge them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las baterías están demasiado bajas para actualizar. Cárguelas primero.</translation>
     </message>
     <message>
         <source>No application update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna actualización de la aplicación en una memoria USB. ¿Descargarla del servidor de actualizaciones?</translation>
     </message>
     <message>
         <source>No system update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna actualización del sistema en una memoria USB. ¿Descargarla del servidor de actualizaciones?</translation>
     </message>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna red WLAN configurada. Configure primero una en los ajustes WLAN.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando a la WLAN ...</translation>
     </message>
     <message>
         <source>The update could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la actualización.</translation>
     </message>
     <message>
         <source>Looking for the update ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando la actualización ...</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la conexión WLAN.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la actualización.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente en la tarjeta SD.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please copy the update to the USB stick again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de la actualización está dañado. Copie de nuevo la actualización a la memoria USB.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de la actualización está dañado. Inicie de nuevo la descarga.</translation>
     </message>
     <message>
         <source>The newest software is installed already.</source>
-        <translation type="unfinished"></translation>
+        <translation>El software más reciente ya está instalado.</translation>
     </message>
     <message>
         <source>The update could not be installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo instalar la actualización.</translation>
     </message>
     <message>
         <source>Internal error while installing the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error interno al instalar la actualización.</translation>
     </message>
     <message>
         <source>This update is unsuitable for this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta actualización no es adecuada para este dispositivo.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la conexión con el servidor de actualizaciones.</translation>
     </message>
     <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización está instalada. Apague el modelo y reinicie la emisora.</translation>
     </message>
     <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización del sistema se instalará la próxima vez que se encienda la emisora.</translation>
     </message>
     <message>
         <source>Downloading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando ...</translation>
     </message>
     <message>
         <source>The update is ready. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización está lista. ¿Instalarla ahora?</translation>
     </message>
     <message>
         <source>This version is installed already. Install it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión ya está instalada. ¿Instalarla de todos modos?</translation>
     </message>
     <message>
         <source>Waiting for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando su respuesta</translation>
     </message>
     <message>
         <source>Installing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando ...</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>Operating system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema operativo</translation>
     </message>
     <message>
         <source>Transceiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Transceptor</translation>
     </message>
     <message>
         <source>Stick controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlador de sticks</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Touch &quot;Update&quot; for the application update, hold it for the system update. A USB stick is looked at first, then the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toque &quot;Actualizar&quot; para actualizar la aplicación; manténgalo pulsado para actualizar el sistema. Se busca primero en una memoria USB y luego en el servidor de actualizaciones.</translation>
     </message>
     <message>
         <source>Application update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de la aplicación</translation>
     </message>
     <message>
         <source>System update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización del sistema</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abortar</translation>
     </message>
 </context>
 <context>
@@ -3219,900 +3237,903 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>You are about to delete this widget
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Va a borrar este widget
+¿Continuar?</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Pequeño</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediano</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Delete widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar widget</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmas de estado de telemetría</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmas de telemetría</translation>
     </message>
     <message>
         <source>Telemetry warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos de telemetría</translation>
     </message>
     <message>
         <source>Global telemetry widget voice settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de voz globales de los widgets de telemetría</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlItem</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlSett2</name>
     <message>
         <source>Decimal point separator of this telemetry control is incorrect! Please rescan sensors and assign a sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El separador decimal de este control de telemetría es incorrecto! ¡Vuelva a escanear los sensores y asigne de nuevo un sensor!</translation>
     </message>
     <message>
         <source>Actual parameters of the sensor value doesn&apos;t match to the settings of this control! Probably another sensor is used. Please reassign the sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Los parámetros actuales del valor del sensor no coinciden con los ajustes de este control! Probablemente se usa otro sensor. ¡Asigne de nuevo el sensor!</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetría</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>control</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Limiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitador</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Sim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim:</translation>
     </message>
     <message>
         <source>FS:</source>
-        <translation type="unfinished"></translation>
+        <translation>FS:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Por defecto</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverso</translation>
     </message>
     <message>
         <source>Inv</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControls</name>
     <message>
         <source>You are about to delete the following telemetry contol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Va a borrar el siguiente control de telemetría: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+¿Continuar?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorAlarmConfig</name>
     <message>
         <source>Red below</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo bajo</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message>
         <source>Yellow below</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo bajo</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Yellow above</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo alto</translation>
     </message>
     <message>
         <source>Red above</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo alto</translation>
     </message>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin alarma</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido + vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo voz</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz + pitido</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz + vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz+pit.+vib.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez</translation>
     </message>
     <message>
         <source>Repetitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetitivo</translation>
     </message>
     <message>
         <source>Status alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma estado</translation>
     </message>
     <message>
         <source>Signalling</source>
-        <translation type="unfinished"></translation>
+        <translation>Señalización</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de alerta</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorItem</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorMainMenu</name>
     <message>
         <source>Menu is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El menú está vacío!</translation>
     </message>
     <message>
         <source>Scanning for menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando menú...</translation>
     </message>
     <message>
         <source>No response from backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin respuesta del backend!</translation>
     </message>
     <message>
         <source>Getting Menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo menú...</translation>
     </message>
     <message>
         <source>Getting Menu error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al obtener el menú!</translation>
     </message>
     <message>
         <source>Getting menu timeout!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tiempo agotado al obtener el menú!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se obtuvo ningún menú!</translation>
     </message>
     <message>
         <source>Prev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ant.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformation</name>
     <message>
         <source>Sensor Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del sensor</translation>
     </message>
     <message>
         <source>Reset Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar alertas</translation>
     </message>
     <message>
         <source>Reset Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar valores</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformationItem</name>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx.</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetChooser</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetría</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>QuickLink</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickLink</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>ModelImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen modelo</translation>
     </message>
     <message>
         <source>Select a widget type to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el tipo de widget que desea añadir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetLabelSetup</name>
     <message>
         <source>Export successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación correcta</translation>
     </message>
     <message>
         <source>Export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de exportación!</translation>
     </message>
     <message>
         <source>Please check if USB is connected and working</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe que el USB esté conectado y funcione</translation>
     </message>
     <message>
         <source>Attention!
 The text will probably not be displayed correctly due to its length</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Atención!
+Es probable que el texto no se muestre correctamente debido a su longitud</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetQuickLink</name>
     <message>
         <source>Select entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir entrada</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServo</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar servo:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServoSetup</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimer</name>
     <message>
         <source>Select timer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Elija cronómetro!</translation>
     </message>
     <message>
         <source>Empty timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Crono vacío</translation>
     </message>
     <message>
         <source>Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parada:</translation>
     </message>
     <message>
         <source>Warn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerAlarmConfig</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin alarma</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido + vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo inicial</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo final</translation>
     </message>
     <message>
         <source>Warning time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de aviso</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>End alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma final</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de alerta</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerSetup</name>
     <message>
         <source>Do you really want to delete this timer?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este cronómetro?</translation>
     </message>
     <message>
         <source>No timer is selected for this widget!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hay ningún cronómetro seleccionado para este widget!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValue</name>
     <message>
         <source>Select sensor!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Elija sensor!</translation>
     </message>
     <message>
         <source>Select value!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Elija valor!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSensorSlaveChooser</name>
     <message>
         <source>Capturing sensor information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo información del sensor...</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Searching for sensors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando sensores...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSetup</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Addr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message>
         <source>Add values</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir valores</translation>
     </message>
     <message>
         <source>Rescan sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar sensores</translation>
     </message>
     <message>
         <source>Scanning for sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando sensores</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSlaveChooser</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TimeRangeAlarmSettings</name>
     <message>
         <source>(Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Regresivo)</translation>
     </message>
     <message>
         <source>(Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Progresivo)</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>Signal start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio señal</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Signal end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin señal</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de señal</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Long beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido largo</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Short speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz corta</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>
     <name>TimerAlarmItem</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin alarma</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin alarma</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido + vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo voz</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz + pitido</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz + vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz+pit.+vib.</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Corto</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Msj</translation>
     </message>
 </context>
 <context>
     <name>TimerAudioSettings</name>
     <message>
         <source>Do you really want to delete this alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar esta alarma?</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin alarma</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido + vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo voz</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz + pitido</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz + vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz+pit.+vib.</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Señal</translation>
     </message>
     <message>
         <source>Time/Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo/Rango</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control</translation>
     </message>
     <message>
         <source>Delete alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar alarma</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilItem</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilSettings</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Do you really want to delete this vorn control?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar este control Vorn?</translation>
     </message>
     <message>
         <source>Trainer cord switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interr. prof./alumno:</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control Vorn</translation>
     </message>
     <message>
         <source>External channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal externo</translation>
     </message>
     <message>
         <source>In use</source>
-        <translation type="unfinished"></translation>
+        <translation>En uso</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Detection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectando...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Auto detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Autodetectar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú principal</translation>
     </message>
     <message>
         <source>Model menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú de modelos</translation>
     </message>
     <message>
         <source>Min/Max reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar mín/máx</translation>
     </message>
     <message>
         <source>Do you really want to clear Max/Min values and all alerts for all widgets?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar los valores máx/mín y todas las alertas de todos los widgets?</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
 </context>
 <context>
     <name>UserMenu</name>
     <message>
         <source>No favorites found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron favoritos</translation>
     </message>
 </context>
 <context>
@@ -4120,396 +4141,397 @@ The text will probably not be displayed correctly due to its length</source>
     <message>
         <source>No sensor is known yet.
 The sensors are found when the model starts, or by a rescan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se conoce ningún sensor.
+Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>Vario off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario desact.</translation>
     </message>
     <message>
         <source>silent</source>
-        <translation type="unfinished"></translation>
+        <translation>silencio</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Act./Desact.</translation>
     </message>
     <message>
         <source>Start tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono inicial</translation>
     </message>
     <message>
         <source>Climb</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascenso</translation>
     </message>
     <message>
         <source>Sink</source>
-        <translation type="unfinished"></translation>
+        <translation>Descenso</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de vuelo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Individual</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Vario sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor vario</translation>
     </message>
 </context>
 <context>
     <name>VirtualSwitchItem</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ACT</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>DESACT</translation>
     </message>
 </context>
 <context>
     <name>VoiceSelector</name>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>All languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los idiomas</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>No voices are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay voces instaladas.</translation>
     </message>
     <message>
         <source>No voice speaks this language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna voz habla este idioma.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar</translation>
     </message>
 </context>
 <context>
     <name>VoiceSettings</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetría</translation>
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation type="unfinished"></translation>
+        <translation>Telem. compl.</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronómetro</translation>
     </message>
     <message>
         <source>Flight mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo vuelo</translation>
     </message>
     <message>
         <source>Timer short</source>
-        <translation type="unfinished"></translation>
+        <translation>Crono corto</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation type="unfinished"></translation>
+        <translation>Telem. s/unid.</translation>
     </message>
     <message>
         <source>Individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Individual</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>No more voice alarms available</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay más alarmas de voz disponibles</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse para elegir voz</translation>
     </message>
     <message>
         <source>Do you really want to delete this voice alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea borrar esta alarma de voz?</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de voz</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de voz</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activador</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>VoiceTelemetryIndividual</name>
     <message>
         <source>Sensor name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre sensor</translation>
     </message>
     <message>
         <source>Value name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre valor</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de voz</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerAlarmSelector</name>
     <message>
         <source>Voice alarm for</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma de voz para</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Agotado</translation>
     </message>
     <message>
         <source>Attention + Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención + agotado</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerSelector</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Agotado</translation>
     </message>
     <message>
         <source>Att. + Exp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aten. + agot.</translation>
     </message>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre crono</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
 </context>
 <context>
     <name>WlanSettings</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desact.</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>Waiting for an address</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando una dirección</translation>
     </message>
     <message>
         <source>On, not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Act., sin conexión</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando...</translation>
     </message>
     <message>
         <source>Switch WiFi on to find the networks in range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active la WiFi para encontrar las redes al alcance.</translation>
     </message>
     <message>
         <source>No networks found. Touch Scan to search again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron redes. Toque Buscar para buscar de nuevo.</translation>
     </message>
     <message>
         <source>A passphrase has 8 to 63 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una contraseña tiene de 8 a 63 caracteres.</translation>
     </message>
     <message>
         <source>The passphrase could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la contraseña.</translation>
     </message>
     <message>
         <source>This network cannot be joined with this name and passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es posible conectarse a esta red con este nombre y contraseña.</translation>
     </message>
     <message>
         <source>This network is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta red no está guardada.</translation>
     </message>
     <message>
         <source>A passphrase cannot hold a # after a &quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una contraseña no puede contener # después de &quot;.</translation>
     </message>
     <message>
         <source>The connection failed. Check the passphrase and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la conexión. Compruebe la contraseña e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Act.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Señal</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegida</translation>
     </message>
     <message>
         <source>Touch a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Toque una red</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvidar</translation>
     </message>
 </context>
 <context>
@@ -4530,195 +4552,199 @@ La interfaz se está apagando...</translation>
     </message>
     <message>
         <source>General error occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error general</translation>
     </message>
     <message>
         <source>Function don&apos;t exist</source>
-        <translation type="unfinished"></translation>
+        <translation>La función no existe</translation>
     </message>
     <message>
         <source>More than one control recognized</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha detectado más de un control</translation>
     </message>
     <message>
         <source>No movement detected</source>
-        <translation type="unfinished"></translation>
+        <translation>No se detectó movimiento</translation>
     </message>
     <message>
         <source>Index off the limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice fuera de límites</translation>
     </message>
     <message>
         <source>Unknown control</source>
-        <translation type="unfinished"></translation>
+        <translation>Control desconocido</translation>
     </message>
     <message>
         <source>Servo already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo ya en uso</translation>
     </message>
     <message>
         <source>Servo not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo no utilizado</translation>
     </message>
     <message>
         <source>Servo not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo no asignado</translation>
     </message>
     <message>
         <source>Reached maximum servos per function</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el máximo de servos por función</translation>
     </message>
     <message>
         <source>Reached maximum curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el máximo de curvas</translation>
     </message>
     <message>
         <source>Reached maximum Flight Mode count</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de modos de vuelo</translation>
     </message>
     <message>
         <source>Reached maximum function count</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de funciones</translation>
     </message>
     <message>
         <source>Reached maximum limit count</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de límites</translation>
     </message>
     <message>
         <source>Reached maximum mixer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de mezclas</translation>
     </message>
     <message>
         <source>Reached maximum sequencer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de secuenciadores</translation>
     </message>
     <message>
         <source>Reached maximum servo config count</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de configuraciones de servo</translation>
     </message>
     <message>
         <source>Sensor not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor no en uso</translation>
     </message>
     <message>
         <source>Widget not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget no utilizado</translation>
     </message>
     <message>
         <source>Reached maximum of widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el máximo de widgets</translation>
     </message>
     <message>
         <source>Reached maximum of sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el máximo de sensores</translation>
     </message>
     <message>
         <source>Reached maximum of timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el máximo de cronómetros</translation>
     </message>
     <message>
         <source>Reached maximum of virtual switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el máximo de interruptores virtuales</translation>
     </message>
     <message>
         <source>Reached maximum number of functions that can control this servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de funciones que pueden controlar este servo</translation>
     </message>
     <message>
         <source>The maximum number of headup items has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha alcanzado el número máximo de elementos HeadUp.</translation>
     </message>
     <message>
         <source>This control is already assigned as a channel Vorn control. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este control ya está asignado como control Vorn de un canal. ¡Seleccione otro control!</translation>
     </message>
     <message>
         <source>This control is already assigned to Trainer cord switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este control ya está asignado al interruptor profesor/alumno. ¡Seleccione otro control!</translation>
     </message>
     <message>
         <source>This control is already assigned as an input of FM/Sequencer/Servo-Cut/Mixer/Vario control virtual switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Este control ya está asignado como entrada del interruptor virtual de control de MV/secuenciador/corte de servo/mezcla/vario. ¡Seleccione otro control!</translation>
     </message>
     <message>
         <source>File of the active model cannot be modified!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede modificar el archivo del modelo activo!</translation>
     </message>
     <message>
         <source>Cannot delete non-empty folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede borrar una carpeta que no está vacía!</translation>
     </message>
     <message>
         <source>Reached maximum of telemetry controls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el máximo de controles de telemetría.</translation>
     </message>
     <message>
         <source>Cancelled by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado por el usuario.</translation>
     </message>
     <message>
         <source>Not yet implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no implementado</translation>
     </message>
     <message>
         <source>Empty input not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite una entrada vacía</translation>
     </message>
     <message>
         <source>This name is already being used</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nombre ya está en uso</translation>
     </message>
     <message>
         <source>Reached maximum entry count</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcanzado el número máximo de entradas</translation>
     </message>
     <message>
         <source>This item cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Este elemento no se puede borrar</translation>
     </message>
     <message>
         <source>No USB device detected. Please connect USB device and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>No se detectó ningún dispositivo USB. Conecte un dispositivo USB e inténtelo de nuevo</translation>
     </message>
     <message>
         <source>Installed software is already up-to-date</source>
-        <translation type="unfinished"></translation>
+        <translation>El software instalado ya está actualizado</translation>
     </message>
     <message>
         <source>No Update.xml file is found on the USB device</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún archivo Update.xml en el dispositivo USB</translation>
     </message>
     <message>
         <source>No telemetry control can be assigned as an input of this VS, since this VS controls another telemetry control!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede asignar ningún control de telemetría como entrada de este IV, ya que este IV controla otro control de telemetría!</translation>
     </message>
     <message>
         <source>Error:
 Unknown Error, Errorcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error:
+Error desconocido, código de error: </translation>
     </message>
     <message>
         <source>General Error
 
 No errortext defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error general
+
+No hay texto de error definido.</translation>
     </message>
     <message>
         <source>SD card not detected in system!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se detectó la tarjeta SD en el sistema!</translation>
     </message>
     <message>
         <source>Model CRC data is bad!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Los datos CRC del modelo son erróneos!</translation>
     </message>
     <message>
         <source>Fast start is not possible next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio rápido no será posible la próxima vez.</translation>
     </message>
     <message>
         <source>There is no current model to set up.
 Open the model menu to load or make one?</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún modelo actual que configurar.
+¿Abrir el menú de modelos para cargar o crear uno?</translation>
     </message>
 </context>
 </TS>

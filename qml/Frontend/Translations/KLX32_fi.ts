@@ -5,758 +5,758 @@
     <name>12</name>
     <message>
         <source>Function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto %1</translation>
     </message>
     <message>
         <source>FCC-TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>FCC-TESTI</translation>
     </message>
 </context>
 <context>
     <name>14_Settings_System</name>
     <message>
         <source>PWM</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM</translation>
     </message>
     <message>
         <source>Z²BUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Z²BUS</translation>
     </message>
     <message>
         <source>S.BUS In</source>
-        <translation type="unfinished"></translation>
+        <translation>S.BUS-tulo</translation>
     </message>
     <message>
         <source>SRXL In</source>
-        <translation type="unfinished"></translation>
+        <translation>SRXL-tulo</translation>
     </message>
     <message>
         <source>System information successfully exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmätiedot viety onnistuneesti!</translation>
     </message>
     <message>
         <source>System information cannot be exported to USB device. Check available space or insert another one!</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmätietoja ei voi viedä USB-laitteelle. Tarkista vapaa tila tai liitä toinen laite!</translation>
     </message>
     <message>
         <source>Pilotname</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentäjän nimi</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivä/aika</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaattinen</translation>
     </message>
     <message>
         <source>Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Käsin</translation>
     </message>
     <message>
         <source>Location/Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sijainti/aikavyöhyke</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesäaika</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Talviaika</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <source>dd-mm-yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>pp-kk-vvvv</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>ip.</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>ap.</translation>
     </message>
     <message>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>tt:mm</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Kieli</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Yksiköt</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperiaalinen</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Metrinen</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmisto</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkista</translation>
     </message>
     <message>
         <source>Servo/Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo/data:</translation>
     </message>
     <message>
         <source>Fast start</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikakäynnistys</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Telemetry logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrialoki</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrointi</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Käynnistä</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmätiedot</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarjanumero</translation>
     </message>
     <message>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12h</translation>
     </message>
 </context>
 <context>
     <name>15</name>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaiutin</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmiäänet</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaukset</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ääni</translation>
     </message>
 </context>
 <context>
     <name>18</name>
     <message>
         <source>2-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>2-as.</translation>
     </message>
     <message>
         <source>3-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>3-as.</translation>
     </message>
     <message>
         <source>linear</source>
-        <translation type="unfinished"></translation>
+        <translation>lineaarinen</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Please move the control</source>
-        <translation type="unfinished"></translation>
+        <translation>Liikuta ohjainta,</translation>
     </message>
     <message>
         <source>you wish to calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>jonka haluat kalibroida</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suunta</translation>
     </message>
     <message>
         <source>Invers</source>
-        <translation type="unfinished"></translation>
+        <translation>Käänteinen</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaali</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrointi</translation>
     </message>
     <message>
         <source>Move Control to</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie ohjain</translation>
     </message>
     <message>
         <source>Endpositions</source>
-        <translation type="unfinished"></translation>
+        <translation>ääriasentoihin</translation>
     </message>
     <message>
         <source>Center Position</source>
-        <translation type="unfinished"></translation>
+        <translation>keskiasentoon</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Jatka</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Valmis</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>19</name>
     <message>
         <source>Are you sure you would like to delete this mixer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän mikserin?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>from Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminnosta</translation>
     </message>
     <message>
         <source>to Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Toimintoon</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Säädä</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohje</translation>
     </message>
 </context>
 <context>
     <name>1_System_Appearance</name>
     <message>
         <source>1 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min</translation>
     </message>
     <message>
         <source>2 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 min</translation>
     </message>
     <message>
         <source>5 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>15 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>45 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Display dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmennys</translation>
     </message>
     <message>
         <source>Auto Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Autolukitus</translation>
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Taukohälytys</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Tausta</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Musta</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Valkoinen</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Korostusväri</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvake</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirkkaus</translation>
     </message>
     <message>
         <source>Intro Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Aloitusvideo</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>DebugScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-näyttö</translation>
     </message>
 </context>
 <context>
     <name>20</name>
     <message>
         <source>Do you really want to reset all settings of this mixer to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti palauttaa tämän mikserin kaikki asetukset lentotilan &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; arvoihin?</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikseri</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähde</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohde</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Määrä</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulkuaika</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotila</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Erillinen</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteinen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto</translation>
     </message>
 </context>
 <context>
     <name>21</name>
     <message>
         <source>Do you really want to delete this virtual switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän virtuaalikytkimen?</translation>
     </message>
     <message>
         <source>The selected virtual switch is used as an input of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Valittu virtuaalikytkin on tulona kohteessa &apos;</translation>
     </message>
     <message>
         <source>&apos; and cannot be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;, eikä sitä voi poistaa!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Input state</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulon tila</translation>
     </message>
     <message>
         <source>Logic</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiikka</translation>
     </message>
     <message>
         <source>Output state</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähdön tila</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
 </context>
 <context>
     <name>22</name>
     <message>
         <source>Do you really want to reset all settings of this trim to the global values?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti palauttaa tämän trimmin kaikki asetukset yhteisiin arvoihin?</translation>
     </message>
     <message>
         <source>Trim setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmin asetukset:</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotila</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Erillinen</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteinen</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Keski</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vasen</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oikea</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirto</translation>
     </message>
     <message>
         <source>Trim range</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmialue</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Askeleet</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Suunta</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Käänteinen</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaali</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaali</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaus</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä</translation>
     </message>
     <message>
         <source>Vibr. + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä + piip</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei mitään</translation>
     </message>
 </context>
 <context>
     <name>23</name>
     <message>
         <source>A1 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx korkea</translation>
     </message>
     <message>
         <source>A1 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx keski</translation>
     </message>
     <message>
         <source>A1 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx matala</translation>
     </message>
     <message>
         <source>A1 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 hyppely</translation>
     </message>
     <message>
         <source>A1 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx korkea</translation>
     </message>
     <message>
         <source>A1 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx keski</translation>
     </message>
     <message>
         <source>A1 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx matala</translation>
     </message>
     <message>
         <source>A2 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx korkea</translation>
     </message>
     <message>
         <source>A2 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx keski</translation>
     </message>
     <message>
         <source>A2 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx matala</translation>
     </message>
     <message>
         <source>A2 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 hyppely</translation>
     </message>
     <message>
         <source>A2 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx korkea</translation>
     </message>
     <message>
         <source>A2 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx keski</translation>
     </message>
     <message>
         <source>A2 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx matala</translation>
     </message>
     <message>
         <source>Test off</source>
-        <translation type="unfinished"></translation>
+        <translation>Testi pois</translation>
     </message>
     <message>
         <source>Bandwidth EU</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaistanleveys EU</translation>
     </message>
     <message>
         <source>-- High channel</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Ylin kanava</translation>
     </message>
     <message>
         <source>++ Low channel</source>
-        <translation type="unfinished"></translation>
+        <translation>++ Alin kanava</translation>
     </message>
     <message>
         <source>LQI1: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI1: </translation>
     </message>
     <message>
         <source>LQI2: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI2: </translation>
     </message>
 </context>
 <context>
     <name>24</name>
     <message>
         <source>The firmware update is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiteohjelmiston päivitys on valmis.</translation>
     </message>
     <message>
         <source>The firmware update failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiteohjelmiston päivitys epäonnistui.</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Laiteohjelmiston päivitys</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammuta lähetin ja käynnistä se uudelleen.</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again: the update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammuta lähetin ja käynnistä se uudelleen: päivitys toistetaan seuraavassa käynnistyksessä.</translation>
     </message>
     <message>
         <source>The transmitter starts with the controllers&apos; present firmware. The update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähetin käynnistyy mikro-ohjainten nykyisellä laiteohjelmistolla. Päivitys toistetaan seuraavassa käynnistyksessä.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikro-ohjaimiin ladataan uuden ohjelmiston laiteohjelmisto. Älä sammuta lähetintä.</translation>
     </message>
 </context>
 <context>
     <name>26</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse servo:</translation>
     </message>
     <message>
         <source>Select function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse toiminto:</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Raja</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Liike</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Keski</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suunta</translation>
     </message>
     <message>
         <source>Please select servo and function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse servo ja toiminto:</translation>
     </message>
 </context>
 <context>
     <name>27_FunctionServos</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse servo:</translation>
     </message>
     <message>
         <source>Are you sure you would like to delete this servo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän servon?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse vapaa servo:</translation>
     </message>
 </context>
 <context>
     <name>29</name>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmi</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista trimmi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
@@ -764,1102 +764,1107 @@
     <message>
         <source>Sensors auto rescan...
  Attempt #</source>
-        <translation type="unfinished"></translation>
+        <translation>Antureiden autom. uusintahaku...
+ Yritys #</translation>
     </message>
     <message>
         <source>sensors found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>anturia löytyi.
+</translation>
     </message>
     <message>
         <source>Please perform new rescan manually!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tee uusi haku käsin!</translation>
     </message>
     <message>
         <source>Model Fast Start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallin pikakäynnistys!</translation>
     </message>
     <message>
         <source> Trims unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation> Trimmit vapautettu!</translation>
     </message>
     <message>
         <source>Trims locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmit lukittu!</translation>
     </message>
     <message>
         <source> - Model error</source>
-        <translation type="unfinished"></translation>
+        <translation> - Mallivirhe</translation>
     </message>
     <message>
         <source> - File not found or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation> - Tiedostoa ei löydy tai se on vioittunut!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Malli: </translation>
     </message>
     <message>
         <source>Page </source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu </translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallia ladataan...</translation>
     </message>
     <message>
         <source>Not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei ladattu:</translation>
     </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisteet</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Pehmeä</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Suora</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa käyrä</translation>
     </message>
 </context>
 <context>
     <name>35_TimerSetup</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Do you really want to delete this timer control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän ajastimen ohjaimen?</translation>
     </message>
     <message>
         <source>Timer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastimen nimi</translation>
     </message>
     <message>
         <source>Current value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyarvo</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuaika</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppuaika</translation>
     </message>
     <message>
         <source>Auto reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Autonollaus</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Käynnistä</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pysäytä</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa</translation>
     </message>
     <message>
         <source>Audio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ääniasetukset</translation>
     </message>
 </context>
 <context>
     <name>36_ControlSelector</name>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikseri</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytkin</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>FM control #</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotilaohjain #</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Trainer cord</source>
-        <translation type="unfinished"></translation>
+        <translation>Opetusjohto</translation>
     </message>
     <message>
         <source>Sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekvensseri</translation>
     </message>
     <message>
         <source>T-Con On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>T-Con päälle/pois</translation>
     </message>
     <message>
         <source>Headup</source>
-        <translation type="unfinished"></translation>
+        <translation>Headup</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Eteen</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Taakse</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuun</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Äänitaso</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Päälle/pois</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivoija</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn-ohjain</translation>
     </message>
     <message>
         <source>Activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivointi</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaali</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaiutin</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimmiäänet</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaukset</translation>
     </message>
     <message>
         <source>Diff. input</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff.-tulo</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulo</translation>
     </message>
     <message>
         <source>V-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>V-kytkin</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Fixvalue</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä arvo</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hetkellinen</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaihtava</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>4_0</name>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Pidä</translation>
     </message>
     <message>
         <source>F/S</source>
-        <translation type="unfinished"></translation>
+        <translation>F/S</translation>
     </message>
     <message>
         <source>Failsafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>You are about to delete the following function: </source>
-        <translation type="unfinished"></translation>
+        <translation>Olet poistamassa seuraavan toiminnon: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Jatketaanko?</translation>
     </message>
     <message>
         <source>Failsafe teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe opetettu!</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Säädä</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>FS all</source>
-        <translation type="unfinished"></translation>
+        <translation>FS kaikki</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Opeta</translation>
     </message>
 </context>
 <context>
     <name>5</name>
     <message>
         <source>Function Setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminnon asetukset:</translation>
     </message>
 </context>
 <context>
     <name>5_1</name>
     <message>
         <source>Do you really want to reset all settings of this function to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti palauttaa tämän toiminnon kaikki asetukset lentotilan &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; arvoihin?</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotila</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Erillinen</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteinen</translation>
     </message>
     <message>
         <source>Control rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate-ohjain</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Control expo</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo-ohjain</translation>
     </message>
     <message>
         <source>Expo right</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo oikea</translation>
     </message>
     <message>
         <source>Expo left</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo vasen</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyrä</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulkuaika</translation>
     </message>
 </context>
 <context>
     <name>7</name>
     <message>
         <source>Flight Mode: Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotila: Normaali</translation>
     </message>
 </context>
 <context>
     <name>9_BindingMenu</name>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi %1</translation>
     </message>
     <message>
         <source>S/N %1</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N %1</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanottimet: R-Ediv 21</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanottimet: R-Ediv 14</translation>
     </message>
     <message>
         <source>Receivers: own</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanottimet: omat</translation>
     </message>
     <message>
         <source>Binding receiver %1 ...
 Switch the receiver on in binding mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidotaan vastaanotinta %1 ...
+Kytke vastaanotin päälle sidontatilassa.</translation>
     </message>
     <message>
         <source>Do you really want to delete receiver %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa vastaanottimen %1?</translation>
     </message>
     <message>
         <source>Deleting receiver %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Poistetaan vastaanotinta %1 ...</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanottimet</translation>
     </message>
     <message>
         <source>Receiver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotin %1</translation>
     </message>
     <message>
         <source>not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>ei sidottu</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikko</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Bind</source>
-        <translation type="unfinished"></translation>
+        <translation>Sido</translation>
     </message>
     <message>
         <source>Transmitter sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähettimen anturi</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotinohjelmisto</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageSettings</name>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastimen nimi</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>teksti</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Puheääni</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse puheääni</translation>
     </message>
 </context>
 <context>
     <name>AssistantControlChooser</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulo</translation>
     </message>
     <message>
         <source>Fix value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä arvo</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hetkellinen</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaihtava</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>AssistantServoChooser</name>
     <message>
         <source>Please select the servos you would like to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse lisättävät servot</translation>
     </message>
     <message>
         <source>Available servo slots: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vapaita servopaikkoja: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>AssistantTypePage</name>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Purjekone</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Suihkukone</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Taitolento</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Deltasiipi</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>V-pyrstö</translation>
     </message>
     <message>
         <source>Left wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vasen siipi</translation>
     </message>
     <message>
         <source>Right wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Oikea siipi</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Siipi</translation>
     </message>
     <message>
         <source>Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Pyrstö</translation>
     </message>
     <message>
         <source>Throttle + Gear</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaasu + laskuteline</translation>
     </message>
     <message>
         <source>Gyro + Aux</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyro + Aux</translation>
     </message>
     <message>
         <source>Gear + Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Laskuteline + jarru</translation>
     </message>
     <message>
         <source>Throttle + Smoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaasu + savu</translation>
     </message>
     <message>
         <source>Gyro + Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyro + vektori</translation>
     </message>
     <message>
         <source>You did not set any function, the assistant will be closed. A new model with an empty function list will be created.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Et asettanut yhtään toimintoa, joten avustaja suljetaan. Luodaan uusi malli, jonka toimintoluettelo on tyhjä.
+Jatketaanko?</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Jatka</translation>
     </message>
     <message>
         <source>Aileron Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Siivekeohjain</translation>
     </message>
     <message>
         <source>Elevator Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Korkeusohjain</translation>
     </message>
     <message>
         <source>Rudder Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivuohjain</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>BTSettings</name>
     <message>
         <source>It may take up to 15 seconds to scan bluetooth devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-laitteiden haku voi kestää jopa 15 sekuntia</translation>
     </message>
     <message>
         <source>The device is successfully connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Laite on yhdistetty onnistuneesti</translation>
     </message>
     <message>
         <source>An unexpected error occurred while searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Odottamaton virhe laitteita haettaessa</translation>
     </message>
     <message>
         <source>An unexpected error occurred when stopping the device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Odottamaton virhe laitehakua pysäytettäessä</translation>
     </message>
     <message>
         <source>An unexpected error occurred while deleting the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Odottamaton virhe laitetta poistettaessa</translation>
     </message>
     <message>
         <source>An unexpected error occurred when connecting to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Odottamaton virhe laitteeseen yhdistettäessä</translation>
     </message>
     <message>
         <source>The maximum number of connected devices has been reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistettyjen laitteiden enimmäismäärä on saavutettu</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pysäytä</translation>
     </message>
     <message>
         <source>Scan!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hae!</translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Äänitesti</translation>
     </message>
     <message>
         <source>Bluetooth sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-äänitesti</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Haetaan...</translation>
     </message>
     <message>
         <source>No devices known. Touch Scan! to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei tunnettuja laitteita. Aloita haku painikkeella Hae!</translation>
     </message>
     <message>
         <source>Switch Bluetooth on to see the devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytke Bluetooth päälle nähdäksesi laitteet.</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistä</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
 </context>
 <context>
     <name>CComplexTimer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>tunti</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>tuntia</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuutti</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuuttia</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>miinus</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>sekunti</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>sekuntia</translation>
     </message>
 </context>
 <context>
     <name>ControlConfigLinear</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulo</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Yli</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Fixed control</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiinteä ohjain</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Lukittu</translation>
     </message>
 </context>
 <context>
     <name>CountrySelector</name>
     <message>
         <source>Not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei määritetty</translation>
     </message>
     <message>
         <source>Time zone [ ±hh:mm ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikavyöhyke [ ±tt:mm ]</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CurveEditPanel</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisteet</translation>
     </message>
     <message>
         <source>Select Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse piste</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Arvo</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Pehmeä</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Suora</translation>
     </message>
     <message>
         <source>Reset Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa käyrä</translation>
     </message>
 </context>
 <context>
     <name>CutoffSettings</name>
     <message>
         <source>Do you really want to delete this Servo Cut-off?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän servon katkaisun?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Asento</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyinen</translation>
     </message>
     <message>
         <source>Delete Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista servon katkaisu</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse vapaa servo:</translation>
     </message>
 </context>
 <context>
     <name>DifferentialsList</name>
     <message>
         <source>Do you really want to clear this differential?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti tyhjentää tämän differentiaalin?</translation>
     </message>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Please select an available function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse vapaa toiminto:</translation>
     </message>
     <message>
         <source>Please assign servos to the left or right side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Määritä servot vasemmalle tai oikealle puolelle:</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vasen</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oikea</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
     <message>
         <source>System shutting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmä sammuu</translation>
     </message>
 </context>
 <context>
     <name>FastMain</name>
     <message>
         <source>System starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmä käynnistyy...</translation>
     </message>
 </context>
 <context>
     <name>FileBrowser</name>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-tikku</translation>
     </message>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-kortti</translation>
     </message>
     <message>
         <source>Nothing to choose from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Täällä ei ole mitään valittavaa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>FileManager</name>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-kortti</translation>
     </message>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-tikku</translation>
     </message>
     <message>
         <source>Choose a storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse tallennuspaikka</translation>
     </message>
     <message>
         <source>Delete the %1 selected files and folders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Poistetaanko %1 valittua tiedostoa ja kansiota?</translation>
     </message>
     <message>
         <source>Copying complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiointi valmis</translation>
     </message>
     <message>
         <source>Deleting complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisto valmis</translation>
     </message>
     <message>
         <source>Canceled by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttäjä peruutti</translation>
     </message>
     <message>
         <source>A file or folder cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa tai kansiota ei voi poistaa</translation>
     </message>
     <message>
         <source>A file or folder cannot be created in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa tai kansiota ei voi luoda kohdekansioon</translation>
     </message>
     <message>
         <source>Copying complete. Files that existed already were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiointi valmis. Jo olemassa olleet tiedostot ohitettiin</translation>
     </message>
     <message>
         <source>A source file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähdetiedostoa ei voi avata</translation>
     </message>
     <message>
         <source>A source file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähdetiedostoa ei voi lukea</translation>
     </message>
     <message>
         <source>A file cannot be written in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa ei voi kirjoittaa kohdekansioon</translation>
     </message>
     <message>
         <source>The destination folder is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdekansio ei ole käytettävissä</translation>
     </message>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Muisti ei riitä</translation>
     </message>
     <message>
         <source>The source was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähdettä ei löytynyt</translation>
     </message>
     <message>
         <source>The file name cannot be generated automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostonimeä ei voi luoda automaattisesti</translation>
     </message>
     <message>
         <source>The destination folder is a subfolder of the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdekansio on lähdekansion alikansio</translation>
     </message>
     <message>
         <source>The source folder is the same as the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähdekansio on sama kuin kohdekansio</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe</translation>
     </message>
     <message>
         <source>&quot;%1&quot; exists already in the destination folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; on jo kohdekansiossa.</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistä:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mihin:</translation>
     </message>
     <message>
         <source>Copy here ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi tähän ▶</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>%1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valittu</translation>
     </message>
     <message>
         <source>Copying %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioidaan %1/%2</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Poistetaan %1/%2</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskeytä</translation>
     </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-verkkoa ei ole määritetty. Määritä verkko ensin WLAN-asetuksissa.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetään WLANiin ...</translation>
     </message>
     <message>
         <source>Looking for receiver firmware ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etsitään vastaanotinohjelmistoa ...</translation>
     </message>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Latausta ei voitu aloittaa.</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-yhteyttä ei voitu muodostaa.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitystä ei löytynyt.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-kortilla ei ole tarpeeksi tilaa.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivityksen tiedosto on vioittunut. Aloita lataus uudelleen.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys päivityspalvelimeen epäonnistui.</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Lataus valmis</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotinohjelmisto</translation>
     </message>
     <message>
         <source>No receiver firmware on the SD card. &quot;Download&quot; fetches it from the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-kortilla ei ole vastaanotinohjelmistoa. &quot;Lataa&quot; hakee sen päivityspalvelimelta.</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Lataa</translation>
     </message>
     <message>
         <source>Receiver firmware download</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotinohjelmiston lataus</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskeytä</translation>
     </message>
 </context>
 <context>
@@ -1867,691 +1872,702 @@ Continue?</source>
     <message>
         <source>Do you really want to delete this
 No Fade-in function?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän
+toiminnon ilman häivytystä?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyllä</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei</translation>
     </message>
     <message>
         <source>Fade-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Häivytys</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminnot ilman häivytystä</translation>
     </message>
     <message>
         <source>Delete function</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista toiminto</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Please select available functions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse vapaat toiminnot:</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Vakiolentotila on luotava ensin!</translation>
     </message>
 </context>
 <context>
     <name>FlightModeSelector</name>
     <message>
         <source>Null string</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyhjä merkkijono</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Vakiolentotila on luotava ensin!</translation>
     </message>
     <message>
         <source>Delete Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista lentotila</translation>
     </message>
     <message>
         <source>Delete FM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista lentotilaohjain</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaihda</translation>
     </message>
     <message>
         <source>Do you really want to delete this
 Flight Mode control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän
+lentotilaohjaimen?</translation>
     </message>
     <message>
         <source>Do you really want to delete
 this Flight Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa
+tämän lentotilan?</translation>
     </message>
     <message>
         <source>
 Cannot delete standard Flight Mode!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Vakiolentotilaa ei voi poistaa!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Malli: </translation>
     </message>
 </context>
 <context>
     <name>FlyinIncDec</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FuncDiffSettings</name>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Differentiaali</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotila</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Erillinen</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteinen</translation>
     </message>
     <message>
         <source>Diff. control</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff.-ohjain</translation>
     </message>
     <message>
         <source>Diff. trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Diff.-trimmi</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Näkymä</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto</translation>
     </message>
 </context>
 <context>
     <name>FunctionDiffItemV2</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Säädä</translation>
     </message>
 </context>
 <context>
     <name>GPSSideBoard</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Leveysaste</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Pituusaste</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurssi</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Etäisyys</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliitit</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivämäärä</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika</translation>
     </message>
 </context>
 <context>
     <name>HeadupMenu</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyhjä</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei tietoja</translation>
     </message>
     <message>
         <source>Kind of the item</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohteen laji</translation>
     </message>
     <message>
         <source>Telemetry value</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria-arvo</translation>
     </message>
     <message>
         <source>There is nothing of this kind to choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tätä lajia ei ole valittavana.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seur.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Edell.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>No items. Touch + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei kohteita. Lisää kohde koskettamalla +.</translation>
     </message>
 </context>
 <context>
     <name>HeldRowBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ImageViewer</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajaa</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>ItemChooser</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volttia</translation>
     </message>
     <message>
         <source>millivolts</source>
-        <translation type="unfinished"></translation>
+        <translation>millivolttia</translation>
     </message>
     <message>
         <source>amps</source>
-        <translation type="unfinished"></translation>
+        <translation>ampeeria</translation>
     </message>
     <message>
         <source>milliamps</source>
-        <translation type="unfinished"></translation>
+        <translation>milliampeeria</translation>
     </message>
     <message>
         <source>milliampere-hours</source>
-        <translation type="unfinished"></translation>
+        <translation>milliampeerituntia</translation>
     </message>
     <message>
         <source>feet per second</source>
-        <translation type="unfinished"></translation>
+        <translation>jalkaa sekunnissa</translation>
     </message>
     <message>
         <source>meters per second</source>
-        <translation type="unfinished"></translation>
+        <translation>metriä sekunnissa</translation>
     </message>
     <message>
         <source>degree Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>celsiusastetta</translation>
     </message>
     <message>
         <source>degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>fahrenheitastetta</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytys</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus</translation>
     </message>
     <message>
         <source>expired</source>
-        <translation type="unfinished"></translation>
+        <translation>päättynyt</translation>
     </message>
     <message>
         <source>attention</source>
-        <translation type="unfinished"></translation>
+        <translation>huomio</translation>
     </message>
 </context>
 <context>
     <name>KLX_Timer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>tunti</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>tuntia</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuutti</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuuttia</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>sekunti</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>sekuntia</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>miinus</translation>
     </message>
 </context>
 <context>
     <name>KLX_TimersAlarms</name>
     <message>
         <source>Attention:data synchronization failed!Please land your aircraft!</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomio: tietojen synkronointi epäonnistui! Laske lennokki maahan!</translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Välilyönti</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No more than three lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Enintään kolme riviä</translation>
     </message>
     <message>
         <source>No more than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Enintään %1 merkkiä</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminnot</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servot</translation>
     </message>
     <message>
         <source>ServoMonitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Servonäyttö</translation>
     </message>
     <message>
         <source>Flight Modes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotilat</translation>
     </message>
     <message>
         <source>Virtual Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuaaliset kytkimet</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikseri</translation>
     </message>
     <message>
         <source>Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Servon katkaisu</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Malli</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastaanotin</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Puheen asetukset</translation>
     </message>
     <message>
         <source>Vario Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Varion asetukset</translation>
     </message>
     <message>
         <source>Sequencers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekvensserit</translation>
     </message>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Differentiaali</translation>
     </message>
     <message>
         <source>Telemetry Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrian ohjaimet</translation>
     </message>
     <message>
         <source>Trainer cord Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Opetusjohto</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuuluttaja</translation>
     </message>
     <message>
         <source>GPS Compass</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-kompassi</translation>
     </message>
     <message>
         <source>HeadUp Display</source>
-        <translation type="unfinished"></translation>
+        <translation>HeadUp-näyttö</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkistuslista</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostojen hallinta</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmä</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulkoasu</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ääni</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
 </context>
 <context>
     <name>ModelMenu</name>
     <message>
         <source>Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentokone</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Helikopteri</translation>
     </message>
     <message>
         <source>Multicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Multikopteri</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Vene</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Muu</translation>
     </message>
     <message>
         <source>This name cannot be used.
-A name must not contain /  : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+A name must not contain / %1 : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
+        <translation>Tätä nimeä ei voi käyttää.
+Nimessä ei saa olla merkkejä / %1 : * ? &quot; &lt; &gt; | tai &quot;..&quot;.</translation>
     </message>
     <message>
         <source>New name of the folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansion uusi nimi:</translation>
     </message>
     <message>
         <source>New name of the model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallin uusi nimi:</translation>
     </message>
     <message>
         <source>Name of the new model in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uuden mallin nimi kansiossa %1:</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallia ladataan...</translation>
     </message>
     <message>
         <source>The model could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallia ei voitu ladata.</translation>
     </message>
     <message>
         <source>Generating new model</source>
-        <translation type="unfinished"></translation>
+        <translation>Luodaan uutta mallia</translation>
     </message>
     <message>
         <source>There is no current model.
 Load a model or make a new one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyistä mallia ei ole.
+Lataa malli tai luo ensin uusi.</translation>
     </message>
     <message>
         <source>Copy %1 to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi %1 kansioon:</translation>
     </message>
     <message>
         <source>The model is copied as: </source>
-        <translation type="unfinished"></translation>
+        <translation>Malli kopioidaan nimellä: </translation>
     </message>
     <message>
         <source>Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kansio: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Jatketaanko?</translation>
     </message>
     <message>
         <source>Only the current model can be renamed.
 Load this model now and rename it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vain nykyisen mallin voi nimetä uudelleen.
+Ladataanko tämä malli nyt ja nimetäänkö se uudelleen?</translation>
     </message>
     <message>
         <source>You are about to delete the following model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Olet poistamassa seuraavan mallin: </translation>
     </message>
     <message>
         <source>Picture for</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuva mallille</translation>
     </message>
     <message>
         <source>You are about to delete the following folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Olet poistamassa seuraavan kansion: </translation>
     </message>
     <message>
         <source>Current model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyinen malli: </translation>
     </message>
     <message>
         <source>No model loaded: load one or make a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallia ei ole ladattu: lataa malli tai luo uusi.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimeä</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>+ Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Kansio</translation>
     </message>
     <message>
         <source>Current model</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyinen malli</translation>
     </message>
     <message>
         <source>No models in this folder.
 &quot;New&quot; makes one here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tässä kansiossa ei ole malleja.
+&quot;Uusi&quot; luo mallin tähän.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Lataa</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopioi</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuva</translation>
     </message>
 </context>
 <context>
     <name>ModelTask</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
 </context>
 <context>
     <name>ModelTypeChoose</name>
     <message>
         <source>Please select the model type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse mallityyppi:</translation>
     </message>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Purjekone</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Suihkukone</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Taitolento</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Deltasiipi</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyllä</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>V-pyrstö</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Jatka</translation>
     </message>
 </context>
 <context>
     <name>Modelbuilder</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminnot</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servot</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Valmis</translation>
     </message>
 </context>
 <context>
@@ -2562,91 +2578,91 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>Numpad</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OptionsBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightChecklist</name>
     <message>
         <source>Controls teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjaimet opetettu!</translation>
     </message>
     <message>
         <source>Controls teached incorrect - try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjainten opetus epäonnistui - yritä uudelleen!</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkistuslista</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Valinta</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytössä</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Asento</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Opeta ohjaimet</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Opeta</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightOverlay</name>
     <message>
         <source>Starting radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio käynnistyy...</translation>
     </message>
     <message>
         <source>Check positions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkista asennot:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
@@ -2657,561 +2673,563 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskeytä</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohita</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedot</translation>
     </message>
     <message>
         <source>Unmount</source>
-        <translation type="unfinished"></translation>
+        <translation>Irrota</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvaa</translation>
     </message>
 </context>
 <context>
     <name>SensorAddressInfo</name>
     <message>
         <source>Original:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuperäinen:</translation>
     </message>
     <message>
         <source>Alias:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Osoite:</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu:</translation>
     </message>
     <message>
         <source>Edit alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa aliasta</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuFrame</name>
     <message>
         <source>No responce from Backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Taustajärjestelmä ei vastaa!</translation>
     </message>
     <message>
         <source>Stepping value error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Askelarvon virhe!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Stepping value none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei askelarvoa!</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuItem</name>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivoi</translation>
     </message>
     <message>
         <source>Deactivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivoi</translation>
     </message>
 </context>
 <context>
     <name>SeqServoItem</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencerItem</name>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Silmukka</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerran</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoEditor</name>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Käynnissä</translation>
     </message>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Eteen</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Taakse</translation>
     </message>
     <message>
         <source>Select point</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse piste</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Asento</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoList</name>
     <message>
         <source>Do you really want to delete this servo from sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän servon sekvensseristä?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Active time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiiviaika</translation>
     </message>
     <message>
         <source>Movement range</source>
-        <translation type="unfinished"></translation>
+        <translation>Liikealue</translation>
     </message>
     <message>
         <source>Dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suunta</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse vapaat servot:</translation>
     </message>
 </context>
 <context>
     <name>SequencerServos</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencersList</name>
     <message>
         <source>Do you really want to delete this sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän sekvensserin?</translation>
     </message>
     <message>
         <source>Sequencer is running. Try again when finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekvensseri on käynnissä. Yritä uudelleen, kun se on päättynyt!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servot</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Säädä</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse vapaat servot:</translation>
     </message>
 </context>
 <context>
     <name>SequentialTA</name>
     <message>
         <source>No voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei puheääntä</translation>
     </message>
     <message>
         <source>A list of this name exists already.
 Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämänniminen lista on jo olemassa.
+Korvataanko se?</translation>
     </message>
     <message>
         <source>This name cannot be used.
 A name must not contain / or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tätä nimeä ei voi käyttää.
+Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
     </message>
     <message>
         <source>The list could not be copied to the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listaa ei voitu kopioida SD-kortille.</translation>
     </message>
     <message>
         <source>The list was written to the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista kirjoitettiin USB-tikulle.</translation>
     </message>
     <message>
         <source>No USB stick found, or the list could not be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-tikkua ei löytynyt tai listaa ei voitu kirjoittaa siihen.</translation>
     </message>
     <message>
         <source>Do you really want to delete this announcement?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän kuulutuksen?</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuuluttaja</translation>
     </message>
     <message>
         <source>New list</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi lista</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>The list is empty. &quot;+&quot; adds an announcement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista on tyhjä. &quot;+&quot; lisää kuulutuksen.</translation>
     </message>
     <message>
         <source>No list. &quot;New&quot; starts one, &quot;Open&quot; loads one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei listaa. &quot;Uusi&quot; aloittaa listan, &quot;Avaa&quot; lataa listan.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksti</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Puheääni</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Eteen</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Taakse</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuun</translation>
     </message>
     <message>
         <source>Open a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa lista</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveEditor</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveSettings</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto:</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Keski</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyräeditori</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Näkymä</translation>
     </message>
     <message>
         <source>Servo curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Servokäyrä</translation>
     </message>
     <message>
         <source>Function curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Toimintokäyrä</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuloskäyrä</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Toiminto</translation>
     </message>
     <message>
         <source>Mixers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikserit</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulos</translation>
     </message>
 </context>
 <context>
     <name>ServoCutOffItem</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
 </context>
 <context>
     <name>ServoItemV2</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Säädä</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa käyrä</translation>
     </message>
     <message>
         <source>Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>Käänt.</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm.</translation>
     </message>
 </context>
 <context>
     <name>ServoLists</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SoftwareInfo</name>
     <message>
         <source>The batteries are too low for an update. Please charge them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Akut ovat liian tyhjät päivitykseen. Lataa ne ensin.</translation>
     </message>
     <message>
         <source>No application update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-tikulta ei löytynyt sovelluspäivitystä. Ladataanko se päivityspalvelimelta?</translation>
     </message>
     <message>
         <source>No system update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-tikulta ei löytynyt järjestelmäpäivitystä. Ladataanko se päivityspalvelimelta?</translation>
     </message>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-verkkoa ei ole määritetty. Määritä verkko ensin WLAN-asetuksissa.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetään WLANiin ...</translation>
     </message>
     <message>
         <source>The update could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitystä ei voitu aloittaa.</translation>
     </message>
     <message>
         <source>Looking for the update ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Etsitään päivitystä ...</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN-yhteyttä ei voitu muodostaa.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitystä ei löytynyt.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-kortilla ei ole tarpeeksi tilaa.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please copy the update to the USB stick again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivityksen tiedosto on vioittunut. Kopioi päivitys USB-tikulle uudelleen.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivityksen tiedosto on vioittunut. Aloita lataus uudelleen.</translation>
     </message>
     <message>
         <source>The newest software is installed already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusin ohjelmisto on jo asennettu.</translation>
     </message>
     <message>
         <source>The update could not be installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitystä ei voitu asentaa.</translation>
     </message>
     <message>
         <source>Internal error while installing the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisäinen virhe päivitystä asennettaessa.</translation>
     </message>
     <message>
         <source>This update is unsuitable for this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä päivitys ei sovi tähän laitteeseen.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys päivityspalvelimeen epäonnistui.</translation>
     </message>
     <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitys on asennettu. Sammuta malli ja käynnistä lähetin uudelleen.</translation>
     </message>
     <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmäpäivitys asennetaan, kun lähetin käynnistetään seuraavan kerran.</translation>
     </message>
     <message>
         <source>Downloading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ladataan ...</translation>
     </message>
     <message>
         <source>The update is ready. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitys on valmis. Asennetaanko se nyt?</translation>
     </message>
     <message>
         <source>This version is installed already. Install it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä versio on jo asennettu. Asennetaanko silti?</translation>
     </message>
     <message>
         <source>Waiting for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Odotetaan vastaustasi</translation>
     </message>
     <message>
         <source>Installing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Asennetaan ...</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovellus</translation>
     </message>
     <message>
         <source>Operating system</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttöjärjestelmä</translation>
     </message>
     <message>
         <source>Transceiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiomoduuli</translation>
     </message>
     <message>
         <source>Stick controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvaohjain</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmisto</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Päivitä</translation>
     </message>
     <message>
         <source>Touch &quot;Update&quot; for the application update, hold it for the system update. A USB stick is looked at first, then the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosketa &quot;Päivitä&quot; sovelluspäivitystä varten, pidä painettuna järjestelmäpäivitystä varten. Päivitystä haetaan ensin USB-tikulta, sitten päivityspalvelimelta.</translation>
     </message>
     <message>
         <source>Application update</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovelluspäivitys</translation>
     </message>
     <message>
         <source>System update</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmäpäivitys</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskeytä</translation>
     </message>
 </context>
 <context>
@@ -3219,900 +3237,903 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>You are about to delete this widget
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Olet poistamassa tämän widgetin
+Jatketaanko?</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieni</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Keski</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Suuri</translation>
     </message>
     <message>
         <source>Delete widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista widgetti</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetrian tilahälytykset</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetriahälytykset</translation>
     </message>
     <message>
         <source>Telemetry warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetriavaroitukset</translation>
     </message>
     <message>
         <source>Global telemetry widget voice settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetriawidgettien yhteiset puheasetukset</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlItem</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlSett2</name>
     <message>
         <source>Decimal point separator of this telemetry control is incorrect! Please rescan sensors and assign a sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämän telemetriaohjaimen desimaalierotin on virheellinen! Hae anturit uudelleen ja määritä anturi uudelleen!</translation>
     </message>
     <message>
         <source>Actual parameters of the sensor value doesn&apos;t match to the settings of this control! Probably another sensor is used. Please reassign the sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturiarvon nykyiset parametrit eivät vastaa tämän ohjaimen asetuksia! Todennäköisesti käytössä on eri anturi. Määritä anturi uudelleen!</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>ohjain</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulo</translation>
     </message>
     <message>
         <source>Limiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajoitin</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähtö</translation>
     </message>
     <message>
         <source>Sim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim:</translation>
     </message>
     <message>
         <source>FS:</source>
-        <translation type="unfinished"></translation>
+        <translation>FS:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Oletus</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Käänteinen</translation>
     </message>
     <message>
         <source>Inv</source>
-        <translation type="unfinished"></translation>
+        <translation>Käänt.</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControls</name>
     <message>
         <source>You are about to delete the following telemetry contol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Olet poistamassa seuraavan telemetriaohjaimen: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Jatketaanko?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähde</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulo</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajat</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähtö</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorAlarmConfig</name>
     <message>
         <source>Red below</source>
-        <translation type="unfinished"></translation>
+        <translation>Punainen alle</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytys</translation>
     </message>
     <message>
         <source>Yellow below</source>
-        <translation type="unfinished"></translation>
+        <translation>Keltainen alle</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus</translation>
     </message>
     <message>
         <source>Yellow above</source>
-        <translation type="unfinished"></translation>
+        <translation>Keltainen yli</translation>
     </message>
     <message>
         <source>Red above</source>
-        <translation type="unfinished"></translation>
+        <translation>Punainen yli</translation>
     </message>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei hälytystä</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaus</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piip + värinä</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Vain puhe</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe + piip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe + värinä</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe+piip+vär.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei mitään</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerran</translation>
     </message>
     <message>
         <source>Repetitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Toistuva</translation>
     </message>
     <message>
         <source>Status alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilahälytys</translation>
     </message>
     <message>
         <source>Signalling</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalointi</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytystapa</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorItem</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytys</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorMainMenu</name>
     <message>
         <source>Menu is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikko on tyhjä!</translation>
     </message>
     <message>
         <source>Scanning for menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Haetaan valikkoa...</translation>
     </message>
     <message>
         <source>No response from backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Taustajärjestelmä ei vastaa!</translation>
     </message>
     <message>
         <source>Getting Menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Luetaan valikkoa...</translation>
     </message>
     <message>
         <source>Getting Menu error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe valikon haussa!</translation>
     </message>
     <message>
         <source>Getting menu timeout!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu valikon haussa!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikkoa ei saatu!</translation>
     </message>
     <message>
         <source>Prev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Edell.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuraava</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytys</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformation</name>
     <message>
         <source>Sensor Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturin tiedot</translation>
     </message>
     <message>
         <source>Reset Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa hälyt.</translation>
     </message>
     <message>
         <source>Reset Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa arvot</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformationItem</name>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks.</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Nollaa</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetChooser</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin</translation>
     </message>
     <message>
         <source>QuickLink</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikalinkki</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Muistio</translation>
     </message>
     <message>
         <source>ModelImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallikuva</translation>
     </message>
     <message>
         <source>Select a widget type to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse lisättävän widgetin tyyppi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetLabelSetup</name>
     <message>
         <source>Export successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Vienti onnistui</translation>
     </message>
     <message>
         <source>Export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vienti epäonnistui!</translation>
     </message>
     <message>
         <source>Please check if USB is connected and working</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkista, että USB on liitetty ja toimii</translation>
     </message>
     <message>
         <source>Attention!
 The text will probably not be displayed correctly due to its length</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomio!
+Tekstiä ei ehkä näytetä oikein sen pituuden vuoksi</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Muistio</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Muokkaa</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuo</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetQuickLink</name>
     <message>
         <source>Select entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kohde</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServo</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse servo:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServoSetup</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimer</name>
     <message>
         <source>Select timer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse ajastin!</translation>
     </message>
     <message>
         <source>Empty timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyhjä ajastin</translation>
     </message>
     <message>
         <source>Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppu:</translation>
     </message>
     <message>
         <source>Warn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerAlarmConfig</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei hälytystä</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaus</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piip + värinä</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuaika</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppuaika</translation>
     </message>
     <message>
         <source>Warning time</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitusaika</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Varoitus</translation>
     </message>
     <message>
         <source>End alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Loppuhälytys</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytystapa</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerSetup</name>
     <message>
         <source>Do you really want to delete this timer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän ajastimen?</translation>
     </message>
     <message>
         <source>No timer is selected for this widget!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tälle widgetille ei ole valittu ajastinta!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValue</name>
     <message>
         <source>Select sensor!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse anturi!</translation>
     </message>
     <message>
         <source>Select value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse arvo!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSensorSlaveChooser</name>
     <message>
         <source>Capturing sensor information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Luetaan anturitietoja...</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturi</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Arvo</translation>
     </message>
     <message>
         <source>Searching for sensors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Haetaan antureita...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSetup</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturi</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Valikko</translation>
     </message>
     <message>
         <source>Addr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Arvo</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytys</translation>
     </message>
     <message>
         <source>Add values</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää arvoja</translation>
     </message>
     <message>
         <source>Rescan sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Hae anturit</translation>
     </message>
     <message>
         <source>Scanning for sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Haetaan antureita</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSlaveChooser</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TimeRangeAlarmSettings</name>
     <message>
         <source>(Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Alas)</translation>
     </message>
     <message>
         <source>(Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ylös)</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Signal start</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign. alku</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerran</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Väli</translation>
     </message>
     <message>
         <source>Signal end</source>
-        <translation type="unfinished"></translation>
+        <translation>Sign. loppu</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Toisto</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaalin tyyppi</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaus</translation>
     </message>
     <message>
         <source>Long beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitkä piippaus</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe</translation>
     </message>
     <message>
         <source>Short speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyhyt puhe</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksti</translation>
     </message>
 </context>
 <context>
     <name>TimerAlarmItem</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei hälytystä</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei hälytystä</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaus</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piip + värinä</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Vain puhe</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe + piip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe + värinä</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe+piip+vär.</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerran</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerran</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyhyt</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Viesti</translation>
     </message>
 </context>
 <context>
     <name>TimerAudioSettings</name>
     <message>
         <source>Do you really want to delete this alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän hälytyksen?</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei hälytystä</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piippaus</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Piip + värinä</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Värinä</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Vain puhe</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe + piip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe + värinä</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhe+piip+vär.</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaali</translation>
     </message>
     <message>
         <source>Time/Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Aika/alue</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusinta</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjain</translation>
     </message>
     <message>
         <source>Delete alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista hälytys</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilItem</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kyllä</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilSettings</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Do you really want to delete this vorn control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän Vorn-ohjaimen?</translation>
     </message>
     <message>
         <source>Trainer cord switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opetuskytkin:</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytössä</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorn-ohjain</translation>
     </message>
     <message>
         <source>External channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulkoinen kanava</translation>
     </message>
     <message>
         <source>In use</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytössä</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peruuta</translation>
     </message>
     <message>
         <source>Detection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunnistetaan...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <source>Auto detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Autotunnistus</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Päävalikko</translation>
     </message>
     <message>
         <source>Model menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallivalikko</translation>
     </message>
     <message>
         <source>Min/Max reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Min/maks-nollaus</translation>
     </message>
     <message>
         <source>Do you really want to clear Max/Min values and all alerts for all widgets?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti tyhjentää kaikkien widgettien maks./min.-arvot ja kaikki hälytykset?</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirkkaus</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Äänitaso</translation>
     </message>
 </context>
 <context>
     <name>UserMenu</name>
     <message>
         <source>No favorites found</source>
-        <translation type="unfinished"></translation>
+        <translation>Suosikkeja ei löytynyt</translation>
     </message>
 </context>
 <context>
@@ -4120,396 +4141,397 @@ The text will probably not be displayed correctly due to its length</source>
     <message>
         <source>No sensor is known yet.
 The sensors are found when the model starts, or by a rescan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antureita ei vielä tunneta.
+Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Vario off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario pois</translation>
     </message>
     <message>
         <source>silent</source>
-        <translation type="unfinished"></translation>
+        <translation>hiljainen</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturi</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Päälle/pois</translation>
     </message>
     <message>
         <source>Start tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkuääni</translation>
     </message>
     <message>
         <source>Climb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nousu</translation>
     </message>
     <message>
         <source>Sink</source>
-        <translation type="unfinished"></translation>
+        <translation>Vajoama</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotila</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Erillinen</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteinen</translation>
     </message>
     <message>
         <source>Vario sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Varioanturi</translation>
     </message>
 </context>
 <context>
     <name>VirtualSwitchItem</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>PÄÄLLÄ</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>POIS</translation>
     </message>
 </context>
 <context>
     <name>VoiceSelector</name>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Puheääni</translation>
     </message>
     <message>
         <source>All languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki kielet</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Kieli</translation>
     </message>
     <message>
         <source>No voices are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puheääniä ei ole asennettu.</translation>
     </message>
     <message>
         <source>No voice speaks this language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tälle kielelle ei ole puheääntä.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Toista</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse</translation>
     </message>
 </context>
 <context>
     <name>VoiceSettings</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksti</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria täysi</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin</translation>
     </message>
     <message>
         <source>Flight mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotila</translation>
     </message>
     <message>
         <source>Timer short</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastin lyhyt</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria ilman yksiköitä</translation>
     </message>
     <message>
         <source>Individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Yksilöllinen</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>No more voice alarms available</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhehälytyksiä ei ole enää vapaana</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse puheääni</translation>
     </message>
     <message>
         <source>Do you really want to delete this voice alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko varmasti poistaa tämän puhehälytyksen?</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhehälytys</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Puheasetukset</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähde</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivoija</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Toisto</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Puheääni</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTelemetryIndividual</name>
     <message>
         <source>Sensor name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturin nimi</translation>
     </message>
     <message>
         <source>Value name</source>
-        <translation type="unfinished"></translation>
+        <translation>Arvon nimi</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Yksikkö</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhehälytys</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähde</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerAlarmSelector</name>
     <message>
         <source>Voice alarm for</source>
-        <translation type="unfinished"></translation>
+        <translation>Puhehälytys ajastimelle</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei mitään</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomio</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Päättynyt</translation>
     </message>
     <message>
         <source>Attention + Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomio + päättynyt</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerSelector</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei mitään</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Huomio</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Päättynyt</translation>
     </message>
     <message>
         <source>Att. + Exp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Huom.+päätt.</translation>
     </message>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastimen nimi</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Väli</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hälytys</translation>
     </message>
 </context>
 <context>
     <name>WlanSettings</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Pois</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetty</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetään...</translation>
     </message>
     <message>
         <source>Waiting for an address</source>
-        <translation type="unfinished"></translation>
+        <translation>Odotetaan osoitetta</translation>
     </message>
     <message>
         <source>On, not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä, ei yhdistetty</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Haetaan...</translation>
     </message>
     <message>
         <source>Switch WiFi on to find the networks in range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kytke WiFi päälle löytääksesi lähellä olevat verkot.</translation>
     </message>
     <message>
         <source>No networks found. Touch Scan to search again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkkoja ei löytynyt. Hae uudelleen painikkeella Hae.</translation>
     </message>
     <message>
         <source>A passphrase has 8 to 63 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasanassa on 8–63 merkkiä.</translation>
     </message>
     <message>
         <source>The passphrase could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasanaa ei voitu tallentaa.</translation>
     </message>
     <message>
         <source>This network cannot be joined with this name and passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tähän verkkoon ei voi liittyä tällä nimellä ja salasanalla.</translation>
     </message>
     <message>
         <source>This network is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tätä verkkoa ei ole tallennettu.</translation>
     </message>
     <message>
         <source>A passphrase cannot hold a # after a &quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasanassa ei voi olla merkkiä # merkin &quot; jälkeen.</translation>
     </message>
     <message>
         <source>The connection failed. Check the passphrase and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys epäonnistui. Tarkista salasana ja yritä uudelleen.</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Päällä</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Hae</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Tila</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkko</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Osoite</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaali</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Valittu</translation>
     </message>
     <message>
         <source>Touch a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosketa verkkoa</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasana</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Katkaise</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistä</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Unohda</translation>
     </message>
 </context>
 <context>
@@ -4530,195 +4552,199 @@ Käyttöliittymä sammuu...</translation>
     </message>
     <message>
         <source>General error occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Yleinen virhe</translation>
     </message>
     <message>
         <source>Function don&apos;t exist</source>
-        <translation type="unfinished"></translation>
+        <translation>Toimintoa ei ole olemassa</translation>
     </message>
     <message>
         <source>More than one control recognized</source>
-        <translation type="unfinished"></translation>
+        <translation>Useampi kuin yksi ohjain tunnistettu</translation>
     </message>
     <message>
         <source>No movement detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Liikettä ei havaittu</translation>
     </message>
     <message>
         <source>Index off the limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Indeksi rajojen ulkopuolella</translation>
     </message>
     <message>
         <source>Unknown control</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuntematon ohjain</translation>
     </message>
     <message>
         <source>Servo already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo on jo käytössä</translation>
     </message>
     <message>
         <source>Servo not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Servoa ei käytetä</translation>
     </message>
     <message>
         <source>Servo not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Servoa ei ole määritetty</translation>
     </message>
     <message>
         <source>Reached maximum servos per function</source>
-        <translation type="unfinished"></translation>
+        <translation>Servojen enimmäismäärä toimintoa kohti saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyrien enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum Flight Mode count</source>
-        <translation type="unfinished"></translation>
+        <translation>Lentotilojen enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum function count</source>
-        <translation type="unfinished"></translation>
+        <translation>Toimintojen enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum limit count</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajojen enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum mixer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikserien enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum sequencer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekvensserien enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum servo config count</source>
-        <translation type="unfinished"></translation>
+        <translation>Servoasetusten enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Sensor not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturi ei ole käytössä</translation>
     </message>
     <message>
         <source>Widget not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Widgettiä ei käytetä</translation>
     </message>
     <message>
         <source>Reached maximum of widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Widgettien enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum of sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Antureiden enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum of timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajastimien enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum of virtual switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuaalikytkimien enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>Reached maximum number of functions that can control this servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tätä servoa ohjaavien toimintojen enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>The maximum number of headup items has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Headup-kohteiden enimmäismäärä on saavutettu.</translation>
     </message>
     <message>
         <source>This control is already assigned as a channel Vorn control. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä ohjain on jo määritetty kanavan Vorn-ohjaimeksi. Valitse toinen ohjain!</translation>
     </message>
     <message>
         <source>This control is already assigned to Trainer cord switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä ohjain on jo määritetty opetuskytkimeksi. Valitse toinen ohjain!</translation>
     </message>
     <message>
         <source>This control is already assigned as an input of FM/Sequencer/Servo-Cut/Mixer/Vario control virtual switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä ohjain on jo määritetty lentotila-/sekvensseri-/servokatkaisu-/mikseri-/vario-ohjauksen virtuaalikytkimen tuloksi. Valitse toinen ohjain!</translation>
     </message>
     <message>
         <source>File of the active model cannot be modified!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiivisen mallin tiedostoa ei voi muokata!</translation>
     </message>
     <message>
         <source>Cannot delete non-empty folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansiota, joka ei ole tyhjä, ei voi poistaa!</translation>
     </message>
     <message>
         <source>Reached maximum of telemetry controls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetriaohjainten enimmäismäärä saavutettu.</translation>
     </message>
     <message>
         <source>Cancelled by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Käyttäjä peruutti.</translation>
     </message>
     <message>
         <source>Not yet implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei vielä toteutettu</translation>
     </message>
     <message>
         <source>Empty input not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyhjä syöte ei ole sallittu</translation>
     </message>
     <message>
         <source>This name is already being used</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä nimi on jo käytössä</translation>
     </message>
     <message>
         <source>Reached maximum entry count</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohteiden enimmäismäärä saavutettu</translation>
     </message>
     <message>
         <source>This item cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Tätä kohdetta ei voi poistaa</translation>
     </message>
     <message>
         <source>No USB device detected. Please connect USB device and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-laitetta ei havaittu. Liitä USB-laite ja yritä uudelleen</translation>
     </message>
     <message>
         <source>Installed software is already up-to-date</source>
-        <translation type="unfinished"></translation>
+        <translation>Asennettu ohjelmisto on jo ajan tasalla</translation>
     </message>
     <message>
         <source>No Update.xml file is found on the USB device</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-laitteelta ei löytynyt Update.xml-tiedostoa</translation>
     </message>
     <message>
         <source>No telemetry control can be assigned as an input of this VS, since this VS controls another telemetry control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetriaohjainta ei voi määrittää tämän V-kytkimen tuloksi, koska tämä V-kytkin ohjaa toista telemetriaohjainta!</translation>
     </message>
     <message>
         <source>Error:
 Unknown Error, Errorcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe:
+Tuntematon virhe, virhekoodi: </translation>
     </message>
     <message>
         <source>General Error
 
 No errortext defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yleinen virhe
+
+Virhetekstiä ei ole määritetty.</translation>
     </message>
     <message>
         <source>SD card not detected in system!</source>
-        <translation type="unfinished"></translation>
+        <translation>SD-korttia ei havaittu järjestelmässä!</translation>
     </message>
     <message>
         <source>Model CRC data is bad!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mallin CRC-tiedot ovat virheelliset!</translation>
     </message>
     <message>
         <source>Fast start is not possible next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pikakäynnistys ei ole mahdollinen seuraavalla kerralla.</translation>
     </message>
     <message>
         <source>There is no current model to set up.
 Open the model menu to load or make one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyistä mallia ei ole asetettavaksi.
+Avataanko mallivalikko mallin lataamiseksi tai luomiseksi?</translation>
     </message>
 </context>
 </TS>

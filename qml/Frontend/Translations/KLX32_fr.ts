@@ -5,758 +5,758 @@
     <name>12</name>
     <message>
         <source>Function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction %1</translation>
     </message>
     <message>
         <source>FCC-TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST FCC</translation>
     </message>
 </context>
 <context>
     <name>14_Settings_System</name>
     <message>
         <source>PWM</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM</translation>
     </message>
     <message>
         <source>Z²BUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Z²BUS</translation>
     </message>
     <message>
         <source>S.BUS In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée S.BUS</translation>
     </message>
     <message>
         <source>SRXL In</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée SRXL</translation>
     </message>
     <message>
         <source>System information successfully exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations système exportées avec succès !</translation>
     </message>
     <message>
         <source>System information cannot be exported to USB device. Check available space or insert another one!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter les informations système sur le périphérique USB. Vérifiez l&apos;espace libre ou insérez-en un autre !</translation>
     </message>
     <message>
         <source>Pilotname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du pilote</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date/Heure</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Location/Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu/Fuseau horaire</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Été</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiver</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>dd-mm-yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>jj-mm-aaaa</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Impérial</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrique</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>Servo/Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo/Données :</translation>
     </message>
     <message>
         <source>Fast start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage rapide</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Telemetry logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Enreg. télémétrie</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos système</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série</translation>
     </message>
     <message>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12h</translation>
     </message>
 </context>
 <context>
     <name>15</name>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut-parleur</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Clics de trim</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Bips</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>18</name>
     <message>
         <source>2-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 pos.</translation>
     </message>
     <message>
         <source>3-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>3 pos.</translation>
     </message>
     <message>
         <source>linear</source>
-        <translation type="unfinished"></translation>
+        <translation>linéaire</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Please move the control</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez bouger la commande</translation>
     </message>
     <message>
         <source>you wish to calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>à étalonner</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens</translation>
     </message>
     <message>
         <source>Invers</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversé</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage</translation>
     </message>
     <message>
         <source>Move Control to</source>
-        <translation type="unfinished"></translation>
+        <translation>Amenez la commande en</translation>
     </message>
     <message>
         <source>Endpositions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fins de course</translation>
     </message>
     <message>
         <source>Center Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position neutre</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>19</name>
     <message>
         <source>Are you sure you would like to delete this mixer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer ce mixage ?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>from Function</source>
-        <translation type="unfinished"></translation>
+        <translation>de fonction</translation>
     </message>
     <message>
         <source>to Function</source>
-        <translation type="unfinished"></translation>
+        <translation>vers fonction</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>1_System_Appearance</name>
     <message>
         <source>1 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min</translation>
     </message>
     <message>
         <source>2 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 min</translation>
     </message>
     <message>
         <source>5 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>15 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>45 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>60 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Display dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran atténué</translation>
     </message>
     <message>
         <source>Auto Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrou auto</translation>
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme inact.</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur accent</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Intro Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo d&apos;intro</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>DebugScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran débogage</translation>
     </message>
 </context>
 <context>
     <name>20</name>
     <message>
         <source>Do you really want to reset all settings of this mixer to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment remettre tous les réglages de ce mixage aux valeurs de la phase de vol &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; ?</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixage</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>vers</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps course</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de vol</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditer</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction</translation>
     </message>
 </context>
 <context>
     <name>21</name>
     <message>
         <source>Do you really want to delete this virtual switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cet inter virtuel ?</translation>
     </message>
     <message>
         <source>The selected virtual switch is used as an input of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;inter virtuel choisi est utilisé comme entrée de &apos;</translation>
     </message>
     <message>
         <source>&apos; and cannot be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; et ne peut pas être effacé !</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Input state</source>
-        <translation type="unfinished"></translation>
+        <translation>État entrée</translation>
     </message>
     <message>
         <source>Logic</source>
-        <translation type="unfinished"></translation>
+        <translation>Logique</translation>
     </message>
     <message>
         <source>Output state</source>
-        <translation type="unfinished"></translation>
+        <translation>État sortie</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
     <name>22</name>
     <message>
         <source>Do you really want to reset all settings of this trim to the global values?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment remettre tous les réglages de ce trim aux valeurs globales ?</translation>
     </message>
     <message>
         <source>Trim setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage trim :</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de vol</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutre</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage</translation>
     </message>
     <message>
         <source>Trim range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage trim</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversé</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Vibr. + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibr. + Bip</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
     <name>23</name>
     <message>
         <source>A1 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx haut</translation>
     </message>
     <message>
         <source>A1 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx milieu</translation>
     </message>
     <message>
         <source>A1 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx bas</translation>
     </message>
     <message>
         <source>A1 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 sauts fréq.</translation>
     </message>
     <message>
         <source>A1 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx haut</translation>
     </message>
     <message>
         <source>A1 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx milieu</translation>
     </message>
     <message>
         <source>A1 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx bas</translation>
     </message>
     <message>
         <source>A2 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx haut</translation>
     </message>
     <message>
         <source>A2 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx milieu</translation>
     </message>
     <message>
         <source>A2 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx bas</translation>
     </message>
     <message>
         <source>A2 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 sauts fréq.</translation>
     </message>
     <message>
         <source>A2 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx haut</translation>
     </message>
     <message>
         <source>A2 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx milieu</translation>
     </message>
     <message>
         <source>A2 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx bas</translation>
     </message>
     <message>
         <source>Test off</source>
-        <translation type="unfinished"></translation>
+        <translation>Test arrêté</translation>
     </message>
     <message>
         <source>Bandwidth EU</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande UE</translation>
     </message>
     <message>
         <source>-- High channel</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Canal haut</translation>
     </message>
     <message>
         <source>++ Low channel</source>
-        <translation type="unfinished"></translation>
+        <translation>++ Canal bas</translation>
     </message>
     <message>
         <source>LQI1: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI1 : </translation>
     </message>
     <message>
         <source>LQI2: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI2 : </translation>
     </message>
 </context>
 <context>
     <name>24</name>
     <message>
         <source>The firmware update is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour du firmware est terminée.</translation>
     </message>
     <message>
         <source>The firmware update failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour du firmware a échoué.</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour firmware</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez éteindre puis rallumer l&apos;émetteur.</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again: the update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez éteindre puis rallumer l&apos;émetteur : la mise à jour sera refaite au prochain démarrage.</translation>
     </message>
     <message>
         <source>The transmitter starts with the controllers&apos; present firmware. The update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;émetteur démarre avec le firmware actuel des contrôleurs. La mise à jour sera refaite au prochain démarrage.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les contrôleurs reçoivent le firmware du nouveau logiciel. N&apos;éteignez pas l&apos;émetteur.</translation>
     </message>
 </context>
 <context>
     <name>26</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir servo :</translation>
     </message>
     <message>
         <source>Select function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir fonction :</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Course</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutre</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens</translation>
     </message>
     <message>
         <source>Please select servo and function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir servo et fonction :</translation>
     </message>
 </context>
 <context>
     <name>27_FunctionServos</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir servo :</translation>
     </message>
     <message>
         <source>Are you sure you would like to delete this servo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer ce servo ?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un servo libre :</translation>
     </message>
 </context>
 <context>
     <name>29</name>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer trim</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -764,1102 +764,1107 @@
     <message>
         <source>Sensors auto rescan...
  Attempt #</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche auto des capteurs...
+ Essai n°</translation>
     </message>
     <message>
         <source>sensors found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>capteurs trouvés.
+</translation>
     </message>
     <message>
         <source>Please perform new rescan manually!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez relancer la recherche manuellement !</translation>
     </message>
     <message>
         <source>Model Fast Start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage rapide du modèle !</translation>
     </message>
     <message>
         <source> Trims unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation> Trims déverrouillés !</translation>
     </message>
     <message>
         <source>Trims locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trims verrouillés !</translation>
     </message>
     <message>
         <source> - Model error</source>
-        <translation type="unfinished"></translation>
+        <translation> - Erreur de modèle</translation>
     </message>
     <message>
         <source> - File not found or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation> - Fichier introuvable ou corrompu !</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle : </translation>
     </message>
     <message>
         <source>Page </source>
-        <translation type="unfinished"></translation>
+        <translation>Page </translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du modèle...</translation>
     </message>
     <message>
         <source>Not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non chargé :</translation>
     </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Lissée</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Brute</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ courbe</translation>
     </message>
 </context>
 <context>
     <name>35_TimerSetup</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Do you really want to delete this timer control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette commande de chrono ?</translation>
     </message>
     <message>
         <source>Timer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom chrono</translation>
     </message>
     <message>
         <source>Current value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur act.</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps départ</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps arrêt</translation>
     </message>
     <message>
         <source>Auto reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ</translation>
     </message>
     <message>
         <source>Audio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages audio</translation>
     </message>
 </context>
 <context>
     <name>36_ControlSelector</name>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixage</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>FM control #</source>
-        <translation type="unfinished"></translation>
+        <translation>Cde PV n°</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Trainer cord</source>
-        <translation type="unfinished"></translation>
+        <translation>Écolage</translation>
     </message>
     <message>
         <source>Sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Séquenceur</translation>
     </message>
     <message>
         <source>T-Con On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>T-Con M/A</translation>
     </message>
     <message>
         <source>Headup</source>
-        <translation type="unfinished"></translation>
+        <translation>Tête haute</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche/Arrêt</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activateur</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande Vorn</translation>
     </message>
     <message>
         <source>Activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Activation</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut-parleur</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Clics de trim</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Bips</translation>
     </message>
     <message>
         <source>Diff. input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée diff.</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>V-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter V</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Télémétrie</translation>
     </message>
     <message>
         <source>Fixvalue</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur fixe</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentané</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bascule</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>4_0</name>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien</translation>
     </message>
     <message>
         <source>F/S</source>
-        <translation type="unfinished"></translation>
+        <translation>F/S</translation>
     </message>
     <message>
         <source>Failsafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>You are about to delete the following function: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez effacer la fonction suivante : </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Continuer ?</translation>
     </message>
     <message>
         <source>Failsafe teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe mémorisé !</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>FS all</source>
-        <translation type="unfinished"></translation>
+        <translation>FS tous</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser</translation>
     </message>
 </context>
 <context>
     <name>5</name>
     <message>
         <source>Function Setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage fonction :</translation>
     </message>
 </context>
 <context>
     <name>5_1</name>
     <message>
         <source>Do you really want to reset all settings of this function to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment remettre tous les réglages de cette fonction aux valeurs de la phase de vol &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; ?</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de vol</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Control rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Cde débatt.</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débattement</translation>
     </message>
     <message>
         <source>Control expo</source>
-        <translation type="unfinished"></translation>
+        <translation>Cde expo</translation>
     </message>
     <message>
         <source>Expo right</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo droite</translation>
     </message>
     <message>
         <source>Expo left</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo gauche</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditer</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps course</translation>
     </message>
 </context>
 <context>
     <name>7</name>
     <message>
         <source>Flight Mode: Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de vol : Normal</translation>
     </message>
 </context>
 <context>
     <name>9_BindingMenu</name>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type %1</translation>
     </message>
     <message>
         <source>S/N %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N/S %1</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteurs : R-Ediv 21</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteurs : R-Ediv 14</translation>
     </message>
     <message>
         <source>Receivers: own</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteurs : propres</translation>
     </message>
     <message>
         <source>Binding receiver %1 ...
 Switch the receiver on in binding mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appairage du récepteur %1 ...
+Allumez le récepteur en mode appairage.</translation>
     </message>
     <message>
         <source>Do you really want to delete receiver %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer le récepteur %1 ?</translation>
     </message>
     <message>
         <source>Deleting receiver %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement du récepteur %1 ...</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteurs</translation>
     </message>
     <message>
         <source>Receiver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteur %1</translation>
     </message>
     <message>
         <source>not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>non appairé</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Bind</source>
-        <translation type="unfinished"></translation>
+        <translation>Appairer</translation>
     </message>
     <message>
         <source>Transmitter sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur émetteur</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware récepteur</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageSettings</name>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom chrono</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>texte</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer pour choisir la voix</translation>
     </message>
 </context>
 <context>
     <name>AssistantControlChooser</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Fix value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur fixe</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentané</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bascule</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>AssistantServoChooser</name>
     <message>
         <source>Please select the servos you would like to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir les servos à ajouter</translation>
     </message>
     <message>
         <source>Available servo slots: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties servo libres : </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>AssistantTypePage</name>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeur</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Acro</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aile delta</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Empennage V</translation>
     </message>
     <message>
         <source>Left wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aile gauche</translation>
     </message>
     <message>
         <source>Right wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aile droite</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aile</translation>
     </message>
     <message>
         <source>Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Empennage</translation>
     </message>
     <message>
         <source>Throttle + Gear</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz + Train</translation>
     </message>
     <message>
         <source>Gyro + Aux</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyro + Aux</translation>
     </message>
     <message>
         <source>Gear + Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Train + Frein</translation>
     </message>
     <message>
         <source>Throttle + Smoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz + Fumigène</translation>
     </message>
     <message>
         <source>Gyro + Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyro + Vectoriel</translation>
     </message>
     <message>
         <source>You did not set any function, the assistant will be closed. A new model with an empty function list will be created.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez défini aucune fonction, l&apos;assistant va se fermer. Un nouveau modèle avec une liste de fonctions vide sera créé.
+Continuer ?</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Aileron Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Cde ailerons</translation>
     </message>
     <message>
         <source>Elevator Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Cde profondeur</translation>
     </message>
     <message>
         <source>Rudder Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Cde direction</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>BTSettings</name>
     <message>
         <source>It may take up to 15 seconds to scan bluetooth devices</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche des appareils Bluetooth peut durer jusqu&apos;à 15 secondes</translation>
     </message>
     <message>
         <source>The device is successfully connected</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;appareil est connecté</translation>
     </message>
     <message>
         <source>An unexpected error occurred while searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue pendant la recherche d&apos;appareils</translation>
     </message>
     <message>
         <source>An unexpected error occurred when stopping the device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue à l&apos;arrêt de la recherche d&apos;appareils</translation>
     </message>
     <message>
         <source>An unexpected error occurred while deleting the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue pendant l&apos;effacement de l&apos;appareil</translation>
     </message>
     <message>
         <source>An unexpected error occurred when connecting to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue pendant la connexion à l&apos;appareil</translation>
     </message>
     <message>
         <source>The maximum number of connected devices has been reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre maximal d&apos;appareils connectés est atteint</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Scan!</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher !</translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test du son</translation>
     </message>
     <message>
         <source>Bluetooth sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test du son Bluetooth</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche...</translation>
     </message>
     <message>
         <source>No devices known. Touch Scan! to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun appareil connu. Touchez Chercher ! pour lancer la recherche.</translation>
     </message>
     <message>
         <source>Switch Bluetooth on to see the devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activez le Bluetooth pour voir les appareils.</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
     <name>CComplexTimer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>heure</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>seconde</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
 </context>
 <context>
     <name>ControlConfigLinear</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>En dessous</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Fixed control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande fixe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillé</translation>
     </message>
 </context>
 <context>
     <name>CountrySelector</name>
     <message>
         <source>Not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Non indiqué</translation>
     </message>
     <message>
         <source>Time zone [ ±hh:mm ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire [ ±hh:mm ]</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CurveEditPanel</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Select Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir point</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Lissée</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Brute</translation>
     </message>
     <message>
         <source>Reset Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ courbe</translation>
     </message>
 </context>
 <context>
     <name>CutoffSettings</name>
     <message>
         <source>Do you really want to delete this Servo Cut-off?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette coupure servo ?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuel</translation>
     </message>
     <message>
         <source>Delete Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer coupure servo</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un servo libre :</translation>
     </message>
 </context>
 <context>
     <name>DifferentialsList</name>
     <message>
         <source>Do you really want to clear this differential?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer ce différentiel ?</translation>
     </message>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Please select an available function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir une fonction libre :</translation>
     </message>
     <message>
         <source>Please assign servos to the left or right side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez affecter les servos au côté gauche ou droit :</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
     <message>
         <source>System shutting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt du système</translation>
     </message>
 </context>
 <context>
     <name>FastMain</name>
     <message>
         <source>System starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage du système...</translation>
     </message>
 </context>
 <context>
     <name>FileBrowser</name>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé USB</translation>
     </message>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte SD</translation>
     </message>
     <message>
         <source>Nothing to choose from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à choisir ici</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>FileManager</name>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte SD</translation>
     </message>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé USB</translation>
     </message>
     <message>
         <source>Choose a storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un support</translation>
     </message>
     <message>
         <source>Delete the %1 selected files and folders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les %1 fichiers et dossiers sélectionnés ?</translation>
     </message>
     <message>
         <source>Copying complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie terminée</translation>
     </message>
     <message>
         <source>Deleting complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement terminé</translation>
     </message>
     <message>
         <source>Canceled by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé par l&apos;utilisateur</translation>
     </message>
     <message>
         <source>A file or folder cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier ou dossier ne peut pas être effacé</translation>
     </message>
     <message>
         <source>A file or folder cannot be created in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un fichier ou dossier dans le dossier de destination</translation>
     </message>
     <message>
         <source>Copying complete. Files that existed already were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie terminée. Les fichiers déjà existants ont été ignorés</translation>
     </message>
     <message>
         <source>A source file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir un fichier source</translation>
     </message>
     <message>
         <source>A source file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire un fichier source</translation>
     </message>
     <message>
         <source>A file cannot be written in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire un fichier dans le dossier de destination</translation>
     </message>
     <message>
         <source>The destination folder is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de destination n&apos;est pas disponible</translation>
     </message>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>The source was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Source introuvable</translation>
     </message>
     <message>
         <source>The file name cannot be generated automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de fichier ne peut pas être généré automatiquement</translation>
     </message>
     <message>
         <source>The destination folder is a subfolder of the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de destination est un sous-dossier du dossier source</translation>
     </message>
     <message>
         <source>The source folder is the same as the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier source est identique au dossier de destination</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>&quot;%1&quot; exists already in the destination folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; existe déjà dans le dossier de destination.</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>De :</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers :</translation>
     </message>
     <message>
         <source>Copy here ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier ici ▶</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>%1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sélectionné(s)</translation>
     </message>
     <message>
         <source>Copying %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie %1 sur %2</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacement %1 sur %2</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun réseau WiFi n&apos;est configuré. Veuillez d&apos;abord en configurer un dans les réglages WiFi.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au WiFi ...</translation>
     </message>
     <message>
         <source>Looking for receiver firmware ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche du firmware récepteur ...</translation>
     </message>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion WiFi n&apos;a pas pu être établie.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour est introuvable.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante sur la carte SD.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de la mise à jour est corrompu. Veuillez relancer le téléchargement.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au serveur de mise à jour a échoué.</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement terminé</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware récepteur</translation>
     </message>
     <message>
         <source>No receiver firmware on the SD card. &quot;Download&quot; fetches it from the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun firmware récepteur sur la carte SD. &quot;Télécharger&quot; le récupère sur le serveur de mise à jour.</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Receiver firmware download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement firmware récepteur</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>
@@ -1867,691 +1872,702 @@ Continue?</source>
     <message>
         <source>Do you really want to delete this
 No Fade-in function?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette
+fonction sans transition ?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisée</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Fade-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions sans transition</translation>
     </message>
     <message>
         <source>Delete function</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer fonction</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Please select available functions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir des fonctions libres :</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Créez d&apos;abord la phase de vol standard !</translation>
     </message>
 </context>
 <context>
     <name>FlightModeSelector</name>
     <message>
         <source>Null string</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne vide</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Créez d&apos;abord la phase de vol standard !</translation>
     </message>
     <message>
         <source>Delete Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer phase de vol</translation>
     </message>
     <message>
         <source>Delete FM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer Cde PV</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Échanger</translation>
     </message>
     <message>
         <source>Do you really want to delete this
 Flight Mode control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette
+commande de phase de vol ?</translation>
     </message>
     <message>
         <source>Do you really want to delete
 this Flight Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer
+cette phase de vol ?</translation>
     </message>
     <message>
         <source>
 Cannot delete standard Flight Mode!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Impossible d&apos;effacer la phase de vol standard !</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle : </translation>
     </message>
 </context>
 <context>
     <name>FlyinIncDec</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FuncDiffSettings</name>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Différentiel</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de vol</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Diff. control</source>
-        <translation type="unfinished"></translation>
+        <translation>Cde diff.</translation>
     </message>
     <message>
         <source>Diff. trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim diff.</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction</translation>
     </message>
 </context>
 <context>
     <name>FunctionDiffItemV2</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
 </context>
 <context>
     <name>GPSSideBoard</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Cap</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellites</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
 </context>
 <context>
     <name>HeadupMenu</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Télémétrie</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne vide</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée</translation>
     </message>
     <message>
         <source>Kind of the item</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;élément</translation>
     </message>
     <message>
         <source>Telemetry value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur télémétrie</translation>
     </message>
     <message>
         <source>There is nothing of this kind to choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a rien de ce type à choisir.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>No items. Touch + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun élément. Touchez + pour en ajouter un.</translation>
     </message>
 </context>
 <context>
     <name>HeldRowBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ImageViewer</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogner</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>ItemChooser</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volts</translation>
     </message>
     <message>
         <source>millivolts</source>
-        <translation type="unfinished"></translation>
+        <translation>millivolts</translation>
     </message>
     <message>
         <source>amps</source>
-        <translation type="unfinished"></translation>
+        <translation>ampères</translation>
     </message>
     <message>
         <source>milliamps</source>
-        <translation type="unfinished"></translation>
+        <translation>milliampères</translation>
     </message>
     <message>
         <source>milliampere-hours</source>
-        <translation type="unfinished"></translation>
+        <translation>milliampères-heure</translation>
     </message>
     <message>
         <source>feet per second</source>
-        <translation type="unfinished"></translation>
+        <translation>pieds par seconde</translation>
     </message>
     <message>
         <source>meters per second</source>
-        <translation type="unfinished"></translation>
+        <translation>mètres par seconde</translation>
     </message>
     <message>
         <source>degree Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés Celsius</translation>
     </message>
     <message>
         <source>degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>degrés Fahrenheit</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>expired</source>
-        <translation type="unfinished"></translation>
+        <translation>expiré</translation>
     </message>
     <message>
         <source>attention</source>
-        <translation type="unfinished"></translation>
+        <translation>attention</translation>
     </message>
 </context>
 <context>
     <name>KLX_Timer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>heure</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minute</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>seconde</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
 </context>
 <context>
     <name>KLX_TimersAlarms</name>
     <message>
         <source>Attention:data synchronization failed!Please land your aircraft!</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : échec de la synchronisation des données ! Veuillez atterrir !</translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No more than three lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois lignes au maximum</translation>
     </message>
     <message>
         <source>No more than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères au maximum</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>ServoMonitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Moniteur servos</translation>
     </message>
     <message>
         <source>Flight Modes</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases de vol</translation>
     </message>
     <message>
         <source>Virtual Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Inters virtuels</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixage</translation>
     </message>
     <message>
         <source>Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupure servo</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteurs</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages voix</translation>
     </message>
     <message>
         <source>Vario Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages vario</translation>
     </message>
     <message>
         <source>Sequencers</source>
-        <translation type="unfinished"></translation>
+        <translation>Séquenceurs</translation>
     </message>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Différentiel</translation>
     </message>
     <message>
         <source>Telemetry Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes télémétrie</translation>
     </message>
     <message>
         <source>Trainer cord Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages écolage</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonceur</translation>
     </message>
     <message>
         <source>GPS Compass</source>
-        <translation type="unfinished"></translation>
+        <translation>Boussole GPS</translation>
     </message>
     <message>
         <source>HeadUp Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage tête haute</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-list prévol</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion fichiers</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
 </context>
 <context>
     <name>ModelMenu</name>
     <message>
         <source>Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avion</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hélicoptère</translation>
     </message>
     <message>
         <source>Multicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Multirotor</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Bateau</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Voiture</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>This name cannot be used.
-A name must not contain /  : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+A name must not contain / %1 : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
+        <translation>Ce nom ne peut pas être utilisé.
+Un nom ne doit pas contenir / %1 : * ? &quot; &lt; &gt; | ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>New name of the folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom du dossier :</translation>
     </message>
     <message>
         <source>New name of the model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom du modèle :</translation>
     </message>
     <message>
         <source>Name of the new model in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du nouveau modèle dans %1 :</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement du modèle...</translation>
     </message>
     <message>
         <source>The model could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle n&apos;a pas pu être chargé.</translation>
     </message>
     <message>
         <source>Generating new model</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du nouveau modèle</translation>
     </message>
     <message>
         <source>There is no current model.
 Load a model or make a new one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle actuel.
+Chargez d&apos;abord un modèle ou créez-en un nouveau.</translation>
     </message>
     <message>
         <source>Copy %1 to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier %1 vers :</translation>
     </message>
     <message>
         <source>The model is copied as: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle est copié sous : </translation>
     </message>
     <message>
         <source>Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier : </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Continuer ?</translation>
     </message>
     <message>
         <source>Only the current model can be renamed.
 Load this model now and rename it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le modèle actuel peut être renommé.
+Charger ce modèle maintenant et le renommer ?</translation>
     </message>
     <message>
         <source>You are about to delete the following model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez effacer le modèle suivant : </translation>
     </message>
     <message>
         <source>Picture for</source>
-        <translation type="unfinished"></translation>
+        <translation>Image pour</translation>
     </message>
     <message>
         <source>You are about to delete the following folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez effacer le dossier suivant : </translation>
     </message>
     <message>
         <source>Current model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle actuel : </translation>
     </message>
     <message>
         <source>No model loaded: load one or make a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle chargé : chargez-en un ou créez-en un nouveau.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>+ Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Dossier</translation>
     </message>
     <message>
         <source>Current model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle actuel</translation>
     </message>
     <message>
         <source>No models in this folder.
 &quot;New&quot; makes one here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle dans ce dossier.
+&quot;Nouveau&quot; en crée un ici.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 <context>
     <name>ModelTask</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
 </context>
 <context>
     <name>ModelTypeChoose</name>
     <message>
         <source>Please select the model type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le type de modèle :</translation>
     </message>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Planeur</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Acro</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aile delta</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Empennage V</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
 </context>
 <context>
     <name>Modelbuilder</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
@@ -2562,91 +2578,91 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Numpad</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OptionsBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightChecklist</name>
     <message>
         <source>Controls teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes mémorisées !</translation>
     </message>
     <message>
         <source>Controls teached incorrect - try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisation des commandes incorrecte - réessayez !</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Check-list prévol</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser commandes</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightOverlay</name>
     <message>
         <source>Starting radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage de la radio...</translation>
     </message>
     <message>
         <source>Check positions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez les positions :</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2657,561 +2673,563 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Unmount</source>
-        <translation type="unfinished"></translation>
+        <translation>Éjecter</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser</translation>
     </message>
 </context>
 <context>
     <name>SensorAddressInfo</name>
     <message>
         <source>Original:</source>
-        <translation type="unfinished"></translation>
+        <translation>Original :</translation>
     </message>
     <message>
         <source>Alias:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias :</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse :</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Page :</translation>
     </message>
     <message>
         <source>Edit alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditer alias</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuFrame</name>
     <message>
         <source>No responce from Backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse du système !</translation>
     </message>
     <message>
         <source>Stepping value error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de valeur de pas !</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Stepping value none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune valeur de pas !</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuItem</name>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer</translation>
     </message>
     <message>
         <source>Deactivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver</translation>
     </message>
 </context>
 <context>
     <name>SeqServoItem</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencerItem</name>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoEditor</name>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>Select point</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir point</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoList</name>
     <message>
         <source>Do you really want to delete this servo from sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment retirer ce servo du séquenceur ?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Active time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps actif</translation>
     </message>
     <message>
         <source>Movement range</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitude</translation>
     </message>
     <message>
         <source>Dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir des servos libres :</translation>
     </message>
 </context>
 <context>
     <name>SequencerServos</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencersList</name>
     <message>
         <source>Do you really want to delete this sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer ce séquenceur ?</translation>
     </message>
     <message>
         <source>Sequencer is running. Try again when finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séquenceur est en cours. Réessayez quand il aura fini !</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servos</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir des servos libres :</translation>
     </message>
 </context>
 <context>
     <name>SequentialTA</name>
     <message>
         <source>No voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix</translation>
     </message>
     <message>
         <source>A list of this name exists already.
 Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de ce nom existe déjà.
+L&apos;écraser ?</translation>
     </message>
     <message>
         <source>This name cannot be used.
 A name must not contain / or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom ne peut pas être utilisé.
+Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>The list could not be copied to the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas pu être copiée sur la carte SD.</translation>
     </message>
     <message>
         <source>The list was written to the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste a été écrite sur la clé USB.</translation>
     </message>
     <message>
         <source>No USB stick found, or the list could not be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune clé USB trouvée, ou la liste n&apos;a pas pu y être écrite.</translation>
     </message>
     <message>
         <source>Do you really want to delete this announcement?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette annonce ?</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonceur</translation>
     </message>
     <message>
         <source>New list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle liste</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>The list is empty. &quot;+&quot; adds an announcement.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste est vide. &quot;+&quot; ajoute une annonce.</translation>
     </message>
     <message>
         <source>No list. &quot;New&quot; starts one, &quot;Open&quot; loads one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste. &quot;Nouveau&quot; en crée une, &quot;Ouvrir&quot; en charge une.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Redémarrer</translation>
     </message>
     <message>
         <source>Open a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveEditor</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveSettings</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction :</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutre</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de courbe</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditer</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>Servo curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe servo</translation>
     </message>
     <message>
         <source>Function curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe fonction</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe résultante</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction</translation>
     </message>
     <message>
         <source>Mixers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixages</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>
     <name>ServoCutOffItem</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
 </context>
 <context>
     <name>ServoItemV2</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ courbe</translation>
     </message>
     <message>
         <source>Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
 </context>
 <context>
     <name>ServoLists</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SoftwareInfo</name>
     <message>
         <source>The batteries are too low for an update. Please charge them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les batteries sont trop faibles pour une mise à jour. Veuillez d&apos;abord les charger.</translation>
     </message>
     <message>
         <source>No application update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mise à jour de l&apos;application sur une clé USB. La télécharger depuis le serveur de mise à jour ?</translation>
     </message>
     <message>
         <source>No system update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune mise à jour du système sur une clé USB. La télécharger depuis le serveur de mise à jour ?</translation>
     </message>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun réseau WiFi n&apos;est configuré. Veuillez d&apos;abord en configurer un dans les réglages WiFi.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au WiFi ...</translation>
     </message>
     <message>
         <source>The update could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>Looking for the update ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de la mise à jour ...</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion WiFi n&apos;a pas pu être établie.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour est introuvable.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante sur la carte SD.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please copy the update to the USB stick again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de la mise à jour est corrompu. Veuillez recopier la mise à jour sur la clé USB.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de la mise à jour est corrompu. Veuillez relancer le téléchargement.</translation>
     </message>
     <message>
         <source>The newest software is installed already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le logiciel le plus récent est déjà installé.</translation>
     </message>
     <message>
         <source>The update could not be installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour n&apos;a pas pu être installée.</translation>
     </message>
     <message>
         <source>Internal error while installing the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur interne pendant l&apos;installation de la mise à jour.</translation>
     </message>
     <message>
         <source>This update is unsuitable for this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette mise à jour ne convient pas à cet appareil.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au serveur de mise à jour a échoué.</translation>
     </message>
     <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour est installée. Veuillez éteindre le modèle et redémarrer l&apos;émetteur.</translation>
     </message>
     <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour du système sera installée au prochain allumage de l&apos;émetteur.</translation>
     </message>
     <message>
         <source>Downloading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement ...</translation>
     </message>
     <message>
         <source>The update is ready. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour est prête. L&apos;installer maintenant ?</translation>
     </message>
     <message>
         <source>This version is installed already. Install it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version est déjà installée. L&apos;installer quand même ?</translation>
     </message>
     <message>
         <source>Waiting for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de votre réponse</translation>
     </message>
     <message>
         <source>Installing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation ...</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Operating system</source>
-        <translation type="unfinished"></translation>
+        <translation>Système d&apos;exploitation</translation>
     </message>
     <message>
         <source>Transceiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Émetteur-récepteur</translation>
     </message>
     <message>
         <source>Stick controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur manches</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour</translation>
     </message>
     <message>
         <source>Touch &quot;Update&quot; for the application update, hold it for the system update. A USB stick is looked at first, then the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Touchez &quot;Mise à jour&quot; pour mettre à jour l&apos;application, maintenez-le pour le système. Une clé USB est cherchée d&apos;abord, puis le serveur de mise à jour.</translation>
     </message>
     <message>
         <source>Application update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour application</translation>
     </message>
     <message>
         <source>System update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour système</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>
@@ -3219,900 +3237,903 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>You are about to delete this widget
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez effacer ce widget
+Continuer ?</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Petit</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand</translation>
     </message>
     <message>
         <source>Delete widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer widget</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmes d&apos;état télémétrie</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmes télémétrie</translation>
     </message>
     <message>
         <source>Telemetry warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissements télémétrie</translation>
     </message>
     <message>
         <source>Global telemetry widget voice settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages vocaux globaux des widgets télémétrie</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlItem</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlSett2</name>
     <message>
         <source>Decimal point separator of this telemetry control is incorrect! Please rescan sensors and assign a sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le séparateur décimal de cette commande télémétrie est incorrect ! Veuillez relancer la recherche des capteurs et réaffecter un capteur !</translation>
     </message>
     <message>
         <source>Actual parameters of the sensor value doesn&apos;t match to the settings of this control! Probably another sensor is used. Please reassign the sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres actuels de la valeur du capteur ne correspondent pas aux réglages de cette commande ! Un autre capteur est sans doute utilisé. Veuillez réaffecter le capteur !</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Télémétrie</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>commande</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Limiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiteur</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Sim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim :</translation>
     </message>
     <message>
         <source>FS:</source>
-        <translation type="unfinished"></translation>
+        <translation>FS :</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaut</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversion</translation>
     </message>
     <message>
         <source>Inv</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControls</name>
     <message>
         <source>You are about to delete the following telemetry contol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vous allez effacer la commande télémétrie suivante : </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Continuer ?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorAlarmConfig</name>
     <message>
         <source>Red below</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge inf.</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Yellow below</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune inf.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Yellow above</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune sup.</translation>
     </message>
     <message>
         <source>Red above</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge sup.</translation>
     </message>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;alarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce seule</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce + Bip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce + Vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann.+Bip+Vib.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois</translation>
     </message>
     <message>
         <source>Repetitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétitif</translation>
     </message>
     <message>
         <source>Status alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme d&apos;état</translation>
     </message>
     <message>
         <source>Signalling</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalisation</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;alerte</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorItem</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorMainMenu</name>
     <message>
         <source>Menu is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le menu est vide !</translation>
     </message>
     <message>
         <source>Scanning for menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche du menu...</translation>
     </message>
     <message>
         <source>No response from backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse du système !</translation>
     </message>
     <message>
         <source>Getting Menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du menu...</translation>
     </message>
     <message>
         <source>Getting Menu error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du menu !</translation>
     </message>
     <message>
         <source>Getting menu timeout!</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé pour la lecture du menu !</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun menu reçu !</translation>
     </message>
     <message>
         <source>Prev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préc.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformation</name>
     <message>
         <source>Sensor Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations capteur</translation>
     </message>
     <message>
         <source>Reset Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ alertes</translation>
     </message>
     <message>
         <source>Reset Values</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ valeurs</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformationItem</name>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetChooser</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Télémétrie</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono</translation>
     </message>
     <message>
         <source>QuickLink</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>ModelImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Image modèle</translation>
     </message>
     <message>
         <source>Select a widget type to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le type de widget à ajouter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetLabelSetup</name>
     <message>
         <source>Export successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Export réussi</translation>
     </message>
     <message>
         <source>Export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;export !</translation>
     </message>
     <message>
         <source>Please check if USB is connected and working</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que l&apos;USB est branché et fonctionne</translation>
     </message>
     <message>
         <source>Attention!
 The text will probably not be displayed correctly due to its length</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention !
+Le texte ne s&apos;affichera probablement pas correctement à cause de sa longueur</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditer</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetQuickLink</name>
     <message>
         <source>Select entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir entrée</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServo</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir servo :</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServoSetup</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimer</name>
     <message>
         <source>Select timer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir chrono !</translation>
     </message>
     <message>
         <source>Empty timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono vide</translation>
     </message>
     <message>
         <source>Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt :</translation>
     </message>
     <message>
         <source>Warn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avert. :</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerAlarmConfig</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;alarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps départ</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps arrêt</translation>
     </message>
     <message>
         <source>Warning time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps avert.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>End alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme de fin</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;alerte</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerSetup</name>
     <message>
         <source>Do you really want to delete this timer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer ce chrono ?</translation>
     </message>
     <message>
         <source>No timer is selected for this widget!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chrono choisi pour ce widget !</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValue</name>
     <message>
         <source>Select sensor!</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir capteur !</translation>
     </message>
     <message>
         <source>Select value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir valeur !</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSensorSlaveChooser</name>
     <message>
         <source>Capturing sensor information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des infos capteur...</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Searching for sensors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des capteurs...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSetup</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Addr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adr.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Add values</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter valeurs</translation>
     </message>
     <message>
         <source>Rescan sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher capteurs</translation>
     </message>
     <message>
         <source>Scanning for sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des capteurs</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSlaveChooser</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TimeRangeAlarmSettings</name>
     <message>
         <source>(Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Décompte)</translation>
     </message>
     <message>
         <source>(Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Compte)</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>sur</translation>
     </message>
     <message>
         <source>Signal start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début signal</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Signal end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin signal</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de signal</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Long beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip long</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce</translation>
     </message>
     <message>
         <source>Short speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce courte</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
 </context>
 <context>
     <name>TimerAlarmItem</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;alarme</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;alarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce seule</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce + Bip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce + Vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann.+Bip+Vib.</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Court</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Msg</translation>
     </message>
 </context>
 <context>
     <name>TimerAudioSettings</name>
     <message>
         <source>Do you really want to delete this alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette alarme ?</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;alarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vib.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce seule</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce + Bip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce + Vib.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann.+Bip+Vib.</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Time/Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps/Plage</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Delete alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer alarme</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilItem</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilSettings</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Do you really want to delete this vorn control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette commande Vorn ?</translation>
     </message>
     <message>
         <source>Trainer cord switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter écolage :</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande Vorn</translation>
     </message>
     <message>
         <source>External channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Voie externe</translation>
     </message>
     <message>
         <source>In use</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisée</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Detection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Auto detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection auto</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu principal</translation>
     </message>
     <message>
         <source>Model menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu modèle</translation>
     </message>
     <message>
         <source>Min/Max reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ min/max</translation>
     </message>
     <message>
         <source>Do you really want to clear Max/Min values and all alerts for all widgets?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer les valeurs max/min et toutes les alertes de tous les widgets ?</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>
     <name>UserMenu</name>
     <message>
         <source>No favorites found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun favori</translation>
     </message>
 </context>
 <context>
@@ -4120,396 +4141,397 @@ The text will probably not be displayed correctly due to its length</source>
     <message>
         <source>No sensor is known yet.
 The sensors are found when the model starts, or by a rescan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun capteur n&apos;est encore connu.
+Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherche.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Vario off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario arrêté</translation>
     </message>
     <message>
         <source>silent</source>
-        <translation type="unfinished"></translation>
+        <translation>muet</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche/Arrêt</translation>
     </message>
     <message>
         <source>Start tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Son de base</translation>
     </message>
     <message>
         <source>Climb</source>
-        <translation type="unfinished"></translation>
+        <translation>Montée</translation>
     </message>
     <message>
         <source>Sink</source>
-        <translation type="unfinished"></translation>
+        <translation>Descente</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de vol</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparé</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Vario sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vario</translation>
     </message>
 </context>
 <context>
     <name>VirtualSwitchItem</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>MARCHE</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊT</translation>
     </message>
 </context>
 <context>
     <name>VoiceSelector</name>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <source>All languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les langues</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>No voices are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix n&apos;est installée.</translation>
     </message>
     <message>
         <source>No voice speaks this language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix ne parle cette langue.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
 </context>
 <context>
     <name>VoiceSettings</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Télémétrie</translation>
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation type="unfinished"></translation>
+        <translation>Télémétrie complète</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono</translation>
     </message>
     <message>
         <source>Flight mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase de vol</translation>
     </message>
     <message>
         <source>Timer short</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono court</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation type="unfinished"></translation>
+        <translation>Télémétrie sans unité</translation>
     </message>
     <message>
         <source>Individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Individuel</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>No more voice alarms available</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;alarme vocale disponible</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyer pour choisir la voix</translation>
     </message>
     <message>
         <source>Do you really want to delete this voice alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer cette alarme vocale ?</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme vocale</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages voix</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Activateur</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTelemetryIndividual</name>
     <message>
         <source>Sensor name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom capteur</translation>
     </message>
     <message>
         <source>Value name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom valeur</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme vocale</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerAlarmSelector</name>
     <message>
         <source>Voice alarm for</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme vocale pour</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiré</translation>
     </message>
     <message>
         <source>Attention + Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention + Expiré</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerSelector</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiré</translation>
     </message>
     <message>
         <source>Att. + Exp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Att. + Exp.</translation>
     </message>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom chrono</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
 </context>
 <context>
     <name>WlanSettings</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion...</translation>
     </message>
     <message>
         <source>Waiting for an address</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente d&apos;une adresse</translation>
     </message>
     <message>
         <source>On, not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche, non connecté</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche...</translation>
     </message>
     <message>
         <source>Switch WiFi on to find the networks in range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activez le WiFi pour trouver les réseaux à portée.</translation>
     </message>
     <message>
         <source>No networks found. Touch Scan to search again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun réseau trouvé. Touchez Chercher pour relancer la recherche.</translation>
     </message>
     <message>
         <source>A passphrase has 8 to 63 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe compte de 8 à 63 caractères.</translation>
     </message>
     <message>
         <source>The passphrase could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>This network cannot be joined with this name and passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de rejoindre ce réseau avec ce nom et ce mot de passe.</translation>
     </message>
     <message>
         <source>This network is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce réseau n&apos;est pas enregistré.</translation>
     </message>
     <message>
         <source>A passphrase cannot hold a # after a &quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot de passe ne peut pas contenir de # après un &quot;.</translation>
     </message>
     <message>
         <source>The connection failed. Check the passphrase and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a échoué. Vérifiez le mot de passe et réessayez.</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisi</translation>
     </message>
     <message>
         <source>Touch a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Touchez un réseau</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier</translation>
     </message>
 </context>
 <context>
@@ -4530,195 +4552,199 @@ L&apos;interface s&apos;arrête...</translation>
     </message>
     <message>
         <source>General error occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur générale</translation>
     </message>
     <message>
         <source>Function don&apos;t exist</source>
-        <translation type="unfinished"></translation>
+        <translation>La fonction n&apos;existe pas</translation>
     </message>
     <message>
         <source>More than one control recognized</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;une commande détectée</translation>
     </message>
     <message>
         <source>No movement detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mouvement détecté</translation>
     </message>
     <message>
         <source>Index off the limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Index hors limites</translation>
     </message>
     <message>
         <source>Unknown control</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue</translation>
     </message>
     <message>
         <source>Servo already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo déjà utilisé</translation>
     </message>
     <message>
         <source>Servo not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo non utilisé</translation>
     </message>
     <message>
         <source>Servo not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo non affecté</translation>
     </message>
     <message>
         <source>Reached maximum servos per function</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de servos par fonction atteint</translation>
     </message>
     <message>
         <source>Reached maximum curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de courbes atteint</translation>
     </message>
     <message>
         <source>Reached maximum Flight Mode count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de phases de vol atteint</translation>
     </message>
     <message>
         <source>Reached maximum function count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de fonctions atteint</translation>
     </message>
     <message>
         <source>Reached maximum limit count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de limites atteint</translation>
     </message>
     <message>
         <source>Reached maximum mixer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de mixages atteint</translation>
     </message>
     <message>
         <source>Reached maximum sequencer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de séquenceurs atteint</translation>
     </message>
     <message>
         <source>Reached maximum servo config count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de configurations servo atteint</translation>
     </message>
     <message>
         <source>Sensor not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteur non utilisé</translation>
     </message>
     <message>
         <source>Widget not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget non utilisé</translation>
     </message>
     <message>
         <source>Reached maximum of widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de widgets atteint</translation>
     </message>
     <message>
         <source>Reached maximum of sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de capteurs atteint</translation>
     </message>
     <message>
         <source>Reached maximum of timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de chronos atteint</translation>
     </message>
     <message>
         <source>Reached maximum of virtual switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal d&apos;inters virtuels atteint</translation>
     </message>
     <message>
         <source>Reached maximum number of functions that can control this servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de fonctions pouvant commander ce servo atteint</translation>
     </message>
     <message>
         <source>The maximum number of headup items has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre maximal d&apos;éléments tête haute est atteint.</translation>
     </message>
     <message>
         <source>This control is already assigned as a channel Vorn control. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette commande est déjà affectée comme commande Vorn d&apos;une voie. Veuillez choisir une autre commande !</translation>
     </message>
     <message>
         <source>This control is already assigned to Trainer cord switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette commande est déjà affectée à l&apos;inter d&apos;écolage. Veuillez choisir une autre commande !</translation>
     </message>
     <message>
         <source>This control is already assigned as an input of FM/Sequencer/Servo-Cut/Mixer/Vario control virtual switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette commande est déjà affectée comme entrée d&apos;un inter virtuel de commande PV/séquenceur/coupure servo/mixage/vario. Veuillez choisir une autre commande !</translation>
     </message>
     <message>
         <source>File of the active model cannot be modified!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du modèle actif ne peut pas être modifié !</translation>
     </message>
     <message>
         <source>Cannot delete non-empty folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;effacer un dossier non vide !</translation>
     </message>
     <message>
         <source>Reached maximum of telemetry controls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de commandes télémétrie atteint.</translation>
     </message>
     <message>
         <source>Cancelled by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé par l&apos;utilisateur.</translation>
     </message>
     <message>
         <source>Not yet implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore disponible</translation>
     </message>
     <message>
         <source>Empty input not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie vide interdite</translation>
     </message>
     <message>
         <source>This name is already being used</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom est déjà utilisé</translation>
     </message>
     <message>
         <source>Reached maximum entry count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal d&apos;entrées atteint</translation>
     </message>
     <message>
         <source>This item cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet élément ne peut pas être effacé</translation>
     </message>
     <message>
         <source>No USB device detected. Please connect USB device and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique USB détecté. Veuillez brancher un périphérique USB et réessayer</translation>
     </message>
     <message>
         <source>Installed software is already up-to-date</source>
-        <translation type="unfinished"></translation>
+        <translation>Le logiciel installé est déjà à jour</translation>
     </message>
     <message>
         <source>No Update.xml file is found on the USB device</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier Update.xml trouvé sur le périphérique USB</translation>
     </message>
     <message>
         <source>No telemetry control can be assigned as an input of this VS, since this VS controls another telemetry control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande télémétrie ne peut être affectée comme entrée de cet inter virtuel, car il commande une autre commande télémétrie !</translation>
     </message>
     <message>
         <source>Error:
 Unknown Error, Errorcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur :
+Erreur inconnue, code d&apos;erreur : </translation>
     </message>
     <message>
         <source>General Error
 
 No errortext defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur générale
+
+Aucun texte d&apos;erreur défini.</translation>
     </message>
     <message>
         <source>SD card not detected in system!</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte SD non détectée !</translation>
     </message>
     <message>
         <source>Model CRC data is bad!</source>
-        <translation type="unfinished"></translation>
+        <translation>Données CRC du modèle incorrectes !</translation>
     </message>
     <message>
         <source>Fast start is not possible next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage rapide impossible la prochaine fois.</translation>
     </message>
     <message>
         <source>There is no current model to set up.
 Open the model menu to load or make one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun modèle actuel à régler.
+Ouvrir le menu modèle pour en charger ou en créer un ?</translation>
     </message>
 </context>
 </TS>

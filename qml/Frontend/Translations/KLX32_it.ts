@@ -5,758 +5,758 @@
     <name>12</name>
     <message>
         <source>Function %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione %1</translation>
     </message>
     <message>
         <source>FCC-TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>FCC-TEST</translation>
     </message>
 </context>
 <context>
     <name>14_Settings_System</name>
     <message>
         <source>PWM</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM</translation>
     </message>
     <message>
         <source>Z²BUS</source>
-        <translation type="unfinished"></translation>
+        <translation>Z²BUS</translation>
     </message>
     <message>
         <source>S.BUS In</source>
-        <translation type="unfinished"></translation>
+        <translation>S.BUS In</translation>
     </message>
     <message>
         <source>SRXL In</source>
-        <translation type="unfinished"></translation>
+        <translation>SRXL In</translation>
     </message>
     <message>
         <source>System information successfully exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni di sistema esportate correttamente!</translation>
     </message>
     <message>
         <source>System information cannot be exported to USB device. Check available space or insert another one!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare le informazioni di sistema sul dispositivo USB. Verificare lo spazio disponibile o inserirne un altro!</translation>
     </message>
     <message>
         <source>Pilotname</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome pilota</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data/Ora</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
     <message>
         <source>Manually</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale</translation>
     </message>
     <message>
         <source>Location/Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Luogo/Fuso orario</translation>
     </message>
     <message>
         <source>Summer</source>
-        <translation type="unfinished"></translation>
+        <translation>Legale</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="unfinished"></translation>
+        <translation>Solare</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>dd-mm-yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>gg-mm-aaaa</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>PM</source>
-        <translation type="unfinished"></translation>
+        <translation>PM</translation>
     </message>
     <message>
         <source>AM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM</translation>
     </message>
     <message>
         <source>hh:mm</source>
-        <translation type="unfinished"></translation>
+        <translation>hh:mm</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>Imperial</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperiale</translation>
     </message>
     <message>
         <source>Metric</source>
-        <translation type="unfinished"></translation>
+        <translation>Metrico</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <source>Servo/Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo/Dati:</translation>
     </message>
     <message>
         <source>Fast start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio rapido</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Telemetry logging</source>
-        <translation type="unfinished"></translation>
+        <translation>Log telemetria</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrazione</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio</translation>
     </message>
     <message>
         <source>System information</source>
-        <translation type="unfinished"></translation>
+        <translation>Info di sistema</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di serie</translation>
     </message>
     <message>
         <source>UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC</translation>
     </message>
     <message>
         <source>24h</source>
-        <translation type="unfinished"></translation>
+        <translation>24h</translation>
     </message>
     <message>
         <source>12h</source>
-        <translation type="unfinished"></translation>
+        <translation>12h</translation>
     </message>
 </context>
 <context>
     <name>15</name>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altoparlante</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Click trim</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
 </context>
 <context>
     <name>18</name>
     <message>
         <source>2-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 pos.</translation>
     </message>
     <message>
         <source>3-Pos.</source>
-        <translation type="unfinished"></translation>
+        <translation>3 pos.</translation>
     </message>
     <message>
         <source>linear</source>
-        <translation type="unfinished"></translation>
+        <translation>lineare</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Please move the control</source>
-        <translation type="unfinished"></translation>
+        <translation>Muovere il comando</translation>
     </message>
     <message>
         <source>you wish to calibrate</source>
-        <translation type="unfinished"></translation>
+        <translation>da calibrare</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direz.</translation>
     </message>
     <message>
         <source>Invers</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversa</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrazione</translation>
     </message>
     <message>
         <source>Move Control to</source>
-        <translation type="unfinished"></translation>
+        <translation>Portare il comando in</translation>
     </message>
     <message>
         <source>Endpositions</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizioni estreme</translation>
     </message>
     <message>
         <source>Center Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione centrale</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>19</name>
     <message>
         <source>Are you sure you would like to delete this mixer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo mixer?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>from Function</source>
-        <translation type="unfinished"></translation>
+        <translation>da funzione</translation>
     </message>
     <message>
         <source>to Function</source>
-        <translation type="unfinished"></translation>
+        <translation>a funzione</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
 </context>
 <context>
     <name>1_System_Appearance</name>
     <message>
         <source>1 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min.</translation>
     </message>
     <message>
         <source>2 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 min.</translation>
     </message>
     <message>
         <source>5 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min.</translation>
     </message>
     <message>
         <source>10 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min.</translation>
     </message>
     <message>
         <source>15 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min.</translation>
     </message>
     <message>
         <source>30 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min.</translation>
     </message>
     <message>
         <source>45 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min.</translation>
     </message>
     <message>
         <source>60 Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Display dim</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenua display</translation>
     </message>
     <message>
         <source>Auto Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco auto</translation>
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme inattività</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Accent Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore accento</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>Intro Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video intro</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>DebugScreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata debug</translation>
     </message>
 </context>
 <context>
     <name>20</name>
     <message>
         <source>Do you really want to reset all settings of this mixer to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare davvero tutte le impostazioni di questo mixer ai valori della fase di volo &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;?</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer</translation>
     </message>
     <message>
         <source>from</source>
-        <translation type="unfinished"></translation>
+        <translation>da</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo corsa</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase di volo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singola</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione</translation>
     </message>
 </context>
 <context>
     <name>21</name>
     <message>
         <source>Do you really want to delete this virtual switch?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo interruttore virtuale?</translation>
     </message>
     <message>
         <source>The selected virtual switch is used as an input of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;interruttore virtuale selezionato è usato come ingresso di &apos;</translation>
     </message>
     <message>
         <source>&apos; and cannot be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos; e non può essere eliminato!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Input state</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato ingresso</translation>
     </message>
     <message>
         <source>Logic</source>
-        <translation type="unfinished"></translation>
+        <translation>Logica</translation>
     </message>
     <message>
         <source>Output state</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato uscita</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
     <name>22</name>
     <message>
         <source>Do you really want to reset all settings of this trim to the global values?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare davvero tutte le impostazioni di questo trim ai valori globali?</translation>
     </message>
     <message>
         <source>Trim setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione trim:</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase di volo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singola</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Trim range</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo trim</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Passi</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversa</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnale</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibrazione</translation>
     </message>
     <message>
         <source>Vibr. + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibr. + Bip</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
 </context>
 <context>
     <name>23</name>
     <message>
         <source>A1 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx alto</translation>
     </message>
     <message>
         <source>A1 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx medio</translation>
     </message>
     <message>
         <source>A1 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Tx basso</translation>
     </message>
     <message>
         <source>A1 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 hopping</translation>
     </message>
     <message>
         <source>A1 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx alto</translation>
     </message>
     <message>
         <source>A1 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx medio</translation>
     </message>
     <message>
         <source>A1 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Rx basso</translation>
     </message>
     <message>
         <source>A2 Tx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx alto</translation>
     </message>
     <message>
         <source>A2 Tx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx medio</translation>
     </message>
     <message>
         <source>A2 Tx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Tx basso</translation>
     </message>
     <message>
         <source>A2 hopping</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 hopping</translation>
     </message>
     <message>
         <source>A2 Rx high</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx alto</translation>
     </message>
     <message>
         <source>A2 Rx mid</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx medio</translation>
     </message>
     <message>
         <source>A2 Rx low</source>
-        <translation type="unfinished"></translation>
+        <translation>A2 Rx basso</translation>
     </message>
     <message>
         <source>Test off</source>
-        <translation type="unfinished"></translation>
+        <translation>Test off</translation>
     </message>
     <message>
         <source>Bandwidth EU</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda EU</translation>
     </message>
     <message>
         <source>-- High channel</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Canale alto</translation>
     </message>
     <message>
         <source>++ Low channel</source>
-        <translation type="unfinished"></translation>
+        <translation>++ Canale basso</translation>
     </message>
     <message>
         <source>LQI1: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI1: </translation>
     </message>
     <message>
         <source>LQI2: </source>
-        <translation type="unfinished"></translation>
+        <translation>LQI2: </translation>
     </message>
 </context>
 <context>
     <name>24</name>
     <message>
         <source>The firmware update is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aggiornamento del firmware è terminato.</translation>
     </message>
     <message>
         <source>The firmware update failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aggiornamento del firmware non è riuscito.</translation>
     </message>
     <message>
         <source>Firmware update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento firmware</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnere e riaccendere la trasmittente.</translation>
     </message>
     <message>
         <source>Please switch the transmitter off and on again: the update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnere e riaccendere la trasmittente: l&apos;aggiornamento verrà ripetuto al prossimo avvio.</translation>
     </message>
     <message>
         <source>The transmitter starts with the controllers&apos; present firmware. The update is repeated at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La trasmittente si avvia con il firmware attuale dei controller. L&apos;aggiornamento verrà ripetuto al prossimo avvio.</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
-        <translation type="unfinished"></translation>
+        <translation>I controller ricevono il firmware del nuovo software. Non spegnere la trasmittente.</translation>
     </message>
 </context>
 <context>
     <name>26</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona servo:</translation>
     </message>
     <message>
         <source>Select function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona funzione:</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite</translation>
     </message>
     <message>
         <source>Way</source>
-        <translation type="unfinished"></translation>
+        <translation>Corsa</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Direct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direz.</translation>
     </message>
     <message>
         <source>Please select servo and function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare servo e funzione:</translation>
     </message>
 </context>
 <context>
     <name>27_FunctionServos</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona servo:</translation>
     </message>
     <message>
         <source>Are you sure you would like to delete this servo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo servo?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un servo disponibile:</translation>
     </message>
 </context>
 <context>
     <name>29</name>
     <message>
         <source>Trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Delete trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina trim</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -764,1102 +764,1107 @@
     <message>
         <source>Sensors auto rescan...
  Attempt #</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova scansione sensori...
+ Tentativo #</translation>
     </message>
     <message>
         <source>sensors found.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>sensori trovati.
+</translation>
     </message>
     <message>
         <source>Please perform new rescan manually!</source>
-        <translation type="unfinished"></translation>
+        <translation>Eseguire manualmente una nuova scansione!</translation>
     </message>
     <message>
         <source>Model Fast Start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio rapido modello!</translation>
     </message>
     <message>
         <source> Trims unlocked!</source>
-        <translation type="unfinished"></translation>
+        <translation> Trim sbloccati!</translation>
     </message>
     <message>
         <source>Trims locked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim bloccati!</translation>
     </message>
     <message>
         <source> - Model error</source>
-        <translation type="unfinished"></translation>
+        <translation> - Errore modello</translation>
     </message>
     <message>
         <source> - File not found or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation> - File non trovato o danneggiato!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modello: </translation>
     </message>
     <message>
         <source>Page </source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina </translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento modello...</translation>
     </message>
     <message>
         <source>Not loaded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non caricato:</translation>
     </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Smussata</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezzata</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset curva</translation>
     </message>
 </context>
 <context>
     <name>35_TimerSetup</name>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Do you really want to delete this timer control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo comando del timer?</translation>
     </message>
     <message>
         <source>Timer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome timer</translation>
     </message>
     <message>
         <source>Current value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore attuale</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo inizio</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo fine</translation>
     </message>
     <message>
         <source>Auto reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset auto</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Audio settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni audio</translation>
     </message>
 </context>
 <context>
     <name>36_ControlSelector</name>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>FM control #</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando FV #</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Trainer cord</source>
-        <translation type="unfinished"></translation>
+        <translation>Cavo trainer</translation>
     </message>
     <message>
         <source>Sequencer</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenziatore</translation>
     </message>
     <message>
         <source>T-Con On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>T-Con On/Off</translation>
     </message>
     <message>
         <source>Headup</source>
-        <translation type="unfinished"></translation>
+        <translation>Headup</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavvia</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>On/Off</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivatore</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando Vorn</translation>
     </message>
     <message>
         <source>Activation</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnale</translation>
     </message>
     <message>
         <source>Speaker</source>
-        <translation type="unfinished"></translation>
+        <translation>Altoparlante</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>Trim clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Click trim</translation>
     </message>
     <message>
         <source>Beeps</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Diff. input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingr. diff.</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>V-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Int. virt.</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Fixvalue</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore fisso</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentaneo</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bistabile</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>4_0</name>
     <message>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold</translation>
     </message>
     <message>
         <source>F/S</source>
-        <translation type="unfinished"></translation>
+        <translation>F/S</translation>
     </message>
     <message>
         <source>Failsafe</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>You are about to delete the following function: </source>
-        <translation type="unfinished"></translation>
+        <translation>Si sta per eliminare la seguente funzione: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Procedere?</translation>
     </message>
     <message>
         <source>Failsafe teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Failsafe memorizzato!</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>FS all</source>
-        <translation type="unfinished"></translation>
+        <translation>FS tutti</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizza</translation>
     </message>
 </context>
 <context>
     <name>5</name>
     <message>
         <source>Function Setup:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione funzione:</translation>
     </message>
 </context>
 <context>
     <name>5_1</name>
     <message>
         <source>Do you really want to reset all settings of this function to the values of &apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare davvero tutte le impostazioni di questa funzione ai valori della fase di volo &apos;</translation>
     </message>
     <message>
         <source>&apos; flight mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;?</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase di volo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singola</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source>Control rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando D/R</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dual rate</translation>
     </message>
     <message>
         <source>Control expo</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando expo</translation>
     </message>
     <message>
         <source>Expo right</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo destra</translation>
     </message>
     <message>
         <source>Expo left</source>
-        <translation type="unfinished"></translation>
+        <translation>Expo sinistra</translation>
     </message>
     <message>
         <source>Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Run time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo corsa</translation>
     </message>
 </context>
 <context>
     <name>7</name>
     <message>
         <source>Flight Mode: Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase di volo: Normale</translation>
     </message>
 </context>
 <context>
     <name>9_BindingMenu</name>
     <message>
         <source>Type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo %1</translation>
     </message>
     <message>
         <source>S/N %1</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N %1</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Riceventi: R-Ediv 21</translation>
     </message>
     <message>
         <source>Receivers: R-Ediv 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Riceventi: R-Ediv 14</translation>
     </message>
     <message>
         <source>Receivers: own</source>
-        <translation type="unfinished"></translation>
+        <translation>Riceventi: proprie</translation>
     </message>
     <message>
         <source>Binding receiver %1 ...
 Switch the receiver on in binding mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Associazione ricevente %1 ...
+Accendere la ricevente in modalità binding.</translation>
     </message>
     <message>
         <source>Do you really want to delete receiver %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero la ricevente %1?</translation>
     </message>
     <message>
         <source>Deleting receiver %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione ricevente %1 ...</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Riceventi</translation>
     </message>
     <message>
         <source>Receiver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricevente %1</translation>
     </message>
     <message>
         <source>not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>non associata</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Bind</source>
-        <translation type="unfinished"></translation>
+        <translation>Associa</translation>
     </message>
     <message>
         <source>Transmitter sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore trasmittente</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware ricevente</translation>
     </message>
 </context>
 <context>
     <name>AlarmMessageSettings</name>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome timer</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>testo</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per impostare voce</translation>
     </message>
 </context>
 <context>
     <name>AssistantControlChooser</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>Fix value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore fisso</translation>
     </message>
     <message>
         <source>Momentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Momentaneo</translation>
     </message>
     <message>
         <source>Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bistabile</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>AssistantServoChooser</name>
     <message>
         <source>Please select the servos you would like to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare i servi da aggiungere</translation>
     </message>
     <message>
         <source>Available servo slots: </source>
-        <translation type="unfinished"></translation>
+        <translation>Posti servo disponibili: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>AssistantTypePage</name>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Aliante</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Acro</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala delta</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Coda a V</translation>
     </message>
     <message>
         <source>Left wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala sinistra</translation>
     </message>
     <message>
         <source>Right wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala destra</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala</translation>
     </message>
     <message>
         <source>Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Coda</translation>
     </message>
     <message>
         <source>Throttle + Gear</source>
-        <translation type="unfinished"></translation>
+        <translation>Motore + Carrello</translation>
     </message>
     <message>
         <source>Gyro + Aux</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyro + Aux</translation>
     </message>
     <message>
         <source>Gear + Brake</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrello + Freni</translation>
     </message>
     <message>
         <source>Throttle + Smoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Motore + Fumo</translation>
     </message>
     <message>
         <source>Gyro + Vector</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyro + Vettoriale</translation>
     </message>
     <message>
         <source>You did not set any function, the assistant will be closed. A new model with an empty function list will be created.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata impostata alcuna funzione, l&apos;assistente verrà chiuso. Verrà creato un nuovo modello con un elenco di funzioni vuoto.
+Continuare?</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>Aileron Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando alettoni</translation>
     </message>
     <message>
         <source>Elevator Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando profondità</translation>
     </message>
     <message>
         <source>Rudder Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando direzione</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>BTSettings</name>
     <message>
         <source>It may take up to 15 seconds to scan bluetooth devices</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca dei dispositivi Bluetooth può richiedere fino a 15 secondi</translation>
     </message>
     <message>
         <source>The device is successfully connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo è stato connesso</translation>
     </message>
     <message>
         <source>An unexpected error occurred while searching for devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore imprevisto durante la ricerca dei dispositivi</translation>
     </message>
     <message>
         <source>An unexpected error occurred when stopping the device search</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore imprevisto durante l&apos;arresto della ricerca dei dispositivi</translation>
     </message>
     <message>
         <source>An unexpected error occurred while deleting the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore imprevisto durante l&apos;eliminazione del dispositivo</translation>
     </message>
     <message>
         <source>An unexpected error occurred when connecting to the device</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore imprevisto durante la connessione al dispositivo</translation>
     </message>
     <message>
         <source>The maximum number of connected devices has been reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di dispositivi connessi</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Scan!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca!</translation>
     </message>
     <message>
         <source>Sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test audio</translation>
     </message>
     <message>
         <source>Bluetooth sound test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test audio Bluetooth</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca...</translation>
     </message>
     <message>
         <source>No devices known. Touch Scan! to search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dispositivo noto. Toccare Cerca! per cercare.</translation>
     </message>
     <message>
         <source>Switch Bluetooth on to see the devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivare il Bluetooth per vedere i dispositivi.</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
     <name>CComplexTimer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>ora</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ore</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuto</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>meno</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>secondo</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
 </context>
 <context>
     <name>ControlConfigLinear</name>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Sopra</translation>
     </message>
     <message>
         <source>Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Sotto</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Fixed control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando fisso</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloccato</translation>
     </message>
 </context>
 <context>
     <name>CountrySelector</name>
     <message>
         <source>Not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Non specificato</translation>
     </message>
     <message>
         <source>Time zone [ ±hh:mm ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso orario [ ±hh:mm ]</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CurveEditPanel</name>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Select Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona punto</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <source>Smooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Smussata</translation>
     </message>
     <message>
         <source>Raw</source>
-        <translation type="unfinished"></translation>
+        <translation>Spezzata</translation>
     </message>
     <message>
         <source>Reset Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset curva</translation>
     </message>
 </context>
 <context>
     <name>CutoffSettings</name>
     <message>
         <source>Do you really want to delete this Servo Cut-off?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo taglio servo?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Actual</source>
-        <translation type="unfinished"></translation>
+        <translation>Attuale</translation>
     </message>
     <message>
         <source>Delete Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina taglio servo</translation>
     </message>
     <message>
         <source>Please select an available servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare un servo disponibile:</translation>
     </message>
 </context>
 <context>
     <name>DifferentialsList</name>
     <message>
         <source>Do you really want to clear this differential?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancellare davvero questo differenziale?</translation>
     </message>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Please select an available function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare una funzione disponibile:</translation>
     </message>
     <message>
         <source>Please assign servos to the left or right side:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegnare i servi al lato sinistro o destro:</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
     <message>
         <source>System shutting down</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnimento del sistema</translation>
     </message>
 </context>
 <context>
     <name>FastMain</name>
     <message>
         <source>System starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio del sistema...</translation>
     </message>
 </context>
 <context>
     <name>FileBrowser</name>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiavetta USB</translation>
     </message>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda SD</translation>
     </message>
     <message>
         <source>Nothing to choose from here</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da scegliere qui</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>FileManager</name>
     <message>
         <source>SD card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda SD</translation>
     </message>
     <message>
         <source>USB stick</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiavetta USB</translation>
     </message>
     <message>
         <source>Choose a storage</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una memoria</translation>
     </message>
     <message>
         <source>Delete the %1 selected files and folders?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare i %1 file e cartelle selezionati?</translation>
     </message>
     <message>
         <source>Copying complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia completata</translation>
     </message>
     <message>
         <source>Deleting complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione completata</translation>
     </message>
     <message>
         <source>Canceled by the user</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato dall&apos;utente</translation>
     </message>
     <message>
         <source>A file or folder cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare un file o una cartella</translation>
     </message>
     <message>
         <source>A file or folder cannot be created in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare un file o una cartella nella cartella di destinazione</translation>
     </message>
     <message>
         <source>Copying complete. Files that existed already were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia completata. I file già esistenti sono stati saltati</translation>
     </message>
     <message>
         <source>A source file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire un file di origine</translation>
     </message>
     <message>
         <source>A source file cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere un file di origine</translation>
     </message>
     <message>
         <source>A file cannot be written in the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere un file nella cartella di destinazione</translation>
     </message>
     <message>
         <source>The destination folder is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di destinazione non è disponibile</translation>
     </message>
     <message>
         <source>Not enough memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente</translation>
     </message>
     <message>
         <source>The source was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine non trovata</translation>
     </message>
     <message>
         <source>The file name cannot be generated automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile generare automaticamente il nome del file</translation>
     </message>
     <message>
         <source>The destination folder is a subfolder of the source folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di destinazione è una sottocartella della cartella di origine</translation>
     </message>
     <message>
         <source>The source folder is the same as the destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella di origine coincide con la cartella di destinazione</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>&quot;%1&quot; exists already in the destination folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; esiste già nella cartella di destinazione.</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>A:</translation>
     </message>
     <message>
         <source>Copy here ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia qui ▶</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>%1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 selezionati</translation>
     </message>
     <message>
         <source>Copying %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia %1 di %2</translation>
     </message>
     <message>
         <source>Deleting %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione %1 di %2</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
 </context>
 <context>
     <name>FileSelector</name>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna rete WLAN configurata. Configurarne prima una nelle impostazioni WLAN.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione alla WLAN ...</translation>
     </message>
     <message>
         <source>Looking for receiver firmware ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca firmware ricevente ...</translation>
     </message>
     <message>
         <source>The download could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il download.</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stabilire la connessione WLAN.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento non trovato.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente sulla scheda SD.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file dell&apos;aggiornamento è danneggiato. Avviare di nuovo il download.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione al server di aggiornamento non riuscita.</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download completato</translation>
     </message>
     <message>
         <source>Receiver firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware ricevente</translation>
     </message>
     <message>
         <source>No receiver firmware on the SD card. &quot;Download&quot; fetches it from the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun firmware ricevente sulla scheda SD. &quot;Scarica&quot; lo preleva dal server di aggiornamento.</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarica</translation>
     </message>
     <message>
         <source>Receiver firmware download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download firmware ricevente</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
 </context>
 <context>
@@ -1867,691 +1872,702 @@ Continue?</source>
     <message>
         <source>Do you really want to delete this
 No Fade-in function?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questa
+funzione senza transizione?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Fade-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Transizione</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni senza transizione</translation>
     </message>
     <message>
         <source>Delete function</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina funzione</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Please select available functions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare le funzioni disponibili:</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Creare prima la fase di volo standard!</translation>
     </message>
 </context>
 <context>
     <name>FlightModeSelector</name>
     <message>
         <source>Null string</source>
-        <translation type="unfinished"></translation>
+        <translation>Stringa vuota</translation>
     </message>
     <message>
         <source>
 Standard Flight Mode should be created first!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Creare prima la fase di volo standard!</translation>
     </message>
     <message>
         <source>Delete Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina fase di volo</translation>
     </message>
     <message>
         <source>Delete FM Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina comando FV</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia</translation>
     </message>
     <message>
         <source>Do you really want to delete this
 Flight Mode control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo
+comando fase di volo?</translation>
     </message>
     <message>
         <source>Do you really want to delete
 this Flight Mode?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero
+questa fase di volo?</translation>
     </message>
     <message>
         <source>
 Cannot delete standard Flight Mode!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Impossibile eliminare la fase di volo standard!</translation>
     </message>
     <message>
         <source>Model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modello: </translation>
     </message>
 </context>
 <context>
     <name>FlyinIncDec</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>FuncDiffSettings</name>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenziale</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase di volo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singola</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source>Diff. control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando diff.</translation>
     </message>
     <message>
         <source>Diff. trim</source>
-        <translation type="unfinished"></translation>
+        <translation>Trim diff.</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione</translation>
     </message>
 </context>
 <context>
     <name>FunctionDiffItemV2</name>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
 </context>
 <context>
     <name>GPSSideBoard</name>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine</translation>
     </message>
     <message>
         <source>Heading</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotta</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelliti</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
 </context>
 <context>
     <name>HeadupMenu</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Placeholder</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnaposto</translation>
     </message>
     <message>
         <source>No data</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dato</translation>
     </message>
     <message>
         <source>Kind of the item</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di elemento</translation>
     </message>
     <message>
         <source>Telemetry value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore telemetria</translation>
     </message>
     <message>
         <source>There is nothing of this kind to choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nulla di questo tipo da scegliere.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>No items. Touch + to add one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun elemento. Toccare + per aggiungerne uno.</translation>
     </message>
 </context>
 <context>
     <name>HeldRowBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ImageViewer</name>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritaglia</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>ItemChooser</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
-        <translation type="unfinished"></translation>
+        <translation>volt</translation>
     </message>
     <message>
         <source>millivolts</source>
-        <translation type="unfinished"></translation>
+        <translation>millivolt</translation>
     </message>
     <message>
         <source>amps</source>
-        <translation type="unfinished"></translation>
+        <translation>ampere</translation>
     </message>
     <message>
         <source>milliamps</source>
-        <translation type="unfinished"></translation>
+        <translation>milliampere</translation>
     </message>
     <message>
         <source>milliampere-hours</source>
-        <translation type="unfinished"></translation>
+        <translation>milliampereora</translation>
     </message>
     <message>
         <source>feet per second</source>
-        <translation type="unfinished"></translation>
+        <translation>piedi al secondo</translation>
     </message>
     <message>
         <source>meters per second</source>
-        <translation type="unfinished"></translation>
+        <translation>metri al secondo</translation>
     </message>
     <message>
         <source>degree Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>gradi Celsius</translation>
     </message>
     <message>
         <source>degree Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>gradi Fahrenheit</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>expired</source>
-        <translation type="unfinished"></translation>
+        <translation>scaduto</translation>
     </message>
     <message>
         <source>attention</source>
-        <translation type="unfinished"></translation>
+        <translation>attenzione</translation>
     </message>
 </context>
 <context>
     <name>KLX_Timer</name>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>ora</translation>
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ore</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuto</translation>
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minuti</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>secondo</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondi</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation type="unfinished"></translation>
+        <translation>meno</translation>
     </message>
 </context>
 <context>
     <name>KLX_TimersAlarms</name>
     <message>
         <source>Attention:data synchronization failed!Please land your aircraft!</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: sincronizzazione dati non riuscita! Atterrare subito!</translation>
     </message>
 </context>
 <context>
     <name>Keyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No more than three lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Non più di tre righe</translation>
     </message>
     <message>
         <source>No more than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Non più di %1 caratteri</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servi</translation>
     </message>
     <message>
         <source>ServoMonitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor servi</translation>
     </message>
     <message>
         <source>Flight Modes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasi di volo</translation>
     </message>
     <message>
         <source>Virtual Switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Interruttori virtuali</translation>
     </message>
     <message>
         <source>Mixer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer</translation>
     </message>
     <message>
         <source>Servo Cut-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Taglio servo</translation>
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <source>Receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Riceventi</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni voce</translation>
     </message>
     <message>
         <source>Vario Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni vario</translation>
     </message>
     <message>
         <source>Sequencers</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenziatori</translation>
     </message>
     <message>
         <source>Differential</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenziale</translation>
     </message>
     <message>
         <source>Telemetry Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi telemetria</translation>
     </message>
     <message>
         <source>Trainer cord Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni cavo trainer</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Annunciatore</translation>
     </message>
     <message>
         <source>GPS Compass</source>
-        <translation type="unfinished"></translation>
+        <translation>Bussola GPS</translation>
     </message>
     <message>
         <source>HeadUp Display</source>
-        <translation type="unfinished"></translation>
+        <translation>HeadUp Display</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checklist pre-volo</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione file</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspetto</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth</translation>
     </message>
 </context>
 <context>
     <name>ModelMenu</name>
     <message>
         <source>Plane</source>
-        <translation type="unfinished"></translation>
+        <translation>Aereo</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Elicottero</translation>
     </message>
     <message>
         <source>Multicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Multicottero</translation>
     </message>
     <message>
         <source>Boat</source>
-        <translation type="unfinished"></translation>
+        <translation>Barca</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>This name cannot be used.
-A name must not contain /  : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+A name must not contain / %1 : * ? &quot; &lt; &gt; | or &quot;..&quot;.</source>
+        <translation>Questo nome non può essere usato.
+Un nome non deve contenere / %1 : * ? &quot; &lt; &gt; | o &quot;..&quot;.</translation>
     </message>
     <message>
         <source>New name of the folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome della cartella:</translation>
     </message>
     <message>
         <source>New name of the model:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome del modello:</translation>
     </message>
     <message>
         <source>Name of the new model in %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del nuovo modello in %1:</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Model loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento modello...</translation>
     </message>
     <message>
         <source>The model could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il modello.</translation>
     </message>
     <message>
         <source>Generating new model</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione nuovo modello</translation>
     </message>
     <message>
         <source>There is no current model.
 Load a model or make a new one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello attuale.
+Caricare un modello o crearne uno nuovo.</translation>
     </message>
     <message>
         <source>Copy %1 to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia %1 in:</translation>
     </message>
     <message>
         <source>The model is copied as: </source>
-        <translation type="unfinished"></translation>
+        <translation>Il modello viene copiato come: </translation>
     </message>
     <message>
         <source>Folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Procedere?</translation>
     </message>
     <message>
         <source>Only the current model can be renamed.
 Load this model now and rename it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si può rinominare solo il modello attuale.
+Caricare ora questo modello e rinominarlo?</translation>
     </message>
     <message>
         <source>You are about to delete the following model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Si sta per eliminare il seguente modello: </translation>
     </message>
     <message>
         <source>Picture for</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine per</translation>
     </message>
     <message>
         <source>You are about to delete the following folder: </source>
-        <translation type="unfinished"></translation>
+        <translation>Si sta per eliminare la seguente cartella: </translation>
     </message>
     <message>
         <source>Current model: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modello attuale: </translation>
     </message>
     <message>
         <source>No model loaded: load one or make a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello caricato: caricarne uno o crearne uno nuovo.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>+ Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Cartella</translation>
     </message>
     <message>
         <source>Current model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello attuale</translation>
     </message>
     <message>
         <source>No models in this folder.
 &quot;New&quot; makes one here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello in questa cartella.
+&quot;Nuovo&quot; ne crea uno qui.</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
 </context>
 <context>
     <name>ModelTask</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
 </context>
 <context>
     <name>ModelTypeChoose</name>
     <message>
         <source>Please select the model type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare il tipo di modello:</translation>
     </message>
     <message>
         <source>Sailplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Aliante</translation>
     </message>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Acro</source>
-        <translation type="unfinished"></translation>
+        <translation>Acro</translation>
     </message>
     <message>
         <source>Delta-Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala delta</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>V-Tail</source>
-        <translation type="unfinished"></translation>
+        <translation>Coda a V</translation>
     </message>
     <message>
         <source>Proceed</source>
-        <translation type="unfinished"></translation>
+        <translation>Continua</translation>
     </message>
 </context>
 <context>
     <name>Modelbuilder</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servi</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
 </context>
 <context>
@@ -2562,91 +2578,91 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>Numpad</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OptionsBar</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightChecklist</name>
     <message>
         <source>Controls teached!</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi memorizzati!</translation>
     </message>
     <message>
         <source>Controls teached incorrect - try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizzazione comandi errata - riprovare!</translation>
     </message>
     <message>
         <source>Preflight Checklist</source>
-        <translation type="unfinished"></translation>
+        <translation>Checklist pre-volo</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilitato</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitato</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizza comandi</translation>
     </message>
     <message>
         <source>Teach</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizza</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PreflightOverlay</name>
     <message>
         <source>Starting radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio radio...</translation>
     </message>
     <message>
         <source>Check positions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Controllare le posizioni:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -2657,561 +2673,563 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Unmount</source>
-        <translation type="unfinished"></translation>
+        <translation>Smonta</translation>
     </message>
     <message>
         <source>Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi</translation>
     </message>
 </context>
 <context>
     <name>SensorAddressInfo</name>
     <message>
         <source>Original:</source>
-        <translation type="unfinished"></translation>
+        <translation>Originale:</translation>
     </message>
     <message>
         <source>Alias:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alias:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo:</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina:</translation>
     </message>
     <message>
         <source>Edit alias</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica alias</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuFrame</name>
     <message>
         <source>No responce from Backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risposta dal backend!</translation>
     </message>
     <message>
         <source>Stepping value error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore valore di passo!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Stepping value none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun valore di passo!</translation>
     </message>
 </context>
 <context>
     <name>SensorMenuItem</name>
     <message>
         <source>Activate</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>Deactivate</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
     </message>
 </context>
 <context>
     <name>SeqServoItem</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencerItem</name>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singolo</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoEditor</name>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>In corso</translation>
     </message>
     <message>
         <source>Srv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Srv.</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Select point</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona punto</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione</translation>
     </message>
 </context>
 <context>
     <name>SequencerServoList</name>
     <message>
         <source>Do you really want to delete this servo from sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo servo dal sequenziatore?</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Active time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo attivo</translation>
     </message>
     <message>
         <source>Movement range</source>
-        <translation type="unfinished"></translation>
+        <translation>Escursione</translation>
     </message>
     <message>
         <source>Dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dir.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare i servi disponibili:</translation>
     </message>
 </context>
 <context>
     <name>SequencerServos</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SequencersList</name>
     <message>
         <source>Do you really want to delete this sequencer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo sequenziatore?</translation>
     </message>
     <message>
         <source>Sequencer is running. Try again when finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequenziatore in funzione. Riprovare al termine!</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Servos</source>
-        <translation type="unfinished"></translation>
+        <translation>Servi</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Please select available servos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare i servi disponibili:</translation>
     </message>
 </context>
 <context>
     <name>SequentialTA</name>
     <message>
         <source>No voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce</translation>
     </message>
     <message>
         <source>A list of this name exists already.
 Overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già una lista con questo nome.
+Sovrascriverla?</translation>
     </message>
     <message>
         <source>This name cannot be used.
 A name must not contain / or &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo nome non può essere usato.
+Un nome non deve contenere / o &quot;..&quot;.</translation>
     </message>
     <message>
         <source>The list could not be copied to the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare la lista sulla scheda SD.</translation>
     </message>
     <message>
         <source>The list was written to the USB stick.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista è stata scritta sulla chiavetta USB.</translation>
     </message>
     <message>
         <source>No USB stick found, or the list could not be written to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna chiavetta USB trovata, o impossibile scrivervi la lista.</translation>
     </message>
     <message>
         <source>Do you really want to delete this announcement?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo annuncio?</translation>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
+        <translation>Annunciatore</translation>
     </message>
     <message>
         <source>New list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova lista</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>The list is empty. &quot;+&quot; adds an announcement.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista è vuota. &quot;+&quot; aggiunge un annuncio.</translation>
     </message>
     <message>
         <source>No list. &quot;New&quot; starts one, &quot;Open&quot; loads one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna lista. &quot;Nuovo&quot; ne crea una, &quot;Apri&quot; ne carica una.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Riavvia</translation>
     </message>
     <message>
         <source>Open a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri una lista</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveEditor</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>ServoCurveSettings</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione:</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor curva</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>Servo curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva servo</translation>
     </message>
     <message>
         <source>Function curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva funzione</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva risultante</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzione</translation>
     </message>
     <message>
         <source>Mixers</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixer</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
 </context>
 <context>
     <name>ServoCutOffItem</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
     <name>ServoItemV2</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset curva</translation>
     </message>
     <message>
         <source>Rev</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
 </context>
 <context>
     <name>ServoLists</name>
     <message>
         <source>Servo </source>
-        <translation type="unfinished"></translation>
+        <translation>Servo </translation>
     </message>
 </context>
 <context>
     <name>SoftwareInfo</name>
     <message>
         <source>The batteries are too low for an update. Please charge them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le batterie sono troppo scariche per un aggiornamento. Caricarle prima.</translation>
     </message>
     <message>
         <source>No application update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun aggiornamento dell&apos;applicazione trovato su chiavetta USB. Scaricarlo dal server di aggiornamento?</translation>
     </message>
     <message>
         <source>No system update was found on a USB stick. Download it from the update server?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun aggiornamento di sistema trovato su chiavetta USB. Scaricarlo dal server di aggiornamento?</translation>
     </message>
     <message>
         <source>No WLAN network is set up. Please set one up in the WLAN settings first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna rete WLAN configurata. Configurarne prima una nelle impostazioni WLAN.</translation>
     </message>
     <message>
         <source>Connecting to the WLAN ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione alla WLAN ...</translation>
     </message>
     <message>
         <source>The update could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare l&apos;aggiornamento.</translation>
     </message>
     <message>
         <source>Looking for the update ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca dell&apos;aggiornamento ...</translation>
     </message>
     <message>
         <source>The WLAN connection could not be established.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stabilire la connessione WLAN.</translation>
     </message>
     <message>
         <source>The update was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento non trovato.</translation>
     </message>
     <message>
         <source>There is not enough memory on the SD card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente sulla scheda SD.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please copy the update to the USB stick again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file dell&apos;aggiornamento è danneggiato. Copiare di nuovo l&apos;aggiornamento sulla chiavetta USB.</translation>
     </message>
     <message>
         <source>A file of the update is corrupted. Please start the download again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file dell&apos;aggiornamento è danneggiato. Avviare di nuovo il download.</translation>
     </message>
     <message>
         <source>The newest software is installed already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il software più recente è già installato.</translation>
     </message>
     <message>
         <source>The update could not be installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile installare l&apos;aggiornamento.</translation>
     </message>
     <message>
         <source>Internal error while installing the update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore interno durante l&apos;installazione dell&apos;aggiornamento.</translation>
     </message>
     <message>
         <source>This update is unsuitable for this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo aggiornamento non è adatto a questo dispositivo.</translation>
     </message>
     <message>
         <source>The connection to the update server failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione al server di aggiornamento non riuscita.</translation>
     </message>
     <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento installato. Spegnere il modello e riavviare la trasmittente.</translation>
     </message>
     <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aggiornamento di sistema verrà installato alla prossima accensione della trasmittente.</translation>
     </message>
     <message>
         <source>Downloading ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Download in corso ...</translation>
     </message>
     <message>
         <source>The update is ready. Install it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aggiornamento è pronto. Installarlo ora?</translation>
     </message>
     <message>
         <source>This version is installed already. Install it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa versione è già installata. Installarla comunque?</translation>
     </message>
     <message>
         <source>Waiting for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa della risposta</translation>
     </message>
     <message>
         <source>Installing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Installazione ...</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione</translation>
     </message>
     <message>
         <source>Operating system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema operativo</translation>
     </message>
     <message>
         <source>Transceiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricetrasmettitore</translation>
     </message>
     <message>
         <source>Stick controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller stick</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Touch &quot;Update&quot; for the application update, hold it for the system update. A USB stick is looked at first, then the update server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toccare &quot;Aggiorna&quot; per aggiornare l&apos;applicazione, tenerlo premuto per aggiornare il sistema. Si cerca prima su una chiavetta USB, poi sul server di aggiornamento.</translation>
     </message>
     <message>
         <source>Application update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento applicazione</translation>
     </message>
     <message>
         <source>System update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento sistema</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
 </context>
 <context>
@@ -3219,900 +3237,903 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>You are about to delete this widget
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si sta per eliminare questo widget
+Procedere?</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Piccolo</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Delete widget</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina widget</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarmi di stato telemetria</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarmi telemetria</translation>
     </message>
     <message>
         <source>Telemetry warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisi telemetria</translation>
     </message>
     <message>
         <source>Global telemetry widget voice settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni voce globali widget telemetria</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlItem</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControlSett2</name>
     <message>
         <source>Decimal point separator of this telemetry control is incorrect! Please rescan sensors and assign a sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il separatore decimale di questo comando telemetria non è corretto! Ripetere la scansione dei sensori e assegnare di nuovo un sensore!</translation>
     </message>
     <message>
         <source>Actual parameters of the sensor value doesn&apos;t match to the settings of this control! Probably another sensor is used. Please reassign the sensor again!</source>
-        <translation type="unfinished"></translation>
+        <translation>I parametri attuali del valore del sensore non corrispondono alle impostazioni di questo comando! Probabilmente è in uso un altro sensore. Assegnare di nuovo il sensore!</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>comando</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>Limiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitatore</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <source>Sim:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim:</translation>
     </message>
     <message>
         <source>FS:</source>
-        <translation type="unfinished"></translation>
+        <translation>FS:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predefinito</translation>
     </message>
     <message>
         <source>Inverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversione</translation>
     </message>
     <message>
         <source>Inv</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv</translation>
     </message>
     <message>
         <source>Norm</source>
-        <translation type="unfinished"></translation>
+        <translation>Norm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryControls</name>
     <message>
         <source>You are about to delete the following telemetry contol: </source>
-        <translation type="unfinished"></translation>
+        <translation>Si sta per eliminare il seguente comando telemetria: </translation>
     </message>
     <message>
         <source>
 Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Procedere?</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiti</translation>
     </message>
     <message>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorAlarmConfig</name>
     <message>
         <source>Red below</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso sotto</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
     <message>
         <source>Yellow below</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo sotto</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Yellow above</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo sopra</translation>
     </message>
     <message>
         <source>Red above</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso sopra</translation>
     </message>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun allarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vibr.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibrazione</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo voce</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce + Bip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce + Vibr.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce+Bip+Vibr.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta</translation>
     </message>
     <message>
         <source>Repetitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetuto</translation>
     </message>
     <message>
         <source>Status alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme di stato</translation>
     </message>
     <message>
         <source>Signalling</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnalazione</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo allarme</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorItem</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
 </context>
 <context>
     <name>TelemetrySensorMainMenu</name>
     <message>
         <source>Menu is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il menu è vuoto!</translation>
     </message>
     <message>
         <source>Scanning for menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca menu...</translation>
     </message>
     <message>
         <source>No response from backend!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna risposta dal backend!</translation>
     </message>
     <message>
         <source>Getting Menu...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura menu...</translation>
     </message>
     <message>
         <source>Getting Menu error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore lettura menu!</translation>
     </message>
     <message>
         <source>Getting menu timeout!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto lettura menu!</translation>
     </message>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun menu ricevuto!</translation>
     </message>
     <message>
         <source>Prev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prec.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformation</name>
     <message>
         <source>Sensor Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni sensore</translation>
     </message>
     <message>
         <source>Reset Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset allarmi</translation>
     </message>
     <message>
         <source>Reset Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset valori</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>TelemetryValueInformationItem</name>
     <message>
         <source>Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetChooser</name>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>QuickLink</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickLink</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>ModelImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine modello</translation>
     </message>
     <message>
         <source>Select a widget type to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare il tipo di widget da aggiungere</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetLabelSetup</name>
     <message>
         <source>Export successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione riuscita</translation>
     </message>
     <message>
         <source>Export failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione non riuscita!</translation>
     </message>
     <message>
         <source>Please check if USB is connected and working</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificare che il dispositivo USB sia collegato e funzionante</translation>
     </message>
     <message>
         <source>Attention!
 The text will probably not be displayed correctly due to its length</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione!
+Il testo probabilmente non verrà visualizzato correttamente a causa della sua lunghezza</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetQuickLink</name>
     <message>
         <source>Select entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona voce</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServo</name>
     <message>
         <source>Select servo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona servo:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetServoSetup</name>
     <message>
         <source>Servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimer</name>
     <message>
         <source>Select timer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona timer!</translation>
     </message>
     <message>
         <source>Empty timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer vuoto</translation>
     </message>
     <message>
         <source>Stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop:</translation>
     </message>
     <message>
         <source>Warn:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso:</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerAlarmConfig</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun allarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vibr.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibrazione</translation>
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo inizio</translation>
     </message>
     <message>
         <source>Stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo fine</translation>
     </message>
     <message>
         <source>Warning time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo avviso</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>End alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme finale</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Alert kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo allarme</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetTimerSetup</name>
     <message>
         <source>Do you really want to delete this timer?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo timer?</translation>
     </message>
     <message>
         <source>No timer is selected for this widget!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun timer selezionato per questo widget!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValue</name>
     <message>
         <source>Select sensor!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona sensore!</translation>
     </message>
     <message>
         <source>Select value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona valore!</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSensorSlaveChooser</name>
     <message>
         <source>Capturing sensor information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura informazioni sensore...</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <source>Searching for sensors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca sensori...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSetup</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Addr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indir.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
     <message>
         <source>Add values</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi valori</translation>
     </message>
     <message>
         <source>Rescan sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova scansione</translation>
     </message>
     <message>
         <source>Scanning for sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione sensori</translation>
     </message>
 </context>
 <context>
     <name>TelemetryWidgetValueSlaveChooser</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TimeRangeAlarmSettings</name>
     <message>
         <source>(Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Giù)</translation>
     </message>
     <message>
         <source>(Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Su)</translation>
     </message>
     <message>
         <source>of</source>
-        <translation type="unfinished"></translation>
+        <translation>di</translation>
     </message>
     <message>
         <source>Signal start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio segnale</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>Signal end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine segnale</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitato</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo segnale</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Long beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip lungo</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibrazione</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Short speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce breve</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
 </context>
 <context>
     <name>TimerAlarmItem</name>
     <message>
         <source>No Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun allarme</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun allarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vibr.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibrazione</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo voce</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce + Bip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce + Vibr.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce+Bip+Vibr.</translation>
     </message>
     <message>
         <source>Once</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitato</translation>
     </message>
     <message>
         <source>One shot</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Breve</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Msg</translation>
     </message>
 </context>
 <context>
     <name>TimerAudioSettings</name>
     <message>
         <source>Do you really want to delete this alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo allarme?</translation>
     </message>
     <message>
         <source>No alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun allarme</translation>
     </message>
     <message>
         <source>Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip</translation>
     </message>
     <message>
         <source>Beep + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip + Vibr.</translation>
     </message>
     <message>
         <source>Vibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibrazione</translation>
     </message>
     <message>
         <source>Speech only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo voce</translation>
     </message>
     <message>
         <source>Speech + Beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce + Bip</translation>
     </message>
     <message>
         <source>Speech + Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce + Vibr.</translation>
     </message>
     <message>
         <source>Spch+Beep+Vib.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce+Bip+Vibr.</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnale</translation>
     </message>
     <message>
         <source>Time/Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo/Intervallo</translation>
     </message>
     <message>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Delete alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina allarme</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilItem</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>TutorPupilSettings</name>
     <message>
         <source>Timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Do you really want to delete this vorn control?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo comando Vorn?</translation>
     </message>
     <message>
         <source>Trainer cord switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interr. cavo trainer:</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilitato</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitato</translation>
     </message>
     <message>
         <source>Vorn control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando Vorn</translation>
     </message>
     <message>
         <source>External channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale esterno</translation>
     </message>
     <message>
         <source>In use</source>
-        <translation type="unfinished"></translation>
+        <translation>In uso</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Detection...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevamento...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Auto detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileva auto</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu principale</translation>
     </message>
     <message>
         <source>Model menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu modello</translation>
     </message>
     <message>
         <source>Min/Max reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset min/max</translation>
     </message>
     <message>
         <source>Do you really want to clear Max/Min values and all alerts for all widgets?</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzerare davvero i valori max/min e tutti gli allarmi di tutti i widget?</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
 </context>
 <context>
     <name>UserMenu</name>
     <message>
         <source>No favorites found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun preferito trovato</translation>
     </message>
 </context>
 <context>
@@ -4120,396 +4141,397 @@ The text will probably not be displayed correctly due to its length</source>
     <message>
         <source>No sensor is known yet.
 The sensors are found when the model starts, or by a rescan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun sensore ancora noto.
+I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Vario off</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario off</translation>
     </message>
     <message>
         <source>silent</source>
-        <translation type="unfinished"></translation>
+        <translation>muto</translation>
     </message>
     <message>
         <source>Vario</source>
-        <translation type="unfinished"></translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore</translation>
     </message>
     <message>
         <source>On/Off</source>
-        <translation type="unfinished"></translation>
+        <translation>On/Off</translation>
     </message>
     <message>
         <source>Start tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono avvio</translation>
     </message>
     <message>
         <source>Climb</source>
-        <translation type="unfinished"></translation>
+        <translation>Salita</translation>
     </message>
     <message>
         <source>Sink</source>
-        <translation type="unfinished"></translation>
+        <translation>Discesa</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase di volo</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Singola</translation>
     </message>
     <message>
         <source>Global</source>
-        <translation type="unfinished"></translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source>Vario sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore vario</translation>
     </message>
 </context>
 <context>
     <name>VirtualSwitchItem</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
 </context>
 <context>
     <name>VoiceSelector</name>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>All languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le lingue</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>No voices are installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce installata.</translation>
     </message>
     <message>
         <source>No voice speaks this language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna voce parla questa lingua.</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona</translation>
     </message>
 </context>
 <context>
     <name>VoiceSettings</name>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Telemetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria</translation>
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria completa</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>Flight mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase di volo</translation>
     </message>
     <message>
         <source>Timer short</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer breve</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation type="unfinished"></translation>
+        <translation>Telemetria senza unità</translation>
     </message>
     <message>
         <source>Individual</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizzato</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>No more voice alarms available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun altro allarme vocale disponibile</translation>
     </message>
     <message>
         <source>Press to set voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi per impostare voce</translation>
     </message>
     <message>
         <source>Do you really want to delete this voice alarm?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero questo allarme vocale?</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme vocale</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni voce</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente</translation>
     </message>
     <message>
         <source>Activator</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivatore</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizione</translation>
     </message>
     <message>
         <source>Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voce</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTelemetryIndividual</name>
     <message>
         <source>Sensor name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome sensore</translation>
     </message>
     <message>
         <source>Value name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome valore</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>Voice alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme vocale</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerAlarmSelector</name>
     <message>
         <source>Voice alarm for</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme vocale per</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaduto</translation>
     </message>
     <message>
         <source>Attention + Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione + Scaduto</translation>
     </message>
 </context>
 <context>
     <name>VoiceTimerSelector</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Expired</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaduto</translation>
     </message>
     <message>
         <source>Att. + Exp.</source>
-        <translation type="unfinished"></translation>
+        <translation>Att. + Scad.</translation>
     </message>
     <message>
         <source>Timer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome timer</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
 </context>
 <context>
     <name>WlanSettings</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione...</translation>
     </message>
     <message>
         <source>Waiting for an address</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa di un indirizzo</translation>
     </message>
     <message>
         <source>On, not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>On, non connesso</translation>
     </message>
     <message>
         <source>Searching...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca...</translation>
     </message>
     <message>
         <source>Switch WiFi on to find the networks in range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivare il WiFi per trovare le reti vicine.</translation>
     </message>
     <message>
         <source>No networks found. Touch Scan to search again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna rete trovata. Toccare Cerca per cercare di nuovo.</translation>
     </message>
     <message>
         <source>A passphrase has 8 to 63 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La password ha da 8 a 63 caratteri.</translation>
     </message>
     <message>
         <source>The passphrase could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile memorizzare la password.</translation>
     </message>
     <message>
         <source>This network cannot be joined with this name and passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile connettersi a questa rete con questo nome e questa password.</translation>
     </message>
     <message>
         <source>This network is not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa rete non è memorizzata.</translation>
     </message>
     <message>
         <source>A passphrase cannot hold a # after a &quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una password non può contenere # dopo &quot;.</translation>
     </message>
     <message>
         <source>The connection failed. Check the passphrase and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione non riuscita. Verificare la password e riprovare.</translation>
     </message>
     <message>
         <source>WiFi</source>
-        <translation type="unfinished"></translation>
+        <translation>WiFi</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rete</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnale</translation>
     </message>
     <message>
         <source>Chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta</translation>
     </message>
     <message>
         <source>Touch a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Toccare una rete</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnetti</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Forget</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica</translation>
     </message>
 </context>
 <context>
@@ -4530,195 +4552,199 @@ L&apos;interfaccia si sta spegnendo...</translation>
     </message>
     <message>
         <source>General error occured</source>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un errore generico</translation>
     </message>
     <message>
         <source>Function don&apos;t exist</source>
-        <translation type="unfinished"></translation>
+        <translation>La funzione non esiste</translation>
     </message>
     <message>
         <source>More than one control recognized</source>
-        <translation type="unfinished"></translation>
+        <translation>Rilevato più di un comando</translation>
     </message>
     <message>
         <source>No movement detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun movimento rilevato</translation>
     </message>
     <message>
         <source>Index off the limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice fuori dai limiti</translation>
     </message>
     <message>
         <source>Unknown control</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando sconosciuto</translation>
     </message>
     <message>
         <source>Servo already in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo già in uso</translation>
     </message>
     <message>
         <source>Servo not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo non usato</translation>
     </message>
     <message>
         <source>Servo not assigned</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo non assegnato</translation>
     </message>
     <message>
         <source>Reached maximum servos per function</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di servi per funzione</translation>
     </message>
     <message>
         <source>Reached maximum curves</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di curve</translation>
     </message>
     <message>
         <source>Reached maximum Flight Mode count</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di fasi di volo</translation>
     </message>
     <message>
         <source>Reached maximum function count</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di funzioni</translation>
     </message>
     <message>
         <source>Reached maximum limit count</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di limiti</translation>
     </message>
     <message>
         <source>Reached maximum mixer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di mixer</translation>
     </message>
     <message>
         <source>Reached maximum sequencer count</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di sequenziatori</translation>
     </message>
     <message>
         <source>Reached maximum servo config count</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di configurazioni servo</translation>
     </message>
     <message>
         <source>Sensor not in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensore non in uso</translation>
     </message>
     <message>
         <source>Widget not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Widget non usato</translation>
     </message>
     <message>
         <source>Reached maximum of widgets</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di widget</translation>
     </message>
     <message>
         <source>Reached maximum of sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di sensori</translation>
     </message>
     <message>
         <source>Reached maximum of timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di timer</translation>
     </message>
     <message>
         <source>Reached maximum of virtual switches</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di interruttori virtuali</translation>
     </message>
     <message>
         <source>Reached maximum number of functions that can control this servo</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di funzioni che possono comandare questo servo</translation>
     </message>
     <message>
         <source>The maximum number of headup items has been reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di elementi headup.</translation>
     </message>
     <message>
         <source>This control is already assigned as a channel Vorn control. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo comando è già assegnato come comando Vorn di un canale. Selezionare un altro comando!</translation>
     </message>
     <message>
         <source>This control is already assigned to Trainer cord switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo comando è già assegnato all&apos;interruttore del cavo trainer. Selezionare un altro comando!</translation>
     </message>
     <message>
         <source>This control is already assigned as an input of FM/Sequencer/Servo-Cut/Mixer/Vario control virtual switch. Please select another control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo comando è già assegnato come ingresso di un interruttore virtuale di comando FV/sequenziatore/taglio servo/mixer/vario. Selezionare un altro comando!</translation>
     </message>
     <message>
         <source>File of the active model cannot be modified!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del modello attivo non può essere modificato!</translation>
     </message>
     <message>
         <source>Cannot delete non-empty folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare una cartella non vuota!</translation>
     </message>
     <message>
         <source>Reached maximum of telemetry controls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di comandi telemetria.</translation>
     </message>
     <message>
         <source>Cancelled by the user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato dall&apos;utente.</translation>
     </message>
     <message>
         <source>Not yet implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ancora implementato</translation>
     </message>
     <message>
         <source>Empty input not allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserimento vuoto non consentito</translation>
     </message>
     <message>
         <source>This name is already being used</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo nome è già in uso</translation>
     </message>
     <message>
         <source>Reached maximum entry count</source>
-        <translation type="unfinished"></translation>
+        <translation>Raggiunto il numero massimo di voci</translation>
     </message>
     <message>
         <source>This item cannot be deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo elemento non può essere eliminato</translation>
     </message>
     <message>
         <source>No USB device detected. Please connect USB device and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dispositivo USB rilevato. Collegare un dispositivo USB e riprovare</translation>
     </message>
     <message>
         <source>Installed software is already up-to-date</source>
-        <translation type="unfinished"></translation>
+        <translation>Il software installato è già aggiornato</translation>
     </message>
     <message>
         <source>No Update.xml file is found on the USB device</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file Update.xml trovato sul dispositivo USB</translation>
     </message>
     <message>
         <source>No telemetry control can be assigned as an input of this VS, since this VS controls another telemetry control!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun comando telemetria può essere assegnato come ingresso di questo IV, poiché questo IV comanda un altro comando telemetria!</translation>
     </message>
     <message>
         <source>Error:
 Unknown Error, Errorcode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore:
+Errore sconosciuto, codice errore: </translation>
     </message>
     <message>
         <source>General Error
 
 No errortext defined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore generico
+
+Nessun testo di errore definito.</translation>
     </message>
     <message>
         <source>SD card not detected in system!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda SD non rilevata nel sistema!</translation>
     </message>
     <message>
         <source>Model CRC data is bad!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati CRC del modello non validi!</translation>
     </message>
     <message>
         <source>Fast start is not possible next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;avvio rapido non sarà possibile la prossima volta.</translation>
     </message>
     <message>
         <source>There is no current model to set up.
 Open the model menu to load or make one?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello attuale da impostare.
+Aprire il menu modello per caricarne o crearne uno?</translation>
     </message>
 </context>
 </TS>
