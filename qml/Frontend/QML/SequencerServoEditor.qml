@@ -262,8 +262,11 @@ Item {
 
     // ---- the running sequencer ----
     Timer {
+        objectName: "sequencerWatch"
         interval: 200
         repeat: true
+        // Known before the first touch: a locked sequencer is not edited.
+        triggeredOnStart: true
         running: !rootwindow.shutdown
         onTriggered: {
             var seq = screen.sequencerIdx
