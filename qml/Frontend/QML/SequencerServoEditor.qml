@@ -278,6 +278,9 @@ Item {
             if (!screen.completed) {
                 var active = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSequencerActiveTime(seq)
                 var total = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSequencerTotalRunTime(seq)
+                // A backward run's total comes negated; no state known counts as none.
+                active = active <= DatabaseValue.KLX_Error ? 0 : active
+                total = total <= DatabaseValue.KLX_Error ? 0 : Math.abs(total)
                 ratio = total > 0 ? Math.max(0, Math.min(1, active / total)) : 0
                 status = qsTr("Running") + Language.emptyString + " " + (active / 100).toFixed(2) + " s"
             } else {
