@@ -293,6 +293,7 @@ class TestModelAssistant : public QObject {
     const CSimStick::Counters before = f.Controllers().StickController().Seen();
     QVERIFY(Tap(f, "calibrationButton"));
     QCOMPARE(f.PopupText(), QString("Please choose the type of the control first"));
+    f.Grab("calibration-without-type.png");
     QVERIFY(f.TapInPopup("popupButton_0"));
     QVERIFY(f.Item(QString("type_%1").arg(KLX_VornTask::KLX_TASK_PARA_CONT_LINEAR)));
     QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);

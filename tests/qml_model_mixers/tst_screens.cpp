@@ -175,6 +175,7 @@ class TestModelMixers : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_TimePoint(0, 0, 0, 1, 0, AtomicDirGet), 295);
     QCOMPARE(Mode(f), 254);
     QTRY_COMPARE(servo(), 307);  // 30 %
+    f.Grab(QString("model-mixers-waypoint-held-%1.png").arg(board));
     QVERIFY(f.Tap("pointRemove"));
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, 1, 0, AtomicDirGet), -2048);
     QCOMPARE(Mode(f), 255);
