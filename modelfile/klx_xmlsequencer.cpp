@@ -211,6 +211,16 @@ void Keep(int sequencer, int track, const QString& field, int value, int stored)
 }
 
 bool HasPosition(int position) { return position >= -kPositionLimit && position <= kPositionLimit; }
+
+// The mode a file keeps. A waypoint the editor holds (88 and up, 88..171 in
+// a loop) or a reset request lives only while the program runs: a file saved
+// meanwhile keeps the run mode, single or loop, from its first direction, so
+// that the next load does not start with a servo held at a waypoint.
+int StoredMode(int mode) {
+  constexpr int kFirstCode = 7, kFirstHeld = 88, kLastLoopHeld = 171, kLoopFlag = 4;
+  if (mode < kFirstCode) return mode;
+  return (mode >= kFirstHeld && mode <= kLastLoopHeld) ? 1 | kLoopFlag : 1;
+}
 }  // namespace
 
 void KLX_XMLModel::KLX_XMLModelWriteModelSequencer(KLX_XMLTextWriter* w) {
@@ -223,7 +233,7 @@ void KLX_XMLModel::KLX_XMLModelWriteModelSequencer(KLX_XMLTextWriter* w) {
     w->StartElement(QLatin1String("SEQUENCER"));
     w->TextElement(kIndex.name, n);
     w->TextElement(QLatin1String("Name"), db->KLX_DataBaseManagerSequencerGetSet_Name(n, QString(), G, false));
-    w->TextElement(kIsUsed.name, mode);
+    w->TextElement(kIsUsed.name, StoredMode(mode));
     w->TextElement(kControl.name, db->KLX_DataBaseManagerSequencerGetSet_Control(n, 0, G, false));
     w->TextElement(kBelow.name, db->KLX_DataBaseManagerSequencerGetSet_Threshold(n, false, 0, G, false));
     w->TextElement(kAbove.name, db->KLX_DataBaseManagerSequencerGetSet_Threshold(n, true, 0, G, false));

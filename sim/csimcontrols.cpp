@@ -2,6 +2,7 @@
 
 #include "sim/csimmessageids.h"
 
+#include <QString>
 #include <QtGlobal>
 
 namespace CSimControls {
@@ -56,6 +57,37 @@ const CSimControl* ById(int id) {
   for (const CSimControl& c : All())
     if (c.id == id) return &c;
   return nullptr;
+}
+
+QByteArray FactoryControlTypes() {
+  // The calibration's control types as the settings keep them.
+  constexpr int kTwoPositions = 21, kThreePositions = 22, kLinear = 23;
+  QByteArray xml;
+  int index = 0;
+  for (const CSimControl& c : All()) {
+    int type = 0;
+    switch (c.kind) {
+      case CSimControlKind::StickAxis:
+      case CSimControlKind::Linear:
+        type = kLinear;
+        break;
+      case CSimControlKind::Switch2:
+        type = kTwoPositions;
+        break;
+      case CSimControlKind::Switch3:
+        type = kThreePositions;
+        break;
+      default:
+        continue;
+    }
+    xml += QStringLiteral("        <CONTROLS>\n            <Index>%1</Index>\n            <Control>%2</Control>\n"
+                          "            <Typ>%3</Typ>\n        </CONTROLS>\n")
+               .arg(index++)
+               .arg(c.id)
+               .arg(type)
+               .toUtf8();
+  }
+  return xml;
 }
 
 int Snap(const CSimControl& control, int value) {

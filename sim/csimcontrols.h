@@ -3,6 +3,7 @@
 // report them: which message and value slot carries each one, its bit in the
 // direction word, and how it moves. The window, the console keys and the
 // controllers all work from this one table.
+#include <QByteArray>
 #include <QVector>
 
 enum class CSimControlKind {
@@ -37,4 +38,8 @@ const QVector<CSimControl>& All();
 const CSimControl* ById(int id);
 // A value moved to where the control can stand (switch positions, the range).
 int Snap(const CSimControl& control, int value);
+// The settings' "CONTROLS" entries of a transmitter as the factory's
+// calibration leaves it: each stick axis, slider and rotary linear, each
+// switch two- or three-position as it is built; trims and toggles have none.
+QByteArray FactoryControlTypes();
 }  // namespace CSimControls

@@ -5,6 +5,7 @@
 #include "sim/csimvoices.h"
 #include "sim/csimconsole.h"
 #include "sim/csimcontrollers.h"
+#include "sim/csimcontrols.h"
 #include "sim/csimpanel.h"
 #include "sim/csimupdatepackage.h"
 #include "sim/csimupdateserver.h"
@@ -159,8 +160,8 @@ void OnSignal(int) {
 }
 
 // The card of a transmitter set up for a first try: one model, "Demo", as
-// the current model, and fast start switched on (the larger board only; the
-// smaller one has none).
+// the current model, fast start switched on (the larger board only; the
+// smaller one has none), and the control types of the factory's calibration.
 bool PrepareDemo(const QString& root) {
   QFile demo(QStringLiteral(":/factory/Demo.xml"));
   if (!demo.open(QIODevice::ReadOnly)) return false;
@@ -170,7 +171,8 @@ bool PrepareDemo(const QString& root) {
       "        <ModelStoredInTC>0</ModelStoredInTC>\n    </VORNSTATE>\n</vornstate>\n";
   const QByteArray settings =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<systemfile version=\"1.0\">\n    <SYSTEM>\n"
-      "        <FastStartEnabled>1</FastStartEnabled>\n    </SYSTEM>\n</systemfile>\n";
+      "        <FastStartEnabled>1</FastStartEnabled>\n" +
+      CSimControls::FactoryControlTypes() + "    </SYSTEM>\n</systemfile>\n";
   const QString card = root + QStringLiteral("/Vorn");
   return CSimBoard::WriteIfMissing(card + "/Model/Plane/Demo.xml", demo.readAll()) &&
          CSimBoard::WriteIfMissing(card + "/Vornstate/Vornstate.xml", state) &&

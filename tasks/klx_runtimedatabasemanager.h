@@ -99,9 +99,7 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerIsSequencerCompleted(int n) const;
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerIsSequencerLocked(int n) const;
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSequencerActiveTime(int n) const;
-  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSequencerTotalRunTime(int n) {
-    return m_Engine.KLX_FunctionalCalcGetSequencerTotalRuntime(n);
-  }
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSequencerTotalRunTime(int n);
   Q_INVOKABLE int KLX_RuntimeDatabaseManagerGetSequencerDirectionState(int n) {
     return m_Engine.KLX_FunctionalCalcGetSequencerActualDirection(n);
   }

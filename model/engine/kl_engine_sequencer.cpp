@@ -205,9 +205,12 @@ bool PlaceRunServos(T_Sequencer& r, KlSequencerInfo& si, int s, bool loop, const
 
 // Waypoint preview (states 88 to 255): one servo moves to one waypoint.
 // Four bands of 42 values, each counting servo and waypoint down from its
-// top. True when it handed a run direction back into the record.
-bool PreviewWaypoint(T_Sequencer& r, KlSequencerInfo& si, int s, bool loop, const SeqControl& k,
-                     int32_t elapsed) {
+// top. The servo stays at the waypoint for as long as the code stands: the
+// waypoint editor wrote it, and the transceiver controller holds the servo
+// there until the editor writes the run mode back. Handing a direction back
+// on arrival would end the editing at once and leave the store and the
+// controller with different mode bytes.
+void PreviewWaypoint(const T_Sequencer& r, KlSequencerInfo& si, int s, int32_t elapsed) {
   si.runState = static_cast<uint8_t>(s);
   int top;
   int d;
@@ -227,23 +230,7 @@ bool PreviewWaypoint(T_Sequencer& r, KlSequencerInfo& si, int s, bool loop, cons
   const int n = (top - s) / 7;
   const int w = (top - s) % 7;
   const T_SequencerServo& sv = r.Servo[n];
-  const int16_t target = Positions(sv, d)[w];
-  bool arrived = true;
-  if (sv.SEQChannel < kl_cfg(EngineCfgServos)) {
-    si.pos[n] = MoveToward(si.pos[n], target, elapsed & 0xFF);
-    arrived = !IsValue(target) || si.pos[n] == target;
-  }
-  if (!arrived) return false;
-  // Once there, hand back a run direction that matches where the control
-  // stands: a finished forward run (2) on direction 1's side, a finished
-  // backward run (1) on direction 2's side, else the last direction.
-  int dir = si.prevDir == 2 ? 2 : 1;
-  if (k.side1)
-    dir = 2;
-  else if (k.side2)
-    dir = 1;
-  r.IsUsed = static_cast<uint8_t>(dir | (loop ? 4 : 0));
-  return true;
+  if (sv.SEQChannel < kl_cfg(EngineCfgServos)) si.pos[n] = MoveToward(si.pos[n], Positions(sv, d)[w], elapsed & 0xFF);
 }
 
 // One sequencer; true when it wrote its direction state into the record.
@@ -256,16 +243,10 @@ bool RunSequencer(T_SetupData* setup, int q) {
   const SeqControl k = ReadSeqControl(r, si);
 
   // The mode byte: 0 not running, 1 and 2 the run directions with the loop
-  // flag in bit 2, 7..87 a reset, 88..255 a waypoint preview (88..171 with
-  // the loop flag).
+  // flag in bit 2, 7..87 a reset, 88..255 a waypoint preview.
   int s = r.IsUsed;
-  bool loop;
-  if (s < 7) {
-    loop = (s & 4) != 0;
-    s &= ~4;
-  } else {
-    loop = s >= 88 && s <= 171;
-  }
+  const bool loop = s < 7 && (s & 4) != 0;
+  if (s < 7) s &= ~4;
 
   if (s == 1 || s == 2) {
     AdvanceRunTime(r, si, q, s, loop, k, elapsed);
@@ -284,7 +265,8 @@ bool RunSequencer(T_SetupData* setup, int q) {
     r.IsUsed = 1;
     return true;
   }
-  return PreviewWaypoint(r, si, s, loop, k, elapsed);
+  PreviewWaypoint(r, si, s, elapsed);
+  return false;
 }
 
 bool SequencerInRange(int q) { return q >= 0 && q < kl_cfg(EngineCfgSequencers); }

@@ -59,7 +59,7 @@ class EngineSequencers : public QObject {
   void synchronizeFromController_data();
   void synchronizeFromController();
   void directionWrittenWhileRunningIsDropped();
-  void previewMovesOneServoThenParks();
+  void previewHoldsUntilTheModeIsBack();
   void readOutsBeyondCount();
 };
 
@@ -222,7 +222,7 @@ void EngineSequencers::directionWrittenWhileRunningIsDropped() {
   QCOMPARE(Byte0(e), 1);
 }
 
-void EngineSequencers::previewMovesOneServoThenParks() {
+void EngineSequencers::previewHoldsUntilTheModeIsBack() {
   // 214..255 preview the forward track: 250 is servo 0, waypoint 5.
   Engine e;
   SwitchSequencer(e, 2);
@@ -233,21 +233,23 @@ void EngineSequencers::previewMovesOneServoThenParks() {
   kl_engine_sequencer_synchronize(0, false, 2, 0);
   kl_engine_set_sequencer_hooks(CountLock, CountUnlock, CountSync);
   e.Put8(Sequencer(0), 250);
-  const int toward[] = {960, 920, 900};  // at most 40 per 40 ms pass
+  // At most 40 per 40 ms pass, then held there while the code stands.
+  const int toward[] = {960, 920, 900, 900, 900};
   for (int v : toward) {
     e.Pass();
     QCOMPARE(e.ServoOut(kSeqServo), v);
   }
-  // Arrived: the switch stands on direction 1's side, so the forward run
-  // counts as done: direction 2, reported through the hook.
-  QCOMPARE(Byte0(e), 2);
-  QCOMPARE(syncs, 1);
+  QCOMPARE(Byte0(e), 250);
+  QCOMPARE(syncs, 0);
+  // The editor writes the run mode back: the servo parks at waypoint 0.
+  e.Put8(Sequencer(0), 2);
   const int back[] = {940, 980, 1000};
   for (int v : back) {
     e.Pass();
     QCOMPARE(e.ServoOut(kSeqServo), v);
   }
   QCOMPARE(kl_is_sequencer_run_completed(0), 1);
+  QCOMPARE(Byte0(e), 2);
 }
 
 void EngineSequencers::readOutsBeyondCount() {

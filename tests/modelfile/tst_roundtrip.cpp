@@ -452,6 +452,29 @@ class TestRoundTrip : public QObject {
 
   // A file holds what the writing board has; the reading board keeps what
   // fits its counts.
+  // A model saved while the waypoint editor holds a waypoint loads with the
+  // sequencer's run mode, single or loop, not with the servo held.
+  void aHeldWaypointIsNotSaved_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("loaded");
+    QTest::newRow("single, backward run") << 2 << 2;
+    QTest::newRow("loop, forward run") << 5 << 5;
+    QTest::newRow("held, single forward") << 255 << 1;
+    QTest::newRow("held, single backward") << 172 << 1;
+    QTest::newRow("held, loop forward") << 171 << 5;
+    QTest::newRow("held, loop backward") << 88 << 5;
+  }
+  void aHeldWaypointIsNotSaved() {
+    QFETCH(int, mode);
+    QFETCH(int, loaded);
+    ModelFileFixture fx;
+    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, mode, AtomicDirSet, false), mode);
+    QCOMPARE(fx.Save(), int(KLX_Ok));
+    fx.db.KLX_DataBaseManagerSequencerClear(0);
+    QCOMPARE(fx.Load(), int(KLX_Ok));
+    QCOMPARE(fx.db.KLX_DataBaseManagerSequencerGetSet_IsUsed(0, 0, AtomicDirGet), loaded);
+  }
+
   void filesOfTheOtherBoard_data() {
     QTest::addColumn<int>("writer");
     QTest::addColumn<int>("reader");

@@ -282,6 +282,24 @@ class TestModelAssistant : public QObject {
              int(KLX_VornTask::KLX_TASK_PARA_CONT_2POL_SWITCH));
   }
 
+  // A control without a type: "Calibration" says to choose one and offers
+  // the types; nothing is sent to the stick controller.
+  void calibrationNeedsAType() {
+    QmlFrame& f = Frame();
+    QVERIFY(Open(f, kCalibration));
+    QVERIFY(f.Controllers().SetControl(KLX_VornTask::CONTROLID_Stick_STC_GUI, 2047));
+    QTRY_COMPARE(f.Property("controlName", "text").toString(), QString("ST-C"));
+    QCOMPARE(f.Property("typeButton", "gp_text").toString(), QString("---"));
+    const CSimStick::Counters before = f.Controllers().StickController().Seen();
+    QVERIFY(Tap(f, "calibrationButton"));
+    QCOMPARE(f.PopupText(), QString("Please choose the type of the control first"));
+    f.Grab("calibration-without-type.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(f.Item(QString("type_%1").arg(KLX_VornTask::KLX_TASK_PARA_CONT_LINEAR)));
+    QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+    QCOMPARE(f.Controllers().StickController().Seen().calibrationsStarted, before.calibrationsStarted);
+  }
+
   // The calibration dialog step by step with the stick controller: the
   // end positions, the centre and the end; or a cancel at the end positions.
   void calibrationSteps_data() {

@@ -15,6 +15,9 @@ const QString kFolder = QStringLiteral("qrc:/Frontend/QML/");
 const QString kSequencerEditor = kFolder + "SequencerServoEditor.qml";
 constexpr int kSingleMode = 1;
 constexpr int kLoopMode = 5;  // single mode with the loop flag (bit 2)
+constexpr unsigned kRuntimeStarted = 0x33901;
+constexpr unsigned kRuntimeStopped = 0x33902;
+constexpr int kSequencerServo = 10;  // in channel 0
 
 // A sequencer the element task would have made: used in mode, servos 10
 // and 11 in channels 0 and 1 with their start and end waypoints. The
@@ -113,6 +116,74 @@ class TestModelMixers : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_TimePoint(0, 0, 0, 1, 0, AtomicDirGet), 300);
     QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, 1, 0, AtomicDirGet), 30);
     QCOMPARE(Mode(f), 255 - 1);  // the new point is held
+  }
+
+  // With the engine running, as after a model load: a touched waypoint
+  // stays chosen while the editor keeps watching the sequencer, its servo
+  // goes there and follows every edit, and leaving hands the sequencer its
+  // mode back. Servo outputs on the control-value scale (200 % = 2047).
+  void waypointEditingWithTheEngineRunning_data() {
+    QTest::addColumn<int>("board");
+    QTest::newRow("larger board") << int(CSimBoard::Vorn);
+    QTest::newRow("smaller board") << int(CSimBoard::Fenk);
+  }
+  void waypointEditingWithTheEngineRunning() {
+    QFETCH(int, board);
+    QmlFrame f(g_app, CSimBoard::Variant(board));
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    KLX_RuntimeDatabaseManager& runtime = f.System().RuntimeDatabase();
+    MakeSequencer(db, kSingleMode);
+    f.Errors().Expect({kRuntimeStarted, kRuntimeStopped});
+    runtime.KLX_RuntimeDatabaseManagerStartProcessing(false);
+    // The transceiver controller's report: free, at the end of the forward
+    // run; the engine takes it over and turns the next run backward.
+    const unsigned atTheEnd = 6000;
+    QCOMPARE(db.KLX_DataBaseManagerSequencerUpdateInfo(0, false, kSingleMode, &atTheEnd), int(KLX_Ok));
+    QTRY_COMPARE(runtime.KLX_RuntimeDatabaseManagerIsSequencerLocked(0), int(KLX_False));
+    QTRY_COMPARE(Mode(f), 2);
+    auto servo = [&] { return runtime.KLX_RuntimeDatabaseManagerGetServoData(kSequencerServo); };
+    QVERIFY(Open(f, "SequencerServoEditor.qml", {{"sequencerIdx", 0}}));
+
+    QVERIFY(f.Tap("seqGraph_0_0"));
+    QCOMPARE(Mode(f), 255);
+    QTRY_COMPARE(servo(), -205);  // -20 %
+    QSignalSpy watched(f.Named("sequencerWatch"), SIGNAL(triggered()));
+    QTRY_VERIFY(watched.count() >= 2);
+    QCOMPARE(Mode(f), 255);
+    QCOMPARE(f.Property("pointTime", "gp_text").toString(), QString("0.00 s"));
+    QCOMPARE(f.Property("pointPosition", "gp_text").toString(), QString("-20 %"));
+    QCOMPARE(f.Property("pointAdd", "state").toString(), QString());
+
+    QVERIFY(f.Tap("pointNext"));
+    QCOMPARE(Mode(f), 249);
+    QTRY_COMPARE(servo(), 205);
+    QVERIFY(f.Tap("pointPosition"));
+    QTRY_VERIFY(f.Property("flyin", "y").toReal() == f.Item("flyin")->parentItem()->height() - 44);
+    for (int press = 0; press < 6; ++press) QVERIFY(f.Tap("flyin_++"));
+    QTRY_COMPARE(servo(), 819);  // 80 %
+    QVERIFY(f.Tap("pointTime"));
+    f.Settle();  // the fly-in takes the time's steps
+    QVERIFY(f.Tap("flyin_-"));
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_TimePoint(0, 0, 0, 6, 0, AtomicDirGet), 590);
+    QCOMPARE(f.Property("pointTime", "gp_text").toString(), QString("5.90 s"));
+    QVERIFY(f.Tap("flyin_OK"));
+    QTRY_VERIFY(!f.Item("flyin")->isVisible());
+
+    QVERIFY(f.Tap("pointPrev"));
+    QVERIFY(f.Tap("pointAdd"));
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_TimePoint(0, 0, 0, 1, 0, AtomicDirGet), 295);
+    QCOMPARE(Mode(f), 254);
+    QTRY_COMPARE(servo(), 307);  // 30 %
+    f.Grab(QString("model-mixers-waypoint-held-%1.png").arg(board));
+    QVERIFY(f.Tap("pointRemove"));
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_SrvPosition(0, 0, 0, 1, 0, AtomicDirGet), -2048);
+    QCOMPARE(Mode(f), 255);
+    QTRY_COMPARE(servo(), -205);
+
+    QVERIFY(Open(f, "SequencersList.qml"));
+    QCOMPARE(Mode(f), 2);
+    runtime.KLX_RuntimeDatabaseManagerStopProcessing();
   }
 
   // "+" adds an element through the element task and the row appears; a

@@ -3,6 +3,8 @@
 // wrong roots, and a save that never leaves half a file.
 #include "frame/klx_xmlsafefile.h"
 #include "settings/settings_fixture.h"
+#include "sim/csimcontrols.h"
+#include "tasks/klx_vorntask.h"
 
 namespace {
 // The files the writer produced before its rows came from the settings
@@ -248,6 +250,28 @@ class TestSettingsFile : public QObject {
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(0, AtomicDirGet), 5);
     QCOMPARE(fx.db.KLX_DataBaseManager_SystemPropertiesLock(), int(KLX_Ok));
     fx.db.KLX_DataBaseManager_SystemPropertiesUnlock();
+  }
+
+  // The simulated card leaves the factory with the control types of a
+  // calibrated transmitter, which the calibration screen shows at once.
+  void factoryControlTypesOfTheSimulatedCard_data() {
+    QTest::addColumn<int>("control");
+    QTest::addColumn<int>("type");
+    QTest::newRow("stick A") << int(KLX_VornTask::CONTROLID_Stick_STA_GUI) << int(KLX_VornTask::KLX_TASK_PARA_CONT_LINEAR);
+    QTest::newRow("stick D") << int(KLX_VornTask::CONTROLID_Stick_STD_GUI) << int(KLX_VornTask::KLX_TASK_PARA_CONT_LINEAR);
+    QTest::newRow("rotary B") << int(KLX_VornTask::CONTROLID_Poti_ROB_GUI) << int(KLX_VornTask::KLX_TASK_PARA_CONT_LINEAR);
+    QTest::newRow("switch A") << int(KLX_VornTask::CONTROLID_SW_A_GUI) << int(KLX_VornTask::KLX_TASK_PARA_CONT_3POL_SWITCH);
+    QTest::newRow("switch H") << int(KLX_VornTask::CONTROLID_SW_H_GUI) << int(KLX_VornTask::KLX_TASK_PARA_CONT_2POL_SWITCH);
+    QTest::newRow("trim A") << int(KLX_VornTask::CONTROLID_RE_TRA_GUI) << int(Unknown_Control);
+  }
+  void factoryControlTypesOfTheSimulatedCard() {
+    QFETCH(int, control);
+    QFETCH(int, type);
+    SettingsFixture fx;
+    QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFolder() + "Timezones.xml", "<CommonTimeZones/>"));
+    QVERIFY(SettingsFixture::Write(SettingsFixture::SystemFile(), SystemXml(CSimControls::FactoryControlTypes())));
+    QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerReadSystemFile(), int(KLX_Ok));
+    QCOMPARE(fx.db.KLX_DataBaseManagerSystemPropertiesGet_ControlTypByControl(control), type);
   }
 
   void smallerBoardForcesFastStartAndAutomaticTimeOff() {

@@ -2,7 +2,8 @@
 // sequencers of the model it holds with their controls, answers the
 // engine's request with the run's state, and the engine takes it over, so
 // that a sequencer (in a loop too) counts as completed when it stands at the
-// end of a run, and its waypoints can be edited then.
+// end of a run, and its waypoints can be edited then. The screens read the
+// run time in hundredths of a second, as they read the waypoint times.
 #include "tasks_load/tasks_load_fixture.h"
 #include "model/klx_functionalcalculation.h"
 
@@ -25,7 +26,7 @@ class SequencerReportTest : public QObject {
     bool operator==(const State& o) const { return completed == o.completed && locked == o.locked && time == o.time; }
   };
   static char* toString(const State& s) {
-    return qstrdup(qPrintable(QStringLiteral("completed %1, locked %2, %3 ms").arg(s.completed).arg(s.locked).arg(s.time)));
+    return qstrdup(qPrintable(QStringLiteral("completed %1, locked %2, %3 hundredths").arg(s.completed).arg(s.locked).arg(s.time)));
   }
 
   // Engine passes (20 ms of its clock each) until the sequencer's state is
@@ -70,17 +71,17 @@ class SequencerReportTest : public QObject {
 
     // Standing at the end of the backward run, ready to run forward: completed.
     State seen{};
-    QVERIFY2(Reported(r, {kTrue, kFalse, 6000}, &seen), toString(seen));
+    QVERIFY2(Reported(r, {kTrue, kFalse, 600}, &seen), toString(seen));
 
     // Switch A up for 3 s: the forward run is half way.
     QVERIFY(r.sim.SetControl(kSwitchA, 2047));
     QVERIFY(r.Run(3000));
-    QVERIFY2(Reported(r, {kFalse, kFalse, 3000}, &seen), toString(seen));
+    QVERIFY2(Reported(r, {kFalse, kFalse, 300}, &seen), toString(seen));
     // Three more seconds take it to its end, where the switch is put in the
     // middle: the loop stops there, completed.
     QVERIFY(r.Run(3000));
     QVERIFY(r.sim.SetControl(kSwitchA, 0));
-    QVERIFY2(Reported(r, {kTrue, kFalse, 6000}, &seen), toString(seen));
+    QVERIFY2(Reported(r, {kTrue, kFalse, 600}, &seen), toString(seen));
   }
 };
 

@@ -65,6 +65,12 @@ Item {
 
     // ---- the calibration task ----
     function start() {
+        if (types.indexOf(controlType) < 0) {
+            // The calibration follows the type: without one it cannot start.
+            typeChoice = true
+            rootwindow.popupShow(null, "error", qsTr("Please choose the type of the control first") + Language.emptyString, "Ok")
+            return
+        }
         Database.KLX_DataBaseManager_StickdataStopWatchingMovement()
         rootwindow.smartKeyLock = true
         running = true

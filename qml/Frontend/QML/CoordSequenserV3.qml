@@ -52,6 +52,7 @@ Rectangle {
 
     onTimeScaleChanged: canvas.requestPaint()
     onSelectedSlotChanged: canvas.requestPaint()
+    onEditableChanged: canvas.requestPaint()
     onCursorRatioChanged: canvas.requestPaint()
     onRunningChanged: canvas.requestPaint()
     Component.onCompleted: reload()

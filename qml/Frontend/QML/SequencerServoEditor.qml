@@ -262,8 +262,11 @@ Item {
 
     // ---- the running sequencer ----
     Timer {
+        objectName: "sequencerWatch"
         interval: 200
         repeat: true
+        // Known before the first touch: a locked sequencer is not edited.
+        triggeredOnStart: true
         running: !rootwindow.shutdown
         onTriggered: {
             var seq = screen.sequencerIdx
@@ -275,6 +278,9 @@ Item {
             if (!screen.completed) {
                 var active = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSequencerActiveTime(seq)
                 var total = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSequencerTotalRunTime(seq)
+                // A backward run's total comes negated; no state known counts as none.
+                active = active <= DatabaseValue.KLX_Error ? 0 : active
+                total = total <= DatabaseValue.KLX_Error ? 0 : Math.abs(total)
                 ratio = total > 0 ? Math.max(0, Math.min(1, active / total)) : 0
                 status = qsTr("Running") + Language.emptyString + " " + (active / 100).toFixed(2) + " s"
             } else {
