@@ -89,6 +89,7 @@ bool CSimControllers::LoadState() {
   if (o.isEmpty()) return false;
   const QJsonObject t = o.value("transceiver").toObject();
   const QJsonObject s = o.value("stick").toObject();
+  const QJsonObject r = o.value("receiver").toObject();
   QMutexLocker lock(&m_Mutex);
   m_State.transceiverMajor = t.value("major").toInt(m_State.transceiverMajor);
   m_State.transceiverMinor = t.value("minor").toInt(m_State.transceiverMinor);
@@ -103,6 +104,8 @@ bool CSimControllers::LoadState() {
   m_State.receiverMask = t.value("receiverMask").toInt(m_State.receiverMask) & 0xFF;
   m_State.transceiverApplication = t.value("application").toBool(m_State.transceiverApplication);
   m_State.stickApplication = s.value("application").toBool(m_State.stickApplication);
+  m_State.receiverMajor = r.value("major").toInt(m_State.receiverMajor);
+  m_State.receiverMinor = r.value("minor").toInt(m_State.receiverMinor);
   return true;
 }
 
@@ -118,10 +121,11 @@ bool CSimControllers::SaveState() const {
                 {"serial", double(p.stickSerial)},
                 {"directions", double(p.directions)},
                 {"application", p.stickApplication}};
+  QJsonObject r{{"major", p.receiverMajor}, {"minor", p.receiverMinor}};
   QDir().mkpath(QFileInfo(StateFile()).absolutePath());
   QSaveFile f(StateFile());
   if (!f.open(QIODevice::WriteOnly)) return false;
-  f.write(QJsonDocument(QJsonObject{{"transceiver", t}, {"stick", s}}).toJson());
+  f.write(QJsonDocument(QJsonObject{{"transceiver", t}, {"stick", s}, {"receiver", r}}).toJson());
   return f.commit();
 }
 
@@ -588,6 +592,13 @@ void CSimControllers::SetBinding(quint64 configuration, int receiverMask) {
   ChangeState([&](Persistent& state) {
     state.bindConfig = configuration;
     state.receiverMask = receiverMask & 0xFF;
+  });
+}
+
+void CSimControllers::SetReceiverVersion(int major, int minor) {
+  ChangeState([&](Persistent& state) {
+    state.receiverMajor = major;
+    state.receiverMinor = minor;
   });
 }
 

@@ -53,6 +53,8 @@ class CSimControllers {
     quint32 directions = 0;    // bit set: the control reports inverted
     quint64 bindConfig = 0;    // the transceiver's binding configuration
     int receiverMask = 0;      // bit n: receiver slot n bound under it
+    int receiverMajor = 2;     // the receiver's firmware, as it reports it at binding
+    int receiverMinor = 4;
     bool stickApplication = true;        // false once erased and not yet whole again
     bool transceiverApplication = true;
   };
@@ -113,6 +115,7 @@ class CSimControllers {
   void SetStickVersion(int major, int minor);        // kept in the state file
   void SetStickSerial(quint32 serial);               // kept in the state file
   void SetBinding(quint64 configuration, int receiverMask);  // kept in the state file
+  void SetReceiverVersion(int major, int minor);             // kept in the state file
   void SetApplicationWhole(Node node, bool whole);            // kept in the state file
   // The trims and toggles as the transceiver's model sets them: nothing is
   // reported for them (the program has just sent them).

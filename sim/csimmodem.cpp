@@ -39,6 +39,7 @@ void CSimModem::Send(const QByteArray& data) {
 bool CSimModem::Handle(const CSimMessage& m) {
   if (m.node != SimNodeApplication || m.remote) return false;
   QList<QByteArray> out;
+  int restarted = -1;
   {
     QMutexLocker lock(&m_Mutex);
     if (m.id == kSensorBus) {
@@ -66,13 +67,15 @@ bool CSimModem::Handle(const CSimMessage& m) {
       if (!m_On || m.data.isEmpty()) return true;
       ++m_Counters.forwarded;
       out << Bytes({0, KindAck, 1});
-      const QByteArray answer = Receiver(m.data);
+      const QByteArray answer = Receiver(m.data, &restarted);
       if (!answer.isEmpty() && !m_ReceiverSilent) out << answer;
     } else {
       return false;
     }
     if (m_Silent) out.clear();
   }
+  // The new firmware runs: the receiver reports it from now on, across runs.
+  if (restarted >= 0) m_Bus.SetReceiverVersion(restarted / 256, restarted % 256);
   for (const QByteArray& a : out) Send(a);
   return true;
 }
@@ -93,7 +96,7 @@ bool CSimModem::ImageWhole(int* major, int* minor) const {
   return true;
 }
 
-QByteArray CSimModem::Receiver(const QByteArray& message) {
+QByteArray CSimModem::Receiver(const QByteArray& message, int* restarted) {
   const int command = quint8(message[0]);
   const QByteArray d = message.mid(1);
   switch (command) {
@@ -172,7 +175,7 @@ QByteArray CSimModem::Receiver(const QByteArray& message) {
       int major = 0;
       int minor = 0;
       if (ImageWhole(&major, &minor)) {
-        m_Version = major * 256 + minor;
+        *restarted = major * 256 + minor;
         m_State = Application;
         ++m_Counters.restarts;
       }
@@ -224,8 +227,8 @@ int CSimModem::ReceiverState() const {
   return m_State;
 }
 int CSimModem::ReceiverVersion() const {
-  QMutexLocker lock(&m_Mutex);
-  return m_Version;
+  const CSimControllers::Persistent p = m_Bus.State();
+  return p.receiverMajor * 256 + p.receiverMinor;
 }
 QVector<QByteArray> CSimModem::Rows() const {
   QMutexLocker lock(&m_Mutex);

@@ -72,13 +72,15 @@ class CSimModem {
   Counters Seen() const;
   bool ModemOn() const;
   int ReceiverState() const;
-  // The receiver's running firmware version (major x 256 + minor).
+  // The receiver's running firmware version (major x 256 + minor), kept in
+  // the controllers' state file.
   int ReceiverVersion() const;
   QVector<QByteArray> Rows() const;
 
  private:
   void Send(const QByteArray& data);
-  QByteArray Receiver(const QByteArray& message);  // under m_Mutex
+  // Under m_Mutex; sets `restarted` to the version a restart brings up.
+  QByteArray Receiver(const QByteArray& message, int* restarted);
   QByteArray MaskAnswer(int flags) const;          // under m_Mutex
   bool ImageWhole(int* major, int* minor) const;   // under m_Mutex
 
@@ -89,7 +91,6 @@ class CSimModem {
   bool m_Silent = false;
   bool m_ReceiverSilent = false;
   int m_State = Application;
-  int m_Version = 1 * 256 + 0;
   QVector<QByteArray> m_Rows;
   int m_Row = -1;
   int m_Received = 0;

@@ -103,7 +103,10 @@ void CSimSensors::Clear() {
 
 QList<int> CSimSensors::Addresses() const {
   QMutexLocker lock(&m_Mutex);
-  return m_Sensors.keys();
+  QList<int> on;
+  for (auto it = m_Sensors.constBegin(); it != m_Sensors.constEnd(); ++it)
+    if (!it->offBus) on << it.key();
+  return on;
 }
 
 void CSimSensors::SetValue(int address, int index, int value) {
@@ -199,7 +202,7 @@ QList<CSimSensors::Message> CSimSensors::Cycle(qint64 nowMs) {
   for (auto it = m_Sensors.begin(); it != m_Sensors.end(); ++it) {
     const int address = it.key();
     Sensor& s = it.value();
-    if (s.absent) continue;
+    if (s.absent || s.offBus) continue;
     if (s.silent) {
       out.append({SimTransceiverSensorSilent, QByteArray(1, char(address))});
       continue;
@@ -319,6 +322,28 @@ void CSimSensors::AddDefaultSet() {
   MenuItem message = Shows("Message", "Meldung", -1, 0, "");
   message.followStatus = true;
   AddMenu(kStatusAddress, {"Status", "Status", {message, Toggle("Standby", "Bereitschaft", false)}});
+  AddDeviceMenus();
+}
+
+void CSimSensors::AddDeviceMenus() {
+  const Menu receiver{"Receiver", "Empf\xE4nger",
+                      {Number("Fail-safe delay", "Failsafe-Verz.", 10, 1, 50, 1, "s", 1),
+                       Number("Servo frame", "Servorahmen", 14, 7, 28, 0, "ms", 0),
+                       Toggle("Telemetry", "Telemetrie", true)}};
+  const Menu own{"Transmitter", "Sender",
+                 {Number("Battery warning", "Akkuwarnung", 20, 5, 50, 0, "%", 1),
+                  Number("Temp. alarm", "Temp.-Alarm", 60, 40, 85, 0, "\xB0" "C", 1),
+                  Toggle("Vibration", "Vibration", true)}};
+  QMutexLocker lock(&m_Mutex);
+  auto add = [&](int address, const QByteArray& name, int slot, const Menu& menu) {
+    Sensor& s = m_Sensors[address];
+    s.name = name;
+    s.offBus = true;
+    s.receiverSlot = slot;
+    s.menus = {menu};
+  };
+  for (int slot = 0; slot < kReceiverSlots; ++slot) add(slot, "Receiver", slot, receiver);
+  add(kOwnSensorAddress, "Transmitter", -1, own);
 }
 
 void CSimSensors::FollowTrack(int address, bool on) {
@@ -474,9 +499,12 @@ QList<CSimSensors::Message> CSimSensors::Command(const QByteArray& frame) {
   const bool german = ((flags >> 2) & 7) == kLanguageGerman;
   const bool imperial = (flags >> 1) & 1;
   const bool up = flags & 1;
+  // The bus has a lock of its own: read before this one is taken.
+  const int bound = m_Bus.State().receiverMask;
   QMutexLocker lock(&m_Mutex);
   Sensor* s = Find(address);
-  if (!s || !Answers(*s)) return {};
+  if (!s || s->silent || s->absent) return {};
+  if (s->receiverSlot >= 0 && !(bound & (1 << s->receiverSlot))) return {};
   const char from = char(s->answerAddress >= 0 ? s->answerAddress : address);
   QByteArray answer;
   answer.append(from).append(char(command));
@@ -532,6 +560,8 @@ QList<CSimSensors::Message> CSimSensors::Command(const QByteArray& frame) {
     case kCommandAddress: {
       ++m_Counters.addressChanges;
       int wanted = menuAddress & kResetAddressBit ? (s->factoryAddress < 0 ? address : s->factoryAddress) : argument;
+      // A receiver's and the own sensor's addresses are fixed.
+      if (s->offBus) wanted = address;
       // An address another sensor uses, or none at all, is not taken.
       if (wanted < 1 || wanted > 254 || (wanted != address && m_Sensors.contains(wanted))) wanted = address;
       answer.append(char(wanted));

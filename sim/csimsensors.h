@@ -91,6 +91,7 @@ class CSimSensors {
   void Add(int address, const QByteArray& name);
   void Remove(int address);
   void Clear();
+  // The sensors on the bus (not the receivers' and own sensor's menus).
   QList<int> Addresses() const;
 
   // A number at value index 0..31 (its group of eight goes out together).
@@ -117,8 +118,15 @@ class CSimSensors {
   // What one poll at `nowMs` sends, sensors in address order.
   QList<Message> Cycle(qint64 nowMs);
   // A battery voltage that sinks, a vario that follows the right stick, a
-  // status sensor; each with a menu.
+  // status sensor; each with a menu. Beside them the menus of the receivers
+  // and of the transmitter's own sensor (AddDeviceMenus).
   void AddDefaultSet();
+  // The receiver bound in slot n answers its menu at address n (0 to 3),
+  // the transmitter's own sensor at 4. Neither is found by a sensor scan
+  // nor polled: they answer menu commands only.
+  void AddDeviceMenus();
+  static constexpr int kOwnSensorAddress = 4;
+  static constexpr int kReceiverSlots = 4;
   // A GPS receiver (speed, altitude, satellites and its position) at `address`.
   void AddGps(int address);
 
@@ -180,11 +188,15 @@ class CSimSensors {
     QSet<int> missing;  // descriptions left out, -1 the main information
     int answerAddress = -1;
     QList<Menu> menus;
+    // Menus only, off the bus: the own sensor, or a receiver (its slot),
+    // which answers only while bound.
+    bool offBus = false;
+    int receiverSlot = -1;
   };
 
   Sensor* Find(int address);
   // Under m_Mutex: on the bus and answering.
-  static bool Answers(const Sensor& s) { return !s.silent && !s.absent; }
+  static bool Answers(const Sensor& s) { return !s.silent && !s.absent && !s.offBus; }
   // Under m_Mutex: the number of values the main information announces.
   static int NumberOfValues(const Sensor& s);
   QByteArray ItemText(const Sensor& s, const MenuItem& item, bool imperial, bool german) const;

@@ -290,13 +290,15 @@ CSimTransceiver::Outgoing CSimTransceiver::DeleteUnit(const QByteArray& data) {
                 LoaderAnswer({1, SimLoaderUnitDelete, answeredKind, answeredIndex, deleted ? 0 : 1}));
 }
 
-CSimTransceiver::Receiver CSimTransceiver::ReceiverFor(int mask) {
+CSimTransceiver::Receiver CSimTransceiver::ReceiverFor(int mask) const {
   Receiver r;
   r.type = 0x0203;
   r.features = 0x0011;
   r.serial = 0x5A000000U + quint32(mask);
-  r.major = 2;
-  r.minor = 4;
+  // The firmware the receiver runs, kept across power cycles.
+  const CSimControllers::Persistent p = m_Bus.State();
+  r.major = p.receiverMajor;
+  r.minor = p.receiverMinor;
   r.mask = mask;
   return r;
 }

@@ -68,7 +68,7 @@ class CSimTransceiver {
     int minor = 0;
     int mask = 0;
   };
-  static Receiver ReceiverFor(int mask);
+  Receiver ReceiverFor(int mask) const;
   // A fault in the answer to one unit of a load, counted from 0 over the
   // units of the next load, used once: the count says every unit of the
   // kind arrived, the index is the next one, the kind is the next one (the

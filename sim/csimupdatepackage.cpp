@@ -87,3 +87,10 @@ bool CSimUpdatePackage::Prepare(const QString& root, const QString& board) {
              .SetUsbStickInserted(0, true) &&
          MarkPending(root + QStringLiteral("/Vorn/Vornstate/Vornstate.xml"));
 }
+
+QString CSimUpdatePackage::PrepareReceiver(const QString& root) {
+  const CSimControllers::Persistent now = CSimControllers(root).State();
+  const CSimFirmwareSpec spec = CSimFirmwareSpec::ForReceiver(now.receiverMajor, now.receiverMinor + 1);
+  const QString name = QStringLiteral("RX_%1_%2.bin").arg(spec.major).arg(spec.minor);
+  return CSimFirmware::Write(root + QStringLiteral("/Vorn/Update/Receiver/") + name, spec) ? name : QString();
+}

@@ -13,4 +13,8 @@ class CSimUpdatePackage {
   // what it runs now; `board` is "Vorn" or "Fenk". False when a file
   // cannot be written.
   static bool Prepare(const QString& root, const QString& board);
+  // A receiver firmware file one minor version above what the simulated
+  // receiver runs, where downloaded receiver firmware lies on the card
+  // ("<root>/Vorn/Update/Receiver"). Its name, empty when it cannot be written.
+  static QString PrepareReceiver(const QString& root);
 };

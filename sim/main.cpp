@@ -46,6 +46,8 @@ const char kUsage[] =
     "            (the update pending): the program's next start writes it in\n"
     "            --update-server: also the update server's folder <root>/updateserver\n"
     "            with an application package one version above the program's\n"
+    "            --receiver-firmware: also a receiver firmware file one version above\n"
+    "            the simulated receiver's on the card (<root>/Vorn/Update/Receiver)\n"
     "  update-server  serve <root>/updateserver on the loopback at the update server's\n"
     "            address of this build (" VORN_UPDATE_SERVER "), requests logged in\n"
     "            <root>/run/updateserver.log, until the process --pid names ends\n"
@@ -78,6 +80,7 @@ struct Options {
   bool demo = false;
   bool firmware = false;
   bool updateServer = false;
+  bool receiverFirmware = false;
 };
 
 bool Parse(int argc, char* argv[], Options* o) {
@@ -101,6 +104,10 @@ bool Parse(int argc, char* argv[], Options* o) {
     }
     if (opt == "--update-server") {
       o->updateServer = true;
+      continue;
+    }
+    if (opt == "--receiver-firmware") {
+      o->receiverFirmware = true;
       continue;
     }
     if (args.isEmpty()) return false;
@@ -311,6 +318,16 @@ int main(int argc, char* argv[]) {
       return 1;
     }
     Print(QStringLiteral("vorn-sim: board %1 prepared under %2").arg(BoardName(o.variant), o.root));
+    if (o.receiverFirmware) {
+      const QString file = CSimUpdatePackage::PrepareReceiver(o.root);
+      if (file.isEmpty()) {
+        std::fprintf(stderr, "vorn-sim: cannot write the receiver firmware under %s\n", qPrintable(o.root));
+        return 1;
+      }
+      Print(QStringLiteral("vorn-sim: receiver firmware %1/Vorn/Update/Receiver/%2; bind a receiver (main menu, "
+                           "\"Receivers\") and write it from \"Receiver firmware\"")
+                .arg(o.root, file));
+    }
     if (o.firmware)
       Print(QStringLiteral("vorn-sim: newer controller firmware on %1/media/usb0 and pending on the card; "
                            "the program's next start writes it in")

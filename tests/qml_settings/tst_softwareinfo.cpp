@@ -1,9 +1,11 @@
 // The software information screen and the receiver-firmware selector as a
 // user drives them, against the real update manager: the application
 // update from a USB stick asked, installed and told; no stick and no WLAN
-// network; the selector's list and its download without WLAN; each screen
-// on both boards (screenshots kept for a look).
+// network; the selector's list and its download without WLAN; a file of
+// the selector written into a bound receiver; each screen on both boards
+// (screenshots kept for a look).
 #include "qml_frame/qml_frame_fixture.h"
+#include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
 #include "vorn_fixture.h"
 
@@ -13,6 +15,9 @@ namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
 const QString kSoftware = QStringLiteral("qrc:/Frontend/QML/SoftwareInfo.qml");
 const QString kSelector = QStringLiteral("qrc:/Frontend/QML/FileSelector.qml");
+const QString kBinding = QStringLiteral("qrc:/Frontend/QML/9_BindingMenu.qml");
+constexpr unsigned kRuntimeStarted = 0x33901;
+constexpr unsigned kRuntimeStopped = 0x33902;
 
 bool WaitPopup(QmlFrame& f, const QString& text) {
   return QTest::qWaitFor([&] { return f.Popup() && f.PopupText() == text; }, 15000);
@@ -122,6 +127,48 @@ class TestSoftwareInfoScreen : public QObject {
     f.Settle();
     f.Grab("file-selector-" + tag + "-progress.png");
     screen->setProperty("downloading", false);
+  }
+
+  // Receiver 1 bound in the binding menu runs 2.4; its "Receiver firmware"
+  // writes the chosen file (2.5) into it through the transceiver: the file
+  // is checked, then written with its progress; the simulated receiver
+  // runs 2.5 and the selector, the model and the binding menu say so.
+  void receiverFirmwareWritten() {
+    QmlFrame f(g_app);
+    // The write stops the runtime read-outs and starts them again.
+    f.Errors().Expect({kRuntimeStarted, kRuntimeStopped});
+    QVERIFY(f.StartAtHome());
+    QVERIFY(CSimFirmware::Write(f.Board().Root() + "/Vorn/Update/Receiver/RX8_2_5.bin",
+                                CSimFirmwareSpec::ForReceiver(2, 5)));
+    f.Call("", "openScreen", {kBinding, QVariant()});
+    QVERIFY(f.WaitShown(kBinding));
+    QVERIFY(f.Tap("receiverBind_0"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_0"), 15000);
+    QVERIFY(f.Tap("receiverFirmware"));
+    QVERIFY(f.WaitShown(kSelector));
+    QCOMPARE(f.Property("updateReceiver_0", "gp_text").toString(), QString("Receiver 1  2.4"));
+    QCOMPARE(f.Property("updateReceiver_1", "visible").toBool(), false);
+    QVERIFY(f.Tap("firmware_RX8_2_5.bin"));
+    QCOMPARE(f.Property("receiverUpdate", "state").toString(), QString("disabled"));
+    QVERIFY(f.Tap("updateReceiver_0"));
+    f.Settle();
+    f.Grab("file-selector-receiver.png");
+    QVERIFY(f.Tap("receiverUpdate"));
+    QVERIFY(WaitPopup(f, "Write RX8_2_5.bin into receiver 1?"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(f.Property("receiverUpdateProgress", "visible").toBool());
+    QVERIFY(Locked(f));
+    f.Settle();
+    f.Grab("file-selector-receiver-update.png");
+    QVERIFY(WaitPopup(f, "Receiver 1 runs firmware 2.5."));
+    QCOMPARE(f.Controllers().UpdatePeers().Modem().ReceiverVersion(), 2 * 256 + 5);
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetReceiverVersion(0).toString(), QString("2.5"));
+    QCOMPARE(f.Property("updateReceiver_0", "gp_text").toString(), QString("Receiver 1  2.5"));
+    QVERIFY(!Locked(f));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QVERIFY(f.WaitShown(kBinding));
+    QVERIFY(f.Property("receiverText_0", "text").toString().endsWith("  2.5"));
   }
 };
 

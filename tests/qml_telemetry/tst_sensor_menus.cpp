@@ -2,7 +2,7 @@
 // alone), against the simulated sensors behind the transceiver: the menus
 // read, turned, an item stepped and toggled in the sensor, an arrow held,
 // and a sensor that does not answer; and the binding menu itself, binding
-// and deleting a receiver and opening its menus.
+// and deleting a receiver and opening its menus and the transmitter's.
 #include "qml_frame/qml_frame_fixture.h"
 #include "sim/csimsensors.h"
 
@@ -126,17 +126,27 @@ class TestSensorMenus : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
     QCOMPARE(f.Controllers().State().receiverMask, 0);
 
-    // Bound again, its menus and the transmitter's.
+    // Bound again, its menus and the transmitter's, each a menu of its own.
     QVERIFY(f.Tap("receiverBind_1"));
     QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
     QVERIFY(f.Tap("receiverMenu_1"));
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 1, "EndOfArgs"}));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Property("sensorMainMenu", "framesReady").toBool(), 5000);
+    QTRY_COMPARE(f.Property("menuHead_1", "text").toString(), QString("Receiver"));
+    QCOMPARE(Row(f, 1, 1)->property("label").toString(), QString("Fail-safe delay"));
+    QCOMPARE(Value(f, 1, 1), QString("1.0 s"));
+    f.Settle();
+    f.Grab("sensor-menu-receiver-" + tag + ".png");
     f.Call("", "openScreen", {kBinding, QVariant()});
     QVERIFY(f.WaitShown(kBinding));
     QVERIFY(f.Tap("transmitterMenu"));
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 4, "EndOfArgs"}));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Property("sensorMainMenu", "framesReady").toBool(), 5000);
+    QTRY_COMPARE(f.Property("menuHead_1", "text").toString(), QString("Transmitter"));
+    QCOMPARE(Row(f, 1, 1)->property("label").toString(), QString("Battery warning"));
+    QCOMPARE(Value(f, 1, 1), QString("20 %"));
   }
 
   // A tap on an arrow steps the value in the sensor, and the answer ends the
@@ -184,8 +194,8 @@ class TestSensorMenus : public QObject {
     QTRY_VERIFY(sensors(f) > 200 && sensors(f) <= 2000);
   }
 
-  // A sensor that does not answer: the reading times out, and the screen
-  // stays without frames.
+  // A sensor that does not answer: the reading times out, the screen says
+  // so without frames, and its "OK" leads back to where it was opened.
   void silentSensor() {
     QmlFrame f(g_app);
     f.Controllers().Sensors().AddDefaultSet();
@@ -199,6 +209,10 @@ class TestSensorMenus : public QObject {
     QCOMPARE(f.Property("sensorMenuNext", "enabled").toBool(), false);
     f.Settle();
     f.Grab("sensor-menu-silent.png");
+    QCOMPARE(f.Property("sensorMenuCancel", "gp_text").toString(), QString("OK"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(f.Tap("sensorMenuCancel"));
+    QVERIFY(f.WaitShown(kHome));
   }
 
  private:

@@ -106,12 +106,14 @@ struct Transmitter {
       if (!QFile::copy(from, to)) return false;
       QFile(to).setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
     }
-    QProcess prepare;
-    prepare.start(bin + "/vorn-sim", {"prepare", "--board", "vorn", "--model-demo"});
-    if (!prepare.waitForFinished(30000) || prepare.exitCode() != 0) return false;
-    if (!updateServer) return true;
+    if (!Prepare("--model-demo")) return false;
     // The package the update server serves, which key `u` puts on a stick.
-    prepare.start(bin + "/vorn-sim", {"prepare", "--board", "vorn", "--update-server"});
+    return !updateServer || Prepare("--update-server");
+  }
+  // The simulator's preparation of the board with one option.
+  bool Prepare(const QString& option) const {
+    QProcess prepare;
+    prepare.start(bin + "/vorn-sim", {"prepare", "--board", "vorn", option});
     return prepare.waitForFinished(30000) && prepare.exitCode() == 0;
   }
 
@@ -232,6 +234,7 @@ class WholeTransmitter : public QObject {
   void aFlightFromPowerOnToPowerOnAgain() {
     Transmitter tx;
     QVERIFY(tx.Install());
+    QVERIFY(tx.Prepare("--receiver-firmware"));
     {
       Session s;
       QVERIFY(tx.PowerOn(&s));
@@ -275,6 +278,13 @@ class WholeTransmitter : public QObject {
       QVERIFY2(s.Says("gui: task 6 ended"), qPrintable(s.output.right(3000)));
       const QString bound = tx.Screenshot("whole-receivers.png");
       QVERIFY2(bound.isEmpty(), qPrintable(bound));
+      // Its firmware from the card: "Receiver firmware", the file, receiver
+      // 1, "Update", "Ok"; the file is checked and written into the receiver.
+      QVERIFY(tx.Fingers({"tap 372 243", "tap 160 74", "tap 398 111", "tap 398 247", "tap 180 198"}));
+      QVERIFY2(s.Says("gui: task 13 ended", 60000), qPrintable(s.output.right(3000)));
+      QVERIFY(tx.Fingers({"tap 240 198"}));
+      s.Keys("c");
+      QVERIFY2(s.ConsoleSays("receiver 2.5 (rows written 32, restarts 1)"), qPrintable(s.printed.right(1500)));
 
       // Switch A down again: the timer stops with what it counted.
       s.Keys("--");
@@ -297,8 +307,9 @@ class WholeTransmitter : public QObject {
       QVERIFY2(std::any_of(climbs.begin(), climbs.end(), [](const QString& l) { return l.contains(";0x0050;"); }),
                qPrintable(climbs.join('\n')));
       QVERIFY(!tx.LoggedRecords(16).isEmpty());
-      // The receiver bound on the screen is in the model file.
-      QVERIFY2(tx.ModelData().contains("<ReceiverMask>1</ReceiverMask>"), qPrintable(tx.ModelData().right(3000)));
+      // The receiver bound on the screen is in the model file, with its new firmware.
+      for (const char* line : {"<ReceiverMask>1</ReceiverMask>", "<SwVerMinor>5</SwVerMinor>"})
+        QVERIFY2(tx.ModelData().contains(line), qPrintable(tx.ModelData().right(3000)));
     }
 
     // What the switch-off left, found again by the next start, a fast one.
@@ -312,6 +323,9 @@ class WholeTransmitter : public QObject {
       QVERIFY2(!s.output.contains("is loaded successfully!"), qPrintable(s.output.right(3000)));
       QCOMPARE(tx.ModelData(), model);
       QCOMPARE(tx.Settings(), settings);
+      // The receiver still runs what was written into it.
+      s.Keys("c");
+      QVERIFY2(s.ConsoleSays("receiver 2.5 (rows written 0, restarts 0)"), qPrintable(s.printed.right(1500)));
       QVERIFY(tx.SwitchOff(&s));
     }
     QCOMPARE(tx.ModelData(), model);

@@ -1,14 +1,24 @@
 import QtQuick 2.15
 import DBValues 1.0
+import GuiData 1.0
 import UpdateManager 1.0
 
 // The receivers' firmware files on the SD card ("/Vorn/Update/Receiver"),
 // one to choose. "Download" fetches from the update server over WLAN the
 // firmware files of every known receiver type that the card does not hold
-// yet, and a newer receiver catalogue with its pictures.
+// yet, and a newer receiver catalogue with its pictures. With a file and a
+// bound receiver chosen, "Update" checks the file and writes it into the
+// receiver through the transceiver; the receiver's button then shows the
+// version it runs.
 Item {
     id: selector
     objectName: "fileSelector"
+
+    readonly property int slots: Database.KLX_DatabaseManagerGet_BoardTypeInt() === DatabaseValue.BOARD_paramsVorn ? 4 : 2
+    property int receiver: -1
+    // Bumped after a write so that the receivers' versions are read again.
+    property int revision: 0
+    property int writePercent: 0
 
     // The WLAN connection is looked at once a second, at most this often.
     readonly property int wlanPolls: 60
@@ -29,6 +39,38 @@ Item {
         files = list.sort()
         if (files.indexOf(selectedFile) < 0)
             selectedFile = ""
+    }
+
+    // ---- writing a file into a receiver ----
+    function receiverText(slot) {
+        if (revision < 0)
+            return ""
+        var version = Database.KLX_DataBaseManagerVersionReceiverGetVersion(slot)
+        return qsTr("Receiver %1").arg(slot + 1) + Language.emptyString + (version !== "" ? "  " + version : "")
+    }
+    function askWrite() {
+        var slot = receiver
+        var file = selectedFile
+        rootwindow.popupShow(null, "question", qsTr("Write %1 into receiver %2?").arg(file).arg(slot + 1)
+                             + Language.emptyString, "OkAbort", function() {
+            selector.writePercent = 0
+            // The check of the file is followed by its write.
+            writeTask.start(GuiCmdData.KLX_TASK_UPDATE_CHECK_FIRMWARE, GuiCmdData.KLX_TASK_PARA_UPDATE_USB,
+                            GuiCmdData.KLX_UPDATE_ONBOARD, slot, file)
+        })
+    }
+    ModelTask {
+        id: writeTask
+        onDone: rootwindow.popupShow(null, "info", qsTr("Receiver %1 runs firmware %2.").arg(selector.receiver + 1)
+                                     .arg(Database.KLX_DataBaseManagerVersionReceiverGetVersion(selector.receiver))
+                                     + Language.emptyString, "Ok")
+        onFinished: selector.revision++
+    }
+    Timer {
+        interval: 250
+        repeat: true
+        running: writeTask.running
+        onTriggered: selector.writePercent = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetOverallPercent(0, DatabaseValue.AtomicDirGet)
     }
 
     // ---- the download ----
@@ -174,8 +216,76 @@ Item {
         y: 34
         width: 140
         gp_text: qsTr("Download") + Language.emptyString
-        state: selector.downloading ? "disabled" : ""
+        state: selector.downloading || writeTask.running ? "disabled" : ""
         onClicked: selector.download()
+    }
+    Column {
+        x: parent.width - 152
+        y: 72
+        spacing: 4
+        Repeater {
+            model: selector.slots
+            GeneralPurposeButton {
+                objectName: "updateReceiver_" + index
+                visible: selector.revision >= 0 && Database.KLX_DataBaseManagerIsReceiverUsed(index)
+                width: 140
+                height: 28
+                fontSize: 14
+                gp_text: selector.receiverText(index)
+                state: selector.receiver === index ? "active" : ""
+                onClicked: selector.receiver = index
+            }
+        }
+    }
+    GeneralPurposeButton {
+        objectName: "receiverUpdate"
+        x: parent.width - width - 12
+        y: parent.height - 40
+        width: 140
+        gp_text: qsTr("Update") + Language.emptyString
+        state: selector.selectedFile !== "" && selector.receiver >= 0 && !selector.downloading && !writeTask.running
+               ? "" : "disabled"
+        onClicked: selector.askWrite()
+    }
+    Rectangle {
+        objectName: "receiverUpdateProgress"
+        anchors.centerIn: parent
+        width: 300
+        height: 100
+        radius: 6
+        z: 70
+        visible: writeTask.running && !rootwindow.popupIsShown()
+        color: rootwindow.backColour
+        border.width: 2
+        border.color: rootwindow.textColour
+        MouseArea { anchors.fill: parent }
+        Text {
+            x: 12
+            y: 10
+            width: parent.width - 24
+            text: qsTr("Receiver firmware update") + Language.emptyString
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 16
+            font.bold: true
+        }
+        Text {
+            objectName: "receiverUpdateText"
+            x: 12
+            y: 36
+            width: parent.width - 24
+            elide: Text.ElideMiddle
+            text: qsTr("Receiver %1").arg(selector.receiver + 1) + Language.emptyString + "  " + selector.writePercent + " %"
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 14
+        }
+        PercentBar {
+            x: 12
+            y: 62
+            width: parent.width - 24
+            percent: selector.writePercent
+        }
     }
 
     Rectangle {

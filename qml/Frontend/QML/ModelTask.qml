@@ -15,13 +15,14 @@ Item {
     signal finished()
 
     // Starts a task; false when the pipeline refused it (shown, nothing runs).
-    function start(taskId, kindOrIndex, p2, p3) {
+    // A task that takes a file gets its name as text.
+    function start(taskId, kindOrIndex, p2, p3, text) {
         if (running)
             return false
         rootwindow.smartKeyLock = true
         running = true
         kind = kindOrIndex
-        var result = Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, "", "", "")
+        var result = Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, text === undefined ? "" : text, "", "")
         if (result <= DatabaseValue.KLX_Error) {
             // A refused task never reports: the locks would stay for good.
             release()

@@ -7,6 +7,7 @@ import GuiData 1.0
 // it); an item's arrows or toggle change it in the sensor. Opened from the
 // value set-up with the widget's page, element and sensor slot, or from the
 // binding menu with a sensor address alone (negative: the transmitter's own).
+// A read that fails or finds no menu says so, and "OK" leads back.
 Item {
     id: menuScreen
     objectName: "sensorMainMenu"
@@ -212,8 +213,10 @@ Item {
             y: parent.height - 44
             width: 100
             gp_text: (menuScreen.spinnerShown ? qsTr("Cancel") : qsTr("OK")) + Language.emptyString
+            // Without menus there is nothing to stay for: back to where the
+            // screen was opened from.
             onClicked: {
-                if (menuScreen.spinnerShown)
+                if (menuScreen.spinnerShown || !menuScreen.framesReady)
                     systemHistory.goBack()
                 else
                     menuScreen.overlayShown = false
