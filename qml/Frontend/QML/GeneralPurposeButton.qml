@@ -82,7 +82,12 @@ Rectangle {
     states: [
         State {
             name: "active"
-            PropertyChanges { target: button; color: "#2f7fd8"; border.color: "#2f7fd8" }
+            PropertyChanges {
+                target: button
+                color: "#2f7fd8"
+                border.color: rootwindow.accentFill ? rootwindow.textColour : "#2f7fd8"
+                border.width: rootwindow.accentFill ? 3 : 1
+            }
             PropertyChanges { target: label; color: "white" }
         },
         State {

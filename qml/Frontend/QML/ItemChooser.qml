@@ -134,7 +134,8 @@ Rectangle {
                         objectName: "choose_" + listIndex + "_" + modelData.value
                         width: entryGrid.cellWidth - 6
                         height: 36
-                        gp_text: modelData.label
+                        // An entry without a name still shows as one.
+                        gp_text: modelData.label !== "" ? modelData.label : "---"
                         fontSize: 14
                         fitText: true
                         state: modelData.enabled === false ? "disabled"
