@@ -52,6 +52,8 @@ class TestHeadupMenu : public QObject {
     KLX_DataBaseManager& db = f.Db();
     db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(1, 1, AtomicDirSet, false);
     db.KLX_DataBaseManagerServoConfigGetSet_Name(1, QStringLiteral("Elevator"), AtomicDirSet, false);
+    db.KLX_DataBaseManagerRescanTelemetry();
+    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(KLX_Telemetrie::kOwnSensor), 1, 9000);
     f.Call("", "openScreen", {kMenu, QVariant()});
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Property("headupHint", "visible").toBool(), true);
