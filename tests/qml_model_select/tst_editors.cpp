@@ -368,7 +368,7 @@ class TestModelSelect : public QObject {
     f.Call("", "openScreen", {kEditor, QVariantMap{{"sourceOptionNumber", 9}, {"switchId", -1},
                                                    {"control", int(CONTROLID_Invalid_GUI)}}});
     QVERIFY(f.WaitShown(kEditor));
-    QVERIFY(f.Item("noInputHint")->isVisible());
+    QVERIFY(f.Property("noInputHint", "visible").toBool());
     f.Settle();
     f.Grab("switch-points-no-input.png");
     QVERIFY(f.Tap("editorInput"));
