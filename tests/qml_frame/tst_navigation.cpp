@@ -259,6 +259,7 @@ class TestNavigation : public QObject {
     QTRY_VERIFY(f.Item("menuButton_6"));
     f.Hold(f.Centre(f.Item("menuButton_6")), 1000);
     QCOMPARE(f.PopupText(), QString("\"Mixer\" is now in the user menu."));
+    f.Grab("user-menu-added.png");
     QVERIFY(f.TapInPopup("popupButton_0"));
     QCOMPARE(f.Db().KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(0, 0, QString(), AtomicDirGet), 6);
     QCOMPARE(f.Db().GetUserMenuEntryType(0), QString("Main"));

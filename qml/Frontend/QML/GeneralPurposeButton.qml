@@ -47,7 +47,8 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: button.fitText ? Text.Wrap : Text.NoWrap
-        maximumLineCount: button.fitText ? 2 : 1
+        // A text with its own line breaks keeps them.
+        maximumLineCount: button.fitText ? 2 : 99
         fontSizeMode: button.fitText ? Text.Fit : Text.FixedSize
         minimumPixelSize: 8
         lineHeight: button.fitText ? 0.9 : 1
