@@ -76,6 +76,7 @@ struct phrase_t {
   QString voice;
   int alarmIndex = -1;
   quint64 serial = 0;  // tells a phrase from an equal one queued later
+  bool announcement = false;  // an item of the announcement list
 };
 
 // The phrases in arrival order, under a mutex of their own.
@@ -86,11 +87,15 @@ class CQueue {
   // Removes the first phrase when it is still `phrase`.
   void RemoveFirst(const phrase_t& phrase);
   int RemoveAlarm(int alarmIndex);
+  int RemoveAnnouncements();
   void Clear();
   int Count() const;
   QList<phrase_t> Phrases() const;
 
  private:
+  template <typename Match>
+  int RemoveIf(Match match);
+
   mutable QMutex m_Mutex;
   QList<phrase_t> m_List;
   quint64 m_Serial = 0;

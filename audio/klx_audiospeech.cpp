@@ -46,13 +46,20 @@ void CQueue::RemoveFirst(const phrase_t& phrase) {
   if (!m_List.isEmpty() && m_List.first().serial == phrase.serial) m_List.removeFirst();
 }
 
-int CQueue::RemoveAlarm(int alarmIndex) {
+template <typename Match>
+int CQueue::RemoveIf(Match match) {
   QMutexLocker lock(&m_Mutex);
   const int before = m_List.size();
-  m_List.erase(std::remove_if(m_List.begin(), m_List.end(),
-                              [alarmIndex](const phrase_t& p) { return p.alarmIndex == alarmIndex; }),
-               m_List.end());
+  m_List.erase(std::remove_if(m_List.begin(), m_List.end(), match), m_List.end());
   return before - m_List.size();
+}
+
+int CQueue::RemoveAlarm(int alarmIndex) {
+  return RemoveIf([alarmIndex](const phrase_t& p) { return p.alarmIndex == alarmIndex; });
+}
+
+int CQueue::RemoveAnnouncements() {
+  return RemoveIf([](const phrase_t& p) { return p.announcement; });
 }
 
 void CQueue::Clear() {
@@ -91,8 +98,15 @@ int KLX_AudioHandler::PutInSpeechQueue(const QString& text, const QString& langu
   return 0;
 }
 
+// The list speaks the item it shows now: an item still waiting from an
+// earlier step (or from before its text was changed) is not spoken after it.
 void KLX_AudioHandler::onTtslindexChanged(QString text, QString lang, QString voice) {
-  PutInSpeechQueue(text, lang, voice, -1);
+  m_Queue.RemoveAnnouncements();
+  if (text.isEmpty()) return;
+  AudioHandler::phrase_t phrase{text.left(kSpeechTextMax), lang, voice};
+  phrase.announcement = true;
+  m_Queue.Append(std::move(phrase));
+  Wake();
 }
 
 void KLX_AudioHandler::KLX_AudioHandlerThinQueueByAlrmIdx(int alarmIndex) {

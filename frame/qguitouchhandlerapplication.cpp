@@ -151,6 +151,9 @@ bool QGuiTouchHandlerApplication::notify(QObject* receiver, QEvent* event) {
       return TouchEnd(receiver, static_cast<QTouchEvent*>(event));
     case QEvent::KeyPress:
       return FunctionKey(receiver, static_cast<QKeyEvent*>(event)) || Pass(receiver, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+      return MouseButton(receiver, static_cast<QMouseEvent*>(event));
     default:
       return Pass(receiver, event);
   }
@@ -174,6 +177,26 @@ bool QGuiTouchHandlerApplication::FunctionKey(QObject* receiver, QKeyEvent* even
   QTouchEvent end(QEvent::TouchEnd, nullptr, Qt::NoModifier, Qt::TouchPointReleased, {point});
   TouchEnd(receiver, &end);
   return true;
+}
+
+// A mouse (the desktop's pointer) is a finger on the display: its press is
+// activity and holds off dimming and locking until it is released, and the
+// lock swallows it. Presses made up from touches were counted as touches.
+bool QGuiTouchHandlerApplication::MouseButton(QObject* receiver, QMouseEvent* event) {
+  if (!m_Run || event->source() != Qt::MouseEventNotSynthesized) return Pass(receiver, event);
+  if (event->type() == QEvent::MouseButtonRelease) {
+    QGuiTouchHandlerApplicationStartTimer();
+    return m_Locked ? Swallow(receiver) : Pass(receiver, event);
+  }
+  m_DimTimer.stop();
+  m_LockTimer.stop();
+  ResetInactivity();
+  if (m_UnlockRequest) {
+    m_UnlockRequest = false;
+    m_Locked = false;
+  }
+  QGuiTouchHandlerApplicationStopTimerCheckLock();
+  return m_Locked ? Swallow(receiver) : Pass(receiver, event);
 }
 
 bool QGuiTouchHandlerApplication::TouchBegin(QObject* receiver, QTouchEvent* event) {

@@ -8,6 +8,7 @@
 // with no panel below it (the desktop) takes the function keys F1 to F6 as
 // taps on the six keys, from the lock key to the forward key.
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <atomic>
@@ -63,6 +64,7 @@ class QGuiTouchHandlerApplication : public QGuiApplication {
   bool TouchUpdate(QObject* receiver, QTouchEvent* event);
   bool TouchEnd(QObject* receiver, QTouchEvent* event);
   bool FunctionKey(QObject* receiver, QKeyEvent* event);
+  bool MouseButton(QObject* receiver, QMouseEvent* event);
   void StartScreenShotTimerOnPair();
   void ResetInactivity();
 

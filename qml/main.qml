@@ -42,6 +42,10 @@ Window {
     readonly property int rectScheme: rectColour.a < 0.5 ? contrast_sheme : (rectLuminance > 0.6 ? 1 : rectLuminance < 0.4 ? 0 : contrast_sheme)
     readonly property color rectTextColour: rectScheme === 0 ? "#fafafa" : "black"
     readonly property int menuIconScheme: iconScheme >= 0 ? iconScheme : rectScheme
+    // Buttons filled with an accent colour (not the near-white of the first
+    // start): a chosen one, filled blue too, is framed boldly in the text
+    // colour so that it still reads as chosen.
+    readonly property bool accentFill: rectColour.a >= 0.5 && rectLuminance < 0.9
     readonly property string fontFamily: regularFont.name
 
     // ---- state the screens read and set ----
@@ -182,6 +186,7 @@ Window {
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
             "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
             "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"],
+            "VoiceSettings.qml": ["itemNum"], "VoiceTelemetryIndividual.qml": ["itemNum"],
             "TelemetrySensorMainMenu.qml": ["pageId", "elementId", "sensorId"],
             "TelemetryWidgetChooser.qml": ["pageId", "widgetX", "widgetY"],
             "TelemetryWidgetValueSetup.qml": ["pageId", "elementId"],

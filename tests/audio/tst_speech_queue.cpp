@@ -1,7 +1,8 @@
 // The audio thread's speech queue on the scripted engine: the voice each
 // phrase gets with its fallbacks, a backlog given up while a phrase is
-// spoken, the thinning by alarm index, a refused text that does not stop the
-// next, and what is spoken at all when the engine is missing or has no voice.
+// spoken, the thinning by alarm index, an announcement that replaces the one
+// still waiting, a refused text that does not stop the next, and what is
+// spoken at all when the engine is missing or has no voice.
 #include <QtTest>
 
 #include "speech_fixture.h"
@@ -104,6 +105,29 @@ class TstSpeechQueue : public QObject {
     rig.audio->PutInSpeechQueue(QString(), "", "", -1);
     QCOMPARE(rig.audio->QueuedPhrases().size(), 3);
     QCOMPARE(rig.audio->QueuedPhrases().last().text, QString(127, 'x'));
+  }
+
+  // The announcement list speaks the item it shows: a step (or the reset)
+  // drops its item still waiting; other phrases stay.
+  void anAnnouncementReplacesTheOneWaiting() {
+    SpeechRig rig;
+    QVERIFY(rig.Up(kVoices));
+    QVERIFY(rig.Ready());
+    rig.engine.SetHold(true);
+    rig.audio->PutInSpeechQueue("speaking", "", "", -1);
+    QVERIFY(rig.Passes());
+    QVERIFY(rig.engine.AwaitSpoken(1));
+    auto left = [&rig] {
+      QStringList texts;
+      for (const AudioHandler::phrase_t& p : rig.audio->QueuedPhrases()) texts << p.text;
+      return texts;
+    };
+    rig.audio->onTtslindexChanged("Gear up", "en", "");
+    rig.audio->PutInSpeechQueue("Battery low", "", "", 5);
+    rig.audio->onTtslindexChanged("Gear down", "en", "");
+    QCOMPARE(left(), (QStringList{"Battery low", "Gear down"}));
+    rig.audio->onTtslindexChanged("", "", "");
+    QCOMPARE(left(), QStringList{"Battery low"});
   }
 
   // A text the engine refuses ends its request: the next one is offered.

@@ -209,6 +209,36 @@ class TestTouch : public QObject {
     QCOMPARE(rig.LockEvents(), QList<int>());
   }
 
+  // The desktop's mouse counts as a finger: a press holds off the lock, its
+  // release restarts it, and once locked the lock swallows the mouse too.
+  void mousePressesCountAsTouches() {
+    Rig rig;
+    rig.fx.db.KLX_DataBaseManagerGetSetSystemProperties_LockTimeout(5, AtomicDirSet, false);
+    const QTimer& lock = g_app->QGuiTouchHandlerApplicationLockTimer();
+    auto click = [&rig](QEvent::Type type) {
+      QMouseEvent event(type, QPointF(240, 100), Qt::LeftButton, type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                        Qt::NoModifier);
+      rig.receiver.types.clear();
+      g_app->notify(&rig.receiver, &event);
+      return rig.receiver.types.value(0, -1);
+    };
+    Tap(&rig.receiver, QPointF(240, 100));
+    QVERIFY(lock.isActive());
+    QCOMPARE(click(QEvent::MouseButtonPress), int(QEvent::MouseButtonPress));
+    QVERIFY(!lock.isActive());
+    QCOMPARE(click(QEvent::MouseButtonRelease), int(QEvent::MouseButtonRelease));
+    QCOMPARE(lock.interval(), 5 * 60000);
+
+    QVERIFY(Fire(lock));
+    rig.LockEvents();
+    QCOMPARE(click(QEvent::MouseButtonPress), kSwallowed);
+    QCOMPARE(click(QEvent::MouseButtonRelease), kSwallowed);
+    QCOMPARE(rig.LockEvents(), QList<int>{EventTouched});
+    Tap(&rig.receiver, QPointF(50, 280));
+    QCOMPARE(click(QEvent::MouseButtonPress), int(QEvent::MouseButtonPress));
+    QVERIFY(!g_app->QGuiTouchHandlerApplicationIsLocked());
+  }
+
   // While the switch-off is pending (and after the facade disabled the
   // buttons) every touch is swallowed and no key is reported; other events pass.
   void aPendingSwitchOffSwallowsTouches() {

@@ -244,8 +244,8 @@ class TestNavigation : public QObject {
     QCOMPARE(f.Args(2), (QVariantList{scrolled, "EndOfArgs"}));
   }
 
-  // A press-and-hold adds a main-menu entry to the user menu, which lists it
-  // and removes it when held 2000 ms longer.
+  // A press-and-hold adds a main-menu entry to the user menu, says so, and
+  // the user menu lists it and removes it when held 2000 ms longer.
   void theUserMenuTakesAndDropsFavourites() {
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
@@ -258,6 +258,9 @@ class TestNavigation : public QObject {
     Act(f, "menu");
     QTRY_VERIFY(f.Item("menuButton_6"));
     f.Hold(f.Centre(f.Item("menuButton_6")), 1000);
+    QCOMPARE(f.PopupText(), QString("\"Mixer\" is now in the user menu."));
+    f.Grab("user-menu-added.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
     QCOMPARE(f.Db().KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(0, 0, QString(), AtomicDirGet), 6);
     QCOMPARE(f.Db().GetUserMenuEntryType(0), QString("Main"));
     QVERIFY(f.Db().KLX_DataBaseManagerGetSystemModifyFlag());

@@ -234,13 +234,15 @@ class TestModelAssistant : public QObject {
     f.Call("", "popupClose");  // the function overview may not be carried yet
   }
 
-  // Ten servos fill a function: the chooser offers no eleventh, and "+" is refused.
+  // Ten servos fill a function: the chooser (servos named as the servo screens
+  // name them) offers no eleventh, and "+" is refused.
   void eleventhServoRefused() {
     QmlFrame& f = Frame();
     QVERIFY(StartAssistant(f, "Acro", ""));
     QVERIFY(Tap(f, "part_0"));
     QVERIFY(Tap(f, "add_2"));
     QCOMPARE(f.Property("availableSlots", "text").toString(), QString("Available servo slots: 10"));
+    QCOMPARE(f.Property("chooseServo_10", "gp_text").toString(), QString("Servo 11"));
     for (int s = 0; s < 10; ++s) QVERIFY(Tap(f, QString("chooseServo_%1").arg(s)));
     QCOMPARE(f.Property("availableSlots", "text").toString(), QString("Available servo slots: 0"));
     QCOMPARE(f.Property("chooseServo_10", "state").toString(), QString("disabled"));

@@ -52,6 +52,8 @@ class TestHeadupMenu : public QObject {
     KLX_DataBaseManager& db = f.Db();
     db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(1, 1, AtomicDirSet, false);
     db.KLX_DataBaseManagerServoConfigGetSet_Name(1, QStringLiteral("Elevator"), AtomicDirSet, false);
+    db.KLX_DataBaseManagerRescanTelemetry();
+    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(KLX_Telemetrie::kOwnSensor), 1, 9000);
     f.Call("", "openScreen", {kMenu, QVariant()});
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Property("headupHint", "visible").toBool(), true);
@@ -61,6 +63,21 @@ class TestHeadupMenu : public QObject {
     QTRY_COMPARE(Values(f), (QStringList{"Telemetry No data", "Telemetry No data", "Telemetry No data",
                                          "Telemetry No data"}));
     QCOMPARE(Shown(f, 4), (QList<bool>{true, true, true, false}));
+
+    // The telemetry values offered are the ones the sensors use, each by
+    // name: not the unused second halves of the transmitter's positions.
+    QVERIFY(f.Tap("headupValue_0"));
+    QTRY_VERIFY(f.Property("headupChooser", "visible").toBool());
+    QStringList labels;
+    for (const QVariant& e : f.Property("headupChooser", "lists").toList().value(0).toMap().value("entries").toList())
+      labels << e.toMap().value("label").toString();
+    const QString own = db.KLX_DataBaseManagerTelemetrieGetSensorNameOrAlias(KLX_Telemetrie::kOwnSensor);
+    QCOMPARE(labels.filter(QRegularExpression("^" + own + " : (Longitude|Latitude)$")).size(),
+             variant == CSimBoard::Vorn ? 2 : 0);
+    QCOMPARE(labels.filter(QRegularExpression(" : $")), QStringList());
+    f.Settle();
+    f.Grab("headup-values-" + tag + ".png");
+    QVERIFY(f.Tap("chooserCancel"));
 
     // Row 2 becomes a servo item showing servo 1.
     QVERIFY(f.Tap("headupType_1"));

@@ -361,6 +361,21 @@ class TestModelSelect : public QObject {
     QTRY_COMPARE(TransceiverSwitch(f, hidden), QByteArray(ProgramSwitch(f, hidden).size(), '\0'));
   }
 
+  // A field without a control (here the vario's on/off) opens the editor
+  // saying how to get one, and its "Input" leads there.
+  void noControlYetSaysWhatToDo() {
+    QmlFrame& f = Frame();
+    f.Call("", "openScreen", {kEditor, QVariantMap{{"sourceOptionNumber", 9}, {"switchId", -1},
+                                                   {"control", int(CONTROLID_Invalid_GUI)}}});
+    QVERIFY(f.WaitShown(kEditor));
+    QVERIFY(f.Property("noInputHint", "visible").toBool());
+    f.Settle();
+    f.Grab("switch-points-no-input.png");
+    QVERIFY(f.Tap("editorInput"));
+    QVERIFY(f.WaitShown(kSelector));
+    QCOMPARE(f.Property("controlSelector", "parentId").toString(), QString("varioControl"));
+  }
+
   // A selector reopened from the history (the back key after the switch-point
   // editor) comes back with every argument of its caller: the slot too.
   void reopenedFromTheHistory() {

@@ -13,6 +13,7 @@ CSimBoard::Variant g_variant = CSimBoard::Vorn;
 const QString kList = QStringLiteral("qrc:/Frontend/QML/SequentialTA.qml");
 const QString kVoices = QStringLiteral("qrc:/Frontend/QML/VoiceSelector.qml");
 const QString kTeleVoices = QStringLiteral("qrc:/Frontend/QML/TeleWidgetsVoiceSettings.qml");
+const QString kAlarm = QStringLiteral("qrc:/Frontend/QML/VoiceSettings.qml");
 
 bool Open(QmlFrame& f, const QString& url) {
   f.Call("", "openScreen", {url, QVariant()});
@@ -69,6 +70,20 @@ class TestVoiceScreens : public QObject {
              (QStringList{"None", params[0] + " : " + params[1], "None"}));
     f.Settle();
     f.Grab("telemetry-voices-" + tag + ".png");
+
+    // A voice alarm's voice: "Select" goes back to that alarm, not to the list.
+    constexpr int alarm = 3;
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(alarm, 1, AtomicDirSet), 1);
+    f.Call("", "openScreen", {kAlarm, QVariantMap{{"itemNum", alarm}}});
+    QVERIFY(f.WaitShown(kAlarm));
+    QVERIFY(f.Tap("voiceVoice"));
+    QVERIFY(f.WaitShown(kVoices));
+    QVERIFY(Choose(f, 0, voices.first().toMap().value("index").toInt()));
+    QVERIFY(f.Tap("voiceSelect"));
+    QVERIFY(f.WaitShown(kAlarm));
+    QCOMPARE(f.Property("voiceSettings", "itemNum").toInt(), alarm);
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetVoiceTextParams(alarm),
+             db.KLX_DataBaseManagerGetVoiceTextParamsFromList(voices.first().toMap().value("index").toInt()));
 
     // An announcement in a voice of another language: all languages shown.
     QCOMPARE(db.KLX_DataBaseManagerSetLastUsedTTSList("Voices.txt"), 1);

@@ -21,10 +21,7 @@ Item {
         objectName: "menuGrid"
         anchors.fill: parent
         entries: settingsMenu.entriesOfTable()
-        onHeld: {
-            if (!Database.SetUserMenuEntry(entry.value + 1, "Setup"))
-                errorHandler.processError("userMenuFull")
-        }
+        onHeld: addToUserMenu(entry, entry.value + 1, "Setup")
     }
 
     Component.onCompleted: systemHistory.addHistoryEntry()

@@ -22,10 +22,7 @@ Item {
         objectName: "menuGrid"
         anchors.fill: parent
         entries: mainMenu.entriesOfTable()
-        onHeld: {
-            if (!Database.SetUserMenuEntry(entry.value, "Main"))
-                errorHandler.processError("userMenuFull")
-        }
+        onHeld: addToUserMenu(entry, entry.value, "Main")
         onMovementEnded: systemHistory.chgArg(0, Math.round(contentY))
     }
 

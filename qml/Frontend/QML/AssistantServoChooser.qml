@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import DBValues 1.0
+import "ServoLists.js" as ServoLists
 
 // The servo chooser of a part page: the servos not yet in the function, as
 // many as the function's free slots; OK adds the selected ones.
@@ -80,7 +81,9 @@ Rectangle {
                     width: 73
                     height: 28
                     fontSize: 13
-                    gp_text: AssistantBuffer.servoNames[modelData]
+                    fitText: true
+                    // The model's servos have no names yet: shown as the servo screens show them.
+                    gp_text: ServoLists.numberLabel(modelData)
                     state: chooser.selected.indexOf(modelData) >= 0 ? "active"
                            : chooser.slots <= 0 ? "disabled" : ""
                     onClicked: chooser.toggle(modelData)

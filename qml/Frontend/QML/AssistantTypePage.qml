@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import DBValues 1.0
+import "ServoLists.js" as ServoLists
 
 // A type page of the model assistant: the model's picture and its part
 // pages (overview, part -1), and each part page with its functions, their
@@ -262,7 +263,7 @@ Item {
                             border.color: rootwindow.rectBorderColour
                             Text {
                                 anchors.centerIn: parent
-                                text: AssistantBuffer.servoNames[modelData] !== undefined ? AssistantBuffer.servoNames[modelData] : ""
+                                text: ServoLists.numberLabel(modelData)
                                 color: rootwindow.textColour
                                 font.family: rootwindow.fontFamily
                                 font.pixelSize: 12
@@ -322,8 +323,7 @@ Item {
         objectName: "servoBar"
         visible: typePage.holdFunction >= 0
         blocksTouches: false
-        text: typePage.holdServo >= 0 && AssistantBuffer.servoNames[typePage.holdServo] !== undefined
-              ? AssistantBuffer.servoNames[typePage.holdServo] : ""
+        text: typePage.holdServo >= 0 ? ServoLists.numberLabel(typePage.holdServo) : ""
         GeneralPurposeButton {
             objectName: "deleteServo"
             gp_text: qsTr("Delete") + Language.emptyString

@@ -52,6 +52,9 @@ Item {
                                         GuiCmdData.CONTROLID_SW_L_GUI, GuiCmdData.CONTROLID_SW_CTO_GUI, GuiCmdData.CONTROLID_SW_GTO_GUI,
                                         GuiCmdData.CONTROLID_SW_HTO_GUI, GuiCmdData.CONTROLID_SW_LTO_GUI]
     readonly property bool hasMiddle: twoPosition.indexOf(control) < 0
+    // Opened for a field that has no control yet: the page says how to get one.
+    readonly property bool noControl: !visibleSwitch && (control < 0 || control === GuiCmdData.CONTROLID_None_GUI
+                                                        || control === GuiCmdData.CONTROLID_Invalid_GUI)
     readonly property int inputIndex: sourceOptionNumber === 5 ? DatabaseValue.VIRTUAL_SWITCH_ID_B : DatabaseValue.VIRTUAL_SWITCH_ID_A
 
     function set() { return DatabaseValue.AtomicDirSet }
@@ -509,6 +512,25 @@ Item {
         color: rootwindow.textColour
         font.family: rootwindow.fontFamily
         font.pixelSize: 18
+    }
+
+    Text {
+        objectName: "noInputHint"
+        visible: config.noControl
+        x: 20
+        y: 150
+        width: parent.width - 40
+        height: 56
+        wrapMode: Text.WordWrap
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 10
+        verticalAlignment: Text.AlignVCenter
+        text: inputArea.enabled
+              ? qsTr("No input is chosen yet. Touch \"Input\" above, then move the control you want (or pick a switch) and confirm with OK.") + Language.emptyString
+              : qsTr("No input is chosen yet.") + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 14
     }
 
     GeneralPurposeButton {

@@ -108,11 +108,20 @@ Item {
         rebuild()
     }
 
+    ListHeading {
+        id: heads
+        objectName: "differentialHeads"
+        y: 2
+        // The row's columns: name, servos by side, set-up, output.
+        widths: [120, 110, 70, list.width - 6 - 120 - 110 - 70 - 3 * 4]
+        titles: [qsTr("Function") + Language.emptyString, qsTr("Servos") + Language.emptyString,
+                 qsTr("Setup") + Language.emptyString, qsTr("Output") + Language.emptyString]
+    }
     ListView {
         id: list
         objectName: "differentialList"
         x: 5
-        y: 3
+        y: heads.y + heads.height + 2
         width: parent.width - 10
         height: parent.height - y - 44
         clip: true

@@ -222,6 +222,23 @@ Item {
         }
     }
 
+    // Without a servo on either side the differential changes nothing.
+    Text {
+        objectName: "differentialNoSides"
+        visible: diffSettings.sides.left.length === 0 && diffSettings.sides.right.length === 0
+        x: rows.x
+        y: rows.y + rows.height + 6
+        width: rows.width
+        height: parent.height - y - 2
+        wrapMode: Text.WordWrap
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 9
+        text: qsTr("No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list's servo column.") + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 12
+    }
+
     FlyinIncDec {
         id: flyin
         objectName: "differentialFlyin"

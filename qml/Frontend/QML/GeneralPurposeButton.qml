@@ -10,6 +10,9 @@ Rectangle {
     property url gp_image: ""
     property bool togglebutton: false
     property int fontSize: 15
+    // A text too long for one line wraps onto a second and shrinks until
+    // it fits, instead of being cut (choosers of names and labels).
+    property bool fitText: false
     property alias pressed: touch.pressed
     signal clicked()
     signal longclicked()
@@ -43,7 +46,13 @@ Rectangle {
         font.pixelSize: button.fontSize
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
+        wrapMode: button.fitText ? Text.Wrap : Text.NoWrap
+        // A text with its own line breaks keeps them.
+        maximumLineCount: button.fitText ? 2 : 99
+        fontSizeMode: button.fitText ? Text.Fit : Text.FixedSize
+        minimumPixelSize: 8
+        lineHeight: button.fitText ? 0.9 : 1
+        elide: button.fitText ? Text.ElideNone : Text.ElideRight
     }
 
     Image {
@@ -74,7 +83,12 @@ Rectangle {
     states: [
         State {
             name: "active"
-            PropertyChanges { target: button; color: "#2f7fd8"; border.color: "#2f7fd8" }
+            PropertyChanges {
+                target: button
+                color: "#2f7fd8"
+                border.color: rootwindow.accentFill ? rootwindow.textColour : "#2f7fd8"
+                border.width: rootwindow.accentFill ? 3 : 1
+            }
             PropertyChanges { target: label; color: "white" }
         },
         State {

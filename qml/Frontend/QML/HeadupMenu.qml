@@ -146,9 +146,14 @@ Item {
                 if (Database.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(s) <= 0)
                     continue
                 var sensor = Database.KLX_DataBaseManagerTelemetrieGetSensorNameOrAlias(s)
-                for (var v = 0; v < Database.KLX_DataBaseManagerTelemetrieGetNumberOfSensorValues(s); ++v)
-                    entries.push({ label: sensor + " : " + Database.KLX_DataBaseManagerTelemetrieGetSlaveLabelOrAlias(s, v),
+                for (var v = 0; v < Database.KLX_DataBaseManagerTelemetrieGetNumberOfSensorValues(s); ++v) {
+                    // Slots a sensor does not use (the second half of a position) are no values.
+                    if (Database.KLX_DataBaseManagerTelemetrieGetSlave_IsUsed(s, v) !== DatabaseValue.KLX_True)
+                        continue
+                    var label = Database.KLX_DataBaseManagerTelemetrieGetSlaveLabelOrAlias(s, v)
+                    entries.push({ label: label !== "" ? sensor + " : " + label : sensor,
                                    value: s * 1000 + v, selected: s === main && v === slave, enabled: true })
+                }
             }
             chooser.title = qsTr("Telemetry value") + Language.emptyString
         } else if (type === DatabaseValue.HeadupType_Timer) {

@@ -127,15 +127,17 @@ Rectangle {
                     clip: true
                     // As many columns of about a hundred pixels as the list is wide.
                     cellWidth: width / Math.max(1, Math.floor(width / 105))
-                    cellHeight: 36
+                    cellHeight: 40
                     boundsBehavior: Flickable.StopAtBounds
                     model: modelData.entries
                     delegate: GeneralPurposeButton {
                         objectName: "choose_" + listIndex + "_" + modelData.value
                         width: entryGrid.cellWidth - 6
-                        height: 30
-                        gp_text: modelData.label
+                        height: 36
+                        // An entry without a name still shows as one.
+                        gp_text: modelData.label !== "" ? modelData.label : "---"
                         fontSize: 14
+                        fitText: true
                         state: modelData.enabled === false ? "disabled"
                              : chooser.isSelected(listIndex, modelData.value) ? "active" : ""
                         onClicked: chooser.toggle(listIndex, modelData.value)

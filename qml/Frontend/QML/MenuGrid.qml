@@ -9,6 +9,17 @@ GridView {
     signal held(var entry)
     signal heldLong(var entry)
 
+    // A held entry goes into the user menu (menu "Main" or "Setup"); the
+    // user is told that it did, or why it did not.
+    function addToUserMenu(entry, value, menu) {
+        if (!Database.SetUserMenuEntry(value, menu)) {
+            errorHandler.processError("userMenuFull")
+            return
+        }
+        rootwindow.popupShow(null, "info", qsTr("\"%1\" is now in the user menu.").arg(entry.line.replace(/\n/g, " "))
+                             + Language.emptyString, "Ok")
+    }
+
     cellWidth: 92
     cellHeight: 115
     leftMargin: Math.floor((width - Math.floor(width / cellWidth) * cellWidth) / 2)

@@ -147,6 +147,7 @@ Item {
                     objectName: "view_" + modelData.key
                     width: (panel.width - 6) / 3
                     fontSize: 11
+                    fitText: true
                     gp_text: modelData.label
                     state: settings.view === modelData.key ? "active" : ""
                     onClicked: settings.view = modelData.key

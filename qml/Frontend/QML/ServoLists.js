@@ -5,10 +5,13 @@
 
 function failed(code) { return typeof code === "number" && code <= DB.DatabaseValue.KLX_Error }
 
-// The servo's name, or "Servo " and its number when it has none of its own.
+// "Servo " and the servo's number: how a servo without a name of its own is shown.
+function numberLabel(servo) { return qsTr("Servo ") + Language.emptyString + (servo + 1) }
+
+// The servo's name, or its number label when it has none of its own.
 function servoLabel(servo) {
     var name = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DB.DatabaseValue.AtomicDirGet)
-    return name === "" || name === "servo" ? qsTr("Servo ") + Language.emptyString + (servo + 1) : name
+    return name === "" || name === "servo" ? numberLabel(servo) : name
 }
 
 function functionUsed(f) {

@@ -222,6 +222,7 @@ Item {
             objectName: "chooseSensor_" + modelData.address
             width: sensorList.width - 8
             gp_text: modelData.label
+            fitText: true
             state: !modelData.enabled ? "disabled" : screen.chosenSensor === modelData.address ? "active" : ""
             onClicked: screen.chooseSensor(modelData.address)
         }
@@ -255,6 +256,7 @@ Item {
             objectName: "chooseValue_" + modelData.index
             width: valueList.width - 8
             gp_text: modelData.label
+            fitText: true
             state: !modelData.enabled ? "disabled" : screen.chosenValues.indexOf(modelData.index) >= 0 ? "active" : ""
             onClicked: screen.toggleValue(modelData.index)
         }
