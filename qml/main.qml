@@ -181,7 +181,7 @@ Window {
             "VoiceTimerSelector.qml": ["itemNumTimer"], "VoiceTimerAlarmSelector.qml": ["vAlarmId"],
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
             "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
-            "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem"],
+            "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem", "manage"],
             "TelemetrySensorMainMenu.qml": ["pageId", "elementId", "sensorId"],
             "TelemetryWidgetChooser.qml": ["pageId", "widgetX", "widgetY"],
             "TelemetryWidgetValueSetup.qml": ["pageId", "elementId"],
