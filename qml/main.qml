@@ -182,6 +182,7 @@ Window {
             "SequencerServoList.qml": ["sequencerIdx"], "SequencerServoEditor.qml": ["sequencerIdx"],
             "FlightModeEditor.qml": ["lut_index", "flightmodesNum"],
             "VoiceSelector.qml": ["language", "keepingmsg", "itemNum", "ttslItem", "manage"],
+            "24.qml": ["recovery"],
             "TelemetrySensorMainMenu.qml": ["pageId", "elementId", "sensorId"],
             "TelemetryWidgetChooser.qml": ["pageId", "widgetX", "widgetY"],
             "TelemetryWidgetValueSetup.qml": ["pageId", "elementId"],
