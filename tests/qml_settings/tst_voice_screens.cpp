@@ -128,7 +128,7 @@ class TestVoiceScreens : public QObject {
     f.Grab("voice-packs-stick-" + tag + ".png");
     QVERIFY(f.Tap("choose_0_3"));
     QTRY_VERIFY_WITH_TIMEOUT(f.Popup() != nullptr, 20000);
-    QCOMPARE(f.PopupText(), QString("1 voices installed."));
+    QCOMPARE(f.PopupText(), QString("1 voice installed."));
     QVERIFY(QFileInfo::exists(voices + "/de_greta/data/de_greta.inf"));
     QVERIFY(!QFileInfo::exists(voices + "/fr_lea"));
     const QStringList warned = m_Warnings.Take();

@@ -133,7 +133,8 @@ Item {
         case GuiCmdData.KLX_UPDATE_VOICESERVER_STOPPING: return qsTr("Speech is paused for the update ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_COPY_ZIPS: return qsTr("Copying the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_UNZIPPING: return qsTr("Unpacking the voice packs ...") + Language.emptyString
-        case GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED: return qsTr("%1 voices installed.").arg(count) + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED:
+            return (count === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(count)) + Language.emptyString
         case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL: return qsTr("No voice pack was found on the USB stick.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED: return qsTr("The voice data is corrupted. No voice was installed.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_NO_USB: return qsTr("No USB stick was found.") + Language.emptyString
