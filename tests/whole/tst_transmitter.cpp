@@ -209,6 +209,21 @@ struct Transmitter {
     fingers.start("xdotool", args);
     return fingers.waitForFinished(30000) && fingers.exitCode() == 0;
   }
+  // The way through the screens taken again until `done` holds: the intro
+  // of the larger board may still play at first.
+  template <typename Done>
+  bool TakeTheWayUntil(const QStringList& steps, Done done) const {
+    for (int attempt = 0; attempt < 8; ++attempt)
+      if (Fingers(steps) && done()) return true;
+    return false;
+  }
+  // Started to its end, key `u`'s stick then plugged in; what the program
+  // and the console printed when either did not come.
+  QString UpWithTheStick(Session* s) {
+    if (!PowerOn(s) || !s->Says("start-up phase: system up", kStartMs)) return s->output.right(3000);
+    s->Keys("u");
+    return s->ConsoleSays("USB stick 0 plugged in") ? QString() : s->printed.right(1500);
+  }
   QString Screenshot(const QString& name) const {
     QProcess shot;
     shot.setProcessChannelMode(QProcess::MergedChannels);
@@ -330,10 +345,8 @@ class WholeTransmitter : public QObject {
     QVERIFY(tx.Install(true));
     {
       Session s;
-      QVERIFY(tx.PowerOn(&s));
-      QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
-      s.Keys("u");
-      QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
+      const QString up = tx.UpWithTheStick(&s);
+      QVERIFY2(up.isEmpty(), qPrintable(up));
       // Home, the strip, "Main menu", down to "Settings", "System", the
       // software's "Check", "Update"; again while the intro may still play.
       bool asked = false;
@@ -380,18 +393,13 @@ class WholeTransmitter : public QObject {
     const QString voices = tx.card + "/Sound/Voices";
     {
       Session s;
-      QVERIFY(tx.PowerOn(&s));
-      QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
-      s.Keys("u");
-      QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
-      // Home, the strip, "Main menu", "Voice Settings", "Voices", "Install";
-      // again while the intro may still play.
-      bool installed = false;
-      for (int attempt = 0; attempt < 8 && !installed; ++attempt) {
-        QVERIFY(tx.Fingers({"F5", "drag 240 3 240 190", "tap 83 27", "tap 424 186", "tap 378 41", "tap 422 251"}));
-        installed = Until([&] { return QFileInfo::exists(voices + "/de_greta/voice.conf"); }, 5000);
-      }
-      QVERIFY2(installed, qPrintable(s.output.right(3000)));
+      const QString up = tx.UpWithTheStick(&s);
+      QVERIFY2(up.isEmpty(), qPrintable(up));
+      // Home, the strip, "Main menu", "Voice Settings", "Voices", "Install".
+      QVERIFY2(tx.TakeTheWayUntil(
+                   {"F5", "drag 240 3 240 190", "tap 83 27", "tap 424 186", "tap 378 41", "tap 422 251"},
+                   [&] { return Until([&] { return QFileInfo::exists(voices + "/de_greta/voice.conf"); }, 5000); }),
+               qPrintable(s.output.right(3000)));
       QVERIFY2(Until([&] { return !QFileInfo::exists(voices + "/fr_lea"); }, kEventMs), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("fr_lea does not match its checksum list: removed"), qPrintable(s.output.right(3000)));
       const QString shot = tx.Screenshot("whole-voice-installed.png");
@@ -426,13 +434,10 @@ class WholeTransmitter : public QObject {
     Session s;
     QVERIFY(tx.PowerOn(&s));
     QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
-    bool writing = false;
-    for (int attempt = 0; attempt < 8 && !writing; ++attempt) {
-      QVERIFY(tx.Fingers({"F5", "drag 240 3 240 190", "tap 83 27", "wheel 240 150 30", "tap 55 200", "tap 55 72",
-                          "tap 219 254", "tap 215 176", "tap 180 198"}));
-      writing = s.Says("update progress", 5000);
-    }
-    QVERIFY2(writing, qPrintable(s.output.right(3000)));
+    QVERIFY2(tx.TakeTheWayUntil({"F5", "drag 240 3 240 190", "tap 83 27", "wheel 240 150 30", "tap 55 200",
+                                 "tap 55 72", "tap 219 254", "tap 215 176", "tap 180 198"},
+                                [&] { return s.Says("update progress", 5000); }),
+             qPrintable(s.output.right(3000)));
     QVERIFY2(s.Says("update of device done!", kEventMs), qPrintable(s.output.right(3000)));
     s.Keys("c");
     QVERIFY2(s.ConsoleSays("stick controller 1.0 (application runs"), qPrintable(s.printed.right(1500)));
