@@ -222,6 +222,8 @@ Item {
                 rootwindow.openScreen(rootwindow.updateUrl, { recovery: true })
         }
         onFailed: {
+            if (cancelled)
+                return
             var told = info.recoveryText(lastStatus)
             if (told !== "" || text !== "")
                 rootwindow.popupShow(null, "error", told !== "" ? told : text, "Ok")

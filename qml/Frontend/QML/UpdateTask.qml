@@ -9,7 +9,8 @@ import GuiData 1.0
 // the number that travels with it, the installed voices of status 13), and
 // its end as done() or failed(text). When several sticks are plugged the
 // task waits for the user's choice: the chooser over the screen answers it,
-// and "Cancel" ends the task without a message.
+// and "Cancel" ends the task; cancelled then tells the screen that there is
+// nothing to show, as after a start the pipeline refused.
 Item {
     id: task
     property bool running: false
@@ -39,8 +40,10 @@ Item {
                                                          none, none, text, "", "")
         if (result <= DatabaseValue.KLX_Error) {
             // A refused task never reports: the lock would stay for good.
+            // Shown here, so the screen has nothing to add.
             release()
             errorHandler.processError(result)
+            cancelled = true
             failed("")
             finished()
             return false

@@ -141,23 +141,25 @@ Item {
         }
         return ""
     }
+    // The statuses that tell why an install failed.
+    function failureText(state) {
+        return state === GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL || state === GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED
+                || state === GuiCmdData.KLX_UPDATE_STATUS_NO_USB ? statusText(state, 0) : ""
+    }
     function ended(fine, text) {
         var shown = packText
+        var deleting = packTask.target === GuiCmdData.KLX_UNINSTALL_VOICEPACKS
         packText = ""
         marked = -1
         if (fine)
-            expectedCount = Math.max(0, voiceCount) + (packTask.target === GuiCmdData.KLX_LOAD_VOICEPACKS ? installedCount : -1)
+            expectedCount = Math.max(0, voiceCount) + (deleting ? -1 : installedCount)
         rescan.tries = 0
         rescan.start()
-        if (fine && packTask.target === GuiCmdData.KLX_UNINSTALL_VOICEPACKS)
+        if (packTask.cancelled || (fine && deleting))
             return
-        if (!fine && packTask.cancelled)
-            return
-        // A failure the task told through its status is shown in its words.
-        var told = statusText(packTask.lastStatus, 0)
-        if (!fine && told === "")
-            told = text !== "" ? text : qsTr("The voice cannot be deleted.") + Language.emptyString
-        rootwindow.popupShow(null, fine ? "info" : "error", fine ? shown : told, "Ok")
+        var told = fine ? shown : deleting ? qsTr("The voice cannot be deleted.") + Language.emptyString
+                                           : failureText(packTask.lastStatus)
+        rootwindow.popupShow(null, fine ? "info" : "error", told !== "" ? told : text, "Ok")
     }
     property int installedCount: 0
 
