@@ -101,28 +101,35 @@ class TestSoftwareInfoScreen : public QObject {
   // "Recovery": the controller's file of the package in the update folder,
   // checked against the package's list, written by the firmware update
   // screen; a package of another version, or a file that does not match,
-  // is told on the software screen and nothing is written.
+  // is told on the software screen and nothing is written; a write the
+  // controller refuses is told on the firmware update screen, whose "Ok"
+  // leads back with the keys free.
   void controllerRecovery_data() {
     QTest::addColumn<int>("device");
     QTest::addColumn<int>("minorOffset");
     QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("told");
-    QTest::newRow("transceiver") << int(KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER) << 0 << false << QString();
-    QTest::newRow("stick controller") << int(KLX_VornTask::KLX_UPDATE_RECOVER_STICK) << 0 << false << QString();
+    const int tc = KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER, sc = KLX_VornTask::KLX_UPDATE_RECOVER_STICK;
+    QTest::newRow("transceiver") << tc << 0 << false << false << QString();
+    QTest::newRow("stick controller") << sc << 0 << false << false << QString();
     QTest::newRow("Update.xml of another version")
-        << int(KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER) << 1 << false
+        << tc << 1 << false << false
         << "The firmware recovery requires the same version of Update.xml as this application.";
-    QTest::newRow("file not as listed") << int(KLX_VornTask::KLX_UPDATE_RECOVER_STICK) << 0 << true
-                                        << "The firmware file does not match its checksum.";
+    QTest::newRow("file not as listed") << sc << 0 << true << false << "The firmware file does not match its checksum.";
+    QTest::newRow("a row refused") << tc << 0 << false << true << "The firmware recovery failed.";
   }
   void controllerRecovery() {
     QFETCH(int, device);
     QFETCH(int, minorOffset);
     QFETCH(bool, damaged);
+    QFETCH(bool, refused);
     QFETCH(QString, told);
     QmlFrame f(g_app);
-    // The read-outs stopped and started, and the checksum's mismatch.
-    f.Errors().Expect({0x33901, 0x33902, 0x2361E});
+    // The read-outs stopped and started, the checksum's mismatch, the row
+    // given up.
+    f.Errors().Expect({0x33901, 0x33902, 0x2361E, 0x23606});
+    if (refused) f.Controllers().UpdatePeers().Transceiver().RefuseRow(1, 6);
     QVERIFY(f.StartAtHome());
     unsigned char major = 0, minor = 0;
     f.Db().KLX_DataBaseManagerVornLinuxAppGetVersion(&major, &minor);
@@ -151,6 +158,17 @@ class TestSoftwareInfoScreen : public QObject {
     QVERIFY(WaitPopup(f, QStringLiteral("The firmware of this software is written into the %1 again. Go on?")
                              .arg(transceiver ? "transceiver" : "stick controller")));
     QVERIFY(f.TapInPopup("popupButton_0"));
+    if (refused) {
+      QVERIFY(f.WaitShown(kUpdate));
+      QTRY_COMPARE_WITH_TIMEOUT(f.Property("updateHeading", "text").toString(), told, 60000);
+      f.Settle();
+      f.Grab("recovery-failed.png");
+      QVERIFY(f.Tap("updateTakenNote"));
+      QVERIFY(f.WaitShown(kSoftware));
+      QTRY_VERIFY(!Locked(f));
+      QVERIFY(f.Property("upperFrame", "visible").toBool());
+      return;
+    }
     if (!told.isEmpty()) {
       QVERIFY(WaitPopup(f, told));
       QCOMPARE(f.Shown(), kSoftware);

@@ -80,7 +80,7 @@ Rectangle {
     }
     function advice() {
         if (recovery && phase === "failed")
-            return qsTr("The controller keeps the firmware it had. The recovery can be started again.") + Language.emptyString
+            return qsTr("The controller's firmware may be incomplete. Please start the recovery again.") + Language.emptyString
         if (recovery && phase === "running")
             return qsTr("The controller receives the firmware of this software. Do not switch the transmitter off.")
                     + Language.emptyString
@@ -103,9 +103,10 @@ Rectangle {
         height: 64
         sourceSize.width: 64
         sourceSize.height: 64
-        // No restart is asked for when the start goes on.
-        source: "qrc:/Frontend/Images/" + (updateScreen.startGoesOn ? "attention" : "poweroff") + rootwindow.iconSuffix
-                + ".svg"
+        // No restart is asked for when the start goes on, nor after a failed recovery.
+        source: "qrc:/Frontend/Images/"
+                + (updateScreen.startGoesOn || (updateScreen.recovery && updateScreen.phase === "failed") ? "attention" : "poweroff")
+                + rootwindow.iconSuffix + ".svg"
         visible: updateScreen.phase !== "running"
     }
     ProgressSpinner {
