@@ -83,9 +83,14 @@ QString CSimConsole::Help() {
       "                   (Receivers, \"Menu\" and \"Transmitter sensor\"); \"Receiver firmware\"\n"
       "                   there writes a firmware file into a bound receiver, which keeps its\n"
       "                   version (c shows it; vorn-sim prepare --receiver-firmware lays one down)\n"
-      "  USB stick        u stick 0 with the application update plugged in / pulled out\n"
-      "                   (Settings > System > Software \"Check\" offers it; without the stick\n"
-      "                   the update server on the loopback offers the same over WLAN)\n"
+      "  USB stick        u stick 0 with the application update and two voice packs (one\n"
+      "                   of them damaged) plugged in / pulled out\n"
+      "                   (Settings > System > Software \"Check\" offers the update; without the\n"
+      "                   stick the update server on the loopback offers the same over WLAN;\n"
+      "                   Voice Settings > \"Voices\" installs the voice packs and deletes voices)\n"
+      "  Recovery         Settings > System > Software \"Check\" > \"Recovery\" writes the firmware of\n"
+      "                   the package in the card's update folder into a controller again (after\n"
+      "                   `vorn-sim prepare --firmware-update`: the program's own version)\n"
       "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
@@ -221,7 +226,8 @@ void CSimConsole::MoveStick(int id, int steps) {
 
 // Stick 0 carries the application package that the update server's
 // stand-in serves (laid down by `prepare --update-server`), in its top
-// folder as a stick carries it.
+// folder as a stick carries it, and two voice packs in "Voices", the
+// second one damaged.
 void CSimConsole::PlugUpdateStick() {
   m_StickIn = !m_StickIn;
   const QString stick = m_Board.Root() + QStringLiteral("/media/usb0");
@@ -237,8 +243,15 @@ void CSimConsole::PlugUpdateStick() {
       QFile::copy(from, to);
     }
   }
+  if (m_StickIn) {
+    QDir().mkpath(stick + "/Voices");
+    CSimUpdateServer::WriteFiles(
+        stick + "/Voices",
+        {{QStringLiteral("de_greta.zip"), CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")},
+         {QStringLiteral("fr_lea.zip"), CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)}});
+  }
   m_Board.SetUsbStickInserted(0, m_StickIn);
-  m_Print(m_StickIn ? QStringLiteral("USB stick 0 plugged in (%1, with the application update)").arg(stick)
+  m_Print(m_StickIn ? QStringLiteral("USB stick 0 plugged in (%1, with the application update and voice packs)").arg(stick)
                     : QStringLiteral("USB stick 0 pulled out"));
 }
 

@@ -2,7 +2,7 @@
 // The installed voices of a factory-fresh card: one folder per voice under
 // "/Vorn/Sound/Voices", each described by "voice.conf" for the speech
 // engine's stand-in (the espeak-ng voice, the language description, the name
-// shown). One or two voices for each of the eight languages of the screens.
+// shown) and its data file "data/<folder>.inf". One or two voices for each of the eight languages of the screens.
 #include <QString>
 #include <QStringList>
 

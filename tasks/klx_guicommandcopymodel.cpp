@@ -13,7 +13,8 @@ constexpr int kNone = KLX_VornTask::KLX_TASK_PARA_NONE;
 constexpr int kChainedTimeoutMs = 2000;
 constexpr int kChainedRetries = 7;
 // para3 of a recovery: the transceiver (bit 2) or the stick controller (bit 3).
-constexpr int kRecoveryTargets = 4 | 8;
+constexpr int kRecoveryTargets =
+    KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER | KLX_VornTask::KLX_UPDATE_RECOVER_STICK;
 using VT = KLX_VornTask;
 
 int ResultOf(const TaskUpdate_Data_T& update) {

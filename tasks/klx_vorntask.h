@@ -126,6 +126,14 @@ class KLX_VornTask : public QObject {
   };
   Q_ENUM(E_UpdateTarget)
 
+  // The controller whose firmware a recovery writes again (third integer
+  // parameter of the package update's recovery).
+  enum E_RecoveryDevice {
+    KLX_UPDATE_RECOVER_TRANSCEIVER = 0x04,
+    KLX_UPDATE_RECOVER_STICK = 0x08,
+  };
+  Q_ENUM(E_RecoveryDevice)
+
   enum E_TrimModeGui {
     TRIMMODE_Center_Gui = 1,
     TRIMMODE_Left_Gui = 2,

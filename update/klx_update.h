@@ -37,8 +37,8 @@ class KLX_Update : public KLX_VornBase {
   // Both batteries must hold at least this much for an update.
   static constexpr int kMinBatteryPercent = 15;
   // Third integer parameter of a recovery.
-  static constexpr int kRecoverTransceiver = 0x04;
-  static constexpr int kRecoverStick = 0x08;
+  static constexpr int kRecoverTransceiver = KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER;
+  static constexpr int kRecoverStick = KLX_VornTask::KLX_UPDATE_RECOVER_STICK;
 
   KLX_Update();
   ~KLX_Update() override;

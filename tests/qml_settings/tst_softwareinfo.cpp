@@ -1,8 +1,9 @@
 // The software information screen and the receiver-firmware selector as a
 // user drives them, against the real update manager: the application
 // update from a USB stick asked, installed and told; no stick and no WLAN
-// network; the selector's list and its download without WLAN; a file of
-// the selector written into a bound receiver; each screen on both boards
+// network; a controller's firmware recovered from the update folder; the
+// selector's list and its download without WLAN; a file of the selector
+// written into a bound receiver; each screen on both boards
 // (screenshots kept for a look).
 #include "qml_frame/qml_frame_fixture.h"
 #include "sim/csimfirmware.h"
@@ -99,6 +100,96 @@ class TestSoftwareInfoScreen : public QObject {
     QVERIFY(!Locked(f));
     QVERIFY(f.TapInPopup("popupButton_0"));
     QVERIFY(OnlyManagerLines(m_Warnings.Take()));
+  }
+
+  // "Recovery": the controller's file of the package in the update folder,
+  // checked against the package's list, written by the firmware update
+  // screen; a package of another version, or a file that does not match,
+  // is told on the software screen and nothing is written; a write the
+  // controller refuses is told on the firmware update screen, whose "Ok"
+  // leads back with the keys free.
+  void controllerRecovery_data() {
+    QTest::addColumn<int>("device");
+    QTest::addColumn<int>("minorOffset");
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("told");
+    const int tc = KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER, sc = KLX_VornTask::KLX_UPDATE_RECOVER_STICK;
+    QTest::newRow("transceiver") << tc << 0 << false << false << QString();
+    QTest::newRow("stick controller") << sc << 0 << false << false << QString();
+    QTest::newRow("Update.xml of another version")
+        << tc << 1 << false << false
+        << "The firmware recovery requires the same version of Update.xml as this application.";
+    QTest::newRow("file not as listed") << sc << 0 << true << false << "The firmware file does not match its checksum.";
+    QTest::newRow("a row refused") << tc << 0 << false << true << "The firmware recovery failed.";
+  }
+  void controllerRecovery() {
+    QFETCH(int, device);
+    QFETCH(int, minorOffset);
+    QFETCH(bool, damaged);
+    QFETCH(bool, refused);
+    QFETCH(QString, told);
+    QmlFrame f(g_app);
+    // The read-outs stopped and started, the checksum's mismatch, the row
+    // given up.
+    f.Errors().Expect({0x33901, 0x33902, 0x2361E, 0x23606});
+    if (refused) f.Controllers().UpdatePeers().Transceiver().RefuseRow(1, 6);
+    QVERIFY(f.StartAtHome());
+    unsigned char major = 0, minor = 0;
+    f.Db().KLX_DataBaseManagerVornLinuxAppGetVersion(&major, &minor);
+    const QString stick = Board::m_Instance->SCName();
+    CSimFirmwareSpec sc = CSimFirmwareSpec::ForStick(1, 9), tc = CSimFirmwareSpec::ForTransceiver(2, 7);
+    sc.imageBytes = tc.imageBytes = 512;
+    QList<CSimFile> files{{"SC.bin", CSimFirmware::File(sc)}, {"TC.bin", CSimFirmware::File(tc)}};
+    const QByteArray list = CSimUpdateServer::ChecksumList(files, false);
+    if (damaged) files[0].bytes[100] = char(files[0].bytes[100] ^ 1);
+    const QString xml =
+        QStringLiteral("<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>"
+                       "<VersionMajor>%1</VersionMajor><VersionMinor>%2</VersionMinor>"
+                       "<DEVICE><Name>%3</Name><Major>1</Major><Minor>9</Minor><Filename>SC.bin</Filename><Typ>16</Typ>"
+                       "</DEVICE><DEVICE><Name>TC</Name><Major>2</Major><Minor>7</Minor><Filename>TC.bin</Filename>"
+                       "<Typ>17</Typ></DEVICE></UPDATE></vornupdate>")
+            .arg(major)
+            .arg(minor + minorOffset)
+            .arg(stick);
+    files << CSimFile{"Update.xml", xml.toUtf8()} << CSimFile{"KLX32MD5.txt", list};
+    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/Vorn/Update", files));
+
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    const bool transceiver = device == KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER;
+    QVERIFY(f.Tap(transceiver ? "recoverTransceiver" : "recoverStick"));
+    QVERIFY(WaitPopup(f, QStringLiteral("The firmware of this software is written into the %1 again. Go on?")
+                             .arg(transceiver ? "transceiver" : "stick controller")));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    if (refused) {
+      QVERIFY(f.WaitShown(kUpdate));
+      QTRY_COMPARE_WITH_TIMEOUT(f.Property("updateHeading", "text").toString(), told, 60000);
+      f.Settle();
+      f.Grab("recovery-failed.png");
+      QVERIFY(f.Tap("updateTakenNote"));
+      QVERIFY(f.WaitShown(kSoftware));
+      QTRY_VERIFY(!Locked(f));
+      QVERIFY(f.Property("upperFrame", "visible").toBool());
+      return;
+    }
+    if (!told.isEmpty()) {
+      QVERIFY(WaitPopup(f, told));
+      QCOMPARE(f.Shown(), kSoftware);
+      QVERIFY(!Locked(f));
+      QCOMPARE(f.Controllers().State().transceiverMinor, 0);
+      QCOMPARE(f.Controllers().State().stickMinor, 0);
+      return;
+    }
+    QVERIFY(f.WaitShown(kUpdate));
+    QTRY_COMPARE_WITH_TIMEOUT(f.Property("firmwareUpdate", "phase").toString(), QString("done"), 60000);
+    QCOMPARE(transceiver ? f.Controllers().State().transceiverMinor : f.Controllers().State().stickMinor,
+             transceiver ? 7 : 9);
+    QCOMPARE(transceiver ? f.Controllers().State().stickMinor : f.Controllers().State().transceiverMinor, 0);
+    QCOMPARE(f.Property("updateHeading", "text").toString(), QString("The firmware recovery is finished."));
+    QVERIFY(Locked(f));
+    f.Settle();
+    f.Grab(QStringLiteral("recovery-%1.png").arg(transceiver ? "transceiver" : "stick"));
   }
 
   void receiverSelector_data() { applicationFromStick_data(); }

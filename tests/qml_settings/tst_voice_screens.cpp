@@ -1,9 +1,13 @@
 // The voice selector as the telemetry voices and the announcement list open
 // it, on the board named by the first argument ("fenk", else the larger
-// one): the factory voices listed, one chosen, stored and shown. Speech
-// starts once in a process, so each board runs in a process of its own.
+// one): the factory voices listed, one chosen, stored and shown; and as the
+// voice settings open it, voice packs installed from a stick and a voice
+// deleted. Each board runs in a process of its own.
+#include "audio/klx_tts.h"
 #include "qml_frame/qml_frame_fixture.h"
+#include "sim/csimupdateserver.h"
 #include "sim/csimvoices.h"
+#include "vorn_fixture.h"
 
 using namespace qmlframe;
 
@@ -37,6 +41,8 @@ class TestVoiceScreens : public QObject {
 
  private slots:
   void initTestCase() { m_Warnings.Install(); }
+  // Speech starts anew with each case's system.
+  void init() { KLX_TTS::AllowRestart(); }
   void cleanup() { m_Warnings.Verify(); }
 
   void voices() {
@@ -103,6 +109,68 @@ class TestVoiceScreens : public QObject {
     const QStringList chosen = db.KLX_DataBaseManagerGetVoiceTextParamsFromList(last).split('\t');
     QCOMPARE(Bytes(f.Board().Root() + "/Vorn/Announcements/Voices.txt"),
              ("Voices.txt;\nHallo;" + QString::number(last) + ";" + chosen.value(0) + ";" + chosen.value(1) + ";").toUtf8());
+  }
+
+  // "Voices" of the voice settings: two sticks plugged, the one with the
+  // packs chosen; the sound pack installed and counted, the damaged one
+  // not; then the new voice deleted, gone from the card and the list.
+  void voicePacks() {
+    QmlFrame f(g_app, g_variant);
+    // The runtime read-outs stopped and started around the install.
+    f.Errors().Expect({0x33901, 0x33902});
+    const QString voices = f.Board().Root() + "/Vorn/Sound/Voices";
+    QVERIFY(CSimVoices::Prepare(voices));
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(f.Board().SetUsbStickInserted(3, true));
+    const QString stick = f.Board().Root() + "/media/usb3/Voices/";
+    QVERIFY(WriteFile(stick + "de_greta.zip", CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")));
+    QVERIFY(WriteFile(stick + "fr_lea.zip", CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
+    QVERIFY(f.StartAtHome());
+    const int factory = int(CSimVoices::Factory().size());
+    QTRY_COMPARE(f.Db().KLX_DataBaseManagerGetVoicesCount(), factory);
+
+    const QString tag = g_variant == CSimBoard::Fenk ? "fenk" : "vorn";
+    QVERIFY(Open(f, kAlarm));
+    f.Settle();
+    f.Grab("voice-settings-" + tag + ".png");
+    QVERIFY(f.Tap("installedVoices"));
+    QVERIFY(f.WaitShown(kVoices));
+    QCOMPARE(f.Property("voiceSelector", "voices").toList().size(), factory);
+    QVERIFY(f.Tap("voiceInstall"));
+    QTRY_VERIFY(f.Item("stickChooser") && f.Item("stickChooser")->isVisible());
+    f.Settle();
+    f.Grab("voice-packs-stick-" + tag + ".png");
+    QVERIFY(f.Tap("choose_0_3"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Popup() != nullptr, 20000);
+    QCOMPARE(f.PopupText(), QString("1 voice installed."));
+    QVERIFY(QFileInfo::exists(voices + "/de_greta/data/de_greta.inf"));
+    QVERIFY(!QFileInfo::exists(voices + "/fr_lea"));
+    const QStringList warned = m_Warnings.Take();
+    QCOMPARE(warned.size(), 1);
+    QVERIFY2(warned[0].endsWith("/fr_lea does not match its checksum list: removed"), qPrintable(warned[0]));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_COMPARE(f.Property("voiceSelector", "voices").toList().size(), factory + 1);
+
+    QString name;
+    const QVariantList listed = f.Property("voiceSelector", "voices").toList();
+    for (int row = 0; row < listed.size(); ++row) {
+      const QVariantMap v = listed[row].toMap();
+      if (v.value("path").toString() != "de_greta") continue;
+      QVERIFY(Choose(f, row, v.value("index").toInt()));
+      name = v.value("name").toString();
+    }
+    QVERIFY(name.startsWith("Greta"));
+    QVERIFY(f.Tap("voiceDelete"));
+    QTRY_COMPARE(f.PopupText(), "Delete the voice \"" + name + "\"?");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(voices + "/de_greta"), 10000);
+    QTRY_COMPARE(f.Property("voiceSelector", "voices").toList().size(), factory);
+    for (const QVariant& v : f.Property("voiceSelector", "voices").toList())
+      QVERIFY(v.toMap().value("path").toString() != "de_greta");
+    QVERIFY(!f.Property("voiceSelector", "voices").toList().isEmpty());
+    QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
+    f.Settle();
+    f.Grab("installed-voices-" + tag + ".png");
   }
 };
 

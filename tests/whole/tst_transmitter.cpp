@@ -211,6 +211,21 @@ struct Transmitter {
     fingers.start("xdotool", args);
     return fingers.waitForFinished(30000) && fingers.exitCode() == 0;
   }
+  // The way through the screens taken again until `done` holds: the intro
+  // of the larger board may still play at first.
+  template <typename Done>
+  bool TakeTheWayUntil(const QStringList& steps, Done done) const {
+    for (int attempt = 0; attempt < 8; ++attempt)
+      if (Fingers(steps) && done()) return true;
+    return false;
+  }
+  // Started to its end, key `u`'s stick then plugged in; what the program
+  // and the console printed when either did not come.
+  QString UpWithTheStick(Session* s) {
+    if (!PowerOn(s) || !s->Says("start-up phase: system up", kStartMs)) return s->output.right(3000);
+    s->Keys("u");
+    return s->ConsoleSays("USB stick 0 plugged in") ? QString() : s->printed.right(1500);
+  }
   QString Screenshot(const QString& name) const {
     QProcess shot;
     shot.setProcessChannelMode(QProcess::MergedChannels);
@@ -344,10 +359,8 @@ class WholeTransmitter : public QObject {
     QVERIFY(tx.Install(true));
     {
       Session s;
-      QVERIFY(tx.PowerOn(&s));
-      QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
-      s.Keys("u");
-      QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
+      const QString up = tx.UpWithTheStick(&s);
+      QVERIFY2(up.isEmpty(), qPrintable(up));
       // Home, the strip, "Main menu", down to "Settings", "System", the
       // software's "Check", "Update"; again while the intro may still play.
       bool asked = false;
@@ -383,6 +396,69 @@ class WholeTransmitter : public QObject {
     // Saved again at the switch-off with the timer's value: the same data,
     // under a check value scrambled anew.
     QCOMPARE(tx.ModelData(), data);
+  }
+
+  // Voice packs from the stick that key `u` plugs in, as a pilot installs
+  // them: Voice Settings, "Voices", "Install"; the sound pack is on the
+  // card, the damaged one is not.
+  void aVoicePackFromAStick() {
+    Transmitter tx;
+    QVERIFY(tx.Install(true));
+    const QString voices = tx.card + "/Sound/Voices";
+    {
+      Session s;
+      const QString up = tx.UpWithTheStick(&s);
+      QVERIFY2(up.isEmpty(), qPrintable(up));
+      // Home, the strip, "Main menu", "Voice Settings", "Voices", "Install".
+      QVERIFY2(tx.TakeTheWayUntil(
+                   {"F5", "drag 240 3 240 190", "tap 83 27", "tap 424 186", "tap 378 41", "tap 422 251"},
+                   [&] { return Until([&] { return QFileInfo::exists(voices + "/de_greta/voice.conf"); }, 5000); }),
+               qPrintable(s.output.right(3000)));
+      QVERIFY2(Until([&] { return !QFileInfo::exists(voices + "/fr_lea"); }, kEventMs), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("fr_lea does not match its checksum list: removed"), qPrintable(s.output.right(3000)));
+      const QString shot = tx.Screenshot("whole-voice-installed.png");
+      QVERIFY2(shot.isEmpty(), qPrintable(shot));
+      // "1 voice installed." Ok.
+      QVERIFY(tx.Fingers({"tap 240 198"}));
+      QVERIFY2(tx.SwitchOff(&s), qPrintable(s.Ending()));
+    }
+    QVERIFY(QFileInfo::exists(voices + "/de_greta/data/de_greta.inf"));
+    QVERIFY(!QFileInfo::exists(voices + "/fr_lea"));
+  }
+
+  // The transceiver's firmware recovered from the package in the card's
+  // update folder (of the program's own version, staged without the
+  // pending update, so the start leaves the controllers as they are):
+  // Settings, System, Software "Check", Recovery "Transceiver", Ok; the
+  // transceiver runs the package's version afterwards, the stick
+  // controller its own.
+  void aControllerRecoveryWritesThePackagesFirmware() {
+    Transmitter tx;
+    QVERIFY(tx.Install());
+    QProcess prepare;
+    prepare.start(tx.bin + "/vorn-sim", {"prepare", "--board", "vorn", "--firmware-update"});
+    QVERIFY(prepare.waitForFinished(30000) && prepare.exitCode() == 0);
+    const QString stateFile = tx.card + "/Vornstate/Vornstate.xml";
+    QString state = ReadText(stateFile);
+    QVERIFY(state.contains("<UpdateFlag>1</UpdateFlag>"));
+    QFile out(stateFile);
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(state.replace("<UpdateFlag>1</UpdateFlag>", "<UpdateFlag>0</UpdateFlag>").toUtf8());
+    out.close();
+    Session s;
+    QVERIFY(tx.PowerOn(&s));
+    QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
+    QVERIFY2(tx.TakeTheWayUntil({"F5", "drag 240 3 240 190", "tap 83 27", "wheel 240 150 30", "tap 55 200",
+                                 "tap 55 72", "tap 219 254", "tap 215 176", "tap 180 198"},
+                                [&] { return s.Says("update progress", 5000); }),
+             qPrintable(s.output.right(3000)));
+    QVERIFY2(s.Says("update of device done!", kEventMs), qPrintable(s.output.right(3000)));
+    s.Keys("c");
+    QVERIFY2(s.ConsoleSays("stick controller 1.0 (application runs"), qPrintable(s.printed.right(1500)));
+    QVERIFY2(s.printed.contains("transceiver controller 1.1 (application runs"), qPrintable(s.printed.right(1500)));
+    const QString shot = tx.Screenshot("whole-recovery.png");
+    QVERIFY2(shot.isEmpty(), qPrintable(shot));
+    QVERIFY2(tx.SwitchOff(&s), qPrintable(s.Ending()));
   }
 };
 

@@ -12,13 +12,20 @@ import GuiData 1.0
 // (the update failed, or the package brings no firmware the controllers
 // lack), the start goes on to the model: a failure is shown until the user
 // takes note of it, otherwise the home screen follows at once.
+// With recovery the software screen opened it: one controller is written
+// with the firmware of the present software, and a failure goes back to
+// the software screen.
 Rectangle {
     id: updateScreen
     objectName: "firmwareUpdate"
     color: rootwindow.backColour
 
+    property bool recovery: false
+    // How the recovery ended ("done", "failed"; "" while it runs).
+    property string recoveryEnd: ""
     // "running", "done" or "failed".
-    property string phase: rootwindow.firmwareUpdateEnd === "" ? "running" : rootwindow.firmwareUpdateEnd
+    readonly property string ended: recovery ? recoveryEnd : rootwindow.firmwareUpdateEnd
+    property string phase: ended === "" ? "running" : ended
     // The start went on to the model, past the firmware update.
     property bool startGoesOn: false
     property bool leaving: false
@@ -34,6 +41,13 @@ Rectangle {
         deviceName = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDetailName("", DatabaseValue.AtomicDirGet)
         // Read, not only heard: the update may have ended before this screen.
         var state = Database.KLX_DataBaseManagerGetLastUpdateStatus()
+        if (recovery) {
+            if (state === GuiCmdData.KLX_UPDATE_STATUS_SWITCH_OFF)
+                recoveryEnd = "done"
+            else if (state === GuiCmdData.KLX_UPDATE_STATUS_ERROR && recoveryEnd === "")
+                recoveryEnd = "failed"
+            return
+        }
         if (state === GuiCmdData.KLX_UPDATE_STATUS_SWITCH_OFF)
             rootwindow.firmwareUpdateEnd = "done"
         else if (state === GuiCmdData.KLX_UPDATE_STATUS_ERROR)
@@ -48,10 +62,16 @@ Rectangle {
     }
     function leave() {
         rootwindow.smartKeyLock = false
-        rootwindow.showFirstScreen(rootwindow.homeUrl)
+        if (recovery)
+            rootwindow.openScreen("qrc:/Frontend/QML/SoftwareInfo.qml")
+        else
+            rootwindow.showFirstScreen(rootwindow.homeUrl)
     }
 
     function heading() {
+        if (recovery)
+            return (phase === "done" ? qsTr("The firmware recovery is finished.")
+                  : phase === "failed" ? qsTr("The firmware recovery failed.") : qsTr("Firmware recovery")) + Language.emptyString
         if (phase === "done")
             return qsTr("The firmware update is finished.") + Language.emptyString
         if (phase === "failed")
@@ -59,6 +79,11 @@ Rectangle {
         return qsTr("Firmware update") + Language.emptyString
     }
     function advice() {
+        if (recovery && phase === "failed")
+            return qsTr("The controller's firmware may be incomplete. Please start the recovery again.") + Language.emptyString
+        if (recovery && phase === "running")
+            return qsTr("The controller receives the firmware of this software. Do not switch the transmitter off.")
+                    + Language.emptyString
         if (phase === "done")
             return qsTr("Please switch the transmitter off and on again.") + Language.emptyString
         if (phase === "failed" && startGoesOn)
@@ -78,9 +103,10 @@ Rectangle {
         height: 64
         sourceSize.width: 64
         sourceSize.height: 64
-        // No restart is asked for when the start goes on.
-        source: "qrc:/Frontend/Images/" + (updateScreen.startGoesOn ? "attention" : "poweroff") + rootwindow.iconSuffix
-                + ".svg"
+        // No restart is asked for when the start goes on, nor after a failed recovery.
+        source: "qrc:/Frontend/Images/"
+                + (updateScreen.startGoesOn || (updateScreen.recovery && updateScreen.phase === "failed") ? "attention" : "poweroff")
+                + rootwindow.iconSuffix + ".svg"
         visible: updateScreen.phase !== "running"
     }
     ProgressSpinner {
@@ -147,7 +173,7 @@ Rectangle {
         objectName: "updateTakenNote"
         anchors.horizontalCenter: parent.horizontalCenter
         y: 200
-        visible: updateScreen.phase === "failed" && updateScreen.startGoesOn
+        visible: updateScreen.phase === "failed" && (updateScreen.startGoesOn || updateScreen.recovery)
         gp_text: qsTr("Ok") + Language.emptyString
         onClicked: updateScreen.leave()
     }
@@ -164,11 +190,33 @@ Rectangle {
         target: Database
         function onUpdateStatus(state) { updateScreen.poll() }
     }
+    // A write that could not even be started reports only its end.
+    Connections {
+        target: Command
+        enabled: updateScreen.recovery
+        function onGuiInformer(state) {
+            if (state !== GuiCmdData.GUI_TASK_RESULT_Working && state !== GuiCmdData.GUI_TASK_RESULT_Done
+                    && updateScreen.recoveryEnd === "")
+                updateScreen.recoveryEnd = "failed"
+        }
+    }
 
     Component.onCompleted: {
         rootwindow.smartKeyLock = true
+        // Locked again after the screen that opened this one let its keys go.
+        if (recovery)
+            Qt.callLater(function() { rootwindow.smartKeyLock = true })
         upperFrame.visible = false
         systemHistory.addHistoryEntry()
+        systemHistory.addArg(recovery)
+        systemHistory.addEndOfArgs()
         poll()
+    }
+    Component.onDestruction: {
+        // Back to the software screen: the strip and the keys with it.
+        if (recovery) {
+            upperFrame.visible = true
+            rootwindow.smartKeyLock = false
+        }
     }
 }

@@ -7,7 +7,7 @@ import FileManagerBackend 1.0 as Backend
 // folders of the source are ticked and then copied into the destination
 // folder or deleted; the copy asks when a file exists already. The work runs
 // on the file manager's own thread: its progress is shown with an "Abort",
-// its end with a message.
+// its end with a message. A sound file ticked alone can be played.
 Item {
     id: fm
     objectName: "fileManager"
@@ -133,6 +133,21 @@ Item {
         }
         ticked = now
         tickedCount = Object.keys(now).length
+    }
+
+    // ---- a sound file played ----
+    // The sound type of a file given by its full path.
+    readonly property int soundByPath: 256
+    // The one ticked entry when it is a sound file (its path), else "".
+    readonly property string tickedSound: {
+        if (tickedCount !== 1)
+            return ""
+        var name = Object.keys(ticked)[0]
+        return /\.wav$/i.test(name) ? srcFolder + "/" + name : ""
+    }
+    function play() {
+        if (tickedSound !== "")
+            Database.KLX_DataBaseManagerPlayWAVPCMFile(tickedSound, "", soundByPath)
     }
 
     // ---- copy and delete ----
@@ -371,6 +386,14 @@ Item {
             gp_text: qsTr("Delete") + Language.emptyString
             state: fm.tickedCount > 0 ? "" : "disabled"
             onClicked: fm.remove()
+        }
+        GeneralPurposeButton {
+            objectName: "filePlay"
+            width: 50
+            fontSize: 14
+            gp_text: "\u25B6"
+            visible: fm.tickedSound !== ""
+            onClicked: fm.play()
         }
         Text {
             objectName: "tickedCount"

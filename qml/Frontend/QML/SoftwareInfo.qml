@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import DBValues 1.0
+import GuiData 1.0
 import UpdateManager 1.0
 
 // The software information: the versions this transmitter runs, and its
@@ -8,6 +9,9 @@ import UpdateManager 1.0
 // the user's word) from the update server over WLAN. The download runs in
 // the update manager; this screen shows its progress, asks the user's
 // decisions and tells the end.
+// "Recovery" writes the firmware that came with this software into the
+// transceiver or the stick controller again: once its file is checked the
+// firmware update screen shows the write.
 Item {
     id: info
     objectName: "softwareInfo"
@@ -189,6 +193,43 @@ Item {
         }
     }
 
+    // ---- controller firmware recovery ----
+    function recover(device) {
+        if (kind !== "" || recoveryTask.running)
+            return
+        var name = device === GuiCmdData.KLX_UPDATE_RECOVER_STICK ? qsTr("stick controller") : qsTr("transceiver")
+        rootwindow.popupShow(null, "question",
+                             qsTr("The firmware of this software is written into the %1 again. Go on?").arg(name + Language.emptyString)
+                             + Language.emptyString, "OkAbort",
+                             function() { recoveryTask.start(GuiCmdData.KLX_FWVORN_RECOVERY, device, "") })
+    }
+    function recoveryText(state) {
+        switch (state) {
+        case GuiCmdData.KLX_UPDATE_STATUS_UPD_MUST_MATCH:
+            return qsTr("The firmware recovery requires the same version of Update.xml as this application.") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_MD5_ERROR:
+            return qsTr("The firmware file does not match its checksum.") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_NO_UPDATE_XML:
+            return qsTr("Update.xml could not be read.") + Language.emptyString
+        }
+        return ""
+    }
+    UpdateTask {
+        id: recoveryTask
+        // The check passed: the write goes on on the firmware update screen.
+        onStatus: {
+            if (state === GuiCmdData.KLX_UPDATE_STATUS_RECOVER_SCTC)
+                rootwindow.openScreen(rootwindow.updateUrl, { recovery: true })
+        }
+        onFailed: {
+            if (cancelled)
+                return
+            var told = info.recoveryText(lastStatus)
+            if (told !== "" || text !== "")
+                rootwindow.popupShow(null, "error", told !== "" ? told : text, "Ok")
+        }
+    }
+
     // ---- drawing ----
     readonly property var versions: [
         { label: qsTr("Application") + Language.emptyString, value: versionOf(Database.KLX_DataBaseManagerVornLinuxAppGetVersion()) },
@@ -237,14 +278,45 @@ Item {
         y: 36
         width: 140
         gp_text: qsTr("Update") + Language.emptyString
-        state: info.kind !== "" ? "disabled" : ""
+        state: info.kind !== "" || recoveryTask.running ? "disabled" : ""
         onClicked: info.begin("app")
         onLongclicked: info.begin("system")
+    }
+    // The controllers' firmware written again.
+    Row {
+        x: 12
+        y: 136
+        spacing: 8
+        Text {
+            width: 120
+            height: 30
+            verticalAlignment: Text.AlignVCenter
+            text: qsTr("Recovery") + Language.emptyString
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 15
+        }
+        GeneralPurposeButton {
+            objectName: "recoverTransceiver"
+            width: 150
+            fontSize: 14
+            gp_text: qsTr("Transceiver") + Language.emptyString
+            state: info.kind !== "" || recoveryTask.running ? "disabled" : ""
+            onClicked: info.recover(GuiCmdData.KLX_UPDATE_RECOVER_TRANSCEIVER)
+        }
+        GeneralPurposeButton {
+            objectName: "recoverStick"
+            width: 150
+            fontSize: 14
+            gp_text: qsTr("Stick controller") + Language.emptyString
+            state: info.kind !== "" || recoveryTask.running ? "disabled" : ""
+            onClicked: info.recover(GuiCmdData.KLX_UPDATE_RECOVER_STICK)
+        }
     }
     Text {
         objectName: "updateHint"
         x: 12
-        y: 170
+        y: 180
         width: parent.width - 24
         wrapMode: Text.WordWrap
         text: qsTr("Touch \"Update\" for the application update, hold it for the system update. A USB stick is looked at first, then the update server.")

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import DBValues 1.0
+import GuiData 1.0
 
 // The voice selector: the installed voices of a language (or all of them),
 // the one in use marked. "Play" speaks a sample in the marked voice,
@@ -18,11 +19,12 @@ Item {
     property int ttslItem: -1
     property int timer_Id: -1
     property int alarm_Id: -1
+    property bool manage: false
 
-    property bool showAll: language === "all" || language === ""
+    property bool showAll: manage || language === "all" || language === ""
     property var voices: []          // [{ index, name, lang, path }]
     property int marked: -1
-    readonly property int voiceCount: Database.KLX_DataBaseManagerGetVoicesCount()
+    property int voiceCount: Database.KLX_DataBaseManagerGetVoicesCount()
     readonly property string allCode: "all"
 
     // The voice parameters (language, tab, display name) stored for the item.
@@ -40,6 +42,7 @@ Item {
         return ""
     }
     function read() {
+        voiceCount = Database.KLX_DataBaseManagerGetVoicesCount()
         var text = Database.KLX_DataBaseManagerGetVoicesList(showAll ? allCode : language)
         var list = []
         var entries = text.split("\t")
@@ -105,11 +108,93 @@ Item {
         systemHistory.goBack()
     }
 
+    // ---- installing and deleting (manage) ----
+    // What the running task does, as its statuses tell it.
+    property string packText: ""
+    // The voices there will be once the speech engine has scanned them again.
+    property int expectedCount: -1
+    function install() {
+        packText = ""
+        packTask.start(GuiCmdData.KLX_LOAD_VOICEPACKS, 0, "")
+    }
+    function remove() {
+        var entry = entryOf(marked)
+        if (entry === null)
+            return
+        rootwindow.popupShow(null, "question", qsTr("Delete the voice \"%1\"?").arg(entry.name) + Language.emptyString,
+                             "OkAbort", function() {
+                                 selector.packText = qsTr("Deleting the voice ...") + Language.emptyString
+                                 // Speech paused while the folder goes, and its voices scanned again after.
+                                 packTask.start(GuiCmdData.KLX_UNINSTALL_VOICEPACKS, -2, entry.path)
+                             })
+    }
+    function statusText(state, count) {
+        switch (state) {
+        case GuiCmdData.KLX_UPDATE_VOICESERVER_STOPPING: return qsTr("Speech is paused for the update ...") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_COPY_ZIPS: return qsTr("Copying the voice packs ...") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_UNZIPPING: return qsTr("Unpacking the voice packs ...") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED:
+            return (count === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(count)) + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL: return qsTr("No voice pack was found on the USB stick.") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED: return qsTr("The voice data is corrupted. No voice was installed.") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_NO_USB: return qsTr("No USB stick was found.") + Language.emptyString
+        }
+        return ""
+    }
+    // The statuses that tell why an install failed.
+    function failureText(state) {
+        return state === GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL || state === GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED
+                || state === GuiCmdData.KLX_UPDATE_STATUS_NO_USB ? statusText(state, 0) : ""
+    }
+    function ended(fine, text) {
+        var shown = packText
+        var deleting = packTask.target === GuiCmdData.KLX_UNINSTALL_VOICEPACKS
+        packText = ""
+        marked = -1
+        if (fine)
+            expectedCount = Math.max(0, voiceCount) + (deleting ? -1 : installedCount)
+        rescan.tries = 0
+        rescan.start()
+        if (packTask.cancelled || (fine && deleting))
+            return
+        var told = fine ? shown : deleting ? qsTr("The voice cannot be deleted.") + Language.emptyString
+                                           : failureText(packTask.lastStatus)
+        rootwindow.popupShow(null, fine ? "info" : "error", told !== "" ? told : text, "Ok")
+    }
+    property int installedCount: 0
+
+    UpdateTask {
+        id: packTask
+        onStatus: {
+            if (state === GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED)
+                selector.installedCount = count
+            var text = selector.statusText(state, count)
+            if (text !== "")
+                selector.packText = text
+        }
+        onDone: selector.ended(true, "")
+        onFailed: selector.ended(false, text)
+    }
+    // The speech engine scans the voices anew after the task: the list
+    // follows until it holds what is expected, for 5 s at most.
+    Timer {
+        id: rescan
+        property int tries: 0
+        interval: 250
+        repeat: true
+        onTriggered: {
+            selector.read()
+            if (++tries >= 20 || selector.voiceCount === selector.expectedCount)
+                stop()
+        }
+    }
+
     ScreenHeading {
         objectName: "voiceHeading"
         y: 2
         width: parent.width - 150
-        text: qsTr("Voice") + Language.emptyString + (selector.keepingmsg !== "" ? ": " + selector.keepingmsg : "")
+        text: selector.manage ? qsTr("Installed voices") + Language.emptyString
+                              : qsTr("Voice") + Language.emptyString + (selector.keepingmsg !== "" ? ": " + selector.keepingmsg : "")
     }
     GeneralPurposeButton {
         objectName: "voiceLanguages"
@@ -174,12 +259,61 @@ Item {
             onClicked: selector.play()
         }
         GeneralPurposeButton {
+            objectName: "voiceDelete"
+            width: 100
+            visible: selector.manage && selector.voiceCount > 0
+            state: selector.marked >= 0 && !packTask.running ? "" : "disabled"
+            gp_text: qsTr("Delete") + Language.emptyString
+            onClicked: selector.remove()
+        }
+        GeneralPurposeButton {
+            objectName: "voiceInstall"
+            width: 100
+            visible: selector.manage
+            state: packTask.running ? "disabled" : ""
+            gp_text: qsTr("Install") + Language.emptyString
+            onClicked: selector.install()
+        }
+        GeneralPurposeButton {
             objectName: "voiceSelect"
             width: 100
-            visible: selector.voiceCount > 0
+            visible: !selector.manage && selector.voiceCount > 0
             state: selector.marked >= 0 ? "" : "disabled"
             gp_text: qsTr("Select") + Language.emptyString
             onClicked: selector.choose()
+        }
+    }
+
+    // The running install or delete: what it does now.
+    Rectangle {
+        objectName: "voicePackProgress"
+        anchors.centerIn: parent
+        width: 300
+        height: 90
+        radius: 6
+        z: 40
+        visible: packTask.running
+        color: rootwindow.backColour
+        border.width: 2
+        border.color: rootwindow.textColour
+        MouseArea { anchors.fill: parent }
+        ProgressSpinner {
+            x: 12
+            anchors.verticalCenter: parent.verticalCenter
+            width: 40
+            height: 40
+        }
+        Text {
+            objectName: "voicePackText"
+            x: 64
+            width: parent.width - 76
+            height: parent.height
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.WordWrap
+            text: selector.packText !== "" ? selector.packText : qsTr("Please wait ...") + Language.emptyString
+            color: rootwindow.textColour
+            font.family: rootwindow.fontFamily
+            font.pixelSize: 14
         }
     }
 
@@ -189,6 +323,7 @@ Item {
         systemHistory.addArg(keepingmsg)
         systemHistory.addArg(itemNum)
         systemHistory.addArg(ttslItem)
+        systemHistory.addArg(manage)
         systemHistory.addEndOfArgs()
         read()
     }

@@ -7,6 +7,8 @@ import GuiData 1.0
 // adds one. With itemNum the settings of that alarm: what it speaks (a
 // text, a telemetry value, a timer, the flight mode), the activator (through
 // the control selector), the repeat by value and by time, and the voice.
+// "Voices" lists the installed voices: voice packs are installed and
+// deleted there.
 Item {
     id: screen
     objectName: "voiceSettings"
@@ -294,9 +296,20 @@ Item {
     ScreenHeading {
         objectName: "voiceSettingsHeading"
         y: 2
-        width: parent.width - 60
+        width: parent.width - (screen.single ? 60 : 160)
         text: screen.single ? qsTr("Voice alarm") + Language.emptyString + " " + (screen.itemNum + 1)
                             : qsTr("Voice Settings") + Language.emptyString
+    }
+    GeneralPurposeButton {
+        objectName: "installedVoices"
+        x: parent.width - width - 56
+        y: 2
+        width: 92
+        height: 28
+        fontSize: 14
+        visible: !screen.single
+        gp_text: qsTr("Voices") + Language.emptyString
+        onClicked: rootwindow.openScreen("qrc:/Frontend/QML/VoiceSelector.qml", { language: "all", manage: true, itemNum: -1 })
     }
     GeneralPurposeButton {
         objectName: "voiceAlarmAdd"
