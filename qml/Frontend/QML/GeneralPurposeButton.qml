@@ -43,6 +43,10 @@ Rectangle {
         font.pixelSize: button.fontSize
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        // A longer word (another language, a long name) is set smaller
+        // before it is cut.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Math.min(button.fontSize, 10)
         elide: Text.ElideRight
     }
 
