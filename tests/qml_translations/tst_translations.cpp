@@ -254,17 +254,19 @@ QString CutOf(QQuickItem* text, QQuickItem* window) {
     const bool last = at == window;
     if (!at->clip() && !last) continue;
     // A list that scrolls sideways shows its rows a part at a time.
-    if (at->parentItem() && at->parentItem()->inherits("QQuickFlickable") &&
-        at->parentItem()->property("contentWidth").toReal() > at->parentItem()->width() + 1)
-      return QString();
+    if (at->inherits("QQuickFlickable") && at->property("contentWidth").toReal() > at->width() + 1) return QString();
     const QRectF drawn = text->mapRectToItem(at, QRectF(left, 0, painted, text->height()));
-    const qreal right = last ? 480 : at->width();
+    const qreal right = at->width();
     // Wholly outside: scrolled away or not on the screen at all.
     if (drawn.right() <= 0 || drawn.left() >= right || drawn.bottom() <= 0 || drawn.top() >= at->height())
       return QString();
-    if (drawn.left() < -1 || drawn.right() > right + 1)
-      return QStringLiteral("%1 px of %2 px shown in %3").arg(qRound(qMin(drawn.right(), right) - qMax(drawn.left(), 0.0)))
-          .arg(qRound(painted)).arg(last ? QStringLiteral("the window") : Step(at));
+    if (drawn.left() < -1 || drawn.right() > right + 1) {
+      const qreal shown = qMin(drawn.right(), right) - qMax(drawn.left(), 0.0);
+      return QStringLiteral("%1 px of %2 px shown in %3")
+          .arg(qRound(shown))
+          .arg(qRound(painted))
+          .arg(last ? QStringLiteral("the window") : Step(at));
+    }
     if (last) break;
   }
   return QString();
@@ -286,7 +288,8 @@ class TestTranslations : public QObject {
         const QString name = QStringLiteral("/KLX32_%1.qm").arg(code);
         const QString installed = m_Frame->Board().Root() + "/app" + name;
         QFile::remove(installed);
-        if (!QFile::copy(QStringLiteral(VORN_TRANSLATIONS_DIR) + name, installed)) qFatal("no catalogue %s", qPrintable(name));
+        if (!QFile::copy(QStringLiteral(VORN_TRANSLATIONS_DIR) + name, installed))
+          qFatal("no catalogue %s", qPrintable(name));
       }
       if (!m_Frame->StartAtHome()) qFatal("the main window did not start");
       KLX_TestBuildFullModel(&m_Frame->Db(), 1);
