@@ -16,6 +16,7 @@
 #include "frame/klx_languagehandler.h"
 #include "full_model.h"
 #include "qml_frame/qml_frame_fixture.h"
+#include "tasks/klx_runtimedatabasemanager.h"
 
 using namespace qmlframe;
 
@@ -141,7 +142,8 @@ QList<Screen> Screens() {
       {"SequencerServoEditor.qml", {{"sequencerIdx", 0}}},
       {"TutorPupilSettings.qml", {}},
       {"36_ControlSelector.qml", {{"parentId", "function"}, {"funcId", 0}, {"initialControlId", -1}}},
-      {"ControlConfigLinear.qml", {{"switchId", 0}}},
+      {"ControlConfigLinear.qml",
+       {{"sourceOptionNumber", 4}, {"switchId", 0}, {"control", KLX_VornTask::CONTROLID_Stick_STA_GUI}}},
       {"PreflightChecklist.qml", {}},
       {"VoiceSettings.qml", {}},
       {"VoiceTelemetryIndividual.qml", {{"itemNum", 3}}},
@@ -170,8 +172,8 @@ QList<Screen> Screens() {
       {"TelemetryControlSett2.qml", {{"tconIndex", 0}}},
       {"FileManager.qml", {}},
       {"9_BindingMenu.qml", {}},
-      {"24.qml", {}},
       {"EmptyOutroStop.qml", {}},
+      {"24.qml", {}},
   };
 }
 
@@ -413,6 +415,18 @@ class TestTranslations : public QObject {
     QStringList found;
     QStringList warnings;
     for (const Screen& screen : Screens()) {
+      // The firmware update's screen stays only while the start waits for
+      // the update, and shows the task's name as the program gives it.
+      const bool update = screen.file == QLatin1String("24.qml");
+      if (update) {
+        KLX_RuntimeDatabaseManager& runtime = f.System().RuntimeDatabase();
+        runtime.KLX_RuntimeDatabaseManagerGetSetOverallPercent(50, AtomicDirSet);
+        runtime.KLX_RuntimeDatabaseManagerGetSetDetailPercent(25, AtomicDirSet);
+        runtime.KLX_RuntimeDatabaseManagerGetSetPercentName(
+            QCoreApplication::translate("KLX_ProcessVorn", "Onboard firmware update"), AtomicDirSet);
+        runtime.KLX_RuntimeDatabaseManagerGetSetDetailName("TC", AtomicDirSet);
+        f.Db().KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_UPDATE, AtomicDirSet);
+      }
       f.Call("", "openScreen", {kFolder + screen.file, screen.args});
       QVERIFY2(f.WaitShown(kFolder + screen.file), qPrintable(screen.file));
       f.Settle();
@@ -442,6 +456,10 @@ class TestTranslations : public QObject {
       // A picture of each screen with a cut text, or of every one when asked.
       if (found.size() > before || qEnvironmentVariableIsSet("VORN_TRANSLATION_PICTURES"))
         f.Grab(QStringLiteral("translations-%1-%2.png").arg(code, QString(screen.file).remove(".qml")));
+      if (update) {
+        f.Db().KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_SYSTEM_UP, AtomicDirSet);
+        QTRY_COMPARE(f.Shown(), kHome);
+      }
     }
     QVERIFY2(warnings.isEmpty(), qPrintable(QStringLiteral("\n") + warnings.join('\n')));
     for (const QString& cut : found) qInfo("cut: %s", qPrintable(cut));

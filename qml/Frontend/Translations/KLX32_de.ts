@@ -2271,7 +2271,7 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>Onboard firmware update</source>
-        <translation>Firmware-Update der Steuerungen</translation>
+        <translation>Firmware-Update der Controller</translation>
     </message>
     <message>
         <source>System update</source>
