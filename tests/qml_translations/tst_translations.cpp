@@ -203,8 +203,10 @@ QString Step(QQuickItem* item) {
     const QString id = context->nameForObject(item);
     if (!id.isEmpty()) return id;
   }
+  // "LabelledRow_QMLTYPE_12", "QQuickText": the name the QML gives the type.
   QString type = QString::fromLatin1(item->metaObject()->className());
-  type.remove(QRegularExpression(QStringLiteral("_QMLTYPE_\\d+$|_QML_\\d+$")));
+  const int suffix = type.indexOf(QLatin1String("_QML"));
+  if (suffix > 0) type.truncate(suffix);
   if (type.startsWith(QLatin1String("QQuick"))) type.remove(0, 6);
   return type;
 }

@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Display dimmen</translation>
+        <translation>Abdunkeln</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Trim range</source>
-        <translation>Trimmbereich</translation>
+        <translation>Trimmweg</translation>
     </message>
     <message>
         <source>Steps</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Location/Time zone</source>
-        <translation>Ubicación/Zona horaria</translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Summer</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>System information</source>
-        <translation>Información sistema</translation>
+        <translation>Info sistema</translation>
     </message>
     <message>
         <source>Export</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Atenuar pantalla</translation>
+        <translation>Atenuar</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation>Alarma inactividad</translation>
+        <translation>Alarma reposo</translation>
     </message>
     <message>
         <source>Background</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Color de acento</translation>
+        <translation>Acento</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Modo de vuelo</translation>
+        <translation>Modo vuelo</translation>
     </message>
     <message>
         <source>Single</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Modo de vuelo</translation>
+        <translation>Modo vuelo</translation>
     </message>
     <message>
         <source>Single</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Trim range</source>
-        <translation>Rango de trim</translation>
+        <translation>Rango trim</translation>
     </message>
     <message>
         <source>Steps</source>
@@ -2808,7 +2808,7 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Grabar controles</translation>
+        <translation>Memorizar</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -3182,7 +3182,7 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation>Editor de curvas</translation>
+        <translation>Editar curva</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -3434,7 +3434,7 @@ Proceed?</source>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Alarmas de estado de telemetría</translation>
+        <translation>Alarmas de estado</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
@@ -4355,7 +4355,7 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Modo de vuelo</translation>
+        <translation>Modo vuelo</translation>
     </message>
     <message>
         <source>Single</source>

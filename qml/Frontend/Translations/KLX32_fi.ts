@@ -1897,7 +1897,7 @@ toiminnon ilman häivytystä?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Toiminnot ilman häivytystä</translation>
+        <translation>Ei häivytystä</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -3434,7 +3434,7 @@ Jatketaanko?</translation>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Telemetrian tilahälytykset</translation>
+        <translation>Tilahälytykset</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>

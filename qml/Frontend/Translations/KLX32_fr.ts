@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Couleur accent</translation>
+        <translation>Accent</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -419,11 +419,11 @@
     </message>
     <message>
         <source>Run time</source>
-        <translation>Temps course</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Phase de vol</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Single</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Phase de vol</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Single</source>
@@ -1897,7 +1897,7 @@ fonction sans transition ?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Fonctions sans transition</translation>
+        <translation>Sans fondu</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -2808,7 +2808,7 @@ Charger ce modèle maintenant et le renommer ?</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Mémoriser commandes</translation>
+        <translation>Mémoriser</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -3182,7 +3182,7 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation>Éditeur de courbe</translation>
+        <translation>Éditer courbe</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -3434,7 +3434,7 @@ Continuer ?</translation>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Alarmes d&apos;état télémétrie</translation>
+        <translation>Alarmes d'état</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
@@ -3442,7 +3442,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Telemetry warnings</source>
-        <translation>Avertissements télémétrie</translation>
+        <translation>Avertissements</translation>
     </message>
     <message>
         <source>Global telemetry widget voice settings</source>
@@ -4339,7 +4339,7 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     </message>
     <message>
         <source>On/Off</source>
-        <translation>Marche/Arrêt</translation>
+        <translation>Activation</translation>
     </message>
     <message>
         <source>Start tone</source>
@@ -4355,7 +4355,7 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Phase de vol</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Single</source>

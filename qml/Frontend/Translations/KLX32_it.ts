@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Attenua display</translation>
+        <translation>Attenua</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation>Allarme inattività</translation>
+        <translation>Allarme riposo</translation>
     </message>
     <message>
         <source>Background</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Colore accento</translation>
+        <translation>Accento</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -1897,7 +1897,7 @@ funzione senza transizione?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Funzioni senza transizione</translation>
+        <translation>Senza transizione</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -2808,7 +2808,7 @@ Caricare ora questo modello e rinominarlo?</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Memorizza comandi</translation>
+        <translation>Memorizza</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -2968,7 +2968,7 @@ Caricare ora questo modello e rinominarlo?</translation>
     </message>
     <message>
         <source>Select point</source>
-        <translation>Seleziona punto</translation>
+        <translation>Scegli punto</translation>
     </message>
     <message>
         <source>Add</source>
@@ -3434,7 +3434,7 @@ Procedere?</translation>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Allarmi di stato telemetria</translation>
+        <translation>Allarmi di stato</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>

@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Skjermdimming</translation>
+        <translation>Dimming</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -1897,7 +1897,7 @@ funksjonen uten innfasing?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Funksjoner uten innfasing</translation>
+        <translation>Uten innfasing</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -2808,7 +2808,7 @@ Laste inn denne modellen nå og gi den nytt navn?</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Lær inn kontroller</translation>
+        <translation>Lær inn</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -3182,7 +3182,7 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation>Kurveredigering</translation>
+        <translation>Kurveeditor</translation>
     </message>
     <message>
         <source>Edit</source>
