@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Input state</source>
-        <translation>Eingangszust.</translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>Logic</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Output state</source>
-        <translation>Ausgangszust.</translation>
+        <translation>Ausgang</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Input state</source>
-        <translation>Estado entrada</translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Logic</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Output state</source>
-        <translation>Estado salida</translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Delete</source>

@@ -4424,7 +4424,7 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation>Télémétrie complète</translation>
+        <translation>Télém. complète</translation>
     </message>
     <message>
         <source>Timer</source>

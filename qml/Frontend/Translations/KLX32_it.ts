@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Input state</source>
-        <translation>Stato ingresso</translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>Logic</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Output state</source>
-        <translation>Stato uscita</translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -3709,7 +3709,7 @@ Procedere?</translation>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation>Impostazioni</translation>
+        <translation>Impost.</translation>
     </message>
     <message>
         <source>Alarm</source>
@@ -4424,7 +4424,7 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation>Telemetria completa</translation>
+        <translation>Telem. completa</translation>
     </message>
     <message>
         <source>Timer</source>

@@ -3709,7 +3709,7 @@ Fortsette?</translation>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation>Innstillinger</translation>
+        <translation>Oppsett</translation>
     </message>
     <message>
         <source>Alarm</source>
@@ -4440,7 +4440,7 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation>Telemetri uten enhet</translation>
+        <translation>Telem. uten enhet</translation>
     </message>
     <message>
         <source>Individual</source>
