@@ -46,11 +46,13 @@ Rectangle {
         font.pixelSize: button.fontSize
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        // A longer word (another language, a long name) is set smaller
+        // before it is cut; a button that may fit its text wraps it onto
+        // two lines first. A text with its own line breaks keeps them.
         wrapMode: button.fitText ? Text.Wrap : Text.NoWrap
-        // A text with its own line breaks keeps them.
         maximumLineCount: button.fitText ? 2 : 99
-        fontSizeMode: button.fitText ? Text.Fit : Text.FixedSize
-        minimumPixelSize: 8
+        fontSizeMode: button.fitText ? Text.Fit : Text.HorizontalFit
+        minimumPixelSize: button.fitText ? 8 : Math.min(button.fontSize, 10)
         lineHeight: button.fitText ? 0.9 : 1
         elide: button.fitText ? Text.ElideNone : Text.ElideRight
     }

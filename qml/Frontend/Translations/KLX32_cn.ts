@@ -2138,6 +2138,175 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation>目标文件夹中已有该文件，是否覆盖？</translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation>以下文件已被删除！</translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation>在目标文件夹中添加并替换文件：</translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation>不在存储卡上：</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation>模型正在使用 – 无法删除！</translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation>电池电量低 - 请在更新前充电！</translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation>目标文件已存在 – 无法复制！</translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation>未选择源文件 – 无法复制！</translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation>未插入U盘 – 无法复制！</translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation>舵机配置中的舵机或混控索引无效！</translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation>舵机配置未使用！</translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation>舵机混控中的功能索引无效！</translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation>飞行模式中的功能数量错误！</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation>功能中的设置数量错误！</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation>混控中的设置数量错误！</translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation>未找到接收机！</translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation>无法加载此单元！</translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation>无法删除文件或文件夹！</translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation>没有目标文件夹！</translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation>没有源文件夹！</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation>系统同步</translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation>正在加载模型</translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation>正在加载单元</translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation>正在删除单元</translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation>正在发送对频配置</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>对频</translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation>正在校准控件</translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation>正在生成新模型</translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation>正在删除模型</translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation>正在接收模型数据</translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation>正在重命名模型</translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation>板载固件更新</translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation>系统更新</translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation>复制模型</translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation>读取传感器菜单数据</translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation>设置传感器数据</translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation>设置传感器主地址</translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation>将模型数据复制到外部设备</translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation>持续读取菜单数据</translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation>采集遥测数据</translation>
+    </message>
+</context>
+<context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>

@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Display dimmen</translation>
+        <translation>Abdunkeln</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Input state</source>
-        <translation>Eingangszust.</translation>
+        <translation>Eingang</translation>
     </message>
     <message>
         <source>Logic</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Output state</source>
-        <translation>Ausgangszust.</translation>
+        <translation>Ausgang</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Trim range</source>
-        <translation>Trimmbereich</translation>
+        <translation>Trimmweg</translation>
     </message>
     <message>
         <source>Steps</source>
@@ -2138,6 +2138,175 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation>Die Datei ist im Zielordner schon vorhanden. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation>Die folgende Datei wurde bereits gelöscht!</translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation>Dateien im Zielordner hinzufügen und ersetzen:</translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation>Nicht auf der Karte:</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation>Modell ist aktiv – Löschen nicht möglich!</translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation>Akku schwach - bitte vor dem Update laden!</translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation>Zieldatei existiert bereits – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation>Keine Quelldatei gewählt – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation>Kein USB-Stick eingesteckt – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation>Ungültiger Servo- oder Mischerindex in der Servokonfiguration!</translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation>Servokonfiguration nicht belegt!</translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation>Ungültiger Funktionsindex im Servomischer!</translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation>Falsche Anzahl Funktionen in der Flugphase!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation>Falsche Anzahl Einstellungen in den Funktionen!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation>Falsche Anzahl Einstellungen in den Mischern!</translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation>Kein Empfänger gefunden!</translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation>Dieses Element kann nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation>Datei oder Ordner kann nicht gelöscht werden!</translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation>Kein Zielordner!</translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation>Kein Quellordner!</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation>Systemsynchronisation</translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation>Modell wird geladen</translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation>Element wird geladen</translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation>Element wird gelöscht</translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation>Bindekonfiguration wird gesendet</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Binden</translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation>Geber werden kalibriert</translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation>Neues Modell wird erstellt</translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation>Modell wird gelöscht</translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation>Modelldaten werden empfangen</translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation>Modell wird umbenannt</translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation>Firmware-Update der Controller</translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation>System-Update</translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation>Modell kopieren</translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation>Sensormenü wird gelesen</translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation>Sensordaten setzen</translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation>Sensoradresse setzen</translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation>Modelldaten auf externes Gerät kopieren</translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation>Menüdaten fortlaufend lesen</translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation>Telemetriedaten werden erfasst</translation>
+    </message>
+</context>
+<context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
@@ -2261,7 +2430,7 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>ServoMonitor</source>
-        <translation>Servomonitor</translation>
+        <translation>Servo­monitor</translation>
     </message>
     <message>
         <source>Flight Modes</source>
@@ -2289,11 +2458,11 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>Voice Settings</source>
-        <translation>Sprachansagen</translation>
+        <translation>Sprach­ansagen</translation>
     </message>
     <message>
         <source>Vario Settings</source>
-        <translation>Vario-Einstellungen</translation>
+        <translation>Vario</translation>
     </message>
     <message>
         <source>Sequencers</source>
@@ -2301,7 +2470,7 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>Differential</source>
-        <translation>Differenzierung</translation>
+        <translation>Differen­zierung</translation>
     </message>
     <message>
         <source>Telemetry Controls</source>
@@ -3075,7 +3244,7 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation>Kurve zurücksetzen</translation>
+        <translation>Reset Kurve</translation>
     </message>
     <message>
         <source>Rev</source>
@@ -3467,7 +3636,7 @@ Fortfahren?</translation>
     </message>
     <message>
         <source>Signalling</source>
-        <translation>Signalisierung</translation>
+        <translation>Signale</translation>
     </message>
     <message>
         <source>OK</source>
@@ -3540,7 +3709,7 @@ Fortfahren?</translation>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Einst.</translation>
     </message>
     <message>
         <source>Alarm</source>

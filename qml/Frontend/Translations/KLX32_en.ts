@@ -2127,6 +2127,175 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>

@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Location/Time zone</source>
-        <translation>Ubicación/Zona horaria</translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Summer</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>System information</source>
-        <translation>Información sistema</translation>
+        <translation>Info sistema</translation>
     </message>
     <message>
         <source>Export</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Atenuar pantalla</translation>
+        <translation>Atenuar</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation>Alarma inactividad</translation>
+        <translation>Alarma reposo</translation>
     </message>
     <message>
         <source>Background</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Color de acento</translation>
+        <translation>Acento</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Modo de vuelo</translation>
+        <translation>Modo vuelo</translation>
     </message>
     <message>
         <source>Single</source>
@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Input state</source>
-        <translation>Estado entrada</translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Logic</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Output state</source>
-        <translation>Estado salida</translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Modo de vuelo</translation>
+        <translation>Modo vuelo</translation>
     </message>
     <message>
         <source>Single</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Trim range</source>
-        <translation>Rango de trim</translation>
+        <translation>Rango trim</translation>
     </message>
     <message>
         <source>Steps</source>
@@ -2138,6 +2138,175 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation>El archivo ya existe en la carpeta de destino. ¿Sobrescribir?</translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation>¡El siguiente archivo ya se ha borrado!</translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation>Añadir y reemplazar archivos en la carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation>No está en la tarjeta:</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation>Modelo activo – ¡no se puede borrar!</translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation>Batería baja - ¡cárguela antes de actualizar!</translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation>El archivo de destino ya existe – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation>Ningún archivo de origen elegido – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation>No hay memoria USB conectada – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation>¡Índice de servo o de mezcla no válido en la configuración de servos!</translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation>¡Configuración de servo sin usar!</translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation>¡Índice de función no válido en la mezcla de servo!</translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation>¡Número de funciones erróneo en el modo de vuelo!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation>¡Número de ajustes erróneo en las funciones!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation>¡Número de ajustes erróneo en las mezclas!</translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation>¡No se ha encontrado ningún receptor!</translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation>¡Este elemento no se puede cargar!</translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation>¡No se puede borrar el archivo o la carpeta!</translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation>¡No hay carpeta de destino!</translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation>¡No hay carpeta de origen!</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation>Sincronización del sistema</translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation>Cargando modelo</translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation>Cargando elemento</translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation>Borrando elemento</translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation>Enviando configuración de enlace</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Enlace</translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation>Calibrando controles</translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation>Creando modelo nuevo</translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation>Borrando modelo</translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation>Recibiendo datos del modelo</translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation>Renombrando modelo</translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation>Actualización del firmware interno</translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation>Actualización del sistema</translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation>Copiar modelo</translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation>Leyendo menú del sensor</translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation>Ajustar datos del sensor</translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation>Ajustar dirección del sensor</translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation>Copiar datos del modelo a un dispositivo externo</translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation>Lectura continua de datos del menú</translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation>Captura de datos de telemetría</translation>
+    </message>
+</context>
+<context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
@@ -2639,7 +2808,7 @@ Load this model now and rename it?</source>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Grabar controles</translation>
+        <translation>Memorizar</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -3013,7 +3182,7 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation>Editor de curvas</translation>
+        <translation>Editar curva</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -3033,7 +3202,7 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation>Curva resultante</translation>
+        <translation>Curva final</translation>
     </message>
     <message>
         <source>Control</source>
@@ -3075,7 +3244,7 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Reset curve</source>
-        <translation>Restablecer curva</translation>
+        <translation>Reset curva</translation>
     </message>
     <message>
         <source>Rev</source>
@@ -3265,7 +3434,7 @@ Proceed?</source>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Alarmas de estado de telemetría</translation>
+        <translation>Alarmas de estado</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
@@ -4186,7 +4355,7 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Modo de vuelo</translation>
+        <translation>Modo vuelo</translation>
     </message>
     <message>
         <source>Single</source>

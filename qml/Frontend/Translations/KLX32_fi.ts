@@ -1897,7 +1897,7 @@ toiminnon ilman häivytystä?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Toiminnot ilman häivytystä</translation>
+        <translation>Ei häivytystä</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -2135,6 +2135,175 @@ Vakiolentotilaa ei voi poistaa!</translation>
     <message>
         <source>Cancel</source>
         <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation>Tiedosto on jo kohdekansiossa. Korvataanko?</translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation>Seuraava tiedosto on jo poistettu!</translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation>Lisää ja korvaa tiedostot kohdekansiossa:</translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation>Ei kortilla:</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation>Malli on käytössä – poisto ei onnistu!</translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation>Akku heikko - lataa ennen päivitystä!</translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation>Kohdetiedosto on jo olemassa – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation>Lähdetiedostoa ei valittu – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation>USB-tikkua ei ole kytketty – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation>Virheellinen servo- tai mikseri-indeksi servoasetuksissa!</translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation>Servoasetus ei ole käytössä!</translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation>Virheellinen toimintoindeksi servomikserissä!</translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation>Väärä toimintojen määrä lentotilassa!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation>Väärä asetusten määrä toiminnoissa!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation>Väärä asetusten määrä miksereissä!</translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation>Vastaanotinta ei löytynyt!</translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation>Tätä osaa ei voi ladata!</translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation>Tiedostoa tai kansiota ei voi poistaa!</translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation>Ei kohdekansiota!</translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation>Ei lähdekansiota!</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation>Järjestelmän synkronointi</translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation>Ladataan mallia</translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation>Ladataan osaa</translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation>Poistetaan osaa</translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation>Lähetetään sidonta-asetuksia</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Sidonta</translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation>Kalibroidaan ohjaimia</translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation>Luodaan uutta mallia</translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation>Poistetaan mallia</translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation>Vastaanotetaan mallin tietoja</translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation>Nimetään malli uudelleen</translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation>Sisäisen laiteohjelmiston päivitys</translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation>Järjestelmäpäivitys</translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation>Kopioi malli</translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation>Luetaan anturin valikkoa</translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation>Asetetaan anturin tiedot</translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation>Asetetaan anturin osoite</translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation>Kopioi mallin tiedot ulkoiseen laitteeseen</translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation>Luetaan valikon tietoja jatkuvasti</translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation>Kerätään telemetriatietoja</translation>
     </message>
 </context>
 <context>
@@ -3265,7 +3434,7 @@ Jatketaanko?</translation>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Telemetrian tilahälytykset</translation>
+        <translation>Tilahälytykset</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
@@ -4271,7 +4440,7 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation>Telemetria ilman yksiköitä</translation>
+        <translation>Telem. ilman yks.</translation>
     </message>
     <message>
         <source>Individual</source>

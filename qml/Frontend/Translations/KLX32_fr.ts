@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Couleur accent</translation>
+        <translation>Accent</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -419,11 +419,11 @@
     </message>
     <message>
         <source>Run time</source>
-        <translation>Temps course</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Phase de vol</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Single</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Phase de vol</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Single</source>
@@ -1897,7 +1897,7 @@ fonction sans transition ?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Fonctions sans transition</translation>
+        <translation>Sans fondu</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -2135,6 +2135,175 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation>Le fichier existe déjà dans le dossier cible. Écraser ?</translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation>Le fichier suivant a déjà été effacé !</translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation>Ajouter et remplacer les fichiers du dossier cible :</translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation>Absent de la carte :</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation>Modèle actif – effacement impossible !</translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation>Batterie faible - rechargez avant la mise à jour !</translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation>Le fichier cible existe déjà – copie impossible !</translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation>Aucun fichier source choisi – copie impossible !</translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation>Aucune clé USB branchée – copie impossible !</translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation>Index de servo ou de mixage invalide dans la configuration des servos !</translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation>Configuration de servo non utilisée !</translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation>Index de fonction invalide dans le mixage de servo !</translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation>Nombre de fonctions erroné dans la phase de vol !</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation>Nombre de réglages erroné dans les fonctions !</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation>Nombre de réglages erroné dans les mixages !</translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation>Aucun récepteur trouvé !</translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation>Cet élément ne peut pas être chargé !</translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation>Impossible d'effacer le fichier ou le dossier !</translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation>Aucun dossier cible !</translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation>Aucun dossier source !</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation>Synchronisation du système</translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation>Chargement du modèle</translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation>Chargement de l'élément</translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation>Effacement de l'élément</translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation>Envoi de la configuration d'appairage</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Appairage</translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation>Étalonnage des commandes</translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation>Création d'un nouveau modèle</translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation>Effacement du modèle</translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation>Réception des données du modèle</translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation>Renommage du modèle</translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation>Mise à jour du firmware interne</translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation>Mise à jour du système</translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation>Copie du modèle</translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation>Lecture du menu du capteur</translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation>Réglage des données du capteur</translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation>Réglage de l'adresse du capteur</translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation>Copie des données du modèle vers un support externe</translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation>Lecture continue des données du menu</translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation>Acquisition des données de télémétrie</translation>
     </message>
 </context>
 <context>
@@ -2464,7 +2633,7 @@ Charger ce modèle maintenant et le renommer ?</translation>
     </message>
     <message>
         <source>No model loaded: load one or make a new one.</source>
-        <translation>Aucun modèle chargé : chargez-en un ou créez-en un nouveau.</translation>
+        <translation>Aucun modèle chargé : chargez ou créez-en un.</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -2639,7 +2808,7 @@ Charger ce modèle maintenant et le renommer ?</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Mémoriser commandes</translation>
+        <translation>Mémoriser</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -3013,7 +3182,7 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation>Éditeur de courbe</translation>
+        <translation>Éditer courbe</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -3029,11 +3198,11 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Function curve</source>
-        <translation>Courbe fonction</translation>
+        <translation>Courbe fonct.</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation>Courbe résultante</translation>
+        <translation>Courbe finale</translation>
     </message>
     <message>
         <source>Control</source>
@@ -3265,7 +3434,7 @@ Continuer ?</translation>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Alarmes d&apos;état télémétrie</translation>
+        <translation>Alarmes d'état</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
@@ -3273,7 +3442,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Telemetry warnings</source>
-        <translation>Avertissements télémétrie</translation>
+        <translation>Avertissements</translation>
     </message>
     <message>
         <source>Global telemetry widget voice settings</source>
@@ -4170,7 +4339,7 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     </message>
     <message>
         <source>On/Off</source>
-        <translation>Marche/Arrêt</translation>
+        <translation>Activation</translation>
     </message>
     <message>
         <source>Start tone</source>
@@ -4186,7 +4355,7 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     </message>
     <message>
         <source>Flight Mode</source>
-        <translation>Phase de vol</translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Single</source>
@@ -4255,7 +4424,7 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation>Télémétrie complète</translation>
+        <translation>Télém. complète</translation>
     </message>
     <message>
         <source>Timer</source>
@@ -4271,7 +4440,7 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation>Télémétrie sans unité</translation>
+        <translation>Télém. sans unité</translation>
     </message>
     <message>
         <source>Individual</source>

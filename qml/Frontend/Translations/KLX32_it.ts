@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Attenua display</translation>
+        <translation>Attenua</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>Idle Alarm</source>
-        <translation>Allarme inattività</translation>
+        <translation>Allarme riposo</translation>
     </message>
     <message>
         <source>Background</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>Accent Color</source>
-        <translation>Colore accento</translation>
+        <translation>Accento</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -466,7 +466,7 @@
     </message>
     <message>
         <source>Input state</source>
-        <translation>Stato ingresso</translation>
+        <translation>Ingresso</translation>
     </message>
     <message>
         <source>Logic</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Output state</source>
-        <translation>Stato uscita</translation>
+        <translation>Uscita</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1897,7 +1897,7 @@ funzione senza transizione?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Funzioni senza transizione</translation>
+        <translation>Senza transizione</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -2138,6 +2138,175 @@ Impossibile eliminare la fase di volo standard!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation>Il file esiste già nella cartella di destinazione. Sovrascrivere?</translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation>Il file seguente è già stato eliminato!</translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation>Aggiungi e sostituisci i file nella cartella di destinazione:</translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation>Non presente sulla scheda:</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation>Modello attivo – impossibile eliminare!</translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation>Batteria scarica - ricaricare prima dell'aggiornamento!</translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation>Il file di destinazione esiste già – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation>Nessun file sorgente scelto – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation>Nessuna chiavetta USB inserita – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation>Indice servo o mixer non valido nella configurazione servo!</translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation>Configurazione servo non usata!</translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation>Indice funzione non valido nel mixer servo!</translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation>Numero di funzioni errato nella fase di volo!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation>Numero di impostazioni errato nelle funzioni!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation>Numero di impostazioni errato nei mixer!</translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation>Nessuna ricevente trovata!</translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation>Questo elemento non può essere caricato!</translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation>Impossibile eliminare il file o la cartella!</translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation>Nessuna cartella di destinazione!</translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation>Nessuna cartella sorgente!</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation>Sincronizzazione del sistema</translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation>Caricamento modello</translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation>Caricamento elemento</translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation>Eliminazione elemento</translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation>Invio configurazione associazione</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Associazione</translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation>Calibrazione comandi</translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation>Creazione nuovo modello</translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation>Eliminazione modello</translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation>Ricezione dati modello</translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation>Rinomina modello</translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation>Aggiornamento firmware interno</translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation>Aggiornamento di sistema</translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation>Copia modello</translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation>Lettura menu sensore</translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation>Impostazione dati sensore</translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation>Impostazione indirizzo sensore</translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation>Copia dati modello su dispositivo esterno</translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation>Lettura continua dati menu</translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation>Acquisizione dati telemetria</translation>
+    </message>
+</context>
+<context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
@@ -2297,7 +2466,7 @@ Impossibile eliminare la fase di volo standard!</translation>
     </message>
     <message>
         <source>Sequencers</source>
-        <translation>Sequenziatori</translation>
+        <translation>Sequencer</translation>
     </message>
     <message>
         <source>Differential</source>
@@ -2464,7 +2633,7 @@ Caricare ora questo modello e rinominarlo?</translation>
     </message>
     <message>
         <source>No model loaded: load one or make a new one.</source>
-        <translation>Nessun modello caricato: caricarne uno o crearne uno nuovo.</translation>
+        <translation>Nessun modello caricato: caricane o creane uno.</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -2639,7 +2808,7 @@ Caricare ora questo modello e rinominarlo?</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Memorizza comandi</translation>
+        <translation>Memorizza</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -2799,7 +2968,7 @@ Caricare ora questo modello e rinominarlo?</translation>
     </message>
     <message>
         <source>Select point</source>
-        <translation>Seleziona punto</translation>
+        <translation>Scegli punto</translation>
     </message>
     <message>
         <source>Add</source>
@@ -3033,7 +3202,7 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Result curve</source>
-        <translation>Curva risultante</translation>
+        <translation>Curva finale</translation>
     </message>
     <message>
         <source>Control</source>
@@ -3265,7 +3434,7 @@ Procedere?</translation>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Allarmi di stato telemetria</translation>
+        <translation>Allarmi di stato</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
@@ -3540,7 +3709,7 @@ Procedere?</translation>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation>Impostazioni</translation>
+        <translation>Impost.</translation>
     </message>
     <message>
         <source>Alarm</source>
@@ -4255,7 +4424,7 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
     </message>
     <message>
         <source>Telemetry full</source>
-        <translation>Telemetria completa</translation>
+        <translation>Telem. completa</translation>
     </message>
     <message>
         <source>Timer</source>
@@ -4271,7 +4440,7 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation>Telemetria senza unità</translation>
+        <translation>Telem. senza unità</translation>
     </message>
     <message>
         <source>Individual</source>

@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Display dim</source>
-        <translation>Skjermdimming</translation>
+        <translation>Dimming</translation>
     </message>
     <message>
         <source>Auto Lock</source>
@@ -1897,7 +1897,7 @@ funksjonen uten innfasing?</translation>
     </message>
     <message>
         <source>No Fade-in Functions</source>
-        <translation>Funksjoner uten innfasing</translation>
+        <translation>Uten innfasing</translation>
     </message>
     <message>
         <source>Delete function</source>
@@ -2138,6 +2138,175 @@ Standard-flymodus kan ikke slettes!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_CopyModelData</name>
+    <message>
+        <source>The file already exists in the target folder, overwrite?</source>
+        <translation>Filen finnes allerede i målmappen. Overskrive?</translation>
+    </message>
+    <message>
+        <source>The following file was already deleted!</source>
+        <translation>Følgende fil er allerede slettet!</translation>
+    </message>
+    <message>
+        <source>Add and replace files in destination folder:</source>
+        <translation>Legg til og erstatt filer i målmappen:</translation>
+    </message>
+    <message>
+        <source>Not on the card:</source>
+        <translation>Ikke på kortet:</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ErrorData</name>
+    <message>
+        <source>Model currently active – cannot erase!</source>
+        <translation>Modellen er aktiv – kan ikke slettes!</translation>
+    </message>
+    <message>
+        <source>Battery is weak - please charge before update!</source>
+        <translation>Batteriet er svakt - lad før oppdatering!</translation>
+    </message>
+    <message>
+        <source>Target file already exists – cannot copy!</source>
+        <translation>Målfilen finnes allerede – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>No source file selected – cannot copy!</source>
+        <translation>Ingen kildefil valgt – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>No USB stick plugged – cannot copy!</source>
+        <translation>Ingen USB-pinne satt inn – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>Bad servoindex or mixerindex in servo configuration!</source>
+        <translation>Ugyldig servo- eller mikserindeks i servooppsettet!</translation>
+    </message>
+    <message>
+        <source>Servo configuration not used!</source>
+        <translation>Servooppsettet er ikke i bruk!</translation>
+    </message>
+    <message>
+        <source>Bad function index in servomixer!</source>
+        <translation>Ugyldig funksjonsindeks i servomikseren!</translation>
+    </message>
+    <message>
+        <source>Wrong function count in flightmode!</source>
+        <translation>Feil antall funksjoner i flymodus!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in functions!</source>
+        <translation>Feil antall oppsett i funksjonene!</translation>
+    </message>
+    <message>
+        <source>Wrong setup count in mixers!</source>
+        <translation>Feil antall oppsett i mikserne!</translation>
+    </message>
+    <message>
+        <source>No receiver found!</source>
+        <translation>Ingen mottaker funnet!</translation>
+    </message>
+    <message>
+        <source>This unit cannot be loaded!</source>
+        <translation>Dette elementet kan ikke lastes!</translation>
+    </message>
+    <message>
+        <source>Cannot delete file or folder!</source>
+        <translation>Kan ikke slette filen eller mappen!</translation>
+    </message>
+    <message>
+        <source>No destination folder!</source>
+        <translation>Ingen målmappe!</translation>
+    </message>
+    <message>
+        <source>No source folder!</source>
+        <translation>Ingen kildemappe!</translation>
+    </message>
+</context>
+<context>
+    <name>KLX_ProcessVorn</name>
+    <message>
+        <source>System synchronization</source>
+        <translation>Systemsynkronisering</translation>
+    </message>
+    <message>
+        <source>Loading model</source>
+        <translation>Laster modell</translation>
+    </message>
+    <message>
+        <source>Loading unit</source>
+        <translation>Laster element</translation>
+    </message>
+    <message>
+        <source>Deleting unit</source>
+        <translation>Sletter element</translation>
+    </message>
+    <message>
+        <source>Sending binding configuration</source>
+        <translation>Sender bindingsoppsett</translation>
+    </message>
+    <message>
+        <source>Binding</source>
+        <translation>Binding</translation>
+    </message>
+    <message>
+        <source>Calibrating controls</source>
+        <translation>Kalibrerer kontroller</translation>
+    </message>
+    <message>
+        <source>Generating new model</source>
+        <translation>Oppretter ny modell</translation>
+    </message>
+    <message>
+        <source>Deleting model</source>
+        <translation>Sletter modell</translation>
+    </message>
+    <message>
+        <source>Receiving modeldata</source>
+        <translation>Mottar modelldata</translation>
+    </message>
+    <message>
+        <source>Renaming model</source>
+        <translation>Gir modellen nytt navn</translation>
+    </message>
+    <message>
+        <source>Onboard firmware update</source>
+        <translation>Oppdatering av intern fastvare</translation>
+    </message>
+    <message>
+        <source>System update</source>
+        <translation>Systemoppdatering</translation>
+    </message>
+    <message>
+        <source>Copy model</source>
+        <translation>Kopier modell</translation>
+    </message>
+    <message>
+        <source>Capture sensor menue data</source>
+        <translation>Leser sensormeny</translation>
+    </message>
+    <message>
+        <source>Set sensor data</source>
+        <translation>Sett sensordata</translation>
+    </message>
+    <message>
+        <source>Set sensor mainadress</source>
+        <translation>Sett sensoradresse</translation>
+    </message>
+    <message>
+        <source>Copy model data to external device</source>
+        <translation>Kopier modelldata til ekstern enhet</translation>
+    </message>
+    <message>
+        <source>Read menu data continiously</source>
+        <translation>Les menydata fortløpende</translation>
+    </message>
+    <message>
+        <source>Capture telemetrie data</source>
+        <translation>Henter telemetridata</translation>
+    </message>
+</context>
+<context>
     <name>KLX_RuntimeCalcAlarm</name>
     <message>
         <source>volts</source>
@@ -2261,7 +2430,7 @@ Standard-flymodus kan ikke slettes!</translation>
     </message>
     <message>
         <source>ServoMonitor</source>
-        <translation>Servomonitor</translation>
+        <translation>Servo­monitor</translation>
     </message>
     <message>
         <source>Flight Modes</source>
@@ -2639,7 +2808,7 @@ Laste inn denne modellen nå og gi den nytt navn?</translation>
     </message>
     <message>
         <source>Teach controls</source>
-        <translation>Lær inn kontroller</translation>
+        <translation>Lær inn</translation>
     </message>
     <message>
         <source>Teach</source>
@@ -3013,7 +3182,7 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
     </message>
     <message>
         <source>Curve Editor</source>
-        <translation>Kurveredigering</translation>
+        <translation>Kurveeditor</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -3540,7 +3709,7 @@ Fortsette?</translation>
     <name>TelemetryTimerItem</name>
     <message>
         <source>Settings</source>
-        <translation>Innstillinger</translation>
+        <translation>Oppsett</translation>
     </message>
     <message>
         <source>Alarm</source>
@@ -4271,7 +4440,7 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
     </message>
     <message>
         <source>Telemetry no units</source>
-        <translation>Telemetri uten enhet</translation>
+        <translation>Telem. uten enhet</translation>
     </message>
     <message>
         <source>Individual</source>
