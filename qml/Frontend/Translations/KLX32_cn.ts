@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation>请先选择控件类型</translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -684,6 +688,26 @@
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation>控制器正在接收新软件中的固件。请勿关闭发射机。</translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation>固件恢复已完成。</translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation>固件恢复失败。</translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation>固件恢复</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation>控制器的固件可能不完整。请重新开始恢复。</translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
+        <translation>控制器正在接收本软件的固件。请勿关闭发射机。</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1548,14 @@ Continue?</source>
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation>尚未选择输入。请触摸上方的 &quot;输入&quot;，然后拨动所需控件（或选择开关），并按 &quot;确定&quot; 确认。</translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation>尚未选择输入。</translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1650,6 +1682,22 @@ Continue?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>功能</translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation>舵机</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1914,26 @@ Continue?</source>
         <source>Abort</source>
         <translation>中止</translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>接收机 %1</translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation>将 %1 写入接收机 %2？</translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation>接收机 %1 的固件为 %2。</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation>接收机固件更新</translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -2009,6 +2077,10 @@ Cannot delete standard Flight Mode!</source>
     <message>
         <source>Function</source>
         <translation>功能</translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
+        <translation>尚无舵机分配侧别：差动仅作用于在差动列表舵机栏中设为左侧或右侧的舵机。</translation>
     </message>
 </context>
 <context>
@@ -2523,6 +2595,13 @@ Cannot delete standard Flight Mode!</source>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
+        <translation>&quot;%1&quot; 已添加到用户菜单。</translation>
     </message>
 </context>
 <context>
@@ -3400,6 +3479,34 @@ A name must not contain / or &quot;..&quot;.</source>
         <source>Abort</source>
         <translation>中止</translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation>摇杆控制器</translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation>收发器</translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation>将把本软件附带的固件重新写入%1。继续吗？</translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation>固件恢复需要与本应用程序版本相同的 Update.xml。</translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation>固件文件与其校验和不符。</translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation>无法读取 Update.xml。</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>恢复</translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -4272,6 +4379,21 @@ The text will probably not be displayed correctly due to its length</source>
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation>U盘</translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation>哪个U盘？</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>超时</translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4411,6 +4533,66 @@ The sensors are found when the model starts, or by a rescan.</source>
         <source>Select</source>
         <translation>选择</translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation>删除语音 &quot;%1&quot;？</translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation>正在删除语音 ...</translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation>更新期间暂停语音播报 ...</translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation>正在复制语音包 ...</translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation>正在解压语音包 ...</translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation>已安装 1 个语音。</translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation>已安装 %1 个语音。</translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation>U盘上未找到语音包。</translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation>语音数据已损坏。未安装任何语音。</translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation>未找到U盘。</translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation>无法删除该语音。</translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation>已安装语音</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation>请稍候 ...</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4501,6 +4683,10 @@ The sensors are found when the model starts, or by a rescan.</source>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Voices</source>
+        <translation>语音包</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation>Bitte zuerst den Typ des Gebers wählen</translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -684,6 +688,26 @@
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation>Die Controller erhalten die Firmware der neuen Software. Den Sender nicht ausschalten.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation>Die Wiederherstellung ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation>Die Wiederherstellung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation>Firmware-Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation>Die Firmware des Controllers ist möglicherweise unvollständig. Bitte die Wiederherstellung erneut starten.</translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
+        <translation>Der Controller erhält die Firmware dieser Software. Den Sender nicht ausschalten.</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1548,14 @@ Fortfahren?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation>Noch kein Eingang gewählt. Oben &quot;Eingang&quot; antippen, dann den gewünschten Geber bewegen (oder einen Schalter wählen) und mit OK bestätigen.</translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation>Noch kein Eingang gewählt.</translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1650,6 +1682,22 @@ Fortfahren?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation>Servos</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einst.</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1914,26 @@ Fortfahren?</translation>
         <source>Abort</source>
         <translation>Abbruch</translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>Empfänger %1</translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation>%1 in Empfänger %2 schreiben?</translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation>Empfänger %1 läuft mit Firmware %2.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation>Empfänger-Firmware-Update</translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -2009,6 +2077,10 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     <message>
         <source>Function</source>
         <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
+        <translation>Noch kein Servo hat eine Seite: Die Differenzierung wirkt nur auf Servos, die in der Servo-Spalte der Differenzierungsliste der linken oder rechten Seite zugeordnet sind.</translation>
     </message>
 </context>
 <context>
@@ -2523,6 +2595,13 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
+        <translation>&quot;%1&quot; ist jetzt im Benutzermenü.</translation>
     </message>
 </context>
 <context>
@@ -3400,6 +3479,34 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
         <source>Abort</source>
         <translation>Abbruch</translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation>Knüppel-Controller</translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation>Transceiver</translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation>Die Firmware dieser Software wird erneut in den %1 geschrieben. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation>Die Firmware-Wiederherstellung erfordert dieselbe Version der Update.xml wie diese Anwendung.</translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation>Die Firmware-Datei passt nicht zu ihrer Prüfsumme.</translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation>Update.xml konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Wiederherst.</translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -4272,6 +4379,21 @@ Der Text wird wegen seiner Länge wahrscheinlich nicht richtig angezeigt</transl
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation>USB-Stick</translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation>Welcher USB-Stick?</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4411,6 +4533,66 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <source>Select</source>
         <translation>Wählen</translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation>Die Stimme &quot;%1&quot; löschen?</translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation>Lösche die Stimme ...</translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation>Die Sprachausgabe pausiert für das Update ...</translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation>Kopiere die Sprachpakete ...</translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation>Entpacke die Sprachpakete ...</translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation>1 Stimme installiert.</translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation>%1 Stimmen installiert.</translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation>Kein Sprachpaket auf dem USB-Stick gefunden.</translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation>Die Sprachdaten sind beschädigt. Es wurde keine Stimme installiert.</translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation>Kein USB-Stick gefunden.</translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation>Die Stimme kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation>Installierte Stimmen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Bitte warten ...</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4501,6 +4683,10 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Voices</source>
+        <translation>Stimmen</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -683,6 +687,26 @@
     </message>
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1519,6 +1543,14 @@ Continue?</source>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1644,6 +1676,22 @@ Continue?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1861,6 +1909,26 @@ Continue?</source>
         <source>Abort</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -1997,6 +2065,10 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2511,6 +2583,13 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>Bluetooth</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3382,6 +3461,34 @@ A name must not contain / or &quot;..&quot;.</source>
         <source>Abort</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -4251,6 +4358,21 @@ The text will probably not be displayed correctly due to its length</source>
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4389,6 +4511,66 @@ The sensors are found when the model starts, or by a rescan.</source>
         <source>Select</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4478,6 +4660,10 @@ The sensors are found when the model starts, or by a rescan.</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voices</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

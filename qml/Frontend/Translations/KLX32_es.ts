@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation>Elija primero el tipo de control</translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -684,6 +688,26 @@
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation>Los controladores reciben el firmware del nuevo software. No apague la emisora.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation>La recuperación del firmware ha terminado.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation>La recuperación del firmware ha fallado.</translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation>Recuperación de firmware</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation>El firmware del controlador puede estar incompleto. Inicie de nuevo la recuperación.</translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
+        <translation>El controlador recibe el firmware de este software. No apague la emisora.</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1548,14 @@ Continue?</source>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation>Aún no hay ninguna entrada elegida. Toque &quot;Entrada&quot; arriba, mueva el control deseado (o elija un interruptor) y confirme con Aceptar.</translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation>Aún no hay ninguna entrada elegida.</translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1650,6 +1682,22 @@ Continue?</source>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation>Servos</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1914,26 @@ Continue?</source>
         <source>Abort</source>
         <translation>Abortar</translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>Receptor %1</translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation>¿Escribir %1 en el receptor %2?</translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation>El receptor %1 tiene el firmware %2.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation>Actualización del receptor</translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -2009,6 +2077,10 @@ Cannot delete standard Flight Mode!</source>
     <message>
         <source>Function</source>
         <translation>Función</translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
+        <translation>Ningún servo tiene lado todavía: el diferencial solo actúa sobre los servos asignados al lado izquierdo o derecho en la columna de servos de la lista de diferenciales.</translation>
     </message>
 </context>
 <context>
@@ -2523,6 +2595,13 @@ Cannot delete standard Flight Mode!</source>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
+        <translation>&quot;%1&quot; está ahora en el menú de usuario.</translation>
     </message>
 </context>
 <context>
@@ -3400,6 +3479,34 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
         <source>Abort</source>
         <translation>Abortar</translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation>controlador de sticks</translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation>transceptor</translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation>El firmware de este software se escribe de nuevo en el %1. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation>La recuperación del firmware requiere la misma versión de Update.xml que esta aplicación.</translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation>El archivo de firmware no coincide con su suma de comprobación.</translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation>No se pudo leer Update.xml.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Recuperación</translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -4272,6 +4379,21 @@ Es probable que el texto no se muestre correctamente debido a su longitud</trans
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation>Memoria USB</translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation>¿Qué memoria USB?</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Tiempo de espera agotado</translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4411,6 +4533,66 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <source>Select</source>
         <translation>Seleccionar</translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation>¿Borrar la voz &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation>Borrando la voz ...</translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation>La voz se pausa durante la actualización ...</translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation>Copiando los paquetes de voz ...</translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation>Descomprimiendo los paquetes de voz ...</translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation>1 voz instalada.</translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation>%1 voces instaladas.</translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation>No se encontró ningún paquete de voz en la memoria USB.</translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation>Los datos de voz están dañados. No se instaló ninguna voz.</translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation>No se encontró ninguna memoria USB.</translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation>No se puede borrar la voz.</translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation>Voces instaladas</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Espere ...</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4501,6 +4683,10 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Voices</source>
+        <translation>Voces</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation>Peruuta</translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation>Valitse ensin ohjaimen tyyppi</translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -684,6 +688,26 @@
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation>Mikro-ohjaimiin ladataan uuden ohjelmiston laiteohjelmisto. Älä sammuta lähetintä.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation>Laiteohjelmiston palautus on valmis.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation>Laiteohjelmiston palautus epäonnistui.</translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation>Laiteohjelmiston palautus</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation>Mikro-ohjaimen laiteohjelmisto voi olla keskeneräinen. Aloita palautus uudelleen.</translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
+        <translation>Mikro-ohjaimeen ladataan tämän ohjelmiston laiteohjelmisto. Älä sammuta lähetintä.</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1548,14 @@ Jatketaanko?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation>Tuloa ei ole vielä valittu. Kosketa yllä &quot;Tulo&quot;, liikuta haluamaasi ohjainta (tai valitse kytkin) ja vahvista OK:lla.</translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation>Tuloa ei ole vielä valittu.</translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1650,6 +1682,22 @@ Jatketaanko?</translation>
     <message>
         <source>Cancel</source>
         <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Toiminto</translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation>Servot</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Säädä</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Lähtö</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1914,26 @@ Jatketaanko?</translation>
         <source>Abort</source>
         <translation>Keskeytä</translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>Vastaanotin %1</translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation>Kirjoitetaanko %1 vastaanottimeen %2?</translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation>Vastaanottimen %1 ohjelmistoversio on nyt %2.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Päivitä</translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation>Vastaanottimen päivitys</translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -2009,6 +2077,10 @@ Vakiolentotilaa ei voi poistaa!</translation>
     <message>
         <source>Function</source>
         <translation>Toiminto</translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
+        <translation>Yhdelläkään servolla ei ole vielä puolta: differentiaali vaikuttaa vain servoihin, jotka on asetettu vasemmalle tai oikealle puolelle differentiaalilistan servosarakkeessa.</translation>
     </message>
 </context>
 <context>
@@ -2523,6 +2595,13 @@ Vakiolentotilaa ei voi poistaa!</translation>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
+        <translation>&quot;%1&quot; on nyt käyttäjävalikossa.</translation>
     </message>
 </context>
 <context>
@@ -3400,6 +3479,34 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
         <source>Abort</source>
         <translation>Keskeytä</translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation>sauvaohjaimeen</translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation>radiomoduuliin</translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation>Tämän ohjelmiston laiteohjelmisto kirjoitetaan uudelleen %1. Jatketaanko?</translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation>Laiteohjelmiston palautus vaatii saman Update.xml-version kuin tämä sovellus.</translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation>Laiteohjelmistotiedosto ei vastaa tarkistussummaansa.</translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation>Update.xml-tiedostoa ei voitu lukea.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Palautus</translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -4272,6 +4379,21 @@ Tekstiä ei ehkä näytetä oikein sen pituuden vuoksi</translation>
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation>USB-tikku</translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation>Mikä USB-tikku?</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Aikakatkaisu</translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4411,6 +4533,66 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <source>Select</source>
         <translation>Valitse</translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation>Poistetaanko puheääni &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation>Poistetaan puheääntä ...</translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation>Puhe on keskeytetty päivityksen ajaksi ...</translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation>Kopioidaan puheäänipaketteja ...</translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation>Puretaan puheäänipaketteja ...</translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation>1 puheääni asennettu.</translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation>%1 puheääntä asennettu.</translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation>USB-tikulta ei löytynyt puheäänipakettia.</translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation>Puheäänen tiedot ovat vioittuneet. Puheääntä ei asennettu.</translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation>USB-tikkua ei löytynyt.</translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation>Puheääntä ei voi poistaa.</translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation>Asennetut puheäänet</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Asenna</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Odota ...</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4501,6 +4683,10 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Voices</source>
+        <translation>Puheäänet</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation>Veuillez d&apos;abord choisir le type de la commande</translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -684,6 +688,26 @@
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation>Les contrôleurs reçoivent le firmware du nouveau logiciel. N&apos;éteignez pas l&apos;émetteur.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation>Restauration du firmware terminée.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation>Restauration du firmware échouée.</translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation>Restauration firmware</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation>Le firmware du contrôleur est peut-être incomplet. Veuillez relancer la restauration.</translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
+        <translation>Le contrôleur reçoit le firmware de ce logiciel. N&apos;éteignez pas l&apos;émetteur.</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1548,14 @@ Continuer ?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation>Aucune entrée choisie. Touchez &quot;Entrée&quot; ci-dessus, puis bougez la commande voulue (ou choisissez un inter) et validez par OK.</translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation>Aucune entrée choisie.</translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1650,6 +1682,22 @@ Continuer ?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation>Servos</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1914,26 @@ Continuer ?</translation>
         <source>Abort</source>
         <translation>Abandonner</translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>Récepteur %1</translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation>Écrire %1 dans le récepteur %2 ?</translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation>Le récepteur %1 utilise le firmware %2.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation>MàJ firmware récepteur</translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -2009,6 +2077,10 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     <message>
         <source>Function</source>
         <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
+        <translation>Aucun servo n&apos;a encore de côté : le différentiel n&apos;agit que sur les servos affectés au côté gauche ou droit dans la colonne Servos de la liste des différentiels.</translation>
     </message>
 </context>
 <context>
@@ -2212,7 +2284,7 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     </message>
     <message>
         <source>Cannot delete file or folder!</source>
-        <translation>Impossible d'effacer le fichier ou le dossier !</translation>
+        <translation>Impossible d&apos;effacer le fichier ou le dossier !</translation>
     </message>
     <message>
         <source>No destination folder!</source>
@@ -2235,15 +2307,15 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     </message>
     <message>
         <source>Loading unit</source>
-        <translation>Chargement de l'élément</translation>
+        <translation>Chargement de l&apos;élément</translation>
     </message>
     <message>
         <source>Deleting unit</source>
-        <translation>Effacement de l'élément</translation>
+        <translation>Effacement de l&apos;élément</translation>
     </message>
     <message>
         <source>Sending binding configuration</source>
-        <translation>Envoi de la configuration d'appairage</translation>
+        <translation>Envoi de la configuration d&apos;appairage</translation>
     </message>
     <message>
         <source>Binding</source>
@@ -2255,7 +2327,7 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     </message>
     <message>
         <source>Generating new model</source>
-        <translation>Création d'un nouveau modèle</translation>
+        <translation>Création d&apos;un nouveau modèle</translation>
     </message>
     <message>
         <source>Deleting model</source>
@@ -2291,7 +2363,7 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     </message>
     <message>
         <source>Set sensor mainadress</source>
-        <translation>Réglage de l'adresse du capteur</translation>
+        <translation>Réglage de l&apos;adresse du capteur</translation>
     </message>
     <message>
         <source>Copy model data to external device</source>
@@ -2523,6 +2595,13 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
+        <translation>&quot;%1&quot; est maintenant dans le menu utilisateur.</translation>
     </message>
 </context>
 <context>
@@ -3400,6 +3479,34 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
         <source>Abort</source>
         <translation>Abandonner</translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation>le contrôleur manches</translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation>l&apos;émetteur-récepteur</translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation>Le firmware de ce logiciel sera réécrit dans %1. Continuer ?</translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation>La restauration du firmware exige la même version d&apos;Update.xml que cette application.</translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation>Le fichier firmware ne correspond pas à sa somme de contrôle.</translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation>Impossible de lire Update.xml.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Restauration</translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -3434,7 +3541,7 @@ Continuer ?</translation>
     <name>TeleWidgetsVoiceSettings</name>
     <message>
         <source>Telemetry status alarms</source>
-        <translation>Alarmes d'état</translation>
+        <translation>Alarmes d&apos;état</translation>
     </message>
     <message>
         <source>Telemetry alarms</source>
@@ -4272,6 +4379,21 @@ Le texte ne s&apos;affichera probablement pas correctement à cause de sa longue
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation>Clé USB</translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation>Quelle clé USB ?</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Délai dépassé</translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4411,6 +4533,66 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <source>Select</source>
         <translation>Choisir</translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation>Effacer la voix &quot;%1&quot; ?</translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation>Effacement de la voix ...</translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation>Parole suspendue pour la mise à jour ...</translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation>Copie des packs vocaux ...</translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation>Décompression des packs vocaux ...</translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation>1 voix installée.</translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation>%1 voix installées.</translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation>Aucun pack vocal trouvé sur la clé USB.</translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation>Les données vocales sont corrompues. Aucune voix n&apos;a été installée.</translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation>Aucune clé USB trouvée.</translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation>Impossible d&apos;effacer la voix.</translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation>Voix installées</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Veuillez patienter ...</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4501,6 +4683,10 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Voices</source>
+        <translation>Voix</translation>
     </message>
 </context>
 <context>

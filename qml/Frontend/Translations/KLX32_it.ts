@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation>Scegliere prima il tipo di comando</translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -684,6 +688,26 @@
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation>I controller ricevono il firmware del nuovo software. Non spegnere la trasmittente.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation>Ripristino del firmware terminato.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation>Ripristino firmware non riuscito.</translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation>Ripristino firmware</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation>Il firmware del controller potrebbe essere incompleto. Avviare di nuovo il ripristino.</translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
+        <translation>Il controller riceve il firmware di questo software. Non spegnere la trasmittente.</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1548,14 @@ Continuare?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation>Nessun ingresso ancora scelto. Toccare &quot;Ingresso&quot; sopra, poi muovere il comando desiderato (o scegliere un interruttore) e confermare con OK.</translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation>Nessun ingresso ancora scelto.</translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1650,6 +1682,22 @@ Continuare?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation>Servi</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uscita</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1914,26 @@ Continuare?</translation>
         <source>Abort</source>
         <translation>Interrompi</translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>Ricevente %1</translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation>Scrivere %1 nella ricevente %2?</translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation>La ricevente %1 ha il firmware %2.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation>Agg. firmware ricevente</translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -2009,6 +2077,10 @@ Impossibile eliminare la fase di volo standard!</translation>
     <message>
         <source>Function</source>
         <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
+        <translation>Nessun servo ha ancora un lato: il differenziale agisce solo sui servi assegnati al lato sinistro o destro nella colonna Servi della lista differenziali.</translation>
     </message>
 </context>
 <context>
@@ -2164,7 +2236,7 @@ Impossibile eliminare la fase di volo standard!</translation>
     </message>
     <message>
         <source>Battery is weak - please charge before update!</source>
-        <translation>Batteria scarica - ricaricare prima dell'aggiornamento!</translation>
+        <translation>Batteria scarica - ricaricare prima dell&apos;aggiornamento!</translation>
     </message>
     <message>
         <source>Target file already exists – cannot copy!</source>
@@ -2523,6 +2595,13 @@ Impossibile eliminare la fase di volo standard!</translation>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
+        <translation>&quot;%1&quot; è ora nel menu utente.</translation>
     </message>
 </context>
 <context>
@@ -3400,6 +3479,34 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
         <source>Abort</source>
         <translation>Interrompi</translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation>controller stick</translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation>ricetrasmettitore</translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation>Il firmware di questo software verrà riscritto nel %1. Continuare?</translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation>Il ripristino del firmware richiede la stessa versione di Update.xml di questa applicazione.</translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation>Il file del firmware non corrisponde al suo checksum.</translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation>Impossibile leggere Update.xml.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Ripristino</translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -4272,6 +4379,21 @@ Il testo probabilmente non verrà visualizzato correttamente a causa della sua l
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation>Chiavetta USB</translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation>Quale chiavetta USB?</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Tempo scaduto</translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4411,6 +4533,66 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <source>Select</source>
         <translation>Seleziona</translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation>Eliminare la voce &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation>Eliminazione della voce ...</translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation>Sintesi vocale sospesa per l&apos;aggiornamento ...</translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation>Copia dei pacchetti voce ...</translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation>Decompressione dei pacchetti voce ...</translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation>1 voce installata.</translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation>%1 voci installate.</translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation>Nessun pacchetto voce trovato sulla chiavetta USB.</translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation>I dati voce sono danneggiati. Nessuna voce installata.</translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation>Nessuna chiavetta USB trovata.</translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation>Impossibile eliminare la voce.</translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation>Voci installate</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installa</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Attendere ...</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4501,6 +4683,10 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Voices</source>
+        <translation>Voci</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,10 @@
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Please choose the type of the control first</source>
+        <translation>Velg typen til kontrollen først</translation>
+    </message>
 </context>
 <context>
     <name>19</name>
@@ -684,6 +688,26 @@
     <message>
         <source>The controllers receive the firmware of the new software. Do not switch the transmitter off.</source>
         <translation>Kontrollerne mottar firmwaren til den nye programvaren. Ikke slå av senderen.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery is finished.</source>
+        <translation>Firmwaregjenopprettingen er fullført.</translation>
+    </message>
+    <message>
+        <source>The firmware recovery failed.</source>
+        <translation>Firmwaregjenopprettingen mislyktes.</translation>
+    </message>
+    <message>
+        <source>Firmware recovery</source>
+        <translation>Firmwaregjenoppretting</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s firmware may be incomplete. Please start the recovery again.</source>
+        <translation>Kontrollerens firmware kan være ufullstendig. Start gjenopprettingen på nytt.</translation>
+    </message>
+    <message>
+        <source>The controller receives the firmware of this software. Do not switch the transmitter off.</source>
+        <translation>Kontrolleren mottar firmwaren til denne programvaren. Ikke slå av senderen.</translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1548,14 @@ Fortsette?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>No input is chosen yet. Touch &quot;Input&quot; above, then move the control you want (or pick a switch) and confirm with OK.</source>
+        <translation>Ingen inngang er valgt ennå. Trykk &quot;Inngang&quot; over, beveg så ønsket kontroll (eller velg en bryter) og bekreft med OK.</translation>
+    </message>
+    <message>
+        <source>No input is chosen yet.</source>
+        <translation>Ingen inngang er valgt ennå.</translation>
+    </message>
 </context>
 <context>
     <name>CoordSequenserV3</name>
@@ -1650,6 +1682,22 @@ Fortsette?</translation>
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funksjon</translation>
+    </message>
+    <message>
+        <source>Servos</source>
+        <translation>Servoer</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Oppsett</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Utgang</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1914,26 @@ Fortsette?</translation>
         <source>Abort</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>Mottaker %1</translation>
+    </message>
+    <message>
+        <source>Write %1 into receiver %2?</source>
+        <translation>Skrive %1 til mottaker %2?</translation>
+    </message>
+    <message>
+        <source>Receiver %1 runs firmware %2.</source>
+        <translation>Mottaker %1 kjører firmware %2.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Oppdater</translation>
+    </message>
+    <message>
+        <source>Receiver firmware update</source>
+        <translation>Firmwareoppdatering</translation>
+    </message>
 </context>
 <context>
     <name>FlightModeEditor</name>
@@ -2009,6 +2077,10 @@ Standard-flymodus kan ikke slettes!</translation>
     <message>
         <source>Function</source>
         <translation>Funksjon</translation>
+    </message>
+    <message>
+        <source>No servo has a side yet: the differential acts only on servos set to the left or right side in the differential list&apos;s servo column.</source>
+        <translation>Ingen servo har en side ennå: differensialen virker bare på servoer som er satt til venstre eller høyre side i servokolonnen i differensiallisten.</translation>
     </message>
 </context>
 <context>
@@ -2523,6 +2595,13 @@ Standard-flymodus kan ikke slettes!</translation>
     <message>
         <source>Bluetooth</source>
         <translation>Bluetooth</translation>
+    </message>
+</context>
+<context>
+    <name>MenuGrid</name>
+    <message>
+        <source>&quot;%1&quot; is now in the user menu.</source>
+        <translation>&quot;%1&quot; er nå i brukermenyen.</translation>
     </message>
 </context>
 <context>
@@ -3400,6 +3479,34 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
         <source>Abort</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>stick controller</source>
+        <translation>stikkekontrolleren</translation>
+    </message>
+    <message>
+        <source>transceiver</source>
+        <translation>transceiveren</translation>
+    </message>
+    <message>
+        <source>The firmware of this software is written into the %1 again. Go on?</source>
+        <translation>Firmwaren til denne programvaren skrives inn i %1 på nytt. Fortsette?</translation>
+    </message>
+    <message>
+        <source>The firmware recovery requires the same version of Update.xml as this application.</source>
+        <translation>Firmwaregjenopprettingen krever samme versjon av Update.xml som denne applikasjonen.</translation>
+    </message>
+    <message>
+        <source>The firmware file does not match its checksum.</source>
+        <translation>Firmwarefilen samsvarer ikke med kontrollsummen sin.</translation>
+    </message>
+    <message>
+        <source>Update.xml could not be read.</source>
+        <translation>Update.xml kunne ikke leses.</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Gjenoppretting</translation>
+    </message>
 </context>
 <context>
     <name>TeleWidgetSetupBar</name>
@@ -4272,6 +4379,21 @@ Teksten vises trolig ikke riktig på grunn av lengden</translation>
     </message>
 </context>
 <context>
+    <name>UpdateTask</name>
+    <message>
+        <source>USB stick</source>
+        <translation>USB-pinne</translation>
+    </message>
+    <message>
+        <source>Which USB stick?</source>
+        <translation>Hvilken USB-pinne?</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Tidsavbrudd</translation>
+    </message>
+</context>
+<context>
     <name>UpperFrame</name>
     <message>
         <source>Main menu</source>
@@ -4411,6 +4533,66 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <source>Select</source>
         <translation>Velg</translation>
     </message>
+    <message>
+        <source>Delete the voice &quot;%1&quot;?</source>
+        <translation>Slette stemmen &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Deleting the voice ...</source>
+        <translation>Sletter stemmen ...</translation>
+    </message>
+    <message>
+        <source>Speech is paused for the update ...</source>
+        <translation>Talen er satt på pause under oppdateringen ...</translation>
+    </message>
+    <message>
+        <source>Copying the voice packs ...</source>
+        <translation>Kopierer talepakkene ...</translation>
+    </message>
+    <message>
+        <source>Unpacking the voice packs ...</source>
+        <translation>Pakker ut talepakkene ...</translation>
+    </message>
+    <message>
+        <source>1 voice installed.</source>
+        <translation>1 stemme installert.</translation>
+    </message>
+    <message>
+        <source>%1 voices installed.</source>
+        <translation>%1 stemmer installert.</translation>
+    </message>
+    <message>
+        <source>No voice pack was found on the USB stick.</source>
+        <translation>Ingen talepakke ble funnet på USB-pinnen.</translation>
+    </message>
+    <message>
+        <source>The voice data is corrupted. No voice was installed.</source>
+        <translation>Taledataene er skadet. Ingen stemme ble installert.</translation>
+    </message>
+    <message>
+        <source>No USB stick was found.</source>
+        <translation>Ingen USB-pinne ble funnet.</translation>
+    </message>
+    <message>
+        <source>The voice cannot be deleted.</source>
+        <translation>Stemmen kan ikke slettes.</translation>
+    </message>
+    <message>
+        <source>Installed voices</source>
+        <translation>Installerte stemmer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Vennligst vent ...</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
@@ -4501,6 +4683,10 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Voices</source>
+        <translation>Stemmer</translation>
     </message>
 </context>
 <context>
