@@ -47,7 +47,8 @@ const char kUsage[] =
     "            with an application package one version above the program's\n"
     "  update-server  serve <root>/updateserver on the loopback at the update server's\n"
     "            address of this build (" VORN_UPDATE_SERVER "), requests logged in\n"
-    "            <root>/run/updateserver.log, until the process --pid names ends\n"
+    "            <root>/run/updateserver.log, until the process --pid names ends;\n"
+    "            <root>/run/updateserver.port holds the port once it listens\n"
     "  console   serve the CAN stand-in <root>/run/can0 with the transceiver and stick\n"
     "            controllers, open the control window and read keys (? lists them)\n"
     "  press | release | hold   one action on the power button, then exit (hold: 6 s)\n"
@@ -272,13 +273,16 @@ int ServeUpdates(const Options& o) {
   QByteArray port = QByteArray::number(base.port(80));
   QByteArray folder = (o.root + "/updateserver").toLocal8Bit();
   QByteArray log = (o.root + "/run/updateserver.log").toLocal8Bit();
+  // Written once the server listens: who started it knows it is its own.
+  QByteArray portFile = (o.root + "/run/updateserver.port").toLocal8Bit();
   QByteArray parent = QByteArray::number(o.pid > 0 ? o.pid : qint64(getppid()));
   QByteArray script(VORN_UPDATE_SERVER_SCRIPT);
   char python[] = "python3";
   char* argv[] = {python, script.data(), const_cast<char*>("--folder"), folder.data(), const_cast<char*>("--port"),
-                  port.data(), const_cast<char*>("--log"), log.data(), const_cast<char*>("--parent"), parent.data(),
-                  nullptr};
+                  port.data(), const_cast<char*>("--port-file"), portFile.data(), const_cast<char*>("--log"), log.data(),
+                  const_cast<char*>("--parent"), parent.data(), nullptr};
   QDir().mkpath(o.root + "/run");
+  QFile::remove(QString::fromLocal8Bit(portFile));
   Print(QStringLiteral("vorn-sim: the update server's stand-in serves %1 at %2 (requests in %3)")
             .arg(QString::fromLocal8Bit(folder), base.toString(), QString::fromLocal8Bit(log)));
   execvp(python, argv);

@@ -38,12 +38,13 @@ Rectangle {
     property var glasses: []
     Timer {
         interval: 500
-        running: true
+        running: Sim.bluetooth
         repeat: true
         triggeredOnStart: true
         onTriggered: root.glasses = Sim.glassesRows()
     }
     Rectangle {
+        visible: Sim.bluetooth
         x: 8
         y: 348
         width: parent.width - 16

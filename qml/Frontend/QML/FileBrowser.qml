@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Storages.js" as Storages
 
 // The folder browser frame: it shows nothing until show() is called. Then it
 // lists the storages (the SD card and the USB sticks), and inside one its
@@ -44,13 +45,8 @@ Rectangle {
         var list = []
         for (var i = 0; i < RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragesCount(); ++i) {
             var path = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragePathByIdx(i)
-            var stick = path.indexOf("/media/usb") >= 0
-            if (path !== card && !stick)
-                continue
-            var label = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStorageLabelByIdx(i)
-            list.push({ label: stick ? qsTr("USB stick") + Language.emptyString + (label !== "" ? " " + label : "")
-                                     : qsTr("SD card") + Language.emptyString,
-                        path: path, kind: "storage" })
+            if (path === card || Storages.isStick(path))
+                list.push({ label: Storages.label(path), path: path, kind: "storage" })
         }
         return list
     }
