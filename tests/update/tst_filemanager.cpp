@@ -290,6 +290,7 @@ class FileManagerTest : public QObject {
     QVERIFY(refusedAll());
     QVERIFY(WriteFile(root.Path() + "/Vorn/Model/a.xml", "model"));
     QVERIFY(QDir().mkpath(root.Path() + "/media/usb1"));
+    QVERIFY(WriteFile(root.Path() + "/run/mounts", "/media/usb1\n"));
     QVERIFY(QDir().mkpath(root.Path() + "/etc"));
     QVERIFY(runtime.FileManagerCreate());
     QVERIFY(runtime.FileManagerCreate());
