@@ -128,7 +128,7 @@ dbus-daemon --config-file=sim/bluez/bus.conf --address=unix:tmpdir=/tmp --print-
 bus_pid=$!
 for _ in $(seq 1 50); do
   # A whole line: the address is complete.
-  [ "$(wc -l <"$bus_log" 2>/dev/null || echo 0)" -gt 0 ] && break
+  [ -s "$bus_log" ] && [ "$(wc -l <"$bus_log")" -gt 0 ] && break
   kill -0 "$bus_pid" 2>/dev/null || break
   sleep 0.1
 done

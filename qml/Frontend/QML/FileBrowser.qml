@@ -98,7 +98,9 @@ Rectangle {
         height: 24
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideMiddle
-        text: browser.title + (browser.folder === "" ? "" : "  " + browser.lastPart(browser.folder))
+        text: browser.title + (browser.folder === "" ? "" : "  " + (browser.folder === browser.storageRoot
+                                                                    ? Storages.label(browser.folder)
+                                                                    : browser.lastPart(browser.folder)))
         color: rootwindow.textColour
         font.family: rootwindow.fontFamily
         font.pixelSize: 15
