@@ -334,33 +334,30 @@ class WholeTransmitter : public QObject {
       QVERIFY(tx.PowerOn(&s));
       QVERIFY2(s.Says("start-up phase: system up", kStartMs), qPrintable(s.output.right(3000)));
       // Home, the strip, "Main menu", down to "Settings", "System", the
-      // software's "Check", "Update"; again while the intro may still play.
-      const QStringList toUpdate = {"F5",         "drag 240 3 240 190", "tap 83 27",   "wheel 240 150 30",
-                                    "tap 55 200", "tap 55 72",          "tap 219 254", "tap 397 75"};
+      // software's "Check", "Update", until the program says `line`; again
+      // while the intro may still play.
+      const auto update = [&](const char* line) {
+        for (int attempt = 0; attempt < 8; ++attempt)
+          if (!tx.Fingers({"F5", "drag 240 3 240 190", "tap 83 27", "wheel 240 150 30", "tap 55 200", "tap 55 72",
+                           "tap 219 254", "tap 397 75"}) ||
+              s.Says(line, 3000))
+            break;
+        return s.output.contains(line);
+      };
       // The stick plugged in and pulled out again: its files stay in the
       // folder, but there is no stick, and the update server is offered.
       s.Keys("u");
       QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
       s.Keys("u");
       QVERIFY2(s.ConsoleSays("USB stick 0 pulled out"), qPrintable(s.printed.right(1500)));
-      bool offered = false;
-      for (int attempt = 0; attempt < 8 && !offered; ++attempt) {
-        QVERIFY(tx.Fingers(toUpdate));
-        offered = s.Says("Update not started!", 3000);
-      }
-      QVERIFY2(offered && !s.output.contains("begin update"), qPrintable(s.output.right(3000)));
+      QVERIFY2(update("Update not started!") && !s.output.contains("begin update"), qPrintable(s.output.right(3000)));
       const QString offer = tx.Screenshot("whole-pulled-stick-offer.png");
       QVERIFY2(offer.isEmpty(), qPrintable(offer));
       QVERIFY(tx.Fingers({"tap 300 198"}));  // "Abort"
 
       s.Keys("u");
       QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
-      bool asked = false;
-      for (int attempt = 0; attempt < 8 && !asked; ++attempt) {
-        QVERIFY(tx.Fingers(toUpdate));
-        asked = s.Says("begin update", 3000);
-      }
-      QVERIFY2(asked, qPrintable(s.output.right(3000)));
+      QVERIFY2(update("begin update"), qPrintable(s.output.right(3000)));
       // "The update is ready. Install it now?" Ok; then "installed" Ok.
       QVERIFY(Until([&] { return tx.Fingers({"tap 180 198"}) && s.Says("installation is complete", 1000); }, kEventMs));
       QVERIFY2(s.output.contains("application installation is complete (err = 0)"), qPrintable(s.output.right(3000)));
