@@ -154,6 +154,8 @@ class TestFileManagerScreen : public QObject {
     QVERIFY(f.Board().SetUsbStickInserted(2, true));
     QVERIFY(look());
     QCOMPARE(labels("srcEntries"), (QStringList{"SD card", "USB stick 3"}));
+    f.Settle();
+    f.Grab("file-manager-stick-plugged-while-open.png");
     QVERIFY(Walk(f, "destination", {"USB stick 3"}));
     QVERIFY(WriteFile(f.Board().Root() + "/media/usb2/Glider.xml", "glider"));
     QVERIFY(f.Board().SetUsbStickInserted(2, false));
