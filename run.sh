@@ -188,7 +188,7 @@ fi
 cat <<TEXT
   WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json (their passphrases
               below); key W takes Airfield out of range and back.
-  Updates     Settings > System > Software "Check": key u plugs in USB stick 0 with an application
+  Updates     Settings > System > Software "Check": key u plugs in USB stick 1 with an application
               update; without the stick, the update server on http://127.0.0.1:8780 offers it over
               WLAN (join a network first). Requests: $root/run/updateserver.log.
   Firmware    the first start after an installed update writes the controllers' new firmware on

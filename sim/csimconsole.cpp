@@ -79,9 +79,9 @@ QString CSimConsole::Help() {
       "                   (Model menu, Load) asks again every 5 s, the sensor list says so\n"
       "                   g a GPS sensor (address 20) is plugged in / pulled out; the transmitter\n"
       "                   finds it at its next sensor scan (Model menu, Load)\n"
-      "  USB stick        u stick 0 with the application update plugged in / pulled out\n"
-      "                   (Settings > System > Software \"Check\" offers it; without the stick\n"
-      "                   the update server on the loopback offers the same over WLAN)\n"
+      "  USB stick        u USB stick 1 (port usb0) with the application update plugged in /\n"
+      "                   pulled out (Settings > System > Software \"Check\" offers it; without\n"
+      "                   the stick the update server on the loopback offers the same over WLAN)\n"
       "  Other            c counters (with the controllers' firmware versions)   ? this help\n"
       "                   q (or Ctrl-C) switch the transmitter off and quit");
 }
@@ -234,8 +234,8 @@ void CSimConsole::PlugUpdateStick() {
     }
   }
   m_Board.SetUsbStickInserted(0, m_StickIn);
-  m_Print(m_StickIn ? QStringLiteral("USB stick 0 plugged in (%1, with the application update)").arg(stick)
-                    : QStringLiteral("USB stick 0 pulled out"));
+  m_Print(m_StickIn ? QStringLiteral("USB stick 1 plugged in (%1, with the application update)").arg(stick)
+                    : QStringLiteral("USB stick 1 pulled out (its files stay in the folder)"));
 }
 
 void CSimConsole::Select(int step) {

@@ -41,7 +41,7 @@ const char kUsage[] =
     "            --model-demo: also the model \"Demo\" as the current model, and fast\n"
     "            start on (where the card has no model, process state or settings yet)\n"
     "            --firmware-update: also a package with newer firmware for both\n"
-    "            controllers on USB stick 0, and staged on the card as installed\n"
+    "            controllers on USB stick 1 (usb0), and staged on the card as installed\n"
     "            (the update pending): the program's next start writes it in\n"
     "            --update-server: also the update server's folder <root>/updateserver\n"
     "            with an application package one version above the program's\n"

@@ -347,16 +347,16 @@ class WholeTransmitter : public QObject {
       // The stick plugged in and pulled out again: its files stay in the
       // folder, but there is no stick, and the update server is offered.
       s.Keys("u");
-      QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
+      QVERIFY2(s.ConsoleSays("USB stick 1 plugged in"), qPrintable(s.printed.right(1500)));
       s.Keys("u");
-      QVERIFY2(s.ConsoleSays("USB stick 0 pulled out"), qPrintable(s.printed.right(1500)));
+      QVERIFY2(s.ConsoleSays("USB stick 1 pulled out"), qPrintable(s.printed.right(1500)));
       QVERIFY2(update("Update not started!") && !s.output.contains("begin update"), qPrintable(s.output.right(3000)));
       const QString offer = tx.Screenshot("whole-pulled-stick-offer.png");
       QVERIFY2(offer.isEmpty(), qPrintable(offer));
       QVERIFY(tx.Fingers({"tap 300 198"}));  // "Abort"
 
       s.Keys("u");
-      QVERIFY2(s.ConsoleSays("USB stick 0 plugged in"), qPrintable(s.printed.right(1500)));
+      QVERIFY2(s.ConsoleSays("USB stick 1 plugged in"), qPrintable(s.printed.right(1500)));
       QVERIFY2(update("begin update"), qPrintable(s.output.right(3000)));
       // "The update is ready. Install it now?" Ok; then "installed" Ok.
       QVERIFY(Until([&] { return tx.Fingers({"tap 180 198"}) && s.Says("installation is complete", 1000); }, kEventMs));
