@@ -6,7 +6,8 @@ import QtQuick 2.15
 Rectangle {
     id: root
     width: 640
-    height: 458
+    // Room for the glasses' rows only where the board has Bluetooth.
+    height: Sim.bluetooth ? 458 : 378
     color: "#eceff1"
 
     property int tick: 0
