@@ -42,8 +42,24 @@ cp -f build/translations/KLX32_*.qm "$root/app/"
 # version above the program's) on the loopback at this build's update server
 # address, for the package update over WLAN; it ends with this script.
 "$bin/vorn-sim" prepare --board "$board" --update-server >/dev/null
+# It names its port in a file once it listens; a file left by an earlier run
+# must not pass for that.
+rm -f "$root/run/updateserver.port"
 "$bin/vorn-sim" update-server --board "$board" &
 server_pid=$!
+for _ in $(seq 1 50); do
+  [ -s "$root/run/updateserver.port" ] && break
+  kill -0 "$server_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$root/run/updateserver.port" ]; then
+  # Both boards' programs ask the one address of this build: with another
+  # run's server on the port, this program would download from that board.
+  kill "$server_pid" 2>/dev/null || true
+  echo "./run.sh $board: the update server's stand-in cannot listen on its port (above); is ./run.sh of the" >&2
+  echo "other board running? Both boards' programs reach the update server at one address: end that run first." >&2
+  exit 1
+fi
 # --- end of the update server's stand-in
 
 # Qt wants a private runtime folder; root's sessions often have none.
@@ -99,28 +115,45 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "  Look at it:  DISPLAY=$DISPLAY $bin/vorn-screenshot shot.png   (then open shot.png)"
 fi
 
-# Bluetooth: a private bus standing in for the board's system bus, with the
-# scripted BlueZ and bluealsa on it; Qt D-Bus reads its address.
+# A private bus standing in for the board's system bus, which the program
+# opens on either board (never the host's); Qt D-Bus reads its address. On
+# the larger board the scripted BlueZ and bluealsa serve it; the smaller
+# board has no Bluetooth. The address file is this run's own, and emptied
+# first: an earlier run's address would leave the program without a bus.
 mkdir -p build/run-bus
-bus_log=build/run-bus/address
+bus_log=build/run-bus/address-$board
+rm -f "$bus_log"
 dbus-daemon --config-file=sim/bluez/bus.conf --address=unix:tmpdir=/tmp --print-address --nofork --nopidfile \
   --nosyslog >"$bus_log" 2>/dev/null &
 bus_pid=$!
 for _ in $(seq 1 50); do
-  [ -s "$bus_log" ] && break
+  # A whole line: the address is complete.
+  [ -s "$bus_log" ] && [ "$(wc -l <"$bus_log")" -gt 0 ] && break
+  kill -0 "$bus_pid" 2>/dev/null || break
   sleep 0.1
 done
-export DBUS_SYSTEM_BUS_ADDRESS="$(head -n1 "$bus_log")"
-/usr/bin/python3 sim/bluez/fake_bluez.py "$DBUS_SYSTEM_BUS_ADDRESS" \
-  '00:1A:7D:DA:71:13={"kind":"headset","name":"Pilot Headset","class":2360324,"uuids":["0000110b-0000-1000-8000-00805f9b34fb"]}' \
-  'C4:4F:33:5E:21:07={"kind":"glasses","name":"ActiveLook","manufacturer":{"56058":[8,0]},"uuids":["0000fef5-0000-1000-8000-00805f9b34fb","0783b03e-8535-b5a0-7140-a304d2495cb7"]}' \
-  >build/run-bus/bluez.log 2>&1 &
-bluez_pid=$!
+DBUS_SYSTEM_BUS_ADDRESS="$(head -n1 "$bus_log" 2>/dev/null || true)"
+if [ -z "$DBUS_SYSTEM_BUS_ADDRESS" ]; then
+  echo "./run.sh $board: the private bus (dbus-daemon --config-file=sim/bluez/bus.conf) gave no address within 5 s." >&2
+  exit 1
+fi
+export DBUS_SYSTEM_BUS_ADDRESS
+if [ "$board" = vorn ]; then
+  /usr/bin/python3 sim/bluez/fake_bluez.py "$DBUS_SYSTEM_BUS_ADDRESS" \
+    '00:1A:7D:DA:71:13={"kind":"headset","name":"Pilot Headset","class":2360324,"uuids":["0000110b-0000-1000-8000-00805f9b34fb"]}' \
+    'C4:4F:33:5E:21:07={"kind":"glasses","name":"ActiveLook","manufacturer":{"56058":[8,0]},"uuids":["0000fef5-0000-1000-8000-00805f9b34fb","0783b03e-8535-b5a0-7140-a304d2495cb7"]}' \
+    >build/run-bus/bluez.log 2>&1 &
+  bluez_pid=$!
+fi
 
-cat <<TEXT
-Data folder of this run: $PWD/$root (each board has its own) (the SD card is $root/Vorn, the command log $root/run/commands.log)
+echo "Data folder of this run: $PWD/$root (each board has its own) (the SD card is $root/Vorn, the command log $root/run/commands.log)"
+if [ "$board" = vorn ]; then
+  cat <<TEXT
 Bluetooth (Settings > Bluetooth) finds a headset "Pilot Headset" and glasses "ActiveLook" on a
 scripted BlueZ (sim/bluez/fake_bluez.py on a private bus; its output in build/run-bus/bluez.log).
+TEXT
+fi
+cat <<TEXT
 Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
 The program's own lines follow. On the way up expect, in this order:
     ->   Found board: ${board^}
@@ -145,17 +178,27 @@ Every part of the transmitter at work (the Demo plane on the card sets them up):
               sound card: $root/run/sound/vorn_default.raw and ch1.raw, the words in speech.txt).
   Receivers   main menu, Receivers: bind a receiver (the simulated one answers), its sensor menus,
               the transmitter's own sensor menus and the receivers' firmware files.
+TEXT
+if [ "$board" = vorn ]; then
+  cat <<TEXT
   Bluetooth   Settings > Bluetooth: the headset and the glasses above (the glasses' rows show in
               the controls window).
+TEXT
+fi
+cat <<TEXT
   WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json (their passphrases
               below); key W takes Airfield out of range and back.
-  Updates     Settings > System > Software "Check": key u plugs in USB stick 0 with an application
+  Updates     Settings > System > Software "Check": key u plugs in USB stick 1 with an application
               update; without the stick, the update server on http://127.0.0.1:8780 offers it over
               WLAN (join a network first). Requests: $root/run/updateserver.log.
   Firmware    the first start after an installed update writes the controllers' new firmware on
               its own screen; to see it, end this run and start it again after
               $bin/vorn-sim prepare --board $board --firmware-update (newer firmware on the card).
-  GPS         (larger board) main menu, GPS Compass: the GPS sensor circling the transmitter.
+TEXT
+if [ "$board" = vorn ]; then
+  echo "  GPS         main menu, GPS Compass: the GPS sensor circling the transmitter."
+fi
+cat <<TEXT
 Keys in this terminal (each acts at once, no Enter needed):
   h  hold the power button: the transmitter saves, stops and powers off
   c  the simulator's counters: the transceiver's model loads, checksums, power-off

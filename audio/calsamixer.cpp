@@ -1,4 +1,5 @@
 #include "audio/calsamixer.h"
+#include "frame/klx_debuglog.h"
 
 #include <QDebug>
 
@@ -50,6 +51,6 @@ bool CAlsaMixer::SetVolumePercent(uint8_t percent) {
   const long p = std::min<long>(percent, 100);
   const long raw = m_Min + p * (m_Max - m_Min) / 100;
   if (m_Written && raw == m_LastRaw) return true;
-  qDebug("%s: set volume %ld", qPrintable(m_Element), raw);
+  qCDebug(lcVornDebug, "%s: set volume %ld", qPrintable(m_Element), raw);
   return Set(raw);
 }

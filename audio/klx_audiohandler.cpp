@@ -1,4 +1,5 @@
 #include "audio/klx_audiohandler.h"
+#include "frame/klx_debuglog.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
@@ -167,7 +168,7 @@ void KLX_AudioHandler::Keep(E_VolumeKey key, int packed) {
     QMutexLocker lock(&m_VolumeMutex);
     if (m_Level[key] == level) return;
     m_Level[key] = level;
-    if (key == Volume_Master) qDebug("KLX_AudioHandlerKeepMasterVolume(%d)", level);
+    if (key == Volume_Master) qCDebug(lcVornDebug, "KLX_AudioHandlerKeepMasterVolume(%d)", level);
     if (CAlsaMixer* mixer = MixerOf(key)) mixer->SetVolumePercent(level);
   }
   switch (key) {

@@ -1,4 +1,5 @@
 #include "audio/klx_tts.h"
+#include "frame/klx_debuglog.h"
 
 #include <QDebug>
 #include <QReadLocker>
@@ -242,7 +243,7 @@ int KLX_TTS::InitVoices() {
     m_VoiceCount = 0;
     return TTS_NoMemory;
   }
-  qDebug(" TTS: Voice searching...\n");
+  qCDebug(lcVornDebug, " TTS: Voice searching...\n");
   int filled = 0;
   NscHandle search = nullptr;
   if (m_Engine.findFirstVoice(m_Context, nullptr, 0, 0, 0, &m_Records[0], &search) == 0) {
@@ -251,7 +252,7 @@ int KLX_TTS::InitVoices() {
   }
   m_Records.resize(size_t(filled));
   m_VoiceCount = filled;
-  qDebug(" TTS: Found %d voice(s)\n", filled);
+  qCDebug(lcVornDebug, " TTS: Found %d voice(s)\n", filled);
   if (search) m_Engine.closeFindVoice(search);
   int def = -1;
   for (const char* word : {"British", "English"}) {
@@ -261,8 +262,8 @@ int KLX_TTS::InitVoices() {
   }
   if (def < 0 && filled > 0) def = 0;
   m_DefaultVoice = def;
-  qDebug(" TTS: Default voice: %s",
-         def >= 0 ? RecordText(m_Records[size_t(def)], NscVoiceRecord::kVoiceName).constData() : "NONE");
+  qCDebug(lcVornDebug, " TTS: Default voice: %s",
+          def >= 0 ? RecordText(m_Records[size_t(def)], NscVoiceRecord::kVoiceName).constData() : "NONE");
   m_VoicesScanned = true;
   return TTS_Ok;
 }

@@ -200,16 +200,37 @@ QString KLX_FileNameHandler::KLX_FileNameHandlerGetUSBStickMountPoint(int stick)
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetBoardNameFile() const { return Map("/sys/bdinfo/board_name"); }
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetGPIOPath() const { return Map("/sys/class/gpio"); }
 
+namespace {
+QList<KLX_FileNameHandler::MountedVolume> CurrentVolumes() {
+  KLX_FileNameHandler::VolumeSource source;
+  {
+    QMutexLocker lock(&g_SourceMutex);
+    source = g_Source;
+  }
+  return source ? source() : SystemVolumes();
+}
+}  // namespace
+
+bool KLX_FileNameHandler::KLX_FileNameHandlerIsUSBStickMounted(int stick) const {
+  if (stick < 0 || stick >= kStickCount) return false;
+  // The mount table decides: a mount point keeps what was written into it
+  // while nothing was mounted there, and a pulled stick leaves it so here.
+  const QString point = KLX_FileNameHandlerGetUSBStickMountPoint(stick);
+  for (const MountedVolume& volume : CurrentVolumes())
+    if (volume.rootPath == point) return true;
+  return false;
+}
+
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetUpdateUSBStickPath(unsigned char stick) const {
   const QString path = KLX_FileNameHandlerGetUSBStickMountPoint(stick) + "/";
-  return QFileInfo(path).isDir() ? path : QString();
+  return KLX_FileNameHandlerIsUSBStickMounted(stick) && QFileInfo(path).isDir() ? path : QString();
 }
 
 int KLX_FileNameHandler::KLX_FileNameHandlerGetUSBupdateSticksMask() const {
   int mask = 0;
   for (int n = 0; n < kStickCount; ++n) {
     const QString folder = KLX_FileNameHandlerGetUSBStickMountPoint(n) + "/";
-    if (QFileInfo::exists(folder + KLX_FileNameHandlerGetUpdateFileName()) &&
+    if (KLX_FileNameHandlerIsUSBStickMounted(n) && QFileInfo::exists(folder + KLX_FileNameHandlerGetUpdateFileName()) &&
         QFileInfo::exists(folder + KLX_FileNameHandlerGetLinuxAppFileName()))
       mask |= 1 << n;
   }
@@ -217,12 +238,7 @@ int KLX_FileNameHandler::KLX_FileNameHandlerGetUSBupdateSticksMask() const {
 }
 
 void KLX_FileNameHandler::ScanVolumes() {
-  VolumeSource source;
-  {
-    QMutexLocker lock(&g_SourceMutex);
-    source = g_Source;
-  }
-  const QList<MountedVolume> volumes = source ? source() : SystemVolumes();
+  const QList<MountedVolume> volumes = CurrentVolumes();
   // An empty answer keeps what the last scan found.
   if (volumes.isEmpty()) return;
   m_RootPaths.clear();

@@ -86,6 +86,9 @@ class KLX_FileNameHandler {
   QString KLX_FileNameHandlerGetPrologScriptName() const;
   QString KLX_FileNameHandlerGetEpilogScriptName() const;
   QString KLX_FileNameHandlerGetPicFolder() const;
+  // Whether stick 0..7 is plugged: the system lists a volume mounted on its
+  // mount point (the folder alone, empty or not, is no stick).
+  bool KLX_FileNameHandlerIsUSBStickMounted(int stick) const;
   QString KLX_FileNameHandlerGetUpdateUSBStickPath(unsigned char stick) const;
   int KLX_FileNameHandlerGetUSBupdateSticksMask() const;
   int KLX_FileNameHandlerGetUSBAllSticksMask();

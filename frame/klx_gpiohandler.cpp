@@ -1,4 +1,5 @@
 #include "frame/klx_gpiohandler.h"
+#include "frame/klx_debuglog.h"
 
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
@@ -86,7 +87,7 @@ int KLX_GPIOHandler::KLX_GPIOHandlerOpen(int gpio, int direction, int initialVal
   if (!m_ValueFile) return Fail(kCannotOpen, "could not open file");
   if (std::setvbuf(m_ValueFile, nullptr, _IONBF, 0) != 0) return Fail(kNoSetvbuf, "could not setvbuf file");
 
-  qInfo("  ->   GPIO files generated and opened succesfully");
+  qCDebug(lcVornDebug, "  ->   GPIO files generated and opened succesfully");
   m_Opened = true;
   KLX_GPIOHandlerSetOutput(initialValue);
   return KLX_Ok;

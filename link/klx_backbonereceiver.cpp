@@ -1,4 +1,5 @@
 #include "link/klx_backbonereceiver.h"
+#include "frame/klx_debuglog.h"
 
 #include <cerrno>
 
@@ -67,7 +68,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
   KLX_Platform::CanOpenStep step = KLX_Platform::CanOpenStep::Done;
   const int fd = KLX_Platform::CanOpen(KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/run/can0"), &step);
   if (fd >= 0) {
-    qInfo("  ->   can socket opened succesfully");
+    qCDebug(lcVornDebug, "  ->   can socket opened succesfully");
     return fd;
   }
   const char* text = "KLX_BackboneReceiverOpenCANSocket(): failed to open can socket";

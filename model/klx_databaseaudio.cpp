@@ -2,6 +2,7 @@
 #include <QDebug>
 
 #include "audio/klx_tts.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_board.h"
 #include "link/klx_messageids.h"
 #include "link/klx_protdata.h"
@@ -102,7 +103,7 @@ int KLX_DataBaseManager::VoiceAlarmSetVoiceParams(int index, const QString& lang
                                                   bool update) {
   if (dir != AtomicDirSet) return KLX_Ok;
   const QString params = ConcatTwoStringsWithTab(language, voice);
-  qDebug() << "DataBaseManagerVAlarmGetSetVoiceParams: index = " << index << " voiceParams: " << params;
+  qCDebug(lcVornDebug) << "DataBaseManagerVAlarmGetSetVoiceParams: index = " << index << " voiceParams: " << params;
   ChangeVoiceAlarm(index, update, [&params](T_VoiceAlarm& r) { r.voiceParams = params; });
   return KLX_Ok;
 }
@@ -110,8 +111,8 @@ int KLX_DataBaseManager::VoiceAlarmSetVoiceParams(int index, const QString& lang
 int KLX_DataBaseManager::KLX_DataBaseManagerVAlarmGetSetVoiceParams(int index, int voiceIdx, int dir, bool update) {
   if (dir == AtomicDirSet) {
     const QString params = KLX_DataBaseManagerGetVoiceTextParamsFromList(voiceIdx);
-    qDebug("KLX_DataBaseManagerVAlarmGetSetVoiceParams: index = %d, voiceIdx = %d, voiceParams: %s", index, voiceIdx,
-           qPrintable(params));
+    qCDebug(lcVornDebug, "KLX_DataBaseManagerVAlarmGetSetVoiceParams: index = %d, voiceIdx = %d, voiceParams: %s", index,
+            voiceIdx, qPrintable(params));
     ChangeVoiceAlarm(index, update, [&params](T_VoiceAlarm& r) { r.voiceParams = params; });
   }
   return voiceIdx;

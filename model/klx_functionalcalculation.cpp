@@ -106,7 +106,7 @@ int KLX_FunctionalCalculation::KLX_FunctionalCalculationStop() {
   KLX_BaseClassThreadStopProcessing();
   KLX_ThreadControl::Stop(this, *m_WaitClock.load(), &m_Mutex, &m_Wait, &m_Running);
   if (m_Db) m_Db->KLX_DataBaseManagerVarioStopBeep();
-  qDebug() << "  ->   FunctionalCalculation stoped";
+  qDebug() << "  ->   FunctionalCalculation stopped";
   return 0;
 }
 

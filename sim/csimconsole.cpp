@@ -83,8 +83,8 @@ QString CSimConsole::Help() {
       "                   (Receivers, \"Menu\" and \"Transmitter sensor\"); \"Receiver firmware\"\n"
       "                   there writes a firmware file into a bound receiver, which keeps its\n"
       "                   version (c shows it; vorn-sim prepare --receiver-firmware lays one down)\n"
-      "  USB stick        u stick 0 with the application update and two voice packs (one\n"
-      "                   of them damaged) plugged in / pulled out\n"
+      "  USB stick        u USB stick 1 (port usb0) with the application update and two voice\n"
+      "                   packs (one of them damaged) plugged in / pulled out\n"
       "                   (Settings > System > Software \"Check\" offers the update; without the\n"
       "                   stick the update server on the loopback offers the same over WLAN;\n"
       "                   Voice Settings > \"Voices\" installs the voice packs and deletes voices)\n"
@@ -251,8 +251,8 @@ void CSimConsole::PlugUpdateStick() {
          {QStringLiteral("fr_lea.zip"), CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)}});
   }
   m_Board.SetUsbStickInserted(0, m_StickIn);
-  m_Print(m_StickIn ? QStringLiteral("USB stick 0 plugged in (%1, with the application update and voice packs)").arg(stick)
-                    : QStringLiteral("USB stick 0 pulled out"));
+  m_Print(m_StickIn ? QStringLiteral("USB stick 1 plugged in (%1, with the application update and voice packs)").arg(stick)
+                    : QStringLiteral("USB stick 1 pulled out (its files stay in the folder)"));
 }
 
 void CSimConsole::Select(int step) {

@@ -14,11 +14,14 @@ class CSimPanel : public QObject {
   Q_PROPERTY(QString board READ Board CONSTANT)
   Q_PROPERTY(QVariantList controls READ Controls CONSTANT)
   Q_PROPERTY(int maximum READ Maximum CONSTANT)
+  // Only the larger board has Bluetooth (headset and head-up glasses).
+  Q_PROPERTY(bool bluetooth READ Bluetooth CONSTANT)
 
  public:
   CSimPanel(CSimControllers& controllers, const QString& board, QObject* parent = nullptr);
 
   QString Board() const { return m_Board; }
+  bool Bluetooth() const { return m_Board == QLatin1String("Vorn"); }
   // One map per control: id, name, kind ("stick", "trim", "linear",
   // "switch2", "switch3", "toggle"), right (bool), toggleOf (id or 0).
   QVariantList Controls() const;

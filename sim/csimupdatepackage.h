@@ -1,6 +1,6 @@
 #pragma once
 // An update package with newer firmware for the simulated controllers, for
-// a desktop run: on USB stick 0 (its folder under the root, listed as
+// a desktop run: on USB stick 1 (its folder under the root, listed as
 // mounted) as a package on a stick carries it, and staged on the card the
 // way installing the package leaves it (the package in the update folder,
 // the update pending in the process state), so that the next start of the

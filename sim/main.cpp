@@ -42,7 +42,7 @@ const char kUsage[] =
     "            --model-demo: also the model \"Demo\" as the current model, and fast\n"
     "            start on (where the card has no model, process state or settings yet)\n"
     "            --firmware-update: also a package with newer firmware for both\n"
-    "            controllers on USB stick 0, and staged on the card as installed\n"
+    "            controllers on USB stick 1 (usb0), and staged on the card as installed\n"
     "            (the update pending): the program's next start writes it in\n"
     "            --update-server: also the update server's folder <root>/updateserver\n"
     "            with an application package one version above the program's\n"
@@ -50,7 +50,8 @@ const char kUsage[] =
     "            the simulated receiver's on the card (<root>/Vorn/Update/Receiver)\n"
     "  update-server  serve <root>/updateserver on the loopback at the update server's\n"
     "            address of this build (" VORN_UPDATE_SERVER "), requests logged in\n"
-    "            <root>/run/updateserver.log, until the process --pid names ends\n"
+    "            <root>/run/updateserver.log, until the process --pid names ends;\n"
+    "            <root>/run/updateserver.port holds the port once it listens\n"
     "  console   serve the CAN stand-in <root>/run/can0 with the transceiver and stick\n"
     "            controllers, open the control window and read keys (? lists them)\n"
     "  press | release | hold   one action on the power button, then exit (hold: 6 s)\n"
@@ -281,13 +282,16 @@ int ServeUpdates(const Options& o) {
   QByteArray port = QByteArray::number(base.port(80));
   QByteArray folder = (o.root + "/updateserver").toLocal8Bit();
   QByteArray log = (o.root + "/run/updateserver.log").toLocal8Bit();
+  // Written once the server listens: who started it knows it is its own.
+  QByteArray portFile = (o.root + "/run/updateserver.port").toLocal8Bit();
   QByteArray parent = QByteArray::number(o.pid > 0 ? o.pid : qint64(getppid()));
   QByteArray script(VORN_UPDATE_SERVER_SCRIPT);
   char python[] = "python3";
   char* argv[] = {python, script.data(), const_cast<char*>("--folder"), folder.data(), const_cast<char*>("--port"),
-                  port.data(), const_cast<char*>("--log"), log.data(), const_cast<char*>("--parent"), parent.data(),
-                  nullptr};
+                  port.data(), const_cast<char*>("--port-file"), portFile.data(), const_cast<char*>("--log"), log.data(),
+                  const_cast<char*>("--parent"), parent.data(), nullptr};
   QDir().mkpath(o.root + "/run");
+  QFile::remove(QString::fromLocal8Bit(portFile));
   Print(QStringLiteral("vorn-sim: the update server's stand-in serves %1 at %2 (requests in %3)")
             .arg(QString::fromLocal8Bit(folder), base.toString(), QString::fromLocal8Bit(log)));
   execvp(python, argv);

@@ -11,15 +11,16 @@ constexpr int kAnyHardware = 0;
 constexpr int kAnyHardwareToo = 65535;
 
 // The file manager works below the card's top folder (never on the top
-// folders themselves) and on the USB sticks; empty for any other folder.
+// folders themselves) and on the plugged USB sticks; empty for any other folder.
 QString FileManagerPlace(const QString& folder) {
   const QString card = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(QStringLiteral("/Vorn"));
   const QString onCard = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder, QStringLiteral("/Vorn"));
   if (!onCard.isEmpty()) return onCard == card ? QString() : onCard;
+  const KLX_FileNameHandler names;
   for (int n = 0; n < kSticks; ++n) {
     const QString stick = QStringLiteral("/media/usb%1").arg(n);
     const QString onStick = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder, stick);
-    if (!onStick.isEmpty()) return onStick;
+    if (!onStick.isEmpty()) return names.KLX_FileNameHandlerIsUSBStickMounted(n) ? onStick : QString();
   }
   return QString();
 }

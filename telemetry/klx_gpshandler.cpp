@@ -1,4 +1,5 @@
 #include "telemetry/klx_gpshandler.h"
+#include "frame/klx_debuglog.h"
 
 #include <QtGlobal>
 
@@ -325,7 +326,7 @@ void KLX_GPSHandler::run() {
   }
   m_Running = true;
   qInfo("  ->   starting KLX_GPSHandler thread");
-  qInfo("GPS config messages count: %d", KLX_GPSData::kMessages);
+  qCDebug(lcVornDebug, "GPS config messages count: %d", KLX_GPSData::kMessages);
   KLX_GPSHandler_ResetReceiveData();
   KLX_ThreadControl::Entered();
   while (m_Running) {

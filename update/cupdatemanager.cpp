@@ -126,12 +126,13 @@ bool CUpdateManager::updateBegin(int slot, const QString& folder, UpdateSource s
   if (task && src == Src_KlServer) {
     selected = task->selectForDownload(CUpdateDownloaderBase::perm_Download);
   } else if (task && src == Src_USB) {
-    // The stick's root folder for the application, a named folder else.
+    // The stick's root folder for the application, a named folder else;
+    // only on a plugged stick (a bare mount point may still hold files).
     const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(
                              folder.isEmpty() ? QStringLiteral("/media/usb0") : QStringLiteral("/media/usb0/") + folder) +
                          QStringLiteral("/");
     const QDir dir(path);
-    if (dir.exists() && !dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+    if (KLX_FileNameHandler().KLX_FileNameHandlerIsUSBStickMounted(0) && dir.exists() && !dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
       selected = task->selectForDownload(QUrl::fromLocalFile(path).toString(), CUpdateDownloaderBase::perm_Download);
   }
   if (!selected) {

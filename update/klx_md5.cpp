@@ -84,7 +84,7 @@ bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, Q
   QString name = listName;
   if (name.isEmpty()) {
     const KLX_FileNameHandler names;
-    if (fromStick && stick >= kSticks) return false;
+    if (fromStick && (stick >= kSticks || !names.KLX_FileNameHandlerIsUSBStickMounted(stick))) return false;
     folder = fromStick ? names.KLX_FileNameHandlerGetUSBStickMountPoint(stick) + QLatin1Char('/')
                        : names.KLX_FileNameHandlerGetUpdateFilePath();
     name = KLX_FileNameHandler::UPDATE_MD5FileName;

@@ -6,7 +6,8 @@ import QtQuick 2.15
 Rectangle {
     id: root
     width: 640
-    height: 458
+    // Room for the glasses' rows only where the board has Bluetooth.
+    height: Sim.bluetooth ? 458 : 378
     color: "#eceff1"
 
     property int tick: 0
@@ -38,12 +39,13 @@ Rectangle {
     property var glasses: []
     Timer {
         interval: 500
-        running: true
+        running: Sim.bluetooth
         repeat: true
         triggeredOnStart: true
         onTriggered: root.glasses = Sim.glassesRows()
     }
     Rectangle {
+        visible: Sim.bluetooth
         x: 8
         y: 348
         width: parent.width - 16

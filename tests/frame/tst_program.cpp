@@ -227,6 +227,9 @@ class TestProgram : public QObject {
     // QML loads without a single warning.
     QVERIFY2(!run.output.contains("qrc:/"), qPrintable(run.output));
     QVERIFY2(!run.output.contains("QML"), qPrintable(run.output));
+    // The developers' lines stay out of the terminal.
+    for (const char* line : {"opened succesfully", " TTS: ", ": set volume ", "GPS config messages count"})
+      QVERIFY2(!run.output.contains(line), line);
   }
 
   // Ctrl-C and SIGTERM take the way of the held button; a second signal in

@@ -172,9 +172,15 @@ class PathSchemeTest : public QObject {
     QCOMPARE(KLX_FileNameHandler::KLX_FileNameHandlerSamePath(root + a, root + b), same);
   }
 
+  // Plugged sticks holding the description and the program; stick 7's
+  // mount point keeps such files with nothing mounted on it.
   void updateSticksHoldTheDescriptionAndTheProgram() {
     const KLX_FileNameHandler n;
     const QString r = m_Root->Path();
+    KLX_FileNameHandler::KLX_FileNameHandlerSetVolumeSource([r] {
+      return Volumes{{r + "/Vorn", "VORN", "/dev/mmcblk1p1"}, {r + "/media/usb1", "A", "/dev/sda1"},
+                     {r + "/media/usb4", "B", "/dev/sdb1"}};
+    });
     QCOMPARE(n.KLX_FileNameHandlerGetUpdateUSBStickPath(1), QString());
     QVERIFY(WriteFile(r + "/media/usb1/Update.xml", "u"));
     QVERIFY(WriteFile(r + "/media/usb4/Update.xml", "u"));
@@ -182,7 +188,8 @@ class PathSchemeTest : public QObject {
     QVERIFY(WriteFile(r + "/media/usb7/Update.xml", "u"));
     QVERIFY(WriteFile(r + "/media/usb7/KLX32LinuxApp", "a"));
     QCOMPARE(n.KLX_FileNameHandlerGetUpdateUSBStickPath(1), r + "/media/usb1/");
-    QCOMPARE(n.KLX_FileNameHandlerGetUSBupdateSticksMask(), (1 << 4) | (1 << 7));
+    QCOMPARE(n.KLX_FileNameHandlerGetUpdateUSBStickPath(7), QString());
+    QCOMPARE(n.KLX_FileNameHandlerGetUSBupdateSticksMask(), 1 << 4);
   }
 
   void theStickAskedForWinsOverStickZero_data() {

@@ -176,6 +176,34 @@ class TestFileManagerScreen : public QObject {
     QCOMPARE(captured().mid(samples.size()), QByteArray(captured().size() - samples.size(), '\0'));
   }
 
+  // Sticks plugged in and pulled out while the screen is open: its next
+  // look (once a second) lists the storages anew, and the side on the
+  // pulled stick goes back to them.
+  void sticksFollowedWhileOpen() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    f.Call("", "openScreen", {kFileManager, QVariant()});
+    QVERIFY(f.WaitShown(kFileManager));
+    const auto labels = [&](const char* side) {
+      QStringList list;
+      for (const QVariant& entry : f.Property("fileManager", side).toList()) list << entry.toMap().value("label").toString();
+      return list;
+    };
+    const auto look = [&] { return QMetaObject::invokeMethod(f.Named("stickWatch"), "triggered"); };
+    QCOMPARE(labels("srcEntries"), QStringList{"SD card"});
+    QVERIFY(f.Board().SetUsbStickInserted(2, true));
+    QVERIFY(look());
+    QCOMPARE(labels("srcEntries"), (QStringList{"SD card", "USB stick 3"}));
+    f.Settle();
+    f.Grab("file-manager-stick-plugged-while-open.png");
+    QVERIFY(Walk(f, "destination", {"USB stick 3"}));
+    QVERIFY(WriteFile(f.Board().Root() + "/media/usb2/Glider.xml", "glider"));
+    QVERIFY(f.Board().SetUsbStickInserted(2, false));
+    QVERIFY(look());
+    QCOMPARE(labels("dstEntries"), QStringList{"SD card"});
+    QCOMPARE(f.Property("destinationPlace", "text").toString(), QString("To: Choose a storage"));
+  }
+
   void bothBoards_data() { BoardRows(); }
   void bothBoards() {
     QFETCH(int, variant);

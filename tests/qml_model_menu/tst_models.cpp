@@ -539,7 +539,7 @@ class TestModelMenu : public QObject {
     QVERIFY(PictureOnStick(f, "glider.PNG"));
     QVERIFY(Tap(f, "modelPicture"));
     QVERIFY(f.Item("pictureBrowser")->isVisible());
-    QVERIFY(Tap(f, "browse_USB stick USB0"));
+    QVERIFY(Tap(f, "browse_USB stick 1"));
     f.Settle();
     f.Grab("model-menu-" + tag + "-browser.png");
     QVERIFY(Tap(f, "browse_glider.PNG"));

@@ -55,7 +55,7 @@ class TestBluetoothScreen : public QObject {
     QVERIFY(fr.bluez.Ok());
     QVERIFY(f.StartAtHome());
     QVERIFY(fr.Open());
-    QCOMPARE(f.Property("btPower", "gp_text").toString(), QString("Off"));
+    QCOMPARE(f.Property("btPower", "gp_text").toString(), QString("Switch on"));
     QCOMPARE(fr.State("btScan"), QString("disabled"));
     QCOMPARE(fr.State("btConnect"), QString("disabled"));
     f.Settle();
@@ -63,7 +63,7 @@ class TestBluetoothScreen : public QObject {
 
     // On: the known devices listed, none chosen yet.
     QVERIFY(f.Tap("btPower"));
-    QTRY_COMPARE(f.Property("btPower", "gp_text").toString(), QString("On"));
+    QTRY_COMPARE(f.Property("btPower", "gp_text").toString(), QString("Switch off"));
     QVERIFY(fr.bluez.Powered());
     QCOMPARE(fr.Rows(), (QStringList{"Pilot Headset", "ActiveLook"}));
     QCOMPARE(fr.State("btConnect"), QString("disabled"));

@@ -87,10 +87,22 @@ class TestSoftwareInfoScreen : public QObject {
   }
 
   // Without a stick the server is offered; without a stored WLAN network it
-  // cannot be reached, and the keys are free again.
+  // cannot be reached, and the keys are free again. A stick pulled out
+  // leaves its mount point's files behind: still no stick.
+  void noStickNoWlan_data() {
+    QTest::addColumn<QString>("leftBehind");
+    QTest::newRow("empty mount point") << QString();
+    QTest::newRow("a pulled stick's picture") << QString("plane.png");
+  }
   void noStickNoWlan() {
+    QFETCH(QString, leftBehind);
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
+    if (!leftBehind.isEmpty()) {
+      QVERIFY(f.Board().SetUsbStickInserted(0, true));
+      QVERIFY(WriteFile(f.Board().Root() + "/media/usb0/" + leftBehind, "png"));
+      QVERIFY(f.Board().SetUsbStickInserted(0, false));
+    }
     f.Call("", "openScreen", {kSoftware, QVariant()});
     QVERIFY(f.WaitShown(kSoftware));
     QVERIFY(f.Tap("updateButton"));

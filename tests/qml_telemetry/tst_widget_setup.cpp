@@ -320,6 +320,7 @@ class TestWidgetSetup : public QObject {
     QTRY_VERIFY(f.Item("timerDelete_s2"));
     f.Settle();
     f.Grab("timer-widget-setup.png");
+    QCOMPARE(f.Property("timerDelete_s2", "gp_text").toString(), QString("Delete timer"));
     QVERIFY(f.Tap("timerDelete_s2"));
     QVERIFY(f.TapInPopup("popupButton_0"));
     QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTimerGetSet_IsUsed(2, 0, AtomicDirGet), 0, 10000);

@@ -2,7 +2,8 @@
 // one: functions and servos added through the screens' element tasks, named
 // and given their sticks and trims, saved by the model-file writer. The
 // file the simulator lays down on a fresh card is that file, and it loads
-// into the transceiver with each servo under its function.
+// into the transceiver with each servo under its function, the two aileron
+// servos moving opposite ways over the whole travel.
 #include <QFile>
 
 #include "tasks_units/tasks_units_fixture.h"
@@ -62,8 +63,14 @@ class DemoModelTest : public QObject {
         QVERIFY(r.Do(VT::KLX_TASK_LOAD_UNIT, VT::KLX_TASK_PARA_MODEL_ServoConfig, servo, index));
         QCOMPARE(r.End(), kDone);
         db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, kServoNames[servo], AtomicDirSet);
+        // A first flight's travel: full stick moves the servo its whole way.
+        QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMin(servo, 0, -100, W, true), -100);
+        QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMax(servo, 0, 100, W, true), 100);
       }
     }
+    // The right aileron's servo sits mirrored in the wing: the two move
+    // opposite ways.
+    QCOMPARE(db.KLX_DataBaseManagerServoMixerReverse(1, 0), int(KLX_Ok));
     // Switch A up runs the flight timer, down stops it: two virtual
     // switches on it, the second inverted.
     int switches[2];
@@ -152,6 +159,9 @@ class DemoModelTest : public QObject {
       const int function = servo < 2 ? 0 : servo - 1;
       QCOMPARE(matrix.KLX_SerFuncMatrixServoAlreadyInFunction(function, servo, &db), 1);
       QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, QString(), AtomicDirGet), QString(kServoNames[servo]));
+      const int way = servo == 1 ? -100 : 100;
+      QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMin(servo, 0, 0, AtomicDirGet, false), -way);
+      QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_ServoMixer_FuncTravelMax(servo, 0, 0, AtomicDirGet, false), way);
     }
   }
 };

@@ -137,6 +137,9 @@ class ChecksumListsTest : public QObject {
     ChecksumListSpec spec;
     spec.files = {{"KLX32LinuxApp", "program"}};
     QVERIFY(WriteChecksumPackage(root.Path() + "/media/usb2", "KLX32MD5.txt", spec));
+    QVERIFY(WriteChecksumPackage(root.Path() + "/media/usb1", "KLX32MD5.txt", spec));
+    // Stick 2 plugged; stick 1's mount point only holds the files.
+    QVERIFY(WriteFile(root.Path() + "/run/mounts", "/media/usb2\n"));
     KLX_MD5 md5;
     QVERIFY(KLX_UpdateCheckMD5Sum(md5, true, 2, "", "", ""));
     QVERIFY(!KLX_UpdateCheckMD5Sum(md5, true, 1, "", "", ""));

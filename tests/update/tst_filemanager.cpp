@@ -290,6 +290,7 @@ class FileManagerTest : public QObject {
     QVERIFY(refusedAll());
     QVERIFY(WriteFile(root.Path() + "/Vorn/Model/a.xml", "model"));
     QVERIFY(QDir().mkpath(root.Path() + "/media/usb1"));
+    QVERIFY(WriteFile(root.Path() + "/run/mounts", "/media/usb1\n"));
     QVERIFY(QDir().mkpath(root.Path() + "/etc"));
     QVERIFY(runtime.FileManagerCreate());
     QVERIFY(runtime.FileManagerCreate());
@@ -326,6 +327,9 @@ class FileManagerTest : public QObject {
     QVERIFY(completes.wait(5000));
     QCOMPARE(completes.takeLast().at(0).toInt(), int(FM::Result_DelComplete));
     QVERIFY(!QFileInfo::exists(root.Path() + "/media/usb1/a.xml"));
+    // The stick pulled out: its mount point is no place to copy from.
+    QVERIFY(WriteFile(root.Path() + "/run/mounts", ""));
+    QVERIFY(!runtime.FileManagerSetSourceFolder("/media/usb1"));
     QVERIFY(runtime.FileManagerabort());
     QVERIFY(!runtime.FileManagerSetSourceFolder("/Vorn/Model"));
     runtime.FileManagerFree();

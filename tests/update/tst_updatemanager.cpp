@@ -354,8 +354,8 @@ class UpdateManagerTest : public QObject {
     QVERIFY(!QFileInfo::exists(ran));
   }
 
-  // From a stick: none or an empty one refuses (QML then offers the
-  // server); the application from the stick's root, the system update from
+  // From a stick: none, an empty one or a pulled one refuses (QML then
+  // offers the server); the application from the stick's root, the system update from
   // its own folder, through "file://" addresses.
   void fromStick() {
     ManagerRig rig;
@@ -363,8 +363,13 @@ class UpdateManagerTest : public QObject {
     QVERIFY(!rig.manager.beginAppUpdate(CUpdateManager::Src_USB));
     QCOMPARE(rig.manager.lastError(), -1);
     QVERIFY(QDir().mkpath(rig.Path("/media/usb0")));
+    QVERIFY(WriteFile(rig.Path("/run/mounts"), "/media/usb0\n"));
     QVERIFY(!rig.manager.beginAppUpdate(CUpdateManager::Src_USB));
     QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
+    // Pulled out, its files left in the mount point: no stick.
+    QVERIFY(WriteFile(rig.Path("/run/mounts"), ""));
+    QVERIFY(!rig.manager.beginAppUpdate(CUpdateManager::Src_USB));
+    QVERIFY(WriteFile(rig.Path("/run/mounts"), "/media/usb0\n"));
     QVERIFY(!rig.manager.downloadSystemUpdate(CUpdateManager::Src_USB));
     const QList<CSimFile> system{{"rootfs.ubifs", "img"}};
     QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0/KL_Vorn_System"), system));

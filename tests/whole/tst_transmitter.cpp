@@ -224,7 +224,7 @@ struct Transmitter {
   QString UpWithTheStick(Session* s) {
     if (!PowerOn(s) || !s->Says("start-up phase: system up", kStartMs)) return s->output.right(3000);
     s->Keys("u");
-    return s->ConsoleSays("USB stick 0 plugged in") ? QString() : s->printed.right(1500);
+    return s->ConsoleSays("USB stick 1 plugged in") ? QString() : s->printed.right(1500);
   }
   QString Screenshot(const QString& name) const {
     QProcess shot;
@@ -350,8 +350,9 @@ class WholeTransmitter : public QObject {
       QVERIFY2(tx.State().contains(line), qPrintable(tx.State()));
   }
 
-  // The application update from a stick, as a new user tries it: its
-  // package brings no controller firmware. The next start passes the
+  // The application update from a stick, as a new user tries it, after a
+  // stick pulled out led to the server's offer: its package brings no
+  // controller firmware. The next start passes the
   // firmware update by and loads the model, whose file is as the switch-off
   // left it.
   void anApplicationUpdateFromAStickKeepsTheModel() {
@@ -362,14 +363,28 @@ class WholeTransmitter : public QObject {
       const QString up = tx.UpWithTheStick(&s);
       QVERIFY2(up.isEmpty(), qPrintable(up));
       // Home, the strip, "Main menu", down to "Settings", "System", the
-      // software's "Check", "Update"; again while the intro may still play.
-      bool asked = false;
-      for (int attempt = 0; attempt < 8 && !asked; ++attempt) {
-        QVERIFY(tx.Fingers({"F5", "drag 240 3 240 190", "tap 83 27", "wheel 240 150 30", "tap 55 200", "tap 55 72",
-                            "tap 219 254", "tap 397 75"}));
-        asked = s.Says("begin update", 3000);
-      }
-      QVERIFY2(asked, qPrintable(s.output.right(3000)));
+      // software's "Check", "Update", until the program says `line`; again
+      // while the intro may still play.
+      const auto update = [&](const char* line) {
+        for (int attempt = 0; attempt < 8; ++attempt)
+          if (!tx.Fingers({"F5", "drag 240 3 240 190", "tap 83 27", "wheel 240 150 30", "tap 55 200", "tap 55 72",
+                           "tap 219 254", "tap 397 75"}) ||
+              s.Says(line, 3000))
+            break;
+        return s.output.contains(line);
+      };
+      // The stick pulled out again: its files stay in the
+      // folder, but there is no stick, and the update server is offered.
+      s.Keys("u");
+      QVERIFY2(s.ConsoleSays("USB stick 1 pulled out"), qPrintable(s.printed.right(1500)));
+      QVERIFY2(update("Update not started!") && !s.output.contains("begin update"), qPrintable(s.output.right(3000)));
+      const QString offer = tx.Screenshot("whole-pulled-stick-offer.png");
+      QVERIFY2(offer.isEmpty(), qPrintable(offer));
+      QVERIFY(tx.Fingers({"tap 300 198"}));  // "Abort"
+
+      s.Keys("u");
+      QVERIFY2(s.ConsoleSays("USB stick 1 plugged in"), qPrintable(s.printed.right(1500)));
+      QVERIFY2(update("begin update"), qPrintable(s.output.right(3000)));
       // "The update is ready. Install it now?" Ok; then "installed" Ok.
       QVERIFY(Until([&] { return tx.Fingers({"tap 180 198"}) && s.Says("installation is complete", 1000); }, kEventMs));
       QVERIFY2(s.output.contains("application installation is complete (err = 0)"), qPrintable(s.output.right(3000)));

@@ -130,8 +130,9 @@ Item {
         GeneralPurposeLabel { width: 90; text: qsTr("Bluetooth") + Language.emptyString; bold: true }
         GeneralPurposeButton {
             objectName: "btPower"
-            width: 90
-            gp_text: btScreen.powered ? qsTr("On") + Language.emptyString : qsTr("Off") + Language.emptyString
+            width: 100
+            // Named by what a touch does; the marked button shows that Bluetooth is on.
+            gp_text: btScreen.powered ? qsTr("Switch off") + Language.emptyString : qsTr("Switch on") + Language.emptyString
             state: btScreen.powered ? "active" : ""
             onClicked: btScreen.switchPower()
         }

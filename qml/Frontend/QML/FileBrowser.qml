@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Storages.js" as Storages
 
 // The folder browser frame: it shows nothing until show() is called. Then it
 // lists the storages (the SD card and the USB sticks), and inside one its
@@ -44,13 +45,8 @@ Rectangle {
         var list = []
         for (var i = 0; i < RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragesCount(); ++i) {
             var path = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragePathByIdx(i)
-            var stick = path.indexOf("/media/usb") >= 0
-            if (path !== card && !stick)
-                continue
-            var label = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStorageLabelByIdx(i)
-            list.push({ label: stick ? qsTr("USB stick") + Language.emptyString + (label !== "" ? " " + label : "")
-                                     : qsTr("SD card") + Language.emptyString,
-                        path: path, kind: "storage" })
+            if (path === card || Storages.isStick(path))
+                list.push({ label: Storages.label(path), path: path, kind: "storage" })
         }
         return list
     }
@@ -102,7 +98,9 @@ Rectangle {
         height: 24
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideMiddle
-        text: browser.title + (browser.folder === "" ? "" : "  " + browser.lastPart(browser.folder))
+        text: browser.title + (browser.folder === "" ? "" : "  " + (browser.folder === browser.storageRoot
+                                                                    ? Storages.label(browser.folder)
+                                                                    : browser.lastPart(browser.folder)))
         color: rootwindow.textColour
         font.family: rootwindow.fontFamily
         font.pixelSize: 15

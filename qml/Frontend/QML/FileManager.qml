@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import DBValues 1.0
 import FileManagerBackend 1.0 as Backend
+import "Storages.js" as Storages
 
 // The file manager: the source on the left, the destination on the right,
 // each chosen among the SD card's folders and the USB sticks. Files and
@@ -35,12 +36,8 @@ Item {
     // ---- places ----
     function lastPart(path) { return path.substring(path.lastIndexOf("/") + 1) }
     function byLabel(a, b) { return a.label.toLowerCase() < b.label.toLowerCase() ? -1 : a.label.toLowerCase() > b.label.toLowerCase() ? 1 : 0 }
-    function isStick(path) { return path.indexOf("/media/usb") >= 0 }
-    function storageLabel(path) {
-        if (!isStick(path))
-            return qsTr("SD card") + Language.emptyString
-        return qsTr("USB stick") + Language.emptyString + " " + (parseInt(path.substring(path.lastIndexOf("usb") + 3)) + 1)
-    }
+    function isStick(path) { return Storages.isStick(path) }
+    function storageLabel(path) { return Storages.label(path) }
     // A folder that can be copied from or into: below the card's top
     // folder, or on a stick.
     function usable(folder) { return folder !== "" && folder !== cardRoot }
@@ -53,7 +50,7 @@ Item {
 
     // The SD card and the plugged USB sticks, as the last scan found them.
     function storages() {
-        RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStorageInfo()
+        stickMask = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStorageInfo()
         var list = []
         for (var i = 0; i < RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragesCount(); ++i) {
             var path = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragePathByIdx(i)
@@ -115,6 +112,32 @@ Item {
     function refresh() {
         openSource(srcRoot, srcFolder)
         openDestination(dstRoot, dstFolder)
+    }
+
+    // Sticks plugged in or pulled out while the screen is open: a side
+    // listing the storages lists them anew, a side on a stick that is gone
+    // goes back to them. Looked at once a second, not while the manager works.
+    property int stickMask: 0
+    function stickGone(root, mask) {
+        return isStick(root) && (mask & (1 << Storages.stickNumber(root))) === 0
+    }
+    function watchSticks() {
+        var before = stickMask
+        var mask = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStorageInfo()
+        if (mask === before)
+            return
+        stickMask = mask
+        if (srcFolder === "" || stickGone(srcRoot, mask))
+            openSource("", "")
+        if (dstFolder === "" || stickGone(dstRoot, mask))
+            openDestination("", "")
+    }
+    Timer {
+        objectName: "stickWatch"
+        interval: 1000
+        repeat: true
+        running: fm.running === ""
+        onTriggered: fm.watchSticks()
     }
 
     // ---- the selection ----

@@ -18,13 +18,13 @@ Item {
         spacing: 3
         GeneralPurposeButton {
             objectName: "timerName_" + row.timer.key
-            width: 130; fontSize: 13
+            width: 110; fontSize: 13
             state: row.chosen ? "active" : ""
             gp_text: row.timer.name
             onClicked: row.nameClicked()
         }
         Text {
-            width: 120; height: 30
+            width: 90; height: 30
             verticalAlignment: Text.AlignVCenter; horizontalAlignment: Text.AlignHCenter
             color: rootwindow.textColour; font.pixelSize: 13
             text: row.timer.start + " \u2192 " + row.timer.stop
@@ -44,8 +44,8 @@ Item {
         }
         GeneralPurposeButton {
             objectName: "timerDelete_" + row.timer.key
-            width: 40
-            gp_text: "X"
+            width: 98; fontSize: 13
+            gp_text: qsTr("Delete timer") + Language.emptyString
             onClicked: row.deleteClicked()
         }
     }
