@@ -1443,14 +1443,6 @@ Continue?</source>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>开</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
@@ -1485,6 +1477,14 @@ Continue?</source>
     <message>
         <source>Delete</source>
         <translation>删除</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>开启</translation>
     </message>
 </context>
 <context>
@@ -1717,14 +1717,6 @@ Continue?</source>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation>U盘</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>SD卡</translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation>此处没有可选项</translation>
     </message>
@@ -1735,14 +1727,6 @@ Continue?</source>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation>SD卡</translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation>U盘</translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation>选择存储设备</translation>
@@ -3509,6 +3493,17 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation>SD卡</translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation>U盘</translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3821,6 +3816,10 @@ Proceed?</source>
     <message>
         <source>Alarm</source>
         <translation>警报</translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
+        <translation>删除计时器</translation>
     </message>
 </context>
 <context>

@@ -1443,14 +1443,6 @@ Fortfahren?</translation>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Ein</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Aus</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
@@ -1485,6 +1477,14 @@ Fortfahren?</translation>
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Ausschalten</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Einschalten</translation>
     </message>
 </context>
 <context>
@@ -1717,14 +1717,6 @@ Fortfahren?</translation>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation>USB-Stick</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>SD-Karte</translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation>Hier gibt es nichts zur Auswahl</translation>
     </message>
@@ -1735,14 +1727,6 @@ Fortfahren?</translation>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation>SD-Karte</translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation>USB-Stick</translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation>Speicher wählen</translation>
@@ -3509,6 +3493,17 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation>SD-Karte</translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation>USB-Stick</translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3821,6 +3816,10 @@ Fortfahren?</translation>
     <message>
         <source>Alarm</source>
         <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
+        <translation>Timer löschen</translation>
     </message>
 </context>
 <context>

@@ -1438,14 +1438,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>On</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1479,6 +1471,14 @@ Continue?</source>
     </message>
     <message>
         <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch on</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1712,14 +1712,6 @@ Continue?</source>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1730,14 +1722,6 @@ Continue?</source>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation type="unfinished"></translation>
@@ -3491,6 +3475,17 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3800,6 +3795,10 @@ Proceed?</source>
     </message>
     <message>
         <source>Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1443,14 +1443,6 @@ Continue?</source>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Act.</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Desact.</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
@@ -1485,6 +1477,14 @@ Continue?</source>
     <message>
         <source>Delete</source>
         <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Activar</translation>
     </message>
 </context>
 <context>
@@ -1717,14 +1717,6 @@ Continue?</source>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation>Memoria USB</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>Tarjeta SD</translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation>Aquí no hay nada que elegir</translation>
     </message>
@@ -1735,14 +1727,6 @@ Continue?</source>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation>Tarjeta SD</translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation>Memoria USB</translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation>Elija un almacenamiento</translation>
@@ -3509,6 +3493,17 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation>Tarjeta SD</translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation>Memoria USB</translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3821,6 +3816,10 @@ Proceed?</source>
     <message>
         <source>Alarm</source>
         <translation>Alarma</translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
+        <translation>Borrar crono</translation>
     </message>
 </context>
 <context>

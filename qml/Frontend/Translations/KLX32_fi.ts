@@ -1443,14 +1443,6 @@ Jatketaanko?</translation>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Päällä</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Pois</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Pysäytä</translation>
     </message>
@@ -1485,6 +1477,14 @@ Jatketaanko?</translation>
     <message>
         <source>Delete</source>
         <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Kytke pois</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Kytke päälle</translation>
     </message>
 </context>
 <context>
@@ -1717,14 +1717,6 @@ Jatketaanko?</translation>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation>USB-tikku</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>SD-kortti</translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation>Täällä ei ole mitään valittavaa</translation>
     </message>
@@ -1735,14 +1727,6 @@ Jatketaanko?</translation>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation>SD-kortti</translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation>USB-tikku</translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation>Valitse tallennuspaikka</translation>
@@ -3509,6 +3493,17 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation>SD-kortti</translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation>USB-tikku</translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3821,6 +3816,10 @@ Jatketaanko?</translation>
     <message>
         <source>Alarm</source>
         <translation>Hälytys</translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
+        <translation>Poista ajastin</translation>
     </message>
 </context>
 <context>

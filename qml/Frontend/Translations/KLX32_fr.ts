@@ -1443,14 +1443,6 @@ Continuer ?</translation>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>Marche</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Arrêt</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
@@ -1485,6 +1477,14 @@ Continuer ?</translation>
     <message>
         <source>Delete</source>
         <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Activer</translation>
     </message>
 </context>
 <context>
@@ -1717,14 +1717,6 @@ Continuer ?</translation>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation>Clé USB</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>Carte SD</translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation>Rien à choisir ici</translation>
     </message>
@@ -1735,14 +1727,6 @@ Continuer ?</translation>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation>Carte SD</translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation>Clé USB</translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation>Choisir un support</translation>
@@ -3509,6 +3493,17 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation>Carte SD</translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation>Clé USB</translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3821,6 +3816,10 @@ Continuer ?</translation>
     <message>
         <source>Alarm</source>
         <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
+        <translation>Suppr. chrono</translation>
     </message>
 </context>
 <context>

@@ -1443,14 +1443,6 @@ Continuare?</translation>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>On</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Off</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
@@ -1485,6 +1477,14 @@ Continuare?</translation>
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Spegni</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Accendi</translation>
     </message>
 </context>
 <context>
@@ -1717,14 +1717,6 @@ Continuare?</translation>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation>Chiavetta USB</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>Scheda SD</translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation>Niente da scegliere qui</translation>
     </message>
@@ -1735,14 +1727,6 @@ Continuare?</translation>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation>Scheda SD</translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation>Chiavetta USB</translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation>Scegli una memoria</translation>
@@ -3509,6 +3493,17 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation>Scheda SD</translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation>Chiavetta USB</translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3821,6 +3816,10 @@ Procedere?</translation>
     <message>
         <source>Alarm</source>
         <translation>Allarme</translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
+        <translation>Elimina timer</translation>
     </message>
 </context>
 <context>

@@ -1443,14 +1443,6 @@ Fortsette?</translation>
         <translation>Bluetooth</translation>
     </message>
     <message>
-        <source>On</source>
-        <translation>På</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>Av</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Stopp</translation>
     </message>
@@ -1485,6 +1477,14 @@ Fortsette?</translation>
     <message>
         <source>Delete</source>
         <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Switch off</source>
+        <translation>Slå av</translation>
+    </message>
+    <message>
+        <source>Switch on</source>
+        <translation>Slå på</translation>
     </message>
 </context>
 <context>
@@ -1717,14 +1717,6 @@ Fortsette?</translation>
 <context>
     <name>FileBrowser</name>
     <message>
-        <source>USB stick</source>
-        <translation>USB-pinne</translation>
-    </message>
-    <message>
-        <source>SD card</source>
-        <translation>SD-kort</translation>
-    </message>
-    <message>
         <source>Nothing to choose from here</source>
         <translation>Ingenting å velge her</translation>
     </message>
@@ -1735,14 +1727,6 @@ Fortsette?</translation>
 </context>
 <context>
     <name>FileManager</name>
-    <message>
-        <source>SD card</source>
-        <translation>SD-kort</translation>
-    </message>
-    <message>
-        <source>USB stick</source>
-        <translation>USB-pinne</translation>
-    </message>
     <message>
         <source>Choose a storage</source>
         <translation>Velg lagringsenhet</translation>
@@ -3509,6 +3493,17 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>Storages</name>
+    <message>
+        <source>SD card</source>
+        <translation>SD-kort</translation>
+    </message>
+    <message>
+        <source>USB stick</source>
+        <translation>USB-pinne</translation>
+    </message>
+</context>
+<context>
     <name>TeleWidgetSetupBar</name>
     <message>
         <source>You are about to delete this widget
@@ -3821,6 +3816,10 @@ Fortsette?</translation>
     <message>
         <source>Alarm</source>
         <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Delete timer</source>
+        <translation>Slett timer</translation>
     </message>
 </context>
 <context>
