@@ -112,12 +112,27 @@ void KLX_TimersAlarms::Pass() {
   }
   m_Db->KLX_DataBaseManagerComplexTimerManageAlarmSignals();
   m_Previous = m_Current;
+  TellShownTimes();
   KLX_TimersAlarmsCheckModelDataFastStartIsBad();
   m_Calc.KLX_RuntimeCalcTelemetryAlarmsCalculate();
   m_Calc.KLX_RuntimeCalcAlarmCalculateVoiceAlarms(m_TickCounter, m_Runtime->KLX_RuntimeDatabaseManagerGetActualFlightMode());
   m_Db->KLX_DataBaseManagerUpdateVolumes();
   m_TickCounter += kPeriodMs;
   m_PreviousLoadState = KLX_VornTask::KLX_MODELLLOAD_STATUS_READY;
+}
+
+void KLX_TimersAlarms::TellShownTimes() {
+  // A running timer changes what the screens show once a second, not once a pass.
+  QString shown;
+  for (int t = 0; t < Board::m_Instance->TimerCountMax(); ++t) {
+    char time[16] = {};
+    m_Db->KLX_DataBaseManagerTimerGet_ActualTimeChars(t, time, sizeof time);
+    shown += QLatin1String(time) + QLatin1Char(' ') + m_Db->KLX_DataBaseManagerCmplxTimerGetActualTime_String(t, true) +
+             QLatin1Char(' ');
+  }
+  if (shown == m_ShownTimes) return;
+  m_ShownTimes = shown;
+  m_Db->KLX_DataBaseManagerLiveValuesChanged();
 }
 
 void KLX_TimersAlarms::KLX_TimersAlarmsCheckModelDataFastStartIsBad() {
