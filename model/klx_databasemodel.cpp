@@ -222,8 +222,9 @@ QString KLX_DataBaseManager::ModelName(KLX_UnitKind kind, KLX_RecordStore* store
 
 void KLX_DataBaseManager::MarkUnit(KLX_UnitKind kind, int index, bool modified) {
   if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerMarkUnit(kind, index);
-  // The home screen shows the trims.
-  if (kind == KLX_UnitKind::Trim) KLX_DataBaseManagerLiveValuesChanged();
+  // The home screen shows the trims (the engine's copy on every pass marks
+  // them unmodified: nothing new to show).
+  if (kind == KLX_UnitKind::Trim && modified) KLX_DataBaseManagerLiveValuesChanged();
   if (modified) KLX_DataBaseManagerSetModelModifyFlag(true);
 }
 
