@@ -123,12 +123,14 @@ void KLX_TimersAlarms::Pass() {
 
 void KLX_TimersAlarms::TellShownTimes() {
   // A running timer changes what the screens show once a second, not once a pass.
-  QString shown;
-  for (int t = 0; t < Board::m_Instance->TimerCountMax(); ++t) {
-    char time[16] = {};
-    m_Db->KLX_DataBaseManagerTimerGet_ActualTimeChars(t, time, sizeof time);
-    shown += QLatin1String(time) + QLatin1Char(' ') + m_Db->KLX_DataBaseManagerCmplxTimerGetActualTime_String(t, true) +
-             QLatin1Char(' ');
+  constexpr int kComplexFirst = 8;
+  const int timers = Board::m_Instance->TimerCountMax();
+  QByteArray shown(3 * timers * int(sizeof(int)), '\0');
+  int* at = reinterpret_cast<int*>(shown.data());
+  for (int t = 0; t < timers; ++t) {
+    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(t);
+    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualIsNegative(t);
+    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(kComplexFirst + t);
   }
   if (shown == m_ShownTimes) return;
   m_ShownTimes = shown;

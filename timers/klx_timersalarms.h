@@ -4,8 +4,8 @@
 // timers by the time really passed, hands out the complex timers' alarms,
 // repeats the bad-model-data warning, evaluates the telemetry and voice
 // alarms and refreshes the volumes. The runtime read-outs own it.
+#include <QByteArray>
 #include <QMutex>
-#include <QString>
 #include <QThread>
 #include <QWaitCondition>
 
@@ -70,7 +70,7 @@ class KLX_TimersAlarms : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   qint64 m_Previous = 0;
   int m_PreviousLoadState = 0;
   // The timers as the screens show them after the last pass.
-  QString m_ShownTimes;
+  QByteArray m_ShownTimes;
   // The last bad-model-data warning, on the thread's clock.
   bool m_Warned = false;
   qint64 m_WarnedAt = 0;
