@@ -1,12 +1,14 @@
 #include "frame/klx_basethread.h"
+#include "frame/klx_threadstart.h"
 
-#include <QDeadlineTimer>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <cstring>
 
 #include "frame/klx_clock.h"
+#include "frame/klx_errorhandler.h"
 
 KLX_BaseClassThread::KLX_BaseClassThread() = default;
 
@@ -25,29 +27,64 @@ namespace KLX_ThreadControl {
 
 namespace {
 constexpr qint64 kStartWaitMs = 200;
-// A thread that ended is seen within this (its end is not signalled here).
-constexpr qint64 kEndPollMs = 5;
+constexpr unsigned kErrNeverEntered = 0x21607;
 
 QMutex g_EnteredMutex;
 QWaitCondition g_EnteredWake;
 QSet<QThread*> g_Entered;
+QSet<QThread*> g_Ended;
+// The clock each start in progress waits on: the thread wakes it through that.
+QHash<QThread*, KLX_Clock*> g_Starting;
+
+void Mark(QSet<QThread*>& set, QThread* thread) {
+  QMutexLocker lock(&g_EnteredMutex);
+  set.insert(thread);
+  if (KLX_Clock* clock = g_Starting.value(thread)) clock->KLX_ClockWake(g_EnteredWake);
+}
+
+QString ThreadName(QThread* thread) {
+  if (auto* base = dynamic_cast<KLX_BaseClassThread*>(thread); base && base->KLX_BaseClassThreadLabel()[0])
+    return QString::fromLatin1(base->KLX_BaseClassThreadLabel());
+  return thread->objectName().isEmpty() ? QString::fromLatin1(thread->metaObject()->className()) : thread->objectName();
+}
 }  // namespace
 
-bool Start(QThread* thread) {
-  QDeadlineTimer deadline(kStartWaitMs);
+bool Start(QThread* thread, KLX_Clock& clock) {
+  // A thread that ends says so in its own finish, before it is seen finished.
+  const QMetaObject::Connection ended =
+      QObject::connect(thread, &QThread::finished, thread, [thread] { Mark(g_Ended, thread); }, Qt::DirectConnection);
   QMutexLocker lock(&g_EnteredMutex);
   g_Entered.remove(thread);
+  g_Ended.remove(thread);
+  g_Starting.insert(thread, &clock);
+  const qint64 deadline = clock.KLX_ClockNowMs() + kStartWaitMs;
   thread->start(QThread::InheritPriority);
-  while (!g_Entered.contains(thread) && !thread->isFinished() && !deadline.hasExpired())
-    g_EnteredWake.wait(&g_EnteredMutex, QDeadlineTimer(std::min(deadline.remainingTime(), kEndPollMs)));
-  g_Entered.remove(thread);
+  qint64 left = kStartWaitMs;
+  while (!g_Entered.contains(thread) && !g_Ended.contains(thread) && left > 0) {
+    clock.KLX_ClockWait(g_EnteredWake, g_EnteredMutex, static_cast<unsigned long>(left));
+    left = deadline - clock.KLX_ClockNowMs();
+  }
+  const bool entered = g_Entered.remove(thread);
+  const bool gone = g_Ended.remove(thread);
+  g_Starting.remove(thread);
+  lock.unlock();
+  QObject::disconnect(ended);
+  if (gone) return false;
+  // Running but silent: its start cost the whole wait, and whoever waits on it
+  // next should know which thread it was.
+  if (!entered)
+    KLXErrorHandler.RegisterError(
+        kErrNeverEntered,
+        QStringLiteral("thread %1 did not report entering its run within %2 ms").arg(ThreadName(thread)).arg(kStartWaitMs));
   return thread->isRunning();
 }
 
+bool Start(QThread* thread) {
+  return Start(thread, KLX_Clock::KLX_ClockSystem());
+}
+
 void Entered() {
-  QMutexLocker lock(&g_EnteredMutex);
-  g_Entered.insert(QThread::currentThread());
-  g_EnteredWake.wakeAll();
+  Mark(g_Entered, QThread::currentThread());
 }
 
 void Stop(QThread* thread, KLX_Clock& clock, QMutex* mutex, QWaitCondition* wake, std::atomic<bool>* running,

@@ -48,8 +48,8 @@ class KLX_BaseClassThread {
 namespace KLX_ThreadControl {
 // Starts with inherited priority and waits up to 200 ms for it to run: until
 // its run() has said Entered(), or has ended (a thread that is not set up
-// ends at once and is seen not running). A thread that never says Entered()
-// is given the whole 200 ms.
+// ends at once and is seen not running). A thread still silent after 200 ms
+// is reported by its label (klx_threadstart.h: the same on a given clock).
 bool Start(QThread* thread);
 // Called by a thread's run() once it is past its own checks and its running
 // flag is set: the start waiting for it returns.

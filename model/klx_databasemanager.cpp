@@ -14,11 +14,23 @@ constexpr unsigned kErrInitialize = 0x10301;
 constexpr int kOwnedObjects = 31;
 }  // namespace
 
-KLX_DataBaseManager::KLX_DataBaseManager(QObject* parent) : QObject(parent) { SetSequencerHooks(); }
+namespace {
+void ConnectLiveValues(KLX_DataBaseManager* db, KLX_LiveValues* live) {
+  QObject::connect(live, &KLX_LiveValues::changed, db, &KLX_DataBaseManager::liveValuesChanged);
+  // The shown trims follow the flight mode.
+  QObject::connect(db, &KLX_DataBaseManager::flightModeChanged, live, &KLX_LiveValues::KLX_LiveValuesChanged);
+}
+}  // namespace
+
+KLX_DataBaseManager::KLX_DataBaseManager(QObject* parent) : QObject(parent) {
+  SetSequencerHooks();
+  ConnectLiveValues(this, &m_LiveValues);
+}
 
 KLX_DataBaseManager::KLX_DataBaseManager(const KLX_AudioDevices& audio, QObject* parent)
     : QObject(parent), m_AudioHandler(audio) {
   SetSequencerHooks();
+  ConnectLiveValues(this, &m_LiveValues);
 }
 
 KLX_DataBaseManager::~KLX_DataBaseManager() {

@@ -15,6 +15,7 @@
 #include "audio/klx_variosettings.h"
 #include "audio/klx_voicetelemetry.h"
 #include "frame/klx_basedatabase.h"
+#include "frame/klx_livevalues.h"
 #include "frame/klx_systemproperties.h"
 #include "frame/klx_timezone.h"
 #include "frame/klx_version.h"
@@ -133,11 +134,19 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   int KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex, unsigned char count);
   KLX_TelemetrieHandler* KLX_DataBaseManagerGetTelemetrieHandler() { return &m_TelemetrieHandler; }
 
+  // Any thread: a value the screens show live has changed (liveValuesChanged
+  // follows on the GUI thread).
+  void KLX_DataBaseManagerLiveValuesChanged() { m_LiveValues.KLX_LiveValuesChanged(); }
+  KLX_LiveValues* KLX_DataBaseManagerLiveValues() { return &m_LiveValues; }
+
  signals:
   void controlSelected(int control);
   void controlRepeated(int oldcontrol);
+  // The screens read what they show live when this comes, not on timers.
+  void liveValuesChanged();
 
  private:
+  KLX_LiveValues m_LiveValues;
   KLX_XMLFileSaver m_XMLFileSaver;
   KLX_AudioHandler m_AudioHandler;
   KLX_TelemetrieHandler m_TelemetrieHandler;

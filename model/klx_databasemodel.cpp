@@ -48,11 +48,13 @@ void KLX_DataBaseManager::CreateObjects() {
   if (!m_ServoConfig) m_ServoConfig = new KLX_ServoConfig;
   if (!m_SystemProperties) m_SystemProperties = new KLX_SystemProperties;
   if (!m_Telemetrie) m_Telemetrie = new KLX_Telemetrie;
+  m_Telemetrie->KLX_TelemetrieSetLiveValues(&m_LiveValues);
   if (!m_Receiver) m_Receiver = new KLX_Receiver;
   if (!m_Version) m_Version = new KLX_Version;
   if (!m_VornProperties) m_VornProperties = new KLX_VornProperties;
   if (!m_XMLFileHandler) m_XMLFileHandler = new KLX_XMLFileHandler(QStringLiteral("KLX_DataBaseManager"));
   if (!m_GUITelemetrie) m_GUITelemetrie = new KLX_GUITelemetrie;
+  m_GUITelemetrie->KLX_GUITelemetrieSetLiveValues(&m_LiveValues);
   if (!m_Switch) m_Switch = new KLX_Switch;
   if (!m_FlightmodeAssign) m_FlightmodeAssign = new KLX_FlightmodeAssign;
   if (!m_ComplexTimer) m_ComplexTimer = new KLX_ComplexTimer;
@@ -220,6 +222,9 @@ QString KLX_DataBaseManager::ModelName(KLX_UnitKind kind, KLX_RecordStore* store
 
 void KLX_DataBaseManager::MarkUnit(KLX_UnitKind kind, int index, bool modified) {
   if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerMarkUnit(kind, index);
+  // The home screen shows the trims (the engine's copy on every pass marks
+  // them unmodified: nothing new to show).
+  if (kind == KLX_UnitKind::Trim && modified) KLX_DataBaseManagerLiveValuesChanged();
   if (modified) KLX_DataBaseManagerSetModelModifyFlag(true);
 }
 

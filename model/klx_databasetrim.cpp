@@ -162,7 +162,10 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTrimClear(T_TrimControlCfg* record) 
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTrimSet_TrimUnit(int trim, T_TrimControlCfg* record) {
-  return m_Trim ? m_Trim->KLX_TrimSet_TrimUnit(trim, record) : KLX_Error;
+  if (!m_Trim) return KLX_Error;
+  const int result = m_Trim->KLX_TrimSet_TrimUnit(trim, record);
+  KLX_DataBaseManagerLiveValuesChanged();
+  return result;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTrimCopySingleUnit(int trim, T_TrimControlCfg* record) {

@@ -295,7 +295,10 @@ void KLX_FunctionalCalculation::CalculationPass() {
       m_Db->KLX_DataBaseManagerBindingInfoSend();
   }
   kl_engine_calculate(m_Setup, &m_Output);
-  for (int s = 0; s < KL_MAX_SERVOS; ++s) m_PublishedOutput[s].store(m_Output.value[s], std::memory_order_relaxed);
+  // The screens hear of outputs and controls that moved, and of nothing else.
+  bool moved = false;
+  for (int s = 0; s < KL_MAX_SERVOS; ++s)
+    moved |= m_PublishedOutput[s].exchange(m_Output.value[s], std::memory_order_relaxed) != m_Output.value[s];
   TrimDifferentialAdjustment();
   PublishTriValues();
   check_fm();
@@ -303,7 +306,12 @@ void KLX_FunctionalCalculation::CalculationPass() {
     for (int i = 0; i < kControlSlots; ++i) m_Controls[i].SetID(kl_engine_get_control_ID(i));
     m_ControlIdsStale = false;
   }
-  for (int i = 0; i < kControlSlots; ++i) m_Controls[i].SetValue(kl_engine_get_control_value(i));
+  for (int i = 0; i < kControlSlots; ++i) {
+    const short value = static_cast<short>(kl_engine_get_control_value(i));
+    moved |= m_Controls[i].Value() != value;
+    m_Controls[i].SetValue(value);
+  }
+  if (moved) m_Db->KLX_DataBaseManagerLiveValuesChanged();
   m_Phase = kPhaseCalculation;
 }
 

@@ -381,7 +381,9 @@ QString KLX_GUITelemetrie::KLX_GUITelemetrieGetSet_Element_SensorAlias(int page,
     if (!Ok(err, page, &element, &sensor, &slave)) return Indexes_Out_Of_Range;                                    \
     if (dir != AtomicDirSet) return ReadSensor(page, element, sensor).values[slave].member;                       \
     auto& field = WriteSensor(page, element, sensor).values[slave].member;                                         \
-    field = Cut<std::remove_reference_t<decltype(field)>>(Clamp(id, value));                                       \
+    const auto next = Cut<std::remove_reference_t<decltype(field)>>(Clamp(id, value));                             \
+    Note(field != next);                                                                                           \
+    field = next;                                                                                                  \
     return field;                                                                                                  \
   }
 KLX_GUITELE_VALUE_NUMBERS(KLX_GUITELE_VALUE_NUMBER_DEF)
@@ -405,6 +407,8 @@ int KLX_GUITelemetrie::KLX_GUITelemetrieGetSet_ElementAtPage_IsBlinking(int page
   const uint8_t flag = ReadSensor(page, element, sensor).values[slave].isBlinking;
   if (dir != AtomicDirSet || value < 0) return flag;
   uint8_t& field = WriteSensor(page, element, sensor).values[slave].isBlinking;
-  field = value == 0 ? 0 : static_cast<uint8_t>(field | (value & 0xFF));
+  const uint8_t next = value == 0 ? 0 : static_cast<uint8_t>(field | (value & 0xFF));
+  Note(field != next);
+  field = next;
   return field;
 }

@@ -22,6 +22,7 @@
 
 #include "frame/klx_basedatabase.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_livevalues.h"
 
 // Numeric fields of an element: (accessor name, member, field id).
 #define KLX_GUITELE_ELEMENT_NUMBERS(X) \
@@ -145,6 +146,9 @@ class KLX_GUITelemetrie : public QObject, public KLX_BaseClassDatabase {
   int KLX_GUITelemetrieGetSet_ElementAtPage_IsBlinking(int page, int element, int sensor, int slave, int value,
                                                        int dir);
 
+  // The screens hear of changed alarm marks and states through this.
+  void KLX_GUITelemetrieSetLiveValues(KLX_LiveValues* live) { m_Live = live; }
+
  private:
   struct Value {
     uint8_t isUsed = 0;
@@ -210,7 +214,13 @@ class KLX_GUITelemetrie : public QObject, public KLX_BaseClassDatabase {
   int CreateWidget(int page, int xpos, int ypos, int size, int kind, bool sizeChecked);
   void CheckSetForMultipleSensors(int page, int element);
 
+  // A shown mark or alarm state got a new value.
+  void Note(bool changed) {
+    if (changed && m_Live) m_Live->KLX_LiveValuesChanged();
+  }
+
   mutable QMutex m_Mutex;
   BorderData_T m_Border;
   Page m_Pages[kPages];
+  KLX_LiveValues* m_Live = nullptr;
 };

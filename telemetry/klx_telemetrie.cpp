@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstring>
 
 #include "frame/klx_errorhandler.h"
@@ -116,16 +117,25 @@ QString KLX_Telemetrie::Text(const char* field, int size) {
   return QString::fromLatin1(field, static_cast<int>(strnlen(field, static_cast<size_t>(size))));
 }
 
-void KLX_Telemetrie::SetText(char* field, int size, const char* text) {
-  std::memset(field, 0, static_cast<size_t>(size));
-  if (text) std::strncpy(field, text, static_cast<size_t>(size - 1));
+bool KLX_Telemetrie::SetText(char* field, int size, const char* text) {
+  // The text fields hold at most 17 bytes.
+  char next[32] = {};
+  const size_t bytes = std::min(static_cast<size_t>(size), sizeof(next));
+  if (text) std::strncpy(next, text, bytes - 1);
+  const bool changed = std::memcmp(field, next, bytes) != 0;
+  std::memcpy(field, next, bytes);
+  return changed;
 }
 
 int KLX_Telemetrie::SensorByte(int sensor, uint8_t Sensor::*field, Element element, int value, int dir,
                                unsigned errCode, bool addressText) {
   if (!SensorOk(sensor, errCode, addressText)) return Indexes_Out_Of_Range;
   uint8_t& stored = m_Sensors[sensor].*field;
-  if (dir == AtomicDirSet) stored = static_cast<uint8_t>(Clamp(element, value));
+  if (dir == AtomicDirSet) {
+    const uint8_t next = static_cast<uint8_t>(Clamp(element, value));
+    Note(stored != next);
+    stored = next;
+  }
   return stored;
 }
 
@@ -133,7 +143,11 @@ int KLX_Telemetrie::ValueByte(int sensor, int slave, uint8_t Value::*field, Elem
                               unsigned errCode) {
   if (!ValueOk(sensor, slave, errCode)) return Indexes_Out_Of_Range;
   uint8_t& stored = m_Sensors[sensor].values[slave].*field;
-  if (dir == AtomicDirSet) stored = static_cast<uint8_t>(Clamp(element, value));
+  if (dir == AtomicDirSet) {
+    const uint8_t next = static_cast<uint8_t>(Clamp(element, value));
+    Note(stored != next);
+    stored = next;
+  }
   return stored;
 }
 
@@ -141,14 +155,22 @@ int KLX_Telemetrie::ItemByte(int sensor, int menu, int item, uint8_t MenuItem::*
                              int dir, unsigned errCode) {
   if (!ItemOk(sensor, menu, item, errCode)) return Indexes_Out_Of_Range;
   uint8_t& stored = m_Sensors[sensor].menus[menu].items[item].*field;
-  if (dir == AtomicDirSet) stored = static_cast<uint8_t>(Clamp(element, value));
+  if (dir == AtomicDirSet) {
+    const uint8_t next = static_cast<uint8_t>(Clamp(element, value));
+    Note(stored != next);
+    stored = next;
+  }
   return stored;
 }
 
 // ---- store-wide fields -----------------------------------------------------------------
 
 int KLX_Telemetrie::KLX_TelemetrieGetSet_IsCaptured(int value, int dir) {
-  if (dir == AtomicDirSet) m_Captured = Clamp(ElCaptured, value);
+  if (dir == AtomicDirSet) {
+    const int next = Clamp(ElCaptured, value);
+    Note(m_Captured != next);
+    m_Captured = next;
+  }
   return m_Captured;
 }
 
@@ -187,14 +209,14 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_SensorMainAdress(int sensor, int value,
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_SensorName(int sensor, const char* name, int dir) {
   if (!SensorOk(sensor, kErrName, false)) return QString();
   Sensor& s = m_Sensors[sensor];
-  if (dir == AtomicDirSet) SetText(s.name, sizeof(s.name), name);
+  if (dir == AtomicDirSet) Note(SetText(s.name, sizeof(s.name), name));
   return Text(s.name, sizeof(s.name));
 }
 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_SensorAlias(int sensor, const char* alias, int dir) {
   if (!SensorOk(sensor, kErrName, false)) return QString();
   Sensor& s = m_Sensors[sensor];
-  if (dir == AtomicDirSet) SetText(s.alias, sizeof(s.alias), alias);
+  if (dir == AtomicDirSet) Note(SetText(s.alias, sizeof(s.alias), alias));
   return Text(s.alias, sizeof(s.alias));
 }
 
@@ -249,6 +271,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Alarm(int sensor, int slave, int 
     const uint8_t flag = static_cast<uint8_t>(Clamp(ElFlag, value));
     // The same flag again, already read: nothing changed.
     if (!(alarm & kAlarmChanged) && alarm == flag) return flag;
+    Note((alarm & ~kAlarmChanged) != flag);
     alarm = flag | kAlarmChanged;
     return alarm;
   }
@@ -260,21 +283,21 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Alarm(int sensor, int slave, int 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveLabel(int sensor, int slave, const char* label, int dir) {
   if (!ValueOk(sensor, slave, kErrLabel)) return QString();
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) SetText(v.label, sizeof(v.label), label);
+  if (dir == AtomicDirSet) Note(SetText(v.label, sizeof(v.label), label));
   return Text(v.label, sizeof(v.label));
 }
 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveAlias(int sensor, int slave, const char* alias, int dir) {
   if (!ValueOk(sensor, slave, kErrLabel)) return QString();
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) SetText(v.alias, sizeof(v.alias), alias);
+  if (dir == AtomicDirSet) Note(SetText(v.alias, sizeof(v.alias), alias));
   return Text(v.alias, sizeof(v.alias));
 }
 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveUnit(int sensor, int slave, const char* unit, int dir) {
   if (!ValueOk(sensor, slave, kErrUnit)) return QString();
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) SetText(v.unit, sizeof(v.unit), unit);
+  if (dir == AtomicDirSet) Note(SetText(v.unit, sizeof(v.unit), unit));
   return Text(v.unit, sizeof(v.unit));
 }
 
@@ -282,6 +305,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Latitude(int sensor, int slave, i
   if (!ValueOk(sensor, slave, kErrLatitude)) return Indexes_Out_Of_Range;
   Sensor& s = m_Sensors[sensor];
   if (dir == AtomicDirSet) {
+    Note(s.values[slave].latitude != value);
     s.values[slave].latitude = value;
     MarkOnline(s);
     if (sensor != kOwnSensor) m_LastLatitude = value;
@@ -293,6 +317,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Longtitude(int sensor, int slave,
   if (!ValueOk(sensor, slave, kErrLongitude)) return Indexes_Out_Of_Range;
   Sensor& s = m_Sensors[sensor];
   if (dir == AtomicDirSet) {
+    Note(s.values[slave].longitude != value);
     s.values[slave].longitude = value;
     MarkOnline(s);
     if (sensor != kOwnSensor) m_LastLongitude = value;
@@ -305,7 +330,7 @@ QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveStatus(int sensor, int s
   Sensor& s = m_Sensors[sensor];
   Value& v = s.values[slave];
   if (dir == AtomicDirSet) {
-    SetText(v.status, sizeof(v.status), status);
+    Note(SetText(v.status, sizeof(v.status), status));
     MarkOnline(s);
   }
   return Text(v.status, sizeof(v.status));
@@ -316,7 +341,9 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveValue(int sensor, int slave,
   Sensor& s = m_Sensors[sensor];
   Value& v = s.values[slave];
   if (dir != AtomicDirSet) return v.value;
-  v.value = static_cast<int16_t>(Clamp(ElValue, value));
+  const int16_t next = static_cast<int16_t>(Clamp(ElValue, value));
+  Note(v.value != next || v.firstValuePending);
+  v.value = next;
   MarkOnline(s);
   if (v.firstValuePending) {
     v.max = v.min = v.value;
@@ -330,14 +357,20 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveValue(int sensor, int slave,
 int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveMaxValue(int sensor, int slave, int value, int dir) {
   if (!ValueOk(sensor, slave, kErrValue)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) v.max = static_cast<int16_t>(qBound(-32768, value, 32767));
+  if (dir == AtomicDirSet) {
+    Note(true);
+    v.max = static_cast<int16_t>(qBound(-32768, value, 32767));
+  }
   return v.max;
 }
 
 int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveMinValue(int sensor, int slave, int value, int dir) {
   if (!ValueOk(sensor, slave, kErrValue)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) v.min = static_cast<int16_t>(qBound(-32768, value, 32767));
+  if (dir == AtomicDirSet) {
+    Note(true);
+    v.min = static_cast<int16_t>(qBound(-32768, value, 32767));
+  }
   return v.min;
 }
 
@@ -349,6 +382,7 @@ const char* KLX_Telemetrie::KLX_TelemetrieGet_Slave_SlaveLabel(int sensor, int s
 int KLX_Telemetrie::KLX_Telemetrie_Reset_Slave_SlaveMaxValue(int sensor, int slave) {
   if (!ValueOk(sensor, slave, kErrResetMax)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
+  Note(v.max != v.value);
   v.max = v.value;
   return KLX_Ok;
 }
@@ -356,6 +390,7 @@ int KLX_Telemetrie::KLX_Telemetrie_Reset_Slave_SlaveMaxValue(int sensor, int sla
 int KLX_Telemetrie::KLX_Telemetrie_Reset_Slave_SlaveMinValue(int sensor, int slave) {
   if (!ValueOk(sensor, slave, kErrResetMin)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
+  Note(v.min != v.value);
   v.min = v.value;
   return KLX_Ok;
 }
@@ -418,12 +453,10 @@ int KLX_Telemetrie::KLX_TelemetrieHandleNoResponseFromSensor(int sensor, bool fa
   if (!SensorOk(sensor, kErrNoResponse, true)) return Indexes_Out_Of_Range;
   Sensor& s = m_Sensors[sensor];
   const int limit = fast ? kNoResponseLimitFast : kNoResponseLimit;
-  if (s.noResponseCount < limit) {
-    ++s.noResponseCount;
-    s.isOffline = 0;
-  } else {
-    s.isOffline = 1;
-  }
+  const uint8_t offline = s.noResponseCount < limit ? 0 : 1;
+  if (!offline) ++s.noResponseCount;
+  Note(s.isOffline != offline);
+  s.isOffline = offline;
   return KLX_Ok;
 }
 
@@ -437,6 +470,7 @@ void KLX_Telemetrie::KLX_TelemetrieSetSensorToDefaultValues(int sensor, bool kee
     for (int v = 0; v < kValues; ++v) std::memcpy(valueAliases[v], s.values[v].alias, sizeof(valueAliases[v]));
   }
   std::memset(&s, 0, sizeof(s));
+  Note(true);
   s.isOffline = 1;
   for (Value& v : s.values) {
     v.firstValuePending = 1;
@@ -449,6 +483,7 @@ void KLX_Telemetrie::KLX_TelemetrieSetSensorToDefaultValues(int sensor, bool kee
 }
 
 void KLX_Telemetrie::KLX_TelemetrieClearAllData(bool keepAliases) {
+  Note(true);
   m_Captured = 0;
   if (keepAliases) {
     qInfo("  ->   Clear telemetry data, keeping aliases...");
@@ -471,6 +506,7 @@ int KLX_Telemetrie::KLX_TelemetrieSet_SensorMove(int from, int to) {
     return KLX_Error;
   }
   if (from == to) return KLX_Ok;
+  Note(true);
   m_Sensors[to] = m_Sensors[from];
   m_Sensors[to].mainAddress = static_cast<uint16_t>(to);
   KLX_TelemetrieSetSensorToDefaultValues(from, false);

@@ -18,8 +18,11 @@
 
 #include <cstdint>
 
+#include <atomic>
+
 #include "frame/klx_basedatabase.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_livevalues.h"
 
 class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KLX_BaseClassDatabase {
   Q_OBJECT
@@ -88,10 +91,14 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
     m_Mutex.lock();
     return KLX_Ok;
   }
+  // A writer's changes are told to the screens when it lets go.
   int KLX_TelemetrieUnlock() {
+    const bool changed = m_Changed.exchange(false);
     m_Mutex.unlock();
+    if (changed && m_Live) m_Live->KLX_LiveValuesChanged();
     return KLX_Ok;
   }
+  void KLX_TelemetrieSetLiveValues(KLX_LiveValues* live) { m_Live = live; }
 
   // ---- Store-wide fields ----
   int KLX_TelemetrieGetSet_IsCaptured(int value, int dir);
@@ -186,16 +193,22 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
   int Clamp(Element element, int value) const;
   static void Report(unsigned code, int sensor, bool addressText);
   static QString Text(const char* field, int size);
-  static void SetText(char* field, int size, const char* text);
+  // Whether the field changed.
+  static bool SetText(char* field, int size, const char* text);
   int SensorByte(int sensor, uint8_t Sensor::*field, Element element, int value, int dir, unsigned errCode,
                  bool addressText = false);
   int ValueByte(int sensor, int slave, uint8_t Value::*field, Element element, int value, int dir,
                 unsigned errCode);
   int ItemByte(int sensor, int menu, int item, uint8_t MenuItem::*field, Element element, int value, int dir,
                unsigned errCode);
-  static void MarkOnline(Sensor& s) {
+  void MarkOnline(Sensor& s) {
+    Note(s.isOffline != 0);
     s.isOffline = 0;
     s.noResponseCount = 0;
+  }
+  // A shown field got a new value.
+  void Note(bool changed) {
+    if (changed) m_Changed = true;
   }
 
   QMutex m_Mutex;
@@ -207,4 +220,6 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
   uint8_t m_AutoRescanFlags[2] = {0, 0};
   int m_LastLongitude = kGpsInvalid;
   int m_LastLatitude = kGpsInvalid;
+  std::atomic<bool> m_Changed{false};
+  KLX_LiveValues* m_Live = nullptr;
 };

@@ -112,12 +112,29 @@ void KLX_TimersAlarms::Pass() {
   }
   m_Db->KLX_DataBaseManagerComplexTimerManageAlarmSignals();
   m_Previous = m_Current;
+  TellShownTimes();
   KLX_TimersAlarmsCheckModelDataFastStartIsBad();
   m_Calc.KLX_RuntimeCalcTelemetryAlarmsCalculate();
   m_Calc.KLX_RuntimeCalcAlarmCalculateVoiceAlarms(m_TickCounter, m_Runtime->KLX_RuntimeDatabaseManagerGetActualFlightMode());
   m_Db->KLX_DataBaseManagerUpdateVolumes();
   m_TickCounter += kPeriodMs;
   m_PreviousLoadState = KLX_VornTask::KLX_MODELLLOAD_STATUS_READY;
+}
+
+void KLX_TimersAlarms::TellShownTimes() {
+  // A running timer changes what the screens show once a second, not once a pass.
+  constexpr int kComplexFirst = 8;
+  const int timers = Board::m_Instance->TimerCountMax();
+  QByteArray shown(3 * timers * int(sizeof(int)), '\0');
+  int* at = reinterpret_cast<int*>(shown.data());
+  for (int t = 0; t < timers; ++t) {
+    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(t);
+    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualIsNegative(t);
+    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(kComplexFirst + t);
+  }
+  if (shown == m_ShownTimes) return;
+  m_ShownTimes = shown;
+  m_Db->KLX_DataBaseManagerLiveValuesChanged();
 }
 
 void KLX_TimersAlarms::KLX_TimersAlarmsCheckModelDataFastStartIsBad() {

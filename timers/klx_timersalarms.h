@@ -4,6 +4,7 @@
 // timers by the time really passed, hands out the complex timers' alarms,
 // repeats the bad-model-data warning, evaluates the telemetry and voice
 // alarms and refreshes the volumes. The runtime read-outs own it.
+#include <QByteArray>
 #include <QMutex>
 #include <QThread>
 #include <QWaitCondition>
@@ -49,6 +50,8 @@ class KLX_TimersAlarms : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
 
  private:
   void Pass();
+  // Tells the screens when a timer's shown time changed in this pass.
+  void TellShownTimes();
   void KLX_TimersAlarmsCheckModelDataFastStartIsBad();
   qint64 Elapsed() const { return m_Clock->KLX_ClockNowMs() - m_ElapsedStart; }
 
@@ -66,6 +69,8 @@ class KLX_TimersAlarms : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   qint64 m_Current = 0;
   qint64 m_Previous = 0;
   int m_PreviousLoadState = 0;
+  // The timers as the screens show them after the last pass.
+  QByteArray m_ShownTimes;
   // The last bad-model-data warning, on the thread's clock.
   bool m_Warned = false;
   qint64 m_WarnedAt = 0;

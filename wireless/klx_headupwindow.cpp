@@ -1,6 +1,7 @@
 #include "wireless/klx_headupwindow.h"
 
 #include <QDebug>
+#include <QMetaMethod>
 
 #include <cmath>
 
@@ -26,7 +27,24 @@ KLX_HeadupWindow::KLX_HeadupWindow(KLX_Headup* container, KLX_DataBaseManager* d
   }
   m_Timer->setInterval(m_PeriodMs);
   connect(m_Timer, &QTimer::timeout, this, &KLX_HeadupWindow::Transfer);
-  m_Timer->start();
+}
+
+void KLX_HeadupWindow::connectNotify(const QMetaMethod& signal) {
+  // Called where the connection is made: the timer is handled on its own thread.
+  if (signal == QMetaMethod::fromSignal(&KLX_HeadupWindow::freshHeadupData))
+    QMetaObject::invokeMethod(this, &KLX_HeadupWindow::FollowReceivers, Qt::QueuedConnection);
+}
+
+void KLX_HeadupWindow::disconnectNotify(const QMetaMethod& signal) {
+  if (signal == QMetaMethod::fromSignal(&KLX_HeadupWindow::freshHeadupData))
+    QMetaObject::invokeMethod(this, &KLX_HeadupWindow::FollowReceivers, Qt::QueuedConnection);
+}
+
+void KLX_HeadupWindow::FollowReceivers() {
+  if (!isSignalConnected(QMetaMethod::fromSignal(&KLX_HeadupWindow::freshHeadupData)))
+    m_Timer->stop();
+  else if (!m_Timer->isActive())
+    m_Timer->start();
 }
 
 KLX_HeadupWindow::~KLX_HeadupWindow() { delete m_Timer; }

@@ -56,7 +56,14 @@ class KLX_HeadupWindow : public QObject {
   void freshHeadupData(HeadupWindowData param);
   void indexChanged(int index);
 
+ protected:
+  // The rows go out every period only while something takes them (the
+  // glasses): without it the GUI thread is not woken for them.
+  void connectNotify(const QMetaMethod& signal) override;
+  void disconnectNotify(const QMetaMethod& signal) override;
+
  private:
+  void FollowReceivers();
   using RowRequest = QString (KLX_HeadupWindow::*)(const CHeadupItem&);
   // A page switch: its control id (65535 when none) and its published control.
   struct Binding {

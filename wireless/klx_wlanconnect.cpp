@@ -150,6 +150,7 @@ void KLX_WlanConnect::run() {
   }
   qDebug("  ->   starting KLX_WlanConnect thread");
   m_Running = true;
+  KLX_ThreadControl::Entered();
   m_Mutex.lock();
   while (m_Running) {
     // A scan asked for during the last pass is not kept waiting a period.

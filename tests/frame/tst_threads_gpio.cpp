@@ -4,8 +4,12 @@
 #include "frame/klx_basethread.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_gpiohandler.h"
+#include "frame/klx_threadstart.h"
 #include "vorn_testroot.h"
 
+#include <QSemaphore>
+
+#include <future>
 #include <thread>
 
 namespace {
@@ -18,6 +22,16 @@ QByteArray ReadAll(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
+
+constexpr unsigned kErrNeverEntered = 0x21607;
+
+// Runs until released and never says it has entered its run.
+class SilentThread : public QThread, public KLX_BaseClassThread {
+ public:
+  SilentThread() : KLX_BaseClassThread("GPS_Handler", true) {}
+  QSemaphore release;
+  void run() override { release.acquire(); }
+};
 
 void WriteFile(const QString& path, const QByteArray& content) {
   QDir().mkpath(QFileInfo(path).absolutePath());
@@ -62,6 +76,25 @@ class TestThreadsGpio : public QObject {
     QCOMPARE(broken.KLX_Critical_TryLock(), -1);
     broken.KLX_Critical_Leave();
     QVERIFY(MtxSDShareWrite.KLX_Critical_IsInitialized());
+  }
+
+  void aThreadThatNeverEntersIsNamedAfterTheWait() {
+    VornErrorWatch watch;
+    watch.Expect(kErrNeverEntered);
+    KLX_ManualClock clock;
+    SilentThread thread;
+    auto started = std::async(std::launch::async, [&] { return KLX_ThreadControl::Start(&thread, clock); });
+    QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
+    clock.KLX_ManualClockAdvance(199);
+    QCOMPARE(clock.KLX_ManualClockWaiters(), 1);
+    QVERIFY(watch.Reports().isEmpty());
+    clock.KLX_ManualClockAdvance(1);
+    QVERIFY(started.get());
+    QCOMPARE(watch.TakeReports(),
+             (QList<QPair<unsigned, QString>>{
+                 {kErrNeverEntered, "thread GPS_Handler did not report entering its run within 200 ms"}}));
+    thread.release.release();
+    QVERIFY(thread.wait(5000));
   }
 
   void gpioLines() {

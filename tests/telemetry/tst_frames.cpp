@@ -111,6 +111,36 @@ class FramesTest : public QObject {
     QCOMPARE(t.KLX_TelemetrieGetSet_SensorAlias(10, nullptr, AtomicDirGet), QString());
   }
 
+  // The screens read the values when told of a change: a frame that brings
+  // what the store holds tells them nothing, else a still page would be read
+  // at the bus's rate.
+  void onlyChangedValuesReachTheScreens_data() {
+    QTest::addColumn<int>("again");
+    QTest::addColumn<bool>("offlineBefore");
+    QTest::addColumn<int>("notices");
+    QTest::newRow("the same value") << 1260 << false << 0;
+    QTest::newRow("a new value") << 1259 << false << 1;
+    QTest::newRow("the same value from a sensor that was offline") << 1260 << true << 1;
+  }
+  void onlyChangedValuesReachTheScreens() {
+    QFETCH(int, again);
+    QFETCH(bool, offlineBefore);
+    QFETCH(int, notices);
+    KLX_Telemetrie t;
+    t.KLX_TelemetrieLock();
+    t.KLX_TelemetrieGetSet_Slave_SlaveValue(16, 0, 1260, AtomicDirSet);
+    t.KLX_TelemetrieGetSet_SensorIsOffline(16, offlineBefore ? 1 : 0, AtomicDirSet);
+    t.KLX_TelemetrieUnlock();
+    KLX_LiveValues live;
+    t.KLX_TelemetrieSetLiveValues(&live);
+    QSignalSpy told(&live, &KLX_LiveValues::changed);
+    t.KLX_TelemetrieLock();
+    t.KLX_TelemetrieGetSet_Slave_SlaveValue(16, 0, again, AtomicDirSet);
+    t.KLX_TelemetrieUnlock();
+    QCoreApplication::processEvents();
+    QCOMPARE(told.count(), notices);
+  }
+
   // An alias written with update is model data: marked modified even when
   // the store had to cut it (else the cut alias is lost with the next load).
   void aliasesMarkTheModel_data() {

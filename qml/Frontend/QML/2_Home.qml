@@ -9,7 +9,7 @@ Item {
     id: home
     objectName: "home"
     signal blinkingTextSync()
-    // The facade once, for the trim poll: a name of the context is looked up
+    // The facade once, for the trim reads: a name of the context is looked up
     // through every import each time it is used, an own property is not.
     readonly property QtObject db: Database
 
@@ -28,7 +28,6 @@ Item {
     property string failedFile: ""
     property var widgets: []
     property var alarmPreset: null
-    property int trimTicks: 0
     property real loadingPercent: -1
     readonly property bool onLastPage: position === pageCount - 1
 
@@ -120,29 +119,26 @@ Item {
         if (list.length > 0)
             widgetTimer.start()
     }
-    // The beats the widgets poll on: values every 100 ms, timers every
-    // 50 ms, servo bars every 40 ms; the views of a page change together,
-    // in one frame.
+    // The beats the widgets read on. They come when the facade says that a
+    // value shown live has changed (at most every 40 ms), so that the views
+    // of a page change together, in one frame, and a page whose values do
+    // not move costs nothing.
     signal valueBeat()
     signal timerBeat()
     signal servoBeat()
-    Timer {
-        interval: 40
-        repeat: true
-        running: home.pageCount > 0 && !rootwindow.shutdown
-        onTriggered: home.servoBeat()
-    }
-    Timer {
-        interval: 50
-        repeat: true
-        running: home.pageCount > 0 && !rootwindow.shutdown
-        property bool odd: false
-        onTriggered: {
-            home.timerBeat()
-            odd = !odd
-            if (odd)
-                home.valueBeat()
+    function liveBeat() {
+        if (rootwindow.shutdown)
+            return
+        readTrims()
+        if (pageCount > 0) {
+            servoBeat()
+            timerBeat()
+            valueBeat()
         }
+    }
+    Connections {
+        target: Database
+        function onLiveValuesChanged() { home.liveBeat() }
     }
     Timer {
         id: widgetTimer
@@ -387,21 +383,18 @@ Item {
     }
 
     // ---- trim indicators ----
+    function readTrims() {
+        trimB.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
+        trimD.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
+        trimA.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
+        trimC.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
+    }
+    // Widgets that show several values turn to the next one together.
     Timer {
-        interval: 50
+        interval: 3000
         repeat: true
         running: !rootwindow.shutdown
-        onTriggered: {
-            trimB.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRB_GUI)
-            trimD.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRD_GUI)
-            trimA.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRA_GUI)
-            trimC.value = home.db.KLX_DataBaseManagerTrimGetValue(GuiCmdData.CONTROLID_RE_TRC_GUI)
-            home.trimTicks += 1
-            if (home.trimTicks >= 60) {
-                home.trimTicks = 0
-                home.blinkingTextSync()
-            }
-        }
+        onTriggered: home.blinkingTextSync()
     }
 
     // ---- drawing ----
@@ -578,6 +571,7 @@ Item {
         maxPages = Database.KLX_DataBaseManagerGetMaxTelemetryPages()
         systemHistory.addHistoryEntry()
         rootwindow.onTelemetryPage = true
+        readTrims()
         if (modelReady())
             Database.KLX_DataBaseManagerResumeTelemetrie()
         initTimer.start()

@@ -24,8 +24,8 @@ Item {
         return track.x + (Math.max(-200, Math.min(200, percentValue)) + 200) / 400 * track.width
     }
 
-    // An object whose servoBeat() comes every 40 ms (a page of many bars
-    // reads them all in one pass); without one the bar keeps its own timer.
+    // An object whose servoBeat() comes when outputs moved (a page of many
+    // bars reads them all in one pass); without one the bar reads every 40 ms.
     property var beat: null
     Connections {
         target: bar.visible ? bar.beat : null
@@ -37,6 +37,8 @@ Item {
         running: bar.beat === null && bar.visible && !rootwindow.shutdown
         onTriggered: bar.read()
     }
+    // On a beat that comes only with a change, the bar starts from the present output.
+    Component.onCompleted: read()
     function read() {
         if (rootwindow.shutdown)
             return

@@ -9,7 +9,7 @@ import GuiData 1.0
 // display brightness and master volume.
 Item {
     id: strip
-    // The facade once, for the polls: a name of the context is looked up
+    // The facade once, for the reads: a name of the context is looked up
     // through every import each time it is used, an own property is not.
     readonly property QtObject db: Database
     readonly property int frame_closedY: -175
@@ -36,7 +36,6 @@ Item {
     property int fixedModeNumber: 0
     property bool modeGlow: false
     property bool masterVolumeControlled: false
-    property int counter: 1
     readonly property int bars: 5
 
     x: 0
@@ -107,30 +106,42 @@ Item {
             clockMarkerLow = now.getHours() < 12
         }
     }
-    function poll() {
+    function readReception() {
         reception1 = receptionLevel(db.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, 4))
         reception2 = receptionLevel(db.KLX_DataBaseManagerTelemetrieGetSlaveValue(4, 5))
-        if (akku1 === -1 || akku2 === -1) {
-            akku1 = 100
-            akku2 = 100
-        }
-        if (counter === 1 || counter % 200 === 0)
-            readPacks()
-        if (counter % 1200 === 0) {
-            readClock()
-            counter = 0
-        }
-        counter += 1
     }
     onAkku1Changed: if (akku1 >= 0) rootwindow.battlowpointer_2 = akku1 <= 10
     onAkku2Changed: if (akku2 >= 0) rootwindow.battlowpointer_1 = akku2 <= 10
 
+    // The reception follows the facade's word that a live value changed;
+    // the packs are read every 10 s and the clock every 60 s.
+    readonly property bool reading: strip.visible && !rootwindow.shutdown
+    onReadingChanged: if (reading) readAll()
+    function readAll() {
+        readReception()
+        if (akku1 === -1 || akku2 === -1) {
+            akku1 = 100
+            akku2 = 100
+        }
+        readPacks()
+    }
+    Connections {
+        target: strip.reading ? Database : null
+        function onLiveValuesChanged() { strip.readReception() }
+    }
     Timer {
-        id: pollTimer
-        interval: 50
+        id: packTimer
+        interval: 10000
         repeat: true
-        running: strip.visible && !rootwindow.shutdown
-        onTriggered: strip.poll()
+        running: strip.reading
+        onTriggered: strip.readPacks()
+    }
+    Timer {
+        id: clockTimer
+        interval: 60000
+        repeat: true
+        running: strip.reading
+        onTriggered: strip.readClock()
     }
 
     // ---- flight mode ----
@@ -200,6 +211,8 @@ Item {
             errorHandler.processError(result)
         else if (result !== wanted)
             volumeSlider.value = Database.SystemPropertiesGetSet_VolumeMaster(0, DatabaseValue.AtomicDirGet, false, 0)
+        if (reading)
+            readAll()
     }
 
     // ---- reset of the telemetry minima, maxima and alerts ----
@@ -274,6 +287,8 @@ Item {
         readBrightness()
         masterVolumeControlled = volumeIsSteered()
         volumeSlider.value = Database.SystemPropertiesGetSet_VolumeMaster(0, DatabaseValue.AtomicDirGet, false, 0)
+        if (reading)
+            readAll()
     }
 
     // ---- drawing ----
