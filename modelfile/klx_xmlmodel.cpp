@@ -75,14 +75,57 @@ void ReportDamaged(QXmlStreamReader* r) {
 }
 
 bool ToNumber(const QString& text, bool isUnsigned, int* value) {
+  // Almost every value is a plain decimal of at most nine digits (signed:
+  // with an optional minus), converted here as QString would; any other
+  // form goes to QString, which decides on it.
+  const ushort* units = text.utf16();
+  const int n = text.size();
+  const int first = !isUnsigned && n > 0 && units[0] == '-' ? 1 : 0;
+  if (n > first && n - first <= 9) {
+    int v = 0;
+    int i = first;
+    for (; i < n && units[i] >= '0' && units[i] <= '9'; ++i) v = v * 10 + (units[i] - '0');
+    if (i == n) {
+      *value = first ? -v : v;
+      return true;
+    }
+  }
   bool ok = false;
   *value = isUnsigned ? static_cast<int>(text.toUInt(&ok)) : text.toInt(&ok);
   return ok;
 }
 
+// The text of the element the reader stands on, as
+// readElementText(SkipChildElements) gives it, into a string of this
+// thread whose room is kept from one number to the next: a model file has
+// tens of thousands of them.
+const QString& NumberText(QXmlStreamReader* r) {
+  thread_local QString text;
+  text.resize(0);
+  if (!r->isStartElement()) return text;
+  for (;;) {
+    switch (r->readNext()) {
+      case QXmlStreamReader::Characters:
+      case QXmlStreamReader::EntityReference:
+        text.append(r->text());
+        break;
+      case QXmlStreamReader::EndElement:
+        return text;
+      case QXmlStreamReader::ProcessingInstruction:
+      case QXmlStreamReader::Comment:
+        break;
+      case QXmlStreamReader::StartElement:
+        r->skipCurrentElement();
+        break;
+      default:
+        if (r->hasError()) return text;
+    }
+  }
+}
+
 // "Index" of a record or of a part: converted, bounded, else reported.
 bool ReadIndex(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index) {
-  const QString text = Text(r);
+  const QString& text = NumberText(r);
   if (r->hasError()) return false;
   int v = 0;
   bool ok = ToNumber(text, !g.indexSigned, &v);
@@ -406,7 +449,7 @@ bool Passes(const KLX_XMLField& f, int v) {
 }  // namespace
 
 bool ReadField(QXmlStreamReader* r, const KLX_XMLField& f, int* value) {
-  const QString text = Text(r);
+  const QString& text = NumberText(r);
   if (r->hasError()) return false;
   int v = 0;
   if (!ToNumber(text, f.isUnsigned, &v) || !Passes(f, v)) {
