@@ -74,7 +74,7 @@ bool KLX_XMLSafeFile::Commit() {
   // takes the card milliseconds (it discards each of them). A thread of
   // its own lets go of it once the new file lasts, so the save does not
   // wait for it.
-  const int replaced = ::open(QFile::encodeName(m_Path).constData(), O_RDONLY | O_CLOEXEC);
+  const int replaced = ::open(QFile::encodeName(m_Path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   const auto release = [replaced] {
     if (replaced < 0) return;
     ++s_Releasing;
