@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <fcntl.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -71,17 +72,22 @@ bool KLX_XMLSafeFile::Commit() {
   m_Fd = -1;
   // The file replaced stays open across the rename: its blocks are freed
   // only when the last hold on it goes, and freeing a model file's blocks
-  // takes the card milliseconds (it discards each of them). A thread of
-  // its own lets go of it once the new file lasts, so the save does not
-  // wait for it.
+  // can take milliseconds (a card mounted with discard trims each of them).
+  // A thread of its own lets go of it once the new file lasts, so the save
+  // does not wait for it.
   const int replaced = ::open(QFile::encodeName(m_Path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   const auto release = [replaced] {
     if (replaced < 0) return;
     ++s_Releasing;
-    std::thread([replaced] {
+    const auto letGo = [replaced] {
       ::close(replaced);
       --s_Releasing;
-    }).detach();
+    };
+    try {
+      std::thread(letGo).detach();
+    } catch (const std::system_error&) {
+      letGo();  // no thread to be had: the save waits after all
+    }
   };
   if (!synced || !closed || !calls.Rename(m_Temporary, m_Path)) {
     release();
