@@ -10,6 +10,11 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <fcntl.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+
 namespace {
 constexpr int kSuffixLength = 6;
 constexpr int kOpenAttempts = 16;
@@ -65,9 +70,33 @@ bool KLX_XMLSafeFile::Commit() {
   const bool synced = !m_Failed && calls.SyncData(m_Fd);
   const bool closed = calls.Close(m_Fd);
   m_Fd = -1;
-  if (!synced || !closed || !calls.Rename(m_Temporary, m_Path)) return false;
+  // The file replaced stays open across the rename: its blocks are freed
+  // only when the last hold on it goes, and freeing a model file's blocks
+  // can take milliseconds (a card mounted with discard trims each of them).
+  // A thread of its own lets go of it once the new file lasts, so the save
+  // does not wait for it.
+  const int replaced = ::open(QFile::encodeName(m_Path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const auto release = [replaced] {
+    if (replaced < 0) return;
+    ++s_Releasing;
+    const auto letGo = [replaced] {
+      ::close(replaced);
+      --s_Releasing;
+    };
+    try {
+      std::thread(letGo).detach();
+    } catch (const std::system_error&) {
+      letGo();  // no thread to be had: the save waits after all
+    }
+  };
+  if (!synced || !closed || !calls.Rename(m_Temporary, m_Path)) {
+    release();
+    return false;
+  }
   m_Temporary.clear();
-  return calls.SyncFolder(KLX_FileCalls::FolderOf(m_Path));
+  const bool lasts = calls.SyncFolder(KLX_FileCalls::FolderOf(m_Path));
+  release();
+  return lasts;
 }
 
 int KLX_XMLSafeFile::RemoveLeftovers(const QString& path) {

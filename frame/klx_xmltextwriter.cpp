@@ -13,14 +13,7 @@ bool IsXmlChar(ushort c) { return c >= 0x20 ? c < 0xFFFE : (c == '\t' || c == '\
 
 KLX_XMLTextWriter::KLX_XMLTextWriter(int reserve) { m_Buffer.resize(reserve > 256 ? reserve : 256); }
 
-char* KLX_XMLTextWriter::Room(int bytes) {
-  if (m_Size + bytes > m_Buffer.size()) m_Buffer.resize(qMax(m_Buffer.size() * 2, m_Size + bytes));
-  char* at = m_Buffer.data() + m_Size;
-  m_Size += bytes;
-  return at;
-}
-
-void KLX_XMLTextWriter::Put(const char* text, int length) { std::memcpy(Room(length), text, length); }
+void KLX_XMLTextWriter::Grow(int bytes) { m_Buffer.resize(qMax(m_Buffer.size() * 2, m_Size + bytes)); }
 
 void KLX_XMLTextWriter::NewLine(int depth) {
   char* at = Room(1 + depth * kIndent);
@@ -140,6 +133,37 @@ void KLX_XMLTextWriter::EndDocument() {
 }
 
 void KLX_XMLTextWriter::PutEscaped(const QString& text, bool inAttribute) {
+  // Most texts are plain ASCII: escaped straight into the buffer, at most
+  // six bytes for each character ("&quot;").
+  const ushort* units = text.utf16();
+  const int n = text.size();
+  int ascii = 0;
+  while (ascii < n && units[ascii] < 0x80) ++ascii;
+  if (ascii == n) {
+    char* const start = Room(6 * n);
+    char* at = start;
+    const auto put = [&at](const char* piece, int length) {
+      std::memcpy(at, piece, static_cast<std::size_t>(length));
+      at += length;
+    };
+    for (int i = 0; i < n; ++i) {
+      const ushort c = units[i];
+      switch (c) {
+        case '<': put("&lt;", 4); break;
+        case '>': put("&gt;", 4); break;
+        case '&': put("&amp;", 5); break;
+        case '"': put("&quot;", 6); break;
+        case '\t': inAttribute ? put("&#9;", 4) : put("\t", 1); break;
+        case '\n': inAttribute ? put("&#10;", 5) : put("\n", 1); break;
+        case '\r': inAttribute ? put("&#13;", 5) : put("\r", 1); break;
+        default:
+          if (IsXmlChar(c)) *at++ = static_cast<char>(c);
+          break;
+      }
+    }
+    m_Size -= static_cast<int>(6 * n - (at - start));
+    return;
+  }
   QString escaped;
   escaped.reserve(text.size());
   for (const QChar c : text) {

@@ -10,6 +10,8 @@
 #include <QLatin1String>
 #include <QString>
 
+#include <cstring>
+
 class KLX_XMLTextWriter {
  public:
   explicit KLX_XMLTextWriter(int reserve = 0);
@@ -34,8 +36,15 @@ class KLX_XMLTextWriter {
   QByteArray Take();
 
  private:
-  char* Room(int bytes);
-  void Put(const char* text, int length);
+  // Inline: called for every piece of every line of a model file.
+  char* Room(int bytes) {
+    if (m_Size + bytes > m_Buffer.size()) Grow(bytes);
+    char* at = m_Buffer.data() + m_Size;
+    m_Size += bytes;
+    return at;
+  }
+  void Grow(int bytes);
+  void Put(const char* text, int length) { std::memcpy(Room(length), text, static_cast<std::size_t>(length)); }
   void Put(QLatin1String text) { Put(text.data(), text.size()); }
   void NewLine(int depth);
   void CloseStartTag();

@@ -190,7 +190,8 @@ int KLX_RecordStore::FieldAccess(const KLX_Field& f, int unit, int sub, int valu
     WriteRaw(f, unit, sub, raw, transmit);
     AfterWrite(f, unit, sub, transmit);
   }
-  return ToInterface(f, FieldRaw(f, unit, sub));
+  // The guard is held: read the bytes without taking it again.
+  return ToInterface(f, LoadLE(FieldPtr(f, unit, sub), f.width, f.isSigned));
 }
 
 void KLX_RecordStore::WriteRaw(const KLX_Field& f, int unit, int sub, int64_t raw, bool transmit) {

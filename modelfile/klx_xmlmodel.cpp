@@ -75,14 +75,63 @@ void ReportDamaged(QXmlStreamReader* r) {
 }
 
 bool ToNumber(const QString& text, bool isUnsigned, int* value) {
+  // Almost every value is a plain decimal of at most nine digits (signed:
+  // with an optional minus), converted here as QString would; any other
+  // form goes to QString, which decides on it.
+  const ushort* units = text.utf16();
+  const int n = text.size();
+  const int first = !isUnsigned && n > 0 && units[0] == '-' ? 1 : 0;
+  if (n > first && n - first <= 9) {
+    int v = 0;
+    int i = first;
+    for (; i < n && units[i] >= '0' && units[i] <= '9'; ++i) v = v * 10 + (units[i] - '0');
+    if (i == n) {
+      *value = first ? -v : v;
+      return true;
+    }
+  }
   bool ok = false;
   *value = isUnsigned ? static_cast<int>(text.toUInt(&ok)) : text.toInt(&ok);
   return ok;
 }
 
+// Appends the text of the element the reader stands on, as
+// readElementText(SkipChildElements) gives it, without its copy of each
+// piece.
+void AppendText(QXmlStreamReader* r, QString* text) {
+  if (!r->isStartElement()) return;
+  for (;;) {
+    switch (r->readNext()) {
+      case QXmlStreamReader::Characters:
+      case QXmlStreamReader::EntityReference:
+        text->append(r->text());
+        break;
+      case QXmlStreamReader::EndElement:
+        return;
+      case QXmlStreamReader::ProcessingInstruction:
+      case QXmlStreamReader::Comment:
+        break;
+      case QXmlStreamReader::StartElement:
+        r->skipCurrentElement();
+        break;
+      default:
+        if (r->hasError()) return;
+    }
+  }
+}
+
+// The element's text in a string of this thread whose room is kept from
+// one number to the next: a model file has tens of thousands of them.
+const QString& NumberText(QXmlStreamReader* r) {
+  thread_local QString text;
+  text.resize(0);
+  AppendText(r, &text);
+  return text;
+}
+
 // "Index" of a record or of a part: converted, bounded, else reported.
 bool ReadIndex(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index) {
-  const QString text = Text(r);
+  const QString& text = NumberText(r);
   if (r->hasError()) return false;
   int v = 0;
   bool ok = ToNumber(text, !g.indexSigned, &v);
@@ -95,9 +144,17 @@ bool ReadIndex(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index) {
   return true;
 }
 
-int FindField(const KLX_XMLGroup& g, const QStringRef& name) {
-  for (int i = 0; i < g.fieldCount; ++i)
-    if (name == g.fields[i].name) return i;
+// The field of that name. The search starts after the field found last
+// (`next`), where a file in the writer's order has the one that follows;
+// the names of a group differ.
+int FindField(const KLX_XMLGroup& g, const QStringRef& name, int* next) {
+  for (int k = 0, i = *next; k < g.fieldCount; ++k, ++i) {
+    if (i >= g.fieldCount) i = 0;
+    if (name == g.fields[i].name) {
+      *next = i + 1;
+      return i;
+    }
+  }
   return -1;
 }
 
@@ -112,13 +169,14 @@ constexpr int kNotTaken = KLX_False;
 template <typename More>
 int ReadChildren(QXmlStreamReader* r, const KLX_XMLGroup& g, int* index, int* values, unsigned* given,
                  int* accepted, More more) {
+  int next = 0;
   while (r->readNextStartElement()) {
     const QStringRef name = r->name();
     if (g.indexMax >= 0 && name == kIndex) {
       if (!ReadIndex(r, g, index)) return KLX_Error;
       continue;
     }
-    const int f = FindField(g, name);
+    const int f = FindField(g, name, &next);
     if (f >= 0) {
       if (!ReadField(r, g.fields[f], &values[f])) return KLX_Error;
       if (g.valuesNeedIndex && static_cast<unsigned>(*index) > static_cast<unsigned>(g.indexMax)) {
@@ -385,7 +443,11 @@ void Skip(QXmlStreamReader* r, unsigned code, const char* text) {
 int StartSkipCount() { return t_Skips = 0; }
 int SkipCount() { return t_Skips; }
 
-QString Text(QXmlStreamReader* r) { return r->readElementText(QXmlStreamReader::SkipChildElements); }
+QString Text(QXmlStreamReader* r) {
+  QString text;
+  AppendText(r, &text);
+  return text;
+}
 
 namespace {
 bool Passes(const KLX_XMLField& f, int v) {
@@ -406,7 +468,7 @@ bool Passes(const KLX_XMLField& f, int v) {
 }  // namespace
 
 bool ReadField(QXmlStreamReader* r, const KLX_XMLField& f, int* value) {
-  const QString text = Text(r);
+  const QString& text = NumberText(r);
   if (r->hasError()) return false;
   int v = 0;
   if (!ToNumber(text, f.isUnsigned, &v) || !Passes(f, v)) {

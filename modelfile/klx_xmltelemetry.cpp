@@ -259,7 +259,7 @@ class PageReader {
       Report(kGlobalCode, kGlobalText);
       return KLX_Error;
     }
-    m_Page->elements[m_Element].sensors[m_Sensor].values[number] = value;
+    m_Page->elements[m_Element].sensors[m_Sensor].values[number] = std::move(value);
     return KLX_Ok;
   }
 

@@ -77,7 +77,9 @@ const KLX_GUITelemetrie::Sensor& KLX_GUITelemetrie::ReadSensor(int page, int ele
 KLX_GUITelemetrie::Sensor& KLX_GUITelemetrie::WriteSensor(int page, int element, int sensor) {
   Element& e = m_Pages[page].elements[element];
   if (!e.sensors) e.sensors.reset(new Sensor[kSensors]);
-  return e.sensors[sensor];
+  Sensor& s = e.sensors[sensor];
+  s.touched = true;
+  return s;
 }
 
 void KLX_GUITelemetrie::ClearValue(Value& v) {
@@ -93,7 +95,9 @@ void KLX_GUITelemetrie::ClearSensor(Sensor& s) {
   // The names stay as they are.
   s.isUsed = 0;
   s.mainAddress = 0;
+  if (!s.touched) return;
   for (Value& v : s.values) ClearValue(v);
+  s.touched = false;
 }
 
 void KLX_GUITelemetrie::ClearElement(Element& e) {

@@ -177,6 +177,10 @@ class KLX_GUITelemetrie : public QObject, public KLX_BaseClassDatabase {
   struct Sensor {
     uint8_t isUsed = 0;
     uint16_t mainAddress = 0;
+    // Handed out for writing since its values were last cleared; a clear
+    // passes over the values of one that was not (a reset before each
+    // model load meets mostly those).
+    bool touched = false;
     QString name;
     QString alias;
     Value values[kValues];

@@ -11,11 +11,14 @@ class TestRoundTrip : public QObject {
  private slots:
   void aSavedModelComesBackWhole_data() {
     QTest::addColumn<int>("board");
-    QTest::newRow("larger") << int(KL_BOARD_VORN);
-    QTest::newRow("smaller") << int(KL_BOARD_FENK);
+    // The digest of the text up to "</DATA>": a save writes this file to the byte.
+    QTest::addColumn<QByteArray>("digest");
+    QTest::newRow("larger") << int(KL_BOARD_VORN) << QByteArray("ab5193e1d36c2565a3001cc8f2bc5859");
+    QTest::newRow("smaller") << int(KL_BOARD_FENK) << QByteArray("6cc7f800067f89b41c74518e6f17a852");
   }
   void aSavedModelComesBackWhole() {
     QFETCH(int, board);
+    QFETCH(QByteArray, digest);
     ModelFileFixture fx(board);
     KLX_TestBuildFullModel(&fx.db, 3);
     const QByteArray records = fx.Records();
@@ -24,6 +27,8 @@ class TestRoundTrip : public QObject {
     QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray first = SettingsFixture::Read(ModelFileFixture::Path());
     QVERIFY(CheckValueMatches(first));
+    QCOMPARE(QCryptographicHash::hash(first.left(first.indexOf("</DATA>") + 7), QCryptographicHash::Md5).toHex(),
+             digest);
 
     // Values of the sections outside the element stores, before the reset
     // and after the load.
@@ -74,6 +79,8 @@ class TestRoundTrip : public QObject {
     ModelFileFixture fx;
     KLX_TestBuildFullModel(&fx.db, 1);
     fx.db.KLX_DataBaseManagerFunctionGetSet_Name(4, QString::fromUtf8("a<b>&\"c'\t\x01\xc3\xa4"), AtomicDirSet, false);
+    // The same without a character beyond ASCII.
+    fx.db.KLX_DataBaseManagerFunctionGetSet_Name(5, QString::fromUtf8("a<b>&\"c'\t\x01\x7f"), AtomicDirSet, false);
     QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray text = SettingsFixture::Read(ModelFileFixture::Path());
 
@@ -106,6 +113,7 @@ class TestRoundTrip : public QObject {
     QCOMPARE(again, text);
     // The control character XML cannot carry is left out, the rest escaped.
     QVERIFY(text.contains("<Name>a&lt;b&gt;&amp;&quot;c'\t\xc3\xa4</Name>"));
+    QVERIFY(text.contains("<Name>a&lt;b&gt;&amp;&quot;c'\t\x7f</Name>"));
   }
 
   // The whole file of a model with one element of each kind, exactly (but
