@@ -177,25 +177,6 @@ QList<Screen> Screens() {
   };
 }
 
-// TEMPORARY: texts cut on screens that other work changes at this time; the
-// entries go once those screens are mended. Screen file, language ("*" for
-// every one) and the text item's path, as the findings name them.
-struct KnownCut {
-  const char* screen;
-  const char* language;
-  const char* path;
-};
-const QList<KnownCut> kKnownCuts = {
-};
-
-bool Known(const QString& screen, const QString& language, const QString& path) {
-  for (const KnownCut& k : kKnownCuts)
-    if (screen == QLatin1String(k.screen) && path == QLatin1String(k.path) &&
-        (QLatin1String(k.language) == QLatin1String("*") || language == QLatin1String(k.language)))
-      return true;
-  return false;
-}
-
 // An item's name in a path: its objectName, else its id, else its type.
 QString Step(QQuickItem* item) {
   if (!item->objectName().isEmpty()) return item->objectName();
@@ -451,7 +432,7 @@ class TestTranslations : public QObject {
         const QString missing = MissingGlyphs(text, item->property("font").value<QFont>());
         if (!missing.isEmpty()) cut += (cut.isEmpty() ? "" : ", ") + QStringLiteral("no glyph for \"%1\"").arg(missing);
         const QString path = PathOf(item, shown);
-        if (cut.isEmpty() || paths.contains(path + text) || Known(screen.file, code, path)) continue;
+        if (cut.isEmpty() || paths.contains(path + text)) continue;
         paths.insert(path + text);
         found.append(QStringLiteral("%1 [%2] %3 \"%4\": %5").arg(screen.file, code, path, text, cut));
       }
