@@ -430,59 +430,18 @@ Item {
     }
 
     // The running operation: what it works on, how far, and a way out.
-    Rectangle {
+    ProgressBox {
         id: progressBox
         objectName: "progressBox"
-        anchors.centerIn: parent
-        width: 300
-        height: 150
-        radius: 6
-        z: 70
         visible: fm.running !== ""
-        color: rootwindow.backColour
-        border.width: 2
-        border.color: rootwindow.textColour
-        MouseArea { anchors.fill: parent }
-        Text {
-            objectName: "progressTitle"
-            x: 12
-            y: 10
-            width: parent.width - 24
-            text: (fm.running === "copy" ? qsTr("Copying %1 of %2") : qsTr("Deleting %1 of %2"))
-                  .arg(Math.max(1, fm.progressIndex)).arg(fm.progressCount) + Language.emptyString
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 16
-            font.bold: true
-        }
-        Text {
-            objectName: "progressName"
-            x: 12
-            y: 38
-            width: parent.width - 24
-            elide: Text.ElideMiddle
-            text: fm.progressName
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 14
-        }
-        PercentBar {
-            objectName: "progressBar"
-            x: 12
-            y: 66
-            width: parent.width - 24
-            visible: fm.running === "copy"
-            percent: fm.progressPercent
-        }
-        GeneralPurposeButton {
-            objectName: "progressAbort"
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 12
-            width: 110
-            gp_text: qsTr("Abort") + Language.emptyString
-            onClicked: fm.abortRun()
-        }
+        title: (fm.running === "copy" ? qsTr("Copying %1 of %2") : qsTr("Deleting %1 of %2"))
+               .arg(Math.max(1, fm.progressIndex)).arg(fm.progressCount) + Language.emptyString
+        titleName: "progressTitle"
+        line: fm.progressName
+        lineName: "progressName"
+        percent: fm.running === "copy" ? fm.progressPercent : -1
+        abortName: "progressAbort"
+        onAbort: fm.abortRun()
     }
     // Touches wait while the manager works.
     MouseArea {

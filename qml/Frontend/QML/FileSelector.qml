@@ -247,94 +247,29 @@ Item {
                ? "" : "disabled"
         onClicked: selector.askWrite()
     }
-    Rectangle {
+    ProgressBox {
         objectName: "receiverUpdateProgress"
-        anchors.centerIn: parent
-        width: 300
-        height: 100
-        radius: 6
-        z: 70
         visible: writeTask.running && !rootwindow.popupIsShown()
-        color: rootwindow.backColour
-        border.width: 2
-        border.color: rootwindow.textColour
-        MouseArea { anchors.fill: parent }
-        Text {
-            x: 12
-            y: 10
-            width: parent.width - 24
-            text: qsTr("Receiver firmware update") + Language.emptyString
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 16
-            font.bold: true
-        }
-        Text {
-            objectName: "receiverUpdateText"
-            x: 12
-            y: 36
-            width: parent.width - 24
-            elide: Text.ElideMiddle
-            text: qsTr("Receiver %1").arg(selector.receiver + 1) + Language.emptyString + "  " + selector.writePercent + " %"
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 14
-        }
-        PercentBar {
-            x: 12
-            y: 62
-            width: parent.width - 24
-            percent: selector.writePercent
-        }
+        abortable: false
+        title: qsTr("Receiver firmware update") + Language.emptyString
+        line: qsTr("Receiver %1").arg(selector.receiver + 1) + Language.emptyString + "  " + selector.writePercent + " %"
+        lineName: "receiverUpdateText"
+        percent: selector.writePercent
     }
 
-    Rectangle {
+    ProgressBox {
         objectName: "downloadProgress"
-        anchors.centerIn: parent
-        width: 300
-        height: 130
-        radius: 6
-        z: 70
         visible: selector.downloading && !rootwindow.popupIsShown()
-        color: rootwindow.backColour
-        border.width: 2
-        border.color: rootwindow.textColour
-        MouseArea { anchors.fill: parent }
-        Text {
-            x: 12
-            y: 10
-            width: parent.width - 24
-            text: qsTr("Receiver firmware download") + Language.emptyString
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 16
-            font.bold: true
-        }
-        Text {
-            objectName: "downloadProgressText"
-            x: 12
-            y: 36
-            width: parent.width - 24
-            elide: Text.ElideMiddle
-            text: selector.progressPercent >= 0 ? selector.progressText + " " + selector.progressPercent + " %"
-                                                : selector.progressText
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 14
-        }
-        GeneralPurposeButton {
-            objectName: "downloadAbort"
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 10
-            width: 110
-            gp_text: qsTr("Abort") + Language.emptyString
-            onClicked: {
-                if (selector.waitingForWlan)
-                    selector.finish("", "")
-                else
-                    UpdateManager.abort()
-            }
+        title: qsTr("Receiver firmware download") + Language.emptyString
+        line: selector.progressPercent >= 0 ? selector.progressText + " " + selector.progressPercent + " %"
+                                            : selector.progressText
+        lineName: "downloadProgressText"
+        abortName: "downloadAbort"
+        onAbort: {
+            if (selector.waitingForWlan)
+                selector.finish("", "")
+            else
+                UpdateManager.abort()
         }
     }
 

@@ -327,60 +327,20 @@ Item {
     }
 
     // The running update: what it does, how far, and a way out.
-    Rectangle {
+    ProgressBox {
         id: progressBox
         objectName: "updateProgress"
-        anchors.centerIn: parent
-        width: 300
-        height: 130
-        radius: 6
-        z: 70
         visible: info.kind !== "" && info.progressText !== "" && !rootwindow.popupIsShown()
-        color: rootwindow.backColour
-        border.width: 2
-        border.color: rootwindow.textColour
-        MouseArea { anchors.fill: parent }
-        Text {
-            x: 12
-            y: 10
-            width: parent.width - 24
-            text: (info.kind === "app" ? qsTr("Application update") : qsTr("System update")) + Language.emptyString
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 16
-            font.bold: true
-        }
-        Text {
-            objectName: "updateProgressText"
-            x: 12
-            y: 36
-            width: parent.width - 24
-            elide: Text.ElideMiddle
-            text: info.progressPercent >= 0 ? info.progressText + " " + info.progressPercent + " %" : info.progressText
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 14
-        }
-        PercentBar {
-            x: 12
-            y: 60
-            width: parent.width - 24
-            visible: info.progressPercent >= 0
-            percent: info.progressPercent
-        }
-        GeneralPurposeButton {
-            objectName: "updateAbort"
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 10
-            width: 110
-            gp_text: qsTr("Abort") + Language.emptyString
-            onClicked: {
-                if (info.waitingForWlan)
-                    info.finish(false)
-                else
-                    UpdateManager.abort()
-            }
+        title: (info.kind === "app" ? qsTr("Application update") : qsTr("System update")) + Language.emptyString
+        line: info.progressPercent >= 0 ? info.progressText + " " + info.progressPercent + " %" : info.progressText
+        lineName: "updateProgressText"
+        abortName: "updateAbort"
+        percent: info.progressPercent
+        onAbort: {
+            if (info.waitingForWlan)
+                info.finish(false)
+            else
+                UpdateManager.abort()
         }
     }
 

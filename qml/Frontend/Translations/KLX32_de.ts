@@ -1831,10 +1831,6 @@ Fortfahren?</translation>
         <source>Deleting %1 of %2</source>
         <translation>Lösche %1 von %2</translation>
     </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abbruch</translation>
-    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -1893,10 +1889,6 @@ Fortfahren?</translation>
     <message>
         <source>Receiver firmware download</source>
         <translation>Download Empfänger-Firmware</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Receiver %1</source>
@@ -2898,6 +2890,13 @@ Dieses Modell jetzt laden und umbenennen?</translation>
     </message>
 </context>
 <context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Abort</source>
+        <translation>Abbruch</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>Ok</source>
@@ -3458,10 +3457,6 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
     <message>
         <source>System update</source>
         <translation>System-Update</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abbruch</translation>
     </message>
     <message>
         <source>stick controller</source>

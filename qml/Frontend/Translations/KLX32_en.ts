@@ -1826,10 +1826,6 @@ Continue?</source>
         <source>Deleting %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Abort</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -1887,10 +1883,6 @@ Continue?</source>
     </message>
     <message>
         <source>Receiver firmware download</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abort</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2882,6 +2874,13 @@ Load this model now and rename it?</source>
     </message>
 </context>
 <context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>Ok</source>
@@ -3439,10 +3438,6 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
     <message>
         <source>System update</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abort</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1831,10 +1831,6 @@ Continue?</source>
         <source>Deleting %1 of %2</source>
         <translation>Borrando %1 de %2</translation>
     </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abortar</translation>
-    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -1893,10 +1889,6 @@ Continue?</source>
     <message>
         <source>Receiver firmware download</source>
         <translation>Descarga de firmware del receptor</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abortar</translation>
     </message>
     <message>
         <source>Receiver %1</source>
@@ -2898,6 +2890,13 @@ Load this model now and rename it?</source>
     </message>
 </context>
 <context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Abort</source>
+        <translation>Abortar</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>Ok</source>
@@ -3458,10 +3457,6 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     <message>
         <source>System update</source>
         <translation>Actualización del sistema</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abortar</translation>
     </message>
     <message>
         <source>stick controller</source>

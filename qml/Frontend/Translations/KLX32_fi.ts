@@ -1831,10 +1831,6 @@ Jatketaanko?</translation>
         <source>Deleting %1 of %2</source>
         <translation>Poistetaan %1/%2</translation>
     </message>
-    <message>
-        <source>Abort</source>
-        <translation>Keskeytä</translation>
-    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -1893,10 +1889,6 @@ Jatketaanko?</translation>
     <message>
         <source>Receiver firmware download</source>
         <translation>Vastaanotinohjelmiston lataus</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Keskeytä</translation>
     </message>
     <message>
         <source>Receiver %1</source>
@@ -2898,6 +2890,13 @@ Ladataanko tämä malli nyt ja nimetäänkö se uudelleen?</translation>
     </message>
 </context>
 <context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Abort</source>
+        <translation>Keskeytä</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>Ok</source>
@@ -3458,10 +3457,6 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
     <message>
         <source>System update</source>
         <translation>Järjestelmäpäivitys</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Keskeytä</translation>
     </message>
     <message>
         <source>stick controller</source>

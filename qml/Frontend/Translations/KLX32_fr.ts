@@ -1831,10 +1831,6 @@ Continuer ?</translation>
         <source>Deleting %1 of %2</source>
         <translation>Effacement %1 sur %2</translation>
     </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abandonner</translation>
-    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -1893,10 +1889,6 @@ Continuer ?</translation>
     <message>
         <source>Receiver firmware download</source>
         <translation>Téléchargement firmware récepteur</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Receiver %1</source>
@@ -2898,6 +2890,13 @@ Charger ce modèle maintenant et le renommer ?</translation>
     </message>
 </context>
 <context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>Ok</source>
@@ -3458,10 +3457,6 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     <message>
         <source>System update</source>
         <translation>Mise à jour système</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Abandonner</translation>
     </message>
     <message>
         <source>stick controller</source>

@@ -1831,10 +1831,6 @@ Continuare?</translation>
         <source>Deleting %1 of %2</source>
         <translation>Eliminazione %1 di %2</translation>
     </message>
-    <message>
-        <source>Abort</source>
-        <translation>Interrompi</translation>
-    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -1893,10 +1889,6 @@ Continuare?</translation>
     <message>
         <source>Receiver firmware download</source>
         <translation>Download firmware ricevente</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Receiver %1</source>
@@ -2898,6 +2890,13 @@ Caricare ora questo modello e rinominarlo?</translation>
     </message>
 </context>
 <context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompi</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>Ok</source>
@@ -3458,10 +3457,6 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
     <message>
         <source>System update</source>
         <translation>Aggiornamento sistema</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Interrompi</translation>
     </message>
     <message>
         <source>stick controller</source>

@@ -1831,10 +1831,6 @@ Fortsette?</translation>
         <source>Deleting %1 of %2</source>
         <translation>Sletter %1 av %2</translation>
     </message>
-    <message>
-        <source>Abort</source>
-        <translation>Avbryt</translation>
-    </message>
 </context>
 <context>
     <name>FileSelector</name>
@@ -1893,10 +1889,6 @@ Fortsette?</translation>
     <message>
         <source>Receiver firmware download</source>
         <translation>Nedlasting av mottaker-firmware</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Avbryt</translation>
     </message>
     <message>
         <source>Receiver %1</source>
@@ -2898,6 +2890,13 @@ Laste inn denne modellen nå og gi den nytt navn?</translation>
     </message>
 </context>
 <context>
+    <name>ProgressBox</name>
+    <message>
+        <source>Abort</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBox</name>
     <message>
         <source>Ok</source>
@@ -3458,10 +3457,6 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
     <message>
         <source>System update</source>
         <translation>Systemoppdatering</translation>
-    </message>
-    <message>
-        <source>Abort</source>
-        <translation>Avbryt</translation>
     </message>
     <message>
         <source>stick controller</source>

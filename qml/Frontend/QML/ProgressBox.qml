@@ -1,0 +1,66 @@
+import QtQuick 2.15
+
+// A box over a screen while a long operation runs: what it does, on what
+// and how far (no bar while the percentage is below 0), and, where the
+// operation can be stopped, a way out. Touches behind it are held.
+Rectangle {
+    id: box
+    property string title
+    property string line
+    property int percent: -1
+    property bool abortable: true
+    // Names of the inner items, for the screen tests.
+    property string titleName
+    property string lineName
+    property string abortName
+    signal abort()
+
+    anchors.centerIn: parent
+    width: 300
+    height: abortable ? 130 : 100
+    radius: 6
+    z: 70
+    color: rootwindow.backColour
+    border.width: 2
+    border.color: rootwindow.textColour
+    MouseArea { anchors.fill: parent }
+    Text {
+        objectName: box.titleName
+        x: 12
+        y: 10
+        width: parent.width - 24
+        text: box.title
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 16
+        font.bold: true
+    }
+    Text {
+        objectName: box.lineName
+        x: 12
+        y: 36
+        width: parent.width - 24
+        elide: Text.ElideMiddle
+        text: box.line
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 14
+    }
+    PercentBar {
+        x: 12
+        y: 62
+        width: parent.width - 24
+        visible: box.percent >= 0
+        percent: box.percent
+    }
+    GeneralPurposeButton {
+        objectName: box.abortName
+        visible: box.abortable
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 10
+        width: 110
+        gp_text: qsTr("Abort") + Language.emptyString
+        onClicked: box.abort()
+    }
+}
