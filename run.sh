@@ -23,7 +23,7 @@ else
   bin=build/$board/bin
   root=build/$board/root
   mkdir -p "$bin"
-  for program in vorn vorn-sim; do
+  for program in vorn vorn-sim vorn-screenshot; do
     ln -f build/bin/$program "$bin/$program" 2>/dev/null || cp -f build/bin/$program "$bin/$program"
   done
 fi

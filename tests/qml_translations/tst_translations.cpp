@@ -172,6 +172,13 @@ QList<Screen> Screens() {
       {"TelemetryControlSett2.qml", {{"tconIndex", 0}}},
       {"FileManager.qml", {}},
       {"9_BindingMenu.qml", {}},
+      {"FileSelector.qml", {}},
+      {"VoiceSelector.qml", {{"manage", true}}},
+      {"SoftwareInfo.qml", {}},
+      {"WlanSettings.qml", {}},
+      {"BTSettings.qml", {}},
+      {"GPSFinder.qml", {}},
+      {"HeadupMenu.qml", {}},
       {"EmptyOutroStop.qml", {}},
       {"24.qml", {}},
   };
