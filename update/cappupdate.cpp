@@ -129,6 +129,10 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     xml.KLX_XMLFileHandlerInitialize(m_Db);
     m_Db->KLX_DataBaseManagerUpdateBegin();
   }
+  // Saving is switched off while files are replaced; an install that fails
+  // after that leaves the old program running, whose edits must still be
+  // saved. After a complete install it stays off until the restart.
+  bool savingOff = false;
   const int result = [&]() -> int {
     // Nothing of the package runs or is installed unless its list names
     // it; the program must be named.
@@ -162,6 +166,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
                                                               QStringLiteral(" -> ") +
                                                               m_Db->KLX_DataBaseManagerUpdate_GetVersionOfUpdateXmlFile());
     KLX_Update_SetAllModifyPermissions(false);
+    savingOff = true;
 
     const int prolog = KLX_UpdateRunShellScript(true, names);
     if (prolog != 0) {
@@ -226,6 +231,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     KLX_UpdateRunShellScript(false, names);
     return Err_NoErrors;
   }();
+  if (savingOff && result != Err_NoErrors) KLX_Update_SetAllModifyPermissions(true);
   if (m_Db) m_Db->KLX_DataBaseManagerUpdateEnd();
   return result;
 }

@@ -307,7 +307,8 @@ class UpdateManagerTest : public QObject {
   // The installation's results by the package's description, prolog and
   // list: a list without the program refuses the package (-5); what an
   // earlier package left in the update folder and this one's list does not
-  // name (a translation, an epilog) is neither installed nor run.
+  // name (a translation, an epilog) is neither installed nor run; model
+  // saving is off after a complete install only.
   void installationResults_data() {
     QTest::addColumn<QString>("board");
     QTest::addColumn<QByteArray>("prolog");
@@ -350,6 +351,8 @@ class UpdateManagerTest : public QObject {
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
     QCOMPARE(rig.Completion().first, error);
     QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), error == 0 ? rig.package.program : QByteArray("the old program"));
+    // The old program goes on saving the model; the new one waits for the restart.
+    QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet), error != 0);
     QVERIFY(!QFileInfo::exists(rig.Path("/app/KLX32_xx.qm")));
     QVERIFY(!QFileInfo::exists(ran));
   }
