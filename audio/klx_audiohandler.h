@@ -144,8 +144,10 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   void KLX_AudioHandlerAlarmBeep(uint16_t tone, uint16_t length, bool isTimerAlarm, bool priority);
 
   // ---- Speech ----
-  // Queues a phrase and wakes the thread; an empty text is refused. 0.
-  int PutInSpeechQueue(const QString& text, const QString& language, const QString& voice, int alarmIndex);
+  // Queues a phrase (an item of the announcement list when `announcement`)
+  // and wakes the thread; an empty text is refused. 0.
+  int PutInSpeechQueue(const QString& text, const QString& language, const QString& voice, int alarmIndex,
+                       bool announcement = false);
   // Removes the queued phrases of a voice alarm (before it queues anew).
   void KLX_AudioHandlerThinQueueByAlrmIdx(int alarmIndex);
   void KLX_AudioHandlerClearQueue();

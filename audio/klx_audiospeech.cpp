@@ -88,12 +88,14 @@ void KLX_AudioHandler::Wake() {
 }
 
 int KLX_AudioHandler::PutInSpeechQueue(const QString& text, const QString& language, const QString& voice,
-                                       int alarmIndex) {
+                                       int alarmIndex, bool announcement) {
   if (text.isEmpty()) {
     qDebug("PutInSpeechQueue(ERROR): text string is null or empty");
     return 0;
   }
-  m_Queue.Append({text.left(kSpeechTextMax), language, voice, alarmIndex});
+  AudioHandler::phrase_t phrase{text.left(kSpeechTextMax), language, voice, alarmIndex};
+  phrase.announcement = announcement;
+  m_Queue.Append(std::move(phrase));
   Wake();
   return 0;
 }
@@ -102,11 +104,7 @@ int KLX_AudioHandler::PutInSpeechQueue(const QString& text, const QString& langu
 // earlier step (or from before its text was changed) is not spoken after it.
 void KLX_AudioHandler::onTtslindexChanged(QString text, QString lang, QString voice) {
   m_Queue.RemoveAnnouncements();
-  if (text.isEmpty()) return;
-  AudioHandler::phrase_t phrase{text.left(kSpeechTextMax), lang, voice};
-  phrase.announcement = true;
-  m_Queue.Append(std::move(phrase));
-  Wake();
+  if (!text.isEmpty()) PutInSpeechQueue(text, lang, voice, -1, true);
 }
 
 void KLX_AudioHandler::KLX_AudioHandlerThinQueueByAlrmIdx(int alarmIndex) {

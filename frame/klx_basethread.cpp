@@ -1,5 +1,4 @@
 #include "frame/klx_basethread.h"
-#include "frame/klx_threadstart.h"
 
 #include <QHash>
 #include <QSet>

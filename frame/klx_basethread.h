@@ -49,8 +49,11 @@ namespace KLX_ThreadControl {
 // Starts with inherited priority and waits up to 200 ms for it to run: until
 // its run() has said Entered(), or has ended (a thread that is not set up
 // ends at once and is seen not running). A thread still silent after 200 ms
-// is reported by its label (klx_threadstart.h: the same on a given clock).
+// is reported by its label.
 bool Start(QThread* thread);
+// The same with its 200 ms wait on a given clock: a test steps that clock
+// through the wait of a thread that never says it entered.
+bool Start(QThread* thread, KLX_Clock& clock);
 // Called by a thread's run() once it is past its own checks and its running
 // flag is set: the start waiting for it returns.
 void Entered();

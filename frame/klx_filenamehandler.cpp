@@ -209,16 +209,33 @@ QList<KLX_FileNameHandler::MountedVolume> CurrentVolumes() {
   }
   return source ? source() : SystemVolumes();
 }
+
+// The stick a mount root is, or -1: exactly one digit 0..7 after the prefix
+// ("/media/usb12" is no stick).
+int StickOfRoot(const QString& root, const QString& prefix) {
+  if (!root.startsWith(prefix) || root.size() != prefix.size() + 1) return -1;
+  const QChar digit = root.at(prefix.size());
+  if (digit < QLatin1Char('0') || digit > QLatin1Char('7')) return -1;
+  return digit.unicode() - '0';
+}
+
+// The sticks the mount table holds, one bit each, from one read of it.
+int MountedStickMask() {
+  const QString prefix = Map("/media/usb");
+  int mask = 0;
+  for (const KLX_FileNameHandler::MountedVolume& volume : CurrentVolumes()) {
+    const int n = StickOfRoot(volume.rootPath, prefix);
+    if (n >= 0) mask |= 1 << n;
+  }
+  return mask;
+}
 }  // namespace
 
 bool KLX_FileNameHandler::KLX_FileNameHandlerIsUSBStickMounted(int stick) const {
   if (stick < 0 || stick >= kStickCount) return false;
   // The mount table decides: a mount point keeps what was written into it
   // while nothing was mounted there, and a pulled stick leaves it so here.
-  const QString point = KLX_FileNameHandlerGetUSBStickMountPoint(stick);
-  for (const MountedVolume& volume : CurrentVolumes())
-    if (volume.rootPath == point) return true;
-  return false;
+  return (MountedStickMask() >> stick) & 1;
 }
 
 QString KLX_FileNameHandler::KLX_FileNameHandlerGetUpdateUSBStickPath(unsigned char stick) const {
@@ -227,10 +244,11 @@ QString KLX_FileNameHandler::KLX_FileNameHandlerGetUpdateUSBStickPath(unsigned c
 }
 
 int KLX_FileNameHandler::KLX_FileNameHandlerGetUSBupdateSticksMask() const {
+  const int mounted = MountedStickMask();
   int mask = 0;
   for (int n = 0; n < kStickCount; ++n) {
     const QString folder = KLX_FileNameHandlerGetUSBStickMountPoint(n) + "/";
-    if (KLX_FileNameHandlerIsUSBStickMounted(n) && QFileInfo::exists(folder + KLX_FileNameHandlerGetUpdateFileName()) &&
+    if (((mounted >> n) & 1) && QFileInfo::exists(folder + KLX_FileNameHandlerGetUpdateFileName()) &&
         QFileInfo::exists(folder + KLX_FileNameHandlerGetLinuxAppFileName()))
       mask |= 1 << n;
   }
@@ -256,10 +274,8 @@ int KLX_FileNameHandler::KLX_FileNameHandlerGetUSBAllSticksMask() {
   const QString prefix = Map("/media/usb");
   int mask = 0;
   for (const QString& root : m_RootPaths) {
-    // Exactly one digit after the prefix: "/media/usb12" is no stick.
-    if (!root.startsWith(prefix) || root.size() != prefix.size() + 1) continue;
-    const QChar digit = root.at(prefix.size());
-    if (digit >= QLatin1Char('0') && digit <= QLatin1Char('7')) mask |= 1 << (digit.unicode() - '0');
+    const int n = StickOfRoot(root, prefix);
+    if (n >= 0) mask |= 1 << n;
   }
   return mask;
 }

@@ -204,11 +204,11 @@ void KLX_System::KLX_SystemTurnOff(bool storedInTC) {
 }
 
 void KLX_System::KLX_SystemSave() {
-  // The sensor capture waiting for the scan would otherwise come back between
-  // the switch-off's own tasks.
-  m_Vorn.KLX_VornHandlerSwitchingOff();
   if (m_DataBase.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) == KLX_VornTask::KLX_PHASE_SYSTEM_UP &&
       m_DataBase.KLX_DataBaseManagerGetSetToggle_SystemPropertiesFastStartEnabled(0, AtomicDirGet) != 0) {
+    // The sensor capture waiting for the scan would otherwise come back between
+    // the switch-off's own tasks (the turn-off below does the same first).
+    m_Vorn.KLX_VornHandlerSwitchingOff();
     qInfo("  ->   Model CRC request for next fast start...");
     Task_Data_T task;
     task.task = KLX_VornTask::KLX_TASK_MOD_SYNC;

@@ -9,6 +9,21 @@ const char kBlanks[] = "                                                        
 
 // Characters an XML document may hold (XML 1.0, within one UTF-16 unit).
 bool IsXmlChar(ushort c) { return c >= 0x20 ? c < 0xFFFE : (c == '\t' || c == '\n' || c == '\r'); }
+
+// What a character is written as when it cannot stand for itself, or null:
+// markup characters always, tabs and line ends only inside an attribute.
+const char* Escape(ushort c, bool inAttribute) {
+  switch (c) {
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '&': return "&amp;";
+    case '"': return "&quot;";
+    case '\t': return inAttribute ? "&#9;" : nullptr;
+    case '\n': return inAttribute ? "&#10;" : nullptr;
+    case '\r': return inAttribute ? "&#13;" : nullptr;
+    default: return nullptr;
+  }
+}
 }  // namespace
 
 KLX_XMLTextWriter::KLX_XMLTextWriter(int reserve) { m_Buffer.resize(reserve > 256 ? reserve : 256); }
@@ -142,23 +157,14 @@ void KLX_XMLTextWriter::PutEscaped(const QString& text, bool inAttribute) {
   if (ascii == n) {
     char* const start = Room(6 * n);
     char* at = start;
-    const auto put = [&at](const char* piece, int length) {
-      std::memcpy(at, piece, static_cast<std::size_t>(length));
-      at += length;
-    };
     for (int i = 0; i < n; ++i) {
       const ushort c = units[i];
-      switch (c) {
-        case '<': put("&lt;", 4); break;
-        case '>': put("&gt;", 4); break;
-        case '&': put("&amp;", 5); break;
-        case '"': put("&quot;", 6); break;
-        case '\t': inAttribute ? put("&#9;", 4) : put("\t", 1); break;
-        case '\n': inAttribute ? put("&#10;", 5) : put("\n", 1); break;
-        case '\r': inAttribute ? put("&#13;", 5) : put("\r", 1); break;
-        default:
-          if (IsXmlChar(c)) *at++ = static_cast<char>(c);
-          break;
+      if (const char* escape = Escape(c, inAttribute)) {
+        const std::size_t length = std::strlen(escape);
+        std::memcpy(at, escape, length);
+        at += length;
+      } else if (IsXmlChar(c)) {
+        *at++ = static_cast<char>(c);
       }
     }
     m_Size -= static_cast<int>(6 * n - (at - start));
@@ -167,18 +173,10 @@ void KLX_XMLTextWriter::PutEscaped(const QString& text, bool inAttribute) {
   QString escaped;
   escaped.reserve(text.size());
   for (const QChar c : text) {
-    switch (c.unicode()) {
-      case '<': escaped += QLatin1String("&lt;"); break;
-      case '>': escaped += QLatin1String("&gt;"); break;
-      case '&': escaped += QLatin1String("&amp;"); break;
-      case '"': escaped += QLatin1String("&quot;"); break;
-      case '\t': escaped += inAttribute ? QLatin1String("&#9;") : QLatin1String("\t"); break;
-      case '\n': escaped += inAttribute ? QLatin1String("&#10;") : QLatin1String("\n"); break;
-      case '\r': escaped += inAttribute ? QLatin1String("&#13;") : QLatin1String("\r"); break;
-      default:
-        if (IsXmlChar(c.unicode())) escaped += c;
-        break;
-    }
+    if (const char* escape = Escape(c.unicode(), inAttribute))
+      escaped += QLatin1String(escape);
+    else if (IsXmlChar(c.unicode()))
+      escaped += c;
   }
   const QByteArray utf8 = escaped.toUtf8();
   Put(utf8.constData(), utf8.size());

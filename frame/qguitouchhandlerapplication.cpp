@@ -188,6 +188,11 @@ bool QGuiTouchHandlerApplication::MouseButton(QObject* receiver, QMouseEvent* ev
     QGuiTouchHandlerApplicationStartTimer();
     return m_Locked ? Swallow(receiver) : Pass(receiver, event);
   }
+  PressActivity();
+  return m_Locked ? Swallow(receiver) : Pass(receiver, event);
+}
+
+void QGuiTouchHandlerApplication::PressActivity() {
   m_DimTimer.stop();
   m_LockTimer.stop();
   ResetInactivity();
@@ -196,7 +201,6 @@ bool QGuiTouchHandlerApplication::MouseButton(QObject* receiver, QMouseEvent* ev
     m_Locked = false;
   }
   QGuiTouchHandlerApplicationStopTimerCheckLock();
-  return m_Locked ? Swallow(receiver) : Pass(receiver, event);
 }
 
 bool QGuiTouchHandlerApplication::TouchBegin(QObject* receiver, QTouchEvent* event) {
@@ -211,15 +215,10 @@ bool QGuiTouchHandlerApplication::TouchBegin(QObject* receiver, QTouchEvent* eve
   const QList<QTouchEvent::TouchPoint>& points = event->touchPoints();
   const QPoint first = points.isEmpty() ? QPoint() : PanelPosition(points.at(0));
   // Any touch is activity, on the display as on the keys.
-  ResetInactivity();
   if (m_TouchBegin && m_TouchEnd) {
     m_TouchBegin = m_TouchUpdate = m_TouchEnd = false;
     m_Key = 0;
-    if (m_UnlockRequest) {
-      m_UnlockRequest = false;
-      m_Locked = false;
-    }
-    QGuiTouchHandlerApplicationStopTimerCheckLock();
+    PressActivity();
     m_TouchBegin = true;
     m_Key = first.y() > kDisplayHeight ? first.x() : 0;
     if (points.size() >= 2 && PanelPosition(points.at(1)).y() > kDisplayHeight) {
@@ -231,6 +230,7 @@ bool QGuiTouchHandlerApplication::TouchBegin(QObject* receiver, QTouchEvent* eve
     return EndRule(receiver, event);
   }
   // The first touch since the start.
+  ResetInactivity();
   m_TouchBegin = true;
   QGuiTouchHandlerApplicationStopTimerCheckLock();
   if (first.y() > kDisplayHeight) {

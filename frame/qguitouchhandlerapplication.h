@@ -67,6 +67,10 @@ class QGuiTouchHandlerApplication : public QGuiApplication {
   bool MouseButton(QObject* receiver, QMouseEvent* event);
   void StartScreenShotTimerOnPair();
   void ResetInactivity();
+  // A new press on the display or its keys: dimming and locking wait, the
+  // inactivity count starts again, an unlock the lock key asked for is done,
+  // and a press while locked tells QML.
+  void PressActivity();
 
   QTimer m_DimTimer;
   QTimer m_LockTimer;

@@ -4,7 +4,7 @@
 
 namespace {
 constexpr int kRefused = -70010;
-constexpr int kSimpleTimers = 8;
+constexpr int kSimpleTimers = KLX_DataBaseManager::kSimpleTimers;
 constexpr int kComplexTimers = 8;
 constexpr int kMaxUnsignedId = 65536;
 }  // namespace

@@ -57,6 +57,9 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   ~KLX_DataBaseManager() override;
 
   static KLX_DataBaseManager* m_MySelf;
+  // The simple timers; in the timer accessors the complex timers' indices
+  // follow theirs.
+  static constexpr int kSimpleTimers = 8;
 
   int KLX_DataBaseManagerInitialize(KLX_Protocol* protocol, KLX_VornHandler* vorn,
                                     KLX_LanguageHandler* language,
@@ -150,7 +153,7 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   KLX_XMLFileSaver m_XMLFileSaver;
   KLX_AudioHandler m_AudioHandler;
   KLX_TelemetrieHandler m_TelemetrieHandler;
-  KLX_Timer m_Timers[8];
+  KLX_Timer m_Timers[kSimpleTimers];
   CTTSList m_TTSList;
   KLX_WlanConnect m_Wlan;
   KLX_Bluetooth m_Bluetooth;

@@ -14,8 +14,8 @@ constexpr unsigned kErrTimerName = 0x53D03;
 constexpr unsigned kErrTimer = 0x53D04;
 constexpr unsigned kErrTimerStored = 0x53D18;
 constexpr unsigned kErrTimerKeep = 0x53D1E;
-constexpr int kSimpleTimers = 8;
-constexpr int kComplexBase = 8;
+constexpr int kSimpleTimers = KLX_DataBaseManager::kSimpleTimers;
+constexpr int kComplexBase = KLX_DataBaseManager::kSimpleTimers;
 // Published controls: virtual switch n sits at this slot plus n.
 constexpr int kVirtualSwitchSlot = 32;
 constexpr int kShortBeepMs = 200;

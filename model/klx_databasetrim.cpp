@@ -162,10 +162,7 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTrimClear(T_TrimControlCfg* record) 
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTrimSet_TrimUnit(int trim, T_TrimControlCfg* record) {
-  if (!m_Trim) return KLX_Error;
-  const int result = m_Trim->KLX_TrimSet_TrimUnit(trim, record);
-  KLX_DataBaseManagerLiveValuesChanged();
-  return result;
+  return m_Trim ? m_Trim->KLX_TrimSet_TrimUnit(trim, record) : KLX_Error;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTrimCopySingleUnit(int trim, T_TrimControlCfg* record) {

@@ -22,8 +22,6 @@ constexpr int kPhaseCalculation = 1;
 constexpr int kPhaseData = 2;
 // The engine clock advances by the product's period, whatever period a test runs.
 constexpr uint32_t kEngineStepMs = KLX_FunctionalCalculation::kPeriodMs;
-// Sequencer mode bytes from here up hold a servo at a waypoint.
-constexpr int kFirstPreviewCode = 88;
 
 // The switches of the data refresh, in the order they are read.
 constexpr unsigned short kSwitchIds[] = {
@@ -322,7 +320,7 @@ void KLX_FunctionalCalculation::DataPass() {
   // results of the usual "no new report" case are not states. A report sent
   // before the waypoint editor's code reached the controller does not
   // replace that code: the editor would lose its waypoint.
-  if (state >= 0 && state <= 255 && m_Setup->Sequencer[q].IsUsed < kFirstPreviewCode) {
+  if (state >= 0 && state <= 255 && m_Setup->Sequencer[q].IsUsed < KL_SEQ_MODE_FIRST_PREVIEW) {
     KlSetupWrite(m_Setup)->Sequencer[q].IsUsed = static_cast<uint8_t>(state);
     KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataLock();
     KLX_DataBaseManager::KLX_DataBaseManagerSequencerDataSyncronize(&m_Setup.Read());

@@ -105,9 +105,13 @@ unsigned char* KLX_RecordStore::FieldPtr(const KLX_Field& f, int unit, int sub) 
   return RecordBytes(m_SingleRecord ? 0 : unit) + f.offset + entry * f.stride;
 }
 
+int64_t KLX_RecordStore::RawAt(const KLX_Field& f, int unit, int sub) const {
+  return LoadLE(const_cast<KLX_RecordStore*>(this)->FieldPtr(f, unit, sub), f.width, f.isSigned);
+}
+
 int64_t KLX_RecordStore::FieldRaw(const KLX_Field& f, int unit, int sub) const {
   const KLX_ModelLock lock;
-  return LoadLE(const_cast<KLX_RecordStore*>(this)->FieldPtr(f, unit, sub), f.width, f.isSigned);
+  return RawAt(f, unit, sub);
 }
 
 int KLX_RecordStore::ToInterface(const KLX_Field& f, int64_t raw) const {
@@ -191,13 +195,13 @@ int KLX_RecordStore::FieldAccess(const KLX_Field& f, int unit, int sub, int valu
     AfterWrite(f, unit, sub, transmit);
   }
   // The guard is held: read the bytes without taking it again.
-  return ToInterface(f, LoadLE(FieldPtr(f, unit, sub), f.width, f.isSigned));
+  return ToInterface(f, RawAt(f, unit, sub));
 }
 
 void KLX_RecordStore::WriteRaw(const KLX_Field& f, int unit, int sub, int64_t raw, bool transmit) {
   const KLX_ModelLock lock;
   StoreLE(FieldPtr(f, unit, sub), f.width, raw);
-  if (transmit) SendField(f, unit, sub, FieldRaw(f, unit, sub));
+  if (transmit) SendField(f, unit, sub, RawAt(f, unit, sub));
 }
 
 QString KLX_RecordStore::NameAccess(int unit, const QString& name, bool get, unsigned errCode) {

@@ -160,6 +160,8 @@ class KLX_RecordStore : public KLX_DataBaseTransmitter, public KLX_BaseClassData
  private:
   bool CheckIndices(const KLX_Field& f, int unit, int sub) const;
   unsigned char* FieldPtr(const KLX_Field& f, int unit, int sub);
+  // The raw stored value of a field, with the model lock already held.
+  int64_t RawAt(const KLX_Field& f, int unit, int sub) const;
   int ToInterface(const KLX_Field& f, int64_t raw) const;
   bool FromInterface(const KLX_Field& f, int value, int64_t* raw) const;
   int SendField(const KLX_Field& f, int unit, int sub, int64_t raw);

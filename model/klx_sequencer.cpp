@@ -14,12 +14,8 @@ constexpr unsigned kErrDefaults = 0x51005;
 constexpr unsigned kErrImageIndex = 0x51008;
 constexpr unsigned kErrImageBuffer = 0x11007;
 constexpr unsigned kErrDelete = 0x21001;
-constexpr int kTimeScale = 10;
 constexpr int kNoWaypoint = -2048;
 constexpr int kVsThreshold = 511;
-constexpr int kLoopBit = 4;
-constexpr int kPreviewFirst = 88;
-constexpr int kPreviewLast = 171;
 // Bytes between the forward and the backward track of a servo slot.
 constexpr int kDirectionStride = offsetof(T_SequencerServo, TimeValueBwd) - offsetof(T_SequencerServo, TimeValueFwd);
 static_assert(kDirectionStride == offsetof(T_SequencerServo, PositionBwd) - offsetof(T_SequencerServo, PositionFwd),
@@ -56,7 +52,7 @@ unsigned char* KLX_Sequencer::At(int row, int idx, int slot, int direction, int 
 int KLX_Sequencer::ToInterface(int row, int raw) const {
   switch (row) {
     case KLX_SequencerRow::TimePoint:
-      return raw / kTimeScale;
+      return raw / kMsPerTimeUnit;
     case KLX_SequencerRow::ServoWaypoint:
       return (raw < -2047 || raw > 2047) ? raw : CalcServoIn_200percentRange(raw, true);
     case KLX_SequencerRow::Threshold:
@@ -74,7 +70,7 @@ int KLX_Sequencer::FromInterface(int row, int value) const {
     case KLX_SequencerRow::IsUsedMode:
       return value & 0xFF;
     case KLX_SequencerRow::TimePoint:
-      return value * kTimeScale;
+      return value * kMsPerTimeUnit;
     case KLX_SequencerRow::ServoWaypoint:
       return CalcServoIn_200percentRange(value, false);
     case KLX_SequencerRow::Threshold:
@@ -156,17 +152,20 @@ int KLX_Sequencer::KLX_SequencerToggle_LoopModeFlag(int idx) {
   const KLX_ModelLock lock;
   if (idx < 0 || idx >= BoardCount()) return Indexes_Out_Of_Range;
   const int mode = m_Records[idx].IsUsed;
-  if (mode >= 7) return 0;
-  KLX_SequencerGetSet_IsUsedMode(idx, mode ^ kLoopBit, 0, true);
-  return (m_Records[idx].IsUsed & kLoopBit) ? 1 : 0;
+  if (mode >= KL_SEQ_MODE_FIRST_CODE) return 0;
+  KLX_SequencerGetSet_IsUsedMode(idx, mode ^ KL_SEQ_MODE_LOOP_FLAG, 0, true);
+  return (m_Records[idx].IsUsed & KL_SEQ_MODE_LOOP_FLAG) ? 1 : 0;
+}
+
+int KLX_Sequencer::KLX_SequencerLoopFlagOfMode(int mode) {
+  if (mode < KL_SEQ_MODE_FIRST_CODE) return (mode & KL_SEQ_MODE_LOOP_FLAG) ? 1 : 0;
+  return (mode >= KL_SEQ_MODE_FIRST_PREVIEW && mode <= KL_SEQ_MODE_LAST_LOOP_PREVIEW) ? 1 : 0;
 }
 
 int KLX_Sequencer::KLX_SequencerGet_LoopModeFlag(int idx) {
   const KLX_ModelLock lock;
   if (idx < 0 || idx >= BoardCount()) return Indexes_Out_Of_Range;
-  const int mode = m_Records[idx].IsUsed;
-  if (mode < 7) return (mode & kLoopBit) ? 1 : 0;
-  return (mode >= kPreviewFirst && mode <= kPreviewLast) ? 1 : 0;
+  return KLX_SequencerLoopFlagOfMode(m_Records[idx].IsUsed);
 }
 
 int KLX_Sequencer::KLX_SequencerSet_ServoStartEndRange(int idx, int slot) {

@@ -24,6 +24,12 @@ class KLX_Sequencer : public QObject, public KLX_RecordArray<T_Sequencer, KL_MAX
   // Byte 0 changes while the model runs, so the checksum starts behind it and its pad.
   static constexpr int kChecksumFrom = 2;
   static constexpr int kDirections = 2;
+  // Milliseconds of the engine's sequencer times per unit of the interface
+  // (a hundredth of a second).
+  static constexpr int kMsPerTimeUnit = 10;
+
+  // 1 when a mode byte runs (or holds a waypoint) in a loop, else 0.
+  static int KLX_SequencerLoopFlagOfMode(int mode);
 
   explicit KLX_Sequencer(QObject* parent = nullptr);
 

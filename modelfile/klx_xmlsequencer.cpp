@@ -15,6 +15,7 @@
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_utf8.h"
 #include "model/klx_databasemanager.h"
+#include "model/klx_sequencer.h"
 #include "modelfile/klx_xmlmodel.h"
 #include "modelfile/klx_xmlsectionio.h"
 #include "modelfile/klx_xmlsections.h"
@@ -217,9 +218,8 @@ bool HasPosition(int position) { return position >= -kPositionLimit && position 
 // meanwhile keeps the run mode, single or loop, from its first direction, so
 // that the next load does not start with a servo held at a waypoint.
 int StoredMode(int mode) {
-  constexpr int kFirstCode = 7, kFirstHeld = 88, kLastLoopHeld = 171, kLoopFlag = 4;
-  if (mode < kFirstCode) return mode;
-  return (mode >= kFirstHeld && mode <= kLastLoopHeld) ? 1 | kLoopFlag : 1;
+  if (mode < KL_SEQ_MODE_FIRST_CODE) return mode;
+  return KLX_Sequencer::KLX_SequencerLoopFlagOfMode(mode) ? 1 | KL_SEQ_MODE_LOOP_FLAG : 1;
 }
 }  // namespace
 

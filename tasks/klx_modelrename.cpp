@@ -176,10 +176,7 @@ int KLX_ModelRename::RenameFolder() {
     m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
     m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
     // "Vornstate.xml" follows the folder at once, not at the next pass.
-    if (MtxSDShareWrite.KLX_Critical_Enter() == 0) {
-      m_Xml.KLX_XMLFileHandlerWriteSysProcessStateFile();
-      MtxSDShareWrite.KLX_Critical_Leave();
-    }
+    m_Xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow();
   }
   KLXErrorHandler.RegisterError(kHintDone, QStringLiteral("Model folder renamed!"));
   return KLX_Done;

@@ -205,8 +205,8 @@ void KLX_ProcessVorn::KLX_ProcessVornStopRepeating() {
 }
 
 void KLX_ProcessVorn::DropRepeat() {
-  // The capture no longer waits for the transceiver's sensor scan.
-  if (m_Repeat.task == KLX_VornTask::KLX_TASK_CAPTURE_TELEINFO && m_Db) m_Db->KLX_DataBaseManagerTelemetrieSetSearching(false);
+  const int task = m_Repeat.task;
+  if (IsTaskIndex(task) && m_Table[task].object && m_Db) m_Table[task].object->KLX_VornBaseRepeatDropped(m_Db);
   m_Repeat.task = KLX_VornTask::KLX_TASK_NONE;
   m_RepeatTask = 0;
   m_RepeatIdle = 0;

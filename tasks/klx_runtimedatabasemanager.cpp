@@ -13,14 +13,13 @@
 #include "link/klx_protdata.h"
 #include "link/klx_protocol.h"
 #include "model/klx_databasemanager.h"
+#include "model/klx_sequencer.h"
 #include "tasks/klx_vorntask.h"
 
 namespace {
 constexpr unsigned kErrInitialize = 0x23301;
 constexpr unsigned kProcessingStarted = 0x33901;
 constexpr unsigned kProcessingStopped = 0x33902;
-// Milliseconds of the engine's sequencer times per hundredth of a second.
-constexpr int kMsPerSequencerTime = 10;
 
 bool IsFunction(int n) { return n >= 0 && n < kl_engine_cfg_count(EngineCfgFunctions) && n < KL_MAX_FUNCTIONS; }
 bool IsSequencer(int n) { return n >= 0 && n < kl_engine_cfg_count(EngineCfgSequencers); }
@@ -159,12 +158,12 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerIsSequencerLocked(int 
 // times read through the facade.
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetSequencerActiveTime(int n) const {
   const KLX_FunctionalCalculation::StateReader lock(m_Engine);
-  return IsSequencer(n) ? kl_engine_get_sequencer_active_time(n) / kMsPerSequencerTime : KLX_Error;
+  return IsSequencer(n) ? kl_engine_get_sequencer_active_time(n) / KLX_Sequencer::kMsPerTimeUnit : KLX_Error;
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerGetSequencerTotalRunTime(int n) {
   const int total = m_Engine.KLX_FunctionalCalcGetSequencerTotalRuntime(n);
-  return total <= KLX_Error ? total : total / kMsPerSequencerTime;
+  return total <= KLX_Error ? total : total / KLX_Sequencer::kMsPerTimeUnit;
 }
 
 int KLX_RuntimeDatabaseManager::TriValue(int which, int get, int value, int function) {

@@ -46,6 +46,9 @@ class KLX_VornBase : public KLX_DataBaseTransmitter {
   virtual int KLX_VornBaseCleanUp();
   virtual void KLX_VornBaseSetObjectPointer(void* object);
   virtual void KLX_VornBaseCalculatePercent();
+  // The engine drops this task's request to run again (its links are gone
+  // by then: `db` is the engine's).
+  virtual void KLX_VornBaseRepeatDropped(KLX_DataBaseManager* /*db*/) {}
 
   void KLX_VornBaseIncErrorCount() { ++m_ErrorCount; }
   void KLX_VornBaseDecErrorCount() {

@@ -86,6 +86,10 @@ int KLX_CaptureTeleInfo::KLX_VornBaseCleanUp() {
   return KLX_Ok;
 }
 
+void KLX_CaptureTeleInfo::KLX_VornBaseRepeatDropped(KLX_DataBaseManager* db) {
+  db->KLX_DataBaseManagerTelemetrieSetSearching(false);
+}
+
 int KLX_CaptureTeleInfo::KLX_VornBaseTimeout() {
   qInfo("timeout in capture telemetrie data in state %d", m_State);
   KLX_VornBaseIncErrorCount();

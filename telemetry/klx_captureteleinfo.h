@@ -39,6 +39,8 @@ class KLX_CaptureTeleInfo : public KLX_SensorBusTask {
   int KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int* elapsed) override;
   int KLX_VornBaseTimeout() override;
   int KLX_VornBaseCleanUp() override;
+  // The capture no longer waits for the transceiver's sensor scan.
+  void KLX_VornBaseRepeatDropped(KLX_DataBaseManager* db) override;
 
   int KLX_CaptureTeleInfoGetState() const { return m_State; }
 

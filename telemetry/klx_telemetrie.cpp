@@ -118,13 +118,12 @@ QString KLX_Telemetrie::Text(const char* field, int size) {
 }
 
 bool KLX_Telemetrie::SetText(char* field, int size, const char* text) {
-  // The text fields hold at most 17 bytes.
-  char next[32] = {};
-  const size_t bytes = std::min(static_cast<size_t>(size), sizeof(next));
-  if (text) std::strncpy(next, text, bytes - 1);
-  const bool changed = std::memcmp(field, next, bytes) != 0;
-  std::memcpy(field, next, bytes);
-  return changed;
+  // A field keeps size - 1 bytes of text and zeros behind them.
+  const size_t keep = static_cast<size_t>(size) - 1;
+  if (std::strncmp(field, text ? text : "", keep) == 0) return false;
+  std::memset(field, 0, static_cast<size_t>(size));
+  if (text) std::strncpy(field, text, keep);
+  return true;
 }
 
 int KLX_Telemetrie::SensorByte(int sensor, uint8_t Sensor::*field, Element element, int value, int dir,

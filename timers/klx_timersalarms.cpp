@@ -123,17 +123,23 @@ void KLX_TimersAlarms::Pass() {
 
 void KLX_TimersAlarms::TellShownTimes() {
   // A running timer changes what the screens show once a second, not once a pass.
-  constexpr int kComplexFirst = 8;
-  const int timers = Board::m_Instance->TimerCountMax();
-  QByteArray shown(3 * timers * int(sizeof(int)), '\0');
-  int* at = reinterpret_cast<int*>(shown.data());
+  const int timers = qMin(Board::m_Instance->TimerCountMax(), kShownTimers);
+  bool changed = timers != m_ShownCount;
+  int* at = m_ShownTimes.data();
+  const auto keep = [&changed, &at](int value) {
+    if (*at != value) {
+      *at = value;
+      changed = true;
+    }
+    ++at;
+  };
   for (int t = 0; t < timers; ++t) {
-    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(t);
-    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualIsNegative(t);
-    *at++ = m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(kComplexFirst + t);
+    keep(m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(t));
+    keep(m_Db->KLX_DataBaseManagerTimerGet_ActualIsNegative(t));
+    keep(m_Db->KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(KLX_DataBaseManager::kSimpleTimers + t));
   }
-  if (shown == m_ShownTimes) return;
-  m_ShownTimes = shown;
+  if (!changed) return;
+  m_ShownCount = timers;
   m_Db->KLX_DataBaseManagerLiveValuesChanged();
 }
 

@@ -4,11 +4,11 @@
 // timers by the time really passed, hands out the complex timers' alarms,
 // repeats the bad-model-data warning, evaluates the telemetry and voice
 // alarms and refreshes the volumes. The runtime read-outs own it.
-#include <QByteArray>
 #include <QMutex>
 #include <QThread>
 #include <QWaitCondition>
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 
@@ -69,8 +69,12 @@ class KLX_TimersAlarms : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   qint64 m_Current = 0;
   qint64 m_Previous = 0;
   int m_PreviousLoadState = 0;
-  // The timers as the screens show them after the last pass.
-  QByteArray m_ShownTimes;
+  // The timers as the screens show them after the last pass (three values a
+  // timer, for at most as many timers as the alarm calculation holds).
+  static constexpr int kShownTimers = KLX_RuntimeCalcAlarm::kTimers;
+  std::array<int, 3 * kShownTimers> m_ShownTimes{};
+  // How many timers m_ShownTimes holds.
+  int m_ShownCount = 0;
   // The last bad-model-data warning, on the thread's clock.
   bool m_Warned = false;
   qint64 m_WarnedAt = 0;

@@ -155,6 +155,17 @@ struct T_Sequencer {
   T_SequencerServo Servo[KL_SERVOS_PER_SEQUENCER];
 };
 
+// A sequencer's mode byte: below KL_SEQ_MODE_FIRST_CODE a run mode (a
+// direction, with KL_SEQ_MODE_LOOP_FLAG for a loop); from
+// KL_SEQ_MODE_FIRST_PREVIEW up a servo held at a waypoint, in a loop up to
+// KL_SEQ_MODE_LAST_LOOP_PREVIEW.
+enum : int {
+  KL_SEQ_MODE_LOOP_FLAG = 4,
+  KL_SEQ_MODE_FIRST_CODE = 7,
+  KL_SEQ_MODE_FIRST_PREVIEW = 88,
+  KL_SEQ_MODE_LAST_LOOP_PREVIEW = 171,
+};
+
 struct T_LimiterPoints {
   int16_t Hi;
   int16_t Center;

@@ -2,9 +2,9 @@
 #include <QtTest>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_gpiohandler.h"
-#include "frame/klx_threadstart.h"
 #include "vorn_testroot.h"
 
 #include <QSemaphore>
