@@ -9,7 +9,6 @@
 
 namespace {
 constexpr int kReadBlock = 64 * 1024;
-constexpr int kSticks = 8;
 
 QByteArray WithoutLineEnd(QByteArray line) {
   while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
@@ -84,9 +83,9 @@ bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, Q
   QString name = listName;
   if (name.isEmpty()) {
     const KLX_FileNameHandler names;
-    if (fromStick && (stick >= kSticks || !names.KLX_FileNameHandlerIsUSBStickMounted(stick))) return false;
-    folder = fromStick ? names.KLX_FileNameHandlerGetUSBStickMountPoint(stick) + QLatin1Char('/')
+    folder = fromStick ? names.KLX_FileNameHandlerGetUpdateUSBStickPath(stick)
                        : names.KLX_FileNameHandlerGetUpdateFilePath();
+    if (folder.isEmpty()) return false;
     name = KLX_FileNameHandler::UPDATE_MD5FileName;
   } else {
     folder = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder);
