@@ -113,6 +113,13 @@ bool KLX_UpdatePackage::Runs(const QString& script) const {
   return false;
 }
 
+bool KLX_UpdatePackage::RunsAt(const QString& path) const {
+  const QFileInfo script(path);
+  if (script.isFile()) return Runs(script.fileName());
+  qDebug("file not found: %s", qUtf8Printable(path));
+  return false;
+}
+
 QStringList KLX_UpdatePackage::Matching(const QString& filter) const {
   QStringList found;
   for (const QString& file : files)
