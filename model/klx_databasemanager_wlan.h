@@ -19,6 +19,9 @@
   Q_INVOKABLE void KLX_DataBaseManagerWlanSSIDpasswSet(QString ssid, QString passw) {
     m_Wlan.KLX_WlanConnectSetPassw(ssid, passw);
   }
+  Q_INVOKABLE bool KLX_DataBaseManagerWlanPassphraseQuotable(QString passw) {
+    return KLX_WlanConnect::PassphraseQuotable(passw);
+  }
   Q_INVOKABLE QString KLX_DataBaseManagerWlanFindSSIDGetPassw(QString ssid) { return m_Wlan.KLX_WlanFindSSIDGetPassw(ssid); }
   Q_INVOKABLE int KLX_DataBaseManagerWlanForgetSSID(QString ssid) { return m_Wlan.KLX_WlanConnectForgetSSID(ssid); }
   Q_INVOKABLE bool KLX_DataBaseManagerWlanGetRunning() { return m_Wlan.KLX_WlanConnectIsRunning(); }

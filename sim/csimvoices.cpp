@@ -1,8 +1,8 @@
 #include "sim/csimvoices.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "sim/csimupdateserver.h"
 
 const QList<CSimVoices::Voice>& CSimVoices::Factory() {
   // Folder names order the voices: the first British voice is the default,
@@ -22,28 +22,15 @@ const QList<CSimVoices::Voice>& CSimVoices::Factory() {
   return voices;
 }
 
-namespace {
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
-}
-}  // namespace
-
 bool CSimVoices::Write(const QString& folder, const Voice& voice) {
   const QString dir = folder + '/' + voice.folder;
-  if (!QDir().mkpath(dir + "/data")) return false;
   const QByteArray text = QStringLiteral("# A voice of the speech engine's stand-in.\nespeak=%1\nlanguage=%2\nname=%3\n")
                               .arg(voice.espeak, QString::fromUtf8(voice.language), QString::fromUtf8(voice.name))
                               .toUtf8();
   // The data file by the voice's name, as a voice pack brings it: the
   // voice settings find the voice's folder by it to delete it.
   const QByteArray data = QStringLiteral("voice data of %1 (%2)\n").arg(voice.name, voice.language).toUtf8();
-  return WriteWhole(dir + "/voice.conf", text) && WriteWhole(dir + "/data/" + voice.folder + ".inf", data);
+  return CSimUpdateServer::WriteFiles(dir, {{QStringLiteral("voice.conf"), text}, {QStringLiteral("data/") + voice.folder + ".inf", data}});
 }
 
 bool CSimVoices::Prepare(const QString& folder) {

@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
@@ -95,11 +94,7 @@ int CAppUpdate::KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler&
   const QString script = names.KLX_FileNameHandlerGetNetworkUpdateFilePath() +
                          (prolog ? names.KLX_FileNameHandlerGetPrologScriptName()
                                  : names.KLX_FileNameHandlerGetEpilogScriptName());
-  if (!QFileInfo(script).isFile()) {
-    qDebug("file not found: %s", qUtf8Printable(script));
-    return 0;
-  }
-  if (!m_Package.Runs(QFileInfo(script).fileName())) return 0;
+  if (!m_Package.RunsAt(script)) return 0;
   int status = 0;
   // Written for the system's top folder: relative paths in it start there.
   runSystemCmd(QStringLiteral("sh"), {script}, &status, QStringLiteral("/"));
@@ -112,11 +107,7 @@ void CAppUpdate::KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names
       open ? names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
   // It lies in the update folder, where the package's list names it.
   const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
-  if (!QFileInfo(path).isFile()) {
-    qDebug("file not found: %s", qUtf8Printable(path));
-    return;
-  }
-  if (!m_Package.Runs(QFileInfo(script).fileName())) return;
+  if (!m_Package.RunsAt(path)) return;
   MakeExecutable(path);
   runSystemCmd(script, {}, nullptr, QStringLiteral("/"));
 }

@@ -63,7 +63,6 @@ void CDownloaderTsk::onDownload(QUrl url, QString fname) {
       }
     }
   }
-  m_Received = 0;
   m_Reply = m_Nam ? m_Nam->get(QNetworkRequest(url)) : nullptr;
   if (!m_Reply) {
     qWarning("CDownloaderTsk::onDownload() error (%s)", qUtf8Printable(url.toString()));
@@ -80,7 +79,6 @@ void CDownloaderTsk::onDownload(QUrl url, QString fname) {
 void CDownloaderTsk::slotOnDataReceived() {
   if (!m_Reply) return;
   const QByteArray data = m_Reply->read(m_Watch.ReadLimit());
-  m_Received += data.size();
   if (!m_Watch.Take(data.size())) {
     qWarning("CDownloaderTsk: %s is longer than expected: cut", qUtf8Printable(m_Reply->url().toString()));
     giveUp();
@@ -128,10 +126,9 @@ void CDownloaderTsk::slotOnDataReceptionCompleted() {
   error_t reply = replyError == QNetworkReply::NoError               ? Err_NoErrors
                   : replyError == QNetworkReply::ContentNotFoundError ? Err_NotFound
                                                                       : Err_Failed;
-  // A connection that closed before the announced length is a cut
-  // transfer, whatever the reply says; a redirect is no file either.
-  const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
-  if (reply == Err_NoErrors && announced.isValid() && announced.toLongLong() != m_Received) reply = Err_Failed;
+  // A cut transfer is no file, whatever the reply says; a redirect is none
+  // either.
+  if (reply == Err_NoErrors && !m_Watch.Whole(m_Reply)) reply = Err_Failed;
   if (reply == Err_NoErrors && !CTransferWatch::AnswerTaken(m_Reply)) {
     qWarning("CDownloaderTsk: %s answered %d", qUtf8Printable(m_Reply->url().toString()),
              m_Reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());

@@ -101,7 +101,6 @@ class CDownloaderTsk : public CTaskBase {
   QFile* m_File = nullptr;
   // The target named by the running download, whether or not it opened.
   bool m_ToFile = false;
-  qint64 m_Received = 0;
   QString m_Md5;
   std::atomic<qint64> m_MaxBytes{0};
   CTransferWatch m_Watch{this};

@@ -11,6 +11,13 @@
 #include "update/klx_md5.h"
 #include "update/cupdateurl.h"
 
+namespace {
+// A file not yet downloaded is the usual case, not worth a warning.
+bool Present(const QString& path, const QString& digest) {
+  return QFileInfo::exists(path) && CDownloaderTsk::CheckFile(path, digest);
+}
+}  // namespace
+
 CFileListDownloader::CFileListDownloader(const QString& listName, const QString& remotePath,
                                          const QString& finalFolder, const QString& tmpFolder,
                                          QNetworkAccessManager* nam, QObject* parent)
@@ -117,13 +124,13 @@ bool CFileListDownloader::beginDownloadNext(bool first) {
   m_StartFailed = false;
   if (!m_List) return false;
   for (CFileListItem* item = first ? m_List->First() : m_List->Next(); item; item = m_List->Next()) {
-    if (CheckFile(m_FinalFolder + item->path, item->digest)) {
+    if (Present(m_FinalFolder + item->path, item->digest)) {
       item->installed = true;
       m_BytesDone += item->size;
       continue;
     }
     const QString target = m_TmpFolder + item->path;
-    if (CheckFile(target, item->digest)) {
+    if (Present(target, item->digest)) {
       m_BytesDone += item->size;
       continue;
     }

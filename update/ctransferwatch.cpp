@@ -42,6 +42,11 @@ void CTransferWatch::End() {
   m_Reply = nullptr;
 }
 
+bool CTransferWatch::Whole(const QNetworkReply* reply) const {
+  const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+  return !announced.isValid() || announced.toLongLong() == m_Taken;
+}
+
 bool CTransferWatch::AnswerTaken(const QNetworkReply* reply) {
   const QString scheme = reply->url().scheme();
   if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) return true;

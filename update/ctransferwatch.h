@@ -40,6 +40,10 @@ class CTransferWatch : public QObject {
   qint64 ReadLimit() const { return m_Max - m_Taken + 1; }
   // The bytes just read; false when the body went beyond its size.
   bool Take(qint64 bytes);
+  // All of `reply`'s announced length (when it announces one) was taken: a
+  // connection that closed before it is a cut transfer, whatever the reply
+  // says.
+  bool Whole(const QNetworkReply* reply) const;
   // Stops watching.
   void End();
 

@@ -128,11 +128,10 @@ bool CUpdateManager::updateBegin(int slot, const QString& folder, UpdateSource s
   } else if (task && src == Src_USB) {
     // The stick's root folder for the application, a named folder else;
     // only on a plugged stick (a bare mount point may still hold files).
-    const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(
-                             folder.isEmpty() ? QStringLiteral("/media/usb0") : QStringLiteral("/media/usb0/") + folder) +
-                         QStringLiteral("/");
-    const QDir dir(path);
-    if (KLX_FileNameHandler().KLX_FileNameHandlerIsUSBStickMounted(0) && dir.exists() && !dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+    const QString stick = KLX_FileNameHandler().KLX_FileNameHandlerGetUpdateUSBStickPath(0);
+    const QString path = stick.isEmpty() || folder.isEmpty() ? stick : stick + folder + QStringLiteral("/");
+    if (!path.isEmpty() &&
+        !QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
       selected = task->selectForDownload(QUrl::fromLocalFile(path).toString(), CUpdateDownloaderBase::perm_Download);
   }
   if (!selected) {

@@ -9,7 +9,6 @@
 
 namespace {
 constexpr int kReadBlock = 64 * 1024;
-constexpr int kSticks = 8;
 
 QByteArray WithoutLineEnd(QByteArray line) {
   while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
@@ -84,9 +83,9 @@ bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, Q
   QString name = listName;
   if (name.isEmpty()) {
     const KLX_FileNameHandler names;
-    if (fromStick && (stick >= kSticks || !names.KLX_FileNameHandlerIsUSBStickMounted(stick))) return false;
-    folder = fromStick ? names.KLX_FileNameHandlerGetUSBStickMountPoint(stick) + QLatin1Char('/')
+    folder = fromStick ? names.KLX_FileNameHandlerGetUpdateUSBStickPath(stick)
                        : names.KLX_FileNameHandlerGetUpdateFilePath();
+    if (folder.isEmpty()) return false;
     name = KLX_FileNameHandler::UPDATE_MD5FileName;
   } else {
     folder = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(folder);
@@ -111,6 +110,13 @@ bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, Q
 bool KLX_UpdatePackage::Runs(const QString& script) const {
   if (Names(script)) return true;
   qWarning("%s is not in the package's checksum list: not run", qUtf8Printable(script));
+  return false;
+}
+
+bool KLX_UpdatePackage::RunsAt(const QString& path) const {
+  const QFileInfo script(path);
+  if (script.isFile()) return Runs(script.fileName());
+  qDebug("file not found: %s", qUtf8Printable(path));
   return false;
 }
 

@@ -55,6 +55,8 @@ struct KLX_UpdatePackage {
   bool Names(const QString& file) const { return files.contains(file); }
   // A script of the package may run: the list names it (said when not).
   bool Runs(const QString& script) const;
+  // The script at `path` is there and may run (said when not).
+  bool RunsAt(const QString& path) const;
   // The named files beside the program that match `filter` ("*.qm").
   QStringList Matching(const QString& filter) const;
 };

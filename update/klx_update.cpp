@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cstring>
 #include <sys/mount.h>
@@ -215,20 +214,12 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
   if (kind == KLX_UPDATE_SCRIPT_PROLOG) {
     const QString folder = network ? names.KLX_FileNameHandlerGetNetworkUpdateFilePath() : StickFolder();
     const QString script = folder + names.KLX_FileNameHandlerGetPrologScriptName();
-    if (folder.isEmpty() || !QFileInfo(script).isFile()) {
-      qDebug("no prolog script found");
-      return 0;
-    }
-    if (!m_Package.Runs(names.KLX_FileNameHandlerGetPrologScriptName())) return 0;
+    if (folder.isEmpty() || !m_Package.RunsAt(script)) return 0;
     return KLX_Platform::Run(QStringLiteral("sh"), {script}, nullptr, {}, kScriptFolder);
   }
   if (kind == KLX_UPDATE_SCRIPT_EPILOG) {
     const QString script = names.KLX_FileNameHandlerGetUpdateFilePath() + names.KLX_FileNameHandlerGetEpilogScriptName();
-    if (!QFileInfo(script).isFile()) {
-      qDebug("no epilog script found");
-      return 0;
-    }
-    if (!m_Package.Runs(names.KLX_FileNameHandlerGetEpilogScriptName())) return 0;
+    if (!m_Package.RunsAt(script)) return 0;
     MakeExecutable(script);
     return KLX_Platform::Run(script, {}, nullptr, {}, kScriptFolder);
   }
@@ -241,7 +232,7 @@ int KLX_Update::KLX_UpdateOpenCloseLinuxSystem(bool open) {
       open ? m_Names.KLX_FileNameHandlerGetLinuxOpenScriptCmd() : m_Names.KLX_FileNameHandlerGetLinuxCloseScriptCmd();
   // It lies in the update folder, where the package's list names it.
   const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
-  if (!QFileInfo(path).isFile() || !m_Package.Runs(QFileInfo(script).fileName())) return KLX_Error;
+  if (!m_Package.RunsAt(path)) return KLX_Error;
   MakeExecutable(path);
   const int result = KLX_Platform::Run(script, {}, nullptr, {}, QStringLiteral("/"));
   qInfo("%s: %d", qUtf8Printable(script), result);

@@ -175,11 +175,10 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
   // What arrived with the end of the transfer.
   const QByteArray rest = m_Reply->read(m_Watch.ReadLimit());
   const bool written = m_Watch.Take(rest.size()) && m_File->write(rest) == rest.size() && m_File->flush();
-  // A connection that closed before the announced length is a cut transfer,
-  // even when the reply reports no error (it does so now and then); only a
-  // 200 answer brings the file (a redirect's body is none).
-  const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
-  const bool whole = !announced.isValid() || announced.toLongLong() == m_File->size();
+  // A cut transfer is none, even when the reply reports no error (it does
+  // so now and then); only a 200 answer brings the file (a redirect's body
+  // is none).
+  const bool whole = m_Watch.Whole(m_Reply);
   m_File->close();
   if (m_Reply->error() != QNetworkReply::NoError || !written || !whole || !CTransferWatch::AnswerTaken(m_Reply)) {
     qInfo("Downloading file %s error!\n", qUtf8Printable(m_File->fileName()));

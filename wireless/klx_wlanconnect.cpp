@@ -430,6 +430,8 @@ bool KLX_WlanConnect::Writable(const QByteArray& name, const QByteArray& passphr
   return QuotedFormExact(passphrase);
 }
 
+bool KLX_WlanConnect::PassphraseQuotable(const QString& passphrase) { return QuotedFormExact(passphrase.toUtf8()); }
+
 QByteArray KLX_WlanConnect::NameLine(const QByteArray& name) {
   return QuotedFormExact(name) ? "ssid=\"" + name + "\"" : "ssid=" + name.toHex();
 }

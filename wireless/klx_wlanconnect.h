@@ -91,6 +91,9 @@ class KLX_WlanConnect : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   // or with a '#' after a '"' (the tool would read the rest as a comment).
   // A name with such a '#' is written in hex.
   bool KLX_WlanConnectAddSSID(const QByteArray& name, const QByteArray& passphrase);
+  // The passphrase has no '#' after a '"', so the tool reads it back exactly
+  // from between quotes.
+  static bool PassphraseQuotable(const QString& passphrase);
   // Removes the network's blocks whole; the other blocks are kept as they are.
   bool KLX_WlanConnectForgetSSID(const QString& name);
   // The stored passphrase of a network, empty when none.

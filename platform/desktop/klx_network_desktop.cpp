@@ -206,7 +206,7 @@ bool ReadNetworkFile(const QString& fixedPath, QList<QPair<QString, QString>>* n
     const QByteArray raw = f.readLine();
     if (raw.size() > 255) return false;
     const QByteArray line = WithoutComment(raw.trimmed());
-    if (line.isEmpty() || line.startsWith('#')) continue;
+    if (line.isEmpty()) continue;
     if (!inBlock) {
       if (line != "network={") return false;
       inBlock = true;

@@ -86,7 +86,7 @@ Item {
             return
         }
         // The network file would end the passphrase there.
-        if (text.indexOf('"') >= 0 && text.indexOf("#", text.indexOf('"')) >= 0) {
+        if (!Database.KLX_DataBaseManagerWlanPassphraseQuotable(text)) {
             rootwindow.popupShow(null, "error", qsTr("A passphrase cannot hold a # after a \".") + Language.emptyString, "Ok")
             return
         }
