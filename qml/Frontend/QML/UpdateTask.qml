@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import DBValues 1.0
 import GuiData 1.0
+import "Storages.js" as Storages
 
 // The package update task as a screen starts it: voice packs installed from
 // a stick or one voice deleted, a receiver firmware file checked, a
@@ -62,11 +63,8 @@ Item {
         var list = []
         for (var i = 0; i < RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragesCount(); ++i) {
             var path = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragePathByIdx(i)
-            var at = path.indexOf("/media/usb")
-            if (at < 0)
-                continue
-            var n = parseInt(path.substring(at + 10))
-            list.push({ label: qsTr("USB stick") + Language.emptyString + " " + (n + 1), value: n })
+            if (Storages.isStick(path))
+                list.push({ label: Storages.label(path), value: Storages.stickNumber(path) })
         }
         return list
     }
