@@ -15,14 +15,13 @@ Item {
     signal finished()
 
     // Starts a task; false when the pipeline refused it (shown, nothing runs).
-    // A task that takes a file gets its name as text.
-    function start(taskId, kindOrIndex, p2, p3, text) {
+    function start(taskId, kindOrIndex, p2, p3) {
         if (running)
             return false
         rootwindow.smartKeyLock = true
         running = true
         kind = kindOrIndex
-        var result = Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, text === undefined ? "" : text, "", "")
+        var result = Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, "", "", "")
         if (result <= DatabaseValue.KLX_Error) {
             // A refused task never reports: the locks would stay for good.
             release()
