@@ -203,9 +203,6 @@ Rectangle {
 
     Component.onCompleted: {
         rootwindow.smartKeyLock = true
-        // Locked again after the screen that opened this one let its keys go.
-        if (recovery)
-            Qt.callLater(function() { rootwindow.smartKeyLock = true })
         upperFrame.visible = false
         systemHistory.addHistoryEntry()
         systemHistory.addArg(recovery)
