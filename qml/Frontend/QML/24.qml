@@ -179,10 +179,11 @@ Rectangle {
     }
 
     // The start may go on after any end: the screen looks until it leaves.
+    // A recovery has nothing more to follow once it ended.
     Timer {
         interval: 250
         repeat: true
-        running: true
+        running: !updateScreen.leaving && !(updateScreen.recovery && updateScreen.phase !== "running")
         onTriggered: updateScreen.poll()
     }
 
