@@ -224,9 +224,9 @@ Item {
         onStatus: {
             if (state !== GuiCmdData.KLX_UPDATE_STATUS_RECOVER_SCTC)
                 return
-            running = false
+            recoveryTask.running = false
             if (!rootwindow.openScreen(rootwindow.updateUrl, { recovery: true }))
-                running = true
+                recoveryTask.running = true
         }
         onFailed: {
             if (cancelled)
