@@ -6,9 +6,8 @@ import GuiData 1.0
 // pipeline) and its result. While it runs the touch keys are locked; every
 // result but Working releases the lock and ends it. Done reads the new
 // element's index of the task's element kind.
-Item {
+LockedTask {
     id: task
-    property bool running: false
     property int kind: -1
     signal done(int newIndex)
     signal failed()
@@ -16,16 +15,10 @@ Item {
 
     // Starts a task; false when the pipeline refused it (shown, nothing runs).
     function start(taskId, kindOrIndex, p2, p3) {
-        if (running)
+        if (!take())
             return false
-        rootwindow.smartKeyLock = true
-        running = true
         kind = kindOrIndex
-        var result = Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, "", "", "")
-        if (result <= DatabaseValue.KLX_Error) {
-            // A refused task never reports: the locks would stay for good.
-            release()
-            errorHandler.processError(result)
+        if (refused(Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, "", "", ""))) {
             failed()
             return false
         }
@@ -33,17 +26,6 @@ Item {
     }
     function loadUnit(kind, p2, p3) { return start(GuiCmdData.KLX_TASK_LOAD_UNIT, kind, p2, p3) }
     function deleteUnit(kind, p2, p3) { return start(GuiCmdData.KLX_TASK_DELETE_UNIT, kind, p2, p3) }
-
-    function release() {
-        running = false
-        rootwindow.smartKeyLock = false
-    }
-
-    // A screen that goes while its task runs gives the keys back.
-    Component.onDestruction: {
-        if (running)
-            rootwindow.smartKeyLock = false
-    }
 
     Connections {
         target: Command
