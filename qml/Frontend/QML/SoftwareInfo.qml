@@ -219,14 +219,15 @@ Item {
     UpdateTask {
         id: recoveryTask
         // The check passed: the write goes on on the firmware update screen.
-        // It takes the key lock over: this screen's task, no longer running,
+        // That screen takes the key lock over as it opens (and so is the
+        // screen that holds it): this screen's task, no longer running,
         // leaves the lock alone when the screen goes.
         onStatus: {
             if (state !== GuiCmdData.KLX_UPDATE_STATUS_RECOVER_SCTC)
                 return
-            recoveryTask.running = false
+            recoveryTask.release()
             if (!rootwindow.openScreen(rootwindow.updateUrl, { recovery: true }))
-                recoveryTask.running = true
+                recoveryTask.take()
         }
         onFailed: {
             if (cancelled)
