@@ -179,10 +179,11 @@ Rectangle {
     }
 
     // The start may go on after any end: the screen looks until it leaves.
+    // A recovery has nothing more to follow once it ended.
     Timer {
         interval: 250
         repeat: true
-        running: true
+        running: !updateScreen.leaving && !(updateScreen.recovery && updateScreen.phase !== "running")
         onTriggered: updateScreen.poll()
     }
 
@@ -203,9 +204,6 @@ Rectangle {
 
     Component.onCompleted: {
         rootwindow.smartKeyLock = true
-        // Locked again after the screen that opened this one let its keys go.
-        if (recovery)
-            Qt.callLater(function() { rootwindow.smartKeyLock = true })
         upperFrame.visible = false
         systemHistory.addHistoryEntry()
         systemHistory.addArg(recovery)

@@ -9,7 +9,8 @@ QtObject {
     id: buffer
 
     property var functions: []
-    property var servoNames: []
+    // The servos of the board the functions can take.
+    property int servoCount: 0
     property var groups: []
     property string typeKey: ""
     // Bumped on every change, so that bindings over the lists re-evaluate.
@@ -149,7 +150,7 @@ QtObject {
     function changed() { revision += 1 }
     function clear() {
         functions = []
-        servoNames = []
+        servoCount = 0
         var g = []
         for (var i = 0; i < groupCount; ++i)
             g.push(0)
@@ -177,15 +178,10 @@ QtObject {
         }
         changed()
     }
-    // One display name per servo of the board, set once (opening a type page
-    // again does not add a second set).
-    function setServoNames(count) {
-        if (servoNames.length === count)
+    function setServoCount(count) {
+        if (servoCount === count)
             return
-        var names = []
-        for (var s = 0; s < count; ++s)
-            names.push("Servo_" + (s + 1))
-        servoNames = names
+        servoCount = count
         changed()
     }
     function countFunctionsWithServos() {
@@ -225,10 +221,6 @@ QtObject {
     function functionNameFree(i, name) {
         var lower = name.toLowerCase()
         return !functions.some(function(f, n) { return n !== i && f.name.toLowerCase() === lower })
-    }
-    function servoNameFree(servo, name) {
-        var lower = name.toLowerCase()
-        return !servoNames.some(function(s, n) { return n !== servo && s.toLowerCase() === lower })
     }
     function rename(i, name) {
         var f = getFunction(i)

@@ -15,7 +15,7 @@ Rectangle {
         var list = []
         if (!f)
             return list
-        for (var s = 0; s < AssistantBuffer.servoNames.length; ++s)
+        for (var s = 0; s < AssistantBuffer.servoCount; ++s)
             if (f.servos.indexOf(s) < 0)
                 list.push(s)
         return list

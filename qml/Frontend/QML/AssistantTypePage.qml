@@ -374,6 +374,6 @@ Item {
         if (part >= 0)
             history.add(url, part, false)
         AssistantBuffer.createType(typeKey)
-        AssistantBuffer.setServoNames(Database.KLX_DataBaseManagerGetMaxServos())
+        AssistantBuffer.setServoCount(Database.KLX_DataBaseManagerGetMaxServos())
     }
 }

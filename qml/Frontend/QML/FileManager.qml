@@ -36,8 +36,6 @@ Item {
     // ---- places ----
     function lastPart(path) { return path.substring(path.lastIndexOf("/") + 1) }
     function byLabel(a, b) { return a.label.toLowerCase() < b.label.toLowerCase() ? -1 : a.label.toLowerCase() > b.label.toLowerCase() ? 1 : 0 }
-    function isStick(path) { return Storages.isStick(path) }
-    function storageLabel(path) { return Storages.label(path) }
     // A folder that can be copied from or into: below the card's top
     // folder, or on a stick.
     function usable(folder) { return folder !== "" && folder !== cardRoot }
@@ -45,7 +43,7 @@ Item {
     function placeText(root, folder) {
         if (folder === "")
             return qsTr("Choose a storage") + Language.emptyString
-        return storageLabel(root) + folder.substring(root.length)
+        return Storages.label(root) + folder.substring(root.length)
     }
 
     // The SD card and the plugged USB sticks, as the last scan found them.
@@ -54,8 +52,8 @@ Item {
         var list = []
         for (var i = 0; i < RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragesCount(); ++i) {
             var path = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragePathByIdx(i)
-            if (path === cardRoot || isStick(path))
-                list.push({ label: storageLabel(path), name: "", path: path, kind: "storage" })
+            if (path === cardRoot || Storages.isStick(path))
+                list.push({ label: Storages.label(path), name: "", path: path, kind: "storage" })
         }
         return list
     }
@@ -119,7 +117,7 @@ Item {
     // goes back to them. Looked at once a second, not while the manager works.
     property int stickMask: 0
     function stickGone(root, mask) {
-        return isStick(root) && (mask & (1 << Storages.stickNumber(root))) === 0
+        return Storages.isStick(root) && (mask & (1 << Storages.stickNumber(root))) === 0
     }
     function watchSticks() {
         var before = stickMask

@@ -55,12 +55,13 @@ Item {
                              + Language.emptyString, "OkAbort", function() {
             selector.writePercent = 0
             // The check of the file is followed by its write.
-            writeTask.start(GuiCmdData.KLX_TASK_UPDATE_CHECK_FIRMWARE, GuiCmdData.KLX_TASK_PARA_UPDATE_USB,
-                            GuiCmdData.KLX_UPDATE_ONBOARD, slot, file)
+            writeTask.start(GuiCmdData.KLX_UPDATE_ONBOARD, slot, file)
         })
     }
-    ModelTask {
+    UpdateTask {
         id: writeTask
+        // A refused start was shown already and leaves no text.
+        onFailed: if (text !== "") errorHandler.processTaskError(text)
         onDone: rootwindow.popupShow(null, "info", qsTr("Receiver %1 runs firmware %2.").arg(selector.receiver + 1)
                                      .arg(Database.KLX_DataBaseManagerVersionReceiverGetVersion(selector.receiver))
                                      + Language.emptyString, "Ok")

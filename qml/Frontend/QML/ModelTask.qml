@@ -6,27 +6,19 @@ import GuiData 1.0
 // pipeline) and its result. While it runs the touch keys are locked; every
 // result but Working releases the lock and ends it. Done reads the new
 // element's index of the task's element kind.
-Item {
+LockedTask {
     id: task
-    property bool running: false
     property int kind: -1
     signal done(int newIndex)
     signal failed()
     signal finished()
 
     // Starts a task; false when the pipeline refused it (shown, nothing runs).
-    // A task that takes a file gets its name as text.
-    function start(taskId, kindOrIndex, p2, p3, text) {
-        if (running)
+    function start(taskId, kindOrIndex, p2, p3) {
+        if (!take())
             return false
-        rootwindow.smartKeyLock = true
-        running = true
         kind = kindOrIndex
-        var result = Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, text === undefined ? "" : text, "", "")
-        if (result <= DatabaseValue.KLX_Error) {
-            // A refused task never reports: the locks would stay for good.
-            release()
-            errorHandler.processError(result)
+        if (refused(Command.KLX_GuiCommandHandlerDoTask(taskId, kindOrIndex, p2, p3, "", "", ""))) {
             failed()
             return false
         }
@@ -34,17 +26,6 @@ Item {
     }
     function loadUnit(kind, p2, p3) { return start(GuiCmdData.KLX_TASK_LOAD_UNIT, kind, p2, p3) }
     function deleteUnit(kind, p2, p3) { return start(GuiCmdData.KLX_TASK_DELETE_UNIT, kind, p2, p3) }
-
-    function release() {
-        running = false
-        rootwindow.smartKeyLock = false
-    }
-
-    // A screen that goes while its task runs gives the keys back.
-    Component.onDestruction: {
-        if (running)
-            rootwindow.smartKeyLock = false
-    }
 
     Connections {
         target: Command

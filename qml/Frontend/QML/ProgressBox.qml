@@ -1,23 +1,28 @@
 import QtQuick 2.15
 
 // A box over a screen while a long operation runs: what it does, on what
-// and how far (no bar while the percentage is below 0), and, where the
-// operation can be stopped, a way out. Touches behind it are held.
+// and how far (no bar while the percentage is below 0, a spinner in its place
+// while busy), and, where the operation can be stopped, a way out. Touches
+// behind it are held. A title too long for one line wraps and the box grows.
 Rectangle {
     id: box
     property string title
     property string line
     property int percent: -1
     property bool abortable: true
+    property bool busy: false
     // Names of the inner items, for the screen tests.
     property string titleName
     property string lineName
     property string abortName
     signal abort()
+    // The height of the title's lines below its first.
+    readonly property real extra: titleText.lineCount > 1
+                                  ? titleText.contentHeight * (titleText.lineCount - 1) / titleText.lineCount : 0
 
     anchors.centerIn: parent
     width: 300
-    height: abortable ? 130 : 100
+    height: (abortable ? 130 : 100) + extra
     radius: 6
     z: 70
     color: rootwindow.backColour
@@ -25,10 +30,12 @@ Rectangle {
     border.color: rootwindow.textColour
     MouseArea { anchors.fill: parent }
     Text {
+        id: titleText
         objectName: box.titleName
         x: 12
         y: 10
         width: parent.width - 24
+        wrapMode: Text.WordWrap
         text: box.title
         color: rootwindow.textColour
         font.family: rootwindow.fontFamily
@@ -38,7 +45,7 @@ Rectangle {
     Text {
         objectName: box.lineName
         x: 12
-        y: 36
+        y: 36 + box.extra
         width: parent.width - 24
         elide: Text.ElideMiddle
         text: box.line
@@ -48,10 +55,17 @@ Rectangle {
     }
     PercentBar {
         x: 12
-        y: 62
+        y: 62 + box.extra
         width: parent.width - 24
-        visible: box.percent >= 0
+        visible: box.percent >= 0 && !box.busy
         percent: box.percent
+    }
+    ProgressSpinner {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 56 + box.extra
+        width: 36
+        height: 36
+        visible: box.busy
     }
     GeneralPurposeButton {
         objectName: box.abortName

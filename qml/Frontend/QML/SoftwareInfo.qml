@@ -22,6 +22,8 @@ Item {
     readonly property int wlanPolls: 60
     // "app" or "system" while an update is under way, "" otherwise.
     property string kind: ""
+    // An update or a firmware recovery is under way: no other may start.
+    readonly property bool busy: kind !== "" || recoveryTask.running
     // The source of the running download (CUpdateManager.Src_USB or Src_KlServer).
     property int source: CUpdateManager.Src_USB
     property string progressText: ""
@@ -195,7 +197,7 @@ Item {
 
     // ---- controller firmware recovery ----
     function recover(device) {
-        if (kind !== "" || recoveryTask.running)
+        if (busy)
             return
         var name = device === GuiCmdData.KLX_UPDATE_RECOVER_STICK ? qsTr("stick controller") : qsTr("transceiver")
         rootwindow.popupShow(null, "question",
@@ -217,9 +219,15 @@ Item {
     UpdateTask {
         id: recoveryTask
         // The check passed: the write goes on on the firmware update screen.
+        // That screen takes the key lock over as it opens (and so is the
+        // screen that holds it): this screen's task, no longer running,
+        // leaves the lock alone when the screen goes.
         onStatus: {
-            if (state === GuiCmdData.KLX_UPDATE_STATUS_RECOVER_SCTC)
-                rootwindow.openScreen(rootwindow.updateUrl, { recovery: true })
+            if (state !== GuiCmdData.KLX_UPDATE_STATUS_RECOVER_SCTC)
+                return
+            recoveryTask.release()
+            if (!rootwindow.openScreen(rootwindow.updateUrl, { recovery: true }))
+                recoveryTask.take()
         }
         onFailed: {
             if (cancelled)
@@ -278,7 +286,7 @@ Item {
         y: 36
         width: 140
         gp_text: qsTr("Update") + Language.emptyString
-        state: info.kind !== "" || recoveryTask.running ? "disabled" : ""
+        state: info.busy ? "disabled" : ""
         onClicked: info.begin("app")
         onLongclicked: info.begin("system")
     }
@@ -301,7 +309,7 @@ Item {
             width: 150
             fontSize: 14
             gp_text: qsTr("Transceiver") + Language.emptyString
-            state: info.kind !== "" || recoveryTask.running ? "disabled" : ""
+            state: info.busy ? "disabled" : ""
             onClicked: info.recover(GuiCmdData.KLX_UPDATE_RECOVER_TRANSCEIVER)
         }
         GeneralPurposeButton {
@@ -309,7 +317,7 @@ Item {
             width: 150
             fontSize: 14
             gp_text: qsTr("Stick controller") + Language.emptyString
-            state: info.kind !== "" || recoveryTask.running ? "disabled" : ""
+            state: info.busy ? "disabled" : ""
             onClicked: info.recover(GuiCmdData.KLX_UPDATE_RECOVER_STICK)
         }
     }

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import DBValues 1.0
 import GuiData 1.0
+import "Storages.js" as Storages
 
 // The package update task as a screen starts it: voice packs installed from
 // a stick or one voice deleted, a receiver firmware file checked, a
@@ -11,9 +12,8 @@ import GuiData 1.0
 // task waits for the user's choice: the chooser over the screen answers it,
 // and "Cancel" ends the task; cancelled then tells the screen that there is
 // nothing to show, as after a start the pipeline refused.
-Item {
+LockedTask {
     id: task
-    property bool running: false
     property int target: -1
     // The last update status heard while it runs.
     property int lastStatus: 0
@@ -27,22 +27,16 @@ Item {
     // its third parameter and its text; false when the pipeline refused it
     // (shown, nothing runs).
     function start(target, para3, text) {
-        if (running)
+        if (!take())
             return false
-        rootwindow.smartKeyLock = true
-        running = true
         cancelled = false
         lastStatus = 0
         task.target = target
         var none = GuiCmdData.KLX_TASK_PARA_NONE
-        var result = Command.KLX_GuiCommandHandlerDoTask(GuiCmdData.KLX_TASK_UPDATE_CHECK_FIRMWARE,
-                                                         GuiCmdData.KLX_TASK_PARA_UPDATE_USB, target, para3, 0,
-                                                         none, none, text, "", "")
-        if (result <= DatabaseValue.KLX_Error) {
-            // A refused task never reports: the lock would stay for good.
-            // Shown here, so the screen has nothing to add.
-            release()
-            errorHandler.processError(result)
+        if (refused(Command.KLX_GuiCommandHandlerDoTask(GuiCmdData.KLX_TASK_UPDATE_CHECK_FIRMWARE,
+                                                        GuiCmdData.KLX_TASK_PARA_UPDATE_USB, target, para3, 0,
+                                                        none, none, text, "", ""))) {
+            // Shown already, so the screen has nothing to add.
             cancelled = true
             failed("")
             finished()
@@ -51,22 +45,14 @@ Item {
         return true
     }
 
-    function release() {
-        running = false
-        rootwindow.smartKeyLock = false
-    }
-
     // The plugged sticks ("/media/usbN") as the chooser offers them.
     function sticks() {
         RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStorageInfo()
         var list = []
         for (var i = 0; i < RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragesCount(); ++i) {
             var path = RuntimeDatabase.KLX_RuntimeDatabaseManagerFolderGetStoragePathByIdx(i)
-            var at = path.indexOf("/media/usb")
-            if (at < 0)
-                continue
-            var n = parseInt(path.substring(at + 10))
-            list.push({ label: qsTr("USB stick") + Language.emptyString + " " + (n + 1), value: n })
+            if (Storages.isStick(path))
+                list.push({ label: Storages.label(path), value: Storages.stickNumber(path) })
         }
         return list
     }
@@ -76,11 +62,6 @@ Item {
     function cancelStick() {
         cancelled = true
         Command.KLX_GuiCommandHandlerUserDataInput("")
-    }
-
-    Component.onDestruction: {
-        if (running)
-            rootwindow.smartKeyLock = false
     }
 
     ItemChooser {

@@ -211,8 +211,6 @@ Item {
             errorHandler.processError(result)
         else if (result !== wanted)
             volumeSlider.value = Database.SystemPropertiesGetSet_VolumeMaster(0, DatabaseValue.AtomicDirGet, false, 0)
-        if (reading)
-            readAll()
     }
 
     // ---- reset of the telemetry minima, maxima and alerts ----

@@ -285,36 +285,13 @@ Item {
     }
 
     // The running install or delete: what it does now.
-    Rectangle {
+    ProgressBox {
         objectName: "voicePackProgress"
-        anchors.centerIn: parent
-        width: 300
-        height: 90
-        radius: 6
-        z: 40
         visible: packTask.running
-        color: rootwindow.backColour
-        border.width: 2
-        border.color: rootwindow.textColour
-        MouseArea { anchors.fill: parent }
-        ProgressSpinner {
-            x: 12
-            anchors.verticalCenter: parent.verticalCenter
-            width: 40
-            height: 40
-        }
-        Text {
-            objectName: "voicePackText"
-            x: 64
-            width: parent.width - 76
-            height: parent.height
-            verticalAlignment: Text.AlignVCenter
-            wrapMode: Text.WordWrap
-            text: selector.packText !== "" ? selector.packText : qsTr("Please wait ...") + Language.emptyString
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
-            font.pixelSize: 14
-        }
+        abortable: false
+        busy: true
+        title: selector.packText !== "" ? selector.packText : qsTr("Please wait ...") + Language.emptyString
+        titleName: "voicePackText"
     }
 
     Component.onCompleted: {
