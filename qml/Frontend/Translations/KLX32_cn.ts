@@ -4375,10 +4375,6 @@ The text will probably not be displayed correctly due to its length</source>
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation>U盘</translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation>哪个U盘？</translation>
     </message>

@@ -4375,10 +4375,6 @@ Der Text wird wegen seiner Länge wahrscheinlich nicht richtig angezeigt</transl
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation>USB-Stick</translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation>Welcher USB-Stick?</translation>
     </message>

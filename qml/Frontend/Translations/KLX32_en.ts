@@ -4354,10 +4354,6 @@ The text will probably not be displayed correctly due to its length</source>
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4375,10 +4375,6 @@ Es probable que el texto no se muestre correctamente debido a su longitud</trans
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation>Memoria USB</translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation>¿Qué memoria USB?</translation>
     </message>

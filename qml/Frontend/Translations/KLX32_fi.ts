@@ -4375,10 +4375,6 @@ Tekstiä ei ehkä näytetä oikein sen pituuden vuoksi</translation>
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation>USB-tikku</translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation>Mikä USB-tikku?</translation>
     </message>

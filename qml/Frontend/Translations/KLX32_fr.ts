@@ -4375,10 +4375,6 @@ Le texte ne s&apos;affichera probablement pas correctement à cause de sa longue
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation>Clé USB</translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation>Quelle clé USB ?</translation>
     </message>

@@ -4375,10 +4375,6 @@ Il testo probabilmente non verrà visualizzato correttamente a causa della sua l
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation>Chiavetta USB</translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation>Quale chiavetta USB?</translation>
     </message>

@@ -4375,10 +4375,6 @@ Teksten vises trolig ikke riktig på grunn av lengden</translation>
 <context>
     <name>UpdateTask</name>
     <message>
-        <source>USB stick</source>
-        <translation>USB-pinne</translation>
-    </message>
-    <message>
         <source>Which USB stick?</source>
         <translation>Hvilken USB-pinne?</translation>
     </message>
