@@ -196,9 +196,12 @@ Item {
     }
 
     // ---- controller firmware recovery ----
+    // The controller of the last recovery.
+    property int recoveryDevice: 0
     function recover(device) {
         if (busy)
             return
+        recoveryDevice = device
         var name = device === GuiCmdData.KLX_UPDATE_RECOVER_STICK ? qsTr("stick controller") : qsTr("transceiver")
         rootwindow.popupShow(null, "question",
                              qsTr("The firmware of this software is written into the %1 again. Go on?").arg(name + Language.emptyString)
@@ -207,6 +210,10 @@ Item {
     }
     function recoveryText(state) {
         switch (state) {
+        case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL:
+            return (recoveryDevice === GuiCmdData.KLX_UPDATE_RECOVER_STICK
+                    ? qsTr("The package in the update folder holds no firmware for the stick controller.")
+                    : qsTr("The package in the update folder holds no firmware for the transceiver.")) + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_UPD_MUST_MATCH:
             return qsTr("The firmware recovery requires the same version of Update.xml as this application.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_MD5_ERROR:
