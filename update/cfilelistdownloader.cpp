@@ -118,6 +118,9 @@ void CFileListDownloader::beginListDownload() {
     return;
   }
   m_ListState = ls_Files;
+  // How far, from the start of the files on: a first file that brings
+  // nothing for a while is still a download under way.
+  if (m_ListTotal != 0) emit sigProgress(QString(), m_BytesDone, m_ListTotal);
 }
 
 bool CFileListDownloader::beginDownloadNext(bool first) {

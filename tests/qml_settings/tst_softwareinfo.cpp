@@ -8,6 +8,7 @@
 #include "qml_frame/qml_frame_fixture.h"
 #include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
+#include "update/update_server_rig.h"
 #include "vorn_fixture.h"
 
 using namespace qmlframe;
@@ -84,6 +85,69 @@ class TestSoftwareInfoScreen : public QObject {
     f.Grab("software-info-" + tag + "-progress.png");
     screen->setProperty("kind", "");
     QVERIFY(OnlyManagerLines(m_Warnings.Take()));
+  }
+
+  // A file on the stick that is longer than its list says: the message
+  // names the stick (no server was asked), nothing is installed, the keys
+  // are free.
+  void stickFileNotAsListed() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    CSimAppPackage package;
+    package.program = "the new program";
+    const QString stick = f.Board().Root() + "/media/usb0";
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(CSimUpdateServer::WriteFiles(stick, package.ServerFiles()));
+    QVERIFY(WriteFile(stick + "/KLX32LinuxApp", "the new program, and more"));
+    const QByteArray installed = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    QVERIFY(f.Tap("updateButton"));
+    QVERIFY(WaitPopup(f, "Update from the USB stick:\nA file of the update is missing or does not match its list. "
+                         "Please copy the update to the USB stick again."));
+    QVERIFY(!Locked(f));
+    QCOMPARE(ReadFile(f.Board().Root() + "/app/KLX32LinuxApp"), installed);
+    f.Settle();
+    f.Grab("software-info-stick-file-not-as-listed.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(!m_Warnings.Take().filter("KLX32LinuxApp is longer than expected").isEmpty());
+  }
+
+  // A download from the update server that stalls after its first file
+  // (the list): its progress and "Abort" stay on the screen all the while,
+  // and the Abort ends it.
+  void serverStallsAfterTheFirstFile() {
+    QmlFrame f(g_app);
+    UpdateServerRig server(f.Board().Root());
+    QVERIFY(server.Start());
+    // The system finds its board anew, with the server's address.
+    Board::Free();
+    QVERIFY(f.StartAtHome());
+    CSimAppPackage package;
+    package.program = QByteArray(64 * 1024, 'p');
+    package.translations = {{"KLX32_de.qm", "de catalogue"}};
+    QVERIFY(server.Put(package));
+    const QString first = package.Files().at(0).path;
+    server.SetFaults({"stall /software/KL_Vorn/" + first + " 0"});
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    // The WLAN is up: the screen's next step is the download.
+    QObject* screen = f.Named("softwareInfo");
+    screen->setProperty("kind", "app");
+    screen->setProperty("source", int(CUpdateManager::Src_KlServer));
+    f.Call("softwareInfo", "serverDownload");
+    QStringList asked;
+    QVERIFY(QTest::qWaitFor([&] { return (asked += server.Asked()).contains(first + " 200 stall"); }, 10000));
+    f.Settle();
+    QVERIFY(f.Item("updateProgress")->isVisible());
+    QVERIFY(f.Item("updateAbort")->isVisible());
+    QCOMPARE(f.Property("updateProgressText", "text").toString(), QString("Downloading ... 0 %"));
+    f.Grab("software-info-server-stalled.png");
+    QVERIFY(f.Tap("updateAbort"));
+    QTRY_VERIFY(!f.Item("updateProgress")->isVisible());
+    QVERIFY(!Locked(f));
+    // The manager's lines, and the aborted file's.
+    m_Warnings.Take();
   }
 
   // Without a stick the server is offered; without a stored WLAN network it
