@@ -217,6 +217,34 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(resumed, AppRequests(rig.package, kept));
   }
 
+  // The card's free space against the bytes the list announces for the
+  // files still missing (those in place count nothing): too few, and the
+  // download is refused (-3) once the list is read, before any file is
+  // asked for.
+  void roomOnTheCard_data() {
+    QTest::addColumn<bool>("programInPlace");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("the program does not fit") << false << false;
+    QTest::newRow("the rest fits") << true << true;
+  }
+  void roomOnTheCard() {
+    QFETCH(bool, programInPlace);
+    QFETCH(bool, fits);
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(100 * 1024)));
+    if (programInPlace) QVERIFY(WriteFile(rig.Path("/Vorn/Update/KLX32LinuxApp"), rig.package.program));
+    QVERIFY(rig.manager.beginAppUpdate());
+    if (fits) {
+      QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+      QCOMPARE(rig.server.Asked(), AppRequests(rig.package, {"KLX32LinuxApp"}));
+      return;
+    }
+    QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_NotEnoughMemory), int(CUpdateManager::Src_KlServer)));
+    QCOMPARE(rig.server.Asked(), QStringList{"KLX32MD5fold.txt 200"});
+    QCOMPARE(QDir(rig.Path("/Vorn/tmp/upd_app")).entryList(QDir::Files), QStringList{"KLX32MD5fold.txt"});
+  }
+
   // A digest that does not match: the file is refused (-5) and not kept.
   void wrongDigest() {
     ManagerRig rig;
