@@ -277,6 +277,36 @@ class UpdateManagerTest : public QObject {
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
   }
 
+  // A server that keeps a transfer alive with a byte now and then, one in
+  // every 20 s of the task's clock: silence alone never ends it, but its
+  // first 30 s brought less than 1 KiB a second, so it is given up then
+  // as a failed connection (-1); the part goes.
+  void tricklingTransferGivesUp() {
+    KLX_ManualClock clock;
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
+    rig.server.SetFaults({"trickle /software/KL_Vorn/KLX32LinuxApp 20"});
+    QVERIFY(rig.manager.beginAppUpdate());
+    const auto received = [&] {
+      qlonglong most = 0;
+      for (const QList<QVariant>& p : rig.progress) most = qMax(most, p.at(1).toLongLong());
+      return most;
+    };
+    // One more byte, then 20 s.
+    const auto step = [&] {
+      const qlonglong before = received();
+      const bool more = QTest::qWaitFor([&] { return received() > before; }, 10000);
+      clock.KLX_ManualClockAdvance(20000);
+      return more;
+    };
+    QVERIFY(step());
+    QVERIFY(rig.Quiet());
+    QVERIFY(step());
+    QCOMPARE(rig.Completion(5000).first, int(CUpdateManager::Err_Unknown));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
+  }
+
   // An abort in the middle of a file: -4, the part removed. An abort while
   // nothing runs does not mark the next run.
   void abortInTheMiddle() {
