@@ -22,6 +22,7 @@ KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* par
       m_SpeechEngine(devices.speechEngine),
       m_StartPlayer(devices.startPlayer),
       m_RunPlayer(devices.runPlayer),
+      m_StopPlayer(devices.stopPlayer),
       m_BeepPipe("/tmp/beeps", "ch2", CToneSynth::kRate, devices.startPlayer, devices.clock),
       m_TrimPipe("/tmp/trimclicks", "ch3", CToneSynth::kRate, devices.startPlayer, devices.clock),
       m_Buzzer(devices.newPcmDevice(), devices.clock),
@@ -31,10 +32,13 @@ KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* par
       m_Ch2("ch2Ctl", devices.newMixerElement()),
       m_Ch1("ch1Ctl", devices.newMixerElement()) {
   m_Level.fill(255);
-  if (!m_RunPlayer)
-    m_RunPlayer = [](const QStringList& args) {
-      return KLX_Platform::Run(QStringLiteral("aplay"), args, nullptr, KLX_Platform::PlayerEnvironment());
+  if (!m_RunPlayer) {
+    m_RunPlayer = [this](const QStringList& args, const std::function<bool()>& cancelled) {
+      return m_Player.Run(QStringLiteral("aplay"), args, KLX_Platform::PlayerEnvironment(), cancelled);
     };
+    m_StopPlayer = [this] { m_Player.Stop(); };
+  }
+  if (!m_StopPlayer) m_StopPlayer = [] {};
 }
 
 KLX_AudioHandler::~KLX_AudioHandler() {
@@ -95,6 +99,15 @@ void KLX_AudioHandler::KLX_AudioHandlerOpenMixers() {
 int KLX_AudioHandler::KLX_AudioHandlerStop() {
   Log("stop...");
   m_Running = false;
+  // A sound that plays, or is about to start, ends now: the thread is
+  // waited for below, and a sound file may be long.
+  {
+    QMutexLocker lock(&m_playlock);
+    m_PendingSound = SoundCommand();
+    ++m_StopSerial;
+    PublishFileSoundLocked();
+  }
+  m_StopPlayer();
   Wake();
   if (isRunning() && QThread::currentThread() != this) wait(3000);
   KLX_TTS::Stop(500);

@@ -34,6 +34,7 @@
 #include "frame/klx_clock.h"
 #include "frame/klx_databasevalues.h"
 #include "platform/klx_audio.h"
+#include "platform/klx_commandrunner.h"
 #include "platform/klx_speechengine.h"
 
 class KLX_DataBaseManager;
@@ -62,9 +63,12 @@ struct KLX_AudioDevices {
   // The speech engine; null: the one this build links.
   const KLX_SpeechEngine* speechEngine = nullptr;
   // Plays a sound file in the foreground: `aplay` with these arguments,
-  // answering its exit code. Empty: the real player through the command
-  // runner, with the players' environment.
-  std::function<int(const QStringList& args)> runPlayer;
+  // answering its exit code; it does not start when `cancelled` answers
+  // true just before the start. `stopPlayer` ends the one playing now
+  // (from any thread; nothing when none plays). Empty: the real player
+  // with the players' environment.
+  std::function<int(const QStringList& args, const std::function<bool()>& cancelled)> runPlayer;
+  std::function<void()> stopPlayer;
 };
 
 namespace AudioHandler {
@@ -104,6 +108,8 @@ class CQueue {
 
 class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThread {
   Q_OBJECT
+  // A sound file of the file manager waits or plays.
+  Q_PROPERTY(bool soundFilePlaying READ KLX_AudioHandlerSoundFilePlaying NOTIFY soundFilePlayingChanged)
  public:
   static constexpr unsigned long kPassMs = 150;
   static constexpr int kSpeechTextMax = 127;
@@ -112,6 +118,8 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   static constexpr int kQueueWaitMax = 8;
   // How long a ".pcm" copy waits for the speech pipe's player to read.
   static constexpr int kPipeCopyWaitMs = 1000;
+  // A sound file named by its path plays at most this long.
+  static constexpr int kSoundFileMaxSeconds = 30;
 
   explicit KLX_AudioHandler(QObject* parent = nullptr) : KLX_AudioHandler(KLX_AudioDevices(), parent) {}
   explicit KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* parent = nullptr);
@@ -168,7 +176,18 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // copied into the speech pipe, 256 the path `name`, any other
   // "<name>.wav". A missing file is ignored; the newest request replaces
   // one still waiting. 1.
+  // A file of type 256 (any file a user picked) plays only when it is a
+  // RIFF/WAVE file, for at most kSoundFileMaxSeconds, and gives way: a
+  // phrase or another sound stops it, and so does the handler's stop.
   int KLX_AudioHandlerPlay(const QString& name, const QString& language, int type);
+  // The file at `path` as type 256: false (nothing played) when it is no
+  // RIFF/WAVE file.
+  Q_INVOKABLE bool KLX_AudioHandlerPlaySoundFile(const QString& path);
+  // Ends the type-256 sound that waits or plays.
+  Q_INVOKABLE void KLX_AudioHandlerStopSoundFile();
+  bool KLX_AudioHandlerSoundFilePlaying() const { return m_FileSoundShown; }
+  // The file begins as a RIFF/WAVE file does.
+  static bool IsWaveFile(const QString& path);
   // Dims the vario to (100 - level) % and restores it after `ms`.
   void VarioMute(uint8_t level, int ms);
   // The inactivity alarm: loudspeaker and clicks at full volume, the vario
@@ -220,6 +239,7 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   void beepVolumeChanged(int volume);
   void trimVolumeChanged(int volume);
   void varioVolumeChanged(int volume);
+  void soundFilePlayingChanged();
 
  protected:
   void run() override;
@@ -231,10 +251,14 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
     QStringList playerArgs;
     QString pipeCopy;
     int length = 0;  // of the command line it stands for
+    bool fileSound = false;  // type 256: gives way to other sounds
     bool Empty() const { return playerArgs.isEmpty() && pipeCopy.isEmpty(); }
   };
   void RunPendingSound();
-  void CopyIntoSpeechPipe(const QString& file);
+  void CopyIntoSpeechPipe(const QString& file, const std::function<bool()>& cancelled);
+  // Under m_playlock: whether a type-256 sound waits or plays now, told
+  // to the property's readers in the object's own thread.
+  void PublishFileSoundLocked();
   void SpeakNext();
   int SystemDefaultVoice() const;
   void Wake();
@@ -248,13 +272,20 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   KLX_Clock* m_PipeClock;  // the pipes' waits for their players
   const KLX_SpeechEngine* m_SpeechEngine;
   CAplayFifo::Launcher m_StartPlayer;
-  std::function<int(const QStringList& args)> m_RunPlayer;
+  KLX_Platform::KLX_StoppableRun m_Player;
+  std::function<int(const QStringList& args, const std::function<bool()>& cancelled)> m_RunPlayer;
+  std::function<void()> m_StopPlayer;
   QWaitCondition m_Wake;
   QMutex m_ThreadMutex;
   bool m_WakePending = false;  // under m_ThreadMutex
   bool m_Entered = false;      // the thread is past its set-up; under m_ThreadMutex
   QMutex m_playlock;
   SoundCommand m_PendingSound;  // under m_playlock
+  bool m_FileSoundRunning = false;  // under m_playlock
+  // Raised (under m_playlock) to stop what plays or is about to start; the
+  // sound taken last keeps the value it saw.
+  std::atomic<quint64> m_StopSerial{0};
+  std::atomic<bool> m_FileSoundShown{false};
   std::atomic<bool> m_Initialised{false};
   std::atomic<bool> m_Running{false};
   KLX_FileNameHandler m_Names;

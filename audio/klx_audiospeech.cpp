@@ -96,6 +96,8 @@ int KLX_AudioHandler::PutInSpeechQueue(const QString& text, const QString& langu
   AudioHandler::phrase_t phrase{text.left(kSpeechTextMax), language, voice, alarmIndex};
   phrase.announcement = announcement;
   m_Queue.Append(std::move(phrase));
+  // Speech never waits behind a sound file a user picked.
+  KLX_AudioHandlerStopSoundFile();
   Wake();
   return 0;
 }
@@ -152,7 +154,14 @@ int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& l
       break;
     case 256:
       file = placed(name);
-      command.playerArgs = QStringList{"-N", file, "-q"};
+      // Any file may carry the name: one that is no RIFF/WAVE file would
+      // play as raw samples for as long as its size says.
+      if (!IsWaveFile(file)) {
+        qDebug("KLX_AudioHandlerPlay: %s is no RIFF/WAVE file, not played", qPrintable(file));
+        return 1;
+      }
+      command.playerArgs = QStringList{"-N", "-d", QString::number(kSoundFileMaxSeconds), file, "-q"};
+      command.fileSound = true;
       break;
     default:
       file = placed(name + ".wav");
@@ -166,7 +175,10 @@ int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& l
     return 1;
   }
   m_PendingSound = command;
+  PublishFileSoundLocked();
   m_playlock.unlock();
+  // Another sound (an alarm's) does not wait behind a sound file either.
+  if (!command.fileSound) KLX_AudioHandlerStopSoundFile();
   if (m_ThreadMutex.tryLock()) {
     m_WakePending = true;
     m_Clock->KLX_ClockWake(m_Wake);
@@ -175,28 +187,71 @@ int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& l
   return 1;
 }
 
+bool KLX_AudioHandler::IsWaveFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(12);
+  return head.size() == 12 && head.startsWith("RIFF") && head.mid(8) == "WAVE";
+}
+
+bool KLX_AudioHandler::KLX_AudioHandlerPlaySoundFile(const QString& path) {
+  if (!IsWaveFile(path)) return false;
+  KLX_AudioHandlerPlay(path, QString(), 256);
+  return true;
+}
+
+void KLX_AudioHandler::KLX_AudioHandlerStopSoundFile() {
+  bool running;
+  {
+    QMutexLocker lock(&m_playlock);
+    if (m_PendingSound.fileSound) m_PendingSound = SoundCommand();
+    running = m_FileSoundRunning;
+    if (running) ++m_StopSerial;
+    PublishFileSoundLocked();
+  }
+  if (running) m_StopPlayer();
+}
+
+void KLX_AudioHandler::PublishFileSoundLocked() {
+  const bool now = m_PendingSound.fileSound || m_FileSoundRunning;
+  if (m_FileSoundShown.exchange(now) == now) return;
+  // Bindings on the property live in the object's thread.
+  QMetaObject::invokeMethod(this, [this] { emit soundFilePlayingChanged(); }, Qt::QueuedConnection);
+}
+
 // Under the thread mutex, which it lets go while the sound plays.
 void KLX_AudioHandler::RunPendingSound() {
   SoundCommand command;
+  quint64 serial;
   {
     QMutexLocker lock(&m_playlock);
     if (m_PendingSound.Empty()) return;
     command = m_PendingSound;
     m_PendingSound = SoundCommand();
+    serial = m_StopSerial;
+    m_FileSoundRunning = command.fileSound && command.length >= 1 && command.length <= kCommandMax;
+    PublishFileSoundLocked();
   }
   if (command.length < 1 || command.length > kCommandMax) return;
+  // A stop raised the serial: what has not started yet does not.
+  const auto cancelled = [this, serial] { return m_StopSerial != serial; };
   m_ThreadMutex.unlock();
   if (!command.pipeCopy.isEmpty())
-    CopyIntoSpeechPipe(command.pipeCopy);
+    CopyIntoSpeechPipe(command.pipeCopy, cancelled);
   else
-    m_RunPlayer(command.playerArgs);
+    m_RunPlayer(command.playerArgs, cancelled);
+  {
+    QMutexLocker lock(&m_playlock);
+    m_FileSoundRunning = false;
+    PublishFileSoundLocked();
+  }
   m_ThreadMutex.lock();
 }
 
 // The raw samples of a ".pcm" file appended to the speech pipe, as its
 // player reads them; a pipe nobody reads, or a reader that stops, costs a
 // bounded wait.
-void KLX_AudioHandler::CopyIntoSpeechPipe(const QString& file) {
+void KLX_AudioHandler::CopyIntoSpeechPipe(const QString& file, const std::function<bool()>& cancelled) {
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly)) return;
   const QString pipe = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/tmp/tts_out"));
@@ -208,7 +263,7 @@ void KLX_AudioHandler::CopyIntoSpeechPipe(const QString& file) {
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
   char chunk[4096];
   bool going = true;
-  while (going) {
+  while (going && !cancelled()) {
     const qint64 got = in.read(chunk, sizeof(chunk));
     if (got <= 0) break;
     qint64 done = 0;

@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,6 +25,30 @@ namespace KLX_Platform {
 
 namespace {
 QMutex g_logMutex;
+
+// The program's environment with `additions` ("NAME=value") put in, as
+// posix_spawn takes it.
+class SpawnEnvironment {
+ public:
+  explicit SpawnEnvironment(const QStringList& additions) {
+    for (char** e = environ; *e; ++e) m_Entries.emplace_back(*e);
+    for (const QString& add : additions) {
+      const QByteArray entry = add.toLocal8Bit();
+      const QByteArray name = entry.left(entry.indexOf('=') + 1);
+      m_Entries.erase(std::remove_if(m_Entries.begin(), m_Entries.end(),
+                                     [&](const QByteArray& e) { return e.startsWith(name); }),
+                      m_Entries.end());
+      m_Entries.push_back(entry);
+    }
+    for (QByteArray& e : m_Entries) m_Pointers.push_back(e.data());
+    m_Pointers.push_back(nullptr);
+  }
+  char** Pointers() { return m_Pointers.data(); }
+
+ private:
+  std::vector<QByteArray> m_Entries;
+  std::vector<char*> m_Pointers;
+};
 
 QString FirstWord(const QString& line) {
   const QString t = line.trimmed();
@@ -78,18 +103,7 @@ QString ShellFirstLine(const QString& commandLine, const QStringList& environmen
   }
   int out[2];
   if (::pipe2(out, O_CLOEXEC) != 0) return QString();
-  std::vector<QByteArray> env;
-  for (char** e = environ; *e; ++e) env.emplace_back(*e);
-  for (const QString& add : environment) {
-    const QByteArray entry = add.toLocal8Bit();
-    const QByteArray name = entry.left(entry.indexOf('=') + 1);
-    env.erase(std::remove_if(env.begin(), env.end(), [&](const QByteArray& e) { return e.startsWith(name); }),
-              env.end());
-    env.push_back(entry);
-  }
-  std::vector<char*> envp;
-  for (QByteArray& e : env) envp.push_back(e.data());
-  envp.push_back(nullptr);
+  SpawnEnvironment env(environment);
   QByteArray line = commandLine.toLocal8Bit();
   char sh[] = "/bin/sh";
   char dashC[] = "-c";
@@ -104,7 +118,7 @@ QString ShellFirstLine(const QString& commandLine, const QStringList& environmen
   posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
 #endif
   pid_t shell = -1;
-  const int spawned = posix_spawn(&shell, sh, &actions, nullptr, argv, envp.data());
+  const int spawned = posix_spawn(&shell, sh, &actions, nullptr, argv, env.Pointers());
   posix_spawn_file_actions_destroy(&actions);
   ::close(out[1]);
   QByteArray text;
@@ -175,6 +189,70 @@ bool StartDetached(const QString& program, const QStringList& args) {
     return true;
   }
   return QProcess::startDetached(program, args);
+}
+
+// ---- A run another thread may end ----
+
+int KLX_StoppableRun::Run(const QString& program, const QStringList& args, const QStringList& environment,
+                          const std::function<bool()>& cancelled) {
+  QByteArray path = program.toLocal8Bit();
+  std::vector<QByteArray> words{path};
+  for (const QString& a : args) words.push_back(a.toLocal8Bit());
+  std::vector<char*> argv;
+  for (QByteArray& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  SpawnEnvironment env(environment);
+  pid_t pid = -1;
+  {
+    // The check and the start are one step for Stop: a stop is either seen
+    // here or finds the process to end.
+    QMutexLocker lock(&m_Mutex);
+    if (cancelled && cancelled()) return -1;
+    // What it prints goes nowhere, as with Run without an output.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+#endif
+    // The caller's thread may block signals (the audio thread blocks
+    // SIGPIPE); the program starts with none blocked.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    const int spawned = posix_spawnp(&pid, path.constData(), &actions, &attributes, argv.data(), env.Pointers());
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return -1;
+    m_Pid = pid;
+  }
+  // Waited for without reaping: until the pid is let go below, Stop can
+  // only ever signal this process.
+  siginfo_t info{};
+  while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+  }
+  bool stopped;
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Pid = 0;
+    stopped = m_Stopped;
+    m_Stopped = false;
+  }
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return !stopped && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void KLX_StoppableRun::Stop() {
+  QMutexLocker lock(&m_Mutex);
+  if (m_Pid <= 0) return;
+  m_Stopped = true;
+  ::kill(m_Pid, SIGTERM);
 }
 
 }  // namespace KLX_Platform

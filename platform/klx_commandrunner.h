@@ -2,8 +2,12 @@
 // The one door to shell commands. Commands that would change the host (power,
 // mounts, the clock, the network) are recorded on the desktop build and
 // answered as the board would; harmless ones run for real.
+#include <QMutex>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <sys/types.h>
 
 namespace KLX_Platform {
 
@@ -47,5 +51,24 @@ bool ChangesHost(const QString& program);
 // Appends one line to "<root>/run/commands.log" (the desktop's record):
 // the local time ("2024-05-07 09:05:00.123"), a tab, the command line.
 void RecordCommand(const QString& line);
+
+// A program with an argument list that another thread may end: Run starts
+// it (with `environment` added) and waits for its end; Stop ends the run in
+// progress at once. A run whose `cancelled` answers true just before the
+// start does not start: a caller that marks a stop before calling Stop
+// never misses a run that was about to begin.
+class KLX_StoppableRun {
+ public:
+  // The exit code; -1 when it did not start, or was stopped or killed.
+  int Run(const QString& program, const QStringList& args, const QStringList& environment,
+          const std::function<bool()>& cancelled);
+  // Any thread; nothing when no run is in progress.
+  void Stop();
+
+ private:
+  QMutex m_Mutex;
+  pid_t m_Pid = 0;  // the running process, not yet reaped
+  bool m_Stopped = false;
+};
 
 }  // namespace KLX_Platform

@@ -105,6 +105,7 @@ QString CSimConsole::Position(int id) const {
 
 void CSimConsole::Key(char key) {
   if (m_Quitting) return;
+  if (FaultKey(key) || SensorKey(key)) return;
   switch (key) {
     case 'p': m_Board.SetPowerButtonPressed(true); m_Print("power button pressed"); break;
     case 'r': m_Board.SetPowerButtonPressed(false); m_Print("power button released"); break;
@@ -116,18 +117,7 @@ void CSimConsole::Key(char key) {
         m_Print("power button released");
       });
       break;
-    case 'W': {
-      const CSimWlan wlan(m_Board.Root());
-      bool inRange = true;
-      for (const CSimWlan::Network& n : wlan.Networks())
-        if (n.ssid == CSimWlan::Joinable().ssid) inRange = n.inRange;
-      if (!wlan.SetInRange(CSimWlan::Joinable().ssid, !inRange)) {
-        m_Print(QStringLiteral("WLAN: there is no network %1 here").arg(CSimWlan::Joinable().ssid));
-        break;
-      }
-      m_Print(wlan.Summary() + QStringLiteral("\n") + wlan.StateSummary());
-      break;
-    }
+    case 'W': ToggleJoinableInRange(); break;
     case 'w': MoveStick(CSimControls::kStickA, 1); break;
     case 's': MoveStick(CSimControls::kStickA, -1); break;
     case 'd': MoveStick(CSimControls::kStickB, 1); break;
@@ -146,40 +136,68 @@ void CSimConsole::Key(char key) {
     case '+': case '=': MoveSelected(1); break;
     case '-': case '_': MoveSelected(-1); break;
     case 'v': ShowAll(); break;
+    case 'u': PlugUpdateStick(); break;
+    case 'c': ShowCounters(); break;
+    case '?': m_Print(Help()); break;
+    case 'q': Quit(); break;
+    default: break;
+  }
+}
+
+void CSimConsole::ToggleJoinableInRange() {
+  const CSimWlan wlan(m_Board.Root());
+  bool inRange = true;
+  for (const CSimWlan::Network& n : wlan.Networks())
+    if (n.ssid == CSimWlan::Joinable().ssid) inRange = n.inRange;
+  if (!wlan.SetInRange(CSimWlan::Joinable().ssid, !inRange)) {
+    m_Print(QStringLiteral("WLAN: there is no network %1 here").arg(CSimWlan::Joinable().ssid));
+    return;
+  }
+  m_Print(wlan.Summary() + QStringLiteral("\n") + wlan.StateSummary());
+}
+
+bool CSimConsole::FaultKey(char key) {
+  switch (key) {
     case 'e':
       m_Controllers.SendErrorReport(CSimControllers::Transceiver, kTransceiverReport, SimErrorReport);
       m_Print("error report 0x02050101 sent by the transceiver controller");
-      break;
+      return true;
     case 'E':
       m_Controllers.SendErrorReport(CSimControllers::Stick, kStickReport, SimErrorReportOther);
       m_Print("error report 0x02060101 sent by the stick controller");
-      break;
+      return true;
     case 'S':
       m_Silent = !m_Silent;
       m_Controllers.SetSilent(CSimControllers::Transceiver, m_Silent);
       m_Controllers.SetSilent(CSimControllers::Stick, m_Silent);
       m_Print(QStringLiteral("silence %1").arg(m_Silent ? "on" : "off"));
-      break;
-    case 'L': Toggle(&m_WrongLengths, "messages one byte short", &CSimControllers::SetWrongLengths); break;
-    case 'X': Toggle(&m_Remote, "frames marked remote", &CSimControllers::SetRemoteFrames); break;
-    case 'G': Toggle(&m_Gaps, "long messages with a gap", &CSimControllers::SetSequenceGap); break;
+      return true;
+    case 'L': Toggle(&m_WrongLengths, "messages one byte short", &CSimControllers::SetWrongLengths); return true;
+    case 'X': Toggle(&m_Remote, "frames marked remote", &CSimControllers::SetRemoteFrames); return true;
+    case 'G': Toggle(&m_Gaps, "long messages with a gap", &CSimControllers::SetSequenceGap); return true;
     case 'B':
       m_Paced = !m_Paced;
       m_Controllers.SetBusPacing(m_Paced ? kBusBitsPerSecond : 0);
       m_Print(QStringLiteral("bus paced at 1 Mbit/s %1").arg(m_Paced ? "on" : "off"));
-      break;
+      return true;
     case 'O':
       m_Controllers.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
       m_Print("a header announcing 1001 bytes sent");
-      break;
+      return true;
+    default: return false;
+  }
+}
+
+bool CSimConsole::SensorKey(char key) {
+  CSimSensors& sensors = m_Controllers.Sensors();
+  switch (key) {
     case 'n': {
-      CSimSensors& sensors = m_Controllers.Sensors();
       const bool silent = !sensors.Silent(CSimSensors::kVarioAddress);
       sensors.SetSilent(CSimSensors::kVarioAddress, silent);
       m_Print(QStringLiteral("vario sensor (address %1) %2")
                   .arg(CSimSensors::kVarioAddress)
                   .arg(silent ? "silent: reported as not answering" : "answers again"));
-      break;
+      return true;
     }
     case 'N': {
       CSimAnswerBook& answers = m_Controllers.TransceiverController().Answers();
@@ -188,25 +206,20 @@ void CSimConsole::Key(char key) {
       answers.Set(CSimTransceiver::KeyTelemetryStatus, knobs);
       m_Print(knobs.refuse ? QStringLiteral("sensor scan of the transceiver: not done (on every request)")
                            : QStringLiteral("sensor scan of the transceiver: done"));
-      break;
+      return true;
     }
     case 'g': {
-      CSimSensors& sensors = m_Controllers.Sensors();
       const bool in = !sensors.Addresses().contains(kGpsAddress);
       if (in) {
         sensors.AddGps(kGpsAddress);
         sensors.FollowTrack(kGpsAddress, true);
-      }
-      else
+      } else {
         sensors.Remove(kGpsAddress);
+      }
       m_Print(QStringLiteral("GPS sensor (address %1) %2").arg(kGpsAddress).arg(in ? "plugged in" : "pulled out"));
-      break;
+      return true;
     }
-    case 'u': PlugUpdateStick(); break;
-    case 'c': ShowCounters(); break;
-    case '?': m_Print(Help()); break;
-    case 'q': Quit(); break;
-    default: break;
+    default: return false;
   }
 }
 

@@ -48,6 +48,11 @@ class CSimConsole : public QObject {
  private:
   void Watch();
   void MoveStick(int id, int steps);
+  // The keys that set the controllers' faults and the sensors' state:
+  // false for any other key.
+  bool FaultKey(char key);
+  bool SensorKey(char key);
+  void ToggleJoinableInRange();
   void MoveSelected(int direction);
   void Select(int step);
   void PlugUpdateStick();

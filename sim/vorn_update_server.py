@@ -15,6 +15,8 @@ Faults are read from the faults file at every request, one a line:
     stall <path> [<bytes>]  announce the whole file, send <bytes> of it (half
                             when not given), then nothing more while the
                             connection stays open
+    trickle <path> <ms>     announce the whole file and send it one byte at a
+                            time, <ms> apart, until the client goes
     endless <path> [<ms>]   answer 200 without a length and send listing
                             cells ("<td><a href="e1.bin">e1.bin</a></td>"...)
                             in 64 KiB pieces, <ms> apart (10 when not
@@ -25,8 +27,8 @@ Faults are read from the faults file at every request, one a line:
 folder's too ("/software/Receivers/RX8/").
 
 Every request is appended to the request log as one line, when its answer
-starts: "GET <path> <status>" and, for a fault, " cut", " slow", " stall" or
-" endless".
+starts: "GET <path> <status>" and, for a fault, " cut", " slow", " stall",
+" trickle" or " endless".
 """
 import argparse
 import html
@@ -178,7 +180,7 @@ class Handler(BaseHTTPRequestHandler):
         if kind == "stall":
             self.stall(data, int(fault[1]) if len(fault) > 1 else len(data) // 2)
             return
-        self.note(200, " " + kind if kind in ("cut", "slow") else "")
+        self.note(200, " " + kind if kind in ("cut", "slow", "trickle") else "")
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(len(data)))
@@ -191,6 +193,16 @@ class Handler(BaseHTTPRequestHandler):
             self.close_connection = True
             try:
                 self.connection.shutdown(2)
+            except OSError:
+                pass
+            return
+        if kind == "trickle":
+            pause = (int(fault[1]) if len(fault) > 1 else 1000) / 1000.0
+            try:
+                for at in range(len(data)):
+                    self.wfile.write(data[at:at + 1])
+                    self.wfile.flush()
+                    time.sleep(pause)
             except OSError:
                 pass
             return

@@ -182,8 +182,10 @@ int KLX_VornHandler::SyncEnded(int result) {
       m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
       m_Db->KLX_DatabaseManagerWlanStopProcessing();
       SetPhase(VT::KLX_PHASE_UPDATE);
-      rc = QueueOwn(VT::KLX_TASK_UPDATE_FIRMWARE, {kNone, 0, kNone, kNone, kNone, kNone});
-      boot = VT::KLX_BOOT_STATUS_UPDATE;
+      // No first screen yet: the firmware task brings its own once it has
+      // found something to write, and with nothing the start goes on to
+      // the model and the home screen.
+      return QueueOwn(VT::KLX_TASK_UPDATE_FIRMWARE, {kNone, 0, kNone, kNone, kNone, kNone});
     } else {
       rc = LoadStartupModel();
     }

@@ -113,7 +113,6 @@ void CAppUpdate::KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names
 }
 
 int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version) {
-  KLX_FileFunctions files;
   KLX_FileNameHandler names;
   KLX_XMLFileHandler xml(QStringLiteral("CAppUpdate"));
   if (m_Db) {
@@ -124,32 +123,8 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
   // after that leaves the old program running, whose edits must still be
   // saved. After a complete install it stays off until the restart.
   bool savingOff = false;
-  const int result = [&]() -> int {
-    // Nothing of the package runs or is installed unless its list names
-    // it; the program must be named.
-    KLX_MD5 list;
-    if (!KLX_UpdateCheckPackage(list, names.KLX_FileNameHandlerGetNetworkUpdateFilePath(), &m_Package)) {
-      KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("md5 sum does not match"));
-      return Err_Transfer;
-    }
-    const int read = xml.KLX_XMLFileHandlerReadUpdatelFile(names.KLX_FileNameHandlerGetUpdateFileName(),
-                                                           names.KLX_FileNameHandlerGetNetworkUpdateFilePath());
-    if (read == KLX_Unsuitable) {
-      qDebug("=== this update is unsuitable for this device! ===");
-      KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("this update is unsuitable for this device!"));
-      return Err_Unsuitable;
-    }
-    if (read != KLX_Ok) {
-      KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("error by reading Update.xml file"));
-      return Err_Installing;
-    }
-    if (!ignore_equal_version && m_Db && !m_Db->KLX_DataBaseManagerIsPacketUpdateDifferent(false)) {
-      qDebug("no update needed, installed packet ist equal");
-      KLXErrorHandler.RegisterError(kLogNoUpdateNeeded, QStringLiteral("no update needed"));
-      m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
-      KLX_Update_SetAllModifyPermissions(true);
-      return Err_AlreadyInstalled;
-    }
+  int result = CheckPackage(xml, names, ignore_equal_version);
+  if (result == Err_NoErrors) {
     qDebug("Installation has started, ignore_equal_version: %s", ignore_equal_version ? "yes" : "no");
     if (m_Db)
       KLXErrorHandler.RegisterError(kWarnInstallStarted, QStringLiteral("Application update install started: ") +
@@ -158,71 +133,110 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
                                                               m_Db->KLX_DataBaseManagerUpdate_GetVersionOfUpdateXmlFile());
     KLX_Update_SetAllModifyPermissions(false);
     savingOff = true;
-
     const int prolog = KLX_UpdateRunShellScript(true, names);
     if (prolog != 0) {
       KLXErrorHandler.RegisterError(kErrProlog, QStringLiteral("Prolog script is exited with an error!"));
-      return prolog == kPrologUnsuitable ? Err_Unsuitable : Err_Installing;
+      result = prolog == kPrologUnsuitable ? Err_Unsuitable : Err_Installing;
     }
+  }
+  if (result == Err_NoErrors) {
     KLX_UpdateOpenCloseLinuxSystem(names, true);
-
-    // Each new file is written beside the old one under a temporary name
-    // and renamed over it: a copy that fails leaves the installed program
-    // and its translations working.
-    const QString update = names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
-    const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
-    const QString filter = names.KLX_FileNameHandlerGetLinuxLanguageFilter();
-    const QStringList translations = m_Package.Matching(filter);
-    for (const QString& name : translations) {
-      if (!files.KLX_FileFunctionsCopyFileToFolder(name, update, name, appFolder)) {
-        KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("copying of files gone wrong"));
-        return Err_CopyingFiles;
-      }
-    }
-    for (const QString& name : QDir(appFolder).entryList({filter}, QDir::Files, QDir::Name)) {
-      if (translations.contains(name)) continue;
-      if (!KLX_FileCallsRemove(appFolder + name)) {
-        KLXErrorHandler.RegisterError(kErrLanguageFiles, QStringLiteral("language files could not be deleted"));
-        return Err_CopyingFiles;
-      }
-    }
-    qDebug("copied language files");
-
-    const QString program = names.KLX_FileNameHandlerGetLinuxAppFileName();
-    const QString staged = QStringLiteral(".") + program + QStringLiteral(".new");
-    QFile::remove(appFolder + staged);
-    if (!files.KLX_FileFunctionsCopyFileToFolder(program, update, staged, appFolder)) {
-      QFile::remove(appFolder + staged);
-      KLXErrorHandler.RegisterError(kErrAppNotCopied, QStringLiteral("linux app could not be copied"));
-      return Err_CopyingFiles;
-    }
-    MakeExecutable(appFolder + staged);
-    if (!KLX_FileCalls::Instance().Rename(appFolder + staged, appFolder + program) ||
-        !KLX_FileCalls::Instance().SyncFolder(appFolder)) {
-      QFile::remove(appFolder + staged);
-      KLXErrorHandler.RegisterError(kErrAppNotReplaced, QStringLiteral("linux app could not be removed"));
-      return Err_Installing;
-    }
-    qDebug("removed Linux application from VORN");
-    qDebug("Linux application updated on VORN");
-
-    if (m_Db) {
-      m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, true);
-      m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QDateTime::currentDateTime().toString(Qt::TextDate),
-                                                                AtomicDirSet);
-      m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
-      // The next start writes the controllers only if it finds the update
-      // pending: on the card before the install counts as done.
-      if (xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow() != KLX_Ok) {
-        KLXErrorHandler.RegisterError(kErrStateNotSaved, QStringLiteral("pending update could not be saved"));
-        return Err_Installing;
-      }
-    }
+    result = InstallFiles(names);
+  }
+  if (result == Err_NoErrors) result = MarkPending(xml);
+  if (result == Err_NoErrors) {
     qDebug("Please, switch of the VORN system!");
     KLX_UpdateRunShellScript(false, names);
-    return Err_NoErrors;
-  }();
+  }
   if (savingOff && result != Err_NoErrors) KLX_Update_SetAllModifyPermissions(true);
   if (m_Db) m_Db->KLX_DataBaseManagerUpdateEnd();
   return result;
+}
+
+int CAppUpdate::CheckPackage(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names, bool ignore_equal_version) {
+  // Nothing of the package runs or is installed unless its list names it;
+  // the program must be named.
+  KLX_MD5 list;
+  if (!KLX_UpdateCheckPackage(list, names.KLX_FileNameHandlerGetNetworkUpdateFilePath(), &m_Package)) {
+    KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("md5 sum does not match"));
+    return Err_Transfer;
+  }
+  const int read = xml.KLX_XMLFileHandlerReadUpdatelFile(names.KLX_FileNameHandlerGetUpdateFileName(),
+                                                         names.KLX_FileNameHandlerGetNetworkUpdateFilePath());
+  if (read == KLX_Unsuitable) {
+    qDebug("=== this update is unsuitable for this device! ===");
+    KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("this update is unsuitable for this device!"));
+    return Err_Unsuitable;
+  }
+  if (read != KLX_Ok) {
+    KLXErrorHandler.RegisterError(kErrUpdateXml, QStringLiteral("error by reading Update.xml file"));
+    return Err_Installing;
+  }
+  if (!ignore_equal_version && m_Db && !m_Db->KLX_DataBaseManagerIsPacketUpdateDifferent(false)) {
+    qDebug("no update needed, installed packet ist equal");
+    KLXErrorHandler.RegisterError(kLogNoUpdateNeeded, QStringLiteral("no update needed"));
+    m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+    KLX_Update_SetAllModifyPermissions(true);
+    return Err_AlreadyInstalled;
+  }
+  return Err_NoErrors;
+}
+
+int CAppUpdate::InstallFiles(const KLX_FileNameHandler& names) {
+  // Each new file is written beside the old one under a temporary name
+  // and renamed over it: a copy that fails leaves the installed program
+  // and its translations working.
+  KLX_FileFunctions files;
+  const QString update = names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
+  const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
+  const QString filter = names.KLX_FileNameHandlerGetLinuxLanguageFilter();
+  const QStringList translations = m_Package.Matching(filter);
+  for (const QString& name : translations) {
+    if (!files.KLX_FileFunctionsCopyFileToFolder(name, update, name, appFolder)) {
+      KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("copying of files gone wrong"));
+      return Err_CopyingFiles;
+    }
+  }
+  for (const QString& name : QDir(appFolder).entryList({filter}, QDir::Files, QDir::Name)) {
+    if (translations.contains(name)) continue;
+    if (!KLX_FileCallsRemove(appFolder + name)) {
+      KLXErrorHandler.RegisterError(kErrLanguageFiles, QStringLiteral("language files could not be deleted"));
+      return Err_CopyingFiles;
+    }
+  }
+  qDebug("copied language files");
+
+  const QString program = names.KLX_FileNameHandlerGetLinuxAppFileName();
+  const QString staged = QStringLiteral(".") + program + QStringLiteral(".new");
+  QFile::remove(appFolder + staged);
+  if (!files.KLX_FileFunctionsCopyFileToFolder(program, update, staged, appFolder)) {
+    QFile::remove(appFolder + staged);
+    KLXErrorHandler.RegisterError(kErrAppNotCopied, QStringLiteral("linux app could not be copied"));
+    return Err_CopyingFiles;
+  }
+  MakeExecutable(appFolder + staged);
+  if (!KLX_FileCalls::Instance().Rename(appFolder + staged, appFolder + program) ||
+      !KLX_FileCalls::Instance().SyncFolder(appFolder)) {
+    QFile::remove(appFolder + staged);
+    KLXErrorHandler.RegisterError(kErrAppNotReplaced, QStringLiteral("linux app could not be removed"));
+    return Err_Installing;
+  }
+  qDebug("removed Linux application from VORN");
+  qDebug("Linux application updated on VORN");
+  return Err_NoErrors;
+}
+
+int CAppUpdate::MarkPending(KLX_XMLFileHandler& xml) {
+  if (!m_Db) return Err_NoErrors;
+  m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, true);
+  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QDateTime::currentDateTime().toString(Qt::TextDate),
+                                                            AtomicDirSet);
+  m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
+  // The next start writes the controllers only if it finds the update
+  // pending: on the card before the install counts as done.
+  if (xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow() != KLX_Ok) {
+    KLXErrorHandler.RegisterError(kErrStateNotSaved, QStringLiteral("pending update could not be saved"));
+    return Err_Installing;
+  }
+  return Err_NoErrors;
 }

@@ -9,6 +9,7 @@
 
 class KLX_DataBaseManager;
 class KLX_FileNameHandler;
+class KLX_XMLFileHandler;
 
 class CAppUpdate : public CFileListDownloader {
   Q_OBJECT
@@ -43,6 +44,15 @@ class CAppUpdate : public CFileListDownloader {
   bool beginUpdate() override;
 
  private:
+  // The steps of the installation, each 0 to go on or its result.
+  // The package matches its list, suits this board and is not installed
+  // already (unless that is to be ignored).
+  int CheckPackage(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names, bool ignore_equal_version);
+  // The translations and the program into the application folder.
+  int InstallFiles(const KLX_FileNameHandler& names);
+  // The controllers' firmware pending for the next start, on the card.
+  int MarkPending(KLX_XMLFileHandler& xml);
+
   KLX_DataBaseManager* m_Db;
   // The package in the update folder as its list names it, once checked.
   KLX_UpdatePackage m_Package;

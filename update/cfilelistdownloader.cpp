@@ -8,6 +8,7 @@
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_version.h"
+#include "update/klx_filefunctions.h"
 #include "update/klx_md5.h"
 #include "update/cupdateurl.h"
 
@@ -112,12 +113,31 @@ void CFileListDownloader::onFileDownloadComplete(int error) {
   downloadComplete(m_ListFile, Err_Failed, false);
 }
 
+qint64 CFileListDownloader::bytesMissing() {
+  qint64 missing = 0;
+  for (CFileListItem* item = m_List ? m_List->First() : nullptr; item; item = m_List->Next())
+    if (!Present(m_FinalFolder + item->path, item->digest) && !Present(m_TmpFolder + item->path, item->digest))
+      missing += item->size;
+  return missing;
+}
+
 void CFileListDownloader::beginListDownload() {
+  // The card takes what the list announces, or nothing of it is fetched:
+  // a card that fills on the way holds a broken half of the update.
+  const qint64 missing = bytesMissing();
+  if (missing > 0 && !KLX_FileFunctions().KLX_FileFunctionsGetAvailSpaceOnFolder(m_TmpFolder, long(missing / 1024 + 1))) {
+    qWarning("no room on the card for the %lld bytes of the update", missing);
+    downloadComplete(m_ListFile, Err_NotEnoughMemory, false);
+    return;
+  }
   if (!beginDownloadNext(true)) {
     downloadComplete(m_ListFile, m_StartFailed ? Err_Failed : Err_NoErrors, false);
     return;
   }
   m_ListState = ls_Files;
+  // How far, from the start of the files on: a first file that brings
+  // nothing for a while is still a download under way.
+  if (m_ListTotal != 0) emit sigProgress(QString(), m_BytesDone, m_ListTotal);
 }
 
 bool CFileListDownloader::beginDownloadNext(bool first) {

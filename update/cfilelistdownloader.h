@@ -43,6 +43,8 @@ class CFileListDownloader : public CUpdateDownloaderBase {
   virtual CFileList* createFileListObj() { return new CFileList; }
   virtual void deleteFileListObj(CFileList*& list);
   void beginListDownload();
+  // The listed bytes of the files in neither folder yet.
+  qint64 bytesMissing();
 
   std::atomic<int> m_ListState{ls_Idle};
   QString m_ListName;

@@ -28,6 +28,8 @@ void CTransferWatch::Begin(QNetworkReply* reply, qint64 maxBytes) {
   m_Max = maxBytes;
   m_Taken = 0;
   m_LastByteMs = NowMs();
+  m_WindowMs = m_LastByteMs;
+  m_WindowTaken = 0;
   m_Timer.start(m_CheckMs);
 }
 
@@ -58,8 +60,24 @@ void CTransferWatch::Check() {
     m_Timer.stop();
     return;
   }
-  if (NowMs() - m_LastByteMs < kStallMs) return;
-  qWarning("transfer of %s stalled: given up", qUtf8Printable(m_Reply->url().toString()));
+  const qint64 now = NowMs();
+  bool slow = false;
+  if (now - m_WindowMs >= kStallMs) {
+    slow = BelowFloor();
+    m_WindowMs = now;
+    m_WindowTaken = m_Taken;
+  }
+  if (now - m_LastByteMs < kStallMs && !slow) return;
+  qWarning("transfer of %s %s: given up", qUtf8Printable(m_Reply->url().toString()), slow ? "too slow" : "stalled");
   End();
   emit sigStalled();
+}
+
+bool CTransferWatch::BelowFloor() const {
+  // What the body still lacked when the window began: by its announced
+  // length, else by the most it may hold.
+  const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
+  const qint64 expected = announced.isValid() ? announced.toLongLong() : m_Max;
+  const qint64 floor = qMin(kFloorBytesPerSecond * kStallMs / 1000, qMax<qint64>(0, expected - m_WindowTaken));
+  return m_Taken - m_WindowTaken < floor;
 }

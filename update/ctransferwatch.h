@@ -4,7 +4,9 @@
 // error page's body is never a file of the update), a body may not grow
 // beyond the size expected of it, and a transfer that brings no byte for
 // kStallMs is given up. An endless or stalled answer would otherwise fill
-// the card the models live on, or hold the update for ever.
+// the card the models live on, or hold the update for ever. A trickle of
+// bytes is no transfer either: each kStallMs brings at least
+// kFloorBytesPerSecond a second, or the rest of the body when that is less.
 //
 // The watch lives in the thread of the replies it watches. The stall is
 // measured on a clock a test can step; the clock is looked at every
@@ -22,6 +24,7 @@ class CTransferWatch : public QObject {
  public:
   // No byte for this long: the transfer has stalled.
   static constexpr qint64 kStallMs = 30000;
+  static constexpr qint64 kFloorBytesPerSecond = 1024;
   static constexpr int kCheckMs = 1000;
   // Checksum lists, folder listings and the receiver catalogue.
   static constexpr qint64 kListBytesMax = 1024 * 1024;
@@ -52,7 +55,7 @@ class CTransferWatch : public QObject {
   static bool AnswerTaken(const QNetworkReply* reply);
 
  signals:
-  // No byte came for kStallMs; the owner gives the transfer up.
+  // No byte came for kStallMs, or too few; the owner gives the transfer up.
   void sigStalled();
 
  private slots:
@@ -60,6 +63,8 @@ class CTransferWatch : public QObject {
 
  private:
   qint64 NowMs() const;
+  // The window that ended now brought fewer bytes than the floor asks.
+  bool BelowFloor() const;
 
   QTimer m_Timer;
   std::atomic<KLX_Clock*> m_Clock{nullptr};
@@ -68,4 +73,7 @@ class CTransferWatch : public QObject {
   qint64 m_Max = 0;
   qint64 m_Taken = 0;
   qint64 m_LastByteMs = 0;
+  // The rate's window: when it began and what had been taken then.
+  qint64 m_WindowMs = 0;
+  qint64 m_WindowTaken = 0;
 };

@@ -313,6 +313,15 @@ int KLX_FirmwareUpdate::Selection() {
         if ((name == QLatin1String("TC") || name == stick) && db->KLX_DataBaseManagerIsDeviceUpdateDifferent(name, 0))
           SelectDevice(name);
       }
+      if (m_Devices.isEmpty()) {
+        // Nothing to write: the package counts as installed at once, and
+        // the start goes straight on to the model.
+        AllDevicesDone();
+        db->KLX_DataBaseManagerEmitUpdateStatus(KLX_VornTask::KLX_UPDATE_STATUS_SWITCH_OFF);
+        return KLX_Done;
+      }
+      // The start shows the firmware screen only for a write.
+      db->KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_UPDATE, AtomicDirSet);
       m_State = KLX_FW_WORKER;
       Mark("FIRMWARE_EXIT_IDLE_1");
       return PostSelf();

@@ -31,6 +31,7 @@ constexpr unsigned kErrScriptOrFolder = 0x2361C;
 constexpr unsigned kErrBattery = 0x2361D;
 constexpr unsigned kErrChecksum = 0x2361E;
 constexpr unsigned kErrStateNotSaved = 0x23622;
+constexpr unsigned kErrNoFirmware = 0x23623;
 constexpr unsigned kWarnNetworkInstall = 0x33620;
 constexpr unsigned kWarnUsbInstall = 0x33621;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
@@ -461,6 +462,11 @@ int KLX_Update::Recovery() {
   if (m_Task.paraint3 & kRecoverTransceiver) device = QStringLiteral("TC");
   if (m_Task.paraint3 & kRecoverStick) device = Board::m_Instance->SCName();
   const QString file = device.isEmpty() ? QString() : db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), device, AtomicDirGet);
+  // Without a file of its own the check below would pass on the whole list,
+  // and the write would fail only once the firmware screen is open.
+  if (file.isEmpty())
+    return Fail(kErrNoFirmware, QStringLiteral("Update.xml names no firmware file for ") + device,
+                VT::KLX_UPDATE_NOTHING_TO_INSTALL);
   if (!KLX_UpdateCheckMD5Sum(false, QString(), QString(), file))
     return Fail(kErrChecksum, kChecksum, VT::KLX_UPDATE_STATUS_MD5_ERROR);
   db->KLX_DatabaseManagerWlanStopProcessing();

@@ -23,10 +23,13 @@ struct SpeechRig {
   VornSpeechFake& engine = VornSpeechFake::Get();
   QMutex playedMutex;
   QList<QStringList> played;
-  // A sound file of this name plays until `gate` is released.
+  // A sound file of this name plays until `gate` is released or the player
+  // is stopped.
   QString gateFile;
   QSemaphore gate;
   QSemaphore gateReached;
+  bool gated = false;  // under playedMutex
+  std::atomic<int> stops{0};
   std::unique_ptr<KLX_AudioHandler> audio;
 
   bool Up(const QList<VornSpeechFake::Voice>& voices) {
@@ -43,16 +46,27 @@ struct SpeechRig {
     d.startPlayer = player.Launcher();
     d.threadClock = &fx.clock;
     d.speechEngine = VornSpeechFake::Engine();
-    d.runPlayer = [this](const QStringList& args) {
+    d.runPlayer = [this](const QStringList& args, const std::function<bool()>& cancelled) {
+      const bool gating = !gateFile.isEmpty() && !args.filter(gateFile).isEmpty();
       {
         QMutexLocker lock(&playedMutex);
+        if (cancelled()) return -1;
         played.append(args);
+        gated = gating;
       }
-      if (!gateFile.isEmpty() && args.value(1).endsWith(gateFile)) {
+      if (gating) {
         gateReached.release();
         gate.acquire();
+        QMutexLocker lock(&playedMutex);
+        gated = false;
       }
       return 0;
+    };
+    d.stopPlayer = [this] {
+      ++stops;
+      QMutexLocker lock(&playedMutex);
+      if (gated) gate.release();
+      gated = false;
     };
     audio = std::make_unique<KLX_AudioHandler>(d);
     return audio->KLX_AudioHandlerInitialize(&fx.db) == KLX_Ok;

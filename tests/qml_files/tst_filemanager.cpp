@@ -142,15 +142,27 @@ class TestFileManagerScreen : public QObject {
   }
 
   // A sound file ticked alone is played where it lies, on a stick too: the
-  // player gets its samples whole; with a second file ticked, or a file
-  // that is no sound, there is nothing to play.
+  // player gets its samples whole, a long one only its first 30 s; with a
+  // second file ticked there is nothing to play, and a ".wav" that is no
+  // sound is refused with a message.
+  void playsASoundFile_data() {
+    QTest::addColumn<int>("seconds");  // of the sound; 0: a text file
+    QTest::addColumn<int>("played");   // seconds the player got
+    QTest::newRow("a short sound") << 1 << 1;
+    QTest::newRow("a long sound") << 45 << 30;
+    QTest::newRow("no sound") << 0 << 0;
+  }
   void playsASoundFile() {
+    QFETCH(int, seconds);
+    QFETCH(int, played);
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
-    const QByteArray samples(2 * 2205, '\x10');  // 0.1 s of 16-bit mono at 22050 Hz
+    QByteArray samples;
+    for (int i = 0; i < seconds * 22050; ++i) samples.append("\x10\x00", 2);  // 16-bit mono at 22050 Hz
     QByteArray wav = "RIFF" + Le32(36 + samples.size()) + "WAVEfmt " + Le32(16) + QByteArray("\x01\x00\x01\x00", 4) +
                      Le32(22050) + Le32(2 * 22050) + QByteArray("\x02\x00\x10\x00", 4) + "data" + Le32(samples.size()) +
                      samples;
+    if (seconds == 0) wav = "not a sound";
     const QString stick = f.Board().Root() + "/media/usb0";
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
     QVERIFY(WriteFile(stick + "/Sounds/Gear down.WAV", wav));
@@ -163,17 +175,29 @@ class TestFileManagerScreen : public QObject {
     QVERIFY(Tick(f, "Gear down.WAV"));
     QVERIFY(!f.Property("filePlay", "visible").toBool());
     QVERIFY(Tick(f, "notes.txt"));
+    QCOMPARE(f.Property("filePlay", "gp_text").toString(), QString("\u25B6"));
     QVERIFY(Tap(f, "filePlay"));
     const QString captures = f.Board().Root() + "/run/sound";
-    // The player pads its last period with silence.
     auto captured = [&] {
       QByteArray bytes;
       for (const QFileInfo& i : QDir(captures).entryInfoList({"vorn_default.raw*"}, QDir::Files))
         bytes += ReadFile(i.filePath());
       return bytes;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(captured().startsWith(samples), 10000);
-    QCOMPARE(captured().mid(samples.size()), QByteArray(captured().size() - samples.size(), '\0'));
+    if (seconds == 0) {
+      QVERIFY(QTest::qWaitFor([&] { return f.Popup(); }, 5000));
+      QCOMPARE(f.PopupText(), QString("\"Gear down.WAV\" is no WAVE sound file and cannot be played."));
+      f.Settle();
+      f.Grab("file-manager-no-sound.png");
+      QVERIFY(f.TapInPopup("popupButton_0"));
+      QCOMPARE(captured(), QByteArray());
+      return;
+    }
+    // The player pads its last period with silence.
+    const QByteArray heard = samples.left(played * 22050 * 2);
+    QTRY_VERIFY_WITH_TIMEOUT(captured().startsWith(heard), 10000);
+    QTRY_VERIFY(!f.Db().KLX_DatabaseManagerAudioHandlerPointer()->KLX_AudioHandlerSoundFilePlaying());
+    QCOMPARE(captured().mid(heard.size()), QByteArray(captured().size() - heard.size(), '\0'));
   }
 
   // Sticks plugged in and pulled out while the screen is open: its next

@@ -8,6 +8,7 @@
 #include "qml_frame/qml_frame_fixture.h"
 #include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
+#include "update/update_server_rig.h"
 #include "vorn_fixture.h"
 
 using namespace qmlframe;
@@ -86,6 +87,69 @@ class TestSoftwareInfoScreen : public QObject {
     QVERIFY(OnlyManagerLines(m_Warnings.Take()));
   }
 
+  // A file on the stick that is longer than its list says: the message
+  // names the stick (no server was asked), nothing is installed, the keys
+  // are free.
+  void stickFileNotAsListed() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    CSimAppPackage package;
+    package.program = "the new program";
+    const QString stick = f.Board().Root() + "/media/usb0";
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(CSimUpdateServer::WriteFiles(stick, package.ServerFiles()));
+    QVERIFY(WriteFile(stick + "/KLX32LinuxApp", "the new program, and more"));
+    const QByteArray installed = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    QVERIFY(f.Tap("updateButton"));
+    QVERIFY(WaitPopup(f, "Update from the USB stick:\nA file of the update is missing or does not match its list. "
+                         "Please copy the update to the USB stick again."));
+    QVERIFY(!Locked(f));
+    QCOMPARE(ReadFile(f.Board().Root() + "/app/KLX32LinuxApp"), installed);
+    f.Settle();
+    f.Grab("software-info-stick-file-not-as-listed.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(!m_Warnings.Take().filter("KLX32LinuxApp is longer than expected").isEmpty());
+  }
+
+  // A download from the update server that stalls after its first file
+  // (the list): its progress and "Abort" stay on the screen all the while,
+  // and the Abort ends it.
+  void serverStallsAfterTheFirstFile() {
+    QmlFrame f(g_app);
+    UpdateServerRig server(f.Board().Root());
+    QVERIFY(server.Start());
+    // The system finds its board anew, with the server's address.
+    Board::Free();
+    QVERIFY(f.StartAtHome());
+    CSimAppPackage package;
+    package.program = QByteArray(64 * 1024, 'p');
+    package.translations = {{"KLX32_de.qm", "de catalogue"}};
+    QVERIFY(server.Put(package));
+    const QString first = package.Files().at(0).path;
+    server.SetFaults({"stall /software/KL_Vorn/" + first + " 0"});
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    // The WLAN is up: the screen's next step is the download.
+    QObject* screen = f.Named("softwareInfo");
+    screen->setProperty("kind", "app");
+    screen->setProperty("source", int(CUpdateManager::Src_KlServer));
+    f.Call("softwareInfo", "serverDownload");
+    QStringList asked;
+    QVERIFY(QTest::qWaitFor([&] { return (asked += server.Asked()).contains(first + " 200 stall"); }, 10000));
+    f.Settle();
+    QVERIFY(f.Item("updateProgress")->isVisible());
+    QVERIFY(f.Item("updateAbort")->isVisible());
+    QCOMPARE(f.Property("updateProgressText", "text").toString(), QString("Downloading ... 0 %"));
+    f.Grab("software-info-server-stalled.png");
+    QVERIFY(f.Tap("updateAbort"));
+    QTRY_VERIFY(!f.Item("updateProgress")->isVisible());
+    QVERIFY(!Locked(f));
+    // The manager's lines, and the aborted file's.
+    m_Warnings.Take();
+  }
+
   // Without a stick the server is offered; without a stored WLAN network it
   // cannot be reached, and the keys are free again. A stick pulled out
   // leaves its mount point's files behind: still no stick.
@@ -116,8 +180,9 @@ class TestSoftwareInfoScreen : public QObject {
 
   // "Recovery": the controller's file of the package in the update folder,
   // checked against the package's list, written by the firmware update
-  // screen; a package of another version, or a file that does not match,
-  // is told on the software screen and nothing is written; a write the
+  // screen; a package of another version or without the controller's
+  // firmware, or a file that does not match, is told on the software
+  // screen before anything starts and nothing is written; a write the
   // controller refuses is told on the firmware update screen, whose "Ok"
   // leads back with the keys free.
   void controllerRecovery_data() {
@@ -125,26 +190,32 @@ class TestSoftwareInfoScreen : public QObject {
     QTest::addColumn<int>("minorOffset");
     QTest::addColumn<bool>("damaged");
     QTest::addColumn<bool>("refused");
+    QTest::addColumn<bool>("named");  // "Update.xml" names the stick controller's file
     QTest::addColumn<QString>("told");
     const int tc = KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER, sc = KLX_VornTask::KLX_UPDATE_RECOVER_STICK;
-    QTest::newRow("transceiver") << tc << 0 << false << false << QString();
-    QTest::newRow("stick controller") << sc << 0 << false << false << QString();
+    QTest::newRow("transceiver") << tc << 0 << false << false << true << QString();
+    QTest::newRow("stick controller") << sc << 0 << false << false << true << QString();
     QTest::newRow("Update.xml of another version")
-        << tc << 1 << false << false
+        << tc << 1 << false << false << true
         << "The firmware recovery requires the same version of Update.xml as this application.";
-    QTest::newRow("file not as listed") << sc << 0 << true << false << "The firmware file does not match its checksum.";
-    QTest::newRow("a row refused") << tc << 0 << false << true << "The firmware recovery failed.";
+    QTest::newRow("file not as listed") << sc << 0 << true << false << true
+                                        << "The firmware file does not match its checksum.";
+    QTest::newRow("a row refused") << tc << 0 << false << true << true << "The firmware recovery failed.";
+    QTest::newRow("no file named for the controller")
+        << sc << 0 << false << false << false
+        << "The package in the update folder holds no firmware for the stick controller.";
   }
   void controllerRecovery() {
     QFETCH(int, device);
     QFETCH(int, minorOffset);
     QFETCH(bool, damaged);
     QFETCH(bool, refused);
+    QFETCH(bool, named);
     QFETCH(QString, told);
     QmlFrame f(g_app);
     // The read-outs stopped and started, the checksum's mismatch, the row
     // given up.
-    f.Errors().Expect({0x33901, 0x33902, 0x2361E, 0x23606});
+    f.Errors().Expect({0x33901, 0x33902, 0x2361E, 0x23606, 0x23623});
     if (refused) f.Controllers().UpdatePeers().Transceiver().RefuseRow(1, 6);
     QVERIFY(f.StartAtHome());
     unsigned char major = 0, minor = 0;
@@ -155,15 +226,19 @@ class TestSoftwareInfoScreen : public QObject {
     QList<CSimFile> files{{"SC.bin", CSimFirmware::File(sc)}, {"TC.bin", CSimFirmware::File(tc)}};
     const QByteArray list = CSimUpdateServer::ChecksumList(files, false);
     if (damaged) files[0].bytes[100] = char(files[0].bytes[100] ^ 1);
+    const QString stickDevice =
+        !named ? QString()
+                : QStringLiteral("<DEVICE><Name>%1</Name><Major>1</Major><Minor>9</Minor><Filename>SC.bin</Filename>"
+                                 "<Typ>16</Typ></DEVICE>")
+                      .arg(stick);
     const QString xml =
         QStringLiteral("<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>"
-                       "<VersionMajor>%1</VersionMajor><VersionMinor>%2</VersionMinor>"
-                       "<DEVICE><Name>%3</Name><Major>1</Major><Minor>9</Minor><Filename>SC.bin</Filename><Typ>16</Typ>"
-                       "</DEVICE><DEVICE><Name>TC</Name><Major>2</Major><Minor>7</Minor><Filename>TC.bin</Filename>"
+                       "<VersionMajor>%1</VersionMajor><VersionMinor>%2</VersionMinor>%3"
+                       "<DEVICE><Name>TC</Name><Major>2</Major><Minor>7</Minor><Filename>TC.bin</Filename>"
                        "<Typ>17</Typ></DEVICE></UPDATE></vornupdate>")
             .arg(major)
             .arg(minor + minorOffset)
-            .arg(stick);
+            .arg(stickDevice);
     files << CSimFile{"Update.xml", xml.toUtf8()} << CSimFile{"KLX32MD5.txt", list};
     QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/Vorn/Update", files));
 

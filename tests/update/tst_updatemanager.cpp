@@ -217,6 +217,34 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(resumed, AppRequests(rig.package, kept));
   }
 
+  // The card's free space against the bytes the list announces for the
+  // files still missing (those in place count nothing): too few, and the
+  // download is refused (-3) once the list is read, before any file is
+  // asked for.
+  void roomOnTheCard_data() {
+    QTest::addColumn<bool>("programInPlace");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("the program does not fit") << false << false;
+    QTest::newRow("the rest fits") << true << true;
+  }
+  void roomOnTheCard() {
+    QFETCH(bool, programInPlace);
+    QFETCH(bool, fits);
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(100 * 1024)));
+    if (programInPlace) QVERIFY(WriteFile(rig.Path("/Vorn/Update/KLX32LinuxApp"), rig.package.program));
+    QVERIFY(rig.manager.beginAppUpdate());
+    if (fits) {
+      QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+      QCOMPARE(rig.server.Asked(), AppRequests(rig.package, {"KLX32LinuxApp"}));
+      return;
+    }
+    QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_NotEnoughMemory), int(CUpdateManager::Src_KlServer)));
+    QCOMPARE(rig.server.Asked(), QStringList{"KLX32MD5fold.txt 200"});
+    QCOMPARE(QDir(rig.Path("/Vorn/tmp/upd_app")).entryList(QDir::Files), QStringList{"KLX32MD5fold.txt"});
+  }
+
   // A digest that does not match: the file is refused (-5) and not kept.
   void wrongDigest() {
     ManagerRig rig;
@@ -246,6 +274,36 @@ class UpdateManagerTest : public QObject {
     QVERIFY(rig.Quiet());
     clock.KLX_ManualClockAdvance(1);
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
+  }
+
+  // A server that keeps a transfer alive with a byte now and then, one in
+  // every 20 s of the task's clock: silence alone never ends it, but its
+  // first 30 s brought less than 1 KiB a second, so it is given up then
+  // as a failed connection (-1); the part goes.
+  void tricklingTransferGivesUp() {
+    KLX_ManualClock clock;
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
+    rig.server.SetFaults({"trickle /software/KL_Vorn/KLX32LinuxApp 20"});
+    QVERIFY(rig.manager.beginAppUpdate());
+    const auto received = [&] {
+      qlonglong most = 0;
+      for (const QList<QVariant>& p : rig.progress) most = qMax(most, p.at(1).toLongLong());
+      return most;
+    };
+    // One more byte, then 20 s.
+    const auto step = [&] {
+      const qlonglong before = received();
+      const bool more = QTest::qWaitFor([&] { return received() > before; }, 10000);
+      clock.KLX_ManualClockAdvance(20000);
+      return more;
+    };
+    QVERIFY(step());
+    QVERIFY(rig.Quiet());
+    QVERIFY(step());
+    QCOMPARE(rig.Completion(5000).first, int(CUpdateManager::Err_Unknown));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
   }
 

@@ -16,6 +16,7 @@
 #include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
 #include "update/klx_firmwareupdate.h"
+#include "update/update_server_rig.h"
 
 // The task as the engine runs it, with its final results and progress noted.
 class RecordingFirmwareUpdate : public KLX_FirmwareUpdate {
@@ -229,81 +230,6 @@ struct FirmwareRig : TaskRig {
   }
   QString Trace() { return FirmwareTrace(sim.ReceivedMessages().mid(mark)); }
   void Mark() { mark = sim.ReceivedMessages().size(); }
-};
-
-// ---- the update server ------------------------------------------------------------------------
-
-// The update server's stand-in (sim/vorn_update_server.py) serving the
-// root's "updateserver" folder, which CSimUpdateServer fills, on a free
-// loopback port; the program's update server address points at it while
-// the rig lives. Requests are read back from its log, faults set in its
-// faults file (read at every request).
-struct UpdateServerRig {
-  QString served;
-  QString runFolder;
-  QProcess process;
-  QString savedBase;
-  int taken = 0;
-
-  explicit UpdateServerRig(const QString& root)
-      : served(root + "/updateserver"), runFolder(root + "/run/updateserver") {}
-  ~UpdateServerRig() {
-    if (process.state() != QProcess::NotRunning) {
-      process.terminate();
-      if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-      }
-    }
-    if (!savedBase.isNull()) PointProgramAt(savedBase);
-  }
-  bool Start() {
-    QDir().mkpath(served);
-    QDir().mkpath(runFolder);
-    const QString portFile = runFolder + "/port";
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(QStringLiteral("python3"),
-                  {QStringLiteral(VORN_UPDATE_SERVER_SCRIPT), "--folder", served, "--port", "0", "--port-file", portFile,
-                   "--log", runFolder + "/requests.log", "--faults", runFolder + "/faults", "--parent",
-                   QString::number(QCoreApplication::applicationPid())});
-    if (!process.waitForStarted(5000) ||
-        !QTest::qWaitFor([&] { return QFileInfo::exists(portFile) || process.state() == QProcess::NotRunning; },
-                         10000) ||
-        process.state() == QProcess::NotRunning)
-      return false;
-    const int port = ReadFile(portFile).trimmed().toInt();
-    savedBase = Board::m_RemoteUpdatePath;
-    PointProgramAt(QStringLiteral("http://127.0.0.1:%1/software").arg(port));
-    return port > 0;
-  }
-  static void PointProgramAt(const QString& base) {
-    Board::m_RemoteUpdatePath = base;
-    const E_BoardType type = Board::m_Board;
-    Board::Free();
-    Board::Init(type);
-  }
-  QString Base() const { return Board::m_RemoteUpdatePath; }
-  bool Put(const CSimAppPackage& package) { return CSimUpdateServer::WriteApplication(served, package); }
-  // A served file of the larger board's application package.
-  QString AppFile(const QString& name) const { return served + "/software/KL_Vorn/" + name; }
-  void SetFaults(const QStringList& lines) {
-    WriteFile(runFolder + "/faults", lines.isEmpty() ? QByteArray() : (lines.join('\n') + '\n').toUtf8());
-  }
-  // The requests since the last look, each as "<path below `area`> <status>"
-  // (and " cut" or " slow" for a fault).
-  QStringList Asked(const QString& area = QStringLiteral("/software/KL_Vorn/")) {
-    const QStringList lines = QString::fromUtf8(ReadFile(runFolder + "/requests.log")).split('\n', Qt::SkipEmptyParts);
-    QStringList out;
-    for (const QString& line : lines.mid(taken)) {
-      QString request = line.section(' ', 1);
-      if (request.startsWith(area)) request = request.mid(area.size());
-      // Qt's HTTP client sends a request again, once, when the connection it
-      // took closes under it; the server sees the same request twice in a row.
-      if (out.isEmpty() || out.last() != request) out << request;
-    }
-    taken = lines.size();
-    return out;
-  }
 };
 
 // A package's files as a stick carries them, with its default list made

@@ -8,7 +8,8 @@ import "Storages.js" as Storages
 // folders of the source are ticked and then copied into the destination
 // folder or deleted; the copy asks when a file exists already. The work runs
 // on the file manager's own thread: its progress is shown with an "Abort",
-// its end with a message. A sound file ticked alone can be played.
+// its end with a message. A sound file ticked alone can be played, and
+// stopped while it plays.
 Item {
     id: fm
     objectName: "fileManager"
@@ -157,8 +158,6 @@ Item {
     }
 
     // ---- a sound file played ----
-    // The sound type of a file given by its full path.
-    readonly property int soundByPath: 256
     // The one ticked entry when it is a sound file (its path), else "".
     readonly property string tickedSound: {
         if (tickedCount !== 1)
@@ -166,9 +165,17 @@ Item {
         var name = Object.keys(ticked)[0]
         return /\.wav$/i.test(name) ? srcFolder + "/" + name : ""
     }
+    // Plays the ticked sound file, or stops the one that plays.
     function play() {
-        if (tickedSound !== "")
-            Database.KLX_DataBaseManagerPlayWAVPCMFile(tickedSound, "", soundByPath)
+        if (AudioHandler.soundFilePlaying) {
+            AudioHandler.KLX_AudioHandlerStopSoundFile()
+            return
+        }
+        if (tickedSound === "")
+            return
+        if (!AudioHandler.KLX_AudioHandlerPlaySoundFile(tickedSound))
+            rootwindow.popupShow(null, "error", qsTr("\"%1\" is no WAVE sound file and cannot be played.")
+                                 .arg(tickedSound.substring(tickedSound.lastIndexOf("/") + 1)) + Language.emptyString, "Ok")
     }
 
     // ---- copy and delete ----
@@ -412,8 +419,9 @@ Item {
             objectName: "filePlay"
             width: 50
             fontSize: 14
-            gp_text: "\u25B6"
-            visible: fm.tickedSound !== ""
+            // A stop while a sound file plays.
+            gp_text: AudioHandler.soundFilePlaying ? "\u25A0" : "\u25B6"
+            visible: fm.tickedSound !== "" || AudioHandler.soundFilePlaying
             onClicked: fm.play()
         }
         Text {
@@ -457,7 +465,9 @@ Item {
         openDestination("", "")
     }
     Component.onDestruction: {
-        // A run still going is aborted; the manager goes with the screen.
+        // A run still going is aborted; the manager goes with the screen,
+        // and so does a sound file it plays.
+        AudioHandler.KLX_AudioHandlerStopSoundFile()
         RuntimeDatabase.FileManagerFree()
         if (running !== "")
             rootwindow.smartKeyLock = false

@@ -123,20 +123,26 @@ Item {
         finish(false)
         rootwindow.popupShow(null, "error", text, "Ok")
     }
+    // What went wrong, under the place the update came from.
     function errorText(error, src) {
+        var stick = src === CUpdateManager.Src_USB
+        var from = (stick ? qsTr("Update from the USB stick:") : qsTr("Update from the update server:")) + Language.emptyString
+        return from + "\n" + problemText(error, stick) + Language.emptyString
+    }
+    function problemText(error, stick) {
         switch (error) {
-        case CUpdateManager.Err_UpdateNotFound: return qsTr("The update was not found.") + Language.emptyString
-        case CUpdateManager.Err_NotEnoughMemory: return qsTr("There is not enough memory on the SD card.") + Language.emptyString
+        case CUpdateManager.Err_UpdateNotFound: return qsTr("The update was not found.")
+        case CUpdateManager.Err_NotEnoughMemory: return qsTr("There is not enough memory on the SD card.")
         case CUpdateManager.Err_TransferError:
-            return (src === CUpdateManager.Src_USB
-                    ? qsTr("A file of the update is corrupted. Please copy the update to the USB stick again.")
-                    : qsTr("A file of the update is corrupted. Please start the download again.")) + Language.emptyString
-        case CUpdateManager.Err_AlreadyInstalled: return qsTr("The newest software is installed already.") + Language.emptyString
-        case CUpdateManager.Err_CopyingFiles: return qsTr("The update could not be installed.") + Language.emptyString
-        case CUpdateManager.Err_Installing: return qsTr("Internal error while installing the update.") + Language.emptyString
-        case CUpdateManager.Err_Unsuitable: return qsTr("This update is unsuitable for this device.") + Language.emptyString
+            return stick ? qsTr("A file of the update is corrupted. Please copy the update to the USB stick again.")
+                         : qsTr("A file of the update is corrupted. Please start the download again.")
+        case CUpdateManager.Err_AlreadyInstalled: return qsTr("The newest software is installed already.")
+        case CUpdateManager.Err_CopyingFiles: return qsTr("The update could not be installed.")
+        case CUpdateManager.Err_Installing: return qsTr("Internal error while installing the update.")
+        case CUpdateManager.Err_Unsuitable: return qsTr("This update is unsuitable for this device.")
         }
-        return qsTr("The connection to the update server failed.") + Language.emptyString
+        return stick ? qsTr("A file of the update is missing or does not match its list. Please copy the update to the USB stick again.")
+                     : qsTr("The connection to the update server failed.")
     }
     function completed(error, src) {
         var what = kind
@@ -164,10 +170,12 @@ Item {
             if (bytesTotal > 0) {
                 info.progressPercent = Math.floor(bytesReceived * 100 / bytesTotal)
                 info.progressText = qsTr("Downloading ...") + Language.emptyString
-            } else {
+            } else if (fname !== "") {
                 info.progressPercent = -1
                 info.progressText = fname
             }
+            // Nothing to tell (the list has arrived): what is shown stays,
+            // and with it the way out.
         }
         function onSigUserDecisionRequired(userDecision) {
             if (info.kind === "")
@@ -196,9 +204,12 @@ Item {
     }
 
     // ---- controller firmware recovery ----
+    // The controller of the last recovery.
+    property int recoveryDevice: 0
     function recover(device) {
         if (busy)
             return
+        recoveryDevice = device
         var name = device === GuiCmdData.KLX_UPDATE_RECOVER_STICK ? qsTr("stick controller") : qsTr("transceiver")
         rootwindow.popupShow(null, "question",
                              qsTr("The firmware of this software is written into the %1 again. Go on?").arg(name + Language.emptyString)
@@ -207,6 +218,10 @@ Item {
     }
     function recoveryText(state) {
         switch (state) {
+        case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL:
+            return (recoveryDevice === GuiCmdData.KLX_UPDATE_RECOVER_STICK
+                    ? qsTr("The package in the update folder holds no firmware for the stick controller.")
+                    : qsTr("The package in the update folder holds no firmware for the transceiver.")) + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_UPD_MUST_MATCH:
             return qsTr("The firmware recovery requires the same version of Update.xml as this application.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_MD5_ERROR:

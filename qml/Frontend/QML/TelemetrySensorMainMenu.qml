@@ -130,8 +130,8 @@ Item {
             } else if (state === GuiCmdData.GUI_TASK_RESULT_Error) {
                 menuScreen.message(qsTr("Getting Menu error!") + Language.emptyString + "\n" + ErrorHndlr.KLX_ErrorHandlerGetErrorText())
             } else if (state === GuiCmdData.GUI_TASK_RESULT_Timeout) {
+                // Said on the screen, whose one "OK" leads back.
                 menuScreen.message(qsTr("Getting menu timeout!") + Language.emptyString)
-                errorHandler.processTaskError(qsTr("Timeout") + Language.emptyString)
             } else if (state === GuiCmdData.GUI_TASK_RESULT_None) {
                 menuScreen.message(qsTr("Getting Menu none!") + Language.emptyString)
             }

@@ -1804,6 +1804,10 @@ Continue?</source>
         <translation>目标文件夹中已存在 &quot;%1&quot;。</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation>&quot;%1&quot; 不是 WAVE 声音文件，无法播放。</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>源:</translation>
     </message>
@@ -3395,6 +3399,18 @@ A name must not contain / or &quot;..&quot;.</source>
         <translation>连接更新服务器失败。</translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation>来自U盘的更新：</translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation>来自更新服务器的更新：</translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation>更新的某个文件缺失或与其列表不符。请重新将更新复制到U盘。</translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation>更新已安装。请关闭模型电源并重启发射机。</translation>
     </message>
@@ -3481,6 +3497,14 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>Update.xml could not be read.</source>
         <translation>无法读取 Update.xml。</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation>更新文件夹中的软件包不包含摇杆控制器的固件。</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
+        <translation>更新文件夹中的软件包不包含收发器的固件。</translation>
     </message>
     <message>
         <source>Recovery</source>
@@ -3776,10 +3800,6 @@ Proceed?</source>
     <message>
         <source>Getting menu timeout!</source>
         <translation>获取菜单超时！</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>超时</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>

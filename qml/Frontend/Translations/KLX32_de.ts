@@ -1804,6 +1804,10 @@ Fortfahren?</translation>
         <translation>&quot;%1&quot; ist im Zielordner bereits vorhanden.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation>&quot;%1&quot; ist keine WAVE-Tondatei und kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Von:</translation>
     </message>
@@ -3395,6 +3399,18 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
         <translation>Die Verbindung zum Update-Server ist fehlgeschlagen.</translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation>Update vom USB-Stick:</translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation>Update vom Update-Server:</translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation>Eine Datei des Updates fehlt oder passt nicht zu ihrer Liste. Bitte das Update erneut auf den USB-Stick kopieren.</translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation>Das Update ist installiert. Bitte das Modell ausschalten und den Sender neu starten.</translation>
     </message>
@@ -3481,6 +3497,14 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
     <message>
         <source>Update.xml could not be read.</source>
         <translation>Update.xml konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation>Das Paket im Update-Ordner enthält keine Firmware für den Knüppel-Controller.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
+        <translation>Das Paket im Update-Ordner enthält keine Firmware für den Transceiver.</translation>
     </message>
     <message>
         <source>Recovery</source>
@@ -3776,10 +3800,6 @@ Fortfahren?</translation>
     <message>
         <source>Getting menu timeout!</source>
         <translation>Zeitüberschreitung beim Laden des Menüs!</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>

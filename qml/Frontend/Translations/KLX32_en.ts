@@ -1799,6 +1799,10 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3377,6 +3381,18 @@ A name must not contain / or &quot;..&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3462,6 +3478,14 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
     <message>
         <source>Update.xml could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3755,10 +3779,6 @@ Proceed?</source>
     </message>
     <message>
         <source>Getting menu timeout!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Timeout</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

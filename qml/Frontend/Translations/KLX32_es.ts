@@ -1804,6 +1804,10 @@ Continue?</source>
         <translation>&quot;%1&quot; ya existe en la carpeta de destino.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation>&quot;%1&quot; no es un archivo de sonido WAVE y no se puede reproducir.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>De:</translation>
     </message>
@@ -3395,6 +3399,18 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
         <translation>Falló la conexión con el servidor de actualizaciones.</translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation>Actualización desde la memoria USB:</translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation>Actualización desde el servidor de actualizaciones:</translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation>Falta un archivo de la actualización o no coincide con su lista. Copie de nuevo la actualización a la memoria USB.</translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation>La actualización está instalada. Apague el modelo y reinicie la emisora.</translation>
     </message>
@@ -3481,6 +3497,14 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     <message>
         <source>Update.xml could not be read.</source>
         <translation>No se pudo leer Update.xml.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation>El paquete de la carpeta de actualización no contiene firmware para el controlador de sticks.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
+        <translation>El paquete de la carpeta de actualización no contiene firmware para el transceptor.</translation>
     </message>
     <message>
         <source>Recovery</source>
@@ -3776,10 +3800,6 @@ Proceed?</source>
     <message>
         <source>Getting menu timeout!</source>
         <translation>¡Tiempo agotado al obtener el menú!</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>Tiempo de espera agotado</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>

@@ -1804,6 +1804,10 @@ Jatketaanko?</translation>
         <translation>&quot;%1&quot; on jo kohdekansiossa.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation>&quot;%1&quot; ei ole WAVE-äänitiedosto, eikä sitä voi toistaa.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Mistä:</translation>
     </message>
@@ -3395,6 +3399,18 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
         <translation>Yhteys päivityspalvelimeen epäonnistui.</translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation>Päivitys USB-tikulta:</translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation>Päivitys päivityspalvelimelta:</translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation>Päivityksen tiedosto puuttuu tai ei vastaa luetteloaan. Kopioi päivitys USB-tikulle uudelleen.</translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation>Päivitys on asennettu. Sammuta malli ja käynnistä lähetin uudelleen.</translation>
     </message>
@@ -3481,6 +3497,14 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
     <message>
         <source>Update.xml could not be read.</source>
         <translation>Update.xml-tiedostoa ei voitu lukea.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation>Päivityskansion paketissa ei ole laiteohjelmistoa sauvaohjaimelle.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
+        <translation>Päivityskansion paketissa ei ole laiteohjelmistoa radiomoduulille.</translation>
     </message>
     <message>
         <source>Recovery</source>
@@ -3776,10 +3800,6 @@ Jatketaanko?</translation>
     <message>
         <source>Getting menu timeout!</source>
         <translation>Aikakatkaisu valikon haussa!</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>Aikakatkaisu</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>

@@ -1804,6 +1804,10 @@ Continuer ?</translation>
         <translation>&quot;%1&quot; existe déjà dans le dossier de destination.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation>&quot;%1&quot; n&apos;est pas un fichier son WAVE et ne peut pas être lu.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>De :</translation>
     </message>
@@ -3395,6 +3399,18 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
         <translation>La connexion au serveur de mise à jour a échoué.</translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation>Mise à jour depuis la clé USB :</translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation>Mise à jour depuis le serveur de mise à jour :</translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation>Un fichier de la mise à jour manque ou ne correspond pas à sa liste. Veuillez recopier la mise à jour sur la clé USB.</translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation>La mise à jour est installée. Veuillez éteindre le modèle et redémarrer l&apos;émetteur.</translation>
     </message>
@@ -3481,6 +3497,14 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     <message>
         <source>Update.xml could not be read.</source>
         <translation>Impossible de lire Update.xml.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation>Le paquet du dossier de mise à jour ne contient aucun firmware pour le contrôleur manches.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
+        <translation>Le paquet du dossier de mise à jour ne contient aucun firmware pour l&apos;émetteur-récepteur.</translation>
     </message>
     <message>
         <source>Recovery</source>
@@ -3776,10 +3800,6 @@ Continuer ?</translation>
     <message>
         <source>Getting menu timeout!</source>
         <translation>Délai dépassé pour la lecture du menu !</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>Délai dépassé</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>

@@ -1804,6 +1804,10 @@ Continuare?</translation>
         <translation>&quot;%1&quot; esiste già nella cartella di destinazione.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation>&quot;%1&quot; non è un file audio WAVE e non può essere riprodotto.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Da:</translation>
     </message>
@@ -3395,6 +3399,18 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
         <translation>Connessione al server di aggiornamento non riuscita.</translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation>Aggiornamento dalla chiavetta USB:</translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation>Aggiornamento dal server di aggiornamento:</translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation>Un file dell&apos;aggiornamento manca o non corrisponde al suo elenco. Copiare di nuovo l&apos;aggiornamento sulla chiavetta USB.</translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation>Aggiornamento installato. Spegnere il modello e riavviare la trasmittente.</translation>
     </message>
@@ -3481,6 +3497,14 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
     <message>
         <source>Update.xml could not be read.</source>
         <translation>Impossibile leggere Update.xml.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation>Il pacchetto nella cartella di aggiornamento non contiene firmware per il controller stick.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
+        <translation>Il pacchetto nella cartella di aggiornamento non contiene firmware per il ricetrasmettitore.</translation>
     </message>
     <message>
         <source>Recovery</source>
@@ -3776,10 +3800,6 @@ Procedere?</translation>
     <message>
         <source>Getting menu timeout!</source>
         <translation>Tempo scaduto lettura menu!</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>Tempo scaduto</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>

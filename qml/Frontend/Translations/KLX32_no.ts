@@ -1804,6 +1804,10 @@ Fortsette?</translation>
         <translation>&quot;%1&quot; finnes allerede i målmappen.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is no WAVE sound file and cannot be played.</source>
+        <translation>&quot;%1&quot; er ingen WAVE-lydfil og kan ikke spilles av.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Fra:</translation>
     </message>
@@ -3395,6 +3399,18 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
         <translation>Tilkoblingen til oppdateringsserveren mislyktes.</translation>
     </message>
     <message>
+        <source>Update from the USB stick:</source>
+        <translation>Oppdatering fra USB-pinnen:</translation>
+    </message>
+    <message>
+        <source>Update from the update server:</source>
+        <translation>Oppdatering fra oppdateringsserveren:</translation>
+    </message>
+    <message>
+        <source>A file of the update is missing or does not match its list. Please copy the update to the USB stick again.</source>
+        <translation>En fil i oppdateringen mangler eller samsvarer ikke med listen sin. Kopier oppdateringen til USB-pinnen på nytt.</translation>
+    </message>
+    <message>
         <source>The update is installed. Please switch the model off and restart the transmitter.</source>
         <translation>Oppdateringen er installert. Slå av modellen og start senderen på nytt.</translation>
     </message>
@@ -3481,6 +3497,14 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
     <message>
         <source>Update.xml could not be read.</source>
         <translation>Update.xml kunne ikke leses.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the stick controller.</source>
+        <translation>Pakken i oppdateringsmappen inneholder ingen firmware for stikkekontrolleren.</translation>
+    </message>
+    <message>
+        <source>The package in the update folder holds no firmware for the transceiver.</source>
+        <translation>Pakken i oppdateringsmappen inneholder ingen firmware for transceiveren.</translation>
     </message>
     <message>
         <source>Recovery</source>
@@ -3776,10 +3800,6 @@ Fortsette?</translation>
     <message>
         <source>Getting menu timeout!</source>
         <translation>Tidsavbrudd ved henting av meny!</translation>
-    </message>
-    <message>
-        <source>Timeout</source>
-        <translation>Tidsavbrudd</translation>
     </message>
     <message>
         <source>Getting Menu none!</source>
