@@ -47,3 +47,7 @@ class KLX_FileCalls {
 bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content);
 // Removes a file and syncs its folder; true when it is gone.
 bool KLX_FileCallsRemove(const QString& path);
+// Removes a file, a link or a folder with all it holds, and never follows a
+// link: a link, the one given too, goes as a link and what it names stays.
+// A missing path counts as removed.
+bool KLX_FileCallsRemoveTree(const QString& path);

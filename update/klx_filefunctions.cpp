@@ -170,7 +170,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsDeleteFolder(const QString& path, bool 
     if (entries.size() != 2 || !entries.contains(".") || !entries.contains("..")) return false;
     return QDir().rmdir(path);
   }
-  return QDir(path).removeRecursively();
+  return KLX_FileCallsRemoveTree(path);
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsClearFolder(QString folder, bool removeFolder, QString filter) const {

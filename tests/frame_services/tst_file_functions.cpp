@@ -6,6 +6,7 @@
 #include "platform/klx_commandrunner.h"
 #include "support/vorn_testroot.h"
 #include "update/klx_filefunctions.h"
+#include "vorn_filetree.h"
 
 #include <QStandardPaths>
 
@@ -100,6 +101,26 @@ class FileFunctionsTest : public QObject {
     QVERIFY(!QFileInfo::exists(m_Src + "empty"));
     QVERIFY(f.KLX_FileFunctionsDeleteFolder(m_Src + "keep", false));
     QVERIFY(!QFileInfo::exists(m_Src + "keep"));
+  }
+
+  // A folder removed with its content takes a link in it, or the link
+  // given for it, as a link: the folder it names stays as it was.
+  void aRemovedFolderTakesLinksAsLinks_data() {
+    QTest::addColumn<QString>("given");
+    QTest::newRow("a folder holding a link") << "holder";
+    QTest::newRow("a link to a folder") << "link";
+    QTest::newRow("a link with a final slash") << "link/";
+  }
+  void aRemovedFolderTakesLinksAsLinks() {
+    QFETCH(QString, given);
+    const QString models = m_Root->Path() + "/Vorn/Model/Plane";
+    QVERIFY(WriteFile(models + "/Victim.xml", "victim"));
+    QVERIFY(WriteFile(m_Src + "holder/own.txt", "own"));
+    QVERIFY(QFile::link(models, m_Src + "holder/models"));
+    QVERIFY(QFile::link(models, m_Src + "link"));
+    QVERIFY(KLX_FileFunctions().KLX_FileFunctionsDeleteFolder(m_Src + given, false));
+    QVERIFY(!QFileInfo(QDir::cleanPath(m_Src + given)).isSymLink() && !QFileInfo::exists(m_Src + given));
+    QCOMPARE(VornFileTree(models), QStringList({"Victim.xml: victim"}));
   }
 
   void clearingLeavesSubFolders() {
