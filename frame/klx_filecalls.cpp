@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <atomic>
 #include <cerrno>
@@ -92,4 +93,15 @@ bool KLX_FileCallsRemoveTree(const QString& path) {
       QDir(clean).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
   for (const QString& entry : entries) removed = KLX_FileCallsRemoveTree(clean + QLatin1Char('/') + entry) && removed;
   return removed && ::rmdir(Native(clean).constData()) == 0;
+}
+
+bool KLX_FileCallsIsPlainFile(const QString& path) {
+  const QFileInfo info(QDir::cleanPath(path));
+  return !info.isSymLink() && info.isFile();
+}
+
+bool KLX_FileCallsOpenCopyTarget(QSaveFile* out) {
+  const QString target = QDir::cleanPath(out->fileName());
+  if (QFileInfo(target).isSymLink() && !KLX_FileCalls::Instance().Remove(target)) return false;
+  return out->open(QIODevice::WriteOnly);
 }

@@ -9,6 +9,8 @@
 
 #include <QtGlobal>
 
+class QSaveFile;
+
 class KLX_FileCalls {
  public:
   virtual ~KLX_FileCalls() = default;
@@ -51,3 +53,9 @@ bool KLX_FileCallsRemove(const QString& path);
 // link: a link, the one given too, goes as a link and what it names stays.
 // A missing path counts as removed.
 bool KLX_FileCallsRemoveTree(const QString& path);
+// A file that a copy may read: a regular file itself, neither a link (one on
+// a stick may name any file of the system) nor a device or a pipe.
+bool KLX_FileCallsIsPlainFile(const QString& path);
+// Opens `out` for writing a copy. A link in the destination's place is
+// replaced by the copy: QSaveFile would write to the file it names.
+bool KLX_FileCallsOpenCopyTarget(QSaveFile* out);

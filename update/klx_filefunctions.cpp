@@ -29,10 +29,11 @@ const char* const kInstallSourceFile = "/installsrczip.txt";
 // file beside it, synced and renamed over it.
 bool CopyFileSafely(const QString& source, const QString& destination, bool replace) {
   if (!replace && QFileInfo::exists(destination)) return false;
+  if (!KLX_FileCallsIsPlainFile(source)) return false;
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) return false;
   QSaveFile out(destination);
-  if (!out.open(QIODevice::WriteOnly)) return false;
+  if (!KLX_FileCallsOpenCopyTarget(&out)) return false;
   while (!in.atEnd()) {
     const QByteArray chunk = in.read(kPartBytes);
     if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
@@ -43,10 +44,12 @@ bool CopyFileSafely(const QString& source, const QString& destination, bool repl
   return out.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
 }
 
+// What a folder copy takes: no links, since one on a stick may lead anywhere
+// on the system.
 QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   QDir dir(folder);
   if (!filter.isEmpty()) dir.setNameFilters({filter});
-  return dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted);
+  return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
 }
 }  // namespace
 
@@ -55,9 +58,9 @@ qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const Q
     m_Failed = false;
     m_Copied = 0;
     m_Source.setFileName(source);
-    if (!m_Source.open(QIODevice::ReadOnly)) return 0;
+    if (!KLX_FileCallsIsPlainFile(source) || !m_Source.open(QIODevice::ReadOnly)) return 0;
     m_Destination.reset(new QSaveFile(destination));
-    if (!m_Destination->open(QIODevice::WriteOnly)) {
+    if (!KLX_FileCallsOpenCopyTarget(m_Destination.get())) {
       m_Source.close();
       m_Destination.reset();
       return 0;
@@ -200,9 +203,8 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder,
   qint64 total = 0;
   bool allCopied = true;
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
-    // Regular files only: a link on a stick may lead anywhere on the
-    // system, a device or a pipe never ends.
-    if (entry.isSymLink() || !entry.isFile()) continue;
+    // Regular files only: a device or a pipe never ends.
+    if (!entry.isFile()) continue;
     const qint64 size = entry.size();
     if (size > kMaxWholeCopyFileBytes ||
         !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {

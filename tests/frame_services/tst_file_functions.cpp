@@ -13,6 +13,8 @@
 class FileFunctionsTest : public QObject {
   Q_OBJECT
 
+  enum Copy { WholeFolder, FolderByParts, FileByParts, WholeFile };
+
  private slots:
   void initTestCase() { UseLargerBoard(); }
 
@@ -121,6 +123,54 @@ class FileFunctionsTest : public QObject {
     QVERIFY(KLX_FileFunctions().KLX_FileFunctionsDeleteFolder(m_Src + given, false));
     QVERIFY(!QFileInfo(QDir::cleanPath(m_Src + given)).isSymLink() && !QFileInfo::exists(m_Src + given));
     QCOMPARE(VornFileTree(models), QStringList({"Victim.xml: victim"}));
+  }
+
+  // A copy reads no link among its sources and writes through none in its
+  // destination (one there is replaced by the copy): the files they name stay
+  // as they were.
+  void noCopyFollowsALink_data() {
+    QTest::addColumn<int>("copy");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("copied");
+    const QStringList before{"a.log (link)", "c.log (link)"};
+    QTest::newRow("whole folder") << int(WholeFolder) << QString() << 0 << QStringList({"a.log (link)", "c.log: new c"});
+    QTest::newRow("folder by parts") << int(FolderByParts) << QString() << 100
+                                     << QStringList({"a.log: new a", "c.log: new c"});
+    QTest::newRow("file by parts over a link") << int(FileByParts) << "a.log" << 100
+                                               << QStringList({"a.log: new a", "c.log (link)"});
+    QTest::newRow("file by parts from a link") << int(FileByParts) << "b.log" << -1 << before;
+    QTest::newRow("whole file over a dangling link") << int(WholeFile) << "c.log" << 1
+                                                     << QStringList({"a.log (link)", "c.log: new c"});
+    QTest::newRow("whole file from a link") << int(WholeFile) << "b.log" << 0 << before;
+  }
+  void noCopyFollowsALink() {
+    QFETCH(int, copy);
+    QFETCH(QString, name);
+    QFETCH(int, result);
+    QFETCH(QStringList, copied);
+    const QString models = m_Root->Path() + "/Vorn/Model/Plane/";
+    const QString secret = m_Root->Path() + "/Vorn/System/secret.txt";
+    QVERIFY(WriteFile(models + "Victim.xml", "victim") && WriteFile(secret, "secret"));
+    QVERIFY(WriteFile(m_Src + "a.log", "new a") && WriteFile(m_Src + "c.log", "new c"));
+    QVERIFY(QFile::link(secret, m_Src + "b.log"));
+    QVERIFY(QFile::link(models + "Victim.xml", m_Dst + "a.log"));
+    QVERIFY(QFile::link(models + "Planted.xml", m_Dst + "c.log"));
+
+    KLX_FileFunctions f;
+    int got = 0;
+    switch (copy) {
+      case WholeFolder: got = f.KLX_FileFunctionsCopyFolderContent(m_Src, m_Dst, "*.log"); break;
+      case WholeFile: got = f.KLX_FileFunctionsCopyFileToFolder(name, m_Src, name, m_Dst); break;
+      default:
+        for (int step = 0; step < 10 && got >= 0 && got < 100; ++step)
+          got = copy == FolderByParts ? f.KLX_FileFunctionsCopyFolderContentByParts(m_Src, m_Dst, "*.log")
+                                      : f.KLX_FileFunctionsCopyFileToFolderByParts(name, m_Src, name, m_Dst);
+    }
+    QCOMPARE(got, result);
+    QCOMPARE(VornFileTree(m_Dst), copied);
+    QCOMPARE(VornFileTree(models), QStringList({"Victim.xml: victim"}));
+    QCOMPARE(ReadFile(secret), QByteArray("secret"));
   }
 
   void clearingLeavesSubFolders() {
