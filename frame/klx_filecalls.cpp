@@ -1,8 +1,10 @@
 #include "frame/klx_filecalls.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <atomic>
 #include <cerrno>
@@ -79,4 +81,27 @@ bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content) {
 bool KLX_FileCallsRemove(const QString& path) {
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   return calls.Remove(path) && calls.SyncFolder(KLX_FileCalls::FolderOf(path));
+}
+
+bool KLX_FileCallsRemoveTree(const QString& path) {
+  // Without a final "/", which would make the link's folder the one asked about.
+  const QString clean = QDir::cleanPath(path);
+  const QFileInfo info(clean);
+  if (info.isSymLink() || !info.isDir()) return KLX_FileCalls::Instance().Remove(clean);
+  bool removed = true;
+  const QStringList entries =
+      QDir(clean).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+  for (const QString& entry : entries) removed = KLX_FileCallsRemoveTree(clean + QLatin1Char('/') + entry) && removed;
+  return removed && ::rmdir(Native(clean).constData()) == 0;
+}
+
+bool KLX_FileCallsIsPlainFile(const QString& path) {
+  const QFileInfo info(QDir::cleanPath(path));
+  return !info.isSymLink() && info.isFile();
+}
+
+bool KLX_FileCallsOpenCopyTarget(QSaveFile* out) {
+  const QString target = QDir::cleanPath(out->fileName());
+  if (QFileInfo(target).isSymLink() && !KLX_FileCalls::Instance().Remove(target)) return false;
+  return out->open(QIODevice::WriteOnly);
 }

@@ -9,6 +9,8 @@
 
 #include <QtGlobal>
 
+class QSaveFile;
+
 class KLX_FileCalls {
  public:
   virtual ~KLX_FileCalls() = default;
@@ -47,3 +49,13 @@ class KLX_FileCalls {
 bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content);
 // Removes a file and syncs its folder; true when it is gone.
 bool KLX_FileCallsRemove(const QString& path);
+// Removes a file, a link or a folder with all it holds, and never follows a
+// link: a link, the one given too, goes as a link and what it names stays.
+// A missing path counts as removed.
+bool KLX_FileCallsRemoveTree(const QString& path);
+// A file that a copy may read: a regular file itself, neither a link (one on
+// a stick may name any file of the system) nor a device or a pipe.
+bool KLX_FileCallsIsPlainFile(const QString& path);
+// Opens `out` for writing a copy. A link in the destination's place is
+// replaced by the copy: QSaveFile would write to the file it names.
+bool KLX_FileCallsOpenCopyTarget(QSaveFile* out);

@@ -165,6 +165,7 @@ QByteArray CSimUpdateServer::Zip(const QList<CSimFile>& files) {
   constexpr unsigned kMadeOnUnix = 0x0300 | kVersion;
   constexpr unsigned kDate1980 = (1 << 5) | 1;
   constexpr quint32 kRegularFile = 0100644u << 16;
+  constexpr quint32 kSymLink = 0120777u << 16;
   QByteArray archive;
   QByteArray directory;
   for (const CSimFile& file : files) {
@@ -199,7 +200,7 @@ QByteArray CSimUpdateServer::Zip(const QList<CSimFile>& files) {
     Le16(&directory, 0);  // comment
     Le16(&directory, 0);  // disk
     Le16(&directory, 0);  // internal attributes
-    Le32(&directory, kRegularFile);
+    Le32(&directory, file.link ? kSymLink : kRegularFile);
     Le32(&directory, offset);
     directory += name;
   }

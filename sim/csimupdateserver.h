@@ -18,6 +18,8 @@
 struct CSimFile {
   QString path;  // relative, "/" between folders
   QByteArray bytes;
+  // In an archive: a symbolic link to the path `bytes` holds.
+  bool link = false;
 };
 
 // An application package: the program, its translations, the scripts run
@@ -74,7 +76,7 @@ class CSimUpdateServer {
   // listed digest.
   static QByteArray VoicePack(const QString& folder, const QString& language, const QString& name,
                               const QString& espeak, bool damaged = false);
-  // A zip archive of the files, stored without compression.
+  // A zip archive of the files (and links), stored without compression.
   static QByteArray Zip(const QList<CSimFile>& files);
 
   // The desktop run's server folder "<root>/updateserver": a package one

@@ -126,15 +126,12 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseFindVoiceFolderAndDelete(QStr
   }
   if (found.isEmpty()) return KLX_Error;
   const QString folder = voices + found;
-  // The archive it was installed from is named inside the package; only
-  // one on the card is removed.
-  const QString named = m_Files.KLX_FileFileFunctionsCheckInstallSrcFile(folder).trimmed();
-  const QString archive =
-      named.isEmpty() ? QString() : KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(named, QStringLiteral("/Vorn"));
-  for (const QString& file :
-       {archive, m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath() + found + QStringLiteral(".zip")}) {
-    if (file.isEmpty() || !QFileInfo(file).isFile()) continue;
-    if (QFile::remove(file)) qInfo("  -> Deleted voice file %s", qUtf8Printable(file));
-  }
-  return QDir(folder).removeRecursively() ? int(KLX_Done) : int(KLX_Error);
+  // Its own package goes with it, nothing else: the marker file in the
+  // folder names the archive, but whatever a pack unpacked may have written
+  // it.
+  const QString package = m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath() + found + QStringLiteral(".zip");
+  if (QFileInfo(package).isFile() && KLX_FileCallsRemove(package))
+    qInfo("  -> Deleted voice file %s", qUtf8Printable(package));
+  // A folder that is a link goes as a link.
+  return KLX_FileCallsRemoveTree(folder) ? int(KLX_Done) : int(KLX_Error);
 }

@@ -1,5 +1,7 @@
 #include "update/cdir.h"
 
+#include "frame/klx_filecalls.h"
+
 CDir::CDir(const QString& path) : QDir(path) {}
 CDir::~CDir() = default;
 
@@ -23,7 +25,7 @@ bool CDir::isContains(const QString& folder, const QString& path) {
   return path == inside || path.startsWith(inside + QLatin1Char('/'));
 }
 
-bool CDir::remove(const QString& path) { return QDir(path).removeRecursively(); }
+bool CDir::remove(const QString& path) { return KLX_FileCallsRemoveTree(path); }
 
 QString CDir::getDir(const QString& path) {
   QString trimmed = path;

@@ -19,6 +19,7 @@ class CDir : public QDir {
   // True when `path` is `folder` or lies below it, compared by whole path
   // components (case-sensitive); a final "/" on either makes no difference.
   static bool isContains(const QString& folder, const QString& path);
+  // Removes a folder with its content, a link as a link.
   static bool remove(const QString& path);
   // The parent folder of `path` with a final "/".
   static QString getDir(const QString& path);

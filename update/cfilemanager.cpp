@@ -8,6 +8,7 @@
 
 #include <new>
 
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/cdir.h"
 #include "update/cfile.h"
@@ -255,8 +256,9 @@ CFileManagerBase::Result CFileManager::CopyDir(const QString& source, const QStr
   for (QString entry = folder.getFirst(QDir::NoDotAndDotDot | QDir::Hidden | QDir::System); !entry.isEmpty();
        entry = folder.getNext()) {
     const QFileInfo info(from + entry);
-    // A link to a folder may lead back up the tree: it is not followed.
-    if (info.isDir() && (!recursive || info.isSymLink())) {
+    // A link is not followed: one to a folder may lead back up the tree,
+    // any may lead off the stick or the card.
+    if (info.isSymLink() || (info.isDir() && !recursive)) {
       skipped = true;
       continue;
     }
@@ -308,12 +310,13 @@ CFileManagerBase::Result CFileManager::CopyFile(const QString& source, const QSt
     }
   }
   if (!QFileInfo(destination).isDir()) return Result_DestinationNotAvailable;
+  if (!KLX_FileCallsIsPlainFile(source + name)) return Result_SourceNotAvailable;
   CFile in(source + name);
   if (!in.open(CFile::ModeRead)) return Result_SourceNotAvailable;
   // The copy appears under its name only when it is whole; a file it
   // replaces stays until then.
   QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly)) return Result_CanNotCreate;
+  if (!KLX_FileCallsOpenCopyTarget(&out)) return Result_CanNotCreate;
 
   const quint64 size = quint64(QFileInfo(source + name).size());
   char* buffer = Buffer();

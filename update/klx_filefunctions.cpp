@@ -7,10 +7,12 @@
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_platform.h"
 #include "platform/klx_storage.h"
+#include "update/klx_md5.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QDirIterator>
 
 namespace {
 constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
@@ -24,15 +26,17 @@ constexpr int kStepFailed = -1;
 constexpr int kNoSpace = -2;
 constexpr int kTooLarge = -3;
 const char* const kInstallSourceFile = "/installsrczip.txt";
+const char* const kUnpackFolder = "/.unpacking";
 
 // The destination appears complete or not at all: written to a temporary
 // file beside it, synced and renamed over it.
 bool CopyFileSafely(const QString& source, const QString& destination, bool replace) {
   if (!replace && QFileInfo::exists(destination)) return false;
+  if (!KLX_FileCallsIsPlainFile(source)) return false;
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) return false;
   QSaveFile out(destination);
-  if (!out.open(QIODevice::WriteOnly)) return false;
+  if (!KLX_FileCallsOpenCopyTarget(&out)) return false;
   while (!in.atEnd()) {
     const QByteArray chunk = in.read(kPartBytes);
     if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
@@ -43,10 +47,24 @@ bool CopyFileSafely(const QString& source, const QString& destination, bool repl
   return out.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
 }
 
+// What a folder copy takes: no links, since one on a stick may lead anywhere
+// on the system.
 QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   QDir dir(folder);
   if (!filter.isEmpty()) dir.setNameFilters({filter});
-  return dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Unsorted);
+  return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+// Only files and folders: unzip makes the links an archive holds, and a link
+// may lead anywhere.
+bool OnlyFilesAndFolders(const QString& folder) {
+  QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    it.next();
+    const QFileInfo info = it.fileInfo();
+    if (info.isSymLink() || !(info.isDir() || info.isFile())) return false;
+  }
+  return true;
 }
 }  // namespace
 
@@ -55,9 +73,9 @@ qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const Q
     m_Failed = false;
     m_Copied = 0;
     m_Source.setFileName(source);
-    if (!m_Source.open(QIODevice::ReadOnly)) return 0;
+    if (!KLX_FileCallsIsPlainFile(source) || !m_Source.open(QIODevice::ReadOnly)) return 0;
     m_Destination.reset(new QSaveFile(destination));
-    if (!m_Destination->open(QIODevice::WriteOnly)) {
+    if (!KLX_FileCallsOpenCopyTarget(m_Destination.get())) {
       m_Source.close();
       m_Destination.reset();
       return 0;
@@ -97,7 +115,7 @@ void KLX_CopyingFile::KLX_CopyingFileCancel() {
   m_Copied = 0;
 }
 
-KLX_FileFunctions::~KLX_FileFunctions() = default;
+KLX_FileFunctions::~KLX_FileFunctions() { KLX_FileFunctionsDropUnzipped(); }
 
 bool KLX_FileFunctions::KLX_FileFunctionsCheckForSDCard(bool full) const {
   if (!Board::m_Instance) Board::Init();
@@ -170,7 +188,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsDeleteFolder(const QString& path, bool 
     if (entries.size() != 2 || !entries.contains(".") || !entries.contains("..")) return false;
     return QDir().rmdir(path);
   }
-  return QDir(path).removeRecursively();
+  return KLX_FileCallsRemoveTree(path);
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsClearFolder(QString folder, bool removeFolder, QString filter) const {
@@ -200,9 +218,8 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder,
   qint64 total = 0;
   bool allCopied = true;
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
-    // Regular files only: a link on a stick may lead anywhere on the
-    // system, a device or a pipe never ends.
-    if (entry.isSymLink() || !entry.isFile()) continue;
+    // Regular files only: a device or a pipe never ends.
+    if (!entry.isFile()) continue;
     const qint64 size = entry.size();
     if (size > kMaxWholeCopyFileBytes ||
         !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
@@ -319,31 +336,84 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
 }
 
 int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder) {
+  KLX_FileFunctionsDropUnzipped();
   m_UnzippedNames.clear();
+  m_UnzippedArchives.clear();
+  m_UnzipDestination = destinationFolder;
+  // Beside the destination, on its file system, so that installing is a
+  // rename; what a power cut left there goes first.
+  m_Unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  KLX_FileCallsRemoveTree(m_Unpacking);
   const QStringList archives =
       QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
     if (entry.isDir() || entry.completeSuffix() != QLatin1String("zip")) continue;
+    const QString base = entry.completeBaseName();
+    // The name becomes a folder of the destination: never "." or "..".
+    if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) continue;
     if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long((entry.size() / 1024) * 2))) continue;
     const QString name = entry.fileName();
     if (!archives.contains(name)) continue;
     const QString archive = archiveFolder + name;
-    const QString base = entry.completeBaseName();
-    const QString target = destinationFolder + base;
-    if (QFileInfo::exists(target)) {
-      QDir(target).removeRecursively();
-      qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
-    }
+    const QString into = UnzipFolder(m_UnzippedNames.size());
     // Options first: the archive name must not be read as a member to extract.
-    if (KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", destinationFolder}) != 0) continue;
-    m_UnzippedNames.append(base);
-    QSaveFile marker(target + kInstallSourceFile);
-    if (marker.open(QIODevice::WriteOnly)) {
-      marker.write(archive.toUtf8());
-      marker.commit();
+    if (!QDir().mkpath(into) || KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", into}) != 0) {
+      KLX_FileCallsRemoveTree(into);
+      continue;
     }
+    if (!OnlyFilesAndFolders(into)) {
+      qWarning("voice pack %s holds a link: refused", qUtf8Printable(archive));
+      KLX_FileCallsRemoveTree(into);
+    }
+    m_UnzippedNames.append(base);
+    m_UnzippedArchives.append(archive);
   }
   return m_UnzippedNames.size();
+}
+
+QString KLX_FileFunctions::UnzipFolder(int index) const {
+  return m_Unpacking.isEmpty() ? QString() : m_Unpacking + QLatin1Char('/') + QString::number(index);
+}
+
+QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedFolder(int index) const {
+  if (m_Unpacking.isEmpty() || index < 0 || index >= m_UnzippedNames.size()) return QString();
+  return UnzipFolder(index) + QLatin1Char('/') + m_UnzippedNames.at(index);
+}
+
+bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files) {
+  const QString unpacked = KLX_FileFunctionGetUnzippedFolder(index);
+  if (unpacked.isEmpty()) return false;
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  // The new folder is built apart and takes the old one's place in one step.
+  const QString built = UnzipFolder(index) + QStringLiteral(".new");
+  for (const QString& file : files) {
+    if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
+    const QString name = QDir::cleanPath(file);
+    const QString to = built + QLatin1Char('/') + name;
+    // A file named twice is moved once.
+    if (QFileInfo::exists(to)) continue;
+    if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
+  }
+  if (!QDir().mkpath(built) ||
+      !KLX_FileCallsWriteWhole(built + kInstallSourceFile, m_UnzippedArchives.at(index).toUtf8()))
+    return false;
+  const QString target = m_UnzipDestination + m_UnzippedNames.at(index);
+  const QString aside = UnzipFolder(index) + QStringLiteral(".old");
+  const QFileInfo old(target);
+  const bool replacing = old.exists() || old.isSymLink();
+  if (replacing && !calls.Rename(target, aside)) return false;
+  if (!calls.Rename(built, target)) {
+    if (replacing) calls.Rename(aside, target);
+    return false;
+  }
+  if (replacing) qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
+  return calls.SyncFolder(m_UnzipDestination);
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {
+  if (m_Unpacking.isEmpty()) return;
+  KLX_FileCallsRemoveTree(m_Unpacking);
+  m_Unpacking.clear();
 }
 
 QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedName(int index) const {

@@ -76,9 +76,22 @@ class KLX_FileFunctions : public QObject {
   // not created), so that the next copy starts with its own files.
   void KLX_FileFunctionsCancelPartCopy() { ResetPartCopy(); }
 
-  // Unpacks the "*.zip" entries of the last folder copy; returns how many.
+  // Unpacks the "*.zip" entries of the last folder copy, each into a fresh
+  // folder beside the destination; returns how many. Nothing reaches the
+  // destination before KLX_FileFunctionsInstallUnzipped. An archive that
+  // unpacks anything but files and folders (a link) is counted with its
+  // folder left empty, so that its check fails.
   int KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder);
   QString KLX_FileFunctionGetUnzippedName(int index) const;
+  // The unpacked archive's own top folder (named like the archive), where
+  // it waits to be checked; empty for an index not below the count.
+  QString KLX_FileFunctionGetUnzippedFolder(int index) const;
+  // Moves exactly `files` (paths inside that folder) into the destination
+  // folder of the archive's name, which replaces the one there, and writes
+  // the marker of the archive's path into it; false leaves the one there.
+  bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
+  // Removes what the last unpack left (and what was replaced).
+  void KLX_FileFunctionsDropUnzipped();
   QString KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const;
   // A path placed under the desktop root in the board's own form ("/Vorn/..."):
   // what a USB stick holds and what fits a request's text field.
@@ -89,6 +102,8 @@ class KLX_FileFunctions : public QObject {
  private:
   void ResetPartCopy();
   int ProgressOf(qint64 copied, qint64 total) const;
+  // Where the archive at `index` of the last unpack is unpacked.
+  QString UnzipFolder(int index) const;
 
   qint8 m_Progress = 0;
   qint32 m_EntryIndex = 0;
@@ -97,6 +112,10 @@ class KLX_FileFunctions : public QObject {
   // A part-by-part copy is under way (an empty file has no bytes to count).
   bool m_Copying = false;
   QStringList m_UnzippedNames;
+  QStringList m_UnzippedArchives;
+  // Where the last unpack put the archives and where they go.
+  QString m_Unpacking;
+  QString m_UnzipDestination;
   QList<QFileInfo> m_EntryInfos;
   QStringList m_FolderListing;
   QStringList m_FileListing;

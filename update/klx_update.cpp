@@ -396,21 +396,31 @@ int KLX_Update::VoicePacks() {
   if (unpacked == 0) {
     Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
   } else {
+    // Checked where it was unpacked, then only the files its list names
+    // are installed: nothing else of the archive reaches the card's voices.
     for (int i = 0; i < unpacked; ++i) {
       const QString folder = voices + m_Files.KLX_FileFunctionGetUnzippedName(i);
-      if (KLX_UpdateCheckMD5Sum(false, folder, kVoiceList, QString())) {
-        ++installed;
-      } else {
+      if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
         qWarning("voice pack %s does not match its checksum list: removed", qUtf8Printable(folder));
-        QDir(folder).removeRecursively();
+      } else if (!m_Files.KLX_FileFunctionsInstallUnzipped(i, ListedFiles())) {
+        qWarning("voice pack %s could not be installed", qUtf8Printable(folder));
+      } else {
+        ++installed;
       }
     }
+    m_Files.KLX_FileFunctionsDropUnzipped();
     if (installed == 0) Status(VT::KLX_UPDATE_VOICEDATA_CORRUPTED);
   }
   KLX_TTS::EndVoicesUpdate();
   if (installed == 0) return KLX_Error;
   Status(VT::KLX_UPDATE_STATUS_VOICES_INSTALLED + (installed << kInstallStatusShift));
   return KLX_Done;
+}
+
+QStringList KLX_Update::ListedFiles() const {
+  QStringList files{kVoiceList};
+  for (int i = 0; i < m_MD5.KLX_MD5GetCount(); ++i) files << m_MD5.KLX_MD5GetFileName(i);
+  return files;
 }
 
 int KLX_Update::UninstallVoice() {

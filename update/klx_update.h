@@ -75,6 +75,8 @@ class KLX_Update : public KLX_VornBase {
   int ApplicationFromStick();
   int VoicePacks();
   int UninstallVoice();
+  // The files that the checksum list read last names, and the list itself.
+  QStringList ListedFiles() const;
   int ReceiverFileCheck();
   int Recovery();
   int ContinueDownload();

@@ -6,11 +6,14 @@
 #include "platform/klx_commandrunner.h"
 #include "support/vorn_testroot.h"
 #include "update/klx_filefunctions.h"
+#include "vorn_filetree.h"
 
 #include <QStandardPaths>
 
 class FileFunctionsTest : public QObject {
   Q_OBJECT
+
+  enum Copy { WholeFolder, FolderByParts, FileByParts, WholeFile };
 
  private slots:
   void initTestCase() { UseLargerBoard(); }
@@ -100,6 +103,74 @@ class FileFunctionsTest : public QObject {
     QVERIFY(!QFileInfo::exists(m_Src + "empty"));
     QVERIFY(f.KLX_FileFunctionsDeleteFolder(m_Src + "keep", false));
     QVERIFY(!QFileInfo::exists(m_Src + "keep"));
+  }
+
+  // A folder removed with its content takes a link in it, or the link
+  // given for it, as a link: the folder it names stays as it was.
+  void aRemovedFolderTakesLinksAsLinks_data() {
+    QTest::addColumn<QString>("given");
+    QTest::newRow("a folder holding a link") << "holder";
+    QTest::newRow("a link to a folder") << "link";
+    QTest::newRow("a link with a final slash") << "link/";
+  }
+  void aRemovedFolderTakesLinksAsLinks() {
+    QFETCH(QString, given);
+    const QString models = m_Root->Path() + "/Vorn/Model/Plane";
+    QVERIFY(WriteFile(models + "/Victim.xml", "victim"));
+    QVERIFY(WriteFile(m_Src + "holder/own.txt", "own"));
+    QVERIFY(QFile::link(models, m_Src + "holder/models"));
+    QVERIFY(QFile::link(models, m_Src + "link"));
+    QVERIFY(KLX_FileFunctions().KLX_FileFunctionsDeleteFolder(m_Src + given, false));
+    QVERIFY(!QFileInfo(QDir::cleanPath(m_Src + given)).isSymLink() && !QFileInfo::exists(m_Src + given));
+    QCOMPARE(VornFileTree(models), QStringList({"Victim.xml: victim"}));
+  }
+
+  // A copy reads no link among its sources and writes through none in its
+  // destination (one there is replaced by the copy): the files they name stay
+  // as they were.
+  void noCopyFollowsALink_data() {
+    QTest::addColumn<int>("copy");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("copied");
+    const QStringList before{"a.log (link)", "c.log (link)"};
+    QTest::newRow("whole folder") << int(WholeFolder) << QString() << 0 << QStringList({"a.log (link)", "c.log: new c"});
+    QTest::newRow("folder by parts") << int(FolderByParts) << QString() << 100
+                                     << QStringList({"a.log: new a", "c.log: new c"});
+    QTest::newRow("file by parts over a link") << int(FileByParts) << "a.log" << 100
+                                               << QStringList({"a.log: new a", "c.log (link)"});
+    QTest::newRow("file by parts from a link") << int(FileByParts) << "b.log" << -1 << before;
+    QTest::newRow("whole file over a dangling link") << int(WholeFile) << "c.log" << 1
+                                                     << QStringList({"a.log (link)", "c.log: new c"});
+    QTest::newRow("whole file from a link") << int(WholeFile) << "b.log" << 0 << before;
+  }
+  void noCopyFollowsALink() {
+    QFETCH(int, copy);
+    QFETCH(QString, name);
+    QFETCH(int, result);
+    QFETCH(QStringList, copied);
+    const QString models = m_Root->Path() + "/Vorn/Model/Plane/";
+    const QString secret = m_Root->Path() + "/Vorn/System/secret.txt";
+    QVERIFY(WriteFile(models + "Victim.xml", "victim") && WriteFile(secret, "secret"));
+    QVERIFY(WriteFile(m_Src + "a.log", "new a") && WriteFile(m_Src + "c.log", "new c"));
+    QVERIFY(QFile::link(secret, m_Src + "b.log"));
+    QVERIFY(QFile::link(models + "Victim.xml", m_Dst + "a.log"));
+    QVERIFY(QFile::link(models + "Planted.xml", m_Dst + "c.log"));
+
+    KLX_FileFunctions f;
+    int got = 0;
+    switch (copy) {
+      case WholeFolder: got = f.KLX_FileFunctionsCopyFolderContent(m_Src, m_Dst, "*.log"); break;
+      case WholeFile: got = f.KLX_FileFunctionsCopyFileToFolder(name, m_Src, name, m_Dst); break;
+      default:
+        for (int step = 0; step < 10 && got >= 0 && got < 100; ++step)
+          got = copy == FolderByParts ? f.KLX_FileFunctionsCopyFolderContentByParts(m_Src, m_Dst, "*.log")
+                                      : f.KLX_FileFunctionsCopyFileToFolderByParts(name, m_Src, name, m_Dst);
+    }
+    QCOMPARE(got, result);
+    QCOMPARE(VornFileTree(m_Dst), copied);
+    QCOMPARE(VornFileTree(models), QStringList({"Victim.xml: victim"}));
+    QCOMPARE(ReadFile(secret), QByteArray("secret"));
   }
 
   void clearingLeavesSubFolders() {
@@ -267,15 +338,21 @@ class FileFunctionsTest : public QObject {
     KLX_FileFunctions f;
     QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
     QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 2);
-    QStringList names = {f.KLX_FileFunctionGetUnzippedName(0), f.KLX_FileFunctionGetUnzippedName(1)};
-    names.sort();
-    QCOMPARE(names, QStringList({"de_Anna", "odd name;x"}));
+    const QStringList names = {f.KLX_FileFunctionGetUnzippedName(0), f.KLX_FileFunctionGetUnzippedName(1)};
+    QCOMPARE(QSet<QString>(names.begin(), names.end()), QSet<QString>({"de_Anna", "odd name;x"}));
     QCOMPARE(f.KLX_FileFunctionGetUnzippedName(2), QString());
-    QCOMPARE(ReadFile(voices + "de_Anna/hello.wav"), QByteArray("hallo"));
-    QVERIFY(!QFileInfo::exists(voices + "de_Anna/stale.wav"));
-    QCOMPARE(ReadFile(voices + "odd name;x/a.wav"), QByteArray("odd"));
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "de_Anna"), packs + "de_Anna.zip");
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "odd name;x"), packs + "odd name;x.zip");
+    // Unpacked apart: the destination holds nothing of them before they
+    // are installed, and then only the files named.
+    QCOMPARE(ReadFile(voices + "de_Anna/stale.wav"), QByteArray("stale"));
+    QVERIFY(WriteFile(f.KLX_FileFunctionGetUnzippedFolder(0) + "/unnamed.wav", "x"));
+    for (int i = 0; i < 2; ++i)
+      QVERIFY(f.KLX_FileFunctionsInstallUnzipped(i, {names[i] == "de_Anna" ? "hello.wav" : "a.wav"}));
+    f.KLX_FileFunctionsDropUnzipped();
+    QVERIFY(!QFileInfo::exists(m_Root->Path() + "/Vorn/Sound/.unpacking"));
+    QCOMPARE(VornFileTree(voices), QStringList({"de_Anna/", "de_Anna/hello.wav: hallo",
+                                                "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "odd name;x/",
+                                                "odd name;x/a.wav: odd",
+                                                "odd name;x/installsrczip.txt: " + packs + "odd name;x.zip"}));
     QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "missing"), QString());
   }
 

@@ -104,6 +104,25 @@ class FileManagerTest : public QObject {
     QVERIFY(!fm.IsBusy());
   }
 
+  // A link in the copied folder is skipped, one in the destination replaced
+  // by the copy: the files they name stay as they were.
+  void copiesFollowNoLink() {
+    QTemporaryDir dir;
+    const QString src = dir.path() + "/usb0/tree";
+    const QString dst = dir.path() + "/card";
+    QVERIFY(WriteFile(src + "/a.txt", "a") && WriteFile(dir.path() + "/secret.txt", "secret"));
+    QVERIFY(WriteFile(dst + "/tree/b.txt", "b") && WriteFile(dir.path() + "/victim.txt", "victim"));
+    QVERIFY(QFile::link(dir.path() + "/secret.txt", src + "/secret.txt"));
+    QVERIFY(QFile::link(dir.path() + "/victim.txt", dst + "/tree/a.txt"));
+    CFileManager fm;
+    Screen screen(fm);
+    QVERIFY(Select(fm, dir.path() + "/usb0", {"tree"}));
+    QVERIFY(fm.beginCopy(dst, FM::Behavior_OverwriteAll));
+    QCOMPARE(screen.Result(), int(FM::Result_Skipped));
+    QCOMPARE(Tree(dst + "/tree"), QStringList({"a.txt=a", "b.txt=b"}));
+    QCOMPARE(ReadFile(dir.path() + "/victim.txt"), QByteArray("victim"));
+  }
+
   // c.txt is new at the destination; a.txt and b.txt exist there, and so
   // does "a (0).txt".
   void conflicts_data() {

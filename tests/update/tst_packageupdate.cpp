@@ -7,6 +7,7 @@
 #include "platform/klx_commandrunner.h"
 #include "update/klx_update.h"
 #include "update/klx_update_httpreq.h"
+#include "vorn_filetree.h"
 
 namespace {
 using VT = KLX_VornTask;
@@ -277,6 +278,76 @@ class PackageUpdateTest : public QObject {
     QVERIFY(after.contains("anna") && after.contains("cleo"));
     QVERIFY(!after.contains("bert"));
     QCOMPARE(after.size(), before.size() + 2);
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
+  // Packs that reach beyond their own folder: a link named like its folder
+  // that leads to the models, files for an installed voice and a folder
+  // beside its own, a name climbing out with "../". Only the files that a
+  // pack's list names are installed, in its own folder; the installed voice
+  // and the models stay as they were.
+  void voicePacksInstallOnlyWhatTheirListsName() {
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    const QString card = rig.fx.root.Path() + "/Vorn";
+    const QString plane = card + "/Model/Plane";
+    QVERIFY(WriteFile(plane + "/Victim.xml", "<model/>"));
+    QVERIFY(WriteFile(rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath() + "anna/voice.conf", "anna"));
+    const QList<CSimFile> own{{"voice.conf", "evil"}};
+    const QByteArray list = CSimUpdateServer::ChecksumList(own, false);
+    const QList<CSimFile> evil{{"evil/voice.conf", "evil"},
+                               {"evil/VOICEDATAMD5.txt", list},
+                               {"evil/notes.txt", "not listed"},
+                               {"anna/installsrczip.txt", "/Vorn/Model/Plane/Victim.xml"},
+                               {"other/x.wav", "x"}};
+    const QList<CSimFile> dots{{"dots/voice.conf", "evil"}, {"dots/VOICEDATAMD5.txt", list}, {"../anna/voice.conf", "dots"}};
+    QVERIFY(rig.PutOnStick(2, {{"Voices/evil.zip", CSimUpdateServer::Zip(evil)},
+                               {"Voices/link.zip", CSimUpdateServer::Zip({{"link", plane.toUtf8(), true}})},
+                               {"Voices/dots.zip", CSimUpdateServer::Zip(dots)}}));
+    const QStringList models = VornFileTree(card + "/Model");
+    QStringList sound = VornFileTree(card + "/Sound");
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + 1 * 256}));
+    QCOMPARE(VornFileTree(card + "/Model"), models);
+    sound << "Voices/evil/" << "Voices/evil/voice.conf: evil" << "Voices/evil/VOICEDATAMD5.txt: " + QString::fromUtf8(list)
+          << "Voices/evil/installsrczip.txt: " + rig.names.KLX_FileNameHandlerGetVoicePackagesFilePath() + "evil.zip";
+    sound.sort();
+    QCOMPARE(VornFileTree(card + "/Sound"), sound);
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
+  // Deleting a voice takes its folder (a link as a link) and its own package
+  // file, whatever the marker file in the folder names.
+  void deletingAVoiceTakesOnlyItsFolderAndItsPackage_data() {
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("the marker names a model") << "/Vorn/Model/Plane/Victim.xml" << false;
+    QTest::newRow("the marker names another voice's package") << "/Vorn/Update/Pkgs/bert.zip" << false;
+    QTest::newRow("the voice's folder is a link to the models") << QString() << true;
+  }
+  void deletingAVoiceTakesOnlyItsFolderAndItsPackage() {
+    QFETCH(QString, marker);
+    QFETCH(bool, linked);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    const QString card = rig.fx.root.Path() + "/Vorn";
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    const QString packs = rig.names.KLX_FileNameHandlerGetVoicePackagesFilePath();
+    QVERIFY(WriteFile(card + "/Model/Plane/Victim.xml", "<model/>"));
+    QVERIFY(WriteFile(packs + "anna.zip", "anna's") && WriteFile(packs + "bert.zip", "bert's"));
+    QVERIFY(WriteFile(voices + "bert/data/bert.inf", "bert"));
+    const QStringList others = VornFileTree(voices);
+    const QString anna = linked ? card + "/Model/Plane" : voices + "anna";
+    QVERIFY(WriteFile(anna + "/data/anna.inf", "anna"));
+    if (linked) QVERIFY(QFile::link(anna, voices + "anna"));
+    if (!marker.isEmpty()) QVERIFY(WriteFile(voices + "anna/installsrczip.txt", marker.toUtf8()));
+    const QStringList models = VornFileTree(card + "/Model");
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UNINSTALL_VOICEPACKS, 0, 0, "anna"), int(KLX_Done));
+    QCOMPARE(VornFileTree(card + "/Model"), models);
+    QCOMPARE(VornFileTree(voices), others);
+    QCOMPARE(VornFileTree(packs), QStringList({"bert.zip: bert's"}));
     QVERIFY(rig.Reports().isEmpty());
   }
 

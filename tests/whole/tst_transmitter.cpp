@@ -7,8 +7,10 @@
 // given to the speech engine, the card's files).
 #include <QtTest>
 
+#include "sim/csimupdateserver.h"
 #include "vorn_childprocess.h"
 #include "vorn_display.h"
+#include "vorn_filetree.h"
 #include "vorn_testroot.h"
 
 #include <csignal>
@@ -24,6 +26,11 @@ constexpr int kSwitchOffMs = 60000;
 QString g_Display;
 
 using ChildProcess = VornChildProcess;
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
 
 QString ReadText(const QString& path) {
   QFile f(path);
@@ -415,7 +422,10 @@ class WholeTransmitter : public QObject {
 
   // Voice packs from the stick that key `u` plugs in, as a pilot installs
   // them: Voice Settings, "Voices", "Install"; the sound pack is on the
-  // card, the damaged one is not.
+  // card, the damaged one is not, nor two packs made to reach beyond their
+  // own folders (a link to the models named like its folder, a marker for
+  // the sound voice naming the model). Deleting the new voice again leaves
+  // every model file and every other voice as they were.
   void aVoicePackFromAStick() {
     Transmitter tx;
     QVERIFY(tx.Install(true));
@@ -424,21 +434,30 @@ class WholeTransmitter : public QObject {
       Session s;
       const QString up = tx.UpWithTheStick(&s);
       QVERIFY2(up.isEmpty(), qPrintable(up));
+      const QStringList models = VornFileTree(tx.card + "/Model");
+      const QStringList others = VornFileTree(voices);
+      const QString stick = tx.root + "/media/usb0/Voices/";
+      QVERIFY(WriteBytes(stick + "link.zip", CSimUpdateServer::Zip({{"link", (tx.card + "/Model").toUtf8(), true}})));
+      QVERIFY(WriteBytes(stick + "plant.zip",
+                         CSimUpdateServer::Zip({{"de_greta/installsrczip.txt", "/Vorn/Model/Plane/Demo.xml"}})));
       // Home, the strip, "Main menu", "Voice Settings", "Voices", "Install".
       QVERIFY2(tx.TakeTheWayUntil(
                    {"F5", "drag 240 3 240 190", "tap 83 27", "tap 424 186", "tap 378 41", "tap 422 251"},
                    [&] { return Until([&] { return QFileInfo::exists(voices + "/de_greta/voice.conf"); }, 5000); }),
                qPrintable(s.output.right(3000)));
-      QVERIFY2(Until([&] { return !QFileInfo::exists(voices + "/fr_lea"); }, kEventMs), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("fr_lea does not match its checksum list: removed"), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("link.zip holds a link: refused"), qPrintable(s.output.right(3000)));
       const QString shot = tx.Screenshot("whole-voice-installed.png");
       QVERIFY2(shot.isEmpty(), qPrintable(shot));
-      // "1 voice installed." Ok.
-      QVERIFY(tx.Fingers({"tap 240 198"}));
+      // "1 voice installed." Ok; "Greta(German)", "Delete", Ok.
+      QVERIFY(tx.Fingers({"tap 240 198", "tap 234 170", "tap 313 251", "tap 180 198"}));
+      QVERIFY2(Until([&] { return !QFileInfo::exists(voices + "/de_greta"); }, kEventMs), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("Deleted voice file " + tx.card + "/Update/Pkgs/de_greta.zip"), qPrintable(s.output.right(3000)));
+      QCOMPARE(VornFileTree(tx.card + "/Model"), models);
+      QCOMPARE(VornFileTree(voices), others);
+      QVERIFY(tx.Screenshot("whole-voice-deleted.png").isEmpty());
       QVERIFY2(tx.SwitchOff(&s), qPrintable(s.Ending()));
     }
-    QVERIFY(QFileInfo::exists(voices + "/de_greta/data/de_greta.inf"));
-    QVERIFY(!QFileInfo::exists(voices + "/fr_lea"));
   }
 
   // The transceiver's firmware recovered from the package in the card's
