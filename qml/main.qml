@@ -42,9 +42,8 @@ Window {
     readonly property int rectScheme: rectColour.a < 0.5 ? contrast_sheme : (rectLuminance > 0.6 ? 1 : rectLuminance < 0.4 ? 0 : contrast_sheme)
     readonly property color rectTextColour: rectScheme === 0 ? "#fafafa" : "black"
     readonly property int menuIconScheme: iconScheme >= 0 ? iconScheme : rectScheme
-    // Buttons filled with an accent colour (not the near-white of the first
-    // start): a chosen one, filled blue too, is framed boldly in the text
-    // colour so that it still reads as chosen.
+    // An accent colour chosen (not the near-white of the first start): it
+    // fills the chosen buttons, framed in the text colour, and no others.
     readonly property bool accentFill: rectColour.a >= 0.5 && rectLuminance < 0.9
     readonly property string fontFamily: regularFont.name
 

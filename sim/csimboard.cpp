@@ -97,15 +97,22 @@ bool CSimBoard::Prepare(qint64 sdCardBytes) {
   return ok;
 }
 
+QStringList CSimBoard::Mounts() const {
+  QFile f(m_Root + "/run/mounts");
+  if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+  return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+bool CSimBoard::UsbStickInserted(int port) const {
+  return Mounts().contains(QStringLiteral("/media/usb%1").arg(port));
+}
+
 bool CSimBoard::SetUsbStickInserted(int port, bool inserted) {
   if (port < 0 || port >= kUsbPorts) return false;
   const QString point = QStringLiteral("/media/usb%1").arg(port);
   if (!QDir().mkpath(m_Root + point)) return false;
   const QString table = m_Root + "/run/mounts";
-  QStringList mounts;
-  QFile f(table);
-  if (f.open(QIODevice::ReadOnly | QIODevice::Text)) mounts = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-  f.close();
+  QStringList mounts = Mounts();
   mounts.removeAll(point);
   if (inserted) mounts.append(point);
   QDir().mkpath(m_Root + "/run");

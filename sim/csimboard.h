@@ -21,6 +21,8 @@ class CSimBoard {
   // A stick in USB port 0..7: listed in "<root>/run/mounts" as mounted on
   // "/media/usbN"; taken out, the folder is a bare mount point again.
   bool SetUsbStickInserted(int port, bool inserted);
+  // Whether the mount table lists the stick of that port (it outlives a run).
+  bool UsbStickInserted(int port) const;
 
   // The power button's input line: 0 while pressed, 1 released.
   bool SetPowerButtonPressed(bool pressed);
@@ -44,6 +46,8 @@ class CSimBoard {
 
  private:
   bool WriteFile(const QString& path, const QByteArray& content) const;
+  // The lines of "<root>/run/mounts", none when it cannot be read.
+  QStringList Mounts() const;
 
   QString m_Root;
   Variant m_Variant;

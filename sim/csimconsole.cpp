@@ -242,9 +242,11 @@ void CSimConsole::MoveStick(int id, int steps) {
 // folder as a stick carries it, and two voice packs in "Voices", the
 // second one damaged.
 void CSimConsole::PlugUpdateStick() {
-  m_StickIn = !m_StickIn;
+  // The mount table says whether the stick is in: a run before this one
+  // may have left it plugged.
+  const bool in = !m_Board.UsbStickInserted(0);
   const QString stick = m_Board.Root() + QStringLiteral("/media/usb0");
-  if (m_StickIn && !QFileInfo::exists(stick + "/KLX32MD5fold.txt")) {
+  if (in && !QFileInfo::exists(stick + "/KLX32MD5fold.txt")) {
     const QString board = m_Board.BoardVariant() == CSimBoard::Fenk ? QStringLiteral("Fenk") : QStringLiteral("Vorn");
     const QString package = m_Board.Root() + "/updateserver/" + CSimUpdateServer::ApplicationFolder(board);
     QDirIterator it(package, QDir::Files, QDirIterator::Subdirectories);
@@ -256,16 +258,16 @@ void CSimConsole::PlugUpdateStick() {
       QFile::copy(from, to);
     }
   }
-  if (m_StickIn) {
+  if (in) {
     QDir().mkpath(stick + "/Voices");
     CSimUpdateServer::WriteFiles(
         stick + "/Voices",
         {{QStringLiteral("de_greta.zip"), CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")},
          {QStringLiteral("fr_lea.zip"), CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)}});
   }
-  m_Board.SetUsbStickInserted(0, m_StickIn);
-  m_Print(m_StickIn ? QStringLiteral("USB stick 1 plugged in (%1, with the application update and voice packs)").arg(stick)
-                    : QStringLiteral("USB stick 1 pulled out (its files stay in the folder)"));
+  m_Board.SetUsbStickInserted(0, in);
+  m_Print(in ? QStringLiteral("USB stick 1 plugged in (%1, with the application update and voice packs)").arg(stick)
+             : QStringLiteral("USB stick 1 pulled out (its files stay in the folder)"));
 }
 
 void CSimConsole::Select(int step) {

@@ -75,5 +75,4 @@ class CSimConsole : public QObject {
   qint64 m_Deadline = 0;
   int m_Selected = 0;
   bool m_Silent = false, m_WrongLengths = false, m_Remote = false, m_Gaps = false, m_Paced = false;
-  bool m_StickIn = false;
 };

@@ -72,7 +72,8 @@ class SimBoardTest : public QObject {
   }
 
   // The translations the program installs, and USB mount points that hold
-  // no stick until one is put in.
+  // no stick until one is put in, as the mount table says (also to the
+  // console of a later run).
   void applicationFolderAndUsbPorts() {
     VornTestRoot root;
     CSimBoard board(root.Path(), CSimBoard::Fenk);
@@ -91,6 +92,16 @@ class SimBoardTest : public QObject {
     QCOMPARE(KLX_FileNameHandler().KLX_FileNameHandlerGetUSBAllSticksMask(), 0x28);
     QCOMPARE(KLX_Platform::Umount2("/media/usb3", MNT_FORCE), 0);
     QVERIFY(board.SetUsbStickInserted(3, false));
+    QCOMPARE(KLX_FileNameHandler().KLX_FileNameHandlerGetUSBAllSticksMask(), 0x20);
+
+    // A console of a later run finds stick 1 as the mount table has it:
+    // the first `u` pulls it out.
+    QVERIFY(board.SetUsbStickInserted(0, true));
+    CSimControllers sim(root.Path());
+    QStringList lines;
+    CSimConsole console(sim, board, 0, [&](const QString& line) { lines << line; });
+    console.Key('u');
+    QCOMPARE(lines, QStringList{"USB stick 1 pulled out (its files stay in the folder)"});
     QCOMPARE(KLX_FileNameHandler().KLX_FileNameHandlerGetUSBAllSticksMask(), 0x20);
   }
 

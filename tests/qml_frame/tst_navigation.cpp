@@ -244,8 +244,9 @@ class TestNavigation : public QObject {
     QCOMPARE(f.Args(2), (QVariantList{scrolled, "EndOfArgs"}));
   }
 
-  // A press-and-hold adds a main-menu entry to the user menu, says so, and
-  // the user menu lists it and removes it when held 2000 ms longer.
+  // A press-and-hold adds a main-menu entry to the user menu once, says so
+  // (or that it is there already), and the user menu lists it and removes
+  // it when held 2000 ms longer.
   void theUserMenuTakesAndDropsFavourites() {
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
@@ -264,6 +265,11 @@ class TestNavigation : public QObject {
     QCOMPARE(f.Db().KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(0, 0, QString(), AtomicDirGet), 6);
     QCOMPARE(f.Db().GetUserMenuEntryType(0), QString("Main"));
     QVERIFY(f.Db().KLX_DataBaseManagerGetSystemModifyFlag());
+    // Held again: it is there already, and stays there once.
+    f.Hold(f.Centre(f.Item("menuButton_6")), 1000);
+    QCOMPARE(f.PopupText(), QString("\"Mixer\" is already in the user menu."));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QCOMPARE(f.Db().KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(1, 0, QString(), AtomicDirGet), 0);
 
     f.Key(KLX_DatabaseValues::EventSettings);
     QTRY_COMPARE(f.Shown(), kUserMenu);

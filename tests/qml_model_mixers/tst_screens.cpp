@@ -90,6 +90,31 @@ class TestModelMixers : public QObject {
     QCOMPARE(Mode(f), mode);
   }
 
+  // A start leaves the sequencer locked: the editor says what frees it,
+  // naming its control, instead of the waypoint rows; freed, they return.
+  void aLockedSequencerSaysWhatFreesIt() {
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    MakeSequencer(db, kSingleMode);
+    constexpr int switchA = 768;
+    QCOMPARE(db.KLX_DataBaseManagerSequencerGetSet_Control(0, switchA, AtomicDirSet), switchA);
+    QCOMPARE(kl_engine_sequencer_synchronize(0, true, kSingleMode, 6000), kSingleMode);
+    QVERIFY(Open(f, "SequencerServoEditor.qml", {{"sequencerIdx", 0}}));
+    QTRY_VERIFY(f.Property("lockedHint", "visible").toBool());
+    QCOMPARE(f.Property("lockedHint", "text").toString(),
+             "Locked since the start, so that it does not run by itself: move " +
+                 db.KLX_DataBaseManagerGetNameOfControlByID(switchA) +
+                 " to where its last run ended. It then follows its control again and can be edited.");
+    QCOMPARE(f.Property("graphStatus_0_0", "text").toString(), QString("Locked"));
+    QCOMPARE(f.Property("pointTime", "visible").toBool(), false);
+    f.Grab("model-mixers-sequencer-locked.png");
+
+    QCOMPARE(kl_engine_sequencer_synchronize(0, false, kSingleMode, 6000), kSingleMode);
+    QTRY_VERIFY(!f.Property("lockedHint", "visible").toBool());
+    QCOMPARE(f.Property("pointTime", "visible").toBool(), true);
+  }
+
   // Forward ends where backward starts: the last forward waypoint moved
   // from 20 % to 80 % takes the first backward waypoint along; a point
   // added between 0.00 s and 6.00 s lands at 3.00 s and 0 %.

@@ -53,8 +53,9 @@ class TestAudioScreens : public QObject {
   void cleanup() { m_Warnings.Verify(); }
 
   void announcementList_data() { BoardRows(); }
-  // A new list named on the keys, two items with their texts, stepped on
-  // the screen, the second deleted; every change is in the file at once.
+  // A new list named on the keys (no items before), two items with their
+  // texts, stepped on the screen, the second deleted; every change is in
+  // the file at once; "New" without a name keeps the list.
   void announcementList() {
     QFETCH(int, variant);
     QFETCH(QString, tag);
@@ -62,9 +63,13 @@ class TestAudioScreens : public QObject {
     QVERIFY(f.StartAtHome());
     KLX_DataBaseManager& db = f.Db();
     QVERIFY(Open(f, kList));
+    // No list yet: the heading names none and nothing can be added.
+    QCOMPARE(f.Property("announcementHeading", "text").toString(), QString("Anchorman"));
+    QCOMPARE(f.Property("itemAdd", "state").toString(), QString("disabled"));
     QVERIFY(f.Tap("listNew"));
     QVERIFY(Type(f, "announcementKeyboard", "Field"));
     QCOMPARE(db.KLX_DataBaseManagerGetLastUsedTTSList(), QString("Field.txt"));
+    QCOMPARE(f.Property("announcementHeading", "text").toString(), QString("Anchorman: Field.txt"));
     const QString file = f.Board().Root() + "/Vorn/Announcements/Field.txt";
     QCOMPARE(Bytes(file), QByteArray("Field.txt;"));
 
@@ -108,6 +113,13 @@ class TestAudioScreens : public QObject {
     QTRY_COMPARE(db.KLX_GetTTSList().size(), 1);
     QCOMPARE(db.KLX_GetTTSLIndex(), 0);
     QCOMPARE(Bytes(file), expected.left(expected.lastIndexOf('\n')));
+    // "New" left without a name keeps the list shown.
+    QVERIFY(f.Tap("listNew"));
+    QTRY_VERIFY(f.Property("announcementKeyboard", "extended").toBool());
+    f.Key(KLX_DatabaseValues::EventLeft);
+    QTRY_VERIFY(!f.Property("announcementKeyboard", "extended").toBool());
+    QCOMPARE(db.KLX_DataBaseManagerGetLastUsedTTSList(), QString("Field.txt"));
+    QCOMPARE(db.KLX_GetTTSList().size(), 1);
 
     // Switch A chosen to step forward: a hidden switch of the list's own
     // (the steps it makes are in tst_announcements.cpp).

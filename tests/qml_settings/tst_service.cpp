@@ -82,8 +82,9 @@ class TestServiceScreens : public QObject {
   }
 
   // The rows store what they show: the background under the lock with its
-  // colours, an accent colour's RGB value as fill and border, the time rows'
-  // minutes; the screen is made again in the new colours.
+  // colours, an accent colour's RGB value as fill and border (the accent
+  // then marks the chosen buttons), the time rows' minutes; the screen is
+  // made again in the new colours.
   void appearanceRows() {
     QmlFrame& f = Frame();
     QVERIFY(Open(f, kAppearance));
@@ -109,6 +110,9 @@ class TestServiceScreens : public QObject {
     QTRY_VERIFY(f.Named("appearanceScreen") && f.Named("appearanceScreen") != screen);
     QCOMPARE(f.Property("lock_2", "state").toString(), QString("active"));  // read again at opening
     QCOMPARE(f.Property("rootwindow", "rectColour").value<QColor>(), QColor("firebrick"));
+    // The accent fills the chosen button only.
+    QCOMPARE(f.Property("lock_2", "color").value<QColor>(), QColor("firebrick"));
+    QCOMPARE(f.Property("lock_1", "color").value<QColor>(), QColor(Qt::transparent));
     QCOMPARE(f.Shown(), kAppearance);
     f.Settle();
     f.Grab("appearance-dark-firebrick.png");

@@ -77,11 +77,14 @@ class TestVoiceScreens : public QObject {
     f.Settle();
     f.Grab("telemetry-voices-" + tag + ".png");
 
-    // A voice alarm's voice: "Select" goes back to that alarm, not to the list.
+    // A voice alarm's voice as a pilot goes there (the list, the alarm, its
+    // voice): "Select" goes back to that alarm, not to the list.
     constexpr int alarm = 3;
     QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(alarm, 1, AtomicDirSet), 1);
-    f.Call("", "openScreen", {kAlarm, QVariantMap{{"itemNum", alarm}}});
-    QVERIFY(f.WaitShown(kAlarm));
+    QVERIFY(Open(f, kAlarm));
+    QCOMPARE(f.Property("voiceSettings", "itemNum").toInt(), -1);
+    QVERIFY(f.Tap(QStringLiteral("voiceAlarm_%1").arg(alarm)));
+    QTRY_COMPARE(f.Property("voiceSettings", "itemNum").toInt(), alarm);
     QVERIFY(f.Tap("voiceVoice"));
     QVERIFY(f.WaitShown(kVoices));
     QVERIFY(Choose(f, 0, voices.first().toMap().value("index").toInt()));

@@ -299,6 +299,20 @@ Item {
         }
     }
     ScrollBar { flickable: listView }
+    // A new model without the assistant has no function yet.
+    Text {
+        objectName: "noFunctions"
+        anchors.centerIn: listView
+        width: listView.width - 40
+        visible: overview.rows.length === 0
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        text: qsTr("This model has no functions yet. \"+\" adds one; its row then sets its name, control, trim and servos.")
+              + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 15
+    }
 
     GeneralPurposeButton {
         id: addButton

@@ -1,7 +1,8 @@
 import QtQuick 2.15
 
 // The button of every screen: a text (gp_text) or a picture (gp_image), in
-// the scheme's colours, "active" (blue) or "disabled" (grey, takes no touch).
+// the scheme's colours, "active" (blue, or the accent colour when one is
+// chosen) or "disabled" (grey, takes no touch).
 // A touch gives clicked, a press-and-hold longclicked, the release clickEnd;
 // with togglebutton a touch also toggles "active".
 Rectangle {
@@ -21,9 +22,11 @@ Rectangle {
     width: 100
     height: 30
     radius: 4
-    color: rootwindow.rectColour
+    // An accent colour marks the chosen button: the others stay unfilled in
+    // the scheme's colours.
+    color: rootwindow.accentFill ? "transparent" : rootwindow.rectColour
     border.width: 1
-    border.color: rootwindow.rectBorderColour
+    border.color: rootwindow.accentFill ? rootwindow.textColour : rootwindow.rectBorderColour
     state: ""
 
     Rectangle {
@@ -41,7 +44,7 @@ Rectangle {
         anchors.rightMargin: 3
         visible: button.gp_text !== ""
         text: button.gp_text
-        color: rootwindow.rectTextColour
+        color: rootwindow.accentFill ? rootwindow.textColour : rootwindow.rectTextColour
         font.family: rootwindow.fontFamily
         font.pixelSize: button.fontSize
         horizontalAlignment: Text.AlignHCenter
@@ -87,11 +90,11 @@ Rectangle {
             name: "active"
             PropertyChanges {
                 target: button
-                color: "#2f7fd8"
+                color: rootwindow.accentFill ? rootwindow.rectColour : "#2f7fd8"
                 border.color: rootwindow.accentFill ? rootwindow.textColour : "#2f7fd8"
-                border.width: rootwindow.accentFill ? 3 : 1
+                border.width: rootwindow.accentFill ? 2 : 1
             }
-            PropertyChanges { target: label; color: "white" }
+            PropertyChanges { target: label; color: rootwindow.accentFill ? rootwindow.rectTextColour : "white" }
         },
         State {
             name: "disabled"

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import DBValues 1.0
 
 // The menus' grid: cells of 92 x 115 pixels, each a round button over its
 // line. Entries are { source, line, icon, value }; a press-and-hold reports
@@ -9,15 +10,26 @@ GridView {
     signal held(var entry)
     signal heldLong(var entry)
 
-    // A held entry goes into the user menu (menu "Main" or "Setup"); the
-    // user is told that it did, or why it did not.
+    function inUserMenu(value, menu) {
+        for (var i = 0; i < Database.GetMaxUserMenuEntries(); ++i)
+            if (Database.KLX_DataBaseManagerSystemPropertiesGetSetUserMenuEntry(i, 0, "", DatabaseValue.AtomicDirGet) === value
+                    && Database.GetUserMenuEntryType(i) === menu)
+                return true
+        return false
+    }
+    // A held entry goes into the user menu (menu "Main" or "Setup") once;
+    // the user is told that it did, or why it did not.
     function addToUserMenu(entry, value, menu) {
+        var line = entry.line.replace(/\n/g, " ")
+        if (inUserMenu(value, menu)) {
+            rootwindow.popupShow(null, "info", qsTr("\"%1\" is already in the user menu.").arg(line) + Language.emptyString, "Ok")
+            return
+        }
         if (!Database.SetUserMenuEntry(value, menu)) {
             errorHandler.processError("userMenuFull")
             return
         }
-        rootwindow.popupShow(null, "info", qsTr("\"%1\" is now in the user menu.").arg(entry.line.replace(/\n/g, " "))
-                             + Language.emptyString, "Ok")
+        rootwindow.popupShow(null, "info", qsTr("\"%1\" is now in the user menu.").arg(line) + Language.emptyString, "Ok")
     }
 
     cellWidth: 92

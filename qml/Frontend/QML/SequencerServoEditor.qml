@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import DBValues 1.0
+import "ControlNames.js" as Names
 
 // The waypoint editor of a sequencer: a graph per chosen servo and
 // direction on one time scale. While a waypoint is edited the sequencer's
@@ -370,10 +371,31 @@ Item {
     }
     ScrollBar { flickable: graphArea }
 
+    // A start locks the sequencer until its control stands where its last
+    // run ended, so that it does not start a run by itself; meanwhile it
+    // cannot be edited, and the pilot is told what frees it.
+    Text {
+        objectName: "lockedHint"
+        x: 5
+        y: 176
+        width: parent.width - 10
+        height: 66
+        visible: screen.locked
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        text: qsTr("Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.")
+              .arg(Names.sourceName(Database.KLX_DataBaseManagerSequencerGetSet_Control(screen.sequencerIdx, 0, DatabaseValue.AtomicDirGet)))
+              + Language.emptyString
+        color: rootwindow.textColour
+        font.family: rootwindow.fontFamily
+        font.pixelSize: 14
+    }
+
     // ---- the selected waypoint (its values stay above the fly-in) ----
     Row {
         x: 5
         y: 212
+        visible: !screen.locked
         spacing: 4
         GeneralPurposeLabel {
             width: 100
@@ -410,6 +432,7 @@ Item {
     Row {
         x: 5
         y: 176
+        visible: !screen.locked
         spacing: 4
         GeneralPurposeLabel {
             width: 70

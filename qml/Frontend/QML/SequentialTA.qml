@@ -4,10 +4,10 @@ import GuiData 1.0
 
 // The announcement list: short texts, each spoken in its own voice, stepped
 // through in flight by three switches or here on the screen. The list is a
-// file in the lists folder; every change is saved at once (a new list once
-// it has a name). "Open" takes a list from the card or a USB stick (a file
-// from elsewhere is copied into the lists folder first), "Export" writes the
-// list onto a USB stick.
+// file in the lists folder; every change is saved at once, so a new list is
+// named before it takes items. "Open" takes a list from the card or a USB
+// stick (a file from elsewhere is copied into the lists folder first),
+// "Export" writes the list onto a USB stick.
 Item {
     id: screen
     objectName: "announcementList"
@@ -26,7 +26,7 @@ Item {
         var top = RuntimeDatabase.KLX_FolderGetTopModelFilePath()
         return top.substring(0, top.lastIndexOf("/")) + "/Announcements"
     }
-    // What the keyboard is for: "name" or "text".
+    // What the keyboard is for: "new" (a list's name), "name" or "text".
     property string typing: ""
     // The switches' roles: the selector's caller and the facade's getter.
     readonly property var roles: [
@@ -57,16 +57,19 @@ Item {
     }
 
     // ---- the list ----
+    // A list is kept in its file, so a new one is named first: without a
+    // name nothing of it could be saved. The list shown stays until then.
     function newList() {
-        Database.KLX_ClearTTSL()
-        Database.KLX_DataBaseManagerSetLastUsedTTSList("", true, true)
-        read()
-        editName()
+        typing = "new"
+        openNameKeys("")
     }
     function editName() {
         typing = "name"
+        openNameKeys(listName.replace(/\.txt$/, ""))
+    }
+    function openNameKeys(text) {
         keys.maxLen = 40
-        keys.preLoadText = listName.replace(/\.txt$/, "")
+        keys.preLoadText = text
         keys.extended = true
         rootwindow.kbd_sender = keys
     }
@@ -76,20 +79,23 @@ Item {
         if (text === "")
             return
         var name = text.indexOf(".") < 0 ? text + ".txt" : text
-        if (name === listName)
+        var fresh = typing === "new"
+        if (name === listName && !fresh)
             return
         if (Database.KLX_TTSListExists(name)) {
             rootwindow.popupShow(null, "question", qsTr("A list of this name exists already.\nOverwrite it?") + Language.emptyString,
-                                 "OkAbort", function() { screen.takeName(name) })
+                                 "OkAbort", function() { screen.takeName(name, fresh) })
             return
         }
-        takeName(name)
+        takeName(name, fresh)
     }
-    function takeName(name) {
+    function takeName(name, fresh) {
         if (Database.KLX_DataBaseManagerSetLastUsedTTSList(name) !== 1) {
             rootwindow.popupShow(null, "error", qsTr("This name cannot be used.\nA name must not contain / or \"..\".") + Language.emptyString, "Ok")
             return
         }
+        if (fresh)
+            Database.KLX_ClearTTSL()
         save()
     }
     // Starts in the lists folder; ".." leads to the card and the USB sticks.
@@ -223,8 +229,8 @@ Item {
     ScreenHeading {
         objectName: "announcementHeading"
         y: 2
-        text: qsTr("Anchorman") + Language.emptyString + ": "
-              + (screen.named ? screen.listName : qsTr("New list") + Language.emptyString)
+        // Without a list the heading names none: the box below says so.
+        text: qsTr("Anchorman") + Language.emptyString + (screen.named ? ": " + screen.listName : "")
     }
     Row {
         x: 5
@@ -328,6 +334,7 @@ Item {
             objectName: "itemAdd"
             width: 72
             gp_text: "+"
+            state: screen.named ? "" : "disabled"
             onClicked: screen.addItem()
         }
         GeneralPurposeButton {
@@ -427,10 +434,10 @@ Item {
         allow_empty_text: false
         onOkClicked: {
             keys.extended = false
-            if (screen.typing === "name")
-                screen.nameTyped(keys.preLoadText)
-            else
+            if (screen.typing === "text")
                 screen.textTyped(keys.preLoadText)
+            else
+                screen.nameTyped(keys.preLoadText)
         }
     }
 

@@ -219,6 +219,8 @@ Item {
                 GeneralPurposeButton {
                     objectName: "alarmText_" + index
                     width: 110; fontSize: 12
+                    // The words with the sensor's and value's names: two lines, not cut.
+                    fitText: true
                     visible: speaks
                     gp_text: limit.shownText
                     onClicked: screen.editText(index)

@@ -487,6 +487,11 @@ Item {
         systemHistory.addHistoryEntry()
         systemHistory.addArg(itemNum)
         systemHistory.addEndOfArgs()
+        // Opened from its own list (or its alarm from the list) the screen
+        // keeps the entry it had, whose arguments are closed already: the
+        // entry must name what is shown now, so that coming back (from the
+        // voices, say) shows this alarm and not the list.
+        systemHistory.chgArg(0, itemNum)
         if (single)
             readOne()
         else

@@ -1107,6 +1107,10 @@ Proceed?</source>
         <source>Teach</source>
         <translation>学习</translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation>此模型还没有功能。&quot;+&quot; 添加一个功能；然后在其所在行设置名称、控件、微调和舵机。</translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2583,6 +2587,10 @@ Cannot delete standard Flight Mode!</source>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation>&quot;%1&quot; 已添加到用户菜单。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation>&quot;%1&quot; 已在用户菜单中。</translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3052,6 +3060,10 @@ Load this model now and rename it?</source>
         <source>Position</source>
         <translation>位置</translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation>自启动起已锁定，以免其自行运行：将 %1 移到上次运行结束的位置。之后它会重新跟随其控件，并可编辑。</translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3167,10 +3179,6 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>Anchorman</source>
         <translation>顺序播报</translation>
-    </message>
-    <message>
-        <source>New list</source>
-        <translation>新列表</translation>
     </message>
     <message>
         <source>New</source>

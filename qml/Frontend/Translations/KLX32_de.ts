@@ -1107,6 +1107,10 @@ Fortfahren?</translation>
         <source>Teach</source>
         <translation>Einlernen</translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation>Dieses Modell hat noch keine Funktionen. &quot;+&quot; fügt eine hinzu; ihre Zeile legt dann Name, Geber, Trimmung und Servos fest.</translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2583,6 +2587,10 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation>&quot;%1&quot; ist jetzt im Benutzermenü.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation>&quot;%1&quot; ist bereits im Benutzermenü.</translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3052,6 +3060,10 @@ Dieses Modell jetzt laden und umbenennen?</translation>
         <source>Position</source>
         <translation>Position</translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation>Seit dem Start gesperrt, damit er nicht von selbst läuft: %1 dorthin bewegen, wo sein letzter Lauf endete. Dann folgt er wieder seinem Geber und lässt sich bearbeiten.</translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3167,10 +3179,6 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
     <message>
         <source>Anchorman</source>
         <translation>Ansager</translation>
-    </message>
-    <message>
-        <source>New list</source>
-        <translation>Neue Liste</translation>
     </message>
     <message>
         <source>New</source>

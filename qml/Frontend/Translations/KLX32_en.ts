@@ -1104,6 +1104,10 @@ Proceed?</source>
         <source>Teach</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2572,6 +2576,10 @@ Cannot delete standard Flight Mode!</source>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3036,6 +3044,10 @@ Load this model now and rename it?</source>
         <source>Position</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3148,10 +3160,6 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
     <message>
         <source>Anchorman</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

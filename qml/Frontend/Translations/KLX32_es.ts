@@ -1107,6 +1107,10 @@ Proceed?</source>
         <source>Teach</source>
         <translation>Grabar</translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation>Este modelo aún no tiene funciones. &quot;+&quot; añade una; su fila define luego su nombre, control, trim y servos.</translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2583,6 +2587,10 @@ Cannot delete standard Flight Mode!</source>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation>&quot;%1&quot; está ahora en el menú de usuario.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation>&quot;%1&quot; ya está en el menú de usuario.</translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3052,6 +3060,10 @@ Load this model now and rename it?</source>
         <source>Position</source>
         <translation>Posición</translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation>Bloqueado desde el arranque para que no se mueva solo: lleve %1 a donde terminó su último recorrido. Entonces vuelve a seguir su control y se puede editar.</translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3167,10 +3179,6 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     <message>
         <source>Anchorman</source>
         <translation>Locutor</translation>
-    </message>
-    <message>
-        <source>New list</source>
-        <translation>Lista nueva</translation>
     </message>
     <message>
         <source>New</source>

@@ -1107,6 +1107,10 @@ Jatketaanko?</translation>
         <source>Teach</source>
         <translation>Opeta</translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation>Tällä mallilla ei ole vielä toimintoja. &quot;+&quot; lisää yhden; sen rivillä asetetaan sitten nimi, ohjain, trimmi ja servot.</translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2583,6 +2587,10 @@ Vakiolentotilaa ei voi poistaa!</translation>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation>&quot;%1&quot; on nyt käyttäjävalikossa.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation>&quot;%1&quot; on jo käyttäjävalikossa.</translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3052,6 +3060,10 @@ Ladataanko tämä malli nyt ja nimetäänkö se uudelleen?</translation>
         <source>Position</source>
         <translation>Asento</translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation>Lukittu käynnistyksestä lähtien, jottei se käy itsestään: siirrä %1 kohtaan, johon sen viimeinen ajo päättyi. Sen jälkeen se seuraa taas ohjaintaan ja sitä voi muokata.</translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3167,10 +3179,6 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
     <message>
         <source>Anchorman</source>
         <translation>Kuuluttaja</translation>
-    </message>
-    <message>
-        <source>New list</source>
-        <translation>Uusi lista</translation>
     </message>
     <message>
         <source>New</source>

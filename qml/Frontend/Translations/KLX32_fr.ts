@@ -1107,6 +1107,10 @@ Continuer ?</translation>
         <source>Teach</source>
         <translation>Mémoriser</translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation>Ce modèle n&apos;a pas encore de fonctions. &quot;+&quot; en ajoute une ; sa ligne règle ensuite son nom, sa commande, son trim et ses servos.</translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2583,6 +2587,10 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation>&quot;%1&quot; est maintenant dans le menu utilisateur.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation>&quot;%1&quot; est déjà dans le menu utilisateur.</translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3052,6 +3060,10 @@ Charger ce modèle maintenant et le renommer ?</translation>
         <source>Position</source>
         <translation>Position</translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation>Verrouillé depuis le démarrage pour qu&apos;il ne se lance pas seul : placez %1 là où sa dernière course s&apos;est terminée. Il suit alors de nouveau sa commande et peut être modifié.</translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3167,10 +3179,6 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     <message>
         <source>Anchorman</source>
         <translation>Annonceur</translation>
-    </message>
-    <message>
-        <source>New list</source>
-        <translation>Nouvelle liste</translation>
     </message>
     <message>
         <source>New</source>

@@ -1107,6 +1107,10 @@ Procedere?</translation>
         <source>Teach</source>
         <translation>Memorizza</translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation>Questo modello non ha ancora funzioni. &quot;+&quot; ne aggiunge una; la sua riga ne imposta poi nome, comando, trim e servi.</translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2583,6 +2587,10 @@ Impossibile eliminare la fase di volo standard!</translation>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation>&quot;%1&quot; è ora nel menu utente.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation>&quot;%1&quot; è già nel menu utente.</translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3052,6 +3060,10 @@ Caricare ora questo modello e rinominarlo?</translation>
         <source>Position</source>
         <translation>Posizione</translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation>Bloccato dall&apos;avvio perché non parta da solo: porta %1 dove è finita la sua ultima corsa. Poi segue di nuovo il suo comando e si può modificare.</translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3167,10 +3179,6 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
     <message>
         <source>Anchorman</source>
         <translation>Annunciatore</translation>
-    </message>
-    <message>
-        <source>New list</source>
-        <translation>Nuova lista</translation>
     </message>
     <message>
         <source>New</source>

@@ -1107,6 +1107,10 @@ Fortsette?</translation>
         <source>Teach</source>
         <translation>Lær inn</translation>
     </message>
+    <message>
+        <source>This model has no functions yet. &quot;+&quot; adds one; its row then sets its name, control, trim and servos.</source>
+        <translation>Denne modellen har ingen funksjoner ennå. &quot;+&quot; legger til en; raden dens angir så navn, kontroll, trim og servoer.</translation>
+    </message>
 </context>
 <context>
     <name>5</name>
@@ -2583,6 +2587,10 @@ Standard-flymodus kan ikke slettes!</translation>
         <source>&quot;%1&quot; is now in the user menu.</source>
         <translation>&quot;%1&quot; er nå i brukermenyen.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already in the user menu.</source>
+        <translation>&quot;%1&quot; er allerede i brukermenyen.</translation>
+    </message>
 </context>
 <context>
     <name>ModelMenu</name>
@@ -3052,6 +3060,10 @@ Laste inn denne modellen nå og gi den nytt navn?</translation>
         <source>Position</source>
         <translation>Posisjon</translation>
     </message>
+    <message>
+        <source>Locked since the start, so that it does not run by itself: move %1 to where its last run ended. It then follows its control again and can be edited.</source>
+        <translation>Låst siden oppstart, så den ikke kjører av seg selv: flytt %1 dit siste kjøring sluttet. Da følger den kontrollen sin igjen og kan redigeres.</translation>
+    </message>
 </context>
 <context>
     <name>SequencerServoList</name>
@@ -3167,10 +3179,6 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
     <message>
         <source>Anchorman</source>
         <translation>Opplesning</translation>
-    </message>
-    <message>
-        <source>New list</source>
-        <translation>Ny liste</translation>
     </message>
     <message>
         <source>New</source>
