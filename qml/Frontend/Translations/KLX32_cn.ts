@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
     <message>
         <source>Vario</source>
@@ -1012,7 +1012,7 @@
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
     <message>
         <source>Trim clicks</source>
@@ -1412,7 +1412,7 @@ Continue?</source>
     <name>BTSettings</name>
     <message>
         <source>It may take up to 15 seconds to scan bluetooth devices</source>
-        <translation>扫描 Bluetooth 设备最多可能需要 15 秒</translation>
+        <translation>扫描蓝牙设备最多可能需要 15 秒</translation>
     </message>
     <message>
         <source>The device is successfully connected</source>
@@ -1440,7 +1440,7 @@ Continue?</source>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1456,7 +1456,7 @@ Continue?</source>
     </message>
     <message>
         <source>Bluetooth sound test</source>
-        <translation>Bluetooth 声音测试</translation>
+        <translation>蓝牙声音测试</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -1468,7 +1468,7 @@ Continue?</source>
     </message>
     <message>
         <source>Switch Bluetooth on to see the devices.</source>
-        <translation>打开 Bluetooth 以查看设备。</translation>
+        <translation>打开蓝牙以查看设备。</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -2570,7 +2570,7 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
 </context>
 <context>
