@@ -2205,6 +2205,41 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>混控</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>序列器</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>舵机</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>遥测控件</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>常量</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>

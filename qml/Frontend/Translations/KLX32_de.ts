@@ -2205,6 +2205,41 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>Mischer</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>Sequenzer</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>Servo</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>Telemetrie-Geber</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstante</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>
