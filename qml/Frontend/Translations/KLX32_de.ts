@@ -2581,11 +2581,11 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation>Dateimanager</translation>
+        <translation>Datei­manager</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Einstel­lungen</translation>
     </message>
     <message>
         <source>System</source>
