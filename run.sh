@@ -167,6 +167,10 @@ The program's own lines follow. On the way up expect, in this order:
                                              only compares checksums and says instead:
   ERR_INFO: Demo.xml (... bytes) is started from TC memory - FAST START!)
     ->   start-up phase: system up
+  Between them "vorn: task ended: <n> result=0" (a step of the start-up chain done, 0 is success)
+  and " PARAMS LOADING FOR BOARD: <n>" (the mixing engine set up for the board: 1 Vorn, 2 Fenk).
+  On the way down (q, h, Ctrl-C) "umount2 /media/usb<n> error!" for each USB port without a
+  stick (nothing to unmount there), then "Good bye!".
 Every part of the transmitter at work (the Demo plane on the card sets them up):
   Telemetry   the home screen's first page: the vario's climb (right stick up/down: keys i / k),
               the battery's voltage (sinking from 12.60 V) and the flight timer; every value is
@@ -210,7 +214,8 @@ order; that takes about 5 s (the board's 4 s between sync and the unmounts).
 The program says "Good bye!", the power-off is recorded in the command log,
 and the run ends with the console's "the program has switched off".
 In the transmitter's window the function keys are the six touch keys below
-its display: F1 lock, F2 user menu, F3 servo monitor, F4 back, F5 home,
+its display: F1 unlock (the screen locks itself after the lock time of
+Settings > Appearance), F2 user menu, F3 servo monitor, F4 back, F5 home,
 F6 forward. Drag down from its top edge to open the status strip.
 TEXT
 

@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <ctime>
 
+#include "frame/klx_debuglog.h"
 #include "frame/klx_filenamehandler.h"
 #include "platform/klx_audio.h"
 #include "platform/klx_commandrunner.h"
@@ -172,17 +173,17 @@ bool CAplayFifo::OpenForWriting() {
 }
 
 bool CAplayFifo::RestartLocked() {
-  qDebug(">>> CAplayFifo::Restart() %s", qPrintable(m_FifoName));
+  qCDebug(lcVornDebug, ">>> CAplayFifo::Restart() %s", qPrintable(m_FifoName));
   CloseLocked();
   QDir().mkpath(QFileInfo(m_FifoName).absolutePath());
   if (::mkfifo(QFile::encodeName(m_FifoName).constData(), m_Mode) != 0) return false;
-  qDebug(">>> APLAY_START: %s", qPrintable(m_CommandLine));
+  qCDebug(lcVornDebug, ">>> APLAY_START: %s", qPrintable(m_CommandLine));
   const QString answer = m_Launcher(m_CommandLine).section('\n', 0, 0).trimmed();
   bool number = false;
   const long pid = answer.toLong(&number);
   m_Pid = number && pid > 0 ? pid_t(pid) : 0;
   m_ProcessDir = "/proc/" + answer;
-  qDebug(">>> APLAY PROCESS: %s", qPrintable(m_ProcessDir));
+  qCDebug(lcVornDebug, ">>> APLAY PROCESS: %s", qPrintable(m_ProcessDir));
   if (!PlayerRunning()) return false;
   return OpenForWriting();
 }

@@ -13,6 +13,7 @@
 
 #include "audio/klx_audiohandler.h"
 #include "audio/klx_tts.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "model/klx_databasemanager.h"
 #include "platform/klx_audio.h"
@@ -317,10 +318,10 @@ int KLX_AudioHandler::getVoiceIndexStrategy(const QString& language, const QStri
     if (index < 0) index = SystemDefaultVoice();
   }
   if (index < 0) {
-    qDebug("VOICE_STRATEGY_OUTPUT( voiceIdx = -1)...");
+    qCDebug(lcVornDebug, "VOICE_STRATEGY_OUTPUT( voiceIdx = -1)...");
     return -1;
   }
-  qDebug("VOICE_STRATEGY_OUTPUT(%s,%s) IDX=%d", qPrintable(KLX_TTS::GetVoiceLanguage(index)),
+  qCDebug(lcVornDebug, "VOICE_STRATEGY_OUTPUT(%s,%s) IDX=%d", qPrintable(KLX_TTS::GetVoiceLanguage(index)),
          qPrintable(KLX_TTS::GetVoiceDisplayName(index)), index);
   return index;
 }
@@ -438,7 +439,7 @@ void KLX_AudioHandler::run() {
 }
 
 void KLX_AudioHandler::KLX_AudioHandlerAlarmBeep(uint16_t tone, uint16_t length, bool isTimerAlarm, bool priority) {
-  qDebug("KLX_AudioHandlerAlarmBeep, alarmPriority: %c", priority ? 'y' : 'n');
+  qCDebug(lcVornDebug, "KLX_AudioHandlerAlarmBeep, alarmPriority: %c", priority ? 'y' : 'n');
   {
     QMutexLocker lock(&m_AlarmBeepsMutex);
     // Enough for any test or look at the last ones; never grows without end.

@@ -153,14 +153,14 @@ void KLX_TTS::run() {
       else if (m_CurrentVoice < 0 || m_CurrentVoice >= count)
         m_CurrentVoice = m_DefaultVoice;
       if (m_CurrentVoice < 0) {
-        qDebug("++++++++++++++++++++ GREAT_PROBLEM: m_CurrentVoiceId is (-1)!!! +++++++++++++++");
+        qCDebug(lcVornDebug, "++++++++++++++++++++ GREAT_PROBLEM: m_CurrentVoiceId is (-1)!!! +++++++++++++++");
       } else {
         const NscVoiceRecord& r = m_Records[size_t(m_CurrentVoice)];
         const QByteArray name = RecordText(r, NscVoiceRecord::kVoiceName);
-        qDebug("++++++++++ m_CurrentVoiceId: %d, cVoiceName: %s", m_CurrentVoice, name.constData());
-        qDebug("           cSpeakerName: %s", RecordText(r, NscVoiceRecord::kSpeakerName).constData());
-        qDebug("           cDisplayName: %s", RecordText(r, NscVoiceRecord::kDisplayName).constData());
-        qDebug("           cVoiceLanguage: %s", RecordText(r, NscVoiceRecord::kLanguage).constData());
+        qCDebug(lcVornDebug, "++++++++++ m_CurrentVoiceId: %d, cVoiceName: %s", m_CurrentVoice, name.constData());
+        qCDebug(lcVornDebug, "           cSpeakerName: %s", RecordText(r, NscVoiceRecord::kSpeakerName).constData());
+        qCDebug(lcVornDebug, "           cDisplayName: %s", RecordText(r, NscVoiceRecord::kDisplayName).constData());
+        qCDebug(lcVornDebug, "           cVoiceLanguage: %s", RecordText(r, NscVoiceRecord::kLanguage).constData());
         const int set = SetVoice(name.constData());
         m_Status = set;
         m_Running = set == TTS_Ok;

@@ -2,9 +2,11 @@
 // Lines for the program's developers, not for a pilot at the terminal:
 // which curve a store took, the user menu's entries as the settings file
 // gives them, the Bluetooth address looked up, the language installed, the
-// voices found, the mixer levels set, the GPIO and CAN set-up, the stores as
-// they go. They belong to the category "vorn.developer", off unless
-// switched on (QT_LOGGING_RULES="vorn.developer=true").
+// voices found and the voice set up, the speech player started, the alarm
+// beeps asked for, the mixer levels set, the GPIO and CAN set-up, the stores
+// as they go, the sensors as they are described. They belong to the category
+// "vorn.developer", off unless switched on
+// (QT_LOGGING_RULES="vorn.developer=true").
 #include <QLoggingCategory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcVornDebug)

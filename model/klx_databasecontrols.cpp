@@ -1,5 +1,7 @@
 // The facade's control ids, control values and names, its layer over the
 // live control store, and the model checksum.
+#include <QCoreApplication>
+
 #include "frame/klx_databasevalues.h"
 #include "link/klx_messageids.h"
 #include "link/klx_protdata.h"
@@ -28,6 +30,16 @@ const PhysicalControl* FindControl(int id) {
     if (c.id == id) return &c;
   return nullptr;
 }
+
+// The stores' own words a screen shows: the names a new element gets and
+// the caption of no voice, as the stores and the model file keep them.
+const char* const kStoreWords[] = {
+    QT_TRANSLATE_NOOP("KLX_DataBaseManager", "mixer"),
+    QT_TRANSLATE_NOOP("KLX_DataBaseManager", "sequencer"),
+    QT_TRANSLATE_NOOP("KLX_DataBaseManager", "servo"),
+    QT_TRANSLATE_NOOP("KLX_DataBaseManager", "telecontrol"),
+    QT_TRANSLATE_NOOP("KLX_DataBaseManager", "None"),
+};
 
 int ToPercent(int value) { return KLX_UnitCRC::KL_engine_pseudo_round(value * 100.0 / kMaxValue); }
 }  // namespace
@@ -105,11 +117,21 @@ int KLX_DataBaseManager::KLX_DataBaseManagerGetValueOfControlPercent(int id) {
 }
 
 QString KLX_DataBaseManager::KLX_DataBaseManagerGetNameOfControlByID(int id) {
-  if (KLX_ControlIsConstant(id)) return QStringLiteral("Constant");
+  // The control table names the fixed-value controls in English.
+  if (KLX_ControlIsConstant(id)) return QCoreApplication::translate("KLX_DataBaseManager", "Constant");
   if (KLX_ControlKind(id) == KLX_CONTROL_KIND_TeleControl)
-    return KLX_DataBaseManagerTeleControlGetSet_Name(id - KLX_CONTROL_KIND_TeleControl, QString(), 1);
+    return KLX_DataBaseManagerShownText(
+        KLX_DataBaseManagerTeleControlGetSet_Name(id - KLX_CONTROL_KIND_TeleControl, QString(), 1));
+  if (id == CONTROLID_FIXSWITCH_ON_GUI) return QCoreApplication::translate("KLX_DataBaseManager", "On");
+  if (id == CONTROLID_FIXSWITCH_OFF_GUI) return QCoreApplication::translate("KLX_DataBaseManager", "Off");
   const PhysicalControl* c = FindControl(id);
   return c ? QString::fromLatin1(c->name) : QString();
+}
+
+QString KLX_DataBaseManager::KLX_DataBaseManagerShownText(const QString& text) const {
+  for (const char* word : kStoreWords)
+    if (text == QLatin1String(word)) return QCoreApplication::translate("KLX_DataBaseManager", word);
+  return text;
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetAllPhyControlValues(short* values, unsigned short* ids) {

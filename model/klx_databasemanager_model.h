@@ -92,7 +92,14 @@
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControl(int id);
   Q_INVOKABLE int KLX_DataBaseManagerGetValueOfControlPercent(int id);
   Q_INVOKABLE int KLX_DatabaseBaseCalcRealByPercent(int percent);
+  // In the language chosen: "On", "Off" and "Constant"; a telemetry
+  // control by its name as shown.
   Q_INVOKABLE QString KLX_DataBaseManagerGetNameOfControlByID(int id);
+  // A text of the stores as a screen shows it: the name a new element gets
+  // ("mixer", "sequencer", "servo", "telecontrol") and the caption of no
+  // voice ("None") in the language chosen, any other text as it stands. The
+  // stores and the model file keep the text itself.
+  Q_INVOKABLE QString KLX_DataBaseManagerShownText(const QString& text) const;
   int KLX_DataBaseManagerGetAllPhyControlValues(short* values, unsigned short* ids);
   int KLX_DataBaseManagerGetStickControlIDbyControl(unsigned short id);
   CControl* KLX_DataBaseManagerGetControl(unsigned char slot);

@@ -216,6 +216,17 @@ class Handler(BaseHTTPRequestHandler):
         self.wfile.write(data)
 
 
+class Server(ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A client that goes mid-answer (a download given up, the program
+        # switched off) is no fault of the server's: nothing to print.
+        if isinstance(sys.exc_info()[1], (ConnectionError, TimeoutError)):
+            return
+        super().handle_error(request, client_address)
+
+
 def watch_parent(pid):
     while True:
         try:
@@ -238,11 +249,10 @@ def main():
     State.log = args.log
     State.faults = args.faults
     try:
-        server = ThreadingHTTPServer(("127.0.0.1", args.port), Handler)
+        server = Server(("127.0.0.1", args.port), Handler)
     except OSError as e:
         print("vorn update server: cannot listen on 127.0.0.1:%d: %s" % (args.port, e.strerror), file=sys.stderr)
         return 1
-    server.daemon_threads = True
     port = server.server_address[1]
     if args.port_file:
         tmp = args.port_file + ".tmp"

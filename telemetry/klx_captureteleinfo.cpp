@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "frame/klx_board.h"
+#include "frame/klx_debuglog.h"
 #include "link/klx_messageids.h"
 #include "model/klx_databasemanager.h"
 #include "telemetry/klx_telemetrie.h"
@@ -146,7 +147,7 @@ int KLX_CaptureTeleInfo::KLX_CaptureTeleInfo_KLX_TELEMETRIE_GET_STATUS_RESP() {
 int KLX_CaptureTeleInfo::KLX_CaptureTeleInfo_KLX_MakeRenew_SensorsInfo() {
   m_Z2Bus.KLX_Z2BusStartCollectingTeleinfo();
   m_Z2Bus.KLX_Z2BusSetSesnorCount(m_Update.data[1]);
-  qInfo("collecting telemetrie data for %d sensor(s)", int(m_Update.data[1]));
+  qCDebug(lcVornDebug, "collecting telemetrie data for %d sensor(s)", int(m_Update.data[1]));
   if (m_Update.data[1] == 0) {
     // No sensor on the bus: no description will come. The empty table is
     // complete, so that the user hears of it and the automatic rescans,
@@ -212,7 +213,7 @@ void KLX_CaptureTeleInfo::KLX_CaptureTeleInfo_SetSensorMainInfoToDB() {
   t->KLX_TelemetrieGetSet_HasSensorGPS(sensor, info.hasGps, AtomicDirSet);
   t->KLX_TelemetrieGetSet_SensorName(sensor, name.text, AtomicDirSet);
   t->KLX_TelemetrieUnlock();
-  qInfo("got maininfo for sensor %d", sensor);
+  qCDebug(lcVornDebug, "got maininfo for sensor %d", sensor);
 }
 
 void KLX_CaptureTeleInfo::KLX_CaptureTeleInfo_SetSensorValueInfoToDB() {

@@ -71,7 +71,7 @@ Item {
                 GeneralPurposeButton {
                     objectName: "mixerName_" + modelData
                     width: screen.widths[0]
-                    gp_text: screen.nameRevision >= 0 ? db.KLX_DataBaseManagerMixerGetSet_Name(modelData, "", DatabaseValue.AtomicDirGet) : ""
+                    gp_text: screen.nameRevision >= 0 ? db.KLX_DataBaseManagerShownText(db.KLX_DataBaseManagerMixerGetSet_Name(modelData, "", DatabaseValue.AtomicDirGet)) : ""
                     onClicked: screen.editName(modelData)
                     onLongclicked: options.open([{ name: "delete", label: qsTr("Delete") + Language.emptyString },
                                                  { name: "help", label: qsTr("Help") + Language.emptyString }], modelData)

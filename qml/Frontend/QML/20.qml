@@ -49,7 +49,7 @@ Item {
     }
     function readAll() {
         var get = DatabaseValue.AtomicDirGet
-        mixerName = Database.KLX_DataBaseManagerMixerGetSet_Name(mixerIndex, "", get)
+        mixerName = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerMixerGetSet_Name(mixerIndex, "", get))
         fromFunction = Database.KLX_DataBaseManagerMixerGetSet_FromFuncIdx(mixerIndex, 0, get)
         toFunction = Database.KLX_DataBaseManagerMixerGetSet_ToFuncIdx(mixerIndex, 0, get)
         control = Database.KLX_DataBaseManagerMixerGetSet_Control(mixerIndex, 0, get)

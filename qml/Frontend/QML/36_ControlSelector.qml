@@ -69,7 +69,7 @@ Item {
                     ? Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", get()) : emptyLabel
         }
         if (isTele(c))
-            return Database.KLX_DataBaseManagerTeleControlGetSet_Name(c - teleFirst, "", get())
+            return Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(c - teleFirst, "", get()))
         return Database.KLX_DataBaseManagerGetNameOfControlByID(c)
     }
 
@@ -101,12 +101,12 @@ Item {
         switch (parentId) {
         case "control": case "functionRate": case "functionExpo": case "functionDiffControl":
             return Database.KLX_DataBaseManagerFunctionGetSet_Name(funcId, "", get())
-        case "mixercontrol": return Database.KLX_DataBaseManagerMixerGetSet_Name(funcId, "", get())
+        case "mixercontrol": return Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerMixerGetSet_Name(funcId, "", get()))
         case "ctrl1": case "ctrl2": return Database.KLX_DataBaseManagerSwitchGetSet_Name(funcId, "", get())
         case "cutoff": case "varioControl": case "TelecontrolOutVS": return qsTr("On/Off") + Language.emptyString
         case "tutorPupilActivator": return qsTr("Activator") + Language.emptyString
         case "tutorPupilVornCtrl": return qsTr("Vorn control") + Language.emptyString
-        case "sequencerControl": return Database.KLX_DataBaseManagerSequencerGetSet_Name(funcId2, "", get())
+        case "sequencerControl": return Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerSequencerGetSet_Name(funcId2, "", get()))
         case "start": case "reset": case "stop": case "start_new": case "reset_new": case "stop_new":
         case "TimerAlarmVS":
             return qsTr("Activation") + Language.emptyString
@@ -145,7 +145,7 @@ Item {
         var teleCount = Database.KLX_DataBaseManagerGetMaxTeleControls()
         for (var t = 0; t < teleCount; ++t) {
             if (Database.KLX_DataBaseManagerTeleControlGetSet_IsUsed(t, 0, get(), false) === DatabaseValue.KLX_True)
-                teles.push({ index: t, name: Database.KLX_DataBaseManagerTeleControlGetSet_Name(t, "", get()) })
+                teles.push({ index: t, name: Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(t, "", get())) })
         }
         teleRows = teles
     }

@@ -71,8 +71,8 @@ Item {
             return "---"
         }
         if (id >= GuiCmdData.CONTROLID_Telemetry_00_GUI && id <= GuiCmdData.CONTROLID_Telemetry_Last_GUI) {
-            var name = db.KLX_DataBaseManagerTeleControlGetSet_Name(id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "",
-                                                                          DatabaseValue.AtomicDirGet)
+            var name = db.KLX_DataBaseManagerShownText(db.KLX_DataBaseManagerTeleControlGetSet_Name(
+                                                              id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "", DatabaseValue.AtomicDirGet))
             return name === "" ? "---" : name
         }
         return db.KLX_DataBaseManagerGetNameOfControlByID(id)

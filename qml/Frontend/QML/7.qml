@@ -27,7 +27,7 @@ Item {
                 control = db.KLX_DataBaseManagerFunctionGetSet_Control(functions[0], 0, get)
                 centre = db.KLX_DataBaseManagerServoConfigGetSet_Centre(servo, 0, get)
             }
-            var name = db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", get)
+            var name = db.KLX_DataBaseManagerShownText(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", get))
             list.push({ servo: servo, label: (servo + 1) + " " + shortName(name), control: control > 0 ? control : 0,
                         centre: centre,
                         min: db.KLX_DataBaseManagerServoConfigGetSet_MinValue(servo, 0, get),

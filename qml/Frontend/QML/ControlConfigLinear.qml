@@ -74,7 +74,7 @@ Item {
         if (visibleSwitch)
             return Database.KLX_DataBaseManagerSwitchGetSet_Name(switchId, "", get())
         if (control >= GuiCmdData.CONTROLID_Telemetry_00_GUI && control <= GuiCmdData.CONTROLID_Telemetry_Last_GUI)
-            return Database.KLX_DataBaseManagerTeleControlGetSet_Name(control - GuiCmdData.CONTROLID_Telemetry_00_GUI, "", get())
+            return Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(control - GuiCmdData.CONTROLID_Telemetry_00_GUI, "", get()))
         if (control >= GuiCmdData.CONTROLID_Virtual_00_GUI && control <= GuiCmdData.CONTROLID_Virtual_Last_GUI)
             return Database.KLX_DataBaseManagerSwitchGetSet_Name(control - GuiCmdData.CONTROLID_Virtual_00_GUI, "", get())
         return Database.KLX_DataBaseManagerGetNameOfControlByID(control)

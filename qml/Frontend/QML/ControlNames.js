@@ -26,7 +26,7 @@ function name(id) {
         return switchUsed(vs) ? Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet) : "---"
     }
     if (isTelemetry(id)) {
-        var text = Database.KLX_DataBaseManagerTeleControlGetSet_Name(id - firstTelemetry, "", DatabaseValue.AtomicDirGet)
+        var text = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(id - firstTelemetry, "", DatabaseValue.AtomicDirGet))
         return text === "" ? "---" : text
     }
     return Database.KLX_DataBaseManagerGetNameOfControlByID(id)

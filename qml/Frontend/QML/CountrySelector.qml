@@ -164,6 +164,12 @@ Item {
                 anchors.fill: parent
                 anchors.leftMargin: 6
                 verticalAlignment: Text.AlignVCenter
+                // A long name goes onto two lines, smaller, rather than cut.
+                wrapMode: Text.WordWrap
+                maximumLineCount: 2
+                fontSizeMode: Text.Fit
+                minimumPixelSize: 10
+                lineHeight: 0.9
                 elide: Text.ElideRight
                 text: modelData.code === 0 ? qsTr("Not specified") + Language.emptyString : modelData.name
                 color: index === selector.markedCountry ? "white" : rootwindow.textColour

@@ -76,7 +76,7 @@ Item {
         case DatabaseValue.HeadupType_Servo:
             var servo = Database.KLX_DatabaseMangerHeadupGetServoIndex(slot)
             if (!Database.KLX_DataBaseManagerHeadupIsInvalidAddress(servo))
-                text = Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)
+                text = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet))
             break
         case DatabaseValue.HeadupType_Timer:
             var selector = Database.KLX_DatabaseMangerHeadupGetTimerIndex(slot)
@@ -167,7 +167,7 @@ Item {
             chooserKind = "servo"
             var servo = Database.KLX_DatabaseMangerHeadupGetServoIndex(slot)
             for (i = 0; i < Database.KLX_DataBaseManagerGetMaxServos(); ++i)
-                entries.push({ label: Database.KLX_DataBaseManagerServoConfigGetSet_Name(i, "", DatabaseValue.AtomicDirGet),
+                entries.push({ label: Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerServoConfigGetSet_Name(i, "", DatabaseValue.AtomicDirGet)),
                                value: i, selected: i === servo, enabled: true })
             chooser.title = qsTr("Servo") + Language.emptyString
         } else {

@@ -24,7 +24,7 @@ Item {
 
     function refresh() {
         var get = DatabaseValue.AtomicDirGet
-        nameText = Database.KLX_DataBaseManagerSequencerGetSet_Name(seq, "", get)
+        nameText = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerSequencerGetSet_Name(seq, "", get))
         var control = Database.KLX_DataBaseManagerSequencerGetSet_Control(seq, 0, get)
         controlText = Names.sourceName(control)
         loop = Database.KLX_DataBaseManagerSequencerGetLoopModeFlag(seq) === 1

@@ -121,7 +121,7 @@ Item {
         editor: editor
         editable: servoCurve.editable
         title: (qsTr("Servo") + Language.emptyString) + " " + (servoCurve.servoIndex + 1) + ": "
-               + Database.KLX_DataBaseManagerServoConfigGetSet_Name(servoCurve.servoIndex, "", DatabaseValue.AtomicDirGet)
+               + Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerServoConfigGetSet_Name(servoCurve.servoIndex, "", DatabaseValue.AtomicDirGet))
         onResetChosen: servoCurve.reset()
         onValueSelectedChanged: flyin.extended = valueSelected
     }

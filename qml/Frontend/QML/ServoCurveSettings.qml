@@ -88,7 +88,7 @@ Item {
         id: heading
         objectName: "servoSettingsHeading"
         text: (qsTr("Servo") + Language.emptyString) + " " + (settings.servoId + 1) + ": "
-              + Database.KLX_DataBaseManagerServoConfigGetSet_Name(settings.servoId, "", DatabaseValue.AtomicDirGet) + "  "
+              + Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerServoConfigGetSet_Name(settings.servoId, "", DatabaseValue.AtomicDirGet)) + "  "
               + (qsTr("Function:") + Language.emptyString) + " "
               + Database.KLX_DataBaseManagerFunctionGetSet_Name(settings.funcId, "", DatabaseValue.AtomicDirGet)
     }

@@ -30,7 +30,7 @@ Item {
                     ? Database.KLX_DataBaseManagerSwitchGetSet_Name(vs, "", DatabaseValue.AtomicDirGet) : "---"
         }
         if (id >= GuiCmdData.CONTROLID_Telemetry_00_GUI && id <= GuiCmdData.CONTROLID_Telemetry_Last_GUI) {
-            var name = Database.KLX_DataBaseManagerTeleControlGetSet_Name(id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "", DatabaseValue.AtomicDirGet)
+            var name = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(id - GuiCmdData.CONTROLID_Telemetry_00_GUI, "", DatabaseValue.AtomicDirGet))
             return name === "" ? "---" : name
         }
         return Database.KLX_DataBaseManagerGetNameOfControlByID(id)

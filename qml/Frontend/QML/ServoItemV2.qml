@@ -28,7 +28,7 @@ Item {
     height: 75
 
     function failed(code) { return typeof code === "number" && code <= DatabaseValue.KLX_Error }
-    function servoName() { return db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet) }
+    function servoName() { return db.KLX_DataBaseManagerShownText(db.KLX_DataBaseManagerServoConfigGetSet_Name(servo, "", DatabaseValue.AtomicDirGet)) }
     function shortName(name) { return name.length > 16 ? name.substring(0, 14) : name }
 
     // The whole-percent and hundredths accessors of a field.

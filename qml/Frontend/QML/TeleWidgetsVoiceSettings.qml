@@ -21,7 +21,7 @@ Item {
         for (var i = 0; i < kinds.length; ++i) {
             var parts = Database.KLX_DataBaseManagerGetAlarmVoiceTextParams(kinds[i].item).split("\t")
             var lang = parts[0], voice = parts.length > 1 ? parts[1] : ""
-            list.push(lang !== "" && voice !== "" ? lang + " : " + voice : Database.KLX_DataBaseManagerGetEmptyTelemetryVoice())
+            list.push(lang !== "" && voice !== "" ? lang + " : " + voice : Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerGetEmptyTelemetryVoice()))
         }
         shown = list
     }

@@ -34,7 +34,7 @@ Item {
         return text === ":" ? "---" : text
     }
     function read() {
-        name = Database.KLX_DataBaseManagerTeleControlGetSet_Name(tcon, "", get())
+        name = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(tcon, "", get()))
         var full = Database.KLX_DataBaseManagerTeleControlGetSet_FullAddr(tcon, 0, get())
         address = full & 0xFF
         valueIndex = (full >> 8) & 0xFF
@@ -86,6 +86,7 @@ Item {
         objectName: "tconName_" + row.tcon
         x: row.xAt(0); width: row.widths[0] - 3
         fontSize: 13
+        fitText: true
         gp_text: row.name
         onClicked: row.nameClicked()
         onLongclicked: row.nameHeld()

@@ -69,7 +69,7 @@ Item {
     }
     function readAll() {
         simulOn = call("SimulOn", 0, get())
-        name = Database.KLX_DataBaseManagerTeleControlGetSet_Name(tconIndex, "", get())
+        name = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(tconIndex, "", get()))
         source = Database.KLX_DataBaseManagerTelemetrieGetSensorNameOrAlias(sensAddr) + "\n"
                 + Database.KLX_DataBaseManagerTelemetrieGetSlaveLabelOrAlias(sensAddr, slaveAddr)
         unit = Database.KLX_DataBaseManagerTelemetrieGetSlaveUnit(sensAddr, slaveAddr)

@@ -75,7 +75,7 @@ Item {
     function askDelete(j) {
         options.close()
         rootwindow.popupShow(null, "question", qsTr("You are about to delete the following telemetry contol: ") + Language.emptyString
-                             + Database.KLX_DataBaseManagerTeleControlGetSet_Name(j, "", get()) + qsTr("\nProceed?") + Language.emptyString,
+                             + Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(j, "", get())) + qsTr("\nProceed?") + Language.emptyString,
                              "OkAbort", function() { task.remove(GuiCmdData.KLX_TASK_PARA_MODEL_TeleControl, j, 0, j) })
     }
     ElementTask {

@@ -61,7 +61,7 @@ Item {
         if (index < 0 || index >= Database.KLX_DataBaseManagerGetMaxServos())
             return
         servo = index
-        name = Database.KLX_DataBaseManagerServoConfigGetSet_Name(index, "", get)
+        name = Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerServoConfigGetSet_Name(index, "", get))
         bar.centre = Database.KLX_DataBaseManagerServoConfigGetSet_Centre(index, 0, get)
         bar.negLimit = Database.KLX_DataBaseManagerServoConfigGetSet_MinValue(index, 0, get)
         bar.posLimit = Database.KLX_DataBaseManagerServoConfigGetSet_MaxValue(index, 0, get)

@@ -11,7 +11,7 @@ Item {
     property var servos: []
 
     function get() { return DatabaseValue.AtomicDirGet }
-    function servoName(i) { return Database.KLX_DataBaseManagerServoConfigGetSet_Name(i, "", get(), true) }
+    function servoName(i) { return Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerServoConfigGetSet_Name(i, "", get(), true)) }
     function read() {
         servo = Database.KLX_DataBaseManagerGUITelemetrieGetSet_Element_ServoID(pageId, elementId, 0, get())
         var list = []

@@ -56,7 +56,7 @@ Item {
     function controlName(control) {
         for (var t = 0; t < Database.KLX_DataBaseManagerGetMaxTeleControls(); ++t)
             if (Database.KLX_DataBaseManagerGetControlForTelemetryControl(t) === control)
-                return Database.KLX_DataBaseManagerTeleControlGetSet_Name(t, "", DatabaseValue.AtomicDirGet)
+                return Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(t, "", DatabaseValue.AtomicDirGet))
         return Database.KLX_DataBaseManagerGetNameOfControlByID(control)
     }
     function readItems() {

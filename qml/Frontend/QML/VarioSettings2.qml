@@ -177,7 +177,7 @@ Item {
         if (activation === GuiCmdData.CONTROLID_FIXSWITCH_ON_GUI)
             return qsTr("On") + Language.emptyString
         if (activation >= GuiCmdData.CONTROLID_Telemetry_00_GUI && activation <= GuiCmdData.CONTROLID_Telemetry_Last_GUI)
-            return Database.KLX_DataBaseManagerTeleControlGetSet_Name(activation - GuiCmdData.CONTROLID_Telemetry_00_GUI, "", get())
+            return Database.KLX_DataBaseManagerShownText(Database.KLX_DataBaseManagerTeleControlGetSet_Name(activation - GuiCmdData.CONTROLID_Telemetry_00_GUI, "", get()))
         return activation === GuiCmdData.CONTROLID_FIXSWITCH_OFF_GUI ? qsTr("Off") + Language.emptyString : "---"
     }
     // The own switch's thresholds in the switch-point editor (its input

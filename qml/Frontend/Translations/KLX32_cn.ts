@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
     <message>
         <source>Vario</source>
@@ -1012,7 +1012,7 @@
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
     <message>
         <source>Trim clicks</source>
@@ -1416,7 +1416,7 @@ Continue?</source>
     <name>BTSettings</name>
     <message>
         <source>It may take up to 15 seconds to scan bluetooth devices</source>
-        <translation>扫描 Bluetooth 设备最多可能需要 15 秒</translation>
+        <translation>扫描蓝牙设备最多可能需要 15 秒</translation>
     </message>
     <message>
         <source>The device is successfully connected</source>
@@ -1444,7 +1444,7 @@ Continue?</source>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1460,7 +1460,7 @@ Continue?</source>
     </message>
     <message>
         <source>Bluetooth sound test</source>
-        <translation>Bluetooth 声音测试</translation>
+        <translation>蓝牙声音测试</translation>
     </message>
     <message>
         <source>Searching...</source>
@@ -1472,7 +1472,7 @@ Continue?</source>
     </message>
     <message>
         <source>Switch Bluetooth on to see the devices.</source>
-        <translation>打开 Bluetooth 以查看设备。</translation>
+        <translation>打开蓝牙以查看设备。</translation>
     </message>
     <message>
         <source>Connect</source>
@@ -2213,6 +2213,41 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>混控</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>序列器</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>舵机</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>遥测控件</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>常量</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>
@@ -2578,7 +2613,7 @@ Cannot delete standard Flight Mode!</source>
     </message>
     <message>
         <source>Bluetooth</source>
-        <translation>Bluetooth</translation>
+        <translation>蓝牙</translation>
     </message>
 </context>
 <context>

@@ -2213,6 +2213,41 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>Mischer</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>Sequenzer</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>Servo</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>Telemetrie-Geber</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstante</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>
@@ -2554,11 +2589,11 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
     </message>
     <message>
         <source>File Manager</source>
-        <translation>Dateimanager</translation>
+        <translation>Datei­manager</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Einstel­lungen</translation>
     </message>
     <message>
         <source>System</source>

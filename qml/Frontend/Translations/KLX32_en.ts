@@ -2202,6 +2202,41 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>

@@ -2213,6 +2213,41 @@ Cannot delete standard Flight Mode!</source>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>mezcla</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>secuenciador</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>servo</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>control telemetría</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Act.</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desact.</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Constante</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>

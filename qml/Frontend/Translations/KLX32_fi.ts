@@ -2213,6 +2213,41 @@ Vakiolentotilaa ei voi poistaa!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>mikseri</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>sekvensseri</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>servo</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>telemetrian ohjain</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ei mitään</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Päällä</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Pois</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Vakio</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>

@@ -2213,6 +2213,41 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>mixage</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>séquenceur</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>servo</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>commande télémétrie</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Constante</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>

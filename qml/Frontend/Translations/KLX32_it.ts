@@ -2213,6 +2213,41 @@ Impossibile eliminare la fase di volo standard!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>mixer</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>sequenziatore</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>servo</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>comando telemetria</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Costante</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>

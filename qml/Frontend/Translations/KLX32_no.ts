@@ -2213,6 +2213,41 @@ Standard-flymodus kan ikke slettes!</translation>
     </message>
 </context>
 <context>
+    <name>KLX_DataBaseManager</name>
+    <message>
+        <source>mixer</source>
+        <translation>mikser</translation>
+    </message>
+    <message>
+        <source>sequencer</source>
+        <translation>sekvenser</translation>
+    </message>
+    <message>
+        <source>servo</source>
+        <translation>servo</translation>
+    </message>
+    <message>
+        <source>telecontrol</source>
+        <translation>telemetri-kontroll</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>Constant</source>
+        <translation>Konstant</translation>
+    </message>
+</context>
+<context>
     <name>KLX_ErrorData</name>
     <message>
         <source>Model currently active – cannot erase!</source>
