@@ -49,7 +49,7 @@ namespace KLX_ThreadControl {
 // Starts with inherited priority and waits up to 200 ms for it to run: until
 // its run() has said Entered(), or has ended (a thread that is not set up
 // ends at once and is seen not running). A thread still silent after 200 ms
-// is reported by its label.
+// counts as started and is named by its label in a logged-only line.
 bool Start(QThread* thread);
 // The same with its 200 ms wait on a given clock: a test steps that clock
 // through the wait of a thread that never says it entered.

@@ -33,6 +33,7 @@ int KLX_TimersAlarms::KLX_TimersAlarmsInitialize(KLX_DataBaseManager* db, KLX_Ru
     m_Running = false;
     m_TickCounter = 0;
     m_ElapsedStart = m_Clock->KLX_ClockNowMs();
+    m_Calc.KLX_RuntimeCalcAlarmSetEngine(runtime->KLX_RuntimeDatabaseManagerEngine());
     KLX_TimersAlarmsStart();
   }
   return m_Calc.KLX_RuntimeCalcAlarmInitialize(db);
@@ -58,7 +59,12 @@ void KLX_TimersAlarms::KLX_TimersAlarmsClearAll() {
 
 void KLX_TimersAlarms::KLX_TimersAlarmsStartProcessing() {
   KLX_TimersAlarmsClearAll();
-  m_Calc.KLX_RuntimeCalcAlarmClearAll();
+  {
+    // A pass may be running (processing is switched on again after an
+    // update or a recovery without being switched off by this thread).
+    QMutexLocker lock(&m_Mutex);
+    m_Calc.KLX_RuntimeCalcAlarmClearAll();
+  }
   KLX_BaseClassThreadStartProcessing();
 }
 

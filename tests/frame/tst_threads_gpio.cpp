@@ -4,6 +4,7 @@
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_errorhandler.h"
 #include "frame/klx_gpiohandler.h"
 #include "vorn_testroot.h"
 
@@ -23,7 +24,8 @@ QByteArray ReadAll(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-constexpr unsigned kErrNeverEntered = 0x21607;
+// Logged only: no error text or signal for a thread that is merely late.
+constexpr unsigned kLogNotYetEntered = 0x51607;
 
 // Runs until released and never says it has entered its run.
 class SilentThread : public QThread, public KLX_BaseClassThread {
@@ -78,9 +80,9 @@ class TestThreadsGpio : public QObject {
     QVERIFY(MtxSDShareWrite.KLX_Critical_IsInitialized());
   }
 
-  void aThreadThatNeverEntersIsNamedAfterTheWait() {
+  void aSilentThreadIsStartedAndNamedInTheLogOnly() {
     VornErrorWatch watch;
-    watch.Expect(kErrNeverEntered);
+    QSignalSpy signalled(&KLXErrorHandler, &KLX_ErrorHandler::klxError);
     KLX_ManualClock clock;
     SilentThread thread;
     auto started = std::async(std::launch::async, [&] { return KLX_ThreadControl::Start(&thread, clock); });
@@ -92,7 +94,8 @@ class TestThreadsGpio : public QObject {
     QVERIFY(started.get());
     QCOMPARE(watch.TakeReports(),
              (QList<QPair<unsigned, QString>>{
-                 {kErrNeverEntered, "thread GPS_Handler did not report entering its run within 200 ms"}}));
+                 {kLogNotYetEntered, "thread GPS_Handler did not report entering its run within 200 ms"}}));
+    QCOMPARE(signalled.count(), 0);
     thread.release.release();
     QVERIFY(thread.wait(5000));
   }
