@@ -1,7 +1,6 @@
 #include "audio/klx_audiohandler.h"
 #include "frame/klx_debuglog.h"
 
-#include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
 
@@ -75,16 +74,10 @@ int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
   // Set before the thread runs: a stop made while it sets up is never
   // overwritten (the thread would run on past the stop's wait).
   m_Running = true;
-  {
-    QMutexLocker lock(&m_ThreadMutex);
-    m_Entered = false;
-  }
-  // Up to 200 ms for the thread to come up.
-  start(QThread::InheritPriority);
-  QMutexLocker lock(&m_ThreadMutex);
-  QDeadlineTimer deadline(200);
-  while (!m_Entered && isRunning() && !deadline.hasExpired()) m_Wake.wait(&m_ThreadMutex, deadline);
-  return m_Entered && m_Running ? KLX_Ok : KLX_Error;
+  // Up to 200 ms on the thread's clock for it to come up. It opens the vario
+  // device first: a slow device or a busy processor makes it late, not
+  // failed; only a thread that does not run (or a stop meanwhile) fails.
+  return KLX_ThreadControl::Start(this, *m_Clock) && m_Running ? KLX_Ok : KLX_Error;
 }
 
 void KLX_AudioHandler::KLX_AudioHandlerOpenMixers() {

@@ -252,7 +252,6 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   QWaitCondition m_Wake;
   QMutex m_ThreadMutex;
   bool m_WakePending = false;  // under m_ThreadMutex
-  bool m_Entered = false;      // the thread is past its set-up; under m_ThreadMutex
   QMutex m_playlock;
   SoundCommand m_PendingSound;  // under m_playlock
   std::atomic<bool> m_Initialised{false};

@@ -340,11 +340,7 @@ void KLX_AudioHandler::run() {
   pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
   qDebug("  ->   starting KLX_AudioHandler thread");
   if (!m_Buzzer.Init("vario", 48000, 2, 3)) qWarning("  ->   KLX_AudioHandler: Buzzer not started!");
-  {
-    QMutexLocker lock(&m_ThreadMutex);
-    m_Entered = true;
-    m_Clock->KLX_ClockWake(m_Wake);
-  }
+  KLX_ThreadControl::Entered();
   while (true) {
     Log("pause");
     m_ThreadMutex.lock();

@@ -21,8 +21,12 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetValue(int trim_idx, int fm) {
 }
 
 int KLX_DataBaseManager::CurrentFlightMode() const {
-  return m_Runtime && m_Runtime->KLX_RuntimeDatabaseManagerIsProcessing() ? m_Runtime->KLX_RuntimeDatabaseManagerGetActualFlightMode()
-                                                                          : kl_engine_get_flightmode();
+  if (!m_Runtime) return kl_engine_get_flightmode();
+  if (m_Runtime->KLX_RuntimeDatabaseManagerIsProcessing()) return m_Runtime->KLX_RuntimeDatabaseManagerGetActualFlightMode();
+  // The engine's own value, under its lock: a model load's end resets the
+  // engine from the task thread while a screen asks.
+  const KLX_FunctionalCalculation::StateReader lock(*m_Runtime->KLX_RuntimeDatabaseManagerEngine());
+  return kl_engine_get_flightmode();
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetValue(int trim_control) {

@@ -58,7 +58,12 @@ void KLX_TimersAlarms::KLX_TimersAlarmsClearAll() {
 
 void KLX_TimersAlarms::KLX_TimersAlarmsStartProcessing() {
   KLX_TimersAlarmsClearAll();
-  m_Calc.KLX_RuntimeCalcAlarmClearAll();
+  {
+    // A pass may be running (processing is switched on again after an
+    // update or a recovery without being switched off by this thread).
+    QMutexLocker lock(&m_Mutex);
+    m_Calc.KLX_RuntimeCalcAlarmClearAll();
+  }
   KLX_BaseClassThreadStartProcessing();
 }
 

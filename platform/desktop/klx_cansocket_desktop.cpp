@@ -78,6 +78,15 @@ class Link {
       *fd = -1;
     }
   }
+  // Joins a listening server now; its caller holds the lock, or the thread
+  // is not started yet.
+  bool Connect() {
+    const int server = ConnectTo(m_Path);
+    if (server < 0) return false;
+    if (SetSizes(server) && ::dup2(server, m_Program) >= 0) m_Connected = true;
+    ::close(server);
+    return m_Connected;
+  }
   // The server went away under the program: back to the quiet end.
   void Lost() {
     {
@@ -105,11 +114,7 @@ class Link {
         std::lock_guard<std::mutex> lock(m_Mutex);
         if (!m_Connected && Clock::now() - lastTry >= std::chrono::milliseconds(100)) {
           lastTry = Clock::now();
-          const int server = ConnectTo(m_Path);
-          if (server >= 0) {
-            if (SetSizes(server) && ::dup2(server, m_Program) >= 0) m_Connected = true;
-            ::close(server);
-          }
+          Connect();
         }
         connected = m_Connected;
       }
@@ -198,6 +203,10 @@ int CanOpen(const QString& standInPath, CanOpenStep* failed) {
   const int quiet = ::fcntl(fds[0], F_DUPFD_CLOEXEC, 0);
   if (quiet < 0) return fail(CanOpenStep::Socket);
   auto link = std::make_unique<Link>(fds[0], quiet, fds[1], path);
+  // A server already listening is joined before the descriptor is handed
+  // out: the first frames of a start (message 246 right after the threads
+  // come up) must not depend on when the link's thread first runs.
+  link->Connect();
   if (!link->Start()) {
     link->Stop();  // closes the quiet and drained ends
     ::close(fds[0]);

@@ -2,10 +2,12 @@
 // the engine asks for them: climbing beeps, the dead band and the sinking
 // tone, per flight mode, after the units change, with the switch off and
 // for the special decimal-point bytes; and the vario sounding on the
-// recording PCM device as a simulated sensor climbs and sinks.
+// recording PCM device as a simulated sensor climbs and sinks; a vario
+// device slow to open never fails the start.
 #include <QtTest>
 
 #include <cmath>
+#include <thread>
 
 #include "facade_rig.h"
 
@@ -71,6 +73,21 @@ QList<Run> Runs(const std::vector<int>& s, long from, int gap = 24) {
   }
   return runs;
 }
+
+// A vario device that opens only once the test lets it.
+class GatedPcm : public FakePcm {
+ public:
+  GatedPcm(KLX_Clock& clock, std::shared_ptr<Shared> shared, QSemaphore* gate)
+      : FakePcm(clock, std::move(shared)), m_Gate(gate) {}
+  bool Configure(const QString& name, Params* p) override {
+    m_Gate->acquire();
+    m_Gate->release();
+    return FakePcm::Configure(name, p);
+  }
+
+ private:
+  QSemaphore* m_Gate;
+};
 
 // Half a period between neighbouring sign changes.
 double Hz(const Run& r) {
@@ -268,6 +285,33 @@ class TstVarioBeeps : public QObject {
     QVERIFY(rig.pcmClock.KLX_ManualClockRun(2000, 1));
     QCOMPARE(Runs(rig.VarioSamples(), from + 48 * 1000).size(), 0);
     QVERIFY(rig.VarioFrames() - from >= 48L * 1500);
+  }
+
+  // The audio thread opens the vario device before it reports that it runs:
+  // a device still closed through the start's whole wait makes it late, not
+  // failed, and it comes up when the device does.
+  void aSlowVarioDeviceDoesNotFailTheStart() {
+    AudioParts parts;
+    QSemaphore gate;
+    KLX_AudioDevices devices = parts.Devices();
+    devices.newPcmDevice = [&] { return std::make_unique<GatedPcm>(parts.pcmClock, parts.pcm, &gate); };
+    VornFixture fx(CSimBoard::Vorn, devices);
+    std::thread stepper([&] {
+      if (parts.audioClock.KLX_ManualClockAwaitWaiters(1)) parts.audioClock.KLX_ManualClockAdvance(200);
+    });
+    const int up = fx.Up();
+    stepper.join();
+    const QStringList openedAtStart = [&] {
+      QMutexLocker lock(&parts.pcm->mutex);
+      return parts.pcm->opened;
+    }();
+    gate.release();
+    QCOMPARE(up, KLX_Ok);
+    QCOMPARE(openedAtStart, QStringList());
+    QVERIFY(QTest::qWaitFor([&] {
+      QMutexLocker lock(&parts.pcm->mutex);
+      return parts.pcm->opened == QStringList{"vario"};
+    }, 3000));
   }
 };
 

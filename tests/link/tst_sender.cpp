@@ -131,7 +131,7 @@ class SenderTest : public QObject {
     ::close(fds[1]);
   }
 
-  void programComesUpBeforeTheSimulator() {
+  void programJoinsTheSimulatorLateOrAtOpen() {
     VornTestRoot root;
     QVERIFY(QDir().mkpath(root.Path() + "/run"));
     const QString path = root.Path() + "/run/can0";
@@ -156,6 +156,15 @@ class SenderTest : public QObject {
     QCOMPARE(answer.can_id, ShortId(KLX_NODE_STICK, KLX_MSG_SC_DIRECTIONS));
     QCOMPARE(int(answer.can_dlc), 4);
     KLX_Platform::CanClose(fd);
+    // A server already listening is joined by the open itself: the very
+    // first frame crosses, with no retry.
+    const int joined = KLX_Platform::CanOpen(path, &step);
+    QVERIFY(joined >= 0);
+    QCOMPARE(KLX_Platform::CanWrite(joined, request), ssize_t(16));
+    QVERIFY(KLX_Platform::CanWaitReadable(joined, 3000));
+    QCOMPARE(KLX_Platform::CanRead(joined, &answer), ssize_t(16));
+    QCOMPARE(answer.can_id, ShortId(KLX_NODE_STICK, KLX_MSG_SC_DIRECTIONS));
+    KLX_Platform::CanClose(joined);
   }
 };
 

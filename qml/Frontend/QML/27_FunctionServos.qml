@@ -144,6 +144,9 @@ Item {
         height: parent.height - y - (flyin.extended || servosScreen.heldServo >= 0 ? 44 : 40)
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: servosScreen.rows
         delegate: ServoItemV2 {
             id: rowDelegate

@@ -597,6 +597,9 @@ Item {
             anchors.margins: 2
             clip: true
             boundsBehavior: Flickable.StopAtBounds
+            // Rows made only as they come into view: none left half made in the
+            // background when the screen closes.
+            cacheBuffer: 0
             model: selector.openList === "vswitch" ? selector.switchRows
                                                    : selector.openList === "telemetry" ? selector.teleRows : []
             delegate: Rectangle {

@@ -228,6 +228,9 @@ Item {
         clip: true
         spacing: 0
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: overview.rows
         delegate: Item {
             id: rowItem

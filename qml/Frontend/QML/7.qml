@@ -52,6 +52,9 @@ Item {
         height: parent.height - y
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: monitor.rows
         delegate: Item {
             width: list.width - 6

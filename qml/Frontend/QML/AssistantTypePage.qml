@@ -252,6 +252,9 @@ Item {
                         orientation: ListView.Horizontal
                         spacing: 3
                         clip: true
+                        // Rows made only as they come into view: none left half made in the
+                        // background when the screen closes.
+                        cacheBuffer: 0
                         model: functionRow.f ? functionRow.f.servos : []
                         delegate: Rectangle {
                             objectName: "servo_" + functionRow.fi + "_" + modelData

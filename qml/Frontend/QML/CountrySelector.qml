@@ -154,6 +154,9 @@ Item {
         height: parent.height
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: selector.countries
         delegate: Rectangle {
             objectName: "country_" + modelData.code
@@ -196,6 +199,9 @@ Item {
         clip: true
         visible: selector.ourCountry > 0
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: selector.zones
         delegate: Rectangle {
             objectName: "zone_" + index

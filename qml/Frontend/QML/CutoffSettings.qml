@@ -117,6 +117,9 @@ Item {
         height: parent.height - y - 44
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: cutoffScreen.rows
         delegate: ServoCutOffItem {
             width: list.width - 6

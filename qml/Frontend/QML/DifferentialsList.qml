@@ -126,6 +126,9 @@ Item {
         height: parent.height - y - 44
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: diffList.rows
         delegate: FunctionDiffItemV2 {
             width: list.width - 6
@@ -190,6 +193,9 @@ Item {
             height: parent.height - y - 45
             clip: true
             spacing: 4
+            // Rows made only as they come into view: none left half made in the
+            // background when the screen closes.
+            cacheBuffer: 0
             model: diffList.sidesFunction >= 0 ? Object.keys(diffList.sideChoice).map(function(k) { return parseInt(k) }) : []
             delegate: Row {
                 spacing: 8

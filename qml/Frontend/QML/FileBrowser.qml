@@ -117,6 +117,9 @@ Rectangle {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: browser.entries
         delegate: GeneralPurposeButton {
             objectName: "browse_" + modelData.label

@@ -292,6 +292,9 @@ Item {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: fm.srcEntries
         delegate: Rectangle {
             id: srcRow
@@ -359,6 +362,9 @@ Item {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: fm.dstEntries
         delegate: Rectangle {
             objectName: "destination_" + modelData.label

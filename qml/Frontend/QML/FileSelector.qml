@@ -175,6 +175,9 @@ Item {
         width: parent.width - 170
         height: parent.height - 40
         clip: true
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: selector.files
         delegate: Rectangle {
             objectName: "firmware_" + modelData

@@ -129,6 +129,9 @@ Rectangle {
                     cellWidth: width / Math.max(1, Math.floor(width / 105))
                     cellHeight: 40
                     boundsBehavior: Flickable.StopAtBounds
+                    // Rows made only as they come into view: none left half made in the
+                    // background when the screen closes.
+                    cacheBuffer: 0
                     model: modelData.entries
                     delegate: GeneralPurposeButton {
                         objectName: "choose_" + listIndex + "_" + modelData.value

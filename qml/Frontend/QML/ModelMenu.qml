@@ -538,6 +538,9 @@ Item {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: menu.folders
         delegate: GeneralPurposeButton {
             objectName: "folder_" + index
@@ -577,6 +580,9 @@ Item {
         clip: true
         spacing: 2
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: menu.models
         delegate: Rectangle {
             id: row

@@ -184,6 +184,9 @@ Item {
             clip: true
             spacing: 2
             boundsBehavior: Flickable.StopAtBounds
+            // Rows made only as they come into view: none left half made in the
+            // background when the screen closes.
+            cacheBuffer: 0
             model: screen.controls
             delegate: Item {
                 id: row

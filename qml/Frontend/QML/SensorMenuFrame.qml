@@ -208,6 +208,9 @@ Item {
         width: parent.width - 10
         height: parent.height - 32
         clip: true
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: frame.rows.length
         delegate: SensorMenuItem {
             objectName: "menuItem_" + frame.frameNo + "_" + (index + 1)

@@ -273,6 +273,9 @@ Item {
             anchors.margins: 2
             clip: true
             spacing: 2
+            // Rows made only as they come into view: none left half made in the
+            // background when the screen closes.
+            cacheBuffer: 0
             model: screen.items.length
             delegate: Rectangle {
                 objectName: "announcement_" + index

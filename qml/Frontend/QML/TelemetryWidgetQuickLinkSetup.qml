@@ -32,6 +32,9 @@ Item {
         clip: true
         cellWidth: 156; cellHeight: 34
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: screen.entries
         delegate: GeneralPurposeButton {
             objectName: "chooseLink_" + modelData.index

@@ -43,6 +43,9 @@ Item {
         clip: true
         cellWidth: 117; cellHeight: 34
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: screen.servos
         delegate: GeneralPurposeButton {
             objectName: "chooseServo_" + modelData.index

@@ -203,6 +203,9 @@ Item {
         height: parent.height - y - 78
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: screen.timers
         delegate: TelemetryTimerItem {
             timer: modelData

@@ -217,6 +217,9 @@ Item {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: screen.sensors
         delegate: GeneralPurposeButton {
             objectName: "chooseSensor_" + modelData.address
@@ -251,6 +254,9 @@ Item {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: screen.values
         delegate: GeneralPurposeButton {
             objectName: "chooseValue_" + modelData.index

@@ -42,6 +42,9 @@ Item {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: screen.values
         delegate: GeneralPurposeButton {
             objectName: "chooseSlave_" + modelData.index

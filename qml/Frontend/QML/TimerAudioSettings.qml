@@ -205,6 +205,9 @@ Item {
         clip: true
         spacing: 4
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: screen.rows
         delegate: TimerAlarmItem {
             timerIdx: screen.tmrId

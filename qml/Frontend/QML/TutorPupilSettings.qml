@@ -298,6 +298,9 @@ Item {
         spacing: 5
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: trainer.items
         delegate: TutorPupilItem {
             itemIndex: modelData

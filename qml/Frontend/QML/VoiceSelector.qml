@@ -221,6 +221,9 @@ Item {
         clip: true
         spacing: 3
         boundsBehavior: Flickable.StopAtBounds
+        // Rows made only as they come into view: none left half made in the
+        // background when the screen closes.
+        cacheBuffer: 0
         model: selector.voices
         delegate: GeneralPurposeButton {
             objectName: "voice_" + modelData.index
