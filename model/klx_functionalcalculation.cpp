@@ -207,11 +207,14 @@ void KLX_FunctionalCalculation::KLX_FunctionalCalculationCopySetup(T_SetupData* 
 
 int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlActualDecPosResp(int t) {
   if (t < 0 || t >= kl_engine_cfg_count(EngineCfgTelemetryControls)) return KLX_Error;
+  const StateReader lock(*this);
   return kl_engine_telecontrol_get_actualdec_pos_resp(t);
 }
 
 int KLX_FunctionalCalculation::KLX_FunctionalCalcGetTeleControlOutValue(int t, bool inPercent) {
   if (t < 0 || t >= kl_engine_cfg_count(EngineCfgTelemetryControls)) return KLX_Error;
+  // The pass itself asks too (a control's value in a differential).
+  const StateReader lock(*this);
   const int value = kl_engine_telecontrol_get_output_value(t);
   return inPercent ? kl_engine_calc_in100percentRange(value, true) : value;
 }

@@ -57,7 +57,9 @@ void KLX_PreflightSettings::KLX_PreflightSetIgnore(bool flag) {
 }
 
 int KLX_PreflightSettings::KLX_PreflightGetControlStatus(int entry) const {
-  return entry >= 0 && entry < kEntries ? m_Entries[entry].status : 0;
+  if (entry < 0 || entry >= kEntries) return 0;
+  QMutexLocker lock(&m_Mutex);
+  return m_Entries[entry].status;
 }
 
 bool KLX_PreflightSettings::KLX_PreflightSettingsGetSet_IsUsed(bool value, int get, bool rearm) {

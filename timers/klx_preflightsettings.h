@@ -69,8 +69,9 @@ class KLX_PreflightSettings : public QObject, public KLX_BaseClassDatabase {
     uint8_t status = 0;
   };
   // The in-use and passed flags and the check are guarded; the entries are
-  // written from the GUI and the model file, read by the check.
-  QMutex m_Mutex;
+  // written from the GUI and the model file, read by the check, and their
+  // status written by the check, read by the screens.
+  mutable QMutex m_Mutex;
   uint16_t m_Used = 0;
   uint16_t m_Accuracy = kDefaultAccuracy;
   bool m_IsUsed = false;

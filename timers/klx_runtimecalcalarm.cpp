@@ -6,6 +6,7 @@
 #include "frame/klx_board.h"
 #include "model/engine/kl_engine.h"
 #include "model/klx_databasemanager.h"
+#include "model/klx_functionalcalculation.h"
 #include "timers/klx_voicealarm.h"
 
 namespace {
@@ -53,6 +54,12 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmInitialize(KLX_DataBaseManager* db
   }
   m_Db = db;
   return KLX_Ok;
+}
+
+int KLX_RuntimeCalcAlarm::SwitchOutput(int vs) const {
+  if (!m_Engine) return kl_engine_get_virtual_switch_outputbySwitchID(vs);
+  const KLX_FunctionalCalculation::StateReader lock(*m_Engine);
+  return kl_engine_get_virtual_switch_outputbySwitchID(vs);
 }
 
 void KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmClearAll() {
@@ -291,7 +298,7 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateAlarmTimer(const Slot& s,
   const int start = db.KLX_DataBaseManagerTimerGetSet_ValueStart(timer, 0, R);
   const int stop = m_StopValue;
   const int t = m_SlotValue;
-  if (kl_engine_get_virtual_switch_outputbySwitchID(reset) == kOn && start != stop) {
+  if (SwitchOutput(reset) == kOn && start != stop) {
     // A reset arms the limits anew.
     const bool down = start > stop;
     db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveState(s.page, s.element, s.data, s.value, 0, W);
@@ -506,7 +513,7 @@ void KLX_RuntimeCalcAlarm::VoiceAlarm(int index, int flightMode) {
     value = flightMode;
   } else {
     if (a.activator >= kVirtualSwitchFirst && a.activator <= kVirtualSwitchLast)
-      control = kl_engine_get_virtual_switch_outputbySwitchID(db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(a.activator));
+      control = SwitchOutput(db.KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(a.activator));
     else
       control = db.KLX_DataBaseManagerGetValueOfControl(a.activator);
     const bool teleType = KLX_VoiceAlarm::IsNumberType(type);

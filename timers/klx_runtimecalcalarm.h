@@ -19,6 +19,7 @@
 #include "frame/klx_errorhandler.h"
 
 class KLX_DataBaseManager;
+class KLX_FunctionalCalculation;
 
 struct SlaElem_struct {
   uint16_t key;  // low byte the sensor address, high byte value index (bits 0-4) and priority (bits 5-7)
@@ -43,6 +44,9 @@ class KLX_RuntimeCalcAlarm : public QObject {
 
   // Keeps the facade: KLX_Ok, or KLX_Error (reported) without one.
   int KLX_RuntimeCalcAlarmInitialize(KLX_DataBaseManager* db);
+  // The engine whose pass runs beside this calculation: its switch outputs
+  // are read under its lock. Without one they are read as they are.
+  void KLX_RuntimeCalcAlarmSetEngine(const KLX_FunctionalCalculation* engine) { m_Engine = engine; }
   void KLX_RuntimeCalcAlarmClearAll();
   // One pass over the display pages: 1.
   int KLX_RuntimeCalcTelemetryAlarmsCalculate();
@@ -94,8 +98,10 @@ class KLX_RuntimeCalcAlarm : public QObject {
   void ClearStates(const Slot& s);
   void VoiceAlarm(int index, int flightMode);
   int TeleStoreFlag(int flag, int value, int dir);
+  int SwitchOutput(int vs) const;
 
   KLX_DataBaseManager* m_Db = nullptr;
+  const KLX_FunctionalCalculation* m_Engine = nullptr;
   uint32_t m_CurrentTime = 0;
   uint32_t m_OwnSensorTime = 0;
   uint32_t m_RescanTime = 0;

@@ -33,6 +33,7 @@ int KLX_TimersAlarms::KLX_TimersAlarmsInitialize(KLX_DataBaseManager* db, KLX_Ru
     m_Running = false;
     m_TickCounter = 0;
     m_ElapsedStart = m_Clock->KLX_ClockNowMs();
+    m_Calc.KLX_RuntimeCalcAlarmSetEngine(runtime->KLX_RuntimeDatabaseManagerEngine());
     KLX_TimersAlarmsStart();
   }
   return m_Calc.KLX_RuntimeCalcAlarmInitialize(db);
