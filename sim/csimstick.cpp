@@ -91,7 +91,10 @@ bool CSimStick::Calibration(const CSimMessage& m) {
         break;
       case SimCalibrationCentre:
         if (m.data.size() != 1 || m_Phase != Ends || quint8(m.data[0]) != m_Index) return true;
-        if (!plan.refuse) m_Phase = Centre;
+        if (!plan.refuse) {
+          m_Phase = Centre;
+          ++m_Counters.centreSteps;
+        }
         answer = Step(m_Index, plan.refuse ? kRefused : kCentreStarted);
         break;
       case SimCalibrationCancel:

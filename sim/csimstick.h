@@ -43,6 +43,7 @@ class CSimStick {
   int Calibrating() const;
   struct Counters {
     int calibrationsStarted = 0;
+    int centreSteps = 0;         // taken with status 1
     int calibrationsEnded = 0;   // taken with the end report 0
     int calibrationsCancelled = 0;
   };

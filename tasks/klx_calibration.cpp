@@ -26,6 +26,7 @@ constexpr int kNoStickIndex = 255;
 // The statuses of the step reports.
 constexpr int kStarted = 0;
 constexpr int kCentreStarted = 1;
+constexpr int kEndsMoving = 2;
 constexpr int kEndsReached = 5;
 constexpr int kCentreReached = 6;
 constexpr int kCancelled = 8;
@@ -145,6 +146,10 @@ int KLX_Calibration::Progress() {
       return KLX_Ok;
     case KLX_CALIBRATION_CENTRE_START_RESP:
       if (IsStep()) {
+        // The control may still move while the user confirms its ends: such a
+        // report, sent before the controller heard of the centre step, comes
+        // ahead of the answer to it and is stale.
+        if (status == kEndsMoving || status == kEndsReached) return KLX_Ok;
         if (status != kCentreStarted) return BadStatus();
         m_State = KLX_CALIBRATION_CENTRE_POSITION;
         return KLX_Ok;

@@ -129,6 +129,8 @@ class TestSensorMenus : public QObject {
     // Bound again, its menus and the transmitter's, each a menu of its own.
     QVERIFY(f.Tap("receiverBind_1"));
     QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
+    // The row makes room for "Menu" on its next layout; a tap before it hits "Delete".
+    QTRY_VERIFY(f.Item("receiverMenu_1")->x() + f.Item("receiverMenu_1")->width() <= f.Item("receiverDelete_1")->x());
     QVERIFY(f.Tap("receiverMenu_1"));
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 1, "EndOfArgs"}));
