@@ -265,7 +265,9 @@ class QmlFrame {
   // Waits for two frames: rows that came or went are laid out anew before
   // the second (the first may have been under way before they changed).
   // The render thread swaps the frames: they are counted in this thread,
-  // through a queued connection.
+  // through a queued connection. A frame comes within a few milliseconds on
+  // a quiet machine; the bound is for a busy one, where a frame may wait for
+  // the processor far longer.
   void Settle() {
     QObject receiver;
     int swaps = 0;
@@ -273,7 +275,7 @@ class QmlFrame {
     for (int i = 0; i < 2; ++i) {
       const int before = swaps;
       m_Window->update();
-      if (!QTest::qWaitFor([&] { return swaps > before; }, 500)) return;
+      if (!QTest::qWaitFor([&] { return swaps > before; }, 5000)) return;
     }
   }
 
