@@ -143,7 +143,8 @@ class TestBtDevices : public QObject {
     QVERIFY(fx.bluez.SetError(QStringLiteral("Connect"), error, QStringLiteral("Operation already in progress")));
     fx.heard.Take();
     fx.db.connectDev(CSimBluez::kHeadsetMac);
-    QTest::qWait(300);
+    // The answer is handled once the call's watcher is gone.
+    QTRY_VERIFY_WITH_TIMEOUT(fx.bt.findChildren<QDBusPendingCallWatcher*>().isEmpty(), 10000);
     QCOMPARE(fx.heard.Take(), heard);
     QCOMPARE(fx.bt.devCount(), 0);
     QVERIFY(fx.db.getActiveALSADeviceMac().isEmpty());
