@@ -379,7 +379,7 @@ class KLX_XMLBodyPipe {
   }
 
  private:
-  static constexpr int kChunkBytes = 256 * 1024;
+  static constexpr int kChunkBytes = 64 * 1024;
   static constexpr qint64 kWritebackBytes = 1024 * 1024;
 
   template <typename Use>
