@@ -111,12 +111,15 @@ struct CountingCalls : KLX_FileCalls {
 
 double Seconds(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e9; }
 
-// The floor of a save: the same bytes written to a file in the same folder
-// and synced.
+// The floor of a save: the same bytes written to a new file in the same
+// folder and synced. The file of the last round goes before the clock
+// starts: truncating it would free its blocks inside the clock, which a
+// save (writing a new file, renamed over the old one) never waits for.
 double WriteAndSync(const QString& path, const QByteArray& bytes) {
+  ::unlink(QFile::encodeName(path).constData());
   QElapsedTimer t;
   t.start();
-  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
   qint64 done = 0;
   while (fd >= 0 && done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));

@@ -19,19 +19,8 @@ constexpr int kMaxValueBytes = 48;
 
 KLX_BaseClassDatabase::~KLX_BaseClassDatabase() = default;
 
-bool KLX_BaseClassDatabase::KLX_BaseClassDatabaseCheckBorderIndex(
-    const BorderData_T* border, const int* i1, const int* i2, const int* i3, const int* i4,
-    const int* i5) const {
-  if (!border) {
-    KLXErrorHandler.RegisterError(kZeroPointer, "zero pointer");
-    return true;
-  }
-  const int* indices[5] = {i1, i2, i3, i4, i5};
-  for (int k = 0; k < 5; ++k) {
-    if (!indices[k]) continue;
-    const int v = *indices[k];
-    if (v < 0 || v >= border->IndexMax[k]) return false;
-  }
+bool KLX_BaseClassDatabase::ReportMissingBorder() {
+  KLXErrorHandler.RegisterError(kZeroPointer, "zero pointer");
   return true;
 }
 

@@ -17,16 +17,24 @@ class KLX_BaseClassDatabase {
  public:
   virtual ~KLX_BaseClassDatabase();
 
-  // True when every given index lies in 0..IndexMax[k]-1.
+  // True when every given index lies in 0..IndexMax[k]-1. Inline: every
+  // field a screen or a save reads passes here.
   bool KLX_BaseClassDatabaseCheckBorderIndex(const BorderData_T* border, const int* i1,
                                              const int* i2 = nullptr, const int* i3 = nullptr,
-                                             const int* i4 = nullptr,
-                                             const int* i5 = nullptr) const;
+                                             const int* i4 = nullptr, const int* i5 = nullptr) const {
+    if (!border) return ReportMissingBorder();
+    const auto within = [border](int k, const int* i) { return !i || (*i >= 0 && *i < border->IndexMax[k]); };
+    return within(0, i1) && within(1, i2) && within(2, i3) && within(3, i4) && within(4, i5);
+  }
   // Clamp into the element's bounds (signed / unsigned comparison).
   void KLX_BaseClassDatabaseCheckBorderAtomicElement(unsigned char id, int* value,
                                                      const BorderData_T* border) const;
   void KLX_BaseClassDatabaseCheckBorderAtomicElement(unsigned char id, unsigned int* value,
                                                      const BorderData_T* border) const;
+
+ private:
+  // Reports the missing table; true, as the index check always answered.
+  static bool ReportMissingBorder();
 };
 
 class KLX_UnitCRC {

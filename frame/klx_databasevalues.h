@@ -206,6 +206,18 @@ public:
   };
   Q_ENUM(E_AlarmTypesMaskGui)
 
+  // What a notice of changed live values says changed, one bit each: the
+  // screens read again only what shows it.
+  enum E_LiveValue {
+    LIVE_Servos = 1,        // servo outputs and the controls the engine reads
+    LIVE_Trims = 2,         // trim values, or the flight mode whose trims show
+    LIVE_Timers = 4,        // a timer's shown time
+    LIVE_Sensors = 8,       // values of the sensors the notice lists
+    LIVE_SensorTable = 16,  // the sensor table as a whole (any sensor)
+    LIVE_Marks = 32,        // telemetry widgets' marks and alert states
+  };
+  Q_ENUM(E_LiveValue)
+
   enum E_FunctionFlags {
     FUNC_globalFlag = 1,
     FUNC_createdAuto = 2,

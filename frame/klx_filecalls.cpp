@@ -45,6 +45,10 @@ bool KLX_FileCalls::Write(int fd, const char* data, qint64 size) {
 
 void KLX_FileCalls::StartWriteback(int fd) { ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE); }
 
+void KLX_FileCalls::FinishWriteback(int fd) {
+  ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+}
+
 bool KLX_FileCalls::SyncData(int fd) { return ::fdatasync(fd) == 0; }
 
 bool KLX_FileCalls::Close(int fd) { return ::close(fd) == 0; }

@@ -25,6 +25,10 @@ class KLX_FileCalls {
   // Starts writing the data written so far to the card and returns at once;
   // only SyncData waits for it and makes it last.
   virtual void StartWriteback(int fd);
+  // Writes the data written so far to the card and waits for it, so that
+  // SyncData has only the rest and the file's size left (nothing is made
+  // to last here).
+  virtual void FinishWriteback(int fd);
   // The file's data and size on the card (fdatasync).
   virtual bool SyncData(int fd);
   virtual bool Close(int fd);

@@ -55,6 +55,10 @@ void KLX_XMLSafeFile::StartWriteback() {
   if (m_Fd >= 0 && !m_Failed) KLX_FileCalls::Instance().StartWriteback(m_Fd);
 }
 
+void KLX_XMLSafeFile::FinishWriteback() {
+  if (m_Fd >= 0 && !m_Failed) KLX_FileCalls::Instance().FinishWriteback(m_Fd);
+}
+
 bool KLX_XMLSafeFile::Commit() {
   if (m_Fd < 0) return false;
   KLX_FileCalls& calls = KLX_FileCalls::Instance();

@@ -27,6 +27,9 @@ class KLX_XMLSafeFile {
   bool Write(const char* data, qint64 size);
   // Lets the card start on what is written so far (Commit still syncs).
   void StartWriteback();
+  // Writes what is written so far to the card and waits for it (Commit
+  // still syncs): a thread of its own does, while the rest is built.
+  void FinishWriteback();
   // Writes what Device() collected, syncs the data, renames and syncs the
   // folder; false leaves the old file as it was.
   bool Commit();

@@ -4,8 +4,17 @@
 
 namespace {
 constexpr int kIndent = 4;
+// The longest number a line holds (20 digits), and the longest name copied
+// at a fixed width.
+constexpr int kMaxDigits = 20;
+constexpr int kShortName = 32;
 // Enough blanks for the deepest level the writer allows.
 const char kBlanks[] = "                                                                ";
+// "00" to "99".
+const char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
 
 // Characters an XML document may hold (XML 1.0, within one UTF-16 unit).
 bool IsXmlChar(ushort c) { return c >= 0x20 ? c < 0xFFFE : (c == '\t' || c == '\n' || c == '\r'); }
@@ -26,9 +35,22 @@ const char* Escape(ushort c, bool inAttribute) {
 }
 }  // namespace
 
-KLX_XMLTextWriter::KLX_XMLTextWriter(int reserve) { m_Buffer.resize(reserve > 256 ? reserve : 256); }
+KLX_XMLTextWriter::KLX_XMLTextWriter(int reserve) { Reserve(reserve > 256 ? reserve : 256); }
 
-void KLX_XMLTextWriter::Grow(int bytes) { m_Buffer.resize(qMax(m_Buffer.size() * 2, m_Size + bytes)); }
+void KLX_XMLTextWriter::Reserve(int bytes) {
+  m_Buffer.resize(bytes);
+  m_Data = m_Buffer.data();
+  m_Capacity = m_Buffer.size();
+}
+
+void KLX_XMLTextWriter::Grow(int bytes) {
+  QByteArray bigger(qMax(m_Buffer.size() * 2, m_Size + bytes), Qt::Uninitialized);
+  std::memcpy(bigger.data(), m_Buffer.constData(), static_cast<std::size_t>(m_Size));
+  m_Outgrown.append(m_Buffer);
+  m_Buffer.swap(bigger);
+  m_Data = m_Buffer.data();
+  m_Capacity = m_Buffer.size();
+}
 
 void KLX_XMLTextWriter::NewLine(int depth) {
   char* at = Room(1 + depth * kIndent);
@@ -36,19 +58,16 @@ void KLX_XMLTextWriter::NewLine(int depth) {
   std::memcpy(at + 1, kBlanks, depth * kIndent);
 }
 
-void KLX_XMLTextWriter::CloseStartTag() {
-  if (!m_InStartTag) return;
-  Put(">", 1);
-  m_InStartTag = false;
-}
-
 QByteArray KLX_XMLTextWriter::Take() {
+  m_Outgrown.clear();
   m_Buffer.resize(m_Size);
   m_Size = 0;
   m_Depth = 0;
   m_InStartTag = false;
   QByteArray text;
   text.swap(m_Buffer);
+  m_Data = nullptr;
+  m_Capacity = 0;
   return text;
 }
 
@@ -89,30 +108,53 @@ void KLX_XMLTextWriter::Comment(QLatin1String text) {
 void KLX_XMLTextWriter::TextElement(QLatin1String name, qint64 value) {
   CloseStartTag();
   const int n = name.size();
-  char* at = Room(1 + m_Depth * kIndent + 2 * n + 5 + 20);
+  // Room for the whole line with its blanks, digits and closing name copied
+  // at full width (fixed widths need no call); only what the line takes
+  // counts.
+  char* at = Room(1 + kMaxDepth * kIndent + 2 * n + 160);
   *at++ = '\n';
-  std::memcpy(at, kBlanks, m_Depth * kIndent);
+  std::memcpy(at, kBlanks, kMaxDepth * kIndent);
   at += m_Depth * kIndent;
   *at++ = '<';
-  std::memcpy(at, name.data(), n);
+  char* const open = at;
+  std::memcpy(at, name.data(), static_cast<std::size_t>(n));
   at += n;
   *at++ = '>';
-  // Decimal digits, written backwards into a small scratch.
-  char digits[20];
-  int count = 0;
+  // Decimal digits, two at a time, backwards into the first half of a
+  // scratch twice as wide as the longest number.
+  char digits[2 * kMaxDigits];
+  char* d = digits + kMaxDigits;
   quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
-  do {
-    digits[count++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude);
+  while (magnitude >= 100) {
+    const unsigned pair = static_cast<unsigned>(magnitude % 100) * 2;
+    magnitude /= 100;
+    *--d = kDigitPairs[pair + 1];
+    *--d = kDigitPairs[pair];
+  }
+  if (magnitude >= 10) {
+    const unsigned pair = static_cast<unsigned>(magnitude) * 2;
+    *--d = kDigitPairs[pair + 1];
+    *--d = kDigitPairs[pair];
+  } else {
+    *--d = static_cast<char>('0' + magnitude);
+  }
   if (value < 0) *at++ = '-';
-  while (count) *at++ = digits[--count];
+  std::memcpy(at, d, kMaxDigits);
+  at += digits + kMaxDigits - d;
   *at++ = '<';
   *at++ = '/';
-  std::memcpy(at, name.data(), n);
+  // The name again from the line itself (through a scratch: the two may
+  // overlap).
+  if (n <= kShortName) {
+    char name32[kShortName];
+    std::memcpy(name32, open, kShortName);
+    std::memcpy(at, name32, kShortName);
+  } else {
+    std::memmove(at, open, static_cast<std::size_t>(n));
+  }
   at += n;
   *at++ = '>';
-  m_Size = static_cast<int>(at - m_Buffer.data());
+  m_Size = static_cast<int>(at - m_Data);
 }
 
 void KLX_XMLTextWriter::TextElement(QLatin1String name, const QString& text) {

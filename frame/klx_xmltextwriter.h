@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QLatin1String>
 #include <QString>
+#include <QVector>
 
 #include <cstring>
 
@@ -30,28 +31,41 @@ class KLX_XMLTextWriter {
   void EndDocument();
 
   // The text so far.
-  const char* Data() const { return m_Buffer.constData(); }
+  const char* Data() const { return m_Data; }
   int Size() const { return m_Size; }
-  // The whole text; the writer is empty afterwards.
+  // The whole text; the writer is empty afterwards. Until then the text
+  // built stays where Data() showed it, also when the writer grows: another
+  // thread may read what is done while the rest is built.
   QByteArray Take();
 
  private:
   // Inline: called for every piece of every line of a model file.
   char* Room(int bytes) {
-    if (m_Size + bytes > m_Buffer.size()) Grow(bytes);
-    char* at = m_Buffer.data() + m_Size;
+    if (m_Size + bytes > m_Capacity) Grow(bytes);
+    char* at = m_Data + m_Size;
     m_Size += bytes;
     return at;
   }
   void Grow(int bytes);
+  void Reserve(int bytes);
   void Put(const char* text, int length) { std::memcpy(Room(length), text, static_cast<std::size_t>(length)); }
   void Put(QLatin1String text) { Put(text.data(), text.size()); }
   void NewLine(int depth);
-  void CloseStartTag();
+  // Inline: every element asks.
+  void CloseStartTag() {
+    if (!m_InStartTag) return;
+    Put(">", 1);
+    m_InStartTag = false;
+  }
   void PutEscaped(const QString& text, bool inAttribute);
 
   static constexpr int kMaxDepth = 16;
   QByteArray m_Buffer;
+  // The buffer's bytes and size, unshared between Grow and Take.
+  char* m_Data = nullptr;
+  int m_Capacity = 0;
+  // The buffers the text outgrew, kept until it is taken.
+  QVector<QByteArray> m_Outgrown;
   int m_Size = 0;
   QLatin1String m_Open[kMaxDepth];
   int m_Depth = 0;

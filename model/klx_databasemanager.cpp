@@ -18,7 +18,8 @@ namespace {
 void ConnectLiveValues(KLX_DataBaseManager* db, KLX_LiveValues* live) {
   QObject::connect(live, &KLX_LiveValues::changed, db, &KLX_DataBaseManager::liveValuesChanged);
   // The shown trims follow the flight mode.
-  QObject::connect(db, &KLX_DataBaseManager::flightModeChanged, live, &KLX_LiveValues::KLX_LiveValuesChanged);
+  QObject::connect(db, &KLX_DataBaseManager::flightModeChanged, live,
+                   [live] { live->KLX_LiveValuesChanged(KLX_DatabaseValues::LIVE_Trims); });
 }
 }  // namespace
 

@@ -137,16 +137,24 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   int KLX_DataBaseManagerHandleVornTelemetrieData(unsigned char firstIndex, unsigned char count);
   KLX_TelemetrieHandler* KLX_DataBaseManagerGetTelemetrieHandler() { return &m_TelemetrieHandler; }
 
-  // Any thread: a value the screens show live has changed (liveValuesChanged
-  // follows on the GUI thread).
-  void KLX_DataBaseManagerLiveValuesChanged() { m_LiveValues.KLX_LiveValuesChanged(); }
+  // Any thread: a value the screens show live has changed, `kinds` the
+  // KLX_DatabaseValues::E_LiveValue bits (liveValuesChanged follows on the
+  // GUI thread).
+  void KLX_DataBaseManagerLiveValuesChanged(unsigned kinds) { m_LiveValues.KLX_LiveValuesChanged(kinds); }
   KLX_LiveValues* KLX_DataBaseManagerLiveValues() { return &m_LiveValues; }
+  // A view begins or ends showing a sensor's values: only shown sensors'
+  // changes reach the screens.
+  Q_INVOKABLE void KLX_DataBaseManagerLiveValuesShowSensor(int address, bool shown) {
+    m_LiveValues.KLX_LiveValuesShowSensor(address, shown);
+  }
 
  signals:
   void controlSelected(int control);
   void controlRepeated(int oldcontrol);
-  // The screens read what they show live when this comes, not on timers.
-  void liveValuesChanged();
+  // The screens read what they show live when this comes, not on timers:
+  // only what shows the kinds named (E_LiveValue bits), and with LIVE_Sensors
+  // only the sensors listed (addresses).
+  void liveValuesChanged(int kinds, const QVariantList& sensors);
 
  private:
   KLX_LiveValues m_LiveValues;

@@ -78,9 +78,13 @@ int KLX_DataBaseManager::KLX_DataBaseManager_IsTrimFlightModeDependent(int trim,
 
 int KLX_DataBaseManager::KLX_DataBaseManagerSpecialSwitchGetSet_Value(int index, int value, int dir, bool) {
   if (!m_SpecialSwitch) return Indexes_Out_Of_Range;
+  const bool known = index >= 0 && index < m_SpecialSwitch->KLX_SpecialSwitchGetNumber();
+  const int before = !dir && known ? m_SpecialSwitch->KLX_SpecialSwitchGetSet_Value(index, 0, AtomicDirGet) : 0;
   const int result = m_SpecialSwitch->KLX_SpecialSwitchGetSet_Value(index, value, dir);
-  // A report from the controller is model data too: it is marked and saved.
-  if (!dir && result > KLX_Error) KLX_DataBaseManagerFunctionMarkSpecialSwitch(true);
+  // A report from the controller is model data too: it is marked for the
+  // engine, and for saving when it changed what the model holds (the
+  // controller reports its values again at every start).
+  if (!dir && result > KLX_Error) KLX_DataBaseManagerFunctionMarkSpecialSwitch(result != before);
   return result;
 }
 

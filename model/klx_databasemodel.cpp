@@ -224,7 +224,7 @@ void KLX_DataBaseManager::MarkUnit(KLX_UnitKind kind, int index, bool modified) 
   if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerMarkUnit(kind, index);
   // The home screen shows the trims (the engine's copy on every pass marks
   // them unmodified: nothing new to show).
-  if (kind == KLX_UnitKind::Trim && modified) KLX_DataBaseManagerLiveValuesChanged();
+  if (kind == KLX_UnitKind::Trim && modified) KLX_DataBaseManagerLiveValuesChanged(KLX_DatabaseValues::LIVE_Trims);
   if (modified) KLX_DataBaseManagerSetModelModifyFlag(true);
 }
 

@@ -568,8 +568,12 @@ int KLX_DataBaseManager::KLX_DatabaseManagerGetFrontPlugModeForFile() {
 
 int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags) {
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
+  const int before = settings->KLX_SystemPropertiesGet_LastFrontPlugMode();
   const int result = settings->KLX_SystemPropertiesGetSet_FrontPlugMode(flags == 2 ? (mode & 0xFF) : mode, flags);
-  if (flags == 2 && result >= KLX_Error) KLX_DataBaseManagerSetModelModifyFlag(true);
+  // The model file keeps the mode: the controller's answer changes the model
+  // only when it is not the mode the model asked for and holds.
+  if (flags == 2 && result >= KLX_Error && settings->KLX_SystemPropertiesGet_LastFrontPlugMode() != before)
+    KLX_DataBaseManagerSetModelModifyFlag(true);
   return result;
 }
 

@@ -104,7 +104,9 @@ int KLX_DataBaseManager::KLX_DataBaseManagerTrimGetSetTrimValueBeep(int trim, in
     if (after == 0 && (flags & kFlagVibrate)) KLX_DataBaseManagerActivateVibrationScheme(3);
     if (flags & kFlagBeep) KLX_DataBaseManagerTrimBeep(after == 0);
   }
-  KLX_DataBaseManagerMarkTrim(trim, true);
+  // The engine takes the trim again either way; the model changed only
+  // when the value did (a controller reports the values it holds).
+  KLX_DataBaseManagerMarkTrim(trim, after != before);
   return after;
 }
 

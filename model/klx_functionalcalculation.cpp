@@ -312,7 +312,7 @@ void KLX_FunctionalCalculation::CalculationPass() {
     moved |= m_Controls[i].Value() != value;
     m_Controls[i].SetValue(value);
   }
-  if (moved) m_Db->KLX_DataBaseManagerLiveValuesChanged();
+  if (moved) m_Db->KLX_DataBaseManagerLiveValuesChanged(KLX_DatabaseValues::LIVE_Servos);
   m_Phase = kPhaseCalculation;
 }
 

@@ -73,15 +73,6 @@ int KLX_RecordStore::BoardCount() const {
   return count < m_Capacity ? count : m_Capacity;
 }
 
-unsigned char* KLX_RecordStore::RecordBytes(int unit) {
-  if (unit < 0 || unit >= m_Capacity) return nullptr;
-  return m_Records + static_cast<std::size_t>(unit) * m_RecordSize;
-}
-
-const unsigned char* KLX_RecordStore::RecordBytes(int unit) const {
-  if (unit < 0 || unit >= m_Capacity) return nullptr;
-  return m_Records + static_cast<std::size_t>(unit) * m_RecordSize;
-}
 
 int KLX_RecordStore::CheckUnit(int unit, unsigned errCode) const {
   if (unit >= 0 && unit < m_Capacity) return KLX_Ok;
@@ -89,23 +80,20 @@ int KLX_RecordStore::CheckUnit(int unit, unsigned errCode) const {
   return KLX_Error;
 }
 
-bool KLX_RecordStore::CheckIndices(const KLX_Field& f, int unit, int sub) const {
-  const int* at[5] = {nullptr, nullptr, nullptr, nullptr, nullptr};
-  if (m_SingleRecord) {
-    at[f.subPos] = &sub;
-  } else {
-    at[0] = &unit;
-    if (f.subPos) at[f.subPos] = &sub;
-  }
-  return KLX_BaseClassDatabaseCheckBorderIndex(&m_Border, at[0], at[1], at[2], at[3], at[4]);
+inline bool KLX_RecordStore::CheckIndices(const KLX_Field& f, int unit, int sub) const {
+  // The border's index limits, checked in place: every field of a save
+  // passes here.
+  const auto within = [this](int position, int index) { return index >= 0 && index < m_Border.IndexMax[position]; };
+  if (m_SingleRecord) return within(f.subPos, sub);
+  return within(0, unit) && (!f.subPos || within(f.subPos, sub));
 }
 
-unsigned char* KLX_RecordStore::FieldPtr(const KLX_Field& f, int unit, int sub) {
+inline unsigned char* KLX_RecordStore::FieldPtr(const KLX_Field& f, int unit, int sub) {
   const int entry = (m_SingleRecord || f.subPos) ? sub : 0;
   return RecordBytes(m_SingleRecord ? 0 : unit) + f.offset + entry * f.stride;
 }
 
-int64_t KLX_RecordStore::RawAt(const KLX_Field& f, int unit, int sub) const {
+inline int64_t KLX_RecordStore::RawAt(const KLX_Field& f, int unit, int sub) const {
   return LoadLE(const_cast<KLX_RecordStore*>(this)->FieldPtr(f, unit, sub), f.width, f.isSigned);
 }
 

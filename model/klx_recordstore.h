@@ -92,11 +92,20 @@ constexpr KLX_Field KLX_FieldOf(int clampId, int msgId, std::size_t offset, std:
 // runs while it is held.
 class KLX_ModelLock {
  public:
-  KLX_ModelLock() { Guard().lock(); }
-  ~KLX_ModelLock() { Guard().unlock(); }
+  // A thread takes the guard once: the locks it takes inside its own (every
+  // field a save reads) only count.
+  KLX_ModelLock() {
+    if (s_Depth++ == 0) Guard().lock();
+  }
+  ~KLX_ModelLock() {
+    if (--s_Depth == 0) Guard().unlock();
+  }
   KLX_ModelLock(const KLX_ModelLock&) = delete;
   KLX_ModelLock& operator=(const KLX_ModelLock&) = delete;
   static QRecursiveMutex& Guard();
+
+ private:
+  static inline thread_local int s_Depth = 0;
 };
 
 class KLX_RecordStore : public KLX_DataBaseTransmitter, public KLX_BaseClassDatabase {
@@ -136,8 +145,13 @@ class KLX_RecordStore : public KLX_DataBaseTransmitter, public KLX_BaseClassData
   // KLX_Ok for an index below the capacity, else reports code and gives KLX_Error.
   int CheckUnit(int unit, unsigned errCode) const;
 
-  unsigned char* RecordBytes(int unit);
-  const unsigned char* RecordBytes(int unit) const;
+  // Null for a unit beyond the capacity. Inline: every field read passes here.
+  unsigned char* RecordBytes(int unit) {
+    return unit < 0 || unit >= m_Capacity ? nullptr : m_Records + static_cast<std::size_t>(unit) * m_RecordSize;
+  }
+  const unsigned char* RecordBytes(int unit) const {
+    return unit < 0 || unit >= m_Capacity ? nullptr : m_Records + static_cast<std::size_t>(unit) * m_RecordSize;
+  }
   int Capacity() const { return m_Capacity; }
   int BoardCount() const;
   const BorderData_T* Border() const { return &m_Border; }

@@ -319,17 +319,13 @@ const Section kSections[] = {
 // The body of a save on its way while it is built: the text is handed over
 // in chunks, one thread adds them to the check value (the MD5 digest of the
 // text up to the end tag of "DATA") and another writes them to the
-// temporary file and lets the card start on them. The digest and the file
-// are then done soon after the text; only the tail, the sync and the rename
-// are left. The chunks are copies (the writer's buffer moves as it grows)
-// in blocks that never move and are kept for the next save.
+// temporary file and has the card take them. The digest and the file are
+// then done soon after the text; only the tail, the sync and the rename are
+// left. The chunks are read where the writer built them: its text stays in
+// place until it is taken, even when the writer grows.
 class KLX_XMLBodyPipe {
  public:
-  static constexpr int kBlockBytes = 1024 * 1024;
-  using Blocks = std::vector<std::unique_ptr<char[]>>;
-
-  KLX_XMLBodyPipe(KLX_XMLSafeFile* file, const KLX_XMLTextWriter* text, Blocks* blocks)
-      : m_File(file), m_Text(text), m_Blocks(blocks) {
+  KLX_XMLBodyPipe(KLX_XMLSafeFile* file, const KLX_XMLTextWriter* text) : m_File(file), m_Text(text) {
     m_Hasher = std::thread([this] {
       Consume(&m_HashNext, [this](const QByteArray& chunk) { m_Md5.addData(chunk); });
     });
@@ -343,7 +339,9 @@ class KLX_XMLBodyPipe {
           unsynced = 0;
         }
       });
-      m_File->StartWriteback();
+      // The body on the card while the digest is finished: the sync after
+      // the tail has little data left.
+      m_File->FinishWriteback();
     });
   }
   ~KLX_XMLBodyPipe() {
@@ -356,20 +354,11 @@ class KLX_XMLBodyPipe {
   void Offer(bool all) {
     const int size = m_Text->Size();
     if (size == m_Handed || (!all && size - m_Handed < kChunkBytes)) return;
-    while (m_Handed < size) {
-      if (m_Used == kBlockBytes || m_Block < 0) {
-        ++m_Block;
-        m_Used = 0;
-        if (m_Block == static_cast<int>(m_Blocks->size())) m_Blocks->emplace_back(new char[kBlockBytes]);
-      }
-      const int n = std::min(size - m_Handed, kBlockBytes - m_Used);
-      char* at = (*m_Blocks)[static_cast<std::size_t>(m_Block)].get() + m_Used;
-      std::memcpy(at, m_Text->Data() + m_Handed, static_cast<std::size_t>(n));
-      m_Used += n;
-      m_Handed += n;
+    {
       std::lock_guard<std::mutex> lock(m_Mutex);
-      m_Chunks.append(QByteArray::fromRawData(at, n));
+      m_Chunks.append(QByteArray::fromRawData(m_Text->Data() + m_Handed, size - m_Handed));
     }
+    m_Handed = size;
     m_Changed.notify_all();
   }
   bool Builds(const KLX_XMLTextWriter* text) const { return text == m_Text; }
@@ -390,7 +379,7 @@ class KLX_XMLBodyPipe {
   }
 
  private:
-  static constexpr int kChunkBytes = 256 * 1024;
+  static constexpr int kChunkBytes = 64 * 1024;
   static constexpr qint64 kWritebackBytes = 1024 * 1024;
 
   template <typename Use>
@@ -409,9 +398,6 @@ class KLX_XMLBodyPipe {
 
   KLX_XMLSafeFile* m_File;
   const KLX_XMLTextWriter* m_Text;
-  Blocks* m_Blocks;
-  int m_Block = -1;
-  int m_Used = 0;
   int m_Handed = 0;
   std::mutex m_Mutex;
   std::condition_variable m_Changed;
@@ -568,7 +554,7 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
   QByteArray digest;
   bool written = false;
   {
-    KLX_XMLBodyPipe pipe(&file, &w, &m_SaveBlocks);
+    KLX_XMLBodyPipe pipe(&file, &w);
     m_Pipe = &pipe;
     {
       // The text is the model as of one moment: no edit of the screens, a

@@ -215,8 +215,6 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   std::atomic<int> m_Reads{0};
   SectionHook m_SectionHook;
   WriteHook m_WriteHook;
-  // The save under way, while its body is built, and the blocks its copy of
-  // the text goes through (kept for the next save).
+  // The save under way, while its body is built.
   KLX_XMLBodyPipe* m_Pipe = nullptr;
-  std::vector<std::unique_ptr<char[]>> m_SaveBlocks;
 };

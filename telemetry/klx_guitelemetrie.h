@@ -220,7 +220,7 @@ class KLX_GUITelemetrie : public QObject, public KLX_BaseClassDatabase {
 
   // A shown mark or alarm state got a new value.
   void Note(bool changed) {
-    if (changed && m_Live) m_Live->KLX_LiveValuesChanged();
+    if (changed && m_Live) m_Live->KLX_LiveValuesChanged(KLX_DatabaseValues::LIVE_Marks);
   }
 
   mutable QMutex m_Mutex;

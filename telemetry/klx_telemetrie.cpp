@@ -132,7 +132,7 @@ int KLX_Telemetrie::SensorByte(int sensor, uint8_t Sensor::*field, Element eleme
   uint8_t& stored = m_Sensors[sensor].*field;
   if (dir == AtomicDirSet) {
     const uint8_t next = static_cast<uint8_t>(Clamp(element, value));
-    Note(stored != next);
+    Note(sensor, stored != next);
     stored = next;
   }
   return stored;
@@ -144,7 +144,7 @@ int KLX_Telemetrie::ValueByte(int sensor, int slave, uint8_t Value::*field, Elem
   uint8_t& stored = m_Sensors[sensor].values[slave].*field;
   if (dir == AtomicDirSet) {
     const uint8_t next = static_cast<uint8_t>(Clamp(element, value));
-    Note(stored != next);
+    Note(sensor, stored != next);
     stored = next;
   }
   return stored;
@@ -156,7 +156,7 @@ int KLX_Telemetrie::ItemByte(int sensor, int menu, int item, uint8_t MenuItem::*
   uint8_t& stored = m_Sensors[sensor].menus[menu].items[item].*field;
   if (dir == AtomicDirSet) {
     const uint8_t next = static_cast<uint8_t>(Clamp(element, value));
-    Note(stored != next);
+    Note(sensor, stored != next);
     stored = next;
   }
   return stored;
@@ -167,7 +167,7 @@ int KLX_Telemetrie::ItemByte(int sensor, int menu, int item, uint8_t MenuItem::*
 int KLX_Telemetrie::KLX_TelemetrieGetSet_IsCaptured(int value, int dir) {
   if (dir == AtomicDirSet) {
     const int next = Clamp(ElCaptured, value);
-    Note(m_Captured != next);
+    if (m_Captured != next) NoteAll();
     m_Captured = next;
   }
   return m_Captured;
@@ -208,14 +208,14 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_SensorMainAdress(int sensor, int value,
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_SensorName(int sensor, const char* name, int dir) {
   if (!SensorOk(sensor, kErrName, false)) return QString();
   Sensor& s = m_Sensors[sensor];
-  if (dir == AtomicDirSet) Note(SetText(s.name, sizeof(s.name), name));
+  if (dir == AtomicDirSet) Note(sensor, SetText(s.name, sizeof(s.name), name));
   return Text(s.name, sizeof(s.name));
 }
 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_SensorAlias(int sensor, const char* alias, int dir) {
   if (!SensorOk(sensor, kErrName, false)) return QString();
   Sensor& s = m_Sensors[sensor];
-  if (dir == AtomicDirSet) Note(SetText(s.alias, sizeof(s.alias), alias));
+  if (dir == AtomicDirSet) Note(sensor, SetText(s.alias, sizeof(s.alias), alias));
   return Text(s.alias, sizeof(s.alias));
 }
 
@@ -270,7 +270,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Alarm(int sensor, int slave, int 
     const uint8_t flag = static_cast<uint8_t>(Clamp(ElFlag, value));
     // The same flag again, already read: nothing changed.
     if (!(alarm & kAlarmChanged) && alarm == flag) return flag;
-    Note((alarm & ~kAlarmChanged) != flag);
+    Note(sensor, (alarm & ~kAlarmChanged) != flag);
     alarm = flag | kAlarmChanged;
     return alarm;
   }
@@ -282,21 +282,21 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Alarm(int sensor, int slave, int 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveLabel(int sensor, int slave, const char* label, int dir) {
   if (!ValueOk(sensor, slave, kErrLabel)) return QString();
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) Note(SetText(v.label, sizeof(v.label), label));
+  if (dir == AtomicDirSet) Note(sensor, SetText(v.label, sizeof(v.label), label));
   return Text(v.label, sizeof(v.label));
 }
 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveAlias(int sensor, int slave, const char* alias, int dir) {
   if (!ValueOk(sensor, slave, kErrLabel)) return QString();
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) Note(SetText(v.alias, sizeof(v.alias), alias));
+  if (dir == AtomicDirSet) Note(sensor, SetText(v.alias, sizeof(v.alias), alias));
   return Text(v.alias, sizeof(v.alias));
 }
 
 QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveUnit(int sensor, int slave, const char* unit, int dir) {
   if (!ValueOk(sensor, slave, kErrUnit)) return QString();
   Value& v = m_Sensors[sensor].values[slave];
-  if (dir == AtomicDirSet) Note(SetText(v.unit, sizeof(v.unit), unit));
+  if (dir == AtomicDirSet) Note(sensor, SetText(v.unit, sizeof(v.unit), unit));
   return Text(v.unit, sizeof(v.unit));
 }
 
@@ -304,7 +304,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Latitude(int sensor, int slave, i
   if (!ValueOk(sensor, slave, kErrLatitude)) return Indexes_Out_Of_Range;
   Sensor& s = m_Sensors[sensor];
   if (dir == AtomicDirSet) {
-    Note(s.values[slave].latitude != value);
+    Note(sensor, s.values[slave].latitude != value);
     s.values[slave].latitude = value;
     MarkOnline(s);
     if (sensor != kOwnSensor) m_LastLatitude = value;
@@ -316,7 +316,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_Longtitude(int sensor, int slave,
   if (!ValueOk(sensor, slave, kErrLongitude)) return Indexes_Out_Of_Range;
   Sensor& s = m_Sensors[sensor];
   if (dir == AtomicDirSet) {
-    Note(s.values[slave].longitude != value);
+    Note(sensor, s.values[slave].longitude != value);
     s.values[slave].longitude = value;
     MarkOnline(s);
     if (sensor != kOwnSensor) m_LastLongitude = value;
@@ -329,7 +329,7 @@ QString KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveStatus(int sensor, int s
   Sensor& s = m_Sensors[sensor];
   Value& v = s.values[slave];
   if (dir == AtomicDirSet) {
-    Note(SetText(v.status, sizeof(v.status), status));
+    Note(sensor, SetText(v.status, sizeof(v.status), status));
     MarkOnline(s);
   }
   return Text(v.status, sizeof(v.status));
@@ -341,7 +341,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveValue(int sensor, int slave,
   Value& v = s.values[slave];
   if (dir != AtomicDirSet) return v.value;
   const int16_t next = static_cast<int16_t>(Clamp(ElValue, value));
-  Note(v.value != next || v.firstValuePending);
+  Note(sensor, v.value != next || v.firstValuePending);
   v.value = next;
   MarkOnline(s);
   if (v.firstValuePending) {
@@ -357,7 +357,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveMaxValue(int sensor, int sla
   if (!ValueOk(sensor, slave, kErrValue)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
   if (dir == AtomicDirSet) {
-    Note(true);
+    Note(sensor, true);
     v.max = static_cast<int16_t>(qBound(-32768, value, 32767));
   }
   return v.max;
@@ -367,7 +367,7 @@ int KLX_Telemetrie::KLX_TelemetrieGetSet_Slave_SlaveMinValue(int sensor, int sla
   if (!ValueOk(sensor, slave, kErrValue)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
   if (dir == AtomicDirSet) {
-    Note(true);
+    Note(sensor, true);
     v.min = static_cast<int16_t>(qBound(-32768, value, 32767));
   }
   return v.min;
@@ -381,7 +381,7 @@ const char* KLX_Telemetrie::KLX_TelemetrieGet_Slave_SlaveLabel(int sensor, int s
 int KLX_Telemetrie::KLX_Telemetrie_Reset_Slave_SlaveMaxValue(int sensor, int slave) {
   if (!ValueOk(sensor, slave, kErrResetMax)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
-  Note(v.max != v.value);
+  Note(sensor, v.max != v.value);
   v.max = v.value;
   return KLX_Ok;
 }
@@ -389,7 +389,7 @@ int KLX_Telemetrie::KLX_Telemetrie_Reset_Slave_SlaveMaxValue(int sensor, int sla
 int KLX_Telemetrie::KLX_Telemetrie_Reset_Slave_SlaveMinValue(int sensor, int slave) {
   if (!ValueOk(sensor, slave, kErrResetMin)) return Indexes_Out_Of_Range;
   Value& v = m_Sensors[sensor].values[slave];
-  Note(v.min != v.value);
+  Note(sensor, v.min != v.value);
   v.min = v.value;
   return KLX_Ok;
 }
@@ -454,7 +454,7 @@ int KLX_Telemetrie::KLX_TelemetrieHandleNoResponseFromSensor(int sensor, bool fa
   const int limit = fast ? kNoResponseLimitFast : kNoResponseLimit;
   const uint8_t offline = s.noResponseCount < limit ? 0 : 1;
   if (!offline) ++s.noResponseCount;
-  Note(s.isOffline != offline);
+  Note(sensor, s.isOffline != offline);
   s.isOffline = offline;
   return KLX_Ok;
 }
@@ -469,7 +469,7 @@ void KLX_Telemetrie::KLX_TelemetrieSetSensorToDefaultValues(int sensor, bool kee
     for (int v = 0; v < kValues; ++v) std::memcpy(valueAliases[v], s.values[v].alias, sizeof(valueAliases[v]));
   }
   std::memset(&s, 0, sizeof(s));
-  Note(true);
+  Note(sensor, true);
   s.isOffline = 1;
   for (Value& v : s.values) {
     v.firstValuePending = 1;
@@ -482,7 +482,7 @@ void KLX_Telemetrie::KLX_TelemetrieSetSensorToDefaultValues(int sensor, bool kee
 }
 
 void KLX_Telemetrie::KLX_TelemetrieClearAllData(bool keepAliases) {
-  Note(true);
+  NoteAll();
   m_Captured = 0;
   if (keepAliases) {
     qInfo("  ->   Clear telemetry data, keeping aliases...");
@@ -505,7 +505,7 @@ int KLX_Telemetrie::KLX_TelemetrieSet_SensorMove(int from, int to) {
     return KLX_Error;
   }
   if (from == to) return KLX_Ok;
-  Note(true);
+  NoteAll();
   m_Sensors[to] = m_Sensors[from];
   m_Sensors[to].mainAddress = static_cast<uint16_t>(to);
   KLX_TelemetrieSetSensorToDefaultValues(from, false);

@@ -93,9 +93,12 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
   }
   // A writer's changes are told to the screens when it lets go.
   int KLX_TelemetrieUnlock() {
-    const bool changed = m_Changed.exchange(false);
     m_Mutex.unlock();
-    if (changed && m_Live) m_Live->KLX_LiveValuesChanged();
+    // With no screens to tell, what changed is forgotten.
+    if (m_Live)
+      m_Live->KLX_LiveValuesSensorsChanged(&m_Changed);
+    else
+      m_Changed.Clear();
     return KLX_Ok;
   }
   void KLX_TelemetrieSetLiveValues(KLX_LiveValues* live) { m_Live = live; }
@@ -202,14 +205,16 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
   int ItemByte(int sensor, int menu, int item, uint8_t MenuItem::*field, Element element, int value, int dir,
                unsigned errCode);
   void MarkOnline(Sensor& s) {
-    Note(s.isOffline != 0);
+    Note(static_cast<int>(&s - m_Sensors), s.isOffline != 0);
     s.isOffline = 0;
     s.noResponseCount = 0;
   }
-  // A shown field got a new value.
-  void Note(bool changed) {
-    if (changed) m_Changed = true;
+  // A shown field of the sensor at this address got a new value.
+  void Note(int sensor, bool changed) {
+    if (changed) m_Changed.Add(sensor);
   }
+  // The table as a whole changed.
+  void NoteAll() { m_Changed.AddAll(); }
 
   QMutex m_Mutex;
   BorderData_T m_Border;
@@ -220,6 +225,6 @@ class KLX_Telemetrie : public QObject, public KLX_DataBaseTransmitter, public KL
   uint8_t m_AutoRescanFlags[2] = {0, 0};
   int m_LastLongitude = kGpsInvalid;
   int m_LastLatitude = kGpsInvalid;
-  std::atomic<bool> m_Changed{false};
+  KLX_SensorChanges m_Changed;
   KLX_LiveValues* m_Live = nullptr;
 };

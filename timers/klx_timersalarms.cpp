@@ -146,7 +146,7 @@ void KLX_TimersAlarms::TellShownTimes() {
   }
   if (!changed) return;
   m_ShownCount = timers;
-  m_Db->KLX_DataBaseManagerLiveValuesChanged();
+  m_Db->KLX_DataBaseManagerLiveValuesChanged(KLX_DatabaseValues::LIVE_Timers);
 }
 
 void KLX_TimersAlarms::KLX_TimersAlarmsCheckModelDataFastStartIsBad() {

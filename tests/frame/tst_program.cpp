@@ -304,6 +304,47 @@ class TestProgram : public QObject {
     }
   }
 
+  // A start that changes nothing in the model leaves its file as it was, to
+  // the byte and its time: the transceiver's reports of what the model
+  // holds (its trims after a load), the sensors described, the clock set
+  // from the GPS and a switch-off with no timer value to keep write nothing.
+  void aStartWithNothingChangedLeavesTheModelFile_data() {
+    QTest::addColumn<bool>("fast");
+    QTest::newRow("normal start") << false;
+    QTest::newRow("fast start") << true;
+  }
+  void aStartWithNothingChangedLeavesTheModelFile() {
+    QFETCH(bool, fast);
+    ProgramRun run(CSimBoard::Vorn, true);
+    const QString model = run.root + "/Vorn/Model/Plane/Demo.xml";
+    QVERIFY(WriteText(model, ReadText(model).replace("<KeepLastValue>1</KeepLastValue>",
+                                                     "<KeepLastValue>0</KeepLastValue>")));
+    run.controllers.SetStreaming(true);
+    run.controllers.Sensors().AddDefaultSet();
+    run.controllers.Gps().SetSilent(false);
+    QByteArray bytes;
+    QDateTime modified;
+    // The first start writes the card's file as the program writes it.
+    for (int start = 1; start <= 2; ++start) {
+      if (start == 2) {
+        bytes = ReadText(model).toUtf8();
+        modified = QFileInfo(model).lastModified();
+        if (!fast) {
+          QVERIFY(QFile::remove(run.controllers.TransceiverController().ModelFile()));
+          run.controllers.TransceiverController().PowerUp();
+        }
+      }
+      run.Start();
+      QVERIFY2(run.WaitFor("Telemetry captured", kStartMs), qPrintable(run.output));
+      QVERIFY2(run.WaitFor("Set GPS UTC", kStartMs), qPrintable(run.output));
+      QVERIFY(run.Signal(SIGTERM));
+      QVERIFY2(run.Finish(kSwitchOffMs), qPrintable(run.output));
+    }
+    QVERIFY2(run.output.contains(fast ? "FAST START!" : "is loaded successfully!"), qPrintable(run.output));
+    QCOMPARE(ReadText(model).toUtf8(), bytes);
+    QCOMPARE(QFileInfo(model).lastModified(), modified);
+  }
+
   // What a user sees while the program comes up: the splash, drawn before
   // start-up holds the GUI thread. The program is stopped while its screen
   // is taken, so the picture is of the start-up and nothing later.

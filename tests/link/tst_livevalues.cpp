@@ -131,6 +131,42 @@ class LiveValuesTest : public QObject {
     QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x10807u});
   }
 
+  // The transceiver reports again at every start what the model holds: a
+  // report marks the model for saving only when it changes a value.
+  void reportsMarkTheModelOnlyWhenTheyChangeIt_data() {
+    QTest::addColumn<int>("message");
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("again");
+    QTest::addColumn<bool>("marked");
+    const QByteArray trims = Le16s({-100, 200, 300}) + QByteArray(1, 0);
+    const QByteArray special = Le16s({-2047, 0, 2047, 5});
+    QTest::newRow("trims, the same") << int(KLX_MSG_TC_TRIMS_ABC) << trims << trims << false;
+    QTest::newRow("trims, one moved") << int(KLX_MSG_TC_TRIMS_ABC) << trims << Le16s({-100, 201, 300}) + QByteArray(1, 0)
+                                      << true;
+    QTest::newRow("special switches, the same") << int(KLX_MSG_TC_SPECIAL_SWITCHES) << special << special << false;
+    QTest::newRow("special switches, one moved")
+        << int(KLX_MSG_TC_SPECIAL_SWITCHES) << special << Le16s({-2047, 0, 2047, 6}) << true;
+    QTest::newRow("front socket, the same") << int(KLX_MSG_TC_FRONT_PLUG_MODE) << QByteArray("\x02", 1)
+                                            << QByteArray("\x02", 1) << false;
+    QTest::newRow("front socket, another") << int(KLX_MSG_TC_FRONT_PLUG_MODE) << QByteArray("\x02", 1)
+                                           << QByteArray("\x01", 1) << true;
+  }
+  void reportsMarkTheModelOnlyWhenTheyChangeIt() {
+    QFETCH(int, message);
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, again);
+    QFETCH(bool, marked);
+    LinkRig rig;
+    QVERIFY(rig.Start());
+    QVERIFY(rig.FromTransceiver(message, first));
+    QVERIFY(rig.Sync(616));
+    QVERIFY(rig.db.KLX_DataBaseManagerGetModelModifyFlag());
+    rig.db.KLX_DataBaseManagerSetModelModifyFlag(false);
+    QVERIFY(rig.FromTransceiver(message, again));
+    QVERIFY(rig.Sync(617));
+    QCOMPARE(rig.db.KLX_DataBaseManagerGetModelModifyFlag(), marked);
+  }
+
   void errorReportsFromBothControllers() {
     LinkRig rig;
     QVERIFY(rig.Start());

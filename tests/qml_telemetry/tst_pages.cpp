@@ -228,6 +228,45 @@ class TestPages : public QObject {
     QCOMPARE(Frames(f), QList<int>{0});
   }
 
+  // The screens hear only of the sensors that the shown page shows: the
+  // page turned, its views hand the notices over to the new page's sensor.
+  void noticesFollowTheShownPage() {
+    m_Values.reset();
+    QmlFrame f(g_app);
+    QVERIFY(StartWithWidgets(f, AddSensors, [&](KLX_DataBaseManager& db) {
+      AddValueWidget(db, 0, 5, 20, kSmall, kPower, 0);
+      AddValueWidget(db, 1, 5, 20, kSmall, kStatus, 24);
+    }));
+    KLX_DataBaseManager& db = f.Db();
+    CSimSensors& sensors = f.Controllers().Sensors();
+    QSignalSpy told(&db, &KLX_DataBaseManager::liveValuesChanged);
+    const auto named = [&](int address) {
+      return std::any_of(told.begin(), told.end(), [&](const QList<QVariant>& n) { return n[1].toList().contains(address); });
+    };
+    // Each change in the store before the next: a notice of the first
+    // comes before one of the second.
+    const auto power = [&](int value) {
+      sensors.SetValue(kPower, 0, value);
+      return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerTelemetrieGetSlaveValue(kPower, 0) == value; }, 5000);
+    };
+    const auto status = [&](const QByteArray& text) {
+      sensors.SetStatus(kStatus, 24, text);
+      return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerTelemetrieGetSlaveStatus(kStatus, 24) == text; }, 5000);
+    };
+    QVERIFY(status("Busy") && power(1111));
+    QTRY_COMPARE(Value(f, 0), QString("11.11 V"));
+    QVERIFY(named(kPower));
+    QVERIFY(!named(kStatus));
+
+    f.Key(KLX_DatabaseValues::EventRight);
+    QTRY_COMPARE(f.Property("teleValue_0", "valueText").toString(), QString("Busy"));
+    told.clear();
+    QVERIFY(power(2222) && status("Idle"));
+    QTRY_COMPARE(Value(f, 0), QString("Idle"));
+    QVERIFY(named(kStatus));
+    QVERIFY(!named(kPower));
+  }
+
   // Edit mode: the frames shake, one is dragged onto a cell and another off
   // every cell; the home key ends edit mode, and each frame's position is
   // written to the page store.

@@ -111,21 +111,38 @@ class FramesTest : public QObject {
     QCOMPARE(t.KLX_TelemetrieGetSet_SensorAlias(10, nullptr, AtomicDirGet), QString());
   }
 
-  // The screens read the values when told of a change: a frame that brings
-  // what the store holds tells them nothing, else a still page would be read
-  // at the bus's rate.
-  void onlyChangedValuesReachTheScreens_data() {
+  // The screens read the values when told of a change, and only the views
+  // showing what changed: a notice names the sensors whose values changed
+  // among those a view shows. A frame that brings what the store holds, or
+  // a value no view shows, tells the screens nothing, else a still page
+  // would be read at the bus's rate.
+  void noticesNameTheShownSensorsThatChanged_data() {
     QTest::addColumn<int>("again");
     QTest::addColumn<bool>("offlineBefore");
+    QTest::addColumn<int>("second");  // a second sensor's value in the same hold, or -1
+    QTest::addColumn<bool>("clear");  // the table cleared in the same hold
     QTest::addColumn<int>("notices");
-    QTest::newRow("the same value") << 1260 << false << 0;
-    QTest::newRow("a new value") << 1259 << false << 1;
-    QTest::newRow("the same value from a sensor that was offline") << 1260 << true << 1;
+    QTest::addColumn<int>("kinds");
+    QTest::addColumn<QVariantList>("sensors");
+    const int sensors = KLX_DatabaseValues::LIVE_Sensors;
+    const int table = KLX_DatabaseValues::LIVE_SensorTable;
+    QTest::newRow("the same value") << 1260 << false << -1 << false << 0 << 0 << QVariantList{};
+    QTest::newRow("a new value") << 1259 << false << -1 << false << 1 << sensors << QVariantList{16};
+    QTest::newRow("the same value from a sensor that was offline")
+        << 1260 << true << -1 << false << 1 << sensors << QVariantList{16};
+    QTest::newRow("two shown sensors") << 1259 << false << 3 << false << 1 << sensors << QVariantList{3, 16};
+    QTest::newRow("a sensor no view shows") << 1260 << false << 20 << false << 0 << 0 << QVariantList{};
+    // Every sensor set back, the shown ones among them.
+    QTest::newRow("the table cleared") << 1260 << false << -1 << true << 1 << (table | sensors) << QVariantList{3, 16};
   }
-  void onlyChangedValuesReachTheScreens() {
+  void noticesNameTheShownSensorsThatChanged() {
     QFETCH(int, again);
     QFETCH(bool, offlineBefore);
+    QFETCH(int, second);
+    QFETCH(bool, clear);
     QFETCH(int, notices);
+    QFETCH(int, kinds);
+    QFETCH(QVariantList, sensors);
     KLX_Telemetrie t;
     t.KLX_TelemetrieLock();
     t.KLX_TelemetrieGetSet_Slave_SlaveValue(16, 0, 1260, AtomicDirSet);
@@ -133,12 +150,20 @@ class FramesTest : public QObject {
     t.KLX_TelemetrieUnlock();
     KLX_LiveValues live;
     t.KLX_TelemetrieSetLiveValues(&live);
+    // Two views show sensor 16, one of them ends; one shows sensor 3.
+    for (int address : {16, 16, 3}) live.KLX_LiveValuesShowSensor(address, true);
+    live.KLX_LiveValuesShowSensor(16, false);
     QSignalSpy told(&live, &KLX_LiveValues::changed);
     t.KLX_TelemetrieLock();
     t.KLX_TelemetrieGetSet_Slave_SlaveValue(16, 0, again, AtomicDirSet);
+    if (second >= 0) t.KLX_TelemetrieGetSet_Slave_SlaveValue(second, 1, 7, AtomicDirSet);
+    if (clear) t.KLX_TelemetrieClearAllData(true);
     t.KLX_TelemetrieUnlock();
     QCoreApplication::processEvents();
     QCOMPARE(told.count(), notices);
+    if (notices == 0) return;
+    QCOMPARE(told[0][0].toInt(), kinds);
+    QCOMPARE(told[0][1].toList(), sensors);
   }
 
   // An alias written with update is model data: marked modified even when

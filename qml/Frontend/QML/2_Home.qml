@@ -122,23 +122,31 @@ Item {
     // The beats the widgets read on. They come when the facade says that a
     // value shown live has changed (at most every 40 ms), so that the views
     // of a page change together, in one frame, and a page whose values do
-    // not move costs nothing.
-    signal valueBeat()
+    // not move costs nothing. Each beat goes only to the views of the kind
+    // that changed; a value view reads again only when its sensor is among
+    // `sensors` (every value view when `sensors` is null).
+    signal valueBeat(var sensors)
     signal timerBeat()
     signal servoBeat()
-    function liveBeat() {
+    function liveBeat(kinds, sensors) {
         if (rootwindow.shutdown)
             return
-        readTrims()
-        if (pageCount > 0) {
+        if (kinds & DatabaseValue.LIVE_Trims)
+            readTrims()
+        if (pageCount === 0)
+            return
+        if (kinds & DatabaseValue.LIVE_Servos)
             servoBeat()
+        if (kinds & (DatabaseValue.LIVE_Timers | DatabaseValue.LIVE_Marks))
             timerBeat()
-            valueBeat()
-        }
+        if (kinds & (DatabaseValue.LIVE_SensorTable | DatabaseValue.LIVE_Marks))
+            valueBeat(null)
+        else if (kinds & DatabaseValue.LIVE_Sensors)
+            valueBeat(sensors)
     }
     Connections {
         target: Database
-        function onLiveValuesChanged() { home.liveBeat() }
+        function onLiveValuesChanged(kinds, sensors) { home.liveBeat(kinds, sensors) }
     }
     Timer {
         id: widgetTimer

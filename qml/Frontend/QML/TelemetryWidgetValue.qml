@@ -30,6 +30,18 @@ Item {
     property int blinkFlag: 0
     property bool blinkPhase: true
     property int reportedError: 0
+    // The address of the sensor shown (-1 before the first read); the
+    // facade tells the home screen's beat of its changes only while shown.
+    property int address: -1
+    function showSensor(a) {
+        if (a === address)
+            return
+        if (address >= 0)
+            db.KLX_DataBaseManagerLiveValuesShowSensor(address, false)
+        address = a
+        db.KLX_DataBaseManagerLiveValuesShowSensor(a, true)
+    }
+    Component.onDestruction: if (address >= 0) db.KLX_DataBaseManagerLiveValuesShowSensor(address, false)
 
     readonly property QtObject db: Database
     readonly property int get: DatabaseValue.AtomicDirGet
@@ -86,6 +98,7 @@ Item {
         var i = db.KLX_DataBaseManagerGUITelemetrieGetSet_Element_SensorData_SensorSlaveAdress(pageId, elementId, s, v, 0, get)
         if (failed(a) || failed(i))
             return
+        showSensor(a)
         sensorLabel = db.KLX_DataBaseManagerGUITelemetrieGet_SensorNameOrAlias(pageId, elementId, s)
         valueLabel = db.KLX_DataBaseManagerGUITelemetrieGet_SlaveNameOrAlias(pageId, elementId, s, v)
         // The transmitter's own sensor (address 4) is shown before the capture too.
@@ -129,10 +142,14 @@ Item {
     }
 
     // Every 100 ms: on the home screen's beat, so that all views of a page
-    // change in one frame; alone, on a timer of its own.
+    // change in one frame, when the beat names its sensor (or all); alone,
+    // on a timer of its own.
     Connections {
         target: view.pairs.length > 0 ? view.home : null
-        function onValueBeat() { view.poll() }
+        function onValueBeat(sensors) {
+            if (sensors === null || sensors.indexOf(view.address) >= 0)
+                view.poll()
+        }
     }
     Timer {
         interval: 100

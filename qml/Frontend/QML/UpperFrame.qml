@@ -116,8 +116,19 @@ Item {
     // The reception follows the facade's word that a live value changed;
     // the packs are read every 10 s and the clock every 60 s.
     readonly property bool reading: strip.visible && !rootwindow.shutdown
-    onReadingChanged: if (reading) readAll()
+    onReadingChanged: reading ? readAll() : showReception(false)
+    // The facade tells of the transmitter's own sensor (address 4, the
+    // reception) while the strip shows it.
+    property bool showsReception: false
+    function showReception(on) {
+        if (on === showsReception)
+            return
+        showsReception = on
+        db.KLX_DataBaseManagerLiveValuesShowSensor(4, on)
+    }
+    Component.onDestruction: showReception(false)
     function readAll() {
+        showReception(true)
         readReception()
         if (akku1 === -1 || akku2 === -1) {
             akku1 = 100
@@ -127,7 +138,11 @@ Item {
     }
     Connections {
         target: strip.reading ? Database : null
-        function onLiveValuesChanged() { strip.readReception() }
+        // The reception is the transmitter's own sensor's (address 4).
+        function onLiveValuesChanged(kinds, sensors) {
+            if ((kinds & DatabaseValue.LIVE_SensorTable) || ((kinds & DatabaseValue.LIVE_Sensors) && sensors.indexOf(4) >= 0))
+                strip.readReception()
+        }
     }
     Timer {
         id: packTimer
