@@ -299,9 +299,11 @@ void KLX_GPSHandler::TakeNavigationSolution(const unsigned char* payload) {
         utc.tm_hour = payload[8];
         utc.tm_min = payload[9];
         utc.tm_sec = payload[10];
+        // Fills in the weekday, which the receiver does not send.
+        timegm(&utc);
         char text[64] = {};
         if (!asctime_r(&utc, text)) text[0] = 0;
-        qInfo("Set GPS UTC: %s", text);
+        qInfo("Set GPS UTC: %s", qPrintable(QString::fromLatin1(text).trimmed()));
         db->KLX_DataBaseManagerSystemProperties_SynchronizeDateTime();
       }
     }

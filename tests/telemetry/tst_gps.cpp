@@ -168,6 +168,7 @@ class TestGps : public QObject {
     QCOMPARE(rig.board.RecordedCommands(), QStringList());
     s.valid = 0x07;
     rig.gps.SetSolution(s);
+    QTest::ignoreMessage(QtInfoMsg, "Set GPS UTC: Mon Dec  7 21:05:09 2026");
     QVERIFY(rig.Second());
     QVERIFY(rig.db.KLX_DataBaseManagerSystemProperties_IsDateTimeSync());
     const QDateTime local = QDateTime(QDate(2026, 12, 7), QTime(21, 5, 9)).addSecs(offset * 60);
