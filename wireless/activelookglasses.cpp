@@ -14,6 +14,11 @@ const QString ActiveLookGlasses::Commands_Server = QStringLiteral("0783b03e-8535
 const QString ActiveLookGlasses::RX_Service = QStringLiteral("0783b03e-8535-b5a0-7140-a304d2495cba");
 const QString ActiveLookGlasses::FWU_Service = QStringLiteral("0000fef5-0000-1000-8000-00805f9b34fb");
 
+ActiveLookGlasses::ActiveLookGlasses(const QString& path, QObject* parent) : QBLEDevice(path, parent) {
+  // Glasses that come back after a lost connection are set up again.
+  connect(this, &QBLEDevice::deviceDisconnected, this, [this] { m_Prepared = false; });
+}
+
 void ActiveLookGlasses::OnServicesResolved(QVariantMap map) {
   QBLEDevice::OnServicesResolved(map);
   for (const QString& wanted : {Commands_Server}) {
@@ -35,7 +40,8 @@ void ActiveLookGlasses::OnServicesResolved(QVariantMap map) {
 void ActiveLookGlasses::prepareHeadupScreen() {
   qCDebug(lcVornDebug) << "Start preparing HeadupScreen";
   QBLEService* commands = service(Commands_Server);
-  if (!commands) return;
+  if (!commands || m_Prepared) return;
+  m_Prepared = true;
   static const QByteArray frames[] = {
       QByteArray::fromHex("FF010005AA"),
       QByteArray::fromHex("FF09000900000000AA"),

@@ -13,11 +13,16 @@ class ActiveLookGlasses : public QBLEDevice {
   static const QString RX_Service;
   static const QString FWU_Service;
 
-  ActiveLookGlasses(const QString& path, QObject* parent = nullptr) : QBLEDevice(path, parent) {}
+  ActiveLookGlasses(const QString& path, QObject* parent = nullptr);
 
+  // Once per connection: both the connect's answer and the services'
+  // resolution ask for it, in either order.
   void prepareHeadupScreen();
   void showHeadupWindow(const HeadupWindowData& rows);
 
  public slots:
   void OnServicesResolved(QVariantMap map) override;
+
+ private:
+  bool m_Prepared = false;
 };

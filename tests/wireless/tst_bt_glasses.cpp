@@ -33,6 +33,9 @@ class TestBtGlasses : public QObject {
     // When the services resolve (the connect's reply comes before them and
     // finds no command service yet).
     QVERIFY(QTest::qWaitFor([&] { return fx.bluez.FrameCount() >= 4; }, 5000));
+    // The other of the two askers comes last on a busy machine: the glasses
+    // are set up once all the same.
+    emit fx.bt.glasses()->glassesOutputReady();
     QTest::qWait(100);
     const QList<QByteArray> frames = fx.bluez.Frames();
     QCOMPARE(frames.size(), 4);
