@@ -351,17 +351,19 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
     const QString base = entry.completeBaseName();
     // The name becomes a folder of the destination: never "." or "..".
     if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) continue;
-    if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long((entry.size() / 1024) * 2))) continue;
     const QString name = entry.fileName();
     if (!archives.contains(name)) continue;
     const QString archive = archiveFolder + name;
     const QString into = UnzipFolder(m_UnzippedNames.size());
-    // Options first: the archive name must not be read as a member to extract.
-    if (!QDir().mkpath(into) || KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", into}) != 0) {
+    // Unzip's options come first: the archive name must not be read as a
+    // member to extract. A pack that cannot be unpacked is listed all the same, without its
+    // folder: its check then fails and the pilot is told it was left out.
+    if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long((entry.size() / 1024) * 2))) {
+      qWarning("voice pack %s does not fit on the card: refused", qUtf8Printable(archive));
+    } else if (!QDir().mkpath(into) || KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", into}) != 0) {
+      qWarning("voice pack %s cannot be unpacked: refused", qUtf8Printable(archive));
       KLX_FileCallsRemoveTree(into);
-      continue;
-    }
-    if (!OnlyFilesAndFolders(into)) {
+    } else if (!OnlyFilesAndFolders(into)) {
       qWarning("voice pack %s holds a link: refused", qUtf8Printable(archive));
       KLX_FileCallsRemoveTree(into);
     }

@@ -393,6 +393,7 @@ int KLX_Update::VoicePacks() {
   m_Files.KLX_FileFileFunctionsCheckFolder(voices, true);
   const int unpacked = m_Files.KLX_FileFunctionsUnzipPacks(voices, packs);
   int installed = 0;
+  int refused = 0;
   if (unpacked == 0) {
     Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
   } else {
@@ -402,8 +403,10 @@ int KLX_Update::VoicePacks() {
       const QString folder = voices + m_Files.KLX_FileFunctionGetUnzippedName(i);
       if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
         qWarning("voice pack %s does not match its checksum list: removed", qUtf8Printable(folder));
+        ++refused;
       } else if (!m_Files.KLX_FileFunctionsInstallUnzipped(i, ListedFiles())) {
         qWarning("voice pack %s could not be installed", qUtf8Printable(folder));
+        ++refused;
       } else {
         ++installed;
       }
@@ -413,7 +416,10 @@ int KLX_Update::VoicePacks() {
   }
   KLX_TTS::EndVoicesUpdate();
   if (installed == 0) return KLX_Error;
-  Status(VT::KLX_UPDATE_STATUS_VOICES_INSTALLED + (installed << kInstallStatusShift));
+  // The count's low byte is the voices installed, the bits above it the
+  // packs refused: the pilot learns that a pack on the stick was left out.
+  Status(VT::KLX_UPDATE_STATUS_VOICES_INSTALLED +
+         ((qMin(installed, 0xFF) | (refused << kInstallStatusShift)) << kInstallStatusShift));
   return KLX_Done;
 }
 

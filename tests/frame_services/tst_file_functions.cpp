@@ -337,16 +337,25 @@ class FileFunctionsTest : public QObject {
 
     KLX_FileFunctions f;
     QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
-    QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 2);
-    const QStringList names = {f.KLX_FileFunctionGetUnzippedName(0), f.KLX_FileFunctionGetUnzippedName(1)};
-    QCOMPARE(QSet<QString>(names.begin(), names.end()), QSet<QString>({"de_Anna", "odd name;x"}));
-    QCOMPARE(f.KLX_FileFunctionGetUnzippedName(2), QString());
+    // The broken archive is listed without a folder, so that its check fails
+    // and it counts as refused.
+    QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 3);
+    QStringList names;
+    for (int i = 0; i < 3; ++i) names << f.KLX_FileFunctionGetUnzippedName(i);
+    QCOMPARE(QSet<QString>(names.begin(), names.end()), QSet<QString>({"de_Anna", "odd name;x", "broken"}));
+    QCOMPARE(f.KLX_FileFunctionGetUnzippedName(3), QString());
     // Unpacked apart: the destination holds nothing of them before they
     // are installed, and then only the files named.
     QCOMPARE(ReadFile(voices + "de_Anna/stale.wav"), QByteArray("stale"));
-    QVERIFY(WriteFile(f.KLX_FileFunctionGetUnzippedFolder(0) + "/unnamed.wav", "x"));
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 3; ++i) {
+      if (names[i] == "broken") {
+        QVERIFY(!QFileInfo::exists(f.KLX_FileFunctionGetUnzippedFolder(i)));
+        QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(i, {"a.wav"}));
+        continue;
+      }
+      if (names[i] == "de_Anna") QVERIFY(WriteFile(f.KLX_FileFunctionGetUnzippedFolder(i) + "/unnamed.wav", "x"));
       QVERIFY(f.KLX_FileFunctionsInstallUnzipped(i, {names[i] == "de_Anna" ? "hello.wav" : "a.wav"}));
+    }
     f.KLX_FileFunctionsDropUnzipped();
     QVERIFY(!QFileInfo::exists(m_Root->Path() + "/Vorn/Sound/.unpacking"));
     QCOMPARE(VornFileTree(voices), QStringList({"de_Anna/", "de_Anna/hello.wav: hallo",

@@ -134,12 +134,21 @@ Item {
         case GuiCmdData.KLX_UPDATE_STATUS_COPY_ZIPS: return qsTr("Copying the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_UNZIPPING: return qsTr("Unpacking the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED:
-            return (count === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(count)) + Language.emptyString
+            return installedText(count & 0xFF, count >> 8) + Language.emptyString
         case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL: return qsTr("No voice pack was found on the USB stick.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED: return qsTr("The voice data is corrupted. No voice was installed.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_NO_USB: return qsTr("No USB stick was found.") + Language.emptyString
         }
         return ""
+    }
+    // The count's low byte is the voices installed, the bits above it the packs left out.
+    function installedText(installed, refused) {
+        var text = installed === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(installed)
+        if (refused === 1)
+            text += " " + qsTr("1 voice pack was not installed: it failed its check.")
+        else if (refused > 1)
+            text += " " + qsTr("%1 voice packs were not installed: they failed their check.").arg(refused)
+        return text
     }
     // The statuses that tell why an install failed.
     function failureText(state) {
@@ -167,7 +176,7 @@ Item {
         id: packTask
         onStatus: {
             if (state === GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED)
-                selector.installedCount = count
+                selector.installedCount = count & 0xFF
             var text = selector.statusText(state, count)
             if (text !== "")
                 selector.packText = text

@@ -4611,6 +4611,14 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation>已安装 1 个语音。</translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation>1 个语音包未安装：校验未通过。</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation>%1 个语音包未安装：校验未通过。</translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation>已安装 %1 个语音。</translation>
     </message>

@@ -4611,6 +4611,14 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <translation>1 Stimme installiert.</translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation>1 Sprachpaket wurde nicht installiert: Die Prüfung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation>%1 Sprachpakete wurden nicht installiert: Die Prüfung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation>%1 Stimmen installiert.</translation>
     </message>

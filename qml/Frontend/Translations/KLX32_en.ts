@@ -4589,6 +4589,14 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation type="unfinished"></translation>
     </message>

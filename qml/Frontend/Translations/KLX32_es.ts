@@ -4611,6 +4611,14 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <translation>1 voz instalada.</translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation>1 paquete de voz no se instaló: no superó la comprobación.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation>%1 paquetes de voz no se instalaron: no superaron la comprobación.</translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation>%1 voces instaladas.</translation>
     </message>

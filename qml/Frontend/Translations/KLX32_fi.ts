@@ -4611,6 +4611,14 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <translation>1 puheääni asennettu.</translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation>1 puheäänipakettia ei asennettu: sen tarkistus epäonnistui.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation>%1 puheäänipakettia ei asennettu: niiden tarkistus epäonnistui.</translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation>%1 puheääntä asennettu.</translation>
     </message>

@@ -4611,6 +4611,14 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <translation>1 voix installée.</translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation>1 pack vocal n’a pas été installé : sa vérification a échoué.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation>%1 packs vocaux n’ont pas été installés : leur vérification a échoué.</translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation>%1 voix installées.</translation>
     </message>

@@ -4611,6 +4611,14 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <translation>1 voce installata.</translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation>1 pacchetto voce non è stato installato: la verifica non è riuscita.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation>%1 pacchetti voce non sono stati installati: la verifica non è riuscita.</translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation>%1 voci installate.</translation>
     </message>

@@ -4611,6 +4611,14 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <translation>1 stemme installert.</translation>
     </message>
     <message>
+        <source>1 voice pack was not installed: it failed its check.</source>
+        <translation>1 talepakke ble ikke installert: kontrollen mislyktes.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they failed their check.</source>
+        <translation>%1 talepakker ble ikke installert: kontrollen mislyktes.</translation>
+    </message>
+    <message>
         <source>%1 voices installed.</source>
         <translation>%1 stemmer installert.</translation>
     </message>
