@@ -216,8 +216,10 @@ void KLX_AudioHandler::KLX_AudioHandlerStopSoundFile() {
 void KLX_AudioHandler::PublishFileSoundLocked() {
   const bool now = m_PendingSound.fileSound || m_FileSoundRunning;
   if (m_FileSoundShown.exchange(now) == now) return;
-  // Bindings on the property live in the object's thread.
-  QMetaObject::invokeMethod(this, [this] { emit soundFilePlayingChanged(); }, Qt::QueuedConnection);
+  // Bindings on the property live in the object's thread. Queued by name:
+  // the call event is then made and freed inside Qt, a hand-over that the
+  // thread checker sees whole (a functor is allocated here and freed there).
+  QMetaObject::invokeMethod(this, "soundFilePlayingChanged", Qt::QueuedConnection);
 }
 
 // Under the thread mutex, which it lets go while the sound plays.
