@@ -227,7 +227,7 @@ Item {
         case GuiCmdData.KLX_UPDATE_STATUS_MD5_ERROR:
             return qsTr("The firmware file does not match its checksum.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_NO_UPDATE_XML:
-            return qsTr("Update.xml could not be read.") + Language.emptyString
+            return qsTr("The update folder holds no package to write again: its Update.xml could not be read.") + Language.emptyString
         }
         return ""
     }

@@ -3538,8 +3538,8 @@ A name must not contain / or &quot;..&quot;.</source>
         <translation>固件文件与其校验和不符。</translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
-        <translation>无法读取 Update.xml。</translation>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
+        <translation>更新文件夹中没有可重新写入的软件包：无法读取其 Update.xml。</translation>
     </message>
     <message>
         <source>The package in the update folder holds no firmware for the stick controller.</source>

@@ -3538,8 +3538,8 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
         <translation>Die Firmware-Datei passt nicht zu ihrer Prüfsumme.</translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
-        <translation>Update.xml konnte nicht gelesen werden.</translation>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
+        <translation>Der Update-Ordner enthält kein Paket zum erneuten Schreiben: Seine Update.xml konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The package in the update folder holds no firmware for the stick controller.</source>

@@ -3520,7 +3520,7 @@ A name must not contain / or &quot;..&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -3538,8 +3538,8 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
         <translation>El archivo de firmware no coincide con su suma de comprobación.</translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
-        <translation>No se pudo leer Update.xml.</translation>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
+        <translation>La carpeta de actualización no contiene ningún paquete que escribir de nuevo: no se pudo leer su Update.xml.</translation>
     </message>
     <message>
         <source>The package in the update folder holds no firmware for the stick controller.</source>

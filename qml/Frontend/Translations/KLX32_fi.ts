@@ -3538,8 +3538,8 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
         <translation>Laiteohjelmistotiedosto ei vastaa tarkistussummaansa.</translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
-        <translation>Update.xml-tiedostoa ei voitu lukea.</translation>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
+        <translation>Päivityskansiossa ei ole uudelleen kirjoitettavaa pakettia: sen Update.xml-tiedostoa ei voitu lukea.</translation>
     </message>
     <message>
         <source>The package in the update folder holds no firmware for the stick controller.</source>

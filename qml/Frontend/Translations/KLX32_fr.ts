@@ -3538,8 +3538,8 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
         <translation>Le fichier firmware ne correspond pas à sa somme de contrôle.</translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
-        <translation>Impossible de lire Update.xml.</translation>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
+        <translation>Le dossier de mise à jour ne contient aucun paquet à réécrire : son Update.xml n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The package in the update folder holds no firmware for the stick controller.</source>

@@ -3538,8 +3538,8 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
         <translation>Il file del firmware non corrisponde al suo checksum.</translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
-        <translation>Impossibile leggere Update.xml.</translation>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
+        <translation>La cartella di aggiornamento non contiene alcun pacchetto da riscrivere: impossibile leggere il suo Update.xml.</translation>
     </message>
     <message>
         <source>The package in the update folder holds no firmware for the stick controller.</source>

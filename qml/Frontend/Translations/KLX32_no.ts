@@ -3538,8 +3538,8 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
         <translation>Firmwarefilen samsvarer ikke med kontrollsummen sin.</translation>
     </message>
     <message>
-        <source>Update.xml could not be read.</source>
-        <translation>Update.xml kunne ikke leses.</translation>
+        <source>The update folder holds no package to write again: its Update.xml could not be read.</source>
+        <translation>Oppdateringsmappen har ingen pakke å skrive på nytt: Update.xml kunne ikke leses.</translation>
     </message>
     <message>
         <source>The package in the update folder holds no firmware for the stick controller.</source>
