@@ -336,7 +336,8 @@ class TestModelMenu : public QObject {
     QTRY_COMPARE(Names(f), (QStringList{"Alpha", "Gamma"}));
     QCOMPARE(f.Item("model_1")->property("current").toBool(), true);
     QVERIFY(StateNames(f, "Gamma"));
-    QCOMPARE(ModelArea(f), (QStringList{"Boat/Beta.xml", "Plane/Alpha.xml", "Plane/Gamma.xml"}));
+    // The rename's forced save may still be writing beside Gamma.xml.
+    QTRY_COMPARE(ModelArea(f), (QStringList{"Boat/Beta.xml", "Plane/Alpha.xml", "Plane/Gamma.xml"}));
   }
 
   // A folder made is named at once; a model in a folder of the user's is
@@ -446,7 +447,7 @@ class TestModelMenu : public QObject {
     QTRY_COMPARE(f.PopupText(), text);
     QVERIFY(Idle(f));
     QVERIFY(f.TapInPopup("popupButton_0"));
-    QCOMPARE(ModelArea(f), before);
+    QTRY_COMPARE(ModelArea(f), before);
     QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
     QVERIFY(BothHold(f, "Alpha"));
   }
