@@ -19,7 +19,10 @@ int kl_engine_cfg_count(E_EngineCfg entry) {
 void kl_engine_init_parameters(int board) {
   std::printf(" PARAMS LOADING FOR BOARD: %d\n", board);
   std::fflush(stdout);
-  g_klEngine.pEngineCfg = (board == KL_BOARD_FENK) ? kl_engine_cfg_Fenk : kl_engine_cfg_Vorn;
+  // Written only when it changes (the first load): every later start of the
+  // processing finds the table in force, while the alarm pass reads it.
+  const int32_t* table = (board == KL_BOARD_FENK) ? kl_engine_cfg_Fenk : kl_engine_cfg_Vorn;
+  if (g_klEngine.pEngineCfg != table) g_klEngine.pEngineCfg = table;
 }
 
 void kl_engine_init_params_init_runtimedata(T_ServoOutputs* runtime, int board) {
