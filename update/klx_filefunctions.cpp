@@ -356,8 +356,9 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
     const QString archive = archiveFolder + name;
     const QString into = UnzipFolder(m_UnzippedNames.size());
     // Unzip's options come first: the archive name must not be read as a
-    // member to extract. A pack that cannot be unpacked is listed all the same, without its
-    // folder: its check then fails and the pilot is told it was left out.
+    // member to extract. A pack that cannot be unpacked is listed all the
+    // same, without its folder: its check then fails and the pilot is told
+    // that it was left out.
     if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long((entry.size() / 1024) * 2))) {
       qWarning("voice pack %s does not fit on the card: refused", qUtf8Printable(archive));
     } else if (!QDir().mkpath(into) || KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", into}) != 0) {
