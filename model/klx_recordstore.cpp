@@ -35,8 +35,8 @@ int MapTrimControl(int id) {
 }
 }  // namespace
 
-QRecursiveMutex& KLX_ModelLock::Guard() {
-  static QRecursiveMutex guard;
+QMutex& KLX_ModelLock::Guard() {
+  static QMutex guard;
   return guard;
 }
 

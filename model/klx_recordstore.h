@@ -3,7 +3,7 @@
 // one descriptor per field (where it sits, how it is clamped and converted,
 // what the single-field update carries), the element names kept beside the
 // records, and the whole-unit operations every kind shares.
-#include <QRecursiveMutex>
+#include <QMutex>
 #include <QString>
 
 #include <cstddef>
@@ -93,7 +93,7 @@ constexpr KLX_Field KLX_FieldOf(int clampId, int msgId, std::size_t offset, std:
 class KLX_ModelLock {
  public:
   // A thread takes the guard once: the locks it takes inside its own (every
-  // field a save reads) only count.
+  // field a save reads) only count, so the guard need not be recursive.
   KLX_ModelLock() {
     if (s_Depth++ == 0) Guard().lock();
   }
@@ -102,7 +102,7 @@ class KLX_ModelLock {
   }
   KLX_ModelLock(const KLX_ModelLock&) = delete;
   KLX_ModelLock& operator=(const KLX_ModelLock&) = delete;
-  static QRecursiveMutex& Guard();
+  static QMutex& Guard();
 
  private:
   static inline thread_local int s_Depth = 0;

@@ -17,6 +17,7 @@ class CFileListItem {
   QString path;            // relative, without "./"
   quint32 size = 0;        // bytes; 0 until a size line sets it
   bool installed = false;  // found already in place by a download task
+  bool fetched = false;    // found complete in the download's temporary folder
 };
 
 class CFileList {

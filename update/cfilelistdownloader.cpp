@@ -113,18 +113,20 @@ void CFileListDownloader::onFileDownloadComplete(int error) {
   downloadComplete(m_ListFile, Err_Failed, false);
 }
 
-qint64 CFileListDownloader::bytesMissing() {
+qint64 CFileListDownloader::takeStock() {
   qint64 missing = 0;
-  for (CFileListItem* item = m_List ? m_List->First() : nullptr; item; item = m_List->Next())
-    if (!Present(m_FinalFolder + item->path, item->digest) && !Present(m_TmpFolder + item->path, item->digest))
-      missing += item->size;
+  for (CFileListItem* item = m_List ? m_List->First() : nullptr; item; item = m_List->Next()) {
+    item->installed = Present(m_FinalFolder + item->path, item->digest);
+    item->fetched = !item->installed && Present(m_TmpFolder + item->path, item->digest);
+    if (!item->installed && !item->fetched) missing += item->size;
+  }
   return missing;
 }
 
 void CFileListDownloader::beginListDownload() {
   // The card takes what the list announces, or nothing of it is fetched:
   // a card that fills on the way holds a broken half of the update.
-  const qint64 missing = bytesMissing();
+  const qint64 missing = takeStock();
   if (missing > 0 && !KLX_FileFunctions().KLX_FileFunctionsGetAvailSpaceOnFolder(m_TmpFolder, long(missing / 1024 + 1))) {
     qWarning("no room on the card for the %lld bytes of the update", missing);
     downloadComplete(m_ListFile, Err_NotEnoughMemory, false);
@@ -144,16 +146,12 @@ bool CFileListDownloader::beginDownloadNext(bool first) {
   m_StartFailed = false;
   if (!m_List) return false;
   for (CFileListItem* item = first ? m_List->First() : m_List->Next(); item; item = m_List->Next()) {
-    if (Present(m_FinalFolder + item->path, item->digest)) {
-      item->installed = true;
+    // Found by the stock taken before the first file: each file is hashed once.
+    if (item->installed || item->fetched) {
       m_BytesDone += item->size;
       continue;
     }
     const QString target = m_TmpFolder + item->path;
-    if (Present(target, item->digest)) {
-      m_BytesDone += item->size;
-      continue;
-    }
     QFile::remove(target);
     m_CurrentTarget = target;
     m_CurrentSize = item->size;

@@ -43,8 +43,10 @@ class CFileListDownloader : public CUpdateDownloaderBase {
   virtual CFileList* createFileListObj() { return new CFileList; }
   virtual void deleteFileListObj(CFileList*& list);
   void beginListDownload();
-  // The listed bytes of the files in neither folder yet.
-  qint64 bytesMissing();
+  // Looks once for each listed file in the final and the temporary folder
+  // (by its digest), marks the ones found, and answers the listed bytes of
+  // the files in neither.
+  qint64 takeStock();
 
   std::atomic<int> m_ListState{ls_Idle};
   QString m_ListName;
