@@ -30,6 +30,9 @@ class CUpdateDownloaderBase : public CDownloaderTsk {
   virtual bool isSelectedForDownload() const { return m_Selected; }
   virtual void Abort();
   virtual void Resume(reason_t reason) { Q_UNUSED(reason) }
+  // The manager's way to Resume: queued into the task's own thread, where
+  // its downloads and network replies live (the user answers on the GUI's).
+  Q_INVOKABLE void ResumeHere(int reason) { Resume(reason_t(reason)); }
   // Starts a run (state ready or completed); the selection is used up.
   virtual bool downloadUpdate(QNetworkAccessManager* nam);
 

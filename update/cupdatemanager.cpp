@@ -173,8 +173,10 @@ void CUpdateManager::abort() {
 }
 
 void CUpdateManager::resume(Reason reason) {
+  // Queued by name: the task goes on in the manager's thread, and the call
+  // event is Qt's own.
   for (CUpdateDownloaderBase* task : m_Tasks)
-    if (task) task->Resume(CUpdateDownloaderBase::reason_t(reason));
+    if (task) QMetaObject::invokeMethod(task, "ResumeHere", Qt::QueuedConnection, Q_ARG(int, int(reason)));
 }
 
 void CUpdateManager::onTaskComplete(QString vname, int error) {
