@@ -16,7 +16,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri xdotool
   # The Chinese screens: the program's own font has no Chinese characters.
   fonts-wqy-microhei
-  python3 unzip
+  python3 unzip zip
   dbus-daemon python3-dbus python3-gi
   wpasupplicant
 )
