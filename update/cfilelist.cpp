@@ -2,6 +2,8 @@
 
 #include <QDebug>
 
+#include <limits>
+
 namespace {
 constexpr int kShortestVersionLine = 14;  // "AV:1.2;LV:3.4;" without its line end
 constexpr int kShortestToken = 7;         // "AV:1.2;"
@@ -50,9 +52,14 @@ bool CFileList::Load(QIODevice* device, const QString& ignoreName) {
       const int end = line.indexOf("B;", 4);
       if (end >= 4) {
         bool ok = false;
-        const quint32 size = line.mid(3, end - 3).toUInt(&ok);
-        m_Entries.last().size = ok ? size : 0;
-        m_TotalSize += ok ? size : 0;
+        const qint64 size = line.mid(3, end - 3).toLongLong(&ok);
+        if (!ok || size < 0) {
+          qWarning("CFileList::Load(): size line %s is no size: the list is broken", WithoutLineEnd(line).constData());
+          free();
+          return false;
+        }
+        m_Entries.last().size = size;
+        m_TotalSize = AddSizes(m_TotalSize, size);
         continue;
       }
     }
@@ -60,6 +67,10 @@ bool CFileList::Load(QIODevice* device, const QString& ignoreName) {
   }
   m_Position = m_Entries.size();
   return !m_Entries.isEmpty();
+}
+
+qint64 CFileList::AddSizes(qint64 a, qint64 b) {
+  return b > std::numeric_limits<qint64>::max() - a ? std::numeric_limits<qint64>::max() : a + b;
 }
 
 CFileListItem* CFileList::First() {

@@ -15,7 +15,7 @@ class CFileListItem {
   virtual ~CFileListItem() = default;
   QString digest;          // as written in the list
   QString path;            // relative, without "./"
-  quint32 size = 0;        // bytes; 0 until a size line sets it
+  qint64 size = 0;         // bytes; 0 until a size line sets it
   bool installed = false;  // found already in place by a download task
   bool fetched = false;    // found complete in the download's temporary folder
 };
@@ -30,6 +30,8 @@ class CFileList {
 
   // Reads the list from an open device, leaving out the entry whose path is
   // `ignoreName` (a list that names itself); true when it holds an entry.
+  // A size that is no number leaves the list empty: every size bounds a
+  // download and counts against the card's room.
   bool Load(QIODevice* device, const QString& ignoreName);
   // The first entry (the walk starts again), none for an empty list.
   CFileListItem* First();
@@ -38,13 +40,16 @@ class CFileList {
   CFileListItem* Next();
 
   int Count() const { return m_Entries.size(); }
-  // The sum of every size line read (modulo 2^32).
-  quint32 TotalSize() const { return m_TotalSize; }
+  // The sum of every size line read.
+  qint64 TotalSize() const { return m_TotalSize; }
+  // a + b, at most the largest size there is: a list's sizes are the
+  // server's word and may be anything.
+  static qint64 AddSizes(qint64 a, qint64 b);
 
  private:
   QList<CFileListItem> m_Entries;
   int m_Position = 0;
-  quint32 m_TotalSize = 0;
+  qint64 m_TotalSize = 0;
 };
 
 // The system update's list: also the application ("AV") and Linux ("LV")

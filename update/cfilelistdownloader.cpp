@@ -118,7 +118,7 @@ qint64 CFileListDownloader::takeStock() {
   for (CFileListItem* item = m_List ? m_List->First() : nullptr; item; item = m_List->Next()) {
     item->installed = Present(m_FinalFolder + item->path, item->digest);
     item->fetched = !item->installed && Present(m_TmpFolder + item->path, item->digest);
-    if (!item->installed && !item->fetched) missing += item->size;
+    if (!item->installed && !item->fetched) missing = CFileList::AddSizes(missing, item->size);
   }
   return missing;
 }
@@ -223,7 +223,7 @@ void CFileListDownloader::onAborted(bool aborted) {
 void CFileListDownloader::onProgress(qlonglong bytesReceived, qlonglong bytesTotal) {
   Q_UNUSED(bytesTotal)
   if (m_ListTotal != 0) {
-    emit sigProgress(QString(), qlonglong(m_BytesDone) + bytesReceived, m_ListTotal);
+    emit sigProgress(QString(), m_BytesDone + bytesReceived, m_ListTotal);
   } else if (m_ListState == ls_Files) {
     Progress(QFileInfo(m_CurrentTarget).fileName());
   } else {

@@ -53,9 +53,9 @@ class CFileListDownloader : public CUpdateDownloaderBase {
   QString m_TmpFolder;
   QString m_CurrentTarget;
   CFileList* m_List = nullptr;
-  quint32 m_ListTotal = 0;
-  quint32 m_BytesDone = 0;
-  quint32 m_CurrentSize = 0;
+  qint64 m_ListTotal = 0;
+  qint64 m_BytesDone = 0;
+  qint64 m_CurrentSize = 0;
   QString m_RemotePath;
   QString m_FinalFolder;
   // The local file of the list of the running run.

@@ -156,35 +156,46 @@ class ChecksumListsTest : public QObject {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("ignore");
     QTest::addColumn<QStringList>("walk");
-    QTest::addColumn<uint>("total");
+    QTest::addColumn<qint64>("total");
     QTest::addColumn<QList<QByteArray>>("unknown");
     const QByteArray f = kDigestA + "  ./";
     QTest::newRow("sizes, CR LF")
         << QByteArray(f + "a.bin\r\nSZ:1048576B;\r\n" + f + "sub/b.bin\r\nSZ:12B;\r\n") << ""
-        << QStringList{"a.bin:1048576", "sub/b.bin:12"} << 1048588u << QList<QByteArray>{};
+        << QStringList{"a.bin:1048576", "sub/b.bin:12"} << qint64(1048588) << QList<QByteArray>{};
     QTest::newRow("a size before any file, a version line")
-        << QByteArray("SZ:12B;\nAV:1.2;LV:3.4;\n" + f + "a\n") << "" << QStringList{"a:0"} << 0u
+        << QByteArray("SZ:12B;\nAV:1.2;LV:3.4;\n" + f + "a\n") << "" << QStringList{"a:0"} << qint64(0)
         << QList<QByteArray>{"SZ:12B;\n", "AV:1.2;LV:3.4;\n"};
     QTest::newRow("two sizes for one file: the second stays, both count")
-        << QByteArray(f + "a\nSZ:5B;\nSZ:7B;\n") << "" << QStringList{"a:7"} << 12u << QList<QByteArray>{};
+        << QByteArray(f + "a\nSZ:5B;\nSZ:7B;\n") << "" << QStringList{"a:7"} << qint64(12) << QList<QByteArray>{};
     QTest::newRow("odd size lines")
-        << QByteArray(f + "a\nSZ:B;\n" + f + "b\nSZ:12\n" + f + "c\nSZ:abcB;\n") << ""
-        << QStringList{"a:0", "b:0", "c:0"} << 0u << QList<QByteArray>{"SZ:B;\n", "SZ:12\n"};
+        << QByteArray(f + "a\nSZ:B;\n" + f + "b\nSZ:12\n") << "" << QStringList{"a:0", "b:0"} << qint64(0)
+        << QList<QByteArray>{"SZ:B;\n", "SZ:12\n"};
+    QTest::newRow("sizes of 4 GiB and more")
+        << QByteArray(f + "a\nSZ:4294967296B;\n" + f + "b\nSZ:9000000000B;\n") << ""
+        << QStringList{"a:4294967296", "b:9000000000"} << qint64(13294967296) << QList<QByteArray>{};
+    QTest::newRow("sizes beyond any card add up to the most there is")
+        << QByteArray(f + "a\nSZ:9000000000000000000B;\n" + f + "b\nSZ:9000000000000000000B;\n") << ""
+        << QStringList{"a:9000000000000000000", "b:9000000000000000000"}
+        << std::numeric_limits<qint64>::max() << QList<QByteArray>{};
+    for (const char* size : {"12x", "abc", "-5", "99999999999999999999"})
+      QTest::newRow(qPrintable(QStringLiteral("a size that is no number (%1): a broken list").arg(size)))
+          << QByteArray(f + "a\nSZ:1B;\n" + f + "b\nSZ:" + size + "B;\n" + f + "c\n") << "" << QStringList{}
+          << qint64(0) << QList<QByteArray>{};
     QTest::newRow("one blank as two; no \" ./\" dropped; leading blank unknown")
-        << QByteArray(kDigestA + " ./a\n" + kDigestA + " b\n ./c\n") << "" << QStringList{"a:0"} << 0u
+        << QByteArray(kDigestA + " ./a\n" + kDigestA + " b\n ./c\n") << "" << QStringList{"a:0"} << qint64(0)
         << QList<QByteArray>{" ./c\n"};
     QTest::newRow("the list's own name left out")
-        << QByteArray(f + "KLX32MD5fold.txt\n" + f + "x/y\n") << "KLX32MD5fold.txt" << QStringList{"x/y:0"} << 0u
-        << QList<QByteArray>{};
+        << QByteArray(f + "KLX32MD5fold.txt\n" + f + "x/y\n") << "KLX32MD5fold.txt" << QStringList{"x/y:0"}
+        << qint64(0) << QList<QByteArray>{};
     QTest::newRow("only size and version lines") << QByteArray("SZ:1B;\nAV:1.2;LV:3.4;\n") << ""
-                                                 << QStringList{} << 0u
+                                                 << QStringList{} << qint64(0)
                                                  << QList<QByteArray>{"SZ:1B;\n", "AV:1.2;LV:3.4;\n"};
   }
   void fileListLines() {
     QFETCH(QByteArray, text);
     QFETCH(QString, ignore);
     QFETCH(QStringList, walk);
-    QFETCH(uint, total);
+    QFETCH(qint64, total);
     QFETCH(QList<QByteArray>, unknown);
     QBuffer device(&text);
     RecordingList list;
@@ -192,7 +203,7 @@ class ChecksumListsTest : public QObject {
     QVERIFY(device.open(QIODevice::ReadOnly));
     QCOMPARE(list.Load(&device, ignore), !walk.isEmpty());
     QCOMPARE(Walk(list), walk);
-    QCOMPARE(list.TotalSize(), quint32(total));
+    QCOMPARE(list.TotalSize(), total);
     QCOMPARE(list.unknown, unknown);
   }
 
@@ -208,7 +219,7 @@ class ChecksumListsTest : public QObject {
     QVERIFY(list.Load(&device, QString()));
     QCOMPARE(Walk(list), QStringList({"KLX32LinuxApp:70000", "lang/de.qm:2"}));
     QCOMPARE(list.First()->digest, QString::fromLatin1(Md5Hex(QByteArray(70000, 'p'))));
-    QCOMPARE(list.TotalSize(), 70002u);
+    QCOMPARE(list.TotalSize(), qint64(70002));
   }
 
   void unknownLineStopsTheReading() {
@@ -262,7 +273,7 @@ class ChecksumListsTest : public QObject {
     // Emptying the list keeps the versions.
     list.free();
     QVERIFY(!list.First());
-    QCOMPARE(list.TotalSize(), 0u);
+    QCOMPARE(list.TotalSize(), qint64(0));
     QCOMPARE(list.AppVersion().toString(), app);
   }
 };
