@@ -10,7 +10,7 @@
 #include "frame/klx_filecalls.h"
 
 CDownloaderTsk::CDownloaderTsk(QObject* parent) : CTaskBase(parent) {
-  connect(&m_Watch, &CTransferWatch::sigStalled, this, &CDownloaderTsk::giveUp);
+  connect(&m_Watch, &CTransferWatch::sigStalled, this, [this] { giveUp(Err_Failed); });
 }
 
 CDownloaderTsk::~CDownloaderTsk() {
@@ -81,13 +81,15 @@ void CDownloaderTsk::slotOnDataReceived() {
   const QByteArray data = m_Reply->read(m_Watch.ReadLimit());
   if (!m_Watch.Take(data.size())) {
     qWarning("CDownloaderTsk: %s is longer than expected: cut", qUtf8Printable(m_Reply->url().toString()));
-    giveUp();
+    giveUp(Err_Failed);
     return;
   }
   // The body of an answer other than 200 is no file of the update.
   if (!CTransferWatch::AnswerTaken(m_Reply)) return;
   if (m_File) {
-    m_File->write(data);
+    const CTransferWatch::Stored stored = m_Watch.Keep(*m_File, data);
+    if (stored != CTransferWatch::Stored_All)
+      giveUp(stored == CTransferWatch::Stored_CardFull ? Err_NotEnoughMemory : Err_Failed);
   } else if (!m_ToFile) {
     onDataReceived(reinterpret_cast<const unsigned char*>(data.constData()), unsigned(data.size()));
   }
@@ -102,13 +104,13 @@ void CDownloaderTsk::releaseReply() {
   m_Reply = nullptr;
 }
 
-void CDownloaderTsk::giveUp() {
+void CDownloaderTsk::giveUp(error_t error) {
   QNetworkReply* reply = m_Reply;
   releaseReply();
   if (!reply) return;
   // Disconnected first: its end reaches no slot of ours.
   reply->abort();
-  finish(Err_Failed);
+  finish(error);
 }
 
 void CDownloaderTsk::slotOnDataReceptionCompleted() {
@@ -120,7 +122,8 @@ void CDownloaderTsk::slotOnDataReceptionCompleted() {
   }
   // What is left unread belongs to the file as well.
   if (m_Reply->bytesAvailable() > 0) slotOnDataReceived();
-  // Those last bytes went beyond the body's size: the download has ended.
+  // Those last bytes went beyond the body's size, or the card: the download
+  // has ended.
   if (!m_Reply) return;
   const QNetworkReply::NetworkError replyError = m_Reply->error();
   error_t reply = replyError == QNetworkReply::NoError               ? Err_NoErrors
@@ -146,9 +149,6 @@ void CDownloaderTsk::finish(error_t reply) {
     result = reply;
   } else if (m_File) {
     result = reply;
-    // A short write (a full card) is a failure, never a good file.
-    if (!m_File->flush() || m_File->error() != QFileDevice::NoError)
-      result = result == Err_NoErrors ? Err_NotEnoughMemory : result;
     // Its way to the card starts now; the move into place waits for it.
     if (result == Err_NoErrors) KLX_FileCalls::Instance().StartWriteback(m_File->handle());
     m_File->close();

@@ -90,8 +90,9 @@ class CDownloaderTsk : public CTaskBase {
   // Ends the download with the reply's result: the target kept, or
   // removed unless the result is good.
   void finish(error_t reply);
-  // A transfer that broke its limits (too long, stalled) ends as failed.
-  void giveUp();
+  // A transfer that broke its limits (too long, stalled, beyond the card's
+  // room, a write that failed) ends with `error`, its part removed.
+  void giveUp(error_t error);
 
   // Set by beginDownload in the caller's thread, cleared in the task's.
   std::atomic<bool> m_Busy{false};

@@ -8,7 +8,6 @@
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_version.h"
-#include "update/klx_filefunctions.h"
 #include "update/klx_md5.h"
 #include "update/cupdateurl.h"
 
@@ -69,7 +68,7 @@ void CFileListDownloader::onFileDownloadComplete(int error) {
   if (state == ls_List) {
     if (error != Err_NoErrors || !m_List) {
       qWarning("    Error: %d%s", error, m_List ? "" : ", m_List == nullptr!");
-      downloadComplete(m_ListFile, error == Err_NotFound ? Err_NotFound : Err_Failed, false);
+      downloadComplete(m_ListFile, error == Err_NotFound || error == Err_NotEnoughMemory ? error : Err_Failed, false);
       return;
     }
     QFile file(m_ListFile);
@@ -127,7 +126,7 @@ void CFileListDownloader::beginListDownload() {
   // The card takes what the list announces, or nothing of it is fetched:
   // a card that fills on the way holds a broken half of the update.
   const qint64 missing = takeStock();
-  if (missing > 0 && !KLX_FileFunctions().KLX_FileFunctionsGetAvailSpaceOnFolder(m_TmpFolder, long(missing / 1024 + 1))) {
+  if (missing > 0 && !CTransferWatch::CardTakes(m_TmpFolder, missing)) {
     qWarning("no room on the card for the %lld bytes of the update", missing);
     downloadComplete(m_ListFile, Err_NotEnoughMemory, false);
     return;

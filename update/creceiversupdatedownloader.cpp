@@ -146,7 +146,7 @@ void CFileListDownloaderBase::onFileDownloadComplete(int error) {
   const int state = m_ListState;
   if (state == ls_List) {
     if (error != Err_NoErrors) {
-      downloadComplete(source(), error == Err_NotFound ? Err_NotFound : Err_Failed);
+      downloadComplete(source(), error == Err_NotFound || error == Err_NotEnoughMemory ? error : Err_Failed);
     } else if (!onListDownloaded(m_CurrentTarget)) {
       downloadComplete(source(), Err_ListUnreadable);
     } else if (m_ListState != ls_WaitUser) {
@@ -160,6 +160,11 @@ void CFileListDownloaderBase::onFileDownloadComplete(int error) {
                               error == Err_Failed)
                                ? error
                                : -int(m_Result);
+    // A full card takes no further file either: the run ends and says so.
+    if (mapped == Err_NotEnoughMemory) {
+      downloadComplete(source(), Err_NotEnoughMemory);
+      return;
+    }
     if (!onDownloaded(m_CurrentTarget, mapped)) {
       downloadComplete(source(), Err_ListUnreadable);
       return;

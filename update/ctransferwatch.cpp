@@ -1,9 +1,13 @@
 #include "update/ctransferwatch.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 #include "frame/klx_clock.h"
+#include "frame/klx_filecalls.h"
+#include "update/klx_filefunctions.h"
 
 namespace {
 constexpr int kHttpOk = 200;
@@ -27,6 +31,7 @@ void CTransferWatch::Begin(QNetworkReply* reply, qint64 maxBytes) {
   m_Reply = reply;
   m_Max = maxBytes;
   m_Taken = 0;
+  m_Fitted = false;
   m_LastByteMs = NowMs();
   m_WindowMs = m_LastByteMs;
   m_WindowTaken = 0;
@@ -47,6 +52,28 @@ void CTransferWatch::End() {
 bool CTransferWatch::Whole(const QNetworkReply* reply) const {
   const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
   return !announced.isValid() || announced.toLongLong() == m_Taken;
+}
+
+CTransferWatch::Stored CTransferWatch::Keep(QFile& file, const QByteArray& data) {
+  if (!m_Fitted && m_Reply) {
+    m_Fitted = true;
+    const QVariant announced = m_Reply->header(QNetworkRequest::ContentLengthHeader);
+    if (announced.isValid() && !CardTakes(file.fileName(), announced.toLongLong())) {
+      qWarning("no room on the card for the %lld bytes of %s", announced.toLongLong(),
+               qUtf8Printable(m_Reply->url().toString()));
+      return Stored_CardFull;
+    }
+  }
+  if (data.isEmpty() || KLX_FileCalls::Instance().Write(file.handle(), data.constData(), data.size()))
+    return Stored_All;
+  const bool full = !CardTakes(file.fileName(), data.size());
+  qWarning("%s: %s", qUtf8Printable(file.fileName()), full ? "the card is full" : "cannot be written");
+  return full ? Stored_CardFull : Stored_Failed;
+}
+
+bool CTransferWatch::CardTakes(const QString& path, qint64 bytes) {
+  return KLX_FileFunctions().KLX_FileFunctionsGetAvailSpaceOnFolder(QFileInfo(path).absolutePath(),
+                                                                   long(bytes / 1024 + 1));
 }
 
 bool CTransferWatch::AnswerTaken(const QNetworkReply* reply) {

@@ -8,6 +8,11 @@
 // bytes is no transfer either: each kStallMs brings at least
 // kFloorBytesPerSecond a second, or the rest of the body when that is less.
 //
+// A body goes to the card only when the card has room for all of it that
+// the server announces, and every write is checked: a card that fills on the
+// way is told apart from a file that cannot be written, never taken for a
+// good file.
+//
 // The watch lives in the thread of the replies it watches. The stall is
 // measured on a clock a test can step; the clock is looked at every
 // check period.
@@ -17,6 +22,7 @@
 #include <atomic>
 
 class KLX_Clock;
+class QFile;
 class QNetworkReply;
 
 class CTransferWatch : public QObject {
@@ -50,6 +56,15 @@ class CTransferWatch : public QObject {
   // Stops watching.
   void End();
 
+  enum Stored { Stored_All, Stored_CardFull, Stored_Failed };
+  // Writes all of `data`, bytes of the watched reply's body, to the open
+  // `file`. Before the first of them: the card has room for all the reply
+  // announces (a reply without a length is left to the writes). A short or
+  // failed write is a full card when the card has no room for `data` left.
+  Stored Keep(QFile& file, const QByteArray& data);
+  // The card holding `path` has room for `bytes` more.
+  static bool CardTakes(const QString& path, qint64 bytes);
+
   // A server's answer may be stored: 200 (an address that is no HTTP one
   // has no status to check).
   static bool AnswerTaken(const QNetworkReply* reply);
@@ -72,6 +87,8 @@ class CTransferWatch : public QObject {
   const QNetworkReply* m_Reply = nullptr;
   qint64 m_Max = 0;
   qint64 m_Taken = 0;
+  // The announced length was held against the card's room.
+  bool m_Fitted = false;
   qint64 m_LastByteMs = 0;
   // The rate's window: when it began and what had been taken then.
   qint64 m_WindowMs = 0;

@@ -12,6 +12,7 @@
 
 #include "../tasks/tasks_fixture.h"
 #include "frame/klx_board.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
@@ -52,6 +53,44 @@ class RecordingFirmwareUpdate : public KLX_FirmwareUpdate {
   }
   mutable QMutex m_Mutex;
   QList<QPair<int, int>> m_Progress;
+};
+
+// The card under the download of one file, named `name` (in whatever
+// folder): that file's writes take `room` bytes in all; the write going
+// beyond puts what fits and fails, and the card then has no free space left
+// when it `fills`, else stays as it was (a card that fails to write).
+// Writes to other files go on as ever. Made before the rig whose downloads
+// it serves, so that it outlives their threads; in use from Fill on.
+class FillingCard : public KLX_FileCalls {
+ public:
+  ~FillingCard() override { KLX_FileCalls::Set(nullptr); }
+  void Fill(const QString& root, const QString& name, qint64 room, bool fills) {
+    m_Root = root;
+    m_Name = name;
+    m_Room = room;
+    m_Fills = fills;
+    KLX_FileCalls::Set(this);
+  }
+  // The bytes the file took.
+  qint64 Written() const { return m_Written; }
+
+  bool Write(int fd, const char* data, qint64 size) override {
+    const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    if (QFileInfo(path).fileName() != m_Name) return KLX_FileCalls::Write(fd, data, size);
+    const qint64 fits = qBound<qint64>(0, m_Room - m_Written, size);
+    const bool written = KLX_FileCalls::Write(fd, data, fits);
+    m_Written += fits;
+    if (written && fits == size) return true;
+    if (m_Fills) WriteFile(m_Root + "/run/sdcard-size", "0");
+    return false;
+  }
+
+ private:
+  QString m_Root;
+  QString m_Name;
+  qint64 m_Room = 0;
+  bool m_Fills = false;
+  std::atomic<qint64> m_Written{0};
 };
 
 // The update status values as the test's thread receives them.
