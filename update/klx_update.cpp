@@ -526,7 +526,8 @@ int KLX_Update::ContinueDownload() {
       return m_Update.updateKind == kSelfRecord ? PostSelf() : int(KLX_Ok);
     case KLX_Error:
       m_State = KLX_UPDATE_STATE_IDLE;
-      Status(VT::KLX_UPDATE_STATUS_NETWORK_ERROR);
+      Status(m_HttpReq->KLX_Update_HttpReqCardFull() ? VT::KLX_UPDATE_STATUS_NO_FREE_SPACE
+                                                     : VT::KLX_UPDATE_STATUS_NETWORK_ERROR);
       return KLX_Error;
     default:
       return result;

@@ -57,6 +57,7 @@ int KLX_Update_HttpReq::KLX_Update_HttpReq_MakeNewRequest(const QUrl& url) {
     QMutexLocker lock(&m_StateMutex);
     m_Url = url;
     if (url.fileName() == ListName()) {
+      m_CardFull = false;
       m_Failed = false;
       m_Downloaded = 0;
       m_Pending = QStringList{ListName()};
@@ -161,7 +162,13 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_ReadyRead() {
   // The body of an answer other than 200 is no file of the package.
   if (!m_File || m_Failed || !CTransferWatch::AnswerTaken(m_Reply)) return;
   // A file that cannot take the bytes (a full card) fails the package.
-  if (m_File->write(bytes) != bytes.size()) GiveUp();
+  if (!Keep(bytes)) GiveUp();
+}
+
+bool KLX_Update_HttpReq::Keep(const QByteArray& bytes) {
+  const CTransferWatch::Stored stored = m_Watch.Keep(*m_File, bytes);
+  if (stored == CTransferWatch::Stored_CardFull) m_CardFull = true;
+  return stored == CTransferWatch::Stored_All;
 }
 
 void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
@@ -174,13 +181,14 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
   }
   // What arrived with the end of the transfer.
   const QByteArray rest = m_Reply->read(m_Watch.ReadLimit());
-  const bool written = m_Watch.Take(rest.size()) && m_File->write(rest) == rest.size() && m_File->flush();
+  // Only a 200 answer brings the file (a redirect's body is none).
+  const bool answered = CTransferWatch::AnswerTaken(m_Reply);
+  const bool written = m_Watch.Take(rest.size()) && (!answered || Keep(rest));
   // A cut transfer is none, even when the reply reports no error (it does
-  // so now and then); only a 200 answer brings the file (a redirect's body
-  // is none).
+  // so now and then).
   const bool whole = m_Watch.Whole(m_Reply);
   m_File->close();
-  if (m_Reply->error() != QNetworkReply::NoError || !written || !whole || !CTransferWatch::AnswerTaken(m_Reply)) {
+  if (m_Reply->error() != QNetworkReply::NoError || !written || !whole || !answered) {
     qInfo("Downloading file %s error!\n", qUtf8Printable(m_File->fileName()));
     m_Failed = true;
     DropTarget(true);
@@ -230,24 +238,34 @@ bool KLX_Update_HttpReq::QueueListedFiles() {
       return false;
     }
   }
-  // Its size lines bound each file's transfer.
+  // Its size lines bound each file's transfer; a size that is none breaks
+  // the list.
   QHash<QString, qint64> sizes;
   CFileList sized;
   QFile listed(folder + ListName());
-  if (listed.open(QIODevice::ReadOnly) && sized.Load(&listed, ListName()))
-    for (CFileListItem* item = sized.First(); item; item = sized.Next())
-      if (item->size > 0) sizes.insert(item->path, item->size);
+  if (!listed.open(QIODevice::ReadOnly) || !sized.Load(&listed, QString())) {
+    qWarning("checksum list %s holds a size that is none: refused", qUtf8Printable(ListName()));
+    return false;
+  }
+  for (CFileListItem* item = sized.First(); item; item = sized.Next())
+    if (item->size > 0) sizes.insert(item->path, item->size);
   QStringList missing;
+  qint64 missingBytes = 0;
   for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
     const QString name = list.KLX_MD5GetFileName(i);
     if (name == ListName()) continue;
     QString digest;
-    if (!KLX_MD5::KLX_MD5OfFile(folder + name, &digest)) {
-      missing << name;
-    } else if (digest != list.KLX_MD5GetCheckSum(i)) {
-      QFile::remove(folder + name);
-      missing << name;
-    }
+    const bool present = KLX_MD5::KLX_MD5OfFile(folder + name, &digest);
+    if (present && digest == list.KLX_MD5GetCheckSum(i)) continue;
+    if (present) QFile::remove(folder + name);
+    missing << name;
+    missingBytes = CFileList::AddSizes(missingBytes, sizes.value(name));
+  }
+  // The card takes what the list announces, or nothing of it is fetched.
+  if (missingBytes > 0 && !CTransferWatch::CardTakes(folder, missingBytes)) {
+    qWarning("no room on the card for the %lld bytes of the package", missingBytes);
+    m_CardFull = true;
+    return false;
   }
   QMutexLocker lock(&m_StateMutex);
   m_Pending += missing;

@@ -55,6 +55,8 @@ class KLX_Update_HttpReq : public QObject {
 
   // How many files the running package fetched so far.
   int KLX_Update_HttpReqDownloadedCount() const { return m_Downloaded; }
+  // The running or last package failed because the card had no room for it.
+  bool KLX_Update_HttpReqCardFull() const { return m_CardFull; }
   // The clock a stalled transfer is timed on, looked at every `checkMs`
   // (tests); from the next transfer on.
   void KLX_Update_HttpReqSetClock(KLX_Clock* clock, int checkMs = CTransferWatch::kCheckMs) {
@@ -78,11 +80,16 @@ class KLX_Update_HttpReq : public QObject {
   // false when the list cannot serve as a package.
   bool QueueListedFiles();
   void DropTarget(bool remove);
+  // Writes bytes of the running file's body to its target; false when they
+  // did not all go there (the card noted when it is full).
+  bool Keep(const QByteArray& bytes);
   void ReleaseReply();
   // How long the body of a file of the package may be.
   qint64 BytesMax(const QString& name) const;
 
   std::atomic<bool> m_Failed{false};
+  // Set before m_Failed, so that a failure seen is told rightly.
+  std::atomic<bool> m_CardFull{false};
   std::atomic<bool> m_Busy{false};
   QNetworkReply* m_Reply = nullptr;
   QNetworkAccessManager* m_Manager = nullptr;
