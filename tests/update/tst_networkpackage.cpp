@@ -167,47 +167,30 @@ class NetworkPackageTest : public QObject {
   // way, is named full; a write failing on a card with room and a size that
   // is no number (a broken list) fail otherwise. No part stays.
   void cardThatCannotTakeThePackage_data() {
-    QTest::addColumn<QByteArray>("sizeLine");  // the program's, in the list
-    QTest::addColumn<qint64>("card");          // the card's free bytes; 0: as it is
-    QTest::addColumn<qint64>("room");          // what the program's file takes before a write fails
-    QTest::addColumn<bool>("fills");
+    using namespace CardCase;
+    Columns();
     QTest::addColumn<bool>("full");
-    QTest::addColumn<QStringList>("asked");
-    QTest::addColumn<qint64>("written");
-    const QByteArray listed = "SZ:307200B;\n";
-    const qint64 any = std::numeric_limits<qint64>::max();
-    const QStringList list{"KLX32MD5fold.txt 200"};
-    const QStringList program = list + QStringList{"Update.xml 200", "KLX32LinuxApp 200"};
     QTest::newRow("the listed files beyond the free space")
-        << listed << qint64(100 * 1024) << any << false << true << list << qint64(0);
+        << kListed << qint64(100 * 1024) << kAny << false << kToList << qint64(0) << true;
     QTest::newRow("no size line, the server's length beyond the free space")
-        << QByteArray() << qint64(100 * 1024) << any << false << true << program << qint64(0);
-    QTest::newRow("a size line of 4 GiB") << QByteArray("SZ:4294967296B;\n") << (qint64(1) << 30) << any << false
-                                          << true << list << qint64(0);
-    QTest::newRow("a size line that is no number") << QByteArray("SZ:12xB;\n") << qint64(0) << any << false
-                                                   << false << list << qint64(0);
+        << QByteArray() << qint64(100 * 1024) << kAny << false << kToProgram << qint64(0) << true;
+    QTest::newRow("a size line of 4 GiB")
+        << QByteArray("SZ:4294967296B;\n") << (qint64(1) << 30) << kAny << false << kToList << qint64(0) << true;
+    QTest::newRow("a size line that is no number")
+        << QByteArray("SZ:12xB;\n") << qint64(0) << kAny << false << kToList << qint64(0) << false;
     QTest::newRow("the card fills in the middle of the program")
-        << listed << qint64(0) << qint64(100000) << true << true << program << qint64(100000);
+        << kListed << qint64(0) << qint64(100000) << true << kToProgram << qint64(100000) << true;
     QTest::newRow("a write fails on a card with room")
-        << listed << qint64(0) << qint64(100000) << false << false << program << qint64(100000);
+        << kListed << qint64(0) << qint64(100000) << false << kToProgram << qint64(100000) << false;
   }
   void cardThatCannotTakeThePackage() {
-    QFETCH(QByteArray, sizeLine);
-    QFETCH(qint64, card);
-    QFETCH(qint64, room);
-    QFETCH(bool, fills);
-    QFETCH(bool, full);
     QFETCH(QStringList, asked);
     QFETCH(qint64, written);
+    QFETCH(bool, full);
     FillingCard filling;
     NetRig rig;
     QVERIFY(rig.Start());
-    if (card > 0) QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(card)));
-    filling.Fill(rig.fx.root.Path(), "KLX32LinuxApp", room, fills);
-    const QString served = rig.server.AppFile("KLX32MD5fold.txt");
-    QByteArray text = ReadFile(served);
-    QCOMPARE(text.count("SZ:307200B;\n"), 1);
-    QVERIFY(WriteFile(served, text.replace("SZ:307200B;\n", sizeLine)));
+    QVERIFY(CardCase::Prepare(filling, rig.fx.root.Path(), rig.server.AppFile("KLX32MD5fold.txt")));
 
     QCOMPARE(rig.Fetch(), int(KLX_Error));
     QCOMPARE(rig.getter.KLX_Update_HttpReqCardFull(), full);

@@ -251,45 +251,28 @@ class UpdateManagerTest : public QObject {
   // is no good file either (-1). No part stays. A size that is no number
   // breaks the list (-2).
   void cardThatCannotTakeTheUpdate_data() {
-    QTest::addColumn<QByteArray>("sizeLine");  // the program's, in the list
-    QTest::addColumn<qint64>("card");          // the card's free bytes; 0: as it is
-    QTest::addColumn<qint64>("room");          // what the program's file takes before a write fails
-    QTest::addColumn<bool>("fills");
+    using namespace CardCase;
+    Columns();
     QTest::addColumn<int>("error");
-    QTest::addColumn<QStringList>("asked");
-    QTest::addColumn<qint64>("written");
-    const QByteArray listed = "SZ:307200B;\n";
-    const qint64 any = std::numeric_limits<qint64>::max();
-    const QStringList list{"KLX32MD5fold.txt 200"};
-    const QStringList program = list + QStringList{"Update.xml 200", "KLX32LinuxApp 200"};
     QTest::newRow("no size line, the server's length beyond the free space")
-        << QByteArray() << qint64(100 * 1024) << any << false << -3 << program << qint64(0);
-    QTest::newRow("a size line of 4 GiB") << QByteArray("SZ:4294967296B;\n") << (qint64(1) << 30) << any << false << -3
-                                          << list << qint64(0);
-    QTest::newRow("a size line that is no number") << QByteArray("SZ:12xB;\n") << qint64(0) << any << false << -2
-                                                   << list << qint64(0);
+        << QByteArray() << qint64(100 * 1024) << kAny << false << kToProgram << qint64(0) << -3;
+    QTest::newRow("a size line of 4 GiB")
+        << QByteArray("SZ:4294967296B;\n") << (qint64(1) << 30) << kAny << false << kToList << qint64(0) << -3;
+    QTest::newRow("a size line that is no number")
+        << QByteArray("SZ:12xB;\n") << qint64(0) << kAny << false << kToList << qint64(0) << -2;
     QTest::newRow("the card fills in the middle of the program")
-        << listed << qint64(0) << qint64(100000) << true << -3 << program << qint64(100000);
+        << kListed << qint64(0) << qint64(100000) << true << kToProgram << qint64(100000) << -3;
     QTest::newRow("a write fails on a card with room")
-        << listed << qint64(0) << qint64(100000) << false << -1 << program << qint64(100000);
+        << kListed << qint64(0) << qint64(100000) << false << kToProgram << qint64(100000) << -1;
   }
   void cardThatCannotTakeTheUpdate() {
-    QFETCH(QByteArray, sizeLine);
-    QFETCH(qint64, card);
-    QFETCH(qint64, room);
-    QFETCH(bool, fills);
-    QFETCH(int, error);
     QFETCH(QStringList, asked);
     QFETCH(qint64, written);
+    QFETCH(int, error);
     FillingCard filling;
     ManagerRig rig;
     QVERIFY(rig.Start());
-    if (card > 0) QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(card)));
-    filling.Fill(rig.fx.root.Path(), "KLX32LinuxApp", room, fills);
-    const QString served = rig.server.AppFile("KLX32MD5fold.txt");
-    QByteArray text = ReadFile(served);
-    QCOMPARE(text.count("SZ:307200B;\n"), 1);
-    QVERIFY(WriteFile(served, text.replace("SZ:307200B;\n", sizeLine)));
+    QVERIFY(CardCase::Prepare(filling, rig.fx.root.Path(), rig.server.AppFile("KLX32MD5fold.txt")));
 
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Completion(), qMakePair(error, int(CUpdateManager::Src_KlServer)));
@@ -305,7 +288,7 @@ class UpdateManagerTest : public QObject {
     FillingCard filling;
     ManagerRig rig;
     QVERIFY(rig.Start());
-    filling.Fill(rig.fx.root.Path(), "rx8_v3.bin", std::numeric_limits<qint64>::max(), false);
+    filling.Fill(rig.fx.root.Path(), "rx8_v3.bin", CardCase::kAny, false);
     const CSimReceiverType rx8{"RX 8", "Receivers/RX8", "", 8, {{"rx8_v3.bin", QByteArray(8192, 'f')}}};
     QVERIFY(CSimUpdateServer::WriteReceivers(rig.server.served, "Vorn receivers 2", {rx8}));
     QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(4096)));

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <limits>
 #include <memory>
 
 #include "../tasks/tasks_fixture.h"
@@ -92,6 +93,41 @@ class FillingCard : public KLX_FileCalls {
   bool m_Fills = false;
   std::atomic<qint64> m_Written{0};
 };
+
+// The cases of a card that cannot take the served package's 300 KiB program
+// ("KLX32LinuxApp", listed as "SZ:307200B;"), shared by the tests of the
+// download paths. Their first columns: the program's size line in the list
+// (empty: none), the card's free bytes (0: as it is), what the program's
+// file takes before a write fails, whether the card is full then, the
+// requests the server saw and the bytes the program's file took.
+namespace CardCase {
+constexpr qint64 kAny = std::numeric_limits<qint64>::max();
+inline const QByteArray kListed = "SZ:307200B;\n";
+// The requests of a download that ends at the list, or at the program.
+inline const QStringList kToList{"KLX32MD5fold.txt 200"};
+inline const QStringList kToProgram{"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200"};
+inline void Columns() {
+  QTest::addColumn<QByteArray>("sizeLine");
+  QTest::addColumn<qint64>("card");
+  QTest::addColumn<qint64>("room");
+  QTest::addColumn<bool>("fills");
+  QTest::addColumn<QStringList>("asked");
+  QTest::addColumn<qint64>("written");
+}
+// The row's card on `root`, its list served at `servedList`, and the
+// program's writes through `filling`.
+inline bool Prepare(FillingCard& filling, const QString& root, const QString& servedList) {
+  QFETCH(QByteArray, sizeLine);
+  QFETCH(qint64, card);
+  QFETCH(qint64, room);
+  QFETCH(bool, fills);
+  if (card > 0 && !WriteFile(root + "/run/sdcard-size", QByteArray::number(card))) return false;
+  QByteArray text = ReadFile(servedList);
+  if (text.count(kListed) != 1 || !WriteFile(servedList, text.replace(kListed, sizeLine))) return false;
+  filling.Fill(root, "KLX32LinuxApp", room, fills);
+  return true;
+}
+}  // namespace CardCase
 
 // The update status values as the test's thread receives them.
 struct StatusLog : QObject {
