@@ -5,6 +5,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <limits>
+
 #include "frame/klx_clock.h"
 #include "frame/klx_filecalls.h"
 #include "update/klx_filefunctions.h"
@@ -72,8 +74,11 @@ CTransferWatch::Stored CTransferWatch::Keep(QFile& file, const QByteArray& data)
 }
 
 bool CTransferWatch::CardTakes(const QString& path, qint64 bytes) {
-  return KLX_FileFunctions().KLX_FileFunctionsGetAvailSpaceOnFolder(QFileInfo(path).absolutePath(),
-                                                                   long(bytes / 1024 + 1));
+  // Counted in KiB as the card check counts; more than a long holds (32 bits
+  // on the board) is more than any card.
+  const qint64 kib = bytes / 1024 + 1;
+  if (kib > std::numeric_limits<long>::max()) return false;
+  return KLX_FileFunctions().KLX_FileFunctionsGetAvailSpaceOnFolder(QFileInfo(path).absolutePath(), long(kib));
 }
 
 bool CTransferWatch::AnswerTaken(const QNetworkReply* reply) {

@@ -238,6 +238,21 @@ class NetworkPackageTest : public QObject {
     QCOMPARE(rig.getter.KLX_Update_HttpReqContinueDownload(), int(KLX_Error));
     QVERIFY(!QFileInfo::exists(rig.Local("KLX32LinuxApp")));
     QCOMPARE(rig.server.Asked(), QStringList({"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 slow"}));
+
+    // A second press, after the transfer ended, is not the next download's.
+    rig.fx.db.KLX_DataBaseManagerAbortDownload();
+    rig.server.SetFaults({});
+    rig.Begin();
+    int result = KLX_Ok;
+    // The download screen looks at the name as it goes.
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+          (void)rig.getter.KLX_Update_HttpGetDownloadingFilename();
+          return (result = rig.getter.KLX_Update_HttpReqContinueDownload()) != KLX_Ok;
+        },
+        20000));
+    QCOMPARE(result, int(KLX_Trigger));
+    QCOMPARE(ReadFile(rig.Local("KLX32LinuxApp")), rig.package.program);
   }
 };
 
