@@ -261,7 +261,7 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   struct SoundCommand {
     QStringList playerArgs;
     QString pipeCopy;
-    QString file;  // the player's
+    QString file;  // the one the player plays
     int length = 0;  // of the command line it stands for
     bool fileSound = false;  // type 256: gives way to other sounds
     int cutSeconds = 0;  // the player's "-d"; 0 none
