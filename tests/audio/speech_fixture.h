@@ -13,7 +13,8 @@
 // An audio handler of its own on recording devices and the scripted speech
 // engine, its passes on the fixture's manual clock, brought up beside a
 // facade (whose own handler is stopped first: one speech thread per
-// process). Sound files go to `played` instead of a player.
+// process). Sound files go to `played` instead of a player, unless the case
+// asks for the real one.
 struct SpeechRig {
   VornFixture fx;
   FakePlayer player{fx.root.Path()};
@@ -30,12 +31,14 @@ struct SpeechRig {
   QSemaphore gate;
   QSemaphore gateReached;
   bool gated = false;  // under playedMutex
-  // What the player answers, and that it answered (under playedMutex).
+  // What the player answers; each answer it gave, -1 for one stopped
+  // (under playedMutex).
   int playerResult = 0;
   QList<int> results;
   std::atomic<int> stops{0};
   // Sound files go to the real player instead (the desktop's devices).
   bool realPlayer = false;
+  // Runs where the sound file's stop has chosen the run it ends.
   std::function<void()> stopChosen;
   std::unique_ptr<KLX_AudioHandler> audio;
 
@@ -60,6 +63,7 @@ struct SpeechRig {
     audio = std::make_unique<KLX_AudioHandler>(d);
     return audio->KLX_AudioHandlerInitialize(&fx.db) == KLX_Ok;
   }
+  // The player recording its arguments and limit into `played`, `limits`.
   void FakeSoundFilePlayer(KLX_AudioDevices& d) {
     d.runPlayer = [this](const QStringList& args, int limitMs, const std::function<bool()>& cancelled) {
       bool gating = false;

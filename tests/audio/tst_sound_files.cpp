@@ -288,7 +288,6 @@ class TstSoundFiles : public QObject {
     QVERIFY(rig.gateReached.tryAcquire(1, 5000));
     bool alarmBegun = false;
     rig.stopChosen = [&] {
-      rig.stopChosen = nullptr;
       // The file ends; the thread takes the alarm at once (the alarm's
       // dimming of the vario woke it) or at its next pass.
       rig.gate.release();
