@@ -7,6 +7,7 @@
 #include <QMutexLocker>
 
 #include "audio/klx_tts.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlsafefile.h"
 
@@ -321,6 +322,8 @@ bool CTTSList::CopyTTSList(QString fullPath) {
   const QString name = fullPath.section(QLatin1Char('/'), -1);
   qDebug("Filename: %s", qPrintable(name));
   if (name.isEmpty()) return false;
+  // A link on a stick may name any file of the system; a pipe never ends.
+  if (!KLX_FileCallsIsPlainFile(fullPath)) return false;
   if (!QDir().mkpath(m_Path)) return false;
   return QFile::copy(fullPath, m_Path + name);
 }

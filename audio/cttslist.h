@@ -90,7 +90,8 @@ class CTTSList : public QObject {
   // A whole file as UTF-8, "-1" when it cannot be opened.
   QString OpenTTSList(QString fullPath);
   // Copies a list file into the lists folder under its own name; false when
-  // there is one of that name already.
+  // there is one of that name already, or when the path names a link, a
+  // device or a pipe instead of a regular file.
   bool CopyTTSList(QString fullPath);
   // The first mounted USB stick becomes the export path.
   bool ExportPossible();

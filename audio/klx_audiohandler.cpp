@@ -22,6 +22,7 @@ KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* par
       m_StartPlayer(devices.startPlayer),
       m_RunPlayer(devices.runPlayer),
       m_StopPlayer(devices.stopPlayer),
+      m_StopChosen(devices.stopChosen),
       m_BeepPipe("/tmp/beeps", "ch2", CToneSynth::kRate, devices.startPlayer, devices.clock),
       m_TrimPipe("/tmp/trimclicks", "ch3", CToneSynth::kRate, devices.startPlayer, devices.clock),
       m_Buzzer(devices.newPcmDevice(), devices.clock),
@@ -32,7 +33,9 @@ KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* par
       m_Ch1("ch1Ctl", devices.newMixerElement()) {
   m_Level.fill(255);
   if (!m_RunPlayer) {
-    m_RunPlayer = [this](const QStringList& args, const std::function<bool()>& cancelled) {
+    // The limit goes to the runner once it ends a program that overruns.
+    m_RunPlayer = [this](const QStringList& args, int limitMs, const std::function<bool()>& cancelled) {
+      Q_UNUSED(limitMs);
       return m_Player.Run(QStringLiteral("aplay"), args, KLX_Platform::PlayerEnvironment(), cancelled);
     };
     m_StopPlayer = [this] { m_Player.Stop(); };

@@ -63,12 +63,16 @@ struct KLX_AudioDevices {
   // The speech engine; null: the one this build links.
   const KLX_SpeechEngine* speechEngine = nullptr;
   // Plays a sound file in the foreground: `aplay` with these arguments,
-  // answering its exit code; it does not start when `cancelled` answers
-  // true just before the start. `stopPlayer` ends the one playing now
-  // (from any thread; nothing when none plays). Empty: the real player
-  // with the players' environment.
-  std::function<int(const QStringList& args, const std::function<bool()>& cancelled)> runPlayer;
+  // answering its exit code (-1 when it did not start, or was stopped);
+  // it does not start when `cancelled` answers true just before the start.
+  // `limitMs` is the time the sound needs, the player's start included.
+  // `stopPlayer` ends the one playing now (from any thread; nothing when
+  // none plays). Empty: the real player with the players' environment.
+  std::function<int(const QStringList& args, int limitMs, const std::function<bool()>& cancelled)> runPlayer;
   std::function<void()> stopPlayer;
+  // Tests: called by the sound file's stop after it chose the run it ends
+  // and before it ends it (that run may end meanwhile).
+  std::function<void()> stopChosen;
 };
 
 namespace AudioHandler {
@@ -177,16 +181,20 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // "<name>.wav". A missing file is ignored; the newest request replaces
   // one still waiting. 1.
   // A file of type 256 (any file a user picked) plays only when it is a
-  // RIFF/WAVE file, for at most kSoundFileMaxSeconds, and gives way: a
-  // phrase or another sound stops it, and so does the handler's stop.
+  // RIFF/WAVE file the player plays (IsWaveFile), read again just before it
+  // starts, for at most kSoundFileMaxSeconds, and gives way: a phrase or
+  // another sound stops it, and so does the handler's stop. When it cannot
+  // be played after all, or its player fails, soundFileFailed tells.
   int KLX_AudioHandlerPlay(const QString& name, const QString& language, int type);
   // The file at `path` as type 256: false (nothing played) when it is no
-  // RIFF/WAVE file.
+  // RIFF/WAVE file the player plays.
   Q_INVOKABLE bool KLX_AudioHandlerPlaySoundFile(const QString& path);
-  // Ends the type-256 sound that waits or plays.
+  // Ends the type-256 sound that waits or plays, and never a sound that
+  // starts after it.
   Q_INVOKABLE void KLX_AudioHandlerStopSoundFile();
   bool KLX_AudioHandlerSoundFilePlaying() const { return m_FileSoundShown; }
-  // The file begins as a RIFF/WAVE file does.
+  // A regular file in a WAVE format the player plays, with samples to play
+  // (CWaveFile); a pipe or a device is refused without waiting on it.
   static bool IsWaveFile(const QString& path);
   // Dims the vario to (100 - level) % and restores it after `ms`.
   void VarioMute(uint8_t level, int ms);
@@ -240,6 +248,9 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   void trimVolumeChanged(int volume);
   void varioVolumeChanged(int volume);
   void soundFilePlayingChanged();
+  // A type-256 sound file did not play: it was no longer a file the player
+  // plays when its turn came, or the player failed (a stop is no failure).
+  void soundFileFailed(const QString& path);
 
  protected:
   void run() override;
@@ -250,10 +261,15 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   struct SoundCommand {
     QStringList playerArgs;
     QString pipeCopy;
+    QString file;  // the one the player plays
     int length = 0;  // of the command line it stands for
     bool fileSound = false;  // type 256: gives way to other sounds
+    int cutSeconds = 0;  // the player's "-d"; 0 none
     bool Empty() const { return playerArgs.isEmpty() && pipeCopy.isEmpty(); }
   };
+  // KLX_AudioHandlerPlay's work: false when a type-256 file is no WAVE
+  // file the player plays.
+  bool ScheduleSound(const QString& name, int type);
   void RunPendingSound();
   void CopyIntoSpeechPipe(const QString& file, const std::function<bool()>& cancelled);
   // Under m_playlock: whether a type-256 sound waits or plays now, told
@@ -273,14 +289,18 @@ class KLX_AudioHandler : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   const KLX_SpeechEngine* m_SpeechEngine;
   CAplayFifo::Launcher m_StartPlayer;
   KLX_Platform::KLX_StoppableRun m_Player;
-  std::function<int(const QStringList& args, const std::function<bool()>& cancelled)> m_RunPlayer;
+  std::function<int(const QStringList& args, int limitMs, const std::function<bool()>& cancelled)> m_RunPlayer;
   std::function<void()> m_StopPlayer;
+  std::function<void()> m_StopChosen;
   QWaitCondition m_Wake;
   QMutex m_ThreadMutex;
   bool m_WakePending = false;  // under m_ThreadMutex
   QMutex m_playlock;
   SoundCommand m_PendingSound;  // under m_playlock
-  bool m_FileSoundRunning = false;  // under m_playlock
+  // The type-256 sound that plays: the number of its run, 0 for none. Under
+  // m_playlock; a stop ends the player only while its run is still this.
+  quint64 m_FileRun = 0;
+  quint64 m_Runs = 0;  // under m_playlock
   // Raised (under m_playlock) to stop what plays or is about to start; the
   // sound taken last keeps the value it saw.
   std::atomic<quint64> m_StopSerial{0};

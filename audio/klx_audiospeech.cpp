@@ -10,7 +10,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <limits>
 
+#include "audio/cwavefile.h"
 #include "audio/klx_audiohandler.h"
 #include "audio/klx_tts.h"
 #include "frame/klx_debuglog.h"
@@ -23,6 +25,9 @@ constexpr unsigned kErrNotInitialised = 0x14401;
 constexpr int kCommandMax = 510;
 // A ".pcm" copy gives up when the pipe's reader takes nothing for this long.
 constexpr int kPipeStallMs = 1000;
+// What a player takes beyond its sound: its start, the device's opening,
+// the silence it pads its last period with.
+constexpr int kPlayerStartMs = 5000;
 }  // namespace
 
 // ---- The queue --------------------------------------------------------------------------
@@ -135,6 +140,11 @@ void KLX_AudioHandler::UnmuteVarioSlot() { m_Buzzer.Mute(0); }
 
 int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& language, int type) {
   Q_UNUSED(language);
+  ScheduleSound(name, type);
+  return 1;
+}
+
+bool KLX_AudioHandler::ScheduleSound(const QString& name, int type) {
   const QString sounds = m_Names.KLX_FileNameHandlerGetSoundPath();
   // A full path from the file manager may already lie under the desktop's
   // root; a board path is placed there.
@@ -155,14 +165,15 @@ int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& l
       break;
     case 256:
       file = placed(name);
-      // Any file may carry the name: one that is no RIFF/WAVE file would
-      // play as raw samples for as long as its size says.
+      // Any file may carry the name: one in a format the player does not
+      // play would play nothing, one of no sound as noise for its size.
       if (!IsWaveFile(file)) {
-        qDebug("KLX_AudioHandlerPlay: %s is no RIFF/WAVE file, not played", qPrintable(file));
-        return 1;
+        qDebug("KLX_AudioHandlerPlay: %s is no RIFF/WAVE file the player plays, not played", qPrintable(file));
+        return false;
       }
       command.playerArgs = QStringList{"-N", "-d", QString::number(kSoundFileMaxSeconds), file, "-q"};
       command.fileSound = true;
+      command.cutSeconds = kSoundFileMaxSeconds;
       break;
     default:
       file = placed(name + ".wav");
@@ -170,10 +181,11 @@ int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& l
       break;
   }
   if (!command.playerArgs.isEmpty()) command.length = ("aplay " + command.playerArgs.join(' ')).size();
-  if (!QFileInfo(file).isFile()) return 1;
+  if (!QFileInfo(file).isFile()) return true;
+  command.file = file;
   if (!m_playlock.tryLock()) {
     qDebug("Cannot lock m_playlock - playWAV");
-    return 1;
+    return true;
   }
   m_PendingSound = command;
   PublishFileSoundLocked();
@@ -185,36 +197,33 @@ int KLX_AudioHandler::KLX_AudioHandlerPlay(const QString& name, const QString& l
     m_Clock->KLX_ClockWake(m_Wake);
     m_ThreadMutex.unlock();
   }
-  return 1;
-}
-
-bool KLX_AudioHandler::IsWaveFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray head = file.read(12);
-  return head.size() == 12 && head.startsWith("RIFF") && head.mid(8) == "WAVE";
-}
-
-bool KLX_AudioHandler::KLX_AudioHandlerPlaySoundFile(const QString& path) {
-  if (!IsWaveFile(path)) return false;
-  KLX_AudioHandlerPlay(path, QString(), 256);
   return true;
 }
 
+bool KLX_AudioHandler::IsWaveFile(const QString& path) { return CWaveFile().Read(path); }
+
+bool KLX_AudioHandler::KLX_AudioHandlerPlaySoundFile(const QString& path) { return ScheduleSound(path, 256); }
+
 void KLX_AudioHandler::KLX_AudioHandlerStopSoundFile() {
-  bool running;
+  quint64 run;
   {
     QMutexLocker lock(&m_playlock);
     if (m_PendingSound.fileSound) m_PendingSound = SoundCommand();
-    running = m_FileSoundRunning;
-    if (running) ++m_StopSerial;
+    run = m_FileRun;
+    if (run != 0) ++m_StopSerial;
     PublishFileSoundLocked();
   }
-  if (running) m_StopPlayer();
+  if (run == 0) return;
+  if (m_StopChosen) m_StopChosen();
+  // The file may have ended meanwhile and the next sound begun: the player
+  // is ended only while it still plays the file's run. The next run cannot
+  // start while the lock is held.
+  QMutexLocker lock(&m_playlock);
+  if (m_FileRun == run) m_StopPlayer();
 }
 
 void KLX_AudioHandler::PublishFileSoundLocked() {
-  const bool now = m_PendingSound.fileSound || m_FileSoundRunning;
+  const bool now = m_PendingSound.fileSound || m_FileRun != 0;
   if (m_FileSoundShown.exchange(now) == now) return;
   // Bindings on the property live in the object's thread. Queued by name:
   // the call event is then made and freed inside Qt, a hand-over that the
@@ -232,21 +241,36 @@ void KLX_AudioHandler::RunPendingSound() {
     command = m_PendingSound;
     m_PendingSound = SoundCommand();
     serial = m_StopSerial;
-    m_FileSoundRunning = command.fileSound && command.length >= 1 && command.length <= kCommandMax;
+    m_FileRun = command.fileSound && command.length >= 1 && command.length <= kCommandMax ? ++m_Runs : 0;
     PublishFileSoundLocked();
   }
   if (command.length < 1 || command.length > kCommandMax) return;
   // A stop raised the serial: what has not started yet does not.
   const auto cancelled = [this, serial] { return m_StopSerial != serial; };
   m_ThreadMutex.unlock();
-  if (!command.pipeCopy.isEmpty())
+  bool played = true;
+  if (!command.pipeCopy.isEmpty()) {
     CopyIntoSpeechPipe(command.pipeCopy, cancelled);
-  else
-    m_RunPlayer(command.playerArgs, cancelled);
+  } else {
+    // Read again: a user's file may have changed since it was picked, and
+    // the player opens the path itself. Its length is the player's time; a
+    // sound of the program's own whose length cannot be read gets the most
+    // a picked file may take.
+    CWaveFile wave;
+    const bool readable = wave.Read(command.file);
+    qint64 ms = readable ? wave.PlayMs() : qint64(kSoundFileMaxSeconds) * 1000;
+    if (command.cutSeconds > 0) ms = qMin(ms, qint64(command.cutSeconds) * 1000);
+    const int limitMs = int(qMin(ms, qint64(std::numeric_limits<int>::max() - kPlayerStartMs))) + kPlayerStartMs;
+    played = (readable || !command.fileSound) && m_RunPlayer(command.playerArgs, limitMs, cancelled) == 0;
+  }
   {
     QMutexLocker lock(&m_playlock);
-    m_FileSoundRunning = false;
+    m_FileRun = 0;
     PublishFileSoundLocked();
+  }
+  if (!played && command.fileSound && !cancelled()) {
+    qDebug("KLX_AudioHandlerPlay: %s did not play", qPrintable(command.file));
+    QMetaObject::invokeMethod(this, "soundFileFailed", Qt::QueuedConnection, Q_ARG(QString, command.file));
   }
   m_ThreadMutex.lock();
 }

@@ -31,7 +31,7 @@ struct AudioParts {
     d.startPlayer = player.Launcher();
     d.threadClock = &audioClock;
     d.speechEngine = VornSpeechFake::Engine();
-    d.runPlayer = [](const QStringList&, const std::function<bool()>&) { return 0; };
+    d.runPlayer = [](const QStringList&, int, const std::function<bool()>&) { return 0; };
     return d;
   }
   // Channel 0 of the vario's frames from `from` on.

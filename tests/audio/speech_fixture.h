@@ -13,7 +13,8 @@
 // An audio handler of its own on recording devices and the scripted speech
 // engine, its passes on the fixture's manual clock, brought up beside a
 // facade (whose own handler is stopped first: one speech thread per
-// process). Sound files go to `played` instead of a player.
+// process). Sound files go to `played` instead of a player, unless the case
+// asks for the real one.
 struct SpeechRig {
   VornFixture fx;
   FakePlayer player{fx.root.Path()};
@@ -23,13 +24,22 @@ struct SpeechRig {
   VornSpeechFake& engine = VornSpeechFake::Get();
   QMutex playedMutex;
   QList<QStringList> played;
-  // A sound file of this name plays until `gate` is released or the player
-  // is stopped.
-  QString gateFile;
+  QList<int> limits;  // the players' time limits (ms), under playedMutex
+  // A sound file of one of these names plays until `gate` is released or
+  // the player is stopped.
+  QStringList gateFiles;
   QSemaphore gate;
   QSemaphore gateReached;
   bool gated = false;  // under playedMutex
+  // What the player answers; each answer it gave, -1 for one stopped
+  // (under playedMutex).
+  int playerResult = 0;
+  QList<int> results;
   std::atomic<int> stops{0};
+  // Sound files go to the real player instead (the desktop's devices).
+  bool realPlayer = false;
+  // Runs where the sound file's stop has chosen the run it ends.
+  std::function<void()> stopChosen;
   std::unique_ptr<KLX_AudioHandler> audio;
 
   bool Up(const QList<VornSpeechFake::Voice>& voices) {
@@ -46,21 +56,36 @@ struct SpeechRig {
     d.startPlayer = player.Launcher();
     d.threadClock = &fx.clock;
     d.speechEngine = VornSpeechFake::Engine();
-    d.runPlayer = [this](const QStringList& args, const std::function<bool()>& cancelled) {
-      const bool gating = !gateFile.isEmpty() && !args.filter(gateFile).isEmpty();
+    d.stopChosen = [this] {
+      if (stopChosen) stopChosen();
+    };
+    if (!realPlayer) FakeSoundFilePlayer(d);
+    audio = std::make_unique<KLX_AudioHandler>(d);
+    return audio->KLX_AudioHandlerInitialize(&fx.db) == KLX_Ok;
+  }
+  // The player recording its arguments and limit into `played`, `limits`.
+  void FakeSoundFilePlayer(KLX_AudioDevices& d) {
+    d.runPlayer = [this](const QStringList& args, int limitMs, const std::function<bool()>& cancelled) {
+      bool gating = false;
+      for (const QString& file : qAsConst(gateFiles)) gating = gating || !args.filter(file).isEmpty();
+      bool stopped = false;
       {
         QMutexLocker lock(&playedMutex);
         if (cancelled()) return -1;
         played.append(args);
+        limits.append(limitMs);
         gated = gating;
       }
       if (gating) {
         gateReached.release();
         gate.acquire();
         QMutexLocker lock(&playedMutex);
+        stopped = !gated;
         gated = false;
       }
-      return 0;
+      QMutexLocker lock(&playedMutex);
+      results.append(stopped ? -1 : playerResult);
+      return results.last();
     };
     d.stopPlayer = [this] {
       ++stops;
@@ -68,14 +93,20 @@ struct SpeechRig {
       if (gated) gate.release();
       gated = false;
     };
-    audio = std::make_unique<KLX_AudioHandler>(d);
-    return audio->KLX_AudioHandlerInitialize(&fx.db) == KLX_Ok;
   }
   // Lets `n` passes of the audio thread run.
   bool Passes(int n = 1) { return fx.clock.KLX_ManualClockRun(qint64(n) * KLX_AudioHandler::kPassMs); }
   QList<QStringList> Played() {
     QMutexLocker lock(&playedMutex);
     return played;
+  }
+  QList<int> Limits() {
+    QMutexLocker lock(&playedMutex);
+    return limits;
+  }
+  QList<int> Results() {
+    QMutexLocker lock(&playedMutex);
+    return results;
   }
   // The speech thread waits for a voice scan after its start.
   bool Ready() {

@@ -269,6 +269,37 @@ class TstAnnouncements : public QObject {
     KLX_FileNameHandler::KLX_FileNameHandlerSetVolumeSource(nullptr);
   }
 
+  // A list copied in from a stick is a file of its own: a link there, to a
+  // file of the card or of the system beyond it, is refused and nothing
+  // lands in the lists' folder.
+  void copiesTakeNoLink_data() {
+    QTest::addColumn<QString>("target");  // of the link, <root> for the root; empty: a plain list
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("a plain list") << QString() << true;
+    QTest::newRow("a link to a file of the card") << "<root>/Vorn/System/Secret.txt" << false;
+    QTest::newRow("a link to a file outside the root") << "<outside>/Secret.txt" << false;
+  }
+  void copiesTakeNoLink() {
+    QFETCH(QString, target);
+    QFETCH(bool, copied);
+    VornTestRoot root;
+    QTemporaryDir outside;
+    target.replace("<root>", root.Path()).replace("<outside>", outside.path());
+    const QString list = root.Path() + "/media/usb0/lists/Field.txt";
+    if (target.isEmpty()) {
+      QVERIFY(WriteFile(list, "Field.txt;\nA;-1;None;None;"));
+    } else {
+      QVERIFY(WriteFile(target, "secret"));
+      QVERIFY(QDir().mkpath(QFileInfo(list).path()));
+      QVERIFY(QFile::link(target, list));
+    }
+    CTTSList lists;
+    QCOMPARE(lists.CopyTTSList(list), copied);
+    const QString folder = root.Path() + "/Vorn/Announcements/";
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::System), copied ? QStringList{"Field.txt"} : QStringList());
+    if (copied) QCOMPARE(ReadFile(folder + "Field.txt"), QByteArray("Field.txt;\nA;-1;None;None;"));
+  }
+
   // Forward, backward and restart on three switch positions of the
   // transmitter, each through a single virtual switch of its own; the list
   // speaks at the speech engine as the switches turn on, and a switch that

@@ -143,26 +143,47 @@ class TestFileManagerScreen : public QObject {
 
   // A sound file ticked alone is played where it lies, on a stick too: the
   // player gets its samples whole, a long one only its first 30 s; with a
-  // second file ticked there is nothing to play, and a ".wav" that is no
-  // sound is refused with a message.
+  // second file ticked there is nothing to play; a ".wav" that is no sound,
+  // or in a format the player does not play, is refused with a message, and
+  // a player that fails says so.
   void playsASoundFile_data() {
     QTest::addColumn<int>("seconds");  // of the sound; 0: a text file
     QTest::addColumn<int>("played");   // seconds the player got
-    QTest::newRow("a short sound") << 1 << 1;
-    QTest::newRow("a long sound") << 45 << 30;
-    QTest::newRow("no sound") << 0 << 0;
+    QTest::addColumn<QString>("how");  // of the file or the player
+    QTest::addColumn<QString>("message");
+    const QString notWave = "\"Gear down.WAV\" is no WAVE sound file and cannot be played.";
+    QTest::newRow("a short sound") << 1 << 1 << "" << "";
+    QTest::newRow("a long sound") << 45 << 30 << "" << "";
+    QTest::newRow("no sound") << 0 << 0 << "" << notWave;
+    QTest::newRow("a mu-law sound") << 1 << 0 << "mu-law" << notWave;
+    QTest::newRow("a player that fails") << 1 << 0 << "player fails" << "\"Gear down.WAV\" could not be played.";
   }
   void playsASoundFile() {
     QFETCH(int, seconds);
     QFETCH(int, played);
+    QFETCH(QString, how);
+    QFETCH(QString, message);
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
     QByteArray samples;
     for (int i = 0; i < seconds * 22050; ++i) samples.append("\x10\x00", 2);  // 16-bit mono at 22050 Hz
-    QByteArray wav = "RIFF" + Le32(36 + samples.size()) + "WAVEfmt " + Le32(16) + QByteArray("\x01\x00\x01\x00", 4) +
-                     Le32(22050) + Le32(2 * 22050) + QByteArray("\x02\x00\x10\x00", 4) + "data" + Le32(samples.size()) +
-                     samples;
+    // PCM, or mu-law with its extra size of 0.
+    const QByteArray format = how == "mu-law" ? QByteArray("\x07\x00\x01\x00", 4) + Le32(22050) + Le32(22050) +
+                                                    QByteArray("\x01\x00\x08\x00\x00\x00", 6)
+                                              : QByteArray("\x01\x00\x01\x00", 4) + Le32(22050) + Le32(2 * 22050) +
+                                                    QByteArray("\x02\x00\x10\x00", 4);
+    QByteArray wav = "RIFF" + Le32(20 + format.size() + samples.size()) + "WAVEfmt " + Le32(format.size()) + format +
+                     "data" + Le32(samples.size()) + samples;
     if (seconds == 0) wav = "not a sound";
+    // A player of this name first on the path, failing.
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    if (how == "player fails") {
+      QVERIFY(WriteFile(bin.path() + "/aplay", "#!/bin/sh\nexit 1\n"));
+      QVERIFY(QFile::setPermissions(bin.path() + "/aplay", QFile::ReadOwner | QFile::ExeOwner));
+      qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    }
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
     const QString stick = f.Board().Root() + "/media/usb0";
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
     QVERIFY(WriteFile(stick + "/Sounds/Gear down.WAV", wav));
@@ -184,12 +205,13 @@ class TestFileManagerScreen : public QObject {
         bytes += ReadFile(i.filePath());
       return bytes;
     };
-    if (seconds == 0) {
-      QVERIFY(QTest::qWaitFor([&] { return f.Popup(); }, 5000));
-      QCOMPARE(f.PopupText(), QString("\"Gear down.WAV\" is no WAVE sound file and cannot be played."));
+    if (!message.isEmpty()) {
+      QVERIFY(QTest::qWaitFor([&] { return f.Popup(); }, 10000));
+      QCOMPARE(f.PopupText(), message);
       f.Settle();
-      f.Grab("file-manager-no-sound.png");
+      if (seconds == 0) f.Grab("file-manager-no-sound.png");
       QVERIFY(f.TapInPopup("popupButton_0"));
+      QTRY_VERIFY(!f.Db().KLX_DatabaseManagerAudioHandlerPointer()->KLX_AudioHandlerSoundFilePlaying());
       QCOMPARE(captured(), QByteArray());
       return;
     }

@@ -177,6 +177,15 @@ Item {
             rootwindow.popupShow(null, "error", qsTr("\"%1\" is no WAVE sound file and cannot be played.")
                                  .arg(tickedSound.substring(tickedSound.lastIndexOf("/") + 1)) + Language.emptyString, "Ok")
     }
+    // A file that did not play after all: changed since it was picked, or
+    // its player failed.
+    Connections {
+        target: AudioHandler
+        function onSoundFileFailed(path) {
+            rootwindow.popupShow(null, "error", qsTr("\"%1\" could not be played.").arg(fm.lastPart(path))
+                                 + Language.emptyString, "Ok")
+        }
+    }
 
     // ---- copy and delete ----
     function copy() {

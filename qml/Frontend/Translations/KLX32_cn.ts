@@ -1812,6 +1812,10 @@ Continue?</source>
         <translation>&quot;%1&quot; 不是 WAVE 声音文件，无法播放。</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation>&quot;%1&quot; 无法播放。</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>源:</translation>
     </message>

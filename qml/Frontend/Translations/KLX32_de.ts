@@ -1812,6 +1812,10 @@ Fortfahren?</translation>
         <translation>&quot;%1&quot; ist keine WAVE-Tondatei und kann nicht abgespielt werden.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation>&quot;%1&quot; konnte nicht abgespielt werden.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Von:</translation>
     </message>

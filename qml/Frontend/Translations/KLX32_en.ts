@@ -1807,6 +1807,10 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1812,6 +1812,10 @@ Continue?</source>
         <translation>&quot;%1&quot; no es un archivo de sonido WAVE y no se puede reproducir.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation>&quot;%1&quot; no se ha podido reproducir.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>De:</translation>
     </message>

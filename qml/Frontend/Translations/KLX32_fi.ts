@@ -1812,6 +1812,10 @@ Jatketaanko?</translation>
         <translation>&quot;%1&quot; ei ole WAVE-äänitiedosto, eikä sitä voi toistaa.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation>Tiedostoa &quot;%1&quot; ei voitu toistaa.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Mistä:</translation>
     </message>

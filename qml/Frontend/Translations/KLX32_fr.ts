@@ -1812,6 +1812,10 @@ Continuer ?</translation>
         <translation>&quot;%1&quot; n&apos;est pas un fichier son WAVE et ne peut pas être lu.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation>&quot;%1&quot; n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>De :</translation>
     </message>

@@ -1812,6 +1812,10 @@ Continuare?</translation>
         <translation>&quot;%1&quot; non è un file audio WAVE e non può essere riprodotto.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation>Impossibile riprodurre &quot;%1&quot;.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Da:</translation>
     </message>

@@ -1812,6 +1812,10 @@ Fortsette?</translation>
         <translation>&quot;%1&quot; er ingen WAVE-lydfil og kan ikke spilles av.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; could not be played.</source>
+        <translation>&quot;%1&quot; kunne ikke spilles av.</translation>
+    </message>
+    <message>
         <source>From:</source>
         <translation>Fra:</translation>
     </message>
