@@ -111,9 +111,13 @@
   Q_INVOKABLE QString KLX_DataBaseManagerGetLastUsedBLEDevice();
   Q_INVOKABLE void KLX_DataBaseManagerSetLastUsedBLEDevice(QString macAddr);
   Q_INVOKABLE void SetAndSearchLastUsedBLEDevice(QString macAddr, bool research);
+  // The screens' access: a set is the pilot's choice, which the model keeps
+  // (marked for saving when it asks for another mode than the model holds).
   Q_INVOKABLE int KLX_DatabaseManagerGetSetFrontPlugMode(int mode, int dir);
-  // The controller's answer (flags 2) is stored; other flags read the
-  // stored mode without asking the controller.
+  // The model file's mode, asked of the controller: the model holds it already.
+  int KLX_DatabaseManagerSetFrontPlugModeFromFile(int mode);
+  // The controller's answer (flags 2) is stored; other flags are forwarded
+  // to the settings' accessor as they are.
   int KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int mode, int flags);
   // The mode a saved model keeps: never a failure code. Before the
   // transceiver has reported its mode it is asked, as by a read, and the

@@ -556,7 +556,19 @@ void KLX_DataBaseManager::SetAndSearchLastUsedBLEDevice(QString macAddr, bool re
 int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugMode(int mode, int dir) {
   KLX_STORE_OR(settings, SystemStore, KLX_Error);
   if (dir != 0 && dir != 1 && dir != 3) return KLX_Error;
-  return settings->KLX_SystemPropertiesGetSet_FrontPlugMode(mode, dir);
+  const int before = settings->KLX_SystemPropertiesGet_LastFrontPlugMode();
+  const int result = settings->KLX_SystemPropertiesGetSet_FrontPlugMode(mode, dir);
+  // The pilot's choice changes the model when it is asked for: the answer
+  // brings the asked mode and looks unchanged, and a switch-off before the
+  // answer saves the asked mode.
+  const bool asked = dir == AtomicDirSet && result == KLX_MustPollAgain;
+  if (asked && settings->KLX_SystemPropertiesGet_LastFrontPlugMode() != before) KLX_DataBaseManagerSetModelModifyFlag(true);
+  return result;
+}
+
+int KLX_DataBaseManager::KLX_DatabaseManagerSetFrontPlugModeFromFile(int mode) {
+  KLX_STORE_OR(settings, SystemStore, KLX_Error);
+  return settings->KLX_SystemPropertiesGetSet_FrontPlugMode(mode, AtomicDirSet);
 }
 
 int KLX_DataBaseManager::KLX_DatabaseManagerGetFrontPlugModeForFile() {
@@ -571,7 +583,8 @@ int KLX_DataBaseManager::KLX_DatabaseManagerGetSetFrontPlugModeInSystemProp(int 
   const int before = settings->KLX_SystemPropertiesGet_LastFrontPlugMode();
   const int result = settings->KLX_SystemPropertiesGetSet_FrontPlugMode(flags == 2 ? (mode & 0xFF) : mode, flags);
   // The model file keeps the mode: the controller's answer changes the model
-  // only when it is not the mode the model asked for and holds.
+  // only when it is not the mode the model holds, asked for by the file or
+  // by the pilot (whose asking marked the model already).
   if (flags == 2 && result >= KLX_Error && settings->KLX_SystemPropertiesGet_LastFrontPlugMode() != before)
     KLX_DataBaseManagerSetModelModifyFlag(true);
   return result;

@@ -317,7 +317,7 @@ void KLX_XMLModel::KLX_XMLModelReadServoPPMMode(QXmlStreamReader* r) {
     return;
   }
   // Sent to the transceiver, which reports the mode it took.
-  m_Db->KLX_DatabaseManagerGetSetFrontPlugMode(mode, 0);
+  m_Db->KLX_DatabaseManagerSetFrontPlugModeFromFile(mode);
 }
 
 void KLX_XMLModel::KLX_XMLModelReadTeacherPupilSwControl(QXmlStreamReader* r) {

@@ -429,6 +429,11 @@ quint32 CSimTransceiver::HeldChecksum() const {
   return m_Held.Checksum();
 }
 
+int CSimTransceiver::FrontPlugMode() const {
+  QMutexLocker lock(&m_Mutex);
+  return m_FrontPlugMode;
+}
+
 quint32 CSimTransceiver::BindingChecksum() const {
   const CSimControllers::Persistent p = m_Bus.State();
   QByteArray bytes = Le64(p.bindConfig);

@@ -118,6 +118,8 @@ class CSimTransceiver {
   CSimModel HeldModel() const;
   bool HoldsModel() const;
   quint32 HeldChecksum() const;
+  // The front socket's mode it took last.
+  int FrontPlugMode() const;
   // The checksum of the binding configuration and receiver mask (part 1).
   quint32 BindingChecksum() const;
   Counters Seen() const;

@@ -7,6 +7,7 @@
 
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "sim/csimcontrols.h"
 #include "vorn_childprocess.h"
 #include "vorn_display.h"
 #include "vorn_testroot.h"
@@ -76,6 +77,58 @@ struct ProgramRun {
       QTest::qWait(20);
     } while (t.elapsed() < ms);
     return false;
+  }
+  // The pilot's touch on "Servo/Data" of Settings > System: the mode it
+  // asked the transceiver for, -1 when none. The way there is taken again
+  // until a touch asks (one before the home screen is up is lost).
+  int TouchFrontSocket() {
+    const int from = controllers.ReceivedMessages().size();
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      if (!Fingers(WayToTheFrontSocket())) return -1;
+      QElapsedTimer t;
+      t.start();
+      do {
+        for (const CSimMessage& m : controllers.ReceivedMessages().mid(from))
+          if (m.id == SimFrontPlugMode && m.data.size() == 2 && m.data[0] == 1) return quint8(m.data[1]);
+        QTest::qWait(20);
+      } while (t.elapsed() < 10000);
+    }
+    return -1;
+  }
+  // xdotool's commands on the program's window (at the screen's top left
+  // corner: there is no window manager), each step given time to be drawn.
+  bool Fingers(const QStringList& commands) {
+    QProcess fingers;
+    fingers.setProcessEnvironment(display);
+    fingers.start("xdotool", commands);
+    return fingers.waitForFinished(60000) && fingers.exitCode() == 0;
+  }
+  // Home (F5), the status strip pulled down, "Main menu", the menu to its
+  // end, "Settings", "System", the screen to its end, "Servo/Data".
+  static QStringList WayToTheFrontSocket() {
+    QStringList c{"key", "F5", "sleep", "0.7", "mousemove", "240", "3", "mousedown", "1"};
+    for (int y = 30; y <= 190; y += 20) c << "sleep" << "0.03" << "mousemove" << "240" << QString::number(y);
+    c << "mouseup" << "1" << "sleep" << "0.7";
+    const auto tap = [&c](int x, int y) {
+      c << "mousemove" << QString::number(x) << QString::number(y) << "click" << "1" << "sleep" << "0.7";
+    };
+    const auto toTheEnd = [&c] {
+      c << "mousemove" << "240" << "150" << "click" << "--repeat" << "30" << "--delay" << "30" << "5" << "sleep" << "0.7";
+    };
+    tap(83, 27);
+    toTheEnd();
+    tap(55, 200);
+    tap(55, 72);
+    toTheEnd();
+    tap(220, 76);
+    return c;
+  }
+  // Waits until the transceiver has sent message `id` more than `count` times.
+  bool SentMoreThan(int id, int count, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (controllers.Sent(CSimControllers::Transceiver, id) <= count && t.elapsed() < ms) QTest::qWait(20);
+    return controllers.Sent(CSimControllers::Transceiver, id) > count;
   }
   void Launch(const QString& platform, const QProcessEnvironment& extra = {}) {
     output.clear();
@@ -343,6 +396,77 @@ class TestProgram : public QObject {
     QVERIFY2(run.output.contains(fast ? "FAST START!" : "is loaded successfully!"), qPrintable(run.output));
     QCOMPARE(ReadText(model).toUtf8(), bytes);
     QCOMPARE(QFileInfo(model).lastModified(), modified);
+  }
+
+  // What the pilot changes reaches the model file with the switch-off, also
+  // when nothing else changed: the front socket's mode chosen on Settings >
+  // System (the transceiver's answer brings the asked mode), a trim clicked
+  // and a special switch flipped. The next start asks the transceiver for
+  // the file's mode and finds its model equal to the file's (fast start),
+  // and the screen shows the mode: its touch asks for the other one.
+  void whatThePilotChangesIsKeptForTheNextStart() {
+    if (g_Display.isEmpty()) QSKIP("no display of the test's own: Xvfb could not be started");
+    ProgramRun run(CSimBoard::Vorn, true);
+    const QString model = run.root + "/Vorn/Model/Plane/Demo.xml";
+    QVERIFY(WriteText(model, ReadText(model).replace("<KeepLastValue>1</KeepLastValue>",
+                                                     "<KeepLastValue>0</KeepLastValue>")));
+    QVERIFY(ReadText(model).contains("<SERVOPPMMODE>0</SERVOPPMMODE>"));
+    // No intro: the home screen comes with the end of start-up.
+    QVERIFY(WriteText(run.SystemFile(), ReadText(run.SystemFile()).replace("<SYSTEM>\n",
+                                                                         "<SYSTEM>\n<IntroVideo>0</IntroVideo>\n")));
+    run.controllers.SetStreaming(true);
+    CSimTransceiver& transceiver = run.controllers.TransceiverController();
+    int from = 0;
+    // The modes the program asked the transceiver for since `from`.
+    const auto asked = [&] {
+      QList<int> modes;
+      for (const CSimMessage& m : run.controllers.ReceivedMessages().mid(from))
+        if (m.id == SimFrontPlugMode && m.data.size() == 2 && m.data[0] == 1) modes << quint8(m.data[1]);
+      return modes;
+    };
+    const auto up = [&](bool onDisplay) {
+      from = run.controllers.ReceivedMessages().size();
+      if (onDisplay && !run.StartOnDisplay(g_Display)) return false;
+      if (!onDisplay) run.Start();
+      return run.WaitFor("start-up phase: system up", kStartMs);
+    };
+    // Switched off in order, the model file keeping `mode`.
+    const auto off = [&](const QByteArray& mode) {
+      return run.Signal(SIGTERM) && run.Finish(kSwitchOffMs) &&
+             ReadText(model).contains("<SERVOPPMMODE>" + mode + "</SERVOPPMMODE>");
+    };
+    // The first start writes the card's file as the program writes it.
+    QVERIFY2(up(false), qPrintable(run.output));
+    QVERIFY2(off("0"), qPrintable(run.output));
+    const int trim = transceiver.HeldModel().TrimValue(0, 0);
+    const int toggle = transceiver.HeldModel().SpecialValue(0);
+
+    // The mode alone.
+    QVERIFY2(up(true), qPrintable(run.output));
+    QCOMPARE(run.TouchFrontSocket(), 1);
+    QVERIFY2(off("1"), qPrintable(run.output));
+
+    QVERIFY2(up(true), qPrintable(run.output));
+    QCOMPARE(asked(), QList<int>{1});
+    QCOMPARE(transceiver.FrontPlugMode(), 1);
+    QCOMPARE(run.TouchFrontSocket(), 0);
+    const int trims = run.controllers.Sent(CSimControllers::Transceiver, SimTransceiverTrimsABC);
+    const int toggles = run.controllers.Sent(CSimControllers::Transceiver, SimTransceiverSpecialSwitches);
+    QVERIFY(run.controllers.ClickTrim(0, 1));
+    QVERIFY(run.controllers.SetControl(770, 2047));  // SW-C pressed: its toggle flips
+    QVERIFY(run.controllers.SetControl(770, -2047));
+    // Reported before the switch-off's checksum request is answered.
+    QVERIFY(run.SentMoreThan(SimTransceiverTrimsABC, trims, kStartMs));
+    QVERIFY(run.SentMoreThan(SimTransceiverSpecialSwitches, toggles, kStartMs));
+    QVERIFY2(off("0"), qPrintable(run.output));
+
+    QVERIFY2(up(false), qPrintable(run.output));
+    QVERIFY2(run.output.contains("FAST START!") && !run.output.contains("Model CRC on start-up, TC side"),
+             qPrintable(run.output));
+    QCOMPARE(transceiver.HeldModel().TrimValue(0, 0), trim + CSimControls::kTrimStep);
+    QCOMPARE(transceiver.HeldModel().SpecialValue(0), -toggle);
+    QCOMPARE(asked(), QList<int>{0});
+    QVERIFY2(off("0"), qPrintable(run.output));
   }
 
   // What a user sees while the program comes up: the splash, drawn before

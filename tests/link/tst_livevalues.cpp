@@ -132,28 +132,36 @@ class LiveValuesTest : public QObject {
   }
 
   // The transceiver reports again at every start what the model holds: a
-  // report marks the model for saving only when it changes a value.
+  // report marks the model for saving only when it changes a value. The
+  // front socket's mode is asked of it in between by the pilot (a change of
+  // the model, whose answer then looks unchanged) or by the model file's load.
   void reportsMarkTheModelOnlyWhenTheyChangeIt_data() {
     QTest::addColumn<int>("message");
     QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QString>("asker");  // "pilot", "file" or none: who asks for the mode `again` reports
     QTest::addColumn<QByteArray>("again");
     QTest::addColumn<bool>("marked");
     const QByteArray trims = Le16s({-100, 200, 300}) + QByteArray(1, 0);
     const QByteArray special = Le16s({-2047, 0, 2047, 5});
-    QTest::newRow("trims, the same") << int(KLX_MSG_TC_TRIMS_ABC) << trims << trims << false;
-    QTest::newRow("trims, one moved") << int(KLX_MSG_TC_TRIMS_ABC) << trims << Le16s({-100, 201, 300}) + QByteArray(1, 0)
-                                      << true;
-    QTest::newRow("special switches, the same") << int(KLX_MSG_TC_SPECIAL_SWITCHES) << special << special << false;
+    const QByteArray servo("\x00", 1), data("\x01", 1), sbus("\x02", 1);
+    QTest::newRow("trims, the same") << int(KLX_MSG_TC_TRIMS_ABC) << trims << "" << trims << false;
+    QTest::newRow("trims, one moved") << int(KLX_MSG_TC_TRIMS_ABC) << trims << ""
+                                      << Le16s({-100, 201, 300}) + QByteArray(1, 0) << true;
+    QTest::newRow("special switches, the same") << int(KLX_MSG_TC_SPECIAL_SWITCHES) << special << "" << special
+                                                << false;
     QTest::newRow("special switches, one moved")
-        << int(KLX_MSG_TC_SPECIAL_SWITCHES) << special << Le16s({-2047, 0, 2047, 6}) << true;
-    QTest::newRow("front socket, the same") << int(KLX_MSG_TC_FRONT_PLUG_MODE) << QByteArray("\x02", 1)
-                                            << QByteArray("\x02", 1) << false;
-    QTest::newRow("front socket, another") << int(KLX_MSG_TC_FRONT_PLUG_MODE) << QByteArray("\x02", 1)
-                                           << QByteArray("\x01", 1) << true;
+        << int(KLX_MSG_TC_SPECIAL_SWITCHES) << special << "" << Le16s({-2047, 0, 2047, 6}) << true;
+    QTest::newRow("front socket, the same") << int(KLX_MSG_TC_FRONT_PLUG_MODE) << sbus << "" << sbus << false;
+    QTest::newRow("front socket, another") << int(KLX_MSG_TC_FRONT_PLUG_MODE) << sbus << "" << data << true;
+    QTest::newRow("front socket, the pilot's choice")
+        << int(KLX_MSG_TC_FRONT_PLUG_MODE) << data << "pilot" << servo << true;
+    QTest::newRow("front socket, the model file's mode")
+        << int(KLX_MSG_TC_FRONT_PLUG_MODE) << data << "file" << servo << false;
   }
   void reportsMarkTheModelOnlyWhenTheyChangeIt() {
     QFETCH(int, message);
     QFETCH(QByteArray, first);
+    QFETCH(QString, asker);
     QFETCH(QByteArray, again);
     QFETCH(bool, marked);
     LinkRig rig;
@@ -162,6 +170,10 @@ class LiveValuesTest : public QObject {
     QVERIFY(rig.Sync(616));
     QVERIFY(rig.db.KLX_DataBaseManagerGetModelModifyFlag());
     rig.db.KLX_DataBaseManagerSetModelModifyFlag(false);
+    const int mode = quint8(again[0]);
+    if (asker == "pilot")
+      QCOMPARE(rig.db.KLX_DatabaseManagerGetSetFrontPlugMode(mode, AtomicDirSet), int(KLX_MustPollAgain));
+    if (asker == "file") QCOMPARE(rig.db.KLX_DatabaseManagerSetFrontPlugModeFromFile(mode), int(KLX_MustPollAgain));
     QVERIFY(rig.FromTransceiver(message, again));
     QVERIFY(rig.Sync(617));
     QCOMPARE(rig.db.KLX_DataBaseManagerGetModelModifyFlag(), marked);

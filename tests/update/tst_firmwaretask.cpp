@@ -300,7 +300,9 @@ class FirmwareTaskTest : public QObject {
     QVERIFY(rig.RunToEnd(&ms));
     QCOMPARE(rig.task.last.load(), 0);
     QCOMPARE(rig.Trace(), QString());
-    QCOMPARE(ms, qint64(10));  // the one step in which the engine takes the task
+    // Nothing was waited for (a device's answer would take 2 s): the task
+    // ended as the engine took it, before the first step or within it.
+    QVERIFY2(ms <= 10, qPrintable(QString::number(ms)));
     QCOMPARE(rig.Db().KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), boot);
     QCOMPARE(rig.status->Take(), QList<int>{VT::KLX_UPDATE_STATUS_SWITCH_OFF});
     QCOMPARE(rig.Db().KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 0);
