@@ -216,13 +216,13 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
     const QString folder = network ? names.KLX_FileNameHandlerGetNetworkUpdateFilePath() : StickFolder();
     const QString script = folder + names.KLX_FileNameHandlerGetPrologScriptName();
     if (folder.isEmpty() || !m_Package.RunsAt(script)) return 0;
-    return KLX_Platform::Run(QStringLiteral("sh"), {script}, nullptr, {}, kScriptFolder);
+    return KLX_Platform::Run(QStringLiteral("sh"), {script}, KLX_Platform::kInstallScriptMs, nullptr, {}, kScriptFolder);
   }
   if (kind == KLX_UPDATE_SCRIPT_EPILOG) {
     const QString script = names.KLX_FileNameHandlerGetUpdateFilePath() + names.KLX_FileNameHandlerGetEpilogScriptName();
     if (!m_Package.RunsAt(script)) return 0;
     MakeExecutable(script);
-    return KLX_Platform::Run(script, {}, nullptr, {}, kScriptFolder);
+    return KLX_Platform::Run(script, {}, KLX_Platform::kInstallScriptMs, nullptr, {}, kScriptFolder);
   }
   return 0;
 }
@@ -235,7 +235,7 @@ int KLX_Update::KLX_UpdateOpenCloseLinuxSystem(bool open) {
   const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
   if (!m_Package.RunsAt(path)) return KLX_Error;
   MakeExecutable(path);
-  const int result = KLX_Platform::Run(script, {}, nullptr, {}, QStringLiteral("/"));
+  const int result = KLX_Platform::Run(script, {}, KLX_Platform::kInstallScriptMs, nullptr, {}, QStringLiteral("/"));
   qInfo("%s: %d", qUtf8Printable(script), result);
   return result;
 }
