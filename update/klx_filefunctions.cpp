@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QDirIterator>
 
+#include <algorithm>
+
 namespace {
 constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
 constexpr unsigned kDriveInfoError = 0x50501;
@@ -389,6 +391,8 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   // The new folder is built apart and takes the old one's place in one step.
   const QString built = UnzipFolder(index) + QStringLiteral(".new");
+  QStringList moved;
+  QStringList folders{built};
   for (const QString& file : files) {
     if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
     const QString name = QDir::cleanPath(file);
@@ -396,10 +400,20 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
     // A file named twice is moved once.
     if (QFileInfo::exists(to)) continue;
     if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
+    moved << to;
+    for (QString folder = QFileInfo(to).path(); folder != built && !folders.contains(folder);
+         folder = QFileInfo(folder).path())
+      folders << folder;
   }
-  if (!QDir().mkpath(built) ||
-      !KLX_FileCallsWriteWhole(built + kInstallSourceFile, m_UnzippedArchives.at(index).toUtf8()))
-    return false;
+  if (!QDir().mkpath(built)) return false;
+  // unzip never syncs: every file and every folder of the new voice is on
+  // the card before it takes the old one's place, deeper folders first.
+  for (const QString& file : qAsConst(moved))
+    if (!calls.SyncFile(file)) return false;
+  if (!KLX_FileCallsWriteWhole(built + kInstallSourceFile, m_UnzippedArchives.at(index).toUtf8())) return false;
+  std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  for (const QString& folder : qAsConst(folders))
+    if (!calls.SyncFolder(folder)) return false;
   const QString target = m_UnzipDestination + m_UnzippedNames.at(index);
   const QString aside = UnzipFolder(index) + QStringLiteral(".old");
   const QFileInfo old(target);

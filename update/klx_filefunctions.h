@@ -89,6 +89,8 @@ class KLX_FileFunctions : public QObject {
   // Moves exactly `files` (paths inside that folder) into the destination
   // folder of the archive's name, which replaces the one there, and writes
   // the marker of the archive's path into it; false leaves the one there.
+  // Every file and folder of the new one is on the card before it takes
+  // the old one's place.
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
   // Removes what the last unpack left (and what was replaced).
   void KLX_FileFunctionsDropUnzipped();
