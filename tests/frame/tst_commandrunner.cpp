@@ -49,15 +49,7 @@ class TestCommandRunner : public QObject {
   void init() { m_Root.reset(new VornTestRoot); }
   void cleanup() { m_Root.reset(); }
 
-  void aStartedProgramReadsNothingAndHasNoTerminal_data() {
-    QTest::addColumn<int>("way");
-    QTest::newRow("Run") << int(ByRun);
-    QTest::newRow("RunFor") << int(ByRunFor);
-    QTest::newRow("System") << int(BySystem);
-    QTest::newRow("ShellFirstLine") << int(ByShellLine);
-    QTest::newRow("a stoppable run") << int(ByStoppable);
-    QTest::newRow("StartDetached") << int(ByDetached);
-  }
+  void aStartedProgramReadsNothingAndHasNoTerminal_data() { WayRows(true); }
   void aStartedProgramReadsNothingAndHasNoTerminal() {
     QFETCH(int, way);
     const QString script = m_Root->Path() + "/probe.sh";
@@ -79,14 +71,7 @@ class TestCommandRunner : public QObject {
   // A run that does not end in time (a shell waiting for what it started
   // in the background) is killed with what it started, and answers -1.
   // The limit doubles until the shell has come as far as starting it.
-  void aRunOutOfTimeIsKilledWithWhatItStarted_data() {
-    QTest::addColumn<int>("way");
-    QTest::newRow("Run") << int(ByRun);
-    QTest::newRow("RunFor") << int(ByRunFor);
-    QTest::newRow("System") << int(BySystem);
-    QTest::newRow("ShellFirstLine") << int(ByShellLine);
-    QTest::newRow("a stoppable run") << int(ByStoppable);
-  }
+  void aRunOutOfTimeIsKilledWithWhatItStarted_data() { WayRows(false); }
   void aRunOutOfTimeIsKilledWithWhatItStarted() {
     QFETCH(int, way);
     const QString script = m_Root->Path() + "/wait.sh";
@@ -121,6 +106,16 @@ class TestCommandRunner : public QObject {
   }
 
  private:
+  // A row for each way to start a program; the detached one is not waited for.
+  static void WayRows(bool detached) {
+    QTest::addColumn<int>("way");
+    QTest::newRow("Run") << int(ByRun);
+    QTest::newRow("RunFor") << int(ByRunFor);
+    QTest::newRow("System") << int(BySystem);
+    QTest::newRow("ShellFirstLine") << int(ByShellLine);
+    QTest::newRow("a stoppable run") << int(ByStoppable);
+    if (detached) QTest::newRow("StartDetached") << int(ByDetached);
+  }
   static bool Write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
