@@ -16,7 +16,7 @@ constexpr unsigned long kSettleMicroseconds = 262143;
 
 void UnmountPartition(const char* mountPoint) {
   const QString command = QStringLiteral("umount -r ") + QLatin1String(mountPoint);
-  if (KLX_Platform::System(command) == 0)
+  if (KLX_Platform::System(command, KLX_Platform::kQuickToolMs) == 0)
     qInfo("umount -r of %s ok\n", mountPoint);
   else
     qInfo("umount -r error: %s\n", std::strerror(errno));

@@ -87,10 +87,10 @@ int main(int argc, char* argv[]) {
 
   delete engine;
   delete splash;
-  KLX_Platform::System(QStringLiteral("sync"));
+  if (KLX_Platform::System(QStringLiteral("sync"), KLX_Platform::kSyncMs) != 0) qWarning("sync did not complete");
   KLX_UnmountAll();
   if (rc == KLX_Ok) system->KLX_SystemBringDownOnOffHandler();
-  KLX_Platform::System(QStringLiteral("poweroff&"));
+  if (KLX_Platform::System(QStringLiteral("poweroff&"), KLX_Platform::kQuickToolMs) != 0) qWarning("poweroff could not be started");
   delete system;
   delete app;
   return 0;

@@ -51,6 +51,17 @@ void KLX_FileCalls::FinishWriteback(int fd) {
 
 bool KLX_FileCalls::SyncData(int fd) { return ::fdatasync(fd) == 0; }
 
+bool KLX_FileCalls::SyncFile(const QString& path) {
+  int fd = -1;
+  do {
+    fd = ::open(Native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return false;
+  const bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
 bool KLX_FileCalls::Close(int fd) { return ::close(fd) == 0; }
 
 bool KLX_FileCalls::Rename(const QString& from, const QString& to) {

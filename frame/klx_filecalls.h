@@ -31,6 +31,9 @@ class KLX_FileCalls {
   virtual void FinishWriteback(int fd);
   // The file's data and size on the card (fdatasync).
   virtual bool SyncData(int fd);
+  // A file another program wrote (unzip never syncs): its data and size on
+  // the card (fsync).
+  virtual bool SyncFile(const QString& path);
   virtual bool Close(int fd);
   // Replaces `to` by `from` in one step.
   virtual bool Rename(const QString& from, const QString& to);

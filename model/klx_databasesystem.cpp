@@ -448,10 +448,10 @@ void KLX_DataBaseManager::KLX_DataBaseManagerSetTimeToSystem(bool seconds) {
   QString when = QStringLiteral("%1-%2-%3 ").arg(d.year()).arg(d.month()).arg(d.day()) +
                  QStringLiteral("%1:%2").arg(t.hour()).arg(t.minute());
   if (seconds) when += QStringLiteral(":%1").arg(t.second());
-  KLX_Platform::Run(QStringLiteral("date"), {when});
+  KLX_Platform::Run(QStringLiteral("date"), {when}, KLX_Platform::kQuickToolMs);
   const bool h24 = settings->KLX_SystemPropertiesGetSet_Display24h(0, AtomicDirGet) != 0;
-  KLX_Platform::Run(QStringLiteral("date"), {h24 ? QStringLiteral("+%R") : QStringLiteral("+%r")});
-  KLX_Platform::Run(QStringLiteral("hwclock"), {QStringLiteral("-w")});
+  KLX_Platform::Run(QStringLiteral("date"), {h24 ? QStringLiteral("+%R") : QStringLiteral("+%r")}, KLX_Platform::kQuickToolMs);
+  KLX_Platform::Run(QStringLiteral("hwclock"), {QStringLiteral("-w")}, KLX_Platform::kQuickToolMs);
   KLXErrorHandler.RegisterError(kClockChanged, QStringLiteral("System time/date is changed!"));
 }
 
@@ -697,7 +697,7 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerVornStartScriptGetVersion() {
   const QString script = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/app/VornStart/vornstart.sh"));
   const QString answer = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/tmp/vornstartver.txt"));
   QByteArray output;
-  const int rc = KLX_Platform::Run(QStringLiteral("sh"), {script, QStringLiteral("-v")}, &output);
+  const int rc = KLX_Platform::Run(QStringLiteral("sh"), {script, QStringLiteral("-v")}, KLX_Platform::kQuickToolMs, &output);
   if (rc != 0) {
     qDebug("sh /app/VornStart/vornstart.sh -v error %s\n", rc < 0 ? "not started" : "exit status");
     return QString();

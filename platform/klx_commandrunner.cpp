@@ -4,15 +4,18 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMutex>
 #include <QProcess>
 #include <QSet>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,6 +23,16 @@
 #include <vector>
 
 extern char** environ;
+
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+#define KLX_SPAWN_CLOSEFROM 1
+#endif
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 29))
+#define KLX_SPAWN_CHDIR 1
+#endif
+#ifndef POSIX_SPAWN_SETSID
+#error "a started program needs a session of its own: posix_spawn without POSIX_SPAWN_SETSID"
+#endif
 
 namespace KLX_Platform {
 
@@ -80,86 +93,258 @@ void RecordCommand(const QString& line) {
   }
 }
 
-int System(const QString& commandLine) {
+namespace {
+// Where a started program's standard output and error go.
+enum class Output {
+  Discard,          // both to /dev/null
+  Merged,           // both into the pipe
+  StandardOnly,     // output into the pipe, error to /dev/null
+  StandardKeepError // output into the pipe, error the program's own
+};
+
+// The longest step between two looks at a running program: waitpid cannot
+// wait with a limit, so a run with one looks in steps, short at first.
+constexpr int kLongestStepMs = 50;
+// A killed program that does not end within this (stuck in a driver) is
+// left unreaped rather than waited for.
+constexpr int kKillGraceMs = 2000;
+
+struct Started {
+  pid_t pid = -1;
+  int output = -1;  // the pipe's read end, -1 without one
+};
+
+// Starts `program` (searched on PATH) in a session of its own, so that it
+// has no controlling terminal and its process group is its pid, with its
+// input from /dev/null, no signal blocked (the caller's thread may block
+// SIGPIPE) and none of the program's descriptors.
+Started Start(const QString& program, const QStringList& args, const QStringList& environment, Output output,
+              const QString& workingDirectory = QString()) {
+  QStringList words = QStringList{program} + args;
+  const QByteArray folder = workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(Root() + workingDirectory);
+#ifndef KLX_SPAWN_CHDIR
+  // Without posix_spawn's own change of folder the shell makes it.
+  if (!folder.isEmpty())
+    words = QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("cd -- \"$0\" && exec \"$@\""),
+                        QFile::decodeName(folder)} +
+            words;
+#endif
+  std::vector<QByteArray> bytes;
+  for (const QString& w : words) bytes.push_back(w.toLocal8Bit());
+  std::vector<char*> argv;
+  for (QByteArray& b : bytes) argv.push_back(b.data());
+  argv.push_back(nullptr);
+  SpawnEnvironment env(environment);
+
+  int pipeEnds[2] = {-1, -1};
+  if (output != Output::Discard && ::pipe2(pipeEnds, O_CLOEXEC) != 0) return {};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  switch (output) {
+    case Output::Discard:
+      posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+      posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+      break;
+    case Output::Merged:
+      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+      break;
+    case Output::StandardOnly:
+      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+      posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+      break;
+    case Output::StandardKeepError:
+      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+      break;
+  }
+#ifdef KLX_SPAWN_CLOSEFROM
+  // What it starts in the background may outlive the run: it keeps none of
+  // the program's descriptors (another pipe's write end would keep that
+  // pipe's reader from ever seeing its end).
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+#endif
+#ifdef KLX_SPAWN_CHDIR
+  if (!folder.isEmpty()) posix_spawn_file_actions_addchdir_np(&actions, folder.constData());
+#endif
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
+  Started started;
+  const int spawned = posix_spawnp(&started.pid, argv[0], &actions, &attributes, argv.data(), env.Pointers());
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  if (pipeEnds[1] >= 0) ::close(pipeEnds[1]);
+  if (spawned != 0) {
+    if (pipeEnds[0] >= 0) ::close(pipeEnds[0]);
+    return {};
+  }
+  started.output = pipeEnds[0];
+  return started;
+}
+
+// True once `pid` has ended. It is not reaped: until Reap its pid and its
+// process group cannot be another's.
+bool Ended(pid_t pid) {
+  siginfo_t info{};
+  while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) < 0) {
+    // Nothing left to wait for counts as ended.
+    if (errno != EINTR) return true;
+  }
+  return info.si_pid == pid;
+}
+
+// The exit code of an ended program, -1 when a signal ended it.
+int Reap(pid_t pid) {
+  int status = 0;
+  pid_t reaped;
+  while ((reaped = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+  }
+  return reaped == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Moves what the pipe holds now into `collected`; false at its end.
+bool ReadAvailable(int readEnd, QByteArray* collected) {
+  char chunk[4096];
+  for (;;) {
+    const ssize_t n = ::read(readEnd, chunk, sizeof chunk);
+    if (n > 0) {
+      if (collected) collected->append(chunk, int(n));
+      if (size_t(n) < sizeof chunk) return true;
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    return n < 0 && errno == EAGAIN;
+  }
+}
+
+void SleepMs(int ms) {
+  timespec t{ms / 1000, long(ms % 1000) * 1000000L};
+  while (::nanosleep(&t, &t) < 0 && errno == EINTR) {
+  }
+}
+
+// Waits until `pid` ends, at most `timeoutMs` (kNoTimeLimit: no limit),
+// reading what it prints from `readEnd` (-1: nothing) into `collected`
+// meanwhile, so that a full pipe never holds it up. True when it ended.
+bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected) {
+  if (readEnd >= 0) ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
+  if (timeoutMs < 0 && readEnd < 0) {
+    siginfo_t info{};
+    while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    return true;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  int step = 1;
+  for (;;) {
+    if (Ended(pid)) {
+      // What it printed last; what it left running may hold the pipe open.
+      if (readEnd >= 0) ReadAvailable(readEnd, collected);
+      return true;
+    }
+    qint64 wait = step;
+    if (timeoutMs >= 0) {
+      const qint64 left = timeoutMs - clock.elapsed();
+      if (left <= 0) return false;
+      wait = qMin(wait, left);
+    }
+    step = qMin(step * 2, kLongestStepMs);
+    if (readEnd < 0) {
+      SleepMs(int(wait));
+      continue;
+    }
+    pollfd ready{readEnd, POLLIN, 0};
+    if (::poll(&ready, 1, int(wait)) > 0 && !ReadAvailable(readEnd, collected)) readEnd = -1;
+  }
+}
+
+// Kills a program that ran out of time, with all its process group (what a
+// shell started dies with it), and reaps it once it has ended.
+void KillGroup(const QString& program, pid_t pid, int timeoutMs) {
+  qWarning("%s did not end within %d ms: killed", qUtf8Printable(program), timeoutMs);
+  ::kill(-pid, SIGKILL);
+  if (WaitForEnd(pid, kKillGraceMs, -1, nullptr)) Reap(pid);
+}
+
+// The end of a started run: the exit code, -1 when it did not start, was
+// killed or ran out of time. What it printed, as far as it came, in `output`.
+int Finish(const QString& program, const Started& started, int timeoutMs, QByteArray* output) {
+  if (started.pid <= 0) return -1;
+  QByteArray collected;
+  const bool ended = WaitForEnd(started.pid, timeoutMs, started.output, &collected);
+  if (started.output >= 0) ::close(started.output);
+  if (output) *output = collected;
+  if (!ended) {
+    KillGroup(program, started.pid, timeoutMs);
+    return -1;
+  }
+  return Reap(started.pid);
+}
+}  // namespace
+
+int System(const QString& commandLine, int timeoutMs) {
   if (!IsBoard() && ChangesHost(FirstWord(commandLine))) {
     RecordCommand(commandLine);
     return 0;
   }
-  QProcess p;
-  p.start("/bin/sh", {"-c", commandLine});
-  if (!p.waitForStarted(5000)) return -1;
-  if (commandLine.trimmed().endsWith('&')) {
-    p.waitForFinished(5000);
-    return 0;
-  }
-  p.waitForFinished(-1);
-  return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  const QString shell = QStringLiteral("/bin/sh");
+  return Finish(shell, Start(shell, {QStringLiteral("-c"), commandLine}, {}, Output::Discard), timeoutMs, nullptr);
 }
 
-QString ShellFirstLine(const QString& commandLine, const QStringList& environment) {
+QString ShellFirstLine(const QString& commandLine, const QStringList& environment, int timeoutMs) {
   if (!IsBoard() && ChangesHost(FirstWord(commandLine))) {
     RecordCommand(commandLine);
     return QString();
   }
-  int out[2];
-  if (::pipe2(out, O_CLOEXEC) != 0) return QString();
-  SpawnEnvironment env(environment);
-  QByteArray line = commandLine.toLocal8Bit();
-  char sh[] = "/bin/sh";
-  char dashC[] = "-c";
-  char* argv[] = {sh, dashC, line.data(), nullptr};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
-  // What the shell starts in the background outlives this call: it keeps
-  // none of the program's descriptors (another pipe's write end would keep
-  // that pipe's player from ever reading its end).
-  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-#endif
-  pid_t shell = -1;
-  const int spawned = posix_spawn(&shell, sh, &actions, nullptr, argv, env.Pointers());
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(out[1]);
+  const QString shell = QStringLiteral("/bin/sh");
+  const Started started = Start(shell, {QStringLiteral("-c"), commandLine}, environment, Output::StandardKeepError);
+  if (started.pid <= 0) return QString();
+  // One line: what the shell started in the background keeps the pipe
+  // open, so reading on to the end would wait for it.
+  QElapsedTimer clock;
+  clock.start();
   QByteArray text;
-  if (spawned == 0) {
-    // One line: what the shell started in the background keeps the pipe
-    // open, so reading on to the end would wait for it.
+  bool complete = false;
+  while (!complete && text.size() < 127) {
+    const qint64 left = timeoutMs - clock.elapsed();
+    pollfd ready{started.output, POLLIN, 0};
+    const int polled = left > 0 ? ::poll(&ready, 1, int(left)) : 0;
+    if (polled < 0 && errno == EINTR) continue;
+    if (polled <= 0) break;
     char c;
-    while (text.size() < 127) {
-      const ssize_t n = ::read(out[0], &c, 1);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0 || c == '\n') break;
-      text.append(c);
-    }
+    const ssize_t n = ::read(started.output, &c, 1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0 || c == '\n') complete = true;
+    else text.append(c);
   }
-  ::close(out[0]);
-  if (spawned == 0) {
-    while (::waitpid(shell, nullptr, 0) < 0 && errno == EINTR) {
-    }
+  ::close(started.output);
+  const qint64 left = qMax<qint64>(0, timeoutMs - clock.elapsed());
+  if (!WaitForEnd(started.pid, int(left), -1, nullptr)) {
+    KillGroup(shell, started.pid, timeoutMs);
+    return QString();
   }
+  Reap(started.pid);
   return QString::fromLocal8Bit(text);
 }
 
-int Run(const QString& program, const QStringList& args, QByteArray* output, const QStringList& environment,
-        const QString& workingDirectory) {
+int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArray* output,
+        const QStringList& environment, const QString& workingDirectory) {
   if (!IsBoard() && ChangesHost(program)) {
     RecordCommand((QStringList{program} + args).join(' '));
     return 0;
   }
-  QProcess p;
-  p.setProcessChannelMode(QProcess::MergedChannels);
-  if (!environment.isEmpty()) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& e : environment) env.insert(e.section('=', 0, 0), e.section('=', 1));
-    p.setProcessEnvironment(env);
-  }
-  if (!workingDirectory.isEmpty()) p.setWorkingDirectory(Root() + workingDirectory);
-  p.start(program, args);
-  if (!p.waitForStarted(5000)) return -1;
-  p.waitForFinished(-1);
-  if (output) *output = p.readAll();
-  return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  const Started started =
+      Start(program, args, environment, output ? Output::Merged : Output::Discard, workingDirectory);
+  return Finish(program, started, timeoutMs, output);
+}
+
+int Run(const QString& program, const QStringList& args, QByteArray* output) {
+  return Run(program, args, kDefaultToolMs, output);
 }
 
 int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByteArray* standardOutput) {
@@ -167,19 +352,7 @@ int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByte
     RecordCommand((QStringList{program} + args).join(' '));
     return RecordedCommandAnswer(program, args, standardOutput);
   }
-  QProcess p;
-  p.setProcessChannelMode(QProcess::SeparateChannels);
-  p.setStandardErrorFile(QProcess::nullDevice());
-  p.start(program, args);
-  if (!p.waitForStarted(timeoutMs)) return -1;
-  const bool ended = p.waitForFinished(timeoutMs);
-  if (standardOutput) *standardOutput = p.readAllStandardOutput();
-  if (!ended) {
-    p.kill();
-    p.waitForFinished(1000);
-    return -1;
-  }
-  return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  return Finish(program, Start(program, args, {}, Output::StandardOnly), timeoutMs, standardOutput);
 }
 
 bool StartDetached(const QString& program, const QStringList& args) {
@@ -188,20 +361,17 @@ bool StartDetached(const QString& program, const QStringList& args) {
     RecordedCommandAnswer(program, args, nullptr);
     return true;
   }
-  return QProcess::startDetached(program, args);
+  QProcess detached;
+  detached.setProgram(program);
+  detached.setArguments(args);
+  detached.setStandardInputFile(QProcess::nullDevice());
+  return detached.startDetached();
 }
 
 // ---- A run another thread may end ----
 
 int KLX_StoppableRun::Run(const QString& program, const QStringList& args, const QStringList& environment,
-                          const std::function<bool()>& cancelled) {
-  QByteArray path = program.toLocal8Bit();
-  std::vector<QByteArray> words{path};
-  for (const QString& a : args) words.push_back(a.toLocal8Bit());
-  std::vector<char*> argv;
-  for (QByteArray& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  SpawnEnvironment env(environment);
+                          const std::function<bool()>& cancelled, int timeoutMs) {
   pid_t pid = -1;
   {
     // The check and the start are one step for Stop: a stop is either seen
@@ -209,32 +379,13 @@ int KLX_StoppableRun::Run(const QString& program, const QStringList& args, const
     QMutexLocker lock(&m_Mutex);
     if (cancelled && cancelled()) return -1;
     // What it prints goes nowhere, as with Run without an output.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
-    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-#endif
-    // The caller's thread may block signals (the audio thread blocks
-    // SIGPIPE); the program starts with none blocked.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
-    const int spawned = posix_spawnp(&pid, path.constData(), &actions, &attributes, argv.data(), env.Pointers());
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return -1;
+    pid = Start(program, args, environment, Output::Discard).pid;
+    if (pid <= 0) return -1;
     m_Pid = pid;
   }
   // Waited for without reaping: until the pid is let go below, Stop can
   // only ever signal this process.
-  siginfo_t info{};
-  while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
-  }
+  const bool ended = WaitForEnd(pid, timeoutMs, -1, nullptr);
   bool stopped;
   {
     QMutexLocker lock(&m_Mutex);
@@ -242,17 +393,20 @@ int KLX_StoppableRun::Run(const QString& program, const QStringList& args, const
     stopped = m_Stopped;
     m_Stopped = false;
   }
-  int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  if (!ended) {
+    KillGroup(program, pid, timeoutMs);
+    return -1;
   }
-  return !stopped && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  const int code = Reap(pid);
+  return stopped ? -1 : code;
 }
 
 void KLX_StoppableRun::Stop() {
   QMutexLocker lock(&m_Mutex);
   if (m_Pid <= 0) return;
   m_Stopped = true;
-  ::kill(m_Pid, SIGTERM);
+  // The process group: what the program started ends with it.
+  ::kill(-m_Pid, SIGTERM);
 }
 
 }  // namespace KLX_Platform

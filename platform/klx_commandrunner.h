@@ -2,6 +2,13 @@
 // The one door to shell commands. Commands that would change the host (power,
 // mounts, the clock, the network) are recorded on the desktop build and
 // answered as the board would; harmless ones run for real.
+//
+// Every program started here reads its input from /dev/null and runs in a
+// session of its own, without a controlling terminal: a tool that wants an
+// answer (a password, "disk full? Continue?") finds none and gives up
+// instead of waiting for a terminal nobody reads. Every run that is waited
+// for has a time limit; at the limit the program and everything it started
+// in its process group are killed and the run counts as failed (-1).
 #include <QMutex>
 #include <QString>
 #include <QStringList>
@@ -11,17 +18,36 @@
 
 namespace KLX_Platform {
 
+// Time limits that fit the tools' work on the board.
+// date, hwclock, df, mount, umount, a script asked for its version.
+constexpr int kQuickToolMs = 10000;
+// sync: everything written so far goes to the card, which may be slow.
+constexpr int kSyncMs = 120000;
+// A package's own scripts around its install, and the remount scripts.
+constexpr int kInstallScriptMs = 600000;
+// A shell that starts something in the background and prints its pid.
+constexpr int kShellLineMs = 5000;
+// For a run whose caller names no limit (a test's own tools).
+constexpr int kDefaultToolMs = 60000;
+// KLX_StoppableRun without a limit: its owner ends it with Stop.
+constexpr int kNoTimeLimit = -1;
+
 // Like system(3) for a fixed command line of the program itself (never user
-// text): "sync", "poweroff&", "umount -r /Vorn". Returns the exit status.
-int System(const QString& commandLine);
+// text): "sync", "poweroff&", "umount -r /Vorn". What it starts in the
+// background is not waited for. Returns the exit status, -1 when it could
+// not be started or ran out of time.
+int System(const QString& commandLine, int timeoutMs);
 
 // A program with an argument list (user or file text goes here, never into a
-// shell), with `environment` ("NAME=value") added to the program's, in
-// `workingDirectory` when one is given (a folder of the board: placed under
-// the desktop's root). Returns the exit code, or -1 when it could not be
-// started.
-int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr,
+// shell) given at most `timeoutMs` to end, with `environment` ("NAME=value")
+// added to the program's, in `workingDirectory` when one is given (a folder
+// of the board: placed under the desktop's root). What it prints, standard
+// output and error together, in `output`. Returns the exit code, or -1 when
+// it could not be started, was killed or ran out of time.
+int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArray* output = nullptr,
         const QStringList& environment = {}, const QString& workingDirectory = QString());
+// The same with kDefaultToolMs.
+int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr);
 
 // A program with an argument list given at most `timeoutMs` to end (it is
 // ended then): its exit code, -1 when it could not be started or ran out of
@@ -39,10 +65,12 @@ bool StartDetached(const QString& program, const QStringList& args);
 // A fixed command line of the program run through the shell with a read
 // pipe, as popen(3) does, with `environment` ("NAME=value") added to the
 // shell's: answers the first line it prints (at most 127 characters, without
-// the newline), empty when it prints none. A command that starts something
-// in the background and prints its process id ("... & echo $!") returns at
-// once.
-QString ShellFirstLine(const QString& commandLine, const QStringList& environment = {});
+// the newline), empty when it prints none or the shell is not done within
+// `timeoutMs` (it is killed then, with what it started). A command that
+// starts something in the background and prints its process id
+// ("... & echo $!") returns at once.
+QString ShellFirstLine(const QString& commandLine, const QStringList& environment = {},
+                       int timeoutMs = kShellLineMs);
 
 // Whether a command line or program changes the host (recorded, not run, on
 // the desktop build).
@@ -53,15 +81,17 @@ bool ChangesHost(const QString& program);
 void RecordCommand(const QString& line);
 
 // A program with an argument list that another thread may end: Run starts
-// it (with `environment` added) and waits for its end; Stop ends the run in
-// progress at once. A run whose `cancelled` answers true just before the
-// start does not start: a caller that marks a stop before calling Stop
-// never misses a run that was about to begin.
+// it (with `environment` added) and waits for its end, at most `timeoutMs`
+// (kNoTimeLimit: until it ends or is stopped); Stop ends the run in progress
+// at once. A run whose `cancelled` answers true just before the start does
+// not start: a caller that marks a stop before calling Stop never misses a
+// run that was about to begin.
 class KLX_StoppableRun {
  public:
-  // The exit code; -1 when it did not start, or was stopped or killed.
+  // The exit code; -1 when it did not start, or was stopped, killed or ran
+  // out of time.
   int Run(const QString& program, const QStringList& args, const QStringList& environment,
-          const std::function<bool()>& cancelled);
+          const std::function<bool()>& cancelled, int timeoutMs = kNoTimeLimit);
   // Any thread; nothing when no run is in progress.
   void Stop();
 

@@ -13,6 +13,7 @@ struct VolumeInfo {
   QString name;              // the volume's label
   qint64 bytesTotal = 0;
   qint64 bytesAvailable = 0; // available to ordinary users
+  qint64 blockSize = 0;      // the unit space is given out in
 };
 
 // The volume mounted at (or holding) an already-mapped path.

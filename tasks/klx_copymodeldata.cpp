@@ -459,10 +459,10 @@ int KLX_CopyModelData::KLX_CopySystemData_GenerateToUSBList(QString stickPath) {
 
   // The file systems: what df lists, then what is mounted.
   QByteArray report;
-  int status = KLX_Platform::Run(QStringLiteral("df"), {}, &report);
+  int status = KLX_Platform::Run(QStringLiteral("df"), {}, KLX_Platform::kQuickToolMs, &report);
   if (status == 0) {
     QByteArray mounted;
-    status = KLX_Platform::Run(QStringLiteral("mount"), {}, &mounted);
+    status = KLX_Platform::Run(QStringLiteral("mount"), {}, KLX_Platform::kQuickToolMs, &mounted);
     report += mounted;
   }
   if (!WriteWhole(stickSystem + m_Names.KLX_FileNameHandlerGetFilesystemFileName(), report)) success = false;

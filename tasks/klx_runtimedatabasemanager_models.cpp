@@ -132,6 +132,8 @@ int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseFindVoiceFolderAndDelete(QStr
   const QString package = m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath() + found + QStringLiteral(".zip");
   if (QFileInfo(package).isFile() && KLX_FileCallsRemove(package))
     qInfo("  -> Deleted voice file %s", qUtf8Printable(package));
-  // A folder that is a link goes as a link.
-  return KLX_FileCallsRemoveTree(folder) ? int(KLX_Done) : int(KLX_Error);
+  // A folder that is a link goes as a link; deleted once the voices
+  // folder says so on the card.
+  return KLX_FileCallsRemoveTree(folder) && KLX_FileCalls::Instance().SyncFolder(voices) ? int(KLX_Done)
+                                                                                        : int(KLX_Error);
 }

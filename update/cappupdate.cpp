@@ -84,7 +84,7 @@ bool CAppUpdate::runSystemCmd(const QString& program, const QStringList& args, i
                               const QString& workingDirectory) {
   if (program.isEmpty()) return false;
   qDebug("run system cmd: <%s>", qUtf8Printable((QStringList{program} + args).join(' ')));
-  const int code = KLX_Platform::Run(program, args, nullptr, {}, workingDirectory);
+  const int code = KLX_Platform::Run(program, args, KLX_Platform::kInstallScriptMs, nullptr, {}, workingDirectory);
   if (status) *status = code;
   qDebug("    return code: %d", code);
   return true;

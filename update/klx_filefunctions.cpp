@@ -8,11 +8,15 @@
 #include "platform/klx_platform.h"
 #include "platform/klx_storage.h"
 #include "update/klx_md5.h"
+#include "update/klx_ziplisting.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
@@ -27,6 +31,19 @@ constexpr int kNoSpace = -2;
 constexpr int kTooLarge = -3;
 const char* const kInstallSourceFile = "/installsrczip.txt";
 const char* const kUnpackFolder = "/.unpacking";
+// unzip is given a minute, and as long again as a slow card (half a MB a
+// second) takes to write what the pack unpacks to.
+constexpr qint64 kUnzipBaseMs = 60000;
+constexpr qint64 kUnzipCardBytesPerMs = 512;
+// An unpacked pack leaves the card the room a model save asks for.
+constexpr qint64 kKeepFreeBytes = 500 * 1024;
+
+// The volume of `path`; one that cannot be queried is reported.
+KLX_Platform::VolumeInfo QueryVolume(const QString& path) {
+  const KLX_Platform::VolumeInfo volume = KLX_Platform::Volume(path);
+  if (!volume.valid) KLXErrorHandler.RegisterError(kDriveInfoError, "KLX_FileChecker(): drive info not accessable");
+  return volume;
+}
 
 // The destination appears complete or not at all: written to a temporary
 // file beside it, synced and renamed over it.
@@ -143,12 +160,8 @@ bool KLX_FileFunctions::KLX_FileFileFunctionsCheckFile(QString file, QString fol
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsGetAvailSpaceOnFolder(QString path, long minimumKiB) const {
-  const KLX_Platform::VolumeInfo volume = KLX_Platform::Volume(path);
-  if (!volume.valid) {
-    KLXErrorHandler.RegisterError(kDriveInfoError, "KLX_FileChecker(): drive info not accessable");
-    return false;
-  }
-  return volume.bytesAvailable / 1024 >= minimumKiB;
+  const KLX_Platform::VolumeInfo volume = QueryVolume(path);
+  return volume.valid && volume.bytesAvailable / 1024 >= minimumKiB;
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder, QString filter) {
@@ -339,6 +352,7 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
   KLX_FileFunctionsDropUnzipped();
   m_UnzippedNames.clear();
   m_UnzippedArchives.clear();
+  m_UnzipRefusals.clear();
   m_UnzipDestination = destinationFolder;
   // Beside the destination, on its file system, so that installing is a
   // rename; what a power cut left there goes first.
@@ -354,24 +368,63 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
     const QString name = entry.fileName();
     if (!archives.contains(name)) continue;
     const QString archive = archiveFolder + name;
-    const QString into = UnzipFolder(m_UnzippedNames.size());
-    // Unzip's options come first: the archive name must not be read as a
-    // member to extract. A pack that cannot be unpacked is listed all the
-    // same, without its folder: its check then fails and the pilot is told
-    // that it was left out.
-    if (!KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long((entry.size() / 1024) * 2))) {
-      qWarning("voice pack %s does not fit on the card: refused", qUtf8Printable(archive));
-    } else if (!QDir().mkpath(into) || KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", into}) != 0) {
-      qWarning("voice pack %s cannot be unpacked: refused", qUtf8Printable(archive));
-      KLX_FileCallsRemoveTree(into);
-    } else if (!OnlyFilesAndFolders(into)) {
-      qWarning("voice pack %s holds a link: refused", qUtf8Printable(archive));
-      KLX_FileCallsRemoveTree(into);
-    }
+    // A pack that is refused is listed all the same, without its folder:
+    // its check then fails and the pilot is told that it was left out.
+    m_UnzipRefusals.append(Unpack(archive, UnzipFolder(m_UnzippedNames.size())));
     m_UnzippedNames.append(base);
     m_UnzippedArchives.append(archive);
   }
   return m_UnzippedNames.size();
+}
+
+KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
+  const QByteArray pack = archive.toUtf8();
+  const KLX_Platform::VolumeInfo card = QueryVolume(m_UnzipDestination);
+  // What the pack unpacks to, from its own directory, before anything is
+  // written: unzip would ask a terminal for a password, or fill the card
+  // and ask whether to go on.
+  const KLX_ZipListing listing = KLX_ZipListingRead(archive, card.blockSize);
+  switch (listing.verdict) {
+    case KLX_ZipListing::Unreadable:
+      qWarning("voice pack %s is no zip archive that can be read: refused", pack.constData());
+      return UnzipUnreadable;
+    case KLX_ZipListing::Encrypted:
+      qWarning("voice pack %s is encrypted: refused", pack.constData());
+      return UnzipEncrypted;
+    case KLX_ZipListing::UnknownMethod:
+      qWarning("voice pack %s is packed with compression method %d, which unzip cannot read: refused",
+               pack.constData(), listing.method);
+      return UnzipUnknownMethod;
+    case KLX_ZipListing::Readable:
+      break;
+  }
+  // And the marker file the install adds.
+  const quint64 needed = listing.cardBytes + quint64(qMax<qint64>(card.blockSize, 1)) + quint64(kKeepFreeBytes);
+  const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
+  if (!card.valid || available < needed) {
+    qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
+             pack.constData(), needed / 1024, available / 1024);
+    return UnzipNoRoom;
+  }
+  const qint64 limitMs = qMin<qint64>(INT_MAX, kUnzipBaseMs + qint64(listing.cardBytes) / kUnzipCardBytesPerMs);
+  // Unzip's options come first: the archive name must not be read as a
+  // member to extract.
+  if (!QDir().mkpath(into) ||
+      KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", into}, int(limitMs)) != 0) {
+    qWarning("voice pack %s cannot be unpacked: refused", pack.constData());
+    KLX_FileCallsRemoveTree(into);
+    return UnzipFailed;
+  }
+  if (!OnlyFilesAndFolders(into)) {
+    qWarning("voice pack %s holds a link: refused", pack.constData());
+    KLX_FileCallsRemoveTree(into);
+    return UnzipHoldsLink;
+  }
+  return UnzipUnpacked;
+}
+
+KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::KLX_FileFunctionGetUnzipRefusal(int index) const {
+  return m_UnzipRefusals.value(index, UnzipUnpacked);
 }
 
 QString KLX_FileFunctions::UnzipFolder(int index) const {
@@ -389,6 +442,8 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   // The new folder is built apart and takes the old one's place in one step.
   const QString built = UnzipFolder(index) + QStringLiteral(".new");
+  QStringList moved;
+  QStringList folders{built};
   for (const QString& file : files) {
     if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
     const QString name = QDir::cleanPath(file);
@@ -396,10 +451,20 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
     // A file named twice is moved once.
     if (QFileInfo::exists(to)) continue;
     if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
+    moved << to;
+    for (QString folder = QFileInfo(to).path(); folder != built && !folders.contains(folder);
+         folder = QFileInfo(folder).path())
+      folders << folder;
   }
-  if (!QDir().mkpath(built) ||
-      !KLX_FileCallsWriteWhole(built + kInstallSourceFile, m_UnzippedArchives.at(index).toUtf8()))
-    return false;
+  if (!QDir().mkpath(built)) return false;
+  // unzip never syncs: every file and every folder of the new voice is on
+  // the card before it takes the old one's place, deeper folders first.
+  for (const QString& file : qAsConst(moved))
+    if (!calls.SyncFile(file)) return false;
+  if (!KLX_FileCallsWriteWhole(built + kInstallSourceFile, m_UnzippedArchives.at(index).toUtf8())) return false;
+  std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+  for (const QString& folder : qAsConst(folders))
+    if (!calls.SyncFolder(folder)) return false;
   const QString target = m_UnzipDestination + m_UnzippedNames.at(index);
   const QString aside = UnzipFolder(index) + QStringLiteral(".old");
   const QFileInfo old(target);

@@ -76,19 +76,36 @@ class KLX_FileFunctions : public QObject {
   // not created), so that the next copy starts with its own files.
   void KLX_FileFunctionsCancelPartCopy() { ResetPartCopy(); }
 
+  // Why an archive of the last unpack was left out.
+  enum UnzipRefusal {
+    UnzipUnpacked,       // it was not
+    UnzipNoRoom,         // what it unpacks to does not fit on the card
+    UnzipEncrypted,
+    UnzipUnknownMethod,  // packed in a way unzip cannot read
+    UnzipUnreadable,     // no zip archive that could be read
+    UnzipFailed,         // unzip failed or ran out of time
+    UnzipHoldsLink,      // it unpacked something else than files and folders
+  };
+
   // Unpacks the "*.zip" entries of the last folder copy, each into a fresh
   // folder beside the destination; returns how many. Nothing reaches the
-  // destination before KLX_FileFunctionsInstallUnzipped. An archive that
-  // unpacks anything but files and folders (a link) is counted with its
-  // folder left empty, so that its check fails.
+  // destination before KLX_FileFunctionsInstallUnzipped. An archive that is
+  // refused is counted with no folder, so that its check fails: one that
+  // does not fit on the card, is encrypted, is packed in a way unzip cannot
+  // read or is no zip archive is refused before anything is unpacked; one
+  // that unzip fails on, or that unpacks anything but files and folders (a
+  // link), after, and what it unpacked is removed.
   int KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder);
   QString KLX_FileFunctionGetUnzippedName(int index) const;
+  UnzipRefusal KLX_FileFunctionGetUnzipRefusal(int index) const;
   // The unpacked archive's own top folder (named like the archive), where
   // it waits to be checked; empty for an index not below the count.
   QString KLX_FileFunctionGetUnzippedFolder(int index) const;
   // Moves exactly `files` (paths inside that folder) into the destination
   // folder of the archive's name, which replaces the one there, and writes
   // the marker of the archive's path into it; false leaves the one there.
+  // Every file and folder of the new one is on the card before it takes
+  // the old one's place.
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
   // Removes what the last unpack left (and what was replaced).
   void KLX_FileFunctionsDropUnzipped();
@@ -104,6 +121,8 @@ class KLX_FileFunctions : public QObject {
   int ProgressOf(qint64 copied, qint64 total) const;
   // Where the archive at `index` of the last unpack is unpacked.
   QString UnzipFolder(int index) const;
+  // Unpacks one archive into `into` unless it is refused.
+  UnzipRefusal Unpack(const QString& archive, const QString& into) const;
 
   qint8 m_Progress = 0;
   qint32 m_EntryIndex = 0;
@@ -113,6 +132,7 @@ class KLX_FileFunctions : public QObject {
   bool m_Copying = false;
   QStringList m_UnzippedNames;
   QStringList m_UnzippedArchives;
+  QList<UnzipRefusal> m_UnzipRefusals;
   // Where the last unpack put the archives and where they go.
   QString m_Unpacking;
   QString m_UnzipDestination;

@@ -43,6 +43,9 @@ constexpr unsigned char kDataInput = 1;
 constexpr unsigned char kDialogInput = 2;
 constexpr int kSticks = 8;
 constexpr int kInstallStatusShift = 8;
+constexpr int kMaxInstallCount = 0xFF;
+// Below the status's sign bit.
+constexpr int kMaxNoRoomCount = 0x7F;
 
 const QString kNotFound = QStringLiteral("USB stick is not found");
 const QString kProlog = QStringLiteral("Prolog script is exited with an error!");
@@ -216,13 +219,13 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
     const QString folder = network ? names.KLX_FileNameHandlerGetNetworkUpdateFilePath() : StickFolder();
     const QString script = folder + names.KLX_FileNameHandlerGetPrologScriptName();
     if (folder.isEmpty() || !m_Package.RunsAt(script)) return 0;
-    return KLX_Platform::Run(QStringLiteral("sh"), {script}, nullptr, {}, kScriptFolder);
+    return KLX_Platform::Run(QStringLiteral("sh"), {script}, KLX_Platform::kInstallScriptMs, nullptr, {}, kScriptFolder);
   }
   if (kind == KLX_UPDATE_SCRIPT_EPILOG) {
     const QString script = names.KLX_FileNameHandlerGetUpdateFilePath() + names.KLX_FileNameHandlerGetEpilogScriptName();
     if (!m_Package.RunsAt(script)) return 0;
     MakeExecutable(script);
-    return KLX_Platform::Run(script, {}, nullptr, {}, kScriptFolder);
+    return KLX_Platform::Run(script, {}, KLX_Platform::kInstallScriptMs, nullptr, {}, kScriptFolder);
   }
   return 0;
 }
@@ -235,7 +238,7 @@ int KLX_Update::KLX_UpdateOpenCloseLinuxSystem(bool open) {
   const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
   if (!m_Package.RunsAt(path)) return KLX_Error;
   MakeExecutable(path);
-  const int result = KLX_Platform::Run(script, {}, nullptr, {}, QStringLiteral("/"));
+  const int result = KLX_Platform::Run(script, {}, KLX_Platform::kInstallScriptMs, nullptr, {}, QStringLiteral("/"));
   qInfo("%s: %d", qUtf8Printable(script), result);
   return result;
 }
@@ -394,6 +397,7 @@ int KLX_Update::VoicePacks() {
   const int unpacked = m_Files.KLX_FileFunctionsUnzipPacks(voices, packs);
   int installed = 0;
   int refused = 0;
+  int noRoom = 0;
   if (unpacked == 0) {
     Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
   } else {
@@ -401,7 +405,12 @@ int KLX_Update::VoicePacks() {
     // are installed: nothing else of the archive reaches the card's voices.
     for (int i = 0; i < unpacked; ++i) {
       const QString folder = voices + m_Files.KLX_FileFunctionGetUnzippedName(i);
-      if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
+      const KLX_FileFunctions::UnzipRefusal refusal = m_Files.KLX_FileFunctionGetUnzipRefusal(i);
+      if (refusal != KLX_FileFunctions::UnzipUnpacked) {
+        // Refused with its reason as it was unpacked.
+        ++refused;
+        if (refusal == KLX_FileFunctions::UnzipNoRoom) ++noRoom;
+      } else if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
         qWarning("voice pack %s does not match its checksum list: removed", qUtf8Printable(folder));
         ++refused;
       } else if (!m_Files.KLX_FileFunctionsInstallUnzipped(i, ListedFiles())) {
@@ -412,14 +421,20 @@ int KLX_Update::VoicePacks() {
       }
     }
     m_Files.KLX_FileFunctionsDropUnzipped();
-    if (installed == 0) Status(VT::KLX_UPDATE_VOICEDATA_CORRUPTED);
+    qInfo("voice packs: %d installed, %d left out, %d of them for want of room on the card", installed, refused,
+          noRoom);
+    // A full card is what the pilot can mend.
+    if (installed == 0) Status(noRoom > 0 ? VT::KLX_UPDATE_STATUS_NO_FREE_SPACE : VT::KLX_UPDATE_VOICEDATA_CORRUPTED);
   }
   KLX_TTS::EndVoicesUpdate();
   if (installed == 0) return KLX_Error;
-  // The count's low byte is the voices installed, the bits above it the
-  // packs refused: the pilot learns that a pack on the stick was left out.
-  Status(VT::KLX_UPDATE_STATUS_VOICES_INSTALLED +
-         ((qMin(installed, 0xFF) | (refused << kInstallStatusShift)) << kInstallStatusShift));
+  // The count's low byte is the voices installed, the next the packs
+  // refused, the next those of them the card had no room for: the pilot
+  // learns that a pack on the stick was left out, and whether freeing the
+  // card would bring it.
+  const int count = qMin(installed, kMaxInstallCount) | qMin(refused, kMaxInstallCount) << kInstallStatusShift |
+                    qMin(noRoom, kMaxNoRoomCount) << (2 * kInstallStatusShift);
+  Status(VT::KLX_UPDATE_STATUS_VOICES_INSTALLED + (count << kInstallStatusShift));
   return KLX_Done;
 }
 

@@ -33,6 +33,7 @@ VolumeInfo Volume(const QString& mappedPath) {
   v.name = info.name();
   v.bytesTotal = info.bytesTotal();
   v.bytesAvailable = info.bytesAvailable();
+  v.blockSize = info.blockSize();
   return v;
 }
 

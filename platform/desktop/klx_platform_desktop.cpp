@@ -77,6 +77,7 @@ VolumeInfo Volume(const QString& mappedPath) {
   v.valid = true;
   v.bytesAvailable = host.bytesAvailable();
   v.bytesTotal = host.bytesTotal();
+  v.blockSize = host.blockSize();
   v.fileSystemType = QString::fromUtf8(host.fileSystemType());
   // The data partition is a folder here; the card's size and type are what
   // the simulator or a test wrote for it.

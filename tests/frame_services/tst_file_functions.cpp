@@ -1,12 +1,16 @@
 // The file functions: checks, listings, deletion, whole and part-by-part
-// copies with their progress and failures, voice-pack unpacking.
+// copies with their progress and failures, voice-pack unpacking: packs that
+// cannot be unpacked or do not fit refused before anything is written, the
+// installed ones on the card before they take their place.
 #include <QtTest>
 
 #include "frame_services/frame_services_fixture.h"
 #include "platform/klx_commandrunner.h"
+#include "sim/csimupdateserver.h"
 #include "support/vorn_testroot.h"
 #include "update/klx_filefunctions.h"
 #include "vorn_filetree.h"
+#include "vorn_powercut.h"
 
 #include <QStandardPaths>
 
@@ -324,6 +328,7 @@ class FileFunctionsTest : public QObject {
     const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
     const QString work = m_Root->Path() + "/work/";
     QVERIFY(WriteFile(work + "de_Anna/hello.wav", "hallo"));
+    QVERIFY(WriteFile(work + "de_Anna/data/de_Anna.inf", "inf"));
     QVERIFY(WriteFile(work + "odd name;x/a.wav", "odd"));
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && zip -qr de_Anna.zip de_Anna && zip -qr 'odd name;x.zip' 'odd name;x'",
                                       "sh", work}),
@@ -347,22 +352,127 @@ class FileFunctionsTest : public QObject {
     // Unpacked apart: the destination holds nothing of them before they
     // are installed, and then only the files named.
     QCOMPARE(ReadFile(voices + "de_Anna/stale.wav"), QByteArray("stale"));
+    VornPowerCut calls;
     for (int i = 0; i < 3; ++i) {
       if (names[i] == "broken") {
+        QCOMPARE(f.KLX_FileFunctionGetUnzipRefusal(i), KLX_FileFunctions::UnzipUnreadable);
         QVERIFY(!QFileInfo::exists(f.KLX_FileFunctionGetUnzippedFolder(i)));
         QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(i, {"a.wav"}));
         continue;
       }
+      QCOMPARE(f.KLX_FileFunctionGetUnzipRefusal(i), KLX_FileFunctions::UnzipUnpacked);
       if (names[i] == "de_Anna") QVERIFY(WriteFile(f.KLX_FileFunctionGetUnzippedFolder(i) + "/unnamed.wav", "x"));
-      QVERIFY(f.KLX_FileFunctionsInstallUnzipped(i, {names[i] == "de_Anna" ? "hello.wav" : "a.wav"}));
+      QVERIFY(f.KLX_FileFunctionsInstallUnzipped(
+          i, names[i] == "de_Anna" ? QStringList{"hello.wav", "data/de_Anna.inf"} : QStringList{"a.wav"}));
     }
+    // unzip never syncs: every installed file and folder is on the card
+    // before the new folder takes its place.
+    const QStringList log = calls.Log();
+    const auto placed = std::find_if(log.begin(), log.end(), [&](const QString& line) {
+      return line.startsWith("rename ") && line.endsWith(" " + voices + "de_Anna");
+    });
+    QVERIFY2(placed != log.end(), qPrintable(log.join('\n')));
+    const QString built = placed->section(' ', 1, 1);
+    for (const QString& line : {"sync " + built + "/hello.wav", "sync " + built + "/data/de_Anna.inf",
+                                "syncfolder " + built + "/data", "syncfolder " + built})
+      QVERIFY2(std::find(log.begin(), placed, line) != placed, qPrintable(line + " missing in\n" + log.join('\n')));
     f.KLX_FileFunctionsDropUnzipped();
     QVERIFY(!QFileInfo::exists(m_Root->Path() + "/Vorn/Sound/.unpacking"));
-    QCOMPARE(VornFileTree(voices), QStringList({"de_Anna/", "de_Anna/hello.wav: hallo",
+    QCOMPARE(VornFileTree(voices), QStringList({"de_Anna/", "de_Anna/data/", "de_Anna/data/de_Anna.inf: inf",
+                                                "de_Anna/hello.wav: hallo",
                                                 "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "odd name;x/",
                                                 "odd name;x/a.wav: odd",
                                                 "odd name;x/installsrczip.txt: " + packs + "odd name;x.zip"}));
     QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "missing"), QString());
+  }
+
+  // A pack made by `zip` (`shell`, run in the work folder, makes
+  // "pack.zip") or by hand (`made`), on a card of `cardBytes` (0: the large
+  // one). One that cannot be unpacked or does not fit is refused before
+  // anything is written, and says why; one that unzip fails on leaves
+  // nothing behind; one packed in a way unzip reads is unpacked.
+  void aPackIsRefusedBeforeAnythingIsUnpacked_data() {
+    QTest::addColumn<QString>("shell");
+    QTest::addColumn<QByteArray>("made");
+    QTest::addColumn<qint64>("cardBytes");
+    QTest::addColumn<int>("refusal");
+    QTest::addColumn<QString>("told");
+    const QString voice = "mkdir -p pack/data && printf 'voice.conf' > pack/voice.conf && printf 'data' > pack/data/pack.inf && ";
+    const QList<CSimFile> files{{"pack/voice.conf", "voice.conf"}, {"pack/data/pack.inf", "data"}};
+    const QByteArray stored = CSimUpdateServer::Zip(files);
+    QTest::newRow("encrypted (zip -e)") << voice + "zip -qr -e -P secret pack.zip pack" << QByteArray() << qint64(0)
+                                        << int(KLX_FileFunctions::UnzipEncrypted) << "is encrypted";
+    QTest::newRow("strong encryption") << QString() << Patched(stored, 1 << 6, 0) << qint64(0)
+                                       << int(KLX_FileFunctions::UnzipEncrypted) << "is encrypted";
+    QTest::newRow("LZMA") << QString() << Patched(stored, 0, 14) << qint64(0)
+                          << int(KLX_FileFunctions::UnzipUnknownMethod)
+                          << "is packed with compression method 14, which unzip cannot read";
+    QTest::newRow("zstd") << QString() << Patched(stored, 0, 93) << qint64(0)
+                          << int(KLX_FileFunctions::UnzipUnknownMethod)
+                          << "is packed with compression method 93, which unzip cannot read";
+    // A few KB of archive, 3 MB unpacked, on a card of 2 MB.
+    QTest::newRow("zeros beyond the card") << voice + "head -c 3000000 /dev/zero > pack/zeros && zip -qr pack.zip pack"
+                                           << QByteArray() << qint64(2000000) << int(KLX_FileFunctions::UnzipNoRoom)
+                                           << "does not fit on the card \\(it needs \\d+ KiB, 1953 KiB are free\\)";
+    // Written to a pipe, as zip does with zip64 records.
+    QTest::newRow("zip64, streamed") << "head -c 3000000 /dev/zero | zip -q pack.zip -" << QByteArray()
+                                     << qint64(2000000) << int(KLX_FileFunctions::UnzipNoRoom)
+                                     << "does not fit on the card \\(it needs \\d+ KiB, 1953 KiB are free\\)";
+    // 5 GB claimed in the entry's zip64 field, beyond 32 bits.
+    QTest::newRow("zip64 sizes") << QString() << WithZip64Sizes("pack/voice.conf", "voice.conf", 5000000000LL)
+                                 << qint64(0) << int(KLX_FileFunctions::UnzipNoRoom)
+                                 << "does not fit on the card \\(it needs 48\\d{5} KiB, \\d+ KiB are free\\)";
+    // 300 KB of text in an archive of a few KB: twice the archive would fit.
+    QTest::newRow("an honest pack on a nearly full card")
+        << voice + "seq 1 60000 > pack/data/words.txt && zip -qr pack.zip pack" << QByteArray() << qint64(600000)
+        << int(KLX_FileFunctions::UnzipNoRoom) << "does not fit on the card \\(it needs \\d+ KiB, 585 KiB are free\\)";
+    QTest::newRow("the directory claims an entry more") << QString() << WithEntryCount(stored, 3) << qint64(0)
+                                                        << int(KLX_FileFunctions::UnzipUnreadable)
+                                                        << "is no zip archive that can be read";
+    QByteArray damaged = stored;
+    damaged.replace("data", "DATA");
+    QTest::newRow("a damaged entry") << QString() << damaged << qint64(0) << int(KLX_FileFunctions::UnzipFailed)
+                                     << "cannot be unpacked";
+    QTest::newRow("bzip2") << voice + "zip -qr -Z bzip2 pack.zip pack" << QByteArray() << qint64(0)
+                           << int(KLX_FileFunctions::UnzipUnpacked) << QString();
+  }
+  void aPackIsRefusedBeforeAnythingIsUnpacked() {
+    QFETCH(QString, shell);
+    QFETCH(QByteArray, made);
+    QFETCH(qint64, cardBytes);
+    QFETCH(int, refusal);
+    QFETCH(QString, told);
+    if (QStandardPaths::findExecutable("unzip").isEmpty() || QStandardPaths::findExecutable("zip").isEmpty())
+      QSKIP("needs unzip and zip");
+    const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
+    const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
+    const QString work = m_Root->Path() + "/work/";
+    QVERIFY(QDir().mkpath(packs) && QDir().mkpath(work));
+    QVERIFY(WriteFile(voices + "de_Anna/voice.conf", "anna"));
+    if (shell.isEmpty())
+      QVERIFY(WriteFile(work + "pack.zip", made));
+    else
+      QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + shell, "sh", work}), 0);
+    if (cardBytes > 0) QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(cardBytes)));
+    const QStringList before = VornFileTree(m_Root->Path() + "/Vorn/Sound");
+
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    if (!told.isEmpty())
+      QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^voice pack " + QRegularExpression::escape(packs) +
+                                                            "pack\\.zip " + told + ": refused$"));
+    QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 1);
+    QCOMPARE(int(f.KLX_FileFunctionGetUnzipRefusal(0)), refusal);
+    if (refusal == KLX_FileFunctions::UnzipUnpacked) {
+      QCOMPARE(VornFileTree(f.KLX_FileFunctionGetUnzippedFolder(0)), QStringList({"data/", "data/pack.inf: data", "voice.conf: voice.conf"}));
+      return;
+    }
+    // Nothing of it is on the card, not even its folder.
+    QCOMPARE(QDir(m_Root->Path() + "/Vorn/Sound/.unpacking").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+    QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"voice.conf"}));
+    f.KLX_FileFunctionsDropUnzipped();
+    QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn/Sound"), before);
   }
 
   void theInstallSourceIsTheFirstLineOfAtMost254Characters() {
@@ -383,6 +493,62 @@ class FileFunctionsTest : public QObject {
   }
 
  private:
+  // Every entry of a zip archive with `flags` added and packed with
+  // `method` (as claimed: the data stays as it is).
+  static QByteArray Patched(QByteArray zip, int flags, int method) {
+    for (const auto& [signature, flagsAt] : {std::pair{QByteArray("PK\x03\x04"), 6}, std::pair{QByteArray("PK\x01\x02"), 8}})
+      for (int at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 4)) {
+        zip[at + flagsAt] = char(zip[at + flagsAt] | flags);
+        zip[at + flagsAt + 2] = char(method);
+      }
+    return zip;
+  }
+  // One stored entry whose sizes stand in its zip64 field, the unpacked
+  // one claimed as `claimed` (its check value is not made: it is never
+  // unpacked).
+  static QByteArray WithZip64Sizes(const QByteArray& name, const QByteArray& data, qint64 claimed) {
+    const auto number = [](QByteArray* to, quint64 value, int bytes) {
+      for (int i = 0; i < bytes; ++i) to->append(char(value >> (8 * i)));
+    };
+    QByteArray extra;
+    number(&extra, 0x0001, 2);
+    number(&extra, 16, 2);
+    number(&extra, quint64(claimed), 8);
+    number(&extra, quint64(data.size()), 8);
+    const auto header = [&](QByteArray* to, bool central) {
+      number(to, central ? 0x02014b50u : 0x04034b50u, 4);
+      if (central) number(to, 0x031E, 2);
+      for (quint64 value : {45, 0, 0, 0, 0x21}) number(to, value, 2);  // version, flags, stored, time, date
+      for (quint64 value : {0ull, 0xFFFFFFFFull, 0xFFFFFFFFull}) number(to, value, 4);  // check value, sizes
+      number(to, quint64(name.size()), 2);
+      number(to, quint64(extra.size()), 2);
+      if (central) {
+        for (int i = 0; i < 3; ++i) number(to, 0, 2);  // comment, disk, internal attributes
+        number(to, 0100644ull << 16, 4);
+        number(to, 0, 4);  // the local header's offset
+      }
+      to->append(name + extra);
+    };
+    QByteArray zip;
+    header(&zip, false);
+    zip += data;
+    QByteArray directory;
+    header(&directory, true);
+    const quint64 offset = quint64(zip.size());
+    zip += directory;
+    number(&zip, 0x06054b50u, 4);
+    for (quint64 value : {0, 0, 1, 1}) number(&zip, value, 2);
+    number(&zip, quint64(directory.size()), 4);
+    number(&zip, offset, 4);
+    number(&zip, 0, 2);
+    return zip;
+  }
+  // The end record claiming `entries` entries.
+  static QByteArray WithEntryCount(QByteArray zip, int entries) {
+    const int end = zip.lastIndexOf("PK\x05\x06");
+    zip[end + 8] = zip[end + 10] = char(entries);
+    return zip;
+  }
   static QByteArray RandomBytes(int size) {
     QByteArray data(size, '\0');
     quint32 x = 12345;

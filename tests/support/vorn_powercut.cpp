@@ -114,6 +114,14 @@ bool VornPowerCut::SyncData(int fd) {
   return synced;
 }
 
+bool VornPowerCut::SyncFile(const QString& path) {
+  QMutexLocker lock(&m_Mutex);
+  if (m_SkipDataSyncs) return true;
+  const bool synced = KLX_FileCalls::SyncFile(path);
+  if (synced) Add({SyncedByPath, path, QString(), -1, QByteArray(), "sync " + path});
+  return synced;
+}
+
 bool VornPowerCut::Rename(const QString& from, const QString& to) {
   QMutexLocker lock(&m_Mutex);
   Remember(from);
@@ -178,6 +186,12 @@ QList<VornPowerCut::Card> VornPowerCut::StatesAfter(int n) const {
       }
       case Written: written[fileOf(c.file)] += c.data; break;
       case Synced: lasting[fileOf(c.file)] = written[fileOf(c.file)]; break;
+      case SyncedByPath: {
+        // The file its name holds now; one the calls never wrote lasts already.
+        const auto held = current[folder].constFind(Name(c.path));
+        if (held != current[folder].constEnd()) lasting[held.value()] = written[held.value()];
+        break;
+      }
       case Renamed: {
         const int file = current[folder].take(Name(c.path));
         current[Folder(c.to)][Name(c.to)] = file;

@@ -39,7 +39,8 @@ class VornPowerCut : public KLX_FileCalls {
   // Calls made so far.
   int Calls() const;
   // One line per call: "create <path>", "open <path>" (to append to),
-  // "write <path> <bytes>", "sync <path>", "rename <from> <to>",
+  // "write <path> <bytes>", "sync <path>" (also of a file another program
+  // wrote, by its path), "rename <from> <to>",
   // "remove <path>", "syncfolder <folder>".
   QStringList Log() const;
   // Every state the files the calls touched may be in after a power cut
@@ -53,12 +54,13 @@ class VornPowerCut : public KLX_FileCalls {
   int OpenAppend(const QString& path) override;
   bool Write(int fd, const char* data, qint64 size) override;
   bool SyncData(int fd) override;
+  bool SyncFile(const QString& path) override;
   bool Rename(const QString& from, const QString& to) override;
   bool Remove(const QString& path) override;
   bool SyncFolder(const QString& folder) override;
 
  private:
-  enum Kind { Created, Opened, Written, Synced, Renamed, Removed, FolderSynced };
+  enum Kind { Created, Opened, Written, Synced, SyncedByPath, Renamed, Removed, FolderSynced };
   struct Call {
     Kind kind;
     QString path;

@@ -424,8 +424,12 @@ class WholeTransmitter : public QObject {
   // them: Voice Settings, "Voices", "Install"; the sound pack is on the
   // card, the damaged one is not, nor two packs made to reach beyond their
   // own folders (a link to the models named like its folder, a marker for
-  // the sound voice naming the model). Deleting the new voice again leaves
-  // every model file and every other voice as they were.
+  // the sound voice naming the model), nor one behind a password (made by
+  // zip -e) nor 300 KB of archive holding 300 MB of zeros on a card that
+  // has filled to 256 MiB free since the start: both refused before
+  // anything is unpacked, with the real unzip. Five packs are left out,
+  // one for want of room. Deleting the new voice again leaves every model
+  // file and every other voice as they were.
   void aVoicePackFromAStick() {
     Transmitter tx;
     QVERIFY(tx.Install(true));
@@ -440,6 +444,14 @@ class WholeTransmitter : public QObject {
       QVERIFY(WriteBytes(stick + "link.zip", CSimUpdateServer::Zip({{"link", (tx.card + "/Model").toUtf8(), true}})));
       QVERIFY(WriteBytes(stick + "plant.zip",
                          CSimUpdateServer::Zip({{"de_greta/installsrczip.txt", "/Vorn/Model/Plane/Demo.xml"}})));
+      QVERIFY(QDir().mkpath(stick + "fr_secret"));
+      QVERIFY(WriteBytes(stick + "fr_secret/voice.conf", "espeak=fr\nlanguage=French\nname=Secret\n"));
+      QProcess zip;
+      zip.setWorkingDirectory(stick);
+      zip.start("sh", {"-c", "zip -qr -e -P secret fr_secret.zip fr_secret && rm -r fr_secret && "
+                             "head -c 314572800 /dev/zero | zip -q fr_big.zip -"});
+      QVERIFY(zip.waitForFinished(60000) && zip.exitCode() == 0);
+      QVERIFY(WriteBytes(tx.root + "/run/sdcard-size", QByteArray::number(256LL * 1024 * 1024)));
       // Home, the strip, "Main menu", "Voice Settings", "Voices", "Install".
       QVERIFY2(tx.TakeTheWayUntil(
                    {"F5", "drag 240 3 240 190", "tap 83 27", "tap 424 186", "tap 378 41", "tap 422 251"},
@@ -447,6 +459,11 @@ class WholeTransmitter : public QObject {
                qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("fr_lea does not match its checksum list: removed"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("link.zip holds a link: refused"), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("fr_secret.zip is encrypted: refused"), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("fr_big.zip does not fit on the card"), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("voice packs: 1 installed, 5 left out, 1 of them for want of room on the card"),
+               qPrintable(s.output.right(3000)));
+      QVERIFY(!QFileInfo::exists(tx.card + "/Sound/.unpacking"));
       const QString shot = tx.Screenshot("whole-voice-installed.png");
       QVERIFY2(shot.isEmpty(), qPrintable(shot));
       // "1 voice installed." Ok; "Greta(German)", "Delete", Ok.

@@ -134,26 +134,31 @@ Item {
         case GuiCmdData.KLX_UPDATE_STATUS_COPY_ZIPS: return qsTr("Copying the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_UNZIPPING: return qsTr("Unpacking the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED:
-            return installedText(count & 0xFF, count >> 8) + Language.emptyString
+            return installedText(count & 0xFF, (count >> 8) & 0xFF, count >> 16) + Language.emptyString
         case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL: return qsTr("No voice pack was found on the USB stick.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED: return qsTr("The voice data is corrupted. No voice was installed.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_NO_USB: return qsTr("No USB stick was found.") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_NO_FREE_SPACE: return qsTr("There is not enough memory on the SD card.") + Language.emptyString
         }
         return ""
     }
-    // The count's low byte is the voices installed, the bits above it the packs left out.
-    function installedText(installed, refused) {
+    // The count's low byte is the voices installed, the next the packs left
+    // out, the next those of them the card had no room for.
+    function installedText(installed, refused, noRoom) {
         var text = installed === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(installed)
         if (refused === 1)
             text += " " + qsTr("1 voice pack was not installed: it failed its check.")
         else if (refused > 1)
             text += " " + qsTr("%1 voice packs were not installed: they failed their check.").arg(refused)
+        if (noRoom > 0)
+            text += " " + qsTr("There is not enough memory on the SD card.")
         return text
     }
     // The statuses that tell why an install failed.
     function failureText(state) {
         return state === GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL || state === GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED
-                || state === GuiCmdData.KLX_UPDATE_STATUS_NO_USB ? statusText(state, 0) : ""
+                || state === GuiCmdData.KLX_UPDATE_STATUS_NO_USB || state === GuiCmdData.KLX_UPDATE_STATUS_NO_FREE_SPACE
+                ? statusText(state, 0) : ""
     }
     function ended(fine, text) {
         var shown = packText

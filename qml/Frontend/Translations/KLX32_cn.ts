@@ -4619,6 +4619,10 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation>1 个语音包未安装：校验未通过。</translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation>SD卡空间不足。</translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation>%1 个语音包未安装：校验未通过。</translation>
     </message>

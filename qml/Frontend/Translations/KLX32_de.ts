@@ -4619,6 +4619,10 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <translation>1 Sprachpaket wurde nicht installiert: Die Prüfung ist fehlgeschlagen.</translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation>Nicht genug Speicher auf der SD-Karte.</translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation>%1 Sprachpakete wurden nicht installiert: Die Prüfung ist fehlgeschlagen.</translation>
     </message>

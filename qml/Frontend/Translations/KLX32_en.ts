@@ -4597,6 +4597,10 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation type="unfinished"></translation>
     </message>

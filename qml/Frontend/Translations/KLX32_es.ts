@@ -4619,6 +4619,10 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <translation>1 paquete de voz no se instaló: no superó la comprobación.</translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation>No hay memoria suficiente en la tarjeta SD.</translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation>%1 paquetes de voz no se instalaron: no superaron la comprobación.</translation>
     </message>

@@ -4619,6 +4619,10 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <translation>1 puheäänipakettia ei asennettu: sen tarkistus epäonnistui.</translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation>SD-kortilla ei ole tarpeeksi tilaa.</translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation>%1 puheäänipakettia ei asennettu: niiden tarkistus epäonnistui.</translation>
     </message>

@@ -4619,6 +4619,10 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <translation>1 pack vocal n’a pas été installé : sa vérification a échoué.</translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation>Mémoire insuffisante sur la carte SD.</translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation>%1 packs vocaux n’ont pas été installés : leur vérification a échoué.</translation>
     </message>

@@ -4619,6 +4619,10 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <translation>1 pacchetto voce non è stato installato: la verifica non è riuscita.</translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation>Memoria insufficiente sulla scheda SD.</translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation>%1 pacchetti voce non sono stati installati: la verifica non è riuscita.</translation>
     </message>

@@ -4619,6 +4619,10 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <translation>1 talepakke ble ikke installert: kontrollen mislyktes.</translation>
     </message>
     <message>
+        <source>There is not enough memory on the SD card.</source>
+        <translation>Det er ikke nok plass på SD-kortet.</translation>
+    </message>
+    <message>
         <source>%1 voice packs were not installed: they failed their check.</source>
         <translation>%1 talepakker ble ikke installert: kontrollen mislyktes.</translation>
     </message>

@@ -1,0 +1,226 @@
+#include "update/klx_ziplisting.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+constexpr quint32 kEndSignature = 0x06054b50u;
+constexpr quint32 kLocatorSignature = 0x07064b50u;
+constexpr quint32 kEnd64Signature = 0x06064b50u;
+constexpr quint32 kEntrySignature = 0x02014b50u;
+constexpr qint64 kEndSize = 22;
+constexpr qint64 kLocatorSize = 20;
+constexpr qint64 kEnd64Size = 56;
+constexpr qint64 kEntrySize = 46;
+constexpr qint64 kLocalHeaderSize = 30;
+constexpr qint64 kLongestComment = 0xFFFF;
+// A voice pack's directory is far smaller; a larger one is not read.
+constexpr qint64 kLongestDirectory = 16 * 1024 * 1024;
+constexpr quint16 kZip64Extra = 0x0001;
+constexpr quint16 kFlagEncrypted = 1u << 0;
+constexpr quint16 kFlagStrongEncryption = 1u << 6;
+constexpr quint16 kFlagDirectoryEncrypted = 1u << 13;
+constexpr int kMethodAes = 99;
+// What Debian's unzip 6.0 unpacks: stored, shrunk, imploded, deflated,
+// deflate64 and bzip2 (not reduced, LZMA, zstd, xz, PPMd and the rest).
+constexpr int kReadableMethods[] = {0, 1, 6, 8, 9, 12};
+// A folder entry of a FAT file system: 32 bytes, one more per 13
+// characters of a long name.
+constexpr quint64 kRecordBytes = 32;
+constexpr int kLongNamePart = 13;
+constexpr quint64 kOwnRecords = 2 * kRecordBytes;  // "." and ".."
+constexpr quint32 kMax32 = 0xFFFFFFFFu;
+constexpr quint16 kMax16 = 0xFFFFu;
+
+// Little-endian numbers at checked places of a block of bytes.
+class Bytes {
+ public:
+  explicit Bytes(const QByteArray& bytes) : m_Bytes(bytes) {}
+  bool Has(qint64 at, qint64 size) const { return at >= 0 && size >= 0 && at <= m_Bytes.size() - size; }
+  quint64 Number(qint64 at, int size) const {
+    quint64 value = 0;
+    for (int i = size - 1; i >= 0; --i) value = (value << 8) | quint8(m_Bytes[int(at + i)]);
+    return value;
+  }
+  quint16 U16(qint64 at) const { return quint16(Number(at, 2)); }
+  quint32 U32(qint64 at) const { return quint32(Number(at, 4)); }
+  quint64 U64(qint64 at) const { return Number(at, 8); }
+  QByteArray Mid(qint64 at, qint64 size) const { return m_Bytes.mid(int(at), int(size)); }
+
+ private:
+  const QByteArray& m_Bytes;
+};
+
+QByteArray ReadAt(QFile* file, qint64 at, qint64 size) {
+  if (at < 0 || size < 0 || at > file->size() - size || !file->seek(at)) return QByteArray();
+  const QByteArray bytes = file->read(size);
+  return bytes.size() == size ? bytes : QByteArray();
+}
+
+quint64 Add(quint64 a, quint64 b) { return a > std::numeric_limits<quint64>::max() - b ? std::numeric_limits<quint64>::max() : a + b; }
+
+quint64 WholeBlocks(quint64 bytes, quint64 block) {
+  const quint64 blocks = bytes / block + (bytes % block ? 1 : 0);
+  return blocks > std::numeric_limits<quint64>::max() / block ? std::numeric_limits<quint64>::max() : blocks * block;
+}
+
+// Where the directory lies and how many entries it holds.
+struct Directory {
+  quint64 entries = 0;
+  quint64 size = 0;
+  quint64 offset = 0;
+  qint64 end = 0;  // where the records behind the directory begin
+};
+
+// From the end record, or the zip64 one it leads to; false when they do
+// not describe one directory on one disk in front of them.
+bool FindDirectory(QFile* file, Directory* directory) {
+  const qint64 size = file->size();
+  const qint64 tailSize = std::min(size, kEndSize + kLongestComment);
+  const QByteArray tailBytes = ReadAt(file, size - tailSize, tailSize);
+  if (tailBytes.isEmpty()) return false;
+  const Bytes tail(tailBytes);
+  qint64 at = tailSize - kEndSize;
+  // The last end record whose comment ends within the file.
+  for (; at >= 0; --at)
+    if (tail.U32(at) == kEndSignature && at + kEndSize + tail.U16(at + 20) <= tailSize) break;
+  if (at < 0) return false;
+  const qint64 endAt = size - tailSize + at;
+  quint64 disk = tail.U16(at + 4), directoryDisk = tail.U16(at + 6);
+  quint64 diskEntries = tail.U16(at + 8);
+  directory->entries = tail.U16(at + 10);
+  directory->size = tail.U32(at + 12);
+  directory->offset = tail.U32(at + 16);
+  directory->end = endAt;
+
+  const QByteArray locatorBytes = ReadAt(file, endAt - kLocatorSize, kLocatorSize);
+  const Bytes locator(locatorBytes);
+  if (!locatorBytes.isEmpty() && locator.U32(0) == kLocatorSignature) {
+    const quint64 end64 = locator.U64(8);
+    if (endAt < kLocatorSize + kEnd64Size || locator.U32(4) != 0 || locator.U32(16) != 1 ||
+        end64 > quint64(endAt - kLocatorSize - kEnd64Size))
+      return false;
+    const QByteArray recordBytes = ReadAt(file, qint64(end64), kEnd64Size);
+    const Bytes record(recordBytes);
+    if (recordBytes.isEmpty() || record.U32(0) != kEnd64Signature) return false;
+    disk = record.U32(16);
+    directoryDisk = record.U32(20);
+    diskEntries = record.U64(24);
+    directory->entries = record.U64(32);
+    directory->size = record.U64(40);
+    directory->offset = record.U64(48);
+    directory->end = qint64(end64);
+  } else if (directory->entries == kMax16 || directory->size == kMax32 || directory->offset == kMax32) {
+    // Marked for zip64 without its records.
+    return false;
+  }
+  return disk == 0 && directoryDisk == 0 && diskEntries == directory->entries &&
+         directory->size <= quint64(kLongestDirectory) && directory->offset <= quint64(directory->end) &&
+         directory->size <= quint64(directory->end) - directory->offset;
+}
+
+// The sizes and the offset an entry's zip64 field holds for the ones marked
+// as too large for 32 bits; false when it lacks one.
+bool ReadZip64(const Bytes& extra, qint64 at, qint64 size, quint64* unpacked, quint64* packed, quint64* offset,
+               quint32* disk) {
+  for (qint64 field = at; field < at + size;) {
+    if (!extra.Has(field, 4) || field + 4 + extra.U16(field + 2) > at + size) return false;
+    const quint16 id = extra.U16(field);
+    const qint64 length = extra.U16(field + 2);
+    qint64 value = field + 4;
+    const qint64 end = value + length;
+    if (id == kZip64Extra) {
+      for (quint64* wide : {unpacked, packed, offset}) {
+        if (*wide != kMax32) continue;
+        if (value + 8 > end) return false;
+        *wide = extra.U64(value);
+        value += 8;
+      }
+      if (*disk == kMax16) {
+        if (value + 4 > end) return false;
+        *disk = extra.U32(value);
+      }
+      return true;
+    }
+    field = end;
+  }
+  return *unpacked != kMax32 && *packed != kMax32 && *offset != kMax32 && *disk != kMax16;
+}
+}  // namespace
+
+KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize) {
+  KLX_ZipListing listing;
+  const quint64 block = quint64(std::max<qint64>(blockSize, 1));
+  QFile file(archive);
+  Directory directory;
+  if (!file.open(QIODevice::ReadOnly) || !FindDirectory(&file, &directory)) return listing;
+  const QByteArray directoryBytes = ReadAt(&file, qint64(directory.offset), qint64(directory.size));
+  if (directoryBytes.size() != qint64(directory.size)) return listing;
+  const Bytes entries(directoryBytes);
+
+  // The folders the entries make, each with the bytes of its records.
+  QHash<QByteArray, quint64> folders{{QByteArray(), kOwnRecords}};
+  const auto record = [](int nameLength) { return kRecordBytes * quint64(1 + (nameLength + kLongNamePart - 1) / kLongNamePart); };
+  quint64 files = 0;
+  qint64 at = 0;
+  for (quint64 n = 0; n < directory.entries; ++n) {
+    if (!entries.Has(at, kEntrySize) || entries.U32(at) != kEntrySignature) return listing;
+    const quint16 flags = entries.U16(at + 8);
+    const int method = entries.U16(at + 10);
+    quint64 packed = entries.U32(at + 20);
+    quint64 unpacked = entries.U32(at + 24);
+    const qint64 nameLength = entries.U16(at + 28);
+    const qint64 extraLength = entries.U16(at + 30);
+    const qint64 commentLength = entries.U16(at + 32);
+    quint32 disk = entries.U16(at + 34);
+    quint64 offset = entries.U32(at + 42);
+    const qint64 name = at + kEntrySize;
+    if (!entries.Has(name, nameLength + extraLength + commentLength)) return listing;
+    if (!ReadZip64(entries, name + nameLength, extraLength, &unpacked, &packed, &offset, &disk) || disk != 0 ||
+        offset > directory.offset || directory.offset - offset < quint64(kLocalHeaderSize) ||
+        packed > directory.offset - offset)
+      return listing;
+    if ((flags & (kFlagEncrypted | kFlagStrongEncryption | kFlagDirectoryEncrypted)) || method == kMethodAes) {
+      listing.verdict = KLX_ZipListing::Encrypted;
+      return listing;
+    }
+    if (std::find(std::begin(kReadableMethods), std::end(kReadableMethods), method) == std::end(kReadableMethods)) {
+      listing.verdict = KLX_ZipListing::UnknownMethod;
+      listing.method = method;
+      return listing;
+    }
+    // Each folder of the path has its record in the one above it.
+    const QByteArray path = entries.Mid(name, nameLength);
+    const bool folder = path.endsWith('/');
+    const QList<QByteArray> parts = (folder ? path.chopped(1) : path).split('/');
+    QByteArray parent;
+    for (int i = 0; i < parts.size(); ++i) {
+      const QByteArray inside = parent.isEmpty() ? parts[i] : parent + '/' + parts[i];
+      const bool last = i == parts.size() - 1;
+      if (!last || folder) {
+        if (!folders.contains(inside)) {
+          folders.insert(inside, kOwnRecords);
+          folders[parent] = Add(folders[parent], record(parts[i].size()));
+        }
+      } else {
+        folders[parent] = Add(folders[parent], record(parts[i].size()));
+        files = Add(files, WholeBlocks(unpacked, block));
+      }
+      parent = inside;
+    }
+    listing.unpackedBytes = Add(listing.unpackedBytes, unpacked);
+    at = name + nameLength + extraLength + commentLength;
+  }
+  // The entries fill the directory exactly.
+  if (quint64(at) != directory.size) return listing;
+  quint64 card = files;
+  for (const quint64 records : qAsConst(folders)) card = Add(card, WholeBlocks(records, block));
+  listing.verdict = KLX_ZipListing::Readable;
+  listing.entries = directory.entries;
+  listing.cardBytes = card;
+  return listing;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// What a zip archive's central directory says about its entries, read
+// before anything is unpacked: the outside unpacker would otherwise learn
+// on the card that it is full, or ask a terminal for a password.
+#include <QString>
+#include <QtGlobal>
+
+struct KLX_ZipListing {
+  enum Verdict {
+    Readable,       // every entry can be unpacked
+    Unreadable,     // no zip archive read here: damaged, spanned over disks, a directory that does not add up
+    Encrypted,      // an entry or the directory is encrypted
+    UnknownMethod,  // an entry is packed in a way the unpacker cannot read
+  };
+  Verdict verdict = Unreadable;
+  int method = -1;            // the method refused
+  quint64 entries = 0;
+  quint64 unpackedBytes = 0;  // the sizes of the entries together
+  // What they take on the card: each file and each folder (named or implied
+  // by a path, the top one too) in whole blocks, folders with the records
+  // of their entries.
+  quint64 cardBytes = 0;
+};
+
+// Reads the central directory of `archive` (zip64 too); `blockSize` is the
+// card's unit of allocation.
+KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize);
