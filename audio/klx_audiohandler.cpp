@@ -33,10 +33,10 @@ KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* par
       m_Ch1("ch1Ctl", devices.newMixerElement()) {
   m_Level.fill(255);
   if (!m_RunPlayer) {
-    // The limit goes to the runner once it ends a program that overruns.
+    // A player that outlives its sound (a device that takes nothing) is
+    // ended and counts as failed.
     m_RunPlayer = [this](const QStringList& args, int limitMs, const std::function<bool()>& cancelled) {
-      Q_UNUSED(limitMs);
-      return m_Player.Run(QStringLiteral("aplay"), args, KLX_Platform::PlayerEnvironment(), cancelled);
+      return m_Player.Run(QStringLiteral("aplay"), args, KLX_Platform::PlayerEnvironment(), cancelled, limitMs);
     };
     m_StopPlayer = [this] { m_Player.Stop(); };
   }
