@@ -183,7 +183,8 @@ class TstSoundFiles : public QObject {
       QCOMPARE(Captured(), QByteArray());
       // The player itself makes no sound of it either: nothing, or the
       // silence it pads a period with.
-      QVERIFY(KLX_Platform::Run("aplay", {"-N", "-d", "30", path, "-q"}, nullptr, KLX_Platform::PlayerEnvironment()) >= 0);
+      QVERIFY(KLX_Platform::Run("aplay", {"-N", "-d", "30", path, "-q"}, KLX_Platform::kDefaultToolMs, nullptr,
+                                KLX_Platform::PlayerEnvironment()) >= 0);
       QCOMPARE(Captured().count('\0'), Captured().size());
       return;
     }
