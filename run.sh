@@ -60,6 +60,9 @@ if [ ! -s "$root/run/updateserver.port" ]; then
   echo "other board running? Both boards' programs reach the update server at one address: end that run first." >&2
   exit 1
 fi
+# The stand-in listens at the port of this build's update server address
+# (the build setting VORN_UPDATE_SERVER): the help below names that one.
+update_server="http://127.0.0.1:$(head -n1 "$root/run/updateserver.port")"
 # --- end of the update server's stand-in
 
 # Qt wants a private runtime folder; root's sessions often have none.
@@ -193,7 +196,7 @@ cat <<TEXT
   WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json (their passphrases
               below); key W takes Airfield out of range and back.
   Updates     Settings > System > Software "Check": key u plugs in USB stick 1 with an application
-              update; without the stick, the update server on http://127.0.0.1:8780 offers it over
+              update; without the stick, the update server on $update_server offers it over
               WLAN (join a network first). Requests: $root/run/updateserver.log.
   Firmware    the first start after an installed update writes the controllers' new firmware on
               its own screen; to see it, end this run and start it again after

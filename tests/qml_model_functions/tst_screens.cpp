@@ -341,10 +341,17 @@ class TestFunctionScreens : public QObject {
   // Clearing a differential zeroes its values and makes the active sides
   // remembered again, except a servo that another function's differential
   // on a physical control also drives; setting it up again on fixed on
-  // makes the remembered sides active.
+  // makes the remembered sides active. Without a differential the list
+  // says how to give a function one.
   void differentialClearedAndSetUpAgain() {
     QmlFrame& f = Frame();
     KLX_DataBaseManager& db = f.Db();
+    for (int function = 0; function < 2; ++function)
+      db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(function, KLX_VornTask::CONTROLID_None_GUI, AtomicDirSet,
+                                                               false);
+    QVERIFY(Open(f, kFolder + "DifferentialsList.qml"));
+    QCOMPARE(RowCount(f, "differentialsList"), 0);
+    QCOMPARE(f.Property("differentialHint", "visible").toBool(), true);
     // Aileron: servo 1 left, servo 2 right, differential on slider A;
     // Elevator also drives servo 1 with its differential on slider B.
     db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(0, KLX_VornTask::CONTROLID_Poti_SLA_GUI, AtomicDirSet, false);
@@ -358,6 +365,7 @@ class TestFunctionScreens : public QObject {
 
     QVERIFY(Open(f, kFolder + "DifferentialsList.qml"));
     QCOMPARE(f.Property("differentialsList", "rows").toList(), (QVariantList{0, 1}));
+    QCOMPARE(f.Property("differentialHint", "visible").toBool(), false);
     QCOMPARE(f.Property("diffServos_0", "gp_text").toString(), QString("L: 1\nR: 2"));
     f.Hold(f.Centre(f.Item("diffName_0")), 1000);
     QVERIFY(f.Tap("clearDifferential"));

@@ -32,6 +32,31 @@ void MakeSequencer(KLX_DataBaseManager& db, int mode) {
     QVERIFY(db.KLX_DataBaseManagerSequencerSet_ServoStartEndRange(0, channel) > KLX_Error);
   }
 }
+// The row of a list that holds `item`: the view's delegate.
+QQuickItem* RowOf(QQuickItem* item) {
+  while (item->parentItem() && item->parentItem()->parentItem() &&
+         !item->parentItem()->parentItem()->inherits("QQuickItemView"))
+    item = item->parentItem();
+  return item;
+}
+
+// The items shown in `row` whose right edge lies beyond `width` in the
+// window, by name (or type).
+QStringList PastTheRightEdge(QQuickItem* row, qreal width) {
+  QStringList past;
+  QList<QQuickItem*> items{row};
+  while (!items.isEmpty()) {
+    QQuickItem* item = items.takeLast();
+    if (!item->isVisible()) continue;
+    items.append(item->childItems());
+    const qreal right = item->mapToScene(QPointF(item->width(), 0)).x();
+    if (right > width)
+      past.append(QStringLiteral("%1 ends at %2")
+                      .arg(item->objectName().isEmpty() ? item->metaObject()->className() : item->objectName())
+                      .arg(right));
+  }
+  return past;
+}
 }  // namespace
 
 class TestModelMixers : public QObject {
@@ -211,23 +236,32 @@ class TestModelMixers : public QObject {
     runtime.KLX_RuntimeDatabaseManagerStopProcessing();
   }
 
-  // "+" adds an element through the element task and the row appears; a
-  // held name, "Delete" and "Ok" delete it and the row goes. The
-  // transceiver controller takes the new record whole and hears the delete.
+  // "+" adds an element through the element task and the row appears,
+  // each of its buttons inside the screen; a held name, "Delete" and "Ok"
+  // delete it and the row goes. The transceiver controller takes the new
+  // record whole and hears the delete. A list with a hint shows it while
+  // it has no row.
   void addAndDeleteFromScreen_data() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("add");
     QTest::addColumn<QString>("row");
-    QTest::newRow("mixer") << "19.qml" << int(KLX_VornTask::KLX_TASK_PARA_MODEL_Mixer) << "mixerAdd" << "mixerName_";
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("mixer") << "19.qml" << int(KLX_VornTask::KLX_TASK_PARA_MODEL_Mixer) << "mixerAdd" << "mixerName_"
+                           << "mixerList" << "";
     QTest::newRow("virtual switch") << "21.qml" << int(KLX_VornTask::KLX_TASK_PARA_MODEL_VirtSwitch) << "switchAdd"
-                                    << "vsName_";
+                                    << "vsName_" << "virtualSwitches" << "";
+    QTest::newRow("sequencer") << "SequencersList.qml" << int(KLX_VornTask::KLX_TASK_PARA_MODEL_Sequencer) << "seqAdd"
+                               << "seqName_" << "sequencersList" << "sequencerHint";
   }
   void addAndDeleteFromScreen() {
     QFETCH(QString, screen);
     QFETCH(int, kind);
     QFETCH(QString, add);
     QFETCH(QString, row);
+    QFETCH(QString, list);
+    QFETCH(QString, hint);
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
     KLX_DataBaseManager& db = f.Db();
@@ -236,24 +270,33 @@ class TestModelMixers : public QObject {
     QVERIFY(index >= 0);
     const CSimTransceiver::Counters before = controller.Seen();
     QVERIFY(Open(f, screen));
+    if (!hint.isEmpty()) QCOMPARE(f.Property(hint, "visible").toBool(), true);
 
     QVERIFY(f.Tap(add));
-    QTRY_VERIFY(f.Property(screen == "19.qml" ? "mixerList" : "virtualSwitches", "rows").toList().contains(index));
+    QTRY_VERIFY(f.Property(list, "rows").toList().contains(index));
     QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
     QCOMPARE(KLX_UnitKinds::IsUsed(&db, kind, index), 1);
     QCOMPARE(controller.Seen().unitLoadsEnded, before.unitLoadsEnded + 1);
     QCOMPARE(controller.HeldModel().Record(kind, index), ProgramRecord(db, kind, index));
+    if (!hint.isEmpty()) QCOMPARE(f.Property(hint, "visible").toBool(), false);
 
     f.Settle();
     QQuickItem* name = f.Item(row + QString::number(index));
     QVERIFY(name);
+    const QStringList past = PastTheRightEdge(RowOf(name), f.Window()->width());
+    QVERIFY2(past.isEmpty(), qPrintable(past.join(", ")));
+    // A sequencer is deleted only once its run has ended: the engine has
+    // the controller's report of it free.
+    if (kind == KLX_VornTask::KLX_TASK_PARA_MODEL_Sequencer)
+      QCOMPARE(kl_engine_sequencer_synchronize(index, false, kSingleMode, 6000), kSingleMode);
     f.Hold(f.Centre(name), 1000);
     QVERIFY(f.Tap("option_delete"));
     QVERIFY(f.TapInPopup("popupButton_0"));
-    QTRY_VERIFY(!f.Property(screen == "19.qml" ? "mixerList" : "virtualSwitches", "rows").toList().contains(index));
+    QTRY_VERIFY(!f.Property(list, "rows").toList().contains(index));
     QCOMPARE(KLX_UnitKinds::IsUsed(&db, kind, index), 0);
     QCOMPARE(controller.Seen().unitDeletes, before.unitDeletes + 1);
     QCOMPARE(f.Root()->property("smartKeyLock").toBool(), false);
+    if (!hint.isEmpty()) QTRY_COMPARE(f.Property(hint, "visible").toBool(), true);
   }
 
   // Virtual-switch names may repeat: "Gear" given to a second switch is

@@ -53,9 +53,10 @@ class TestAudioScreens : public QObject {
   void cleanup() { m_Warnings.Verify(); }
 
   void announcementList_data() { BoardRows(); }
-  // A new list named on the keys (no items before), two items with their
-  // texts, stepped on the screen, the second deleted; every change is in
-  // the file at once; "New" without a name keeps the list.
+  // A new list named on the keys (no items before), the heading above the
+  // keys saying what they are for; two items with their texts, stepped on
+  // the screen, the second deleted; every change is in the file at once;
+  // "New" without a name keeps the list.
   void announcementList() {
     QFETCH(int, variant);
     QFETCH(QString, tag);
@@ -67,13 +68,20 @@ class TestAudioScreens : public QObject {
     QCOMPARE(f.Property("announcementHeading", "text").toString(), QString("Anchorman"));
     QCOMPARE(f.Property("itemAdd", "state").toString(), QString("disabled"));
     QVERIFY(f.Tap("listNew"));
+    QTRY_VERIFY(f.Property("announcementKeyboard", "extended").toBool());
+    QCOMPARE(f.Property("announcementHeading", "text").toString(), QString("Name of the new list:"));
+    QQuickItem* heading = f.Item("announcementHeading");
+    QQuickItem* keys = f.Item("announcementKeyboard");
+    QVERIFY(heading->y() + heading->height() <= keys->parentItem()->height() - keys->height());
     QVERIFY(Type(f, "announcementKeyboard", "Field"));
     QCOMPARE(db.KLX_DataBaseManagerGetLastUsedTTSList(), QString("Field.txt"));
     QCOMPARE(f.Property("announcementHeading", "text").toString(), QString("Anchorman: Field.txt"));
     const QString file = f.Board().Root() + "/Vorn/Announcements/Field.txt";
     QCOMPARE(Bytes(file), QByteArray("Field.txt;"));
 
+    QCOMPARE(f.Property("announcementHint", "visible").toBool(), true);
     QVERIFY(f.Tap("itemAdd"));
+    QCOMPARE(f.Property("announcementHint", "visible").toBool(), false);
     QVERIFY(f.Tap("itemAdd"));
     QCOMPARE(db.KLX_GetTTSList().size(), 2);
     const QString texts[2] = {"Gear down", "Flaps; half"};

@@ -139,6 +139,12 @@ Item {
         }
     }
     ScrollBar { flickable: list }
+    EmptyListHint {
+        objectName: "differentialHint"
+        view: list
+        text: qsTr("No function has a differential yet. \"+\" gives one a differential; its row then sets the servos' sides and the setup.")
+              + Language.emptyString
+    }
 
     GeneralPurposeButton {
         objectName: "addDifferential"

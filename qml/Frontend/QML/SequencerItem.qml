@@ -6,7 +6,8 @@ import "ControlNames.js" as Names
 Item {
     id: item
     property int seq: 0
-    property var widths: [110, 110, 70, 110, 60]
+    // The list's columns.
+    property var widths: []
     property string nameText: ""
     property string controlText: ""
     property bool loop: false

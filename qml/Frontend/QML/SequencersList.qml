@@ -10,7 +10,10 @@ import "SequencerServos.js" as Servos
 Item {
     id: screen
     objectName: "sequencersList"
-    readonly property var widths: [110, 110, 70, 110, 60]
+    // The row's columns: name, control, mode, servos and set-up; the set-up
+    // takes what is left, so that the row ends 5 px inside the screen as it
+    // starts (x 5, 4 px between the columns).
+    readonly property var widths: [108, 108, 70, 108, width - 2 * 5 - 3 * 108 - 70 - 4 * 4]
     property var rows: []
     property int chooserSeq: -1
 
@@ -130,6 +133,12 @@ Item {
         }
     }
     ScrollBar { flickable: list }
+    EmptyListHint {
+        objectName: "sequencerHint"
+        view: list
+        text: qsTr("No sequencers yet. \"+\" adds one; its row then sets its name, control, mode, servos and waypoints.")
+              + Language.emptyString
+    }
     GeneralPurposeButton {
         objectName: "seqAdd"
         x: 5

@@ -230,7 +230,10 @@ Item {
         objectName: "announcementHeading"
         y: 2
         // Without a list the heading names none: the box below says so.
-        text: qsTr("Anchorman") + Language.emptyString + (screen.named ? ": " + screen.listName : "")
+        // The keys of a new list's name start empty: the heading says what
+        // they are for.
+        text: keys.extended && screen.typing === "new" ? qsTr("Name of the new list:") + Language.emptyString
+              : qsTr("Anchorman") + Language.emptyString + (screen.named ? ": " + screen.listName : "")
     }
     Row {
         x: 5
@@ -316,16 +319,11 @@ Item {
                 }
             }
         }
-        Text {
-            anchors.centerIn: parent
-            width: parent.width - 20
-            visible: screen.items.length === 0
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
+        EmptyListHint {
+            objectName: "announcementHint"
+            view: list
             text: screen.named ? qsTr("The list is empty. \"+\" adds an announcement.") + Language.emptyString
                                : qsTr("No list. \"New\" starts one, \"Open\" loads one.") + Language.emptyString
-            color: rootwindow.textColour
-            font.family: rootwindow.fontFamily
             font.pixelSize: 14
         }
     }

@@ -1703,6 +1703,10 @@ Continue?</source>
         <source>Output</source>
         <translation>输出</translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation>还没有功能设置差动。&quot;+&quot; 为一个功能添加差动；然后在其所在行设置舵机的侧别和设置。</translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3180,6 +3184,10 @@ Load this model now and rename it?</source>
         <source>Please select available servos:</source>
         <translation>请选择可用的舵机:</translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation>还没有序列器。&quot;+&quot; 添加一个；然后在其所在行设置名称、控件、模式、舵机和路点。</translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3270,6 +3278,10 @@ A name must not contain / or &quot;..&quot;.</source>
     <message>
         <source>Open a list</source>
         <translation>打开列表</translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
+        <translation>新列表的名称:</translation>
     </message>
 </context>
 <context>

@@ -1703,6 +1703,10 @@ Fortfahren?</translation>
         <source>Output</source>
         <translation>Ausgang</translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation>Noch keine Funktion hat eine Differenzierung. &quot;+&quot; richtet sie für eine Funktion ein; deren Zeile legt dann die Seiten der Servos und die Einstellung fest.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3180,6 +3184,10 @@ Dieses Modell jetzt laden und umbenennen?</translation>
         <source>Please select available servos:</source>
         <translation>Bitte freie Servos wählen:</translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation>Noch keine Sequenzer. &quot;+&quot; fügt einen hinzu; seine Zeile legt dann Name, Geber, Modus, Servos und Wegpunkte fest.</translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3270,6 +3278,10 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
     <message>
         <source>Open a list</source>
         <translation>Liste öffnen</translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
+        <translation>Name der neuen Liste:</translation>
     </message>
 </context>
 <context>

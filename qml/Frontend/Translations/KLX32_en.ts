@@ -1698,6 +1698,10 @@ Continue?</source>
         <source>Output</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3164,6 +3168,10 @@ Load this model now and rename it?</source>
         <source>Please select available servos:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3251,6 +3259,10 @@ A name must not contain / or &quot;..&quot;.</source>
     </message>
     <message>
         <source>Open a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

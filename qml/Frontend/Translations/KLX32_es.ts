@@ -1703,6 +1703,10 @@ Continue?</source>
         <source>Output</source>
         <translation>Salida</translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation>Ninguna función tiene aún diferencial. &quot;+&quot; da uno a una función; su fila define luego los lados de los servos y el ajuste.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3180,6 +3184,10 @@ Load this model now and rename it?</source>
         <source>Please select available servos:</source>
         <translation>Seleccione los servos disponibles:</translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation>Aún no hay secuenciadores. &quot;+&quot; añade uno; su fila define luego su nombre, control, modo, servos y puntos de paso.</translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3270,6 +3278,10 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
     <message>
         <source>Open a list</source>
         <translation>Abrir una lista</translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
+        <translation>Nombre de la nueva lista:</translation>
     </message>
 </context>
 <context>

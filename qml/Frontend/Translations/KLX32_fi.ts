@@ -1703,6 +1703,10 @@ Jatketaanko?</translation>
         <source>Output</source>
         <translation>Lähtö</translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation>Millään toiminnolla ei ole vielä differentiaalia. &quot;+&quot; antaa sen yhdelle; sen rivillä asetetaan sitten servojen puolet ja säädöt.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3180,6 +3184,10 @@ Ladataanko tämä malli nyt ja nimetäänkö se uudelleen?</translation>
         <source>Please select available servos:</source>
         <translation>Valitse vapaat servot:</translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation>Ei vielä sekvenssereitä. &quot;+&quot; lisää yhden; sen rivillä asetetaan sitten nimi, ohjain, tila, servot ja reittipisteet.</translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3270,6 +3278,10 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
     <message>
         <source>Open a list</source>
         <translation>Avaa lista</translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
+        <translation>Uuden listan nimi:</translation>
     </message>
 </context>
 <context>

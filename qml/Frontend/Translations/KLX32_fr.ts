@@ -1703,6 +1703,10 @@ Continuer ?</translation>
         <source>Output</source>
         <translation>Sortie</translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation>Aucune fonction n&apos;a encore de différentiel. &quot;+&quot; en donne un à une fonction ; sa ligne règle ensuite les côtés des servos et le réglage.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3180,6 +3184,10 @@ Charger ce modèle maintenant et le renommer ?</translation>
         <source>Please select available servos:</source>
         <translation>Veuillez choisir des servos libres :</translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation>Aucun séquenceur pour l&apos;instant. &quot;+&quot; en ajoute un ; sa ligne règle ensuite son nom, sa commande, son mode, ses servos et ses points de passage.</translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3270,6 +3278,10 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
     <message>
         <source>Open a list</source>
         <translation>Ouvrir une liste</translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
+        <translation>Nom de la nouvelle liste :</translation>
     </message>
 </context>
 <context>

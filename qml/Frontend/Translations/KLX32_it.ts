@@ -1703,6 +1703,10 @@ Continuare?</translation>
         <source>Output</source>
         <translation>Uscita</translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation>Nessuna funzione ha ancora un differenziale. &quot;+&quot; ne dà uno a una funzione; la sua riga imposta poi i lati dei servi e la regolazione.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3180,6 +3184,10 @@ Caricare ora questo modello e rinominarlo?</translation>
         <source>Please select available servos:</source>
         <translation>Selezionare i servi disponibili:</translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation>Ancora nessun sequenziatore. &quot;+&quot; ne aggiunge uno; la sua riga ne imposta poi nome, comando, modo, servi e punti di passaggio.</translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3270,6 +3278,10 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
     <message>
         <source>Open a list</source>
         <translation>Apri una lista</translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
+        <translation>Nome della nuova lista:</translation>
     </message>
 </context>
 <context>

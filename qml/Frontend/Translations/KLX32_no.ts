@@ -1703,6 +1703,10 @@ Fortsette?</translation>
         <source>Output</source>
         <translation>Utgang</translation>
     </message>
+    <message>
+        <source>No function has a differential yet. &quot;+&quot; gives one a differential; its row then sets the servos&apos; sides and the setup.</source>
+        <translation>Ingen funksjon har differensial ennå. &quot;+&quot; gir en funksjon en differensial; raden angir så servoenes sider og oppsettet.</translation>
+    </message>
 </context>
 <context>
     <name>EmptyOutroStop</name>
@@ -3180,6 +3184,10 @@ Laste inn denne modellen nå og gi den nytt navn?</translation>
         <source>Please select available servos:</source>
         <translation>Velg tilgjengelige servoer:</translation>
     </message>
+    <message>
+        <source>No sequencers yet. &quot;+&quot; adds one; its row then sets its name, control, mode, servos and waypoints.</source>
+        <translation>Ingen sekvensere ennå. &quot;+&quot; legger til en; raden dens angir så navn, kontroll, modus, servoer og veipunkter.</translation>
+    </message>
 </context>
 <context>
     <name>SequentialTA</name>
@@ -3270,6 +3278,10 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
     <message>
         <source>Open a list</source>
         <translation>Åpne en liste</translation>
+    </message>
+    <message>
+        <source>Name of the new list:</source>
+        <translation>Navn på den nye listen:</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# ./run.sh's help names the update server at the port its stand-in listens
+# on, the port of the build's address, whichever the build was given. The
+# script runs in a folder of its own, beside stand-ins: the build and the
+# package installation do nothing, the update server's stand-in takes a port
+# no build has by default, the program and the console end at once, and the
+# bus gives an address. Usage: tst_help.sh RUN_SH TMP_FOLDER
+set -euo pipefail
+run_sh="$1"
+mkdir -p "${2:-/tmp}"
+top=$(mktemp -d "${2:-/tmp}/run_help.XXXXXX")
+trap 'rm -rf "$top"' EXIT
+port=18781
+
+mkdir -p "$top/scripts" "$top/build/bin" "$top/build/translations" "$top/sim/bluez" "$top/path"
+cp "$run_sh" "$top/run.sh"
+printf '#!/bin/sh\nexit 0\n' >"$top/scripts/install-deps.sh"
+printf '#!/bin/sh\nexit 0\n' >"$top/scripts/build.sh"
+touch "$top/build/translations/KLX32_de.qm" "$top/sim/bluez/bus.conf"
+# The root is beside the program's folder, as the simulator finds it; its
+# "prepare" lays down only the application folder.
+cat >"$top/build/bin/vorn-sim" <<SIM
+#!/bin/sh
+root="\$(cd "\$(dirname "\$0")/.." && pwd)/root"
+case "\$1" in
+  prepare) mkdir -p "\$root/app" ;;
+  update-server) mkdir -p "\$root/run" && echo $port >"\$root/run/updateserver.port" && exec sleep 60 ;;
+  *) exit 0 ;;
+esac
+SIM
+printf '#!/bin/sh\nexit 0\n' >"$top/build/bin/vorn"
+printf '#!/bin/sh\nexit 0\n' >"$top/build/bin/vorn-screenshot"
+printf '#!/bin/sh\necho unix:path=/nonexistent/bus\nexec sleep 60\n' >"$top/path/dbus-daemon"
+chmod +x "$top/scripts/"*.sh "$top/build/bin/"* "$top/path/dbus-daemon" "$top/run.sh"
+
+# The smaller board: no Bluetooth and no GPS receiver to wait for.
+status=0
+output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh fenk </dev/null 2>&1) || status=$?
+fail() {
+  echo "FAIL: $1"
+  echo "--- ./run.sh said:"
+  echo "$output"
+  exit 1
+}
+[ "$status" -eq 0 ] || fail "./run.sh ended with $status"
+grep -q "the update server on http://127.0.0.1:$port offers it" <<<"$output" || fail "the help does not name port $port"
+if grep -q 8780 <<<"$output"; then fail "the help names port 8780"; fi
+echo "PASS: the help names http://127.0.0.1:$port"
