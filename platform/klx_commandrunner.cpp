@@ -229,10 +229,12 @@ void SleepMs(int ms) {
 
 // Waits until `pid` ends, at most `timeoutMs` (kNoTimeLimit: no limit),
 // reading what it prints from `readEnd` (-1: nothing) into `collected`
-// meanwhile, so that a full pipe never holds it up. True when it ended.
-bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected) {
+// meanwhile, so that a full pipe never holds it up, and no longer than
+// `keepGoing` (when given) answers true at each look. True when it ended.
+bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
+                const std::function<bool()>& keepGoing = {}) {
   if (readEnd >= 0) ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
-  if (timeoutMs < 0 && readEnd < 0) {
+  if (timeoutMs < 0 && readEnd < 0 && !keepGoing) {
     siginfo_t info{};
     while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
     }
@@ -247,6 +249,7 @@ bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected) {
       if (readEnd >= 0) ReadAvailable(readEnd, collected);
       return true;
     }
+    if (keepGoing && !keepGoing()) return false;
     qint64 wait = step;
     if (timeoutMs >= 0) {
       const qint64 left = timeoutMs - clock.elapsed();
@@ -263,12 +266,17 @@ bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected) {
   }
 }
 
+// Kills a program with all its process group and reaps it once it has ended.
+void KillGroup(pid_t pid) {
+  ::kill(-pid, SIGKILL);
+  if (WaitForEnd(pid, kKillGraceMs, -1, nullptr)) Reap(pid);
+}
+
 // Kills a program that ran out of time, with all its process group (what a
 // shell started dies with it), and reaps it once it has ended.
 void KillGroup(const QString& program, pid_t pid, int timeoutMs) {
   qWarning("%s did not end within %d ms: killed", qUtf8Printable(program), timeoutMs);
-  ::kill(-pid, SIGKILL);
-  if (WaitForEnd(pid, kKillGraceMs, -1, nullptr)) Reap(pid);
+  KillGroup(pid);
 }
 
 // The end of a started run: the exit code, -1 when it did not start, was
@@ -341,6 +349,29 @@ int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArr
   const Started started =
       Start(program, args, environment, output ? Output::Merged : Output::Discard, workingDirectory);
   return Finish(program, started, timeoutMs, output);
+}
+
+int RunWatched(const QString& program, const QStringList& args, int timeoutMs,
+               const std::function<bool()>& keepGoing) {
+  if (!IsBoard() && ChangesHost(program)) {
+    RecordCommand((QStringList{program} + args).join(' '));
+    return 0;
+  }
+  const Started started = Start(program, args, {}, Output::Discard);
+  if (started.pid <= 0) return -1;
+  bool halted = false;
+  const auto watch = [&] {
+    halted = !keepGoing();
+    return !halted;
+  };
+  if (WaitForEnd(started.pid, timeoutMs, -1, nullptr, watch)) return Reap(started.pid);
+  if (!halted) {
+    KillGroup(program, started.pid, timeoutMs);
+  } else {
+    qWarning("%s was ended by its watch", qUtf8Printable(program));
+    KillGroup(started.pid);
+  }
+  return -1;
 }
 
 int Run(const QString& program, const QStringList& args, QByteArray* output) {

@@ -48,6 +48,10 @@ int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArr
         const QStringList& environment = {}, const QString& workingDirectory = QString());
 // The same with kDefaultToolMs.
 int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr);
+// As Run without output, also ended (-1) as soon as `keepGoing` answers
+// false at one of the looks at the running program (a few every 100 ms):
+// a tool whose work is seen to go wrong on the way.
+int RunWatched(const QString& program, const QStringList& args, int timeoutMs, const std::function<bool()>& keepGoing);
 
 // A program with an argument list given at most `timeoutMs` to end (it is
 // ended then): its exit code, -1 when it could not be started or ran out of

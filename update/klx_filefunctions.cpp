@@ -14,6 +14,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <climits>
@@ -37,6 +38,19 @@ constexpr qint64 kUnzipBaseMs = 60000;
 constexpr qint64 kUnzipCardBytesPerMs = 512;
 // An unpacked pack leaves the card the room a model save asks for.
 constexpr qint64 kKeepFreeBytes = 500 * 1024;
+// How often the unpack folder is measured while unzip writes it.
+constexpr qint64 kUnzipLookMs = 200;
+
+// The bytes of the regular files under `folder`, links not followed.
+quint64 BytesUnder(const QString& folder) {
+  quint64 bytes = 0;
+  QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    it.next();
+    bytes += quint64(qMax<qint64>(it.fileInfo().size(), 0));
+  }
+  return bytes;
+}
 
 // The volume of `path`; one that cannot be queried is reported.
 KLX_Platform::VolumeInfo QueryVolume(const QString& path) {
@@ -407,11 +421,29 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
     return UnzipNoRoom;
   }
   const qint64 limitMs = qMin<qint64>(INT_MAX, kUnzipBaseMs + qint64(listing.cardBytes) / kUnzipCardBytesPerMs);
+  // Unzip writes what an entry holds, whatever the directory says of it:
+  // an archive that lies about its sizes is ended before it fills the card.
+  bool overran = false;
+  QElapsedTimer sinceLook;
+  sinceLook.start();
+  const auto withinListing = [&] {
+    if (sinceLook.elapsed() < kUnzipLookMs) return true;
+    sinceLook.restart();
+    overran = BytesUnder(into) > listing.unpackedBytes;
+    return !overran;
+  };
   // Unzip's options come first: the archive name must not be read as a
   // member to extract.
-  if (!QDir().mkpath(into) ||
-      KLX_Platform::Run(QStringLiteral("unzip"), {"-o", archive, "-d", into}, int(limitMs)) != 0) {
-    qWarning("voice pack %s cannot be unpacked: refused", pack.constData());
+  const int unzipped =
+      QDir().mkpath(into)
+          ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into}, int(limitMs), withinListing)
+          : -1;
+  overran = overran || BytesUnder(into) > listing.unpackedBytes;
+  if (overran || unzipped != 0) {
+    if (overran)
+      qWarning("voice pack %s unpacks to more than its directory says: refused", pack.constData());
+    else
+      qWarning("voice pack %s cannot be unpacked: refused", pack.constData());
     KLX_FileCallsRemoveTree(into);
     return UnzipFailed;
   }

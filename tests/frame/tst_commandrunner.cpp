@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 namespace {
-enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByDetached };
+enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByWatched, ByDetached };
 
 QByteArray Read(const QString& path) {
   QFile f(path);
@@ -30,6 +30,7 @@ int RunScript(Way way, const QString& script, const QString& argument, int limit
       KLX_Platform::KLX_StoppableRun run;
       return run.Run("sh", {script, argument}, {}, nullptr, limitMs);
     }
+    case ByWatched: return KLX_Platform::RunWatched("sh", {script, argument}, limitMs, [] { return true; });
     case ByDetached: return KLX_Platform::StartDetached("sh", {script, argument}) ? 0 : -1;
   }
   return -2;
@@ -88,6 +89,20 @@ class TestCommandRunner : public QObject {
     for (const QByteArray& pid : started) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
   }
 
+  // A watch that sees the work go wrong ends the run at once, with what it
+  // started, long before its time limit.
+  void aWatchEndsTheRunWithWhatItStarted() {
+    const QString script = m_Root->Path() + "/wait.sh";
+    const QString pids = m_Root->Path() + "/pids";
+    QVERIFY(Write(script, "sleep 600 &\necho \"$$ $!\" > \"$1.part\"\nmv \"$1.part\" \"$1\"\nwait\n"));
+    QTest::ignoreMessage(QtWarningMsg, "sh was ended by its watch");
+    QElapsedTimer took;
+    took.start();
+    QCOMPARE(KLX_Platform::RunWatched("sh", {script, pids}, 600000, [&] { return !QFileInfo::exists(pids); }), -1);
+    QVERIFY2(took.elapsed() < 300000, "the watch was not heard");
+    for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
+  }
+
   void whatARunPrintsAndWhereItRuns() {
     QByteArray out;
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "echo out; echo err >&2; exit 3"}, 10000, &out), 3);
@@ -114,6 +129,7 @@ class TestCommandRunner : public QObject {
     QTest::newRow("System") << int(BySystem);
     QTest::newRow("ShellFirstLine") << int(ByShellLine);
     QTest::newRow("a stoppable run") << int(ByStoppable);
+    QTest::newRow("a watched run") << int(ByWatched);
     if (detached) QTest::newRow("StartDetached") << int(ByDetached);
   }
   static bool Write(const QString& path, const QByteArray& bytes) {

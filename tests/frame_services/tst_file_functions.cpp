@@ -433,6 +433,10 @@ class FileFunctionsTest : public QObject {
     damaged.replace("data", "DATA");
     QTest::newRow("a damaged entry") << QString() << damaged << qint64(0) << int(KLX_FileFunctions::UnzipFailed)
                                      << "cannot be unpacked";
+    // 3 MB of zeros claimed as 10 bytes: unzip writes what the entry holds.
+    QTest::newRow("a directory that understates an entry")
+        << voice + "head -c 3000000 /dev/zero > pack/zeros && zip -qr pack.zip pack" << QByteArray() << qint64(2000000)
+        << int(KLX_FileFunctions::UnzipFailed) << "unpacks to more than its directory says";
     QTest::newRow("bzip2") << voice + "zip -qr -Z bzip2 pack.zip pack" << QByteArray() << qint64(0)
                            << int(KLX_FileFunctions::UnzipUnpacked) << QString();
   }
@@ -453,6 +457,8 @@ class FileFunctionsTest : public QObject {
       QVERIFY(WriteFile(work + "pack.zip", made));
     else
       QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + shell, "sh", work}), 0);
+    if (QByteArray(QTest::currentDataTag()).startsWith("a directory that understates"))
+      QVERIFY(WriteFile(work + "pack.zip", Understated(ReadFile(work + "pack.zip"))));
     if (cardBytes > 0) QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(cardBytes)));
     const QStringList before = VornFileTree(m_Root->Path() + "/Vorn/Sound");
 
@@ -501,6 +507,14 @@ class FileFunctionsTest : public QObject {
         zip[at + flagsAt] = char(zip[at + flagsAt] | flags);
         zip[at + flagsAt + 2] = char(method);
       }
+    return zip;
+  }
+  // Every entry of more than 10 bytes claimed as 10 bytes unpacked, in its
+  // local header and in the directory.
+  static QByteArray Understated(QByteArray zip) {
+    for (const auto& [signature, sizeAt] : {std::pair{QByteArray("PK\x03\x04"), 22}, std::pair{QByteArray("PK\x01\x02"), 24}})
+      for (int at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 4))
+        if (qFromLittleEndian<quint32>(zip.constData() + at + sizeAt) > 10) qToLittleEndian<quint32>(10, zip.data() + at + sizeAt);
     return zip;
   }
   // One stored entry whose sizes stand in its zip64 field, the unpacked
