@@ -101,13 +101,13 @@ void CAplayFifo::Close() {
 
 void CAplayFifo::CloseLocked() {
   if (m_fOutput) {
-    qDebug("CAplayFifo::Close() -> fclose(m_fOutput)");
+    qCDebug(lcVornDebug, "CAplayFifo::Close() -> fclose(m_fOutput)");
     BlockSigpipe quiet;
     std::fclose(m_fOutput);
     m_fOutput = nullptr;
   }
   if (QFileInfo::exists(m_FifoName)) {
-    qDebug("CAplayFifo::Close() -> QFile::remove(m_FifoName)");
+    qCDebug(lcVornDebug, "CAplayFifo::Close() -> QFile::remove(m_FifoName)");
     QFile::remove(m_FifoName);
   }
 }

@@ -4,7 +4,9 @@
 // gives them, the Bluetooth address looked up, the language installed, the
 // voices found and the voice set up, the speech player started, the alarm
 // beeps asked for, the mixer levels set, the GPIO and CAN set-up, the stores
-// as they go, the sensors as they are described. They belong to the category
+// as they go, the sensors as they are described, the update downloads'
+// selections and runs, a package script that is not there, the speech
+// pipe closed, the switch-off's stop. They belong to the category
 // "vorn.developer", off unless switched on
 // (QT_LOGGING_RULES="vorn.developer=true").
 #include <QLoggingCategory>

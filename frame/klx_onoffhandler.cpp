@@ -2,6 +2,7 @@
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_system.h"
 
@@ -163,7 +164,7 @@ void KLX_OnOffHandler::run() {
           qInfo("  ->   no answer to the switch-off request, switching off now");
           m_System->KLX_SystemTurnOff(false);
         }
-        qInfo("Stop Everything NOW!");
+        qCInfo(lcVornDebug, "Stop Everything NOW!");
         Log(">1");
         m_System->KLX_SystemStopProcessing();
         Log(">2");

@@ -14,6 +14,7 @@
 #include "frame/klx_xmlsafefile.h"
 #include "frame/klx_xmltextwriter.h"
 #include "model/klx_databasemanager.h"
+#include "tasks/klx_vorntask.h"
 
 namespace {
 constexpr unsigned kErrInitialize = 0x128A6;
@@ -63,6 +64,10 @@ int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path
   return result;
 }
 
+bool KLX_XMLProcessState::ModelLoaded() const {
+  return m_Db->KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet) == KLX_VornTask::KLX_MODELLLOAD_STATUS_READY;
+}
+
 void KLX_XMLProcessState::WriteState(KLX_XMLTextWriter& writer) {
   writer.StartDeviceFile(QLatin1String("vornstate"));
   writer.StartElement(QLatin1String("VORNSTATE"));
@@ -76,10 +81,16 @@ void KLX_XMLProcessState::WriteState(KLX_XMLTextWriter& writer) {
   const bool storedInTC = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, false);
   writer.TextElement(QLatin1String("ModelStoredInTC"), storedInTC ? 1 : 0);
 
-  // The error log records which model state this file belongs to.
-  const unsigned crc = m_Db->KLX_DataBaseManagerCalculateModelCRC(true);
-  KLXErrorHandler.RegisterError(kHintCRC, QStringLiteral("Model CRC in Runtime DB after last saving: 0x") +
-                                              QStringLiteral("%1").arg(crc, 8, 16, QChar('0')).toUpper());
+  // The error log records which model state this file belongs to. While a
+  // model loads (or none is loaded) the stores hold no model's state: a
+  // checksum of them would name a model that never was. Asked again after
+  // the sum: a load begun meanwhile has started clearing them.
+  if (ModelLoaded()) {
+    const unsigned crc = m_Db->KLX_DataBaseManagerCalculateModelCRC(true);
+    if (ModelLoaded())
+      KLXErrorHandler.RegisterError(kHintCRC, QStringLiteral("Model CRC in Runtime DB after last saving: 0x") +
+                                                  QStringLiteral("%1").arg(crc, 8, 16, QChar('0')).toUpper());
+  }
 
   writer.TextElement(QLatin1String("VersionMajor"),
                      m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(0, AtomicDirGet));

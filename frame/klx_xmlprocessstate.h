@@ -19,6 +19,8 @@ class KLX_XMLProcessState : public CNoDebugBase<KLX_XMLModelBase> {
 
  private:
   void WriteState(KLX_XMLTextWriter& writer);
+  // The stores hold a whole model, read from its file.
+  bool ModelLoaded() const;
 
   KLX_DataBaseManager* m_Db = nullptr;
 };

@@ -82,6 +82,9 @@ class KLX_DataBaseManager : public QObject, public KLX_UnitCRC {
   bool KLX_DataBaseManagerGetSystemModifyFlag() const { return m_systemdatamodified; }
   void KLX_DataBaseManagerSetVornModifyFlag(bool modified) { m_vorndatamodified = modified; }
   bool KLX_DataBaseManagerGetVornModifyFlag() const { return m_vorndatamodified; }
+  // Read and cleared in one step.
+  bool KLX_DataBaseManagerTakeSystemModifyFlag() { return m_systemdatamodified.exchange(false); }
+  bool KLX_DataBaseManagerTakeVornModifyFlag() { return m_vorndatamodified.exchange(false); }
 
   // Current-model properties and version bookkeeping.
   Q_INVOKABLE QString KLX_DataBaseManagerVornLinuxAppGetVersion();

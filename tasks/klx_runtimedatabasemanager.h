@@ -258,6 +258,10 @@ class KLX_RuntimeDatabaseManager : public QObject {
   Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderCheckKLUFilebyIdx(int index, int hwType) const;
   Q_INVOKABLE QString KLX_RuntimeDatabaseManagerFolderGetKLUdscrptnByIdx(QString name, bool firstLineOnly) const;
   Q_INVOKABLE void KLX_RuntimeDatabaseManagerFolderSetPackageFolder(QString folder);
+  // The update status with which a recovery of `controller`
+  // (GuiCmdData.KLX_UPDATE_RECOVER_...) from the update folder's package
+  // would be refused, 0 when it may go on. Asking changes nothing.
+  Q_INVOKABLE int KLX_RuntimeDatabaseManagerRecoveryRefusal(int controller) const;
 
   // The one file manager of the file manager screen, made and freed by it.
   // Each call before FileManagerCreate or after FileManagerFree answers

@@ -4,6 +4,7 @@
 
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "update/klx_firmware.h"
+#include "update/klx_recoverycheck.h"
 
 namespace {
 constexpr int kSticks = 8;
@@ -59,6 +60,10 @@ QString KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerFolderGetKLUdscrpt
   QString description = firmware.KLX_Firmware_GetDescription();
   if (firstLineOnly) description = description.section(QLatin1Char('\n'), 0, 0);
   return QString::number(firmware.KLX_Firmware_GetHwType()) + QLatin1Char('\n') + description;
+}
+
+int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerRecoveryRefusal(int controller) const {
+  return KLX_RecoveryCheckPackage(controller).status;
 }
 
 bool KLX_RuntimeDatabaseManager::FileManagerCreate() {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
@@ -145,7 +146,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
   }
   if (result == Err_NoErrors) result = MarkPending(xml);
   if (result == Err_NoErrors) {
-    qDebug("Please, switch of the VORN system!");
+    qCDebug(lcVornDebug, "Please, switch of the VORN system!");
     KLX_UpdateRunShellScript(false, names);
   }
   if (savingOff && result != Err_NoErrors) KLX_Update_SetAllModifyPermissions(true);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "frame/klx_debuglog.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_version.h"
@@ -34,7 +35,7 @@ CFileListDownloader::CFileListDownloader(const QString& listName, const QString&
 CFileListDownloader::~CFileListDownloader() { deleteFileListObj(m_List); }
 
 bool CFileListDownloader::selectForDownload(permissions_t permissions) {
-  qDebug("selectForDownload()");
+  qCDebug(lcVornDebug, "selectForDownload()");
   return CUpdateDownloaderBase::selectForDownload(m_RemotePath, permissions);
 }
 
@@ -166,8 +167,9 @@ void CFileListDownloader::downloadComplete(QString name, error_t error, bool pre
   m_ListState = ls_Idle;
   error_t result = error;
   if (error != Err_NoErrors) {
-    // What arrived stays: the next run finds it by its digest.
-    qWarning("download %s completed with an error: %d", qUtf8Printable(name), error);
+    // What arrived stays: the next run finds it by its digest. The file
+    // named is the one whose transfer ended it, the list or a listed file.
+    qWarning("download %s completed with an error: %d", qUtf8Printable(m_CurrentTarget), error);
   } else {
     result = moveFolderContent(m_TmpFolder, m_FinalFolder);
     if (result == Err_NoErrors) DeleteTmpFolder();

@@ -8,6 +8,7 @@
 
 #include <new>
 
+#include "frame/klx_debuglog.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/cdir.h"
@@ -213,7 +214,7 @@ void CFileManagerBase::Finish(int result) {
   emit sigComplete(result);
 }
 
-void CFileManagerBase::slotTreadComplete() { qDebug("File Manager thread complete"); }
+void CFileManagerBase::slotTreadComplete() { qCDebug(lcVornDebug, "File Manager thread complete"); }
 
 CFileManagerBase::Behavior CFileManagerBase::getUserDecision(const QString& name, Conflict conflict) {
   QMutexLocker lock(&m_DecisionMutex);

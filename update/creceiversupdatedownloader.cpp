@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "frame/klx_board.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/cupdateurl.h"
@@ -101,7 +102,7 @@ CFileListDownloaderBase::CFileListDownloaderBase(const QString& remoteBase, cons
 }
 
 bool CFileListDownloaderBase::selectForDownload(permissions_t permissions) {
-  qDebug("selectForDownload()");
+  qCDebug(lcVornDebug, "selectForDownload()");
   return CUpdateDownloaderBase::selectForDownload(m_RemoteBase, permissions);
 }
 

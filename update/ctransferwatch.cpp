@@ -99,8 +99,10 @@ void CTransferWatch::Check() {
     m_WindowMs = now;
     m_WindowTaken = m_Taken;
   }
-  if (now - m_LastByteMs < kStallMs && !slow) return;
-  qWarning("transfer of %s %s: given up", qUtf8Printable(m_Reply->url().toString()), slow ? "too slow" : "stalled");
+  const bool stalled = now - m_LastByteMs >= kStallMs;
+  if (!stalled && !slow) return;
+  // No byte at all is a stall, whatever the rate's window says of it.
+  qWarning("transfer of %s %s: given up", qUtf8Printable(m_Reply->url().toString()), stalled ? "stalled" : "too slow");
   End();
   emit sigStalled();
 }

@@ -1,17 +1,19 @@
 #include "update/cupdatedownloaderbase.h"
 
+#include "frame/klx_debuglog.h"
+
 CUpdateDownloaderBase::CUpdateDownloaderBase(QObject* parent) : CDownloaderTsk(parent) {
   connect(this, &CUpdateDownloaderBase::sigAbort, this, &CDownloaderTsk::onAbortRequested);
   connect(this, &CDownloaderTsk::sigAborted, this, &CUpdateDownloaderBase::onAborted);
 }
 
 bool CUpdateDownloaderBase::selectForDownload(permissions_t permissions) {
-  qDebug("selectForDownload()");
+  qCDebug(lcVornDebug, "selectForDownload()");
   return selectForDownload(source(), permissions);
 }
 
 bool CUpdateDownloaderBase::selectForDownload(const QString& source, permissions_t permissions) {
-  qDebug("selectForDownload()...");
+  qCDebug(lcVornDebug, "selectForDownload()...");
   if (m_Selected) return false;
   m_Permissions = permissions;
   {
@@ -36,12 +38,12 @@ void CUpdateDownloaderBase::Abort() {
 
 bool CUpdateDownloaderBase::downloadUpdate(QNetworkAccessManager* nam) {
   const int before = m_State;
-  qDebug("CUpdateDownloaderBase::downloadUpdate(): m_State == %d", before);
+  qCDebug(lcVornDebug, "CUpdateDownloaderBase::downloadUpdate(): m_State == %d", before);
   if (before != st_Ready && before != st_Completed) return false;
-  qDebug("CUpdateDownloaderBase::_downloadUpdate()...");
+  qCDebug(lcVornDebug, "CUpdateDownloaderBase::_downloadUpdate()...");
   m_State = st_Running;
   if (!_downloadUpdate(nam)) {
-    qDebug("CUpdateDownloaderBase::downloadUpdate(): _downloadUpdate == false");
+    qCDebug(lcVornDebug, "CUpdateDownloaderBase::downloadUpdate(): _downloadUpdate == false");
     m_State = before;
     return false;
   }

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "frame/klx_board.h"
+#include "frame/klx_debuglog.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/cappupdate.h"
 #include "update/cfilelistdownloader.h"
@@ -139,7 +140,10 @@ bool CUpdateManager::updateBegin(int slot, const QString& folder, UpdateSource s
     m_LastError = Err_Unknown;
     return false;
   }
-  qWarning("begin update: %d, %d", m_Next, m_Running);
+  qCDebug(lcVornDebug, "begin update: %d, %d", m_Next, m_Running);
+  // The terminal says what begins, in words.
+  qInfo("begin update: %s from %s", slot == Slot_Application ? "application" : "system",
+        src == Src_USB ? "the USB stick" : "the update server");
   return applyStart();
 }
 

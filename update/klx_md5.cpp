@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "frame/klx_debuglog.h"
 #include "frame/klx_filenamehandler.h"
 
 namespace {
@@ -116,7 +117,7 @@ bool KLX_UpdatePackage::Runs(const QString& script) const {
 bool KLX_UpdatePackage::RunsAt(const QString& path) const {
   const QFileInfo script(path);
   if (script.isFile()) return Runs(script.fileName());
-  qDebug("file not found: %s", qUtf8Printable(path));
+  qCDebug(lcVornDebug, "file not found: %s", qUtf8Printable(path));
   return false;
 }
 

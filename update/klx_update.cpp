@@ -15,6 +15,7 @@
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "tasks/klx_vornhandler.h"
 #include "update/klx_firmware.h"
+#include "update/klx_recoverycheck.h"
 #include "update/klx_update_httpreq.h"
 
 namespace {
@@ -31,11 +32,9 @@ constexpr unsigned kErrScriptOrFolder = 0x2361C;
 constexpr unsigned kErrBattery = 0x2361D;
 constexpr unsigned kErrChecksum = 0x2361E;
 constexpr unsigned kErrStateNotSaved = 0x23622;
-constexpr unsigned kErrNoFirmware = 0x23623;
 constexpr unsigned kWarnNetworkInstall = 0x33620;
 constexpr unsigned kWarnUsbInstall = 0x33621;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
-constexpr unsigned kLogRecoveryVersion = 0x5361F;
 
 // The record a task posts to itself, and the kinds of a user's input.
 constexpr int kSelfRecord = 5;
@@ -88,7 +87,8 @@ int KLX_Update::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseResetErrorCount();
   m_KeepPhase = false;
   m_Package = KLX_UpdatePackage();
-  m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
+  m_Hold = KLX_SaveHold();
+  m_Hold.TakeModel(m_Links.db);
   m_Links.runtime->KLX_RuntimeDatabaseManagerStopProcessing();
   return KLX_UpdateHandleProgress();
 }
@@ -207,10 +207,12 @@ bool KLX_Update::KLX_Update_isStickSelectable() {
 void KLX_Update::KLX_Update_SetAllModifyPermissions(bool allow, bool restart) {
   KLX_DataBaseManager* db = m_Links.db;
   if (!db) return;
-  db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(allow, AtomicDirSet);
-  db->KLX_DataBaseManagerSetSystemModifyFlag(allow);
-  db->KLX_DataBaseManagerSetVornModifyFlag(allow);
-  db->KLX_DataBaseManagerSetModelModifyFlag(allow);
+  // What waited to be saved waits again afterwards, nothing more: a file
+  // unchanged by the update is not written again.
+  if (allow)
+    m_Hold.Release(db);
+  else
+    m_Hold.Hold(db);
   if (allow && m_Links.runtime) m_Links.runtime->KLX_RuntimeDatabaseManagerStartProcessing(restart);
 }
 
@@ -473,33 +475,17 @@ int KLX_Update::ReceiverFileCheck() {
 
 int KLX_Update::Recovery() {
   KLX_DataBaseManager* db = m_Links.db;
-  const QString update = m_Names.KLX_FileNameHandlerGetUpdateFilePath();
-  m_Files.KLX_FileFileFunctionsCheckFolder(update, true);
+  // Checked before anything changes: a refused recovery leaves the update
+  // bookkeeping as it was, a pending update of the controllers included.
+  const KLX_RecoveryCheck check = KLX_RecoveryCheckPackage(m_Task.paraint3);
+  if (check.status != 0) return Fail(check.code, check.text, check.status);
   KLX_Update_SetAllModifyPermissions(false, true);
+  // The firmware task takes the controller's file from the bookkeeping.
   if (m_Xml.KLX_XMLFileHandlerInitialize(db) != KLX_Ok)
     return Fail(kErrInit, QStringLiteral("init gone wrong"), VT::KLX_UPDATE_STATUS_ERROR);
-  if (m_Xml.KLX_XMLFileHandlerReadUpdatelFile(m_Names.KLX_FileNameHandlerGetUpdateFileName(), update) != KLX_Ok)
+  if (m_Xml.KLX_XMLFileHandlerReadUpdatelFile(m_Names.KLX_FileNameHandlerGetUpdateFileName(),
+                                              m_Names.KLX_FileNameHandlerGetUpdateFilePath()) != KLX_Ok)
     return Fail(kErrNoUpdateXml, QStringLiteral("xml updatefile could not be read"), VT::KLX_UPDATE_STATUS_NO_UPDATE_XML);
-  if (db->KLX_DataBaseManagerIsPacketUpdateDifferent(true)) {
-    KLXErrorHandler.RegisterError(
-        kLogRecoveryVersion,
-        QStringLiteral("TC/SC firmware recovery requires the same version of Update.xml as this application"));
-    db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
-    Status(VT::KLX_UPDATE_STATUS_UPD_MUST_MATCH);
-    return KLX_Error;
-  }
-  if (!Board::IsInitialized()) Board::Init();
-  QString device;
-  if (m_Task.paraint3 & kRecoverTransceiver) device = QStringLiteral("TC");
-  if (m_Task.paraint3 & kRecoverStick) device = Board::m_Instance->SCName();
-  const QString file = device.isEmpty() ? QString() : db->KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString(), device, AtomicDirGet);
-  // Without a file of its own the check below would pass on the whole list,
-  // and the write would fail only once the firmware screen is open.
-  if (file.isEmpty())
-    return Fail(kErrNoFirmware, QStringLiteral("Update.xml names no firmware file for ") + device,
-                VT::KLX_UPDATE_NOTHING_TO_INSTALL);
-  if (!KLX_UpdateCheckMD5Sum(false, QString(), QString(), file))
-    return Fail(kErrChecksum, kChecksum, VT::KLX_UPDATE_STATUS_MD5_ERROR);
   db->KLX_DatabaseManagerWlanStopProcessing();
   Status(VT::KLX_UPDATE_STATUS_RECOVER_SCTC);
   db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);

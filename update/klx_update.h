@@ -20,6 +20,7 @@
 #include "tasks/klx_vornbase.h"
 #include "update/klx_filefunctions.h"
 #include "update/klx_md5.h"
+#include "update/klx_savehold.h"
 
 class KLX_Update_HttpReq;
 
@@ -109,6 +110,8 @@ class KLX_Update : public KLX_VornBase {
   // A successful application install keeps the update phase until the restart.
   bool m_KeepPhase = false;
 
+  // The saves held back from the task's start on.
+  KLX_SaveHold m_Hold;
   KLX_MD5 m_MD5;
   // The application package as its list names it, once checked.
   KLX_UpdatePackage m_Package;

@@ -37,6 +37,8 @@ bool Number(QXmlStreamReader& reader, bool (*check)(int), int* value) {
 // leaves it as it was.
 struct Reading {
   KLX_DataBaseManager* db = nullptr;
+  // Where a description is asked for: what the file says.
+  KLX_UpdateDescription* description = nullptr;
   int result = KLX_Ok;
   bool targetSeen = false;
   bool targetMatches = false;
@@ -60,6 +62,7 @@ struct Reading {
     int v = 0;
     if (!Number(reader, KLX_XMLModelBase::KLX_XMLModelBaseCheckUint16, &v))
       return Bad(major ? "update version major error" : "update version minor error");
+    if (description) (major ? description->major : description->minor) = v;
     KLX_DataBaseManager* d = db;
     if (major)
       Stage([d, v] { d->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Updated(v, AtomicDirSet); });
@@ -92,6 +95,7 @@ struct Reading {
         // would have a controller written from a file no checksum list covers.
         if (!file.isEmpty() && !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(file)) return Bad("Filename error");
         const QString n = device;
+        if (description) description->files[n] = file;
         Stage([d, n, file] { d->KLX_DataBaseManagerUpdateSetGetDeviceFilename(file, n, AtomicDirSet); });
       } else if (name == QLatin1String("Typ")) {
         if (!Number(reader, KLX_XMLModelBase::KLX_XMLModelBaseCheckUint16, &v)) return Bad("typ error");
@@ -147,8 +151,21 @@ int KLX_XMLUpdate::KLX_XMLUpdateInitialize(KLX_DataBaseManager* db) {
 }
 
 int KLX_XMLUpdate::KLX_XMLUpdateReadUpdateFile(const QString& path) {
+  if (!m_Db) {
+    KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("Update.xml file could not be read"));
+    return Unreadable();
+  }
+  return Read(path, m_Db, nullptr);
+}
+
+int KLX_XMLUpdate::KLX_XMLUpdateDescribe(const QString& path, KLX_UpdateDescription* description) {
+  *description = KLX_UpdateDescription();
+  return Read(path, nullptr, description);
+}
+
+int KLX_XMLUpdate::Read(const QString& path, KLX_DataBaseManager* db, KLX_UpdateDescription* description) {
   QFile file(path);
-  if (!m_Db || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
     KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("Update.xml file could not be read"));
     return Unreadable();
   }
@@ -158,7 +175,8 @@ int KLX_XMLUpdate::KLX_XMLUpdateReadUpdateFile(const QString& path) {
     return Unreadable();
 
   Reading reading;
-  reading.db = m_Db;
+  reading.db = db;
+  reading.description = description;
   bool reading_on = true;
   while (reading_on && reader.readNextStartElement()) {
     if (reader.name() == QLatin1String("UPDATE")) {
@@ -178,6 +196,7 @@ int KLX_XMLUpdate::KLX_XMLUpdateReadUpdateFile(const QString& path) {
   if (reading.result == KLX_Unsuitable) return KLX_Unsuitable;
   // Older packages name no target; the larger board takes them.
   if (!reading.targetSeen && !IsVorn()) return reading.result == KLX_Ok ? int(KLX_Unsuitable) : reading.result;
-  for (const auto& change : reading.changes) change();
+  if (db)
+    for (const auto& change : reading.changes) change();
   return reading.result;
 }

@@ -5,11 +5,21 @@
 // devices on the bus with their versions. Everything read goes into the
 // update bookkeeping of the database facade, and only when the file is meant
 // for this board.
+#include <QMap>
 #include <QString>
 
 #include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
+
+// What a package's "Update.xml" says, without the update bookkeeping.
+struct KLX_UpdateDescription {
+  // The application version it brings; -1 when not given.
+  int major = -1;
+  int minor = -1;
+  // Each device's firmware file, by the device's name.
+  QMap<QString, QString> files;
+};
 
 class KLX_XMLUpdate : public KLX_XMLModelBase {
   Q_OBJECT
@@ -19,7 +29,12 @@ class KLX_XMLUpdate : public KLX_XMLModelBase {
   // -70001 not meant for this board, -70000 a file that cannot be read, a
   // wrong root or version, a bad value or an unknown top-level element.
   int KLX_XMLUpdateReadUpdateFile(const QString& path);
+  // The same reading into `description` alone: the bookkeeping stays as it
+  // is. The result as above.
+  static int KLX_XMLUpdateDescribe(const QString& path, KLX_UpdateDescription* description);
 
  private:
+  static int Read(const QString& path, KLX_DataBaseManager* db, KLX_UpdateDescription* description);
+
   KLX_DataBaseManager* m_Db = nullptr;
 };

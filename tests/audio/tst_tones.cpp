@@ -202,9 +202,11 @@ class TstTones : public QObject {
   }
 
   // A player that closed its pipe but lives on: the write fails, the stream
-  // is closed, and the next block starts a new player.
+  // is closed, and the next block starts a new player. The closing is told
+  // in the developers' lines, not on the terminal.
   void aFailedWriteRestartsTheNextTime() {
     Rig rig;
+    VornTerminalLines lines;
     rig.player.SetMode(FakePlayer::Deaf);
     rig.audio.PlayTrimClicks(1050, 80, 100, false);  // taken by the pipe's buffer
     QTRY_VERIFY(QFileInfo::exists(rig.root.Path() + "/deaf"));
@@ -214,6 +216,11 @@ class TstTones : public QObject {
     rig.audio.PlayTrimClicks(1650, 80, 100, false);
     QCOMPARE(rig.player.Commands().size(), 2);
     QTRY_COMPARE(rig.player.Captured(Rig::Trim()), Bytes(Plain(1650, 80, 100)));
+    QCOMPARE(lines.TerminalWithAny({"CAplayFifo::Close()"}), QStringList());
+    const QStringList closed = lines.Developer().filter("CAplayFifo::Close()");
+    QVERIFY2(closed.contains("CAplayFifo::Close() -> fclose(m_fOutput)") &&
+                 closed.contains("CAplayFifo::Close() -> QFile::remove(m_FifoName)"),
+             qPrintable(closed.join('\n')));
   }
 
   // A player that never opens its pipe costs the writer a bounded wait on

@@ -6,7 +6,6 @@
 // written into a bound receiver; each screen on both boards
 // (screenshots kept for a look).
 #include "qml_frame/qml_frame_fixture.h"
-#include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
 #include "update/update_server_rig.h"
 #include "vorn_fixture.h"
@@ -180,72 +179,67 @@ class TestSoftwareInfoScreen : public QObject {
 
   // "Recovery": the controller's file of the package in the update folder,
   // checked against the package's list, written by the firmware update
-  // screen; a package of another version or without the controller's
-  // firmware, or a file that does not match, is told on the software
-  // screen before anything starts and nothing is written; a write the
-  // controller refuses is told on the firmware update screen, whose "Ok"
-  // leads back with the keys free.
+  // screen after the user's yes; a package of another version or without
+  // the controller's firmware, a file that does not match, or no package at
+  // all is told on the software screen at the touch, before any question,
+  // and nothing starts; a write the controller refuses is told on the
+  // firmware update screen, whose "Ok" leads back with the keys free.
   void controllerRecovery_data() {
     QTest::addColumn<int>("device");
+    QTest::addColumn<bool>("package");
     QTest::addColumn<int>("minorOffset");
     QTest::addColumn<bool>("damaged");
     QTest::addColumn<bool>("refused");
     QTest::addColumn<bool>("named");  // "Update.xml" names the stick controller's file
     QTest::addColumn<QString>("told");
     const int tc = KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER, sc = KLX_VornTask::KLX_UPDATE_RECOVER_STICK;
-    QTest::newRow("transceiver") << tc << 0 << false << false << true << QString();
-    QTest::newRow("stick controller") << sc << 0 << false << false << true << QString();
+    QTest::newRow("transceiver") << tc << true << 0 << false << false << true << QString();
+    QTest::newRow("stick controller") << sc << true << 0 << false << false << true << QString();
     QTest::newRow("Update.xml of another version")
-        << tc << 1 << false << false << true
+        << tc << true << 1 << false << false << true
         << "The firmware recovery requires the same version of Update.xml as this application.";
-    QTest::newRow("file not as listed") << sc << 0 << true << false << true
+    QTest::newRow("file not as listed") << sc << true << 0 << true << false << true
                                         << "The firmware file does not match its checksum.";
-    QTest::newRow("a row refused") << tc << 0 << false << true << true << "The firmware recovery failed.";
+    QTest::newRow("a row refused") << tc << true << 0 << false << true << true << "The firmware recovery failed.";
     QTest::newRow("no file named for the controller")
-        << sc << 0 << false << false << false
+        << sc << true << 0 << false << false << false
         << "The package in the update folder holds no firmware for the stick controller.";
+    QTest::newRow("no package")
+        << tc << false << 0 << false << false << true
+        << "The update folder holds no package to write again: its Update.xml could not be read.";
   }
   void controllerRecovery() {
     QFETCH(int, device);
+    QFETCH(bool, package);
     QFETCH(int, minorOffset);
     QFETCH(bool, damaged);
     QFETCH(bool, refused);
     QFETCH(bool, named);
     QFETCH(QString, told);
     QmlFrame f(g_app);
-    // The read-outs stopped and started, the checksum's mismatch, the row
-    // given up.
-    f.Errors().Expect({0x33901, 0x33902, 0x2361E, 0x23606, 0x23623});
+    // The read-outs stopped and started, the row given up.
+    f.Errors().Expect({0x33901, 0x33902, 0x23606});
     if (refused) f.Controllers().UpdatePeers().Transceiver().RefuseRow(1, 6);
     QVERIFY(f.StartAtHome());
     unsigned char major = 0, minor = 0;
     f.Db().KLX_DataBaseManagerVornLinuxAppGetVersion(&major, &minor);
-    const QString stick = Board::m_Instance->SCName();
-    CSimFirmwareSpec sc = CSimFirmwareSpec::ForStick(1, 9), tc = CSimFirmwareSpec::ForTransceiver(2, 7);
-    sc.imageBytes = tc.imageBytes = 512;
-    QList<CSimFile> files{{"SC.bin", CSimFirmware::File(sc)}, {"TC.bin", CSimFirmware::File(tc)}};
-    const QByteArray list = CSimUpdateServer::ChecksumList(files, false);
-    if (damaged) files[0].bytes[100] = char(files[0].bytes[100] ^ 1);
-    const QString stickDevice =
-        !named ? QString()
-                : QStringLiteral("<DEVICE><Name>%1</Name><Major>1</Major><Minor>9</Minor><Filename>SC.bin</Filename>"
-                                 "<Typ>16</Typ></DEVICE>")
-                      .arg(stick);
-    const QString xml =
-        QStringLiteral("<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>"
-                       "<VersionMajor>%1</VersionMajor><VersionMinor>%2</VersionMinor>%3"
-                       "<DEVICE><Name>TC</Name><Major>2</Major><Minor>7</Minor><Filename>TC.bin</Filename>"
-                       "<Typ>17</Typ></DEVICE></UPDATE></vornupdate>")
-            .arg(major)
-            .arg(minor + minorOffset)
-            .arg(stickDevice);
-    files << CSimFile{"Update.xml", xml.toUtf8()} << CSimFile{"KLX32MD5.txt", list};
-    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/Vorn/Update", files));
+    if (package)
+      QVERIFY(CSimUpdateServer::WriteFiles(
+          f.Board().Root() + "/Vorn/Update",
+          RecoveryPackage(major, minor + minorOffset, Board::m_Instance->SCName(), named, damaged)));
 
     f.Call("", "openScreen", {kSoftware, QVariant()});
     QVERIFY(f.WaitShown(kSoftware));
     const bool transceiver = device == KLX_VornTask::KLX_UPDATE_RECOVER_TRANSCEIVER;
     QVERIFY(f.Tap(transceiver ? "recoverTransceiver" : "recoverStick"));
+    if (!told.isEmpty() && !refused) {
+      QVERIFY(WaitPopup(f, told));
+      QCOMPARE(f.Shown(), kSoftware);
+      QVERIFY(!Locked(f));
+      QCOMPARE(f.Controllers().State().transceiverMinor, 0);
+      QCOMPARE(f.Controllers().State().stickMinor, 0);
+      return;
+    }
     QVERIFY(WaitPopup(f, QStringLiteral("The firmware of this software is written into the %1 again. Go on?")
                              .arg(transceiver ? "transceiver" : "stick controller")));
     QVERIFY(f.TapInPopup("popupButton_0"));
@@ -258,14 +252,6 @@ class TestSoftwareInfoScreen : public QObject {
       QVERIFY(f.WaitShown(kSoftware));
       QTRY_VERIFY(!Locked(f));
       QVERIFY(f.Property("upperFrame", "visible").toBool());
-      return;
-    }
-    if (!told.isEmpty()) {
-      QVERIFY(WaitPopup(f, told));
-      QCOMPARE(f.Shown(), kSoftware);
-      QVERIFY(!Locked(f));
-      QCOMPARE(f.Controllers().State().transceiverMinor, 0);
-      QCOMPARE(f.Controllers().State().stickMinor, 0);
       return;
     }
     QVERIFY(f.WaitShown(kUpdate));

@@ -23,6 +23,7 @@ class TestStateFile : public QObject {
     db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(2, AtomicDirSet);
     db.KLX_DataBaseManagerUpdate_Set_Device_Name("TC");
     db.KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename("tc_1_2.bin", "TC", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
     QVERIFY(db.KLX_DataBaseManagerGetVornModifyFlag());
     VornErrorWatch watch;
     QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
@@ -50,6 +51,32 @@ class TestStateFile : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet), QString());
     QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet), 2);
     QCOMPARE(db.KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(QString(), "TC", AtomicDirGet), QString("tc_1_2.bin"));
+  }
+
+  // The error log names the checksum of the model the file belongs to once
+  // that model is loaded. While a load runs it has cleared the stores and
+  // fills them unit by unit (without a model they stay cleared): no model's
+  // checksum to name, and none is logged.
+  void theModelChecksumIsLoggedOnceTheModelIsLoaded_data() {
+    QTest::addColumn<int>("loadState");
+    QTest::addColumn<bool>("logged");
+    QTest::newRow("a model loading, or none") << int(KLX_VornTask::KLX_MODELLLOAD_STATUS_NOTVALID) << false;
+    QTest::newRow("the model loaded") << int(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY) << true;
+  }
+  void theModelChecksumIsLoggedOnceTheModelIsLoaded() {
+    QFETCH(int, loadState);
+    QFETCH(bool, logged);
+    SettingsFixture fx;
+    fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet);
+    fx.db.KLX_DataBaseManagerGetSetModelLoadState(loadState, AtomicDirSet);
+    VornErrorWatch watch;
+    QCOMPARE(fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
+    const QString crc =
+        QStringLiteral("%1").arg(fx.db.KLX_DataBaseManagerCalculateModelCRC(true), 8, 16, QChar('0')).toUpper();
+    QList<QPair<unsigned, QString>> expected;
+    if (logged) expected << qMakePair(0x42602u, "Model CRC in Runtime DB after last saving: 0x" + crc);
+    QCOMPARE(watch.TakeReports(), expected);
+    QVERIFY(SettingsFixture::Read(SettingsFixture::StateFile()).contains("<Modelname>Glider</Modelname>"));
   }
 
   void badElementsAreReportedAndSkipped_data() {
@@ -104,7 +131,7 @@ class TestStateFile : public QObject {
     fx.db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet);
     QCOMPARE(files->KLX_XMLFileHandlerWriteSysProcessStateFile(), int(KLX_Ok));
     QVERIFY(SettingsFixture::Read(SettingsFixture::StateFile()).contains("<Modelname></Modelname>"));
-    QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x42602});
+    QCOMPARE(watch.TakeCodes(), QList<unsigned>());
 
     watch.Clear();
     QCOMPARE(files->KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));

@@ -4,6 +4,7 @@
 #include "platform/klx_platform.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <QtTest>
 
@@ -182,6 +183,61 @@ QStringList VornQmlWarnings::Take() {
 void VornQmlWarnings::Verify() {
   const QStringList warnings = Take();
   if (!warnings.isEmpty()) FailCurrentTest(QStringLiteral("warnings:\n") + warnings.join('\n'));
+}
+
+namespace {
+QMutex g_LinesMutex;
+QStringList g_Terminal;
+QStringList g_Developer;
+QtMessageHandler g_LinesPrevious = nullptr;
+const char kDeveloperCategory[] = "vorn.developer";
+
+void CollectLine(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  {
+    QMutexLocker lock(&g_LinesMutex);
+    if (context.category && qstrcmp(context.category, kDeveloperCategory) == 0)
+      g_Developer << message;
+    else
+      g_Terminal << message;
+  }
+  if (g_LinesPrevious) g_LinesPrevious(type, context, message);
+}
+}  // namespace
+
+VornTerminalLines::VornTerminalLines() {
+  QMutexLocker lock(&g_LinesMutex);
+  g_Terminal.clear();
+  g_Developer.clear();
+  QLoggingCategory::setFilterRules(QStringLiteral("vorn.developer=true"));
+  g_LinesPrevious = qInstallMessageHandler(CollectLine);
+}
+
+VornTerminalLines::~VornTerminalLines() {
+  qInstallMessageHandler(g_LinesPrevious);
+  QLoggingCategory::setFilterRules(QString());
+  QMutexLocker lock(&g_LinesMutex);
+  g_LinesPrevious = nullptr;
+}
+
+QStringList VornTerminalLines::Terminal() const {
+  QMutexLocker lock(&g_LinesMutex);
+  return g_Terminal;
+}
+
+QStringList VornTerminalLines::Developer() const {
+  QMutexLocker lock(&g_LinesMutex);
+  return g_Developer;
+}
+
+QStringList VornTerminalLines::TerminalWithAny(const QStringList& texts) const {
+  QStringList found;
+  for (const QString& line : Terminal())
+    for (const QString& text : texts)
+      if (line.contains(text)) {
+        found << line;
+        break;
+      }
+  return found;
 }
 
 QString VornScreenshotPath(const QString& name) {

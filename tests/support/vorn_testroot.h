@@ -95,6 +95,24 @@ class VornQmlWarnings {
   void Verify();
 };
 
+// The lines the code under test writes to the terminal as the program
+// would, and apart from them those of the developers' category
+// "vorn.developer", which is switched on while the object lives: a line
+// moved there is seen where it went. Every message goes on to the handler
+// installed before. One at a time; made and gone in the test's thread.
+class VornTerminalLines {
+ public:
+  VornTerminalLines();
+  ~VornTerminalLines();
+  VornTerminalLines(const VornTerminalLines&) = delete;
+  VornTerminalLines& operator=(const VornTerminalLines&) = delete;
+
+  QStringList Terminal() const;
+  QStringList Developer() const;
+  // The terminal's lines that contain any of `texts`.
+  QStringList TerminalWithAny(const QStringList& texts) const;
+};
+
 // Where a screen test leaves a picture for a look: build/tests/screenshots
 // under CTest.
 QString VornScreenshotPath(const QString& name);

@@ -268,8 +268,10 @@ class FileManagerTest : public QObject {
   }
 
   // While the worker waits for an answer, the selection and a second
-  // operation are refused; the manager freed meanwhile does not hang.
+  // operation are refused; the manager freed meanwhile does not hang, and
+  // its thread's end is a developers' line, not the terminal's.
   void callsWhileItWorks() {
+    VornTerminalLines lines;
     QTemporaryDir dir;
     const QString src = dir.path() + "/src";
     QVERIFY(WriteFile(src + "/a.txt", "a"));
@@ -292,6 +294,8 @@ class FileManagerTest : public QObject {
     fm.reset();
     QVERIFY(freed.elapsed() < 2000);
     QCOMPARE(ReadFile(dir.path() + "/dst/a.txt"), QByteArray("old"));
+    QCOMPARE(lines.TerminalWithAny({"File Manager thread complete"}), QStringList());
+    QCOMPARE(lines.Developer().filter("File Manager thread complete"), QStringList({"File Manager thread complete"}));
   }
 
   // The runtime read-outs' front: nothing without a manager, folders only

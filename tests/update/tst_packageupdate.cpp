@@ -4,6 +4,7 @@
 // errors registered, the files left in the application folder, the scripts
 // run and the remounts asked for.
 #include "update_fixture.h"
+#include "frame/klx_version.h"
 #include "platform/klx_commandrunner.h"
 #include "update/klx_update.h"
 #include "update/klx_update_httpreq.h"
@@ -24,6 +25,23 @@ CSimAppPackage Package(const QString& log, const QString& app) {
   p.epilog = QStringLiteral("#!/bin/sh\necho \"epilog $(tail -n1 '%1KLX32LinuxApp')\" >> '%2'\n").arg(app, log).toUtf8();
   return p;
 }
+
+// The saver waits on a clock nobody steps: it passes only when asked to.
+// Made after the facade's fixture, so that it is back on the system's
+// clock before the facade stops it.
+struct SaverOnRequest {
+  KLX_ManualClock clock;
+  KLX_DataBaseManager& db;
+  KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+  explicit SaverOnRequest(KLX_DataBaseManager& facade) : db(facade) { saver->KLX_XMLFileSaverSetClock(&clock); }
+  ~SaverOnRequest() { saver->KLX_XMLFileSaverSetClock(nullptr); }
+  // One pass asked for, and ended.
+  bool Pass() {
+    const int passes = saver->KLX_XMLFileSaverPasses();
+    db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+    return QTest::qWaitFor([&] { return saver->KLX_XMLFileSaverPasses() > passes; }, 10000);
+  }
+};
 
 struct PackageRig {
   VornFixture fx;
@@ -227,6 +245,91 @@ class PackageUpdateTest : public QObject {
       QCOMPARE(out, QByteArray("old program 3.90\n"));
       QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), int(VT::KLX_PHASE_SYSTEM_UP));
     }
+  }
+
+  // Installing or deleting a voice, or a recovery refused, changes nothing
+  // of the model, the settings or the process state: afterwards no more
+  // waits to be saved than before. An application update installed but not
+  // yet started keeps its controllers' write pending, in memory and on the
+  // card; a model marked before is saved as ever, by the next pass.
+  void updatesLeaveOnlyRealChangesToBeSaved_data() {
+    QTest::addColumn<int>("target");
+    QTest::addColumn<int>("para3");
+    QTest::addColumn<int>("minorOffset");  // the recovery package's version above the application's; -1: none
+    QTest::addColumn<bool>("stickNamed");
+    QTest::addColumn<bool>("modelMarked");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QList<int>>("states");
+    QTest::addColumn<QList<unsigned>>("codes");
+    const int tc = VT::KLX_UPDATE_RECOVER_TRANSCEIVER, sc = VT::KLX_UPDATE_RECOVER_STICK;
+    const int install = VT::KLX_LOAD_VOICEPACKS, remove = VT::KLX_UNINSTALL_VOICEPACKS;
+    const int recover = VT::KLX_FWVORN_RECOVERY;
+    const QList<int> installed{16, 11, 12, 13 + 1 * 256};
+    for (bool marked : {false, true}) {
+      const char* before = marked ? ", the model marked before" : "";
+      QTest::addRow("a voice installed%s", before)
+          << install << 0 << -1 << false << marked << int(KLX_Done) << installed << QList<unsigned>();
+      QTest::addRow("a voice deleted%s", before)
+          << remove << -2 << -1 << false << marked << int(KLX_Done) << QList<int>{16} << QList<unsigned>();
+      QTest::addRow("a recovery from the next version's package%s", before)
+          << recover << tc << 1 << true << marked << int(KLX_Error) << QList<int>{26} << QList<unsigned>{0x5361F};
+    }
+    QTest::newRow("a recovery without a package")
+        << recover << tc << -1 << true << false << int(KLX_Error) << QList<int>{10} << QList<unsigned>{0x23618};
+    QTest::newRow("a recovery without the controller's file")
+        << recover << sc << 0 << false << false << int(KLX_Error) << QList<int>{14} << QList<unsigned>{0x23623};
+  }
+  void updatesLeaveOnlyRealChangesToBeSaved() {
+    QFETCH(int, target);
+    QFETCH(int, para3);
+    QFETCH(int, minorOffset);
+    QFETCH(bool, stickNamed);
+    QFETCH(bool, modelMarked);
+    QFETCH(int, result);
+    QFETCH(QList<int>, states);
+    QFETCH(QList<unsigned>, codes);
+    PackageRig rig;
+    rig.fx.errors.Expect({0x23618, 0x23623});
+    QVERIFY(rig.Up());
+    KLX_DataBaseManager& db = rig.fx.db;
+    SaverOnRequest saver(db);
+    // The current model, loaded; an application update installed, its
+    // controllers' write pending until the next start.
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(VT::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+    db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, true);
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerSaveSysProcessStateFileNow(), int(KLX_Ok));
+    const QString state = KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Vornstate/Vornstate.xml");
+    QVERIFY(ReadFile(state).contains("<UpdateFlag>1</UpdateFlag>"));
+    if (target == VT::KLX_LOAD_VOICEPACKS)
+      QVERIFY(rig.PutOnStick(2, {{"Voices/anna.zip", CSimUpdateServer::VoicePack("anna", "de", "Anna", "de")}}));
+    if (target == VT::KLX_UNINSTALL_VOICEPACKS)
+      QVERIFY(WriteFile(rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath() + "anna/data/anna.inf", "anna"));
+    if (minorOffset >= 0)
+      QVERIFY(CSimUpdateServer::WriteFiles(
+          rig.names.KLX_FileNameHandlerGetUpdateFilePath(),
+          RecoveryPackage(Info::Instance().AppMajor(), Info::Instance().AppMinor() + minorOffset,
+                          Board::m_Instance->SCName(), stickNamed, false)));
+    db.KLX_DataBaseManagerSetModelModifyFlag(modelMarked);
+    db.KLX_DataBaseManagerSetSystemModifyFlag(false);
+    db.KLX_DataBaseManagerSetVornModifyFlag(false);
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, target, para3, 0, "anna"), result);
+    QCOMPARE(rig.status->Take(), states);
+    QList<unsigned> seen;
+    for (const auto& r : rig.Reports()) seen << r.first;
+    QCOMPARE(seen, codes);
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), modelMarked);
+    QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
+    QVERIFY(!db.KLX_DataBaseManagerGetVornModifyFlag());
+    QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    // The saver's next pass: the model is written only when it was marked.
+    const int writes = db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites();
+    QVERIFY(saver.Pass());
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites() - writes, modelMarked ? 1 : 0);
+    QVERIFY(ReadFile(state).contains("<UpdateFlag>1</UpdateFlag>"));
   }
 
   // Two sticks carry a package: the task waits for the user's choice; the

@@ -79,6 +79,7 @@ class UpdateManagerTest : public QObject {
   void applicationFromServerInstalledOnYes() {
     ManagerRig rig;
     QVERIFY(rig.Start());
+    VornTerminalLines lines;
     const QString app = rig.Path("/app/");
     QVERIFY(WriteFile(app + "KLX32LinuxApp", "the old program"));
     QVERIFY(WriteFile(app + "KLX32_fi.qm", "an old catalogue"));
@@ -119,6 +120,18 @@ class UpdateManagerTest : public QObject {
     rig.manager.abort();
     QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_Aborted), int(CUpdateManager::Src_KlServer)));
     QVERIFY(rig.Quiet());
+    // The developers' lines of the runs and the install are theirs, not the
+    // terminal's, which says in words what begins.
+    const QStringList developers{"selectForDownload()...", "CUpdateDownloaderBase::_downloadUpdate()...",
+                                 "CUpdateDownloaderBase::downloadUpdate(): m_State == 5",
+                                 "file not found: " + rig.Path("/Vorn/Update/linuxopen.sh"),
+                                 "Please, switch of the VORN system!"};
+    QCOMPARE(lines.TerminalWithAny(developers), QStringList());
+    for (const QString& line : developers)
+      QVERIFY2(!lines.Developer().filter(line).isEmpty(), qPrintable(line + "\n" + lines.Developer().join('\n')));
+    const QString begun = "begin update: application from the update server";
+    QCOMPARE(lines.Terminal().filter("begin update"), QStringList({begun, begun}));
+    QCOMPARE(lines.Developer().filter(QRegularExpression("^begin update: \\d+, \\d+$")).size(), 2);
   }
 
   // An equal version asks again; yes installs anyway, no aborts.
@@ -316,21 +329,32 @@ class UpdateManagerTest : public QObject {
 
   // A transfer that brings nothing more is given up once 30 s passed on the
   // task's clock without a byte, not a moment before: -1, which the screen
-  // shows as a failed connection; the part goes.
+  // shows as a failed connection; the part goes. The terminal names the
+  // file that stalled, and calls it a stall.
+  void stalledTransferGivesUp_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("the update's description") << "Update.xml";
+    QTest::newRow("the program") << "KLX32LinuxApp";
+  }
   void stalledTransferGivesUp() {
+    QFETCH(QString, file);
     KLX_ManualClock clock;
     ManagerRig rig;
     QVERIFY(rig.Start());
+    VornTerminalLines lines;
     rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
-    rig.server.SetFaults({"stall /software/KL_Vorn/KLX32LinuxApp 0"});
+    rig.server.SetFaults({"stall /software/KL_Vorn/" + file + " 0"});
     QVERIFY(rig.manager.beginAppUpdate());
     QStringList asked;
-    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains(file + " 200 stall"); }, 10000));
     clock.KLX_ManualClockAdvance(CTransferWatch::kStallMs - 1);
     QVERIFY(rig.Quiet());
     clock.KLX_ManualClockAdvance(1);
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
-    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/" + file)));
+    QCOMPARE(lines.TerminalWithAny({"given up", "completed with an error"}),
+             QStringList({"transfer of " + rig.server.Base() + "/KL_Vorn/" + file + " stalled: given up",
+                          "download " + rig.Path("/Vorn/tmp/upd_app/" + file) + " completed with an error: -1"}));
   }
 
   // A server that keeps a transfer alive with a byte now and then, one in
@@ -341,6 +365,7 @@ class UpdateManagerTest : public QObject {
     KLX_ManualClock clock;
     ManagerRig rig;
     QVERIFY(rig.Start());
+    VornTerminalLines lines;
     rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
     rig.server.SetFaults({"trickle /software/KL_Vorn/KLX32LinuxApp 20"});
     QVERIFY(rig.manager.beginAppUpdate());
@@ -361,6 +386,8 @@ class UpdateManagerTest : public QObject {
     QVERIFY(step());
     QCOMPARE(rig.Completion(5000).first, int(CUpdateManager::Err_Unknown));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
+    QCOMPARE(lines.TerminalWithAny({"given up"}),
+             QStringList({"transfer of " + rig.server.Base() + "/KL_Vorn/KLX32LinuxApp too slow: given up"}));
   }
 
   // An abort in the middle of a file: -4, the part removed. An abort while

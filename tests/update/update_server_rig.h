@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "frame/klx_board.h"
+#include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
 #include "vorn_fixture.h"
 
@@ -84,3 +85,30 @@ struct UpdateServerRig {
     return out;
   }
 };
+
+// The files of a package in the update folder from which a controller's
+// firmware is written again: "Update.xml" of version major.minor naming the
+// transceiver's "TC.bin" (2.7) and, when `stickNamed`, the stick
+// controller's "SC.bin" (1.9, device `stick`), both in "KLX32MD5.txt";
+// `damaged` changes a byte of "SC.bin" after it was listed.
+inline QList<CSimFile> RecoveryPackage(int major, int minor, const QString& stick, bool stickNamed, bool damaged) {
+  CSimFirmwareSpec sc = CSimFirmwareSpec::ForStick(1, 9), tc = CSimFirmwareSpec::ForTransceiver(2, 7);
+  sc.imageBytes = tc.imageBytes = 512;
+  QList<CSimFile> files{{"SC.bin", CSimFirmware::File(sc)}, {"TC.bin", CSimFirmware::File(tc)}};
+  const QByteArray list = CSimUpdateServer::ChecksumList(files, false);
+  if (damaged) files[0].bytes[100] = char(files[0].bytes[100] ^ 1);
+  const QString stickDevice =
+      !stickNamed ? QString()
+                  : QStringLiteral("<DEVICE><Name>%1</Name><Major>1</Major><Minor>9</Minor><Filename>SC.bin</Filename>"
+                                   "<Typ>16</Typ></DEVICE>")
+                        .arg(stick);
+  const QString xml =
+      QStringLiteral("<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>"
+                     "<VersionMajor>%1</VersionMajor><VersionMinor>%2</VersionMinor>%3"
+                     "<DEVICE><Name>TC</Name><Major>2</Major><Minor>7</Minor><Filename>TC.bin</Filename>"
+                     "<Typ>17</Typ></DEVICE></UPDATE></vornupdate>")
+          .arg(major)
+          .arg(minor)
+          .arg(stickDevice);
+  return files << CSimFile{"Update.xml", xml.toUtf8()} << CSimFile{"KLX32MD5.txt", list};
+}

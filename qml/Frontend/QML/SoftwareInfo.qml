@@ -10,7 +10,8 @@ import UpdateManager 1.0
 // the update manager; this screen shows its progress, asks the user's
 // decisions and tells the end.
 // "Recovery" writes the firmware that came with this software into the
-// transceiver or the stick controller again: once its file is checked the
+// transceiver or the stick controller again: a package that cannot serve it
+// is told before the question, and once the task has checked the file the
 // firmware update screen shows the write.
 Item {
     id: info
@@ -210,6 +211,12 @@ Item {
         if (busy)
             return
         recoveryDevice = device
+        // A recovery the package cannot serve is refused before the question.
+        var refused = recoveryText(RuntimeDatabase.KLX_RuntimeDatabaseManagerRecoveryRefusal(device))
+        if (refused !== "") {
+            rootwindow.popupShow(null, "error", refused, "Ok")
+            return
+        }
         var name = device === GuiCmdData.KLX_UPDATE_RECOVER_STICK ? qsTr("stick controller") : qsTr("transceiver")
         rootwindow.popupShow(null, "question",
                              qsTr("The firmware of this software is written into the %1 again. Go on?").arg(name + Language.emptyString)
