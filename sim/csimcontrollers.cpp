@@ -262,7 +262,13 @@ void CSimControllers::FlushOut(int fd) {
   for (const CSimFrame& f : out) {
     const qint64 onBus = ReserveBus(f, false);
     if (onBus > 0) WaitUntilUs(onBus);
-    if (::send(fd, &f, sizeof(f), MSG_NOSIGNAL) != sizeof(f) && errno != EINTR) return;
+    // A send a signal interrupts has sent nothing: it is sent again, never
+    // skipped.
+    ssize_t sent;
+    do {
+      sent = ::send(fd, &f, sizeof(f), MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    if (sent != ssize_t(sizeof(f))) return;
   }
 }
 
