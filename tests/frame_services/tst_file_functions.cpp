@@ -336,12 +336,16 @@ class FileFunctionsTest : public QObject {
     QVERIFY(QDir().mkpath(packs));
     QVERIFY(QDir().mkpath(voices));
     QVERIFY(WriteFile(work + "broken.zip", "not an archive"));
+    // Named unlike a voice: never unpacked.
+    QVERIFY(WriteFile(work + "de_Anna.v2.zip", "left out"));
     QVERIFY(WriteFile(work + "notes.txt", "x"));
     // An earlier unpack of the same voice is replaced.
     QVERIFY(WriteFile(voices + "de_Anna/stale.wav", "stale"));
 
     KLX_FileFunctions f;
     QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("voice pack " + packs + "de_Anna.v2.zip is not named like a voice "
+                                                  "(<name>.zip): left out"));
     // The broken archive is listed without a folder, so that its check fails
     // and it counts as refused.
     QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 3);
@@ -378,6 +382,10 @@ class FileFunctionsTest : public QObject {
       QVERIFY2(std::find(log.begin(), placed, line) != placed, qPrintable(line + " missing in\n" + log.join('\n')));
     f.KLX_FileFunctionsDropUnzipped();
     QVERIFY(!QFileInfo::exists(m_Root->Path() + "/Vorn/Sound/.unpacking"));
+    // The installed voices' archives stay, to go with them; of the packs
+    // left out nothing stays.
+    QCOMPARE(QDir(packs).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+             QStringList({"de_Anna.zip", "odd name;x.zip"}));
     QCOMPARE(VornFileTree(voices), QStringList({"de_Anna/", "de_Anna/data/", "de_Anna/data/de_Anna.inf: inf",
                                                 "de_Anna/hello.wav: hallo",
                                                 "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "odd name;x/",
@@ -389,8 +397,10 @@ class FileFunctionsTest : public QObject {
   // A pack made by `zip` (`shell`, run in the work folder, makes
   // "pack.zip") or by hand (`made`), on a card of `cardBytes` (0: the large
   // one). One that cannot be unpacked or does not fit is refused before
-  // anything is written, and says why; one that unzip fails on leaves
-  // nothing behind; one packed in a way unzip reads is unpacked.
+  // anything is written, and says why; one that unzip fails on or that
+  // holds a link is refused after; a refused one leaves nothing on the
+  // card, not even its archive's copy; one packed in a way unzip reads is
+  // unpacked.
   void aPackIsRefusedBeforeAnythingIsUnpacked_data() {
     QTest::addColumn<QString>("shell");
     QTest::addColumn<QByteArray>("made");
@@ -433,6 +443,8 @@ class FileFunctionsTest : public QObject {
     damaged.replace("data", "DATA");
     QTest::newRow("a damaged entry") << QString() << damaged << qint64(0) << int(KLX_FileFunctions::UnzipFailed)
                                      << "cannot be unpacked";
+    QTest::newRow("a link") << QString() << CSimUpdateServer::Zip({{"pack/voice.conf", "/etc/passwd", true}})
+                            << qint64(0) << int(KLX_FileFunctions::UnzipHoldsLink) << "holds a link";
     QTest::newRow("bzip2") << voice + "zip -qr -Z bzip2 pack.zip pack" << QByteArray() << qint64(0)
                            << int(KLX_FileFunctions::UnzipUnpacked) << QString();
   }
@@ -454,7 +466,7 @@ class FileFunctionsTest : public QObject {
     else
       QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + shell, "sh", work}), 0);
     if (cardBytes > 0) QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(cardBytes)));
-    const QStringList before = VornFileTree(m_Root->Path() + "/Vorn/Sound");
+    const QStringList card = VornFileTree(m_Root->Path() + "/Vorn");
 
     KLX_FileFunctions f;
     QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
@@ -467,12 +479,15 @@ class FileFunctionsTest : public QObject {
       QCOMPARE(VornFileTree(f.KLX_FileFunctionGetUnzippedFolder(0)), QStringList({"data/", "data/pack.inf: data", "voice.conf: voice.conf"}));
       return;
     }
-    // Nothing of it is on the card, not even its folder.
+    // Nothing of it is on the card, not even its folder; its archive's
+    // copy is gone at once, leaving its room to the next pack.
     QCOMPARE(QDir(m_Root->Path() + "/Vorn/Sound/.unpacking").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+    QCOMPARE(QDir(packs).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"voice.conf"}));
     f.KLX_FileFunctionsDropUnzipped();
-    QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn/Sound"), before);
+    // The card holds what it held, byte for byte.
+    QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
   }
 
   void theInstallSourceIsTheFirstLineOfAtMost254Characters() {

@@ -428,8 +428,9 @@ class WholeTransmitter : public QObject {
   // zip -e) nor 300 KB of archive holding 300 MB of zeros on a card that
   // has filled to 256 MiB free since the start: both refused before
   // anything is unpacked, with the real unzip. Five packs are left out,
-  // one for want of room. Deleting the new voice again leaves every model
-  // file and every other voice as they were.
+  // one for want of room, and nothing of them stays on the card. Deleting
+  // the new voice again leaves every model file and every other voice as
+  // they were.
   void aVoicePackFromAStick() {
     Transmitter tx;
     QVERIFY(tx.Install(true));
@@ -464,6 +465,9 @@ class WholeTransmitter : public QObject {
       QVERIFY2(s.Says("voice packs: 1 installed, 5 left out, 1 of them for want of room on the card"),
                qPrintable(s.output.right(3000)));
       QVERIFY(!QFileInfo::exists(tx.card + "/Sound/.unpacking"));
+      // Of the packs left out not even the archive stays on the card.
+      QCOMPARE(QDir(tx.card + "/Update/Pkgs").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+               QStringList({"de_greta.zip"}));
       const QString shot = tx.Screenshot("whole-voice-installed.png");
       QVERIFY2(shot.isEmpty(), qPrintable(shot));
       // "1 voice installed." Ok; "Greta(German)", "Delete", Ok.
