@@ -505,12 +505,6 @@ QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedName(int index) const {
   return m_UnzippedNames.value(index);
 }
 
-QString KLX_FileFunctions::KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const {
-  QFile file(folder + kInstallSourceFile);
-  if (!file.open(QIODevice::ReadOnly)) return QString();
-  return QString::fromUtf8(file.readLine(255));
-}
-
 QString KLX_FileFunctions::KLX_FileFunctionsBoardPath(const QString& path) {
   const QString root = KLX_Platform::Root();
   return !root.isEmpty() && path.startsWith(root + QLatin1Char('/')) ? path.mid(root.size()) : path;

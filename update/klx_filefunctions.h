@@ -113,7 +113,6 @@ class KLX_FileFunctions : public QObject {
   // left out stays on the card. An installed one's archive stays, to go
   // with its voice.
   void KLX_FileFunctionsDropUnzipped();
-  QString KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const;
   // A path placed under the desktop root in the board's own form ("/Vorn/..."):
   // what a USB stick holds and what fits a request's text field.
   static QString KLX_FileFunctionsBoardPath(const QString& path);

@@ -391,7 +391,6 @@ class FileFunctionsTest : public QObject {
                                                 "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "odd name;x/",
                                                 "odd name;x/a.wav: odd",
                                                 "odd name;x/installsrczip.txt: " + packs + "odd name;x.zip"}));
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "missing"), QString());
   }
 
   // A pack made by `zip` (`shell`, run in the work folder, makes
@@ -488,14 +487,6 @@ class FileFunctionsTest : public QObject {
     f.KLX_FileFunctionsDropUnzipped();
     // The card holds what it held, byte for byte.
     QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
-  }
-
-  void theInstallSourceIsTheFirstLineOfAtMost254Characters() {
-    KLX_FileFunctions f;
-    QVERIFY(WriteFile(m_Src + "installsrczip.txt", "first\nsecond"));
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(m_Src.chopped(1)), QStringLiteral("first\n"));
-    QVERIFY(WriteFile(m_Src + "installsrczip.txt", QByteArray(300, 'p')));
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(m_Src.chopped(1)), QString(254, 'p'));
   }
 
   void theTimeSuffix() {

@@ -133,12 +133,12 @@ class TestVoiceScreens : public QObject {
     const QString fit = "/fr_big.zip does not fit on the card";
     QTest::newRow("a damaged pack") << QStringList{"de_greta", "fr_lea"}
                                     << "1 voice installed. 1 voice pack was not installed: it failed its check."
-                                    << QStringList{"/fr_lea does not match its checksum list: removed"};
+                                    << QStringList{"/fr_lea.zip does not match its checksum list: refused"};
     QTest::newRow("damaged, encrypted, too large")
         << QStringList{"de_greta", "fr_lea", "fr_secret", "fr_big"}
         << "1 voice installed. 3 voice packs were not installed: they failed their check. There is not enough memory "
            "on the SD card."
-        << QStringList{"/fr_lea does not match its checksum list: removed", "/fr_secret.zip is encrypted: refused", fit};
+        << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_secret.zip is encrypted: refused", fit};
     QTest::newRow("only one too large") << QStringList{"fr_big"} << "There is not enough memory on the SD card."
                                         << QStringList{fit};
   }

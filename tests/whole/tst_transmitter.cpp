@@ -458,7 +458,7 @@ class WholeTransmitter : public QObject {
                    {"F5", "drag 240 3 240 190", "tap 83 27", "tap 424 186", "tap 378 41", "tap 422 251"},
                    [&] { return Until([&] { return QFileInfo::exists(voices + "/de_greta/voice.conf"); }, 5000); }),
                qPrintable(s.output.right(3000)));
-      QVERIFY2(s.Says("fr_lea does not match its checksum list: removed"), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("fr_lea.zip does not match its checksum list: refused"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("link.zip holds a link: refused"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("fr_secret.zip is encrypted: refused"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("fr_big.zip does not fit on the card"), qPrintable(s.output.right(3000)));
