@@ -364,9 +364,6 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
 
 int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder) {
   KLX_FileFunctionsDropUnzipped();
-  m_UnzippedNames.clear();
-  m_UnzippedArchives.clear();
-  m_UnzipRefusals.clear();
   m_UnzipDestination = destinationFolder;
   // Beside the destination, on its file system, so that installing is a
   // rename; what a power cut left there goes first.
@@ -375,20 +372,31 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
   const QStringList archives =
       QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
-    if (entry.isDir() || entry.completeSuffix() != QLatin1String("zip")) continue;
+    const QString name = entry.fileName();
+    if (entry.isDir() || !archives.contains(name)) continue;
+    const QString archive = archiveFolder + name;
     const QString base = entry.completeBaseName();
     // The name becomes a folder of the destination: never "." or "..".
-    if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) continue;
-    const QString name = entry.fileName();
-    if (!archives.contains(name)) continue;
-    const QString archive = archiveFolder + name;
+    if (entry.completeSuffix() != QLatin1String("zip") || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) {
+      qWarning("voice pack %s is not named like a voice (<name>.zip): left out", qUtf8Printable(archive));
+      RemoveArchiveCopy(archive);
+      continue;
+    }
     // A pack that is refused is listed all the same, without its folder:
     // its check then fails and the pilot is told that it was left out.
-    m_UnzipRefusals.append(Unpack(archive, UnzipFolder(m_UnzippedNames.size())));
+    const UnzipRefusal refusal = Unpack(archive, UnzipFolder(m_UnzippedNames.size()));
+    // Its room is the next pack's.
+    if (refusal != UnzipUnpacked) RemoveArchiveCopy(archive);
+    m_UnzipRefusals.append(refusal);
     m_UnzippedNames.append(base);
     m_UnzippedArchives.append(archive);
+    m_UnzipInstalled.append(false);
   }
   return m_UnzippedNames.size();
+}
+
+void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
+  if (!KLX_FileCallsRemove(archive)) qWarning("voice pack %s cannot be removed from the card", qUtf8Printable(archive));
 }
 
 KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
@@ -506,11 +514,20 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
     if (replacing) calls.Rename(aside, target);
     return false;
   }
+  // In its place: its archive stays, to go with it.
+  m_UnzipInstalled[index] = true;
   if (replacing) qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
   return calls.SyncFolder(m_UnzipDestination);
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {
+  for (int i = 0; i < m_UnzippedArchives.size(); ++i)
+    if (!m_UnzipInstalled.at(i)) RemoveArchiveCopy(m_UnzippedArchives.at(i));
+  // Forgotten, so that the next unpack's copies are its own.
+  m_UnzippedNames.clear();
+  m_UnzippedArchives.clear();
+  m_UnzipRefusals.clear();
+  m_UnzipInstalled.clear();
   if (m_Unpacking.isEmpty()) return;
   KLX_FileCallsRemoveTree(m_Unpacking);
   m_Unpacking.clear();
@@ -518,12 +535,6 @@ void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {
 
 QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedName(int index) const {
   return m_UnzippedNames.value(index);
-}
-
-QString KLX_FileFunctions::KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const {
-  QFile file(folder + kInstallSourceFile);
-  if (!file.open(QIODevice::ReadOnly)) return QString();
-  return QString::fromUtf8(file.readLine(255));
 }
 
 QString KLX_FileFunctions::KLX_FileFunctionsBoardPath(const QString& path) {

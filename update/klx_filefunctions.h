@@ -94,7 +94,8 @@ class KLX_FileFunctions : public QObject {
   // does not fit on the card, is encrypted, is packed in a way unzip cannot
   // read or is no zip archive is refused before anything is unpacked; one
   // that unzip fails on, or that unpacks anything but files and folders (a
-  // link), after, and what it unpacked is removed.
+  // link), after, and what it unpacked is removed. The copy of a refused
+  // archive, and of one not named like a voice, is removed at once.
   int KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder);
   QString KLX_FileFunctionGetUnzippedName(int index) const;
   UnzipRefusal KLX_FileFunctionGetUnzipRefusal(int index) const;
@@ -107,9 +108,11 @@ class KLX_FileFunctions : public QObject {
   // Every file and folder of the new one is on the card before it takes
   // the old one's place.
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
-  // Removes what the last unpack left (and what was replaced).
+  // Removes what the last unpack left (and what was replaced), and the
+  // copy of each of its archives that was not installed: nothing of a pack
+  // left out stays on the card. An installed one's archive stays, to go
+  // with its voice.
   void KLX_FileFunctionsDropUnzipped();
-  QString KLX_FileFileFunctionsCheckInstallSrcFile(QString folder) const;
   // A path placed under the desktop root in the board's own form ("/Vorn/..."):
   // what a USB stick holds and what fits a request's text field.
   static QString KLX_FileFunctionsBoardPath(const QString& path);
@@ -123,6 +126,8 @@ class KLX_FileFunctions : public QObject {
   QString UnzipFolder(int index) const;
   // Unpacks one archive into `into` unless it is refused.
   UnzipRefusal Unpack(const QString& archive, const QString& into) const;
+  // Removes the card's copy of an archive that brings no voice.
+  void RemoveArchiveCopy(const QString& archive) const;
 
   qint8 m_Progress = 0;
   qint32 m_EntryIndex = 0;
@@ -133,6 +138,7 @@ class KLX_FileFunctions : public QObject {
   QStringList m_UnzippedNames;
   QStringList m_UnzippedArchives;
   QList<UnzipRefusal> m_UnzipRefusals;
+  QList<bool> m_UnzipInstalled;
   // Where the last unpack put the archives and where they go.
   QString m_Unpacking;
   QString m_UnzipDestination;

@@ -405,18 +405,19 @@ int KLX_Update::VoicePacks() {
   } else {
     // Checked where it was unpacked, then only the files its list names
     // are installed: nothing else of the archive reaches the card's voices.
+    // Of a pack left out nothing stays once the unpack is dropped.
     for (int i = 0; i < unpacked; ++i) {
-      const QString folder = voices + m_Files.KLX_FileFunctionGetUnzippedName(i);
+      const QString name = m_Files.KLX_FileFunctionGetUnzippedName(i);
       const KLX_FileFunctions::UnzipRefusal refusal = m_Files.KLX_FileFunctionGetUnzipRefusal(i);
       if (refusal != KLX_FileFunctions::UnzipUnpacked) {
         // Refused with its reason as it was unpacked.
         ++refused;
         if (refusal == KLX_FileFunctions::UnzipNoRoom) ++noRoom;
       } else if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
-        qWarning("voice pack %s does not match its checksum list: removed", qUtf8Printable(folder));
+        qWarning("voice pack %s.zip does not match its checksum list: refused", qUtf8Printable(packs + name));
         ++refused;
       } else if (!m_Files.KLX_FileFunctionsInstallUnzipped(i, ListedFiles())) {
-        qWarning("voice pack %s could not be installed", qUtf8Printable(folder));
+        qWarning("voice pack %s could not be installed", qUtf8Printable(voices + name));
         ++refused;
       } else {
         ++installed;

@@ -336,12 +336,16 @@ class FileFunctionsTest : public QObject {
     QVERIFY(QDir().mkpath(packs));
     QVERIFY(QDir().mkpath(voices));
     QVERIFY(WriteFile(work + "broken.zip", "not an archive"));
+    // Named unlike a voice: never unpacked.
+    QVERIFY(WriteFile(work + "de_Anna.v2.zip", "left out"));
     QVERIFY(WriteFile(work + "notes.txt", "x"));
     // An earlier unpack of the same voice is replaced.
     QVERIFY(WriteFile(voices + "de_Anna/stale.wav", "stale"));
 
     KLX_FileFunctions f;
     QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("voice pack " + packs + "de_Anna.v2.zip is not named like a voice "
+                                                  "(<name>.zip): left out"));
     // The broken archive is listed without a folder, so that its check fails
     // and it counts as refused.
     QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 3);
@@ -378,19 +382,24 @@ class FileFunctionsTest : public QObject {
       QVERIFY2(std::find(log.begin(), placed, line) != placed, qPrintable(line + " missing in\n" + log.join('\n')));
     f.KLX_FileFunctionsDropUnzipped();
     QVERIFY(!QFileInfo::exists(m_Root->Path() + "/Vorn/Sound/.unpacking"));
+    // The installed voices' archives stay, to go with them; of the packs
+    // left out nothing stays.
+    QCOMPARE(QDir(packs).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+             QStringList({"de_Anna.zip", "odd name;x.zip"}));
     QCOMPARE(VornFileTree(voices), QStringList({"de_Anna/", "de_Anna/data/", "de_Anna/data/de_Anna.inf: inf",
                                                 "de_Anna/hello.wav: hallo",
                                                 "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "odd name;x/",
                                                 "odd name;x/a.wav: odd",
                                                 "odd name;x/installsrczip.txt: " + packs + "odd name;x.zip"}));
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(voices + "missing"), QString());
   }
 
   // A pack made by `zip` (`shell`, run in the work folder, makes
   // "pack.zip") or by hand (`made`), on a card of `cardBytes` (0: the large
   // one). One that cannot be unpacked or does not fit is refused before
-  // anything is written, and says why; one that unzip fails on leaves
-  // nothing behind; one packed in a way unzip reads is unpacked.
+  // anything is written, and says why; one that unzip fails on or that
+  // holds a link is refused after; a refused one leaves nothing on the
+  // card, not even its archive's copy; one packed in a way unzip reads is
+  // unpacked.
   void aPackIsRefusedBeforeAnythingIsUnpacked_data() {
     QTest::addColumn<QString>("shell");
     QTest::addColumn<QByteArray>("made");
@@ -437,6 +446,8 @@ class FileFunctionsTest : public QObject {
     QTest::newRow("a directory that understates an entry")
         << voice + "head -c 3000000 /dev/zero > pack/zeros && zip -qr pack.zip pack" << QByteArray() << qint64(2000000)
         << int(KLX_FileFunctions::UnzipFailed) << "unpacks to more than its directory says";
+    QTest::newRow("a link") << QString() << CSimUpdateServer::Zip({{"pack/voice.conf", "/etc/passwd", true}})
+                            << qint64(0) << int(KLX_FileFunctions::UnzipHoldsLink) << "holds a link";
     QTest::newRow("bzip2") << voice + "zip -qr -Z bzip2 pack.zip pack" << QByteArray() << qint64(0)
                            << int(KLX_FileFunctions::UnzipUnpacked) << QString();
   }
@@ -460,7 +471,7 @@ class FileFunctionsTest : public QObject {
     if (QByteArray(QTest::currentDataTag()).startsWith("a directory that understates"))
       QVERIFY(WriteFile(work + "pack.zip", Understated(ReadFile(work + "pack.zip"))));
     if (cardBytes > 0) QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(cardBytes)));
-    const QStringList before = VornFileTree(m_Root->Path() + "/Vorn/Sound");
+    const QStringList card = VornFileTree(m_Root->Path() + "/Vorn");
 
     KLX_FileFunctions f;
     QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
@@ -473,20 +484,15 @@ class FileFunctionsTest : public QObject {
       QCOMPARE(VornFileTree(f.KLX_FileFunctionGetUnzippedFolder(0)), QStringList({"data/", "data/pack.inf: data", "voice.conf: voice.conf"}));
       return;
     }
-    // Nothing of it is on the card, not even its folder.
+    // Nothing of it is on the card, not even its folder; its archive's
+    // copy is gone at once, leaving its room to the next pack.
     QCOMPARE(QDir(m_Root->Path() + "/Vorn/Sound/.unpacking").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+    QCOMPARE(QDir(packs).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"voice.conf"}));
     f.KLX_FileFunctionsDropUnzipped();
-    QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn/Sound"), before);
-  }
-
-  void theInstallSourceIsTheFirstLineOfAtMost254Characters() {
-    KLX_FileFunctions f;
-    QVERIFY(WriteFile(m_Src + "installsrczip.txt", "first\nsecond"));
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(m_Src.chopped(1)), QStringLiteral("first\n"));
-    QVERIFY(WriteFile(m_Src + "installsrczip.txt", QByteArray(300, 'p')));
-    QCOMPARE(f.KLX_FileFileFunctionsCheckInstallSrcFile(m_Src.chopped(1)), QString(254, 'p'));
+    // The card holds what it held, byte for byte.
+    QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
   }
 
   void theTimeSuffix() {

@@ -7,6 +7,7 @@
 #include "qml_frame/qml_frame_fixture.h"
 #include "sim/csimupdateserver.h"
 #include "sim/csimvoices.h"
+#include "vorn_filetree.h"
 #include "vorn_fixture.h"
 #include "vorn_powercut.h"
 #include "platform/klx_commandrunner.h"
@@ -122,7 +123,9 @@ class TestVoiceScreens : public QObject {
   // packs chosen; the sound pack installed and counted, the damaged one,
   // an encrypted one and one that does not fit on the card (8 MB of zeros
   // on a card of 4 MB) not, and the pilot told whether the card is full;
-  // then the new voice deleted, gone from the card and the list.
+  // then the new voice deleted, gone from the card and the list. Of a pack
+  // left out nothing stays on the card, its archive's copy included: the
+  // card holds what it held once the new voice is deleted.
   void voicePacks_data() {
     QTest::addColumn<QStringList>("packs");
     QTest::addColumn<QString>("told");
@@ -130,12 +133,12 @@ class TestVoiceScreens : public QObject {
     const QString fit = "/fr_big.zip does not fit on the card";
     QTest::newRow("a damaged pack") << QStringList{"de_greta", "fr_lea"}
                                     << "1 voice installed. 1 voice pack was not installed: it failed its check."
-                                    << QStringList{"/fr_lea does not match its checksum list: removed"};
+                                    << QStringList{"/fr_lea.zip does not match its checksum list: refused"};
     QTest::newRow("damaged, encrypted, too large")
         << QStringList{"de_greta", "fr_lea", "fr_secret", "fr_big"}
         << "1 voice installed. 3 voice packs were not installed: they failed their check. There is not enough memory "
            "on the SD card."
-        << QStringList{"/fr_lea does not match its checksum list: removed", "/fr_secret.zip is encrypted: refused", fit};
+        << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_secret.zip is encrypted: refused", fit};
     QTest::newRow("only one too large") << QStringList{"fr_big"} << "There is not enough memory on the SD card."
                                         << QStringList{fit};
   }
@@ -180,6 +183,9 @@ class TestVoiceScreens : public QObject {
     QVERIFY(f.Tap("installedVoices"));
     QVERIFY(f.WaitShown(kVoices));
     QCOMPARE(f.Property("voiceSelector", "voices").toList().size(), factory);
+    const QString card = f.Board().Root() + "/Vorn";
+    const auto held = [&] { return VornFileTree(card + "/Sound") + VornFileTree(card + "/Update/Pkgs"); };
+    const QStringList before = held();
     QVERIFY(f.Tap("voiceInstall"));
     QTRY_VERIFY(f.Item("stickChooser") && f.Item("stickChooser")->isVisible());
     f.Settle();
@@ -194,10 +200,16 @@ class TestVoiceScreens : public QObject {
     for (const QString& pack : packs)
       QCOMPARE(QFileInfo::exists(voices + "/" + pack), pack == "de_greta");
     QVERIFY(!QFileInfo::exists(f.Board().Root() + "/Vorn/Sound/.unpacking"));
+    // The installed voice's archive stays, to go with it.
+    QCOMPARE(QDir(card + "/Update/Pkgs").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             packs.contains("de_greta") ? QStringList{"de_greta.zip"} : QStringList());
     f.Settle();
     f.Grab("voice-packs-" + QString(QTest::currentDataTag()).replace(QRegularExpression("\\W+"), "-") + "-" + tag + ".png");
     QVERIFY(f.TapInPopup("popupButton_0"));
-    if (!packs.contains("de_greta")) return;
+    if (!packs.contains("de_greta")) {
+      QCOMPARE(held(), before);
+      return;
+    }
     QTRY_COMPARE(f.Property("voiceSelector", "voices").toList().size(), factory + 1);
 
     QString name;
@@ -220,6 +232,7 @@ class TestVoiceScreens : public QObject {
     for (const QVariant& v : f.Property("voiceSelector", "voices").toList())
       QVERIFY(v.toMap().value("path").toString() != "de_greta");
     QVERIFY(!f.Property("voiceSelector", "voices").toList().isEmpty());
+    QCOMPARE(held(), before);
     QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
     f.Settle();
     f.Grab("installed-voices-" + tag + ".png");

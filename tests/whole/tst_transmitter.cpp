@@ -428,8 +428,9 @@ class WholeTransmitter : public QObject {
   // zip -e) nor 300 KB of archive holding 300 MB of zeros on a card that
   // has filled to 256 MiB free since the start: both refused before
   // anything is unpacked, with the real unzip. Five packs are left out,
-  // one for want of room. Deleting the new voice again leaves every model
-  // file and every other voice as they were.
+  // one for want of room, and nothing of them stays on the card. Deleting
+  // the new voice again leaves every model file and every other voice as
+  // they were.
   void aVoicePackFromAStick() {
     Transmitter tx;
     QVERIFY(tx.Install(true));
@@ -457,13 +458,16 @@ class WholeTransmitter : public QObject {
                    {"F5", "drag 240 3 240 190", "tap 83 27", "tap 424 186", "tap 378 41", "tap 422 251"},
                    [&] { return Until([&] { return QFileInfo::exists(voices + "/de_greta/voice.conf"); }, 5000); }),
                qPrintable(s.output.right(3000)));
-      QVERIFY2(s.Says("fr_lea does not match its checksum list: removed"), qPrintable(s.output.right(3000)));
+      QVERIFY2(s.Says("fr_lea.zip does not match its checksum list: refused"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("link.zip holds a link: refused"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("fr_secret.zip is encrypted: refused"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("fr_big.zip does not fit on the card"), qPrintable(s.output.right(3000)));
       QVERIFY2(s.Says("voice packs: 1 installed, 5 left out, 1 of them for want of room on the card"),
                qPrintable(s.output.right(3000)));
       QVERIFY(!QFileInfo::exists(tx.card + "/Sound/.unpacking"));
+      // Of the packs left out not even the archive stays on the card.
+      QCOMPARE(QDir(tx.card + "/Update/Pkgs").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+               QStringList({"de_greta.zip"}));
       const QString shot = tx.Screenshot("whole-voice-installed.png");
       QVERIFY2(shot.isEmpty(), qPrintable(shot));
       // "1 voice installed." Ok; "Greta(German)", "Delete", Ok.
