@@ -176,7 +176,19 @@ int KLX_UnitLoader::StartAgain() {
   return StartStep();
 }
 
+bool KLX_UnitLoader::AnswersAnother(int awaited) const {
+  if (m_Update.para != 1 || m_Update.updateKind != KLX_UPDATE_KIND_TRANSCEIVER) return false;
+  const int answered = m_Update.data[0];
+  if (answered == awaited) return false;
+  return answered == kSubStart || answered == kSubHeader || answered == kSubEnd || answered == Kind();
+}
+
+// A late answer is passed over: taken for a wrong one, it would stop and
+// start the load again and leave one more answer on its way each time, and
+// the load would go round in circles without end. The time-out still
+// restarts a step whose own answer does not come.
 int KLX_UnitLoader::StartAnswer() {
+  if (AnswersAnother(kSubStart)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubStart)) return StartAgain();
   const int status = m_Update.data[1];
   if (status == kStatusRefused) {
@@ -209,6 +221,7 @@ int KLX_UnitLoader::StartAnswer() {
 }
 
 int KLX_UnitLoader::HeaderAnswer() {
+  if (AnswersAnother(kSubHeader)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubHeader)) return StartAgain();
   const int status = m_Update.data[1];
   if (status == kStatusRefused) {
@@ -226,6 +239,8 @@ int KLX_UnitLoader::SentNotice() {
     m_State = KLX_UNITLOADER_TRANSFER_UNIT_RESP;
     return KLX_RestartTimer;
   }
+  // The notice comes before any answer to the unit: an answer now is a late one.
+  if (AnswersAnother(-1)) return KLX_Ok;
   Report(kErrNotSent);
   return KLX_Error;
 }
@@ -257,6 +272,7 @@ int KLX_UnitLoader::EndAgain(bool forgetNew) {
 }
 
 int KLX_UnitLoader::EndAnswer() {
+  if (AnswersAnother(kSubEnd)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubEnd) || m_Update.data[1] != kStatusOk) return EndAgain(true);
   KLX_VornBaseResetErrorCount();
   if (!IsNew() && Kind() != VT::KLX_TASK_PARA_MODEL_ServoConfig) {
@@ -272,6 +288,7 @@ int KLX_UnitLoader::EndAnswer() {
 }
 
 int KLX_UnitLoader::EndAnswerWithoutTransfer() {
+  if (AnswersAnother(kSubEnd)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubEnd) || m_Update.data[1] != kStatusOk) return EndAgain(false);
   KLX_VornBaseResetErrorCount();
   m_State = KLX_UNITLOADER_IDLE;

@@ -60,6 +60,12 @@ class KLX_UnitLoader : public KLX_VornBase {
   int StartAgain();
   // The end again below the limit; at the limit the task fails.
   int EndAgain(bool forgetNew);
+  // The update is the controller's answer to another of this load's
+  // requests (the start, a header, the end or a unit of the kind) than the
+  // one awaited (-1: none): after a time-out restarted the load, the answer
+  // to a request before it may still come, and it comes before the answers
+  // to the requests sent since.
+  bool AnswersAnother(int awaited) const;
   void ForgetNewUnit();
 
   Task_Data_T m_Task;

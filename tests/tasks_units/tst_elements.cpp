@@ -261,6 +261,54 @@ class ElementsTest : public QObject {
     QCOMPARE(s.r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(2, 0, AtomicDirGet, false), 0);
     QVERIFY(s.Alike());
   }
+  // An answer that comes only after the time-out has restarted the load (a
+  // controller busy with its card, say) is late, not wrong: the restarted
+  // load passes over it and ends done with the answers to its own requests,
+  // where it went round in circles (stop, start, a header, stop ...) until
+  // the screen gave up. Starts and headers take 1.5 s, so that the late
+  // answer, 6 s after its request, comes before the restart's own.
+  void aLateAnswerIsPassedOver_data() {
+    QTest::addColumn<int>("key");  // the answer that comes late, once
+    QTest::addColumn<int>("request");
+    QTest::addColumn<QString>("trace");
+    QTest::newRow("start") << int(CSimTransceiver::KeyUnitStart) << int(SimLoaderUnitStart) << "A X A H0:48 U0.1 E";
+    QTest::newRow("header") << int(CSimTransceiver::KeyUnitHeader) << int(SimLoaderHeader)
+                            << "A H0:48 X A H0:48 U0.1 E";
+    QTest::newRow("end") << int(CSimTransceiver::KeyLoadEnd) << int(SimLoaderEnd)
+                         << "A H0:48 U0.1 E X A H0:48 U0.1 E";
+  }
+  void aLateAnswerIsPassedOver() {
+    QFETCH(int, key);
+    QFETCH(int, request);
+    QFETCH(QString, trace);
+    Session s;
+    QVERIFY(s.Up());
+    CSimAnswerBook& answers = s.r.sim.TransceiverController().Answers();
+    const CSimAnswerKnobs slow{1500, false, false, 1};
+    answers.Set(CSimTransceiver::KeyUnitStart, slow);
+    answers.Set(CSimTransceiver::KeyUnitHeader, slow);
+    const CSimAnswerKnobs usual = answers.Get(key);
+    answers.Set(key, {6000, false, false, 1});
+    QVERIFY(s.r.Do(VT::KLX_TASK_LOAD_UNIT, 0, 0, kNew));
+    const auto asked = [&] {
+      for (const CSimMessage& m : s.r.sim.ReceivedMessages().mid(s.r.mark))
+        if (m.id == SimLoader && m.data.size() > 1 && quint8(m.data[1]) == request) return true;
+      return false;
+    };
+    // Looked at once the controller has taken what came (its answer planned).
+    QVERIFY(s.r.Settled());
+    for (int ms = 0; !asked(); ms += 50) {
+      QVERIFY2(ms < 5000, "the request did not come");
+      QVERIFY(s.r.Run(50) && s.r.Settled());
+    }
+    answers.Set(key, usual);
+    QCOMPARE(s.r.End(400), kDone);
+    QCOMPARE(s.Trace(), trace);
+    QCOMPARE(s.errors.UnexpectedText(), QString());
+    QCOMPARE(s.r.link.runtime.KLX_RuntimeDatabaseGetUnitNewIndex(0), 1);
+    QCOMPARE(s.r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(1, 0, AtomicDirGet, false), 1);
+    QVERIFY(s.Alike());
+  }
 };
 
 QTEST_GUILESS_MAIN(ElementsTest)
