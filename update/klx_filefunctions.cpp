@@ -239,7 +239,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QS
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,
-                                                           QString filter) {
+                                                           QString filter, bool replace) {
   m_EntryInfos = ListEntries(sourceFolder, filter);
   QList<QFileInfo> copied;
   qint64 total = 0;
@@ -253,7 +253,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder,
       allCopied = false;
       break;
     }
-    if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), false)) {
+    if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace)) {
       allCopied = false;
       continue;
     }

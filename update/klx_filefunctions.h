@@ -64,8 +64,10 @@ class KLX_FileFunctions : public QObject {
   bool KLX_FileFunctionsCopyFileToFolder(QString sourceName, QString sourceFolder, QString destinationName,
                                          QString destinationFolder) const;
   // True only when every file was copied; links, folders and devices are
-  // no files to copy.
-  bool KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder, QString filter);
+  // no files to copy. A file of the same name in the destination is kept
+  // (and the source's not copied), or with `replace` replaced whole.
+  bool KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder, QString filter,
+                                          bool replace = false);
   // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space,
   // -3 source too large.
   int KLX_FileFunctionsCopyFileToFolderByParts(QString sourceName, QString sourceFolder,

@@ -391,8 +391,11 @@ int KLX_Update::VoicePacks() {
   Status(VT::KLX_UPDATE_STATUS_COPY_ZIPS);
   const QString packs = m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath();
   m_Files.KLX_FileFileFunctionsCheckFolder(packs, true);
+  // The stick's pack replaces one of its name kept there (an installed
+  // voice's, or what a power cut left): a new version of a voice is
+  // installed, never the old one again.
   m_Files.KLX_FileFunctionsCopyFolderContent(stick + m_Names.KLX_FileNameHandlerGetVoicesFilePath(), packs,
-                                             QStringLiteral("*.zip"));
+                                             QStringLiteral("*.zip"), true);
   Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
   const QString voices = m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
   m_Files.KLX_FileFileFunctionsCheckFolder(voices, true);

@@ -383,6 +383,14 @@ class PackageUpdateTest : public QObject {
     QVERIFY(!after.contains("bert"));
     QCOMPARE(after.size(), before.size() + 2);
     QVERIFY(rig.Reports().isEmpty());
+
+    // A new version of an installed voice replaces it, though the card
+    // keeps the old one's pack.
+    QVERIFY(rig.PutOnStick(2, {{"Voices/anna.zip", CSimUpdateServer::VoicePack("anna", "de", "Anna 2", "de")}}));
+    QVERIFY(QFile::remove(rig.Stick(2) + "Voices/bert.zip") && QFile::remove(rig.Stick(2) + "Voices/cleo.zip"));
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + 1 * 256}));
+    QVERIFY2(ReadFile(voices + "anna/voice.conf").contains("name=Anna 2"), ReadFile(voices + "anna/voice.conf").constData());
   }
 
   // Packs that reach beyond their own folder: a link named like its folder
