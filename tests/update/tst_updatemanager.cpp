@@ -30,6 +30,28 @@ QStringList AppRequests(const CSimAppPackage& p, const QStringList& skip = {}) {
   return out;
 }
 
+// The threads a signal was emitted in, in order: "manager" (the update
+// manager's), "GUI" (the test's, as the screens') or "other".
+class EmittedIn : public QObject {
+ public:
+  template <typename Sender, typename Signal>
+  EmittedIn(Sender* sender, Signal signal, const QThread* manager) {
+    connect(sender, signal, this, [this, manager] {
+      const QThread* in = QThread::currentThread();
+      QMutexLocker lock(&m_Mutex);
+      m_Threads << (in == manager ? "manager" : in == qApp->thread() ? "GUI" : "other");
+    }, Qt::DirectConnection);
+  }
+  QStringList Threads() const {
+    QMutexLocker lock(&m_Mutex);
+    return m_Threads;
+  }
+
+ private:
+  mutable QMutex m_Mutex;
+  QStringList m_Threads;
+};
+
 struct ManagerRig {
   VornFixture fx;
   UpdateServerRig server{fx.root.Path()};
@@ -57,10 +79,16 @@ struct ManagerRig {
     if (decisions.isEmpty() && !decisions.wait(ms)) return -1;
     return decisions.takeFirst().at(0).toInt();
   }
-  // Nothing further reported for a moment.
-  bool Quiet() {
-    QTest::qWait(150);
-    return complete.isEmpty() && decisions.isEmpty();
+  // Nothing further was reported: a call sent through the manager's thread
+  // now comes back after every report its tasks made before it (their
+  // reports come the same way), and none came.
+  bool NothingMore() {
+    const auto back = std::make_shared<std::atomic<bool>>(false);
+    QObject* here = &manager;
+    QMetaObject::invokeMethod(manager.task(CUpdateManager::Slot_Receivers), [back, here] {
+      QMetaObject::invokeMethod(here, [back] { *back = true; }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+    return QTest::qWaitFor([&] { return back->load(); }, 10000) && complete.isEmpty() && decisions.isEmpty();
   }
 };
 }  // namespace
@@ -103,8 +131,13 @@ class UpdateManagerTest : public QObject {
     QVERIFY(last.at(2).toLongLong() > 300 * 1024);
     QCOMPARE(ReadFile(app + "KLX32LinuxApp"), QByteArray("the old program"));
 
+    // The answer comes from the GUI's thread; the task takes it in the
+    // manager's, where its downloads live.
+    EmittedIn installs(qobject_cast<CAppUpdate*>(rig.manager.task(CUpdateManager::Slot_Application)),
+                       &CAppUpdate::sigDoUpdate, &rig.manager);
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
     QCOMPARE(rig.Completion(), qMakePair(0, int(CUpdateManager::Src_KlServer)));
+    QCOMPARE(installs.Threads(), QStringList{"manager"});
     QCOMPARE(ReadFile(app + "KLX32LinuxApp"), rig.package.program);
     QCOMPARE(ReadFile(app + "KLX32_de.qm"), QByteArray("de catalogue"));
     QVERIFY(!QFileInfo::exists(app + "KLX32_fi.qm"));
@@ -118,7 +151,7 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(rig.server.Asked(), QStringList{"KLX32MD5fold.txt 200"});
     rig.manager.abort();
     QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_Aborted), int(CUpdateManager::Src_KlServer)));
-    QVERIFY(rig.Quiet());
+    QVERIFY(rig.NothingMore());
   }
 
   // An equal version asks again; yes installs anyway, no aborts.
@@ -318,7 +351,7 @@ class UpdateManagerTest : public QObject {
   // task's clock without a byte, not a moment before: -1, which the screen
   // shows as a failed connection; the part goes.
   void stalledTransferGivesUp() {
-    KLX_ManualClock clock;
+    LookedAtClock clock;
     ManagerRig rig;
     QVERIFY(rig.Start());
     rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
@@ -326,8 +359,8 @@ class UpdateManagerTest : public QObject {
     QVERIFY(rig.manager.beginAppUpdate());
     QStringList asked;
     QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
-    clock.KLX_ManualClockAdvance(CTransferWatch::kStallMs - 1);
-    QVERIFY(rig.Quiet());
+    QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));
+    QVERIFY(rig.NothingMore());
     clock.KLX_ManualClockAdvance(1);
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
@@ -338,7 +371,7 @@ class UpdateManagerTest : public QObject {
   // first 30 s brought less than 1 KiB a second, so it is given up then
   // as a failed connection (-1); the part goes.
   void tricklingTransferGivesUp() {
-    KLX_ManualClock clock;
+    LookedAtClock clock;
     ManagerRig rig;
     QVERIFY(rig.Start());
     rig.manager.task(CUpdateManager::Slot_Application)->setTransferClock(&clock, 5);
@@ -349,17 +382,17 @@ class UpdateManagerTest : public QObject {
       for (const QList<QVariant>& p : rig.progress) most = qMax(most, p.at(1).toLongLong());
       return most;
     };
-    // One more byte, then 20 s.
-    const auto step = [&] {
+    const auto oneMoreByte = [&] {
       const qlonglong before = received();
-      const bool more = QTest::qWaitFor([&] { return received() > before; }, 10000);
-      clock.KLX_ManualClockAdvance(20000);
-      return more;
+      return QTest::qWaitFor([&] { return received() > before; }, 10000);
     };
-    QVERIFY(step());
-    QVERIFY(rig.Quiet());
-    QVERIFY(step());
-    QCOMPARE(rig.Completion(5000).first, int(CUpdateManager::Err_Unknown));
+    // 20 s after a byte the watch goes on; 20 s after the next it gives up.
+    QVERIFY(oneMoreByte());
+    QVERIFY(clock.AdvanceAndGoOn(20000));
+    QVERIFY(rig.NothingMore());
+    QVERIFY(oneMoreByte());
+    clock.KLX_ManualClockAdvance(20000);
+    QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
   }
 
@@ -376,7 +409,7 @@ class UpdateManagerTest : public QObject {
     rig.manager.abort();
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Aborted));
     QVERIFY(!QFileInfo::exists(part));
-    QVERIFY(rig.Quiet());
+    QVERIFY(rig.NothingMore());
 
     rig.server.SetFaults({});
     QVERIFY(rig.manager.beginAppUpdate());
@@ -402,7 +435,7 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(rig.server.Asked("/software/"),
              QStringList({"Receivers/list.txt 200", "KL_Vorn_System/vornsys 200", "KL_Vorn_System/rootfs.ubifs 200"}));
     QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("image"));
-    QVERIFY(rig.Quiet());
+    QVERIFY(rig.NothingMore());
 
     QVERIFY(rig.manager.beginAppUpdate());
     QVERIFY(rig.manager.beginAppUpdate());
@@ -522,12 +555,15 @@ class UpdateManagerTest : public QObject {
     QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", KLX_Version::kAppMajor, appMinor, 1, 8,
                                           {{"rootfs.ubifs", "image"}}));
     QVERIFY(rig.manager.downloadSystemUpdate());
+    // The files the answer fetches are asked for in the manager's thread.
+    EmittedIn fetches(rig.manager.task(CUpdateManager::Slot_System), &CDownloaderTsk::sigDownload, &rig.manager);
     if (asks) {
       QCOMPARE(rig.Decision(), int(CUpdateManager::UD_AlreadyInstalled));
       QCOMPARE(rig.server.Asked("/software/"), QStringList{"KL_Vorn_System/vornsys 200"});
       rig.manager.resume(CUpdateManager::UD_AlreadyInstalled);
     }
     QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(fetches.Threads(), QStringList{"manager"});
     QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("image"));
     QVERIFY(rig.decisions.isEmpty());
   }
