@@ -157,7 +157,8 @@ class TestNavigation : public QObject {
   void aBootStatusNotValidShowsNothing() {
     QmlFrame f(g_app);
     QVERIFY(f.Start());
-    QTest::qWait(350);  // three polls of the boot status
+    QSignalSpy polls(f.Named("bootTimer"), SIGNAL(triggered()));
+    QTRY_VERIFY(polls.count() >= 3);
     QCOMPARE(f.Property("bootTimer", "running").toBool(), true);
     QCOMPARE(f.Shown(), QString());
     QCOMPARE(f.Property("upperFrame", "visible").toBool(), false);
