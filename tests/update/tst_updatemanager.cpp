@@ -30,17 +30,16 @@ QStringList AppRequests(const CSimAppPackage& p, const QStringList& skip = {}) {
   return out;
 }
 
-// The threads a signal was emitted in, in order: "manager" (the update
-// manager's), "GUI" (the test's, as the screens') or "other".
-class EmittedIn : public QObject {
+// The threads the signals it watches are emitted in, in order: "manager"
+// (the update manager's), "GUI" (the test's, as the screens') or "other".
+// Made with the rig, before the manager's thread starts: the thread checker
+// sees it set up before that thread notes anything in it.
+class ThreadLog : public QObject {
  public:
+  explicit ThreadLog(const QThread* manager) : m_Manager(manager) {}
   template <typename Sender, typename Signal>
-  EmittedIn(Sender* sender, Signal signal, const QThread* manager) {
-    connect(sender, signal, this, [this, manager] {
-      const QThread* in = QThread::currentThread();
-      QMutexLocker lock(&m_Mutex);
-      m_Threads << (in == manager ? "manager" : in == qApp->thread() ? "GUI" : "other");
-    }, Qt::DirectConnection);
+  void Watch(Sender* sender, Signal signal) {
+    connect(sender, signal, this, &ThreadLog::Note, Qt::DirectConnection);
   }
   QStringList Threads() const {
     QMutexLocker lock(&m_Mutex);
@@ -48,6 +47,13 @@ class EmittedIn : public QObject {
   }
 
  private:
+  void Note() {
+    const QThread* in = QThread::currentThread();
+    QMutexLocker lock(&m_Mutex);
+    m_Threads << (in == m_Manager ? "manager" : in == qApp->thread() ? "GUI" : "other");
+  }
+
+  const QThread* m_Manager;
   mutable QMutex m_Mutex;
   QStringList m_Threads;
 };
@@ -57,6 +63,7 @@ struct ManagerRig {
   UpdateServerRig server{fx.root.Path()};
   CSimAppPackage package = Package();
   CUpdateManager manager;
+  ThreadLog threads{&manager};
   QSignalSpy complete{&manager, &CUpdateManager::sigComplete};
   QSignalSpy decisions{&manager, &CUpdateManager::sigUserDecisionRequired};
   QSignalSpy progress{&manager, &CUpdateManager::sigProgress};
@@ -133,11 +140,11 @@ class UpdateManagerTest : public QObject {
 
     // The answer comes from the GUI's thread; the task takes it in the
     // manager's, where its downloads live.
-    EmittedIn installs(qobject_cast<CAppUpdate*>(rig.manager.task(CUpdateManager::Slot_Application)),
-                       &CAppUpdate::sigDoUpdate, &rig.manager);
+    rig.threads.Watch(qobject_cast<CAppUpdate*>(rig.manager.task(CUpdateManager::Slot_Application)),
+                      &CAppUpdate::sigDoUpdate);
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
     QCOMPARE(rig.Completion(), qMakePair(0, int(CUpdateManager::Src_KlServer)));
-    QCOMPARE(installs.Threads(), QStringList{"manager"});
+    QCOMPARE(rig.threads.Threads(), QStringList{"manager"});
     QCOMPARE(ReadFile(app + "KLX32LinuxApp"), rig.package.program);
     QCOMPARE(ReadFile(app + "KLX32_de.qm"), QByteArray("de catalogue"));
     QVERIFY(!QFileInfo::exists(app + "KLX32_fi.qm"));
@@ -556,14 +563,14 @@ class UpdateManagerTest : public QObject {
                                           {{"rootfs.ubifs", "image"}}));
     QVERIFY(rig.manager.downloadSystemUpdate());
     // The files the answer fetches are asked for in the manager's thread.
-    EmittedIn fetches(rig.manager.task(CUpdateManager::Slot_System), &CDownloaderTsk::sigDownload, &rig.manager);
+    rig.threads.Watch(rig.manager.task(CUpdateManager::Slot_System), &CDownloaderTsk::sigDownload);
     if (asks) {
       QCOMPARE(rig.Decision(), int(CUpdateManager::UD_AlreadyInstalled));
       QCOMPARE(rig.server.Asked("/software/"), QStringList{"KL_Vorn_System/vornsys 200"});
       rig.manager.resume(CUpdateManager::UD_AlreadyInstalled);
     }
     QCOMPARE(rig.Completion().first, 0);
-    QCOMPARE(fetches.Threads(), QStringList{"manager"});
+    QCOMPARE(rig.threads.Threads(), QStringList{"manager"});
     QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("image"));
     QVERIFY(rig.decisions.isEmpty());
   }
