@@ -225,7 +225,7 @@ class TestPages : public QObject {
     f.Key(KLX_DatabaseValues::EventLeft);
     QCOMPARE(PageText(f), QString("Page  2/2"));
     // Once the page is made: its own frame, none of the page turned from.
-    QTRY_VERIFY(!f.Property("home", "building").toBool());
+    QTRY_VERIFY_WITH_TIMEOUT(!f.Property("home", "building").toBool(), 30000);
     QCOMPARE(Frames(f), QList<int>{0});
   }
 
