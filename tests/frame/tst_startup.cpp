@@ -10,6 +10,7 @@
 #include "frame/klx_languagehandler.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
+#include "link/klx_messageids.h"
 #include "sim/csimbluez.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
@@ -61,13 +62,20 @@ struct Started {
     system.KLX_SystemStop(1);
     system.KLX_SystemFree();
   }
-  // What reached the controllers; waits a little for the sender thread.
-  QList<CSimMessage> Sent(int atLeast) {
-    QElapsedTimer t;
-    t.start();
-    while (controllers->ReceivedMessages().size() < atLeast && t.elapsed() < 3000) QTest::qWait(10);
-    QTest::qWait(50);
-    return controllers->ReceivedMessages();
+  // What reached the controllers before a marker sent now, which no
+  // controller answers (an empty radio-test bandwidth): the sender keeps the
+  // order, so all sent before it has arrived with it. None when it did not
+  // come.
+  QList<CSimMessage> Sent() {
+    const int before = controllers->Received(KLX_MSG_RADIO_TEST_BANDWIDTH);
+    if (system.Protocol().KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION) !=
+            KLX_Ok ||
+        !QTest::qWaitFor([&] { return controllers->Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before; }, 10000))
+      return {};
+    QList<CSimMessage> sent;
+    for (const CSimMessage& m : controllers->ReceivedMessages())
+      if (m.id != KLX_MSG_RADIO_TEST_BANDWIDTH) sent << m;
+    return sent;
   }
 };
 }  // namespace
@@ -134,7 +142,7 @@ class TestStartup : public QObject {
     for (int request : {SimRequestTransceiverSync, SimRequestStickSync, SimRequestDirections})
       QCOMPARE(s.controllers->Received(request), 1);
     QList<CSimMessage> done;
-    for (const CSimMessage& m : s.Sent(4))
+    for (const CSimMessage& m : s.Sent())
       if (m.id == SimRadioTestGain) done << m;
     QCOMPARE(done.size(), 1);
     QCOMPARE(done[0].node, 3);
@@ -183,7 +191,7 @@ class TestStartup : public QObject {
     QVERIFY(!s.system.VornHandler().KLX_VornHandlerTakeTask(&task));
     QCOMPARE(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), 0);
     // Message 246 follows the start-up either way.
-    const QList<CSimMessage> sent = s.Sent(1);
+    const QList<CSimMessage> sent = s.Sent();
     QCOMPARE(sent.size(), 1);
     QCOMPARE(sent.last().id, 246);
     QVERIFY(!s.errors.Has(kNoCard));

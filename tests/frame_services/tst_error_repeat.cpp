@@ -56,11 +56,11 @@ class ErrorRepeatTest : public QObject {
   void the31stCodeIsLoggedAsOverflowAndThe32ndIsDropped() {
     // Code 1 of the start-up holds the first entry.
     for (unsigned n = 1; n <= 31; ++n) KLXErrorHandler.RegisterError(0x00044500 + n, QString::number(n));
-    QList<unsigned> codes = LoggedCodes(false);
+    QList<unsigned> codes = LoggedCodes(false, 31);
     QCOMPARE(codes.size(), 31);
     for (unsigned n = 1; n <= 29; ++n) QCOMPARE(codes.at(int(n)), 0x00044500 + n);
     QCOMPARE(codes.at(30), 3u);
-    QCOMPARE(LoggedTexts(false).at(30), QStringLiteral("30"));
+    QCOMPARE(LoggedTexts(false, 31).at(30), QStringLiteral("30"));
 
     // Entries are cleared from the fourth whole second on, after the
     // decision on the registration that finds them old; the overflow mark is
@@ -102,27 +102,30 @@ class ErrorRepeatTest : public QObject {
   }
 
  private:
-  QList<QByteArray> Lines(bool stop) {
+  // The stopped log, or the running one once its writer thread has written
+  // `atLeast` whole lines (fewer when they do not come).
+  QList<QByteArray> Lines(bool stop, int atLeast) {
     if (stop) KLXErrorHandler.KLX_ErrorHandler_Stop(true);
     const QString path = m_Root->Path() + (stop ? m_LogName : "/tmp/2024_03_05/09_07_02_00_Err.log");
-    if (!stop) {
-      // Wait until the writer has passed the last registration.
-      QTest::qWait(100);
-    }
-    QList<QByteArray> lines = ReadFile(path).split('\n');
+    QByteArray text;
+    (void)QTest::qWaitFor([&] {
+      text = ReadFile(path);
+      return text.count('\n') >= atLeast && (atLeast == 0 || text.endsWith('\n'));
+    }, 10000);
+    QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;
   }
 
-  QList<unsigned> LoggedCodes(bool stop = true) {
+  QList<unsigned> LoggedCodes(bool stop = true, int atLeast = 0) {
     QList<unsigned> codes;
-    for (const QByteArray& line : Lines(stop)) codes.append(line.split('\t').first().toUInt());
+    for (const QByteArray& line : Lines(stop, atLeast)) codes.append(line.split('\t').first().toUInt());
     return codes;
   }
 
-  QStringList LoggedTexts(bool stop = true) {
+  QStringList LoggedTexts(bool stop = true, int atLeast = 0) {
     QStringList texts;
-    for (QByteArray line : Lines(stop)) {
+    for (QByteArray line : Lines(stop, atLeast)) {
       if (!line.endsWith('\r')) texts.append("<no CR>");
       line.chop(1);
       const QList<QByteArray> fields = line.split('\t');

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "frame/klx_basethread.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_filewriter.h"
 #include "frame_services/frame_services_fixture.h"
 #include "support/vorn_testroot.h"
@@ -69,12 +70,13 @@ class LogWriterTest : public QObject {
   void anUncachedWriterWaitsForAFullBufferAFlushOrTheFinalText() {
     VornErrorWatch watch;
     watch.Expect({0x32204, 0x32205});
+    m_Writer->KLX_FileWriterSetWaitClock(&m_WaitClock);
     QCOMPARE(m_Writer->KLX_FileWriterInitialize(64, "u.log", m_Folder, 1000, "Plain log", false), int(KLX_Ok));
     QCOMPARE(m_Writer->KLX_FileWriterStart("run"), int(KLX_Ok));
     QVERIFY(watch.Reports().contains(qMakePair(0x00032204u, QStringLiteral("Plain log file writer is processing..."))));
     const QString file = m_Folder + "2024_03_05/run_09_07_02_00_u.log";
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile("aaaa", 4, false), int(KLX_Ok));
-    QTest::qWait(50);
+    QVERIFY(WriterWaits());
     QVERIFY(!QFileInfo::exists(file));
 
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile(nullptr, 0, false), int(KLX_Ok));
@@ -85,7 +87,7 @@ class LogWriterTest : public QObject {
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile("cc", 2, false), int(KLX_Ok));
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile(sixty.constData(), 62, false), int(KLX_Ok));
     QVERIFY(WaitForSize(file, 6));
-    QTest::qWait(50);
+    QVERIFY(WriterWaits());
     QCOMPARE(ReadFile(file), QByteArray("aaaacc"));
 
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile("end", 3, true), int(KLX_Ok));
@@ -103,13 +105,14 @@ class LogWriterTest : public QObject {
   }
 
   void aBusyCardDefersTheWakeButKeepsTheText() {
+    m_Writer->KLX_FileWriterSetWaitClock(&m_WaitClock);
     QCOMPARE(m_Writer->KLX_FileWriterInitialize(64, "u.log", m_Folder, 1000, "Plain log", false), int(KLX_Ok));
     QCOMPARE(m_Writer->KLX_FileWriterStart(QString()), int(KLX_Ok));
     const QString file = m_Folder + "2024_03_05/09_07_02_00_u.log";
     QCOMPARE(MtxSDShareWrite.KLX_Critical_Enter(), 0);
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile("a", 1, false), int(KLX_Ok));
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile(nullptr, 0, false), 0);
-    QTest::qWait(50);
+    QVERIFY(WriterWaits());
     QVERIFY(!QFileInfo::exists(file));
     MtxSDShareWrite.KLX_Critical_Leave();
     // The next hand-over makes up for the missed wake.
@@ -255,7 +258,13 @@ class LogWriterTest : public QObject {
   }
 
  private:
+  // The writer's thread waits on the test's clock again: what the last
+  // texts woke it for is written, and nothing else is under way.
+  bool WriterWaits() { return m_WaitClock.KLX_ManualClockAwaitWaiters(1, 10000); }
+
   std::unique_ptr<VornTestRoot> m_Root;
+  // Before the writer: its thread leaves the clock before the clock goes.
+  KLX_ManualClock m_WaitClock;
   std::unique_ptr<KLX_FileWriter> m_Writer;
   QString m_Folder;
   FakeClock m_Clock;

@@ -5,6 +5,7 @@
 // cannot open, write or sync its
 // file says so and leaves the old file as it was, and nothing outside the
 // model area is written or read, whoever asks.
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -16,6 +17,9 @@
 #include "vorn_powercut.h"
 
 namespace {
+// The most a save child may take to start and save, or to end once killed.
+constexpr int kChildMs = 60000;
+
 // The files of the model folder other than "Glider.xml" that are not a
 // save's temporary file ("Glider.xml.XXXXXX"), and how many of those there are.
 QStringList Strangers(int* leftovers) {
@@ -51,19 +55,21 @@ class TestSafeSave : public QObject {
     int killedWhileSaving = 0;
     for (int round = 0; round < 40; ++round) {
       QProcess saver;
+      // A child that starts and saves takes a moment on a quiet machine and
+      // seconds on a busy one; one that says nothing for a minute is stuck.
+      QDeadlineTimer deadline(kChildMs);
       saver.start(child, {fx.root.Path(), "Glider"});
-      QVERIFY(saver.waitForStarted(-1));
-      // However long the child takes to start on a busy machine: it says
-      // when it has saved, or ends.
+      QVERIFY2(saver.waitForStarted(int(deadline.remainingTime())), qPrintable(saver.errorString()));
       QByteArray output;
       while (!output.contains("saved")) {
-        QVERIFY(saver.waitForReadyRead(-1));
+        QVERIFY2(saver.waitForReadyRead(int(deadline.remainingTime())),
+                 qPrintable(QString("round %1: no save within %2 ms, output: %3").arg(round).arg(kChildMs).arg(QString(output))));
         output += saver.readAll();
       }
       // A different moment of the next saves each round.
       QThread::usleep(static_cast<unsigned long>((round * 2371) % 45000));
       ::kill(static_cast<pid_t>(saver.processId()), SIGKILL);
-      QVERIFY(saver.waitForFinished(-1));
+      QVERIFY(saver.waitForFinished(kChildMs));
       const QList<QByteArray> lines = (output + saver.readAll()).split('\n');
       killedWhileSaving += lines.size() >= 2 && lines.at(lines.size() - 2) == "save";
 

@@ -219,13 +219,18 @@ class QmlFrame {
   }
 
   // The status strip pulled down by a swipe (true once it has come to rest
-  // open), and up (its elastic move ends exactly on its place).
+  // open), and up. Its elastic swing ends exactly on its place, but passes
+  // it exactly on the way too: a touch then finds the strip moving on.
+  bool StripAt(qreal y) const {
+    QObject* swing = Named(QStringLiteral("stripSwing"));
+    return swing && !swing->property("running").toBool() && Property("upperFrame", "y").toReal() == y;
+  }
   bool OpenStrip() {
     Swipe(QPoint(240, 8), QPoint(240, 120));
-    return QTest::qWaitFor([&] { return Property("upperFrame", "y").toReal() == -10.0; }, 5000);
+    return QTest::qWaitFor([&] { return StripAt(-10.0); }, 10000);
   }
-  bool StripClosed() const { return Property("upperFrame", "y").toReal() == -175.0; }
-  bool WaitStripClosed() { return QTest::qWaitFor([&] { return StripClosed(); }, 5000); }
+  bool StripClosed() const { return StripAt(-175.0); }
+  bool WaitStripClosed() { return QTest::qWaitFor([&] { return StripClosed(); }, 10000); }
 
   // A button of the pop-up box shown now.
   bool TapInPopup(const QString& name) {

@@ -201,24 +201,27 @@ class TestStrip : public QObject {
     f.Grab("strip-open.png");
     QQuickItem* volume = f.Item("volumeSlider");
     QVERIFY(volume);
-    // A quarter of the track (the knob is 22 wide): 25 %.
-    const QPoint quarter = volume->mapToScene(QPointF(11 + (volume->width() - 22) / 4, 15)).toPoint();
+    // A quarter of the track (the knob is 22 wide): 25 %; three quarters: 75 %.
+    const auto along = [&](int quarters) {
+      return volume->mapToScene(QPointF(11 + (volume->width() - 22) * quarters / 4, 15)).toPoint();
+    };
     const int before = db.SystemPropertiesGetSet_VolumeMaster(0, AtomicDirGet, false, 0);
     QVERIFY(before != 25);
-    f.Tap(quarter);
-    // Touches can reach the window only with its next frame: each tap is
-    // seen through (moved and let go) before the next, or before anything is
-    // said about what it stored.
+    f.Tap(along(1));
+    // Each tap is seen through (let go) before the next, or before anything
+    // is said about what it stored.
     const auto released = [&] { return !volume->property("pressed").toBool(); };
     QTRY_COMPARE(qRound(volume->property("value").toReal()), 25);
     QTRY_VERIFY(released());
     QCOMPARE(db.SystemPropertiesGetSet_VolumeMaster(0, AtomicDirGet, false, 0), before);
     db.KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_SYSTEM_UP, AtomicDirSet);
-    f.Tap(quarter + QPoint(1, 0));
-    QTRY_VERIFY(released());
-    f.Tap(quarter);
+    // A pixel on, so that the value moves again: 25.3, stored as 25.
+    f.Tap(along(1) + QPoint(1, 0));
     QTRY_VERIFY(released());
     QTRY_COMPARE(db.SystemPropertiesGetSet_VolumeMaster(0, AtomicDirGet, false, 0), 25);
+    f.Tap(along(3));
+    QTRY_VERIFY(released());
+    QTRY_COMPARE(db.SystemPropertiesGetSet_VolumeMaster(0, AtomicDirGet, false, 0), 75);
 
     // A control takes the volume over: the slider writes nothing.
     db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_MasterVolumeCtl(768, AtomicDirSet, false);

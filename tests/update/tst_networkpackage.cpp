@@ -202,7 +202,7 @@ class NetworkPackageTest : public QObject {
   // A transfer that brings nothing more is given up once 30 s passed on the
   // getter's clock without a byte, not a moment before; its part goes.
   void stalledTransferGivesUp() {
-    KLX_ManualClock clock;
+    LookedAtClock clock;
     NetRig rig;
     QVERIFY(rig.Start());
     rig.getter.KLX_Update_HttpReqSetClock(&clock, 5);
@@ -210,8 +210,7 @@ class NetworkPackageTest : public QObject {
     rig.Begin();
     QStringList asked;
     QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
-    clock.KLX_ManualClockAdvance(CTransferWatch::kStallMs - 1);
-    QTest::qWait(100);
+    QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));
     QCOMPARE(rig.getter.KLX_Update_HttpReqContinueDownload(), int(KLX_Ok));
     QVERIFY(QFileInfo::exists(rig.Local("KLX32LinuxApp")));
     clock.KLX_ManualClockAdvance(1);

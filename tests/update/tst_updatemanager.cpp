@@ -30,11 +30,40 @@ QStringList AppRequests(const CSimAppPackage& p, const QStringList& skip = {}) {
   return out;
 }
 
+// The threads the signals it watches are emitted in, in order: "manager"
+// (the update manager's), "GUI" (the test's, as the screens') or "other".
+// Made with the rig, before the manager's thread starts: the thread checker
+// sees it set up before that thread notes anything in it.
+class ThreadLog : public QObject {
+ public:
+  explicit ThreadLog(const QThread* manager) : m_Manager(manager) {}
+  template <typename Sender, typename Signal>
+  void Watch(Sender* sender, Signal signal) {
+    connect(sender, signal, this, &ThreadLog::Note, Qt::DirectConnection);
+  }
+  QStringList Threads() const {
+    QMutexLocker lock(&m_Mutex);
+    return m_Threads;
+  }
+
+ private:
+  void Note() {
+    const QThread* in = QThread::currentThread();
+    QMutexLocker lock(&m_Mutex);
+    m_Threads << (in == m_Manager ? "manager" : in == qApp->thread() ? "GUI" : "other");
+  }
+
+  const QThread* m_Manager;
+  mutable QMutex m_Mutex;
+  QStringList m_Threads;
+};
+
 struct ManagerRig {
   VornFixture fx;
   UpdateServerRig server{fx.root.Path()};
   CSimAppPackage package = Package();
   CUpdateManager manager;
+  ThreadLog threads{&manager};
   QSignalSpy complete{&manager, &CUpdateManager::sigComplete};
   QSignalSpy decisions{&manager, &CUpdateManager::sigUserDecisionRequired};
   QSignalSpy progress{&manager, &CUpdateManager::sigProgress};
@@ -57,10 +86,16 @@ struct ManagerRig {
     if (decisions.isEmpty() && !decisions.wait(ms)) return -1;
     return decisions.takeFirst().at(0).toInt();
   }
-  // Nothing further reported for a moment.
-  bool Quiet() {
-    QTest::qWait(150);
-    return complete.isEmpty() && decisions.isEmpty();
+  // Nothing further was reported: a call sent through the manager's thread
+  // now comes back after every report its tasks made before it (their
+  // reports come the same way), and none came.
+  bool NothingMore() {
+    const auto back = std::make_shared<std::atomic<bool>>(false);
+    QObject* here = &manager;
+    QMetaObject::invokeMethod(manager.task(CUpdateManager::Slot_Receivers), [back, here] {
+      QMetaObject::invokeMethod(here, [back] { *back = true; }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+    return QTest::qWaitFor([&] { return back->load(); }, 10000) && complete.isEmpty() && decisions.isEmpty();
   }
 };
 }  // namespace
@@ -104,8 +139,13 @@ class UpdateManagerTest : public QObject {
     QVERIFY(last.at(2).toLongLong() > 300 * 1024);
     QCOMPARE(ReadFile(app + "KLX32LinuxApp"), QByteArray("the old program"));
 
+    // The answer comes from the GUI's thread; the task takes it in the
+    // manager's, where its downloads live.
+    rig.threads.Watch(qobject_cast<CAppUpdate*>(rig.manager.task(CUpdateManager::Slot_Application)),
+                      &CAppUpdate::sigDoUpdate);
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
     QCOMPARE(rig.Completion(), qMakePair(0, int(CUpdateManager::Src_KlServer)));
+    QCOMPARE(rig.threads.Threads(), QStringList{"manager"});
     QCOMPARE(ReadFile(app + "KLX32LinuxApp"), rig.package.program);
     QCOMPARE(ReadFile(app + "KLX32_de.qm"), QByteArray("de catalogue"));
     QVERIFY(!QFileInfo::exists(app + "KLX32_fi.qm"));
@@ -119,7 +159,7 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(rig.server.Asked(), QStringList{"KLX32MD5fold.txt 200"});
     rig.manager.abort();
     QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_Aborted), int(CUpdateManager::Src_KlServer)));
-    QVERIFY(rig.Quiet());
+    QVERIFY(rig.NothingMore());
     // The developers' lines of the runs and the install are theirs, not the
     // terminal's, which says in words what begins.
     const QStringList developers{"selectForDownload()...", "CUpdateDownloaderBase::_downloadUpdate()...",
@@ -338,7 +378,7 @@ class UpdateManagerTest : public QObject {
   }
   void stalledTransferGivesUp() {
     QFETCH(QString, file);
-    KLX_ManualClock clock;
+    LookedAtClock clock;
     ManagerRig rig;
     QVERIFY(rig.Start());
     VornTerminalLines lines;
@@ -347,8 +387,8 @@ class UpdateManagerTest : public QObject {
     QVERIFY(rig.manager.beginAppUpdate());
     QStringList asked;
     QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains(file + " 200 stall"); }, 10000));
-    clock.KLX_ManualClockAdvance(CTransferWatch::kStallMs - 1);
-    QVERIFY(rig.Quiet());
+    QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));
+    QVERIFY(rig.NothingMore());
     clock.KLX_ManualClockAdvance(1);
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/" + file)));
@@ -362,7 +402,7 @@ class UpdateManagerTest : public QObject {
   // first 30 s brought less than 1 KiB a second, so it is given up then
   // as a failed connection (-1); the part goes.
   void tricklingTransferGivesUp() {
-    KLX_ManualClock clock;
+    LookedAtClock clock;
     ManagerRig rig;
     QVERIFY(rig.Start());
     VornTerminalLines lines;
@@ -374,17 +414,17 @@ class UpdateManagerTest : public QObject {
       for (const QList<QVariant>& p : rig.progress) most = qMax(most, p.at(1).toLongLong());
       return most;
     };
-    // One more byte, then 20 s.
-    const auto step = [&] {
+    const auto oneMoreByte = [&] {
       const qlonglong before = received();
-      const bool more = QTest::qWaitFor([&] { return received() > before; }, 10000);
-      clock.KLX_ManualClockAdvance(20000);
-      return more;
+      return QTest::qWaitFor([&] { return received() > before; }, 10000);
     };
-    QVERIFY(step());
-    QVERIFY(rig.Quiet());
-    QVERIFY(step());
-    QCOMPARE(rig.Completion(5000).first, int(CUpdateManager::Err_Unknown));
+    // 20 s after a byte the watch goes on; 20 s after the next it gives up.
+    QVERIFY(oneMoreByte());
+    QVERIFY(clock.AdvanceAndGoOn(20000));
+    QVERIFY(rig.NothingMore());
+    QVERIFY(oneMoreByte());
+    clock.KLX_ManualClockAdvance(20000);
+    QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Unknown));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
     QCOMPARE(lines.TerminalWithAny({"given up"}),
              QStringList({"transfer of " + rig.server.Base() + "/KL_Vorn/KLX32LinuxApp too slow: given up"}));
@@ -403,7 +443,7 @@ class UpdateManagerTest : public QObject {
     rig.manager.abort();
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Aborted));
     QVERIFY(!QFileInfo::exists(part));
-    QVERIFY(rig.Quiet());
+    QVERIFY(rig.NothingMore());
 
     rig.server.SetFaults({});
     QVERIFY(rig.manager.beginAppUpdate());
@@ -429,7 +469,7 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(rig.server.Asked("/software/"),
              QStringList({"Receivers/list.txt 200", "KL_Vorn_System/vornsys 200", "KL_Vorn_System/rootfs.ubifs 200"}));
     QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("image"));
-    QVERIFY(rig.Quiet());
+    QVERIFY(rig.NothingMore());
 
     QVERIFY(rig.manager.beginAppUpdate());
     QVERIFY(rig.manager.beginAppUpdate());
@@ -549,12 +589,15 @@ class UpdateManagerTest : public QObject {
     QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", KLX_Version::kAppMajor, appMinor, 1, 8,
                                           {{"rootfs.ubifs", "image"}}));
     QVERIFY(rig.manager.downloadSystemUpdate());
+    // The files the answer fetches are asked for in the manager's thread.
+    rig.threads.Watch(rig.manager.task(CUpdateManager::Slot_System), &CDownloaderTsk::sigDownload);
     if (asks) {
       QCOMPARE(rig.Decision(), int(CUpdateManager::UD_AlreadyInstalled));
       QCOMPARE(rig.server.Asked("/software/"), QStringList{"KL_Vorn_System/vornsys 200"});
       rig.manager.resume(CUpdateManager::UD_AlreadyInstalled);
     }
     QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(rig.threads.Threads(), QStringList{"manager"});
     QCOMPARE(ReadFile(rig.Path("/Vorn/rootfs.ubifs")), QByteArray("image"));
     QVERIFY(rig.decisions.isEmpty());
   }

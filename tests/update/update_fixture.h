@@ -13,6 +13,7 @@
 
 #include "../tasks/tasks_fixture.h"
 #include "frame/klx_board.h"
+#include "frame/klx_clock.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "sim/csimfirmware.h"
@@ -92,6 +93,29 @@ class FillingCard : public KLX_FileCalls {
   qint64 m_Room = 0;
   bool m_Fills = false;
   std::atomic<qint64> m_Written{0};
+};
+
+// The clock of a transfer watch, counting its looks. The watch looks once
+// a check and once a piece received, one look after the other in its own
+// thread, and no more once it gives the transfer up: two further looks
+// after the one that saw a new time show that it went on then.
+class LookedAtClock : public KLX_ManualClock {
+ public:
+  qint64 KLX_ClockNowMs() const override {
+    // Counted first: a look counted after a step reads the stepped time.
+    ++m_Looks;
+    return KLX_ManualClock::KLX_ClockNowMs();
+  }
+  // Steps the clock; true once the watch has looked at the new time and
+  // gone on looking, false when it stopped (it gave the transfer up).
+  bool AdvanceAndGoOn(qint64 ms, int realMs = 10000) {
+    KLX_ManualClockAdvance(ms);
+    const int from = m_Looks;
+    return QTest::qWaitFor([&] { return m_Looks >= from + 3; }, realMs);
+  }
+
+ private:
+  mutable std::atomic<int> m_Looks{0};
 };
 
 // The cases of a card that cannot take the served package's 300 KiB program

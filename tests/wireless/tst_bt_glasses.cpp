@@ -36,21 +36,22 @@ class TestBtGlasses : public QObject {
     // The other of the two askers comes last on a busy machine: the glasses
     // are set up once all the same.
     emit fx.bt.glasses()->glassesOutputReady();
-    QTest::qWait(100);
-    const QList<QByteArray> frames = fx.bluez.Frames();
-    QCOMPARE(frames.size(), 4);
-    for (int i = 0; i < frames.size(); ++i) QCOMPARE(frames.at(i).toHex(), kSetup[i].toHex());
     QCOMPARE(fx.db.KLX_DataBaseManagerGetLastUsedBLEDevice(), CSimBluez::kGlassesMac);
 
-    // Every refresh of the window writes a batch: an empty list blanks all three rows.
-    fx.bluez.Clear();
+    // Every refresh of the window writes a batch: an empty list blanks all
+    // three rows. The first batch comes after whatever the last asker wrote,
+    // so it follows the set-up directly when nothing was set up twice.
     fx.db.KLX_DataBaseManagerHeadupSetTimerInterval(100);
-    QVERIFY(QTest::qWaitFor([&] { return fx.bluez.FrameCount() >= 6; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return fx.bluez.FrameCount() >= 4 + 6; }, 5000));
     fx.db.KLX_DataBaseManagerHeadupSetTimerInterval(3600000);
-    const QList<QByteArray> batch = fx.bluez.Frames().mid(0, 6);
-    const QList<QByteArray> blank = {Blank(184, 234, 1, 24), Blank(143, 208, 2, 16), Blank(184, 154, 1, 24),
-                                     Blank(143, 128, 2, 16), Blank(184, 74, 1, 24),  Blank(143, 48, 2, 16)};
-    QCOMPARE(batch, blank);
+    QStringList expected;
+    for (const QByteArray& frame : kSetup) expected << frame.toHex();
+    for (const QByteArray& frame : {Blank(184, 234, 1, 24), Blank(143, 208, 2, 16), Blank(184, 154, 1, 24),
+                                    Blank(143, 128, 2, 16), Blank(184, 74, 1, 24), Blank(143, 48, 2, 16)})
+      expected << frame.toHex();
+    QStringList frames;
+    for (const QByteArray& frame : fx.bluez.Frames().mid(0, expected.size())) frames << frame.toHex();
+    QCOMPARE(frames, expected);
 
     // BlueZ drops the glasses: the object goes with them.
     QVERIFY(fx.bluez.RemoveDevice(CSimBluez::kGlassesMac));

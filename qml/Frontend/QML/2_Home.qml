@@ -99,6 +99,8 @@ Item {
     }
     property var pendingWidgets: []
     property int pendingPage: -1
+    // The shown page's frames are still being made (read by tests).
+    readonly property bool building: buildDelay.running || widgetTimer.running
     function buildWidgets() {
         if (rootwindow.shutdown || position < 0 || position >= pageCount)
             return

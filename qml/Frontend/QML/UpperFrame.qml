@@ -43,8 +43,15 @@ Item {
     width: 480
     height: 200
 
+    // The strip swings past its place on the way there (read by tests).
     Behavior on y {
-        NumberAnimation { duration: 1000; easing.type: Easing.OutElastic; easing.amplitude: 1.0; easing.period: 0.6 }
+        NumberAnimation {
+            objectName: "stripSwing"
+            duration: 1000
+            easing.type: Easing.OutElastic
+            easing.amplitude: 1.0
+            easing.period: 0.6
+        }
     }
     // The brightness slider follows the setting whenever the strip moves.
     function open() {
