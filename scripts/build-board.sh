@@ -5,6 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ ! -f build-board/build.ninja ]; then
-  cmake -S . -B build-board -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_TARGET_BOARD=ON
+  cmake -S . -B build-board -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_TARGET_BOARD=ON -DVORN_DEBUG_INFO="${VORN_DEBUG_INFO:-ON}"
 fi
 cmake --build build-board --target vorn
