@@ -17,6 +17,8 @@ packages=(
   # The Chinese screens: the program's own font has no Chinese characters.
   fonts-wqy-microhei
   python3 unzip zip
+  # Voice packs and sound files as other tools make them.
+  libarchive-tools sox
   dbus-daemon python3-dbus python3-gi
   wpasupplicant
 )

@@ -164,6 +164,28 @@ class TstSoundFiles : public QObject {
     QTest::newRow("less than a frame") << Riff(Fmt(1, 2, 8000, 16) + Data("\x10\x02\x10")) << none;
     QTest::newRow("a chunk claiming more than the file holds")
         << Riff("JUNK" + Le32(0xFFFFFFFEu) + Fmt(1, 1, 8000, 16) + Data(s16)) << none;
+    // Each encoding sox writes into WAVE, as a user brings it: what it plays
+    // is the data chunk as written.
+    QTemporaryDir made;
+    const QString sox = QStandardPaths::findExecutable("sox");
+    const struct {
+      const char* encoding;
+      const char* bits;
+      bool plays;
+    } soxRows[] = {{"unsigned-integer", "8", true},  {"signed-integer", "16", true}, {"signed-integer", "24", true},
+                   {"signed-integer", "32", true},   {"floating-point", "32", true}, {"floating-point", "64", false},
+                   {"u-law", "8", false},            {"a-law", "8", false},         {"ima-adpcm", "4", false},
+                   {"ms-adpcm", "4", false},         {"gsm-full-rate", "", false}};
+    for (const auto& row : soxRows) {
+      if (sox.isEmpty()) break;
+      const QString name = QStringLiteral("sox: %1 %2").arg(row.encoding, row.bits).trimmed();
+      const QString path = made.filePath("sox.wav");
+      QStringList args{"-n", "-r", "8000", "-c", "1", "-e", QString::fromLatin1(row.encoding)};
+      if (*row.bits) args << "-b" << row.bits;
+      if (KLX_Platform::Run(sox, args << path << "synth" << "0.2" << "sine" << "440") != 0) continue;
+      const QByteArray wave = ReadFile(path);
+      QTest::newRow(qPrintable(name)) << wave << (row.plays ? wave.mid(wave.indexOf("data") + 8) : none);
+    }
   }
   void formatsThePlayerPlays() {
     QFETCH(QByteArray, wave);

@@ -450,6 +450,21 @@ class FileFunctionsTest : public QObject {
                             << qint64(0) << int(KLX_FileFunctions::UnzipHoldsLink) << "holds a link";
     QTest::newRow("bzip2") << voice + "zip -qr -Z bzip2 pack.zip pack" << QByteArray() << qint64(0)
                            << int(KLX_FileFunctions::UnzipUnpacked) << QString();
+    // What other archivers make: Python's zipfile, and bsdtar writing to a
+    // pipe (sizes only in data descriptors and the directory).
+    const QString python = "python3 -c \"import zipfile,sys; z=zipfile.ZipFile('pack.zip','w',getattr(zipfile,sys.argv[1]));"
+                           "[z.write(f) for f in ('pack/voice.conf','pack/data/pack.inf')]\" ";
+    QTest::newRow("Python, deflated") << voice + python + "ZIP_DEFLATED" << QByteArray() << qint64(0)
+                                      << int(KLX_FileFunctions::UnzipUnpacked) << QString();
+    QTest::newRow("Python, LZMA") << voice + python + "ZIP_LZMA" << QByteArray() << qint64(0)
+                                  << int(KLX_FileFunctions::UnzipUnknownMethod)
+                                  << "is packed with compression method 14, which unzip cannot read";
+    QTest::newRow("bsdtar, streamed") << voice + "bsdtar --format zip -cf - pack > pack.zip" << QByteArray() << qint64(0)
+                                      << int(KLX_FileFunctions::UnzipUnpacked) << QString();
+    for (const char* way : {"zipcrypt", "aes256"})
+      QTest::newRow(qPrintable(QStringLiteral("bsdtar, %1").arg(way)))
+          << voice + "bsdtar --format zip --options zip:encryption=" + way + " --passphrase secret -cf pack.zip pack"
+          << QByteArray() << qint64(0) << int(KLX_FileFunctions::UnzipEncrypted) << "is encrypted";
   }
   void aPackIsRefusedBeforeAnythingIsUnpacked() {
     QFETCH(QString, shell);
