@@ -144,6 +144,10 @@ void KLX_FunctionalCalculation::KLX_FunctionalCalculationResetFunctionData() {
   QMutexLocker lock(&m_Mutex);
   kl_engine_init_setupdata(KlSetupWrite(m_Setup).get());
   m_ControlIdsStale = true;
+  // The block is back to defaults: every unit is copied in again from the
+  // database, also after an update, which changes no unit and so marks none.
+  for (int kind = 0; kind < static_cast<int>(KLX_UnitKind::Count); ++kind)
+    for (int n = 0; n < KLX_UnitKindCount(static_cast<KLX_UnitKind>(kind)); ++n) Mark(static_cast<KLX_UnitKind>(kind), n);
 }
 
 void KLX_FunctionalCalculation::KLX_FunctionalCalculationResetRuntimeData() {

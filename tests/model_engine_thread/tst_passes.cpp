@@ -60,6 +60,21 @@ class TestEngineThread : public QObject {
     QCOMPARE(fx.runtime.KLX_RuntimeDatabaseManagerGetFunctionData(0) != 0, true);
   }
 
+  // An update ends as a model load does, with the engine's data reset: the
+  // model, unchanged in the database, is copied in again and the servo
+  // follows the stick as before.
+  void aResetRefillsTheModelFromTheDatabase() {
+    StickFixture fx;
+    fx.StickToServo0();
+    for (int pass = 0; pass < 3; ++pass) fx.engine.KLX_FunctionalCalculationPass();
+    const int moved = fx.runtime.KLX_RuntimeDatabaseManagerGetServoData(0);
+    QVERIFY2(moved > 0, qPrintable(QString::number(moved)));
+    fx.engine.KLX_FunctionalCalculationResetRuntimeData();
+    fx.engine.KLX_FunctionalCalculationResetFunctionData();
+    for (int pass = 0; pass < 3; ++pass) fx.engine.KLX_FunctionalCalculationPass();
+    QCOMPARE(fx.runtime.KLX_RuntimeDatabaseManagerGetServoData(0), moved);
+  }
+
   void onlyMarkedElementsAreCopied() {
     StickFixture fx;
     KLX_DataBaseManager& db = fx.db;
