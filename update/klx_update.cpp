@@ -403,6 +403,9 @@ int KLX_Update::VoicePacks() {
   int installed = 0;
   int refused = 0;
   int noRoom = 0;
+  // Packs refused for what the pilot can mend where they were made, one
+  // "reason<TAB>archive" line each, for the screen to name.
+  QStringList named;
   if (unpacked == 0) {
     Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
   } else {
@@ -416,6 +419,10 @@ int KLX_Update::VoicePacks() {
         // Refused with its reason as it was unpacked.
         ++refused;
         if (refusal == KLX_FileFunctions::UnzipNoRoom) ++noRoom;
+        if (refusal == KLX_FileFunctions::UnzipEncrypted || refusal == KLX_FileFunctions::UnzipUnknownMethod)
+          named << (refusal == KLX_FileFunctions::UnzipEncrypted ? QStringLiteral("encrypted\t")
+                                                                  : QStringLiteral("compression\t")) +
+                       name + QStringLiteral(".zip");
       } else if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
         qWarning("voice pack %s.zip does not match its checksum list: refused", qUtf8Printable(packs + name));
         ++refused;
@@ -429,6 +436,7 @@ int KLX_Update::VoicePacks() {
     m_Files.KLX_FileFunctionsDropUnzipped();
     qInfo("voice packs: %d installed, %d left out, %d of them for want of room on the card", installed, refused,
           noRoom);
+    m_Links.runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(named.join('\n'), AtomicDirSet);
     // A full card is what the pilot can mend.
     if (installed == 0) Status(noRoom > 0 ? VT::KLX_UPDATE_STATUS_NO_FREE_SPACE : VT::KLX_UPDATE_VOICEDATA_CORRUPTED);
   }

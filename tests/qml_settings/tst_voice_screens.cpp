@@ -137,8 +137,13 @@ class TestVoiceScreens : public QObject {
     QTest::newRow("damaged, encrypted, too large")
         << QStringList{"de_greta", "fr_lea", "fr_secret", "fr_big"}
         << "1 voice installed. 3 voice packs were not installed: they failed their check. There is not enough memory "
-           "on the SD card."
+           "on the SD card.\n\"fr_secret.zip\" is encrypted."
         << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_secret.zip is encrypted: refused", fit};
+    QTest::newRow("encrypted, LZMA") << QStringList{"fr_lzma", "fr_secret"}
+                                     << "No voice was installed.\n\"fr_lzma.zip\" uses a compression that cannot be "
+                                        "unpacked.\n\"fr_secret.zip\" is encrypted."
+                                     << QStringList{"/fr_lzma.zip is packed with compression method 14",
+                                                    "/fr_secret.zip is encrypted: refused"};
     QTest::newRow("only one too large") << QStringList{"fr_big"} << "There is not enough memory on the SD card."
                                         << QStringList{fit};
   }
@@ -164,10 +169,14 @@ class TestVoiceScreens : public QObject {
         continue;
       }
       // Packed by zip itself: a whole voice behind a password, or one
-      // with 8 MB of zeros.
+      // with 8 MB of zeros; or by Python with LZMA.
       QVERIFY(WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n"));
-      const QString how = pack == "fr_secret" ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
-                                              : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
+      const QString how =
+          pack == "fr_secret" ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
+          : pack == "fr_lzma"
+              ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
+                ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
+              : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
       QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + how + " && rm -r \"$2\"", "sh", stick, pack}), 0);
     }
     QVERIFY(f.StartAtHome());

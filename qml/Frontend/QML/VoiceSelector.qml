@@ -134,9 +134,12 @@ Item {
         case GuiCmdData.KLX_UPDATE_STATUS_COPY_ZIPS: return qsTr("Copying the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_UNZIPPING: return qsTr("Unpacking the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED:
-            return installedText(count & 0xFF, (count >> 8) & 0xFF, count >> 16) + Language.emptyString
+            return installedText(count & 0xFF, (count >> 8) & 0xFF, count >> 16) + namedText() + Language.emptyString
         case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL: return qsTr("No voice pack was found on the USB stick.") + Language.emptyString
-        case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED: return qsTr("The voice data is corrupted. No voice was installed.") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED:
+            var named = namedText()
+            return (named === "" ? qsTr("The voice data is corrupted. No voice was installed.")
+                                 : qsTr("No voice was installed.") + named) + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_NO_USB: return qsTr("No USB stick was found.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_NO_FREE_SPACE: return qsTr("There is not enough memory on the SD card.") + Language.emptyString
         }
@@ -152,6 +155,20 @@ Item {
             text += " " + qsTr("%1 voice packs were not installed: they failed their check.").arg(refused)
         if (noRoom > 0)
             text += " " + qsTr("There is not enough memory on the SD card.")
+        return text
+    }
+    // The packs refused for a reason their maker can mend, each named; the
+    // first three, so that a stick full of them still leaves the Ok in view.
+    function namedText() {
+        var lines = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogParameter("", DatabaseValue.AtomicDirGet).split("\n")
+        var text = ""
+        for (var i = 0; i < lines.length && i < 3; ++i) {
+            var reason = lines[i].split("\t")
+            if (reason.length !== 2)
+                continue
+            text += "\n" + (reason[0] === "encrypted" ? qsTr("\"%1\" is encrypted.")
+                                                    : qsTr("\"%1\" uses a compression that cannot be unpacked.")).arg(reason[1])
+        }
         return text
     }
     // The statuses that tell why an install failed.

@@ -4651,6 +4651,18 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation>语音数据已损坏。未安装任何语音。</translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation>未安装任何语音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation>&quot;%1&quot; 已加密。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation>&quot;%1&quot; 使用了无法解压的压缩方式。</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>未找到U盘。</translation>
     </message>

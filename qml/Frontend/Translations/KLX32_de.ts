@@ -4651,6 +4651,18 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <translation>Die Sprachdaten sind beschädigt. Es wurde keine Stimme installiert.</translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation>Es wurde keine Stimme installiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation>&quot;%1&quot; ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation>&quot;%1&quot; ist mit einer Kompression gepackt, die nicht entpackt werden kann.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Kein USB-Stick gefunden.</translation>
     </message>

@@ -4629,6 +4629,18 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4651,6 +4651,18 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <translation>Los datos de voz están dañados. No se instaló ninguna voz.</translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation>No se instaló ninguna voz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation>&quot;%1&quot; está cifrado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation>&quot;%1&quot; usa una compresión que no se puede descomprimir.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>No se encontró ninguna memoria USB.</translation>
     </message>

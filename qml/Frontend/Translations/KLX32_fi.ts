@@ -4651,6 +4651,18 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <translation>Puheäänen tiedot ovat vioittuneet. Puheääntä ei asennettu.</translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation>Puheääntä ei asennettu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation>&quot;%1&quot; on salattu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation>&quot;%1&quot; käyttää pakkausta, jota ei voi purkaa.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>USB-tikkua ei löytynyt.</translation>
     </message>

@@ -4651,6 +4651,18 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <translation>Les données vocales sont corrompues. Aucune voix n&apos;a été installée.</translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation>Aucune voix n&apos;a été installée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation>&quot;%1&quot; est chiffré.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation>&quot;%1&quot; utilise une compression qui ne peut pas être décompressée.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Aucune clé USB trouvée.</translation>
     </message>

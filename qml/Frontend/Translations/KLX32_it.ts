@@ -4651,6 +4651,18 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <translation>I dati voce sono danneggiati. Nessuna voce installata.</translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation>Nessuna voce installata.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation>&quot;%1&quot; è crittografato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation>&quot;%1&quot; usa una compressione che non può essere decompressa.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Nessuna chiavetta USB trovata.</translation>
     </message>

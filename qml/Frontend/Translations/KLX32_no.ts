@@ -4651,6 +4651,18 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <translation>Taledataene er skadet. Ingen stemme ble installert.</translation>
     </message>
     <message>
+        <source>No voice was installed.</source>
+        <translation>Ingen stemme ble installert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted.</source>
+        <translation>&quot;%1&quot; er kryptert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses a compression that cannot be unpacked.</source>
+        <translation>&quot;%1&quot; bruker en komprimering som ikke kan pakkes ut.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Ingen USB-pinne ble funnet.</translation>
     </message>
