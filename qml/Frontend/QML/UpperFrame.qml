@@ -43,9 +43,13 @@ Item {
     width: 480
     height: 200
 
-    // The strip swings past its place on the way there (read by tests).
+    // The strip swings past its place on the way there (read by tests). The
+    // swing's own object is not among the strip's children until it first
+    // runs: the strip says whether it swings.
+    readonly property bool swinging: swing.running
     Behavior on y {
         NumberAnimation {
+            id: swing
             objectName: "stripSwing"
             duration: 1000
             easing.type: Easing.OutElastic
