@@ -523,6 +523,28 @@ class WholeTransmitter : public QObject {
     QVERIFY2(shot.isEmpty(), qPrintable(shot));
     QVERIFY2(tx.SwitchOff(&s), qPrintable(s.Ending()));
   }
+
+  // Without the simulator (no GPS receiver, no controllers) the start
+  // fails; the program still goes down in order, and its status says that
+  // the start failed, where a switch-off ends with 0.
+  void aStartThatFailsEndsWithAFailure() {
+    Transmitter tx;
+    QVERIFY(tx.Install());
+    Session s;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", g_Display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("VORN_SOUND_CAPTURE", "1");
+    s.program.setProcessEnvironment(env);
+    s.program.setProcessChannelMode(QProcess::MergedChannels);
+    s.program.start(tx.bin + "/vorn", QStringList());
+    QVERIFY(s.program.waitForStarted(5000));
+    QVERIFY2(Until([&] { return s.program.state() == QProcess::NotRunning; }, kStartMs + kSwitchOffMs),
+             qPrintable(s.Ending()));
+    QVERIFY2(s.output.contains("ERR_INFO: startup gone wrong"), qPrintable(s.Ending()));
+    QCOMPARE(s.program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(s.program.exitCode(), 1);
+  }
 };
 
 int main(int argc, char* argv[]) {
