@@ -190,6 +190,11 @@ Item {
         }
         previousMode = mode
         shownMode = mode
+        // The engine reports no flight mode (one past the last) between a
+        // reset of its data (a model load, a voice install) and its next
+        // pass: that has no name, and the name shown stays.
+        if (mode < 0 || mode >= Database.KLX_DataBaseManagerGetMaxFlightmodes())
+            return
         if (Database.KLX_DataBaseManagerGetSetModelLoadState(0, DatabaseValue.AtomicDirGet) === GuiCmdData.KLX_MODELLLOAD_STATUS_READY)
             modeName = Database.KLX_DataBaseManagerFlightmodeGetSet_Name(mode, "", DatabaseValue.AtomicDirGet, DatabaseValue.KLX_True)
     }
