@@ -1,13 +1,130 @@
 #!/usr/bin/env bash
 # Builds the program and the simulator, then starts the transmitter in a
 # 480 x 272 window beside the simulated board and controllers, with the
-# simulator's console in this terminal. Usage: ./run.sh [vorn|fenk]
+# simulator's console in this terminal. Usage: ./run.sh [vorn|fenk], or
+# ./run.sh --help for what a run shows and the keys it takes.
 set -euo pipefail
 cd "$(dirname "$0")"
+usage="usage: ./run.sh [vorn|fenk]   (./run.sh --help: the boards, what a run shows, its keys)"
+
+# What a run shows and the keys it takes. A run prints it for its board
+# (BOARD vorn or fenk); --help for both (BOARD empty), marking what only the
+# larger board has. UPDATE_SERVER is the address the update server's
+# stand-in listens on; ROOT and BIN the data and program folders.
+help_text() {
+  local board="$1" update_server="$2" root="$3" bin="$4"
+  local larger="" found="${board^}" prepare_board="$board"
+  if [ -z "$board" ]; then
+    larger=", larger board only"
+    found="Vorn (Fenk for ./run.sh fenk)"
+    prepare_board="vorn|fenk"
+  fi
+  if [ "$board" != fenk ]; then
+    cat <<TEXT
+Bluetooth (Settings > Bluetooth$larger) finds a headset "Pilot Headset" and glasses "ActiveLook" on a
+scripted BlueZ (sim/bluez/fake_bluez.py on a private bus; its output in build/run-bus/bluez.log).
+TEXT
+  fi
+  cat <<TEXT
+Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
+On the way up the program says, in this order:
+    ->   Found board: $found
+  Error handler stopped or not started!     (the error log's own writer starts first;
+          Err: 0x32204 - Errors log file writer is processing...    this is expected)
+    ->   splash on screen                      (the splash window is drawn)
+  ERR_INFO: starting version ...             (ERR_INFO lines also go to the error log)
+    ->   OSTREL VORN IS UP AND STARTING...     (the main window replaces the splash)
+  ERR_INFO: Demo.xml (... bytes) is loaded successfully!    (the model went into the transceiver;
+                                             after a switch-off that kept it there, the next start
+                                             only compares checksums and says instead:
+  ERR_INFO: Demo.xml (... bytes) is started from TC memory - FAST START!)
+    ->   start-up phase: system up
+  Between them "vorn: task ended: <n> result=0" (a step of the start-up chain done, 0 is success)
+  and " PARAMS LOADING FOR BOARD: <n>" (the mixing engine set up for the board: 1 Vorn, 2 Fenk).
+  On the way down (q, h, Ctrl-C) "umount2 /media/usb<n> error!" for each USB port without a
+  stick (nothing to unmount there), then "Good bye!". A start that fails ends the program with a
+  status other than 0, and the run says so.
+Every part of the transmitter at work (the Demo plane on the card sets them up):
+  Telemetry   the home screen's first page: the vario's climb (right stick up/down: keys i / k),
+              the battery's voltage (sinking from 12.60 V) and the flight timer; every value is
+              logged in $root/Vorn/Log/<date>/Demo_..._Tele.log. Sensor menus: main menu, Receivers.
+  Timer       switch SW-A up runs the timer "Flight", down stops it: in the controls window,
+              or keys ] (ten times, to SW-A) and then + / - in this terminal.
+  Alarm       the right stick above half way up (key i six times): the vario's climb passes its
+              red limit of 5.0 m/s, the alarm sounds and "Climbing too fast" is spoken (without a
+              sound card: $root/run/sound/vorn_default.raw and ch1.raw, the words in speech.txt).
+  Receivers   main menu, Receivers: bind a receiver (the simulated one answers), its sensor menus,
+              the transmitter's own sensor menus and the receivers' firmware files.
+TEXT
+  if [ "$board" != fenk ]; then
+    cat <<TEXT
+  Bluetooth   Settings > Bluetooth$larger: the headset and the glasses above (the
+              glasses' rows show in the controls window).
+TEXT
+  fi
+  cat <<TEXT
+  WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json (their passphrases
+              below); key W takes Airfield out of range and back.
+  Updates     Settings > System > Software "Check": key u plugs in USB stick 1 with an application
+              update; without the stick, the update server on $update_server offers it over
+              WLAN (join a network first). Requests: $root/run/updateserver.log.
+  Firmware    the first start after an installed update writes the controllers' new firmware on
+              its own screen; to see it, end this run and start it again after
+              $bin/vorn-sim prepare --board $prepare_board --firmware-update (newer firmware on the card).
+TEXT
+  if [ "$board" != fenk ]; then
+    echo "  GPS         main menu, GPS Compass$larger: the GPS sensor circling the transmitter."
+  fi
+  cat <<TEXT
+Keys in this terminal (each acts at once, no Enter needed):
+  h  hold the power button: the transmitter saves, stops and powers off
+  c  the simulator's counters: the transceiver's model loads, checksums, power-off
+  p  press / r release the power button (released within 4 s: no switch-off)
+  q  quit: the transmitter switches off in order and the run ends
+  (the simulator's console lists its other keys)
+Ctrl-C, SIGTERM to this script and closing the window also switch off in
+order; that takes about 5 s (the board's 4 s between sync and the unmounts).
+The program says "Good bye!", the power-off is recorded in the command log,
+and the run ends with the console's "the program has switched off".
+In the transmitter's window the function keys are the six touch keys below
+its display: F1 unlock (the screen locks itself after the lock time of
+Settings > Appearance), F2 user menu, F3 servo monitor, F4 back, F5 home,
+F6 forward. Drag down from its top edge to open the status strip.
+TEXT
+}
+
+# The update server's address of this build (the build setting
+# VORN_UPDATE_SERVER, kept in its cache); before the first build, the
+# default the first configure takes. Scheme, host and port only.
+build_update_server() {
+  local address=""
+  if [ -f build/CMakeCache.txt ]; then
+    address=$(sed -n 's/^VORN_UPDATE_SERVER:[A-Z]*=//p' build/CMakeCache.txt | head -n1)
+  elif [ -f CMakeLists.txt ]; then
+    address=$(sed -n 's/.*set(VORN_UPDATE_SERVER_DEFAULT "\(http:\/\/127\.0\.0\.1[^"]*\)").*/\1/p' CMakeLists.txt | head -n1)
+  fi
+  address=$(sed -n 's|^\(http://[^/]*\).*|\1|p' <<<"$address")
+  echo "${address:-the update server address of this build (its setting VORN_UPDATE_SERVER)}"
+}
+
 board="${1:-vorn}"
 case "$board" in
   vorn | fenk) ;;
-  *) echo "usage: ./run.sh [vorn|fenk]" >&2; exit 2 ;;
+  -h | --help)
+    cat <<TEXT
+$usage
+Builds what the run needs and starts the transmitter's program in a 480 x 272 window beside the
+simulated board and controllers (vorn-sim), with the simulator's console in this terminal.
+Boards:
+  vorn   the larger transmitter (the default): Bluetooth, a GPS receiver of its own;
+         its data folder is build/root
+  fenk   the smaller one: no Bluetooth, no GPS receiver of its own; its data folder is
+         build/fenk/root (read that for build/root below)
+TEXT
+    help_text "" "$(build_update_server)" build/root build/bin
+    exit 0
+    ;;
+  *) echo "$usage" >&2; exit 2 ;;
 esac
 
 scripts/install-deps.sh
@@ -150,77 +267,8 @@ if [ "$board" = vorn ]; then
 fi
 
 echo "Data folder of this run: $PWD/$root (each board has its own) (the SD card is $root/Vorn, the command log $root/run/commands.log)"
-if [ "$board" = vorn ]; then
-  cat <<TEXT
-Bluetooth (Settings > Bluetooth) finds a headset "Pilot Headset" and glasses "ActiveLook" on a
-scripted BlueZ (sim/bluez/fake_bluez.py on a private bus; its output in build/run-bus/bluez.log).
-TEXT
-fi
-cat <<TEXT
-Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
-The program's own lines follow. On the way up expect, in this order:
-    ->   Found board: ${board^}
-  Error handler stopped or not started!     (the error log's own writer starts first;
-          Err: 0x32204 - Errors log file writer is processing...    this is expected)
-    ->   splash on screen                      (the splash window is drawn)
-  ERR_INFO: starting version ...             (ERR_INFO lines also go to the error log)
-    ->   OSTREL VORN IS UP AND STARTING...     (the main window replaces the splash)
-  ERR_INFO: Demo.xml (... bytes) is loaded successfully!    (the model went into the transceiver;
-                                             after a switch-off that kept it there, the next start
-                                             only compares checksums and says instead:
-  ERR_INFO: Demo.xml (... bytes) is started from TC memory - FAST START!)
-    ->   start-up phase: system up
-  Between them "vorn: task ended: <n> result=0" (a step of the start-up chain done, 0 is success)
-  and " PARAMS LOADING FOR BOARD: <n>" (the mixing engine set up for the board: 1 Vorn, 2 Fenk).
-  On the way down (q, h, Ctrl-C) "umount2 /media/usb<n> error!" for each USB port without a
-  stick (nothing to unmount there), then "Good bye!".
-Every part of the transmitter at work (the Demo plane on the card sets them up):
-  Telemetry   the home screen's first page: the vario's climb (right stick up/down: keys i / k),
-              the battery's voltage (sinking from 12.60 V) and the flight timer; every value is
-              logged in $root/Vorn/Log/<date>/Demo_..._Tele.log. Sensor menus: main menu, Receivers.
-  Timer       switch SW-A up runs the timer "Flight", down stops it: in the controls window,
-              or keys ] (ten times, to SW-A) and then + / - in this terminal.
-  Alarm       the right stick above half way up (key i six times): the vario's climb passes its
-              red limit of 5.0 m/s, the alarm sounds and "Climbing too fast" is spoken (without a
-              sound card: $root/run/sound/vorn_default.raw and ch1.raw, the words in speech.txt).
-  Receivers   main menu, Receivers: bind a receiver (the simulated one answers), its sensor menus,
-              the transmitter's own sensor menus and the receivers' firmware files.
-TEXT
-if [ "$board" = vorn ]; then
-  cat <<TEXT
-  Bluetooth   Settings > Bluetooth: the headset and the glasses above (the glasses' rows show in
-              the controls window).
-TEXT
-fi
-cat <<TEXT
-  WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json (their passphrases
-              below); key W takes Airfield out of range and back.
-  Updates     Settings > System > Software "Check": key u plugs in USB stick 1 with an application
-              update; without the stick, the update server on $update_server offers it over
-              WLAN (join a network first). Requests: $root/run/updateserver.log.
-  Firmware    the first start after an installed update writes the controllers' new firmware on
-              its own screen; to see it, end this run and start it again after
-              $bin/vorn-sim prepare --board $board --firmware-update (newer firmware on the card).
-TEXT
-if [ "$board" = vorn ]; then
-  echo "  GPS         main menu, GPS Compass: the GPS sensor circling the transmitter."
-fi
-cat <<TEXT
-Keys in this terminal (each acts at once, no Enter needed):
-  h  hold the power button: the transmitter saves, stops and powers off
-  c  the simulator's counters: the transceiver's model loads, checksums, power-off
-  p  press / r release the power button (released within 4 s: no switch-off)
-  q  quit: the transmitter switches off in order and the run ends
-  (the simulator's console lists its other keys below)
-Ctrl-C, SIGTERM to this script and closing the window also switch off in
-order; that takes about 5 s (the board's 4 s between sync and the unmounts).
-The program says "Good bye!", the power-off is recorded in the command log,
-and the run ends with the console's "the program has switched off".
-In the transmitter's window the function keys are the six touch keys below
-its display: F1 unlock (the screen locks itself after the lock time of
-Settings > Appearance), F2 user menu, F3 servo monitor, F4 back, F5 home,
-F6 forward. Drag down from its top edge to open the status strip.
-TEXT
+help_text "$board" "$update_server" "$root" "$bin"
+echo "The program's own lines follow."
 
 # The larger board's GPS receiver is a pseudo-terminal that the console
 # opens and links at $root/dev/ttymxc2; the program opens it at start-up, so
@@ -238,4 +286,17 @@ console_pid=$!
 while kill -0 "$console_pid" 2>/dev/null; do wait "$console_pid" || true; done
 # The console is gone (q, Ctrl-C or the program ended): the program switches off.
 stop_program
-wait "$pid" || true
+# A signal to this script interrupts the wait; the program's own status is
+# read once it has ended.
+while kill -0 "$pid" 2>/dev/null; do wait "$pid" || true; done
+status=0
+wait "$pid" || status=$?
+pid=""
+if [ "$status" -ne 0 ]; then
+  if [ "$status" -eq 1 ]; then
+    echo "./run.sh $board: the program's start failed (exit status 1); its lines above say why." >&2
+  else
+    echo "./run.sh $board: the program ended with exit status $status." >&2
+  fi
+  exit "$status"
+fi

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdlib>
 #include <new>
 
 namespace {
@@ -93,5 +94,7 @@ int main(int argc, char* argv[]) {
   if (KLX_Platform::System(QStringLiteral("poweroff&"), KLX_Platform::kQuickToolMs) != 0) qWarning("poweroff could not be started");
   delete system;
   delete app;
-  return 0;
+  // A start that failed still went down in order, but it is no switch-off:
+  // whoever started the program (./run.sh, a test) is told so.
+  return rc == KLX_Ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

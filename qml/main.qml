@@ -134,8 +134,8 @@ Window {
         popupCreating = true
         popupClose()
         var host = parentItem ? parentItem : popupLayer
-        var at = host.mapFromItem(popupLayer, (popupLayer.width - 400) / 2, (popupLayer.height - 150) / 2)
-        var box = questionBoxComponent.createObject(host, { x: at.x, y: at.y, icon: icon, message: text,
+        var centre = host.mapFromItem(popupLayer, popupLayer.width / 2, popupLayer.height / 2)
+        var box = questionBoxComponent.createObject(host, { centre: Qt.point(centre.x, centre.y), icon: icon, message: text,
                                                             buttons: buttons })
         popupCreating = false
         if (box === null) {

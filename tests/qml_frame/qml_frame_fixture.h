@@ -222,8 +222,8 @@ class QmlFrame {
   // open), and up. Its elastic swing ends exactly on its place, but passes
   // it exactly on the way too: a touch then finds the strip moving on.
   bool StripAt(qreal y) const {
-    QObject* swing = Named(QStringLiteral("stripSwing"));
-    return swing && !swing->property("running").toBool() && Property("upperFrame", "y").toReal() == y;
+    const QVariant swinging = Property("upperFrame", "swinging");
+    return swinging.isValid() && !swinging.toBool() && Property("upperFrame", "y").toReal() == y;
   }
   bool OpenStrip() {
     Swipe(QPoint(240, 8), QPoint(240, 120));

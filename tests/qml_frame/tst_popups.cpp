@@ -85,6 +85,52 @@ class TestPopups : public QObject {
     delete answers;
   }
 
+  // A long message makes the box taller about the screen area's centre, up
+  // to nine whole lines of 18 px; a longer one shows nine with a scroll
+  // bar, and a drag comes to rest on a line.
+  void longMessages_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("height");  // the box's
+    QTest::addColumn<int>("shown");   // the message area's
+    QTest::addColumn<bool>("bar");
+    QTest::newRow("three lines") << 3 << 150 << 92 << false;
+    QTest::newRow("nine lines") << 9 << 220 << 162 << false;
+    QTest::newRow("fourteen lines") << 14 << 220 << 162 << true;
+  }
+  void longMessages() {
+    QFETCH(int, lines);
+    QFETCH(int, height);
+    QFETCH(int, shown);
+    QFETCH(bool, bar);
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    QStringList text;
+    for (int n = 1; n <= lines; ++n) text << QStringLiteral("Line %1").arg(n);
+    QQuickItem* asker = f.Create("import QtQuick 2.15\n"
+                                 "Item { function ask(text) { rootwindow.popupShow(null, 'info', text, 'Ok') } }");
+    QVERIFY(asker);
+    QMetaObject::invokeMethod(asker, "ask", Q_ARG(QVariant, text.join('\n')));
+    delete asker;
+    QTRY_VERIFY(f.Popup());
+    auto* box = qobject_cast<QQuickItem*>(f.Popup());
+    auto* area = qobject_cast<QQuickItem*>(FindNamed(box, "messageArea"));
+    QVERIFY(area);
+    QCOMPARE(box->height(), qreal(height));
+    QCOMPARE(box->y() + box->height() / 2, f.Item("popupLayer")->height() / 2);
+    QCOMPARE(area->height(), qreal(shown));
+    QCOMPARE(qobject_cast<QQuickItem*>(FindNamed(box, "messageScrollBar"))->isVisible(), bar);
+    if (bar) {
+      const QPoint middle = area->mapToScene(QPointF(area->width() / 2, area->height() / 2)).toPoint();
+      f.Swipe(middle, middle - QPoint(0, 25));
+      QTRY_VERIFY(!area->property("moving").toBool() && area->property("contentY").toInt() % 18 == 0 &&
+                  area->property("contentY").toInt() > 0);
+      QVERIFY(area->property("contentY").toInt() <= (lines - 9) * 18);
+      f.Grab("popup-long-message.png");
+    }
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Popup());
+  }
+
   // What the system says: a missing card once, a weak battery, a bad model
   // checksum while switching off.
   void theSystemsMessages() {

@@ -75,8 +75,20 @@ class TestSoftwareInfoScreen : public QObject {
     f.Settle();
     f.Grab("software-info-" + tag + "-installed.png");
     QVERIFY(f.TapInPopup("popupButton_0"));
+    // The box answered, the screen still says why no key answers and what
+    // to do.
+    QTRY_VERIFY(f.Item("updateInstalledNote") && f.Item("updateInstalledNote")->isVisible());
+    QCOMPARE(f.Property("updateInstalledText", "text").toString(),
+             QString("The update is installed. Switch the transmitter off to finish it: until then the keys and the "
+                     "status strip stay locked."));
+    f.Key(KLX_DatabaseValues::EventHome);
+    QCOMPARE(f.Shown(), kSoftware);
+    QVERIFY(Locked(f));
+    f.Settle();
+    f.Grab("software-info-" + tag + "-locked.png");
     // The progress of a download from the server, held for a look.
     QObject* screen = f.Named("softwareInfo");
+    screen->setProperty("installed", false);
     screen->setProperty("kind", "app");
     screen->setProperty("progressText", "Downloading ...");
     screen->setProperty("progressPercent", 42);

@@ -32,6 +32,48 @@ QByteArray Bytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+// A voice pack on the stick's folder as zip or Python packs it: a voice
+// behind a password (fr_secret...), one with LZMA (fr_lzma), or else one
+// with 8 MB of zeros.
+bool PackOnStick(const QString& stick, const QString& pack) {
+  if (!WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n")) return false;
+  const QString how =
+      pack.startsWith("fr_secret") ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
+      : pack == "fr_lzma"
+          ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
+            ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
+          : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
+  return KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + how + " && rm -r \"$2\"", "sh", stick, pack}) == 0;
+}
+// What is wrong with the message of the pop-up box as it stands: a line
+// of it cut at the edge of its area, a line wider than the area, or text
+// beyond the area with no scroll bar to say so; empty when nothing is.
+QString MessageFault(QmlFrame& f) {
+  auto* text = qobject_cast<QQuickItem*>(FindNamed(f.Popup(), "message"));
+  QQuickItem* area = text && text->parentItem() ? text->parentItem()->parentItem() : nullptr;
+  if (!area || !area->inherits("QQuickFlickable")) return "no message area";
+  if (text->property("truncated").toBool() || text->property("paintedWidth").toReal() > text->width() + 1)
+    return "a line wider than the box";
+  const int lines = text->property("lineCount").toInt();
+  const qreal line = text->height() / lines;
+  const qreal top = area->property("contentY").toReal();
+  const qreal bottom = top + area->height();
+  for (int n = 0; n < lines; ++n) {
+    const qreal from = n * line;
+    const qreal to = from + line;
+    if (to > top + 0.5 && from < bottom - 0.5 && (from < top - 0.5 || to > bottom + 0.5))
+      return QStringLiteral("line %1 of %2 cut (%3 to %4 px in an area from %5 to %6 px)")
+          .arg(n + 1).arg(lines).arg(from).arg(to).arg(top).arg(bottom);
+  }
+  auto* bar = qobject_cast<QQuickItem*>(FindNamed(f.Popup(), "messageScrollBar"));
+  if (text->height() > area->height() + 0.5 && !(bar && bar->isVisible()))
+    return QStringLiteral("%1 of %2 lines shown, no scroll bar").arg(qRound(area->height() / line)).arg(lines);
+  const QRectF box = f.Item("popupLayer")->mapRectFromItem(qobject_cast<QQuickItem*>(f.Popup()),
+                                                           QRectF(0, 0, f.Popup()->property("width").toReal(),
+                                                                  f.Popup()->property("height").toReal()));
+  if (box.top() < 0 || box.bottom() > f.Item("popupLayer")->height()) return "the box beyond the screen area";
+  return QString();
+}
 // The selector's voice of `index` brought into view and chosen.
 bool Choose(QmlFrame& f, int row, int index) {
   QMetaObject::invokeMethod(f.Named("voiceList"), "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 1));  // Center
@@ -245,6 +287,55 @@ class TestVoiceScreens : public QObject {
     QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
     f.Settle();
     f.Grab("installed-voices-" + tag + ".png");
+  }
+
+  // The longest message an install gives (a voice installed, five packs
+  // left out, the card full, three of them named) in each language: every
+  // line whole, every named pack in view or a scroll bar beside them, and
+  // at the end of the scroll every line whole again.
+  void installMessageInEveryLanguage() {
+    if (QStandardPaths::findExecutable("zip").isEmpty()) QSKIP("needs zip");
+    QmlFrame f(g_app, g_variant);
+    f.Errors().Expect({0x33901, 0x33902});
+    for (const char* code : {"de", "fr", "es", "it", "no", "cn", "fi"}) {
+      const QString name = QStringLiteral("/KLX32_%1.qm").arg(code);
+      QFile::remove(f.Board().Root() + "/app" + name);
+      QVERIFY(QFile::copy(QStringLiteral(VORN_TRANSLATIONS_DIR) + name, f.Board().Root() + "/app" + name));
+    }
+    QVERIFY(CSimVoices::Prepare(f.Board().Root() + "/Vorn/Sound/Voices"));
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    const QString stick = f.Board().Root() + "/media/usb0/Voices/";
+    const QStringList named{"fr_secret", "fr_lzma", "fr_secret_too"};
+    QVERIFY(WriteFile(stick + "de_greta.zip", CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")));
+    QVERIFY(WriteFile(stick + "fr_lea.zip", CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
+    for (const QString& pack : named + QStringList{"fr_big"}) QVERIFY(PackOnStick(stick, pack));
+    QVERIFY(f.StartAtHome());
+    QVERIFY(WriteFile(f.Board().Root() + "/run/sdcard-size", QByteArray::number(4000000)));
+    f.Call("", "openScreen", {kVoices, QVariantMap{{"manage", true}}});
+    QVERIFY(f.WaitShown(kVoices));
+    const QString tag = g_variant == CSimBoard::Fenk ? "fenk" : "vorn";
+    for (const char* code : {"en", "de", "fr", "es", "it", "no", "cn", "fi"}) {
+      QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(code, false), int(KLX_Ok));
+      QVERIFY(f.Tap("voiceInstall"));
+      QTRY_VERIFY_WITH_TIMEOUT(f.Popup() != nullptr, 20000);
+      for (const QString& pack : named) QVERIFY2(f.PopupText().contains(pack + ".zip"), qPrintable(f.PopupText()));
+      f.Settle();
+      f.Grab(QStringLiteral("voice-packs-message-%1-%2.png").arg(code, tag));
+      QString fault = MessageFault(f);
+      QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("%1: %2\n%3").arg(code, fault, f.PopupText())));
+      auto* text = qobject_cast<QQuickItem*>(FindNamed(f.Popup(), "message"));
+      QQuickItem* area = text->parentItem()->parentItem();
+      if (text->height() > area->height()) {
+        area->setProperty("contentY", text->height() - area->height());
+        f.Settle();
+        f.Grab(QStringLiteral("voice-packs-message-%1-%2-end.png").arg(code, tag));
+        fault = MessageFault(f);
+        QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("%1 at the end: %2").arg(code, fault)));
+      }
+      QVERIFY(f.TapInPopup("popupButton_0"));
+      QTRY_VERIFY(!f.Popup());
+      m_Warnings.Take();
+    }
   }
 };
 

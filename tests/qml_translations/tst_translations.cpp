@@ -185,6 +185,8 @@ QList<Screen> Screens() {
       {"BTSettings.qml", {}},
       {"GPSFinder.qml", {}},
       {"HeadupMenu.qml", {}},
+      // With the application update installed: what the locked keys wait for.
+      {"SoftwareInfo.qml", {{"installed", true}}},
       {"EmptyOutroStop.qml", {}},
       {"24.qml", {}},
   };

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # ./run.sh's help names the update server at the port its stand-in listens
-# on, the port of the build's address, whichever the build was given. The
-# script runs in a folder of its own, beside stand-ins: the build and the
-# package installation do nothing, the update server's stand-in takes a port
-# no build has by default, the program and the console end at once, and the
-# bus gives an address. Usage: tst_help.sh RUN_SH TMP_FOLDER
+# on, the port of the build's address, whichever the build was given: in a
+# run and in ./run.sh --help, which also names both boards and the keys and
+# starts nothing. A program whose start fails ends the run with its status,
+# and the run says so. The script runs in a folder of its own, beside
+# stand-ins: the build and the package installation do nothing, the build's
+# cache gives a port no build has by default, the update server's stand-in
+# takes that port, the program and the console end at once, and the bus
+# gives an address. Usage: tst_help.sh RUN_SH TMP_FOLDER
 set -euo pipefail
 run_sh="$1"
 mkdir -p "${2:-/tmp}"
@@ -18,17 +21,21 @@ printf '#!/bin/sh\nexit 0\n' >"$top/scripts/install-deps.sh"
 printf '#!/bin/sh\nexit 0\n' >"$top/scripts/build.sh"
 touch "$top/build/translations/KLX32_de.qm" "$top/sim/bluez/bus.conf"
 # The root is beside the program's folder, as the simulator finds it; its
-# "prepare" lays down only the application folder.
+# "prepare" lays down only the application folder, and its console ends
+# when the program does.
 cat >"$top/build/bin/vorn-sim" <<SIM
 #!/bin/sh
 root="\$(cd "\$(dirname "\$0")/.." && pwd)/root"
 case "\$1" in
   prepare) mkdir -p "\$root/app" ;;
   update-server) mkdir -p "\$root/run" && echo $port >"\$root/run/updateserver.port" && exec sleep 60 ;;
+  console) while [ \$# -gt 0 ] && [ "\$1" != --pid ]; do shift; done; exec tail --pid="\$2" -f /dev/null ;;
   *) exit 0 ;;
 esac
 SIM
-printf '#!/bin/sh\nexit 0\n' >"$top/build/bin/vorn"
+printf 'VORN_UPDATE_SERVER:STRING=http://127.0.0.1:%s/software\n' $port >"$top/build/CMakeCache.txt"
+# The program's status is the file's, 0 without it; that it ran is kept.
+printf '#!/bin/sh\ntouch "%s/ran"\nexit $(cat "%s/status" 2>/dev/null || echo 0)\n' "$top" "$top" >"$top/build/bin/vorn"
 printf '#!/bin/sh\nexit 0\n' >"$top/build/bin/vorn-screenshot"
 printf '#!/bin/sh\necho unix:path=/nonexistent/bus\nexec sleep 60\n' >"$top/path/dbus-daemon"
 chmod +x "$top/scripts/"*.sh "$top/build/bin/"* "$top/path/dbus-daemon" "$top/run.sh"
@@ -45,4 +52,24 @@ fail() {
 [ "$status" -eq 0 ] || fail "./run.sh ended with $status"
 grep -q "the update server on http://127.0.0.1:$port offers it" <<<"$output" || fail "the help does not name port $port"
 if grep -q 8780 <<<"$output"; then fail "the help names port 8780"; fi
-echo "PASS: the help names http://127.0.0.1:$port"
+
+# --help: the boards, the keys and the port, and nothing started.
+rm -f "$top/ran"
+status=0
+output=$(cd "$top" && PATH="$top/path:$PATH" timeout 60 ./run.sh --help </dev/null 2>&1) || status=$?
+[ "$status" -eq 0 ] || fail "./run.sh --help ended with $status"
+for line in "  vorn   the larger transmitter" "  fenk   the smaller one" "  h  hold the power button" \
+            "  q  quit: the transmitter switches off" "the update server on http://127.0.0.1:$port offers it"; do
+  grep -qF -- "$line" <<<"$output" || fail "./run.sh --help does not say \"$line\""
+done
+if grep -q 8780 <<<"$output"; then fail "./run.sh --help names port 8780"; fi
+[ ! -e "$top/ran" ] || fail "./run.sh --help started the program"
+
+# A start that fails: the run ends with the program's status and says so.
+echo 1 >"$top/status"
+status=0
+output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh fenk </dev/null 2>&1) || status=$?
+[ -e "$top/ran" ] || fail "the program did not run"
+[ "$status" -eq 1 ] || fail "./run.sh ended with $status after a failed start"
+grep -qF "./run.sh fenk: the program's start failed (exit status 1)" <<<"$output" || fail "./run.sh does not say that the start failed"
+echo "PASS: the help names http://127.0.0.1:$port, the boards and the keys; a failed start is told"

@@ -5,12 +5,24 @@ import QtQuick 2.15
 // "OkSkipAbort", "OverwriteSkipAbort", "AddReset", "InfoExtractCancel").
 // A button emits its signal and closes the box; kill() closes it from
 // outside. While it is shown it takes every touch on the screen.
+// A long message makes the box taller, up to the screen area's height, about
+// its centre; one longer still shows as many whole lines as fit, with a
+// scroll bar, and a drag stops on a line.
 Rectangle {
     id: box
     property string message: ""
     property string icon: "info"
     property string buttons: "Ok"
     property bool closing: false
+    // Where the box's centre lies in its parent (set by the main window).
+    property point centre: Qt.point(width / 2, height / 2)
+    // The tallest box: the screen area below the strip, less a margin.
+    readonly property real tallest: rootwindow.screenHeight - 2 * rootwindow.gap
+    readonly property real textTop: 10
+    readonly property real textBottom: labels.length > 0 ? 48 : 10
+    readonly property real lineHeight: Math.ceil(messageMetrics.height)
+    readonly property int wholeLines: Math.max(1, Math.floor((tallest - textTop - textBottom) / lineHeight))
+    readonly property bool scrolls: messageText.lineCount > wholeLines
     signal okClicked()
     signal abortClicked()
     signal skipClicked()
@@ -18,7 +30,9 @@ Rectangle {
     signal kill()
 
     width: 400
-    height: 150
+    height: Math.max(150, textTop + Math.min(messageText.lineCount, wholeLines) * lineHeight + textBottom)
+    x: centre.x - width / 2
+    y: centre.y - height / 2
     z: 1000
     radius: 6
     color: rootwindow.backColour
@@ -94,27 +108,46 @@ Rectangle {
         source: "qrc:/Frontend/Images/" + box.icon + rootwindow.iconSuffix + ".svg"
     }
 
+    FontMetrics {
+        id: messageMetrics
+        font: messageText.font
+    }
     Flickable {
         id: textArea
+        objectName: "messageArea"
         anchors.left: symbol.right
         anchors.leftMargin: 12
+        // The text keeps its margin; the scroll bar runs in it.
         anchors.right: box.right
-        anchors.rightMargin: 12
-        y: 10
-        height: box.labels.length > 0 ? box.height - 58 : box.height - 20
+        anchors.rightMargin: 4
+        y: box.textTop
+        // Whole lines only: a line half shown reads as the end of the message.
+        height: box.scrolls ? box.wholeLines * box.lineHeight : box.height - box.textTop - box.textBottom
         contentHeight: messageText.height
         clip: true
-        interactive: contentHeight > height
+        interactive: box.scrolls
+        boundsBehavior: Flickable.StopAtBounds
+        onMovementEnded: {
+            var line = Math.round(contentY / box.lineHeight) * box.lineHeight
+            contentY = Math.max(0, Math.min(line, contentHeight - height))
+        }
         Text {
             id: messageText
             objectName: "message"
-            width: textArea.width
+            width: textArea.width - 8
             text: box.message
             wrapMode: Text.Wrap
+            // Every line equally high, whichever font draws its characters.
+            lineHeightMode: Text.FixedHeight
+            lineHeight: box.lineHeight
             color: rootwindow.textColour
             font.family: rootwindow.fontFamily
             font.pixelSize: 15
         }
+    }
+    ScrollBar {
+        objectName: "messageScrollBar"
+        flickable: textArea
     }
 
     Row {

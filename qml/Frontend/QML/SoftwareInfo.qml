@@ -30,6 +30,9 @@ Item {
     property string progressText: ""
     property int progressPercent: -1
     property bool waitingForWlan: false
+    // The application update is installed: the keys and the strip stay
+    // locked until the switch-off, which this screen then asks for.
+    property bool installed: false
     property int pollsLeft: 0
 
     function versionOf(text) { return text === "" ? "--.--" : text }
@@ -149,6 +152,7 @@ Item {
         var what = kind
         if (error === CUpdateManager.Err_NoErrors) {
             finish(what === "app")
+            installed = what === "app"
             rootwindow.popupShow(null, "info", (what === "app"
                                                 ? qsTr("The update is installed. Please switch the model off and restart the transmitter.")
                                                 : qsTr("The system update is installed when the transmitter is switched on next time."))
@@ -371,6 +375,51 @@ Item {
                 info.finish(false)
             else
                 UpdateManager.abort()
+        }
+    }
+
+    // After the box that tells the install, this stays: a transmitter whose
+    // keys do nothing says why and what to do.
+    Rectangle {
+        objectName: "updateInstalledNote"
+        anchors.fill: parent
+        z: 60
+        visible: info.installed && !rootwindow.popupIsShown()
+        color: rootwindow.backColour
+        MouseArea { anchors.fill: parent }
+        Column {
+            anchors.centerIn: parent
+            width: parent.width - 48
+            spacing: 14
+            Image {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 48
+                height: 48
+                sourceSize.width: 48
+                sourceSize.height: 48
+                source: "qrc:/Frontend/Images/info" + rootwindow.iconSuffix + ".svg"
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTr("Application update") + Language.emptyString
+                color: rootwindow.textColour
+                font.family: rootwindow.fontFamily
+                font.pixelSize: 18
+                font.bold: true
+            }
+            Text {
+                objectName: "updateInstalledText"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTr("The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.")
+                      + Language.emptyString
+                color: rootwindow.textColour
+                font.family: rootwindow.fontFamily
+                font.pixelSize: 15
+            }
         }
     }
 

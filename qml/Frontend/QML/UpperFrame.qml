@@ -43,9 +43,13 @@ Item {
     width: 480
     height: 200
 
-    // The strip swings past its place on the way there (read by tests).
+    // The strip swings past its place on the way there (read by tests). The
+    // swing's own object is not among the strip's children until it first
+    // runs: the strip says whether it swings.
+    readonly property bool swinging: swing.running
     Behavior on y {
         NumberAnimation {
+            id: swing
             objectName: "stripSwing"
             duration: 1000
             easing.type: Easing.OutElastic
@@ -186,6 +190,11 @@ Item {
         }
         previousMode = mode
         shownMode = mode
+        // The engine reports no flight mode (one past the last) between a
+        // reset of its data (a model load, a voice install) and its next
+        // pass: that has no name, and the name shown stays.
+        if (mode < 0 || mode >= Database.KLX_DataBaseManagerGetMaxFlightmodes())
+            return
         if (Database.KLX_DataBaseManagerGetSetModelLoadState(0, DatabaseValue.AtomicDirGet) === GuiCmdData.KLX_MODELLLOAD_STATUS_READY)
             modeName = Database.KLX_DataBaseManagerFlightmodeGetSet_Name(mode, "", DatabaseValue.AtomicDirGet, DatabaseValue.KLX_True)
     }

@@ -3474,6 +3474,10 @@ A name must not contain / or &quot;..&quot;.</source>
         <translation>更新已安装。请关闭模型电源并重启发射机。</translation>
     </message>
     <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation>更新已安装。请关闭发射机以完成更新：在此之前，按键和状态栏保持锁定。</translation>
+    </message>
+    <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
         <translation>系统更新将在下次打开发射机时安装。</translation>
     </message>

@@ -3474,6 +3474,10 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
         <translation>Das Update ist installiert. Bitte das Modell ausschalten und den Sender neu starten.</translation>
     </message>
     <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation>Das Update ist installiert. Zum Abschließen den Sender ausschalten: Bis dahin bleiben die Tasten und die Statusleiste gesperrt.</translation>
+    </message>
+    <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
         <translation>Das System-Update wird beim nächsten Einschalten des Senders installiert.</translation>
     </message>

@@ -3474,6 +3474,10 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
         <translation>La actualización está instalada. Apague el modelo y reinicie la emisora.</translation>
     </message>
     <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation>La actualización está instalada. Apague la emisora para terminarla: hasta entonces, las teclas y la barra de estado permanecen bloqueadas.</translation>
+    </message>
+    <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
         <translation>La actualización del sistema se instalará la próxima vez que se encienda la emisora.</translation>
     </message>

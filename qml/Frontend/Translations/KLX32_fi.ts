@@ -3474,6 +3474,10 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
         <translation>Päivitys on asennettu. Sammuta malli ja käynnistä lähetin uudelleen.</translation>
     </message>
     <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation>Päivitys on asennettu. Viimeistele se sammuttamalla lähetin: siihen asti näppäimet ja tilapalkki pysyvät lukittuina.</translation>
+    </message>
+    <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
         <translation>Järjestelmäpäivitys asennetaan, kun lähetin käynnistetään seuraavan kerran.</translation>
     </message>

@@ -3474,6 +3474,10 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
         <translation>La mise à jour est installée. Veuillez éteindre le modèle et redémarrer l&apos;émetteur.</translation>
     </message>
     <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation>La mise à jour est installée. Éteignez l&apos;émetteur pour la terminer : jusque-là, les touches et la barre d&apos;état restent verrouillées.</translation>
+    </message>
+    <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
         <translation>La mise à jour du système sera installée au prochain allumage de l&apos;émetteur.</translation>
     </message>

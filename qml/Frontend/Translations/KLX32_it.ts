@@ -3474,6 +3474,10 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
         <translation>Aggiornamento installato. Spegnere il modello e riavviare la trasmittente.</translation>
     </message>
     <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation>L&apos;aggiornamento è installato. Spegnere la trasmittente per completarlo: fino ad allora i tasti e la barra di stato restano bloccati.</translation>
+    </message>
+    <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
         <translation>L&apos;aggiornamento di sistema verrà installato alla prossima accensione della trasmittente.</translation>
     </message>

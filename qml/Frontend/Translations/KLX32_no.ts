@@ -3474,6 +3474,10 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
         <translation>Oppdateringen er installert. Slå av modellen og start senderen på nytt.</translation>
     </message>
     <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation>Oppdateringen er installert. Slå av senderen for å fullføre den: til da forblir tastene og statuslinjen låst.</translation>
+    </message>
+    <message>
         <source>The system update is installed when the transmitter is switched on next time.</source>
         <translation>Systemoppdateringen installeres neste gang senderen slås på.</translation>
     </message>
