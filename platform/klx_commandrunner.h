@@ -76,6 +76,12 @@ bool StartDetached(const QString& program, const QStringList& args);
 QString ShellFirstLine(const QString& commandLine, const QStringList& environment = {},
                        int timeoutMs = kShellLineMs);
 
+// A run sees its program end at once through a process descriptor; a
+// kernel without them (before 5.3) has it looked for in steps of a few ms.
+// Tests switch the descriptors off to try the second way; answers the
+// setting before.
+bool SetEndByProcessDescriptor(bool on);
+
 // Whether a command line or program changes the host (recorded, not run, on
 // the desktop build).
 bool ChangesHost(const QString& program);

@@ -103,6 +103,45 @@ class TestCommandRunner : public QObject {
     for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
   }
 
+  // A tool that closes its output and ends a moment later, or ends at once
+  // after much output: its whole output and its exit code, whether its end
+  // is seen through a process descriptor or looked for in steps.
+  void theOutputsEndBeforeTheToolsEnd_data() {
+    QTest::addColumn<bool>("descriptor");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("code");
+    for (bool descriptor : {true, false}) {
+      const char* how = descriptor ? "process descriptor" : "steps";
+      QTest::addRow("closed, then 50 ms, %s", how)
+          << descriptor << "printf abc; exec >&- 2>&-; sleep 0.05; exit 7" << QByteArray("abc") << 7;
+      QTest::addRow("closed, then at once, %s", how)
+          << descriptor << "printf abc; exec >&- 2>&-; exit 9" << QByteArray("abc") << 9;
+      QTest::addRow("200000 bytes, then at once, %s", how)
+          << descriptor << "head -c 200000 /dev/zero | tr '\\0' y; exit 3" << QByteArray(200000, 'y') << 3;
+    }
+  }
+  void theOutputsEndBeforeTheToolsEnd() {
+    QFETCH(bool, descriptor);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, output);
+    QFETCH(int, code);
+    struct Setting {
+      bool before;
+      explicit Setting(bool on) : before(KLX_Platform::SetEndByProcessDescriptor(on)) {}
+      ~Setting() { KLX_Platform::SetEndByProcessDescriptor(before); }
+    } setting(descriptor);
+    for (int i = 0; i < 10; ++i) {
+      QByteArray merged, standard;
+      const int run = KLX_Platform::Run("sh", {"-c", line}, 10000, &merged);
+      const int runFor = KLX_Platform::RunFor("sh", {"-c", line}, 10000, &standard);
+      QCOMPARE(run, code);
+      QCOMPARE(merged, output);
+      QCOMPARE(runFor, code);
+      QCOMPARE(standard, output);
+    }
+  }
+
   void whatARunPrintsAndWhereItRuns() {
     QByteArray out;
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "echo out; echo err >&2; exit 3"}, 10000, &out), 3);
