@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMutex>
-#include <QProcess>
 #include <QSet>
 
 #include <fcntl.h>
@@ -22,6 +21,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -107,10 +107,11 @@ void RecordCommand(const QString& line) {
 namespace {
 // Where a started program's standard output and error go.
 enum class Output {
-  Discard,          // both to /dev/null
-  Merged,           // both into the pipe
-  StandardOnly,     // output into the pipe, error to /dev/null
-  StandardKeepError // output into the pipe, error the program's own
+  Discard,            // both to /dev/null
+  Merged,             // both into the pipe
+  StandardOnly,       // output into the pipe, error to /dev/null
+  StandardKeepError,  // output into the pipe, error the program's own
+  Inherited           // output and error the program's own
 };
 
 // The longest step between two looks at a running program whose end cannot
@@ -168,6 +169,8 @@ Started Start(const QString& program, const QStringList& args, const QStringList
       break;
     case Output::StandardKeepError:
       posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+      break;
+    case Output::Inherited:
       break;
   }
 #ifdef KLX_SPAWN_CLOSEFROM
@@ -443,11 +446,13 @@ bool StartDetached(const QString& program, const QStringList& args) {
     RecordedCommandAnswer(program, args, nullptr);
     return true;
   }
-  QProcess detached;
-  detached.setProgram(program);
-  detached.setArguments(args);
-  detached.setStandardInputFile(QProcess::nullDevice());
-  return detached.startDetached();
+  // As every run: input from /dev/null, a session of its own and none of
+  // the program's descriptors but its output and error, which it shares.
+  const Started started = Start(program, args, {}, Output::Inherited);
+  if (started.pid <= 0) return false;
+  // Not waited for, but reaped once it ends: it leaves no zombie behind.
+  std::thread([pid = started.pid] { Reap(pid); }).detach();
+  return true;
 }
 
 // ---- A run another thread may end ----

@@ -61,7 +61,9 @@ int RunWatched(const QString& program, const QStringList& args, int timeoutMs, c
 int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByteArray* standardOutput = nullptr);
 
 // A program with an argument list started in the background and not waited
-// for, as "program args &" in a shell. False when it could not be started.
+// for, as "program args &" in a shell: like every program started here it
+// gets none of the program's descriptors beyond the standard three (its
+// output and error are the program's). False when it could not be started.
 // On the desktop a network tool is recorded (with " &") and answered by the
 // simulated interface.
 bool StartDetached(const QString& program, const QStringList& args);

@@ -6,6 +6,7 @@
 #include "platform/klx_commandrunner.h"
 #include "vorn_testroot.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -101,6 +102,27 @@ class TestCommandRunner : public QObject {
     QCOMPARE(KLX_Platform::RunWatched("sh", {script, pids}, 600000, [&] { return !QFileInfo::exists(pids); }), -1);
     QVERIFY2(took.elapsed() < 300000, "the watch was not heard");
     for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
+  }
+
+  // Whatever way a program starts, it gets the standard three descriptors
+  // and none of the program's others, also one opened without
+  // close-on-exec. `ls` lists its own: those three and the folder it reads.
+  void aStartedProgramGetsOnlyTheStandardDescriptors_data() { WayRows(true); }
+  void aStartedProgramGetsOnlyTheStandardDescriptors() {
+    QFETCH(int, way);
+    const QString script = m_Root->Path() + "/descriptors.sh";
+    const QString answer = m_Root->Path() + "/answer";
+    QVERIFY(Write(script, "ls /proc/self/fd > \"$1.part\"\nmv \"$1.part\" \"$1\"\necho done\n"));
+    const int open = ::open(qPrintable(m_Root->Path() + "/open"), O_WRONLY | O_CREAT, 0600);
+    QVERIFY(open >= 0);
+    const int inherited = ::fcntl(open, F_DUPFD, 40);
+    ::close(open);
+    QVERIFY(inherited >= 40);
+    const int result = RunScript(Way(way), script, answer, 10000);
+    ::close(inherited);
+    QCOMPARE(result, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(answer), 10000);
+    QCOMPARE(Read(answer), QByteArray("0\n1\n2\n3\n"));
   }
 
   // A tool that closes its output and ends a moment later, or ends at once
