@@ -398,7 +398,7 @@ int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArr
         const QStringList& environment, const QString& workingDirectory) {
   if (!IsBoard() && ChangesHost(program)) {
     RecordCommand((QStringList{program} + args).join(' '));
-    return 0;
+    return RecordedCommandAnswer(program, args, output);
   }
   const Started started =
       Start(program, args, environment, output ? Output::Merged : Output::Discard, workingDirectory);

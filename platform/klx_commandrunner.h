@@ -43,7 +43,9 @@ int System(const QString& commandLine, int timeoutMs);
 // added to the program's, in `workingDirectory` when one is given (a folder
 // of the board: placed under the desktop's root). What it prints, standard
 // output and error together, in `output`. Returns the exit code, or -1 when
-// it could not be started, was killed or ran out of time.
+// it could not be started, was killed or ran out of time. On the desktop a
+// command that would change the host is recorded and answered as RunFor
+// answers it.
 int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArray* output = nullptr,
         const QStringList& environment = {}, const QString& workingDirectory = QString());
 // The same with kDefaultToolMs.
