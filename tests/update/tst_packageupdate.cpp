@@ -157,6 +157,20 @@ class PackageUpdateTest : public QObject {
     QVERIFY(!QFileInfo::exists(rig.names.KLX_FileNameHandlerGetUpdateFilePath() + "notes.txt"));
   }
 
+  // An epilog that fails cannot undo the install: it stands, and the
+  // terminal says what the script answered.
+  void anEpilogThatFailsIsLogged() {
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    rig.package.epilog = "#!/bin/sh\nexit 4\n";
+    QVERIFY(rig.PutOnStick(0, rig.package.Files()));
+    VornTerminalLines lines;
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({5, 6, 7, 2}));
+    QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"), rig.package.program);
+    QCOMPARE(lines.TerminalWithAny({"answered"}), QStringList({"the update's epilog script answered 4"}));
+  }
+
   // Batteries at their limit install; whatever stops the install before
   // the program is replaced leaves the old program and its translations as
   // they were, the start-up phase returns, and the screens see the status
