@@ -160,6 +160,9 @@ class UpdateManagerTest : public QObject {
     rig.manager.abort();
     QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_Aborted), int(CUpdateManager::Src_KlServer)));
     QVERIFY(rig.NothingMore());
+    // The pilot's answer is no failed download.
+    QCOMPARE(lines.TerminalWithAny({"abort", "completed with an error"}),
+             QStringList({"update KLX32MD5fold.txt: the pilot aborted it at the question before its install"}));
     // The developers' lines of the runs and the install are theirs, not the
     // terminal's, which says in words what begins.
     const QStringList developers{"selectForDownload()...", "CUpdateDownloaderBase::_downloadUpdate()...",
