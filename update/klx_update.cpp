@@ -81,6 +81,9 @@ int KLX_Update::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol
 }
 
 int KLX_Update::KLX_VornBaseStartTask(Task_Data_T task) {
+  // An abort pressed before the task began was for an earlier download; one
+  // pressed from now on, before the first request too, is this one's.
+  if (task.paraint1 == VT::KLX_TASK_PARA_UPDATE_WLAN) KLX_Update_HttpReq::m_userAbortRequest = false;
   m_Task = task;
   m_Update = TaskUpdate_Data_T();
   KLX_VornBaseSetErrorMaxCount(task.repeat);

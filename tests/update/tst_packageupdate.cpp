@@ -483,28 +483,32 @@ class PackageUpdateTest : public QObject {
   void installFromServer_data() {
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<qint64>("card");  // the card's free bytes; 0: as it is
-    QTest::addColumn<bool>("abort");
+    QTest::addColumn<QString>("abort");  // when the screen's abort is pressed; empty: never
     QTest::addColumn<int>("yes");
     QTest::addColumn<int>("result");
     QTest::addColumn<QList<int>>("states");
     QTest::addColumn<QList<unsigned>>("codes");
-    QTest::newRow("installed on yes") << QStringList() << qint64(0) << false << int(VT::GUI_USER_Yes)
+    QTest::newRow("installed on yes") << QStringList() << qint64(0) << "" << int(VT::GUI_USER_Yes)
                                       << int(KLX_Done) << QList<int>{23, 27, 5, 6, 7, 2} << QList<unsigned>{0x33620};
-    QTest::newRow("the user says no") << QStringList() << qint64(0) << false << 0 << int(KLX_Error)
+    QTest::newRow("the user says no") << QStringList() << qint64(0) << "" << 0 << int(KLX_Error)
                                       << QList<int>{23, 27} << QList<unsigned>();
     QTest::newRow("the list is missing") << QStringList{"404 /software/KL_Vorn/KLX32MD5fold.txt"} << qint64(0)
-                                         << false << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
-    QTest::newRow("a transfer is cut") << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << qint64(0) << false
+                                         << "" << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
+    QTest::newRow("a transfer is cut") << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << qint64(0) << ""
                                        << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
     QTest::newRow("a card without room for the package")
-        << QStringList() << qint64(100) << false << 0 << int(KLX_Error) << QList<int>{23, 21} << QList<unsigned>();
-    QTest::newRow("the user aborts") << QStringList{"slow /software/KL_Vorn/KLX32LinuxApp 20"} << qint64(0) << true
+        << QStringList() << qint64(100) << "" << 0 << int(KLX_Error) << QList<int>{23, 21} << QList<unsigned>();
+    QTest::newRow("the user aborts") << QStringList{"slow /software/KL_Vorn/KLX32LinuxApp 20"} << qint64(0) << "on the way"
                                      << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
+    // Pressed as soon as the screen shows the download, before its first
+    // request: this download's, not forgotten as one for an earlier one.
+    QTest::newRow("the user aborts as the download begins") << QStringList() << qint64(0) << "as it begins" << 0
+                                                            << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
   }
   void installFromServer() {
     QFETCH(QStringList, faults);
     QFETCH(qint64, card);
-    QFETCH(bool, abort);
+    QFETCH(QString, abort);
     QFETCH(int, yes);
     QFETCH(int, result);
     QFETCH(QList<int>, states);
@@ -516,6 +520,12 @@ class PackageUpdateTest : public QObject {
     server.SetFaults(faults);
     if (card > 0) QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(card)));
 
+    // An abort pressed for an earlier download is not this one's.
+    rig.fx.db.KLX_DataBaseManagerAbortDownload();
+    if (abort == "as it begins")
+      QObject::connect(&rig.fx.db, &KLX_DataBaseManager::updateStatus, &rig.fx.db, [&](int state) {
+        if (state == VT::KLX_UPDATE_STATUS_HTTP_DWNLOADING) rig.fx.db.KLX_DataBaseManagerAbortDownload();
+      }, Qt::DirectConnection);
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_WLAN, VT::KLX_LOAD_HTTPUPDPACKAGE), int(KLX_Ok));
     QCOMPARE(rig.task.KLX_UpdateGetState(), int(KLX_Update::KLX_UPDATE_STATE_DOWNLOADING));
     int polled = KLX_Ok;
@@ -526,14 +536,14 @@ class PackageUpdateTest : public QObject {
           shown << rig.fx.db.KLX_DatabaseManagerGetSetDialogText(QString(), AtomicDirGet);
           // The screen's abort, once, while the program is on its way (one
           // more would wait for the next download).
-          if (abort && shown.contains("KLX32LinuxApp")) {
-            abort = false;
+          if (abort == "on the way" && shown.contains("KLX32LinuxApp")) {
+            abort.clear();
             rig.fx.db.KLX_DataBaseManagerAbortDownload();
           }
           return polled != KLX_Ok;
         },
         20000));
-    if (faults.isEmpty() && card == 0) {
+    if (faults.isEmpty() && card == 0 && abort.isEmpty()) {
       QCOMPARE(polled, int(KLX_Trigger));
       QVERIFY2(shown.contains("KLX32LinuxApp"), qPrintable(QStringList(shown.values()).join(',')));
       QCOMPARE(rig.Answer(2, yes), result);
