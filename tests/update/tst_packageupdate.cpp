@@ -171,6 +171,35 @@ class PackageUpdateTest : public QObject {
     QCOMPARE(lines.TerminalWithAny({"answered"}), QStringList({"the update's epilog script answered 4"}));
   }
 
+  // A recovery the screen asks about before it asks the pilot: a broken
+  // "Update.xml" refuses it, and the asking reports nothing; the task the
+  // pilot starts all the same reports what it finds.
+  void aRecoveryAskedAboutReportsNothing_data() {
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QList<unsigned>>("codes");  // of the task
+    const QByteArray head = "<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>";
+    QTest::newRow("a version that is no number")
+        << QByteArray(head + "<VersionMajor>x</VersionMajor></UPDATE></vornupdate>") << QList<unsigned>{0x52883, 0x23618};
+    QTest::newRow("an unknown element") << QByteArray(head + "</UPDATE><EXTRA/></vornupdate>")
+                                        << QList<unsigned>{0x22883, 0x23618};
+    QTest::newRow("broken off") << QByteArray(head + "<VersionMajor>3</Vers") << QList<unsigned>{0x2280A, 0x23618};
+  }
+  void aRecoveryAskedAboutReportsNothing() {
+    QFETCH(QByteArray, xml);
+    QFETCH(QList<unsigned>, codes);
+    PackageRig rig;
+    rig.fx.errors.Expect({0x2280A, 0x22883, 0x23618});
+    QVERIFY(rig.Up());
+    QVERIFY(WriteFile(rig.names.KLX_FileNameHandlerGetUpdateFilePath() + "Update.xml", xml));
+    const int tc = VT::KLX_UPDATE_RECOVER_TRANSCEIVER;
+    QCOMPARE(rig.fx.runtime.KLX_RuntimeDatabaseManagerRecoveryRefusal(tc), int(VT::KLX_UPDATE_STATUS_NO_UPDATE_XML));
+    QVERIFY(rig.Reports().isEmpty());
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_FWVORN_RECOVERY, tc), int(KLX_Error));
+    QList<unsigned> seen;
+    for (const auto& r : rig.Reports()) seen << r.first;
+    QCOMPARE(seen, codes);
+  }
+
   // Batteries at their limit install; whatever stops the install before
   // the program is replaced leaves the old program and its translations as
   // they were, the start-up phase returns, and the screens see the status
