@@ -253,12 +253,14 @@ void KLX_AudioHandler::RunPendingSound() {
     CopyIntoSpeechPipe(command.pipeCopy, cancelled);
   } else {
     // Read again: a user's file may have changed since it was picked, and
-    // the player opens the path itself. Its length is the player's time; a
-    // sound of the program's own whose length cannot be read gets the most
-    // a picked file may take.
+    // the player opens the path itself. Its length is the player's time, at
+    // most what a picked file may take: a sound of the program's own whose
+    // head claims hours (damaged, or replaced on the card) holds speech back
+    // no longer than a user's file, and one whose length cannot be read
+    // gets that most.
     CWaveFile wave;
     const bool readable = wave.Read(command.file);
-    qint64 ms = readable ? wave.PlayMs() : qint64(kSoundFileMaxSeconds) * 1000;
+    qint64 ms = readable ? qMin(wave.PlayMs(), qint64(kSoundFileMaxSeconds) * 1000) : qint64(kSoundFileMaxSeconds) * 1000;
     if (command.cutSeconds > 0) ms = qMin(ms, qint64(command.cutSeconds) * 1000);
     const int limitMs = int(qMin(ms, qint64(std::numeric_limits<int>::max() - kPlayerStartMs))) + kPlayerStartMs;
     played = (readable || !command.fileSound) && m_RunPlayer(command.playerArgs, limitMs, cancelled) == 0;

@@ -448,11 +448,27 @@ void KLX_DataBaseManager::KLX_DataBaseManagerSetTimeToSystem(bool seconds) {
   QString when = QStringLiteral("%1-%2-%3 ").arg(d.year()).arg(d.month()).arg(d.day()) +
                  QStringLiteral("%1:%2").arg(t.hour()).arg(t.minute());
   if (seconds) when += QStringLiteral(":%1").arg(t.second());
-  KLX_Platform::Run(QStringLiteral("date"), {when}, KLX_Platform::kQuickToolMs);
+  // Each tool's answer is logged when it is not 0 (-1: it did not start, or
+  // was killed at its limit); the log's last line says what became of the
+  // clock.
+  const auto run = [](const QString& program, const QString& argument) {
+    const int result = KLX_Platform::Run(program, {argument}, KLX_Platform::kQuickToolMs);
+    if (result != 0) qWarning("%s %s answered %d", qUtf8Printable(program), qUtf8Printable(argument), result);
+    return result;
+  };
+  const int set = run(QStringLiteral("date"), when);
   const bool h24 = settings->KLX_SystemPropertiesGetSet_Display24h(0, AtomicDirGet) != 0;
-  KLX_Platform::Run(QStringLiteral("date"), {h24 ? QStringLiteral("+%R") : QStringLiteral("+%r")}, KLX_Platform::kQuickToolMs);
-  KLX_Platform::Run(QStringLiteral("hwclock"), {QStringLiteral("-w")}, KLX_Platform::kQuickToolMs);
-  KLXErrorHandler.RegisterError(kClockChanged, QStringLiteral("System time/date is changed!"));
+  run(QStringLiteral("date"), h24 ? QStringLiteral("+%R") : QStringLiteral("+%r"));
+  const int kept = run(QStringLiteral("hwclock"), QStringLiteral("-w"));
+  if (set != 0)
+    KLXErrorHandler.RegisterError(kClockChanged, QStringLiteral("System time/date is not changed: date %1 answered %2")
+                                                     .arg(when)
+                                                     .arg(set));
+  else if (kept != 0)
+    KLXErrorHandler.RegisterError(
+        kClockChanged, QStringLiteral("System time/date is changed, the hardware clock is not: hwclock -w answered %1").arg(kept));
+  else
+    KLXErrorHandler.RegisterError(kClockChanged, QStringLiteral("System time/date is changed!"));
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DateTime(QDateTime& datetime, int dir,

@@ -7,19 +7,21 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMutex>
-#include <QProcess>
 #include <QSet>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -30,6 +32,11 @@ extern char** environ;
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 29))
 #define KLX_SPAWN_CHDIR 1
 #endif
+// The kernel's call for a process descriptor (Linux 5.3), numbered alike on
+// every architecture; glibc names it only from 2.36 on.
+#ifndef SYS_pidfd_open
+#define SYS_pidfd_open 434
+#endif
 #ifndef POSIX_SPAWN_SETSID
 #error "a started program needs a session of its own: posix_spawn without POSIX_SPAWN_SETSID"
 #endif
@@ -38,6 +45,8 @@ namespace KLX_Platform {
 
 namespace {
 QMutex g_logMutex;
+// Off once the kernel has shown it has no process descriptors.
+std::atomic<bool> g_EndByDescriptor{true};
 
 // The program's environment with `additions` ("NAME=value") put in, as
 // posix_spawn takes it.
@@ -70,6 +79,8 @@ QString FirstWord(const QString& line) {
 }
 }  // namespace
 
+bool SetEndByProcessDescriptor(bool on) { return g_EndByDescriptor.exchange(on); }
+
 bool ChangesHost(const QString& program) {
   static const QSet<QString> hostChanging = {
       "sync", "poweroff", "reboot", "halt", "umount", "umount2", "mount", "date", "hwclock",
@@ -96,14 +107,16 @@ void RecordCommand(const QString& line) {
 namespace {
 // Where a started program's standard output and error go.
 enum class Output {
-  Discard,          // both to /dev/null
-  Merged,           // both into the pipe
-  StandardOnly,     // output into the pipe, error to /dev/null
-  StandardKeepError // output into the pipe, error the program's own
+  Discard,            // both to /dev/null
+  Merged,             // both into the pipe
+  StandardOnly,       // output into the pipe, error to /dev/null
+  StandardKeepError,  // output into the pipe, error the program's own
+  Inherited           // output and error the program's own
 };
 
-// The longest step between two looks at a running program: waitpid cannot
-// wait with a limit, so a run with one looks in steps, short at first.
+// The longest step between two looks at a running program whose end cannot
+// be waited for through a process descriptor, and between two looks of a
+// watch: short at first.
 constexpr int kLongestStepMs = 50;
 // A killed program that does not end within this (stuck in a driver) is
 // left unreaped rather than waited for.
@@ -156,6 +169,8 @@ Started Start(const QString& program, const QStringList& args, const QStringList
       break;
     case Output::StandardKeepError:
       posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+      break;
+    case Output::Inherited:
       break;
   }
 #ifdef KLX_SPAWN_CLOSEFROM
@@ -227,6 +242,29 @@ void SleepMs(int ms) {
   }
 }
 
+// A descriptor that becomes readable when a started program ends, so that
+// its end is seen at once; -1 where there is none (a kernel before 5.3):
+// the end is then looked for in steps. The program is not reaped before the
+// descriptor is closed, so its pid cannot be another's meanwhile.
+class EndWatch {
+ public:
+  explicit EndWatch(pid_t pid) {
+    if (!g_EndByDescriptor.load(std::memory_order_relaxed)) return;
+    // Opened with close-on-exec: no later program inherits it.
+    m_Fd = int(::syscall(SYS_pidfd_open, pid, 0));
+    if (m_Fd < 0 && errno == ENOSYS) g_EndByDescriptor = false;
+  }
+  ~EndWatch() {
+    if (m_Fd >= 0) ::close(m_Fd);
+  }
+  EndWatch(const EndWatch&) = delete;
+  EndWatch& operator=(const EndWatch&) = delete;
+  int Fd() const { return m_Fd; }
+
+ private:
+  int m_Fd = -1;
+};
+
 // Waits until `pid` ends, at most `timeoutMs` (kNoTimeLimit: no limit),
 // reading what it prints from `readEnd` (-1: nothing) into `collected`
 // meanwhile, so that a full pipe never holds it up, and no longer than
@@ -240,6 +278,7 @@ bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
     }
     return true;
   }
+  const EndWatch end(pid);
   QElapsedTimer clock;
   clock.start();
   int step = 1;
@@ -250,19 +289,34 @@ bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
       return true;
     }
     if (keepGoing && !keepGoing()) return false;
-    qint64 wait = step;
+    // Its end wakes the wait; only a watch, or a kernel without process
+    // descriptors, needs looks in steps.
+    qint64 wait = -1;
+    if (end.Fd() < 0 || keepGoing) {
+      wait = step;
+      step = qMin(step * 2, kLongestStepMs);
+    }
     if (timeoutMs >= 0) {
       const qint64 left = timeoutMs - clock.elapsed();
       if (left <= 0) return false;
-      wait = qMin(wait, left);
+      wait = wait < 0 ? left : qMin(wait, left);
     }
-    step = qMin(step * 2, kLongestStepMs);
-    if (readEnd < 0) {
+    pollfd ready[2];
+    nfds_t count = 0;
+    if (end.Fd() >= 0) ready[count++] = {end.Fd(), POLLIN, 0};
+    const nfds_t output = count;
+    if (readEnd >= 0) ready[count++] = {readEnd, POLLIN, 0};
+    if (count == 0) {
       SleepMs(int(wait));
       continue;
     }
-    pollfd ready{readEnd, POLLIN, 0};
-    if (::poll(&ready, 1, int(wait)) > 0 && !ReadAvailable(readEnd, collected)) readEnd = -1;
+    if (::poll(ready, count, int(wait)) > 0 && readEnd >= 0 && ready[output].revents != 0 &&
+        !ReadAvailable(readEnd, collected)) {
+      // The end of its output: its own end follows in a moment, so the
+      // steps start short again.
+      readEnd = -1;
+      step = 1;
+    }
   }
 }
 
@@ -344,7 +398,7 @@ int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArr
         const QStringList& environment, const QString& workingDirectory) {
   if (!IsBoard() && ChangesHost(program)) {
     RecordCommand((QStringList{program} + args).join(' '));
-    return 0;
+    return RecordedCommandAnswer(program, args, output);
   }
   const Started started =
       Start(program, args, environment, output ? Output::Merged : Output::Discard, workingDirectory);
@@ -392,11 +446,13 @@ bool StartDetached(const QString& program, const QStringList& args) {
     RecordedCommandAnswer(program, args, nullptr);
     return true;
   }
-  QProcess detached;
-  detached.setProgram(program);
-  detached.setArguments(args);
-  detached.setStandardInputFile(QProcess::nullDevice());
-  return detached.startDetached();
+  // As every run: input from /dev/null, a session of its own and none of
+  // the program's descriptors but its output and error, which it shares.
+  const Started started = Start(program, args, {}, Output::Inherited);
+  if (started.pid <= 0) return false;
+  // Not waited for, but reaped once it ends: it leaves no zombie behind.
+  std::thread([pid = started.pid] { Reap(pid); }).detach();
+  return true;
 }
 
 // ---- A run another thread may end ----

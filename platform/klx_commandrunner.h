@@ -43,7 +43,9 @@ int System(const QString& commandLine, int timeoutMs);
 // added to the program's, in `workingDirectory` when one is given (a folder
 // of the board: placed under the desktop's root). What it prints, standard
 // output and error together, in `output`. Returns the exit code, or -1 when
-// it could not be started, was killed or ran out of time.
+// it could not be started, was killed or ran out of time. On the desktop a
+// command that would change the host is recorded and answered as RunFor
+// answers it.
 int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArray* output = nullptr,
         const QStringList& environment = {}, const QString& workingDirectory = QString());
 // The same with kDefaultToolMs.
@@ -61,7 +63,9 @@ int RunWatched(const QString& program, const QStringList& args, int timeoutMs, c
 int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByteArray* standardOutput = nullptr);
 
 // A program with an argument list started in the background and not waited
-// for, as "program args &" in a shell. False when it could not be started.
+// for, as "program args &" in a shell: like every program started here it
+// gets none of the program's descriptors beyond the standard three (its
+// output and error are the program's). False when it could not be started.
 // On the desktop a network tool is recorded (with " &") and answered by the
 // simulated interface.
 bool StartDetached(const QString& program, const QStringList& args);
@@ -75,6 +79,12 @@ bool StartDetached(const QString& program, const QStringList& args);
 // ("... & echo $!") returns at once.
 QString ShellFirstLine(const QString& commandLine, const QStringList& environment = {},
                        int timeoutMs = kShellLineMs);
+
+// A run sees its program end at once through a process descriptor; a
+// kernel without them (before 5.3) has it looked for in steps of a few ms.
+// Tests switch the descriptors off to try the second way; answers the
+// setting before.
+bool SetEndByProcessDescriptor(bool on);
 
 // Whether a command line or program changes the host (recorded, not run, on
 // the desktop build).

@@ -17,7 +17,8 @@
 //     it with its passphrase; DHCP then gives it its "address" (none when
 //     empty). "exit" and "output" replace the simulated exit code and
 //     standard output of a command, by its whole command line or by its
-//     program's name.
+//     program's name; of any command recorded instead of run (the clock's
+//     "date" and "hwclock" too).
 //   <root>/run/wlan/state.json     what the tools have done (interface up,
 //                                  supplicant and its networks, DHCP client,
 //                                  static address); kept by the platform.
@@ -36,7 +37,8 @@ QStringList InterfaceIPv4Addresses(const QString& interface);
 
 // Desktop: the simulated answer to a network tool that was recorded instead
 // of run: its exit code, and its standard output in `standardOutput`.
-// Commands outside the network tools answer 0 with no output.
+// Commands outside the network tools answer 0 with no output, unless the
+// scenario's "exit" or "output" names them.
 int RecordedCommandAnswer(const QString& program, const QStringList& args, QByteArray* standardOutput);
 
 }  // namespace KLX_Platform

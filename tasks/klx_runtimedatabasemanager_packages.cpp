@@ -63,7 +63,8 @@ QString KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerFolderGetKLUdscrpt
 }
 
 int KLX_RuntimeDatabaseManager::KLX_RuntimeDatabaseManagerRecoveryRefusal(int controller) const {
-  return KLX_RecoveryCheckPackage(controller).status;
+  // The screen asks before it asks the pilot: asking reports nothing.
+  return KLX_RecoveryCheckPackage(controller, false).status;
 }
 
 bool KLX_RuntimeDatabaseManager::FileManagerCreate() {

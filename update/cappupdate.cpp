@@ -84,11 +84,11 @@ void CAppUpdate::KLX_Update_SetAllModifyPermissions(bool allow) {
 bool CAppUpdate::runSystemCmd(const QString& program, const QStringList& args, int* status,
                               const QString& workingDirectory) {
   if (program.isEmpty()) return false;
-  qDebug("run system cmd: <%s>", qUtf8Printable((QStringList{program} + args).join(' ')));
+  qCDebug(lcVornDebug, "run system cmd: <%s>", qUtf8Printable((QStringList{program} + args).join(' ')));
   const int code = KLX_Platform::Run(program, args, KLX_Platform::kInstallScriptMs, nullptr, {}, workingDirectory);
   if (status) *status = code;
-  qDebug("    return code: %d", code);
-  return true;
+  qCDebug(lcVornDebug, "    return code: %d", code);
+  return code == 0;
 }
 
 int CAppUpdate::KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler& names) {
@@ -110,7 +110,11 @@ void CAppUpdate::KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names
   const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
   if (!m_Package.RunsAt(path)) return;
   MakeExecutable(path);
-  runSystemCmd(script, {}, nullptr, QStringLiteral("/"));
+  // The copies fail with their own report when the partitions stay
+  // read-only; what the script came to is logged here.
+  int status = 0;
+  if (!runSystemCmd(script, {}, &status, QStringLiteral("/")))
+    qWarning("the remount script %s answered %d", qUtf8Printable(script), status);
 }
 
 int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version) {
@@ -147,7 +151,10 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
   if (result == Err_NoErrors) result = MarkPending(xml);
   if (result == Err_NoErrors) {
     qCDebug(lcVornDebug, "Please, switch of the VORN system!");
-    KLX_UpdateRunShellScript(false, names);
+    // The program is installed whatever the script answers; its answer is
+    // logged.
+    const int epilog = KLX_UpdateRunShellScript(false, names);
+    if (epilog != 0) qWarning("the update's epilog script answered %d", epilog);
   }
   if (savingOff && result != Err_NoErrors) KLX_Update_SetAllModifyPermissions(true);
   if (m_Db) m_Db->KLX_DataBaseManagerUpdateEnd();

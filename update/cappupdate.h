@@ -30,7 +30,8 @@ class CAppUpdate : public CFileListDownloader {
   // its exit code; 0 for none.
   int KLX_UpdateRunShellScript(bool prolog, const KLX_FileNameHandler& names);
   void KLX_UpdateOpenCloseLinuxSystem(const KLX_FileNameHandler& names, bool open);
-  // False for an empty program.
+  // True when the program ran and ended with 0; false for an empty program,
+  // one that could not start, was killed or failed (its result in `status`).
   bool runSystemCmd(const QString& program, const QStringList& args, int* status,
                     const QString& workingDirectory = QString());
 

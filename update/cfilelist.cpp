@@ -12,6 +12,23 @@ QByteArray WithoutLineEnd(QByteArray line) {
   while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
   return line;
 }
+
+// The bytes of a size line "SZ:<decimal digits>B;": false when the line is
+// none, the digits missing, anything else among them or the number beyond
+// the largest size there is.
+bool SizeOfLine(const QByteArray& line, qint64* size) {
+  const int end = line.indexOf("B;", 3);
+  if (end <= 3) return false;
+  qint64 bytes = 0;
+  for (int i = 3; i < end; ++i) {
+    const char c = line.at(i);
+    if (c < '0' || c > '9') return false;
+    if (bytes > (std::numeric_limits<qint64>::max() - (c - '0')) / 10) return false;
+    bytes = bytes * 10 + (c - '0');
+  }
+  *size = bytes;
+  return true;
+}
 }  // namespace
 
 void CFileList::free() {
@@ -30,6 +47,22 @@ bool CFileList::Load(QIODevice* device, const QString& ignoreName) {
     // Nothing more to read now: a device that is not at its end yet would
     // otherwise be asked for ever.
     if (line.isEmpty()) break;
+    // Size lines first: a blank in one ("SZ: 12B;") makes it no file line.
+    if (line.startsWith("SZ:")) {
+      // Every size line holds a size: one that does not would leave its
+      // file without a bound on its download and out of the card's sum.
+      qint64 size = -1;
+      if (!SizeOfLine(line, &size)) {
+        qWarning("CFileList::Load(): size line %s is no size: the list is broken", WithoutLineEnd(line).constData());
+        free();
+        return false;
+      }
+      if (!m_Entries.isEmpty()) {
+        m_Entries.last().size = size;
+        m_TotalSize = AddSizes(m_TotalSize, size);
+        continue;
+      }
+    }
     const int blank = line.indexOf(' ');
     if (blank >= 1) {
       const int separator = line.indexOf(" ./", blank);
@@ -47,21 +80,6 @@ bool CFileList::Load(QIODevice* device, const QString& ignoreName) {
       }
       m_Entries.append(item);
       continue;
-    }
-    if (!m_Entries.isEmpty() && line.size() > 4 && line.startsWith("SZ:")) {
-      const int end = line.indexOf("B;", 4);
-      if (end >= 4) {
-        bool ok = false;
-        const qint64 size = line.mid(3, end - 3).toLongLong(&ok);
-        if (!ok || size < 0) {
-          qWarning("CFileList::Load(): size line %s is no size: the list is broken", WithoutLineEnd(line).constData());
-          free();
-          return false;
-        }
-        m_Entries.last().size = size;
-        m_TotalSize = AddSizes(m_TotalSize, size);
-        continue;
-      }
     }
     if (!unknownLineFound(line, m_Entries.isEmpty() ? nullptr : &m_Entries.last())) break;
   }

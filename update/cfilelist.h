@@ -30,8 +30,10 @@ class CFileList {
 
   // Reads the list from an open device, leaving out the entry whose path is
   // `ignoreName` (a list that names itself); true when it holds an entry.
-  // A size that is no number leaves the list empty: every size bounds a
-  // download and counts against the card's room.
+  // A size line ("SZ:...") that holds no size ("SZ:B;", "SZ:12" without
+  // its "B;", "SZ:12xB;") leaves the list empty: every size bounds a
+  // download and counts against the card's room. A size line before the
+  // first file is an unknown line.
   bool Load(QIODevice* device, const QString& ignoreName);
   // The first entry (the walk starts again), none for an empty list.
   CFileListItem* First();

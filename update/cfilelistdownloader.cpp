@@ -164,9 +164,10 @@ bool CFileListDownloader::beginDownloadNext(bool first) {
 }
 
 void CFileListDownloader::downloadComplete(QString name, error_t error, bool present) {
+  const int state = m_ListState;
   m_ListState = ls_Idle;
   error_t result = error;
-  if (error != Err_NoErrors) {
+  if (error != Err_NoErrors && !(error == Err_Aborted && state == ls_WaitUser)) {
     // What arrived stays: the next run finds it by its digest. The file
     // named is the one whose transfer ended it, the list or a listed file.
     qWarning("download %s completed with an error: %d", qUtf8Printable(m_CurrentTarget), error);
@@ -217,6 +218,13 @@ void CFileListDownloader::UserDecisionRequired(reason_t reason) {
 
 void CFileListDownloader::onAborted(bool aborted) {
   CUpdateDownloaderBase::onAborted(aborted);
+  if (m_ListState == ls_WaitUser) {
+    // The pilot's answer to the question before the install: no transfer
+    // went wrong.
+    qInfo("update %s: the pilot aborted it at the question before its install", qUtf8Printable(m_ListName));
+    downloadComplete(m_ListFile, Err_Aborted, false);
+    return;
+  }
   // An aborted transfer may have ended the run already.
   if (m_ListState != ls_Idle) downloadComplete(m_ListFile, aborted ? Err_Aborted : Err_Failed, false);
 }

@@ -1,12 +1,14 @@
 #include "update/cthread.h"
 
+#include "frame/klx_debuglog.h"
+
 CThread::CThread(const QString& name, QThread::Priority priority) : m_Name(name), m_Priority(priority) {
-  qDebug("CThread created: 0x%08X", unsigned(quintptr(this)));
+  qCDebug(lcVornDebug, "CThread created: 0x%08X", unsigned(quintptr(this)));
 }
 
 CThread::~CThread() {
   Free();
-  qDebug("CThread destroyed: 0x%08X", unsigned(quintptr(this)));
+  qCDebug(lcVornDebug, "CThread destroyed: 0x%08X", unsigned(quintptr(this)));
 }
 
 bool CThread::Start() {

@@ -26,13 +26,13 @@ KLX_RecoveryCheck Refused(KLX_RecoveryCheck check, int status, unsigned code, co
 }
 }  // namespace
 
-KLX_RecoveryCheck KLX_RecoveryCheckPackage(int controller) {
+KLX_RecoveryCheck KLX_RecoveryCheckPackage(int controller, bool report) {
   KLX_RecoveryCheck check;
   const KLX_FileNameHandler names;
   const QString xml = names.KLX_FileNameHandlerGetUpdateFilePath() + names.KLX_FileNameHandlerGetUpdateFileName();
   KLX_UpdateDescription package;
   // No package at all is no broken file: nothing is read, nothing reported.
-  if (!QFileInfo(xml).isFile() || KLX_XMLUpdate::KLX_XMLUpdateDescribe(xml, &package) != KLX_Ok)
+  if (!QFileInfo(xml).isFile() || KLX_XMLUpdate::KLX_XMLUpdateDescribe(xml, &package, report) != KLX_Ok)
     return Refused(check, VT::KLX_UPDATE_STATUS_NO_UPDATE_XML, kErrNoUpdateXml,
                    QStringLiteral("xml updatefile could not be read"));
   const Info& info = Info::Instance();

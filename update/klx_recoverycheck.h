@@ -21,5 +21,7 @@ struct KLX_RecoveryCheck {
 };
 
 // `controller`: KLX_UPDATE_RECOVER_TRANSCEIVER or KLX_UPDATE_RECOVER_STICK
-// (the stick controller when both are set).
-KLX_RecoveryCheck KLX_RecoveryCheckPackage(int controller);
+// (the stick controller when both are set). Without `report` a broken
+// "Update.xml" reaches the error log in no way: the screen only asks; the
+// recovery task's own check reports what it finds.
+KLX_RecoveryCheck KLX_RecoveryCheckPackage(int controller, bool report = true);

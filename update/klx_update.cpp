@@ -81,6 +81,9 @@ int KLX_Update::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol
 }
 
 int KLX_Update::KLX_VornBaseStartTask(Task_Data_T task) {
+  // An abort pressed before the task began was for an earlier download; one
+  // pressed from now on, before the first request too, is this one's.
+  if (task.paraint1 == VT::KLX_TASK_PARA_UPDATE_WLAN) KLX_Update_HttpReq::m_userAbortRequest = false;
   m_Task = task;
   m_Update = TaskUpdate_Data_T();
   KLX_VornBaseSetErrorMaxCount(task.repeat);
@@ -340,7 +343,14 @@ int KLX_Update::Install(const QString& source) {
                                       QStringLiteral("ubifs"), MS_REMOUNT, QString());
   const int rootfs =
       KLX_Platform::Mount(QStringLiteral("ubi0:rootfs"), QStringLiteral("/"), QStringLiteral("ubifs"), MS_REMOUNT, QString());
-  if (app != 0 || rootfs != 0) KLX_UpdateOpenCloseLinuxSystem(true);
+  if (app != 0 || rootfs != 0) {
+    // The copies below fail with their own report when the partitions stay
+    // read-only; what the remount came to is logged here.
+    const int opened = KLX_UpdateOpenCloseLinuxSystem(true);
+    if (opened != 0)
+      qWarning("the partitions could not be remounted writable (application %d, system %d) and the remount script answered %d",
+               app, rootfs, opened);
+  }
 
   // Each new file is written beside the old one under a temporary name and
   // renamed over it: a copy that fails leaves the installed program and
@@ -371,7 +381,10 @@ int KLX_Update::Install(const QString& source) {
   if (m_Xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow() != KLX_Ok)
     return Fail(kErrStateNotSaved, QStringLiteral("pending update could not be saved"), VT::KLX_UPDATE_STATUS_ERROR);
   Status(VT::KLX_UPDATE_STATUS_EPILOG_EXEC);
-  KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_EPILOG, m_Names, false);
+  // The program is installed whatever the script answers; its answer is
+  // logged.
+  const int epilog = KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_EPILOG, m_Names, false);
+  if (epilog != 0) qWarning("the update's epilog script answered %d", epilog);
   // The screen asks the user to switch off; the update phase holds until then.
   Status(VT::KLX_UPDATE_STATUS_SWITCH_OFF);
   m_KeepPhase = true;

@@ -59,8 +59,8 @@ int KLX_Update_HttpReq::KLX_Update_HttpReq_MakeNewRequest(const QUrl& url) {
     if (url.fileName() == ListName()) {
       m_CardFull = false;
       m_Failed = false;
-      // An abort that came as the last download ended is not this one's.
-      m_userAbortRequest = false;
+      // An abort pressed since the task began is kept: the task's start
+      // forgot those of earlier downloads.
       m_Downloaded = 0;
       m_Pending = QStringList{ListName()};
       m_Sizes.clear();

@@ -30,6 +30,8 @@ class KLX_Update_HttpReq : public QObject {
   static const QString kMutexLocked;
 
   // Asks the running download to stop; served at the next look at the name.
+  // The package update task clears it as it starts: a press before that was
+  // for an earlier download.
   static std::atomic<bool> m_userAbortRequest;
 
   explicit KLX_Update_HttpReq(QObject* parent = nullptr);

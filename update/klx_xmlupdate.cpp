@@ -39,6 +39,8 @@ struct Reading {
   KLX_DataBaseManager* db = nullptr;
   // Where a description is asked for: what the file says.
   KLX_UpdateDescription* description = nullptr;
+  // Whether what goes wrong is reported to the error log.
+  bool report = true;
   int result = KLX_Ok;
   bool targetSeen = false;
   bool targetMatches = false;
@@ -48,12 +50,12 @@ struct Reading {
   void Stage(std::function<void()> change) { changes.push_back(std::move(change)); }
   // A bad value: logged, the result is -70000 and reading stops.
   bool Bad(const char* text) {
-    KLXErrorHandler.RegisterError(kSkipped, QString::fromLatin1(text));
+    if (report) KLXErrorHandler.RegisterError(kSkipped, QString::fromLatin1(text));
     result = KLX_Error;
     return false;
   }
   void SkipChild(QXmlStreamReader& reader) {
-    KLXErrorHandler.RegisterError(kSkipped, kSkipText);
+    if (report) KLXErrorHandler.RegisterError(kSkipped, kSkipText);
     reader.skipCurrentElement();
   }
 
@@ -155,18 +157,19 @@ int KLX_XMLUpdate::KLX_XMLUpdateReadUpdateFile(const QString& path) {
     KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("Update.xml file could not be read"));
     return Unreadable();
   }
-  return Read(path, m_Db, nullptr);
+  return Read(path, m_Db, nullptr, true);
 }
 
-int KLX_XMLUpdate::KLX_XMLUpdateDescribe(const QString& path, KLX_UpdateDescription* description) {
+int KLX_XMLUpdate::KLX_XMLUpdateDescribe(const QString& path, KLX_UpdateDescription* description, bool report) {
   *description = KLX_UpdateDescription();
-  return Read(path, nullptr, description);
+  return Read(path, nullptr, description, report);
 }
 
-int KLX_XMLUpdate::Read(const QString& path, KLX_DataBaseManager* db, KLX_UpdateDescription* description) {
+int KLX_XMLUpdate::Read(const QString& path, KLX_DataBaseManager* db, KLX_UpdateDescription* description,
+                        bool report) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("Update.xml file could not be read"));
+    if (report) KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("Update.xml file could not be read"));
     return Unreadable();
   }
   QXmlStreamReader reader(&file);
@@ -177,19 +180,20 @@ int KLX_XMLUpdate::Read(const QString& path, KLX_DataBaseManager* db, KLX_Update
   Reading reading;
   reading.db = db;
   reading.description = description;
+  reading.report = report;
   bool reading_on = true;
   while (reading_on && reader.readNextStartElement()) {
     if (reader.name() == QLatin1String("UPDATE")) {
       reading_on = reading.Update(reader);
     } else {
-      KLXErrorHandler.RegisterError(kErrUnknownElement, kSkipText);
+      if (report) KLXErrorHandler.RegisterError(kErrUnknownElement, kSkipText);
       reader.skipCurrentElement();
       reading.result = KLX_Error;
     }
   }
   // A file broken off in the middle is not a description to install from.
   if (reading_on && reader.hasError()) {
-    KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("Update.xml file could not be read"));
+    if (report) KLXErrorHandler.RegisterError(kErrOpenRead, QStringLiteral("Update.xml file could not be read"));
     return Unreadable();
   }
   file.close();

@@ -30,11 +30,12 @@ class KLX_XMLUpdate : public KLX_XMLModelBase {
   // wrong root or version, a bad value or an unknown top-level element.
   int KLX_XMLUpdateReadUpdateFile(const QString& path);
   // The same reading into `description` alone: the bookkeeping stays as it
-  // is. The result as above.
-  static int KLX_XMLUpdateDescribe(const QString& path, KLX_UpdateDescription* description);
+  // is. The result as above. Without `report` nothing reaches the error
+  // log: a question whose asking changes nothing.
+  static int KLX_XMLUpdateDescribe(const QString& path, KLX_UpdateDescription* description, bool report = true);
 
  private:
-  static int Read(const QString& path, KLX_DataBaseManager* db, KLX_UpdateDescription* description);
+  static int Read(const QString& path, KLX_DataBaseManager* db, KLX_UpdateDescription* description, bool report);
 
   KLX_DataBaseManager* m_Db = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <exception>
 
+#include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlsafefile.h"
@@ -301,7 +302,7 @@ bool KLX_WlanConnect::GetIPAddress() {
 // ---- Interface and connection --------------------------------------------------
 
 void KLX_WlanConnect::KLX_WlanConnectSetOnOff(bool on) {
-  qDebug("  ->   ifconfig %s bring %d", qPrintable(m_Interface), on ? 1 : 0);
+  qCDebug(lcVornDebug, "  ->   ifconfig %s bring %d", qPrintable(m_Interface), on ? 1 : 0);
   KLX_Platform::StartDetached(QStringLiteral("ifconfig"), {m_Interface, on ? QStringLiteral("up") : QStringLiteral("down")});
   if (on) {
     SetState(KLX_DatabaseValues::Wlan_Enabled);

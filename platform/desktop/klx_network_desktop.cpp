@@ -86,15 +86,19 @@ State ReadState() {
   return s;
 }
 
-void WriteState(const State& s) {
+QJsonObject StateObject(const State& s) {
   QJsonArray networks;
   for (const auto& n : s.configured)
     networks.append(QJsonObject{{QStringLiteral("ssid"), n.first}, {QStringLiteral("passphrase"), n.second}});
-  const QJsonObject o{{QStringLiteral("up"), s.up},
-                      {QStringLiteral("supplicant"), s.supplicant},
-                      {QStringLiteral("networks"), networks},
-                      {QStringLiteral("dhcp"), s.dhcp},
-                      {QStringLiteral("staticAddress"), s.staticAddress}};
+  return QJsonObject{{QStringLiteral("up"), s.up},
+                     {QStringLiteral("supplicant"), s.supplicant},
+                     {QStringLiteral("networks"), networks},
+                     {QStringLiteral("dhcp"), s.dhcp},
+                     {QStringLiteral("staticAddress"), s.staticAddress}};
+}
+
+void WriteState(const State& s) {
+  const QJsonObject o = StateObject(s);
   QDir().mkpath(Folder());
   QSaveFile f(Folder() + QStringLiteral("/state.json"));
   if (f.open(QIODevice::WriteOnly)) {
@@ -315,6 +319,7 @@ int RecordedCommandAnswer(const QString& program, const QStringList& args, QByte
   QMutexLocker lock(&g_Mutex);
   const Scenario scenario = ReadScenario();
   State state = ReadState();
+  const QJsonObject before = StateObject(state);
   QByteArray out;
   const QString name = program.section('/', -1);
   int code = Simulate(name, args, scenario, &state, &out);
@@ -331,8 +336,9 @@ int RecordedCommandAnswer(const QString& program, const QStringList& args, QByte
       break;
     }
   }
-  // A tool the scenario lets fail has changed nothing.
-  if (code == 0) WriteState(state);
+  // A tool the scenario lets fail has changed nothing; one outside the
+  // network tools (the clock's, the mounts') changes nothing here either.
+  if (code == 0 && StateObject(state) != before) WriteState(state);
   if (standardOutput) *standardOutput = out;
   return code;
 }

@@ -79,6 +79,15 @@ class TstSoundFiles : public QObject {
     QTest::newRow("sound folder, a length that cannot be read")
         << "/Vorn/Sound/Popup_Error.wav" << QByteArray(64, '\xA7') << "Popup_Error" << 0
         << QStringList{"-N", "<root>/Vorn/Sound/Popup_Error.wav", "-q"} << 35000;
+    // A head of 1 Hz claims hours for these samples: the program's own
+    // sounds are held to the most a picked file may take, too.
+    const QByteArray slow = Riff(Fmt(1, 1, 1, 16) + Data(Samples("1002", 800)));
+    QTest::newRow("sound folder, a head that claims hours, at most 30 s")
+        << "/Vorn/Sound/Popup_Error.wav" << slow << "Popup_Error" << 0
+        << QStringList{"-N", "<root>/Vorn/Sound/Popup_Error.wav", "-q"} << 35000;
+    QTest::newRow("other type, a head that claims hours, at most 30 s")
+        << "/media/usb1/tune.wav" << slow << "/media/usb1/tune" << 7
+        << QStringList{"-N", "<root>/media/usb1/tune.wav"} << 35000;
     const QString odd = "/media/usb0/my song; $(touch pwned) `id` 'x'.wav";
     QTest::newRow("full path with shell characters, at most 30 s")
         << odd << kWave << odd << 256 << QStringList{"-N", "-d", "30", "<root>" + odd, "-q"} << 5100;

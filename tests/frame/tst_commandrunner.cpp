@@ -6,6 +6,7 @@
 #include "platform/klx_commandrunner.h"
 #include "vorn_testroot.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -101,6 +102,66 @@ class TestCommandRunner : public QObject {
     QCOMPARE(KLX_Platform::RunWatched("sh", {script, pids}, 600000, [&] { return !QFileInfo::exists(pids); }), -1);
     QVERIFY2(took.elapsed() < 300000, "the watch was not heard");
     for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
+  }
+
+  // Whatever way a program starts, it gets the standard three descriptors
+  // and none of the program's others, also one opened without
+  // close-on-exec. `ls` lists its own: those three and the folder it reads.
+  void aStartedProgramGetsOnlyTheStandardDescriptors_data() { WayRows(true); }
+  void aStartedProgramGetsOnlyTheStandardDescriptors() {
+    QFETCH(int, way);
+    const QString script = m_Root->Path() + "/descriptors.sh";
+    const QString answer = m_Root->Path() + "/answer";
+    QVERIFY(Write(script, "ls /proc/self/fd > \"$1.part\"\nmv \"$1.part\" \"$1\"\necho done\n"));
+    const int open = ::open(qPrintable(m_Root->Path() + "/open"), O_WRONLY | O_CREAT, 0600);
+    QVERIFY(open >= 0);
+    const int inherited = ::fcntl(open, F_DUPFD, 40);
+    ::close(open);
+    QVERIFY(inherited >= 40);
+    const int result = RunScript(Way(way), script, answer, 10000);
+    ::close(inherited);
+    QCOMPARE(result, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(answer), 10000);
+    QCOMPARE(Read(answer), QByteArray("0\n1\n2\n3\n"));
+  }
+
+  // A tool that closes its output and ends a moment later, or ends at once
+  // after much output: its whole output and its exit code, whether its end
+  // is seen through a process descriptor or looked for in steps.
+  void theOutputsEndBeforeTheToolsEnd_data() {
+    QTest::addColumn<bool>("descriptor");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<int>("code");
+    for (bool descriptor : {true, false}) {
+      const char* how = descriptor ? "process descriptor" : "steps";
+      QTest::addRow("closed, then 50 ms, %s", how)
+          << descriptor << "printf abc; exec >&- 2>&-; sleep 0.05; exit 7" << QByteArray("abc") << 7;
+      QTest::addRow("closed, then at once, %s", how)
+          << descriptor << "printf abc; exec >&- 2>&-; exit 9" << QByteArray("abc") << 9;
+      QTest::addRow("200000 bytes, then at once, %s", how)
+          << descriptor << "head -c 200000 /dev/zero | tr '\\0' y; exit 3" << QByteArray(200000, 'y') << 3;
+    }
+  }
+  void theOutputsEndBeforeTheToolsEnd() {
+    QFETCH(bool, descriptor);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, output);
+    QFETCH(int, code);
+    struct Setting {
+      bool before;
+      explicit Setting(bool on) : before(KLX_Platform::SetEndByProcessDescriptor(on)) {}
+      ~Setting() { KLX_Platform::SetEndByProcessDescriptor(before); }
+    } setting(descriptor);
+    for (int i = 0; i < 10; ++i) {
+      QByteArray merged, standard;
+      const int run = KLX_Platform::Run("sh", {"-c", line}, 10000, &merged);
+      const int runFor = KLX_Platform::RunFor("sh", {"-c", line}, 10000, &standard);
+      QCOMPARE(run, code);
+      QCOMPARE(merged, output);
+      QCOMPARE(runFor, code);
+      QCOMPARE(standard, output);
+    }
   }
 
   void whatARunPrintsAndWhereItRuns() {

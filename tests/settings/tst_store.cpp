@@ -2,6 +2,9 @@
 // messages, volumes handed on, the modify flag, language and clock.
 #include "settings/settings_fixture.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 class TestSettingsStore : public QObject {
   Q_OBJECT
 
@@ -195,6 +198,40 @@ class TestSettingsStore : public QObject {
     QVERIFY(!db.KLX_DataBaseManagerSystemProperties_IsDateTimeSync());
     // Each setting of the clock is logged before and after.
     QCOMPARE(watch.TakeCodes(), QVector<unsigned>(4, 0x21604).toList());
+  }
+
+  // What the clock's tools answer is read: each failure is logged, and the
+  // error log's last line says what became of the clock, never "changed"
+  // after a failure to set it.
+  void aClockThatIsNotSetIsLoggedSo_data() {
+    QTest::addColumn<QString>("failing");  // the command the board answers with 1; empty: none
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::newRow("all three done") << "" << "System time/date is changed!" << QStringList();
+    QTest::newRow("the clock refused") << "date 2024-5-7 9:5"
+                                       << "System time/date is not changed: date 2024-5-7 9:5 answered 1"
+                                       << QStringList{"date 2024-5-7 9:5 answered 1"};
+    QTest::newRow("the time not printed") << "date +%r" << "System time/date is changed!"
+                                          << QStringList{"date +%r answered 1"};
+    QTest::newRow("the hardware clock refused")
+        << "hwclock" << "System time/date is changed, the hardware clock is not: hwclock -w answered 1"
+        << QStringList{"hwclock -w answered 1"};
+  }
+  void aClockThatIsNotSetIsLoggedSo() {
+    QFETCH(QString, failing);
+    QFETCH(QString, last);
+    QFETCH(QStringList, warnings);
+    SettingsFixture fx;
+    if (!failing.isEmpty())
+      QVERIFY(fx.Write(fx.root.Path() + "/run/wlan/scenario.json",
+                       QJsonDocument(QJsonObject{{"exit", QJsonObject{{failing, 1}}}}).toJson()));
+    VornErrorWatch watch;
+    VornTerminalLines lines;
+    QDateTime dt(QDate(2024, 5, 7), QTime(9, 5, 3));
+    QCOMPARE(fx.db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_DateTime(dt, AtomicDirSet, true), 0);
+    QCOMPARE(fx.board.RecordedCommands(), (QStringList{"date 2024-5-7 9:5", "date +%r", "hwclock -w"}));
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{{0x21604, "System time/date is changed!"}, {0x21604, last}}));
+    QCOMPARE(lines.Terminal().filter(QRegularExpression("^(date|hwclock) .* answered ")), warnings);
   }
 
   void timeZoneTexts() {

@@ -167,9 +167,13 @@ class ChecksumListsTest : public QObject {
         << QList<QByteArray>{"SZ:12B;\n", "AV:1.2;LV:3.4;\n"};
     QTest::newRow("two sizes for one file: the second stays, both count")
         << QByteArray(f + "a\nSZ:5B;\nSZ:7B;\n") << "" << QStringList{"a:7"} << qint64(12) << QList<QByteArray>{};
-    QTest::newRow("odd size lines")
-        << QByteArray(f + "a\nSZ:B;\n" + f + "b\nSZ:12\n") << "" << QStringList{"a:0", "b:0"} << qint64(0)
-        << QList<QByteArray>{"SZ:B;\n", "SZ:12\n"};
+    // A size line is a size or the list is broken, wherever it stands.
+    for (const char* line : {"SZ:B;", "SZ: B;", "SZ:12", "SZ:123;", "SZ: 12B;", "SZ:+5B;", "SZ:", "SZ:B;x"})
+      QTest::newRow(qPrintable(QStringLiteral("a size line that holds no size (%1): a broken list").arg(line)))
+          << QByteArray(f + "a\nSZ:1B;\n" + f + "b\n" + line + "\n" + f + "c\n") << "" << QStringList{} << qint64(0)
+          << QList<QByteArray>{};
+    QTest::newRow("a size line that holds no size before the first file: a broken list")
+        << QByteArray("SZ:B;\n" + f + "a\nSZ:1B;\n") << "" << QStringList{} << qint64(0) << QList<QByteArray>{};
     QTest::newRow("sizes of 4 GiB and more")
         << QByteArray(f + "a\nSZ:4294967296B;\n" + f + "b\nSZ:9000000000B;\n") << ""
         << QStringList{"a:4294967296", "b:9000000000"} << qint64(13294967296) << QList<QByteArray>{};

@@ -10,6 +10,7 @@
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "update/cdir.h"
 #include "update/cfilemanager.h"
+#include "update/cthread.h"
 #include "vorn_fixture.h"
 
 namespace {
@@ -296,6 +297,14 @@ class FileManagerTest : public QObject {
     QCOMPARE(ReadFile(dir.path() + "/dst/a.txt"), QByteArray("old"));
     QCOMPARE(lines.TerminalWithAny({"File Manager thread complete"}), QStringList());
     QCOMPARE(lines.Developer().filter("File Manager thread complete"), QStringList({"File Manager thread complete"}));
+  }
+
+  // A worker made and gone: developers' lines, not the terminal's.
+  void aWorkerMadeAndGoneIsADevelopersLine() {
+    VornTerminalLines lines;
+    { CThread worker(QStringLiteral("worker")); }
+    QCOMPARE(lines.TerminalWithAny({"CThread"}), QStringList());
+    QCOMPARE(lines.Developer().filter(QRegularExpression("^CThread (created|destroyed): 0x")).size(), 2);
   }
 
   // The runtime read-outs' front: nothing without a manager, folders only

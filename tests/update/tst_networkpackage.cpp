@@ -27,7 +27,10 @@ struct NetRig {
   QString Local(const QString& name) const {
     return KLX_FileNameHandler().KLX_FileNameHandlerGetNetworkUpdateFilePath() + name;
   }
+  // A download as the package update task begins it: an abort pressed
+  // before the task's start is forgotten there.
   void Begin() {
+    KLX_Update_HttpReq::m_userAbortRequest = false;
     getter.KLX_Update_HttpReq_MakeNewRequest(KLX_Update_HttpReq::KLX_Update_HttpReqFileUrl(
         Board::m_Instance->RemoteUpdatePathGet(), KLX_FileNameHandler::UPDATE_MD5FileNameWithFolders));
   }

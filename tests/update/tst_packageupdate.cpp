@@ -157,6 +157,49 @@ class PackageUpdateTest : public QObject {
     QVERIFY(!QFileInfo::exists(rig.names.KLX_FileNameHandlerGetUpdateFilePath() + "notes.txt"));
   }
 
+  // An epilog that fails cannot undo the install: it stands, and the
+  // terminal says what the script answered.
+  void anEpilogThatFailsIsLogged() {
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    rig.package.epilog = "#!/bin/sh\nexit 4\n";
+    QVERIFY(rig.PutOnStick(0, rig.package.Files()));
+    VornTerminalLines lines;
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({5, 6, 7, 2}));
+    QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"), rig.package.program);
+    QCOMPARE(lines.TerminalWithAny({"answered"}), QStringList({"the update's epilog script answered 4"}));
+  }
+
+  // A recovery the screen asks about before it asks the pilot: a broken
+  // "Update.xml" refuses it, and the asking reports nothing; the task the
+  // pilot starts all the same reports what it finds.
+  void aRecoveryAskedAboutReportsNothing_data() {
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QList<unsigned>>("codes");  // of the task
+    const QByteArray head = "<?xml version=\"1.0\"?><vornupdate version=\"1.0\"><UPDATE><Target>Vorn</Target>";
+    QTest::newRow("a version that is no number")
+        << QByteArray(head + "<VersionMajor>x</VersionMajor></UPDATE></vornupdate>") << QList<unsigned>{0x52883, 0x23618};
+    QTest::newRow("an unknown element") << QByteArray(head + "</UPDATE><EXTRA/></vornupdate>")
+                                        << QList<unsigned>{0x22883, 0x23618};
+    QTest::newRow("broken off") << QByteArray(head + "<VersionMajor>3</Vers") << QList<unsigned>{0x2280A, 0x23618};
+  }
+  void aRecoveryAskedAboutReportsNothing() {
+    QFETCH(QByteArray, xml);
+    QFETCH(QList<unsigned>, codes);
+    PackageRig rig;
+    rig.fx.errors.Expect({0x2280A, 0x22883, 0x23618});
+    QVERIFY(rig.Up());
+    QVERIFY(WriteFile(rig.names.KLX_FileNameHandlerGetUpdateFilePath() + "Update.xml", xml));
+    const int tc = VT::KLX_UPDATE_RECOVER_TRANSCEIVER;
+    QCOMPARE(rig.fx.runtime.KLX_RuntimeDatabaseManagerRecoveryRefusal(tc), int(VT::KLX_UPDATE_STATUS_NO_UPDATE_XML));
+    QVERIFY(rig.Reports().isEmpty());
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_FWVORN_RECOVERY, tc), int(KLX_Error));
+    QList<unsigned> seen;
+    for (const auto& r : rig.Reports()) seen << r.first;
+    QCOMPARE(seen, codes);
+  }
+
   // Batteries at their limit install; whatever stops the install before
   // the program is replaced leaves the old program and its translations as
   // they were, the start-up phase returns, and the screens see the status
@@ -469,28 +512,32 @@ class PackageUpdateTest : public QObject {
   void installFromServer_data() {
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<qint64>("card");  // the card's free bytes; 0: as it is
-    QTest::addColumn<bool>("abort");
+    QTest::addColumn<QString>("abort");  // when the screen's abort is pressed; empty: never
     QTest::addColumn<int>("yes");
     QTest::addColumn<int>("result");
     QTest::addColumn<QList<int>>("states");
     QTest::addColumn<QList<unsigned>>("codes");
-    QTest::newRow("installed on yes") << QStringList() << qint64(0) << false << int(VT::GUI_USER_Yes)
+    QTest::newRow("installed on yes") << QStringList() << qint64(0) << "" << int(VT::GUI_USER_Yes)
                                       << int(KLX_Done) << QList<int>{23, 27, 5, 6, 7, 2} << QList<unsigned>{0x33620};
-    QTest::newRow("the user says no") << QStringList() << qint64(0) << false << 0 << int(KLX_Error)
+    QTest::newRow("the user says no") << QStringList() << qint64(0) << "" << 0 << int(KLX_Error)
                                       << QList<int>{23, 27} << QList<unsigned>();
     QTest::newRow("the list is missing") << QStringList{"404 /software/KL_Vorn/KLX32MD5fold.txt"} << qint64(0)
-                                         << false << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
-    QTest::newRow("a transfer is cut") << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << qint64(0) << false
+                                         << "" << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
+    QTest::newRow("a transfer is cut") << QStringList{"cut /software/KL_Vorn/KLX32LinuxApp"} << qint64(0) << ""
                                        << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
     QTest::newRow("a card without room for the package")
-        << QStringList() << qint64(100) << false << 0 << int(KLX_Error) << QList<int>{23, 21} << QList<unsigned>();
-    QTest::newRow("the user aborts") << QStringList{"slow /software/KL_Vorn/KLX32LinuxApp 20"} << qint64(0) << true
+        << QStringList() << qint64(100) << "" << 0 << int(KLX_Error) << QList<int>{23, 21} << QList<unsigned>();
+    QTest::newRow("the user aborts") << QStringList{"slow /software/KL_Vorn/KLX32LinuxApp 20"} << qint64(0) << "on the way"
                                      << 0 << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
+    // Pressed as soon as the screen shows the download, before its first
+    // request: this download's, not forgotten as one for an earlier one.
+    QTest::newRow("the user aborts as the download begins") << QStringList() << qint64(0) << "as it begins" << 0
+                                                            << int(KLX_Error) << QList<int>{23, 24} << QList<unsigned>();
   }
   void installFromServer() {
     QFETCH(QStringList, faults);
     QFETCH(qint64, card);
-    QFETCH(bool, abort);
+    QFETCH(QString, abort);
     QFETCH(int, yes);
     QFETCH(int, result);
     QFETCH(QList<int>, states);
@@ -502,6 +549,12 @@ class PackageUpdateTest : public QObject {
     server.SetFaults(faults);
     if (card > 0) QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(card)));
 
+    // An abort pressed for an earlier download is not this one's.
+    rig.fx.db.KLX_DataBaseManagerAbortDownload();
+    if (abort == "as it begins")
+      QObject::connect(&rig.fx.db, &KLX_DataBaseManager::updateStatus, &rig.fx.db, [&](int state) {
+        if (state == VT::KLX_UPDATE_STATUS_HTTP_DWNLOADING) rig.fx.db.KLX_DataBaseManagerAbortDownload();
+      }, Qt::DirectConnection);
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_WLAN, VT::KLX_LOAD_HTTPUPDPACKAGE), int(KLX_Ok));
     QCOMPARE(rig.task.KLX_UpdateGetState(), int(KLX_Update::KLX_UPDATE_STATE_DOWNLOADING));
     int polled = KLX_Ok;
@@ -512,14 +565,14 @@ class PackageUpdateTest : public QObject {
           shown << rig.fx.db.KLX_DatabaseManagerGetSetDialogText(QString(), AtomicDirGet);
           // The screen's abort, once, while the program is on its way (one
           // more would wait for the next download).
-          if (abort && shown.contains("KLX32LinuxApp")) {
-            abort = false;
+          if (abort == "on the way" && shown.contains("KLX32LinuxApp")) {
+            abort.clear();
             rig.fx.db.KLX_DataBaseManagerAbortDownload();
           }
           return polled != KLX_Ok;
         },
         20000));
-    if (faults.isEmpty() && card == 0) {
+    if (faults.isEmpty() && card == 0 && abort.isEmpty()) {
       QCOMPARE(polled, int(KLX_Trigger));
       QVERIFY2(shown.contains("KLX32LinuxApp"), qPrintable(QStringList(shown.values()).join(',')));
       QCOMPARE(rig.Answer(2, yes), result);

@@ -160,12 +160,16 @@ class UpdateManagerTest : public QObject {
     rig.manager.abort();
     QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_Aborted), int(CUpdateManager::Src_KlServer)));
     QVERIFY(rig.NothingMore());
+    // The pilot's answer is no failed download.
+    QCOMPARE(lines.TerminalWithAny({"abort", "completed with an error"}),
+             QStringList({"update KLX32MD5fold.txt: the pilot aborted it at the question before its install"}));
     // The developers' lines of the runs and the install are theirs, not the
     // terminal's, which says in words what begins.
     const QStringList developers{"selectForDownload()...", "CUpdateDownloaderBase::_downloadUpdate()...",
                                  "CUpdateDownloaderBase::downloadUpdate(): m_State == 5",
                                  "file not found: " + rig.Path("/Vorn/Update/linuxopen.sh"),
-                                 "Please, switch of the VORN system!"};
+                                 "run system cmd: <sh " + rig.Path("/Vorn/Update/vornupdateprolog.sh") + ">",
+                                 "    return code: 0", "Please, switch of the VORN system!"};
     QCOMPARE(lines.TerminalWithAny(developers), QStringList());
     for (const QString& line : developers)
       QVERIFY2(!lines.Developer().filter(line).isEmpty(), qPrintable(line + "\n" + lines.Developer().join('\n')));
@@ -536,6 +540,23 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet), error != 0);
     QVERIFY(!QFileInfo::exists(rig.Path("/app/KLX32_xx.qm")));
     QVERIFY(!QFileInfo::exists(ran));
+  }
+
+  // A remount script and an epilog that fail cannot undo the install: it
+  // stands, and the terminal says what they answered.
+  void failingScriptsAreLogged() {
+    ManagerRig rig;
+    rig.package.epilog = "#!/bin/sh\nexit 4\n";
+    rig.package.extra = {{"linuxopen.sh", "#!/bin/sh\nexit 5\n"}};
+    QVERIFY(rig.Start());
+    VornTerminalLines lines;
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Completion().first, 0);
+    QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), rig.package.program);
+    QCOMPARE(lines.TerminalWithAny({"answered"}), QStringList({"the remount script ./Vorn/Update/linuxopen.sh answered 5",
+                                                               "the update's epilog script answered 4"}));
   }
 
   // From a stick: none, an empty one or a pulled one refuses (QML then

@@ -77,6 +77,7 @@ class TestWlanLink : public QObject {
     }
     QCOMPARE(fx.Commands().size(), joined ? 5 : 0);  // joining, then one pass on a joined link
 
+    VornTerminalLines lines;
     int got = 0;
     if (door == "on") fx.db.KLX_DataBaseManagerWlanBringUp();
     if (door == "off") got = fx.db.KLX_DataBaseManagerWlanDisconnect();
@@ -89,6 +90,9 @@ class TestWlanLink : public QObject {
     if (door == "scan") QVERIFY(fx.ScanPass());
     QCOMPARE(fx.Commands(), commands);
     QCOMPARE(got, result);
+    // The interface brought up or down is a developer's line.
+    QCOMPARE(lines.TerminalWithAny({"bring"}), QStringList());
+    if (door == "on") QCOMPARE(lines.Developer().filter("bring"), QStringList({"  ->   ifconfig wlan0 bring 1"}));
     if (door == "one-off" && !joined)
       QCOMPARE(ReadFile(fx.Mapped(kOneOffFile)), QByteArray("\nnetwork={\n\tssid=\"Field\"\n\tpsk=\"field-pass\"\n}\n"));
     if (door == "static") QCOMPARE(ReadFile(fx.Mapped("/etc/resolv.conf")), QByteArray("nameserver 192.168.4.1\n"));
