@@ -9,10 +9,17 @@
 #include "sim/csimupdateserver.h"
 #include "support/vorn_testroot.h"
 #include "update/klx_filefunctions.h"
+#include "update/klx_ziplisting.h"
 #include "vorn_filetree.h"
 #include "vorn_powercut.h"
 
 #include <QStandardPaths>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <functional>
 
 class FileFunctionsTest : public QObject {
   Q_OBJECT
@@ -510,6 +517,42 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
   }
 
+  // Directories a hostile stick may carry, made by hand: names of
+  // thousands of folder levels, each file 1 byte. The reader's memory grows
+  // with the directory, never with the square of a name's depth; it reads
+  // them in a child process whose peak may grow by 64 MiB at most. What they
+  // take on a card of 512-byte blocks: a block for each file and for each
+  // folder's records (the top one's 200 records take 26).
+  void deepNamesAreReadInLittleMemory_data() {
+    QTest::addColumn<QList<QByteArray>>("names");
+    QTest::addColumn<quint64>("cardBytes");
+    const QByteArray deep = QByteArray("ab/").repeated(21844);
+    QTest::newRow("two names of 65535 bytes") << QList<QByteArray>{deep + "abc", deep + "abd"}
+                                              << quint64(21847 * 512);
+    QList<QByteArray> apart;
+    for (int i = 0; i < 200; ++i)
+      apart << QByteArray::number(i).rightJustified(3, '0') + '/' + QByteArray("x/").repeated(2045) + 'y';
+    QTest::newRow("200 names of 4095 bytes, each in a folder of its own") << apart << quint64(409426 * 512);
+  }
+  void deepNamesAreReadInLittleMemory() {
+    QFETCH(QList<QByteArray>, names);
+    QFETCH(quint64, cardBytes);
+    const QString archive = m_Root->Path() + "/deep.zip";
+    QVERIFY(WriteFile(archive, DirectoryOnly(names)));
+    QVERIFY(names.first().size() == 4095 || names.first().size() == 65535);
+    qint64 growthKiB = -1;
+    const QByteArray read = InChild(
+        [&] {
+          const KLX_ZipListing listing = KLX_ZipListingRead(archive, 512);
+          return QByteArray::number(int(listing.verdict)) + ' ' + QByteArray::number(listing.entries) + ' ' +
+                 QByteArray::number(listing.cardBytes) + ' ' + QByteArray::number(listing.unpackedBytes);
+        },
+        &growthKiB);
+    QCOMPARE(read, QByteArray::number(int(KLX_ZipListing::Readable)) + ' ' + QByteArray::number(names.size()) + ' ' +
+                       QByteArray::number(cardBytes) + ' ' + QByteArray::number(names.size()));
+    QVERIFY2(growthKiB >= 0 && growthKiB <= 64 * 1024, qPrintable(QString::number(growthKiB) + " KiB"));
+  }
+
   void theTimeSuffix() {
     const QDateTime before = QDateTime::currentDateTime();
     const QString suffix = KLX_FileFunctions().KLX_FileFileFunctionsGetTimeSuffix();
@@ -577,6 +620,76 @@ class FileFunctionsTest : public QObject {
     number(&zip, offset, 4);
     number(&zip, 0, 2);
     return zip;
+  }
+  // A zip archive of no data, only the directory: a stored entry of 1 byte
+  // for each name, each at the one local header's place (the reader looks
+  // no further).
+  static QByteArray DirectoryOnly(const QList<QByteArray>& names) {
+    const auto number = [](QByteArray* to, quint64 value, int bytes) {
+      for (int i = 0; i < bytes; ++i) to->append(char(value >> (8 * i)));
+    };
+    QByteArray zip(30, '\0');
+    QByteArray directory;
+    for (const QByteArray& name : names) {
+      number(&directory, 0x02014b50u, 4);
+      for (quint64 value : {0x031E, 20, 0, 0, 0, 0x21}) number(&directory, value, 2);  // made by, version, flags, stored, time, date
+      for (quint64 value : {0, 0, 1}) number(&directory, value, 4);  // check value, packed, unpacked
+      number(&directory, quint64(name.size()), 2);
+      for (int i = 0; i < 4; ++i) number(&directory, 0, 2);  // extra, comment, disk, internal attributes
+      number(&directory, 0100644ull << 16, 4);
+      number(&directory, 0, 4);  // the local header's offset
+      directory += name;
+    }
+    const quint64 offset = quint64(zip.size());
+    zip += directory;
+    number(&zip, 0x06054b50u, 4);
+    for (quint64 value : {0, 0}) number(&zip, value, 2);
+    for (int i = 0; i < 2; ++i) number(&zip, quint64(names.size()), 2);
+    number(&zip, quint64(directory.size()), 4);
+    number(&zip, offset, 4);
+    number(&zip, 0, 2);
+    return zip;
+  }
+  // What `work` answers, run in a child process; the growth of the child's
+  // resident memory at its peak meanwhile in *growthKiB. A child that ends
+  // otherwise (a throw that aborts it) answers nothing.
+  static QByteArray InChild(const std::function<QByteArray()>& work, qint64* growthKiB) {
+    int ends[2];
+    if (::pipe(ends) != 0) return QByteArray();
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::close(ends[0]);
+      const auto kib = [](const char* field) {
+        QFile status("/proc/self/status");
+        if (!status.open(QIODevice::ReadOnly)) return qint64(-1);
+        for (const QByteArray& line : status.readAll().split('\n'))
+          if (line.startsWith(field)) return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
+        return qint64(-1);
+      };
+      // The peak starts again from here.
+      QFile peak("/proc/self/clear_refs");
+      if (!peak.open(QIODevice::WriteOnly) || peak.write("5") != 1) ::_exit(2);
+      peak.close();
+      const qint64 before = kib("VmRSS:");
+      const QByteArray answer = work();
+      const QByteArray line = QByteArray::number(kib("VmHWM:") - before) + ' ' + answer;
+      ::_exit(::write(ends[1], line.constData(), size_t(line.size())) == line.size() ? 0 : 3);
+    }
+    ::close(ends[1]);
+    QByteArray line;
+    char chunk[256];
+    for (ssize_t n; (n = ::read(ends[0], chunk, sizeof chunk)) != 0;) {
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      line.append(chunk, int(n));
+    }
+    ::close(ends[0]);
+    int status = 0;
+    while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (child <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return QByteArray();
+    *growthKiB = line.left(line.indexOf(' ')).toLongLong();
+    return line.mid(line.indexOf(' ') + 1);
   }
   // The end record claiming `entries` entries.
   static QByteArray WithEntryCount(QByteArray zip, int entries) {
