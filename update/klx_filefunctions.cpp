@@ -241,31 +241,29 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QS
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,
                                                            QString filter, bool replace) {
   m_EntryInfos = ListEntries(sourceFolder, filter);
+  m_NotCopied.clear();
   QList<QFileInfo> copied;
   qint64 total = 0;
-  bool allCopied = true;
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
     // Regular files only: a device or a pipe never ends.
     if (!entry.isFile()) continue;
+    // Each file is judged on its own: one that does not fit leaves the
+    // room to those after it.
     const qint64 size = entry.size();
-    if (size > kMaxWholeCopyFileBytes ||
+    if (size > kMaxWholeCopyFileBytes || total + size > kMaxWholeCopyTotalBytes ||
         !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
-      allCopied = false;
-      break;
+      m_NotCopied.append({entry, true});
+      continue;
     }
     if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace)) {
-      allCopied = false;
+      m_NotCopied.append({entry, false});
       continue;
     }
     copied.append(entry);
     total += size;
-    if (total > kMaxWholeCopyTotalBytes) {
-      allCopied = false;
-      break;
-    }
   }
   m_EntryInfos = copied;
-  return allCopied;
+  return m_NotCopied.isEmpty();
 }
 
 void KLX_FileFunctions::ResetPartCopy() {
@@ -371,31 +369,47 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
   KLX_FileCallsRemoveTree(m_Unpacking);
   const QStringList archives =
       QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
-  for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
-    const QString name = entry.fileName();
-    if (entry.isDir() || !archives.contains(name)) continue;
-    const QString archive = archiveFolder + name;
+  // The copies of the last folder copy, then the archives it left out.
+  QList<QPair<QFileInfo, UnzipRefusal>> entries;
+  for (const QFileInfo& entry : qAsConst(m_EntryInfos))
+    if (!entry.isDir() && archives.contains(entry.fileName())) entries.append({entry, UnzipUnpacked});
+  for (const NotCopied& left : qAsConst(m_NotCopied))
+    entries.append({left.entry, left.forRoom ? UnzipNoRoom : UnzipFailed});
+  for (const auto& [entry, leftOut] : qAsConst(entries)) {
+    const bool copied = leftOut == UnzipUnpacked;
+    const QString archive = copied ? archiveFolder + entry.fileName() : entry.absoluteFilePath();
     const QString base = entry.completeBaseName();
     // The name becomes a folder of the destination: never "." or "..".
     if (entry.completeSuffix() != QLatin1String("zip") || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) {
       qWarning("voice pack %s is not named like a voice (<name>.zip): left out", qUtf8Printable(archive));
-      RemoveArchiveCopy(archive);
+      if (copied) RemoveArchiveCopy(archive);
       continue;
     }
-    // A pack that is refused is listed all the same, without its folder:
-    // its check then fails and the pilot is told that it was left out.
-    const UnzipRefusal refusal = Unpack(archive, UnzipFolder(m_UnzippedNames.size()));
-    // Its room is the next pack's.
-    if (refusal != UnzipUnpacked) RemoveArchiveCopy(archive);
+    UnzipRefusal refusal = leftOut;
+    if (!copied) {
+      // Its copy never reached the card; one of its name there is another's.
+      if (leftOut == UnzipNoRoom)
+        qWarning("voice pack %s does not fit on the card (it takes %lld KiB): refused", qUtf8Printable(archive),
+                 entry.size() / 1024 + 1);
+      else
+        qWarning("voice pack %s cannot be copied onto the card: refused", qUtf8Printable(archive));
+    } else {
+      // A pack that is refused is listed all the same, without its folder:
+      // its check then fails and the pilot is told that it was left out.
+      refusal = Unpack(archive, UnzipFolder(m_UnzippedNames.size()));
+      // Its room is the next pack's.
+      if (refusal != UnzipUnpacked) RemoveArchiveCopy(archive);
+    }
     m_UnzipRefusals.append(refusal);
     m_UnzippedNames.append(base);
-    m_UnzippedArchives.append(archive);
+    m_UnzippedArchives.append(copied ? archive : QString());
     m_UnzipInstalled.append(false);
   }
   return m_UnzippedNames.size();
 }
 
 void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
+  if (archive.isEmpty()) return;
   if (!KLX_FileCallsRemove(archive)) qWarning("voice pack %s cannot be removed from the card", qUtf8Printable(archive));
 }
 
