@@ -41,15 +41,22 @@ constexpr qint64 kKeepFreeBytes = 500 * 1024;
 // How often the unpack folder is measured while unzip writes it.
 constexpr qint64 kUnzipLookMs = 200;
 
-// The bytes of the regular files under `folder`, links not followed.
-quint64 BytesUnder(const QString& folder) {
+// The regular files under a folder, links not followed: their bytes
+// together and the largest.
+struct FilesUnder {
   quint64 bytes = 0;
+  quint64 largest = 0;
+};
+FilesUnder MeasureFiles(const QString& folder) {
+  FilesUnder files;
   QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     it.next();
-    bytes += quint64(qMax<qint64>(it.fileInfo().size(), 0));
+    const quint64 size = quint64(qMax<qint64>(it.fileInfo().size(), 0));
+    files.bytes += size;
+    files.largest = qMax(files.largest, size);
   }
-  return bytes;
+  return files;
 }
 
 // The volume of `path`; one that cannot be queried is reported.
@@ -443,24 +450,30 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
     return UnzipNoRoom;
   }
   const qint64 limitMs = qMin<qint64>(INT_MAX, kUnzipBaseMs + qint64(listing.cardBytes) / kUnzipCardBytesPerMs);
-  // Unzip writes what an entry holds, whatever the directory says of it:
-  // an archive that lies about its sizes is ended before it fills the card.
+  // Unzip writes what an entry holds, whatever the directory says of it.
+  // No file may grow beyond the largest the directory declares: an entry
+  // that lies is stopped at its first byte too many. The watch ends one
+  // whose files together outgrow the room that was checked.
+  KLX_Platform::RunOptions limits;
+  limits.fileSizeLimit = qint64(qMin<quint64>(listing.largestFileBytes, quint64(LLONG_MAX) - 1)) + 1;
+  const auto beyondListing = [&listing](const FilesUnder& files) {
+    return files.bytes > listing.unpackedBytes || files.largest > listing.largestFileBytes;
+  };
   bool overran = false;
   QElapsedTimer sinceLook;
   sinceLook.start();
   const auto withinListing = [&] {
     if (sinceLook.elapsed() < kUnzipLookMs) return true;
     sinceLook.restart();
-    overran = BytesUnder(into) > listing.unpackedBytes;
+    overran = beyondListing(MeasureFiles(into));
     return !overran;
   };
   // Unzip's options come first: the archive name must not be read as a
   // member to extract.
-  const int unzipped =
-      QDir().mkpath(into)
-          ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into}, int(limitMs), withinListing)
-          : -1;
-  overran = overran || BytesUnder(into) > listing.unpackedBytes;
+  const int unzipped = QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into},
+                                                                      int(limitMs), withinListing, limits)
+                                           : -1;
+  overran = overran || beyondListing(MeasureFiles(into));
   if (overran || unzipped != 0) {
     if (overran)
       qWarning("voice pack %s unpacks to more than its directory says: refused", pack.constData());

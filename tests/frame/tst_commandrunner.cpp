@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 namespace {
-enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByWatched, ByDetached };
+enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByWatched, ByLimited, ByDetached };
 
 QByteArray Read(const QString& path) {
   QFile f(path);
@@ -31,6 +31,11 @@ int RunScript(Way way, const QString& script, const QString& argument, int limit
       return run.Run("sh", {script, argument}, {}, nullptr, limitMs);
     }
     case ByWatched: return KLX_Platform::RunWatched("sh", {script, argument}, limitMs, [] { return true; });
+    case ByLimited: {
+      KLX_Platform::RunOptions options;
+      options.fileSizeLimit = 1 << 20;
+      return KLX_Platform::RunWatched("sh", {script, argument}, limitMs, [] { return true; }, options);
+    }
     case ByDetached: return KLX_Platform::StartDetached("sh", {script, argument}) ? 0 : -1;
   }
   return -2;
@@ -103,6 +108,20 @@ class TestCommandRunner : public QObject {
     for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
   }
 
+  // A run with a file-size limit writes no file beyond it: the write
+  // beyond fails and ends the program. The limit is the run's alone.
+  void aFileSizeLimitHoldsForItsRunAlone() {
+    const QString file = m_Root->Path() + "/written";
+    const QStringList writing{"-c", "head -c 100 /dev/zero > \"$0\"", file};
+    KLX_Platform::RunOptions options;
+    options.fileSizeLimit = 10;
+    QVERIFY(KLX_Platform::RunWatched("sh", writing, 10000, [] { return true; }, options) != 0);
+    QCOMPARE(QFileInfo(file).size(), 10);
+    QVERIFY(Write(file, QByteArray(100, 'x')));
+    QCOMPARE(KLX_Platform::RunWatched("sh", writing, 10000, [] { return true; }), 0);
+    QCOMPARE(QFileInfo(file).size(), 100);
+  }
+
   void whatARunPrintsAndWhereItRuns() {
     QByteArray out;
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "echo out; echo err >&2; exit 3"}, 10000, &out), 3);
@@ -130,6 +149,7 @@ class TestCommandRunner : public QObject {
     QTest::newRow("ShellFirstLine") << int(ByShellLine);
     QTest::newRow("a stoppable run") << int(ByStoppable);
     QTest::newRow("a watched run") << int(ByWatched);
+    QTest::newRow("a watched run with a file-size limit") << int(ByLimited);
     if (detached) QTest::newRow("StartDetached") << int(ByDetached);
   }
   static bool Write(const QString& path, const QByteArray& bytes) {

@@ -517,6 +517,45 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
   }
 
+  // Packs whose directory lies, on a card with 6 MiB free: 20 MB of zeros
+  // claimed as 10 bytes, alone or beside a folder entry that claims
+  // almost 4 GiB of its own. No file grows beyond the largest size the
+  // directory declares: unzip is stopped at its first byte too many, long
+  // before the card fills, the pack is refused and nothing of it stays.
+  void aLyingPackIsStoppedAtItsFirstByteTooMany_data() {
+    QTest::addColumn<quint32>("folderClaims");
+    QTest::newRow("an entry that understates") << quint32(0);
+    QTest::newRow("and a folder entry that claims 4 GiB") << quint32(0xFFFFFFFE);
+  }
+  void aLyingPackIsStoppedAtItsFirstByteTooMany() {
+    QFETCH(quint32, folderClaims);
+    if (QStandardPaths::findExecutable("unzip").isEmpty() || QStandardPaths::findExecutable("zip").isEmpty())
+      QSKIP("needs unzip and zip");
+    const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
+    const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
+    const QString work = m_Root->Path() + "/work/";
+    QVERIFY(QDir().mkpath(packs) && QDir().mkpath(voices) && QDir().mkpath(work));
+    QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && mkdir pack && printf 'voice.conf' > pack/voice.conf && "
+                                            "head -c 20000000 /dev/zero > pack/zeros && zip -qr pack.zip pack",
+                                      "sh", work}),
+             0);
+    QVERIFY(WriteFile(work + "pack.zip", FolderClaims(Understated(ReadFile(work + "pack.zip")), "pack/", folderClaims)));
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(6 * 1024 * 1024)));
+    const QStringList card = VornFileTree(m_Root->Path() + "/Vorn");
+
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("voice pack " + packs + "pack.zip unpacks to more than its directory says: refused"));
+    RemovedSizes removed;
+    QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 1);
+    QCOMPARE(int(f.KLX_FileFunctionGetUnzipRefusal(0)), int(KLX_FileFunctions::UnzipFailed));
+    const QString unpacked = m_Root->Path() + "/Vorn/Sound/.unpacking/0/pack/";
+    QCOMPARE(removed.Size(unpacked + "zeros"), qint64(11));
+    QVERIFY(removed.Size(unpacked + "voice.conf") <= 10);
+    f.KLX_FileFunctionsDropUnzipped();
+    QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
+  }
+
   // Directories a hostile stick may carry, made by hand: names of
   // thousands of folder levels, each file 1 byte. The reader's memory grows
   // with the directory, never with the square of a name's depth; it reads
@@ -581,6 +620,28 @@ class FileFunctionsTest : public QObject {
         if (qFromLittleEndian<quint32>(zip.constData() + at + sizeAt) > 10) qToLittleEndian<quint32>(10, zip.data() + at + sizeAt);
     return zip;
   }
+  // The directory's entry `name` claimed as `claimed` bytes unpacked (0:
+  // as it is).
+  static QByteArray FolderClaims(QByteArray zip, const QByteArray& name, quint32 claimed) {
+    for (int at = zip.indexOf("PK\x01\x02"); claimed > 0 && at >= 0; at = zip.indexOf("PK\x01\x02", at + 4))
+      if (zip.mid(at + 46, qFromLittleEndian<quint16>(zip.constData() + at + 28)) == name)
+        qToLittleEndian<quint32>(claimed, zip.data() + at + 24);
+    return zip;
+  }
+  // The size each file had when it was removed (-1: not removed).
+  class RemovedSizes : public KLX_FileCalls {
+   public:
+    RemovedSizes() { KLX_FileCalls::Set(this); }
+    ~RemovedSizes() override { KLX_FileCalls::Set(nullptr); }
+    bool Remove(const QString& path) override {
+      m_Sizes.insert(QDir::cleanPath(path), QFileInfo(path).size());
+      return KLX_FileCalls::Remove(path);
+    }
+    qint64 Size(const QString& path) const { return m_Sizes.value(QDir::cleanPath(path), -1); }
+
+   private:
+    QHash<QString, qint64> m_Sizes;
+  };
   // One stored entry whose sizes stand in its zip64 field, the unpacked
   // one claimed as `claimed` (its check value is not made: it is never
   // unpacked).
