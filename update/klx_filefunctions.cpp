@@ -32,6 +32,8 @@ constexpr int kNoSpace = -2;
 constexpr int kTooLarge = -3;
 const char* const kInstallSourceFile = "/installsrczip.txt";
 const char* const kUnpackFolder = "/.unpacking";
+// An installed voice set aside for its new version, in the unpack folder.
+const char* const kAsideSuffix = ".aside";
 // unzip is given a minute, and as long again as a slow card (half a MB a
 // second) takes to write what the pack unpacks to.
 constexpr qint64 kUnzipBaseMs = 60000;
@@ -373,6 +375,7 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
   // Beside the destination, on its file system, so that installing is a
   // rename; what a power cut left there goes first.
   m_Unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  KLX_FileFunctionsRecoverVoices(destinationFolder);
   KLX_FileCallsRemoveTree(m_Unpacking);
   const QStringList archives =
       QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
@@ -505,11 +508,10 @@ QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedFolder(int index) const {
 
 bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files) {
   const QString unpacked = KLX_FileFunctionGetUnzippedFolder(index);
-  if (unpacked.isEmpty()) return false;
+  if (unpacked.isEmpty() || KLX_FileFunctionGetUnzipRefusal(index) != UnzipUnpacked) return false;
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   // The new folder is built apart and takes the old one's place in one step.
   const QString built = UnzipFolder(index) + QStringLiteral(".new");
-  QStringList moved;
   QStringList folders{built};
   for (const QString& file : files) {
     if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
@@ -518,33 +520,74 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
     // A file named twice is moved once.
     if (QFileInfo::exists(to)) continue;
     if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
-    moved << to;
     for (QString folder = QFileInfo(to).path(); folder != built && !folders.contains(folder);
          folder = QFileInfo(folder).path())
       folders << folder;
   }
   if (!QDir().mkpath(built)) return false;
+  const QString marker = built + kInstallSourceFile;
+  const QByteArray archive = m_UnzippedArchives.at(index).toUtf8();
+  const int fd = calls.Remove(marker) ? calls.Create(marker) : -1;
+  if (fd < 0) return false;
+  const bool written = calls.Write(fd, archive.constData(), archive.size());
+  if (!calls.Close(fd) || !written) return false;
   // unzip never syncs: every file and every folder of the new voice is on
-  // the card before it takes the old one's place, deeper folders first.
-  for (const QString& file : qAsConst(moved))
-    if (!calls.SyncFile(file)) return false;
-  if (!KLX_FileCallsWriteWhole(built + kInstallSourceFile, m_UnzippedArchives.at(index).toUtf8())) return false;
+  // the card before it takes the old one's place, with one flush of the
+  // card's file system for all their data, and each folder's entries
+  // (deeper folders first).
+  if (!calls.SyncFileSystem(built)) return false;
   std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
   for (const QString& folder : qAsConst(folders))
     if (!calls.SyncFolder(folder)) return false;
   const QString target = m_UnzipDestination + m_UnzippedNames.at(index);
-  const QString aside = UnzipFolder(index) + QStringLiteral(".old");
   const QFileInfo old(target);
-  const bool replacing = old.exists() || old.isSymLink();
-  if (replacing && !calls.Rename(target, aside)) return false;
-  if (!calls.Rename(built, target)) {
-    if (replacing) calls.Rename(aside, target);
-    return false;
+  if (!old.exists() && !old.isSymLink()) {
+    if (!calls.Rename(built, target)) return false;
+  } else {
+    // A power cut leaves the old voice or the new one: the two folders are
+    // exchanged in one step (the old one then goes with the unpack folder).
+    switch (calls.Exchange(built, target)) {
+      case KLX_FileCalls::Exchanged: break;
+      case KLX_FileCalls::ExchangeFailed: return false;
+      case KLX_FileCalls::ExchangeUnsupported: {
+        // Without that step (vfat) the old one goes aside, on the card
+        // before the new one moves in; a cut in between leaves it aside,
+        // where the next start finds it and puts it back.
+        const QString aside = AsideFolder(m_Unpacking, m_UnzippedNames.at(index));
+        if (!calls.Rename(target, aside)) return false;
+        if (!calls.SyncFolder(m_UnzipDestination) || !calls.SyncFolder(m_Unpacking) || !calls.Rename(built, target)) {
+          if (calls.Rename(aside, target)) calls.SyncFolder(m_UnzipDestination);
+          return false;
+        }
+        break;
+      }
+    }
+    qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
   }
   // In its place: its archive stays, to go with it.
   m_UnzipInstalled[index] = true;
-  if (replacing) qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
   return calls.SyncFolder(m_UnzipDestination);
+}
+
+QString KLX_FileFunctions::AsideFolder(const QString& unpacking, const QString& voice) {
+  return unpacking + QLatin1Char('/') + voice + kAsideSuffix;
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(const QString& destinationFolder) {
+  const QString unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  const QStringList aside = QDir(unpacking).entryList({QStringLiteral("*") + kAsideSuffix},
+                                                      QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  for (const QString& folder : aside) {
+    const QString voice = folder.chopped(int(qstrlen(kAsideSuffix)));
+    const QFileInfo place(destinationFolder + voice);
+    // Its new version took its place: the old one goes with the unpack folder.
+    if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(voice) || place.exists() || place.isSymLink()) continue;
+    if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
+      qInfo("voice %s put back: the install of its new version was cut short", qUtf8Printable(voice));
+    else
+      qWarning("voice %s cannot be put back from %s", qUtf8Printable(voice), qUtf8Printable(unpacking));
+  }
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {

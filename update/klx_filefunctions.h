@@ -111,8 +111,13 @@ class KLX_FileFunctions : public QObject {
   // folder of the archive's name, which replaces the one there, and writes
   // the marker of the archive's path into it; false leaves the one there.
   // Every file and folder of the new one is on the card before it takes
-  // the old one's place.
+  // the old one's place, and a power cut leaves the old one or the new one
+  // (one set aside is put back by KLX_FileFunctionsRecoverVoices).
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
+  // Puts back into `destinationFolder` each voice that an install cut short
+  // left aside without its new version in its place; at the start, and
+  // before an unpack clears what the last one left.
+  static void KLX_FileFunctionsRecoverVoices(const QString& destinationFolder);
   // Removes what the last unpack left (and what was replaced), and the
   // copy of each of its archives that was not installed: nothing of a pack
   // left out stays on the card. An installed one's archive stays, to go
@@ -131,6 +136,8 @@ class KLX_FileFunctions : public QObject {
   QString UnzipFolder(int index) const;
   // Unpacks one archive into `into` unless it is refused.
   UnzipRefusal Unpack(const QString& archive, const QString& into) const;
+  // Where an installed voice waits while its new version moves in.
+  static QString AsideFolder(const QString& unpacking, const QString& voice);
   // Removes the card's copy of an archive that brings no voice.
   void RemoveArchiveCopy(const QString& archive) const;
 
