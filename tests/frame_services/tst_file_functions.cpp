@@ -405,7 +405,7 @@ class FileFunctionsTest : public QObject {
 
   // A new version of an installed voice replaces it whatever a power cut
   // leaves: the power goes at a call of the install (the `nth` that starts
-  // with `cut`, "V" the voices folder, "U" the unpack folder), on a file
+  // with `cut`, "<V>" the voices folder, "<U>" the unpack folder), on a file
   // system with an exchange of two names or without one (vfat); the next
   // start finds the old voice or the new one whole, and puts back an old
   // one that was set aside. Without the exchange, the one set aside is on
@@ -417,12 +417,12 @@ class FileFunctionsTest : public QObject {
     QTest::addColumn<QStringList>("synced");
     QTest::addColumn<QString>("found");
     QTest::addColumn<bool>("putBack");
-    QTest::newRow("vfat, before the old one goes aside") << false << "rename V/de_Anna " << 1 << QStringList() << "old" << false;
-    QTest::newRow("vfat, between the renames") << false << "rename U/0.new V/de_Anna" << 1
-                                               << QStringList{"syncfolder V/", "syncfolder U"} << "old" << true;
-    QTest::newRow("vfat, the new one in place") << false << "syncfolder V/" << 2 << QStringList() << "new" << false;
+    QTest::newRow("vfat, before the old one goes aside") << false << "rename <V>/de_Anna " << 1 << QStringList() << "old" << false;
+    QTest::newRow("vfat, between the renames") << false << "rename <U>/0.new <V>/de_Anna" << 1
+                                               << QStringList{"syncfolder <V>/", "syncfolder <U>"} << "old" << true;
+    QTest::newRow("vfat, the new one in place") << false << "syncfolder <V>/" << 2 << QStringList() << "new" << false;
     QTest::newRow("exchange, at the exchange") << true << "exchange " << 1 << QStringList() << "old" << false;
-    QTest::newRow("exchange, after it") << true << "syncfolder V/" << 1 << QStringList() << "new" << false;
+    QTest::newRow("exchange, after it") << true << "syncfolder <V>/" << 1 << QStringList() << "new" << false;
   }
   void aVoiceReplacedAtAPowerCut() {
     QFETCH(bool, exchange);
@@ -438,7 +438,7 @@ class FileFunctionsTest : public QObject {
     const QString unpacking = m_Root->Path() + "/Vorn/Sound/.unpacking";
     const QString work = m_Root->Path() + "/work/";
     const auto place = [&](QString line) {
-      return line.replace("V/", voices).replace("U/", unpacking + "/").replace(QRegularExpression("U$"), unpacking);
+      return line.replace("<V>/", voices).replace("<U>", unpacking);
     };
     QVERIFY(WriteFile(voices + "de_Anna/voice.conf", "old") && WriteFile(voices + "de_Anna/data/de_Anna.inf", "old inf"));
     QVERIFY(WriteFile(work + "de_Anna/voice.conf", "new") && WriteFile(work + "de_Anna/hello.wav", "hallo"));
