@@ -108,20 +108,6 @@ class TestCommandRunner : public QObject {
     for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
   }
 
-  // A run with a file-size limit writes no file beyond it: the write
-  // beyond fails and ends the program. The limit is the run's alone.
-  void aFileSizeLimitHoldsForItsRunAlone() {
-    const QString file = m_Root->Path() + "/written";
-    const QStringList writing{"-c", "head -c 100 /dev/zero > \"$0\"", file};
-    KLX_Platform::RunOptions options;
-    options.fileSizeLimit = 10;
-    QVERIFY(KLX_Platform::RunWatched("sh", writing, 10000, [] { return true; }, options) != 0);
-    QCOMPARE(QFileInfo(file).size(), 10);
-    QVERIFY(Write(file, QByteArray(100, 'x')));
-    QCOMPARE(KLX_Platform::RunWatched("sh", writing, 10000, [] { return true; }), 0);
-    QCOMPARE(QFileInfo(file).size(), 100);
-  }
-
   void whatARunPrintsAndWhereItRuns() {
     QByteArray out;
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "echo out; echo err >&2; exit 3"}, 10000, &out), 3);
