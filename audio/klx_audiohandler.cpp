@@ -10,6 +10,7 @@
 #include "audio/klx_tts.h"
 #include "model/klx_databasemanager.h"
 #include "platform/klx_commandrunner.h"
+#include "update/klx_filefunctions.h"
 
 KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* parent)
     : CNoDebugBase<QThread>(parent),
@@ -61,6 +62,9 @@ int KLX_AudioHandler::KLX_AudioHandlerInitialize(KLX_DataBaseManager* db) {
     // The speech thread keeps a copy; this one's end removes a pipe file
     // left from an earlier run.
     CAplayFifo speech("/tmp/tts_out", "ch1", 22050, m_StartPlayer, m_PipeClock);
+    // A voice that a cut install left aside is in its place before the
+    // speech engine looks for voices.
+    KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath());
     const QByteArray voices = QFile::encodeName(m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath());
     const int started = KLX_TTS::Start(speech, voices.constData(), m_SpeechEngine);
     if (started == 0)

@@ -10,12 +10,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include "frame/klx_xmlsafefile.h"
 
 namespace {
 std::atomic<KLX_FileCalls*> g_Calls{nullptr};
+// renameat2's flag, which older C libraries do not name.
+constexpr unsigned kRenameExchange = 1u << 1;
 
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
@@ -64,8 +67,29 @@ bool KLX_FileCalls::SyncFile(const QString& path) {
 
 bool KLX_FileCalls::Close(int fd) { return ::close(fd) == 0; }
 
+bool KLX_FileCalls::SyncFileSystem(const QString& path) {
+  int fd = -1;
+  do {
+    fd = ::open(Native(path).constData(), O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return false;
+  const bool synced = ::syncfs(fd) == 0;
+  ::close(fd);
+  return synced;
+}
+
 bool KLX_FileCalls::Rename(const QString& from, const QString& to) {
   return std::rename(Native(from).constData(), Native(to).constData()) == 0;
+}
+
+KLX_FileCalls::ExchangeResult KLX_FileCalls::Exchange(const QString& a, const QString& b) {
+#ifdef SYS_renameat2
+  if (::syscall(SYS_renameat2, AT_FDCWD, Native(a).constData(), AT_FDCWD, Native(b).constData(), kRenameExchange) == 0)
+    return Exchanged;
+  return errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ? ExchangeUnsupported : ExchangeFailed;
+#else
+  return ExchangeUnsupported;
+#endif
 }
 
 bool KLX_FileCalls::Remove(const QString& path) { return ::unlink(Native(path).constData()) == 0 || errno == ENOENT; }

@@ -35,8 +35,17 @@ class KLX_FileCalls {
   // the card (fsync).
   virtual bool SyncFile(const QString& path);
   virtual bool Close(int fd);
+  // Everything written to the file system that holds `path` on the card,
+  // data and entries, other programs' too (syncfs): one flush where a sync
+  // per file would cost a journal commit each.
+  virtual bool SyncFileSystem(const QString& path);
   // Replaces `to` by `from` in one step.
   virtual bool Rename(const QString& from, const QString& to);
+  // Swaps two existing names in one step (renameat2 with RENAME_EXCHANGE).
+  enum ExchangeResult { Exchanged, ExchangeUnsupported, ExchangeFailed };
+  // ExchangeUnsupported where the file system (vfat) or the kernel has no
+  // such step: nothing changed, and the caller takes two renames.
+  virtual ExchangeResult Exchange(const QString& a, const QString& b);
   // A missing file counts as removed.
   virtual bool Remove(const QString& path);
   // The folder's entries on the card.

@@ -8,11 +8,13 @@
 #include <QFile>
 #include <QMutex>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -127,12 +129,75 @@ struct Started {
   int output = -1;  // the pipe's read end, -1 without one
 };
 
+// posix_spawn sets no limits: a run with one is forked, and the child does
+// what the spawn would (only calls that are safe between fork and exec),
+// sets the limit and runs `path` (resolved before). The spawn's result: 0
+// or an error number.
+int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* const envp[], Output output,
+                 int pipeWrite, const QByteArray& folder, const RunOptions& options) {
+  if (path.isEmpty()) return ENOENT;
+  const rlim_t limit = rlim_t(options.fileSizeLimit);
+  const rlimit fileSize{limit, limit};
+  struct sigaction fileTooLarge {};
+  fileTooLarge.sa_handler = SIG_DFL;
+  sigset_t none;
+  sigemptyset(&none);
+  const long descriptors = qMax(::sysconf(_SC_OPEN_MAX), 1024L);
+  const pid_t child = ::fork();
+  if (child < 0) return errno;
+  if (child > 0) {
+    *pid = child;
+    return 0;
+  }
+  const auto fail = [] { ::_exit(127); };
+  if (::setsid() < 0 || ::sigprocmask(SIG_SETMASK, &none, nullptr) != 0 ||
+      ::sigaction(SIGXFSZ, &fileTooLarge, nullptr) != 0)
+    fail();
+  const auto nullOn = [&fail](int fd, int flags) {
+    const int opened = ::open("/dev/null", flags);
+    if (opened < 0 || ::dup2(opened, fd) < 0) fail();
+    if (opened != fd) ::close(opened);
+  };
+  const auto pipeOn = [&fail, pipeWrite](int fd) {
+    if (::dup2(pipeWrite, fd) < 0) fail();
+  };
+  nullOn(STDIN_FILENO, O_RDONLY);
+  switch (output) {
+    case Output::Discard:
+      nullOn(STDOUT_FILENO, O_WRONLY);
+      if (::dup2(STDOUT_FILENO, STDERR_FILENO) < 0) fail();
+      break;
+    case Output::Merged:
+      pipeOn(STDOUT_FILENO);
+      pipeOn(STDERR_FILENO);
+      break;
+    case Output::StandardOnly:
+      pipeOn(STDOUT_FILENO);
+      nullOn(STDERR_FILENO, O_WRONLY);
+      break;
+    case Output::StandardKeepError:
+      pipeOn(STDOUT_FILENO);
+      break;
+    case Output::Inherited:
+      break;
+  }
+  // None of the program's descriptors, as with the spawn.
+#ifdef SYS_close_range
+  if (::syscall(SYS_close_range, STDERR_FILENO + 1, ~0U, 0) != 0)
+#endif
+    for (long fd = STDERR_FILENO + 1; fd < descriptors; ++fd) ::close(int(fd));
+  if ((!folder.isEmpty() && ::chdir(folder.constData()) != 0) || ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0) fail();
+  ::execve(path.constData(), argv, envp);
+  fail();
+  return 0;
+}
+
 // Starts `program` (searched on PATH) in a session of its own, so that it
 // has no controlling terminal and its process group is its pid, with its
 // input from /dev/null, no signal blocked (the caller's thread may block
 // SIGPIPE) and none of the program's descriptors.
 Started Start(const QString& program, const QStringList& args, const QStringList& environment, Output output,
-              const QString& workingDirectory = QString()) {
+              const QString& workingDirectory = QString(), const RunOptions& options = {}) {
   QStringList words = QStringList{program} + args;
   const QByteArray folder = workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(Root() + workingDirectory);
 #ifndef KLX_SPAWN_CHDIR
@@ -189,7 +254,20 @@ Started Start(const QString& program, const QStringList& args, const QStringList
   posix_spawnattr_setsigmask(&attributes, &none);
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
   Started started;
-  const int spawned = posix_spawnp(&started.pid, argv[0], &actions, &attributes, argv.data(), env.Pointers());
+  int spawned = 0;
+  if (options.fileSizeLimit >= 0) {
+    const QString path = words.first().contains(QLatin1Char('/')) ? words.first()
+                                                                    : QStandardPaths::findExecutable(words.first());
+#ifdef KLX_SPAWN_CHDIR
+    const QByteArray childFolder = folder;
+#else
+    const QByteArray childFolder;
+#endif
+    spawned = SpawnLimited(&started.pid, QFile::encodeName(path), argv.data(), env.Pointers(), output, pipeEnds[1],
+                           childFolder, options);
+  } else {
+    spawned = posix_spawnp(&started.pid, argv[0], &actions, &attributes, argv.data(), env.Pointers());
+  }
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (pipeEnds[1] >= 0) ::close(pipeEnds[1]);
@@ -406,12 +484,12 @@ int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArr
 }
 
 int RunWatched(const QString& program, const QStringList& args, int timeoutMs,
-               const std::function<bool()>& keepGoing) {
+               const std::function<bool()>& keepGoing, const RunOptions& options) {
   if (!IsBoard() && ChangesHost(program)) {
     RecordCommand((QStringList{program} + args).join(' '));
     return 0;
   }
-  const Started started = Start(program, args, {}, Output::Discard);
+  const Started started = Start(program, args, {}, Output::Discard, QString(), options);
   if (started.pid <= 0) return -1;
   bool halted = false;
   const auto watch = [&] {

@@ -32,6 +32,8 @@ constexpr int kNoSpace = -2;
 constexpr int kTooLarge = -3;
 const char* const kInstallSourceFile = "/installsrczip.txt";
 const char* const kUnpackFolder = "/.unpacking";
+// An installed voice set aside for its new version, in the unpack folder.
+const char* const kAsideSuffix = ".aside";
 // unzip is given a minute, and as long again as a slow card (half a MB a
 // second) takes to write what the pack unpacks to.
 constexpr qint64 kUnzipBaseMs = 60000;
@@ -41,15 +43,22 @@ constexpr qint64 kKeepFreeBytes = 500 * 1024;
 // How often the unpack folder is measured while unzip writes it.
 constexpr qint64 kUnzipLookMs = 200;
 
-// The bytes of the regular files under `folder`, links not followed.
-quint64 BytesUnder(const QString& folder) {
+// The regular files under a folder, links not followed: their bytes
+// together and the largest.
+struct FilesUnder {
   quint64 bytes = 0;
+  quint64 largest = 0;
+};
+FilesUnder MeasureFiles(const QString& folder) {
+  FilesUnder files;
   QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     it.next();
-    bytes += quint64(qMax<qint64>(it.fileInfo().size(), 0));
+    const quint64 size = quint64(qMax<qint64>(it.fileInfo().size(), 0));
+    files.bytes += size;
+    files.largest = qMax(files.largest, size);
   }
-  return bytes;
+  return files;
 }
 
 // The volume of `path`; one that cannot be queried is reported.
@@ -241,31 +250,29 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QS
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,
                                                            QString filter, bool replace) {
   m_EntryInfos = ListEntries(sourceFolder, filter);
+  m_NotCopied.clear();
   QList<QFileInfo> copied;
   qint64 total = 0;
-  bool allCopied = true;
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
     // Regular files only: a device or a pipe never ends.
     if (!entry.isFile()) continue;
+    // Each file is judged on its own: one that does not fit leaves the
+    // room to those after it.
     const qint64 size = entry.size();
-    if (size > kMaxWholeCopyFileBytes ||
+    if (size > kMaxWholeCopyFileBytes || total + size > kMaxWholeCopyTotalBytes ||
         !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
-      allCopied = false;
-      break;
+      m_NotCopied.append({entry, true});
+      continue;
     }
     if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace)) {
-      allCopied = false;
+      m_NotCopied.append({entry, false});
       continue;
     }
     copied.append(entry);
     total += size;
-    if (total > kMaxWholeCopyTotalBytes) {
-      allCopied = false;
-      break;
-    }
   }
   m_EntryInfos = copied;
-  return allCopied;
+  return m_NotCopied.isEmpty();
 }
 
 void KLX_FileFunctions::ResetPartCopy() {
@@ -368,34 +375,51 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
   // Beside the destination, on its file system, so that installing is a
   // rename; what a power cut left there goes first.
   m_Unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  KLX_FileFunctionsRecoverVoices(destinationFolder);
   KLX_FileCallsRemoveTree(m_Unpacking);
   const QStringList archives =
       QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
-  for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
-    const QString name = entry.fileName();
-    if (entry.isDir() || !archives.contains(name)) continue;
-    const QString archive = archiveFolder + name;
+  // The copies of the last folder copy, then the archives it left out.
+  QList<QPair<QFileInfo, UnzipRefusal>> entries;
+  for (const QFileInfo& entry : qAsConst(m_EntryInfos))
+    if (!entry.isDir() && archives.contains(entry.fileName())) entries.append({entry, UnzipUnpacked});
+  for (const NotCopied& left : qAsConst(m_NotCopied))
+    entries.append({left.entry, left.forRoom ? UnzipNoRoom : UnzipFailed});
+  for (const auto& [entry, leftOut] : qAsConst(entries)) {
+    const bool copied = leftOut == UnzipUnpacked;
+    const QString archive = copied ? archiveFolder + entry.fileName() : entry.absoluteFilePath();
     const QString base = entry.completeBaseName();
     // The name becomes a folder of the destination: never "." or "..".
     if (entry.completeSuffix() != QLatin1String("zip") || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) {
       qWarning("voice pack %s is not named like a voice (<name>.zip): left out", qUtf8Printable(archive));
-      RemoveArchiveCopy(archive);
+      if (copied) RemoveArchiveCopy(archive);
       continue;
     }
-    // A pack that is refused is listed all the same, without its folder:
-    // its check then fails and the pilot is told that it was left out.
-    const UnzipRefusal refusal = Unpack(archive, UnzipFolder(m_UnzippedNames.size()));
-    // Its room is the next pack's.
-    if (refusal != UnzipUnpacked) RemoveArchiveCopy(archive);
+    UnzipRefusal refusal = leftOut;
+    if (!copied) {
+      // Its copy never reached the card; one of its name there is another's.
+      if (leftOut == UnzipNoRoom)
+        qWarning("voice pack %s does not fit on the card (it takes %lld KiB): refused", qUtf8Printable(archive),
+                 entry.size() / 1024 + 1);
+      else
+        qWarning("voice pack %s cannot be copied onto the card: refused", qUtf8Printable(archive));
+    } else {
+      // A pack that is refused is listed all the same, without its folder:
+      // its check then fails and the pilot is told that it was left out.
+      refusal = Unpack(archive, UnzipFolder(m_UnzippedNames.size()));
+      // Its room is the next pack's.
+      if (refusal != UnzipUnpacked) RemoveArchiveCopy(archive);
+    }
     m_UnzipRefusals.append(refusal);
     m_UnzippedNames.append(base);
-    m_UnzippedArchives.append(archive);
+    m_UnzippedArchives.append(copied ? archive : QString());
     m_UnzipInstalled.append(false);
   }
   return m_UnzippedNames.size();
 }
 
 void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
+  if (archive.isEmpty()) return;
   if (!KLX_FileCallsRemove(archive)) qWarning("voice pack %s cannot be removed from the card", qUtf8Printable(archive));
 }
 
@@ -429,24 +453,30 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
     return UnzipNoRoom;
   }
   const qint64 limitMs = qMin<qint64>(INT_MAX, kUnzipBaseMs + qint64(listing.cardBytes) / kUnzipCardBytesPerMs);
-  // Unzip writes what an entry holds, whatever the directory says of it:
-  // an archive that lies about its sizes is ended before it fills the card.
+  // Unzip writes what an entry holds, whatever the directory says of it.
+  // No file may grow beyond the largest the directory declares: an entry
+  // that lies is stopped at its first byte too many. The watch ends one
+  // whose files together outgrow the room that was checked.
+  KLX_Platform::RunOptions limits;
+  limits.fileSizeLimit = qint64(qMin<quint64>(listing.largestFileBytes, quint64(LLONG_MAX) - 1)) + 1;
+  const auto beyondListing = [&listing](const FilesUnder& files) {
+    return files.bytes > listing.unpackedBytes || files.largest > listing.largestFileBytes;
+  };
   bool overran = false;
   QElapsedTimer sinceLook;
   sinceLook.start();
   const auto withinListing = [&] {
     if (sinceLook.elapsed() < kUnzipLookMs) return true;
     sinceLook.restart();
-    overran = BytesUnder(into) > listing.unpackedBytes;
+    overran = beyondListing(MeasureFiles(into));
     return !overran;
   };
   // Unzip's options come first: the archive name must not be read as a
   // member to extract.
-  const int unzipped =
-      QDir().mkpath(into)
-          ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into}, int(limitMs), withinListing)
-          : -1;
-  overran = overran || BytesUnder(into) > listing.unpackedBytes;
+  const int unzipped = QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into},
+                                                                      int(limitMs), withinListing, limits)
+                                           : -1;
+  overran = overran || beyondListing(MeasureFiles(into));
   if (overran || unzipped != 0) {
     if (overran)
       qWarning("voice pack %s unpacks to more than its directory says: refused", pack.constData());
@@ -478,11 +508,10 @@ QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedFolder(int index) const {
 
 bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files) {
   const QString unpacked = KLX_FileFunctionGetUnzippedFolder(index);
-  if (unpacked.isEmpty()) return false;
+  if (unpacked.isEmpty() || KLX_FileFunctionGetUnzipRefusal(index) != UnzipUnpacked) return false;
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   // The new folder is built apart and takes the old one's place in one step.
   const QString built = UnzipFolder(index) + QStringLiteral(".new");
-  QStringList moved;
   QStringList folders{built};
   for (const QString& file : files) {
     if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
@@ -491,33 +520,74 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
     // A file named twice is moved once.
     if (QFileInfo::exists(to)) continue;
     if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
-    moved << to;
     for (QString folder = QFileInfo(to).path(); folder != built && !folders.contains(folder);
          folder = QFileInfo(folder).path())
       folders << folder;
   }
   if (!QDir().mkpath(built)) return false;
+  const QString marker = built + kInstallSourceFile;
+  const QByteArray archive = m_UnzippedArchives.at(index).toUtf8();
+  const int fd = calls.Remove(marker) ? calls.Create(marker) : -1;
+  if (fd < 0) return false;
+  const bool written = calls.Write(fd, archive.constData(), archive.size());
+  if (!calls.Close(fd) || !written) return false;
   // unzip never syncs: every file and every folder of the new voice is on
-  // the card before it takes the old one's place, deeper folders first.
-  for (const QString& file : qAsConst(moved))
-    if (!calls.SyncFile(file)) return false;
-  if (!KLX_FileCallsWriteWhole(built + kInstallSourceFile, m_UnzippedArchives.at(index).toUtf8())) return false;
+  // the card before it takes the old one's place, with one flush of the
+  // card's file system for all their data, and each folder's entries
+  // (deeper folders first).
+  if (!calls.SyncFileSystem(built)) return false;
   std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
   for (const QString& folder : qAsConst(folders))
     if (!calls.SyncFolder(folder)) return false;
   const QString target = m_UnzipDestination + m_UnzippedNames.at(index);
-  const QString aside = UnzipFolder(index) + QStringLiteral(".old");
   const QFileInfo old(target);
-  const bool replacing = old.exists() || old.isSymLink();
-  if (replacing && !calls.Rename(target, aside)) return false;
-  if (!calls.Rename(built, target)) {
-    if (replacing) calls.Rename(aside, target);
-    return false;
+  if (!old.exists() && !old.isSymLink()) {
+    if (!calls.Rename(built, target)) return false;
+  } else {
+    // A power cut leaves the old voice or the new one: the two folders are
+    // exchanged in one step (the old one then goes with the unpack folder).
+    switch (calls.Exchange(built, target)) {
+      case KLX_FileCalls::Exchanged: break;
+      case KLX_FileCalls::ExchangeFailed: return false;
+      case KLX_FileCalls::ExchangeUnsupported: {
+        // Without that step (vfat) the old one goes aside, on the card
+        // before the new one moves in; a cut in between leaves it aside,
+        // where the next start finds it and puts it back.
+        const QString aside = AsideFolder(m_Unpacking, m_UnzippedNames.at(index));
+        if (!calls.Rename(target, aside)) return false;
+        if (!calls.SyncFolder(m_UnzipDestination) || !calls.SyncFolder(m_Unpacking) || !calls.Rename(built, target)) {
+          if (calls.Rename(aside, target)) calls.SyncFolder(m_UnzipDestination);
+          return false;
+        }
+        break;
+      }
+    }
+    qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
   }
   // In its place: its archive stays, to go with it.
   m_UnzipInstalled[index] = true;
-  if (replacing) qDebug("  -> Deleted voice folder %s", qUtf8Printable(target));
   return calls.SyncFolder(m_UnzipDestination);
+}
+
+QString KLX_FileFunctions::AsideFolder(const QString& unpacking, const QString& voice) {
+  return unpacking + QLatin1Char('/') + voice + kAsideSuffix;
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(const QString& destinationFolder) {
+  const QString unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  const QStringList aside = QDir(unpacking).entryList({QStringLiteral("*") + kAsideSuffix},
+                                                      QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
+  for (const QString& folder : aside) {
+    const QString voice = folder.chopped(int(qstrlen(kAsideSuffix)));
+    const QFileInfo place(destinationFolder + voice);
+    // Its new version took its place: the old one goes with the unpack folder.
+    if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(voice) || place.exists() || place.isSymLink()) continue;
+    if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
+      qInfo("voice %s put back: the install of its new version was cut short", qUtf8Printable(voice));
+    else
+      qWarning("voice %s cannot be put back from %s", qUtf8Printable(voice), qUtf8Printable(unpacking));
+  }
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {

@@ -65,7 +65,9 @@ class KLX_FileFunctions : public QObject {
                                          QString destinationFolder) const;
   // True only when every file was copied; links, folders and devices are
   // no files to copy. A file of the same name in the destination is kept
-  // (and the source's not copied), or with `replace` replaced whole.
+  // (and the source's not copied), or with `replace` replaced whole. Each
+  // file is judged on its own: one that is too large or has no room on the
+  // destination is left out, and the others are copied.
   bool KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder, QString filter,
                                           bool replace = false);
   // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space,
@@ -90,7 +92,8 @@ class KLX_FileFunctions : public QObject {
   };
 
   // Unpacks the "*.zip" entries of the last folder copy, each into a fresh
-  // folder beside the destination; returns how many. Nothing reaches the
+  // folder beside the destination; returns how many, with those the copy
+  // left out (refused as not fitting on the card, or as failed). Nothing reaches the
   // destination before KLX_FileFunctionsInstallUnzipped. An archive that is
   // refused is counted with no folder, so that its check fails: one that
   // does not fit on the card, is encrypted, is packed in a way unzip cannot
@@ -108,8 +111,13 @@ class KLX_FileFunctions : public QObject {
   // folder of the archive's name, which replaces the one there, and writes
   // the marker of the archive's path into it; false leaves the one there.
   // Every file and folder of the new one is on the card before it takes
-  // the old one's place.
+  // the old one's place, and a power cut leaves the old one or the new one
+  // (one set aside is put back by KLX_FileFunctionsRecoverVoices).
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
+  // Puts back into `destinationFolder` each voice that an install cut short
+  // left aside without its new version in its place; at the start, and
+  // before an unpack clears what the last one left.
+  static void KLX_FileFunctionsRecoverVoices(const QString& destinationFolder);
   // Removes what the last unpack left (and what was replaced), and the
   // copy of each of its archives that was not installed: nothing of a pack
   // left out stays on the card. An installed one's archive stays, to go
@@ -128,6 +136,8 @@ class KLX_FileFunctions : public QObject {
   QString UnzipFolder(int index) const;
   // Unpacks one archive into `into` unless it is refused.
   UnzipRefusal Unpack(const QString& archive, const QString& into) const;
+  // Where an installed voice waits while its new version moves in.
+  static QString AsideFolder(const QString& unpacking, const QString& voice);
   // Removes the card's copy of an archive that brings no voice.
   void RemoveArchiveCopy(const QString& archive) const;
 
@@ -137,6 +147,12 @@ class KLX_FileFunctions : public QObject {
   qint64 m_CopiedBytes = 0;
   // A part-by-part copy is under way (an empty file has no bytes to count).
   bool m_Copying = false;
+  // The files the last whole-folder copy left out, and whether for room.
+  struct NotCopied {
+    QFileInfo entry;
+    bool forRoom;
+  };
+  QList<NotCopied> m_NotCopied;
   QStringList m_UnzippedNames;
   QStringList m_UnzippedArchives;
   QList<UnzipRefusal> m_UnzipRefusals;

@@ -2,10 +2,13 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QHash>
+#include <QVector>
 
 #include <algorithm>
+#include <cstring>
+#include <exception>
 #include <limits>
+#include <vector>
 
 namespace {
 constexpr quint32 kEndSignature = 0x06054b50u;
@@ -49,7 +52,7 @@ class Bytes {
   quint16 U16(qint64 at) const { return quint16(Number(at, 2)); }
   quint32 U32(qint64 at) const { return quint32(Number(at, 4)); }
   quint64 U64(qint64 at) const { return Number(at, 8); }
-  QByteArray Mid(qint64 at, qint64 size) const { return m_Bytes.mid(int(at), int(size)); }
+  const char* Data() const { return m_Bytes.constData(); }
 
  private:
   const QByteArray& m_Bytes;
@@ -150,9 +153,73 @@ bool ReadZip64(const Bytes& extra, qint64 at, qint64 size, quint64* unpacked, qu
   }
   return *unpacked != kMax32 && *packed != kMax32 && *offset != kMax32 && *disk != kMax16;
 }
-}  // namespace
 
-KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize) {
+bool IsFolder(const char* name, qint64 length) { return length > 0 && name[length - 1] == '/'; }
+
+// An entry as the card sees it: where its name stands in the directory,
+// and what it unpacks to.
+struct Entry {
+  qint64 name;
+  qint64 nameLength;
+  quint64 unpacked;
+};
+
+// What the entries take on the card. Their names are walked in byte order,
+// where the names inside one folder follow each other: a folder is new
+// exactly when the name before does not lie in it, and it is complete once
+// a name outside it comes. Memory stays with the count of entries and the
+// depth of one name, time with the bytes of the names (and the sort), so
+// that names of thousands of levels cost no more than their bytes.
+quint64 CardBytes(const Bytes& names, QVector<Entry>* entries, quint64 block) {
+  const auto nameOf = [&names](const Entry& e) { return names.Data() + e.name; };
+  std::sort(entries->begin(), entries->end(), [&](const Entry& a, const Entry& b) {
+    const int common = std::memcmp(nameOf(a), nameOf(b), size_t(std::min(a.nameLength, b.nameLength)));
+    return common != 0 ? common < 0 : a.nameLength < b.nameLength;
+  });
+  const auto record = [](qint64 nameLength) {
+    return kRecordBytes * quint64(1 + (nameLength + kLongNamePart - 1) / kLongNamePart);
+  };
+  // The folders the current name lies in: where each one's path ends in
+  // the name (after its "/"; 0 for the top one) and the bytes of its records.
+  struct Open {
+    qint64 end;
+    quint64 records;
+  };
+  std::vector<Open> open{{0, kOwnRecords}};
+  quint64 card = 0;
+  const char* previous = nullptr;
+  qint64 previousLength = 0;
+  for (const Entry& entry : qAsConst(*entries)) {
+    const char* name = nameOf(entry);
+    qint64 common = 0;
+    const qint64 most = std::min(previousLength, entry.nameLength);
+    while (common < most && name[common] == previous[common]) ++common;
+    // The folders of the name before that this one does not lie in are complete.
+    while (open.size() > 1 && open.back().end > common) {
+      card = Add(card, WholeBlocks(open.back().records, block));
+      open.pop_back();
+    }
+    // Each further folder of the path has its record in the one above it.
+    qint64 part = open.back().end;
+    for (qint64 at = part; at < entry.nameLength; ++at) {
+      if (name[at] != '/') continue;
+      open.back().records = Add(open.back().records, record(at - part));
+      open.push_back({at + 1, kOwnRecords});
+      part = at + 1;
+    }
+    // A file; a folder's own entry counts as its folder alone.
+    if (!IsFolder(name, entry.nameLength)) {
+      open.back().records = Add(open.back().records, record(entry.nameLength - part));
+      card = Add(card, WholeBlocks(entry.unpacked, block));
+    }
+    previous = name;
+    previousLength = entry.nameLength;
+  }
+  for (const Open& folder : open) card = Add(card, WholeBlocks(folder.records, block));
+  return card;
+}
+
+KLX_ZipListing Read(const QString& archive, qint64 blockSize) {
   KLX_ZipListing listing;
   const quint64 block = quint64(std::max<qint64>(blockSize, 1));
   QFile file(archive);
@@ -162,10 +229,10 @@ KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize) {
   if (directoryBytes.size() != qint64(directory.size)) return listing;
   const Bytes entries(directoryBytes);
 
-  // The folders the entries make, each with the bytes of its records.
-  QHash<QByteArray, quint64> folders{{QByteArray(), kOwnRecords}};
-  const auto record = [](int nameLength) { return kRecordBytes * quint64(1 + (nameLength + kLongNamePart - 1) / kLongNamePart); };
-  quint64 files = 0;
+  // Each entry is at least its fixed part: more than fit cannot be there.
+  if (directory.entries > directory.size / kEntrySize) return listing;
+  QVector<Entry> named;
+  named.reserve(int(directory.entries));
   qint64 at = 0;
   for (quint64 n = 0; n < directory.entries; ++n) {
     if (!entries.Has(at, kEntrySize) || entries.U32(at) != kEntrySignature) return listing;
@@ -193,34 +260,31 @@ KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize) {
       listing.method = method;
       return listing;
     }
-    // Each folder of the path has its record in the one above it.
-    const QByteArray path = entries.Mid(name, nameLength);
-    const bool folder = path.endsWith('/');
-    const QList<QByteArray> parts = (folder ? path.chopped(1) : path).split('/');
-    QByteArray parent;
-    for (int i = 0; i < parts.size(); ++i) {
-      const QByteArray inside = parent.isEmpty() ? parts[i] : parent + '/' + parts[i];
-      const bool last = i == parts.size() - 1;
-      if (!last || folder) {
-        if (!folders.contains(inside)) {
-          folders.insert(inside, kOwnRecords);
-          folders[parent] = Add(folders[parent], record(parts[i].size()));
-        }
-      } else {
-        folders[parent] = Add(folders[parent], record(parts[i].size()));
-        files = Add(files, WholeBlocks(unpacked, block));
-      }
-      parent = inside;
+    // A folder's entry makes a folder whatever size it claims: only files
+    // count for what is written.
+    if (!IsFolder(entries.Data() + name, nameLength)) {
+      listing.unpackedBytes = Add(listing.unpackedBytes, unpacked);
+      listing.largestFileBytes = std::max(listing.largestFileBytes, unpacked);
     }
-    listing.unpackedBytes = Add(listing.unpackedBytes, unpacked);
+    named.append({name, nameLength, unpacked});
     at = name + nameLength + extraLength + commentLength;
   }
   // The entries fill the directory exactly.
   if (quint64(at) != directory.size) return listing;
-  quint64 card = files;
-  for (const quint64 records : qAsConst(folders)) card = Add(card, WholeBlocks(records, block));
+  listing.cardBytes = CardBytes(entries, &named, block);
   listing.verdict = KLX_ZipListing::Readable;
   listing.entries = directory.entries;
-  listing.cardBytes = card;
   return listing;
+}
+}  // namespace
+
+KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize) {
+  // Whatever the archive holds, the caller gets a verdict: an archive too
+  // large for the memory there is is one that cannot be read here.
+  try {
+    return Read(archive, blockSize);
+  } catch (const std::exception& e) {
+    qWarning("%s cannot be read: %s", qUtf8Printable(archive), e.what());
+    return KLX_ZipListing();
+  }
 }

@@ -15,7 +15,10 @@ struct KLX_ZipListing {
   Verdict verdict = Unreadable;
   int method = -1;            // the method refused
   quint64 entries = 0;
-  quint64 unpackedBytes = 0;  // the sizes of the entries together
+  // The sizes of the files together, and the largest (what a folder's
+  // entry claims counts for nothing: unpacking makes only the folder).
+  quint64 unpackedBytes = 0;
+  quint64 largestFileBytes = 0;
   // What they take on the card: each file and each folder (named or implied
   // by a path, the top one too) in whole blocks, folders with the records
   // of their entries.

@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 namespace {
-enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByWatched, ByDetached };
+enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByWatched, ByLimited, ByDetached };
 
 QByteArray Read(const QString& path) {
   QFile f(path);
@@ -32,6 +32,11 @@ int RunScript(Way way, const QString& script, const QString& argument, int limit
       return run.Run("sh", {script, argument}, {}, nullptr, limitMs);
     }
     case ByWatched: return KLX_Platform::RunWatched("sh", {script, argument}, limitMs, [] { return true; });
+    case ByLimited: {
+      KLX_Platform::RunOptions options;
+      options.fileSizeLimit = 1 << 20;
+      return KLX_Platform::RunWatched("sh", {script, argument}, limitMs, [] { return true; }, options);
+    }
     case ByDetached: return KLX_Platform::StartDetached("sh", {script, argument}) ? 0 : -1;
   }
   return -2;
@@ -191,6 +196,7 @@ class TestCommandRunner : public QObject {
     QTest::newRow("ShellFirstLine") << int(ByShellLine);
     QTest::newRow("a stoppable run") << int(ByStoppable);
     QTest::newRow("a watched run") << int(ByWatched);
+    QTest::newRow("a watched run with a file-size limit") << int(ByLimited);
     if (detached) QTest::newRow("StartDetached") << int(ByDetached);
   }
   static bool Write(const QString& path, const QByteArray& bytes) {

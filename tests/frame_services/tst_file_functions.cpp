@@ -9,10 +9,17 @@
 #include "sim/csimupdateserver.h"
 #include "support/vorn_testroot.h"
 #include "update/klx_filefunctions.h"
+#include "update/klx_ziplisting.h"
 #include "vorn_filetree.h"
 #include "vorn_powercut.h"
 
 #include <QStandardPaths>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <functional>
 
 class FileFunctionsTest : public QObject {
   Q_OBJECT
@@ -370,16 +377,19 @@ class FileFunctionsTest : public QObject {
           i, names[i] == "de_Anna" ? QStringList{"hello.wav", "data/de_Anna.inf"} : QStringList{"a.wav"}));
     }
     // unzip never syncs: every installed file and folder is on the card
-    // before the new folder takes its place.
+    // (one flush of the card's file system for the data, each folder's own
+    // sync for its entries) before the new folder takes its place, which
+    // the old one leaves in the same step.
     const QStringList log = calls.Log();
     const auto placed = std::find_if(log.begin(), log.end(), [&](const QString& line) {
-      return line.startsWith("rename ") && line.endsWith(" " + voices + "de_Anna");
+      return (line.startsWith("rename ") || line.startsWith("exchange ")) && line.endsWith(" " + voices + "de_Anna");
     });
-    QVERIFY2(placed != log.end(), qPrintable(log.join('\n')));
+    QVERIFY2(placed != log.end() && placed->startsWith("exchange "), qPrintable(log.join('\n')));
     const QString built = placed->section(' ', 1, 1);
-    for (const QString& line : {"sync " + built + "/hello.wav", "sync " + built + "/data/de_Anna.inf",
-                                "syncfolder " + built + "/data", "syncfolder " + built})
-      QVERIFY2(std::find(log.begin(), placed, line) != placed, qPrintable(line + " missing in\n" + log.join('\n')));
+    const auto flushed = std::find(log.begin(), placed, "syncfs " + built);
+    QVERIFY2(flushed != placed, qPrintable(log.join('\n')));
+    for (const QString& line : {"syncfolder " + built + "/data", "syncfolder " + built})
+      QVERIFY2(std::find(flushed, placed, line) != placed, qPrintable(line + " missing in\n" + log.join('\n')));
     f.KLX_FileFunctionsDropUnzipped();
     QVERIFY(!QFileInfo::exists(m_Root->Path() + "/Vorn/Sound/.unpacking"));
     // The installed voices' archives stay, to go with them; of the packs
@@ -391,6 +401,69 @@ class FileFunctionsTest : public QObject {
                                                 "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "odd name;x/",
                                                 "odd name;x/a.wav: odd",
                                                 "odd name;x/installsrczip.txt: " + packs + "odd name;x.zip"}));
+  }
+
+  // A new version of an installed voice replaces it whatever a power cut
+  // leaves: the power goes at a call of the install (the `nth` that starts
+  // with `cut`, "<V>" the voices folder, "<U>" the unpack folder), on a file
+  // system with an exchange of two names or without one (vfat); the next
+  // start finds the old voice or the new one whole, and puts back an old
+  // one that was set aside. Without the exchange, the one set aside is on
+  // the card (`synced` after its rename) before the new one moves in.
+  void aVoiceReplacedAtAPowerCut_data() {
+    QTest::addColumn<bool>("exchange");
+    QTest::addColumn<QString>("cut");
+    QTest::addColumn<int>("nth");
+    QTest::addColumn<QStringList>("synced");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<bool>("putBack");
+    QTest::newRow("vfat, before the old one goes aside") << false << "rename <V>/de_Anna " << 1 << QStringList() << "old" << false;
+    QTest::newRow("vfat, between the renames") << false << "rename <U>/0.new <V>/de_Anna" << 1
+                                               << QStringList{"syncfolder <V>/", "syncfolder <U>"} << "old" << true;
+    QTest::newRow("vfat, the new one in place") << false << "syncfolder <V>/" << 2 << QStringList() << "new" << false;
+    QTest::newRow("exchange, at the exchange") << true << "exchange " << 1 << QStringList() << "old" << false;
+    QTest::newRow("exchange, after it") << true << "syncfolder <V>/" << 1 << QStringList() << "new" << false;
+  }
+  void aVoiceReplacedAtAPowerCut() {
+    QFETCH(bool, exchange);
+    QFETCH(QString, cut);
+    QFETCH(int, nth);
+    QFETCH(QStringList, synced);
+    QFETCH(QString, found);
+    QFETCH(bool, putBack);
+    if (QStandardPaths::findExecutable("unzip").isEmpty() || QStandardPaths::findExecutable("zip").isEmpty())
+      QSKIP("needs unzip and zip");
+    const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
+    const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
+    const QString unpacking = m_Root->Path() + "/Vorn/Sound/.unpacking";
+    const QString work = m_Root->Path() + "/work/";
+    const auto place = [&](QString line) {
+      return line.replace("<V>/", voices).replace("<U>", unpacking);
+    };
+    QVERIFY(WriteFile(voices + "de_Anna/voice.conf", "old") && WriteFile(voices + "de_Anna/data/de_Anna.inf", "old inf"));
+    QVERIFY(WriteFile(work + "de_Anna/voice.conf", "new") && WriteFile(work + "de_Anna/hello.wav", "hallo"));
+    QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && zip -qr de_Anna.zip de_Anna", "sh", work}), 0);
+    QVERIFY(QDir().mkpath(packs));
+    const QStringList old = VornFileTree(voices);
+    const QStringList installed{"de_Anna/", "de_Anna/hello.wav: hallo", "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip",
+                                "de_Anna/voice.conf: new"};
+
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 1);
+    {
+      VornPowerCut power;
+      if (!exchange) power.WithoutExchange();
+      power.CutAt(place(cut), nth);
+      QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"voice.conf", "hello.wav"}));
+      const QStringList log = power.Log();
+      for (QString& line : synced) line = place(line);
+      QVERIFY2(synced.isEmpty() || log.mid(log.size() - synced.size()) == synced, qPrintable(log.join('\n')));
+    }
+    // The next start.
+    if (putBack) QTest::ignoreMessage(QtInfoMsg, "voice de_Anna put back: the install of its new version was cut short");
+    KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(voices);
+    QCOMPARE(VornFileTree(voices), found == "old" ? old : installed);
   }
 
   // A pack made by `zip` (`shell`, run in the work folder, makes
@@ -510,6 +583,81 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
   }
 
+  // Packs whose directory lies, on a card with 6 MiB free: 20 MB of zeros
+  // claimed as 10 bytes, alone or beside a folder entry that claims
+  // almost 4 GiB of its own. No file grows beyond the largest size the
+  // directory declares: unzip is stopped at its first byte too many, long
+  // before the card fills, the pack is refused and nothing of it stays.
+  void aLyingPackIsStoppedAtItsFirstByteTooMany_data() {
+    QTest::addColumn<quint32>("folderClaims");
+    QTest::newRow("an entry that understates") << quint32(0);
+    QTest::newRow("and a folder entry that claims 4 GiB") << quint32(0xFFFFFFFE);
+  }
+  void aLyingPackIsStoppedAtItsFirstByteTooMany() {
+    QFETCH(quint32, folderClaims);
+    if (QStandardPaths::findExecutable("unzip").isEmpty() || QStandardPaths::findExecutable("zip").isEmpty())
+      QSKIP("needs unzip and zip");
+    const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
+    const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
+    const QString work = m_Root->Path() + "/work/";
+    QVERIFY(QDir().mkpath(packs) && QDir().mkpath(voices) && QDir().mkpath(work));
+    QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && mkdir pack && printf 'voice.conf' > pack/voice.conf && "
+                                            "head -c 20000000 /dev/zero > pack/zeros && zip -qr pack.zip pack",
+                                      "sh", work}),
+             0);
+    QVERIFY(WriteFile(work + "pack.zip", FolderClaims(Understated(ReadFile(work + "pack.zip")), "pack/", folderClaims)));
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(6 * 1024 * 1024)));
+    const QStringList card = VornFileTree(m_Root->Path() + "/Vorn");
+
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("voice pack " + packs + "pack.zip unpacks to more than its directory says: refused"));
+    RemovedSizes removed;
+    QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 1);
+    QCOMPARE(int(f.KLX_FileFunctionGetUnzipRefusal(0)), int(KLX_FileFunctions::UnzipFailed));
+    const QString unpacked = m_Root->Path() + "/Vorn/Sound/.unpacking/0/pack/";
+    QCOMPARE(removed.Size(unpacked + "zeros"), qint64(11));
+    QVERIFY(removed.Size(unpacked + "voice.conf") <= 10);
+    f.KLX_FileFunctionsDropUnzipped();
+    QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
+  }
+
+  // Directories a hostile stick may carry, made by hand: names of
+  // thousands of folder levels, each file 1 byte. The reader's memory grows
+  // with the directory, never with the square of a name's depth; it reads
+  // them in a child process whose peak may grow by 64 MiB at most. What they
+  // take on a card of 512-byte blocks: a block for each file and for each
+  // folder's records (the top one's 200 records take 26).
+  void deepNamesAreReadInLittleMemory_data() {
+    QTest::addColumn<QList<QByteArray>>("names");
+    QTest::addColumn<quint64>("cardBytes");
+    const QByteArray deep = QByteArray("ab/").repeated(21844);
+    QTest::newRow("two names of 65535 bytes") << QList<QByteArray>{deep + "abc", deep + "abd"}
+                                              << quint64(21847 * 512);
+    QList<QByteArray> apart;
+    for (int i = 0; i < 200; ++i)
+      apart << QByteArray::number(i).rightJustified(3, '0') + '/' + QByteArray("x/").repeated(2045) + 'y';
+    QTest::newRow("200 names of 4095 bytes, each in a folder of its own") << apart << quint64(409426 * 512);
+  }
+  void deepNamesAreReadInLittleMemory() {
+    QFETCH(QList<QByteArray>, names);
+    QFETCH(quint64, cardBytes);
+    const QString archive = m_Root->Path() + "/deep.zip";
+    QVERIFY(WriteFile(archive, DirectoryOnly(names)));
+    QVERIFY(names.first().size() == 4095 || names.first().size() == 65535);
+    qint64 growthKiB = -1;
+    const QByteArray read = InChild(
+        [&] {
+          const KLX_ZipListing listing = KLX_ZipListingRead(archive, 512);
+          return QByteArray::number(int(listing.verdict)) + ' ' + QByteArray::number(listing.entries) + ' ' +
+                 QByteArray::number(listing.cardBytes) + ' ' + QByteArray::number(listing.unpackedBytes);
+        },
+        &growthKiB);
+    QCOMPARE(read, QByteArray::number(int(KLX_ZipListing::Readable)) + ' ' + QByteArray::number(names.size()) + ' ' +
+                       QByteArray::number(cardBytes) + ' ' + QByteArray::number(names.size()));
+    QVERIFY2(growthKiB >= 0 && growthKiB <= 64 * 1024, qPrintable(QString::number(growthKiB) + " KiB"));
+  }
+
   void theTimeSuffix() {
     const QDateTime before = QDateTime::currentDateTime();
     const QString suffix = KLX_FileFunctions().KLX_FileFileFunctionsGetTimeSuffix();
@@ -538,6 +686,28 @@ class FileFunctionsTest : public QObject {
         if (qFromLittleEndian<quint32>(zip.constData() + at + sizeAt) > 10) qToLittleEndian<quint32>(10, zip.data() + at + sizeAt);
     return zip;
   }
+  // The directory's entry `name` claimed as `claimed` bytes unpacked (0:
+  // as it is).
+  static QByteArray FolderClaims(QByteArray zip, const QByteArray& name, quint32 claimed) {
+    for (int at = zip.indexOf("PK\x01\x02"); claimed > 0 && at >= 0; at = zip.indexOf("PK\x01\x02", at + 4))
+      if (zip.mid(at + 46, qFromLittleEndian<quint16>(zip.constData() + at + 28)) == name)
+        qToLittleEndian<quint32>(claimed, zip.data() + at + 24);
+    return zip;
+  }
+  // The size each file had when it was removed (-1: not removed).
+  class RemovedSizes : public KLX_FileCalls {
+   public:
+    RemovedSizes() { KLX_FileCalls::Set(this); }
+    ~RemovedSizes() override { KLX_FileCalls::Set(nullptr); }
+    bool Remove(const QString& path) override {
+      m_Sizes.insert(QDir::cleanPath(path), QFileInfo(path).size());
+      return KLX_FileCalls::Remove(path);
+    }
+    qint64 Size(const QString& path) const { return m_Sizes.value(QDir::cleanPath(path), -1); }
+
+   private:
+    QHash<QString, qint64> m_Sizes;
+  };
   // One stored entry whose sizes stand in its zip64 field, the unpacked
   // one claimed as `claimed` (its check value is not made: it is never
   // unpacked).
@@ -577,6 +747,76 @@ class FileFunctionsTest : public QObject {
     number(&zip, offset, 4);
     number(&zip, 0, 2);
     return zip;
+  }
+  // A zip archive of no data, only the directory: a stored entry of 1 byte
+  // for each name, each at the one local header's place (the reader looks
+  // no further).
+  static QByteArray DirectoryOnly(const QList<QByteArray>& names) {
+    const auto number = [](QByteArray* to, quint64 value, int bytes) {
+      for (int i = 0; i < bytes; ++i) to->append(char(value >> (8 * i)));
+    };
+    QByteArray zip(30, '\0');
+    QByteArray directory;
+    for (const QByteArray& name : names) {
+      number(&directory, 0x02014b50u, 4);
+      for (quint64 value : {0x031E, 20, 0, 0, 0, 0x21}) number(&directory, value, 2);  // made by, version, flags, stored, time, date
+      for (quint64 value : {0, 0, 1}) number(&directory, value, 4);  // check value, packed, unpacked
+      number(&directory, quint64(name.size()), 2);
+      for (int i = 0; i < 4; ++i) number(&directory, 0, 2);  // extra, comment, disk, internal attributes
+      number(&directory, 0100644ull << 16, 4);
+      number(&directory, 0, 4);  // the local header's offset
+      directory += name;
+    }
+    const quint64 offset = quint64(zip.size());
+    zip += directory;
+    number(&zip, 0x06054b50u, 4);
+    for (quint64 value : {0, 0}) number(&zip, value, 2);
+    for (int i = 0; i < 2; ++i) number(&zip, quint64(names.size()), 2);
+    number(&zip, quint64(directory.size()), 4);
+    number(&zip, offset, 4);
+    number(&zip, 0, 2);
+    return zip;
+  }
+  // What `work` answers, run in a child process; the growth of the child's
+  // resident memory at its peak meanwhile in *growthKiB. A child that ends
+  // otherwise (a throw that aborts it) answers nothing.
+  static QByteArray InChild(const std::function<QByteArray()>& work, qint64* growthKiB) {
+    int ends[2];
+    if (::pipe(ends) != 0) return QByteArray();
+    const pid_t child = ::fork();
+    if (child == 0) {
+      ::close(ends[0]);
+      const auto kib = [](const char* field) {
+        QFile status("/proc/self/status");
+        if (!status.open(QIODevice::ReadOnly)) return qint64(-1);
+        for (const QByteArray& line : status.readAll().split('\n'))
+          if (line.startsWith(field)) return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
+        return qint64(-1);
+      };
+      // The peak starts again from here.
+      QFile peak("/proc/self/clear_refs");
+      if (!peak.open(QIODevice::WriteOnly) || peak.write("5") != 1) ::_exit(2);
+      peak.close();
+      const qint64 before = kib("VmRSS:");
+      const QByteArray answer = work();
+      const QByteArray line = QByteArray::number(kib("VmHWM:") - before) + ' ' + answer;
+      ::_exit(::write(ends[1], line.constData(), size_t(line.size())) == line.size() ? 0 : 3);
+    }
+    ::close(ends[1]);
+    QByteArray line;
+    char chunk[256];
+    for (ssize_t n; (n = ::read(ends[0], chunk, sizeof chunk)) != 0;) {
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      line.append(chunk, int(n));
+    }
+    ::close(ends[0]);
+    int status = 0;
+    while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (child <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return QByteArray();
+    *growthKiB = line.left(line.indexOf(' ')).toLongLong();
+    return line.mid(line.indexOf(' ') + 1);
   }
   // The end record claiming `entries` entries.
   static QByteArray WithEntryCount(QByteArray zip, int entries) {

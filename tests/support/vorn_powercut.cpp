@@ -14,11 +14,12 @@ QString Folder(const QString& path) { return QDir::cleanPath(QFileInfo(path).abs
 QString Name(const QString& path) { return QFileInfo(path).fileName(); }
 
 struct Entry {
-  enum Op { Link, Unlink, Move } op;
+  enum Op { Link, Unlink, Move, Swap } op;
   QString folder;
   QString name;
   QString to;
   int file;
+  QString toFolder = QString();  // a swap's other folder
 };
 using Entries = QMap<QString, QMap<QString, int>>;  // folder -> name -> file
 
@@ -31,6 +32,13 @@ void Apply(const Entry& e, Entries* entries) {
       folder.remove(e.name);
       folder[e.to] = e.file;
       break;
+    case Entry::Swap: {
+      QMap<QString, int>& other = (*entries)[e.toFolder];
+      const int here = folder.value(e.name, e.file), there = other.value(e.to, e.file);
+      folder[e.name] = there;
+      other[e.to] = here;
+      break;
+    }
   }
 }
 }  // namespace
@@ -66,8 +74,14 @@ bool VornPowerCut::Touched(const QString& path) const {
 
 void VornPowerCut::Add(Call call) { m_Calls.append(std::move(call)); }
 
+bool VornPowerCut::Cut(const QString& line) {
+  if (!m_CutAt.isEmpty() && line.startsWith(m_CutAt) && --m_CutIn == 0) m_Cut = true;
+  return m_Cut;
+}
+
 int VornPowerCut::Create(const QString& path) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut("create " + path)) return -1;
   const int fd = KLX_FileCalls::Create(path);
   if (fd >= 0) {
     m_Open.insert(fd, m_Calls.size());
@@ -78,6 +92,7 @@ int VornPowerCut::Create(const QString& path) {
 
 int VornPowerCut::OpenAppend(const QString& path) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut("open " + path)) return -1;
   const bool existed = QFileInfo::exists(path);
   if (existed && !Touched(path)) Remember(path);
   const int fd = KLX_FileCalls::OpenAppend(path);
@@ -94,6 +109,8 @@ int VornPowerCut::OpenAppend(const QString& path) {
 
 bool VornPowerCut::Write(int fd, const char* data, qint64 size) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut(QStringLiteral("write %1 %2").arg(m_Open.contains(fd) ? m_Calls[m_Open.value(fd)].path : QString()).arg(size)))
+    return false;
   const bool written = KLX_FileCalls::Write(fd, data, size);
   if (written && m_Open.contains(fd)) {
     const int file = m_Open.value(fd);
@@ -105,6 +122,7 @@ bool VornPowerCut::Write(int fd, const char* data, qint64 size) {
 
 bool VornPowerCut::SyncData(int fd) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut("sync " + (m_Open.contains(fd) ? m_Calls[m_Open.value(fd)].path : QString()))) return false;
   if (m_SkipDataSyncs) return true;
   const bool synced = KLX_FileCalls::SyncData(fd);
   if (synced && m_Open.contains(fd)) {
@@ -116,6 +134,7 @@ bool VornPowerCut::SyncData(int fd) {
 
 bool VornPowerCut::SyncFile(const QString& path) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut("sync " + path)) return false;
   if (m_SkipDataSyncs) return true;
   const bool synced = KLX_FileCalls::SyncFile(path);
   if (synced) Add({SyncedByPath, path, QString(), -1, QByteArray(), "sync " + path});
@@ -124,6 +143,7 @@ bool VornPowerCut::SyncFile(const QString& path) {
 
 bool VornPowerCut::Rename(const QString& from, const QString& to) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut("rename " + from + " " + to)) return false;
   Remember(from);
   Remember(to);
   const bool renamed = KLX_FileCalls::Rename(from, to);
@@ -133,6 +153,7 @@ bool VornPowerCut::Rename(const QString& from, const QString& to) {
 
 bool VornPowerCut::Remove(const QString& path) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut("remove " + path)) return false;
   Remember(path);
   const bool existed = QFileInfo::exists(path);
   const bool removed = KLX_FileCalls::Remove(path);
@@ -142,10 +163,31 @@ bool VornPowerCut::Remove(const QString& path) {
 
 bool VornPowerCut::SyncFolder(const QString& folder) {
   QMutexLocker lock(&m_Mutex);
+  if (Cut("syncfolder " + folder)) return false;
   if (m_SkipFolderSyncs) return true;
   const bool synced = KLX_FileCalls::SyncFolder(folder);
   if (synced) Add({FolderSynced, QDir::cleanPath(folder), QString(), -1, QByteArray(), "syncfolder " + folder});
   return synced;
+}
+
+bool VornPowerCut::SyncFileSystem(const QString& path) {
+  QMutexLocker lock(&m_Mutex);
+  if (Cut("syncfs " + path)) return false;
+  if (m_SkipDataSyncs) return true;
+  const bool synced = KLX_FileCalls::SyncFileSystem(path);
+  if (synced) Add({AllSynced, path, QString(), -1, QByteArray(), "syncfs " + path});
+  return synced;
+}
+
+KLX_FileCalls::ExchangeResult VornPowerCut::Exchange(const QString& a, const QString& b) {
+  QMutexLocker lock(&m_Mutex);
+  if (m_WithoutExchange) return ExchangeUnsupported;
+  if (Cut("exchange " + a + " " + b)) return ExchangeFailed;
+  Remember(a);
+  Remember(b);
+  const ExchangeResult exchanged = KLX_FileCalls::Exchange(a, b);
+  if (exchanged == KLX_FileCalls::Exchanged) Add({NamesExchanged, a, b, -1, QByteArray(), "exchange " + a + " " + b});
+  return exchanged;
 }
 
 QList<VornPowerCut::Card> VornPowerCut::StatesAfter(int n) const {
@@ -203,13 +245,25 @@ QList<VornPowerCut::Card> VornPowerCut::StatesAfter(int n) const {
         }
         break;
       }
+      case NamesExchanged: {
+        const int here = current[folder].value(Name(c.path)), there = current[Folder(c.to)].value(Name(c.to));
+        current[folder][Name(c.path)] = there;
+        current[Folder(c.to)][Name(c.to)] = here;
+        pending.append({Entry::Swap, folder, Name(c.path), Name(c.to), -1, Folder(c.to)});
+        break;
+      }
+      case AllSynced:
+        for (auto f = written.constBegin(); f != written.constEnd(); ++f) lasting[f.key()] = f.value();
+        for (const Entry& p : qAsConst(pending)) Apply(p, &durable);
+        pending.clear();
+        break;
       case Removed:
         current[folder].remove(Name(c.path));
         pending.append({Entry::Unlink, folder, Name(c.path), QString(), -1});
         break;
       case FolderSynced:
         for (int p = 0; p < pending.size();) {
-          if (pending[p].folder == c.path) {
+          if (pending[p].folder == c.path || (pending[p].op == Entry::Swap && pending[p].toFolder == c.path)) {
             Apply(pending[p], &durable);
             pending.removeAt(p);
           } else {

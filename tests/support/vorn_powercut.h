@@ -40,8 +40,9 @@ class VornPowerCut : public KLX_FileCalls {
   int Calls() const;
   // One line per call: "create <path>", "open <path>" (to append to),
   // "write <path> <bytes>", "sync <path>" (also of a file another program
-  // wrote, by its path), "rename <from> <to>",
-  // "remove <path>", "syncfolder <folder>".
+  // wrote, by its path), "rename <from> <to>", "exchange <a> <b>",
+  // "remove <path>", "syncfolder <folder>", "syncfs <path>" (everything
+  // written lasts).
   QStringList Log() const;
   // Every state the files the calls touched may be in after a power cut
   // just after the first n calls (0: before any).
@@ -49,6 +50,14 @@ class VornPowerCut : public KLX_FileCalls {
   // Stand-ins for faults of the program: a sync it forgets to make.
   void SkipFolderSyncs(bool skip) { m_SkipFolderSyncs = skip; }
   void SkipDataSyncs(bool skip) { m_SkipDataSyncs = skip; }
+  // The card's file system as vfat has it: no exchange of two names.
+  void WithoutExchange() { m_WithoutExchange = true; }
+  // The power goes at the `nth` call whose line starts with `line`: it
+  // and every call after it do nothing and fail, and are not logged.
+  void CutAt(const QString& line, int nth = 1) {
+    m_CutAt = line;
+    m_CutIn = nth;
+  }
 
   int Create(const QString& path) override;
   int OpenAppend(const QString& path) override;
@@ -58,9 +67,13 @@ class VornPowerCut : public KLX_FileCalls {
   bool Rename(const QString& from, const QString& to) override;
   bool Remove(const QString& path) override;
   bool SyncFolder(const QString& folder) override;
+  bool SyncFileSystem(const QString& path) override;
+  ExchangeResult Exchange(const QString& a, const QString& b) override;
 
  private:
-  enum Kind { Created, Opened, Written, Synced, SyncedByPath, Renamed, Removed, FolderSynced };
+  enum Kind { Created, Opened, Written, Synced, SyncedByPath, Renamed, NamesExchanged, Removed, FolderSynced, AllSynced };
+  // True once the power is gone, from the call of `line` on.
+  bool Cut(const QString& line);
   struct Call {
     Kind kind;
     QString path;
@@ -81,4 +94,8 @@ class VornPowerCut : public KLX_FileCalls {
   QMap<QString, QByteArray> m_Before;
   bool m_SkipFolderSyncs = false;
   bool m_SkipDataSyncs = false;
+  bool m_WithoutExchange = false;
+  QString m_CutAt;
+  int m_CutIn = 0;  // matching calls left before the cut
+  bool m_Cut = false;
 };

@@ -436,6 +436,32 @@ class PackageUpdateTest : public QObject {
     QVERIFY2(ReadFile(voices + "anna/voice.conf").contains("name=Anna 2"), ReadFile(voices + "anna/voice.conf").constData());
   }
 
+  // A pack of 1.5 MB among three small ones, on a card with 1 MiB free:
+  // it is left out for room, and the three that fit are installed; the
+  // status counts it among the refused, as one the card had no room for.
+  void aPackWithoutRoomLeavesTheOthersInstalled() {
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(1024 * 1024)));
+    const QByteArray large = CSimUpdateServer::Zip({{"large/voice.conf", "large"}, {"large/large.wav", QByteArray(1500000, 'w')}});
+    QVERIFY(rig.PutOnStick(2, {{"Voices/large.zip", large},
+                               {"Voices/anna.zip", CSimUpdateServer::VoicePack("anna", "de", "Anna", "de")},
+                               {"Voices/bert.zip", CSimUpdateServer::VoicePack("bert", "en", "Bert", "en")},
+                               {"Voices/cleo.zip", CSimUpdateServer::VoicePack("cleo", "fr", "Cleo", "fr")}}));
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    QStringList expected = QDir(voices).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name) << "anna" << "bert" << "cleo";
+    expected.sort();
+    QTest::ignoreMessage(QtWarningMsg, qPrintable("voice pack " + rig.Stick(2) +
+                                                  "Voices/large.zip does not fit on the card (it takes 1466 KiB): refused"));
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (3 | 1 << 8 | 1 << 16) * 256}));
+    QCOMPARE(QDir(voices).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), expected);
+    QCOMPARE(QDir(rig.names.KLX_FileNameHandlerGetVoicePackagesFilePath()).entryList(QDir::Files, QDir::Name),
+             QStringList({"anna.zip", "bert.zip", "cleo.zip"}));
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
   // Packs that reach beyond their own folder: a link named like its folder
   // that leads to the models, files for an installed voice and a folder
   // beside its own, a name climbing out with "../". Only the files that a
