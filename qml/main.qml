@@ -682,13 +682,18 @@ Window {
         if (framesSwapped < saveFailureDrawnAt)
             update()
         else if (quitWhenDrawn)
-            Qt.quit()
+            quitDrawn()
+    }
+    function quitDrawn() {
+        quitWhenDrawn = false
+        quitGuard.stop()
+        Qt.quit()
     }
     // A window that draws nothing does not hold the switch-off.
     Timer {
         id: quitGuard
         interval: 1000
-        onTriggered: Qt.quit()
+        onTriggered: rootwindow.quitDrawn()
     }
     Connections {
         target: XMLFileSaver
