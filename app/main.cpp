@@ -86,10 +86,12 @@ int main(int argc, char* argv[]) {
     KLXErrorHandler.KLX_ErrorHandler_Stop(true);
   }
 
-  delete engine;
-  delete splash;
   if (KLX_Platform::System(QStringLiteral("sync"), KLX_Platform::kSyncMs) != 0) qWarning("sync did not complete");
   KLX_UnmountAll();
+  // The last screen (a failed save's message on it) stays on the display
+  // while the card is synced and unmounted.
+  delete engine;
+  delete splash;
   if (rc == KLX_Ok) system->KLX_SystemBringDownOnOffHandler();
   if (KLX_Platform::System(QStringLiteral("poweroff&"), KLX_Platform::kQuickToolMs) != 0) qWarning("poweroff could not be started");
   delete system;

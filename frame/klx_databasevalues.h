@@ -377,6 +377,15 @@ public:
   };
   Q_ENUM(E_ControlIdParts)
 
+  // Why the current model's file could not be saved, as the pilot is told.
+  enum E_ModelSaveFailure {
+    ModelSaveFailure_None = 0,
+    ModelSaveFailure_CardFull = 1,
+    ModelSaveFailure_CardTooSmall = 2,
+    ModelSaveFailure_NotWritten = 3,
+  };
+  Q_ENUM(E_ModelSaveFailure)
+
   enum E_BoardsType {
     BOARD_Undefined = 0,
     BOARD_paramsVorn = 1,

@@ -249,8 +249,12 @@ int KLX_SystemProperties::KLX_SystemPropertiesGetSet_FrontPlugMode(int mode, int
     case 0: {
       // The controller answers with the mode it took; that answer is stored.
       const auto wanted = static_cast<unsigned char>(qBound(int(kMin_FrontPlugMode), mode, int(kMax_FrontPlugMode)));
+      // Noted before the request goes out: the answer may be taken on the
+      // receiving thread before this one goes on, and must find it asked.
+      const uint8_t before = m_FrontPlugAsked.exchange(wanted);
       const int result = SendFrontPlugMessage(1, wanted);
-      if (result == KLX_MustPollAgain) m_FrontPlugAsked = wanted;
+      uint8_t noted = wanted;
+      if (result != KLX_MustPollAgain) m_FrontPlugAsked.compare_exchange_strong(noted, before);
       return result;
     }
     case 1:

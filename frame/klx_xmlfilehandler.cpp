@@ -10,6 +10,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_xmlsafefile.h"
+#include "platform/klx_storage.h"
 
 namespace {
 constexpr unsigned kErrNoCardSystem = 0x22819;
@@ -152,6 +153,23 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerSaveSysProcessStateFileNow() {
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder) {
+  const int result = WriteModelFile(file, model, type, folder);
+  m_ModelWriteFailure = result == KLX_Error ? ModelWriteFailure() : int(KLX_DatabaseValues::ModelSaveFailure_None);
+  return result;
+}
+
+int KLX_XMLFileHandler::ModelWriteFailure() const {
+  const KLX_Platform::VolumeInfo card = KLX_Platform::Volume(m_Names.KLX_FileNameHandlerGetVornPath());
+  if (card.valid && card.mounted) {
+    // A full card is named first, whatever its size: deleting files is
+    // what helps then.
+    if (card.bytesAvailable / 1024 < kModelKiB) return KLX_DatabaseValues::ModelSaveFailure_CardFull;
+    if (card.bytesTotal < KLX_FileFunctions::kMinCardBytes) return KLX_DatabaseValues::ModelSaveFailure_CardTooSmall;
+  }
+  return KLX_DatabaseValues::ModelSaveFailure_NotWritten;
+}
+
+int KLX_XMLFileHandler::WriteModelFile(const QString& file, const QString& model, int type, QString folder) {
   if (!CardPresent(kErrNoCardModel)) return KLX_Error;
   // Nothing is created or written outside the model area; the writer is
   // given the path checked here.

@@ -30,6 +30,9 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   // on (the saver writes it up to a period later).
   int KLX_XMLFileHandlerSaveSysProcessStateFileNow();
   int KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder);
+  // Why the last model file write failed (E_ModelSaveFailure of the
+  // database values; ModelSaveFailure_None after one that succeeded).
+  int KLX_XMLFileHandlerModelWriteFailure() const { return m_ModelWriteFailure; }
   int KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder);
   // The size in bytes of the model file the last successful read took (0 before one).
   qint64 KLX_XMLFileHandlerLastReadBytes() const { return m_LastReadBytes; }
@@ -50,6 +53,9 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
  private:
   bool CardPresent(unsigned code);
   bool Folder(const QString& folder, unsigned code, const QString& text);
+  int WriteModelFile(const QString& file, const QString& model, int type, QString folder);
+  // Why a model file could not be written, as the card shows it now.
+  int ModelWriteFailure() const;
   // The backup of a model file in a folder already checked; results as
   // KLX_XMLFileHandlerWorkWithBackupFolder. A file the same as the newest
   // backup of its model counts as backed up and is not copied again.
@@ -68,4 +74,5 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;
   qint64 m_LastReadBytes = 0;
+  int m_ModelWriteFailure = 0;
 };

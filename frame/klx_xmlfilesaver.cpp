@@ -207,6 +207,17 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
     // The flag is set again so that the next pass tries again.
     keep();
     KLXErrorHandler.RegisterError(kErrModelSave, QStringLiteral("Model saving gone wrong"));
+    const int failure = m_Files->KLX_XMLFileHandlerModelWriteFailure();
+    // The final save is the pilot's last chance to hear of it: his changes
+    // are lost for good then.
+    const bool final = m_LastPass && !m_ToldFinal;
+    if (failure != m_ToldFailure || final) {
+      m_ToldFailure = failure;
+      m_ToldFinal = m_ToldFinal || m_LastPass;
+      emit modelSaveFailed(failure);
+    }
+  } else {
+    m_ToldFailure = KLX_DatabaseValues::ModelSaveFailure_None;
   }
   return rc;
 }

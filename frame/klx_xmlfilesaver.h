@@ -45,6 +45,11 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
 
  signals:
   void xmlSaveIsDone();
+  // The current model's changes could not be saved, for the reason given
+  // (E_ModelSaveFailure of the database values). Said once while the same
+  // failure repeats at the period, and again at the final save, after
+  // which nothing is saved any more.
+  void modelSaveFailed(int reason);
 
  protected:
   void run() override;
@@ -71,6 +76,10 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_XMLFileHandler* m_Files = nullptr;
   std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
+  // The failure the pilot was last told of (none after a save that succeeded);
+  // used by the thread only.
+  int m_ToldFailure = 0;
+  bool m_ToldFinal = false;
   std::atomic<int> m_ForcedPasses{0};
   std::atomic<int> m_Passes{0};
 };

@@ -622,7 +622,17 @@ Window {
             }
             rootwindow.openScreen(rootwindow.outroUrl)
         }
-        function onOnGuiStop() { Qt.quit() }
+        function onOnGuiStop() {
+            // The screen stays as it is for the rest of the switch-off: a
+            // failed save's message is drawn before the loop ends.
+            if (rootwindow.framesSwapped >= rootwindow.saveFailureDrawnAt) {
+                Qt.quit()
+                return
+            }
+            rootwindow.quitWhenDrawn = true
+            rootwindow.update()
+            quitGuard.start()
+        }
         function onNoSDcardDetected() {
             if (rootwindow.shutdown)
                 return
@@ -648,6 +658,50 @@ Window {
             if (rootwindow.shutdown && state === GuiCmdData.KLX_MODEL_CRC_TC_LINUX_NOTMATCHED)
                 rootwindow.popupShow(null, "attention", qsTr("Model CRC data is bad!") + Language.emptyString + "\n"
                                      + qsTr("Fast start is not possible next time.") + Language.emptyString, "none")
+        }
+    }
+
+    // ---- a model save that failed ----
+    function modelSaveFailureText(reason) {
+        switch (reason) {
+        case DatabaseValue.ModelSaveFailure_CardFull:
+            return qsTr("Your changes to the model were not saved: the SD card is full.") + Language.emptyString
+        case DatabaseValue.ModelSaveFailure_CardTooSmall:
+            return qsTr("Your changes to the model were not saved: the SD card is smaller than the 256 MiB the transmitter needs.")
+                    + Language.emptyString
+        }
+        return qsTr("Your changes to the model were not saved: the SD card could not be written.") + Language.emptyString
+    }
+    // Frames swapped so far. A box is on the screen once the second frame
+    // after it is: the first may have been under way before it came.
+    property int framesSwapped: 0
+    property int saveFailureDrawnAt: 0
+    property bool quitWhenDrawn: false
+    onFrameSwapped: {
+        framesSwapped += 1
+        if (framesSwapped < saveFailureDrawnAt)
+            update()
+        else if (quitWhenDrawn)
+            quitDrawn()
+    }
+    function quitDrawn() {
+        quitWhenDrawn = false
+        quitGuard.stop()
+        Qt.quit()
+    }
+    // A window that draws nothing does not hold the switch-off.
+    Timer {
+        id: quitGuard
+        interval: 1000
+        onTriggered: rootwindow.quitDrawn()
+    }
+    Connections {
+        target: XMLFileSaver
+        function onModelSaveFailed(reason) {
+            rootwindow.popupShow(null, "error", rootwindow.modelSaveFailureText(reason),
+                                 rootwindow.shutdown ? "none" : "Ok")
+            rootwindow.saveFailureDrawnAt = rootwindow.framesSwapped + 2
+            rootwindow.update()
         }
     }
 

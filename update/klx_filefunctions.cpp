@@ -20,7 +20,6 @@
 #include <climits>
 
 namespace {
-constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
 constexpr unsigned kDriveInfoError = 0x50501;
 constexpr qint64 kPartBytes = 0x40000;
 constexpr qint64 kMaxWholeCopyFileBytes = 199999999;

@@ -41,6 +41,9 @@ class KLX_FileFunctions : public QObject {
   KLX_FileFunctions() = default;
   ~KLX_FileFunctions() override;
 
+  // The size of the smallest card the program works with.
+  static constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
+
   // True when the board's SD-card device exists; with full set the medium
   // at "/Vorn" must also hold at least 256 MiB and be formatted vfat.
   bool KLX_FileFunctionsCheckForSDCard(bool full) const;

@@ -403,13 +403,16 @@ class TestProgram : public QObject {
   // System (the transceiver's answer brings the asked mode), a trim clicked
   // and a special switch flipped. The next start asks the transceiver for
   // the file's mode and finds its model equal to the file's (fast start),
-  // and the screen shows the mode: its touch asks for the other one.
+  // and the screen shows the mode: its touch asks for the other one. On a
+  // model whose switch-off writes nothing by itself (no timer keeps its
+  // value: a start without a change leaves the file as it was), so that
+  // each change is saved by its own mark.
   void whatThePilotChangesIsKeptForTheNextStart() {
     if (g_Display.isEmpty()) QSKIP("no display of the test's own: Xvfb could not be started");
     ProgramRun run(CSimBoard::Vorn, true);
     const QString model = run.root + "/Vorn/Model/Plane/Demo.xml";
-    QVERIFY(WriteText(model, ReadText(model).replace("<KeepLastValue>1</KeepLastValue>",
-                                                     "<KeepLastValue>0</KeepLastValue>")));
+    const QRegularExpression keeps("<KeepLastValue>[^<]*</KeepLastValue>");
+    QVERIFY(WriteText(model, ReadText(model).replace(keeps, "<KeepLastValue>0</KeepLastValue>")));
     QVERIFY(ReadText(model).contains("<SERVOPPMMODE>0</SERVOPPMMODE>"));
     // No intro: the home screen comes with the end of start-up.
     QVERIFY(WriteText(run.SystemFile(), ReadText(run.SystemFile()).replace("<SYSTEM>\n",
@@ -460,6 +463,8 @@ class TestProgram : public QObject {
     QVERIFY(run.SentMoreThan(SimTransceiverSpecialSwitches, toggles, kStartMs));
     QVERIFY2(off("0"), qPrintable(run.output));
 
+    const QByteArray bytes = ReadText(model).toUtf8();
+    const QDateTime modified = QFileInfo(model).lastModified();
     QVERIFY2(up(false), qPrintable(run.output));
     QVERIFY2(run.output.contains("FAST START!") && !run.output.contains("Model CRC on start-up, TC side"),
              qPrintable(run.output));
@@ -467,6 +472,9 @@ class TestProgram : public QObject {
     QCOMPARE(transceiver.HeldModel().SpecialValue(0), -toggle);
     QCOMPARE(asked(), QList<int>{0});
     QVERIFY2(off("0"), qPrintable(run.output));
+    // Nothing changed in this start: nothing else saves the model.
+    QCOMPARE(ReadText(model).toUtf8(), bytes);
+    QCOMPARE(QFileInfo(model).lastModified(), modified);
   }
 
   // What a user sees while the program comes up: the splash, drawn before

@@ -90,6 +90,9 @@ class QmlFrame {
       : m_App(app), m_Board(m_Root.Path(), variant) {
     Board::Free();
     m_Board.Prepare();
+    // Touches count again, as in a program just started: a case that
+    // switched off turned them off in the one application.
+    if (m_App) m_App->QGuiTouchHandlerApplicationSetRunFlag(true);
     m_System.OnOffHandler().KLX_OnOffHandlerSetClock(&m_Clock);
     m_System.BatteryHandler().KLX_BatteryHandlerSetClock(&m_BatteryClock);
     m_Errors.Expect({kNoTimezones, kStateFileSkipped});
@@ -111,6 +114,8 @@ class QmlFrame {
   VornErrorWatch& Errors() { return m_Errors; }
   CSimBoard& Board() { return m_Board; }
   CSimControllers& Controllers() { return *m_Controllers; }
+  // The clock the power button's thread samples on.
+  KLX_ManualClock& ButtonClock() { return m_Clock; }
 
   // Starts the system and shows the main window; the intro is switched off
   // unless asked for. The boot status is not valid until the case sets it.

@@ -7,7 +7,40 @@ using namespace qmlframe;
 
 namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
+
+constexpr unsigned kNoCardForModel = 0x21519;
+constexpr unsigned kNoRoomForModel = 0x21503;
+constexpr unsigned kModelSaveFailed = 0x31307;
+constexpr unsigned kNoCardForSettings = 0x22819;
+constexpr unsigned kNoRoomForSettings = 0x22806;
+constexpr unsigned kNoRoomForState = 0x22809;
+constexpr unsigned kSettingsSaveFailed = 0x31308;
+constexpr unsigned kStateSaveFailed = 0x31309;
+
+// The card as big as the desktop's card check is to report it.
+bool SetCardBytes(QmlFrame& f, qint64 bytes) {
+  QFile size(f.Board().Root() + "/run/sdcard-size");
+  const QByteArray text = QByteArray::number(bytes);
+  return size.open(QIODevice::WriteOnly | QIODevice::Truncate) && size.write(text) == text.size();
 }
+
+// Waits for a condition of other threads without taking this thread's events.
+template <typename Condition>
+bool Until(Condition condition, int ms = 20000) {
+  QElapsedTimer t;
+  t.start();
+  while (!condition()) {
+    if (t.elapsed() > ms) return false;
+    QThread::msleep(1);
+  }
+  return true;
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}  // namespace
 
 class TestPopups : public QObject {
   Q_OBJECT
@@ -159,6 +192,100 @@ class TestPopups : public QObject {
     QTRY_COMPARE(f.Shown(), kOutro);
     emit f.Db().updateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_NOTMATCHED);
     QTRY_COMPARE(f.PopupText(), QString("Model CRC data is bad!\nFast start is not possible next time."));
+  }
+
+  // A model save the card cannot take is told once, in words that say why,
+  // not again at the saver's next try while the failure stays the same;
+  // at the switch-off, when the changes are lost for good, again, drawn on
+  // the screen before the program ends. The file on the card stays as the
+  // last save that succeeded left it.
+  void aModelSaveTheCardCannotTakeIsTold_data() {
+    QTest::addColumn<qint64>("cardBytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("full") << qint64(400 * 1024)
+                          << "Your changes to the model were not saved: the SD card is full.";
+    QTest::newRow("under the size the program needs")
+        << qint64(128 * 1024 * 1024)
+        << "Your changes to the model were not saved: the SD card is smaller than the 256 MiB the transmitter needs.";
+  }
+  void aModelSaveTheCardCannotTakeIsTold() {
+    QFETCH(qint64, cardBytes);
+    QFETCH(QString, text);
+    // Made first: the saver stops with the frame before its clock goes.
+    KLX_ManualClock saverClock;
+    QmlFrame f(g_app);
+    f.Errors().Expect({kNoCardForModel, kNoRoomForModel, kModelSaveFailed, kNoCardForSettings, kNoRoomForSettings,
+                       kNoRoomForState, kSettingsSaveFailed, kStateSaveFailed});
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+    saver->KLX_XMLFileSaverSetClock(&saverClock);
+    QObject receiver;
+    int passes = 0;
+    QObject::connect(saver, &KLX_XMLFileSaver::xmlSaveIsDone, &receiver, [&] { ++passes; }, Qt::QueuedConnection);
+    // The saver's period; its box, if any, is on the screen when its end is.
+    const auto period = [&] {
+      const int before = passes;
+      return saverClock.KLX_ManualClockRun(KLX_XMLFileSaver::kPeriodMs) &&
+             QTest::qWaitFor([&] { return passes > before; }, 5000);
+    };
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(KLX_DatabaseValues::MODEL_TYP_Plane, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+    const QString file = f.Board().Root() + "/Vorn/Model/Plane/Glider.xml";
+
+    // The front socket's mode chosen as the system screen chooses it: saved.
+    db.KLX_DatabaseManagerGetSetFrontPlugMode(1, AtomicDirSet);
+    QVERIFY(period());
+    const QByteArray saved = ReadBytes(file);
+    QVERIFY(saved.contains("<SERVOPPMMODE>1</SERVOPPMMODE>"));
+    QVERIFY(!f.Popup());
+
+    QVERIFY(SetCardBytes(f, cardBytes));
+    db.KLX_DatabaseManagerGetSetFrontPlugMode(0, AtomicDirSet);
+    QVERIFY(period());
+    QCOMPARE(f.PopupText(), text);
+    QCOMPARE(f.Popup()->property("icon").toString(), QString("error"));
+    QCOMPARE(f.Popup()->property("buttons").toString(), QString("Ok"));
+    if (QByteArray(QTest::currentDataTag()) == "full") f.Grab("popup-model-not-saved.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Popup());
+    f.Errors().Clear();
+    QVERIFY(period());
+    QVERIFY(f.Errors().Has(kModelSaveFailed));
+    QVERIFY(!f.Popup());
+    QCOMPARE(ReadBytes(file), saved);
+
+    // Switched off as a stop signal asks: the final save fails as well. From
+    // that save to the end of the switch-off the window's thread takes no
+    // event, so that the failure and the end reach it together, as on a
+    // busy machine; what it then does, until its loop is asked to end.
+    saver->KLX_XMLFileSaverSetClock(nullptr);
+    QQmlEngine* engine = qmlEngine(f.Window());
+    QObject::disconnect(engine, SIGNAL(quit()), QCoreApplication::instance(), nullptr);
+    // The box each frame showed (as it came to this thread), and the one at the end.
+    QStringList seen;
+    QObject::connect(f.Window(), &QQuickWindow::frameSwapped, &receiver, [&] { seen << "frame:" + f.PopupText(); },
+                     Qt::QueuedConnection);
+    QObject::connect(engine, &QQmlEngine::quit, &receiver, [&] { seen << "quit:" + f.PopupText(); });
+    KLX_ManualClock& button = f.ButtonClock();
+    f.System().KLX_SystemRequestSwitchOff();
+    QTRY_COMPARE(f.Shown(), kOutro);
+    f.Errors().Clear();
+    const int before = saver->KLX_XMLFileSaverPasses();
+    QVERIFY(button.KLX_ManualClockRun(KLX_OnOffHandler::kHeldSampleMs));
+    QVERIFY(Until([&] { return f.System().KLX_SystemIsTurningOff() && saver->KLX_XMLFileSaverPasses() > before; }));
+    button.KLX_ManualClockAdvance(KLX_OnOffHandler::kHeldSampleMs);
+    QVERIFY(f.System().OnOffHandler().wait(20000));
+    QVERIFY(f.Errors().Has(kModelSaveFailed));
+    QTRY_VERIFY_WITH_TIMEOUT(seen.filter("quit:").size() == 1, 10000);
+    QCOMPARE(f.PopupText(), text);
+    QCOMPARE(f.Popup()->property("buttons").toString(), QString("none"));
+    const int end = seen.indexOf("quit:" + text);
+    QVERIFY2(end > 0 && seen.indexOf("frame:" + text) >= 0 && seen.indexOf("frame:" + text) < end,
+             qPrintable(seen.join('\n')));
+    QCOMPARE(ReadBytes(file), saved);
   }
 };
 

@@ -340,13 +340,7 @@ class TestTranslations : public QObject {
   QmlFrame& Frame() {
     if (!m_Frame) {
       m_Frame.reset(new QmlFrame(g_app));
-      for (const char* code : kLanguages) {
-        const QString name = QStringLiteral("/KLX32_%1.qm").arg(code);
-        const QString installed = m_Frame->Board().Root() + "/app" + name;
-        QFile::remove(installed);
-        if (!QFile::copy(QStringLiteral(VORN_TRANSLATIONS_DIR) + name, installed))
-          qFatal("no catalogue %s", qPrintable(name));
-      }
+      InstallCatalogues(*m_Frame);
       if (!m_Frame->StartAtHome()) qFatal("the main window did not start");
       KLX_TestBuildFullModel(&m_Frame->Db(), 1);
       AsAPilotHasIt(m_Frame->Db());
@@ -518,8 +512,8 @@ class TestTranslations : public QObject {
       pass.pictured = false;
       QVERIFY2(MakeEveryRow(shown), qPrintable(screen.file));
       for (const QString& w : m_Warnings.Take()) warnings.append(screen.file + ": " + w);
-      CheckTexts(shown, &pass);
-      if (!pass.pictured && qEnvironmentVariableIsSet("VORN_TRANSLATION_PICTURES")) Picture(&pass);
+      CheckTexts(f, shown, &pass);
+      if (!pass.pictured && qEnvironmentVariableIsSet("VORN_TRANSLATION_PICTURES")) Picture(f, &pass);
       if (update) {
         f.Db().KLX_DataBaseManagerGetSetStartupPhases(KLX_VornTask::KLX_PHASE_SYSTEM_UP, AtomicDirSet);
         QTRY_COMPARE(f.Shown(), kHome);
@@ -555,7 +549,61 @@ class TestTranslations : public QObject {
     QCOMPARE(background, QStringList());
   }
 
+  // The message of a model save the card could not take, on both boards in
+  // each language: every line whole in its box, shown without scrolling,
+  // and translated.
+  void aFailedModelSaveIsToldWhole_data() { BoardRows(); }
+  void aFailedModelSaveIsToldWhole() {
+    QFETCH(int, variant);
+    QFETCH(QString, tag);
+    // One system at a time: the full model's frame goes first.
+    m_Frame.reset();
+    QmlFrame f(g_app, static_cast<CSimBoard::Variant>(variant));
+    InstallCatalogues(f);
+    QVERIFY(f.StartAtHome());
+    KLX_XMLFileSaver* saver = f.Db().KLX_DatabaseManagerXMLFileSaverPtr();
+    QStringList found;
+    for (const char* code : kLanguages) {
+      QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemPropertiesChange_Language(code, false), int(KLX_Ok));
+      Pass pass;
+      pass.code = code;
+      pass.file = QStringLiteral("model-not-saved-") + tag;
+      if (pass.code != QLatin1String("en")) pass.untranslated = Untranslated(Catalogue(pass.code));
+      for (int reason : {KLX_DatabaseValues::ModelSaveFailure_CardFull, KLX_DatabaseValues::ModelSaveFailure_CardTooSmall,
+                         KLX_DatabaseValues::ModelSaveFailure_NotWritten}) {
+        emit saver->modelSaveFailed(reason);
+        auto* box = qobject_cast<QQuickItem*>(f.Popup());
+        QVERIFY(box);
+        f.Settle();
+        auto* message = qobject_cast<QQuickItem*>(FindNamed(box, QStringLiteral("message")));
+        QVERIFY(message);
+        // The text's own area (the flickable around it) holds it whole.
+        QQuickItem* area = message->parentItem()->parentItem();
+        if (message->height() > area->height())
+          found.append(QStringLiteral("[%1] \"%2\": %3 px high in %4")
+                           .arg(pass.code, message->property("text").toString())
+                           .arg(qRound(message->height()))
+                           .arg(qRound(area->height())));
+        CheckTexts(f, box, &pass);
+      }
+      found.append(pass.found);
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("\n") + found.join('\n')));
+  }
+
  private:
+  // The catalogues built from the sources, in the application folder where
+  // the language handler looks.
+  static void InstallCatalogues(QmlFrame& f) {
+    for (const char* code : kLanguages) {
+      const QString name = QStringLiteral("/KLX32_%1.qm").arg(code);
+      const QString installed = f.Board().Root() + "/app" + name;
+      QFile::remove(installed);
+      if (!QFile::copy(QStringLiteral(VORN_TRANSLATIONS_DIR) + name, installed))
+        qFatal("no catalogue %s", qPrintable(name));
+    }
+  }
+
   // What one language's pass over the screens finds: a line for each text
   // cut or left in English, once per place on a screen.
   struct Pass {
@@ -601,14 +649,14 @@ class TestTranslations : public QObject {
     return QTest::qWaitFor([&] { return polished; }, 2000);
   }
 
-  void Picture(Pass* pass) {
-    Frame().Grab(QStringLiteral("translations-%1-%2.png").arg(pass->code, QString(pass->file).remove(".qml")));
+  static void Picture(QmlFrame& f, Pass* pass) {
+    f.Grab(QStringLiteral("translations-%1-%2.png").arg(pass->code, QString(pass->file).remove(".qml")));
     pass->pictured = true;
   }
 
   // Every text of the screen as it stands now.
-  void CheckTexts(QQuickItem* shown, Pass* pass) {
-    QQuickItem* window = Frame().Window()->contentItem();
+  static void CheckTexts(QmlFrame& f, QQuickItem* shown, Pass* pass) {
+    QQuickItem* window = f.Window()->contentItem();
     QList<QQuickItem*> items{shown};
     while (!items.isEmpty()) {
       QQuickItem* item = items.takeLast();
@@ -631,7 +679,7 @@ class TestTranslations : public QObject {
       pass->found.append(
           QStringLiteral("%1 [%2] %3 \"%4\": %5").arg(pass->file, pass->code, path, text, faults.join(", ")));
       // A picture of the screen as it shows the first fault.
-      if (!pass->pictured) Picture(pass);
+      if (!pass->pictured) Picture(f, pass);
     }
   }
 
