@@ -81,7 +81,7 @@ void KLX_XMLFileSaver::KLX_XMLFileSaverSetClock(KLX_Clock* clock) {
   old->KLX_ClockWake(m_Wake);
 }
 
-void KLX_XMLFileSaver::WaitForPass() {
+bool KLX_XMLFileSaver::WaitForPass() {
   QMutexLocker lock(&m_WakeMutex);
   KLX_Clock* clock = m_Clock;
   qint64 due = clock->KLX_ClockNowMs() + qint64(kPeriodMs);
@@ -94,7 +94,9 @@ void KLX_XMLFileSaver::WaitForPass() {
     if (now >= due) break;
     clock->KLX_ClockWait(m_Wake, m_WakeMutex, static_cast<unsigned long>(due - now));
   }
+  const bool asked = m_Pending;
   m_Pending = false;
+  return asked;
 }
 
 void KLX_XMLFileSaver::KLX_XMLFileSaverSavingFiles(bool last, bool dumpTimers) {
@@ -118,10 +120,12 @@ void KLX_XMLFileSaver::run() {
   KLX_ThreadControl::Entered();
   while (m_Running) {
     Log("pause");
-    WaitForPass();
+    const bool asked = WaitForPass();
     Log("resume");
     QMutexLocker pass(&m_Mutex);
-    if (m_Running && KLX_BaseClassThreadIsProcessing()) {
+    // A final save asked for before the stop is made even when the stop
+    // took the lock first: the pilot's last changes are not dropped.
+    if ((m_Running || (asked && m_LastPass)) && KLX_BaseClassThreadIsProcessing()) {
       Pass();
     } else {
       qDebug() << "  ->   no more processing by XML_FileSaver thread!";

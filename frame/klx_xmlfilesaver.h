@@ -56,8 +56,9 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
 
  private:
   void Wake(const char* text);
-  // Until a request comes or the period has passed on the clock.
-  void WaitForPass();
+  // Until a request comes or the period has passed on the clock; whether a
+  // request came.
+  bool WaitForPass();
   void Pass();
   int KLX_XMLFileSaverSaveModelFileToSD();
   int KLX_XMLFileSaverSaveSystemFileToSD();

@@ -2,6 +2,9 @@
 // 31, a failed Initialize and Free delete them in their order, and the
 // model reset clears every store.
 #include <QMutex>
+#include <QSemaphore>
+
+#include <atomic>
 
 #include "model/model_fixture.h"
 
@@ -63,6 +66,39 @@ class TestLifecycle : public QObject {
     QVERIFY(!audio->KLX_BaseClassThreadIsProcessing());
     QVERIFY(saver->KLX_BaseClassThreadIsProcessing());
     QVERIFY(fx.db.KLX_DataBaseManagerIsInitialized());
+  }
+
+  // The switch-off asks for the final save and stops the saver 100 ms
+  // later; on a busy processor the stop takes the saver's lock before the
+  // asked pass has begun. The gate holds the saver in its wait until the
+  // stop wakes it, so the stop is first every time. The pass is made.
+  void aFinalSaveAskedBeforeTheStopIsMade() {
+    struct GateClock : KLX_Clock {
+      QSemaphore release;
+      std::atomic<bool> open{false};
+      std::atomic<int> waiting{0};
+      qint64 KLX_ClockNowMs() const override { return 0; }
+      bool KLX_ClockWait(QWaitCondition&, QMutex& mutex, unsigned long) override {
+        ++waiting;
+        mutex.unlock();
+        release.acquire();
+        mutex.lock();
+        --waiting;
+        return true;
+      }
+      void KLX_ClockWake(QWaitCondition&) override {
+        if (open) release.release();
+      }
+    } gate;
+    ModelFixture fx;
+    KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
+    saver->KLX_XMLFileSaverSetClock(&gate);
+    QTRY_COMPARE(gate.waiting.load(), 1);
+    saver->KLX_XMLFileSaverSavingFiles(true, false);
+    gate.open = true;
+    QCOMPARE(fx.db.KLX_DataBaseManagerStop(), int(KLX_Ok));
+    QCOMPARE(saver->KLX_XMLFileSaverPasses(), 1);
+    saver->KLX_XMLFileSaverSetClock(nullptr);
   }
 
   void freeDeletesInItsOrderOnce() {
