@@ -17,6 +17,7 @@
 #include "frame/klx_clock.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "model/klx_modelchecker.h"
+#include "tasks/klx_pendinganswers.h"
 #include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
@@ -141,6 +142,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   int SendStop();
   bool IsLoaderAnswer() const;
   bool IsControlsAnswer() const;
+  // The answer the state waits for (none while a unit crosses the bus: its
+  // sent notice comes before its answer can).
+  KLX_AnswerKey Awaited() const;
   QString ModelFileText() const;
 
   Task_Data_T m_Task;
@@ -188,6 +192,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   bool m_EarlyFunctions = false;
   KLX_Modelloader_JobList m_FinalJobs[kJobs];
   int m_FinalJobCount = 0;
+  KLX_PendingAnswers m_Pending;
   // Counted from the task's start.
   int m_Retries = 0;
   qint64 m_StartMs = 0;
