@@ -12,6 +12,7 @@
 #include <QString>
 #include <QVector>
 
+#include <atomic>
 #include <thread>
 
 #include "frame/klx_clock.h"
@@ -70,6 +71,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // Tests: called on the reading thread after each section of the file is
   // in the stores (a test may hold the read there).
   void KLX_ModelLoaderSetReadHook(KLX_XMLModel::SectionHook hook) { m_ReadHook = std::move(hook); }
+  // Tests: the reads of the file begun so far, counted on the engine thread
+  // before the reading thread starts (with the hook: whether one is under way).
+  int KLX_ModelLoaderReadsBegun() const { return m_ReadGeneration; }
 
  private:
   void KLX_ModelLoaderInitialize();
@@ -183,7 +187,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   std::thread m_Reader;
   KLX_XMLModel::SectionHook m_ReadHook;
   int m_ReadStage = ReadIdle;
-  int m_ReadGeneration = 0;
+  std::atomic<int> m_ReadGeneration{0};
   QMutex m_ReadMutex;  // the reader's results below, until its notice is taken
   int m_ReadResult = KLX_Error;
   QVector<QPair<int, QByteArray>> m_FunctionSnapshot;  // index and image of each used function
