@@ -43,7 +43,6 @@ class KLX_PendingAnswers {
   // `awaited` but the answer to another request still waited for, which it
   // answers. An update that fits `awaited` answers one request of that key.
   bool PassOver(const TaskUpdate_Data_T& update, const KLX_AnswerKey& awaited);
-  int Count() const { return m_Count; }
 
  private:
   void Remove(int at);
