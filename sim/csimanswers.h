@@ -1,8 +1,9 @@
 #pragma once
 // How a simulated controller answers one kind of request, so that a test can
 // walk every recovery path the program has: an answer after a delay on the
-// controllers' clock, no answer at all, a refusal, or an answer only from the
-// n-th request on (2: the first try goes unanswered, the second is answered).
+// controllers' clock, no answer at all, a refusal, an answer only from the
+// n-th request on (2: the first try goes unanswered, the second is answered),
+// or one answer held back longer than the others (a controller busy once).
 #include <QMap>
 #include <QMutex>
 
@@ -13,6 +14,11 @@ struct CSimAnswerKnobs {
   // that carry such a byte (the synchronisation answers) can refuse.
   bool refuse = false;
   int answerFromTry = 1;
+  // The answer to the request of this try (1: the first since the knobs
+  // were set; 0: none) comes `heldMs` after it instead of `delayMs`; the
+  // answers to the requests after it do not wait for it.
+  int heldTry = 0;
+  int heldMs = 0;
 };
 
 // What becomes of one request.
@@ -48,7 +54,7 @@ class CSimAnswerBook {
     CSimAnswerPlan plan;
     plan.answer = !k.silent && attempt >= k.answerFromTry;
     plan.refuse = k.refuse;
-    plan.delayMs = qMax(0, k.delayMs);
+    plan.delayMs = qMax(0, attempt == k.heldTry ? k.heldMs : k.delayMs);
     return plan;
   }
 

@@ -147,6 +147,7 @@ int KLX_ModelLoader::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
+  m_Pending.NewRun();
   m_Retries = 0;
   m_StartMs = m_Clock->KLX_ClockNowMs();
   m_ControlsLocked = false;
@@ -198,6 +199,8 @@ int KLX_ModelLoader::KLX_VornBaseCleanUp() {
 int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
   if (m_Update.para == kSensorNotice && m_Update.data[0] == 0 && m_Update.data[1] == 0) return KLX_Ok;
   if (PastDeadline()) return GiveUp();
+  // A late answer to a request asked before: the load goes on where it is.
+  if (m_Pending.PassOver(m_Update, Awaited())) return KLX_Ok;
   int result;
   if (IsReadNotice()) {
     result = ReadNotice();
@@ -259,6 +262,8 @@ int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
 
 int KLX_ModelLoader::SendControl(unsigned char sub, unsigned char b2, unsigned char b3, unsigned char b4) {
   const char message[8] = {char(kControl), char(sub), char(b2), char(b3), char(b4), 0, 0, 0};
+  // A start of either kind is answered under the units' start; a stop is not answered.
+  if (sub != kSubStop) m_Pending.Asked({sub == kSubStart ? kAnswerStart : sub});
   return m_Protocol
              ? m_Protocol->KLX_ProtocolSendMessage(sizeof(message), message, KLX_MSG_LOADER, KLX_NODE_APPLICATION)
              : int(KLX_Error);
@@ -268,6 +273,23 @@ int KLX_ModelLoader::SendStop() { return SendControl(kSubStop); }
 
 bool KLX_ModelLoader::IsLoaderAnswer() const {
   return m_Update.updateKind == KLX_UPDATE_KIND_TRANSCEIVER && m_Update.para == kControl;
+}
+
+KLX_AnswerKey KLX_ModelLoader::Awaited() const {
+  switch (m_State) {
+    case KLX_MODELLOADER_START_RESP: return {kAnswerStart};
+    case KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP: return {kSubHeader};
+    case KLX_MODELLOADER_TRANSFER_UNIT_RESP:
+      // The unit's answer repeats its kind and index.
+      return {m_Jobs[m_JobIndex].kind, m_UnitIndex & 0xFF};
+    case KLX_MODELLOADER_END_RESP: return {kSubEnd};
+    case KLX_MODELLOADER_FASTSTART_CRC_RESP: return {kCrcPartAnswer, m_CrcPartRequested};
+    case KLX_MODELLOADER_FASTSTART_UNLOCKCTRL_RESP:
+    case KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS:
+    case KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE:
+      return {kControlsAnswer};
+    default: return {};
+  }
 }
 
 bool KLX_ModelLoader::IsControlsAnswer() const {
@@ -569,6 +591,7 @@ bool KLX_ModelLoader::transfer_unit(int* result) {
   m_UnitIndex = index;
   if (!image.isEmpty()) {
     m_State = KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
+    m_Pending.Asked({m_Jobs[m_JobIndex].kind, index & 0xFF});
     m_Protocol->KLX_ProtocolSendMessage(unsigned(image.size()), image.constData(), kUnits[m_Jobs[m_JobIndex].kind].message,
                                         KLX_NODE_APPLICATION);
   }
@@ -829,6 +852,7 @@ int KLX_ModelLoader::KLX_ModelLoader_GET_CRC_BY_FASTSTART() {
 
 int KLX_ModelLoader::KLX_ModelLoader_GET_CRC_BY_FASTSTART_Again() {
   const char part = static_cast<char>(m_CrcPartRequested);
+  m_Pending.Asked({kCrcPartAnswer, m_CrcPartRequested});
   m_Protocol->KLX_ProtocolSendMessage(1, &part, KLX_MSG_CHECKSUM_REQUEST, KLX_NODE_APPLICATION);
   m_State = KLX_MODELLOADER_FASTSTART_CRC_RESP;
   return KLX_Ok;

@@ -12,11 +12,13 @@
 #include <QString>
 #include <QVector>
 
+#include <atomic>
 #include <thread>
 
 #include "frame/klx_clock.h"
 #include "frame/klx_xmlfilehandler.h"
 #include "model/klx_modelchecker.h"
+#include "tasks/klx_pendinganswers.h"
 #include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
@@ -69,6 +71,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // Tests: called on the reading thread after each section of the file is
   // in the stores (a test may hold the read there).
   void KLX_ModelLoaderSetReadHook(KLX_XMLModel::SectionHook hook) { m_ReadHook = std::move(hook); }
+  // Tests: the reads of the file begun so far, counted on the engine thread
+  // before the reading thread starts (with the hook: whether one is under way).
+  int KLX_ModelLoaderReadsBegun() const { return m_ReadGeneration; }
 
  private:
   void KLX_ModelLoaderInitialize();
@@ -141,6 +146,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   int SendStop();
   bool IsLoaderAnswer() const;
   bool IsControlsAnswer() const;
+  // The answer the state waits for (none while a unit crosses the bus: its
+  // sent notice comes before its answer can).
+  KLX_AnswerKey Awaited() const;
   QString ModelFileText() const;
 
   Task_Data_T m_Task;
@@ -179,7 +187,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   std::thread m_Reader;
   KLX_XMLModel::SectionHook m_ReadHook;
   int m_ReadStage = ReadIdle;
-  int m_ReadGeneration = 0;
+  std::atomic<int> m_ReadGeneration{0};
   QMutex m_ReadMutex;  // the reader's results below, until its notice is taken
   int m_ReadResult = KLX_Error;
   QVector<QPair<int, QByteArray>> m_FunctionSnapshot;  // index and image of each used function
@@ -188,6 +196,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   bool m_EarlyFunctions = false;
   KLX_Modelloader_JobList m_FinalJobs[kJobs];
   int m_FinalJobCount = 0;
+  KLX_PendingAnswers m_Pending;
   // Counted from the task's start.
   int m_Retries = 0;
   qint64 m_StartMs = 0;

@@ -47,6 +47,7 @@ int KLX_ModelNew::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
+  m_Pending.NewRun();
   KLX_DataBaseManager* db = m_Links.db;
   // The permission guards a held model while the saver writes it. Without
   // one (a fresh card, a failed load) the saver writes no model, and the
@@ -94,7 +95,17 @@ int KLX_ModelNew::KLX_VornBaseStartTask(Task_Data_T task) {
 
 int KLX_ModelNew::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*) {
   m_Update = update;
+  // A late answer to a start or end asked before is no bad answer.
+  if (m_Pending.PassOver(m_Update, Awaited())) return KLX_Ok;
   return Progress();
+}
+
+KLX_AnswerKey KLX_ModelNew::Awaited() const {
+  switch (m_State) {
+    case KLX_MODELNEW_START_RESP: return {kAnswerStart};
+    case KLX_MODELNEW_END_RESP: return {kSubEnd};
+    default: return {};
+  }
 }
 
 int KLX_ModelNew::Progress() {
@@ -118,11 +129,14 @@ int KLX_ModelNew::Fail(int result) {
 int KLX_ModelNew::SendModelStart() {
   m_State = KLX_MODELNEW_START_RESP;
   m_Links.db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirSet, true);
+  // A model start is answered under the units' start.
+  m_Pending.Asked({kAnswerStart});
   return KLX_UnitKinds::SendControl(m_Protocol, kSubModelStart);
 }
 
 int KLX_ModelNew::SendModelEnd() {
   m_State = KLX_MODELNEW_END_RESP;
+  m_Pending.Asked({kSubEnd});
   return KLX_UnitKinds::SendControl(m_Protocol, kSubEnd);
 }
 

@@ -9,6 +9,7 @@
 // runtime processing go on with it.
 #include "frame/klx_filenamehandler.h"
 #include "tasks/klx_modelreceiver.h"
+#include "tasks/klx_pendinganswers.h"
 #include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 #include "update/klx_filefunctions.h"
@@ -43,6 +44,8 @@ class KLX_ModelNew : public KLX_VornBase {
   void MakeNewModel();
   // Every failure after the start: the old model is kept and runs on.
   int Fail(int result);
+  // The answer the state waits for: the start's or the end's.
+  KLX_AnswerKey Awaited() const;
 
   Task_Data_T m_Task;
   TaskUpdate_Data_T m_Update;
@@ -57,4 +60,7 @@ class KLX_ModelNew : public KLX_VornBase {
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;
   KLX_ModelReceiver m_Receiver;
+  // Without retries of its own the task is asked again by the pilot: the
+  // answers to the run before may come while the next one waits.
+  KLX_PendingAnswers m_Pending;
 };

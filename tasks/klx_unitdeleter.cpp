@@ -32,6 +32,7 @@ int KLX_UnitDeleter::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
+  m_Pending.NewRun();
   m_State = KLX_UNITDELETER_CHECK;
   // The saver waits while the element goes; the edits made before stay
   // marked for it (End).
@@ -59,6 +60,8 @@ int KLX_UnitDeleter::End(int result) {
 
 int KLX_UnitDeleter::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*) {
   m_Update = update;
+  // The late answer to a delete asked before is no answer for another unit.
+  if (m_Pending.PassOver(m_Update, Awaited())) return KLX_Ok;
   switch (m_State) {
     case KLX_UNITDELETER_CHECK: return Check();
     case KLX_UNITDELETER_START: return SendRequest();
@@ -94,7 +97,13 @@ int KLX_UnitDeleter::Check() {
   return SendRequest();
 }
 
+KLX_AnswerKey KLX_UnitDeleter::Awaited() const {
+  if (m_State != KLX_UNITDELETER_START_RESP) return {};
+  return {kSubDelete, Kind() & 0xFF, Index() & 0xFF};
+}
+
 int KLX_UnitDeleter::SendRequest() {
+  m_Pending.Asked({kSubDelete, Kind() & 0xFF, Index() & 0xFF});
   KLX_UnitKinds::SendControl(m_Protocol, kSubDelete, static_cast<unsigned char>(Kind() & 0xFF),
                              static_cast<unsigned char>(Index() & 0xFF));
   m_State = KLX_UNITDELETER_START_RESP;

@@ -7,6 +7,7 @@
 #include <QList>
 
 #include "model/klx_serfuncmatrix.h"
+#include "tasks/klx_pendinganswers.h"
 #include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
@@ -36,6 +37,8 @@ class KLX_UnitDeleter : public KLX_VornBase {
   int Answer();
   void DeleteInDatabase();
   int End(int result);
+  // The answer to this run's delete: it repeats the kind and the index.
+  KLX_AnswerKey Awaited() const;
 
   Task_Data_T m_Task;
   TaskUpdate_Data_T m_Update;
@@ -47,4 +50,7 @@ class KLX_UnitDeleter : public KLX_VornBase {
   bool m_ModelChanged = false;
   KLX_SerFuncMatrix m_Matrix;
   KLX_TaskLinks m_Links;
+  // A delete asked again leaves the first answer on its way, which may come
+  // after this run ended, while the next delete waits for its own.
+  KLX_PendingAnswers m_Pending;
 };

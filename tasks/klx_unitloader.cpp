@@ -53,6 +53,7 @@ int KLX_UnitLoader::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
+  m_Pending.NewRun();
   m_State = KLX_UNITLOADER_START;
   return StartStep();
 }
@@ -69,8 +70,13 @@ int KLX_UnitLoader::KLX_VornBaseCleanUp() {
 
 bool KLX_UnitLoader::IsNew() const { return m_Task.paraint3 == VT::KLX_TASK_PARA_NEW; }
 
+// A late answer is passed over in every state: taken for a wrong one, it
+// would stop and start the load again and leave one more answer on its way
+// each time, and the load would go round in circles without end. The
+// time-out still restarts a step whose own answer does not come.
 int KLX_UnitLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*) {
   m_Update = update;
+  if (m_Pending.PassOver(m_Update, Awaited())) return KLX_Ok;
   switch (m_State) {
     case KLX_UNITLOADER_START: return StartStep();
     case KLX_UNITLOADER_START_RESP: return StartAnswer();
@@ -90,17 +96,21 @@ int KLX_UnitLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*
 
 void KLX_UnitLoader::SendStop() { KLX_UnitKinds::SendControl(m_Protocol, kSubStop); }
 
+void KLX_UnitLoader::SendAsked(unsigned char sub, unsigned char b2, unsigned char b3, unsigned char b4) {
+  m_Pending.Asked({sub});
+  KLX_UnitKinds::SendControl(m_Protocol, sub, b2, b3, b4);
+}
+
 int KLX_UnitLoader::SendHeader() {
   const int kind = Kind();
   const int count = kind >= 0 && kind < kJobs ? m_Jobs[kind] : 0;
-  KLX_UnitKinds::SendControl(m_Protocol, kSubHeader, static_cast<unsigned char>(kind), kOneUnit,
-                             static_cast<unsigned char>(count & 0xFF));
+  SendAsked(kSubHeader, static_cast<unsigned char>(kind), kOneUnit, static_cast<unsigned char>(count & 0xFF));
   m_State = KLX_UNITLOADER_TRANSFER_UNIT_HEADER_RESP;
   return KLX_Ok;
 }
 
 int KLX_UnitLoader::SendEnd() {
-  KLX_UnitKinds::SendControl(m_Protocol, kSubEnd);
+  SendAsked(kSubEnd);
   return KLX_Ok;
 }
 
@@ -116,6 +126,7 @@ int KLX_UnitLoader::SendUnit() {
     return KLX_Error;
   }
   m_State = KLX_UNITLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
+  m_Pending.Asked({Kind(), Index() & 0xFF});
   m_Protocol->KLX_ProtocolSendMessage(unsigned(length), reinterpret_cast<const char*>(m_Buffer), message,
                                       KLX_NODE_APPLICATION);
   return KLX_Ok;
@@ -161,7 +172,7 @@ int KLX_UnitLoader::StartStep() {
   for (int kind = 0; kind < kJobs; ++kind) m_Jobs[kind] = KLX_UnitKinds::BoardCount(m_Links.db, kind);
   const int prepared = PrepareUnit();
   if (prepared != KLX_Ok) return prepared <= KLX_Error ? prepared : int(KLX_Error);
-  KLX_UnitKinds::SendControl(m_Protocol, kSubStart);
+  SendAsked(kSubStart);
   m_State = KLX_UNITLOADER_START_RESP;
   return KLX_Ok;
 }
@@ -176,19 +187,20 @@ int KLX_UnitLoader::StartAgain() {
   return StartStep();
 }
 
-bool KLX_UnitLoader::AnswersAnother(int awaited) const {
-  if (m_Update.para != 1 || m_Update.updateKind != KLX_UPDATE_KIND_TRANSCEIVER) return false;
-  const int answered = m_Update.data[0];
-  if (answered == awaited) return false;
-  return answered == kSubStart || answered == kSubHeader || answered == kSubEnd || answered == Kind();
+KLX_AnswerKey KLX_UnitLoader::Awaited() const {
+  switch (m_State) {
+    case KLX_UNITLOADER_START_RESP: return {kSubStart};
+    case KLX_UNITLOADER_TRANSFER_UNIT_HEADER_RESP: return {kSubHeader};
+    // The unit's answer repeats its kind and index.
+    case KLX_UNITLOADER_TRANSFER_UNIT_RESP: return {Kind(), Index() & 0xFF};
+    case KLX_UNITLOADER_END_RESP:
+    case KLX_UNITLOADER_END_END_RESP:
+      return {kSubEnd};
+    default: return {};
+  }
 }
 
-// A late answer is passed over: taken for a wrong one, it would stop and
-// start the load again and leave one more answer on its way each time, and
-// the load would go round in circles without end. The time-out still
-// restarts a step whose own answer does not come.
 int KLX_UnitLoader::StartAnswer() {
-  if (AnswersAnother(kSubStart)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubStart)) return StartAgain();
   const int status = m_Update.data[1];
   if (status == kStatusRefused) {
@@ -221,7 +233,6 @@ int KLX_UnitLoader::StartAnswer() {
 }
 
 int KLX_UnitLoader::HeaderAnswer() {
-  if (AnswersAnother(kSubHeader)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubHeader)) return StartAgain();
   const int status = m_Update.data[1];
   if (status == kStatusRefused) {
@@ -239,8 +250,6 @@ int KLX_UnitLoader::SentNotice() {
     m_State = KLX_UNITLOADER_TRANSFER_UNIT_RESP;
     return KLX_RestartTimer;
   }
-  // The notice comes before any answer to the unit: an answer now is a late one.
-  if (AnswersAnother(-1)) return KLX_Ok;
   Report(kErrNotSent);
   return KLX_Error;
 }
@@ -272,7 +281,6 @@ int KLX_UnitLoader::EndAgain(bool forgetNew) {
 }
 
 int KLX_UnitLoader::EndAnswer() {
-  if (AnswersAnother(kSubEnd)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubEnd) || m_Update.data[1] != kStatusOk) return EndAgain(true);
   KLX_VornBaseResetErrorCount();
   if (!IsNew() && Kind() != VT::KLX_TASK_PARA_MODEL_ServoConfig) {
@@ -288,7 +296,6 @@ int KLX_UnitLoader::EndAnswer() {
 }
 
 int KLX_UnitLoader::EndAnswerWithoutTransfer() {
-  if (AnswersAnother(kSubEnd)) return KLX_Ok;
   if (!KLX_UnitKinds::IsControlAnswer(m_Update, kSubEnd) || m_Update.data[1] != kStatusOk) return EndAgain(false);
   KLX_VornBaseResetErrorCount();
   m_State = KLX_UNITLOADER_IDLE;

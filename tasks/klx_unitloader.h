@@ -6,6 +6,7 @@
 // and its index is left for QML in the runtime read-outs. A servo added to
 // a function whose servo already has a configuration sends no unit at all.
 #include "model/klx_serfuncmatrix.h"
+#include "tasks/klx_pendinganswers.h"
 #include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
 
@@ -60,12 +61,11 @@ class KLX_UnitLoader : public KLX_VornBase {
   int StartAgain();
   // The end again below the limit; at the limit the task fails.
   int EndAgain(bool forgetNew);
-  // The update is the controller's answer to another of this load's
-  // requests (the start, a header, the end or a unit of the kind) than the
-  // one awaited (-1: none): after a time-out restarted the load, the answer
-  // to a request before it may still come, and it comes before the answers
-  // to the requests sent since.
-  bool AnswersAnother(int awaited) const;
+  // The answer the state waits for (none while the unit crosses the bus:
+  // its sent notice comes before its answer can).
+  KLX_AnswerKey Awaited() const;
+  // The loader control message; the answer it asks for is waited for.
+  void SendAsked(unsigned char sub, unsigned char b2 = 0, unsigned char b3 = 0, unsigned char b4 = 0);
   void ForgetNewUnit();
 
   Task_Data_T m_Task;
@@ -75,4 +75,5 @@ class KLX_UnitLoader : public KLX_VornBase {
   unsigned char m_Buffer[1000] = {};
   KLX_SerFuncMatrix m_Matrix;
   KLX_TaskLinks m_Links;
+  KLX_PendingAnswers m_Pending;
 };

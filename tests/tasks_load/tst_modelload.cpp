@@ -457,6 +457,102 @@ void recoveryPaths() {
     if (loaded) QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
   }
 
+  // One answer comes late, once, as from a controller busy with its card:
+  // before the load's time-out (15 s), about at it, or after it, when the
+  // load has asked again and gone on. Every other answer takes 200 ms, so
+  // that the late one lands in each step that follows, beside the answer
+  // to the request asked again or just after it. 40 loads, each ending
+  // with the model in the controller: the late answer is passed over.
+  void aLateAnswerIsPassedOver_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("heldTry");
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<bool>("fast");
+    QTest::addColumn<QString>("trace");
+    using T = CSimTransceiver;
+    const QString head = "S H0:1:48 U0.0 H5:1:26 ";
+    const QString units = "U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E";
+    const struct {
+      const char* name;
+      int key;
+      int heldTry;
+      bool fast;
+      QString inTime;  // the trace when the answer comes before the time-out
+      QString again;   // when the request was asked again
+      QList<int> lateMs;
+    } answers[] = {
+        {"load start", T::KeyLoadStart, 1, false, kSmallModel, "S " + kSmallModel,
+         {10000, 14900, 15100, 15200, 15300, 15500, 15700, 16000, 16500, 17100, 18000, 18400}},
+        {"second header", T::KeyUnitHeader, 2, false, kSmallModel,
+         head + "H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 " + units,
+         {14900, 15100, 15200, 15300, 15500, 16000, 16900, 17500}},
+        {"fourth unit", T::KeyUnit, 4, false, kSmallModel, head + "U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.0 " + units,
+         {14900, 15100, 15200, 15300, 15500, 15900, 16300, 16700}},
+        {"end", T::KeyLoadEnd, 1, false, kSmallModel, kSmallModel + " E", {14900, 15100, 15200, 15300}},
+        {"checksum part 0 of a fast start", T::KeyChecksumPart, 1, true, "P0 P1 R", "P0 P0 P1 R",
+         {14900, 15100, 15200, 15300, 15400, 15500, 15600, 16000}},
+    };
+    for (const auto& a : answers)
+      for (int ms : a.lateMs)
+        QTest::addRow("%s, %d ms", a.name, ms)
+            << a.key << a.heldTry << ms << a.fast << (ms < 15000 ? a.inTime : a.again);
+  }
+  void aLateAnswerIsPassedOver() {
+    QFETCH(int, key);
+    QFETCH(int, heldTry);
+    QFETCH(int, lateMs);
+    QFETCH(bool, fast);
+    QFETCH(QString, trace);
+    KLX_ModelLoader loader;
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped});
+    loader.KLX_ModelLoaderSetClock(&r.clock);
+    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_LOAD, &loader);
+    // The file is read beside the load in real time: the clock waits while
+    // a read is under way (the sections of one read counted beforehand).
+    QVERIFY(r.SaveModel("Glider"));
+    int perRead = 0;
+    r.files.Model().KLX_XMLModelSetSectionHook([&perRead](const QString&) { ++perRead; });
+    const int read = r.files.KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider",
+                                                             KLX_DatabaseValues::MODEL_TYP_Plane, QString());
+    QCOMPARE(read, int(KLX_Ok));
+    r.files.Model().KLX_XMLModelSetSectionHook({});
+    r.Db().KLX_DataBaseManagerResetAllModelData();
+    QVERIFY(perRead > 0);
+    std::atomic<int> sections{0};
+    loader.KLX_ModelLoaderSetReadHook([&sections](const QString&) { ++sections; });
+    const auto step = [&] {
+      return QTest::qWaitFor([&] { return sections == loader.KLX_ModelLoaderReadsBegun() * perRead; }, 5000) &&
+             r.Steps({100});
+    };
+    if (fast) {
+      QVERIFY(r.Loaded());
+      r.Db().KLX_DataBaseManagerResetAllModelData();
+      r.Db().KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, AtomicDirSet);
+    }
+    CSimAnswerBook& book = r.sim.TransceiverController().Answers();
+    using T = CSimTransceiver;
+    for (int k : {T::KeyLoadStart, T::KeyUnitHeader, T::KeyUnit, T::KeyLoadEnd, T::KeyChecksumPart, T::KeyAppReady})
+      book.Set(k, {200, false, false, 1});
+    book.Set(key, {200, false, false, 1, heldTry, lateMs});
+    errors.Clear();
+    QVERIFY(r.Settled());
+    r.Mark();
+    r.QueueLoad("Glider", fast);
+    // Past the late answer and the load's end (by 19 s at the latest), each
+    // step once all is at rest.
+    for (int ms = 0; ms < 21000; ms += 100) QVERIFY(step());
+    QVERIFY(r.Idle());
+    QVERIFY(r.Flushed());
+    QCOMPARE(r.Trace(), trace);
+    QCOMPARE(Failures(errors), QList<unsigned>{});
+    QVERIFY(r.sim.TransceiverController().HoldsModel());
+    QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
+    QCOMPARE(r.Db().KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet), int(VT::KLX_MODELLLOAD_STATUS_READY));
+  }
+
   // A load that gives up while the file is still read (the reader held
   // after the trims, before the special switches) waits for the read: when
   // its end is told, and after it, the stores hold the model whole as read,

@@ -388,6 +388,56 @@ class BindCalNewTest : public QObject {
     }
   }
 
+  // The model start or end answered late, once (answers take 1 s, the task
+  // 5 s and no retry). Before the time-out the new model is made; after it
+  // the task ends with its time-out and the pilot asks again: the late
+  // answer comes while the second run waits, and that run passes it over
+  // (or takes it where it is the very answer awaited, then passes over its
+  // own). The second run makes the new model on both sides.
+  void aLateAnswerToANewModelIsPassedOver_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<QString>("sent");
+    const int start = CSimTransceiver::KeyLoadStart, end = CSimTransceiver::KeyLoadEnd;
+    QTest::newRow("start, 4000 ms: in time") << start << 4000 << "L08 L02";
+    QTest::newRow("start, 5500 ms: taken by the second start") << start << 5500 << "L08 L08 L02";
+    QTest::newRow("start, 6500 ms: while the second end waits") << start << 6500 << "L08 L08 L02";
+    QTest::newRow("end, 3000 ms: in time") << end << 3000 << "L08 L02";
+    QTest::newRow("end, 5500 ms: while the second start waits") << end << 5500 << "L08 L02 L08 L02";
+    QTest::newRow("end, 6500 ms: taken by the second end") << end << 6500 << "L08 L02 L08 L02";
+  }
+  void aLateAnswerToANewModelIsPassedOver() {
+    QFETCH(int, key);
+    QFETCH(int, lateMs);
+    QFETCH(QString, sent);
+    Screen s;
+    s.errors.Expect(kNewFailed);
+    QVERIFY(s.Up());
+    CSimAnswerBook& answers = s.r.sim.TransceiverController().Answers();
+    answers.Set(CSimTransceiver::KeyLoadStart, {1000, false, false, 1});
+    answers.Set(CSimTransceiver::KeyLoadEnd, {1000, false, false, 1});
+    answers.Set(key, {1000, false, false, 1, 1, lateMs});
+    QVERIFY(s.r.Do(VT::KLX_TASK_MOD_NEW, 1, 17, 17, "Racer", ""));
+    const int first = s.r.End();
+    const bool again = lateMs > 5000;
+    QCOMPARE(first, again ? kTimeout : kDone);
+    if (again) {
+      QVERIFY(s.errors.Reports().contains({kNewFailed, "Modell new went wrong after retries"}));
+      s.errors.Clear();
+      QVERIFY(s.r.Do(VT::KLX_TASK_MOD_NEW, 1, 17, 17, "Racer", ""));
+      QCOMPARE(s.r.End(), kDone);
+    }
+    // Past the late answer and the answers to what was asked again.
+    for (int ms = 0; ms < 3000; ms += 100) QVERIFY(s.r.Settled() && s.r.Run(100));
+    QCOMPARE(s.Sent({SimLoader}), sent);
+    QCOMPARE(s.Failures(), QList<unsigned>{});
+    KLX_DataBaseManager& db = s.r.Db();
+    QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Racer"));
+    QCOMPARE(db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet), int(VT::KLX_MODELLLOAD_STATUS_READY));
+    QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 0);
+    QCOMPARE(s.r.sim.TransceiverController().HeldChecksum(), db.KLX_DataBaseManagerCalculateModelCRC(false));
+  }
+
   // The model screen's list of a type's models, or of a folder below the
   // model root: the model files only, by name without regard to case.
   void modelList_data() {

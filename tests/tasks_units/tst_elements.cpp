@@ -309,6 +309,91 @@ class ElementsTest : public QObject {
     QCOMPARE(s.r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(1, 0, AtomicDirGet, false), 1);
     QVERIFY(s.Alike());
   }
+  // The same in every state, the unit's own answer included: one answer
+  // held back once, before the time-out (5 s) or after it, landing in each
+  // state of the load started again. Starts, headers and the end take 1 s,
+  // the unit 2 s (a start late by 7.5 s comes while the unit is awaited).
+  void aLateAnswerInEveryStateIsPassedOver_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<QString>("trace");
+    using T = CSimTransceiver;
+    const QString once = "A H0:48 U0.1 E";
+    const struct {
+      const char* name;
+      int key;
+      QString again;  // the trace once the time-out started the load again
+      QList<int> lateMs;
+    } answers[] = {
+        {"start", T::KeyUnitStart, "A X " + once, {4000, 5100, 6500, 7500, 8500, 9500}},
+        {"header", T::KeyUnitHeader, "A H0:48 X " + once, {4000, 5100, 6500, 7500, 9500}},
+        {"unit", T::KeyUnit, "A H0:48 U0.1 X " + once, {4000, 5500, 7500}},
+        {"end", T::KeyLoadEnd, once + " X " + once, {4000, 5500}},
+    };
+    for (const auto& a : answers)
+      for (int ms : a.lateMs) QTest::addRow("%s, %d ms", a.name, ms) << a.key << ms << (ms < 5000 ? once : a.again);
+  }
+  void aLateAnswerInEveryStateIsPassedOver() {
+    QFETCH(int, key);
+    QFETCH(int, lateMs);
+    QFETCH(QString, trace);
+    Session s;
+    QVERIFY(s.Up());
+    CSimAnswerBook& answers = s.r.sim.TransceiverController().Answers();
+    using T = CSimTransceiver;
+    for (int k : {T::KeyUnitStart, T::KeyUnitHeader, T::KeyLoadEnd}) answers.Set(k, {1000, false, false, 1});
+    answers.Set(T::KeyUnit, {2000, false, false, 1});
+    CSimAnswerKnobs held = answers.Get(key);
+    held.heldTry = 1;
+    held.heldMs = lateMs;
+    answers.Set(key, held);
+    QVERIFY(s.r.Do(VT::KLX_TASK_LOAD_UNIT, 0, 0, kNew));
+    // Past the late answer and the load's end, each step once all is at rest.
+    for (int ms = 0; ms < 16000; ms += 100) QVERIFY(s.r.Settled() && s.r.Run(100));
+    QCOMPARE(s.r.End(), kDone);
+    QCOMPARE(s.Trace(), trace);
+    QCOMPARE(s.errors.UnexpectedText(), QString());
+    QCOMPARE(s.r.link.runtime.KLX_RuntimeDatabaseGetUnitNewIndex(0), 1);
+    QCOMPARE(s.r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(1, 0, AtomicDirGet, false), 1);
+    QVERIFY(s.Alike());
+  }
+
+  // Two mixers deleted one after the other; the answer to the first delete
+  // comes late, once. Past the time-out (2 s) the first delete is asked
+  // again, takes the first of the two answers and ends; the other one comes
+  // while the second delete waits for its own (1 s) and is passed over:
+  // no request is repeated, both end done, both sides alike.
+  void aLateDeleteAnswerIsPassedOver_data() {
+    QTest::addColumn<int>("lateMs");
+    QTest::addColumn<QString>("trace");
+    QTest::newRow("1500 ms: in time") << 1500 << "D3.0 D3.1";
+    QTest::newRow("2100 ms: the late one taken, the second answer passed over") << 2100 << "D3.0 D3.0 D3.1";
+    QTest::newRow("2600 ms: the second answer taken, the late one passed over") << 2600 << "D3.0 D3.0 D3.1";
+    QTest::newRow("3500 ms") << 3500 << "D3.0 D3.0 D3.1";
+  }
+  void aLateDeleteAnswerIsPassedOver() {
+    QFETCH(int, lateMs);
+    QFETCH(QString, trace);
+    Session s;
+    QVERIFY(s.Up());
+    for (int i = 0; i < 2; ++i) {
+      QVERIFY(s.r.Do(VT::KLX_TASK_LOAD_UNIT, VT::KLX_TASK_PARA_MODEL_Mixer, 0, kNew));
+      QCOMPARE(s.r.End(), kDone);
+    }
+    s.Trace();
+    s.r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyUnitDelete, {1000, false, false, 1, 1, lateMs});
+    for (int mixer = 0; mixer < 2; ++mixer) {
+      QVERIFY(s.r.Do(VT::KLX_TASK_DELETE_UNIT, VT::KLX_TASK_PARA_MODEL_Mixer, mixer, kDelete));
+      QCOMPARE(s.r.End(), kDone);
+    }
+    // Past the late answer.
+    for (int ms = 0; ms < 4000; ms += 100) QVERIFY(s.r.Settled() && s.r.Run(100));
+    QCOMPARE(s.Trace(), trace);
+    QCOMPARE(s.errors.UnexpectedText(), QString());
+    QCOMPARE(s.r.Db().KLX_DataBaseManagerMixerGetSet_IsUsed(0, 0, AtomicDirGet, false), 0);
+    QCOMPARE(s.r.Db().KLX_DataBaseManagerMixerGetSet_IsUsed(1, 0, AtomicDirGet, false), 0);
+    QVERIFY(s.Alike());
+  }
 };
 
 QTEST_GUILESS_MAIN(ElementsTest)
