@@ -361,9 +361,10 @@ class EndWatch {
 // Waits until `pid` ends, at most `timeoutMs` (kNoTimeLimit: no limit),
 // reading what it prints from `readEnd` (-1: nothing) into `collected`
 // meanwhile, so that a full pipe never holds it up, and no longer than
-// `keepGoing` (when given) answers true at each look. True when it ended.
+// `keepGoing` (when given) answers true at each look, one every `lookMs`
+// (0: in steps). True when it ended.
 bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
-                const std::function<bool()>& keepGoing = {}) {
+                const std::function<bool()>& keepGoing = {}, int lookMs = 0) {
   if (readEnd >= 0) ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
   if (timeoutMs < 0 && readEnd < 0 && !keepGoing) {
     siginfo_t info{};
@@ -389,6 +390,7 @@ bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
       wait = step;
       step = qMin(step * 2, kLongestStepMs);
     }
+    if (keepGoing && lookMs > 0) wait = end.Fd() < 0 ? qMin<qint64>(wait, lookMs) : lookMs;
     if (timeoutMs >= 0) {
       const qint64 left = timeoutMs - clock.elapsed();
       if (left <= 0) return false;
@@ -511,7 +513,7 @@ int RunWatched(const QString& program, const QStringList& args, int timeoutMs,
     halted = !keepGoing();
     return !halted;
   };
-  if (WaitForEnd(started.pid, timeoutMs, -1, nullptr, watch)) return Reap(started.pid);
+  if (WaitForEnd(started.pid, timeoutMs, -1, nullptr, watch, options.lookMs)) return Reap(started.pid);
   if (!halted) {
     KillGroup(program, started.pid, timeoutMs);
   } else {

@@ -583,41 +583,62 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
   }
 
-  // Packs whose directory lies, on a card with 6 MiB free: 20 MB of zeros
+  // Packs whose directory lies, on a card of `cardMiB` MiB: 20 MB of zeros
   // claimed as 10 bytes, alone or beside a folder entry that claims
-  // almost 4 GiB of its own. No file grows beyond the largest size the
-  // directory declares: unzip is stopped at its first byte too many, long
-  // before the card fills, the pack is refused and nothing of it stays.
+  // almost 4 GiB of its own; or beside a MiB of zeros that it declares,
+  // `lying` entries of a MiB of zeros each claimed as 10 bytes. No file
+  // grows beyond the largest size the directory declares: unzip is stopped
+  // at its first byte too many, long before the card fills. Entries that
+  // lie within that size are seen by the watch before they fill the room
+  // the card has beyond what the pack needs. The card's free room (its
+  // size less what its folder holds) never falls below the 500 KiB a model
+  // save asks for, the pack is refused and nothing of it stays.
   void aLyingPackIsStoppedAtItsFirstByteTooMany_data() {
     QTest::addColumn<quint32>("folderClaims");
-    QTest::newRow("an entry that understates") << quint32(0);
-    QTest::newRow("and a folder entry that claims 4 GiB") << quint32(0xFFFFFFFE);
+    QTest::addColumn<int>("lying");
+    QTest::addColumn<int>("cardMiB");
+    QTest::newRow("an entry that understates") << quint32(0) << 0 << 6;
+    QTest::newRow("and a folder entry that claims 4 GiB") << quint32(0xFFFFFFFE) << 0 << 6;
+    QTest::newRow("64 entries of a MiB beside one") << quint32(0) << 64 << 16;
   }
   void aLyingPackIsStoppedAtItsFirstByteTooMany() {
     QFETCH(quint32, folderClaims);
+    QFETCH(int, lying);
+    QFETCH(int, cardMiB);
     if (QStandardPaths::findExecutable("unzip").isEmpty() || QStandardPaths::findExecutable("zip").isEmpty())
       QSKIP("needs unzip and zip");
     const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
     const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
     const QString work = m_Root->Path() + "/work/";
     QVERIFY(QDir().mkpath(packs) && QDir().mkpath(voices) && QDir().mkpath(work));
-    QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && mkdir pack && printf 'voice.conf' > pack/voice.conf && "
-                                            "head -c 20000000 /dev/zero > pack/zeros && zip -qr pack.zip pack",
+    const QString files = lying == 0 ? QStringLiteral("head -c 20000000 /dev/zero > pack/zeros")
+                                     : QStringLiteral("head -c 1048576 /dev/zero > pack/honest && for i in $(seq %1); "
+                                                      "do cp pack/honest pack/lying$i; done")
+                                           .arg(lying);
+    QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && mkdir pack && printf 'voice.conf' > pack/voice.conf && " +
+                                                files + " && zip -qr pack.zip pack",
                                       "sh", work}),
              0);
-    QVERIFY(WriteFile(work + "pack.zip", FolderClaims(Understated(ReadFile(work + "pack.zip")), "pack/", folderClaims)));
-    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(6 * 1024 * 1024)));
+    QVERIFY(WriteFile(work + "pack.zip",
+                      FolderClaims(Understated(ReadFile(work + "pack.zip"), "pack/honest"), "pack/", folderClaims)));
+    const qint64 cardBytes = qint64(cardMiB) * 1024 * 1024;
+    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(cardBytes)));
     const QStringList card = VornFileTree(m_Root->Path() + "/Vorn");
 
     KLX_FileFunctions f;
     QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+    const qint64 held = BytesUnder(m_Root->Path() + "/Vorn");
     QTest::ignoreMessage(QtWarningMsg, qPrintable("voice pack " + packs + "pack.zip unpacks to more than its directory says: refused"));
     RemovedSizes removed;
     QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 1);
     QCOMPARE(int(f.KLX_FileFunctionGetUnzipRefusal(0)), int(KLX_FileFunctions::UnzipFailed));
     const QString unpacked = m_Root->Path() + "/Vorn/Sound/.unpacking/0/pack/";
-    QCOMPARE(removed.Size(unpacked + "zeros"), qint64(11));
-    QVERIFY(removed.Size(unpacked + "voice.conf") <= 10);
+    if (lying == 0) {
+      QCOMPARE(removed.Size(unpacked + "zeros"), qint64(11));
+      QVERIFY(removed.Size(unpacked + "voice.conf") <= 10);
+    }
+    const qint64 leastFree = cardBytes - held - removed.Under(unpacked);
+    QVERIFY2(leastFree >= 500 * 1024, qPrintable(QString::number(leastFree) + " bytes free"));
     f.KLX_FileFunctionsDropUnzipped();
     QCOMPARE(VornFileTree(m_Root->Path() + "/Vorn"), card);
   }
@@ -678,13 +699,25 @@ class FileFunctionsTest : public QObject {
       }
     return zip;
   }
-  // Every entry of more than 10 bytes claimed as 10 bytes unpacked, in its
-  // local header and in the directory.
-  static QByteArray Understated(QByteArray zip) {
-    for (const auto& [signature, sizeAt] : {std::pair{QByteArray("PK\x03\x04"), 22}, std::pair{QByteArray("PK\x01\x02"), 24}})
+  // Every entry of more than 10 bytes but the one named `honest` claimed
+  // as 10 bytes unpacked, in its local header and in the directory.
+  static QByteArray Understated(QByteArray zip, const QByteArray& honest = QByteArray()) {
+    for (const auto& [signature, sizeAt, nameAt] : {std::tuple{QByteArray("PK\x03\x04"), 22, 30}, std::tuple{QByteArray("PK\x01\x02"), 24, 46}})
       for (int at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 4))
-        if (qFromLittleEndian<quint32>(zip.constData() + at + sizeAt) > 10) qToLittleEndian<quint32>(10, zip.data() + at + sizeAt);
+        if (qFromLittleEndian<quint32>(zip.constData() + at + sizeAt) > 10 &&
+            zip.mid(at + nameAt, qFromLittleEndian<quint16>(zip.constData() + at + sizeAt + 4)) != honest)
+          qToLittleEndian<quint32>(10, zip.data() + at + sizeAt);
     return zip;
+  }
+  // The bytes of the files under a folder.
+  static qint64 BytesUnder(const QString& folder) {
+    qint64 bytes = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      it.next();
+      bytes += it.fileInfo().size();
+    }
+    return bytes;
   }
   // The directory's entry `name` claimed as `claimed` bytes unpacked (0:
   // as it is).
@@ -704,6 +737,13 @@ class FileFunctionsTest : public QObject {
       return KLX_FileCalls::Remove(path);
     }
     qint64 Size(const QString& path) const { return m_Sizes.value(QDir::cleanPath(path), -1); }
+    // Of the files removed from under a folder, together.
+    qint64 Under(const QString& folder) const {
+      qint64 bytes = 0;
+      for (auto it = m_Sizes.constBegin(); it != m_Sizes.constEnd(); ++it)
+        if (it.key().startsWith(QDir::cleanPath(folder) + '/')) bytes += qMax<qint64>(it.value(), 0);
+      return bytes;
+    }
 
    private:
     QHash<QString, qint64> m_Sizes;
