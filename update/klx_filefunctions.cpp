@@ -93,20 +93,22 @@ bool WalkFolder(const QString& folder, bool sizes, Visit&& visit) {
   return whole;
 }
 
-// What unzip made in a folder: the regular files' bytes together and the
-// largest, and whether it made anything else than files and folders (a
-// link may lead anywhere).
+// What unzip made in a folder: the regular files' bytes together, the
+// largest, what they take on a card of `block` bytes a block, and whether
+// it made anything else than files and folders (a link may lead anywhere).
 struct FilesUnder {
   quint64 bytes = 0;
   quint64 largest = 0;
+  quint64 cardBytes = 0;
   bool onlyFilesAndFolders = true;
 };
-FilesUnder MeasureFiles(const QString& folder) {
+FilesUnder MeasureFiles(const QString& folder, quint64 block) {
   FilesUnder files;
-  const bool read = WalkFolder(folder, true, [&files](const QByteArray&, EntryKind kind, quint64 bytes) {
+  const bool read = WalkFolder(folder, true, [&](const QByteArray&, EntryKind kind, quint64 bytes) {
     if (kind == EntryKind::Other) files.onlyFilesAndFolders = false;
     files.bytes += bytes;
     files.largest = qMax(files.largest, bytes);
+    files.cardBytes += (bytes + block - 1) / block * block;
   });
   // What cannot be read cannot be vouched for.
   if (!read) files.onlyFilesAndFolders = false;
@@ -485,7 +487,8 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
       break;
   }
   // And the marker file the install adds.
-  const quint64 needed = listing.cardBytes + quint64(qMax<qint64>(card.blockSize, 1)) + quint64(kKeepFreeBytes);
+  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
+  const quint64 needed = listing.cardBytes + block + quint64(kKeepFreeBytes);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   if (!card.valid || available < needed) {
     qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
@@ -503,13 +506,17 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   // late).
   KLX_Platform::RunOptions limits;
   limits.fileSizeLimit = qint64(qMin<quint64>(listing.largestFileBytes, quint64(LLONG_MAX) - 1)) + 1;
+  // In bytes, or in the card's blocks: files just over a block's size
+  // where the directory declares one file of their bytes together would
+  // take twice its room.
   const auto beyondListing = [&listing](const FilesUnder& files) {
-    return files.bytes > listing.unpackedBytes || files.largest > listing.largestFileBytes;
+    return files.bytes > listing.unpackedBytes || files.largest > listing.largestFileBytes ||
+           files.cardBytes > listing.fileCardBytes;
   };
   limits.lookMs = int(qBound<quint64>(1, (available - needed) / kUnzipFastestBytesPerMs, kUnzipLookMs));
   bool overran = false;
   const auto withinListing = [&] {
-    overran = beyondListing(MeasureFiles(into));
+    overran = beyondListing(MeasureFiles(into, block));
     return !overran;
   };
   // Unzip's options come first: the archive name must not be read as a
@@ -517,7 +524,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   const int unzipped = QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into},
                                                                       int(limitMs), withinListing, limits)
                                            : -1;
-  const FilesUnder unpacked = MeasureFiles(into);
+  const FilesUnder unpacked = MeasureFiles(into, block);
   overran = overran || beyondListing(unpacked);
   if (overran || unzipped != 0) {
     if (overran)

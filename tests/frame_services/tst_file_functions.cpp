@@ -14,6 +14,7 @@
 #include "vorn_powercut.h"
 
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -469,8 +470,9 @@ class FileFunctionsTest : public QObject {
   // A pack made by `zip` (`shell`, run in the work folder, makes
   // "pack.zip") or by hand (`made`), on a card of `cardBytes` (0: the large
   // one). One that cannot be unpacked or does not fit is refused before
-  // anything is written, and says why; one that unzip fails on or that
-  // holds a link is refused after; a refused one leaves nothing on the
+  // anything is written, and says why; one that unzip fails on, that
+  // unpacks to more than its directory says or that holds a link is refused
+  // after; a refused one leaves nothing on the
   // card, not even its archive's copy; one packed in a way unzip reads is
   // unpacked.
   void aPackIsRefusedBeforeAnythingIsUnpacked_data() {
@@ -519,6 +521,12 @@ class FileFunctionsTest : public QObject {
     QTest::newRow("a directory that understates an entry")
         << voice + "head -c 3000000 /dev/zero > pack/zeros && zip -qr pack.zip pack" << QByteArray() << qint64(2000000)
         << int(KLX_FileFunctions::UnzipFailed) << "unpacks to more than its directory says";
+    // A file of a block and a byte and one of a block less a byte, claimed
+    // as one of two blocks and an empty one: as many bytes, a block more.
+    QTest::newRow("files that take more blocks than the directory says")
+        << "mkdir pack && b=$(stat -f -c %s .) && head -c $((b + 1)) /dev/zero > pack/a && "
+           "head -c $((b - 1)) /dev/zero > pack/b && zip -qr pack.zip pack"
+        << QByteArray() << qint64(0) << int(KLX_FileFunctions::UnzipFailed) << "unpacks to more than its directory says";
     QTest::newRow("a link") << QString() << CSimUpdateServer::Zip({{"pack/voice.conf", "/etc/passwd", true}})
                             << qint64(0) << int(KLX_FileFunctions::UnzipHoldsLink) << "holds a link";
     QTest::newRow("bzip2") << voice + "zip -qr -Z bzip2 pack.zip pack" << QByteArray() << qint64(0)
@@ -558,6 +566,10 @@ class FileFunctionsTest : public QObject {
       QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + shell, "sh", work}), 0);
     if (QByteArray(QTest::currentDataTag()).startsWith("a directory that understates"))
       QVERIFY(WriteFile(work + "pack.zip", Understated(ReadFile(work + "pack.zip"))));
+    if (QByteArray(QTest::currentDataTag()).startsWith("files that take more blocks")) {
+      const quint32 block = quint32(QStorageInfo(work).blockSize());
+      QVERIFY(WriteFile(work + "pack.zip", Claimed(Claimed(ReadFile(work + "pack.zip"), "pack/a", 2 * block), "pack/b", 0)));
+    }
     if (cardBytes > 0) QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(cardBytes)));
     const QStringList card = VornFileTree(m_Root->Path() + "/Vorn");
 
@@ -718,6 +730,15 @@ class FileFunctionsTest : public QObject {
       bytes += it.fileInfo().size();
     }
     return bytes;
+  }
+  // The entry `name` claimed as `claimed` bytes unpacked, in its local
+  // header and in the directory.
+  static QByteArray Claimed(QByteArray zip, const QByteArray& name, quint32 claimed) {
+    for (const auto& [signature, sizeAt, nameAt] : {std::tuple{QByteArray("PK\x03\x04"), 22, 30}, std::tuple{QByteArray("PK\x01\x02"), 24, 46}})
+      for (int at = zip.indexOf(signature); at >= 0; at = zip.indexOf(signature, at + 4))
+        if (zip.mid(at + nameAt, qFromLittleEndian<quint16>(zip.constData() + at + sizeAt + 4)) == name)
+          qToLittleEndian<quint32>(claimed, zip.data() + at + sizeAt);
+    return zip;
   }
   // The directory's entry `name` claimed as `claimed` bytes unpacked (0:
   // as it is).
