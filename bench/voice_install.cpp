@@ -1,13 +1,15 @@
 // Installing a voice pack of 50 files and of 100 (the most a voice's
 // checksum list names), 32 KiB each, made by `zip`, through the file
 // functions: the pack's directory read and the room checked, `unzip` into
-// the unpack folder under its watch, the listed files moved into the new
-// voice folder, the card's file system flushed and the folders synced, the
-// folder put in place and the unpack folder dropped. The floor, measured in
-// the same run on the same pack and card: `unzip` of the pack into a folder
-// of the card and one `sync`, each started and waited for plainly. The copy
-// of the pack from the stick, and the removal of what an iteration
-// unpacked or installed, lie outside both clocks.
+// the unpack folder under its watch, what it made checked against the
+// listed files (the pack holds just those, so its folder becomes the new
+// voice folder as it stands), the card's file system flushed, the folder
+// put in place and the voices folder synced, the unpack folder dropped.
+// The floor, measured in the same run on the same pack and card: `unzip`
+// of the pack into a folder of the card and one `sync`, each started and
+// waited for plainly. The copy of the pack from the stick, and the removal
+// of the floor's folder and of the installed voice, lie outside both
+// clocks.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>

@@ -129,29 +129,44 @@ struct Started {
   int output = -1;  // the pipe's read end, -1 without one
 };
 
-// posix_spawn sets no limits: a run with one is forked, and the child does
-// what the spawn would (only calls that are safe between fork and exec),
-// sets the limit and runs `path` (resolved before). The spawn's result: 0
-// or an error number.
+// posix_spawn sets no limits: a run with one is started by vfork, as the
+// spawn does it (a fork would copy the whole program's page tables first),
+// and the child does what the spawn would (only system calls, nothing that
+// takes a lock or memory of the shared program), sets the limit and runs
+// `path` (resolved before). The spawn's result: 0 or an error number.
 int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* const envp[], Output output,
                  int pipeWrite, const QByteArray& folder, const RunOptions& options) {
   if (path.isEmpty()) return ENOENT;
   const rlim_t limit = rlim_t(options.fileSizeLimit);
   const rlimit fileSize{limit, limit};
-  struct sigaction fileTooLarge {};
-  fileTooLarge.sa_handler = SIG_DFL;
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
   sigset_t none;
   sigemptyset(&none);
   const long descriptors = qMax(::sysconf(_SC_OPEN_MAX), 1024L);
-  const pid_t child = ::fork();
-  if (child < 0) return errno;
-  if (child > 0) {
+  // Until it runs the program the child shares the program's memory: no
+  // handler of the program may run in it, so every signal waits.
+  sigset_t all, before;
+  sigfillset(&all);
+  ::pthread_sigmask(SIG_SETMASK, &all, &before);
+  const pid_t child = ::vfork();
+  if (child != 0) {
+    const int error = errno;
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    if (child < 0) return error;
     *pid = child;
     return 0;
   }
   const auto fail = [] { ::_exit(127); };
-  if (::setsid() < 0 || ::sigprocmask(SIG_SETMASK, &none, nullptr) != 0 ||
-      ::sigaction(SIGXFSZ, &fileTooLarge, nullptr) != 0)
+  // The program's handlers go before a signal is let through.
+  for (int number = 1; number < NSIG; ++number) {
+    struct sigaction current {};
+    if (number != SIGKILL && number != SIGSTOP && ::sigaction(number, nullptr, &current) == 0 &&
+        current.sa_handler != SIG_IGN && current.sa_handler != SIG_DFL && ::sigaction(number, &byDefault, nullptr) != 0)
+      fail();
+  }
+  if (::setsid() < 0 || ::sigaction(SIGXFSZ, &byDefault, nullptr) != 0 ||
+      ::sigprocmask(SIG_SETMASK, &none, nullptr) != 0)
     fail();
   const auto nullOn = [&fail](int fd, int flags) {
     const int opened = ::open("/dev/null", flags);
@@ -346,9 +361,10 @@ class EndWatch {
 // Waits until `pid` ends, at most `timeoutMs` (kNoTimeLimit: no limit),
 // reading what it prints from `readEnd` (-1: nothing) into `collected`
 // meanwhile, so that a full pipe never holds it up, and no longer than
-// `keepGoing` (when given) answers true at each look. True when it ended.
+// `keepGoing` (when given) answers true at each look, one every `lookMs`
+// (0: in steps). True when it ended.
 bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
-                const std::function<bool()>& keepGoing = {}) {
+                const std::function<bool()>& keepGoing = {}, int lookMs = 0) {
   if (readEnd >= 0) ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
   if (timeoutMs < 0 && readEnd < 0 && !keepGoing) {
     siginfo_t info{};
@@ -374,6 +390,7 @@ bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
       wait = step;
       step = qMin(step * 2, kLongestStepMs);
     }
+    if (keepGoing && lookMs > 0) wait = end.Fd() < 0 ? qMin<qint64>(wait, lookMs) : lookMs;
     if (timeoutMs >= 0) {
       const qint64 left = timeoutMs - clock.elapsed();
       if (left <= 0) return false;
@@ -496,7 +513,7 @@ int RunWatched(const QString& program, const QStringList& args, int timeoutMs,
     halted = !keepGoing();
     return !halted;
   };
-  if (WaitForEnd(started.pid, timeoutMs, -1, nullptr, watch)) return Reap(started.pid);
+  if (WaitForEnd(started.pid, timeoutMs, -1, nullptr, watch, options.lookMs)) return Reap(started.pid);
   if (!halted) {
     KillGroup(program, started.pid, timeoutMs);
   } else {

@@ -50,16 +50,19 @@ int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArr
         const QStringList& environment = {}, const QString& workingDirectory = QString());
 // The same with kDefaultToolMs.
 int Run(const QString& program, const QStringList& args, QByteArray* output = nullptr);
-// What a started program may not exceed, set in its process before it runs.
+// What a started program may not exceed, set in its process before it runs,
+// and how closely it is watched.
 struct RunOptions {
   // The largest file it may write, in bytes (RLIMIT_FSIZE): the write beyond
   // fails and SIGXFSZ ends the program. -1: no limit.
   qint64 fileSizeLimit = -1;
+  // RunWatched: the time between two looks, in ms; 0: a few every 100 ms.
+  int lookMs = 0;
 };
 
 // As Run without output, also ended (-1) as soon as `keepGoing` answers
-// false at one of the looks at the running program (a few every 100 ms):
-// a tool whose work is seen to go wrong on the way.
+// false at one of the looks at the running program (at its start and then
+// as `options` says): a tool whose work is seen to go wrong on the way.
 int RunWatched(const QString& program, const QStringList& args, int timeoutMs, const std::function<bool()>& keepGoing,
                const RunOptions& options = {});
 

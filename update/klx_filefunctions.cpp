@@ -13,11 +13,16 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
+#include <QSet>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 constexpr unsigned kDriveInfoError = 0x50501;
@@ -39,24 +44,74 @@ constexpr qint64 kUnzipBaseMs = 60000;
 constexpr qint64 kUnzipCardBytesPerMs = 512;
 // An unpacked pack leaves the card the room a model save asks for.
 constexpr qint64 kKeepFreeBytes = 500 * 1024;
-// How often the unpack folder is measured while unzip writes it.
-constexpr qint64 kUnzipLookMs = 200;
+// How often the unpack folder is measured while unzip writes it: before
+// unzip, writing as fast as it ever may (1 GiB/s, five times what it writes
+// on a desktop's disk), has filled the room the card has beyond what the
+// pack needs; at least every 200 ms and at most every 1 ms.
+constexpr quint64 kUnzipFastestBytesPerMs = 1024 * 1024;
+constexpr quint64 kUnzipLookMs = 200;
 
-// The regular files under a folder, links not followed: their bytes
-// together and the largest.
+enum class EntryKind { File, Folder, Other };
+// Calls `visit(path, kind, bytes)` for every entry under `folder`, its path
+// relative to the folder and a file's bytes (0 unless `sizes`); links are
+// not followed. One folder is open at a time, so that no depth runs out of
+// descriptors, and what is kept grows with the entries alone. False when a
+// folder could not be read (an entry gone meanwhile is passed over).
+template <typename Visit>
+bool WalkFolder(const QString& folder, bool sizes, Visit&& visit) {
+  const int top = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (top < 0) return false;
+  bool whole = true;
+  std::vector<QByteArray> unread{QByteArray()};
+  while (!unread.empty()) {
+    const QByteArray at = std::move(unread.back());
+    unread.pop_back();
+    const int fd = ::openat(top, at.isEmpty() ? "." : at.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    DIR* const dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (!dir) {
+      if (fd >= 0) ::close(fd);
+      whole = false;
+      continue;
+    }
+    while (const dirent* e = ::readdir(dir)) {
+      if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0) continue;
+      const QByteArray path = at.isEmpty() ? QByteArray(e->d_name) : at + '/' + e->d_name;
+      EntryKind kind = e->d_type == DT_REG ? EntryKind::File : e->d_type == DT_DIR ? EntryKind::Folder : EntryKind::Other;
+      quint64 bytes = 0;
+      if (e->d_type == DT_UNKNOWN || (kind == EntryKind::File && sizes)) {
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        kind = S_ISREG(st.st_mode) ? EntryKind::File : S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::Other;
+        if (kind == EntryKind::File && sizes) bytes = quint64(qMax<off_t>(st.st_size, 0));
+      }
+      if (kind == EntryKind::Folder) unread.push_back(path);
+      visit(path, kind, bytes);
+    }
+    ::closedir(dir);
+  }
+  ::close(top);
+  return whole;
+}
+
+// What unzip made in a folder: the regular files' bytes together, the
+// largest, what they take on a card of `block` bytes a block, and whether
+// it made anything else than files and folders (a link may lead anywhere).
 struct FilesUnder {
   quint64 bytes = 0;
   quint64 largest = 0;
+  quint64 cardBytes = 0;
+  bool onlyFilesAndFolders = true;
 };
-FilesUnder MeasureFiles(const QString& folder) {
+FilesUnder MeasureFiles(const QString& folder, quint64 block) {
   FilesUnder files;
-  QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    it.next();
-    const quint64 size = quint64(qMax<qint64>(it.fileInfo().size(), 0));
-    files.bytes += size;
-    files.largest = qMax(files.largest, size);
-  }
+  const bool read = WalkFolder(folder, true, [&](const QByteArray&, EntryKind kind, quint64 bytes) {
+    if (kind == EntryKind::Other) files.onlyFilesAndFolders = false;
+    files.bytes += bytes;
+    files.largest = qMax(files.largest, bytes);
+    files.cardBytes += (bytes + block - 1) / block * block;
+  });
+  // What cannot be read cannot be vouched for.
+  if (!read) files.onlyFilesAndFolders = false;
   return files;
 }
 
@@ -92,18 +147,6 @@ QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   QDir dir(folder);
   if (!filter.isEmpty()) dir.setNameFilters({filter});
   return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
-}
-// Only files and folders: unzip makes the links an archive holds, and a link
-// may lead anywhere.
-bool OnlyFilesAndFolders(const QString& folder) {
-  QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                  QDirIterator::Subdirectories);
-  while (it.hasNext()) {
-    it.next();
-    const QFileInfo info = it.fileInfo();
-    if (info.isSymLink() || !(info.isDir() || info.isFile())) return false;
-  }
-  return true;
 }
 }  // namespace
 
@@ -444,7 +487,8 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
       break;
   }
   // And the marker file the install adds.
-  const quint64 needed = listing.cardBytes + quint64(qMax<qint64>(card.blockSize, 1)) + quint64(kKeepFreeBytes);
+  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
+  const quint64 needed = listing.cardBytes + block + quint64(kKeepFreeBytes);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   if (!card.valid || available < needed) {
     qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
@@ -454,20 +498,25 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   const qint64 limitMs = qMin<qint64>(INT_MAX, kUnzipBaseMs + qint64(listing.cardBytes) / kUnzipCardBytesPerMs);
   // Unzip writes what an entry holds, whatever the directory says of it.
   // No file may grow beyond the largest the directory declares: an entry
-  // that lies is stopped at its first byte too many. The watch ends one
-  // whose files together outgrow the room that was checked.
+  // that lies is stopped at its first byte too many. Lying entries that
+  // each stay within that size are ended by the watch once their files
+  // together outgrow what the directory declares; it looks before unzip
+  // can have filled the room the card has beyond what the pack needs (on a
+  // card with less room than unzip writes in a millisecond, a look may come
+  // late).
   KLX_Platform::RunOptions limits;
   limits.fileSizeLimit = qint64(qMin<quint64>(listing.largestFileBytes, quint64(LLONG_MAX) - 1)) + 1;
+  // In bytes, or in the card's blocks: files just over a block's size
+  // where the directory declares one file of their bytes together would
+  // take twice its room.
   const auto beyondListing = [&listing](const FilesUnder& files) {
-    return files.bytes > listing.unpackedBytes || files.largest > listing.largestFileBytes;
+    return files.bytes > listing.unpackedBytes || files.largest > listing.largestFileBytes ||
+           files.cardBytes > listing.fileCardBytes;
   };
+  limits.lookMs = int(qBound<quint64>(1, (available - needed) / kUnzipFastestBytesPerMs, kUnzipLookMs));
   bool overran = false;
-  QElapsedTimer sinceLook;
-  sinceLook.start();
   const auto withinListing = [&] {
-    if (sinceLook.elapsed() < kUnzipLookMs) return true;
-    sinceLook.restart();
-    overran = beyondListing(MeasureFiles(into));
+    overran = beyondListing(MeasureFiles(into, block));
     return !overran;
   };
   // Unzip's options come first: the archive name must not be read as a
@@ -475,7 +524,8 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   const int unzipped = QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into},
                                                                       int(limitMs), withinListing, limits)
                                            : -1;
-  overran = overran || beyondListing(MeasureFiles(into));
+  const FilesUnder unpacked = MeasureFiles(into, block);
+  overran = overran || beyondListing(unpacked);
   if (overran || unzipped != 0) {
     if (overran)
       qWarning("voice pack %s unpacks to more than its directory says: refused", pack.constData());
@@ -484,7 +534,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
     KLX_FileCallsRemoveTree(into);
     return UnzipFailed;
   }
-  if (!OnlyFilesAndFolders(into)) {
+  if (!unpacked.onlyFilesAndFolders) {
     qWarning("voice pack %s holds a link: refused", pack.constData());
     KLX_FileCallsRemoveTree(into);
     return UnzipHoldsLink;
@@ -511,19 +561,34 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   // The new folder is built apart and takes the old one's place in one step.
   const QString built = UnzipFolder(index) + QStringLiteral(".new");
-  QStringList folders{built};
+  // The files named, each once, and the folders they lie in.
+  QSet<QString> named, namedFolders;
   for (const QString& file : files) {
     if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
     const QString name = QDir::cleanPath(file);
-    const QString to = built + QLatin1Char('/') + name;
-    // A file named twice is moved once.
-    if (QFileInfo::exists(to)) continue;
-    if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
-    for (QString folder = QFileInfo(to).path(); folder != built && !folders.contains(folder);
-         folder = QFileInfo(folder).path())
-      folders << folder;
+    named.insert(name);
+    for (QString folder = QFileInfo(name).path(); folder != QLatin1String("."); folder = QFileInfo(folder).path())
+      namedFolders.insert(folder);
   }
-  if (!QDir().mkpath(built)) return false;
+  QSet<QString> held, heldFolders;
+  bool other = false;
+  const bool read = WalkFolder(unpacked, false, [&](const QByteArray& path, EntryKind kind, quint64) {
+    if (kind == EntryKind::Other)
+      other = true;
+    else
+      (kind == EntryKind::File ? held : heldFolders).insert(QFile::decodeName(path));
+  });
+  if (read && !other && held == named && heldFolders == namedFolders) {
+    // The pack holds what its list names and nothing else: its folder is
+    // the new one as it stands.
+    if (!calls.Rename(unpacked, built)) return false;
+  } else {
+    for (const QString& name : qAsConst(named)) {
+      const QString to = built + QLatin1Char('/') + name;
+      if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
+    }
+    if (!QDir().mkpath(built)) return false;
+  }
   const QString marker = built + kInstallSourceFile;
   const QByteArray archive = m_UnzippedArchives.at(index).toUtf8();
   const int fd = calls.Remove(marker) ? calls.Create(marker) : -1;
@@ -532,12 +597,8 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
   if (!calls.Close(fd) || !written) return false;
   // unzip never syncs: every file and every folder of the new voice is on
   // the card before it takes the old one's place, with one flush of the
-  // card's file system for all their data, and each folder's entries
-  // (deeper folders first).
+  // card's file system for all their data and every folder's entries.
   if (!calls.SyncFileSystem(built)) return false;
-  std::sort(folders.begin(), folders.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
-  for (const QString& folder : qAsConst(folders))
-    if (!calls.SyncFolder(folder)) return false;
   const QString target = m_UnzipDestination + m_UnzippedNames.at(index);
   const QFileInfo old(target);
   if (!old.exists() && !old.isSymLink()) {

@@ -265,6 +265,7 @@ KLX_ZipListing Read(const QString& archive, qint64 blockSize) {
     if (!IsFolder(entries.Data() + name, nameLength)) {
       listing.unpackedBytes = Add(listing.unpackedBytes, unpacked);
       listing.largestFileBytes = std::max(listing.largestFileBytes, unpacked);
+      listing.fileCardBytes = Add(listing.fileCardBytes, WholeBlocks(unpacked, block));
     }
     named.append({name, nameLength, unpacked});
     at = name + nameLength + extraLength + commentLength;

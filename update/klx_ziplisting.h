@@ -21,8 +21,9 @@ struct KLX_ZipListing {
   quint64 largestFileBytes = 0;
   // What they take on the card: each file and each folder (named or implied
   // by a path, the top one too) in whole blocks, folders with the records
-  // of their entries.
+  // of their entries; and the files alone.
   quint64 cardBytes = 0;
+  quint64 fileCardBytes = 0;
 };
 
 // Reads the central directory of `archive` (zip64 too); `blockSize` is the
