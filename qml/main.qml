@@ -110,6 +110,15 @@ Window {
         return true
     }
 
+    // The flight mode the engine computes with, for a screen to show or edit.
+    // Between a reset of its data (a model load, a voice install) and its
+    // next pass the engine names none (one past the last): flight mode 0,
+    // the standard one, stands for it then.
+    function currentFlightMode() {
+        var fm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
+        return fm >= 0 && fm < Database.KLX_DataBaseManagerGetMaxFlightmodes() ? fm : 0
+    }
+
     function showFirstScreen(url) {
         firstScreenShown = true
         upperFrame.visible = true

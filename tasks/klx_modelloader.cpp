@@ -382,6 +382,7 @@ int KLX_ModelLoader::StartReading() {
       m_ReadResult = result;
     }
     PostReadNotice(kReadEnded, generation);
+    ++m_ReadsEnded;
   });
   return KLX_Ok;
 }

@@ -72,8 +72,11 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // in the stores (a test may hold the read there).
   void KLX_ModelLoaderSetReadHook(KLX_XMLModel::SectionHook hook) { m_ReadHook = std::move(hook); }
   // Tests: the reads of the file begun so far, counted on the engine thread
-  // before the reading thread starts (with the hook: whether one is under way).
+  // before the reading thread starts, and those ended, counted on the
+  // reading thread once its last notice is with the engine (after the
+  // backup copy the read makes): equal, no read is under way.
   int KLX_ModelLoaderReadsBegun() const { return m_ReadGeneration; }
+  int KLX_ModelLoaderReadsEnded() const { return m_ReadsEnded; }
 
  private:
   void KLX_ModelLoaderInitialize();
@@ -188,6 +191,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   KLX_XMLModel::SectionHook m_ReadHook;
   int m_ReadStage = ReadIdle;
   std::atomic<int> m_ReadGeneration{0};
+  std::atomic<int> m_ReadsEnded{0};
   QMutex m_ReadMutex;  // the reader's results below, until its notice is taken
   int m_ReadResult = KLX_Error;
   QVector<QPair<int, QByteArray>> m_FunctionSnapshot;  // index and image of each used function

@@ -4,6 +4,7 @@
 // stick, and every screen on both boards (screenshots kept for a look).
 #include "qml_frame/qml_frame_fixture.h"
 #include "vorn_fixture.h"
+#include "model/engine/kl_engine.h"
 #include "sim/csimmodel.h"
 
 using namespace qmlframe;
@@ -388,6 +389,68 @@ class TestFunctionScreens : public QObject {
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_FunctionServoType(1, 0, AtomicDirGet, false), int(FuncServoType_ActiveRight));
     QCOMPARE(f.Property("differentialsList", "rows").toList(), (QVariantList{0, 1}));
     db.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(1, KLX_VornTask::CONTROLID_None_GUI, AtomicDirSet, false);
+  }
+
+  // After a reset of the engine's data (a model load, a voice install) the
+  // engine names no flight mode (one past the last) until its next pass. A
+  // screen shown when the engine tells of that, opened then, or played then
+  // asks the stores for nothing of that flight mode, so they log nothing.
+  void noFlightModeAfterAnEngineReset_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QVariantMap>("args");
+    QTest::addColumn<QString>("touched");  // by the pilot then, if anything
+    QTest::newRow("expo page") << "5.qml" << QVariantMap{{"functionId", 0}} << QString();
+    QTest::newRow("trim") << "22.qml" << QVariantMap{{"functionId", 0}} << QString();
+    QTest::newRow("differential") << "FuncDiffSettings.qml" << QVariantMap{{"functionId", 0}} << QString();
+    QTest::newRow("function curve") << "25_FunctionCurveEditor.qml" << QVariantMap{{"functionId", 1}, {"fmStore", 0}}
+                                    << QString();
+    QTest::newRow("flight-mode voice alarm played") << "VoiceSettings.qml" << QVariantMap{} << "voiceAlarmPlay_0";
+  }
+  void noFlightModeAfterAnEngineReset() {
+    QFETCH(QString, screen);
+    QFETCH(QVariantMap, args);
+    QFETCH(QString, touched);
+    QmlFrame& f = Frame();
+    KLX_RuntimeDatabaseManager& runtime = f.System().RuntimeDatabase();
+    // An alarm that speaks the flight mode's name, listed but switched off.
+    const int alarm = f.Db().KLX_DataBaseManagerVAlarmGetSetType(0, 0, AtomicDirGet, false);
+    f.Db().KLX_DataBaseManagerVAlarmGetSetType(0, VALARM_Flightmode, AtomicDirSet, false);
+    const auto open = [&] {
+      if (!Open(f, kFolder + screen, args)) return false;
+      // The curve editor first copies its curve.
+      QObject* shown = f.Root()->findChild<QObject*>("mainLoader")->property("item").value<QObject*>();
+      return shown && (!shown->property("curve").isValid() ||
+                       QTest::qWaitFor([&] { return shown->property("curve").toInt() > 0; }, kTaskMs));
+    };
+    QVERIFY(open());
+    // The engine has chosen its flight mode since the last reset.
+    QTRY_VERIFY(runtime.KLX_RuntimeDatabaseManagerGetActualFlightMode() != int(KL_MAX_FLIGHTMODES));
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped});
+    // The reset, the engine's passes held until the case has looked: the
+    // screen shown hears of the change. A pass begun before the hold may
+    // still end after the reset: the reset and what follows come again then.
+    runtime.KLX_RuntimeDatabaseManagerStopProcessing();
+    KLX_FunctionalCalculation& engine = *runtime.KLX_RuntimeDatabaseManagerEngine();
+    int mode = 0;
+    bool done = true;
+    for (int passes = -1; passes != engine.KLX_FunctionalCalculationPasses();) {
+      passes = engine.KLX_FunctionalCalculationPasses();
+      engine.KLX_FunctionalCalculationResetRuntimeData();
+      mode = runtime.KLX_RuntimeDatabaseManagerGetActualFlightMode();
+      done = open() && (touched.isEmpty() || f.Tap(touched)) && done;
+      f.Settle();
+    }
+    // What the stores of flight modes, functions and trims report (their
+    // module in the code's middle byte), such as a flight mode out of range.
+    QStringList asked;
+    for (unsigned code : errors.TakeCodes())
+      if (QList<unsigned>{0x0B, 0x0C, 0x0E}.contains((code >> 8) & 0xFF)) asked << QString::number(code, 16).toUpper();
+    runtime.KLX_RuntimeDatabaseManagerStartProcessing(false);
+    f.Db().KLX_DataBaseManagerVAlarmGetSetType(0, alarm, AtomicDirSet, false);
+    QCOMPARE(mode, int(KL_MAX_FLIGHTMODES));
+    QVERIFY(done);
+    QCOMPARE(asked.join(' '), QString());
   }
 
   // Every screen on each board with a model of two functions and three servos.

@@ -46,6 +46,7 @@ inline QString LoadTrace(const QList<CSimMessage>& messages) {
 
 struct LoadRig : TaskRig {
   KLX_XMLFileHandler files{QStringLiteral("LoadRig")};
+  KLX_ModelLoader* loader = nullptr;  // see UseLoader
   int mark = 0;
 
   // Up in normal operation, as after a start-up without a model.
@@ -110,8 +111,29 @@ struct LoadRig : TaskRig {
   // one started has come to rest.
   bool Steps(const QList<int>& steps) {
     for (int ms : steps)
-      if (!Settled() || !Run(ms)) return false;
+      if (!AtRest() || !Run(ms)) return false;
     return true;
+  }
+  // Loads served by a loader of the case's own (made before the rig): it
+  // reads the file beside the load in real time, so a clock step waits for
+  // a read under way, which would otherwise end only after the load's time
+  // had run on without it.
+  void UseLoader(KLX_ModelLoader* own) {
+    loader = own;
+    own->KLX_ModelLoaderSetClock(&clock);
+    Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(KLX_VornTask::KLX_TASK_MOD_LOAD, own);
+  }
+  // Settled, with no read of the file begun or under way meanwhile.
+  bool AtRest() {
+    if (!loader) return Settled();
+    QDeadlineTimer deadline(10000);
+    do {
+      const int begun = loader->KLX_ModelLoaderReadsBegun();
+      if (loader->KLX_ModelLoaderReadsEnded() == begun && Settled() && loader->KLX_ModelLoaderReadsBegun() == begun)
+        return true;
+      QThread::usleep(100);
+    } while (!deadline.hasExpired());
+    return false;
   }
   // The engine has nothing left to do.
   bool Idle() {

@@ -429,8 +429,10 @@ void recoveryPaths() {
     QFETCH(bool, loaded);
     QFETCH(bool, kept);
     QFETCH(bool, timedOut);
+    KLX_ModelLoader loader;
     LoadRig r;
     QVERIFY(r.Up());
+    r.UseLoader(&loader);
     VornErrorWatch errors;
     errors.Expect({kRuntimeStarted, kRuntimeStopped, kStartRefused, kHeaderRefused, kRetries});
     QVERIFY(r.SaveModel("Glider"));
@@ -508,25 +510,8 @@ void recoveryPaths() {
     QVERIFY(r.Up());
     VornErrorWatch errors;
     errors.Expect({kRuntimeStarted, kRuntimeStopped});
-    loader.KLX_ModelLoaderSetClock(&r.clock);
-    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_LOAD, &loader);
-    // The file is read beside the load in real time: the clock waits while
-    // a read is under way (the sections of one read counted beforehand).
+    r.UseLoader(&loader);
     QVERIFY(r.SaveModel("Glider"));
-    int perRead = 0;
-    r.files.Model().KLX_XMLModelSetSectionHook([&perRead](const QString&) { ++perRead; });
-    const int read = r.files.KLX_XMLFileHandlerReadModelFile("Glider.xml", "Glider",
-                                                             KLX_DatabaseValues::MODEL_TYP_Plane, QString());
-    QCOMPARE(read, int(KLX_Ok));
-    r.files.Model().KLX_XMLModelSetSectionHook({});
-    r.Db().KLX_DataBaseManagerResetAllModelData();
-    QVERIFY(perRead > 0);
-    std::atomic<int> sections{0};
-    loader.KLX_ModelLoaderSetReadHook([&sections](const QString&) { ++sections; });
-    const auto step = [&] {
-      return QTest::qWaitFor([&] { return sections == loader.KLX_ModelLoaderReadsBegun() * perRead; }, 5000) &&
-             r.Steps({100});
-    };
     if (fast) {
       QVERIFY(r.Loaded());
       r.Db().KLX_DataBaseManagerResetAllModelData();
@@ -543,7 +528,7 @@ void recoveryPaths() {
     r.QueueLoad("Glider", fast);
     // Past the late answer and the load's end (by 19 s at the latest), each
     // step once all is at rest.
-    for (int ms = 0; ms < 21000; ms += 100) QVERIFY(step());
+    for (int ms = 0; ms < 21000; ms += 100) QVERIFY(r.Steps({100}));
     QVERIFY(r.Idle());
     QVERIFY(r.Flushed());
     QCOMPARE(r.Trace(), trace);

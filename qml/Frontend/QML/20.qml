@@ -40,10 +40,7 @@ Item {
         return text === "" ? "---" : text
     }
     function readFlightMode() {
-        // Before the engine has chosen one it names none (the flight-mode
-        // count): the standard flight mode is edited then.
-        var fm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
-        currentFm = fm >= 0 && fm < Database.KLX_DataBaseManagerGetMaxFlightmodes() ? fm : 0
+        currentFm = rootwindow.currentFlightMode()
         fmName = Database.KLX_DataBaseManagerFlightmodeGetSet_Name(currentFm, "", DatabaseValue.AtomicDirGet)
         single = Database.KLX_DataBaseManager_IsMixerFlightModeDependent(mixerIndex, currentFm) === DatabaseValue.KLX_True
     }

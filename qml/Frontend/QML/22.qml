@@ -53,7 +53,7 @@ Item {
         applyFlightMode()
     }
     function applyFlightMode() {
-        currentFm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
+        currentFm = rootwindow.currentFlightMode()
         single = Database.KLX_DataBaseManager_IsTrimFlightModeDependentGui(functionId, currentFm) === DatabaseValue.KLX_True
         editedFm = single ? currentFm : 0
         trimValue = readTrim()
@@ -139,7 +139,7 @@ Item {
                 return
             var old = trimSetup.trimValue
             trimSetup.applyFlightMode()
-            var duration = Database.KLX_DataBaseManager_GetFunctionFadeInDuration(trimSetup.functionId, to)
+            var duration = Database.KLX_DataBaseManager_GetFunctionFadeInDuration(trimSetup.functionId, trimSetup.currentFm)
             if (duration > 0 && trimSetup.trimValue !== old) {
                 // The display walks from the old to the new position.
                 trimSetup.fadeStep = Math.round((trimSetup.trimValue - old) / duration)

@@ -124,7 +124,7 @@ Item {
         function onFlightModeChanged(from, to) {
             if (task.running)
                 return
-            curveScreen.fmStore = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
+            curveScreen.fmStore = rootwindow.currentFlightMode()
             curveScreen.begin()
         }
     }

@@ -32,7 +32,7 @@ Item {
         followFlightMode()
     }
     function followFlightMode() {
-        currentFm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
+        currentFm = rootwindow.currentFlightMode()
         single = Database.KLX_DataBaseManager_IsFunctionFlightModeDependent(functionId, currentFm) === DatabaseValue.KLX_True
         var fm = single ? currentFm : 0
         if (fm !== editedFm || !readOnce) {

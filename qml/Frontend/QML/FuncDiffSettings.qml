@@ -39,7 +39,7 @@ Item {
                    : Database[accessor](functionId, editedFm, 0, DatabaseValue.AtomicDirGet)
     }
     function readAll() {
-        currentFm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
+        currentFm = rootwindow.currentFlightMode()
         single = Database.KLX_DataBaseManager_IsFunctionDiffFlightModeDependent(functionId, currentFm) === DatabaseValue.KLX_True
         editedFm = single ? currentFm : 0
         diffControl = Database.KLX_DataBaseManagerFunctionGetSet_ControlDifferential(functionId, 0, DatabaseValue.AtomicDirGet)

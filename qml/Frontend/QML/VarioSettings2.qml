@@ -62,8 +62,7 @@ Item {
 
     // ---- reading ----
     function readFlightMode() {
-        var fm = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode()
-        currentFm = fm >= 0 && fm < Database.KLX_DataBaseManagerGetMaxFlightmodes() ? fm : 0
+        currentFm = rootwindow.currentFlightMode()
         fmName = Database.KLX_DataBaseManagerFlightmodeGetSet_Name(currentFm, "", get())
         single = currentFm > 0 && Database.KLX_DataBaseManager_IsVarioFlightModeDependent(currentFm) === 1
         Database.KLX_DataBaseManager_VarioUpdate(editedFm)

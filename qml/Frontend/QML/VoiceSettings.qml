@@ -120,7 +120,7 @@ Item {
         if (isTimer(t))
             return timerName(i)
         if (t === DatabaseValue.VALARM_Flightmode)
-            return Database.KLX_DataBaseManagerFlightmodeGetSet_Name(RuntimeDatabase.KLX_RuntimeDatabaseManagerGetActualFlightMode(), "", get())
+            return Database.KLX_DataBaseManagerFlightmodeGetSet_Name(rootwindow.currentFlightMode(), "", get())
         if (!isTelemetry(t))
             return ""
         var main = Database.KLX_DataBaseManagerVAlarmGetSetTeleSourceMain(i, 0, get())
