@@ -509,6 +509,9 @@ void KLX_RuntimeCalcAlarm::VoiceAlarm(int index, int flightMode) {
   const int address = a.teleMain;
   const int slave = a.teleSlave;
   if (type == DV::VALARM_Flightmode) {
+    // Right after a reset of the engine's data it reports no flight mode
+    // until its next pass: nothing to announce, no name to ask for.
+    if (flightMode < 0 || flightMode >= db.KLX_DataBaseManagerGetMaxFlightmodes()) return;
     sentence = db.KLX_DataBaseManagerFlightmodeGetSet_Name(flightMode, QString(), R);
     value = flightMode;
   } else {

@@ -4,6 +4,7 @@
 // value the simulated battery sends, a controlled alarm that takes back what
 // it queued, and a timer announced by its whole displayed time.
 #include "../telemetry/telemetry_fixture.h"
+#include "model/engine/kl_engine_state.h"
 #include "model/model_fixture.h"
 #include "timers/klx_runtimecalcalarm.h"
 #include "timers/klx_timersalarms.h"
@@ -182,6 +183,31 @@ class VoiceAlarmsTest : public QObject {
     r.Store()->KLX_TelemetrieUnlock();
     calc.KLX_RuntimeCalcAlarmCalculateVoiceAlarms(tick += 150, 0);
     QCOMPARE(phrases(), QStringList());
+  }
+
+  // Right after a reset of the engine's data it reports no flight mode (one
+  // beyond the board's) until its next pass: a flight-mode alarm says
+  // nothing then, asks no name, and the mode it spoke stays spoken.
+  void aFlightModeAlarmPassesOverNoFlightMode() {
+    ModelFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    auto& audio = *db.KLX_DatabaseManagerAudioHandlerPointer();
+    audio.KLX_AudioHandlerStop();
+    QCOMPARE(db.KLX_DataBaseManagerVAlarmGetSetType(2, kAlways | DV::VALARM_Flightmode, W),
+             kAlways | DV::VALARM_Flightmode);
+    db.KLX_DataBaseManagerVAlarmGetSetValueStep(2, 1, 0, W);
+    KLX_RuntimeCalcAlarm calc;
+    QCOMPARE(calc.KLX_RuntimeCalcAlarmInitialize(&db), int(KLX_Ok));
+    VornErrorWatch watch;
+    uint32_t tick = 0;
+    QStringList spoken;
+    for (int mode : {0, int(KL_NO_FLIGHTMODE), 0, db.KLX_DataBaseManagerGetMaxFlightmodes()}) {
+      calc.KLX_RuntimeCalcAlarmCalculateVoiceAlarms(tick += 150, mode);
+      for (const AudioHandler::phrase_t& p : audio.QueuedPhrases()) spoken << p.text;
+      audio.KLX_AudioHandlerClearQueue();
+    }
+    QCOMPARE(spoken, QStringList{db.KLX_DataBaseManagerFlightmodeGetSet_Name(0, QString(), R)});
+    QCOMPARE(watch.Codes(), QList<unsigned>());
   }
 
   // A short timer alarm every 45 s on a two-minute count-down speaks at the
