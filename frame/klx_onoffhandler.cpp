@@ -44,6 +44,14 @@ int KLX_OnOffHandler::KLX_OnOffHandlerInitialize(KLX_System* system) {
   return KLX_Ok;
 }
 
+bool KLX_OnOffHandler::KLX_OnOffHandlerStart() {
+  // Set before the thread runs, so that an early stop is never overwritten.
+  m_Running = true;
+  if (KLX_ThreadControl::Start(this)) return true;
+  m_Running = false;
+  return false;
+}
+
 int KLX_OnOffHandler::KLX_OnOffHandlerStop() {
   Log("stop...");
   KLX_ThreadControl::Stop(this, *m_Clock, &m_Mutex, &m_Wake, &m_Running);
@@ -83,9 +91,9 @@ int KLX_OnOffHandler::KLX_OnOffHandlerClose() {
 }
 
 void KLX_OnOffHandler::run() {
-  if (!m_Initialized) return;
+  // Stopped before it ran (it started late): the stop holds.
+  if (!m_Running || !m_Initialized) return;
   qInfo("  ->   starting KLX_OnOffHandler thread");
-  m_Running = true;
   KLX_ThreadControl::Entered();
   int state = StateIdle;
   int counter = 0;

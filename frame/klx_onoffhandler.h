@@ -20,6 +20,9 @@ class KLX_OnOffHandler : public CNoDebugBase<QThread> {
   ~KLX_OnOffHandler() override;
 
   int KLX_OnOffHandlerInitialize(KLX_System* system);
+  // Starts the thread running: a stop asked from then on holds, also before
+  // the thread's run() has begun. True when it runs.
+  bool KLX_OnOffHandlerStart();
   int KLX_OnOffHandlerStop();
   void KLX_OnOffForceShutDown();
   // Whether a forced switch-off is pending (the battery's undervoltage guard).

@@ -281,7 +281,7 @@ int KLX_System::KLX_SystemBringUpKeyboardHandler() { return KLX_Ok; }
 int KLX_System::KLX_SystemBringUpOnOffHandler() {
   const int rc = m_OnOff.KLX_OnOffHandlerInitialize(this);
   if (rc != KLX_Ok) return rc;
-  return KLX_ThreadControl::Start(&m_OnOff) ? KLX_Ok : KLX_Error;
+  return m_OnOff.KLX_OnOffHandlerStart() ? KLX_Ok : KLX_Error;
 }
 
 int KLX_System::KLX_SystemBringupDatabase() {

@@ -92,30 +92,42 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
   return KLX_Error;
 }
 
+bool KLX_BackboneReceiver::KLX_BackboneReceiverStart() {
+  // Set before the thread runs, so that an early stop is never overwritten.
+  m_Running = true;
+  if (KLX_ThreadControl::Start(this)) return true;
+  m_Running = false;
+  return false;
+}
+
 int KLX_BackboneReceiver::KLX_BackboneReceiverStop() {
   KLX_ThreadControl::Stop(this, *m_Clock.load(), &m_PauseMutex, &m_PauseWake, &m_Running);
   return KLX_Ok;
 }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverClose() {
-  if (m_Socket >= 0) KLX_Platform::CanClose(m_Socket);
-  m_Socket = -1;
+  const int socket = m_Socket.exchange(-1);
+  if (socket >= 0) KLX_Platform::CanClose(socket);
   m_Protocol = nullptr;
   m_Initialized = false;
   return KLX_Ok;
 }
 
 void KLX_BackboneReceiver::run() {
-  if (!m_Initialized || !m_Protocol) {
+  // Stopped before it ran (it started late): the stop holds, and the socket
+  // may be closed (its number another file's) already.
+  if (!m_Running) return;
+  KLX_Protocol* const protocol = m_Protocol.load();
+  const int socket = m_Socket.load();
+  if (!m_Initialized || !protocol) {
     KLXErrorHandler.RegisterError(kReceiverInit, "run(): did not call KLX_BackboneReceiverInitialize()");
     return;
   }
   qDebug("  ->   starting KLX_BackboneReceiver thread");
-  m_Running = true;
   KLX_ThreadControl::Entered();
   while (m_Running) {
-    if (!KLX_Platform::CanWaitReadable(m_Socket, kReadWaitMs)) continue;
-    const ssize_t count = KLX_Platform::CanRead(m_Socket, &m_Frame);
+    if (!KLX_Platform::CanWaitReadable(socket, kReadWaitMs)) continue;
+    const ssize_t count = KLX_Platform::CanRead(socket, &m_Frame);
     if (!m_Running) break;
     // Nothing there after all (the bus stand-in lost its controllers): no failed read.
     if (count < 0 && (errno == EAGAIN || errno == EINTR)) continue;
@@ -127,9 +139,9 @@ void KLX_BackboneReceiver::run() {
     }
     if (KLX_BaseClassThreadIsProcessing()) {
       if (m_Frame.can_id & KLX_CAN_EFF_FLAG)
-        m_Protocol->KLX_ProtocolHandleLongMessage(&m_Frame);
+        protocol->KLX_ProtocolHandleLongMessage(&m_Frame);
       else
-        m_Protocol->KLX_ProtocolHandleShortMessage(&m_Frame);
+        protocol->KLX_ProtocolHandleShortMessage(&m_Frame);
     }
     ++m_FramesRead;
   }

@@ -24,6 +24,9 @@ class KLX_BackboneReceiver : public CNoDebugBase<QThread>, public KLX_BaseClassT
   int KLX_BackboneReceiverInitializeOnSocket(KLX_Protocol* protocol, int socket);
   int KLX_BackboneReceiverOpenCANSocket();
   int KLX_BackboneReceiverGetSocket() const { return m_Socket; }
+  // Starts the thread running: a stop asked from then on holds, also before
+  // the thread's run() has begun. True when it runs.
+  bool KLX_BackboneReceiverStart();
   int KLX_BackboneReceiverStop();
   int KLX_BackboneReceiverClose();
   void KLX_BackboneReceiverStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
@@ -38,10 +41,12 @@ class KLX_BackboneReceiver : public CNoDebugBase<QThread>, public KLX_BaseClassT
   void run() override;
 
  private:
-  int m_Socket = -1;
-  bool m_Initialized = false;
+  // Cleared by a close while a late thread may still be starting: the thread
+  // takes each once.
+  std::atomic<int> m_Socket{-1};
+  std::atomic<bool> m_Initialized{false};
   std::atomic<bool> m_Running{false};
-  KLX_Protocol* m_Protocol = nullptr;
+  std::atomic<KLX_Protocol*> m_Protocol{nullptr};
   KLX_CanFrame m_Frame;
   std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
   // The pause after a failed read; a stop wakes it.

@@ -40,9 +40,17 @@ int KLX_BackboneSender::KLX_BackboneSenderInitialize(int socket, KLX_Protocol* p
   return KLX_Ok;
 }
 
+bool KLX_BackboneSender::KLX_BackboneSenderStart() {
+  // Set before the thread runs, so that an early stop is never overwritten.
+  m_Running = true;
+  if (KLX_ThreadControl::Start(this)) return true;
+  m_Running = false;
+  return false;
+}
+
 int KLX_BackboneSender::KLX_BackboneSenderStop() {
   m_Running = false;
-  if (m_Protocol) m_Protocol->KLX_ProtocolWakeAll();
+  if (KLX_Protocol* protocol = m_Protocol.load()) protocol->KLX_ProtocolWakeAll();
   KLX_ThreadControl::Stop(this, *m_Clock.load(), &m_PauseMutex, &m_PauseWake, &m_Running);
   return KLX_Ok;
 }
@@ -54,15 +62,15 @@ int KLX_BackboneSender::KLX_BackboneSenderClose() {
   return KLX_Ok;
 }
 
-void KLX_BackboneSender::WriteFrame(int queue, const KLX_CanFrame& frame) {
+void KLX_BackboneSender::WriteFrame(int socket, int queue, const KLX_CanFrame& frame) {
   ssize_t count = -1;
   for (int attempt = 0; attempt <= kWriteRetries; ++attempt) {
-    count = KLX_Platform::CanWrite(m_Socket, frame);
+    count = KLX_Platform::CanWrite(socket, frame);
     if (count == KLX_CAN_FRAME_SIZE) return;
     const int error = errno;
     if (count >= 0 || (error != ENOBUFS && error != EAGAIN && error != EINTR)) break;
     if (!m_Running) break;
-    KLX_Platform::CanWaitWritable(m_Socket, kWriteRetryMs);
+    KLX_Platform::CanWaitWritable(socket, kWriteRetryMs);
     // SocketCAN may report a full device queue as writable: give the bus time.
     if (error == ENOBUFS) {
       QMutexLocker pause(&m_PauseMutex);
@@ -77,16 +85,20 @@ void KLX_BackboneSender::WriteFrame(int queue, const KLX_CanFrame& frame) {
 }
 
 void KLX_BackboneSender::run() {
-  if (!m_Initialized || !m_Protocol) {
+  // Stopped before it ran (it started late): the stop holds, and the
+  // protocol may be gone already.
+  if (!m_Running) return;
+  KLX_Protocol* const protocol = m_Protocol.load();
+  const int socket = m_Socket.load();
+  if (!m_Initialized || !protocol) {
     KLXErrorHandler.RegisterError(kSenderInit, "run(): did not call KLX_BackboneSenderInitialize()");
     return;
   }
   qDebug("  ->   starting KLX_BackboneSender thread");
-  m_Running = true;
   KLX_ThreadControl::Entered();
   KLX_CanFrame frame;
   while (m_Running) {
-    m_Protocol->KLX_ProtocolWaitForMessages(m_Running);
+    protocol->KLX_ProtocolWaitForMessages(m_Running);
     if (!m_Running) break;
     // All short messages first, then every queued long message whole. A
     // short message queued before a long one still goes before it, even when
@@ -95,12 +107,12 @@ void KLX_BackboneSender::run() {
     // loader's row) keeps its order. The long message is taken from its queue
     // first, so that whatever was queued before it is seen.
     KLX_CanFrame shortFrame;
-    while (m_Protocol->KLX_ProtocolCheckForFurtherMessageToSend()) {
-      while (m_Protocol->KLX_ProtocolHandleSendingShortMessage(&frame)) WriteFrame(0, frame);
-      while (m_Protocol->KLX_ProtocolHandleSendingLongMessage(&frame)) {
-        if (m_Protocol->KLX_ProtocolLongMessageStarting())
-          while (m_Protocol->KLX_ProtocolHandleSendingShortMessage(&shortFrame)) WriteFrame(0, shortFrame);
-        WriteFrame(1, frame);
+    while (protocol->KLX_ProtocolCheckForFurtherMessageToSend()) {
+      while (protocol->KLX_ProtocolHandleSendingShortMessage(&frame)) WriteFrame(socket, 0, frame);
+      while (protocol->KLX_ProtocolHandleSendingLongMessage(&frame)) {
+        if (protocol->KLX_ProtocolLongMessageStarting())
+          while (protocol->KLX_ProtocolHandleSendingShortMessage(&shortFrame)) WriteFrame(socket, 0, shortFrame);
+        WriteFrame(socket, 1, frame);
       }
     }
   }

@@ -19,6 +19,9 @@ class KLX_BackboneSender : public CNoDebugBase<QThread>, public KLX_BaseClassThr
   ~KLX_BackboneSender() override;
 
   int KLX_BackboneSenderInitialize(int socket, KLX_Protocol* protocol);
+  // Starts the thread running: a stop asked from then on holds, also before
+  // the thread's run() has begun. True when it runs.
+  bool KLX_BackboneSenderStart();
   int KLX_BackboneSenderStop();
   int KLX_BackboneSenderClose();
   void KLX_BackboneSenderStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
@@ -33,12 +36,14 @@ class KLX_BackboneSender : public CNoDebugBase<QThread>, public KLX_BaseClassThr
 
  private:
   // Writes one frame; waits out a full transmit queue rather than drop it.
-  void WriteFrame(int queue, const KLX_CanFrame& frame);
+  void WriteFrame(int socket, int queue, const KLX_CanFrame& frame);
 
-  int m_Socket = -1;
-  bool m_Initialized = false;
+  // Cleared by a close while a late thread may still be starting: the thread
+  // takes each once.
+  std::atomic<int> m_Socket{-1};
+  std::atomic<bool> m_Initialized{false};
   std::atomic<bool> m_Running{false};
-  KLX_Protocol* m_Protocol = nullptr;
+  std::atomic<KLX_Protocol*> m_Protocol{nullptr};
   std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
   // The pause on a full device queue; a stop wakes it.
   QMutex m_PauseMutex;

@@ -28,6 +28,10 @@ KLX_Protocol::KLX_Protocol(QObject* parent) : QObject(parent) {
 
 KLX_Protocol::~KLX_Protocol() {
   if (m_Receiver.isRunning() || m_Sender.isRunning()) KLX_ProtocolClose();
+  // Their stop holds; a thread that outlived the close's wait (a processor
+  // busy for seconds) still works on the queues below, which go first.
+  m_Receiver.wait();
+  m_Sender.wait();
   m_LongQueue.Clear();
 }
 
@@ -67,7 +71,7 @@ int KLX_Protocol::InitializeThreads(KLX_DataBaseManager* database, KLX_VornHandl
   const int fd = socket >= 0 ? m_Receiver.KLX_BackboneReceiverInitializeOnSocket(this, socket)
                              : m_Receiver.KLX_BackboneReceiverInitialize(this);
   if (fd < 0) return refuse();
-  if (!KLX_ThreadControl::Start(&m_Receiver)) {
+  if (!m_Receiver.KLX_BackboneReceiverStart()) {
     m_Receiver.KLX_BackboneReceiverStop();
     m_Receiver.KLX_BackboneReceiverClose();
     return refuse();
@@ -77,7 +81,7 @@ int KLX_Protocol::InitializeThreads(KLX_DataBaseManager* database, KLX_VornHandl
     m_Receiver.KLX_BackboneReceiverClose();
     return KLX_Error;
   }
-  if (!KLX_ThreadControl::Start(&m_Sender)) {
+  if (!m_Sender.KLX_BackboneSenderStart()) {
     m_Sender.KLX_BackboneSenderStop();
     m_Sender.KLX_BackboneSenderClose();
     m_Receiver.KLX_BackboneReceiverStop();

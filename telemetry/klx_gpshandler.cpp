@@ -321,12 +321,13 @@ void KLX_GPSHandler::TakeNavigationSolution(const unsigned char* payload) {
 }
 
 void KLX_GPSHandler::run() {
+  // Set by the start before the thread ran: a stop asked meanwhile holds.
+  if (!m_Running) return;
   if (!m_Initialized) {
     KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("KLX_GPSHandlerInitialize() not called"));
     m_Running = false;
     return;
   }
-  m_Running = true;
   qInfo("  ->   starting KLX_GPSHandler thread");
   qCDebug(lcVornDebug, "GPS config messages count: %d", KLX_GPSData::kMessages);
   KLX_GPSHandler_ResetReceiveData();

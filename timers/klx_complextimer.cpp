@@ -506,11 +506,22 @@ int KLX_ComplexTimer::KLX_ComplexTimerGetNextAlarmFreeIndex(int timer) {
   return kAlarms;
 }
 
+HMStime_struct KLX_ComplexTimer::ScreenTime(HMStime_struct time) const {
+  int parts[3] = {time.hours, time.minutes, time.seconds};
+  KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemHours, &parts[0], &m_Border);
+  KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemMinutes, &parts[1], &m_Border);
+  KLX_BaseClassDatabaseCheckBorderAtomicElement(kElemSeconds, &parts[2], &m_Border);
+  time.hours = parts[0];
+  time.minutes = static_cast<int8_t>(parts[1]);
+  time.seconds = static_cast<int8_t>(parts[2]);
+  return time;
+}
+
 int KLX_ComplexTimer::KLX_ComplexTimerLoadTime(int timer, bool end, const HMStime_struct& time) {
   if (!Valid(timer)) return KLX_Error;
   {
     QMutexLocker lock(&m_Timer[timer].m_Mutex);
-    (end ? m_Timer[timer].m_End : m_Timer[timer].m_Start) = time;
+    (end ? m_Timer[timer].m_End : m_Timer[timer].m_Start) = ScreenTime(time);
   }
   Recalc(timer, kRecalcTimer);
   return timer;
@@ -521,7 +532,7 @@ int KLX_ComplexTimer::KLX_ComplexTimerLoadAlarmTime(int timer, int alarm, bool e
   {
     QMutexLocker lock(&m_Timer[timer].m_Mutex);
     CmplxAlarm_struct& a = m_Timer[timer].m_Alarm[alarm];
-    (end ? a.end : a.start) = time;
+    (end ? a.end : a.start) = ScreenTime(time);
   }
   Recalc(timer, alarm);
   return timer;

@@ -90,6 +90,10 @@ class KLX_ComplexTimer : public QObject, public KLX_BaseClassDatabase {
   bool Check(int n, const int* timer, const int* alarm = nullptr, const int* voice = nullptr);
   bool Valid(int timer, int alarm = 0) const;
   void Recalc(int timer, int which);
+  // A loaded time held to the parts the screens can set (hours 0-499,
+  // minutes and seconds 0-59): a file's hours reach 32767, whose
+  // milliseconds would not fit the timer's 32 bits.
+  HMStime_struct ScreenTime(HMStime_struct time) const;
   int TimerCount() const;
   QString TimeText(const HMStime_struct& t, bool hours) const;
   template <typename F>

@@ -117,7 +117,10 @@ int KLX_WlanConnect::KLX_WlanConnectStart() {
     KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("WLAN0 getting status thread has not been initialized"));
     return KLX_Ok;
   }
+  // Set before the thread runs, so that an early stop is never overwritten.
+  m_Running = true;
   if (!KLX_ThreadControl::Start(this)) {
+    m_Running = false;
     KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("WLAN0 getting status thread is not running"));
     return KLX_Error;
   }
@@ -145,12 +148,13 @@ void KLX_WlanConnect::KLX_WlanConnectStopProcessing() {
 }
 
 void KLX_WlanConnect::run() {
+  // Stopped before it ran (it started late): the stop holds.
+  if (!m_Running) return;
   if (!m_Initialized) {
     KLXErrorHandler.RegisterError(kErrRunWithoutInit, QStringLiteral("did not call KLX_WlanConnectInitialize ( )"));
     return;
   }
   qDebug("  ->   starting KLX_WlanConnect thread");
-  m_Running = true;
   KLX_ThreadControl::Entered();
   m_Mutex.lock();
   while (m_Running) {

@@ -49,7 +49,7 @@ class TestPowerButton : public QObject {
     ~Rig() { Board::Free(); }
     KLX_OnOffHandler& Button() { return system.OnOffHandler(); }
     bool Start() {
-      return Button().KLX_OnOffHandlerInitialize(&system) == KLX_Ok && KLX_ThreadControl::Start(&Button());
+      return Button().KLX_OnOffHandlerInitialize(&system) == KLX_Ok && Button().KLX_OnOffHandlerStart();
     }
     // Lets `ms` pass for the button thread, which waits again at the end.
     bool Run(qint64 ms) {

@@ -1,4 +1,6 @@
-// Thread labels, the process critical sections and the sysfs GPIO lines.
+// Thread labels, the process critical sections, the sysfs GPIO lines, and a
+// descriptor received and closed inside a library as the thread checker
+// sees it.
 #include <QtTest>
 
 #include "frame/klx_basethread.h"
@@ -10,8 +12,14 @@
 
 #include <QSemaphore>
 
+#include <atomic>
+#include <cstring>
+#include <fcntl.h>
 #include <future>
+#include <sys/socket.h>
+#include <sys/syscall.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 class BrokenCritical : public KLX_Critical {
@@ -78,6 +86,58 @@ class TestThreadsGpio : public QObject {
     QCOMPARE(broken.KLX_Critical_TryLock(), -1);
     broken.KLX_Critical_Leave();
     QVERIFY(MtxSDShareWrite.KLX_Critical_IsInitialized());
+  }
+
+  // Qt's X backing store gets a shared-memory descriptor through recvmsg
+  // in libxcb's reader thread and closes it inside Qt, where the thread
+  // checker does not look; the next open() of another thread gets its
+  // number. The checker's suppressions set that report aside by the name
+  // its recvmsg really has: under VORN_SANITIZE=thread this program ends
+  // with 66 without them.
+  void aDescriptorClosedUnseenAndOpenedAgainIsNoRace() {
+    int pair[2];
+    QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair), 0);
+    const int sent = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    QVERIFY(sent >= 0);
+    std::atomic<int> received{-1};
+    std::thread reader([&] {
+      char byte = 0;
+      iovec io{&byte, 1};
+      alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
+      msghdr msg{};
+      msg.msg_iov = &io;
+      msg.msg_iovlen = 1;
+      msg.msg_control = control;
+      msg.msg_controllen = sizeof(control);
+      int fd = -2;
+      if (::recvmsg(pair[1], &msg, MSG_CMSG_CLOEXEC) == 1 && CMSG_FIRSTHDR(&msg)) {
+        std::memcpy(&fd, CMSG_DATA(CMSG_FIRSTHDR(&msg)), sizeof(fd));
+        ::syscall(SYS_close, fd);
+      }
+      received.store(fd, std::memory_order_relaxed);
+    });
+    char byte = 0;
+    iovec io{&byte, 1};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    msghdr msg{};
+    msg.msg_iov = &io;
+    msg.msg_iovlen = 1;
+    msg.msg_control = control;
+    msg.msg_controllen = sizeof(control);
+    cmsghdr* head = CMSG_FIRSTHDR(&msg);
+    head->cmsg_level = SOL_SOCKET;
+    head->cmsg_type = SCM_RIGHTS;
+    head->cmsg_len = CMSG_LEN(sizeof(int));
+    std::memcpy(CMSG_DATA(head), &sent, sizeof(sent));
+    QCOMPARE(::sendmsg(pair[0], &msg, MSG_NOSIGNAL), ssize_t(1));
+    // A flag that orders nothing for the checker, as nothing orders the X
+    // reader's thread and the thread that opens next.
+    while (received.load(std::memory_order_relaxed) == -1) std::this_thread::yield();
+    const int again = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    reader.join();
+    QVERIFY(received.load() >= 0);
+    QCOMPARE(again, received.load());
+    for (int fd : {again, sent, pair[0], pair[1]}) ::close(fd);
   }
 
   void aSilentThreadIsStartedAndNamedInTheLogOnly() {

@@ -1,16 +1,47 @@
 // The sender under load and the socket's edges: concurrent senders lose and
 // reorder nothing, a lone message never waits for a later one, a dead socket
-// paces the receiver by its clock, and the desktop stand-in takes only whole
-// frames and joins the simulator whenever it comes up.
+// paces the receiver by its clock, a stop asked before a late thread runs
+// holds, and the desktop stand-in takes only whole frames and joins the
+// simulator whenever it comes up.
 #include "link/link_fixture.h"
 
+#include "link/klx_backbonereceiver.h"
+#include "link/klx_backbonesender.h"
 #include "platform/klx_cansocket.h"
 #include "sim/csimcontrollers.h"
 
 #include <QDir>
+#include <QSemaphore>
 #include <QThread>
 
 #include <cerrno>
+
+namespace {
+constexpr unsigned kLogNotYetEntered = 0x51607;
+
+// A thread whose run() begins only when the gate opens: one the processor
+// gets to late.
+template <typename T>
+struct LateThread : T {
+  explicit LateThread(QSemaphore* g) : gate(g) {}
+  QSemaphore* gate;
+  void run() override {
+    gate->acquire();
+    T::run();
+  }
+};
+
+// The thread's clock: a stop wakes the thread through it, and that wake
+// opens the gate, so that the late run() begins just after the stop.
+struct StopOpensGate : KLX_ManualClock {
+  explicit StopOpensGate(QSemaphore* g) : gate(g) {}
+  QSemaphore* gate;
+  void KLX_ClockWake(QWaitCondition& wake) override {
+    KLX_ManualClock::KLX_ClockWake(wake);
+    gate->release();
+  }
+};
+}  // namespace
 
 class SenderTest : public QObject {
   Q_OBJECT
@@ -107,6 +138,52 @@ class SenderTest : public QObject {
     QList<QPair<unsigned, QString>> failedReads;
     for (int i = 0; i < 31; ++i) failedReads.append({0x50103u, QString()});
     QCOMPARE(watch.TakeReports(), failedReads);
+  }
+
+  // The layer's close stops a thread that has not begun its run() yet (it
+  // was started late) and clears what it works on: the stop holds, the
+  // late run() ends at once, and the thread's destructor returns. Nothing
+  // but the late start is logged.
+  void aStopBeforeALateRunHolds_data() {
+    QTest::addColumn<bool>("sender");
+    QTest::newRow("sender") << true;
+    QTest::newRow("receiver") << false;
+  }
+  void aStopBeforeALateRunHolds() {
+    QFETCH(bool, sender);
+    int fds[2];
+    QCOMPARE(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, fds), 0);
+    ::close(fds[1]);
+    KLX_Protocol protocol;
+    QSemaphore gate;
+    StopOpensGate clock(&gate);
+    VornErrorWatch watch;
+    LateThread<KLX_BackboneSender> out(&gate);
+    LateThread<KLX_BackboneReceiver> in(&gate);
+    QThread& thread = sender ? static_cast<QThread&>(out) : in;
+    if (sender) {
+      out.KLX_BackboneSenderSetClock(clock);
+      QCOMPARE(out.KLX_BackboneSenderInitialize(fds[0], &protocol), int(KLX_Ok));
+      QVERIFY(out.KLX_BackboneSenderStart());
+    } else {
+      in.KLX_BackboneReceiverSetClock(clock);
+      QCOMPARE(in.KLX_BackboneReceiverInitializeOnSocket(&protocol, fds[0]), fds[0]);
+      QVERIFY(in.KLX_BackboneReceiverStart());
+    }
+    const QString name = sender ? "BackBoneSender" : "BackBoneReceiver";
+    QCOMPARE(watch.TakeReports(),
+             (QList<QPair<unsigned, QString>>{
+                 {kLogNotYetEntered, "thread " + name + " did not report entering its run within 200 ms"}}));
+    if (sender) {
+      out.KLX_BackboneSenderStop();
+      out.KLX_BackboneSenderClose();
+      ::close(fds[0]);
+    } else {
+      in.KLX_BackboneReceiverStop();
+      in.KLX_BackboneReceiverClose();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 10000);
+    QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{}));
   }
 
   void desktopStandInTakesOnlyWholeFrames() {

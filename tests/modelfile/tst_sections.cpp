@@ -6,6 +6,7 @@
 #include "link/klx_messageids.h"
 #include "link/klx_protocol.h"
 #include "modelfile/modelfile_fixture.h"
+#include "timers/klx_complextimer.h"
 
 using Probe = SectionProbe;
 
@@ -80,8 +81,26 @@ class TestSections : public QObject {
                                              << QList<unsigned>{0x515E0} << cmplxHour << QVariant(0);
     QTest::newRow("complex hour 32768 refused") << V << Cmplx("<TmrStartHour>32768</TmrStartHour>") << E
                                                 << QList<unsigned>{0x515E0} << cmplxHour << QVariant(0);
-    QTest::newRow("complex hour 32767") << V << Cmplx("<TmrStartHour>32767</TmrStartHour>") << O << QList<unsigned>{}
-                                        << cmplxHour << QVariant(32767);
+    QTest::newRow("complex hour 32767 held to the screens' 499")
+        << V << Cmplx("<TmrStartHour>32767</TmrStartHour>") << O << QList<unsigned>{} << cmplxHour << QVariant(499);
+    // The time shown after the load, then after one second of running (the
+    // time shown is the one before each tick's step).
+    const auto cmplxRun = P([](KLX_DataBaseManager& db) {
+      KLX_ComplexTimer& store = *db.KLX_DataBaseManagerComplexTimerStore();
+      const QString loaded = db.KLX_DataBaseManagerCmplxTimerGetActualTime_String(0, true);
+      CControl start;
+      start.SetID(1280);
+      start.SetValue(2047);
+      store.KLX_ComplexTimerGetSet_Control(0, TimerStatusStart, 1280, &start, AtomicDirSet);
+      store.KLX_ComplexTimerCalculate(0, 1000);
+      store.KLX_ComplexTimerCalculate(0, 0);
+      return loaded + " then " + db.KLX_DataBaseManagerCmplxTimerGetActualTime_String(0, true);
+    });
+    const QVariant from499 = QString("499:00:00 then 498:59:59");
+    for (const char* hours : {"597", "1000", "32767"})
+      QTest::newRow(qPrintable(QStringLiteral("complex %1 h runs down from 499 h").arg(hours)))
+          << V << Cmplx(QByteArray("<TmrStartHour>") + hours + "</TmrStartHour>") << O << QList<unsigned>{} << cmplxRun
+          << from499;
     const QByteArray longText(200, 'x');
     QTest::newRow("alarm message cut to 127 characters")
         << V << Cmplx("<TIMERALARM><Index>2</Index><AlrmType>3</AlrmType><TextMessg>" + longText + "</TextMessg></TIMERALARM>")

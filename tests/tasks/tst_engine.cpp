@@ -23,9 +23,10 @@ class EngineTest : public QObject {
 
  private slots:
   void putBackRunsAgainAfterItsDelay() {
+    // Declared first: the rig's engine holds the task until its stop.
+    ScriptedTask scripted;
     TaskRig r;
     QVERIFY(r.Start());
-    ScriptedTask scripted;
     scripted.startResults = {KLX_Reminder, KLX_Done};
     r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_CAPTURE_TELEINFO, &scripted);
     r.ToNormalMode();
@@ -63,11 +64,12 @@ class EngineTest : public QObject {
     QFETCH(int, task);
     QFETCH(unsigned, code);
     QFETCH(QString, text);
+    // Declared first: the rig's engine holds the task until its stop.
+    ScriptedTask scripted;
     TaskRig r;
     QVERIFY(r.Start());
     VornErrorWatch errors;
     errors.Expect(code);
-    ScriptedTask scripted;
     r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_NEW, &scripted);
     if (normal) r.ToNormalMode();
     r.StartProcessing();

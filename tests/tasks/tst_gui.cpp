@@ -86,9 +86,10 @@ class GuiTest : public QObject {
     QFETCH(int, init);
     QFETCH(int, start);
     QFETCH(QList<int>, states);
+    // Declared first: the rig's engine holds the task until its stop.
+    ScriptedTask scripted;
     TaskRig r(true);
     QVERIFY(r.Start());
-    ScriptedTask scripted;
     scripted.initResults = {init};
     scripted.startResults = {start};
     InformerLog log(&r.link.gui);
@@ -116,9 +117,11 @@ class GuiTest : public QObject {
     QFETCH(bool, progress);
     QFETCH(QList<int>, states);
     QFETCH(int, timeout);
+    // Declared first: the rig's engine holds the task, still running, until
+    // its stop, which cleans it up.
+    ScriptedTask scripted;
     TaskRig r(true);
     QVERIFY(r.Start());
-    ScriptedTask scripted;
     if (progress) scripted.startProgress = {{10, 1000}, {30, 3000}};
     InformerLog log(&r.link.gui);
     QVERIFY(Request(r, VT::KLX_TASK_MOD_DELETE, &scripted));
@@ -137,9 +140,10 @@ class GuiTest : public QObject {
   // The calibration asks the user; the answer reaches the running task as a
   // user-input record, and its end reaches the screen.
   void calibrationPassesTheAnswerOn() {
+    // Declared first: the rig's engine holds the task until its stop.
+    ScriptedTask scripted;
     TaskRig r(true);
     QVERIFY(r.Start());
-    ScriptedTask scripted;
     scripted.startResults = {KLX_Trigger};
     scripted.updateResults = {KLX_Done};
     InformerLog log(&r.link.gui);

@@ -25,8 +25,8 @@ class SequencerReportTest : public QObject {
     int time;
     bool operator==(const State& o) const { return completed == o.completed && locked == o.locked && time == o.time; }
   };
-  static char* toString(const State& s) {
-    return qstrdup(qPrintable(QStringLiteral("completed %1, locked %2, %3 hundredths").arg(s.completed).arg(s.locked).arg(s.time)));
+  static QString Text(const State& s) {
+    return QStringLiteral("completed %1, locked %2, %3 hundredths").arg(s.completed).arg(s.locked).arg(s.time);
   }
 
   // Engine passes (20 ms of its clock each) until the sequencer's state is
@@ -71,17 +71,20 @@ class SequencerReportTest : public QObject {
 
     // Standing at the end of the backward run, ready to run forward: completed.
     State seen{};
-    QVERIFY2(Reported(r, {kTrue, kFalse, 600}, &seen), toString(seen));
+    bool reported = Reported(r, {kTrue, kFalse, 600}, &seen);
+    QVERIFY2(reported, qPrintable(Text(seen)));
 
     // Switch A up for 3 s: the forward run is half way.
     QVERIFY(r.sim.SetControl(kSwitchA, 2047));
     QVERIFY(r.Run(3000));
-    QVERIFY2(Reported(r, {kFalse, kFalse, 300}, &seen), toString(seen));
+    reported = Reported(r, {kFalse, kFalse, 300}, &seen);
+    QVERIFY2(reported, qPrintable(Text(seen)));
     // Three more seconds take it to its end, where the switch is put in the
     // middle: the loop stops there, completed.
     QVERIFY(r.Run(3000));
     QVERIFY(r.sim.SetControl(kSwitchA, 0));
-    QVERIFY2(Reported(r, {kTrue, kFalse, 600}, &seen), toString(seen));
+    reported = Reported(r, {kTrue, kFalse, 600}, &seen);
+    QVERIFY2(reported, qPrintable(Text(seen)));
   }
 };
 
