@@ -132,7 +132,7 @@ struct Started {
 // posix_spawn sets no limits: a run with one is started by vfork, as the
 // spawn does it (a fork would copy the whole program's page tables first),
 // and the child does what the spawn would (only system calls, nothing that
-// takes a lock or memory of the shared program), sets the limit and runs
+// takes a lock or memory of the shared program), sets the limit (where one is given) and runs
 // `path` (resolved before). The spawn's result: 0 or an error number.
 int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* const envp[], Output output,
                  int pipeWrite, const QByteArray& folder, const RunOptions& options) {
@@ -201,7 +201,9 @@ int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* c
   if (::syscall(SYS_close_range, STDERR_FILENO + 1, ~0U, 0) != 0)
 #endif
     for (long fd = STDERR_FILENO + 1; fd < descriptors; ++fd) ::close(int(fd));
-  if ((!folder.isEmpty() && ::chdir(folder.constData()) != 0) || ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0) fail();
+  if ((!folder.isEmpty() && ::chdir(folder.constData()) != 0) ||
+      (options.fileSizeLimit >= 0 && ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0))
+    fail();
   ::execve(path.constData(), argv, envp);
   fail();
   return 0;
@@ -270,7 +272,14 @@ Started Start(const QString& program, const QStringList& args, const QStringList
   posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
   Started started;
   int spawned = 0;
-  if (options.fileSizeLimit >= 0) {
+#ifdef KLX_SPAWN_CLOSEFROM
+  const bool byVfork = options.fileSizeLimit >= 0;
+#else
+  // A spawn without closefrom would hand the tool every descriptor the
+  // program opened without close-on-exec: the child closes them itself.
+  const bool byVfork = true;
+#endif
+  if (byVfork) {
     const QString path = words.first().contains(QLatin1Char('/')) ? words.first()
                                                                     : QStandardPaths::findExecutable(words.first());
 #ifdef KLX_SPAWN_CHDIR
