@@ -260,7 +260,8 @@ void KLX_AudioHandler::RunPendingSound() {
     // gets that most.
     CWaveFile wave;
     const bool readable = wave.Read(command.file);
-    qint64 ms = readable ? qMin(wave.PlayMs(), qint64(kSoundFileMaxSeconds) * 1000) : qint64(kSoundFileMaxSeconds) * 1000;
+    qint64 ms = qint64(kSoundFileMaxSeconds) * 1000;
+    if (readable) ms = qMin(ms, wave.PlayMs());
     if (command.cutSeconds > 0) ms = qMin(ms, qint64(command.cutSeconds) * 1000);
     const int limitMs = int(qMin(ms, qint64(std::numeric_limits<int>::max() - kPlayerStartMs))) + kPlayerStartMs;
     played = (readable || !command.fileSound) && m_RunPlayer(command.playerArgs, limitMs, cancelled) == 0;

@@ -86,6 +86,13 @@ bool Start(QThread* thread) {
   return Start(thread, KLX_Clock::KLX_ClockSystem());
 }
 
+bool Start(QThread* thread, std::atomic<bool>* running) {
+  *running = true;
+  if (Start(thread)) return true;
+  *running = false;
+  return false;
+}
+
 void Entered() {
   Mark(g_Entered, QThread::currentThread());
 }

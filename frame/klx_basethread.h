@@ -54,6 +54,11 @@ bool Start(QThread* thread);
 // The same with its 200 ms wait on a given clock: a test steps that clock
 // through the wait of a thread that never says it entered.
 bool Start(QThread* thread, KLX_Clock& clock);
+// The same for a thread whose run() ends at once when its running flag is
+// clear: the flag is set before the thread runs, so that a stop asked from
+// then on holds also before run() has begun; cleared again when the thread
+// does not run.
+bool Start(QThread* thread, std::atomic<bool>* running);
 // Called by a thread's run() once it is past its own checks and its running
 // flag is set: the start waiting for it returns.
 void Entered();

@@ -81,10 +81,7 @@ int KLX_BatteryHandler::KLX_BatteryHandlerInitialize(KLX_DataBaseManager* db, KL
 }
 
 int KLX_BatteryHandler::KLX_BatteryHandlerStart() {
-  // Set before the thread runs, so an early stop is never overwritten.
-  m_Running = true;
-  if (KLX_ThreadControl::Start(this)) return KLX_Ok;
-  m_Running = false;
+  if (KLX_ThreadControl::Start(this, &m_Running)) return KLX_Ok;
   KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("battery thread not running"));
   return KLX_Error;
 }

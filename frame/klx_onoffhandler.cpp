@@ -44,13 +44,7 @@ int KLX_OnOffHandler::KLX_OnOffHandlerInitialize(KLX_System* system) {
   return KLX_Ok;
 }
 
-bool KLX_OnOffHandler::KLX_OnOffHandlerStart() {
-  // Set before the thread runs, so that an early stop is never overwritten.
-  m_Running = true;
-  if (KLX_ThreadControl::Start(this)) return true;
-  m_Running = false;
-  return false;
-}
+bool KLX_OnOffHandler::KLX_OnOffHandlerStart() { return KLX_ThreadControl::Start(this, &m_Running); }
 
 int KLX_OnOffHandler::KLX_OnOffHandlerStop() {
   Log("stop...");

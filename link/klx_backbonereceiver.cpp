@@ -92,13 +92,7 @@ int KLX_BackboneReceiver::KLX_BackboneReceiverOpenCANSocket() {
   return KLX_Error;
 }
 
-bool KLX_BackboneReceiver::KLX_BackboneReceiverStart() {
-  // Set before the thread runs, so that an early stop is never overwritten.
-  m_Running = true;
-  if (KLX_ThreadControl::Start(this)) return true;
-  m_Running = false;
-  return false;
-}
+bool KLX_BackboneReceiver::KLX_BackboneReceiverStart() { return KLX_ThreadControl::Start(this, &m_Running); }
 
 int KLX_BackboneReceiver::KLX_BackboneReceiverStop() {
   KLX_ThreadControl::Stop(this, *m_Clock.load(), &m_PauseMutex, &m_PauseWake, &m_Running);

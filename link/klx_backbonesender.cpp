@@ -40,13 +40,7 @@ int KLX_BackboneSender::KLX_BackboneSenderInitialize(int socket, KLX_Protocol* p
   return KLX_Ok;
 }
 
-bool KLX_BackboneSender::KLX_BackboneSenderStart() {
-  // Set before the thread runs, so that an early stop is never overwritten.
-  m_Running = true;
-  if (KLX_ThreadControl::Start(this)) return true;
-  m_Running = false;
-  return false;
-}
+bool KLX_BackboneSender::KLX_BackboneSenderStart() { return KLX_ThreadControl::Start(this, &m_Running); }
 
 int KLX_BackboneSender::KLX_BackboneSenderStop() {
   m_Running = false;

@@ -634,7 +634,7 @@ Window {
         function onOnGuiStop() {
             // The screen stays as it is for the rest of the switch-off: a
             // failed save's message is drawn before the loop ends.
-            if (rootwindow.framesSwapped >= rootwindow.saveFailureDrawnAt) {
+            if (rootwindow.saveFailureFramesLeft === 0) {
                 Qt.quit()
                 return
             }
@@ -681,17 +681,22 @@ Window {
         }
         return qsTr("Your changes to the model were not saved: the SD card could not be written.") + Language.emptyString
     }
-    // Frames swapped so far. A box is on the screen once the second frame
-    // after it is: the first may have been under way before it came.
-    property int framesSwapped: 0
-    property int saveFailureDrawnAt: 0
+    // Frames still to be swapped before a failed save's message is on the
+    // screen: the second frame after it shows it, the first may have been
+    // under way before it came. Frames are counted only while one waits.
+    property int saveFailureFramesLeft: 0
     property bool quitWhenDrawn: false
-    onFrameSwapped: {
-        framesSwapped += 1
-        if (framesSwapped < saveFailureDrawnAt)
-            update()
-        else if (quitWhenDrawn)
-            quitDrawn()
+    Connections {
+        target: rootwindow
+        enabled: rootwindow.saveFailureFramesLeft > 0 || rootwindow.quitWhenDrawn
+        function onFrameSwapped() {
+            if (rootwindow.saveFailureFramesLeft > 0)
+                rootwindow.saveFailureFramesLeft -= 1
+            if (rootwindow.saveFailureFramesLeft > 0)
+                rootwindow.update()
+            else if (rootwindow.quitWhenDrawn)
+                rootwindow.quitDrawn()
+        }
     }
     function quitDrawn() {
         quitWhenDrawn = false
@@ -709,7 +714,7 @@ Window {
         function onModelSaveFailed(reason) {
             rootwindow.popupShow(null, "error", rootwindow.modelSaveFailureText(reason),
                                  rootwindow.shutdown ? "none" : "Ok")
-            rootwindow.saveFailureDrawnAt = rootwindow.framesSwapped + 2
+            rootwindow.saveFailureFramesLeft = 2
             rootwindow.update()
         }
     }

@@ -67,13 +67,10 @@ int KLX_GPSHandler::KLX_GPSHandlerInitialize(KLX_DataBaseManager* db) {
       m_Serial.KLX_SerialComOpen(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/dev/ttymxc2")), B9600, 3);
   if (opened != 1) return opened;
   m_Initialized = true;
-  // Set before the thread runs, so an early stop is never overwritten.
-  m_Running = true;
-  if (KLX_ThreadControl::Start(this)) {
+  if (KLX_ThreadControl::Start(this, &m_Running)) {
     m_State = StateSendConfig;
     return 1;
   }
-  m_Running = false;
   KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("GPS thread not running"));
   m_State = StateStopped;
   return KLX_Error;

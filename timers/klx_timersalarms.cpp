@@ -44,10 +44,7 @@ int KLX_TimersAlarms::KLX_TimersAlarmsStart() {
     KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("timers&alarms thread has not been initialized"));
     return KLX_Error;
   }
-  // Set before the thread runs, so that an early stop is never overwritten.
-  m_Running = true;
-  if (KLX_ThreadControl::Start(this)) return KLX_Ok;
-  m_Running = false;
+  if (KLX_ThreadControl::Start(this, &m_Running)) return KLX_Ok;
   KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("timers&alarms thread is not running"));
   return KLX_Error;
 }

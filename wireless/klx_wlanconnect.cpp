@@ -117,10 +117,7 @@ int KLX_WlanConnect::KLX_WlanConnectStart() {
     KLXErrorHandler.RegisterError(kErrNotInitialized, QStringLiteral("WLAN0 getting status thread has not been initialized"));
     return KLX_Ok;
   }
-  // Set before the thread runs, so that an early stop is never overwritten.
-  m_Running = true;
-  if (!KLX_ThreadControl::Start(this)) {
-    m_Running = false;
+  if (!KLX_ThreadControl::Start(this, &m_Running)) {
     KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("WLAN0 getting status thread is not running"));
     return KLX_Error;
   }
