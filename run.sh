@@ -35,8 +35,9 @@ On the way up the program says, in this order:
   ERR_INFO: starting version ...             (ERR_INFO lines also go to the error log)
     ->   OSTREL VORN IS UP AND STARTING...     (the main window replaces the splash)
   ERR_INFO: Demo.xml (... bytes) is loaded successfully!    (the model went into the transceiver;
-                                             after a switch-off that kept it there, the next start
-                                             only compares checksums and says instead:
+                                             after a switch-off that kept it there, the Vorn's next
+                                             start only compares checksums and says instead (the
+                                             Fenk loads its model whole at every start):
   ERR_INFO: Demo.xml (... bytes) is started from TC memory - FAST START!)
     ->   start-up phase: system up
   Between them "vorn: task ended: <n> result=0" (a step of the start-up chain done, 0 is success)
