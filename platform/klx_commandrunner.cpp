@@ -23,7 +23,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -49,6 +48,8 @@ namespace {
 QMutex g_logMutex;
 // Off once the kernel has shown it has no process descriptors.
 std::atomic<bool> g_EndByDescriptor{true};
+// Every start by the program's own child, not only those that need it.
+std::atomic<bool> g_StartByOwnChild{false};
 
 // The program's environment with `additions` ("NAME=value") put in, as
 // posix_spawn takes it.
@@ -82,6 +83,8 @@ QString FirstWord(const QString& line) {
 }  // namespace
 
 bool SetEndByProcessDescriptor(bool on) { return g_EndByDescriptor.exchange(on); }
+
+bool SetStartByOwnChild(bool on) { return g_StartByOwnChild.exchange(on); }
 
 bool ChangesHost(const QString& program) {
   static const QSet<QString> hostChanging = {
@@ -129,13 +132,21 @@ struct Started {
   int output = -1;  // the pipe's read end, -1 without one
 };
 
-// posix_spawn sets no limits: a run with one is started by vfork, as the
-// spawn does it (a fork would copy the whole program's page tables first),
-// and the child does what the spawn would (only system calls, nothing that
-// takes a lock or memory of the shared program), sets the limit (where one is given) and runs
-// `path` (resolved before). The spawn's result: 0 or an error number.
+int Reap(pid_t pid);
+
+// posix_spawn sets no limits and cannot leave a tool to run on alone: such
+// a start, and every start on a C library whose spawn cannot close the
+// program's descriptors, is made by vfork, as the spawn does it (a fork
+// would copy the whole program's page tables first), and the child does
+// what the spawn would (only system calls, nothing that takes a lock or
+// memory of the shared program), sets the limit (where one is given) and
+// runs `path` (resolved before). `detached`: the child starts the tool as
+// a copy of itself and ends at once, so that the tool is left to init,
+// which reaps it; nothing here waits for it. The result: 0 once the
+// program runs, or the error number that kept it from running (the child
+// is reaped then).
 int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* const envp[], Output output,
-                 int pipeWrite, const QByteArray& folder, const RunOptions& options) {
+                 int pipeWrite, const QByteArray& folder, const RunOptions& options, bool detached) {
   if (path.isEmpty()) return ENOENT;
   const rlim_t limit = rlim_t(options.fileSizeLimit);
   const rlimit fileSize{limit, limit};
@@ -144,6 +155,11 @@ int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* c
   sigset_t none;
   sigemptyset(&none);
   const long descriptors = qMax(::sysconf(_SC_OPEN_MAX), 1024L);
+  // The child's word why it could not run the program; at its end, or the
+  // program's start, the pipe is closed without one. (A pipe, not the
+  // shared memory: a checker may turn vfork into a fork.)
+  int told[2];
+  if (::pipe2(told, O_CLOEXEC) != 0) return errno;
   // Until it runs the program the child shares the program's memory: no
   // handler of the program may run in it, so every signal waits.
   sigset_t all, before;
@@ -151,13 +167,26 @@ int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* c
   ::pthread_sigmask(SIG_SETMASK, &all, &before);
   const pid_t child = ::vfork();
   if (child != 0) {
-    const int error = errno;
+    int error = child < 0 ? errno : 0;
     ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    ::close(told[1]);
+    ssize_t n = 0;
+    while (child > 0 && (n = ::read(told[0], &error, sizeof error)) < 0 && errno == EINTR) {
+    }
+    ::close(told[0]);
     if (child < 0) return error;
+    if (n != 0) {
+      Reap(child);
+      return n == sizeof error && error != 0 ? error : ECHILD;
+    }
     *pid = child;
     return 0;
   }
-  const auto fail = [] { ::_exit(127); };
+  const auto fail = [&told] {
+    const int error = errno;
+    if (::write(told[1], &error, sizeof error) < 0) ::_exit(126);
+    ::_exit(127);
+  };
   // The program's handlers go before a signal is let through.
   for (int number = 1; number < NSIG; ++number) {
     struct sigaction current {};
@@ -196,14 +225,26 @@ int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* c
     case Output::Inherited:
       break;
   }
-  // None of the program's descriptors, as with the spawn.
+  // None of the program's descriptors, as with the spawn, but its word.
+  const int word = told[1];
 #ifdef SYS_close_range
-  if (::syscall(SYS_close_range, STDERR_FILENO + 1, ~0U, 0) != 0)
+  if ((word > STDERR_FILENO + 1 && ::syscall(SYS_close_range, STDERR_FILENO + 1, word - 1, 0) != 0) ||
+      ::syscall(SYS_close_range, word + 1, ~0U, 0) != 0)
 #endif
-    for (long fd = STDERR_FILENO + 1; fd < descriptors; ++fd) ::close(int(fd));
+    for (long fd = STDERR_FILENO + 1; fd < descriptors; ++fd)
+      if (fd != word) ::close(int(fd));
   if ((!folder.isEmpty() && ::chdir(folder.constData()) != 0) ||
       (options.fileSizeLimit >= 0 && ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0))
     fail();
+  if (detached) {
+    // The tool: a copy of this child made by the kernel alone (no handler
+    // of the C library runs, no lock is taken), not a vfork within a vfork,
+    // which a checker's vfork cannot nest.
+    const long tool = ::syscall(SYS_clone, long(SIGCHLD), 0L, 0L, 0L, 0L);
+    if (tool < 0) fail();
+    // The tool runs its program or tells why not: its parent ends.
+    if (tool > 0) ::_exit(0);
+  }
   ::execve(path.constData(), argv, envp);
   fail();
   return 0;
@@ -212,9 +253,10 @@ int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* c
 // Starts `program` (searched on PATH) in a session of its own, so that it
 // has no controlling terminal and its process group is its pid, with its
 // input from /dev/null, no signal blocked (the caller's thread may block
-// SIGPIPE) and none of the program's descriptors.
+// SIGPIPE) and none of the program's descriptors. `detached`: left to init
+// (see SpawnLimited); the pid is that of its parent, which has ended.
 Started Start(const QString& program, const QStringList& args, const QStringList& environment, Output output,
-              const QString& workingDirectory = QString(), const RunOptions& options = {}) {
+              const QString& workingDirectory = QString(), const RunOptions& options = {}, bool detached = false) {
   QStringList words = QStringList{program} + args;
   const QByteArray folder = workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(Root() + workingDirectory);
 #ifndef KLX_SPAWN_CHDIR
@@ -231,8 +273,9 @@ Started Start(const QString& program, const QStringList& args, const QStringList
   argv.push_back(nullptr);
   SpawnEnvironment env(environment);
 
+  const bool piped = output != Output::Discard && output != Output::Inherited;
   int pipeEnds[2] = {-1, -1};
-  if (output != Output::Discard && ::pipe2(pipeEnds, O_CLOEXEC) != 0) return {};
+  if (piped && ::pipe2(pipeEnds, O_CLOEXEC) != 0) return {};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
@@ -273,7 +316,7 @@ Started Start(const QString& program, const QStringList& args, const QStringList
   Started started;
   int spawned = 0;
 #ifdef KLX_SPAWN_CLOSEFROM
-  const bool byVfork = options.fileSizeLimit >= 0;
+  const bool byVfork = options.fileSizeLimit >= 0 || detached || g_StartByOwnChild.load(std::memory_order_relaxed);
 #else
   // A spawn without closefrom would hand the tool every descriptor the
   // program opened without close-on-exec: the child closes them itself.
@@ -288,7 +331,7 @@ Started Start(const QString& program, const QStringList& args, const QStringList
     const QByteArray childFolder;
 #endif
     spawned = SpawnLimited(&started.pid, QFile::encodeName(path), argv.data(), env.Pointers(), output, pipeEnds[1],
-                           childFolder, options);
+                           childFolder, options, detached);
   } else {
     spawned = posix_spawnp(&started.pid, argv[0], &actions, &attributes, argv.data(), env.Pointers());
   }
@@ -552,11 +595,12 @@ bool StartDetached(const QString& program, const QStringList& args) {
   }
   // As every run: input from /dev/null, a session of its own and none of
   // the program's descriptors but its output and error, which it shares.
-  const Started started = Start(program, args, {}, Output::Inherited);
+  // Not waited for: init reaps it, so it leaves no zombie behind and needs
+  // nothing of this program (no thread, no descriptor) while it runs.
+  const Started started = Start(program, args, {}, Output::Inherited, QString(), {}, true);
   if (started.pid <= 0) return false;
-  // Not waited for, but reaped once it ends: it leaves no zombie behind.
-  std::thread([pid = started.pid] { Reap(pid); }).detach();
-  return true;
+  // The tool's parent, which ended as soon as the tool ran.
+  return Reap(started.pid) == 0;
 }
 
 // ---- A run another thread may end ----

@@ -76,9 +76,10 @@ int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByte
 // A program with an argument list started in the background and not waited
 // for, as "program args &" in a shell: like every program started here it
 // gets none of the program's descriptors beyond the standard three (its
-// output and error are the program's). False when it could not be started.
-// On the desktop a network tool is recorded (with " &") and answered by the
-// simulated interface.
+// output and error are the program's). It is left to init, which reaps it:
+// it holds no descriptor or thread of the program. False when it could not
+// be started. On the desktop a network tool is recorded (with " &") and
+// answered by the simulated interface.
 bool StartDetached(const QString& program, const QStringList& args);
 
 // A fixed command line of the program run through the shell with a read
@@ -96,6 +97,12 @@ QString ShellFirstLine(const QString& commandLine, const QStringList& environmen
 // Tests switch the descriptors off to try the second way; answers the
 // setting before.
 bool SetEndByProcessDescriptor(bool on);
+
+// Programs are started by the C library's spawn where it can close the
+// program's descriptors, otherwise (and for a file-size limit or a detached
+// start) by the program's own child. Tests switch the second on for every
+// start to try it; answers the setting before.
+bool SetStartByOwnChild(bool on);
 
 // Whether a command line or program changes the host (recorded, not run, on
 // the desktop build).

@@ -7,7 +7,13 @@
 #include "vorn_testroot.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
 
 namespace {
 enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByWatched, ByLimited, ByDetached };
@@ -46,6 +52,25 @@ int RunScript(Way way, const QString& script, const QString& argument, int limit
 bool Gone(qint64 pid) {
   const QByteArray stat = Read(QStringLiteral("/proc/%1/stat").arg(pid));
   return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+int OpenDescriptors() { return int(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size()); }
+
+// A field of /proc/self/status in KiB.
+qint64 StatusKiB(const char* field) {
+  for (const QByteArray& line : Read("/proc/self/status").split('\n'))
+    if (line.startsWith(field)) return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
+  return -1;
+}
+
+// The exit code of `work` run in a child of the test.
+int InChild(const std::function<int()>& work) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(work());
+  int status = 0;
+  while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  return child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 }  // namespace
 
@@ -167,6 +192,75 @@ class TestCommandRunner : public QObject {
       QCOMPARE(runFor, code);
       QCOMPARE(standard, output);
     }
+  }
+
+  // However a program is started (also by the program's own child, as on a
+  // C library whose spawn cannot close descriptors), the start leaves no
+  // descriptor open in the program: not a detached start either.
+  void noStartLeavesADescriptorBehind_data() {
+    QTest::addColumn<bool>("ownChild");
+    QTest::newRow("spawned") << false;
+    QTest::newRow("by the program's own child") << true;
+  }
+  void noStartLeavesADescriptorBehind() {
+    QFETCH(bool, ownChild);
+    struct Setting {
+      bool before;
+      explicit Setting(bool on) : before(KLX_Platform::SetStartByOwnChild(on)) {}
+      ~Setting() { KLX_Platform::SetStartByOwnChild(before); }
+    } setting(ownChild);
+    KLX_Platform::RunOptions limited;
+    limited.fileSizeLimit = 1 << 20;
+    // One mark a way, 1 where it answered as it should.
+    const auto everyWay = [&] {
+      QByteArray out;
+      KLX_Platform::KLX_StoppableRun stoppable;
+      const bool answered[] = {
+          KLX_Platform::StartDetached("true", {}),
+          KLX_Platform::Run("true", {}, 10000) == 0,
+          KLX_Platform::Run("echo", {"x"}, 10000, &out) == 0,
+          KLX_Platform::RunFor("echo", {"x"}, 10000, &out) == 0,
+          KLX_Platform::RunWatched("true", {}, 10000, [] { return true; }) == 0,
+          KLX_Platform::RunWatched("true", {}, 10000, [] { return true; }, limited) == 0,
+          KLX_Platform::ShellFirstLine("echo x") == "x",
+          KLX_Platform::System("true", 10000) == 0,
+          stoppable.Run("true", {}, {}, nullptr, 10000) == 0,
+          // Not started: no such program, or one that cannot be run.
+          !KLX_Platform::StartDetached("no-such-program-here", {}),
+          !KLX_Platform::StartDetached("/dev/null", {}),
+          KLX_Platform::Run("/dev/null", {}, 10000, &out) == -1,
+      };
+      QByteArray marks;
+      for (bool a : answered) marks += a ? '1' : '0';
+      return marks;
+    };
+    const QByteArray all(12, '1');
+    QCOMPARE(everyWay(), all);
+    const int before = OpenDescriptors();
+    for (int i = 0; i < 30; ++i) QCOMPARE(everyWay(), all);
+    QCOMPARE(OpenDescriptors(), before);
+  }
+
+  // A detached start needs no thread: where none can be made (no room for
+  // its stack) the tool still starts, and nothing is thrown.
+  void aDetachedStartNeedsNoThread() {
+    const int answer = InChild([] {
+      // Threads ask for stacks larger than the room left and than any the
+      // C library keeps from the test's own threads.
+      pthread_attr_t large;
+      if (::pthread_attr_init(&large) != 0 || ::pthread_attr_setstacksize(&large, size_t(256) << 20) != 0 ||
+          ::pthread_setattr_default_np(&large) != 0)
+        return 9;
+      const rlim_t room = rlim_t(StatusKiB("VmSize:") + 8192) * 1024;
+      const rlimit limit{room, room};
+      if (::setrlimit(RLIMIT_AS, &limit) != 0) return 9;
+      try {
+        return KLX_Platform::StartDetached("true", {}) ? 0 : 1;
+      } catch (const std::system_error&) {
+        return 2;
+      }
+    });
+    QCOMPARE(answer, 0);
   }
 
   void whatARunPrintsAndWhereItRuns() {
