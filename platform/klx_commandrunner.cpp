@@ -366,13 +366,42 @@ int Reap(pid_t pid) {
   return reaped == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// What a tool prints, kept in bounded memory however much it prints: its
+// first kOutputHeadBytes and its last kOutputTailBytes.
+class KeptOutput {
+ public:
+  void Append(const char* bytes, int count) {
+    const int toHead = qMin(count, kOutputHeadBytes - m_Head.size());
+    m_Head.append(bytes, toHead);
+    if (toHead == count) return;
+    m_Tail.append(bytes + toHead, count - toHead);
+    // Cut in steps of a tail's length, so that each byte is moved once.
+    if (m_Tail.size() >= 2 * kOutputTailBytes) {
+      const int cut = m_Tail.size() - kOutputTailBytes;
+      m_Dropped += cut;
+      m_Tail.remove(0, cut);
+    }
+  }
+  QByteArray Text() const {
+    const int cut = qMax(0, m_Tail.size() - kOutputTailBytes);
+    const qint64 dropped = m_Dropped + cut;
+    if (dropped == 0) return m_Head + m_Tail;
+    return m_Head + "\n[" + QByteArray::number(dropped) + " bytes left out]\n" + m_Tail.mid(cut);
+  }
+
+ private:
+  QByteArray m_Head;
+  QByteArray m_Tail;
+  qint64 m_Dropped = 0;
+};
+
 // Moves what the pipe holds now into `collected`; false at its end.
-bool ReadAvailable(int readEnd, QByteArray* collected) {
+bool ReadAvailable(int readEnd, KeptOutput* collected) {
   char chunk[4096];
   for (;;) {
     const ssize_t n = ::read(readEnd, chunk, sizeof chunk);
     if (n > 0) {
-      if (collected) collected->append(chunk, int(n));
+      if (collected) collected->Append(chunk, int(n));
       if (size_t(n) < sizeof chunk) return true;
       continue;
     }
@@ -415,7 +444,7 @@ class EndWatch {
 // meanwhile, so that a full pipe never holds it up, and no longer than
 // `keepGoing` (when given) answers true at each look, one every `lookMs`
 // (0: in steps). True when it ended.
-bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, QByteArray* collected,
+bool WaitForEnd(pid_t pid, int timeoutMs, int readEnd, KeptOutput* collected,
                 const std::function<bool()>& keepGoing = {}, int lookMs = 0) {
   if (readEnd >= 0) ::fcntl(readEnd, F_SETFL, ::fcntl(readEnd, F_GETFL) | O_NONBLOCK);
   if (timeoutMs < 0 && readEnd < 0 && !keepGoing) {
@@ -484,10 +513,10 @@ void KillGroup(const QString& program, pid_t pid, int timeoutMs) {
 // killed or ran out of time. What it printed, as far as it came, in `output`.
 int Finish(const QString& program, const Started& started, int timeoutMs, QByteArray* output) {
   if (started.pid <= 0) return -1;
-  QByteArray collected;
+  KeptOutput collected;
   const bool ended = WaitForEnd(started.pid, timeoutMs, started.output, &collected);
   if (started.output >= 0) ::close(started.output);
-  if (output) *output = collected;
+  if (output) *output = collected.Text();
   if (!ended) {
     KillGroup(program, started.pid, timeoutMs);
     return -1;

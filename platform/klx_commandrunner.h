@@ -32,6 +32,13 @@ constexpr int kDefaultToolMs = 60000;
 // KLX_StoppableRun without a limit: its owner ends it with Stop.
 constexpr int kNoTimeLimit = -1;
 
+// What is kept of a tool's output however much it prints (a scan's list of
+// networks fits whole): its first kOutputHeadBytes and its last
+// kOutputTailBytes, with the line "[N bytes left out]" between them. The
+// tool is still read to its end or its time limit.
+constexpr int kOutputHeadBytes = 1 << 20;
+constexpr int kOutputTailBytes = 64 << 10;
+
 // Like system(3) for a fixed command line of the program itself (never user
 // text): "sync", "poweroff&", "umount -r /Vorn". What it starts in the
 // background is not waited for. Returns the exit status, -1 when it could
@@ -43,7 +50,8 @@ int System(const QString& commandLine, int timeoutMs);
 // added to the program's, in `workingDirectory` when one is given (a folder
 // of the board: placed under the desktop's root). What it prints, standard
 // output and error together, in `output`. Returns the exit code, or -1 when
-// it could not be started, was killed or ran out of time. On the desktop a
+// it could not be started, was killed or ran out of time. The output is
+// kept within kOutputHeadBytes and kOutputTailBytes. On the desktop a
 // command that would change the host is recorded and answered as RunFor
 // answers it.
 int Run(const QString& program, const QStringList& args, int timeoutMs, QByteArray* output = nullptr,
@@ -68,7 +76,8 @@ int RunWatched(const QString& program, const QStringList& args, int timeoutMs, c
 
 // A program with an argument list given at most `timeoutMs` to end (it is
 // ended then): its exit code, -1 when it could not be started or ran out of
-// time. Its standard output alone, as far as it came, in `standardOutput`.
+// time. Its standard output alone, as far as it came, in `standardOutput`
+// (kept as Run keeps it).
 // On the desktop a network tool is recorded and answered by the simulated
 // interface (platform/klx_network.h).
 int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByteArray* standardOutput = nullptr);

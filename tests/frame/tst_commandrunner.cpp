@@ -263,6 +263,58 @@ class TestCommandRunner : public QObject {
     QCOMPARE(answer, 0);
   }
 
+  // A tool that prints without end: its first and last bytes are kept, in
+  // little memory, with what was left out between them, and it is read to
+  // its end (its exit code) or its limit.
+  void whatAToolPrintsIsKeptInLittleMemory_data() {
+    QTest::addColumn<bool>("standardOnly");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("limitMs");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<QByteArray>("leftOut");  // empty: any number
+    const QString fifty = "head -c 2000000 /dev/zero | tr '\\0' a; head -c 50000000 /dev/zero | tr '\\0' b; printf end; exit 3";
+    const QByteArray head = QByteArray(KLX_Platform::kOutputHeadBytes, 'a');
+    const QByteArray tail = QByteArray(KLX_Platform::kOutputTailBytes - 3, 'b') + "end";
+    const QByteArray leftOut =
+        QByteArray::number(52000003 - KLX_Platform::kOutputHeadBytes - KLX_Platform::kOutputTailBytes);
+    QTest::newRow("Run, 52 MB") << false << fifty << 60000 << 3 << head << tail << leftOut;
+    QTest::newRow("RunFor, 52 MB") << true << fifty << 60000 << 3 << head << tail << leftOut;
+    QTest::newRow("Run, yes until its limit") << false << "yes" << 300 << -1
+                                              << QByteArray("y\n").repeated(KLX_Platform::kOutputHeadBytes / 2)
+                                              << QByteArray("y\n").repeated(KLX_Platform::kOutputTailBytes / 2)
+                                              << QByteArray();
+  }
+  void whatAToolPrintsIsKeptInLittleMemory() {
+    QFETCH(bool, standardOnly);
+    QFETCH(QString, line);
+    QFETCH(int, limitMs);
+    QFETCH(int, code);
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, tail);
+    QFETCH(QByteArray, leftOut);
+    if (code < 0) QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("sh did not end within %1 ms: killed").arg(limitMs)));
+    // The peak starts again from here.
+    QFile peak("/proc/self/clear_refs");
+    QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1);
+    peak.close();
+    const qint64 before = StatusKiB("VmRSS:");
+    QByteArray out;
+    const int ran = standardOnly ? KLX_Platform::RunFor("sh", {"-c", line}, limitMs, &out)
+                                 : KLX_Platform::Run("sh", {"-c", line}, limitMs, &out);
+    const qint64 grown = StatusKiB("VmHWM:") - before;
+    QCOMPARE(ran, code);
+    // A few MiB, under AddressSanitizer some more; all of 52 MB without a bound.
+    QVERIFY2(grown < 16 * 1024, qPrintable(QString::number(grown) + " KiB"));
+    QVERIFY(out.size() > head.size() + tail.size());
+    QCOMPARE(out.left(head.size()), head);
+    QCOMPARE(out.right(tail.size()), tail);
+    const QString between = QString::fromLatin1(out.mid(head.size(), out.size() - head.size() - tail.size()).left(100));
+    const QString number = leftOut.isEmpty() ? QStringLiteral("[1-9][0-9]*") : QString::fromLatin1(leftOut);
+    QVERIFY2(QRegularExpression("^\\n\\[" + number + " bytes left out\\]\\n$").match(between).hasMatch(), qPrintable(between));
+  }
+
   void whatARunPrintsAndWhereItRuns() {
     QByteArray out;
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "echo out; echo err >&2; exit 3"}, 10000, &out), 3);
