@@ -12,8 +12,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
+#include <vector>
 
 namespace {
 enum Way { ByRun, ByRunFor, BySystem, ByShellLine, ByStoppable, ByWatched, ByLimited, ByDetached };
@@ -71,6 +73,39 @@ int InChild(const std::function<int()>& work) {
   while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   return child > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// `words` by a plain fork, exec and wait, in a session of its own as the
+// runner starts it; true when it ended with 0.
+bool ForkExecWait(const QStringList& words) {
+  std::vector<QByteArray> bytes;
+  for (const QString& w : words) bytes.push_back(w.toLocal8Bit());
+  std::vector<char*> argv;
+  for (QByteArray& b : bytes) argv.push_back(b.data());
+  argv.push_back(nullptr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int null = ::open("/dev/null", O_RDWR);
+    if (::setsid() < 0 || null < 0 || ::dup2(null, 0) < 0 || ::dup2(null, 1) < 0 || ::dup2(null, 2) < 0) ::_exit(126);
+    ::execvp(argv[0], argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  while (child > 0 && ::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// How often the calling thread has slept (given up its processor).
+qint64 Sleeps() {
+  for (const QByteArray& line : Read("/proc/thread-self/status").split('\n'))
+    if (line.startsWith("voluntary_ctxt_switches:")) return line.mid(24).trimmed().toLongLong();
+  return -1;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
 }
 }  // namespace
 
@@ -313,6 +348,28 @@ class TestCommandRunner : public QObject {
     const QString between = QString::fromLatin1(out.mid(head.size(), out.size() - head.size() - tail.size()).left(100));
     const QString number = leftOut.isEmpty() ? QStringLiteral("[1-9][0-9]*") : QString::fromLatin1(leftOut);
     QVERIFY2(QRegularExpression("^\\n\\[" + number + " bytes left out\\]\\n$").match(between).hasMatch(), qPrintable(between));
+  }
+
+  // A tool's end is seen at once, not at the next of a run of looks: the
+  // caller sleeps until the tool's end wakes it, as the caller of a plain
+  // fork, exec and wait of the same tool does (the two taking turns), and
+  // once more while the start waits for the tool's program to run. Looks
+  // in steps wake it some ten times during this tool, and still several on
+  // a busy machine, where each look comes late: unlike times, these counts
+  // hardly depend on the load.
+  void aToolsEndIsNoticedAtOnce() {
+    std::vector<double> plain, runner;
+    const QStringList tool{"sleep", "0.25"};
+    for (int i = 0; i < 3; ++i) {
+      qint64 before = Sleeps();
+      QVERIFY(ForkExecWait(tool));
+      plain.push_back(double(Sleeps() - before));
+      before = Sleeps();
+      QCOMPARE(KLX_Platform::Run(tool.first(), tool.mid(1), 10000), 0);
+      runner.push_back(double(Sleeps() - before));
+    }
+    QVERIFY2(Median(runner) <= Median(plain) + 2,
+             qPrintable(QString("woken %1 times, a plain wait %2 times").arg(Median(runner)).arg(Median(plain))));
   }
 
   void whatARunPrintsAndWhereItRuns() {
