@@ -423,16 +423,6 @@ Window {
         focus: true
     }
 
-    Item {
-        id: popupLayer
-        objectName: "popupLayer"
-        x: 0
-        y: rootwindow.screenY
-        width: rootwindow.width
-        height: rootwindow.screenHeight
-        z: 10
-    }
-
     // While the strip is open, a touch below it closes it.
     MouseArea {
         anchors.fill: parent
@@ -446,6 +436,18 @@ Window {
         objectName: "upperFrame"
         z: 20
         visible: false
+    }
+
+    Item {
+        id: popupLayer
+        objectName: "popupLayer"
+        x: 0
+        y: rootwindow.screenY
+        width: rootwindow.width
+        height: rootwindow.screenHeight
+        // Above the status strip: a box that comes while the strip is open
+        // is read and answered there.
+        z: 25
     }
 
     Item {
