@@ -137,33 +137,93 @@ Window {
     }
 
     // ---- pop-ups ----
+    // One box is on the screen at a time, and none takes another's place. A
+    // box with buttons waits until the boxes with buttons before it are
+    // answered or closed. A box without buttons (the last words of a
+    // switch-off or of a weak battery) waits for no answer: it shows at once,
+    // and holds back no box with buttons that comes after it; the boxes it
+    // covers show again when it goes. Boxes show above the status strip.
     Component { id: questionBoxComponent; QuestionBox {} }
+    // The open boxes, the one on the screen first.
+    property var popupBoxes: []
 
     function popupShow(parentItem, icon, text, buttons, onOk, onAbort, onSkip) {
+        var note = buttons === "none"
+        // A message told again while it is open is not queued twice.
+        if (!onOk && !onAbort && !onSkip) {
+            for (var i = 0; i < popupBoxes.length; ++i) {
+                var open = popupBoxes[i]
+                if (open.message === text && open.icon === icon && open.buttons === buttons) {
+                    if (note && i > 0) {
+                        popupBoxes.splice(i, 1)
+                        popupBoxes.unshift(open)
+                        popupShowFirst()
+                    }
+                    return open
+                }
+            }
+        }
         popupCreating = true
-        popupClose()
-        var host = parentItem ? parentItem : popupLayer
-        var centre = host.mapFromItem(popupLayer, popupLayer.width / 2, popupLayer.height / 2)
-        var box = questionBoxComponent.createObject(host, { centre: Qt.point(centre.x, centre.y), icon: icon, message: text,
-                                                            buttons: buttons })
+        // Made in its parent, so that it goes with it; drawn in the pop-up layer.
+        var box = questionBoxComponent.createObject(parentItem ? parentItem : popupLayer, {
+            visible: false, centre: Qt.point(popupLayer.width / 2, popupLayer.height / 2), icon: icon, message: text,
+            buttons: buttons })
         popupCreating = false
         if (box === null) {
             console.error("pop-up could not be created: " + text)
             return undefined
         }
+        box.parent = popupLayer
+        // A screen's box goes with the screen: a loader hides the screen it
+        // leaves at once and deletes it later. (The window's own end hides
+        // the screen too, after the window's names are gone.)
+        if (parentItem) {
+            parentItem.visibleChanged.connect(function() {
+                if (rootwindow && !parentItem.visible)
+                    rootwindow.popupCloseBox(box)
+            })
+        }
         if (onOk) box.okClicked.connect(onOk)
         if (onAbort) box.abortClicked.connect(onAbort)
         if (onSkip) box.skipClicked.connect(onSkip)
-        box.closed.connect(function() { if (rootwindow.currentPopup === box) rootwindow.currentPopup = null })
-        currentPopup = box
+        box.closed.connect(function() { rootwindow.popupGone(box) })
+        // A box with buttons goes behind the last one with buttons, above
+        // the boxes without.
+        var at = 0
+        for (var j = 0; !note && j < popupBoxes.length; ++j) {
+            if (popupBoxes[j].buttons !== "none")
+                at = j + 1
+        }
+        popupBoxes.splice(at, 0, box)
+        popupShowFirst()
         return box
     }
+    function popupShowFirst() {
+        for (var i = 0; i < popupBoxes.length; ++i)
+            popupBoxes[i].visible = i === 0
+        currentPopup = popupBoxes.length > 0 ? popupBoxes[0] : null
+    }
+    function popupGone(box) {
+        var i = popupBoxes.indexOf(box)
+        if (i < 0)
+            return
+        popupBoxes.splice(i, 1)
+        popupShowFirst()
+    }
+    // Closes the box on the screen without its answer; the next one shows.
     function popupClose() {
         if (currentPopup)
             currentPopup.kill()
-        currentPopup = null
+    }
+    // Closes a box its caller got from popupShow, shown or waiting, without
+    // its answer; no other box. A box gone already is left alone.
+    function popupCloseBox(box) {
+        if (popupIsOpen(box))
+            box.kill()
     }
     function popupIsShown() { return currentPopup !== null && currentPopup !== undefined }
+    // Whether a box from popupShow is shown or waits.
+    function popupIsOpen(box) { return box !== null && box !== undefined && popupBoxes.indexOf(box) >= 0 }
 
     // ---- the navigation history ----
     QtObject {
@@ -423,16 +483,6 @@ Window {
         focus: true
     }
 
-    Item {
-        id: popupLayer
-        objectName: "popupLayer"
-        x: 0
-        y: rootwindow.screenY
-        width: rootwindow.width
-        height: rootwindow.screenHeight
-        z: 10
-    }
-
     // While the strip is open, a touch below it closes it.
     MouseArea {
         anchors.fill: parent
@@ -446,6 +496,18 @@ Window {
         objectName: "upperFrame"
         z: 20
         visible: false
+    }
+
+    Item {
+        id: popupLayer
+        objectName: "popupLayer"
+        x: 0
+        y: rootwindow.screenY
+        width: rootwindow.width
+        height: rootwindow.screenHeight
+        // Above the status strip: a box that comes while the strip is open
+        // is read and answered there.
+        z: 25
     }
 
     Item {
@@ -625,10 +687,8 @@ Window {
         function onOnGuiReadyToGoDown() {
             rootwindow.shutdown = true
             upperFrame.visible = false
-            if (rootwindow.sdCardBox) {
-                rootwindow.sdCardBox.kill()
-                rootwindow.sdCardBox = null
-            }
+            rootwindow.popupCloseBox(rootwindow.sdCardBox)
+            rootwindow.sdCardBox = null
             rootwindow.openScreen(rootwindow.outroUrl)
         }
         function onOnGuiStop() {

@@ -182,17 +182,45 @@ class TestHome : public QObject {
     f.Grab(variant == CSimBoard::Vorn ? "home-model-not-loaded.png" : "home-model-not-loaded-fenk.png");
   }
 
-  // Rescan messages share one box, each restarting its 3000 ms.
+  // Rescan messages share one box, each restarting its 3000 ms. Behind a
+  // question they wait in that one box, and show once it is answered. The
+  // box goes with the home screen.
+  void rescanMessages_data() {
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<bool>("leave");
+    QTest::newRow("alone") << false << false;
+    QTest::newRow("behind a question") << true << false;
+    QTest::newRow("the home screen left") << false << true;
+  }
   void rescanMessages() {
+    QFETCH(bool, question);
+    QFETCH(bool, leave);
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
+    const QString asked = "Do you really want to clear Max/Min values and all alerts for all widgets?";
+    if (question) {
+      QVERIFY(f.OpenStrip());
+      QVERIFY(f.Tap("stripMinMaxReset"));
+      QTRY_COMPARE(f.PopupText(), asked);
+    }
     emit f.Db().autoRescanStarted(2);
-    QTRY_COMPARE(f.PopupText(), QString("Sensors auto rescan...\n Attempt #2"));
+    QCOMPARE(f.PopupText(), question ? asked : QString("Sensors auto rescan...\n Attempt #2"));
     QObject* box = f.Popup();
     emit f.Db().teleRescanDone(0, false);
+    if (question) {
+      QCOMPARE(f.PopupText(), asked);
+      QVERIFY(f.TapInPopup("popupButton_1"));
+    }
     QTRY_COMPARE(f.PopupText(), QString("0 sensors found.\n\nPlease perform new rescan manually!"));
-    QCOMPARE(f.Popup(), box);
-    f.Grab("home-rescan.png");
+    if (leave) {
+      f.Call("", "openScreen", {kMainMenu, QVariant()});
+      QVERIFY(!f.Popup());
+      return;
+    }
+    if (!question) {
+      QCOMPARE(f.Popup(), box);
+      f.Grab("home-rescan.png");
+    }
     QTRY_VERIFY_WITH_TIMEOUT(!f.Popup(), 4000);
   }
 };

@@ -94,27 +94,57 @@ class TestPopups : public QObject {
     QTRY_COMPARE(f.Shown(), kUserMenu);
   }
 
-  // A second box replaces the first without answering it; the answer of the
-  // second reaches its own handler.
+  // A box is never replaced: a later one waits its turn and shows when the
+  // one before is answered, each answer reaching its own handler. A message
+  // told again while it waits waits once; a waiting box its owner closes
+  // goes, and no other with it. A box without buttons (a switch-off's last
+  // words) waits for no answer: it shows at once over the others, holds back
+  // no box that comes after it, and the boxes under it show again when it goes.
   void oneBoxAtATime() {
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
     QQuickItem* answers = f.Create(
         "import QtQuick 2.15\n"
         "Item { property var got: []\n"
-        "  function first() { rootwindow.popupShow(null, 'question', 'first?', 'OkAbort', function() { got.push('ok1') },"
-        " function() { got.push('abort1') }) }\n"
-        "  function second() { rootwindow.popupShow(null, 'question', 'second?', 'OkSkipAbort', function() { got.push('ok2') },"
-        " function() { got.push('abort2') }, function() { got.push('skip2') }) } }");
+        "  property var boxes: ({})\n"
+        "  function ask(name, buttons) { boxes[name] = rootwindow.popupShow(null, 'question', name + '?', buttons,"
+        " function() { got.push('ok ' + name) }, function() { got.push('abort ' + name) },"
+        " function() { got.push('skip ' + name) }) }\n"
+        "  function tell(text, buttons) { rootwindow.popupShow(null, 'info', text, buttons) }\n"
+        "  function close(name) { rootwindow.popupCloseBox(boxes[name]) } }");
     QVERIFY(answers);
-    QMetaObject::invokeMethod(answers, "first");
-    QTRY_COMPARE(f.PopupText(), QString("first?"));
-    QMetaObject::invokeMethod(answers, "second");
-    QTRY_COMPARE(f.PopupText(), QString("second?"));
+    const auto ask = [&](const char* name, const char* buttons) {
+      QMetaObject::invokeMethod(answers, "ask", Q_ARG(QVariant, name), Q_ARG(QVariant, buttons));
+    };
+    const auto tell = [&](const char* text, const char* buttons) {
+      QMetaObject::invokeMethod(answers, "tell", Q_ARG(QVariant, text), Q_ARG(QVariant, buttons));
+    };
+    ask("first", "OkAbort");
+    ask("second", "OkSkipAbort");
+    tell("told", "Ok");
+    tell("told", "Ok");
+    ask("third", "OkAbort");
+    QMetaObject::invokeMethod(answers, "close", Q_ARG(QVariant, "third"));
+    QCOMPARE(f.PopupText(), QString("first?"));
     f.Grab("popup-question.png");
+    tell("last words", "none");
+    QCOMPARE(f.PopupText(), QString("last words"));
+    f.Call("", "popupClose");
+    QCOMPARE(f.PopupText(), QString("first?"));
     QVERIFY(f.TapInPopup("popupButton_1"));
+    QTRY_COMPARE(f.PopupText(), QString("second?"));
+    QVERIFY(f.TapInPopup("popupButton_1"));
+    QTRY_COMPARE(f.PopupText(), QString("told"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
     QTRY_VERIFY(!f.Popup());
-    QCOMPARE(answers->property("got").toStringList(), QStringList{"skip2"});
+    QCOMPARE(answers->property("got").toStringList(), (QStringList{"abort first", "skip second"}));
+    tell("last words", "none");
+    tell("told after", "Ok");
+    QCOMPARE(f.PopupText(), QString("told after"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_COMPARE(f.PopupText(), QString("last words"));
+    f.Call("", "popupClose");
+    QVERIFY(!f.Popup());
     delete answers;
   }
 

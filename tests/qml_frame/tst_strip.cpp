@@ -242,6 +242,36 @@ class TestStrip : public QObject {
                  QString("Do you really want to clear Max/Min values and all alerts for all widgets?"));
     QCOMPARE(f.Popup()->property("buttons").toString(), QString("OkAbort"));
   }
+
+  // A failed save's message that comes while the strip is open shows above
+  // it: a touch where the message covers the brightness slider moves no
+  // slider, the message's "Ok" answers it, and the strip then closes as ever.
+  void aBoxShowsAboveTheOpenStrip() {
+    m_Shared.reset();
+    QmlFrame f(g_app);
+    QVERIFY(f.StartAtHome());
+    QVERIFY(f.OpenStrip());
+    KLX_DataBaseManager& db = f.Db();
+    emit db.KLX_DatabaseManagerXMLFileSaverPtr()->modelSaveFailed(KLX_DatabaseValues::ModelSaveFailure_CardFull);
+    QTRY_COMPARE(f.PopupText(), QString("Your changes to the model were not saved: the SD card is full."));
+    f.Settle();
+    f.Grab("strip-open-with-a-box.png");
+    auto* box = qobject_cast<QQuickItem*>(f.Popup());
+    QQuickItem* slider = f.Item("brightnessSlider");
+    const QRectF both = box->mapRectToScene(QRectF(0, 0, box->width(), box->height())) &
+                        slider->mapRectToScene(QRectF(0, 0, slider->width(), slider->height()));
+    QVERIFY(!both.isEmpty());
+    const qreal brightness = slider->property("value").toReal();
+    db.KLX_DataBaseManagerSetSystemModifyFlag(false);
+    f.Tap(both.center().toPoint());
+    QCOMPARE(slider->property("value").toReal(), brightness);
+    QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
+    QCOMPARE(f.PopupText(), QString("Your changes to the model were not saved: the SD card is full."));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Popup());
+    f.Swipe(QPoint(240, 160), QPoint(240, 40));
+    QVERIFY(f.WaitStripClosed());
+  }
 };
 
 int main(int argc, char* argv[]) {

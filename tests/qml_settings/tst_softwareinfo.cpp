@@ -98,6 +98,79 @@ class TestSoftwareInfoScreen : public QObject {
     QVERIFY(OnlyManagerLines(m_Warnings.Take()));
   }
 
+  // A model save the card cannot take while "Install it now?" waits for the
+  // pilot: the question stays, its answer reaches the update, and the
+  // failed save's message shows after it. The end of an aborted update does
+  // not take that message away; the installed update's message waits for it.
+  void aFailedSaveWaitsForTheInstallQuestion_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("installs");
+    QTest::newRow("Ok") << "popupButton_0" << true;
+    QTest::newRow("Abort") << "popupButton_1" << false;
+  }
+  void aFailedSaveWaitsForTheInstallQuestion() {
+    QFETCH(QString, button);
+    QFETCH(bool, installs);
+    const QString question = "The update is ready. Install it now?";
+    const QString notSaved =
+        "Your changes to the model were not saved: the SD card is smaller than the 256 MiB the transmitter needs.";
+    QmlFrame f(g_app);
+    f.Errors().Expect({0x33620, kRuntimeStarted, kRuntimeStopped, 0x21519, 0x21503, 0x31307, 0x22819, 0x22806,
+                       0x22809, 0x31308, 0x31309});
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(KLX_DatabaseValues::MODEL_TYP_Plane, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+    CSimAppPackage package;
+    package.program = "the new program";
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles()));
+    const QByteArray before = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    QVERIFY(f.Tap("updateButton"));
+    QVERIFY(WaitPopup(f, question));
+
+    // The saver keeps saving while the pilot reads the question.
+    KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+    QObject receiver;
+    bool failed = false;
+    QObject::connect(saver, &KLX_XMLFileSaver::modelSaveFailed, &receiver, [&] { failed = true; },
+                     Qt::QueuedConnection);
+    QVERIFY(WriteFile(f.Board().Root() + "/run/sdcard-size", QByteArray::number(128 * 1024 * 1024)));
+    db.KLX_DatabaseManagerGetSetFrontPlugMode(1, AtomicDirSet);
+    saver->KLX_XMLFileSaverForceModelFileSave(false);
+    QTRY_VERIFY(failed);
+    QCOMPARE(f.PopupText(), question);
+    if (installs) {
+      f.Settle();
+      f.Grab("software-info-question-before-a-failed-save.png");
+    }
+    QVERIFY(WriteFile(f.Board().Root() + "/run/sdcard-size", QByteArray::number(256 * 1024 * 1024)));
+    QVERIFY(f.TapInPopup(button));
+    QTRY_COMPARE(f.PopupText(), notSaved);
+    if (installs) {
+      f.Settle();
+      f.Grab("software-info-failed-save-after-the-question.png");
+    }
+    QObject* screen = f.Named("softwareInfo");
+    QTRY_COMPARE(screen->property("kind").toString(), QString());
+    QCOMPARE(screen->property("installed").toBool(), installs);
+    QCOMPARE(ReadFile(f.Board().Root() + "/app/KLX32LinuxApp"), installs ? QByteArray("the new program") : before);
+    QCoreApplication::processEvents();
+    QCOMPARE(f.PopupText(), notSaved);
+    QCOMPARE(Locked(f), installs);
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    if (installs)
+      QTRY_COMPARE(f.PopupText(),
+                   QString("The update is installed. Please switch the model off and restart the transmitter."));
+    else
+      QTRY_VERIFY(!f.Popup());
+    m_Warnings.Take();
+  }
+
   // A file on the stick that is longer than its list says: the message
   // names the stick (no server was asked), nothing is installed, the keys
   // are free.

@@ -308,17 +308,24 @@ Item {
     // ---- rescan messages ----
     property var rescanBox: null
     function rescanMessage(text) {
-        if (rescanBox && rootwindow.currentPopup === rescanBox) {
+        if (rootwindow.popupIsOpen(rescanBox)) {
             rescanBox.message = text
         } else {
             rescanBox = rootwindow.popupShow(home, "info", text, "Ok", function() { rescanTimer.stop() })
+            // A box that waits behind another has its time once it shows.
+            if (rescanBox)
+                rescanBox.visibleChanged.connect(home.rescanShown)
         }
-        rescanTimer.restart()
+        rescanShown()
+    }
+    function rescanShown() {
+        if (rootwindow.popupIsOpen(rescanBox) && rescanBox.visible)
+            rescanTimer.restart()
     }
     Timer {
         id: rescanTimer
         interval: 3000
-        onTriggered: if (home.rescanBox && rootwindow.currentPopup === home.rescanBox) home.rescanBox.kill()
+        onTriggered: rootwindow.popupCloseBox(home.rescanBox)
     }
     function hex(value) { return (value >>> 0).toString(16) }
     Connections {

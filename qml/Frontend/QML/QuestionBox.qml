@@ -4,7 +4,8 @@ import QtQuick 2.15
 // message and a row of buttons ("none", "Ok", "Abort", "OkAbort",
 // "OkSkipAbort", "OverwriteSkipAbort", "AddReset", "InfoExtractCancel").
 // A button emits its signal and closes the box; kill() closes it from
-// outside. While it is shown it takes every touch on the screen.
+// outside. The main window shows one box at a time (the others wait hidden);
+// while it is shown it takes every touch on the screen.
 // A long message makes the box taller, up to the screen area's height, about
 // its centre; one longer still shows as many whole lines as fit, with a
 // scroll bar, and a drag stops on a line.

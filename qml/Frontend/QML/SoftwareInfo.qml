@@ -34,6 +34,8 @@ Item {
     // locked until the switch-off, which this screen then asks for.
     property bool installed: false
     property int pollsLeft: 0
+    // The question of the update manager's decision while it is open.
+    property var question: null
 
     function versionOf(text) { return text === "" ? "--.--" : text }
 
@@ -150,6 +152,9 @@ Item {
     }
     function completed(error, src) {
         var what = kind
+        // The update has ended: a question of it still open has no use.
+        rootwindow.popupCloseBox(question)
+        question = null
         if (error === CUpdateManager.Err_NoErrors) {
             finish(what === "app")
             installed = what === "app"
@@ -161,7 +166,6 @@ Item {
         }
         if (error === CUpdateManager.Err_Aborted) {
             finish(false)
-            rootwindow.popupClose()
             return
         }
         fail(errorText(error, src))
@@ -194,13 +198,13 @@ Item {
                 text = qsTr("This version is installed already. Install it anyway?")
             }
             info.progressText = qsTr("Waiting for your answer") + Language.emptyString
-            rootwindow.popupShow(null, "question", text + Language.emptyString, "OkAbort",
-                                 function() {
-                                     info.progressText = qsTr("Installing ...") + Language.emptyString
-                                     info.progressPercent = -1
-                                     UpdateManager.resume(userDecision)
-                                 },
-                                 function() { UpdateManager.abort() })
+            info.question = rootwindow.popupShow(null, "question", text + Language.emptyString, "OkAbort",
+                                                 function() {
+                                                     info.progressText = qsTr("Installing ...") + Language.emptyString
+                                                     info.progressPercent = -1
+                                                     UpdateManager.resume(userDecision)
+                                                 },
+                                                 function() { UpdateManager.abort() })
         }
         function onSigComplete(vname, error, src) {
             if (info.kind !== "")
