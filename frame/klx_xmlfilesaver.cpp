@@ -28,6 +28,8 @@ KLX_XMLFileSaver::~KLX_XMLFileSaver() {
     m_Running = false;
     {
       QMutexLocker lock(&m_WakeMutex);
+      // No pass while the facade around it is taken down.
+      m_Pending = false;
       m_Clock.load()->KLX_ClockWake(m_Wake);
     }
     wait();
@@ -46,12 +48,7 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverInitialize(KLX_DataBaseManager* database, 
 }
 
 int KLX_XMLFileSaver::KLX_XMLFileSaverStart() {
-  if (m_Initialized) {
-    // Set before the thread runs, so an early stop is never overwritten.
-    m_Running = true;
-    if (KLX_ThreadControl::Start(this)) return KLX_Ok;
-    m_Running = false;
-  }
+  if (m_Initialized && KLX_ThreadControl::Start(this, &m_Running)) return KLX_Ok;
   KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("xml file saver thread not running"));
   return KLX_Error;
 }
@@ -79,6 +76,16 @@ void KLX_XMLFileSaver::KLX_XMLFileSaverSetClock(KLX_Clock* clock) {
   // A thread waiting now waits on the clock it had.
   KLX_Clock* old = m_Clock.exchange(clock ? clock : &KLX_Clock::KLX_ClockSystem());
   old->KLX_ClockWake(m_Wake);
+}
+
+void KLX_XMLFileSaver::KLX_XMLFileSaverSetPassEndHook(std::function<void()> hook) {
+  QMutexLocker lock(&m_WakeMutex);
+  m_PassEndHook = std::move(hook);
+}
+
+bool KLX_XMLFileSaver::FinalAsked() {
+  QMutexLocker lock(&m_WakeMutex);
+  return m_Pending && m_LastPass;
 }
 
 bool KLX_XMLFileSaver::WaitForPass() {
@@ -118,18 +125,27 @@ void KLX_XMLFileSaver::run() {
   }
   qDebug() << "  ->   starting KLX_XMLFileSaver thread";
   KLX_ThreadControl::Entered();
-  while (m_Running) {
+  // A final save asked for is made even when the stop took the lock first,
+  // before the wait or between a pass's end and this test: the pilot's last
+  // changes are not dropped.
+  while (m_Running || FinalAsked()) {
     Log("pause");
     const bool asked = WaitForPass();
     Log("resume");
-    QMutexLocker pass(&m_Mutex);
-    // A final save asked for before the stop is made even when the stop
-    // took the lock first: the pilot's last changes are not dropped.
-    if ((m_Running || (asked && m_LastPass)) && KLX_BaseClassThreadIsProcessing()) {
-      Pass();
-    } else {
-      qDebug() << "  ->   no more processing by XML_FileSaver thread!";
+    {
+      QMutexLocker pass(&m_Mutex);
+      if ((m_Running || (asked && m_LastPass)) && KLX_BaseClassThreadIsProcessing()) {
+        Pass();
+      } else {
+        qDebug() << "  ->   no more processing by XML_FileSaver thread!";
+      }
     }
+    std::function<void()> hook;
+    {
+      QMutexLocker lock(&m_WakeMutex);
+      hook = m_PassEndHook;
+    }
+    if (hook) hook();
   }
   Log("exit");
   qDebug() << "  ->   exit KLX_XMLFileSaver thread";

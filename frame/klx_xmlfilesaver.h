@@ -7,6 +7,7 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <functional>
 
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
@@ -42,6 +43,10 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // The clock the period and the stop's time-out run on (the system's by
   // default). The thread starts its next wait at once, on the new clock.
   void KLX_XMLFileSaverSetClock(KLX_Clock* clock);
+  // For tests: called in the saver's thread each time a pass (or a wake-up
+  // that made none) has let go of the saver's lock, before the thread looks
+  // whether it goes on.
+  void KLX_XMLFileSaverSetPassEndHook(std::function<void()> hook);
 
  signals:
   void xmlSaveIsDone();
@@ -59,6 +64,8 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // Until a request comes or the period has passed on the clock; whether a
   // request came.
   bool WaitForPass();
+  // A final save was asked for and not yet made.
+  bool FinalAsked();
   void Pass();
   int KLX_XMLFileSaverSaveModelFileToSD();
   int KLX_XMLFileSaverSaveSystemFileToSD();
@@ -81,6 +88,7 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // used by the thread only.
   int m_ToldFailure = 0;
   bool m_ToldFinal = false;
+  std::function<void()> m_PassEndHook;
   std::atomic<int> m_ForcedPasses{0};
   std::atomic<int> m_Passes{0};
 };
