@@ -159,8 +159,11 @@ void KLX_XMLFileSaver::Pass() {
     return;
   }
   KLX_XMLFileSaverSaveModelFileToSD();
+  m_Settings = SettingsOutcome();
   KLX_XMLFileSaverSaveSystemFileToSD();
   KLX_XMLFileSaverSaveVornFileToSD();
+  if (m_Settings.tried && m_SettingsTold.Tell(m_Settings.failure, m_LastPass))
+    emit settingsSaveFailed(m_Settings.failure);
   MtxSDShareWrite.KLX_Critical_Leave();
   ++m_Passes;
   emit xmlSaveIsDone();
@@ -223,22 +226,14 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
   const int rc = m_Files->KLX_XMLFileHandlerWriteModelFile(model + QStringLiteral(".xml"), model, type, folder);
   Log("mod wr end");
   m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  int failure = KLX_DatabaseValues::ModelSaveFailure_None;
   if (rc == KLX_Error) {
     // The flag is set again so that the next pass tries again.
     keep();
     KLXErrorHandler.RegisterError(kErrModelSave, QStringLiteral("Model saving gone wrong"));
-    const int failure = m_Files->KLX_XMLFileHandlerModelWriteFailure();
-    // The final save is the pilot's last chance to hear of it: his changes
-    // are lost for good then.
-    const bool final = m_LastPass && !m_ToldFinal;
-    if (failure != m_ToldFailure || final) {
-      m_ToldFailure = failure;
-      m_ToldFinal = m_ToldFinal || m_LastPass;
-      emit modelSaveFailed(failure);
-    }
-  } else {
-    m_ToldFailure = KLX_DatabaseValues::ModelSaveFailure_None;
+    failure = m_Files->KLX_XMLFileHandlerWriteFailure();
   }
+  if (m_ModelTold.Tell(failure, m_LastPass)) emit modelSaveFailed(failure);
   return rc;
 }
 
@@ -255,6 +250,7 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveSystemFileToSD() {
     m_Db->KLX_DataBaseManagerSetSystemModifyFlag(true);
     KLXErrorHandler.RegisterError(kErrSystemSave, QStringLiteral("System saving gone wrong"));
   }
+  NoteSettings(&m_Settings, rc);
   return rc;
 }
 
@@ -269,7 +265,25 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveVornFileToSD() {
     m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
     KLXErrorHandler.RegisterError(kErrVornSave, QStringLiteral("Vorn saving gone wrong"));
   }
+  NoteSettings(&m_Settings, rc);
   return rc;
+}
+
+void KLX_XMLFileSaver::NoteSettings(SettingsOutcome* outcome, int result) {
+  outcome->tried = true;
+  if (result == KLX_Error && outcome->failure == KLX_DatabaseValues::ModelSaveFailure_None)
+    outcome->failure = m_Files->KLX_XMLFileHandlerWriteFailure();
+}
+
+bool KLX_XMLFileSaver::Told::Tell(int failure, bool last) {
+  if (failure == KLX_DatabaseValues::ModelSaveFailure_None) {
+    m_Failure = failure;
+    return false;
+  }
+  if (failure == m_Failure && (!last || m_Final)) return false;
+  m_Failure = failure;
+  m_Final = m_Final || last;
+  return true;
 }
 
 int KLX_XMLFileSaver::KLX_XMLFileSaverStop() {

@@ -5210,5 +5210,17 @@ Open the model menu to load or make one?</source>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>您对模型的更改未保存：无法写入SD卡。</translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>您对设置的更改未保存：SD卡已满。</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>您对设置的更改未保存：SD卡小于发射机所需的256 MiB。</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>您对设置的更改未保存：无法写入SD卡。</translation>
+    </message>
 </context>
 </TS>

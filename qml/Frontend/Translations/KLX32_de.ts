@@ -5210,5 +5210,17 @@ Modellmenü öffnen, um eines zu laden oder anzulegen?</translation>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Ihre Änderungen am Modell wurden nicht gespeichert: Die SD-Karte konnte nicht beschrieben werden.</translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Ihre Änderungen an den Einstellungen wurden nicht gespeichert: Die SD-Karte ist voll.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Ihre Änderungen an den Einstellungen wurden nicht gespeichert: Die SD-Karte ist kleiner als die 256 MiB, die der Sender braucht.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Ihre Änderungen an den Einstellungen wurden nicht gespeichert: Die SD-Karte konnte nicht beschrieben werden.</translation>
+    </message>
 </context>
 </TS>

@@ -5179,5 +5179,17 @@ Open the model menu to load or make one?</source>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

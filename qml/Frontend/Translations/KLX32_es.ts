@@ -5210,5 +5210,17 @@ Open the model menu to load or make one?</source>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Sus cambios en el modelo no se han guardado: no se pudo escribir en la tarjeta SD.</translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Sus cambios en los ajustes no se han guardado: la tarjeta SD está llena.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Sus cambios en los ajustes no se han guardado: la tarjeta SD tiene menos de los 256 MiB que necesita la emisora.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Sus cambios en los ajustes no se han guardado: no se pudo escribir en la tarjeta SD.</translation>
+    </message>
 </context>
 </TS>

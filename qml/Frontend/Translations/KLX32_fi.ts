@@ -5210,5 +5210,17 @@ Avataanko mallivalikko mallin lataamiseksi tai luomiseksi?</translation>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Mallin muutoksiasi ei tallennettu: SD-kortille ei voitu kirjoittaa.</translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Asetusten muutoksiasi ei tallennettu: SD-kortti on täynnä.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Asetusten muutoksiasi ei tallennettu: SD-kortti on pienempi kuin lähettimen tarvitsemat 256 MiB.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Asetusten muutoksiasi ei tallennettu: SD-kortille ei voitu kirjoittaa.</translation>
+    </message>
 </context>
 </TS>

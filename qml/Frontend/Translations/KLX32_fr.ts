@@ -5210,5 +5210,17 @@ Ouvrir le menu modèle pour en charger ou en créer un ?</translation>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Vos modifications du modèle n&apos;ont pas été enregistrées : impossible d&apos;écrire sur la carte SD.</translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Vos modifications des réglages n&apos;ont pas été enregistrées : la carte SD est pleine.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Vos modifications des réglages n&apos;ont pas été enregistrées : la carte SD fait moins que les 256 Mio dont l&apos;émetteur a besoin.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Vos modifications des réglages n&apos;ont pas été enregistrées : impossible d&apos;écrire sur la carte SD.</translation>
+    </message>
 </context>
 </TS>

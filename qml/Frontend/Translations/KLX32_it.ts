@@ -5210,5 +5210,17 @@ Aprire il menu modello per caricarne o crearne uno?</translation>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Le modifiche al modello non sono state salvate: impossibile scrivere sulla scheda SD.</translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Le modifiche alle impostazioni non sono state salvate: la scheda SD è piena.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Le modifiche alle impostazioni non sono state salvate: la scheda SD è più piccola dei 256 MiB necessari alla trasmittente.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Le modifiche alle impostazioni non sono state salvate: impossibile scrivere sulla scheda SD.</translation>
+    </message>
 </context>
 </TS>

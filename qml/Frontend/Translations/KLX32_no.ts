@@ -5210,5 +5210,17 @@ Open the model menu to load or make one?</source>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Endringene dine i modellen ble ikke lagret: Det gikk ikke å skrive til SD-kortet.</translation>
     </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Endringene dine i innstillingene ble ikke lagret: SD-kortet er fullt.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Endringene dine i innstillingene ble ikke lagret: SD-kortet er mindre enn de 256 MiB senderen trenger.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Endringene dine i innstillingene ble ikke lagret: Det gikk ikke å skrive til SD-kortet.</translation>
+    </message>
 </context>
 </TS>
