@@ -41,7 +41,6 @@ constexpr long kModelKiB = 500;
 constexpr int kKeptBackups = 30;
 constexpr int kBackupNumbers = 30;
 
-const QString kNoCard = QStringLiteral("no SD card inserted");
 const QString kNoSpace = QStringLiteral("not enough space on medium");
 const QString kPathEmpty = QStringLiteral("file path is empty");
 }  // namespace
@@ -61,8 +60,9 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerInitialize(KLX_DataBaseManager* db) {
 }
 
 bool KLX_XMLFileHandler::CardPresent(unsigned code) {
-  if (m_Files.KLX_FileFunctionsCheckForSDCard(true)) return true;
-  KLXErrorHandler.RegisterError(code, kNoCard);
+  const KLX_FileFunctions::SDCard card = m_Files.KLX_FileFunctionsSDCard();
+  if (card == KLX_FileFunctions::SDCardReady) return true;
+  KLXErrorHandler.RegisterError(code, KLX_FileFunctions::KLX_FileFunctionsSDCardText(card));
   return false;
 }
 

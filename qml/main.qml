@@ -649,8 +649,11 @@ Window {
             if (rootwindow.sdCardReported)
                 return
             rootwindow.sdCardReported = true
+            // A card too small is there: it is named for what it lacks.
             rootwindow.sdCardBox = rootwindow.popupShow(null, "attention",
-                    qsTr("SD card not detected in system!") + Language.emptyString, "Ok")
+                    (System.KLX_SystemSDCardTooSmall()
+                     ? qsTr("The SD card is smaller than the 256 MiB the transmitter needs.")
+                     : qsTr("SD card not detected in system!")) + Language.emptyString, "Ok")
         }
     }
 

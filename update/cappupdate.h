@@ -24,7 +24,7 @@ class CAppUpdate : public CFileListDownloader {
 
   // The installation, one synchronous step: 0, or -5 a package that does
   // not match its list, -6 equal version, -7 copying, -8 installing, -9
-  // unsuitable.
+  // unsuitable, -10 a card smaller than the program needs.
   int KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version);
   // false: model data saving off and the marks of what waits to be saved
   // held; true: both given back as they were.

@@ -16,6 +16,7 @@ constexpr unsigned kNoRoomForSettings = 0x22806;
 constexpr unsigned kNoRoomForState = 0x22809;
 constexpr unsigned kSettingsSaveFailed = 0x31308;
 constexpr unsigned kStateSaveFailed = 0x31309;
+constexpr unsigned kCardTooSmall = 0x31608;
 
 // The card as big as the desktop's card check is to report it.
 bool SetCardBytes(QmlFrame& f, qint64 bytes) {
@@ -192,6 +193,27 @@ class TestPopups : public QObject {
     QTRY_COMPARE(f.Shown(), kOutro);
     emit f.Db().updateStatus(KLX_VornTask::KLX_MODEL_CRC_TC_LINUX_NOTMATCHED);
     QTRY_COMPARE(f.PopupText(), QString("Model CRC data is bad!\nFast start is not possible next time."));
+  }
+
+  // A card sold as "256 MB" holds 256,000,000 bytes, under the 256 MiB the
+  // program needs: it counts as no card, but the pilot is told that it is
+  // too small, in the words of a save it could not take, not that it is
+  // missing; and the home screen does not call the current model's file
+  // lost or corrupted, for nothing was read.
+  void aCardTooSmallIsNamedForWhatItLacks() {
+    QmlFrame f(g_app);
+    QVERIFY(SetCardBytes(f, 256000000));
+    f.Errors().Expect(kCardTooSmall);
+    QVERIFY(f.StartAtHome());
+    QVERIFY(f.Errors().Has(kCardTooSmall));
+    QVERIFY(f.ButtonClock().KLX_ManualClockRun(KLX_OnOffHandler::kFirstSampleMs));
+    QTRY_COMPARE(f.PopupText(), QString("The SD card is smaller than the 256 MiB the transmitter needs."));
+    QCOMPARE(f.Popup()->property("icon").toString(), QString("attention"));
+    QTRY_COMPARE(f.Property("modelLabel", "text").toString(), QString("Model:   - SD card smaller than 256 MiB!"));
+    f.Settle();
+    f.Grab("popup-card-too-small.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Popup());
   }
 
   // A model or settings save the card cannot take is told once, in words
