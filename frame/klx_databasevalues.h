@@ -377,7 +377,8 @@ public:
   };
   Q_ENUM(E_ControlIdParts)
 
-  // Why the current model's file could not be saved, as the pilot is told.
+  // Why the current model's file, or the settings, could not be saved, as
+  // the pilot is told.
   enum E_ModelSaveFailure {
     ModelSaveFailure_None = 0,
     ModelSaveFailure_CardFull = 1,

@@ -22,6 +22,7 @@ namespace {
 constexpr unsigned kStartupFailed = 0x11601;    // fatal
 constexpr unsigned kStartingVersion = 0x41606;  // hint
 constexpr unsigned kNoSDCard = 0x31603;         // warning
+constexpr unsigned kSDCardTooSmall = 0x31608;   // warning
 }  // namespace
 
 const KLX_System::BringUp KLX_System::BringUpTable[9] = {
@@ -87,7 +88,8 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
 
   const bool powerOn = KLX_SystemGetSetPowerPinAtStart(0, false) >= 1;
   if (powerOn) {
-    if (KLX_FileFunctions().KLX_FileFunctionsCheckForSDCard(true)) {
+    const KLX_FileFunctions::SDCard card = KLX_FileFunctions().KLX_FileFunctionsSDCard();
+    if (card == KLX_FileFunctions::SDCardReady) {
       if (m_XMLFileHandler.KLX_XMLFileHandlerReadSystemFile() == KLX_Ok)
         m_DataBase.KLX_DataBaseManagerSetSystemModifyFlag(false);
       if (m_XMLFileHandler.KLX_XMLFileHandlerReadSysProcessStateFile() == KLX_Ok) {
@@ -97,7 +99,10 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
         m_DataBase.KLX_DataBaseManagerSetVornModifyFlag(false);
       }
     } else {
-      KLXErrorHandler.RegisterError(kNoSDCard, "no SD card inserted");
+      // A card too small is there: the pilot is told that, not that it is missing.
+      m_SDCardTooSmall = card == KLX_FileFunctions::SDCardTooSmall;
+      KLXErrorHandler.RegisterError(m_SDCardTooSmall ? kSDCardTooSmall : kNoSDCard,
+                                    KLX_FileFunctions::KLX_FileFunctionsSDCardText(card));
       m_SuppressSDcardSignal = false;
     }
   }

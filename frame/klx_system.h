@@ -46,6 +46,9 @@ class KLX_System : public QObject {
   void KLX_SystemDatabaseFree();
   bool KLX_SystemIsTurningOff() const { return m_TurningOff; }
   Q_INVOKABLE bool KLX_SystemIsDebuggingEnable() const { return false; }
+  // The card start-up found is there but smaller than 256 MiB: it counts as
+  // no card (noSDcardDetected), and the screens say why.
+  Q_INVOKABLE bool KLX_SystemSDCardTooSmall() const { return m_SDCardTooSmall; }
   int exit_klx_error(unsigned code, const char* text);
 
   int KLX_SystemBringDownOnOffHandler();
@@ -112,6 +115,7 @@ class KLX_System : public QObject {
   // Written by the button thread or the task thread, read by the button thread.
   std::atomic<bool> m_TurningOff{false};
   std::atomic<bool> m_SuppressSDcardSignal{true};
+  bool m_SDCardTooSmall = false;
 
  public:
   using BringUp = int (KLX_System::*)();

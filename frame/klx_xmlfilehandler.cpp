@@ -41,7 +41,6 @@ constexpr long kModelKiB = 500;
 constexpr int kKeptBackups = 30;
 constexpr int kBackupNumbers = 30;
 
-const QString kNoCard = QStringLiteral("no SD card inserted");
 const QString kNoSpace = QStringLiteral("not enough space on medium");
 const QString kPathEmpty = QStringLiteral("file path is empty");
 }  // namespace
@@ -61,8 +60,9 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerInitialize(KLX_DataBaseManager* db) {
 }
 
 bool KLX_XMLFileHandler::CardPresent(unsigned code) {
-  if (m_Files.KLX_FileFunctionsCheckForSDCard(true)) return true;
-  KLXErrorHandler.RegisterError(code, kNoCard);
+  const KLX_FileFunctions::SDCard card = m_Files.KLX_FileFunctionsSDCard();
+  if (card == KLX_FileFunctions::SDCardReady) return true;
+  KLXErrorHandler.RegisterError(code, KLX_FileFunctions::KLX_FileFunctionsSDCardText(card));
   return false;
 }
 
@@ -101,7 +101,9 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSystemFile() {
   return m_System.KLX_XMLSystemReadSysFile(path);
 }
 
-int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSystemFile() {
+int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSystemFile() { return NoteWrite(WriteSystemFile(), kSettingsKiB); }
+
+int KLX_XMLFileHandler::WriteSystemFile() {
   if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
   const QString folder = m_Names.KLX_FileNameHandlerGetSysPropertiesFilePath();
   if (!Folder(folder, kErrSystemFolder, QStringLiteral("could not generate system folder"))) return KLX_Error;
@@ -133,6 +135,10 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadSysProcessStateFile() {
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
+  return NoteWrite(WriteSysProcessStateFile(), kSettingsKiB);
+}
+
+int KLX_XMLFileHandler::WriteSysProcessStateFile() {
   if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
   const QString folder = m_Names.KLX_FileNameHandlerGetSysProcStateFilePath();
   if (!Folder(folder, kErrProcessFolder, QStringLiteral("could not generate process folder"))) return KLX_Error;
@@ -153,20 +159,23 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerSaveSysProcessStateFileNow() {
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder) {
-  const int result = WriteModelFile(file, model, type, folder);
-  m_ModelWriteFailure = result == KLX_Error ? ModelWriteFailure() : int(KLX_DatabaseValues::ModelSaveFailure_None);
-  return result;
+  return NoteWrite(WriteModelFile(file, model, type, folder), kModelKiB);
 }
 
-int KLX_XMLFileHandler::ModelWriteFailure() const {
+int KLX_XMLFileHandler::NoteWrite(int result, long neededKiB) {
+  m_WriteFailure = KLX_DatabaseValues::ModelSaveFailure_None;
+  if (result != KLX_Error) return result;
+  m_WriteFailure = KLX_DatabaseValues::ModelSaveFailure_NotWritten;
   const KLX_Platform::VolumeInfo card = KLX_Platform::Volume(m_Names.KLX_FileNameHandlerGetVornPath());
   if (card.valid && card.mounted) {
     // A full card is named first, whatever its size: deleting files is
     // what helps then.
-    if (card.bytesAvailable / 1024 < kModelKiB) return KLX_DatabaseValues::ModelSaveFailure_CardFull;
-    if (card.bytesTotal < KLX_FileFunctions::kMinCardBytes) return KLX_DatabaseValues::ModelSaveFailure_CardTooSmall;
+    if (card.bytesAvailable / 1024 < neededKiB)
+      m_WriteFailure = KLX_DatabaseValues::ModelSaveFailure_CardFull;
+    else if (card.bytesTotal < KLX_FileFunctions::kMinCardBytes)
+      m_WriteFailure = KLX_DatabaseValues::ModelSaveFailure_CardTooSmall;
   }
-  return KLX_DatabaseValues::ModelSaveFailure_NotWritten;
+  return result;
 }
 
 int KLX_XMLFileHandler::WriteModelFile(const QString& file, const QString& model, int type, QString folder) {

@@ -30,9 +30,10 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   // on (the saver writes it up to a period later).
   int KLX_XMLFileHandlerSaveSysProcessStateFileNow();
   int KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder);
-  // Why the last model file write failed (E_ModelSaveFailure of the
-  // database values; ModelSaveFailure_None after one that succeeded).
-  int KLX_XMLFileHandlerModelWriteFailure() const { return m_ModelWriteFailure; }
+  // Why the last write of a model, settings or state file failed
+  // (E_ModelSaveFailure of the database values; ModelSaveFailure_None after
+  // one that succeeded).
+  int KLX_XMLFileHandlerWriteFailure() const { return m_WriteFailure; }
   int KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder);
   // The size in bytes of the model file the last successful read took (0 before one).
   qint64 KLX_XMLFileHandlerLastReadBytes() const { return m_LastReadBytes; }
@@ -54,8 +55,11 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   bool CardPresent(unsigned code);
   bool Folder(const QString& folder, unsigned code, const QString& text);
   int WriteModelFile(const QString& file, const QString& model, int type, QString folder);
-  // Why a model file could not be written, as the card shows it now.
-  int ModelWriteFailure() const;
+  int WriteSystemFile();
+  int WriteSysProcessStateFile();
+  // Notes why a write that needed `neededKiB` free failed, as the card shows
+  // it now (nothing after one that succeeded); gives back its result.
+  int NoteWrite(int result, long neededKiB);
   // The backup of a model file in a folder already checked; results as
   // KLX_XMLFileHandlerWorkWithBackupFolder. A file the same as the newest
   // backup of its model counts as backed up and is not copied again.
@@ -74,5 +78,5 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   KLX_FileFunctions m_Files;
   KLX_FileNameHandler m_Names;
   qint64 m_LastReadBytes = 0;
-  int m_ModelWriteFailure = 0;
+  int m_WriteFailure = 0;
 };

@@ -28,6 +28,8 @@ KLX_XMLFileSaver::~KLX_XMLFileSaver() {
     m_Running = false;
     {
       QMutexLocker lock(&m_WakeMutex);
+      // No pass while the facade around it is taken down.
+      m_Pending = false;
       m_Clock.load()->KLX_ClockWake(m_Wake);
     }
     wait();
@@ -46,12 +48,7 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverInitialize(KLX_DataBaseManager* database, 
 }
 
 int KLX_XMLFileSaver::KLX_XMLFileSaverStart() {
-  if (m_Initialized) {
-    // Set before the thread runs, so an early stop is never overwritten.
-    m_Running = true;
-    if (KLX_ThreadControl::Start(this)) return KLX_Ok;
-    m_Running = false;
-  }
+  if (m_Initialized && KLX_ThreadControl::Start(this, &m_Running)) return KLX_Ok;
   KLXErrorHandler.RegisterError(kErrNotRunning, QStringLiteral("xml file saver thread not running"));
   return KLX_Error;
 }
@@ -79,6 +76,16 @@ void KLX_XMLFileSaver::KLX_XMLFileSaverSetClock(KLX_Clock* clock) {
   // A thread waiting now waits on the clock it had.
   KLX_Clock* old = m_Clock.exchange(clock ? clock : &KLX_Clock::KLX_ClockSystem());
   old->KLX_ClockWake(m_Wake);
+}
+
+void KLX_XMLFileSaver::KLX_XMLFileSaverSetPassEndHook(std::function<void()> hook) {
+  QMutexLocker lock(&m_WakeMutex);
+  m_PassEndHook = std::move(hook);
+}
+
+bool KLX_XMLFileSaver::FinalAsked() {
+  QMutexLocker lock(&m_WakeMutex);
+  return m_Pending && m_LastPass;
 }
 
 bool KLX_XMLFileSaver::WaitForPass() {
@@ -118,18 +125,27 @@ void KLX_XMLFileSaver::run() {
   }
   qDebug() << "  ->   starting KLX_XMLFileSaver thread";
   KLX_ThreadControl::Entered();
-  while (m_Running) {
+  // A final save asked for is made even when the stop took the lock first,
+  // before the wait or between a pass's end and this test: the pilot's last
+  // changes are not dropped.
+  while (m_Running || FinalAsked()) {
     Log("pause");
     const bool asked = WaitForPass();
     Log("resume");
-    QMutexLocker pass(&m_Mutex);
-    // A final save asked for before the stop is made even when the stop
-    // took the lock first: the pilot's last changes are not dropped.
-    if ((m_Running || (asked && m_LastPass)) && KLX_BaseClassThreadIsProcessing()) {
-      Pass();
-    } else {
-      qDebug() << "  ->   no more processing by XML_FileSaver thread!";
+    {
+      QMutexLocker pass(&m_Mutex);
+      if ((m_Running || (asked && m_LastPass)) && KLX_BaseClassThreadIsProcessing()) {
+        Pass();
+      } else {
+        qDebug() << "  ->   no more processing by XML_FileSaver thread!";
+      }
     }
+    std::function<void()> hook;
+    {
+      QMutexLocker lock(&m_WakeMutex);
+      hook = m_PassEndHook;
+    }
+    if (hook) hook();
   }
   Log("exit");
   qDebug() << "  ->   exit KLX_XMLFileSaver thread";
@@ -143,8 +159,11 @@ void KLX_XMLFileSaver::Pass() {
     return;
   }
   KLX_XMLFileSaverSaveModelFileToSD();
+  m_Settings = SettingsOutcome();
   KLX_XMLFileSaverSaveSystemFileToSD();
   KLX_XMLFileSaverSaveVornFileToSD();
+  if (m_Settings.tried && m_SettingsTold.Tell(m_Settings.failure, m_LastPass))
+    emit settingsSaveFailed(m_Settings.failure);
   MtxSDShareWrite.KLX_Critical_Leave();
   ++m_Passes;
   emit xmlSaveIsDone();
@@ -207,22 +226,14 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
   const int rc = m_Files->KLX_XMLFileHandlerWriteModelFile(model + QStringLiteral(".xml"), model, type, folder);
   Log("mod wr end");
   m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+  int failure = KLX_DatabaseValues::ModelSaveFailure_None;
   if (rc == KLX_Error) {
     // The flag is set again so that the next pass tries again.
     keep();
     KLXErrorHandler.RegisterError(kErrModelSave, QStringLiteral("Model saving gone wrong"));
-    const int failure = m_Files->KLX_XMLFileHandlerModelWriteFailure();
-    // The final save is the pilot's last chance to hear of it: his changes
-    // are lost for good then.
-    const bool final = m_LastPass && !m_ToldFinal;
-    if (failure != m_ToldFailure || final) {
-      m_ToldFailure = failure;
-      m_ToldFinal = m_ToldFinal || m_LastPass;
-      emit modelSaveFailed(failure);
-    }
-  } else {
-    m_ToldFailure = KLX_DatabaseValues::ModelSaveFailure_None;
+    failure = m_Files->KLX_XMLFileHandlerWriteFailure();
   }
+  if (m_ModelTold.Tell(failure, m_LastPass)) emit modelSaveFailed(failure);
   return rc;
 }
 
@@ -239,6 +250,7 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveSystemFileToSD() {
     m_Db->KLX_DataBaseManagerSetSystemModifyFlag(true);
     KLXErrorHandler.RegisterError(kErrSystemSave, QStringLiteral("System saving gone wrong"));
   }
+  NoteSettings(&m_Settings, rc);
   return rc;
 }
 
@@ -253,7 +265,25 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveVornFileToSD() {
     m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
     KLXErrorHandler.RegisterError(kErrVornSave, QStringLiteral("Vorn saving gone wrong"));
   }
+  NoteSettings(&m_Settings, rc);
   return rc;
+}
+
+void KLX_XMLFileSaver::NoteSettings(SettingsOutcome* outcome, int result) {
+  outcome->tried = true;
+  if (result == KLX_Error && outcome->failure == KLX_DatabaseValues::ModelSaveFailure_None)
+    outcome->failure = m_Files->KLX_XMLFileHandlerWriteFailure();
+}
+
+bool KLX_XMLFileSaver::Told::Tell(int failure, bool last) {
+  if (failure == KLX_DatabaseValues::ModelSaveFailure_None) {
+    m_Failure = failure;
+    return false;
+  }
+  if (failure == m_Failure && (!last || m_Final)) return false;
+  m_Failure = failure;
+  m_Final = m_Final || last;
+  return true;
 }
 
 int KLX_XMLFileSaver::KLX_XMLFileSaverStop() {

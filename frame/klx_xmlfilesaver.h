@@ -7,6 +7,7 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <functional>
 
 #include "frame/klx_basethread.h"
 #include "frame/klx_clock.h"
@@ -42,6 +43,10 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // The clock the period and the stop's time-out run on (the system's by
   // default). The thread starts its next wait at once, on the new clock.
   void KLX_XMLFileSaverSetClock(KLX_Clock* clock);
+  // For tests: called in the saver's thread each time a pass (or a wake-up
+  // that made none) has let go of the saver's lock, before the thread looks
+  // whether it goes on.
+  void KLX_XMLFileSaverSetPassEndHook(std::function<void()> hook);
 
  signals:
   void xmlSaveIsDone();
@@ -50,6 +55,9 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // failure repeats at the period, and again at the final save, after
   // which nothing is saved any more.
   void modelSaveFailed(int reason);
+  // The same for the settings: the settings file or the state file (which
+  // model is current) could not be saved.
+  void settingsSaveFailed(int reason);
 
  protected:
   void run() override;
@@ -59,10 +67,33 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // Until a request comes or the period has passed on the clock; whether a
   // request came.
   bool WaitForPass();
+  // A final save was asked for and not yet made.
+  bool FinalAsked();
   void Pass();
   int KLX_XMLFileSaverSaveModelFileToSD();
   int KLX_XMLFileSaverSaveSystemFileToSD();
   int KLX_XMLFileSaverSaveVornFileToSD();
+  // The settings' outcome of a pass: whether the settings or state file was
+  // to be written, and why the first that failed did (E_ModelSaveFailure).
+  struct SettingsOutcome {
+    bool tried = false;
+    int failure = 0;
+  };
+  void NoteSettings(SettingsOutcome* outcome, int result);
+
+  // What the pilot was last told of one kind of file: a failure is told once
+  // while it stays the same, and again at the final save, after which his
+  // changes are lost for good. Used by the thread only.
+  class Told {
+   public:
+    // Whether the outcome of a save (ModelSaveFailure_None when it
+    // succeeded) is to be told now; `last` for the final save.
+    bool Tell(int failure, bool last);
+
+   private:
+    int m_Failure = 0;
+    bool m_Final = false;
+  };
 
   std::atomic<bool> m_Initialized{false};
   std::atomic<bool> m_Running{false};
@@ -77,10 +108,10 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_XMLFileHandler* m_Files = nullptr;
   std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
-  // The failure the pilot was last told of (none after a save that succeeded);
-  // used by the thread only.
-  int m_ToldFailure = 0;
-  bool m_ToldFinal = false;
+  Told m_ModelTold;
+  Told m_SettingsTold;
+  SettingsOutcome m_Settings;
+  std::function<void()> m_PassEndHook;
   std::atomic<int> m_ForcedPasses{0};
   std::atomic<int> m_Passes{0};
 };

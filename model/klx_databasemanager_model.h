@@ -27,6 +27,8 @@
 
   // ---- Model replacement in the transceiver controller, forced saving,
   // model reset ---------------------------------------------------------------
+  // The model's mark is held from the begin to the end, not dropped: a
+  // change the card could not take yet is saved after the update as ever.
   void KLX_DataBaseManagerUpdateBegin();
   void KLX_DataBaseManagerUpdateEnd();
   Q_INVOKABLE void KLX_DataBaseManagerForceSavingXMLFiles(bool stopForever);
@@ -469,6 +471,8 @@
   KLX_SerFuncMatrix m_SerFuncMatrix;
 
   std::atomic<int> m_SavedStartupPhase{0};
+  // The model's mark an update's begin took, for its end to give back.
+  std::atomic<bool> m_UpdateHeldModelMark{false};
   std::atomic<int> m_ModelLoadState{0};
   std::atomic<int> m_LastUpdateStatus{0};
   std::atomic<bool> m_ControlsLocked{false};

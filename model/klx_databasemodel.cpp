@@ -257,13 +257,14 @@ void KLX_DataBaseManager::KLX_DataBaseManagerTutorPupilMarkTutorPupil(bool modif
 void KLX_DataBaseManager::KLX_DataBaseManagerUpdateBegin() {
   m_SavedStartupPhase = m_StartupPhase.load();
   m_StartupPhase = kPhaseModelUpdate;
-  KLX_DataBaseManagerSetModelModifyFlag(false);
+  if (KLX_DataBaseManagerTakeModelModifyFlag()) m_UpdateHeldModelMark = true;
   if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerStopProcessing();
 }
 
 void KLX_DataBaseManager::KLX_DataBaseManagerUpdateEnd() {
   const int saved = m_SavedStartupPhase.exchange(0);
   if (saved != 0) m_StartupPhase = saved;
+  if (m_UpdateHeldModelMark.exchange(false)) KLX_DataBaseManagerSetModelModifyFlag(true);
   // The reset empties the engine's block; the pending marks refill it.
   if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerStartProcessing(true);
 }

@@ -709,8 +709,11 @@ Window {
             if (rootwindow.sdCardReported)
                 return
             rootwindow.sdCardReported = true
+            // A card too small is there: it is named for what it lacks.
             rootwindow.sdCardBox = rootwindow.popupShow(null, "attention",
-                    qsTr("SD card not detected in system!") + Language.emptyString, "Ok")
+                    (System.KLX_SystemSDCardTooSmall()
+                     ? qsTr("The SD card is smaller than the 256 MiB the transmitter needs.")
+                     : qsTr("SD card not detected in system!")) + Language.emptyString, "Ok")
         }
     }
 
@@ -730,7 +733,7 @@ Window {
         }
     }
 
-    // ---- a model save that failed ----
+    // ---- a save that failed ----
     function modelSaveFailureText(reason) {
         switch (reason) {
         case DatabaseValue.ModelSaveFailure_CardFull:
@@ -740,6 +743,32 @@ Window {
                     + Language.emptyString
         }
         return qsTr("Your changes to the model were not saved: the SD card could not be written.") + Language.emptyString
+    }
+    function settingsSaveFailureText(reason) {
+        switch (reason) {
+        case DatabaseValue.ModelSaveFailure_CardFull:
+            return qsTr("Your changes to the settings were not saved: the SD card is full.") + Language.emptyString
+        case DatabaseValue.ModelSaveFailure_CardTooSmall:
+            return qsTr("Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.")
+                    + Language.emptyString
+        }
+        return qsTr("Your changes to the settings were not saved: the SD card could not be written.") + Language.emptyString
+    }
+    // The box that tells of saves that failed: a failure told while it is
+    // shown joins its message (the model's and the settings' of one pass,
+    // or the final save's) instead of taking its place.
+    property var saveFailureBox: null
+    function tellSaveFailure(text) {
+        var buttons = rootwindow.shutdown ? "none" : "Ok"
+        if (saveFailureBox && currentPopup === saveFailureBox) {
+            if (saveFailureBox.message.split("\n").indexOf(text) < 0)
+                saveFailureBox.message += "\n" + text
+            saveFailureBox.buttons = buttons
+        } else {
+            saveFailureBox = popupShow(null, "error", text, buttons)
+        }
+        saveFailureFramesLeft = 2
+        update()
     }
     // Frames still to be swapped before a failed save's message is on the
     // screen: the second frame after it shows it, the first may have been
@@ -771,12 +800,8 @@ Window {
     }
     Connections {
         target: XMLFileSaver
-        function onModelSaveFailed(reason) {
-            rootwindow.popupShow(null, "error", rootwindow.modelSaveFailureText(reason),
-                                 rootwindow.shutdown ? "none" : "Ok")
-            rootwindow.saveFailureFramesLeft = 2
-            rootwindow.update()
-        }
+        function onModelSaveFailed(reason) { rootwindow.tellSaveFailure(rootwindow.modelSaveFailureText(reason)) }
+        function onSettingsSaveFailed(reason) { rootwindow.tellSaveFailure(rootwindow.settingsSaveFailureText(reason)) }
     }
 
     Connections {

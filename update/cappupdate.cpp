@@ -22,6 +22,7 @@ constexpr unsigned kErrProlog = 0x2361C;
 // The package's checksum and its description share one code.
 constexpr unsigned kErrUpdateXml = 0x2361E;
 constexpr unsigned kErrStateNotSaved = 0x23622;
+constexpr unsigned kErrCardTooSmall = 0x23624;
 constexpr unsigned kWarnInstallStarted = 0x33620;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
 // The prolog's exit code for a package that does not fit this transmitter.
@@ -75,10 +76,11 @@ void CAppUpdate::doUpdate(bool ignore_equal_version) {
 
 void CAppUpdate::KLX_Update_SetAllModifyPermissions(bool allow) {
   if (!m_Db) return;
-  m_Db->KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(allow, AtomicDirSet);
-  m_Db->KLX_DataBaseManagerSetSystemModifyFlag(allow);
-  m_Db->KLX_DataBaseManagerSetVornModifyFlag(allow);
-  m_Db->KLX_DataBaseManagerSetModelModifyFlag(allow);
+  // What waited to be saved waits again afterwards, nothing more.
+  if (allow)
+    m_Hold.Release(m_Db);
+  else
+    m_Hold.Hold(m_Db);
 }
 
 bool CAppUpdate::runSystemCmd(const QString& program, const QStringList& args, int* status,
@@ -124,9 +126,10 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     xml.KLX_XMLFileHandlerInitialize(m_Db);
     m_Db->KLX_DataBaseManagerUpdateBegin();
   }
-  // Saving is switched off while files are replaced; an install that fails
-  // after that leaves the old program running, whose edits must still be
-  // saved. After a complete install it stays off until the restart.
+  // Saving is held while files are replaced, and given back however the
+  // install ends: the old program runs until the restart, and what the
+  // pilot changes meanwhile (the trims move the model under the locked
+  // screen) is saved as ever, at the latest at the switch-off.
   bool savingOff = false;
   int result = CheckPackage(xml, names, ignore_equal_version);
   if (result == Err_NoErrors) {
@@ -156,12 +159,19 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     const int epilog = KLX_UpdateRunShellScript(false, names);
     if (epilog != 0) qWarning("the update's epilog script answered %d", epilog);
   }
-  if (savingOff && result != Err_NoErrors) KLX_Update_SetAllModifyPermissions(true);
+  if (savingOff) KLX_Update_SetAllModifyPermissions(true);
   if (m_Db) m_Db->KLX_DataBaseManagerUpdateEnd();
   return result;
 }
 
 int CAppUpdate::CheckPackage(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names, bool ignore_equal_version) {
+  // A card too small counts as none, and nothing is read from it: the
+  // pilot is told why, not that something went wrong inside.
+  if (KLX_FileFunctions().KLX_FileFunctionsSDCard() == KLX_FileFunctions::SDCardTooSmall) {
+    KLXErrorHandler.RegisterError(kErrCardTooSmall,
+                                  KLX_FileFunctions::KLX_FileFunctionsSDCardText(KLX_FileFunctions::SDCardTooSmall));
+    return Err_CardTooSmall;
+  }
   // Nothing of the package runs or is installed unless its list names it;
   // the program must be named.
   KLX_MD5 list;

@@ -6,6 +6,7 @@
 // runs from the next start.
 #include "update/cfilelistdownloader.h"
 #include "update/klx_md5.h"
+#include "update/klx_savehold.h"
 
 class KLX_DataBaseManager;
 class KLX_FileNameHandler;
@@ -23,8 +24,10 @@ class CAppUpdate : public CFileListDownloader {
 
   // The installation, one synchronous step: 0, or -5 a package that does
   // not match its list, -6 equal version, -7 copying, -8 installing, -9
-  // unsuitable.
+  // unsuitable, -10 a card smaller than the program needs.
   int KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version);
+  // false: model data saving off and the marks of what waits to be saved
+  // held; true: both given back as they were.
   void KLX_Update_SetAllModifyPermissions(bool allow);
   // "sh <script>" when the script exists and the package's list names it:
   // its exit code; 0 for none.
@@ -57,4 +60,6 @@ class CAppUpdate : public CFileListDownloader {
   KLX_DataBaseManager* m_Db;
   // The package in the update folder as its list names it, once checked.
   KLX_UpdatePackage m_Package;
+  // The marks held from the saver while files are replaced.
+  KLX_SaveHold m_Hold;
 };

@@ -44,6 +44,7 @@ class CDownloaderTsk : public CTaskBase {
     Err_CopyingFiles = -7,
     Err_Installing = -8,
     Err_Unsuitable = -9,
+    Err_CardTooSmall = -10,
   };
 
   explicit CDownloaderTsk(QObject* parent = nullptr);

@@ -30,6 +30,7 @@ class CUpdateManager : public QThread {
     Err_CopyingFiles = -7,
     Err_Installing = -8,
     Err_Unsuitable = -9,
+    Err_CardTooSmall = -10,
   };
   Q_ENUM(Error_t)
   enum UpdateSource { Src_USB = 0, Src_KlServer = 1 };

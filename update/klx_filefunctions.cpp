@@ -200,15 +200,24 @@ void KLX_CopyingFile::KLX_CopyingFileCancel() {
 KLX_FileFunctions::~KLX_FileFunctions() { KLX_FileFunctionsDropUnzipped(); }
 
 bool KLX_FileFunctions::KLX_FileFunctionsCheckForSDCard(bool full) const {
+  if (full) return KLX_FileFunctionsSDCard() == SDCardReady;
   if (!Board::m_Instance) Board::Init();
   const QString device = Board::m_Instance->SDCardDevPathGet();
-  if (device.isEmpty() || !QFileInfo::exists(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(device)))
-    return false;
-  if (!full) return true;
+  return !device.isEmpty() && QFileInfo::exists(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(device));
+}
+
+KLX_FileFunctions::SDCard KLX_FileFunctions::KLX_FileFunctionsSDCard() const {
+  if (!KLX_FileFunctionsCheckForSDCard(false)) return SDCardMissing;
   const KLX_Platform::VolumeInfo volume =
       KLX_Platform::Volume(KLX_FileNameHandler().KLX_FileNameHandlerGetVornPath());
-  return volume.valid && volume.mounted && volume.bytesTotal >= kMinCardBytes &&
-         volume.fileSystemType == QLatin1String("vfat");
+  if (!volume.valid || !volume.mounted) return SDCardMissing;
+  if (volume.bytesTotal < kMinCardBytes) return SDCardTooSmall;
+  return volume.fileSystemType == QLatin1String("vfat") ? SDCardReady : SDCardMissing;
+}
+
+QString KLX_FileFunctions::KLX_FileFunctionsSDCardText(SDCard card) {
+  return card == SDCardTooSmall ? QStringLiteral("SD card smaller than 256 MiB")
+                                : QStringLiteral("no SD card inserted");
 }
 
 bool KLX_FileFunctions::KLX_FileFileFunctionsCheckFolder(QString folder, bool create) const {

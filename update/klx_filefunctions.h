@@ -47,6 +47,13 @@ class KLX_FileFunctions : public QObject {
   // True when the board's SD-card device exists; with full set the medium
   // at "/Vorn" must also hold at least 256 MiB and be formatted vfat.
   bool KLX_FileFunctionsCheckForSDCard(bool full) const;
+  // What the card at "/Vorn" is to the program: usable; missing (no device,
+  // nothing mounted, or not vfat); or there and mounted, but smaller than
+  // 256 MiB, which the pilot is told in those words.
+  enum SDCard { SDCardReady, SDCardMissing, SDCardTooSmall };
+  SDCard KLX_FileFunctionsSDCard() const;
+  // The log's words for a card that is not usable.
+  static QString KLX_FileFunctionsSDCardText(SDCard card);
   bool KLX_FileFileFunctionsCheckFolder(QString folder, bool create) const;
   bool KLX_FileFileFunctionsCheckFile(QString file, QString folder, bool create) const;
   bool KLX_FileFunctionsGetAvailSpaceOnFolder(QString path, long minimumKiB) const;

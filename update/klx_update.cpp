@@ -134,8 +134,10 @@ int KLX_Update::KLX_UpdateHandleProgress() {
   const int target = Target();
   if (result <= KLX_Error) {
     if (target != VT::KLX_UNINSTALL_VOICEPACKS) KLX_Update_SetAllModifyPermissions(true, target != VT::KLX_LOAD_VOICEPACKS);
-  } else if (result == KLX_Done && (target == VT::KLX_UPDATE_ONBOARD || target == VT::KLX_LOAD_VOICEPACKS ||
-                                    target == VT::KLX_LOAD_HTTPUPDPACKAGE)) {
+  } else if (result == KLX_Done && (target == VT::KLX_UPDATE_SELF || target == VT::KLX_UPDATE_ONBOARD ||
+                                    target == VT::KLX_LOAD_VOICEPACKS || target == VT::KLX_LOAD_HTTPUPDPACKAGE)) {
+    // An installed program too: the old one runs until the restart and
+    // saves what the pilot changes meanwhile.
     KLX_Update_SetAllModifyPermissions(true, true);
   }
   if ((result <= KLX_Error || result == KLX_Done) && !m_KeepPhase) RestorePhase();

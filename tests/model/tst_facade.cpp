@@ -85,11 +85,15 @@ class TestFacade : public QObject {
     fx.db.KLX_DataBaseManagerUpdateEnd();
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), 3);
     QVERIFY(fx.runtime.KLX_RuntimeDatabaseManagerIsProcessing());
-    // Without a begin the phase stays and processing still restarts.
+    // The mark was held, not dropped: the change waits to be saved again.
+    QVERIFY(fx.db.KLX_DataBaseManagerGetModelModifyFlag());
+    // Without a begin the phase and the mark stay and processing still restarts.
     fx.runtime.KLX_RuntimeDatabaseManagerStopProcessing();
     fx.db.KLX_DataBaseManagerGetSetStartupPhases(5, AtomicDirSet);
+    fx.db.KLX_DataBaseManagerSetModelModifyFlag(false);
     fx.db.KLX_DataBaseManagerUpdateEnd();
     QCOMPARE(fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), 5);
+    QVERIFY(!fx.db.KLX_DataBaseManagerGetModelModifyFlag());
     QVERIFY(fx.runtime.KLX_RuntimeDatabaseManagerIsProcessing());
     // Each start and stop of the engine's processing is logged.
     QCOMPARE(watch.TakeCodes(), (QList<unsigned>{0x33901, 0x33902, 0x33901, 0x33902, 0x33901}));

@@ -69,10 +69,21 @@ class TestLifecycle : public QObject {
   }
 
   // The switch-off asks for the final save and stops the saver 100 ms
-  // later; on a busy processor the stop takes the saver's lock before the
-  // asked pass has begun. The gate holds the saver in its wait until the
-  // stop wakes it, so the stop is first every time. The pass is made.
+  // later; on a busy processor the stop can take the saver's lock first:
+  // before the asked pass has begun (the gate holds the saver in its wait
+  // until the stop wakes it), or, when the final save was asked while a
+  // periodic pass ran, in the instant between that pass's end and the
+  // saver's look at whether it goes on (the gate holds it there until the
+  // stop wakes it). The final pass is made either way.
+  void aFinalSaveAskedBeforeTheStopIsMade_data() {
+    QTest::addColumn<bool>("duringAPass");
+    QTest::addColumn<int>("passes");
+    QTest::newRow("asked while the saver waits") << false << 1;
+    QTest::newRow("asked during a pass, the stop at its end") << true << 2;
+  }
   void aFinalSaveAskedBeforeTheStopIsMade() {
+    QFETCH(bool, duringAPass);
+    QFETCH(int, passes);
     struct GateClock : KLX_Clock {
       QSemaphore release;
       std::atomic<bool> open{false};
@@ -90,14 +101,40 @@ class TestLifecycle : public QObject {
         if (open) release.release();
       }
     } gate;
+    // Made before the saver, which may still call its hooks as a failed
+    // case ends.
+    std::atomic<bool> asked{false};
+    QSemaphore ended;
+    std::atomic<int> ends{0};
     ModelFixture fx;
     KLX_XMLFileSaver* saver = fx.db.KLX_DatabaseManagerXMLFileSaverPtr();
     saver->KLX_XMLFileSaverSetClock(&gate);
     QTRY_COMPARE(gate.waiting.load(), 1);
-    saver->KLX_XMLFileSaverSavingFiles(true, false);
-    gate.open = true;
+    // Asked from inside a periodic pass, which holds the saver's lock.
+    const QMetaObject::Connection asking = connect(
+        saver, &KLX_XMLFileSaver::xmlSaveIsDone, saver,
+        [&, saver] {
+          if (duringAPass && !asked.exchange(true)) saver->KLX_XMLFileSaverSavingFiles(true, false);
+        },
+        Qt::DirectConnection);
+    saver->KLX_XMLFileSaverSetPassEndHook([&] {
+      if (!duringAPass || ends++ > 0) return;
+      ended.release();
+      gate.release.acquire();
+    });
+    if (duringAPass) {
+      gate.open = true;
+      saver->KLX_XMLFileSaverForceModelFileSave(false);
+      QVERIFY(ended.tryAcquire(1, 10000));
+    } else {
+      saver->KLX_XMLFileSaverSavingFiles(true, false);
+      gate.open = true;
+    }
     QCOMPARE(fx.db.KLX_DataBaseManagerStop(), int(KLX_Ok));
-    QCOMPARE(saver->KLX_XMLFileSaverPasses(), 1);
+    disconnect(asking);
+    saver->KLX_XMLFileSaverSetPassEndHook(nullptr);
+    QCOMPARE(saver->KLX_XMLFileSaverPasses(), passes);
+    QCOMPARE(saver->KLX_XMLFileSaverForcedPasses(), 1);
     saver->KLX_XMLFileSaverSetClock(nullptr);
   }
 

@@ -16,6 +16,7 @@ constexpr unsigned kNoRoomForSettings = 0x22806;
 constexpr unsigned kNoRoomForState = 0x22809;
 constexpr unsigned kSettingsSaveFailed = 0x31308;
 constexpr unsigned kStateSaveFailed = 0x31309;
+constexpr unsigned kCardTooSmall = 0x31608;
 
 // The card as big as the desktop's card check is to report it.
 bool SetCardBytes(QmlFrame& f, qint64 bytes) {
@@ -224,23 +225,57 @@ class TestPopups : public QObject {
     QTRY_COMPARE(f.PopupText(), QString("Model CRC data is bad!\nFast start is not possible next time."));
   }
 
-  // A model save the card cannot take is told once, in words that say why,
-  // not again at the saver's next try while the failure stays the same;
-  // at the switch-off, when the changes are lost for good, again, drawn on
-  // the screen before the program ends. The file on the card stays as the
-  // last save that succeeded left it.
+  // A card sold as "256 MB" holds 256,000,000 bytes, under the 256 MiB the
+  // program needs: it counts as no card, but the pilot is told that it is
+  // too small, in the words of a save it could not take, not that it is
+  // missing; and the home screen does not call the current model's file
+  // lost or corrupted, for nothing was read.
+  void aCardTooSmallIsNamedForWhatItLacks() {
+    QmlFrame f(g_app);
+    QVERIFY(SetCardBytes(f, 256000000));
+    f.Errors().Expect(kCardTooSmall);
+    QVERIFY(f.StartAtHome());
+    QVERIFY(f.Errors().Has(kCardTooSmall));
+    QVERIFY(f.ButtonClock().KLX_ManualClockRun(KLX_OnOffHandler::kFirstSampleMs));
+    QTRY_COMPARE(f.PopupText(), QString("The SD card is smaller than the 256 MiB the transmitter needs."));
+    QCOMPARE(f.Popup()->property("icon").toString(), QString("attention"));
+    QTRY_COMPARE(f.Property("modelLabel", "text").toString(), QString("Model:   - SD card smaller than 256 MiB!"));
+    f.Settle();
+    f.Grab("popup-card-too-small.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Popup());
+  }
+
+  // A model or settings save the card cannot take is told once, in words
+  // that say why, not again at the saver's next try while the failure stays
+  // the same; at the switch-off, when the changes are lost for good, again,
+  // drawn on the screen before the program ends, in one box with the state
+  // file's (which model is current) where that fails too. The file on the
+  // card stays as the last save that succeeded left it.
   void aModelSaveTheCardCannotTakeIsTold_data() {
+    QTest::addColumn<QString>("change");
     QTest::addColumn<qint64>("cardBytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("full") << qint64(400 * 1024)
-                          << "Your changes to the model were not saved: the SD card is full.";
+    QTest::addColumn<QString>("final");
+    const QString full = "Your changes to the model were not saved: the SD card is full.";
+    const QString small =
+        "Your changes to the model were not saved: the SD card is smaller than the 256 MiB the transmitter needs.";
+    const QString settingsFull = "Your changes to the settings were not saved: the SD card is full.";
+    const QString settingsSmall =
+        "Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.";
+    // Room for the settings (10 KiB), not for a model (500 KiB); a card
+    // that small is under the size the program needs as well, which is what
+    // keeps the state file from it.
+    QTest::newRow("full") << "model" << qint64(400 * 1024) << full << full + "\n" + settingsSmall;
     QTest::newRow("under the size the program needs")
-        << qint64(128 * 1024 * 1024)
-        << "Your changes to the model were not saved: the SD card is smaller than the 256 MiB the transmitter needs.";
+        << "model" << qint64(128 * 1024 * 1024) << small << small + "\n" + settingsSmall;
+    QTest::newRow("a setting, the card full") << "settings" << qint64(8 * 1024) << settingsFull << settingsFull;
   }
   void aModelSaveTheCardCannotTakeIsTold() {
+    QFETCH(QString, change);
     QFETCH(qint64, cardBytes);
     QFETCH(QString, text);
+    QFETCH(QString, final);
     // Made first: the saver stops with the frame before its clock goes.
     KLX_ManualClock saverClock;
     QmlFrame f(g_app);
@@ -263,17 +298,24 @@ class TestPopups : public QObject {
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(KLX_DatabaseValues::MODEL_TYP_Plane, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
-    const QString file = f.Board().Root() + "/Vorn/Model/Plane/Glider.xml";
-
-    // The front socket's mode chosen as the system screen chooses it: saved.
-    db.KLX_DatabaseManagerGetSetFrontPlugMode(1, AtomicDirSet);
+    const bool model = change == "model";
+    const QString file = f.Board().Root() + (model ? "/Vorn/Model/Plane/Glider.xml" : "/Vorn/System/System.xml");
+    // The front socket's mode chosen as the system screen chooses it, or the
+    // brightness as the strip's slider sets it: saved.
+    const auto edit = [&](int value) {
+      if (model)
+        db.KLX_DatabaseManagerGetSetFrontPlugMode(value, AtomicDirSet);
+      else
+        db.KLX_DataBaseManagerGetSetSystemProperties_BaseBrightness(40 + value, AtomicDirSet, true);
+    };
+    edit(1);
     QVERIFY(period());
     const QByteArray saved = ReadBytes(file);
-    QVERIFY(saved.contains("<SERVOPPMMODE>1</SERVOPPMMODE>"));
+    QVERIFY(saved.contains(model ? "<SERVOPPMMODE>1</SERVOPPMMODE>" : "<Brightness>41</Brightness>"));
     QVERIFY(!f.Popup());
 
     QVERIFY(SetCardBytes(f, cardBytes));
-    db.KLX_DatabaseManagerGetSetFrontPlugMode(0, AtomicDirSet);
+    edit(0);
     QVERIFY(period());
     QCOMPARE(f.PopupText(), text);
     QCOMPARE(f.Popup()->property("icon").toString(), QString("error"));
@@ -283,7 +325,7 @@ class TestPopups : public QObject {
     QTRY_VERIFY(!f.Popup());
     f.Errors().Clear();
     QVERIFY(period());
-    QVERIFY(f.Errors().Has(kModelSaveFailed));
+    QVERIFY(f.Errors().Has(model ? kModelSaveFailed : kSettingsSaveFailed));
     QVERIFY(!f.Popup());
     QCOMPARE(ReadBytes(file), saved);
 
@@ -308,12 +350,14 @@ class TestPopups : public QObject {
     QVERIFY(Until([&] { return f.System().KLX_SystemIsTurningOff() && saver->KLX_XMLFileSaverPasses() > before; }));
     button.KLX_ManualClockAdvance(KLX_OnOffHandler::kHeldSampleMs);
     QVERIFY(f.System().OnOffHandler().wait(20000));
-    QVERIFY(f.Errors().Has(kModelSaveFailed));
+    QVERIFY(f.Errors().Has(model ? kModelSaveFailed : kSettingsSaveFailed));
     QTRY_VERIFY_WITH_TIMEOUT(seen.filter("quit:").size() == 1, 10000);
-    QCOMPARE(f.PopupText(), text);
+    QCOMPARE(f.PopupText(), final);
     QCOMPARE(f.Popup()->property("buttons").toString(), QString("none"));
-    const int end = seen.indexOf("quit:" + text);
-    QVERIFY2(end > 0 && seen.indexOf("frame:" + text) >= 0 && seen.indexOf("frame:" + text) < end,
+    if (QByteArray(QTest::currentDataTag()) == "under the size the program needs")
+      f.Grab("popup-model-and-settings-not-saved.png");
+    const int end = seen.indexOf("quit:" + final);
+    QVERIFY2(end > 0 && seen.indexOf("frame:" + final) >= 0 && seen.indexOf("frame:" + final) < end,
              qPrintable(seen.join('\n')));
     QCOMPARE(ReadBytes(file), saved);
   }

@@ -197,6 +197,32 @@ class TestSoftwareInfoScreen : public QObject {
     QVERIFY(!m_Warnings.Take().filter("KLX32LinuxApp is longer than expected").isEmpty());
   }
 
+  // An update onto a card sold as "256 MB" (256,000,000 bytes, under the
+  // 256 MiB the program needs) is refused in the words of a save that card
+  // could not take, not as an internal error; nothing is installed and the
+  // keys are free.
+  void aCardTooSmallIsNamed() {
+    QmlFrame f(g_app);
+    f.Errors().Expect({0x23624, 0x33901, 0x33902});
+    QVERIFY(f.StartAtHome());
+    CSimAppPackage package;
+    package.program = "the new program";
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles()));
+    const QByteArray installed = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    QVERIFY(f.Tap("updateButton"));
+    QVERIFY(WaitPopup(f, "The update is ready. Install it now?"));
+    QVERIFY(WriteFile(f.Board().Root() + "/run/sdcard-size", "256000000"));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(WaitPopup(f, "Update from the USB stick:\nThe SD card is smaller than the 256 MiB the transmitter needs."));
+    QVERIFY(!Locked(f));
+    QCOMPARE(ReadFile(f.Board().Root() + "/app/KLX32LinuxApp"), installed);
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(OnlyManagerLines(m_Warnings.Take()));
+  }
+
   // A download from the update server that stalls after its first file
   // (the list): its progress and "Abort" stay on the screen all the while,
   // and the Abort ends it.

@@ -128,12 +128,14 @@ class PackageUpdateTest : public QObject {
   // after: the prolog sees the old program, the epilog the new one; the
   // application and system partitions are remounted writable first; a
   // translation the package does not bring is gone; the update phase holds
-  // until the restart. A link on the stick is not followed into the update
-  // folder.
+  // until the restart, while the old program goes on saving what the pilot
+  // changes: a change the card had not taken yet still waits to be saved.
+  // A link on the stick is not followed into the update folder.
   void installFromStick() {
     PackageRig rig;
     QVERIFY(rig.Up());
     QVERIFY(rig.PutOnStick(0, rig.package.Files()));
+    rig.fx.db.KLX_DataBaseManagerSetModelModifyFlag(true);
     const QString secret = rig.fx.root.Path() + "/Vorn/System/secret.txt";
     QVERIFY(WriteFile(secret, "not the package's"));
     QVERIFY(QFile::link(secret, rig.Stick(0) + "notes.txt"));
@@ -151,6 +153,8 @@ class PackageUpdateTest : public QObject {
       if (c.startsWith("mount")) mounts << c;
     QCOMPARE(mounts, QStringList({"mount ubi0:application /app ubifs 32", "mount ubi0:rootfs / ubifs 32"}));
     QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), int(VT::KLX_PHASE_SYSTEM_UUPD));
+    QVERIFY(rig.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    QVERIFY(rig.fx.db.KLX_DataBaseManagerGetModelModifyFlag());
     // The update pending for the controllers is on the card already, not
     // left to the saver's next pass.
     QVERIFY(ReadFile(rig.fx.root.Path() + "/Vorn/Vornstate/Vornstate.xml").contains("<UpdateFlag>1</UpdateFlag>"));

@@ -492,8 +492,10 @@ class UpdateManagerTest : public QObject {
   // The installation's results by the package's description, prolog and
   // list: a list without the program refuses the package (-5); what an
   // earlier package left in the update folder and this one's list does not
-  // name (a translation, an epilog) is neither installed nor run; model
-  // saving is off after a complete install only.
+  // name (a translation, an epilog) is neither installed nor run; a card
+  // under 256 MiB is named as such (-10). However it ends, model saving is
+  // on afterwards (the old program runs until the restart), and what waited
+  // to be saved before waits again, nothing more.
   void installationResults_data() {
     QTest::addColumn<QString>("board");
     QTest::addColumn<QByteArray>("prolog");
@@ -505,6 +507,7 @@ class UpdateManagerTest : public QObject {
     QTest::newRow("no prolog") << "Vorn" << QByteArray() << "" << 0;
     QTest::newRow("a list without the program") << "Vorn" << QByteArray() << "unlisted program" << -5;
     QTest::newRow("files the list does not name") << "Vorn" << QByteArray() << "left over" << 0;
+    QTest::newRow("a card sold as 256 MB") << "Vorn" << QByteArray() << "small card" << -10;
   }
   void installationResults() {
     QFETCH(QString, board);
@@ -533,11 +536,20 @@ class UpdateManagerTest : public QObject {
     QVERIFY(WriteFile(rig.Path("/app/KLX32LinuxApp"), "the old program"));
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    if (change == "small card") {
+      rig.fx.errors.Expect(0x23624);
+      QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", "256000000"));
+    }
+    // A change the card has not taken yet, and settings saved.
+    KLX_DataBaseManager& db = rig.fx.db;
+    db.KLX_DataBaseManagerSetModelModifyFlag(true);
+    db.KLX_DataBaseManagerSetSystemModifyFlag(false);
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
     QCOMPARE(rig.Completion().first, error);
     QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), error == 0 ? rig.package.program : QByteArray("the old program"));
-    // The old program goes on saving the model; the new one waits for the restart.
-    QCOMPARE(rig.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet), error != 0);
+    QVERIFY(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+    QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
+    QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
     QVERIFY(!QFileInfo::exists(rig.Path("/app/KLX32_xx.qm")));
     QVERIFY(!QFileInfo::exists(ran));
   }

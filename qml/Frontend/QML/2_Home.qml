@@ -375,8 +375,11 @@ Item {
                 loadingBox.visible = false
                 home.failedFile = Database.KLX_DataBaseManagerVornPropertiesGetFailedFile()
                 stop()
+                // A card too small is read from not at all: the file may be whole.
                 if (home.modelNotValid)
-                    home.modelSuffix = qsTr(" - File not found or corrupted!") + Language.emptyString
+                    home.modelSuffix = (System.KLX_SystemSDCardTooSmall() ? qsTr(" - SD card smaller than 256 MiB!")
+                                                                          : qsTr(" - File not found or corrupted!"))
+                            + Language.emptyString
                 break
             case GuiCmdData.KLX_PHASE_LOAD_MODEL:
                 if (!loadingBox.visible) {

@@ -146,6 +146,7 @@ Item {
         case CUpdateManager.Err_CopyingFiles: return qsTr("The update could not be installed.")
         case CUpdateManager.Err_Installing: return qsTr("Internal error while installing the update.")
         case CUpdateManager.Err_Unsuitable: return qsTr("This update is unsuitable for this device.")
+        case CUpdateManager.Err_CardTooSmall: return qsTr("The SD card is smaller than the 256 MiB the transmitter needs.")
         }
         return stick ? qsTr("A file of the update is missing or does not match its list. Please copy the update to the USB stick again.")
                      : qsTr("The connection to the update server failed.")

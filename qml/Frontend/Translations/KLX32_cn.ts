@@ -837,6 +837,10 @@
         <source>Not loaded:</source>
         <translation>未加载:</translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation> - SD卡小于256 MiB！</translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3573,6 +3577,10 @@ A name must not contain / or &quot;..&quot;.</source>
         <source>Recovery</source>
         <translation>恢复</translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>SD卡小于发射机所需的256 MiB。</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5209,6 +5217,22 @@ Open the model menu to load or make one?</source>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>您对模型的更改未保存：无法写入SD卡。</translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>SD卡小于发射机所需的256 MiB。</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>您对设置的更改未保存：SD卡已满。</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>您对设置的更改未保存：SD卡小于发射机所需的256 MiB。</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>您对设置的更改未保存：无法写入SD卡。</translation>
     </message>
 </context>
 </TS>

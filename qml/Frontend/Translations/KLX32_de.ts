@@ -837,6 +837,10 @@
         <source>Not loaded:</source>
         <translation>Nicht geladen:</translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation> - SD-Karte kleiner als 256 MiB!</translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3573,6 +3577,10 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
         <source>Recovery</source>
         <translation>Wiederherst.</translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Die SD-Karte ist kleiner als die 256 MiB, die der Sender braucht.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5209,6 +5217,22 @@ Modellmenü öffnen, um eines zu laden oder anzulegen?</translation>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Ihre Änderungen am Modell wurden nicht gespeichert: Die SD-Karte konnte nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Die SD-Karte ist kleiner als die 256 MiB, die der Sender braucht.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Ihre Änderungen an den Einstellungen wurden nicht gespeichert: Die SD-Karte ist voll.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Ihre Änderungen an den Einstellungen wurden nicht gespeichert: Die SD-Karte ist kleiner als die 256 MiB, die der Sender braucht.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Ihre Änderungen an den Einstellungen wurden nicht gespeichert: Die SD-Karte konnte nicht beschrieben werden.</translation>
     </message>
 </context>
 </TS>

@@ -835,6 +835,10 @@
         <source>Not loaded:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3551,6 +3555,14 @@ A name must not contain / or &quot;..&quot;.</source>
         <source>Recovery</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5177,6 +5189,22 @@ Open the model menu to load or make one?</source>
     </message>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

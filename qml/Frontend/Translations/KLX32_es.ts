@@ -837,6 +837,10 @@
         <source>Not loaded:</source>
         <translation>No cargado:</translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation> - ¡Tarjeta SD de menos de 256 MiB!</translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3573,6 +3577,10 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
         <source>Recovery</source>
         <translation>Recuperación</translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>La tarjeta SD tiene menos de los 256 MiB que necesita la emisora.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5209,6 +5217,22 @@ Open the model menu to load or make one?</source>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Sus cambios en el modelo no se han guardado: no se pudo escribir en la tarjeta SD.</translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>La tarjeta SD tiene menos de los 256 MiB que necesita la emisora.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Sus cambios en los ajustes no se han guardado: la tarjeta SD está llena.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Sus cambios en los ajustes no se han guardado: la tarjeta SD tiene menos de los 256 MiB que necesita la emisora.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Sus cambios en los ajustes no se han guardado: no se pudo escribir en la tarjeta SD.</translation>
     </message>
 </context>
 </TS>

@@ -837,6 +837,10 @@
         <source>Not loaded:</source>
         <translation>Ei ladattu:</translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation> - SD-kortti alle 256 MiB!</translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3573,6 +3577,10 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
         <source>Recovery</source>
         <translation>Palautus</translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>SD-kortti on pienempi kuin lähettimen tarvitsemat 256 MiB.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5209,6 +5217,22 @@ Avataanko mallivalikko mallin lataamiseksi tai luomiseksi?</translation>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Mallin muutoksiasi ei tallennettu: SD-kortille ei voitu kirjoittaa.</translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>SD-kortti on pienempi kuin lähettimen tarvitsemat 256 MiB.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Asetusten muutoksiasi ei tallennettu: SD-kortti on täynnä.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Asetusten muutoksiasi ei tallennettu: SD-kortti on pienempi kuin lähettimen tarvitsemat 256 MiB.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Asetusten muutoksiasi ei tallennettu: SD-kortille ei voitu kirjoittaa.</translation>
     </message>
 </context>
 </TS>

@@ -837,6 +837,10 @@
         <source>Not loaded:</source>
         <translation>Non chargé :</translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation> - Carte SD de moins de 256 Mio !</translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3573,6 +3577,10 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
         <source>Recovery</source>
         <translation>Restauration</translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>La carte SD fait moins que les 256 Mio dont l&apos;émetteur a besoin.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5209,6 +5217,22 @@ Ouvrir le menu modèle pour en charger ou en créer un ?</translation>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Vos modifications du modèle n&apos;ont pas été enregistrées : impossible d&apos;écrire sur la carte SD.</translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>La carte SD fait moins que les 256 Mio dont l&apos;émetteur a besoin.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Vos modifications des réglages n&apos;ont pas été enregistrées : la carte SD est pleine.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Vos modifications des réglages n&apos;ont pas été enregistrées : la carte SD fait moins que les 256 Mio dont l&apos;émetteur a besoin.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Vos modifications des réglages n&apos;ont pas été enregistrées : impossible d&apos;écrire sur la carte SD.</translation>
     </message>
 </context>
 </TS>

@@ -837,6 +837,10 @@
         <source>Not loaded:</source>
         <translation>Non caricato:</translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation> - Scheda SD più piccola di 256 MiB!</translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3573,6 +3577,10 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
         <source>Recovery</source>
         <translation>Ripristino</translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>La scheda SD è più piccola dei 256 MiB necessari alla trasmittente.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5209,6 +5217,22 @@ Aprire il menu modello per caricarne o crearne uno?</translation>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Le modifiche al modello non sono state salvate: impossibile scrivere sulla scheda SD.</translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>La scheda SD è più piccola dei 256 MiB necessari alla trasmittente.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Le modifiche alle impostazioni non sono state salvate: la scheda SD è piena.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Le modifiche alle impostazioni non sono state salvate: la scheda SD è più piccola dei 256 MiB necessari alla trasmittente.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Le modifiche alle impostazioni non sono state salvate: impossibile scrivere sulla scheda SD.</translation>
     </message>
 </context>
 </TS>

@@ -837,6 +837,10 @@
         <source>Not loaded:</source>
         <translation>Ikke lastet:</translation>
     </message>
+    <message>
+        <source> - SD card smaller than 256 MiB!</source>
+        <translation> - SD-kortet er mindre enn 256 MiB!</translation>
+    </message>
 </context>
 <context>
     <name>33_MixerCurveEditor</name>
@@ -3573,6 +3577,10 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
         <source>Recovery</source>
         <translation>Gjenoppretting</translation>
     </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>SD-kortet er mindre enn de 256 MiB senderen trenger.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>
@@ -5209,6 +5217,22 @@ Open the model menu to load or make one?</source>
     <message>
         <source>Your changes to the model were not saved: the SD card could not be written.</source>
         <translation>Endringene dine i modellen ble ikke lagret: Det gikk ikke å skrive til SD-kortet.</translation>
+    </message>
+    <message>
+        <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>SD-kortet er mindre enn de 256 MiB senderen trenger.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is full.</source>
+        <translation>Endringene dine i innstillingene ble ikke lagret: SD-kortet er fullt.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Endringene dine i innstillingene ble ikke lagret: SD-kortet er mindre enn de 256 MiB senderen trenger.</translation>
+    </message>
+    <message>
+        <source>Your changes to the settings were not saved: the SD card could not be written.</source>
+        <translation>Endringene dine i innstillingene ble ikke lagret: Det gikk ikke å skrive til SD-kortet.</translation>
     </message>
 </context>
 </TS>
