@@ -755,12 +755,13 @@ Window {
         return qsTr("Your changes to the settings were not saved: the SD card could not be written.") + Language.emptyString
     }
     // The box that tells of saves that failed: a failure told while it is
-    // shown joins its message (the model's and the settings' of one pass,
-    // or the final save's) instead of taking its place.
+    // shown, or waits its turn, joins its message (the model's and the
+    // settings' of one pass, or the final save's) instead of making another.
+    // At the switch-off a waiting one is not waited for.
     property var saveFailureBox: null
     function tellSaveFailure(text) {
         var buttons = rootwindow.shutdown ? "none" : "Ok"
-        if (saveFailureBox && currentPopup === saveFailureBox) {
+        if (popupIsOpen(saveFailureBox) && (currentPopup === saveFailureBox || saveFailureBox.buttons === buttons)) {
             if (saveFailureBox.message.split("\n").indexOf(text) < 0)
                 saveFailureBox.message += "\n" + text
             saveFailureBox.buttons = buttons
