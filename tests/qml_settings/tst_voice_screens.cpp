@@ -33,13 +33,13 @@ QByteArray Bytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 // A voice pack on the stick's folder as zip or Python packs it: a voice
-// behind a password (fr_secret...), one with LZMA (fr_lzma), or else one
+// behind a password (fr_secret...), one with LZMA (fr_lzma...), or else one
 // with 8 MB of zeros.
 bool PackOnStick(const QString& stick, const QString& pack) {
   if (!WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n")) return false;
   const QString how =
       pack.startsWith("fr_secret") ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
-      : pack == "fr_lzma"
+      : pack.startsWith("fr_lzma")
           ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
             ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
           : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
@@ -289,10 +289,10 @@ class TestVoiceScreens : public QObject {
     f.Grab("installed-voices-" + tag + ".png");
   }
 
-  // The longest message an install gives (a voice installed, five packs
-  // left out, the card full, three of them named) in each language: every
-  // line whole, every named pack in view or a scroll bar beside them, and
-  // at the end of the scroll every line whole again.
+  // The longest message an install gives (a voice installed, nine packs
+  // left out, the card full, seven of them named, each of them) in each
+  // language: every line whole, every named pack in view or a scroll bar
+  // beside them, and at the end of the scroll every line whole again.
   void installMessageInEveryLanguage() {
     if (QStandardPaths::findExecutable("zip").isEmpty()) QSKIP("needs zip");
     QmlFrame f(g_app, g_variant);
@@ -305,7 +305,8 @@ class TestVoiceScreens : public QObject {
     QVERIFY(CSimVoices::Prepare(f.Board().Root() + "/Vorn/Sound/Voices"));
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
     const QString stick = f.Board().Root() + "/media/usb0/Voices/";
-    const QStringList named{"fr_secret", "fr_lzma", "fr_secret_too"};
+    const QStringList named{"fr_secret", "fr_lzma", "fr_secret_too", "fr_lzma_too", "fr_secret_3", "fr_secret_4",
+                            "fr_secret_5"};
     QVERIFY(WriteFile(stick + "de_greta.zip", CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")));
     QVERIFY(WriteFile(stick + "fr_lea.zip", CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
     for (const QString& pack : named + QStringList{"fr_big"}) QVERIFY(PackOnStick(stick, pack));
