@@ -33,8 +33,8 @@ QByteArray Bytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 // A voice pack on the stick's folder as zip or Python packs it: a voice
-// behind a password (fr_secret...), one with LZMA (fr_lzma...), or else one
-// with 8 MB of zeros.
+// behind a password (fr_secret...), one with LZMA (fr_lzma...), one of
+// 1,001 files (fr_many), or else one with 8 MB of zeros.
 bool PackOnStick(const QString& stick, const QString& pack) {
   if (!WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n")) return false;
   const QString how =
@@ -42,6 +42,7 @@ bool PackOnStick(const QString& stick, const QString& pack) {
       : pack.startsWith("fr_lzma")
           ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
             ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
+      : pack == "fr_many" ? "for i in $(seq 1000); do echo $i > \"$2/$i.wav\"; done && zip -qr \"$2.zip\" \"$2\""
           : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
   return KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + how + " && rm -r \"$2\"", "sh", stick, pack}) == 0;
 }
@@ -188,6 +189,11 @@ class TestVoiceScreens : public QObject {
                                                     "/fr_secret.zip is encrypted: refused"};
     QTest::newRow("only one too large") << QStringList{"fr_big"} << "There is not enough memory on the SD card."
                                         << QStringList{fit};
+    // Told before anything of it is unpacked, and what is wrong with it.
+    QTest::newRow("1,001 files") << QStringList{"fr_many"}
+                                 << "No voice was installed.\n\"fr_many.zip\" holds too many files: its checksum list may "
+                                    "name at most 100."
+                                 << QStringList{"/fr_many.zip holds 1001 files, more than its checksum list may name (100): refused"};
   }
   void voicePacks() {
     QFETCH(QStringList, packs);
@@ -210,16 +216,7 @@ class TestVoiceScreens : public QObject {
         QVERIFY(WriteFile(stick + pack + ".zip", made[pack]));
         continue;
       }
-      // Packed by zip itself: a whole voice behind a password, or one
-      // with 8 MB of zeros; or by Python with LZMA.
-      QVERIFY(WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n"));
-      const QString how =
-          pack == "fr_secret" ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
-          : pack == "fr_lzma"
-              ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
-                ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
-              : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
-      QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + how + " && rm -r \"$2\"", "sh", stick, pack}), 0);
+      QVERIFY(PackOnStick(stick, pack));
     }
     QVERIFY(f.StartAtHome());
     // Filled since the start, to 4 MB free.

@@ -167,7 +167,8 @@ Item {
             if (reason.length !== 2)
                 continue
             text += "\n" + (reason[0] === "encrypted" ? qsTr("\"%1\" is encrypted.")
-                                                    : qsTr("\"%1\" uses a compression that cannot be unpacked.")).arg(reason[1])
+                           : reason[0] === "files" ? qsTr("\"%1\" holds too many files: its checksum list may name at most 100.")
+                           : qsTr("\"%1\" uses a compression that cannot be unpacked.")).arg(reason[1])
         }
         return text
     }
