@@ -104,7 +104,8 @@ class KLX_FileFunctions : public QObject {
   // destination before KLX_FileFunctionsInstallUnzipped. An archive that is
   // refused is counted with no folder, so that its check fails: one that
   // does not fit on the card, is encrypted, is packed in a way unzip cannot
-  // read or is no zip archive is refused before anything is unpacked; one
+  // read, holds more files than its checksum list may name or is no zip
+  // archive is refused before anything is unpacked; one
   // that unzip fails on, or that unpacks anything but files and folders (a
   // link), after, and what it unpacked is removed. The copy of a refused
   // archive, and of one not named like a voice, is removed at once.
