@@ -50,6 +50,16 @@ constexpr qint64 kKeepFreeBytes = 500 * 1024;
 // pack needs; at least every 200 ms and at most every 1 ms.
 constexpr quint64 kUnzipFastestBytesPerMs = 1024 * 1024;
 constexpr quint64 kUnzipLookMs = 200;
+// A voice pack holds its checksum list and at most the files a list names.
+constexpr quint64 kMaxPackFiles = KLX_MD5::kMaxEntries + 1;
+
+// Sums over what a directory declares, which may be anything up to 2^64 - 1,
+// saturate: a pack that claims that much never fits.
+quint64 AddSaturated(quint64 a, quint64 b) { return a > ULLONG_MAX - b ? ULLONG_MAX : a + b; }
+quint64 InBlocks(quint64 bytes, quint64 block) {
+  const quint64 blocks = bytes / block + (bytes % block ? 1 : 0);
+  return blocks > ULLONG_MAX / block ? ULLONG_MAX : blocks * block;
+}
 
 enum class EntryKind { File, Folder, Other };
 // Calls `visit(path, kind, bytes)` for every entry under `folder`, its path
@@ -123,17 +133,20 @@ KLX_Platform::VolumeInfo QueryVolume(const QString& path) {
 }
 
 // The destination appears complete or not at all: written to a temporary
-// file beside it, synced and renamed over it.
-bool CopyFileSafely(const QString& source, const QString& destination, bool replace) {
+// file beside it, synced and renamed over it. A source that holds more than
+// `most` bytes (when not negative) is not copied.
+bool CopyFileSafely(const QString& source, const QString& destination, bool replace, qint64 most = -1) {
   if (!replace && QFileInfo::exists(destination)) return false;
   if (!KLX_FileCallsIsPlainFile(source)) return false;
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) return false;
   QSaveFile out(destination);
   if (!KLX_FileCallsOpenCopyTarget(&out)) return false;
+  qint64 copied = 0;
   while (!in.atEnd()) {
     const QByteArray chunk = in.read(kPartBytes);
-    if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+    copied += chunk.size();
+    if (chunk.isEmpty() || (most >= 0 && copied > most) || out.write(chunk) != chunk.size()) {
       out.cancelWriting();
       return false;
     }
@@ -147,6 +160,32 @@ QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   QDir dir(folder);
   if (!filter.isEmpty()) dir.setNameFilters({filter});
   return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+
+// A whole folder of the voice's name stands in the voice folder.
+bool VoiceInPlace(const QString& destinationFolder, const QString& voice) {
+  const QFileInfo place(destinationFolder + voice);
+  return place.isDir() && !place.isSymLink();
+}
+
+// Removes what an unpack left in `unpacking`, but a voice set aside while
+// no whole folder of its name stands in `destinationFolder`: it stays until
+// it can be put back.
+void ClearUnpackFolder(const QString& unpacking, const QString& destinationFolder) {
+  bool kept = false;
+  const QStringList left =
+      QDir(unpacking).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  for (const QString& entry : left) {
+    const QString path = unpacking + QLatin1Char('/') + entry;
+    const QFileInfo info(path);
+    if (entry.endsWith(QLatin1String(kAsideSuffix)) && info.isDir() && !info.isSymLink() &&
+        !VoiceInPlace(destinationFolder, entry.chopped(int(qstrlen(kAsideSuffix))))) {
+      kept = true;
+      continue;
+    }
+    KLX_FileCallsRemoveTree(path);
+  }
+  if (!kept) KLX_FileCallsRemoveTree(unpacking);
 }
 }  // namespace
 
@@ -420,14 +459,27 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
   return m_Progress;
 }
 
-int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder) {
+void KLX_FileFunctions::StartUnpack(const QString& destinationFolder) {
   KLX_FileFunctionsDropUnzipped();
   m_UnzipDestination = destinationFolder;
+  m_PackBytes = 0;
   // Beside the destination, on its file system, so that installing is a
-  // rename; what a power cut left there goes first.
+  // rename; what a power cut left there goes first, but a voice set aside
+  // that cannot be put back.
   m_Unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
   KLX_FileFunctionsRecoverVoices(destinationFolder);
-  KLX_FileCallsRemoveTree(m_Unpacking);
+  ClearUnpackFolder(m_Unpacking, destinationFolder);
+}
+
+void KLX_FileFunctions::AddPack(const QString& name, const QString& archive, UnzipRefusal refusal) {
+  m_UnzipRefusals.append(refusal);
+  m_UnzippedNames.append(name);
+  m_UnzippedArchives.append(archive);
+  m_UnzipInstalled.append(false);
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder) {
+  StartUnpack(destinationFolder);
   const QStringList archives =
       QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
   // The copies of the last folder copy, then the archives it left out.
@@ -461,12 +513,84 @@ int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QS
       // Its room is the next pack's.
       if (refusal != UnzipUnpacked) RemoveArchiveCopy(archive);
     }
-    m_UnzipRefusals.append(refusal);
-    m_UnzippedNames.append(base);
-    m_UnzippedArchives.append(copied ? archive : QString());
-    m_UnzipInstalled.append(false);
+    AddPack(base, copied ? archive : QString(), refusal);
   }
   return m_UnzippedNames.size();
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsBeginPacks(const QString& destinationFolder) {
+  StartUnpack(destinationFolder);
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, const QString& name,
+                                                 const QString& archiveFolder) {
+  const QString source = sourceFolder + name;
+  const QFileInfo entry(source);
+  const QString base = entry.completeBaseName();
+  // The name becomes a folder of the destination: never "." or "..".
+  if (entry.completeSuffix() != QLatin1String("zip") || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) {
+    qWarning("voice pack %s is not named like a voice (<name>.zip): left out", qUtf8Printable(source));
+    return -1;
+  }
+  const int index = m_UnzippedNames.size();
+  // Only a regular file: a link may lead anywhere, a device or a pipe never ends.
+  if (m_Unpacking.isEmpty() || !KLX_FileCallsIsPlainFile(source)) {
+    qWarning("voice pack %s cannot be copied onto the card: refused", qUtf8Printable(source));
+    AddPack(base, QString(), UnzipFailed);
+    return index;
+  }
+  const qint64 size = entry.size();
+  if (size > kMaxWholeCopyFileBytes || m_PackBytes + size > kMaxWholeCopyTotalBytes) {
+    qWarning("voice pack %s does not fit on the card (it takes %lld KiB): refused", qUtf8Printable(source),
+             size / 1024 + 1);
+    AddPack(base, QString(), UnzipNoRoom);
+    return index;
+  }
+  // Judged whole before a byte of it is written: the copy and what it
+  // unpacks to never take the card below the room a model save asks for,
+  // and a pack that cannot be unpacked takes none of the next one's.
+  const KLX_Platform::VolumeInfo card = QueryVolume(m_UnzipDestination);
+  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
+  const UnzipRefusal refusal =
+      Judge(source, KLX_ZipListingRead(source, card.blockSize), InBlocks(quint64(size), block), card);
+  if (refusal != UnzipUnpacked) {
+    AddPack(base, QString(), refusal);
+    return index;
+  }
+  // The stick's pack replaces one of its name kept there (an installed
+  // voice's, or what a power cut left). A pack that grew on the stick since
+  // it was judged is not copied.
+  const QString copy = archiveFolder + name;
+  if (!CopyFileSafely(source, copy, true, size)) {
+    qWarning("voice pack %s cannot be copied onto the card: refused", qUtf8Printable(source));
+    AddPack(base, QString(), UnzipFailed);
+    return index;
+  }
+  m_PackBytes += size;
+  AddPack(base, copy, UnzipUnpacked);
+  return index;
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsUnzipPack(int index) {
+  if (index < 0 || index >= m_UnzippedNames.size() || m_UnzipRefusals.at(index) != UnzipUnpacked ||
+      m_UnzippedArchives.at(index).isEmpty())
+    return;
+  m_UnzipRefusals[index] = Unpack(m_UnzippedArchives.at(index), UnzipFolder(index));
+  // Its room is the next pack's.
+  if (m_UnzipRefusals.at(index) != UnzipUnpacked) RemoveArchiveCopy(m_UnzippedArchives.at(index));
+}
+
+void KLX_FileFunctions::KLX_FileFunctionsReleasePack(int index) {
+  if (index < 0 || index >= m_UnzippedNames.size() || m_Unpacking.isEmpty()) return;
+  if (!m_UnzipInstalled.at(index)) {
+    RemoveArchiveCopy(m_UnzippedArchives.at(index));
+    m_UnzippedArchives[index].clear();
+  }
+  KLX_FileCallsRemoveTree(UnzipFolder(index));
+  KLX_FileCallsRemoveTree(UnzipFolder(index) + QStringLiteral(".new"));
+  // The old version its new one replaced; one that could not be put back stays.
+  const QString voice = m_UnzippedNames.at(index);
+  if (VoiceInPlace(m_UnzipDestination, voice)) KLX_FileCallsRemoveTree(AsideFolder(m_Unpacking, voice));
 }
 
 void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
@@ -474,13 +598,9 @@ void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
   if (!KLX_FileCallsRemove(archive)) qWarning("voice pack %s cannot be removed from the card", qUtf8Printable(archive));
 }
 
-KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
+KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive, const KLX_ZipListing& listing,
+                                                          quint64 more, const KLX_Platform::VolumeInfo& card) const {
   const QByteArray pack = archive.toUtf8();
-  const KLX_Platform::VolumeInfo card = QueryVolume(m_UnzipDestination);
-  // What the pack unpacks to, from its own directory, before anything is
-  // written: unzip would ask a terminal for a password, or fill the card
-  // and ask whether to go on.
-  const KLX_ZipListing listing = KLX_ZipListingRead(archive, card.blockSize);
   switch (listing.verdict) {
     case KLX_ZipListing::Unreadable:
       qWarning("voice pack %s is no zip archive that can be read: refused", pack.constData());
@@ -495,16 +615,39 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
     case KLX_ZipListing::Readable:
       break;
   }
+  // Its list could not name them all: it would be refused after unpacking.
+  if (listing.files > kMaxPackFiles) {
+    qWarning("voice pack %s holds %llu files, more than its checksum list may name (%d): refused", pack.constData(),
+             listing.files, KLX_MD5::kMaxEntries);
+    return UnzipTooManyFiles;
+  }
   // And the marker file the install adds.
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const quint64 needed = listing.cardBytes + block + quint64(kKeepFreeBytes);
+  const quint64 needed =
+      AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block), quint64(kKeepFreeBytes));
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   if (!card.valid || available < needed) {
     qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
              pack.constData(), needed / 1024, available / 1024);
     return UnzipNoRoom;
   }
-  const qint64 limitMs = qMin<qint64>(INT_MAX, kUnzipBaseMs + qint64(listing.cardBytes) / kUnzipCardBytesPerMs);
+  return UnzipUnpacked;
+}
+
+KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
+  const KLX_Platform::VolumeInfo card = QueryVolume(m_UnzipDestination);
+  // What the pack unpacks to, from its own directory, before anything is
+  // written: unzip would ask a terminal for a password, or fill the card
+  // and ask whether to go on.
+  const KLX_ZipListing listing = KLX_ZipListingRead(archive, card.blockSize);
+  const UnzipRefusal judged = Judge(archive, listing, 0, card);
+  if (judged != UnzipUnpacked) return judged;
+  const QByteArray pack = archive.toUtf8();
+  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
+  const quint64 needed = AddSaturated(AddSaturated(listing.cardBytes, block), quint64(kKeepFreeBytes));
+  const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
+  const qint64 limitMs =
+      qint64(qMin<quint64>(INT_MAX, quint64(kUnzipBaseMs) + listing.cardBytes / quint64(kUnzipCardBytesPerMs)));
   // Unzip writes what an entry holds, whatever the directory says of it.
   // No file may grow beyond the largest the directory declares: an entry
   // that lies is stopped at its first byte too many. Lying entries that
@@ -625,7 +768,11 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
         const QString aside = AsideFolder(m_Unpacking, m_UnzippedNames.at(index));
         if (!calls.Rename(target, aside)) return false;
         if (!calls.SyncFolder(m_UnzipDestination) || !calls.SyncFolder(m_Unpacking) || !calls.Rename(built, target)) {
-          if (calls.Rename(aside, target)) calls.SyncFolder(m_UnzipDestination);
+          if (calls.Rename(aside, target))
+            calls.SyncFolder(m_UnzipDestination);
+          else
+            qWarning("voice %s cannot be put back from %s: it stays there", qUtf8Printable(m_UnzippedNames.at(index)),
+                     qUtf8Printable(m_Unpacking));
           return false;
         }
         break;
@@ -651,11 +798,15 @@ void KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(const QString& destinatio
     const QString voice = folder.chopped(int(qstrlen(kAsideSuffix)));
     const QFileInfo place(destinationFolder + voice);
     // Its new version took its place: the old one goes with the unpack folder.
-    if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(voice) || place.exists() || place.isSymLink()) continue;
-    if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
+    if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(voice) || VoiceInPlace(destinationFolder, voice)) continue;
+    // What cannot be put back stays aside, for the next try.
+    if (place.exists() || place.isSymLink())
+      qWarning("voice %s cannot be put back from %s: something else stands in its place; it stays there",
+               qUtf8Printable(voice), qUtf8Printable(unpacking));
+    else if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
       qInfo("voice %s put back: the install of its new version was cut short", qUtf8Printable(voice));
     else
-      qWarning("voice %s cannot be put back from %s", qUtf8Printable(voice), qUtf8Printable(unpacking));
+      qWarning("voice %s cannot be put back from %s: it stays there", qUtf8Printable(voice), qUtf8Printable(unpacking));
   }
 }
 
@@ -668,7 +819,7 @@ void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {
   m_UnzipRefusals.clear();
   m_UnzipInstalled.clear();
   if (m_Unpacking.isEmpty()) return;
-  KLX_FileCallsRemoveTree(m_Unpacking);
+  ClearUnpackFolder(m_Unpacking, m_UnzipDestination);
   m_Unpacking.clear();
 }
 

@@ -11,6 +11,9 @@
 
 #include <memory>
 
+#include "platform/klx_storage.h"
+#include "update/klx_ziplisting.h"
+
 // Copies one file in steps; the destination appears under its name only
 // when the copy is complete.
 class KLX_CopyingFile {
@@ -99,6 +102,7 @@ class KLX_FileFunctions : public QObject {
     UnzipUnreadable,     // no zip archive that could be read
     UnzipFailed,         // unzip failed or ran out of time
     UnzipHoldsLink,      // it unpacked something else than files and folders
+    UnzipTooManyFiles,   // more files than its checksum list may name
   };
 
   // Unpacks the "*.zip" entries of the last folder copy, each into a fresh
@@ -107,11 +111,30 @@ class KLX_FileFunctions : public QObject {
   // destination before KLX_FileFunctionsInstallUnzipped. An archive that is
   // refused is counted with no folder, so that its check fails: one that
   // does not fit on the card, is encrypted, is packed in a way unzip cannot
-  // read or is no zip archive is refused before anything is unpacked; one
+  // read, holds more files than its checksum list may name or is no zip
+  // archive is refused before anything is unpacked; one
   // that unzip fails on, or that unpacks anything but files and folders (a
   // link), after, and what it unpacked is removed. The copy of a refused
   // archive, and of one not named like a voice, is removed at once.
   int KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder);
+  // Voice packs one at a time, so that each pack that fits on the card
+  // alone is installed whatever stands before it: BeginPacks once, then for
+  // each pack CopyPack, UnzipPack unless it is refused already, its check
+  // and install, and ReleasePack; DropUnzipped at the end.
+  void KLX_FileFunctionsBeginPacks(const QString& destinationFolder);
+  // Judges the pack `name` of `sourceFolder` whole before anything of it
+  // is written: its archive, what its directory says it unpacks to in the
+  // card's blocks, its marker file and the room a model save asks for,
+  // against the card's free room now; copies it into `archiveFolder` when
+  // it fits (replacing one of its name there). Returns its index, listed
+  // refused or copied; -1 for one not named like a voice (left out).
+  int KLX_FileFunctionsCopyPack(const QString& sourceFolder, const QString& name, const QString& archiveFolder);
+  // Unpacks the pack copied at `index`, as KLX_FileFunctionsUnzipPacks does.
+  void KLX_FileFunctionsUnzipPack(int index);
+  // Gives the room of the pack at `index` to the next: what it unpacked,
+  // the old version its install replaced and, unless it was installed, its
+  // archive's copy.
+  void KLX_FileFunctionsReleasePack(int index);
   QString KLX_FileFunctionGetUnzippedName(int index) const;
   UnzipRefusal KLX_FileFunctionGetUnzipRefusal(int index) const;
   // The unpacked archive's own top folder (named like the archive), where
@@ -126,12 +149,15 @@ class KLX_FileFunctions : public QObject {
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
   // Puts back into `destinationFolder` each voice that an install cut short
   // left aside without its new version in its place; at the start, and
-  // before an unpack clears what the last one left.
+  // before an unpack clears what the last one left. One that cannot be put
+  // back (the rename fails, something else stands in its place) stays
+  // aside, and the log says so.
   static void KLX_FileFunctionsRecoverVoices(const QString& destinationFolder);
   // Removes what the last unpack left (and what was replaced), and the
   // copy of each of its archives that was not installed: nothing of a pack
   // left out stays on the card. An installed one's archive stays, to go
-  // with its voice.
+  // with its voice, and so does a voice set aside while no whole folder of
+  // its name stands in its place.
   void KLX_FileFunctionsDropUnzipped();
   // A path placed under the desktop root in the board's own form ("/Vorn/..."):
   // what a USB stick holds and what fits a request's text field.
@@ -146,6 +172,14 @@ class KLX_FileFunctions : public QObject {
   QString UnzipFolder(int index) const;
   // Unpacks one archive into `into` unless it is refused.
   UnzipRefusal Unpack(const QString& archive, const QString& into) const;
+  // Whether the pack `archive` of `listing` can be unpacked on `card`
+  // with `more` bytes taken besides (its archive's copy still to come);
+  // a refusal is logged with its reason.
+  UnzipRefusal Judge(const QString& archive, const KLX_ZipListing& listing, quint64 more,
+                     const KLX_Platform::VolumeInfo& card) const;
+  // The last unpack's packs forgotten, their unpack folder set up anew.
+  void StartUnpack(const QString& destinationFolder);
+  void AddPack(const QString& name, const QString& archive, UnzipRefusal refusal);
   // Where an installed voice waits while its new version moves in.
   static QString AsideFolder(const QString& unpacking, const QString& voice);
   // Removes the card's copy of an archive that brings no voice.
@@ -167,6 +201,8 @@ class KLX_FileFunctions : public QObject {
   QStringList m_UnzippedArchives;
   QList<UnzipRefusal> m_UnzipRefusals;
   QList<bool> m_UnzipInstalled;
+  // The bytes of the packs copied one at a time so far.
+  qint64 m_PackBytes = 0;
   // Where the last unpack put the archives and where they go.
   QString m_Unpacking;
   QString m_UnzipDestination;

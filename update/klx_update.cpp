@@ -406,49 +406,63 @@ int KLX_Update::VoicePacks() {
   Status(VT::KLX_UPDATE_STATUS_COPY_ZIPS);
   const QString packs = m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath();
   m_Files.KLX_FileFileFunctionsCheckFolder(packs, true);
-  // The stick's pack replaces one of its name kept there (an installed
-  // voice's, or what a power cut left): a new version of a voice is
-  // installed, never the old one again.
-  m_Files.KLX_FileFunctionsCopyFolderContent(stick + m_Names.KLX_FileNameHandlerGetVoicesFilePath(), packs,
-                                             QStringLiteral("*.zip"), true);
-  Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
   const QString voices = m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
   m_Files.KLX_FileFileFunctionsCheckFolder(voices, true);
-  const int unpacked = m_Files.KLX_FileFunctionsUnzipPacks(voices, packs);
+  const QString source = stick + m_Names.KLX_FileNameHandlerGetVoicesFilePath();
+  // One pack at a time, in the order of their names: each is judged on the
+  // card as the packs before it left it, and what a refused one took is
+  // free again for the next, so that each pack that fits alone is
+  // installed whatever stands before it.
+  m_Files.KLX_FileFunctionsBeginPacks(voices);
+  const QStringList archives =
+      QDir(source).entryList({QStringLiteral("*.zip")}, QDir::Files | QDir::NoSymLinks, QDir::Name);
+  bool unzipping = false;
+  int listed = 0;
   int installed = 0;
   int refused = 0;
   int noRoom = 0;
   // Packs refused for what the pilot can mend where they were made, one
   // "reason<TAB>archive" line each, for the screen to name.
   QStringList named;
-  if (unpacked == 0) {
-    Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
-  } else {
+  for (const QString& archive : archives) {
+    const int i = m_Files.KLX_FileFunctionsCopyPack(source, archive, packs);
+    if (i < 0) continue;
+    ++listed;
+    if (m_Files.KLX_FileFunctionGetUnzipRefusal(i) == KLX_FileFunctions::UnzipUnpacked) {
+      if (!unzipping) Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
+      unzipping = true;
+      m_Files.KLX_FileFunctionsUnzipPack(i);
+    }
     // Checked where it was unpacked, then only the files its list names
     // are installed: nothing else of the archive reaches the card's voices.
-    // Of a pack left out nothing stays once the unpack is dropped.
-    for (int i = 0; i < unpacked; ++i) {
-      const QString name = m_Files.KLX_FileFunctionGetUnzippedName(i);
-      const KLX_FileFunctions::UnzipRefusal refusal = m_Files.KLX_FileFunctionGetUnzipRefusal(i);
-      if (refusal != KLX_FileFunctions::UnzipUnpacked) {
-        // Refused with its reason as it was unpacked.
-        ++refused;
-        if (refusal == KLX_FileFunctions::UnzipNoRoom) ++noRoom;
-        if (refusal == KLX_FileFunctions::UnzipEncrypted || refusal == KLX_FileFunctions::UnzipUnknownMethod)
-          named << (refusal == KLX_FileFunctions::UnzipEncrypted ? QStringLiteral("encrypted\t")
-                                                                  : QStringLiteral("compression\t")) +
-                       name + QStringLiteral(".zip");
-      } else if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
-        qWarning("voice pack %s.zip does not match its checksum list: refused", qUtf8Printable(packs + name));
-        ++refused;
-      } else if (!m_Files.KLX_FileFunctionsInstallUnzipped(i, ListedFiles())) {
-        qWarning("voice pack %s could not be installed", qUtf8Printable(voices + name));
-        ++refused;
-      } else {
-        ++installed;
-      }
+    const QString name = m_Files.KLX_FileFunctionGetUnzippedName(i);
+    const KLX_FileFunctions::UnzipRefusal refusal = m_Files.KLX_FileFunctionGetUnzipRefusal(i);
+    if (refusal != KLX_FileFunctions::UnzipUnpacked) {
+      // Refused with its reason as it was judged or unpacked.
+      ++refused;
+      if (refusal == KLX_FileFunctions::UnzipNoRoom) ++noRoom;
+      const QString reason = refusal == KLX_FileFunctions::UnzipEncrypted       ? QStringLiteral("encrypted")
+                             : refusal == KLX_FileFunctions::UnzipUnknownMethod ? QStringLiteral("compression")
+                             : refusal == KLX_FileFunctions::UnzipTooManyFiles  ? QStringLiteral("files")
+                                                                                : QString();
+      if (!reason.isEmpty()) named << reason + QLatin1Char('\t') + name + QStringLiteral(".zip");
+    } else if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
+      qWarning("voice pack %s.zip does not match its checksum list: refused", qUtf8Printable(packs + name));
+      ++refused;
+    } else if (!m_Files.KLX_FileFunctionsInstallUnzipped(i, ListedFiles())) {
+      qWarning("voice pack %s could not be installed", qUtf8Printable(voices + name));
+      ++refused;
+    } else {
+      ++installed;
     }
-    m_Files.KLX_FileFunctionsDropUnzipped();
+    // Of a pack left out nothing stays; its room is the next one's.
+    m_Files.KLX_FileFunctionsReleasePack(i);
+  }
+  if (!unzipping) Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
+  m_Files.KLX_FileFunctionsDropUnzipped();
+  if (listed == 0) {
+    Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
+  } else {
     qInfo("voice packs: %d installed, %d left out, %d of them for want of room on the card", installed, refused,
           noRoom);
     m_Links.runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(named.join('\n'), AtomicDirSet);

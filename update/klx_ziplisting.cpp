@@ -263,6 +263,7 @@ KLX_ZipListing Read(const QString& archive, qint64 blockSize) {
     // A folder's entry makes a folder whatever size it claims: only files
     // count for what is written.
     if (!IsFolder(entries.Data() + name, nameLength)) {
+      ++listing.files;
       listing.unpackedBytes = Add(listing.unpackedBytes, unpacked);
       listing.largestFileBytes = std::max(listing.largestFileBytes, unpacked);
       listing.fileCardBytes = Add(listing.fileCardBytes, WholeBlocks(unpacked, block));

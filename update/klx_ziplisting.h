@@ -15,6 +15,7 @@ struct KLX_ZipListing {
   Verdict verdict = Unreadable;
   int method = -1;            // the method refused
   quint64 entries = 0;
+  quint64 files = 0;          // the entries that are no folder's own
   // The sizes of the files together, and the largest (what a folder's
   // entry claims counts for nothing: unpacking makes only the folder).
   quint64 unpackedBytes = 0;

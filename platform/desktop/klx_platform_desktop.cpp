@@ -9,7 +9,13 @@
 #include <QMutex>
 #include <QStorageInfo>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <vector>
 
 namespace KLX_Platform {
 
@@ -36,6 +42,37 @@ bool Mounted(const QString& fixedPoint) {
   if (!table.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
   return QString::fromUtf8(table.readAll()).split('\n').contains(fixedPoint) &&
          QFileInfo(Root() + fixedPoint).isDir();
+}
+
+// What lies under the card's folder as a FAT card gives it out: each file
+// in whole blocks of `block` bytes, each folder (and anything else) a block.
+// One folder is open at a time; links are not followed.
+qint64 BytesHeld(const QString& folder, qint64 block) {
+  const auto blocks = [block](qint64 bytes) { return (qMax<qint64>(bytes, 0) + block - 1) / block * block; };
+  const int top = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (top < 0) return 0;
+  qint64 held = 0;
+  std::vector<QByteArray> unread{QByteArrayLiteral(".")};
+  while (!unread.empty()) {
+    const QByteArray at = std::move(unread.back());
+    unread.pop_back();
+    const int fd = ::openat(top, at.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    DIR* const dir = fd < 0 ? nullptr : ::fdopendir(fd);
+    if (!dir) {
+      if (fd >= 0) ::close(fd);
+      continue;
+    }
+    while (const dirent* e = ::readdir(dir)) {
+      if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0) continue;
+      struct stat st {};
+      if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      if (S_ISDIR(st.st_mode)) unread.push_back(at + '/' + e->d_name);
+      held += S_ISREG(st.st_mode) ? blocks(st.st_size) : block;
+    }
+    ::closedir(dir);
+  }
+  ::close(top);
+  return held;
 }
 }  // namespace
 
@@ -80,10 +117,12 @@ VolumeInfo Volume(const QString& mappedPath) {
   v.blockSize = host.blockSize();
   v.fileSystemType = QString::fromUtf8(host.fileSystemType());
   // The data partition is a folder here; the card's size and type are what
-  // the simulator or a test wrote for it.
+  // the simulator or a test wrote for it, and its free room that size less
+  // what lies on it (never more than the host has), as the board sees it.
   const QString vorn = Root() + "/Vorn";
-  if (QFileInfo(mappedPath).canonicalFilePath().startsWith(QFileInfo(vorn).canonicalFilePath()) &&
-      QFileInfo(vorn).isDir()) {
+  const QString card = QFileInfo(vorn).canonicalFilePath();
+  const QString asked = QFileInfo(mappedPath).canonicalFilePath();
+  if (QFileInfo(vorn).isDir() && !card.isEmpty() && (asked == card || asked.startsWith(card + QLatin1Char('/')))) {
     v.mounted = true;
     v.fileSystemType = "vfat";
     v.name = "VORN";
@@ -93,7 +132,8 @@ VolumeInfo Volume(const QString& mappedPath) {
       const qint64 size = sizeFile.readAll().trimmed().toLongLong(&ok);
       if (ok) {
         v.bytesTotal = size;
-        v.bytesAvailable = qMin(v.bytesAvailable, size);
+        const qint64 held = BytesHeld(card, qMax<qint64>(v.blockSize, 1));
+        v.bytesAvailable = qMax<qint64>(0, qMin(size - held, v.bytesAvailable));
       }
     }
   } else {

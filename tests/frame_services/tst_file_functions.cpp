@@ -70,7 +70,7 @@ class FileFunctionsTest : public QObject {
   void freeSpaceAndAnUnreadableFileSystem() {
     VornErrorWatch watch;
     KLX_FileFunctions f;
-    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(100 * 1024)));
+    QVERIFY(SetCardFree(m_Root->Path(), 100 * 1024));
     QVERIFY(f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Dst, 100));
     QVERIFY(!f.KLX_FileFunctionsGetAvailSpaceOnFolder(m_Dst, 101));
     QVERIFY(watch.TakeReports().isEmpty());
@@ -275,7 +275,7 @@ class FileFunctionsTest : public QObject {
     QVERIFY(watch.Has(0x50501u));
     // A full card.
     QVERIFY(WriteFile(m_Src + "big.bin", QByteArray(300000, 'b')));
-    QVERIFY(WriteFile(m_Root->Path() + "/run/sdcard-size", QByteArray::number(200000)));
+    QVERIFY(SetCardFree(m_Root->Path(), 200000));
     QCOMPARE(f.KLX_FileFunctionsCopyFileToFolderByParts("big.bin", m_Src, "big.bin", m_Dst), -2);
     QVERIFY(!QFileInfo::exists(m_Dst + "big.bin"));
     // After a refusal the next copy starts afresh.
@@ -467,6 +467,59 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(VornFileTree(voices), found == "old" ? old : installed);
   }
 
+  // A voice set aside by an install cut short that cannot be put back at
+  // the next unpack (its rename fails once, or a file named like it stands
+  // in its place) stays aside, and the log says so; a later try puts it
+  // back whole.
+  void anAsideVoiceStaysUntilItIsBack_data() {
+    QTest::addColumn<bool>("fileInPlace");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("the rename fails") << false << "it stays there";
+    QTest::newRow("a file in its place") << true << "something else stands in its place; it stays there";
+  }
+  void anAsideVoiceStaysUntilItIsBack() {
+    QFETCH(bool, fileInPlace);
+    QFETCH(QString, told);
+    const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
+    const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
+    const QString unpacking = m_Root->Path() + "/Vorn/Sound/.unpacking";
+    const QString work = m_Root->Path() + "/work/";
+    QVERIFY(QDir().mkpath(packs) && QDir().mkpath(work));
+    QVERIFY(WriteFile(voices + "en_Bert/voice.conf", "bert"));
+    QVERIFY(WriteFile(unpacking + "/de_Anna.aside/voice.conf", "old") &&
+            WriteFile(unpacking + "/de_Anna.aside/data/de_Anna.inf", "old inf"));
+    QVERIFY(WriteFile(unpacking + "/0/left/x.wav", "what an unpack left"));
+    if (fileInPlace) QVERIFY(WriteFile(voices + "de_Anna", "a file"));
+    struct FailingRename : KLX_FileCalls {
+      int failures;
+      explicit FailingRename(int n) : failures(n) { KLX_FileCalls::Set(this); }
+      ~FailingRename() override { KLX_FileCalls::Set(nullptr); }
+      bool Rename(const QString& from, const QString& to) override {
+        if (from.endsWith(".aside") && failures > 0 && failures--) return false;
+        return KLX_FileCalls::Rename(from, to);
+      }
+    };
+    {
+      FailingRename fails(fileInPlace ? 0 : 1);
+      KLX_FileFunctions f;
+      QVERIFY(f.KLX_FileFunctionsCopyFolderContent(work, packs, "*.zip"));
+      QTest::ignoreMessage(QtWarningMsg, qPrintable("voice de_Anna cannot be put back from " + unpacking + ": " + told));
+      QCOMPARE(f.KLX_FileFunctionsUnzipPacks(voices, packs), 0);
+      f.KLX_FileFunctionsDropUnzipped();
+    }
+    // Nothing but the voice set aside is left of the unpack.
+    QCOMPARE(VornFileTree(unpacking), QStringList({"de_Anna.aside/", "de_Anna.aside/data/", "de_Anna.aside/data/de_Anna.inf: old inf",
+                                                   "de_Anna.aside/voice.conf: old"}));
+    if (fileInPlace) QVERIFY(QFile::remove(voices + "de_Anna"));
+    QTest::ignoreMessage(QtInfoMsg, "voice de_Anna put back: the install of its new version was cut short");
+    KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(voices);
+    QCOMPARE(VornFileTree(voices), QStringList({"de_Anna/", "de_Anna/data/", "de_Anna/data/de_Anna.inf: old inf",
+                                                "de_Anna/voice.conf: old", "en_Bert/", "en_Bert/voice.conf: bert"}));
+    // With it back, the next unpack clears the unpack folder whole.
+    KLX_FileFunctions().KLX_FileFunctionsUnzipPacks(voices, packs);
+    QVERIFY(!QFileInfo::exists(unpacking));
+  }
+
   // A pack made by `zip` (`shell`, run in the work folder, makes
   // "pack.zip") or by hand (`made`), on a card of `cardBytes` (0: the large
   // one). One that cannot be unpacked or does not fit is refused before
@@ -497,19 +550,29 @@ class FileFunctionsTest : public QObject {
     // A few KB of archive, 3 MB unpacked, on a card of 2 MB.
     QTest::newRow("zeros beyond the card") << voice + "head -c 3000000 /dev/zero > pack/zeros && zip -qr pack.zip pack"
                                            << QByteArray() << qint64(2000000) << int(KLX_FileFunctions::UnzipNoRoom)
-                                           << "does not fit on the card \\(it needs \\d+ KiB, 1953 KiB are free\\)";
+                                           << "does not fit on the card \\(it needs \\d+ KiB, \\d+ KiB are free\\)";
     // Written to a pipe, as zip does with zip64 records.
     QTest::newRow("zip64, streamed") << "head -c 3000000 /dev/zero | zip -q pack.zip -" << QByteArray()
                                      << qint64(2000000) << int(KLX_FileFunctions::UnzipNoRoom)
-                                     << "does not fit on the card \\(it needs \\d+ KiB, 1953 KiB are free\\)";
+                                     << "does not fit on the card \\(it needs \\d+ KiB, \\d+ KiB are free\\)";
     // 5 GB claimed in the entry's zip64 field, beyond 32 bits.
     QTest::newRow("zip64 sizes") << QString() << WithZip64Sizes("pack/voice.conf", "voice.conf", 5000000000LL)
                                  << qint64(0) << int(KLX_FileFunctions::UnzipNoRoom)
                                  << "does not fit on the card \\(it needs 48\\d{5} KiB, \\d+ KiB are free\\)";
+    // 2^64 - 1 bytes claimed: what it needs saturates, never wraps to a
+    // few hundred KiB.
+    QTest::newRow("zip64, the largest size there is")
+        << QString() << WithZip64Sizes("pack/voice.conf", "voice.conf", -1) << qint64(16 << 20)
+        << int(KLX_FileFunctions::UnzipNoRoom)
+        << "does not fit on the card \\(it needs 18014398509481983 KiB, \\d+ KiB are free\\)";
+    // More files than a checksum list may name, told before any is unpacked.
+    QTest::newRow("1,001 files") << "mkdir pack && for i in $(seq 1001); do echo $i > pack/f$i; done && zip -qr pack.zip pack"
+                                 << QByteArray() << qint64(0) << int(KLX_FileFunctions::UnzipTooManyFiles)
+                                 << "holds 1001 files, more than its checksum list may name \\(100\\)";
     // 300 KB of text in an archive of a few KB: twice the archive would fit.
     QTest::newRow("an honest pack on a nearly full card")
         << voice + "seq 1 60000 > pack/data/words.txt && zip -qr pack.zip pack" << QByteArray() << qint64(600000)
-        << int(KLX_FileFunctions::UnzipNoRoom) << "does not fit on the card \\(it needs \\d+ KiB, 585 KiB are free\\)";
+        << int(KLX_FileFunctions::UnzipNoRoom) << "does not fit on the card \\(it needs \\d+ KiB, \\d+ KiB are free\\)";
     QTest::newRow("the directory claims an entry more") << QString() << WithEntryCount(stored, 3) << qint64(0)
                                                         << int(KLX_FileFunctions::UnzipUnreadable)
                                                         << "is no zip archive that can be read";

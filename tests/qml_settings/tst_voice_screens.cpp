@@ -33,13 +33,18 @@ QByteArray Bytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 // A voice pack on the stick's folder as zip or Python packs it: a voice
-// behind a password (fr_secret...), one with LZMA (fr_lzma), or else one
-// with 8 MB of zeros.
+// behind a password (fr_secret...), one with LZMA (fr_lzma...), or else one
+// with 8 MB of zeros; or one of 1,001 files (fr_many), made here.
 bool PackOnStick(const QString& stick, const QString& pack) {
+  if (pack == "fr_many") {
+    QList<CSimFile> files{{pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Many\n"}};
+    for (int i = 1; i <= 1000; ++i) files.append({pack + QStringLiteral("/%1.wav").arg(i), QByteArray::number(i)});
+    return WriteFile(stick + pack + ".zip", CSimUpdateServer::Zip(files));
+  }
   if (!WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n")) return false;
   const QString how =
       pack.startsWith("fr_secret") ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
-      : pack == "fr_lzma"
+      : pack.startsWith("fr_lzma")
           ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
             ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
           : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
@@ -188,6 +193,11 @@ class TestVoiceScreens : public QObject {
                                                     "/fr_secret.zip is encrypted: refused"};
     QTest::newRow("only one too large") << QStringList{"fr_big"} << "There is not enough memory on the SD card."
                                         << QStringList{fit};
+    // Told before anything of it is unpacked, and what is wrong with it.
+    QTest::newRow("1,001 files") << QStringList{"fr_many"}
+                                 << "No voice was installed.\n\"fr_many.zip\" holds too many files: its checksum list may "
+                                    "name at most 100."
+                                 << QStringList{"/fr_many.zip holds 1001 files, more than its checksum list may name (100): refused"};
   }
   void voicePacks() {
     QFETCH(QStringList, packs);
@@ -210,16 +220,7 @@ class TestVoiceScreens : public QObject {
         QVERIFY(WriteFile(stick + pack + ".zip", made[pack]));
         continue;
       }
-      // Packed by zip itself: a whole voice behind a password, or one
-      // with 8 MB of zeros; or by Python with LZMA.
-      QVERIFY(WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n"));
-      const QString how =
-          pack == "fr_secret" ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
-          : pack == "fr_lzma"
-              ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
-                ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
-              : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
-      QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + how + " && rm -r \"$2\"", "sh", stick, pack}), 0);
+      QVERIFY(PackOnStick(stick, pack));
     }
     QVERIFY(f.StartAtHome());
     // Filled since the start, to 4 MB free.
@@ -289,10 +290,10 @@ class TestVoiceScreens : public QObject {
     f.Grab("installed-voices-" + tag + ".png");
   }
 
-  // The longest message an install gives (a voice installed, five packs
-  // left out, the card full, three of them named) in each language: every
-  // line whole, every named pack in view or a scroll bar beside them, and
-  // at the end of the scroll every line whole again.
+  // The longest message an install gives (a voice installed, nine packs
+  // left out, the card full, seven of them named, each of them) in each
+  // language: every line whole, every named pack in view or a scroll bar
+  // beside them, and at the end of the scroll every line whole again.
   void installMessageInEveryLanguage() {
     if (QStandardPaths::findExecutable("zip").isEmpty()) QSKIP("needs zip");
     QmlFrame f(g_app, g_variant);
@@ -305,10 +306,14 @@ class TestVoiceScreens : public QObject {
     QVERIFY(CSimVoices::Prepare(f.Board().Root() + "/Vorn/Sound/Voices"));
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
     const QString stick = f.Board().Root() + "/media/usb0/Voices/";
-    const QStringList named{"fr_secret", "fr_lzma", "fr_secret_too"};
+    const QStringList named{"fr_secret", "fr_lzma", "fr_secret_too", "fr_lzma_too", "fr_secret_3", "fr_secret_4",
+                            "fr_secret_5"};
     QVERIFY(WriteFile(stick + "de_greta.zip", CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")));
     QVERIFY(WriteFile(stick + "fr_lea.zip", CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
-    for (const QString& pack : named + QStringList{"fr_big"}) QVERIFY(PackOnStick(stick, pack));
+    for (const QString& pack : QStringList{"fr_secret", "fr_lzma", "fr_secret_too", "fr_big"}) QVERIFY(PackOnStick(stick, pack));
+    // The others refused the same way: copies, under names of their own.
+    for (const QString& pack : named.mid(3))
+      QVERIFY(QFile::copy(stick + (pack.startsWith("fr_lzma") ? "fr_lzma" : "fr_secret") + ".zip", stick + pack + ".zip"));
     QVERIFY(f.StartAtHome());
     QVERIFY(WriteFile(f.Board().Root() + "/run/sdcard-size", QByteArray::number(4000000)));
     f.Call("", "openScreen", {kVoices, QVariantMap{{"manage", true}}});

@@ -10,6 +10,7 @@
 #include "frame/klx_board.h"
 #include "frame/klx_languagehandler.h"
 #include "model/engine/kl_engine.h"
+#include "platform/klx_storage.h"
 #include "sim/csimmodel.h"
 #include "tasks/klx_unitkinds.h"
 
@@ -95,6 +96,13 @@ bool WriteFile(const QString& path, const QByteArray& data) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile f(path);
   return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
+}
+
+bool SetCardFree(const QString& root, qint64 bytes) {
+  if (!WriteFile(root + "/run/sdcard-size", QByteArray::number(1LL << 30))) return false;
+  const KLX_Platform::VolumeInfo card = KLX_Platform::Volume(root + "/Vorn");
+  return card.valid &&
+         WriteFile(root + "/run/sdcard-size", QByteArray::number(card.bytesTotal - card.bytesAvailable + bytes));
 }
 
 QByteArray Le16s(std::initializer_list<int> values) {

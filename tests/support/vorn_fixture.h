@@ -104,6 +104,9 @@ class VornFixture {
 // folders they need.
 QByteArray ReadFile(const QString& path);
 bool WriteFile(const QString& path, const QByteArray& data);
+// The desktop card under `root` sized to have `bytes` free beside what lies
+// on it.
+bool SetCardFree(const QString& root, qint64 bytes);
 
 // Little-endian 16-bit values, as the controllers' messages carry them.
 QByteArray Le16s(std::initializer_list<int> values);

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "update_fixture.h"
+#include "platform/klx_storage.h"
 #include "frame/klx_clock.h"
 #include "frame/klx_version.h"
 #include "update/cappupdate.h"
@@ -289,8 +290,8 @@ class UpdateManagerTest : public QObject {
     QFETCH(bool, fits);
     ManagerRig rig;
     QVERIFY(rig.Start());
-    QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(100 * 1024)));
     if (programInPlace) QVERIFY(WriteFile(rig.Path("/Vorn/Update/KLX32LinuxApp"), rig.package.program));
+    QVERIFY(SetCardFree(rig.fx.root.Path(), 100 * 1024));
     QVERIFY(rig.manager.beginAppUpdate());
     if (fits) {
       QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
@@ -348,7 +349,11 @@ class UpdateManagerTest : public QObject {
     filling.Fill(rig.fx.root.Path(), "rx8_v3.bin", CardCase::kAny, false);
     const CSimReceiverType rx8{"RX 8", "Receivers/RX8", "", 8, {{"rx8_v3.bin", QByteArray(8192, 'f')}}};
     QVERIFY(CSimUpdateServer::WriteReceivers(rig.server.served, "Vorn receivers 2", {rx8}));
-    QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(4096)));
+    // Room for the folders, the list and the listing the run lays down, a
+    // block of the card each, and a block more: not for the receiver's 8 KiB.
+    const qint64 block = KLX_Platform::Volume(rig.fx.root.Path() + "/Vorn").blockSize;
+    QVERIFY(block > 0 && block <= 8192);
+    QVERIFY(SetCardFree(rig.fx.root.Path(), 10 * block));
     QVERIFY(rig.manager.downloadReceiversUpdate());
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_NotEnoughMemory));
     QCOMPARE(rig.server.Asked("/software/"),

@@ -157,17 +157,18 @@ Item {
             text += " " + qsTr("There is not enough memory on the SD card.")
         return text
     }
-    // The packs refused for a reason their maker can mend, each named; the
-    // first three, so that a stick full of them still leaves the Ok in view.
+    // The packs refused for a reason their maker can mend, each named (the
+    // box scrolls, its Ok stays in view).
     function namedText() {
         var lines = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogParameter("", DatabaseValue.AtomicDirGet).split("\n")
         var text = ""
-        for (var i = 0; i < lines.length && i < 3; ++i) {
+        for (var i = 0; i < lines.length; ++i) {
             var reason = lines[i].split("\t")
             if (reason.length !== 2)
                 continue
             text += "\n" + (reason[0] === "encrypted" ? qsTr("\"%1\" is encrypted.")
-                                                    : qsTr("\"%1\" uses a compression that cannot be unpacked.")).arg(reason[1])
+                           : reason[0] === "files" ? qsTr("\"%1\" holds too many files: its checksum list may name at most 100.")
+                           : qsTr("\"%1\" uses a compression that cannot be unpacked.")).arg(reason[1])
         }
         return text
     }

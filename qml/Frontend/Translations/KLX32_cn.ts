@@ -4698,6 +4698,10 @@ The sensors are found when the model starts, or by a rescan.</source>
         <source>Please wait ...</source>
         <translation>请稍候 ...</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation>&quot;%1&quot; 包含的文件过多：其校验和列表最多只能列出 100 个文件。</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

@@ -4698,6 +4698,10 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <source>Please wait ...</source>
         <translation>Bitte warten ...</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation>&quot;%1&quot; enthält zu viele Dateien: die zugehörige Prüfsummenliste darf höchstens 100 Dateien nennen.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

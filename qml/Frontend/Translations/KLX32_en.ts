@@ -4676,6 +4676,10 @@ The sensors are found when the model starts, or by a rescan.</source>
         <source>Please wait ...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

@@ -4698,6 +4698,10 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <source>Please wait ...</source>
         <translation>Espere ...</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation>&quot;%1&quot; contiene demasiados archivos: su lista de sumas de comprobación puede nombrar 100 como máximo.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

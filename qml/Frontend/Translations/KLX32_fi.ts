@@ -4698,6 +4698,10 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <source>Please wait ...</source>
         <translation>Odota ...</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation>&quot;%1&quot; sisältää liikaa tiedostoja: sen tarkistussummaluettelo voi nimetä enintään 100 tiedostoa.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

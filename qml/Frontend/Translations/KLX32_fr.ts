@@ -4698,6 +4698,10 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <source>Please wait ...</source>
         <translation>Veuillez patienter ...</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation>&quot;%1&quot; contient trop de fichiers : sa liste de sommes de contrôle peut en nommer 100 au plus.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

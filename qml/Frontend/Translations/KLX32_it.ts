@@ -4698,6 +4698,10 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <source>Please wait ...</source>
         <translation>Attendere ...</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation>&quot;%1&quot; contiene troppi file: il suo elenco dei checksum può nominarne al massimo 100.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

@@ -4698,6 +4698,10 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <source>Please wait ...</source>
         <translation>Vennligst vent ...</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
+        <translation>&quot;%1&quot; inneholder for mange filer: kontrollsumlisten kan nevne høyst 100.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
