@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QRegExp>
 #include <QSet>
 
 #include <dirent.h>
@@ -52,6 +53,22 @@ constexpr quint64 kUnzipFastestBytesPerMs = 1024 * 1024;
 constexpr quint64 kUnzipLookMs = 200;
 // A voice pack holds its checksum list and at most the files a list names.
 constexpr quint64 kMaxPackFiles = KLX_MD5::kMaxEntries + 1;
+
+// Whether the checksum list in the pack's folder names more files than a
+// list may, or cannot be read from the pack (then it would fail its check
+// all the same). Read by unzip to its output, of which about a MB is kept
+// at most: far more than the entries a list may have.
+bool ListNamesTooMany(const QString& archive) {
+  const QString base = QFileInfo(archive).completeBaseName();
+  // unzip takes a member's name as a pattern: one that names no file alone
+  // is not read.
+  if (base.contains(QRegExp(QStringLiteral("[*?\\[\\]\\\\]")))) return true;
+  QByteArray list;
+  const int read = KLX_Platform::RunFor(QStringLiteral("unzip"),
+                                        {QStringLiteral("-p"), archive, base + QLatin1Char('/') + KLX_FileFunctions::kVoiceListName},
+                                        KLX_Platform::kQuickToolMs, &list);
+  return read != 0 || KLX_MD5::KLX_MD5CountEntries(list) > KLX_MD5::kMaxEntries;
+}
 
 // Sums over what a directory declares, which may be anything up to 2^64 - 1,
 // saturate: a pack that claims that much never fits.
@@ -616,7 +633,9 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
       break;
   }
   // Its list could not name them all: it would be refused after unpacking.
-  if (listing.files > kMaxPackFiles) {
+  // Files its list does not name are never installed (an archiver's own,
+  // such as __MACOSX/): only then is the list itself read from the pack.
+  if (listing.files > kMaxPackFiles && ListNamesTooMany(archive)) {
     qWarning("voice pack %s holds %llu files, more than its checksum list may name (%d): refused", pack.constData(),
              listing.files, KLX_MD5::kMaxEntries);
     return UnzipTooManyFiles;

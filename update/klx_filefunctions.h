@@ -46,6 +46,8 @@ class KLX_FileFunctions : public QObject {
 
   // The size of the smallest card the program works with.
   static constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
+  // The checksum list in a voice pack's folder.
+  static constexpr const char* kVoiceListName = "VOICEDATAMD5.txt";
 
   // True when the board's SD-card device exists; with full set the medium
   // at "/Vorn" must also hold at least 256 MiB and be formatted vfat.

@@ -15,7 +15,25 @@ QByteArray WithoutLineEnd(QByteArray line) {
   while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
   return line;
 }
+
+// A line names a file when a digest, a blank and " ./" come in that order:
+// where the blank and the path's " ./" stand, false for any other line.
+bool IsEntry(const QByteArray& line, int* blank, int* separator) {
+  *blank = line.indexOf(' ');
+  if (*blank <= 0) return false;
+  *separator = line.indexOf(" ./", *blank);
+  return *separator >= 0;
+}
 }  // namespace
+
+int KLX_MD5::KLX_MD5CountEntries(const QByteArray& text) {
+  int count = 0;
+  int blank = 0;
+  int separator = 0;
+  for (const QByteArray& line : text.split('\n'))
+    if (IsEntry(line, &blank, &separator)) ++count;
+  return count;
+}
 
 bool KLX_MD5::KLX_MD5ReadFile(const QString& path) {
   m_Count = 0;
@@ -25,11 +43,9 @@ bool KLX_MD5::KLX_MD5ReadFile(const QString& path) {
   md5Data read[kMaxEntries];
   while (!file.atEnd()) {
     const QByteArray line = file.readLine();
-    if (line.isEmpty()) continue;
-    const int blank = line.indexOf(' ');
-    if (blank <= 0) continue;
-    const int separator = line.indexOf(" ./", blank);
-    if (separator < 0) continue;
+    int blank = 0;
+    int separator = 0;
+    if (!IsEntry(line, &blank, &separator)) continue;
     const QByteArray stripped = WithoutLineEnd(line);
     if (found == kMaxEntries) {
       qWarning("checksum list %s names more than %d files: refused", qPrintable(path), kMaxEntries);

@@ -20,6 +20,8 @@ class KLX_MD5 {
   // opened, or that names more files than the table holds, leaves the table
   // empty and answers false: a package is never checked on part of its list.
   bool KLX_MD5ReadFile(const QString& path);
+  // How many entries a list's text names, as KLX_MD5ReadFile counts them.
+  static int KLX_MD5CountEntries(const QByteArray& text);
   int32_t KLX_MD5GetCount() const { return m_Count; }
   // Empty for an index outside the entries read.
   QString KLX_MD5GetFileName(int index) const;

@@ -49,7 +49,7 @@ constexpr int kMaxNoRoomCount = 0x7F;
 const QString kNotFound = QStringLiteral("USB stick is not found");
 const QString kProlog = QStringLiteral("Prolog script is exited with an error!");
 const QString kChecksum = QStringLiteral("md5 sum does not match");
-const QString kVoiceList = QStringLiteral("VOICEDATAMD5.txt");
+const QString kVoiceList = QLatin1String(KLX_FileFunctions::kVoiceListName);
 // A package's scripts are written for the system's top folder: relative
 // paths in them start there.
 const QString kScriptFolder = QStringLiteral("/");
