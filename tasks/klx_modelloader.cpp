@@ -263,7 +263,7 @@ int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
 int KLX_ModelLoader::SendControl(unsigned char sub, unsigned char b2, unsigned char b3, unsigned char b4) {
   const char message[8] = {char(kControl), char(sub), char(b2), char(b3), char(b4), 0, 0, 0};
   // A start of either kind is answered under the units' start; a stop is not answered.
-  if (sub != kSubStop) m_Pending.Asked({sub == kSubStart ? kAnswerStart : sub});
+  if (sub != kSubStop) m_Pending.Asked(KLX_AnswerKey::Control(sub == kSubStart ? kAnswerStart : sub));
   return m_Protocol
              ? m_Protocol->KLX_ProtocolSendMessage(sizeof(message), message, KLX_MSG_LOADER, KLX_NODE_APPLICATION)
              : int(KLX_Error);
@@ -277,12 +277,12 @@ bool KLX_ModelLoader::IsLoaderAnswer() const {
 
 KLX_AnswerKey KLX_ModelLoader::Awaited() const {
   switch (m_State) {
-    case KLX_MODELLOADER_START_RESP: return {kAnswerStart};
-    case KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP: return {kSubHeader};
+    case KLX_MODELLOADER_START_RESP: return KLX_AnswerKey::Control(kAnswerStart);
+    case KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP: return KLX_AnswerKey::Control(kSubHeader);
     case KLX_MODELLOADER_TRANSFER_UNIT_RESP:
       // The unit's answer repeats its kind and index.
-      return {m_Jobs[m_JobIndex].kind, m_UnitIndex & 0xFF};
-    case KLX_MODELLOADER_END_RESP: return {kSubEnd};
+      return KLX_AnswerKey::Unit(m_Jobs[m_JobIndex].kind, m_UnitIndex & 0xFF);
+    case KLX_MODELLOADER_END_RESP: return KLX_AnswerKey::Control(kSubEnd);
     case KLX_MODELLOADER_FASTSTART_CRC_RESP: return {kCrcPartAnswer, m_CrcPartRequested};
     case KLX_MODELLOADER_FASTSTART_UNLOCKCTRL_RESP:
     case KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS:
@@ -592,7 +592,7 @@ bool KLX_ModelLoader::transfer_unit(int* result) {
   m_UnitIndex = index;
   if (!image.isEmpty()) {
     m_State = KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
-    m_Pending.Asked({m_Jobs[m_JobIndex].kind, index & 0xFF});
+    m_Pending.Asked(KLX_AnswerKey::Unit(m_Jobs[m_JobIndex].kind, index & 0xFF));
     m_Protocol->KLX_ProtocolSendMessage(unsigned(image.size()), image.constData(), kUnits[m_Jobs[m_JobIndex].kind].message,
                                         KLX_NODE_APPLICATION);
   }

@@ -2,6 +2,8 @@
 
 bool KLX_AnswerKey::Fits(const TaskUpdate_Data_T& update) const {
   if (IsNone() || update.updateKind != KLX_UPDATE_KIND_TRANSCEIVER || update.para != 1) return false;
+  const bool counted = update.data[2] != 0 || update.data[3] != 0;
+  if ((form == kControlForm && counted) || (form == kUnitForm && !counted)) return false;
   return update.data[0] == code && (first == kAny || update.data[1] == first) &&
          (second == kAny || update.data[2] == second);
 }
