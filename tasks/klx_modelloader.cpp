@@ -172,12 +172,28 @@ int KLX_ModelLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int
 }
 
 int KLX_ModelLoader::EndAfterRead(int result) {
+  // A late answer of the load has the form of answers the next task waits
+  // for (the end's that of the binding configuration): coming after the
+  // end, it would be taken as that task's. The load waits for it first.
+  if (result == KLX_Done && m_State != KLX_MODELLOADER_ENDING && m_Pending.LateOwed()) {
+    m_EndResult = result;
+    m_State = KLX_MODELLOADER_ENDING;
+    m_EndingSinceMs = m_Clock->KLX_ClockNowMs();
+    return KLX_Ok;
+  }
   // The end reaches the task handler and the screens, which may clear the
   // model or show it: the file's reader must have stopped writing into the
   // stores by then, leaving them whole as read (or empty, had the read
   // failed), never filling.
   if (KLX_TaskResultIsFinal(result)) JoinReader();
   return result;
+}
+
+int KLX_ModelLoader::EndingStep() {
+  // Whatever comes meanwhile is no answer of the next task's: it waits.
+  m_Pending.PassOver(m_Update, KLX_AnswerKey());
+  if (m_Pending.LateOwed() && m_Clock->KLX_ClockNowMs() - m_EndingSinceMs < KLX_VornBaseGetTimeout()) return KLX_Ok;
+  return m_EndResult;
 }
 
 int KLX_ModelLoader::KLX_VornBaseCleanUp() {
@@ -197,6 +213,8 @@ int KLX_ModelLoader::KLX_VornBaseCleanUp() {
 }
 
 int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
+  // Before the sensor notices: with them coming all the time the wait must still end.
+  if (m_State == KLX_MODELLOADER_ENDING) return EndingStep();
   if (m_Update.para == kSensorNotice && m_Update.data[0] == 0 && m_Update.data[1] == 0) return KLX_Ok;
   if (PastDeadline()) return GiveUp();
   // A late answer to a request asked before: the load goes on where it is.
@@ -789,6 +807,8 @@ int KLX_ModelLoader::KLX_VornBaseTimeout() { return EndAfterRead(TimeoutStep());
 int KLX_ModelLoader::TimeoutStep() {
   // The file is being read: nothing was asked of the controller.
   if (m_State == KLX_MODELLOADER_READING) return KLX_RestartTimer;
+  // Loaded: a late answer that did not come in a time-out is let go.
+  if (m_State == KLX_MODELLOADER_ENDING) return m_EndResult;
   KLX_VornBaseIncErrorCount();
   qInfo(" Model loader state in TIMEOUT handler: %d", m_State);
   const bool trimCopy = m_State == KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS ||
@@ -811,6 +831,8 @@ int KLX_ModelLoader::TimeoutStep() {
     KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
     return KLX_Timeout;
   }
+  // Asked again below: the answers to the requests before may still come.
+  m_Pending.Late();
   switch (m_State) {
     case KLX_MODELLOADER_START_RESP:
       return KLX_MODELLOADER_START_Step();

@@ -53,9 +53,16 @@ class KLX_PendingAnswers {
   // (a task asked again at once), those of older runs are not waited for.
   void NewRun();
   void Asked(const KLX_AnswerKey& key);
+  // The task's time-out: every answer this run still waits for is late now
+  // (the task asks again, and the first answer may still come).
+  void Late();
+  // An answer to a request of this run came late, or not yet, and is still
+  // on its way.
+  bool LateOwed() const;
   // True when the update is to be passed over: it fits no answer to
   // `awaited` but the answer to another request still waited for, which it
-  // answers. An update that fits `awaited` answers one request of that key.
+  // answers. An update that fits `awaited` answers one request of that key,
+  // the last asked: a late answer of that key is still on its way.
   bool PassOver(const TaskUpdate_Data_T& update, const KLX_AnswerKey& awaited);
 
  private:
@@ -64,6 +71,7 @@ class KLX_PendingAnswers {
   struct Entry {
     KLX_AnswerKey key;
     unsigned run = 0;
+    bool late = false;
   };
   Entry m_Entries[kKept];
   int m_Count = 0;  // the oldest first

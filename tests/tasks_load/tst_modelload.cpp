@@ -390,9 +390,10 @@ class ModelLoadTest : public QObject {
     QTest::newRow("end refused: stop and end again, four times, then no load")
         << int(T::KeyLoadEnd) << refuse << -1 << 0 << QString() << QList<int>{}
         << "S H0:1:48 U0.0 " + rest + " X E X E X E X" << QList<unsigned>{kRetries} << false << true << false;
-    QTest::newRow("end answered on the second try: one time-out")
+    // The first end's answer may still come: the load waits for it one more time-out before it ends.
+    QTest::newRow("end answered on the second try: one time-out, and one for the first answer")
         << int(T::KeyLoadEnd) << CSimAnswerKnobs{0, false, false, 2} << -1 << 0 << "S H0:1:48 U0.0 " + rest
-        << QList<int>{15000}
+        << QList<int>{15000, 15000}
         << "S H0:1:48 U0.0 " + rest + " E" << QList<unsigned>{} << true << true << false;
     QTest::newRow("start never answered: three more starts, then the model is cleared")
         << int(T::KeyLoadStart) << silent << -1 << 0 << "S" << QList<int>{15000, 15000, 15000, 15000} << "S S S S X"
@@ -542,10 +543,10 @@ void recoveryPaths() {
   // again), landing at every step of the load that follows: a model with
   // flight mode 0 in use, whose answer repeats the late start's first bytes
   // (1, 0) and differs in its count. Each answer takes 20 to 50 ms and the
-  // late one lands 10 ms further each load, 262 loads on the manual clock
+  // late one lands 10 ms further each load, 282 loads on the manual clock
   // (the product's 15 s time-out shortened to 1 s); each sends every kind
   // once and ends with the model in the controller, the late answer passed
-  // over wherever it lands.
+  // over wherever it lands, after the end's answer too.
   void aLateStartAnswerLandingAnywhereIsPassedOver() {
     KLX_ModelLoader loader;
     // What follows a load in the chain ends at once: one load after the other.
@@ -571,8 +572,8 @@ void recoveryPaths() {
     constexpr int kTimeout = 1000;
     int loads = 0;
     for (const int answerMs : {20, 30, 40, 50}) {
-      // From just past the time-out to the end's answer, the 19th after the start's.
-      const int span = 19 * answerMs;
+      // From just past the time-out to 50 ms past the end's answer, the 19th after the start's.
+      const int span = 19 * answerMs + 50;
       for (int lateMs = kTimeout + 10; lateMs < kTimeout + span; lateMs += 10, ++loads) {
         for (int k : {T::KeyUnitHeader, T::KeyUnit, T::KeyLoadEnd}) book.Set(k, {answerMs, false, false, 1});
         book.Set(T::KeyLoadStart, {answerMs, false, false, 1, 1, lateMs});
@@ -600,7 +601,7 @@ void recoveryPaths() {
         QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
       }
     }
-    QCOMPARE(loads, 262);
+    QCOMPARE(loads, 282);
   }
 
   // A load that gives up while the file is still read (the reader held
