@@ -831,8 +831,8 @@ int KLX_ModelLoader::TimeoutStep() {
     KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
     return KLX_Timeout;
   }
-  // Asked again below: the answers to the requests before may still come.
-  m_Pending.Late();
+  // Asked again below: the answer to the request before may still come.
+  m_Pending.Late(Awaited());
   switch (m_State) {
     case KLX_MODELLOADER_START_RESP:
       return KLX_MODELLOADER_START_Step();

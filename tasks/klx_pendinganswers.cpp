@@ -22,9 +22,9 @@ void KLX_PendingAnswers::Asked(const KLX_AnswerKey& key) {
   m_Entries[m_Count++] = {key, m_Run, false};
 }
 
-void KLX_PendingAnswers::Late() {
+void KLX_PendingAnswers::Late(const KLX_AnswerKey& key) {
   for (int i = 0; i < m_Count; ++i)
-    if (m_Entries[i].run == m_Run) m_Entries[i].late = true;
+    if (m_Entries[i].run == m_Run && m_Entries[i].key == key) m_Entries[i].late = true;
 }
 
 bool KLX_PendingAnswers::LateOwed() const {

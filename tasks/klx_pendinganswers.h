@@ -53,9 +53,9 @@ class KLX_PendingAnswers {
   // (a task asked again at once), those of older runs are not waited for.
   void NewRun();
   void Asked(const KLX_AnswerKey& key);
-  // The task's time-out: every answer this run still waits for is late now
-  // (the task asks again, and the first answer may still come).
-  void Late();
+  // The request of `key` timed out: the task asks again, and the first
+  // answer may still come, late.
+  void Late(const KLX_AnswerKey& key);
   // An answer to a request of this run came late, or not yet, and is still
   // on its way.
   bool LateOwed() const;
