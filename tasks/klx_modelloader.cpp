@@ -172,12 +172,28 @@ int KLX_ModelLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int
 }
 
 int KLX_ModelLoader::EndAfterRead(int result) {
+  // A late answer of the load has the form of answers the next task waits
+  // for (the end's that of the binding configuration): coming after the
+  // end, it would be taken as that task's. The load waits for it first.
+  if (result == KLX_Done && m_State != KLX_MODELLOADER_ENDING && m_Pending.LateOwed()) {
+    m_EndResult = result;
+    m_State = KLX_MODELLOADER_ENDING;
+    m_EndingSinceMs = m_Clock->KLX_ClockNowMs();
+    return KLX_Ok;
+  }
   // The end reaches the task handler and the screens, which may clear the
   // model or show it: the file's reader must have stopped writing into the
   // stores by then, leaving them whole as read (or empty, had the read
   // failed), never filling.
   if (KLX_TaskResultIsFinal(result)) JoinReader();
   return result;
+}
+
+int KLX_ModelLoader::EndingStep() {
+  // Whatever comes meanwhile is no answer of the next task's: it waits.
+  m_Pending.PassOver(m_Update, KLX_AnswerKey());
+  if (m_Pending.LateOwed() && m_Clock->KLX_ClockNowMs() - m_EndingSinceMs < KLX_VornBaseGetTimeout()) return KLX_Ok;
+  return m_EndResult;
 }
 
 int KLX_ModelLoader::KLX_VornBaseCleanUp() {
@@ -197,6 +213,8 @@ int KLX_ModelLoader::KLX_VornBaseCleanUp() {
 }
 
 int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
+  // Before the sensor notices: with them coming all the time the wait must still end.
+  if (m_State == KLX_MODELLOADER_ENDING) return EndingStep();
   if (m_Update.para == kSensorNotice && m_Update.data[0] == 0 && m_Update.data[1] == 0) return KLX_Ok;
   if (PastDeadline()) return GiveUp();
   // A late answer to a request asked before: the load goes on where it is.
@@ -263,7 +281,7 @@ int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
 int KLX_ModelLoader::SendControl(unsigned char sub, unsigned char b2, unsigned char b3, unsigned char b4) {
   const char message[8] = {char(kControl), char(sub), char(b2), char(b3), char(b4), 0, 0, 0};
   // A start of either kind is answered under the units' start; a stop is not answered.
-  if (sub != kSubStop) m_Pending.Asked({sub == kSubStart ? kAnswerStart : sub});
+  if (sub != kSubStop) m_Pending.Asked(KLX_AnswerKey::Control(sub == kSubStart ? kAnswerStart : sub));
   return m_Protocol
              ? m_Protocol->KLX_ProtocolSendMessage(sizeof(message), message, KLX_MSG_LOADER, KLX_NODE_APPLICATION)
              : int(KLX_Error);
@@ -277,12 +295,12 @@ bool KLX_ModelLoader::IsLoaderAnswer() const {
 
 KLX_AnswerKey KLX_ModelLoader::Awaited() const {
   switch (m_State) {
-    case KLX_MODELLOADER_START_RESP: return {kAnswerStart};
-    case KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP: return {kSubHeader};
+    case KLX_MODELLOADER_START_RESP: return KLX_AnswerKey::Control(kAnswerStart);
+    case KLX_MODELLOADER_TRANSFER_UNIT_HEADER_RESP: return KLX_AnswerKey::Control(kSubHeader);
     case KLX_MODELLOADER_TRANSFER_UNIT_RESP:
       // The unit's answer repeats its kind and index.
-      return {m_Jobs[m_JobIndex].kind, m_UnitIndex & 0xFF};
-    case KLX_MODELLOADER_END_RESP: return {kSubEnd};
+      return KLX_AnswerKey::Unit(m_Jobs[m_JobIndex].kind, m_UnitIndex & 0xFF);
+    case KLX_MODELLOADER_END_RESP: return KLX_AnswerKey::Control(kSubEnd);
     case KLX_MODELLOADER_FASTSTART_CRC_RESP: return {kCrcPartAnswer, m_CrcPartRequested};
     case KLX_MODELLOADER_FASTSTART_UNLOCKCTRL_RESP:
     case KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS:
@@ -592,7 +610,7 @@ bool KLX_ModelLoader::transfer_unit(int* result) {
   m_UnitIndex = index;
   if (!image.isEmpty()) {
     m_State = KLX_MODELLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
-    m_Pending.Asked({m_Jobs[m_JobIndex].kind, index & 0xFF});
+    m_Pending.Asked(KLX_AnswerKey::Unit(m_Jobs[m_JobIndex].kind, index & 0xFF));
     m_Protocol->KLX_ProtocolSendMessage(unsigned(image.size()), image.constData(), kUnits[m_Jobs[m_JobIndex].kind].message,
                                         KLX_NODE_APPLICATION);
   }
@@ -789,6 +807,8 @@ int KLX_ModelLoader::KLX_VornBaseTimeout() { return EndAfterRead(TimeoutStep());
 int KLX_ModelLoader::TimeoutStep() {
   // The file is being read: nothing was asked of the controller.
   if (m_State == KLX_MODELLOADER_READING) return KLX_RestartTimer;
+  // Loaded: a late answer that did not come in a time-out is let go.
+  if (m_State == KLX_MODELLOADER_ENDING) return m_EndResult;
   KLX_VornBaseIncErrorCount();
   qInfo(" Model loader state in TIMEOUT handler: %d", m_State);
   const bool trimCopy = m_State == KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS ||
@@ -811,6 +831,8 @@ int KLX_ModelLoader::TimeoutStep() {
     KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
     return KLX_Timeout;
   }
+  // Asked again below: the answer to the request before may still come.
+  m_Pending.Late(Awaited());
   switch (m_State) {
     case KLX_MODELLOADER_START_RESP:
       return KLX_MODELLOADER_START_Step();

@@ -50,6 +50,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
     KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE = 15,
     // Waiting for the model file, which is read beside the load (no message awaited).
     KLX_MODELLOADER_READING = 16,
+    // Loaded; an answer to a request asked again after a time-out is still
+    // on its way and is waited for (at most one time-out) before the end.
+    KLX_MODELLOADER_ENDING = 17,
   };
   static constexpr int kJobs = 12;
   // The engine thread's pause while the copied trims settle (262143 us).
@@ -119,8 +122,11 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // its own update record.
   int StartReading();
   void JoinReader();
-  // `result`, once the reader has ended where it ends the task.
+  // `result`, once the reader has ended where it ends the task; a load
+  // that ended well first waits out its own late answers.
   int EndAfterRead(int result);
+  // Whether the late answers have come, or the wait has lasted a time-out.
+  int EndingStep();
   int TimeoutStep();
   void PostReadNotice(int stage, int generation);
   bool IsReadNotice() const;
@@ -204,4 +210,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // Counted from the task's start.
   int m_Retries = 0;
   qint64 m_StartMs = 0;
+  // The end held while a late answer is on its way, and since when.
+  int m_EndResult = KLX_Done;
+  qint64 m_EndingSinceMs = 0;
 };

@@ -97,7 +97,7 @@ int KLX_UnitLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int*
 void KLX_UnitLoader::SendStop() { KLX_UnitKinds::SendControl(m_Protocol, kSubStop); }
 
 void KLX_UnitLoader::SendAsked(unsigned char sub, unsigned char b2, unsigned char b3, unsigned char b4) {
-  m_Pending.Asked({sub});
+  m_Pending.Asked(KLX_AnswerKey::Control(sub));
   KLX_UnitKinds::SendControl(m_Protocol, sub, b2, b3, b4);
 }
 
@@ -126,7 +126,7 @@ int KLX_UnitLoader::SendUnit() {
     return KLX_Error;
   }
   m_State = KLX_UNITLOADER_TRANSFER_UNIT_DATA_SEND_RESP;
-  m_Pending.Asked({Kind(), Index() & 0xFF});
+  m_Pending.Asked(KLX_AnswerKey::Unit(Kind(), Index() & 0xFF));
   m_Protocol->KLX_ProtocolSendMessage(unsigned(length), reinterpret_cast<const char*>(m_Buffer), message,
                                       KLX_NODE_APPLICATION);
   return KLX_Ok;
@@ -189,13 +189,15 @@ int KLX_UnitLoader::StartAgain() {
 
 KLX_AnswerKey KLX_UnitLoader::Awaited() const {
   switch (m_State) {
-    case KLX_UNITLOADER_START_RESP: return {kSubStart};
-    case KLX_UNITLOADER_TRANSFER_UNIT_HEADER_RESP: return {kSubHeader};
-    // The unit's answer repeats its kind and index.
-    case KLX_UNITLOADER_TRANSFER_UNIT_RESP: return {Kind(), Index() & 0xFF};
+    case KLX_UNITLOADER_START_RESP: return KLX_AnswerKey::Control(kSubStart);
+    case KLX_UNITLOADER_TRANSFER_UNIT_HEADER_RESP: return KLX_AnswerKey::Control(kSubHeader);
+    // The unit's answer repeats its kind and index, and counts the unit:
+    // unit 0 of a flight mode, a limiter or a sequencer begins as the
+    // answer to a start, an end or a header does.
+    case KLX_UNITLOADER_TRANSFER_UNIT_RESP: return KLX_AnswerKey::Unit(Kind(), Index() & 0xFF);
     case KLX_UNITLOADER_END_RESP:
     case KLX_UNITLOADER_END_END_RESP:
-      return {kSubEnd};
+      return KLX_AnswerKey::Control(kSubEnd);
     default: return {};
   }
 }

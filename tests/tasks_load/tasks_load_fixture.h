@@ -75,14 +75,14 @@ struct LoadRig : TaskRig {
     return saved;
   }
   // A model load request of the pipeline; fast asks for the fast start.
-  void QueueLoad(const QString& name, bool fast = false, const QString& folder = QString()) {
+  void QueueLoad(const QString& name, bool fast = false, const QString& folder = QString(), int timeoutMs = 15000) {
     Task_Data_T t;
     t.task = KLX_VornTask::KLX_TASK_MOD_LOAD;
     t.paraint1 = KLX_DatabaseValues::MODEL_TYP_Plane;
     t.paraint2 = fast ? int(KLX_VornTask::KLX_TASK_PARA_MODEL_FastStart) : int(KLX_VornTask::KLX_TASK_PARA_NONE);
     KLX_TaskSetText(t.parastr1, name);
     KLX_TaskSetText(t.parastr3, folder);
-    t.timeout = 15000;
+    t.timeout = timeoutMs;
     t.repeat = 3;
     t.source = KLX_VornTask::KLX_TASK_SOURCE_VORN;
     Vorn().KLX_VornHandlerQueueProcessTask(t);

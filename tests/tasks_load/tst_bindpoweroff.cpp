@@ -16,6 +16,8 @@ constexpr unsigned kCheckRetries = 0x22C02;
 constexpr unsigned kRuntimeStarted = 0x33901;
 constexpr unsigned kRuntimeStopped = 0x33902;
 constexpr quint64 kConfig = 0x1122334455667788ULL;
+const QString kSmallLoad =
+    "S H0:1:48 U0.0 H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 U9.2 U9.3 U9.4 U9.5 H10:1:1 U10.0 E";
 
 // The binding messages as words: "Q" state request, "N" new configuration
 // (with its byte when it has one), "C" and the hexadecimal bytes of a
@@ -137,6 +139,63 @@ class BindPowerOffTest : public QObject {
     }
     if (held == kConfig) QCOMPARE(r.sim.State().receiverMask, 0);
     QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), modifiedAfter);
+  }
+
+  // A load's end answered late (past the load's time-out, 1 s here, so the
+  // end was asked again and its second answer ended the load): the late
+  // answer has the form of the controller's binding configuration (1, 2),
+  // and lands while the binding configuration that follows the load waits
+  // for its state request's answer, or for its configuration's. It is the
+  // load's, passed over: the configuration is sent once, after the state's
+  // answer, and taken; nothing reaches the task after it (a stand-in for the
+  // telemetry capture that asks nothing).
+  void aLoadsLateEndAnswerIsNotTheBindingConfigurations_data() {
+    QTest::addColumn<int>("stateMs");  // the state request's answer
+    QTest::addColumn<int>("setMs");    // the configuration's answer
+    QTest::newRow("while the state is asked") << 500 << 20;
+    QTest::newRow("while the configuration is sent") << 20 << 500;
+  }
+  void aLoadsLateEndAnswerIsNotTheBindingConfigurations() {
+    QFETCH(int, stateMs);
+    QFETCH(int, setMs);
+    KLX_ModelLoader loader;
+    ScriptedTask capture;
+    capture.timeoutResults = {KLX_Done};
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped, kBindRetries});
+    r.UseLoader(&loader);
+    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_CAPTURE_TELEINFO, &capture);
+    QVERIFY(r.SaveModel("Glider", QString(), [](KLX_DataBaseManager& db) {
+      db.KLX_DataBaseManagerReceiverGetSetBindConfig(kConfig, AtomicDirSet);
+    }));
+    CSimAnswerBook& book = r.sim.TransceiverController().Answers();
+    using T = CSimTransceiver;
+    for (int k : {T::KeyLoadStart, T::KeyUnitHeader, T::KeyUnit}) book.Set(k, {20, false, false, 1});
+    // The end asked again 1 s after the first, answered 20 ms later; the first answered 1.2 s after it.
+    book.Set(T::KeyLoadEnd, {20, false, false, 1, 1, 1200});
+    book.Set(T::KeyBindState, {stateMs, false, false, 1});
+    book.Set(T::KeyBindSet, {setMs, false, false, 1});
+    errors.Clear();
+    QVERIFY(r.AtRest());
+    r.Mark();
+    r.QueueLoad("Glider", false, QString(), 1000);
+    // Up to the capture's end, by its time-out.
+    for (int ms = 0; capture.CleanUps() == 0; ms += 10) {
+      QVERIFY(ms < 10000);
+      QVERIFY(r.Steps({10}));
+    }
+    QVERIFY(r.AtRest());
+    QCOMPARE(r.Trace(), kSmallLoad + " E");
+    QCOMPARE(BindTrace(r.sim.ReceivedMessages().mid(r.mark)), QString("Q C887766554433221100"));
+    QCOMPARE(r.sim.State().bindConfig, kConfig);
+    QCOMPARE(capture.Updates().size(), 0);
+    QList<unsigned> failures;
+    for (unsigned code : errors.TakeCodes())
+      if (VornErrorWatch::IsFailure(code) && code != kRuntimeStarted && code != kRuntimeStopped) failures << code;
+    QCOMPARE(failures, QList<unsigned>{});
+    QCOMPARE(r.Phase(), int(VT::KLX_PHASE_SYSTEM_UP));
   }
 
   // At switch-off: the controller's checksum against the program's. On a

@@ -390,9 +390,10 @@ class ModelLoadTest : public QObject {
     QTest::newRow("end refused: stop and end again, four times, then no load")
         << int(T::KeyLoadEnd) << refuse << -1 << 0 << QString() << QList<int>{}
         << "S H0:1:48 U0.0 " + rest + " X E X E X E X" << QList<unsigned>{kRetries} << false << true << false;
-    QTest::newRow("end answered on the second try: one time-out")
+    // The first end's answer may still come: the load waits for it one more time-out before it ends.
+    QTest::newRow("end answered on the second try: one time-out, and one for the first answer")
         << int(T::KeyLoadEnd) << CSimAnswerKnobs{0, false, false, 2} << -1 << 0 << "S H0:1:48 U0.0 " + rest
-        << QList<int>{15000}
+        << QList<int>{15000, 15000}
         << "S H0:1:48 U0.0 " + rest + " E" << QList<unsigned>{} << true << true << false;
     QTest::newRow("start never answered: three more starts, then the model is cleared")
         << int(T::KeyLoadStart) << silent << -1 << 0 << "S" << QList<int>{15000, 15000, 15000, 15000} << "S S S S X"
@@ -536,6 +537,71 @@ void recoveryPaths() {
     QVERIFY(r.sim.TransceiverController().HoldsModel());
     QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
     QCOMPARE(r.Db().KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet), int(VT::KLX_MODELLLOAD_STATUS_READY));
+  }
+
+  // The start answer late (past the time-out, so the start was asked
+  // again), landing at every step of the load that follows: a model with
+  // flight mode 0 in use, whose answer repeats the late start's first bytes
+  // (1, 0) and differs in its count. Each answer takes 20 to 50 ms and the
+  // late one lands 10 ms further each load, 282 loads on the manual clock
+  // (the product's 15 s time-out shortened to 1 s); each sends every kind
+  // once and ends with the model in the controller, the late answer passed
+  // over wherever it lands, after the end's answer too.
+  void aLateStartAnswerLandingAnywhereIsPassedOver() {
+    KLX_ModelLoader loader;
+    // What follows a load in the chain ends at once: one load after the other.
+    ScriptedTask bindConfig, capture;
+    bindConfig.startResults = capture.startResults = {KLX_Done};
+    LoadRig r;
+    QVERIFY(r.Up());
+    VornErrorWatch errors;
+    errors.Expect({kRuntimeStarted, kRuntimeStopped});
+    r.UseLoader(&loader);
+    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_BIND_CONFIG, &bindConfig);
+    r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_CAPTURE_TELEINFO, &capture);
+    QVERIFY(r.SaveModel("Glider", QString(), [](KLX_DataBaseManager& db) {
+      db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 1, AtomicDirSet, false);
+      db.KLX_DataBaseManagerFlightmodeGetSet_IsUsed(0, 1, AtomicDirSet, false);
+      db.KLX_DataBaseManagerFlightmodeSetFunctionNum(1);
+      db.KLX_DataBaseManagerFunctionSetSetupAll(0, true);
+    }));
+    const QString trace = "S S H0:1:48 U0.0 H1:1:27 U1.0 H5:1:26 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 U9.2 U9.3 U9.4 "
+                          "U9.5 H10:1:1 U10.0 E";
+    CSimAnswerBook& book = r.sim.TransceiverController().Answers();
+    using T = CSimTransceiver;
+    constexpr int kTimeout = 1000;
+    int loads = 0;
+    for (const int answerMs : {20, 30, 40, 50}) {
+      // From just past the time-out to 50 ms past the end's answer, the 19th after the start's.
+      const int span = 19 * answerMs + 50;
+      for (int lateMs = kTimeout + 10; lateMs < kTimeout + span; lateMs += 10, ++loads) {
+        for (int k : {T::KeyUnitHeader, T::KeyUnit, T::KeyLoadEnd}) book.Set(k, {answerMs, false, false, 1});
+        book.Set(T::KeyLoadStart, {answerMs, false, false, 1, 1, lateMs});
+        r.Db().KLX_DataBaseManagerResetAllModelData();
+        errors.Clear();
+        QVERIFY(r.AtRest());
+        // The simulator keeps its first 4096 messages.
+        r.sim.ClearCounters();
+        r.Mark();
+        const qint64 start = r.clock.KLX_ClockNowMs();
+        r.QueueLoad("Glider", false, QString(), kTimeout);
+        QVERIFY(r.Steps({kTimeout - 10}));
+        // Each step once all is at rest, until the load has ended past the late answer.
+        const auto done = [&] {
+          return r.clock.KLX_ClockNowMs() > start + lateMs && capture.Starts() == loads + 1 &&
+                 r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0;
+        };
+        for (int ms = 0; !done(); ms += 10) {
+          QVERIFY2(ms < 2 * span + 1000, qPrintable(QString("late by %1 ms: %2").arg(lateMs).arg(r.Trace())));
+          QVERIFY(r.Steps({10}));
+        }
+        QVERIFY(r.AtRest());
+        QVERIFY2(r.Trace() == trace, qPrintable(QString("late by %1 ms: %2").arg(lateMs).arg(r.Trace())));
+        QCOMPARE(Failures(errors), QList<unsigned>{});
+        QCOMPARE(r.sim.TransceiverController().HeldChecksum(), r.Db().KLX_DataBaseManagerCalculateModelCRC(false));
+      }
+    }
+    QCOMPARE(loads, 282);
   }
 
   // A load that gives up while the file is still read (the reader held

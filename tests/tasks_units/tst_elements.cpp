@@ -313,9 +313,15 @@ class ElementsTest : public QObject {
   // held back once, before the time-out (5 s) or after it, landing in each
   // state of the load started again. Starts, headers and the end take 1 s,
   // the unit 2 s (a start late by 7.5 s comes while the unit is awaited).
+  // A flight mode's, a sequencer's or a limiter's unit 0 is acknowledged
+  // with the first bytes of a start's, a header's or an end's answer (its
+  // kind, index 0): such a late answer that lands while that unit's
+  // acknowledgement is awaited is passed over all the same.
   void aLateAnswerInEveryStateIsPassedOver_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("lateMs");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("index");  // of the element added
     QTest::addColumn<QString>("trace");
     using T = CSimTransceiver;
     const QString once = "A H0:48 U0.1 E";
@@ -331,11 +337,19 @@ class ElementsTest : public QObject {
         {"end", T::KeyLoadEnd, once + " X " + once, {4000, 5500}},
     };
     for (const auto& a : answers)
-      for (int ms : a.lateMs) QTest::addRow("%s, %d ms", a.name, ms) << a.key << ms << (ms < 5000 ? once : a.again);
+      for (int ms : a.lateMs)
+        QTest::addRow("%s, %d ms", a.name, ms) << a.key << ms << 0 << 1 << (ms < 5000 ? once : a.again);
+    QTest::newRow("start, 7500 ms, flight mode 0") << int(T::KeyUnitStart) << 7500 << 1 << 0 << "A X A H1:27 U1.0 E";
+    QTest::newRow("header, 7500 ms, sequencer 0")
+        << int(T::KeyUnitHeader) << 7500 << 4 << 0 << "A H4:2 X A H4:2 U4.0 E";
+    QTest::newRow("end, 8000 ms, limiter 0")
+        << int(T::KeyLoadEnd) << 8000 << 2 << 0 << "A H2:48 U2.0 E X A H2:48 U2.0 E";
   }
   void aLateAnswerInEveryStateIsPassedOver() {
     QFETCH(int, key);
     QFETCH(int, lateMs);
+    QFETCH(int, kind);
+    QFETCH(int, index);
     QFETCH(QString, trace);
     Session s;
     QVERIFY(s.Up());
@@ -347,14 +361,14 @@ class ElementsTest : public QObject {
     held.heldTry = 1;
     held.heldMs = lateMs;
     answers.Set(key, held);
-    QVERIFY(s.r.Do(VT::KLX_TASK_LOAD_UNIT, 0, 0, kNew));
+    QVERIFY(s.r.Do(VT::KLX_TASK_LOAD_UNIT, kind, 0, kNew));
     // Past the late answer and the load's end, each step once all is at rest.
     for (int ms = 0; ms < 16000; ms += 100) QVERIFY(s.r.Settled() && s.r.Run(100));
     QCOMPARE(s.r.End(), kDone);
     QCOMPARE(s.Trace(), trace);
     QCOMPARE(s.errors.UnexpectedText(), QString());
-    QCOMPARE(s.r.link.runtime.KLX_RuntimeDatabaseGetUnitNewIndex(0), 1);
-    QCOMPARE(s.r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(1, 0, AtomicDirGet, false), 1);
+    QCOMPARE(s.r.link.runtime.KLX_RuntimeDatabaseGetUnitNewIndex(kind), index);
+    QCOMPARE(KLX_UnitKinds::IsUsed(&s.r.Db(), kind, index), 1);
     QVERIFY(s.Alike());
   }
 
