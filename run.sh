@@ -27,6 +27,8 @@ TEXT
   fi
   cat <<TEXT
 Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
+The SD card is $root/Vorn, taken for a card of 8 GiB: the program needs one of at least 256 MiB
+(268,435,456 bytes; a smaller one counts as no card) and saves a model only while 500 KiB stay free on it.
 On the way up the program says, in this order:
     ->   Found board: $found
   Error handler stopped or not started!     (the error log's own writer starts first;
@@ -64,8 +66,8 @@ TEXT
 TEXT
   fi
   cat <<TEXT
-  WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json (their passphrases
-              below); key W takes Airfield out of range and back.
+  WLAN        Settings > WiFi: the networks of $root/run/wlan/scenario.json, each with the passphrase
+              that joins it there (Airfield: thermal-lift-7); key W takes Airfield out of range and back.
   Updates     Settings > System > Software "Check": key u plugs in USB stick 1 with an application
               update; without the stick, the update server on $update_server offers it over
               WLAN (join a network first). Requests: $root/run/updateserver.log.
@@ -234,6 +236,13 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   export DISPLAY=":$(head -n1 "$xvfb_log")"
   echo "No display here: the window is on the virtual display $DISPLAY (Xvfb)."
   echo "  Look at it:  DISPLAY=$DISPLAY $bin/vorn-screenshot shot.png   (then open shot.png)"
+fi
+# A display that cannot be opened ends the run before anything starts on
+# it: the program's and the console's windows would fail there.
+if [ -n "${DISPLAY:-}" ] && ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+  echo "./run.sh $board: the display $DISPLAY could not be opened (no X server there, or this user may not use" >&2
+  echo "it); without DISPLAY the run takes a virtual display of its own." >&2
+  exit 1
 fi
 
 # A private bus standing in for the board's system bus, which the program

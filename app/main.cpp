@@ -97,6 +97,8 @@ int main(int argc, char* argv[]) {
   delete system;
   delete app;
   // A start that failed still went down in order, but it is no switch-off:
-  // whoever started the program (./run.sh, a test) is told so.
+  // whoever started the program (./run.sh, a test) is told so, in its last
+  // words and its status.
+  if (rc != KLX_Ok) qInfo("  ->   The start failed: the program ends with exit status 1.");
   return rc == KLX_Ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

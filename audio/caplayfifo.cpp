@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 
@@ -65,6 +66,24 @@ class BlockSigpipe {
   sigset_t m_Pending;
 };
 
+// What /proc/<pid>/stat says of a process: its state, and the kernel's
+// flag of a process in its exit (PF_EXITING), set before its files close.
+enum class Process { Running, Ending, Zombie, Gone };
+constexpr unsigned long kProcessExiting = 0x4;
+
+Process ProcessState(const QString& processDir) {
+  QFile stat(processDir + "/stat");
+  if (!stat.open(QIODevice::ReadOnly)) return Process::Gone;
+  const QByteArray text = stat.readAll();
+  const int close = text.lastIndexOf(')');
+  if (close < 0 || close + 2 >= text.size()) return Process::Gone;
+  // After the name: state, ppid, pgrp, session, tty_nr, tpgid, flags, ...
+  const QList<QByteArray> fields = text.mid(close + 2).split(' ');
+  const QByteArray state = fields.value(0).left(1);
+  if (state == "Z" || state == "X") return Process::Zombie;
+  return fields.value(6).toULong() & kProcessExiting ? Process::Ending : Process::Running;
+}
+
 }  // namespace
 
 CAplayFifo::CAplayFifo(const QString& fifoName, const QString& device, unsigned rate, Launcher launcher,
@@ -112,23 +131,37 @@ void CAplayFifo::CloseLocked() {
   }
 }
 
-// The player counts as running while its process exists and has not ended:
-// a player that died but was not reaped (a zombie) keeps its /proc folder.
-bool CAplayFifo::PlayerRunning() const {
+// The player counts as running while its process exists and has not begun
+// to end. One that is ending may have closed its pipe end already, so that
+// a write fails before /proc shows it dead; one that died but was not
+// reaped (a zombie) keeps its /proc folder.
+bool CAplayFifo::PlayerRunning() {
+  ReapEnded();
   if (m_Pid <= 0) return false;
-  QFile stat(m_ProcessDir + "/stat");
-  if (!stat.open(QIODevice::ReadOnly)) return false;
-  const QByteArray text = stat.readAll();
-  const int close = text.lastIndexOf(')');
-  if (close < 0 || close + 2 >= text.size()) return false;
-  const char state = text.at(close + 2);
-  if (state == 'Z' || state == 'X') {
-    // Ours to reap when the program adopted it (a subreaper, or the first
-    // process of a container); anyone else's reaps it themselves.
-    ::waitpid(m_Pid, nullptr, WNOHANG);
-    return false;
+  switch (ProcessState(m_ProcessDir)) {
+    case Process::Running:
+      return true;
+    case Process::Ending:
+      // Reaped by a later look, once it is a zombie.
+      if (std::find(m_Ending.begin(), m_Ending.end(), m_Pid) == m_Ending.end()) m_Ending.push_back(m_Pid);
+      return false;
+    case Process::Zombie:
+      // Ours to reap when the program adopted it (a subreaper, or the first
+      // process of a container); anyone else's reaps it themselves.
+      ::waitpid(m_Pid, nullptr, WNOHANG);
+      return false;
+    case Process::Gone:
+      break;
   }
-  return true;
+  return false;
+}
+
+void CAplayFifo::ReapEnded() {
+  // Kept while it is ours and still ending; gone once reaped or when it is
+  // not ours to reap.
+  m_Ending.erase(std::remove_if(m_Ending.begin(), m_Ending.end(),
+                                [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; }),
+                 m_Ending.end());
 }
 
 bool CAplayFifo::WriteBlock(const void* data, size_t length) {

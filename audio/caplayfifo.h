@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <vector>
 #include <sys/types.h>
 
 #include "frame/klx_clock.h"
@@ -62,7 +63,8 @@ class CAplayFifo {
  private:
   bool RestartLocked();
   void CloseLocked();
-  bool PlayerRunning() const;
+  bool PlayerRunning();
+  void ReapEnded();
   bool WriteBlock(const void* data, size_t length);
   bool OpenForWriting();
 
@@ -72,6 +74,8 @@ class CAplayFifo {
   FILE* m_fOutput = nullptr;
   const mode_t m_Mode = 0666;
   pid_t m_Pid = 0;
+  // Players that were ending when last looked at, not yet reaped.
+  std::vector<pid_t> m_Ending;
   Launcher m_Launcher;
   KLX_Clock* m_Clock;
   // Blocks of one pipe come from several threads (clicks from the trim

@@ -24,12 +24,13 @@
 // Stands in for `aplay`: a real process (cat) that appends what it reads
 // from the pipe named in the command line to "<folder>/<pipe name>.raw",
 // and can be killed. Records every command line it was given. Other
-// behaviours: a player that never opens its pipe, and one that reads the
-// start of the first block, closes its pipe and lives on (marking that with
-// "<folder>/deaf").
+// behaviours: a player that never opens its pipe; one that reads a number
+// of bytes, closes its pipe and lives on (marking that with "<folder>/deaf");
+// and one that reads a number of bytes and then nothing more with its pipe
+// open (marking that with "<folder>/stuck"), a writer of more waits on it.
 class FakePlayer {
  public:
-  enum Mode { Copy, NeverReads, Deaf };
+  enum Mode { Copy, NeverReads, Deaf, Stuck };
 
   explicit FakePlayer(const QString& folder) : m_Folder(folder) {}
   ~FakePlayer() {
@@ -47,9 +48,15 @@ class FakePlayer {
         case Copy: line = QStringLiteral("cat '%1' >> '%2' & echo $!").arg(pipe, Capture(pipe)); break;
         case NeverReads: line = QStringLiteral("sleep 30 & echo $!"); break;
         case Deaf:
-          line = QStringLiteral("(exec 3<'%1'; head -c 1 <&3 >/dev/null; exec 3<&-; touch '%2/deaf'; exec sleep 30) & "
+          line = QStringLiteral("(exec 3<'%1'; head -c %3 <&3 >/dev/null; exec 3<&-; touch '%2/deaf'; exec sleep 30) & "
                                 "echo $!")
-                     .arg(pipe, m_Folder);
+                     .arg(pipe, m_Folder)
+                     .arg(m_Bytes);
+          break;
+        case Stuck:
+          line = QStringLiteral("(exec 3<'%1'; head -c %3 <&3 >/dev/null; touch '%2/stuck'; exec sleep 30) & echo $!")
+                     .arg(pipe, m_Folder)
+                     .arg(m_Bytes);
           break;
       }
       m_LastPid = KLX_Platform::ShellFirstLine(line).toInt();
@@ -58,9 +65,11 @@ class FakePlayer {
     };
   }
 
-  void SetMode(Mode mode) {
+  // `bytes`: what a deaf or stuck player reads first.
+  void SetMode(Mode mode, int bytes = 0) {
     QMutexLocker lock(&m_Mutex);
     m_Mode = mode;
+    m_Bytes = bytes;
   }
   QStringList Commands() const {
     QMutexLocker lock(&m_Mutex);
@@ -84,6 +93,7 @@ class FakePlayer {
   QList<pid_t> m_Pids;
   pid_t m_LastPid = 0;
   Mode m_Mode = Copy;
+  int m_Bytes = 0;
 };
 
 // Mixer elements with a chosen raw range; all of them log into one list

@@ -207,8 +207,9 @@ class TstTones : public QObject {
   void aFailedWriteRestartsTheNextTime() {
     Rig rig;
     VornTerminalLines lines;
-    rig.player.SetMode(FakePlayer::Deaf);
-    rig.audio.PlayTrimClicks(1050, 80, 100, false);  // taken by the pipe's buffer
+    // It reads the first click whole: that write is done before it closes.
+    rig.player.SetMode(FakePlayer::Deaf, int(Plain(1050, 80, 100).size() * 2));
+    rig.audio.PlayTrimClicks(1050, 80, 100, false);
     QTRY_VERIFY(QFileInfo::exists(rig.root.Path() + "/deaf"));
     rig.player.SetMode(FakePlayer::Copy);
     rig.audio.PlayTrimClicks(1050, 80, 100, false);  // no reader: fails
@@ -221,6 +222,29 @@ class TstTones : public QObject {
     QVERIFY2(closed.contains("CAplayFifo::Close() -> fclose(m_fOutput)") &&
                  closed.contains("CAplayFifo::Close() -> QFile::remove(m_FifoName)"),
              qPrintable(closed.join('\n')));
+  }
+
+  // A player that dies while a block is written (one longer than the pipe
+  // holds, so that the writer waits on it) is replaced at once, and the new
+  // one gets the block whole, also when the write fails before /proc shows
+  // the old one dead.
+  void aPlayerThatDiesWhileABlockIsWrittenIsReplaced() {
+    VornTestRoot root;
+    FakePlayer player(root.Path());
+    player.SetMode(FakePlayer::Stuck, 1000);
+    CAplayFifo pipe("/tmp/trimclicks", "ch3", 48000, player.Launcher());
+    const std::vector<int16_t> block = Plain(1000, 1000, 100);
+    QCOMPARE(block.size() * 2, size_t(96000));
+    bool written = false;
+    std::thread writer([&] { written = pipe.Write(block.data(), block.size() * 2); });
+    const bool stuck = QTest::qWaitFor([&] { return QFileInfo::exists(root.Path() + "/stuck"); }, 10000);
+    player.SetMode(FakePlayer::Copy);
+    player.KillLast();
+    writer.join();
+    QVERIFY(stuck);
+    QVERIFY(written);
+    QCOMPARE(player.Commands().size(), 2);
+    QTRY_COMPARE(player.Captured(pipe.FifoName()), Bytes(block));
   }
 
   // A player that never opens its pipe costs the writer a bounded wait on

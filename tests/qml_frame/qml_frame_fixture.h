@@ -209,6 +209,10 @@ class QmlFrame {
   void Hold(const QPoint& at, int ms) {
     QTest::touchEvent(m_Window, Device()).press(0, at, m_Window);
     QTest::qWait(ms);
+    // The wait may end between two looks at the timers (a busy machine kept
+    // the thread from running): a press-and-hold due by now fires before
+    // the release, as it does for a finger held this long.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     QTest::touchEvent(m_Window, Device()).release(0, at, m_Window);
     QCoreApplication::processEvents();
   }

@@ -2,12 +2,15 @@
 # ./run.sh's help names the update server at the port its stand-in listens
 # on, the port of the build's address, whichever the build was given: in a
 # run and in ./run.sh --help, which also names both boards and the keys and
-# starts nothing. A program whose start fails ends the run with its status,
-# and the run says so. The script runs in a folder of its own, beside
-# stand-ins: the build and the package installation do nothing, the build's
-# cache gives a port no build has by default, the update server's stand-in
-# takes that port, the program and the console end at once, and the bus
-# gives an address. Usage: tst_help.sh RUN_SH TMP_FOLDER
+# starts nothing; the help names the card's sizes and the passphrase that
+# joins Airfield. A program whose start fails ends the run with its status,
+# and the run says so; a display that cannot be opened ends it before the
+# program starts, and the run says that. The script runs in a folder of its
+# own, beside stand-ins: the build and the package installation do nothing,
+# the build's cache gives a port no build has by default, the update
+# server's stand-in takes that port, the program and the console end at
+# once, the bus gives an address and every display opens (but for the real
+# xdotool's look at one that does not). Usage: tst_help.sh RUN_SH TMP_FOLDER
 set -euo pipefail
 run_sh="$1"
 mkdir -p "${2:-/tmp}"
@@ -38,7 +41,8 @@ printf 'VORN_UPDATE_SERVER:STRING=http://127.0.0.1:%s/software\n' $port >"$top/b
 printf '#!/bin/sh\ntouch "%s/ran"\nexit $(cat "%s/status" 2>/dev/null || echo 0)\n' "$top" "$top" >"$top/build/bin/vorn"
 printf '#!/bin/sh\nexit 0\n' >"$top/build/bin/vorn-screenshot"
 printf '#!/bin/sh\necho unix:path=/nonexistent/bus\nexec sleep 60\n' >"$top/path/dbus-daemon"
-chmod +x "$top/scripts/"*.sh "$top/build/bin/"* "$top/path/dbus-daemon" "$top/run.sh"
+printf '#!/bin/sh\necho 1024 768\n' >"$top/path/xdotool"
+chmod +x "$top/scripts/"*.sh "$top/build/bin/"* "$top/path/dbus-daemon" "$top/path/xdotool" "$top/run.sh"
 
 # The smaller board: no Bluetooth and no GPS receiver to wait for.
 status=0
@@ -59,10 +63,13 @@ status=0
 output=$(cd "$top" && PATH="$top/path:$PATH" timeout 60 ./run.sh --help </dev/null 2>&1) || status=$?
 [ "$status" -eq 0 ] || fail "./run.sh --help ended with $status"
 for line in "  vorn   the larger transmitter" "  fenk   the smaller one" "  h  hold the power button" \
-            "  q  quit: the transmitter switches off" "the update server on http://127.0.0.1:$port offers it"; do
+            "  q  quit: the transmitter switches off" "the update server on http://127.0.0.1:$port offers it" \
+            "at least 256 MiB" "(268,435,456 bytes; a smaller one counts as no card)" "while 500 KiB stay free" \
+            "(Airfield: thermal-lift-7)"; do
   grep -qF -- "$line" <<<"$output" || fail "./run.sh --help does not say \"$line\""
 done
 if grep -q 8780 <<<"$output"; then fail "./run.sh --help names port 8780"; fi
+if grep -q "passphrases below" <<<"$output"; then fail "./run.sh --help points at passphrases below"; fi
 [ ! -e "$top/ran" ] || fail "./run.sh --help started the program"
 
 # A start that fails: the run ends with the program's status and says so.
@@ -72,4 +79,14 @@ output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh f
 [ -e "$top/ran" ] || fail "the program did not run"
 [ "$status" -eq 1 ] || fail "./run.sh ended with $status after a failed start"
 grep -qF "./run.sh fenk: the program's start failed (exit status 1)" <<<"$output" || fail "./run.sh does not say that the start failed"
-echo "PASS: the help names http://127.0.0.1:$port, the boards and the keys; a failed start is told"
+
+# A display that cannot be opened (the real xdotool's look at it): the run
+# ends before the program starts and says why, not with a status of its.
+rm -f "$top/ran" "$top/status" "$top/path/xdotool"
+status=0
+output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh fenk </dev/null 2>&1) || status=$?
+[ "$status" -eq 1 ] || fail "./run.sh ended with $status on a display it cannot open"
+[ ! -e "$top/ran" ] || fail "./run.sh started the program on a display it cannot open"
+grep -qF "./run.sh fenk: the display :none could not be opened" <<<"$output" || fail "./run.sh does not say that the display could not be opened"
+if grep -q "exit status" <<<"$output"; then fail "./run.sh names an exit status on a display it cannot open"; fi
+echo "PASS: the help names http://127.0.0.1:$port, the boards, the keys, the card and Airfield's passphrase; a failed start and a display that cannot be opened are told"

@@ -248,6 +248,10 @@ class AlarmsTest : public QObject {
     QCOMPARE(thread.KLX_TimersAlarmsInitialize(&db, &fx.runtime), int(KLX_Ok));
     thread.KLX_TimersAlarmsStartProcessing();
     db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, W);
+    // The red limit as a file may hold it: the thread sets where the timer
+    // stops, which is no change of the model to be saved.
+    db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(1, e, 0, 0, 32767, W);
+    db.KLX_DataBaseManagerSetModelModifyFlag(false);
     start->SetValue(2047);
     QCOMPARE(db.KLX_TimerGetState(0), 1);
     QVERIFY(fx.clock.KLX_ManualClockRun(22000));
@@ -258,6 +262,8 @@ class AlarmsTest : public QObject {
     QCOMPARE(db.KLX_DatabaseManagerAudioHandlerPointer()->AlarmBeeps(), beeps);
     QTRY_COMPARE(alerts, (QList<QList<QVariant>>{{1, 0, false}, {1, 0, true}}));
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_ElementAtPage_IsBlinking(1, e, 0, 0, -1, R), 3);
+    QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(1, e, 0, 0, 0, R), 0);  // a count-down stops at 0
+    QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
     QStringList phrases;
     for (const AudioHandler::phrase_t& p : db.KLX_DatabaseManagerAudioHandlerPointer()->QueuedPhrases())
       phrases << p.text;
