@@ -28,7 +28,8 @@ TEXT
   cat <<TEXT
 Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
 The SD card is $root/Vorn, taken for a card of 8 GiB: the program needs one of at least 256 MiB
-(268,435,456 bytes; a smaller one counts as no card) and saves a model only while 500 KiB stay free on it.
+(268,435,456 bytes; a smaller one is not used, and the screen says it is too small) and saves a model
+only while 500 KiB stay free on it.
 On the way up the program says, in this order:
     ->   Found board: $found
   Error handler stopped or not started!     (the error log's own writer starts first;

@@ -64,7 +64,7 @@ output=$(cd "$top" && PATH="$top/path:$PATH" timeout 60 ./run.sh --help </dev/nu
 [ "$status" -eq 0 ] || fail "./run.sh --help ended with $status"
 for line in "  vorn   the larger transmitter" "  fenk   the smaller one" "  h  hold the power button" \
             "  q  quit: the transmitter switches off" "the update server on http://127.0.0.1:$port offers it" \
-            "at least 256 MiB" "(268,435,456 bytes; a smaller one counts as no card)" "while 500 KiB stay free" \
+            "at least 256 MiB" "(268,435,456 bytes; a smaller one is not used, and the screen says it is too small)" "while 500 KiB stay free" \
             "(Airfield: thermal-lift-7)"; do
   grep -qF -- "$line" <<<"$output" || fail "./run.sh --help does not say \"$line\""
 done
