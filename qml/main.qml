@@ -177,16 +177,21 @@ Window {
         // A screen's box goes with the screen: a loader hides the screen it
         // leaves at once and deletes it later. (The window's own end hides
         // the screen too, after the window's names are gone.)
-        if (parentItem) {
-            parentItem.visibleChanged.connect(function() {
-                if (rootwindow && !parentItem.visible)
-                    rootwindow.popupCloseBox(box)
-            })
+        var screenLeft = function() {
+            if (rootwindow && !parentItem.visible)
+                rootwindow.popupCloseBox(box)
         }
+        if (parentItem)
+            parentItem.visibleChanged.connect(screenLeft)
         if (onOk) box.okClicked.connect(onOk)
         if (onAbort) box.abortClicked.connect(onAbort)
         if (onSkip) box.skipClicked.connect(onSkip)
-        box.closed.connect(function() { rootwindow.popupGone(box) })
+        box.closed.connect(function() {
+            // A screen that stays keeps no watch for a box that is gone.
+            if (parentItem && parentItem.visibleChanged)
+                parentItem.visibleChanged.disconnect(screenLeft)
+            rootwindow.popupGone(box)
+        })
         // A box with buttons goes behind the last one with buttons, above
         // the boxes without.
         var at = 0
