@@ -142,9 +142,12 @@ int Reap(pid_t pid);
 // memory of the shared program), sets the limit (where one is given) and
 // runs `path` (resolved before). `detached`: the child starts the tool as
 // a copy of itself and ends at once, so that the tool is left to init,
-// which reaps it; nothing here waits for it. The result: 0 once the
-// program runs, or the error number that kept it from running (the child
-// is reaped then).
+// which reaps it. That copy is a whole fork of the program (its page
+// tables are copied once), a price paid only by the rare detached start
+// (a WLAN switch or connect). The caller waits only until the tool runs
+// (or has told why it could not) and then reaps the child that ended.
+// The result: 0 once the program runs, or the error number that kept it
+// from running (the child is reaped then).
 int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* const envp[], Output output,
                  int pipeWrite, const QByteArray& folder, const RunOptions& options, bool detached) {
   if (path.isEmpty()) return ENOENT;
