@@ -304,7 +304,8 @@ bool KLX_WlanConnect::GetIPAddress() {
 
 void KLX_WlanConnect::KLX_WlanConnectSetOnOff(bool on) {
   qCDebug(lcVornDebug, "  ->   ifconfig %s bring %d", qPrintable(m_Interface), on ? 1 : 0);
-  KLX_Platform::StartDetached(QStringLiteral("ifconfig"), {m_Interface, on ? QStringLiteral("up") : QStringLiteral("down")});
+  if (!KLX_Platform::StartDetached(QStringLiteral("ifconfig"), {m_Interface, on ? QStringLiteral("up") : QStringLiteral("down")}))
+    qWarning("ifconfig could not be started: %s stays as it is", qPrintable(m_Interface));
   if (on) {
     SetState(KLX_DatabaseValues::Wlan_Enabled);
     KLX_WlanConnectStartProcessing();
@@ -350,7 +351,8 @@ bool KLX_WlanConnect::IsWlanRunning() {
 void KLX_WlanConnect::KLX_WlanConnectWiFiConnect(bool dhcp, const QByteArray& address, const QByteArray& gateway,
                                                  bool reconnect, bool stored) {
   KLX_WlanConnectStartProcessing();
-  KLX_Platform::StartDetached(QStringLiteral("ifconfig"), {QStringLiteral("eth0"), QStringLiteral("down")});
+  if (!KLX_Platform::StartDetached(QStringLiteral("ifconfig"), {QStringLiteral("eth0"), QStringLiteral("down")}))
+    qWarning("ifconfig could not be started: eth0 stays as it is");
   if (reconnect) {
     qDebug("  ---> Reconnecting...");
     KLX_WlanConnectWiFiDisconnect(false);
@@ -366,7 +368,9 @@ void KLX_WlanConnect::KLX_WlanConnectWiFiConnect(bool dhcp, const QByteArray& ad
     return;
   }
   if (dhcp) {
-    KLX_Platform::StartDetached(QStringLiteral("udhcpc"), {QStringLiteral("-i"), m_Interface});
+    // Without it no address comes: the connection's wait for one ends it.
+    if (!KLX_Platform::StartDetached(QStringLiteral("udhcpc"), {QStringLiteral("-i"), m_Interface}))
+      qWarning("udhcpc could not be started: %s gets no address", qPrintable(m_Interface));
     return;
   }
   // A static address: the gateway also serves as name server. Only plain
