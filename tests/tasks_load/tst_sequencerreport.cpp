@@ -8,6 +8,8 @@
 #include "model/klx_functionalcalculation.h"
 
 namespace {
+// The real-time bound of a wait for a condition: only a hang reaches it.
+constexpr int kHangMs = LoadRig::kHangMs;
 constexpr unsigned kRuntimeStarted = 0x33901;
 constexpr unsigned kRuntimeStopped = 0x33902;
 constexpr int kSwitchA = 768;
@@ -64,7 +66,7 @@ class SequencerReportTest : public QObject {
       d.KLX_DataBaseManagerSequencerSet_ServoStartEndRange(0, 0);
     }));
     r.QueueLoad("Glider");
-    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, kHangMs);
     QVERIFY(r.Idle());
     // The loop's switch in the middle: it stands still.
     QVERIFY(r.sim.SetControl(kSwitchA, 0));
