@@ -47,6 +47,9 @@ KLX_AudioHandler::KLX_AudioHandler(const KLX_AudioDevices& devices, QObject* par
 KLX_AudioHandler::~KLX_AudioHandler() {
   // A facade dropped without its stop still ends both threads first.
   if (m_Initialised) KLX_AudioHandlerStop();
+  // A thread run late may still be on its way out after the stop's wait.
+  // Destroying a running thread ends the process: wait for it, however long.
+  wait();
   m_Ch1.Close();
   m_Ch2.Close();
   m_Ch3.Close();

@@ -36,8 +36,10 @@ KLX_FileWriter::~KLX_FileWriter() {
       m_Running = false;
       Wake();
     }
-    wait(3000);
   }
+  // Also one stopped whose thread was run too late for the stop's wait:
+  // destroying a running thread ends the process, so it is waited for.
+  wait();
 }
 
 void KLX_FileWriter::KLX_FileWriterSetClock(Clock clock) {

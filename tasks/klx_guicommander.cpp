@@ -19,6 +19,8 @@ KLX_GUICommander::KLX_GUICommander(QObject* parent)
 
 KLX_GUICommander::~KLX_GUICommander() {
   if (isRunning()) KLX_GUICommanderStop();
+  // Destroying a running thread ends the process: wait for it, however long.
+  wait();
 }
 
 void KLX_GUICommander::FillTable() {

@@ -75,6 +75,8 @@ KLX_ProcessVorn::KLX_ProcessVorn(QObject* parent)
 
 KLX_ProcessVorn::~KLX_ProcessVorn() {
   if (isRunning()) KLX_ProcessVornStop();
+  // Destroying a running thread ends the process: wait for it, however long.
+  wait();
 }
 
 void KLX_ProcessVorn::KLX_ProcessVornInitOwnMembers() {

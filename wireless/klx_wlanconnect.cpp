@@ -101,6 +101,10 @@ KLX_WlanConnect::KLX_WlanConnect(QObject* parent)
 
 KLX_WlanConnect::~KLX_WlanConnect() {
   if (isRunning()) KLX_WlanConnectStop();
+  // Told to end and woken, the loop ends as soon as it runs, which a busy
+  // processor may put off past the stop's wait. Destroying a running thread
+  // ends the process: wait for it, however long.
+  wait();
 }
 
 // ---- The thread ----------------------------------------------------------------

@@ -93,6 +93,10 @@ struct InformerLog : QObject {
 };
 
 struct TaskRig : LinkRig {
+  // The real time a wait for a condition is given before the case fails: a
+  // guard against a hang only, never reached on a busy machine.
+  static constexpr int kHangMs = 60000;
+
   LinkRig& link{*this};
   CSimControllers& sim{Controllers()};
   // The threads on `clock`: the task engine, the simulator's writer, and
@@ -111,7 +115,7 @@ struct TaskRig : LinkRig {
   KLX_VornHandler& Vorn() { return vorn; }
   KLX_DataBaseManager& Db() { return db; }
   int Phase() { return db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet); }
-  bool Run(qint64 ms) { return clock.KLX_ManualClockRun(ms, waiters); }
+  bool Run(qint64 ms) { return clock.KLX_ManualClockRun(ms, waiters, kHangMs); }
   // Every message the program sent so far has reached the controllers (a
   // marker that no controller answers, an empty radio-test bandwidth, is
   // the last to arrive), and every frame they answered with was read and
@@ -127,7 +131,7 @@ struct TaskRig : LinkRig {
                  return sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before &&
                         sim.FramesQueued() == protocol.KLX_ProtocolFramesRead();
                },
-               3000);
+               kHangMs);
   }
   // Nothing moves: every thread on the clock waits, the program has nothing
   // left to send and the controllers have read and answered all it sent,
@@ -137,7 +141,7 @@ struct TaskRig : LinkRig {
   // controllers' reading, the frames the program read before the frames the
   // controllers sent, and the clock's changes around all of it: whatever
   // moves meanwhile shows in a later look.
-  bool Settled(int realMs = 5000) {
+  bool Settled(int realMs = kHangMs) {
     QDeadlineTimer deadline(realMs);
     do {
       const quint64 changes = clock.KLX_ManualClockChanges();

@@ -94,7 +94,7 @@ struct LoadRig : TaskRig {
   bool Loaded() {
     if (!SaveModel("Glider")) return false;
     QueueLoad("Glider");
-    if (!QTest::qWaitFor([&] { return sim.TransceiverController().Seen().loadsEnded > 0; }, 5000) || !Idle())
+    if (!QTest::qWaitFor([&] { return sim.TransceiverController().Seen().loadsEnded > 0; }, kHangMs) || !Idle())
       return false;
     // The binding step after the load asks the controller's binding state
     // without waiting for the answer, which would reach the next task a case
@@ -105,7 +105,7 @@ struct LoadRig : TaskRig {
       const int requests = sim.Received(SimBindStateRequest) + sim.Received(SimBindNewRequest);
       return requests > 0 && sim.Sent(CSimControllers::Transceiver, SimTransceiverBindConfig) >= requests;
     };
-    return QTest::qWaitFor(answered, 5000) && Flushed();
+    return QTest::qWaitFor(answered, kHangMs) && Flushed();
   }
   // The clock moved by each step in turn, each once the exchange the last
   // one started has come to rest.
@@ -126,7 +126,7 @@ struct LoadRig : TaskRig {
   // Settled, with no read of the file begun or under way meanwhile.
   bool AtRest() {
     if (!loader) return Settled();
-    QDeadlineTimer deadline(10000);
+    QDeadlineTimer deadline(kHangMs);
     do {
       const int begun = loader->KLX_ModelLoaderReadsBegun();
       if (loader->KLX_ModelLoaderReadsEnded() == begun && Settled() && loader->KLX_ModelLoaderReadsBegun() == begun)
@@ -142,6 +142,6 @@ struct LoadRig : TaskRig {
           return Vorn().KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0 &&
                  Vorn().KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
         },
-        5000);
+        kHangMs);
   }
 };

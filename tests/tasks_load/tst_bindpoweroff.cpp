@@ -5,6 +5,8 @@
 #include "tasks_load/tasks_load_fixture.h"
 
 namespace {
+// The real-time bound of a wait for a condition: only a hang reaches it.
+constexpr int kHangMs = LoadRig::kHangMs;
 using VT = KLX_VornTask;
 constexpr unsigned kNotSentHint = 0x42D05;
 constexpr unsigned kBindRetries = 0x22D03;
@@ -125,7 +127,7 @@ class BindPowerOffTest : public QObject {
     errors.Clear();
     r.Mark();
     r.Vorn().KLX_VornHandlerQueueProcessTask(Request(VT::KLX_TASK_BIND_CONFIG, 2000, paraint1, paraint2));
-    QTRY_COMPARE_WITH_TIMEOUT(BindTrace(r.sim.ReceivedMessages().mid(r.mark)), trace, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(BindTrace(r.sim.ReceivedMessages().mid(r.mark)), trace, kHangMs);
     QVERIFY(r.Idle());
     QVERIFY(r.Flushed());
     QCOMPARE(BindTrace(r.sim.ReceivedMessages().mid(r.mark)), trace);
@@ -244,7 +246,7 @@ class BindPowerOffTest : public QObject {
     QVERIFY(r.Loaded());
     // An edit since the last save, sent to the controller as it is made.
     db.KLX_DataBaseManagerFunctionGetSet_Trim_Range(0, 40, AtomicDirSet, true);
-    QTRY_COMPARE_WITH_TIMEOUT(r.sim.TransceiverController().Seen().fieldUpdates, 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.sim.TransceiverController().Seen().fieldUpdates, 1, kHangMs);
     QVERIFY(db.KLX_DataBaseManagerGetModelModifyFlag());
     if (differs) r.sim.TransceiverController().SetChecksumOverride(true, 0x0BADF00D);
     if (silent) r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyModelChecksum, {0, true, false, 1});
@@ -253,9 +255,9 @@ class BindPowerOffTest : public QObject {
     const int writes = db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites();
     r.Mark();
     r.Vorn().KLX_VornHandlerQueueProcessTask(Request(VT::KLX_TASK_MOD_SYNC, 15000));
-    QTRY_VERIFY_WITH_TIMEOUT(r.Trace().contains("C"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(r.Trace().contains("C"), kHangMs);
     QVERIFY(r.Steps(steps));
-    QTRY_COMPARE_WITH_TIMEOUT(r.link.runtime.KLX_RuntimeDatabaseManager_GetSystemPowerOffFlag(), poweredOff, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.link.runtime.KLX_RuntimeDatabaseManager_GetSystemPowerOffFlag(), poweredOff, kHangMs);
     QVERIFY(r.Idle());
     QVERIFY(r.Flushed());
     QCOMPARE(r.Trace(), trace);
@@ -283,11 +285,12 @@ class BindPowerOffTest : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(statuses.states, status < 0 ? QList<int>{} : QList<int>{status});
     // The saver holds the permission while a forced save runs.
-    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet), kHangMs);
     if (silent) {
       // Forced at the end: the edit is in the file, and the model counts as
       // not kept by the controller.
-      QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites() > writes, 5000);
+      QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites() > writes,
+                               kHangMs);
       QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
       QVERIFY(!db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet));
       db.KLX_DataBaseManagerResetAllModelData();

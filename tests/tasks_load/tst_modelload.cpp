@@ -14,6 +14,8 @@ using Edit = std::function<void(KLX_DataBaseManager&)>;
 Q_DECLARE_METATYPE(Edit)
 
 namespace {
+// The real-time bound of a wait for a condition: only a hang reaches it.
+constexpr int kHangMs = LoadRig::kHangMs;
 using VT = KLX_VornTask;
 constexpr unsigned kRetries = 0x22002;
 constexpr unsigned kStartRefused = 0x22004;
@@ -71,7 +73,7 @@ class ModelLoadTest : public QObject {
     QVERIFY(r.Settled());
     r.Mark();
     r.QueueLoad(name, false, folder);
-    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), kSmallModel, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), kSmallModel, kHangMs);
     QVERIFY(r.Idle());
 
     const QList<CSimMessage> sent = r.sim.ReceivedMessages().mid(r.mark);
@@ -126,7 +128,7 @@ class ModelLoadTest : public QObject {
     r.link.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
     r.StartProcessing();
     QCOMPARE(r.Vorn().KLX_VornHandlerStartVorn(), int(KLX_Ok));
-    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), int(VT::KLX_PHASE_SYSTEM_UP), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), int(VT::KLX_PHASE_SYSTEM_UP), kHangMs);
     QVERIFY(r.Idle());
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Glider"));
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString("/Vorn/Model/Plane/Glider.xml"));
@@ -141,7 +143,7 @@ class ModelLoadTest : public QObject {
     db.KLX_DataBaseManagerFunctionGetSet_IsUsed(3, 1, AtomicDirSet, false);
     db.KLX_DataBaseManagerSetVornModifyFlag(true);
     db.KLX_DataBaseManagerForceSavingXMLFiles(false);
-    QTRY_VERIFY_WITH_TIMEOUT(saver->KLX_XMLFileSaverPasses() > passes, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(saver->KLX_XMLFileSaverPasses() > passes, kHangMs);
     QCOMPARE(ReadFile(file), damaged);
     QVERIFY(ReadFile(r.link.root.Path() + "/Vorn/Vornstate/Vornstate.xml")
                 .contains("<Modelname>Glider</Modelname>"));
@@ -150,7 +152,7 @@ class ModelLoadTest : public QObject {
     QVERIFY(WriteFile(file, whole));
     r.QueueLoad("Glider");
     QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet) ==
-                                 int(VT::KLX_MODELLLOAD_STATUS_READY), 5000);
+                                 int(VT::KLX_MODELLLOAD_STATUS_READY), kHangMs);
     QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString());
     QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 1);
     QVERIFY(r.Idle());
@@ -199,9 +201,9 @@ class ModelLoadTest : public QObject {
     errors.Clear();
     r.Mark();
     r.QueueLoad("Glider", true);
-    if (!steps.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("P0 P1 R"), 5000);
+    if (!steps.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("P0 P1 R"), kHangMs);
     QVERIFY(r.Steps(steps));
-    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, kHangMs);
     QVERIFY(r.Idle());
 
     const unsigned crc = r.Db().KLX_DataBaseManagerCalculateModelCRC(false);
@@ -295,7 +297,7 @@ class ModelLoadTest : public QObject {
       d.KLX_DataBaseManagerTrimGetSetTrimValue(1, 0, 100, S, false);
     }));
     r.QueueLoad("Glider");
-    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, kHangMs);
     QVERIFY(r.Idle());
     QCOMPARE(r.sim.TransceiverController().HeldModel().Record(kind, index), ProgramRecord(r.Db(), kind, index));
     const QByteArray before = ProgramRecord(r.Db(), kind, index);
@@ -340,7 +342,7 @@ class ModelLoadTest : public QObject {
     errors.Clear();
     r.Mark();
     r.QueueLoad("Glider");
-    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 1, kHangMs);
     QVERIFY(r.Idle());
     QCOMPARE(r.Trace(), QString("S H0:1:32 U0.0 H0:1:32 U0.0 H1:1:9 U1.1 H5:1:18 U5.0 H8:1:1 U8.0 H9:6:6 U9.0 U9.1 U9.2 "
                                 "U9.3 U9.4 U9.5 H10:1:1 U10.0 E"));
@@ -444,9 +446,9 @@ void recoveryPaths() {
     errors.Clear();
     r.Mark();
     r.QueueLoad("Glider");
-    if (!before.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), before, 5000);
+    if (!before.isEmpty()) QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), before, kHangMs);
     QVERIFY(r.Steps(steps));
-    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, kHangMs);
     QVERIFY(r.Idle());
     QVERIFY(r.Flushed());
     QCOMPARE(r.Trace(), trace);
@@ -639,7 +641,7 @@ void recoveryPaths() {
     // Held (looking every millisecond) until the controller is told that the load stops.
     loader.KLX_ModelLoaderSetReadHook([&r](const QString& element) {
       if (element != QLatin1String("TRIM")) return;
-      QDeadlineTimer deadline(10000);
+      QDeadlineTimer deadline(kHangMs);
       while (!r.Trace().endsWith('X') && !deadline.hasExpired()) QThread::msleep(1);
     });
     r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_LOAD, &loader);
@@ -655,7 +657,7 @@ void recoveryPaths() {
     errors.Clear();
     r.Mark();
     r.QueueLoad("Glider");
-    QTRY_VERIFY_WITH_TIMEOUT(r.Trace().startsWith("S H0:1:48"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(r.Trace().startsWith("S H0:1:48"), kHangMs);
     QVERIFY(r.Steps(steps));
     QVERIFY(r.Idle());
     const QList<int> whole = kept ? QList<int>{1, 100} : QList<int>{0, cleared};
@@ -681,7 +683,7 @@ void recoveryPaths() {
     loader.KLX_ModelLoaderSetReadHook([&](const QString& element) {
       if (element != QLatin1String("TRIM")) return;
       held = true;
-      QDeadlineTimer deadline(10000);
+      QDeadlineTimer deadline(kHangMs);
       while (!stopping && !deadline.hasExpired()) QThread::msleep(1);
       // Still in the stores a little after the stop was asked for.
       QThread::msleep(50);
@@ -689,7 +691,7 @@ void recoveryPaths() {
     });
     r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_LOAD, &loader);
     r.QueueLoad("Glider");
-    QTRY_VERIFY_WITH_TIMEOUT(held, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(held, kHangMs);
     stopping = true;
     r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornStop();
     QVERIFY(left);
@@ -732,11 +734,11 @@ void recoveryPaths() {
     t.repeat = 3;
     t.source = VT::KLX_TASK_SOURCE_VORN;
     r.Vorn().KLX_VornHandlerQueueProcessTask(t);
-    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("F1"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), QString("F1"), kHangMs);
     if (releaseSilent)
       r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyControls, {0, true, false, 1});
     QVERIFY(r.Steps(steps));
-    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, kHangMs);
     QVERIFY(r.Idle());
     QCOMPARE(Failures(errors), codes);
     QCOMPARE(r.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 1);

@@ -252,7 +252,7 @@ class ElementsTest : public QObject {
     QVERIFY(s.r.Steps({5000, 5000, 5000, 4999}));
     QCOMPARE(s.errors.TakeCodes(), QList<unsigned>{});
     QVERIFY(s.r.Steps({1}));
-    QTRY_VERIFY_WITH_TIMEOUT(s.errors.Has(kRetries), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(s.errors.Has(kRetries), UnitRig::kHangMs);
     QVERIFY(s.errors.Reports().contains({kRetries, "Unitloading went wrong after retries"}));
     QCOMPARE(s.errors.TakeCodes(), QList<unsigned>{kRetries});
     QCOMPARE(s.r.End(), kTimeout);

@@ -14,6 +14,28 @@ const QString kLink = QStringLiteral("iw dev wlan0 link");
 const QString kScan = QStringLiteral("iw dev wlan0 scan");
 const QStringList kJoinOneOff = {"ifconfig eth0 down &", "ifconfig wlan0 up &",
                                  "wpa_supplicant -B -Dwext -iwlan0 -c /tmp/wpaconn.conf", "udhcpc -i wlan0 &"};
+
+// The system's clock, except that a thread woken from its wait once `holdMs`
+// is set goes on only that long after: a thread a busy processor does not
+// run. It holds no lock meanwhile, as such a thread holds none.
+class LateClock : public KLX_Clock {
+ public:
+  std::atomic<int> holdMs{0};
+  std::atomic<int> waits{0};   // waits begun
+  std::atomic<int> wentOn{0};  // held threads that went on
+  qint64 KLX_ClockNowMs() const override { return KLX_ClockSystem().KLX_ClockNowMs(); }
+  bool KLX_ClockWait(QWaitCondition& wake, QMutex& mutex, unsigned long ms) override {
+    ++waits;
+    const bool woken = KLX_ClockSystem().KLX_ClockWait(wake, mutex, ms);
+    if (const int hold = holdMs.exchange(0)) {
+      mutex.unlock();
+      QThread::msleep(hold);
+      mutex.lock();
+      ++wentOn;
+    }
+    return woken;
+  }
+};
 }  // namespace
 
 class TestWlanLink : public QObject {
@@ -274,6 +296,23 @@ class TestWlanLink : public QObject {
     // The state starts at 0: a link that reads Connected raises it to 1.
     if (link.startsWith("Connected")) heard.prepend("state 1");
     QCOMPARE(fx.heard.Take(), heard);
+  }
+
+  // The stop wakes the loop at once, but a busy processor may run it only
+  // after the stop's wait (3 s) has ended: the connection's end waits for
+  // its thread however long, where destroying it while it ran ended the
+  // program ("QThread: Destroyed while thread is still running").
+  void aLoopRunLateIsWaitedForAtTheEnd() {
+    LateClock late;
+    {
+      KLX_WlanConnect wlan;
+      wlan.KLX_WlanConnectSetClock(&late);
+      QCOMPARE(wlan.KLX_WlanConnectInitialize(), int(KLX_Ok));
+      // In its loop (a thread started late is stopped before it waits).
+      QVERIFY(QTest::qWaitFor([&] { return late.waits > 0; }, 60000));
+      late.holdMs = KLX_WlanConnect::kStopWaitMs + 1000;
+    }
+    QCOMPARE(late.wentOn.load(), 1);
   }
 };
 
