@@ -107,10 +107,13 @@ struct Card {
   // The install through the file functions; seconds.
   double Install() {
     KLX_FileFunctions functions;
-    const bool copied = functions.KLX_FileFunctionsCopyFolderContent(stick, packs, "*.zip", true);
+    functions.KLX_FileFunctionsBeginPacks(voices);
+    const bool copied = functions.KLX_FileFunctionsCopyPack(stick, "de_Bench.zip", packs) == 0 &&
+                        functions.KLX_FileFunctionGetUnzipRefusal(0) == KLX_FileFunctions::UnzipUnpacked;
     QElapsedTimer t;
     t.start();
-    const bool installed = copied && functions.KLX_FileFunctionsUnzipPacks(voices, packs) == 1 &&
+    functions.KLX_FileFunctionsUnzipPack(0);
+    const bool installed = copied && functions.KLX_FileFunctionGetUnzipRefusal(0) == KLX_FileFunctions::UnzipUnpacked &&
                            functions.KLX_FileFunctionsInstallUnzipped(0, files);
     functions.KLX_FileFunctionsDropUnzipped();
     const double seconds = t.nsecsElapsed() / 1e9;

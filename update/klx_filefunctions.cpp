@@ -13,7 +13,6 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QRegExp>
 #include <QSet>
 
 #include <dirent.h>
@@ -59,13 +58,13 @@ constexpr quint64 kMaxPackFiles = KLX_MD5::kMaxEntries + 1;
 // all the same). Read by unzip to its output, of which about a MB is kept
 // at most: far more than the entries a list may have.
 bool ListNamesTooMany(const QString& archive) {
-  const QString base = QFileInfo(archive).completeBaseName();
-  // unzip takes a member's name as a pattern: one that names no file alone
-  // is not read.
-  if (base.contains(QRegExp(QStringLiteral("[*?\\[\\]\\\\]")))) return true;
+  // unzip takes a member's name as a pattern, in which "[" opens a set of
+  // characters: "[[]" is the "[" itself. A voice's name holds none of the
+  // pattern's other signs ("*", "?", "\"), which vfat refuses.
+  QString member = QFileInfo(archive).completeBaseName() + QLatin1Char('/') + KLX_FileFunctions::kVoiceListName;
+  member.replace(QLatin1Char('['), QStringLiteral("[[]"));
   QByteArray list;
-  const int read = KLX_Platform::RunFor(QStringLiteral("unzip"),
-                                        {QStringLiteral("-p"), archive, base + QLatin1Char('/') + KLX_FileFunctions::kVoiceListName},
+  const int read = KLX_Platform::RunFor(QStringLiteral("unzip"), {QStringLiteral("-p"), archive, member},
                                         KLX_Platform::kQuickToolMs, &list);
   return read != 0 || KLX_MD5::KLX_MD5CountEntries(list) > KLX_MD5::kMaxEntries;
 }
@@ -357,7 +356,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QS
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,
                                                            QString filter, bool replace) {
   m_EntryInfos = ListEntries(sourceFolder, filter);
-  m_NotCopied.clear();
+  bool whole = true;
   QList<QFileInfo> copied;
   qint64 total = 0;
   for (const QFileInfo& entry : qAsConst(m_EntryInfos)) {
@@ -368,18 +367,18 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder,
     const qint64 size = entry.size();
     if (size > kMaxWholeCopyFileBytes || total + size > kMaxWholeCopyTotalBytes ||
         !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
-      m_NotCopied.append({entry, true});
+      whole = false;
       continue;
     }
     if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace)) {
-      m_NotCopied.append({entry, false});
+      whole = false;
       continue;
     }
     copied.append(entry);
     total += size;
   }
   m_EntryInfos = copied;
-  return m_NotCopied.isEmpty();
+  return whole;
 }
 
 void KLX_FileFunctions::ResetPartCopy() {
@@ -479,7 +478,6 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
 void KLX_FileFunctions::StartUnpack(const QString& destinationFolder) {
   KLX_FileFunctionsDropUnzipped();
   m_UnzipDestination = destinationFolder;
-  m_PackBytes = 0;
   // Beside the destination, on its file system, so that installing is a
   // rename; what a power cut left there goes first, but a voice set aside
   // that cannot be put back.
@@ -493,46 +491,6 @@ void KLX_FileFunctions::AddPack(const QString& name, const QString& archive, Unz
   m_UnzippedNames.append(name);
   m_UnzippedArchives.append(archive);
   m_UnzipInstalled.append(false);
-}
-
-int KLX_FileFunctions::KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder) {
-  StartUnpack(destinationFolder);
-  const QStringList archives =
-      QDir(archiveFolder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
-  // The copies of the last folder copy, then the archives it left out.
-  QList<QPair<QFileInfo, UnzipRefusal>> entries;
-  for (const QFileInfo& entry : qAsConst(m_EntryInfos))
-    if (!entry.isDir() && archives.contains(entry.fileName())) entries.append({entry, UnzipUnpacked});
-  for (const NotCopied& left : qAsConst(m_NotCopied))
-    entries.append({left.entry, left.forRoom ? UnzipNoRoom : UnzipFailed});
-  for (const auto& [entry, leftOut] : qAsConst(entries)) {
-    const bool copied = leftOut == UnzipUnpacked;
-    const QString archive = copied ? archiveFolder + entry.fileName() : entry.absoluteFilePath();
-    const QString base = entry.completeBaseName();
-    // The name becomes a folder of the destination: never "." or "..".
-    if (entry.completeSuffix() != QLatin1String("zip") || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(base)) {
-      qWarning("voice pack %s is not named like a voice (<name>.zip): left out", qUtf8Printable(archive));
-      if (copied) RemoveArchiveCopy(archive);
-      continue;
-    }
-    UnzipRefusal refusal = leftOut;
-    if (!copied) {
-      // Its copy never reached the card; one of its name there is another's.
-      if (leftOut == UnzipNoRoom)
-        qWarning("voice pack %s does not fit on the card (it takes %lld KiB): refused", qUtf8Printable(archive),
-                 entry.size() / 1024 + 1);
-      else
-        qWarning("voice pack %s cannot be copied onto the card: refused", qUtf8Printable(archive));
-    } else {
-      // A pack that is refused is listed all the same, without its folder:
-      // its check then fails and the pilot is told that it was left out.
-      refusal = Unpack(archive, UnzipFolder(m_UnzippedNames.size()));
-      // Its room is the next pack's.
-      if (refusal != UnzipUnpacked) RemoveArchiveCopy(archive);
-    }
-    AddPack(base, copied ? archive : QString(), refusal);
-  }
-  return m_UnzippedNames.size();
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsBeginPacks(const QString& destinationFolder) {
@@ -556,8 +514,10 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, co
     AddPack(base, QString(), UnzipFailed);
     return index;
   }
+  // Each pack is judged on the room the card has now, what the packs before
+  // it left there included: no total over the packs bounds it.
   const qint64 size = entry.size();
-  if (size > kMaxWholeCopyFileBytes || m_PackBytes + size > kMaxWholeCopyTotalBytes) {
+  if (size > kMaxWholeCopyFileBytes) {
     qWarning("voice pack %s does not fit on the card (it takes %lld KiB): refused", qUtf8Printable(source),
              size / 1024 + 1);
     AddPack(base, QString(), UnzipNoRoom);
@@ -583,7 +543,6 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, co
     AddPack(base, QString(), UnzipFailed);
     return index;
   }
-  m_PackBytes += size;
   AddPack(base, copy, UnzipUnpacked);
   return index;
 }
@@ -657,7 +616,9 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   const KLX_Platform::VolumeInfo card = QueryVolume(m_UnzipDestination);
   // What the pack unpacks to, from its own directory, before anything is
   // written: unzip would ask a terminal for a password, or fill the card
-  // and ask whether to go on.
+  // and ask whether to go on. Read again from the card's copy, which is
+  // what unzip reads: a stick's file that changed after it was judged
+  // cannot bring more than this listing allows.
   const KLX_ZipListing listing = KLX_ZipListingRead(archive, card.blockSize);
   const UnzipRefusal judged = Judge(archive, listing, 0, card);
   if (judged != UnzipUnpacked) return judged;

@@ -107,18 +107,6 @@ class KLX_FileFunctions : public QObject {
     UnzipTooManyFiles,   // more files than its checksum list may name
   };
 
-  // Unpacks the "*.zip" entries of the last folder copy, each into a fresh
-  // folder beside the destination; returns how many, with those the copy
-  // left out (refused as not fitting on the card, or as failed). Nothing reaches the
-  // destination before KLX_FileFunctionsInstallUnzipped. An archive that is
-  // refused is counted with no folder, so that its check fails: one that
-  // does not fit on the card, is encrypted, is packed in a way unzip cannot
-  // read, holds more files than its checksum list may name or is no zip
-  // archive is refused before anything is unpacked; one
-  // that unzip fails on, or that unpacks anything but files and folders (a
-  // link), after, and what it unpacked is removed. The copy of a refused
-  // archive, and of one not named like a voice, is removed at once.
-  int KLX_FileFunctionsUnzipPacks(QString destinationFolder, QString archiveFolder);
   // Voice packs one at a time, so that each pack that fits on the card
   // alone is installed whatever stands before it: BeginPacks once, then for
   // each pack CopyPack, UnzipPack unless it is refused already, its check
@@ -129,9 +117,17 @@ class KLX_FileFunctions : public QObject {
   // card's blocks, its marker file and the room a model save asks for,
   // against the card's free room now; copies it into `archiveFolder` when
   // it fits (replacing one of its name there). Returns its index, listed
-  // refused or copied; -1 for one not named like a voice (left out).
+  // refused or copied; -1 for one not named like a voice (left out). A pack
+  // that does not fit, is encrypted, is packed in a way unzip cannot read,
+  // holds more files than its checksum list may name or is no zip archive
+  // is refused here, before anything is copied or unpacked.
   int KLX_FileFunctionsCopyPack(const QString& sourceFolder, const QString& name, const QString& archiveFolder);
-  // Unpacks the pack copied at `index`, as KLX_FileFunctionsUnzipPacks does.
+  // Unpacks the pack copied at `index` into a fresh folder beside the
+  // destination; nothing reaches the destination before
+  // KLX_FileFunctionsInstallUnzipped. Its directory is read again from the
+  // card's copy and judged as before its copy; one that unzip fails on, or
+  // that unpacks anything but files and folders (a link), is refused after,
+  // what it unpacked and its archive's copy removed.
   void KLX_FileFunctionsUnzipPack(int index);
   // Gives the room of the pack at `index` to the next: what it unpacked,
   // the old version its install replaced and, unless it was installed, its
@@ -193,18 +189,10 @@ class KLX_FileFunctions : public QObject {
   qint64 m_CopiedBytes = 0;
   // A part-by-part copy is under way (an empty file has no bytes to count).
   bool m_Copying = false;
-  // The files the last whole-folder copy left out, and whether for room.
-  struct NotCopied {
-    QFileInfo entry;
-    bool forRoom;
-  };
-  QList<NotCopied> m_NotCopied;
   QStringList m_UnzippedNames;
   QStringList m_UnzippedArchives;
   QList<UnzipRefusal> m_UnzipRefusals;
   QList<bool> m_UnzipInstalled;
-  // The bytes of the packs copied one at a time so far.
-  qint64 m_PackBytes = 0;
   // Where the last unpack put the archives and where they go.
   QString m_Unpacking;
   QString m_UnzipDestination;

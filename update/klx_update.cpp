@@ -458,6 +458,8 @@ int KLX_Update::VoicePacks() {
     // Of a pack left out nothing stays; its room is the next one's.
     m_Files.KLX_FileFunctionsReleasePack(i);
   }
+  // The screen goes from copying to unzipping to the end's message, also
+  // when every pack was refused before it was unpacked.
   if (!unzipping) Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
   m_Files.KLX_FileFunctionsDropUnzipped();
   if (listed == 0) {
