@@ -218,6 +218,7 @@ class NetworkPackageTest : public QObject {
     rig.Begin();
     QStringList asked;
     QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
+    QVERIFY(clock.Watching());
     QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));
     QCOMPARE(rig.getter.KLX_Update_HttpReqContinueDownload(), int(KLX_Ok));
     QVERIFY(QFileInfo::exists(rig.Local("KLX32LinuxApp")));

@@ -396,6 +396,7 @@ class UpdateManagerTest : public QObject {
     QVERIFY(rig.manager.beginAppUpdate());
     QStringList asked;
     QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains(file + " 200 stall"); }, 10000));
+    QVERIFY(clock.Watching());
     QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));
     QVERIFY(rig.NothingMore());
     clock.KLX_ManualClockAdvance(1);

@@ -108,6 +108,10 @@ class LookedAtClock : public KLX_ManualClock {
   }
   // Steps the clock; true once the watch has looked at the new time and
   // gone on looking, false when it stopped (it gave the transfer up).
+  // The watch of a transfer the server has seen asked for looks at the
+  // clock: it begins just after the request is handed on, and a busy
+  // machine may run the server first.
+  bool Watching(int realMs = 10000) { return AdvanceAndGoOn(0, realMs); }
   bool AdvanceAndGoOn(qint64 ms, int realMs = 10000) {
     KLX_ManualClockAdvance(ms);
     const int from = m_Looks;
