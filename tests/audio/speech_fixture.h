@@ -2,6 +2,7 @@
 // The speech tests' rig: the audio handler on the recording devices of
 // audio_fixture.h and the scripted speech engine, beside a facade.
 #include <QSemaphore>
+#include <QTest>
 #include <QThread>
 
 #include "audio/klx_audiohandler.h"
@@ -114,3 +115,11 @@ struct SpeechRig {
     return KLX_TTS::is_TTS_Operable();
   }
 };
+
+// Offers `text` until the speech thread takes it. In the instant the thread
+// still holds its requests (it ends a scan or a sentence) a text is told
+// busy, as the speech queue expects; each offer is made once, so a taken
+// text is never offered again.
+inline bool SpeechTakes(const char* text, int voiceIndex) {
+  return QTest::qWaitFor([&] { return KLX_TTS::SayThisText(text, voiceIndex) == 0; }, 5000);
+}
