@@ -68,8 +68,9 @@ class TestRoundTrip : public QObject {
 
     QCOMPARE(fx.Save(), int(KLX_Ok));
     const QByteArray second = SettingsFixture::Read(ModelFileFixture::Path());
+    // Its check value is made anew, with a random byte of its own: alike
+    // to the first's once in 256 saves.
     QVERIFY(CheckValueMatches(second));
-    QVERIFY(second != first);
     QCOMPARE(WithoutCheckValue(second), WithoutCheckValue(first));
   }
 
