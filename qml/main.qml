@@ -143,6 +143,13 @@ Window {
     // switch-off or of a weak battery) waits for no answer: it shows at once,
     // and holds back no box with buttons that comes after it; the boxes it
     // covers show again when it goes. Boxes show above the status strip.
+    // A box goes with what it was asked over, without its answer, so that
+    // no answer runs code of a screen that is gone: a box asked with no
+    // parent item is the shown screen's and goes when the loader lets that
+    // screen go, whatever takes its place (the switch-off, a weak battery,
+    // a key, the update's own screen); one with a parent item goes when
+    // that item is hidden. The window's own messages, which the pilot must
+    // read whatever screen shows, are asked over the pop-up layer and stay.
     Component { id: questionBoxComponent; QuestionBox {} }
     // The open boxes, the one on the screen first.
     property var popupBoxes: []
@@ -164,19 +171,20 @@ Window {
             }
         }
         popupCreating = true
-        // Made in its parent, so that it goes with it; drawn in the pop-up layer.
-        var box = questionBoxComponent.createObject(parentItem ? parentItem : popupLayer, {
+        // Made in its parent or screen, so that it goes with it at the
+        // latest; drawn in the pop-up layer.
+        var screen = mainLoader.item
+        var box = questionBoxComponent.createObject(parentItem ? parentItem : screen ? screen : popupLayer, {
             visible: false, centre: Qt.point(popupLayer.width / 2, popupLayer.height / 2), icon: icon, message: text,
-            buttons: buttons })
+            buttons: buttons, ofScreen: !parentItem })
         popupCreating = false
         if (box === null) {
             console.error("pop-up could not be created: " + text)
             return undefined
         }
         box.parent = popupLayer
-        // A screen's box goes with the screen: a loader hides the screen it
-        // leaves at once and deletes it later. (The window's own end hides
-        // the screen too, after the window's names are gone.)
+        // A parent item hidden takes its box with it. (The window's own end
+        // hides the screen too, after the window's names are gone.)
         var screenLeft = function() {
             if (rootwindow && !parentItem.visible)
                 rootwindow.popupCloseBox(box)
@@ -225,6 +233,14 @@ Window {
     function popupCloseBox(box) {
         if (popupIsOpen(box))
             box.kill()
+    }
+    // Closes the boxes of the screen shown, without their answers: the
+    // loader lets it go. A box asked while the next screen is made is that
+    // screen's, and stays.
+    function popupCloseScreenBoxes() {
+        var boxes = popupBoxes.filter(function(box) { return box.ofScreen })
+        for (var i = 0; i < boxes.length; ++i)
+            boxes[i].kill()
     }
     function popupIsShown() { return currentPopup !== null && currentPopup !== undefined }
     // Whether a box from popupShow is shown or waits.
@@ -486,6 +502,16 @@ Window {
         width: rootwindow.width
         height: rootwindow.screenHeight
         focus: true
+        // The loader hides the screen it lets go at once, before it makes
+        // the next, and deletes it later: its boxes go as it is hidden.
+        onItemChanged: {
+            var shown = item
+            if (shown)
+                shown.visibleChanged.connect(function() {
+                    if (rootwindow && !shown.visible)
+                        rootwindow.popupCloseScreenBoxes()
+                })
+        }
     }
 
     // While the strip is open, a touch below it closes it.
@@ -630,7 +656,7 @@ Window {
         var path = Database.KLX_DatabaseManagerSaveLastScreenShotAt("")
         var text = path === "" ? qsTr("No screenshot is stored!") + Language.emptyString
                                : qsTr("Screenshot is stored in file:") + Language.emptyString + "\n" + path
-        popupShow(null, "info", text, "Ok")
+        popupShow(popupLayer, "info", text, "Ok")
     }
 
     function onKey(icon, icon1) {
@@ -715,7 +741,7 @@ Window {
                 return
             rootwindow.sdCardReported = true
             // A card too small is there: it is named for what it lacks.
-            rootwindow.sdCardBox = rootwindow.popupShow(null, "attention",
+            rootwindow.sdCardBox = rootwindow.popupShow(popupLayer, "attention",
                     (System.KLX_SystemSDCardTooSmall()
                      ? qsTr("The SD card is smaller than the 256 MiB the transmitter needs.")
                      : qsTr("SD card not detected in system!")) + Language.emptyString, "Ok")
@@ -733,7 +759,7 @@ Window {
         }
         function onUpdateStatus(state) {
             if (rootwindow.shutdown && state === GuiCmdData.KLX_MODEL_CRC_TC_LINUX_NOTMATCHED)
-                rootwindow.popupShow(null, "attention", qsTr("Model CRC data is bad!") + Language.emptyString + "\n"
+                rootwindow.popupShow(popupLayer, "attention", qsTr("Model CRC data is bad!") + Language.emptyString + "\n"
                                      + qsTr("Fast start is not possible next time.") + Language.emptyString, "none")
         }
     }
@@ -771,7 +797,7 @@ Window {
                 saveFailureBox.message += "\n" + text
             saveFailureBox.buttons = buttons
         } else {
-            saveFailureBox = popupShow(null, "error", text, buttons)
+            saveFailureBox = popupShow(popupLayer, "error", text, buttons)
         }
         saveFailureFramesLeft = 2
         update()
@@ -813,7 +839,7 @@ Window {
     Connections {
         target: Battery
         function onVoltageMinExceeded() {
-            rootwindow.popupShow(null, "attention", qsTr("Battery is weak!\nGUI is shutting down...") + Language.emptyString, "none")
+            rootwindow.popupShow(popupLayer, "attention", qsTr("Battery is weak!\nGUI is shutting down...") + Language.emptyString, "none")
         }
     }
 

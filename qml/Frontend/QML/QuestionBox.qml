@@ -15,6 +15,8 @@ Rectangle {
     property string icon: "info"
     property string buttons: "Ok"
     property bool closing: false
+    // Asked over the screen shown (set by the main window): goes with it.
+    property bool ofScreen: false
     // Where the box's centre lies in its parent (set by the main window).
     property point centre: Qt.point(width / 2, height / 2)
     // The tallest box: the screen area below the strip, less a margin.

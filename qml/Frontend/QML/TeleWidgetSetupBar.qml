@@ -30,11 +30,15 @@ Item {
             errorHandler.processError(result)
         read()
     }
+    // The keys are locked while the question is open, and free again
+    // however it goes: answered, or gone with the screen unanswered.
     function askDelete() {
+        var box = rootwindow.popupShow(null, "question", qsTr("You are about to delete this widget\nProceed?") + Language.emptyString,
+                                       "OkAbort", function() { rootwindow.smartKeyLock = false; bar.deleteWidget() })
+        if (!box)
+            return
         rootwindow.smartKeyLock = true
-        rootwindow.popupShow(null, "question", qsTr("You are about to delete this widget\nProceed?") + Language.emptyString,
-                             "OkAbort", function() { rootwindow.smartKeyLock = false; bar.deleteWidget() },
-                             function() { rootwindow.smartKeyLock = false })
+        box.closed.connect(function() { rootwindow.smartKeyLock = false })
     }
     function deleteWidget() {
         if (beforeDelete !== null && !beforeDelete())
