@@ -70,6 +70,10 @@ Window {
     // How the firmware update at start ended ("done", "failed"; "" while it
     // runs), for its screen when the switch-off screen brings it back.
     property string firmwareUpdateEnd: ""
+    // The application update is installed and waits for the switch-off:
+    // the software screen says so again when the switch-off screen, let go
+    // in time, brings it back.
+    property bool appUpdateInstalled: false
 
     readonly property string homeUrl: "qrc:/Frontend/QML/2_Home.qml"
     readonly property string updateUrl: "qrc:/Frontend/QML/24.qml"

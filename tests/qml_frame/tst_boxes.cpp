@@ -281,6 +281,7 @@ class TestBoxes : public QObject {
   // shows no box, and the update goes with the software screen. Released
   // within the four seconds, the screen is back without the question;
   // nothing was installed, and the update asked again is installed on Ok.
+  // The installed update is told again after a second press released.
   void theInstallQuestionGoesWithTheSoftwareScreen_data() { BoardRows(); }
   void theInstallQuestionGoesWithTheSoftwareScreen() {
     QFETCH(int, variant);
@@ -324,6 +325,12 @@ class TestBoxes : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(f.PopupText(), kInstalled, kBound);
     QCOMPARE(ReadFile(program), QByteArray("the new program"));
     QVERIFY(f.TapInPopup("popupButton_0"));
+    // Installed, it waits for the switch-off: the screen brought back by a
+    // release in time still says so, and the keys stay locked.
+    QVERIFY(PressPowerButton(f, KLX_OnOffHandler::kIdleSampleMs));
+    QVERIFY(ReleasePowerButton(f, 20, kSoftware));
+    QTRY_VERIFY(f.Item("updateInstalledNote") && f.Item("updateInstalledNote")->isVisible());
+    QVERIFY(f.Root()->property("smartKeyLock").toBool());
     QVERIFY(QmlLines(m_Warnings.Take()).isEmpty());
   }
 

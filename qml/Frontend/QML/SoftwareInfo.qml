@@ -32,7 +32,7 @@ Item {
     property bool waitingForWlan: false
     // The application update is installed: the keys and the strip stay
     // locked until the switch-off, which this screen then asks for.
-    property bool installed: false
+    property bool installed: rootwindow.appUpdateInstalled
     property int pollsLeft: 0
     // The question of the update manager's decision while it is open.
     property var question: null
@@ -158,7 +158,8 @@ Item {
         question = null
         if (error === CUpdateManager.Err_NoErrors) {
             finish(what === "app")
-            installed = what === "app"
+            if (what === "app")
+                rootwindow.appUpdateInstalled = true
             rootwindow.popupShow(null, "info", (what === "app"
                                                 ? qsTr("The update is installed. Please switch the model off and restart the transmitter.")
                                                 : qsTr("The system update is installed when the transmitter is switched on next time."))
