@@ -118,8 +118,6 @@ class TestBoxes : public QObject {
 
  private slots:
   void initTestCase() { m_Warnings.Install(); }
-  // Speech starts anew with each case's system.
-  void init() { KLX_TTS::AllowRestart(); }
   void cleanup() { m_Warnings.Verify(); }
 
   // One row per screen that asks: its file and arguments, the properties
@@ -135,93 +133,75 @@ class TestBoxes : public QObject {
     QTest::addColumn<QString>("question");
     QTest::addColumn<QString>("by");
     QTest::addColumn<QStringList>("warned");  // the lines the program writes
-    const QVariantMap none;
-    QTest::newRow("functions") << "4_0.qml" << none << QVariantMap{{"heldRow", 0}} << "" << "askDelete"
-                               << QVariantList{} << "You are about to delete the following function: function\nProceed?"
-                               << "weak battery" << QStringList{};
-    QTest::newRow("trim") << "22.qml" << QVariantMap{{"functionId", 0}} << QVariantMap{{"single", true}} << ""
-                          << "pressFlightMode" << QVariantList{}
-                          << "Do you really want to reset all settings of this trim to the global values?"
-                          << "switch-off" << QStringList{};
-    QTest::newRow("model assistant") << "AssistantSail_start.qml" << none << none << "assistantTypePage" << "proceed"
-                                     << QVariantList{}
-                                     << "You did not set any function, the assistant will be closed. A new model "
-                                        "with an empty function list will be created.\nContinue?"
-                                     << "switch-off" << QStringList{};
-    QTest::newRow("announcements") << "SequentialTA.qml" << none
-                                   << QVariantMap{{"items", QVariantList{QVariantMap{{"text", "Hallo"}}}}, {"current", 0}}
-                                   << "" << "askDelete" << QVariantList{}
-                                   << "Do you really want to delete this announcement?\n\"Hallo\""
-                                   << "update screen" << QStringList{};
-    QTest::newRow("mixers") << "19.qml" << none << none << "" << "askDelete" << QVariantList{0}
-                            << "Are you sure you would like to delete this mixer?" << "switch-off" << QStringList{};
-    QTest::newRow("mixer set-up") << "20.qml" << QVariantMap{{"mixerIndex", 0}} << none << "" << "askFlightMode"
-                                  << QVariantList{}
-                                  << "Do you really want to reset all settings of this mixer to the values of "
-                                     "'flightmode' flight mode?"
-                                  << "weak battery" << QStringList{};
-    QTest::newRow("virtual switches") << "21.qml" << none << none << "" << "askDelete" << QVariantList{0}
-                                      << "Do you really want to delete this virtual switch?" << "update screen" << QStringList{};
-    QTest::newRow("function servos") << "27_FunctionServos.qml" << QVariantMap{{"functionId", 0}} << none << ""
-                                     << "askDelete" << QVariantList{}
-                                     << "Are you sure you would like to delete this servo?" << "switch-off" << QStringList{};
-    QTest::newRow("timer set-up") << "35_TimerSetup.qml" << QVariantMap{{"timerId", 0}} << none << "" << "askDelete"
-                                  << QVariantList{0} << "Do you really want to delete this timer control?"
-                                  << "switch-off" << QStringList{};
-    QTest::newRow("function curves") << "5.qml" << QVariantMap{{"functionId", 0}} << none << "expoPage" << "askFlightMode"
-                                     << QVariantList{}
-                                     << "Do you really want to reset all settings of this function to the values of "
-                                        "'flightmode' flight mode?"
-                                     << "switch-off" << QStringList{};
-    QTest::newRow("receivers") << "9_BindingMenu.qml" << none << none << "" << "askDelete" << QVariantList{1}
-                               << "Do you really want to delete receiver 2?" << "weak battery" << QStringList{};
-    QTest::newRow("servo cut-offs") << "CutoffSettings.qml" << none << none << "" << "askDelete" << QVariantList{}
-                                    << "Do you really want to delete this Servo Cut-off?" << "switch-off" << QStringList{};
-    QTest::newRow("differentials") << "DifferentialsList.qml" << none << none << "" << "askClear" << QVariantList{}
-                                   << "Do you really want to clear this differential?" << "switch-off" << QStringList{};
-    QTest::newRow("file manager") << "FileManager.qml" << none << QVariantMap{{"tickedCount", 3}} << "" << "remove"
-                                  << QVariantList{} << "Delete the 3 selected files and folders?" << "switch-off" << QStringList{};
-    QTest::newRow("receiver firmware") << "FileSelector.qml" << none
-                                       << QVariantMap{{"receiver", 0}, {"selectedFile", "rx.bin"}} << "" << "askWrite"
-                                       << QVariantList{} << "Write rx.bin into receiver 1?" << "update screen" << QStringList{};
-    QTest::newRow("flight-mode editor") << "FlightModeEditor.qml" << QVariantMap{{"lut_index", 0}} << none << ""
-                                        << "askDeleteFunction" << QVariantList{0}
-                                        << "Do you really want to delete this\nNo Fade-in function?" << "switch-off" << QStringList{};
-    QTest::newRow("flight modes") << "FlightModeSelector.qml" << none << none << "" << "askDeleteFm" << QVariantList{0}
-                                  << "Do you really want to delete\nthis Flight Mode?" << "switch-off" << QStringList{};
-    QTest::newRow("sequencer servos") << "SequencerServoList.qml" << QVariantMap{{"sequencerIdx", 0}} << none << ""
-                                      << "askDelete" << QVariantList{0}
-                                      << "Do you really want to delete this servo from sequencer?" << "switch-off" << QStringList{};
-    QTest::newRow("sequencers") << "SequencersList.qml" << none << none << "" << "askDelete" << QVariantList{0}
-                                << "Do you really want to delete this sequencer?" << "weak battery" << QStringList{};
-    QTest::newRow("software") << "SoftwareInfo.qml" << none << none << "" << "begin" << QVariantList{"app"}
-                              << "No application update was found on a USB stick. Download it from the update "
-                                 "server?"
-                              << "switch-off" << QStringList{"Update not started!"};
-    QTest::newRow("telemetry controls") << "TelemetryControls.qml" << none << none << "" << "askDelete"
-                                        << QVariantList{0}
-                                        << "You are about to delete the following telemetry contol: telecontrol\nProceed?"
-                                        << "switch-off" << QStringList{};
-    QTest::newRow("timer widget") << "TelemetryWidgetTimerSetup.qml" << none << none << "" << "askDeleteTimer"
-                                  << QVariantList{0} << "Do you really want to delete this timer?" << "switch-off" << QStringList{};
-    QTest::newRow("servo widget") << "TelemetryWidgetServoSetup.qml" << none << none << "widgetDelete" << "clicked"
-                                  << QVariantList{} << "You are about to delete this widget\nProceed?"
-                                  << "switch-off" << QStringList{};
-    QTest::newRow("timer alarms") << "TimerAudioSettings.qml" << none << none << "" << "askDelete" << QVariantList{0}
-                                  << "Do you really want to delete this alarm?" << "switch-off" << QStringList{};
-    QTest::newRow("trainer cord") << "TutorPupilSettings.qml" << none << none << "" << "deleteItem" << QVariantList{0}
-                                  << "Do you really want to delete this vorn control?" << "switch-off" << QStringList{};
-    QTest::newRow("voice alarm") << "VoiceSettings.qml" << QVariantMap{{"itemNum", 0}} << none << "" << "remove"
-                                 << QVariantList{} << "Do you really want to delete this voice alarm?" << "switch-off" << QStringList{};
-    QTest::newRow("model menu") << "ModelMenu.qml" << none << none << "" << "deleteFolder" << QVariantList{0}
-                                << "You are about to delete the following folder: Plane\nProceed?" << "switch-off" << QStringList{};
-    QTest::newRow("model set-up without a model")
-        << "3.qml" << none << none << "rootwindow" << "noModelFor" << QVariantList{kFolder + "4_0.qml"}
-        << "There is no current model to set up.\nOpen the model menu to load or make one?" << "update screen" << QStringList{};
-    QTest::newRow("status strip") << "2_Home.qml" << none << none << "stripMinMaxReset" << "clicked"
-                                  << QVariantList{}
-                                  << "Do you really want to clear Max/Min values and all alerts for all widgets?"
-                                  << "switch-off" << QStringList{};
+    const auto row = [](const char* tag, const QString& file, const QString& target, const QString& ask,
+                        const QVariantList& askArgs, const QString& question, const QString& by,
+                        const QVariantMap& args = {}, const QVariantMap& set = {}, const QStringList& warned = {}) {
+      QTest::newRow(tag) << file << args << set << target << ask << askArgs << question << by << warned;
+    };
+    row("functions", "4_0.qml", "", "askDelete", {}, "You are about to delete the following function: function\nProceed?",
+        "weak battery", {}, {{"heldRow", 0}});
+    row("function curves", "5.qml", "expoPage", "askFlightMode", {},
+        "Do you really want to reset all settings of this function to the values of 'flightmode' flight mode?",
+        "switch-off", {{"functionId", 0}});
+    row("trim", "22.qml", "", "pressFlightMode", {},
+        "Do you really want to reset all settings of this trim to the global values?", "switch-off",
+        {{"functionId", 0}}, {{"single", true}});
+    row("function servos", "27_FunctionServos.qml", "", "askDelete", {},
+        "Are you sure you would like to delete this servo?", "switch-off", {{"functionId", 0}});
+    row("servo cut-offs", "CutoffSettings.qml", "", "askDelete", {}, "Do you really want to delete this Servo Cut-off?",
+        "switch-off");
+    row("differentials", "DifferentialsList.qml", "", "askClear", {}, "Do you really want to clear this differential?",
+        "switch-off");
+    row("mixers", "19.qml", "", "askDelete", {0}, "Are you sure you would like to delete this mixer?", "switch-off");
+    row("mixer set-up", "20.qml", "", "askFlightMode", {},
+        "Do you really want to reset all settings of this mixer to the values of 'flightmode' flight mode?",
+        "weak battery", {{"mixerIndex", 0}});
+    row("virtual switches", "21.qml", "", "askDelete", {0}, "Do you really want to delete this virtual switch?",
+        "update screen");
+    row("flight modes", "FlightModeSelector.qml", "", "askDeleteFm", {0},
+        "Do you really want to delete\nthis Flight Mode?", "switch-off");
+    row("flight-mode editor", "FlightModeEditor.qml", "", "askDeleteFunction", {0},
+        "Do you really want to delete this\nNo Fade-in function?", "switch-off", {{"lut_index", 0}});
+    row("sequencers", "SequencersList.qml", "", "askDelete", {0}, "Do you really want to delete this sequencer?",
+        "weak battery");
+    row("sequencer servos", "SequencerServoList.qml", "", "askDelete", {0},
+        "Do you really want to delete this servo from sequencer?", "switch-off", {{"sequencerIdx", 0}});
+    row("timer set-up", "35_TimerSetup.qml", "", "askDelete", {0}, "Do you really want to delete this timer control?",
+        "switch-off", {{"timerId", 0}});
+    row("timer alarms", "TimerAudioSettings.qml", "", "askDelete", {0}, "Do you really want to delete this alarm?",
+        "switch-off");
+    row("trainer cord", "TutorPupilSettings.qml", "", "deleteItem", {0},
+        "Do you really want to delete this vorn control?", "switch-off");
+    row("model assistant", "AssistantSail_start.qml", "assistantTypePage", "proceed", {},
+        "You did not set any function, the assistant will be closed. A new model with an empty function list will be "
+        "created.\nContinue?",
+        "switch-off");
+    row("model menu", "ModelMenu.qml", "", "deleteFolder", {0},
+        "You are about to delete the following folder: Plane\nProceed?", "switch-off");
+    row("model set-up without a model", "3.qml", "rootwindow", "noModelFor", {kFolder + "4_0.qml"},
+        "There is no current model to set up.\nOpen the model menu to load or make one?", "update screen");
+    row("receivers", "9_BindingMenu.qml", "", "askDelete", {1}, "Do you really want to delete receiver 2?",
+        "weak battery");
+    row("receiver firmware", "FileSelector.qml", "", "askWrite", {}, "Write rx.bin into receiver 1?", "update screen",
+        {}, {{"receiver", 0}, {"selectedFile", "rx.bin"}});
+    row("file manager", "FileManager.qml", "", "remove", {}, "Delete the 3 selected files and folders?", "switch-off",
+        {}, {{"tickedCount", 3}});
+    row("software", "SoftwareInfo.qml", "", "begin", {"app"},
+        "No application update was found on a USB stick. Download it from the update server?", "switch-off", {}, {},
+        {"Update not started!"});
+    row("voice alarm", "VoiceSettings.qml", "", "remove", {}, "Do you really want to delete this voice alarm?",
+        "switch-off", {{"itemNum", 0}});
+    row("announcements", "SequentialTA.qml", "", "askDelete", {},
+        "Do you really want to delete this announcement?\n\"Hallo\"", "update screen", {},
+        {{"items", QVariantList{QVariantMap{{"text", "Hallo"}}}}, {"current", 0}});
+    row("telemetry controls", "TelemetryControls.qml", "", "askDelete", {0},
+        "You are about to delete the following telemetry contol: telecontrol\nProceed?", "switch-off");
+    row("timer widget", "TelemetryWidgetTimerSetup.qml", "", "askDeleteTimer", {0},
+        "Do you really want to delete this timer?", "switch-off");
+    row("servo widget", "TelemetryWidgetServoSetup.qml", "widgetDelete", "clicked", {},
+        "You are about to delete this widget\nProceed?", "switch-off");
+    row("status strip", "2_Home.qml", "stripMinMaxReset", "clicked", {},
+        "Do you really want to clear Max/Min values and all alerts for all widgets?", "switch-off");
   }
   void aScreensQuestionGoesWithIt() {
     QFETCH(QStringList, warned);
@@ -341,6 +321,9 @@ class TestBoxes : public QObject {
   void theDeleteQuestionGoesWithTheVoiceList() {
     QFETCH(int, variant);
     QFETCH(QString, tag);
+    // Speech starts anew with this case's system, none other running.
+    m_Frame.reset();
+    KLX_TTS::AllowRestart();
     QmlFrame f(g_app, CSimBoard::Variant(variant));
     f.Errors().Expect({0x33901, 0x33902});
     const QString voices = f.Board().Root() + "/Vorn/Sound/Voices";
