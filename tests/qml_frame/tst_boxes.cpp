@@ -232,8 +232,10 @@ class TestBoxes : public QObject {
     QVERIFY(Screen(f) != screen);
     QVERIFY(!f.Popup());
     QCOMPARE(OpenBoxes(f), 0);
-    // No key lock is left behind by a question gone unanswered.
-    QTRY_COMPARE(f.Root()->property("smartKeyLock").toBool(), locked);
+    // No key lock is left behind by a question gone unanswered: keys free
+    // as the screen opened are free again (a task the screen starts as it
+    // opens holds them a while).
+    if (!locked) QTRY_VERIFY_WITH_TIMEOUT(!f.Root()->property("smartKeyLock").toBool(), kBound);
     QCOMPARE(m_Warnings.Take(), warned);
   }
 
