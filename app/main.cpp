@@ -5,10 +5,12 @@
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filenamehandler.h"
 #include "frame/klx_system.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_platform.h"
+#include "platform/klx_storage.h"
 
 #include <QEventLoop>
 #include <QQmlApplicationEngine>
@@ -20,6 +22,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <new>
+#include <system_error>
+#include <thread>
 
 namespace {
 // Start-up holds the GUI thread: the splash must be on the screen before it
@@ -33,16 +37,31 @@ void DrawFirstFrame(QQuickWindow* window) {
   loop.exec();
   qInfo("  ->   splash on screen");
 }
+
+// The card's room is counted once (on the desktop by a walk of the card)
+// and then kept: the count begins beside the application's set-up, so that
+// the error handler's first look at the card finds it done. Without a
+// thread the first look counts.
+std::thread CountCard() {
+  try {
+    return std::thread(
+        [] { KLX_Platform::Volume(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/Vorn"))); });
+  } catch (const std::system_error&) {
+    return std::thread();
+  }
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
   KLX_StopSignals::Install();
+  std::thread cardCount = CountCard();
   auto* app = new QGuiTouchHandlerApplication(argc, argv);
   const QString backend = KLX_Platform::SceneGraphBackend();
   if (!backend.isEmpty()) QQuickWindow::setSceneGraphBackend(backend);
   auto* system = new KLX_System;
   auto* engine = new QQmlApplicationEngine;
   KLXErrorHandler.KLX_ErrorHandler_Initialize();
+  if (cardCount.joinable()) cardCount.join();
   std::signal(SIGPIPE, SIG_IGN);
 
   QQuickView* splash = new (std::nothrow) QQuickView;

@@ -12,6 +12,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sched.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -23,6 +24,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 extern char** environ;
@@ -126,6 +128,9 @@ constexpr int kLongestStepMs = 50;
 // A killed program that does not end within this (stuck in a driver) is
 // left unreaped rather than waited for.
 constexpr int kKillGraceMs = 2000;
+// The stack of a detached tool for the few system calls before its program
+// runs.
+constexpr size_t kToolStackBytes = 16 << 10;
 
 struct Started {
   pid_t pid = -1;
@@ -140,145 +145,158 @@ int Reap(pid_t pid);
 // would copy the whole program's page tables first), and the child does
 // what the spawn would (only system calls, nothing that takes a lock or
 // memory of the shared program), sets the limit (where one is given) and
-// runs `path` (resolved before). `detached`: the child starts the tool as
-// a copy of itself and ends at once, so that the tool is left to init,
-// which reaps it. That copy is a whole fork of the program (its page
-// tables are copied once), a price paid only by the rare detached start
-// (a WLAN switch or connect). The caller waits only until the tool runs
-// (or has told why it could not) and then reaps the child that ended.
-// The result: 0 once the program runs, or the error number that kept it
-// from running (the child is reaped then).
-int SpawnLimited(pid_t* pid, const QByteArray& path, char* const argv[], char* const envp[], Output output,
-                 int pipeWrite, const QByteArray& folder, const RunOptions& options, bool detached) {
-  if (path.isEmpty()) return ENOENT;
-  const rlim_t limit = rlim_t(options.fileSizeLimit);
-  const rlimit fileSize{limit, limit};
+// runs the tool. Everything the child needs is prepared here, before it.
+struct ChildPlan {
+  const char* path;  // the tool, resolved before
+  char* const* argv;
+  char* const* envp;
+  Output output;
+  int pipeWrite;        // the output pipe's write end, -1 without one
+  const char* folder;   // null: the program's own
+  qint64 fileSizeLimit; // -1: none
+  long descriptors;     // the most the program may have open
+  int told;             // where the child tells why the tool did not run
+  bool detached;
+  char* toolStack;      // the top of the detached tool's stack until it runs
+};
+
+// The child's word why the tool did not run (errno), and its end.
+[[noreturn]] __attribute__((no_sanitize("address", "thread"))) void ChildFails(int told) {
+  const int error = errno;
+  if (::syscall(SYS_write, told, &error, sizeof error) < 0) ::_exit(126);
+  ::_exit(127);
+}
+
+// Every signal the program handles or ignores goes back to its default, so
+// that the tool starts as from a shell (an ignored SIGPIPE would turn a
+// closed pipe into write errors in every pipeline of a script): the
+// program's handlers go before a signal is let through. None is blocked.
+bool ChildSignalsByDefault() {
   struct sigaction byDefault {};
   byDefault.sa_handler = SIG_DFL;
+  for (int number = 1; number < NSIG; ++number) {
+    struct sigaction current {};
+    if (number != SIGKILL && number != SIGSTOP && ::sigaction(number, nullptr, &current) == 0 &&
+        current.sa_handler != SIG_DFL && ::sigaction(number, &byDefault, nullptr) != 0)
+      return false;
+  }
   sigset_t none;
   sigemptyset(&none);
-  const long descriptors = qMax(::sysconf(_SC_OPEN_MAX), 1024L);
-  // The child's word why it could not run the program; at its end, or the
-  // program's start, the pipe is closed without one. (A pipe, not the
-  // shared memory: a checker may turn vfork into a fork.)
+  return ::sigprocmask(SIG_SETMASK, &none, nullptr) == 0;
+}
+
+bool ChildNullOn(int fd, int flags) {
+  const int opened = ::open("/dev/null", flags);
+  if (opened < 0 || ::dup2(opened, fd) < 0) return false;
+  if (opened != fd) ::close(opened);
+  return true;
+}
+
+// Input from /dev/null, output and error as asked, no other descriptor of
+// the program but the child's word.
+bool ChildDescriptors(const ChildPlan& plan) {
+  bool set = ChildNullOn(STDIN_FILENO, O_RDONLY);
+  switch (plan.output) {
+    case Output::Discard:
+      set = set && ChildNullOn(STDOUT_FILENO, O_WRONLY) && ::dup2(STDOUT_FILENO, STDERR_FILENO) >= 0;
+      break;
+    case Output::Merged:
+      set = set && ::dup2(plan.pipeWrite, STDOUT_FILENO) >= 0 && ::dup2(plan.pipeWrite, STDERR_FILENO) >= 0;
+      break;
+    case Output::StandardOnly:
+      set = set && ::dup2(plan.pipeWrite, STDOUT_FILENO) >= 0 && ChildNullOn(STDERR_FILENO, O_WRONLY);
+      break;
+    case Output::StandardKeepError:
+      set = set && ::dup2(plan.pipeWrite, STDOUT_FILENO) >= 0;
+      break;
+    case Output::Inherited:
+      break;
+  }
+  if (!set) return false;
+  const int word = plan.told;
+#ifdef SYS_close_range
+  if ((word > STDERR_FILENO + 1 && ::syscall(SYS_close_range, STDERR_FILENO + 1, word - 1, 0) != 0) ||
+      ::syscall(SYS_close_range, word + 1, ~0U, 0) != 0)
+#endif
+    for (long fd = STDERR_FILENO + 1; fd < plan.descriptors; ++fd)
+      if (fd != word) ::close(int(fd));
+  return true;
+}
+
+// The detached tool: runs its program or tells why not. It shares the
+// program's memory until then, as the child does, on a stack of its own
+// that no checker of the program's memory or threads knows: only system
+// calls, and nothing a checker would look into.
+__attribute__((no_sanitize("address", "thread"))) int ToolRuns(void* planned) {
+  const ChildPlan& plan = *static_cast<const ChildPlan*>(planned);
+  ::syscall(SYS_execve, plan.path, plan.argv, plan.envp);
+  ChildFails(plan.told);
+}
+
+// The child: set up as the spawn would, then the tool runs in its place
+// or, detached, in a process of its own that shares the memory as the
+// child does (no copy of the program's page tables), while the child waits
+// for it to run and then ends, so that the tool is left to init, which
+// reaps it.
+[[noreturn]] void ChildStartsTool(const ChildPlan& plan) {
+  const rlim_t limit = rlim_t(plan.fileSizeLimit);
+  const rlimit fileSize{limit, limit};
+  if (!ChildSignalsByDefault() || ::setsid() < 0 || !ChildDescriptors(plan) ||
+      (plan.folder && ::chdir(plan.folder) != 0) ||
+      (plan.fileSizeLimit >= 0 && ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0))
+    ChildFails(plan.told);
+  if (plan.detached) {
+    if (::clone(ToolRuns, plan.toolStack, CLONE_VM | CLONE_VFORK | SIGCHLD, const_cast<ChildPlan*>(&plan)) < 0)
+      ChildFails(plan.told);
+    ::_exit(0);
+  }
+  ::syscall(SYS_execve, plan.path, plan.argv, plan.envp);
+  ChildFails(plan.told);
+}
+
+// The tool started by the program's own child (see ChildPlan). The caller
+// waits only until the tool runs (or has told why it could not); `pid` is
+// then the tool's, or the ended parent of a detached tool. The result: 0 once
+// the tool runs, or the error number that kept it from running (the child
+// is reaped then).
+int SpawnLimited(pid_t* pid, ChildPlan plan) {
+  if (!plan.path || !*plan.path) return ENOENT;
+  plan.descriptors = qMax(::sysconf(_SC_OPEN_MAX), 1024L);
+  // The detached tool's stack, for the few calls before its program runs.
+  alignas(64) char toolStack[kToolStackBytes];
+  plan.toolStack = toolStack + sizeof toolStack;
+  // At its end, or the tool's start, the pipe is closed without a word. (A
+  // pipe, not the shared memory: a checker may turn vfork into a fork.)
   int told[2];
   if (::pipe2(told, O_CLOEXEC) != 0) return errno;
-  // Until it runs the program the child shares the program's memory: no
+  plan.told = told[1];
+  // Until it runs the tool the child shares the program's memory: no
   // handler of the program may run in it, so every signal waits.
   sigset_t all, before;
   sigfillset(&all);
   ::pthread_sigmask(SIG_SETMASK, &all, &before);
   const pid_t child = ::vfork();
-  if (child != 0) {
-    int error = child < 0 ? errno : 0;
-    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
-    ::close(told[1]);
-    ssize_t n = 0;
-    while (child > 0 && (n = ::read(told[0], &error, sizeof error)) < 0 && errno == EINTR) {
-    }
-    ::close(told[0]);
-    if (child < 0) return error;
-    if (n != 0) {
-      Reap(child);
-      return n == sizeof error && error != 0 ? error : ECHILD;
-    }
-    *pid = child;
-    return 0;
+  if (child == 0) ChildStartsTool(plan);
+  int error = child < 0 ? errno : 0;
+  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  ::close(told[1]);
+  ssize_t n = 0;
+  while (child > 0 && (n = ::read(told[0], &error, sizeof error)) < 0 && errno == EINTR) {
   }
-  const auto fail = [&told] {
-    const int error = errno;
-    if (::write(told[1], &error, sizeof error) < 0) ::_exit(126);
-    ::_exit(127);
-  };
-  // The program's handlers go before a signal is let through.
-  for (int number = 1; number < NSIG; ++number) {
-    struct sigaction current {};
-    if (number != SIGKILL && number != SIGSTOP && ::sigaction(number, nullptr, &current) == 0 &&
-        current.sa_handler != SIG_IGN && current.sa_handler != SIG_DFL && ::sigaction(number, &byDefault, nullptr) != 0)
-      fail();
+  ::close(told[0]);
+  if (child < 0) return error;
+  if (n != 0) {
+    Reap(child);
+    return n == sizeof error && error != 0 ? error : ECHILD;
   }
-  if (::setsid() < 0 || ::sigaction(SIGXFSZ, &byDefault, nullptr) != 0 ||
-      ::sigprocmask(SIG_SETMASK, &none, nullptr) != 0)
-    fail();
-  const auto nullOn = [&fail](int fd, int flags) {
-    const int opened = ::open("/dev/null", flags);
-    if (opened < 0 || ::dup2(opened, fd) < 0) fail();
-    if (opened != fd) ::close(opened);
-  };
-  const auto pipeOn = [&fail, pipeWrite](int fd) {
-    if (::dup2(pipeWrite, fd) < 0) fail();
-  };
-  nullOn(STDIN_FILENO, O_RDONLY);
-  switch (output) {
-    case Output::Discard:
-      nullOn(STDOUT_FILENO, O_WRONLY);
-      if (::dup2(STDOUT_FILENO, STDERR_FILENO) < 0) fail();
-      break;
-    case Output::Merged:
-      pipeOn(STDOUT_FILENO);
-      pipeOn(STDERR_FILENO);
-      break;
-    case Output::StandardOnly:
-      pipeOn(STDOUT_FILENO);
-      nullOn(STDERR_FILENO, O_WRONLY);
-      break;
-    case Output::StandardKeepError:
-      pipeOn(STDOUT_FILENO);
-      break;
-    case Output::Inherited:
-      break;
-  }
-  // None of the program's descriptors, as with the spawn, but its word.
-  const int word = told[1];
-#ifdef SYS_close_range
-  if ((word > STDERR_FILENO + 1 && ::syscall(SYS_close_range, STDERR_FILENO + 1, word - 1, 0) != 0) ||
-      ::syscall(SYS_close_range, word + 1, ~0U, 0) != 0)
-#endif
-    for (long fd = STDERR_FILENO + 1; fd < descriptors; ++fd)
-      if (fd != word) ::close(int(fd));
-  if ((!folder.isEmpty() && ::chdir(folder.constData()) != 0) ||
-      (options.fileSizeLimit >= 0 && ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0))
-    fail();
-  if (detached) {
-    // The tool: a copy of this child made by the kernel alone (no handler
-    // of the C library runs, no lock is taken), not a vfork within a vfork,
-    // which a checker's vfork cannot nest.
-    const long tool = ::syscall(SYS_clone, long(SIGCHLD), 0L, 0L, 0L, 0L);
-    if (tool < 0) fail();
-    // The tool runs its program or tells why not: its parent ends.
-    if (tool > 0) ::_exit(0);
-  }
-  ::execve(path.constData(), argv, envp);
-  fail();
+  *pid = child;
   return 0;
 }
 
-// Starts `program` (searched on PATH) in a session of its own, so that it
-// has no controlling terminal and its process group is its pid, with its
-// input from /dev/null, no signal blocked (the caller's thread may block
-// SIGPIPE) and none of the program's descriptors. `detached`: left to init
-// (see SpawnLimited); the pid is that of its parent, which has ended.
-Started Start(const QString& program, const QStringList& args, const QStringList& environment, Output output,
-              const QString& workingDirectory = QString(), const RunOptions& options = {}, bool detached = false) {
-  QStringList words = QStringList{program} + args;
-  const QByteArray folder = workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(Root() + workingDirectory);
-#ifndef KLX_SPAWN_CHDIR
-  // Without posix_spawn's own change of folder the shell makes it.
-  if (!folder.isEmpty())
-    words = QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("cd -- \"$0\" && exec \"$@\""),
-                        QFile::decodeName(folder)} +
-            words;
-#endif
-  std::vector<QByteArray> bytes;
-  for (const QString& w : words) bytes.push_back(w.toLocal8Bit());
-  std::vector<char*> argv;
-  for (QByteArray& b : bytes) argv.push_back(b.data());
-  argv.push_back(nullptr);
-  SpawnEnvironment env(environment);
-
-  const bool piped = output != Output::Discard && output != Output::Inherited;
-  int pipeEnds[2] = {-1, -1};
-  if (piped && ::pipe2(pipeEnds, O_CLOEXEC) != 0) return {};
+// The C library's spawn of argv[0] (searched on PATH) as the program's own
+// child would start it (see ChildPlan): 0 or the error number.
+int SpawnByLibrary(pid_t* pid, char* const argv[], char* const envp[], Output output, int pipeWrite,
+                   const QByteArray& folder) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
@@ -288,15 +306,15 @@ Started Start(const QString& program, const QStringList& args, const QStringList
       posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
       break;
     case Output::Merged:
-      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+      posix_spawn_file_actions_adddup2(&actions, pipeWrite, STDOUT_FILENO);
+      posix_spawn_file_actions_adddup2(&actions, pipeWrite, STDERR_FILENO);
       break;
     case Output::StandardOnly:
-      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+      posix_spawn_file_actions_adddup2(&actions, pipeWrite, STDOUT_FILENO);
       posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
       break;
     case Output::StandardKeepError:
-      posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+      posix_spawn_file_actions_adddup2(&actions, pipeWrite, STDOUT_FILENO);
       break;
     case Output::Inherited:
       break;
@@ -309,37 +327,81 @@ Started Start(const QString& program, const QStringList& args, const QStringList
 #endif
 #ifdef KLX_SPAWN_CHDIR
   if (!folder.isEmpty()) posix_spawn_file_actions_addchdir_np(&actions, folder.constData());
+#else
+  Q_UNUSED(folder);
 #endif
   posix_spawnattr_t attributes;
   posix_spawnattr_init(&attributes);
-  sigset_t none;
+  sigset_t none, all;
   sigemptyset(&none);
+  // Ignored signals too (the program ignores SIGPIPE), and the two that
+  // the C library keeps for itself, which sigfillset leaves out and its
+  // spawn would otherwise leave ignored: every bit set.
+  std::memset(&all, 0xFF, sizeof all);
   posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
+  posix_spawnattr_setsigdefault(&attributes, &all);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+  const int spawned = posix_spawnp(pid, argv[0], &actions, &attributes, argv, envp);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  return spawned;
+}
+
+// Starts `program` (searched on PATH) in a session of its own, so that it
+// has no controlling terminal and its process group is its pid, with its
+// input from /dev/null, every signal at its default and none blocked (the
+// caller's thread may block SIGPIPE, the program ignores it) and none of
+// the program's descriptors. `detached`: left to init (see ChildPlan); the
+// pid is that of its parent, which has ended.
+Started Start(const QString& program, const QStringList& args, const QStringList& environment, Output output,
+              const QString& workingDirectory = QString(), const RunOptions& options = {}, bool detached = false) {
+  QStringList words = QStringList{program} + args;
+  const QByteArray folder = workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(Root() + workingDirectory);
+#ifndef KLX_SPAWN_CHDIR
+  // Without posix_spawn's own change of folder the shell makes it.
+  if (!folder.isEmpty())
+    words = QStringList{QStringLiteral("/bin/sh"), QStringLiteral("-c"), QStringLiteral("cd -- \"$0\" && exec \"$@\""),
+                        QFile::decodeName(folder)} +
+            words;
+  const QByteArray childFolder;
+#else
+  const QByteArray childFolder = folder;
+#endif
+  std::vector<QByteArray> bytes;
+  for (const QString& w : words) bytes.push_back(w.toLocal8Bit());
+  std::vector<char*> argv;
+  for (QByteArray& b : bytes) argv.push_back(b.data());
+  argv.push_back(nullptr);
+  SpawnEnvironment env(environment);
+
+  const bool piped = output != Output::Discard && output != Output::Inherited;
+  int pipeEnds[2] = {-1, -1};
+  if (piped && ::pipe2(pipeEnds, O_CLOEXEC) != 0) return {};
   Started started;
   int spawned = 0;
 #ifdef KLX_SPAWN_CLOSEFROM
-  const bool byVfork = options.fileSizeLimit >= 0 || detached || g_StartByOwnChild.load(std::memory_order_relaxed);
+  const bool byOwnChild = options.fileSizeLimit >= 0 || detached || g_StartByOwnChild.load(std::memory_order_relaxed);
 #else
   // A spawn without closefrom would hand the tool every descriptor the
   // program opened without close-on-exec: the child closes them itself.
-  const bool byVfork = true;
+  const bool byOwnChild = true;
 #endif
-  if (byVfork) {
-    const QString path = words.first().contains(QLatin1Char('/')) ? words.first()
-                                                                    : QStandardPaths::findExecutable(words.first());
-#ifdef KLX_SPAWN_CHDIR
-    const QByteArray childFolder = folder;
-#else
-    const QByteArray childFolder;
-#endif
-    spawned = SpawnLimited(&started.pid, QFile::encodeName(path), argv.data(), env.Pointers(), output, pipeEnds[1],
-                           childFolder, options, detached);
+  if (byOwnChild) {
+    const QByteArray path = QFile::encodeName(
+        words.first().contains(QLatin1Char('/')) ? words.first() : QStandardPaths::findExecutable(words.first()));
+    ChildPlan plan{};
+    plan.path = path.constData();
+    plan.argv = argv.data();
+    plan.envp = env.Pointers();
+    plan.output = output;
+    plan.pipeWrite = pipeEnds[1];
+    plan.folder = childFolder.isEmpty() ? nullptr : childFolder.constData();
+    plan.fileSizeLimit = options.fileSizeLimit;
+    plan.detached = detached;
+    spawned = SpawnLimited(&started.pid, plan);
   } else {
-    spawned = posix_spawnp(&started.pid, argv[0], &actions, &attributes, argv.data(), env.Pointers());
+    spawned = SpawnByLibrary(&started.pid, argv.data(), env.Pointers(), output, pipeEnds[1], childFolder);
   }
-  posix_spawnattr_destroy(&attributes);
-  posix_spawn_file_actions_destroy(&actions);
   if (pipeEnds[1] >= 0) ::close(pipeEnds[1]);
   if (spawned != 0) {
     if (pipeEnds[0] >= 0) ::close(pipeEnds[0]);

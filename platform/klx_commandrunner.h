@@ -3,7 +3,9 @@
 // mounts, the clock, the network) are recorded on the desktop build and
 // answered as the board would; harmless ones run for real.
 //
-// Every program started here reads its input from /dev/null and runs in a
+// Every program started here reads its input from /dev/null, starts with
+// every signal at its default (the program's ignored SIGPIPE too, so that a
+// script's pipeline ends quietly) and none blocked, and runs in a
 // session of its own, without a controlling terminal: a tool that wants an
 // answer (a password, "disk full? Continue?") finds none and gives up
 // instead of waiting for a terminal nobody reads. Every run that is waited
@@ -86,8 +88,9 @@ int RunFor(const QString& program, const QStringList& args, int timeoutMs, QByte
 // for, as "program args &" in a shell: like every program started here it
 // gets none of the program's descriptors beyond the standard three (its
 // output and error are the program's). It is left to init, which reaps it:
-// it holds no descriptor or thread of the program. False when it could not
-// be started. On the desktop a network tool is recorded (with " &") and
+// it holds no descriptor or thread of the program, and its start shares the
+// program's memory as every start does, copying none of it. False when it
+// could not be started. On the desktop a network tool is recorded (with " &") and
 // answered by the simulated interface.
 bool StartDetached(const QString& program, const QStringList& args);
 

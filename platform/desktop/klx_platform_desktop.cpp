@@ -1,5 +1,6 @@
 // Desktop build: the board's fixed paths live under one root folder, mounts
 // and host commands are recorded instead of done.
+#include "platform/desktop/klx_cardcount.h"
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_platform.h"
 #include "platform/klx_storage.h"
@@ -9,13 +10,7 @@
 #include <QMutex>
 #include <QStorageInfo>
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <vector>
 
 namespace KLX_Platform {
 
@@ -42,37 +37,6 @@ bool Mounted(const QString& fixedPoint) {
   if (!table.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
   return QString::fromUtf8(table.readAll()).split('\n').contains(fixedPoint) &&
          QFileInfo(Root() + fixedPoint).isDir();
-}
-
-// What lies under the card's folder as a FAT card gives it out: each file
-// in whole blocks of `block` bytes, each folder (and anything else) a block.
-// One folder is open at a time; links are not followed.
-qint64 BytesHeld(const QString& folder, qint64 block) {
-  const auto blocks = [block](qint64 bytes) { return (qMax<qint64>(bytes, 0) + block - 1) / block * block; };
-  const int top = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (top < 0) return 0;
-  qint64 held = 0;
-  std::vector<QByteArray> unread{QByteArrayLiteral(".")};
-  while (!unread.empty()) {
-    const QByteArray at = std::move(unread.back());
-    unread.pop_back();
-    const int fd = ::openat(top, at.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    DIR* const dir = fd < 0 ? nullptr : ::fdopendir(fd);
-    if (!dir) {
-      if (fd >= 0) ::close(fd);
-      continue;
-    }
-    while (const dirent* e = ::readdir(dir)) {
-      if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0) continue;
-      struct stat st {};
-      if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-      if (S_ISDIR(st.st_mode)) unread.push_back(at + '/' + e->d_name);
-      held += S_ISREG(st.st_mode) ? blocks(st.st_size) : block;
-    }
-    ::closedir(dir);
-  }
-  ::close(top);
-  return held;
 }
 }  // namespace
 
@@ -132,7 +96,7 @@ VolumeInfo Volume(const QString& mappedPath) {
       const qint64 size = sizeFile.readAll().trimmed().toLongLong(&ok);
       if (ok) {
         v.bytesTotal = size;
-        const qint64 held = BytesHeld(card, qMax<qint64>(v.blockSize, 1));
+        const qint64 held = CardBytesHeld(card, qMax<qint64>(v.blockSize, 1));
         v.bytesAvailable = qMax<qint64>(0, qMin(size - held, v.bytesAvailable));
       }
     }

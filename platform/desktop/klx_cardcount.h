@@ -1,0 +1,18 @@
+#pragma once
+// What lies on the desktop's card, counted as a FAT card gives out its room.
+// The card is walked once; after that the file system's notes of each change
+// under it (the program's own writes and those of the tools it starts) keep
+// the count, so that asking for the card's room walks nothing.
+#include <QString>
+#include <QtGlobal>
+
+namespace KLX_Platform {
+
+// The bytes held under the folder `card` (a canonical path): each file in
+// whole blocks of `block` bytes, each folder (and anything else: a link, a
+// device) one block; `card` itself is not counted. Links are not followed.
+// Any thread. Where the changes cannot be followed (no notes to be had)
+// each call walks the card.
+qint64 CardBytesHeld(const QString& card, qint64 block);
+
+}  // namespace KLX_Platform

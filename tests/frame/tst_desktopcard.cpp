@@ -1,0 +1,169 @@
+// The desktop's card: its free room is its chosen size less what lies on it,
+// each file in whole blocks and each folder a block, exact after every
+// write of the program or of a tool it started, and asking for it after the
+// first time reads no folder of the card.
+#include <QtTest>
+
+#include "platform/klx_commandrunner.h"
+#include "platform/klx_storage.h"
+#include "vorn_testroot.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include <functional>
+#include <vector>
+
+namespace {
+constexpr qint64 kCardBytes = qint64(1) << 30;
+
+bool Write(const QString& path, qint64 bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly) {
+  QFile f(path);
+  return f.open(mode) && f.write(QByteArray(int(bytes), 'x')) == bytes && f.flush();
+}
+
+// A rename that replaces what has the new name, as the program's saves do.
+bool Move(const QString& from, const QString& to) {
+  return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// When the folder was last read, in ns.
+qint64 ReadAt(const QString& folder) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(folder).constData(), &st) != 0) return -1;
+  return qint64(st.st_atim.tv_sec) * 1000000000 + st.st_atim.tv_nsec;
+}
+
+// Marks the folder as read long ago (before it last changed): the file
+// system notes its next read.
+bool MarkUnread(const QString& folder) {
+  const timespec times[2] = {{1000, 0}, {0, UTIME_OMIT}};
+  return ::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0) == 0;
+}
+}  // namespace
+
+class TestDesktopCard : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    m_Root.reset(new VornTestRoot);
+    m_Card = m_Root->Path() + "/Vorn";
+    QVERIFY(QDir().mkpath(m_Card) && QDir().mkpath(m_Root->Path() + "/run"));
+    QFile size(m_Root->Path() + "/run/sdcard-size");
+    QVERIFY(size.open(QIODevice::WriteOnly) && size.write(QByteArray::number(kCardBytes)) > 0);
+  }
+  void cleanup() { m_Root.reset(); }
+
+  // Each step as the program or a tool it starts takes it, and what the
+  // card holds after it, in blocks.
+  void theRoomFollowsEveryWrite() {
+    const KLX_Platform::VolumeInfo empty = KLX_Platform::Volume(m_Card);
+    QVERIFY(empty.mounted && empty.blockSize > 0);
+    QCOMPARE(empty.bytesTotal, kCardBytes);
+    QCOMPARE(empty.bytesAvailable, kCardBytes);
+    const qint64 b = empty.blockSize;
+    const QString c = m_Card;
+    const QString outside = m_Root->Path() + "/outside";
+    QVERIFY(QDir().mkpath(outside));
+    const auto tool = [](const QString& line) { return KLX_Platform::Run("sh", {"-c", line}, 10000) == 0; };
+    struct Step {
+      const char* what;
+      std::function<bool()> take;
+      qint64 blocks;
+    };
+    const std::vector<Step> steps = {
+        {"a folder", [&] { return QDir().mkdir(c + "/a"); }, 1},
+        {"a file of a byte", [&] { return Write(c + "/a/one", 1); }, 2},
+        {"grown by a block", [&] { return Write(c + "/a/one", b, QIODevice::Append); }, 3},
+        {"a folder in it with three blocks", [&] { return QDir().mkdir(c + "/a/b") && Write(c + "/a/b/three", 3 * b); }, 7},
+        {"the three cut to nothing", [&] { return QFile::resize(c + "/a/b/three", 0); }, 4},
+        {"the folder renamed", [&] { return QDir().rename(c + "/a", c + "/r"); }, 4},
+        {"a file in the renamed folder's folder", [&] { return Write(c + "/r/b/two", 2 * b - 1); }, 6},
+        {"a file moved out", [&] { return QDir().rename(c + "/r/one", outside + "/one"); }, 4},
+        {"a folder moved in with its file",
+         [&] { return QDir().mkpath(outside + "/in/deep") && Write(outside + "/in/deep/five", 5 * b) &&
+                      QDir().rename(outside + "/in", c + "/in"); },
+         11},
+        {"a file renamed over another",
+         [&] { return Write(c + "/in/new", 1) && Move(c + "/in/new", c + "/in/deep/five"); }, 7},
+        {"a link", [&] { return QFile::link(c + "/in", c + "/link"); }, 8},
+        {"a tree removed", [&] { return QDir(c + "/r").removeRecursively(); }, 4},
+        {"a folder replaced by a file of its name",
+         [&] { return QDir(c + "/in").removeRecursively() && Write(c + "/in", 4 * b); }, 5},
+        {"a tool's tree, moved in place",
+         [&] { return tool("mkdir -p '" + c + "/t.new/u' && head -c " + QString::number(2 * b + 1) + " /dev/zero > '" + c +
+                           "/t.new/u/z' && mv '" + c + "/t.new' '" + c + "/t'"); },
+         10},
+        {"the card emptied by a tool", [&] { return tool("rm -rf '" + c + "'/* '" + c + "'/.[!.]*"); }, 0},
+    };
+    for (const Step& step : steps) {
+      QVERIFY2(step.take(), step.what);
+      const KLX_Platform::VolumeInfo card = KLX_Platform::Volume(m_Card + "/");
+      QVERIFY2(card.bytesAvailable == kCardBytes - step.blocks * b,
+               qPrintable(QStringLiteral("%1: %2 blocks held, not %3")
+                              .arg(step.what)
+                              .arg((kCardBytes - card.bytesAvailable) / b)
+                              .arg(step.blocks)));
+    }
+  }
+
+  // More changes between two looks than the file system keeps notes of,
+  // and a card that is taken away and put back: counted afresh, exact.
+  void theRoomIsCountedAfreshWhenNotesAreLost() {
+    const qint64 b = KLX_Platform::Volume(m_Card).blockSize;
+    QFile kept("/proc/sys/fs/inotify/max_queued_events");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    const int notes = kept.readAll().trimmed().toInt();
+    QVERIFY(notes > 0);
+    // Alternating between two files: no note repeats the one before it.
+    const int one = ::open(QFile::encodeName(m_Card + "/one").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const int two = ::open(QFile::encodeName(m_Card + "/two").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    QVERIFY(one >= 0 && two >= 0);
+    bool written = true;
+    for (int i = 0; i <= notes / 2 + 100; ++i)
+      written = written && ::write(one, "x", 1) == 1 && ::write(two, "yy", 2) == 2;
+    ::close(one);
+    ::close(two);
+    QVERIFY(written);
+    const qint64 bytes = notes / 2 + 101;
+    const qint64 held = (bytes + b - 1) / b * b + (2 * bytes + b - 1) / b * b;
+    QCOMPARE(KLX_Platform::Volume(m_Card).bytesAvailable, kCardBytes - held);
+    QVERIFY(QDir(m_Card).removeRecursively() && QDir().mkpath(m_Card + "/again"));
+    QCOMPARE(KLX_Platform::Volume(m_Card).bytesAvailable, kCardBytes - b);
+  }
+
+  // After the first look no folder is read again, whatever is written:
+  // a full card would be walked at every look, for each file saved twice.
+  void aLookReadsNoFolderOfTheCard() {
+    QStringList folders{m_Card};
+    for (int n = 0; n < 10; ++n) {
+      const QString folder = m_Card + QStringLiteral("/f%1").arg(n);
+      QVERIFY(QDir().mkpath(folder + "/deep") && Write(folder + "/deep/file", 100));
+      folders << folder << folder + "/deep";
+    }
+    // Where the file system notes no reads there is nothing to see.
+    QVERIFY(MarkUnread(folders.last()));
+    const qint64 before = ReadAt(folders.last());
+    QDir(folders.last()).entryList();
+    if (ReadAt(folders.last()) == before) QSKIP("this file system does not note when a folder is read");
+    const KLX_Platform::VolumeInfo first = KLX_Platform::Volume(m_Card);
+    const qint64 b = first.blockSize;
+    QCOMPARE(first.bytesAvailable, kCardBytes - 30 * b);
+    for (const QString& folder : folders) QVERIFY(MarkUnread(folder));
+    QVERIFY(Write(m_Card + "/f3/deep/more", 2 * b));
+    QVERIFY(QFile::remove(m_Card + "/f5/deep/file"));
+    for (int look = 0; look < 3; ++look) QCOMPARE(KLX_Platform::Volume(m_Card).bytesAvailable, kCardBytes - 31 * b);
+    for (const QString& folder : folders) QVERIFY2(ReadAt(folder) == 1000000000000LL, qPrintable(folder + " was read"));
+  }
+
+ private:
+  std::unique_ptr<VornTestRoot> m_Root;
+  QString m_Card;
+};
+
+QTEST_GUILESS_MAIN(TestDesktopCard)
+#include "tst_desktopcard.moc"
