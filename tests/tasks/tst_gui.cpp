@@ -116,7 +116,7 @@ class GuiTest : public QObject {
     QCOMPARE(scripted.CleanUps(), 1);
     // The state machine is free for the next task.
     QTRY_COMPARE_WITH_TIMEOUT(r.Vorn().KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE),
-                              3000);
+                              TaskRig::kHangMs);
   }
 
   // A deletion (2 s in the GUI table) that never reports: the screen hears
