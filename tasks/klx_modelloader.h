@@ -51,8 +51,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
     KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE = 15,
     // Waiting for the model file, which is read beside the load (no message awaited).
     KLX_MODELLOADER_READING = 16,
-    // Loaded; an answer to a request asked again after a time-out is still
-    // on its way and is waited for (at most one time-out) before the end.
+    // Ended, the end held back: an answer to a request asked again after a
+    // time-out is still on its way (waited for at most one time-out), or
+    // the file's read has not ended yet (waited for up to the deadline).
     KLX_MODELLOADER_ENDING = 17,
   };
   static constexpr int kJobs = 12;
