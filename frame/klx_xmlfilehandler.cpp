@@ -211,6 +211,8 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString mo
   // failed reads must not push the good backups out. The file is backed up
   // before a corrected model is written back over it.
   const int r = m_Model.ReadCheckedFile(path, model);
+  // Called off (the load gave up on a card that hangs): the card is left alone.
+  if (r == KLX_Timeout) return r;
   if (r == KLX_Error) {
     SetAside(folder, file);
     return r;

@@ -65,6 +65,15 @@
 #undef KLX_PAGES_VALUE_TEXT_DECL
   Q_INVOKABLE QString KLX_DataBaseManagerGUITelemetrieGet_SlaveNameOrAlias(int page, int element, int sensor,
                                                                           int slave);
+  // A timer widget's red limit, which the alarm pass keeps where the timer
+  // stops: no change of the pilot's, so it never marks the model (a start
+  // on a file that holds another limit would write the file again). The
+  // value stored, as the red limit's accessor gives it.
+  int KLX_DataBaseManagerGUITelemetrieKeep_TimerRedLimit(int page, int element, int sensor, int slave, int value) {
+    return m_GUITelemetrie ? m_GUITelemetrie->KLX_GUITelemetrieGetSet_Element_Slave_RedAlertAbove(page, element, sensor,
+                                                                                                  slave, value, AtomicDirSet)
+                           : int(KLX_Error);
+  }
   Q_INVOKABLE int KLX_DataBaseManagerGUITelemetrieGetSet_ElementAtPage_IsBlinking(int page, int element, int sensor,
                                                                                  int slave, int value, int dir);
 

@@ -542,6 +542,10 @@ int KLX_XMLModel::KLX_XMLModelWriteModelFile(const QString& path, const QString&
 
 int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName) {
   if (!WriteNamed(path, modelName)) return KLX_Error;
+  // A read writing back the model it corrected: not once it is called off,
+  // when the facade no longer holds what it read.
+  if (!EnterGate()) return KLX_Error;
+  LeaveGate();
   // What saves cut short left beside the file goes before the next one.
   KLX_XMLSafeFile::RemoveLeftovers(path);
   KLX_XMLSafeFile file(path);
@@ -556,15 +560,18 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
   {
     KLX_XMLBodyPipe pipe(&file, &w);
     m_Pipe = &pipe;
-    {
+    if (EnterGate()) {
       // The text is the model as of one moment: no edit of the screens, a
-      // task or a controller's report lands half way through it.
+      // task or a controller's report lands half way through it. The gate
+      // is held until the model is: what a give-up clears waits for it.
       const KLX_ModelLock lock;
+      LeaveGate();
       WriteBody(&w, modelName);
     }
     m_Pipe = nullptr;
     written = pipe.Finish(&digest);
   }
+  if (m_CalledOff) return KLX_Error;
   const int body = w.Size();
   if (written) WriteTail(&w, digest);
   if (!written || !file.Write(w.Data() + body, w.Size() - body)) {
@@ -664,11 +671,20 @@ int KLX_XMLModel::KLX_XMLModelReadModelFile(const QString& path, const QString& 
 int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName) {
   if (!m_Db || path.isEmpty() || modelName.isEmpty()) return KLX_Error;
   ++m_Reads;
+  // The card is waited for before the gate is taken: a read called off
+  // while the card hangs leaves the facade as it is.
+  QByteArray bytes;
+  const bool readable = ReadBytes(path, &bytes);
+  if (!EnterGate()) return KLX_Timeout;
   m_Data.reset(new KLX_XML_ModelData);
   // The folder of the file: what the screens show as the model's path.
   const int slash = path.lastIndexOf(QLatin1Char('/'));
   if (slash >= 0) m_Db->KLX_SetModelPath(KLX_FileFunctions::KLX_FileFunctionsBoardPath(path.left(slash)));
-  int result = Parse(path, modelName);
+  int result = readable ? Parse(bytes, modelName) : int(KLX_Error);
+  if (m_CalledOff) {
+    m_Data.reset();
+    return KLX_Timeout;
+  }
   if (result == KLX_Error) {
     // A refused file leaves nothing of itself behind: no partial model is
     // shown, sent to the transceiver or saved over the file. The current
@@ -682,6 +698,7 @@ int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName)
     KLX_XMLModelVornFenk_CutReceivers();
     result = KLX_XMLModelHarmonizeRanges();
   }
+  LeaveGate();
   m_Data.reset();
   return result;
 }
@@ -689,39 +706,56 @@ int KLX_XMLModel::ReadCheckedFile(const QString& path, const QString& modelName)
 int KLX_XMLModel::KLX_XMLModelReadFile(const QString& path, const QString& modelName) {
   if (!m_Db || path.isEmpty()) return KLX_Error;
   const QString checked = CheckedPath(Access::Read, path);
-  return checked.isEmpty() ? int(KLX_Error) : Parse(checked, modelName);
+  if (checked.isEmpty()) return KLX_Error;
+  QByteArray bytes;
+  const bool readable = ReadBytes(checked, &bytes);
+  if (!EnterGate()) return KLX_Timeout;
+  if (!m_Data) m_Data.reset(new KLX_XML_ModelData);
+  int result = KLX_Error;
+  if (readable) {
+    result = Parse(bytes, modelName);
+  } else {
+    // A file that cannot be read leaves the facade as empty as one that
+    // is refused.
+    m_Db->KLX_DataBaseManagerResetAllModelData();
+  }
+  if (m_CalledOff) return KLX_Timeout;
+  LeaveGate();
+  return result;
 }
 
-int KLX_XMLModel::Parse(const QString& path, const QString& modelName) {
-  if (!m_Data) m_Data.reset(new KLX_XML_ModelData);
-  m_Db->KLX_DataBaseManagerResetAllModelData();
+bool KLX_XMLModel::ReadBytes(const QString& path, QByteArray* bytes) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     Report(kErrOpenRead, "xml file could not be open for reading");
-    return KLX_Error;
+    return false;
   }
   Report(kLoading, QStringLiteral("Model file %1 is loading...").arg(path));
   constexpr qint64 kMaxFileBytes = KLX_XMLModel::kMaxFileBytes;
   if (file.size() > kMaxFileBytes) {
     Report(kErrTooLarge, QStringLiteral("model file of %1 bytes refused, at most %2 are read").arg(file.size()).arg(kMaxFileBytes));
-    return KLX_Error;
+    return false;
   }
-  const QByteArray bytes = file.read(kMaxFileBytes + 1);
+  *bytes = file.read(kMaxFileBytes + 1);
   file.close();
-  if (bytes.size() > kMaxFileBytes) {
+  if (bytes->size() > kMaxFileBytes) {
     Report(kErrTooLarge, QStringLiteral("model file refused, more than %1 bytes").arg(kMaxFileBytes));
-    return KLX_Error;
+    return false;
   }
   // The file is UTF-8 text, as every file the program writes; bytes that
   // are not would stop the reader before its root element.
-  const int invalid = KLX_Utf8FirstInvalid(bytes);
+  const int invalid = KLX_Utf8FirstInvalid(*bytes);
   if (invalid >= 0) {
     Report(kErrEncoding, QStringLiteral("model file is not UTF-8 text: byte 0x%1 at line %2")
-                             .arg(static_cast<unsigned char>(bytes.at(invalid)), 2, 16, QLatin1Char('0'))
-                             .arg(bytes.left(invalid).count('\n') + 1));
-    return KLX_Error;
+                             .arg(static_cast<unsigned char>(bytes->at(invalid)), 2, 16, QLatin1Char('0'))
+                             .arg(bytes->left(invalid).count('\n') + 1));
+    return false;
   }
+  return true;
+}
 
+int KLX_XMLModel::Parse(const QByteArray& bytes, const QString& modelName) {
+  m_Db->KLX_DataBaseManagerResetAllModelData();
   QXmlStreamReader reader(bytes);
   bool aborted = false;
   KLX_XMLIO::StartSkipCount();
@@ -731,6 +765,34 @@ int KLX_XMLModel::Parse(const QString& path, const QString& modelName) {
   if (aborted) return KLX_Error;
   m_Db->KLX_DataBaseManagerVarioInitComplete();
   return result;
+}
+
+void KLX_XMLReadGate::Stop() {
+  QMutexLocker lock(&m_Mutex);
+  m_Stopped = true;
+}
+
+bool KLX_XMLReadGate::Enter() {
+  m_Mutex.lock();
+  if (!m_Stopped) return true;
+  m_Mutex.unlock();
+  return false;
+}
+
+bool KLX_XMLModel::EnterGate() {
+  m_CalledOff = m_Gate && !m_Gate->Enter();
+  return !m_CalledOff;
+}
+
+void KLX_XMLModel::LeaveGate() {
+  if (m_Gate) m_Gate->Leave();
+}
+
+bool KLX_XMLModel::SectionDone(const QString& element) {
+  if (!m_SectionHook) return true;
+  LeaveGate();
+  m_SectionHook(element);
+  return EnterGate();
 }
 
 int KLX_XMLModel::ReadRoot(QXmlStreamReader* r, const QString& modelName, bool* aborted) {
@@ -779,7 +841,10 @@ int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
       (this->*section->inPlace)(r);
       if (r->hasError()) break;
       result = KLX_Ok;
-      if (m_SectionHook) m_SectionHook(section->element);
+      if (!SectionDone(section->element)) {
+        *aborted = true;
+        return KLX_Error;
+      }
       continue;
     }
     const int read = (this->*section->read)(r);
@@ -819,7 +884,10 @@ int KLX_XMLModel::ReadData(QXmlStreamReader* r, bool* aborted) {
         result = transferred;
       }
     }
-    if (m_SectionHook) m_SectionHook(section->element);
+    if (!SectionDone(section->element)) {
+      *aborted = true;
+      return KLX_Error;
+    }
   }
   return result;
 }

@@ -5,6 +5,7 @@
 // meets a damaged file, a wrong root or a refused value leaves no partial
 // model behind.
 #include <QByteArray>
+#include <QMutex>
 #include <QScopedPointer>
 #include <QString>
 
@@ -23,6 +24,25 @@ class QXmlStreamReader;
 struct KLX_XMLGroup;
 struct KLX_XML_ModelData;
 
+// The hold of a read on the facade, which another thread may call off (a
+// load that gave up waiting for a card that hangs). The read holds it while
+// it writes into the facade, or reads it to write a corrected model back,
+// and never while it waits for the card; each time it takes it, it looks
+// whether the read was called off. Once Stop() has returned, the read
+// touches the facade no more and ends with KLX_Timeout.
+class KLX_XMLReadGate {
+ public:
+  // Waits for a step of the read under way.
+  void Stop();
+  // True: held (Leave() gives it back); false once stopped (not held).
+  bool Enter();
+  void Leave() { m_Mutex.unlock(); }
+
+ private:
+  QMutex m_Mutex;
+  bool m_Stopped = false;
+};
+
 class KLX_XMLModel : public KLX_XMLModelBase {
   Q_OBJECT
  public:
@@ -38,8 +58,9 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   int KLX_XMLModelWriteModelFile(const QString& path, const QString& modelName);
   // KLX_Ok read, KLX_Done read and adjusted by the post-load step (to be
   // written back and read again), KLX_Error refused (a file that was opened
-  // leaves an empty model; a refused path touches nothing). The path must
-  // lie in a folder below the model area.
+  // leaves an empty model; a refused path touches nothing), KLX_Timeout
+  // called off through the gate. The path must lie in a folder below the
+  // model area.
   int KLX_XMLModelReadModelFile(const QString& path, const QString& modelName);
   // The parser and dispatcher of a read, on a path checked the same way.
   int KLX_XMLModelReadFile(const QString& path, const QString& modelName);
@@ -162,6 +183,9 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // stores can start on what is in before the whole file is.
   using SectionHook = std::function<void(const QString& element)>;
   void KLX_XMLModelSetSectionHook(SectionHook hook) { m_SectionHook = std::move(hook); }
+  // The gate the reads and writes of this reader hold on the facade (none:
+  // never called off). The section hook is called with the gate open.
+  void KLX_XMLModelSetReadGate(std::shared_ptr<KLX_XMLReadGate> gate) { m_Gate = std::move(gate); }
 
   // Called on the saving thread once for "NAME" and once for each section
   // writer of "DATA", with the element's name and the time its text took:
@@ -186,8 +210,17 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   friend class KLX_XMLFileHandler;
   int WriteCheckedFile(const QString& path, const QString& modelName);
   int ReadCheckedFile(const QString& path, const QString& modelName);
-  // The parser and dispatcher behind both reading doors.
-  int Parse(const QString& path, const QString& modelName);
+  // The file's bytes, checked for size and encoding (reported when not).
+  bool ReadBytes(const QString& path, QByteArray* bytes);
+  // The parser and dispatcher behind both reading doors: the facade
+  // emptied, then filled from `bytes`.
+  int Parse(const QByteArray& bytes, const QString& modelName);
+  // The gate taken (always without one); false once the read is called off.
+  bool EnterGate();
+  void LeaveGate();
+  // The section hook, with the gate open meanwhile; false when the read
+  // was called off then.
+  bool SectionDone(const QString& element);
   // The checked path of a file given whole; empty when it is refused.
   static QString CheckedPath(Access access, const QString& path);
   // A write needs the facade, a path and a model name; reports when not.
@@ -215,6 +248,9 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   std::atomic<int> m_Reads{0};
   SectionHook m_SectionHook;
   WriteHook m_WriteHook;
+  std::shared_ptr<KLX_XMLReadGate> m_Gate;
+  // The read under way was called off (its gate is no longer held).
+  bool m_CalledOff = false;
   // The save under way, while its body is built.
   KLX_XMLBodyPipe* m_Pipe = nullptr;
 };

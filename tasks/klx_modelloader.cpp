@@ -111,6 +111,9 @@ const CModelUnits kUnits[KLX_ModelLoader::kJobs] = {
 };
 #undef KLX_UNIT_ROW
 
+// Reading threads that have not ended, of every loader.
+std::atomic<int> g_ReadersAlive{0};
+
 QString Hex8(unsigned value) { return QStringLiteral("%1").arg(value, 8, 16, QChar('0')).toUpper(); }
 
 QString Now() { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss,zzz")); }
@@ -120,9 +123,35 @@ unsigned Le32(const unsigned char* p) {
 }
 }  // namespace
 
+// What a reading thread works with, kept alive by the thread as long as it runs.
+struct KLX_ModelLoader::ReadJob {
+  KLX_XMLFileHandler files{QStringLiteral("KLX_ModelLoader")};
+  std::shared_ptr<KLX_XMLReadGate> gate = std::make_shared<KLX_XMLReadGate>();
+  // The section after the functions has not come yet since theirs (the reading thread's own).
+  bool functionsSeen = false;
+};
+
+// The gate held for a scope, where taken.
+class KLX_ReadHold {
+ public:
+  explicit KLX_ReadHold(KLX_XMLReadGate& gate) : m_Gate(gate), m_Held(gate.Enter()) {}
+  ~KLX_ReadHold() {
+    if (m_Held) m_Gate.Leave();
+  }
+  KLX_ReadHold(const KLX_ReadHold&) = delete;
+  KLX_ReadHold& operator=(const KLX_ReadHold&) = delete;
+  explicit operator bool() const { return m_Held; }
+
+ private:
+  KLX_XMLReadGate& m_Gate;
+  const bool m_Held;
+};
+
 KLX_ModelLoader::KLX_ModelLoader(QObject* parent) : QObject(parent) { KLX_VornBaseCleanUp(); }
 
-KLX_ModelLoader::~KLX_ModelLoader() { JoinReader(); }
+KLX_ModelLoader::~KLX_ModelLoader() { StopReading(); }
+
+int KLX_ModelLoader::KLX_ModelLoaderReadersAlive() { return g_ReadersAlive; }
 
 void KLX_ModelLoader::KLX_ModelLoaderInitialize() {
   m_State = KLX_MODELLOADER_IDLE;
@@ -138,8 +167,6 @@ int KLX_ModelLoader::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* pro
     return KLX_Error;
   KLX_DataBaseTransmitterInitialize(protocol);
   KLX_ModelLoaderInitialize();
-  const int files = m_Files.KLX_XMLFileHandlerInitialize(db);
-  if (files != KLX_Ok) return files;
   return m_Checker.KLX_ModelCheckerInitialize(db, runtime);
 }
 
@@ -172,32 +199,49 @@ int KLX_ModelLoader::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, int
 }
 
 int KLX_ModelLoader::EndAfterRead(int result) {
+  if (!KLX_TaskResultIsFinal(result)) return result;
   // A late answer of the load has the form of answers the next task waits
   // for (the end's that of the binding configuration): coming after the
   // end, it would be taken as that task's. The load waits for it first.
-  if (result == KLX_Done && m_State != KLX_MODELLOADER_ENDING && m_Pending.LateOwed()) {
+  // The end reaches the task handler and the screens, which may clear the
+  // model or show it: the file's reader must have stopped writing into the
+  // stores by then, leaving them whole as read (or empty, had the read
+  // failed), never filling. The load waits for the read's end, up to its
+  // own deadline.
+  const bool late = result == KLX_Done && m_Pending.LateOwed();
+  const bool reading = m_ReadStage == ReadRunning;
+  if (m_State != KLX_MODELLOADER_ENDING && (late || (reading && !TimeIsUp()))) {
     m_EndResult = result;
     m_State = KLX_MODELLOADER_ENDING;
     m_EndingSinceMs = m_Clock->KLX_ClockNowMs();
     return KLX_Ok;
   }
-  // The end reaches the task handler and the screens, which may clear the
-  // model or show it: the file's reader must have stopped writing into the
-  // stores by then, leaving them whole as read (or empty, had the read
-  // failed), never filling.
-  if (KLX_TaskResultIsFinal(result)) JoinReader();
+  StopReading();
+  // A read that never ended (a card that hangs) was called off part way:
+  // nothing half read stays.
+  if (reading) m_Links.db->KLX_DataBaseManagerResetAllModelData();
   return result;
 }
 
 int KLX_ModelLoader::EndingStep() {
-  // Whatever comes meanwhile is no answer of the next task's: it waits.
-  m_Pending.PassOver(m_Update, KLX_AnswerKey());
+  if (IsReadNotice()) {
+    int generation = 0;
+    std::memcpy(&generation, m_Update.data + 1, sizeof(generation));
+    if (generation == m_ReadGeneration && m_Update.data[0] == kReadEnded && m_ReadStage == ReadRunning) {
+      StopReading();
+      m_ReadStage = ReadDone;
+    }
+  } else {
+    // Whatever comes meanwhile is no answer of the next task's: it waits.
+    m_Pending.PassOver(m_Update, KLX_AnswerKey());
+  }
+  if (m_ReadStage == ReadRunning) return TimeIsUp() ? m_EndResult : int(KLX_Ok);
   if (m_Pending.LateOwed() && m_Clock->KLX_ClockNowMs() - m_EndingSinceMs < KLX_VornBaseGetTimeout()) return KLX_Ok;
   return m_EndResult;
 }
 
 int KLX_ModelLoader::KLX_VornBaseCleanUp() {
-  JoinReader();
+  StopReading();
   m_ReadStage = ReadIdle;
   m_EarlyFunctions = false;
   m_Prepared = PreparedUnit();
@@ -213,10 +257,12 @@ int KLX_ModelLoader::KLX_VornBaseCleanUp() {
 }
 
 int KLX_ModelLoader::KLX_ModelLoaderHandleProgress() {
-  // Before the sensor notices: with them coming all the time the wait must still end.
+  // Before the sensor notices: with them coming all the time the waits
+  // must still end. Each of them restarts the engine's time-out, which then
+  // never comes: the load's deadline is looked at on every record.
   if (m_State == KLX_MODELLOADER_ENDING) return EndingStep();
-  if (m_Update.para == kSensorNotice && m_Update.data[0] == 0 && m_Update.data[1] == 0) return KLX_Ok;
   if (PastDeadline()) return GiveUp();
+  if (m_Update.para == kSensorNotice && m_Update.data[0] == 0 && m_Update.data[1] == 0) return KLX_Ok;
   // A late answer to a request asked before: the load goes on where it is.
   if (m_Pending.PassOver(m_Update, Awaited())) return KLX_Ok;
   int result;
@@ -343,71 +389,109 @@ int KLX_ModelLoader::KLX_MODELLOADER_START_RESP_Step() {
   }
   if (status != kStatusOk) return try2reload_all_model();
   KLX_VornBaseResetErrorCount();
-  return StartReading();
+  return StartReading(false);
 }
 
 // ---- the file read beside the load ---------------------------------------------------------
 
-int KLX_ModelLoader::StartReading() {
-  JoinReader();
+int KLX_ModelLoader::StartReading(bool fast) {
+  StopReading();
   const int generation = ++m_ReadGeneration;
   {
     QMutexLocker lock(&m_ReadMutex);
     m_ReadResult = KLX_Error;
+    m_ReadPosted = false;
     m_FunctionSnapshot.clear();
     m_SnapshotTaken = false;
   }
   m_EarlyFunctions = false;
   m_Prepared = PreparedUnit();
   m_ReadStage = ReadRunning;
+  m_ReadFast = fast;
   m_State = KLX_MODELLOADER_READING;
-  KLX_DataBaseManager* db = m_Links.db;
-  // On the reading thread: once the section after the functions is in, the
-  // functions are as the file has them (for a file of this board); their
-  // images are taken there, before later sections go on.
-  auto functionsSeen = std::make_shared<bool>(false);
-  const auto takeFunctions = [this, db, generation, functionsSeen](const QString& element) {
-    if (element == QLatin1String("FUNCTION")) {
-      *functionsSeen = true;
-      return;
-    }
-    // Once per read: a corrected file read again brings its functions twice.
-    if (!*functionsSeen || m_SnapshotTaken) return;
-    *functionsSeen = false;
-    QVector<QPair<int, QByteArray>> images;
-    const CModelUnits& unit = kUnits[KLX_VornTask::KLX_TASK_PARA_MODEL_Function];
-    unsigned char buffer[1000];
-    for (int i = 0; i < unit.count(db); ++i) {
-      if (unit.used(db, i) != 1) continue;
-      const int length = unit.image(db, i, buffer);
-      images.append({i, length > 0 ? QByteArray(reinterpret_cast<const char*>(buffer), length) : QByteArray()});
-    }
+  auto job = std::make_shared<ReadJob>();
+  job->files.KLX_XMLFileHandlerInitialize(m_Links.db);
+  job->files.Model().KLX_XMLModelSetReadGate(job->gate);
+  // The job holds its file handler, which holds this hook: a plain pointer
+  // back, or the job would hold itself.
+  ReadJob* own = job.get();
+  job->files.Model().KLX_XMLModelSetSectionHook([this, own, fast, generation, hook = m_ReadHook](const QString& element) {
     {
-      QMutexLocker lock(&m_ReadMutex);
-      m_FunctionSnapshot = images;
-      m_SnapshotTaken = true;
+      const KLX_ReadHold hold(*own->gate);
+      if (!hold) return;
+      if (!fast) TakeFunctions(element, &own->functionsSeen, generation);
     }
-    PostReadNotice(kFunctionsIn, generation);
-  };
-  m_Files.Model().KLX_XMLModelSetSectionHook([this, takeFunctions](const QString& element) {
-    takeFunctions(element);
-    if (m_ReadHook) m_ReadHook(element);
+    if (hook) hook(element);
   });
-  m_Reader = std::thread([this, generation] {
-    const int result = KLX_ModelLoader_ReadOut_ModelFile();
+  m_Read = job;
+  ++g_ReadersAlive;
+  m_Reader = std::thread([this, job, generation, name = m_ModelName, folder = m_ModelFolder,
+                          type = m_ModelType]() mutable {
+    const int result = job->files.KLX_XMLFileHandlerReadModelFile(name + QStringLiteral(".xml"), name, type, folder);
     {
-      QMutexLocker lock(&m_ReadMutex);
-      m_ReadResult = result;
+      // Called off, the loader may be gone: nothing of it is touched.
+      const KLX_ReadHold hold(*job->gate);
+      if (hold) {
+        {
+          QMutexLocker lock(&m_ReadMutex);
+          m_ReadResult = result;
+          m_ReadBytes = job->files.KLX_XMLFileHandlerLastReadBytes();
+          m_ReadPosted = true;
+        }
+        PostReadNotice(kReadEnded, generation);
+        ++m_ReadsEnded;
+      }
     }
-    PostReadNotice(kReadEnded, generation);
-    ++m_ReadsEnded;
+    job.reset();
+    --g_ReadersAlive;
   });
   return KLX_Ok;
 }
 
-void KLX_ModelLoader::JoinReader() {
-  if (m_Reader.joinable()) m_Reader.join();
-  m_Files.Model().KLX_XMLModelSetSectionHook({});
+void KLX_ModelLoader::TakeFunctions(const QString& element, bool* functionsSeen, int generation) {
+  // Once the section after the functions is in, the functions are as the
+  // file has them (for a file of this board); their images are taken here,
+  // before later sections go on.
+  if (element == QLatin1String("FUNCTION")) {
+    *functionsSeen = true;
+    return;
+  }
+  // Once per read: a corrected file read again brings its functions twice.
+  if (!*functionsSeen || m_SnapshotTaken) return;
+  *functionsSeen = false;
+  QVector<QPair<int, QByteArray>> images;
+  const CModelUnits& unit = kUnits[KLX_VornTask::KLX_TASK_PARA_MODEL_Function];
+  unsigned char buffer[sizeof(m_SendBuffer)];
+  for (int i = 0; i < unit.count(m_Links.db); ++i) {
+    if (unit.used(m_Links.db, i) != 1) continue;
+    const int length = unit.image(m_Links.db, i, buffer);
+    images.append({i, length > 0 ? QByteArray(reinterpret_cast<const char*>(buffer), length) : QByteArray()});
+  }
+  {
+    QMutexLocker lock(&m_ReadMutex);
+    m_FunctionSnapshot = images;
+    m_SnapshotTaken = true;
+  }
+  PostReadNotice(kFunctionsIn, generation);
+}
+
+void KLX_ModelLoader::StopReading() {
+  if (!m_Read) return;
+  // Once the gate is shut the reader touches neither the stores nor the
+  // loader: it may be left to end by itself.
+  m_Read->gate->Stop();
+  bool posted;
+  {
+    QMutexLocker lock(&m_ReadMutex);
+    posted = m_ReadPosted;
+  }
+  if (posted) {
+    m_Reader.join();
+  } else {
+    m_Reader.detach();
+    ++m_ReadsEnded;
+  }
+  m_Read.reset();
 }
 
 void KLX_ModelLoader::PostReadNotice(int stage, int generation) {
@@ -443,13 +527,14 @@ int KLX_ModelLoader::ReadNotice() {
     m_EarlyFunctions = true;
     return KLX_MODELLOADER_TRANSFER_UNIT_HEADER_Step();
   }
-  JoinReader();
+  StopReading();
   m_ReadStage = ReadDone;
   int read;
   {
     QMutexLocker lock(&m_ReadMutex);
     read = m_ReadResult;
   }
+  if (m_ReadFast) return FastStartRead(read);
   if (read != KLX_Ok) {
     SendStop();
     m_Links.db->KLX_DataBaseManagerResetAllModelData();
@@ -521,8 +606,10 @@ int KLX_ModelLoader::AfterEarlyFunctions() {
 
 bool KLX_ModelLoader::RetryFromStart() { return ++m_Retries > KLX_VornBaseGetMaxErrorCount(); }
 
-bool KLX_ModelLoader::PastDeadline() const {
-  if (m_Task.paraint3 == KLX_VornTask::KLX_TASK_PARA_TRIM_MODIFY || m_State == KLX_MODELLOADER_IDLE) return false;
+bool KLX_ModelLoader::PastDeadline() const { return m_State != KLX_MODELLOADER_IDLE && TimeIsUp(); }
+
+bool KLX_ModelLoader::TimeIsUp() const {
+  if (m_Task.paraint3 == KLX_VornTask::KLX_TASK_PARA_TRIM_MODIFY) return false;
   // Every try of the load with its full time-out, counted from the start.
   const qint64 limit = qint64(KLX_VornBaseGetTimeout()) * (KLX_VornBaseGetMaxErrorCount() + 1);
   return m_Clock->KLX_ClockNowMs() - m_StartMs >= limit;
@@ -533,11 +620,6 @@ int KLX_ModelLoader::GiveUp() {
   m_State = KLX_MODELLOADER_IDLE;
   KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
   return KLX_Timeout;
-}
-
-int KLX_ModelLoader::KLX_ModelLoader_ReadOut_ModelFile() {
-  return m_Files.KLX_XMLFileHandlerReadModelFile(m_ModelName + QStringLiteral(".xml"), m_ModelName, m_ModelType,
-                                                 m_ModelFolder);
 }
 
 void KLX_ModelLoader::KLX_ModelLoader_GenerateJobList() {
@@ -786,7 +868,7 @@ void KLX_ModelLoader::KLX_ModelLoader_SetDataAfterLoad() {
 
 QString KLX_ModelLoader::ModelFileText() const {
   const QString path = m_ModelFolder.isEmpty() ? m_ModelName : m_ModelFolder + QLatin1Char('/') + m_ModelName;
-  return path + QStringLiteral(".xml (") + QString::number(m_Files.KLX_XMLFileHandlerLastReadBytes());
+  return path + QStringLiteral(".xml (") + QString::number(m_ReadBytes);
 }
 
 void KLX_ModelLoader::KLX_ModelLoader_Load_Final_Data(bool fast) {
@@ -805,10 +887,13 @@ void KLX_ModelLoader::KLX_ModelLoader_Load_Final_Data(bool fast) {
 int KLX_ModelLoader::KLX_VornBaseTimeout() { return EndAfterRead(TimeoutStep()); }
 
 int KLX_ModelLoader::TimeoutStep() {
-  // The file is being read: nothing was asked of the controller.
-  if (m_State == KLX_MODELLOADER_READING) return KLX_RestartTimer;
-  // Loaded: a late answer that did not come in a time-out is let go.
-  if (m_State == KLX_MODELLOADER_ENDING) return m_EndResult;
+  // The file is being read: nothing was asked of the controller. A read
+  // that never ends (a card that hangs) ends the load at its deadline.
+  if (m_State == KLX_MODELLOADER_READING) return TimeIsUp() ? GiveUp() : int(KLX_RestartTimer);
+  // Loaded: a late answer that did not come in a time-out is let go; the
+  // read is waited for up to the deadline.
+  if (m_State == KLX_MODELLOADER_ENDING)
+    return m_ReadStage == ReadRunning && !TimeIsUp() ? int(KLX_RestartTimer) : m_EndResult;
   KLX_VornBaseIncErrorCount();
   qInfo(" Model loader state in TIMEOUT handler: %d", m_State);
   const bool trimCopy = m_State == KLX_TRIM_MODIFY_FREEZE_CONTROLS_RESP_NEWTRIMS ||
@@ -824,9 +909,10 @@ int KLX_ModelLoader::TimeoutStep() {
       return KLX_Timeout;
     }
     SendStop();
-    // Cleared once the read beside the load has ended: it would fill the
-    // stores again after the clearing.
-    JoinReader();
+    // Cleared once the read beside the load writes no more: it would fill
+    // the stores again after the clearing.
+    StopReading();
+    m_ReadStage = ReadIdle;
     m_Links.db->KLX_DataBaseManagerResetAllModelData();
     KLXErrorHandler.RegisterError(kErrRetries, kRetriesText);
     return KLX_Timeout;
@@ -904,7 +990,13 @@ int KLX_ModelLoader::KLX_MODELLOADER_FASTSTART_CRC_RESP_Step() {
   }
   m_ControlsLocked = true;
   m_Links.db->KLX_DataBaseManagerGetSet_ControlsLocked(true, AtomicDirSet);
-  if (KLX_ModelLoader_ReadOut_ModelFile() != KLX_Ok) {
+  // Read beside the load as a normal load's file, so that a card that
+  // hangs holds neither the engine nor the load beyond its deadline.
+  return StartReading(true);
+}
+
+int KLX_ModelLoader::FastStartRead(int read) {
+  if (read != KLX_Ok) {
     m_Links.db->KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
     SendStop();
     m_Links.db->KLX_DataBaseManagerResetAllModelData();

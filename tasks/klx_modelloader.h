@@ -13,6 +13,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "frame/klx_clock.h"
@@ -50,8 +51,9 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
     KLX_TRIM_MODIFY_UNFREEZE_CONTROLS_RESP_DONE = 15,
     // Waiting for the model file, which is read beside the load (no message awaited).
     KLX_MODELLOADER_READING = 16,
-    // Loaded; an answer to a request asked again after a time-out is still
-    // on its way and is waited for (at most one time-out) before the end.
+    // Ended, the end held back: an answer to a request asked again after a
+    // time-out is still on its way (waited for at most one time-out), or
+    // the file's read has not ended yet (waited for up to the deadline).
     KLX_MODELLOADER_ENDING = 17,
   };
   static constexpr int kJobs = 12;
@@ -77,9 +79,13 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // Tests: the reads of the file begun so far, counted on the engine thread
   // before the reading thread starts, and those ended, counted on the
   // reading thread once its last notice is with the engine (after the
-  // backup copy the read makes): equal, no read is under way.
+  // backup copy the read makes), or on the engine thread when the load
+  // lets a read go unfinished: equal, no read is under way.
   int KLX_ModelLoaderReadsBegun() const { return m_ReadGeneration; }
   int KLX_ModelLoaderReadsEnded() const { return m_ReadsEnded; }
+  // Tests: reading threads of every loader that have not ended yet, those
+  // a load let go included.
+  static int KLX_ModelLoaderReadersAlive();
 
  private:
   void KLX_ModelLoaderInitialize();
@@ -112,21 +118,29 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   int next_try_on_error(const QString& text);
   void KLX_ModelLoader_GenerateJobList();
   void KLX_ModelLoader_Calculate_Percent();
-  int KLX_ModelLoader_ReadOut_ModelFile();
   void KLX_ModelLoader_SetDataAfterLoad();
   void KLX_ModelLoader_Load_Final_Data(bool fast);
 
   // The file is read on a thread of its own while the load goes on: the
   // functions go out as soon as their section is in, the other kinds once
-  // the whole file is. A notice of the reader's progress reaches the task as
-  // its own update record.
-  int StartReading();
-  void JoinReader();
+  // the whole file is (a fast start waits for all of it). A notice of the
+  // reader's progress reaches the task as its own update record.
+  int StartReading(bool fast);
+  // The read ends here: its thread is joined once its end is told, else it
+  // is called off, writes nothing more into the stores and ends on what it
+  // owns whenever the card lets it.
+  void StopReading();
   // `result`, once the reader has ended where it ends the task; a load
-  // that ended well first waits out its own late answers.
+  // that ended well first waits out its own late answers. A read still
+  // under way at the load's deadline is called off and the stores cleared.
   int EndAfterRead(int result);
-  // Whether the late answers have come, or the wait has lasted a time-out.
+  // Whether the late answers have come, or the wait has lasted a time-out,
+  // and the read has ended or the load's time is up.
   int EndingStep();
+  // The section hook of a read: the functions' images once their section is in.
+  void TakeFunctions(const QString& element, bool* functionsSeen, int generation);
+  // The fast start once its read has ended.
+  int FastStartRead(int read);
   int TimeoutStep();
   void PostReadNotice(int stage, int generation);
   bool IsReadNotice() const;
@@ -138,6 +152,7 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   // them the load ends with its time-out result, the model as it was read.
   bool RetryFromStart();
   bool PastDeadline() const;
+  bool TimeIsUp() const;
   int GiveUp();
   // Fast start and trim copy.
   int KLX_ModelLoader_GET_CRC_BY_FASTSTART();
@@ -174,7 +189,6 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
   int m_CrcPartRequested = 0;
   bool m_ControlsLocked = false;
   KLX_TaskLinks m_Links;
-  KLX_XMLFileHandler m_Files{QStringLiteral("KLX_ModelLoader")};
   KLX_ModelChecker m_Checker;
   QString m_ModelName;
   QString m_ModelFolder;
@@ -191,15 +205,23 @@ class KLX_ModelLoader : public QObject, public KLX_VornBase {
     QByteArray image;
   };
   PreparedUnit m_Prepared;
-  // The file read beside the load.
+  // The file read beside the load. What the reading thread works with (its
+  // file handler, the gate it holds on the stores) it owns with the loader,
+  // so that a read called off finds it however late it goes on; whatever
+  // of the loader's it touches, it touches holding the gate.
+  struct ReadJob;
   enum ReadStage { ReadIdle, ReadRunning, ReadDone };
+  std::shared_ptr<ReadJob> m_Read;
   std::thread m_Reader;
   KLX_XMLModel::SectionHook m_ReadHook;
   int m_ReadStage = ReadIdle;
+  bool m_ReadFast = false;
   std::atomic<int> m_ReadGeneration{0};
   std::atomic<int> m_ReadsEnded{0};
   QMutex m_ReadMutex;  // the reader's results below, until its notice is taken
   int m_ReadResult = KLX_Error;
+  qint64 m_ReadBytes = 0;
+  bool m_ReadPosted = false;  // its end is told: the thread ends at once
   QVector<QPair<int, QByteArray>> m_FunctionSnapshot;  // index and image of each used function
   bool m_SnapshotTaken = false;
   // The function job runs from the snapshot, started before the read ended.

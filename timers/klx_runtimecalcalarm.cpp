@@ -7,7 +7,6 @@
 #include "model/engine/kl_engine.h"
 #include "model/klx_databasemanager.h"
 #include "model/klx_functionalcalculation.h"
-#include "telemetry/klx_guitelemetrie.h"
 #include "timers/klx_voicealarm.h"
 
 namespace {
@@ -180,14 +179,11 @@ int KLX_RuntimeCalcAlarm::KLX_RuntimeCalcAlarmCalculateAlarms(const Slot& s, boo
     if (m_ValueIndex < 0 || m_ValueIndex >= Board::m_Instance->TimerCountMax() || m_ValueIndex != timer) return 1;
     m_SlotValue = db.KLX_DataBaseManagerTimerGetSet_ValueCurrent(timer, 0, R);
     m_StopValue = db.KLX_DataBaseManagerTimerGetSet_ValueStop(timer, 0, R);
-    // The red limit of a timer widget is where its timer stops. Kept in step
-    // here on every pass, it is no change of the pilot's: the model is not
-    // marked for it (a start on a file that holds another limit would
-    // otherwise write the file again).
-    KLX_GUITelemetrie* pages = db.KLX_DataBaseManagerGUITelemetrieStore();
-    if (!pages) return kSlotEnd;
+    // The red limit of a timer widget is where its timer stops, kept in
+    // step here on every pass without marking the model.
     const int redAbove =
-        pages->KLX_GUITelemetrieGetSet_Element_Slave_RedAlertAbove(s.page, s.element, s.data, s.value, m_StopValue / 1000, W);
+        db.KLX_DataBaseManagerGUITelemetrieKeep_TimerRedLimit(s.page, s.element, s.data, s.value, m_StopValue / 1000);
+    if (redAbove == KLX_Error) return kSlotEnd;
     const int yellowAbove = db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertAbove(s.page, s.element, s.data, s.value, 0, R);
     KLX_RuntimeCalcAlarmCalculateAlarmTimer(s, timer, yellowAbove, redAbove);
     return kSlotEnd;

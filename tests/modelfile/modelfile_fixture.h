@@ -196,3 +196,18 @@ inline void CheckSectionLoad() {
   QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x41500} + codes);
   if (result == KLX_Ok) QCOMPARE(probe(fx.db), probed);
 }
+
+// The files of the model folder other than "Glider.xml" that are not a
+// save's temporary file ("Glider.xml.XXXXXX"), and how many of those there are.
+inline QStringList Strangers(int* leftovers) {
+  const QRegularExpression temporary(QStringLiteral("^Glider\\.xml\\.[A-Za-z0-9]{6}$"));
+  QStringList strangers;
+  *leftovers = 0;
+  for (const QString& name : QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden)) {
+    if (temporary.match(name).hasMatch())
+      ++*leftovers;
+    else if (name != QLatin1String("Glider.xml"))
+      strangers << name;
+  }
+  return strangers;
+}

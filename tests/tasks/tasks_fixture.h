@@ -102,6 +102,10 @@ struct TaskRig : LinkRig {
   // The threads on `clock`: the task engine, the simulator's writer, and
   // the GUI command thread when it is up.
   int waiters = 2;
+  // The files' saver waits on a clock nobody steps: its period never lands
+  // in the middle of a case, which asks for a save where it wants one (or
+  // puts the saver on a clock of its own).
+  KLX_ManualClock saverClock;
 
   explicit TaskRig(bool gui = false) {
     linkOnClock = false;
@@ -109,7 +113,9 @@ struct TaskRig : LinkRig {
     guiUp = gui;
     waiters = gui ? 3 : 2;
     sim.SetStreaming(false);
+    db.KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverSetClock(&saverClock);
   }
+  ~TaskRig() override { db.KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverSetClock(nullptr); }
   bool Start() { return UpOnBus(WithControllers); }
 
   KLX_VornHandler& Vorn() { return vorn; }

@@ -32,7 +32,7 @@ class EngineTest : public QObject {
     r.ToNormalMode();
     r.StartProcessing();
     QCOMPARE(r.Vorn().KLX_VornHandlerQueueProcessTask(Capture()), int(KLX_Ok));
-    QTRY_COMPARE_WITH_TIMEOUT(scripted.Starts(), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(scripted.Starts(), 1, TaskRig::kHangMs);
     // Idle passes of 50 ms count the delay; the 100th queues it, the next starts it.
     QVERIFY(r.Run(5049));
     QCOMPARE(scripted.Starts(), 1);
@@ -77,7 +77,7 @@ class EngineTest : public QObject {
     request.task = task;
     request.timeout = 2000;
     QCOMPARE(r.Vorn().KLX_VornHandlerQueueProcessTask(request), int(KLX_Ok));
-    QTRY_VERIFY_WITH_TIMEOUT(errors.Has(code), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(errors.Has(code), TaskRig::kHangMs);
     QCOMPARE(errors.TakeReports(), (QList<QPair<unsigned, QString>>{{code, text}}));
     QCOMPARE(scripted.Starts(), 0);
     QCOMPARE(r.Vorn().KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE));

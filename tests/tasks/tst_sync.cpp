@@ -95,15 +95,15 @@ class SyncTest : public QObject {
     }
 
     // Stored before the chain goes on.
-    QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), boot, 3000);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.vorn.KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetBootStatus(0, AtomicDirGet), boot, TaskRig::kHangMs);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.vorn.KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE), TaskRig::kHangMs);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_TransceiverState(0, AtomicDirGet), transceiver);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_StickState(0, AtomicDirGet), stick);
     QCOMPARE(rig.db.KLX_DataBaseManagerVornTransAppGetVersion(), QString("3.7"));
     QCOMPARE(rig.db.KLX_DataBaseManagerVornStickAppGetVersion(), QString("2.9"));
     QCOMPARE(rig.db.KLX_DataBaseManagerSerialStickGet(), QString::number(0x12345678));
     QCOMPARE(rig.runtime.KLX_GetDirectionOfControls(), 0x80000005u);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), phase, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet), phase, TaskRig::kHangMs);
     QCOMPARE(rig.vorn.KLX_VornHandlerGetMode(), mode);
     // A pending update is installed on a clean slate, and a refused load
     // leaves no model: nothing is saved.
@@ -125,16 +125,16 @@ class SyncTest : public QObject {
     r.sim.TransceiverController().Answers().Set(SimRequestTransceiverSync, CSimAnswerKnobs{0, true, false, 1});
     r.StartProcessing();
     QCOMPARE(r.Vorn().KLX_VornHandlerStartVorn(), int(KLX_Ok));
-    QTRY_COMPARE_WITH_TIMEOUT(r.sim.Received(SimRequestTransceiverSync), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.sim.Received(SimRequestTransceiverSync), 1, TaskRig::kHangMs);
     for (int sent = 1; sent <= 4; ++sent) {
       QVERIFY(r.Run(1999));
       QVERIFY(r.Flushed());
       QCOMPARE(r.sim.Received(SimRequestTransceiverSync), sent);
       QCOMPARE(r.Phase(), int(VT::KLX_PHASE_SYNC));
       QVERIFY(r.Run(1));
-      if (sent < 4) QTRY_COMPARE_WITH_TIMEOUT(r.sim.Received(SimRequestTransceiverSync), sent + 1, 3000);
+      if (sent < 4) QTRY_COMPARE_WITH_TIMEOUT(r.sim.Received(SimRequestTransceiverSync), sent + 1, TaskRig::kHangMs);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), int(VT::KLX_PHASE_ERROR), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), int(VT::KLX_PHASE_ERROR), TaskRig::kHangMs);
     QVERIFY(r.Flushed());
     QCOMPARE(r.SyncRequests(), (QList<int>{4, 0, 0}));
     QCOMPARE(errors.TakeReports(), (QList<QPair<unsigned, QString>>{{kSyncRetries, "sync went wrong after retries"}}));
@@ -205,7 +205,7 @@ class SyncTest : public QObject {
     book.Set(request, CSimAnswerKnobs{delay, silent, refuse, answerFrom});
     r.StartProcessing();
     QCOMPARE(r.Vorn().KLX_VornHandlerStartVorn(), int(KLX_Ok));
-    QTRY_VERIFY_WITH_TIMEOUT(r.sim.Received(request) >= 1, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.Received(request) >= 1, TaskRig::kHangMs);
     if (interject) {
       QVERIFY(r.Flushed());
       r.sim.Send(CSimControllers::Transceiver, 114, QByteArray(1, '\x01'));
@@ -214,7 +214,7 @@ class SyncTest : public QObject {
       QVERIFY(r.Flushed());
       QVERIFY(r.Run(ms));
     }
-    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), phase, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), phase, TaskRig::kHangMs);
     QTRY_COMPARE_WITH_TIMEOUT(r.Vorn().KLX_VornHandlerGetState(),
                               int(phase == VT::KLX_PHASE_ERROR ? KLX_VornStateMachine::KLX_VORN_STATE_SYNC
                                                                : KLX_VornStateMachine::KLX_VORN_STATE_IDLE),

@@ -5,6 +5,10 @@
 #include <atomic>
 #include <QTextCodec>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "frame/klx_board.h"
 #include "model/engine/kl_engine.h"
 #include "tasks_load/tasks_load_fixture.h"
@@ -41,6 +45,46 @@ QList<unsigned> Failures(VornErrorWatch& errors) {
     if (VornErrorWatch::IsFailure(code) && code != kRuntimeStarted && code != kRuntimeStopped) out << code;
   return out;
 }
+
+// No reading thread of any loader is left: a read held by a case has ended.
+bool NoReaderLeft() {
+  return QTest::qWaitFor([] { return KLX_ModelLoader::KLX_ModelLoaderReadersAlive() == 0; }, kHangMs);
+}
+
+// A model file on a card that hangs: a pipe in the file's place, which the
+// read opens and then waits on for bytes that never come, until the pipe's
+// other end is closed.
+class HangingFile {
+ public:
+  explicit HangingFile(const QString& path) : m_Path(path) {
+    QFile::remove(path);
+    m_Made = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+  }
+  ~HangingFile() { Release(Take()); }
+  HangingFile(const HangingFile&) = delete;
+  HangingFile& operator=(const HangingFile&) = delete;
+  // A read has opened the file and waits for its bytes.
+  bool Held() {
+    return m_Made && QTest::qWaitFor([this] {
+             m_Fd = ::open(QFile::encodeName(m_Path).constData(), O_WRONLY | O_NONBLOCK);
+             return m_Fd >= 0;
+           }, kHangMs);
+  }
+  int Take() {
+    const int fd = m_Fd;
+    m_Fd = -1;
+    return fd;
+  }
+  // The read held by `fd` goes on: the file has ended.
+  static void Release(int fd) {
+    if (fd >= 0) ::close(fd);
+  }
+
+ private:
+  QString m_Path;
+  bool m_Made = false;
+  int m_Fd = -1;
+};
 
 CSimMessage Find(const QList<CSimMessage>& all, int id) {
   for (const CSimMessage& m : all)
@@ -666,11 +710,14 @@ void recoveryPaths() {
     QCOMPARE(r.Trace(), trace);
     QCOMPARE(model(), whole);
     QCOMPARE(Failures(errors), QList<unsigned>{code});
+    // The read called off at the last time-out has left the hook.
+    QVERIFY(NoReaderLeft());
   }
 
-  // The engine stopped (the switch-off) while the file is read: the stop
-  // returns only once the reader has left the stores, which are freed next.
-  void theEngineStopWaitsForTheReader() {
+  // The engine stopped (the switch-off) while the file is read: once the
+  // stop returns the reader writes nothing more into the stores, which are
+  // freed next, however long the card keeps it.
+  void theEngineStopLeavesTheStoresToItself() {
     LoadRig r;
     // Gone before the rig: a reader left running still finds the engine.
     KLX_ModelLoader loader;
@@ -678,23 +725,111 @@ void recoveryPaths() {
     VornErrorWatch errors;
     errors.Expect({kRuntimeStarted, kRuntimeStopped});
     QVERIFY(r.SaveModel("Glider"));
+    const int cleared = r.Db().KLX_DataBaseManagerSpecialSwitchGetSet_Value(0, 0, AtomicDirGet, false);
     loader.KLX_ModelLoaderSetClock(&r.clock);
-    std::atomic<bool> held{false}, stopping{false}, left{false};
+    std::atomic<bool> held{false}, stopped{false};
     loader.KLX_ModelLoaderSetReadHook([&](const QString& element) {
       if (element != QLatin1String("TRIM")) return;
       held = true;
       QDeadlineTimer deadline(kHangMs);
-      while (!stopping && !deadline.hasExpired()) QThread::msleep(1);
-      // Still in the stores a little after the stop was asked for.
-      QThread::msleep(50);
-      left = true;
+      while (!stopped && !deadline.hasExpired()) QThread::msleep(1);
     });
     r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornSetTaskObject(VT::KLX_TASK_MOD_LOAD, &loader);
     r.QueueLoad("Glider");
     QTRY_VERIFY_WITH_TIMEOUT(held, kHangMs);
-    stopping = true;
     r.Vorn().KLX_VornHandlerEngine().KLX_ProcessVornStop();
-    QVERIFY(left);
+    stopped = true;
+    QVERIFY(NoReaderLeft());
+    // The special switches come after the trims: never read in.
+    QCOMPARE(r.Db().KLX_DataBaseManagerSpecialSwitchGetSet_Value(0, 0, AtomicDirGet, false), cleared);
+  }
+
+  // A card that hangs while the model file is read (at a start-up, with
+  // the transceiver's sensor notices coming every 10 s, so that no time-out
+  // of the load comes; or at a fast start, its time-outs coming): the load
+  // ends at its deadline, all its tries' time from its start (60 s and 4 s),
+  // the controller is told to stop, nothing of the model stays, the start
+  // goes on and names the model as not loaded, and the engine takes the
+  // next task. The read, let go once the loader is gone, ends on what it
+  // owns.
+  void aReadThatNeverEndsEndsTheLoadAtItsDeadline_data() {
+    QTest::addColumn<bool>("fast");
+    QTest::addColumn<QString>("trace");
+    QTest::newRow("start-up load, sensor notices") << false << "S X";
+    QTest::newRow("fast start, time-outs") << true << "P0 P1 X";
+  }
+  void aReadThatNeverEndsEndsTheLoadAtItsDeadline() {
+    QFETCH(bool, fast);
+    QFETCH(QString, trace);
+    int late = -1;
+    QString root;
+    {
+      LoadRig r;
+      root = r.link.root.Path();
+      VornErrorWatch errors;
+      errors.Expect({kRuntimeStarted, kRuntimeStopped, kRetries});
+      KLX_DataBaseManager& db = r.Db();
+      if (fast) {
+        QVERIFY(r.Up());
+        QVERIFY(r.Loaded());
+        db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, AtomicDirSet);
+      } else {
+        QVERIFY(r.Start());
+        QCOMPARE(r.files.KLX_XMLFileHandlerInitialize(&db), int(KLX_Ok));
+        QVERIFY(r.SaveModel("Glider"));
+      }
+      QVERIFY(r.SaveModel("Other", QString(), [](KLX_DataBaseManager& d) {
+        d.KLX_DataBaseManagerFunctionGetSet_IsUsed(1, 1, AtomicDirSet, false);
+      }));
+      // Declared after the rig: a case that fails lets the read go before the rig goes.
+      HangingFile file(root + "/Vorn/Model/Plane/Glider.xml");
+      errors.Clear();
+      r.Mark();
+      if (fast) {
+        // A time-out of 1 s: the load's time is up after 4 s.
+        r.QueueLoad("Glider", true, QString(), 1000);
+      } else {
+        // As read from "Vornstate.xml" at the start.
+        db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet, false);
+        db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(1, AtomicDirSet, false);
+        r.link.runtime.KLX_RuntimeDatabaseManagerGetSet_PwrPinAtStart(1, true);
+        r.StartProcessing();
+        QCOMPARE(r.Vorn().KLX_VornHandlerStartVorn(), int(KLX_Ok));
+      }
+      QVERIFY(file.Held());
+      QCOMPARE(r.Trace(), trace.chopped(2));
+      const QByteArray notice(2, '\0');
+      for (int step = 0; step < (fast ? 4 : 6); ++step) {
+        if (!fast) r.sim.Send(CSimControllers::Transceiver, SimTransceiverTelemetryStatus, notice);
+        QVERIFY(r.Settled());
+        QVERIFY(r.Run(fast ? 1000 : 10000));
+      }
+      if (!fast) r.sim.Send(CSimControllers::Transceiver, SimTransceiverTelemetryStatus, notice);
+      QTRY_COMPARE_WITH_TIMEOUT(r.Trace(), trace, kHangMs);
+      QVERIFY(r.Idle());
+      QCOMPARE(Failures(errors), QList<unsigned>{kRetries});
+      QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_IsUsed(0, 0, AtomicDirGet, false), 0);
+      if (!fast) {
+        QCOMPARE(r.Phase(), int(VT::KLX_PHASE_SYSTEM_UP));
+        QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetFailedFile(), QString("/Vorn/Model/Plane/Glider.xml"));
+        QCOMPARE(db.KLX_DataBaseManagerGetSetModelLoadState(0, AtomicDirGet), int(VT::KLX_MODELLLOAD_STATUS_NOTVALID));
+      }
+      // The next task: another model loads while the read still hangs.
+      const int loads = r.sim.TransceiverController().Seen().loadsEnded;
+      r.QueueLoad("Other");
+      QTRY_COMPARE_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded, loads + 1, kHangMs);
+      QVERIFY(r.Idle());
+      QCOMPARE(db.KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Other"));
+      QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_IsUsed(1, 0, AtomicDirGet, false), 1);
+      QCOMPARE(r.sim.TransceiverController().HeldChecksum(), db.KLX_DataBaseManagerCalculateModelCRC(false));
+      QVERIFY(r.Flushed());
+      late = file.Take();
+    }
+    QVERIFY(late >= 0);
+    HangingFile::Release(late);
+    QVERIFY(NoReaderLeft());
+    // Nothing was written where the card was.
+    QVERIFY(!QFileInfo::exists(root));
   }
 
   // The trims are copied with the controls frozen: freeze, the pause, release.

@@ -313,7 +313,7 @@ class BindCalNewTest : public QObject {
 
     const int writes = db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites();
     saver.saver->KLX_XMLFileSaverForceModelFileSave(false);
-    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites() > writes, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(db.KLX_DataBaseManagerXMLFileHandlerPtr()->Model().KLX_XMLModelWrites() > writes, TaskRig::kHangMs);
     QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
     QVERIFY(QFile::exists(s.r.link.root.Path() + placed + QString::fromUtf8("/Möwe.xml")));
     QCOMPARE(s.Failures(), QList<unsigned>{});

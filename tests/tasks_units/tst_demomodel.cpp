@@ -151,7 +151,7 @@ class DemoModelTest : public QObject {
     db.KLX_DataBaseManagerResetAllModelData();
     r.Mark();
     r.QueueLoad("Demo");
-    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(r.sim.TransceiverController().Seen().loadsEnded == 2, TaskRig::kHangMs);
     QVERIFY(r.Idle());
     QCOMPARE(r.sim.TransceiverController().HeldChecksum(), db.KLX_DataBaseManagerCalculateModelCRC(false));
     KLX_SerFuncMatrix matrix;

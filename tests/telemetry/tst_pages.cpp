@@ -232,6 +232,8 @@ class PagesTest : public QObject {
       return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(
           0, 0, 0, 0, db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAbove(0, 0, 0, 0, 0, kGet), kSet);
     }, false);
+    // Where the alarm pass keeps a timer widget's red limit: no change of the pilot's.
+    row("timer's red limit kept at its stop", [](auto& db) { return db.KLX_DataBaseManagerGUITelemetrieKeep_TimerRedLimit(0, 0, 0, 0, 600); }, false);
     row("red state", [](auto& db) { return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_RedAlertAboveState(0, 0, 0, 0, 1, kSet); }, false);
     row("alert kind", [](auto& db) { return db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_AlertType(0, 0, 0, 0, 1, kSet); }, true);
     row("yellow sound", [](auto& db) { return int(db.KLX_DataBaseManagerGUITelemetrieGetSet_Slave_YellowAlertBelowSound(0, 0, 0, 0, "s", kSet).size()); }, true);
