@@ -43,6 +43,8 @@ class CFileListDownloader : public CUpdateDownloaderBase {
   virtual CFileList* createFileListObj() { return new CFileList; }
   virtual void deleteFileListObj(CFileList*& list);
   void beginListDownload();
+  // Ends the run at its start: the card is smaller than the program needs.
+  void refuseSmallCard();
   // Looks once for each listed file in the final and the temporary folder
   // (by its digest), marks the ones found, and answers the listed bytes of
   // the files in neither.

@@ -291,7 +291,7 @@ class UpdateManagerTest : public QObject {
     ManagerRig rig;
     QVERIFY(rig.Start());
     if (programInPlace) QVERIFY(WriteFile(rig.Path("/Vorn/Update/KLX32LinuxApp"), rig.package.program));
-    QVERIFY(SetCardFree(rig.fx.root.Path(), 100 * 1024));
+    QVERIFY(SetRoomOnCard(rig.fx.root.Path(), 100 * 1024));
     QVERIFY(rig.manager.beginAppUpdate());
     if (fits) {
       QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
@@ -395,6 +395,65 @@ class UpdateManagerTest : public QObject {
     rig.server.SetFaults({"stall /software/KL_Vorn/" + file + " 0"});
     QVERIFY(rig.manager.beginAppUpdate());
     QStringList asked;
+  // On a card sold as "256 MB" (under the 256 MiB the program needs) an
+  // update is refused at once (-10): nothing is fetched or copied onto the
+  // card and nothing asked.
+  void aCardTooSmallRefusesAtOnce_data() {
+    QTest::addColumn<bool>("system");
+    QTest::addColumn<int>("source");
+    QTest::newRow("application from the stick") << false << int(CUpdateManager::Src_USB);
+    QTest::newRow("application from the server") << false << int(CUpdateManager::Src_KlServer);
+    QTest::newRow("system from the server") << true << int(CUpdateManager::Src_KlServer);
+  }
+  void aCardTooSmallRefusesAtOnce() {
+    QFETCH(bool, system);
+    QFETCH(int, source);
+    const auto src = CUpdateManager::UpdateSource(source);
+    ManagerRig rig;
+    rig.fx.errors.Expect(0x23624);
+    QVERIFY(rig.Start());
+    QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", 9, 9, 9, 9, {{"rootfs.ubifs", "image"}}));
+    QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
+    QVERIFY(WriteFile(rig.Path("/run/mounts"), "/media/usb0\n"));
+    QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", "256000000"));
+    QVERIFY(system ? rig.manager.downloadSystemUpdate(src) : rig.manager.beginAppUpdate(src));
+    QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_CardTooSmall), source));
+    QVERIFY(rig.NothingMore());
+    QCOMPARE(rig.server.Asked("/software/"), QStringList());
+    QCOMPARE(QDir(rig.Path("/Vorn/tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(rig.Path("/Vorn/Update")).entryList(QDir::Files), QStringList());
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/rootfs.ubifs")));
+  }
+
+  // Listed sizes are the server's word: files already in place with sizes
+  // of 2^62 bytes each count no further than the largest size there is, and
+  // the progress never runs backwards or beyond the whole.
+  void progressOfHugeListedSizes() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QByteArray list = ReadFile(rig.server.AppFile("KLX32MD5fold.txt"));
+    const QByteArray huge = "SZ:4611686018427387904B;\n";
+    for (const CSimFile& f : rig.package.translations) {
+      QVERIFY(WriteFile(rig.Path("/Vorn/Update/") + f.path, f.bytes));
+      const QByteArray line = "./" + f.path.toUtf8() + "\nSZ:" + QByteArray::number(f.bytes.size()) + "B;\n";
+      QCOMPARE(list.count(line), 1);
+      list.replace(line, "./" + f.path.toUtf8() + "\n" + huge);
+    }
+    QVERIFY(WriteFile(rig.server.AppFile("KLX32MD5fold.txt"), list));
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    qlonglong before = 0;
+    for (const QList<QVariant>& p : qAsConst(rig.progress)) {
+      // While the list itself comes, the whole is not known yet.
+      if (p.at(2).toLongLong() == 0) continue;
+      const qlonglong done = p.at(1).toLongLong();
+      QCOMPARE(p.at(2).toLongLong(), std::numeric_limits<qlonglong>::max());
+      QVERIFY2(done >= before, qPrintable(QString::number(done)));
+      before = done;
+    }
+    QCOMPARE(before, std::numeric_limits<qlonglong>::max());
+  }
+
     QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains(file + " 200 stall"); }, 10000));
     QVERIFY(clock.Watching());
     QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));

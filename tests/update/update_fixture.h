@@ -149,7 +149,7 @@ inline bool Prepare(FillingCard& filling, const QString& root, const QString& se
   QFETCH(qint64, card);
   QFETCH(qint64, room);
   QFETCH(bool, fills);
-  if (card > 0 && !SetCardFree(root, card)) return false;
+  if (card > 0 && !SetRoomOnCard(root, card)) return false;
   QByteArray text = ReadFile(servedList);
   if (text.count(kListed) != 1 || !WriteFile(servedList, text.replace(kListed, sizeLine))) return false;
   filling.Fill(root, "KLX32LinuxApp", room, fills);

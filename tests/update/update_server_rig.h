@@ -96,6 +96,13 @@ inline QList<CSimFile> RecoveryPackage(int major, int minor, const QString& stic
   sc.imageBytes = tc.imageBytes = 512;
   QList<CSimFile> files{{"SC.bin", CSimFirmware::File(sc)}, {"TC.bin", CSimFirmware::File(tc)}};
   const QByteArray list = CSimUpdateServer::ChecksumList(files, false);
+// A card larger than the 256 MiB the program needs with `bytes` free: a
+// file of 300 MiB on it that takes no room on the host holds the rest.
+inline bool SetRoomOnCard(const QString& root, qint64 bytes) {
+  const QString filler = root + "/Vorn/filler.bin";
+  return WriteFile(filler, QByteArray()) && QFile::resize(filler, 300LL << 20) && SetCardFree(root, bytes);
+}
+
   if (damaged) files[0].bytes[100] = char(files[0].bytes[100] ^ 1);
   const QString stickDevice =
       !stickNamed ? QString()
