@@ -226,6 +226,34 @@ class TestSoftwareInfoScreen : public QObject {
     QVERIFY(OnlyManagerLines(m_Warnings.Take()));
   }
 
+  // The card full when the pilot answers "Install it now?": he is told that
+  // the card has no room, not of an error inside; the old program stays
+  // with nothing pending and the keys are free.
+  void aFullCardAtTheInstallIsNamed() {
+    QmlFrame f(g_app);
+    f.Errors().Expect({0x33620, 0x33901, 0x33902, 0x23622, 0x22809, 0x42602});
+    QVERIFY(f.StartAtHome());
+    CSimAppPackage package;
+    package.program = "the new program";
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles()));
+    const QByteArray installed = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
+    f.Call("", "openScreen", {kSoftware, QVariant()});
+    QVERIFY(f.WaitShown(kSoftware));
+    QVERIFY(f.Tap("updateButton"));
+    QVERIFY(WaitPopup(f, "The update is ready. Install it now?"));
+    QVERIFY(SetRoomOnCard(f.Board().Root(), 0));
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QVERIFY(WaitPopup(f, "Update from the USB stick:\nThere is not enough memory on the SD card."));
+    QVERIFY(!Locked(f));
+    QCOMPARE(ReadFile(f.Board().Root() + "/app/KLX32LinuxApp"), installed);
+    QCOMPARE(f.Db().KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 0);
+    f.Settle();
+    f.Grab("software-info-card-full.png");
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    m_Warnings.Take();
+  }
+
   // A download from the update server that stalls after its first file
   // (the list): its progress and "Abort" stay on the screen all the while,
   // and the Abort ends it.
