@@ -25,7 +25,6 @@ constexpr unsigned kErrProlog = 0x2361C;
 // The package's checksum and its description share one code.
 constexpr unsigned kErrUpdateXml = 0x2361E;
 constexpr unsigned kErrStateNotSaved = 0x23622;
-constexpr unsigned kErrCardTooSmall = 0x23624;
 constexpr unsigned kWarnInstallStarted = 0x33620;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
 // The prolog's exit code for a package that does not fit this transmitter.
@@ -171,11 +170,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
 int CAppUpdate::CheckPackage(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names, bool ignore_equal_version) {
   // A card too small counts as none, and nothing is read from it: the
   // pilot is told why, not that something went wrong inside.
-  if (KLX_FileFunctions().KLX_FileFunctionsSDCard() == KLX_FileFunctions::SDCardTooSmall) {
-    KLXErrorHandler.RegisterError(kErrCardTooSmall,
-                                  KLX_FileFunctions::KLX_FileFunctionsSDCardText(KLX_FileFunctions::SDCardTooSmall));
-    return Err_CardTooSmall;
-  }
+  if (cardTooSmall(QStringLiteral("application install"))) return Err_CardTooSmall;
   // Nothing of the package runs or is installed unless its list names it;
   // the program must be named.
   KLX_MD5 list;

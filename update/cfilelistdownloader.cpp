@@ -65,7 +65,7 @@ bool CFileListDownloader::_downloadUpdate(QNetworkAccessManager* nam) {
   // A card too small counts as none: nothing is copied onto it and nothing
   // asked, and the pilot is told why at once. The run ends in its own
   // thread, as every run does.
-  if (KLX_FileFunctions().KLX_FileFunctionsSDCard() == KLX_FileFunctions::SDCardTooSmall) {
+  if (cardTooSmall(QStringLiteral("update ") + m_ListName)) {
     QMetaObject::invokeMethod(this, [this] { refuseSmallCard(); }, Qt::QueuedConnection);
     return true;
   }
@@ -76,12 +76,17 @@ bool CFileListDownloader::_downloadUpdate(QNetworkAccessManager* nam) {
   return true;
 }
 
+bool CFileListDownloader::cardTooSmall(const QString& what) {
+  if (KLX_FileFunctions().KLX_FileFunctionsSDCard() != KLX_FileFunctions::SDCardTooSmall) return false;
+  const QString text = KLX_FileFunctions::KLX_FileFunctionsSDCardText(KLX_FileFunctions::SDCardTooSmall);
+  qWarning("%s not begun: %s", qUtf8Printable(what), qUtf8Printable(text));
+  KLXErrorHandler.RegisterError(kErrCardTooSmall, text);
+  return true;
+}
+
 void CFileListDownloader::refuseSmallCard() {
   // An abort ended the run already.
   if (m_ListState != ls_List) return;
-  const QString text = KLX_FileFunctions::KLX_FileFunctionsSDCardText(KLX_FileFunctions::SDCardTooSmall);
-  qWarning("update %s not begun: %s", qUtf8Printable(m_ListName), qUtf8Printable(text));
-  KLXErrorHandler.RegisterError(kErrCardTooSmall, text);
   m_ListState = ls_Idle;
   deleteFileListObj(m_List);
   taskComplete(m_ListFile, Err_CardTooSmall, false);
