@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Builds the program and the simulator, then starts the transmitter in a
 # 480 x 272 window beside the simulated board and controllers, with the
-# simulator's console in this terminal. Usage: ./run.sh [vorn|fenk], or
-# ./run.sh --help for what a run shows and the keys it takes.
+# simulator's console in this terminal. Usage: ./run.sh [vorn|fenk]
+# [--card-size SIZE], or ./run.sh --help for what a run shows and the keys
+# it takes.
 set -euo pipefail
 cd "$(dirname "$0")"
-usage="usage: ./run.sh [vorn|fenk]   (./run.sh --help: the boards, what a run shows, its keys)"
+usage="usage: ./run.sh [vorn|fenk] [--card-size SIZE]   (./run.sh --help: the boards, the card, what a run shows, its keys)"
 
 # What a run shows and the keys it takes. A run prints it for its board
 # (BOARD vorn or fenk); --help for both (BOARD empty), marking what only the
 # larger board has. UPDATE_SERVER is the address the update server's
 # stand-in listens on; ROOT and BIN the data and program folders.
 help_text() {
-  local board="$1" update_server="$2" root="$3" bin="$4"
+  local board="$1" update_server="$2" root="$3" bin="$4" card="$5"
   local larger="" found="${board^}" prepare_board="$board"
   if [ -z "$board" ]; then
     larger=", larger board only"
@@ -27,9 +28,11 @@ TEXT
   fi
   cat <<TEXT
 Sound plays on this desktop's sound card; without one it is captured under $root/run/sound (README: "Sound").
-The SD card is $root/Vorn, taken for a card of 8 GiB: the program needs one of at least 256 MiB
+The SD card is $root/Vorn, taken for a card of $card: the program needs one of at least 256 MiB
 (268,435,456 bytes; a smaller one is not used, and the screen says it is too small) and saves a model
-only while 500 KiB stay free on it.
+only while 500 KiB stay free on it. --card-size SIZE chooses the card's size (the run writes it to
+$root/run/sdcard-size): bytes, or with MB / GB as cards are sold (--card-size 256MB, a card too
+small) or MiB / GiB.
 On the way up the program says, in this order:
     ->   Found board: $found
   Error handler stopped or not started!     (the error log's own writer starts first;
@@ -111,10 +114,44 @@ build_update_server() {
   echo "${address:-the update server address of this build (its setting VORN_UPDATE_SERVER)}"
 }
 
-board="${1:-vorn}"
+# A card size as bytes: digits alone, or followed by MB or GB (powers of
+# ten, as cards are sold) or MiB or GiB; empty for anything else.
+card_bytes() {
+  local digits unit
+  digits=$(sed -n 's/^\([0-9]\{1,12\}\)\(MB\|GB\|MiB\|GiB\|\)$/\1/p' <<<"$1")
+  unit=$(sed -n 's/^[0-9]\{1,12\}\(MB\|GB\|MiB\|GiB\|\)$/\1/p' <<<"$1")
+  [ -n "$digits" ] || return 0
+  case "$unit" in
+    MB) echo $((10#$digits * 1000000)) ;;
+    GB) echo $((10#$digits * 1000000000)) ;;
+    MiB) echo $((10#$digits * 1048576)) ;;
+    GiB) echo $((10#$digits * 1073741824)) ;;
+    *) echo $((10#$digits)) ;;
+  esac
+}
+
+board=vorn
+card_size=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    vorn | fenk) board="$1" ;;
+    --card-size)
+      card_size=$(card_bytes "${2:-}")
+      if [ -z "$card_size" ]; then
+        echo "./run.sh: --card-size takes bytes, or a number with MB, GB, MiB or GiB (for example 256MB)." >&2
+        exit 2
+      fi
+      card_text="${2}"
+      shift
+      ;;
+    -h | --help) board=--help ;;
+    *) echo "$usage" >&2; exit 2 ;;
+  esac
+  shift
+done
 case "$board" in
   vorn | fenk) ;;
-  -h | --help)
+  --help)
     cat <<TEXT
 $usage
 Builds what the run needs and starts the transmitter's program in a 480 x 272 window beside the
@@ -125,10 +162,9 @@ Boards:
   fenk   the smaller one: no Bluetooth, no GPS receiver of its own; its data folder is
          build/fenk/root (read that for build/root below)
 TEXT
-    help_text "" "$(build_update_server)" build/root build/bin
+    help_text "" "$(build_update_server)" build/root build/bin "8 GiB (or the size --card-size names)"
     exit 0
     ;;
-  *) echo "$usage" >&2; exit 2 ;;
 esac
 
 scripts/install-deps.sh
@@ -163,6 +199,12 @@ cp -f build/translations/KLX32_*.qm "$root/app/"
 # version above the program's) on the loopback at this build's update server
 # address, for the package update over WLAN; it ends with this script.
 "$bin/vorn-sim" prepare --board "$board" --update-server >/dev/null
+# The card's size, chosen here, over the 8 GiB that each prepare lays down.
+if [ -n "$card_size" ]; then
+  printf '%s\n' "$card_size" >"$root/run/sdcard-size"
+else
+  card_text="8 GiB"
+fi
 # It names its port in a file once it listens; a file left by an earlier run
 # must not pass for that.
 rm -f "$root/run/updateserver.port"
@@ -278,7 +320,7 @@ if [ "$board" = vorn ]; then
 fi
 
 echo "Data folder of this run: $PWD/$root (each board has its own) (the SD card is $root/Vorn, the command log $root/run/commands.log)"
-help_text "$board" "$update_server" "$root" "$bin"
+help_text "$board" "$update_server" "$root" "$bin" "$card_text ($(cat "$root/run/sdcard-size") bytes)"
 echo "The program's own lines follow."
 
 # The larger board's GPS receiver is a pseudo-terminal that the console

@@ -138,17 +138,38 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerWriteSysProcessStateFile() {
   return NoteWrite(WriteSysProcessStateFile(), kSettingsKiB);
 }
 
-int KLX_XMLFileHandler::WriteSysProcessStateFile() {
-  if (!CardPresent(kErrNoCardSystem)) return KLX_Error;
+QString KLX_XMLFileHandler::WritableStateFile() {
+  if (!CardPresent(kErrNoCardSystem)) return QString();
   const QString folder = m_Names.KLX_FileNameHandlerGetSysProcStateFilePath();
-  if (!Folder(folder, kErrProcessFolder, QStringLiteral("could not generate process folder"))) return KLX_Error;
+  if (!Folder(folder, kErrProcessFolder, QStringLiteral("could not generate process folder"))) return QString();
   if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kSettingsKiB)) {
     KLXErrorHandler.RegisterError(kErrProcessSpace, kNoSpace);
-    return KLX_Error;
+    return QString();
   }
   const QString path = folder + m_Names.KLX_FileNameHandlerGetSysProcStateFileName();
   KLX_XMLSafeFile::RemoveLeftovers(path);
-  return m_ProcessState.KLX_XMLProcessStateWriteProcessFile(path);
+  return path;
+}
+
+int KLX_XMLFileHandler::WriteSysProcessStateFile() {
+  const QString path = WritableStateFile();
+  return path.isEmpty() ? int(KLX_Error) : m_ProcessState.KLX_XMLProcessStateWriteProcessFile(path);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerPrepareSysProcessStateFile(std::unique_ptr<KLX_XMLSafeFile>* file) {
+  const QString path = WritableStateFile();
+  if (path.isEmpty()) return NoteWrite(KLX_Error, kSettingsKiB);
+  file->reset(new KLX_XMLSafeFile(path));
+  return NoteWrite(m_ProcessState.KLX_XMLProcessStatePrepareProcessFile(**file), kSettingsKiB);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerPlaceSysProcessStateFile(KLX_XMLSafeFile& file) {
+  return NoteWrite(m_ProcessState.KLX_XMLProcessStatePlaceProcessFile(file), kSettingsKiB);
+}
+
+bool KLX_XMLFileHandler::KLX_XMLFileHandlerStateModelChanged() const {
+  return m_ProcessState.KLX_XMLProcessStateModelChanged(m_Names.KLX_FileNameHandlerGetSysProcStateFilePath() +
+                                                        m_Names.KLX_FileNameHandlerGetSysProcStateFileName());
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerSaveSysProcessStateFileNow() {

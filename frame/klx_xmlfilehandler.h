@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 #include "frame/klx_basethread.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlprocessstate.h"
@@ -14,6 +16,7 @@
 #include "update/klx_xmlupdate.h"
 
 class KLX_DataBaseManager;
+class KLX_XMLSafeFile;
 
 class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   Q_OBJECT
@@ -29,6 +32,18 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   // its passes: for a state that must be on the card before the caller goes
   // on (the saver writes it up to a period later).
   int KLX_XMLFileHandlerSaveSysProcessStateFileNow();
+  // The state file's write in two steps, for a state that must be on the
+  // card together with a change elsewhere: prepared whole beside its place
+  // (`file` made here; its room taken on the card), then put in place, a
+  // rename that needs no further room. The caller holds the card's write
+  // lock from the one to the other; a file not placed goes with `file`.
+  // KLX_Ok or KLX_Error, with the reason in KLX_XMLFileHandlerWriteFailure.
+  int KLX_XMLFileHandlerPrepareSysProcessStateFile(std::unique_ptr<KLX_XMLSafeFile>* file);
+  int KLX_XMLFileHandlerPlaceSysProcessStateFile(KLX_XMLSafeFile& file);
+  // The current model is not the one the state file on the card names: a
+  // failed write of it loses the pilot's choice, not only the program's
+  // own state.
+  bool KLX_XMLFileHandlerStateModelChanged() const;
   int KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder);
   // Why the last write of a model, settings or state file failed
   // (E_ModelSaveFailure of the database values; ModelSaveFailure_None after
@@ -57,6 +72,9 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   int WriteModelFile(const QString& file, const QString& model, int type, QString folder);
   int WriteSystemFile();
   int WriteSysProcessStateFile();
+  // The state file's path once the card, its folder and room are checked
+  // (each failure reported); empty when it cannot be written.
+  QString WritableStateFile();
   // Notes why a write that needed `neededKiB` free failed, as the card shows
   // it now (nothing after one that succeeded); gives back its result.
   int NoteWrite(int result, long neededKiB);

@@ -265,7 +265,11 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveVornFileToSD() {
     m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
     KLXErrorHandler.RegisterError(kErrVornSave, QStringLiteral("Vorn saving gone wrong"));
   }
-  NoteSettings(&m_Settings, rc);
+  // The pilot is told of his own changes only; of this file's, the model he
+  // chose. The rest is the program's own state, written after every start
+  // whether or not he changed anything: tried again at each pass, and not
+  // his to be told of (a card too small is named at the start already).
+  if (rc != KLX_Error || m_Files->KLX_XMLFileHandlerStateModelChanged()) NoteSettings(&m_Settings, rc);
   return rc;
 }
 

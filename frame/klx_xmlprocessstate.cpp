@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
+#include <QMutex>
 #include <QXmlStreamReader>
 
 #include <functional>
@@ -56,12 +57,63 @@ int KLX_XMLProcessState::KLX_XMLProcessStateInitialize(KLX_DataBaseManager* db) 
   return KLX_Ok;
 }
 
+namespace {
+const KLX_XMLSaveReports kReports{"Vornstate.xml", kErrOpenWrite, kErrWriter, kErrFlush};
+}  // namespace
+
 int KLX_XMLProcessState::KLX_XMLProcessStateWriteProcessFile(const QString& path) {
-  const KLX_XMLSaveReports reports{"Vornstate.xml", kErrOpenWrite, kErrWriter, kErrFlush};
-  const int result =
-      KLX_XMLSaveDeviceFile(path, m_Db != nullptr, reports, [this](KLX_XMLTextWriter* w) { WriteState(*w); });
+  KLX_XMLSafeFile file(path);
+  int result = KLX_XMLProcessStatePrepareProcessFile(file);
+  if (result == KLX_Ok) result = KLX_XMLProcessStatePlaceProcessFile(file);
   qDebug().noquote() << QStringLiteral("   ...vorn file saved? %1").arg(result == KLX_Ok ? "yes" : "no");
   return result;
+}
+
+int KLX_XMLProcessState::KLX_XMLProcessStatePrepareProcessFile(KLX_XMLSafeFile& file) {
+  return KLX_XMLPrepareDeviceFile(file, m_Db != nullptr, kReports, [this](KLX_XMLTextWriter* w) { WriteState(*w); });
+}
+
+int KLX_XMLProcessState::KLX_XMLProcessStatePlaceProcessFile(KLX_XMLSafeFile& file) {
+  const int result = KLX_XMLPlaceDeviceFile(file, kReports);
+  if (result == KLX_Ok) NoteOnCard(file.Path(), m_Prepared);
+  return result;
+}
+
+namespace {
+QMutex g_OnCardMutex;
+}  // namespace
+
+QHash<QString, KLX_XMLProcessState::CurrentModel>& KLX_XMLProcessState::OnCard() {
+  static QHash<QString, CurrentModel> onCard;
+  return onCard;
+}
+
+bool KLX_XMLProcessState::CurrentModel::SameAs(const CurrentModel& other) const {
+  // Without a model its type and folder say nothing.
+  return name == other.name && (name.isEmpty() || (type == other.type && folder == other.folder));
+}
+
+KLX_XMLProcessState::CurrentModel KLX_XMLProcessState::FacadeModel() const {
+  CurrentModel model;
+  if (!m_Db) return model;
+  model.name = m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false);
+  model.type = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false);
+  model.folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
+  return model;
+}
+
+void KLX_XMLProcessState::NoteOnCard(const QString& path, const CurrentModel& model) {
+  QMutexLocker lock(&g_OnCardMutex);
+  OnCard().insert(path, model);
+}
+
+bool KLX_XMLProcessState::KLX_XMLProcessStateModelChanged(const QString& path) const {
+  CurrentModel onCard;
+  {
+    QMutexLocker lock(&g_OnCardMutex);
+    onCard = OnCard().value(path);
+  }
+  return !FacadeModel().SameAs(onCard);
 }
 
 bool KLX_XMLProcessState::ModelLoaded() const {
@@ -72,12 +124,10 @@ void KLX_XMLProcessState::WriteState(KLX_XMLTextWriter& writer) {
   writer.StartDeviceFile(QLatin1String("vornstate"));
   writer.StartElement(QLatin1String("VORNSTATE"));
 
-  writer.TextElement(QLatin1String("Modelname"),
-                     m_Db->KLX_DataBaseManagerVornPropertiesGetSet_ModelName(QString(), AtomicDirGet, false));
-  writer.TextElement(QLatin1String("ModelTyp"),
-                     m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(0, AtomicDirGet, false));
-  const QString folder = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelFolder(QString(), AtomicDirGet, false);
-  if (!folder.isEmpty()) writer.TextElement(QLatin1String("ModelFolder"), folder);
+  m_Prepared = FacadeModel();
+  writer.TextElement(QLatin1String("Modelname"), m_Prepared.name);
+  writer.TextElement(QLatin1String("ModelTyp"), m_Prepared.type);
+  if (!m_Prepared.folder.isEmpty()) writer.TextElement(QLatin1String("ModelFolder"), m_Prepared.folder);
   const bool storedInTC = m_Db->KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet, false);
   writer.TextElement(QLatin1String("ModelStoredInTC"), storedInTC ? 1 : 0);
 
@@ -212,7 +262,10 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
 
   // The file the handler creates empty at the first start holds no state
   // yet: no current model.
-  if (file.size() == 0) return KLX_Ok;
+  if (file.size() == 0) {
+    NoteOnCard(path, CurrentModel());
+    return KLX_Ok;
+  }
   QXmlStreamReader reader(&file);
   if (!reader.readNextStartElement() || reader.name() != QLatin1String("vornstate") ||
       reader.attributes().value(QLatin1String("version")) != QLatin1String("1.0")) {
@@ -236,5 +289,6 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
   }
   ApplyUpdateState(m_Db, update);
   file.close();
+  NoteOnCard(path, FacadeModel());
   return KLX_Ok;
 }

@@ -2,12 +2,14 @@
 // The process-state file "Vornstate.xml": which model was current, whether
 // the transceiver controller keeps it, the installed versions and the
 // pending update, kept across a power cycle.
+#include <QHash>
 #include <QString>
 
 #include "frame/klx_basethread.h"
 #include "frame/klx_xmlmodelbase.h"
 
 class KLX_DataBaseManager;
+class KLX_XMLSafeFile;
 class KLX_XMLTextWriter;
 
 class KLX_XMLProcessState : public CNoDebugBase<KLX_XMLModelBase> {
@@ -16,11 +18,34 @@ class KLX_XMLProcessState : public CNoDebugBase<KLX_XMLModelBase> {
   int KLX_XMLProcessStateInitialize(KLX_DataBaseManager* db);
   int KLX_XMLProcessStateWriteProcessFile(const QString& path);
   int KLX_XMLProcessStateReadProcessFile(const QString& path);
+  // The write in two steps: the state prepared whole beside its place in
+  // `file`, then put in its place.
+  int KLX_XMLProcessStatePrepareProcessFile(KLX_XMLSafeFile& file);
+  int KLX_XMLProcessStatePlaceProcessFile(KLX_XMLSafeFile& file);
+  // The pilot's part of the file is the current model: whether the facade's
+  // is not the one the file at `path` names, as this program last read or
+  // wrote it (none before either). The rest is the program's own state.
+  bool KLX_XMLProcessStateModelChanged(const QString& path) const;
 
  private:
+  // The current model as the file names it.
+  struct CurrentModel {
+    QString name;
+    int type = 0;
+    QString folder;
+    bool SameAs(const CurrentModel& other) const;
+  };
+  CurrentModel FacadeModel() const;
+  // What the file at `path` now names (read, or written whole). What each
+  // state file names, as this program last read or wrote it: one file on
+  // the card, whichever handler reads or writes it.
+  static void NoteOnCard(const QString& path, const CurrentModel& model);
+  static QHash<QString, CurrentModel>& OnCard();
   void WriteState(KLX_XMLTextWriter& writer);
   // The stores hold a whole model, read from its file.
   bool ModelLoaded() const;
 
   KLX_DataBaseManager* m_Db = nullptr;
+  // The model the last prepared file names, noted once it is in place.
+  CurrentModel m_Prepared;
 };

@@ -59,7 +59,7 @@ void KLX_XMLSafeFile::FinishWriteback() {
   if (m_Fd >= 0 && !m_Failed) KLX_FileCalls::Instance().FinishWriteback(m_Fd);
 }
 
-bool KLX_XMLSafeFile::Commit() {
+bool KLX_XMLSafeFile::Prepare() {
   if (m_Fd < 0) return false;
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   if (!m_Text.isEmpty() && !Write(m_Text.constData(), m_Text.size())) return false;
@@ -74,6 +74,14 @@ bool KLX_XMLSafeFile::Commit() {
   const bool synced = !m_Failed && calls.SyncData(m_Fd);
   const bool closed = calls.Close(m_Fd);
   m_Fd = -1;
+  m_Prepared = synced && closed;
+  return m_Prepared;
+}
+
+bool KLX_XMLSafeFile::Place() {
+  if (!m_Prepared) return false;
+  m_Prepared = false;
+  KLX_FileCalls& calls = KLX_FileCalls::Instance();
   // The file replaced stays open across the rename: its blocks are freed
   // only when the last hold on it goes, and freeing a model file's blocks
   // can take milliseconds (a card mounted with discard trims each of them).
@@ -93,7 +101,7 @@ bool KLX_XMLSafeFile::Commit() {
       letGo();  // no thread to be had: the save waits after all
     }
   };
-  if (!synced || !closed || !calls.Rename(m_Temporary, m_Path)) {
+  if (!calls.Rename(m_Temporary, m_Path)) {
     release();
     return false;
   }
@@ -117,9 +125,25 @@ int KLX_XMLSafeFile::RemoveLeftovers(const QString& path) {
 
 int KLX_XMLSaveDeviceFile(const QString& path, bool ready, const KLX_XMLSaveReports& reports,
                           const std::function<void(KLX_XMLTextWriter*)>& build) {
-  const QString name = QString::fromLatin1(reports.fileName);
   KLX_XMLSafeFile file(path);
+  const int prepared = KLX_XMLPrepareDeviceFile(file, ready, reports, build);
+  return prepared == KLX_Ok ? KLX_XMLPlaceDeviceFile(file, reports) : prepared;
+}
+
+namespace {
+// The old file stays; the save counts as failed.
+int FlushFailed(const KLX_XMLSaveReports& reports) {
+  const QString name = QString::fromLatin1(reports.fileName);
+  KLXErrorHandler.RegisterError(reports.flushCode,
+                                name + QStringLiteral(" file buffer could not be flushed and isn't closed"));
+  return KLX_Error;
+}
+}  // namespace
+
+int KLX_XMLPrepareDeviceFile(KLX_XMLSafeFile& file, bool ready, const KLX_XMLSaveReports& reports,
+                             const std::function<void(KLX_XMLTextWriter*)>& build) {
   if (!ready || !file.Open()) {
+    const QString name = QString::fromLatin1(reports.fileName);
     KLXErrorHandler.RegisterError(reports.openCode, name + QStringLiteral(" file could not be open for writing"));
     return KLX_Error;
   }
@@ -130,11 +154,9 @@ int KLX_XMLSaveDeviceFile(const QString& path, bool ready, const KLX_XMLSaveRepo
     KLXErrorHandler.RegisterError(reports.writeCode, QStringLiteral("vorn writer has an error"));
     return KLX_Error;
   }
-  if (!file.Commit()) {
-    // The old file stays; the save counts as failed.
-    KLXErrorHandler.RegisterError(reports.flushCode,
-                                  name + QStringLiteral(" file buffer could not be flushed and isn't closed"));
-    return KLX_Error;
-  }
-  return KLX_Ok;
+  return file.Prepare() ? int(KLX_Ok) : FlushFailed(reports);
+}
+
+int KLX_XMLPlaceDeviceFile(KLX_XMLSafeFile& file, const KLX_XMLSaveReports& reports) {
+  return file.Place() ? int(KLX_Ok) : FlushFailed(reports);
 }

@@ -19,6 +19,8 @@ class KLX_XMLSafeFile {
   explicit KLX_XMLSafeFile(const QString& path) : m_Path(path) {}
   ~KLX_XMLSafeFile();
 
+  const QString& Path() const { return m_Path; }
+
   // Creates the temporary file.
   bool Open();
   // Text collected here is written by Commit.
@@ -32,7 +34,13 @@ class KLX_XMLSafeFile {
   void FinishWriteback();
   // Writes what Device() collected, syncs the data, renames and syncs the
   // folder; false leaves the old file as it was.
-  bool Commit();
+  bool Commit() { return Prepare() && Place(); }
+  // Commit in two steps: Prepare writes what Device() collected and syncs
+  // the data, so the new file waits whole beside its place; Place renames it
+  // over the old one and syncs the folder, which takes no further room on
+  // the card. A file prepared and never placed goes with this object.
+  bool Prepare();
+  bool Place();
 
   // Removes the temporary files that interrupted saves of `path` left
   // beside it, and nothing else; returns how many.
@@ -53,6 +61,7 @@ class KLX_XMLSafeFile {
   int m_Fd = -1;
   bool m_Failed = false;
   bool m_Cut = false;
+  bool m_Prepared = false;
   QByteArray m_Text;
   QBuffer m_Buffer{&m_Text};
   static inline Hook s_BeforeRename;
@@ -74,3 +83,8 @@ struct KLX_XMLSaveReports {
 // KLX_Error, each failure reported.
 int KLX_XMLSaveDeviceFile(const QString& path, bool ready, const KLX_XMLSaveReports& reports,
                           const std::function<void(KLX_XMLTextWriter*)>& build);
+// The same in the two steps of Commit: the text prepared in `file`, then
+// placed; each KLX_Ok or KLX_Error, each failure reported.
+int KLX_XMLPrepareDeviceFile(KLX_XMLSafeFile& file, bool ready, const KLX_XMLSaveReports& reports,
+                             const std::function<void(KLX_XMLTextWriter*)>& build);
+int KLX_XMLPlaceDeviceFile(KLX_XMLSafeFile& file, const KLX_XMLSaveReports& reports);

@@ -6,13 +6,18 @@
 #include <QUrl>
 
 #include "frame/klx_debuglog.h"
+#include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_version.h"
+#include "update/klx_filefunctions.h"
 #include "update/klx_md5.h"
 #include "update/cupdateurl.h"
 
 namespace {
+// The update's reason in the error log when the card is too small for it.
+constexpr unsigned kErrCardTooSmall = 0x23624;
+
 // A file not yet downloaded is the usual case, not worth a warning.
 bool Present(const QString& path, const QString& digest) {
   return QFileInfo::exists(path) && CDownloaderTsk::CheckFile(path, digest);
@@ -57,11 +62,34 @@ bool CFileListDownloader::_downloadUpdate(QNetworkAccessManager* nam) {
   const QUrl url = UpdateFileUrl(source(), m_ListName);
   m_ListFile = m_TmpFolder + url.fileName();
   m_CurrentTarget = m_ListFile;
+  // A card too small counts as none: nothing is copied onto it and nothing
+  // asked, and the pilot is told why at once. The run ends in its own
+  // thread, as every run does.
+  if (cardTooSmall(QStringLiteral("update ") + m_ListName)) {
+    QMetaObject::invokeMethod(this, [this] { refuseSmallCard(); }, Qt::QueuedConnection);
+    return true;
+  }
   if (!beginDownload(nam, url, m_ListFile, QString(), CTransferWatch::kListBytesMax)) {
     m_ListState = ls_Idle;
     return false;
   }
   return true;
+}
+
+bool CFileListDownloader::cardTooSmall(const QString& what) {
+  if (KLX_FileFunctions().KLX_FileFunctionsSDCard() != KLX_FileFunctions::SDCardTooSmall) return false;
+  const QString text = KLX_FileFunctions::KLX_FileFunctionsSDCardText(KLX_FileFunctions::SDCardTooSmall);
+  qWarning("%s not begun: %s", qUtf8Printable(what), qUtf8Printable(text));
+  KLXErrorHandler.RegisterError(kErrCardTooSmall, text);
+  return true;
+}
+
+void CFileListDownloader::refuseSmallCard() {
+  // An abort ended the run already.
+  if (m_ListState != ls_List) return;
+  m_ListState = ls_Idle;
+  deleteFileListObj(m_List);
+  taskComplete(m_ListFile, Err_CardTooSmall, false);
 }
 
 void CFileListDownloader::onFileDownloadComplete(int error) {
@@ -101,7 +129,7 @@ void CFileListDownloader::onFileDownloadComplete(int error) {
   }
   if (state == ls_Files || state == ls_WaitUser) {
     if (error == Err_NoErrors) {
-      m_BytesDone += m_CurrentSize;
+      m_BytesDone = CFileList::AddSizes(m_BytesDone, m_CurrentSize);
       if (!beginDownloadNext(false)) downloadComplete(m_ListFile, m_StartFailed ? Err_Failed : Err_NoErrors, false);
       return;
     }
@@ -148,7 +176,7 @@ bool CFileListDownloader::beginDownloadNext(bool first) {
   for (CFileListItem* item = first ? m_List->First() : m_List->Next(); item; item = m_List->Next()) {
     // Found by the stock taken before the first file: each file is hashed once.
     if (item->installed || item->fetched) {
-      m_BytesDone += item->size;
+      m_BytesDone = CFileList::AddSizes(m_BytesDone, item->size);
       continue;
     }
     const QString target = m_TmpFolder + item->path;
@@ -232,7 +260,7 @@ void CFileListDownloader::onAborted(bool aborted) {
 void CFileListDownloader::onProgress(qlonglong bytesReceived, qlonglong bytesTotal) {
   Q_UNUSED(bytesTotal)
   if (m_ListTotal != 0) {
-    emit sigProgress(QString(), m_BytesDone + bytesReceived, m_ListTotal);
+    emit sigProgress(QString(), CFileList::AddSizes(m_BytesDone, bytesReceived), m_ListTotal);
   } else if (m_ListState == ls_Files) {
     Progress(QFileInfo(m_CurrentTarget).fileName());
   } else {

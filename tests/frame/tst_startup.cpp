@@ -6,6 +6,8 @@
 #include <QtQml>
 
 #include "frame/klx_board.h"
+#include "frame/klx_databasevalues.h"
+#include "frame/klx_xmlfilesaver.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_languagehandler.h"
 #include "frame/klx_system.h"
@@ -15,6 +17,7 @@
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "tasks/klx_vorntask.h"
+#include "vorn_fixture.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -252,6 +255,57 @@ class TestStartup : public QObject {
     QVERIFY(s.clock.KLX_ManualClockRun(KLX_OnOffHandler::kFirstSampleMs));
     QCoreApplication::processEvents();
     QCOMPARE(noCard, 1);
+  }
+
+  // The card named too small at the start is not named again for the
+  // program's own state, which it writes after every start: the pilot is
+  // told only of a change he made that the card could not take, a setting
+  // or the model he chose. The same on a card that is full.
+  void onlyThePilotsChangesAreTold_data() {
+    QTest::addColumn<qint64>("cardBytes");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<int>>("told");
+    const qint64 small = 256000000;
+    const int tooSmall = KLX_DatabaseValues::ModelSaveFailure_CardTooSmall;
+    const int full = KLX_DatabaseValues::ModelSaveFailure_CardFull;
+    QTest::newRow("too small, nothing changed") << small << QString() << QList<int>();
+    QTest::newRow("too small, a setting changed") << small << "setting" << QList<int>{tooSmall};
+    QTest::newRow("too small, another model") << small << "model" << QList<int>{tooSmall};
+    QTest::newRow("full, nothing changed") << qint64(0) << QString() << QList<int>();
+    QTest::newRow("full, another model") << qint64(0) << "model" << QList<int>{full};
+  }
+  void onlyThePilotsChangesAreTold() {
+    QFETCH(qint64, cardBytes);
+    QFETCH(QString, change);
+    QFETCH(QList<int>, told);
+    Started s(CSimBoard::Vorn, cardBytes > 0 ? cardBytes : 8LL << 30);
+    s.errors.Expect({kCardTooSmall, 0x22819, 0x22806, 0x22809, 0x31308, 0x31309});
+    KLX_DataBaseManager& db = s.system.Database();
+    KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+    QList<int> reasons;
+    QObject receiver;
+    connect(saver, &KLX_XMLFileSaver::settingsSaveFailed, &receiver, [&](int reason) { reasons << reason; },
+            Qt::QueuedConnection);
+    QCOMPARE(s.Start(), KLX_Ok);
+    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet),
+                              int(KLX_VornTask::KLX_PHASE_SYSTEM_UP), 60000);
+    if (cardBytes == 0) {
+      // A card of 8 GiB that holds nearly all of it.
+      const QString filler = s.root.Path() + "/Vorn/filler.bin";
+      QVERIFY(WriteFile(filler, QByteArray()) && QFile::resize(filler, 300LL << 20));
+      QVERIFY(SetCardFree(s.root.Path(), 0));
+    }
+    // What the start leaves for the saver: the program's own state.
+    QVERIFY(db.KLX_DataBaseManagerGetVornModifyFlag());
+    if (change == "setting") db.KLX_DataBaseManagerGetSetSystemPropertiesGetSet_IntroVideo(1, AtomicDirSet, true);
+    if (change == "model") db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet, true);
+    const int passes = saver->KLX_XMLFileSaverPasses();
+    saver->KLX_XMLFileSaverSavingFiles(false, false);
+    QVERIFY(QTest::qWaitFor([&] { return saver->KLX_XMLFileSaverPasses() > passes; }, 60000));
+    QVERIFY(db.KLX_DataBaseManagerGetVornModifyFlag());
+    QTRY_COMPARE(reasons, told);
+    QCoreApplication::processEvents();
+    QCOMPARE(reasons, told);
   }
 
   void stopFromQmlKeepsTheDatabase() {

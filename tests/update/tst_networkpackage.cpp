@@ -39,7 +39,8 @@ struct NetRig {
     Begin();
     int result = KLX_Ok;
     // A download that never ends leaves KLX_Ok, which no case expects.
-    (void)QTest::qWaitFor([&] { return (result = getter.KLX_Update_HttpReqContinueDownload()) != KLX_Ok; }, 20000);
+    (void)QTest::qWaitFor([&] { return (result = getter.KLX_Update_HttpReqContinueDownload()) != KLX_Ok; },
+                          kOnlyAHangMs);
     return result;
   }
   // The requests a download makes that finds `present` in place already.
@@ -217,13 +218,15 @@ class NetworkPackageTest : public QObject {
     rig.server.SetFaults({"stall /software/KL_Vorn/KLX32LinuxApp 0"});
     rig.Begin();
     QStringList asked;
-    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains("KLX32LinuxApp 200 stall"); },
+                            kOnlyAHangMs));
     QVERIFY(clock.Watching());
     QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));
     QCOMPARE(rig.getter.KLX_Update_HttpReqContinueDownload(), int(KLX_Ok));
     QVERIFY(QFileInfo::exists(rig.Local("KLX32LinuxApp")));
     clock.KLX_ManualClockAdvance(1);
-    QVERIFY(QTest::qWaitFor([&] { return rig.getter.KLX_Update_HttpReqContinueDownload() == KLX_Error; }, 5000));
+    QVERIFY(
+        QTest::qWaitFor([&] { return rig.getter.KLX_Update_HttpReqContinueDownload() == KLX_Error; }, kOnlyAHangMs));
     QVERIFY(!QFileInfo::exists(rig.Local("KLX32LinuxApp")));
     QCOMPARE(asked, QStringList({"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 stall"}));
   }
@@ -236,13 +239,13 @@ class NetworkPackageTest : public QObject {
     QVERIFY(rig.Start());
     rig.server.SetFaults({"slow /software/KL_Vorn/KLX32LinuxApp 20"});
     rig.Begin();
-    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(rig.Local("KLX32LinuxApp")).size() > 0; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(rig.Local("KLX32LinuxApp")).size() > 0; }, kOnlyAHangMs));
     rig.fx.db.KLX_DataBaseManagerAbortDownload();
     QCOMPARE(rig.getter.KLX_Update_HttpGetDownloadingFilename(), QString("KLX32LinuxApp"));
     QVERIFY(!KLX_Update_HttpReq::m_userAbortRequest);
     QVERIFY(QTest::qWaitFor(
         [&] { return rig.getter.KLX_Update_HttpGetDownloadingFilename() == KLX_Update_HttpReq::kDownloadAborted; },
-        5000));
+        kOnlyAHangMs));
     QCOMPARE(rig.getter.KLX_Update_HttpReqContinueDownload(), int(KLX_Error));
     QVERIFY(!QFileInfo::exists(rig.Local("KLX32LinuxApp")));
     QCOMPARE(rig.server.Asked(), QStringList({"KLX32MD5fold.txt 200", "Update.xml 200", "KLX32LinuxApp 200 slow"}));
@@ -258,7 +261,7 @@ class NetworkPackageTest : public QObject {
           (void)rig.getter.KLX_Update_HttpGetDownloadingFilename();
           return (result = rig.getter.KLX_Update_HttpReqContinueDownload()) != KLX_Ok;
         },
-        20000));
+        kOnlyAHangMs));
     QCOMPARE(result, int(KLX_Trigger));
     QCOMPARE(ReadFile(rig.Local("KLX32LinuxApp")), rig.package.program);
   }

@@ -59,6 +59,60 @@ class ThreadLog : public QObject {
   QStringList m_Threads;
 };
 
+// The card filling up at one step of an install: at the first call that
+// `Fill` names (a removal, a new file or a rename, by the name of the file
+// it touches; a name ending in "*" by its beginning) made in the install's
+// thread, the card takes the size that the file FullSize gives it, no room
+// left; from then on a write to a file on the card fails when the card
+// has no room for it, as on the board. A script fills the card the same
+// way. Made before the rig, so that it outlives the install's thread.
+class CardFillsAt : public KLX_FileCalls {
+ public:
+  ~CardFillsAt() override { KLX_FileCalls::Set(nullptr); }
+  void Fill(const QString& root, const QString& call, const QString& name, const QThread* thread) {
+    m_Root = root;
+    m_Call = call;
+    m_Name = name;
+    m_Thread = thread;
+    KLX_FileCalls::Set(this);
+  }
+  static QString FullSize(const QString& root) { return root + "/run/full-size"; }
+  // A script's line that fills the card.
+  static QByteArray Script(const QString& root) {
+    return QStringLiteral("#!/bin/sh\ncat '%1' > '%2/run/sdcard-size'\n").arg(FullSize(root), root).toUtf8();
+  }
+
+  bool Remove(const QString& path) override { return Note("remove", path) && KLX_FileCalls::Remove(path); }
+  int Create(const QString& path) override { return Note("create", path) ? KLX_FileCalls::Create(path) : -1; }
+  bool Rename(const QString& from, const QString& to) override {
+    return Note("rename", to) && KLX_FileCalls::Rename(from, to);
+  }
+  bool Write(int fd, const char* data, qint64 size) override {
+    const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    if (path.startsWith(m_Root + "/Vorn/") && KLX_Platform::Volume(m_Root + "/Vorn").bytesAvailable < size)
+      return false;
+    return KLX_FileCalls::Write(fd, data, size);
+  }
+
+ private:
+  // Always true: the call goes on, on a card that may be full now.
+  bool Note(const char* call, const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const bool named = name == m_Name || (m_Name.endsWith('*') && name.startsWith(m_Name.chopped(1)));
+    if (!m_Filled && named && m_Call == QLatin1String(call) && QThread::currentThread() == m_Thread) {
+      m_Filled = true;
+      WriteFile(m_Root + "/run/sdcard-size", ReadFile(FullSize(m_Root)));
+    }
+    return true;
+  }
+
+  QString m_Root;
+  QString m_Call;
+  QString m_Name;
+  const QThread* m_Thread = nullptr;
+  std::atomic<bool> m_Filled{false};
+};
+
 struct ManagerRig {
   VornFixture fx;
   UpdateServerRig server{fx.root.Path()};
@@ -78,12 +132,12 @@ struct ManagerRig {
   }
   QString Path(const QString& board) const { return KLX_FileNameHandler::KLX_FileNameHandlerMapPath(board); }
   // The next completion as (error, source); (1, -1) when none came.
-  QPair<int, int> Completion(int ms = 15000) {
+  QPair<int, int> Completion(int ms = kOnlyAHangMs) {
     if (complete.isEmpty() && !complete.wait(ms)) return {1, -1};
     const QList<QVariant> c = complete.takeFirst();
     return {c.at(1).toInt(), c.at(2).toInt()};
   }
-  int Decision(int ms = 15000) {
+  int Decision(int ms = kOnlyAHangMs) {
     if (decisions.isEmpty() && !decisions.wait(ms)) return -1;
     return decisions.takeFirst().at(0).toInt();
   }
@@ -96,7 +150,7 @@ struct ManagerRig {
     QMetaObject::invokeMethod(manager.task(CUpdateManager::Slot_Receivers), [back, here] {
       QMetaObject::invokeMethod(here, [back] { *back = true; }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
-    return QTest::qWaitFor([&] { return back->load(); }, 10000) && complete.isEmpty() && decisions.isEmpty();
+    return QTest::qWaitFor([&] { return back->load(); }, kOnlyAHangMs) && complete.isEmpty() && decisions.isEmpty();
   }
 };
 }  // namespace
@@ -123,7 +177,8 @@ class UpdateManagerTest : public QObject {
 
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.manager.lastError(), 0);
-    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")).size() > 0; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")).size() > 0; },
+                            kOnlyAHangMs));
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/Update/Update.xml")));
     QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
     rig.server.SetFaults({});
@@ -291,7 +346,7 @@ class UpdateManagerTest : public QObject {
     ManagerRig rig;
     QVERIFY(rig.Start());
     if (programInPlace) QVERIFY(WriteFile(rig.Path("/Vorn/Update/KLX32LinuxApp"), rig.package.program));
-    QVERIFY(SetCardFree(rig.fx.root.Path(), 100 * 1024));
+    QVERIFY(SetRoomOnCard(rig.fx.root.Path(), 100 * 1024));
     QVERIFY(rig.manager.beginAppUpdate());
     if (fits) {
       QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
@@ -338,6 +393,65 @@ class UpdateManagerTest : public QObject {
     QCOMPARE(filling.Written(), written);
     QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
     QCOMPARE(QDir(rig.Path("/Vorn/Update")).entryList(QDir::Files), QStringList());
+  }
+
+  // On a card sold as "256 MB" (under the 256 MiB the program needs) an
+  // update is refused at once (-10): nothing is fetched or copied onto the
+  // card and nothing asked.
+  void aCardTooSmallRefusesAtOnce_data() {
+    QTest::addColumn<bool>("system");
+    QTest::addColumn<int>("source");
+    QTest::newRow("application from the stick") << false << int(CUpdateManager::Src_USB);
+    QTest::newRow("application from the server") << false << int(CUpdateManager::Src_KlServer);
+    QTest::newRow("system from the server") << true << int(CUpdateManager::Src_KlServer);
+  }
+  void aCardTooSmallRefusesAtOnce() {
+    QFETCH(bool, system);
+    QFETCH(int, source);
+    const auto src = CUpdateManager::UpdateSource(source);
+    ManagerRig rig;
+    rig.fx.errors.Expect(0x23624);
+    QVERIFY(rig.Start());
+    QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", 9, 9, 9, 9, {{"rootfs.ubifs", "image"}}));
+    QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
+    QVERIFY(WriteFile(rig.Path("/run/mounts"), "/media/usb0\n"));
+    QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", "256000000"));
+    QVERIFY(system ? rig.manager.downloadSystemUpdate(src) : rig.manager.beginAppUpdate(src));
+    QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_CardTooSmall), source));
+    QVERIFY(rig.NothingMore());
+    QCOMPARE(rig.server.Asked("/software/"), QStringList());
+    QCOMPARE(QDir(rig.Path("/Vorn/tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(rig.Path("/Vorn/Update")).entryList(QDir::Files), QStringList());
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/rootfs.ubifs")));
+  }
+
+  // Listed sizes are the server's word: files already in place with sizes
+  // of 2^62 bytes each count no further than the largest size there is, and
+  // the progress never runs backwards or beyond the whole.
+  void progressOfHugeListedSizes() {
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    QByteArray list = ReadFile(rig.server.AppFile("KLX32MD5fold.txt"));
+    const QByteArray huge = "SZ:4611686018427387904B;\n";
+    for (const CSimFile& f : rig.package.translations) {
+      QVERIFY(WriteFile(rig.Path("/Vorn/Update/") + f.path, f.bytes));
+      const QByteArray line = "./" + f.path.toUtf8() + "\nSZ:" + QByteArray::number(f.bytes.size()) + "B;\n";
+      QCOMPARE(list.count(line), 1);
+      list.replace(line, "./" + f.path.toUtf8() + "\n" + huge);
+    }
+    QVERIFY(WriteFile(rig.server.AppFile("KLX32MD5fold.txt"), list));
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    qlonglong before = 0;
+    for (const QList<QVariant>& p : qAsConst(rig.progress)) {
+      // While the list itself comes, the whole is not known yet.
+      if (p.at(2).toLongLong() == 0) continue;
+      const qlonglong done = p.at(1).toLongLong();
+      QCOMPARE(p.at(2).toLongLong(), std::numeric_limits<qlonglong>::max());
+      QVERIFY2(done >= before, qPrintable(QString::number(done)));
+      before = done;
+    }
+    QCOMPARE(before, std::numeric_limits<qlonglong>::max());
   }
 
   // A receiver's file beyond the card's free space ends the run with -3
@@ -395,7 +509,7 @@ class UpdateManagerTest : public QObject {
     rig.server.SetFaults({"stall /software/KL_Vorn/" + file + " 0"});
     QVERIFY(rig.manager.beginAppUpdate());
     QStringList asked;
-    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains(file + " 200 stall"); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return (asked += rig.server.Asked()).contains(file + " 200 stall"); }, kOnlyAHangMs));
     QVERIFY(clock.Watching());
     QVERIFY(clock.AdvanceAndGoOn(CTransferWatch::kStallMs - 1));
     QVERIFY(rig.NothingMore());
@@ -426,7 +540,7 @@ class UpdateManagerTest : public QObject {
     };
     const auto oneMoreByte = [&] {
       const qlonglong before = received();
-      return QTest::qWaitFor([&] { return received() > before; }, 10000);
+      return QTest::qWaitFor([&] { return received() > before; }, kOnlyAHangMs);
     };
     // 20 s after a byte the watch goes on; 20 s after the next it gives up.
     QVERIFY(oneMoreByte());
@@ -449,7 +563,7 @@ class UpdateManagerTest : public QObject {
     rig.server.SetFaults({"slow /software/KL_Vorn/KLX32LinuxApp 20"});
     QVERIFY(rig.manager.beginAppUpdate());
     const QString part = rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp");
-    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(part).size() > 0; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(part).size() > 0; }, kOnlyAHangMs));
     rig.manager.abort();
     QCOMPARE(rig.Completion().first, int(CUpdateManager::Err_Aborted));
     QVERIFY(!QFileInfo::exists(part));
@@ -558,6 +672,58 @@ class UpdateManagerTest : public QObject {
     QVERIFY(!db.KLX_DataBaseManagerGetSystemModifyFlag());
     QVERIFY(!QFileInfo::exists(rig.Path("/app/KLX32_xx.qm")));
     QVERIFY(!QFileInfo::exists(ran));
+  }
+
+  // A card that fills at any step of the install: before the program is
+  // replaced the state file marking the update pending takes its room, so
+  // the card leaves either the old program with nothing pending (-3, which
+  // the pilot is told as a card without room) or the new program with its
+  // mark for the next start. Nothing staged is left behind either way.
+  void aCardThatFillsDuringTheInstall_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("error");
+    QTest::newRow("in the prolog") << "script" << "vornupdateprolog.sh" << -3;
+    QTest::newRow("as a translation is staged") << "remove" << ".KLX32_de.qm.new" << -3;
+    QTest::newRow("as the program is staged") << "remove" << ".KLX32LinuxApp.new" << -3;
+    QTest::newRow("as the mark is written") << "create" << "Vornstate.xml.*" << -3;
+    QTest::newRow("as the program is replaced") << "rename" << "KLX32LinuxApp" << 0;
+    QTest::newRow("as the mark is put in place") << "rename" << "Vornstate.xml" << 0;
+    QTest::newRow("in the epilog") << "script" << "vornupdateepilog.sh" << 0;
+  }
+  void aCardThatFillsDuringTheInstall() {
+    QFETCH(QString, call);
+    QFETCH(QString, name);
+    QFETCH(int, error);
+    CardFillsAt card;
+    ManagerRig rig;
+    const QString root = rig.fx.root.Path();
+    if (name == "vornupdateprolog.sh") rig.package.prolog = CardFillsAt::Script(root);
+    if (name == "vornupdateepilog.sh") rig.package.epilog = CardFillsAt::Script(root);
+    rig.fx.errors.Expect({0x23622, 0x22809, 0x228A4, 0x22813, 0x42602});
+    QVERIFY(rig.Start());
+    KLX_DataBaseManager& db = rig.fx.db;
+    const QString state = rig.Path("/Vorn/Vornstate/Vornstate.xml");
+    QCOMPARE(db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerSaveSysProcessStateFileNow(), int(KLX_Ok));
+    QVERIFY(WriteFile(rig.Path("/app/KLX32LinuxApp"), "the old program"));
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    // The card's size with no room left, and 64 MiB free until then.
+    QVERIFY(SetRoomOnCard(root, 0));
+    QVERIFY(WriteFile(CardFillsAt::FullSize(root), ReadFile(root + "/run/sdcard-size")));
+    QVERIFY(SetCardFree(root, 64LL << 20));
+    if (call != "script") card.Fill(root, call, name, &rig.manager);
+
+    rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QCOMPARE(rig.Completion().first, error);
+    QCOMPARE(KLX_Platform::Volume(root + "/Vorn").bytesAvailable, qint64(0));
+    const bool installed = error == 0;
+    QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), installed ? rig.package.program : QByteArray("the old program"));
+    // What the next start reads, and what a later save writes.
+    QVERIFY(ReadFile(state).contains(installed ? "<UpdateFlag>1</UpdateFlag>" : "<UpdateFlag>0</UpdateFlag>"));
+    QCOMPARE(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), installed ? 1 : 0);
+    QCOMPARE(QDir(rig.Path("/app")).entryList(QDir::Hidden | QDir::Files).filter(".new"), QStringList());
+    QCOMPARE(QDir(rig.Path("/Vorn/Vornstate")).entryList(QDir::Hidden | QDir::Files), QStringList{"Vornstate.xml"});
   }
 
   // A remount script and an epilog that fail cannot undo the install: it
@@ -684,6 +850,24 @@ class UpdateManagerTest : public QObject {
     rig.server.SetFaults({"404 /software/Receivers/list.txt"});
     QVERIFY(rig.manager.downloadReceiversUpdate());
     QCOMPARE(rig.Completion().first, -2);
+  }
+
+  // The server's stand-in starts however slowly the machine lets it: found
+  // first on PATH may be a wrapper that takes many seconds to start the
+  // interpreter, and a busy machine takes its time as well.
+  void serverStartsBehindASlowInterpreter() {
+    const QString machine = "/usr/bin/python3";
+    if (!QFileInfo(machine).isExecutable()) QSKIP("needs the machine's own python3");
+    VornTestRoot root;
+    const QString wrapper = root.Path() + "/slow/python3";
+    QVERIFY(WriteFile(wrapper, QStringLiteral("#!/bin/sh\nsleep 30\nexec %1 \"$@\"\n").arg(machine).toUtf8()));
+    QVERIFY(QFile::setPermissions(wrapper, QFile::permissions(wrapper) | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFileInfo(wrapper).absolutePath().toUtf8() + ":" + path);
+    UpdateServerRig server(root.Path());
+    const bool started = server.Start();
+    qputenv("PATH", path);
+    QVERIFY(started);
   }
 
   // Listing cells count only when link target and text are one name.

@@ -111,8 +111,8 @@ class LookedAtClock : public KLX_ManualClock {
   // The watch of a transfer the server has seen asked for looks at the
   // clock: it begins just after the request is handed on, and a busy
   // machine may run the server first.
-  bool Watching(int realMs = 10000) { return AdvanceAndGoOn(0, realMs); }
-  bool AdvanceAndGoOn(qint64 ms, int realMs = 10000) {
+  bool Watching(int realMs = kOnlyAHangMs) { return AdvanceAndGoOn(0, realMs); }
+  bool AdvanceAndGoOn(qint64 ms, int realMs = kOnlyAHangMs) {
     KLX_ManualClockAdvance(ms);
     const int from = m_Looks;
     return QTest::qWaitFor([&] { return m_Looks >= from + 3; }, realMs);
@@ -149,7 +149,7 @@ inline bool Prepare(FillingCard& filling, const QString& root, const QString& se
   QFETCH(qint64, card);
   QFETCH(qint64, room);
   QFETCH(bool, fills);
-  if (card > 0 && !SetCardFree(root, card)) return false;
+  if (card > 0 && !SetRoomOnCard(root, card)) return false;
   QByteArray text = ReadFile(servedList);
   if (text.count(kListed) != 1 || !WriteFile(servedList, text.replace(kListed, sizeLine))) return false;
   filling.Fill(root, "KLX32LinuxApp", room, fills);
@@ -314,7 +314,7 @@ struct FirmwareRig : TaskRig {
     waited.start();
     while (sim.Received(KLX_MSG_RADIO_TEST_BANDWIDTH) <= before ||
            sim.FramesQueued() != protocol.KLX_ProtocolFramesRead()) {
-      if (waited.elapsed() > 3000) return false;
+      if (waited.elapsed() > kOnlyAHangMs) return false;
       QThread::usleep(20);
     }
     return true;
@@ -328,7 +328,8 @@ struct FirmwareRig : TaskRig {
       if (clock.KLX_ClockNowMs() - start > maxMs || !Settled() || !Run(10)) return false;
     }
     if (elapsed) *elapsed = clock.KLX_ClockNowMs() - start;
-    return QTest::qWaitFor([&] { return Vorn().KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0; }, 5000) &&
+    return QTest::qWaitFor([&] { return Vorn().KLX_VornHandlerEngine().KLX_ProcessVornCurrentTask() == 0; },
+                           kOnlyAHangMs) &&
            Settled();
   }
   QString Trace() { return FirmwareTrace(sim.ReceivedMessages().mid(mark)); }

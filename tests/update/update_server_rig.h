@@ -13,6 +13,10 @@
 #include "sim/csimupdateserver.h"
 #include "vorn_fixture.h"
 
+// How long the update tests wait for what must come: only a hang takes
+// this long, however busy the machine is.
+inline constexpr int kOnlyAHangMs = 120000;
+
 // The update server's stand-in (sim/vorn_update_server.py) serving the
 // root's "updateserver" folder, which CSimUpdateServer fills, on a free
 // loopback port; the program's update server address points at it while
@@ -37,18 +41,24 @@ struct UpdateServerRig {
     }
     if (!savedBase.isNull()) PointProgramAt(savedBase);
   }
+  // The machine's own interpreter: one found first on PATH may be a wrapper
+  // that takes seconds of its own to start it.
+  static QString Python() {
+    const QString machine = QStringLiteral("/usr/bin/python3");
+    return QFileInfo(machine).isExecutable() ? machine : QStringLiteral("python3");
+  }
   bool Start() {
     QDir().mkpath(served);
     QDir().mkpath(runFolder);
     const QString portFile = runFolder + "/port";
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(QStringLiteral("python3"),
+    process.start(Python(),
                   {QStringLiteral(VORN_UPDATE_SERVER_SCRIPT), "--folder", served, "--port", "0", "--port-file", portFile,
                    "--log", runFolder + "/requests.log", "--faults", runFolder + "/faults", "--parent",
                    QString::number(QCoreApplication::applicationPid())});
-    if (!process.waitForStarted(5000) ||
+    if (!process.waitForStarted(kOnlyAHangMs) ||
         !QTest::qWaitFor([&] { return QFileInfo::exists(portFile) || process.state() == QProcess::NotRunning; },
-                         10000) ||
+                         kOnlyAHangMs) ||
         process.state() == QProcess::NotRunning)
       return false;
     const int port = ReadFile(portFile).trimmed().toInt();
@@ -85,6 +95,13 @@ struct UpdateServerRig {
     return out;
   }
 };
+
+// A card larger than the 256 MiB the program needs with `bytes` free: a
+// file of 300 MiB on it that takes no room on the host holds the rest.
+inline bool SetRoomOnCard(const QString& root, qint64 bytes) {
+  const QString filler = root + "/Vorn/filler.bin";
+  return WriteFile(filler, QByteArray()) && QFile::resize(filler, 300LL << 20) && SetCardFree(root, bytes);
+}
 
 // The files of a package in the update folder from which a controller's
 // firmware is written again: "Update.xml" of version major.minor naming the
