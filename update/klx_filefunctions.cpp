@@ -53,18 +53,44 @@ constexpr quint64 kUnzipLookMs = 200;
 // A voice pack holds its checksum list and at most the files a list names.
 constexpr quint64 kMaxPackFiles = KLX_MD5::kMaxEntries + 1;
 
+// unzip takes a member's name as a pattern, in which "[" opens a set of
+// characters, "*" and "?" stand for others, and "\" takes the next one as
+// it is.
+bool PatternSign(QChar c) { return c == QLatin1Char('[') || c == QLatin1Char('*') || c == QLatin1Char('?'); }
+
+// A pattern that matches `name` alone: each sign set apart.
+QString UnzipPattern(const QString& name) {
+  QString pattern;
+  pattern.reserve(name.size());
+  for (const QChar c : name) {
+    if (c == QLatin1Char('\\'))
+      pattern += QStringLiteral("\\\\");
+    else if (PatternSign(c))
+      pattern += QStringLiteral("[%1]").arg(c);
+    else
+      pattern += c;
+  }
+  return pattern;
+}
+
+// unzip takes the archive's own name as a pattern too when its path holds
+// one of "[", "*" or "?" (its folder as it stands): "x[1].zip" would read
+// "x1.zip" beside it. Such a name goes as a pattern that matches it alone.
+QString UnzipArchive(const QString& archive) {
+  if (std::none_of(archive.begin(), archive.end(), PatternSign)) return archive;
+  const int slash = archive.lastIndexOf(QLatin1Char('/'));
+  return archive.left(slash + 1) + UnzipPattern(archive.mid(slash + 1));
+}
+
 // Whether the checksum list in the pack's folder names more files than a
 // list may, or cannot be read from the pack (then it would fail its check
 // all the same). Read by unzip to its output, of which about a MB is kept
 // at most: far more than the entries a list may have.
 bool ListNamesTooMany(const QString& archive) {
-  // unzip takes a member's name as a pattern, in which "[" opens a set of
-  // characters: "[[]" is the "[" itself. A voice's name holds none of the
-  // pattern's other signs ("*", "?", "\"), which vfat refuses.
-  QString member = QFileInfo(archive).completeBaseName() + QLatin1Char('/') + KLX_FileFunctions::kVoiceListName;
-  member.replace(QLatin1Char('['), QStringLiteral("[[]"));
+  const QString member =
+      UnzipPattern(QFileInfo(archive).completeBaseName() + QLatin1Char('/') + KLX_FileFunctions::kVoiceListName);
   QByteArray list;
-  const int read = KLX_Platform::RunFor(QStringLiteral("unzip"), {QStringLiteral("-p"), archive, member},
+  const int read = KLX_Platform::RunFor(QStringLiteral("unzip"), {QStringLiteral("-p"), UnzipArchive(archive), member},
                                         KLX_Platform::kQuickToolMs, &list);
   return read != 0 || KLX_MD5::KLX_MD5CountEntries(list) > KLX_MD5::kMaxEntries;
 }
@@ -653,9 +679,10 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   };
   // Unzip's options come first: the archive name must not be read as a
   // member to extract.
-  const int unzipped = QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into},
-                                                                      int(limitMs), withinListing, limits)
-                                           : -1;
+  const int unzipped =
+      QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", UnzipArchive(archive), "-d", into},
+                                                     int(limitMs), withinListing, limits)
+                          : -1;
   const FilesUnder unpacked = MeasureFiles(into, block);
   overran = overran || beyondListing(unpacked);
   if (overran || unzipped != 0) {

@@ -11,6 +11,9 @@
 #include "update/klx_update_httpreq.h"
 #include "vorn_filetree.h"
 
+#include <QRegularExpression>
+#include <QStandardPaths>
+
 namespace {
 using VT = KLX_VornTask;
 
@@ -119,6 +122,29 @@ struct PackageRig {
   QStringList ScriptLog() const { return QString::fromUtf8(ReadFile(log)).split('\n', Qt::SkipEmptyParts); }
   QList<QPair<unsigned, QString>> Reports() { return TaskReports(fx.errors); }
 };
+// The card's least free room, looked at before each file call.
+struct ReserveWatch : KLX_FileCalls {
+  QString card;
+  qint64 least = std::numeric_limits<qint64>::max();
+  explicit ReserveWatch(const QString& path) : card(path) { KLX_FileCalls::Set(this); }
+  ~ReserveWatch() override { KLX_FileCalls::Set(nullptr); }
+  void Look() { least = qMin(least, KLX_Platform::Volume(card).bytesAvailable); }
+  int Create(const QString& path) override { return Look(), KLX_FileCalls::Create(path); }
+  bool Rename(const QString& from, const QString& to) override { return Look(), KLX_FileCalls::Rename(from, to); }
+  bool Remove(const QString& path) override { return Look(), KLX_FileCalls::Remove(path); }
+  bool SyncFolder(const QString& folder) override { return Look(), KLX_FileCalls::SyncFolder(folder); }
+  bool SyncFileSystem(const QString& path) override { return Look(), KLX_FileCalls::SyncFileSystem(path); }
+};
+constexpr qint64 kReserve = 500 * 1024;
+
+// A voice pack "<voice>.zip": its files in its folder and its checksum list
+// naming the first `named` of them (all when negative).
+QByteArray PackOf(const QString& voice, const QList<CSimFile>& files, int named = -1) {
+  const QByteArray list = CSimUpdateServer::ChecksumList(named < 0 ? files : files.mid(0, named), false);
+  QList<CSimFile> packed{{voice + "/VOICEDATAMD5.txt", list}};
+  for (const CSimFile& file : files) packed.append({voice + "/" + file.path, file.bytes});
+  return CSimUpdateServer::Zip(packed);
+}
 }  // namespace
 
 class PackageUpdateTest : public QObject {
@@ -517,18 +543,7 @@ class PackageUpdateTest : public QObject {
     expected.sort();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^voice pack .* does not fit on the card .*: refused$"));
 
-    struct ReserveWatch : KLX_FileCalls {
-      QString card;
-      qint64 least = std::numeric_limits<qint64>::max();
-      explicit ReserveWatch(const QString& path) : card(path) { KLX_FileCalls::Set(this); }
-      ~ReserveWatch() override { KLX_FileCalls::Set(nullptr); }
-      void Look() { least = qMin(least, KLX_Platform::Volume(card).bytesAvailable); }
-      int Create(const QString& path) override { return Look(), KLX_FileCalls::Create(path); }
-      bool Rename(const QString& from, const QString& to) override { return Look(), KLX_FileCalls::Rename(from, to); }
-      bool Remove(const QString& path) override { return Look(), KLX_FileCalls::Remove(path); }
-      bool SyncFolder(const QString& folder) override { return Look(), KLX_FileCalls::SyncFolder(folder); }
-      bool SyncFileSystem(const QString& path) override { return Look(), KLX_FileCalls::SyncFileSystem(path); }
-    } watch(card);
+    ReserveWatch watch(card);
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
     QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 1 << 8 | 1 << 16) * 256}));
     QCOMPARE(QDir(voices).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), expected);
@@ -695,6 +710,44 @@ class PackageUpdateTest : public QObject {
       QVERIFY(rig.ScriptLog().isEmpty());
     }
   }
+  // Packs named with brackets, beside packs of the names unzip would make
+  // of them as patterns: each is read by its own name, for its list as for
+  // its unpacking, and installed; the other stays as it was.
+  void bracketedPacksAreReadByTheirOwnNames_data() {
+    QTest::addColumn<QString>("beside");  // "card": the other's archive kept there, "stick": the other on the stick
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<int>("files");  // in the bracketed pack, of which its list names 50
+    QTest::addColumn<int>("installed");
+    QTest::newRow("x[1].zip, x1.zip's archive on the card") << "card" << "x[1]" << 2 << 1;
+    QTest::newRow("v[2].zip of 150 files, v2.zip on the stick") << "stick" << "v[2]" << 150 << 2;
+  }
+  void bracketedPacksAreReadByTheirOwnNames() {
+    QFETCH(QString, beside);
+    QFETCH(QString, voice);
+    QFETCH(int, files);
+    QFETCH(int, installed);
+    if (QStandardPaths::findExecutable("unzip").isEmpty()) QSKIP("needs unzip");
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    QList<CSimFile> inside{{"voice.conf", "espeak=de\nlanguage=German\nname=" + voice.toUtf8() + "\n"}};
+    for (int i = 1; i < files; ++i) inside.append({QStringLiteral("data/%1.inf").arg(i), QByteArray::number(i)});
+    const QString other = QString(voice).remove('[').remove(']');
+    const QString packs = rig.names.KLX_FileNameHandlerGetVoicePackagesFilePath();
+    const QByteArray otherPack = CSimUpdateServer::VoicePack(other, "de", "Other", "de");
+    QList<CSimFile> stick{{"Voices/" + voice + ".zip", PackOf(voice, inside, qMin(files, 50))}};
+    if (beside == "stick") stick.append({"Voices/" + other + ".zip", otherPack});
+    if (beside == "card") QVERIFY(WriteFile(packs + other + ".zip", otherPack));
+    QVERIFY(rig.PutOnStick(2, stick));
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + installed * 256}));
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    QCOMPARE(ReadFile(voices + voice + "/voice.conf"), inside.first().bytes);
+    QCOMPARE(QDir(voices + voice + "/data").entryList(QDir::Files).size(), qMin(files, 50) - 1);
+    QCOMPARE(ReadFile(packs + other + ".zip"), otherPack);
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
 };
 
 QTEST_GUILESS_MAIN(PackageUpdateTest)
