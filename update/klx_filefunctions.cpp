@@ -204,6 +204,48 @@ QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
 }
 
+// Leaves in `folder` exactly the files that `files` names (paths inside
+// it) and the folders they lie in: whatever else unzip made there goes, so
+// that the install makes no folder of its own. False when a name leads
+// outside, a named file is not there as a file, the folder cannot be read
+// whole or something cannot be removed.
+bool KeepOnly(const QString& folder, const QStringList& files) {
+  QSet<QString> named, namedFolders;
+  for (const QString& file : files) {
+    if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
+    const QString name = QDir::cleanPath(file);
+    named.insert(name);
+    for (QString in = QFileInfo(name).path(); in != QLatin1String("."); in = QFileInfo(in).path()) namedFolders.insert(in);
+  }
+  // An entry is met after the folder it lies in: one in a folder that goes,
+  // goes with it.
+  QSet<QString> goneFolders;
+  QStringList gone;
+  int kept = 0;
+  // A name that no text can give back (bytes that are no UTF-8) cannot be
+  // removed by its name either.
+  bool unnamed = false;
+  const bool read = WalkFolder(folder, false, [&](const QByteArray& bytes, EntryKind kind, quint64) {
+    const QString path = QFile::decodeName(bytes);
+    unnamed = unnamed || QFile::encodeName(path) != bytes;
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const bool inGone = slash >= 0 && goneFolders.contains(path.left(slash));
+    const bool keep = !inGone && (kind == EntryKind::File     ? named.contains(path)
+                                  : kind == EntryKind::Folder ? namedFolders.contains(path)
+                                                              : false);
+    if (keep) {
+      if (kind == EntryKind::File) ++kept;
+      return;
+    }
+    if (kind == EntryKind::Folder) goneFolders.insert(path);
+    if (!inGone) gone << path;
+  });
+  if (!read || unnamed || kept != named.size()) return false;
+  for (const QString& path : qAsConst(gone))
+    if (!KLX_FileCallsRemoveTree(folder + QLatin1Char('/') + path)) return false;
+  return true;
+}
+
 // A whole folder of the voice's name stands in the voice folder.
 bool VoiceInPlace(const QString& destinationFolder, const QString& voice) {
   const QFileInfo place(destinationFolder + voice);
@@ -625,10 +667,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
              listing.files, KLX_MD5::kMaxEntries);
     return UnzipTooManyFiles;
   }
-  // And the marker file the install adds.
-  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const quint64 needed =
-      AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block), quint64(kKeepFreeBytes));
+  const quint64 needed = Needed(listing, more, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   if (!card.valid || available < needed) {
     qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
@@ -636,6 +675,16 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
     return UnzipNoRoom;
   }
   return UnzipUnpacked;
+}
+
+quint64 KLX_FileFunctions::Needed(const KLX_ZipListing& listing, quint64 more,
+                                  const KLX_Platform::VolumeInfo& card) const {
+  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
+  // The marker file the install adds, and the unpack folder while the
+  // card has none (what the folder it is unpacked into takes is the
+  // listing's).
+  const quint64 folder = QFileInfo(m_Unpacking).isDir() ? 0 : block;
+  return AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block + folder), quint64(kKeepFreeBytes));
 }
 
 KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
@@ -650,7 +699,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   if (judged != UnzipUnpacked) return judged;
   const QByteArray pack = archive.toUtf8();
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const quint64 needed = AddSaturated(AddSaturated(listing.cardBytes, block), quint64(kKeepFreeBytes));
+  const quint64 needed = Needed(listing, 0, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   const qint64 limitMs =
       qint64(qMin<quint64>(INT_MAX, quint64(kUnzipBaseMs) + listing.cardBytes / quint64(kUnzipCardBytesPerMs)));
@@ -718,36 +767,10 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
   const QString unpacked = KLX_FileFunctionGetUnzippedFolder(index);
   if (unpacked.isEmpty() || KLX_FileFunctionGetUnzipRefusal(index) != UnzipUnpacked) return false;
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
-  // The new folder is built apart and takes the old one's place in one step.
+  // The new folder is what unzip made, less what the list does not name;
+  // it takes the old one's place in one step.
   const QString built = UnzipFolder(index) + QStringLiteral(".new");
-  // The files named, each once, and the folders they lie in.
-  QSet<QString> named, namedFolders;
-  for (const QString& file : files) {
-    if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
-    const QString name = QDir::cleanPath(file);
-    named.insert(name);
-    for (QString folder = QFileInfo(name).path(); folder != QLatin1String("."); folder = QFileInfo(folder).path())
-      namedFolders.insert(folder);
-  }
-  QSet<QString> held, heldFolders;
-  bool other = false;
-  const bool read = WalkFolder(unpacked, false, [&](const QByteArray& path, EntryKind kind, quint64) {
-    if (kind == EntryKind::Other)
-      other = true;
-    else
-      (kind == EntryKind::File ? held : heldFolders).insert(QFile::decodeName(path));
-  });
-  if (read && !other && held == named && heldFolders == namedFolders) {
-    // The pack holds what its list names and nothing else: its folder is
-    // the new one as it stands.
-    if (!calls.Rename(unpacked, built)) return false;
-  } else {
-    for (const QString& name : qAsConst(named)) {
-      const QString to = built + QLatin1Char('/') + name;
-      if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
-    }
-    if (!QDir().mkpath(built)) return false;
-  }
+  if (!KeepOnly(unpacked, files) || !calls.Rename(unpacked, built)) return false;
   const QString marker = built + kInstallSourceFile;
   const QByteArray archive = m_UnzippedArchives.at(index).toUtf8();
   const int fd = calls.Remove(marker) ? calls.Create(marker) : -1;

@@ -114,8 +114,9 @@ class KLX_FileFunctions : public QObject {
   void KLX_FileFunctionsBeginPacks(const QString& destinationFolder);
   // Judges the pack `name` of `sourceFolder` whole before anything of it
   // is written: its archive, what its directory says it unpacks to in the
-  // card's blocks, its marker file and the room a model save asks for,
-  // against the card's free room now; copies it into `archiveFolder` when
+  // card's blocks (the folder it is unpacked into too), the unpack folder
+  // while there is none, its marker file and the room a model save asks
+  // for, against the card's free room now; copies it into `archiveFolder` when
   // it fits (replacing one of its name there). Returns its index, listed
   // refused or copied; -1 for one not named like a voice (left out). A pack
   // that does not fit, is encrypted, is packed in a way unzip cannot read,
@@ -138,9 +139,11 @@ class KLX_FileFunctions : public QObject {
   // The unpacked archive's own top folder (named like the archive), where
   // it waits to be checked; empty for an index not below the count.
   QString KLX_FileFunctionGetUnzippedFolder(int index) const;
-  // Moves exactly `files` (paths inside that folder) into the destination
+  // Installs exactly `files` (paths inside that folder) as the destination
   // folder of the archive's name, which replaces the one there, and writes
   // the marker of the archive's path into it; false leaves the one there.
+  // What the pack holds besides is removed first: the install makes no
+  // folder beyond those its judgement counted.
   // Every file and folder of the new one is on the card before it takes
   // the old one's place, and a power cut leaves the old one or the new one
   // (one set aside is put back by KLX_FileFunctionsRecoverVoices).
@@ -175,6 +178,9 @@ class KLX_FileFunctions : public QObject {
   // a refusal is logged with its reason.
   UnzipRefusal Judge(const QString& archive, const KLX_ZipListing& listing, quint64 more,
                      const KLX_Platform::VolumeInfo& card) const;
+  // What a pack of `listing` takes on `card` with `more` bytes besides,
+  // the room a model save asks for included.
+  quint64 Needed(const KLX_ZipListing& listing, quint64 more, const KLX_Platform::VolumeInfo& card) const;
   // The last unpack's packs forgotten, their unpack folder set up anew.
   void StartUnpack(const QString& destinationFolder);
   void AddPack(const QString& name, const QString& archive, UnzipRefusal refusal);

@@ -710,6 +710,79 @@ class PackageUpdateTest : public QObject {
       QVERIFY(rig.ScriptLog().isEmpty());
     }
   }
+  // A pack on a card with exactly the room its judgement asks for (the log
+  // gives it in KiB, of which every block and the reserve are whole ones):
+  // it is installed, only the files its list names and their folders, and
+  // the card's free room is never below the 500 KiB a model save asks for
+  // at any file call; a byte less, and it is refused before anything is
+  // written. What the install makes of an ordinary pack is counted to the
+  // block (`exact`: the reserve is all that is left at its fullest); the
+  // unpack folder too, and no folder is made beyond what the pack holds. An
+  // archive larger than what it unpacks to (many empty files) counts with
+  // its copy.
+  void packsAreJudgedToTheBlock_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("an ordinary pack") << "ordinary" << true;
+    QTest::newRow("empty folders") << "empty folders" << false;
+    QTest::newRow("a file its list does not name") << "unnamed file" << false;
+    QTest::newRow("100 empty files") << "empty files" << false;
+  }
+  void packsAreJudgedToTheBlock() {
+    QFETCH(QString, kind);
+    QFETCH(bool, exact);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    const QString root = rig.fx.root.Path();
+    const QString card = root + "/Vorn";
+    const qint64 block = KLX_Platform::Volume(card).blockSize;
+    QVERIFY2(block > 0 && block % 1024 == 0, qPrintable(QString::number(block)));
+    QList<CSimFile> files{{"voice.conf", "espeak=de\nlanguage=German\nname=Vera\n"},
+                          {"data/vera.wav", QByteArray(int(2 * block + 1), 'w')}};
+    if (kind == "empty files")
+      for (int i = 0; i < 98; ++i) files.append({QStringLiteral("e%1.txt").arg(i, 9, 10, QLatin1Char('0')), QByteArray()});
+    const int named = files.size();
+    if (kind == "empty folders") files << CSimFile{"empty/", ""} << CSimFile{"data/more/", ""};
+    if (kind == "unnamed file") files << CSimFile{"notes.txt", "not named"};
+    QVERIFY(rig.PutOnStick(2, {{"Voices/vera.zip", PackOf("vera", files, named)}}));
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    const auto held = [&] { return VornFileTree(card + "/Sound") + VornFileTree(card + "/Update/Pkgs"); };
+
+    // What the judgement asks for, told on a card with the reserve alone.
+    QVERIFY(SetCardFree(root, kReserve));
+    qint64 needed = 0;
+    {
+      VornTerminalLines lines;
+      QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Error));
+      const QStringList told = lines.TerminalWithAny({"does not fit on the card"});
+      QCOMPARE(told.size(), 1);
+      needed = QRegularExpression("it needs (\\d+) KiB").match(told[0]).captured(1).toLongLong() * 1024;
+    }
+    QVERIFY(needed > kReserve);
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 21}));
+    const QStringList before = held();
+    QVERIFY(SetCardFree(root, needed - 1));
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Error));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 21}));
+    QCOMPARE(held(), before);
+
+    QVERIFY(SetCardFree(root, needed));
+    ReserveWatch watch(card);
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + 1 * 256}));
+    QStringList installed{"VOICEDATAMD5.txt", "data/", "installsrczip.txt"};
+    for (const CSimFile& file : files.mid(0, named)) installed << file.path;
+    QStringList tree = VornFileTree(voices + "vera");
+    for (QString& entry : tree) entry = entry.section(": ", 0, 0);
+    installed.sort();
+    QCOMPARE(tree, installed);
+    if (exact)
+      QCOMPARE(watch.least, kReserve);
+    else
+      QVERIFY2(watch.least >= kReserve, qPrintable(QString::number(watch.least) + " bytes free"));
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
   // Packs named with brackets, beside packs of the names unzip would make
   // of them as patterns: each is read by its own name, for its list as for
   // its unpacking, and installed; the other stays as it was.
