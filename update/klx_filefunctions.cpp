@@ -38,6 +38,8 @@ const char* const kInstallSourceFile = "/installsrczip.txt";
 const char* const kUnpackFolder = "/.unpacking";
 // An installed voice set aside for its new version, in the unpack folder.
 const char* const kAsideSuffix = ".aside";
+// A folder that stood in the place of a voice set aside, being no whole voice.
+const char* const kStraySuffix = ".stray";
 // unzip is given a minute, and as long again as a slow card (half a MB a
 // second) takes to write what the pack unpacks to.
 constexpr qint64 kUnzipBaseMs = 60000;
@@ -246,10 +248,13 @@ bool KeepOnly(const QString& folder, const QStringList& files) {
   return true;
 }
 
-// A whole folder of the voice's name stands in the voice folder.
+// A whole voice of its name stands in the voice folder, as an install
+// leaves one: a folder with the marker written into it last, before it moved
+// in. An empty folder, or one with a part of a voice, is none.
 bool VoiceInPlace(const QString& destinationFolder, const QString& voice) {
-  const QFileInfo place(destinationFolder + voice);
-  return place.isDir() && !place.isSymLink();
+  const QString place = destinationFolder + voice;
+  const QFileInfo folder(place);
+  return folder.isDir() && !folder.isSymLink() && KLX_FileCallsIsPlainFile(place + kInstallSourceFile);
 }
 
 // Removes what an unpack left in `unpacking`, but a voice set aside while
@@ -826,17 +831,41 @@ void KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(const QString& destinatio
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   for (const QString& folder : aside) {
     const QString voice = folder.chopped(int(qstrlen(kAsideSuffix)));
+    const QByteArray name = voice.toUtf8();
     const QFileInfo place(destinationFolder + voice);
     // Its new version took its place: the old one goes with the unpack folder.
     if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(voice) || VoiceInPlace(destinationFolder, voice)) continue;
-    // What cannot be put back stays aside, for the next try.
-    if (place.exists() || place.isSymLink())
+    const bool strayFolder = place.isDir() && !place.isSymLink();
+    // Anything else than a folder (a file, a link) may be the pilot's: the
+    // voice stays aside, for the next try.
+    if (!strayFolder && (place.exists() || place.isSymLink())) {
       qWarning("voice %s cannot be put back from %s: something else stands in its place; it stays there",
-               qUtf8Printable(voice), qUtf8Printable(unpacking));
-    else if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
-      qInfo("voice %s put back: the install of its new version was cut short", qUtf8Printable(voice));
+               name.constData(), qUtf8Printable(unpacking));
+      continue;
+    }
+    // A folder that is no whole voice (made after the cut: empty, or a part
+    // of one) goes first into the unpack folder, so that a cut in between
+    // leaves the voice aside and nothing in its place.
+    const QString stray = unpacking + QLatin1Char('/') + voice + kStraySuffix;
+    const int entries =
+        strayFolder ? QDir(place.filePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size()
+                    : 0;
+    if (strayFolder && (!KLX_FileCallsRemoveTree(stray) || !calls.Rename(place.filePath(), stray))) {
+      qWarning("voice %s cannot be put back from %s: the folder in its place cannot be moved; it stays there",
+               name.constData(), qUtf8Printable(unpacking));
+      continue;
+    }
+    if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
+      qInfo("voice %s put back: the install of its new version was cut short", name.constData());
     else
-      qWarning("voice %s cannot be put back from %s: it stays there", qUtf8Printable(voice), qUtf8Printable(unpacking));
+      qWarning("voice %s cannot be put back from %s: it stays there", name.constData(), qUtf8Printable(unpacking));
+    if (!strayFolder) continue;
+    if (KLX_FileCallsRemoveTree(stray))
+      qInfo("voice %s: the folder that stood in its place held no whole voice (%d entries) and is removed",
+            name.constData(), entries);
+    else
+      qWarning("voice %s: the folder that stood in its place held no whole voice and is left in %s", name.constData(),
+               qUtf8Printable(stray));
   }
 }
 

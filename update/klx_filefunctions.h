@@ -149,15 +149,17 @@ class KLX_FileFunctions : public QObject {
   // (one set aside is put back by KLX_FileFunctionsRecoverVoices).
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
   // Puts back into `destinationFolder` each voice that an install cut short
-  // left aside without its new version in its place; at the start, and
-  // before an unpack clears what the last one left. One that cannot be put
-  // back (the rename fails, something else stands in its place) stays
-  // aside, and the log says so.
+  // left aside without its new version in its place (a folder with the
+  // marker the install writes into it last); at the start, and
+  // before an unpack clears what the last one left. A folder that stands in
+  // its place without them (empty, or a part of a voice) is removed, and the
+  // log says so. One that cannot be put back (a rename fails, a file stands
+  // in its place) stays aside, and the log says so.
   static void KLX_FileFunctionsRecoverVoices(const QString& destinationFolder);
   // Removes what the last unpack left (and what was replaced), and the
   // copy of each of its archives that was not installed: nothing of a pack
   // left out stays on the card. An installed one's archive stays, to go
-  // with its voice, and so does a voice set aside while no whole folder of
+  // with its voice, and so does a voice set aside while no whole voice of
   // its name stands in its place.
   void KLX_FileFunctionsDropUnzipped();
   // A path placed under the desktop root in the board's own form ("/Vorn/..."):

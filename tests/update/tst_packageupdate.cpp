@@ -821,6 +821,49 @@ class PackageUpdateTest : public QObject {
     QVERIFY(rig.Reports().isEmpty());
   }
 
+  // A voice that an install cut short left aside, and in its place a folder
+  // made since that holds no whole voice: the voice is put back and the
+  // folder removed, as the log says. Where its new version stands whole
+  // (with the marker the install writes last), the old one goes.
+  void aVoiceAsideIsNotLostToAStrayFolder_data() {
+    QTest::addColumn<QStringList>("inPlace");  // what the folder in its place holds
+    QTest::addColumn<bool>("putBack");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("an empty folder") << QStringList() << true
+                                     << QStringList{"voice anna put back: the install of its new version was cut short",
+                                                    "voice anna: the folder that stood in its place held no whole voice "
+                                                    "(0 entries) and is removed"};
+    QTest::newRow("a folder with voice.conf alone") << QStringList{"voice.conf"} << true
+                                                    << QStringList{"voice anna put back: the install of its new version was cut short",
+                                                                   "voice anna: the folder that stood in its place held no "
+                                                                   "whole voice (1 entries) and is removed"};
+    QTest::newRow("its new version") << QStringList{"voice.conf", "installsrczip.txt"} << false << QStringList();
+  }
+  void aVoiceAsideIsNotLostToAStrayFolder() {
+    QFETCH(QStringList, inPlace);
+    QFETCH(bool, putBack);
+    QFETCH(QStringList, told);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    const QString unpacking = rig.fx.root.Path() + "/Vorn/Sound/.unpacking";
+    QVERIFY(WriteFile(unpacking + "/anna.aside/voice.conf", "old") &&
+            WriteFile(unpacking + "/anna.aside/data/anna.inf", "old inf") &&
+            WriteFile(unpacking + "/anna.aside/installsrczip.txt", "/Vorn/Update/Pkgs/anna.zip"));
+    const QStringList old = VornFileTree(unpacking + "/anna.aside");
+    QVERIFY(QDir().mkpath(voices + "anna"));
+    for (const QString& file : inPlace) QVERIFY(WriteFile(voices + "anna/" + file, "new"));
+    const QStringList placed = VornFileTree(voices + "anna");
+    QVERIFY(rig.PutOnStick(2, {{"Voices/bert.zip", CSimUpdateServer::VoicePack("bert", "en", "Bert", "en")}}));
+
+    VornTerminalLines lines;
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + 1 * 256}));
+    QCOMPARE(VornFileTree(voices + "anna"), putBack ? old : placed);
+    QCOMPARE(lines.TerminalWithAny({"voice anna"}), told);
+    QVERIFY(!QFileInfo::exists(unpacking));
+  }
+
 };
 
 QTEST_GUILESS_MAIN(PackageUpdateTest)
