@@ -661,6 +661,9 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
       qWarning("voice pack %s is packed with compression method %d, which unzip cannot read: refused",
                pack.constData(), listing.method);
       return UnzipUnknownMethod;
+    case KLX_ZipListing::OtherArchive:
+      qWarning("voice pack %s is a %s archive, which unzip cannot read: refused", pack.constData(), listing.kind);
+      return UnzipOtherArchive;
     case KLX_ZipListing::Readable:
       break;
   }

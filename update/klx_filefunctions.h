@@ -105,6 +105,7 @@ class KLX_FileFunctions : public QObject {
     UnzipFailed,         // unzip failed or ran out of time
     UnzipHoldsLink,      // it unpacked something else than files and folders
     UnzipTooManyFiles,   // more files than its checksum list may name
+    UnzipOtherArchive,   // an archive of another kind (7z, ...) named like a zip archive
   };
 
   // Voice packs one at a time, so that each pack that fits on the card
@@ -120,8 +121,9 @@ class KLX_FileFunctions : public QObject {
   // it fits (replacing one of its name there). Returns its index, listed
   // refused or copied; -1 for one not named like a voice (left out). A pack
   // that does not fit, is encrypted, is packed in a way unzip cannot read,
-  // holds more files than its checksum list may name or is no zip archive
-  // is refused here, before anything is copied or unpacked.
+  // holds more files than its checksum list may name, is no zip archive or
+  // one of another kind is refused here, before anything is copied or
+  // unpacked.
   int KLX_FileFunctionsCopyPack(const QString& sourceFolder, const QString& name, const QString& archiveFolder);
   // Unpacks the pack copied at `index` into a fresh folder beside the
   // destination; nothing reaches the destination before
