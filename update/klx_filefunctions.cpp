@@ -38,6 +38,8 @@ const char* const kInstallSourceFile = "/installsrczip.txt";
 const char* const kUnpackFolder = "/.unpacking";
 // An installed voice set aside for its new version, in the unpack folder.
 const char* const kAsideSuffix = ".aside";
+// A folder that stood in the place of a voice set aside, being no whole voice.
+const char* const kStraySuffix = ".stray";
 // unzip is given a minute, and as long again as a slow card (half a MB a
 // second) takes to write what the pack unpacks to.
 constexpr qint64 kUnzipBaseMs = 60000;
@@ -53,18 +55,44 @@ constexpr quint64 kUnzipLookMs = 200;
 // A voice pack holds its checksum list and at most the files a list names.
 constexpr quint64 kMaxPackFiles = KLX_MD5::kMaxEntries + 1;
 
+// unzip takes a member's name as a pattern, in which "[" opens a set of
+// characters, "*" and "?" stand for others, and "\" takes the next one as
+// it is.
+bool PatternSign(QChar c) { return c == QLatin1Char('[') || c == QLatin1Char('*') || c == QLatin1Char('?'); }
+
+// A pattern that matches `name` alone: each sign set apart.
+QString UnzipPattern(const QString& name) {
+  QString pattern;
+  pattern.reserve(name.size());
+  for (const QChar c : name) {
+    if (c == QLatin1Char('\\'))
+      pattern += QStringLiteral("\\\\");
+    else if (PatternSign(c))
+      pattern += QStringLiteral("[%1]").arg(c);
+    else
+      pattern += c;
+  }
+  return pattern;
+}
+
+// unzip takes the archive's own name as a pattern too when its path holds
+// one of "[", "*" or "?" (its folder as it stands): "x[1].zip" would read
+// "x1.zip" beside it. Such a name goes as a pattern that matches it alone.
+QString UnzipArchive(const QString& archive) {
+  if (std::none_of(archive.begin(), archive.end(), PatternSign)) return archive;
+  const int slash = archive.lastIndexOf(QLatin1Char('/'));
+  return archive.left(slash + 1) + UnzipPattern(archive.mid(slash + 1));
+}
+
 // Whether the checksum list in the pack's folder names more files than a
 // list may, or cannot be read from the pack (then it would fail its check
 // all the same). Read by unzip to its output, of which about a MB is kept
 // at most: far more than the entries a list may have.
 bool ListNamesTooMany(const QString& archive) {
-  // unzip takes a member's name as a pattern, in which "[" opens a set of
-  // characters: "[[]" is the "[" itself. A voice's name holds none of the
-  // pattern's other signs ("*", "?", "\"), which vfat refuses.
-  QString member = QFileInfo(archive).completeBaseName() + QLatin1Char('/') + KLX_FileFunctions::kVoiceListName;
-  member.replace(QLatin1Char('['), QStringLiteral("[[]"));
+  const QString member =
+      UnzipPattern(QFileInfo(archive).completeBaseName() + QLatin1Char('/') + KLX_FileFunctions::kVoiceListName);
   QByteArray list;
-  const int read = KLX_Platform::RunFor(QStringLiteral("unzip"), {QStringLiteral("-p"), archive, member},
+  const int read = KLX_Platform::RunFor(QStringLiteral("unzip"), {QStringLiteral("-p"), UnzipArchive(archive), member},
                                         KLX_Platform::kQuickToolMs, &list);
   return read != 0 || KLX_MD5::KLX_MD5CountEntries(list) > KLX_MD5::kMaxEntries;
 }
@@ -178,10 +206,55 @@ QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
 }
 
-// A whole folder of the voice's name stands in the voice folder.
+// Leaves in `folder` exactly the files that `files` names (paths inside
+// it) and the folders they lie in: whatever else unzip made there goes, so
+// that the install makes no folder of its own. False when a name leads
+// outside, a named file is not there as a file, the folder cannot be read
+// whole or something cannot be removed.
+bool KeepOnly(const QString& folder, const QStringList& files) {
+  QSet<QString> named, namedFolders;
+  for (const QString& file : files) {
+    if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
+    const QString name = QDir::cleanPath(file);
+    named.insert(name);
+    for (QString in = QFileInfo(name).path(); in != QLatin1String("."); in = QFileInfo(in).path()) namedFolders.insert(in);
+  }
+  // An entry is met after the folder it lies in: one in a folder that goes,
+  // goes with it.
+  QSet<QString> goneFolders;
+  QStringList gone;
+  int kept = 0;
+  // A name that no text can give back (bytes that are no UTF-8) cannot be
+  // removed by its name either.
+  bool unnamed = false;
+  const bool read = WalkFolder(folder, false, [&](const QByteArray& bytes, EntryKind kind, quint64) {
+    const QString path = QFile::decodeName(bytes);
+    unnamed = unnamed || QFile::encodeName(path) != bytes;
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const bool inGone = slash >= 0 && goneFolders.contains(path.left(slash));
+    const bool keep = !inGone && (kind == EntryKind::File     ? named.contains(path)
+                                  : kind == EntryKind::Folder ? namedFolders.contains(path)
+                                                              : false);
+    if (keep) {
+      if (kind == EntryKind::File) ++kept;
+      return;
+    }
+    if (kind == EntryKind::Folder) goneFolders.insert(path);
+    if (!inGone) gone << path;
+  });
+  if (!read || unnamed || kept != named.size()) return false;
+  for (const QString& path : qAsConst(gone))
+    if (!KLX_FileCallsRemoveTree(folder + QLatin1Char('/') + path)) return false;
+  return true;
+}
+
+// A whole voice of its name stands in the voice folder, as an install
+// leaves one: a folder with the marker written into it last, before it moved
+// in. An empty folder, or one with a part of a voice, is none.
 bool VoiceInPlace(const QString& destinationFolder, const QString& voice) {
-  const QFileInfo place(destinationFolder + voice);
-  return place.isDir() && !place.isSymLink();
+  const QString place = destinationFolder + voice;
+  const QFileInfo folder(place);
+  return folder.isDir() && !folder.isSymLink() && KLX_FileCallsIsPlainFile(place + kInstallSourceFile);
 }
 
 // Removes what an unpack left in `unpacking`, but a voice set aside while
@@ -588,6 +661,9 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
       qWarning("voice pack %s is packed with compression method %d, which unzip cannot read: refused",
                pack.constData(), listing.method);
       return UnzipUnknownMethod;
+    case KLX_ZipListing::OtherArchive:
+      qWarning("voice pack %s is a %s archive, which unzip cannot read: refused", pack.constData(), listing.kind);
+      return UnzipOtherArchive;
     case KLX_ZipListing::Readable:
       break;
   }
@@ -599,10 +675,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
              listing.files, KLX_MD5::kMaxEntries);
     return UnzipTooManyFiles;
   }
-  // And the marker file the install adds.
-  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const quint64 needed =
-      AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block), quint64(kKeepFreeBytes));
+  const quint64 needed = Needed(listing, more, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   if (!card.valid || available < needed) {
     qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
@@ -610,6 +683,16 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
     return UnzipNoRoom;
   }
   return UnzipUnpacked;
+}
+
+quint64 KLX_FileFunctions::Needed(const KLX_ZipListing& listing, quint64 more,
+                                  const KLX_Platform::VolumeInfo& card) const {
+  const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
+  // The marker file the install adds, and the unpack folder while the
+  // card has none (what the folder it is unpacked into takes is the
+  // listing's).
+  const quint64 folder = QFileInfo(m_Unpacking).isDir() ? 0 : block;
+  return AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block + folder), quint64(kKeepFreeBytes));
 }
 
 KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
@@ -624,7 +707,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   if (judged != UnzipUnpacked) return judged;
   const QByteArray pack = archive.toUtf8();
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const quint64 needed = AddSaturated(AddSaturated(listing.cardBytes, block), quint64(kKeepFreeBytes));
+  const quint64 needed = Needed(listing, 0, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   const qint64 limitMs =
       qint64(qMin<quint64>(INT_MAX, quint64(kUnzipBaseMs) + listing.cardBytes / quint64(kUnzipCardBytesPerMs)));
@@ -653,9 +736,10 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   };
   // Unzip's options come first: the archive name must not be read as a
   // member to extract.
-  const int unzipped = QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", archive, "-d", into},
-                                                                      int(limitMs), withinListing, limits)
-                                           : -1;
+  const int unzipped =
+      QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", UnzipArchive(archive), "-d", into},
+                                                     int(limitMs), withinListing, limits)
+                          : -1;
   const FilesUnder unpacked = MeasureFiles(into, block);
   overran = overran || beyondListing(unpacked);
   if (overran || unzipped != 0) {
@@ -691,36 +775,10 @@ bool KLX_FileFunctions::KLX_FileFunctionsInstallUnzipped(int index, const QStrin
   const QString unpacked = KLX_FileFunctionGetUnzippedFolder(index);
   if (unpacked.isEmpty() || KLX_FileFunctionGetUnzipRefusal(index) != UnzipUnpacked) return false;
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
-  // The new folder is built apart and takes the old one's place in one step.
+  // The new folder is what unzip made, less what the list does not name;
+  // it takes the old one's place in one step.
   const QString built = UnzipFolder(index) + QStringLiteral(".new");
-  // The files named, each once, and the folders they lie in.
-  QSet<QString> named, namedFolders;
-  for (const QString& file : files) {
-    if (!KLX_MD5::KLX_MD5NameStaysInside(file)) return false;
-    const QString name = QDir::cleanPath(file);
-    named.insert(name);
-    for (QString folder = QFileInfo(name).path(); folder != QLatin1String("."); folder = QFileInfo(folder).path())
-      namedFolders.insert(folder);
-  }
-  QSet<QString> held, heldFolders;
-  bool other = false;
-  const bool read = WalkFolder(unpacked, false, [&](const QByteArray& path, EntryKind kind, quint64) {
-    if (kind == EntryKind::Other)
-      other = true;
-    else
-      (kind == EntryKind::File ? held : heldFolders).insert(QFile::decodeName(path));
-  });
-  if (read && !other && held == named && heldFolders == namedFolders) {
-    // The pack holds what its list names and nothing else: its folder is
-    // the new one as it stands.
-    if (!calls.Rename(unpacked, built)) return false;
-  } else {
-    for (const QString& name : qAsConst(named)) {
-      const QString to = built + QLatin1Char('/') + name;
-      if (!QDir().mkpath(QFileInfo(to).path()) || !calls.Rename(unpacked + QLatin1Char('/') + name, to)) return false;
-    }
-    if (!QDir().mkpath(built)) return false;
-  }
+  if (!KeepOnly(unpacked, files) || !calls.Rename(unpacked, built)) return false;
   const QString marker = built + kInstallSourceFile;
   const QByteArray archive = m_UnzippedArchives.at(index).toUtf8();
   const int fd = calls.Remove(marker) ? calls.Create(marker) : -1;
@@ -776,17 +834,41 @@ void KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(const QString& destinatio
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   for (const QString& folder : aside) {
     const QString voice = folder.chopped(int(qstrlen(kAsideSuffix)));
+    const QByteArray name = voice.toUtf8();
     const QFileInfo place(destinationFolder + voice);
     // Its new version took its place: the old one goes with the unpack folder.
     if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(voice) || VoiceInPlace(destinationFolder, voice)) continue;
-    // What cannot be put back stays aside, for the next try.
-    if (place.exists() || place.isSymLink())
+    const bool strayFolder = place.isDir() && !place.isSymLink();
+    // Anything else than a folder (a file, a link) may be the pilot's: the
+    // voice stays aside, for the next try.
+    if (!strayFolder && (place.exists() || place.isSymLink())) {
       qWarning("voice %s cannot be put back from %s: something else stands in its place; it stays there",
-               qUtf8Printable(voice), qUtf8Printable(unpacking));
-    else if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
-      qInfo("voice %s put back: the install of its new version was cut short", qUtf8Printable(voice));
+               name.constData(), qUtf8Printable(unpacking));
+      continue;
+    }
+    // A folder that is no whole voice (made after the cut: empty, or a part
+    // of one) goes first into the unpack folder, so that a cut in between
+    // leaves the voice aside and nothing in its place.
+    const QString stray = unpacking + QLatin1Char('/') + voice + kStraySuffix;
+    const int entries =
+        strayFolder ? QDir(place.filePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size()
+                    : 0;
+    if (strayFolder && (!KLX_FileCallsRemoveTree(stray) || !calls.Rename(place.filePath(), stray))) {
+      qWarning("voice %s cannot be put back from %s: the folder in its place cannot be moved; it stays there",
+               name.constData(), qUtf8Printable(unpacking));
+      continue;
+    }
+    if (calls.Rename(unpacking + QLatin1Char('/') + folder, place.filePath()) && calls.SyncFolder(destinationFolder))
+      qInfo("voice %s put back: the install of its new version was cut short", name.constData());
     else
-      qWarning("voice %s cannot be put back from %s: it stays there", qUtf8Printable(voice), qUtf8Printable(unpacking));
+      qWarning("voice %s cannot be put back from %s: it stays there", name.constData(), qUtf8Printable(unpacking));
+    if (!strayFolder) continue;
+    if (KLX_FileCallsRemoveTree(stray))
+      qInfo("voice %s: the folder that stood in its place held no whole voice (%d entries) and is removed",
+            name.constData(), entries);
+    else
+      qWarning("voice %s: the folder that stood in its place held no whole voice and is left in %s", name.constData(),
+               qUtf8Printable(stray));
   }
 }
 

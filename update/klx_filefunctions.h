@@ -105,6 +105,7 @@ class KLX_FileFunctions : public QObject {
     UnzipFailed,         // unzip failed or ran out of time
     UnzipHoldsLink,      // it unpacked something else than files and folders
     UnzipTooManyFiles,   // more files than its checksum list may name
+    UnzipOtherArchive,   // an archive of another kind (7z, ...) named like a zip archive
   };
 
   // Voice packs one at a time, so that each pack that fits on the card
@@ -114,13 +115,15 @@ class KLX_FileFunctions : public QObject {
   void KLX_FileFunctionsBeginPacks(const QString& destinationFolder);
   // Judges the pack `name` of `sourceFolder` whole before anything of it
   // is written: its archive, what its directory says it unpacks to in the
-  // card's blocks, its marker file and the room a model save asks for,
-  // against the card's free room now; copies it into `archiveFolder` when
+  // card's blocks (the folder it is unpacked into too), the unpack folder
+  // while there is none, its marker file and the room a model save asks
+  // for, against the card's free room now; copies it into `archiveFolder` when
   // it fits (replacing one of its name there). Returns its index, listed
   // refused or copied; -1 for one not named like a voice (left out). A pack
   // that does not fit, is encrypted, is packed in a way unzip cannot read,
-  // holds more files than its checksum list may name or is no zip archive
-  // is refused here, before anything is copied or unpacked.
+  // holds more files than its checksum list may name, is no zip archive or
+  // one of another kind is refused here, before anything is copied or
+  // unpacked.
   int KLX_FileFunctionsCopyPack(const QString& sourceFolder, const QString& name, const QString& archiveFolder);
   // Unpacks the pack copied at `index` into a fresh folder beside the
   // destination; nothing reaches the destination before
@@ -138,23 +141,27 @@ class KLX_FileFunctions : public QObject {
   // The unpacked archive's own top folder (named like the archive), where
   // it waits to be checked; empty for an index not below the count.
   QString KLX_FileFunctionGetUnzippedFolder(int index) const;
-  // Moves exactly `files` (paths inside that folder) into the destination
+  // Installs exactly `files` (paths inside that folder) as the destination
   // folder of the archive's name, which replaces the one there, and writes
   // the marker of the archive's path into it; false leaves the one there.
+  // What the pack holds besides is removed first: the install makes no
+  // folder beyond those its judgement counted.
   // Every file and folder of the new one is on the card before it takes
   // the old one's place, and a power cut leaves the old one or the new one
   // (one set aside is put back by KLX_FileFunctionsRecoverVoices).
   bool KLX_FileFunctionsInstallUnzipped(int index, const QStringList& files);
   // Puts back into `destinationFolder` each voice that an install cut short
-  // left aside without its new version in its place; at the start, and
-  // before an unpack clears what the last one left. One that cannot be put
-  // back (the rename fails, something else stands in its place) stays
-  // aside, and the log says so.
+  // left aside without its new version in its place (a folder with the
+  // marker the install writes into it last); at the start, and
+  // before an unpack clears what the last one left. A folder that stands in
+  // its place without them (empty, or a part of a voice) is removed, and the
+  // log says so. One that cannot be put back (a rename fails, a file stands
+  // in its place) stays aside, and the log says so.
   static void KLX_FileFunctionsRecoverVoices(const QString& destinationFolder);
   // Removes what the last unpack left (and what was replaced), and the
   // copy of each of its archives that was not installed: nothing of a pack
   // left out stays on the card. An installed one's archive stays, to go
-  // with its voice, and so does a voice set aside while no whole folder of
+  // with its voice, and so does a voice set aside while no whole voice of
   // its name stands in its place.
   void KLX_FileFunctionsDropUnzipped();
   // A path placed under the desktop root in the board's own form ("/Vorn/..."):
@@ -175,6 +182,9 @@ class KLX_FileFunctions : public QObject {
   // a refusal is logged with its reason.
   UnzipRefusal Judge(const QString& archive, const KLX_ZipListing& listing, quint64 more,
                      const KLX_Platform::VolumeInfo& card) const;
+  // What a pack of `listing` takes on `card` with `more` bytes besides,
+  // the room a model save asks for included.
+  quint64 Needed(const KLX_ZipListing& listing, quint64 more, const KLX_Platform::VolumeInfo& card) const;
   // The last unpack's packs forgotten, their unpack folder set up anew.
   void StartUnpack(const QString& destinationFolder);
   void AddPack(const QString& name, const QString& archive, UnzipRefusal refusal);

@@ -60,6 +60,28 @@ int BitCount(unsigned mask) {
   return n;
 }
 
+// Why a voice pack was left out, in the words the screen takes: the card's
+// room, its check (a pack that does not match its list, that unzip fails
+// on or that holds a link), one that cannot be read (encrypted, packed in a
+// way unzip cannot read or no zip archive), or more files than its list may
+// name.
+const QString kNoRoomReason = QStringLiteral("room");
+const QString kCheckReason = QStringLiteral("check");
+QString ReasonOf(KLX_FileFunctions::UnzipRefusal refusal) {
+  switch (refusal) {
+    case KLX_FileFunctions::UnzipNoRoom: return kNoRoomReason;
+    case KLX_FileFunctions::UnzipEncrypted: return QStringLiteral("encrypted");
+    case KLX_FileFunctions::UnzipUnknownMethod:
+    case KLX_FileFunctions::UnzipOtherArchive: return QStringLiteral("compression");
+    case KLX_FileFunctions::UnzipUnreadable: return QStringLiteral("unreadable");
+    case KLX_FileFunctions::UnzipTooManyFiles: return QStringLiteral("files");
+    case KLX_FileFunctions::UnzipUnpacked:
+    case KLX_FileFunctions::UnzipFailed:
+    case KLX_FileFunctions::UnzipHoldsLink: break;
+  }
+  return kCheckReason;
+}
+
 // A script that came from a stick may have lost its execute bit on the way;
 // the card's own files carry it on the board.
 void MakeExecutable(const QString& path) {
@@ -421,42 +443,23 @@ int KLX_Update::VoicePacks() {
   int installed = 0;
   int refused = 0;
   int noRoom = 0;
-  // Packs refused for what the pilot can mend where they were made, one
-  // "reason<TAB>archive" line each, for the screen to name.
-  QStringList named;
+  // Each pack left out, one "reason<TAB>archive" line, for the screen to
+  // tell why (and to name those its maker can mend).
+  QStringList leftOut;
   for (const QString& archive : archives) {
     const int i = m_Files.KLX_FileFunctionsCopyPack(source, archive, packs);
     if (i < 0) continue;
     ++listed;
-    if (m_Files.KLX_FileFunctionGetUnzipRefusal(i) == KLX_FileFunctions::UnzipUnpacked) {
-      if (!unzipping) Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
-      unzipping = true;
-      m_Files.KLX_FileFunctionsUnzipPack(i);
-    }
-    // Checked where it was unpacked, then only the files its list names
-    // are installed: nothing else of the archive reaches the card's voices.
-    const QString name = m_Files.KLX_FileFunctionGetUnzippedName(i);
-    const KLX_FileFunctions::UnzipRefusal refusal = m_Files.KLX_FileFunctionGetUnzipRefusal(i);
-    if (refusal != KLX_FileFunctions::UnzipUnpacked) {
-      // Refused with its reason as it was judged or unpacked.
-      ++refused;
-      if (refusal == KLX_FileFunctions::UnzipNoRoom) ++noRoom;
-      const QString reason = refusal == KLX_FileFunctions::UnzipEncrypted       ? QStringLiteral("encrypted")
-                             : refusal == KLX_FileFunctions::UnzipUnknownMethod ? QStringLiteral("compression")
-                             : refusal == KLX_FileFunctions::UnzipTooManyFiles  ? QStringLiteral("files")
-                                                                                : QString();
-      if (!reason.isEmpty()) named << reason + QLatin1Char('\t') + name + QStringLiteral(".zip");
-    } else if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(i), kVoiceList, QString())) {
-      qWarning("voice pack %s.zip does not match its checksum list: refused", qUtf8Printable(packs + name));
-      ++refused;
-    } else if (!m_Files.KLX_FileFunctionsInstallUnzipped(i, ListedFiles())) {
-      qWarning("voice pack %s could not be installed", qUtf8Printable(voices + name));
-      ++refused;
-    } else {
-      ++installed;
-    }
+    const QString reason = InstallPack(i, &unzipping);
     // Of a pack left out nothing stays; its room is the next one's.
     m_Files.KLX_FileFunctionsReleasePack(i);
+    if (reason.isEmpty()) {
+      ++installed;
+      continue;
+    }
+    ++refused;
+    if (reason == kNoRoomReason) ++noRoom;
+    leftOut << reason + QLatin1Char('\t') + m_Files.KLX_FileFunctionGetUnzippedName(i) + QStringLiteral(".zip");
   }
   // The screen goes from copying to unzipping to the end's message, also
   // when every pack was refused before it was unpacked.
@@ -467,7 +470,7 @@ int KLX_Update::VoicePacks() {
   } else {
     qInfo("voice packs: %d installed, %d left out, %d of them for want of room on the card", installed, refused,
           noRoom);
-    m_Links.runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(named.join('\n'), AtomicDirSet);
+    m_Links.runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(leftOut.join('\n'), AtomicDirSet);
     // A full card is what the pilot can mend.
     if (installed == 0) Status(noRoom > 0 ? VT::KLX_UPDATE_STATUS_NO_FREE_SPACE : VT::KLX_UPDATE_VOICEDATA_CORRUPTED);
   }
@@ -481,6 +484,31 @@ int KLX_Update::VoicePacks() {
                     qMin(noRoom, kMaxNoRoomCount) << (2 * kInstallStatusShift);
   Status(VT::KLX_UPDATE_STATUS_VOICES_INSTALLED + (count << kInstallStatusShift));
   return KLX_Done;
+}
+
+QString KLX_Update::InstallPack(int index, bool* unzipping) {
+  if (m_Files.KLX_FileFunctionGetUnzipRefusal(index) == KLX_FileFunctions::UnzipUnpacked) {
+    if (!*unzipping) Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
+    *unzipping = true;
+    m_Files.KLX_FileFunctionsUnzipPack(index);
+  }
+  // Refused with its reason as it was judged or unpacked.
+  const KLX_FileFunctions::UnzipRefusal refusal = m_Files.KLX_FileFunctionGetUnzipRefusal(index);
+  if (refusal != KLX_FileFunctions::UnzipUnpacked) return ReasonOf(refusal);
+  // Checked where it was unpacked, then only the files its list names are
+  // installed: nothing else of the archive reaches the card's voices.
+  const QString name = m_Files.KLX_FileFunctionGetUnzippedName(index);
+  if (!KLX_UpdateCheckMD5Sum(false, m_Files.KLX_FileFunctionGetUnzippedFolder(index), kVoiceList, QString())) {
+    qWarning("voice pack %s.zip does not match its checksum list: refused",
+             qUtf8Printable(m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath() + name));
+    return kCheckReason;
+  }
+  if (!m_Files.KLX_FileFunctionsInstallUnzipped(index, ListedFiles())) {
+    qWarning("voice pack %s could not be installed",
+             qUtf8Printable(m_Names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath() + name));
+    return kCheckReason;
+  }
+  return QString();
 }
 
 QStringList KLX_Update::ListedFiles() const {

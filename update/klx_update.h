@@ -75,6 +75,10 @@ class KLX_Update : public KLX_VornBase {
   int FromNetwork();
   int ApplicationFromStick();
   int VoicePacks();
+  // Unpacks, checks and installs the pack copied at `index` unless it is
+  // refused already (the screen told of the unpacking once); empty when it
+  // is installed, else why it was left out.
+  QString InstallPack(int index, bool* unzipping);
   int UninstallVoice();
   // The files that the checksum list read last names, and the list itself.
   QStringList ListedFiles() const;

@@ -219,12 +219,39 @@ quint64 CardBytes(const Bytes& names, QVector<Entry>* entries, quint64 block) {
   return card;
 }
 
+// Archives of other kinds that a pack's maker may have named ".zip", by the
+// bytes they begin with: the pilot is told to pack it again, not that it
+// is damaged.
+struct OtherKind {
+  const char* kind;
+  const char* magic;
+  int size;
+};
+constexpr OtherKind kOtherKinds[] = {{"7z", "7z\xBC\xAF\x27\x1C", 6}, {"RAR", "Rar!\x1A\x07", 6},
+                                     {"xz", "\xFD" "7zXZ", 5},            {"zstd", "\x28\xB5\x2F\xFD", 4},
+                                     {"gzip", "\x1F\x8B", 2},            {"bzip2", "BZh", 3}};
+
+const char* OtherKindOf(QFile* file) {
+  if (!file->seek(0)) return nullptr;
+  const QByteArray head = file->read(8);
+  for (const OtherKind& other : kOtherKinds)
+    if (head.startsWith(QByteArray::fromRawData(other.magic, other.size))) return other.kind;
+  return nullptr;
+}
+
 KLX_ZipListing Read(const QString& archive, qint64 blockSize) {
   KLX_ZipListing listing;
   const quint64 block = quint64(std::max<qint64>(blockSize, 1));
   QFile file(archive);
   Directory directory;
-  if (!file.open(QIODevice::ReadOnly) || !FindDirectory(&file, &directory)) return listing;
+  if (!file.open(QIODevice::ReadOnly)) return listing;
+  if (!FindDirectory(&file, &directory)) {
+    if (const char* kind = OtherKindOf(&file)) {
+      listing.verdict = KLX_ZipListing::OtherArchive;
+      listing.kind = kind;
+    }
+    return listing;
+  }
   const QByteArray directoryBytes = ReadAt(&file, qint64(directory.offset), qint64(directory.size));
   if (directoryBytes.size() != qint64(directory.size)) return listing;
   const Bytes entries(directoryBytes);

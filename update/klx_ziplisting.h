@@ -11,9 +11,11 @@ struct KLX_ZipListing {
     Unreadable,     // no zip archive read here: damaged, spanned over disks, a directory that does not add up
     Encrypted,      // an entry or the directory is encrypted
     UnknownMethod,  // an entry is packed in a way the unpacker cannot read
+    OtherArchive,   // an archive of another kind, named like a zip archive
   };
   Verdict verdict = Unreadable;
   int method = -1;            // the method refused
+  const char* kind = "";      // the other archive's kind ("7z", ...)
   quint64 entries = 0;
   quint64 files = 0;          // the entries that are no folder's own
   // The sizes of the files together, and the largest (what a folder's

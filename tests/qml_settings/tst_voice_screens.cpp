@@ -32,9 +32,10 @@ QByteArray Bytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
-// A voice pack on the stick's folder as zip or Python packs it: a voice
-// behind a password (fr_secret...), one with LZMA (fr_lzma...), or else one
-// with 8 MB of zeros; or one of 1,001 files (fr_many), made here.
+// A voice pack on the stick's folder as zip, Python or bsdtar packs it: a
+// voice behind a password (fr_secret...), one with LZMA (fr_lzma...), a 7z
+// archive (fr_7z), or else one with 8 MB of zeros; or one of 1,001 files
+// (fr_many), made here.
 bool PackOnStick(const QString& stick, const QString& pack) {
   if (pack == "fr_many") {
     QList<CSimFile> files{{pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Many\n"}};
@@ -47,6 +48,7 @@ bool PackOnStick(const QString& stick, const QString& pack) {
       : pack.startsWith("fr_lzma")
           ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
             ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
+      : pack == "fr_7z" ? "bsdtar --format 7zip -cf \"$2.zip\" \"$2\""
           : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
   return KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + how + " && rm -r \"$2\"", "sh", stick, pack}) == 0;
 }
@@ -168,8 +170,9 @@ class TestVoiceScreens : public QObject {
 
   // "Voices" of the voice settings: two sticks plugged, the one with the
   // packs chosen; the sound pack installed and counted, the damaged one,
-  // an encrypted one and one that does not fit on the card (8 MB of zeros
-  // on a card of 4 MB) not, and the pilot told whether the card is full;
+  // an encrypted one, one that does not fit on the card (8 MB of zeros on
+  // a card of 4 MB), one of too many files and one of another kind of
+  // archive not, and the pilot told each reason in its own words;
   // then the new voice deleted, gone from the card and the list. Of a pack
   // left out nothing stays on the card, its archive's copy included: the
   // card holds what it held once the new voice is deleted.
@@ -181,11 +184,22 @@ class TestVoiceScreens : public QObject {
     QTest::newRow("a damaged pack") << QStringList{"de_greta", "fr_lea"}
                                     << "1 voice installed. 1 voice pack was not installed: it failed its check."
                                     << QStringList{"/fr_lea.zip does not match its checksum list: refused"};
-    QTest::newRow("damaged, encrypted, too large")
-        << QStringList{"de_greta", "fr_lea", "fr_secret", "fr_big"}
-        << "1 voice installed. 3 voice packs were not installed: they failed their check. There is not enough memory "
-           "on the SD card.\n\"fr_secret.zip\" is encrypted."
-        << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_secret.zip is encrypted: refused", fit};
+    QTest::newRow("damaged, encrypted, too large, too many files")
+        << QStringList{"de_greta", "fr_lea", "fr_secret", "fr_big", "fr_many"}
+        << "1 voice installed. 1 voice pack was not installed: there is not enough memory on the SD card. 1 voice pack "
+           "was not installed: it failed its check. 1 voice pack was not installed: it cannot be read. 1 voice pack was "
+           "not installed: it holds too many files.\n\"fr_many.zip\" holds too many files: its checksum list may name at "
+           "most 100.\n\"fr_secret.zip\" is encrypted."
+        << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_secret.zip is encrypted: refused", fit,
+                       "/fr_many.zip holds 1001 files"};
+    // Left out for room alone: told so, and nothing of a check.
+    QTest::newRow("too large beside one that fits")
+        << QStringList{"de_greta", "fr_big"}
+        << "1 voice installed. 1 voice pack was not installed: there is not enough memory on the SD card."
+        << QStringList{fit};
+    QTest::newRow("a 7z archive") << QStringList{"fr_7z"}
+                                  << "No voice was installed.\n\"fr_7z.zip\" uses a compression that cannot be unpacked."
+                                  << QStringList{"/fr_7z.zip is a 7z archive, which unzip cannot read: refused"};
     QTest::newRow("encrypted, LZMA") << QStringList{"fr_lzma", "fr_secret"}
                                      << "No voice was installed.\n\"fr_lzma.zip\" uses a compression that cannot be "
                                         "unpacked.\n\"fr_secret.zip\" is encrypted."
@@ -203,7 +217,8 @@ class TestVoiceScreens : public QObject {
     QFETCH(QStringList, packs);
     QFETCH(QString, told);
     QFETCH(QStringList, warned);
-    if (QStandardPaths::findExecutable("zip").isEmpty()) QSKIP("needs zip");
+    if (QStandardPaths::findExecutable("zip").isEmpty() || QStandardPaths::findExecutable("bsdtar").isEmpty())
+      QSKIP("needs zip and bsdtar");
     QmlFrame f(g_app, g_variant);
     // The runtime read-outs stopped and started around the install.
     f.Errors().Expect({0x33901, 0x33902});
@@ -290,10 +305,11 @@ class TestVoiceScreens : public QObject {
     f.Grab("installed-voices-" + tag + ".png");
   }
 
-  // The longest message an install gives (a voice installed, nine packs
-  // left out, the card full, seven of them named, each of them) in each
-  // language: every line whole, every named pack in view or a scroll bar
-  // beside them, and at the end of the scroll every line whole again.
+  // The longest message an install gives (a voice installed, ten packs
+  // left out, for each of the reasons, eight of them named, each of them)
+  // in each language: every line whole, every named pack in view or a
+  // scroll bar beside them, and at the end of the scroll every line whole
+  // again.
   void installMessageInEveryLanguage() {
     if (QStandardPaths::findExecutable("zip").isEmpty()) QSKIP("needs zip");
     QmlFrame f(g_app, g_variant);
@@ -307,12 +323,13 @@ class TestVoiceScreens : public QObject {
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
     const QString stick = f.Board().Root() + "/media/usb0/Voices/";
     const QStringList named{"fr_secret", "fr_lzma", "fr_secret_too", "fr_lzma_too", "fr_secret_3", "fr_secret_4",
-                            "fr_secret_5"};
+                            "fr_secret_5", "fr_many"};
     QVERIFY(WriteFile(stick + "de_greta.zip", CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")));
     QVERIFY(WriteFile(stick + "fr_lea.zip", CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
-    for (const QString& pack : QStringList{"fr_secret", "fr_lzma", "fr_secret_too", "fr_big"}) QVERIFY(PackOnStick(stick, pack));
+    for (const QString& pack : QStringList{"fr_secret", "fr_lzma", "fr_secret_too", "fr_big", "fr_many"})
+      QVERIFY(PackOnStick(stick, pack));
     // The others refused the same way: copies, under names of their own.
-    for (const QString& pack : named.mid(3))
+    for (const QString& pack : named.mid(3, 4))
       QVERIFY(QFile::copy(stick + (pack.startsWith("fr_lzma") ? "fr_lzma" : "fr_secret") + ".zip", stick + pack + ".zip"));
     QVERIFY(f.StartAtHome());
     QVERIFY(WriteFile(f.Board().Root() + "/run/sdcard-size", QByteArray::number(4000000)));

@@ -11,6 +11,9 @@
 #include "update/klx_update_httpreq.h"
 #include "vorn_filetree.h"
 
+#include <QRegularExpression>
+#include <QStandardPaths>
+
 namespace {
 using VT = KLX_VornTask;
 
@@ -119,6 +122,29 @@ struct PackageRig {
   QStringList ScriptLog() const { return QString::fromUtf8(ReadFile(log)).split('\n', Qt::SkipEmptyParts); }
   QList<QPair<unsigned, QString>> Reports() { return TaskReports(fx.errors); }
 };
+// The card's least free room, looked at before each file call.
+struct ReserveWatch : KLX_FileCalls {
+  QString card;
+  qint64 least = std::numeric_limits<qint64>::max();
+  explicit ReserveWatch(const QString& path) : card(path) { KLX_FileCalls::Set(this); }
+  ~ReserveWatch() override { KLX_FileCalls::Set(nullptr); }
+  void Look() { least = qMin(least, KLX_Platform::Volume(card).bytesAvailable); }
+  int Create(const QString& path) override { return Look(), KLX_FileCalls::Create(path); }
+  bool Rename(const QString& from, const QString& to) override { return Look(), KLX_FileCalls::Rename(from, to); }
+  bool Remove(const QString& path) override { return Look(), KLX_FileCalls::Remove(path); }
+  bool SyncFolder(const QString& folder) override { return Look(), KLX_FileCalls::SyncFolder(folder); }
+  bool SyncFileSystem(const QString& path) override { return Look(), KLX_FileCalls::SyncFileSystem(path); }
+};
+constexpr qint64 kReserve = 500 * 1024;
+
+// A voice pack "<voice>.zip": its files in its folder and its checksum list
+// naming the first `named` of them (all when negative).
+QByteArray PackOf(const QString& voice, const QList<CSimFile>& files, int named = -1) {
+  const QByteArray list = CSimUpdateServer::ChecksumList(named < 0 ? files : files.mid(0, named), false);
+  QList<CSimFile> packed{{voice + "/VOICEDATAMD5.txt", list}};
+  for (const CSimFile& file : files) packed.append({voice + "/" + file.path, file.bytes});
+  return CSimUpdateServer::Zip(packed);
+}
 }  // namespace
 
 class PackageUpdateTest : public QObject {
@@ -517,18 +543,7 @@ class PackageUpdateTest : public QObject {
     expected.sort();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^voice pack .* does not fit on the card .*: refused$"));
 
-    struct ReserveWatch : KLX_FileCalls {
-      QString card;
-      qint64 least = std::numeric_limits<qint64>::max();
-      explicit ReserveWatch(const QString& path) : card(path) { KLX_FileCalls::Set(this); }
-      ~ReserveWatch() override { KLX_FileCalls::Set(nullptr); }
-      void Look() { least = qMin(least, KLX_Platform::Volume(card).bytesAvailable); }
-      int Create(const QString& path) override { return Look(), KLX_FileCalls::Create(path); }
-      bool Rename(const QString& from, const QString& to) override { return Look(), KLX_FileCalls::Rename(from, to); }
-      bool Remove(const QString& path) override { return Look(), KLX_FileCalls::Remove(path); }
-      bool SyncFolder(const QString& folder) override { return Look(), KLX_FileCalls::SyncFolder(folder); }
-      bool SyncFileSystem(const QString& path) override { return Look(), KLX_FileCalls::SyncFileSystem(path); }
-    } watch(card);
+    ReserveWatch watch(card);
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
     QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 1 << 8 | 1 << 16) * 256}));
     QCOMPARE(QDir(voices).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), expected);
@@ -694,6 +709,191 @@ class PackageUpdateTest : public QObject {
       QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"), QByteArray("#!/bin/sh\necho old program 3.90\n"));
       QVERIFY(rig.ScriptLog().isEmpty());
     }
+  }
+  // A pack on a card with exactly the room its judgement asks for (the log
+  // gives it in KiB, of which every block and the reserve are whole ones):
+  // it is installed, only the files its list names and their folders, and
+  // the card's free room is never below the 500 KiB a model save asks for
+  // at any file call; a byte less, and it is refused before anything is
+  // written. What the install makes of an ordinary pack is counted to the
+  // block (`exact`: the reserve is all that is left at its fullest); the
+  // unpack folder too, and no folder is made beyond what the pack holds. An
+  // archive larger than what it unpacks to (many empty files) counts with
+  // its copy.
+  void packsAreJudgedToTheBlock_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("an ordinary pack") << "ordinary" << true;
+    QTest::newRow("empty folders") << "empty folders" << false;
+    QTest::newRow("a file its list does not name") << "unnamed file" << false;
+    QTest::newRow("100 empty files") << "empty files" << false;
+  }
+  void packsAreJudgedToTheBlock() {
+    QFETCH(QString, kind);
+    QFETCH(bool, exact);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    const QString root = rig.fx.root.Path();
+    const QString card = root + "/Vorn";
+    const qint64 block = KLX_Platform::Volume(card).blockSize;
+    QVERIFY2(block > 0 && block % 1024 == 0, qPrintable(QString::number(block)));
+    QList<CSimFile> files{{"voice.conf", "espeak=de\nlanguage=German\nname=Vera\n"},
+                          {"data/vera.wav", QByteArray(int(2 * block + 1), 'w')}};
+    if (kind == "empty files")
+      for (int i = 0; i < 98; ++i) files.append({QStringLiteral("e%1.txt").arg(i, 9, 10, QLatin1Char('0')), QByteArray()});
+    const int named = files.size();
+    if (kind == "empty folders") files << CSimFile{"empty/", ""} << CSimFile{"data/more/", ""};
+    if (kind == "unnamed file") files << CSimFile{"notes.txt", "not named"};
+    QVERIFY(rig.PutOnStick(2, {{"Voices/vera.zip", PackOf("vera", files, named)}}));
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    const auto held = [&] { return VornFileTree(card + "/Sound") + VornFileTree(card + "/Update/Pkgs"); };
+
+    // What the judgement asks for, told on a card with the reserve alone.
+    QVERIFY(SetCardFree(root, kReserve));
+    qint64 needed = 0;
+    {
+      VornTerminalLines lines;
+      QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Error));
+      const QStringList told = lines.TerminalWithAny({"does not fit on the card"});
+      QCOMPARE(told.size(), 1);
+      needed = QRegularExpression("it needs (\\d+) KiB").match(told[0]).captured(1).toLongLong() * 1024;
+    }
+    QVERIFY(needed > kReserve);
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 21}));
+    const QStringList before = held();
+    QVERIFY(SetCardFree(root, needed - 1));
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Error));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 21}));
+    QCOMPARE(held(), before);
+
+    QVERIFY(SetCardFree(root, needed));
+    ReserveWatch watch(card);
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + 1 * 256}));
+    QStringList installed{"VOICEDATAMD5.txt", "data/", "installsrczip.txt"};
+    for (const CSimFile& file : files.mid(0, named)) installed << file.path;
+    QStringList tree = VornFileTree(voices + "vera");
+    for (QString& entry : tree) entry = entry.section(": ", 0, 0);
+    installed.sort();
+    QCOMPARE(tree, installed);
+    if (exact)
+      QCOMPARE(watch.least, kReserve);
+    else
+      QVERIFY2(watch.least >= kReserve, qPrintable(QString::number(watch.least) + " bytes free"));
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
+  // Packs named with brackets, beside packs of the names unzip would make
+  // of them as patterns: each is read by its own name, for its list as for
+  // its unpacking, and installed; the other stays as it was.
+  void bracketedPacksAreReadByTheirOwnNames_data() {
+    QTest::addColumn<QString>("beside");  // "card": the other's archive kept there, "stick": the other on the stick
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<int>("files");  // in the bracketed pack, of which its list names 50
+    QTest::addColumn<int>("installed");
+    QTest::newRow("x[1].zip, x1.zip's archive on the card") << "card" << "x[1]" << 2 << 1;
+    QTest::newRow("v[2].zip of 150 files, v2.zip on the stick") << "stick" << "v[2]" << 150 << 2;
+  }
+  void bracketedPacksAreReadByTheirOwnNames() {
+    QFETCH(QString, beside);
+    QFETCH(QString, voice);
+    QFETCH(int, files);
+    QFETCH(int, installed);
+    if (QStandardPaths::findExecutable("unzip").isEmpty()) QSKIP("needs unzip");
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    QList<CSimFile> inside{{"voice.conf", "espeak=de\nlanguage=German\nname=" + voice.toUtf8() + "\n"}};
+    for (int i = 1; i < files; ++i) inside.append({QStringLiteral("data/%1.inf").arg(i), QByteArray::number(i)});
+    const QString other = QString(voice).remove('[').remove(']');
+    const QString packs = rig.names.KLX_FileNameHandlerGetVoicePackagesFilePath();
+    const QByteArray otherPack = CSimUpdateServer::VoicePack(other, "de", "Other", "de");
+    QList<CSimFile> stick{{"Voices/" + voice + ".zip", PackOf(voice, inside, qMin(files, 50))}};
+    if (beside == "stick") stick.append({"Voices/" + other + ".zip", otherPack});
+    if (beside == "card") QVERIFY(WriteFile(packs + other + ".zip", otherPack));
+    QVERIFY(rig.PutOnStick(2, stick));
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + installed * 256}));
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    QCOMPARE(ReadFile(voices + voice + "/voice.conf"), inside.first().bytes);
+    QCOMPARE(QDir(voices + voice + "/data").entryList(QDir::Files).size(), qMin(files, 50) - 1);
+    QCOMPARE(ReadFile(packs + other + ".zip"), otherPack);
+    QVERIFY(rig.Reports().isEmpty());
+  }
+
+  // A voice that an install cut short left aside, and in its place a folder
+  // made since that holds no whole voice: the voice is put back and the
+  // folder removed, as the log says. Where its new version stands whole
+  // (with the marker the install writes last), the old one goes.
+  void aVoiceAsideIsNotLostToAStrayFolder_data() {
+    QTest::addColumn<QStringList>("inPlace");  // what the folder in its place holds
+    QTest::addColumn<bool>("putBack");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("an empty folder") << QStringList() << true
+                                     << QStringList{"voice anna put back: the install of its new version was cut short",
+                                                    "voice anna: the folder that stood in its place held no whole voice "
+                                                    "(0 entries) and is removed"};
+    QTest::newRow("a folder with voice.conf alone") << QStringList{"voice.conf"} << true
+                                                    << QStringList{"voice anna put back: the install of its new version was cut short",
+                                                                   "voice anna: the folder that stood in its place held no "
+                                                                   "whole voice (1 entries) and is removed"};
+    QTest::newRow("its new version") << QStringList{"voice.conf", "installsrczip.txt"} << false << QStringList();
+  }
+  void aVoiceAsideIsNotLostToAStrayFolder() {
+    QFETCH(QStringList, inPlace);
+    QFETCH(bool, putBack);
+    QFETCH(QStringList, told);
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    const QString unpacking = rig.fx.root.Path() + "/Vorn/Sound/.unpacking";
+    QVERIFY(WriteFile(unpacking + "/anna.aside/voice.conf", "old") &&
+            WriteFile(unpacking + "/anna.aside/data/anna.inf", "old inf") &&
+            WriteFile(unpacking + "/anna.aside/installsrczip.txt", "/Vorn/Update/Pkgs/anna.zip"));
+    const QStringList old = VornFileTree(unpacking + "/anna.aside");
+    QVERIFY(QDir().mkpath(voices + "anna"));
+    for (const QString& file : inPlace) QVERIFY(WriteFile(voices + "anna/" + file, "new"));
+    const QStringList placed = VornFileTree(voices + "anna");
+    QVERIFY(rig.PutOnStick(2, {{"Voices/bert.zip", CSimUpdateServer::VoicePack("bert", "en", "Bert", "en")}}));
+
+    VornTerminalLines lines;
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + 1 * 256}));
+    QCOMPARE(VornFileTree(voices + "anna"), putBack ? old : placed);
+    QCOMPARE(lines.TerminalWithAny({"voice anna"}), told);
+    QVERIFY(!QFileInfo::exists(unpacking));
+  }
+
+  // Each pack left out is listed for the screen with why: the card's room,
+  // its check, encrypted, packed in a way unzip cannot read (a 7z archive
+  // named ".zip" too), no zip archive, more files than its list may name.
+  void eachPackLeftOutIsListedWithItsReason() {
+    if (QStandardPaths::findExecutable("zip").isEmpty() || QStandardPaths::findExecutable("bsdtar").isEmpty())
+      QSKIP("needs zip and bsdtar");
+    PackageRig rig;
+    QVERIFY(rig.Up());
+    QList<CSimFile> many{{"voice.conf", "many"}};
+    for (int i = 1; i <= 1000; ++i) many.append({QStringLiteral("%1.wav").arg(i), QByteArray::number(i)});
+    QVERIFY(rig.PutOnStick(2, {{"Voices/a_fits.zip", CSimUpdateServer::VoicePack("a_fits", "de", "Fits", "de")},
+                               {"Voices/b_big.zip", PackOf("b_big", {{"big.wav", QByteArray(3000000, 'w')}})},
+                               {"Voices/c_damaged.zip", CSimUpdateServer::VoicePack("c_damaged", "de", "D", "de", true)},
+                               {"Voices/f_broken.zip", "no archive"},
+                               {"Voices/g_many.zip", PackOf("g_many", many)}}));
+    const QString stick = rig.Stick(2) + "Voices";
+    QCOMPARE(KLX_Platform::Run("sh", {"-c",
+                                      "cd \"$1\" && mkdir d_secret e_7z && echo x > d_secret/voice.conf && echo x > e_7z/voice.conf"
+                                      " && zip -qr -e -P secret d_secret.zip d_secret && bsdtar --format 7zip -cf e_7z.zip e_7z"
+                                      " && rm -r d_secret e_7z",
+                                      "sh", stick}),
+             0);
+    QVERIFY(SetCardFree(rig.fx.root.Path(), 2 << 20));
+
+    QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 6 << 8 | 1 << 16) * 256}));
+    QCOMPARE(rig.fx.runtime.KLX_RuntimeDatabaseManagerGetSetDialogParameter(QString(), AtomicDirGet),
+             QString("room\tb_big.zip\ncheck\tc_damaged.zip\nencrypted\td_secret.zip\ncompression\te_7z.zip\n"
+                     "unreadable\tf_broken.zip\nfiles\tg_many.zip"));
+    QVERIFY(rig.Reports().isEmpty());
   }
 };
 

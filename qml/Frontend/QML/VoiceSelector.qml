@@ -134,7 +134,7 @@ Item {
         case GuiCmdData.KLX_UPDATE_STATUS_COPY_ZIPS: return qsTr("Copying the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_UNZIPPING: return qsTr("Unpacking the voice packs ...") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_VOICES_INSTALLED:
-            return installedText(count & 0xFF, (count >> 8) & 0xFF, count >> 16) + namedText() + Language.emptyString
+            return installedText(count & 0xFF) + namedText() + Language.emptyString
         case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL: return qsTr("No voice pack was found on the USB stick.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED:
             var named = namedText()
@@ -145,30 +145,59 @@ Item {
         }
         return ""
     }
-    // The count's low byte is the voices installed, the next the packs left
-    // out, the next those of them the card had no room for.
-    function installedText(installed, refused, noRoom) {
+    // The packs left out, as the task lists them: one "reason<TAB>archive"
+    // line each.
+    function leftOut() {
+        var lines = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogParameter("", DatabaseValue.AtomicDirGet).split("\n")
+        var packs = []
+        for (var i = 0; i < lines.length; ++i) {
+            var line = lines[i].split("\t")
+            if (line.length === 2)
+                packs.push({ reason: line[0], name: line[1] })
+        }
+        return packs
+    }
+    // The count's low byte is the voices installed; each reason the packs
+    // were left out for is told in its own words, with how many.
+    function installedText(installed) {
         var text = installed === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(installed)
-        if (refused === 1)
-            text += " " + qsTr("1 voice pack was not installed: it failed its check.")
-        else if (refused > 1)
-            text += " " + qsTr("%1 voice packs were not installed: they failed their check.").arg(refused)
-        if (noRoom > 0)
-            text += " " + qsTr("There is not enough memory on the SD card.")
+        var packs = leftOut()
+        var count = { room: 0, check: 0, unreadable: 0, files: 0 }
+        for (var i = 0; i < packs.length; ++i) {
+            var reason = packs[i].reason
+            ++count[reason === "encrypted" || reason === "compression" ? "unreadable"
+                    : count.hasOwnProperty(reason) ? reason : "check"]
+        }
+        var told = [
+            [count.room, qsTr("1 voice pack was not installed: there is not enough memory on the SD card."),
+             qsTr("%1 voice packs were not installed: there is not enough memory on the SD card.")],
+            [count.check, qsTr("1 voice pack was not installed: it failed its check."),
+             qsTr("%1 voice packs were not installed: they failed their check.")],
+            [count.unreadable, qsTr("1 voice pack was not installed: it cannot be read."),
+             qsTr("%1 voice packs were not installed: they cannot be read.")],
+            [count.files, qsTr("1 voice pack was not installed: it holds too many files."),
+             qsTr("%1 voice packs were not installed: they hold too many files.")]]
+        for (var t = 0; t < told.length; ++t) {
+            if (told[t][0] === 1)
+                text += " " + told[t][1]
+            else if (told[t][0] > 1)
+                text += " " + told[t][2].arg(told[t][0])
+        }
         return text
     }
-    // The packs refused for a reason their maker can mend, each named (the
+    // The packs left out for a reason their maker can mend, each named (the
     // box scrolls, its Ok stays in view).
     function namedText() {
-        var lines = RuntimeDatabase.KLX_RuntimeDatabaseManagerGetSetDialogParameter("", DatabaseValue.AtomicDirGet).split("\n")
+        var packs = leftOut()
         var text = ""
-        for (var i = 0; i < lines.length; ++i) {
-            var reason = lines[i].split("\t")
-            if (reason.length !== 2)
-                continue
-            text += "\n" + (reason[0] === "encrypted" ? qsTr("\"%1\" is encrypted.")
-                           : reason[0] === "files" ? qsTr("\"%1\" holds too many files: its checksum list may name at most 100.")
-                           : qsTr("\"%1\" uses a compression that cannot be unpacked.")).arg(reason[1])
+        for (var i = 0; i < packs.length; ++i) {
+            var reason = packs[i].reason
+            if (reason === "encrypted")
+                text += "\n" + qsTr("\"%1\" is encrypted.").arg(packs[i].name)
+            else if (reason === "compression")
+                text += "\n" + qsTr("\"%1\" uses a compression that cannot be unpacked.").arg(packs[i].name)
+            else if (reason === "files")
+                text += "\n" + qsTr("\"%1\" holds too many files: its checksum list may name at most 100.").arg(packs[i].name)
         }
         return text
     }

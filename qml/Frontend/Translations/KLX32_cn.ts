@@ -4702,6 +4702,30 @@ The sensors are found when the model starts, or by a rescan.</source>
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation>&quot;%1&quot; 包含的文件过多：其校验和列表最多只能列出 100 个文件。</translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation>1 个语音包未安装：SD卡空间不足。</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation>%1 个语音包未安装：SD卡空间不足。</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation>1 个语音包未安装：无法读取。</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation>%1 个语音包未安装：无法读取。</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation>1 个语音包未安装：包含的文件过多。</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation>%1 个语音包未安装：包含的文件过多。</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

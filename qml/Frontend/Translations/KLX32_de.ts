@@ -4702,6 +4702,30 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation>&quot;%1&quot; enthält zu viele Dateien: die zugehörige Prüfsummenliste darf höchstens 100 Dateien nennen.</translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation>1 Sprachpaket wurde nicht installiert: Nicht genug Speicher auf der SD-Karte.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation>%1 Sprachpakete wurden nicht installiert: Nicht genug Speicher auf der SD-Karte.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation>1 Sprachpaket wurde nicht installiert: Es kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation>%1 Sprachpakete wurden nicht installiert: Sie können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation>1 Sprachpaket wurde nicht installiert: Es enthält zu viele Dateien.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation>%1 Sprachpakete wurden nicht installiert: Sie enthalten zu viele Dateien.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

@@ -4680,6 +4680,30 @@ The sensors are found when the model starts, or by a rescan.</source>
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

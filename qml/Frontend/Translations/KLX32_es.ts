@@ -4702,6 +4702,30 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation>&quot;%1&quot; contiene demasiados archivos: su lista de sumas de comprobación puede nombrar 100 como máximo.</translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation>1 paquete de voz no se instaló: no hay memoria suficiente en la tarjeta SD.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation>%1 paquetes de voz no se instalaron: no hay memoria suficiente en la tarjeta SD.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation>1 paquete de voz no se instaló: no se puede leer.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation>%1 paquetes de voz no se instalaron: no se pueden leer.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation>1 paquete de voz no se instaló: contiene demasiados archivos.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation>%1 paquetes de voz no se instalaron: contienen demasiados archivos.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

@@ -4702,6 +4702,30 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation>&quot;%1&quot; sisältää liikaa tiedostoja: sen tarkistussummaluettelo voi nimetä enintään 100 tiedostoa.</translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation>1 puheäänipakettia ei asennettu: SD-kortilla ei ole tarpeeksi tilaa.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation>%1 puheäänipakettia ei asennettu: SD-kortilla ei ole tarpeeksi tilaa.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation>1 puheäänipakettia ei asennettu: sitä ei voi lukea.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation>%1 puheäänipakettia ei asennettu: niitä ei voi lukea.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation>1 puheäänipakettia ei asennettu: se sisältää liikaa tiedostoja.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation>%1 puheäänipakettia ei asennettu: ne sisältävät liikaa tiedostoja.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

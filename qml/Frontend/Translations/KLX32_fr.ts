@@ -4702,6 +4702,30 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation>&quot;%1&quot; contient trop de fichiers : sa liste de sommes de contrôle peut en nommer 100 au plus.</translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation>1 pack vocal n’a pas été installé : mémoire insuffisante sur la carte SD.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation>%1 packs vocaux n’ont pas été installés : mémoire insuffisante sur la carte SD.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation>1 pack vocal n’a pas été installé : il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation>%1 packs vocaux n’ont pas été installés : ils ne peuvent pas être lus.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation>1 pack vocal n’a pas été installé : il contient trop de fichiers.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation>%1 packs vocaux n’ont pas été installés : ils contiennent trop de fichiers.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

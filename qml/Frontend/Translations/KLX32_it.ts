@@ -4702,6 +4702,30 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation>&quot;%1&quot; contiene troppi file: il suo elenco dei checksum può nominarne al massimo 100.</translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation>1 pacchetto voce non è stato installato: memoria insufficiente sulla scheda SD.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation>%1 pacchetti voce non sono stati installati: memoria insufficiente sulla scheda SD.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation>1 pacchetto voce non è stato installato: non può essere letto.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation>%1 pacchetti voce non sono stati installati: non possono essere letti.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation>1 pacchetto voce non è stato installato: contiene troppi file.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation>%1 pacchetti voce non sono stati installati: contengono troppi file.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>

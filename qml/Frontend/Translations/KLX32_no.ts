@@ -4702,6 +4702,30 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <source>&quot;%1&quot; holds too many files: its checksum list may name at most 100.</source>
         <translation>&quot;%1&quot; inneholder for mange filer: kontrollsumlisten kan nevne høyst 100.</translation>
     </message>
+    <message>
+        <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
+        <translation>1 talepakke ble ikke installert: det er ikke nok plass på SD-kortet.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: there is not enough memory on the SD card.</source>
+        <translation>%1 talepakker ble ikke installert: det er ikke nok plass på SD-kortet.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it cannot be read.</source>
+        <translation>1 talepakke ble ikke installert: den kan ikke leses.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they cannot be read.</source>
+        <translation>%1 talepakker ble ikke installert: de kan ikke leses.</translation>
+    </message>
+    <message>
+        <source>1 voice pack was not installed: it holds too many files.</source>
+        <translation>1 talepakke ble ikke installert: den inneholder for mange filer.</translation>
+    </message>
+    <message>
+        <source>%1 voice packs were not installed: they hold too many files.</source>
+        <translation>%1 talepakker ble ikke installert: de inneholder for mange filer.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceSettings</name>
