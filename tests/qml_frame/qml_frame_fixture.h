@@ -22,6 +22,7 @@
 #include "frame/klx_clock.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_system.h"
+#include "frame/klx_xmlfilesaver.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
@@ -30,7 +31,39 @@
 #include "vorn_display.h"
 #include "vorn_testroot.h"
 
+// The screen tests' QTRY_ waits take a minute (qmlframe::kHangMs) instead of
+// Qt's five seconds, and say a failure when it is out: Qt's own would wait
+// twice as long again to say how long the wait would have needed.
+#undef QTRY_VERIFY
+#undef QTRY_VERIFY2
+#undef QTRY_COMPARE
+#define VORN_TRY_WAIT(expr)                                                                     \
+  {                                                                                             \
+    const bool vorn_came = QTest::qWaitFor([&]() { return bool(expr); }, qmlframe::kHangMs);  \
+    (void)vorn_came;                                                                            \
+  }
+#define QTRY_VERIFY(expr) \
+  do {                    \
+    VORN_TRY_WAIT(expr);  \
+    QVERIFY(expr);        \
+  } while (false)
+#define QTRY_VERIFY2(expr, message) \
+  do {                              \
+    VORN_TRY_WAIT(expr);            \
+    QVERIFY2(expr, message);        \
+  } while (false)
+#define QTRY_COMPARE(expr, expected)          \
+  do {                                        \
+    VORN_TRY_WAIT((expr) == (expected));      \
+    QCOMPARE(expr, expected);                 \
+  } while (false)
+
 namespace qmlframe {
+
+// What a screen test waits for comes on a quiet machine within milliseconds;
+// a busy one, or a sanitizer's build beside it, may hold a thread or the
+// animation clock for seconds. A minute is reached only by a hang.
+constexpr int kHangMs = 60000;
 
 constexpr unsigned kNoTimezones = 0x22814;
 constexpr unsigned kStateFileSkipped = 0x228A5;
@@ -102,6 +135,8 @@ class QmlFrame {
   }
   ~QmlFrame() {
     m_Engine.reset();
+    // The stop waits for a running pass on the saver's clock.
+    if (m_SavesHeld) Db().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverSetClock(nullptr);
     // As the switch-off does: no part sends once the link goes down.
     m_System.KLX_SystemStopProcessing();
     m_System.KLX_SystemBringDownOnOffHandler();
@@ -116,6 +151,14 @@ class QmlFrame {
   CSimControllers& Controllers() { return *m_Controllers; }
   // The clock the power button's thread samples on.
   KLX_ManualClock& ButtonClock() { return m_Clock; }
+  // Holds the saver's 30 s period (its clock is never stepped) for the
+  // frame's life: a periodic pass between two looks of a case would change
+  // what the case reads (the telemetry's pause, the card's files). A save
+  // asked for still runs at once.
+  void HoldPeriodicSaves() {
+    Db().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverSetClock(&m_SaverClock);
+    m_SavesHeld = true;
+  }
 
   // Starts the system and shows the main window; the intro is switched off
   // unless asked for. The boot status is not valid until the case sets it.
@@ -146,7 +189,7 @@ class QmlFrame {
           return Db().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet) == KLX_VornTask::KLX_PHASE_SYSTEM_UP &&
                  m_System.VornHandler().KLX_VornHandlerGetState() == KLX_VornStateMachine::KLX_VORN_STATE_IDLE;
         },
-        10000);
+        kHangMs);
   }
 
   QQuickWindow* Window() const { return m_Window; }
@@ -171,7 +214,7 @@ class QmlFrame {
 
   // What the screen area shows, and the history.
   QString Shown() const { return m_Window->findChild<QObject*>("mainLoader")->property("source").toUrl().toString(); }
-  bool WaitShown(const QString& url, int ms = 5000) {
+  bool WaitShown(const QString& url, int ms = kHangMs) {
     QElapsedTimer t;
     t.start();
     while (Shown() != url && t.elapsed() < ms) QTest::qWait(10);
@@ -216,6 +259,17 @@ class QmlFrame {
     QTest::touchEvent(m_Window, Device()).release(0, at, m_Window);
     QCoreApplication::processEvents();
   }
+  // A finger held until `done` holds (a minute at most): a hold's later
+  // steps may run on screen timers, whose animation clock a busy machine
+  // holds back far behind real time.
+  template <typename Done>
+  bool HoldUntil(const QPoint& at, Done done) {
+    QTest::touchEvent(m_Window, Device()).press(0, at, m_Window);
+    const bool came = QTest::qWaitFor(done, kHangMs);
+    QTest::touchEvent(m_Window, Device()).release(0, at, m_Window);
+    QCoreApplication::processEvents();
+    return came;
+  }
   void Swipe(const QPoint& from, const QPoint& to, int steps = 6) {
     QTest::touchEvent(m_Window, Device()).press(0, from, m_Window);
     for (int i = 1; i <= steps; ++i) {
@@ -225,6 +279,27 @@ class QmlFrame {
     }
     QTest::touchEvent(m_Window, Device()).release(0, to, m_Window);
     QCoreApplication::processEvents();
+  }
+  // A drag whose every move reaches the items before the next comes. The
+  // window holds a move back until its next frame and merges the moves that
+  // come meanwhile: on a busy machine a flickable then saw its first move
+  // past the drag threshold only near the end, and moved by the last few
+  // pixels alone.
+  void Drag(const QPoint& from, const QPoint& to, int steps = 6) {
+    QTest::touchEvent(m_Window, Device()).press(0, from, m_Window);
+    for (int i = 1; i <= steps; ++i) {
+      QTest::touchEvent(m_Window, Device()).move(0, from + (to - from) * i / steps, m_Window);
+      Settle();
+    }
+    QTest::touchEvent(m_Window, Device()).release(0, to, m_Window);
+    QCoreApplication::processEvents();
+  }
+  // A drag over a flickable that waits until it has come to rest: a flick
+  // runs on after the finger lifts, later still on a busy machine.
+  bool SwipeToRest(QQuickItem* flickable, const QPoint& from, const QPoint& to) {
+    if (!flickable) return false;
+    Drag(from, to);
+    return QTest::qWaitFor([&] { return !flickable->property("moving").toBool(); }, kHangMs);
   }
 
   // The status strip pulled down by a swipe (true once it has come to rest
@@ -236,10 +311,10 @@ class QmlFrame {
   }
   bool OpenStrip() {
     Swipe(QPoint(240, 8), QPoint(240, 120));
-    return QTest::qWaitFor([&] { return StripAt(-10.0); }, 10000);
+    return QTest::qWaitFor([&] { return StripAt(-10.0); }, kHangMs);
   }
   bool StripClosed() const { return StripAt(-175.0); }
-  bool WaitStripClosed() { return QTest::qWaitFor([&] { return StripClosed(); }, 10000); }
+  bool WaitStripClosed() { return QTest::qWaitFor([&] { return StripClosed(); }, kHangMs); }
 
   // A button of the pop-up box shown now.
   bool TapInPopup(const QString& name) {
@@ -289,7 +364,7 @@ class QmlFrame {
     for (int i = 0; i < 2; ++i) {
       const int before = swaps;
       m_Window->update();
-      if (!QTest::qWaitFor([&] { return swaps > before; }, 5000)) return;
+      if (!QTest::qWaitFor([&] { return swaps > before; }, kHangMs)) return;
     }
   }
 
@@ -313,6 +388,8 @@ class QmlFrame {
   VornErrorWatch m_Errors;
   KLX_ManualClock m_Clock;
   KLX_ManualClock m_BatteryClock;
+  KLX_ManualClock m_SaverClock;
+  bool m_SavesHeld = false;
   KLX_System m_System;
   std::unique_ptr<QQmlApplicationEngine> m_Engine;
   QQuickWindow* m_Window = nullptr;

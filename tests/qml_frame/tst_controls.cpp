@@ -25,7 +25,9 @@ class TestControls : public QObject {
 
   // The controls are tried on one main window, each over the home screen.
   QmlFrame& Frame() { return SharedFrame(g_app, m_Frame); }
-  // An open keyboard whose field has taken the focus.
+  // An open keyboard whose field has taken the focus: it takes it once the
+  // keyboard has moved in, on the animation clock, which a slow build (the
+  // thread checker's) beside load holds back for seconds.
   QQuickItem* OpenKeyboard(QmlFrame& f, const QVariantMap& settings = {}) {
     QQuickItem* host = f.Create(kKeyboard);
     if (!host) return nullptr;
@@ -34,7 +36,7 @@ class TestControls : public QObject {
     // Opened as a screen opens it: set up first, then moved in.
     keyboard->setProperty("extended", true);
     auto* field = qobject_cast<QQuickItem*>(FindNamed(keyboard, "keyboardField"));
-    if (!QTest::qWaitFor([&] { return field->hasActiveFocus(); }, 3000)) return nullptr;
+    if (!QTest::qWaitFor([&] { return field->hasActiveFocus(); }, kHangMs)) return nullptr;
     return host;
   }
   static QString FieldText(QQuickItem* host) {

@@ -30,7 +30,7 @@ inline bool StartWithWidgets(QmlFrame& f, const std::function<void(CSimSensors&)
   // Without a model the start-up chain captured nothing: a rescan, as the
   // sensor menu offers it.
   if (db.KLX_DataBaseManagerRescanTelemetry() != 1) return false;
-  if (!QTest::qWaitFor([&] { return db.KLX_DataBaseManagerTelemetrieGetIsCaptured() == KLX_True; }, 10000))
+  if (!QTest::qWaitFor([&] { return db.KLX_DataBaseManagerTelemetrieGetIsCaptured() == KLX_True; }, kHangMs))
     return false;
   f.Controllers().SetStreaming(true);
   place(db);
@@ -42,7 +42,7 @@ inline bool StartWithWidgets(QmlFrame& f, const std::function<void(CSimSensors&)
   f.Root()->setProperty("lastTelePage", page);
   db.KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
   if (!f.WaitShown(kHome)) return false;
-  return QTest::qWaitFor([&] { return f.Property("home", "widgets").toList().size() == frames; }, 5000);
+  return QTest::qWaitFor([&] { return f.Property("home", "widgets").toList().size() == frames; }, kHangMs);
 }
 
 }  // namespace qmlframe

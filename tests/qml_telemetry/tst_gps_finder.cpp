@@ -59,7 +59,7 @@ class TestGpsFinder : public QObject {
     g.North(100);
     g.f.Call("", "openScreen", {kFinder, QVariant()});
     QVERIFY(g.f.WaitShown(kFinder));
-    QTRY_COMPARE_WITH_TIMEOUT(g.Rings(), QStringList({"120m", "90m", "60m", "30m"}), 4000);
+    QTRY_COMPARE(g.Rings(), QStringList({"120m", "90m", "60m", "30m"}));
     QTRY_COMPARE(g.Text("gpsDistance"), QString("100.0m"));
     QCOMPARE(g.Text("gpsHeading"), QString("270\u00B0"));
     QCOMPARE(g.Text("gpsSatellites"), QString("9"));
@@ -69,22 +69,22 @@ class TestGpsFinder : public QObject {
     QQuickItem* mark = g.f.Item("gpsModelMark");
     QVERIFY(mark->isVisible());
     // North up, 100 m at 109.5 px / 120 m from the centre of the 219 px map.
-    QTRY_COMPARE_WITH_TIMEOUT(qRound(mark->y() + mark->height() / 2), qRound(109.5 - 100 * 109.5 / 120), 3000);
+    QTRY_COMPARE(qRound(mark->y() + mark->height() / 2), qRound(109.5 - 100 * 109.5 / 120));
     QCOMPARE(qRound(mark->x() + mark->width() / 2), 110);
     g.f.Settle();
     g.f.Grab("gps-finder-vorn.png");
 
     g.North(70);
-    QTRY_COMPARE_WITH_TIMEOUT(g.Text("gpsDistance"), QString("70.0m"), 3000);
+    QTRY_COMPARE(g.Text("gpsDistance"), QString("70.0m"));
     QCOMPARE(g.Rings(), QStringList({"120m", "90m", "60m", "30m"}));
     // Between set-ups the map turns with the transmitter's heading.
     QTRY_COMPARE(qRound(g.f.Property("gpsMapRose", "rotation").toReal()), 90);
     g.North(130);
-    QTRY_COMPARE_WITH_TIMEOUT(g.Rings(), QStringList({"156m", "117m", "78m", "39m"}), 3000);
+    QTRY_COMPARE(g.Rings(), QStringList({"156m", "117m", "78m", "39m"}));
     g.North(50);
-    QTRY_COMPARE_WITH_TIMEOUT(g.Rings(), QStringList({"60m", "45m", "30m", "15m"}), 3000);
+    QTRY_COMPARE(g.Rings(), QStringList({"60m", "45m", "30m", "15m"}));
     g.North(20);
-    QTRY_COMPARE_WITH_TIMEOUT(g.Text("gpsDistance"), QString("20.0m"), 3000);
+    QTRY_COMPARE(g.Text("gpsDistance"), QString("20.0m"));
     QCOMPARE(g.Rings(), QStringList({"60m", "45m", "30m", "15m"}));
   }
 
@@ -111,7 +111,7 @@ class TestGpsFinder : public QObject {
     g.f.Call("", "openScreen", {kFinder, QVariant()});
     QVERIFY(g.f.WaitShown(kFinder));
     g.Model(longitude, latitude);
-    QTRY_COMPARE_WITH_TIMEOUT(g.Text("gpsLatitude"), latitudeText, 4000);
+    QTRY_COMPARE(g.Text("gpsLatitude"), latitudeText);
     QCOMPARE(g.Text("gpsLongitude"), longitudeText);
   }
 
@@ -126,13 +126,13 @@ class TestGpsFinder : public QObject {
     g.f.Call("", "openScreen", {kFinder, QVariant()});
     QVERIFY(g.f.WaitShown(kFinder));
     QQuickItem* tx = g.f.Item("gpsTransmitterMark");
-    QTRY_VERIFY_WITH_TIMEOUT(tx->opacity() < 0.5, 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(tx->opacity() == 1.0, 3000);
+    QTRY_VERIFY(tx->opacity() < 0.5);
+    QTRY_VERIFY(tx->opacity() == 1.0);
     QCOMPARE(g.f.Item("gpsModelMark")->isVisible(), false);
     g.f.Settle();
     g.f.Grab("gps-finder-nofix-vorn.png");
     g.f.Controllers().Gps().SetNoFix(false);
-    QTRY_VERIFY_WITH_TIMEOUT(g.f.Item("gpsModelMark")->isVisible(), 4000);
+    QTRY_VERIFY(g.f.Item("gpsModelMark")->isVisible());
     QCOMPARE(g.Rings(), QStringList({"120m", "90m", "60m", "30m"}));
   }
 };

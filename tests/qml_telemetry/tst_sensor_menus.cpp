@@ -34,7 +34,7 @@ QString Value(QmlFrame& f, int frame, int item) {
 bool VarioShown(QmlFrame& f) {
   f.Controllers().Sensors().AddDefaultSet();
   return f.StartAtHome() && OpenMenu(f, kVario) &&
-         QTest::qWaitFor([&] { return Value(f, 1, 2) == QLatin1String("120 m"); }, 5000);
+         QTest::qWaitFor([&] { return Value(f, 1, 2) == QLatin1String("120 m"); }, kHangMs);
 }
 }  // namespace
 
@@ -57,7 +57,7 @@ class TestSensorMenus : public QObject {
     f.Controllers().Sensors().AddDefaultSet();
     QVERIFY(f.StartAtHome());
     QVERIFY(OpenMenu(f, kVario));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Property("sensorMainMenu", "framesReady").toBool(), 5000);
+    QTRY_VERIFY(f.Property("sensorMainMenu", "framesReady").toBool());
     QTRY_COMPARE(f.Property("menuHead_1", "text").toString(), QString("Vario   >>>>>>"));
     QCOMPARE(f.Property("sensorMenuOverlay", "visible").toBool(), false);
     QCOMPARE(Row(f, 1, 1)->property("label").toString(), QString("Sensitivity"));
@@ -109,7 +109,7 @@ class TestSensorMenus : public QObject {
     QVERIFY(f.Item(QStringLiteral("receiverRow_%1").arg(rows - 1)));
     QVERIFY(!f.Item(QStringLiteral("receiverRow_%1").arg(rows)));
     QVERIFY(f.Tap("receiverBind_1"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
+    QTRY_VERIFY(f.Item("receiverDelete_1"));
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 2);
     QCOMPARE(f.Controllers().State().receiverMask, 2);
     QCOMPARE(f.Property("bindingBusy", "visible").toBool(), false);
@@ -122,19 +122,19 @@ class TestSensorMenus : public QObject {
     QTRY_VERIFY(f.Popup());
     QCOMPARE(f.PopupText(), QString("Do you really want to delete receiver 2?"));
     QVERIFY(f.TapInPopup("popupButton_0"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverBind_1"), 15000);
+    QTRY_VERIFY(f.Item("receiverBind_1"));
     QCOMPARE(db.KLX_DataBaseManagerGetReceiverMask(), 0);
     QCOMPARE(f.Controllers().State().receiverMask, 0);
 
     // Bound again, its menus and the transmitter's, each a menu of its own.
     QVERIFY(f.Tap("receiverBind_1"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("receiverDelete_1"), 15000);
+    QTRY_VERIFY(f.Item("receiverDelete_1"));
     // The row makes room for "Menu" on its next layout; a tap before it hits "Delete".
     QTRY_VERIFY(f.Item("receiverMenu_1")->x() + f.Item("receiverMenu_1")->width() <= f.Item("receiverDelete_1")->x());
     QVERIFY(f.Tap("receiverMenu_1"));
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 1, "EndOfArgs"}));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Property("sensorMainMenu", "framesReady").toBool(), 5000);
+    QTRY_VERIFY(f.Property("sensorMainMenu", "framesReady").toBool());
     QTRY_COMPARE(f.Property("menuHead_1", "text").toString(), QString("Receiver"));
     QCOMPARE(Row(f, 1, 1)->property("label").toString(), QString("Fail-safe delay"));
     QCOMPARE(Value(f, 1, 1), QString("1.0 s"));
@@ -145,7 +145,7 @@ class TestSensorMenus : public QObject {
     QVERIFY(f.Tap("transmitterMenu"));
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Args(f.HistoryIndex()), QVariantList({-1, -1, 4, "EndOfArgs"}));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Property("sensorMainMenu", "framesReady").toBool(), 5000);
+    QTRY_VERIFY(f.Property("sensorMainMenu", "framesReady").toBool());
     QTRY_COMPARE(f.Property("menuHead_1", "text").toString(), QString("Transmitter"));
     QCOMPARE(Row(f, 1, 1)->property("label").toString(), QString("Battery warning"));
     QCOMPARE(Value(f, 1, 1), QString("20 %"));
@@ -160,15 +160,15 @@ class TestSensorMenus : public QObject {
     CSimSensors& sensors = f.Controllers().Sensors();
     for (int expected : {121, 122}) {
       f.Tap(Button(f, 1, 2, "menuItemRight"));
-      QTRY_COMPARE_WITH_TIMEOUT(Value(f, 1, 2), QString("%1 m").arg(expected), 2000);
+      QTRY_COMPARE(Value(f, 1, 2), QString("%1 m").arg(expected));
       QCOMPARE(sensors.MenuValue(kVario, 0, 2), expected);
     }
     f.Tap(Button(f, 1, 2, "menuItemLeft"));
-    QTRY_COMPARE_WITH_TIMEOUT(Value(f, 1, 2), QString("121 m"), 2000);
+    QTRY_COMPARE(Value(f, 1, 2), QString("121 m"));
 
     QCOMPARE(Button(f, 1, 3, "menuItemToggle")->property("gp_text").toString(), QString("Deactivate"));
     f.Tap(Button(f, 1, 3, "menuItemToggle"));
-    QTRY_COMPARE_WITH_TIMEOUT(Value(f, 1, 3), QString(), 2000);
+    QTRY_COMPARE(Value(f, 1, 3), QString());
     QCOMPARE(sensors.MenuValue(kVario, 0, 3), 0);
     QCOMPARE(Button(f, 1, 3, "menuItemToggle")->property("gp_text").toString(), QString("Activate"));
     QCOMPARE(f.Property("sensorMenuOverlay", "visible").toBool(), false);
@@ -186,7 +186,7 @@ class TestSensorMenus : public QObject {
     QTest::touchEvent(f.Window(), QmlFrame::Device()).press(0, at, f.Window());
     QList<int> steps;
     for (int repeats : {9, 10, 20, 30}) {
-      QTRY_VERIFY_WITH_TIMEOUT(row->property("repeats").toInt() >= repeats, 10000);
+      QTRY_VERIFY(row->property("repeats").toInt() >= repeats);
       steps << row->property("currentStep").toInt();
     }
     QTest::touchEvent(f.Window(), QmlFrame::Device()).release(0, at, f.Window());
@@ -206,8 +206,7 @@ class TestSensorMenus : public QObject {
     f.Controllers().Sensors().SetSilent(kBattery, true);
     QVERIFY(OpenMenu(f, kBattery));
     QCOMPARE(f.Property("sensorMenuOverlayText", "text").toString(), QString("Scanning for menu..."));
-    QTRY_COMPARE_WITH_TIMEOUT(f.Property("sensorMenuOverlayText", "text").toString(),
-                              QString("Getting menu timeout!"), 25000);
+    QTRY_COMPARE(f.Property("sensorMenuOverlayText", "text").toString(), QString("Getting menu timeout!"));
     QCOMPARE(f.Property("sensorMainMenu", "framesReady").toBool(), false);
     QCOMPARE(f.Property("sensorMenuNext", "enabled").toBool(), false);
     f.Settle();

@@ -50,7 +50,7 @@ bool Type(QmlFrame& f, const QString& keyboard, const QString& text) {
   // The keyboard slides away and takes taps until it has gone: a tap on what
   // lies under it before then would reach the keyboard instead.
   auto* item = qobject_cast<QQuickItem*>(f.Named(keyboard));
-  return item && QTest::qWaitFor([&] { return !item->isVisible(); }, 5000);
+  return item && QTest::qWaitFor([&] { return !item->isVisible(); }, kHangMs);
 }
 }  // namespace
 
@@ -121,7 +121,7 @@ class TestWidgetSetup : public QObject {
     f.Controllers().SetStreaming(true);
     QVERIFY(f.StartAtHome());
     KLX_DataBaseManager& db = f.Db();
-    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetSlaveValue(kMulti, 0), 1200, 5000);
+    QTRY_COMPARE(db.KLX_DataBaseManagerTelemetrieGetSlaveValue(kMulti, 0), 1200);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(0, 1, AtomicDirSet), 1);
     QVERIFY(Open(f, "TelemetryWidgetChooser.qml", {{"pageId", 0}, {"widgetX", 5}, {"widgetY", 20}}));
     f.Settle();
@@ -134,7 +134,7 @@ class TestWidgetSetup : public QObject {
     // The overlay may come and go between two polls: count its changes.
     QSignalSpy overlay(f.Item("scanOverlay"), &QQuickItem::visibleChanged);
     QVERIFY(f.Tap("valueRescan"));
-    QTRY_VERIFY_WITH_TIMEOUT(overlay.count() >= 2 && !f.Item("scanOverlay")->isVisible(), 9000);
+    QTRY_VERIFY(overlay.count() >= 2 && !f.Item("scanOverlay")->isVisible());
     QCOMPARE(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(kMulti), 1);
     QVERIFY(f.Tap("valueAdd"));
     QVERIFY(f.WaitShown(kQml + "TelemetryWidgetValueSensorSlaveChooser.qml"));
@@ -259,7 +259,7 @@ class TestWidgetSetup : public QObject {
     CSimAnswerBook& answers = f.Controllers().TransceiverController().Answers();
     answers.Set(CSimTransceiver::KeyTelemetryStatus, {0, false, true, 1});
     QCOMPARE(db.KLX_DataBaseManagerRescanTelemetry(), int(KLX_Ok));
-    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetIsSearching(), 1, 5000);
+    QTRY_COMPARE(db.KLX_DataBaseManagerTelemetrieGetIsSearching(), 1);
     QVERIFY(Open(f, "TelemetryWidgetValueSensorSlaveChooser.qml", {{"elementId", 0}}));
     QVERIFY(f.Property("chooserSearching", "visible").toBool());
     QCOMPARE(f.Property("chooserSearching", "text").toString(), QString("Searching for sensors..."));
@@ -267,7 +267,7 @@ class TestWidgetSetup : public QObject {
     f.Settle();
     f.Grab("value-chooser-searching.png");
     answers.Set(CSimTransceiver::KeyTelemetryStatus, {});
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("chooseSensor_12"), 9000);
+    QTRY_VERIFY(f.Item("chooseSensor_12"));
     QCOMPARE(db.KLX_DataBaseManagerTelemetrieGetIsSearching(), 0);
     QTRY_VERIFY(!f.Property("chooserSearching", "visible").toBool());
     f.Call("", "popupClose");
@@ -323,7 +323,7 @@ class TestWidgetSetup : public QObject {
     QCOMPARE(f.Property("timerDelete_s2", "gp_text").toString(), QString("Delete timer"));
     QVERIFY(f.Tap("timerDelete_s2"));
     QVERIFY(f.TapInPopup("popupButton_0"));
-    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTimerGetSet_IsUsed(2, 0, AtomicDirGet), 0, 10000);
+    QTRY_COMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(2, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(hidden, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(activator, 0, AtomicDirGet), 0);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(visible, 0, AtomicDirGet), 1);
@@ -376,7 +376,7 @@ class TestWidgetSetup : public QObject {
     KLX_DataBaseManager& db = f.Db();
     QVERIFY(Open(f, "TelemetryControls.qml", {}));
     QVERIFY(f.Tap("tconAdd"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("tconSource_0"), 5000);
+    QTRY_VERIFY(f.Item("tconSource_0"));
     QCOMPARE(db.KLX_DataBaseManagerTeleControlGetSet_IsUsed(0, 0, AtomicDirGet), 1);
     const auto record = [&] { return f.Controllers().TransceiverController().HeldModel().Record(CSimModel::TeleControl, 0); };
     QTRY_COMPARE(int(record().at(0)), 1);
@@ -430,7 +430,7 @@ class TestWidgetSetup : public QObject {
     QVERIFY(f.StartAtHome());
     KLX_DataBaseManager& db = f.Db();
     db.KLX_DataBaseManagerRescanTelemetry();
-    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(kMulti), 1, 9000);
+    QTRY_COMPARE(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(kMulti), 1);
     RunEngine(f);
     QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet), 1);
     QCOMPARE(db.KLX_DataBaseManagerGUITelemetrieGetSet_PageIsUsed(0, 1, AtomicDirSet), 1);
@@ -472,7 +472,7 @@ class TestWidgetSetup : public QObject {
 
     QVERIFY(Open(f, "TelemetryControls.qml", {}));
     QVERIFY(f.Tap("tconAdd"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("tconSource_0"), 5000);
+    QTRY_VERIFY(f.Item("tconSource_0"));
     QVERIFY(f.Tap("tconSource_0"));
     QVERIFY(f.WaitShown(kQml + "TelemetryWidgetValueSensorSlaveChooser.qml"));
     QVERIFY(f.Tap("chooseSensor_12"));
@@ -483,7 +483,7 @@ class TestWidgetSetup : public QObject {
     f.Settle();
     f.Grab("TelemetryControls-row-fenk.png");
     QVERIFY(Open(f, "TelemetryControlSett2.qml", {{"tconIndex", 0}, {"sensAddr", kMulti}, {"slaveAddr", 0}}));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Property("teleControlSettings", "ready").toBool(), 6000);
+    QTRY_VERIFY(f.Property("teleControlSettings", "ready").toBool());
     f.Settle();
     f.Grab("tcon-settings-fenk.png");
   }
@@ -500,7 +500,7 @@ class TestWidgetSetup : public QObject {
       KLX_DataBaseManager& db = m_Frame->Db();
       db.KLX_DataBaseManagerRescanTelemetry();
       if (!QTest::qWaitFor([&] { return db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(kMulti) == 1 &&
-                                        db.KLX_DataBaseManagerTelemetrieGetSlaveValue(kMulti, 2) == 35; }, 9000))
+                                        db.KLX_DataBaseManagerTelemetrieGetSlaveValue(kMulti, 2) == 35; }, kHangMs))
         qFatal("sensor 12 sends no values");
       RunEngine(*m_Frame);
     }

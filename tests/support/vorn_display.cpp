@@ -9,6 +9,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -41,11 +42,17 @@ pid_t VornStartXvfb(const std::string& number) {
     _exit(127);
   }
   if (pid < 0) return 0;
-  for (int tries = 0; tries < 200; ++tries) {
+  // A server that comes up answers within a second on a quiet machine; a
+  // busy one may keep it from running for many. A minute is a hang.
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  const time_t deadline = now.tv_sec + 60;
+  do {
     if (DisplayAnswers(number)) return pid;
     if (waitpid(pid, nullptr, WNOHANG) == pid) return 0;
     usleep(50 * 1000);
-  }
+    clock_gettime(CLOCK_MONOTONIC, &now);
+  } while (now.tv_sec < deadline);
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
   return 0;

@@ -152,6 +152,7 @@ Item {
     }
     Timer {
         id: widgetTimer
+        objectName: "widgetTimer"
         interval: 75
         repeat: true
         onTriggered: {
