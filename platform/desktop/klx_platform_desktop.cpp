@@ -90,6 +90,15 @@ VolumeInfo Volume(const QString& mappedPath) {
     v.mounted = true;
     v.fileSystemType = "vfat";
     v.name = "VORN";
+    // The card's cluster, where one is written (a card formatted with
+    // 32 KiB clusters gives out room by 32 KiB): a power of two from 512
+    // bytes to 64 KiB, as FAT allows; else the host's block.
+    QFile blockFile(Root() + "/run/sdcard-block");
+    if (blockFile.open(QIODevice::ReadOnly)) {
+      bool ok = false;
+      const qint64 cluster = blockFile.readAll().trimmed().toLongLong(&ok);
+      if (ok && cluster >= 512 && cluster <= (64 << 10) && (cluster & (cluster - 1)) == 0) v.blockSize = cluster;
+    }
     QFile sizeFile(Root() + "/run/sdcard-size");
     if (sizeFile.open(QIODevice::ReadOnly)) {
       bool ok = false;

@@ -23,11 +23,15 @@ class TestSystemScreen : public QObject {
   std::unique_ptr<QmlFrame> m_Frame;
 
   // The front socket's mode comes from the transceiver only when a case
-  // sends it.
+  // sends it. The saver's periodic pass is held: one inside a row would
+  // write the state file a row set aside, or end the date's telemetry pause.
   QmlFrame& Frame() {
     const bool fresh = !m_Frame;
     QmlFrame& f = SharedFrame(g_app, m_Frame);
-    if (fresh) f.Controllers().TransceiverController().Answers().Set(CSimTransceiver::KeyFrontPlug, {0, true, false, 1});
+    if (fresh) {
+      f.HoldPeriodicSaves();
+      f.Controllers().TransceiverController().Answers().Set(CSimTransceiver::KeyFrontPlug, {0, true, false, 1});
+    }
     return f;
   }
 
@@ -50,7 +54,7 @@ class TestSystemScreen : public QObject {
           last = at;
           return still >= 5;
         },
-        3000);
+        kHangMs);
   }
   // The row of a control is moved into view, as a flick would, and touched.
   static bool Touch(QmlFrame& f, const QString& name) {

@@ -723,19 +723,24 @@ class PackageUpdateTest : public QObject {
   void packsAreJudgedToTheBlock_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("exact");
-    QTest::newRow("an ordinary pack") << "ordinary" << true;
-    QTest::newRow("empty folders") << "empty folders" << false;
-    QTest::newRow("a file its list does not name") << "unnamed file" << false;
-    QTest::newRow("100 empty files") << "empty files" << false;
+    QTest::addColumn<int>("cluster");  // 0: the host's block
+    QTest::newRow("an ordinary pack") << "ordinary" << true << 0;
+    QTest::newRow("an ordinary pack, 32 KiB clusters") << "ordinary" << true << (32 << 10);
+    QTest::newRow("empty folders, 32 KiB clusters") << "empty folders" << false << (32 << 10);
+    QTest::newRow("a file its list does not name, 32 KiB clusters") << "unnamed file" << false << (32 << 10);
+    QTest::newRow("100 empty files") << "empty files" << false << 0;
   }
   void packsAreJudgedToTheBlock() {
     QFETCH(QString, kind);
     QFETCH(bool, exact);
+    QFETCH(int, cluster);
     PackageRig rig;
     QVERIFY(rig.Up());
     const QString root = rig.fx.root.Path();
     const QString card = root + "/Vorn";
+    if (cluster) QVERIFY(WriteFile(root + "/run/sdcard-block", QByteArray::number(cluster)));
     const qint64 block = KLX_Platform::Volume(card).blockSize;
+    if (cluster) QCOMPARE(block, qint64(cluster));
     QVERIFY2(block > 0 && block % 1024 == 0, qPrintable(QString::number(block)));
     QList<CSimFile> files{{"voice.conf", "espeak=de\nlanguage=German\nname=Vera\n"},
                           {"data/vera.wav", QByteArray(int(2 * block + 1), 'w')}};
