@@ -84,6 +84,16 @@ int KLX_OnOffHandler::KLX_OnOffHandlerClose() {
   return KLX_Ok;
 }
 
+// The switch-off itself: processing stops, then the board goes down.
+void KLX_OnOffHandler::GoDown() {
+  qCInfo(lcVornDebug, "Stop Everything NOW!");
+  Log(">1");
+  m_System->KLX_SystemStopProcessing();
+  Log(">2");
+  m_System->KLX_SystemDown();
+  Log(">3");
+}
+
 void KLX_OnOffHandler::run() {
   // Stopped before it ran (it started late): the stop holds.
   if (!m_Running || !m_Initialized) return;
@@ -166,12 +176,7 @@ void KLX_OnOffHandler::run() {
           qInfo("  ->   no answer to the switch-off request, switching off now");
           m_System->KLX_SystemTurnOff(false);
         }
-        qCInfo(lcVornDebug, "Stop Everything NOW!");
-        Log(">1");
-        m_System->KLX_SystemStopProcessing();
-        Log(">2");
-        m_System->KLX_SystemDown();
-        Log(">3");
+        GoDown();
         counter = 0;
         waitMs = kIdleSampleMs;
         m_Running = false;

@@ -54,6 +54,8 @@ class KLX_OnOffHandler : public CNoDebugBase<QThread> {
   void run() override;
 
  private:
+  void GoDown();
+
   QWaitCondition m_Wake;
   QMutex m_Mutex;
   bool m_Initialized = false;
