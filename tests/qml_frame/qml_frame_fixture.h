@@ -26,6 +26,7 @@
 #include "frame/qguitouchhandlerapplication.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "sim/csimupdateserver.h"
 #include "tasks/klx_vornstatemachine.h"
 #include "tasks/klx_vorntask.h"
 #include "vorn_display.h"
@@ -408,6 +409,16 @@ inline QmlFrame& SharedFrame(QGuiTouchHandlerApplication* app, std::unique_ptr<Q
     if (!frame->StartAtHome()) qFatal("the main window did not start");
   }
   return *frame;
+}
+
+// An application update for `board` ("Vorn", "Fenk"), its program "the new
+// program", on USB stick 1 plugged in.
+inline bool PutAppUpdateOnStick(QmlFrame& f, const QString& board = QStringLiteral("Vorn")) {
+  CSimAppPackage package;
+  package.board = board;
+  package.program = "the new program";
+  return f.Board().SetUsbStickInserted(0, true) &&
+         CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles());
 }
 
 }  // namespace qmlframe

@@ -271,11 +271,7 @@ class TestBoxes : public QObject {
     QmlFrame f(g_app, CSimBoard::Variant(variant));
     f.Errors().Expect({0x33620, 0x33901, 0x33902});
     QVERIFY(f.StartAtHome());
-    CSimAppPackage package;
-    package.board = variant == CSimBoard::Vorn ? "Vorn" : "Fenk";
-    package.program = "the new program";
-    QVERIFY(f.Board().SetUsbStickInserted(0, true));
-    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles()));
+    QVERIFY(PutAppUpdateOnStick(f, variant == CSimBoard::Vorn ? "Vorn" : "Fenk"));
     const QString program = f.Board().Root() + "/app/KLX32LinuxApp";
     const QByteArray before = ReadFile(program);
     QVERIFY(Open(f, kSoftware));

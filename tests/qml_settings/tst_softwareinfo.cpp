@@ -53,11 +53,7 @@ class TestSoftwareInfoScreen : public QObject {
     QmlFrame f(g_app, CSimBoard::Variant(variant));
     f.Errors().Expect({0x33620, 0x33901, 0x33902});
     QVERIFY(f.StartAtHome());
-    CSimAppPackage package;
-    package.board = variant == CSimBoard::Vorn ? "Vorn" : "Fenk";
-    package.program = "the new program";
-    QVERIFY(f.Board().SetUsbStickInserted(0, true));
-    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles()));
+    QVERIFY(PutAppUpdateOnStick(f, variant == CSimBoard::Vorn ? "Vorn" : "Fenk"));
     f.Call("", "openScreen", {kSoftware, QVariant()});
     QVERIFY(f.WaitShown(kSoftware));
     f.Settle();
@@ -124,10 +120,7 @@ class TestSoftwareInfoScreen : public QObject {
     db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(KLX_DatabaseValues::MODEL_TYP_Plane, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
     db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
-    CSimAppPackage package;
-    package.program = "the new program";
-    QVERIFY(f.Board().SetUsbStickInserted(0, true));
-    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles()));
+    QVERIFY(PutAppUpdateOnStick(f));
     const QByteArray before = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
     f.Call("", "openScreen", {kSoftware, QVariant()});
     QVERIFY(f.WaitShown(kSoftware));
@@ -178,11 +171,8 @@ class TestSoftwareInfoScreen : public QObject {
   void stickFileNotAsListed() {
     QmlFrame f(g_app);
     QVERIFY(f.StartAtHome());
-    CSimAppPackage package;
-    package.program = "the new program";
+    QVERIFY(PutAppUpdateOnStick(f));
     const QString stick = f.Board().Root() + "/media/usb0";
-    QVERIFY(f.Board().SetUsbStickInserted(0, true));
-    QVERIFY(CSimUpdateServer::WriteFiles(stick, package.ServerFiles()));
     QVERIFY(WriteFile(stick + "/KLX32LinuxApp", "the new program, and more"));
     const QByteArray installed = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
     f.Call("", "openScreen", {kSoftware, QVariant()});
@@ -223,10 +213,7 @@ class TestSoftwareInfoScreen : public QObject {
     // not the pilot's to be told.
     f.Errors().Expect({0x23624, 0x33620, 0x33901, 0x33902, 0x22819, 0x31309, 0x23622, 0x22809, 0x42602});
     QVERIFY(f.StartAtHome());
-    CSimAppPackage package;
-    package.program = "the new program";
-    QVERIFY(f.Board().SetUsbStickInserted(0, true));
-    QVERIFY(CSimUpdateServer::WriteFiles(f.Board().Root() + "/media/usb0", package.ServerFiles()));
+    QVERIFY(PutAppUpdateOnStick(f));
     const QByteArray installed = ReadFile(f.Board().Root() + "/app/KLX32LinuxApp");
     f.Call("", "openScreen", {kSoftware, QVariant()});
     QVERIFY(f.WaitShown(kSoftware));
