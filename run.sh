@@ -32,7 +32,7 @@ The SD card is $root/Vorn, taken for a card of $card: the program needs one of a
 (268,435,456 bytes; a smaller one is not used, and the screen says it is too small) and saves a model
 only while 500 KiB stay free on it. --card-size SIZE chooses the card's size (the run writes it to
 $root/run/sdcard-size): bytes, or with MB / GB as cards are sold (--card-size 256MB, a card too
-small) or MiB / GiB.
+small) or MiB / GiB, at most $card_most bytes.
 On the way up the program says, in this order:
     ->   Found board: $found
   Error handler stopped or not started!     (the error log's own writer starts first;
@@ -114,20 +114,31 @@ build_update_server() {
   echo "${address:-the update server address of this build (its setting VORN_UPDATE_SERVER)}"
 }
 
+# The largest card size: the program reads the size file as a signed 64-bit
+# number.
+card_most=9223372036854775807
+
 # A card size as bytes: digits alone, or followed by MB or GB (powers of
-# ten, as cards are sold) or MiB or GiB; empty for anything else.
+# ten, as cards are sold) or MiB or GiB; empty for anything else, and
+# "large" for a size beyond card_most.
 card_bytes() {
-  local digits unit
+  local digits unit factor
   digits=$(sed -n 's/^\([0-9]\{1,12\}\)\(MB\|GB\|MiB\|GiB\|\)$/\1/p' <<<"$1")
   unit=$(sed -n 's/^[0-9]\{1,12\}\(MB\|GB\|MiB\|GiB\|\)$/\1/p' <<<"$1")
   [ -n "$digits" ] || return 0
   case "$unit" in
-    MB) echo $((10#$digits * 1000000)) ;;
-    GB) echo $((10#$digits * 1000000000)) ;;
-    MiB) echo $((10#$digits * 1048576)) ;;
-    GiB) echo $((10#$digits * 1073741824)) ;;
-    *) echo $((10#$digits)) ;;
+    MB) factor=1000000 ;;
+    GB) factor=1000000000 ;;
+    MiB) factor=1048576 ;;
+    GiB) factor=1073741824 ;;
+    *) factor=1 ;;
   esac
+  # Checked before the product, which would wrap around to a negative size.
+  if [ $((10#$digits)) -gt $((card_most / factor)) ]; then
+    echo large
+  else
+    echo $((10#$digits * factor))
+  fi
 }
 
 board=vorn
@@ -139,6 +150,10 @@ while [ $# -gt 0 ]; do
       card_size=$(card_bytes "${2:-}")
       if [ -z "$card_size" ]; then
         echo "./run.sh: --card-size takes bytes, or a number with MB, GB, MiB or GiB (for example 256MB)." >&2
+        exit 2
+      fi
+      if [ "$card_size" = large ]; then
+        echo "./run.sh: --card-size $2 is larger than a card can be here: at most $card_most bytes (8 EiB less a byte)." >&2
         exit 2
       fi
       card_text="${2}"

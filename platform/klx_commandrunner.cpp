@@ -226,7 +226,9 @@ bool ChildDescriptors(const ChildPlan& plan) {
 // The detached tool: runs its program or tells why not. It shares the
 // program's memory until then, as the child does, on a stack of its own
 // that no checker of the program's memory or threads knows: only system
-// calls, and nothing a checker would look into.
+// calls, and nothing a checker would look into. Its errno is the calling
+// thread's, which runs meanwhile: the number it tells may be that of an
+// interrupted wait there, the outcome never.
 __attribute__((no_sanitize("address", "thread"))) int ToolRuns(void* planned) {
   const ChildPlan& plan = *static_cast<const ChildPlan*>(planned);
   ::syscall(SYS_execve, plan.path, plan.argv, plan.envp);
@@ -235,9 +237,10 @@ __attribute__((no_sanitize("address", "thread"))) int ToolRuns(void* planned) {
 
 // The child: set up as the spawn would, then the tool runs in its place
 // or, detached, in a process of its own that shares the memory as the
-// child does (no copy of the program's page tables), while the child waits
-// for it to run and then ends, so that the tool is left to init, which
-// reaps it.
+// child does (no copy of the program's page tables), while the child ends
+// at once, so that the tool is left to init, which reaps it. The caller
+// learns that the tool runs from the tool itself (see SpawnLimited), not
+// through the child: the child's end and the tool's start overlap.
 [[noreturn]] void ChildStartsTool(const ChildPlan& plan) {
   const rlim_t limit = rlim_t(plan.fileSizeLimit);
   const rlimit fileSize{limit, limit};
@@ -246,7 +249,10 @@ __attribute__((no_sanitize("address", "thread"))) int ToolRuns(void* planned) {
       (plan.fileSizeLimit >= 0 && ::setrlimit(RLIMIT_FSIZE, &fileSize) != 0))
     ChildFails(plan.told);
   if (plan.detached) {
-    if (::clone(ToolRuns, plan.toolStack, CLONE_VM | CLONE_VFORK | SIGCHLD, const_cast<ChildPlan*>(&plan)) < 0)
+    // Under ThreadSanitizer the clone is the checker's, which hands the tool
+    // its arguments from this child's stack: the child waits for the tool.
+    const int waits = kThreadCheckerBuild ? CLONE_VFORK : 0;
+    if (::clone(ToolRuns, plan.toolStack, CLONE_VM | waits | SIGCHLD, const_cast<ChildPlan*>(&plan)) < 0)
       ChildFails(plan.told);
     ::_exit(0);
   }
@@ -262,11 +268,14 @@ __attribute__((no_sanitize("address", "thread"))) int ToolRuns(void* planned) {
 int SpawnLimited(pid_t* pid, ChildPlan plan) {
   if (!plan.path || !*plan.path) return ENOENT;
   plan.descriptors = qMax(::sysconf(_SC_OPEN_MAX), 1024L);
-  // The detached tool's stack, for the few calls before its program runs.
+  // The detached tool's stack, for the few calls before its program runs:
+  // this frame is left only once the tool has left it.
   alignas(64) char toolStack[kToolStackBytes];
   plan.toolStack = toolStack + sizeof toolStack;
-  // At its end, or the tool's start, the pipe is closed without a word. (A
-  // pipe, not the shared memory: a checker may turn vfork into a fork.)
+  // Its write end is closed at the child's end and at the tool's start (or
+  // end), so the pipe ends once both are past the program's memory; until
+  // then only a word why the tool did not run comes through. (A pipe, not
+  // the shared memory: a checker may turn vfork into a fork.)
   int told[2];
   if (::pipe2(told, O_CLOEXEC) != 0) return errno;
   plan.told = told[1];
@@ -283,6 +292,13 @@ int SpawnLimited(pid_t* pid, ChildPlan plan) {
   ssize_t n = 0;
   while (child > 0 && (n = ::read(told[0], &error, sizeof error)) < 0 && errno == EINTR) {
   }
+  // A detached tool that told why it did not run is still ending on its
+  // stack in this frame: gone once the pipe ends.
+  char rest[sizeof error];
+  ssize_t more;
+  while (child > 0 && n != 0 && ((more = ::read(told[0], rest, sizeof rest)) > 0 || (more < 0 && errno == EINTR))) {
+  }
+  asm volatile("" : : "r"(toolStack) : "memory");  // kept to here
   ::close(told[0]);
   if (child < 0) return error;
   if (n != 0) {

@@ -18,7 +18,24 @@
 #include <functional>
 #include <sys/types.h>
 
+#if defined(__SANITIZE_THREAD__)
+#define KLX_THREAD_CHECKER_BUILD 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define KLX_THREAD_CHECKER_BUILD 1
+#endif
+#endif
+#ifndef KLX_THREAD_CHECKER_BUILD
+#define KLX_THREAD_CHECKER_BUILD 0
+#endif
+
 namespace KLX_Platform {
+
+// A build under ThreadSanitizer, whose vfork is a fork (it must see the
+// child's memory as the child's own): there a start by the program's own
+// child copies the program's pages, and the checker's clone makes a
+// detached tool's child wait until the tool runs.
+constexpr bool kThreadCheckerBuild = KLX_THREAD_CHECKER_BUILD;
 
 // Time limits that fit the tools' work on the board.
 // date, hwclock, df, mount, umount, a script asked for its version.

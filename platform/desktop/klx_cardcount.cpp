@@ -9,15 +9,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace KLX_Platform {
 
 namespace {
+// Tests: every watch of a card folder fails while set.
+std::atomic<bool> g_WatchesFail{false};
+
 // The changes that alter what a folder holds or how large a file is. The
 // kernel notes them as they happen, in the writer's own call, so a count
 // that reads them before it answers is exact after every write done.
@@ -25,8 +32,20 @@ constexpr uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_T
                               IN_EXCL_UNLINK;
 
 struct Entry {
+  qint64 held = 0;     // what it adds to the count; 0 for a file of several names
+  int folder = 0;      // a folder's own key in the count, 0 for anything else
+  bool named = false;  // a file of several names, counted through its inode
+  dev_t device = 0;
+  ino_t inode = 0;
+};
+
+// A file of more than one name, counted once however many of its names lie
+// on the card. A write through another name (in another folder, or outside
+// the card) is noted there, not here, so it is looked at afresh at each
+// question.
+struct Named {
   qint64 held = 0;
-  int folder = 0;  // a folder's own key in the count, 0 for anything else
+  std::vector<std::pair<int, std::string>> names;  // its names on the card: folder and name
 };
 
 struct Folder {
@@ -43,13 +62,18 @@ class CardCount {
   qint64 Held(const QString& card, qint64 block);
 
  private:
-  bool Count(const std::string& card, qint64 block, bool watched);
+  bool Count(const std::string& card, qint64 block);
   void Forget();
-  bool AddTree(const std::string& path, int parent, const std::string& name);
+  void AddTree(const std::string& path, int parent, const std::string& name);
   int Watch(int fd);
-  bool Refresh(int key, const std::string& name);
+  void Put(Entry& entry, int key, const std::string& name, const struct stat& st);
+  void Take(Entry& entry, int key, const std::string& name);
+  void LookAtNamed();
+  void Refresh(int key, const std::string& name);
   void DropTree(int key, bool keepWatch);
   bool ReadChanges();
+  // The count follows the card by its notes alone.
+  bool Following() const { return m_Watched && !m_Afresh; }
   qint64 HeldBy(const struct stat& st) const {
     if (!S_ISREG(st.st_mode)) return m_Block;
     return (qMax<qint64>(st.st_size, 0) + m_Block - 1) / m_Block * m_Block;
@@ -57,15 +81,17 @@ class CardCount {
 
   QMutex m_Mutex;
   int m_Notes = -1;        // the file system's notes of changes
-  bool m_Watched = false;  // the count follows the notes
+  bool m_Watched = false;  // every folder counted is watched
+  bool m_Counted = false;  // the card has been walked
+  bool m_Afresh = false;   // a note showed what only a walk counts
   int m_NextKey = -1;      // an unwatched folder's key
   std::string m_Card;
   qint64 m_Block = 1;
   dev_t m_Device = 0;
   ino_t m_Inode = 0;
   qint64 m_Held = 0;
-  std::unordered_map<int, Folder> m_Folders;  // by watch
-  std::string m_Unwatchable;                  // a card whose changes could not be followed
+  std::unordered_map<int, Folder> m_Folders;        // by watch
+  std::map<std::pair<dev_t, ino_t>, Named> m_Named;  // files of several names
 };
 
 qint64 CardCount::Held(const QString& card, qint64 block) {
@@ -77,61 +103,71 @@ qint64 CardCount::Held(const QString& card, qint64 block) {
     return 0;
   }
   const bool same = m_Watched && path == m_Card && block == m_Block && top.st_dev == m_Device && top.st_ino == m_Inode;
-  if (same && ReadChanges()) return m_Held;
-  // A new card, or one whose notes were lost (more changes than the kernel
-  // keeps): counted afresh. One that cannot be followed is walked each time.
-  if (path != m_Unwatchable && Count(path, block, true)) return m_Held;
-  m_Unwatchable = path;
-  Count(path, block, false);
+  if (same && ReadChanges()) {
+    LookAtNamed();
+    return m_Held;
+  }
+  // A new card, one whose notes were lost (more changes than the kernel
+  // keeps), or one whose changes could not be followed (a folder could not
+  // be watched, the user's watches ran out): counted afresh and followed
+  // again. Where it still cannot be followed, that count is the answer and
+  // the next question tries again.
+  if (Count(path, block)) return m_Held;
   const qint64 held = m_Held;
   Forget();
   return held;
 }
 
-// Walks `card` (watching each folder first where `watched`); false when a
-// folder could not be watched.
-bool CardCount::Count(const std::string& card, qint64 block, bool watched) {
+// Walks `card`, each folder watched before it is read; false when a folder
+// could not be watched (the count is exact all the same, but cannot follow
+// the card).
+bool CardCount::Count(const std::string& card, qint64 block) {
   Forget();
-  if (watched && m_Notes < 0) m_Notes = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-  if (watched && m_Notes < 0) return false;
+  if (m_Notes < 0) m_Notes = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   // Notes of folders watched before are of no count now.
   char stale[4096];
-  while (watched && (::read(m_Notes, stale, sizeof stale) > 0 || errno == EINTR)) {
+  while (m_Notes >= 0 && (::read(m_Notes, stale, sizeof stale) > 0 || errno == EINTR)) {
   }
   m_Card = card;
   m_Block = qMax<qint64>(block, 1);
-  m_Watched = watched;
-  if (AddTree(card, 0, std::string())) return true;
-  Forget();
-  return false;
+  m_Watched = m_Notes >= 0;
+  AddTree(card, 0, std::string());
+  m_Counted = true;
+  return m_Watched;
 }
 
 // Forgets the count and lets go of every watch.
 void CardCount::Forget() {
-  if (m_Watched)
-    for (const auto& folder : m_Folders) ::inotify_rm_watch(m_Notes, folder.first);
+  if (m_Notes >= 0)
+    for (const auto& folder : m_Folders)
+      if (folder.first > 0) ::inotify_rm_watch(m_Notes, folder.first);
   m_Folders.clear();
+  m_Named.clear();
   m_Held = 0;
   m_Watched = false;
+  m_Counted = false;
+  m_Afresh = false;
   m_NextKey = -1;
   m_Card.clear();
 }
 
 // A key for the folder open at `fd`: its watch (the very folder opened,
-// not what its path names by now), or a number of its own unwatched; 0 when
-// it cannot be watched.
+// not what its path names by now), or, once a folder could not be watched,
+// a number of its own below 0.
 int CardCount::Watch(int fd) {
-  if (!m_Watched) return m_NextKey--;
-  const std::string opened = "/proc/self/fd/" + std::to_string(fd);
-  const int key = ::inotify_add_watch(m_Notes, opened.c_str(), kChanges);
-  return key < 0 ? 0 : key;
+  if (m_Watched) {
+    const std::string opened = "/proc/self/fd/" + std::to_string(fd);
+    const int key = g_WatchesFail.load() ? -1 : ::inotify_add_watch(m_Notes, opened.c_str(), kChanges);
+    if (key > 0) return key;
+    m_Watched = false;
+  }
+  return m_NextKey--;
 }
 
 // Counts the folder `path` and what lies in it, watched before it is read so
-// that whatever changes meanwhile is noted. False when a folder could not
-// be watched; one that is gone (or no folder) by now is left to the notes
-// of its change.
-bool CardCount::AddTree(const std::string& path, int parent, const std::string& name) {
+// that whatever changes meanwhile is noted. One that is gone (or no folder)
+// by now is left to the notes of its change.
+void CardCount::AddTree(const std::string& path, int parent, const std::string& name) {
   struct Unread {
     std::string path;
     int parent;
@@ -149,10 +185,6 @@ bool CardCount::AddTree(const std::string& path, int parent, const std::string& 
       continue;
     }
     const int key = Watch(fd);
-    if (key == 0) {
-      ::closedir(dir);
-      return false;
-    }
     // The same folder met under a new name before the note of its move.
     if (m_Folders.count(key) != 0) DropTree(key, true);
     Folder& folder = m_Folders[key];
@@ -172,14 +204,73 @@ bool CardCount::AddTree(const std::string& path, int parent, const std::string& 
       if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
       struct stat st {};
       if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-      Entry& entry = folder.entries[e->d_name];
-      m_Held += HeldBy(st) - entry.held;
-      entry.held = HeldBy(st);
+      Put(folder.entries[e->d_name], key, e->d_name, st);
       if (S_ISDIR(st.st_mode)) unread.push_back({at.path + '/' + e->d_name, key, e->d_name});
     }
     ::closedir(dir);
   }
-  return true;
+}
+
+// Counts `entry`, the name `name` in the folder `key`, as `st` shows it now:
+// a file of several names once for all its names on the card.
+void CardCount::Put(Entry& entry, int key, const std::string& name, const struct stat& st) {
+  const bool named = !S_ISDIR(st.st_mode) && st.st_nlink > 1;
+  if (named && entry.named && entry.device == st.st_dev && entry.inode == st.st_ino) {
+    Named& file = m_Named[{st.st_dev, st.st_ino}];
+    m_Held += HeldBy(st) - file.held;
+    file.held = HeldBy(st);
+    return;
+  }
+  Take(entry, key, name);
+  if (!named) {
+    entry.held = HeldBy(st);
+    m_Held += entry.held;
+    return;
+  }
+  // Met in a note: its other names may lie on the card, counted as files
+  // of one name before it had more, where only a walk finds them.
+  if (m_Counted && m_Named.count({st.st_dev, st.st_ino}) == 0) m_Afresh = true;
+  Named& file = m_Named[{st.st_dev, st.st_ino}];
+  m_Held += HeldBy(st) - file.held;
+  file.held = HeldBy(st);
+  file.names.emplace_back(key, name);
+  entry.named = true;
+  entry.device = st.st_dev;
+  entry.inode = st.st_ino;
+}
+
+// Takes `entry`, the name `name` in the folder `key`, out of the count; a
+// file of several names stays counted while another of them lies on the
+// card.
+void CardCount::Take(Entry& entry, int key, const std::string& name) {
+  m_Held -= entry.held;
+  entry.held = 0;
+  if (!entry.named) return;
+  entry.named = false;
+  const auto file = m_Named.find({entry.device, entry.inode});
+  if (file == m_Named.end()) return;
+  auto& names = file->second.names;
+  names.erase(std::remove(names.begin(), names.end(), std::make_pair(key, name)), names.end());
+  if (!names.empty()) return;
+  m_Held -= file->second.held;
+  m_Named.erase(file);
+}
+
+// The files of several names, as they are now: a write through a name
+// elsewhere was noted there.
+void CardCount::LookAtNamed() {
+  for (auto& file : m_Named) {
+    for (const auto& name : file.second.names) {
+      const auto folder = m_Folders.find(name.first);
+      struct stat st {};
+      if (folder == m_Folders.end() || ::lstat((folder->second.path + '/' + name.second).c_str(), &st) != 0 ||
+          st.st_dev != file.first.first || st.st_ino != file.first.second)
+        continue;
+      m_Held += HeldBy(st) - file.second.held;
+      file.second.held = HeldBy(st);
+      break;
+    }
+  }
 }
 
 // Takes a folder and all in it out of the count (its own entry in its
@@ -192,8 +283,8 @@ void CardCount::DropTree(int key, bool keepWatch) {
     dropped.pop_back();
     const auto folder = m_Folders.find(at);
     if (folder == m_Folders.end()) continue;
-    for (const auto& entry : folder->second.entries) {
-      m_Held -= entry.second.held;
+    for (auto& entry : folder->second.entries) {
+      Take(entry.second, at, entry.first);
       if (entry.second.folder != 0) dropped.push_back(entry.second.folder);
     }
     if (at == key) {
@@ -203,16 +294,15 @@ void CardCount::DropTree(int key, bool keepWatch) {
         if (own != up->second.entries.end() && own->second.folder == key) own->second.folder = 0;
       }
     }
-    if (m_Watched && !(keepWatch && at == key)) ::inotify_rm_watch(m_Notes, at);
+    if (at > 0 && !(keepWatch && at == key)) ::inotify_rm_watch(m_Notes, at);
     m_Folders.erase(folder);
   }
 }
 
-// Counts the entry `name` of a watched folder again, as it is now. False
-// when a folder that came could not be watched.
-bool CardCount::Refresh(int key, const std::string& name) {
+// Counts the entry `name` of a watched folder again, as it is now.
+void CardCount::Refresh(int key, const std::string& name) {
   const auto folder = m_Folders.find(key);
-  if (folder == m_Folders.end()) return true;
+  if (folder == m_Folders.end()) return;
   const std::string path = folder->second.path + '/' + name;
   struct stat st {};
   const bool exists = ::lstat(path.c_str(), &st) == 0;
@@ -221,26 +311,25 @@ bool CardCount::Refresh(int key, const std::string& name) {
     const auto sub = m_Folders.find(entry->second.folder);
     if (exists && S_ISDIR(st.st_mode) && sub != m_Folders.end() && sub->second.device == st.st_dev &&
         sub->second.inode == st.st_ino)
-      return true;
+      return;
     // Gone, or another in its place.
     DropTree(entry->second.folder, false);
   }
   if (!exists) {
     if (entry != folder->second.entries.end()) {
-      m_Held -= entry->second.held;
+      Take(entry->second, key, name);
       folder->second.entries.erase(entry);
     }
-    return true;
+    return;
   }
   Entry& kept = folder->second.entries[name];
-  m_Held += HeldBy(st) - kept.held;
-  kept.held = HeldBy(st);
-  return !S_ISDIR(st.st_mode) || kept.folder != 0 || AddTree(path, key, name);
+  Put(kept, key, name, st);
+  if (S_ISDIR(st.st_mode) && kept.folder == 0) AddTree(path, key, name);
 }
 
 // Brings the count up to the changes noted since the last call. False when
-// the count is lost: notes were dropped, the card itself went, or a folder
-// that came could not be watched.
+// the count is lost: notes were dropped, the card itself went, a folder
+// that came could not be watched, or a file of several names came.
 bool CardCount::ReadChanges() {
   alignas(inotify_event) char notes[16 << 10];
   for (;;) {
@@ -260,10 +349,11 @@ bool CardCount::ReadChanges() {
         const int parent = folder->second.parent;
         const std::string name = folder->second.name;
         DropTree(note->wd, true);
-        if (!Refresh(parent, name)) return false;
-        continue;
+        Refresh(parent, name);
+      } else if (note->len > 0) {
+        Refresh(note->wd, std::string(note->name));
       }
-      if (note->len > 0 && !Refresh(note->wd, std::string(note->name))) return false;
+      if (!Following()) return false;
     }
   }
 }
@@ -275,5 +365,7 @@ CardCount& TheCardCount() {
 }  // namespace
 
 qint64 CardBytesHeld(const QString& card, qint64 block) { return TheCardCount().Held(card, block); }
+
+bool SetCardWatchesFail(bool on) { return g_WatchesFail.exchange(on); }
 
 }  // namespace KLX_Platform

@@ -4,6 +4,7 @@
 // first time reads no folder of the card.
 #include <QtTest>
 
+#include "platform/desktop/klx_cardcount.h"
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_storage.h"
 #include "vorn_testroot.h"
@@ -28,6 +29,11 @@ bool Write(const QString& path, qint64 bytes, QIODevice::OpenMode mode = QIODevi
 // A rename that replaces what has the new name, as the program's saves do.
 bool Move(const QString& from, const QString& to) {
   return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// A second name for a file.
+bool Link(const QString& file, const QString& name) {
+  return ::link(QFile::encodeName(file).constData(), QFile::encodeName(name).constData()) == 0;
 }
 
 // When the folder was last read, in ns.
@@ -98,6 +104,15 @@ class TestDesktopCard : public QObject {
          [&] { return tool("mkdir -p '" + c + "/t.new/u' && head -c " + QString::number(2 * b + 1) + " /dev/zero > '" + c +
                            "/t.new/u/z' && mv '" + c + "/t.new' '" + c + "/t'"); },
          10},
+        // A file of two names takes its room once, whichever name it is
+        // written through, on the card or outside it.
+        {"a second name in another folder", [&] { return QDir().mkdir(c + "/h") && Link(c + "/t/u/z", c + "/h/z"); }, 11},
+        {"grown through the second name", [&] { return Write(c + "/h/z", 2 * b, QIODevice::Append); }, 13},
+        {"cut through the first name", [&] { return QFile::resize(c + "/t/u/z", b); }, 9},
+        {"a file with a second name outside the card, grown through it",
+         [&] { return Write(c + "/o", 1) && Link(c + "/o", outside + "/o") && Write(outside + "/o", 3 * b, QIODevice::Append); },
+         13},
+        {"grown again through the name outside", [&] { return Write(outside + "/o", 2 * b, QIODevice::Append); }, 15},
         {"the card emptied by a tool", [&] { return tool("rm -rf '" + c + "'/* '" + c + "'/.[!.]*"); }, 0},
     };
     for (const Step& step : steps) {
@@ -138,7 +153,15 @@ class TestDesktopCard : public QObject {
 
   // After the first look no folder is read again, whatever is written:
   // a full card would be walked at every look, for each file saved twice.
+  // Also once a look could watch no folder (the user's watches ran out):
+  // that look walks the card, the next takes up watching again.
+  void aLookReadsNoFolderOfTheCard_data() {
+    QTest::addColumn<bool>("watchFailed");
+    QTest::newRow("watched from the first look") << false;
+    QTest::newRow("after a look that could not watch") << true;
+  }
   void aLookReadsNoFolderOfTheCard() {
+    QFETCH(bool, watchFailed);
     QStringList folders{m_Card};
     for (int n = 0; n < 10; ++n) {
       const QString folder = m_Card + QStringLiteral("/f%1").arg(n);
@@ -150,9 +173,20 @@ class TestDesktopCard : public QObject {
     const qint64 before = ReadAt(folders.last());
     QDir(folders.last()).entryList();
     if (ReadAt(folders.last()) == before) QSKIP("this file system does not note when a folder is read");
+    struct Failing {
+      bool before;
+      explicit Failing(bool on) : before(KLX_Platform::SetCardWatchesFail(on)) {}
+      ~Failing() { KLX_Platform::SetCardWatchesFail(before); }
+    };
+    qint64 walked = -1;
+    if (watchFailed) {
+      const Failing failing(true);
+      walked = KLX_Platform::Volume(m_Card).bytesAvailable;
+    }
     const KLX_Platform::VolumeInfo first = KLX_Platform::Volume(m_Card);
     const qint64 b = first.blockSize;
     QCOMPARE(first.bytesAvailable, kCardBytes - 30 * b);
+    if (watchFailed) QCOMPARE(walked, kCardBytes - 30 * b);
     for (const QString& folder : folders) QVERIFY(MarkUnread(folder));
     QVERIFY(Write(m_Card + "/f3/deep/more", 2 * b));
     QVERIFY(QFile::remove(m_Card + "/f5/deep/file"));

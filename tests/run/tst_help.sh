@@ -3,7 +3,7 @@
 # on, the port of the build's address, whichever the build was given: in a
 # run and in ./run.sh --help, which also names both boards and the keys and
 # starts nothing; the help names the card's sizes and the passphrase that
-# joins Airfield. A program whose start fails ends the run with its status,
+# joins Airfield; a card size beyond the largest is refused. A program whose start fails ends the run with its status,
 # and the run says so; a display that cannot be opened ends it before the
 # program starts, and the run says that. The script runs in a folder of its
 # own, beside stand-ins: the build and the package installation do nothing,
@@ -72,6 +72,28 @@ if grep -q 8780 <<<"$output"; then fail "./run.sh --help names port 8780"; fi
 if grep -q "passphrases below" <<<"$output"; then fail "./run.sh --help points at passphrases below"; fi
 [ ! -e "$top/ran" ] || fail "./run.sh --help started the program"
 
+# --card-size: a size beyond the largest the card's size file holds (the
+# program reads a signed 64-bit number) is refused before anything starts,
+# as a size that is no size is; the largest that fits is written as it is.
+while IFS='|' read -r size said; do
+  rm -f "$top/ran"
+  status=0
+  output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh fenk --card-size "$size" </dev/null 2>&1) || status=$?
+  [ "$status" -eq 2 ] || fail "./run.sh --card-size $size ended with $status"
+  [ ! -e "$top/ran" ] || fail "./run.sh --card-size $size started the program"
+  grep -qF -- "./run.sh: --card-size $said" <<<"$output" || fail "./run.sh --card-size $size does not say \"$said\""
+done <<'ROWS'
+9999999999GiB|9999999999GiB is larger than a card can be here: at most 9223372036854775807 bytes (8 EiB less a byte).
+8589934592GiB|8589934592GiB is larger than a card can be here
+9223372037GB|9223372037GB is larger than a card can be here
+256XB|takes bytes, or a number with MB, GB, MiB or GiB
+ROWS
+status=0
+output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh fenk --card-size 8589934591GiB </dev/null 2>&1) || status=$?
+[ "$status" -eq 0 ] || fail "./run.sh --card-size 8589934591GiB ended with $status"
+[ "$(cat "$top/build/fenk/root/run/sdcard-size")" = 9223372035781033984 ] || fail "the card's size file holds $(cat "$top/build/fenk/root/run/sdcard-size")"
+grep -qF "taken for a card of 8589934591GiB (9223372035781033984 bytes)" <<<"$output" || fail "./run.sh does not name the card's size"
+
 # A start that fails: the run ends with the program's status and says so.
 echo 1 >"$top/status"
 status=0
@@ -89,4 +111,4 @@ output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh f
 [ ! -e "$top/ran" ] || fail "./run.sh started the program on a display it cannot open"
 grep -qF "./run.sh fenk: the display :none could not be opened" <<<"$output" || fail "./run.sh does not say that the display could not be opened"
 if grep -q "exit status" <<<"$output"; then fail "./run.sh names an exit status on a display it cannot open"; fi
-echo "PASS: the help names http://127.0.0.1:$port, the boards, the keys, the card and Airfield's passphrase; a failed start and a display that cannot be opened are told"
+echo "PASS: the help names http://127.0.0.1:$port, the boards, the keys, the card and Airfield's passphrase; a card size beyond the largest is refused; a failed start and a display that cannot be opened are told"
