@@ -15,6 +15,9 @@ class KLX_FileCalls {
  public:
   virtual ~KLX_FileCalls() = default;
 
+  // A failed call leaves its reason in errno (ENOSPC or EDQUOT: the medium
+  // has no room), as the system's call does; a test's stand-in sets it too.
+  //
   // A new file for writing; it must not exist yet. -1 on failure.
   virtual int Create(const QString& path);
   // A file to append to, made when it does not exist yet (its name then

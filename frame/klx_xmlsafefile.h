@@ -41,6 +41,9 @@ class KLX_XMLSafeFile {
   // the card. A file prepared and never placed goes with this object.
   bool Prepare();
   bool Place();
+  // A step failed for want of room on the medium (ENOSPC or EDQUOT): the
+  // caller tells the pilot that the card is full rather than that it failed.
+  bool NoRoom() const { return m_NoRoom; }
 
   // Removes the temporary files that interrupted saves of `path` left
   // beside it, and nothing else; returns how many.
@@ -62,8 +65,11 @@ class KLX_XMLSafeFile {
   bool m_Failed = false;
   bool m_Cut = false;
   bool m_Prepared = false;
+  bool m_NoRoom = false;
   QByteArray m_Text;
   QBuffer m_Buffer{&m_Text};
+  // Records whether the call that just failed did so for want of room.
+  bool Failed();
   static inline Hook s_BeforeRename;
   static inline std::atomic<int> s_Releasing{0};
 };

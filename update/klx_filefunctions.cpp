@@ -4,6 +4,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
+#include "frame/klx_xmlsafefile.h"
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_platform.h"
 #include "platform/klx_storage.h"
@@ -177,25 +178,28 @@ KLX_Platform::VolumeInfo QueryVolume(const QString& path) {
 }
 
 // The destination appears complete or not at all: written to a temporary
-// file beside it, synced and renamed over it. A source that holds more than
-// `most` bytes (when not negative) is not copied.
-bool CopyFileSafely(const QString& source, const QString& destination, bool replace, qint64 most = -1) {
+// file beside it, every write checked, synced and renamed over it (a link in
+// its place is replaced, not written through). A source that holds more than
+// `most` bytes (when not negative) is not copied. `noRoom`, when given, tells
+// whether the copy failed for want of room on the destination.
+bool CopyFileSafely(const QString& source, const QString& destination, bool replace, qint64 most = -1,
+                    bool* noRoom = nullptr) {
+  if (noRoom) *noRoom = false;
   if (!replace && QFileInfo::exists(destination)) return false;
   if (!KLX_FileCallsIsPlainFile(source)) return false;
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) return false;
-  QSaveFile out(destination);
-  if (!KLX_FileCallsOpenCopyTarget(&out)) return false;
-  qint64 copied = 0;
-  while (!in.atEnd()) {
+  KLX_XMLSafeFile out(destination);
+  bool copied = out.Open();
+  qint64 total = 0;
+  while (copied && !in.atEnd()) {
     const QByteArray chunk = in.read(kPartBytes);
-    copied += chunk.size();
-    if (chunk.isEmpty() || (most >= 0 && copied > most) || out.write(chunk) != chunk.size()) {
-      out.cancelWriting();
-      return false;
-    }
+    total += chunk.size();
+    copied = !chunk.isEmpty() && (most < 0 || total <= most) && out.Write(chunk.constData(), chunk.size());
   }
-  return out.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
+  copied = copied && out.Commit();
+  if (noRoom) *noRoom = out.NoRoom();
+  return copied;
 }
 
 // What a folder copy takes: no links, since one on a stick may lead anywhere
@@ -423,12 +427,13 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QS
                                                           QString destinationName,
                                                           QString destinationFolder) const {
   // An existing destination is replaced only by a complete copy.
-  return CopyFileSafely(sourceFolder + sourceName, destinationFolder + destinationName, true);
+  return CopyFileSafely(sourceFolder + sourceName, destinationFolder + destinationName, true, -1, &m_LastCopyNoRoom);
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,
                                                            QString filter, bool replace) {
   m_EntryInfos = ListEntries(sourceFolder, filter);
+  m_LastCopyNoRoom = false;
   bool whole = true;
   QList<QFileInfo> copied;
   qint64 total = 0;
@@ -438,12 +443,15 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder,
     // Each file is judged on its own: one that does not fit leaves the
     // room to those after it.
     const qint64 size = entry.size();
-    if (size > kMaxWholeCopyFileBytes || total + size > kMaxWholeCopyTotalBytes ||
-        !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
+    const bool tooLarge = size > kMaxWholeCopyFileBytes || total + size > kMaxWholeCopyTotalBytes;
+    if (tooLarge || !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
+      m_LastCopyNoRoom = m_LastCopyNoRoom || !tooLarge;
       whole = false;
       continue;
     }
-    if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace)) {
+    bool noRoom = false;
+    if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace, -1, &noRoom)) {
+      m_LastCopyNoRoom = m_LastCopyNoRoom || noRoom;
       whole = false;
       continue;
     }

@@ -85,6 +85,11 @@ class KLX_FileFunctions : public QObject {
   // destination is left out, and the others are copied.
   bool KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder, QString filter,
                                           bool replace = false);
+  // The last KLX_FileFunctionsCopyFileToFolder or
+  // KLX_FileFunctionsCopyFolderContent of this object failed (a file of it
+  // left out) for want of room on the destination, which the pilot is told
+  // as a full card or medium.
+  bool KLX_FileFunctionsLastCopyNoRoom() const { return m_LastCopyNoRoom; }
   // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space,
   // -3 source too large.
   int KLX_FileFunctionsCopyFileToFolderByParts(QString sourceName, QString sourceFolder,
@@ -199,6 +204,7 @@ class KLX_FileFunctions : public QObject {
   qint64 m_CopiedBytes = 0;
   // A part-by-part copy is under way (an empty file has no bytes to count).
   bool m_Copying = false;
+  mutable bool m_LastCopyNoRoom = false;
   QStringList m_UnzippedNames;
   QStringList m_UnzippedArchives;
   QList<UnzipRefusal> m_UnzipRefusals;
