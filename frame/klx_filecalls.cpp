@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <atomic>
 #include <cerrno>
@@ -112,9 +111,11 @@ KLX_FileCalls& KLX_FileCalls::Instance() {
 
 void KLX_FileCalls::Set(KLX_FileCalls* calls) { g_Calls.store(calls); }
 
-bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content) {
+bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content, bool* noRoom) {
   KLX_XMLSafeFile file(path);
-  return file.Open() && file.Write(content.constData(), content.size()) && file.Commit();
+  const bool written = file.Open() && file.Write(content.constData(), content.size()) && file.Commit();
+  if (noRoom) *noRoom = file.NoRoom();
+  return written;
 }
 
 bool KLX_FileCallsRemove(const QString& path) {
@@ -137,10 +138,4 @@ bool KLX_FileCallsRemoveTree(const QString& path) {
 bool KLX_FileCallsIsPlainFile(const QString& path) {
   const QFileInfo info(QDir::cleanPath(path));
   return !info.isSymLink() && info.isFile();
-}
-
-bool KLX_FileCallsOpenCopyTarget(QSaveFile* out) {
-  const QString target = QDir::cleanPath(out->fileName());
-  if (QFileInfo(target).isSymLink() && !KLX_FileCalls::Instance().Remove(target)) return false;
-  return out->open(QIODevice::WriteOnly);
 }

@@ -282,14 +282,19 @@ void ClearUnpackFolder(const QString& unpacking, const QString& destinationFolde
 }
 }  // namespace
 
+KLX_CopyingFile::KLX_CopyingFile() = default;
+KLX_CopyingFile::~KLX_CopyingFile() = default;
+
 qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const QString& destination) {
   if (!m_Open) {
     m_Failed = false;
+    m_NoRoom = false;
     m_Copied = 0;
     m_Source.setFileName(source);
     if (!KLX_FileCallsIsPlainFile(source) || !m_Source.open(QIODevice::ReadOnly)) return 0;
-    m_Destination.reset(new QSaveFile(destination));
-    if (!KLX_FileCallsOpenCopyTarget(m_Destination.get())) {
+    m_Destination.reset(new KLX_XMLSafeFile(destination));
+    if (!m_Destination->Open()) {
+      m_NoRoom = m_Destination->NoRoom();
       m_Source.close();
       m_Destination.reset();
       return 0;
@@ -300,19 +305,20 @@ qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const Q
   if (m_Copied >= m_SourceSize) return 0;
   const QByteArray chunk = m_Source.read(kPartBytes);
   if (chunk.isEmpty()) return 0;
-  m_LastStep = m_Destination->write(chunk);
   // A short write is a failed step: the rest of the chunk is gone.
-  if (m_LastStep != chunk.size()) return 0;
-  m_Copied += m_LastStep;
-  return m_LastStep;
+  if (!m_Destination->Write(chunk.constData(), chunk.size())) {
+    m_NoRoom = m_Destination->NoRoom();
+    return 0;
+  }
+  m_Copied += chunk.size();
+  return chunk.size();
 }
 
 bool KLX_CopyingFile::KLX_CopyingFileIsFullyCopied(int* percent) {
   if (percent) *percent = m_SourceSize > 0 ? int(m_Copied * 100 / m_SourceSize) : (m_Open ? 100 : 0);
   if (!m_Open || m_Copied != m_SourceSize) return false;
-  const QString destination = m_Destination->fileName();
-  const bool committed =
-      m_Destination->commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
+  const bool committed = m_Destination->Commit();
+  m_NoRoom = !committed && m_Destination->NoRoom();
   m_Source.close();
   m_Destination.reset();
   m_Open = false;
@@ -322,7 +328,7 @@ bool KLX_CopyingFile::KLX_CopyingFileIsFullyCopied(int* percent) {
 }
 
 void KLX_CopyingFile::KLX_CopyingFileCancel() {
-  if (m_Destination) m_Destination->cancelWriting();
+  // Its temporary file goes with it.
   m_Destination.reset();
   m_Source.close();
   m_Open = false;
@@ -469,6 +475,14 @@ void KLX_FileFunctions::ResetPartCopy() {
   m_PartCopier.KLX_CopyingFileCancel();
 }
 
+int KLX_FileFunctions::PartCopyFailed() {
+  // A medium that filled during the copy is told as such, like one that had
+  // too little room before it.
+  const bool noRoom = m_PartCopier.KLX_CopyingFileNoRoom();
+  ResetPartCopy();
+  return noRoom ? kNoSpace : kStepFailed;
+}
+
 int KLX_FileFunctions::ProgressOf(qint64 copied, qint64 total) const {
   if (total <= 0) return 0;
   const float ratio = float(copied) / float(total);
@@ -511,10 +525,7 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolderByParts(QString sourceNa
     ResetPartCopy();
     return kDone;
   }
-  if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) {
-    ResetPartCopy();
-    return kStepFailed;
-  }
+  if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) return PartCopyFailed();
   return m_Progress;
 }
 
@@ -549,8 +560,7 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
   if (m_PartCopier.KLX_CopyingFileIsFullyCopied()) {
     ++m_EntryIndex;
   } else if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) {
-    ResetPartCopy();
-    return kStepFailed;
+    return PartCopyFailed();
   }
   m_Progress = qint8(ProgressOf(m_CopiedBytes, m_TotalBytes));
   return m_Progress;
