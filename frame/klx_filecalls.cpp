@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "frame/klx_xmlsafefile.h"
+#include "platform/klx_network.h"
 
 namespace {
 std::atomic<KLX_FileCalls*> g_Calls{nullptr};
@@ -117,6 +118,17 @@ bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content, boo
   if (noRoom) *noRoom = file.NoRoom();
   return written;
 }
+
+namespace {
+// The platform's own files (the desktop's simulated network state) are
+// written whole through the program's writer too.
+[[maybe_unused]] const bool g_HandedToPlatform = [] {
+  KLX_Platform::SetWholeFileWriter([](const QString& path, const QByteArray& content) {
+    return KLX_FileCallsWriteWhole(path, content);
+  });
+  return true;
+}();
+}  // namespace
 
 bool KLX_FileCallsRemove(const QString& path) {
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
