@@ -629,9 +629,12 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, co
   // voice's, or what a power cut left). A pack that grew on the stick since
   // it was judged is not copied.
   const QString copy = archiveFolder + name;
-  if (!CopyFileSafely(source, copy, true, size)) {
-    qWarning("voice pack %s cannot be copied onto the card: refused", qUtf8Printable(source));
-    AddPack(base, QString(), UnzipFailed);
+  bool noRoom = false;
+  if (!CopyFileSafely(source, copy, true, size, &noRoom)) {
+    qWarning(noRoom ? "voice pack %s does not fit on the card (it filled during the copy): refused"
+                    : "voice pack %s cannot be copied onto the card: refused",
+             qUtf8Printable(source));
+    AddPack(base, QString(), noRoom ? UnzipNoRoom : UnzipFailed);
     return index;
   }
   AddPack(base, copy, UnzipUnpacked);
