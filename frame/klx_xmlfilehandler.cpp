@@ -206,11 +206,14 @@ int KLX_XMLFileHandler::WriteModelFile(const QString& file, const QString& model
   folder = KLX_XMLModel::KLX_XMLModelCheckedFolder(KLX_XMLModel::Access::Write, type, folder, file);
   if (folder.isEmpty()) return KLX_Error;
   if (!Folder(folder, kErrModelFolder, QStringLiteral("could not generate model folder"))) return KLX_Error;
-  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kModelKiB)) {
+  // Asked only when the card does not hold this model already: a save of
+  // a model nobody changed writes nothing, which a full card allows.
+  const auto room = [&] {
+    if (m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(folder, kModelKiB)) return true;
     KLXErrorHandler.RegisterError(kErrModelSpace, kNoSpace);
-    return KLX_Error;
-  }
-  return m_Model.WriteCheckedFile(folder + file, model);
+    return false;
+  };
+  return m_Model.WriteCheckedFile(folder + file, model, room);
 }
 
 int KLX_XMLFileHandler::KLX_XMLFileHandlerReadModelFile(QString file, QString model, int type, QString folder) {

@@ -44,6 +44,8 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   // failed write of it loses the pilot's choice, not only the program's
   // own state.
   bool KLX_XMLFileHandlerStateModelChanged() const;
+  // KLX_Ok also when the file holds this model already: then nothing is
+  // written, whatever room the card has left.
   int KLX_XMLFileHandlerWriteModelFile(QString file, QString model, int type, QString folder);
   // Why the last write of a model, settings or state file failed
   // (E_ModelSaveFailure of the database values; ModelSaveFailure_None after

@@ -316,33 +316,77 @@ const Section kSections[] = {
 };
 }  // namespace
 
+// The model file on the card as a save finds it, read as the save's text
+// goes by: whether the save would write what the card holds already. Read
+// on the writing thread, never under the model's lock, so that a card that
+// hangs holds up no edit.
+class KLX_XMLOnCard {
+ public:
+  explicit KLX_XMLOnCard(const QString& path) : m_File(path) {
+    m_Same = m_File.size() <= KLX_XMLModel::kMaxFileBytes && m_File.open(QIODevice::ReadOnly);
+  }
+  // Whether the file's next bytes are `chunk`; after one that differs, none is.
+  bool Same(const QByteArray& chunk) {
+    if (m_Same) m_Same = m_File.read(chunk.size()) == chunk;
+    return m_Same;
+  }
+  // Whether the rest of the file is `tail`, the end of the save after the
+  // text already found the same: but for the texts of "CRC_MD5", scrambled
+  // with a random byte at every save, whose digest must be the save's all
+  // the same, and of "APPVERSION", which is no part of the model.
+  bool SameTail(const QByteArray& tail, const QByteArray& digest) {
+    if (!m_Same) return false;
+    const QByteArray rest = m_File.read(tail.size() + kTailSlack);
+    if (!m_File.atEnd()) return false;
+    QByteArray check, mine, version;
+    if (Without(Without(rest, "CRC_MD5", &check), "APPVERSION", &version) !=
+        Without(Without(tail, "CRC_MD5", &mine), "APPVERSION", &version))
+      return false;
+    SimpleCrypt crypt(kCheckKey);
+    const QByteArray held = crypt.decryptToByteArray(QString::fromLatin1(check));
+    return crypt.lastError() == SimpleCrypt::ErrorNoError && held == digest;
+  }
+
+ private:
+  // Room for an "APPVERSION" text longer than this program's.
+  static constexpr int kTailSlack = 256;
+  // The text with the content of its first element `name` taken out (left
+  // whole without one), and that content.
+  static QByteArray Without(const QByteArray& text, const char* name, QByteArray* content) {
+    const QByteArray open = QByteArray("<") + name + '>';
+    const QByteArray close = QByteArray("</") + name + '>';
+    const int from = text.indexOf(open);
+    const int to = from < 0 ? -1 : text.indexOf(close, from);
+    if (to < 0) return text;
+    *content = text.mid(from + open.size(), to - from - open.size());
+    return text.left(from + open.size()) + text.mid(to);
+  }
+
+  QFile m_File;
+  bool m_Same = false;
+};
+
 // The body of a save on its way while it is built: the text is handed over
 // in chunks, one thread adds them to the check value (the MD5 digest of the
-// text up to the end tag of "DATA") and another writes them to the
+// text up to the end tag of "DATA") and another compares them with the file
+// on the card and, from the first that differs, writes them to the
 // temporary file and has the card take them. The digest and the file are
 // then done soon after the text; only the tail, the sync and the rename are
-// left. The chunks are read where the writer built them: its text stays in
-// place until it is taken, even when the writer grows.
+// left. A text the card holds already makes no file at all. The chunks are
+// read where the writer built them: its text stays in place until it is
+// taken, even when the writer grows.
 class KLX_XMLBodyPipe {
  public:
-  KLX_XMLBodyPipe(KLX_XMLSafeFile* file, const KLX_XMLTextWriter* text) : m_File(file), m_Text(text) {
+  enum class Outcome { OnCard, Written, Refused, Failed };
+  // `open` makes the temporary file (false: it cannot be written, told by
+  // `open` itself); called on the writing thread.
+  KLX_XMLBodyPipe(KLX_XMLSafeFile* file, const KLX_XMLTextWriter* text, KLX_XMLOnCard* card,
+                  std::function<bool()> open)
+      : m_File(file), m_Text(text), m_Card(card), m_Open(std::move(open)) {
     m_Hasher = std::thread([this] {
       Consume(&m_HashNext, [this](const QByteArray& chunk) { m_Md5.addData(chunk); });
     });
-    m_Writer = std::thread([this] {
-      qint64 unsynced = 0;
-      Consume(&m_WriteNext, [&](const QByteArray& chunk) {
-        if (!m_File->Write(chunk.constData(), chunk.size())) m_Failed = true;
-        unsynced += chunk.size();
-        if (unsynced >= kWritebackBytes) {
-          m_File->StartWriteback();
-          unsynced = 0;
-        }
-      });
-      // The body on the card while the digest is finished: the sync after
-      // the tail has little data left.
-      m_File->FinishWriteback();
-    });
+    m_Writer = std::thread([this] { Write(); });
   }
   ~KLX_XMLBodyPipe() {
     QByteArray unused;
@@ -362,10 +406,10 @@ class KLX_XMLBodyPipe {
     m_Changed.notify_all();
   }
   bool Builds(const KLX_XMLTextWriter* text) const { return text == m_Text; }
-  // Hands over the rest and waits for both threads: whether every byte
-  // reached the file, and the digest in hexadecimal.
-  bool Finish(QByteArray* digest) {
-    if (!m_Hasher.joinable()) return false;
+  // Hands over the rest and waits for both threads: where the text went,
+  // and the digest in hexadecimal.
+  Outcome Finish(QByteArray* digest) {
+    if (!m_Hasher.joinable()) return Outcome::Failed;
     Offer(true);
     {
       std::lock_guard<std::mutex> lock(m_Mutex);
@@ -375,7 +419,9 @@ class KLX_XMLBodyPipe {
     m_Hasher.join();
     m_Writer.join();
     *digest = m_Md5.result().toHex();
-    return !m_Failed;
+    if (!m_Writing) return Outcome::OnCard;
+    if (m_Refused) return Outcome::Refused;
+    return m_Failed ? Outcome::Failed : Outcome::Written;
   }
 
  private:
@@ -396,8 +442,42 @@ class KLX_XMLBodyPipe {
     }
   }
 
+  void Write() {
+    qint64 unsynced = 0;
+    const auto put = [&](const QByteArray& chunk) {
+      if (m_Failed) return;
+      if (!m_File->Write(chunk.constData(), chunk.size())) m_Failed = true;
+      unsynced += chunk.size();
+      if (unsynced >= kWritebackBytes) {
+        m_File->StartWriteback();
+        unsynced = 0;
+      }
+    };
+    Consume(&m_WriteNext, [&](const QByteArray& chunk) {
+      if (!m_Writing) {
+        if (m_Card->Same(chunk)) return;
+        // The first text the card does not hold: the file is made and
+        // written from its start.
+        m_Writing = true;
+        m_Refused = m_Failed = !m_Open();
+        QVector<QByteArray> before;
+        {
+          std::lock_guard<std::mutex> lock(m_Mutex);
+          before = m_Chunks.mid(0, m_WriteNext - 1);
+        }
+        for (const QByteArray& earlier : before) put(earlier);
+      }
+      put(chunk);
+    });
+    // The body on the card while the digest is finished: the sync after
+    // the tail has little data left.
+    if (m_Writing) m_File->FinishWriteback();
+  }
+
   KLX_XMLSafeFile* m_File;
   const KLX_XMLTextWriter* m_Text;
+  KLX_XMLOnCard* m_Card;
+  std::function<bool()> m_Open;
   int m_Handed = 0;
   std::mutex m_Mutex;
   std::condition_variable m_Changed;
@@ -406,6 +486,9 @@ class KLX_XMLBodyPipe {
   int m_HashNext = 0;
   int m_WriteNext = 0;
   QCryptographicHash m_Md5{QCryptographicHash::Md5};
+  // Set on the writing thread, read after it ended.
+  bool m_Writing = false;
+  bool m_Refused = false;
   bool m_Failed = false;
   std::thread m_Hasher;
   std::thread m_Writer;
@@ -540,7 +623,7 @@ int KLX_XMLModel::KLX_XMLModelWriteModelFile(const QString& path, const QString&
   return checked.isEmpty() ? int(KLX_Error) : WriteCheckedFile(checked, modelName);
 }
 
-int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName) {
+int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName, const std::function<bool()>& room) {
   if (!WriteNamed(path, modelName)) return KLX_Error;
   // A read writing back the model it corrected: not once it is called off,
   // when the facade no longer holds what it read.
@@ -549,16 +632,21 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
   // What saves cut short left beside the file goes before the next one.
   KLX_XMLSafeFile::RemoveLeftovers(path);
   KLX_XMLSafeFile file(path);
-  if (!file.Open()) {
+  // Made only for a text the card does not hold already: a save of the
+  // model as its file holds it writes nothing, and so needs no room.
+  const auto open = [&] {
+    if (room && !room()) return false;
+    if (file.Open()) return true;
     Report(kErrOpenWrite, "xml model file could not be open for writing");
-    return KLX_Error;
-  }
+    return false;
+  };
+  KLX_XMLOnCard card(path);
   // Whatever fails from here on leaves the old file as it was.
   KLX_XMLTextWriter w(m_SavedBytes > 0 ? static_cast<int>(m_SavedBytes) + 4096 : 0);
   QByteArray digest;
-  bool written = false;
+  KLX_XMLBodyPipe::Outcome body = KLX_XMLBodyPipe::Outcome::Failed;
   {
-    KLX_XMLBodyPipe pipe(&file, &w);
+    KLX_XMLBodyPipe pipe(&file, &w, &card, open);
     m_Pipe = &pipe;
     if (EnterGate()) {
       // The text is the model as of one moment: no edit of the screens, a
@@ -569,12 +657,22 @@ int KLX_XMLModel::WriteCheckedFile(const QString& path, const QString& modelName
       WriteBody(&w, modelName);
     }
     m_Pipe = nullptr;
-    written = pipe.Finish(&digest);
+    body = pipe.Finish(&digest);
   }
-  if (m_CalledOff) return KLX_Error;
-  const int body = w.Size();
-  if (written) WriteTail(&w, digest);
-  if (!written || !file.Write(w.Data() + body, w.Size() - body)) {
+  if (m_CalledOff || body == KLX_XMLBodyPipe::Outcome::Refused) return KLX_Error;
+  int from = w.Size();
+  WriteTail(&w, digest);
+  if (body == KLX_XMLBodyPipe::Outcome::OnCard) {
+    if (card.SameTail(QByteArray::fromRawData(w.Data() + from, w.Size() - from), digest)) {
+      qDebug("   ...model file unchanged, not written");
+      return KLX_Ok;
+    }
+    // Only the end differs: the whole text goes now.
+    if (!open()) return KLX_Error;
+    from = 0;
+    body = KLX_XMLBodyPipe::Outcome::Written;
+  }
+  if (body != KLX_XMLBodyPipe::Outcome::Written || !file.Write(w.Data() + from, w.Size() - from)) {
     Report(kErrShortWrite, "model file could not be written completely");
     return KLX_Error;
   }

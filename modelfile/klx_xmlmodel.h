@@ -53,8 +53,9 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   ~KLX_XMLModel() override;
 
   int KLX_XMLModelInitialize(KLX_DataBaseManager* db);
-  // KLX_Ok saved, KLX_Error not saved (the old file stays as it was). The
-  // path must lie in a folder below the model area.
+  // KLX_Ok saved (or the file held this model already and was left as it
+  // is), KLX_Error not saved (the old file stays as it was). The path must
+  // lie in a folder below the model area.
   int KLX_XMLModelWriteModelFile(const QString& path, const QString& modelName);
   // KLX_Ok read, KLX_Done read and adjusted by the post-load step (to be
   // written back and read again), KLX_Error refused (a file that was opened
@@ -193,7 +194,8 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   using WriteHook = std::function<void(QLatin1String element, qint64 nanoseconds)>;
   void KLX_XMLModelSetWriteHook(WriteHook hook) { m_WriteHook = std::move(hook); }
 
-  // Saves that reached the file and reads that were started, for tests.
+  // Saves that reached the file (not those the file held already) and
+  // reads that were started, for tests.
   int KLX_XMLModelWrites() const { return m_Writes; }
   int KLX_XMLModelReads() const { return m_Reads; }
   // Bytes of the last save of this run.
@@ -208,7 +210,11 @@ class KLX_XMLModel : public KLX_XMLModelBase {
   // backs the file up, and then reads and writes through the unchecked
   // doors below, so that a path is checked once.
   friend class KLX_XMLFileHandler;
-  int WriteCheckedFile(const QString& path, const QString& modelName);
+  // A save whose text the file on the card holds already (but for the
+  // check value's scrambled text and the program's version) writes
+  // nothing and succeeds. Otherwise `room`, where given, is asked first
+  // whether the card takes the file (false: not saved, told by `room`).
+  int WriteCheckedFile(const QString& path, const QString& modelName, const std::function<bool()>& room = nullptr);
   int ReadCheckedFile(const QString& path, const QString& modelName);
   // The file's bytes, checked for size and encoding (reported when not).
   bool ReadBytes(const QString& path, QByteArray* bytes);

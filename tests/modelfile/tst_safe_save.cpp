@@ -128,6 +128,62 @@ class TestSafeSave : public QObject {
     QCOMPARE(QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Glider.xml"});
   }
 
+  // A save of the model its file holds already makes no file call, so a
+  // full card refuses nothing: the file stays byte for byte, whichever
+  // version wrote it. A changed model, or a file whose check value is not
+  // its text's, is written (and refused where the card is full).
+  void aSaveOfTheModelTheFileHoldsWritesNothing_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QStringList>("calls");
+    const QStringList none;
+    const QStringList save{"create", "write", "sync", "rename", "syncfolder"};
+    QTest::newRow("nothing changed, the card full") << "" << true << int(KLX_Ok) << none;
+    QTest::newRow("written by another version") << "version" << false << int(KLX_Ok) << none;
+    QTest::newRow("a trim changed, the card full") << "trim" << true << int(KLX_Error) << none;
+    QTest::newRow("a check value not its text's") << "check" << false << int(KLX_Ok) << save;
+  }
+  void aSaveOfTheModelTheFileHoldsWritesNothing() {
+    QFETCH(QString, change);
+    QFETCH(bool, full);
+    QFETCH(int, result);
+    QFETCH(QStringList, calls);
+    ModelFileFixture fx;
+    KLX_TestBuildFullModel(&fx.db, 1);
+    KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    const auto save = [&] { return files->KLX_XMLFileHandlerWriteModelFile("Glider.xml", "Glider", 1, QString()); };
+    QCOMPARE(save(), int(KLX_Ok));
+    QByteArray text = SettingsFixture::Read(ModelFileFixture::Path());
+    if (change == "version") {
+      const int from = text.indexOf("<APPVERSION>") + 12;
+      text.replace(from, text.indexOf("</APPVERSION>") - from, "0.9");
+    }
+    if (change == "check") {
+      const int from = text.indexOf("<CRC_MD5>") + 9;
+      const QByteArray other = QCryptographicHash::hash("other", QCryptographicHash::Md5).toHex();
+      const QByteArray scrambled = SimpleCrypt(0x3e81c04a7d2b96f5ULL).encryptToByteArray(other).toBase64();
+      text.replace(from, text.indexOf("</CRC_MD5>") - from, scrambled);
+    }
+    QVERIFY(SettingsFixture::Write(ModelFileFixture::Path(), text));
+    if (change == "trim") QCOMPARE(fx.db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 0, 7, AtomicDirSet, false), 7);
+    // A card of a size the program takes, full: a file that holds no block
+    // of the host's disk fills it.
+    QFile filler(fx.root.Path() + "/Vorn/Filler.bin");
+    if (full)
+      QVERIFY(filler.open(QIODevice::WriteOnly) && filler.resize(300 << 20) && SetCardFree(fx.root.Path(), 100 * 1024));
+    VornErrorWatch watch;
+    VornPowerCut cut;
+    QCOMPARE(save(), result);
+    QStringList kinds;
+    for (const QString& line : cut.Log())
+      if (kinds.isEmpty() || kinds.last() != "write" || !line.startsWith("write ")) kinds << line.section(' ', 0, 0);
+    QCOMPARE(kinds, calls);
+    QCOMPARE(SettingsFixture::Read(ModelFileFixture::Path()) == text, calls.isEmpty());
+    QCOMPARE(watch.TakeCodes(), result == KLX_Error ? QList<unsigned>{0x21503} : QList<unsigned>{});
+    QCOMPARE(fx.Model().KLX_XMLModelWrites(), calls.isEmpty() ? 1 : 2);
+  }
+
   // The writer and the reader check the path themselves: a board path is
   // placed under the root; one that leaves the model area is refused before
   // anything is touched, the file it points at neither replaced nor loaded.

@@ -135,6 +135,13 @@ class QmlFrame {
     m_Controllers->Serve(m_Root.Path() + "/run/can0");
   }
   ~QmlFrame() {
+    // Signals that other threads emit on objects QML watches reach this
+    // thread through relay objects that Qt deletes only once they are
+    // delivered: the window stops drawing and the relays of its frames
+    // are delivered before it goes, and those of the system's threads once
+    // the threads have stopped, before the objects they name go.
+    if (m_Window) m_Window->hide();
+    QCoreApplication::sendPostedEvents();
     m_Engine.reset();
     // The stop waits for a running pass on the saver's clock.
     if (m_SavesHeld) Db().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverSetClock(nullptr);
@@ -142,6 +149,7 @@ class QmlFrame {
     m_System.KLX_SystemStopProcessing();
     m_System.KLX_SystemBringDownOnOffHandler();
     m_System.KLX_SystemStop(1);
+    QCoreApplication::sendPostedEvents();
     m_System.KLX_SystemFree();
   }
 

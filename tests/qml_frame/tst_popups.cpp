@@ -2,6 +2,7 @@
 // code and screen key, the touch keys locked while a box is open, one box at
 // a time, and the boxes the system's signals bring.
 #include "qml_frame/qml_frame_fixture.h"
+#include "vorn_fixture.h"
 
 using namespace qmlframe;
 
@@ -40,6 +41,21 @@ bool Until(Condition condition, int ms = kHangMs) {
 QByteArray ReadBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Switched off as a stop signal asks, through the final save to the end
+// of the switch-off, the window's thread taking no event meanwhile.
+bool SwitchOff(QmlFrame& f, KLX_XMLFileSaver* saver) {
+  KLX_ManualClock& button = f.ButtonClock();
+  f.System().KLX_SystemRequestSwitchOff();
+  if (!QTest::qWaitFor([&] { return f.Shown() == kOutro; }, kHangMs)) return false;
+  f.Errors().Clear();
+  const int before = saver->KLX_XMLFileSaverPasses();
+  if (!button.KLX_ManualClockRun(KLX_OnOffHandler::kHeldSampleMs, 1, kHangMs)) return false;
+  if (!Until([&] { return f.System().KLX_SystemIsTurningOff() && saver->KLX_XMLFileSaverPasses() > before; }))
+    return false;
+  button.KLX_ManualClockAdvance(KLX_OnOffHandler::kHeldSampleMs);
+  return f.System().OnOffHandler().wait(kHangMs);
 }
 }  // namespace
 
@@ -341,15 +357,7 @@ class TestPopups : public QObject {
     QObject::connect(f.Window(), &QQuickWindow::frameSwapped, &receiver, [&] { seen << "frame:" + f.PopupText(); },
                      Qt::QueuedConnection);
     QObject::connect(engine, &QQmlEngine::quit, &receiver, [&] { seen << "quit:" + f.PopupText(); });
-    KLX_ManualClock& button = f.ButtonClock();
-    f.System().KLX_SystemRequestSwitchOff();
-    QTRY_COMPARE(f.Shown(), kOutro);
-    f.Errors().Clear();
-    const int before = saver->KLX_XMLFileSaverPasses();
-    QVERIFY(button.KLX_ManualClockRun(KLX_OnOffHandler::kHeldSampleMs, 1, kHangMs));
-    QVERIFY(Until([&] { return f.System().KLX_SystemIsTurningOff() && saver->KLX_XMLFileSaverPasses() > before; }));
-    button.KLX_ManualClockAdvance(KLX_OnOffHandler::kHeldSampleMs);
-    QVERIFY(f.System().OnOffHandler().wait(kHangMs));
+    QVERIFY(SwitchOff(f, saver));
     QVERIFY(f.Errors().Has(model ? kModelSaveFailed : kSettingsSaveFailed));
     QTRY_VERIFY(seen.filter("quit:").size() == 1);
     QCOMPARE(f.PopupText(), final);
@@ -359,6 +367,55 @@ class TestPopups : public QObject {
     const int end = seen.indexOf("quit:" + final);
     QVERIFY2(end > 0 && seen.indexOf("frame:" + final) >= 0 && seen.indexOf("frame:" + final) < end,
              qPrintable(seen.join('\n')));
+    QCOMPARE(ReadBytes(file), saved);
+  }
+
+  // A model whose timer keeps its last value is saved at every switch-off,
+  // changed or not. On a full card a save of the model its file holds
+  // already refuses nothing: no box, and the file stays byte for byte. A
+  // trim moved just before is told.
+  void aSwitchOffTellsOnlyTheChangesMade_data() {
+    QTest::addColumn<bool>("trim");
+    QTest::addColumn<QString>("final");
+    QTest::newRow("nothing changed") << false << QString();
+    QTest::newRow("a trim moved") << true << QString("Your changes to the model were not saved: the SD card is full.");
+  }
+  void aSwitchOffTellsOnlyTheChangesMade() {
+    QFETCH(bool, trim);
+    QFETCH(QString, final);
+    KLX_ManualClock saverClock;
+    QmlFrame f(g_app);
+    f.Errors().Expect({kNoRoomForModel, kModelSaveFailed, kNoRoomForState, kStateSaveFailed});
+    QVERIFY(f.StartAtHome());
+    KLX_DataBaseManager& db = f.Db();
+    KLX_XMLFileSaver* saver = db.KLX_DatabaseManagerXMLFileSaverPtr();
+    saver->KLX_XMLFileSaverSetClock(&saverClock);
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Glider", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(KLX_DatabaseValues::MODEL_TYP_Plane, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
+    db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet);
+    db.KLX_DataBaseManagerTimerGetSet_LastValueKeep(0, 1, AtomicDirSet);
+    const int passes = saver->KLX_XMLFileSaverPasses();
+    QVERIFY(saverClock.KLX_ManualClockRun(KLX_XMLFileSaver::kPeriodMs, 1, kHangMs));
+    QVERIFY(Until([&] { return saver->KLX_XMLFileSaverPasses() > passes; }));
+    const QString file = f.Board().Root() + "/Vorn/Model/Plane/Glider.xml";
+    const QByteArray saved = ReadBytes(file);
+    QVERIFY(saved.contains("<KeepLastValue>1</KeepLastValue>"));
+    // A card of a size the program takes, full: a file that holds no block
+    // of the host's disk fills it.
+    QFile filler(f.Board().Root() + "/Vorn/Filler.bin");
+    QVERIFY(filler.open(QIODevice::WriteOnly) && filler.resize(300 << 20) && SetCardFree(f.Board().Root(), 100 * 1024));
+    if (trim) QCOMPARE(db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 0, 7, AtomicDirSet, false), 7);
+    saver->KLX_XMLFileSaverSetClock(nullptr);
+    QObject::disconnect(qmlEngine(f.Window()), SIGNAL(quit()), QCoreApplication::instance(), nullptr);
+    bool quit = false;
+    QObject receiver;
+    QObject::connect(qmlEngine(f.Window()), &QQmlEngine::quit, &receiver, [&] { quit = true; });
+    QVERIFY(SwitchOff(f, saver));
+    QTRY_VERIFY(quit);
+    QCOMPARE(f.PopupText(), final);
+    QCOMPARE(f.Errors().Has(kModelSaveFailed), trim);
     QCOMPARE(ReadBytes(file), saved);
   }
 };
