@@ -61,60 +61,6 @@ class ThreadLog : public QObject {
   QStringList m_Threads;
 };
 
-// The card filling up at one step of an install: at the first call that
-// `Fill` names (a removal, a new file or a rename, by the name of the file
-// it touches; a name ending in "*" by its beginning) made in the install's
-// thread, the card takes the size that the file FullSize gives it, no room
-// left; from then on a write to a file on the card fails when the card
-// has no room for it, as on the board. A script fills the card the same
-// way. Made before the rig, so that it outlives the install's thread.
-class CardFillsAt : public KLX_FileCalls {
- public:
-  ~CardFillsAt() override { KLX_FileCalls::Set(nullptr); }
-  void Fill(const QString& root, const QString& call, const QString& name, const QThread* thread) {
-    m_Root = root;
-    m_Call = call;
-    m_Name = name;
-    m_Thread = thread;
-    KLX_FileCalls::Set(this);
-  }
-  static QString FullSize(const QString& root) { return root + "/run/full-size"; }
-  // A script's line that fills the card.
-  static QByteArray Script(const QString& root) {
-    return QStringLiteral("#!/bin/sh\ncat '%1' > '%2/run/sdcard-size'\n").arg(FullSize(root), root).toUtf8();
-  }
-
-  bool Remove(const QString& path) override { return Note("remove", path) && KLX_FileCalls::Remove(path); }
-  int Create(const QString& path) override { return Note("create", path) ? KLX_FileCalls::Create(path) : -1; }
-  bool Rename(const QString& from, const QString& to) override {
-    return Note("rename", to) && KLX_FileCalls::Rename(from, to);
-  }
-  bool Write(int fd, const char* data, qint64 size) override {
-    const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
-    if (path.startsWith(m_Root + "/Vorn/") && KLX_Platform::Volume(m_Root + "/Vorn").bytesAvailable < size)
-      return false;
-    return KLX_FileCalls::Write(fd, data, size);
-  }
-
- private:
-  // Always true: the call goes on, on a card that may be full now.
-  bool Note(const char* call, const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    const bool named = name == m_Name || (m_Name.endsWith('*') && name.startsWith(m_Name.chopped(1)));
-    if (!m_Filled && named && m_Call == QLatin1String(call) && QThread::currentThread() == m_Thread) {
-      m_Filled = true;
-      WriteFile(m_Root + "/run/sdcard-size", ReadFile(FullSize(m_Root)));
-    }
-    return true;
-  }
-
-  QString m_Root;
-  QString m_Call;
-  QString m_Name;
-  const QThread* m_Thread = nullptr;
-  std::atomic<bool> m_Filled{false};
-};
-
 struct ManagerRig {
   VornFixture fx;
   UpdateServerRig server{fx.root.Path()};
@@ -709,32 +655,19 @@ class UpdateManagerTest : public QObject {
     QVERIFY(!QFileInfo::exists(ran));
   }
 
-  // A card that fills at any step of the install: before the program is
-  // replaced the state file marking the update pending takes its room, so
-  // the card leaves either the old program with nothing pending (-3, which
-  // the pilot is told as a card without room) or the new program with its
-  // mark for the next start. Nothing staged is left behind either way.
-  void aCardThatFillsDuringTheInstall_data() {
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("error");
-    QTest::newRow("in the prolog") << "script" << "vornupdateprolog.sh" << -3;
-    QTest::newRow("as a translation is staged") << "remove" << ".KLX32_de.qm.new" << -3;
-    QTest::newRow("as the program is staged") << "remove" << ".KLX32LinuxApp.new" << -3;
-    QTest::newRow("as the mark is written") << "create" << "Vornstate.xml.*" << -3;
-    QTest::newRow("as the program is replaced") << "rename" << "KLX32LinuxApp" << 0;
-    QTest::newRow("as the mark is put in place") << "rename" << "Vornstate.xml" << 0;
-    QTest::newRow("in the epilog") << "script" << "vornupdateepilog.sh" << 0;
-  }
+  // A card that fills at any step of the install: before anything
+  // installed is replaced the state file marking the update pending takes
+  // its room, so the card leaves either the old program with nothing
+  // pending (-3, which the pilot is told as a card without room) or the new
+  // program with its mark for the next start. Nothing staged is left behind
+  // either way.
+  void aCardThatFillsDuringTheInstall_data() { FillCase::Rows(); }
   void aCardThatFillsDuringTheInstall() {
-    QFETCH(QString, call);
-    QFETCH(QString, name);
-    QFETCH(int, error);
+    QFETCH(bool, installed);
     CardFillsAt card;
     ManagerRig rig;
     const QString root = rig.fx.root.Path();
-    if (name == "vornupdateprolog.sh") rig.package.prolog = CardFillsAt::Script(root);
-    if (name == "vornupdateepilog.sh") rig.package.epilog = CardFillsAt::Script(root);
+    FillCase::Script(rig.package, root);
     rig.fx.errors.Expect({0x23622, 0x22809, 0x228A4, 0x22813, 0x42602});
     QVERIFY(rig.Start());
     KLX_DataBaseManager& db = rig.fx.db;
@@ -743,16 +676,11 @@ class UpdateManagerTest : public QObject {
     QVERIFY(WriteFile(rig.Path("/app/KLX32LinuxApp"), "the old program"));
     QVERIFY(rig.manager.beginAppUpdate());
     QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
-    // The card's size with no room left, and 64 MiB free until then.
-    QVERIFY(SetRoomOnCard(root, 0));
-    QVERIFY(WriteFile(CardFillsAt::FullSize(root), ReadFile(root + "/run/sdcard-size")));
-    QVERIFY(SetCardFree(root, 64LL << 20));
-    if (call != "script") card.Fill(root, call, name, rig.manager.workerThread());
+    QVERIFY(FillCase::Arm(card, root, rig.manager.workerThread()));
 
     rig.manager.resume(CUpdateManager::UD_ReadyToInstall);
-    QCOMPARE(rig.Completion().first, error);
+    QCOMPARE(rig.Completion().first, installed ? 0 : int(CUpdateManager::Err_NotEnoughMemory));
     QCOMPARE(KLX_Platform::Volume(root + "/Vorn").bytesAvailable, qint64(0));
-    const bool installed = error == 0;
     QCOMPARE(ReadFile(rig.Path("/app/KLX32LinuxApp")), installed ? rig.package.program : QByteArray("the old program"));
     // What the next start reads, and what a later save writes.
     QVERIFY(ReadFile(state).contains(installed ? "<UpdateFlag>1</UpdateFlag>" : "<UpdateFlag>0</UpdateFlag>"));
