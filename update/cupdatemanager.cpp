@@ -14,6 +14,7 @@
 #include "frame/klx_filenamehandler.h"
 #include "update/cappupdate.h"
 #include "update/cfilelistdownloader.h"
+#include "update/klx_appinstall.h"
 #include "update/creceiversupdatedownloader.h"
 
 namespace {
@@ -152,6 +153,16 @@ bool CUpdateManager::applyStart() {
 
 bool CUpdateManager::updateBegin(int slot, const QString& folder, UpdateSource src) {
   m_LastSource = src;
+  // A card too small counts as none, whatever the road: the pilot is told
+  // at the touch, before a stick is looked at or a question asked, and the
+  // end comes as every end does, after this call.
+  if (KLX_UpdateCardTooSmall(slot == Slot_Application ? QStringLiteral("application update")
+                                                     : QStringLiteral("system update"))) {
+    m_LastError = Err_CardTooSmall;
+    QMetaObject::invokeMethod(this, [this, src] { emit sigComplete(QString(), Err_CardTooSmall, src); },
+                              Qt::QueuedConnection);
+    return true;
+  }
   CUpdateDownloaderBase* task = m_Tasks[slot];
   bool selected = false;
   if (task && src == Src_KlServer) {

@@ -377,25 +377,30 @@ class UpdateManagerTest : public QObject {
   }
 
   // On a card sold as "256 MB" (under the 256 MiB the program needs) an
-  // update is refused at once (-10): nothing is fetched or copied onto the
-  // card and nothing asked.
+  // update is refused at once (-10), whether a stick carries it or not: no
+  // stick is looked at (without one the screen would ask about the
+  // server), nothing is fetched or copied onto the card and nothing asked.
   void aCardTooSmallRefusesAtOnce_data() {
     QTest::addColumn<bool>("system");
     QTest::addColumn<int>("source");
-    QTest::newRow("application from the stick") << false << int(CUpdateManager::Src_USB);
-    QTest::newRow("application from the server") << false << int(CUpdateManager::Src_KlServer);
-    QTest::newRow("system from the server") << true << int(CUpdateManager::Src_KlServer);
+    QTest::addColumn<bool>("stick");
+    QTest::newRow("application from the stick") << false << int(CUpdateManager::Src_USB) << true;
+    QTest::newRow("application, no stick") << false << int(CUpdateManager::Src_USB) << false;
+    QTest::newRow("system, no stick") << true << int(CUpdateManager::Src_USB) << false;
+    QTest::newRow("application from the server") << false << int(CUpdateManager::Src_KlServer) << false;
+    QTest::newRow("system from the server") << true << int(CUpdateManager::Src_KlServer) << false;
   }
   void aCardTooSmallRefusesAtOnce() {
     QFETCH(bool, system);
     QFETCH(int, source);
+    QFETCH(bool, stick);
     const auto src = CUpdateManager::UpdateSource(source);
     ManagerRig rig;
     rig.fx.errors.Expect(0x23624);
     QVERIFY(rig.Start());
     QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", 9, 9, 9, 9, {{"rootfs.ubifs", "image"}}));
-    QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
-    QVERIFY(WriteFile(rig.Path("/run/mounts"), "/media/usb0\n"));
+    if (stick) QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
+    QVERIFY(WriteFile(rig.Path("/run/mounts"), stick ? "/media/usb0\n" : ""));
     QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", "256000000"));
     QVERIFY(system ? rig.manager.downloadSystemUpdate(src) : rig.manager.beginAppUpdate(src));
     QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_CardTooSmall), source));

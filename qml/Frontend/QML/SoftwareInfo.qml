@@ -129,8 +129,11 @@ Item {
         finish(false)
         rootwindow.popupShow(null, "error", text, "Ok")
     }
-    // What went wrong, under the place the update came from.
+    // What went wrong, under the place the update came from; a card too
+    // small is told at the touch, before any place is looked at.
     function errorText(error, src) {
+        if (error === CUpdateManager.Err_CardTooSmall)
+            return problemText(error, false) + Language.emptyString
         var stick = src === CUpdateManager.Src_USB
         var from = (stick ? qsTr("Update from the USB stick:") : qsTr("Update from the update server:")) + Language.emptyString
         return from + "\n" + problemText(error, stick) + Language.emptyString
