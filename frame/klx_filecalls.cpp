@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <atomic>
 #include <cerrno>
@@ -14,6 +13,7 @@
 #include <unistd.h>
 
 #include "frame/klx_xmlsafefile.h"
+#include "platform/klx_network.h"
 
 namespace {
 std::atomic<KLX_FileCalls*> g_Calls{nullptr};
@@ -112,10 +112,23 @@ KLX_FileCalls& KLX_FileCalls::Instance() {
 
 void KLX_FileCalls::Set(KLX_FileCalls* calls) { g_Calls.store(calls); }
 
-bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content) {
+bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content, bool* noRoom) {
   KLX_XMLSafeFile file(path);
-  return file.Open() && file.Write(content.constData(), content.size()) && file.Commit();
+  const bool written = file.Open() && file.Write(content.constData(), content.size()) && file.Commit();
+  if (noRoom) *noRoom = file.NoRoom();
+  return written;
 }
+
+namespace {
+// The platform's own files (the desktop's simulated network state) are
+// written whole through the program's writer too.
+[[maybe_unused]] const bool g_HandedToPlatform = [] {
+  KLX_Platform::SetWholeFileWriter([](const QString& path, const QByteArray& content) {
+    return KLX_FileCallsWriteWhole(path, content);
+  });
+  return true;
+}();
+}  // namespace
 
 bool KLX_FileCallsRemove(const QString& path) {
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
@@ -137,10 +150,4 @@ bool KLX_FileCallsRemoveTree(const QString& path) {
 bool KLX_FileCallsIsPlainFile(const QString& path) {
   const QFileInfo info(QDir::cleanPath(path));
   return !info.isSymLink() && info.isFile();
-}
-
-bool KLX_FileCallsOpenCopyTarget(QSaveFile* out) {
-  const QString target = QDir::cleanPath(out->fileName());
-  if (QFileInfo(target).isSymLink() && !KLX_FileCalls::Instance().Remove(target)) return false;
-  return out->open(QIODevice::WriteOnly);
 }

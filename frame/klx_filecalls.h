@@ -9,12 +9,13 @@
 
 #include <QtGlobal>
 
-class QSaveFile;
-
 class KLX_FileCalls {
  public:
   virtual ~KLX_FileCalls() = default;
 
+  // A failed call leaves its reason in errno (ENOSPC or EDQUOT: the medium
+  // has no room), as the system's call does; a test's stand-in sets it too.
+  //
   // A new file for writing; it must not exist yet. -1 on failure.
   virtual int Create(const QString& path);
   // A file to append to, made when it does not exist yet (its name then
@@ -61,8 +62,9 @@ class KLX_FileCalls {
 // A whole file written beside its place ("<name>.XXXXXX"), its data synced,
 // renamed over the old one and the folder synced: afterwards the card holds
 // the new file even across a power cut, before it the old one, never a part.
-// Returns false (the old file as it was) on any failure.
-bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content);
+// Returns false (the old file as it was, no temporary file beside it) on any
+// failure; `noRoom`, when given, tells whether the medium had no room for it.
+bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content, bool* noRoom = nullptr);
 // Removes a file and syncs its folder; true when it is gone.
 bool KLX_FileCallsRemove(const QString& path);
 // Removes a file, a link or a folder with all it holds, and never follows a
@@ -72,6 +74,3 @@ bool KLX_FileCallsRemoveTree(const QString& path);
 // A file that a copy may read: a regular file itself, neither a link (one on
 // a stick may name any file of the system) nor a device or a pipe.
 bool KLX_FileCallsIsPlainFile(const QString& path);
-// Opens `out` for writing a copy. A link in the destination's place is
-// replaced by the copy: QSaveFile would write to the file it names.
-bool KLX_FileCallsOpenCopyTarget(QSaveFile* out);

@@ -3,15 +3,16 @@
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/klx_filefunctions.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
 #include <QLocale>
 #include <QQuickWindow>
-#include <QSaveFile>
 #include <QTranslator>
 
 KLX_LanguageHandler KLXlanguageHandler;
@@ -144,9 +145,13 @@ QString KLX_LanguageHandler::KLX_LanguageHandlerSaveScreenShotAt(QString path, c
   for (int n = 2; QFileInfo::exists(folder + QLatin1Char('/') + name); ++n)
     name = stamp + QStringLiteral("_%1.jpg").arg(n);
 
-  QSaveFile file(folder + QLatin1Char('/') + name);
-  if (m_LastScreenShot.isNull() || !file.open(QIODevice::WriteOnly) ||
-      !m_LastScreenShot.save(&file, "JPG", kJpgQuality) || !file.commit())
+  // Made whole in memory first: the file is then written like every other,
+  // every byte of it on the card before it bears its name.
+  QByteArray jpg;
+  QBuffer buffer(&jpg);
+  if (m_LastScreenShot.isNull() || !buffer.open(QIODevice::WriteOnly) ||
+      !m_LastScreenShot.save(&buffer, "JPG", kJpgQuality) ||
+      !KLX_FileCallsWriteWhole(folder + QLatin1Char('/') + name, jpg))
     return QString();
   return path + name;
 }

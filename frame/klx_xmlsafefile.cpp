@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <system_error>
 #include <thread>
@@ -35,20 +36,28 @@ KLX_XMLSafeFile::~KLX_XMLSafeFile() {
   if (!m_Cut && !m_Temporary.isEmpty()) calls.Remove(m_Temporary);
 }
 
+bool KLX_XMLSafeFile::Failed() {
+  m_NoRoom = m_NoRoom || errno == ENOSPC || errno == EDQUOT;
+  return false;
+}
+
 bool KLX_XMLSafeFile::Open() {
   m_Buffer.open(QIODevice::WriteOnly);
+  errno = 0;
   for (int attempt = 0; attempt < kOpenAttempts && m_Fd < 0; ++attempt) {
     m_Temporary = TemporaryName(m_Path);
     m_Fd = KLX_FileCalls::Instance().Create(m_Temporary);
   }
-  if (m_Fd < 0) m_Temporary.clear();
-  return m_Fd >= 0;
+  if (m_Fd >= 0) return true;
+  m_Temporary.clear();
+  return Failed();
 }
 
 bool KLX_XMLSafeFile::Write(const char* data, qint64 size) {
   if (m_Fd < 0 || m_Failed) return false;
+  errno = 0;
   m_Failed = !KLX_FileCalls::Instance().Write(m_Fd, data, size);
-  return !m_Failed;
+  return m_Failed ? Failed() : true;
 }
 
 void KLX_XMLSafeFile::StartWriteback() {
@@ -70,9 +79,11 @@ bool KLX_XMLSafeFile::Prepare() {
     return false;
   }
   // One sync of the data before the name points at it; the folder's sync
-  // after the rename makes the new name last.
-  const bool synced = !m_Failed && calls.SyncData(m_Fd);
-  const bool closed = calls.Close(m_Fd);
+  // after the rename makes the new name last. Either may be the first to
+  // learn that the medium has no room for what was written.
+  errno = 0;
+  const bool synced = !m_Failed && (calls.SyncData(m_Fd) || Failed());
+  const bool closed = calls.Close(m_Fd) || Failed();
   m_Fd = -1;
   m_Prepared = synced && closed;
   return m_Prepared;
@@ -87,7 +98,8 @@ bool KLX_XMLSafeFile::Place() {
   // can take milliseconds (a card mounted with discard trims each of them).
   // A thread of its own lets go of it once the new file lasts, so the save
   // does not wait for it.
-  const int replaced = ::open(QFile::encodeName(m_Path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  // A link in its place is replaced, not what it names: that is not held.
+  const int replaced = ::open(QFile::encodeName(m_Path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
   const auto release = [replaced] {
     if (replaced < 0) return;
     ++s_Releasing;

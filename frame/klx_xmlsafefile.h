@@ -1,10 +1,13 @@
 #pragma once
-// An XML file is replaced whole or not at all: it is written to a temporary
-// file beside it ("<name>.XXXXXX"), its data synced once, renamed over the
-// old one and the folder synced, so a power cut during a save leaves the old
-// file in place and one after it the new file. A cut before the rename
-// leaves the temporary file behind; the file handler removes it when it next
-// uses the folder. The calls go through KLX_FileCalls.
+// A file is replaced whole or not at all: it is written to a temporary file
+// beside it ("<name>.XXXXXX"), every write checked, its data synced once,
+// renamed over the old one (a link in its place is replaced, not written
+// through) and the folder synced, so a power cut or a full medium during a
+// save leaves the old file in place and one after it the new file. Every
+// file the program writes whole goes through here: the XML files, copies,
+// texts, screenshots. A cut before the rename leaves the temporary file
+// behind; the XML file handler removes those of its files when it next uses
+// the folder. The calls go through KLX_FileCalls.
 #include <QBuffer>
 #include <QByteArray>
 #include <QString>
@@ -41,6 +44,9 @@ class KLX_XMLSafeFile {
   // the card. A file prepared and never placed goes with this object.
   bool Prepare();
   bool Place();
+  // A step failed for want of room on the medium (ENOSPC or EDQUOT): the
+  // caller tells the pilot that the card is full rather than that it failed.
+  bool NoRoom() const { return m_NoRoom; }
 
   // Removes the temporary files that interrupted saves of `path` left
   // beside it, and nothing else; returns how many.
@@ -62,8 +68,11 @@ class KLX_XMLSafeFile {
   bool m_Failed = false;
   bool m_Cut = false;
   bool m_Prepared = false;
+  bool m_NoRoom = false;
   QByteArray m_Text;
   QBuffer m_Buffer{&m_Text};
+  // Records whether the call that just failed did so for want of room.
+  bool Failed();
   static inline Hook s_BeforeRename;
   static inline std::atomic<int> s_Releasing{0};
 };

@@ -122,6 +122,10 @@
   Q_INVOKABLE bool KLX_DataBaseManagerFileWrite(QString fullPathName, QString input);
   Q_INVOKABLE bool KLX_DataBaseManagerCreateTextFile(QString pathName, QString fileName, QString input);
   Q_INVOKABLE bool KLX_DataBaseManagerExportTextFile(QString fileName, QString input);
+  // Why the last of the three writes above failed (E_ModelSaveFailure of the
+  // database values: ModelSaveFailure_CardFull when the card or stick had no
+  // room for it; ModelSaveFailure_None after one that succeeded).
+  Q_INVOKABLE int KLX_DataBaseManagerTextFileFailure() const { return m_TextFileFailure; }
   Q_INVOKABLE bool KLX_DataBaseManagerDeleteTextFile(QString pathName, QString fileName);
   Q_INVOKABLE QString KLX_DataBaseManagerReadTextFile(QString fullPathName);
   Q_INVOKABLE QString KLX_DataBaseManagerReadTextFile(QString pathName, QString fileName);
@@ -165,7 +169,7 @@
   QString LinkValue(std::atomic<int>* values, int value, int dir, int rcvindex);
   // A text file's path under the root, or empty (reported) when it would leave it.
   QString TextFilePath(const QString& path, const QString& name = QString());
-  static bool WriteText(const QString& path, const QString& input);
+  bool WriteText(const QString& path, const QString& input);
   void ClearLinkQuality();
 
   KLX_GPS* m_GPS = nullptr;
@@ -188,6 +192,7 @@
   std::atomic<int> m_RcvRSSI1[4] = {};
   std::atomic<int> m_RcvRSSI2[4] = {};
   std::atomic<int> m_ModelSilentMode{0};
+  int m_TextFileFailure = KLX_DatabaseValues::ModelSaveFailure_None;
   QMutex m_MetaMutex;
   QString m_MetaLastModified;
   QString m_MetaCreated;

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include "frame/klx_board.h"
@@ -186,28 +185,26 @@ QString KLX_DataBaseManager::TextFilePath(const QString& path, const QString& na
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerFileWrite(QString fullPathName, QString input) {
+  m_TextFileFailure = KLX_DatabaseValues::ModelSaveFailure_NotWritten;
   const QString path = TextFilePath(fullPathName);
   return !path.isEmpty() && WriteText(path, input);
 }
 
-// The file is replaced whole or not at all.
+// The file is replaced whole, every byte of it on the medium, or not at all.
 bool KLX_DataBaseManager::WriteText(const QString& path, const QString& input) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-    qDebug("Could not create/open file.");
-    return false;
+  bool noRoom = false;
+  if (KLX_FileCallsWriteWhole(path, input.toUtf8(), &noRoom)) {
+    m_TextFileFailure = KLX_DatabaseValues::ModelSaveFailure_None;
+    return true;
   }
-  const QByteArray text = input.toUtf8();
-  // A short write is a failed write.
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    file.commit();
-    return false;
-  }
-  return file.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(path));
+  m_TextFileFailure =
+      noRoom ? KLX_DatabaseValues::ModelSaveFailure_CardFull : KLX_DatabaseValues::ModelSaveFailure_NotWritten;
+  qDebug("Could not write file%s.", noRoom ? ": no room left on the medium" : "");
+  return false;
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerCreateTextFile(QString pathName, QString fileName, QString input) {
+  m_TextFileFailure = KLX_DatabaseValues::ModelSaveFailure_NotWritten;
   const QString folder = TextFilePath(pathName);
   const QString path = folder.isEmpty() ? QString() : TextFilePath(pathName, fileName);
   if (path.isEmpty()) return false;
@@ -219,6 +216,7 @@ bool KLX_DataBaseManager::KLX_DataBaseManagerCreateTextFile(QString pathName, QS
 }
 
 bool KLX_DataBaseManager::KLX_DataBaseManagerExportTextFile(QString fileName, QString input) {
+  m_TextFileFailure = KLX_DatabaseValues::ModelSaveFailure_NotWritten;
   // A name, not a path: the text stays on the stick.
   if (!KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(fileName)) return false;
   KLX_FileNameHandler names;

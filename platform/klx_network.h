@@ -41,4 +41,13 @@ QStringList InterfaceIPv4Addresses(const QString& interface);
 // scenario's "exit" or "output" names them.
 int RecordedCommandAnswer(const QString& program, const QStringList& args, QByteArray* standardOutput);
 
+// Writes a file whole, every byte of it on the medium before it replaces the
+// old one; false leaves the old one. The program's writer lies above this
+// layer and hands itself in (frame/klx_filecalls.cpp).
+using WholeFileWriter = bool (*)(const QString& path, const QByteArray& content);
+// Desktop: the writer of the simulated interface's state; without one the
+// state is not kept, and a tool that would change it fails. The board keeps
+// no such state.
+void SetWholeFileWriter(WholeFileWriter writer);
+
 }  // namespace KLX_Platform

@@ -4,13 +4,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMutexLocker>
-#include <QSaveFile>
 
 #include <new>
 
 #include "frame/klx_debuglog.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
+#include "frame/klx_xmlsafefile.h"
 #include "update/cdir.h"
 #include "update/cfile.h"
 
@@ -314,10 +314,12 @@ CFileManagerBase::Result CFileManager::CopyFile(const QString& source, const QSt
   if (!KLX_FileCallsIsPlainFile(source + name)) return Result_SourceNotAvailable;
   CFile in(source + name);
   if (!in.open(CFile::ModeRead)) return Result_SourceNotAvailable;
-  // The copy appears under its name only when it is whole; a file it
-  // replaces stays until then.
-  QSaveFile out(target);
-  if (!KLX_FileCallsOpenCopyTarget(&out)) return Result_CanNotCreate;
+  // The copy appears under its name only when it is whole, every byte of it
+  // on the medium; a file it replaces (or a link in its place) stays until
+  // then. A medium without room for it is told as such.
+  KLX_XMLSafeFile out(target);
+  const auto failed = [&out](Result otherwise) { return out.NoRoom() ? Result_NotEnoughMemory : otherwise; };
+  if (!out.Open()) return failed(Result_CanNotCreate);
 
   const quint64 size = quint64(QFileInfo(source + name).size());
   char* buffer = Buffer();
@@ -325,20 +327,11 @@ CFileManagerBase::Result CFileManager::CopyFile(const QString& source, const QSt
   quint64 copied = 0;
   int shown = 0;
   while (copied < size) {
-    if (IsAbortRequested()) {
-      out.cancelWriting();
-      return Result_CanceledByUser;
-    }
+    if (IsAbortRequested()) return Result_CanceledByUser;
     const size_t want = size_t(qMin<quint64>(kBufferSize, size - copied));
     const size_t got = in.read(buffer, want);
-    if (got != want) {
-      out.cancelWriting();
-      return Result_ReadError;
-    }
-    if (out.write(buffer, qint64(got)) != qint64(got)) {
-      out.cancelWriting();
-      return Result_WriteError;
-    }
+    if (got != want) return Result_ReadError;
+    if (!out.Write(buffer, qint64(got))) return failed(Result_WriteError);
     copied += got;
     const int percent = size < 100 ? 100 : int(copied * 100 / size);
     if (percent != shown) {
@@ -347,10 +340,9 @@ CFileManagerBase::Result CFileManager::CopyFile(const QString& source, const QSt
     }
   }
   if (size == 0) emit sigProgress(name, StartCount(), index, 100);
-  if (!out.commit()) {
-    // The old file could not be replaced.
-    return replacing && out.error() == QFileDevice::RenameError ? Result_CanNotDelete : Result_WriteError;
-  }
+  if (!out.Prepare()) return failed(Result_WriteError);
+  // The old file could not be replaced.
+  if (!out.Place()) return replacing ? Result_CanNotDelete : Result_WriteError;
   return Result_CopyComplete;
 }
 

@@ -4,6 +4,7 @@
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
+#include "frame/klx_xmlsafefile.h"
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_platform.h"
 #include "platform/klx_storage.h"
@@ -177,25 +178,28 @@ KLX_Platform::VolumeInfo QueryVolume(const QString& path) {
 }
 
 // The destination appears complete or not at all: written to a temporary
-// file beside it, synced and renamed over it. A source that holds more than
-// `most` bytes (when not negative) is not copied.
-bool CopyFileSafely(const QString& source, const QString& destination, bool replace, qint64 most = -1) {
+// file beside it, every write checked, synced and renamed over it (a link in
+// its place is replaced, not written through). A source that holds more than
+// `most` bytes (when not negative) is not copied. `noRoom`, when given, tells
+// whether the copy failed for want of room on the destination.
+bool CopyFileSafely(const QString& source, const QString& destination, bool replace, qint64 most = -1,
+                    bool* noRoom = nullptr) {
+  if (noRoom) *noRoom = false;
   if (!replace && QFileInfo::exists(destination)) return false;
   if (!KLX_FileCallsIsPlainFile(source)) return false;
   QFile in(source);
   if (!in.open(QIODevice::ReadOnly)) return false;
-  QSaveFile out(destination);
-  if (!KLX_FileCallsOpenCopyTarget(&out)) return false;
-  qint64 copied = 0;
-  while (!in.atEnd()) {
+  KLX_XMLSafeFile out(destination);
+  bool copied = out.Open();
+  qint64 total = 0;
+  while (copied && !in.atEnd()) {
     const QByteArray chunk = in.read(kPartBytes);
-    copied += chunk.size();
-    if (chunk.isEmpty() || (most >= 0 && copied > most) || out.write(chunk) != chunk.size()) {
-      out.cancelWriting();
-      return false;
-    }
+    total += chunk.size();
+    copied = !chunk.isEmpty() && (most < 0 || total <= most) && out.Write(chunk.constData(), chunk.size());
   }
-  return out.commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
+  copied = copied && out.Commit();
+  if (noRoom) *noRoom = out.NoRoom();
+  return copied;
 }
 
 // What a folder copy takes: no links, since one on a stick may lead anywhere
@@ -278,14 +282,19 @@ void ClearUnpackFolder(const QString& unpacking, const QString& destinationFolde
 }
 }  // namespace
 
+KLX_CopyingFile::KLX_CopyingFile() = default;
+KLX_CopyingFile::~KLX_CopyingFile() = default;
+
 qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const QString& destination) {
   if (!m_Open) {
     m_Failed = false;
+    m_NoRoom = false;
     m_Copied = 0;
     m_Source.setFileName(source);
     if (!KLX_FileCallsIsPlainFile(source) || !m_Source.open(QIODevice::ReadOnly)) return 0;
-    m_Destination.reset(new QSaveFile(destination));
-    if (!KLX_FileCallsOpenCopyTarget(m_Destination.get())) {
+    m_Destination.reset(new KLX_XMLSafeFile(destination));
+    if (!m_Destination->Open()) {
+      m_NoRoom = m_Destination->NoRoom();
       m_Source.close();
       m_Destination.reset();
       return 0;
@@ -296,19 +305,20 @@ qint64 KLX_CopyingFile::KLX_CopyingFileCopyByPart(const QString& source, const Q
   if (m_Copied >= m_SourceSize) return 0;
   const QByteArray chunk = m_Source.read(kPartBytes);
   if (chunk.isEmpty()) return 0;
-  m_LastStep = m_Destination->write(chunk);
   // A short write is a failed step: the rest of the chunk is gone.
-  if (m_LastStep != chunk.size()) return 0;
-  m_Copied += m_LastStep;
-  return m_LastStep;
+  if (!m_Destination->Write(chunk.constData(), chunk.size())) {
+    m_NoRoom = m_Destination->NoRoom();
+    return 0;
+  }
+  m_Copied += chunk.size();
+  return chunk.size();
 }
 
 bool KLX_CopyingFile::KLX_CopyingFileIsFullyCopied(int* percent) {
   if (percent) *percent = m_SourceSize > 0 ? int(m_Copied * 100 / m_SourceSize) : (m_Open ? 100 : 0);
   if (!m_Open || m_Copied != m_SourceSize) return false;
-  const QString destination = m_Destination->fileName();
-  const bool committed =
-      m_Destination->commit() && KLX_FileCalls::Instance().SyncFolder(KLX_FileCalls::FolderOf(destination));
+  const bool committed = m_Destination->Commit();
+  m_NoRoom = !committed && m_Destination->NoRoom();
   m_Source.close();
   m_Destination.reset();
   m_Open = false;
@@ -318,7 +328,7 @@ bool KLX_CopyingFile::KLX_CopyingFileIsFullyCopied(int* percent) {
 }
 
 void KLX_CopyingFile::KLX_CopyingFileCancel() {
-  if (m_Destination) m_Destination->cancelWriting();
+  // Its temporary file goes with it.
   m_Destination.reset();
   m_Source.close();
   m_Open = false;
@@ -423,12 +433,13 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QS
                                                           QString destinationName,
                                                           QString destinationFolder) const {
   // An existing destination is replaced only by a complete copy.
-  return CopyFileSafely(sourceFolder + sourceName, destinationFolder + destinationName, true);
+  return CopyFileSafely(sourceFolder + sourceName, destinationFolder + destinationName, true, -1, &m_LastCopyNoRoom);
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,
                                                            QString filter, bool replace) {
   m_EntryInfos = ListEntries(sourceFolder, filter);
+  m_LastCopyNoRoom = false;
   bool whole = true;
   QList<QFileInfo> copied;
   qint64 total = 0;
@@ -438,12 +449,15 @@ bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder,
     // Each file is judged on its own: one that does not fit leaves the
     // room to those after it.
     const qint64 size = entry.size();
-    if (size > kMaxWholeCopyFileBytes || total + size > kMaxWholeCopyTotalBytes ||
-        !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
+    const bool tooLarge = size > kMaxWholeCopyFileBytes || total + size > kMaxWholeCopyTotalBytes;
+    if (tooLarge || !KLX_FileFunctionsGetAvailSpaceOnFolder(destinationFolder, long(size / 1024 + 1))) {
+      m_LastCopyNoRoom = m_LastCopyNoRoom || !tooLarge;
       whole = false;
       continue;
     }
-    if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace)) {
+    bool noRoom = false;
+    if (!CopyFileSafely(sourceFolder + entry.fileName(), destinationFolder + entry.fileName(), replace, -1, &noRoom)) {
+      m_LastCopyNoRoom = m_LastCopyNoRoom || noRoom;
       whole = false;
       continue;
     }
@@ -459,6 +473,14 @@ void KLX_FileFunctions::ResetPartCopy() {
   m_EntryIndex = 0;
   m_Copying = false;
   m_PartCopier.KLX_CopyingFileCancel();
+}
+
+int KLX_FileFunctions::PartCopyFailed() {
+  // A medium that filled during the copy is told as such, like one that had
+  // too little room before it.
+  const bool noRoom = m_PartCopier.KLX_CopyingFileNoRoom();
+  ResetPartCopy();
+  return noRoom ? kNoSpace : kStepFailed;
 }
 
 int KLX_FileFunctions::ProgressOf(qint64 copied, qint64 total) const {
@@ -503,10 +525,7 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolderByParts(QString sourceNa
     ResetPartCopy();
     return kDone;
   }
-  if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) {
-    ResetPartCopy();
-    return kStepFailed;
-  }
+  if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) return PartCopyFailed();
   return m_Progress;
 }
 
@@ -541,8 +560,7 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
   if (m_PartCopier.KLX_CopyingFileIsFullyCopied()) {
     ++m_EntryIndex;
   } else if (written < 1 || m_PartCopier.KLX_CopyingFileFailed()) {
-    ResetPartCopy();
-    return kStepFailed;
+    return PartCopyFailed();
   }
   m_Progress = qint8(ProgressOf(m_CopiedBytes, m_TotalBytes));
   return m_Progress;
@@ -611,9 +629,12 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, co
   // voice's, or what a power cut left). A pack that grew on the stick since
   // it was judged is not copied.
   const QString copy = archiveFolder + name;
-  if (!CopyFileSafely(source, copy, true, size)) {
-    qWarning("voice pack %s cannot be copied onto the card: refused", qUtf8Printable(source));
-    AddPack(base, QString(), UnzipFailed);
+  bool noRoom = false;
+  if (!CopyFileSafely(source, copy, true, size, &noRoom)) {
+    qWarning(noRoom ? "voice pack %s does not fit on the card (it filled during the copy): refused"
+                    : "voice pack %s cannot be copied onto the card: refused",
+             qUtf8Printable(source));
+    AddPack(base, QString(), noRoom ? UnzipNoRoom : UnzipFailed);
     return index;
   }
   AddPack(base, copy, UnzipUnpacked);

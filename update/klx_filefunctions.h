@@ -2,10 +2,10 @@
 // File and folder checks, listings kept for paging by index, deletion, whole
 // and part-by-part copies with progress, and unpacking of voice packs. One
 // object is used by one thread at a time.
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QObject>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -14,29 +14,36 @@
 #include "platform/klx_storage.h"
 #include "update/klx_ziplisting.h"
 
+class KLX_XMLSafeFile;
+
 // Copies one file in steps; the destination appears under its name only
-// when the copy is complete.
+// when the copy is complete, every byte of it on the medium.
 class KLX_CopyingFile {
  public:
+  KLX_CopyingFile();
+  ~KLX_CopyingFile();
   // Bytes written by this step; 0 when the files cannot be opened, the copy
-  // is complete, or the source gives nothing more.
+  // is complete, the source gives nothing more or the write fails.
   qint64 KLX_CopyingFileCopyByPart(const QString& source, const QString& destination);
   // True once everything is copied and the destination is in place; then
   // the copier is ready for the next file.
   bool KLX_CopyingFileIsFullyCopied(int* percent = nullptr);
   // The last completion could not put the destination in place.
   bool KLX_CopyingFileFailed() const { return m_Failed; }
+  // The copy under way, or the last one, failed for want of room on the
+  // destination's medium.
+  bool KLX_CopyingFileNoRoom() const { return m_NoRoom; }
   // Drops a copy that will not be finished; its destination is not created.
   void KLX_CopyingFileCancel();
 
  private:
-  std::unique_ptr<QSaveFile> m_Destination;
+  std::unique_ptr<KLX_XMLSafeFile> m_Destination;
   QFile m_Source;
   qint64 m_Copied = 0;
-  qint64 m_LastStep = 0;
   qint64 m_SourceSize = 0;
   bool m_Open = false;
   bool m_Failed = false;
+  bool m_NoRoom = false;
 };
 
 class KLX_FileFunctions : public QObject {
@@ -85,8 +92,13 @@ class KLX_FileFunctions : public QObject {
   // destination is left out, and the others are copied.
   bool KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder, QString filter,
                                           bool replace = false);
-  // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space,
-  // -3 source too large.
+  // The last KLX_FileFunctionsCopyFileToFolder or
+  // KLX_FileFunctionsCopyFolderContent of this object failed (a file of it
+  // left out) for want of room on the destination, which the pilot is told
+  // as a full card or medium.
+  bool KLX_FileFunctionsLastCopyNoRoom() const { return m_LastCopyNoRoom; }
+  // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space
+  // (before the copy, or the medium filled during it), -3 source too large.
   int KLX_FileFunctionsCopyFileToFolderByParts(QString sourceName, QString sourceFolder,
                                                QString destinationName, QString destinationFolder);
   int KLX_FileFunctionsCopyFolderContentByParts(QString sourceFolder, QString destinationFolder,
@@ -172,6 +184,9 @@ class KLX_FileFunctions : public QObject {
 
  private:
   void ResetPartCopy();
+  // Ends a part-by-part copy whose step failed: kNoSpace when the medium
+  // had no room for it, else kStepFailed.
+  int PartCopyFailed();
   int ProgressOf(qint64 copied, qint64 total) const;
   // Where the archive at `index` of the last unpack is unpacked.
   QString UnzipFolder(int index) const;
@@ -199,6 +214,7 @@ class KLX_FileFunctions : public QObject {
   qint64 m_CopiedBytes = 0;
   // A part-by-part copy is under way (an empty file has no bytes to count).
   bool m_Copying = false;
+  mutable bool m_LastCopyNoRoom = false;
   QStringList m_UnzippedNames;
   QStringList m_UnzippedArchives;
   QList<UnzipRefusal> m_UnzipRefusals;

@@ -22,4 +22,6 @@ int RecordedCommandAnswer(const QString&, const QStringList&, QByteArray* standa
   return 0;
 }
 
+void SetWholeFileWriter(WholeFileWriter) {}
+
 }  // namespace KLX_Platform

@@ -13,8 +13,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutex>
-#include <QSaveFile>
 
+#include <atomic>
 #include <cctype>
 
 namespace KLX_Platform {
@@ -26,6 +26,10 @@ constexpr int kSupplicantFailed = 255;  // configuration refused, interface in u
 constexpr int kNoProcessKilled = 1;     // killall found nothing
 constexpr int kNetworkDown = 156;       // iw: -ENETDOWN
 constexpr int kUsage = 1;
+// A change the simulated interface could not keep fails the tool that made it.
+constexpr int kStateNotKept = 1;
+
+std::atomic<WholeFileWriter> g_Writer{nullptr};
 
 QMutex g_Mutex;  // the state file is read, changed and written under it
 
@@ -97,14 +101,12 @@ QJsonObject StateObject(const State& s) {
                      {QStringLiteral("staticAddress"), s.staticAddress}};
 }
 
-void WriteState(const State& s) {
-  const QJsonObject o = StateObject(s);
-  QDir().mkpath(Folder());
-  QSaveFile f(Folder() + QStringLiteral("/state.json"));
-  if (f.open(QIODevice::WriteOnly)) {
-    f.write(QJsonDocument(o).toJson());
-    f.commit();
-  }
+bool WriteState(const State& s) {
+  const WholeFileWriter write = g_Writer.load();
+  const QString path = Folder() + QStringLiteral("/state.json");
+  if (QDir().mkpath(Folder()) && write && write(path, QJsonDocument(StateObject(s)).toJson())) return true;
+  qWarning("the simulated network's state could not be written to %s", qUtf8Printable(path));
+  return false;
 }
 
 // The network the supplicant has joined: the first of its file that is in
@@ -307,6 +309,8 @@ int Simulate(const QString& program, const QStringList& args, const Scenario& sc
 
 }  // namespace
 
+void SetWholeFileWriter(WholeFileWriter writer) { g_Writer.store(writer); }
+
 QStringList InterfaceIPv4Addresses(const QString& interface) {
   QMutexLocker lock(&g_Mutex);
   if (interface == QLatin1String("lo")) return {QStringLiteral("127.0.0.1")};
@@ -338,7 +342,7 @@ int RecordedCommandAnswer(const QString& program, const QStringList& args, QByte
   }
   // A tool the scenario lets fail has changed nothing; one outside the
   // network tools (the clock's, the mounts') changes nothing here either.
-  if (code == 0 && StateObject(state) != before) WriteState(state);
+  if (code == 0 && StateObject(state) != before && !WriteState(state)) code = kStateNotKept;
   if (standardOutput) *standardOutput = out;
   return code;
 }

@@ -25,6 +25,7 @@
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
 #include "vorn_display.h"
+#include "vorn_fullmedium.h"
 #include "vorn_testroot.h"
 
 namespace {
@@ -277,7 +278,12 @@ class TestScreens : public QObject {
     QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("/media/usb0", at), QString("/media/usb0/5_7_24_9_05_AM.jpg"));
     QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("/Vorn/../..", at), QString());
     QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("/Vorn/NoSuchFolder", at), QString());
-    QStringList stored = QDir(p.root.Path() + "/Vorn/Screenshots").entryList({"5_7_24*"}, QDir::Files);
+    {
+      // A card without room for the whole picture: no shot, and nothing of it.
+      VornFullMedium card(1000, ENOSPC, "5_7_24");
+      QCOMPARE(handler.KLX_LanguageHandlerSaveScreenShotAt("", at.addSecs(50)), QString());
+    }
+    QStringList stored = QDir(p.root.Path() + "/Vorn/Screenshots").entryList({"5_7_24*"}, QDir::Files | QDir::Hidden);
     QCOMPARE(stored, (QStringList{"5_7_24_9_05_AM.jpg", "5_7_24_9_05_AM_2.jpg"}));
     QVERIFY(QFileInfo::exists(p.root.Path() + "/media/usb0/5_7_24_9_05_AM.jpg"));
   }

@@ -11,6 +11,7 @@
 #include "update/klx_filefunctions.h"
 #include "update/klx_ziplisting.h"
 #include "vorn_filetree.h"
+#include "vorn_fullmedium.h"
 #include "vorn_powercut.h"
 
 #include <QStandardPaths>
@@ -329,6 +330,60 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(QDir(m_Dst).entryList(QDir::Files | QDir::Hidden), QStringList());
   }
 
+  // A medium that refuses the last piece of a copy: the whole piece of a
+  // file under 16 KiB, or the tail beyond the copy's first chunk of 256 KiB.
+  // The copy fails, told as no room where the medium was full (or over
+  // quota), and leaves the old file byte for byte with nothing beside it.
+  void aCopyOntoAFullMediumLeavesTheOldFile_data() {
+    QTest::addColumn<int>("copy");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("result");  // a part copy's last step, else 0 for a failed copy
+    QTest::addColumn<bool>("noRoom");
+    const int chunk = 0x40000;
+    QTest::newRow("whole file under 16 KiB") << int(WholeFile) << 120 << 0 << ENOSPC << 0 << true;
+    QTest::newRow("whole file, its tail") << int(WholeFile) << chunk + 100 << chunk << ENOSPC << 0 << true;
+    QTest::newRow("whole file over quota") << int(WholeFile) << 120 << 119 << EDQUOT << 0 << true;
+    QTest::newRow("whole file, a failing medium") << int(WholeFile) << 120 << 0 << EIO << 0 << false;
+    QTest::newRow("folder under 16 KiB") << int(WholeFolder) << 120 << 0 << ENOSPC << 0 << true;
+    QTest::newRow("folder, its tail") << int(WholeFolder) << chunk + 100 << chunk << ENOSPC << 0 << true;
+    QTest::newRow("by parts under 16 KiB") << int(FileByParts) << 120 << 0 << ENOSPC << -2 << true;
+    QTest::newRow("by parts, its tail") << int(FileByParts) << chunk + 100 << chunk << ENOSPC << -2 << true;
+    QTest::newRow("by parts, a failing medium") << int(FileByParts) << 120 << 0 << EIO << -1 << false;
+    QTest::newRow("folder by parts, its tail") << int(FolderByParts) << chunk + 100 << chunk << ENOSPC << -2 << true;
+  }
+  void aCopyOntoAFullMediumLeavesTheOldFile() {
+    QFETCH(int, copy);
+    QFETCH(int, bytes);
+    QFETCH(int, room);
+    QFETCH(int, error);
+    QFETCH(int, result);
+    QFETCH(bool, noRoom);
+    const QByteArray data = RandomBytes(bytes);
+    QVERIFY(WriteFile(m_Src + "model.bin", data) && WriteFile(m_Dst + "model.bin", "old model"));
+    KLX_FileFunctions f;
+    int got = 1;
+    {
+      VornFullMedium medium(room, error);
+      switch (copy) {
+        case WholeFolder: got = f.KLX_FileFunctionsCopyFolderContent(m_Src, m_Dst, QString(), true); break;
+        case WholeFile: got = f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "model.bin", m_Dst); break;
+        default:
+          for (int step = 0; step < 10 && got >= 0 && got < 100; ++step)
+            got = copy == FolderByParts ? f.KLX_FileFunctionsCopyFolderContentByParts(m_Src, m_Dst, QString())
+                                        : f.KLX_FileFunctionsCopyFileToFolderByParts("model.bin", m_Src, "model.bin", m_Dst);
+      }
+    }
+    QCOMPARE(got, result);
+    if (copy == WholeFile || copy == WholeFolder) QCOMPARE(f.KLX_FileFunctionsLastCopyNoRoom(), noRoom);
+    QCOMPARE(VornFileTree(m_Dst), QStringList({"model.bin: old model"}));
+    // With room again the same object copies whole.
+    QVERIFY(f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "model.bin", m_Dst));
+    QVERIFY(!f.KLX_FileFunctionsLastCopyNoRoom());
+    QCOMPARE(ReadFile(m_Dst + "model.bin"), data);
+  }
+
   // Takes the "*.zip" packs of `stick` one at a time in the order of their
   // names, as an install does: each copied into `packs` if it is judged to
   // fit, and unpacked beside `voices`. How many were listed.
@@ -622,6 +677,9 @@ class FileFunctionsTest : public QObject {
                                   << "is packed with compression method 14, which unzip cannot read";
     QTest::newRow("bsdtar, streamed") << voice + "bsdtar --format zip -cf - pack > pack.zip" << QByteArray() << qint64(0)
                                       << int(KLX_FileFunctions::UnzipUnpacked) << QString();
+    QTest::newRow("the card fills during its copy") << QString() << stored << qint64(0)
+                                                    << int(KLX_FileFunctions::UnzipNoRoom)
+                                                    << "does not fit on the card \\(it filled during the copy\\)";
     for (const char* way : {"zipcrypt", "aes256"})
       QTest::newRow(qPrintable(QStringLiteral("bsdtar, %1").arg(way)))
           << voice + "bsdtar --format zip --options zip:encryption=" + way + " --passphrase secret -cf pack.zip pack"
@@ -660,7 +718,12 @@ class FileFunctionsTest : public QObject {
     if (!told.isEmpty())
       QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^voice pack " + QRegularExpression::escape(unpacked ? packs : work) +
                                                             "pack\\.zip " + told + ": refused$"));
-    QCOMPARE(TakePacks(f, work, voices, packs), 1);
+    {
+      // The copy's last piece finds the card full.
+      std::unique_ptr<VornFullMedium> full;
+      if (QByteArray(QTest::currentDataTag()).startsWith("the card fills")) full.reset(new VornFullMedium(0, ENOSPC, "pack.zip"));
+      QCOMPARE(TakePacks(f, work, voices, packs), 1);
+    }
     QCOMPARE(int(f.KLX_FileFunctionGetUnzipRefusal(0)), refusal);
     if (refusal == KLX_FileFunctions::UnzipUnpacked) {
       const QStringList tree = VornFileTree(f.KLX_FileFunctionGetUnzippedFolder(0));

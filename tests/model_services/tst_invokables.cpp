@@ -8,6 +8,8 @@
 #include "frame/klx_filenamehandler.h"
 #include "sim/csimboard.h"
 #include "tasks/klx_guicommandhandler.h"
+#include "vorn_filetree.h"
+#include "vorn_fullmedium.h"
 
 namespace {
 Task_Data_T Take(ModelFixture& fx) {
@@ -182,6 +184,35 @@ class TestServices : public QObject {
     image.close();
     QCOMPARE(db.KLX_DataBaseManagerGetImageExt(dir + "/pic"), QString(".png"));
     QCOMPARE(db.KLX_DataBaseManagerGetImageExt(dir + "/none"), QString());
+  }
+
+  // A card that refuses the last piece of a text (the whole of a short one,
+  // the tail of a long one): the old file stays byte for byte with nothing
+  // beside it, and the failure names a full card where the card was full.
+  void aTextOntoAFullCardLeavesTheOldOne_data() {
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("a text under 16 KiB") << 120 << 0 << ENOSPC << int(KLX_DatabaseValues::ModelSaveFailure_CardFull);
+    QTest::newRow("the tail of a long text") << 40000 << 32768 << ENOSPC << int(KLX_DatabaseValues::ModelSaveFailure_CardFull);
+    QTest::newRow("a failing card") << 120 << 0 << EIO << int(KLX_DatabaseValues::ModelSaveFailure_NotWritten);
+  }
+  void aTextOntoAFullCardLeavesTheOldOne() {
+    QFETCH(int, bytes);
+    QFETCH(int, room);
+    QFETCH(int, error);
+    QFETCH(int, failure);
+    ModelFixture fx;
+    const QString dir = fx.root.Path() + "/Vorn/texts";
+    QVERIFY(fx.db.KLX_DataBaseManagerCreateTextFile(dir, "note.txt", "old note"));
+    QCOMPARE(fx.db.KLX_DataBaseManagerTextFileFailure(), int(KLX_DatabaseValues::ModelSaveFailure_None));
+    {
+      VornFullMedium card(room, error);
+      QVERIFY(!fx.db.KLX_DataBaseManagerFileWrite(dir + "/note.txt", QString(bytes, 'n')));
+    }
+    QCOMPARE(fx.db.KLX_DataBaseManagerTextFileFailure(), failure);
+    QCOMPARE(VornFileTree(dir), QStringList{"note.txt: old note"});
   }
 
   void exportGoesToTheFirstStickOnly() {

@@ -12,6 +12,7 @@
 #include "update/cfilemanager.h"
 #include "update/cthread.h"
 #include "vorn_fixture.h"
+#include "vorn_fullmedium.h"
 
 namespace {
 using FM = CFileManagerBase;
@@ -122,6 +123,35 @@ class FileManagerTest : public QObject {
     QCOMPARE(screen.Result(), int(FM::Result_Skipped));
     QCOMPARE(Tree(dst + "/tree"), QStringList({"a.txt=a", "b.txt=b"}));
     QCOMPARE(ReadFile(dir.path() + "/victim.txt"), QByteArray("victim"));
+  }
+
+  // A medium that refuses the last piece of a copy: the one piece of a file
+  // under 16 KiB, or the tail beyond the copy's first blocks. The old file
+  // stays byte for byte with nothing beside it; a full medium is told as
+  // such, one that fails otherwise as a write error.
+  void aCopyOntoAFullMedium_data() {
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("result");
+    QTest::newRow("a file under 16 KiB") << 120 << 0 << ENOSPC << int(FM::Result_NotEnoughMemory);
+    QTest::newRow("its tail") << 5000 << 4096 << ENOSPC << int(FM::Result_NotEnoughMemory);
+    QTest::newRow("a failing medium") << 120 << 0 << EIO << int(FM::Result_WriteError);
+  }
+  void aCopyOntoAFullMedium() {
+    QFETCH(int, bytes);
+    QFETCH(int, room);
+    QFETCH(int, error);
+    QFETCH(int, result);
+    QTemporaryDir dir;
+    QVERIFY(WriteFile(dir.path() + "/src/a.bin", Pattern(bytes)) && WriteFile(dir.path() + "/dst/a.bin", "old a"));
+    CFileManager fm;
+    Screen screen(fm);
+    VornFullMedium medium(room, error);
+    QVERIFY(Select(fm, dir.path() + "/src", {"a.bin"}));
+    QVERIFY(fm.beginCopy(dir.path() + "/dst", FM::Behavior_OverwriteAll));
+    QCOMPARE(screen.Result(), result);
+    QCOMPARE(Tree(dir.path() + "/dst"), QStringList{"a.bin=old a"});
   }
 
   // c.txt is new at the destination; a.txt and b.txt exist there, and so

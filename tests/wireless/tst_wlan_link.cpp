@@ -4,6 +4,9 @@
 // no address, the link lost and back, no network, the signal's scale).
 #include "wireless_fixture.h"
 
+#include "platform/klx_commandrunner.h"
+#include "vorn_fullmedium.h"
+
 using namespace wireless;
 
 Q_DECLARE_METATYPE(CSimWlan::Network)
@@ -296,6 +299,23 @@ class TestWlanLink : public QObject {
     // The state starts at 0: a link that reads Connected raises it to 1.
     if (link.startsWith("Connected")) heard.prepend("state 1");
     QCOMPARE(fx.heard.Take(), heard);
+  }
+
+  // The simulated interface keeps its state whole: a change that the medium
+  // has no room for fails the tool and leaves the state as it was.
+  void aStateNotKeptFailsTheTool() {
+    WlanFixture fx;
+    const QString state = fx.Mapped("/run/wlan/state.json");
+    QCOMPARE(KLX_Platform::Run("ifconfig", {"wlan0", "up"}), 0);
+    const QByteArray up = ReadFile(state);
+    QVERIFY(up.contains("\"up\": true"));
+    {
+      VornFullMedium medium(0, ENOSPC, "state.json");
+      QTest::ignoreMessage(QtWarningMsg, qPrintable("the simulated network's state could not be written to " + state));
+      QVERIFY(KLX_Platform::Run("ifconfig", {"wlan0", "down"}) != 0);
+    }
+    QCOMPARE(ReadFile(state), up);
+    QCOMPARE(QDir(fx.Mapped("/run/wlan")).entryList({"state.json*"}, QDir::Files | QDir::Hidden), QStringList{"state.json"});
   }
 
   // The stop wakes the loop at once, but a busy processor may run it only
