@@ -32,6 +32,7 @@ int ErrorOf(KLX_AppInstall::Result result) {
     case KLX_AppInstall::Installed: return CDownloaderTsk::Err_NoErrors;
     case KLX_AppInstall::NoRoomOnCard: return CDownloaderTsk::Err_NotEnoughMemory;
     case KLX_AppInstall::CardTooSmall: return CDownloaderTsk::Err_CardTooSmall;
+    case KLX_AppInstall::NoRoomForProgram: return CDownloaderTsk::Err_NoRoomForProgram;
     case KLX_AppInstall::NotCopied:
     case KLX_AppInstall::ProgramNotCopied:
     case KLX_AppInstall::NotReplaced: return CDownloaderTsk::Err_CopyingFiles;

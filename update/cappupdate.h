@@ -22,9 +22,10 @@ class CAppUpdate : public CFileListDownloader {
   void Abort() override;
   void Resume(reason_t reason) override;
 
-  // The installation, one synchronous step: 0, or -5 a package that does
-  // not match its list, -6 equal version, -7 copying, -8 installing, -9
-  // unsuitable, -10 a card smaller than the program needs.
+  // The installation, one synchronous step: 0, or -3 a card without room
+  // for the mark, -5 a package that does not match its list, -6 equal
+  // version, -7 copying, -8 installing, -9 unsuitable, -10 a card smaller
+  // than the program needs, -11 an application folder without room.
   int KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version);
   // false: model data saving off and the marks of what waits to be saved
   // held; true: both given back as they were.

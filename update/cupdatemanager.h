@@ -34,6 +34,8 @@ class CUpdateManager : public QObject {
     Err_Installing = -8,
     Err_Unsuitable = -9,
     Err_CardTooSmall = -10,
+    // The application folder has no room for the new program.
+    Err_NoRoomForProgram = -11,
   };
   Q_ENUM(Error_t)
   enum UpdateSource { Src_USB = 0, Src_KlServer = 1 };

@@ -65,6 +65,11 @@ KLX_AppInstall::Result KLX_AppInstall::Stage(const KLX_UpdatePackage& package, c
     // One an install cut short left behind.
     KLX_FileCalls::Instance().Remove(appFolder + StagedName(name));
     if (!files.KLX_FileFunctionsCopyFileToFolder(name, source, StagedName(name), appFolder)) {
+      // A folder that is full is the package's size, no fault of a copy.
+      if (files.KLX_FileFunctionsLastCopyNoRoom()) {
+        KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("no room in the application folder for ") + name);
+        return NoRoomForProgram;
+      }
       if (name == program) {
         KLXErrorHandler.RegisterError(kErrAppNotCopied, QStringLiteral("linux app could not be copied"));
         return ProgramNotCopied;

@@ -37,6 +37,9 @@ class KLX_AppInstall {
     NoRoomOnCard,
     // Nothing was done.
     CardTooSmall,
+    // The application folder has no room for the program or a translation:
+    // nothing installed was touched.
+    NoRoomForProgram,
     // A translation could not be staged: nothing installed was touched.
     NotCopied,
     // The program could not be staged: nothing installed was touched.

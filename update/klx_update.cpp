@@ -387,6 +387,7 @@ int KLX_Update::Install(const QString& source) {
     case KLX_AppInstall::Installed:
       break;
     case KLX_AppInstall::NoRoomOnCard:
+    case KLX_AppInstall::NoRoomForProgram:
     case KLX_AppInstall::NotCopied:
       // What the pilot can mend: the install left the old program.
       Status(VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);

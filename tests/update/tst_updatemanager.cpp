@@ -4,9 +4,12 @@
 // receivers' firmware, catalogue and pictures.
 #include <QSignalSpy>
 
+#include <optional>
+
 #include <sys/resource.h>
 
 #include "update_fixture.h"
+#include "vorn_fullmedium.h"
 #include "platform/klx_storage.h"
 #include "frame/klx_clock.h"
 #include "frame/klx_version.h"
@@ -614,13 +617,19 @@ class UpdateManagerTest : public QObject {
     QTest::newRow("a list without the program") << "Vorn" << QByteArray() << "unlisted program" << -5;
     QTest::newRow("files the list does not name") << "Vorn" << QByteArray() << "left over" << 0;
     QTest::newRow("a card sold as 256 MB") << "Vorn" << QByteArray() << "small card" << -10;
+    QTest::newRow("an application folder full at a translation") << "Vorn" << QByteArray() << "folder full"
+                                                                   << int(CUpdateManager::Err_NoRoomForProgram);
   }
   void installationResults() {
     QFETCH(QString, board);
     QFETCH(QByteArray, prolog);
     QFETCH(QString, change);
     QFETCH(int, error);
+    // The translation's copy into the application folder finds it full.
+    std::optional<VornFullMedium> folder;
+    if (change == "folder full") folder.emplace(0, ENOSPC, ".KLX32_de.qm.new");
     ManagerRig rig;
+    rig.fx.errors.Expect(0x23616);
     rig.package.prolog = prolog;
     QVERIFY(rig.Start());
     if (board != "Vorn") {

@@ -160,7 +160,8 @@ inline bool Prepare(FillingCard& filling, const QString& root, const QString& se
 
 // The card filling up at one step of an install: at the first call that
 // `Fill` names (a removal, a new file or a rename, by the name of the file
-// it touches; a name ending in "*" by its beginning) made in the install's
+// it touches, with its folder's when given; a name ending in "*" by its
+// beginning) made in the install's
 // thread, the card takes the size that the file FullSize gives it, no room
 // left; from then on a write to a file on the card fails when the card
 // has no room for it, as on the board. A script fills the card the same
@@ -196,7 +197,7 @@ class CardFillsAt : public KLX_FileCalls {
  private:
   // Always true: the call goes on, on a card that may be full now.
   bool Note(const char* call, const QString& path) {
-    const QString name = QFileInfo(path).fileName();
+    const QString name = m_Name.contains('/') ? path.section('/', -2) : QFileInfo(path).fileName();
     const bool named = name == m_Name || (m_Name.endsWith('*') && name.startsWith(m_Name.chopped(1)));
     if (!m_Filled && named && m_Call == QLatin1String(call) && QThread::currentThread() == m_Thread) {
       m_Filled = true;
@@ -234,7 +235,7 @@ inline void Rows(const QStringList& roads = {QString()}) {
                {"as the program is staged", "remove", ".KLX32LinuxApp.new", false},
                {"as the mark is written", "create", "Vornstate.xml.*", false},
                {"as the mark is put in place", "rename", "Vornstate.xml", true},
-               {"as the program is replaced", "rename", "KLX32LinuxApp", true},
+               {"as the program is replaced", "rename", "app/KLX32LinuxApp", true},
                {"in the epilog", "script", "vornupdateepilog.sh", true}};
   for (const QString& road : roads)
     for (const auto& s : steps) {

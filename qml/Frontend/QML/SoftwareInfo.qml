@@ -150,6 +150,7 @@ Item {
         case CUpdateManager.Err_Installing: return qsTr("Internal error while installing the update.")
         case CUpdateManager.Err_Unsuitable: return qsTr("This update is unsuitable for this device.")
         case CUpdateManager.Err_CardTooSmall: return qsTr("The SD card is smaller than the 256 MiB the transmitter needs.")
+        case CUpdateManager.Err_NoRoomForProgram: return qsTr("There is not enough room for the program in the transmitter's memory.")
         }
         return stick ? qsTr("A file of the update is missing or does not match its list. Please copy the update to the USB stick again.")
                      : qsTr("The connection to the update server failed.")
