@@ -28,8 +28,8 @@ class KLX_XMLProcessState : public CNoDebugBase<KLX_XMLModelBase> {
   bool KLX_XMLProcessStateModelChanged(const QString& path) const;
   // At the start, after the file is read: a pending update whose mark names
   // another application version than this program's (`ownMajor`.`ownMinor`)
-  // is dropped, logged, and the file marked to be saved without it; true
-  // then. An install cut after its mark and before its program leaves that.
+  // is dropped and logged, and the state marked to be saved; true then. An
+  // install cut after its mark and before its program leaves that.
   static bool KLX_XMLProcessStateDropForeignMark(KLX_DataBaseManager* db, int ownMajor, int ownMinor);
   // "major.minor" of two numbers of 0..255 as the file writes it; empty for
   // any other text.
