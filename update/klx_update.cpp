@@ -389,7 +389,7 @@ int KLX_Update::Install(const QString& source) {
     case KLX_AppInstall::NoRoomOnCard:
     case KLX_AppInstall::NoRoomForProgram:
     case KLX_AppInstall::NotCopied:
-      // What the pilot can mend: the install left the old program.
+      // No room, told as such: the install left the old program.
       Status(VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);
       return KLX_Error;
     default:
