@@ -4,6 +4,7 @@
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_languagehandler.h"
+#include "frame/klx_xmlprocessstate.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "link/klx_messageids.h"
 #include "tasks/klx_vorntask.h"
@@ -93,10 +94,17 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
       if (m_XMLFileHandler.KLX_XMLFileHandlerReadSystemFile() == KLX_Ok)
         m_DataBase.KLX_DataBaseManagerSetSystemModifyFlag(false);
       if (m_XMLFileHandler.KLX_XMLFileHandlerReadSysProcessStateFile() == KLX_Ok) {
+        // An update pending for another program than this one is dropped,
+        // and the file saved without it now (else by the saver).
+        unsigned char major = 0;
+        unsigned char minor = 0;
+        m_DataBase.KLX_DataBaseManagerVornLinuxAppGetVersion(&major, &minor);
+        const bool dropped = KLX_XMLProcessState::KLX_XMLProcessStateDropForeignMark(&m_DataBase, major, minor);
         if (m_DataBase.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(false, AtomicDirGet) &&
             m_DataBase.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet) == 0)
           m_DataBase.KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_FASTSTART, AtomicDirSet);
-        m_DataBase.KLX_DataBaseManagerSetVornModifyFlag(false);
+        m_DataBase.KLX_DataBaseManagerSetVornModifyFlag(
+            dropped && m_XMLFileHandler.KLX_XMLFileHandlerSaveSysProcessStateFileNow() != KLX_Ok);
       }
     } else {
       // A card too small is there: the pilot is told that, not that it is missing.

@@ -97,6 +97,11 @@ QString KLX_Version::KLX_InstalledSetGetUpdateDate(QString date, int get) {
   return m_Update.installedDate;
 }
 
+QString KLX_Version::KLX_UpdateSetGetPendingFor(QString version, int get) {
+  if (!get) m_Update.pendingFor = version;
+  return m_Update.pendingFor;
+}
+
 KLX_Version::DeviceEntry* KLX_Version::Device(const QString& name) {
   for (auto& d : m_Update.devices)
     if (!d.name.isEmpty() && d.name == name) return &d;

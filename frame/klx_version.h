@@ -58,6 +58,9 @@ class KLX_Version : public QObject, public KLX_DataBaseTransmitter, public KLX_B
   int KLX_UpdateSetGetVersion_UpdateFlag(int value, int get);
   int KLX_UpdateSetGetForceUpdate(int value, int get);
   QString KLX_InstalledSetGetUpdateDate(QString date, int get);
+  // The application version ("major.minor") the pending update is for;
+  // empty when the mark names none.
+  QString KLX_UpdateSetGetPendingFor(QString version, int get);
 
   int KLX_UpdateSetGetDeviceVersion_Major(int value, QString name, int get);
   int KLX_UpdateSetGetDeviceVersion_Minor(int value, QString name, int get);
@@ -92,6 +95,7 @@ class KLX_Version : public QObject, public KLX_DataBaseTransmitter, public KLX_B
     uint8_t installedMinor = 0;
     DeviceEntry devices[kDevices];
     QString installedDate;
+    QString pendingFor;
   };
 
   bool ValidEntry(int entry) const;

@@ -30,6 +30,7 @@ constexpr unsigned kHintCRC = 0x42602;
 constexpr unsigned kErrStoredInTC = 0x5287E;
 constexpr unsigned kErrUpdateFlag = 0x52880;
 constexpr unsigned kErrVersion = 0x52881;
+constexpr unsigned kMarkDropped = 0x52882;
 constexpr unsigned kSkipped = 0x528A3;
 constexpr unsigned kErrModelTyp = 0x528A8;
 constexpr int kMaxModelNameBytes = 45;
@@ -146,7 +147,11 @@ void KLX_XMLProcessState::WriteState(KLX_XMLTextWriter& writer) {
                      m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(0, AtomicDirGet));
   writer.TextElement(QLatin1String("VersionMinor"),
                      m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(0, AtomicDirGet));
-  writer.TextElement(QLatin1String("UpdateFlag"), m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet));
+  const int updateFlag = m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet);
+  writer.TextElement(QLatin1String("UpdateFlag"), updateFlag);
+  // The program a pending update is for: a start of another one drops it.
+  const QString pendingFor = m_Db->KLX_DataBaseManagerUpdate_SetGetPendingFor(QString(), AtomicDirGet);
+  if (updateFlag == 1 && !pendingFor.isEmpty()) writer.TextElement(QLatin1String("UpdateFor"), pendingFor);
 
   auto firmwareFile = [this](const QString& device) {
     if (m_Db->KLX_DataBaseManagerUpdateGetSetDeviceFilenameFlag(device, AtomicDirGet))
@@ -165,6 +170,7 @@ namespace {
 // The update state of the file, handed to the facade once the file is read.
 struct UpdateState {
   int updateFlag = 0;
+  QString pendingFor;
   QString tcFile;
   QString stickFile;
   QString updateDate;
@@ -226,6 +232,9 @@ bool ReadStateElement(KLX_DataBaseManager* db, QXmlStreamReader* reader, const Q
   } else if (name == QLatin1String("UpdateFlag")) {
     ReadUint8Element(reader->readElementText(), kErrUpdateFlag, "update flag error",
                      [update](int v) { update->updateFlag = v; });
+  } else if (name == QLatin1String("UpdateFor")) {
+    update->pendingFor = KLX_XMLProcessState::KLX_XMLProcessStateVersionText(reader->readElementText());
+    if (update->pendingFor.isEmpty()) KLXErrorHandler.RegisterError(kErrVersion, QStringLiteral("update for version error"));
   } else if (name == QLatin1String("TCFwApp")) {
     update->tcFile = reader->readElementText();
   } else if (name == QLatin1String("StickFwApp")) {
@@ -243,6 +252,7 @@ bool ReadStateElement(KLX_DataBaseManager* db, QXmlStreamReader* reader, const Q
 
 void ApplyUpdateState(KLX_DataBaseManager* db, const UpdateState& update) {
   db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(update.updateFlag, AtomicDirSet, false);
+  db->KLX_DataBaseManagerUpdate_SetGetPendingFor(update.pendingFor, AtomicDirSet);
   const QString stick = StickControllerName();
   db->KLX_DataBaseManagerUpdate_Set_Device_Name(stick);
   db->KLX_DataBaseManagerUpdate_Set_Device_Name(kTC);
@@ -291,4 +301,28 @@ int KLX_XMLProcessState::KLX_XMLProcessStateReadProcessFile(const QString& path)
   file.close();
   NoteOnCard(path, FacadeModel());
   return KLX_Ok;
+}
+
+QString KLX_XMLProcessState::KLX_XMLProcessStateVersionText(const QString& text) {
+  const QStringList parts = text.split(QLatin1Char('.'));
+  int major = 0;
+  int minor = 0;
+  if (parts.size() != 2 || !ToUint8(parts.at(0), &major) || !ToUint8(parts.at(1), &minor)) return QString();
+  return QStringLiteral("%1.%2").arg(major).arg(minor);
+}
+
+bool KLX_XMLProcessState::KLX_XMLProcessStateDropForeignMark(KLX_DataBaseManager* db, int ownMajor, int ownMinor) {
+  if (!db || db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet) != 1) return false;
+  // A mark that names no version was written by a program before marks
+  // named one: it counts for this program, as it always did.
+  const QString pendingFor = db->KLX_DataBaseManagerUpdate_SetGetPendingFor(QString(), AtomicDirGet);
+  const QString own = QStringLiteral("%1.%2").arg(ownMajor).arg(ownMinor);
+  if (pendingFor.isEmpty() || pendingFor == own) return false;
+  // The install was cut before its program took the old one's place: this
+  // is the old program, and the update's firmware is not for it.
+  KLXErrorHandler.RegisterError(kMarkDropped, QStringLiteral("pending update for ") + pendingFor +
+                                                  QStringLiteral(" dropped: this program is ") + own);
+  db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
+  db->KLX_DataBaseManagerUpdate_SetGetPendingFor(QString(), AtomicDirSet);
+  return true;
 }

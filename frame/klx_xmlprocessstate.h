@@ -26,6 +26,14 @@ class KLX_XMLProcessState : public CNoDebugBase<KLX_XMLModelBase> {
   // is not the one the file at `path` names, as this program last read or
   // wrote it (none before either). The rest is the program's own state.
   bool KLX_XMLProcessStateModelChanged(const QString& path) const;
+  // At the start, after the file is read: a pending update whose mark names
+  // another application version than this program's (`ownMajor`.`ownMinor`)
+  // is dropped and logged, and the state marked to be saved; true then. An
+  // install cut after its mark and before its program leaves that.
+  static bool KLX_XMLProcessStateDropForeignMark(KLX_DataBaseManager* db, int ownMajor, int ownMinor);
+  // "major.minor" of two numbers of 0..255 as the file writes it; empty for
+  // any other text.
+  static QString KLX_XMLProcessStateVersionText(const QString& text);
 
  private:
   // The current model as the file names it.

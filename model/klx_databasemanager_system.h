@@ -167,6 +167,8 @@
   QString KLX_DataBaseManagerUpdateSetGetDeviceFilename(QString file, QString name, int get);
   QString KLX_DataBaseManagerUpdate_InstalledSetGetDeviceFilename(QString file, QString name, int get);
   QString KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QString date, int get);
+  // The application version ("major.minor") the pending update is for.
+  QString KLX_DataBaseManagerUpdate_SetGetPendingFor(QString version, int get);
   int KLX_DataBaseManagerUpdateGetSetDeviceFilenameFlag(QString name, int get);
   int KLX_DataBaseManagerUpdateSetGetDeviceTyp(int value, QString name, int get);
   int KLX_DataBaseManagerUpdateSetGetForce(int value, int get);

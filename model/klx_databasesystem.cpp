@@ -792,6 +792,10 @@ QString KLX_DataBaseManager::KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate
   KLX_STORE_OR(versions, VersionStore, QString());
   return versions->KLX_InstalledSetGetUpdateDate(date, get);
 }
+QString KLX_DataBaseManager::KLX_DataBaseManagerUpdate_SetGetPendingFor(QString version, int get) {
+  KLX_STORE_OR(versions, VersionStore, QString());
+  return versions->KLX_UpdateSetGetPendingFor(version, get);
+}
 int KLX_DataBaseManager::KLX_DataBaseManagerUpdateGetSetDeviceFilenameFlag(QString name, int get) {
   KLX_STORE_OR(versions, VersionStore, KLX_Error);
   return versions->KLX_UpdateSetGetDeviceFWRewrittenFlag(name, get);

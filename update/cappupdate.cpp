@@ -1,30 +1,20 @@
 #include "update/cappupdate.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 
-#include "frame/klx_basethread.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_debuglog.h"
 #include "frame/klx_errorhandler.h"
-#include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlfilehandler.h"
-#include "frame/klx_xmlsafefile.h"
 #include "model/klx_databasemanager.h"
 #include "platform/klx_commandrunner.h"
-#include "update/klx_filefunctions.h"
+#include "update/klx_appinstall.h"
 
 namespace {
-constexpr unsigned kErrAppNotCopied = 0x23614;
-constexpr unsigned kErrAppNotReplaced = 0x23615;
-constexpr unsigned kErrCopying = 0x23616;
-constexpr unsigned kErrLanguageFiles = 0x2361B;
 constexpr unsigned kErrProlog = 0x2361C;
 // The package's checksum and its description share one code.
 constexpr unsigned kErrUpdateXml = 0x2361E;
-constexpr unsigned kErrStateNotSaved = 0x23622;
 constexpr unsigned kWarnInstallStarted = 0x33620;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
 // The prolog's exit code for a package that does not fit this transmitter.
@@ -34,6 +24,21 @@ constexpr int kPrologUnsuitable = 100;
 void MakeExecutable(const QString& path) {
   QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
                                   QFileDevice::ExeOther);
+}
+
+// The install's end as the screens are told it.
+int ErrorOf(KLX_AppInstall::Result result) {
+  switch (result) {
+    case KLX_AppInstall::Installed: return CDownloaderTsk::Err_NoErrors;
+    case KLX_AppInstall::NoRoomOnCard: return CDownloaderTsk::Err_NotEnoughMemory;
+    case KLX_AppInstall::CardTooSmall: return CDownloaderTsk::Err_CardTooSmall;
+    case KLX_AppInstall::NoRoomForProgram: return CDownloaderTsk::Err_NoRoomForProgram;
+    case KLX_AppInstall::NotCopied:
+    case KLX_AppInstall::ProgramNotCopied:
+    case KLX_AppInstall::NotReplaced: return CDownloaderTsk::Err_CopyingFiles;
+    case KLX_AppInstall::Failed: break;
+  }
+  return CDownloaderTsk::Err_Installing;
 }
 }  // namespace
 
@@ -151,10 +156,8 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
   }
   if (result == Err_NoErrors) {
     KLX_UpdateOpenCloseLinuxSystem(names, true);
-    result = StageFiles(names);
+    result = ErrorOf(KLX_AppInstall(m_Db, xml).Install(m_Package, names.KLX_FileNameHandlerGetNetworkUpdateFilePath()));
   }
-  if (result == Err_NoErrors) result = ReplaceFiles(xml, names);
-  DropStaged(names);
   if (result == Err_NoErrors) {
     qCDebug(lcVornDebug, "Please, switch of the VORN system!");
     // The program is installed whatever the script answers; its answer is
@@ -170,7 +173,7 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
 int CAppUpdate::CheckPackage(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names, bool ignore_equal_version) {
   // A card too small counts as none, and nothing is read from it: the
   // pilot is told why, not that something went wrong inside.
-  if (cardTooSmall(QStringLiteral("application install"))) return Err_CardTooSmall;
+  if (KLX_UpdateCardTooSmall(QStringLiteral("application install"))) return Err_CardTooSmall;
   // Nothing of the package runs or is installed unless its list names it;
   // the program must be named.
   KLX_MD5 list;
@@ -197,138 +200,4 @@ int CAppUpdate::CheckPackage(KLX_XMLFileHandler& xml, const KLX_FileNameHandler&
     return Err_AlreadyInstalled;
   }
   return Err_NoErrors;
-}
-
-namespace {
-// A file of the package staged beside the installed one of `name`.
-QString StagedName(const QString& name) { return QStringLiteral(".") + name + QStringLiteral(".new"); }
-}  // namespace
-
-int CAppUpdate::StageFiles(const KLX_FileNameHandler& names) {
-  // Nothing installed is touched before every new file is whole beside it:
-  // a copy that fails leaves the installed program and its translations.
-  KLX_FileFunctions files;
-  const QString update = names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
-  const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
-  const QString program = names.KLX_FileNameHandlerGetLinuxAppFileName();
-  QStringList staging = m_Package.Matching(names.KLX_FileNameHandlerGetLinuxLanguageFilter());
-  staging << program;
-  m_Staged.clear();
-  for (const QString& name : qAsConst(staging)) {
-    // One an install cut short left behind.
-    KLX_FileCalls::Instance().Remove(appFolder + StagedName(name));
-    if (!files.KLX_FileFunctionsCopyFileToFolder(name, update, StagedName(name), appFolder)) {
-      if (name == program)
-        KLXErrorHandler.RegisterError(kErrAppNotCopied, QStringLiteral("linux app could not be copied"));
-      else
-        KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("copying of files gone wrong"));
-      return Err_CopyingFiles;
-    }
-    m_Staged << name;
-  }
-  MakeExecutable(appFolder + StagedName(program));
-  qDebug("copied language files");
-  return Err_NoErrors;
-}
-
-int CAppUpdate::ReplaceFiles(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names) {
-  // No save of the state file comes between the mark prepared and the mark
-  // in place, with the mark or without it.
-  if (MtxSDShareWrite.KLX_Critical_Enter() != 0) return Err_Installing;
-  // The mark takes its room on the card before the program is replaced;
-  // putting it in place later is a rename, which takes none. A full card
-  // thus leaves the old program with nothing pending, or the new one with
-  // its mark.
-  std::unique_ptr<KLX_XMLSafeFile> mark;
-  int result = PrepareMark(xml, &mark);
-  const bool replaced = result == Err_NoErrors && RenameStaged(names, &result);
-  if (replaced && mark && xml.KLX_XMLFileHandlerPlaceSysProcessStateFile(*mark) != KLX_Ok) {
-    // Held in the facade, the mark reaches the card with the next save.
-    m_Db->KLX_DataBaseManagerSetVornModifyFlag(true);
-    KLXErrorHandler.RegisterError(kErrStateNotSaved, QStringLiteral("pending update could not be saved"));
-    result = Err_Installing;
-  }
-  if (!replaced && mark) Unmark();
-  // A mark not put in place goes with the lock still held.
-  mark.reset();
-  MtxSDShareWrite.KLX_Critical_Leave();
-  return result;
-}
-
-int CAppUpdate::PrepareMark(KLX_XMLFileHandler& xml, std::unique_ptr<KLX_XMLSafeFile>* mark) {
-  if (!m_Db) return Err_NoErrors;
-  m_FlagBefore = m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet);
-  m_DateBefore = m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QString(), AtomicDirGet);
-  // The next start writes the controllers only if it finds the update
-  // pending. Not marked for the saver: the file prepared here says it.
-  m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, false);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(QDateTime::currentDateTime().toString(Qt::TextDate),
-                                                            AtomicDirSet);
-  if (xml.KLX_XMLFileHandlerPrepareSysProcessStateFile(mark) == KLX_Ok) return Err_NoErrors;
-  mark->reset();
-  Unmark();
-  KLXErrorHandler.RegisterError(kErrStateNotSaved, QStringLiteral("pending update could not be saved"));
-  // The pilot is told why in his words: a card that is full is no fault
-  // inside.
-  switch (xml.KLX_XMLFileHandlerWriteFailure()) {
-    case KLX_DatabaseValues::ModelSaveFailure_CardFull:
-      return Err_NotEnoughMemory;
-    case KLX_DatabaseValues::ModelSaveFailure_CardTooSmall:
-      return Err_CardTooSmall;
-    default:
-      return Err_Installing;
-  }
-}
-
-void CAppUpdate::Unmark() {
-  m_Db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(m_FlagBefore, AtomicDirSet, false);
-  m_Db->KLX_DataBaseManagerUpdate_InstalledSetGetUpdateDate(m_DateBefore, AtomicDirSet);
-}
-
-bool CAppUpdate::RenameStaged(const KLX_FileNameHandler& names, int* result) {
-  KLX_FileCalls& calls = KLX_FileCalls::Instance();
-  const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
-  const QString program = names.KLX_FileNameHandlerGetLinuxAppFileName();
-  // The translations first: the old program reads the new ones as it read
-  // its own, until the program follows.
-  const QStringList staged = m_Staged;
-  for (const QString& name : staged) {
-    if (name == program) continue;
-    if (!calls.Rename(appFolder + StagedName(name), appFolder + name)) {
-      KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("copying of files gone wrong"));
-      *result = Err_CopyingFiles;
-      return false;
-    }
-    m_Staged.removeOne(name);
-  }
-  const QString filter = names.KLX_FileNameHandlerGetLinuxLanguageFilter();
-  for (const QString& name : QDir(appFolder).entryList({filter}, QDir::Files, QDir::Name)) {
-    if (staged.contains(name)) continue;
-    if (!KLX_FileCallsRemove(appFolder + name)) {
-      KLXErrorHandler.RegisterError(kErrLanguageFiles, QStringLiteral("language files could not be deleted"));
-      *result = Err_CopyingFiles;
-      return false;
-    }
-  }
-  if (!calls.Rename(appFolder + StagedName(program), appFolder + program)) {
-    KLXErrorHandler.RegisterError(kErrAppNotReplaced, QStringLiteral("linux app could not be removed"));
-    *result = Err_Installing;
-    return false;
-  }
-  m_Staged.removeOne(program);
-  qDebug("removed Linux application from VORN");
-  // Replaced all the same: its mark follows it.
-  if (!calls.SyncFolder(appFolder)) {
-    KLXErrorHandler.RegisterError(kErrAppNotReplaced, QStringLiteral("linux app could not be removed"));
-    *result = Err_Installing;
-    return true;
-  }
-  qDebug("Linux application updated on VORN");
-  return true;
-}
-
-void CAppUpdate::DropStaged(const KLX_FileNameHandler& names) {
-  const QString appFolder = names.KLX_FileNameHandlerGetLinuxAppPath();
-  for (const QString& name : qAsConst(m_Staged)) KLX_FileCalls::Instance().Remove(appFolder + StagedName(name));
-  m_Staged.clear();
 }

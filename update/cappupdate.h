@@ -2,18 +2,15 @@
 // The application update of the update manager: the file-list download of
 // "KLX32MD5fold.txt" into "/Vorn/Update", then, on the user's yes, the
 // installation of the program and its translations in the application
-// folder, with the package's scripts before and after. The new program
-// runs from the next start.
+// folder (KLX_AppInstall), with the package's scripts before and after. The
+// new program runs from the next start.
 #include "update/cfilelistdownloader.h"
 #include "update/klx_md5.h"
 #include "update/klx_savehold.h"
 
-#include <memory>
-
 class KLX_DataBaseManager;
 class KLX_FileNameHandler;
 class KLX_XMLFileHandler;
-class KLX_XMLSafeFile;
 
 class CAppUpdate : public CFileListDownloader {
   Q_OBJECT
@@ -25,9 +22,10 @@ class CAppUpdate : public CFileListDownloader {
   void Abort() override;
   void Resume(reason_t reason) override;
 
-  // The installation, one synchronous step: 0, or -5 a package that does
-  // not match its list, -6 equal version, -7 copying, -8 installing, -9
-  // unsuitable, -10 a card smaller than the program needs.
+  // The installation, one synchronous step: 0, or -3 a card without room
+  // for the mark, -5 a package that does not match its list, -6 equal
+  // version, -7 copying, -8 installing, -9 unsuitable, -10 a card smaller
+  // than the program needs, -11 an application folder without room.
   int KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_equal_version);
   // false: model data saving off and the marks of what waits to be saved
   // held; true: both given back as they were.
@@ -51,36 +49,14 @@ class CAppUpdate : public CFileListDownloader {
   bool beginUpdate() override;
 
  private:
-  // The steps of the installation, each 0 to go on or its result.
-  // The package matches its list, suits this board and is not installed
-  // already (unless that is to be ignored).
+  // Before the installation, 0 to go on or its result: the card takes
+  // the program, the package matches its list, suits this board and is not
+  // installed already (unless that is to be ignored).
   int CheckPackage(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names, bool ignore_equal_version);
-  // The translations and the program written whole into the application
-  // folder beside the installed ones, under names of their own.
-  int StageFiles(const KLX_FileNameHandler& names);
-  // The staged files in place of the installed ones, with the mark that the
-  // next start writes the controllers' firmware: both or neither, whatever
-  // room the card has left.
-  int ReplaceFiles(KLX_XMLFileHandler& xml, const KLX_FileNameHandler& names);
-  // The state file with the update pending prepared on the card, its room
-  // taken; the facade holds the mark meanwhile.
-  int PrepareMark(KLX_XMLFileHandler& xml, std::unique_ptr<KLX_XMLSafeFile>* mark);
-  // The facade's update flag and date as they were before PrepareMark.
-  void Unmark();
-  // The staged translations, then the program, renamed over the installed
-  // ones; true once the program is replaced (its result in *result).
-  bool RenameStaged(const KLX_FileNameHandler& names, int* result);
-  // Removes what is still staged.
-  void DropStaged(const KLX_FileNameHandler& names);
 
   KLX_DataBaseManager* m_Db;
   // The package in the update folder as its list names it, once checked.
   KLX_UpdatePackage m_Package;
   // The marks held from the saver while files are replaced.
   KLX_SaveHold m_Hold;
-  // The files of the package staged in the application folder, by name.
-  QStringList m_Staged;
-  // The facade's update flag and date before the mark.
-  int m_FlagBefore = 0;
-  QString m_DateBefore;
 };

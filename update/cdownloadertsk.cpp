@@ -78,7 +78,7 @@ void CDownloaderTsk::onDownload(QUrl url, QString fname) {
 
 void CDownloaderTsk::slotOnDataReceived() {
   if (!m_Reply) return;
-  const QByteArray data = m_Reply->read(m_Watch.ReadLimit());
+  const QByteArray data = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
   if (!m_Watch.Take(data.size())) {
     qWarning("CDownloaderTsk: %s is longer than expected: cut", qUtf8Printable(m_Reply->url().toString()));
     giveUp(Err_Failed);

@@ -45,6 +45,7 @@ class CDownloaderTsk : public CTaskBase {
     Err_Installing = -8,
     Err_Unsuitable = -9,
     Err_CardTooSmall = -10,
+    Err_NoRoomForProgram = -11,
   };
 
   explicit CDownloaderTsk(QObject* parent = nullptr);

@@ -6,18 +6,14 @@
 #include <QUrl>
 
 #include "frame/klx_debuglog.h"
-#include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
 #include "frame/klx_version.h"
-#include "update/klx_filefunctions.h"
+#include "update/klx_appinstall.h"
 #include "update/klx_md5.h"
 #include "update/cupdateurl.h"
 
 namespace {
-// The update's reason in the error log when the card is too small for it.
-constexpr unsigned kErrCardTooSmall = 0x23624;
-
 // A file not yet downloaded is the usual case, not worth a warning.
 bool Present(const QString& path, const QString& digest) {
   return QFileInfo::exists(path) && CDownloaderTsk::CheckFile(path, digest);
@@ -65,7 +61,7 @@ bool CFileListDownloader::_downloadUpdate(QNetworkAccessManager* nam) {
   // A card too small counts as none: nothing is copied onto it and nothing
   // asked, and the pilot is told why at once. The run ends in its own
   // thread, as every run does.
-  if (cardTooSmall(QStringLiteral("update ") + m_ListName)) {
+  if (KLX_UpdateCardTooSmall(QStringLiteral("update ") + m_ListName)) {
     QMetaObject::invokeMethod(this, [this] { refuseSmallCard(); }, Qt::QueuedConnection);
     return true;
   }
@@ -73,14 +69,6 @@ bool CFileListDownloader::_downloadUpdate(QNetworkAccessManager* nam) {
     m_ListState = ls_Idle;
     return false;
   }
-  return true;
-}
-
-bool CFileListDownloader::cardTooSmall(const QString& what) {
-  if (KLX_FileFunctions().KLX_FileFunctionsSDCard() != KLX_FileFunctions::SDCardTooSmall) return false;
-  const QString text = KLX_FileFunctions::KLX_FileFunctionsSDCardText(KLX_FileFunctions::SDCardTooSmall);
-  qWarning("%s not begun: %s", qUtf8Printable(what), qUtf8Printable(text));
-  KLXErrorHandler.RegisterError(kErrCardTooSmall, text);
   return true;
 }
 

@@ -43,9 +43,6 @@ class CFileListDownloader : public CUpdateDownloaderBase {
   virtual CFileList* createFileListObj() { return new CFileList; }
   virtual void deleteFileListObj(CFileList*& list);
   void beginListDownload();
-  // The card is smaller than the program needs: `what` is not begun, which
-  // the terminal and the error log are told.
-  static bool cardTooSmall(const QString& what);
   // Ends the run at its start for a card too small.
   void refuseSmallCard();
   // Looks once for each listed file in the final and the temporary folder

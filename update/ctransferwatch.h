@@ -44,9 +44,13 @@ class CTransferWatch : public QObject {
 
   // Starts watching `reply`, whose body may hold up to `maxBytes`.
   void Begin(QNetworkReply* reply, qint64 maxBytes);
-  // How many bytes may be read from the reply now: one more than the body
-  // may still hold, so that a body too long shows.
-  qint64 ReadLimit() const { return m_Max - m_Taken + 1; }
+  // How many bytes to read from the reply now: of the `available` ones that
+  // came, at most one more than the body may still hold, so that a body too
+  // long shows. Qt's read takes a buffer of the size asked for: asked for
+  // all the body may hold, each piece would take one of up to 200 MB (a file
+  // the list gives no size for), which holds the thread long on a busy board
+  // and may not be there at all.
+  qint64 ReadLimit(qint64 available) const { return qMin(m_Max - m_Taken + 1, available); }
   // The bytes just read; false when the body went beyond its size.
   bool Take(qint64 bytes);
   // All of `reply`'s announced length (when it announces one) was taken: a

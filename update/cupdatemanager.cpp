@@ -2,15 +2,19 @@
 
 #include <QDir>
 #include <QNetworkAccessManager>
+#include <QThread>
 #include <QUrl>
 
+#include <memory>
 #include <new>
+#include <utility>
 
 #include "frame/klx_board.h"
 #include "frame/klx_debuglog.h"
 #include "frame/klx_filenamehandler.h"
 #include "update/cappupdate.h"
 #include "update/cfilelistdownloader.h"
+#include "update/klx_appinstall.h"
 #include "update/creceiversupdatedownloader.h"
 
 namespace {
@@ -22,24 +26,46 @@ const QString kAppFinal = QStringLiteral("/Vorn/Update");
 const QString kAppTmp = QStringLiteral("/Vorn/tmp/upd_app");
 }  // namespace
 
-CUpdateManager::CUpdateManager(QObject* parent) : QThread(parent) {}
+CUpdateManager::CUpdateManager(QObject* parent) : QObject(parent) {}
 
 CUpdateManager::~CUpdateManager() {
-  if (isRunning()) free(1000);
-  if (!isRunning()) deleteTasks();
+  if (free(m_EndWaitMs)) return;
+  // Hung: its tasks and their network access are in use in it, and deleted
+  // under it they would crash the switch-off. They go in the thread once it
+  // ends, if it ever does, and the thread after them.
+  qCritical("the update manager's thread did not end: it is left running with its tasks");
+  QList<QObject*> inThread{m_Nam};
+  for (CUpdateDownloaderBase*& task : m_Tasks) {
+    if (task) disconnect(task, nullptr, this, nullptr);
+    inThread << task;
+    task = nullptr;
+  }
+  m_Nam = nullptr;
+  QThread* thread = std::exchange(m_Thread, nullptr);
+  // Whoever comes first deletes them: the thread's end, or this end when
+  // the thread finished just now (its end then came before the connection).
+  const auto claimed = std::make_shared<std::atomic<bool>>(false);
+  connect(thread, &QThread::finished, thread, [inThread, claimed, thread] {
+    if (claimed->exchange(true)) return;
+    qDeleteAll(inThread);
+    thread->deleteLater();
+  }, Qt::DirectConnection);
+  if (thread->isFinished() && !claimed->exchange(true)) {
+    qDeleteAll(inThread);
+    delete thread;
+  }
 }
 
-void CUpdateManager::run() { exec(); }
-
 void CUpdateManager::appendTask(CTaskBase& task) {
-  task.moveToThread(this);
+  task.moveToThread(m_Thread);
   task.initConnections();
 }
 
 bool CUpdateManager::Init(KLX_DataBaseManager* db) {
+  if (!m_Thread) m_Thread = new (std::nothrow) QThread;
   m_Nam = new (std::nothrow) QNetworkAccessManager;
-  bool ok = m_Nam != nullptr;
-  if (ok) m_Nam->moveToThread(this);
+  bool ok = m_Thread && m_Nam;
+  if (ok) m_Nam->moveToThread(m_Thread);
   const Board* board = Board::m_Instance;
   if (ok && board) {
     m_Tasks[Slot_Receivers] =
@@ -59,7 +85,8 @@ bool CUpdateManager::Init(KLX_DataBaseManager* db) {
     deleteTasks();
     return false;
   }
-  start(QThread::LowPriority);
+  m_Thread->setObjectName(QStringLiteral("update manager"));
+  m_Thread->start(QThread::LowPriority);
   m_Next = 0;
   m_Running = kNone;
   startNextTask();
@@ -77,12 +104,16 @@ void CUpdateManager::deleteTasks() {
 
 bool CUpdateManager::free(unsigned long ms) {
   abort();
-  quit();
-  if (!wait(ms)) {
-    qWarning("  ->   exit CUpdateManager error: thread NOT stoped");
-    return false;
+  if (m_Thread) {
+    m_Thread->quit();
+    if (!m_Thread->wait(ms)) {
+      qWarning("  ->   exit CUpdateManager error: thread NOT stoped");
+      return false;
+    }
   }
   deleteTasks();
+  delete m_Thread;
+  m_Thread = nullptr;
   return true;
 }
 
@@ -122,6 +153,16 @@ bool CUpdateManager::applyStart() {
 
 bool CUpdateManager::updateBegin(int slot, const QString& folder, UpdateSource src) {
   m_LastSource = src;
+  // A card too small counts as none, whatever the road: the pilot is told
+  // at the touch, before a stick is looked at or a question asked, and the
+  // end comes as every end does, after this call.
+  if (KLX_UpdateCardTooSmall(slot == Slot_Application ? QStringLiteral("application update")
+                                                     : QStringLiteral("system update"))) {
+    m_LastError = Err_CardTooSmall;
+    QMetaObject::invokeMethod(this, [this, src] { emit sigComplete(QString(), Err_CardTooSmall, src); },
+                              Qt::QueuedConnection);
+    return true;
+  }
   CUpdateDownloaderBase* task = m_Tasks[slot];
   bool selected = false;
   if (task && src == Src_KlServer) {

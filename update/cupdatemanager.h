@@ -2,20 +2,23 @@
 // The update downloads the screens start (published as "UpdateManager"):
 // the receivers' firmware, the system update and the application update
 // (which it also installs on the user's word), from a USB stick or the
-// update server. The manager is a thread with its own event loop in which
+// update server. The manager owns a thread with its own event loop in which
 // its three tasks and their network access manager live; it runs one task
 // at a time, the selected ones one after another.
+#include <QObject>
 #include <QString>
 #include <QThread>
 
 #include <atomic>
+
+#include "platform/klx_commandrunner.h"
 
 class KLX_DataBaseManager;
 class QNetworkAccessManager;
 class CTaskBase;
 class CUpdateDownloaderBase;
 
-class CUpdateManager : public QThread {
+class CUpdateManager : public QObject {
   Q_OBJECT
  public:
   enum Error_t {
@@ -31,6 +34,8 @@ class CUpdateManager : public QThread {
     Err_Installing = -8,
     Err_Unsuitable = -9,
     Err_CardTooSmall = -10,
+    // The application folder has no room for the new program.
+    Err_NoRoomForProgram = -11,
   };
   Q_ENUM(Error_t)
   enum UpdateSource { Src_USB = 0, Src_KlServer = 1 };
@@ -42,7 +47,15 @@ class CUpdateManager : public QThread {
   static constexpr quint8 kNone = 3;
   enum Slot : quint8 { Slot_Receivers = 0, Slot_System = 1, Slot_Application = 2 };
 
+  // What the end waits at most for the thread to leave what it does: an
+  // install's script may run for its whole time, and only a hang takes
+  // longer.
+  static constexpr unsigned long kEndWaitMs = KLX_Platform::kInstallScriptMs + 60000;
+
   explicit CUpdateManager(QObject* parent = nullptr);
+  // Stops the thread and frees the tasks. A thread that does not stop
+  // within the end's wait is left running with its tasks, never destroyed
+  // under them.
   ~CUpdateManager() override;
 
   // Builds the network access manager and the three tasks and starts the
@@ -51,6 +64,10 @@ class CUpdateManager : public QThread {
   // Aborts, stops the thread within `ms` and frees the tasks; false (the
   // tasks kept) when the thread did not stop.
   bool free(unsigned long ms);
+  // The thread the tasks run in (none before Init).
+  QThread* workerThread() const { return m_Thread; }
+  // Tests: the end's wait.
+  void setEndWait(unsigned long ms) { m_EndWaitMs = ms; }
   // Moves a task into the manager's thread and lets it connect itself.
   virtual void appendTask(CTaskBase& task);
 
@@ -74,15 +91,14 @@ class CUpdateManager : public QThread {
  public slots:
   void onTaskComplete(QString vname, int error);
 
- protected:
-  void run() override;
-
  private:
   bool updateBegin(int slot, const QString& folder, UpdateSource src);
   bool startNextTask();
   bool applyStart();
   void deleteTasks();
 
+  QThread* m_Thread = nullptr;
+  unsigned long m_EndWaitMs = kEndWaitMs;
   QNetworkAccessManager* m_Nam = nullptr;
   quint8 m_Next = 0;
   quint8 m_Running = kNone;

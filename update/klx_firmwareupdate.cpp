@@ -443,6 +443,7 @@ int KLX_FirmwareUpdate::AllDevicesDone() {
   db->KLX_DataBaseManagerUpdate_SetGetVersion_Major_Installed(major, AtomicDirSet);
   db->KLX_DataBaseManagerUpdate_SetGetVersion_Minor_Installed(minor, AtomicDirSet);
   db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet);
+  db->KLX_DataBaseManagerUpdate_SetGetPendingFor(QString(), AtomicDirSet);
   db->KLX_DataBaseManagerSetVornModifyFlag(true);
   db->KLX_DataBaseManagerSetModelModifyFlag(false);
   db->KLX_DataBaseManagerSetSystemModifyFlag(false);

@@ -14,6 +14,7 @@
 #include "platform/klx_platform.h"
 #include "tasks/klx_runtimedatabasemanager.h"
 #include "tasks/klx_vornhandler.h"
+#include "update/klx_appinstall.h"
 #include "update/klx_firmware.h"
 #include "update/klx_recoverycheck.h"
 #include "update/klx_update_httpreq.h"
@@ -23,15 +24,12 @@ using VT = KLX_VornTask;
 
 constexpr unsigned kErrInit = 0x23601;
 constexpr unsigned kErrUnknownState = 0x23611;
-constexpr unsigned kErrAppNotCopied = 0x23614;
 constexpr unsigned kErrCopying = 0x23616;
 constexpr unsigned kErrNoUpdateXml = 0x23618;
 constexpr unsigned kErrNoStick = 0x23619;
-constexpr unsigned kErrLanguageFiles = 0x2361B;
 constexpr unsigned kErrScriptOrFolder = 0x2361C;
 constexpr unsigned kErrBattery = 0x2361D;
 constexpr unsigned kErrChecksum = 0x2361E;
-constexpr unsigned kErrStateNotSaved = 0x23622;
 constexpr unsigned kWarnNetworkInstall = 0x33620;
 constexpr unsigned kWarnUsbInstall = 0x33621;
 constexpr unsigned kLogNoUpdateNeeded = 0x53617;
@@ -200,6 +198,12 @@ void KLX_Update::RestorePhase() {
   m_SavedPhase = 0;
 }
 
+bool KLX_Update::RefuseSmallCard() {
+  if (!KLX_UpdateCardTooSmall(QStringLiteral("application update"))) return false;
+  Status(VT::KLX_UPDATE_STATUS_ERROR);
+  return true;
+}
+
 int KLX_Update::PostSelf() {
   TaskUpdate_Data_T self;
   self.updateKind = kSelfRecord;
@@ -314,6 +318,9 @@ int KLX_Update::ChooseStick(int mask) {
 
 int KLX_Update::ApplicationFromStick() {
   KLX_DataBaseManager* db = m_Links.db;
+  // Nothing of a stick is asked for, run or copied onto a card that counts
+  // as none.
+  if (RefuseSmallCard()) return KLX_Error;
   if (m_ChosenStick == kNoStick) {
     db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
     KLX_Update_SetAllModifyPermissions(false, true);
@@ -361,7 +368,6 @@ int KLX_Update::ApplicationFromStick() {
 }
 
 int KLX_Update::Install(const QString& source) {
-  KLX_DataBaseManager* db = m_Links.db;
   // The application's partition and the system's are read-only in use.
   const int app = KLX_Platform::Mount(QStringLiteral("ubi0:application"), QStringLiteral("/app"),
                                       QStringLiteral("ubifs"), MS_REMOUNT, QString());
@@ -376,34 +382,20 @@ int KLX_Update::Install(const QString& source) {
                app, rootfs, opened);
   }
 
-  // Each new file is written beside the old one under a temporary name and
-  // renamed over it: a copy that fails leaves the installed program and
-  // its translations as they were.
-  const QString appFolder = m_Names.KLX_FileNameHandlerGetLinuxAppPath();
-  const QString filter = m_Names.KLX_FileNameHandlerGetLinuxLanguageFilter();
-  const QStringList translations = m_Package.Matching(filter);
-  for (const QString& name : translations) {
-    if (!m_Files.KLX_FileFunctionsCopyFileToFolder(name, source, name, appFolder))
-      return Fail(kErrCopying, QStringLiteral("copying of files gone wrong"), VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);
-  }
   Status(VT::KLX_UPDATE_STATUS_COPYING_FILES);
-  const QString program = m_Names.KLX_FileNameHandlerGetLinuxAppFileName();
-  if (!m_Files.KLX_FileFunctionsCopyFileToFolder(program, source, program, appFolder))
-    return Fail(kErrAppNotCopied, QStringLiteral("linux app could not be copied"), VT::KLX_UPDATE_STATUS_ERROR);
-  MakeExecutable(appFolder + program);
-  // Translations of the old program that the package does not bring.
-  for (const QString& name : QDir(appFolder).entryList({filter}, QDir::Files, QDir::Name)) {
-    if (translations.contains(name)) continue;
-    if (!QFile::remove(appFolder + name))
-      return Fail(kErrLanguageFiles, QStringLiteral("language files could not be deleted"), VT::KLX_UPDATE_STATUS_ERROR);
+  switch (KLX_AppInstall(m_Links.db, m_Xml).Install(m_Package, source)) {
+    case KLX_AppInstall::Installed:
+      break;
+    case KLX_AppInstall::NoRoomOnCard:
+    case KLX_AppInstall::NoRoomForProgram:
+    case KLX_AppInstall::NotCopied:
+      // No room, told as such: the install left the old program.
+      Status(VT::KLX_UPDATE_STATUS_NO_FREE_SPACE);
+      return KLX_Error;
+    default:
+      Status(VT::KLX_UPDATE_STATUS_ERROR);
+      return KLX_Error;
   }
-
-  db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, true);
-  db->KLX_DataBaseManagerSetVornModifyFlag(true);
-  // The next start writes the controllers only if it finds the update
-  // pending: on the card before the install counts as done.
-  if (m_Xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow() != KLX_Ok)
-    return Fail(kErrStateNotSaved, QStringLiteral("pending update could not be saved"), VT::KLX_UPDATE_STATUS_ERROR);
   Status(VT::KLX_UPDATE_STATUS_EPILOG_EXEC);
   // The program is installed whatever the script answers; its answer is
   // logged.
@@ -568,6 +560,8 @@ int KLX_Update::Recovery() {
 int KLX_Update::FromNetwork() {
   if (KLX_Update_CheckBatteries() != KLX_Ok) return KLX_Error;
   if (Target() != VT::KLX_LOAD_HTTPUPDPACKAGE) return KLX_Error;
+  // Nothing is fetched onto a card that counts as none.
+  if (RefuseSmallCard()) return KLX_Error;
   KLX_DataBaseManager* db = m_Links.db;
   db->KLX_DatabaseManagerWlanStartProcessing();
   db->KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirSet, true);
@@ -609,6 +603,8 @@ int KLX_Update::ContinueDownload() {
 int KLX_Update::InstallAnswer() {
   if (!UserRecord(kDialogInput)) return KLX_Ok;
   if (m_Update.data[1] != VT::GUI_USER_Yes) return KLX_Error;
+  // No script runs for a card that counts as none.
+  if (RefuseSmallCard()) return KLX_Error;
   KLX_DataBaseManager* db = m_Links.db;
   const QString folder = m_Names.KLX_FileNameHandlerGetNetworkUpdateFilePath();
   const bool initialised = m_Xml.KLX_XMLFileHandlerInitialize(db) == KLX_Ok;

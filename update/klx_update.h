@@ -98,6 +98,9 @@ class KLX_Update : public KLX_VornBase {
   void SavePhase();
   void RestorePhase();
   int PostSelf();
+  // A card smaller than the program needs: told (status and error log),
+  // and nothing of the application update begins.
+  bool RefuseSmallCard();
   int Target() const { return m_Task.paraint2; }
   QString StickFolder() const;
   // A stick for the application package or the voice packs: the chosen

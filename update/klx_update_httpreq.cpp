@@ -155,7 +155,7 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_OnRequested() {
 
 void KLX_Update_HttpReq::KLX_Update_HttpReq_ReadyRead() {
   if (!m_Reply || sender() != m_Reply) return;
-  const QByteArray bytes = m_Reply->read(m_Watch.ReadLimit());
+  const QByteArray bytes = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
   if (!m_Watch.Take(bytes.size())) {
     qWarning("%s is longer than its list says: cut", qUtf8Printable(m_Reply->url().toString()));
     GiveUp();
@@ -182,7 +182,7 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
     return;
   }
   // What arrived with the end of the transfer.
-  const QByteArray rest = m_Reply->read(m_Watch.ReadLimit());
+  const QByteArray rest = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
   // Only a 200 answer brings the file (a redirect's body is none).
   const bool answered = CTransferWatch::AnswerTaken(m_Reply);
   const bool written = m_Watch.Take(rest.size()) && (!answered || Keep(rest));

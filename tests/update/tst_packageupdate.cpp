@@ -5,11 +5,14 @@
 // run and the remounts asked for.
 #include "update_fixture.h"
 #include "frame/klx_version.h"
+#include "frame/klx_xmlprocessstate.h"
 #include "platform/klx_commandrunner.h"
 #include "platform/klx_storage.h"
+#include "update/klx_appinstall.h"
 #include "update/klx_update.h"
 #include "update/klx_update_httpreq.h"
 #include "vorn_filetree.h"
+#include "vorn_powercut.h"
 
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -406,6 +409,121 @@ class PackageUpdateTest : public QObject {
     QVERIFY(ReadFile(state).contains("<UpdateFlag>1</UpdateFlag>"));
   }
 
+  // A card that fills at any step of the application's install, on both
+  // roads of the task: the old program stays with nothing pending and the
+  // card without room is told (21), or the new program is in place with its
+  // mark for the next start. Nothing staged is left behind.
+  void aCardThatFillsDuringTheInstall_data() { FillCase::Rows({"stick", "server"}); }
+  void aCardThatFillsDuringTheInstall() {
+    QFETCH(QString, road);
+    QFETCH(bool, installed);
+    CardFillsAt card;
+    PackageRig rig;
+    const QString root = rig.fx.root.Path();
+    rig.fx.errors.Expect({0x23622, 0x22809, 0x228A4, 0x22813, 0x42602});
+    QVERIFY(rig.Up());
+    FillCase::Script(rig.package, root);
+    QCOMPARE(rig.fx.db.KLX_DataBaseManagerXMLFileHandlerPtr()->KLX_XMLFileHandlerSaveSysProcessStateFileNow(), int(KLX_Ok));
+    UpdateServerRig server(root);
+    QVERIFY(road == "stick" ? rig.PutOnStick(0, rig.package.Files()) : server.Start() && server.Put(rig.package));
+    QVERIFY(FillCase::Arm(card, root, QThread::currentThread()));
+
+    int result = KLX_Ok;
+    if (road == "stick") {
+      result = rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_UPDATE_SELF);
+    } else {
+      QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_WLAN, VT::KLX_LOAD_HTTPUPDPACKAGE), int(KLX_Ok));
+      QVERIFY(QTest::qWaitFor([&] { return (result = rig.Poll()) != KLX_Ok; }, kOnlyAHangMs));
+      QCOMPARE(result, int(KLX_Trigger));
+      result = rig.Answer(2, VT::GUI_USER_Yes);
+    }
+    QCOMPARE(result, installed ? int(KLX_Done) : int(KLX_Error));
+    QCOMPARE(rig.status->Take().last(),
+             installed ? int(VT::KLX_UPDATE_STATUS_SWITCH_OFF) : int(VT::KLX_UPDATE_STATUS_NO_FREE_SPACE));
+    QCOMPARE(ReadFile(rig.app + "KLX32LinuxApp"),
+             installed ? rig.package.program : QByteArray("#!/bin/sh\necho old program 3.90\n"));
+    const QByteArray state = ReadFile(root + "/Vorn/Vornstate/Vornstate.xml");
+    QVERIFY2(state.contains(installed ? "<UpdateFlag>1</UpdateFlag>" : "<UpdateFlag>0</UpdateFlag>"), state.constData());
+    QCOMPARE(rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), installed ? 1 : 0);
+    QCOMPARE(QDir(rig.app).entryList(QDir::Hidden | QDir::Files).filter(".new"), QStringList());
+  }
+
+  // A power cut at any file call of the install, whatever the card then
+  // holds of it: the next start runs the old program with nothing pending,
+  // or the new one with its update pending, which that start finishes by
+  // writing the controllers' firmware. The program and the mark lie on two
+  // file systems: the mark names the version it is for and is on the card
+  // before the program, and the old program's start drops it.
+  void aPowerCutAnywhereInTheInstall() {
+    PackageRig rig;
+    rig.fx.errors.Expect(0x52882);
+    QVERIFY(rig.Up());
+    KLX_DataBaseManager& db = rig.fx.db;
+    SaverOnRequest saver(db);
+    KLX_XMLFileHandler& xml = *db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    QCOMPARE(xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow(), int(KLX_Ok));
+    const QString folder = rig.names.KLX_FileNameHandlerGetUpdateFilePath();
+    QVERIFY(CSimUpdateServer::WriteFiles(folder, rig.package.Files()));
+    KLX_MD5 list;
+    KLX_UpdatePackage package;
+    QVERIFY(KLX_UpdateCheckPackage(list, folder, &package));
+    QCOMPARE(xml.KLX_XMLFileHandlerReadUpdatelFile("Update.xml", folder), int(KLX_Ok));
+    const QString program = QDir::cleanPath(rig.app + "KLX32LinuxApp");
+    const QString state = QDir::cleanPath(rig.fx.root.Path() + "/Vorn/Vornstate/Vornstate.xml");
+    const QByteArray old = ReadFile(program);
+
+    QList<QList<VornPowerCut::Card>> after;
+    {
+      VornPowerCut cut;
+      QCOMPARE(KLX_AppInstall(&db, xml).Install(package, folder), KLX_AppInstall::Installed);
+      for (int n = 0; n <= cut.Calls(); ++n) after << cut.StatesAfter(n);
+    }
+    int newStarts = 0;
+    for (int n = 0; n < after.size(); ++n)
+      for (const VornPowerCut::Card& card : qAsConst(after[n])) {
+        const bool isNew = card.value(program) == rig.package.program;
+        QVERIFY2(isNew || card.value(program) == old, qPrintable(QString::number(n)));
+        // The next start: this program reads the state file the card holds.
+        QVERIFY(card.contains(state) && WriteFile(state, card.value(state)));
+        QCOMPARE(xml.KLX_XMLFileHandlerReadSysProcessStateFile(), int(KLX_Ok));
+        KLX_XMLProcessState::KLX_XMLProcessStateDropForeignMark(&db, 3, isNew ? rig.package.minor : kInstalledMinor);
+        QVERIFY2(db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet) == (isNew ? 1 : 0),
+                 qPrintable(QStringLiteral("cut after call %1, %2 program").arg(n).arg(isNew ? "new" : "old")));
+        newStarts += isNew;
+      }
+    QVERIFY(newStarts > 0);
+  }
+
+  // On a card under the 256 MiB the program needs the application update
+  // is refused at once on either road: no script runs, nothing is copied
+  // onto the card or asked of the server, nothing changes for the next start.
+  void aCardTooSmallRefusesTheApplicationAtOnce_data() {
+    QTest::addColumn<int>("source");
+    QTest::addColumn<int>("target");
+    QTest::newRow("from a stick") << int(VT::KLX_TASK_PARA_UPDATE_USB) << int(VT::KLX_UPDATE_SELF);
+    QTest::newRow("from the server") << int(VT::KLX_TASK_PARA_UPDATE_WLAN) << int(VT::KLX_LOAD_HTTPUPDPACKAGE);
+  }
+  void aCardTooSmallRefusesTheApplicationAtOnce() {
+    QFETCH(int, source);
+    QFETCH(int, target);
+    PackageRig rig;
+    rig.fx.errors.Expect(0x23624);
+    QVERIFY(rig.Up());
+    const QString root = rig.fx.root.Path();
+    UpdateServerRig server(root);
+    QVERIFY(server.Start() && server.Put(rig.package) && rig.PutOnStick(0, rig.package.Files()));
+    rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(1, AtomicDirSet, false);
+    QVERIFY(WriteFile(root + "/run/sdcard-size", "256000000"));
+
+    QCOMPARE(rig.Start(source, target), int(KLX_Error));
+    QCOMPARE(rig.status->Take(), QList<int>{VT::KLX_UPDATE_STATUS_ERROR});
+    QCOMPARE(rig.Reports(), (QList<QPair<unsigned, QString>>{{0x23624, "SD card smaller than 256 MiB"}}));
+    QCOMPARE(rig.ScriptLog(), QStringList());
+    QCOMPARE(server.Asked(), QStringList());
+    QCOMPARE(QDir(rig.names.KLX_FileNameHandlerGetUpdateFilePath()).entryList(QDir::Files), QStringList());
+    QCOMPARE(rig.fx.db.KLX_DataBaseManagerUpdate_SetGetVersion_UpdateFlag(0, AtomicDirGet), 1);
+  }
+
   // Two sticks carry a package: the task waits for the user's choice; the
   // answer's last character names the stick.
   void stickChoice_data() {
@@ -664,7 +782,7 @@ class PackageUpdateTest : public QObject {
     UpdateServerRig server(rig.fx.root.Path());
     QVERIFY(server.Start() && server.Put(rig.package));
     server.SetFaults(faults);
-    if (card > 0) QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", QByteArray::number(card)));
+    if (card > 0) QVERIFY(SetRoomOnCard(rig.fx.root.Path(), card));
 
     // An abort pressed for an earlier download is not this one's.
     rig.fx.db.KLX_DataBaseManagerAbortDownload();

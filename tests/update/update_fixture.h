@@ -16,6 +16,7 @@
 #include "frame/klx_clock.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_filenamehandler.h"
+#include "platform/klx_storage.h"
 #include "sim/csimfirmware.h"
 #include "sim/csimupdateserver.h"
 #include "update/klx_firmwareupdate.h"
@@ -156,6 +157,110 @@ inline bool Prepare(FillingCard& filling, const QString& root, const QString& se
   return true;
 }
 }  // namespace CardCase
+
+// The card filling up at one step of an install: at the first call that
+// `Fill` names (a removal, a new file or a rename, by the name of the file
+// it touches, with its folder's when given; a name ending in "*" by its
+// beginning) made in the install's
+// thread, the card takes the size that the file FullSize gives it, no room
+// left; from then on a write to a file on the card fails when the card
+// has no room for it, as on the board. A script fills the card the same
+// way. Made before the rig, so that it outlives the install's thread.
+class CardFillsAt : public KLX_FileCalls {
+ public:
+  ~CardFillsAt() override { KLX_FileCalls::Set(nullptr); }
+  void Fill(const QString& root, const QString& call, const QString& name, const QThread* thread) {
+    m_Root = root;
+    m_Call = call;
+    m_Name = name;
+    m_Thread = thread;
+    KLX_FileCalls::Set(this);
+  }
+  static QString FullSize(const QString& root) { return root + "/run/full-size"; }
+  // A script's line that fills the card.
+  static QByteArray Script(const QString& root) {
+    return QStringLiteral("#!/bin/sh\ncat '%1' > '%2/run/sdcard-size'\n").arg(FullSize(root), root).toUtf8();
+  }
+
+  bool Remove(const QString& path) override { return Note("remove", path) && KLX_FileCalls::Remove(path); }
+  int Create(const QString& path) override { return Note("create", path) ? KLX_FileCalls::Create(path) : -1; }
+  bool Rename(const QString& from, const QString& to) override {
+    return Note("rename", to) && KLX_FileCalls::Rename(from, to);
+  }
+  bool Write(int fd, const char* data, qint64 size) override {
+    const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    if (path.startsWith(m_Root + "/Vorn/") && KLX_Platform::Volume(m_Root + "/Vorn").bytesAvailable < size)
+      return false;
+    return KLX_FileCalls::Write(fd, data, size);
+  }
+
+ private:
+  // Always true: the call goes on, on a card that may be full now.
+  bool Note(const char* call, const QString& path) {
+    const QString name = m_Name.contains('/') ? path.section('/', -2) : QFileInfo(path).fileName();
+    const bool named = name == m_Name || (m_Name.endsWith('*') && name.startsWith(m_Name.chopped(1)));
+    if (!m_Filled && named && m_Call == QLatin1String(call) && QThread::currentThread() == m_Thread) {
+      m_Filled = true;
+      WriteFile(m_Root + "/run/sdcard-size", ReadFile(FullSize(m_Root)));
+    }
+    return true;
+  }
+
+  QString m_Root;
+  QString m_Call;
+  QString m_Name;
+  const QThread* m_Thread = nullptr;
+  std::atomic<bool> m_Filled{false};
+};
+
+// The steps of an application install at which the card fills, each
+// road's rows: what CardFillsAt::Fill takes ("script": the package's script
+// of that name fills the card), and whether the new program is installed
+// with its mark (else the old one stays with nothing pending, and the card
+// without room is told).
+namespace FillCase {
+// With `roads`, a column "road" before them and the steps of each road.
+inline void Rows(const QStringList& roads = {QString()}) {
+  if (!roads.first().isEmpty()) QTest::addColumn<QString>("road");
+  QTest::addColumn<QString>("call");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("installed");
+  const struct {
+    const char* step;
+    const char* call;
+    const char* name;
+    bool installed;
+  } steps[] = {{"in the prolog", "script", "vornupdateprolog.sh", false},
+               {"as a translation is staged", "remove", ".KLX32_de.qm.new", false},
+               {"as the program is staged", "remove", ".KLX32LinuxApp.new", false},
+               {"as the mark is written", "create", "Vornstate.xml.*", false},
+               {"as the mark is put in place", "rename", "Vornstate.xml", true},
+               {"as the program is replaced", "rename", "app/KLX32LinuxApp", true},
+               {"in the epilog", "script", "vornupdateepilog.sh", true}};
+  for (const QString& road : roads)
+    for (const auto& s : steps) {
+      QTestData& row = road.isEmpty() ? QTest::newRow(s.step) : QTest::addRow("%s, %s", qPrintable(road), s.step);
+      if (!road.isEmpty()) row << road;
+      row << QString(s.call) << QString(s.name) << s.installed;
+    }
+}
+// The row's script that fills the card, in `package`.
+inline void Script(CSimAppPackage& package, const QString& root) {
+  QFETCH(QString, name);
+  if (name == "vornupdateprolog.sh") package.prolog = CardFillsAt::Script(root);
+  if (name == "vornupdateepilog.sh") package.epilog = CardFillsAt::Script(root);
+}
+// The card with 64 MiB free until the row's step, in `thread`, fills it.
+inline bool Arm(CardFillsAt& card, const QString& root, const QThread* thread) {
+  QFETCH(QString, call);
+  QFETCH(QString, name);
+  if (!SetRoomOnCard(root, 0) || !WriteFile(CardFillsAt::FullSize(root), ReadFile(root + "/run/sdcard-size")) ||
+      !SetCardFree(root, 64LL << 20))
+    return false;
+  if (call != "script") card.Fill(root, call, name, thread);
+  return true;
+}
+}  // namespace FillCase
 
 // The update status values as the test's thread receives them.
 struct StatusLog : QObject {

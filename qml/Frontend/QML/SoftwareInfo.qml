@@ -129,8 +129,11 @@ Item {
         finish(false)
         rootwindow.popupShow(null, "error", text, "Ok")
     }
-    // What went wrong, under the place the update came from.
+    // What went wrong, under the place the update came from; a card too
+    // small is told at the touch, before any place is looked at.
     function errorText(error, src) {
+        if (error === CUpdateManager.Err_CardTooSmall)
+            return problemText(error, false) + Language.emptyString
         var stick = src === CUpdateManager.Src_USB
         var from = (stick ? qsTr("Update from the USB stick:") : qsTr("Update from the update server:")) + Language.emptyString
         return from + "\n" + problemText(error, stick) + Language.emptyString
@@ -147,6 +150,7 @@ Item {
         case CUpdateManager.Err_Installing: return qsTr("Internal error while installing the update.")
         case CUpdateManager.Err_Unsuitable: return qsTr("This update is unsuitable for this device.")
         case CUpdateManager.Err_CardTooSmall: return qsTr("The SD card is smaller than the 256 MiB the transmitter needs.")
+        case CUpdateManager.Err_NoRoomForProgram: return qsTr("There is not enough room for the program in the transmitter's memory.")
         }
         return stick ? qsTr("A file of the update is missing or does not match its list. Please copy the update to the USB stick again.")
                      : qsTr("The connection to the update server failed.")

@@ -3581,6 +3581,10 @@ A name must not contain / or &quot;..&quot;.</source>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>SD卡小于发射机所需的256 MiB。</translation>
     </message>
+    <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation>发射机的存储器中没有足够的空间容纳程序。</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>

@@ -3581,6 +3581,10 @@ Ein Name darf / oder &quot;..&quot; nicht enthalten.</translation>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>Die SD-Karte ist kleiner als die 256 MiB, die der Sender braucht.</translation>
     </message>
+    <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation>Im Speicher des Senders ist nicht genug Platz für das Programm.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>

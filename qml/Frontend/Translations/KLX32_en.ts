@@ -3560,6 +3560,10 @@ A name must not contain / or &quot;..&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The update is installed. Switch the transmitter off to finish it: until then the keys and the status strip stay locked.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -3581,6 +3581,10 @@ Un nombre no puede contener / ni &quot;..&quot;.</translation>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>La tarjeta SD tiene menos de los 256 MiB que necesita la emisora.</translation>
     </message>
+    <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation>No hay suficiente espacio para el programa en la memoria de la emisora.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>

@@ -3581,6 +3581,10 @@ Nimessä ei saa olla merkkejä / tai &quot;..&quot;.</translation>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>SD-kortti on pienempi kuin lähettimen tarvitsemat 256 MiB.</translation>
     </message>
+    <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation>Lähettimen muistissa ei ole tarpeeksi tilaa ohjelmalle.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>

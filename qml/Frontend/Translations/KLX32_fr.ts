@@ -3581,6 +3581,10 @@ Un nom ne doit pas contenir / ni &quot;..&quot;.</translation>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>La carte SD fait moins que les 256 Mio dont l&apos;émetteur a besoin.</translation>
     </message>
+    <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation>La mémoire de l&apos;émetteur n&apos;a pas assez de place pour le programme.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>

@@ -3581,6 +3581,10 @@ Un nome non deve contenere / o &quot;..&quot;.</translation>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>La scheda SD è più piccola dei 256 MiB necessari alla trasmittente.</translation>
     </message>
+    <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation>Nella memoria della trasmittente non c&apos;è abbastanza spazio per il programma.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>

@@ -3581,6 +3581,10 @@ Et navn kan ikke inneholde / eller &quot;..&quot;.</translation>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>SD-kortet er mindre enn de 256 MiB senderen trenger.</translation>
     </message>
+    <message>
+        <source>There is not enough room for the program in the transmitter&apos;s memory.</source>
+        <translation>Det er ikke nok plass til programmet i senderens minne.</translation>
+    </message>
 </context>
 <context>
     <name>Storages</name>

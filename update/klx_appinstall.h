@@ -1,0 +1,91 @@
+#pragma once
+// The installation of an application package, one for every road that
+// brings one: the update manager's download from a stick or the update
+// server, and the package update task's stick and server. The program and
+// its translations are first staged whole beside the installed ones in the
+// application folder; then the state file marking the update pending for
+// the next start (which writes the controllers' firmware) is put on the
+// card, naming the application version it is for; only then do the staged
+// files take the old ones' places. A card that fills leaves the old program
+// with nothing pending. The program and the mark lie on two file systems,
+// so a power cut between the mark and the program leaves the old program
+// with a mark for another version, which its start drops: after a cut
+// anywhere the next start runs the old program with nothing pending or the
+// new one with its update.
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "update/klx_md5.h"
+
+class KLX_DataBaseManager;
+class KLX_XMLFileHandler;
+class KLX_XMLSafeFile;
+
+// Every update's card check: a card smaller than the program needs counts
+// as none, and nothing of `what` begins on it, which the terminal and the
+// error log are told. True for such a card.
+bool KLX_UpdateCardTooSmall(const QString& what);
+
+class KLX_AppInstall {
+ public:
+  enum Result {
+    // The new program in place, its mark on the card.
+    Installed,
+    // The mark found no room on the card: the old program, nothing pending.
+    NoRoomOnCard,
+    // Nothing was done.
+    CardTooSmall,
+    // The application folder has no room for the program or a translation:
+    // nothing installed was touched.
+    NoRoomForProgram,
+    // A translation could not be staged: nothing installed was touched.
+    NotCopied,
+    // The program could not be staged: nothing installed was touched.
+    ProgramNotCopied,
+    // A translation could not take the old one's place, or an old one could
+    // not go: the old program, nothing pending.
+    NotReplaced,
+    // The mark could not be written or put in place, or the program could
+    // not take the old one's place (or its folder not be synced after).
+    Failed,
+  };
+
+  // Without a facade the update is installed without its mark.
+  KLX_AppInstall(KLX_DataBaseManager* db, KLX_XMLFileHandler& xml) : m_Db(db), m_Xml(xml) {}
+
+  // Installs the program and the translations that `package` names, from
+  // the folder `source`; each failure is registered with the error handler.
+  Result Install(const KLX_UpdatePackage& package, const QString& source);
+
+ private:
+  // The translations and the program written whole into the application
+  // folder beside the installed ones, under names of their own.
+  Result Stage(const KLX_UpdatePackage& package, const QString& source);
+  // The mark, then the staged files in place, under the card's lock.
+  Result Replace();
+  // The state file with the update pending written beside its place (its
+  // room taken) and put in place.
+  Result PlaceMark();
+  // The facade's pending update as it was before PlaceMark.
+  void Unmark();
+  // The mark taken back from the card, for an install that stopped before
+  // its program replaced the old one.
+  void TakeMarkBack();
+  // The staged translations, then the program, renamed over the installed
+  // ones.
+  Result RenameStaged();
+  // Removes what is still staged.
+  void DropStaged();
+
+  KLX_DataBaseManager* m_Db;
+  KLX_XMLFileHandler& m_Xml;
+  // The files staged in the application folder, by their installed names.
+  QStringList m_Staged;
+  bool m_ProgramReplaced = false;
+  // The facade's pending update before the mark.
+  int m_FlagBefore = 0;
+  QString m_DateBefore;
+  QString m_ForBefore;
+};
