@@ -14,7 +14,9 @@
 // as a wait for a finished thread or a look that finds it ended does. The
 // release is the sender's, whoever emits: an object whose signals come from
 // two threads orders them both before its queued calls, a little more than
-// Qt does.
+// Qt does. A call the program queues itself (QMetaObject::invokeMethod, by
+// name or with a function) has no sender: its wrapper releases the receiver,
+// which the call acquires before it runs.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEvent>
@@ -77,12 +79,13 @@ struct MetaCallEventHead : QEvent {
   const QObject* sender;
 };
 
+// The hook's data: the receiver, then the event.
 bool EventNotify(void** data) {
   WrapQmlHook();
   const auto* event = static_cast<const QEvent*>(data[1]);
   if (event->type() == QEvent::MetaCall) {
     const QObject* sender = static_cast<const MetaCallEventHead*>(event)->sender;
-    if (sender) __tsan_acquire(const_cast<QObject*>(sender));
+    __tsan_acquire(sender ? const_cast<QObject*>(sender) : data[0]);
   }
   return false;
 }
@@ -155,6 +158,12 @@ bool __real__ZN7QThread4waitE14QDeadlineTimer(QThread*, QDeadlineTimer);
 bool __real__ZN7QThread4waitEm(QThread*, unsigned long);
 bool __real__ZNK7QThread9isRunningEv(const QThread*);
 bool __real__ZNK7QThread10isFinishedEv(const QThread*);
+bool __real__ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv(
+    QObject*, QtPrivate::QSlotObjectBase*, Qt::ConnectionType, void*);
+bool __real__ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument16QGenericArgumentS7_S7_S7_S7_S7_S7_S7_S7_S7_(
+    QObject*, const char*, Qt::ConnectionType, QGenericReturnArgument, QGenericArgument, QGenericArgument,
+    QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument, QGenericArgument,
+    QGenericArgument, QGenericArgument);
 
 void __wrap__ZN6QMutex4lockEv(QMutex* m) {
   const unsigned flags = MutexFlags(m);
@@ -272,5 +281,24 @@ bool __wrap__ZNK7QThread9isRunningEv(const QThread* t) {
 
 bool __wrap__ZNK7QThread10isFinishedEv(const QThread* t) {
   return Acquired(const_cast<QThread*>(t), __real__ZNK7QThread10isFinishedEv(t));
+}
+
+// Whatever the connection, the call may be posted to the receiver's thread:
+// the caller's work up to it (the function object made for it, the
+// arguments) is released first.
+bool __wrap__ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv(
+    QObject* receiver, QtPrivate::QSlotObjectBase* slot, Qt::ConnectionType type, void* ret) {
+  __tsan_release(receiver);
+  return __real__ZN11QMetaObject16invokeMethodImplEP7QObjectPN9QtPrivate15QSlotObjectBaseEN2Qt14ConnectionTypeEPv(
+      receiver, slot, type, ret);
+}
+
+bool __wrap__ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument16QGenericArgumentS7_S7_S7_S7_S7_S7_S7_S7_S7_(
+    QObject* receiver, const char* member, Qt::ConnectionType type, QGenericReturnArgument ret, QGenericArgument a0,
+    QGenericArgument a1, QGenericArgument a2, QGenericArgument a3, QGenericArgument a4, QGenericArgument a5,
+    QGenericArgument a6, QGenericArgument a7, QGenericArgument a8, QGenericArgument a9) {
+  __tsan_release(receiver);
+  return __real__ZN11QMetaObject12invokeMethodEP7QObjectPKcN2Qt14ConnectionTypeE22QGenericReturnArgument16QGenericArgumentS7_S7_S7_S7_S7_S7_S7_S7_S7_(
+      receiver, member, type, ret, a0, a1, a2, a3, a4, a5, a6, a7, a8, a9);
 }
 }

@@ -162,6 +162,12 @@ quint32 CSimModel::Crc32c(const QByteArray& data) {
 
 CSimModel::CSimModel() { Clear(); }
 
+CSimModel CSimModel::Unshared() const {
+  CSimModel copy;
+  for (int k = 0; k < KindCount; ++k) copy.m_Records[k] = QByteArray(m_Records[k].constData(), m_Records[k].size());
+  return copy;
+}
+
 void CSimModel::Clear() {
   for (int k = 0; k < KindCount; ++k) m_Records[k] = QByteArray(kKinds[k].recordSize * kKinds[k].capacity, '\0');
 }

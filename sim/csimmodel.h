@@ -41,6 +41,10 @@ class CSimModel {
   static quint32 Crc32c(const QByteArray& data);
 
   CSimModel();
+  // A copy that shares no bytes with this one, for another thread: the
+  // records' shared buffers are counted inside Qt, out of a thread
+  // checker's view, so a write here would seem to race the copy's end.
+  CSimModel Unshared() const;
 
   // All records zero: the state before any model was loaded.
   void Clear();

@@ -416,7 +416,7 @@ void CSimTransceiver::SetChecksumOverride(bool on, quint32 checksum) {
 
 CSimModel CSimTransceiver::HeldModel() const {
   QMutexLocker lock(&m_Mutex);
-  return m_Held;
+  return m_Held.Unshared();
 }
 
 bool CSimTransceiver::HoldsModel() const {

@@ -114,7 +114,7 @@ class CSimTransceiver {
   // Reports `checksum` instead of the held model's (a controller whose model differs).
   void SetChecksumOverride(bool on, quint32 checksum = 0);
 
-  // The model held now (a copy), whether there is one, and its checksum.
+  // The model held now (a copy of its own), whether there is one, and its checksum.
   CSimModel HeldModel() const;
   bool HoldsModel() const;
   quint32 HeldChecksum() const;

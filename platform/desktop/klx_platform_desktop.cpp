@@ -11,6 +11,7 @@
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <optional>
 
 namespace KLX_Platform {
 
@@ -37,6 +38,29 @@ bool Mounted(const QString& fixedPoint) {
   if (!table.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
   return QString::fromUtf8(table.readAll()).split('\n').contains(fixedPoint) &&
          QFileInfo(Root() + fixedPoint).isDir();
+}
+
+// The card's size as written for it, 0 where none is. A text that is not a
+// positive number counts as none (a negative total would give negative
+// room); it is logged once, not at every look, until the text changes.
+qint64 CardSize() {
+  QFile file(Root() + "/run/sdcard-size");
+  if (!file.open(QIODevice::ReadOnly)) return 0;
+  const QByteArray text = file.readAll().trimmed();
+  bool ok = false;
+  const qint64 size = text.toLongLong(&ok);
+  static QMutex toldMutex;
+  static std::optional<QByteArray> told;
+  QMutexLocker lock(&toldMutex);
+  if (ok && size > 0) {
+    told.reset();
+    return size;
+  }
+  if (told != text)
+    qWarning("Card size \"%s\" in %s is not a positive number: the host's size is taken", text.left(32).constData(),
+             qUtf8Printable(file.fileName()));
+  told = text;
+  return 0;
 }
 }  // namespace
 
@@ -99,15 +123,11 @@ VolumeInfo Volume(const QString& mappedPath) {
       const qint64 cluster = blockFile.readAll().trimmed().toLongLong(&ok);
       if (ok && cluster >= 512 && cluster <= (64 << 10) && (cluster & (cluster - 1)) == 0) v.blockSize = cluster;
     }
-    QFile sizeFile(Root() + "/run/sdcard-size");
-    if (sizeFile.open(QIODevice::ReadOnly)) {
-      bool ok = false;
-      const qint64 size = sizeFile.readAll().trimmed().toLongLong(&ok);
-      if (ok) {
-        v.bytesTotal = size;
-        const qint64 held = CardBytesHeld(card, qMax<qint64>(v.blockSize, 1));
-        v.bytesAvailable = qMax<qint64>(0, qMin(size - held, v.bytesAvailable));
-      }
+    const qint64 size = CardSize();
+    if (size > 0) {
+      v.bytesTotal = size;
+      const qint64 held = CardBytesHeld(card, qMax<qint64>(v.blockSize, 1));
+      v.bytesAvailable = qMax<qint64>(0, qMin(size - held, v.bytesAvailable));
     }
   } else {
     v.mounted = QFileInfo(mappedPath).isDir();

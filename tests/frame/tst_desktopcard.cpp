@@ -64,6 +64,26 @@ class TestDesktopCard : public QObject {
   }
   void cleanup() { m_Root.reset(); }
 
+  // A size that is not a positive number is no size: the card is the
+  // host's, never of a negative total, and the log says why.
+  void aSizeNotPositiveIsTheHosts_data() {
+    QTest::addColumn<QByteArray>("size");
+    QTest::newRow("negative") << QByteArray("-1073741824");
+    QTest::newRow("zero") << QByteArray("0");
+  }
+  void aSizeNotPositiveIsTheHosts() {
+    QFETCH(QByteArray, size);
+    QFile file(m_Root->Path() + "/run/sdcard-size");
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(size) == size.size());
+    file.close();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Card size \"" + QRegularExpression::escape(size) +
+                                                          "\" in .* is not a positive number"));
+    const KLX_Platform::VolumeInfo card = KLX_Platform::Volume(m_Card);
+    QVERIFY(card.mounted);
+    QCOMPARE(card.bytesTotal, QStorageInfo(m_Card).bytesTotal());
+    QVERIFY(card.bytesAvailable >= 0 && card.bytesAvailable <= card.bytesTotal);
+  }
+
   // Each step as the program or a tool it starts takes it, and what the
   // card holds after it, in blocks.
   void theRoomFollowsEveryWrite() {

@@ -84,7 +84,9 @@ class FillingCard : public KLX_FileCalls {
     const bool written = KLX_FileCalls::Write(fd, data, fits);
     m_Written += fits;
     if (written && fits == size) return true;
-    if (m_Fills) WriteFile(m_Root + "/run/sdcard-size", "0");
+    // A card of a byte, less than what lies on it: no room left (a size of
+    // nothing is no size, the host's).
+    if (m_Fills) WriteFile(m_Root + "/run/sdcard-size", "1");
     return false;
   }
 
