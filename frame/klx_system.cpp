@@ -3,10 +3,12 @@
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
+#include "frame/klx_filenamehandler.h"
 #include "frame/klx_languagehandler.h"
 #include "frame/klx_xmlprocessstate.h"
 #include "frame/qguitouchhandlerapplication.h"
 #include "link/klx_messageids.h"
+#include "platform/klx_platform.h"
 #include "tasks/klx_vorntask.h"
 #include "update/cfilemanager.h"
 #include "update/creceivers.h"
@@ -72,6 +74,7 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
   if (isVorn && m_GPS.KLX_GPSHandlerInitialize(&m_DataBase) != KLX_Ok)
     return exit_klx_error(kStartupFailed, "startup gone wrong");
 
+  KLX_SystemTakeInstalledVersion();
   KLXErrorHandler.RegisterError(kStartingVersion,
                                 "starting version " + m_DataBase.KLX_DataBaseManagerVornLinuxAppGetVersion());
 
@@ -285,6 +288,18 @@ void KLX_System::KLX_SystemFree() {
 void KLX_System::KLX_SystemDatabaseFree() { m_DataBase.KLX_DataBaseManagerFree(); }
 
 // Bring-up steps: each answers 1 on success.
+void KLX_System::KLX_SystemTakeInstalledVersion() {
+  const KLX_FileNameHandler names;
+  int major = 0;
+  int minor = 0;
+  if (!KLX_Platform::InstalledProgramVersion(
+          names.KLX_FileNameHandlerGetLinuxAppPath() + names.KLX_FileNameHandlerGetLinuxAppFileName(), &major, &minor))
+    return;
+  m_DataBase.KLX_DataBaseManagerVornLinuxAppSetVersion(static_cast<unsigned char>(major), static_cast<unsigned char>(minor));
+  qInfo("the desktop starts build/bin/vorn in the place of the installed application %d.%d, and runs as that version",
+        major, minor);
+}
+
 int KLX_System::KLX_SystemBringUpLanguageHandler() {
   return KLXlanguageHandler.KLX_LanguageHandlerInitialize(m_App);
 }

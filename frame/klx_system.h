@@ -75,6 +75,9 @@ class KLX_System : public QObject {
 
  private:
   int KLX_SystemBringUpLanguageHandler();
+  // Where the platform starts another program than this build (the
+  // desktop after its package update), the start is that program's.
+  void KLX_SystemTakeInstalledVersion();
   int KLX_SystemBringUpKeyboardHandler();
   int KLX_SystemBringUpOnOffHandler();
   int KLX_SystemBringupDatabase();

@@ -145,6 +145,9 @@
 
   // ---- Versions and update bookkeeping --------------------------------------------------
   bool KLX_DataBaseManagerVornLinuxAppGetVersion(unsigned char* major, unsigned char* minor);
+  // The version the start runs where the platform stands in for another
+  // program than this build (the desktop after its package update).
+  bool KLX_DataBaseManagerVornLinuxAppSetVersion(unsigned char major, unsigned char minor);
   Q_INVOKABLE QString KLX_DataBaseManagerVornTransAppGetVersion();
   Q_INVOKABLE QString KLX_DataBaseManagerVornStickAppGetVersion();
   bool KLX_DataBaseManagerVornTransAppSetVersion(unsigned char major, unsigned char minor);

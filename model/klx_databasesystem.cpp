@@ -691,6 +691,11 @@ bool KLX_DataBaseManager::KLX_DataBaseManagerVornLinuxAppGetVersion(unsigned cha
   KLX_STORE_OR(versions, VersionStore, false);
   return versions->KLX_VersionVornLinuxAppGetVersion(major, minor);
 }
+
+bool KLX_DataBaseManager::KLX_DataBaseManagerVornLinuxAppSetVersion(unsigned char major, unsigned char minor) {
+  KLX_STORE_OR(versions, VersionStore, false);
+  return versions->KLX_VersionSetVersionRaw(major, minor, 0);
+}
 QString KLX_DataBaseManager::KLX_DataBaseManagerVornTransAppGetVersion() {
   KLX_STORE_OR(versions, VersionStore, QString());
   return versions->KLX_VersionVornTransAppGetVersion();

@@ -20,6 +20,14 @@ bool IsBoard();
 // OpenGL, as a board without a graphics processor does.
 QString SceneGraphBackend();
 
+// The application version a start of the transmitter runs, where it is
+// not this program's own. The board starts the program installed as
+// `installed`, which is this one: false. The desktop always starts the
+// build's program; it stands in for the board's start with the version of
+// the desktop run's package installed there, so that a start after an
+// update is the updated program's, as on the board.
+bool InstalledProgramVersion(const QString& installed, int* major, int* minor);
+
 // umount2(2) of a fixed mount point ("/media/usb0"). Returns 0 or -1 with errno set.
 int Umount2(const QString& target, int flags);
 

@@ -46,4 +46,6 @@ QList<MountedVolume> MountedVolumes() {
 
 QString SceneGraphBackend() { return QString(); }
 
+bool InstalledProgramVersion(const QString&, int*, int*) { return false; }
+
 }  // namespace KLX_Platform

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QStorageInfo>
 
 #include <cerrno>
@@ -150,5 +151,19 @@ QList<MountedVolume> MountedVolumes() {
 }
 
 QString SceneGraphBackend() { return QStringLiteral("software"); }
+
+bool InstalledProgramVersion(const QString& installed, int* major, int* minor) {
+  // The desktop run's package brings a small script in the program's place
+  // that says its version; anything else installed there is no stand-in.
+  constexpr qint64 kMostBytes = 4096;
+  QFile file(installed);
+  if (QFileInfo(installed).size() > kMostBytes || !file.open(QIODevice::ReadOnly)) return false;
+  static const QRegularExpression said(QStringLiteral("^#!/bin/sh\\necho \"Vorn application (\\d{1,3})\\.(\\d{1,3}),"));
+  const QRegularExpressionMatch match = said.match(QString::fromUtf8(file.read(kMostBytes)));
+  if (!match.hasMatch()) return false;
+  *major = match.captured(1).toInt();
+  *minor = match.captured(2).toInt();
+  return *major <= 0xFF && *minor <= 0xFF;
+}
 
 }  // namespace KLX_Platform
