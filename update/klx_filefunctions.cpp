@@ -17,10 +17,12 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <vector>
 
@@ -199,18 +201,26 @@ bool CopyFileSafely(const QString& source, const QString& destination, bool repl
 }
 
 // What a folder copy takes: no links, since one on a stick may lead anywhere
-// on the system.
+// on the system, and no entry that no text names (said in the log).
 QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   QDir dir(folder);
   if (!filter.isEmpty()) dir.setNameFilters({filter});
+  KLX_FileFunctions::KLX_FileFunctionsTellUnnamed(folder, filter);
   return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+
+// A name's bytes as text, when they are UTF-8 (else no text names them).
+bool AsText(const QByteArray& bytes, QString* text) {
+  *text = QFile::decodeName(bytes);
+  return QFile::encodeName(*text) == bytes;
 }
 
 // Leaves in `folder` exactly the files that `files` names (paths inside
 // it) and the folders they lie in: whatever else unzip made there goes, so
-// that the install makes no folder of its own. False when a name leads
-// outside, a named file is not there as a file, the folder cannot be read
-// whole or something cannot be removed.
+// that the install makes no folder of its own; a name that is no UTF-8 is
+// never named, and goes by its bytes. False when a name leads outside, a
+// named file is not there as a file, the folder cannot be read whole or
+// something cannot be removed.
 bool KeepOnly(const QString& folder, const QStringList& files) {
   QSet<QString> named, namedFolders;
   for (const QString& file : files) {
@@ -221,60 +231,89 @@ bool KeepOnly(const QString& folder, const QStringList& files) {
   }
   // An entry is met after the folder it lies in: one in a folder that goes,
   // goes with it.
-  QSet<QString> goneFolders;
-  QStringList gone;
+  QSet<QByteArray> goneFolders;
+  std::vector<QByteArray> gone;
   int kept = 0;
-  // A name that no text can give back (bytes that are no UTF-8) cannot be
-  // removed by its name either.
-  bool unnamed = false;
   const bool read = WalkFolder(folder, false, [&](const QByteArray& bytes, EntryKind kind, quint64) {
-    const QString path = QFile::decodeName(bytes);
-    unnamed = unnamed || QFile::encodeName(path) != bytes;
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const bool inGone = slash >= 0 && goneFolders.contains(path.left(slash));
-    const bool keep = !inGone && (kind == EntryKind::File     ? named.contains(path)
-                                  : kind == EntryKind::Folder ? namedFolders.contains(path)
-                                                              : false);
+    QString path;
+    const bool text = AsText(bytes, &path);
+    const int slash = bytes.lastIndexOf('/');
+    const bool inGone = slash >= 0 && goneFolders.contains(bytes.left(slash));
+    const bool keep = text && !inGone &&
+                      (kind == EntryKind::File     ? named.contains(path)
+                       : kind == EntryKind::Folder ? namedFolders.contains(path)
+                                                   : false);
     if (keep) {
       if (kind == EntryKind::File) ++kept;
       return;
     }
-    if (kind == EntryKind::Folder) goneFolders.insert(path);
-    if (!inGone) gone << path;
+    if (kind == EntryKind::Folder) goneFolders.insert(bytes);
+    if (!inGone) gone.push_back(bytes);
   });
-  if (!read || unnamed || kept != named.size()) return false;
-  for (const QString& path : qAsConst(gone))
-    if (!KLX_FileCallsRemoveTree(folder + QLatin1Char('/') + path)) return false;
+  if (!read || kept != named.size()) return false;
+  const QByteArray top = QFile::encodeName(folder) + '/';
+  for (const QByteArray& path : gone)
+    if (!KLX_FileCallsRemoveNativeTree(top + path)) return false;
   return true;
 }
 
 // A whole voice of its name stands in the voice folder, as an install
 // leaves one: a folder with the marker written into it last, before it moved
-// in. An empty folder, or one with a part of a voice, is none.
+// in, and every file its checksum list names. An empty folder, or one with
+// a part of a voice (a copy cut short, by hand or by a tool, the marker
+// with it or not), is none.
 bool VoiceInPlace(const QString& destinationFolder, const QString& voice) {
-  const QString place = destinationFolder + voice;
+  const QString place = destinationFolder + voice + QLatin1Char('/');
   const QFileInfo folder(place);
-  return folder.isDir() && !folder.isSymLink() && KLX_FileCallsIsPlainFile(place + kInstallSourceFile);
+  KLX_MD5 list;
+  if (folder.isSymLink() || !folder.isDir() || !KLX_FileCallsIsPlainFile(place + kInstallSourceFile) ||
+      !list.KLX_MD5ReadFile(place + KLX_FileFunctions::kVoiceListName) || list.KLX_MD5GetCount() == 0)
+    return false;
+  for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
+    const QString file = list.KLX_MD5GetFileName(i);
+    if (!KLX_MD5::KLX_MD5NameStaysInside(file) || !KLX_FileCallsIsPlainFile(place + file)) return false;
+  }
+  return true;
 }
 
-// Removes what an unpack left in `unpacking`, but a voice set aside while
-// no whole folder of its name stands in `destinationFolder`: it stays until
-// it can be put back.
-void ClearUnpackFolder(const QString& unpacking, const QString& destinationFolder) {
+// The names in `folder` by their bytes ("." and ".." aside); false when it
+// cannot be read (a missing one holds none).
+bool NamesIn(const QString& folder, std::vector<QByteArray>* names) {
+  DIR* const dir = ::opendir(QFile::encodeName(folder).constData());
+  if (!dir) return errno == ENOENT || errno == ENOTDIR;
+  while (const dirent* e = ::readdir(dir))
+    if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0) names->push_back(QByteArray(e->d_name));
+  ::closedir(dir);
+  return true;
+}
+
+// Removes what an unpack left in `unpacking`, each entry by its bytes, but a
+// voice set aside while no whole folder of its name stands in
+// `destinationFolder`: it stays until it can be put back. False, and the
+// log names what stays, when anything else cannot be removed.
+bool ClearUnpackFolder(const QString& unpacking, const QString& destinationFolder) {
   bool kept = false;
-  const QStringList left =
-      QDir(unpacking).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  for (const QString& entry : left) {
-    const QString path = unpacking + QLatin1Char('/') + entry;
+  std::vector<QByteArray> entries;
+  QByteArray left;
+  bool cleared = NamesIn(unpacking, &entries);
+  if (!cleared) left = QFile::encodeName(unpacking);
+  for (const QByteArray& entry : entries) {
+    QString name;
+    const QString path = unpacking + QLatin1Char('/') + QFile::decodeName(entry);
     const QFileInfo info(path);
-    if (entry.endsWith(QLatin1String(kAsideSuffix)) && info.isDir() && !info.isSymLink() &&
-        !VoiceInPlace(destinationFolder, entry.chopped(int(qstrlen(kAsideSuffix))))) {
+    if (AsText(entry, &name) && name.endsWith(QLatin1String(kAsideSuffix)) && info.isDir() && !info.isSymLink() &&
+        !VoiceInPlace(destinationFolder, name.chopped(int(qstrlen(kAsideSuffix))))) {
       kept = true;
       continue;
     }
-    KLX_FileCallsRemoveTree(path);
+    if (!KLX_FileCallsRemoveNativeTree(QFile::encodeName(unpacking) + '/' + entry, left.isEmpty() ? &left : nullptr))
+      cleared = false;
   }
-  if (!kept) KLX_FileCallsRemoveTree(unpacking);
+  if (cleared && !kept && !KLX_FileCallsRemoveNativeTree(QFile::encodeName(unpacking), &left)) cleared = false;
+  if (!cleared)
+    qWarning("the unpack folder %s cannot be cleared: %s stays", qUtf8Printable(unpacking),
+             qUtf8Printable(QFile::decodeName(left)));
+  return cleared;
 }
 }  // namespace
 
@@ -369,6 +408,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsGetAvailSpaceOnFolder(QString path, lon
 void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder, QString filter) {
   m_ListedFolder = folder;
   m_FileListing = QDir(folder).entryList({filter}, QDir::Files, QDir::Unsorted);
+  KLX_FileFunctionsTellUnnamed(folder, filter);
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder) {
@@ -377,6 +417,7 @@ void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder) {
 
 void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentDirs(QString folder) {
   m_FolderListing = QDir(folder).entryList({QStringLiteral("*")}, QDir::Dirs, QDir::Unsorted);
+  KLX_FileFunctionsTellUnnamed(folder);
 }
 
 int KLX_FileFunctions::KLX_FileFunctionsGetEntryCountFiles() const { return m_FileListing.size(); }
@@ -411,6 +452,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsClearFolder(QString folder, bool remove
   if (!filter.isEmpty()) dir.setNameFilters({filter});
   const QList<QFileInfo> entries =
       dir.entryInfoList(QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot, QDir::Unsorted);
+  KLX_FileFunctionsTellUnnamed(folder, filter);
   for (const QFileInfo& entry : entries) {
     if (entry.isDir()) continue;
     if (!QFile::remove(entry.absoluteFilePath())) return false;
@@ -548,15 +590,15 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
   return m_Progress;
 }
 
-void KLX_FileFunctions::StartUnpack(const QString& destinationFolder) {
+bool KLX_FileFunctions::StartUnpack(const QString& destinationFolder) {
   KLX_FileFunctionsDropUnzipped();
   m_UnzipDestination = destinationFolder;
   // Beside the destination, on its file system, so that installing is a
   // rename; what a power cut left there goes first, but a voice set aside
   // that cannot be put back.
-  m_Unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  m_Unpacking = KLX_FileFunctionsUnpackFolder(destinationFolder);
   KLX_FileFunctionsRecoverVoices(destinationFolder);
-  ClearUnpackFolder(m_Unpacking, destinationFolder);
+  return ClearUnpackFolder(m_Unpacking, destinationFolder);
 }
 
 void KLX_FileFunctions::AddPack(const QString& name, const QString& archive, UnzipRefusal refusal) {
@@ -566,8 +608,11 @@ void KLX_FileFunctions::AddPack(const QString& name, const QString& archive, Unz
   m_UnzipInstalled.append(false);
 }
 
-void KLX_FileFunctions::KLX_FileFunctionsBeginPacks(const QString& destinationFolder) {
-  StartUnpack(destinationFolder);
+bool KLX_FileFunctions::KLX_FileFunctionsBeginPacks(const QString& destinationFolder) {
+  if (StartUnpack(destinationFolder)) return true;
+  // Nothing is unpacked beside what an earlier unpack left.
+  m_Unpacking.clear();
+  return false;
 }
 
 int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, const QString& name,
@@ -635,11 +680,17 @@ void KLX_FileFunctions::KLX_FileFunctionsReleasePack(int index) {
     RemoveArchiveCopy(m_UnzippedArchives.at(index));
     m_UnzippedArchives[index].clear();
   }
-  KLX_FileCallsRemoveTree(UnzipFolder(index));
-  KLX_FileCallsRemoveTree(UnzipFolder(index) + QStringLiteral(".new"));
-  // The old version its new one replaced; one that could not be put back stays.
+  // What it unpacked, and the old version its new one replaced; one that
+  // could not be put back stays.
+  QStringList gone{UnzipFolder(index), UnzipFolder(index) + QStringLiteral(".new")};
   const QString voice = m_UnzippedNames.at(index);
-  if (VoiceInPlace(m_UnzipDestination, voice)) KLX_FileCallsRemoveTree(AsideFolder(m_Unpacking, voice));
+  if (VoiceInPlace(m_UnzipDestination, voice)) gone << AsideFolder(m_Unpacking, voice);
+  for (const QString& folder : qAsConst(gone)) {
+    QString left;
+    if (!KLX_FileCallsRemoveTree(folder, &left))
+      qWarning("what voice pack %s.zip left in %s cannot be removed: %s stays", qUtf8Printable(voice),
+               qUtf8Printable(folder), qUtf8Printable(left));
+  }
 }
 
 void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
@@ -734,12 +785,18 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
     overran = beyondListing(MeasureFiles(into, block));
     return !overran;
   };
+  // Unzip starts in a folder emptied here: anything left in it would be
+  // counted as the pack's.
+  QString left;
+  if (!KLX_FileCallsRemoveTree(into, &left) || !QDir().mkpath(into)) {
+    qWarning("voice pack %s cannot be unpacked: %s cannot be cleared", pack.constData(),
+             qUtf8Printable(left.isEmpty() ? into : left));
+    return UnzipUncleared;
+  }
   // Unzip's options come first: the archive name must not be read as a
   // member to extract.
-  const int unzipped =
-      QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", UnzipArchive(archive), "-d", into},
-                                                     int(limitMs), withinListing, limits)
-                          : -1;
+  const int unzipped = KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", UnzipArchive(archive), "-d", into},
+                                                int(limitMs), withinListing, limits);
   const FilesUnder unpacked = MeasureFiles(into, block);
   overran = overran || beyondListing(unpacked);
   if (overran || unzipped != 0) {
@@ -828,7 +885,7 @@ QString KLX_FileFunctions::AsideFolder(const QString& unpacking, const QString& 
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(const QString& destinationFolder) {
-  const QString unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  const QString unpacking = KLX_FileFunctionsUnpackFolder(destinationFolder);
   const QStringList aside = QDir(unpacking).entryList({QStringLiteral("*") + kAsideSuffix},
                                                       QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
@@ -887,6 +944,31 @@ void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {
 
 QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedName(int index) const {
   return m_UnzippedNames.value(index);
+}
+
+QString KLX_FileFunctions::KLX_FileFunctionsUnpackFolder(const QString& destinationFolder) {
+  return QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsTellUnnamed(const QString& folder, const QString& filter) {
+  std::vector<QByteArray> names;
+  NamesIn(folder, &names);
+  const QByteArray pattern = QFile::encodeName(filter);
+  int told = 0;
+  for (const QByteArray& name : names) {
+    QString text;
+    const bool matches = filter.isEmpty() || ::fnmatch(pattern.constData(), name.constData(), FNM_CASEFOLD) == 0;
+    if (AsText(name, &text) || !matches) continue;
+    // Its bytes shown as they are where they are plain ASCII.
+    QByteArray shown;
+    for (const char c : name)
+      shown += c > ' ' && c < 0x7F ? QByteArray(1, c)
+                                   : "\\x" + QByteArray::number(quint8(c), 16).rightJustified(2, '0');
+    qWarning("%s holds an entry whose name is no UTF-8 text (%s): left out", qUtf8Printable(folder),
+             shown.constData());
+    ++told;
+  }
+  return told;
 }
 
 QString KLX_FileFunctions::KLX_FileFunctionsBoardPath(const QString& path) {

@@ -457,11 +457,13 @@ class FileFunctionsTest : public QObject {
     };
     QVERIFY(WriteFile(voices + "de_Anna/voice.conf", "old") && WriteFile(voices + "de_Anna/data/de_Anna.inf", "old inf"));
     QVERIFY(WriteFile(work + "de_Anna/voice.conf", "new") && WriteFile(work + "de_Anna/hello.wav", "hallo"));
+    const QByteArray list = CSimUpdateServer::ChecksumList({{"voice.conf", "new"}, {"hello.wav", "hallo"}}, false);
+    QVERIFY(WriteFile(work + "de_Anna/VOICEDATAMD5.txt", list));
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && zip -qr de_Anna.zip de_Anna", "sh", work}), 0);
     QVERIFY(QDir().mkpath(packs));
     const QStringList old = VornFileTree(voices);
-    const QStringList installed{"de_Anna/", "de_Anna/hello.wav: hallo", "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip",
-                                "de_Anna/voice.conf: new"};
+    const QStringList installed{"de_Anna/", "de_Anna/VOICEDATAMD5.txt: " + QString::fromUtf8(list), "de_Anna/hello.wav: hallo",
+                                "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "de_Anna/voice.conf: new"};
 
     KLX_FileFunctions f;
     QCOMPARE(TakePacks(f, work, voices, packs), 1);
@@ -469,7 +471,7 @@ class FileFunctionsTest : public QObject {
       VornPowerCut power;
       if (!exchange) power.WithoutExchange();
       power.CutAt(place(cut), nth);
-      QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"voice.conf", "hello.wav"}));
+      QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"VOICEDATAMD5.txt", "voice.conf", "hello.wav"}));
       const QStringList log = power.Log();
       for (QString& line : synced) line = place(line);
       QVERIFY2(synced.isEmpty() || log.mid(log.size() - synced.size()) == synced, qPrintable(log.join('\n')));
