@@ -62,14 +62,15 @@ constexpr quint64 kMaxPackFiles = KLX_MD5::kMaxEntries + 1;
 // it is.
 bool PatternSign(QChar c) { return c == QLatin1Char('[') || c == QLatin1Char('*') || c == QLatin1Char('?'); }
 
-// A pattern that matches `name` alone: each sign set apart.
+// A pattern that matches `name` alone: each sign set apart, and a "-" it
+// begins with too, which unzip would read as an option ("-dw/..." as "-d").
 QString UnzipPattern(const QString& name) {
   QString pattern;
   pattern.reserve(name.size());
   for (const QChar c : name) {
     if (c == QLatin1Char('\\'))
       pattern += QStringLiteral("\\\\");
-    else if (PatternSign(c))
+    else if (PatternSign(c) || (pattern.isEmpty() && c == QLatin1Char('-')))
       pattern += QStringLiteral("[%1]").arg(c);
     else
       pattern += c;
@@ -80,10 +81,12 @@ QString UnzipPattern(const QString& name) {
 // unzip takes the archive's own name as a pattern too when its path holds
 // one of "[", "*" or "?" (its folder as it stands): "x[1].zip" would read
 // "x1.zip" beside it. Such a name goes as a pattern that matches it alone.
+// A path that is not absolute goes from "./", never read as an option.
 QString UnzipArchive(const QString& archive) {
-  if (std::none_of(archive.begin(), archive.end(), PatternSign)) return archive;
-  const int slash = archive.lastIndexOf(QLatin1Char('/'));
-  return archive.left(slash + 1) + UnzipPattern(archive.mid(slash + 1));
+  const QString path = archive.startsWith(QLatin1Char('/')) ? archive : QStringLiteral("./") + archive;
+  if (std::none_of(path.begin(), path.end(), PatternSign)) return path;
+  const int slash = path.lastIndexOf(QLatin1Char('/'));
+  return path.left(slash + 1) + UnzipPattern(path.mid(slash + 1));
 }
 
 // Whether the checksum list in the pack's folder names more files than a

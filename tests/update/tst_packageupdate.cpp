@@ -794,14 +794,18 @@ class PackageUpdateTest : public QObject {
 
   // Packs named with brackets, beside packs of the names unzip would make
   // of them as patterns: each is read by its own name, for its list as for
-  // its unpacking, and installed; the other stays as it was.
+  // its unpacking, and installed; the other stays as it was. A pack whose
+  // name begins with "-d" is read by its name too, never as unzip's option
+  // (which would read every file of it as its list).
   void bracketedPacksAreReadByTheirOwnNames_data() {
-    QTest::addColumn<QString>("beside");  // "card": the other's archive kept there, "stick": the other on the stick
+    QTest::addColumn<QString>("beside");  // "card": the other's archive kept there, "stick": the other on the stick,
+                                          // "lines": a file of 60 checksum lines in the pack
     QTest::addColumn<QString>("voice");
     QTest::addColumn<int>("files");  // in the bracketed pack, of which its list names 50
     QTest::addColumn<int>("installed");
     QTest::newRow("x[1].zip, x1.zip's archive on the card") << "card" << "x[1]" << 2 << 1;
     QTest::newRow("v[2].zip of 150 files, v2.zip on the stick") << "stick" << "v[2]" << 150 << 2;
+    QTest::newRow("-dw.zip of 114 files, 60 checksum lines beside its list") << "lines" << "-dw" << 114 << 1;
   }
   void bracketedPacksAreReadByTheirOwnNames() {
     QFETCH(QString, beside);
@@ -813,6 +817,7 @@ class PackageUpdateTest : public QObject {
     QVERIFY(rig.Up());
     QList<CSimFile> inside{{"voice.conf", "espeak=de\nlanguage=German\nname=" + voice.toUtf8() + "\n"}};
     for (int i = 1; i < files; ++i) inside.append({QStringLiteral("data/%1.inf").arg(i), QByteArray::number(i)});
+    if (beside == "lines") inside.last() = {"data/sums.txt", CSimUpdateServer::ChecksumList(inside.mid(1, 60), false)};
     const QString other = QString(voice).remove('[').remove(']');
     const QString packs = rig.names.KLX_FileNameHandlerGetVoicePackagesFilePath();
     const QByteArray otherPack = CSimUpdateServer::VoicePack(other, "de", "Other", "de");
@@ -992,7 +997,12 @@ class PackageUpdateTest : public QObject {
     QVERIFY(rig.Up());
     QList<CSimFile> many{{"voice.conf", "many"}};
     for (int i = 1; i <= 1000; ++i) many.append({QStringLiteral("%1.wav").arg(i), QByteArray::number(i)});
-    QVERIFY(rig.PutOnStick(2, {{"Voices/a_fits.zip", CSimUpdateServer::VoicePack("a_fits", "de", "Fits", "de")},
+    QList<CSimFile> dashed{{"-dy/data/big.bin", QByteArray(1200 << 10, 'b')},
+                           {"-dy/VOICEDATAMD5.txt", CSimUpdateServer::ChecksumList(many.mid(0, 101), false)},
+                           {"-dy/data/tail.bin", QByteArray(100 << 10, 't')}};
+    for (int i = 0; i < 111; ++i) dashed.append({"-dy/" + many[i].path, many[i].bytes});
+    QVERIFY(rig.PutOnStick(2, {{"Voices/-dy.zip", CSimUpdateServer::Zip(dashed)},
+                               {"Voices/a_fits.zip", CSimUpdateServer::VoicePack("a_fits", "de", "Fits", "de")},
                                {"Voices/b_big.zip", PackOf("b_big", {{"big.wav", QByteArray(3000000, 'w')}})},
                                {"Voices/c_damaged.zip", CSimUpdateServer::VoicePack("c_damaged", "de", "D", "de", true)},
                                {"Voices/f_broken.zip", "no archive"},
@@ -1007,9 +1017,9 @@ class PackageUpdateTest : public QObject {
     QVERIFY(SetCardFree(rig.fx.root.Path(), 2 << 20));
 
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
-    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 6 << 8 | 1 << 16) * 256}));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 7 << 8 | 1 << 16) * 256}));
     QCOMPARE(rig.fx.runtime.KLX_RuntimeDatabaseManagerGetSetDialogParameter(QString(), AtomicDirGet),
-             QString("room\tb_big.zip\ncheck\tc_damaged.zip\nencrypted\td_secret.zip\ncompression\te_7z.zip\n"
+             QString("files\t-dy.zip\nroom\tb_big.zip\ncheck\tc_damaged.zip\nencrypted\td_secret.zip\ncompression\te_7z.zip\n"
                      "unreadable\tf_broken.zip\nfiles\tg_many.zip"));
     QVERIFY(rig.Reports().isEmpty());
   }
