@@ -624,6 +624,12 @@ class FileFunctionsTest : public QObject {
                                   << "is packed with compression method 14, which unzip cannot read";
     QTest::newRow("bsdtar, streamed") << voice + "bsdtar --format zip -cf - pack > pack.zip" << QByteArray() << qint64(0)
                                       << int(KLX_FileFunctions::UnzipUnpacked) << QString();
+    // Tar archives named ".zip": GNU, ustar and pax say so at byte 257,
+    // an old v7 one only by its header's sum.
+    for (const char* format : {"gnu", "ustar", "pax", "v7"})
+      QTest::newRow(qPrintable(QStringLiteral("tar, %1").arg(format)))
+          << voice + "tar --format=" + format + " -cf pack.zip pack" << QByteArray() << qint64(0)
+          << int(KLX_FileFunctions::UnzipOtherArchive) << "is a tar archive, which unzip cannot read";
     for (const char* way : {"zipcrypt", "aes256"})
       QTest::newRow(qPrintable(QStringLiteral("bsdtar, %1").arg(way)))
           << voice + "bsdtar --format zip --options zip:encryption=" + way + " --passphrase secret -cf pack.zip pack"
