@@ -172,7 +172,9 @@ class TestVoiceScreens : public QObject {
   // packs chosen; the sound pack installed and counted, the damaged one,
   // an encrypted one, one that does not fit on the card (8 MB of zeros on
   // a card of 4 MB), one of too many files and one of another kind of
-  // archive not, and the pilot told each reason in its own words;
+  // archive not, and the pilot told each reason in its own words with how
+  // many packs it holds for, whether a voice was installed or none, and
+  // each pack the maker or the pilot can mend named;
   // then the new voice deleted, gone from the card and the list. Of a pack
   // left out nothing stays on the card, its archive's copy included: the
   // card holds what it held once the new voice is deleted.
@@ -188,29 +190,40 @@ class TestVoiceScreens : public QObject {
         << QStringList{"de_greta", "fr_lea", "fr_secret", "fr_big", "fr_many"}
         << "1 voice installed. 1 voice pack was not installed: there is not enough memory on the SD card. 1 voice pack "
            "was not installed: it failed its check. 1 voice pack was not installed: it cannot be read. 1 voice pack was "
-           "not installed: it holds too many files.\n\"fr_many.zip\" holds too many files: its checksum list may name at "
-           "most 100.\n\"fr_secret.zip\" is encrypted."
+           "not installed: it holds too many files.\n\"fr_big.zip\" does not fit on the SD card.\n\"fr_many.zip\" holds "
+           "too many files: its checksum list may name at most 100.\n\"fr_secret.zip\" is encrypted."
         << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_secret.zip is encrypted: refused", fit,
                        "/fr_many.zip holds 1001 files"};
     // Left out for room alone: told so, and nothing of a check.
     QTest::newRow("too large beside one that fits")
         << QStringList{"de_greta", "fr_big"}
-        << "1 voice installed. 1 voice pack was not installed: there is not enough memory on the SD card."
+        << "1 voice installed. 1 voice pack was not installed: there is not enough memory on the SD card.\n\"fr_big.zip\" "
+           "does not fit on the SD card."
         << QStringList{fit};
-    QTest::newRow("a 7z archive") << QStringList{"fr_7z"}
-                                  << "No voice was installed.\n\"fr_7z.zip\" uses a compression that cannot be unpacked."
-                                  << QStringList{"/fr_7z.zip is a 7z archive, which unzip cannot read: refused"};
-    QTest::newRow("encrypted, LZMA") << QStringList{"fr_lzma", "fr_secret"}
-                                     << "No voice was installed.\n\"fr_lzma.zip\" uses a compression that cannot be "
-                                        "unpacked.\n\"fr_secret.zip\" is encrypted."
-                                     << QStringList{"/fr_lzma.zip is packed with compression method 14",
-                                                    "/fr_secret.zip is encrypted: refused"};
-    QTest::newRow("only one too large") << QStringList{"fr_big"} << "There is not enough memory on the SD card."
-                                        << QStringList{fit};
+    // None installed: each reason told all the same, room beside the others.
+    QTest::newRow("too large, encrypted, a 7z archive")
+        << QStringList{"fr_7z", "fr_big", "fr_secret"}
+        << "No voice was installed. 1 voice pack was not installed: there is not enough memory on the SD card. 2 voice "
+           "packs were not installed: they cannot be read.\n\"fr_7z.zip\" uses a compression that cannot be unpacked.\n"
+           "\"fr_big.zip\" does not fit on the SD card.\n\"fr_secret.zip\" is encrypted."
+        << QStringList{"/fr_7z.zip is a 7z archive, which unzip cannot read: refused", fit,
+                       "/fr_secret.zip is encrypted: refused"};
+    QTest::newRow("damaged, encrypted, LZMA")
+        << QStringList{"fr_lea", "fr_lzma", "fr_secret"}
+        << "No voice was installed. 1 voice pack was not installed: it failed its check. 2 voice packs were not installed: "
+           "they cannot be read.\n\"fr_lzma.zip\" uses a compression that cannot be unpacked.\n\"fr_secret.zip\" is "
+           "encrypted."
+        << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_lzma.zip is packed with compression method 14",
+                       "/fr_secret.zip is encrypted: refused"};
+    QTest::newRow("only one too large")
+        << QStringList{"fr_big"}
+        << "No voice was installed. 1 voice pack was not installed: there is not enough memory on the SD card.\n"
+           "\"fr_big.zip\" does not fit on the SD card."
+        << QStringList{fit};
     // Told before anything of it is unpacked, and what is wrong with it.
     QTest::newRow("1,001 files") << QStringList{"fr_many"}
-                                 << "No voice was installed.\n\"fr_many.zip\" holds too many files: its checksum list may "
-                                    "name at most 100."
+                                 << "No voice was installed. 1 voice pack was not installed: it holds too many files.\n"
+                                    "\"fr_many.zip\" holds too many files: its checksum list may name at most 100."
                                  << QStringList{"/fr_many.zip holds 1001 files, more than its checksum list may name (100): refused"};
   }
   void voicePacks() {
