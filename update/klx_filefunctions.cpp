@@ -42,6 +42,8 @@ const char* const kUnpackFolder = "/.unpacking";
 const char* const kAsideSuffix = ".aside";
 // A folder that stood in the place of a voice set aside, being no whole voice.
 const char* const kStraySuffix = ".stray";
+// What a copy's temporary file adds to its name.
+const char* const kTemporarySuffix = ".XXXXXX";
 // unzip is given a minute, and as long again as a slow card (half a MB a
 // second) takes to write what the pack unpacks to.
 constexpr qint64 kUnzipBaseMs = 60000;
@@ -109,6 +111,10 @@ quint64 InBlocks(quint64 bytes, quint64 block) {
   const quint64 blocks = bytes / block + (bytes % block ? 1 : 0);
   return blocks > ULLONG_MAX / block ? ULLONG_MAX : blocks * block;
 }
+
+// An entry's records in a FAT folder, every name taken as a long one.
+quint64 FatRecords(const QString& name) { return KLX_ZipListingFolderRecords(quint64(name.size())); }
+constexpr quint64 kOwnRecords = 2 * kZipListingRecordBytes;  // "." and ".."
 
 enum class EntryKind { File, Folder, Other };
 // Calls `visit(path, kind, bytes)` for every entry under `folder`, its path
@@ -649,8 +655,8 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, co
   // and a pack that cannot be unpacked takes none of the next one's.
   const KLX_Platform::VolumeInfo card = QueryVolume(m_UnzipDestination);
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const UnzipRefusal refusal =
-      Judge(source, KLX_ZipListingRead(source, card.blockSize), InBlocks(quint64(size), block), card);
+  const UnzipRefusal refusal = Judge(source, UnzipFolder(index), KLX_ZipListingRead(source, card.blockSize),
+                                     InBlocks(quint64(size), block), card);
   if (refusal != UnzipUnpacked) {
     AddPack(base, QString(), refusal);
     return index;
@@ -701,8 +707,9 @@ void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
   if (!KLX_FileCallsRemove(archive)) qWarning("voice pack %s cannot be removed from the card", qUtf8Printable(archive));
 }
 
-KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive, const KLX_ZipListing& listing,
-                                                          quint64 more, const KLX_Platform::VolumeInfo& card) const {
+KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive, const QString& into,
+                                                          const KLX_ZipListing& listing, quint64 more,
+                                                          const KLX_Platform::VolumeInfo& card) const {
   const QByteArray pack = archive.toUtf8();
   switch (listing.verdict) {
     case KLX_ZipListing::Unreadable:
@@ -729,7 +736,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
              listing.files, KLX_MD5::kMaxEntries);
     return UnzipTooManyFiles;
   }
-  const quint64 needed = Needed(listing, more, card);
+  const quint64 needed = Needed(listing, archive, into, more, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   if (!card.valid || available < needed) {
     qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
@@ -739,14 +746,34 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
   return UnzipUnpacked;
 }
 
-quint64 KLX_FileFunctions::Needed(const KLX_ZipListing& listing, quint64 more,
-                                  const KLX_Platform::VolumeInfo& card) const {
+quint64 KLX_FileFunctions::Needed(const KLX_ZipListing& listing, const QString& archive, const QString& into,
+                                  quint64 more, const KLX_Platform::VolumeInfo& card) const {
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  // The marker file the install adds, and the unpack folder while the
-  // card has none (what the folder it is unpacked into takes is the
+  const QFileInfo pack(archive);
+  const QString voice = pack.completeBaseName();
+  // Each card folder the install adds entries to may grow by the clusters
+  // their records take: what room a FAT folder has left cannot be seen (a
+  // removed entry's records stay, and a new entry needs its own in one
+  // run), so each is counted as full. The voice's folder in the voices,
+  // and the marker in it (the listing counts what the pack puts there).
+  quint64 growth = InBlocks(FatRecords(voice), block) + InBlocks(FatRecords(kInstallSourceFile + 1), block);
+  // The archive's copy and the temporary file it is written to
+  // ("<name>.XXXXXX") while it is still to come.
+  if (more > 0)
+    growth += InBlocks(FatRecords(pack.fileName()) + FatRecords(pack.fileName() + kTemporarySuffix), block);
+  // In the unpack folder: the folder it is unpacked into, the new voice
+  // built in its ".new", and an installed voice set aside. A new unpack
+  // folder takes the clusters they fill with its own "." and "..", and an
+  // entry in the folder above (what the folder unpacked into holds is the
   // listing's).
-  const quint64 folder = QFileInfo(m_Unpacking).isDir() ? 0 : block;
-  return AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block + folder), quint64(kKeepFreeBytes));
+  const QString unpacked = QFileInfo(into).fileName();
+  quint64 unpacking = FatRecords(unpacked) + FatRecords(unpacked + QStringLiteral(".new"));
+  if (QFileInfo::exists(m_UnzipDestination + voice)) unpacking += FatRecords(voice + kAsideSuffix);
+  growth += QFileInfo(m_Unpacking).isDir()
+                ? InBlocks(unpacking, block)
+                : InBlocks(kOwnRecords + unpacking, block) + InBlocks(FatRecords(kUnpackFolder + 1), block);
+  // A block for the marker file's own data.
+  return AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block + growth), quint64(kKeepFreeBytes));
 }
 
 KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
@@ -757,11 +784,11 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   // what unzip reads: a stick's file that changed after it was judged
   // cannot bring more than this listing allows.
   const KLX_ZipListing listing = KLX_ZipListingRead(archive, card.blockSize);
-  const UnzipRefusal judged = Judge(archive, listing, 0, card);
+  const UnzipRefusal judged = Judge(archive, into, listing, 0, card);
   if (judged != UnzipUnpacked) return judged;
   const QByteArray pack = archive.toUtf8();
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const quint64 needed = Needed(listing, 0, card);
+  const quint64 needed = Needed(listing, archive, into, 0, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   const qint64 limitMs =
       qint64(qMin<quint64>(INT_MAX, quint64(kUnzipBaseMs) + listing.cardBytes / quint64(kUnzipCardBytesPerMs)));

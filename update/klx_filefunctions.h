@@ -188,14 +188,16 @@ class KLX_FileFunctions : public QObject {
   QString UnzipFolder(int index) const;
   // Unpacks one archive into `into` unless it is refused.
   UnzipRefusal Unpack(const QString& archive, const QString& into) const;
-  // Whether the pack `archive` of `listing` can be unpacked on `card`
-  // with `more` bytes taken besides (its archive's copy still to come);
-  // a refusal is logged with its reason.
-  UnzipRefusal Judge(const QString& archive, const KLX_ZipListing& listing, quint64 more,
+  // Whether the pack `archive` of `listing` can be unpacked into `into` on
+  // `card` with `more` bytes taken besides (its archive's copy still to
+  // come, when not 0); a refusal is logged with its reason.
+  UnzipRefusal Judge(const QString& archive, const QString& into, const KLX_ZipListing& listing, quint64 more,
                      const KLX_Platform::VolumeInfo& card) const;
-  // What a pack of `listing` takes on `card` with `more` bytes besides,
-  // the room a model save asks for included.
-  quint64 Needed(const KLX_ZipListing& listing, quint64 more, const KLX_Platform::VolumeInfo& card) const;
+  // What the pack `archive` of `listing` takes on `card` unpacked into
+  // `into`, with `more` bytes besides: the folders its install adds
+  // entries to counted as full, and the room a model save asks for.
+  quint64 Needed(const KLX_ZipListing& listing, const QString& archive, const QString& into, quint64 more,
+                 const KLX_Platform::VolumeInfo& card) const;
   // The last unpack's packs forgotten, their unpack folder set up anew;
   // false when it cannot be cleared.
   bool StartUnpack(const QString& destinationFolder);

@@ -31,11 +31,7 @@ constexpr int kMethodAes = 99;
 // What Debian's unzip 6.0 unpacks: stored, shrunk, imploded, deflated,
 // deflate64 and bzip2 (not reduced, LZMA, zstd, xz, PPMd and the rest).
 constexpr int kReadableMethods[] = {0, 1, 6, 8, 9, 12};
-// A folder entry of a FAT file system: 32 bytes, one more per 13
-// characters of a long name.
-constexpr quint64 kRecordBytes = 32;
-constexpr int kLongNamePart = 13;
-constexpr quint64 kOwnRecords = 2 * kRecordBytes;  // "." and ".."
+constexpr quint64 kOwnRecords = 2 * kZipListingRecordBytes;  // "." and ".."
 constexpr quint32 kMax32 = 0xFFFFFFFFu;
 constexpr quint16 kMax16 = 0xFFFFu;
 
@@ -176,9 +172,7 @@ quint64 CardBytes(const Bytes& names, QVector<Entry>* entries, quint64 block) {
     const int common = std::memcmp(nameOf(a), nameOf(b), size_t(std::min(a.nameLength, b.nameLength)));
     return common != 0 ? common < 0 : a.nameLength < b.nameLength;
   });
-  const auto record = [](qint64 nameLength) {
-    return kRecordBytes * quint64(1 + (nameLength + kLongNamePart - 1) / kLongNamePart);
-  };
+  const auto record = [](qint64 nameLength) { return KLX_ZipListingFolderRecords(quint64(nameLength)); };
   // The folders the current name lies in: where each one's path ends in
   // the name (after its "/"; 0 for the top one) and the bytes of its records.
   struct Open {
@@ -337,6 +331,11 @@ KLX_ZipListing Read(const QString& archive, qint64 blockSize) {
   return listing;
 }
 }  // namespace
+
+quint64 KLX_ZipListingFolderRecords(quint64 units) {
+  constexpr quint64 kLongNamePart = 13;
+  return kZipListingRecordBytes * (1 + (units + kLongNamePart - 1) / kLongNamePart);
+}
 
 KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize) {
   // Whatever the archive holds, the caller gets a verdict: an archive too

@@ -141,6 +141,26 @@ struct ReserveWatch : KLX_FileCalls {
 };
 constexpr qint64 kReserve = 500 * 1024;
 
+// Names of empty files that, beside the entries `names` ("." and ".."
+// among them), fill a FAT folder's records to the last one of a cluster of
+// `block` bytes: 32 bytes for each entry and one more per 13 characters,
+// every name taken as a long one.
+QStringList FillerToCluster(const QStringList& names, qint64 block) {
+  const auto records = [](const QString& name) { return 32 * (1 + (name.size() + 12) / 13); };
+  qint64 held = 0;
+  for (const QString& name : names) held += name == "." || name == ".." ? 32 : records(name);
+  QStringList filler;
+  for (qint64 gap = (block - held % block) % block; gap != 0; gap = (block - held % block) % block) {
+    // 13 characters take 64 bytes, 26 take 96 (and leave a gap of 32 for
+    // the next cluster's end).
+    const int length = gap == 96 || gap == 32 ? 26 : 13;
+    const QString name = QStringLiteral("f%1").arg(filler.size(), length - 1, 10, QLatin1Char('0'));
+    filler << name;
+    held += records(name);
+  }
+  return filler;
+}
+
 // A voice pack "<voice>.zip": its files in its folder and its checksum list
 // naming the first `named` of them (all when negative).
 QByteArray PackOf(const QString& voice, const QList<CSimFile>& files, int named = -1) {
@@ -720,23 +740,28 @@ class PackageUpdateTest : public QObject {
   // the card's free room is never below the 500 KiB a model save asks for
   // at any file call; a byte less, and it is refused before anything is
   // written. What the install makes of an ordinary pack is counted to the
-  // block (`exact`: the reserve is all that is left at its fullest); the
-  // unpack folder too, and no folder is made beyond what the pack holds. An
-  // archive larger than what it unpacks to (many empty files) counts with
-  // its copy.
+  // block (`untaken`: at its fullest the card has the reserve left and the
+  // clusters counted for the four folders it adds entries to that do not
+  // grow here: the packs', the voices', the unpack folder's parent and the
+  // voice's own for its marker; -1: not counted to the block); the unpack
+  // folder too, and no folder is made beyond what the pack holds. With
+  // those folders full to the last record of their clusters, each grows by
+  // one, which the judgement counted. An archive larger than what it
+  // unpacks to (many empty files) counts with its copy.
   void packsAreJudgedToTheBlock_data() {
     QTest::addColumn<QString>("kind");
-    QTest::addColumn<bool>("exact");
+    QTest::addColumn<int>("untaken");
     QTest::addColumn<int>("cluster");  // 0: the host's block
-    QTest::newRow("an ordinary pack") << "ordinary" << true << 0;
-    QTest::newRow("an ordinary pack, 32 KiB clusters") << "ordinary" << true << (32 << 10);
-    QTest::newRow("empty folders, 32 KiB clusters") << "empty folders" << false << (32 << 10);
-    QTest::newRow("a file its list does not name, 32 KiB clusters") << "unnamed file" << false << (32 << 10);
-    QTest::newRow("100 empty files") << "empty files" << false << 0;
+    QTest::newRow("an ordinary pack") << "ordinary" << 4 << 0;
+    QTest::newRow("an ordinary pack, 32 KiB clusters") << "ordinary" << 4 << (32 << 10);
+    QTest::newRow("folders full to their last record, 2 KiB clusters") << "full folders" << 0 << (2 << 10);
+    QTest::newRow("empty folders, 32 KiB clusters") << "empty folders" << -1 << (32 << 10);
+    QTest::newRow("a file its list does not name, 32 KiB clusters") << "unnamed file" << -1 << (32 << 10);
+    QTest::newRow("100 empty files") << "empty files" << -1 << 0;
   }
   void packsAreJudgedToTheBlock() {
     QFETCH(QString, kind);
-    QFETCH(bool, exact);
+    QFETCH(int, untaken);
     QFETCH(int, cluster);
     PackageRig rig;
     QVERIFY(rig.Up());
@@ -750,11 +775,23 @@ class PackageUpdateTest : public QObject {
                           {"data/vera.wav", QByteArray(int(2 * block + 1), 'w')}};
     if (kind == "empty files")
       for (int i = 0; i < 98; ++i) files.append({QStringLiteral("e%1.txt").arg(i, 9, 10, QLatin1Char('0')), QByteArray()});
+    if (kind == "full folders") {
+      // The voice's folder: "." and "..", its list, voice.conf and data/.
+      QStringList inVoice{".", "..", "VOICEDATAMD5.txt", "voice.conf", "data"};
+      for (const QString& name : FillerToCluster(inVoice, block)) files.append({name, QByteArray()});
+    }
     const int named = files.size();
     if (kind == "empty folders") files << CSimFile{"empty/", ""} << CSimFile{"data/more/", ""};
     if (kind == "unnamed file") files << CSimFile{"notes.txt", "not named"};
     QVERIFY(rig.PutOnStick(2, {{"Voices/vera.zip", PackOf("vera", files, named)}}));
     const QString voices = rig.names.KLX_FileNameHandlerGetVornSoundVoiceFolderPath();
+    const QString packs = rig.names.KLX_FileNameHandlerGetVoicePackagesFilePath();
+    if (kind == "full folders")
+      for (const QString& folder : {packs, voices, card + "/Sound/"}) {
+        QVERIFY(QDir().mkpath(folder));
+        const QStringList there = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        for (const QString& name : FillerToCluster(there, block)) QVERIFY(WriteFile(folder + name, QByteArray()));
+      }
     const auto held = [&] { return VornFileTree(card + "/Sound") + VornFileTree(card + "/Update/Pkgs"); };
 
     // What the judgement asks for, told on a card with the reserve alone.
@@ -783,10 +820,11 @@ class PackageUpdateTest : public QObject {
     for (const CSimFile& file : files.mid(0, named)) installed << file.path;
     QStringList tree = VornFileTree(voices + "vera");
     for (QString& entry : tree) entry = entry.section(": ", 0, 0);
+    tree.sort();
     installed.sort();
     QCOMPARE(tree, installed);
-    if (exact)
-      QCOMPARE(watch.least, kReserve);
+    if (untaken >= 0)
+      QCOMPARE(watch.least, kReserve + untaken * block);
     else
       QVERIFY2(watch.least >= kReserve, qPrintable(QString::number(watch.least) + " bytes free"));
     QVERIFY(rig.Reports().isEmpty());
