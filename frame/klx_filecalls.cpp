@@ -7,10 +7,15 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+#include <vector>
 
 #include "frame/klx_xmlsafefile.h"
 #include "platform/klx_network.h"
@@ -135,16 +140,175 @@ bool KLX_FileCallsRemove(const QString& path) {
   return calls.Remove(path) && calls.SyncFolder(KLX_FileCalls::FolderOf(path));
 }
 
-bool KLX_FileCallsRemoveTree(const QString& path) {
+namespace {
+// A folder being emptied: which it is (to know it again on the way back up),
+// its name in the folder above, and its folders still to empty.
+struct Emptying {
+  dev_t device = 0;
+  ino_t inode = 0;
+  QByteArray name;
+  std::vector<QByteArray> folders;
+};
+
+int OpenFolderAt(int at, const char* name) {
+  return ::openat(at, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// Removes one entry that is no folder of the folder open at `fd`, whose
+// path is `path`: through the calls in use where a text names it, else (its
+// bytes are no UTF-8, or its path is too long for one call) by its name's
+// bytes in that folder.
+bool RemoveEntry(int fd, const QByteArray& name, const QByteArray& path) {
+  const QString text = QFile::decodeName(path);
+  if (path.size() < PATH_MAX && QFile::encodeName(text) == path) return KLX_FileCalls::Instance().Remove(text);
+  return ::unlinkat(fd, name.constData(), 0) == 0 || errno == ENOENT;
+}
+
+// Removes what the folder open at `fd` holds but folders (a link as a
+// link), and keeps its folders to be emptied. Names that no text can give
+// (bytes that are no UTF-8) go like any other. The first entry that stays
+// is named in `left` (a path below `base`, the folder `at` lies in).
+bool EmptyOfFiles(int fd, const QByteArray& base, const QByteArray& at, Emptying* folder, QByteArray* left) {
+  struct stat self {};
+  const int listing = ::fstat(fd, &self) == 0 ? ::dup(fd) : -1;
+  DIR* const dir = listing < 0 ? nullptr : ::fdopendir(listing);
+  if (!dir) {
+    if (listing >= 0) ::close(listing);
+    if (left->isEmpty()) *left = at;
+    return false;
+  }
+  folder->device = self.st_dev;
+  folder->inode = self.st_ino;
+  std::vector<QByteArray> files;
+  while (const dirent* e = ::readdir(dir)) {
+    if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0) continue;
+    bool isFolder = e->d_type == DT_DIR;
+    struct stat st {};
+    if (e->d_type == DT_UNKNOWN && ::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+      isFolder = S_ISDIR(st.st_mode);
+    (isFolder ? folder->folders : files).push_back(QByteArray(e->d_name));
+  }
+  ::closedir(dir);
+  bool whole = true;
+  for (const QByteArray& file : files) {
+    if (RemoveEntry(fd, file, base + '/' + at + '/' + file)) continue;
+    if (left->isEmpty()) *left = at + '/' + file;
+    whole = false;
+  }
+  return whole;
+}
+
+// Removes the folder `name` of the folder open at `parent` with all it
+// holds, each entry by its name's bytes relative to its folder's descriptor:
+// no name is decoded, no path grows with the depth, and one folder is open
+// at a time. A folder that moved meanwhile is not followed up.
+bool RemoveFolderAt(int parent, const QByteArray& base, const QByteArray& name, QByteArray* left) {
+  int fd = OpenFolderAt(parent, name.constData());
+  if (fd < 0) {
+    if (errno == ENOENT) return true;
+    // Became a link or a file meanwhile: it goes as that.
+    if ((errno == ELOOP || errno == ENOTDIR) && ::unlinkat(parent, name.constData(), 0) == 0) return true;
+    *left = name;
+    return false;
+  }
+  bool whole = true;
+  std::vector<Emptying> levels(1);
+  levels.back().name = name;
+  QByteArray at = name;
+  whole = EmptyOfFiles(fd, base, at, &levels.back(), left) && whole;
+  while (levels.size() > 1 || !levels.back().folders.empty()) {
+    if (!levels.back().folders.empty()) {
+      const QByteArray sub = levels.back().folders.back();
+      levels.back().folders.pop_back();
+      const int below = OpenFolderAt(fd, sub.constData());
+      if (below < 0) {
+        // Gone meanwhile, or a link or a file by now: it goes as that.
+        if (errno == ENOENT || ((errno == ELOOP || errno == ENOTDIR) && ::unlinkat(fd, sub.constData(), 0) == 0))
+          continue;
+        if (left->isEmpty()) *left = at + '/' + sub;
+        whole = false;
+        continue;
+      }
+      ::close(fd);
+      fd = below;
+      at += '/' + sub;
+      levels.emplace_back();
+      levels.back().name = sub;
+      whole = EmptyOfFiles(fd, base, at, &levels.back(), left) && whole;
+      continue;
+    }
+    // Emptied: back up, where it is removed.
+    const QByteArray done = levels.back().name;
+    levels.pop_back();
+    const int up = OpenFolderAt(fd, "..");
+    struct stat st {};
+    ::close(fd);
+    fd = up;
+    if (up < 0 || ::fstat(up, &st) != 0 || st.st_dev != levels.back().device || st.st_ino != levels.back().inode) {
+      if (left->isEmpty()) *left = at;
+      if (up >= 0) ::close(up);
+      return false;
+    }
+    at.chop(done.size() + 1);
+    if (::unlinkat(fd, done.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT) {
+      if (left->isEmpty()) *left = at + '/' + done;
+      whole = false;
+    }
+  }
+  ::close(fd);
+  if (!whole) return false;
+  if (::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0 || errno == ENOENT) return true;
+  *left = name;
+  return false;
+}
+}  // namespace
+
+bool KLX_FileCallsRemoveTree(const QString& path, QString* left) {
   // Without a final "/", which would make the link's folder the one asked about.
   const QString clean = QDir::cleanPath(path);
   const QFileInfo info(clean);
-  if (info.isSymLink() || !info.isDir()) return KLX_FileCalls::Instance().Remove(clean);
+  if (!info.isSymLink() && info.isDir()) {
+    QByteArray below;
+    if (KLX_FileCallsRemoveNativeTree(Native(clean), &below)) return true;
+    // The bytes that no text can give show as the replacement character.
+    if (left) *left = QFile::decodeName(below);
+    return false;
+  }
+  if (KLX_FileCalls::Instance().Remove(clean)) return true;
+  if (left) *left = clean;
+  return false;
+}
+
+bool KLX_FileCallsRemoveNativeTree(const QByteArray& path, QByteArray* left) {
+  QByteArray ignored;
+  QByteArray& stays = left ? *left : ignored;
+  QByteArray clean = path;
+  while (clean.size() > 1 && clean.endsWith('/')) clean.chop(1);
+  const int slash = clean.lastIndexOf('/');
+  const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : clean.left(slash);
+  const QByteArray name = clean.mid(slash + 1);
+  if (name.isEmpty() || name == "." || name == "..") {
+    stays = clean;
+    return false;
+  }
+  const int parent = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (parent < 0) {
+    if (errno == ENOENT) return true;
+    stays = clean;
+    return false;
+  }
+  struct stat st {};
   bool removed = true;
-  const QStringList entries =
-      QDir(clean).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
-  for (const QString& entry : entries) removed = KLX_FileCallsRemoveTree(clean + QLatin1Char('/') + entry) && removed;
-  return removed && ::rmdir(Native(clean).constData()) == 0;
+  QByteArray below;
+  if (::fstatat(parent, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    removed = errno == ENOENT;
+  else if (S_ISDIR(st.st_mode))
+    removed = RemoveFolderAt(parent, folder, name, &below);
+  else
+    removed = RemoveEntry(parent, name, clean);
+  ::close(parent);
+  if (!removed) stays = below.isEmpty() ? clean : folder + '/' + below;
+  return removed;
 }
 
 bool KLX_FileCallsIsPlainFile(const QString& path) {

@@ -5,6 +5,7 @@
 // the card may hold any of them or none. Whatever replaces or removes a file
 // the program keeps goes through here, so that the order is in one place and
 // a test can record it.
+#include <QByteArray>
 #include <QString>
 
 #include <QtGlobal>
@@ -69,8 +70,13 @@ bool KLX_FileCallsWriteWhole(const QString& path, const QByteArray& content, boo
 bool KLX_FileCallsRemove(const QString& path);
 // Removes a file, a link or a folder with all it holds, and never follows a
 // link: a link, the one given too, goes as a link and what it names stays.
-// A missing path counts as removed.
-bool KLX_FileCallsRemoveTree(const QString& path);
+// Entries whose names are no UTF-8 go too, by the bytes of their names.
+// A missing path counts as removed. When something stays, `left` (if given)
+// names the first entry that does.
+bool KLX_FileCallsRemoveTree(const QString& path, QString* left = nullptr);
+// The same for a path given by its bytes, which need be no UTF-8 (an entry
+// that no text names goes without the calls in use).
+bool KLX_FileCallsRemoveNativeTree(const QByteArray& path, QByteArray* left = nullptr);
 // A file that a copy may read: a regular file itself, neither a link (one on
 // a stick may name any file of the system) nor a device or a pipe.
 bool KLX_FileCallsIsPlainFile(const QString& path);

@@ -12,6 +12,7 @@
 #include "tasks/klx_taskrecords.h"
 
 #include "frame/klx_filecalls.h"
+#include "update/klx_filefunctions.h"
 
 namespace {
 // A model folder as a task record carries it: "/Vorn/Model/" and its name.
@@ -20,8 +21,11 @@ const char kModelAreaBoardPath[] = "/Vorn/Model/";
 constexpr int kMaxListing = 255;
 const char* const kPictureExtensions[] = {".png", ".gif", ".jpg", ".jpeg"};
 
+// A name that is no UTF-8 names nothing to delete: the listing passes over
+// it, the log says so.
 QStringList Listing(const QString& folder, QDir::Filters filters) {
   const QStringList entries = QDir(folder).entryList(filters | QDir::NoDotAndDotDot, QDir::Unsorted);
+  KLX_FileFunctions::KLX_FileFunctionsTellUnnamed(folder);
   return entries.size() <= kMaxListing ? entries : QStringList();
 }
 

@@ -13,6 +13,7 @@
 #include "frame/klx_xmlsafefile.h"
 #include "update/cdir.h"
 #include "update/cfile.h"
+#include "update/klx_filefunctions.h"
 
 namespace {
 const QLatin1Char kSeparator('/');
@@ -252,7 +253,9 @@ CFileManagerBase::Result CFileManager::CopyDir(const QString& source, const QStr
   if (!QFileInfo(from).isDir()) return Result_SourceNotFound;
   const QString to = destination + name + kSeparator;
   if (!CDir::mkpath(to)) return Result_CanNotCreate;
-  bool skipped = false;
+  // An entry whose name is no UTF-8 cannot be named to be copied: the
+  // listing passes over it, the log says so.
+  bool skipped = KLX_FileFunctions::KLX_FileFunctionsTellUnnamed(from) > 0;
   CDir folder(from);
   for (QString entry = folder.getFirst(QDir::NoDotAndDotDot | QDir::Hidden | QDir::System); !entry.isEmpty();
        entry = folder.getNext()) {

@@ -18,10 +18,12 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <vector>
 
@@ -41,6 +43,8 @@ const char* const kUnpackFolder = "/.unpacking";
 const char* const kAsideSuffix = ".aside";
 // A folder that stood in the place of a voice set aside, being no whole voice.
 const char* const kStraySuffix = ".stray";
+// What a copy's temporary file adds to its name.
+const char* const kTemporarySuffix = ".XXXXXX";
 // unzip is given a minute, and as long again as a slow card (half a MB a
 // second) takes to write what the pack unpacks to.
 constexpr qint64 kUnzipBaseMs = 60000;
@@ -61,14 +65,15 @@ constexpr quint64 kMaxPackFiles = KLX_MD5::kMaxEntries + 1;
 // it is.
 bool PatternSign(QChar c) { return c == QLatin1Char('[') || c == QLatin1Char('*') || c == QLatin1Char('?'); }
 
-// A pattern that matches `name` alone: each sign set apart.
+// A pattern that matches `name` alone: each sign set apart, and a "-" it
+// begins with too, which unzip would read as an option ("-dw/..." as "-d").
 QString UnzipPattern(const QString& name) {
   QString pattern;
   pattern.reserve(name.size());
   for (const QChar c : name) {
     if (c == QLatin1Char('\\'))
       pattern += QStringLiteral("\\\\");
-    else if (PatternSign(c))
+    else if (PatternSign(c) || (pattern.isEmpty() && c == QLatin1Char('-')))
       pattern += QStringLiteral("[%1]").arg(c);
     else
       pattern += c;
@@ -79,10 +84,12 @@ QString UnzipPattern(const QString& name) {
 // unzip takes the archive's own name as a pattern too when its path holds
 // one of "[", "*" or "?" (its folder as it stands): "x[1].zip" would read
 // "x1.zip" beside it. Such a name goes as a pattern that matches it alone.
+// A path that is not absolute goes from "./", never read as an option.
 QString UnzipArchive(const QString& archive) {
-  if (std::none_of(archive.begin(), archive.end(), PatternSign)) return archive;
-  const int slash = archive.lastIndexOf(QLatin1Char('/'));
-  return archive.left(slash + 1) + UnzipPattern(archive.mid(slash + 1));
+  const QString path = archive.startsWith(QLatin1Char('/')) ? archive : QStringLiteral("./") + archive;
+  if (std::none_of(path.begin(), path.end(), PatternSign)) return path;
+  const int slash = path.lastIndexOf(QLatin1Char('/'));
+  return path.left(slash + 1) + UnzipPattern(path.mid(slash + 1));
 }
 
 // Whether the checksum list in the pack's folder names more files than a
@@ -105,6 +112,10 @@ quint64 InBlocks(quint64 bytes, quint64 block) {
   const quint64 blocks = bytes / block + (bytes % block ? 1 : 0);
   return blocks > ULLONG_MAX / block ? ULLONG_MAX : blocks * block;
 }
+
+// An entry's records in a FAT folder, every name taken as a long one.
+quint64 FatRecords(const QString& name) { return KLX_ZipListingFolderRecords(quint64(name.size())); }
+constexpr quint64 kOwnRecords = 2 * kZipListingRecordBytes;  // "." and ".."
 
 enum class EntryKind { File, Folder, Other };
 // Calls `visit(path, kind, bytes)` for every entry under `folder`, its path
@@ -203,18 +214,26 @@ bool CopyFileSafely(const QString& source, const QString& destination, bool repl
 }
 
 // What a folder copy takes: no links, since one on a stick may lead anywhere
-// on the system.
+// on the system, and no entry that no text names (said in the log).
 QList<QFileInfo> ListEntries(const QString& folder, const QString& filter) {
   QDir dir(folder);
   if (!filter.isEmpty()) dir.setNameFilters({filter});
+  KLX_FileFunctions::KLX_FileFunctionsTellUnnamed(folder, filter);
   return dir.entryInfoList(QDir::AllEntries | QDir::NoSymLinks | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+
+// A name's bytes as text, when they are UTF-8 (else no text names them).
+bool AsText(const QByteArray& bytes, QString* text) {
+  *text = QFile::decodeName(bytes);
+  return QFile::encodeName(*text) == bytes;
 }
 
 // Leaves in `folder` exactly the files that `files` names (paths inside
 // it) and the folders they lie in: whatever else unzip made there goes, so
-// that the install makes no folder of its own. False when a name leads
-// outside, a named file is not there as a file, the folder cannot be read
-// whole or something cannot be removed.
+// that the install makes no folder of its own; a name that is no UTF-8 is
+// never named, and goes by its bytes. False when a name leads outside, a
+// named file is not there as a file, the folder cannot be read whole or
+// something cannot be removed.
 bool KeepOnly(const QString& folder, const QStringList& files) {
   QSet<QString> named, namedFolders;
   for (const QString& file : files) {
@@ -225,60 +244,89 @@ bool KeepOnly(const QString& folder, const QStringList& files) {
   }
   // An entry is met after the folder it lies in: one in a folder that goes,
   // goes with it.
-  QSet<QString> goneFolders;
-  QStringList gone;
+  QSet<QByteArray> goneFolders;
+  std::vector<QByteArray> gone;
   int kept = 0;
-  // A name that no text can give back (bytes that are no UTF-8) cannot be
-  // removed by its name either.
-  bool unnamed = false;
   const bool read = WalkFolder(folder, false, [&](const QByteArray& bytes, EntryKind kind, quint64) {
-    const QString path = QFile::decodeName(bytes);
-    unnamed = unnamed || QFile::encodeName(path) != bytes;
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const bool inGone = slash >= 0 && goneFolders.contains(path.left(slash));
-    const bool keep = !inGone && (kind == EntryKind::File     ? named.contains(path)
-                                  : kind == EntryKind::Folder ? namedFolders.contains(path)
-                                                              : false);
+    QString path;
+    const bool text = AsText(bytes, &path);
+    const int slash = bytes.lastIndexOf('/');
+    const bool inGone = slash >= 0 && goneFolders.contains(bytes.left(slash));
+    const bool keep = text && !inGone &&
+                      (kind == EntryKind::File     ? named.contains(path)
+                       : kind == EntryKind::Folder ? namedFolders.contains(path)
+                                                   : false);
     if (keep) {
       if (kind == EntryKind::File) ++kept;
       return;
     }
-    if (kind == EntryKind::Folder) goneFolders.insert(path);
-    if (!inGone) gone << path;
+    if (kind == EntryKind::Folder) goneFolders.insert(bytes);
+    if (!inGone) gone.push_back(bytes);
   });
-  if (!read || unnamed || kept != named.size()) return false;
-  for (const QString& path : qAsConst(gone))
-    if (!KLX_FileCallsRemoveTree(folder + QLatin1Char('/') + path)) return false;
+  if (!read || kept != named.size()) return false;
+  const QByteArray top = QFile::encodeName(folder) + '/';
+  for (const QByteArray& path : gone)
+    if (!KLX_FileCallsRemoveNativeTree(top + path)) return false;
   return true;
 }
 
 // A whole voice of its name stands in the voice folder, as an install
 // leaves one: a folder with the marker written into it last, before it moved
-// in. An empty folder, or one with a part of a voice, is none.
+// in, and every file its checksum list names. An empty folder, or one with
+// a part of a voice (a copy cut short, by hand or by a tool, the marker
+// with it or not), is none.
 bool VoiceInPlace(const QString& destinationFolder, const QString& voice) {
-  const QString place = destinationFolder + voice;
+  const QString place = destinationFolder + voice + QLatin1Char('/');
   const QFileInfo folder(place);
-  return folder.isDir() && !folder.isSymLink() && KLX_FileCallsIsPlainFile(place + kInstallSourceFile);
+  KLX_MD5 list;
+  if (folder.isSymLink() || !folder.isDir() || !KLX_FileCallsIsPlainFile(place + kInstallSourceFile) ||
+      !list.KLX_MD5ReadFile(place + KLX_FileFunctions::kVoiceListName) || list.KLX_MD5GetCount() == 0)
+    return false;
+  for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
+    const QString file = list.KLX_MD5GetFileName(i);
+    if (!KLX_MD5::KLX_MD5NameStaysInside(file) || !KLX_FileCallsIsPlainFile(place + file)) return false;
+  }
+  return true;
 }
 
-// Removes what an unpack left in `unpacking`, but a voice set aside while
-// no whole folder of its name stands in `destinationFolder`: it stays until
-// it can be put back.
-void ClearUnpackFolder(const QString& unpacking, const QString& destinationFolder) {
+// The names in `folder` by their bytes ("." and ".." aside); false when it
+// cannot be read (a missing one holds none).
+bool NamesIn(const QString& folder, std::vector<QByteArray>* names) {
+  DIR* const dir = ::opendir(QFile::encodeName(folder).constData());
+  if (!dir) return errno == ENOENT || errno == ENOTDIR;
+  while (const dirent* e = ::readdir(dir))
+    if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0) names->push_back(QByteArray(e->d_name));
+  ::closedir(dir);
+  return true;
+}
+
+// Removes what an unpack left in `unpacking`, each entry by its bytes, but a
+// voice set aside while no whole folder of its name stands in
+// `destinationFolder`: it stays until it can be put back. False, and the
+// log names what stays, when anything else cannot be removed.
+bool ClearUnpackFolder(const QString& unpacking, const QString& destinationFolder) {
   bool kept = false;
-  const QStringList left =
-      QDir(unpacking).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  for (const QString& entry : left) {
-    const QString path = unpacking + QLatin1Char('/') + entry;
+  std::vector<QByteArray> entries;
+  QByteArray left;
+  bool cleared = NamesIn(unpacking, &entries);
+  if (!cleared) left = QFile::encodeName(unpacking);
+  for (const QByteArray& entry : entries) {
+    QString name;
+    const QString path = unpacking + QLatin1Char('/') + QFile::decodeName(entry);
     const QFileInfo info(path);
-    if (entry.endsWith(QLatin1String(kAsideSuffix)) && info.isDir() && !info.isSymLink() &&
-        !VoiceInPlace(destinationFolder, entry.chopped(int(qstrlen(kAsideSuffix))))) {
+    if (AsText(entry, &name) && name.endsWith(QLatin1String(kAsideSuffix)) && info.isDir() && !info.isSymLink() &&
+        !VoiceInPlace(destinationFolder, name.chopped(int(qstrlen(kAsideSuffix))))) {
       kept = true;
       continue;
     }
-    KLX_FileCallsRemoveTree(path);
+    if (!KLX_FileCallsRemoveNativeTree(QFile::encodeName(unpacking) + '/' + entry, left.isEmpty() ? &left : nullptr))
+      cleared = false;
   }
-  if (!kept) KLX_FileCallsRemoveTree(unpacking);
+  if (cleared && !kept && !KLX_FileCallsRemoveNativeTree(QFile::encodeName(unpacking), &left)) cleared = false;
+  if (!cleared)
+    qWarning("the unpack folder %s cannot be cleared: %s stays", qUtf8Printable(unpacking),
+             qUtf8Printable(QFile::decodeName(left)));
+  return cleared;
 }
 }  // namespace
 
@@ -379,6 +427,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsGetAvailSpaceOnFolder(QString path, lon
 void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder, QString filter) {
   m_ListedFolder = folder;
   m_FileListing = QDir(folder).entryList({filter}, QDir::Files, QDir::Unsorted);
+  KLX_FileFunctionsTellUnnamed(folder, filter);
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder) {
@@ -387,6 +436,7 @@ void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentFiles(QString folder) {
 
 void KLX_FileFunctions::KLX_FileFunctionsGetFolderContentDirs(QString folder) {
   m_FolderListing = QDir(folder).entryList({QStringLiteral("*")}, QDir::Dirs, QDir::Unsorted);
+  KLX_FileFunctionsTellUnnamed(folder);
 }
 
 int KLX_FileFunctions::KLX_FileFunctionsGetEntryCountFiles() const { return m_FileListing.size(); }
@@ -421,6 +471,7 @@ bool KLX_FileFunctions::KLX_FileFunctionsClearFolder(QString folder, bool remove
   if (!filter.isEmpty()) dir.setNameFilters({filter});
   const QList<QFileInfo> entries =
       dir.entryInfoList(QDir::AllEntries | QDir::Drives | QDir::NoDotAndDotDot, QDir::Unsorted);
+  KLX_FileFunctionsTellUnnamed(folder, filter);
   for (const QFileInfo& entry : entries) {
     if (entry.isDir()) continue;
     if (!QFile::remove(entry.absoluteFilePath())) return false;
@@ -566,15 +617,15 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyFolderContentByParts(QString sourceF
   return m_Progress;
 }
 
-void KLX_FileFunctions::StartUnpack(const QString& destinationFolder) {
+bool KLX_FileFunctions::StartUnpack(const QString& destinationFolder) {
   KLX_FileFunctionsDropUnzipped();
   m_UnzipDestination = destinationFolder;
   // Beside the destination, on its file system, so that installing is a
   // rename; what a power cut left there goes first, but a voice set aside
   // that cannot be put back.
-  m_Unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  m_Unpacking = KLX_FileFunctionsUnpackFolder(destinationFolder);
   KLX_FileFunctionsRecoverVoices(destinationFolder);
-  ClearUnpackFolder(m_Unpacking, destinationFolder);
+  return ClearUnpackFolder(m_Unpacking, destinationFolder);
 }
 
 void KLX_FileFunctions::AddPack(const QString& name, const QString& archive, UnzipRefusal refusal) {
@@ -584,8 +635,11 @@ void KLX_FileFunctions::AddPack(const QString& name, const QString& archive, Unz
   m_UnzipInstalled.append(false);
 }
 
-void KLX_FileFunctions::KLX_FileFunctionsBeginPacks(const QString& destinationFolder) {
-  StartUnpack(destinationFolder);
+bool KLX_FileFunctions::KLX_FileFunctionsBeginPacks(const QString& destinationFolder) {
+  if (StartUnpack(destinationFolder)) return true;
+  // Nothing is unpacked beside what an earlier unpack left.
+  m_Unpacking.clear();
+  return false;
 }
 
 int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, const QString& name,
@@ -619,8 +673,8 @@ int KLX_FileFunctions::KLX_FileFunctionsCopyPack(const QString& sourceFolder, co
   // and a pack that cannot be unpacked takes none of the next one's.
   const KLX_Platform::VolumeInfo card = QueryVolume(m_UnzipDestination);
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const UnzipRefusal refusal =
-      Judge(source, KLX_ZipListingRead(source, card.blockSize), InBlocks(quint64(size), block), card);
+  const UnzipRefusal refusal = Judge(source, UnzipFolder(index), KLX_ZipListingRead(source, card.blockSize),
+                                     InBlocks(quint64(size), block), card);
   if (refusal != UnzipUnpacked) {
     AddPack(base, QString(), refusal);
     return index;
@@ -656,11 +710,17 @@ void KLX_FileFunctions::KLX_FileFunctionsReleasePack(int index) {
     RemoveArchiveCopy(m_UnzippedArchives.at(index));
     m_UnzippedArchives[index].clear();
   }
-  KLX_FileCallsRemoveTree(UnzipFolder(index));
-  KLX_FileCallsRemoveTree(UnzipFolder(index) + QStringLiteral(".new"));
-  // The old version its new one replaced; one that could not be put back stays.
+  // What it unpacked, and the old version its new one replaced; one that
+  // could not be put back stays.
+  QStringList gone{UnzipFolder(index), UnzipFolder(index) + QStringLiteral(".new")};
   const QString voice = m_UnzippedNames.at(index);
-  if (VoiceInPlace(m_UnzipDestination, voice)) KLX_FileCallsRemoveTree(AsideFolder(m_Unpacking, voice));
+  if (VoiceInPlace(m_UnzipDestination, voice)) gone << AsideFolder(m_Unpacking, voice);
+  for (const QString& folder : qAsConst(gone)) {
+    QString left;
+    if (!KLX_FileCallsRemoveTree(folder, &left))
+      qWarning("what voice pack %s.zip left in %s cannot be removed: %s stays", qUtf8Printable(voice),
+               qUtf8Printable(folder), qUtf8Printable(left));
+  }
 }
 
 void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
@@ -668,8 +728,9 @@ void KLX_FileFunctions::RemoveArchiveCopy(const QString& archive) const {
   if (!KLX_FileCallsRemove(archive)) qWarning("voice pack %s cannot be removed from the card", qUtf8Printable(archive));
 }
 
-KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive, const KLX_ZipListing& listing,
-                                                          quint64 more, const KLX_Platform::VolumeInfo& card) const {
+KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive, const QString& into,
+                                                          const KLX_ZipListing& listing, quint64 more,
+                                                          const KLX_Platform::VolumeInfo& card) const {
   const QByteArray pack = archive.toUtf8();
   switch (listing.verdict) {
     case KLX_ZipListing::Unreadable:
@@ -696,7 +757,7 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
              listing.files, KLX_MD5::kMaxEntries);
     return UnzipTooManyFiles;
   }
-  const quint64 needed = Needed(listing, more, card);
+  const quint64 needed = Needed(listing, archive, into, more, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   if (!card.valid || available < needed) {
     qWarning("voice pack %s does not fit on the card (it needs %llu KiB, %llu KiB are free): refused",
@@ -706,14 +767,34 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Judge(const QString& archive,
   return UnzipUnpacked;
 }
 
-quint64 KLX_FileFunctions::Needed(const KLX_ZipListing& listing, quint64 more,
-                                  const KLX_Platform::VolumeInfo& card) const {
+quint64 KLX_FileFunctions::Needed(const KLX_ZipListing& listing, const QString& archive, const QString& into,
+                                  quint64 more, const KLX_Platform::VolumeInfo& card) const {
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  // The marker file the install adds, and the unpack folder while the
-  // card has none (what the folder it is unpacked into takes is the
+  const QFileInfo pack(archive);
+  const QString voice = pack.completeBaseName();
+  // Each card folder the install adds entries to may grow by the clusters
+  // their records take: what room a FAT folder has left cannot be seen (a
+  // removed entry's records stay, and a new entry needs its own in one
+  // run), so each is counted as full. The voice's folder in the voices,
+  // and the marker in it (the listing counts what the pack puts there).
+  quint64 growth = InBlocks(FatRecords(voice), block) + InBlocks(FatRecords(kInstallSourceFile + 1), block);
+  // The archive's copy and the temporary file it is written to
+  // ("<name>.XXXXXX") while it is still to come.
+  if (more > 0)
+    growth += InBlocks(FatRecords(pack.fileName()) + FatRecords(pack.fileName() + kTemporarySuffix), block);
+  // In the unpack folder: the folder it is unpacked into, the new voice
+  // built in its ".new", and an installed voice set aside. A new unpack
+  // folder takes the clusters they fill with its own "." and "..", and an
+  // entry in the folder above (what the folder unpacked into holds is the
   // listing's).
-  const quint64 folder = QFileInfo(m_Unpacking).isDir() ? 0 : block;
-  return AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block + folder), quint64(kKeepFreeBytes));
+  const QString unpacked = QFileInfo(into).fileName();
+  quint64 unpacking = FatRecords(unpacked) + FatRecords(unpacked + QStringLiteral(".new"));
+  if (QFileInfo::exists(m_UnzipDestination + voice)) unpacking += FatRecords(voice + kAsideSuffix);
+  growth += QFileInfo(m_Unpacking).isDir()
+                ? InBlocks(unpacking, block)
+                : InBlocks(kOwnRecords + unpacking, block) + InBlocks(FatRecords(kUnpackFolder + 1), block);
+  // A block for the marker file's own data.
+  return AddSaturated(AddSaturated(AddSaturated(listing.cardBytes, more), block + growth), quint64(kKeepFreeBytes));
 }
 
 KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive, const QString& into) const {
@@ -724,11 +805,11 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
   // what unzip reads: a stick's file that changed after it was judged
   // cannot bring more than this listing allows.
   const KLX_ZipListing listing = KLX_ZipListingRead(archive, card.blockSize);
-  const UnzipRefusal judged = Judge(archive, listing, 0, card);
+  const UnzipRefusal judged = Judge(archive, into, listing, 0, card);
   if (judged != UnzipUnpacked) return judged;
   const QByteArray pack = archive.toUtf8();
   const quint64 block = quint64(qMax<qint64>(card.blockSize, 1));
-  const quint64 needed = Needed(listing, 0, card);
+  const quint64 needed = Needed(listing, archive, into, 0, card);
   const quint64 available = quint64(qMax<qint64>(card.bytesAvailable, 0));
   const qint64 limitMs =
       qint64(qMin<quint64>(INT_MAX, quint64(kUnzipBaseMs) + listing.cardBytes / quint64(kUnzipCardBytesPerMs)));
@@ -755,12 +836,18 @@ KLX_FileFunctions::UnzipRefusal KLX_FileFunctions::Unpack(const QString& archive
     overran = beyondListing(MeasureFiles(into, block));
     return !overran;
   };
+  // Unzip starts in a folder emptied here: anything left in it would be
+  // counted as the pack's.
+  QString left;
+  if (!KLX_FileCallsRemoveTree(into, &left) || !QDir().mkpath(into)) {
+    qWarning("voice pack %s cannot be unpacked: %s cannot be cleared", pack.constData(),
+             qUtf8Printable(left.isEmpty() ? into : left));
+    return UnzipUncleared;
+  }
   // Unzip's options come first: the archive name must not be read as a
   // member to extract.
-  const int unzipped =
-      QDir().mkpath(into) ? KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", UnzipArchive(archive), "-d", into},
-                                                     int(limitMs), withinListing, limits)
-                          : -1;
+  const int unzipped = KLX_Platform::RunWatched(QStringLiteral("unzip"), {"-o", UnzipArchive(archive), "-d", into},
+                                                int(limitMs), withinListing, limits);
   const FilesUnder unpacked = MeasureFiles(into, block);
   overran = overran || beyondListing(unpacked);
   if (overran || unzipped != 0) {
@@ -849,7 +936,7 @@ QString KLX_FileFunctions::AsideFolder(const QString& unpacking, const QString& 
 }
 
 void KLX_FileFunctions::KLX_FileFunctionsRecoverVoices(const QString& destinationFolder) {
-  const QString unpacking = QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+  const QString unpacking = KLX_FileFunctionsUnpackFolder(destinationFolder);
   const QStringList aside = QDir(unpacking).entryList({QStringLiteral("*") + kAsideSuffix},
                                                       QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks);
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
@@ -908,6 +995,31 @@ void KLX_FileFunctions::KLX_FileFunctionsDropUnzipped() {
 
 QString KLX_FileFunctions::KLX_FileFunctionGetUnzippedName(int index) const {
   return m_UnzippedNames.value(index);
+}
+
+QString KLX_FileFunctions::KLX_FileFunctionsUnpackFolder(const QString& destinationFolder) {
+  return QFileInfo(QDir::cleanPath(destinationFolder)).path() + kUnpackFolder;
+}
+
+int KLX_FileFunctions::KLX_FileFunctionsTellUnnamed(const QString& folder, const QString& filter) {
+  std::vector<QByteArray> names;
+  NamesIn(folder, &names);
+  const QByteArray pattern = QFile::encodeName(filter);
+  int told = 0;
+  for (const QByteArray& name : names) {
+    QString text;
+    const bool matches = filter.isEmpty() || ::fnmatch(pattern.constData(), name.constData(), FNM_CASEFOLD) == 0;
+    if (AsText(name, &text) || !matches) continue;
+    // Its bytes shown as they are where they are plain ASCII.
+    QByteArray shown;
+    for (const char c : name)
+      shown += c > ' ' && c < 0x7F ? QByteArray(1, c)
+                                   : "\\x" + QByteArray::number(quint8(c), 16).rightJustified(2, '0');
+    qWarning("%s holds an entry whose name is no UTF-8 text (%s): left out", qUtf8Printable(folder),
+             shown.constData());
+    ++told;
+  }
+  return told;
 }
 
 QString KLX_FileFunctions::KLX_FileFunctionsBoardPath(const QString& path) {

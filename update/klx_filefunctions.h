@@ -117,14 +117,17 @@ class KLX_FileFunctions : public QObject {
     UnzipFailed,         // unzip failed or ran out of time
     UnzipHoldsLink,      // it unpacked something else than files and folders
     UnzipTooManyFiles,   // more files than its checksum list may name
-    UnzipOtherArchive,   // an archive of another kind (7z, ...) named like a zip archive
+    UnzipOtherArchive,   // an archive of another kind (7z, tar, ...) named like a zip archive
+    UnzipUncleared,      // the folder it is unpacked into could not be emptied first
   };
 
   // Voice packs one at a time, so that each pack that fits on the card
   // alone is installed whatever stands before it: BeginPacks once, then for
   // each pack CopyPack, UnzipPack unless it is refused already, its check
-  // and install, and ReleasePack; DropUnzipped at the end.
-  void KLX_FileFunctionsBeginPacks(const QString& destinationFolder);
+  // and install, and ReleasePack; DropUnzipped at the end. False (and
+  // nothing can be unpacked) when what an earlier unpack left cannot be
+  // removed: the log names what stays.
+  bool KLX_FileFunctionsBeginPacks(const QString& destinationFolder);
   // Judges the pack `name` of `sourceFolder` whole before anything of it
   // is written: its archive, what its directory says it unpacks to in the
   // card's blocks (the folder it is unpacked into too), the unpack folder
@@ -176,6 +179,14 @@ class KLX_FileFunctions : public QObject {
   // with its voice, and so does a voice set aside while no whole voice of
   // its name stands in its place.
   void KLX_FileFunctionsDropUnzipped();
+  // Where voice packs are unpacked for `destinationFolder`: beside it, on
+  // its file system.
+  static QString KLX_FileFunctionsUnpackFolder(const QString& destinationFolder);
+  // Says in the log of each entry of `folder` (matching `filter`, a
+  // pattern like a listing's, when given) whose name's bytes are no UTF-8
+  // that it is left out: no text names it, and a listing passes over it
+  // without a word. Returns how many there are.
+  static int KLX_FileFunctionsTellUnnamed(const QString& folder, const QString& filter = QString());
   // A path placed under the desktop root in the board's own form ("/Vorn/..."):
   // what a USB stick holds and what fits a request's text field.
   static QString KLX_FileFunctionsBoardPath(const QString& path);
@@ -192,16 +203,19 @@ class KLX_FileFunctions : public QObject {
   QString UnzipFolder(int index) const;
   // Unpacks one archive into `into` unless it is refused.
   UnzipRefusal Unpack(const QString& archive, const QString& into) const;
-  // Whether the pack `archive` of `listing` can be unpacked on `card`
-  // with `more` bytes taken besides (its archive's copy still to come);
-  // a refusal is logged with its reason.
-  UnzipRefusal Judge(const QString& archive, const KLX_ZipListing& listing, quint64 more,
+  // Whether the pack `archive` of `listing` can be unpacked into `into` on
+  // `card` with `more` bytes taken besides (its archive's copy still to
+  // come, when not 0); a refusal is logged with its reason.
+  UnzipRefusal Judge(const QString& archive, const QString& into, const KLX_ZipListing& listing, quint64 more,
                      const KLX_Platform::VolumeInfo& card) const;
-  // What a pack of `listing` takes on `card` with `more` bytes besides,
-  // the room a model save asks for included.
-  quint64 Needed(const KLX_ZipListing& listing, quint64 more, const KLX_Platform::VolumeInfo& card) const;
-  // The last unpack's packs forgotten, their unpack folder set up anew.
-  void StartUnpack(const QString& destinationFolder);
+  // What the pack `archive` of `listing` takes on `card` unpacked into
+  // `into`, with `more` bytes besides: the folders its install adds
+  // entries to counted as full, and the room a model save asks for.
+  quint64 Needed(const KLX_ZipListing& listing, const QString& archive, const QString& into, quint64 more,
+                 const KLX_Platform::VolumeInfo& card) const;
+  // The last unpack's packs forgotten, their unpack folder set up anew;
+  // false when it cannot be cleared.
+  bool StartUnpack(const QString& destinationFolder);
   void AddPack(const QString& name, const QString& archive, UnzipRefusal refusal);
   // Where an installed voice waits while its new version moves in.
   static QString AsideFolder(const QString& unpacking, const QString& voice);

@@ -62,12 +62,15 @@ int BitCount(unsigned mask) {
 // room, its check (a pack that does not match its list, that unzip fails
 // on or that holds a link), one that cannot be read (encrypted, packed in a
 // way unzip cannot read or no zip archive), or more files than its list may
-// name.
+// name; and the unpack folder that could not be cleared, which stops the
+// install.
 const QString kNoRoomReason = QStringLiteral("room");
 const QString kCheckReason = QStringLiteral("check");
+const QString kClearReason = QStringLiteral("clear");
 QString ReasonOf(KLX_FileFunctions::UnzipRefusal refusal) {
   switch (refusal) {
     case KLX_FileFunctions::UnzipNoRoom: return kNoRoomReason;
+    case KLX_FileFunctions::UnzipUncleared: return kClearReason;
     case KLX_FileFunctions::UnzipEncrypted: return QStringLiteral("encrypted");
     case KLX_FileFunctions::UnzipUnknownMethod:
     case KLX_FileFunctions::UnzipOtherArchive: return QStringLiteral("compression");
@@ -427,9 +430,11 @@ int KLX_Update::VoicePacks() {
   // card as the packs before it left it, and what a refused one took is
   // free again for the next, so that each pack that fits alone is
   // installed whatever stands before it.
-  m_Files.KLX_FileFunctionsBeginPacks(voices);
+  // A name that is no UTF-8 names no pack: the listing passes over it, the
+  // log says so.
   const QStringList archives =
       QDir(source).entryList({QStringLiteral("*.zip")}, QDir::Files | QDir::NoSymLinks, QDir::Name);
+  KLX_FileFunctions::KLX_FileFunctionsTellUnnamed(source, QStringLiteral("*.zip"));
   bool unzipping = false;
   int listed = 0;
   int installed = 0;
@@ -438,15 +443,19 @@ int KLX_Update::VoicePacks() {
   // Each pack left out, one "reason<TAB>archive" line, for the screen to
   // tell why (and to name those its maker can mend).
   QStringList leftOut;
-  for (const QString& archive : archives) {
-    const int i = m_Files.KLX_FileFunctionsCopyPack(source, archive, packs);
+  // What an earlier unpack left, or what a pack's unpack folder held, that
+  // cannot be removed stops the install: nothing is unpacked beside it.
+  bool stopped = !m_Files.KLX_FileFunctionsBeginPacks(voices);
+  for (int n = 0; n < archives.size() && !stopped; ++n) {
+    const int i = m_Files.KLX_FileFunctionsCopyPack(source, archives.at(n), packs);
     if (i < 0) continue;
     ++listed;
     const QString reason = InstallPack(i, &unzipping);
     // Of a pack left out nothing stays; its room is the next one's.
     m_Files.KLX_FileFunctionsReleasePack(i);
-    if (reason.isEmpty()) {
-      ++installed;
+    stopped = reason == kClearReason;
+    if (reason.isEmpty() || stopped) {
+      installed += reason.isEmpty() ? 1 : 0;
       continue;
     }
     ++refused;
@@ -457,6 +466,14 @@ int KLX_Update::VoicePacks() {
   // when every pack was refused before it was unpacked.
   if (!unzipping) Status(VT::KLX_UPDATE_STATUS_UNZIPPING);
   m_Files.KLX_FileFunctionsDropUnzipped();
+  if (stopped) {
+    // The screen names the folder; the log names what stays in it.
+    leftOut << kClearReason + QLatin1Char('\t') +
+                   KLX_FileFunctions::KLX_FileFunctionsBoardPath(KLX_FileFunctions::KLX_FileFunctionsUnpackFolder(voices));
+    m_Links.runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(leftOut.join('\n'), AtomicDirSet);
+    KLX_TTS::EndVoicesUpdate();
+    return Fail(kErrScriptOrFolder, QStringLiteral("voice unpack folder cannot be cleared"), VT::KLX_UPDATE_STATUS_ERROR);
+  }
   if (listed == 0) {
     Status(VT::KLX_UPDATE_NOTHING_TO_INSTALL);
   } else {

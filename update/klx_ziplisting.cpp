@@ -31,11 +31,7 @@ constexpr int kMethodAes = 99;
 // What Debian's unzip 6.0 unpacks: stored, shrunk, imploded, deflated,
 // deflate64 and bzip2 (not reduced, LZMA, zstd, xz, PPMd and the rest).
 constexpr int kReadableMethods[] = {0, 1, 6, 8, 9, 12};
-// A folder entry of a FAT file system: 32 bytes, one more per 13
-// characters of a long name.
-constexpr quint64 kRecordBytes = 32;
-constexpr int kLongNamePart = 13;
-constexpr quint64 kOwnRecords = 2 * kRecordBytes;  // "." and ".."
+constexpr quint64 kOwnRecords = 2 * kZipListingRecordBytes;  // "." and ".."
 constexpr quint32 kMax32 = 0xFFFFFFFFu;
 constexpr quint16 kMax16 = 0xFFFFu;
 
@@ -176,9 +172,7 @@ quint64 CardBytes(const Bytes& names, QVector<Entry>* entries, quint64 block) {
     const int common = std::memcmp(nameOf(a), nameOf(b), size_t(std::min(a.nameLength, b.nameLength)));
     return common != 0 ? common < 0 : a.nameLength < b.nameLength;
   });
-  const auto record = [](qint64 nameLength) {
-    return kRecordBytes * quint64(1 + (nameLength + kLongNamePart - 1) / kLongNamePart);
-  };
+  const auto record = [](qint64 nameLength) { return KLX_ZipListingFolderRecords(quint64(nameLength)); };
   // The folders the current name lies in: where each one's path ends in
   // the name (after its "/"; 0 for the top one) and the bytes of its records.
   struct Open {
@@ -231,12 +225,43 @@ constexpr OtherKind kOtherKinds[] = {{"7z", "7z\xBC\xAF\x27\x1C", 6}, {"RAR", "R
                                      {"xz", "\xFD" "7zXZ", 5},            {"zstd", "\x28\xB5\x2F\xFD", 4},
                                      {"gzip", "\x1F\x8B", 2},            {"bzip2", "BZh", 3}};
 
+// A tar archive begins with a header block of 512 bytes: GNU, ustar and pax
+// ones say "ustar" at byte 257, and every one (old GNU and v7 too) holds the
+// sum of its header's bytes, the sum's own 8 taken as spaces, in octal at
+// byte 148.
+constexpr int kTarBlock = 512;
+constexpr int kTarMagicAt = 257;
+constexpr int kTarSumAt = 148;
+constexpr int kTarSumSize = 8;
+
+bool IsTarHeader(const QByteArray& head) {
+  if (head.size() < kTarBlock || head.at(0) == '\0') return false;
+  if (head.mid(kTarMagicAt, 5) == "ustar") return true;
+  // The sum: octal digits, maybe led by spaces, ended by a NUL or a space.
+  quint32 written = 0;
+  int digits = 0;
+  int at = kTarSumAt;
+  while (at < kTarSumAt + kTarSumSize && head.at(at) == ' ') ++at;
+  for (; at < kTarSumAt + kTarSumSize && head.at(at) >= '0' && head.at(at) <= '7'; ++at, ++digits)
+    written = written * 8 + quint32(head.at(at) - '0');
+  if (digits == 0 || (at < kTarSumAt + kTarSumSize && head.at(at) != '\0' && head.at(at) != ' ')) return false;
+  // Some old archivers summed the bytes as signed.
+  quint32 unsignedSum = 0;
+  qint32 signedSum = 0;
+  for (int i = 0; i < kTarBlock; ++i) {
+    const bool inSum = i >= kTarSumAt && i < kTarSumAt + kTarSumSize;
+    unsignedSum += inSum ? quint32(' ') : quint32(quint8(head.at(i)));
+    signedSum += inSum ? qint32(' ') : qint32(qint8(head.at(i)));
+  }
+  return written == unsignedSum || qint32(written) == signedSum;
+}
+
 const char* OtherKindOf(QFile* file) {
   if (!file->seek(0)) return nullptr;
-  const QByteArray head = file->read(8);
+  const QByteArray head = file->read(kTarBlock);
   for (const OtherKind& other : kOtherKinds)
     if (head.startsWith(QByteArray::fromRawData(other.magic, other.size))) return other.kind;
-  return nullptr;
+  return IsTarHeader(head) ? "tar" : nullptr;
 }
 
 KLX_ZipListing Read(const QString& archive, qint64 blockSize) {
@@ -306,6 +331,11 @@ KLX_ZipListing Read(const QString& archive, qint64 blockSize) {
   return listing;
 }
 }  // namespace
+
+quint64 KLX_ZipListingFolderRecords(quint64 units) {
+  constexpr quint64 kLongNamePart = 13;
+  return kZipListingRecordBytes * (1 + (units + kLongNamePart - 1) / kLongNamePart);
+}
 
 KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize) {
   // Whatever the archive holds, the caller gets a verdict: an archive too

@@ -32,3 +32,9 @@ struct KLX_ZipListing {
 // Reads the central directory of `archive` (zip64 too); `blockSize` is the
 // card's unit of allocation.
 KLX_ZipListing KLX_ZipListingRead(const QString& archive, qint64 blockSize);
+
+// The records a FAT folder holds for an entry whose name has `units`
+// characters (UTF-16 units): 32 bytes, and 32 more for each 13 of its long
+// name. "." and ".." take one each.
+constexpr quint64 kZipListingRecordBytes = 32;
+quint64 KLX_ZipListingFolderRecords(quint64 units);

@@ -48,6 +48,17 @@ struct Named {
   std::vector<std::pair<int, std::string>> names;  // its names on the card: folder and name
 };
 
+// A FAT folder holds a record of 32 bytes for each entry (and for "." and
+// ".."), one more per 13 characters of a long name; it grows by whole
+// clusters as they fill and never gives one back.
+constexpr qint64 kRecordBytes = 32;
+constexpr qint64 kOwnRecords = 2 * kRecordBytes;
+constexpr int kLongNamePart = 13;
+qint64 RecordBytes(const std::string& name) {
+  const qint64 units = QString::fromUtf8(name.data(), int(name.size())).size();
+  return kRecordBytes * (1 + (units + kLongNamePart - 1) / kLongNamePart);
+}
+
 struct Folder {
   std::string path;
   int parent = 0;  // 0: the card
@@ -55,6 +66,8 @@ struct Folder {
   dev_t device = 0;
   ino_t inode = 0;
   std::unordered_map<std::string, Entry> entries;
+  qint64 records = kOwnRecords;  // of the entries it holds now
+  qint64 held = 0;               // the most it took
 };
 
 class CardCount {
@@ -74,6 +87,13 @@ class CardCount {
   bool ReadChanges();
   // The count follows the card by its notes alone.
   bool Following() const { return m_Watched && !m_Afresh; }
+  // The folder `key` takes the clusters its records fill, at least as many
+  // as it ever took; its entry in the folder above counts them.
+  void Grow(int key);
+  Entry& Add(Folder* folder, const std::string& name) {
+    if (folder->entries.count(name) == 0) folder->records += RecordBytes(name);
+    return folder->entries[name];
+  }
   qint64 HeldBy(const struct stat& st) const {
     if (!S_ISREG(st.st_mode)) return m_Block;
     return (qMax<qint64>(st.st_size, 0) + m_Block - 1) / m_Block * m_Block;
@@ -204,11 +224,25 @@ void CardCount::AddTree(const std::string& path, int parent, const std::string& 
       if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
       struct stat st {};
       if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-      Put(folder.entries[e->d_name], key, e->d_name, st);
+      Put(Add(&folder, e->d_name), key, e->d_name, st);
       if (S_ISDIR(st.st_mode)) unread.push_back({at.path + '/' + e->d_name, key, e->d_name});
     }
     ::closedir(dir);
+    Grow(key);
   }
+}
+
+void CardCount::Grow(int key) {
+  const auto folder = m_Folders.find(key);
+  if (folder == m_Folders.end()) return;
+  const qint64 fills = (folder->second.records + m_Block - 1) / m_Block * m_Block;
+  folder->second.held = qMax(qMax(folder->second.held, fills), m_Block);
+  const auto up = m_Folders.find(folder->second.parent);
+  if (up == m_Folders.end()) return;
+  const auto own = up->second.entries.find(folder->second.name);
+  if (own == up->second.entries.end() || own->second.folder != key) return;
+  m_Held += folder->second.held - own->second.held;
+  own->second.held = folder->second.held;
 }
 
 // Counts `entry`, the name `name` in the folder `key`, as `st` shows it now:
@@ -318,12 +352,14 @@ void CardCount::Refresh(int key, const std::string& name) {
   if (!exists) {
     if (entry != folder->second.entries.end()) {
       Take(entry->second, key, name);
+      folder->second.records -= RecordBytes(name);
       folder->second.entries.erase(entry);
     }
     return;
   }
-  Entry& kept = folder->second.entries[name];
+  Entry& kept = Add(&folder->second, name);
   Put(kept, key, name, st);
+  Grow(key);
   if (S_ISDIR(st.st_mode) && kept.folder == 0) AddTree(path, key, name);
 }
 

@@ -12,8 +12,11 @@
 namespace KLX_Platform {
 
 // The bytes held under the folder `card` (a canonical path): each file in
-// whole blocks of `block` bytes, each folder (and anything else: a link, a
-// device) one block; `card` itself is not counted. Links are not followed.
+// whole blocks of `block` bytes, each folder in the blocks its entries'
+// records fill (32 bytes each, one more per 13 characters of a long name,
+// "." and ".." too), at least one and never fewer than it once took, and
+// anything else (a link, a device) one block; `card` itself is not counted.
+// Links are not followed.
 // Any thread. Where the changes cannot be followed (no notes to be had, a
 // folder that cannot be watched) the call walks the card and the next one
 // tries to follow it again.

@@ -512,11 +512,13 @@ class FileFunctionsTest : public QObject {
     };
     QVERIFY(WriteFile(voices + "de_Anna/voice.conf", "old") && WriteFile(voices + "de_Anna/data/de_Anna.inf", "old inf"));
     QVERIFY(WriteFile(work + "de_Anna/voice.conf", "new") && WriteFile(work + "de_Anna/hello.wav", "hallo"));
+    const QByteArray list = CSimUpdateServer::ChecksumList({{"voice.conf", "new"}, {"hello.wav", "hallo"}}, false);
+    QVERIFY(WriteFile(work + "de_Anna/VOICEDATAMD5.txt", list));
     QCOMPARE(KLX_Platform::Run("sh", {"-c", "cd \"$1\" && zip -qr de_Anna.zip de_Anna", "sh", work}), 0);
     QVERIFY(QDir().mkpath(packs));
     const QStringList old = VornFileTree(voices);
-    const QStringList installed{"de_Anna/", "de_Anna/hello.wav: hallo", "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip",
-                                "de_Anna/voice.conf: new"};
+    const QStringList installed{"de_Anna/", "de_Anna/VOICEDATAMD5.txt: " + QString::fromUtf8(list), "de_Anna/hello.wav: hallo",
+                                "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "de_Anna/voice.conf: new"};
 
     KLX_FileFunctions f;
     QCOMPARE(TakePacks(f, work, voices, packs), 1);
@@ -524,7 +526,7 @@ class FileFunctionsTest : public QObject {
       VornPowerCut power;
       if (!exchange) power.WithoutExchange();
       power.CutAt(place(cut), nth);
-      QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"voice.conf", "hello.wav"}));
+      QVERIFY(!f.KLX_FileFunctionsInstallUnzipped(0, {"VOICEDATAMD5.txt", "voice.conf", "hello.wav"}));
       const QStringList log = power.Log();
       for (QString& line : synced) line = place(line);
       QVERIFY2(synced.isEmpty() || log.mid(log.size() - synced.size()) == synced, qPrintable(log.join('\n')));
@@ -680,6 +682,12 @@ class FileFunctionsTest : public QObject {
     QTest::newRow("the card fills during its copy") << QString() << stored << qint64(0)
                                                     << int(KLX_FileFunctions::UnzipNoRoom)
                                                     << "does not fit on the card \\(it filled during the copy\\)";
+    // Tar archives named ".zip": GNU, ustar and pax say so at byte 257,
+    // an old v7 one only by its header's sum.
+    for (const char* format : {"gnu", "ustar", "pax", "v7"})
+      QTest::newRow(qPrintable(QStringLiteral("tar, %1").arg(format)))
+          << voice + "tar --format=" + format + " -cf pack.zip pack" << QByteArray() << qint64(0)
+          << int(KLX_FileFunctions::UnzipOtherArchive) << "is a tar archive, which unzip cannot read";
     for (const char* way : {"zipcrypt", "aes256"})
       QTest::newRow(qPrintable(QStringLiteral("bsdtar, %1").arg(way)))
           << voice + "bsdtar --format zip --options zip:encryption=" + way + " --passphrase secret -cf pack.zip pack"

@@ -5,6 +5,8 @@
 // the update-package look-ups.
 #include <QtTest>
 
+#include <cstdio>
+
 #include "frame/klx_filenamehandler.h"
 #include "sim/csimfirmware.h"
 #include "tasks/klx_runtimedatabasemanager.h"
@@ -107,7 +109,9 @@ class FileManagerTest : public QObject {
   }
 
   // A link in the copied folder is skipped, one in the destination replaced
-  // by the copy: the files they name stay as they were.
+  // by the copy: the files they name stay as they were. A file whose name
+  // is no UTF-8 (no text names it) is left out with a word, the others
+  // copied; deleted, its folder goes whole.
   void copiesFollowNoLink() {
     QTemporaryDir dir;
     const QString src = dir.path() + "/usb0/tree";
@@ -116,6 +120,9 @@ class FileManagerTest : public QObject {
     QVERIFY(WriteFile(dst + "/tree/b.txt", "b") && WriteFile(dir.path() + "/victim.txt", "victim"));
     QVERIFY(QFile::link(dir.path() + "/secret.txt", src + "/secret.txt"));
     QVERIFY(QFile::link(dir.path() + "/victim.txt", dst + "/tree/a.txt"));
+    FILE* latin = std::fopen(QFile::encodeName(src) + "/L\xE9" "a.txt", "w");
+    QVERIFY(latin && std::fclose(latin) == 0);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(src + "/ holds an entry whose name is no UTF-8 text (L\\xe9a.txt): left out"));
     CFileManager fm;
     Screen screen(fm);
     QVERIFY(Select(fm, dir.path() + "/usb0", {"tree"}));
@@ -123,6 +130,9 @@ class FileManagerTest : public QObject {
     QCOMPARE(screen.Result(), int(FM::Result_Skipped));
     QCOMPARE(Tree(dst + "/tree"), QStringList({"a.txt=a", "b.txt=b"}));
     QCOMPARE(ReadFile(dir.path() + "/victim.txt"), QByteArray("victim"));
+    QVERIFY(fm.beginDelete(dir.path() + "/usb0", "tree"));
+    QCOMPARE(screen.Result(), int(FM::Result_DelComplete));
+    QVERIFY(!QFileInfo::exists(src));
   }
 
   // A medium that refuses the last piece of a copy: the one piece of a file

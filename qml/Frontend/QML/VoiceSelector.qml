@@ -137,11 +137,11 @@ Item {
             return installedText(count & 0xFF) + namedText() + Language.emptyString
         case GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL: return qsTr("No voice pack was found on the USB stick.") + Language.emptyString
         case GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED:
-            var named = namedText()
-            return (named === "" ? qsTr("The voice data is corrupted. No voice was installed.")
-                                 : qsTr("No voice was installed.") + named) + Language.emptyString
+            return noneInstalledText(qsTr("The voice data is corrupted. No voice was installed.")) + Language.emptyString
         case GuiCmdData.KLX_UPDATE_STATUS_NO_USB: return qsTr("No USB stick was found.") + Language.emptyString
-        case GuiCmdData.KLX_UPDATE_STATUS_NO_FREE_SPACE: return qsTr("There is not enough memory on the SD card.") + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_NO_FREE_SPACE:
+            return noneInstalledText(qsTr("There is not enough memory on the SD card.")) + Language.emptyString
+        case GuiCmdData.KLX_UPDATE_STATUS_ERROR: return clearText() + Language.emptyString
         }
         return ""
     }
@@ -157,16 +157,27 @@ Item {
         }
         return packs
     }
-    // The count's low byte is the voices installed; each reason the packs
-    // were left out for is told in its own words, with how many.
+    // The count's low byte is the voices installed.
     function installedText(installed) {
-        var text = installed === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(installed)
+        return (installed === 1 ? qsTr("1 voice installed.") : qsTr("%1 voices installed.").arg(installed))
+                + reasonsText(leftOut())
+    }
+    // None installed: told as when some are, else (nothing listed) in
+    // `otherwise`'s words.
+    function noneInstalledText(otherwise) {
         var packs = leftOut()
+        return packs.length > 0 ? qsTr("No voice was installed.") + reasonsText(packs) + namedText() : otherwise
+    }
+    // Each reason the packs were left out for, in its own words, with how
+    // many.
+    function reasonsText(packs) {
+        var text = ""
         var count = { room: 0, check: 0, unreadable: 0, files: 0 }
         for (var i = 0; i < packs.length; ++i) {
             var reason = packs[i].reason
-            ++count[reason === "encrypted" || reason === "compression" ? "unreadable"
-                    : count.hasOwnProperty(reason) ? reason : "check"]
+            if (reason !== "clear")
+                ++count[reason === "encrypted" || reason === "compression" ? "unreadable"
+                        : count.hasOwnProperty(reason) ? reason : "check"]
         }
         var told = [
             [count.room, qsTr("1 voice pack was not installed: there is not enough memory on the SD card."),
@@ -185,14 +196,16 @@ Item {
         }
         return text
     }
-    // The packs left out for a reason their maker can mend, each named (the
-    // box scrolls, its Ok stays in view).
+    // The packs left out for a reason their maker or the pilot can mend,
+    // each named (the box scrolls, its Ok stays in view).
     function namedText() {
         var packs = leftOut()
         var text = ""
         for (var i = 0; i < packs.length; ++i) {
             var reason = packs[i].reason
-            if (reason === "encrypted")
+            if (reason === "room")
+                text += "\n" + qsTr("\"%1\" does not fit on the SD card.").arg(packs[i].name)
+            else if (reason === "encrypted")
                 text += "\n" + qsTr("\"%1\" is encrypted.").arg(packs[i].name)
             else if (reason === "compression")
                 text += "\n" + qsTr("\"%1\" uses a compression that cannot be unpacked.").arg(packs[i].name)
@@ -201,10 +214,21 @@ Item {
         }
         return text
     }
+    // The folder of the card that could not be cleared, which stopped the
+    // install before its packs.
+    function clearText() {
+        var packs = leftOut()
+        for (var i = 0; i < packs.length; ++i)
+            if (packs[i].reason === "clear")
+                return qsTr("The voice packs cannot be installed: the folder \"%1\" on the SD card cannot be cleared.")
+                        .arg(packs[i].name)
+        return ""
+    }
     // The statuses that tell why an install failed.
     function failureText(state) {
         return state === GuiCmdData.KLX_UPDATE_NOTHING_TO_INSTALL || state === GuiCmdData.KLX_UPDATE_VOICEDATA_CORRUPTED
                 || state === GuiCmdData.KLX_UPDATE_STATUS_NO_USB || state === GuiCmdData.KLX_UPDATE_STATUS_NO_FREE_SPACE
+                || state === GuiCmdData.KLX_UPDATE_STATUS_ERROR
                 ? statusText(state, 0) : ""
     }
     function ended(fine, text) {

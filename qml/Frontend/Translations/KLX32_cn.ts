@@ -4707,6 +4707,14 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation>&quot;%1&quot; 包含的文件过多：其校验和列表最多只能列出 100 个文件。</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation>&quot;%1&quot; 超出SD卡的可用空间。</translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation>无法安装语音包：无法清空SD卡上的文件夹 &quot;%1&quot;。</translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation>1 个语音包未安装：SD卡空间不足。</translation>
     </message>

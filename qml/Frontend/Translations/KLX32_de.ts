@@ -4707,6 +4707,14 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <translation>&quot;%1&quot; enthält zu viele Dateien: die zugehörige Prüfsummenliste darf höchstens 100 Dateien nennen.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation>&quot;%1&quot; passt nicht auf die SD-Karte.</translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation>Die Sprachpakete können nicht installiert werden: Der Ordner &quot;%1&quot; auf der SD-Karte kann nicht geleert werden.</translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation>1 Sprachpaket wurde nicht installiert: Nicht genug Speicher auf der SD-Karte.</translation>
     </message>

@@ -4685,6 +4685,14 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation type="unfinished"></translation>
     </message>

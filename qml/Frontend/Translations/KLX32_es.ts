@@ -4707,6 +4707,14 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <translation>&quot;%1&quot; contiene demasiados archivos: su lista de sumas de comprobación puede nombrar 100 como máximo.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation>&quot;%1&quot; no cabe en la tarjeta SD.</translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation>No se pueden instalar los paquetes de voz: la carpeta &quot;%1&quot; de la tarjeta SD no se puede vaciar.</translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation>1 paquete de voz no se instaló: no hay memoria suficiente en la tarjeta SD.</translation>
     </message>

@@ -4707,6 +4707,14 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <translation>&quot;%1&quot; sisältää liikaa tiedostoja: sen tarkistussummaluettelo voi nimetä enintään 100 tiedostoa.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation>&quot;%1&quot; ei mahdu SD-kortille.</translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation>Puheäänipaketteja ei voi asentaa: SD-kortin kansiota &quot;%1&quot; ei voi tyhjentää.</translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation>1 puheäänipakettia ei asennettu: SD-kortilla ei ole tarpeeksi tilaa.</translation>
     </message>

@@ -4707,6 +4707,14 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <translation>&quot;%1&quot; contient trop de fichiers : sa liste de sommes de contrôle peut en nommer 100 au plus.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation>&quot;%1&quot; ne tient pas sur la carte SD.</translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation>Les packs vocaux ne peuvent pas être installés : le dossier &quot;%1&quot; de la carte SD ne peut pas être vidé.</translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation>1 pack vocal n’a pas été installé : mémoire insuffisante sur la carte SD.</translation>
     </message>

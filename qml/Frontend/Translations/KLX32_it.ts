@@ -4707,6 +4707,14 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <translation>&quot;%1&quot; contiene troppi file: il suo elenco dei checksum può nominarne al massimo 100.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation>&quot;%1&quot; non entra nella scheda SD.</translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation>I pacchetti voce non possono essere installati: la cartella &quot;%1&quot; sulla scheda SD non può essere svuotata.</translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation>1 pacchetto voce non è stato installato: memoria insufficiente sulla scheda SD.</translation>
     </message>

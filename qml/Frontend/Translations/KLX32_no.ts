@@ -4707,6 +4707,14 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <translation>&quot;%1&quot; inneholder for mange filer: kontrollsumlisten kan nevne høyst 100.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; does not fit on the SD card.</source>
+        <translation>&quot;%1&quot; får ikke plass på SD-kortet.</translation>
+    </message>
+    <message>
+        <source>The voice packs cannot be installed: the folder &quot;%1&quot; on the SD card cannot be cleared.</source>
+        <translation>Talepakkene kan ikke installeres: mappen &quot;%1&quot; på SD-kortet kan ikke tømmes.</translation>
+    </message>
+    <message>
         <source>1 voice pack was not installed: there is not enough memory on the SD card.</source>
         <translation>1 talepakke ble ikke installert: det er ikke nok plass på SD-kortet.</translation>
     </message>
