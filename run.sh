@@ -119,8 +119,9 @@ build_update_server() {
 card_most=9223372036854775807
 
 # A card size as bytes: digits alone, or followed by MB or GB (powers of
-# ten, as cards are sold) or MiB or GiB; empty for anything else, and
-# "large" for a size beyond card_most.
+# ten, as cards are sold) or MiB or GiB; empty for anything else, "large"
+# for a size beyond card_most and "none" for no bytes at all (the program
+# would take the disk's size for it).
 card_bytes() {
   local digits unit factor
   digits=$(sed -n 's/^\([0-9]\{1,12\}\)\(MB\|GB\|MiB\|GiB\|\)$/\1/p' <<<"$1")
@@ -136,6 +137,8 @@ card_bytes() {
   # Checked before the product, which would wrap around to a negative size.
   if [ $((10#$digits)) -gt $((card_most / factor)) ]; then
     echo large
+  elif [ $((10#$digits)) -eq 0 ]; then
+    echo none
   else
     echo $((10#$digits * factor))
   fi
@@ -154,6 +157,10 @@ while [ $# -gt 0 ]; do
       fi
       if [ "$card_size" = large ]; then
         echo "./run.sh: --card-size $2 is larger than a card can be here: at most $card_most bytes (8 EiB less a byte)." >&2
+        exit 2
+      fi
+      if [ "$card_size" = none ]; then
+        echo "./run.sh: --card-size $2 is no card: a card holds at least one byte." >&2
         exit 2
       fi
       card_text="${2}"

@@ -74,7 +74,7 @@ if grep -q "passphrases below" <<<"$output"; then fail "./run.sh --help points a
 
 # --card-size: a size beyond the largest the card's size file holds (the
 # program reads a signed 64-bit number) is refused before anything starts,
-# as a size that is no size is; the largest that fits is written as it is.
+# as a size that is no size or no bytes is; the largest that fits is written as it is.
 while IFS='|' read -r size said; do
   rm -f "$top/ran"
   status=0
@@ -87,6 +87,8 @@ done <<'ROWS'
 8589934592GiB|8589934592GiB is larger than a card can be here
 9223372037GB|9223372037GB is larger than a card can be here
 256XB|takes bytes, or a number with MB, GB, MiB or GiB
+0|0 is no card: a card holds at least one byte.
+000GiB|000GiB is no card
 ROWS
 status=0
 output=$(cd "$top" && PATH="$top/path:$PATH" DISPLAY=:none timeout 60 ./run.sh fenk --card-size 8589934591GiB </dev/null 2>&1) || status=$?
