@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config
+  build-essential cmake ninja-build ccache pkg-config lld
   qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools libqt5svg5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls
   qml-module-qtquick-controls2 qml-module-qtquick-layouts qml-module-qtquick-shapes
