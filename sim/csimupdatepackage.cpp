@@ -78,6 +78,13 @@ bool CSimUpdatePackage::Prepare(const QString& root, const QString& board) {
     list += QCryptographicHash::hash(file.second, QCryptographicHash::Md5).toHex() + " ./" + file.first.toUtf8() + '\n';
   const QString stickFolder = root + QStringLiteral("/media/usb0/");
   const QString updateFolder = root + QStringLiteral("/Vorn/Update/");
+  // The stick carries this package now: the list of an application package
+  // an earlier plug (key u) left there would name an "Update.xml" and a
+  // "KLX32MD5.txt" this one replaces, and the stick's application update
+  // would fail its check; without the list the next plug lays that package
+  // down again, whole.
+  const QString applicationList = stickFolder + QStringLiteral("KLX32MD5fold.txt");
+  if (QFileInfo::exists(applicationList) && !QFile::remove(applicationList)) return false;
   for (const QString& folder : {stickFolder, updateFolder}) {
     for (const auto& file : files)
       if (!Write(folder + file.first, file.second)) return false;

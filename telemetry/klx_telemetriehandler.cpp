@@ -394,9 +394,14 @@ int KLX_TelemetrieHandler::WriteHeaderLocked(KLX_DataBaseManager* db, bool captu
     const QString model = db->KLX_DataBaseManagerVornPropertiesGetModelName();
     if (!m_Prepared || m_Writer.KLX_FileWriterStart(model) != KLX_Ok) {
       SetState(kClosed);
-      KLXErrorHandler.RegisterError(kWriterCannotStart, QStringLiteral("Telemetry log file writer cannot start!"));
+      // The start is tried again at every pass of the alarm thread: while it
+      // fails (a full card) the error log has it once, not every pass.
+      if (!m_StartFailureTold)
+        KLXErrorHandler.RegisterError(kWriterCannotStart, QStringLiteral("Telemetry log file writer cannot start!"));
+      m_StartFailureTold = true;
       return KLX_Error;
     }
+    m_StartFailureTold = false;
     m_FileOpen = true;
     if (captured)
       KLXErrorHandler.RegisterError(kCapturedWritten, QStringLiteral("Telemetry captured, #SensorsTable is written!"));

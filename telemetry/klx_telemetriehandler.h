@@ -128,6 +128,8 @@ class KLX_TelemetrieHandler {
   qint64 m_LastRecordSecond = 0;
   bool m_FileOpen = false;
   bool m_Prepared = false;
+  // The error log has the writer's failure to start since the last start.
+  bool m_StartFailureTold = false;
   QElapsedTimer m_Elapsed;
   QString m_LogFolder;
   QString m_LogFileName;

@@ -8,13 +8,47 @@
 #include "platform/klx_platform.h"
 #include "sim/csimboard.h"
 #include "sim/csimconsole.h"
+#include "sim/csimupdatepackage.h"
+#include "sim/csimupdateserver.h"
 
+#include <QCryptographicHash>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimeZone>
 #include <QTranslator>
 
 #include <sys/mount.h>
+
+namespace {
+// What the checksum lists in the stick's top folder ("KLX32MD5fold.txt",
+// "KLX32MD5.txt") name that is missing or differs from its digest or its
+// size line, one "list: file" a line; empty when every file matches.
+QStringList StickListMismatches(const QString& stick) {
+  QStringList wrong;
+  const QRegularExpression entry(QStringLiteral("^([0-9a-f]{32}) +\\./(.+)$"));
+  const QRegularExpression size(QStringLiteral("^SZ:([0-9]+)B;$"));
+  for (const QString& list : {QStringLiteral("KLX32MD5fold.txt"), QStringLiteral("KLX32MD5.txt")}) {
+    QFile f(stick + "/" + list);
+    if (!f.open(QIODevice::ReadOnly)) continue;
+    QByteArray bytes;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)) {
+      const QRegularExpressionMatch sized = size.match(line.trimmed());
+      if (sized.hasMatch()) {
+        if (sized.captured(1).toLongLong() != bytes.size()) wrong << list + ": size of the file before";
+        continue;
+      }
+      const QRegularExpressionMatch m = entry.match(line.trimmed());
+      if (!m.hasMatch()) continue;
+      QFile named(stick + "/" + m.captured(2));
+      bytes = named.open(QIODevice::ReadOnly) ? named.readAll() : QByteArray();
+      if (!named.isOpen() || QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex() != m.captured(1).toLatin1())
+        wrong << list + ": " + m.captured(2);
+    }
+  }
+  return wrong;
+}
+}  // namespace
 
 class SimBoardTest : public QObject {
   Q_OBJECT
@@ -103,6 +137,35 @@ class SimBoardTest : public QObject {
     console.Key('u');
     QCOMPARE(lines, QStringList{"USB stick 1 pulled out (its files stay in the folder)"});
     QCOMPARE(KLX_FileNameHandler().KLX_FileNameHandlerGetUSBAllSticksMask(), 0x20);
+  }
+
+  // Key u plugs stick 1 with the application package, `prepare
+  // --firmware-update` then puts the firmware package on it: every list on
+  // the stick names its files as they are, and after the stick is pulled
+  // out and plugged in again the application package is whole again beside
+  // the firmware package's files.
+  void aFirmwarePackageOnTheStickOfTheApplicationPackage() {
+    VornTestRoot root;
+    CSimBoard board(root.Path(), CSimBoard::Vorn);
+    QVERIFY(board.Prepare());
+    QVERIFY(CSimUpdateServer::Prepare(root.Path(), "Vorn"));
+    CSimControllers sim(root.Path());
+    QStringList lines;
+    CSimConsole console(sim, board, 0, [&](const QString& line) { lines << line; });
+    const QString stick = root.Path() + "/media/usb0";
+    console.Key('u');
+    QVERIFY(QFileInfo::exists(stick + "/KLX32MD5fold.txt"));
+    QCOMPARE(StickListMismatches(stick), QStringList());
+
+    QVERIFY(CSimUpdatePackage::Prepare(root.Path(), "Vorn"));
+    QVERIFY(QFileInfo::exists(stick + "/SC_1_1.bin"));
+    QCOMPARE(StickListMismatches(stick), QStringList());
+
+    console.Key('u');
+    console.Key('u');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(QFileInfo::exists(stick + "/KLX32MD5fold.txt"));
+    QCOMPARE(StickListMismatches(stick), QStringList());
   }
 
   void keysMoveTheControlsTheProgramSees_data() {

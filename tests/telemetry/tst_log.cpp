@@ -2,7 +2,8 @@
 // the test sets: the header with the sensor table, time lines, every kind of
 // record line, marks, pause and resume, a renamed model's header, a mark
 // refused while a write failed, a line refused for want of room, the split
-// into parts, and what a power cut leaves of a running, paused or closed log.
+// into parts, what a power cut leaves of a running, paused or closed log,
+// and a log that cannot start on a full card, told once.
 #include "telemetry_fixture.h"
 #include "vorn_powercut.h"
 
@@ -19,6 +20,9 @@ constexpr qint64 kT0 = 0x65A1B2C0;
 // The writer's reports of opening and closing a log.
 constexpr unsigned kWriterProcessing = 0x32204;
 constexpr unsigned kWriterStopped = 0x32205;
+// The log prepared without room on the card, and its start refused.
+constexpr unsigned kLogNotPrepared = 0x52201;
+constexpr unsigned kWriterCannotStart = 0x1220A;
 
 // Another thread holds the card (the XML saver does while it saves).
 class CardHolder {
@@ -402,6 +406,28 @@ class LogTest : public QObject {
       QCOMPARE(card.value(file), logged);
     }
     r.Handler()->FinishWritingTelemetrie();
+  }
+
+  // A card of the size the program needs, full but for less than the log
+  // asks for: the alarm thread tries the start at every pass, and the error
+  // log has the failure once, not once a pass.
+  void aLogThatCannotStartIsToldOnce() {
+    TelemetryFixture r;
+    const QString root = r.link.root.Path();
+    QFile filler(root + "/Vorn/filler.bin");
+    QVERIFY(filler.open(QIODevice::WriteOnly) && filler.resize(300LL * 1024 * 1024));
+    filler.close();
+    QVERIFY(SetCardFree(root, (KLX_TelemetrieHandler::kMinFreeKiB - 1024) * 1024));
+    VornErrorWatch watch;
+    watch.Expect({kLogNotPrepared, kWriterCannotStart});
+    QVERIFY(r.Start());
+    SetUpModel(r);
+    for (int pass = 0; pass < 5; ++pass) QCOMPARE(r.db.KLX_DataBaseManagerStartTelemetry(), int(KLX_Error));
+    const QList<unsigned> codes = watch.Codes();
+    QCOMPARE(codes.count(kLogNotPrepared), 1);
+    QCOMPARE(codes.count(kWriterCannotStart), 1);
+    QCOMPARE(r.Handler()->KLX_TelemetrieHandlerGetState(), 255);
+    QVERIFY(Logs(root).isEmpty());
   }
 
   void noLogWhileLoggingIsSwitchedOff() {
