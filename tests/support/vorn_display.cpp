@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -14,16 +15,43 @@
 
 namespace {
 
-// Whether an X server answers on display `number` (its socket file).
-bool DisplayAnswers(const std::string& number) {
+// A connection to the socket file of display `number`, or -1.
+int ConnectDisplay(const std::string& number) {
   const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
+  if (fd < 0) return -1;
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   snprintf(address.sun_path, sizeof address.sun_path, "/tmp/.X11-unix/X%s", number.c_str());
-  const bool answers = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
   close(fd);
-  return answers;
+  return -1;
+}
+
+// Whether an X server listens on display `number`.
+bool DisplayAnswers(const std::string& number) {
+  const int fd = ConnectDisplay(number);
+  if (fd >= 0) close(fd);
+  return fd >= 0;
+}
+
+// Whether the server on display `number` takes a client: it accepts the X
+// setup of a client without authorisation. A server that only listens may
+// still turn its first client away while it starts (about 1 start in 300
+// beside others), so the test's own client is made only after this.
+bool DisplayTakesClients(const std::string& number) {
+  const int fd = ConnectDisplay(number);
+  if (fd < 0) return false;
+  // Little-endian byte order, protocol 11.0, no authorisation.
+  const unsigned char setup[12] = {'l', 0, 11, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  unsigned char reply[8] = {};
+  bool taken = false;
+  if (send(fd, setup, sizeof setup, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof setup)) {
+    pollfd readable{fd, POLLIN, 0};
+    // 1 is Success; a server too busy to answer in a second is asked again.
+    taken = poll(&readable, 1, 1000) == 1 && recv(fd, reply, sizeof reply, 0) > 0 && reply[0] == 1;
+  }
+  close(fd);
+  return taken;
 }
 
 }  // namespace
@@ -37,7 +65,9 @@ pid_t VornStartXvfb(const std::string& number) {
     if (getppid() != parent) _exit(127);
     const int quiet = open("/dev/null", O_WRONLY);
     if (quiet >= 0) dup2(quiet, STDERR_FILENO);
-    execlp("Xvfb", "Xvfb", (":" + number).c_str(), "-screen", "0", "640x400x24", "-nolisten", "tcp",
+    // -noreset: the setup check below is a client, whose end would otherwise
+    // reset the server just as the test's own client comes.
+    execlp("Xvfb", "Xvfb", (":" + number).c_str(), "-screen", "0", "640x400x24", "-nolisten", "tcp", "-noreset",
            static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -48,7 +78,7 @@ pid_t VornStartXvfb(const std::string& number) {
   clock_gettime(CLOCK_MONOTONIC, &now);
   const time_t deadline = now.tv_sec + 60;
   do {
-    if (DisplayAnswers(number)) return pid;
+    if (DisplayTakesClients(number)) return pid;
     if (waitpid(pid, nullptr, WNOHANG) == pid) return 0;
     usleep(50 * 1000);
     clock_gettime(CLOCK_MONOTONIC, &now);
