@@ -16,7 +16,6 @@ constexpr unsigned kErrUnsaveModel = 0x51304;
 constexpr unsigned kErrModelSave = 0x31307;
 constexpr unsigned kErrSystemSave = 0x31308;
 constexpr unsigned kErrVornSave = 0x31309;
-constexpr int kPauseReasonSaving = 8;
 }  // namespace
 
 KLX_XMLFileSaver::KLX_XMLFileSaver(QObject* parent)

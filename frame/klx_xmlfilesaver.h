@@ -23,6 +23,8 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // A stop looks for the end of a running pass this often.
   static constexpr unsigned long kStopPollMs = 10;
   static constexpr unsigned long kStopWaitMs = 3000;
+  // The mark a pass gives the telemetry log as it begins.
+  static constexpr int kPauseReasonSaving = 8;
 
   explicit KLX_XMLFileSaver(QObject* parent = nullptr);
   ~KLX_XMLFileSaver() override;
