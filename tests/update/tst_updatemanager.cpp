@@ -383,11 +383,14 @@ class UpdateManagerTest : public QObject {
   // update is refused at once (-10), whether a stick carries it or not: no
   // stick is looked at (without one the screen would ask about the
   // server), nothing is fetched or copied onto the card and nothing asked.
+  // The refusal is the touch's, on every road: no task of the manager
+  // begins, so the log names the update the pilot asked for, not a list.
   void aCardTooSmallRefusesAtOnce_data() {
     QTest::addColumn<bool>("system");
     QTest::addColumn<int>("source");
     QTest::addColumn<bool>("stick");
     QTest::newRow("application from the stick") << false << int(CUpdateManager::Src_USB) << true;
+    QTest::newRow("system from the stick") << true << int(CUpdateManager::Src_USB) << true;
     QTest::newRow("application, no stick") << false << int(CUpdateManager::Src_USB) << false;
     QTest::newRow("system, no stick") << true << int(CUpdateManager::Src_USB) << false;
     QTest::newRow("application from the server") << false << int(CUpdateManager::Src_KlServer) << false;
@@ -402,12 +405,21 @@ class UpdateManagerTest : public QObject {
     rig.fx.errors.Expect(0x23624);
     QVERIFY(rig.Start());
     QVERIFY(CSimUpdateServer::WriteSystem(rig.server.served, "Vorn", 9, 9, 9, 9, {{"rootfs.ubifs", "image"}}));
-    if (stick) QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
+    if (stick) {
+      QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0"), rig.package.ServerFiles()));
+      const QList<CSimFile> image{{"rootfs.ubifs", "image"}};
+      QVERIFY(CSimUpdateServer::WriteFiles(rig.Path("/media/usb0/KL_Vorn_System"), image));
+      QVERIFY(WriteFile(rig.Path("/media/usb0/KL_Vorn_System/vornsys"),
+                        CSimUpdateServer::ChecksumList(image, true, "AV:9.9;LV:9.9;")));
+    }
     QVERIFY(WriteFile(rig.Path("/run/mounts"), stick ? "/media/usb0\n" : ""));
     QVERIFY(WriteFile(rig.fx.root.Path() + "/run/sdcard-size", "256000000"));
+    VornTerminalLines lines;
     QVERIFY(system ? rig.manager.downloadSystemUpdate(src) : rig.manager.beginAppUpdate(src));
     QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_CardTooSmall), source));
     QVERIFY(rig.NothingMore());
+    QCOMPARE(lines.TerminalWithAny({"not begun: ", "begin update: "}),
+             QStringList(QString(system ? "system" : "application") + " update not begun: SD card smaller than 256 MiB"));
     QCOMPARE(rig.server.Asked("/software/"), QStringList());
     QCOMPARE(QDir(rig.Path("/Vorn/tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     QCOMPARE(QDir(rig.Path("/Vorn/Update")).entryList(QDir::Files), QStringList());
@@ -619,15 +631,19 @@ class UpdateManagerTest : public QObject {
     QTest::newRow("a card sold as 256 MB") << "Vorn" << QByteArray() << "small card" << -10;
     QTest::newRow("an application folder full at a translation") << "Vorn" << QByteArray() << "folder full"
                                                                    << int(CUpdateManager::Err_NoRoomForProgram);
+    QTest::newRow("an application folder full at the program") << "Vorn" << QByteArray() << "folder full at the program"
+                                                                << int(CUpdateManager::Err_NoRoomForProgram);
   }
   void installationResults() {
     QFETCH(QString, board);
     QFETCH(QByteArray, prolog);
     QFETCH(QString, change);
     QFETCH(int, error);
-    // The translation's copy into the application folder finds it full.
+    // The translation's or the program's copy into the application folder
+    // finds it full.
     std::optional<VornFullMedium> folder;
     if (change == "folder full") folder.emplace(0, ENOSPC, ".KLX32_de.qm.new");
+    if (change == "folder full at the program") folder.emplace(0, ENOSPC, ".KLX32LinuxApp.new");
     ManagerRig rig;
     rig.fx.errors.Expect(0x23616);
     rig.package.prolog = prolog;
