@@ -115,7 +115,7 @@ class TestQml : public QObject {
     QVERIFY(system.KLX_SystemIsTurningOff());
     QCOMPARE(quit.count(), 0);
     clock.KLX_ManualClockAdvance(KLX_OnOffHandler::kHeldSampleMs);
-    QVERIFY(system.OnOffHandler().wait(5000));
+    QVERIFY(system.OnOffHandler().wait(kVornHangMs));
     QTRY_COMPARE(quit.count(), 1);
     QCOMPARE(system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(), 1);
     system.KLX_SystemBringDownOnOffHandler();
