@@ -19,10 +19,13 @@
 #include "update/cupdatemanager.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#include <sanitizer/allocator_interface.h>
-
 #include <atomic>
+#include <cstddef>
 #define VORN_SANITIZED 1
+// The sanitizers' common interface, which GCC's headers leave out: hooks the
+// allocator calls at each block it gives and takes back.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*allocated)(const volatile void*, size_t),
+                                                         void (*freed)(const volatile void*));
 #endif
 
 namespace {
