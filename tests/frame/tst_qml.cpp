@@ -62,7 +62,7 @@ class TestQml : public QObject {
     QVERIFY(fast);
     QVERIFY(connect(&system, SIGNAL(modelFastStarted()), fast, SLOT(getSignal())));
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, kVornHangMs));
     QCOMPARE(view.size(), QSize(480, 272));
     Grab(&view, "splash.png");
     emit system.modelFastStarted();
@@ -86,7 +86,7 @@ class TestQml : public QObject {
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     QVERIFY(window);
     system.KLX_SystemSetQuickWindow(window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window, kVornHangMs));
     QCOMPARE(window->size(), QSize(480, 272));
     Grab(window, "main.png");
 

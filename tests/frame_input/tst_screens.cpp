@@ -80,7 +80,7 @@ struct Program {
     if (engine.rootObjects().size() != 1) return false;
     window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     system.KLX_SystemSetQuickWindow(window);
-    return window && QTest::qWaitForWindowExposed(window) && QTest::qWaitFor([&] { return Shown() == kHome; }, kVornHangMs);
+    return window && QTest::qWaitForWindowExposed(window, kVornHangMs) && QTest::qWaitFor([&] { return Shown() == kHome; }, kVornHangMs);
   }
   ~Program() {
     // As the switch-off does: no part sends once the link goes down.
@@ -334,7 +334,7 @@ class TestScreens : public QObject {
     QCOMPARE(view.status(), QQuickView::Ready);
     view.show();
     view.requestActivate();
-    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QVERIFY(QTest::qWaitForWindowActive(&view, kVornHangMs));
     QQuickItem* field = view.rootObject();
     QVERIFY(field->hasActiveFocus());
     const QVariantList keys{int(Qt::Key_A), int(Qt::Key_B), int(Qt::Key_Space), int(Qt::Key_1), int(Qt::Key_2),

@@ -154,7 +154,7 @@ class QmlFrame {
     m_Window = qobject_cast<QQuickWindow*>(m_Engine->rootObjects().constFirst());
     if (!m_Window) return false;
     m_System.KLX_SystemSetQuickWindow(m_Window);
-    return QTest::qWaitForWindowExposed(m_Window) && QTest::qWaitForWindowActive(m_Window);
+    return QTest::qWaitForWindowExposed(m_Window, kHangMs) && QTest::qWaitForWindowActive(m_Window, kHangMs);
   }
   // Starts and waits for the home screen of a normal boot.
   bool StartAtHome() {
