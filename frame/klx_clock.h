@@ -49,16 +49,20 @@ class KLX_ManualClock : public KLX_Clock {
   // Moves the time on and wakes every waiter whose time has come.
   void KLX_ManualClockAdvance(qint64 ms);
 
+  // The real time a test gives the threads it steps by default: a minute,
+  // which only a hang takes; a busy machine may hold a thread for seconds.
+  static constexpr int kHangMs = 60000;
+
   // Blocks for up to `realMs` of real time until at least `count` threads
   // wait on this clock (a thread woken or timed out no longer counts). False
   // when they did not get there.
-  bool KLX_ManualClockAwaitWaiters(int count, int realMs = 5000);
+  bool KLX_ManualClockAwaitWaiters(int count, int realMs = kHangMs);
 
   // Lets `ms` pass the way the system clock would for `count` threads: waits
   // until they all wait, moves to the earliest due time, wakes that waiter,
   // and again, until `ms` have passed. False when a thread did not come back
   // to its wait within `realMs` (it ended, or it is stuck).
-  bool KLX_ManualClockRun(qint64 ms, int count = 1, int realMs = 5000);
+  bool KLX_ManualClockRun(qint64 ms, int count = 1, int realMs = kHangMs);
 
   int KLX_ManualClockWaiters() const;
   // Grows with every change of the waiters (one registers, is woken, times

@@ -64,7 +64,7 @@ struct FacadeRig : AudioParts, VornFixture {
     if (!UpOnBus(WithControllers)) return false;
     KLX_DataBaseManager::m_MySelf = &db;
     if (runtime.KLX_RuntimeDatabaseManagerInitialize(&db, &protocol, nullptr) != KLX_Ok) return false;
-    for (int i = 0; i < 500 && !KLX_TTS::is_TTS_Ready(); ++i) QThread::msleep(2);
+    for (QDeadlineTimer up(kVornHangMs); !KLX_TTS::is_TTS_Ready() && !up.hasExpired();) QThread::msleep(2);
     return KLX_TTS::is_TTS_Ready();
   }
   // Lets `ms` pass for the controllers and waits until the program has all
@@ -73,7 +73,7 @@ struct FacadeRig : AudioParts, VornFixture {
     if (!clock.KLX_ManualClockRun(ms)) return false;
     const int m = ++marker;
     sim.Send(CSimControllers::Stick, SimStickSystemData, Le16s({m, 0, 0, 0}));
-    return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == m; }, 3000);
+    return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == m; }, kVornHangMs);
   }
   // A data pass and a calculation pass: what came in reaches the engine's
   // outputs and published controls.

@@ -111,7 +111,7 @@ struct SpeechRig {
   }
   // The speech thread waits for a voice scan after its start.
   bool Ready() {
-    for (int i = 0; i < 500 && !KLX_TTS::is_TTS_Operable(); ++i) QThread::msleep(2);
+    for (QDeadlineTimer up(kVornHangMs); !KLX_TTS::is_TTS_Operable() && !up.hasExpired();) QThread::msleep(2);
     return KLX_TTS::is_TTS_Operable();
   }
 };
@@ -121,5 +121,5 @@ struct SpeechRig {
 // busy, as the speech queue expects; each offer is made once, so a taken
 // text is never offered again.
 inline bool SpeechTakes(const char* text, int voiceIndex) {
-  return QTest::qWaitFor([&] { return KLX_TTS::SayThisText(text, voiceIndex) == 0; }, 5000);
+  return QTest::qWaitFor([&] { return KLX_TTS::SayThisText(text, voiceIndex) == 0; }, kVornHangMs);
 }

@@ -357,7 +357,8 @@ class TstAnnouncements : public QObject {
       // loaded machine the woken thread may still be on its way when a pass
       // ends, so keep passing until the words are in.
       bool all = spoken.isEmpty();
-      for (int pass = 0; pass < 3 || (!all && pass < 40); ++pass) {
+      const QDeadlineTimer late(kVornHangMs);
+      for (int pass = 0; pass < 3 || (!all && !late.hasExpired()); ++pass) {
         rig.audioClock.KLX_ManualClockRun(KLX_AudioHandler::kPassMs);
         if (!all) all = engine.AwaitSpoken(heard + spoken.size(), 100);
       }

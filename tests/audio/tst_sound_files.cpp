@@ -221,7 +221,7 @@ class TstSoundFiles : public QObject {
     }
     // The real player takes its time: one pass starts it.
     rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
-    QTRY_VERIFY_WITH_TIMEOUT(!rig.audio->KLX_AudioHandlerSoundFilePlaying(), 20000);
+    QTRY_VERIFY(!rig.audio->KLX_AudioHandlerSoundFilePlaying());
     QCOMPARE(Captured().left(samples.size()), samples);
     QCOMPARE(failed.size(), 0);
   }
@@ -240,7 +240,7 @@ class TstSoundFiles : public QObject {
       played = rig.audio->KLX_AudioHandlerPlaySoundFile(pipe);
       done.release();
     });
-    const bool returned = done.tryAcquire(1, 10000);
+    const bool returned = done.tryAcquire(1, kVornHangMs);
     if (!returned) {
       // A writer lets the reader go, so that the case ends.
       const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
@@ -282,7 +282,7 @@ class TstSoundFiles : public QObject {
       rig.gateFiles = QStringList{"Block.wav"};
       rig.audio->KLX_AudioHandlerPlay("Block", "", 0);
       rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
-      QVERIFY(rig.gateReached.tryAcquire(1, 5000));
+      QVERIFY(rig.gateReached.tryAcquire(1, kVornHangMs));
     }
     if (how == "stop") rig.gateFiles = QStringList{"Song.wav"};
     QVERIFY(rig.audio->KLX_AudioHandlerPlaySoundFile(song));
@@ -292,7 +292,7 @@ class TstSoundFiles : public QObject {
     }
     if (how == "stop") {
       rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
-      QVERIFY(rig.gateReached.tryAcquire(1, 5000));
+      QVERIFY(rig.gateReached.tryAcquire(1, kVornHangMs));
       rig.audio->KLX_AudioHandlerStopSoundFile();
     }
     QVERIFY(rig.Passes(2));
@@ -317,7 +317,7 @@ class TstSoundFiles : public QObject {
     rig.gateFiles = QStringList{"Song.wav", "Alarm_Telemetry_B.wav"};
     QVERIFY(rig.audio->KLX_AudioHandlerPlaySoundFile(song));
     rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
-    QVERIFY(rig.gateReached.tryAcquire(1, 5000));
+    QVERIFY(rig.gateReached.tryAcquire(1, kVornHangMs));
     bool alarmBegun = false;
     rig.stopChosen = [&] {
       // The file ends; the thread takes the alarm at once (the alarm's
@@ -325,7 +325,7 @@ class TstSoundFiles : public QObject {
       rig.gate.release();
       QElapsedTimer t;
       t.start();
-      while (!alarmBegun && t.elapsed() < 5000) {
+      while (!alarmBegun && t.elapsed() < kVornHangMs) {
         if (rig.fx.clock.KLX_ManualClockWaiters() > 0) rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
         alarmBegun = rig.gateReached.tryAcquire(1, 10);
       }
@@ -352,7 +352,7 @@ class TstSoundFiles : public QObject {
     // While a sound plays, two requests: the second replaces the first.
     rig.gateFiles = QStringList{"Block.wav"};
     rig.audio->KLX_AudioHandlerPlay("Block", "", 0);
-    QVERIFY(rig.gateReached.tryAcquire(1, 5000));
+    QVERIFY(rig.gateReached.tryAcquire(1, kVornHangMs));
     rig.audio->KLX_AudioHandlerPlay("One", "", 0);
     rig.audio->KLX_AudioHandlerPlay("Two", "", 0);
     rig.gate.release();
@@ -392,7 +392,7 @@ class TstSoundFiles : public QObject {
     rig.gateFiles = QStringList{"Song.wav"};
     QVERIFY(rig.audio->KLX_AudioHandlerPlaySoundFile(song));
     rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
-    QVERIFY(rig.gateReached.tryAcquire(1, 5000));
+    QVERIFY(rig.gateReached.tryAcquire(1, kVornHangMs));
     QVERIFY(rig.audio->KLX_AudioHandlerSoundFilePlaying());
     if (by == "phrase") rig.audio->PutInSpeechQueue("Gear down", "", "", 2);
     if (by == "alarm") rig.audio->KLX_AudioHandlerAlarmBeep(0x6123, 500, false, true);
@@ -404,7 +404,7 @@ class TstSoundFiles : public QObject {
       QVERIFY(rig.Passes(2));
     }
     QCOMPARE(rig.stops.load(), 1);
-    QVERIFY(rig.engine.AwaitSpoken(spoken.size(), 5000));
+    QVERIFY(rig.engine.AwaitSpoken(spoken.size()));
     QCOMPARE(rig.engine.Spoken(), spoken);
     QStringList files;
     for (const QStringList& a : rig.Played()) files << a.value(a.size() - 2).section('/', -1);
@@ -423,7 +423,7 @@ class TstSoundFiles : public QObject {
     QElapsedTimer t;
     t.start();
     // Until the program is up, a stop finds nothing to end.
-    QTRY_VERIFY_WITH_TIMEOUT((run.Stop(), result != 1), 10000);
+    QTRY_VERIFY((run.Stop(), result != 1));
     player.join();
     QCOMPARE(result.load(), -1);
     QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
@@ -470,7 +470,7 @@ class TstSoundFiles : public QObject {
     rig.audio->KLX_AudioHandlerThinQueueByAlrmIdx(9);
     QVERIFY2(t.elapsed() < 300, qPrintable(QString::number(t.elapsed())));
     // The copy gives up after a second; the phrase is spoken after it.
-    QVERIFY(rig.engine.AwaitSpoken(1, 5000));
+    QVERIFY(rig.engine.AwaitSpoken(1));
     QVERIFY(t.elapsed() >= 700);
     QCOMPARE(rig.engine.Spoken(), QStringList{"en_emma|Still here"});
   }

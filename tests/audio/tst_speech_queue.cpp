@@ -83,7 +83,7 @@ class TstSpeechQueue : public QObject {
     QVERIFY(rig.engine.FinishOne());
     QTRY_VERIFY(KLX_TTS::is_TTS_Operable());
     QVERIFY(rig.Passes());
-    QCOMPARE(rig.engine.AwaitSpoken(2, kept ? 5000 : 200), kept > 0);
+    QCOMPARE(rig.engine.AwaitSpoken(2, kept ? kVornHangMs : 200), kept > 0);
     if (kept) QCOMPARE(rig.engine.Spoken().last(), QString("en_emma|phrase 0"));
   }
 

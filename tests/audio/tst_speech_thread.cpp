@@ -23,11 +23,9 @@ struct ThreadRig {
   }
   // The thread has scanned (or given up).
   static bool Settled() {
-    for (int i = 0; i < 1000; ++i) {
+    for (QDeadlineTimer late(kVornHangMs); !late.hasExpired(); QThread::msleep(2))
       if (KLX_TTS::is_TTS_initFailed() || KLX_TTS::is_TTS_Ready()) return true;
-      QThread::msleep(2);
-    }
-    return false;
+    return KLX_TTS::is_TTS_initFailed() || KLX_TTS::is_TTS_Ready();
   }
 };
 }  // namespace

@@ -237,7 +237,7 @@ class TstTones : public QObject {
     QCOMPARE(block.size() * 2, size_t(96000));
     bool written = false;
     std::thread writer([&] { written = pipe.Write(block.data(), block.size() * 2); });
-    const bool stuck = QTest::qWaitFor([&] { return QFileInfo::exists(root.Path() + "/stuck"); }, 10000);
+    const bool stuck = QTest::qWaitFor([&] { return QFileInfo::exists(root.Path() + "/stuck"); }, kVornHangMs);
     player.SetMode(FakePlayer::Copy);
     player.KillLast();
     writer.join();

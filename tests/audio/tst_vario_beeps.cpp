@@ -244,7 +244,7 @@ class TstVarioBeeps : public QObject {
     QVERIFY(QTest::qWaitFor([&] {
       QMutexLocker lock(&rig.pcm->mutex);
       return rig.pcm->opened.contains("vario");
-    }, 3000));
+    }, kVornHangMs));
 
     // Climbing at 2.5 m/s: 630 Hz, 50 ms on in every 203 ms.
     sensors.SetValue(CSimSensors::kVarioAddress, 0, 25);
@@ -311,7 +311,7 @@ class TstVarioBeeps : public QObject {
     QVERIFY(QTest::qWaitFor([&] {
       QMutexLocker lock(&parts.pcm->mutex);
       return parts.pcm->opened == QStringList{"vario"};
-    }, 3000));
+    }, kVornHangMs));
   }
 };
 

@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "frame/klx_clock.h"
+#include "vorn_testroot.h"
 
 namespace {
 // A worker that wakes every `period` ms of its clock and counts.
@@ -56,7 +57,7 @@ class TestClock : public QObject {
     QCOMPARE(t.ticks.load(), 36000);
     QCOMPARE(clock.KLX_ClockNowMs(), 3600 * 1000 + 99);
     t.Stop();
-    QVERIFY(t.wait(5000));
+    QVERIFY(t.wait(kVornHangMs));
     QCOMPARE(t.woken.load(), 1);
   }
 
@@ -92,7 +93,7 @@ class TestClock : public QObject {
     QCOMPARE(clock.KLX_ClockNowMs(), 0);
     // Only the time running out is reported as such.
     clock.KLX_ManualClockAdvance(60000);
-    QVERIFY(waiter->wait(5000));
+    QVERIFY(waiter->wait(kVornHangMs));
     QCOMPARE(second.load(), 0);
     delete waiter;
   }
@@ -120,7 +121,7 @@ class TestClock : public QObject {
     for (int i = 0; i < kRounds && stuck < 0; ++i) {
       while (clock.KLX_ManualClockWaiters() == 0) QThread::yieldCurrentThread();
       clock.KLX_ClockWake(wake);
-      QDeadlineTimer deadline(5000);
+      QDeadlineTimer deadline(kVornHangMs);
       while (rounds == i && !deadline.hasExpired()) QThread::yieldCurrentThread();
       if (rounds == i) stuck = i;
     }
@@ -129,7 +130,7 @@ class TestClock : public QObject {
       rounds = kRounds;
       clock.KLX_ManualClockAdvance(60000);
     }
-    QVERIFY(waiter->wait(5000));
+    QVERIFY(waiter->wait(kVornHangMs));
     delete waiter;
     QVERIFY2(stuck < 0, qPrintable(QString("round %1: woken, asleep and no longer counted").arg(stuck)));
   }

@@ -9,15 +9,18 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -57,6 +60,28 @@ int RunScript(Way way, const QString& script, const QString& argument, int limit
 bool Gone(qint64 pid) {
   const QByteArray stat = Read(QStringLiteral("/proc/%1/stat").arg(pid));
   return stat.isEmpty() || stat.mid(stat.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+// A process the test adopted (it is their subreaper) that still runs the
+// test's own image and has no child: a detached tool whose parent ended
+// before the tool's program ran. (The parent too runs the test's image, a
+// child of the test with the tool as its child.) Its pid, or -1.
+pid_t AdoptedToolBeforeItsProgram() {
+  const QString self = QFileInfo("/proc/self/exe").symLinkTarget();
+  const QByteArray me = QByteArray::number(::getpid());
+  QList<QByteArray> parents;
+  QList<QPair<QString, QByteArray>> ours;  // pid, state
+  for (const QString& pid : QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs)) {
+    const QByteArray stat = Read("/proc/" + pid + "/stat");
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 2) continue;
+    parents << fields.at(1);
+    if (fields.at(1) == me) ours.append({pid, fields.at(0)});
+  }
+  for (const auto& [pid, state] : ours)
+    if (state != "Z" && !parents.contains(pid.toLatin1()) && QFileInfo("/proc/" + pid + "/exe").symLinkTarget() == self)
+      return pid.toInt();
+  return -1;
 }
 
 int OpenDescriptors() { return int(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size()); }
@@ -129,8 +154,8 @@ class TestCommandRunner : public QObject {
                   "read -r pid comm state ppid pgrp session tty rest < /proc/$$/stat\n"
                   "echo \"$(readlink /proc/$$/fd/0) $session $tty\" > \"$1.part\"\n"
                   "mv \"$1.part\" \"$1\"\necho done\n"));
-    QCOMPARE(RunScript(Way(way), script, answer, 10000), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(answer), 10000);
+    QCOMPARE(RunScript(Way(way), script, answer, kVornHangMs), 0);
+    QTRY_VERIFY(QFileInfo::exists(answer));
     const QList<QByteArray> seen = Read(answer).trimmed().split(' ');
     QCOMPARE(seen.size(), 3);
     QCOMPARE(seen[0], QByteArray("/dev/null"));
@@ -155,7 +180,7 @@ class TestCommandRunner : public QObject {
       QCOMPARE(RunScript(Way(way), script, pids, limit), -1);
       started = Read(pids).split(' ');
     }
-    for (const QByteArray& pid : started) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
+    for (const QByteArray& pid : started) QTRY_VERIFY(Gone(pid.trimmed().toLongLong()));
   }
 
   // A watch that sees the work go wrong ends the run at once, with what it
@@ -169,7 +194,7 @@ class TestCommandRunner : public QObject {
     took.start();
     QCOMPARE(KLX_Platform::RunWatched("sh", {script, pids}, 600000, [&] { return !QFileInfo::exists(pids); }), -1);
     QVERIFY2(took.elapsed() < 300000, "the watch was not heard");
-    for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY_WITH_TIMEOUT(Gone(pid.trimmed().toLongLong()), 10000);
+    for (const QByteArray& pid : Read(pids).split(' ')) QTRY_VERIFY(Gone(pid.trimmed().toLongLong()));
   }
 
   // Whatever way a program starts, it gets the standard three descriptors
@@ -186,10 +211,10 @@ class TestCommandRunner : public QObject {
     const int inherited = ::fcntl(open, F_DUPFD, 40);
     ::close(open);
     QVERIFY(inherited >= 40);
-    const int result = RunScript(Way(way), script, answer, 10000);
+    const int result = RunScript(Way(way), script, answer, kVornHangMs);
     ::close(inherited);
     QCOMPARE(result, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(answer), 10000);
+    QTRY_VERIFY(QFileInfo::exists(answer));
     QCOMPARE(Read(answer), QByteArray("0\n1\n2\n3\n"));
   }
 
@@ -223,8 +248,8 @@ class TestCommandRunner : public QObject {
     } setting(descriptor);
     for (int i = 0; i < 10; ++i) {
       QByteArray merged, standard;
-      const int run = KLX_Platform::Run("sh", {"-c", line}, 10000, &merged);
-      const int runFor = KLX_Platform::RunFor("sh", {"-c", line}, 10000, &standard);
+      const int run = KLX_Platform::Run("sh", {"-c", line}, kVornHangMs, &merged);
+      const int runFor = KLX_Platform::RunFor("sh", {"-c", line}, kVornHangMs, &standard);
       QCOMPARE(run, code);
       QCOMPARE(merged, output);
       QCOMPARE(runFor, code);
@@ -255,18 +280,18 @@ class TestCommandRunner : public QObject {
       KLX_Platform::KLX_StoppableRun stoppable;
       const bool answered[] = {
           KLX_Platform::StartDetached("true", {}),
-          KLX_Platform::Run("true", {}, 10000) == 0,
-          KLX_Platform::Run("echo", {"x"}, 10000, &out) == 0,
-          KLX_Platform::RunFor("echo", {"x"}, 10000, &out) == 0,
-          KLX_Platform::RunWatched("true", {}, 10000, [] { return true; }) == 0,
-          KLX_Platform::RunWatched("true", {}, 10000, [] { return true; }, limited) == 0,
+          KLX_Platform::Run("true", {}, kVornHangMs) == 0,
+          KLX_Platform::Run("echo", {"x"}, kVornHangMs, &out) == 0,
+          KLX_Platform::RunFor("echo", {"x"}, kVornHangMs, &out) == 0,
+          KLX_Platform::RunWatched("true", {}, kVornHangMs, [] { return true; }) == 0,
+          KLX_Platform::RunWatched("true", {}, kVornHangMs, [] { return true; }, limited) == 0,
           KLX_Platform::ShellFirstLine("echo x") == "x",
-          KLX_Platform::System("true", 10000) == 0,
-          stoppable.Run("true", {}, {}, nullptr, 10000) == 0,
+          KLX_Platform::System("true", kVornHangMs) == 0,
+          stoppable.Run("true", {}, {}, nullptr, kVornHangMs) == 0,
           // Not started: no such program, or one that cannot be run.
           !KLX_Platform::StartDetached("no-such-program-here", {}),
           !KLX_Platform::StartDetached("/dev/null", {}),
-          KLX_Platform::Run("/dev/null", {}, 10000, &out) == -1,
+          KLX_Platform::Run("/dev/null", {}, kVornHangMs, &out) == -1,
       };
       QByteArray marks;
       for (bool a : answered) marks += a ? '1' : '0';
@@ -301,6 +326,41 @@ class TestCommandRunner : public QObject {
     QCOMPARE(answer, 0);
   }
 
+  // A detached start's child ends as soon as it has started the tool, not
+  // once the tool's program runs: here the tool's program is held at its
+  // opening (a lease the test keeps on the script), and meanwhile the child
+  // has ended and the tool, adopted by the test, still runs the test's own
+  // image. Once the lease goes the tool runs and the start answers.
+  void aDetachedStartEndsItsChildBeforeTheToolRuns() {
+    if (KLX_Platform::kThreadCheckerBuild) QSKIP("under ThreadSanitizer the child waits for the tool to run");
+    const QString script = m_Root->Path() + "/held.sh";
+    const QString ran = m_Root->Path() + "/ran";
+    QVERIFY(Write(script, "#!/bin/sh\necho ran > \"$1\"\n"));
+    QVERIFY(QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner));
+    // The lease's break is told by SIGIO, which would end the test.
+    struct sigaction ignore {}, before {};
+    ignore.sa_handler = SIG_IGN;
+    QCOMPARE(::sigaction(SIGIO, &ignore, &before), 0);
+    QCOMPARE(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    const int lease = ::open(QFile::encodeName(script).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(lease >= 0);
+    QCOMPARE(::fcntl(lease, F_SETLEASE, F_WRLCK), 0);
+    std::atomic<int> started{-1};
+    std::thread starting([&] { started = KLX_Platform::StartDetached(script, {ran}) ? 1 : 0; });
+    pid_t tool = -1;
+    const bool childEndedFirst = QTest::qWaitFor([&] { return (tool = AdoptedToolBeforeItsProgram()) > 0; }, kVornHangMs);
+    ::fcntl(lease, F_SETLEASE, F_UNLCK);
+    ::close(lease);
+    starting.join();
+    QTRY_COMPARE(Read(ran), QByteArray("ran\n"));
+    for (pid_t adopted = tool; adopted > 0 && ::waitpid(adopted, nullptr, 0) < 0 && errno == EINTR;) {
+    }
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
+    ::sigaction(SIGIO, &before, nullptr);
+    QVERIFY2(childEndedFirst, "the child waited for the tool's program");
+    QCOMPARE(started.load(), 1);
+  }
+
   // However a tool starts (by the C library's spawn or by the program's own
   // child), every signal is at its default and none is blocked, though the
   // program ignores SIGPIPE and the calling thread blocks signals: a
@@ -333,10 +393,10 @@ class TestCommandRunner : public QObject {
     for (bool ownChild : {false, true}) {
       const bool before = KLX_Platform::SetStartByOwnChild(ownChild);
       QFile::remove(answer);
-      const int result = RunScript(Way(way), script, answer, 10000);
+      const int result = RunScript(Way(way), script, answer, kVornHangMs);
       KLX_Platform::SetStartByOwnChild(before);
       QCOMPARE(result, 0);
-      QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(answer), 10000);
+      QTRY_VERIFY(QFileInfo::exists(answer));
       const QByteArray seen = Read(answer);
       QVERIFY2(seen == "SigBlk:0000000000000000 SigIgn:0000000000000000 ",
                qPrintable((ownChild ? "by the program's own child: " : "spawned: ") + seen));
@@ -357,7 +417,7 @@ class TestCommandRunner : public QObject {
     // A page a fault, in the count that a copy would make.
     ::madvise(memory, kBytes, MADV_NOHUGEPAGE);
     std::memset(memory, 1, kBytes);
-    const int result = RunScript(Way(way), script, m_Root->Path() + "/unused", 10000);
+    const int result = RunScript(Way(way), script, m_Root->Path() + "/unused", kVornHangMs);
     rusage before {}, after {};
     ::getrusage(RUSAGE_THREAD, &before);
     std::memset(memory, 2, kBytes);
@@ -412,8 +472,8 @@ class TestCommandRunner : public QObject {
     peak.close();
     const qint64 before = StatusKiB("VmRSS:");
     QByteArray out;
-    const int ran = standardOnly ? KLX_Platform::RunFor("sh", {"-c", line}, 60000, &out)
-                                 : KLX_Platform::Run("sh", {"-c", line}, 60000, &out);
+    const int ran = standardOnly ? KLX_Platform::RunFor("sh", {"-c", line}, kVornHangMs, &out)
+                                 : KLX_Platform::Run("sh", {"-c", line}, kVornHangMs, &out);
     const qint64 grown = StatusKiB("VmHWM:") - before;
     QCOMPARE(ran, code);
     // A few MiB, under AddressSanitizer some more; all of 52 MB without a bound.
@@ -440,7 +500,7 @@ class TestCommandRunner : public QObject {
       QVERIFY(ForkExecWait(tool));
       plain.push_back(double(Sleeps() - before));
       before = Sleeps();
-      QCOMPARE(KLX_Platform::Run(tool.first(), tool.mid(1), 10000), 0);
+      QCOMPARE(KLX_Platform::Run(tool.first(), tool.mid(1), kVornHangMs), 0);
       runner.push_back(double(Sleeps() - before));
     }
     QVERIFY2(Median(runner) <= Median(plain) + 2,
@@ -449,18 +509,18 @@ class TestCommandRunner : public QObject {
 
   void whatARunPrintsAndWhereItRuns() {
     QByteArray out;
-    QCOMPARE(KLX_Platform::Run("sh", {"-c", "echo out; echo err >&2; exit 3"}, 10000, &out), 3);
+    QCOMPARE(KLX_Platform::Run("sh", {"-c", "echo out; echo err >&2; exit 3"}, kVornHangMs, &out), 3);
     QCOMPARE(out, QByteArray("out\nerr\n"));
-    QCOMPARE(KLX_Platform::RunFor("sh", {"-c", "echo out; echo err >&2; exit 3"}, 10000, &out), 3);
+    QCOMPARE(KLX_Platform::RunFor("sh", {"-c", "echo out; echo err >&2; exit 3"}, kVornHangMs, &out), 3);
     QCOMPARE(out, QByteArray("out\n"));
     // More than a pipe holds, read while it runs.
-    QCOMPARE(KLX_Platform::Run("sh", {"-c", "head -c 300000 /dev/zero | tr '\\0' x"}, 10000, &out), 0);
+    QCOMPARE(KLX_Platform::Run("sh", {"-c", "head -c 300000 /dev/zero | tr '\\0' x"}, kVornHangMs, &out), 0);
     QCOMPARE(out, QByteArray(300000, 'x'));
     // A board folder lies under the desktop's root.
     QVERIFY(QDir().mkpath(m_Root->Path() + "/sub"));
-    QCOMPARE(KLX_Platform::Run("pwd", {}, 10000, &out, {"PWD="}, "/sub"), 0);
+    QCOMPARE(KLX_Platform::Run("pwd", {}, kVornHangMs, &out, {"PWD="}, "/sub"), 0);
     QCOMPARE(out, QFile::encodeName(QFileInfo(m_Root->Path() + "/sub").canonicalFilePath()) + "\n");
-    QCOMPARE(KLX_Platform::Run("no-such-program-here", {}, 10000, &out), -1);
+    QCOMPARE(KLX_Platform::Run("no-such-program-here", {}, kVornHangMs, &out), -1);
     QCOMPARE(KLX_Platform::ShellFirstLine("echo \"$WORD\"; echo second", {"WORD=x"}), QString("x"));
   }
 

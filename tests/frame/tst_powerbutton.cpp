@@ -60,7 +60,7 @@ class TestPowerButton : public QObject {
     // The last sample: the thread switches off and ends.
     bool RunToEnd() {
       clock.KLX_ManualClockAdvance(kHeld);
-      const bool ended = Button().wait(5000);
+      const bool ended = Button().wait(kVornHangMs);
       QCoreApplication::processEvents();
       return ended;
     }

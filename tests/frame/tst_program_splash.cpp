@@ -31,7 +31,7 @@ class TestProgramSplash : public QObject {
     QQuickView splash;
     splash.setSource(QUrl("qrc:/Frontend/QML/FastMain.qml"));
     splash.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    QVERIFY(QTest::qWaitForWindowExposed(&splash, kVornHangMs));
     const QImage expected = splash.grabWindow().convertToFormat(QImage::Format_RGB32);
     const QImage screen = QImage(path).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(expected.size(), QSize(480, 272));

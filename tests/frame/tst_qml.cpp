@@ -62,7 +62,7 @@ class TestQml : public QObject {
     QVERIFY(fast);
     QVERIFY(connect(&system, SIGNAL(modelFastStarted()), fast, SLOT(getSignal())));
     view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(QTest::qWaitForWindowExposed(&view, kVornHangMs));
     QCOMPARE(view.size(), QSize(480, 272));
     Grab(&view, "splash.png");
     emit system.modelFastStarted();
@@ -86,7 +86,7 @@ class TestQml : public QObject {
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().first());
     QVERIFY(window);
     system.KLX_SystemSetQuickWindow(window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window, kVornHangMs));
     QCOMPARE(window->size(), QSize(480, 272));
     Grab(window, "main.png");
 
@@ -115,7 +115,7 @@ class TestQml : public QObject {
     QVERIFY(system.KLX_SystemIsTurningOff());
     QCOMPARE(quit.count(), 0);
     clock.KLX_ManualClockAdvance(KLX_OnOffHandler::kHeldSampleMs);
-    QVERIFY(system.OnOffHandler().wait(5000));
+    QVERIFY(system.OnOffHandler().wait(kVornHangMs));
     QTRY_COMPARE(quit.count(), 1);
     QCOMPARE(system.Database().KLX_DatabaseManagerXMLFileSaverPtr()->KLX_XMLFileSaverForcedPasses(), 1);
     system.KLX_SystemBringDownOnOffHandler();

@@ -74,7 +74,7 @@ struct Started {
     const int before = controllers->Received(KLX_MSG_RADIO_TEST_BANDWIDTH);
     if (system.Protocol().KLX_ProtocolSendMessage(0, nullptr, KLX_MSG_RADIO_TEST_BANDWIDTH, KLX_NODE_APPLICATION) !=
             KLX_Ok ||
-        !QTest::qWaitFor([&] { return controllers->Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before; }, 10000))
+        !QTest::qWaitFor([&] { return controllers->Received(KLX_MSG_RADIO_TEST_BANDWIDTH) > before; }, kVornHangMs))
       return {};
     QList<CSimMessage> sent;
     for (const CSimMessage& m : controllers->ReceivedMessages())
@@ -141,8 +141,8 @@ class TestStartup : public QObject {
 
     // The synchronisation with the controllers runs and the start-up chain
     // reaches its end; message 246 with one zero byte follows the start-up.
-    QTRY_COMPARE_WITH_TIMEOUT(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet),
-                              int(KLX_VornTask::KLX_PHASE_SYSTEM_UP), 5000);
+    QTRY_COMPARE(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet),
+                 int(KLX_VornTask::KLX_PHASE_SYSTEM_UP));
     for (int request : {SimRequestTransceiverSync, SimRequestStickSync, SimRequestDirections})
       QCOMPARE(s.controllers->Received(request), 1);
     QList<CSimMessage> done;

@@ -157,7 +157,7 @@ class TestThreadsGpio : public QObject {
                  {kLogNotYetEntered, "thread GPS_Handler did not report entering its run within 200 ms"}}));
     QCOMPARE(signalled.count(), 0);
     thread.release.release();
-    QVERIFY(thread.wait(5000));
+    QVERIFY(thread.wait(kVornHangMs));
   }
 
   void gpioLines() {

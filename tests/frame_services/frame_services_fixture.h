@@ -44,7 +44,7 @@ inline void UseLargerBoard() {
 
 // Waits until the file holds at least `bytes` bytes (the writer thread's
 // passes are asynchronous).
-inline bool WaitForSize(const QString& path, qint64 bytes, int timeoutMs = 5000) {
+inline bool WaitForSize(const QString& path, qint64 bytes, int timeoutMs = kVornHangMs) {
   QElapsedTimer timer;
   timer.start();
   while (QFileInfo(path).size() < bytes) {

@@ -111,7 +111,7 @@ class ErrorRepeatTest : public QObject {
     (void)QTest::qWaitFor([&] {
       text = ReadFile(path);
       return text.count('\n') >= atLeast && (atLeast == 0 || text.endsWith('\n'));
-    }, 10000);
+    }, kVornHangMs);
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     return lines;

@@ -22,6 +22,7 @@
 
 #include <cerrno>
 #include <functional>
+#include <optional>
 
 class FileFunctionsTest : public QObject {
   Q_OBJECT
@@ -471,6 +472,50 @@ class FileFunctionsTest : public QObject {
                                                 "de_Anna/installsrczip.txt: " + packs + "de_Anna.zip", "odd name;x/",
                                                 "odd name;x/a.wav: odd",
                                                 "odd name;x/installsrczip.txt: " + packs + "odd name;x.zip"}));
+  }
+
+  // Each pack is unpacked into a folder emptied first: what stands in it
+  // (`stuck`: a file that cannot be removed) is never counted as the pack's.
+  // A folder that cannot be emptied refuses the pack before unzip runs.
+  void aPackUnpacksIntoAnEmptiedFolder_data() {
+    QTest::addColumn<bool>("stuck");
+    QTest::newRow("something left there") << false;
+    QTest::newRow("something that stays there") << true;
+  }
+  void aPackUnpacksIntoAnEmptiedFolder() {
+    QFETCH(bool, stuck);
+    if (QStandardPaths::findExecutable("unzip").isEmpty()) QSKIP("needs unzip");
+    const QString packs = m_Root->Path() + "/Vorn/Update/Pkgs/";
+    const QString voices = m_Root->Path() + "/Vorn/Sound/Voices/";
+    const QString work = m_Root->Path() + "/work/";
+    QVERIFY(QDir().mkpath(packs) && QDir().mkpath(voices));
+    QVERIFY(WriteFile(work + "bert.zip", CSimUpdateServer::VoicePack("bert", "en", "Bert", "en")));
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsBeginPacks(voices));
+    QCOMPARE(f.KLX_FileFunctionsCopyPack(work, "bert.zip", packs), 0);
+    const QString into = m_Root->Path() + "/Vorn/Sound/.unpacking/0";
+    QVERIFY(WriteFile(into + "/bert/left.wav", "left"));
+    struct Stuck : KLX_FileCalls {
+      Stuck() { KLX_FileCalls::Set(this); }
+      ~Stuck() override { KLX_FileCalls::Set(nullptr); }
+      bool Remove(const QString& path) override { return !path.endsWith("/left.wav") && KLX_FileCalls::Remove(path); }
+    };
+    std::optional<Stuck> calls;
+    if (stuck) {
+      calls.emplace();
+      QTest::ignoreMessage(QtWarningMsg, qPrintable("voice pack " + packs + "bert.zip cannot be unpacked: " + into +
+                                                    "/bert/left.wav cannot be cleared"));
+    }
+    f.KLX_FileFunctionsUnzipPack(0);
+    calls.reset();
+    QCOMPARE(int(f.KLX_FileFunctionGetUnzipRefusal(0)),
+             int(stuck ? KLX_FileFunctions::UnzipUncleared : KLX_FileFunctions::UnzipUnpacked));
+    QStringList names;
+    for (const QString& entry : VornFileTree(into)) names << entry.section(':', 0, 0);
+    names.sort();
+    QCOMPARE(names, stuck ? QStringList({"bert/", "bert/left.wav"})
+                          : QStringList({"bert/", "bert/VOICEDATAMD5.txt", "bert/data/", "bert/data/bert.inf",
+                                         "bert/voice.conf"}));
   }
 
   // A new version of an installed voice replaces it whatever a power cut

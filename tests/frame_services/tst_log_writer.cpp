@@ -168,7 +168,8 @@ class LogWriterTest : public QObject {
     QVERIFY(WaitForSize(part.arg("00"), 120));
     // The flag is set just after the write; reading it clears it.
     bool newPart = false;
-    for (int i = 0; i < 100 && !newPart; ++i, QThread::msleep(10)) newPart = m_Writer->KLX_FileWriter_isNewFilePart();
+    for (QDeadlineTimer set(kVornHangMs); !newPart && !set.hasExpired(); QThread::msleep(10))
+      newPart = m_Writer->KLX_FileWriter_isNewFilePart();
     QVERIFY(newPart);
     QVERIFY(!m_Writer->KLX_FileWriter_isNewFilePart());
     QCOMPARE(m_Writer->KLX_FileWriterWritetoFile("next", 4, false), int(KLX_Ok));
@@ -260,7 +261,7 @@ class LogWriterTest : public QObject {
  private:
   // The writer's thread waits on the test's clock again: what the last
   // texts woke it for is written, and nothing else is under way.
-  bool WriterWaits() { return m_WaitClock.KLX_ManualClockAwaitWaiters(1, 10000); }
+  bool WriterWaits() { return m_WaitClock.KLX_ManualClockAwaitWaiters(1); }
 
   std::unique_ptr<VornTestRoot> m_Root;
   // Before the writer: its thread leaves the clock before the clock goes.

@@ -72,7 +72,7 @@ struct LinkRig : VornFixture {
     d[0] = char(marker & 0xFF);
     d[1] = char(marker >> 8);
     if (!WriteShort(KLX_NODE_STICK, KLX_MSG_SC_SYSTEM_DATA, d)) return false;
-    return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, 3000);
+    return QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, kVornHangMs);
   }
   int Control(int id) {
     db.KLX_DataBaseManager_StickdataLock();
@@ -93,7 +93,7 @@ struct LinkRig : VornFixture {
 inline bool Settled(CSimControllers& sim, LinkRig& rig, int marker) {
   sim.Send(CSimControllers::Stick, SimStickSystemData, Le16s({marker, 0, 0, 0}));
   return QTest::qWaitFor(
-      [&] { return rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, 3000);
+      [&] { return rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1) == marker; }, kVornHangMs);
 }
 
 struct SimRig : LinkRig {

@@ -267,7 +267,7 @@ class FramingTest : public QObject {
     QVERIFY(rig.Read(&f));
     QCOMPARE(f.can_id, ShortId(KLX_NODE_APPLICATION, KLX_MSG_LOCK_TRIMS));
     // The receiver has read and dropped the stick frame.
-    QVERIFY(QTest::qWaitFor([&] { return rig.protocol.KLX_ProtocolFramesRead() == 1; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return rig.protocol.KLX_ProtocolFramesRead() == 1; }, kVornHangMs));
     rig.protocol.KLX_ProtocolStartProcessing();
     QVERIFY(rig.Sync(505));
     QCOMPARE(rig.Control(256), -2048);

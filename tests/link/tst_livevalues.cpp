@@ -73,7 +73,7 @@ class LiveValuesTest : public QObject {
     QVERIFY(rig.FromTransceiver(KLX_MSG_TC_LINK_QUALITY, QByteArray::fromHex("6455d8c4")));
     QVERIFY(rig.FromTransceiver(KLX_MSG_TC_DEVICE_STATE, QByteArray::fromHex("000c3412")));
     QVERIFY(rig.FromTransceiver(KLX_MSG_TC_FRONT_PLUG_MODE, QByteArray::fromHex("02")));
-    QVERIFY(QTest::qWaitFor([&] { return rig.db.KLX_DatabaseManagerGetSetFrontPlugMode(0, 1) == 2; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return rig.db.KLX_DatabaseManagerGetSetFrontPlugMode(0, 1) == 2; }, kVornHangMs));
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 812);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Voltage(0, 1), 795);
     QCOMPARE(rig.db.KLX_DataBaseManagerGetSetSystemProperties_Current(0, 1), 3000);

@@ -182,7 +182,7 @@ class SenderTest : public QObject {
       in.KLX_BackboneReceiverStop();
       in.KLX_BackboneReceiverClose();
     }
-    QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 10000);
+    QTRY_VERIFY(thread.isFinished());
     QCOMPARE(watch.TakeReports(), (QList<QPair<unsigned, QString>>{}));
   }
 
@@ -227,7 +227,7 @@ class SenderTest : public QObject {
     QVERIFY(QTest::qWaitFor([&] {
       KLX_Platform::CanWrite(fd, request);
       return KLX_Platform::CanWaitReadable(fd, 50);
-    }, 3000));
+    }, kVornHangMs));
     KLX_CanFrame answer;
     QCOMPARE(KLX_Platform::CanRead(fd, &answer), ssize_t(16));
     QCOMPARE(answer.can_id, ShortId(KLX_NODE_STICK, KLX_MSG_SC_DIRECTIONS));

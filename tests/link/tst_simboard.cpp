@@ -228,7 +228,7 @@ class SimBoardTest : public QObject {
     CSimBoard board(root.Path(), CSimBoard::Vorn);
     QProcess process;
     process.start("sh", {"-c", program});
-    QVERIFY(process.waitForReadyRead(3000));  // its traps are set
+    QVERIFY(process.waitForReadyRead(kVornHangMs));  // its traps are set
     KLX_ManualClock clock;
     QStringList lines;
     CSimConsole console(sim, board, process.processId(), [&](const QString& line) { lines << line; });
@@ -236,11 +236,11 @@ class SimBoardTest : public QObject {
     QSignalSpy finished(&console, &CSimConsole::Finished);
     if (quit) console.Key('q');
     clock.KLX_ManualClockAdvance(waitedMs);
-    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.wait(kVornHangMs));
     QVERIFY2(finished.first().first().toInt() == code, qPrintable(lines.join('\n')));
     QVERIFY2(lines.last().endsWith(last), qPrintable(lines.join('\n')));
     if (programExit >= 0) {
-      if (process.state() != QProcess::NotRunning) QVERIFY(process.waitForFinished(3000));
+      if (process.state() != QProcess::NotRunning) QVERIFY(process.waitForFinished(kVornHangMs));
       QCOMPARE(process.exitCode(), programExit);
     } else {
       QVERIFY(CSimConsole::Alive(process.processId()));

@@ -30,7 +30,7 @@ class SimControllersTest : public QObject {
     QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestStickSync, SimNodeApplication), 1);
     QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(0, nullptr, SimRequestDirections, SimNodeApplication), 1);
     QList<TaskUpdate_Data_T> u;
-    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return u.size() >= 3; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return u.size() >= 3; }, kVornHangMs));
     QCOMPARE(u.size(), 3);
     QCOMPARE(u[0].updateKind, 2);
     QCOMPARE(u[0].para, 1);
@@ -64,7 +64,7 @@ class SimControllersTest : public QObject {
     // Answered after whatever the requests before it brought.
     QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(0, nullptr, SimRequestDirections, SimNodeApplication), 1);
     QList<TaskUpdate_Data_T> u;
-    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty() && u.last().para == 0; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return !u.isEmpty() && u.last().para == 0; }, kVornHangMs));
     QCOMPARE(sim.Received(SimRequestStickSync), 2);
     QCOMPARE(u.size(), 2);  // only the well-formed stick request, and the directions
     QCOMPARE(u[0].updateKind, 1);
@@ -84,7 +84,7 @@ class SimControllersTest : public QObject {
     QVERIFY(r.Start());
     VornErrorWatch watch;
     watch.Expect(0x02050101u);
-    QTRY_COMPARE_WITH_TIMEOUT(r.link.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 777, 3000);
+    QTRY_COMPARE(r.link.db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, 1), 777);
     const QList<QPair<int, int>> expected = {{256, 100}, {257, -200}, {496, 300}, {497, -400},
                                              {1025, 1},  {1024, 2},   {1265, 3},   {1264, 4},
                                              {768, 2047}, {769, -2047}, {512, 10}, {754, 60},
@@ -100,7 +100,7 @@ class SimControllersTest : public QObject {
 
     // An error report from the transceiver controller lands in the log.
     r.sim.SendErrorReport(CSimControllers::Transceiver, 0x02050101u);
-    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x02050101u), 3000);
+    QTRY_VERIFY(watch.Has(0x02050101u));
     QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x02050101u});
   }
 
@@ -133,7 +133,7 @@ class SimControllersTest : public QObject {
 
     QCOMPARE(r.link.protocol.KLX_ProtocolSendMessage(8, Request().constData(), SimRequestTransceiverSync, SimNodeApplication), 1);
     QList<TaskUpdate_Data_T> u;
-    QVERIFY(QTest::qWaitFor([&] { u += r.link.Updates(); return !u.isEmpty(); }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { u += r.link.Updates(); return !u.isEmpty(); }, kVornHangMs));
     QVERIFY(r.Step(100, 701));
     QCOMPARE(sent(), (QList<int>{1, 1, 1}));
     QCOMPARE(r.link.Control(774), 2047);
@@ -163,14 +163,14 @@ class SimControllersTest : public QObject {
     {
       CSimControllers sim(rig.root.Path());
       QVERIFY(sim.Attach(rig.TakePeer()));
-      QTRY_COMPARE_WITH_TIMEOUT(rig.Control(768), -2047, 3000);
+      QTRY_COMPARE(rig.Control(768), -2047);
       // Three bytes are no direction word.
       const QByteArray shortWord = QByteArray::fromHex("ffffff");
       QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(3, shortWord.constData(), SimSetDirections, SimNodeApplication), 1);
       // Switch A (bit 8) inverted.
       const QByteArray word = QByteArray::fromHex("00010000");
       QCOMPARE(rig.protocol.KLX_ProtocolSendMessage(4, word.constData(), SimSetDirections, SimNodeApplication), 1);
-      QTRY_COMPARE_WITH_TIMEOUT(rig.Control(768), 2047, 3000);
+      QTRY_COMPARE(rig.Control(768), 2047);
       QCOMPARE(sim.Received(SimSetDirections), 2);
       QCOMPARE(sim.Control(768), -2047);  // the hand did not move it
     }
@@ -211,7 +211,7 @@ class SimControllersTest : public QObject {
     sim.SetWrongLengths(true);
     sim.SetSticks(50, 50, 50, 50);
     sim.SetStreaming(true);
-    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x10803u), 3000);
+    QTRY_VERIFY(watch.Has(0x10803u));
     sim.SetStreaming(false);
     sim.SetWrongLengths(false);
     QCOMPARE(rig.Control(256), -2048);
@@ -224,14 +224,14 @@ class SimControllersTest : public QObject {
     // Read after whatever came before it.
     sim.Send(CSimControllers::Transceiver, SimTransceiverTaskData, QByteArray(20, 9));
     QList<TaskUpdate_Data_T> u;
-    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return u.size() >= 2; }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { u += rig.Updates(); return u.size() >= 2; }, kVornHangMs));
     QCOMPARE(u.size(), 2);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[0].data + 1), 21), QByteArray(20, 8) + QByteArray(1, 0));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(u[1].data + 1), 21), QByteArray(20, 9) + QByteArray(1, 0));
 
     // A header announcing 1001 bytes is refused with the receive code.
     sim.SendOversizeHeader(CSimControllers::Transceiver, SimTransceiverTaskData);
-    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(0x52102u), 3000);
+    QTRY_VERIFY(watch.Has(0x52102u));
   }
 };
 

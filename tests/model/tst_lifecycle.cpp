@@ -125,7 +125,7 @@ class TestLifecycle : public QObject {
     if (duringAPass) {
       gate.open = true;
       saver->KLX_XMLFileSaverForceModelFileSave(false);
-      QVERIFY(ended.tryAcquire(1, 10000));
+      QVERIFY(ended.tryAcquire(1, kVornHangMs));
     } else {
       saver->KLX_XMLFileSaverSavingFiles(true, false);
       gate.open = true;

@@ -230,7 +230,7 @@ class TestEngineThread : public QObject {
       engine.KLX_FunctionalCalculationInitialize(nullptr, nullptr);
       QVERIFY(!engine.KLX_FunctionalCalculationIsInitialized());
       engine.start();
-      QVERIFY(engine.wait(2000));
+      QVERIFY(engine.wait(kVornHangMs));
     }
     QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x13401});
   }

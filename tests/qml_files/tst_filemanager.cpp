@@ -43,14 +43,14 @@ bool Walk(QmlFrame& f, const QString& side, const QStringList& labels) {
 }
 // The message of the box that ends a run, closed with its button.
 QString Outcome(QmlFrame& f) {
-  if (!QTest::qWaitFor([&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, 10000))
+  if (!QTest::qWaitFor([&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, kVornHangMs))
     return QString();
   const QString text = f.PopupText();
   f.TapInPopup("popupButton_0");
   return text;
 }
 bool Question(QmlFrame& f, const QString& text) {
-  return QTest::qWaitFor([&] { return f.Popup() && f.PopupText() == text; }, 10000);
+  return QTest::qWaitFor([&] { return f.Popup() && f.PopupText() == text; }, kVornHangMs);
 }
 // The ticked file copied again, its question answered with a button
 // (0 Overwrite, 1 Skip, 2 Abort); the run's message.
@@ -206,7 +206,7 @@ class TestFileManagerScreen : public QObject {
       return bytes;
     };
     if (!message.isEmpty()) {
-      QVERIFY(QTest::qWaitFor([&] { return f.Popup(); }, 10000));
+      QVERIFY(QTest::qWaitFor([&] { return f.Popup(); }, kVornHangMs));
       QCOMPARE(f.PopupText(), message);
       f.Settle();
       if (seconds == 0) f.Grab("file-manager-no-sound.png");
@@ -217,7 +217,7 @@ class TestFileManagerScreen : public QObject {
     }
     // The player pads its last period with silence.
     const QByteArray heard = samples.left(played * 22050 * 2);
-    QTRY_VERIFY_WITH_TIMEOUT(captured().startsWith(heard), 10000);
+    QTRY_VERIFY(captured().startsWith(heard));
     QTRY_VERIFY(!f.Db().KLX_DatabaseManagerAudioHandlerPointer()->KLX_AudioHandlerSoundFilePlaying());
     QCOMPARE(captured().mid(heard.size()), QByteArray(captured().size() - heard.size(), '\0'));
   }
@@ -278,7 +278,7 @@ class TestFileManagerScreen : public QObject {
     f.Grab("file-manager-" + tag + "-question.png");
     QVERIFY(f.TapInPopup("popupButton_1"));
     QVERIFY(QTest::qWaitFor(
-        [&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, 10000));
+        [&] { return f.Popup() && f.Property("fileManager", "running").toString().isEmpty(); }, kVornHangMs));
     f.Settle();
     f.Grab("file-manager-" + tag + "-result.png");
     QVERIFY(f.TapInPopup("popupButton_0"));

@@ -16,7 +16,7 @@ bool StartWithPages(QmlFrame& f, int pages, int lastTelePage = 0) {
   f.Root()->setProperty("lastTelePage", lastTelePage);
   f.Db().KLX_DataBaseManagerGetSetBootStatus(KLX_VornTask::KLX_BOOT_STATUS_NORMAL, AtomicDirSet);
   if (!f.WaitShown(kHome)) return false;
-  return QTest::qWaitFor([&] { return f.Property("home", "swipeLock") == false; }, 3000);
+  return QTest::qWaitFor([&] { return f.Property("home", "swipeLock") == false; }, kVornHangMs);
 }
 QString PageText(QmlFrame& f) { return f.Property("pageLabel", "text").toString(); }
 }  // namespace
@@ -221,7 +221,7 @@ class TestHome : public QObject {
       QCOMPARE(f.Popup(), box);
       f.Grab("home-rescan.png");
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!f.Popup(), 4000);
+    QTRY_VERIFY(!f.Popup());
   }
 };
 

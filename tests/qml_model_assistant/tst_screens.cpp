@@ -176,7 +176,7 @@ class TestModelAssistant : public QObject {
     f.Key(KLX_DatabaseValues::EventLeft);
     const int before = f.Db().KLX_DataBaseManagerFunctionGetNumber();
     QVERIFY(Tap(f, "proceed"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("doneButton") && f.Item("doneButton")->isVisible(), 20000);
+    QTRY_VERIFY(f.Item("doneButton") && f.Item("doneButton")->isVisible());
     QCOMPARE(f.Popup(), nullptr);
     QCOMPARE(f.Property("functionCount", "text").toString(), QString("Functions 2/2"));
     QCOMPARE(f.Property("servoCount", "text").toString(), QString("Servos 2/2"));
@@ -400,7 +400,7 @@ class TestModelAssistant : public QObject {
     // The first press of the switch button makes the hidden activator switch.
     QVERIFY(Tap(f, "activatorButton"));
     const auto activator = [&f] { return f.Db().KLX_DataBaseManagerTutorPupilGetSetActivator(0, AtomicDirGet); };
-    QTRY_VERIFY_WITH_TIMEOUT(f.Db().KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(activator()) >= 0, 10000);
+    QTRY_VERIFY(f.Db().KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(activator()) >= 0);
     const int vs = f.Db().KLX_DataBaseManagerSwitchGet_SwitchIdByContorlID(activator());
     QCOMPARE(activator(), f.Db().KLX_DataBaseManagerGetControlForVirtualSwitch(vs));
     QCOMPARE(f.Db().KLX_DataBaseManagerSwitchGetSet_Name(vs, "", AtomicDirGet), QString("VSi%1TPact").arg(vs));
@@ -474,7 +474,7 @@ class TestModelAssistant : public QObject {
     QVERIFY(f.WaitShown(kFolder + "AssistantJetDelta_start.qml"));
     f.Key(KLX_DatabaseValues::EventLeft);
     QVERIFY(Tap(f, "proceed"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("doneButton") && f.Item("doneButton")->isVisible(), 20000);
+    QTRY_VERIFY(f.Item("doneButton") && f.Item("doneButton")->isVisible());
     f.Settle();
     f.Grab("assistant-builder-" + tag + ".png");
     QVERIFY(Tap(f, "doneButton"));

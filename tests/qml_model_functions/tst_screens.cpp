@@ -41,8 +41,6 @@ int RowCount(QmlFrame& f, const QString& screen) {
   return rows.canConvert<QJSValue>() ? rows.value<QJSValue>().property("length").toInt() : rows.toList().size();
 }
 
-// How long a screen's element task may take against the simulated transceiver.
-constexpr int kTaskMs = 15000;
 
 bool Open(QmlFrame& f, const QString& url, const QVariantMap& args = {}) {
   f.Call("", "openScreen", {kFolder + "2_Home.qml", QVariant()});
@@ -234,7 +232,7 @@ class TestFunctionScreens : public QObject {
     QVERIFY(Open(f, kFolder + "4_0.qml"));
     const int loads = f.Controllers().TransceiverController().Seen().unitLoadsEnded;
     QVERIFY(f.Tap("addFunction"));
-    QTRY_COMPARE_WITH_TIMEOUT(RowCount(f, "functionOverview"), 3, kTaskMs);
+    QTRY_COMPARE(RowCount(f, "functionOverview"), 3);
     QCOMPARE(f.Property("functionOverview", "rows").toList().last().toInt(), 2);
     QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetSet_IsUsed(2, 0, AtomicDirGet, false), int(KLX_True));
     QCOMPARE(f.Db().KLX_DataBaseManagerFunctionGetDisplayedOrder(), (QList<int>{0, 1, 2}));
@@ -270,7 +268,7 @@ class TestFunctionScreens : public QObject {
     f.Settle();  // OK shows once chosen; its row is laid out anew
     f.Grab("chooser-servos.png");
     QVERIFY(f.Tap("chooserOk"));
-    QTRY_COMPARE_WITH_TIMEOUT(RowCount(f, "functionServos"), 2, kTaskMs);
+    QTRY_COMPARE(RowCount(f, "functionServos"), 2);
     QCOMPARE(db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(3, 0, AtomicDirGet, false), int(KLX_True));
     QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_ServoAssignment_ServoIdx(1, 1, 0, AtomicDirGet, false), 3);
     QCOMPARE(f.Controllers().TransceiverController().Seen().unitLoadsEnded, loads + 1);
@@ -291,7 +289,7 @@ class TestFunctionScreens : public QObject {
     for (int p = 0; p < 33; ++p) zero << db.KLX_DataBaseManagerCurveGetSet_CurveValue(0, p, 0, AtomicDirGet, false);
     const int loads = f.Controllers().TransceiverController().Seen().unitLoadsEnded;
     QVERIFY(Open(f, kFolder + "25_FunctionCurveEditor.qml", {{"functionId", 0}, {"fmStore", 0}}));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Property("functionCurveEditor", "curve").toInt() > 0, kTaskMs);
+    QTRY_VERIFY(f.Property("functionCurveEditor", "curve").toInt() > 0);
     const int copy = f.Property("functionCurveEditor", "curve").toInt();
     QCOMPARE(db.KLX_DataBaseManagerFunctionGetSet_GlobalCurveIdx(0, 0, AtomicDirGet, false), copy);
     QCOMPARE(db.KLX_DataBaseManagerCurveGetNumber(), curves + 1);
@@ -329,7 +327,7 @@ class TestFunctionScreens : public QObject {
     QVERIFY(f.Tap("choose_0_1"));
     f.Settle();  // OK shows once chosen; its row is laid out anew
     QVERIFY(f.Tap("chooserOk"));
-    QTRY_COMPARE_WITH_TIMEOUT(RowCount(f, "cutoffSettings"), 1, kTaskMs);
+    QTRY_COMPARE(RowCount(f, "cutoffSettings"), 1);
     const int vs = db.KLX_DataBaseManagerServoConfigGetSet_SwitchCutOffVirtSwitch(1, 0, AtomicDirGet, false);
     QVERIFY(vs >= 0 && vs < none);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(vs, QString(), AtomicDirGet, false), QStringLiteral("VSi%1Srv.1").arg(vs));
@@ -420,7 +418,7 @@ class TestFunctionScreens : public QObject {
       // The curve editor first copies its curve.
       QObject* shown = f.Root()->findChild<QObject*>("mainLoader")->property("item").value<QObject*>();
       return shown && (!shown->property("curve").isValid() ||
-                       QTest::qWaitFor([&] { return shown->property("curve").toInt() > 0; }, kTaskMs));
+                       QTest::qWaitFor([&] { return shown->property("curve").toInt() > 0; }, kHangMs));
     };
     QVERIFY(open());
     // The engine has chosen its flight mode since the last reset.
@@ -489,7 +487,7 @@ class TestFunctionScreens : public QObject {
       QVERIFY2(Open(f, kFolder + screen.first, screen.second), qPrintable(screen.first));
       // The curve editors first copy or make their curve.
       QObject* shown = f.Root()->findChild<QObject*>("mainLoader")->property("item").value<QObject*>();
-      if (shown && shown->property("curve").isValid()) QTRY_VERIFY_WITH_TIMEOUT(shown->property("curve").toInt() > 0, kTaskMs);
+      if (shown && shown->property("curve").isValid()) QTRY_VERIFY(shown->property("curve").toInt() > 0);
       f.Settle();
       f.Grab(QString(screen.first).replace(".qml", "") + "-" + tag + ".png");
       m_Warnings.Verify();

@@ -30,13 +30,13 @@ class TestHeadupMenu : public QObject {
   }
   // One entry of the open chooser touched (and "OK" when it asks for one).
   static bool Choose(QmlFrame& f, int value, bool ok) {
-    if (!QTest::qWaitFor([&] { return f.Property("headupChooser", "visible").toBool(); }, 3000)) return false;
+    if (!QTest::qWaitFor([&] { return f.Property("headupChooser", "visible").toBool(); }, kVornHangMs)) return false;
     // The entries of an earlier choice go first.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     f.Settle();
     if (!f.Tap("choose_0_" + QString::number(value))) return false;
     if (ok && !f.Tap("chooserOk")) return false;
-    return QTest::qWaitFor([&] { return !f.Property("headupChooser", "visible").toBool(); }, 3000);
+    return QTest::qWaitFor([&] { return !f.Property("headupChooser", "visible").toBool(); }, kVornHangMs);
   }
 
  private slots:
@@ -53,7 +53,7 @@ class TestHeadupMenu : public QObject {
     db.KLX_DataBaseManagerServoConfigGetSet_IsUsed(1, 1, AtomicDirSet, false);
     db.KLX_DataBaseManagerServoConfigGetSet_Name(1, QStringLiteral("Elevator"), AtomicDirSet, false);
     db.KLX_DataBaseManagerRescanTelemetry();
-    QTRY_COMPARE_WITH_TIMEOUT(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(KLX_Telemetrie::kOwnSensor), 1, 9000);
+    QTRY_COMPARE(db.KLX_DataBaseManagerTelemetrieGetSensorIsUsed(KLX_Telemetrie::kOwnSensor), 1);
     f.Call("", "openScreen", {kMenu, QVariant()});
     QVERIFY(f.WaitShown(kMenu));
     QCOMPARE(f.Property("headupHint", "visible").toBool(), true);

@@ -128,19 +128,19 @@ bool Type(QmlFrame& f, const QString& text) {
   keys->setProperty("preLoadText", text);
   // The keys slide up first.
   QQuickItem* ok = f.Item("key_ok");
-  if (!ok || !QTest::qWaitFor([&] { return f.Centre(ok).y() < f.Window()->height(); }, 3000)) return false;
+  if (!ok || !QTest::qWaitFor([&] { return f.Centre(ok).y() < f.Window()->height(); }, kVornHangMs)) return false;
   // And away again before the screen is touched.
-  return Tap(f, "key_ok") && QTest::qWaitFor([&] { return !keys || !keys->isVisible(); }, 3000);
+  return Tap(f, "key_ok") && QTest::qWaitFor([&] { return !keys || !keys->isVisible(); }, kVornHangMs);
 }
 bool Answer(QmlFrame& f, const QString& question) {
-  if (!QTest::qWaitFor([&] { return f.PopupText() == question; }, 3000)) {
+  if (!QTest::qWaitFor([&] { return f.PopupText() == question; }, kVornHangMs)) {
     qWarning() << "pop-up:" << f.PopupText();
     return false;
   }
   return f.TapInPopup("popupButton_0");
 }
 bool Idle(QmlFrame& f) {
-  return QTest::qWaitFor([&] { return !f.Property("modelMenu", "busy").toBool(); }, 10000);
+  return QTest::qWaitFor([&] { return !f.Property("modelMenu", "busy").toBool(); }, kVornHangMs);
 }
 // A model of a folder copied to a folder through the chooser and the question.
 bool Copy(QmlFrame& f, const QString& from, const QString& model, const QString& to, const QString& copyName) {
@@ -161,12 +161,12 @@ bool ChainIdle(QmlFrame& f) {
                sim.Sent(CSimControllers::Transceiver, SimTransceiverBindConfig) >=
                    sim.Received(SimBindStateRequest) + sim.Received(SimBindNewRequest);
       },
-      15000);
+      kVornHangMs);
 }
 // Chosen in the menu and loaded: the home screen shows it once both sides hold it.
 bool LoadFromMenu(QmlFrame& f, const QString& folder, const QString& model) {
   if (!OpenMenu(f) || !Choose(f, folder, model) || !Tap(f, "modelLoad")) return false;
-  return f.WaitShown(kHome, 30000) && ChainIdle(f);
+  return f.WaitShown(kHome) && ChainIdle(f);
 }
 bool BothHold(QmlFrame& f, const QString& model) {
   const unsigned crc = f.Db().KLX_DataBaseManagerCalculateModelCRC(false);
@@ -183,7 +183,7 @@ bool BothHold(QmlFrame& f, const QString& model) {
 bool StateNames(QmlFrame& f, const QString& model) {
   f.Db().KLX_DataBaseManagerForceSavingXMLFiles(false);
   return QTest::qWaitFor(
-      [&] { return Text(Card(f) + "/Vornstate/Vornstate.xml").contains("<Modelname>" + model + "</Modelname>"); }, 5000);
+      [&] { return Text(Card(f) + "/Vornstate/Vornstate.xml").contains("<Modelname>" + model + "</Modelname>"); }, kVornHangMs);
 }
 
 // A picture on the stick in USB port 0.
@@ -264,7 +264,7 @@ class TestModelMenu : public QObject {
     QVERIFY(f.Item("emptyFolder")->isVisible());
     QVERIFY(Tap(f, "modelNew"));
     QVERIFY(Type(f, "Racer"));
-    QVERIFY(f.WaitShown(kTypeChoose, 10000));
+    QVERIFY(f.WaitShown(kTypeChoose));
     QCOMPARE(f.Db().KLX_DataBaseManagerVornPropertiesGetModelName(), QString("Racer"));
 
     QVERIFY(Tap(f, "typeSail"));
@@ -278,7 +278,7 @@ class TestModelMenu : public QObject {
       f.Key(KLX_DatabaseValues::EventLeft);
     }
     QVERIFY(Tap(f, "proceed"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Item("doneButton") && f.Item("doneButton")->isVisible(), 20000);
+    QTRY_VERIFY(f.Item("doneButton") && f.Item("doneButton")->isVisible());
     QVERIFY(Tap(f, "doneButton"));
     QVERIFY(f.WaitShown(kFunctions));
 
@@ -324,7 +324,7 @@ class TestModelMenu : public QObject {
     QVERIFY(Choose(f, "Plane", "Beta"));
     QVERIFY(Tap(f, "modelRename"));
     QVERIFY(Answer(f, "Only the current model can be renamed.\nLoad this model now and rename it?"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.Property("modelKeyboard", "extended").toBool(), 30000);
+    QTRY_VERIFY(f.Property("modelKeyboard", "extended").toBool());
     QVERIFY(ChainIdle(f));
     QVERIFY(BothHold(f, "Beta"));
     QCOMPARE(f.Property("modelKeyboard", "preLoadText").toString(), QString("Beta"));
@@ -532,7 +532,7 @@ class TestModelMenu : public QObject {
     QVERIFY(OpenMenu(f) && Choose(f, "Plane", "Glider") && Tap(f, "modelLoad"));
     QTRY_VERIFY(f.Property("busySpinner", "value").toInt() > 0);
     f.Grab("model-menu-" + tag + "-loading.png");
-    QVERIFY(f.WaitShown(kHome, 30000) && ChainIdle(f));
+    QVERIFY(f.WaitShown(kHome) && ChainIdle(f));
     QVERIFY(f.Controllers().SetBusPacing(0));
     QVERIFY(BothHold(f, "Glider"));
 
@@ -563,11 +563,13 @@ class TestModelMenu : public QObject {
     f.Settle();
     f.Grab("model-menu-" + tag + "-empty.png");
     QVERIFY(Tap(f, "modelNew"));
-    QTest::qWait(700);  // the keys slide up
+    // The keys slide up.
+    QTRY_VERIFY(f.Property("modelKeyboard", "extended").toBool());
+    f.Settle();
     QCOMPARE(f.Property("currentModelLabel", "text").toString(), QString("Name of the new model in Boat:"));
     f.Grab("model-menu-" + tag + "-keys.png");
     QVERIFY(Type(f, "Sea Breeze"));
-    QVERIFY(f.WaitShown(kTypeChoose, 10000));
+    QVERIFY(f.WaitShown(kTypeChoose));
     f.Root()->setProperty("smartKeyLock", false);
     f.Root()->setProperty("assistantHistory", QVariant());
   }

@@ -34,8 +34,8 @@ bool OpenSelector(QmlFrame& f, const QVariantMap& args) {
 // task that follows has ended and the editor is shown.
 bool MoveAndConfirm(QmlFrame& f, int control) {
   if (!f.Controllers().SetControl(control, f.Controllers().Control(control) == 2047 ? -2047 : 2047)) return false;
-  if (!QTest::qWaitFor([&] { return f.Property("controlSelector", "chosenControl").toInt() == control; })) return false;
-  return f.Tap("selectorOk") && f.WaitShown(kEditor, 10000);
+  if (!QTest::qWaitFor([&] { return f.Property("controlSelector", "chosenControl").toInt() == control; }, kVornHangMs)) return false;
+  return f.Tap("selectorOk") && f.WaitShown(kEditor);
 }
 // A virtual switch's record as the program holds it and as the simulated
 // transceiver holds it (unit image without index and check bytes).
@@ -355,7 +355,7 @@ class TestModelSelect : public QObject {
     QVERIFY(f.Tap("sourceVSwitch"));
     QVERIFY(f.Tap(QString("switchRow_%1").arg(visible)));
     QVERIFY(f.Tap("selectorOk"));
-    QVERIFY(f.WaitShown(kEditor, 10000));
+    QVERIFY(f.WaitShown(kEditor));
     QCOMPARE(f.Db().KLX_DataBaseManagerFlightmodeAssignGetSet_Control(0, 0, AtomicDirGet, false), kVirtual0 + visible);
     QCOMPARE(Switch(f, hidden).used, 0);
     QTRY_COMPARE(TransceiverSwitch(f, hidden), QByteArray(ProgramSwitch(f, hidden).size(), '\0'));
@@ -405,7 +405,7 @@ class TestModelSelect : public QObject {
     QVERIFY(OpenSelector(f, {{"parentId", "varioControl"}, {"funcId", hidden}, {"initialControlId", kVirtual0 + hidden}}));
     QVERIFY(f.Tap("sourceFixed"));
     QVERIFY(f.Tap("selectorOk"));
-    QVERIFY(f.WaitShown(kEditor, 10000));
+    QVERIFY(f.WaitShown(kEditor));
     QCOMPARE(f.Db().KLX_DataBaseManagerGetSetVarioActivationControlId(0, AtomicDirGet), kFixedOn);
     QCOMPARE(Switch(f, hidden).used, 0);
   }

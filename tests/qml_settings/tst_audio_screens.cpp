@@ -23,11 +23,11 @@ bool Open(QmlFrame& f, const QString& url) {
 // The keys of a screen: the text as typed, then OK.
 bool Type(QmlFrame& f, const QString& keyboard, const QString& text) {
   QPointer<QQuickItem> keys = f.Item(keyboard);
-  if (!keys || !QTest::qWaitFor([&] { return keys->property("extended").toBool(); }, 3000)) return false;
+  if (!keys || !QTest::qWaitFor([&] { return keys->property("extended").toBool(); }, kVornHangMs)) return false;
   keys->setProperty("preLoadText", text);
   QQuickItem* ok = f.Item("key_ok");
-  if (!ok || !QTest::qWaitFor([&] { return f.Centre(ok).y() < f.Window()->height(); }, 3000)) return false;
-  return f.Tap("key_ok") && QTest::qWaitFor([&] { return !keys || !keys->isVisible(); }, 3000);
+  if (!ok || !QTest::qWaitFor([&] { return f.Centre(ok).y() < f.Window()->height(); }, kVornHangMs)) return false;
+  return f.Tap("key_ok") && QTest::qWaitFor([&] { return !keys || !keys->isVisible(); }, kVornHangMs);
 }
 QByteArray Bytes(const QString& path) {
   QFile file(path);
@@ -139,9 +139,9 @@ class TestAudioScreens : public QObject {
     QVERIFY(f.Controllers().SetControl(kSwitchA, 2047));
     QTRY_COMPARE(f.Property("controlSelector", "chosenControl").toInt(), kSwitchA);
     QVERIFY(f.Tap("selectorOk"));
-    QVERIFY(f.WaitShown(kEditor, 10000));
+    QVERIFY(f.WaitShown(kEditor));
     QVERIFY(f.Tap("editorOk"));
-    QVERIFY(f.WaitShown(kList, 10000));
+    QVERIFY(f.WaitShown(kList));
     QCOMPARE(db.KLX_GetTTSLForwardControl(), KLX_CONTROL_VS_FIRST + hidden);
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_Name(hidden, "", AtomicDirGet), QString("VSiTTSLFw"));
     QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsVisible(hidden, 0, AtomicDirGet, false), int(KLX_False));

@@ -57,7 +57,7 @@ class TestWlanScreen : public QObject {
     bool SwitchOn(int count) {
       if (!f.Tap("wlanOn")) return false;
       if (!QTest::qWaitFor([&] { return f.Property("wlanScreen", "networks").toStringList().size() == count &&
-                                        !f.Property("wlanScreen", "scanning").toBool(); }, 5000))
+                                        !f.Property("wlanScreen", "scanning").toBool(); }, kVornHangMs))
         return false;
       const bool back = clock.KLX_ManualClockAwaitWaiters(1);
       QCoreApplication::processEvents();
@@ -66,7 +66,7 @@ class TestWlanScreen : public QObject {
     // A network touched, and chosen once the touch has reached the screen.
     bool Choose(const QString& name) {
       return f.Tap("network_" + name) &&
-             QTest::qWaitFor([&] { return f.Property("wlanScreen", "chosen").toString() == name; }, 3000);
+             QTest::qWaitFor([&] { return f.Property("wlanScreen", "chosen").toString() == name; }, kVornHangMs);
     }
     QString Text(const QString& label) { return f.Property(label, "text").toString(); }
     QString State(const QString& button) { return f.Property(button, "state").toString(); }
@@ -77,7 +77,7 @@ class TestWlanScreen : public QObject {
       auto* item = qobject_cast<QQuickItem*>(keys);
       // Extended, and come to rest at the bottom of the screen.
       if (!QTest::qWaitFor([&] { return item->property("extended").toBool() &&
-                                        item->y() == item->parentItem()->height() - item->height(); }, 3000))
+                                        item->y() == item->parentItem()->height() - item->height(); }, kVornHangMs))
         return false;
       f.Settle();
       FindNamed(keys, "keyboardField")->setProperty("text", text);
@@ -85,7 +85,7 @@ class TestWlanScreen : public QObject {
       if (!ok) return false;
       f.Tap(ok);
       // Gone from the screen: it no longer covers the buttons.
-      return QTest::qWaitFor([&] { return !item->isVisible(); }, 3000);
+      return QTest::qWaitFor([&] { return !item->isVisible(); }, kVornHangMs);
     }
     QByteArray StoredFile() { return ReadFile(f.Board().Root() + "/app/wpa.conf"); }
   };

@@ -655,7 +655,7 @@ class TestTranslations : public QObject {
     QObject receiver;
     QObject::connect(window, &QQuickWindow::afterAnimating, &receiver, [&] { polished = true; }, Qt::DirectConnection);
     window->update();
-    return QTest::qWaitFor([&] { return polished; }, 2000);
+    return QTest::qWaitFor([&] { return polished; }, kVornHangMs);
   }
 
   static void Picture(QmlFrame& f, Pass* pass) {

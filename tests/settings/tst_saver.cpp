@@ -29,7 +29,7 @@ struct SaverFixture : SettingsFixture {
 bool LeftItsWait(KLX_ManualClock& clock) {
   QElapsedTimer t;
   t.start();
-  while (clock.KLX_ManualClockWaiters() != 0 && t.elapsed() < 5000) QThread::yieldCurrentThread();
+  while (clock.KLX_ManualClockWaiters() != 0 && t.elapsed() < kVornHangMs) QThread::yieldCurrentThread();
   return clock.KLX_ManualClockWaiters() == 0;
 }
 }  // namespace

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/klx_speechengine.h"
+#include "vorn_testroot.h"
 
 class VornSpeechFake {
  public:
@@ -47,9 +48,9 @@ class VornSpeechFake {
 
   // Finishes the oldest held text (burst and end event). False when none
   // waited within `realMs`.
-  bool FinishOne(int realMs = 5000);
+  bool FinishOne(int realMs = kVornHangMs);
   // Waits until `count` texts were handed to the engine.
-  bool AwaitSpoken(int count, int realMs = 5000);
+  bool AwaitSpoken(int count, int realMs = kVornHangMs);
   QStringList Spoken() const;
   // Ends delivered so far.
   int Ends() const;

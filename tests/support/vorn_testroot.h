@@ -9,6 +9,43 @@
 
 #include <initializer_list>
 
+#include "frame/klx_clock.h"
+
+// What a test waits for in real time comes on a quiet machine within
+// milliseconds; a busy one, or a sanitizer's build beside it, may hold a
+// thread for seconds. Every such wait ends as soon as its condition holds
+// and fails only after a minute, which a hang alone reaches: the bound the
+// manual clock gives the threads a test steps.
+constexpr int kVornHangMs = KLX_ManualClock::kHangMs;
+
+// Qt's QTRY_ waits take a minute (kVornHangMs) instead of five seconds, and
+// say a failure when it is out: Qt's own would wait twice as long again to
+// say how long the wait would have needed. Every test includes this after
+// the test framework (its precompiled header).
+#undef QTRY_VERIFY
+#undef QTRY_VERIFY2
+#undef QTRY_COMPARE
+#define VORN_TRY_WAIT(expr)                                                              \
+  {                                                                                      \
+    const bool vorn_came = QTest::qWaitFor([&]() { return bool(expr); }, kVornHangMs);   \
+    (void)vorn_came;                                                                     \
+  }
+#define QTRY_VERIFY(expr) \
+  do {                    \
+    VORN_TRY_WAIT(expr);  \
+    QVERIFY(expr);        \
+  } while (false)
+#define QTRY_VERIFY2(expr, message) \
+  do {                              \
+    VORN_TRY_WAIT(expr);            \
+    QVERIFY2(expr, message);        \
+  } while (false)
+#define QTRY_COMPARE(expr, expected)          \
+  do {                                        \
+    VORN_TRY_WAIT((expr) == (expected));      \
+    QCOMPARE(expr, expected);                 \
+  } while (false)
+
 class VornTestRoot {
  public:
   VornTestRoot();

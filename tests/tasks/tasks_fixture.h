@@ -95,7 +95,7 @@ struct InformerLog : QObject {
 struct TaskRig : LinkRig {
   // The real time a wait for a condition is given before the case fails: a
   // guard against a hang only, never reached on a busy machine.
-  static constexpr int kHangMs = 60000;
+  static constexpr int kHangMs = kVornHangMs;
 
   LinkRig& link{*this};
   CSimControllers& sim{Controllers()};

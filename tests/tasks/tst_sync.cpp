@@ -215,10 +215,9 @@ class SyncTest : public QObject {
       QVERIFY(r.Run(ms));
     }
     QTRY_COMPARE_WITH_TIMEOUT(r.Phase(), phase, TaskRig::kHangMs);
-    QTRY_COMPARE_WITH_TIMEOUT(r.Vorn().KLX_VornHandlerGetState(),
-                              int(phase == VT::KLX_PHASE_ERROR ? KLX_VornStateMachine::KLX_VORN_STATE_SYNC
-                                                               : KLX_VornStateMachine::KLX_VORN_STATE_IDLE),
-                              3000);
+    QTRY_COMPARE(r.Vorn().KLX_VornHandlerGetState(),
+                 int(phase == VT::KLX_PHASE_ERROR ? KLX_VornStateMachine::KLX_VORN_STATE_SYNC
+                                                  : KLX_VornStateMachine::KLX_VORN_STATE_IDLE));
     QVERIFY(r.Flushed());
     QCOMPARE(r.SyncRequests(), requests);
     QCOMPARE(errors.TakeCodes(), codes);

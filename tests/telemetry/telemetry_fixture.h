@@ -52,10 +52,10 @@ struct TelemetryFixture : VornFixture {
   bool Marked(int marker) {
     sim.Send(CSimControllers::Stick, SimStickSystemData, Le16s({marker, 0, 0, 0}));
     return QTest::qWaitFor(
-        [&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, AtomicDirGet) == marker; }, 3000);
+        [&] { return db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Voltage(0, AtomicDirGet) == marker; }, kVornHangMs);
   }
   bool Settled() {
-    return QTest::qWaitFor([&] { return link.protocol.KLX_ProtocolFramesRead() >= framesSent; }, 5000);
+    return QTest::qWaitFor([&] { return link.protocol.KLX_ProtocolFramesRead() >= framesSent; }, kVornHangMs);
   }
   // Streaming: lets `ms` pass for the controllers and waits for what they sent.
   bool Step(int ms, int marker) { return clock.KLX_ManualClockRun(ms) && Marked(marker); }

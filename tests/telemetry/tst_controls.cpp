@@ -82,7 +82,7 @@ class ControlsTest : public QObject {
     // The message layer and the simulated transceiver: one marker after the update.
     const QByteArray marker = QByteArray::fromHex("ff");
     r.link.protocol.KLX_ProtocolSendMessage(1, marker.constData(), SimBrightness, SimNodeApplication);
-    QVERIFY(QTest::qWaitFor([&] { return r.sim.Received(SimBrightness) == 1; }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return r.sim.Received(SimBrightness) == 1; }, kVornHangMs));
     QCOMPARE(Updates(r.sim), update.isEmpty() ? QList<QByteArray>() : QList<QByteArray>{update});
     // A change marks the control for the engine and the model modified.
     QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), !update.isEmpty());

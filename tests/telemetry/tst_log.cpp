@@ -157,7 +157,7 @@ class LogTest : public QObject {
     r.db.KLX_DataBaseManagerPauseTelemetrie(KLX_DatabaseValues::TELELOG_EndTag);
     QVERIFY(watch.Has(0x42203u));  // "#End of telemetry log file!"
     // The writer closes the log once its final text is on the card.
-    QTRY_VERIFY_WITH_TIMEOUT(watch.Has(kWriterStopped), 5000);
+    QTRY_VERIFY(watch.Has(kWriterStopped));
     QCOMPARE(r.Handler()->KLX_TelemetrieHandlerGetState(), 14);
     QVERIFY(!r.Handler()->KLX_TelemetrieHandlerIsRecording());
 
@@ -294,7 +294,7 @@ class LogTest : public QObject {
       // (71 bytes a record) before more comes.
       if (i % 250 == 249) {
         QVERIFY(r.Settled());
-        QVERIFY(QTest::qWaitFor([&] { return written() >= 71LL * (i + 1) - KLX_TelemetrieHandler::kBufferSize; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return written() >= 71LL * (i + 1) - KLX_TelemetrieHandler::kBufferSize; }, kVornHangMs));
       }
     }
     QVERIFY(r.Settled());
@@ -347,7 +347,7 @@ class LogTest : public QObject {
     // The next frame brings the flush; the writer writes what it holds.
     r.Values(12, 0, {0x3E8});
     QVERIFY(r.Settled());
-    QTRY_VERIFY_WITH_TIMEOUT(ReadAll(file).endsWith("!!"), 5000);
+    QTRY_VERIFY(ReadAll(file).endsWith("!!"));
     r.Values(12, 0, {0x3E9});
     QVERIFY(r.Settled());
     r.Handler()->FinishWritingTelemetrie();

@@ -54,7 +54,7 @@ struct Screen : QObject {
       if (!answers.isEmpty()) fm.resume(answers.takeFirst());
     });
   }
-  bool Ended() { return QTest::qWaitFor([&] { return !completes.isEmpty(); }, 10000); }
+  bool Ended() { return QTest::qWaitFor([&] { return !completes.isEmpty(); }, kVornHangMs); }
   int Result() { return Ended() ? completes.takeFirst() : -1; }
   QStringList ProgressOf(const QString& name) const {
     QStringList out;
@@ -322,7 +322,7 @@ class FileManagerTest : public QObject {
     QVERIFY(Select(*fm, src, {"a.txt"}));
     QVERIFY(!fm->beginCopy(dir.path() + "/dst", FM::Behavior_Abort));
     QVERIFY(fm->beginCopy(dir.path() + "/dst", FM::Behavior_AskTheUser));
-    QVERIFY(QTest::qWaitFor([&] { return !screen.questions.isEmpty(); }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return !screen.questions.isEmpty(); }, kVornHangMs));
     QVERIFY(fm->IsBusy());
     QVERIFY(!fm->selectSource("b.txt"));
     QVERIFY(!fm->deselectSource("a.txt"));
@@ -379,7 +379,7 @@ class FileManagerTest : public QObject {
     QSignalSpy completes(&runtime, &KLX_RuntimeDatabaseManager::fileManagerComplete);
     QSignalSpy progress(&runtime, &KLX_RuntimeDatabaseManager::fileManagerProgress);
     QVERIFY(runtime.FileManagerBeginCopy(root.Path() + "/media/usb1", FM::Behavior_AskTheUser));
-    QVERIFY(completes.wait(5000));
+    QVERIFY(completes.wait(kVornHangMs));
     QCOMPARE(completes.takeFirst().at(0).toInt(), int(FM::Result_CopyComplete));
     QCOMPARE(progress.size(), 2);
     QCOMPARE(progress.at(1), QVariantList({"a.xml", 1, 1, 100}));
@@ -390,13 +390,13 @@ class FileManagerTest : public QObject {
     QVERIFY(runtime.FileManagerSelectSource("a.xml"));
     QVERIFY(WriteFile(root.Path() + "/Vorn/Model/a.xml", "changed"));
     QVERIFY(runtime.FileManagerBeginCopy("/Vorn/Model", FM::Behavior_AskTheUser));
-    QVERIFY(questions.wait(5000));
+    QVERIFY(questions.wait(kVornHangMs));
     QCOMPARE(questions.at(0), QVariantList({"a.xml", int(FM::Conflict_FileExists)}));
     QVERIFY(runtime.FileManagerResume(FM::Behavior_Overwrite));
-    QVERIFY(completes.wait(5000));
+    QVERIFY(completes.wait(kVornHangMs));
     QCOMPARE(ReadFile(root.Path() + "/Vorn/Model/a.xml"), QByteArray("model"));
     QVERIFY(runtime.FileManagerBeginDelete("/media/usb1", "a.xml"));
-    QVERIFY(completes.wait(5000));
+    QVERIFY(completes.wait(kVornHangMs));
     QCOMPARE(completes.takeLast().at(0).toInt(), int(FM::Result_DelComplete));
     QVERIFY(!QFileInfo::exists(root.Path() + "/media/usb1/a.xml"));
     // The stick pulled out: its mount point is no place to copy from.

@@ -473,7 +473,7 @@ class FirmwareTaskTest : public QObject {
       const int passes = saver->KLX_XMLFileSaverPasses();
       db.KLX_DataBaseManagerSetModelModifyFlag(true);
       db.KLX_DataBaseManagerForceSavingXMLFiles(false);
-      QTRY_VERIFY_WITH_TIMEOUT(saver->KLX_XMLFileSaverPasses() > passes, 5000);
+      QTRY_VERIFY(saver->KLX_XMLFileSaverPasses() > passes);
     }
     QCOMPARE(ReadFile(model), saved);
   }

@@ -50,7 +50,7 @@ struct SaverOnRequest {
   bool Pass() {
     const int passes = saver->KLX_XMLFileSaverPasses();
     db.KLX_DataBaseManagerForceSavingXMLFiles(false);
-    return QTest::qWaitFor([&] { return saver->KLX_XMLFileSaverPasses() > passes; }, 10000);
+    return QTest::qWaitFor([&] { return saver->KLX_XMLFileSaverPasses() > passes; }, kOnlyAHangMs);
   }
 };
 

@@ -20,7 +20,7 @@
 
 namespace {
 constexpr int kStartMs = 60000;
-constexpr int kEventMs = 30000;
+constexpr int kEventMs = kVornHangMs;
 constexpr int kSwitchOffMs = 60000;
 // A flight mode's name asked for out of range.
 constexpr unsigned kFlightModeName = 0x50B03;
@@ -96,7 +96,7 @@ struct Session {
   void Keys(const QByteArray& keys) {
     answerFrom = printed.size();
     console.write(keys);
-    console.waitForBytesWritten(1000);
+    console.waitForBytesWritten(kVornHangMs);
   }
 };
 
@@ -123,7 +123,7 @@ struct Transmitter {
   bool Prepare(const QString& option) const {
     QProcess prepare;
     prepare.start(bin + "/vorn-sim", {"prepare", "--board", "vorn", option});
-    return prepare.waitForFinished(30000) && prepare.exitCode() == 0;
+    return prepare.waitForFinished(kVornHangMs) && prepare.exitCode() == 0;
   }
 
   // As ./run.sh: the program waits for the GPS receiver's link that the
@@ -139,13 +139,13 @@ struct Transmitter {
     s->program.setProcessChannelMode(QProcess::MergedChannels);
     s->program.start("/bin/sh", {"-c", "while [ ! -e \"$1\" ]; do sleep 0.05; done; exec \"$2\"", "sh", gps,
                                  bin + "/vorn"});
-    if (!s->program.waitForStarted(5000)) return false;
+    if (!s->program.waitForStarted(kVornHangMs)) return false;
     env.insert("QT_QPA_PLATFORM", "offscreen");
     s->console.setProcessEnvironment(env);
     s->console.setProcessChannelMode(QProcess::MergedChannels);
     s->console.start(bin + "/vorn-sim", {"console", "--board", "vorn", "--no-window", "--pid",
                                          QString::number(s->program.processId())});
-    return s->console.waitForStarted(5000);
+    return s->console.waitForStarted(kVornHangMs);
   }
 
   // `q` in the console: the transmitter switches off in order, the console
@@ -227,7 +227,7 @@ struct Transmitter {
     env.insert("DISPLAY", g_Display);
     fingers.setProcessEnvironment(env);
     fingers.start("xdotool", args);
-    return fingers.waitForFinished(30000) && fingers.exitCode() == 0;
+    return fingers.waitForFinished(kVornHangMs) && fingers.exitCode() == 0;
   }
   // The way through the screens taken again until `done` holds: the intro
   // of the larger board may still play at first.
@@ -253,7 +253,7 @@ struct Transmitter {
     shot.setProcessEnvironment(env);
     shot.start(VORN_SCREENSHOT, {VornScreenshotPath(name)});
     // Empty when taken, else what went wrong.
-    if (shot.waitForFinished(10000) && shot.exitCode() == 0) return QString();
+    if (shot.waitForFinished(kVornHangMs) && shot.exitCode() == 0) return QString();
     return QString::fromLocal8Bit(shot.readAll()) + " " + shot.errorString();
   }
 };
@@ -508,7 +508,7 @@ class WholeTransmitter : public QObject {
     QVERIFY(tx.Install());
     QProcess prepare;
     prepare.start(tx.bin + "/vorn-sim", {"prepare", "--board", "vorn", "--firmware-update"});
-    QVERIFY(prepare.waitForFinished(30000) && prepare.exitCode() == 0);
+    QVERIFY(prepare.waitForFinished(kVornHangMs) && prepare.exitCode() == 0);
     const QString stateFile = tx.card + "/Vornstate/Vornstate.xml";
     QString state = ReadText(stateFile);
     QVERIFY(state.contains("<UpdateFlag>1</UpdateFlag>"));
@@ -554,7 +554,7 @@ class WholeTransmitter : public QObject {
     s.program.setProcessEnvironment(env);
     s.program.setProcessChannelMode(QProcess::MergedChannels);
     s.program.start(tx.bin + "/vorn", QStringList());
-    QVERIFY(s.program.waitForStarted(5000));
+    QVERIFY(s.program.waitForStarted(kVornHangMs));
     QVERIFY2(Until([&] { return s.program.state() == QProcess::NotRunning; }, kStartMs + kSwitchOffMs),
              qPrintable(s.Ending()));
     QVERIFY2(s.output.contains("ERR_INFO: startup gone wrong"), qPrintable(s.Ending()));

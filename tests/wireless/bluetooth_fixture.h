@@ -66,9 +66,9 @@ class BtFixture : public BluezFirst, public VornFixture {
   bool Report(const QByteArray& text) {
     QLocalSocket s;
     s.connectToServer(root.Path() + KLX_Bluetooth::kReportSocket);
-    if (!s.waitForConnected(2000)) return false;
+    if (!s.waitForConnected(kVornHangMs)) return false;
     s.write(text);
-    const bool written = s.waitForBytesWritten(2000);
+    const bool written = s.waitForBytesWritten(kVornHangMs);
     s.disconnectFromServer();
     QTest::qWait(20);
     return written;

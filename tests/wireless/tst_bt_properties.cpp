@@ -19,7 +19,7 @@ class TestBtProperties : public QObject {
     QVERIFY(fx.Connect(mac));
     QVERIFY(fx.bluez.Calls().contains("Set.Trusted /org/bluez/hci0/dev_C4_4F_33_5E_21_07"));
     // The set-up reaches the characteristic found by its UUID.
-    QVERIFY(QTest::qWaitFor([&] { return fx.bluez.FrameCount() >= 4; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return fx.bluez.FrameCount() >= 4; }, kVornHangMs));
     QCOMPARE(fx.bluez.Frames().first().toHex(), QByteArray("ff010005aa"));
     // Connected: answered without a second connect.
     fx.heard.Take();

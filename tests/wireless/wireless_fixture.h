@@ -64,7 +64,7 @@ inline SupplicantReading SupplicantRead(const QString& path) {
   QProcess tool;
   // -dd: each value read, -K: the passphrases too.
   tool.start(program, {"-ddK", "-Dwext", "-ivorntest0", "-c", path});
-  if (!tool.waitForFinished(10000)) tool.kill();
+  if (!tool.waitForFinished(kVornHangMs)) tool.kill();
   tool.waitForFinished(1000);
   r.output = QString::fromUtf8(tool.readAllStandardOutput());
   const QStringList lines = r.output.split('\n');
@@ -110,7 +110,7 @@ class WlanFixture : public VornFixture {
   // once it has finished that pass and waits again.
   bool ScanPass() {
     db.KLX_DataBaseManagerWlanScanBegin();
-    if (!QTest::qWaitFor([&] { return heard.Has(QStringLiteral("scan finished")); }, 5000)) return false;
+    if (!QTest::qWaitFor([&] { return heard.Has(QStringLiteral("scan finished")); }, kVornHangMs)) return false;
     const bool back = clock.KLX_ManualClockAwaitWaiters(1);
     QCoreApplication::processEvents();
     return back;
