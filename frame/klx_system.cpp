@@ -291,15 +291,19 @@ void KLX_System::KLX_SystemFree() {
 
 void KLX_System::KLX_SystemDatabaseFree() {
   if (KLX_SystemPartsInUse()) {
-    KLXErrorHandler.RegisterError(kPartsInUse,
-                                  QStringLiteral("the update did not stop within %1 ms at the switch-off: the database is kept")
-                                      .arg(CUpdateManager::kStopWaitMs));
+    const QString thread = m_UpdateManager.isRunning() ? QStringLiteral("the update manager's thread")
+                                                       : QStringLiteral("the task engine");
+    KLXErrorHandler.RegisterError(kPartsInUse, thread + QStringLiteral(" did not stop within %1 ms at the switch-off: "
+                                                                       "the database is kept")
+                                                            .arg(CUpdateManager::kStopWaitMs));
     return;
   }
   m_DataBase.KLX_DataBaseManagerFree();
 }
 
-bool KLX_System::KLX_SystemPartsInUse() const { return m_UpdateManager.isRunning(); }
+bool KLX_System::KLX_SystemPartsInUse() const {
+  return m_UpdateManager.isRunning() || m_Vorn.KLX_VornHandlerEngineRunning();
+}
 
 // Bring-up steps: each answers 1 on success.
 void KLX_System::KLX_SystemTakeInstalledVersion() {

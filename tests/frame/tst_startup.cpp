@@ -43,7 +43,11 @@ constexpr unsigned kPowerPinLow = 0x11909;
 constexpr unsigned kNoTimezones = 0x22814;
 constexpr unsigned kStateFileSkipped = 0x228A5;
 constexpr unsigned kInstallStarted = 0x33620;
+constexpr unsigned kStickInstallStarted = 0x33621;
 constexpr unsigned kPartsInUse = 0x21609;
+constexpr unsigned kStepNotEnded = 0x21907;
+// Every stop's wait for a thread.
+constexpr qint64 kStopWaitMs = 3000;
 // Longer than any real wait of a case: only a hang takes it.
 constexpr int kHangMs = 60000;
 // A fresh card has no current model: the start-up load finds no file to read.
@@ -98,6 +102,36 @@ struct Started {
     return sent;
   }
 };
+// Begins the application install from USB stick 1 on `road`: the update
+// manager's ("manager"), the pilot's yes given, or the package update
+// task's in the task engine ("task").
+bool BeginInstall(Started& s, const QString& road, const CSimAppPackage& package) {
+  const QString stick = s.root.Path() + "/media/usb0";
+  if (!s.board.SetUsbStickInserted(0, true)) return false;
+  if (road == "manager") {
+    CUpdateManager& manager = s.system.UpdateManager();
+    QSignalSpy decisions(&manager, &CUpdateManager::sigUserDecisionRequired);
+    if (!CSimUpdateServer::WriteFiles(stick, package.ServerFiles()) || !manager.beginAppUpdate(CUpdateManager::Src_USB) ||
+        !QTest::qWaitFor([&] { return !decisions.isEmpty(); }, kHangMs) ||
+        decisions.first().at(0).toInt() != CUpdateManager::UD_ReadyToInstall)
+      return false;
+    manager.resume(CUpdateManager::UD_ReadyToInstall);
+    return true;
+  }
+  KLX_DataBaseManager& db = s.system.Database();
+  db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(80, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(80, AtomicDirSet);
+  Task_Data_T t;
+  t.task = KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE;
+  t.paraint1 = KLX_VornTask::KLX_TASK_PARA_UPDATE_USB;
+  t.paraint2 = KLX_VornTask::KLX_UPDATE_SELF;
+  t.paraint3 = 0;
+  t.paraint4 = 0;
+  t.timeout = 900000;
+  return CSimUpdateServer::WriteFiles(stick, package.Files()) &&
+         s.system.VornHandler().KLX_VornHandlerQueueProcessTask(t) == KLX_Ok;
+}
+
 // Holds the install's copy of the program at its first piece until let go:
 // a switch-off comes while the copy is under way. Made before the system,
 // so that it outlives the install's thread.
@@ -382,31 +416,41 @@ class TestStartup : public QObject {
   }
 
   // A switch-off while an application install copies its program or runs
-  // its script: the install is asked to stop at its next step (a script is
-  // ended) and the switch-off waits for it no longer than for any thread,
-  // 3000 ms on its clock. An install held beyond that keeps the database
-  // it reads (the error log says so) while the switch-off goes on; once
-  // let go it stops at its next step. Each way the old program stays with
-  // nothing pending.
+  // its script, on both roads: the update manager's and the package update
+  // task's in the task engine. The install is asked to stop at its next
+  // step (a script is ended) and the switch-off waits for it no longer than
+  // for any thread, 3000 ms on its clock. An install held beyond that keeps
+  // the database it reads (the error log says so) while the switch-off goes
+  // on; once let go it stops at its next step. Each way the old program
+  // stays with nothing pending.
   void aSwitchOffDuringAnInstall_data() {
+    QTest::addColumn<QString>("road");
     QTest::addColumn<QString>("step");
     QTest::addColumn<bool>("held");
-    QTest::newRow("copy, stopped at its next piece") << "copy" << false;
-    QTest::newRow("copy, held beyond the wait") << "copy" << true;
-    QTest::newRow("script, ended") << "script" << false;
+    for (const char* road : {"manager", "task"}) {
+      QTest::addRow("%s: copy, stopped at its next piece", road) << road << "copy" << false;
+      QTest::addRow("%s: copy, held beyond the wait", road) << road << "copy" << true;
+      QTest::addRow("%s: script, ended", road) << road << "script" << false;
+    }
   }
   void aSwitchOffDuringAnInstall() {
+    QFETCH(QString, road);
     QFETCH(QString, step);
     QFETCH(bool, held);
     CopyHeld copy;
-    // The update manager's stop waits on it; it outlives the system.
+    // The stop's waits are on it; it outlives the system.
     KLX_ManualClock stopClock;
     Started s(CSimBoard::Vorn);
     // The install holds the runtime read-outs and gives them back as it ends.
-    s.errors.Expect({kInstallStarted, kPartsInUse, 0x33901, 0x33902});
+    s.errors.Expect({kInstallStarted, kStickInstallStarted, kPartsInUse, kStepNotEnded, 0x33901, 0x33902});
     QCOMPARE(s.Start(), KLX_Ok);
-    CUpdateManager& manager = s.system.UpdateManager();
-    manager.setClock(&stopClock);
+    if (road == "manager") {
+      s.system.UpdateManager().setClock(&stopClock);
+    } else {
+      QTRY_COMPARE_WITH_TIMEOUT(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet),
+                                int(KLX_VornTask::KLX_PHASE_SYSTEM_UP), kHangMs);
+      s.system.VornHandler().KLX_VornHandlerSetClock(&stopClock);
+    }
     const QString app = KLX_FileNameHandler().KLX_FileNameHandlerGetLinuxAppPath();
     QVERIFY(WriteFile(app + "KLX32LinuxApp", "the old program"));
     CSimAppPackage package;
@@ -419,13 +463,7 @@ class TestStartup : public QObject {
     } else {
       copy.Hold(app);
     }
-    QVERIFY(s.board.SetUsbStickInserted(0, true));
-    QVERIFY(CSimUpdateServer::WriteFiles(s.root.Path() + "/media/usb0", package.ServerFiles()));
-    QSignalSpy decisions(&manager, &CUpdateManager::sigUserDecisionRequired);
-    QVERIFY(manager.beginAppUpdate(CUpdateManager::Src_USB));
-    QVERIFY(QTest::qWaitFor([&] { return !decisions.isEmpty(); }, kHangMs));
-    QCOMPARE(decisions.first().at(0).toInt(), int(CUpdateManager::UD_ReadyToInstall));
-    manager.resume(CUpdateManager::UD_ReadyToInstall);
+    QVERIFY(BeginInstall(s, road, package));
     if (step == "script")
       QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(began); }, kHangMs));
     else
@@ -435,15 +473,14 @@ class TestStartup : public QObject {
     {
       SwitchOff off(s.system);
       // The switch-off waits for the install it asked to stop.
-      if (step == "copy" && stopClock.KLX_ManualClockAwaitWaiters(1, kHangMs)) {
-        if (held)
-          stopClock.KLX_ManualClockAdvance(CUpdateManager::kStopWaitMs);
-        else
-          copy.LetGo();
-      }
-      ended = QTest::qWaitFor([&] { return off.Done(); }, kHangMs);
-      // A switch-off that hangs is let go, and the case fails.
-      if (!ended) stopClock.KLX_ManualClockAdvance(CUpdateManager::kStopWaitMs);
+      if (step == "copy" && stopClock.KLX_ManualClockAwaitWaiters(1, kHangMs) && !held) copy.LetGo();
+      // Held, each wait for it runs out; a switch-off that hangs is let go,
+      // and the case fails.
+      ended = QTest::qWaitFor([&] {
+        if (held && stopClock.KLX_ManualClockWaiters() > 0) stopClock.KLX_ManualClockAdvance(kStopWaitMs);
+        return off.Done();
+      }, kHangMs);
+      if (!ended) stopClock.KLX_ManualClockAdvance(kStopWaitMs);
     }
     QVERIFY(ended);
     s.system.KLX_SystemFree();
@@ -458,7 +495,7 @@ class TestStartup : public QObject {
       QCOMPARE(written, ssize_t(3));
     }
     copy.LetGo();
-    QVERIFY(QTest::qWaitFor([&] { return !manager.isRunning(); }, kHangMs));
+    QVERIFY(QTest::qWaitFor([&] { return !s.system.KLX_SystemPartsInUse(); }, kHangMs));
     QCOMPARE(inUse, held);
     QCOMPARE(kept, held);
     QCOMPARE(told, held);
