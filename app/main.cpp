@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <new>
 #include <system_error>
@@ -113,6 +114,13 @@ int main(int argc, char* argv[]) {
   delete splash;
   if (rc == KLX_Ok) system->KLX_SystemBringDownOnOffHandler();
   if (KLX_Platform::System(QStringLiteral("poweroff&"), KLX_Platform::kQuickToolMs) != 0) qWarning("poweroff could not be started");
+  if (rc == KLX_Ok && system->KLX_SystemPartsInUse()) {
+    // An update that did not stop within the switch-off's wait still uses
+    // the program's parts: the process ends without taking them down under
+    // it (the error log said so).
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+  }
   delete system;
   delete app;
   // A start that failed still went down in order, but it is no switch-off:

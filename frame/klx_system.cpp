@@ -26,6 +26,7 @@ constexpr unsigned kStartupFailed = 0x11601;    // fatal
 constexpr unsigned kStartingVersion = 0x41606;  // hint
 constexpr unsigned kNoSDCard = 0x31603;         // warning
 constexpr unsigned kSDCardTooSmall = 0x31608;   // warning
+constexpr unsigned kPartsInUse = 0x21609;       // error
 }  // namespace
 
 const KLX_System::BringUp KLX_System::BringUpTable[9] = {
@@ -177,7 +178,10 @@ void KLX_System::PublishToQml(QQmlApplicationEngine* engine) {
 }
 
 void KLX_System::KLX_SystemStop(int state) {
-  m_UpdateManager.free(1000);
+  // An install under way stops at its next step; a thread that does not
+  // come back within the wait is left with what it reads (see
+  // KLX_SystemDatabaseFree), and the switch-off goes on.
+  m_UpdateManager.free(CUpdateManager::kStopWaitMs);
   // A running task takes no further step: the link goes down first, and a
   // task's request after it would go nowhere.
   m_Vorn.KLX_VornHandlerStopProcessing();
@@ -285,7 +289,21 @@ void KLX_System::KLX_SystemFree() {
   if (Board::IsInitialized()) Board::Free();
 }
 
-void KLX_System::KLX_SystemDatabaseFree() { m_DataBase.KLX_DataBaseManagerFree(); }
+void KLX_System::KLX_SystemDatabaseFree() {
+  if (KLX_SystemPartsInUse()) {
+    const QString thread = m_UpdateManager.isRunning() ? QStringLiteral("the update manager's thread")
+                                                       : QStringLiteral("the task engine");
+    KLXErrorHandler.RegisterError(kPartsInUse, thread + QStringLiteral(" did not stop within %1 ms at the switch-off: "
+                                                                       "the database is kept")
+                                                            .arg(CUpdateManager::kStopWaitMs));
+    return;
+  }
+  m_DataBase.KLX_DataBaseManagerFree();
+}
+
+bool KLX_System::KLX_SystemPartsInUse() const {
+  return m_UpdateManager.isRunning() || m_Vorn.KLX_VornHandlerEngineRunning();
+}
 
 // Bring-up steps: each answers 1 on success.
 void KLX_System::KLX_SystemTakeInstalledVersion() {

@@ -42,8 +42,13 @@ class KLX_System : public QObject {
   // The switch-off of a held power button, asked for by a stop signal or a
   // closed window; the button thread carries it out.
   void KLX_SystemRequestSwitchOff();
+  // The database and the board descriptor; the database stays while a
+  // thread that reads it is still running (the error log says which).
   void KLX_SystemFree();
   void KLX_SystemDatabaseFree();
+  // A thread that did not stop within the switch-off's wait still uses the
+  // system's parts: they must not be taken down under it.
+  bool KLX_SystemPartsInUse() const;
   bool KLX_SystemIsTurningOff() const { return m_TurningOff; }
   Q_INVOKABLE bool KLX_SystemIsDebuggingEnable() const { return false; }
   // The card start-up found is there but smaller than 256 MiB: it counts as
@@ -62,6 +67,7 @@ class KLX_System : public QObject {
   KLX_BatteryHandler& BatteryHandler() { return m_Battery; }
   KLX_RuntimeDatabaseManager& RuntimeDatabase() { return m_Runtime; }
   KLX_GuiCommandHandler& GuiCommandHandler() { return m_GuiCommand; }
+  CUpdateManager& UpdateManager() { return m_UpdateManager; }
 
  public slots:
   void KLX_SystemStop(int state = 2);

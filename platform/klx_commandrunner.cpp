@@ -716,7 +716,7 @@ bool StartDetached(const QString& program, const QStringList& args) {
 // ---- A run another thread may end ----
 
 int KLX_StoppableRun::Run(const QString& program, const QStringList& args, const QStringList& environment,
-                          const std::function<bool()>& cancelled, int timeoutMs) {
+                          const std::function<bool()>& cancelled, int timeoutMs, const QString& workingDirectory) {
   pid_t pid = -1;
   {
     // The check and the start are one step for Stop: a stop is either seen
@@ -724,7 +724,7 @@ int KLX_StoppableRun::Run(const QString& program, const QStringList& args, const
     QMutexLocker lock(&m_Mutex);
     if (cancelled && cancelled()) return -1;
     // What it prints goes nowhere, as with Run without an output.
-    pid = Start(program, args, environment, Output::Discard).pid;
+    pid = Start(program, args, environment, Output::Discard, workingDirectory).pid;
     if (pid <= 0) return -1;
     m_Pid = pid;
   }

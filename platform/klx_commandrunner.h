@@ -142,7 +142,8 @@ bool ChangesHost(const QString& program);
 void RecordCommand(const QString& line);
 
 // A program with an argument list that another thread may end: Run starts
-// it (with `environment` added) and waits for its end, at most `timeoutMs`
+// it (with `environment` added, in `workingDirectory` when one is given, as
+// Run places it) and waits for its end, at most `timeoutMs`
 // (kNoTimeLimit: until it ends or is stopped); Stop ends the run in progress
 // at once. A run whose `cancelled` answers true just before the start does
 // not start: a caller that marks a stop before calling Stop never misses a
@@ -152,7 +153,8 @@ class KLX_StoppableRun {
   // The exit code; -1 when it did not start, or was stopped, killed or ran
   // out of time.
   int Run(const QString& program, const QStringList& args, const QStringList& environment,
-          const std::function<bool()>& cancelled, int timeoutMs = kNoTimeLimit);
+          const std::function<bool()>& cancelled, int timeoutMs = kNoTimeLimit,
+          const QString& workingDirectory = QString());
   // Any thread; nothing when no run is in progress.
   void Stop();
 

@@ -14,6 +14,7 @@ constexpr unsigned kErrNotRunning = 0x11902;
 constexpr unsigned kErrUnknownState = 0x11906;
 constexpr unsigned kErrRefused = 0x21903;
 constexpr unsigned kErrUnknownTask = 0x21905;
+constexpr unsigned kErrStepNotEnded = 0x21907;
 
 struct TableRow {
   int task;
@@ -174,7 +175,7 @@ int KLX_ProcessVorn::KLX_ProcessVornStop() {
   Log("stop...");
   m_Running = false;
   Wake();
-  if (isRunning() && QThread::currentThread() != this) wait(3000);
+  if (isRunning() && QThread::currentThread() != this) wait(kStopWaitMs);
   // A task cut off by the stop ends here: a model load's file reader fills
   // the stores beside it, and the database frees them after the engine.
   if (!isRunning() && m_State == StateBusy) processEndOfTask();
@@ -183,11 +184,33 @@ int KLX_ProcessVorn::KLX_ProcessVornStop() {
   return KLX_Ok;
 }
 
-void KLX_ProcessVorn::KLX_ProcessVornStopProcessing() {
+bool KLX_ProcessVorn::KLX_ProcessVornStopProcessing() {
   KLX_BaseClassThreadStopProcessing();
+  // An application install takes no further step: the pass ends soon.
+  m_PackageUpdate.KLX_UpdateStopInstall();
+  if (QThread::currentThread() == this) return true;
   // A task's step holds the thread mutex for the whole pass; one that is
-  // under way may still send, so the caller waits for its end.
-  if (QThread::currentThread() != this) QMutexLocker pass(&m_ThreadMutex);
+  // under way may still send, so the caller waits for its end, as long as
+  // for any thread's stop.
+  KLX_Clock* clock = m_Clock;
+  const qint64 end = clock->KLX_ClockNowMs() + kStopWaitMs;
+  QMutexLocker lock(&m_PassEndMutex);
+  while (!m_ThreadMutex.tryLock()) {
+    const qint64 left = end - clock->KLX_ClockNowMs();
+    if (left <= 0) {
+      KLXErrorHandler.RegisterError(kErrStepNotEnded,
+                                    QStringLiteral("the task engine's step did not end within %1 ms").arg(kStopWaitMs));
+      return false;
+    }
+    clock->KLX_ClockWait(m_PassEnd, m_PassEndMutex, static_cast<unsigned long>(left));
+  }
+  m_ThreadMutex.unlock();
+  return true;
+}
+
+void KLX_ProcessVorn::PassEnded() {
+  QMutexLocker lock(&m_PassEndMutex);
+  m_Clock.load()->KLX_ClockWake(m_PassEnd);
 }
 
 void KLX_ProcessVorn::KLX_ProcessVornStopRepeating() {
@@ -231,27 +254,35 @@ void KLX_ProcessVorn::run() {
       m_WakePending = false;
     }
     Log("resume");
-    QMutexLocker lock(&m_ThreadMutex);
-    if (!m_Running) break;
-    if (KLX_BaseClassThreadIsProcessing()) {
-      Log("run 1");
-      m_Critical.KLX_Critical_Enter();
-      KLX_ProcessVornRun();
-      m_Critical.KLX_Critical_Leave();
-      // One record per pass: a record that came with the one just handled
-      // gets the next pass at once, not after a wait.
-      if (m_State == StateBusy && RecordsWaiting()) {
-        QMutexLocker wake(&m_WakeMutex);
-        m_WakePending = true;
-      }
-    }
-    if (m_Db) {
-      Log("run 2");
-      m_Db->ModelRuntimeRun();
-    }
+    const bool going = Pass();
+    // A stop waiting for the pass's end goes on.
+    PassEnded();
+    if (!going) break;
   }
   Log("exit");
   qInfo("  ->   exit KLX_ProcessVorn thread");
+}
+
+bool KLX_ProcessVorn::Pass() {
+  QMutexLocker lock(&m_ThreadMutex);
+  if (!m_Running) return false;
+  if (KLX_BaseClassThreadIsProcessing()) {
+    Log("run 1");
+    m_Critical.KLX_Critical_Enter();
+    KLX_ProcessVornRun();
+    m_Critical.KLX_Critical_Leave();
+    // One record per pass: a record that came with the one just handled
+    // gets the next pass at once, not after a wait.
+    if (m_State == StateBusy && RecordsWaiting()) {
+      QMutexLocker wake(&m_WakeMutex);
+      m_WakePending = true;
+    }
+  }
+  if (m_Db) {
+    Log("run 2");
+    m_Db->ModelRuntimeRun();
+  }
+  return true;
 }
 
 bool KLX_ProcessVorn::RecordsWaiting() {

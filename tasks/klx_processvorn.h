@@ -53,6 +53,8 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
  public:
   static constexpr int kIdleWaitMs = 50;
   static constexpr int kBusyWaitMs = 10;
+  // What a stop waits at most for the thread or for a step under way.
+  static constexpr int kStopWaitMs = 3000;
   static constexpr int kTableSize = KLX_VornTask::KLX_TASK_COUNT;
 
   explicit KLX_ProcessVorn(QObject* parent = nullptr);
@@ -63,8 +65,11 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   int KLX_ProcessVornStart();
   int KLX_ProcessVornStop();
   void KLX_ProcessVornStartProcessing() { KLX_BaseClassThreadStartProcessing(); }
-  // Once it returns no step runs: a step under way is waited for.
-  void KLX_ProcessVornStopProcessing();
+  // The switch-off: once it returns no step runs. A step under way is
+  // waited for as long as any thread's stop (on the engine's clock); an
+  // application install in it is asked to stop at its next step first.
+  // False when the step did not end in time (the engine still runs it).
+  bool KLX_ProcessVornStopProcessing();
   // The transmitter switches off: a task that asked to run again (the
   // sensor capture waiting for the scan) is not queued again, also when it
   // asks from now on.
@@ -137,6 +142,9 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   void Wake();
   bool RecordsWaiting();
   KLX_VornBase* CurrentObject() const;
+  // One pass under the pass lock; false when the engine is to end.
+  bool Pass();
+  void PassEnded();
 
   // The wait between passes, and a wake-up that came while a step ran.
   QWaitCondition m_Wake;
@@ -144,6 +152,9 @@ class KLX_ProcessVorn : public CNoDebugBase<QThread>, public KLX_BaseClassThread
   bool m_WakePending = false;
   // Held for a whole pass.
   QMutex m_ThreadMutex;
+  // Woken through the clock when a pass gives its lock back.
+  QMutex m_PassEndMutex;
+  QWaitCondition m_PassEnd;
   mutable QMutex m_TaskMutex;
   QQueue<Task_Data_T> m_Tasks;
   QMutex m_ResponseMutex;

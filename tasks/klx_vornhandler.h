@@ -31,7 +31,7 @@ class KLX_VornHandler : public QObject {
   int KLX_VornHandlerInitialize(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_GuiCommandHandler* gui,
                                 KLX_RuntimeDatabaseManager* runtime);
   void KLX_VornHandlerStartProcessing() { m_Engine.KLX_ProcessVornStartProcessing(); }
-  void KLX_VornHandlerStopProcessing() { m_Engine.KLX_ProcessVornStopProcessing(); }
+  bool KLX_VornHandlerStopProcessing() { return m_Engine.KLX_ProcessVornStopProcessing(); }
   // The transmitter switches off: no task asks to run again from now on.
   void KLX_VornHandlerSwitchingOff() { m_Engine.KLX_ProcessVornStopRepeating(); }
   bool KLX_VornHandlerIsProcessing() const { return m_Engine.KLX_BaseClassThreadIsProcessing(); }
@@ -69,6 +69,7 @@ class KLX_VornHandler : public QObject {
   int KLX_VornHandlerGetState() const { return m_StateMachine.KLX_VornStateMachineGetState(); }
   int KLX_VornHandlerGetMode() const { return m_StateMachine.KLX_VornStateMachineGetMode(); }
   KLX_ProcessVorn& KLX_VornHandlerEngine() { return m_Engine; }
+  bool KLX_VornHandlerEngineRunning() const { return m_Engine.isRunning(); }
 
   // Tests: what waits in the engine's queues, taken while its processing is off.
   bool KLX_VornHandlerTakeTask(Task_Data_T* task) { return m_Engine.KLX_ProcessVornTakeTask(task); }

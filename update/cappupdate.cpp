@@ -36,6 +36,7 @@ int ErrorOf(KLX_AppInstall::Result result) {
     case KLX_AppInstall::NotCopied:
     case KLX_AppInstall::ProgramNotCopied:
     case KLX_AppInstall::NotReplaced: return CDownloaderTsk::Err_CopyingFiles;
+    case KLX_AppInstall::Stopped: return CUpdateDownloaderBase::Err_Aborted;
     case KLX_AppInstall::Failed: break;
   }
   return CDownloaderTsk::Err_Installing;
@@ -94,7 +95,8 @@ bool CAppUpdate::runSystemCmd(const QString& program, const QStringList& args, i
                               const QString& workingDirectory) {
   if (program.isEmpty()) return false;
   qCDebug(lcVornDebug, "run system cmd: <%s>", qUtf8Printable((QStringList{program} + args).join(' ')));
-  const int code = KLX_Platform::Run(program, args, KLX_Platform::kInstallScriptMs, nullptr, {}, workingDirectory);
+  // Given its time, and ended by the switch-off.
+  const int code = m_Stop.RunScript(program, args, workingDirectory);
   if (status) *status = code;
   qCDebug(lcVornDebug, "    return code: %d", code);
   return code == 0;
@@ -139,6 +141,8 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
   // screen) is saved as ever, at the latest at the switch-off.
   bool savingOff = false;
   int result = CheckPackage(xml, names, ignore_equal_version);
+  // Nothing of it begins once the switch-off has come.
+  if (result == Err_NoErrors && m_Stop.Requested()) result = Err_Aborted;
   if (result == Err_NoErrors) {
     qDebug("Installation has started, ignore_equal_version: %s", ignore_equal_version ? "yes" : "no");
     if (m_Db)
@@ -149,16 +153,20 @@ int CAppUpdate::KLX_Update_KLX_WAIT_FOR_USER_YESNO_NETWORK_INSTALL(bool ignore_e
     KLX_Update_SetAllModifyPermissions(false);
     savingOff = true;
     const int prolog = KLX_UpdateRunShellScript(true, names);
-    if (prolog != 0) {
+    if (m_Stop.Requested()) {
+      result = Err_Aborted;
+    } else if (prolog != 0) {
       KLXErrorHandler.RegisterError(kErrProlog, QStringLiteral("Prolog script is exited with an error!"));
       result = prolog == kPrologUnsuitable ? Err_Unsuitable : Err_Installing;
     }
   }
   if (result == Err_NoErrors) {
     KLX_UpdateOpenCloseLinuxSystem(names, true);
-    result = ErrorOf(KLX_AppInstall(m_Db, xml).Install(m_Package, names.KLX_FileNameHandlerGetNetworkUpdateFilePath()));
+    result = ErrorOf(
+        KLX_AppInstall(m_Db, xml, &m_Stop).Install(m_Package, names.KLX_FileNameHandlerGetNetworkUpdateFilePath()));
   }
-  if (result == Err_NoErrors) {
+  // Installed: the epilog only when no switch-off came.
+  if (result == Err_NoErrors && !m_Stop.Requested()) {
     qCDebug(lcVornDebug, "Please, switch of the VORN system!");
     // The program is installed whatever the script answers; its answer is
     // logged.

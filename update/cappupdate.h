@@ -5,6 +5,7 @@
 // folder (KLX_AppInstall), with the package's scripts before and after. The
 // new program runs from the next start.
 #include "update/cfilelistdownloader.h"
+#include "update/klx_appinstall.h"
 #include "update/klx_md5.h"
 #include "update/klx_savehold.h"
 
@@ -21,6 +22,9 @@ class CAppUpdate : public CFileListDownloader {
 
   void Abort() override;
   void Resume(reason_t reason) override;
+  // The switch-off's: any thread. An installation under way takes no
+  // further step and its script is ended; none begins after it.
+  void StopInstall() { m_Stop.Request(); }
 
   // The installation, one synchronous step: 0, or -3 a card without room
   // for the mark, -5 a package that does not match its list, -6 equal
@@ -59,4 +63,5 @@ class CAppUpdate : public CFileListDownloader {
   KLX_UpdatePackage m_Package;
   // The marks held from the saver while files are replaced.
   KLX_SaveHold m_Hold;
+  KLX_InstallStop m_Stop;
 };

@@ -42,6 +42,8 @@ CUpdateManager::~CUpdateManager() {
   }
   m_Nam = nullptr;
   QThread* thread = std::exchange(m_Thread, nullptr);
+  // A test's clock may go with this manager.
+  setClock(nullptr);
   // Whoever comes first deletes them: the thread's end, or this end when
   // the thread finished just now (its end then came before the connection).
   const auto claimed = std::make_shared<std::atomic<bool>>(false);
@@ -62,7 +64,15 @@ void CUpdateManager::appendTask(CTaskBase& task) {
 }
 
 bool CUpdateManager::Init(KLX_DataBaseManager* db) {
-  if (!m_Thread) m_Thread = new (std::nothrow) QThread;
+  if (!m_Thread) {
+    m_Thread = new (std::nothrow) QThread;
+    // In the thread as it finishes: a stop waiting on its clock sees it.
+    if (m_Thread)
+      connect(m_Thread, &QThread::finished, m_Thread, [end = m_End] {
+        QMutexLocker lock(&end->mutex);
+        end->clock.load()->KLX_ClockWake(end->ended);
+      }, Qt::DirectConnection);
+  }
   m_Nam = new (std::nothrow) QNetworkAccessManager;
   bool ok = m_Thread && m_Nam;
   if (ok) m_Nam->moveToThread(m_Thread);
@@ -102,11 +112,27 @@ void CUpdateManager::deleteTasks() {
   m_Nam = nullptr;
 }
 
+bool CUpdateManager::waitForEnd(unsigned long ms) {
+  KLX_Clock* clock = m_End->clock;
+  QMutexLocker lock(&m_End->mutex);
+  const qint64 end = clock->KLX_ClockNowMs() + qint64(ms);
+  for (qint64 left = qint64(ms); m_Thread->isRunning() && left > 0; left = end - clock->KLX_ClockNowMs())
+    clock->KLX_ClockWait(m_End->ended, m_End->mutex, static_cast<unsigned long>(left));
+  if (m_Thread->isRunning()) return false;
+  lock.unlock();
+  // Finishing: it leaves in a moment.
+  m_Thread->wait();
+  return true;
+}
+
 bool CUpdateManager::free(unsigned long ms) {
   abort();
+  // An installation takes no further step and its script is ended: the
+  // thread comes back to its loop within the wait, but for a hang.
+  if (auto* app = qobject_cast<CAppUpdate*>(m_Tasks[Slot_Application])) app->StopInstall();
   if (m_Thread) {
     m_Thread->quit();
-    if (!m_Thread->wait(ms)) {
+    if (!waitForEnd(ms)) {
       qWarning("  ->   exit CUpdateManager error: thread NOT stoped");
       return false;
     }

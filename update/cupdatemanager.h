@@ -5,13 +5,16 @@
 // update server. The manager owns a thread with its own event loop in which
 // its three tasks and their network access manager live; it runs one task
 // at a time, the selected ones one after another.
+#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
+#include <memory>
 
-#include "platform/klx_commandrunner.h"
+#include "frame/klx_clock.h"
 
 class KLX_DataBaseManager;
 class QNetworkAccessManager;
@@ -47,10 +50,10 @@ class CUpdateManager : public QObject {
   static constexpr quint8 kNone = 3;
   enum Slot : quint8 { Slot_Receivers = 0, Slot_System = 1, Slot_Application = 2 };
 
-  // What the end waits at most for the thread to leave what it does: an
-  // install's script may run for its whole time, and only a hang takes
-  // longer.
-  static constexpr unsigned long kEndWaitMs = KLX_Platform::kInstallScriptMs + 60000;
+  // What the switch-off and the end wait at most for the thread, as for
+  // every thread's stop: an install under way is asked to stop at its next
+  // step (its script ended), and only a hang takes longer.
+  static constexpr unsigned long kStopWaitMs = 3000;
 
   explicit CUpdateManager(QObject* parent = nullptr);
   // Stops the thread and frees the tasks. A thread that does not stop
@@ -61,13 +64,18 @@ class CUpdateManager : public QObject {
   // Builds the network access manager and the three tasks and starts the
   // thread; false (nothing kept) when any of it fails.
   bool Init(KLX_DataBaseManager* db);
-  // Aborts, stops the thread within `ms` and frees the tasks; false (the
-  // tasks kept) when the thread did not stop.
+  // Aborts, asks an installation under way to stop, stops the thread
+  // within `ms` (on the clock) and frees the tasks; false (the tasks kept)
+  // when the thread did not stop.
   bool free(unsigned long ms);
   // The thread the tasks run in (none before Init).
   QThread* workerThread() const { return m_Thread; }
-  // Tests: the end's wait.
+  // A thread that free left running (or one never stopped): its tasks, and
+  // what they read, are still in use.
+  bool isRunning() const { return m_Thread && m_Thread->isRunning(); }
+  // Tests: the end's wait, and the clock free waits on (null: the system's).
   void setEndWait(unsigned long ms) { m_EndWaitMs = ms; }
+  void setClock(KLX_Clock* clock) { m_End->clock = clock ? clock : &KLX_Clock::KLX_ClockSystem(); }
   // Moves a task into the manager's thread and lets it connect itself.
   virtual void appendTask(CTaskBase& task);
 
@@ -96,9 +104,19 @@ class CUpdateManager : public QObject {
   bool startNextTask();
   bool applyStart();
   void deleteTasks();
+  // Waits up to `ms` on the clock for the thread to finish; true when it did.
+  bool waitForEnd(unsigned long ms);
 
   QThread* m_Thread = nullptr;
-  unsigned long m_EndWaitMs = kEndWaitMs;
+  unsigned long m_EndWaitMs = kStopWaitMs;
+  // The thread's end, woken through the clock as it finishes; shared with
+  // the thread, which a hang may leave running beyond this manager.
+  struct EndWatch {
+    QMutex mutex;
+    QWaitCondition ended;
+    std::atomic<KLX_Clock*> clock{&KLX_Clock::KLX_ClockSystem()};
+  };
+  std::shared_ptr<EndWatch> m_End = std::make_shared<EndWatch>();
   QNetworkAccessManager* m_Nam = nullptr;
   quint8 m_Next = 0;
   quint8 m_Running = kNone;

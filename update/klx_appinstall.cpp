@@ -13,6 +13,8 @@
 #include "frame/klx_xmlfilehandler.h"
 #include "frame/klx_xmlsafefile.h"
 #include "model/klx_databasemanager.h"
+#include "platform/klx_commandrunner.h"
+#include "platform/klx_platform.h"
 #include "update/klx_filefunctions.h"
 
 namespace {
@@ -41,12 +43,42 @@ bool KLX_UpdateCardTooSmall(const QString& what) {
   return true;
 }
 
+void KLX_InstallStop::Request() {
+  QMutexLocker lock(&m_Mutex);
+  // Set before the script is ended: a script about to start sees it.
+  m_Requested = true;
+  if (m_Run) m_Run->Stop();
+}
+
+int KLX_InstallStop::RunScript(const QString& program, const QStringList& args, const QString& workingDirectory) {
+  // What the desktop records instead of running is answered as ever.
+  if (!KLX_Platform::IsBoard() && KLX_Platform::ChangesHost(program))
+    return KLX_Platform::Run(program, args, KLX_Platform::kInstallScriptMs, nullptr, {}, workingDirectory);
+  KLX_Platform::KLX_StoppableRun run;
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Run = &run;
+  }
+  const int code = run.Run(program, args, {}, [this] { return Requested(); }, KLX_Platform::kInstallScriptMs,
+                           workingDirectory);
+  {
+    QMutexLocker lock(&m_Mutex);
+    m_Run = nullptr;
+  }
+  if (Requested()) qWarning("%s was ended by the switch-off", qUtf8Printable(program));
+  return Requested() ? -1 : code;
+}
+
 KLX_AppInstall::Result KLX_AppInstall::Install(const KLX_UpdatePackage& package, const QString& source) {
   // Nothing is copied onto a card that counts as none.
   if (KLX_UpdateCardTooSmall(QStringLiteral("application install"))) return CardTooSmall;
   m_ProgramReplaced = false;
   Result result = Stage(package, source);
+  // The switch-off's last chance to keep the old program: from the mark on
+  // the install runs to its end, a few renames.
+  if (result == Installed && StopRequested()) result = Stopped;
   if (result == Installed) result = Replace();
+  if (result == Stopped) qWarning("the switch-off stopped the application install: the old program stays");
   DropStaged();
   return result;
 }
@@ -61,10 +93,14 @@ KLX_AppInstall::Result KLX_AppInstall::Stage(const KLX_UpdatePackage& package, c
   QStringList staging = package.Matching(names.KLX_FileNameHandlerGetLinuxLanguageFilter());
   staging << program;
   m_Staged.clear();
+  const auto stopped = [this] { return StopRequested(); };
   for (const QString& name : qAsConst(staging)) {
+    if (StopRequested()) return Stopped;
     // One an install cut short left behind.
     KLX_FileCalls::Instance().Remove(appFolder + StagedName(name));
-    if (!files.KLX_FileFunctionsCopyFileToFolder(name, source, StagedName(name), appFolder)) {
+    if (!files.KLX_FileFunctionsCopyFileToFolder(name, source, StagedName(name), appFolder, stopped)) {
+      // A copy stopped half way leaves nothing of itself.
+      if (StopRequested()) return Stopped;
       // A folder that is full is the package's size, no fault of a copy.
       if (files.KLX_FileFunctionsLastCopyNoRoom()) {
         KLXErrorHandler.RegisterError(kErrCopying, QStringLiteral("no room in the application folder for ") + name);

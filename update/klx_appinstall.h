@@ -12,9 +12,11 @@
 // with a mark for another version, which its start drops: after a cut
 // anywhere the next start runs the old program with nothing pending or the
 // new one with its update.
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 #include "update/klx_md5.h"
@@ -22,6 +24,32 @@
 class KLX_DataBaseManager;
 class KLX_XMLFileHandler;
 class KLX_XMLSafeFile;
+namespace KLX_Platform {
+class KLX_StoppableRun;
+}
+
+// The switch-off's word to an install under way, on each road that runs
+// one: the install takes no further step (a copy stops at its next piece)
+// and the script it runs is ended. The install's own order then leaves the
+// old program with nothing pending, or the new one with its mark. A
+// request holds for good: after it nothing of an install begins.
+class KLX_InstallStop {
+ public:
+  // Any thread.
+  void Request();
+  bool Requested() const { return m_Requested.load(); }
+  // A package's script or the remount script, run as KLX_Platform::Run runs
+  // it (given kInstallScriptMs, in `workingDirectory`) and ended by a
+  // request: its exit code, -1 when it was ended or the request came before
+  // it. One at a time.
+  int RunScript(const QString& program, const QStringList& args, const QString& workingDirectory);
+
+ private:
+  std::atomic<bool> m_Requested{false};
+  QMutex m_Mutex;
+  // The script running now, none between scripts.
+  KLX_Platform::KLX_StoppableRun* m_Run = nullptr;
+};
 
 // Every update's card check: a card smaller than the program needs counts
 // as none, and nothing of `what` begins on it, which the terminal and the
@@ -50,10 +78,15 @@ class KLX_AppInstall {
     // The mark could not be written or put in place, or the program could
     // not take the old one's place (or its folder not be synced after).
     Failed,
+    // The switch-off came before the mark: the old program, nothing
+    // pending.
+    Stopped,
   };
 
-  // Without a facade the update is installed without its mark.
-  KLX_AppInstall(KLX_DataBaseManager* db, KLX_XMLFileHandler& xml) : m_Db(db), m_Xml(xml) {}
+  // Without a facade the update is installed without its mark; without a
+  // stop it runs to its end.
+  KLX_AppInstall(KLX_DataBaseManager* db, KLX_XMLFileHandler& xml, const KLX_InstallStop* stop = nullptr)
+      : m_Db(db), m_Xml(xml), m_Stop(stop) {}
 
   // Installs the program and the translations that `package` names, from
   // the folder `source`; each failure is registered with the error handler.
@@ -78,9 +111,11 @@ class KLX_AppInstall {
   Result RenameStaged();
   // Removes what is still staged.
   void DropStaged();
+  bool StopRequested() const { return m_Stop && m_Stop->Requested(); }
 
   KLX_DataBaseManager* m_Db;
   KLX_XMLFileHandler& m_Xml;
+  const KLX_InstallStop* m_Stop;
   // The files staged in the application folder, by their installed names.
   QStringList m_Staged;
   bool m_ProgramReplaced = false;

@@ -192,9 +192,10 @@ KLX_Platform::VolumeInfo QueryVolume(const QString& path) {
 // file beside it, every write checked, synced and renamed over it (a link in
 // its place is replaced, not written through). A source that holds more than
 // `most` bytes (when not negative) is not copied. `noRoom`, when given, tells
-// whether the copy failed for want of room on the destination.
+// whether the copy failed for want of room on the destination; `stopped`,
+// when given, ends the copy (failed) between two pieces.
 bool CopyFileSafely(const QString& source, const QString& destination, bool replace, qint64 most = -1,
-                    bool* noRoom = nullptr) {
+                    bool* noRoom = nullptr, const std::function<bool()>& stopped = {}) {
   if (noRoom) *noRoom = false;
   if (!replace && QFileInfo::exists(destination)) return false;
   if (!KLX_FileCallsIsPlainFile(source)) return false;
@@ -204,6 +205,7 @@ bool CopyFileSafely(const QString& source, const QString& destination, bool repl
   bool copied = out.Open();
   qint64 total = 0;
   while (copied && !in.atEnd()) {
+    if (stopped && stopped()) return false;
     const QByteArray chunk = in.read(kPartBytes);
     total += chunk.size();
     copied = !chunk.isEmpty() && (most < 0 || total <= most) && out.Write(chunk.constData(), chunk.size());
@@ -482,9 +484,11 @@ bool KLX_FileFunctions::KLX_FileFunctionsClearFolder(QString folder, bool remove
 
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFileToFolder(QString sourceName, QString sourceFolder,
                                                           QString destinationName,
-                                                          QString destinationFolder) const {
+                                                          QString destinationFolder,
+                                                          const std::function<bool()>& stopped) const {
   // An existing destination is replaced only by a complete copy.
-  return CopyFileSafely(sourceFolder + sourceName, destinationFolder + destinationName, true, -1, &m_LastCopyNoRoom);
+  return CopyFileSafely(sourceFolder + sourceName, destinationFolder + destinationName, true, -1, &m_LastCopyNoRoom,
+                        stopped);
 }
 
 bool KLX_FileFunctions::KLX_FileFunctionsCopyFolderContent(QString sourceFolder, QString destinationFolder,

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 #include "platform/klx_storage.h"
@@ -83,8 +84,11 @@ class KLX_FileFunctions : public QObject {
   bool KLX_FileFunctionsDeleteFolder(const QString& path, bool onlyIfEmpty) const;
   bool KLX_FileFunctionsClearFolder(QString folder, bool removeFolder, QString filter) const;
 
+  // A copy that `stopped` answers true for between two pieces ends there,
+  // failed, the destination as it was.
   bool KLX_FileFunctionsCopyFileToFolder(QString sourceName, QString sourceFolder, QString destinationName,
-                                         QString destinationFolder) const;
+                                         QString destinationFolder,
+                                         const std::function<bool()>& stopped = {}) const;
   // True only when every file was copied; links, folders and devices are
   // no files to copy. A file of the same name in the destination is kept
   // (and the source's not copied), or with `replace` replaced whole. Each

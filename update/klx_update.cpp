@@ -185,6 +185,12 @@ int KLX_Update::Fail(unsigned code, const QString& text, int status) {
   return KLX_Error;
 }
 
+int KLX_Update::Stopped() {
+  qWarning("the switch-off stopped the application update: the old program stays");
+  Status(VT::KLX_UPDATE_STATUS_ERROR);
+  return KLX_Error;
+}
+
 void KLX_Update::Status(int status) {
   if (status > 0) m_Links.db->KLX_DataBaseManagerEmitUpdateStatus(status);
 }
@@ -255,13 +261,13 @@ int KLX_Update::KLX_UpdateRunShellScript(int kind, const KLX_FileNameHandler& na
     const QString folder = network ? names.KLX_FileNameHandlerGetNetworkUpdateFilePath() : StickFolder();
     const QString script = folder + names.KLX_FileNameHandlerGetPrologScriptName();
     if (folder.isEmpty() || !m_Package.RunsAt(script)) return 0;
-    return KLX_Platform::Run(QStringLiteral("sh"), {script}, KLX_Platform::kInstallScriptMs, nullptr, {}, kScriptFolder);
+    return m_Stop.RunScript(QStringLiteral("sh"), {script}, kScriptFolder);
   }
   if (kind == KLX_UPDATE_SCRIPT_EPILOG) {
     const QString script = names.KLX_FileNameHandlerGetUpdateFilePath() + names.KLX_FileNameHandlerGetEpilogScriptName();
     if (!m_Package.RunsAt(script)) return 0;
     MakeExecutable(script);
-    return KLX_Platform::Run(script, {}, KLX_Platform::kInstallScriptMs, nullptr, {}, kScriptFolder);
+    return m_Stop.RunScript(script, {}, kScriptFolder);
   }
   return 0;
 }
@@ -274,7 +280,7 @@ int KLX_Update::KLX_UpdateOpenCloseLinuxSystem(bool open) {
   const QString path = KLX_FileNameHandler::KLX_FileNameHandlerMapPath(script.mid(1));
   if (!m_Package.RunsAt(path)) return KLX_Error;
   MakeExecutable(path);
-  const int result = KLX_Platform::Run(script, {}, KLX_Platform::kInstallScriptMs, nullptr, {}, QStringLiteral("/"));
+  const int result = m_Stop.RunScript(script, {}, QStringLiteral("/"));
   qInfo("%s: %d", qUtf8Printable(script), result);
   return result;
 }
@@ -347,8 +353,9 @@ int KLX_Update::ApplicationFromStick() {
   if (stick.isEmpty()) return Fail(kErrNoStick, kNotFound, VT::KLX_UPDATE_STATUS_NO_USB);
   // Nothing of the stick runs before its package is checked.
   if (!CheckPackage(stick)) return Fail(kErrChecksum, kChecksum, VT::KLX_UPDATE_STATUS_MD5_ERROR);
-  if (KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, false) != 0)
-    return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
+  const int prolog = KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, false);
+  if (m_Stop.Requested()) return Stopped();
+  if (prolog != 0) return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
   const QString update = m_Names.KLX_FileNameHandlerGetUpdateFilePath();
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(update, true) || !m_Files.KLX_FileFunctionsClearFolder(update, false, QString()))
     return Fail(kErrScriptOrFolder, QStringLiteral("could not clear update folder"), VT::KLX_UPDATE_STATUS_ERROR);
@@ -371,6 +378,8 @@ int KLX_Update::ApplicationFromStick() {
 }
 
 int KLX_Update::Install(const QString& source) {
+  // Nothing of the install begins once the switch-off has come.
+  if (m_Stop.Requested()) return Stopped();
   // The application's partition and the system's are read-only in use.
   const int app = KLX_Platform::Mount(QStringLiteral("ubi0:application"), QStringLiteral("/app"),
                                       QStringLiteral("ubifs"), MS_REMOUNT, QString());
@@ -386,9 +395,11 @@ int KLX_Update::Install(const QString& source) {
   }
 
   Status(VT::KLX_UPDATE_STATUS_COPYING_FILES);
-  switch (KLX_AppInstall(m_Links.db, m_Xml).Install(m_Package, source)) {
+  switch (KLX_AppInstall(m_Links.db, m_Xml, &m_Stop).Install(m_Package, source)) {
     case KLX_AppInstall::Installed:
       break;
+    case KLX_AppInstall::Stopped:
+      return Stopped();
     case KLX_AppInstall::NoRoomOnCard:
     case KLX_AppInstall::NoRoomForProgram:
     case KLX_AppInstall::NotCopied:
@@ -400,10 +411,10 @@ int KLX_Update::Install(const QString& source) {
       return KLX_Error;
   }
   Status(VT::KLX_UPDATE_STATUS_EPILOG_EXEC);
-  // The program is installed whatever the script answers; its answer is
-  // logged.
+  // The program is installed whatever the script answers (a switch-off
+  // ends it); its answer is logged.
   const int epilog = KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_EPILOG, m_Names, false);
-  if (epilog != 0) qWarning("the update's epilog script answered %d", epilog);
+  if (epilog != 0 && !m_Stop.Requested()) qWarning("the update's epilog script answered %d", epilog);
   // The screen asks the user to switch off; the update phase holds until then.
   Status(VT::KLX_UPDATE_STATUS_SWITCH_OFF);
   m_KeepPhase = true;
@@ -643,8 +654,9 @@ int KLX_Update::InstallAnswer() {
                                                          db->KLX_DataBaseManagerUpdate_GetVersionOfUpdateXmlFile());
   KLX_Update_SetAllModifyPermissions(false, true);
   Status(VT::KLX_UPDATE_STATUS_PROLOG_EXEC);
-  if (KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, true) != 0)
-    return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
+  const int prolog = KLX_UpdateRunShellScript(KLX_UPDATE_SCRIPT_PROLOG, m_Names, true);
+  if (m_Stop.Requested()) return Stopped();
+  if (prolog != 0) return Fail(kErrScriptOrFolder, kProlog, VT::KLX_UPDATE_STATUS_ERROR);
   return Install(folder);
 }
 

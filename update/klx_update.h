@@ -18,6 +18,7 @@
 #include "frame/klx_xmlfilehandler.h"
 #include "tasks/klx_tasklinks.h"
 #include "tasks/klx_vornbase.h"
+#include "update/klx_appinstall.h"
 #include "update/klx_filefunctions.h"
 #include "update/klx_md5.h"
 #include "update/klx_savehold.h"
@@ -67,6 +68,9 @@ class KLX_Update : public KLX_VornBase {
                              const QString& onlyFile);
   bool KLX_UpdateCheckMD5Sum() { return KLX_UpdateCheckMD5Sum(false, QString(), QString(), QString()); }
   int KLX_UpdateHandleProgress();
+  // The switch-off's: any thread. An application install under way takes
+  // no further step and its script is ended; none begins after it.
+  void KLX_UpdateStopInstall() { m_Stop.Request(); }
 
  private:
   int Dispatch();
@@ -94,6 +98,8 @@ class KLX_Update : public KLX_VornBase {
 
   // Registers the error, emits the status (none for a negative one) and fails.
   int Fail(unsigned code, const QString& text, int status);
+  // The switch-off stopped the application install: the old program stays.
+  int Stopped();
   void Status(int status);
   void SavePhase();
   void RestorePhase();
@@ -127,4 +133,5 @@ class KLX_Update : public KLX_VornBase {
   KLX_XMLFileHandler m_Xml{QStringLiteral("KLX_Update")};
   KLX_TaskLinks m_Links;
   KLX_Update_HttpReq* m_HttpReq = nullptr;
+  KLX_InstallStop m_Stop;
 };

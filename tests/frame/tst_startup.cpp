@@ -1,5 +1,6 @@
 // Start-up in the program's own process: the nine bring-up steps, the QML
-// context objects, the synchronisation request and message 246.
+// context objects, the synchronisation request and message 246; and the
+// switch-off that meets an application install under way.
 #include <QtTest>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -7,6 +8,8 @@
 
 #include "frame/klx_board.h"
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_filecalls.h"
+#include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmlfilesaver.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_languagehandler.h"
@@ -16,9 +19,18 @@
 #include "sim/csimbluez.h"
 #include "sim/csimboard.h"
 #include "sim/csimcontrollers.h"
+#include "sim/csimupdateserver.h"
 #include "tasks/klx_vorntask.h"
+#include "update/cupdatemanager.h"
 #include "vorn_fixture.h"
 #include "vorn_testroot.h"
+
+#include <sys/stat.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <thread>
 
 namespace {
 QGuiTouchHandlerApplication* g_app = nullptr;
@@ -30,6 +42,14 @@ constexpr unsigned kGpioCannotOpen = 0x11901;
 constexpr unsigned kPowerPinLow = 0x11909;
 constexpr unsigned kNoTimezones = 0x22814;
 constexpr unsigned kStateFileSkipped = 0x228A5;
+constexpr unsigned kInstallStarted = 0x33620;
+constexpr unsigned kStickInstallStarted = 0x33621;
+constexpr unsigned kPartsInUse = 0x21609;
+constexpr unsigned kStepNotEnded = 0x21907;
+// Every stop's wait for a thread.
+constexpr qint64 kStopWaitMs = 3000;
+// Longer than any real wait of a case: only a hang takes it.
+constexpr int kHangMs = 60000;
 // A fresh card has no current model: the start-up load finds no file to read.
 
 struct Started {
@@ -81,6 +101,84 @@ struct Started {
       if (m.id != KLX_MSG_RADIO_TEST_BANDWIDTH) sent << m;
     return sent;
   }
+};
+// Begins the application install from USB stick 1 on `road`: the update
+// manager's ("manager"), the pilot's yes given, or the package update
+// task's in the task engine ("task").
+bool BeginInstall(Started& s, const QString& road, const CSimAppPackage& package) {
+  const QString stick = s.root.Path() + "/media/usb0";
+  if (!s.board.SetUsbStickInserted(0, true)) return false;
+  if (road == "manager") {
+    CUpdateManager& manager = s.system.UpdateManager();
+    QSignalSpy decisions(&manager, &CUpdateManager::sigUserDecisionRequired);
+    if (!CSimUpdateServer::WriteFiles(stick, package.ServerFiles()) || !manager.beginAppUpdate(CUpdateManager::Src_USB) ||
+        !QTest::qWaitFor([&] { return !decisions.isEmpty(); }, kHangMs) ||
+        decisions.first().at(0).toInt() != CUpdateManager::UD_ReadyToInstall)
+      return false;
+    manager.resume(CUpdateManager::UD_ReadyToInstall);
+    return true;
+  }
+  KLX_DataBaseManager& db = s.system.Database();
+  db.KLX_DataBaseManagerGetSetSystemProperties_Akku1Percent(80, AtomicDirSet);
+  db.KLX_DataBaseManagerGetSetSystemProperties_Akku2Percent(80, AtomicDirSet);
+  Task_Data_T t;
+  t.task = KLX_VornTask::KLX_TASK_UPDATE_CHECK_FIRMWARE;
+  t.paraint1 = KLX_VornTask::KLX_TASK_PARA_UPDATE_USB;
+  t.paraint2 = KLX_VornTask::KLX_UPDATE_SELF;
+  t.paraint3 = 0;
+  t.paraint4 = 0;
+  t.timeout = 900000;
+  return CSimUpdateServer::WriteFiles(stick, package.Files()) &&
+         s.system.VornHandler().KLX_VornHandlerQueueProcessTask(t) == KLX_Ok;
+}
+
+// Holds the install's copy of the program at its first piece until let go:
+// a switch-off comes while the copy is under way. Made before the system,
+// so that it outlives the install's thread.
+class CopyHeld : public KLX_FileCalls {
+ public:
+  ~CopyHeld() override {
+    LetGo();
+    KLX_FileCalls::Set(nullptr);
+  }
+  void Hold(const QString& app) {
+    m_Staged = app + ".KLX32LinuxApp.new";
+    KLX_FileCalls::Set(this);
+  }
+  bool Write(int fd, const char* data, qint64 size) override {
+    const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    if (path.startsWith(m_Staged) && !m_Seen.exchange(true)) {
+      m_Held.release();
+      m_Go.tryAcquire(1, kHangMs);
+    }
+    return KLX_FileCalls::Write(fd, data, size);
+  }
+  bool Held() { return m_Held.tryAcquire(1, kHangMs); }
+  void LetGo() { m_Go.release(); }
+
+ private:
+  QString m_Staged;
+  std::atomic<bool> m_Seen{false};
+  QSemaphore m_Held;
+  QSemaphore m_Go;
+};
+
+// The switch-off as the button thread makes it once the power button was
+// held: processing stopped, the parts brought down, the GUI told.
+class SwitchOff {
+ public:
+  explicit SwitchOff(KLX_System& system)
+      : m_Thread([this, &system] {
+          system.KLX_SystemStopProcessing();
+          system.KLX_SystemDown();
+          m_Done = true;
+        }) {}
+  ~SwitchOff() { m_Thread.join(); }
+  bool Done() const { return m_Done; }
+
+ private:
+  std::atomic<bool> m_Done{false};
+  std::thread m_Thread;
 };
 }  // namespace
 
@@ -315,6 +413,95 @@ class TestStartup : public QObject {
     QVERIFY(s.system.Database().KLX_DatabaseManagerTutorPupilPointer());
     s.system.KLX_SystemStop(1);
     QVERIFY(!s.system.Database().KLX_DatabaseManagerTutorPupilPointer());
+  }
+
+  // A switch-off while an application install copies its program or runs
+  // its script, on both roads: the update manager's and the package update
+  // task's in the task engine. The install is asked to stop at its next
+  // step (a script is ended) and the switch-off waits for it no longer than
+  // for any thread, 3000 ms on its clock. An install held beyond that keeps
+  // the database it reads (the error log says so) while the switch-off goes
+  // on; once let go it stops at its next step. Each way the old program
+  // stays with nothing pending.
+  void aSwitchOffDuringAnInstall_data() {
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("held");
+    for (const char* road : {"manager", "task"}) {
+      QTest::addRow("%s: copy, stopped at its next piece", road) << road << "copy" << false;
+      QTest::addRow("%s: copy, held beyond the wait", road) << road << "copy" << true;
+      QTest::addRow("%s: script, ended", road) << road << "script" << false;
+    }
+  }
+  void aSwitchOffDuringAnInstall() {
+    QFETCH(QString, road);
+    QFETCH(QString, step);
+    QFETCH(bool, held);
+    CopyHeld copy;
+    // The stop's waits are on it; it outlives the system.
+    KLX_ManualClock stopClock;
+    Started s(CSimBoard::Vorn);
+    // The install holds the runtime read-outs and gives them back as it ends.
+    s.errors.Expect({kInstallStarted, kStickInstallStarted, kPartsInUse, kStepNotEnded, 0x33901, 0x33902});
+    QCOMPARE(s.Start(), KLX_Ok);
+    if (road == "manager") {
+      s.system.UpdateManager().setClock(&stopClock);
+    } else {
+      QTRY_COMPARE_WITH_TIMEOUT(s.system.Database().KLX_DataBaseManagerGetSetStartupPhases(0, AtomicDirGet),
+                                int(KLX_VornTask::KLX_PHASE_SYSTEM_UP), kHangMs);
+      s.system.VornHandler().KLX_VornHandlerSetClock(&stopClock);
+    }
+    const QString app = KLX_FileNameHandler().KLX_FileNameHandlerGetLinuxAppPath();
+    QVERIFY(WriteFile(app + "KLX32LinuxApp", "the old program"));
+    CSimAppPackage package;
+    package.program = "the new program";
+    const QString began = s.root.Path() + "/run/prolog-began";
+    const QByteArray fifo = QFile::encodeName(s.root.Path() + "/run/prolog-waits");
+    if (step == "script") {
+      QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+      package.prolog = QStringLiteral("#!/bin/sh\n: > '%1'\nread line < '%2'\n").arg(began, QFile::decodeName(fifo)).toUtf8();
+    } else {
+      copy.Hold(app);
+    }
+    QVERIFY(BeginInstall(s, road, package));
+    if (step == "script")
+      QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(began); }, kHangMs));
+    else
+      QVERIFY(copy.Held());
+
+    bool ended = false;
+    {
+      SwitchOff off(s.system);
+      // The switch-off waits for the install it asked to stop.
+      if (step == "copy" && stopClock.KLX_ManualClockAwaitWaiters(1, kHangMs) && !held) copy.LetGo();
+      // Held, each wait for it runs out; a switch-off that hangs is let go,
+      // and the case fails.
+      ended = QTest::qWaitFor([&] {
+        if (held && stopClock.KLX_ManualClockWaiters() > 0) stopClock.KLX_ManualClockAdvance(kStopWaitMs);
+        return off.Done();
+      }, kHangMs);
+      if (!ended) stopClock.KLX_ManualClockAdvance(kStopWaitMs);
+    }
+    QVERIFY(ended);
+    s.system.KLX_SystemFree();
+    const bool inUse = s.system.KLX_SystemPartsInUse();
+    const bool kept = s.system.Database().KLX_DatabaseManagerTutorPupilPointer() != nullptr;
+    const bool told = s.errors.Has(kPartsInUse);
+    // A script still waiting is let go, and the held copy.
+    const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) {
+      const ssize_t written = ::write(writer, "go\n", 3);
+      ::close(writer);
+      QCOMPARE(written, ssize_t(3));
+    }
+    copy.LetGo();
+    QVERIFY(QTest::qWaitFor([&] { return !s.system.KLX_SystemPartsInUse(); }, kHangMs));
+    QCOMPARE(inUse, held);
+    QCOMPARE(kept, held);
+    QCOMPARE(told, held);
+    QCOMPARE(ReadFile(app + "KLX32LinuxApp"), QByteArray("the old program"));
+    QCOMPARE(QDir(app).entryList(QDir::Hidden | QDir::Files).filter(".new"), QStringList());
+    QVERIFY(!ReadFile(s.root.Path() + "/Vorn/Vornstate/Vornstate.xml").contains("<UpdateFlag>1</UpdateFlag>"));
   }
 
   void cleanup() { Board::Free(); }
