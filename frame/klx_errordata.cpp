@@ -20,6 +20,8 @@ KLX_ErrorData::KLX_ErrorData(QObject* parent)
   Set(0x46, 9, QT_TR_NOOP("Cannot delete file or folder!"));
   Set(0x46, 6, QT_TR_NOOP("No destination folder!"));
   Set(0x46, 7, QT_TR_NOOP("No source folder!"));
+  // A model copy refused for want of room on the card.
+  Set(0x40, 10, QT_TR_NOOP("Not enough memory on the SD card \u2013 cannot copy!"));
 }
 
 void KLX_ErrorData::Set(unsigned module, unsigned number, const char* source) {

@@ -50,7 +50,7 @@ const char* const kTemporarySuffix = ".XXXXXX";
 constexpr qint64 kUnzipBaseMs = 60000;
 constexpr qint64 kUnzipCardBytesPerMs = 512;
 // An unpacked pack leaves the card the room a model save asks for.
-constexpr qint64 kKeepFreeBytes = 500 * 1024;
+constexpr qint64 kKeepFreeBytes = KLX_FileFunctions::kModelSaveKiB * 1024;
 // How often the unpack folder is measured while unzip writes it: before
 // unzip, writing as fast as it ever may (1 GiB/s, five times what it writes
 // on a desktop's disk), has filled the room the card has beyond what the

@@ -53,6 +53,10 @@ class KLX_FileFunctions : public QObject {
 
   // The size of the smallest card the program works with.
   static constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
+  // The room a save of the current model asks for on the card; whatever
+  // else the program puts on the card leaves it free, so that the model
+  // can still be saved.
+  static constexpr long kModelSaveKiB = 500;
   // The checksum list in a voice pack's folder.
   static constexpr const char* kVoiceListName = "VOICEDATAMD5.txt";
 
