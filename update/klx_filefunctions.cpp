@@ -34,9 +34,9 @@ constexpr qint64 kMaxWholeCopyFileBytes = 199999999;
 constexpr qint64 kMaxWholeCopyTotalBytes = 4999999999LL;
 constexpr qint64 kMaxPartCopyBytes = 5000000000LL;
 constexpr int kDone = 100;
-constexpr int kStepFailed = -1;
-constexpr int kNoSpace = -2;
-constexpr int kTooLarge = -3;
+constexpr int kStepFailed = KLX_FileFunctions::kPartCopyFailed;
+constexpr int kNoSpace = KLX_FileFunctions::kPartCopyNoSpace;
+constexpr int kTooLarge = KLX_FileFunctions::kPartCopyTooLarge;
 const char* const kInstallSourceFile = "/installsrczip.txt";
 const char* const kUnpackFolder = "/.unpacking";
 // An installed voice set aside for its new version, in the unpack folder.

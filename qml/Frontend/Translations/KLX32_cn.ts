@@ -2329,6 +2329,10 @@ Cannot delete standard Flight Mode!</source>
         <source>Not enough memory on the SD card – cannot copy!</source>
         <translation>SD卡存储空间不足 – 无法复制！</translation>
     </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>目标存储空间不足 – 无法复制！</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

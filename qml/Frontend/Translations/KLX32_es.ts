@@ -2329,6 +2329,10 @@ Cannot delete standard Flight Mode!</source>
         <source>Not enough memory on the SD card – cannot copy!</source>
         <translation>Memoria insuficiente en la tarjeta SD – ¡no se puede copiar!</translation>
     </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>Memoria insuficiente en el destino – ¡no se puede copiar!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>
