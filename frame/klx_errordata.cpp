@@ -20,6 +20,10 @@ KLX_ErrorData::KLX_ErrorData(QObject* parent)
   Set(0x46, 9, QT_TR_NOOP("Cannot delete file or folder!"));
   Set(0x46, 6, QT_TR_NOOP("No destination folder!"));
   Set(0x46, 7, QT_TR_NOOP("No source folder!"));
+  // A copy refused for want of room: the model copy's target is the card,
+  // the copy task's the stick or a folder it was given.
+  Set(0x40, 10, QT_TR_NOOP("Not enough memory on the SD card \u2013 cannot copy!"));
+  Set(0x46, 14, QT_TR_NOOP("Not enough memory on the target \u2013 cannot copy!"));
 }
 
 void KLX_ErrorData::Set(unsigned module, unsigned number, const char* source) {

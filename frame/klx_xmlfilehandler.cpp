@@ -37,7 +37,7 @@ constexpr unsigned kWarnSetAside = 0x3460D;
 const QString kSetAsideSuffix = QStringLiteral("_unreadable.xml");
 
 constexpr long kSettingsKiB = 10;
-constexpr long kModelKiB = 500;
+constexpr long kModelKiB = KLX_FileFunctions::kModelSaveKiB;
 constexpr int kKeptBackups = 30;
 constexpr int kBackupNumbers = 30;
 

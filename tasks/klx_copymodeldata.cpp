@@ -26,6 +26,7 @@ constexpr unsigned kErrDelete = 0x24609;
 constexpr unsigned kErrPath = 0x2460A;
 constexpr unsigned kErrKept = 0x2460B;
 constexpr unsigned kHintMissing = 0x4460C;
+constexpr unsigned kErrNoRoom = 0x2460E;
 // The answer mark of an update made by the user-dialog input.
 constexpr unsigned char kDialogAnswer = 2;
 constexpr int kMaxNewFolders = 255;
@@ -53,6 +54,19 @@ bool SameFolder(const QString& a, const QString& b) { return KLX_FileNameHandler
 bool Holds(const QString& folder, const QString& inner) { return KLX_FileNameHandler::KLX_FileNameHandlerHolds(folder, inner); }
 
 bool WriteWhole(const QString& path, const QByteArray& content) { return KLX_FileCallsWriteWhole(path, content); }
+
+// The first folder of `folder`'s path that is missing, from the top; empty
+// when `folder` exists.
+QString FirstMissing(const QString& folder) {
+  QString missing;
+  for (QString at = QDir::cleanPath(folder); !QFileInfo::exists(at);) {
+    missing = at;
+    const QString up = QFileInfo(at).path();
+    if (up == at) break;
+    at = up;
+  }
+  return missing;
+}
 }  // namespace
 
 KLX_CopyModelData::KLX_CopyModelData() { KLX_CopyModelData::KLX_VornBaseCleanUp(); }
@@ -81,6 +95,8 @@ int KLX_CopyModelData::KLX_VornBaseStartTask(Task_Data_T task) {
   KLX_VornBaseResetErrorCount();
   // A copy left unfinished by an earlier run must not go on with this one's files.
   m_Files.KLX_FileFunctionsCancelPartCopy();
+  m_MadeBottom.clear();
+  m_MadeTop.clear();
   m_State = KLX_COPYMODELDATA_START;
   m_Timer.start();
   return KLX_CopyModelDataHandleProgress();
@@ -238,12 +254,15 @@ int KLX_CopyModelData::CopyFile() {
     return KLX_Error;
   }
   if (m_Update.data[2] == 0) {
-    if (!m_Files.KLX_FileFileFunctionsCheckFolder(destination, true)) {
-      if (onStick)
-        KLXErrorHandler.RegisterError(kErrNoStick, QStringLiteral("No USB stick plugged"));
-      else
-        KLXErrorHandler.RegisterError(kErrNoDestination, QStringLiteral("No destination folder"));
-      return KLX_Error;
+    switch (MakeFolders(destination, QFileInfo(source + QLatin1Char('/') + m_Current.name).size())) {
+      case Made::Yes: break;
+      case Made::NoRoom: return KLX_Error;
+      case Made::Failed:
+        if (onStick)
+          KLXErrorHandler.RegisterError(kErrNoStick, QStringLiteral("No USB stick plugged"));
+        else
+          KLXErrorHandler.RegisterError(kErrNoDestination, QStringLiteral("No destination folder"));
+        return KLX_Error;
     }
     if (m_Files.KLX_FileFileFunctionsCheckFile(m_Current.name, destination + QLatin1Char('/'), false))
       return Ask(QT_TRANSLATE_NOOP("KLX_CopyModelData", "The file already exists in the target folder, overwrite?"),
@@ -251,12 +270,50 @@ int KLX_CopyModelData::CopyFile() {
     KLX_VornBaseSetPercent(100, 0, 0);
   }
   return AfterPart(m_Files.KLX_FileFunctionsCopyFileToFolderByParts(m_Current.name, source + QLatin1Char('/'),
-                                                                   m_Current.name, destination + QLatin1Char('/')));
+                                                                   m_Current.name, destination + QLatin1Char('/')),
+                   destination);
 }
 
-int KLX_CopyModelData::AfterPart(int percent) {
-  if (percent < 0) return KLX_Error;
+KLX_CopyModelData::Made KLX_CopyModelData::MakeFolders(const QString& folder, qint64 bytes) {
+  m_MadeBottom.clear();
+  m_MadeTop.clear();
+  const QString missing = FirstMissing(folder);
+  const QString begins = missing.isEmpty() ? folder : QFileInfo(missing).path();
+  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(begins, long(bytes / 1024 + 1))) {
+    NoRoom(folder);
+    return Made::NoRoom;
+  }
+  if (missing.isEmpty()) return Made::Yes;
+  m_MadeBottom = QDir::cleanPath(folder);
+  m_MadeTop = missing;
+  if (m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) return Made::Yes;
+  // Those made before the one that failed.
+  RemoveMadeFolders();
+  return Made::Failed;
+}
+
+void KLX_CopyModelData::RemoveMadeFolders() {
+  // The deepest first, each only while empty.
+  if (!m_MadeBottom.isEmpty())
+    for (QString at = m_MadeBottom; QDir().rmdir(at) && at != m_MadeTop;) at = QFileInfo(at).path();
+  m_MadeBottom.clear();
+  m_MadeTop.clear();
+}
+
+int KLX_CopyModelData::NoRoom(const QString& destination) {
+  KLXErrorHandler.RegisterError(kErrNoRoom, QStringLiteral("not enough space on medium: ") + destination);
+  return KLX_Error;
+}
+
+int KLX_CopyModelData::AfterPart(int percent, const QString& destination) {
+  if (percent < 0) {
+    // A failed copy leaves no part of its file, nor the folders made for it.
+    RemoveMadeFolders();
+    return percent == KLX_FileFunctions::kPartCopyNoSpace ? NoRoom(destination) : int(KLX_Error);
+  }
   if (percent > 99) {
+    m_MadeBottom.clear();
+    m_MadeTop.clear();
     // The next entry, if any, follows; the last one ends the task.
     if (m_List.isEmpty()) return KLX_Done;
     return PostFollowUp(0);
@@ -388,11 +445,12 @@ int KLX_CopyModelData::CopyLogs() {
   if (m_Update.data[2] == 0) {
     if (m_Files.KLX_FileFileFunctionsCheckFolder(destination, false))
       return Ask(QT_TRANSLATE_NOOP("KLX_CopyModelData", "Add and replace files in destination folder:"), destination);
-    if (!m_Files.KLX_FileFileFunctionsCheckFolder(destination, true)) return KLX_Error;
+    if (MakeFolders(destination, 0) != Made::Yes) return KLX_Error;
     KLX_VornBaseSetPercent(100, 0, 0);
   }
   return AfterPart(m_Files.KLX_FileFunctionsCopyFolderContentByParts(source + QLatin1Char('/'),
-                                                                    destination + QLatin1Char('/'), QStringLiteral("*.log")));
+                                                                    destination + QLatin1Char('/'), QStringLiteral("*.log")),
+                   destination);
 }
 
 int KLX_CopyModelData::WaitStep() {

@@ -58,8 +58,18 @@ class KLX_CopyModelData : public KLX_VornBase {
   int DeleteFile();
   int DeleteFolder();
   int CopyLogs();
-  // What a part copy's percentage means: done, failed or one more step.
-  int AfterPart(int percent);
+  // What a part copy's percentage means for the copy into `destination`:
+  // done, failed (a medium without room told as such) or one more step.
+  int AfterPart(int percent, const QString& destination);
+  // Makes `folder` with the folders above it that are missing, after
+  // asking the medium's room for `bytes` where it begins: a medium without
+  // it is told as such (NoRoom), and nothing is made on it. The folders
+  // made go again when the copy fails (RemoveMadeFolders).
+  enum class Made { Yes, NoRoom, Failed };
+  Made MakeFolders(const QString& folder, qint64 bytes);
+  void RemoveMadeFolders();
+  // Reports the medium of `destination` without room; KLX_Error.
+  int NoRoom(const QString& destination);
   // Asks the user: the dialog texts, the entry kept for the answer.
   int Ask(const char* question, const QString& parameter);
   int PostFollowUp(int mark);
@@ -82,6 +92,9 @@ class KLX_CopyModelData : public KLX_VornBase {
   KLX_FileNameHandler m_Names;
   KLX_FileFunctions m_Files;
   CopyData m_Current;
+  // The folders the current entry's copy made: the deepest and the first.
+  QString m_MadeBottom;
+  QString m_MadeTop;
   KLX_DataBaseManager* m_Db = nullptr;
   KLX_Protocol* m_Protocol = nullptr;
   KLX_VornHandler* m_Handler = nullptr;

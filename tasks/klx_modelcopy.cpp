@@ -1,5 +1,7 @@
 #include "tasks/klx_modelcopy.h"
 
+#include <QFileInfo>
+
 #include "frame/klx_errorhandler.h"
 
 namespace {
@@ -10,6 +12,8 @@ constexpr unsigned kErrNoSdCard = 0x24006;
 constexpr unsigned kErrCopy = 0x24007;
 constexpr unsigned kErrUnsave = 0x24008;
 constexpr unsigned kErrPath = 0x24009;
+constexpr unsigned kErrNoRoom = 0x2400A;
+const char* const kNoRoomText = "not enough space on medium";
 }  // namespace
 
 KLX_ModelCopy::KLX_ModelCopy()
@@ -49,9 +53,23 @@ int KLX_ModelCopy::KLX_ModelCopyHandleProgress() {
     KLXErrorHandler.RegisterError(kErrTargetExists, QString());
     return KLX_Error;
   }
-  // The content as it is: the model name inside stays the source's.
-  if (!m_Files.KLX_FileFunctionsCopyFileToFolder(file, source, destinationName, destination)) {
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(destination, false)) {
     KLXErrorHandler.RegisterError(kErrCopy, QString());
+    return KLX_Error;
+  }
+  // Room for the copy and, after it, for a save of the current model.
+  const long copyKiB = long(QFileInfo(source + file).size() / 1024 + 1);
+  if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(destination, copyKiB + KLX_FileFunctions::kModelSaveKiB)) {
+    KLXErrorHandler.RegisterError(kErrNoRoom, QString::fromLatin1(kNoRoomText));
+    return KLX_Error;
+  }
+  // The content as it is: the model name inside stays the source's. A copy
+  // that fails leaves no part of itself.
+  if (!m_Files.KLX_FileFunctionsCopyFileToFolder(file, source, destinationName, destination)) {
+    if (m_Files.KLX_FileFunctionsLastCopyNoRoom())
+      KLXErrorHandler.RegisterError(kErrNoRoom, QString::fromLatin1(kNoRoomText));
+    else
+      KLXErrorHandler.RegisterError(kErrCopy, QString());
     return KLX_Error;
   }
   return KLX_Done;

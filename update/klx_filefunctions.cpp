@@ -34,9 +34,9 @@ constexpr qint64 kMaxWholeCopyFileBytes = 199999999;
 constexpr qint64 kMaxWholeCopyTotalBytes = 4999999999LL;
 constexpr qint64 kMaxPartCopyBytes = 5000000000LL;
 constexpr int kDone = 100;
-constexpr int kStepFailed = -1;
-constexpr int kNoSpace = -2;
-constexpr int kTooLarge = -3;
+constexpr int kStepFailed = KLX_FileFunctions::kPartCopyFailed;
+constexpr int kNoSpace = KLX_FileFunctions::kPartCopyNoSpace;
+constexpr int kTooLarge = KLX_FileFunctions::kPartCopyTooLarge;
 const char* const kInstallSourceFile = "/installsrczip.txt";
 const char* const kUnpackFolder = "/.unpacking";
 // An installed voice set aside for its new version, in the unpack folder.
@@ -50,7 +50,7 @@ const char* const kTemporarySuffix = ".XXXXXX";
 constexpr qint64 kUnzipBaseMs = 60000;
 constexpr qint64 kUnzipCardBytesPerMs = 512;
 // An unpacked pack leaves the card the room a model save asks for.
-constexpr qint64 kKeepFreeBytes = 500 * 1024;
+constexpr qint64 kKeepFreeBytes = KLX_FileFunctions::kModelSaveKiB * 1024;
 // How often the unpack folder is measured while unzip writes it: before
 // unzip, writing as fast as it ever may (1 GiB/s, five times what it writes
 // on a desktop's disk), has filled the room the card has beyond what the

@@ -54,6 +54,10 @@ class KLX_FileFunctions : public QObject {
 
   // The size of the smallest card the program works with.
   static constexpr qint64 kMinCardBytes = 256LL * 1024 * 1024;
+  // The room a save of the current model asks for on the card; whatever
+  // else the program puts on the card leaves it free, so that the model
+  // can still be saved.
+  static constexpr long kModelSaveKiB = 500;
   // The checksum list in a voice pack's folder.
   static constexpr const char* kVoiceListName = "VOICEDATAMD5.txt";
 
@@ -101,8 +105,13 @@ class KLX_FileFunctions : public QObject {
   // left out) for want of room on the destination, which the pilot is told
   // as a full card or medium.
   bool KLX_FileFunctionsLastCopyNoRoom() const { return m_LastCopyNoRoom; }
-  // One step of a copy: 0 to 100 progress, -1 failed, -2 not enough space
-  // (before the copy, or the medium filled during it), -3 source too large.
+  // What a step of a part-by-part copy gives besides its progress.
+  static constexpr int kPartCopyFailed = -1;
+  // Not enough space: before the copy, or the medium filled during it.
+  static constexpr int kPartCopyNoSpace = -2;
+  static constexpr int kPartCopyTooLarge = -3;
+  // One step of a copy: 0 to 100 progress, or one of the three above; a
+  // failed copy leaves no part of its file.
   int KLX_FileFunctionsCopyFileToFolderByParts(QString sourceName, QString sourceFolder,
                                                QString destinationName, QString destinationFolder);
   int KLX_FileFunctionsCopyFolderContentByParts(QString sourceFolder, QString destinationFolder,

@@ -14,8 +14,10 @@
 #include <QQmlIncubator>
 #include <QRegularExpression>
 #include <QTextLayout>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
+#include "frame/klx_errordata.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_languagehandler.h"
 #include "full_model.h"
@@ -460,6 +462,27 @@ class TestTranslations : public QObject {
     KLXErrorHandler.RegisterError(kNoUsbStick, QString());
     QCOMPARE(KLXErrorHandler.KLX_ErrorHandlerGetErrorText(),
              QString::fromUtf8("Kein USB-Stick eingesteckt \u2013 Kopieren nicht m\u00f6glich!"));
+  }
+
+  // Every text of the error table (what the box of a failed task shows) in
+  // every catalogue: a text the catalogue lacks is shown in English.
+  void everyErrorTextInEveryCatalogue_data() { catalogues_data(); }
+  void everyErrorTextInEveryCatalogue() {
+    QFETCH(QString, code);
+    QmlFrame& f = Frame();
+    // The table's own (English) texts.
+    QCOMPARE(f.Db().KLX_DataBaseManagerGetSetSystemPropertiesChange_Language("en", false), int(KLX_Ok));
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(VORN_TRANSLATIONS_DIR "/KLX32_%1.qm").arg(code)));
+    const KLX_ErrorData table;
+    QStringList missing;
+    for (unsigned module = 0; module < KLX_ErrorData::kModules; ++module)
+      for (unsigned number = 0; number < KLX_ErrorData::kNumbers; ++number) {
+        const QString source = table.KLX_ErrorDataGetText(0, module, number);
+        if (!source.isEmpty() && catalogue.translate("KLX_ErrorData", source.toUtf8().constData()).isEmpty())
+          missing << source;
+      }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
   }
 
   // A character no font has is found; one the system's fonts have is not.

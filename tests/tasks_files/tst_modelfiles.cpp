@@ -9,6 +9,8 @@
 #include "tasks/klx_modelcopy.h"
 #include "tasks/klx_modeldelete.h"
 #include "tasks/klx_modelrename.h"
+#include "vorn_filetree.h"
+#include "vorn_fullmedium.h"
 #include "vorn_powercut.h"
 
 namespace {
@@ -26,6 +28,7 @@ constexpr int kDelete = VT::KLX_TASK_MOD_DELETE;
 constexpr int kRename = VT::KLX_TASK_MOD_RENAME;
 constexpr int kCopy = VT::KLX_TASK_MOD_COPY;
 constexpr int kFailed = KLX_Error;
+constexpr unsigned kCopyNoRoom = 0x2400A;
 }  // namespace
 
 class ModelFilesTest : public QObject {
@@ -178,6 +181,45 @@ class ModelFilesTest : public QObject {
     const bool renamed = task == kRename && result == 0 && (para1 == 0 || loaded.endsWith("/" + texts[1]));
     QCOMPARE(card.fx.db.KLX_DataBaseManagerGetModelModifyFlag(), renamed);
     QCOMPARE(card.fx.db.KLX_DataBaseManagerGetVornModifyFlag(), renamed);
+  }
+
+  // A copy the card has no room for, with what a save of the current model
+  // asks for left over, is refused as such: the screen names the full card,
+  // and the model folder holds what it held (no copy, no part of one).
+  void aCopyWithoutRoom_data() {
+    QTest::addColumn<qint64>("free");    // the card's free bytes; -1: as prepared (8 GiB)
+    QTest::addColumn<qint64>("writes");  // what the copy's writes find room for; -1: all
+    constexpr qint64 kModel = 56 * 1024;
+    QTest::newRow("a card with 20 KiB free") << qint64(20 * 1024) << qint64(-1);
+    QTest::newRow("a card with 4 KiB free") << qint64(4 * 1024) << qint64(-1);
+    QTest::newRow("room for the copy, none left for a save after it") << kModel + 400 * 1024 << qint64(-1);
+    QTest::newRow("the card fills during the copy") << qint64(-1) << qint64(30000);
+  }
+  void aCopyWithoutRoom() {
+    QFETCH(qint64, free);
+    QFETCH(qint64, writes);
+    Card c;
+    const QString plane = "/Vorn/Model/Plane/";
+    QVERIFY(LayFiles(c.Root(), {plane + "Racer.xml:m", plane + "Hawk.xml:" + QString(56 * 1024, QLatin1Char('h'))}));
+    if (free >= 0) {
+      // A card of at least 256 MiB, the program's least, nearly full.
+      QFile filler(c.Root() + "/Vorn/filler.bin");
+      QVERIFY(filler.open(QIODevice::WriteOnly) && filler.resize(256LL << 20) && SetCardFree(c.Root(), free));
+    }
+    const QStringList before = VornFileTree(c.Root() + "/Vorn/Model");
+    VornErrorWatch errors;
+    errors.Expect(kCopyNoRoom);
+    {
+      std::unique_ptr<VornFullMedium> full;
+      if (writes >= 0) full.reset(new VornFullMedium(writes, ENOSPC, "Hawk_cpy"));
+      QCOMPARE(c.Run(kCopy, 1, {"Hawk", "", ""}), kFailed);
+    }
+    QCOMPARE(Notices(errors.TakeReports()),
+             (QList<QPair<unsigned, QString>>{{kCopyNoRoom, "not enough space on medium"}}));
+    QCOMPARE(KLXErrorHandler.KLX_ErrorHandlerGetErrorText(),
+             QString::fromUtf8("Not enough memory on the SD card \u2013 cannot copy!"));
+    QCOMPARE(VornFileTree(c.Root() + "/Vorn/Model"), before);
+    QVERIFY(c.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
   }
 
   // A power cut at any moment of a rename leaves "Vornstate.xml" naming a

@@ -5,6 +5,8 @@
 // Every thread runs on the test clock.
 #include "tasks/tasks_fixture.h"
 #include "tasks_files/tasks_files_fixture.h"
+#include "vorn_filetree.h"
+#include "vorn_fullmedium.h"
 
 namespace {
 using VT = KLX_VornTask;
@@ -20,6 +22,7 @@ constexpr int kNo = VT::GUI_USER_No;
 constexpr int kCancel = VT::GUI_USER_Cancel;
 const QString kStick = "/media/usb0";
 const QString kExists = "The file already exists in the target folder, overwrite?";
+constexpr unsigned kNoRoom = 0x2460E;
 
 // The copy task's request as a screen makes it.
 struct Request {
@@ -233,6 +236,49 @@ class UsbCopyTest : public QObject {
     QVERIFY(u.RunToAnswerOrEnd());
     QCOMPARE(u.log.Changes(), (QList<int>{kWorking, kDone}));
     QCOMPARE(ReadAll(u.Root() + kStick + "/Vorn/Log/big.log"), content);
+  }
+
+  // A stick without room for the copy, from its first byte or half-way
+  // through a file of several parts: the screen names the target without
+  // room, and the stick holds what it held, not even the folders the copy
+  // made for the file.
+  void aFullStick_data() {
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<int>("bytes");  // the file's size
+    QTest::addColumn<qint64>("room");
+    QTest::newRow("a model file, nothing fits")
+        << Request{kToUsb, kSingle, 0, kNone, {"Racer.xml", "/Vorn/Model/Plane", ""}} << 56 * 1024 << qint64(0);
+    QTest::newRow("a large file, the stick fills after its first part")
+        << Request{kToUsb, kSingle, 0, kNone, {"big.log", "/Vorn/Log", ""}} << 700 * 1024 << qint64(300 * 1024);
+    QTest::newRow("the log files of a folder")
+        << Request{kToUsb, kSingle, 128, kNone, {"2024_05_07", "/Vorn/Log/2024_05_07", kStick}} << 1000
+        << qint64(100);
+  }
+  void aFullStick() {
+    QFETCH(Request, request);
+    QFETCH(int, bytes);
+    QFETCH(qint64, room);
+    Usb u;
+    QVERIFY(u.Start(true));
+    const QString name = request.action == 0 ? request.texts[0] : QStringLiteral("a.log");
+    QVERIFY(LayFiles(u.Root(), {request.texts[1] + "/" + name + ":" + QString(bytes, QLatin1Char('x'))}));
+    const QStringList stick = VornFileTree(u.Root() + kStick);
+    VornErrorWatch errors;
+    errors.Expect(kNoRoom);
+    {
+      VornFullMedium full(room, ENOSPC, name);
+      QVERIFY(u.Ask(request));
+      QVERIFY(u.RunToAnswerOrEnd());
+    }
+    QCOMPARE(u.log.Changes(), (QList<int>{kWorking, kError}));
+    const QString target = request.action == 0 ? kStick + request.texts[1] : kStick + "/" + request.texts[0];
+    QCOMPARE(ReportLines(errors.TakeReports(), u.Root()),
+             QStringList{"2460e not enough space on medium: @" + target});
+    QCOMPARE(KLXErrorHandler.KLX_ErrorHandlerGetErrorText(),
+             QString::fromUtf8("Not enough memory on the target \u2013 cannot copy!"));
+    QCOMPARE(VornFileTree(u.Root() + kStick), stick);
+    QTRY_COMPARE_WITH_TIMEOUT(u.r.Vorn().KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE),
+                              3000);
   }
 
   // With NewFolder and NewFolder1 in place the next is NewFolder2, with its

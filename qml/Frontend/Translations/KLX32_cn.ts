@@ -2325,6 +2325,14 @@ Cannot delete standard Flight Mode!</source>
         <source>No source folder!</source>
         <translation>没有源文件夹！</translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation>SD卡存储空间不足 – 无法复制！</translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>目标存储空间不足 – 无法复制！</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

@@ -2325,6 +2325,14 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
         <source>No source folder!</source>
         <translation>Kein Quellordner!</translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation>Nicht genug Speicher auf der SD-Karte – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>Nicht genug Speicher am Ziel – Kopieren nicht möglich!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

@@ -2314,6 +2314,14 @@ Cannot delete standard Flight Mode!</source>
         <source>No source folder!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

@@ -2325,6 +2325,14 @@ Cannot delete standard Flight Mode!</source>
         <source>No source folder!</source>
         <translation>¡No hay carpeta de origen!</translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation>Memoria insuficiente en la tarjeta SD – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>Memoria insuficiente en el destino – ¡no se puede copiar!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

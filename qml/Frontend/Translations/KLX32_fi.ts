@@ -2325,6 +2325,14 @@ Vakiolentotilaa ei voi poistaa!</translation>
         <source>No source folder!</source>
         <translation>Ei lähdekansiota!</translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation>SD-kortin muisti ei riitä – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>Kohteen muisti ei riitä – kopiointi ei onnistu!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

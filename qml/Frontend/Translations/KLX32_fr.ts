@@ -2325,6 +2325,14 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
         <source>No source folder!</source>
         <translation>Aucun dossier source !</translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation>Mémoire insuffisante sur la carte SD – copie impossible !</translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>Mémoire insuffisante sur la cible – copie impossible !</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

@@ -2325,6 +2325,14 @@ Impossibile eliminare la fase di volo standard!</translation>
         <source>No source folder!</source>
         <translation>Nessuna cartella sorgente!</translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation>Memoria insufficiente sulla scheda SD – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>Memoria insufficiente sulla destinazione – impossibile copiare!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

@@ -2325,6 +2325,14 @@ Standard-flymodus kan ikke slettes!</translation>
         <source>No source folder!</source>
         <translation>Ingen kildemappe!</translation>
     </message>
+    <message>
+        <source>Not enough memory on the SD card – cannot copy!</source>
+        <translation>Ikke nok minne på SD-kortet – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>Not enough memory on the target – cannot copy!</source>
+        <translation>Ikke nok minne på målet – kan ikke kopiere!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>
