@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include "frame/klx_basethread.h"
 #include "frame/klx_databasevalues.h"
@@ -27,6 +28,15 @@ constexpr unsigned kErrCardTooSmall = 0x23624;
 // A file of the package staged beside the installed one of `name`.
 QString StagedName(const QString& name) { return QStringLiteral(".") + name + QStringLiteral(".new"); }
 
+// What an install cut short leaves in the application folder besides the
+// writer's staged files: a file of the package staged whole, or the
+// writer's staged file of one as earlier versions named it
+// (".<name>.new.XXXXXX").
+const QRegularExpression& StagedByInstall() {
+  static const QRegularExpression staged(QStringLiteral("^\\..+\\.new(\\.[A-Za-z0-9]{6})?$"));
+  return staged;
+}
+
 void MakeExecutable(const QString& path) {
   QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
                                   QFileDevice::ExeOther);
@@ -39,6 +49,14 @@ bool KLX_UpdateCardTooSmall(const QString& what) {
   qWarning("%s not begun: %s", qUtf8Printable(what), qUtf8Printable(text));
   KLXErrorHandler.RegisterError(kErrCardTooSmall, text);
   return true;
+}
+
+int KLX_AppInstall::RemoveStaged() {
+  const QString appFolder = KLX_FileNameHandler().KLX_FileNameHandlerGetLinuxAppPath();
+  int removed = KLX_XMLSafeFile::RemoveStaged(appFolder);
+  for (const QString& name : QDir(appFolder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+    if (StagedByInstall().match(name).hasMatch() && KLX_FileCalls::Instance().Remove(appFolder + name)) ++removed;
+  return removed;
 }
 
 KLX_AppInstall::Result KLX_AppInstall::Install(const KLX_UpdatePackage& package, const QString& source) {
@@ -61,9 +79,9 @@ KLX_AppInstall::Result KLX_AppInstall::Stage(const KLX_UpdatePackage& package, c
   QStringList staging = package.Matching(names.KLX_FileNameHandlerGetLinuxLanguageFilter());
   staging << program;
   m_Staged.clear();
+  // What an install cut short left takes the room this one needs.
+  RemoveStaged();
   for (const QString& name : qAsConst(staging)) {
-    // One an install cut short left behind.
-    KLX_FileCalls::Instance().Remove(appFolder + StagedName(name));
     if (!files.KLX_FileFunctionsCopyFileToFolder(name, source, StagedName(name), appFolder)) {
       // A folder that is full is the package's size, no fault of a copy.
       if (files.KLX_FileFunctionsLastCopyNoRoom()) {

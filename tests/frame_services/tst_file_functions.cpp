@@ -384,6 +384,31 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(ReadFile(m_Dst + "model.bin"), data);
   }
 
+  // What cut copies left staged in the folder a copy writes into goes
+  // before it writes, and a file of the pilot's stays, whatever its name:
+  // on the card before the folder's first write of the run, on a stick
+  // before each (another stick may stand in its place).
+  void aCopyFirstClearsWhatCutCopiesLeft_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("eachWrite");
+    QTest::newRow("on the card") << "/Vorn/dst/" << false;
+    QTest::newRow("on a stick") << "/media/usb0/Vorn/dst/" << true;
+  }
+  void aCopyFirstClearsWhatCutCopiesLeft() {
+    QFETCH(QString, folder);
+    QFETCH(bool, eachWrite);
+    const QString dst = m_Root->Path() + folder;
+    QVERIFY(WriteFile(m_Src + "model.bin", "new model"));
+    QVERIFY(WriteFile(dst + "model.bin.~vnOHPslW", "cut") && WriteFile(dst + "x.AbCdEf", "pilot's") &&
+            WriteFile(dst + "x", "pilot's"));
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "model.bin", dst));
+    QCOMPARE(VornFileTree(dst), QStringList({"model.bin: new model", "x.AbCdEf: pilot's", "x: pilot's"}));
+    QVERIFY(WriteFile(dst + "log.txt.~vnAbCdEf", "cut"));
+    QVERIFY(f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "copy.bin", dst));
+    QCOMPARE(QFileInfo::exists(dst + "log.txt.~vnAbCdEf"), !eachWrite);
+  }
+
   // Takes the "*.zip" packs of `stick` one at a time in the order of their
   // names, as an install does: each copied into `packs` if it is judged to
   // fit, and unpacked beside `voices`. How many were listed.
