@@ -186,13 +186,18 @@ bool KLX_XMLSafeFile::Place() {
       letGo();  // no thread to be had: the save waits after all
     }
   };
+  // Either step may find no room: a FAT folder whose clusters are full
+  // takes no further name record when the card has no cluster left.
+  errno = 0;
   if (!calls.Rename(m_Temporary, m_Path)) {
+    Failed();
     release();
     return false;
   }
   Unlist();
   m_Temporary.clear();
-  const bool lasts = calls.SyncFolder(KLX_FileCalls::FolderOf(m_Path));
+  errno = 0;
+  const bool lasts = calls.SyncFolder(KLX_FileCalls::FolderOf(m_Path)) || Failed();
   release();
   return lasts;
 }

@@ -409,6 +409,38 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(QFileInfo::exists(dst + "log.txt.~vnAbCdEf"), !eachWrite);
   }
 
+  // The copy's rename, or the folder's sync after it, finds no room for
+  // the name (a FAT folder whose clusters are full, on a card with none
+  // left): the copy fails, told as no room; without its rename the old
+  // file stays.
+  void aFolderWithoutRoomForTheNameIsNoRoom_data() {
+    QTest::addColumn<int>("copy");
+    QTest::addColumn<bool>("folderSync");
+    QTest::newRow("whole file, its rename") << int(WholeFile) << false;
+    QTest::newRow("whole file, the folder's sync") << int(WholeFile) << true;
+    QTest::newRow("by parts, its rename") << int(FileByParts) << false;
+    QTest::newRow("by parts, the folder's sync") << int(FileByParts) << true;
+  }
+  void aFolderWithoutRoomForTheNameIsNoRoom() {
+    QFETCH(int, copy);
+    QFETCH(bool, folderSync);
+    QVERIFY(WriteFile(m_Src + "model.bin", "new model") && WriteFile(m_Dst + "model.bin", "old model"));
+    KLX_FileFunctions f;
+    int got = 1;
+    {
+      VornFullFolder folder(folderSync);
+      if (copy == WholeFile) {
+        got = f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "model.bin", m_Dst);
+        QVERIFY(f.KLX_FileFunctionsLastCopyNoRoom());
+      } else {
+        for (int step = 0; step < 10 && got >= 0 && got < 100; ++step)
+          got = f.KLX_FileFunctionsCopyFileToFolderByParts("model.bin", m_Src, "model.bin", m_Dst);
+      }
+    }
+    QCOMPARE(got, copy == WholeFile ? 0 : -2);
+    QCOMPARE(VornFileTree(m_Dst), QStringList{folderSync ? "model.bin: new model" : "model.bin: old model"});
+  }
+
   // Takes the "*.zip" packs of `stick` one at a time in the order of their
   // names, as an install does: each copied into `packs` if it is judged to
   // fit, and unpacked beside `voices`. How many were listed.

@@ -619,6 +619,8 @@ class UpdateManagerTest : public QObject {
     QTest::newRow("a card sold as 256 MB") << "Vorn" << QByteArray() << "small card" << -10;
     QTest::newRow("an application folder full at a translation") << "Vorn" << QByteArray() << "folder full"
                                                                    << int(CUpdateManager::Err_NoRoomForProgram);
+    QTest::newRow("no room for the program's name") << "Vorn" << QByteArray() << "no name record"
+                                                    << int(CUpdateManager::Err_NoRoomForProgram);
   }
   void installationResults() {
     QFETCH(QString, board);
@@ -628,6 +630,8 @@ class UpdateManagerTest : public QObject {
     // The translation's copy into the application folder finds it full.
     std::optional<VornFullMedium> folder;
     if (change == "folder full") folder.emplace(0, ENOSPC, ".KLX32_de.qm.new");
+    std::optional<VornFullFolder> records;
+    if (change == "no name record") records.emplace(false, ".KLX32LinuxApp.new");
     ManagerRig rig;
     rig.fx.errors.Expect(0x23616);
     rig.package.prolog = prolog;
