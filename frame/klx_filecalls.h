@@ -60,7 +60,7 @@ class KLX_FileCalls {
   static void Set(KLX_FileCalls* calls);
 };
 
-// A whole file written beside its place ("<name>.XXXXXX"), its data synced,
+// A whole file written beside its place ("<name>.~vnXXXXXX"), its data synced,
 // renamed over the old one and the folder synced: afterwards the card holds
 // the new file even across a power cut, before it the old one, never a part.
 // Returns false (the old file as it was, no temporary file beside it) on any

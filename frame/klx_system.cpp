@@ -12,6 +12,7 @@
 #include "tasks/klx_vorntask.h"
 #include "update/cfilemanager.h"
 #include "update/creceivers.h"
+#include "update/klx_appinstall.h"
 #include "update/klx_filefunctions.h"
 
 #include <QDebug>
@@ -27,6 +28,12 @@ constexpr unsigned kStartingVersion = 0x41606;  // hint
 constexpr unsigned kNoSDCard = 0x31603;         // warning
 constexpr unsigned kSDCardTooSmall = 0x31608;   // warning
 constexpr unsigned kPartsInUse = 0x21609;       // error
+
+// Says how many staged files that writes cut short left `where` the start
+// removed, when it removed any.
+void TellRemoved(int removed, const char* where) {
+  if (removed > 0) qInfo("  ->   %d file(s) that interrupted writes left %s removed", removed, where);
+}
 }  // namespace
 
 const KLX_System::BringUp KLX_System::BringUpTable[9] = {
@@ -75,6 +82,9 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
   if (isVorn && m_GPS.KLX_GPSHandlerInitialize(&m_DataBase) != KLX_Ok)
     return exit_klx_error(kStartupFailed, "startup gone wrong");
 
+  // What an install cut short left beside the program takes the room the
+  // next one needs.
+  TellRemoved(KLX_AppInstall::RemoveStaged(), "in the application folder");
   KLX_SystemTakeInstalledVersion();
   KLXErrorHandler.RegisterError(kStartingVersion,
                                 "starting version " + m_DataBase.KLX_DataBaseManagerVornLinuxAppGetVersion());
@@ -95,6 +105,8 @@ int KLX_System::KLX_SystemStart(QQmlApplicationEngine* engine, QGuiTouchHandlerA
   if (powerOn) {
     const KLX_FileFunctions::SDCard card = KLX_FileFunctions().KLX_FileFunctionsSDCard();
     if (card == KLX_FileFunctions::SDCardReady) {
+      // What saves and copies cut short left gives its room back.
+      TellRemoved(m_XMLFileHandler.KLX_XMLFileHandlerRemoveStagedFiles(), "on the card");
       if (m_XMLFileHandler.KLX_XMLFileHandlerReadSystemFile() == KLX_Ok)
         m_DataBase.KLX_DataBaseManagerSetSystemModifyFlag(false);
       if (m_XMLFileHandler.KLX_XMLFileHandlerReadSysProcessStateFile() == KLX_Ok) {

@@ -267,9 +267,22 @@ int KLX_XMLFileHandler::Backup(const QString& folder, const QString& file) {
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(backup, true)) return KLX_Error;
 
   // Keep the 30 newest; files written while the clock was unset stay.
+  // What a cut copy left is no backup: it counts as none (it goes at the
+  // start, or with the folder's next write), and one as earlier versions
+  // named it goes now.
+  static const QRegularExpression oldStaged(
+      QStringLiteral("^.+_\\d{6}_\\d{6}(_\\(\\d+\\))?(_unreadable)?\\.xml\\.[A-Za-z0-9]{6}$"));
   const QDateTime unsetClock(QDate(2000, 1, 1), QTime(0, 0));
-  const QFileInfoList entries =
-      QDir(backup).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Time);
+  QFileInfoList entries;
+  for (const QFileInfo& entry :
+       QDir(backup).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Time)) {
+    if (KLX_XMLSafeFile::IsStaged(entry.fileName())) continue;
+    if (entry.isFile() && oldStaged.match(entry.fileName()).hasMatch()) {
+      KLX_FileCalls::Instance().Remove(entry.absoluteFilePath());
+      continue;
+    }
+    entries << entry;
+  }
   int deleted = 0;
   for (int i = kKeptBackups; i < entries.size(); ++i) {
     const QFileInfo& entry = entries.at(i);
@@ -354,6 +367,22 @@ int KLX_XMLFileHandler::KLX_XMLFileHandlerReadUpdatelFile(QString file, QString 
     return KLX_Error;
   }
   return m_Update.KLX_XMLUpdateReadUpdateFile(path);
+}
+
+int KLX_XMLFileHandler::KLX_XMLFileHandlerRemoveStagedFiles() {
+  QStringList folders{m_Names.KLX_FileNameHandlerGetSysPropertiesFilePath(),
+                      m_Names.KLX_FileNameHandlerGetSysProcStateFilePath(),
+                      m_Names.KLX_FileNameHandlerGetUpdateFilePath(),
+                      m_Names.KLX_FileNameHandlerGetVoicePackagesFilePath(),
+                      m_Names.KLX_FileNameHandlerGetReceiverUpdateFilePath()};
+  // The model area's own folders, never a link out of it.
+  const QString top = m_Names.KLX_FileNameHandlerGetTopModelFilePath() + QLatin1Char('/');
+  folders << top;
+  for (const QString& folder : QDir(top).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks))
+    folders << top + folder << top + folder + QStringLiteral("/Backup");
+  int removed = 0;
+  for (const QString& folder : qAsConst(folders)) removed += KLX_XMLSafeFile::RemoveStaged(folder);
+  return removed;
 }
 
 void KLX_XMLFileHandler::iconEvent(int icon, int) {

@@ -59,6 +59,12 @@ class KLX_XMLFileHandler : public CNoDebugBase<QObject> {
   int KLX_XMLFileHandlerWorkWithBackupFolder(QString folder, QString* file);
   int KLX_XMLFileHandlerReadUpdatelFile(QString file, QString folder);
   int KLX_XMLFileHandlerReadUpdatelFile(QString file) { return KLX_XMLFileHandlerReadUpdatelFile(file, QString()); }
+  // At the start: removes the staged files that saves and copies cut short
+  // left on the card, in the folders the program writes whole files into
+  // (the settings, the update folders, the model area and each of its
+  // folders with its backups), and nothing else; none of their subfolders
+  // is walked. Returns how many.
+  int KLX_XMLFileHandlerRemoveStagedFiles();
 
   // The readers and writers, for the program's wiring and for tests.
   KLX_XMLSystem& System() { return m_System; }

@@ -3,12 +3,16 @@
 #include "frame/klx_databasevalues.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
+#include "frame/klx_filenamehandler.h"
 #include "frame/klx_xmltextwriter.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -20,12 +24,62 @@ namespace {
 constexpr int kSuffixLength = 6;
 constexpr int kOpenAttempts = 16;
 const char kSuffixCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+// Carried by every staged file's name, before its random part: no name of
+// the pilot's has it, so a cleanup can never take one of his files. Short,
+// as each 13 characters of a long name cost the card's folder a record.
+const char kStagedMarker[] = ".~vn";
 
-QString TemporaryName(const QString& path) {
-  QString suffix;
+// The staged files being written now, by name (with how many writers hold
+// it: two folders may hold the same), and the folders cleared of what cut
+// saves left in this run.
+struct Staging {
+  QMutex mutex;
+  QHash<QString, int> live;
+  QSet<QString> cleared;
+};
+
+Staging& TheStaging() {
+  static Staging staging;
+  return staging;
+}
+
+QString StagedName(const QString& path) {
+  QString suffix = QLatin1String(kStagedMarker);
   for (int i = 0; i < kSuffixLength; ++i)
     suffix += QLatin1Char(kSuffixCharacters[QRandomGenerator::global()->bounded(int(sizeof(kSuffixCharacters) - 1))]);
-  return path + QLatin1Char('.') + suffix;
+  return path + suffix;
+}
+
+QString NameOf(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); }
+
+const QRegularExpression& StagedPattern() {
+  static const QRegularExpression pattern(
+      QStringLiteral("^.+%1[A-Za-z0-9]{%2}$").arg(QRegularExpression::escape(QLatin1String(kStagedMarker))).arg(kSuffixLength));
+  return pattern;
+}
+
+// Removes the names of `folder` that `own` matches, but those being
+// written now; with the staging locked.
+int RemoveMatching(const QString& folder, const QRegularExpression& own, const Staging& staging) {
+  int removed = 0;
+  const QDir dir(folder);
+  for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+    if (own.match(name).hasMatch() && !staging.live.contains(name) &&
+        KLX_FileCalls::Instance().Remove(dir.filePath(name)))
+      ++removed;
+  return removed;
+}
+
+// Clears `folder` before its first write of the run; a stick's before each,
+// as another stick may stand in its place under the same name.
+void ClearOnce(const QString& folder) {
+  const QString key = QDir::cleanPath(folder);
+  Staging& staging = TheStaging();
+  QMutexLocker lock(&staging.mutex);
+  if (staging.cleared.contains(key)) return;
+  RemoveMatching(key, StagedPattern(), staging);
+  const QString media = QDir::cleanPath(KLX_FileNameHandler::KLX_FileNameHandlerMapPath(QStringLiteral("/media")));
+  if (key != media && !key.startsWith(media + QLatin1Char('/'))) staging.cleared.insert(key);
 }
 }  // namespace
 
@@ -34,6 +88,15 @@ KLX_XMLSafeFile::~KLX_XMLSafeFile() {
   KLX_FileCalls& calls = KLX_FileCalls::Instance();
   if (m_Fd >= 0) calls.Close(m_Fd);
   if (!m_Cut && !m_Temporary.isEmpty()) calls.Remove(m_Temporary);
+  Unlist();
+}
+
+void KLX_XMLSafeFile::Unlist() {
+  if (m_Temporary.isEmpty()) return;
+  Staging& staging = TheStaging();
+  QMutexLocker lock(&staging.mutex);
+  const auto held = staging.live.find(NameOf(m_Temporary));
+  if (held != staging.live.end() && --held.value() <= 0) staging.live.erase(held);
 }
 
 bool KLX_XMLSafeFile::Failed() {
@@ -43,10 +106,20 @@ bool KLX_XMLSafeFile::Failed() {
 
 bool KLX_XMLSafeFile::Open() {
   m_Buffer.open(QIODevice::WriteOnly);
+  ClearOnce(KLX_FileCalls::FolderOf(m_Path));
   errno = 0;
   for (int attempt = 0; attempt < kOpenAttempts && m_Fd < 0; ++attempt) {
-    m_Temporary = TemporaryName(m_Path);
+    m_Temporary = StagedName(m_Path);
+    // Named as being written before it exists: no cleanup takes it.
+    {
+      QMutexLocker lock(&TheStaging().mutex);
+      ++TheStaging().live[NameOf(m_Temporary)];
+    }
     m_Fd = KLX_FileCalls::Instance().Create(m_Temporary);
+    if (m_Fd >= 0) break;
+    const int error = errno;
+    Unlist();
+    errno = error;
   }
   if (m_Fd >= 0) return true;
   m_Temporary.clear();
@@ -113,26 +186,41 @@ bool KLX_XMLSafeFile::Place() {
       letGo();  // no thread to be had: the save waits after all
     }
   };
+  // Either step may find no room: a FAT folder whose clusters are full
+  // takes no further name record when the card has no cluster left.
+  errno = 0;
   if (!calls.Rename(m_Temporary, m_Path)) {
+    Failed();
     release();
     return false;
   }
+  Unlist();
   m_Temporary.clear();
-  const bool lasts = calls.SyncFolder(KLX_FileCalls::FolderOf(m_Path));
+  errno = 0;
+  const bool lasts = calls.SyncFolder(KLX_FileCalls::FolderOf(m_Path)) || Failed();
   release();
   return lasts;
 }
 
 int KLX_XMLSafeFile::RemoveLeftovers(const QString& path) {
   const QFileInfo target(path);
-  const QRegularExpression own(QStringLiteral("^%1\\.[A-Za-z0-9]{%2}$")
-                                   .arg(QRegularExpression::escape(target.fileName()))
+  const QRegularExpression own(QStringLiteral("^%1(%2)[A-Za-z0-9]{%3}$")
+                                   .arg(QRegularExpression::escape(target.fileName()),
+                                        QRegularExpression::escape(QLatin1String(kStagedMarker)) + QStringLiteral("|\\."))
                                    .arg(kSuffixLength));
-  int removed = 0;
-  const QDir folder = target.absoluteDir();
-  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
-    if (own.match(name).hasMatch() && QFile::remove(folder.filePath(name))) ++removed;
-  return removed;
+  Staging& staging = TheStaging();
+  QMutexLocker lock(&staging.mutex);
+  return RemoveMatching(target.absolutePath(), own, staging);
+}
+
+bool KLX_XMLSafeFile::IsStaged(const QString& fileName) { return StagedPattern().match(fileName).hasMatch(); }
+
+int KLX_XMLSafeFile::RemoveStaged(const QString& folder) {
+  const QString key = QDir::cleanPath(folder);
+  Staging& staging = TheStaging();
+  QMutexLocker lock(&staging.mutex);
+  staging.cleared.insert(key);
+  return RemoveMatching(key, StagedPattern(), staging);
 }
 
 int KLX_XMLSaveDeviceFile(const QString& path, bool ready, const KLX_XMLSaveReports& reports,

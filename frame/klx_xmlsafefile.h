@@ -1,13 +1,16 @@
 #pragma once
-// A file is replaced whole or not at all: it is written to a temporary file
-// beside it ("<name>.XXXXXX"), every write checked, its data synced once,
+// A file is replaced whole or not at all: it is written to a staged file
+// beside it ("<name>.~vnXXXXXX"), every write checked, its data synced once,
 // renamed over the old one (a link in its place is replaced, not written
 // through) and the folder synced, so a power cut or a full medium during a
 // save leaves the old file in place and one after it the new file. Every
 // file the program writes whole goes through here: the XML files, copies,
-// texts, screenshots. A cut before the rename leaves the temporary file
-// behind; the XML file handler removes those of its files when it next uses
-// the folder. The calls go through KLX_FileCalls.
+// texts, screenshots. A cut before the rename leaves the staged file
+// behind: the fixed marker "~vn" in its name tells it from any file of the
+// pilot's, and only names that carry it are removed, at the start in the
+// folders the program writes whole, and before the first write of a run to
+// any other folder (to a stick's at each write: another stick may stand in
+// its place). The calls go through KLX_FileCalls.
 #include <QBuffer>
 #include <QByteArray>
 #include <QString>
@@ -48,9 +51,19 @@ class KLX_XMLSafeFile {
   // caller tells the pilot that the card is full rather than that it failed.
   bool NoRoom() const { return m_NoRoom; }
 
-  // Removes the temporary files that interrupted saves of `path` left
-  // beside it, and nothing else; returns how many.
+  // Removes the staged files that interrupted saves of `path` left beside
+  // it (also "<name>.XXXXXX" of earlier versions), and nothing else;
+  // returns how many.
   static int RemoveLeftovers(const QString& path);
+  // A file name a save stages its text under.
+  static bool IsStaged(const QString& fileName);
+  // What a staged file's name adds to its file's, in length: the marker
+  // and the random part.
+  static constexpr const char* kStagedSuffixForm = ".~vnXXXXXX";
+  // Removes the staged files that interrupted saves left in `folder` (none
+  // that a save is writing now), and nothing else; returns how many. The
+  // folder counts as cleared for the writes that follow.
+  static int RemoveStaged(const QString& folder);
 
   // Tests stand in for a power cut just before the rename: a hook that
   // answers false ends the save there, with the temporary file left behind.
@@ -73,6 +86,8 @@ class KLX_XMLSafeFile {
   QBuffer m_Buffer{&m_Text};
   // Records whether the call that just failed did so for want of room.
   bool Failed();
+  // The staged file is gone or in place: no cleanup need spare it.
+  void Unlist();
   static inline Hook s_BeforeRename;
   static inline std::atomic<int> s_Releasing{0};
 };

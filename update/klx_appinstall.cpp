@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include "frame/klx_basethread.h"
 #include "frame/klx_databasevalues.h"
@@ -28,6 +29,15 @@ constexpr unsigned kErrCardTooSmall = 0x23624;
 
 // A file of the package staged beside the installed one of `name`.
 QString StagedName(const QString& name) { return QStringLiteral(".") + name + QStringLiteral(".new"); }
+
+// What an install cut short leaves in the application folder besides the
+// writer's staged files: a file of the package staged whole, or the
+// writer's staged file of one as earlier versions named it
+// (".<name>.new.XXXXXX").
+const QRegularExpression& StagedByInstall() {
+  static const QRegularExpression staged(QStringLiteral("^\\..+\\.new(\\.[A-Za-z0-9]{6})?$"));
+  return staged;
+}
 
 void MakeExecutable(const QString& path) {
   QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
@@ -69,6 +79,14 @@ int KLX_InstallStop::RunScript(const QString& program, const QStringList& args, 
   return Requested() ? -1 : code;
 }
 
+int KLX_AppInstall::RemoveStaged() {
+  const QString appFolder = KLX_FileNameHandler().KLX_FileNameHandlerGetLinuxAppPath();
+  int removed = KLX_XMLSafeFile::RemoveStaged(appFolder);
+  for (const QString& name : QDir(appFolder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+    if (StagedByInstall().match(name).hasMatch() && KLX_FileCalls::Instance().Remove(appFolder + name)) ++removed;
+  return removed;
+}
+
 KLX_AppInstall::Result KLX_AppInstall::Install(const KLX_UpdatePackage& package, const QString& source) {
   // Nothing is copied onto a card that counts as none.
   if (KLX_UpdateCardTooSmall(QStringLiteral("application install"))) return CardTooSmall;
@@ -94,10 +112,10 @@ KLX_AppInstall::Result KLX_AppInstall::Stage(const KLX_UpdatePackage& package, c
   staging << program;
   m_Staged.clear();
   const auto stopped = [this] { return StopRequested(); };
+  // What an install cut short left takes the room this one needs.
+  RemoveStaged();
   for (const QString& name : qAsConst(staging)) {
     if (StopRequested()) return Stopped;
-    // One an install cut short left behind.
-    KLX_FileCalls::Instance().Remove(appFolder + StagedName(name));
     if (!files.KLX_FileFunctionsCopyFileToFolder(name, source, StagedName(name), appFolder, stopped)) {
       // A copy stopped half way leaves nothing of itself.
       if (StopRequested()) return Stopped;

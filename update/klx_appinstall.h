@@ -92,6 +92,11 @@ class KLX_AppInstall {
   // the folder `source`; each failure is registered with the error handler.
   Result Install(const KLX_UpdatePackage& package, const QString& source);
 
+  // Removes from the application folder what an install cut short left
+  // there (staged files, whole or not), and nothing else: at the start and
+  // before each install. Returns how many.
+  static int RemoveStaged();
+
  private:
   // The translations and the program written whole into the application
   // folder beside the installed ones, under names of their own.

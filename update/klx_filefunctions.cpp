@@ -43,8 +43,8 @@ const char* const kUnpackFolder = "/.unpacking";
 const char* const kAsideSuffix = ".aside";
 // A folder that stood in the place of a voice set aside, being no whole voice.
 const char* const kStraySuffix = ".stray";
-// What a copy's temporary file adds to its name.
-const char* const kTemporarySuffix = ".XXXXXX";
+// What a copy's staged file adds to its name.
+const char* const kTemporarySuffix = KLX_XMLSafeFile::kStagedSuffixForm;
 // unzip is given a minute, and as long again as a slow card (half a MB a
 // second) takes to write what the pack unpacks to.
 constexpr qint64 kUnzipBaseMs = 60000;
@@ -782,8 +782,8 @@ quint64 KLX_FileFunctions::Needed(const KLX_ZipListing& listing, const QString& 
   // run), so each is counted as full. The voice's folder in the voices,
   // and the marker in it (the listing counts what the pack puts there).
   quint64 growth = InBlocks(FatRecords(voice), block) + InBlocks(FatRecords(kInstallSourceFile + 1), block);
-  // The archive's copy and the temporary file it is written to
-  // ("<name>.XXXXXX") while it is still to come.
+  // The archive's copy and the staged file it is written to
+  // ("<name>.~vnXXXXXX") while it is still to come.
   if (more > 0)
     growth += InBlocks(FatRecords(pack.fileName()) + FatRecords(pack.fileName() + kTemporarySuffix), block);
   // In the unpack folder: the folder it is unpacked into, the new voice

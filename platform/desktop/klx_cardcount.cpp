@@ -30,12 +30,17 @@ std::atomic<bool> g_WatchesFail{false};
 // that reads them before it answers is exact after every write done.
 constexpr uint32_t kChanges = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_MODIFY | IN_ONLYDIR |
                               IN_EXCL_UNLINK;
+// A file's own watch: a name it gets or loses anywhere (a hard link made or
+// removed outside the card too) changes its link count, which the kernel
+// tells the file's watches alone, never its folder's.
+constexpr uint32_t kFileChanges = IN_ATTRIB;
 
 struct Entry {
   qint64 held = 0;     // what it adds to the count; 0 for a file of several names
   int folder = 0;      // a folder's own key in the count, 0 for anything else
   bool named = false;  // a file of several names, counted through its inode
-  dev_t device = 0;
+  int watch = 0;       // a file's own watch, 0 for anything else
+  dev_t device = 0;    // the file it names
   ino_t inode = 0;
 };
 
@@ -79,6 +84,9 @@ class CardCount {
   void Forget();
   void AddTree(const std::string& path, int parent, const std::string& name);
   int Watch(int fd);
+  bool Look(int at, const char* name, struct stat* st, int* watch);
+  void Follow(Entry& entry, int key, const std::string& name, int watch);
+  void ChangedFile(int watch, bool gone);
   void Put(Entry& entry, int key, const std::string& name, const struct stat& st);
   void Take(Entry& entry, int key, const std::string& name);
   void LookAtNamed();
@@ -111,6 +119,8 @@ class CardCount {
   ino_t m_Inode = 0;
   qint64 m_Held = 0;
   std::unordered_map<int, Folder> m_Folders;        // by watch
+  // The names on the card (folder and name) of each file, by its own watch.
+  std::unordered_map<int, std::vector<std::pair<int, std::string>>> m_Files;
   std::map<std::pair<dev_t, ino_t>, Named> m_Named;  // files of several names
 };
 
@@ -158,9 +168,12 @@ bool CardCount::Count(const std::string& card, qint64 block) {
 
 // Forgets the count and lets go of every watch.
 void CardCount::Forget() {
-  if (m_Notes >= 0)
+  if (m_Notes >= 0) {
     for (const auto& folder : m_Folders)
       if (folder.first > 0) ::inotify_rm_watch(m_Notes, folder.first);
+    for (const auto& file : m_Files) ::inotify_rm_watch(m_Notes, file.first);
+  }
+  m_Files.clear();
   m_Folders.clear();
   m_Named.clear();
   m_Held = 0;
@@ -182,6 +195,65 @@ int CardCount::Watch(int fd) {
     m_Watched = false;
   }
   return m_NextKey--;
+}
+
+// Looks at the entry `name` of the folder open at `at` (AT_FDCWD: a path)
+// as it is now; a file is watched first (its watch in *watch, 0 for
+// anything else or where none can be had), so that every name it gets
+// from this look on is noted. False when it is gone.
+bool CardCount::Look(int at, const char* name, struct stat* st, int* watch) {
+  *watch = 0;
+  const int fd = ::openat(at, name, O_PATH | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool seen = ::fstat(fd, st) == 0;
+  if (seen && S_ISREG(st->st_mode) && m_Watched) {
+    const std::string opened = "/proc/self/fd/" + std::to_string(fd);
+    const int key = g_WatchesFail.load() ? -1 : ::inotify_add_watch(m_Notes, opened.c_str(), kFileChanges);
+    if (key > 0) {
+      *watch = key;
+      // A name it got before the watch is counted now.
+      seen = ::fstat(fd, st) == 0;
+    } else {
+      m_Watched = false;
+    }
+  }
+  ::close(fd);
+  return seen;
+}
+
+// Has `entry`, the name `name` in the folder `key`, followed by the file
+// watch `watch` (0: none); a watch that follows no name any more goes.
+void CardCount::Follow(Entry& entry, int key, const std::string& name, int watch) {
+  if (entry.watch == watch) return;
+  const auto file = m_Files.find(entry.watch);
+  if (file != m_Files.end()) {
+    auto& names = file->second;
+    names.erase(std::remove(names.begin(), names.end(), std::make_pair(key, name)), names.end());
+    if (names.empty()) {
+      ::inotify_rm_watch(m_Notes, file->first);
+      m_Files.erase(file);
+    }
+  }
+  entry.watch = watch;
+  if (watch > 0) m_Files[watch].emplace_back(key, name);
+}
+
+// The file of the watch `watch` changed (or is `gone`, its watch with it):
+// each of its names on the card is counted again.
+void CardCount::ChangedFile(int watch, bool gone) {
+  const auto file = m_Files.find(watch);
+  if (file == m_Files.end()) return;
+  const std::vector<std::pair<int, std::string>> names = file->second;
+  if (gone) {
+    m_Files.erase(file);
+    for (const auto& name : names) {
+      const auto folder = m_Folders.find(name.first);
+      if (folder == m_Folders.end()) continue;
+      const auto entry = folder->second.entries.find(name.second);
+      if (entry != folder->second.entries.end() && entry->second.watch == watch) entry->second.watch = 0;
+    }
+  }
+  for (const auto& name : names) Refresh(name.first, name.second);
 }
 
 // Counts the folder `path` and what lies in it, watched before it is read so
@@ -223,8 +295,11 @@ void CardCount::AddTree(const std::string& path, int parent, const std::string& 
     while (const dirent* e = ::readdir(dir)) {
       if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
       struct stat st {};
-      if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-      Put(Add(&folder, e->d_name), key, e->d_name, st);
+      int watch = 0;
+      if (!Look(::dirfd(dir), e->d_name, &st, &watch)) continue;
+      Entry& entry = Add(&folder, e->d_name);
+      Follow(entry, key, e->d_name, watch);
+      Put(entry, key, e->d_name, st);
       if (S_ISDIR(st.st_mode)) unread.push_back({at.path + '/' + e->d_name, key, e->d_name});
     }
     ::closedir(dir);
@@ -256,6 +331,8 @@ void CardCount::Put(Entry& entry, int key, const std::string& name, const struct
     return;
   }
   Take(entry, key, name);
+  entry.device = st.st_dev;
+  entry.inode = st.st_ino;
   if (!named) {
     entry.held = HeldBy(st);
     m_Held += entry.held;
@@ -269,8 +346,6 @@ void CardCount::Put(Entry& entry, int key, const std::string& name, const struct
   file.held = HeldBy(st);
   file.names.emplace_back(key, name);
   entry.named = true;
-  entry.device = st.st_dev;
-  entry.inode = st.st_ino;
 }
 
 // Takes `entry`, the name `name` in the folder `key`, out of the count; a
@@ -319,6 +394,7 @@ void CardCount::DropTree(int key, bool keepWatch) {
     if (folder == m_Folders.end()) continue;
     for (auto& entry : folder->second.entries) {
       Take(entry.second, at, entry.first);
+      Follow(entry.second, at, entry.first, 0);
       if (entry.second.folder != 0) dropped.push_back(entry.second.folder);
     }
     if (at == key) {
@@ -339,8 +415,13 @@ void CardCount::Refresh(int key, const std::string& name) {
   if (folder == m_Folders.end()) return;
   const std::string path = folder->second.path + '/' + name;
   struct stat st {};
-  const bool exists = ::lstat(path.c_str(), &st) == 0;
+  bool exists = ::lstat(path.c_str(), &st) == 0;
   auto entry = folder->second.entries.find(name);
+  // A file not followed yet is watched before it is counted.
+  int watch = entry != folder->second.entries.end() ? entry->second.watch : 0;
+  const bool followed = watch > 0 && entry->second.device == st.st_dev && entry->second.inode == st.st_ino;
+  if (exists && S_ISREG(st.st_mode) && !followed) exists = Look(AT_FDCWD, path.c_str(), &st, &watch);
+  if (exists && !S_ISREG(st.st_mode)) watch = 0;
   if (entry != folder->second.entries.end() && entry->second.folder != 0) {
     const auto sub = m_Folders.find(entry->second.folder);
     if (exists && S_ISDIR(st.st_mode) && sub != m_Folders.end() && sub->second.device == st.st_dev &&
@@ -352,12 +433,14 @@ void CardCount::Refresh(int key, const std::string& name) {
   if (!exists) {
     if (entry != folder->second.entries.end()) {
       Take(entry->second, key, name);
+      Follow(entry->second, key, name, 0);
       folder->second.records -= RecordBytes(name);
       folder->second.entries.erase(entry);
     }
     return;
   }
   Entry& kept = Add(&folder->second, name);
+  Follow(kept, key, name, watch);
   Put(kept, key, name, st);
   Grow(key);
   if (S_ISDIR(st.st_mode) && kept.folder == 0) AddTree(path, key, name);
@@ -377,6 +460,11 @@ bool CardCount::ReadChanges() {
       const auto* note = reinterpret_cast<const inotify_event*>(at);
       at += sizeof(inotify_event) + note->len;
       if (note->mask & IN_Q_OVERFLOW) return false;
+      if (m_Files.count(note->wd) != 0) {
+        ChangedFile(note->wd, note->mask & IN_IGNORED);
+        if (!Following()) return false;
+        continue;
+      }
       const auto folder = m_Folders.find(note->wd);
       if (folder == m_Folders.end()) continue;
       if (note->mask & IN_IGNORED) {

@@ -5,7 +5,9 @@
 // the count, so that asking for the card's room walks nothing. A file of
 // several names (hard links) is counted once, as it takes its room once,
 // and looked at afresh at each question: a write through its other name,
-// in another folder or outside the card, is noted there, not here.
+// in another folder or outside the card, is noted there, not here. Each
+// file has a watch of its own besides its folder's: a name it gets outside
+// the card changes only its link count, which the kernel tells no folder.
 #include <QString>
 #include <QtGlobal>
 

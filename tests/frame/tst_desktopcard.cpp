@@ -146,6 +146,41 @@ class TestDesktopCard : public QObject {
     }
   }
 
+  // A second name made outside the card for a file the count already
+  // holds changes only the file's link count; grown through that name, it
+  // takes its new size on the card all the same, as a fresh walk counts it,
+  // whatever the card's cluster.
+  void aNameMadeOutsideForACountedFileIsNoticed_data() {
+    QTest::addColumn<qint64>("block");
+    QTest::newRow("512 B") << qint64(512);
+    QTest::newRow("4 KiB") << qint64(4096);
+    QTest::newRow("32 KiB") << qint64(32768);
+  }
+  void aNameMadeOutsideForACountedFileIsNoticed() {
+    QFETCH(qint64, block);
+    QFile cluster(m_Root->Path() + "/run/sdcard-block");
+    QVERIFY(cluster.open(QIODevice::WriteOnly) && cluster.write(QByteArray::number(block)) > 0);
+    cluster.close();
+    const QString outside = m_Root->Path() + "/outside";
+    QVERIFY(QDir().mkpath(outside));
+    const auto held = [&] { return kCardBytes - KLX_Platform::Volume(m_Card).bytesAvailable; };
+    const auto blocks = [&](qint64 bytes) { return (bytes + block - 1) / block * block; };
+    QCOMPARE(KLX_Platform::Volume(m_Card).blockSize, block);
+    QVERIFY(Write(m_Card + "/p", 1000));
+    QCOMPARE(held(), blocks(1000));
+    QVERIFY(Link(m_Card + "/p", outside + "/p"));
+    QCOMPARE(held(), blocks(1000));
+    QVERIFY(Write(outside + "/p", 3000000, QIODevice::Append));
+    QCOMPARE(held(), blocks(3001000));
+    // Another path to the card: counted by a walk of its own.
+    QCOMPARE(KLX_Platform::CardBytesHeld(m_Card + "/.", block), blocks(3001000));
+    // Its name outside gone again, it is a file of one name, counted as such.
+    QVERIFY(QFile::remove(outside + "/p"));
+    QCOMPARE(held(), blocks(3001000));
+    QVERIFY(Write(m_Card + "/p", 2 * block, QIODevice::Append));
+    QCOMPARE(held(), blocks(3001000 + 2 * block));
+  }
+
   // More changes between two looks than the file system keeps notes of,
   // and a card that is taken away and put back: counted afresh, exact.
   void theRoomIsCountedAfreshWhenNotesAreLost() {

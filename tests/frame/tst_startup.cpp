@@ -406,6 +406,31 @@ class TestStartup : public QObject {
     QCOMPARE(reasons, told);
   }
 
+  // What writes cut short left staged beside their files goes at the start:
+  // in the application folder (as this version stages an install's files
+  // and as earlier ones did), and in the card's folders the program writes
+  // whole files into. A file of the pilot's stays, whatever its name.
+  void theStartRemovesWhatCutWritesLeft() {
+    Started s(CSimBoard::Vorn);
+    const QString app = s.root.Path() + "/app/";
+    const QString card = s.root.Path() + "/Vorn/";
+    const QStringList staged{app + ".KLX32LinuxApp.new.~vnOHPslW",
+                             app + ".KLX32LinuxApp.new.OHPslW",
+                             app + ".KLX32_de.qm.new",
+                             card + "Model/Plane/Glider.xml.~vnAbCdEf",
+                             card + "Model/Plane/Backup/Glider_101010_010221.xml.~vnAbCdEf",
+                             card + "Model/My Folder/Backup/Glider_101010_010221.xml.~vnAbCdEf",
+                             card + "Update/Pkgs/anna.zip.~vnAbCdEf",
+                             card + "Update/KLX32LinuxApp.~vnAbCdEf",
+                             card + "Vornstate/Vornstate.xml.~vnAbCdEf"};
+    const QStringList pilots{card + "Model/Plane/x", card + "Model/Plane/x.AbCdEf", card + "Model/Plane/x.~vn",
+                             card + "Update/Pkgs/anna.zip.AbCdEf"};
+    for (const QString& file : staged + pilots) QVERIFY(WriteFile(file, "left"));
+    QCOMPARE(s.Start(), KLX_Ok);
+    for (const QString& file : staged) QVERIFY2(!QFileInfo::exists(file), qPrintable(file));
+    for (const QString& file : pilots) QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+  }
+
   void stopFromQmlKeepsTheDatabase() {
     Started s(CSimBoard::Fenk);
     QCOMPARE(s.Start(), KLX_Ok);

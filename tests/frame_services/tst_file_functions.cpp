@@ -385,6 +385,63 @@ class FileFunctionsTest : public QObject {
     QCOMPARE(ReadFile(m_Dst + "model.bin"), data);
   }
 
+  // What cut copies left staged in the folder a copy writes into goes
+  // before it writes, and a file of the pilot's stays, whatever its name:
+  // on the card before the folder's first write of the run, on a stick
+  // before each (another stick may stand in its place).
+  void aCopyFirstClearsWhatCutCopiesLeft_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("eachWrite");
+    QTest::newRow("on the card") << "/Vorn/dst/" << false;
+    QTest::newRow("on a stick") << "/media/usb0/Vorn/dst/" << true;
+  }
+  void aCopyFirstClearsWhatCutCopiesLeft() {
+    QFETCH(QString, folder);
+    QFETCH(bool, eachWrite);
+    const QString dst = m_Root->Path() + folder;
+    QVERIFY(WriteFile(m_Src + "model.bin", "new model"));
+    QVERIFY(WriteFile(dst + "model.bin.~vnOHPslW", "cut") && WriteFile(dst + "x.AbCdEf", "pilot's") &&
+            WriteFile(dst + "x", "pilot's"));
+    KLX_FileFunctions f;
+    QVERIFY(f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "model.bin", dst));
+    QCOMPARE(VornFileTree(dst), QStringList({"model.bin: new model", "x.AbCdEf: pilot's", "x: pilot's"}));
+    QVERIFY(WriteFile(dst + "log.txt.~vnAbCdEf", "cut"));
+    QVERIFY(f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "copy.bin", dst));
+    QCOMPARE(QFileInfo::exists(dst + "log.txt.~vnAbCdEf"), !eachWrite);
+  }
+
+  // The copy's rename, or the folder's sync after it, finds no room for
+  // the name (a FAT folder whose clusters are full, on a card with none
+  // left): the copy fails, told as no room; without its rename the old
+  // file stays.
+  void aFolderWithoutRoomForTheNameIsNoRoom_data() {
+    QTest::addColumn<int>("copy");
+    QTest::addColumn<bool>("folderSync");
+    QTest::newRow("whole file, its rename") << int(WholeFile) << false;
+    QTest::newRow("whole file, the folder's sync") << int(WholeFile) << true;
+    QTest::newRow("by parts, its rename") << int(FileByParts) << false;
+    QTest::newRow("by parts, the folder's sync") << int(FileByParts) << true;
+  }
+  void aFolderWithoutRoomForTheNameIsNoRoom() {
+    QFETCH(int, copy);
+    QFETCH(bool, folderSync);
+    QVERIFY(WriteFile(m_Src + "model.bin", "new model") && WriteFile(m_Dst + "model.bin", "old model"));
+    KLX_FileFunctions f;
+    int got = 1;
+    {
+      VornFullFolder folder(folderSync);
+      if (copy == WholeFile) {
+        got = f.KLX_FileFunctionsCopyFileToFolder("model.bin", m_Src, "model.bin", m_Dst);
+        QVERIFY(f.KLX_FileFunctionsLastCopyNoRoom());
+      } else {
+        for (int step = 0; step < 10 && got >= 0 && got < 100; ++step)
+          got = f.KLX_FileFunctionsCopyFileToFolderByParts("model.bin", m_Src, "model.bin", m_Dst);
+      }
+    }
+    QCOMPARE(got, copy == WholeFile ? 0 : -2);
+    QCOMPARE(VornFileTree(m_Dst), QStringList{folderSync ? "model.bin: new model" : "model.bin: old model"});
+  }
+
   // Takes the "*.zip" packs of `stick` one at a time in the order of their
   // names, as an install does: each copied into `packs` if it is judged to
   // fit, and unpacked beside `voices`. How many were listed.

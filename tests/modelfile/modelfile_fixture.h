@@ -198,9 +198,9 @@ inline void CheckSectionLoad() {
 }
 
 // The files of the model folder other than "Glider.xml" that are not a
-// save's temporary file ("Glider.xml.XXXXXX"), and how many of those there are.
+// save's staged file ("Glider.xml.~vnXXXXXX"), and how many of those there are.
 inline QStringList Strangers(int* leftovers) {
-  const QRegularExpression temporary(QStringLiteral("^Glider\\.xml\\.[A-Za-z0-9]{6}$"));
+  const QRegularExpression temporary(QStringLiteral("^Glider\\.xml\\.~vn[A-Za-z0-9]{6}$"));
   QStringList strangers;
   *leftovers = 0;
   for (const QString& name : QDir(ModelFileFixture::Folder()).entryList(QDir::Files | QDir::Hidden)) {

@@ -367,11 +367,11 @@ class TestSettingsFile : public QObject {
     fx.db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Cut", AtomicDirSet);
     KLX_XMLSafeFile::SetBeforeRenameHook([](const QString&) { return false; });
     QCOMPARE(save(), int(KLX_Error));
-    const QStringList first = QDir(folder).entryList({name + ".??????"}, QDir::Files);
+    const QStringList first = QDir(folder).entryList({name + ".~vn??????"}, QDir::Files);
     QCOMPARE(first.size(), 1);
     // Cut again: the older one is gone, they do not pile up.
     QCOMPARE(save(), int(KLX_Error));
-    const QStringList second = QDir(folder).entryList({name + ".??????"}, QDir::Files);
+    const QStringList second = QDir(folder).entryList({name + ".~vn??????"}, QDir::Files);
     QCOMPARE(second.size(), 1);
     QVERIFY(second != first);
     KLX_XMLSafeFile::SetBeforeRenameHook(nullptr);
@@ -389,6 +389,36 @@ class TestSettingsFile : public QObject {
     // No model is loaded: no save names a model's checksum.
     const unsigned flushed = 0x22813;
     QCOMPARE(watch.TakeCodes(), QList<unsigned>({flushed, flushed}));
+  }
+
+  // What cut copies left in the backup folder is no backup: newer than any,
+  // none of it counts among the 30 kept, and none of it stays.
+  void backupsKeptCountNoStagedFile() {
+    SettingsFixture fx;
+    KLX_XMLFileHandler* files = fx.db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    const QString folder = KLX_FileNameHandler().KLX_FileNameHandlerGetModelFilePath(1, QString(), false);
+    QVERIFY(SettingsFixture::Write(folder + "Glider.xml", "<modelfile version=\"1.0\"/>"));
+    const QString backup = folder + "Backup/";
+    QDir().mkpath(backup);
+    // As this version stages a copy, and as earlier ones did.
+    const QStringList staged{"Glider_101010_010221.xml.~vnAbCdEf", "Glider_101010_010221.xml.~vnXyZ012",
+                             "Glider_101010_010221.xml.Qw3rTy"};
+    QStringList kept;
+    for (int i = 0; i < 35 + staged.size(); ++i) {
+      const QString name = i < 35 ? QString("old%1.xml").arg(i) : staged.at(i - 35);
+      QVERIFY(SettingsFixture::Write(backup + name, "x"));
+      QFile f(backup + name);
+      QVERIFY(f.open(QIODevice::ReadWrite));
+      QVERIFY(f.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0)).addDays(i), QFileDevice::FileModificationTime));
+      if (i >= 5 && i < 35) kept << name;
+    }
+    QString name = "Glider.xml";
+    QCOMPARE(files->KLX_XMLFileHandlerWorkWithBackupFolder(folder, &name), 6);
+    QStringList left = QDir(backup).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left.filter(QRegularExpression("^Glider_\\d{6}_\\d{6}\\.xml$")).size(), 1);
+    left.removeAll(left.filter(QRegularExpression("^Glider_\\d{6}_\\d{6}\\.xml$")).value(0));
+    kept.sort();
+    QCOMPARE(left, kept);
   }
 
   void modelReadKeepsDatedBackups() {

@@ -43,3 +43,41 @@ class VornFullMedium : public KLX_FileCalls {
   const QString m_Only;
   std::atomic<qint64> m_Written{0};
 };
+
+// A medium whose folders take no further name record: a rename to a name
+// that starts with `only` (any name, without it), or with `folderSyncs` the
+// sync of the folder after it, fails with ENOSPC, as a FAT folder whose
+// clusters are full does on a card with no cluster left. In use while it
+// lives.
+class VornFullFolder : public KLX_FileCalls {
+ public:
+  explicit VornFullFolder(bool folderSyncs = false, const QString& only = QString())
+      : m_FolderSyncs(folderSyncs), m_Only(only) {
+    KLX_FileCalls::Set(this);
+  }
+  ~VornFullFolder() override { KLX_FileCalls::Set(nullptr); }
+  VornFullFolder(const VornFullFolder&) = delete;
+  VornFullFolder& operator=(const VornFullFolder&) = delete;
+
+  bool Rename(const QString& from, const QString& to) override {
+    const bool named = m_Only.isEmpty() || QFileInfo(to).fileName().startsWith(m_Only);
+    if (!named) return KLX_FileCalls::Rename(from, to);
+    if (m_FolderSyncs) {
+      m_Renamed = KLX_FileCalls::Rename(from, to);
+      return m_Renamed;
+    }
+    errno = ENOSPC;
+    return false;
+  }
+  bool SyncFolder(const QString& folder) override {
+    if (!m_Renamed.exchange(false)) return KLX_FileCalls::SyncFolder(folder);
+    errno = ENOSPC;
+    return false;
+  }
+
+ private:
+  const bool m_FolderSyncs;
+  const QString m_Only;
+  // A rename named just took place: the folder's sync that follows fails.
+  std::atomic<bool> m_Renamed{false};
+};

@@ -129,6 +129,26 @@ struct PackageRig {
   QStringList ScriptLog() const { return QString::fromUtf8(ReadFile(log)).split('\n', Qt::SkipEmptyParts); }
   QList<QPair<unsigned, QString>> Reports() { return TaskReports(fx.errors); }
 };
+// The board's application partition: what the application folder holds
+// may not grow beyond `room` bytes; the write going beyond fails with
+// ENOSPC. In use while it lives.
+struct AppPartition : KLX_FileCalls {
+  QString folder;
+  qint64 room;
+  AppPartition(const QString& app, qint64 bytes) : folder(QFileInfo(app).canonicalFilePath()), room(bytes) {
+    KLX_FileCalls::Set(this);
+  }
+  ~AppPartition() override { KLX_FileCalls::Set(nullptr); }
+  bool Write(int fd, const char* data, qint64 size) override {
+    const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    qint64 held = 0;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) held += file.size();
+    if (QFileInfo(path).absolutePath() != folder || held + size <= room) return KLX_FileCalls::Write(fd, data, size);
+    errno = ENOSPC;
+    return false;
+  }
+};
+
 // The card's least free room, looked at before each file call.
 struct ReserveWatch : KLX_FileCalls {
   QString card;
@@ -516,6 +536,60 @@ class PackageUpdateTest : public QObject {
         newStarts += isNew;
       }
     QVERIFY(newStarts > 0);
+  }
+
+  // A power cut before any rename of an install leaves the writer's staged
+  // files, or files of the package staged whole, in the application folder,
+  // and the mark's staged file on the card. The next start removes them,
+  // and with them the room they took: a second install fits a folder with
+  // the room a clean one needs and 80 KiB to spare, and leaves nothing but
+  // the installed files.
+  void anInstallCutShortLeavesNothingBehind() {
+    PackageRig rig;
+    rig.fx.errors.Expect({0x23622, 0x22813, 0x23615, 0x2280D});
+    QVERIFY(rig.Up());
+    KLX_DataBaseManager& db = rig.fx.db;
+    SaverOnRequest saver(db);
+    KLX_XMLFileHandler& xml = *db.KLX_DataBaseManagerXMLFileHandlerPtr();
+    QCOMPARE(xml.KLX_XMLFileHandlerSaveSysProcessStateFileNow(), int(KLX_Ok));
+    // Programs of a MiB: a part of one left over takes more than the room
+    // to spare.
+    rig.package.program = "#!/bin/sh\n" + QByteArray(1 << 20, '#');
+    const QList<CSimFile> old{{"KLX32LinuxApp", "#!/bin/sh\n" + QByteArray(1 << 20, '%')},
+                              {"KLX32_de.qm", "de 3.90"},
+                              {"KLX32_fr.qm", "fr 3.90"}};
+    const QString folder = rig.names.KLX_FileNameHandlerGetUpdateFilePath();
+    QVERIFY(CSimUpdateServer::WriteFiles(folder, rig.package.Files()));
+    KLX_MD5 list;
+    KLX_UpdatePackage package;
+    QVERIFY(KLX_UpdateCheckPackage(list, folder, &package));
+    QCOMPARE(xml.KLX_XMLFileHandlerReadUpdatelFile("Update.xml", folder), int(KLX_Ok));
+    qint64 needed = rig.package.program.size() + 80 * 1024;
+    for (const CSimFile& file : rig.package.translations + old) needed += file.bytes.size();
+    const QStringList installed{"KLX32LinuxApp: " + QString::fromUtf8(rig.package.program), "KLX32_de.qm: de 3.91",
+                                "KLX32_en.qm: en 3.91"};
+    const QString state = rig.fx.root.Path() + "/Vorn/Vornstate";
+
+    int cuts = 0;
+    for (bool cut = true; cut; ++cuts) {
+      QVERIFY(QDir(rig.app).removeRecursively() && CSimUpdateServer::WriteFiles(rig.app, old));
+      {
+        VornPowerCut power;
+        power.CutAt("rename ", cuts + 1);
+        cut = KLX_AppInstall(&db, xml).Install(package, folder) != KLX_AppInstall::Installed;
+      }
+      if (!cut) break;
+      const QString at = QStringLiteral("cut at rename %1").arg(cuts + 1);
+      // The next start.
+      KLX_AppInstall::RemoveStaged();
+      xml.KLX_XMLFileHandlerRemoveStagedFiles();
+      QVERIFY2(QDir(state).entryList(QDir::Files | QDir::Hidden) == QStringList{"Vornstate.xml"}, qPrintable(at));
+      AppPartition partition(rig.app, needed);
+      QVERIFY2(KLX_AppInstall(&db, xml).Install(package, folder) == KLX_AppInstall::Installed, qPrintable(at));
+      QVERIFY2(VornFileTree(rig.app) == installed, qPrintable(at + ": " + VornFileTree(rig.app).join(", ").left(300)));
+    }
+    // Each file staged, the mark, each file in place.
+    QCOMPARE(cuts, 7);
   }
 
   // On a card under the 256 MiB the program needs the application update

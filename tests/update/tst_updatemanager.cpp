@@ -669,6 +669,8 @@ class UpdateManagerTest : public QObject {
                                                                    << int(CUpdateManager::Err_NoRoomForProgram);
     QTest::newRow("an application folder full at the program") << "Vorn" << QByteArray() << "folder full at the program"
                                                                 << int(CUpdateManager::Err_NoRoomForProgram);
+    QTest::newRow("no room for the program's name") << "Vorn" << QByteArray() << "no name record"
+                                                    << int(CUpdateManager::Err_NoRoomForProgram);
   }
   void installationResults() {
     QFETCH(QString, board);
@@ -680,6 +682,8 @@ class UpdateManagerTest : public QObject {
     std::optional<VornFullMedium> folder;
     if (change == "folder full") folder.emplace(0, ENOSPC, ".KLX32_de.qm.new");
     if (change == "folder full at the program") folder.emplace(0, ENOSPC, ".KLX32LinuxApp.new");
+    std::optional<VornFullFolder> records;
+    if (change == "no name record") records.emplace(false, ".KLX32LinuxApp.new");
     ManagerRig rig;
     rig.fx.errors.Expect(0x23616);
     rig.package.prolog = prolog;

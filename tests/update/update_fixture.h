@@ -233,8 +233,8 @@ inline void Rows(const QStringList& roads = {QString()}) {
     const char* name;
     bool installed;
   } steps[] = {{"in the prolog", "script", "vornupdateprolog.sh", false},
-               {"as a translation is staged", "remove", ".KLX32_de.qm.new", false},
-               {"as the program is staged", "remove", ".KLX32LinuxApp.new", false},
+               {"as a translation is staged", "create", ".KLX32_de.qm.new*", false},
+               {"as the program is staged", "create", ".KLX32LinuxApp.new*", false},
                {"as the mark is written", "create", "Vornstate.xml.*", false},
                {"as the mark is put in place", "rename", "Vornstate.xml", true},
                {"as the program is replaced", "rename", "app/KLX32LinuxApp", true},
