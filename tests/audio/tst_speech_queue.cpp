@@ -186,7 +186,7 @@ class TstSpeechQueue : public QObject {
     QVERIFY(rig.fx.clock.KLX_ManualClockAwaitWaiters(1));
     rig.audio->KLX_AudioHandlerStopProcessing();
     rig.fx.clock.KLX_ManualClockAdvance(KLX_AudioHandler::kPassMs);
-    QVERIFY(rig.audio->wait(5000));
+    QVERIFY(rig.audio->wait(kVornHangMs));
     QCOMPARE(rig.mixers.writes, (QStringList{"SpeakerCtl=0", "BtA2dpCtl=0"}));
   }
 };

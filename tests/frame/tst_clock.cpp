@@ -148,7 +148,7 @@ class TestClock : public QObject {
     QVERIFY(clock.KLX_ManualClockAwaitWaiters(1));
     QVERIFY(!done);
     clock.KLX_ManualClockAdvance(1);
-    QVERIFY(sleeper->wait(5000));
+    QVERIFY(sleeper->wait(kVornHangMs));
     QVERIFY(done);
     delete sleeper;
   }

@@ -39,7 +39,7 @@ class ErrorThreadsTest : public QObject {
       }));
     }
     for (QThread* thread : threads) thread->start();
-    for (QThread* thread : threads) QVERIFY(thread->wait(30000));
+    for (QThread* thread : threads) QVERIFY(thread->wait(kVornHangMs));
     qDeleteAll(threads);
     disconnect(connection);
     KLXErrorHandler.KLX_ErrorHandler_Stop(true);

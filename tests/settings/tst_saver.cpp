@@ -186,7 +186,7 @@ class TestSaver : public QObject {
     QVERIFY(fx->clock.KLX_ManualClockRun(KLX_XMLFileSaver::kStopLockMs - KLX_XMLFileSaver::kStopPollMs, 1));
     QCOMPARE(stopped.load(), 0);
     fx->clock.KLX_ManualClockAdvance(KLX_XMLFileSaver::kStopPollMs);
-    QVERIFY(stopper->wait(5000));
+    QVERIFY(stopper->wait(kVornHangMs));
     delete stopper;
     QCOMPARE(stopped.load(), int(KLX_Error));
     QCOMPARE(watch.TakeCodes(), QList<unsigned>{0x13E03});

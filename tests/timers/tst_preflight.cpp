@@ -118,7 +118,7 @@ class PreflightTest : public QObject {
     r.ToNormalMode();
     auto move = [&](int value) {
       if (!r.sim.SetControl(kStickB, value)) return false;
-      for (int i = 0; i < 20; ++i) {
+      for (QDeadlineTimer up(kVornHangMs); !up.hasExpired();) {
         if (QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetValueOfControl(kStickB) == value; }, 50)) return true;
         if (!r.Run(20)) return false;
       }

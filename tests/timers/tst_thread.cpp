@@ -83,7 +83,8 @@ struct BusRig : TaskRig {
     // Where the direction word turns the switch round, the hand moves it the other way.
     if (!sim.SetControl(control, value)) return false;
     if (sim.ReportedControl(control) != value && !sim.SetControl(control, -value)) return false;
-    for (int i = 0; i < 20; ++i) {
+    // However late the board's report comes, the switch is waited for, the clock stepped meanwhile.
+    for (QDeadlineTimer up(kVornHangMs); !up.hasExpired();) {
       if (QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetValueOfControl(control) == value; }, 50)) {
         for (int p = 0; p < 6; ++p) engine.KLX_FunctionalCalculationPass();
         return true;

@@ -333,7 +333,8 @@ class FileManagerTest : public QObject {
     QElapsedTimer freed;
     freed.start();
     fm.reset();
-    QVERIFY(freed.elapsed() < 2000);
+    // Not held until the pilot answers: freed well within the suite's bound.
+    QVERIFY(freed.elapsed() < kVornHangMs);
     QCOMPARE(ReadFile(dir.path() + "/dst/a.txt"), QByteArray("old"));
     QCOMPARE(lines.TerminalWithAny({"File Manager thread complete"}), QStringList());
     QCOMPARE(lines.Developer().filter("File Manager thread complete"), QStringList({"File Manager thread complete"}));
