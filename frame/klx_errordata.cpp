@@ -32,6 +32,7 @@ KLX_ErrorData::KLX_ErrorData(QObject* parent)
   SetCode(kModelCopyFailed, QT_TR_NOOP("The model file could not be copied into the target folder!"));
   SetCode(kModelUnsave, QT_TR_NOOP("The model is being saved \u2013 please try again!"));
   SetCode(kModelPath, QT_TR_NOOP("Model path outside the model folders \u2013 cannot copy!"));
+  SetCode(kModelInit, QT_TR_NOOP("The copy could not be set up!"));
   SetCode(kDataInit, QT_TR_NOOP("The copy could not be set up!"));
   SetCode(kDataState, QT_TR_NOOP("The copy was in no known step and was stopped!"));
   SetCode(kDataRetries, QT_TR_NOOP("The copy took too long and was stopped!"));
