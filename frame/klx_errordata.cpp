@@ -1,5 +1,7 @@
 #include "frame/klx_errordata.h"
 
+#include "frame/klx_copyerrors.h"
+
 KLX_ErrorData::KLX_ErrorData(QObject* parent)
     : QObject(parent), m_Texts(kTables * kModules * kNumbers, nullptr) {
   Set(0x30, 7, QT_TR_NOOP("Model currently active \u2013 cannot erase!"));
@@ -24,7 +26,27 @@ KLX_ErrorData::KLX_ErrorData(QObject* parent)
   // the copy task's the stick or a folder it was given.
   Set(0x40, 10, QT_TR_NOOP("Not enough memory on the SD card \u2013 cannot copy!"));
   Set(0x46, 14, QT_TR_NOOP("Not enough memory on the target \u2013 cannot copy!"));
+  // Every other end of these copies says what failed: no box without a text.
+  using namespace KLX_CopyError;
+  SetCode(kModelNoSdCard, QT_TR_NOOP("No usable SD card \u2013 cannot copy!"));
+  SetCode(kModelCopyFailed, QT_TR_NOOP("The model file could not be copied into the target folder!"));
+  SetCode(kModelUnsave, QT_TR_NOOP("The model is being saved \u2013 please try again!"));
+  SetCode(kModelPath, QT_TR_NOOP("Model path outside the model folders \u2013 cannot copy!"));
+  SetCode(kModelInit, QT_TR_NOOP("The copy could not be set up!"));
+  SetCode(kDataInit, QT_TR_NOOP("The copy could not be set up!"));
+  SetCode(kDataState, QT_TR_NOOP("The copy was in no known step and was stopped!"));
+  SetCode(kDataRetries, QT_TR_NOOP("The copy took too long and was stopped!"));
+  SetCode(kDataTimeout, QT_TR_NOOP("The copy took too long and was stopped!"));
+  SetCode(kDataCopyFailed, QT_TR_NOOP("Reading or writing failed \u2013 cannot copy!"));
+  SetCode(kBackupCopy, QT_TR_NOOP("No backup of the model file could be made!"));
+  SetCode(kDataKept, QT_TR_NOOP("The loaded model and the settings files cannot be deleted!"));
+  SetCode(kDataPath, QT_TR_NOOP("Path outside the allowed folders!"));
+  SetCode(kDataTooLarge, QT_TR_NOOP("More than 5 GB \u2013 cannot copy!"));
+  SetCode(kDataNewFolder, QT_TR_NOOP("The new folder could not be created!"));
+  SetCode(kDataRequest, QT_TR_NOOP("Unknown copy or delete request \u2013 nothing was done!"));
 }
+
+void KLX_ErrorData::SetCode(unsigned code, const char* source) { Set((code >> 8) & 0xFF, code & 0xFF, source); }
 
 void KLX_ErrorData::Set(unsigned module, unsigned number, const char* source) {
   // Every text the program itself registers lives in table 0.

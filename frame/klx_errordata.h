@@ -25,6 +25,8 @@ class KLX_ErrorData : public QObject {
 
  private:
   void Set(unsigned module, unsigned number, const char* source);
+  // The same for a whole error code of table 0.
+  void SetCode(unsigned code, const char* source);
 
   // One entry per (table, module, number); null for no text. The table is
   // built during static initialisation, before any translator exists, so it

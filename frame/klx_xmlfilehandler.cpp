@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include "frame/klx_databasevalues.h"
+#include "frame/klx_copyerrors.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "frame/klx_xmlsafefile.h"
@@ -30,7 +31,7 @@ constexpr unsigned kErrModelFolder = 0x21501;
 constexpr unsigned kErrModelFile = 0x21502;
 constexpr unsigned kErrModelSpace = 0x21503;
 constexpr unsigned kErrNoBackup = 0x21512;
-constexpr unsigned kErrBackupCopy = 0x2460A;
+constexpr unsigned kErrBackupCopy = KLX_CopyError::kBackupCopy;
 constexpr unsigned kErrBackupOutside = 0x246F1;
 constexpr unsigned kWarnSetAside = 0x3460D;
 // The name's end of a model file that could not be read, set aside.

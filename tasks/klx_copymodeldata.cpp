@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QPair>
 
+#include "frame/klx_copyerrors.h"
 #include "frame/klx_errorhandler.h"
 #include "frame/klx_filecalls.h"
 #include "model/klx_databasemanager.h"
@@ -15,18 +16,19 @@
 #include "tasks/klx_vornhandler.h"
 
 namespace {
-constexpr unsigned kErrInit = 0x24601;
-constexpr unsigned kErrState = 0x24602;
-constexpr unsigned kErrRetries = 0x24603;
-constexpr unsigned kErrTimeout = 0x24604;
-constexpr unsigned kErrNoStick = 0x24605;
-constexpr unsigned kErrNoDestination = 0x24606;
-constexpr unsigned kErrNoSource = 0x24607;
-constexpr unsigned kErrDelete = 0x24609;
-constexpr unsigned kErrPath = 0x2460A;
-constexpr unsigned kErrKept = 0x2460B;
-constexpr unsigned kHintMissing = 0x4460C;
-constexpr unsigned kErrNoRoom = 0x2460E;
+using namespace KLX_CopyError;
+constexpr unsigned kErrInit = kDataInit;
+constexpr unsigned kErrState = kDataState;
+constexpr unsigned kErrRetries = kDataRetries;
+constexpr unsigned kErrTimeout = kDataTimeout;
+constexpr unsigned kErrNoStick = kDataNoStick;
+constexpr unsigned kErrNoDestination = kDataNoDestination;
+constexpr unsigned kErrNoSource = kDataNoSource;
+constexpr unsigned kErrDelete = kDataDelete;
+constexpr unsigned kErrPath = kDataPath;
+constexpr unsigned kErrKept = kDataKept;
+constexpr unsigned kHintMissing = kDataHintMissing;
+constexpr unsigned kErrNoRoom = kDataNoRoom;
 // The answer mark of an update made by the user-dialog input.
 constexpr unsigned char kDialogAnswer = 2;
 constexpr int kMaxNewFolders = 255;
@@ -54,6 +56,12 @@ bool SameFolder(const QString& a, const QString& b) { return KLX_FileNameHandler
 bool Holds(const QString& folder, const QString& inner) { return KLX_FileNameHandler::KLX_FileNameHandlerHolds(folder, inner); }
 
 bool WriteWhole(const QString& path, const QByteArray& content) { return KLX_FileCallsWriteWhole(path, content); }
+
+// A request of a kind this task does not do: told, not a silent failure.
+int UnknownRequest(const char* what) {
+  KLXErrorHandler.RegisterError(kDataRequest, QStringLiteral("unknown request: ") + QLatin1String(what));
+  return KLX_Error;
+}
 
 // The first folder of `folder`'s path that is missing, from the top; empty
 // when `folder` exists.
@@ -158,11 +166,11 @@ int KLX_CopyModelData::StartStep() {
     }
     if (operation == VT::KLX_TASK_PARA_COPY_MOD_TO_USB) return KLX_CopyModelData_GenerateToUSBList();
     if (operation == VT::KLX_TASK_PARA_COPY_SYS_DATA_USB) return KLX_CopySystemData_GenerateToUSBList(stick);
-    return KLX_Error;
+    return UnknownRequest("operation");
   }
   if (operation == VT::KLX_TASK_PARA_COPY_MOD_TO_USB) return KLX_CopyModelData_GenerateToUSBList();
   if (operation == VT::KLX_TASK_PARA_NEW_FOLDER) return NewFolderStep();
-  return KLX_Error;
+  return UnknownRequest("operation");
 }
 
 int KLX_CopyModelData::KLX_CopyModelData_GenerateToUSBList() {
@@ -185,7 +193,7 @@ int KLX_CopyModelData::KLX_CopyModelData_GenerateToUSBList() {
   } else if (m_Task.paraint2 == VT::KLX_TASK_PARA_COPYDEL_SINGLE) {
     m_List.append({Text(2), Text(1), Text(3)});
   } else {
-    return KLX_Error;
+    return UnknownRequest("list");
   }
   m_State = KLX_COPYMODELDATA_TRY_TO_COPYDELETE;
   return PostFollowUp(0);
@@ -203,12 +211,14 @@ int KLX_CopyModelData::NewFolderStep() {
     if (m_Files.KLX_FileFileFunctionsCheckFolder(path, false)) continue;
     if (!m_Files.KLX_FileFileFunctionsCheckFolder(path, true)) {
       m_Runtime->KLX_RuntimeDatabaseSetNameOfLastCreatedFolder(QString());
+      KLXErrorHandler.RegisterError(kDataNewFolder, QStringLiteral("cannot create ") + path);
       return KLX_Error;
     }
     m_Runtime->KLX_RuntimeDatabaseSetNameOfLastCreatedFolder(name);
     m_Files.KLX_FileFileFunctionsCheckFolder(path + m_Names.KLX_FileNameHandlerGetPicFolder(), true);
     return KLX_Done;
   }
+  KLXErrorHandler.RegisterError(kDataNewFolder, QStringLiteral("every new folder name in use in ") + base);
   return KLX_Error;
 }
 
@@ -220,7 +230,7 @@ int KLX_CopyModelData::CopyOrDeleteStep() {
     case ActionDeleteFile: return DeleteFile();
     case ActionDeleteFolder: return DeleteFolder();
     case ActionCopyLogs: return CopyLogs();
-    default: return KLX_Error;
+    default: return UnknownRequest("action");
   }
 }
 
@@ -309,7 +319,12 @@ int KLX_CopyModelData::AfterPart(int percent, const QString& destination) {
   if (percent < 0) {
     // A failed copy leaves no part of its file, nor the folders made for it.
     RemoveMadeFolders();
-    return percent == KLX_FileFunctions::kPartCopyNoSpace ? NoRoom(destination) : int(KLX_Error);
+    if (percent == KLX_FileFunctions::kPartCopyNoSpace) return NoRoom(destination);
+    if (percent == KLX_FileFunctions::kPartCopyTooLarge)
+      KLXErrorHandler.RegisterError(kDataTooLarge, QStringLiteral("more than 5 GB to copy to ") + destination);
+    else
+      KLXErrorHandler.RegisterError(kDataCopyFailed, QStringLiteral("copy failed reading or writing: ") + destination);
+    return KLX_Error;
   }
   if (percent > 99) {
     m_MadeBottom.clear();
@@ -413,7 +428,10 @@ int KLX_CopyModelData::DeleteFolder() {
     KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Path outside the allowed folders"));
     return KLX_Error;
   }
-  if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) return KLX_Error;
+  if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) {
+    KLXErrorHandler.RegisterError(kErrNoSource, QStringLiteral("No source folder"));
+    return KLX_Error;
+  }
   if (HoldsKeptFile(folder)) {
     KLXErrorHandler.RegisterError(kErrKept, QStringLiteral("The loaded model and the settings files cannot be deleted"));
     return ActiveModelCannotBeModified;
@@ -445,7 +463,13 @@ int KLX_CopyModelData::CopyLogs() {
   if (m_Update.data[2] == 0) {
     if (m_Files.KLX_FileFileFunctionsCheckFolder(destination, false))
       return Ask(QT_TRANSLATE_NOOP("KLX_CopyModelData", "Add and replace files in destination folder:"), destination);
-    if (MakeFolders(destination, 0) != Made::Yes) return KLX_Error;
+    switch (MakeFolders(destination, 0)) {
+      case Made::Yes: break;
+      case Made::NoRoom: return KLX_Error;
+      case Made::Failed:
+        KLXErrorHandler.RegisterError(kErrNoDestination, QStringLiteral("No destination folder"));
+        return KLX_Error;
+    }
     KLX_VornBaseSetPercent(100, 0, 0);
   }
   return AfterPart(m_Files.KLX_FileFunctionsCopyFolderContentByParts(source + QLatin1Char('/'),
@@ -477,7 +501,7 @@ int KLX_CopyModelData::WaitStep() {
       if (!m_List.isEmpty()) m_List.removeFirst();
       return PostFollowUp(0);
     case VT::GUI_USER_Cancel: return Cancelled_By_User;
-    default: return KLX_Error;
+    default: return UnknownRequest("answer");
   }
 }
 

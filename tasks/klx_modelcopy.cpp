@@ -2,17 +2,19 @@
 
 #include <QFileInfo>
 
+#include "frame/klx_copyerrors.h"
 #include "frame/klx_errorhandler.h"
 
 namespace {
-constexpr unsigned kErrInit = 0x24001;
-constexpr unsigned kErrTargetExists = 0x24004;
-constexpr unsigned kErrNoSource = 0x24005;
-constexpr unsigned kErrNoSdCard = 0x24006;
-constexpr unsigned kErrCopy = 0x24007;
-constexpr unsigned kErrUnsave = 0x24008;
-constexpr unsigned kErrPath = 0x24009;
-constexpr unsigned kErrNoRoom = 0x2400A;
+using namespace KLX_CopyError;
+constexpr unsigned kErrInit = kModelInit;
+constexpr unsigned kErrTargetExists = kModelTargetExists;
+constexpr unsigned kErrNoSource = kModelNoSource;
+constexpr unsigned kErrNoSdCard = kModelNoSdCard;
+constexpr unsigned kErrCopy = kModelCopyFailed;
+constexpr unsigned kErrUnsave = kModelUnsave;
+constexpr unsigned kErrPath = kModelPath;
+constexpr unsigned kErrNoRoom = kModelNoRoom;
 const char* const kNoRoomText = "not enough space on medium";
 }  // namespace
 

@@ -5,6 +5,7 @@
 // saver's permission given back, paths kept inside the model area.
 #include "model/model_fixture.h"
 #include "tasks_files/tasks_files_fixture.h"
+#include "frame/klx_copyerrors.h"
 #include "sim/csimboard.h"
 #include "tasks/klx_modelcopy.h"
 #include "tasks/klx_modeldelete.h"
@@ -220,6 +221,55 @@ class ModelFilesTest : public QObject {
              QString::fromUtf8("Not enough memory on the SD card \u2013 cannot copy!"));
     QCOMPARE(VornFileTree(c.Root() + "/Vorn/Model"), before);
     QVERIFY(c.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirGet));
+  }
+
+  // Every failed end of a model copy tells the screen what failed, in words
+  // of its own; none leaves the box with no text.
+  void aFailedCopySaysWhatFailed_data() {
+    QTest::addColumn<QString>("setting");  // "no card", "saver", "write fails" or ""
+    QTest::addColumn<QStringList>("texts");  // text 1, 2, 3
+    QTest::addColumn<unsigned>("code");
+    QTest::addColumn<QString>("shown");
+    const QString sourceHere{"/Vorn/Model/Plane"};
+    QTest::newRow("no usable card") << "no card" << QStringList{"Hawk", "", sourceHere} << KLX_CopyError::kModelNoSdCard
+                                    << QString::fromUtf8("No usable SD card \u2013 cannot copy!");
+    QTest::newRow("the saver holds the model")
+        << "saver" << QStringList{"Hawk", "", sourceHere} << KLX_CopyError::kModelUnsave
+        << QString::fromUtf8("The model is being saved \u2013 please try again!");
+    QTest::newRow("a name that climbs out of the model folders")
+        << "" << QStringList{"../../System/System", "", ""} << KLX_CopyError::kModelPath
+        << QString::fromUtf8("Model path outside the model folders \u2013 cannot copy!");
+    QTest::newRow("a target folder that is not there")
+        << "" << QStringList{"Hawk", "/Vorn/Model/Nowhere", sourceHere} << KLX_CopyError::kModelCopyFailed
+        << "The model file could not be copied into the target folder!";
+    QTest::newRow("the card fails to write the copy")
+        << "write fails" << QStringList{"Hawk", "", sourceHere} << KLX_CopyError::kModelCopyFailed
+        << "The model file could not be copied into the target folder!";
+  }
+  void aFailedCopySaysWhatFailed() {
+    QFETCH(QString, setting);
+    QFETCH(QStringList, texts);
+    QFETCH(unsigned, code);
+    QFETCH(QString, shown);
+    Card c;
+    const QStringList files{"/Vorn/Model/Plane/Hawk.xml:" + QString(3000, QLatin1Char('h')), "/Vorn/System/System.xml:s"};
+    QVERIFY(LayFiles(c.Root(), files));
+    if (setting == "no card") QVERIFY(QFile::remove(c.Root() + "/dev/mmcblk1p1"));
+    if (setting == "saver") c.fx.db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(false, AtomicDirSet);
+    const QStringList before = VornFileTree(c.Root() + "/Vorn");
+    VornErrorWatch errors;
+    errors.Expect(code);
+    {
+      // A medium that fails to write (not a full one) under the copy alone.
+      std::unique_ptr<VornFullMedium> failing;
+      if (setting == "write fails") failing.reset(new VornFullMedium(0, EIO, "Hawk_cpy"));
+      QCOMPARE(c.Run(kCopy, 1, texts), kFailed);
+    }
+    QList<unsigned> codes;
+    for (const auto& r : Notices(errors.TakeReports())) codes << r.first;
+    QCOMPARE(codes, QList<unsigned>{code});
+    QCOMPARE(KLXErrorHandler.KLX_ErrorHandlerGetErrorText(), shown);
+    QCOMPARE(VornFileTree(c.Root() + "/Vorn"), before);
   }
 
   // A power cut at any moment of a rename leaves "Vornstate.xml" naming a

@@ -3,6 +3,9 @@
 // the user would, the screen's states through guiInformer, and the files on
 // the card and the stick (a folder under the root, mounted or not) after.
 // Every thread runs on the test clock.
+#include <memory>
+
+#include "frame/klx_copyerrors.h"
 #include "tasks/tasks_fixture.h"
 #include "tasks_files/tasks_files_fixture.h"
 #include "vorn_filetree.h"
@@ -174,7 +177,7 @@ class UsbCopyTest : public QObject {
     QTest::newRow("the model area stays")
         << false << mine << Request{kToUsb, kSingle, 127, 1, {"Model", "/Vorn/Model", ""}} << QList<int>{}
         << QList<int>{kWorking, kError} << QStringList{"", ""}
-        << QStringList{"2460a Path outside the allowed folders"} << mine;
+        << QStringList{"2460f Path outside the allowed folders"} << mine;
 
     const QStringList logs{"/Vorn/Log/2024_05_07/a.log:1", "/Vorn/Log/2024_05_07/b.log:2",
                            "/Vorn/Log/2024_05_07/c.txt:3"};
@@ -205,7 +208,8 @@ class UsbCopyTest : public QObject {
                                                                          false);
     QVERIFY(LayFiles(u.Root(), before));
     VornErrorWatch errors;
-    errors.Expect({0x24605, 0x24609, 0x2460A, 0x2460B});
+    errors.Expect({KLX_CopyError::kDataNoStick, KLX_CopyError::kDataDelete, KLX_CopyError::kDataPath,
+                   KLX_CopyError::kDataKept});
     QVERIFY(u.Ask(request));
     QVERIFY(u.RunToAnswerOrEnd());
     for (int answer : answers) {
@@ -279,6 +283,80 @@ class UsbCopyTest : public QObject {
     QCOMPARE(VornFileTree(u.Root() + kStick), stick);
     QTRY_COMPARE_WITH_TIMEOUT(u.r.Vorn().KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE),
                               3000);
+  }
+
+  // Every end of a copy or delete that fails tells the screen what failed,
+  // in words of its own; none ends as a bare error with no text to show.
+  void aFailedEndSaysWhatFailed_data() {
+    QTest::addColumn<QStringList>("before");  // a size after "#": a file of that many bytes, holes only
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<bool>("failingStick");  // the stick fails to write the copy
+    QTest::addColumn<unsigned>("code");
+    QTest::addColumn<QString>("shown");
+    const QString plane = "/Vorn/Model/Plane/";
+    const QString dated = "/Vorn/Log/2024_05_07";
+    QTest::newRow("a model file the stick fails to write")
+        << QStringList{plane + "Racer.xml:" + QString(3000, QLatin1Char('m'))}
+        << Request{kToUsb, kSingle, 0, kNone, {"Racer.xml", "/Vorn/Model/Plane", ""}} << true
+        << KLX_CopyError::kDataCopyFailed << QString::fromUtf8("Reading or writing failed \u2013 cannot copy!");
+    QTest::newRow("log files of more than 5 GB")
+        << QStringList{dated + "/a.log#5000000001"}
+        << Request{kToUsb, kSingle, 128, kNone, {"2024_05_07", dated, kStick}} << false
+        << KLX_CopyError::kDataTooLarge << QString::fromUtf8("More than 5 GB \u2013 cannot copy!");
+    QTest::newRow("log files into a folder that cannot be made")
+        << QStringList{dated + "/a.log:1", kStick + "/blocked:x"}
+        << Request{kToUsb, kSingle, 128, kNone, {"2024_05_07", dated, kStick + "/blocked"}} << false
+        << KLX_CopyError::kDataNoDestination << "No destination folder!";
+    QTest::newRow("a new folder where a file lies")
+        << QStringList{"/Vorn/Model/Blocked:x"}
+        << Request{VT::KLX_TASK_PARA_NEW_FOLDER, kNone, 0, kNone, {"", "", "/Vorn/Model/Blocked"}} << false
+        << KLX_CopyError::kDataNewFolder << "The new folder could not be created!";
+    QTest::newRow("a folder to delete below a file")
+        << QStringList{"/Vorn/Model/Blocked:x"}
+        << Request{kToUsb, kSingle, 127, 1, {"Sub", "/Vorn/Model/Blocked/Sub", ""}} << false
+        << KLX_CopyError::kDataNoSource << "No source folder!";
+    QTest::newRow("a path outside the allowed folders")
+        << QStringList{"/Vorn/Model/Mine/a.xml:a"} << Request{kToUsb, kSingle, 127, 1, {"Model", "/Vorn/Model", ""}}
+        << false << KLX_CopyError::kDataPath << "Path outside the allowed folders!";
+    QTest::newRow("an action the task does not do")
+        << QStringList{plane + "Racer.xml:m"} << Request{kToUsb, kSingle, 5, kNone, {"Racer.xml", "/Vorn/Model/Plane", ""}}
+        << false << KLX_CopyError::kDataRequest
+        << QString::fromUtf8("Unknown copy or delete request \u2013 nothing was done!");
+  }
+  void aFailedEndSaysWhatFailed() {
+    QFETCH(QStringList, before);
+    QFETCH(Request, request);
+    QFETCH(bool, failingStick);
+    QFETCH(unsigned, code);
+    QFETCH(QString, shown);
+    Usb u;
+    QVERIFY(u.Start(true));
+    QStringList laid;
+    for (const QString& entry : qAsConst(before)) {
+      if (!entry.contains('#')) {
+        laid << entry;
+        continue;
+      }
+      const QString path = u.Root() + entry.section('#', 0, 0);
+      QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+      QFile holes(path);
+      QVERIFY(holes.open(QIODevice::WriteOnly) && holes.resize(entry.section('#', 1).toLongLong()));
+    }
+    QVERIFY(LayFiles(u.Root(), laid));
+    const QStringList stick = VornFileTree(u.Root() + kStick);
+    VornErrorWatch errors;
+    errors.Expect(code);
+    {
+      std::unique_ptr<VornFullMedium> failing;
+      if (failingStick) failing.reset(new VornFullMedium(0, EIO, request.texts[0]));
+      QVERIFY(u.Ask(request));
+      QVERIFY(u.RunToAnswerOrEnd());
+    }
+    QCOMPARE(u.log.Changes(), (QList<int>{kWorking, kError}));
+    QCOMPARE(errors.TakeCodes(), QList<unsigned>{code});
+    QCOMPARE(KLXErrorHandler.KLX_ErrorHandlerGetErrorText(), shown);
+    QCOMPARE(VornFileTree(u.Root() + kStick), stick);
+    QTRY_COMPARE(u.r.Vorn().KLX_VornHandlerGetState(), int(KLX_VornStateMachine::KLX_VORN_STATE_IDLE));
   }
 
   // With NewFolder and NewFolder1 in place the next is NewFolder2, with its

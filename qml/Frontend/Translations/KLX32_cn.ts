@@ -2333,6 +2333,62 @@ Cannot delete standard Flight Mode!</source>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation>目标存储空间不足 – 无法复制！</translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation>没有可用的SD卡 – 无法复制！</translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation>无法将模型文件复制到目标文件夹！</translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation>模型正在保存 – 请重试！</translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation>模型路径不在模型文件夹内 – 无法复制！</translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation>无法准备复制！</translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation>复制处于未知步骤，已停止！</translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation>复制耗时过长，已停止！</translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation>读取或写入失败 – 无法复制！</translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation>无法创建模型文件的备份！</translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation>无法删除已加载的模型和设置文件！</translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation>路径不在允许的文件夹内！</translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation>超过 5 GB – 无法复制！</translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation>无法创建新文件夹！</translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation>未知的复制或删除请求 – 未执行任何操作！</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

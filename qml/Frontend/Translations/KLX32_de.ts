@@ -2333,6 +2333,62 @@ Die Standard-Flugphase kann nicht gelöscht werden!</translation>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation>Nicht genug Speicher am Ziel – Kopieren nicht möglich!</translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation>Keine nutzbare SD-Karte – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation>Die Modelldatei konnte nicht in den Zielordner kopiert werden!</translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation>Das Modell wird gerade gespeichert – bitte erneut versuchen!</translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation>Modellpfad außerhalb der Modellordner – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation>Der Kopiervorgang konnte nicht vorbereitet werden!</translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation>Der Kopiervorgang war in keinem bekannten Schritt und wurde abgebrochen!</translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation>Der Kopiervorgang hat zu lange gedauert und wurde abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation>Lesen oder Schreiben fehlgeschlagen – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation>Es konnte keine Sicherung der Modelldatei erstellt werden!</translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation>Das geladene Modell und die Einstellungsdateien können nicht gelöscht werden!</translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation>Pfad außerhalb der erlaubten Ordner!</translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation>Mehr als 5 GB – Kopieren nicht möglich!</translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation>Der neue Ordner konnte nicht angelegt werden!</translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation>Unbekannter Kopier- oder Löschauftrag – es wurde nichts getan!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

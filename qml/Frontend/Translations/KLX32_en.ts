@@ -2322,6 +2322,62 @@ Cannot delete standard Flight Mode!</source>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

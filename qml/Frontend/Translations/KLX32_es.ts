@@ -2333,6 +2333,62 @@ Cannot delete standard Flight Mode!</source>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation>Memoria insuficiente en el destino – ¡no se puede copiar!</translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation>No hay una tarjeta SD utilizable – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation>¡No se pudo copiar el archivo del modelo en la carpeta de destino!</translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation>El modelo se está guardando – ¡inténtelo de nuevo!</translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation>Ruta del modelo fuera de las carpetas de modelos – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation>¡No se pudo preparar la copia!</translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation>¡La copia estaba en un paso desconocido y se ha detenido!</translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation>¡La copia ha tardado demasiado y se ha detenido!</translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation>Error de lectura o escritura – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation>¡No se pudo crear una copia de seguridad del archivo del modelo!</translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation>¡El modelo cargado y los archivos de ajustes no se pueden borrar!</translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation>¡Ruta fuera de las carpetas permitidas!</translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation>Más de 5 GB – ¡no se puede copiar!</translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation>¡No se pudo crear la carpeta nueva!</translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation>Solicitud de copia o borrado desconocida – ¡no se ha hecho nada!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

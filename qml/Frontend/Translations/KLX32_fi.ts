@@ -2333,6 +2333,62 @@ Vakiolentotilaa ei voi poistaa!</translation>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation>Kohteen muisti ei riitä – kopiointi ei onnistu!</translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation>Ei käyttökelpoista SD-korttia – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation>Mallitiedostoa ei voitu kopioida kohdekansioon!</translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation>Mallia tallennetaan – yritä uudelleen!</translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation>Mallin polku on mallikansioiden ulkopuolella – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation>Kopiointia ei voitu valmistella!</translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation>Kopiointi oli tuntemattomassa vaiheessa ja se keskeytettiin!</translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation>Kopiointi kesti liian kauan ja se keskeytettiin!</translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation>Luku tai kirjoitus epäonnistui – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation>Mallitiedostosta ei voitu tehdä varmuuskopiota!</translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation>Ladattua mallia ja asetustiedostoja ei voi poistaa!</translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation>Polku on sallittujen kansioiden ulkopuolella!</translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation>Yli 5 Gt – kopiointi ei onnistu!</translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation>Uutta kansiota ei voitu luoda!</translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation>Tuntematon kopiointi- tai poistopyyntö – mitään ei tehty!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

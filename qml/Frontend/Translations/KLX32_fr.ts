@@ -2333,6 +2333,62 @@ Impossible d&apos;effacer la phase de vol standard !</translation>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation>Mémoire insuffisante sur la cible – copie impossible !</translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation>Aucune carte SD utilisable – copie impossible !</translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation>Le fichier du modèle n'a pas pu être copié dans le dossier cible !</translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation>Le modèle est en cours d'enregistrement – veuillez réessayer !</translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation>Chemin du modèle hors des dossiers de modèles – copie impossible !</translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation>La copie n'a pas pu être préparée !</translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation>La copie se trouvait dans une étape inconnue et a été arrêtée !</translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation>La copie a pris trop de temps et a été arrêtée !</translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation>Échec de la lecture ou de l'écriture – copie impossible !</translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation>Aucune sauvegarde du fichier du modèle n'a pu être créée !</translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation>Le modèle chargé et les fichiers de réglages ne peuvent pas être supprimés !</translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation>Chemin hors des dossiers autorisés !</translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation>Plus de 5 Go – copie impossible !</translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation>Le nouveau dossier n'a pas pu être créé !</translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation>Demande de copie ou de suppression inconnue – rien n'a été fait !</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

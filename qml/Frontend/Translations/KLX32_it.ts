@@ -2333,6 +2333,62 @@ Impossibile eliminare la fase di volo standard!</translation>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation>Memoria insufficiente sulla destinazione – impossibile copiare!</translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation>Nessuna scheda SD utilizzabile – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation>Impossibile copiare il file del modello nella cartella di destinazione!</translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation>Il modello è in fase di salvataggio – riprovare!</translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation>Percorso del modello fuori dalle cartelle dei modelli – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation>Impossibile preparare la copia!</translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation>La copia era in una fase sconosciuta ed è stata interrotta!</translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation>La copia ha richiesto troppo tempo ed è stata interrotta!</translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation>Lettura o scrittura non riuscita – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation>Impossibile creare un backup del file del modello!</translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation>Il modello caricato e i file delle impostazioni non possono essere eliminati!</translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation>Percorso fuori dalle cartelle consentite!</translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation>Più di 5 GB – impossibile copiare!</translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation>Impossibile creare la nuova cartella!</translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation>Richiesta di copia o eliminazione sconosciuta – non è stato fatto nulla!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>

@@ -2333,6 +2333,62 @@ Standard-flymodus kan ikke slettes!</translation>
         <source>Not enough memory on the target – cannot copy!</source>
         <translation>Ikke nok minne på målet – kan ikke kopiere!</translation>
     </message>
+    <message>
+        <source>No usable SD card – cannot copy!</source>
+        <translation>Ikke noe brukbart SD-kort – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>The model file could not be copied into the target folder!</source>
+        <translation>Modellfilen kunne ikke kopieres til målmappen!</translation>
+    </message>
+    <message>
+        <source>The model is being saved – please try again!</source>
+        <translation>Modellen lagres nå – prøv igjen!</translation>
+    </message>
+    <message>
+        <source>Model path outside the model folders – cannot copy!</source>
+        <translation>Modellbanen ligger utenfor modellmappene – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>The copy could not be set up!</source>
+        <translation>Kopieringen kunne ikke klargjøres!</translation>
+    </message>
+    <message>
+        <source>The copy was in no known step and was stopped!</source>
+        <translation>Kopieringen var i et ukjent trinn og ble stoppet!</translation>
+    </message>
+    <message>
+        <source>The copy took too long and was stopped!</source>
+        <translation>Kopieringen tok for lang tid og ble stoppet!</translation>
+    </message>
+    <message>
+        <source>Reading or writing failed – cannot copy!</source>
+        <translation>Lesing eller skriving mislyktes – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>No backup of the model file could be made!</source>
+        <translation>Det kunne ikke lages en sikkerhetskopi av modellfilen!</translation>
+    </message>
+    <message>
+        <source>The loaded model and the settings files cannot be deleted!</source>
+        <translation>Den lastede modellen og innstillingsfilene kan ikke slettes!</translation>
+    </message>
+    <message>
+        <source>Path outside the allowed folders!</source>
+        <translation>Banen ligger utenfor de tillatte mappene!</translation>
+    </message>
+    <message>
+        <source>More than 5 GB – cannot copy!</source>
+        <translation>Mer enn 5 GB – kan ikke kopiere!</translation>
+    </message>
+    <message>
+        <source>The new folder could not be created!</source>
+        <translation>Den nye mappen kunne ikke opprettes!</translation>
+    </message>
+    <message>
+        <source>Unknown copy or delete request – nothing was done!</source>
+        <translation>Ukjent forespørsel om kopiering eller sletting – ingenting ble gjort!</translation>
+    </message>
 </context>
 <context>
     <name>KLX_ProcessVorn</name>
