@@ -1067,34 +1067,35 @@ class PackageUpdateTest : public QObject {
 
   // A voice that an install cut short left aside, and in its place a folder
   // made since that holds no whole voice (a copy cut short, the install's
-  // marker in it or not): the voice is put back and the folder removed, as
-  // the log says. Where its new version stands whole (the marker the install
-  // writes last, and every file its checksum list names), the old one goes.
+  // marker in it or not, a listed file short of its sum): the voice is put
+  // back and the folder removed, as the log says. Where its new version
+  // stands whole (the marker the install writes last, and every file its
+  // checksum list names, each of its sum), the old one goes.
   void aVoiceAsideIsNotLostToAStrayFolder_data() {
     QTest::addColumn<QStringList>("inPlace");  // what the folder in its place holds
+    QTest::addColumn<QByteArray>("conf");      // its voice.conf, listed as "new"
     QTest::addColumn<bool>("putBack");
     QTest::addColumn<QStringList>("told");
-    QTest::newRow("an empty folder") << QStringList() << true
-                                     << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                    "voice anna: the folder that stood in its place held no whole voice "
-                                                    "(0 entries) and is removed"};
-    QTest::newRow("a folder with voice.conf alone") << QStringList{"voice.conf"} << true
-                                                    << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                                   "voice anna: the folder that stood in its place held no "
-                                                                   "whole voice (1 entries) and is removed"};
-    QTest::newRow("the marker alone") << QStringList{"installsrczip.txt"} << true
-                                      << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                     "voice anna: the folder that stood in its place held no whole voice "
-                                                     "(1 entries) and is removed"};
-    QTest::newRow("voice.conf and the marker") << QStringList{"voice.conf", "installsrczip.txt"} << true
-                                               << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                              "voice anna: the folder that stood in its place held no "
-                                                              "whole voice (2 entries) and is removed"};
-    QTest::newRow("its new version") << QStringList{"voice.conf", "VOICEDATAMD5.txt", "installsrczip.txt"} << false
-                                     << QStringList();
+    const QString putBack = "voice anna put back: the install of its new version was cut short";
+    const QString removed = "voice anna: the folder that stood in its place held no whole voice (%1 entries) and is removed";
+    QTest::newRow("an empty folder") << QStringList() << QByteArray("new") << true
+                                     << QStringList{putBack, removed.arg(0)};
+    QTest::newRow("a folder with voice.conf alone") << QStringList{"voice.conf"} << QByteArray("new") << true
+                                                    << QStringList{putBack, removed.arg(1)};
+    QTest::newRow("the marker alone") << QStringList{"installsrczip.txt"} << QByteArray("new") << true
+                                      << QStringList{putBack, removed.arg(1)};
+    QTest::newRow("voice.conf and the marker") << QStringList{"voice.conf", "installsrczip.txt"} << QByteArray("new")
+                                               << true << QStringList{putBack, removed.arg(2)};
+    // A hand copy cut off: all there, but a listed file short of its sum.
+    QTest::newRow("its new version, voice.conf cut short")
+        << QStringList{"voice.conf", "VOICEDATAMD5.txt", "installsrczip.txt"} << QByteArray("ne") << true
+        << QStringList{putBack, removed.arg(3)};
+    QTest::newRow("its new version") << QStringList{"voice.conf", "VOICEDATAMD5.txt", "installsrczip.txt"}
+                                     << QByteArray("new") << false << QStringList();
   }
   void aVoiceAsideIsNotLostToAStrayFolder() {
     QFETCH(QStringList, inPlace);
+    QFETCH(QByteArray, conf);
     QFETCH(bool, putBack);
     QFETCH(QStringList, told);
     PackageRig rig;
@@ -1108,9 +1109,10 @@ class PackageUpdateTest : public QObject {
     QVERIFY(QDir().mkpath(voices + "anna"));
     // Its list names voice.conf.
     for (const QString& file : inPlace)
-      QVERIFY(WriteFile(voices + "anna/" + file, file == "VOICEDATAMD5.txt"
-                                                     ? CSimUpdateServer::ChecksumList({{"voice.conf", "new"}}, false)
-                                                     : QByteArray("new")));
+      QVERIFY(WriteFile(voices + "anna/" + file,
+                        file == "VOICEDATAMD5.txt" ? CSimUpdateServer::ChecksumList({{"voice.conf", "new"}}, false)
+                        : file == "voice.conf"     ? conf
+                                                   : QByteArray("new")));
     const QStringList placed = VornFileTree(voices + "anna");
     QVERIFY(rig.PutOnStick(2, {{"Voices/bert.zip", CSimUpdateServer::VoicePack("bert", "en", "Bert", "en")}}));
 
