@@ -1217,8 +1217,9 @@ class PackageUpdateTest : public QObject {
   }
 
   // Each pack left out is listed for the screen with why: the card's room,
-  // its check, encrypted, packed in a way unzip cannot read (a 7z archive
-  // named ".zip" too), no zip archive, more files than its list may name
+  // its check, encrypted, packed in a way unzip cannot read (LZMA), an
+  // archive of another kind named ".zip" (7z, a plain tar), no zip archive,
+  // more files than its list may name
   // (its list read by its name when the pack's name begins with "-d", not
   // by unzip as its option, which would read every file of the pack: the
   // list, beyond the first MiB, would be cut from what is kept).
@@ -1241,18 +1242,20 @@ class PackageUpdateTest : public QObject {
                                {"Voices/g_many.zip", PackOf("g_many", many)}}));
     const QString stick = rig.Stick(2) + "Voices";
     QCOMPARE(KLX_Platform::Run("sh", {"-c",
-                                      "cd \"$1\" && mkdir d_secret e_7z && echo x > d_secret/voice.conf && echo x > e_7z/voice.conf"
+                                      "cd \"$1\" && for p in d_secret e_7z e_lzma e_tar; do mkdir $p && echo x > $p/voice.conf; done"
                                       " && zip -qr -e -P secret d_secret.zip d_secret && bsdtar --format 7zip -cf e_7z.zip e_7z"
-                                      " && rm -r d_secret e_7z",
+                                      " && python3 -c \"import zipfile; zipfile.ZipFile('e_lzma.zip', 'w', zipfile.ZIP_LZMA)"
+                                      ".write('e_lzma/voice.conf')\""
+                                      " && bsdtar --format ustar -cf e_tar.zip e_tar && rm -r d_secret e_7z e_lzma e_tar",
                                       "sh", stick}),
              0);
     QVERIFY(SetCardFree(rig.fx.root.Path(), 2 << 20));
 
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
-    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 7 << 8 | 1 << 16) * 256}));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 9 << 8 | 1 << 16) * 256}));
     QCOMPARE(rig.fx.runtime.KLX_RuntimeDatabaseManagerGetSetDialogParameter(QString(), AtomicDirGet),
-             QString("files\t-dy.zip\nroom\tb_big.zip\ncheck\tc_damaged.zip\nencrypted\td_secret.zip\ncompression\te_7z.zip\n"
-                     "unreadable\tf_broken.zip\nfiles\tg_many.zip"));
+             QString("files\t-dy.zip\nroom\tb_big.zip\ncheck\tc_damaged.zip\nencrypted\td_secret.zip\narchive\te_7z.zip\n"
+                     "compression\te_lzma.zip\narchive\te_tar.zip\nunreadable\tf_broken.zip\nfiles\tg_many.zip"));
     QVERIFY(rig.Reports().isEmpty());
   }
 };
