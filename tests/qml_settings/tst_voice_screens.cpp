@@ -13,6 +13,7 @@
 #include "platform/klx_commandrunner.h"
 
 #include <QStandardPaths>
+#include <QWheelEvent>
 
 using namespace qmlframe;
 
@@ -332,6 +333,50 @@ class TestVoiceScreens : public QObject {
     QCOMPARE(f.Property("rootwindow", "smartKeyLock").toBool(), false);
     f.Settle();
     f.Grab("installed-voices-" + tag + ".png");
+  }
+
+  // Desktop: a mouse wheel turned over the install's result box, or beside
+  // it over the voice list, leaves the list where it stands, as a touch
+  // there does; once the box is closed the same wheel moves the list.
+  void aWheelOverTheResultBoxLeavesTheListAlone() {
+    QmlFrame f(g_app, g_variant);
+    f.Errors().Expect({0x33901, 0x33902});
+    QVERIFY(CSimVoices::Prepare(f.Board().Root() + "/Vorn/Sound/Voices"));
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(WriteFile(f.Board().Root() + "/media/usb0/Voices/fr_lea.zip",
+                      CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
+    QVERIFY(f.StartAtHome());
+    QTRY_COMPARE(f.Db().KLX_DataBaseManagerGetVoicesCount(), int(CSimVoices::Factory().size()));
+    f.Call("", "openScreen", {kVoices, QVariantMap{{"manage", true}}});
+    QVERIFY(f.WaitShown(kVoices));
+    QQuickItem* list = f.Item("voiceList");
+    QVERIFY(list && list->property("contentHeight").toReal() > list->height());
+    const qreal top = list->property("contentY").toReal();
+    // Whether the list took the wheel: it starts to move at once.
+    const auto wheel = [&](const QPointF& at) {
+      QWheelEvent turn(at, f.Window()->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, -120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+      QGuiApplication::sendEvent(f.Window(), &turn);
+      return list->property("moving").toBool() || list->property("flicking").toBool() ||
+             list->property("contentY").toReal() != top;
+    };
+    QVERIFY(f.Tap("voiceInstall"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Popup() != nullptr, kHangMs);
+    QCOMPARE(f.PopupText(), "No voice was installed. 1 voice pack was not installed: it failed its check.\n\"fr_lea.zip\" "
+                            "failed its check.");
+    auto* box = qobject_cast<QQuickItem*>(f.Popup());
+    const QRectF boxArea = box->mapRectToScene(QRectF(0, 0, box->width(), box->height()));
+    const QRectF listArea = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+    const QPointF over = boxArea.center();
+    const QPointF beside = listArea.topLeft() + QPointF(4, 4);
+    QVERIFY(listArea.contains(over) && !boxArea.contains(beside));
+    QVERIFY(!wheel(over));
+    QVERIFY(!wheel(beside));
+    QCOMPARE(list->property("contentY").toReal(), top);
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Popup());
+    QVERIFY(wheel(over));
+    m_Warnings.Take();
   }
 
   // The longest message an install gives (a voice installed, eleven packs
