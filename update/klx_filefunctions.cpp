@@ -714,7 +714,11 @@ void KLX_FileFunctions::KLX_FileFunctionsReleasePack(int index) {
   // could not be put back stays.
   QStringList gone{UnzipFolder(index), UnzipFolder(index) + QStringLiteral(".new")};
   const QString voice = m_UnzippedNames.at(index);
-  if (VoiceInPlace(m_UnzipDestination, voice)) gone << AsideFolder(m_Unpacking, voice);
+  // Whether the voice in place is whole is read (each file's sum) only
+  // when an old version was set aside.
+  const QString aside = AsideFolder(m_Unpacking, voice);
+  const QFileInfo asideEntry(aside);
+  if ((asideEntry.exists() || asideEntry.isSymLink()) && VoiceInPlace(m_UnzipDestination, voice)) gone << aside;
   for (const QString& folder : qAsConst(gone)) {
     QString left;
     if (!KLX_FileCallsRemoveTree(folder, &left))
