@@ -335,14 +335,16 @@ class TestVoiceScreens : public QObject {
     f.Grab("installed-voices-" + tag + ".png");
   }
 
-  // Desktop: a mouse wheel turned over the install's result box, or beside
-  // it over the voice list, leaves the list where it stands, as a touch
-  // there does; once the box is closed the same wheel moves the list.
+  // Desktop: a mouse wheel turned over the install's stick chooser, over
+  // its result box or beside it over the voice list, leaves the list where
+  // it stands, as a touch there does; once the box is closed the same wheel
+  // moves the list.
   void aWheelOverTheResultBoxLeavesTheListAlone() {
     QmlFrame f(g_app, g_variant);
     f.Errors().Expect({0x33901, 0x33902});
     QVERIFY(CSimVoices::Prepare(f.Board().Root() + "/Vorn/Sound/Voices"));
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(f.Board().SetUsbStickInserted(3, true));
     QVERIFY(WriteFile(f.Board().Root() + "/media/usb0/Voices/fr_lea.zip",
                       CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
     QVERIFY(f.StartAtHome());
@@ -360,15 +362,19 @@ class TestVoiceScreens : public QObject {
       return list->property("moving").toBool() || list->property("flicking").toBool() ||
              list->property("contentY").toReal() != top;
     };
+    const QRectF listArea = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+    const QPointF beside = listArea.topLeft() + QPointF(1, 4);
     QVERIFY(f.Tap("voiceInstall"));
+    QTRY_VERIFY(f.Item("stickChooser") && f.Item("stickChooser")->isVisible());
+    // At the chooser's edge, beside its own list of sticks.
+    QVERIFY(!wheel(beside));
+    QVERIFY(f.Tap("choose_0_0"));
     QTRY_VERIFY_WITH_TIMEOUT(f.Popup() != nullptr, kHangMs);
     QCOMPARE(f.PopupText(), "No voice was installed. 1 voice pack was not installed: it failed its check.\n\"fr_lea.zip\" "
                             "failed its check.");
     auto* box = qobject_cast<QQuickItem*>(f.Popup());
     const QRectF boxArea = box->mapRectToScene(QRectF(0, 0, box->width(), box->height()));
-    const QRectF listArea = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
     const QPointF over = boxArea.center();
-    const QPointF beside = listArea.topLeft() + QPointF(4, 4);
     QVERIFY(listArea.contains(over) && !boxArea.contains(beside));
     QVERIFY(!wheel(over));
     QVERIFY(!wheel(beside));
