@@ -274,21 +274,17 @@ bool KeepOnly(const QString& folder, const QStringList& files) {
 
 // A whole voice of its name stands in the voice folder, as an install
 // leaves one: a folder with the marker written into it last, before it moved
-// in, and every file its checksum list names. An empty folder, or one with
-// a part of a voice (a copy cut short, by hand or by a tool, the marker
-// with it or not), is none.
+// in, and every file its checksum list names, each of its listed sum. An
+// empty folder, or one with a part of a voice (a copy cut short, by hand or
+// by a tool, the marker with it or not, a listed file shorter than listed),
+// is none.
 bool VoiceInPlace(const QString& destinationFolder, const QString& voice) {
   const QString place = destinationFolder + voice + QLatin1Char('/');
   const QFileInfo folder(place);
   KLX_MD5 list;
-  if (folder.isSymLink() || !folder.isDir() || !KLX_FileCallsIsPlainFile(place + kInstallSourceFile) ||
-      !list.KLX_MD5ReadFile(place + KLX_FileFunctions::kVoiceListName) || list.KLX_MD5GetCount() == 0)
-    return false;
-  for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
-    const QString file = list.KLX_MD5GetFileName(i);
-    if (!KLX_MD5::KLX_MD5NameStaysInside(file) || !KLX_FileCallsIsPlainFile(place + file)) return false;
-  }
-  return true;
+  return !folder.isSymLink() && folder.isDir() && KLX_FileCallsIsPlainFile(place + kInstallSourceFile) &&
+         list.KLX_MD5ReadFile(place + KLX_FileFunctions::kVoiceListName) &&
+         KLX_MD5ListMatches(list, place, QLatin1String(KLX_FileFunctions::kVoiceListName));
 }
 
 // The names in `folder` by their bytes ("." and ".." aside); false when it
@@ -718,7 +714,11 @@ void KLX_FileFunctions::KLX_FileFunctionsReleasePack(int index) {
   // could not be put back stays.
   QStringList gone{UnzipFolder(index), UnzipFolder(index) + QStringLiteral(".new")};
   const QString voice = m_UnzippedNames.at(index);
-  if (VoiceInPlace(m_UnzipDestination, voice)) gone << AsideFolder(m_Unpacking, voice);
+  // Whether the voice in place is whole is read (each file's sum) only
+  // when an old version was set aside.
+  const QString aside = AsideFolder(m_Unpacking, voice);
+  const QFileInfo asideEntry(aside);
+  if ((asideEntry.exists() || asideEntry.isSymLink()) && VoiceInPlace(m_UnzipDestination, voice)) gone << aside;
   for (const QString& folder : qAsConst(gone)) {
     QString left;
     if (!KLX_FileCallsRemoveTree(folder, &left))

@@ -110,10 +110,14 @@ bool KLX_UpdateCheckMD5Sum(KLX_MD5& list, bool fromStick, unsigned char stick, Q
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   }
   list.KLX_MD5ReadFile(folder + name);
+  return KLX_MD5ListMatches(list, folder, name, onlyFile);
+}
+
+bool KLX_MD5ListMatches(const KLX_MD5& list, const QString& folder, const QString& listName, const QString& onlyFile) {
   bool result = false;
   for (int i = 0; i < list.KLX_MD5GetCount(); ++i) {
     const QString file = list.KLX_MD5GetFileName(i);
-    if (file == name) continue;
+    if (file == listName) continue;
     if (!onlyFile.isEmpty() && file != onlyFile) continue;
     QString digest;
     if (!KLX_MD5::KLX_MD5NameStaysInside(file) || !KLX_MD5::KLX_MD5OfFile(folder + file, &digest)) return false;

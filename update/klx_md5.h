@@ -39,6 +39,13 @@ class KLX_MD5 {
   md5Data m_Data[kMaxEntries];
 };
 
+// Every file `list` names but `listName` itself (only `onlyFile` when
+// given) is in `folder` (ending in '/'), a regular file of the listed
+// digest, and at least one was compared. A name that would leave the folder
+// fails.
+bool KLX_MD5ListMatches(const KLX_MD5& list, const QString& folder, const QString& listName,
+                        const QString& onlyFile = QString());
+
 // The package update's check of a folder against its checksum list: every
 // listed file (but the list itself, or only `onlyFile` when given) must be
 // there, readable and of the listed digest, and at least one must have been

@@ -61,9 +61,9 @@ int BitCount(unsigned mask) {
 // Why a voice pack was left out, in the words the screen takes: the card's
 // room, its check (a pack that does not match its list, that unzip fails
 // on or that holds a link), one that cannot be read (encrypted, packed in a
-// way unzip cannot read or no zip archive), or more files than its list may
-// name; and the unpack folder that could not be cleared, which stops the
-// install.
+// way unzip cannot read, an archive of another kind named like a zip one,
+// or no archive at all), or more files than its list may name; and the
+// unpack folder that could not be cleared, which stops the install.
 const QString kNoRoomReason = QStringLiteral("room");
 const QString kCheckReason = QStringLiteral("check");
 const QString kClearReason = QStringLiteral("clear");
@@ -72,8 +72,8 @@ QString ReasonOf(KLX_FileFunctions::UnzipRefusal refusal) {
     case KLX_FileFunctions::UnzipNoRoom: return kNoRoomReason;
     case KLX_FileFunctions::UnzipUncleared: return kClearReason;
     case KLX_FileFunctions::UnzipEncrypted: return QStringLiteral("encrypted");
-    case KLX_FileFunctions::UnzipUnknownMethod:
-    case KLX_FileFunctions::UnzipOtherArchive: return QStringLiteral("compression");
+    case KLX_FileFunctions::UnzipUnknownMethod: return QStringLiteral("compression");
+    case KLX_FileFunctions::UnzipOtherArchive: return QStringLiteral("archive");
     case KLX_FileFunctions::UnzipUnreadable: return QStringLiteral("unreadable");
     case KLX_FileFunctions::UnzipTooManyFiles: return QStringLiteral("files");
     case KLX_FileFunctions::UnzipUnpacked:

@@ -13,6 +13,7 @@
 #include "platform/klx_commandrunner.h"
 
 #include <QStandardPaths>
+#include <QWheelEvent>
 
 using namespace qmlframe;
 
@@ -48,7 +49,8 @@ bool PackOnStick(const QString& stick, const QString& pack) {
       : pack.startsWith("fr_lzma")
           ? "python3 -c \"import zipfile,sys; zipfile.ZipFile(sys.argv[1]+'.zip','w',zipfile.ZIP_LZMA)"
             ".write(sys.argv[1]+'/voice.conf')\" \"$2\""
-      : pack == "fr_7z" ? "bsdtar --format 7zip -cf \"$2.zip\" \"$2\""
+      : pack == "fr_7z"  ? "bsdtar --format 7zip -cf \"$2.zip\" \"$2\""
+      : pack == "fr_tar" ? "bsdtar --format ustar -cf \"$2.zip\" \"$2\""
           : "head -c 8000000 /dev/zero > \"$2/zeros\" && zip -qr \"$2.zip\" \"$2\"";
   return KLX_Platform::Run("sh", {"-c", "cd \"$1\" && " + how + " && rm -r \"$2\"", "sh", stick, pack}) == 0;
 }
@@ -179,9 +181,10 @@ class TestVoiceScreens : public QObject {
   // packs chosen; the sound pack installed and counted, the damaged one,
   // an encrypted one, one that does not fit on the card (8 MB of zeros on
   // a card of 4 MB), one of too many files and one of another kind of
-  // archive not, and the pilot told each reason in its own words with how
-  // many packs it holds for, whether a voice was installed or none, and
-  // each pack the maker or the pilot can mend named;
+  // archive (7z, a plain tar) not, and the pilot told each reason in its own
+  // words with how many packs it holds for, whether a voice was installed
+  // or none, and each pack left out named (the card's room, its check, what
+  // it is);
   // then the new voice deleted, gone from the card and the list. Of a pack
   // left out nothing stays on the card, its archive's copy included: the
   // card holds what it held once the new voice is deleted.
@@ -191,14 +194,16 @@ class TestVoiceScreens : public QObject {
     QTest::addColumn<QStringList>("warned");
     const QString fit = "/fr_big.zip does not fit on the card";
     QTest::newRow("a damaged pack") << QStringList{"de_greta", "fr_lea"}
-                                    << "1 voice installed. 1 voice pack was not installed: it failed its check."
+                                    << "1 voice installed. 1 voice pack was not installed: it failed its check.\n\"fr_lea.zip\" "
+                                       "failed its check."
                                     << QStringList{"/fr_lea.zip does not match its checksum list: refused"};
     QTest::newRow("damaged, encrypted, too large, too many files")
         << QStringList{"de_greta", "fr_lea", "fr_secret", "fr_big", "fr_many"}
         << "1 voice installed. 1 voice pack was not installed: there is not enough memory on the SD card. 1 voice pack "
            "was not installed: it failed its check. 1 voice pack was not installed: it cannot be read. 1 voice pack was "
-           "not installed: it holds too many files.\n\"fr_big.zip\" does not fit on the SD card.\n\"fr_many.zip\" holds "
-           "too many files: its checksum list may name at most 100.\n\"fr_secret.zip\" is encrypted."
+           "not installed: it holds too many files.\n\"fr_big.zip\" does not fit on the SD card.\n\"fr_lea.zip\" failed "
+           "its check.\n\"fr_many.zip\" holds too many files: its checksum list may name at most 100.\n\"fr_secret.zip\" is "
+           "encrypted."
         << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_secret.zip is encrypted: refused", fit,
                        "/fr_many.zip holds 1001 files"};
     // Left out for room alone: told so, and nothing of a check.
@@ -211,17 +216,23 @@ class TestVoiceScreens : public QObject {
     QTest::newRow("too large, encrypted, a 7z archive")
         << QStringList{"fr_7z", "fr_big", "fr_secret"}
         << "No voice was installed. 1 voice pack was not installed: there is not enough memory on the SD card. 2 voice "
-           "packs were not installed: they cannot be read.\n\"fr_7z.zip\" uses a compression that cannot be unpacked.\n"
-           "\"fr_big.zip\" does not fit on the SD card.\n\"fr_secret.zip\" is encrypted."
+           "packs were not installed: they cannot be read.\n\"fr_7z.zip\" is an archive of a kind the transmitter cannot "
+           "unpack.\n\"fr_big.zip\" does not fit on the SD card.\n\"fr_secret.zip\" is encrypted."
         << QStringList{"/fr_7z.zip is a 7z archive, which unzip cannot read: refused", fit,
                        "/fr_secret.zip is encrypted: refused"};
     QTest::newRow("damaged, encrypted, LZMA")
         << QStringList{"fr_lea", "fr_lzma", "fr_secret"}
         << "No voice was installed. 1 voice pack was not installed: it failed its check. 2 voice packs were not installed: "
-           "they cannot be read.\n\"fr_lzma.zip\" uses a compression that cannot be unpacked.\n\"fr_secret.zip\" is "
-           "encrypted."
+           "they cannot be read.\n\"fr_lea.zip\" failed its check.\n\"fr_lzma.zip\" uses a compression that cannot be "
+           "unpacked.\n\"fr_secret.zip\" is encrypted."
         << QStringList{"/fr_lea.zip does not match its checksum list: refused", "/fr_lzma.zip is packed with compression method 14",
                        "/fr_secret.zip is encrypted: refused"};
+    // A plain tar named ".zip": an archive of another kind, not a compression.
+    QTest::newRow("a tar archive beside one that installs")
+        << QStringList{"de_greta", "fr_tar"}
+        << "1 voice installed. 1 voice pack was not installed: it cannot be read.\n\"fr_tar.zip\" is an archive of a kind "
+           "the transmitter cannot unpack."
+        << QStringList{"/fr_tar.zip is a tar archive, which unzip cannot read: refused"};
     QTest::newRow("only one too large")
         << QStringList{"fr_big"}
         << "No voice was installed. 1 voice pack was not installed: there is not enough memory on the SD card.\n"
@@ -324,13 +335,64 @@ class TestVoiceScreens : public QObject {
     f.Grab("installed-voices-" + tag + ".png");
   }
 
-  // The longest message an install gives (a voice installed, ten packs
-  // left out, for each of the reasons, eight of them named, each of them)
+  // Desktop: a mouse wheel turned over the install's stick chooser, over
+  // its result box or beside it over the voice list, leaves the list where
+  // it stands, as a touch there does; once the box is closed the same wheel
+  // moves the list.
+  void aWheelOverTheResultBoxLeavesTheListAlone() {
+    QmlFrame f(g_app, g_variant);
+    f.Errors().Expect({0x33901, 0x33902});
+    QVERIFY(CSimVoices::Prepare(f.Board().Root() + "/Vorn/Sound/Voices"));
+    QVERIFY(f.Board().SetUsbStickInserted(0, true));
+    QVERIFY(f.Board().SetUsbStickInserted(3, true));
+    QVERIFY(WriteFile(f.Board().Root() + "/media/usb0/Voices/fr_lea.zip",
+                      CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
+    QVERIFY(f.StartAtHome());
+    QTRY_COMPARE(f.Db().KLX_DataBaseManagerGetVoicesCount(), int(CSimVoices::Factory().size()));
+    f.Call("", "openScreen", {kVoices, QVariantMap{{"manage", true}}});
+    QVERIFY(f.WaitShown(kVoices));
+    QQuickItem* list = f.Item("voiceList");
+    QVERIFY(list && list->property("contentHeight").toReal() > list->height());
+    const qreal top = list->property("contentY").toReal();
+    // Whether the list took the wheel: it starts to move at once.
+    const auto wheel = [&](const QPointF& at) {
+      QWheelEvent turn(at, f.Window()->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, -120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+      QGuiApplication::sendEvent(f.Window(), &turn);
+      return list->property("moving").toBool() || list->property("flicking").toBool() ||
+             list->property("contentY").toReal() != top;
+    };
+    const QRectF listArea = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+    const QPointF beside = listArea.topLeft() + QPointF(1, 4);
+    QVERIFY(f.Tap("voiceInstall"));
+    QTRY_VERIFY(f.Item("stickChooser") && f.Item("stickChooser")->isVisible());
+    // At the chooser's edge, beside its own list of sticks.
+    QVERIFY(!wheel(beside));
+    QVERIFY(f.Tap("choose_0_0"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.Popup() != nullptr, kHangMs);
+    QCOMPARE(f.PopupText(), "No voice was installed. 1 voice pack was not installed: it failed its check.\n\"fr_lea.zip\" "
+                            "failed its check.");
+    auto* box = qobject_cast<QQuickItem*>(f.Popup());
+    const QRectF boxArea = box->mapRectToScene(QRectF(0, 0, box->width(), box->height()));
+    const QPointF over = boxArea.center();
+    QVERIFY(listArea.contains(over) && !boxArea.contains(beside));
+    QVERIFY(!wheel(over));
+    QVERIFY(!wheel(beside));
+    QCOMPARE(list->property("contentY").toReal(), top);
+    QVERIFY(f.TapInPopup("popupButton_0"));
+    QTRY_VERIFY(!f.Popup());
+    QVERIFY(wheel(over));
+    m_Warnings.Take();
+  }
+
+  // The longest message an install gives (a voice installed, eleven packs
+  // left out, for each of the reasons, each of them named)
   // in each language: every line whole, every named pack in view or a
   // scroll bar beside them, and at the end of the scroll every line whole
   // again.
   void installMessageInEveryLanguage() {
-    if (QStandardPaths::findExecutable("zip").isEmpty()) QSKIP("needs zip");
+    if (QStandardPaths::findExecutable("zip").isEmpty() || QStandardPaths::findExecutable("bsdtar").isEmpty())
+      QSKIP("needs zip and bsdtar");
     QmlFrame f(g_app, g_variant);
     f.Errors().Expect({0x33901, 0x33902});
     for (const char* code : {"de", "fr", "es", "it", "no", "cn", "fi"}) {
@@ -342,10 +404,10 @@ class TestVoiceScreens : public QObject {
     QVERIFY(f.Board().SetUsbStickInserted(0, true));
     const QString stick = f.Board().Root() + "/media/usb0/Voices/";
     const QStringList named{"fr_secret", "fr_lzma", "fr_secret_too", "fr_lzma_too", "fr_secret_3", "fr_secret_4",
-                            "fr_secret_5", "fr_many"};
+                            "fr_secret_5", "fr_many", "fr_lea", "fr_tar"};
     QVERIFY(WriteFile(stick + "de_greta.zip", CSimUpdateServer::VoicePack("de_greta", "German", "Greta", "de+f4")));
     QVERIFY(WriteFile(stick + "fr_lea.zip", CSimUpdateServer::VoicePack("fr_lea", "French", "Lea", "fr+f2", true)));
-    for (const QString& pack : QStringList{"fr_secret", "fr_lzma", "fr_secret_too", "fr_big", "fr_many"})
+    for (const QString& pack : QStringList{"fr_secret", "fr_lzma", "fr_secret_too", "fr_big", "fr_many", "fr_tar"})
       QVERIFY(PackOnStick(stick, pack));
     // The others refused the same way: copies, under names of their own.
     for (const QString& pack : named.mid(3, 4))

@@ -1067,34 +1067,35 @@ class PackageUpdateTest : public QObject {
 
   // A voice that an install cut short left aside, and in its place a folder
   // made since that holds no whole voice (a copy cut short, the install's
-  // marker in it or not): the voice is put back and the folder removed, as
-  // the log says. Where its new version stands whole (the marker the install
-  // writes last, and every file its checksum list names), the old one goes.
+  // marker in it or not, a listed file short of its sum): the voice is put
+  // back and the folder removed, as the log says. Where its new version
+  // stands whole (the marker the install writes last, and every file its
+  // checksum list names, each of its sum), the old one goes.
   void aVoiceAsideIsNotLostToAStrayFolder_data() {
     QTest::addColumn<QStringList>("inPlace");  // what the folder in its place holds
+    QTest::addColumn<QByteArray>("conf");      // its voice.conf, listed as "new"
     QTest::addColumn<bool>("putBack");
     QTest::addColumn<QStringList>("told");
-    QTest::newRow("an empty folder") << QStringList() << true
-                                     << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                    "voice anna: the folder that stood in its place held no whole voice "
-                                                    "(0 entries) and is removed"};
-    QTest::newRow("a folder with voice.conf alone") << QStringList{"voice.conf"} << true
-                                                    << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                                   "voice anna: the folder that stood in its place held no "
-                                                                   "whole voice (1 entries) and is removed"};
-    QTest::newRow("the marker alone") << QStringList{"installsrczip.txt"} << true
-                                      << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                     "voice anna: the folder that stood in its place held no whole voice "
-                                                     "(1 entries) and is removed"};
-    QTest::newRow("voice.conf and the marker") << QStringList{"voice.conf", "installsrczip.txt"} << true
-                                               << QStringList{"voice anna put back: the install of its new version was cut short",
-                                                              "voice anna: the folder that stood in its place held no "
-                                                              "whole voice (2 entries) and is removed"};
-    QTest::newRow("its new version") << QStringList{"voice.conf", "VOICEDATAMD5.txt", "installsrczip.txt"} << false
-                                     << QStringList();
+    const QString putBack = "voice anna put back: the install of its new version was cut short";
+    const QString removed = "voice anna: the folder that stood in its place held no whole voice (%1 entries) and is removed";
+    QTest::newRow("an empty folder") << QStringList() << QByteArray("new") << true
+                                     << QStringList{putBack, removed.arg(0)};
+    QTest::newRow("a folder with voice.conf alone") << QStringList{"voice.conf"} << QByteArray("new") << true
+                                                    << QStringList{putBack, removed.arg(1)};
+    QTest::newRow("the marker alone") << QStringList{"installsrczip.txt"} << QByteArray("new") << true
+                                      << QStringList{putBack, removed.arg(1)};
+    QTest::newRow("voice.conf and the marker") << QStringList{"voice.conf", "installsrczip.txt"} << QByteArray("new")
+                                               << true << QStringList{putBack, removed.arg(2)};
+    // A hand copy cut off: all there, but a listed file short of its sum.
+    QTest::newRow("its new version, voice.conf cut short")
+        << QStringList{"voice.conf", "VOICEDATAMD5.txt", "installsrczip.txt"} << QByteArray("ne") << true
+        << QStringList{putBack, removed.arg(3)};
+    QTest::newRow("its new version") << QStringList{"voice.conf", "VOICEDATAMD5.txt", "installsrczip.txt"}
+                                     << QByteArray("new") << false << QStringList();
   }
   void aVoiceAsideIsNotLostToAStrayFolder() {
     QFETCH(QStringList, inPlace);
+    QFETCH(QByteArray, conf);
     QFETCH(bool, putBack);
     QFETCH(QStringList, told);
     PackageRig rig;
@@ -1108,9 +1109,10 @@ class PackageUpdateTest : public QObject {
     QVERIFY(QDir().mkpath(voices + "anna"));
     // Its list names voice.conf.
     for (const QString& file : inPlace)
-      QVERIFY(WriteFile(voices + "anna/" + file, file == "VOICEDATAMD5.txt"
-                                                     ? CSimUpdateServer::ChecksumList({{"voice.conf", "new"}}, false)
-                                                     : QByteArray("new")));
+      QVERIFY(WriteFile(voices + "anna/" + file,
+                        file == "VOICEDATAMD5.txt" ? CSimUpdateServer::ChecksumList({{"voice.conf", "new"}}, false)
+                        : file == "voice.conf"     ? conf
+                                                   : QByteArray("new")));
     const QStringList placed = VornFileTree(voices + "anna");
     QVERIFY(rig.PutOnStick(2, {{"Voices/bert.zip", CSimUpdateServer::VoicePack("bert", "en", "Bert", "en")}}));
 
@@ -1215,8 +1217,9 @@ class PackageUpdateTest : public QObject {
   }
 
   // Each pack left out is listed for the screen with why: the card's room,
-  // its check, encrypted, packed in a way unzip cannot read (a 7z archive
-  // named ".zip" too), no zip archive, more files than its list may name
+  // its check, encrypted, packed in a way unzip cannot read (LZMA), an
+  // archive of another kind named ".zip" (7z, a plain tar), no zip archive,
+  // more files than its list may name
   // (its list read by its name when the pack's name begins with "-d", not
   // by unzip as its option, which would read every file of the pack: the
   // list, beyond the first MiB, would be cut from what is kept).
@@ -1239,18 +1242,20 @@ class PackageUpdateTest : public QObject {
                                {"Voices/g_many.zip", PackOf("g_many", many)}}));
     const QString stick = rig.Stick(2) + "Voices";
     QCOMPARE(KLX_Platform::Run("sh", {"-c",
-                                      "cd \"$1\" && mkdir d_secret e_7z && echo x > d_secret/voice.conf && echo x > e_7z/voice.conf"
+                                      "cd \"$1\" && for p in d_secret e_7z e_lzma e_tar; do mkdir $p && echo x > $p/voice.conf; done"
                                       " && zip -qr -e -P secret d_secret.zip d_secret && bsdtar --format 7zip -cf e_7z.zip e_7z"
-                                      " && rm -r d_secret e_7z",
+                                      " && python3 -c \"import zipfile; zipfile.ZipFile('e_lzma.zip', 'w', zipfile.ZIP_LZMA)"
+                                      ".write('e_lzma/voice.conf')\""
+                                      " && bsdtar --format ustar -cf e_tar.zip e_tar && rm -r d_secret e_7z e_lzma e_tar",
                                       "sh", stick}),
              0);
     QVERIFY(SetCardFree(rig.fx.root.Path(), 2 << 20));
 
     QCOMPARE(rig.Start(VT::KLX_TASK_PARA_UPDATE_USB, VT::KLX_LOAD_VOICEPACKS), int(KLX_Done));
-    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 7 << 8 | 1 << 16) * 256}));
+    QCOMPARE(rig.status->Take(), QList<int>({16, 11, 12, 13 + (1 | 9 << 8 | 1 << 16) * 256}));
     QCOMPARE(rig.fx.runtime.KLX_RuntimeDatabaseManagerGetSetDialogParameter(QString(), AtomicDirGet),
-             QString("files\t-dy.zip\nroom\tb_big.zip\ncheck\tc_damaged.zip\nencrypted\td_secret.zip\ncompression\te_7z.zip\n"
-                     "unreadable\tf_broken.zip\nfiles\tg_many.zip"));
+             QString("files\t-dy.zip\nroom\tb_big.zip\ncheck\tc_damaged.zip\nencrypted\td_secret.zip\narchive\te_7z.zip\n"
+                     "compression\te_lzma.zip\narchive\te_tar.zip\nunreadable\tf_broken.zip\nfiles\tg_many.zip"));
     QVERIFY(rig.Reports().isEmpty());
   }
 };

@@ -23,7 +23,11 @@ Rectangle {
     z: 50
     visible: false
     color: rootwindow.backColour
-    MouseArea { anchors.fill: parent }
+    // Nothing behind it takes a touch or a mouse wheel.
+    MouseArea {
+        anchors.fill: parent
+        onWheel: wheel.accepted = true
+    }
 
     readonly property bool complete: {
         if (selected.length !== lists.length || lists.length === 0)

@@ -3,7 +3,8 @@ import QtQuick 2.15
 // A box over a screen while a long operation runs: what it does, on what
 // and how far (no bar while the percentage is below 0, a spinner in its place
 // while busy), and, where the operation can be stopped, a way out. Touches
-// behind it are held. A title too long for one line wraps and the box grows.
+// and a mouse wheel over it are held from what lies behind. A title too long
+// for one line wraps and the box grows.
 Rectangle {
     id: box
     property string title
@@ -28,7 +29,10 @@ Rectangle {
     color: rootwindow.backColour
     border.width: 2
     border.color: rootwindow.textColour
-    MouseArea { anchors.fill: parent }
+    MouseArea {
+        anchors.fill: parent
+        onWheel: wheel.accepted = true
+    }
     Text {
         id: titleText
         objectName: box.titleName

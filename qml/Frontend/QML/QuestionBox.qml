@@ -5,7 +5,8 @@ import QtQuick 2.15
 // "OkSkipAbort", "OverwriteSkipAbort", "AddReset", "InfoExtractCancel").
 // A button emits its signal and closes the box; kill() closes it from
 // outside. The main window shows one box at a time (the others wait hidden);
-// while it is shown it takes every touch on the screen.
+// while it is shown it takes every touch and turn of a mouse wheel on the
+// screen.
 // A long message makes the box taller, up to the screen area's height, about
 // its centre; one longer still shows as many whole lines as fit, with a
 // scroll bar, and a drag stops on a line.
@@ -90,15 +91,20 @@ Rectangle {
         close()
     }
 
+    // Takes the touches and the mouse wheel around the box as well: a
+    // MouseArea lets a wheel through to what lies behind unless it takes it.
     MouseArea {
-        // Takes the touches around the box as well.
         x: -1000
         y: -1000
         width: 3000
         height: 3000
         z: -1
+        onWheel: wheel.accepted = true
     }
-    MouseArea { anchors.fill: parent }
+    MouseArea {
+        anchors.fill: parent
+        onWheel: wheel.accepted = true
+    }
 
     Image {
         id: symbol

@@ -176,7 +176,7 @@ Item {
         for (var i = 0; i < packs.length; ++i) {
             var reason = packs[i].reason
             if (reason !== "clear")
-                ++count[reason === "encrypted" || reason === "compression" ? "unreadable"
+                ++count[reason === "encrypted" || reason === "compression" || reason === "archive" ? "unreadable"
                         : count.hasOwnProperty(reason) ? reason : "check"]
         }
         var told = [
@@ -197,7 +197,8 @@ Item {
         return text
     }
     // The packs left out for a reason their maker or the pilot can mend,
-    // each named (the box scrolls, its Ok stays in view).
+    // or that failed their check, each named (the box scrolls, its Ok stays
+    // in view).
     function namedText() {
         var packs = leftOut()
         var text = ""
@@ -205,10 +206,14 @@ Item {
             var reason = packs[i].reason
             if (reason === "room")
                 text += "\n" + qsTr("\"%1\" does not fit on the SD card.").arg(packs[i].name)
+            else if (reason === "check")
+                text += "\n" + qsTr("\"%1\" failed its check.").arg(packs[i].name)
             else if (reason === "encrypted")
                 text += "\n" + qsTr("\"%1\" is encrypted.").arg(packs[i].name)
             else if (reason === "compression")
                 text += "\n" + qsTr("\"%1\" uses a compression that cannot be unpacked.").arg(packs[i].name)
+            else if (reason === "archive")
+                text += "\n" + qsTr("\"%1\" is an archive of a kind the transmitter cannot unpack.").arg(packs[i].name)
             else if (reason === "files")
                 text += "\n" + qsTr("\"%1\" holds too many files: its checksum list may name at most 100.").arg(packs[i].name)
         }

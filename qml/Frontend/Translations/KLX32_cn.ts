@@ -4743,6 +4743,14 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation>&quot;%1&quot; 使用了无法解压的压缩方式。</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation>&quot;%1&quot; 是发射机无法解压的归档类型。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation>&quot;%1&quot; 校验未通过。</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>未找到U盘。</translation>
     </message>

@@ -4743,6 +4743,14 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <translation>&quot;%1&quot; ist mit einer Kompression gepackt, die nicht entpackt werden kann.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation>&quot;%1&quot; ist ein Archiv einer Art, die der Sender nicht entpacken kann.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation>&quot;%1&quot; hat die Prüfung nicht bestanden.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Kein USB-Stick gefunden.</translation>
     </message>

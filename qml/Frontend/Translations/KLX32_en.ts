@@ -4721,6 +4721,14 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4743,6 +4743,14 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <translation>&quot;%1&quot; usa una compresión que no se puede descomprimir.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation>&quot;%1&quot; es un archivo de un tipo que la emisora no puede descomprimir.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation>&quot;%1&quot; no superó la comprobación.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>No se encontró ninguna memoria USB.</translation>
     </message>

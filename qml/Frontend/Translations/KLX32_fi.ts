@@ -4743,6 +4743,14 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <translation>&quot;%1&quot; käyttää pakkausta, jota ei voi purkaa.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation>&quot;%1&quot; on arkisto, jonka tyyppiä lähetin ei voi purkaa.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation>Tiedoston &quot;%1&quot; tarkistus epäonnistui.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>USB-tikkua ei löytynyt.</translation>
     </message>

@@ -4743,6 +4743,14 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <translation>&quot;%1&quot; utilise une compression qui ne peut pas être décompressée.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation>&quot;%1&quot; est une archive d’un type que l&apos;émetteur ne peut pas décompresser.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation>La vérification de &quot;%1&quot; a échoué.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Aucune clé USB trouvée.</translation>
     </message>

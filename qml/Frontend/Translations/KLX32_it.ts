@@ -4743,6 +4743,14 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <translation>&quot;%1&quot; usa una compressione che non può essere decompressa.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation>&quot;%1&quot; è un archivio di un tipo che la trasmittente non può decomprimere.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation>La verifica di &quot;%1&quot; non è riuscita.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Nessuna chiavetta USB trovata.</translation>
     </message>

@@ -4743,6 +4743,14 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <translation>&quot;%1&quot; bruker en komprimering som ikke kan pakkes ut.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is an archive of a kind the transmitter cannot unpack.</source>
+        <translation>&quot;%1&quot; er et arkiv av en type som senderen ikke kan pakke ut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; failed its check.</source>
+        <translation>&quot;%1&quot; besto ikke kontrollen.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Ingen USB-pinne ble funnet.</translation>
     </message>
