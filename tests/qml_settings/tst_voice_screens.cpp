@@ -35,14 +35,16 @@ QByteArray Bytes(const QString& path) {
 }
 // A voice pack on the stick's folder as zip, Python or bsdtar packs it: a
 // voice behind a password (fr_secret...), one with LZMA (fr_lzma...), a 7z
-// archive (fr_7z), or else one with 8 MB of zeros; or one of 1,001 files
-// (fr_many), made here.
+// archive (fr_7z), a zip cut short (fr_cut), or else one with 8 MB of zeros;
+// or one of 1,001 files (fr_many), made here.
 bool PackOnStick(const QString& stick, const QString& pack) {
   if (pack == "fr_many") {
     QList<CSimFile> files{{pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Many\n"}};
     for (int i = 1; i <= 1000; ++i) files.append({pack + QStringLiteral("/%1.wav").arg(i), QByteArray::number(i)});
     return WriteFile(stick + pack + ".zip", CSimUpdateServer::Zip(files));
   }
+  // A download cut short: the start of a zip, no directory at its end.
+  if (pack == "fr_cut") return WriteFile(stick + pack + ".zip", QByteArray("PK\x03\x04", 4) + QByteArray(300, 'v'));
   if (!WriteFile(stick + pack + "/voice.conf", "espeak=fr\nlanguage=French\nname=Big\n")) return false;
   const QString how =
       pack.startsWith("fr_secret") ? "zip -qr -e -P secret \"$2.zip\" \"$2\""
@@ -233,6 +235,11 @@ class TestVoiceScreens : public QObject {
         << "1 voice installed. 1 voice pack was not installed: it cannot be read.\n\"fr_tar.zip\" is an archive of a kind "
            "the transmitter cannot unpack."
         << QStringList{"/fr_tar.zip is a tar archive, which unzip cannot read: refused"};
+    QTest::newRow("a pack cut short beside one that installs")
+        << QStringList{"de_greta", "fr_cut"}
+        << "1 voice installed. 1 voice pack was not installed: it cannot be read.\n\"fr_cut.zip\" cannot be read: it is "
+           "no whole zip archive."
+        << QStringList{"/fr_cut.zip is no zip archive that can be read: refused"};
     QTest::newRow("only one too large")
         << QStringList{"fr_big"}
         << "No voice was installed. 1 voice pack was not installed: there is not enough memory on the SD card.\n"

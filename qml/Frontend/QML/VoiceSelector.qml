@@ -196,8 +196,7 @@ Item {
         }
         return text
     }
-    // The packs left out for a reason their maker or the pilot can mend,
-    // or that failed their check, each named (the box scrolls, its Ok stays
+    // The packs left out, each named with its reason (the box scrolls, its Ok stays
     // in view).
     function namedText() {
         var packs = leftOut()
@@ -212,6 +211,8 @@ Item {
                 text += "\n" + qsTr("\"%1\" is encrypted.").arg(packs[i].name)
             else if (reason === "compression")
                 text += "\n" + qsTr("\"%1\" uses a compression that cannot be unpacked.").arg(packs[i].name)
+            else if (reason === "unreadable")
+                text += "\n" + qsTr("\"%1\" cannot be read: it is no whole zip archive.").arg(packs[i].name)
             else if (reason === "archive")
                 text += "\n" + qsTr("\"%1\" is an archive of a kind the transmitter cannot unpack.").arg(packs[i].name)
             else if (reason === "files")

@@ -4751,6 +4751,10 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation>&quot;%1&quot; 校验未通过。</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation>&quot;%1&quot; 无法读取：它不是完整的 zip 压缩包。</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>未找到U盘。</translation>
     </message>

@@ -4751,6 +4751,10 @@ Die Sensoren werden beim Modellstart oder durch eine neue Suche gefunden.</trans
         <translation>&quot;%1&quot; hat die Prüfung nicht bestanden.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden: Es ist kein vollständiges ZIP-Archiv.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Kein USB-Stick gefunden.</translation>
     </message>

@@ -4729,6 +4729,10 @@ The sensors are found when the model starts, or by a rescan.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4751,6 +4751,10 @@ Los sensores se detectan al iniciar el modelo o con un nuevo escaneo.</translati
         <translation>&quot;%1&quot; no superó la comprobación.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation>&quot;%1&quot; no se puede leer: no es un archivo zip completo.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>No se encontró ninguna memoria USB.</translation>
     </message>

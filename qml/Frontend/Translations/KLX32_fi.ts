@@ -4751,6 +4751,10 @@ Anturit löytyvät mallin käynnistyessä tai uusintahaulla.</translation>
         <translation>Tiedoston &quot;%1&quot; tarkistus epäonnistui.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation>&quot;%1&quot; ei ole luettavissa: se ei ole ehjä zip-arkisto.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>USB-tikkua ei löytynyt.</translation>
     </message>

@@ -4751,6 +4751,10 @@ Les capteurs sont trouvés au démarrage du modèle ou par une nouvelle recherch
         <translation>La vérification de &quot;%1&quot; a échoué.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation>&quot;%1&quot; ne peut pas être lu : ce n’est pas une archive zip complète.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Aucune clé USB trouvée.</translation>
     </message>

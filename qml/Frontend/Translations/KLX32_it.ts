@@ -4751,6 +4751,10 @@ I sensori vengono trovati all&apos;avvio del modello o con una nuova scansione.<
         <translation>La verifica di &quot;%1&quot; non è riuscita.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation>&quot;%1&quot; non può essere letto: non è un archivio zip completo.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Nessuna chiavetta USB trovata.</translation>
     </message>

@@ -4751,6 +4751,10 @@ Sensorene finnes når modellen starter, eller ved et nytt søk.</translation>
         <translation>&quot;%1&quot; besto ikke kontrollen.</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; cannot be read: it is no whole zip archive.</source>
+        <translation>&quot;%1&quot; kan ikke leses: det er ikke et helt zip-arkiv.</translation>
+    </message>
+    <message>
         <source>No USB stick was found.</source>
         <translation>Ingen USB-pinne ble funnet.</translation>
     </message>
