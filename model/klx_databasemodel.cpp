@@ -12,6 +12,7 @@
 #include "tasks/klx_runtimedatabasemanager.h"
 
 std::atomic<bool> KLX_DataBaseManager::m_modeldatamodified{false};
+std::atomic<int> KLX_DataBaseManager::m_modelchangekinds{0};
 std::atomic<bool> KLX_DataBaseManager::m_systemdatamodified{false};
 std::atomic<bool> KLX_DataBaseManager::m_vorndatamodified{false};
 
