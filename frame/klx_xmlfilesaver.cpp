@@ -184,7 +184,8 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
   // is written sets it again and is saved by the next pass. Where nothing is
   // written it is set again.
   const bool modified = m_Db->KLX_DataBaseManagerTakeModelModifyFlag();
-  const int kinds = m_Db->KLX_DataBaseManagerTakeModelChangeKinds();
+  // Taken only with the flag: kinds held back with it (through an update) stay.
+  const int kinds = modified ? m_Db->KLX_DataBaseManagerTakeModelChangeKinds() : 0;
   bool needed = modified;
   if (m_DumpTimers.exchange(false) && !needed) needed = m_Db->KLX_DataBaseManagerNeedAnyLastTimerValueDump() != 0;
   if (!needed) return KLX_Ok;
