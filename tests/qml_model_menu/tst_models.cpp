@@ -314,6 +314,9 @@ class TestModelMenu : public QObject {
     const auto shown = [&] { return db.KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(0); };
     const auto pass = [&](qint64 ms) { return timers.KLX_ManualClockRun(ms, 1, kVornHangMs); };
 
+    // The thread's first pass takes the model as loaded and counts nothing.
+    QVERIFY(pass(KLX_TimersAlarms::kPeriodMs));
+    QCOMPARE(shown(), 0);
     // 02:51 on the clock, then stopped or left running.
     QVERIFY(move(kSwitchA, 2047));
     QTRY_COMPARE(db.KLX_TimerGetState(0), kRunning);
