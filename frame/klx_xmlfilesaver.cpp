@@ -107,13 +107,14 @@ bool KLX_XMLFileSaver::WaitForPass() {
 
 void KLX_XMLFileSaver::KLX_XMLFileSaverSavingFiles(bool last, bool dumpTimers) {
   m_LastPass = last;
-  m_DumpTimers = dumpTimers;
+  // A plain request that follows does not take back a dump not yet made.
+  if (dumpTimers) m_DumpTimers = true;
   if (last) ++m_ForcedPasses;
   Wake("  ->   forced saving");
 }
 
 void KLX_XMLFileSaver::KLX_XMLFileSaverForceModelFileSave(bool dumpTimers) {
-  m_DumpTimers = dumpTimers;
+  if (dumpTimers) m_DumpTimers = true;
   Wake("  ->   forced saving in DEBUG");
 }
 
@@ -183,11 +184,19 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
   // is written sets it again and is saved by the next pass. Where nothing is
   // written it is set again.
   const bool modified = m_Db->KLX_DataBaseManagerTakeModelModifyFlag();
+  // Taken only with the flag: kinds held back with it (through an update) stay.
+  const int kinds = modified ? m_Db->KLX_DataBaseManagerTakeModelChangeKinds() : 0;
   bool needed = modified;
   if (m_DumpTimers.exchange(false) && !needed) needed = m_Db->KLX_DataBaseManagerNeedAnyLastTimerValueDump() != 0;
   if (!needed) return KLX_Ok;
+  // A change of unknown kind counts as the pilot's.
+  const bool edited = modified && ((kinds & KLX_DataBaseManager::ModelChangeEdit) || kinds == 0);
+  // What the program keeps by itself: the run time, or the timers' values
+  // when nothing else changed.
+  const bool own = (kinds & KLX_DataBaseManager::ModelChangeOwn) || !modified;
   const auto keep = [&] {
-    if (modified) m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
+    if (edited) m_Db->KLX_DataBaseManagerSetModelModifyFlag(true);
+    if (modified && (kinds & KLX_DataBaseManager::ModelChangeOwn)) m_Db->KLX_DataBaseManagerMarkModelOwnChange();
   };
   // Tested and taken in one step: a file task cannot take it in between.
   if (!m_Db->KLX_DataBaseManagerTakeVornPropertiesSaveModelData()) {
@@ -232,7 +241,12 @@ int KLX_XMLFileSaver::KLX_XMLFileSaverSaveModelFileToSD() {
     KLXErrorHandler.RegisterError(kErrModelSave, QStringLiteral("Model saving gone wrong"));
     failure = m_Files->KLX_XMLFileHandlerWriteFailure();
   }
-  if (m_ModelTold.Tell(failure, m_LastPass)) emit modelSaveFailed(failure);
+  // The pilot's edits are told again at the final save, after which they
+  // are lost for good; what the program keeps by itself is told once.
+  if ((edited || failure == KLX_DatabaseValues::ModelSaveFailure_None) && m_ModelTold.Tell(failure, m_LastPass))
+    emit modelSaveFailed(failure);
+  if ((own || failure == KLX_DatabaseValues::ModelSaveFailure_None) && m_OwnTold.Tell(failure, false))
+    emit modelValuesSaveFailed(failure);
   return rc;
 }
 

@@ -36,6 +36,9 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   void KLX_XMLFileSaverSavingFiles(bool last, bool dumpTimers);
   void KLX_XMLFileSaverForceModelFileSave(bool dumpTimers);
   int KLX_XMLFileSaverStop();
+  // A dump of the timers' values asked for and not yet made: a pass that
+  // ends now may have run its model step before the request.
+  Q_INVOKABLE bool KLX_XMLFileSaverDumpPending() const { return m_DumpTimers; }
 
   // How many final passes (last set) were asked for; start-up and
   // switch-off tests count them.
@@ -57,6 +60,11 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   // failure repeats at the period, and again at the final save, after
   // which nothing is saved any more.
   void modelSaveFailed(int reason);
+  // The same for what the program keeps of the model by itself (its run
+  // time, the timers' kept values), besides the pilot's edits when both
+  // were lost: said once while the failure stays, not again at the final
+  // save.
+  void modelValuesSaveFailed(int reason);
   // The same for the settings: the settings file or the state file (which
   // model is current) could not be saved.
   void settingsSaveFailed(int reason);
@@ -111,6 +119,7 @@ class KLX_XMLFileSaver : public CNoDebugBase<QThread>, public KLX_BaseClassThrea
   KLX_XMLFileHandler* m_Files = nullptr;
   std::atomic<KLX_Clock*> m_Clock{&KLX_Clock::KLX_ClockSystem()};
   Told m_ModelTold;
+  Told m_OwnTold;
   Told m_SettingsTold;
   SettingsOutcome m_Settings;
   std::function<void()> m_PassEndHook;

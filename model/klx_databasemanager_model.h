@@ -9,11 +9,32 @@
   static std::atomic<bool> m_modeldatamodified;
   static std::atomic<bool> m_systemdatamodified;
   static std::atomic<bool> m_vorndatamodified;
-  void KLX_DataBaseManagerSetModelModifyFlag(bool modified) { m_modeldatamodified = modified; }
+  // What kind of change is not yet saved: the pilot's own edits, or only
+  // what the program keeps by itself (the run time). A save that fails is
+  // told in the words of what was lost.
+  enum ModelChangeKind { ModelChangeEdit = 1, ModelChangeOwn = 2 };
+  static std::atomic<int> m_modelchangekinds;
+  // Set: an edit of the model. Cleared: nothing unsaved of any kind.
+  void KLX_DataBaseManagerSetModelModifyFlag(bool modified) {
+    if (modified) {
+      m_modelchangekinds |= ModelChangeEdit;
+    } else {
+      m_modelchangekinds = 0;
+    }
+    m_modeldatamodified = modified;
+  }
+  // A change the program made by itself (a counted minute of run time).
+  void KLX_DataBaseManagerMarkModelOwnChange() {
+    m_modelchangekinds |= ModelChangeOwn;
+    m_modeldatamodified = true;
+  }
   // The model menu saves the current model before it loads or makes another.
   Q_INVOKABLE bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
   // Reads and clears it in one step (the saver before it writes the file).
   bool KLX_DataBaseManagerTakeModelModifyFlag() { return m_modeldatamodified.exchange(false); }
+  // The kinds of change marked since they were last taken (ModelChangeKind
+  // bits), cleared in one step; the saver takes them after the flag.
+  int KLX_DataBaseManagerTakeModelChangeKinds() { return m_modelchangekinds.exchange(0); }
 
   // ---- Marks: flag a unit for the engine's next data pass; with modified
   // set, also the model modify flag -----------------------------------------

@@ -177,7 +177,9 @@
   int KLX_DataBaseManagerUpdateSetGetForce(int value, int get);
 
   // ---- XML files: the saver and its requests -----------------------------------------------
-  void KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(bool last);
+  // A save that also writes the model when only its timers' kept values
+  // changed: asked for before a model is replaced, and at the switch-off.
+  Q_INVOKABLE void KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(bool last);
   KLX_XMLFileHandler* KLX_DataBaseManagerXMLFileHandlerPtr() { return m_XMLFileHandler; }
 
   // ---- What the telemetry log and the voice alarms ask of the settings ------------------------

@@ -12,6 +12,7 @@
 #include "tasks/klx_runtimedatabasemanager.h"
 
 std::atomic<bool> KLX_DataBaseManager::m_modeldatamodified{false};
+std::atomic<int> KLX_DataBaseManager::m_modelchangekinds{0};
 std::atomic<bool> KLX_DataBaseManager::m_systemdatamodified{false};
 std::atomic<bool> KLX_DataBaseManager::m_vorndatamodified{false};
 
@@ -264,7 +265,8 @@ void KLX_DataBaseManager::KLX_DataBaseManagerUpdateBegin() {
 void KLX_DataBaseManager::KLX_DataBaseManagerUpdateEnd() {
   const int saved = m_SavedStartupPhase.exchange(0);
   if (saved != 0) m_StartupPhase = saved;
-  if (m_UpdateHeldModelMark.exchange(false)) KLX_DataBaseManagerSetModelModifyFlag(true);
+  // Given back with the kinds of change it held, which stayed marked.
+  if (m_UpdateHeldModelMark.exchange(false)) m_modeldatamodified = true;
   // The reset empties the engine's block; the pending marks refill it.
   if (m_Runtime) m_Runtime->KLX_RuntimeDatabaseManagerStartProcessing(true);
 }

@@ -157,7 +157,9 @@ int KLX_DataBaseManager::KLX_DataBaseManagerRuntimeClearAll() {
 
 void KLX_DataBaseManager::OnModelTimeChanged(int minutes) {
   emit modelTimeChanged(minutes);
-  KLX_DataBaseManagerSetModelModifyFlag(true);
+  // Counted by the program, not changed by the pilot (a pilot's reset of
+  // the run time marks an edit where it is made).
+  KLX_DataBaseManagerMarkModelOwnChange();
 }
 
 int KLX_DataBaseManager::KLX_DataBaseManagerGetSetModelSilentMode(int value, int dir) {

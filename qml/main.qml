@@ -779,6 +779,17 @@ Window {
         }
         return qsTr("Your changes to the model were not saved: the SD card could not be written.") + Language.emptyString
     }
+    // What the program keeps of the model by itself, the pilot's edits aside.
+    function modelValuesSaveFailureText(reason) {
+        switch (reason) {
+        case DatabaseValue.ModelSaveFailure_CardFull:
+            return qsTr("The model's run time and timer values could not be saved: the SD card is full.") + Language.emptyString
+        case DatabaseValue.ModelSaveFailure_CardTooSmall:
+            return qsTr("The model's run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.")
+                    + Language.emptyString
+        }
+        return qsTr("The model's run time and timer values could not be saved: the SD card could not be written.") + Language.emptyString
+    }
     function settingsSaveFailureText(reason) {
         switch (reason) {
         case DatabaseValue.ModelSaveFailure_CardFull:
@@ -837,6 +848,7 @@ Window {
     Connections {
         target: XMLFileSaver
         function onModelSaveFailed(reason) { rootwindow.tellSaveFailure(rootwindow.modelSaveFailureText(reason)) }
+        function onModelValuesSaveFailed(reason) { rootwindow.tellSaveFailure(rootwindow.modelValuesSaveFailureText(reason)) }
         function onSettingsSaveFailed(reason) { rootwindow.tellSaveFailure(rootwindow.settingsSaveFailureText(reason)) }
     }
 

@@ -57,9 +57,10 @@ int KLX_ModelRename::KLX_ModelRenameHandleProgress() {
     result = RenameFolder();
   else
     KLXErrorHandler.RegisterError(kErrMode, QString());
-  // The saver may write again, and is asked to do so at once.
+  // The saver may write again, and is asked to do so at once, with the
+  // timers' kept values: a load may follow.
   GivePermissionBack();
-  m_Db->KLX_DataBaseManagerForceSavingXMLFiles(false);
+  m_Db->KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(false);
   if (result == KLX_Done) KLXErrorHandler.RegisterError(kHintRenamed, QStringLiteral("Model is renamed in ") + renamedIn);
   return result;
 }

@@ -3,6 +3,7 @@
 // a time, and the boxes the system's signals bring.
 #include "qml_frame/qml_frame_fixture.h"
 #include "vorn_fixture.h"
+#include "model/klx_modelruntime.h"
 
 using namespace qmlframe;
 
@@ -373,17 +374,30 @@ class TestPopups : public QObject {
   // A model whose timer keeps its last value is saved at every switch-off,
   // changed or not. On a full card a save of the model its file holds
   // already refuses nothing: no box, and the file stays byte for byte. A
-  // trim moved just before is told.
+  // trim moved just before is told. A minute of run time that the program
+  // counted by itself is told in its own words at the first pass that
+  // cannot save it, and not again: not at the next minute, nor at the
+  // switch-off; the pilot's trim beside it is told as ever.
   void aSwitchOffTellsOnlyTheChangesMade_data() {
     QTest::addColumn<bool>("trim");
+    QTest::addColumn<bool>("minute");
+    QTest::addColumn<QString>("told");
     QTest::addColumn<QString>("final");
-    QTest::newRow("nothing changed") << false << QString();
-    QTest::newRow("a trim moved") << true << QString("Your changes to the model were not saved: the SD card is full.");
+    const QString edits = "Your changes to the model were not saved: the SD card is full.";
+    const QString runtime = "The model's run time and timer values could not be saved: the SD card is full.";
+    QTest::newRow("nothing changed") << false << false << QString() << QString();
+    QTest::newRow("a trim moved") << true << false << QString() << edits;
+    QTest::newRow("a minute of run time") << false << true << runtime << QString();
+    QTest::newRow("a trim moved and a minute of run time") << true << true << edits + "\n" + runtime << edits;
   }
   void aSwitchOffTellsOnlyTheChangesMade() {
     QFETCH(bool, trim);
+    QFETCH(bool, minute);
+    QFETCH(QString, told);
     QFETCH(QString, final);
     KLX_ManualClock saverClock;
+    // The run-time counter's clock: it outlives the frame whose counter reads it.
+    std::atomic<qint64> now{0};
     QmlFrame f(g_app);
     f.Errors().Expect({kNoRoomForModel, kModelSaveFailed, kNoRoomForState, kStateSaveFailed});
     QVERIFY(f.StartAtHome());
@@ -396,9 +410,12 @@ class TestPopups : public QObject {
     db.KLX_DataBaseManagerGetSetVornPropertiesSaveModelData(true, AtomicDirSet);
     db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet);
     db.KLX_DataBaseManagerTimerGetSet_LastValueKeep(0, 1, AtomicDirSet);
-    const int passes = saver->KLX_XMLFileSaverPasses();
-    QVERIFY(saverClock.KLX_ManualClockRun(KLX_XMLFileSaver::kPeriodMs, 1, kHangMs));
-    QVERIFY(Until([&] { return saver->KLX_XMLFileSaverPasses() > passes; }));
+    const auto period = [&] {
+      const int passes = saver->KLX_XMLFileSaverPasses();
+      return saverClock.KLX_ManualClockRun(KLX_XMLFileSaver::kPeriodMs, 1, kHangMs) &&
+             Until([&] { return saver->KLX_XMLFileSaverPasses() > passes; });
+    };
+    QVERIFY(period());
     const QString file = f.Board().Root() + "/Vorn/Model/Plane/Glider.xml";
     const QByteArray saved = ReadBytes(file);
     QVERIFY(saved.contains("<KeepLastValue>1</KeepLastValue>"));
@@ -407,6 +424,45 @@ class TestPopups : public QObject {
     QFile filler(f.Board().Root() + "/Vorn/Filler.bin");
     QVERIFY(filler.open(QIODevice::WriteOnly) && filler.resize(300 << 20) && SetCardFree(f.Board().Root(), 100 * 1024));
     if (trim) QCOMPARE(db.KLX_DataBaseManagerTrimGetSetTrimValue(0, 0, 7, AtomicDirSet, false), 7);
+    if (minute) {
+      // Bound and with telemetry coming every five seconds, a minute is
+      // counted on the counter's own clock.
+      KLX_ModelRuntime* runtime = db.KLX_DataBaseManagerModelRuntimeStore();
+      runtime->SetClock([&now] { return now.load(); });
+      // Counting starts with the first telemetry on that clock.
+      runtime->KLX_ModelRuntimeSetToDefaultValue();
+      const auto counted = [&] {
+        const int before = runtime->KLX_ModelRuntimeGetSet_Runtime(0, AtomicDirGet, false);
+        for (int s = 0; s <= 60; s += 5) {
+          runtime->Enable();
+          now += 5000;
+          runtime->Run();
+        }
+        return Until([&] { return runtime->KLX_ModelRuntimeGetSet_Runtime(0, AtomicDirGet, false) == before + 1; });
+      };
+      // A pass's box is on the screen once its end has come to this thread.
+      QObject receiver;
+      int ends = 0;
+      QObject::connect(saver, &KLX_XMLFileSaver::xmlSaveIsDone, &receiver, [&] { ++ends; }, Qt::QueuedConnection);
+      const int base = saver->KLX_XMLFileSaverPasses();
+      const auto delivered = [&] {
+        return QTest::qWaitFor([&] { return ends == saver->KLX_XMLFileSaverPasses() - base; }, kHangMs);
+      };
+      QVERIFY(counted());
+      QVERIFY(period());
+      QVERIFY(delivered());
+      QCOMPARE(f.PopupText(), told);
+      QCOMPARE(f.Popup()->property("buttons").toString(), QString("Ok"));
+      if (!trim) f.Grab("popup-run-time-not-saved.png");
+      QVERIFY(f.TapInPopup("popupButton_0"));
+      QTRY_VERIFY(!f.Popup());
+      // The next minute on the card still full: nothing more to tell.
+      QVERIFY(counted());
+      QVERIFY(period());
+      QVERIFY(delivered());
+      QVERIFY(!f.Popup());
+      runtime->SetClock(nullptr);
+    }
     saver->KLX_XMLFileSaverSetClock(nullptr);
     QObject::disconnect(qmlEngine(f.Window()), SIGNAL(quit()), QCoreApplication::instance(), nullptr);
     bool quit = false;
@@ -415,7 +471,7 @@ class TestPopups : public QObject {
     QVERIFY(SwitchOff(f, saver));
     QTRY_VERIFY(quit);
     QCOMPARE(f.PopupText(), final);
-    QCOMPARE(f.Errors().Has(kModelSaveFailed), trim);
+    QCOMPARE(f.Errors().Has(kModelSaveFailed), trim || minute);
     QCOMPARE(ReadBytes(file), saved);
   }
 };

@@ -9,6 +9,9 @@
 
 #include "qml_frame/qml_frame_fixture.h"
 #include "frame/klx_xmlfilehandler.h"
+#include "model/klx_modelruntime.h"
+#include "timers/klx_timer.h"
+#include "timers/klx_timersalarms.h"
 #include "sim/csimmessageids.h"
 
 using namespace qmlframe;
@@ -252,6 +255,91 @@ class TestModelMenu : public QObject {
     QVERIFY(Text(ModelFile(f, "Plane", "Glider")).contains("Edited"));
     QVERIFY(StateNames(f, "Heli 2"));
     QTRY_COMPARE(f.Property("modelLabel", "text").toString(), QString("Model:  Heli 2"));
+  }
+
+  // A timer that keeps its last value, stopped or running, shows after a
+  // load of its model what it showed before: the value is saved before the
+  // load though nothing else of the model changed, and a running one counts
+  // on from it. Its time is the timers' thread's, stepped by the case.
+  void aTimerKeepsItsValueAcrossALoad_data() {
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<bool>("another");
+    QTest::newRow("stopped, loaded again") << false << false;
+    QTest::newRow("stopped, another model loaded and it again") << false << true;
+    QTest::newRow("running, loaded again") << true << false;
+    QTest::newRow("running, another model loaded and it again") << true << true;
+  }
+  void aTimerKeepsItsValueAcrossALoad() {
+    QFETCH(bool, running);
+    QFETCH(bool, another);
+    constexpr int kSwitchA = 0x300, kSwitchB = 0x301;
+    constexpr int kStopped = KLX_Timer::Stopped, kRunning = KLX_Timer::Running;
+    // Made first: the timers' thread stops with the frame before its clock goes.
+    KLX_ManualClock timers;
+    QmlFrame f(g_app);
+    KLX_TimersAlarms* thread = f.System().RuntimeDatabase().KLX_RuntimeDatabaseManagerTimersAlarms();
+    thread->KLX_TimersAlarmsSetClock(&timers);
+    QVERIFY(StartAtHome(f));
+    // Only the saves the menu asks for: no periodic one, no minute of run
+    // time that marks the model behind the case's back.
+    f.HoldPeriodicSaves();
+    KLX_DataBaseManager& db = f.Db();
+    db.KLX_DataBaseManagerModelRuntimeStore()->SetClock([] { return qint64(0); });
+    f.Controllers().SetStreaming(true);
+    const auto move = [&](int id, int value) {
+      return f.Controllers().SetControl(id, value) &&
+             QTest::qWaitFor([&] { return db.KLX_DataBaseManagerGetValueOfControl(id) == value; }, kVornHangMs);
+    };
+    QVERIFY(move(kSwitchA, -2047) && move(kSwitchB, -2047));
+    // Timer 1 counts up to ten minutes, keeps its value, runs while SW-A is
+    // on and SW-B off, and stops when SW-B comes on.
+    ModelFiles files(f);
+    QVERIFY(files.Save("Heli 2", KLX_DatabaseValues::MODEL_TYP_Helicopter, 1));
+    const int start = 0, stop = 1;
+    for (int vs : {start, stop}) {
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_IsUsed(vs, 1, AtomicDirSet, true), 1);
+      const int control = vs == start ? kSwitchA : kSwitchB;
+      QCOMPARE(db.KLX_DataBaseManagerSwitchGetSet_SwitchControl(vs, 0, control, AtomicDirSet, true), control);
+      db.KLX_DataBaseManagerSwitchGetSet_SwitchAboveHys(vs, 0, 40, AtomicDirSet, true);
+      db.KLX_DataBaseManagerSwitchGetSet_SwitchBelowHys(vs, 0, 30, AtomicDirSet, true);
+    }
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_StopTimeMinute(0, 10, AtomicDirSet), 10);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_LastValueKeep(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_SwitchStartVirtSw(0, start, AtomicDirSet), start);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_SwitchStopVirtSw(0, stop, AtomicDirSet), stop);
+    QVERIFY(files.Save("Glider", KLX_DatabaseValues::MODEL_TYP_Plane, 1));
+    QVERIFY(LoadFromMenu(f, "Plane", "Glider"));
+    QVERIFY(BothHold(f, "Glider"));
+    const auto shown = [&] { return db.KLX_DataBaseManagerTimerGet_ActualTimeWholeSeconds(0); };
+    const auto pass = [&](qint64 ms) { return timers.KLX_ManualClockRun(ms, 1, kVornHangMs); };
+
+    // The thread's first pass takes the model as loaded and counts nothing.
+    QVERIFY(pass(KLX_TimersAlarms::kPeriodMs));
+    QCOMPARE(shown(), 0);
+    // 02:51 on the clock, then stopped or left running.
+    QVERIFY(move(kSwitchA, 2047));
+    QTRY_COMPARE(db.KLX_TimerGetState(0), kRunning);
+    QVERIFY(pass(171000));
+    QCOMPARE(shown(), 171);
+    if (!running) {
+      QVERIFY(move(kSwitchB, 2047));
+      QTRY_COMPARE(db.KLX_TimerGetState(0), kStopped);
+    }
+    QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
+
+    if (another) {
+      QVERIFY(LoadFromMenu(f, "Helicopter", "Heli 2"));
+      QVERIFY(BothHold(f, "Heli 2"));
+    }
+    QVERIFY(LoadFromMenu(f, "Plane", "Glider"));
+    QVERIFY(BothHold(f, "Glider"));
+    QTRY_COMPARE(db.KLX_TimerGetState(0), running ? kRunning : kStopped);
+    QVERIFY(pass(KLX_TimersAlarms::kPeriodMs));
+    QCOMPARE(shown(), 171);
+    // Six seconds later: counted on from there, or still.
+    QVERIFY(pass(6000));
+    QCOMPARE(shown(), running ? 177 : 171);
   }
 
   // "New" in a folder: the name keys, the model-new task (on a transmitter

@@ -573,7 +573,7 @@ class TestTranslations : public QObject {
   }
 
   // The message of a model or a settings save the card could not take, on
-  // both boards in each language, each alone and both of one pass in one
+  // both boards in each language, each alone and those of one pass in one
   // box: every line whole in its box, shown without scrolling, and
   // translated.
   void aFailedModelSaveIsToldWhole_data() { BoardRows(); }
@@ -595,27 +595,32 @@ class TestTranslations : public QObject {
       if (pass.code != QLatin1String("en")) pass.untranslated = Untranslated(Catalogue(pass.code));
       for (int reason : {KLX_DatabaseValues::ModelSaveFailure_CardFull, KLX_DatabaseValues::ModelSaveFailure_CardTooSmall,
                          KLX_DatabaseValues::ModelSaveFailure_NotWritten}) {
-        for (const bool model : {true, false}) {
-          for (const bool settings : {false, true}) {
-            if (!model && !settings) continue;
-            if (model) emit saver->modelSaveFailed(reason);
-            if (settings) emit saver->settingsSaveFailed(reason);
-            auto* box = qobject_cast<QQuickItem*>(f.Popup());
-            QVERIFY(box);
-            f.Settle();
-            auto* message = qobject_cast<QQuickItem*>(FindNamed(box, QStringLiteral("message")));
-            QVERIFY(message);
-            QCOMPARE(message->property("text").toString().count('\n'), model && settings ? 1 : 0);
-            // The text's own area (the flickable around it) holds it whole.
-            QQuickItem* area = message->parentItem()->parentItem();
-            if (message->height() > area->height())
-              found.append(QStringLiteral("[%1] \"%2\": %3 px high in %4")
-                               .arg(pass.code, message->property("text").toString())
-                               .arg(qRound(message->height()))
-                               .arg(qRound(area->height())));
-            CheckTexts(f, box, &pass);
-            f.Call("", "popupClose");
-          }
+        // The pilot's model edits, the run time and timer values the program
+        // keeps by itself, the settings: each alone, and as they come together.
+        struct Told {
+          bool model, values, settings;
+        };
+        for (const Told told : {Told{true, false, false}, Told{false, false, true}, Told{true, false, true},
+                                Told{false, true, false}, Told{true, true, false}}) {
+          const bool model = told.model, values = told.values, settings = told.settings;
+          if (model) emit saver->modelSaveFailed(reason);
+          if (values) emit saver->modelValuesSaveFailed(reason);
+          if (settings) emit saver->settingsSaveFailed(reason);
+          auto* box = qobject_cast<QQuickItem*>(f.Popup());
+          QVERIFY(box);
+          f.Settle();
+          auto* message = qobject_cast<QQuickItem*>(FindNamed(box, QStringLiteral("message")));
+          QVERIFY(message);
+          QCOMPARE(message->property("text").toString().count('\n'), int(model) + int(values) + int(settings) - 1);
+          // The text's own area (the flickable around it) holds it whole.
+          QQuickItem* area = message->parentItem()->parentItem();
+          if (message->height() > area->height())
+            found.append(QStringLiteral("[%1] \"%2\": %3 px high in %4")
+                             .arg(pass.code, message->property("text").toString())
+                             .arg(qRound(message->height()))
+                             .arg(qRound(area->height())));
+          CheckTexts(f, box, &pass);
+          f.Call("", "popupClose");
         }
       }
       found.append(pass.found);

@@ -173,6 +173,38 @@ class TestSaver : public QObject {
     QVERIFY(!fx.db.KLX_DataBaseManagerGetSystemModifyFlag());
   }
 
+  // The save before a model load asks for the timers' kept values; a plain
+  // request that comes before the pass takes it does not take it back.
+  void aDumpOfTheTimersIsNotTakenBackByAPlainRequest() {
+    SaverFixture fx;
+    KLX_DataBaseManager& db = fx.db;
+    db.KLX_DataBaseManagerVornPropertiesGetSet_ModelName("Heli", AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelTyp(2, AtomicDirSet);
+    db.KLX_DataBaseManagerGetSetModelLoadState(KLX_VornTask::KLX_MODELLLOAD_STATUS_READY, AtomicDirSet);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_IsUsed(0, 1, AtomicDirSet), 1);
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_LastValueKeep(0, 1, AtomicDirSet), 1);
+    QVERIFY(fx.Run(KLX_XMLFileSaver::kPeriodMs));
+    const QString model = KLX_FileNameHandler::KLX_FileNameHandlerMapPath("/Vorn/Model/Helicopter/Heli.xml");
+    QVERIFY(SettingsFixture::Read(model).contains("<StoredValue>0</StoredValue>"));
+    // The timer stood at 02:51 when it stopped; nothing else changed.
+    QCOMPARE(db.KLX_DataBaseManagerTimerGetSet_ValueCurrent(0, 171000, AtomicDirSet), 171000);
+    QVERIFY(!db.KLX_DataBaseManagerGetModelModifyFlag());
+    // A pass holds the card in its steps; the dump and then a plain request
+    // come while it waits.
+    QCOMPARE(MtxSDShareWrite.KLX_Critical_Enter(), 0);
+    db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+    QVERIFY(LeftItsWait(fx.clock));
+    QTRY_COMPARE(db.KLX_DataBaseManagerGetTelemetrieHandler()->PauseReason(), KLX_XMLFileSaver::kPauseReasonSaving);
+    const int passes = fx.saver->KLX_XMLFileSaverPasses();
+    db.KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(false);
+    QVERIFY(fx.saver->KLX_XMLFileSaverDumpPending());
+    db.KLX_DataBaseManagerForceSavingXMLFiles(false);
+    MtxSDShareWrite.KLX_Critical_Leave();
+    QTRY_VERIFY(fx.saver->KLX_XMLFileSaverPasses() >= passes + 2);
+    QVERIFY(!fx.saver->KLX_XMLFileSaverDumpPending());
+    QVERIFY(SettingsFixture::Read(model).contains("<StoredValue>171000</StoredValue>"));
+  }
+
   void aStopThatTimesOutKeepsTheStores() {
     auto* fx = new SaverFixture;
     QCOMPARE(MtxSDShareWrite.KLX_Critical_Enter(), 0);

@@ -294,7 +294,9 @@ Item {
     function saveNow() {
         saveTries += 1
         saveGuard.restart()
-        Database.KLX_DataBaseManagerForceSavingXMLFiles(false)
+        // With the timers' values: a timer that keeps its last value shows
+        // after the load what it showed before, though nothing else changed.
+        Database.KLX_DataBaseManagerForceSavingXMLFilesDumpTimers(false)
     }
     Timer {
         id: saveGuard
@@ -317,7 +319,8 @@ Item {
                 return
             }
             // A pass that was already under way may have missed the last edit.
-            if (menu.modelLoaded && Database.KLX_DataBaseManagerGetModelModifyFlag()) {
+            if (menu.modelLoaded && (Database.KLX_DataBaseManagerGetModelModifyFlag()
+                                     || XMLFileSaver.KLX_XMLFileSaverDumpPending())) {
                 if (menu.saveTries < 3) {
                     menu.saveNow()
                 } else {

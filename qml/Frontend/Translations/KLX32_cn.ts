@@ -5335,6 +5335,18 @@ Open the model menu to load or make one?</source>
         <translation>您对模型的更改未保存：无法写入SD卡。</translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation>无法保存模型的运行时间和计时器数值：SD卡已满。</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>无法保存模型的运行时间和计时器数值：SD卡小于发射机所需的256 MiB。</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation>无法保存模型的运行时间和计时器数值：无法写入SD卡。</translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>SD卡小于发射机所需的256 MiB。</translation>
     </message>

@@ -5335,6 +5335,18 @@ Modellmenü öffnen, um eines zu laden oder anzulegen?</translation>
         <translation>Ihre Änderungen am Modell wurden nicht gespeichert: Die SD-Karte konnte nicht beschrieben werden.</translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation>Betriebszeit und Timerwerte des Modells konnten nicht gespeichert werden: Die SD-Karte ist voll.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Betriebszeit und Timerwerte des Modells konnten nicht gespeichert werden: Die SD-Karte ist kleiner als die 256 MiB, die der Sender braucht.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation>Betriebszeit und Timerwerte des Modells konnten nicht gespeichert werden: Die SD-Karte konnte nicht beschrieben werden.</translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>Die SD-Karte ist kleiner als die 256 MiB, die der Sender braucht.</translation>
     </message>

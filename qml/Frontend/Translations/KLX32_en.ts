@@ -5308,6 +5308,18 @@ Open the model menu to load or make one?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -5335,6 +5335,18 @@ Open the model menu to load or make one?</source>
         <translation>Sus cambios en el modelo no se han guardado: no se pudo escribir en la tarjeta SD.</translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation>No se pudieron guardar el tiempo de uso ni los valores de los temporizadores del modelo: la tarjeta SD está llena.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>No se pudieron guardar el tiempo de uso ni los valores de los temporizadores del modelo: la tarjeta SD tiene menos de los 256 MiB que necesita la emisora.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation>No se pudieron guardar el tiempo de uso ni los valores de los temporizadores del modelo: no se pudo escribir en la tarjeta SD.</translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>La tarjeta SD tiene menos de los 256 MiB que necesita la emisora.</translation>
     </message>

@@ -5335,6 +5335,18 @@ Avataanko mallivalikko mallin lataamiseksi tai luomiseksi?</translation>
         <translation>Mallin muutoksiasi ei tallennettu: SD-kortille ei voitu kirjoittaa.</translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation>Mallin käyttöaikaa ja ajastimien arvoja ei voitu tallentaa: SD-kortti on täynnä.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Mallin käyttöaikaa ja ajastimien arvoja ei voitu tallentaa: SD-kortti on pienempi kuin lähettimen tarvitsemat 256 MiB.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation>Mallin käyttöaikaa ja ajastimien arvoja ei voitu tallentaa: SD-kortille ei voitu kirjoittaa.</translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>SD-kortti on pienempi kuin lähettimen tarvitsemat 256 MiB.</translation>
     </message>

@@ -5335,6 +5335,18 @@ Ouvrir le menu modèle pour en charger ou en créer un ?</translation>
         <translation>Vos modifications du modèle n&apos;ont pas été enregistrées : impossible d&apos;écrire sur la carte SD.</translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation>Le temps de fonctionnement et les valeurs des chronomètres du modèle n&apos;ont pas pu être enregistrés : la carte SD est pleine.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Le temps de fonctionnement et les valeurs des chronomètres du modèle n&apos;ont pas pu être enregistrés : la carte SD fait moins que les 256 Mio dont l&apos;émetteur a besoin.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation>Le temps de fonctionnement et les valeurs des chronomètres du modèle n&apos;ont pas pu être enregistrés : impossible d&apos;écrire sur la carte SD.</translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>La carte SD fait moins que les 256 Mio dont l&apos;émetteur a besoin.</translation>
     </message>

@@ -5335,6 +5335,18 @@ Aprire il menu modello per caricarne o crearne uno?</translation>
         <translation>Le modifiche al modello non sono state salvate: impossibile scrivere sulla scheda SD.</translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation>Non è stato possibile salvare il tempo di utilizzo e i valori dei timer del modello: la scheda SD è piena.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Non è stato possibile salvare il tempo di utilizzo e i valori dei timer del modello: la scheda SD è più piccola dei 256 MiB necessari alla trasmittente.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation>Non è stato possibile salvare il tempo di utilizzo e i valori dei timer del modello: impossibile scrivere sulla scheda SD.</translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>La scheda SD è più piccola dei 256 MiB necessari alla trasmittente.</translation>
     </message>

@@ -5335,6 +5335,18 @@ Open the model menu to load or make one?</source>
         <translation>Endringene dine i modellen ble ikke lagret: Det gikk ikke å skrive til SD-kortet.</translation>
     </message>
     <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is full.</source>
+        <translation>Modellens driftstid og tidtakerverdier kunne ikke lagres: SD-kortet er fullt.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card is smaller than the 256 MiB the transmitter needs.</source>
+        <translation>Modellens driftstid og tidtakerverdier kunne ikke lagres: SD-kortet er mindre enn de 256 MiB senderen trenger.</translation>
+    </message>
+    <message>
+        <source>The model&apos;s run time and timer values could not be saved: the SD card could not be written.</source>
+        <translation>Modellens driftstid og tidtakerverdier kunne ikke lagres: Det gikk ikke å skrive til SD-kortet.</translation>
+    </message>
+    <message>
         <source>The SD card is smaller than the 256 MiB the transmitter needs.</source>
         <translation>SD-kortet er mindre enn de 256 MiB senderen trenger.</translation>
     </message>
