@@ -17,8 +17,11 @@
 // What a transfer holds in memory is bounded whatever the sender's speed:
 // the reply keeps at most about kReplyBufferBytes before Qt stops reading
 // from the connection (the sender then waits for the card), and each read
-// takes at most kReadPieceBytes of it. Without the bound all that comes
-// faster than the card takes it is held, up to the whole body.
+// takes at most kReadPieceBytes of it. Qt reads ahead of the reply as much
+// again, and a body without a length in passes of all that the connection
+// has queued in the system (its receive buffer): a few MB in all. Without
+// the bound all that comes faster than the card takes it is held, up to
+// the whole body.
 //
 // The watch lives in the thread of the replies it watches. The stall is
 // measured on a clock a test can step; the clock is looked at every
