@@ -23,12 +23,15 @@ Faults are read from the faults file at every request, one a line:
                             given), until the client goes
     302 <path> [<target>]   answer 302 with a small page, pointing at
                             <target> ("/" when not given)
+    nolength <path>         answer 200 without a length and send the file
+                            as fast as the client takes it, then close the
+                            connection
 <path> is the request's path as sent ("/software/KL_Vorn/KLX32LinuxApp"); a
 folder's too ("/software/Receivers/RX8/").
 
 Every request is appended to the request log as one line, when its answer
 starts: "GET <path> <status>" and, for a fault, " cut", " slow", " stall",
-" trickle" or " endless".
+" trickle", " endless" or " nolength".
 """
 import argparse
 import html
@@ -134,6 +137,18 @@ class Handler(BaseHTTPRequestHandler):
         except OSError:
             pass
 
+    def no_length(self, data):
+        self.note(200, " nolength")
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.send_header("Connection", "close")
+        self.end_headers()
+        self.close_connection = True
+        try:
+            self.wfile.write(data)
+        except OSError:
+            pass
+
     def stall(self, data, sent):
         self.note(200, " stall")
         self.send_response(200)
@@ -177,6 +192,9 @@ class Handler(BaseHTTPRequestHandler):
         with open(local, "rb") as f:
             data = f.read()
         kind = fault[0] if fault else ""
+        if kind == "nolength":
+            self.no_length(data)
+            return
         if kind == "stall":
             self.stall(data, int(fault[1]) if len(fault) > 1 else len(data) // 2)
             return

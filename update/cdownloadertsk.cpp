@@ -6,6 +6,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QThread>
 
 #include "frame/klx_filecalls.h"
 
@@ -26,6 +27,12 @@ void CDownloaderTsk::initConnections() {
   // Every transfer starts in the thread the task lives in.
   connect(this, &CDownloaderTsk::sigDownload, this, &CDownloaderTsk::onDownload, Qt::QueuedConnection);
   connect(this, &CTaskBase::sigAbortRequested, this, &CDownloaderTsk::onAbortRequested);
+  // The thread may end with a transfer running (the manager ended in the
+  // middle of a download, its abort not served yet): the transfer is ended
+  // there, as the thread finishes. The watch's timer and the reply can be
+  // stopped in their thread only, and the task is deleted from another.
+  if (QThread* own = thread())
+    connect(own, &QThread::finished, this, &CDownloaderTsk::endTransfer, Qt::DirectConnection);
 }
 
 bool CDownloaderTsk::beginDownload(QNetworkAccessManager* nam, const QUrl& url, const QString& fname,
@@ -77,23 +84,27 @@ void CDownloaderTsk::onDownload(QUrl url, QString fname) {
 }
 
 void CDownloaderTsk::slotOnDataReceived() {
-  if (!m_Reply) return;
-  const QByteArray data = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
-  if (!m_Watch.Take(data.size())) {
-    qWarning("CDownloaderTsk: %s is longer than expected: cut", qUtf8Printable(m_Reply->url().toString()));
-    giveUp(Err_Failed);
-    return;
+  // Piece by piece, all that came: the reply reads no more from the
+  // connection while its buffer is full.
+  while (m_Reply && m_Reply->bytesAvailable() > 0) {
+    const QByteArray data = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
+    if (data.isEmpty()) break;
+    if (!m_Watch.Take(data.size())) {
+      qWarning("CDownloaderTsk: %s is longer than expected: cut", qUtf8Printable(m_Reply->url().toString()));
+      giveUp(Err_Failed);
+      return;
+    }
+    // The body of an answer other than 200 is no file of the update.
+    if (!CTransferWatch::AnswerTaken(m_Reply)) continue;
+    if (m_File) {
+      const CTransferWatch::Stored stored = m_Watch.Keep(*m_File, data);
+      if (stored != CTransferWatch::Stored_All)
+        giveUp(stored == CTransferWatch::Stored_CardFull ? Err_NotEnoughMemory : Err_Failed);
+    } else if (!m_ToFile) {
+      onDataReceived(reinterpret_cast<const unsigned char*>(data.constData()), unsigned(data.size()));
+    }
+    // A target that did not open takes nothing: the download fails at its end.
   }
-  // The body of an answer other than 200 is no file of the update.
-  if (!CTransferWatch::AnswerTaken(m_Reply)) return;
-  if (m_File) {
-    const CTransferWatch::Stored stored = m_Watch.Keep(*m_File, data);
-    if (stored != CTransferWatch::Stored_All)
-      giveUp(stored == CTransferWatch::Stored_CardFull ? Err_NotEnoughMemory : Err_Failed);
-  } else if (!m_ToFile) {
-    onDataReceived(reinterpret_cast<const unsigned char*>(data.constData()), unsigned(data.size()));
-  }
-  // A target that did not open takes nothing: the download fails at its end.
 }
 
 void CDownloaderTsk::releaseReply() {
@@ -102,6 +113,12 @@ void CDownloaderTsk::releaseReply() {
   m_Reply->disconnect(this);
   m_Reply->deleteLater();
   m_Reply = nullptr;
+}
+
+void CDownloaderTsk::endTransfer() {
+  QNetworkReply* reply = m_Reply;
+  releaseReply();
+  if (reply) reply->abort();
 }
 
 void CDownloaderTsk::giveUp(error_t error) {

@@ -89,6 +89,9 @@ class CDownloaderTsk : public CTaskBase {
 
  private:
   void releaseReply();
+  // Stops the running transfer, if any, in the task's thread; its result
+  // is told to no one.
+  void endTransfer();
   // Ends the download with the reply's result: the target kept, or
   // removed unless the result is good.
   void finish(error_t reply);

@@ -13,6 +13,8 @@
 
 namespace {
 constexpr int kHttpOk = 200;
+// What a body of no known length leaves free on the card.
+constexpr qint64 kCardReserveBytes = qint64(KLX_FileFunctions::kModelSaveKiB) * 1024;
 }  // namespace
 
 CTransferWatch::CTransferWatch(QObject* parent) : QObject(parent), m_Timer(this) {
@@ -37,6 +39,7 @@ void CTransferWatch::Begin(QNetworkReply* reply, qint64 maxBytes) {
   m_LastByteMs = NowMs();
   m_WindowMs = m_LastByteMs;
   m_WindowTaken = 0;
+  reply->setReadBufferSize(kReplyBufferBytes);
   m_Timer.start(m_CheckMs);
 }
 
@@ -65,6 +68,14 @@ CTransferWatch::Stored CTransferWatch::Keep(QFile& file, const QByteArray& data)
                qUtf8Printable(m_Reply->url().toString()));
       return Stored_CardFull;
     }
+  }
+  // Of a body of no known length each piece is held against the card as it
+  // comes: it may grow to the most a file may be, beyond what the card has.
+  if (!data.isEmpty() && m_Reply && !m_Reply->header(QNetworkRequest::ContentLengthHeader).isValid() &&
+      !CardTakes(file.fileName(), data.size() + kCardReserveBytes)) {
+    qWarning("no room on the card for more of %s: %lld bytes written, the card keeps the room a model save asks for",
+             qUtf8Printable(m_Reply->url().toString()), m_Taken - data.size());
+    return Stored_CardFull;
   }
   if (data.isEmpty() || KLX_FileCalls::Instance().Write(file.handle(), data.constData(), data.size()))
     return Stored_All;

@@ -155,16 +155,21 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_OnRequested() {
 
 void KLX_Update_HttpReq::KLX_Update_HttpReq_ReadyRead() {
   if (!m_Reply || sender() != m_Reply) return;
-  const QByteArray bytes = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
-  if (!m_Watch.Take(bytes.size())) {
-    qWarning("%s is longer than its list says: cut", qUtf8Printable(m_Reply->url().toString()));
-    GiveUp();
-    return;
+  // Piece by piece, all that came: the reply reads no more from the
+  // connection while its buffer is full.
+  while (m_Reply && m_Reply->bytesAvailable() > 0) {
+    const QByteArray bytes = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
+    if (bytes.isEmpty()) break;
+    if (!m_Watch.Take(bytes.size())) {
+      qWarning("%s is longer than its list says: cut", qUtf8Printable(m_Reply->url().toString()));
+      GiveUp();
+      return;
+    }
+    // The body of an answer other than 200 is no file of the package.
+    if (!m_File || m_Failed || !CTransferWatch::AnswerTaken(m_Reply)) continue;
+    // A file that cannot take the bytes (a full card) fails the package.
+    if (!Keep(bytes)) GiveUp();
   }
-  // The body of an answer other than 200 is no file of the package.
-  if (!m_File || m_Failed || !CTransferWatch::AnswerTaken(m_Reply)) return;
-  // A file that cannot take the bytes (a full card) fails the package.
-  if (!Keep(bytes)) GiveUp();
 }
 
 bool KLX_Update_HttpReq::Keep(const QByteArray& bytes) {
@@ -181,11 +186,15 @@ void KLX_Update_HttpReq::KLX_Update_HttpReq_DownloadFinished() {
     ReleaseReply();
     return;
   }
-  // What arrived with the end of the transfer.
-  const QByteArray rest = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
   // Only a 200 answer brings the file (a redirect's body is none).
   const bool answered = CTransferWatch::AnswerTaken(m_Reply);
-  const bool written = m_Watch.Take(rest.size()) && (!answered || Keep(rest));
+  // What arrived with the end of the transfer, piece by piece.
+  bool written = true;
+  while (written && m_Reply->bytesAvailable() > 0) {
+    const QByteArray rest = m_Reply->read(m_Watch.ReadLimit(m_Reply->bytesAvailable()));
+    if (rest.isEmpty()) break;
+    written = m_Watch.Take(rest.size()) && (!answered || Keep(rest));
+  }
   // A cut transfer is none, even when the reply reports no error (it does
   // so now and then).
   const bool whole = m_Watch.Whole(m_Reply);

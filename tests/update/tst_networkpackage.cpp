@@ -1,8 +1,10 @@
 // A network package fetched from the update server's stand-in file by
 // file: only what is missing or changed (the server's request log), the
 // failures that end a download and how the next one resumes, the abort.
+#include "held_download.h"
 #include "update_fixture.h"
 #include "frame/klx_clock.h"
+#include "update/klx_filefunctions.h"
 #include "update/klx_update_httpreq.h"
 
 namespace {
@@ -205,6 +207,73 @@ class NetworkPackageTest : public QObject {
     QCOMPARE(rig.getter.KLX_Update_HttpReqCardFull(), full);
     QCOMPARE(rig.server.Asked(), asked);
     QCOMPARE(filling.Written(), written);
+    QVERIFY(!QFileInfo::exists(rig.Local("KLX32LinuxApp")));
+  }
+
+  // A sender far faster than the card, with a length or without: of a
+  // 32 MiB program the process holds a few MB at most, however long the
+  // card takes, and the rest waits at the sender; the program comes whole.
+  // Before, all that came ahead of the card was held, up to the whole
+  // program.
+  void aFastSenderWaitsForTheCard_data() {
+    QTest::addColumn<QStringList>("faults");
+    // Qt reads the body in passes of all that the connection has queued.
+    QTest::addColumn<bool>("passes");
+    QTest::newRow("with a length") << QStringList() << false;
+    QTest::newRow("without a length") << QStringList{"nolength /software/KL_Vorn/KLX32LinuxApp"} << true;
+  }
+  void aFastSenderWaitsForTheCard() {
+    QFETCH(QStringList, faults);
+    QFETCH(bool, passes);
+    const QByteArray program = LargeProgram();
+    HeldDownload card("KLX32LinuxApp", program.size());
+    NetRig rig;
+    rig.package.program = program;
+    QVERIFY(rig.Start());
+    card.Watch(QUrl(rig.server.Base()).port());
+    rig.server.SetFaults(faults);
+    QCOMPARE(rig.Fetch(), int(KLX_Trigger));
+    QCOMPARE(card.Written(), qint64(program.size()));
+    QVERIFY(ReadFile(rig.Local("KLX32LinuxApp")) == program);
+    QVERIFY2(card.MostHeld() >= 0, "the card waited for the sender in vain");
+    const qint64 most = kHeldMost + (passes ? card.MostQueued() : 0);
+    QVERIFY2(card.MostHeld() <= most, qPrintable(QString("%1 bytes held, %2 queued at most")
+                                                     .arg(card.MostHeld())
+                                                     .arg(card.MostQueued())));
+  }
+
+  // A body the server gives no length for goes to the card only while the
+  // card keeps the room a model save asks for: with room for the program
+  // but not for that room as well the package fails for a full card, the
+  // part removed, the card never taken below that room on the way. Before,
+  // it was written whole, to the card's last bytes.
+  void aBodyWithoutALengthKeepsTheCardsReserve_data() {
+    QTest::addColumn<qint64>("beyond");
+    QTest::addColumn<bool>("taken");
+    // Beyond the program and that room, for the list, the description and
+    // their folders.
+    QTest::newRow("room for the program and the reserve") << qint64(200 * 1024) << true;
+    QTest::newRow("room for the program alone") << qint64(-200 * 1024) << false;
+  }
+  void aBodyWithoutALengthKeepsTheCardsReserve() {
+    QFETCH(qint64, beyond);
+    QFETCH(bool, taken);
+    constexpr qint64 reserve = KLX_FileFunctions::kModelSaveKiB * 1024;
+    FillingCard filling;
+    NetRig rig;
+    QVERIFY(rig.Start());
+    const qint64 room = rig.package.program.size() + reserve + beyond;
+    QVERIFY(SetRoomOnCard(rig.fx.root.Path(), room));
+    filling.Fill(rig.fx.root.Path(), "KLX32LinuxApp", CardCase::kAny, false);
+    rig.server.SetFaults({"nolength /software/KL_Vorn/KLX32LinuxApp"});
+    if (taken) {
+      QCOMPARE(rig.Fetch(), int(KLX_Trigger));
+      QCOMPARE(ReadFile(rig.Local("KLX32LinuxApp")), rig.package.program);
+      return;
+    }
+    QCOMPARE(rig.Fetch(), int(KLX_Error));
+    QVERIFY(rig.getter.KLX_Update_HttpReqCardFull());
+    QVERIFY2(filling.Written() <= room - reserve, qPrintable(QString::number(filling.Written())));
     QVERIFY(!QFileInfo::exists(rig.Local("KLX32LinuxApp")));
   }
 

@@ -8,6 +8,7 @@
 
 #include <sys/resource.h>
 
+#include "held_download.h"
 #include "update_fixture.h"
 #include "vorn_fullmedium.h"
 #include "platform/klx_storage.h"
@@ -17,6 +18,7 @@
 #include "update/creceivers.h"
 #include "update/creceiversupdatedownloader.h"
 #include "update/cupdatemanager.h"
+#include "update/klx_filefunctions.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #include <atomic>
@@ -86,6 +88,29 @@ class ThreadLog : public QObject {
   const CUpdateManager* m_Manager;
   mutable QMutex m_Mutex;
   QStringList m_Threads;
+};
+
+// A card whose first write of a file named `name` holds the writing thread
+// until the update manager's end waits on `endClock` for that thread.
+class BusyAtTheEnd : public KLX_FileCalls {
+ public:
+  BusyAtTheEnd(const QString& name, KLX_ManualClock& endClock) : m_Name(name), m_EndClock(endClock) {
+    KLX_FileCalls::Set(this);
+  }
+  ~BusyAtTheEnd() override { KLX_FileCalls::Set(nullptr); }
+  bool Writing() const { return m_Writing; }
+
+  bool Write(int fd, const char* data, qint64 size) override {
+    const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    if (QFileInfo(path).fileName() == m_Name && !m_Writing.exchange(true))
+      (void)m_EndClock.KLX_ManualClockAwaitWaiters(1, kOnlyAHangMs);
+    return KLX_FileCalls::Write(fd, data, size);
+  }
+
+ private:
+  const QString m_Name;
+  KLX_ManualClock& m_EndClock;
+  std::atomic<bool> m_Writing{false};
 };
 
 struct ManagerRig {
@@ -413,6 +438,75 @@ class UpdateManagerTest : public QObject {
 #endif
     QCOMPARE(decision, int(CUpdateManager::UD_ReadyToInstall));
     QCOMPARE(ReadFile(rig.Path("/Vorn/Update/KLX32LinuxApp")), rig.package.program);
+  }
+
+  // A sender far faster than the card, with a length or without: of the
+  // 32 MiB program the process holds a few MB at most, however long the
+  // card takes, and the rest waits at the sender; the program comes whole.
+  // Before, all that came ahead of the card was held, up to the whole
+  // program.
+  void aFastSenderWaitsForTheCard_data() {
+    QTest::addColumn<QStringList>("faults");
+    // Qt reads the body in passes of all that the connection has queued.
+    QTest::addColumn<bool>("passes");
+    QTest::newRow("with a length") << QStringList() << false;
+    QTest::newRow("without a length") << QStringList{"nolength /software/KL_Vorn/KLX32LinuxApp"} << true;
+  }
+  void aFastSenderWaitsForTheCard() {
+    QFETCH(QStringList, faults);
+    QFETCH(bool, passes);
+    const QByteArray program = LargeProgram();
+    HeldDownload card("KLX32LinuxApp", program.size());
+    ManagerRig rig;
+    rig.package.program = program;
+    QVERIFY(rig.Start());
+    card.Watch(QUrl(rig.server.Base()).port());
+    rig.server.SetFaults(faults);
+    QVERIFY(rig.manager.beginAppUpdate());
+    QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+    QCOMPARE(card.Written(), qint64(program.size()));
+    QVERIFY(ReadFile(rig.Path("/Vorn/Update/KLX32LinuxApp")) == program);
+    QVERIFY2(card.MostHeld() >= 0, "the card waited for the sender in vain");
+    const qint64 most = kHeldMost + (passes ? card.MostQueued() : 0);
+    QVERIFY2(card.MostHeld() <= most, qPrintable(QString("%1 bytes held, %2 queued at most")
+                                                     .arg(card.MostHeld())
+                                                     .arg(card.MostQueued())));
+  }
+
+  // A body the server gives no length for goes to the card only while the
+  // card keeps the room a model save asks for: with room for the program
+  // but not for that room as well the download is refused as for a full
+  // card (-3), the part removed, the card never taken below that room on
+  // the way. Before, it was written whole, to the card's last bytes.
+  void aBodyWithoutALengthKeepsTheCardsReserve_data() {
+    QTest::addColumn<qint64>("beyond");
+    QTest::addColumn<bool>("taken");
+    // Beyond the program and that room, for the list, the description and
+    // their folders.
+    QTest::newRow("room for the program and the reserve") << qint64(200 * 1024) << true;
+    QTest::newRow("room for the program alone") << qint64(-200 * 1024) << false;
+  }
+  void aBodyWithoutALengthKeepsTheCardsReserve() {
+    QFETCH(qint64, beyond);
+    QFETCH(bool, taken);
+    constexpr qint64 reserve = KLX_FileFunctions::kModelSaveKiB * 1024;
+    FillingCard filling;
+    ManagerRig rig;
+    QVERIFY(rig.Start());
+    const qint64 room = rig.package.program.size() + reserve + beyond;
+    QVERIFY(SetRoomOnCard(rig.fx.root.Path(), room));
+    filling.Fill(rig.fx.root.Path(), "KLX32LinuxApp", CardCase::kAny, false);
+    rig.server.SetFaults({"nolength /software/KL_Vorn/KLX32LinuxApp"});
+    QVERIFY(rig.manager.beginAppUpdate());
+    if (taken) {
+      QCOMPARE(rig.Decision(), int(CUpdateManager::UD_ReadyToInstall));
+      QCOMPARE(ReadFile(rig.Path("/Vorn/Update/KLX32LinuxApp")), rig.package.program);
+      return;
+    }
+    QCOMPARE(rig.Completion(), qMakePair(int(CUpdateManager::Err_NotEnoughMemory), int(CUpdateManager::Src_KlServer)));
+    QVERIFY2(filling.Written() <= room - reserve, qPrintable(QString::number(filling.Written())));
+    QVERIFY(!QFileInfo::exists(rig.Path("/Vorn/tmp/upd_app/KLX32LinuxApp")));
+    QCOMPARE(QDir(rig.Path("/Vorn/Update")).entryList(QDir::Files), QStringList());
   }
 
   // On a card sold as "256 MB" (under the 256 MiB the program needs) an
@@ -916,6 +1010,23 @@ class UpdateManagerTest : public QObject {
     released.release();
     QVERIFY(QTest::qWaitFor([&] { return thread.isNull(); }, kOnlyAHangMs));
     QVERIFY(task.isNull());
+  }
+
+  // The manager ended in the middle of a download, its thread busy with it
+  // (the abort then comes too late for the thread), ends the transfer in
+  // that thread: no timer of it is left for another thread to stop. Before,
+  // Qt said "Timers cannot be stopped from another thread" at such an end.
+  void theEndInTheMiddleOfADownloadIsClean() {
+    KLX_ManualClock endClock;
+    BusyAtTheEnd card("KLX32LinuxApp", endClock);
+    ManagerRig rig;
+    rig.manager.setClock(&endClock);
+    QVERIFY(rig.Start());
+    QVERIFY(rig.manager.beginAppUpdate());
+    QVERIFY(QTest::qWaitFor([&] { return card.Writing(); }, kOnlyAHangMs));
+    VornTerminalLines lines;
+    QVERIFY(rig.manager.free(kOnlyAHangMs));
+    QCOMPARE(lines.TerminalWithAny({"Timers cannot be stopped"}), QStringList());
   }
 
   // The server's stand-in starts however slowly the machine lets it: found
