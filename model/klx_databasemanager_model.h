@@ -28,6 +28,20 @@
     m_modelchangekinds |= ModelChangeOwn;
     m_modeldatamodified = true;
   }
+  // A task that must see what it changes itself takes what was unsaved
+  // before it (the kinds, or an edit where a mark came without one) and
+  // gives it back as it was at its end: the run time a task held is not
+  // made the pilot's edit by it.
+  int KLX_DataBaseManagerHoldModelChanges() {
+    const int kinds = m_modelchangekinds.exchange(0);
+    const bool modified = m_modeldatamodified.exchange(false);
+    return modified && kinds == 0 ? int(ModelChangeEdit) : modified ? kinds : 0;
+  }
+  void KLX_DataBaseManagerGiveBackModelChanges(int kinds) {
+    if (kinds == 0) return;
+    m_modelchangekinds |= kinds;
+    m_modeldatamodified = true;
+  }
   // The model menu saves the current model before it loads or makes another.
   Q_INVOKABLE bool KLX_DataBaseManagerGetModelModifyFlag() const { return m_modeldatamodified; }
   // Reads and clears it in one step (the saver before it writes the file).

@@ -41,9 +41,8 @@ int KLX_Binding::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
-  m_ModelModified = m_Links.db->KLX_DataBaseManagerGetModelModifyFlag();
+  m_ModelHeld = m_Links.db->KLX_DataBaseManagerHoldModelChanges();
   m_ModelChanged = false;
-  m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
   m_State = KLX_BINDING_START;
   return Decide();
 }
@@ -61,7 +60,8 @@ int KLX_Binding::KLX_VornBaseCleanUp() {
 
 int KLX_Binding::End(int result) {
   m_State = KLX_BINDING_IDLE;
-  if (m_ModelModified || m_ModelChanged) m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(true);
+  m_Links.db->KLX_DataBaseManagerGiveBackModelChanges(m_ModelHeld);
+  if (m_ModelChanged) m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(true);
   return result;
 }
 

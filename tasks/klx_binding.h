@@ -49,7 +49,8 @@ class KLX_Binding : public KLX_VornBase {
   TaskUpdate_Data_T m_Update;
   int m_State = KLX_BINDING_IDLE;
   KLX_BindingConfigCommon m_Common;
-  bool m_ModelModified = false;
+  // What was unsaved before the task (change kinds), given back at its end.
+  int m_ModelHeld = 0;
   bool m_ModelChanged = false;
   KLX_TaskLinks m_Links;
 };

@@ -80,9 +80,8 @@ int KLX_BindingConfiguration::KLX_VornBaseStartTask(Task_Data_T task) {
   m_Task = task;
   KLX_VornBaseSetErrorMaxCount(task.repeat);
   KLX_VornBaseResetErrorCount();
-  m_ModelModified = m_Links.db->KLX_DataBaseManagerGetModelModifyFlag();
+  m_ModelHeld = m_Links.db->KLX_DataBaseManagerHoldModelChanges();
   m_ModelChanged = false;
-  m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
   m_Common.KLX_BindingConfiguration_GetState_Request(m_Protocol);
   m_State = KLX_BINDING_CONFIGURATION_START;
   return KLX_Ok;
@@ -99,7 +98,8 @@ int KLX_BindingConfiguration::KLX_VornBaseCleanUp() {
 }
 
 int KLX_BindingConfiguration::End(int result) {
-  if (m_ModelModified || m_ModelChanged) m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(true);
+  m_Links.db->KLX_DataBaseManagerGiveBackModelChanges(m_ModelHeld);
+  if (m_ModelChanged) m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(true);
   return result;
 }
 

@@ -36,9 +36,8 @@ int KLX_UnitDeleter::KLX_VornBaseStartTask(Task_Data_T task) {
   m_State = KLX_UNITDELETER_CHECK;
   // The saver waits while the element goes; the edits made before stay
   // marked for it (End).
-  m_ModelModified = m_Links.db->KLX_DataBaseManagerGetModelModifyFlag();
+  m_ModelHeld = m_Links.db->KLX_DataBaseManagerHoldModelChanges();
   m_ModelChanged = false;
-  m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(false);
   return Check();
 }
 
@@ -54,7 +53,8 @@ int KLX_UnitDeleter::KLX_VornBaseCleanUp() {
 }
 
 int KLX_UnitDeleter::End(int result) {
-  if (m_ModelModified || m_ModelChanged) m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(true);
+  m_Links.db->KLX_DataBaseManagerGiveBackModelChanges(m_ModelHeld);
+  if (m_ModelChanged) m_Links.db->KLX_DataBaseManagerSetModelModifyFlag(true);
   return result;
 }
 

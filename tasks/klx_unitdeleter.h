@@ -46,7 +46,8 @@ class KLX_UnitDeleter : public KLX_VornBase {
   // 1: the controller deletes the unit too; 0: only the database changes.
   unsigned char m_DeleteInController = 0;
   QList<int> m_Servos;
-  bool m_ModelModified = false;
+  // What was unsaved before the task (change kinds), given back at its end.
+  int m_ModelHeld = 0;
   bool m_ModelChanged = false;
   KLX_SerFuncMatrix m_Matrix;
   KLX_TaskLinks m_Links;

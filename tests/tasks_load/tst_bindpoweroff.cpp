@@ -68,33 +68,41 @@ class BindPowerOffTest : public QObject {
     QTest::addColumn<int>("paraint1");
     QTest::addColumn<int>("paraint2");
     QTest::addColumn<bool>("refuse");
-    QTest::addColumn<bool>("modified");  // edits before the task
+    QTest::addColumn<int>("modified");  // unsaved before the task: kinds of change (an edit, the run time)
     QTest::addColumn<QString>("trace");
     QTest::addColumn<quint64>("held");  // the controller's afterwards (1: a new one)
-    QTest::addColumn<bool>("modifiedAfter");
+    QTest::addColumn<int>("modifiedAfter");
     QTest::addColumn<QList<unsigned>>("codes");
     const int none = VT::KLX_TASK_PARA_NONE, fast = VT::KLX_TASK_PARA_MODEL_FastStart, force = VT::KLX_TASK_PARA_FORCE;
     const QString sent = "Q C887766554433221100";
+    const int edit = KLX_DataBaseManager::ModelChangeEdit, own = KLX_DataBaseManager::ModelChangeOwn;
     QTest::newRow("none in the model: a hint, the edits kept") << quint64(0) << 0 << false << none << none << false
-                                                              << true << "Q Q" << quint64(0) << true
+                                                              << edit << "Q Q" << quint64(0) << edit
                                                               << QList<unsigned>{kNotSentHint};
-    QTest::newRow("sent with the receiver mask, taken") << kConfig << 0 << false << none << none << false << false
-                                                        << sent << kConfig << false << QList<unsigned>{};
+    // The run time counted before the task stays the program's own, not an edit.
+    QTest::newRow("none in the model, a run-time minute unsaved: kept as it was")
+        << quint64(0) << 0 << false << none << none << false << own << "Q Q" << quint64(0) << own
+        << QList<unsigned>{kNotSentHint};
+    QTest::newRow("the run time and an edit unsaved, sent: both kept")
+        << kConfig << 0 << false << none << none << false << (own | edit) << sent << kConfig << (own | edit)
+        << QList<unsigned>{};
+    QTest::newRow("sent with the receiver mask, taken") << kConfig << 0 << false << none << none << false << 0
+                                                        << sent << kConfig << 0 << QList<unsigned>{};
     QTest::newRow("refused every time: fails, the edits kept")
-        << kConfig << 0 << false << none << none << true << true << sent + " C887766554433221100 C887766554433221100"
-           " C887766554433221100" << quint64(0) << true << QList<unsigned>{kBindRetries};
+        << kConfig << 0 << false << none << none << true << edit << sent + " C887766554433221100 C887766554433221100"
+           " C887766554433221100" << quint64(0) << edit << QList<unsigned>{kBindRetries};
     QTest::newRow("fast start, kept by the controller: nothing sent")
-        << kConfig << 0 << true << none << fast << false << false << "Q Q" << quint64(0) << false << QList<unsigned>{};
-    QTest::newRow("kept, but a normal start: sent") << kConfig << 0 << true << none << none << false << false << sent
-                                                    << kConfig << false << QList<unsigned>{};
+        << kConfig << 0 << true << none << fast << false << 0 << "Q Q" << quint64(0) << 0 << QList<unsigned>{};
+    QTest::newRow("kept, but a normal start: sent") << kConfig << 0 << true << none << none << false << 0 << sent
+                                                    << kConfig << 0 << QList<unsigned>{};
     QTest::newRow("R-Ediv pair with its antenna ready: without the mask")
-        << kConfig << (64 | 1 << 8) << false << none << none << false << false << "Q C8877665544332211" << kConfig
-        << false << QList<unsigned>{};
+        << kConfig << (64 | 1 << 8) << false << none << none << false << 0 << "Q C8877665544332211" << kConfig
+        << 0 << QList<unsigned>{};
     QTest::newRow("R-Ediv pair, antenna not ready: not sent, done")
-        << kConfig << 64 << false << none << none << false << false << "Q Q" << quint64(0) << false
+        << kConfig << 64 << false << none << none << false << 0 << "Q Q" << quint64(0) << 0
         << QList<unsigned>{kNotSentHint};
     QTest::newRow("forced without one: the controller's new one is the model's, to be saved")
-        << quint64(0) << 0 << false << force << none << false << false << "Q N" << quint64(1) << true
+        << quint64(0) << 0 << false << force << none << false << 0 << "Q N" << quint64(1) << edit
         << QList<unsigned>{};
   }
   void bindingConfiguration() {
@@ -104,10 +112,10 @@ class BindPowerOffTest : public QObject {
     QFETCH(int, paraint1);
     QFETCH(int, paraint2);
     QFETCH(bool, refuse);
-    QFETCH(bool, modified);
+    QFETCH(int, modified);
     QFETCH(QString, trace);
     QFETCH(quint64, held);
-    QFETCH(bool, modifiedAfter);
+    QFETCH(int, modifiedAfter);
     QFETCH(QList<unsigned>, codes);
     LoadRig r;
     QVERIFY(r.Up());
@@ -122,7 +130,8 @@ class BindPowerOffTest : public QObject {
       db.KLX_DataBaseManagerGetSetVornPropertiesGetSet_ModelSavedinTC(true, AtomicDirSet);
       db.KLX_DataBaseManagerGetSetCRCpart(true, 0x0BADF00D, AtomicDirSet);
     }
-    db.KLX_DataBaseManagerSetModelModifyFlag(modified);
+    db.KLX_DataBaseManagerSetModelModifyFlag(modified & KLX_DataBaseManager::ModelChangeEdit);
+    if (modified & KLX_DataBaseManager::ModelChangeOwn) db.KLX_DataBaseManagerMarkModelOwnChange();
     if (refuse) r.sim.TransceiverController().Answers().Set(CSimTransceiver::KeyBindSet, {0, false, true, 1});
     errors.Clear();
     r.Mark();
@@ -140,7 +149,8 @@ class BindPowerOffTest : public QObject {
       QCOMPARE(controller, held);
     }
     if (held == kConfig) QCOMPARE(r.sim.State().receiverMask, 0);
-    QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), modifiedAfter);
+    QCOMPARE(db.KLX_DataBaseManagerGetModelModifyFlag(), modifiedAfter != 0);
+    QCOMPARE(db.KLX_DataBaseManagerTakeModelChangeKinds(), modifiedAfter);
   }
 
   // A load's end answered late (past the load's time-out, 1 s here, so the
