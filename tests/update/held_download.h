@@ -66,6 +66,15 @@ class HeldDownload : public KLX_FileCalls {
   qint64 Written() const { return m_Written; }
   // The most the system held queued for the process at a write.
   qint64 MostQueued() const { return m_MostQueued; }
+  // What is wrong with what the download held: empty when it held no more
+  // than the bound (and, where Qt reads in passes of what the connection
+  // queued, than that as well).
+  QString HeldTooMuch(bool passes) const {
+    if (MostHeld() < 0) return QStringLiteral("the card waited for the sender in vain");
+    const qint64 most = kHeldMost + (passes ? MostQueued() : 0);
+    if (MostHeld() <= most) return QString();
+    return QStringLiteral("%1 bytes held, %2 queued at most").arg(MostHeld()).arg(MostQueued());
+  }
 
   bool Write(int fd, const char* data, qint64 size) override {
     const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
