@@ -17,18 +17,6 @@
 
 namespace {
 using namespace KLX_CopyError;
-constexpr unsigned kErrInit = kDataInit;
-constexpr unsigned kErrState = kDataState;
-constexpr unsigned kErrRetries = kDataRetries;
-constexpr unsigned kErrTimeout = kDataTimeout;
-constexpr unsigned kErrNoStick = kDataNoStick;
-constexpr unsigned kErrNoDestination = kDataNoDestination;
-constexpr unsigned kErrNoSource = kDataNoSource;
-constexpr unsigned kErrDelete = kDataDelete;
-constexpr unsigned kErrPath = kDataPath;
-constexpr unsigned kErrKept = kDataKept;
-constexpr unsigned kHintMissing = kDataHintMissing;
-constexpr unsigned kErrNoRoom = kDataNoRoom;
 // The answer mark of an update made by the user-dialog input.
 constexpr unsigned char kDialogAnswer = 2;
 constexpr int kMaxNewFolders = 255;
@@ -84,7 +72,7 @@ KLX_CopyModelData::~KLX_CopyModelData() = default;
 int KLX_CopyModelData::KLX_VornBaseInit(KLX_DataBaseManager* db, KLX_Protocol* protocol, KLX_VornHandler* handler,
                                         KLX_RuntimeDatabaseManager* runtime) {
   if (!db || !protocol || !handler || !runtime) {
-    KLXErrorHandler.RegisterError(kErrInit, QStringLiteral("Initializing of KLX_CopyModelData went wrong"));
+    KLXErrorHandler.RegisterError(kDataInit, QStringLiteral("Initializing of KLX_CopyModelData went wrong"));
     return KLX_Error;
   }
   KLX_CopyModelData::KLX_VornBaseCleanUp();
@@ -118,10 +106,10 @@ int KLX_CopyModelData::KLX_VornBaseUpdateRunningTask(TaskUpdate_Data_T update, i
 int KLX_CopyModelData::KLX_VornBaseTimeout() {
   KLX_VornBaseIncErrorCount();
   if (KLX_VornBaseCheckForMaxError()) {
-    KLXErrorHandler.RegisterError(kErrRetries, QStringLiteral("copy model data went wrong after retries"));
+    KLXErrorHandler.RegisterError(kDataRetries, QStringLiteral("copy model data went wrong after retries"));
     return KLX_Timeout;
   }
-  KLXErrorHandler.RegisterError(kErrTimeout, QStringLiteral("timeout in unknown state"));
+  KLXErrorHandler.RegisterError(kDataTimeout, QStringLiteral("timeout in unknown state"));
   return KLX_Error;
 }
 
@@ -151,7 +139,7 @@ int KLX_CopyModelData::KLX_CopyModelDataHandleProgress() {
       return CopyOrDeleteStep();
     case KLX_COPYMODELDATA_WAIT_FOR_USER_INPUT: return WaitStep();
     default:
-      KLXErrorHandler.RegisterError(kErrState, QString());
+      KLXErrorHandler.RegisterError(kDataState, QString());
       return KLX_Error;
   }
 }
@@ -161,7 +149,7 @@ int KLX_CopyModelData::StartStep() {
   if (m_Task.paraint3 == ActionCopyFile && Text(3).isEmpty()) {
     const QString stick = m_Names.KLX_FileNameHandlerGetUSBStickPath(0);
     if (stick.isEmpty()) {
-      KLXErrorHandler.RegisterError(kErrNoStick, QStringLiteral("No USB stick plugged"));
+      KLXErrorHandler.RegisterError(kDataNoStick, QStringLiteral("No USB stick plugged"));
       return KLX_Error;
     }
     if (operation == VT::KLX_TASK_PARA_COPY_MOD_TO_USB) return KLX_CopyModelData_GenerateToUSBList();
@@ -202,7 +190,7 @@ int KLX_CopyModelData::KLX_CopyModelData_GenerateToUSBList() {
 int KLX_CopyModelData::NewFolderStep() {
   const QString base = KLX_FileNameHandler::KLX_FileNameHandlerCheckedPath(Text(3), QStringLiteral("/Vorn/Model"));
   if (base.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Path outside the allowed folders"));
+    KLXErrorHandler.RegisterError(kDataPath, QStringLiteral("Path outside the allowed folders"));
     return KLX_Error;
   }
   for (int i = 0; i < kMaxNewFolders; ++i) {
@@ -241,7 +229,7 @@ QString KLX_CopyModelData::Destination(bool* onStick) {
     // A stick pulled since the start: never the source folder itself.
     const QString stick = m_Names.KLX_FileNameHandlerGetUSBStickPath(0);
     if (stick.isEmpty()) {
-      KLXErrorHandler.RegisterError(kErrNoStick, QStringLiteral("No USB stick plugged"));
+      KLXErrorHandler.RegisterError(kDataNoStick, QStringLiteral("No USB stick plugged"));
       return QString();
     }
     const QString source = Allowed(m_Current.sourceFolder);
@@ -250,7 +238,7 @@ QString KLX_CopyModelData::Destination(bool* onStick) {
     destination = Allowed(m_Current.destination);
   }
   if (destination.isEmpty())
-    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Path outside the allowed folders"));
+    KLXErrorHandler.RegisterError(kDataPath, QStringLiteral("Path outside the allowed folders"));
   return destination;
 }
 
@@ -260,7 +248,7 @@ int KLX_CopyModelData::CopyFile() {
   if (destination.isEmpty()) return KLX_Error;
   const QString source = Allowed(m_Current.sourceFolder);
   if (source.isEmpty() || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(m_Current.name)) {
-    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Path outside the allowed folders"));
+    KLXErrorHandler.RegisterError(kDataPath, QStringLiteral("Path outside the allowed folders"));
     return KLX_Error;
   }
   if (m_Update.data[2] == 0) {
@@ -269,9 +257,9 @@ int KLX_CopyModelData::CopyFile() {
       case Made::NoRoom: return KLX_Error;
       case Made::Failed:
         if (onStick)
-          KLXErrorHandler.RegisterError(kErrNoStick, QStringLiteral("No USB stick plugged"));
+          KLXErrorHandler.RegisterError(kDataNoStick, QStringLiteral("No USB stick plugged"));
         else
-          KLXErrorHandler.RegisterError(kErrNoDestination, QStringLiteral("No destination folder"));
+          KLXErrorHandler.RegisterError(kDataNoDestination, QStringLiteral("No destination folder"));
         return KLX_Error;
     }
     if (m_Files.KLX_FileFileFunctionsCheckFile(m_Current.name, destination + QLatin1Char('/'), false))
@@ -311,7 +299,7 @@ void KLX_CopyModelData::RemoveMadeFolders() {
 }
 
 int KLX_CopyModelData::NoRoom(const QString& destination) {
-  KLXErrorHandler.RegisterError(kErrNoRoom, QStringLiteral("not enough space on medium: ") + destination);
+  KLXErrorHandler.RegisterError(kDataNoRoom, QStringLiteral("not enough space on medium: ") + destination);
   return KLX_Error;
 }
 
@@ -385,11 +373,11 @@ bool KLX_CopyModelData::IsLoggingFolder(const QString& folder) {
 int KLX_CopyModelData::DeleteFile() {
   const QString source = Allowed(m_Current.sourceFolder);
   if (source.isEmpty() || !KLX_FileNameHandler::KLX_FileNameHandlerIsPlainName(m_Current.name)) {
-    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Path outside the allowed folders"));
+    KLXErrorHandler.RegisterError(kDataPath, QStringLiteral("Path outside the allowed folders"));
     return KLX_Error;
   }
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(source, true)) {
-    KLXErrorHandler.RegisterError(kErrNoSource, QStringLiteral("No source folder"));
+    KLXErrorHandler.RegisterError(kDataNoSource, QStringLiteral("No source folder"));
     return KLX_Error;
   }
   const QString folder = source + QLatin1Char('/');
@@ -405,11 +393,11 @@ int KLX_CopyModelData::DeleteFile() {
   // So do the loaded model's file and the settings files: the program
   // writes them again and counts on them at the next start.
   if (HoldsKeptFile(folder + m_Current.name)) {
-    KLXErrorHandler.RegisterError(kErrKept, QStringLiteral("The loaded model and the settings files cannot be deleted"));
+    KLXErrorHandler.RegisterError(kDataKept, QStringLiteral("The loaded model and the settings files cannot be deleted"));
     return ActiveModelCannotBeModified;
   }
   if (!m_Files.KLX_FileFunctionsDeleteFileInFolder(m_Current.name, folder)) {
-    KLXErrorHandler.RegisterError(kErrDelete, QStringLiteral("Cannot delete file!"));
+    KLXErrorHandler.RegisterError(kDataDelete, QStringLiteral("Cannot delete file!"));
     return KLX_Error;
   }
   m_State = KLX_COPYMODELDATA_TRY_TO_COPYDELETE;
@@ -425,15 +413,15 @@ int KLX_CopyModelData::DeleteFolder() {
   // sticks and their mount points stay whatever is asked.
   if (folder.isEmpty() || folder == vorn || parent == vorn || Holds(folder, media) || parent == media ||
       m_Names.KLX_FileNameHandlerGetModelTypeByPath(folder) >= 1) {
-    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Path outside the allowed folders"));
+    KLXErrorHandler.RegisterError(kDataPath, QStringLiteral("Path outside the allowed folders"));
     return KLX_Error;
   }
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(folder, true)) {
-    KLXErrorHandler.RegisterError(kErrNoSource, QStringLiteral("No source folder"));
+    KLXErrorHandler.RegisterError(kDataNoSource, QStringLiteral("No source folder"));
     return KLX_Error;
   }
   if (HoldsKeptFile(folder)) {
-    KLXErrorHandler.RegisterError(kErrKept, QStringLiteral("The loaded model and the settings files cannot be deleted"));
+    KLXErrorHandler.RegisterError(kDataKept, QStringLiteral("The loaded model and the settings files cannot be deleted"));
     return ActiveModelCannotBeModified;
   }
   // Dated log folders go with their content; others only when empty,
@@ -443,11 +431,11 @@ int KLX_CopyModelData::DeleteFolder() {
       !SameFolder(parent, m_Names.KLX_FileNameHandlerGetErrorLogFilePath());
   if (Holds(folder, m_Db->KLX_DataBaseManagerGetTeleLogFolder()) ||
       Holds(folder, KLXErrorHandler.KLX_ErrorHandlerGetLogFolder())) {
-    KLXErrorHandler.RegisterError(kErrDelete, QStringLiteral("Cannot delete current logging folder!"));
+    KLXErrorHandler.RegisterError(kDataDelete, QStringLiteral("Cannot delete current logging folder!"));
     return KLX_Error;
   }
   if (m_Files.KLX_FileFunctionsDeleteFolder(folder, onlyIfEmpty)) return KLX_Done;
-  KLXErrorHandler.RegisterError(kErrDelete, QStringLiteral("Cannot delete folder!"));
+  KLXErrorHandler.RegisterError(kDataDelete, QStringLiteral("Cannot delete folder!"));
   return onlyIfEmpty ? int(CannotDeleteNonEmptyFolder) : int(KLX_Error);
 }
 
@@ -457,7 +445,7 @@ int KLX_CopyModelData::CopyLogs() {
                                   ? Allowed(m_Current.destination + QLatin1Char('/') + m_Current.name)
                                   : QString();
   if (source.isEmpty() || destination.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Path outside the allowed folders"));
+    KLXErrorHandler.RegisterError(kDataPath, QStringLiteral("Path outside the allowed folders"));
     return KLX_Error;
   }
   if (m_Update.data[2] == 0) {
@@ -467,7 +455,7 @@ int KLX_CopyModelData::CopyLogs() {
       case Made::Yes: break;
       case Made::NoRoom: return KLX_Error;
       case Made::Failed:
-        KLXErrorHandler.RegisterError(kErrNoDestination, QStringLiteral("No destination folder"));
+        KLXErrorHandler.RegisterError(kDataNoDestination, QStringLiteral("No destination folder"));
         return KLX_Error;
     }
     KLX_VornBaseSetPercent(100, 0, 0);
@@ -537,7 +525,7 @@ int KLX_CopyModelData::KLX_CopySystemData_GenerateToUSBList(QString stickPath) {
       AtomicDirSet);
   m_Runtime->KLX_RuntimeDatabaseManagerGetSetDialogParameter(missing.join(QStringLiteral(", ")), AtomicDirSet);
   if (!missing.isEmpty())
-    KLXErrorHandler.RegisterError(kHintMissing, QStringLiteral("not on the card, not exported: ") + missing.join(QStringLiteral(", ")));
+    KLXErrorHandler.RegisterError(kDataHintMissing, QStringLiteral("not on the card, not exported: ") + missing.join(QStringLiteral(", ")));
 
   // The file systems: what df lists, then what is mounted.
   QByteArray report;

@@ -7,19 +7,11 @@
 
 namespace {
 using namespace KLX_CopyError;
-constexpr unsigned kErrInit = kModelInit;
-constexpr unsigned kErrTargetExists = kModelTargetExists;
-constexpr unsigned kErrNoSource = kModelNoSource;
-constexpr unsigned kErrNoSdCard = kModelNoSdCard;
-constexpr unsigned kErrCopy = kModelCopyFailed;
-constexpr unsigned kErrUnsave = kModelUnsave;
-constexpr unsigned kErrPath = kModelPath;
-constexpr unsigned kErrNoRoom = kModelNoRoom;
 const char* const kNoRoomText = "not enough space on medium";
 }  // namespace
 
 KLX_ModelCopy::KLX_ModelCopy()
-    : KLX_ModelFileTask({kErrInit, "Initializing of KLX_ModelCopy went wrong", kErrUnsave,
+    : KLX_ModelFileTask({kModelInit, "Initializing of KLX_ModelCopy went wrong", kModelUnsave,
                          "Could not copy model due unsave model state"}) {}
 
 int KLX_ModelCopy::KLX_VornBaseStartTask(Task_Data_T task) {
@@ -33,7 +25,7 @@ int KLX_ModelCopy::KLX_VornBaseStartTask(Task_Data_T task) {
 int KLX_ModelCopy::KLX_ModelCopyHandleProgress() {
   const QString name = Text1();
   if (!m_Files.KLX_FileFunctionsCheckForSDCard(true)) {
-    KLXErrorHandler.RegisterError(kErrNoSdCard, QString());
+    KLXErrorHandler.RegisterError(kModelNoSdCard, QString());
     return KLX_Error;
   }
   const QString file = name + QStringLiteral(".xml");
@@ -44,34 +36,34 @@ int KLX_ModelCopy::KLX_ModelCopyHandleProgress() {
   const QString destination =
       beside ? source : m_Names.KLX_FileNameHandlerCheckModelPath(0, Text2(), destinationName);
   if (source.isEmpty() || destination.isEmpty()) {
-    KLXErrorHandler.RegisterError(kErrPath, QStringLiteral("Model path outside the model area"));
+    KLXErrorHandler.RegisterError(kModelPath, QStringLiteral("Model path outside the model area"));
     return KLX_Error;
   }
   if (!m_Files.KLX_FileFileFunctionsCheckFile(file, source, false)) {
-    KLXErrorHandler.RegisterError(kErrNoSource, QString());
+    KLXErrorHandler.RegisterError(kModelNoSource, QString());
     return KLX_Error;
   }
   if (m_Files.KLX_FileFileFunctionsCheckFile(destinationName, destination, false)) {
-    KLXErrorHandler.RegisterError(kErrTargetExists, QString());
+    KLXErrorHandler.RegisterError(kModelTargetExists, QString());
     return KLX_Error;
   }
   if (!m_Files.KLX_FileFileFunctionsCheckFolder(destination, false)) {
-    KLXErrorHandler.RegisterError(kErrCopy, QString());
+    KLXErrorHandler.RegisterError(kModelCopyFailed, QString());
     return KLX_Error;
   }
   // Room for the copy and, after it, for a save of the current model.
   const long copyKiB = long(QFileInfo(source + file).size() / 1024 + 1);
   if (!m_Files.KLX_FileFunctionsGetAvailSpaceOnFolder(destination, copyKiB + KLX_FileFunctions::kModelSaveKiB)) {
-    KLXErrorHandler.RegisterError(kErrNoRoom, QString::fromLatin1(kNoRoomText));
+    KLXErrorHandler.RegisterError(kModelNoRoom, QString::fromLatin1(kNoRoomText));
     return KLX_Error;
   }
   // The content as it is: the model name inside stays the source's. A copy
   // that fails leaves no part of itself.
   if (!m_Files.KLX_FileFunctionsCopyFileToFolder(file, source, destinationName, destination)) {
     if (m_Files.KLX_FileFunctionsLastCopyNoRoom())
-      KLXErrorHandler.RegisterError(kErrNoRoom, QString::fromLatin1(kNoRoomText));
+      KLXErrorHandler.RegisterError(kModelNoRoom, QString::fromLatin1(kNoRoomText));
     else
-      KLXErrorHandler.RegisterError(kErrCopy, QString());
+      KLXErrorHandler.RegisterError(kModelCopyFailed, QString());
     return KLX_Error;
   }
   return KLX_Done;
